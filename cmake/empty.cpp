@@ -1,0 +1,1 @@
+// Placeholder translation unit for libraries whose sources are still to come.

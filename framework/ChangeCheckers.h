@@ -1,0 +1,39 @@
+// Function objects with which a pane decides whether the object it shows changed since it
+// last showed it: the object's stamp against the pane's; a difference is copied to the pane.
+#pragma once
+
+#include "framework/Export.h"
+
+class CWndProp;
+class ScObjInterface;
+class CQXLayer;
+
+class TESSALY_API CProChangedChecker {
+public:
+    CProChangedChecker(ScObjInterface* object, CWndProp* pane) : m_pObject(object), m_pPane(pane) {}
+    bool operator()();
+
+private:
+    ScObjInterface* m_pObject;
+    CWndProp* m_pPane;
+};
+
+class TESSALY_API ScProChangedChecker {
+public:
+    ScProChangedChecker(ScObjInterface* object, CWndProp* pane) : m_pObject(object), m_pPane(pane) {}
+    bool operator()();
+
+private:
+    ScObjInterface* m_pObject;
+    CWndProp* m_pPane;
+};
+
+class TESSALY_API CLayerChangedChecker {
+public:
+    CLayerChangedChecker(CQXLayer* layer, CWndProp* pane) : m_pLayer(layer), m_pPane(pane) {}
+    bool operator()();
+
+private:
+    CQXLayer* m_pLayer;
+    CWndProp* m_pPane;
+};

@@ -1,0 +1,65 @@
+// CWndProp: the base window of every property pane. It keeps what the host last announced
+// (view window, selected object) and the stamp of the state it last showed, and turns the
+// host's selection message and the grid's change notification into virtual calls.
+#pragma once
+
+#include <cstdint>
+
+#include "framework/Export.h"
+#include "framework/PropertiesToolBar.h"
+#include "mfc/Wnd.h"
+
+class CDC;
+
+// Sent by the host: selection changed (wParam the view CWnd*, lParam the object).
+constexpr UINT WM_PROP_SELCHANGED = WM_USER + 101;
+// Sent by the host: a layer to check (wParam the layer); lists that want it handle it.
+constexpr UINT WM_PROP_CHECKVALUE = WM_USER + 102;
+
+class TESSALY_API CWndProp : public CWnd {
+    DECLARE_DYNCREATE(CWndProp)
+public:
+    CWndProp();
+    ~CWndProp() override;
+
+    // Virtual operations, in this order for every pane class.
+    virtual void AdjustLayout();
+    virtual BOOL IsHideInAutoHideMode() const;
+    virtual void SetVSDotNetLook(BOOL set);
+
+protected:
+    virtual LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam);
+    virtual void UpdateBCGPProperty(long object, CString name);
+    virtual void UpdateView();
+    virtual int InitPropWnd();
+    virtual int InitToolbar();
+    virtual HINSTANCE GetDllHandle();
+    virtual UINT GetToolbarID();
+    virtual void AdjustWndLayout(CWnd* child);
+    virtual void PaintWndBound(CDC* dc, CWnd* child);
+
+public:
+    void SetTimeStamp(uint64_t stamp) { m_timeStamp = stamp; }
+    uint64_t GetTimeStamp() const { return m_timeStamp; }
+
+    // What the host last announced (read by tests and family bases).
+    long GetCurrentObject() const { return m_curObject; }
+    BOOL IsSameObject() const { return m_bSameObject; }
+    CWnd* GetView() const { return m_pView; }
+
+protected:
+    int OnCreate(LPCREATESTRUCT cs);
+    void OnSize(UINT type, int cx, int cy);
+    void OnPaint();
+    void OnContextMenu(CWnd* wnd, CPoint pos);
+    LRESULT OnBCGPPropertyChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSelChanged(WPARAM wParam, LPARAM lParam);
+
+    uint64_t m_timeStamp = ~static_cast<uint64_t>(0);
+    long m_curObject = 0;
+    BOOL m_bSameObject = TRUE;
+    CWnd* m_pView = nullptr;
+    CPropertiesToolBar m_wndToolBar;
+
+    DECLARE_MESSAGE_MAP()
+};

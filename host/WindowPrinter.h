@@ -1,0 +1,13 @@
+// Prints a property window as text: the sheet's tabs (the active one marked), then every
+// page whose window exists with its list's grid (groups, items, values, options, state).
+#pragma once
+
+#include <ostream>
+
+class CWnd;
+
+namespace hostapp {
+
+void PrintPropertyWindow(std::ostream& out, CWnd& window);
+
+}  // namespace hostapp

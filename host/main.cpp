@@ -1,0 +1,76 @@
+// The demo host: links the module as a host does (its entry runs when it is loaded and
+// again when it is unloaded), builds sample objects, opens their property windows, prints
+// them as text and replays a scripted session of edits.
+#include <iostream>
+
+#include "DemoPanes.h"
+#include "WindowPrinter.h"
+#include "bcg/ColorProp.h"
+#include "bcg/PropList.h"
+#include "driver/GridDriver.h"
+#include "driver/SheetDriver.h"
+#include "framework/ModuleEntry.h"
+#include "framework/PropWndMgr.h"
+
+namespace {
+
+void PrintObject(const demo::SampleObject& o) {
+    std::cout << "object: 名称=" << o.name.str() << " 线宽=" << o.width << " 可见=" << (o.visible ? "是" : "否")
+              << " 颜色=0x" << std::hex << o.color << std::dec << " 对齐=" << o.align.str() << "\n";
+}
+
+CBCGPPropList& GridOfPage(CPropWndMgr& sheet, int page) {
+    for (CWnd* child : sheet.GetPage(page)->GetChildren())
+        for (CWnd* grid : child->GetChildren())
+            if (grid->IsKindOf(RUNTIME_CLASS(CBCGPPropList))) return *static_cast<CBCGPPropList*>(grid);
+    throw std::logic_error("page has no grid");
+}
+
+void Step(const char* what) { std::cout << "\n== " << what << "\n"; }
+
+}  // namespace
+
+int main() {
+    std::cout << "module attached: " << (GetTessalyModuleHandle() ? "yes" : "no") << "\n";
+
+    CWnd frame;
+    frame.CreateEx(0, nullptr, "Tessaly Host", WS_VISIBLE, CRect(0, 0, 360, 480), nullptr, 0);
+    CWnd view;
+    view.Create(nullptr, "view", WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 200), &frame, 100);
+
+    demo::SampleObject object;
+    auto* sheet = new CPropWndMgr(0, 0);
+    sheet->AddLstPage(new demo::GeneralList, "常规");
+    sheet->AddLstPage(new demo::StyleList, "样式");
+    sheet->Initialize();
+    if (!sheet->Create(&frame, WS_CHILD | WS_VISIBLE, 0)) {
+        std::cerr << "the sheet could not be created\n";
+        return 1;
+    }
+
+    Step("select the sample object");
+    platform::SendSelectionChanged(*sheet, &view, reinterpret_cast<LPARAM>(&object));
+    hostapp::PrintPropertyWindow(std::cout, *sheet);
+
+    Step("type 1.25 into 线宽, pick 否 for 可见");
+    platform::GridDriver general(&GridOfPage(*sheet, 0));
+    general.TypeText(general.FindByData(2002), "1.25");
+    general.PickOption(general.FindByData(2003), "否");
+    PrintObject(object);
+
+    Step("choose the tab 样式 and pick 右对齐, colour red");
+    platform::ChooseTab(*sheet, 1);
+    platform::SendSelectionChanged(*sheet, &view, reinterpret_cast<LPARAM>(&object));
+    platform::GridDriver style(&GridOfPage(*sheet, 1));
+    style.PickOption(style.FindByData(2102), "右对齐");
+    style.ChooseColor(static_cast<CBCGPColorProp*>(style.FindByData(2101)), RGB(255, 0, 0));
+    PrintObject(object);
+    std::cout << "view repainted " << view.GetPaintCounters().paint << " times\n";
+
+    Step("the sheet after the edits");
+    hostapp::PrintPropertyWindow(std::cout, *sheet);
+
+    platform::DestroyAndDelete(sheet);
+    frame.DestroyWindow();
+    return 0;
+}

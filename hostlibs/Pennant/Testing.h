@@ -1,0 +1,14 @@
+// Test hooks of the single-well section library stand-in.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pennant::testing {
+// Every library operation that changes something or redraws, in call order, as
+// "Class::Operation" or "Class::Operation(argument)".
+const std::vector<std::string>& CallLog();
+void ClearCallLog();
+// The library keeps no singletons: clears the log.
+void Reset();
+}  // namespace pennant::testing

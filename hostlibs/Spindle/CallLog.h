@@ -1,0 +1,8 @@
+// The stand-in's own record of the calls made into it.
+#pragma once
+
+#include <string>
+
+namespace spindle::detail {
+void Log(const std::string& entry);
+}  // namespace spindle::detail

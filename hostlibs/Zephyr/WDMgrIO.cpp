@@ -1,0 +1,4 @@
+#include "hosttypes/Zephyr/WDMgrIO.h"
+
+WDMgrIO::WDMgrIO() = default;
+WDMgrIO::~WDMgrIO() = default;

@@ -1,0 +1,38 @@
+// One stratum of one well between its top and bottom lines in a section.
+#pragma once
+
+#include <string>
+
+#include "hosttypes/Kestrel/StyleRecords.h"
+#include "hosttypes/Oriel/ScObjInterface.h"
+
+class CQXObjectPolyline;
+
+class CStratumCell : public ScObjInterface {
+public:
+    explicit CStratumCell(const std::string& stratum = std::string());
+    CStratumCell(const CStratumCell&) = default;
+    CStratumCell& operator=(const CStratumCell&) = default;
+    ~CStratumCell() override;
+    SC_DECLARE_ACCEPT()
+
+    std::string GetStratumName() const { return m_strStratumName; }
+    void SetAsVirtual(bool isVirtual) { m_bVirtual = isVirtual; }
+    bool IsVirtual() const { return m_bVirtual; }
+    CQXObjectPolyline* GetBottomLine() const { return m_pBottomLine; }
+
+    // ---- section-library operations ----
+    void SetStratumName(const std::string& name);
+    void SetBottomLine(CQXObjectPolyline* line);
+    QXLOGPEN* GetStratumLogPen();
+    void SetStratumLogPen(QXLOGPEN* pen);
+    QXLOGFONT GetStratumFont() const;
+    void SetStratumFont(const QXLOGFONT& font);
+
+protected:
+    std::string m_strStratumName;
+    bool m_bVirtual;
+    CQXObjectPolyline* m_pBottomLine;
+    QXLOGPEN m_pen;
+    QXLOGFONT m_font;
+};

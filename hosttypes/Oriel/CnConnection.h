@@ -1,0 +1,14 @@
+// A connection section: wells with their sand bodies connected between neighbours.
+#pragma once
+
+#include "hosttypes/Oriel/ScContainer.h"
+
+class CnConnection : public ScContainer {
+public:
+    explicit CnConnection(CQXLayer* layer = nullptr);
+    ~CnConnection() override;
+    SC_DECLARE_ACCEPT()
+
+    CONTAINERTYPE GetType() const override { return CT_CONNECTION; }
+    void DuplicateAttribute(CQXObject* obj) override;
+};

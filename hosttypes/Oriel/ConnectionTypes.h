@@ -1,0 +1,41 @@
+// Enumerations of the section library's connection model. The numbering is the library's; the
+// module only passes these values on and compares the ones named here.
+#pragma once
+
+// How the connections between two wells are calculated.
+enum ConnectionCalculateType {
+    CON_CAL_NORMAL = 0,
+    CON_CAL_PINCHOUT = 1,
+    CON_CAL_EXTEND = 2,
+};
+
+// The kind of connection group a pinch-out creator builds.
+enum ConnectionGroupType {
+    CON_GROUP_NORMAL = 0,
+    CON_GROUP_PINCHOUT = 1,
+    CON_GROUP_RIVER = 2,
+    CON_GROUP_SANDDAM = 3,
+};
+
+// The facies of a sand body; 2 is a river channel.
+enum FACIESSTYLE {
+    FACIES_NONE = 0,
+    FACIES_NORMAL = 1,
+    FACIES_RIVER = 2,
+};
+
+// What a sand fill's symbols show; the fill-type table of the sand pages has entries 0 to 5.
+enum SymbolFillType {
+    SYMFILL_NONE = 0,
+    SYMFILL_OIL = 1,
+    SYMFILL_UNIT = 2,
+    SYMFILL_LITH = 3,
+    SYMFILL_FACIES = 4,
+    SYMFILL_CUSTOM = 5,
+};
+
+// The well data a connection is built from.
+enum WellDataType {
+    WELLDATA_SAND = 0,
+    WELLDATA_SHALE = 1,
+};

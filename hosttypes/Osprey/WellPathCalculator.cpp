@@ -1,0 +1,4 @@
+#include "hosttypes/Osprey/WellPathCalculator.h"
+
+CWellPathCalculator::CWellPathCalculator(const CWellPathCalculator& other) = default;
+CWellPathCalculator::~CWellPathCalculator() = default;

@@ -1,0 +1,11 @@
+// Enumerations of the single-well section library.
+#pragma once
+
+// How the well path is drawn.
+enum WELLPATHSTYLE { WELLPATH_STRAIGHT = 0, WELLPATH_INCLINED = 1 };
+
+// Where neighbouring units join: on the well-track centre line (0) or on the well column (1).
+enum LapJointType { LAPJOINT_TRACK_CENTRE = 0, LAPJOINT_WELL_COLUMN = 1 };
+
+// What bounds the displayed range: depths (0) or strata (1).
+enum EnumDepthType { DEPTHTYPE_BY_DEPTH = 0, DEPTHTYPE_BY_STRATUM = 1 };

@@ -1,0 +1,6 @@
+#include "hosttypes/Rivet/DlgErrorStat.h"
+
+IMPLEMENT_DYNAMIC(CDlgErrorStat, CDialog)
+
+CDlgErrorStat::CDlgErrorStat(CWnd* parent) : CDialog(IDD, parent) {}
+CDlgErrorStat::~CDlgErrorStat() = default;

@@ -1,0 +1,115 @@
+// CGridCtrl: the custom grid control of the controls library. The accessors below are part of
+// the grid's interface; creation, rows, columns and scrolling are the library's.
+#pragma once
+
+#include <vector>
+
+#include "hosttypes/Spindle/CellID.h"
+#include "hosttypes/Spindle/CellRange.h"
+#include "hosttypes/Spindle/GridCell.h"
+#include "mfc/Wnd.h"
+
+class CImageList;
+
+// Grid line settings of SetGridLines.
+enum : int { GVL_NONE = 0, GVL_HORZ = 1, GVL_VERT = 2, GVL_BOTH = 3 };
+
+class CGridCtrl : public CWnd {
+    DECLARE_DYNCREATE(CGridCtrl)
+public:
+    typedef std::vector<CGridCellBase*> GRID_ROW;
+
+    explicit CGridCtrl(int nRows = 0, int nCols = 0, int nFixedRows = 0, int nFixedCols = 0);
+    ~CGridCtrl() override;
+
+    // ---- controls-library operations ----
+    // Resizing keeps the cells that stay inside the grid, makes new cells and deletes the rest.
+    BOOL SetRowCount(int nRows);
+    BOOL SetColumnCount(int nCols);
+    BOOL SetFixedRowCount(int nFixedRows);
+    BOOL SetFixedColumnCount(int nFixedCols);
+    int GetRowCount() const { return m_nRows; }
+    int GetColumnCount() const { return m_nCols; }
+    int GetFixedRowCount() const { return m_nFixedRows; }
+    // Scrolls the cell into view.
+    virtual void EnsureVisible(int nRow, int nCol);
+
+    // ---- accessors ----
+    void SetTextColor(COLORREF colour) { m_crTextColour = colour; }
+    COLORREF GetTextColor() const { return m_crTextColour; }
+    void SetTextBkColor(COLORREF colour) { m_crTextBkColour = colour; }
+    void SetGridColor(COLORREF colour) { m_crGridColour = colour; }
+    COLORREF GetGridColor() const { return m_crGridColour; }
+    void SetFixedBkColor(COLORREF colour) { m_crFixedBkColour = colour; }
+    void SetImageList(CImageList* imageList) { m_pImageList = imageList; }
+    CImageList* GetImageList() const { return m_pImageList; }
+    void SetGridLines(int whichLines = GVL_BOTH) { m_nGridLines = whichLines; }
+    int GetGridLines() const { return m_nGridLines; }
+    void SetEditable(BOOL editable = TRUE) { m_bEditable = editable; }
+    BOOL IsEditable() const { return m_bEditable; }
+    void SetListMode(BOOL listMode = TRUE) { m_bListMode = listMode; }
+    BOOL GetListMode() const { return m_bListMode; }
+    void SetSingleRowSelection(BOOL single = TRUE) { m_bSingleRowSelection = single; }
+    BOOL GetSingleRowSelection() const { return m_bSingleRowSelection; }
+    void EnableSelection(BOOL enable = TRUE) { m_bEnableSelection = enable; }
+    BOOL IsSelectable() const { return m_bEnableSelection; }
+    void EnableEditMultiCell(BOOL enable = TRUE) { m_bEditMultiCell = enable; }
+    void EnableDragAndDrop(BOOL allow = TRUE) { m_bAllowDragAndDrop = allow; }
+    BOOL GetDragAndDrop() const { return m_bAllowDragAndDrop; }
+    void SetRowResize(BOOL resize = TRUE) { m_bAllowRowResize = resize; }
+    BOOL GetRowResize() const { return m_bAllowRowResize; }
+    void SetColumnResize(BOOL resize = TRUE) { m_bAllowColumnResize = resize; }
+    BOOL GetColumnResize() const { return m_bAllowColumnResize; }
+    BOOL GetHeaderSort() const { return m_bSortOnClick; }
+    BOOL GetHandleTabKey() const { return m_bHandleTabKey; }
+    void SetDoubleBuffering(BOOL buffer = TRUE) { m_bDoubleBuffer = buffer; }
+    BOOL GetDoubleBuffering() const { return m_bDoubleBuffer; }
+    BOOL GetTitleTips() const { return m_bTitleTips; }
+    void SetZoomFactor(double zoom) { m_dZoomFactor = zoom; }
+    void EnableDblClickHeaderSel(BOOL enable = TRUE) { m_bDblClickHeaderSel = enable; }
+    CCellID GetFocusCell() const { return m_idCurrentCell; }
+    int GetSelectedCount() const { return static_cast<int>(m_selectedCells.size()); }
+    int GetFocusColumn() const { return m_idCurrentCell.col; }
+    int GetFixedColumnCount() const { return m_nFixedCols; }
+    // Answers the previous mode.
+    int SetMouseMode(int mode);
+    void EnsureVisible(CCellID& cell);
+    // The cell, NULL for a row or column outside the grid or a row that holds no cells.
+    CGridCellBase* GetCell(int nRow, int nCol) const;
+    // Puts the cell in place (the grid then owns it); 0 where GetCell finds no place, else 1.
+    BOOL SetCell(int nRow, int nCol, CGridCellBase* cell);
+
+protected:
+    void ResizeRows();
+    void DeleteRow(GRID_ROW* row);
+
+    COLORREF m_crTextColour;
+    COLORREF m_crTextBkColour;
+    COLORREF m_crGridColour;
+    COLORREF m_crFixedBkColour;
+    CImageList* m_pImageList = nullptr;
+    int m_nGridLines = GVL_BOTH;
+    BOOL m_bEditable = TRUE;
+    BOOL m_bListMode = FALSE;
+    BOOL m_bSingleRowSelection = FALSE;
+    BOOL m_bEnableSelection = TRUE;
+    BOOL m_bEditMultiCell = FALSE;
+    BOOL m_bAllowDragAndDrop = FALSE;
+    BOOL m_bAllowRowResize = TRUE;
+    BOOL m_bAllowColumnResize = TRUE;
+    BOOL m_bSortOnClick = FALSE;
+    BOOL m_bHandleTabKey = TRUE;
+    BOOL m_bDoubleBuffer = TRUE;
+    BOOL m_bTitleTips = TRUE;
+    BOOL m_bDblClickHeaderSel = TRUE;
+    double m_dZoomFactor = 1.0;
+    int m_MouseMode = 0;
+    CCellID m_idCurrentCell;
+    std::vector<CCellID> m_selectedCells;
+    int m_nRows = 0;
+    int m_nCols = 0;
+    int m_nFixedRows = 0;
+    int m_nFixedCols = 0;
+    // One entry per row; NULL is a row that holds no cells.
+    std::vector<GRID_ROW*> m_RowData;
+};

@@ -1,0 +1,101 @@
+// IChartGraph: a statistical chart with its title, datasets, axes and plots; the managers
+// and factories around it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "hosttypes/Kestrel/StyleRecords.h"
+#include "hosttypes/Parsnip/QXObject.h"
+#include "hosttypes/Thistle/Dataset.h"
+
+class IChartGraph;
+class IkelAxis;
+class IkelPlot;
+
+class CkelChartTitle {
+public:
+    CkelChartTitle();
+    virtual ~CkelChartTitle();
+    CkelChartTitle(const CkelChartTitle&) = default;
+    CkelChartTitle& operator=(const CkelChartTitle&) = default;
+
+    std::string GetText() const;
+
+    // Chart library.
+    void SetText(const std::string& text);
+    double GetXOffset() const;
+    void SetXOffset(const double& offset);
+    double GetYOffset() const;
+    void SetYOffset(const double& offset);
+    void GetLogFont(QXLOGFONT& font) const;
+    void SetLogFont(const QXLOGFONT& font);
+
+protected:
+    std::string m_strText;
+    double m_dXOffset = 0;
+    double m_dYOffset = 0;
+    FLOATRECT m_extent;
+    IChartGraph* m_pChartGraph = nullptr;
+    QXLOGFONT m_font;
+};
+
+class CkelAxisManager {
+public:
+    // Chart library.
+    unsigned GetAllAxisNum() const;
+    IkelAxis* GetAxis(unsigned index);  // NULL outside the axes
+    void AddAxis(IkelAxis* axis);
+
+    std::vector<IkelAxis*> m_axes;
+};
+
+class CkelSequenceManager {
+public:
+    std::vector<CQXObject*> m_sequence;
+};
+
+class CkelPlotManager {
+public:
+    std::vector<IkelPlot*> m_plots;
+};
+
+class CkelDatasetFactory {
+public:
+    std::vector<CkelDataset*> m_datasets;
+};
+
+// Reads a data file into a dataset.
+class IkelDataAdapter {
+public:
+    virtual ~IkelDataAdapter();
+};
+
+class CChartDataFactory {
+public:
+    std::vector<IkelDataAdapter*> m_adapters;
+};
+
+class IChartGraph : public CQXObject {
+    DECLARE_DYNAMIC(IChartGraph)
+public:
+    enum KELChartGraphType { KEL_CHART_XY = 0, KEL_CHART_PIE = 1, KEL_CHART_TERNARY = 2, KEL_CHART_POLAR = 3 };
+
+    IChartGraph();
+    ~IChartGraph() override;
+    IChartGraph(const IChartGraph&) = default;
+    IChartGraph& operator=(const IChartGraph&) = default;
+
+    KELChartGraphType GetChartGraphType() const;
+
+    // Chart library.
+    CkelChartTitle* GetTitle();
+    CkelAxisManager* GetAxisManager();
+
+protected:
+    KELChartGraphType m_graphType = KEL_CHART_XY;
+    CkelChartTitle m_title;
+    CkelAxisManager m_axisManager;
+    CkelSequenceManager m_sequenceManager;
+    CkelPlotManager m_plotManager;
+};

@@ -1,0 +1,62 @@
+// CkelDataset: named data series of a chart; CkelDataRange: the rows a plot draws.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "hosttypes/Thistle/DataSery.h"
+
+class CkelDataset {
+public:
+    CkelDataset();
+    virtual ~CkelDataset();
+    // Copies share the series.
+    CkelDataset(const CkelDataset&) = default;
+    CkelDataset& operator=(const CkelDataset&) = default;
+
+    std::string GetName() const;
+    void SetName(const std::string& name);
+    std::string GetDescInfo() const;
+    void SetDescInfo(const std::string& info);
+    unsigned GetNumOfSeries() const;
+
+    // Chart library.
+    void AddDataSery(IkelDataSery* sery);  // the dataset takes ownership
+    IkelDataSery* GetDataSeries(unsigned index);  // NULL outside the series
+    IkelDataSery* GetDataSeries(const std::string& name);  // NULL when absent
+    int GetDataSeriesIndex(const std::string& name);  // -1 when absent
+    unsigned GetRows();
+
+protected:
+    std::string m_strName;
+    std::string m_strDescInfo;
+    std::vector<std::shared_ptr<IkelDataSery>> m_series;
+};
+
+class CkelDataRange {
+public:
+    CkelDataRange();
+    virtual ~CkelDataRange();
+    CkelDataRange(const CkelDataRange&) = default;
+    CkelDataRange& operator=(const CkelDataRange&) = default;
+
+    unsigned GetFirstRow() const;
+    unsigned GetLastRow() const;
+    unsigned GetStep() const;
+    std::vector<unsigned>& GetRowIndices();
+    uint64_t GetTimeStamp() const;
+
+    // Chart library: each renews the stamp and recomputes the row indices.
+    void SetFirstRow(unsigned row);
+    void SetLastRow(unsigned row);
+    void SetStep(unsigned step);
+
+protected:
+    unsigned m_nFirstRow = 0;
+    unsigned m_nLastRow = 0;
+    unsigned m_nStep = 1;
+    std::vector<unsigned> m_rowIndices;
+    uint64_t m_timeStamp = 0;
+};

@@ -1,0 +1,162 @@
+// IkelPlot: a plot of a chart over a dataset, with its labels, fills and coordinate systems.
+// Plots are map objects: their change notification renews their stamp.
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include "hosttypes/Kestrel/StyleRecords.h"
+#include "hosttypes/Parsnip/QXObject.h"
+#include "hosttypes/Thistle/ChartTypes.h"
+#include "hosttypes/Thistle/Dataset.h"
+
+class IChartGraph;
+class IkelPlot;
+
+// Value labels drawn beside a plot's points; setters tell the labels' plot.
+class CkelPlotLabels {
+public:
+    explicit CkelPlotLabels(IkelPlot* plot = nullptr);
+    virtual ~CkelPlotLabels();
+    CkelPlotLabels(const CkelPlotLabels&) = default;
+    CkelPlotLabels& operator=(const CkelPlotLabels&) = default;
+
+    IkelPlot* GetPlot() const;
+    void SetPlot(IkelPlot* plot);
+    double GetAngle() const;
+    void SetAngle(double angle);
+    unsigned GetFirstlabelRow() const;
+    void SetFirstlabelRow(unsigned row);
+    unsigned GetLastlabelRow() const;
+    void SetLastlabelRow(unsigned row);
+    unsigned GetStep() const;
+    void SetStep(unsigned step);
+    void GetLogFont(QXLOGFONT* font) const;
+    void SetLogFont(QXLOGFONT* font);
+    bool GetIsShowlabels() const;
+    void SetIsShowlabels(bool show);
+    int GetLabelsColIndex() const;
+    void SetLabelsColIndex(int index);
+    double GetXoffset() const;
+    void SetXoffset(double offset);
+    double GetYoffset() const;
+    void SetYoffset(double offset);
+    int GetHAlignment() const;
+    void SetHAlignment(int align);
+    int GetVAlignment() const;
+    void SetVAlignment(int align);
+    CkelLabelFormat* GetLabelFormat();
+
+    // Chart library: announces a change of the labels to their plot.
+    virtual void Changed();
+    void SetIsLabelsInYCol(bool inY);
+
+    // The label pages write the show flag and read the font directly.
+    bool m_bShowLabels = false;
+    QXLOGFONT m_font;
+
+protected:
+    IkelPlot* m_pPlot;
+    double m_dAngle = 0;
+    unsigned m_nFirstRow = 0;
+    unsigned m_nLastRow = 0;
+    unsigned m_nStep = 1;
+    int m_nColIndex = -1;
+    double m_dXOffset = 0;
+    double m_dYOffset = 0;
+    CkelLabelFormat m_format;
+    int m_nHAlign = 0;
+    int m_nVAlign = 0;
+    int m_nFloatBarShowType = 0;
+    int m_nTernaryLabelOrder = 0;
+    int m_nWorksheetCol = -1;
+    bool m_bLabelsInYCol = false;
+};
+
+class IkelPlot : public CQXObject {
+    DECLARE_DYNAMIC(IkelPlot)
+public:
+    IkelPlot();
+    ~IkelPlot() override;
+    IkelPlot(const IkelPlot&) = default;
+    IkelPlot& operator=(const IkelPlot&) = default;
+
+    CkelDataset* GetDataset() const;
+    IChartGraph* GetChartGraph() const;
+    CkelDataRange* GetDataRange();
+    std::vector<std::pair<FLOATPOINT, int>>& GetDataPoints();
+    int GetCoordSysType() const;
+    // The outline of a selected plot: line style 997, word 4 set to 10, the rest kept.
+    void GetOutlineStyleWithDrawSelectedMark(QXLOGPEN& pen);
+
+    // Chart library.
+    void SetDataset(CkelDataset* dataset);
+    void SetChartGraph(IChartGraph* graph);
+
+protected:
+    CkelDataset* m_pDataset = nullptr;
+    IChartGraph* m_pChartGraph = nullptr;
+    std::vector<std::pair<FLOATPOINT, int>> m_dataPoints;
+    int m_nCoordSysType = 0;
+    CkelDataRange m_dataRange;
+};
+
+class IkelPlotFill {
+public:
+    IkelPlotFill();
+    virtual ~IkelPlotFill();
+    IkelPlotFill(const IkelPlotFill&) = default;
+    IkelPlotFill& operator=(const IkelPlotFill&) = default;
+
+    virtual void UpdateForPlot();
+
+    // Chart library: recomputes the filled area.
+    virtual void UpdateFill();
+};
+
+class CkelLinePlotFill : public IkelPlotFill {
+public:
+    enum KELFillDirections { KEL_FILL_UP = 0, KEL_FILL_DOWN = 1, KEL_FILL_RIGHT = 2, KEL_FILL_LEFT = 3 };
+
+    CkelLinePlotFill();
+    ~CkelLinePlotFill() override;
+    CkelLinePlotFill(const CkelLinePlotFill&) = default;
+    CkelLinePlotFill& operator=(const CkelLinePlotFill&) = default;
+
+    bool GetShowFill() const;
+    KELFillDirections GetFillDirections() const;
+
+    // Chart library.
+    void UpdateFill() override;
+    void SetShowFill(bool show);
+    void SetFillDirections(KELFillDirections direction);
+    unsigned GetUpdateCount() const;
+
+protected:
+    bool m_bShowFill = false;
+    KELFillDirections m_direction = KEL_FILL_DOWN;
+    double m_dCutoffValue = 0;
+    QXLOGBRUSH m_brush;
+    unsigned m_nUpdates = 0;
+};
+
+// Coordinate systems a plot is drawn in.
+class IkelPlotCoordSys {
+public:
+    virtual ~IkelPlotCoordSys();
+};
+
+class CkelPlotCoordSysCartesian : public IkelPlotCoordSys {
+public:
+    ~CkelPlotCoordSysCartesian() override;
+};
+
+class CkelPlotCoordSysPolar : public IkelPlotCoordSys {
+public:
+    ~CkelPlotCoordSysPolar() override;
+};
+
+class CkelPlotCoordSysTernary : public IkelPlotCoordSys {
+public:
+    ~CkelPlotCoordSysTernary() override;
+};

@@ -1,0 +1,3 @@
+#include "hosttypes/Zephyr/WDMgrIO.h"
+
+DepthType WDMgrIO::GetDepthType() { return m_depthType; }

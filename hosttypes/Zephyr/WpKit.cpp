@@ -1,0 +1,3 @@
+#include "hosttypes/Zephyr/WpKit.h"
+
+WPKITTYPE CWpKit::GetWpKitType() { return WPKIT_BASE; }

@@ -1,0 +1,36 @@
+// CWpSegment: a kit made of depth intervals (segments), each with shared run data.
+#pragma once
+
+#include <vector>
+
+#include "hosttypes/Zephyr/WpContent.h"
+#include "hosttypes/Zephyr/WpSegmentRecords.h"
+
+class CWpSegment : public CWpContent {
+    DECLARE_DYNAMIC(CWpSegment)
+public:
+    CWpSegment();
+    ~CWpSegment() override;
+    WPKITTYPE GetWpKitType() override;
+
+    void SetActiveSeg(int index);
+    int GetDataSource();
+    void SetDataSource(int source);
+
+    // Kit library.
+    int GetActiveSeg();  // negative: none
+    int GetSegCount();
+    WPSEGMENT* GetSeg(int i);  // NULL outside the segments
+    void AddSeg(const WPSEGMENT& seg);
+
+    // Where the kit's data comes from; read and written directly by the lists.
+    int m_nDataSource = 0;
+
+protected:
+    virtual void UpdateSegDepth();
+    // Lets go of the record's run data and leaves it with an empty reference.
+    virtual void IniSegData(WPSEGMENT& seg);
+
+    int m_nActiveSeg = -1;
+    std::vector<WPSEGMENT> m_segments;
+};

@@ -1,0 +1,69 @@
+// CWpWell: the root kit of a well plot, and CWpInWell, a well placed inside another.
+#pragma once
+
+#include <vector>
+
+#include "hosttypes/Kestrel/StyleRecords.h"
+#include "hosttypes/Zephyr/WpKit.h"
+
+class WDMgrIO;
+
+class CWpWell : public CWpKit {
+    DECLARE_DYNAMIC(CWpWell)
+public:
+    // Fault points found along the well (kit library's fields).
+    struct FaultInfo {
+        std::vector<double> depths;
+        std::vector<CString> names;
+    };
+
+    CWpWell();
+    ~CWpWell() override;
+
+    WPKITTYPE GetWpKitType() override;
+
+    const FaultInfo& GetFaultInfo() const;
+    bool IsBlankSpace();
+    bool IsFaultPointLine();
+    void IsFaultPointLine(bool show);
+    QXLOGPEN& GetFaultPointLine();
+    void SetFaultPointLine(const QXLOGPEN& pen);
+    int GetSelectOnlyBody();
+    void SetSelectOnlyBody(int only);
+    int GetCanInitData();
+    void SetCanInitData(int can);
+    EnumDepthRangeType GetRangeType();
+    void SetRangeType(EnumDepthRangeType type);
+    double GetLeft();
+    double GetRight();
+    bool IsAutoArrange();
+    DepthType GetDepthType();
+
+    // Kit library.
+    virtual WDMgrIO* GetDataMgr();
+    void SetDataMgr(WDMgrIO* mgr);  // the well takes ownership
+    void IsBlankSpace(bool blank);
+    void SetDepthType(const DepthType& type);
+
+protected:
+    FaultInfo m_faultInfo;
+    bool m_bBlankSpace = false;
+    bool m_bFaultPointLine = false;
+    QXLOGPEN m_faultPointLine;
+    int m_nSelectOnlyBody = 0;
+    int m_nCanInitData = 0;
+    EnumDepthRangeType m_rangeType = DEPTH_RANGE_BY_DEPTH;
+    double m_dLeft = 0;
+    double m_dRight = 0;
+    bool m_bAutoArrange = false;
+    DepthType m_depthType = DEPTH_MEASURED;
+    WDMgrIO* m_pDataMgr = nullptr;
+};
+
+class CWpInWell : public CWpKit {
+    DECLARE_DYNAMIC(CWpInWell)
+public:
+    CWpInWell();
+    ~CWpInWell() override;
+    WPKITTYPE GetWpKitType() override;
+};

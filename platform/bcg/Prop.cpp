@@ -1,0 +1,482 @@
+#include "bcg/Prop.h"
+
+#include <algorithm>
+
+#include "bcg/PropList.h"
+#include "mfc/Dc.h"
+#include "win32/Crt.h"
+
+IMPLEMENT_DYNAMIC(CBCGPProp, CObject)
+
+// ---- CBCGPPropSubItemList ---------------------------------------------------------------
+
+CBCGPProp* CBCGPPropSubItemList::GetAt(int index) const {
+    if (index < 0 || index >= GetCount()) return nullptr;
+    return items_[static_cast<std::size_t>(index)];
+}
+
+void CBCGPPropSubItemList::AddTail(CBCGPProp* item) { owner_->AddSubItem(item); }
+
+int CBCGPPropSubItemList::Find(const CBCGPProp* item) const {
+    auto it = std::find(items_.begin(), items_.end(), item);
+    return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+}
+
+CBCGPProp* CBCGPPropSubItemList::RemoveTail() { return RemoveAt(GetCount() - 1); }
+
+CBCGPProp* CBCGPPropSubItemList::RemoveAt(int index) {
+    CBCGPProp* item = GetAt(index);
+    if (!item) return nullptr;
+    item->ReleaseFromList();
+    items_.erase(items_.begin() + index);
+    item->m_pParent = nullptr;
+    item->SetOwnerList(nullptr);
+    return item;
+}
+
+// ---- construction -----------------------------------------------------------------------
+
+CBCGPProp::CBCGPProp(const CString& name, const _variant_t& value, LPCTSTR description, DWORD_PTR data,
+                     LPCTSTR editMask, LPCTSTR editTemplate, LPCTSTR validChars)
+    : m_lstSubItems(this),
+      m_strName(name),
+      m_varValue(value),
+      m_varValueOrig(value),
+      m_strDescr(description),
+      m_strEditMask(editMask),
+      m_strEditTempl(editTemplate),
+      m_strValidChars(validChars),
+      m_dwData(data) {}
+
+CBCGPProp::CBCGPProp(const CString& groupName, DWORD_PTR data, BOOL isValueList)
+    : m_lstSubItems(this), m_strName(groupName), m_dwData(data) {
+    m_bGroup = TRUE;
+    m_bIsValueList = isValueList;
+}
+
+CBCGPProp::~CBCGPProp() {
+    // The grid forgets this item (and everything below it) before anything is freed.
+    ReleaseFromList();
+    if (m_pParent) {
+        auto& siblings = m_pParent->m_lstSubItems.items_;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+        m_pParent = nullptr;
+    } else if (m_pWndList) {
+        auto& top = m_pWndList->m_lstProps;
+        top.erase(std::remove(top.begin(), top.end(), this), top.end());
+    }
+    std::vector<CBCGPProp*> subs;
+    subs.swap(m_lstSubItems.items_);
+    for (CBCGPProp* sub : subs) {
+        sub->m_pParent = nullptr;
+        sub->m_pWndList = nullptr;  // already released above
+        delete sub;
+    }
+    DisposeWindow(m_pWndInPlace);
+    CWnd* combo = m_pWndCombo;
+    m_pWndCombo = nullptr;
+    DisposeWindow(combo);
+}
+
+void CBCGPProp::DisposeWindow(CWnd*& wnd) {
+    CWnd* w = wnd;
+    wnd = nullptr;
+    if (!w) return;
+    if (m_pWndList) {
+        m_pWndList->DisposeWindow(w);
+    } else {
+        w->DestroyWindow();
+        delete w;
+    }
+}
+
+void CBCGPProp::SetOwnerList(CBCGPPropList* list) {
+    m_pWndList = list;
+    for (CBCGPProp* sub : m_lstSubItems) sub->SetOwnerList(list);
+}
+
+void CBCGPProp::ReleaseFromList() {
+    if (m_pWndList) m_pWndList->OnItemLeaving(this);
+}
+
+// ---- structure ----------------------------------------------------------------------------
+
+BOOL CBCGPProp::AddSubItem(CBCGPProp* item) {
+    if (!item || item == this || item->m_pParent || item->IsSubItem(this)) return FALSE;
+    if (item->m_pWndList && item->m_pWndList->FindProperty(item) >= 0) return FALSE;  // a top-level row
+    m_lstSubItems.items_.push_back(item);
+    item->m_pParent = this;
+    item->SetOwnerList(m_pWndList);
+    return TRUE;
+}
+
+BOOL CBCGPProp::RemoveSubItem(CBCGPProp*& item, BOOL del) {
+    if (!item || !IsSubItem(item)) return FALSE;
+    CBCGPProp* parent = item->m_pParent;
+    CBCGPProp* removed = parent->m_lstSubItems.RemoveAt(parent->m_lstSubItems.Find(item));
+    if (del) {
+        delete removed;
+        item = nullptr;
+    }
+    return TRUE;
+}
+
+int CBCGPProp::GetHierarchyLevel() const {
+    int level = 0;
+    for (const CBCGPProp* p = m_pParent; p; p = p->m_pParent) ++level;
+    return level;
+}
+
+CBCGPProp* CBCGPProp::FindSubItemByData(DWORD_PTR data) const {
+    if (m_dwData == data) return const_cast<CBCGPProp*>(this);
+    for (CBCGPProp* sub : m_lstSubItems)
+        if (CBCGPProp* found = sub->FindSubItemByData(data)) return found;
+    return nullptr;
+}
+
+BOOL CBCGPProp::IsSubItem(const CBCGPProp* item) const {
+    for (const CBCGPProp* p = item ? item->m_pParent : nullptr; p; p = p->m_pParent)
+        if (p == this) return TRUE;
+    return FALSE;
+}
+
+// ---- identity and value ---------------------------------------------------------------------
+
+void CBCGPProp::SetName(LPCTSTR name, BOOL redraw) {
+    m_strName = name;
+    if (redraw) Redraw();
+}
+
+void CBCGPProp::SetDescription(const CString& description) { m_strDescr = description; }
+
+void CBCGPProp::SetValue(const _variant_t& value) {
+    m_varValue = value;
+    if (m_bInPlaceEdit && m_pWndInPlace) m_pWndInPlace->SetWindowText(FormatProperty());
+    Redraw();
+}
+
+void CBCGPProp::SetOriginalValue(const _variant_t& value) { m_varValueOrig = value; }
+
+void CBCGPProp::ResetOriginalValue() { SetValue(m_varValueOrig); }
+
+BOOL CBCGPProp::IsModified() const { return (m_varValue != m_varValueOrig) ? TRUE : FALSE; }
+
+// ---- options ----------------------------------------------------------------------------------
+
+BOOL CBCGPProp::AddOption(LPCTSTR option, BOOL insertUnique) {
+    const CString text(option);
+    if (insertUnique && FindOption(text) >= 0) return FALSE;
+    m_lstOptions.push_back(text);
+    m_bIsValueList = TRUE;
+    return TRUE;
+}
+
+void CBCGPProp::RemoveAllOptions() { m_lstOptions.clear(); }
+
+LPCTSTR CBCGPProp::GetOption(int index) const {
+    if (index < 0 || index >= GetOptionCount()) return nullptr;
+    return m_lstOptions[static_cast<std::size_t>(index)];
+}
+
+int CBCGPProp::FindOption(LPCTSTR option) const {
+    const CString text(option);
+    auto it = std::find(m_lstOptions.begin(), m_lstOptions.end(), text);
+    return it == m_lstOptions.end() ? -1 : static_cast<int>(it - m_lstOptions.begin());
+}
+
+// ---- state --------------------------------------------------------------------------------------
+
+void CBCGPProp::Enable(BOOL enable) {
+    if (m_bEnabled == enable) return;
+    m_bEnabled = enable;
+    // A disabled item takes no input: an open editor of it closes without taking its text.
+    if (!enable && m_bInPlaceEdit && m_pWndList) m_pWndList->EndEditItem(FALSE);
+    Redraw();
+}
+
+void CBCGPProp::Show(BOOL show, BOOL adjustLayout) {
+    if (m_bIsVisible == show) return;
+    m_bIsVisible = show;
+    // A hidden row cannot stay selected or edited.
+    if (!show && m_pWndList && m_pWndList->m_pSel && (m_pWndList->m_pSel == this || IsSubItem(m_pWndList->m_pSel)))
+        m_pWndList->SetCurSel(nullptr, FALSE);
+    if (m_pWndList && adjustLayout) m_pWndList->AdjustLayout();
+}
+
+void CBCGPProp::Expand(BOOL expand) {
+    if (m_bExpanded == expand) return;
+    m_bExpanded = expand;
+    if (m_pWndList) {
+        // Rows that disappear under a collapsed item cannot stay selected or edited.
+        if (!expand && IsSubItem(m_pWndList->m_pSel)) m_pWndList->SetCurSel(nullptr, FALSE);
+        m_pWndList->AdjustLayout();
+    }
+}
+
+void CBCGPProp::EnableSpinControl(BOOL enable, int minValue, int maxValue) {
+    m_bEnableSpin = enable;
+    m_nMinValue = minValue;
+    m_nMaxValue = maxValue;
+}
+
+BOOL CBCGPProp::IsSelected() const { return (m_pWndList && m_pWndList->GetCurSel() == this) ? TRUE : FALSE; }
+
+void CBCGPProp::Redraw() {
+    if (!m_pWndList || !m_pWndList->GetSafeHwnd() || m_Rect.IsRectEmpty()) return;
+    m_pWndList->InvalidateRect(&m_Rect, TRUE);
+    m_pWndList->UpdateWindow();
+}
+
+CRect CBCGPProp::GetNameRect() const {
+    if (m_Rect.IsRectEmpty() || !m_pWndList) return CRect();
+    CRect r = m_Rect;
+    r.left = m_Rect.left + (GetHierarchyLevel() + 1) * CBCGPPropList::kRowHeight;
+    r.right = (m_bGroup && !m_bIsValueList && m_pWndList->IsGroupNameFullWidth()) ? m_Rect.right
+                                                                                   : m_pWndList->GetLeftColumnWidth();
+    if (r.right < r.left) r.right = r.left;
+    return r;
+}
+
+CRect CBCGPProp::GetValueRect() const {
+    if (m_Rect.IsRectEmpty() || !m_pWndList || (m_bGroup && !m_bIsValueList)) return CRect();
+    CRect r = m_Rect;
+    r.left = m_pWndList->GetLeftColumnWidth() + 1;
+    if (r.right < r.left) r.right = r.left;
+    return r;
+}
+
+// ---- text <-> value ---------------------------------------------------------------------------------
+
+CString CBCGPProp::FormatProperty() {
+    if (m_varValue.vt == VT_BOOL) return m_varValue.boolVal ? "True" : "False";
+    return VariantToText(m_varValue);
+}
+
+BOOL CBCGPProp::TextToVar(const CString& text) {
+    _variant_t value;
+    switch (m_varValue.vt) {
+        case VT_BSTR:
+        case VT_EMPTY:
+            value = _variant_t(text);
+            break;
+        case VT_R8:
+            value = _variant_t(crt::Atof(text));
+            break;
+        case VT_R4:
+            value = _variant_t(static_cast<float>(crt::Atof(text)));
+            break;
+        case VT_I4:
+            value = _variant_t(crt::Atoi(text));
+            break;
+        case VT_I2:
+            value = _variant_t(static_cast<short>(crt::Atoi(text)));
+            break;
+        case VT_UI1: {
+            const int n = crt::Atoi(text);
+            if (n < 0 || n > 255) return FALSE;
+            value = _variant_t(static_cast<BYTE>(n));
+            break;
+        }
+        case VT_UI4: {
+            // A negative number has no unsigned meaning: refused rather than wrapped round.
+            const int n = crt::Atoi(text);
+            if (n < 0) return FALSE;
+            value = _variant_t(static_cast<unsigned int>(n));
+            break;
+        }
+        case VT_BOOL: {
+            CString t(text);
+            t.Trim();
+            if (t.CompareNoCase("true") == 0)
+                value = _variant_t(true);
+            else if (t.CompareNoCase("false") == 0)
+                value = _variant_t(false);
+            else
+                value = _variant_t(crt::Atoi(t) != 0);
+            break;
+        }
+        default:
+            return FALSE;
+    }
+    m_varValue = value;
+    return TRUE;
+}
+
+// ---- drawing ----------------------------------------------------------------------------------------
+
+void CBCGPProp::OnDrawName(CDC* dc, CRect rect) {
+    if (!dc) return;
+    dc->DrawText(m_strName, &rect, DT_SINGLELINE | DT_VCENTER);
+}
+
+void CBCGPProp::OnDrawValue(CDC* dc, CRect rect) {
+    if (!dc) return;
+    CFont* old = nullptr;
+    const bool bold = m_pWndList && m_pWndList->IsMarkModifiedProperties() && IsModified();
+    if (bold) old = dc->SelectObject(&m_pWndList->GetBoldFont());
+    dc->DrawText(FormatProperty(), &rect, DT_SINGLELINE | DT_VCENTER);
+    if (old) dc->SelectObject(old);
+}
+
+void CBCGPProp::OnDrawButton(CDC* dc, CRect rect) {
+    if (!dc) return;
+    dc->FillSolidRect(&rect, GetSysColor(COLOR_BTNFACE));
+    dc->DrawText(CString("..."), &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+void CBCGPProp::OnDrawDescription(CDC* dc, CRect rect) {
+    if (!dc) return;
+    CRect title = rect;
+    title.bottom = title.top + CBCGPPropList::kRowHeight;
+    dc->DrawText(m_strName, &title, DT_SINGLELINE);
+    CRect body = rect;
+    body.top = title.bottom;
+    dc->DrawText(m_strDescr, &body, 0);
+}
+
+// ---- editing ------------------------------------------------------------------------------------------
+
+BOOL CBCGPProp::HasButton() const { return m_bIsValueList; }
+
+void CBCGPProp::AdjustButtonRect() {
+    m_rectButton = m_Rect;
+    m_rectButton.left = m_rectButton.right - m_rectButton.Height();
+    m_rectButton.top++;
+}
+
+void CBCGPProp::AdjustInPlaceEditRect(CRect& rectEdit, CRect& rectSpin) {
+    rectSpin.SetRectEmpty();
+    rectEdit = GetValueRect();
+    if (HasButton() && !m_rectButton.IsRectEmpty() && rectEdit.right > m_rectButton.left)
+        rectEdit.right = m_rectButton.left;
+    if (rectEdit.right < rectEdit.left) rectEdit.right = rectEdit.left;
+}
+
+CWnd* CBCGPProp::CreateInPlaceEdit(CRect rectEdit, BOOL& defaultFormat) {
+    if (!m_pWndList) return nullptr;
+    CEdit* edit = new CEdit;
+    DWORD style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
+    if (!m_bAllowEdit) style |= ES_READONLY;
+    if (!edit->Create(style, rectEdit, m_pWndList, BCGPROPLIST_ID_INPLACE)) {
+        delete edit;
+        return nullptr;
+    }
+    HFONT font = (m_pWndList->IsMarkModifiedProperties() && IsModified())
+                     ? static_cast<HFONT>(m_pWndList->GetBoldFont().GetSafeHandle())
+                     : m_pWndList->GetListFont();
+    edit->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    defaultFormat = TRUE;
+    return edit;
+}
+
+CComboBox* CBCGPProp::CreateCombo(CWnd* parent, CRect rect) {
+    rect.bottom += 200;  // the dropped list
+    CComboBox* combo = new CComboBox;
+    if (!combo->Create(WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, rect, parent, BCGPROPLIST_ID_INPLACE)) {
+        delete combo;
+        return nullptr;
+    }
+    return combo;
+}
+
+BOOL CBCGPProp::OnEdit(LPPOINT) {
+    if (!m_pWndList || (m_bGroup && !m_bIsValueList)) return FALSE;
+    CRect rectEdit, rectSpin;
+    AdjustInPlaceEditRect(rectEdit, rectSpin);
+    BOOL defaultFormat = FALSE;
+    m_pWndInPlace = CreateInPlaceEdit(rectEdit, defaultFormat);
+    if (!m_pWndInPlace) return FALSE;
+    if (defaultFormat) {
+        m_pWndInPlace->SetWindowText(FormatProperty());
+        if (CEdit* edit = DYNAMIC_DOWNCAST(CEdit, m_pWndInPlace)) edit->SetSel(0, -1);
+    }
+    if (m_bIsValueList) {
+        CRect rectCombo = GetValueRect();
+        m_pWndCombo = CreateCombo(m_pWndList, rectCombo);
+        if (m_pWndCombo) {
+            for (const CString& option : m_lstOptions) m_pWndCombo->AddString(option);
+            m_pWndCombo->SetCurSel(m_pWndCombo->FindStringExact(-1, FormatProperty()));
+        }
+    }
+    m_bInPlaceEdit = TRUE;
+    m_pWndInPlace->SetFocus();
+    return TRUE;
+}
+
+void CBCGPProp::OnSelectCombo() {
+    if (!m_pWndCombo || !m_pWndInPlace) return;
+    const int sel = m_pWndCombo->GetCurSel();
+    if (sel < 0) return;
+    m_pWndInPlace->SetWindowText(m_pWndCombo->GetLBText(sel));
+    OnUpdateValue();
+}
+
+BOOL CBCGPProp::OnUpdateValue() {
+    if (!m_pWndInPlace || !m_pWndList) return FALSE;
+    CString text;
+    m_pWndInPlace->GetWindowText(text);
+    if (!TextToVar(text)) return FALSE;
+    // Every committed edit is reported, whether or not the value changed.
+    m_pWndList->OnPropertyChanged(this);
+    return TRUE;
+}
+
+BOOL CBCGPProp::OnEndEdit() {
+    m_bInPlaceEdit = FALSE;
+    m_bButtonIsDown = FALSE;
+    OnDestroyWindow();
+    return TRUE;
+}
+
+void CBCGPProp::OnDestroyWindow() {
+    CWnd* combo = m_pWndCombo;
+    m_pWndCombo = nullptr;
+    DisposeWindow(combo);
+    DisposeWindow(m_pWndInPlace);
+}
+
+void CBCGPProp::OnClickButton(CPoint) {
+    if (!m_pWndList) return;
+    if (!m_bInPlaceEdit) {
+        CBCGPPropList* list = m_pWndList;
+        if (!list->EditItem(this)) return;
+        if (list->GetEditedItem() != this) return;  // the item went away while the editor opened
+    }
+    if (m_pWndCombo) {
+        m_bButtonIsDown = TRUE;
+        m_pWndCombo->ShowDropDown(TRUE);
+    }
+}
+
+BOOL CBCGPProp::PushChar(UINT ch) {
+    if (!m_pWndList || !m_bEnabled || !m_bAllowEdit || (m_bGroup && !m_bIsValueList)) return FALSE;
+    CBCGPPropList* list = m_pWndList;
+    if (!list->EditItem(this) || list->GetEditedItem() != this) return FALSE;
+    if (CEdit* edit = DYNAMIC_DOWNCAST(CEdit, m_pWndInPlace)) {
+        // The typed character replaces the selected (whole) text.
+        if (ch >= 32) {
+            const char c = static_cast<char>(ch);
+            edit->ReplaceSel(CString(c));
+        }
+    }
+    return TRUE;
+}
+
+void CBCGPProp::OnRClickValue(CPoint, BOOL) {}
+void CBCGPProp::OnRClickName(CPoint) {}
+
+void CBCGPProp::OnPosSizeChanged(CRect) {
+    if (!m_bInPlaceEdit) return;
+    CRect rectEdit, rectSpin;
+    AdjustInPlaceEditRect(rectEdit, rectSpin);
+    if (m_pWndInPlace) m_pWndInPlace->MoveWindow(&rectEdit, FALSE);
+    if (m_pWndCombo) {
+        CRect rectCombo = GetValueRect();
+        rectCombo.bottom += 200;
+        m_pWndCombo->MoveWindow(&rectCombo, FALSE);
+    }
+}
+
+BOOL CBCGPProp::OnDblClick(CPoint) { return FALSE; }
+void CBCGPProp::OnClickName(CPoint) {}
+BOOL CBCGPProp::OnClickValue(UINT, CPoint) { return FALSE; }

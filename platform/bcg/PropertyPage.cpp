@@ -1,0 +1,3 @@
+#include "bcg/PropertyPage.h"
+
+IMPLEMENT_DYNAMIC(CBCGPPropertyPage, CPropertyPage)

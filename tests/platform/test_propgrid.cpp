@@ -1,0 +1,559 @@
+// The property grid and its items, driven as a user drives them.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "bcg/Bcg.h"
+#include "driver/GridDriver.h"
+
+namespace {
+
+std::vector<std::string>* g_log = nullptr;
+void Log(const std::string& s) {
+    if (g_log) g_log->push_back(s);
+}
+
+// The grid's owner: records every change message and runs an optional reaction.
+class Owner : public CWnd {
+public:
+    struct Note {
+        WPARAM id;
+        CBCGPProp* item;
+        std::string value;
+    };
+    std::vector<Note> notes;
+    std::function<void(CBCGPProp*)> react;
+    LRESULT OnChanged(WPARAM wParam, LPARAM lParam) {
+        CBCGPProp* item = reinterpret_cast<CBCGPProp*>(lParam);
+        notes.push_back({wParam, item, item->FormatProperty().str()});
+        Log("notify");
+        if (react) react(item);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(Owner, CWnd)
+ON_REGISTERED_MESSAGE(BCGM_PROPERTY_CHANGED, OnChanged)
+END_MESSAGE_MAP()
+
+// An item that logs the virtual calls the grid makes.
+class LoggingProp : public CBCGPProp {
+public:
+    using CBCGPProp::CBCGPProp;
+    bool refuseEnd = false;
+    std::vector<CPoint> rclicks;
+    CWnd* CreateInPlaceEdit(CRect r, BOOL& f) override {
+        Log("CreateInPlaceEdit");
+        return CBCGPProp::CreateInPlaceEdit(r, f);
+    }
+    CComboBox* CreateCombo(CWnd* p, CRect r) override {
+        Log("CreateCombo");
+        return CBCGPProp::CreateCombo(p, r);
+    }
+    void OnSelectCombo() override {
+        Log("OnSelectCombo");
+        CBCGPProp::OnSelectCombo();
+    }
+    BOOL TextToVar(const CString& t) override {
+        Log("TextToVar");
+        return CBCGPProp::TextToVar(t);
+    }
+    BOOL OnEndEdit() override {
+        Log("OnEndEdit");
+        if (refuseEnd) return FALSE;
+        return CBCGPProp::OnEndEdit();
+    }
+    void OnRClickValue(CPoint p, BOOL) override { rclicks.push_back(p); }
+};
+
+// An item that swallows typed characters.
+class QuietProp : public CBCGPProp {
+public:
+    using CBCGPProp::CBCGPProp;
+    BOOL PushChar(UINT) override { return TRUE; }
+};
+
+class DateProp : public CBCGPDateTimeProp {
+public:
+    using CBCGPDateTimeProp::CBCGPDateTimeProp;
+    bool refuse = false;
+    int ends = 0;
+    BOOL OnEndEdit() override {
+        ++ends;
+        if (refuse) return FALSE;
+        return CBCGPDateTimeProp::OnEndEdit();
+    }
+};
+
+// A derived grid that handles F2 itself and chains every other key to the base.
+class KeyGrid : public CBCGPPropList {
+public:
+    int f2 = 0;
+    void OnKeyDown(UINT ch, UINT repeat, UINT flags) {
+        if (ch == VK_F2) {
+            ++f2;
+            return;
+        }
+        CBCGPPropList::OnKeyDown(ch, repeat, flags);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(KeyGrid, CBCGPPropList)
+ON_WM_KEYDOWN()
+END_MESSAGE_MAP()
+
+class PropGridTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_log = &log;
+        ASSERT_TRUE(owner.Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 400, 600), nullptr, 0));
+        ASSERT_TRUE(grid.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &owner, 2));
+        grid.EnableHeaderCtrl(TRUE, "属性名", "值");
+        grid.EnableDescriptionArea(TRUE);
+        grid.MoveWindow(0, 0, 300, 500);
+    }
+    void TearDown() override { g_log = nullptr; }
+
+    CBCGPProp* AddText(const char* name, const char* value, DWORD_PTR data, CBCGPProp* group = nullptr) {
+        CBCGPProp* p = new CBCGPProp(name, _variant_t(value), "", data);
+        if (group)
+            group->AddSubItem(p);
+        else
+            grid.AddProperty(p);
+        return p;
+    }
+
+    std::vector<std::string> log;
+    Owner owner;
+    CBCGPPropList grid;
+    platform::GridDriver driver{&grid};
+};
+
+// ---- editing and notification -----------------------------------------------------------
+
+TEST_F(PropGridTest, TypedTextIsStoredThenReportedWithGridIdAndItem) {
+    CBCGPProp* item = AddText("名称", "a", 10);
+    ASSERT_TRUE(driver.TypeText(item, "图片"));
+    ASSERT_EQ(owner.notes.size(), 1u);
+    EXPECT_EQ(owner.notes[0].id, 2);
+    EXPECT_EQ(owner.notes[0].item, item);
+    EXPECT_EQ(owner.notes[0].value, "图片");  // stored before the message
+    EXPECT_EQ(grid.GetEditedItem(), nullptr);
+    EXPECT_TRUE(item->IsModified());
+}
+
+TEST_F(PropGridTest, UnchangedCommitIsReportedToo) {
+    CBCGPProp* item = AddText("名称", "same", 10);
+    ASSERT_TRUE(driver.TypeText(item, "same"));
+    EXPECT_EQ(owner.notes.size(), 1u);
+    EXPECT_FALSE(item->IsModified());
+}
+
+TEST_F(PropGridTest, EscapeClosesTheEditorWithoutTakingTheText) {
+    CBCGPProp* item = AddText("名称", "old", 10);
+    ASSERT_TRUE(driver.Select(item));
+    driver.PressKey(VK_F2);
+    ASSERT_EQ(grid.GetEditedItem(), item);
+    item->GetInPlaceWnd()->SetWindowText("new");
+    driver.PressKey(VK_ESCAPE);
+    EXPECT_EQ(grid.GetEditedItem(), nullptr);
+    EXPECT_EQ(item->FormatProperty(), "old");
+    EXPECT_TRUE(owner.notes.empty());
+    EXPECT_EQ(item->GetInPlaceWnd(), nullptr);
+}
+
+TEST_F(PropGridTest, TextToVarFollowsTheValueType) {
+    CBCGPProp* real = new CBCGPProp("r", _variant_t(1.5), "", 1);
+    CBCGPProp* integer = new CBCGPProp("i", _variant_t(3), "", 2);
+    CBCGPProp* unsign = new CBCGPProp("u", _variant_t(7u), "", 3);
+    CBCGPProp* flag = new CBCGPProp("b", _variant_t(false), "", 4);
+    for (CBCGPProp* p : {real, integer, unsign, flag}) grid.AddProperty(p);
+
+    ASSERT_TRUE(driver.TypeText(real, "7abc"));
+    EXPECT_EQ(real->GetValue().vt, VT_R8);
+    EXPECT_DOUBLE_EQ(real->GetValue().dblVal, 7.0);
+    ASSERT_TRUE(driver.TypeText(real, ""));
+    EXPECT_DOUBLE_EQ(real->GetValue().dblVal, 0.0);
+    ASSERT_TRUE(driver.TypeText(real, " 1e-05"));
+    EXPECT_DOUBLE_EQ(real->GetValue().dblVal, 1e-05);
+    ASSERT_TRUE(driver.TypeText(real, "nan"));  // not a number by the leading-number rule
+    EXPECT_DOUBLE_EQ(real->GetValue().dblVal, 0.0);
+
+    ASSERT_TRUE(driver.TypeText(integer, "abc"));
+    EXPECT_EQ(integer->GetValue().vt, VT_I4);
+    EXPECT_EQ(integer->GetValue().lVal, 0);
+    ASSERT_TRUE(driver.TypeText(integer, "-12.9x"));
+    EXPECT_EQ(integer->GetValue().lVal, -12);
+
+    ASSERT_TRUE(driver.TypeText(unsign, "42"));
+    EXPECT_EQ(unsign->GetValue().ulVal, 42u);
+    const std::size_t before = owner.notes.size();
+    EXPECT_FALSE(driver.TypeText(unsign, "-1"));  // refused: nothing stored, nothing reported
+    EXPECT_EQ(unsign->GetValue().vt, VT_UI4);
+    EXPECT_EQ(unsign->GetValue().ulVal, 42u);
+    EXPECT_EQ(owner.notes.size(), before);
+    EXPECT_EQ(grid.GetEditedItem(), nullptr);
+
+    ASSERT_TRUE(driver.TypeText(flag, "True"));
+    EXPECT_EQ(flag->GetValue().vt, VT_BOOL);
+    EXPECT_EQ(flag->FormatProperty(), "True");
+}
+
+TEST_F(PropGridTest, SetValueAdoptsTheNewTypeWholeAndNeverNotifies) {
+    CBCGPProp* number = new CBCGPProp("n", _variant_t(2.0), "", 1);
+    CBCGPProp* text = AddText("t", "", 2);
+    grid.AddProperty(number);
+    number->SetValue(_variant_t("1.50"));
+    EXPECT_EQ(number->GetValue().vt, VT_BSTR);
+    EXPECT_EQ(number->FormatProperty(), "1.50");
+    text->SetValue(_variant_t(2.5));
+    EXPECT_EQ(text->GetValue().vt, VT_R8);
+    EXPECT_EQ(text->FormatProperty(), "2.5");
+    // Typing now follows the adopted type.
+    ASSERT_TRUE(driver.TypeText(text, "3.25abc"));
+    EXPECT_DOUBLE_EQ(text->GetValue().dblVal, 3.25);
+    EXPECT_EQ(owner.notes.size(), 1u);
+}
+
+// ---- options ----------------------------------------------------------------------------------
+
+TEST_F(PropGridTest, ListOnlyItemAcceptsValuesOutsideItsOptionsAndRefusesTyping) {
+    CBCGPProp* item = AddText("大小", "1", 5);
+    for (const char* o : {"1", "2", "3"}) item->AddOption(o, TRUE);
+    item->AddOption("2", TRUE);
+    EXPECT_EQ(item->GetOptionCount(), 3);
+    item->AddOption("2");  // without the flag a duplicate is added
+    EXPECT_EQ(item->GetOptionCount(), 4);
+    item->AllowEdit(FALSE);
+    item->SetValue(_variant_t("35"));
+    EXPECT_EQ(item->FormatProperty(), "35");
+    EXPECT_FALSE(driver.TypeText(item, "9"));
+    EXPECT_TRUE(owner.notes.empty());
+    ASSERT_TRUE(driver.PickOption(item, 2));
+    EXPECT_EQ(item->FormatProperty(), "3");
+    ASSERT_EQ(owner.notes.size(), 1u);
+    ASSERT_TRUE(driver.PickOption(item, std::string("1")));
+    EXPECT_EQ(item->FormatProperty(), "1");
+    EXPECT_FALSE(driver.PickOption(item, std::string("7")));
+    EXPECT_EQ(owner.notes.size(), 2u);
+    EXPECT_EQ(grid.GetEditedItem(), nullptr);
+}
+
+TEST_F(PropGridTest, DropDownPathRunsItsVirtualsInOrderAndNotifiesLast) {
+    LoggingProp* item = new LoggingProp("方向", _variant_t("自动"), "", 7);
+    for (const char* o : {"自动", "横向", "纵向"}) item->AddOption(o);
+    grid.AddProperty(item);
+    ASSERT_TRUE(driver.PickOption(item, 1));
+    const std::vector<std::string> expected = {"CreateInPlaceEdit", "CreateCombo", "OnSelectCombo",
+                                               "TextToVar", "OnEndEdit", "notify"};
+    EXPECT_EQ(log, expected);
+    EXPECT_EQ(item->FormatProperty(), "横向");
+    EXPECT_EQ(item->GetComboWnd(), nullptr);
+}
+
+TEST_F(PropGridTest, ItemWithoutOptionsAndEditingOffOffersNothing) {
+    CBCGPProp* item = AddText("模板", "", 5);
+    item->AddOption("a");
+    item->RemoveAllOptions();
+    item->AllowEdit(FALSE);
+    EXPECT_FALSE(driver.PickDropDownEntry(item, 0));
+    EXPECT_FALSE(driver.TypeText(item, "x"));
+    EXPECT_TRUE(owner.notes.empty());
+}
+
+// ---- enabled state, clicks and keys ------------------------------------------------------------
+
+TEST_F(PropGridTest, DisabledItemRefusesInputButHearsRightClicks) {
+    LoggingProp* item = new LoggingProp("值", _variant_t("v"), "", 16);
+    item->AddOption("v");
+    item->AddOption("w");
+    grid.AddProperty(item);
+    item->Enable(FALSE);
+    EXPECT_FALSE(driver.TypeText(item, "x"));
+    EXPECT_FALSE(driver.PickOption(item, 1));
+    EXPECT_TRUE(driver.TypeChar(item, 'x'));
+    EXPECT_EQ(grid.GetEditedItem(), nullptr);
+    ASSERT_TRUE(driver.RightClickValue(item));
+    ASSERT_EQ(item->rclicks.size(), 1u);
+    EXPECT_TRUE(item->GetValueRect().PtInRect(item->rclicks[0]));
+    EXPECT_EQ(item->FormatProperty(), "v");
+    EXPECT_TRUE(owner.notes.empty());
+}
+
+TEST_F(PropGridTest, TypedCharacterStartsEditingUnlessTheItemSwallowsIt) {
+    CBCGPProp* plain = AddText("p", "old", 1);
+    QuietProp* quiet = new QuietProp("q", _variant_t("0"), "", 2);
+    grid.AddProperty(quiet);
+    ASSERT_TRUE(driver.TypeChar(plain, 'z'));
+    ASSERT_EQ(grid.GetEditedItem(), plain);
+    EXPECT_EQ(plain->GetInPlaceWnd()->GetWindowTextString(), "z");
+    driver.PressKey(VK_RETURN);
+    EXPECT_EQ(plain->FormatProperty(), "z");
+    ASSERT_TRUE(driver.TypeChar(quiet, 'a'));
+    EXPECT_EQ(grid.GetEditedItem(), nullptr);
+    EXPECT_EQ(quiet->FormatProperty(), "0");
+}
+
+TEST_F(PropGridTest, DerivedGridChainsKeysToTheBase) {
+    KeyGrid keys;
+    ASSERT_TRUE(keys.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 300), &owner, 5));
+    CBCGPProp* item = new CBCGPProp("k", _variant_t("a"), "", 1);
+    keys.AddProperty(item);
+    platform::GridDriver d(&keys);
+    ASSERT_TRUE(d.Select(item));
+    d.PressKey(VK_F2);
+    EXPECT_EQ(keys.f2, 1);
+    EXPECT_EQ(keys.GetEditedItem(), nullptr);
+    d.PressKey(VK_RETURN);  // the base opens the editor
+    ASSERT_EQ(keys.GetEditedItem(), item);
+    item->GetInPlaceWnd()->SetWindowText("b");
+    d.PressKey(VK_RETURN);
+    EXPECT_EQ(item->FormatProperty(), "b");
+    ASSERT_EQ(owner.notes.size(), 1u);
+    EXPECT_EQ(owner.notes[0].id, 5);
+}
+
+// ---- deletion from inside the notification -----------------------------------------------------
+
+TEST_F(PropGridTest, OwnerMayRemoveEverythingInsideTheNotification) {
+    CBCGPProp* group = new CBCGPProp("组", 100);
+    grid.AddProperty(group);
+    CBCGPProp* item = AddText("a", "1", 101, group);
+    AddText("b", "2", 102, group);
+    owner.react = [this](CBCGPProp*) { grid.RemoveAll(); };
+    ASSERT_TRUE(driver.TypeText(item, "x"));
+    EXPECT_EQ(grid.GetPropertyCount(), 0);
+    EXPECT_EQ(grid.GetCurSel(), nullptr);
+    EXPECT_EQ(owner.notes.size(), 1u);
+}
+
+TEST_F(PropGridTest, OwnerMayDeleteTheEditedItemAfterAPick) {
+    CBCGPProp* group = new CBCGPProp("组", 100);
+    grid.AddProperty(group);
+    CBCGPProp* item = AddText("a", "1", 101, group);
+    item->AddOption("1");
+    item->AddOption("2");
+    AddText("b", "2", 102, group);
+    owner.react = [this, group](CBCGPProp* changed) {
+        CBCGPProp* doomed = changed;
+        group->RemoveSubItem(doomed);  // deletes the edited item while its drop-down is being picked
+    };
+    const std::size_t windows = AfxLiveWindowCount();
+    ASSERT_TRUE(driver.PickOption(item, 1));
+    EXPECT_EQ(group->GetSubItemsCount(), 1);
+    EXPECT_EQ(grid.FindItemByData(101), nullptr);
+    EXPECT_EQ(AfxLiveWindowCount(), windows);  // editor and drop-down are gone
+}
+
+TEST_F(PropGridTest, OwnerMayDeleteAColourItemAndItsSiblings) {
+    CBCGPProp* group = new CBCGPProp("颜色", 1);
+    grid.AddProperty(group);
+    CBCGPColorProp* colour = new CBCGPColorProp("c", RGB(1, 2, 3), nullptr, "", 2);
+    group->AddSubItem(colour);
+    AddText("s", "", 3, group);
+    owner.react = [group](CBCGPProp*) {
+        while (CBCGPProp* last = group->m_lstSubItems.RemoveTail()) delete last;
+    };
+    ASSERT_TRUE(driver.ChooseColor(colour, RGB(9, 9, 9)));
+    EXPECT_EQ(group->GetSubItemsCount(), 0);
+}
+
+TEST_F(PropGridTest, SelectedItemMayBeDeletedAtAnyTime) {
+    CBCGPProp* group = new CBCGPProp("组", 1);
+    grid.AddProperty(group);
+    CBCGPProp* item = AddText("a", "1", 2, group);
+    ASSERT_TRUE(driver.Select(item));
+    grid.SetCurSel(nullptr);
+    EXPECT_EQ(grid.GetCurSel(), nullptr);
+    ASSERT_TRUE(driver.Select(item));
+    driver.PressKey(VK_F2);
+    ASSERT_EQ(grid.GetEditedItem(), item);
+    delete group->m_lstSubItems.RemoveTail();  // deleted while selected and edited
+    EXPECT_EQ(grid.GetCurSel(), nullptr);
+    EXPECT_EQ(grid.GetEditedItem(), nullptr);
+    driver.PressKey(VK_RETURN);  // nothing left to commit
+    EXPECT_TRUE(owner.notes.empty());
+}
+
+// ---- structure ---------------------------------------------------------------------------------------
+
+TEST_F(PropGridTest, FindItemByDataSearchesAttachedItemsDepthFirst) {
+    CBCGPProp* g1 = new CBCGPProp("g1", 1);
+    CBCGPProp* g2 = new CBCGPProp("g2", 2);
+    grid.AddProperty(g1);
+    grid.AddProperty(g2);
+    CBCGPProp* a = AddText("a", "", 0, g1);
+    AddText("b", "", 0, g2);
+    CBCGPProp* x = AddText("x", "", 2011, g2);
+    EXPECT_EQ(grid.FindItemByData(0), a);  // first in display order
+    EXPECT_EQ(grid.FindItemByData(2011), x);
+    EXPECT_EQ(grid.FindItemByData(2011, FALSE), nullptr);
+
+    ASSERT_TRUE(grid.DetachProperty(g2));
+    EXPECT_EQ(grid.GetPropertyCount(), 1);
+    EXPECT_EQ(grid.FindItemByData(2011), nullptr);
+    EXPECT_EQ(x->GetPropList(), nullptr);
+    EXPECT_FALSE(grid.DetachProperty(g2));
+
+    CBCGPProp* g0 = new CBCGPProp("g0", 3);
+    EXPECT_EQ(grid.AttachProperty(g0, 0), 0);  // inserted before g1
+    EXPECT_EQ(grid.AttachProperty(g2), 2);     // appended
+    EXPECT_EQ(grid.AttachProperty(g2), -1);    // already in
+    EXPECT_EQ(grid.FindItemByData(2011), x);
+    EXPECT_EQ(grid.GetProperty(0), g0);
+
+    ASSERT_TRUE(grid.DetachProperty(g2));
+    delete g2;  // a detached item is its holder's to delete
+    EXPECT_EQ(grid.GetPropertyCount(), 2);
+}
+
+TEST_F(PropGridTest, LayoutGivesFixedRowsBelowTheHeaderAndFollowsCollapse) {
+    CBCGPProp* group = new CBCGPProp("组", 1);
+    grid.AddProperty(group);
+    CBCGPProp* a = AddText("a", "", 2, group);
+    CBCGPProp* b = AddText("b", "", 3);
+    b->AddOption("x");
+    grid.AdjustLayout();
+    EXPECT_EQ(group->GetRect(), CRect(0, 20, 300, 40));
+    EXPECT_EQ(a->GetRect(), CRect(0, 40, 300, 60));
+    EXPECT_EQ(b->GetRect(), CRect(0, 60, 300, 80));
+    EXPECT_EQ(b->GetButtonRect(), CRect(280, 61, 300, 80));
+    EXPECT_EQ(grid.GetDescriptionRect(), CRect(0, 452, 300, 500));
+    group->Expand(FALSE);
+    EXPECT_TRUE(a->GetRect().IsRectEmpty());
+    EXPECT_EQ(b->GetRect(), CRect(0, 40, 300, 60));
+    // A user's edit of a row under a collapsed group opens the group first.
+    ASSERT_TRUE(driver.TypeText(a, "v"));
+    EXPECT_TRUE(group->IsExpanded());
+    a->Show(FALSE);
+    EXPECT_TRUE(a->GetRect().IsRectEmpty());
+    EXPECT_EQ(grid.FindItemByData(2), a);  // hidden items stay findable
+    EXPECT_FALSE(driver.TypeText(a, "w"));
+}
+
+TEST_F(PropGridTest, ScrollingMovesRowsAndKeepsTheEditorOnItsRow) {
+    std::vector<CBCGPProp*> items;
+    for (int i = 0; i < 40; ++i) items.push_back(AddText("n", "", static_cast<DWORD_PTR>(i)));
+    grid.AdjustLayout();
+    EXPECT_EQ(grid.GetScrollMax(), 40 - (452 - 20) / 20);
+    driver.Scroll(SB_LINEDOWN);
+    EXPECT_EQ(items[1]->GetRect().top, 20);
+    driver.Scroll(SB_BOTTOM);
+    EXPECT_EQ(grid.GetScrollPos(), grid.GetScrollMax());
+    ASSERT_TRUE(driver.Select(items[39]));
+    driver.PressKey(VK_F2);
+    ASSERT_EQ(grid.GetEditedItem(), items[39]);
+    driver.Scroll(SB_LINEUP);
+    CRect editor;
+    items[39]->GetInPlaceWnd()->GetWindowRect(&editor);
+    grid.ScreenToClient(&editor);
+    EXPECT_EQ(editor.top, items[39]->GetRect().top);
+    // Reaching a row scrolled out of view scrolls it back.
+    ASSERT_TRUE(driver.TypeText(items[0], "top"));
+    EXPECT_EQ(items[0]->FormatProperty(), "top");
+}
+
+// ---- colour and date items ---------------------------------------------------------------------------
+
+TEST_F(PropGridTest, ColourChoicesAutomaticReadsAsMinusOne) {
+    CBCGPColorProp* colour = new CBCGPColorProp("颜色", RGB(255, 0, 0), nullptr, "", 9);
+    grid.AddProperty(colour);
+    EXPECT_FALSE(driver.ChooseAutomatic(colour));  // not offered yet
+    EXPECT_FALSE(driver.ChooseOther(colour, RGB(1, 1, 1)));
+    colour->EnableAutomaticButton("自动", GetSysColor(COLOR_WINDOWTEXT));
+    colour->EnableOtherButton("其它...");
+    ASSERT_TRUE(driver.ChooseAutomatic(colour));
+    EXPECT_EQ(colour->GetColor(), static_cast<COLORREF>(-1));
+    EXPECT_EQ(colour->FormatProperty(), "自动");
+    EXPECT_EQ(colour->GetDisplayColor(), GetSysColor(COLOR_WINDOWTEXT));
+    ASSERT_TRUE(driver.ChooseOther(colour, RGB(10, 20, 30)));
+    EXPECT_EQ(colour->GetColor(), RGB(10, 20, 30));
+    ASSERT_TRUE(driver.ChooseColor(colour, RGB(10, 20, 30)));  // same colour: still reported
+    EXPECT_EQ(owner.notes.size(), 3u);
+    colour->SetColor(RGB(0, 0, 0));  // programmatic: silent
+    EXPECT_EQ(owner.notes.size(), 3u);
+    colour->Enable(FALSE);
+    EXPECT_FALSE(driver.ChooseColor(colour, RGB(5, 5, 5)));
+}
+
+TEST_F(PropGridTest, DatePickIsStoredBeforeTheItemEndsAndIsReported) {
+    DateProp* date = new DateProp("日期", COleDateTime(2020, 1, 2, 0, 0, 0), "", 1061,
+                                  CBCGPDateTimeCtrl::DTM_DATE | CBCGPDateTimeCtrl::DTM_DROPCALENDAR);
+    date->m_wndDateTime.SetMonthFormat(2);
+    grid.AddProperty(date);
+    EXPECT_EQ(date->FormatProperty(), "2020-01-02");
+    ASSERT_TRUE(driver.Select(date));
+    driver.PressKey(VK_F2);
+    auto* ctrl = DYNAMIC_DOWNCAST(CBCGPDateTimeCtrl, date->GetInPlaceWnd());
+    ASSERT_NE(ctrl, nullptr);
+    EXPECT_EQ(ctrl->GetMonthFormat(), 2);
+    EXPECT_EQ(ctrl->GetState(), static_cast<UINT>(CBCGPDateTimeCtrl::DTM_DATE | CBCGPDateTimeCtrl::DTM_DROPCALENDAR));
+    EXPECT_EQ(ctrl->GetDlgCtrlID(), 3);
+    driver.PressKey(VK_ESCAPE);
+    EXPECT_EQ(date->ends, 0);  // cancelling does not end the item's edit
+
+    ASSERT_TRUE(driver.PickDate(date, COleDateTime(2021, 5, 6, 0, 0, 0)));
+    EXPECT_TRUE(date->GetDate() == COleDateTime(2021, 5, 6, 0, 0, 0));
+    EXPECT_EQ(date->ends, 1);
+    ASSERT_EQ(owner.notes.size(), 1u);
+    EXPECT_EQ(owner.notes[0].value, "2021-05-06");
+
+    // An item that will not end its edit: the attempt is given up, nothing is reported.
+    date->refuse = true;
+    EXPECT_FALSE(driver.PickDate(date, COleDateTime(2022, 1, 1, 0, 0, 0)));
+    EXPECT_EQ(grid.GetEditedItem(), nullptr);
+    EXPECT_EQ(date->ends, 2);
+    EXPECT_EQ(owner.notes.size(), 1u);
+}
+
+// ---- fonts and read-back -----------------------------------------------------------------------------
+
+TEST_F(PropGridTest, FontMessagesAndBoldFontOfModifiedItems) {
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(90, "宋体"));
+    grid.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), TRUE);
+    EXPECT_EQ(reinterpret_cast<HFONT>(grid.SendMessage(WM_GETFONT)), font.GetSafeHandle());
+    LOGFONT lf{};
+    ASSERT_TRUE(grid.GetBoldFont().GetLogFont(&lf));
+    EXPECT_EQ(lf.lfWeight, FW_BOLD);
+    EXPECT_STREQ(lf.lfFaceName, "宋体");
+    EXPECT_TRUE(grid.IsMarkModifiedProperties());
+    EXPECT_EQ(grid.GetTextColor(), static_cast<COLORREF>(-1));
+    EXPECT_EQ(grid.GetEffectiveTextColor(), GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_EQ(grid.GetEffectiveBkColor(), GetSysColor(COLOR_WINDOW));
+    grid.RemoveAll();  // items die before the font in this test
+}
+
+TEST_F(PropGridTest, DumpListsEveryItemIndentedWithItsState) {
+    CBCGPProp* group = new CBCGPProp("标题", 1200);
+    grid.AddProperty(group);
+    CBCGPProp* name = AddText("名称", "图片", 1210, group);
+    CBCGPProp* dir = AddText("方向", "自动", 1215, group);
+    for (const char* o : {"自动", "横向", "纵向"}) dir->AddOption(o);
+    dir->AllowEdit(FALSE);
+    CBCGPProp* font = new CBCGPProp("字体", 1220);
+    group->AddSubItem(font);
+    font->Expand(FALSE);
+    CBCGPProp* size = new CBCGPProp("大小", _variant_t(33), "", 1223);
+    font->AddSubItem(size);
+    size->Enable(FALSE);
+    name->Show(FALSE);
+    EXPECT_EQ(driver.Dump(),
+              "标题\n"
+              "  名称 = 图片 (hidden)\n"
+              "  方向 = 自动 [自动|横向|纵向] (read-only)\n"
+              "  字体 (collapsed)\n"
+              "    大小 = 33 (disabled)\n");
+    EXPECT_EQ(driver.FindByPath("标题/字体/大小"), size);
+    EXPECT_EQ(driver.FindByPosition({0, 2, 0}), size);
+    const auto info = platform::GridDriver::Info(size);
+    EXPECT_EQ(info.type, VT_I4);
+    EXPECT_EQ(info.level, 2);
+    EXPECT_FALSE(info.enabled);
+}
+
+}  // namespace

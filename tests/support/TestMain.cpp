@@ -1,0 +1,65 @@
+// Test main (also built for the platform alone, without the module): the module is loaded
+// once for the program, and every test starts from a clean responder (no queued answers, no recorded boxes),
+// a fresh stamp counter and the default template catalogue.
+#include <gtest/gtest.h>
+
+#include "driver/Responder.h"
+#include "mfc/Module.h"
+#ifndef TSL_TEST_PLATFORM_ONLY
+#include "framework/ModuleEntry.h"
+#include "resources/ModuleResources.h"
+#include "support/ModuleFixture.h"
+#endif
+#ifndef TSL_TEST_PLATFORM_ONLY
+#include "hosttypes/Kestrel/KestrelTesting.h"
+#include "hosttypes/Sorrel/TemplateManager.h"
+#include "hosttypes/Tinder/TimeStamp.h"
+#endif
+#include "mfc/Dc.h"
+#include "mfc/Wnd.h"
+
+namespace {
+
+#ifndef TSL_TEST_PLATFORM_ONLY
+HINSTANCE g_image = nullptr;
+
+class ModuleLoad : public ::testing::Environment {
+    void SetUp() override {
+        g_image = LoadTessalyImage();
+        ASSERT_EQ(TessalyDllMain(g_image, DLL_PROCESS_ATTACH, nullptr), 1);
+    }
+    void TearDown() override {
+        TessalyDllMain(g_image, DLL_PROCESS_DETACH, nullptr);
+        platform::UnloadModuleImage(g_image);
+    }
+};
+#endif
+
+class PlatformReset : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override {
+        platform::Responder::Instance().Reset();
+        platform::ClearPaintedCalls();
+#ifndef TSL_TEST_PLATFORM_ONLY
+        tinder::testing::ResetTimeStamp();
+        sorrel::testing::Reset();
+        kestrel::testing::Reset();
+#endif
+    }
+};
+
+}  // namespace
+
+#ifndef TSL_TEST_PLATFORM_ONLY
+namespace tsltest {
+HINSTANCE ModuleImage() { return g_image; }
+}  // namespace tsltest
+#endif
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+#ifndef TSL_TEST_PLATFORM_ONLY
+    ::testing::AddGlobalTestEnvironment(new ModuleLoad);
+#endif
+    ::testing::UnitTest::GetInstance()->listeners().Append(new PlatformReset);
+    return RUN_ALL_TESTS();
+}
