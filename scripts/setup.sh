@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs (only those missing), then configures and
-# builds into build/ (or $TESSALY_BUILD_DIR). TESSALY_SANITIZE=ON builds with ASan and UBSan.
+# builds into build/ (or $TESSALY_BUILD_DIR). TESSALY_SANITIZE=ON builds with ASan and UBSan,
+# TESSALY_BUILD_TYPE picks the CMake build type, TESSALY_BENCH=OFF leaves the benchmarks out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,5 +19,6 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 build_dir="${TESSALY_BUILD_DIR:-build}"
-cmake -S . -B "$build_dir" -G Ninja -DTESSALY_SANITIZE="${TESSALY_SANITIZE:-OFF}" >/dev/null
+cmake -S . -B "$build_dir" -G Ninja -DTESSALY_SANITIZE="${TESSALY_SANITIZE:-OFF}" \
+  -DCMAKE_BUILD_TYPE="${TESSALY_BUILD_TYPE:-RelWithDebInfo}" -DTESSALY_BENCH="${TESSALY_BENCH:-ON}" >/dev/null
 cmake --build "$build_dir" -j "$(nproc)"

@@ -1,9 +1,10 @@
 // The reservoir container, its designed wells and control lines: the library's side of them.
+#include "hosttypes/Halyard/Reservoir.h"
+
 #include "hostlibs/Halyard/CallLog.h"
 #include "hosttypes/Halyard/ControlLine.h"
 #include "hosttypes/Halyard/DesignerWell.h"
 #include "hosttypes/Halyard/FaultLine.h"
-#include "hosttypes/Halyard/Reservoir.h"
 
 namespace KelReservoir::Connection {
 

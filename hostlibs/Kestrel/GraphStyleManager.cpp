@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "hosttypes/Kestrel/KestrelTesting.h"
 #include "hostlibs/Kestrel/KestrelInternal.h"
+#include "hosttypes/Kestrel/KestrelTesting.h"
 
 using namespace kestrel;
 
@@ -113,7 +113,7 @@ void AddSet(CGraphStyleManager& root, const char* setName, const StockStyle (&st
 }
 
 constexpr StockStyle kCommonLines[] = {
-    {1, "实线", kLineSolid},     {2, "虚线", kLineDash},         {3, "点线", kLineDot},
+    {1, "实线", kLineSolid},     {2, "虚线", kLineDash},           {3, "点线", kLineDot},
     {4, "点划线", kLineDashDot}, {5, "双点划线", kLineDashDotDot},
 };
 constexpr StockStyle kGeologyLines[] = {
@@ -129,8 +129,12 @@ constexpr StockStyle kBoundaryLines[] = {
 };
 
 constexpr StockStyle kCommonFills[] = {
-    {kBrushStyleNone, "无填充", kFillNone},   {kBrushStyleSolid, "实心", kFillSolid}, {1002, "横线", kFillHorizontal},
-    {1003, "竖线", kFillVertical},           {1004, "网格", kFillGrid},              {1005, "斜线", kFillDiagonal},
+    {kBrushStyleNone, "无填充", kFillNone},
+    {kBrushStyleSolid, "实心", kFillSolid},
+    {1002, "横线", kFillHorizontal},
+    {1003, "竖线", kFillVertical},
+    {1004, "网格", kFillGrid},
+    {1005, "斜线", kFillDiagonal},
 };
 constexpr StockStyle kLithologyFills[] = {
     {1101, "砂岩", kFillDots},
@@ -155,7 +159,7 @@ constexpr StockStyle kCommonPoints[] = {
     {6, "菱形", kPointDiamond},
 };
 constexpr StockStyle kWellPoints[] = {
-    {1001, "油井", kPointCircle}, {1002, "水井", kPointCircle}, {1003, "气井", kPointStar},
+    {1001, "油井", kPointCircle},     {1002, "水井", kPointCircle}, {1003, "气井", kPointStar},
     {1004, "注水井", kPointTriangle}, {1005, "干井", kPointCross},
 };
 constexpr StockStyle kSpecialPoints[] = {

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <vector>
 
+#include "hostlibs/Kestrel/KestrelInternal.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Kestrel/KestrelTesting.h"
-#include "hostlibs/Kestrel/KestrelInternal.h"
 
 using namespace kestrel;
 
@@ -20,6 +20,7 @@ std::vector<testing::DrawCall> g_drawCalls;
 constexpr double kMaxExtent = 100000.0;
 // Pattern strokes per direction at most; a finer pattern is drawn coarser.
 constexpr int kMaxStrokes = 200;
+constexpr int kMaxDotsPerSide = 50;
 // Pattern spacing when the brush gives no usable cell size (2 mm).
 constexpr double kDefaultSpacing = 200.0;
 
@@ -160,6 +161,8 @@ BOOL CFillTool::DrawFill(CDC* dc, const QXLOGBRUSH& brush, const RECT& rect, dou
     spacing = std::max({spacing, w / kMaxStrokes, h / kMaxStrokes});
 
     if (pattern == kFillDots) {
+        // Dots fill an area: keep their number to a few thousand.
+        spacing = std::max({spacing, w / kMaxDotsPerSide, h / kMaxDotsPerSide});
         const double dot = std::max(1.0, spacing / 5);
         for (double y = low + spacing / 2; y < high; y += spacing)
             for (double x = left + spacing / 2; x < right; x += spacing)

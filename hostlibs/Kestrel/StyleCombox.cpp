@@ -9,8 +9,8 @@ IMPLEMENT_DYNAMIC(CPointStyleCombox, CGraphStyleCombox)
 IMPLEMENT_DYNAMIC(CFontNameBox, CComboBox)
 
 namespace kestrel {
-const char* const kFontFaces[] = {"宋体", "黑体",  "楷体",           "仿宋",       "微软雅黑",
-                                  "隶书", "Arial", "Times New Roman", "Courier New"};
+const char* const kFontFaces[] = {"宋体",       "黑体", "楷体", "仿宋", "微软雅黑", "隶书", "Arial", "Times New Roman",
+                                  "Courier New"};
 const int kFontFaceCount = static_cast<int>(sizeof kFontFaces / sizeof kFontFaces[0]);
 }  // namespace kestrel
 

@@ -87,7 +87,9 @@ void CPlWellMgr::SetLabelFont(const QXLOGFONT& font) {
     for (const auto& well : m_wells)
         if (well->GetWellLabel()) well->GetWellLabel()->SetLabelFont(font);
 }
-void CPlWellMgr::SetWellLabelRefertype(const std::string& text) { Log("CPlWellMgr::SetWellLabelRefertype(" + text + ")"); }
+void CPlWellMgr::SetWellLabelRefertype(const std::string& text) {
+    Log("CPlWellMgr::SetWellLabelRefertype(" + text + ")");
+}
 void CPlWellMgr::SetWellLabelAlign(const std::string& text) { Log("CPlWellMgr::SetWellLabelAlign(" + text + ")"); }
 void CPlWellMgr::SetWellLabelOffset(double offset) {
     Log("CPlWellMgr::SetWellLabelOffset(" + std::to_string(offset) + ")");

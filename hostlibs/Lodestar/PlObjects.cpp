@@ -44,9 +44,12 @@ boost::shared_ptr<CWellSymbol> CPlWell::GetSymbol(int kind) const {
     return boost::shared_ptr<CWellSymbol>();
 }
 void CPlWell::SetSymbol(int kind, boost::shared_ptr<CWellSymbol> symbol) {
-    if (kind == 3) m_headSymbol = symbol;
-    else if (kind == 4) m_bottomSymbol = symbol;
-    else return;
+    if (kind == 3)
+        m_headSymbol = symbol;
+    else if (kind == 4)
+        m_bottomSymbol = symbol;
+    else
+        return;
     if (symbol) symbol->SetParent(this);
 }
 boost::shared_ptr<CWellTrack> CPlWell::GetTrack(int kind) const {
@@ -55,9 +58,12 @@ boost::shared_ptr<CWellTrack> CPlWell::GetTrack(int kind) const {
     return boost::shared_ptr<CWellTrack>();
 }
 void CPlWell::SetTrack(int kind, boost::shared_ptr<CWellTrack> track) {
-    if (kind == 5) m_upperTrack = track;
-    else if (kind == 6) m_lowerTrack = track;
-    else return;
+    if (kind == 5)
+        m_upperTrack = track;
+    else if (kind == 6)
+        m_lowerTrack = track;
+    else
+        return;
     if (track) {
         track->SetParent(this);
         track->SetTrackType(kind);

@@ -1,11 +1,12 @@
 // The single-well section, its well and its display settings: the library's side of them.
+#include "hosttypes/Pennant/SingleWellSection.h"
+
 #include <algorithm>
 
 #include "hostlibs/Pennant/CallLog.h"
 #include "hosttypes/Pennant/SandUnit.h"
 #include "hosttypes/Pennant/SglCtrlLine.h"
 #include "hosttypes/Pennant/SglWellAdapter.h"
-#include "hosttypes/Pennant/SingleWellSection.h"
 #include "hosttypes/Pennant/StratumUnit.h"
 
 using pennant::detail::Log;

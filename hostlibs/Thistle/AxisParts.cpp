@@ -72,8 +72,8 @@ void CkelAxisTickMarks::MinorTickStruct::SetSide(int side) { m_nSide = side; }
 void CkelAxisTickMarks::MinorTickStruct::SetDivision(unsigned division) { m_nDivision = division; }
 
 CkelAxisTickMarks::CkelAxisTickMarks()
-    : m_pStrategy(CkelTickMarksStrategyFactory::GeTickMarkStrategyFactory()->CreateTickMarkStratery(
-          KEL_TICKMARK_FLOAT, this)) {}
+    : m_pStrategy(CkelTickMarksStrategyFactory::GeTickMarkStrategyFactory()->CreateTickMarkStratery(KEL_TICKMARK_FLOAT,
+                                                                                                    this)) {}
 
 CkelAxisTickMarks::~CkelAxisTickMarks() {
     CkelTickMarksStrategyFactory::GeTickMarkStrategyFactory()->DeleteTickMarkStratery(m_pStrategy);

@@ -71,10 +71,14 @@ unsigned CkelDataset::GetRows() {
     unsigned rows = 0;
     for (const auto& sery : m_series) {
         unsigned n = 0;
-        if (auto* d = dynamic_cast<CkelDataSeryDouble*>(sery.get())) n = d->GetCount();
-        else if (auto* i = dynamic_cast<CkelDataSeryInt*>(sery.get())) n = i->GetCount();
-        else if (auto* s = dynamic_cast<CkelDataSeryString*>(sery.get())) n = s->GetCount();
-        else if (auto* t = dynamic_cast<CkelDataSeryDateTime*>(sery.get())) n = t->GetCount();
+        if (auto* d = dynamic_cast<CkelDataSeryDouble*>(sery.get()))
+            n = d->GetCount();
+        else if (auto* i = dynamic_cast<CkelDataSeryInt*>(sery.get()))
+            n = i->GetCount();
+        else if (auto* s = dynamic_cast<CkelDataSeryString*>(sery.get()))
+            n = s->GetCount();
+        else if (auto* t = dynamic_cast<CkelDataSeryDateTime*>(sery.get()))
+            n = t->GetCount();
         rows = std::max(rows, n);
     }
     return rows;

@@ -1,9 +1,10 @@
 // Plots, their labels and fills, legends and charts of the chart library.
+#include "hosttypes/Thistle/Plots.h"
+
 #include "hostlibs/Thistle/ThistleTesting.h"
 #include "hosttypes/Thistle/ChartGraph.h"
 #include "hosttypes/Thistle/Legend.h"
 #include "hosttypes/Thistle/PiePlot.h"
-#include "hosttypes/Thistle/Plots.h"
 
 using thistle::detail::Record;
 using thistle::detail::Stamp;

@@ -1,7 +1,6 @@
 // The strategies of the chart library and the factory members that make them.
-#include "hosttypes/Thistle/ChartStrategies.h"
-
 #include "hostlibs/Thistle/ThistleTesting.h"
+#include "hosttypes/Thistle/ChartStrategies.h"
 
 IkelAxisTickLabelsStrategy::IkelAxisTickLabelsStrategy(CkelAxisTickLabels* labels) : m_pLabels(labels) {}
 IkelAxisTickLabelsStrategy::~IkelAxisTickLabelsStrategy() = default;
@@ -39,9 +38,12 @@ CkelPlotSymbolSimpleStrategy::~CkelPlotSymbolSimpleStrategy() = default;
 IkelAxisTickLabelsStrategy* CkelLabelStrategyFactory::CreateLabelStratery(KELAxisLabelType type,
                                                                           CkelAxisTickLabels* labels) {
     switch (type) {
-        case KEL_LABEL_AUTO: return new CkelAxisTickLabelsAutoStrategy(labels);
-        case KEL_LABEL_DATETIME: return new CkelAxisTickLabelsDateTimeStrategy(labels);
-        case KEL_LABEL_DATASET: return new CkelAxisTickLabelsDataSetStrategy(labels);
+        case KEL_LABEL_AUTO:
+            return new CkelAxisTickLabelsAutoStrategy(labels);
+        case KEL_LABEL_DATETIME:
+            return new CkelAxisTickLabelsDateTimeStrategy(labels);
+        case KEL_LABEL_DATASET:
+            return new CkelAxisTickLabelsDataSetStrategy(labels);
     }
     return nullptr;
 }
@@ -49,10 +51,14 @@ IkelAxisTickLabelsStrategy* CkelLabelStrategyFactory::CreateLabelStratery(KELAxi
 IkelAxisTickMarkStrategy* CkelTickMarksStrategyFactory::CreateTickMarkStratery(KELTickMarkType type,
                                                                                CkelAxisTickMarks* marks) {
     switch (type) {
-        case KEL_TICKMARK_FLOAT: return new CkelAxisTickMarkForFloatSpace(marks);
-        case KEL_TICKMARK_DATETIME: return new CkelAxisTickMarkForDateTimeSpace(marks);
-        case KEL_TICKMARK_RATIONAL: return new CkelAxisTickMarkForRationalSpace(marks);
-        case KEL_TICKMARK_DATASET: return new CkelAxisTickMarkForDataSet(marks);
+        case KEL_TICKMARK_FLOAT:
+            return new CkelAxisTickMarkForFloatSpace(marks);
+        case KEL_TICKMARK_DATETIME:
+            return new CkelAxisTickMarkForDateTimeSpace(marks);
+        case KEL_TICKMARK_RATIONAL:
+            return new CkelAxisTickMarkForRationalSpace(marks);
+        case KEL_TICKMARK_DATASET:
+            return new CkelAxisTickMarkForDataSet(marks);
     }
     return nullptr;
 }

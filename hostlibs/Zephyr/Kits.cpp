@@ -1,4 +1,5 @@
 // Run-time classes, constructors and destructors of the well-plot kits.
+#include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpContent.h"
 #include "hosttypes/Zephyr/WpCorelith.h"
 #include "hosttypes/Zephyr/WpFacies.h"
@@ -20,7 +21,6 @@
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWaterEntry.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "hosttypes/Zephyr/WDMgrIO.h"
 
 IMPLEMENT_DYNAMIC(CWpKit, CQXObject)
 IMPLEMENT_DYNAMIC(CWpWell, CWpKit)

@@ -1,9 +1,8 @@
 // Control lines between which the reservoir library designs virtual wells, and their manager.
 #pragma once
 
-#include <vector>
-
 #include <boost/shared_ptr.hpp>
+#include <vector>
 
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Oriel/ScObjInterface.h"
@@ -53,7 +52,7 @@ public:
     void SetReservoir(Connection::CkelReservoir* reservoir);
     unsigned int GetNum() const;
     boost::shared_ptr<CkelControlLine> GetObj(unsigned int i) const;  // empty when out of range
-    void AddLine(boost::shared_ptr<CkelControlLine> line);  // the line's manager becomes this one
+    void AddLine(boost::shared_ptr<CkelControlLine> line);            // the line's manager becomes this one
 
 protected:
     Connection::CkelReservoir* m_pReservoir;

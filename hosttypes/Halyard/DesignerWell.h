@@ -2,11 +2,10 @@
 // the well selection record of the reservoir pages.
 #pragma once
 
+#include <boost/shared_ptr.hpp>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include <boost/shared_ptr.hpp>
 
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Oriel/ScObjInterface.h"

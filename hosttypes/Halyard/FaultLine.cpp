@@ -11,3 +11,5 @@ CkelFaultLineManager::CkelFaultLineManager()
 CkelFaultLineManager::~CkelFaultLineManager() = default;
 
 }  // namespace KelReservoir::Fault
+
+template class CManagerWithObj<boost::shared_ptr<KelReservoir::Fault::CkelFaultLine>>;

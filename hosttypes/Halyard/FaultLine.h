@@ -4,12 +4,11 @@
 // destroys them, are the library's.
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include <boost/function.hpp>
 #include <boost/shared_ptr.hpp>
 #include <boost/signals2/signal.hpp>
+#include <string>
+#include <vector>
 
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Oriel/Manager.h"
@@ -40,7 +39,7 @@ public:
     IkelFaultPoint& operator=(const IkelFaultPoint&);
 
     // ---- reservoir library operations ----
-    virtual FLOATPOINT GetPoint() const;      // map position of the point
+    virtual FLOATPOINT GetPoint() const;       // map position of the point
     virtual IkelWellAdapter* GetWell() const;  // the well the point lies in, NULL for none
     virtual double GetDepth() const;
     virtual void SetPoint(const FLOATPOINT& point);
@@ -214,3 +213,6 @@ protected:
 };
 
 }  // namespace KelReservoir::Fault
+
+// The lists of fault points are left to the code that fills them: their elements are the library's.
+extern template class CManagerWithObj<boost::shared_ptr<KelReservoir::Fault::CkelFaultLine>>;

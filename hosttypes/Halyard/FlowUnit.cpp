@@ -44,5 +44,8 @@ CkelFlowUnitManager::FlowUnitPtr CkelFlowUnitManager::FindFlowUnit(CnSandFill* f
 
 }  // namespace KelReservoir::SandUnit
 
-// The list the module compiles for the reservoir pages.
+// The lists the module compiles for the reservoir pages.
 template class CManager<KelReservoir::SandUnit::CkelFlowUnit>;
+template class CManagerWithoutCreate<CnSand>;
+template class CManagerWithoutCreate<CnSandLine>;
+template class CManagerWithoutCreate<CnSandFill>;

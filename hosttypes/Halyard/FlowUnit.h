@@ -97,3 +97,8 @@ protected:
 };
 
 }  // namespace KelReservoir::SandUnit
+
+extern template class CManager<KelReservoir::SandUnit::CkelFlowUnit>;
+extern template class CManagerWithoutCreate<CnSand>;
+extern template class CManagerWithoutCreate<CnSandLine>;
+extern template class CManagerWithoutCreate<CnSandFill>;

@@ -1,12 +1,11 @@
 // Oil-gas-water interface lines of a flow unit and their manager.
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include <boost/function.hpp>
 #include <boost/shared_ptr.hpp>
 #include <boost/signals2/signal.hpp>
+#include <string>
+#include <vector>
 
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Oriel/ScObjInterface.h"

@@ -91,8 +91,7 @@ int CKelBaseDC::DrawTextEx(LPTSTR text, int count, LPRECT rect, UINT format, DRA
     return CDC::DrawText(text, count, rect, format);
 }
 
-BOOL CKelBaseDC::GrayString(CBrush*, BOOL (*output)(HDC, LPARAM, int), LPARAM data, int count, int x, int y, int,
-                            int) {
+BOOL CKelBaseDC::GrayString(CBrush*, BOOL (*output)(HDC, LPARAM, int), LPARAM data, int count, int x, int y, int, int) {
     if (output) return output(m_hDC, data, count);
     const std::string text = Counted(reinterpret_cast<LPCTSTR>(data), count == 0 ? -1 : count);
     return CDC::TextOut(x, y, text.c_str(), static_cast<int>(text.size()));

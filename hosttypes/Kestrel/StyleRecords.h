@@ -49,8 +49,7 @@ struct QXLOGPEN {
     // 1 when all five words are equal, else 0.
     int operator==(const QXLOGPEN& other) const {
         return style == other.style && reserved1 == other.reserved1 && color == other.color &&
-                       kestrel_detail::Word(width) == kestrel_detail::Word(other.width) &&
-                       reserved4 == other.reserved4
+                       kestrel_detail::Word(width) == kestrel_detail::Word(other.width) && reserved4 == other.reserved4
                    ? 1
                    : 0;
     }
@@ -120,8 +119,8 @@ struct QXLOGFONT {
     // else 0: bytes left past a face name's terminator are not part of the name.
     int operator==(const QXLOGFONT& other) const {
         return color == other.color && transparent == other.transparent && backColor == other.backColor &&
-                       kestrel_detail::Word(size) == kestrel_detail::Word(other.size) &&
-                       reserved4 == other.reserved4 && GetFaceName() == other.GetFaceName()
+                       kestrel_detail::Word(size) == kestrel_detail::Word(other.size) && reserved4 == other.reserved4 &&
+                       GetFaceName() == other.GetFaceName()
                    ? 1
                    : 0;
     }

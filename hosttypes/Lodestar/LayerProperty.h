@@ -2,9 +2,8 @@
 // reach them.
 #pragma once
 
-#include <string>
-
 #include <boost/shared_ptr.hpp>
+#include <string>
 
 #include "hosttypes/Kestrel/StyleRecords.h"
 
@@ -34,7 +33,7 @@ public:
     void SetWellTrackPen(int kind, const QXLOGPEN& pen);
 
     // Fields the pages read and write directly.
-    int m_nDataTarget;  // 1 well head, 2 well bottom, 3-7 target stratum of level one to five, 8 sea-level depth
+    int m_nDataTarget;    // 1 well head, 2 well bottom, 3-7 target stratum of level one to five, 8 sea-level depth
     int m_nStratumIndex;  // -1 none
     double m_dSeaLevelDepth;
     bool m_bShowWellName;

@@ -3,10 +3,9 @@
 // profile-line object and a container.
 #pragma once
 
+#include <boost/shared_ptr.hpp>
 #include <string>
 #include <vector>
-
-#include <boost/shared_ptr.hpp>
 
 #include "hosttypes/Lodestar/PlObjInterface.h"
 #include "hosttypes/Oriel/IDispManager.h"
@@ -39,7 +38,7 @@ public:
     boost::shared_ptr<CLayerProperty> GetLayerProperty() const;
     void SetLayerProperty(boost::shared_ptr<CLayerProperty> property);
     void GetShowLayer(std::vector<std::string>& names) const;  // the layers offered, in order
-    int GetShowLayerVisible(int index) const;                 // 1 when shown; 0 out of range
+    int GetShowLayerVisible(int index) const;                  // 1 when shown; 0 out of range
     void SetLayerVisible(const std::string& name, bool visible);
     void AddShowLayer(const std::string& name, bool visible);
     void SetFileName(const std::string& name);

@@ -1,10 +1,9 @@
 // The wells and the profile lines of a profile-line document.
 #pragma once
 
+#include <boost/shared_ptr.hpp>
 #include <string>
 #include <vector>
-
-#include <boost/shared_ptr.hpp>
 
 #include "hosttypes/Kestrel/StyleRecords.h"
 
@@ -55,7 +54,7 @@ public:
     CPlContainer* GetContainer() const { return m_pContainer; }
 
     // ---- profile-line library operations ----
-    void AddLine(CPlProfileline* line);  // not owned
+    void AddLine(CPlProfileline* line);    // not owned
     void SetLinePen(const QXLOGPEN& pen);  // every line
 
 protected:

@@ -83,7 +83,7 @@ protected:
 
 // The Accept body every concrete profile-line object shares.
 #define PL_DECLARE_ACCEPT() void Accept(KelProfileline::CPlControlerInterface* controler) override;
-#define PL_IMPLEMENT_ACCEPT(cls)                                           \
-    void cls::Accept(KelProfileline::CPlControlerInterface* controler) {   \
-        if (controler) controler->SetBecontroler(this);                    \
+#define PL_IMPLEMENT_ACCEPT(cls)                                         \
+    void cls::Accept(KelProfileline::CPlControlerInterface* controler) { \
+        if (controler) controler->SetBecontroler(this);                  \
     }

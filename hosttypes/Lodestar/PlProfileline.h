@@ -1,9 +1,8 @@
 // A profile line across the plane map, with the real positions of its points.
 #pragma once
 
-#include <vector>
-
 #include <boost/shared_ptr.hpp>
+#include <vector>
 
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Lodestar/PlObjInterface.h"

@@ -2,9 +2,8 @@
 // manager vector holds managers, each manager holds units.
 #pragma once
 
-#include <string>
-
 #include <boost/shared_ptr.hpp>
+#include <string>
 
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Oriel/Manager.h"
@@ -134,3 +133,6 @@ protected:
 };
 
 }  // namespace Sand
+
+extern template class CManager<Sand::CSandUnit>;
+extern template class CManager<Sand::CSandUnitManager>;

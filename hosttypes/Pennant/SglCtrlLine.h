@@ -1,9 +1,8 @@
 // Control lines of a single-well section: a drawn line with a pen, owned by the section.
 #pragma once
 
-#include <vector>
-
 #include <boost/shared_ptr.hpp>
+#include <vector>
 
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Oriel/ScObjInterface.h"

@@ -2,11 +2,10 @@
 // lines, curve engines and oil-gas-water flow units, and its display settings.
 #pragma once
 
+#include <boost/shared_ptr.hpp>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <boost/shared_ptr.hpp>
 
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Oriel/ScObjInterface.h"
@@ -62,11 +61,11 @@ public:
     void AddStratum(const std::string& name, BYTE flags);
 
     // Fields the pages read and write directly.
-    int m_nGrade;               // stratum grade 0..4 (grades one to five)
+    int m_nGrade;  // stratum grade 0..4 (grades one to five)
     std::string m_strTemplatePath;
-    double m_dXScale;           // horizontal scale denominator
-    double m_dYScale;           // vertical scale denominator
-    int m_nSandShowMode;        // 0 all, 1 perforated, 2 connected, -1 none
+    double m_dXScale;     // horizontal scale denominator
+    double m_dYScale;     // vertical scale denominator
+    int m_nSandShowMode;  // 0 all, 1 perforated, 2 connected, -1 none
     bool m_bEnvelopeVisible;
     QXLOGPEN m_envelopePen;
     std::vector<STRATUMINFO> m_stratumList;  // ends with the kStratumListEnd entry

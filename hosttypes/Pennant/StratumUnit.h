@@ -2,9 +2,8 @@
 // vector holds managers, each manager holds units.
 #pragma once
 
-#include <string>
-
 #include <boost/shared_ptr.hpp>
+#include <string>
 
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Oriel/Manager.h"
@@ -96,3 +95,6 @@ protected:
 };
 
 }  // namespace Stratum
+
+extern template class CManager<Stratum::CStratumUnit>;
+extern template class CManager<Stratum::CStratumUnitManager>;

@@ -30,9 +30,7 @@ public:
     // ---- accessors ----
     BOOL IsSelected(HTREEITEM item) const { return (GetItemState(item, TVIS_SELECTED) & TVIS_SELECTED) ? TRUE : FALSE; }
     // The tree's caret item, asked of the tree window (NULL before the window exists).
-    HTREEITEM GetFocusedItem() {
-        return reinterpret_cast<HTREEITEM>(SendMessage(TVM_GETNEXTITEM, TVGN_CARET, 0));
-    }
+    HTREEITEM GetFocusedItem() { return reinterpret_cast<HTREEITEM>(SendMessage(TVM_GETNEXTITEM, TVGN_CARET, 0)); }
     // Answers the previous value.
     int SetBandingHit(int hit) {
         const int previous = m_nBandingHit;

@@ -23,7 +23,7 @@ public:
     double GetMin() const;
     double GetMax() const;
     int GetSpaceType() const;
-    int GetAxisType() const;  // 0 horizontal, 1 vertical, 3 angle, others 2/4/5/6
+    int GetAxisType() const;       // 0 horizontal, 1 vertical, 3 angle, others 2/4/5/6
     int GetAxisScaleType() const;  // 1 linear, 2 log, 5 probability, others 3/7/8
     bool GetDescend() const;
     IkelSpace* GetSpace();

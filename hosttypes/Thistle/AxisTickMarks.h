@@ -61,8 +61,8 @@ public:
           m_strategyType(other.m_strategyType),
           m_pStrategy(nullptr) {
         if (other.m_pStrategy)
-            m_pStrategy = CkelTickMarksStrategyFactory::GeTickMarkStrategyFactory()->CreateTickMarkStratery(
-                m_strategyType, this);
+            m_pStrategy =
+                CkelTickMarksStrategyFactory::GeTickMarkStrategyFactory()->CreateTickMarkStratery(m_strategyType, this);
     }
     CkelAxisTickMarks& operator=(const CkelAxisTickMarks& other) {
         if (this == &other) return *this;

@@ -40,7 +40,13 @@ enum KELAlignType {
 // How tick-label values are written.
 class CkelLabelFormat {
 public:
-    enum KELUnit { KEL_UNIT_NONE = 0, KEL_UNIT_PERCENT = 1, KEL_UNIT_THOUSAND = 2, KEL_UNIT_MILLION = 3, KEL_UNIT_SCIENTIFIC = 4 };
+    enum KELUnit {
+        KEL_UNIT_NONE = 0,
+        KEL_UNIT_PERCENT = 1,
+        KEL_UNIT_THOUSAND = 2,
+        KEL_UNIT_MILLION = 3,
+        KEL_UNIT_SCIENTIFIC = 4
+    };
 
     KELUnit m_unit = KEL_UNIT_NONE;
     int m_nDotCount = 2;

@@ -23,10 +23,10 @@ public:
     unsigned GetNumOfSeries() const;
 
     // Chart library.
-    void AddDataSery(IkelDataSery* sery);  // the dataset takes ownership
-    IkelDataSery* GetDataSeries(unsigned index);  // NULL outside the series
+    void AddDataSery(IkelDataSery* sery);                  // the dataset takes ownership
+    IkelDataSery* GetDataSeries(unsigned index);           // NULL outside the series
     IkelDataSery* GetDataSeries(const std::string& name);  // NULL when absent
-    int GetDataSeriesIndex(const std::string& name);  // -1 when absent
+    int GetDataSeriesIndex(const std::string& name);       // -1 when absent
     unsigned GetRows();
 
 protected:

@@ -15,8 +15,8 @@ class CkelLineBasePlot : public IkelPlot {
 public:
     CkelLineBasePlot();
     ~CkelLineBasePlot() override;
-    CkelLineBasePlot(const CkelLineBasePlot& other) : IkelPlot(other), m_pen(other.m_pen), m_labels(other.m_labels),
-                                                      m_fill(other.m_fill) {
+    CkelLineBasePlot(const CkelLineBasePlot& other)
+        : IkelPlot(other), m_pen(other.m_pen), m_labels(other.m_labels), m_fill(other.m_fill) {
         m_labels.SetPlot(this);
     }
     CkelLineBasePlot& operator=(const CkelLineBasePlot& other) {
@@ -140,9 +140,11 @@ class CkelClassPlot : public IkelPlot {
 public:
     CkelClassPlot();
     ~CkelClassPlot() override;
-    CkelClassPlot(const CkelClassPlot& other) : IkelPlot(other), m_nClassCol(other.m_nClassCol),
-                                                m_labels(other.m_labels),
-                                                m_classification(other.m_classification) {
+    CkelClassPlot(const CkelClassPlot& other)
+        : IkelPlot(other),
+          m_nClassCol(other.m_nClassCol),
+          m_labels(other.m_labels),
+          m_classification(other.m_classification) {
         m_labels.SetPlot(this);
     }
     CkelClassPlot& operator=(const CkelClassPlot& other) {
@@ -172,9 +174,14 @@ class CkelTernaryPlot : public IkelPlot {
 public:
     CkelTernaryPlot();
     ~CkelTernaryPlot() override;
-    CkelTernaryPlot(const CkelTernaryPlot& other) : IkelPlot(other), m_nXCol(other.m_nXCol), m_nYCol(other.m_nYCol),
-                                                    m_nZCol(other.m_nZCol), m_classes(other.m_classes),
-                                                    m_classStamp(other.m_classStamp), m_labels(other.m_labels) {
+    CkelTernaryPlot(const CkelTernaryPlot& other)
+        : IkelPlot(other),
+          m_nXCol(other.m_nXCol),
+          m_nYCol(other.m_nYCol),
+          m_nZCol(other.m_nZCol),
+          m_classes(other.m_classes),
+          m_classStamp(other.m_classStamp),
+          m_labels(other.m_labels) {
         m_labels.SetPlot(this);
     }
     CkelTernaryPlot& operator=(const CkelTernaryPlot& other) {

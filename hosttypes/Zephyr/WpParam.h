@@ -1,9 +1,8 @@
 // CWpParam: parameter values per interval, drawn as lines, points, texts and fills.
 #pragma once
 
-#include <list>
-
 #include <boost/shared_ptr.hpp>
+#include <list>
 
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Zephyr/WpContent.h"

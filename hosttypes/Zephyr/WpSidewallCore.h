@@ -1,10 +1,9 @@
 // CWpSidewallCore: sidewall cores shot along the well, with lithology and oil show.
 #pragma once
 
+#include <boost/shared_ptr.hpp>
 #include <string>
 #include <vector>
-
-#include <boost/shared_ptr.hpp>
 
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Zephyr/WpContent.h"

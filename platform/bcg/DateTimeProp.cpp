@@ -1,9 +1,9 @@
 #include "bcg/DateTimeProp.h"
 
-#include "bcg/PropList.h"
-#include "mfc/Dc.h"
 #include <cstdio>
 
+#include "bcg/PropList.h"
+#include "mfc/Dc.h"
 #include "win32/Crt.h"
 
 IMPLEMENT_DYNAMIC(CBCGPDateTimeCtrl, CWnd)
@@ -42,8 +42,8 @@ CString CBCGPDateTimeCtrl::GetDisplayText() const {
 
 // ---- CBCGPDateTimeProp -------------------------------------------------------------------------
 
-CBCGPDateTimeProp::CBCGPDateTimeProp(const CString& name, const COleDateTime& date, LPCTSTR description,
-                                     DWORD_PTR data, UINT flags)
+CBCGPDateTimeProp::CBCGPDateTimeProp(const CString& name, const COleDateTime& date, LPCTSTR description, DWORD_PTR data,
+                                     UINT flags)
     : CBCGPProp(name, _variant_t(static_cast<double>(date.m_dt)), description, data), m_nFlags(flags), m_date(date) {
     m_wndDateTime.SetState(flags);
     m_wndDateTime.SetDate(date);

@@ -9,8 +9,7 @@
 class CBCGPDateTimeProp : public CBCGPProp {
     DECLARE_DYNAMIC(CBCGPDateTimeProp)
 public:
-    CBCGPDateTimeProp(const CString& name, const COleDateTime& date, LPCTSTR description = nullptr,
-                      DWORD_PTR data = 0,
+    CBCGPDateTimeProp(const CString& name, const COleDateTime& date, LPCTSTR description = nullptr, DWORD_PTR data = 0,
                       UINT flags = CBCGPDateTimeCtrl::DTM_DATE | CBCGPDateTimeCtrl::DTM_TIME |
                                    CBCGPDateTimeCtrl::DTM_SPIN | CBCGPDateTimeCtrl::DTM_DROPCALENDAR);
 

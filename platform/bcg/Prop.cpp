@@ -232,7 +232,7 @@ CRect CBCGPProp::GetNameRect() const {
     CRect r = m_Rect;
     r.left = m_Rect.left + (GetHierarchyLevel() + 1) * CBCGPPropList::kRowHeight;
     r.right = (m_bGroup && !m_bIsValueList && m_pWndList->IsGroupNameFullWidth()) ? m_Rect.right
-                                                                                   : m_pWndList->GetLeftColumnWidth();
+                                                                                  : m_pWndList->GetLeftColumnWidth();
     if (r.right < r.left) r.right = r.left;
     return r;
 }

@@ -102,7 +102,7 @@ public:
     BOOL AddOption(LPCTSTR option, BOOL insertUnique = FALSE);
     void RemoveAllOptions();
     int GetOptionCount() const { return static_cast<int>(m_lstOptions.size()); }
-    LPCTSTR GetOption(int index) const;  // NULL outside the list
+    LPCTSTR GetOption(int index) const;    // NULL outside the list
     int FindOption(LPCTSTR option) const;  // position among the options, -1 when absent
 
     // ---- state ---------------------------------------------------------------------------

@@ -94,6 +94,7 @@ BOOL CBCGPPropList::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
 LRESULT CBCGPPropList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // Windows given up while a message was being handled are freed before the next one.
     if (m_nDispatchDepth == 0) FlushDisposed();
+    if (m_bLayoutPending) AdjustLayout();
     ++m_nDispatchDepth;
     const LRESULT r = CWnd::WindowProc(message, wParam, lParam);
     --m_nDispatchDepth;
@@ -134,9 +135,8 @@ void CBCGPPropList::MarkModifiedProperties(BOOL mark, BOOL redraw) {
     if (redraw && m_hWnd) Invalidate(TRUE);
 }
 
-void CBCGPPropList::SetCustomColors(COLORREF background, COLORREF text, COLORREF groupBackground,
-                                    COLORREF groupText, COLORREF descriptionBackground, COLORREF descriptionText,
-                                    COLORREF line) {
+void CBCGPPropList::SetCustomColors(COLORREF background, COLORREF text, COLORREF groupBackground, COLORREF groupText,
+                                    COLORREF descriptionBackground, COLORREF descriptionText, COLORREF line) {
     m_clrBackground = background;
     m_clrText = text;
     m_clrGroupBackground = groupBackground;
@@ -184,12 +184,15 @@ int CBCGPPropList::AddProperty(CBCGPProp* prop, BOOL redraw, BOOL adjustLayout) 
 }
 
 int CBCGPPropList::AttachProperty(CBCGPProp* prop, int insertAt, BOOL redraw, BOOL adjustLayout) {
-    if (!prop || prop->m_pParent || prop->m_pWndList || FindProperty(prop) >= 0) return -1;
+    // An item in any grid has its owner set, so no walk over the grid is needed here.
+    if (!prop || prop->m_pParent || prop->m_pWndList) return -1;
     int index = GetPropertyCount();
     if (insertAt >= 0 && insertAt < index) index = insertAt;
     m_lstProps.insert(m_lstProps.begin() + index, prop);
     prop->SetOwnerList(this);
-    if (adjustLayout) AdjustLayout();
+    // Laid out before the grid handles its next message: filling a grid item by item stays
+    // linear in the number of items.
+    if (adjustLayout && m_hWnd) m_bLayoutPending = true;
     if (redraw && m_hWnd) Invalidate(TRUE);
     return index;
 }
@@ -418,6 +421,7 @@ void CBCGPPropList::SendChanged(CBCGPProp* prop) {
 // ---- layout --------------------------------------------------------------------------------------------
 
 void CBCGPPropList::AdjustLayout() {
+    m_bLayoutPending = false;
     if (!m_hWnd) return;
     CRect client;
     GetClientRect(&client);
@@ -515,8 +519,7 @@ void CBCGPPropList::OnPaint() {
 void CBCGPPropList::DrawItem(CDC* dc, CBCGPProp* item) {
     const bool plainGroup = item->IsGroup() && !item->IsValueList();
     if (plainGroup) {
-        const COLORREF back =
-            m_clrGroupBackground == (COLORREF)-1 ? GetSysColor(COLOR_BTNFACE) : m_clrGroupBackground;
+        const COLORREF back = m_clrGroupBackground == (COLORREF)-1 ? GetSysColor(COLOR_BTNFACE) : m_clrGroupBackground;
         dc->FillSolidRect(&item->m_Rect, back);
     }
     if (item == m_pSel) dc->FillSolidRect(&item->m_Rect, GetSysColor(COLOR_HIGHLIGHT));
@@ -537,15 +540,30 @@ void CBCGPPropList::OnVScroll(UINT code, UINT pos, CScrollBar*) {
     const int page = std::max(1, m_rectList.Height() / kRowHeight);
     int offset = m_nVertScrollOffset;
     switch (code) {
-        case SB_LINEUP: offset -= 1; break;
-        case SB_LINEDOWN: offset += 1; break;
-        case SB_PAGEUP: offset -= page; break;
-        case SB_PAGEDOWN: offset += page; break;
+        case SB_LINEUP:
+            offset -= 1;
+            break;
+        case SB_LINEDOWN:
+            offset += 1;
+            break;
+        case SB_PAGEUP:
+            offset -= page;
+            break;
+        case SB_PAGEDOWN:
+            offset += page;
+            break;
         case SB_THUMBPOSITION:
-        case SB_THUMBTRACK: offset = static_cast<int>(pos); break;
-        case SB_TOP: offset = 0; break;
-        case SB_BOTTOM: offset = GetScrollMax(); break;
-        default: return;
+        case SB_THUMBTRACK:
+            offset = static_cast<int>(pos);
+            break;
+        case SB_TOP:
+            offset = 0;
+            break;
+        case SB_BOTTOM:
+            offset = GetScrollMax();
+            break;
+        default:
+            return;
     }
     offset = std::max(0, std::min(offset, GetScrollMax()));
     if (offset == m_nVertScrollOffset) return;
@@ -558,7 +576,8 @@ void CBCGPPropList::MoveSelection(int delta) {
     const std::vector<CBCGPProp*> rows = GetVisibleRows();
     if (rows.empty()) return;
     auto it = std::find(rows.begin(), rows.end(), m_pSel);
-    int index = it == rows.end() ? (delta > 0 ? -1 : static_cast<int>(rows.size())) : static_cast<int>(it - rows.begin());
+    int index =
+        it == rows.end() ? (delta > 0 ? -1 : static_cast<int>(rows.size())) : static_cast<int>(it - rows.begin());
     index = std::max(0, std::min(static_cast<int>(rows.size()) - 1, index + delta));
     SetCurSel(rows[static_cast<std::size_t>(index)]);
 }

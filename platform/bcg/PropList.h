@@ -18,9 +18,9 @@ class CBCGPPropList : public CWnd {
     friend class CBCGPProp;
 
 public:
-    static constexpr int kRowHeight = 20;           // every row, groups included
-    static constexpr int kHeaderHeight = 20;        // when the header is shown
-    static constexpr int kDescriptionHeight = 48;   // when the description area is shown
+    static constexpr int kRowHeight = 20;          // every row, groups included
+    static constexpr int kHeaderHeight = 20;       // when the header is shown
+    static constexpr int kDescriptionHeight = 48;  // when the description area is shown
 
     CBCGPPropList();
     ~CBCGPPropList() override;
@@ -148,6 +148,7 @@ private:
     int m_nDispatchDepth = 0;
     CBCGPProp* m_pDeferredFor = nullptr;  // item whose change message waits for the editor to close
     bool m_bDeferredPending = false;
+    bool m_bLayoutPending = false;  // items were added since the last layout
 
     BOOL m_bHeaderCtrl = FALSE;
     CString m_strHeaderLeft;

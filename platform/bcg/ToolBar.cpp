@@ -28,6 +28,4 @@ CSize CBCGPToolBar::CalcFixedLayout(BOOL stretch, BOOL) {
     return CSize(r.Width(), kFixedHeight);
 }
 
-void CBCGPToolBar::OnUpdateCmdUI(CFrameWnd* target, BOOL) {
-    m_pLastUpdateTarget = reinterpret_cast<CWnd*>(target);
-}
+void CBCGPToolBar::OnUpdateCmdUI(CFrameWnd* target, BOOL) { m_pLastUpdateTarget = reinterpret_cast<CWnd*>(target); }

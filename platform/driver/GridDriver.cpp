@@ -99,9 +99,7 @@ bool GridDriver::Reveal(CBCGPProp* item) {
     return item->GetRect().top >= list.top && item->GetRect().bottom <= list.bottom && !item->GetRect().IsRectEmpty();
 }
 
-void GridDriver::SendMouse(UINT message, CPoint point) {
-    grid_->SendMessage(message, 0, MAKELPARAM(point.x, point.y));
-}
+void GridDriver::SendMouse(UINT message, CPoint point) { grid_->SendMessage(message, 0, MAKELPARAM(point.x, point.y)); }
 
 CPoint GridDriver::ValuePoint(CBCGPProp* item) const {
     const CRect r = item->GetValueRect();
@@ -187,9 +185,7 @@ bool GridDriver::OpenPopup(CBCGPColorProp* item) {
     return grid_->ContainsProperty(item) && item->IsPopupOpen();
 }
 
-bool GridDriver::ChooseColor(CBCGPColorProp* item, COLORREF color) {
-    return OpenPopup(item) && item->PickColor(color);
-}
+bool GridDriver::ChooseColor(CBCGPColorProp* item, COLORREF color) { return OpenPopup(item) && item->PickColor(color); }
 
 bool GridDriver::ChooseAutomatic(CBCGPColorProp* item) {
     if (!OpenPopup(item)) return false;

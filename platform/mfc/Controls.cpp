@@ -55,7 +55,8 @@ BOOL CButton::Click() {
     if (!m_hWnd || !IsWindowEnabled()) return FALSE;
     if ((GetStyle() & 0x0F) == BS_AUTOCHECKBOX) m_check = m_check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
     CWnd* parent = GetParent();
-    if (parent) parent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), BN_CLICKED), reinterpret_cast<LPARAM>(m_hWnd));
+    if (parent)
+        parent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), BN_CLICKED), reinterpret_cast<LPARAM>(m_hWnd));
     return TRUE;
 }
 
@@ -142,8 +143,7 @@ int CComboBox::SetCurSel(int index) {
 
 void CComboBox::SyncText() {
     const CString text = m_curSel >= 0 ? m_entries[static_cast<std::size_t>(m_curSel)].text : CString();
-    if (m_hWnd)
-        CWnd::DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.GetString()));
+    if (m_hWnd) CWnd::DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.GetString()));
 }
 
 int CComboBox::GetLBText(int index, CString& text) const {

@@ -66,13 +66,13 @@ public:
 
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
-    int AddString(LPCTSTR text);  // appends; answers the new index
+    int AddString(LPCTSTR text);                // appends; answers the new index
     int InsertString(int index, LPCTSTR text);  // -1 appends; CB_ERR when index is past the end
-    int DeleteString(UINT index);  // answers the remaining count, CB_ERR for a bad index
-    void ResetContent();  // through CB_RESETCONTENT, so handlers of the message see it
+    int DeleteString(UINT index);               // answers the remaining count, CB_ERR for a bad index
+    void ResetContent();                        // through CB_RESETCONTENT, so handlers of the message see it
     int GetCount() const { return static_cast<int>(m_entries.size()); }
     int GetCurSel() const { return m_curSel; }
-    int SetCurSel(int index);  // -1 clears; CB_ERR (and no selection) when out of range
+    int SetCurSel(int index);                       // -1 clears; CB_ERR (and no selection) when out of range
     int GetLBText(int index, CString& text) const;  // answers the length or CB_ERR
     CString GetLBText(int index) const;
     int GetLBTextLen(int index) const;

@@ -77,13 +77,13 @@ TEST_F(ChartCore, LegendSettersAlwaysNotify) {
     QXLOGBRUSH brush;
     QXLOGFONT font;
     const std::vector<std::function<void()>> setters = {
-        [&] { legend.SetDisplayShadow(false); },   [&] { legend.SetShadowFill(&brush); },
-        [&] { legend.SetTitleText(""); },          [&] { legend.SetShowTitle(false); },
-        [&] { legend.SetTitleFont(&font); },       [&] { legend.SetBorderLine(&pen); },
-        [&] { legend.SetInnerBorderLine(&pen); },  [&] { legend.SetBorderFill(&brush); },
-        [&] { legend.SetLegendFont(&font); },      [&] { legend.SetLMarginSpace(0); },
-        [&] { legend.SetTMarginSpace(0); },        [&] { legend.SetIntervalSpace(0); },
-        [&] { legend.SetBorderWidth(0); },         [&] { legend.SetBorderHeight(0); },
+        [&] { legend.SetDisplayShadow(false); },  [&] { legend.SetShadowFill(&brush); },
+        [&] { legend.SetTitleText(""); },         [&] { legend.SetShowTitle(false); },
+        [&] { legend.SetTitleFont(&font); },      [&] { legend.SetBorderLine(&pen); },
+        [&] { legend.SetInnerBorderLine(&pen); }, [&] { legend.SetBorderFill(&brush); },
+        [&] { legend.SetLegendFont(&font); },     [&] { legend.SetLMarginSpace(0); },
+        [&] { legend.SetTMarginSpace(0); },       [&] { legend.SetIntervalSpace(0); },
+        [&] { legend.SetBorderWidth(0); },        [&] { legend.SetBorderHeight(0); },
     };
     for (size_t i = 0; i < setters.size(); ++i) {
         const uint64_t before = legend.GetTimeStamp();

@@ -3,11 +3,10 @@
 // settings holder.
 #include <gtest/gtest.h>
 
+#include <boost/make_shared.hpp>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include <boost/make_shared.hpp>
 
 #include "hostlibs/Lodestar/Testing.h"
 #include "hosttypes/Lodestar/LayerProperty.h"
@@ -87,8 +86,8 @@ TEST_F(ProfileLine, AcceptHandsEachConcreteObjectToTheControler) {
     ASSERT_EQ(ctl.seen, objs);
     std::vector<std::string> names;
     for (CPlObjInterface* obj : ctl.seen) names.push_back(obj->GetObjName().str());
-    EXPECT_EQ(names, (std::vector<std::string>{"CPlProfileline", "CPlCnEntity", "CWellLabel", "CWellSymbol",
-                                               "CWellTrack"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"CPlProfileline", "CPlCnEntity", "CWellLabel", "CWellSymbol", "CWellTrack"}));
     // The creator reaches the container part of the entity by a cast.
     CPlContainer* container = dynamic_cast<CPlContainer*>(ctl.seen[1]);
     EXPECT_EQ(container, static_cast<CPlContainer*>(&entity));

@@ -3,11 +3,10 @@
 // wells and the fence container.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include <boost/make_shared.hpp>
 #include <boost/weak_ptr.hpp>
+#include <string>
+#include <vector>
 
 #include "hostlibs/Halyard/Testing.h"
 #include "hosttypes/Gondola/Fence.h"
@@ -81,10 +80,10 @@ TEST_F(FlowUnitSearch, OneSandFindsTheFirstUnitHoldingIt) {
 }
 
 TEST_F(FlowUnitSearch, TwoSandsNeedOneUnitHoldingBoth) {
-    EXPECT_FALSE(mgr.FindFlowUnit(&a, &b));      // in different units
+    EXPECT_FALSE(mgr.FindFlowUnit(&a, &b));  // in different units
     EXPECT_EQ(mgr.FindFlowUnit(&b, &c), u1);
-    EXPECT_EQ(mgr.FindFlowUnit(&a, &c), u2);     // u0 holds a only, u1 c only
-    EXPECT_EQ(mgr.FindFlowUnit(&c, &a), u2);     // the order of the pair does not matter
+    EXPECT_EQ(mgr.FindFlowUnit(&a, &c), u2);  // u0 holds a only, u1 c only
+    EXPECT_EQ(mgr.FindFlowUnit(&c, &a), u2);  // the order of the pair does not matter
     EXPECT_FALSE(mgr.FindFlowUnit(&a, &outsider));
 }
 

@@ -3,10 +3,9 @@
 // stamp policy of the library's setters.
 #include <gtest/gtest.h>
 
+#include <boost/make_shared.hpp>
 #include <string>
 #include <vector>
-
-#include <boost/make_shared.hpp>
 
 #include "hostlibs/Pennant/Testing.h"
 #include "hosttypes/Oriel/ScControlerInterface.h"
@@ -57,8 +56,8 @@ TEST_F(SingleWell, LibrarySettersLeaveTheStampAlone) {
     well.SetTopStratum("S1");
     EXPECT_EQ(well.GetTimeStamp(), 0u);
     EXPECT_EQ(well.GetTopStratum(), "S1");
-    EXPECT_EQ(pennant::testing::CallLog(),
-              (std::vector<std::string>{"CSglWellAdapter::SetTopDep(1000.000000)", "CSglWellAdapter::SetTopStratum(S1)"}));
+    EXPECT_EQ(pennant::testing::CallLog(), (std::vector<std::string>{"CSglWellAdapter::SetTopDep(1000.000000)",
+                                                                     "CSglWellAdapter::SetTopStratum(S1)"}));
 }
 
 TEST_F(SingleWell, EmptySandVectorIsWalkedWithoutVisits) {
@@ -166,8 +165,8 @@ TEST_F(SingleWell, SectionPartsAndAcceptDispatch) {
     ASSERT_EQ(ctl.seen, objs);
     std::vector<std::string> names;
     for (ScObjInterface* obj : ctl.seen) names.push_back(obj->GetObjName().str());
-    EXPECT_EQ(names, (std::vector<std::string>{"CSingleWellSection", "CSglWellAdapter", "CStratumUnit",
-                                               "CSandUnitFill", "CSglCtrlLine"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"CSingleWellSection", "CSglWellAdapter", "CStratumUnit", "CSandUnitFill",
+                                               "CSglCtrlLine"}));
 }
 
 TEST_F(SingleWell, WellKeepsTheDisplayChoicesItIsGiven) {

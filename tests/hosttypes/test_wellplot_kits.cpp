@@ -284,8 +284,7 @@ TEST_F(WellPlotKits, ObserverPairCopiesAndNotifies) {
     EXPECT_EQ(1, first.calls);
     EXPECT_EQ(1, second.calls);
     EXPECT_EQ(static_cast<Observee*>(&track), first.last);
-    EXPECT_EQ((std::vector<std::string>{"Observer::NotifyObservee", "Observee::Notify"}),
-              zephyr::testing::CallLog());
+    EXPECT_EQ((std::vector<std::string>{"Observer::NotifyObservee", "Observee::Notify"}), zephyr::testing::CallLog());
 }
 
 TEST_F(WellPlotKits, DrawingKits) {

@@ -49,7 +49,9 @@ END_MESSAGE_MAP()
 
 class ControlsTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(parent.Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 300, 300), nullptr, 0)); }
+    void SetUp() override {
+        ASSERT_TRUE(parent.Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 300, 300), nullptr, 0));
+    }
     CommandParent parent;
 };
 

@@ -249,7 +249,7 @@ TEST_F(PropGridTest, DropDownPathRunsItsVirtualsInOrderAndNotifiesLast) {
     grid.AddProperty(item);
     ASSERT_TRUE(driver.PickOption(item, 1));
     const std::vector<std::string> expected = {"CreateInPlaceEdit", "CreateCombo", "OnSelectCombo",
-                                               "TextToVar", "OnEndEdit", "notify"};
+                                               "TextToVar",         "OnEndEdit",   "notify"};
     EXPECT_EQ(log, expected);
     EXPECT_EQ(item->FormatProperty(), "横向");
     EXPECT_EQ(item->GetComboWnd(), nullptr);

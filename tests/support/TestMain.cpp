@@ -1,17 +1,26 @@
 // Test main (also built for the platform alone, without the module): the module is loaded
 // once for the program, and every test starts from a clean responder (no queued answers, no recorded boxes),
-// a fresh stamp counter and the default template catalogue.
+// a fresh stamp counter, and every host-library stand-in reset to its defaults.
 #include <gtest/gtest.h>
 
 #include "driver/Responder.h"
 #include "mfc/Module.h"
+#include "mfc/Profile.h"
 #ifndef TSL_TEST_PLATFORM_ONLY
 #include "framework/ModuleEntry.h"
 #include "resources/ModuleResources.h"
 #include "support/ModuleFixture.h"
 #endif
 #ifndef TSL_TEST_PLATFORM_ONLY
+#include "hostlibs/Halyard/Testing.h"
+#include "hostlibs/Lodestar/Testing.h"
+#include "hostlibs/Osprey/WellDataTesting.h"
+#include "hostlibs/Pennant/Testing.h"
+#include "hostlibs/Spindle/Testing.h"
+#include "hostlibs/Thistle/ThistleTesting.h"
+#include "hostlibs/Zephyr/ZephyrTesting.h"
 #include "hosttypes/Kestrel/KestrelTesting.h"
+#include "hosttypes/Oriel/OrielTesting.h"
 #include "hosttypes/Sorrel/TemplateManager.h"
 #include "hosttypes/Tinder/TimeStamp.h"
 #endif
@@ -39,10 +48,20 @@ class PlatformReset : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo&) override {
         platform::Responder::Instance().Reset();
         platform::ClearPaintedCalls();
+        platform::ResetModuleHooks();
+        platform::ProfileStore::Instance().Reset();
 #ifndef TSL_TEST_PLATFORM_ONLY
         tinder::testing::ResetTimeStamp();
         sorrel::testing::Reset();
         kestrel::testing::Reset();
+        oriel::testing::Reset();
+        halyard::testing::Reset();
+        pennant::testing::Reset();
+        lodestar::testing::Reset();
+        zephyr::testing::Reset();
+        thistle::testing::Reset();
+        spindle::testing::Reset();
+        osprey::testing::ResetWellDataManager();
 #endif
     }
 };

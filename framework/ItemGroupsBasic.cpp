@@ -1,0 +1,325 @@
+#include "framework/ItemGroupsBasic.h"
+
+#include <boost/lexical_cast.hpp>
+#include <cmath>
+
+#include "framework/GroupTexts.h"
+#include "framework/PropDigits.h"
+#include "framework/PropFloat.h"
+#include "framework/PropStyleCombox.h"
+#include "hosttypes/Sorrel/TemplateManager.h"
+#include "win32/Crt.h"
+
+namespace {
+
+CString ValueText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
+
+CString SizeText(float size) {
+    CString text;
+    text.Format("%.2f", size / 100.0);
+    return text;
+}
+
+// A colour item with the "other" and "automatic" buttons.
+CBCGPColorProp* NewColorItem(const CString& name, COLORREF color, const char* description, DWORD_PTR data,
+                             COLORREF automatic) {
+    CBCGPColorProp* item = new CBCGPColorProp(name, color, nullptr, description, data);
+    item->EnableOtherButton(grouptext::kOtherColor, TRUE, TRUE);
+    item->EnableAutomaticButton(grouptext::kAutomaticColor, automatic, TRUE);
+    return item;
+}
+
+CBCGPProp* NewChoiceItem(const CString& name, const _variant_t& value, const char* description, DWORD_PTR data,
+                         std::initializer_list<const char*> options) {
+    CBCGPProp* item = new CBCGPProp(name, value, description, data);
+    for (const char* option : options) item->AddOption(option);
+    item->AllowEdit(FALSE);
+    return item;
+}
+
+// Writes the font into the three sub-items; with checked, a sub-item of another class is left alone.
+void WriteFont(CBCGPProp* group, const QXLOGFONT& font, bool enable, bool checked) {
+    if (!group) return;
+    CBCGPProp* face = group->GetSubItem(0);
+    CBCGPProp* size = group->GetSubItem(1);
+    CBCGPProp* color = group->GetSubItem(2);
+    if (checked) {
+        if (!dynamic_cast<CPropStyleCombox*>(face)) face = nullptr;
+        if (!dynamic_cast<CBCGPropFloat*>(size)) size = nullptr;
+    }
+    CBCGPColorProp* colorItem = dynamic_cast<CBCGPColorProp*>(color);
+    if (checked) color = colorItem;
+
+    const BOOL flag = enable ? TRUE : FALSE;
+    if (face) face->Enable(flag);
+    if (size) size->Enable(flag);
+    if (color) color->Enable(flag);
+    if (!enable) return;
+    if (face) face->SetValue(_variant_t(font.GetFaceName()));
+    if (size) size->SetValue(_variant_t(static_cast<double>(font.size) / 100.0));
+    if (colorItem) colorItem->SetColor(font.color);
+}
+
+// Empties the item's options and offers "" followed by the given names.
+template <class CountFn, class NameFn>
+void FillTemplates(CBCGPProp* item, CountFn count, NameFn name) {
+    if (!item) return;
+    item->RemoveAllOptions();
+    item->AllowEdit(FALSE);
+    item->AddOption("");
+    CTemplateManager* manager = _AfxGetTemplateManager();
+    if (!manager) return;
+    const int n = count(*manager);
+    for (int i = 0; i < n; ++i) {
+        const CStyleTemplate* t = name(*manager, i);
+        if (t) item->AddOption(t->GetName());
+    }
+}
+
+}  // namespace
+
+// ---- yes/no ---------------------------------------------------------------------------------------
+
+CBCGPProp* CreateYesNoProp(const CString& name, DWORD_PTR id, const _variant_t& value, const char* description) {
+    return NewChoiceItem(name, value, description, id, {grouptext::kYes, grouptext::kNo});
+}
+
+void SetYesNoProp(CBCGPProp* item, bool value) {
+    if (item) item->SetValue(_variant_t(value ? grouptext::kYes : grouptext::kNo));
+}
+
+bool GetYesNoProp(CBCGPProp* item) { return item && ValueText(item) == grouptext::kYes; }
+
+// ---- orientation ----------------------------------------------------------------------------------
+
+CBCGPProp* CreateOrientationProp(const CString& name, DWORD_PTR id, const _variant_t& value, const char* description) {
+    return NewChoiceItem(name, value, description, id,
+                         {grouptext::kAuto, grouptext::kHorizontal, grouptext::kVertical});
+}
+
+void SetOrientationProp(CBCGPProp* item, int orientation) {
+    if (!item) return;
+    const char* text = orientation == 0   ? grouptext::kAuto
+                       : orientation == 1 ? grouptext::kHorizontal
+                                          : grouptext::kVertical;
+    item->SetValue(_variant_t(text));
+}
+
+int GetOrientationProp(CBCGPProp* item) {
+    const CString text = ValueText(item);
+    if (text == grouptext::kAuto) return 0;
+    if (text == grouptext::kHorizontal) return 1;
+    return 2;
+}
+
+// ---- font groups ----------------------------------------------------------------------------------
+
+CBCGPProp* CreateFontProp(const CString& name, DWORD_PTR id) {
+    CBCGPProp* group = new CBCGPProp(name, id, FALSE);
+
+    CPropStyleCombox* face = new CPropStyleCombox(grouptext::kFontFace, CString(grouptext::kDefaultFontFace),
+                                                  grouptext::kFontFaceDescription, id + 1);
+    group->AddSubItem(face);
+
+    CBCGPProp* size = new CBCGPProp(grouptext::kSize, _variant_t(grouptext::kInitialFontSize),
+                                    grouptext::kFontSizeDescription, id + 2);
+    for (int i = 1; i <= 32; ++i) {
+        CString option;
+        option.Format("%d", i);
+        size->AddOption(option);
+    }
+    group->AddSubItem(size);
+
+    const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    group->AddSubItem(NewColorItem(grouptext::kColor, text, grouptext::kFontColorDescription, id + 3, text));
+
+    group->Expand(FALSE);
+    return group;
+}
+
+CBCGPProp* CreateFontPropFloatSize(const std::string& name, DWORD_PTR id) {
+    CBCGPProp* group = new CBCGPProp(CString(name.c_str()), id, FALSE);
+
+    group->AddSubItem(new CPropStyleCombox(grouptext::kFontFace, CString(grouptext::kDefaultFontFace),
+                                           grouptext::kFontFaceDescription, id + 1));
+
+    CBCGPropFloat* size =
+        new CBCGPropFloat(grouptext::kSize, _variant_t(33.0), 2, grouptext::kFontSizeDescription, FALSE, id + 2);
+    size->AllowEdit(TRUE);
+    group->AddSubItem(size);
+
+    group->AddSubItem(NewColorItem(grouptext::kColor, 0, grouptext::kFontColorDescriptionShort, id + 3, 0));
+    return group;
+}
+
+void SetFontProp(CBCGPProp* group, const QXLOGFONT& font) {
+    if (!group) return;
+    if (CBCGPProp* face = group->GetSubItem(0)) face->SetValue(_variant_t(font.GetFaceName()));
+    if (CBCGPProp* size = group->GetSubItem(1)) size->SetValue(_variant_t(SizeText(font.size)));
+    if (auto* color = dynamic_cast<CBCGPColorProp*>(group->GetSubItem(2))) color->SetColor(font.color);
+}
+
+void EnableFontProp(CBCGPProp* group, const QXLOGFONT& font, bool enable) { WriteFont(group, font, enable, false); }
+
+void EnableFontPropChecked(CBCGPProp* group, const QXLOGFONT& font, bool enable) {
+    WriteFont(group, font, enable, true);
+}
+
+bool GetFontProp(CBCGPProp* group, QXLOGFONT& font) {
+    if (!group) return false;
+    CBCGPProp* sizeItem = group->GetSubItem(1);
+    font.SetFaceName(ValueText(group->GetSubItem(0)));
+
+    const CString text = ValueText(sizeItem);
+    const float s = static_cast<float>(crt::Atof(text) * 100);
+    // A size too large for the record's float is no size either.
+    const bool accepted = std::isfinite(s) && (s > 0 || (s == 0 && IsNumberText(text)));
+    if (!accepted) {
+        if (sizeItem) sizeItem->SetValue(_variant_t(SizeText(font.size)));
+        return false;
+    }
+    font.size = s;
+    if (auto* color = dynamic_cast<CBCGPColorProp*>(group->GetSubItem(2))) font.color = color->GetColor();
+    return true;
+}
+
+void GetFontSubProp(CBCGPProp* item, QXLOGFONT& font, int index) {
+    switch (index) {
+        case 0:
+            if (dynamic_cast<CPropStyleCombox*>(item)) font.SetFaceName(ValueText(item));
+            break;
+        case 1:
+            if (dynamic_cast<CBCGPropFloat*>(item)) {
+                try {
+                    const float size = boost::lexical_cast<float>(std::string(ValueText(item))) * 100;
+                    // A value that is not a finite number leaves the size as it was.
+                    if (std::isfinite(size)) font.size = size;
+                } catch (const boost::bad_lexical_cast&) {
+                }
+            }
+            break;
+        case 2:
+            if (auto* color = dynamic_cast<CBCGPColorProp*>(item)) font.color = color->GetColor();
+            break;
+        default:
+            break;
+    }
+}
+
+// ---- template option lists ------------------------------------------------------------------------
+
+void FillFontStyleTemplates(CBCGPProp* item) {
+    FillTemplates(
+        item, [](CTemplateManager& m) { return m.GetTemplateFontStyleCount(); },
+        [](CTemplateManager& m, int i) -> const CStyleTemplate* { return m.GetTemplateFontStyle(i); });
+}
+
+void FillSizeTemplates(CBCGPProp* item) {
+    FillTemplates(
+        item, [](CTemplateManager& m) { return m.GetTemplateSizeCount(); },
+        [](CTemplateManager& m, int i) -> const CStyleTemplate* { return m.GetTemplateSize(i); });
+}
+
+void FillColorTemplates(CBCGPProp* item) {
+    FillTemplates(
+        item, [](CTemplateManager& m) { return m.GetTemplateColorCount(); },
+        [](CTemplateManager& m, int i) -> const CStyleTemplate* { return m.GetTemplateColor(i); });
+}
+
+void FillPointStyleTemplates(CBCGPProp* item) {
+    FillTemplates(
+        item, [](CTemplateManager& m) { return m.GetTemplatePointStyleCount(); },
+        [](CTemplateManager& m, int i) -> const CStyleTemplate* { return m.GetTemplatePointStyle(i); });
+}
+
+void FillLineStyleTemplates(CBCGPProp* item) {
+    FillTemplates(
+        item, [](CTemplateManager& m) { return m.GetTemplateLineStyleCount(); },
+        [](CTemplateManager& m, int i) -> const CStyleTemplate* { return m.GetTemplateLineStyle(i); });
+}
+
+void FillFillStyleTemplates(CBCGPProp* item) {
+    FillTemplates(
+        item, [](CTemplateManager& m) { return m.GetTemplateFillStyleCount(); },
+        [](CTemplateManager& m, int i) -> const CStyleTemplate* { return m.GetTemplateFillStyle(i); });
+}
+
+// ---- numbers --------------------------------------------------------------------------------------
+
+bool GetNumberProp(CBCGPProp* item, double* value) {
+    if (!item || !value) return false;
+    const CString text = ValueText(item);
+    const double v = crt::Atof(text);
+    // An overflowing number is no number.
+    if (!std::isfinite(v)) return false;
+    if (v > 0) {
+        *value = v;
+        return true;
+    }
+    if (text.IsEmpty() || !IsNumberText(text)) return false;
+    *value = v;
+    return true;
+}
+
+int IsNumberText(const CString& text) {
+    const int length = text.GetLength();
+    for (int i = 0; i < length; ++i) {
+        const char c = text[i];
+        if (!crt::IsDigit(c) && !crt::IsSpace(c) && c != '.') return 0;
+    }
+    return 1;
+}
+
+// ---- single items ---------------------------------------------------------------------------------
+
+CBCGPColorProp* CreateColorProp(const CString& name, DWORD_PTR id, const char* description) {
+    const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    CBCGPColorProp* item = NewColorItem(name, text, description, id, text);
+    item->AllowEdit(FALSE);
+    return item;
+}
+
+CBCGPropDigits* CreateIndexProp(const CString& name, DWORD_PTR id, const char* description, int count) {
+    CBCGPropDigits* item = new CBCGPropDigits(name, _variant_t(""), description, id);
+    item->AllowEdit(FALSE);
+    for (int i = 0; i < count; ++i) {
+        CString option;
+        option.Format("%d", i);
+        item->AddOption(option);
+    }
+    return item;
+}
+
+CBCGPProp* CreateHAlignProp(const CString& name, DWORD_PTR id, const char* description) {
+    return NewChoiceItem(name, _variant_t(grouptext::kAlignCenter), description, id,
+                         {grouptext::kAlignLeft, grouptext::kAlignCenter, grouptext::kAlignRight});
+}
+
+CBCGPProp* CreateVAlignProp(const CString& name) {
+    return NewChoiceItem(name, _variant_t(grouptext::kAlignCenter), grouptext::kVAlignDescription, kVAlignPropId,
+                         {grouptext::kAlignTop, grouptext::kAlignCenter, grouptext::kAlignBottom});
+}
+
+// ---- enabling -------------------------------------------------------------------------------------
+
+void EnableAllSubItems(CBCGPProp* item, BOOL enable) {
+    if (!item) return;
+    for (CBCGPProp* sub : item->m_lstSubItems) sub->Enable(enable);
+}
+
+void EnableSubItems(CBCGPProp* item, int from, int to, BOOL enable) {
+    if (!item) return;
+    const unsigned count = static_cast<unsigned>(item->GetSubItemsCount());
+    const unsigned end = static_cast<unsigned>(to) < count ? static_cast<unsigned>(to) : count;
+    for (unsigned i = from < 0 ? 0u : static_cast<unsigned>(from); i < end; ++i)
+        item->GetSubItem(static_cast<int>(i))->Enable(enable);
+}
+
+void EnableSubItemsDeep(CBCGPProp* item, int from, int to, BOOL enable) {
+    if (!item) return;
+    EnableSubItems(item, from, to, enable);
+    const unsigned count = static_cast<unsigned>(item->GetSubItemsCount());
+    const unsigned end = static_cast<unsigned>(to) < count ? static_cast<unsigned>(to) : count;
+    for (unsigned i = from < 0 ? 0u : static_cast<unsigned>(from); i < end; ++i)
+        EnableAllSubItems(item->GetSubItem(static_cast<int>(i)), enable);
+}

@@ -1,0 +1,329 @@
+#include "framework/ItemGroupsFill.h"
+
+#include "bcg/ColorProp.h"
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/PropFloat.h"
+#include "framework/PropStyleCombox.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Kestrel/GraphStyleManager.h"
+#include "mfc/Variant.h"
+#include "win32/Crt.h"
+
+using namespace grouptext;
+
+namespace {
+
+constexpr UINT kInitialStyle = 1;
+constexpr UINT kSymbolInitialStyle = 1002;
+
+CString ItemText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
+
+CPropStyleCombox* NewPointStylePicker(DWORD_PTR data) {
+    return new CPropStyleCombox(kPointStyle, kInitialStyle, CPropStyleCombox::kPointStyle,
+                                kestrel::kPointSetCommonStyle, kPointStyleDescription, data);
+}
+
+CBCGPropFloat* NewSizeFloat(const char* name, const char* description, DWORD_PTR data) {
+    CBCGPropFloat* size = new CBCGPropFloat(name, _variant_t(0.0), 2, description, FALSE, data);
+    size->AllowEdit(TRUE);
+    return size;
+}
+
+CBCGPColorProp* NewFillColor(const char* name, const char* description, DWORD_PTR data) {
+    CBCGPColorProp* colour = NewGroupColorProp(name, description, data, GetSysColor(COLOR_WINDOWTEXT));
+    colour->AllowEdit(FALSE);
+    return colour;
+}
+
+CBCGPProp* NewTemplateItem(const char* name, const char* description, DWORD_PTR data) {
+    CBCGPProp* item = new CBCGPProp(name, _variant_t(""), description, data);
+    item->AddOption("");
+    item->AllowEdit(FALSE);
+    return item;
+}
+
+void AddPointSubItems(CBCGPProp* group, DWORD_PTR first, CBCGPProp* size) {
+    group->AddSubItem(NewPointStylePicker(first));
+    group->AddSubItem(size);
+    group->AddSubItem(NewGroupColorProp(kBorderColor, kColor, first + 2, 0));
+    group->AddSubItem(NewGroupColorProp(kInnerColor, kColor, first + 3, 0));
+}
+
+// Style, number size, border and inner colour at positions first .. first+3, each only when it
+// is of that class.
+void WritePointFloatItems(CBCGPProp* group, int first, const QXLOGPOINT& point) {
+    if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, group->GetSubItem(first))) {
+        UINT value = point.style;
+        style->SetVal(value);
+    }
+    if (CBCGPropFloat* size = dynamic_cast<CBCGPropFloat*>(group->GetSubItem(first + 1)))
+        size->SetValue(_variant_t(static_cast<double>(point.size) / 100.0));
+    if (CBCGPColorProp* border = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(first + 2)))
+        border->SetColor(point.borderColor);
+    if (CBCGPColorProp* inner = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(first + 3)))
+        inner->SetColor(point.innerColor);
+}
+
+// The six fill sub-items with the data first .. first+5.
+void AddFillSubItems(CBCGPProp* group, DWORD_PTR first) {
+    CBCGPProp* sets = new CBCGPProp(kFillStyleSet, _variant_t(kestrel::kAllStyles), kFillStyleSetDescription, first);
+    sets->AllowEdit(FALSE);
+    sets->AddOption(kestrel::kAllStyles);
+    if (CGraphStyleManager* all = _AfxGetFillStyleManager("")) {
+        for (int i = 0; i < all->GetChildStyleManagerCount(); ++i) {
+            CGraphStyleManager* set = all->GetChildStyleManager(i);
+            if (set && set->GetStyleCount() > 0) sets->AddOption(set->GetName());
+        }
+    }
+    group->AddSubItem(sets);
+
+    CPropStyleCombox* style =
+        new CPropStyleCombox(kFillStyle, kInitialStyle, CPropStyleCombox::kFillStyle, nullptr, kFillStyleDescription,
+                             first + 1);
+    style->SetStyleGroup(kestrel::kAllStyles, true);
+    group->AddSubItem(style);
+
+    group->AddSubItem(NewFillColor(kFillLineColor, kFillLineColorDescription, first + 2));
+    group->AddSubItem(NewFillColor(kFillColor, kFillColorDescription, first + 3));
+    group->AddSubItem(NewSizeFloat(kFillCellSize, kFillCellSizeDescription, first + 4));
+    group->AddSubItem(CreateYesNoProp(kFillTransparent, first + 5, _variant_t(""), ""));
+}
+
+// The six fill sub-items from position first; each enabled as asked when enable is given.
+void WriteFillItems(CBCGPProp* group, int first, const std::string& setName, const QXLOGBRUSH& brush,
+                    const bool* enable) {
+    CString shownSet(setName.c_str());
+    if (CGraphStyleManager* all = _AfxGetFillStyleManager("")) {
+        if (CGraphStyleManager* holder = all->GetChildStyleManagerByID(brush.style)) shownSet = holder->GetName();
+    }
+    auto enableItem = [enable](CBCGPProp* item) {
+        if (item && enable) item->Enable(*enable);
+    };
+
+    CBCGPProp* sets = group->GetSubItem(first);
+    if (sets) sets->SetValue(_variant_t(shownSet));
+    enableItem(sets);
+
+    CBCGPProp* styleItem = group->GetSubItem(first + 1);
+    if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, styleItem)) {
+        style->SetStyleGroup(shownSet, true);
+        UINT value = brush.style;
+        style->SetVal(value);
+    }
+    enableItem(styleItem);
+
+    CBCGPProp* lineItem = group->GetSubItem(first + 2);
+    if (CBCGPColorProp* line = DYNAMIC_DOWNCAST(CBCGPColorProp, lineItem)) line->SetColor(brush.lineColor);
+    enableItem(lineItem);
+
+    CBCGPProp* fillItem = group->GetSubItem(first + 3);
+    if (CBCGPColorProp* fill = DYNAMIC_DOWNCAST(CBCGPColorProp, fillItem)) fill->SetColor(brush.fillColor);
+    enableItem(fillItem);
+
+    CBCGPProp* sizeItem = group->GetSubItem(first + 4);
+    if (CBCGPropFloat* size = dynamic_cast<CBCGPropFloat*>(sizeItem))
+        size->SetValue(_variant_t(static_cast<double>(brush.size) / 100.0));
+    enableItem(sizeItem);
+
+    CBCGPProp* backItem = group->GetSubItem(first + 5);
+    if (backItem) backItem->SetValue(_variant_t(brush.backMode == kBackModeTransparent ? kYes : kNo));
+    enableItem(backItem);
+}
+
+}  // namespace
+
+// ---- point groups ---------------------------------------------------------------------------------
+
+CBCGPProp* CreatePointProp(const CString& name, DWORD_PTR id) {
+    CBCGPProp* group = new CBCGPProp(name, id, FALSE);
+    CBCGPProp* size = new CBCGPProp(kSize, _variant_t(""), kPointSizeDescription, id + 2);
+    AddPointSubItems(group, id + 1, size);
+    group->Expand(FALSE);
+    return group;
+}
+
+CBCGPProp* CreatePointFloatProp(const std::string& name, DWORD_PTR id) {
+    CBCGPProp* group = new CBCGPProp(CString(name.c_str()), id, FALSE);
+    AddPointSubItems(group, id + 1, NewSizeFloat(kSize, kPointSizeDescription, id + 2));
+    group->Expand(FALSE);
+    return group;
+}
+
+CBCGPProp* CreateShowPointProp(const std::string& name, DWORD_PTR id) {
+    CBCGPProp* group = new CBCGPProp(CString(name.c_str()), id, FALSE);
+    group->AddSubItem(CreateYesNoProp(kShow, id + 1, _variant_t(kYes), ""));
+    AddPointSubItems(group, id + 2, NewSizeFloat(kSize, kPointSizeDescription, id + 3));
+    return group;
+}
+
+void SetPointProp(CBCGPProp* group, const QXLOGPOINT& point) {
+    if (!group) return;
+    if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, group->GetSubItem(0))) {
+        UINT value = point.style;
+        style->SetVal(value);
+    }
+    if (CBCGPProp* size = group->GetSubItem(1)) {
+        CString text;
+        text.Format("%.2f", static_cast<double>(point.size) / 100.0);
+        size->SetValue(_variant_t(text));
+    }
+    if (CBCGPColorProp* border = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(2)))
+        border->SetColor(point.borderColor);
+    if (CBCGPColorProp* inner = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(3)))
+        inner->SetColor(point.innerColor);
+}
+
+void SetPointFloatProp(CBCGPProp* group, const QXLOGPOINT& point) {
+    if (group) WritePointFloatItems(group, 0, point);
+}
+
+void SetShowPointProp(CBCGPProp* group, const QXLOGPOINT& point, bool show) {
+    if (!group) return;
+    if (CBCGPProp* shown = group->GetSubItem(0)) shown->SetValue(_variant_t(show ? kYes : kNo));
+    WritePointFloatItems(group, 1, point);
+    if (CBCGPProp* style = DYNAMIC_DOWNCAST(CPropStyleCombox, group->GetSubItem(1))) style->Enable(show);
+    if (CBCGPProp* size = dynamic_cast<CBCGPropFloat*>(group->GetSubItem(2))) size->Enable(show);
+    for (int i = 3; i <= 4; ++i)
+        if (CBCGPProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(i))) colour->Enable(show);
+}
+
+bool GetPointProp(CBCGPProp* group, QXLOGPOINT& point) {
+    if (!group) return false;
+    if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, group->GetSubItem(0)))
+        point.style = style->GetVal();
+    const double size = crt::Atof(ItemText(group->GetSubItem(1))) * 100.0;
+    if (size < 0) return false;
+    point.size = static_cast<float>(size);
+    if (CBCGPColorProp* border = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(2)))
+        point.borderColor = border->GetColor();
+    if (CBCGPColorProp* inner = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(3)))
+        point.innerColor = inner->GetColor();
+    return true;
+}
+
+void GetPointSubProp(CBCGPProp* item, QXLOGPOINT& point, int index) {
+    if (!item) return;
+    switch (index) {
+        case 0:
+            if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, item)) point.style = style->GetVal();
+            break;
+        case 1: {
+            float size = 0;
+            if (ReadFloatItem(item, size)) point.size = size * 100;
+            break;
+        }
+        case 2:
+            if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item)) point.borderColor = colour->GetColor();
+            break;
+        case 3:
+            if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item)) point.innerColor = colour->GetColor();
+            break;
+        default:
+            break;
+    }
+}
+
+void GetShowPointSubProp(CBCGPProp* item, QXLOGPOINT& point, int index, bool* show) {
+    if (!item) return;
+    if (index == 0) {
+        if (show) *show = IsYesText(item);
+    } else if (index >= 1 && index <= 4) {
+        GetPointSubProp(item, point, index - 1);
+    }
+}
+
+// ---- fill groups ------------------------------------------------------------------------------------
+
+CBCGPProp* CreateFillProp(const std::string& name, DWORD_PTR id) {
+    CBCGPProp* group = new CBCGPProp(CString(name.c_str()), id, FALSE);
+    AddFillSubItems(group, id + 1);
+    return group;
+}
+
+void CreateFillFlagProp(CBCGPProp* group, DWORD_PTR id) {
+    if (!group) return;
+    group->AddSubItem(CreateYesNoProp(kFillFlag, id + 1, _variant_t(""), ""));
+    AddFillSubItems(group, id + 2);
+}
+
+void SetFillProp(CBCGPProp* group, const std::string& setName, const QXLOGBRUSH& brush) {
+    if (group) WriteFillItems(group, 0, setName, brush, nullptr);
+}
+
+void SetFillFlagProp(CBCGPProp* group, const std::string& setName, const QXLOGBRUSH& brush, bool fill) {
+    if (!group) return;
+    if (CBCGPProp* flag = group->GetSubItem(0)) flag->SetValue(_variant_t(fill ? kYes : kNo));
+    WriteFillItems(group, 1, setName, brush, &fill);
+}
+
+void GetFillSubProp(CBCGPProp* item, std::string* setName, int index, QXLOGBRUSH& brush) {
+    if (!item) return;
+    switch (index) {
+        case 0: {
+            const CString name = ItemText(item);
+            if (setName) *setName = std::string(name);
+            brush.style = GetFirstFillStyleID(name);
+            break;
+        }
+        case 1:
+            if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, item)) brush.style = style->GetVal();
+            break;
+        case 2:
+            if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item)) brush.lineColor = colour->GetColor();
+            break;
+        case 3:
+            if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item)) brush.fillColor = colour->GetColor();
+            break;
+        case 4: {
+            float size = 0;
+            if (ReadFloatItem(item, size)) brush.size = size * 100;
+            break;
+        }
+        case 5:
+            brush.backMode = IsYesText(item) ? kBackModeTransparent : kBackModeOpaque;
+            break;
+        default:
+            break;
+    }
+}
+
+void GetFillFlagSubProp(CBCGPProp* item, bool* fill, int index, std::string* setName, QXLOGBRUSH& brush) {
+    if (!item) return;
+    if (index == 0) {
+        if (fill) *fill = IsYesText(item);
+    } else if (index >= 1 && index <= 6) {
+        GetFillSubProp(item, setName, index - 1, brush);
+    }
+}
+
+UINT GetFirstFillStyleID(CString setName) {
+    const bool whole = setName.IsEmpty() || setName == kestrel::kAllStyles;
+    CGraphStyleManager* set = _AfxGetFillStyleManager(whole ? "" : static_cast<const char*>(setName));
+    if (!set || set->GetStyleCount() <= 0) return 0;
+    // The whole collection leads with its "no fill" style; the first style that fills is the second.
+    const CGraphStyle* style = set->GetStyle(whole ? 1 : 0);
+    return style ? style->GetID() : 0;
+}
+
+// ---- point-symbol template block ------------------------------------------------------------------------
+
+CBCGPProp* CreateSymbolTemplateProp(const std::string& name) {
+    CBCGPProp* group = new CBCGPProp(CString(name.c_str()), kSymbolTemplateGroupId, FALSE);
+    group->AddSubItem(CreateYesNoProp(kShow, kSymbolShowId, _variant_t(kYes), kSymbolShowDescription));
+    group->AddSubItem(NewTemplateItem(kPointStyleTemplate, kPointStyleTemplateDescription, kSymbolPointTemplateId));
+    CPropStyleCombox* style = new CPropStyleCombox(kPointStyle, kSymbolInitialStyle, CPropStyleCombox::kPointStyle,
+                                                   kestrel::kPointSetCommonStyle, "", kSymbolPointStyleId);
+    style->SetStyleGroup(kestrel::kPointSetCommon, true);
+    style->AddStyleGroup(kestrel::kPointSetWell, true);
+    group->AddSubItem(style);
+    group->AddSubItem(NewTemplateItem(kSizeTemplate, kSizeTemplateDescription, kSymbolSizeTemplateId));
+    group->AddSubItem(NewSizeFloat(kSize, kSymbolSizeDescription, kSymbolSizeId));
+    group->AddSubItem(
+        NewTemplateItem(kBorderColorTemplate, kBorderColorTemplateDescription, kSymbolBorderTemplateId));
+    group->AddSubItem(NewGroupColorProp(kBorderColor, kBorderColorDescription, kSymbolBorderColorId, 0));
+    group->AddSubItem(NewTemplateItem(kInnerColorTemplate, kInnerColorTemplateDescription, kSymbolInnerTemplateId));
+    group->AddSubItem(NewGroupColorProp(kInnerColor, kInnerColorDescription, kSymbolInnerColorId, 0));
+    return group;
+}

@@ -1,0 +1,245 @@
+#include "framework/ItemGroupsLine.h"
+
+#include <boost/lexical_cast.hpp>
+
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/PropFloat.h"
+#include "framework/PropStyleCombox.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Kestrel/GraphStyleManager.h"
+#include "mfc/Variant.h"
+#include "win32/Crt.h"
+
+using namespace grouptext;
+
+namespace {
+
+constexpr UINT kInitialLineStyle = 1;
+
+CString ItemText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
+
+CString WidthText(const QXLOGPEN& pen) {
+    CString text;
+    text.Format("%.2f", static_cast<double>(pen.width) / 100.0);
+    return text;
+}
+
+CPropStyleCombox* NewLineStylePicker(const char* name, const char* group, const char* description, DWORD_PTR data) {
+    return new CPropStyleCombox(name, kInitialLineStyle, CPropStyleCombox::kLineStyle, group, description, data);
+}
+
+CBCGPropFloat* NewWidthFloat(DWORD_PTR data) {
+    CBCGPropFloat* width = new CBCGPropFloat(kLineWidthMm, _variant_t(0.0), 2, kLineWidthDescription, FALSE, data);
+    width->AllowEdit(TRUE);
+    return width;
+}
+
+CBCGPColorProp* NewLineColor(const char* description, DWORD_PTR data) {
+    return NewGroupColorProp(kColor, description, data, 0);
+}
+
+CBCGPProp* NewOptionItem(const char* name, const char* description, DWORD_PTR data) {
+    return new CBCGPProp(name, _variant_t(""), description, data);
+}
+
+// Style, width and colour written into three consecutive sub-items.
+void WriteLineItems(CBCGPProp* group, int first, const QXLOGPEN& pen) {
+    if (!group) return;
+    if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, group->GetSubItem(first))) {
+        UINT value = pen.style;
+        style->SetVal(value);
+    }
+    if (CBCGPProp* width = group->GetSubItem(first + 1)) width->SetValue(_variant_t(WidthText(pen)));
+    if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(first + 2)))
+        colour->SetColor(pen.color);
+}
+
+// Style picker, float width and colour at positions first .. first+2, each only when it is of
+// that class: written when write is set, then enabled as asked.
+void TouchFloatLineItems(CBCGPProp* group, int first, const QXLOGPEN& pen, bool write, bool enable) {
+    if (!group) return;
+    if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, group->GetSubItem(first))) {
+        if (write) {
+            UINT value = pen.style;
+            style->SetVal(value);
+        }
+        style->Enable(enable);
+    }
+    if (CBCGPropFloat* width = dynamic_cast<CBCGPropFloat*>(group->GetSubItem(first + 1))) {
+        if (write) width->SetValue(_variant_t(static_cast<double>(pen.width) / 100.0));
+        width->Enable(enable);
+    }
+    if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(first + 2))) {
+        if (write) colour->SetColor(pen.color);
+        colour->Enable(enable);
+    }
+}
+
+}  // namespace
+
+// ---- shared helpers ------------------------------------------------------------------------------
+
+CBCGPColorProp* NewGroupColorProp(const CString& name, const char* description, DWORD_PTR data,
+                                  COLORREF automaticColor) {
+    CBCGPColorProp* colour = new CBCGPColorProp(name, 0, nullptr, description, data);
+    colour->EnableOtherButton(kOtherColor, TRUE, TRUE);
+    colour->EnableAutomaticButton(kAutomaticColor, automaticColor, TRUE);
+    return colour;
+}
+
+bool ReadFloatItem(CBCGPProp* item, float& value) {
+    if (!item) return false;
+    try {
+        value = boost::lexical_cast<float>(std::string(VariantToText(item->GetValue())));
+        return true;
+    } catch (const boost::bad_lexical_cast&) {
+        // Not a number (an empty or mistyped value): the caller keeps what it had.
+        return false;
+    }
+}
+
+bool IsYesText(CBCGPProp* item) { return item && ItemText(item) == kYes; }
+
+// ---- builders ------------------------------------------------------------------------------------
+
+CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows) {
+    CBCGPProp* group = new CBCGPProp(name, id, FALSE);
+    group->AddSubItem(NewLineStylePicker(kLineStyle, kestrel::kLineSetCommon, kLineStyleDescription, id + 1));
+
+    CBCGPProp* width = NewOptionItem(kLineWidth, kLineWidthDescription, id + 2);
+    for (int i = 1; i <= 30; ++i) {
+        CString option;
+        option.Format("%.1f", i / 10.0);
+        width->AddOption(option);
+    }
+    width->AllowEdit(TRUE);
+    group->AddSubItem(width);
+    group->AddSubItem(NewLineColor(kLineColorDescription, id + 3));
+    group->Expand(FALSE);
+
+    if (withArrows) {
+        CBCGPProp* begin = NewOptionItem(kArrowBegin, kArrowBeginDescription, id + 4);
+        CBCGPProp* end = NewOptionItem(kArrowEnd, kArrowEndDescription, id + 5);
+        for (CBCGPProp* arrow : {begin, end}) {
+            arrow->AddOption(kArrowNone);
+            arrow->AddOption(kArrowSimple);
+            arrow->AddOption(kArrowRightAngle);
+            group->AddSubItem(arrow);
+        }
+        group->AddSubItem(new CBCGPProp(kArrowSize, _variant_t(""), kArrowSizeDescription, id + 6));
+    }
+    return group;
+}
+
+void AddLineSubItems(CBCGPProp* group, DWORD_PTR id) {
+    if (!group) return;
+    group->AddSubItem(NewLineStylePicker(kLineStyle, kestrel::kLineSetCommon, kLineStyleDescription, id + 1));
+    group->AddSubItem(NewWidthFloat(id + 2));
+    group->AddSubItem(NewLineColor(kLineColorDescription, id + 3));
+}
+
+CBCGPProp* CreateLineFloatProp(const std::string& name, DWORD_PTR id) {
+    CBCGPProp* group = new CBCGPProp(CString(name.c_str()), id, FALSE);
+    group->AddSubItem(NewLineStylePicker(kLineStyleShort, kestrel::kLineSetCommon, kLineStyleDescription, id + 1));
+    group->AddSubItem(NewWidthFloat(id + 2));
+    group->AddSubItem(NewLineColor(kLineColorDescription, id + 3));
+    return group;
+}
+
+CBCGPProp* CreateShowLineProp(const std::string& name, DWORD_PTR id) {
+    CBCGPProp* group = new CBCGPProp(CString(name.c_str()), id, FALSE);
+    group->AddSubItem(CreateYesNoProp(kShow, id + 1, _variant_t(kYes), ""));
+    group->AddSubItem(NewLineStylePicker(kLineStyle, kestrel::kLineSetCommon, kLineStyleDescription, id + 2));
+    group->AddSubItem(NewWidthFloat(id + 3));
+    group->AddSubItem(NewLineColor(kLineColorDescription, id + 4));
+    return group;
+}
+
+void AddLineSubItemsWithIds(CBCGPProp* group, DWORD_PTR styleId, DWORD_PTR widthId, DWORD_PTR colorId) {
+    if (!group) return;
+    group->AddSubItem(NewLineStylePicker(kLineStyle, "", kLineStylePlainDescription, styleId));
+    CBCGPProp* width = NewOptionItem(kLineWidth, kLineWidthMmDescription, widthId);
+    for (int i = 0; i < 60; ++i) {
+        CString option;
+        option.Format("%.1f", i * 0.5);
+        width->AddOption(option);
+    }
+    width->AllowEdit(TRUE);
+    group->AddSubItem(width);
+    group->AddSubItem(NewLineColor(kLineColorShortDescription, colorId));
+}
+
+// ---- writers ---------------------------------------------------------------------------------------
+
+void SetLineProp(CBCGPProp* group, const QXLOGPEN& pen) { WriteLineItems(group, 0, pen); }
+
+void SetLineSubItems(CBCGPProp* group, int first, const QXLOGPEN& pen) { WriteLineItems(group, first, pen); }
+
+void EnableLineProp(CBCGPProp* group, const QXLOGPEN& pen, bool enable) {
+    TouchFloatLineItems(group, 0, pen, true, enable);
+}
+
+void SetShowLineProp(CBCGPProp* group, const QXLOGPEN& pen, bool show) {
+    if (!group) return;
+    if (CBCGPProp* shown = group->GetSubItem(0)) shown->SetValue(_variant_t(show ? kYes : kNo));
+    TouchFloatLineItems(group, 1, pen, show, show);
+}
+
+// ---- readers -----------------------------------------------------------------------------------------
+
+bool GetLineProp(CBCGPProp* group, QXLOGPEN& pen) {
+    if (!group) return false;
+    if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, group->GetSubItem(0))) pen.style = style->GetVal();
+    const CString text = ItemText(group->GetSubItem(1));
+    const double width = crt::Atof(text) * 100.0;
+    if (!(width > 0 || (width == 0 && IsNumberText(text)))) return false;
+    pen.width = static_cast<float>(width);
+    if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(2))) pen.color = colour->GetColor();
+    return true;
+}
+
+void GetLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index) {
+    if (!item) return;
+    switch (index) {
+        case 0:
+            if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, item)) pen.style = style->GetVal();
+            break;
+        case 1: {
+            float width = 0;
+            if (ReadFloatItem(item, width)) pen.width = width * 100;
+            break;
+        }
+        case 2:
+            if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item)) {
+                const COLORREF value = colour->GetColor();
+                pen.color = value == CBCGPColorProp::kAutomatic ? 0 : value;
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void GetShowLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index, bool* show) {
+    if (!item) return;
+    if (index == 0) {
+        if (show) *show = IsYesText(item);
+    } else if (index >= 1 && index <= 3) {
+        GetLineSubProp(item, pen, index - 1);
+    }
+}
+
+// ---- arrows ---------------------------------------------------------------------------------------------
+
+int ArrowTypeFromText(CString text) {
+    if (text == kArrowSimple) return 1;
+    if (text == kArrowRightAngle) return 2;
+    return 0;
+}
+
+CString ArrowTypeToText(int type) {
+    if (type == 1) return kArrowSimple;
+    if (type == 2) return kArrowRightAngle;
+    return kArrowNone;
+}

@@ -1,0 +1,58 @@
+// Line groups (pen style, width, colour) and the arrow items of polylines. Builders hand out
+// new items; the grid owns them once they are added. A group with identifier G numbers its
+// sub-items G+1, G+2, ... in creation order; the single-sub-item readers take the sub-item's
+// position (item data - G - 1). Widths are stored as 100 times the millimetres shown.
+#pragma once
+
+#include <string>
+
+#include "bcg/ColorProp.h"
+#include "bcg/Prop.h"
+#include "framework/Export.h"
+#include "hosttypes/Kestrel/StyleRecords.h"
+
+class CQXObject;
+class CQXObjectPolyline;
+
+// ---- builders ----------------------------------------------------------------------------------
+// Style picker, width options 0.1 .. 3.0, colour; with arrows also begin and end style and size.
+// Collapsed.
+TESSALY_API CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows);
+// Adds style picker, float width and colour (id+1 .. id+3) to an existing group.
+TESSALY_API void AddLineSubItems(CBCGPProp* group, DWORD_PTR id);
+// Style picker, float width, colour; expanded.
+TESSALY_API CBCGPProp* CreateLineFloatProp(const std::string& name, DWORD_PTR id);
+// Shown flag, style picker, float width, colour; expanded.
+TESSALY_API CBCGPProp* CreateShowLineProp(const std::string& name, DWORD_PTR id);
+// Style picker (no style group), width options 0.0 .. 29.5, colour, each with its own data.
+TESSALY_API void AddLineSubItemsWithIds(CBCGPProp* group, DWORD_PTR styleId, DWORD_PTR widthId, DWORD_PTR colorId);
+
+// ---- writers -------------------------------------------------------------------------------------
+TESSALY_API void SetLineProp(CBCGPProp* group, const QXLOGPEN& pen);
+TESSALY_API void SetLineSubItems(CBCGPProp* group, int first, const QXLOGPEN& pen);
+// Writes the pen into the sub-items of the expected classes, then enables or disables them.
+TESSALY_API void EnableLineProp(CBCGPProp* group, const QXLOGPEN& pen, bool enable);
+// Shown flag; the line sub-items are enabled as shown and written only when shown.
+TESSALY_API void SetShowLineProp(CBCGPProp* group, const QXLOGPEN& pen, bool show);
+
+// ---- readers ---------------------------------------------------------------------------------------
+// The style always; width and colour only for a width of 0 or more (false otherwise). The
+// automatic colour stays (COLORREF)-1.
+TESSALY_API bool GetLineProp(CBCGPProp* group, QXLOGPEN& pen);
+// One changed sub-item of a float-width group: 0 style, 1 width, 2 colour (automatic reads 0).
+TESSALY_API void GetLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index);
+// One changed sub-item of a CreateShowLineProp group: 0 shown, 1 .. 3 as GetLineSubProp 0 .. 2.
+TESSALY_API void GetShowLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index, bool* show);
+
+// ---- arrows: 0 none, 1 simple, 2 right-angled ----------------------------------------------------
+TESSALY_API int ArrowTypeFromText(CString text);
+TESSALY_API CString ArrowTypeToText(int type);
+
+// ---- shared by the group builders -------------------------------------------------------------------
+// A colour item starting black, with the other-colour button and the automatic button.
+CBCGPColorProp* NewGroupColorProp(const CString& name, const char* description, DWORD_PTR data,
+                                  COLORREF automaticColor);
+// The number a float sub-item holds, read from its text; false when the text is no number.
+bool ReadFloatItem(CBCGPProp* item, float& value);
+// Whether an item's text is exactly the yes text.
+bool IsYesText(CBCGPProp* item);

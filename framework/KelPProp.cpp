@@ -1,0 +1,3 @@
+#include "framework/KelPProp.h"
+
+CKelPProp::~CKelPProp() = default;

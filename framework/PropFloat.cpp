@@ -1,0 +1,58 @@
+#include "framework/PropFloat.h"
+
+#include <cfloat>
+#include <cmath>
+
+#include "win32/Crt.h"
+
+double JudgeFloatText(const CString& text, BOOL allowNegative) {
+    const double refused = FLT_MAX;
+    const int minus = text.Find('-');
+    if (minus > 0) return refused;
+    if (minus == 0 && !allowNegative) return refused;
+    const double v = crt::Atof(text);
+    // An overflowing number would put an infinity into the value.
+    if (!std::isfinite(v)) return refused;
+    if (v != 0) return v;
+    const int length = text.GetLength();
+    if (length == 0) return 0;
+    if (length == 1) return text == "0" ? 0 : refused;
+    return (text[0] == '0' && text[1] == '.') ? 0 : refused;
+}
+
+CBCGPropFloat::CBCGPropFloat(const CString& name, const _variant_t& value, int digits, const char* description,
+                             BOOL allowNegative, DWORD_PTR data, const char* editMask, const char* editTemplate,
+                             const char* validChars)
+    : CBCGPProp(name, value, description, data, editMask, editTemplate, validChars),
+      m_nDigits(digits),
+      m_bAllowNegative(allowNegative) {}
+
+CBCGPropFloat::CBCGPropFloat(const CString& groupName, DWORD_PTR data, int digits, BOOL allowNegative, BOOL isValueList)
+    : CBCGPProp(groupName, data, isValueList), m_nDigits(digits), m_bAllowNegative(allowNegative) {}
+
+CString CBCGPropFloat::FormatProperty() {
+    const _variant_t value = m_varValue;
+    if (value.vt == VT_R4 && m_varValue.vt != VT_R8) m_varValue.ChangeType(VT_R8);
+    if (value.vt == VT_R4 || value.vt == VT_R8) {
+        const double number = value.vt == VT_R4 ? static_cast<double>(value.fltVal) : value.dblVal;
+        // A negative count (the constructors keep what they are given) shows no decimals.
+        const int digits = m_nDigits < 0 ? 0 : m_nDigits;
+        CString text;
+        text.Format("%.*f", digits, number);
+        return text;
+    }
+    return CBCGPProp::FormatProperty();
+}
+
+double CBCGPropFloat::JudgeFigure(CString text, bool) { return JudgeFloatText(text, m_bAllowNegative); }
+
+BOOL CBCGPropFloat::TextToVar(const CString& text) {
+    const double r = JudgeFigure(text, false);
+    // Not a number: the edit is taken with the value untouched, so the previous value shows again.
+    if (std::fabs(r - FLT_MAX) < FLT_EPSILON) return TRUE;
+    return CBCGPProp::TextToVar(text);
+}
+
+void CBCGPropFloat::ChangeType(VARTYPE type) {
+    if (m_varValue.vt != type) m_varValue.ChangeType(type);
+}
