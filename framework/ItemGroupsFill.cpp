@@ -79,9 +79,8 @@ void AddFillSubItems(CBCGPProp* group, DWORD_PTR first) {
     }
     group->AddSubItem(sets);
 
-    CPropStyleCombox* style =
-        new CPropStyleCombox(kFillStyle, kInitialStyle, CPropStyleCombox::kFillStyle, nullptr, kFillStyleDescription,
-                             first + 1);
+    CPropStyleCombox* style = new CPropStyleCombox(kFillStyle, kInitialStyle, CPropStyleCombox::kFillStyle, nullptr,
+                                                   kFillStyleDescription, first + 1);
     style->SetStyleGroup(kestrel::kAllStyles, true);
     group->AddSubItem(style);
 
@@ -302,8 +301,9 @@ UINT GetFirstFillStyleID(CString setName) {
     const bool whole = setName.IsEmpty() || setName == kestrel::kAllStyles;
     CGraphStyleManager* set = _AfxGetFillStyleManager(whole ? "" : static_cast<const char*>(setName));
     if (!set || set->GetStyleCount() <= 0) return 0;
-    // The whole collection leads with its "no fill" style; the first style that fills is the second.
-    const CGraphStyle* style = set->GetStyle(whole ? 1 : 0);
+    // The whole collection leads with its "no fill" style; the first style that fills is the second,
+    // when there is a second.
+    const CGraphStyle* style = set->GetStyle(whole && set->GetStyleCount() >= 2 ? 1 : 0);
     return style ? style->GetID() : 0;
 }
 
@@ -320,8 +320,7 @@ CBCGPProp* CreateSymbolTemplateProp(const std::string& name) {
     group->AddSubItem(style);
     group->AddSubItem(NewTemplateItem(kSizeTemplate, kSizeTemplateDescription, kSymbolSizeTemplateId));
     group->AddSubItem(NewSizeFloat(kSize, kSymbolSizeDescription, kSymbolSizeId));
-    group->AddSubItem(
-        NewTemplateItem(kBorderColorTemplate, kBorderColorTemplateDescription, kSymbolBorderTemplateId));
+    group->AddSubItem(NewTemplateItem(kBorderColorTemplate, kBorderColorTemplateDescription, kSymbolBorderTemplateId));
     group->AddSubItem(NewGroupColorProp(kBorderColor, kBorderColorDescription, kSymbolBorderColorId, 0));
     group->AddSubItem(NewTemplateItem(kInnerColorTemplate, kInnerColorTemplateDescription, kSymbolInnerTemplateId));
     group->AddSubItem(NewGroupColorProp(kInnerColor, kInnerColorDescription, kSymbolInnerColorId, 0));

@@ -8,6 +8,8 @@
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
+#include "hosttypes/Parsnip/QXLayer.h"
+#include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "mfc/Variant.h"
 #include "win32/Crt.h"
 
@@ -242,4 +244,50 @@ CString ArrowTypeToText(int type) {
     if (type == 1) return kArrowSimple;
     if (type == 2) return kArrowRightAngle;
     return kArrowNone;
+}
+
+void SetArrowLineProp(CBCGPProp* group, CQXObjectPolyline* line) {
+    if (!group || !line) return;
+    CArrow* arrows[] = {line->GetBegArrow(), line->GetEndArrow()};
+    for (int i = 0; i < 2; ++i) {
+        CBCGPProp* item = group->GetSubItem(3 + i);
+        if (!item) continue;
+        item->RemoveAllOptions();
+        item->AddOption(kArrowNone);
+        item->AddOption(kArrowSimple);
+        item->AddOption(kArrowRightAngle);
+        item->SetValue(_variant_t(ArrowTypeToText(arrows[i]->GetArrowType())));
+    }
+    if (CBCGPProp* size = group->GetSubItem(5)) {
+        CString text;
+        text.Format("%.2f", arrows[0]->GetArrowLength());
+        size->SetValue(_variant_t(text));
+    }
+}
+
+void ApplyArrowProp(CBCGPProp* item, CQXObject* object, int index) {
+    if (!item || !object || index < 0 || index > 2) return;
+    CQXLayer* layer = object->GetLayer();
+    if (!layer) return;
+    const CString text = ItemText(item);
+    const int type = ArrowTypeFromText(text);
+    const double length = crt::Atof(text);
+    if (index == 2 && !(length > 0)) return;
+    const CString typeName = object->GetTypeName();
+    const int count = layer->GetSelectedObjectCount();
+    for (int i = 0; i < count; ++i) {
+        CQXObject* selected = layer->GetSelectedObject(i);
+        if (!selected || selected->GetTypeName() != typeName) continue;
+        // Only polylines have arrows: an object of another class with that type name is skipped.
+        CQXObjectPolyline* line = DYNAMIC_DOWNCAST(CQXObjectPolyline, selected);
+        if (!line) continue;
+        if (index == 0) {
+            line->GetBegArrow()->SetArrowType(type);
+        } else if (index == 1) {
+            line->GetEndArrow()->SetArrowType(type);
+        } else {
+            line->GetBegArrow()->SetArrowLength(length);
+            line->GetEndArrow()->SetArrowLength(length);
+        }
+    }
 }

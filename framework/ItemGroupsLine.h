@@ -47,6 +47,13 @@ TESSALY_API void GetShowLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index, b
 // ---- arrows: 0 none, 1 simple, 2 right-angled ----------------------------------------------------
 TESSALY_API int ArrowTypeFromText(CString text);
 TESSALY_API CString ArrowTypeToText(int type);
+// Fills the arrow sub-items (positions 3, 4, 5) of a CreateLineProp group made with arrows: both
+// styles and the begin arrow's length.
+TESSALY_API void SetArrowLineProp(CBCGPProp* group, CQXObjectPolyline* line);
+// Writes an edited arrow sub-item (0 begin style, 1 end style, 2 size for both ends) to every
+// selected polyline of the object's layer with the object's type name. A size of 0 or less, or
+// no number, changes nothing.
+TESSALY_API void ApplyArrowProp(CBCGPProp* item, CQXObject* object, int index);
 
 // ---- shared by the group builders -------------------------------------------------------------------
 // A colour item starting black, with the other-colour button and the automatic button.

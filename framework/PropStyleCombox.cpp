@@ -71,10 +71,18 @@ void CPropStyleCombox::OnSelectCombo() {
 CComboBox* CPropStyleCombox::CreateCombo(CWnd* parent, CRect rect) {
     CComboBox* combo = nullptr;
     switch (m_nKind) {
-        case kPointStyle: combo = new CPointStyleCombox; break;
-        case kLineStyle: combo = new CLineStyleCombox; break;
-        case kFillStyle: combo = new CFillStyleCombox; break;
-        case kFontFace: combo = new CFontNameBox; break;
+        case kPointStyle:
+            combo = new CPointStyleCombox;
+            break;
+        case kLineStyle:
+            combo = new CLineStyleCombox;
+            break;
+        case kFillStyle:
+            combo = new CFillStyleCombox;
+            break;
+        case kFontFace:
+            combo = new CFontNameBox;
+            break;
         default: {
             CFillColorCombox* colours = new CFillColorCombox;
             for (DWORD colour : m_colorList) colours->AddItem(colour);

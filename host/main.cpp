@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "DemoPanes.h"
+#include "GalleryPane.h"
 #include "WindowPrinter.h"
 #include "bcg/ColorProp.h"
 #include "bcg/PropList.h"
@@ -71,6 +72,27 @@ int main() {
     hostapp::PrintPropertyWindow(std::cout, *sheet);
 
     platform::DestroyAndDelete(sheet);
+
+    Step("the item-group gallery, as a single list");
+    demo::StyleSample sample;
+    sample.font.SetFaceName("宋体");
+    sample.font.size = 1200;
+    sample.floatFont = sample.font;
+    sample.pen.width = 50;
+    auto* gallery = new demo::GalleryPane(&sample);
+    gallery->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 360, 1400), &frame, 2);
+    platform::SendSelectionChanged(*gallery, &view, reinterpret_cast<LPARAM>(&sample));
+    hostapp::PrintPropertyWindow(std::cout, *gallery);
+
+    Step("type a refused size \"abc\" into 标注字体/大小, then 10.5");
+    platform::GridDriver galleryGrid(&gallery->GetPropList());
+    CBCGPProp* size = galleryGrid.FindByData(demo::GalleryPane::kFloatFont + 2);
+    galleryGrid.TypeText(size, "abc");
+    std::cout << "大小 shows " << platform::GridDriver::Info(size).value << ", stored " << sample.floatFont.size << "\n";
+    galleryGrid.TypeText(size, "10.5");
+    std::cout << "大小 shows " << platform::GridDriver::Info(size).value << ", stored " << sample.floatFont.size << "\n";
+
+    platform::DestroyAndDelete(gallery);
     frame.DestroyWindow();
     return 0;
 }

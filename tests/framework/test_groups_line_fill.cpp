@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "hosttypes/Kestrel/GraphStyleManager.h"
+#include "hosttypes/Kestrel/KestrelTesting.h"
+
 #include <memory>
 #include <string>
 
@@ -8,6 +11,8 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
+#include "hosttypes/Parsnip/QXLayer.h"
+#include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "mfc/Variant.h"
 
 namespace {
@@ -170,6 +175,75 @@ TEST(LineGroups, ArrowTypesAndTexts) {
     EXPECT_EQ(ArrowTypeToText(7), CString("空"));
 }
 
+// Three selected objects: two polylines of the edited type name and one of another name, plus
+// an object of another class sharing the type name.
+struct ArrowScene {
+    CQXLayer layer;
+    CQXObjectPolyline edited{&layer}, sibling{&layer}, other{&layer}, unselected{&layer};
+    CQXObject notALine{&layer};
+    ArrowScene() {
+        for (CQXObject* o : std::initializer_list<CQXObject*>{&edited, &sibling, &unselected, &notALine})
+            o->SetTypeName("井网线");
+        other.SetTypeName("断层线");
+        for (CQXObject* o : std::initializer_list<CQXObject*>{&edited, &notALine, &other, &sibling})
+            layer.AddSelectedObject(o);
+        for (CQXObjectPolyline* l : {&edited, &sibling, &other, &unselected}) l->GetBegArrow()->SetArrowLength(1.5);
+    }
+};
+
+TEST(LineGroups, SetArrowLinePropResetsOptionsAndShowsTheBeginLength) {
+    std::unique_ptr<CBCGPProp> group(CreateLineProp("线", 300, true));
+    CQXObjectPolyline line;
+    line.GetBegArrow()->SetArrowType(2);
+    line.GetEndArrow()->SetArrowType(1);
+    line.GetBegArrow()->SetArrowLength(2.5);
+    line.GetEndArrow()->SetArrowLength(9);
+    SetArrowLineProp(group.get(), &line);
+    SetArrowLineProp(group.get(), &line);
+    EXPECT_EQ(Options(group->GetSubItem(3)), (std::vector<std::string>{"空", "简单样式", "直角样式"}));
+    EXPECT_EQ(Options(group->GetSubItem(4)).size(), 3u);
+    EXPECT_EQ(Text(group->GetSubItem(3)), "直角样式");
+    EXPECT_EQ(Text(group->GetSubItem(4)), "简单样式");
+    EXPECT_EQ(Text(group->GetSubItem(5)), "2.50");
+
+    std::unique_ptr<CBCGPProp> plain(CreateLineProp("线", 300, false));
+    SetArrowLineProp(plain.get(), &line);  // no arrow items: nothing to fill
+    EXPECT_EQ(plain->GetSubItemsCount(), 3);
+}
+
+TEST(LineGroups, ApplyArrowPropReachesSelectedPolylinesOfTheTypeName) {
+    ArrowScene s;
+    CBCGPProp item("开始样式", _variant_t("简单样式"));
+    ApplyArrowProp(&item, &s.edited, 0);
+    EXPECT_EQ(s.edited.GetBegArrow()->GetArrowType(), 1);
+    EXPECT_EQ(s.sibling.GetBegArrow()->GetArrowType(), 1);
+    EXPECT_EQ(s.other.GetBegArrow()->GetArrowType(), 0);
+    EXPECT_EQ(s.unselected.GetBegArrow()->GetArrowType(), 0);
+    EXPECT_EQ(s.edited.GetEndArrow()->GetArrowType(), 0);
+
+    item.SetValue(_variant_t("直角样式"));
+    ApplyArrowProp(&item, &s.unselected, 1);  // the edited object itself need not be selected
+    EXPECT_EQ(s.edited.GetEndArrow()->GetArrowType(), 2);
+    EXPECT_EQ(s.unselected.GetEndArrow()->GetArrowType(), 0);
+
+    item.SetValue(_variant_t("3"));
+    ApplyArrowProp(&item, &s.edited, 2);
+    EXPECT_EQ(s.sibling.GetBegArrow()->GetArrowLength(), 3.0);
+    EXPECT_EQ(s.sibling.GetEndArrow()->GetArrowLength(), 3.0);
+    EXPECT_EQ(s.other.GetEndArrow()->GetArrowLength(), 0.0);
+}
+
+TEST(LineGroups, ArrowSizeOfZeroNegativeOrLettersChangesNothing) {
+    ArrowScene s;
+    CBCGPProp item("尺寸", _variant_t(""));
+    for (const char* text : {"0", "-1", "abc", ""}) {
+        item.SetValue(_variant_t(text));
+        ApplyArrowProp(&item, &s.edited, 2);
+        EXPECT_EQ(s.edited.GetBegArrow()->GetArrowLength(), 1.5) << text;
+        EXPECT_EQ(s.edited.GetEndArrow()->GetArrowLength(), 0.0) << text;
+    }
+}
+
 // ---- point groups -----------------------------------------------------------------------------------
 
 TEST(PointGroups, GetPointPropReadsLettersAsZeroAndRefusesNegatives) {
@@ -299,6 +373,18 @@ TEST(FillGroups, SubItemReaders) {
 
     EXPECT_EQ(GetFirstFillStyleID("常用填充"), 1000u);
     EXPECT_EQ(GetFirstFillStyleID("没有这个"), 0u);
+}
+
+TEST(FillGroups, FirstStyleOfTheWholeCollectionNeedsASecondStyle) {
+    kestrel::testing::ClearCatalogues();
+    CGraphStyleManager* all = _AfxGetFillStyleManager("");
+    ASSERT_NE(all, nullptr);
+    EXPECT_EQ(GetFirstFillStyleID("所有样式"), 0u);  // empty
+    all->AddStyle(1000, "无填充", 0);
+    EXPECT_EQ(GetFirstFillStyleID("所有样式"), 1000u);  // one style: position 0
+    all->AddStyle(1001, "实心", 1);
+    EXPECT_EQ(GetFirstFillStyleID("所有样式"), 1001u);  // the first style that fills
+    kestrel::testing::Reset();
 }
 
 TEST(FillGroups, FlagGroupNumbersAndEnablesItsSubItems) {

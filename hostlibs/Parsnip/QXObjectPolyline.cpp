@@ -1,0 +1,3 @@
+#include "hosttypes/Parsnip/QXObjectPolyline.h"
+
+IMPLEMENT_DYNAMIC(CQXObjectPolyline, CQXObject)
