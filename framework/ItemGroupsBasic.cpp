@@ -7,6 +7,7 @@
 #include "framework/PropDigits.h"
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
+#include "framework/TemplateOptions.h"
 #include "hosttypes/Sorrel/TemplateManager.h"
 #include "win32/Crt.h"
 
@@ -60,20 +61,12 @@ void WriteFont(CBCGPProp* group, const QXLOGFONT& font, bool enable, bool checke
     if (colorItem) colorItem->SetColor(font.color);
 }
 
-// Empties the item's options and offers "" followed by the given names.
-template <class CountFn, class NameFn>
-void FillTemplates(CBCGPProp* item, CountFn count, NameFn name) {
+// Empties the item's options and offers "" followed by the templates' names, choice only.
+void FillTemplates(CBCGPProp* item, TemplateKind kind) {
     if (!item) return;
     item->RemoveAllOptions();
     item->AllowEdit(FALSE);
-    item->AddOption("");
-    CTemplateManager* manager = _AfxGetTemplateManager();
-    if (!manager) return;
-    const int n = count(*manager);
-    for (int i = 0; i < n; ++i) {
-        const CStyleTemplate* t = name(*manager, i);
-        if (t) item->AddOption(t->GetName());
-    }
+    AppendTemplateOptions(item, kind);
 }
 
 }  // namespace
@@ -208,41 +201,17 @@ void GetFontSubProp(CBCGPProp* item, QXLOGFONT& font, int index) {
 
 // ---- template option lists ------------------------------------------------------------------------
 
-void FillFontStyleTemplates(CBCGPProp* item) {
-    FillTemplates(
-        item, [](CTemplateManager& m) { return m.GetTemplateFontStyleCount(); },
-        [](CTemplateManager& m, int i) -> const CStyleTemplate* { return m.GetTemplateFontStyle(i); });
-}
+void FillFontStyleTemplates(CBCGPProp* item) { FillTemplates(item, TemplateKind::FontStyle); }
 
-void FillSizeTemplates(CBCGPProp* item) {
-    FillTemplates(
-        item, [](CTemplateManager& m) { return m.GetTemplateSizeCount(); },
-        [](CTemplateManager& m, int i) -> const CStyleTemplate* { return m.GetTemplateSize(i); });
-}
+void FillSizeTemplates(CBCGPProp* item) { FillTemplates(item, TemplateKind::Size); }
 
-void FillColorTemplates(CBCGPProp* item) {
-    FillTemplates(
-        item, [](CTemplateManager& m) { return m.GetTemplateColorCount(); },
-        [](CTemplateManager& m, int i) -> const CStyleTemplate* { return m.GetTemplateColor(i); });
-}
+void FillColorTemplates(CBCGPProp* item) { FillTemplates(item, TemplateKind::Color); }
 
-void FillPointStyleTemplates(CBCGPProp* item) {
-    FillTemplates(
-        item, [](CTemplateManager& m) { return m.GetTemplatePointStyleCount(); },
-        [](CTemplateManager& m, int i) -> const CStyleTemplate* { return m.GetTemplatePointStyle(i); });
-}
+void FillPointStyleTemplates(CBCGPProp* item) { FillTemplates(item, TemplateKind::PointStyle); }
 
-void FillLineStyleTemplates(CBCGPProp* item) {
-    FillTemplates(
-        item, [](CTemplateManager& m) { return m.GetTemplateLineStyleCount(); },
-        [](CTemplateManager& m, int i) -> const CStyleTemplate* { return m.GetTemplateLineStyle(i); });
-}
+void FillLineStyleTemplates(CBCGPProp* item) { FillTemplates(item, TemplateKind::LineStyle); }
 
-void FillFillStyleTemplates(CBCGPProp* item) {
-    FillTemplates(
-        item, [](CTemplateManager& m) { return m.GetTemplateFillStyleCount(); },
-        [](CTemplateManager& m, int i) -> const CStyleTemplate* { return m.GetTemplateFillStyle(i); });
-}
+void FillFillStyleTemplates(CBCGPProp* item) { FillTemplates(item, TemplateKind::FillStyle); }
 
 // ---- numbers --------------------------------------------------------------------------------------
 

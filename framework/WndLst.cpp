@@ -1,7 +1,7 @@
 #include "framework/WndLst.h"
 
 #include "bcg/Prop.h"
-#include "hosttypes/Sorrel/TemplateManager.h"
+#include "framework/TemplateOptions.h"
 #include "mfc/Dc.h"
 
 namespace {
@@ -22,12 +22,6 @@ CFont* PaneFont() {
             delete candidate;
     }
     return font;
-}
-
-template <class Count, class Name>
-void AppendTemplateNames(CBCGPProp* item, Count count, Name name) {
-    item->AddOption("");
-    for (int i = 0; i < count(); ++i) item->AddOption(name(i));
 }
 
 }  // namespace
@@ -64,33 +58,17 @@ void CWndLst::OnPaint() {
     PaintWndBound(&dc, &m_wndPropList);
 }
 
-void CWndLst::InitFontTemplate(CBCGPProp* item) {
-    CTemplateManager* m = _AfxGetTemplateManager();
-    AppendTemplateNames(
-        item, [m] { return m->GetTemplateFontStyleCount(); },
-        [m](int i) { return m->GetTemplateFontStyle(i)->GetName(); });
-}
+void CWndLst::InitFontTemplate(CBCGPProp* item) { AppendTemplateOptions(item, TemplateKind::FontStyle); }
 
-void CWndLst::InitSizeTemplate(CBCGPProp* item) {
-    CTemplateManager* m = _AfxGetTemplateManager();
-    AppendTemplateNames(
-        item, [m] { return m->GetTemplateSizeCount(); }, [m](int i) { return m->GetTemplateSize(i)->GetName(); });
-}
+void CWndLst::InitSizeTemplate(CBCGPProp* item) { AppendTemplateOptions(item, TemplateKind::Size); }
 
 void CWndLst::InitColorTemplate(CBCGPProp* item) {
     item->RemoveAllOptions();
     item->AllowEdit(FALSE);
-    CTemplateManager* m = _AfxGetTemplateManager();
-    AppendTemplateNames(
-        item, [m] { return m->GetTemplateColorCount(); }, [m](int i) { return m->GetTemplateColor(i)->GetName(); });
+    AppendTemplateOptions(item, TemplateKind::Color);
 }
 
-void CWndLst::InitPointTemplate(CBCGPProp* item) {
-    CTemplateManager* m = _AfxGetTemplateManager();
-    AppendTemplateNames(
-        item, [m] { return m->GetTemplatePointStyleCount(); },
-        [m](int i) { return m->GetTemplatePointStyle(i)->GetName(); });
-}
+void CWndLst::InitPointTemplate(CBCGPProp* item) { AppendTemplateOptions(item, TemplateKind::PointStyle); }
 
 void DeleteAllSubItems(CBCGPProp* item) {
     while (item->GetSubItemsCount() > 0) delete RemoveLastSubItem(item->m_lstSubItems);

@@ -97,11 +97,8 @@ LRESULT StyleList::OnPropertyChanged(WPARAM, LPARAM lParam) {
     SampleObject* obj = Target(*this, m_curObject);
     if (!obj) return 0;
     switch (item->GetData()) {
-        case kColor: {
-            const COLORREF c = static_cast<CBCGPColorProp*>(item)->GetColor();
-            obj->color = (c == static_cast<COLORREF>(-1)) ? RGB(0, 0, 0) : c;  // automatic: black
-            break;
-        }
+        // The automatic choice passes the item's automatic colour (black).
+        case kColor: obj->color = static_cast<CBCGPColorProp*>(item)->GetDisplayColor(); break;
         case kAlign: obj->align = VariantToText(item->GetValue()); break;
         default: return 0;
     }

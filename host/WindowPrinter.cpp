@@ -8,14 +8,6 @@
 namespace hostapp {
 namespace {
 
-// The property grid of a pane, a page or a grid itself (NULL when there is none yet).
-CBCGPPropList* FindGrid(CWnd& wnd) {
-    if (wnd.IsKindOf(RUNTIME_CLASS(CBCGPPropList))) return static_cast<CBCGPPropList*>(&wnd);
-    for (CWnd* child : wnd.GetChildren())
-        if (CBCGPPropList* grid = FindGrid(*child)) return grid;
-    return nullptr;
-}
-
 void PrintGrid(std::ostream& out, CWnd& wnd, const char* indent) {
     CBCGPPropList* grid = FindGrid(wnd);
     if (!grid) {
@@ -33,6 +25,13 @@ void PrintGrid(std::ostream& out, CWnd& wnd, const char* indent) {
 }
 
 }  // namespace
+
+CBCGPPropList* FindGrid(CWnd& wnd) {
+    if (wnd.IsKindOf(RUNTIME_CLASS(CBCGPPropList))) return static_cast<CBCGPPropList*>(&wnd);
+    for (CWnd* child : wnd.GetChildren())
+        if (CBCGPPropList* grid = FindGrid(*child)) return grid;
+    return nullptr;
+}
 
 void PrintPropertyWindow(std::ostream& out, CWnd& window) {
     if (!window.IsKindOf(RUNTIME_CLASS(CPropertySheet))) {

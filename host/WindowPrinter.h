@@ -5,9 +5,13 @@
 #include <ostream>
 
 class CWnd;
+class CBCGPPropList;
 
 namespace hostapp {
 
 void PrintPropertyWindow(std::ostream& out, CWnd& window);
+
+// The property grid of a pane, a page or a grid itself (NULL when there is none yet).
+CBCGPPropList* FindGrid(CWnd& wnd);
 
 }  // namespace hostapp

@@ -21,9 +21,7 @@ void PrintObject(const demo::SampleObject& o) {
 }
 
 CBCGPPropList& GridOfPage(CPropWndMgr& sheet, int page) {
-    for (CWnd* child : sheet.GetPage(page)->GetChildren())
-        for (CWnd* grid : child->GetChildren())
-            if (grid->IsKindOf(RUNTIME_CLASS(CBCGPPropList))) return *static_cast<CBCGPPropList*>(grid);
+    if (CBCGPPropList* grid = hostapp::FindGrid(*sheet.GetPage(page))) return *grid;
     throw std::logic_error("page has no grid");
 }
 

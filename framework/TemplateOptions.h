@@ -1,0 +1,9 @@
+// Option lists from the style-template manager: "" first, then every template's name of a kind,
+// in the manager's order. Callers decide whether the item's own options stay.
+#pragma once
+
+class CBCGPProp;
+
+enum class TemplateKind { FontStyle, Size, Color, PointStyle, LineStyle, FillStyle };
+
+void AppendTemplateOptions(CBCGPProp* item, TemplateKind kind);
