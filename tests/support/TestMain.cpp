@@ -15,6 +15,7 @@
 #include "hostlibs/Halyard/Testing.h"
 #include "hostlibs/Lodestar/Testing.h"
 #include "hostlibs/Osprey/WellDataTesting.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hostlibs/Pennant/Testing.h"
 #include "hostlibs/Spindle/Testing.h"
 #include "hostlibs/Thistle/ThistleTesting.h"
@@ -53,6 +54,7 @@ class PlatformReset : public ::testing::EmptyTestEventListener {
 #ifndef TSL_TEST_PLATFORM_ONLY
         tinder::testing::ResetTimeStamp();
         sorrel::testing::Reset();
+        parsnip::testing::Reset();
         kestrel::testing::Reset();
         oriel::testing::Reset();
         halyard::testing::Reset();

@@ -1,0 +1,35 @@
+#include "hostlibs/Parsnip/ParsnipTesting.h"
+
+namespace parsnip::testing {
+namespace {
+std::vector<Call>& Log() {
+    static std::vector<Call> log;
+    return log;
+}
+bool& Enabled() {
+    static bool enabled = true;
+    return enabled;
+}
+}  // namespace
+
+const std::vector<Call>& CallLog() { return Log(); }
+void ClearCallLog() { Log().clear(); }
+
+int CountCalls(const std::string& operation, const void* target) {
+    int n = 0;
+    for (const Call& call : Log())
+        if (call.operation == operation && (target == nullptr || call.target == target)) ++n;
+    return n;
+}
+
+void EnableCallLog(bool enable) { Enabled() = enable; }
+
+void Reset() {
+    Log().clear();
+    Enabled() = true;
+}
+
+void Record(const char* operation, const void* target, const std::string& arguments) {
+    if (Enabled()) Log().push_back(Call{operation, target, arguments});
+}
+}  // namespace parsnip::testing

@@ -1,0 +1,25 @@
+// Test hooks of the map-object library's stand-in: its call log and a reset.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CQXObject;
+
+namespace parsnip::testing {
+// One library call: "Class::Operation", the object or layer it acted on, and its arguments as text.
+struct Call {
+    std::string operation;
+    const void* target = nullptr;
+    std::string arguments;
+};
+const std::vector<Call>& CallLog();
+void ClearCallLog();
+// Calls of one operation (optionally on one target), in order.
+int CountCalls(const std::string& operation, const void* target = nullptr);
+// Logging can be switched off for large benchmarks.
+void EnableCallLog(bool enable);
+void Reset();
+// Library side: appends one entry.
+void Record(const char* operation, const void* target, const std::string& arguments = std::string());
+}  // namespace parsnip::testing

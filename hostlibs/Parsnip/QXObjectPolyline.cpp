@@ -1,3 +1,0 @@
-#include "hosttypes/Parsnip/QXObjectPolyline.h"
-
-IMPLEMENT_DYNAMIC(CQXObjectPolyline, CQXObject)
