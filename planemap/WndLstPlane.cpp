@@ -1,0 +1,158 @@
+#include "planemap/WndLstPlane.h"
+
+#include <algorithm>
+
+#include "bcg/ColorProp.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsFill.h"
+#include "framework/PropStyleCombox.h"
+#include "hosttypes/Osprey/WellDataManager.h"
+#include "hosttypes/Parsnip/QXObjectLine.h"
+
+IMPLEMENT_DYNCREATE(CWndLstPlane, CWndLst)
+
+CWndLstPlane::CWndLstPlane() { m_timeStamp = 0; }
+
+CWndLstPlane::~CWndLstPlane() { m_selection.RemoveAll(); }
+
+void CWndLstPlane::CopySelection(CQXLayer* layer, int count, uint64_t* latest) {
+    m_selection.RemoveAll();
+    *latest = 0;
+    for (int i = 0; i < count; ++i) {
+        CQXObject* object = layer->GetSelectedObject(i);
+        m_selection.Add(object);
+        if (object) *latest = std::max(*latest, object->GetTimeStamp());
+    }
+}
+
+int CWndLstPlane::CheckTargetChanged(CObject* target) {
+    uint64_t latest = 0;
+    if (target && target->IsKindOf(RUNTIME_CLASS(CQXObject))) {
+        CQXObject* object = static_cast<CQXObject*>(target);
+        m_nMode = 0;
+        m_pLayer = object->GetLayer();
+        // An object outside any layer has no selection to follow.
+        const int n = m_pLayer ? m_pLayer->GetSelectedObjectCount() : 0;
+        const int m = GetSelectionCount();
+        if (n != m) {
+            CopySelection(m_pLayer, n, &latest);
+            m_timeStamp = latest;
+            m_pTarget = target;
+            return 1;
+        }
+        for (int i = 0; i < n; ++i) {
+            CQXObject* selected = m_pLayer->GetSelectedObject(i);
+            bool found = false;
+            for (int k = 0; k < m && !found; ++k) found = m_selection.GetAt(k) == selected;
+            if (!found) {
+                CopySelection(m_pLayer, n, &latest);
+                m_timeStamp = latest;
+                m_pTarget = target;
+                return 1;
+            }
+            if (selected) latest = std::max(latest, selected->GetTimeStamp());
+        }
+    } else if (target && target->IsKindOf(RUNTIME_CLASS(CQXLayer))) {
+        m_nMode = 1;
+        m_pLayer = static_cast<CQXLayer*>(target);
+        latest = m_pLayer->GetTimeStamp();
+    }
+    const uint64_t wellData = CWellDataManager::Instance()->GetTimeStamp();
+    const uint64_t newest = latest > wellData ? latest : wellData;
+    if (target == m_pTarget && newest == m_timeStamp) return 0;
+    m_pTarget = target;
+    m_timeStamp = newest;
+    return 1;
+}
+
+BOOL CWndLstPlane::IsSameClassSelected() {
+    const int n = GetSelectionCount();
+    if (n <= 1) return TRUE;
+    CQXObject* first = m_selection.GetAt(0);
+    const CString name = first ? first->GetClassNameG() : CString();
+    for (int i = 1; i < n; ++i) {
+        CQXObject* object = m_selection.GetAt(i);
+        if ((object ? object->GetClassNameG() : CString()) != name) return FALSE;
+    }
+    return TRUE;
+}
+
+void CWndLstPlane::EnablePropRecursive(CBCGPProp* item, BOOL enable) {
+    if (!item) return;
+    item->Enable(enable);
+    for (int i = 0; i < item->GetSubItemsCount(); ++i) EnablePropRecursive(item->GetSubItem(i), enable);
+}
+
+void CWndLstPlane::EnableAllItems(BOOL enable) {
+    for (int i = 0; i < m_wndPropList.GetPropertyCount(); ++i) EnablePropRecursive(m_wndPropList.GetProperty(i), enable);
+}
+
+bool CWndLstPlane::BeginMultiRefresh(long object) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return false;
+    if (!IsSameClassSelected()) {
+        EnableAllItems(FALSE);
+        return false;
+    }
+    EnableAllItems(TRUE);
+    return true;
+}
+
+void UpdateSameTypeObjects(CQXLayer* layer, CString typeName) {
+    if (!layer) return;
+    const int n = layer->GetSelectedObjectCount();
+    for (int i = 0; i < n; ++i) {
+        CQXObject* object = layer->GetSelectedObject(i);
+        if (object && object->GetTypeName() == typeName) object->OnChanged(0);
+    }
+}
+
+namespace {
+// Fill background modes: 100 leaves the background transparent, 13 draws it.
+constexpr UINT kBackTransparent = 100;
+constexpr UINT kBackOpaque = 13;
+}  // namespace
+
+void ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const CString& typeName) {
+    if (!item || !brush) return;
+    switch (item->GetData()) {
+    case kPlaneFillGroupId + 1: {
+        const CString set = VariantToText(item->GetValue());
+        if (set.IsEmpty()) return;
+        CBCGPProp* group = item->GetParent();
+        UINT id = GetFirstFillStyleID(set);
+        if (group && group->GetSubItemsCount() > 1) {
+            if (auto* picker = dynamic_cast<CPropStyleCombox*>(group->GetSubItem(1))) {
+                picker->SetStyleGroup(set, true);
+                picker->SetVal(id);
+            }
+        }
+        brush->style = id;
+        break;
+    }
+    case kPlaneFillGroupId + 2: {
+        auto* picker = dynamic_cast<CPropStyleCombox*>(item);
+        if (!picker) return;
+        brush->style = picker->GetVal();
+        break;
+    }
+    case kPlaneFillGroupId + 3:
+    case kPlaneFillGroupId + 4: {
+        auto* colour = dynamic_cast<CBCGPColorProp*>(item);
+        if (!colour) return;
+        (item->GetData() == kPlaneFillGroupId + 3 ? brush->lineColor : brush->fillColor) = colour->GetColor();
+        break;
+    }
+    case kPlaneFillGroupId + 5: {
+        double size = 0;
+        if (!GetNumberProp(item, &size)) return;
+        brush->size = static_cast<float>(size * 100);
+        break;
+    }
+    case kPlaneFillGroupId + 6:
+        brush->backMode = GetYesNoProp(item) ? kBackTransparent : kBackOpaque;
+        break;
+    default:
+        return;
+    }
+    SetSameTypeObjects(layer, &CQXObjectLine::SetLogBrush, brush, typeName);
+}

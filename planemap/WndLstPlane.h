@@ -1,0 +1,94 @@
+// CWndLstPlane: the base of every list that shows a plane-map object or layer. It decides when
+// a list must re-read (CheckTargetChanged), keeping a copy of the layer's selection and the
+// newest stamp it has shown, and carries the same-type editing that writes one edit to every
+// selected object of the shown object's type name.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "bcg/Prop.h"
+#include "framework/WndLst.h"
+#include "hosttypes/Kestrel/StyleRecords.h"
+#include "hosttypes/Parsnip/QXLayer.h"
+#include "hosttypes/Parsnip/QXObject.h"
+#include "mfc/Collections.h"
+
+class CWndLstPlane : public CWndLst {
+    DECLARE_DYNCREATE(CWndLstPlane)
+public:
+    CWndLstPlane();
+    ~CWndLstPlane() override;
+
+    // 1 when the list must re-read: another target, another selection (count or members), a
+    // newer stamp among the selected objects (the layer's own stamp for a layer target), or
+    // newer well data.
+    virtual int CheckTargetChanged(CObject* target);
+
+    // TRUE when at most one object is selected or all selected objects share the first's class name.
+    BOOL IsSameClassSelected();
+    // Enables or disables the item and all its sub-items, depth first.
+    void EnablePropRecursive(CBCGPProp* item, BOOL enable);
+
+    int GetMode() const { return m_nMode; }
+    CObject* GetTarget() const { return m_pTarget; }
+    CQXLayer* GetLayer() const { return m_pLayer; }
+    int GetSelectionCount() const { return static_cast<int>(m_selection.GetSize()); }
+    CQXObject* GetSelectionAt(int i) const { return m_selection.GetAt(i); }
+
+protected:
+    // The common start of a refresh of the lists that edit several selected objects: false when
+    // nothing changed, or when the selection mixes classes (every item is then disabled).
+    // Otherwise every item is enabled again, so that a list's own rules start from a known state
+    // after a mixed selection, and the answer is true.
+    bool BeginMultiRefresh(long object);
+    // Enables or disables every top-level item of the grid with its sub-items.
+    void EnableAllItems(BOOL enable);
+    // The item with that data, searched in groups too; NULL when the grid has none.
+    CBCGPProp* FindItem(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
+
+    int m_nMode = 0;
+    CObject* m_pTarget = nullptr;
+    CQXLayer* m_pLayer = nullptr;
+    CTypedPtrArray<CPtrArray, CQXObject*> m_selection;
+
+private:
+    void CopySelection(CQXLayer* layer, int count, uint64_t* latest);
+};
+
+// Calls setter with value on every selected object of the layer whose type name equals typeName,
+// in selection order. Objects of that type name that are not of the setter's class are skipped.
+template <class T, class R, class Arg, class V>
+void SetSameTypeObjects(CQXLayer* layer, R (T::*setter)(Arg), V value, const CString& typeName) {
+    if (!layer) return;
+    const int n = layer->GetSelectedObjectCount();
+    for (int i = 0; i < n; ++i) {
+        CQXObject* object = layer->GetSelectedObject(i);
+        if (!object || object->GetTypeName() != typeName) continue;
+        if (T* typed = dynamic_cast<T*>(object)) (typed->*setter)(value);
+    }
+}
+
+// Calls fn(object) on every selected object of typeName that is a T, in selection order; for
+// edits that change one field of each object's own value.
+template <class T, class Fn>
+void ForSameTypeObjects(CQXLayer* layer, const CString& typeName, Fn fn) {
+    if (!layer) return;
+    const int n = layer->GetSelectedObjectCount();
+    for (int i = 0; i < n; ++i) {
+        CQXObject* object = layer->GetSelectedObject(i);
+        if (!object || object->GetTypeName() != typeName) continue;
+        if (T* typed = dynamic_cast<T*>(object)) fn(typed);
+    }
+}
+
+// Sends the change notification (with 0) to every selected object of typeName.
+void UpdateSameTypeObjects(CQXLayer* layer, CString typeName);
+
+// Group id of the fill group the line-like lists share; its sub-items are 7001 .. 7006.
+constexpr DWORD_PTR kPlaneFillGroupId = 7000;
+
+// One edited sub-item of the fill group 7000: changes brush (the edited object's brush) and
+// writes it to every selected line of typeName. An empty style set or an unreadable cell size
+// writes nothing.
+void ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const CString& typeName);

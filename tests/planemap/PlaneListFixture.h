@@ -1,0 +1,72 @@
+// A plane-map list opened in a host window, driven as a user would: the host announces the
+// selected object, the user types and picks, the test reads items and counts view redraws.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "bcg/PropList.h"
+#include "driver/GridDriver.h"
+#include "driver/SheetDriver.h"
+#include "mfc/Variant.h"
+#include "mfc/Wnd.h"
+#include "planemap/WndLstPlane.h"
+
+namespace planetest {
+
+struct HostWindows {
+    CWnd frame;
+    CWnd view;
+    HostWindows() {
+        frame.CreateEx(0, nullptr, "host", WS_VISIBLE, CRect(0, 0, 400, 800), nullptr, 0);
+        view.Create(nullptr, "view", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &frame, 100);
+    }
+    ~HostWindows() { frame.DestroyWindow(); }
+};
+
+template <class List>
+class OpenList {
+public:
+    OpenList() : list_(new List) {
+        list_->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &host_.frame, 2);
+        platform::ResizeWindow(*list_, 360, 1200);  // every row reachable by a click
+    }
+    ~OpenList() { platform::DestroyAndDelete(list_); }
+    OpenList(const OpenList&) = delete;
+    OpenList& operator=(const OpenList&) = delete;
+
+    List& list() { return *list_; }
+    platform::GridDriver grid() { return platform::GridDriver(&list_->GetPropList()); }
+    CWnd& view() { return host_.view; }
+
+    // The host's selection message for an object or a layer.
+    void Show(CObject* target) { platform::SendSelectionChanged(*list_, &host_.view, reinterpret_cast<LPARAM>(target)); }
+
+    CBCGPProp* Item(DWORD_PTR id) {
+        CBCGPProp* item = list_->GetPropList().FindItemByData(id, TRUE);
+        EXPECT_NE(nullptr, item) << "no item " << id;
+        return item;
+    }
+    std::string Value(DWORD_PTR id) {
+        CBCGPProp* item = Item(id);
+        return item ? platform::GridDriver::Info(item).value : std::string();
+    }
+    bool Enabled(DWORD_PTR id) {
+        CBCGPProp* item = Item(id);
+        return item && item->IsEnabled();
+    }
+    bool Type(DWORD_PTR id, const std::string& text) { return grid().TypeText(Item(id), text); }
+    bool Pick(DWORD_PTR id, const std::string& option) { return grid().PickOption(Item(id), option); }
+    bool PickEntry(DWORD_PTR id, int k) { return grid().PickDropDownEntry(Item(id), k); }
+    bool Color(DWORD_PTR id, COLORREF color) {
+        return grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(Item(id)), color);
+    }
+    int Redraws() const { return host_.view.GetPaintCounters().invalidate; }
+
+private:
+    HostWindows host_;
+    List* list_;
+};
+
+}  // namespace planetest
