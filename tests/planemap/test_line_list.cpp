@@ -1,0 +1,123 @@
+// The line list: position of a straight line, same-type pen and closed edits, refused azimuths.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "PlaneListFixture.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
+#include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "planemap/PropListLine.h"
+
+namespace {
+
+struct LineLayer {
+    CQXLayer layer;
+    std::vector<std::unique_ptr<CQXObjectPolyline>> lines;
+    CQXObjectPolyline* Add(std::vector<FLOATPOINT> points, const char* typeName = "线") {
+        lines.push_back(std::make_unique<CQXObjectPolyline>());
+        CQXObjectPolyline* line = lines.back().get();
+        line->SetTypeName(typeName);
+        line->SetPoints(points);
+        layer.AddObject(line);
+        return line;
+    }
+};
+
+}  // namespace
+
+TEST(LineList, StraightLineShowsItsEndsAndALengthEditMovesTheEnd) {
+    LineLayer fx;
+    CQXObjectPolyline* line = fx.Add({{0, 0}, {3, 4}});
+    fx.layer.SetSelectedObject(line);
+    planetest::OpenList<CPropListLine> open;
+    open.Show(line);
+    EXPECT_EQ("0.00", open.Value(2010));
+    EXPECT_EQ("4.00", open.Value(2013));
+    EXPECT_EQ("5.00", open.Value(2014));
+    EXPECT_TRUE(open.Enabled(2014));
+
+    ASSERT_TRUE(open.Type(2014, "10"));
+    FLOATPOINT end;
+    line->GetPoint(1, end);
+    EXPECT_NEAR(6.0, end.x, 1e-9);
+    EXPECT_NEAR(8.0, end.y, 1e-9);
+
+    ASSERT_TRUE(open.Type(2010, "1"));  // start X of the shown line only
+    FLOATPOINT start;
+    line->GetPoint(0, start);
+    EXPECT_EQ(1.0, start.x);
+    EXPECT_EQ(0.0, start.y);
+    EXPECT_GT(open.Redraws(), 0);
+}
+
+TEST(LineList, PositionNeedsOneSelectedLineOfExactlyTwoPoints) {
+    LineLayer fx;
+    CQXObjectPolyline* straight = fx.Add({{0, 0}, {3, 4}});
+    CQXObjectPolyline* bent = fx.Add({{0, 0}, {1, 1}, {2, 0}});
+    CQXObjectPolyline* dot = fx.Add({{5, 5}});
+    planetest::OpenList<CPropListLine> open;
+    fx.layer.SetSelectedObject(straight);
+    open.Show(straight);
+    EXPECT_EQ("3.00", open.Value(2012));
+
+    fx.layer.RemoveAllSelectedObject();
+    fx.layer.SetSelectedObject(bent);
+    open.Show(bent);
+    EXPECT_FALSE(open.Enabled(2012));
+    EXPECT_EQ("3.00", open.Value(2012));  // old texts kept
+
+    fx.layer.RemoveAllSelectedObject();
+    fx.layer.SetSelectedObject(dot);
+    open.Show(dot);  // a one-point line: point 1 is never read
+    EXPECT_FALSE(open.Enabled(2010));
+
+    fx.layer.RemoveAllSelectedObject();
+    fx.layer.SetSelectedObject(straight);
+    fx.layer.SetSelectedObject(fx.Add({{1, 1}, {2, 2}}));
+    open.Show(straight);
+    EXPECT_FALSE(open.Enabled(2014));
+}
+
+TEST(LineList, PenAndClosedEditsReachEverySelectedLineOfTheType) {
+    LineLayer fx;
+    CQXObjectPolyline* a = fx.Add({{0, 0}, {1, 0}});
+    CQXObjectPolyline* b = fx.Add({{0, 1}, {1, 1}});
+    CQXObjectPolyline* other = fx.Add({{0, 2}, {1, 2}}, "断层");
+    for (auto* o : {a, b, other}) fx.layer.SetSelectedObject(o);
+    planetest::OpenList<CPropListLine> open;
+    open.Show(a);
+
+    ASSERT_TRUE(open.Pick(2001, "是"));
+    EXPECT_EQ(1, a->IsClosed());
+    EXPECT_EQ(1, b->IsClosed());
+    EXPECT_EQ(0, other->IsClosed());
+
+    ASSERT_TRUE(open.Type(2004, "1.5"));
+    QXLOGPEN pen;
+    b->GetLogPen(&pen);
+    EXPECT_FLOAT_EQ(150.0f, pen.width);
+    other->GetLogPen(&pen);
+    EXPECT_FLOAT_EQ(0.0f, pen.width);
+}
+
+TEST(LineList, AzimuthOutsideZeroTo360IsRefusedAndShownAgain) {
+    LineLayer fx;
+    CQXObjectPolyline* line = fx.Add({{0, 0}, {0, 5}});
+    fx.layer.SetSelectedObject(line);
+    planetest::OpenList<CPropListLine> open;
+    open.Show(line);
+    EXPECT_EQ("0.00", open.Value(2015));
+    ASSERT_TRUE(open.Type(2015, "90"));
+    FLOATPOINT end;
+    line->GetPoint(1, end);
+    EXPECT_NEAR(5.0, end.x, 1e-9);
+    EXPECT_NEAR(0.0, end.y, 1e-9);
+    parsnip::testing::ClearCallLog();
+    open.Type(2015, "400");
+    EXPECT_EQ("90.00", open.Value(2015));
+    EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectPolyline::SetAngle"));
+    open.Type(2015, "-5");  // the item itself takes no negative number
+    EXPECT_EQ("90.00", open.Value(2015));
+    EXPECT_DOUBLE_EQ(90.0, line->GetAngle());
+}
