@@ -1,6 +1,7 @@
 #include "planemap/WndLstPlane.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "bcg/ColorProp.h"
 #include "framework/ItemGroupsBasic.h"
@@ -40,10 +41,17 @@ int CWndLstPlane::CheckTargetChanged(CObject* target) {
             m_pTarget = target;
             return 1;
         }
+        // Membership in the copy: in the common case the order is the same, so the set of the
+        // copy is built only when a position differs.
+        std::unordered_set<const CQXObject*> copy;
         for (int i = 0; i < n; ++i) {
             CQXObject* selected = m_pLayer->GetSelectedObject(i);
-            bool found = false;
-            for (int k = 0; k < m && !found; ++k) found = m_selection.GetAt(k) == selected;
+            bool found = m_selection.GetAt(i) == selected;
+            if (!found) {
+                if (copy.empty())
+                    for (int k = 0; k < m; ++k) copy.insert(m_selection.GetAt(k));
+                found = copy.count(selected) != 0;
+            }
             if (!found) {
                 CopySelection(m_pLayer, n, &latest);
                 m_timeStamp = latest;

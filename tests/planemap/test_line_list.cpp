@@ -121,3 +121,15 @@ TEST(LineList, AzimuthOutsideZeroTo360IsRefusedAndShownAgain) {
     EXPECT_EQ("90.00", open.Value(2015));
     EXPECT_DOUBLE_EQ(90.0, line->GetAngle());
 }
+
+TEST(LineList, OneEditCallsTheSetterOncePerSelectedLineAndRedrawsOnce) {
+    LineLayer fx;
+    for (int i = 0; i < 100; ++i) fx.layer.SetSelectedObject(fx.Add({{0, double(i)}, {1, double(i)}}));
+    planetest::OpenList<CPropListLine> open;
+    open.Show(fx.lines[0].get());
+    parsnip::testing::ClearCallLog();
+    const int before = open.Redraws();
+    ASSERT_TRUE(open.Type(2005 - 1, "0.5"));
+    EXPECT_EQ(100, parsnip::testing::CountCalls("CQXObjectLine::SetLogPen"));
+    EXPECT_EQ(before + 1, open.Redraws());
+}

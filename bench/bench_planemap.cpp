@@ -1,0 +1,75 @@
+// Costs of the plane-map lists: a refresh with nothing changed must not depend on how many
+// objects the layer holds, and one edit must cost linearly in the number of selected objects
+// of the type (one setter call each, one view redraw).
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
+
+#include "driver/GridDriver.h"
+#include "driver/SheetDriver.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
+#include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "planemap/PropListLine.h"
+
+namespace {
+
+struct LineWorld {
+    CWnd frame;
+    CWnd view;
+    CQXLayer layer;
+    std::vector<std::unique_ptr<CQXObjectPolyline>> lines;
+    CPropListLine* list = nullptr;
+
+    LineWorld(int objects, int selected) {
+        parsnip::testing::EnableCallLog(false);
+        frame.CreateEx(0, nullptr, "bench", WS_VISIBLE, CRect(0, 0, 400, 800), nullptr, 0);
+        view.Create(nullptr, "view", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &frame, 100);
+        for (int i = 0; i < objects; ++i) {
+            lines.push_back(std::make_unique<CQXObjectPolyline>());
+            lines.back()->SetTypeName("线");
+            lines.back()->SetPoints({{0, double(i)}, {1, double(i)}});
+            layer.AddObject(lines.back().get());
+        }
+        for (int i = 0; i < selected; ++i) layer.SetSelectedObject(lines[static_cast<std::size_t>(i)].get());
+        list = new CPropListLine;
+        list->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 360, 1200), &frame, 2);
+        Show();
+    }
+    ~LineWorld() {
+        platform::DestroyAndDelete(list);
+        frame.DestroyWindow();
+        parsnip::testing::EnableCallLog(true);
+    }
+    void Show() { platform::SendSelectionChanged(*list, &view, reinterpret_cast<LPARAM>(lines[0].get())); }
+};
+
+// One line selected in a layer of N objects: the unchanged refresh tests one membership and one stamp.
+void BM_UnchangedRefreshByLayerSize(benchmark::State& state) {
+    LineWorld world(static_cast<int>(state.range(0)), 1);
+    for (auto _ : state) world.Show();
+}
+BENCHMARK(BM_UnchangedRefreshByLayerSize)->Arg(1000)->Arg(10000)->Arg(100000);
+
+// All N objects selected: the unchanged refresh is linear in the selection, not quadratic.
+void BM_UnchangedRefreshAllSelected(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    LineWorld world(n, n);
+    for (auto _ : state) world.Show();
+    state.SetComplexityN(n);
+}
+BENCHMARK(BM_UnchangedRefreshAllSelected)->Arg(1000)->Arg(10000)->Arg(100000)->Complexity(benchmark::oN);
+
+// One width edit written to S selected lines of the type.
+void BM_SameTypeEdit(benchmark::State& state) {
+    const int s = static_cast<int>(state.range(0));
+    LineWorld world(s, s);
+    platform::GridDriver grid(&world.list->GetPropList());
+    CBCGPProp* width = grid.FindByData(2004);
+    int k = 0;
+    for (auto _ : state) grid.TypeText(width, (k++ % 2) ? "1.5" : "2.5");
+    state.SetComplexityN(s);
+}
+BENCHMARK(BM_SameTypeEdit)->Arg(1)->Arg(100)->Arg(10000)->Complexity(benchmark::oN);
+
+}  // namespace
