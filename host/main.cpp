@@ -5,6 +5,7 @@
 
 #include "DemoPanes.h"
 #include "GalleryPane.h"
+#include "PlaneMapDemo.h"
 #include "WindowPrinter.h"
 #include "bcg/ColorProp.h"
 #include "bcg/PropList.h"
@@ -91,6 +92,10 @@ int main() {
     std::cout << "大小 shows " << platform::GridDriver::Info(size).value << ", stored " << sample.floatFont.size << "\n";
 
     platform::DestroyAndDelete(gallery);
+
+    Step("the plane map: a scripted session over its objects");
+    demo::RunPlaneMapDemo(frame, view, std::cout);
+
     frame.DestroyWindow();
     return 0;
 }

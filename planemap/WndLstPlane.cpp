@@ -1,6 +1,7 @@
 #include "planemap/WndLstPlane.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <unordered_set>
 
 #include "bcg/ColorProp.h"
@@ -115,52 +116,71 @@ void UpdateSameTypeObjects(CQXLayer* layer, CString typeName) {
 }
 
 namespace {
-// Fill background modes: 100 leaves the background transparent, 13 draws it.
-constexpr UINT kBackTransparent = 100;
-constexpr UINT kBackOpaque = 13;
+
+enum : DWORD_PTR {
+    kStyleSetId = kPlaneFillGroupId + 1,
+    kStyleId = kPlaneFillGroupId + 2,
+    kLineColorId = kPlaneFillGroupId + 3,
+    kFillColorId = kPlaneFillGroupId + 4,
+    kCellSizeId = kPlaneFillGroupId + 5,
+    kTransparentId = kPlaneFillGroupId + 6,
+};
+
+// The group's style picker is its second sub-item.
+CPropStyleCombox* GroupPicker(CBCGPProp* item) {
+    CBCGPProp* group = item->GetParent();
+    if (!group || group->GetSubItemsCount() < 2) return nullptr;
+    return dynamic_cast<CPropStyleCombox*>(group->GetSubItem(1));
+}
+
+bool ReadColor(CBCGPProp* item, COLORREF* target) {
+    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
+    if (!colour) return false;
+    *target = colour->GetColor();
+    return true;
+}
+
 }  // namespace
 
-void ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const CString& typeName) {
-    if (!item || !brush) return;
+bool ReadFillSubItem(CBCGPProp* item, QXLOGBRUSH* brush) {
+    if (!item || !brush) return false;
     switch (item->GetData()) {
-    case kPlaneFillGroupId + 1: {
+    case kStyleSetId: {
         const CString set = VariantToText(item->GetValue());
-        if (set.IsEmpty()) return;
-        CBCGPProp* group = item->GetParent();
-        UINT id = GetFirstFillStyleID(set);
-        if (group && group->GetSubItemsCount() > 1) {
-            if (auto* picker = dynamic_cast<CPropStyleCombox*>(group->GetSubItem(1))) {
-                picker->SetStyleGroup(set, true);
-                picker->SetVal(id);
-            }
+        if (set.IsEmpty()) return false;
+        UINT style = GetFirstFillStyleID(set);
+        if (CPropStyleCombox* picker = GroupPicker(item)) {
+            picker->SetStyleGroup(set, true);
+            picker->SetVal(style);
         }
-        brush->style = id;
-        break;
+        brush->style = style;
+        return true;
     }
-    case kPlaneFillGroupId + 2: {
+    case kStyleId: {
         auto* picker = dynamic_cast<CPropStyleCombox*>(item);
-        if (!picker) return;
+        if (!picker) return false;
         brush->style = picker->GetVal();
-        break;
+        return true;
     }
-    case kPlaneFillGroupId + 3:
-    case kPlaneFillGroupId + 4: {
-        auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-        if (!colour) return;
-        (item->GetData() == kPlaneFillGroupId + 3 ? brush->lineColor : brush->fillColor) = colour->GetColor();
-        break;
-    }
-    case kPlaneFillGroupId + 5: {
+    case kLineColorId:
+        return ReadColor(item, &brush->lineColor);
+    case kFillColorId:
+        return ReadColor(item, &brush->fillColor);
+    case kCellSizeId: {
         double size = 0;
-        if (!GetNumberProp(item, &size)) return;
+        // A size past the record's float range is refused like a text that is no number.
+        if (!GetNumberProp(item, &size) || size * 100 > FLT_MAX) return false;
         brush->size = static_cast<float>(size * 100);
-        break;
+        return true;
     }
-    case kPlaneFillGroupId + 6:
-        brush->backMode = GetYesNoProp(item) ? kBackTransparent : kBackOpaque;
-        break;
+    case kTransparentId:
+        brush->backMode = GetYesNoProp(item) ? kBackModeTransparent : kBackModeOpaque;
+        return true;
     default:
-        return;
+        return false;
     }
-    SetSameTypeObjects(layer, &CQXObjectLine::SetLogBrush, brush, typeName);
+}
+
+void ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const CString& typeName) {
+    ApplyFillSubItem(item, layer, brush, typeName, &CQXObjectLine::SetLogBrush);
 }

@@ -88,7 +88,18 @@ void UpdateSameTypeObjects(CQXLayer* layer, CString typeName);
 // Group id of the fill group the line-like lists share; its sub-items are 7001 .. 7006.
 constexpr DWORD_PTR kPlaneFillGroupId = 7000;
 
-// One edited sub-item of the fill group 7000: changes brush (the edited object's brush) and
-// writes it to every selected line of typeName. An empty style set or an unreadable cell size
-// writes nothing.
+// Reads one edited sub-item of the fill group 7000 (7001 .. 7006) into brush. False, with brush
+// untouched, when nothing is to be written: an empty style set, a cell size that is no number of
+// 0 or more, another id. A style set also switches the group's style picker to that set and its
+// first style.
+bool ReadFillSubItem(CBCGPProp* item, QXLOGBRUSH* brush);
+
+// ReadFillSubItem, then the brush to every selected T of typeName through setter.
+template <class T, class R>
+void ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const CString& typeName,
+                      R (T::*setter)(QXLOGBRUSH*)) {
+    if (ReadFillSubItem(item, brush)) SetSameTypeObjects(layer, setter, brush, typeName);
+}
+
+// The same for the line-like lists, whose objects are lines.
 void ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const CString& typeName);

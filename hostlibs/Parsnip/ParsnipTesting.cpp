@@ -1,5 +1,7 @@
 #include "hostlibs/Parsnip/ParsnipTesting.h"
 
+#include "hostlibs/Parsnip/MapFixture.h"
+
 namespace parsnip::testing {
 namespace {
 std::vector<Call>& Log() {
@@ -23,10 +25,12 @@ int CountCalls(const std::string& operation, const void* target) {
 }
 
 void EnableCallLog(bool enable) { Enabled() = enable; }
+bool IsCallLogEnabled() { return Enabled(); }
 
 void Reset() {
     Log().clear();
     Enabled() = true;
+    ClearNotifications();
 }
 
 void Record(const char* operation, const void* target, const std::string& arguments) {

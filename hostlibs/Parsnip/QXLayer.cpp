@@ -11,6 +11,8 @@ IMPLEMENT_DYNAMIC(CQXLayer, CObject)
 CQXLayer::CQXLayer(CQXMap* map) : m_pMap(map), m_nTimeStamp(AfxGetTimeStamp()) {}
 CQXLayer::~CQXLayer() = default;
 
+void CQXLayer::SetMap(CQXMap* map) { m_pMap = map; }
+
 void CQXLayer::ProChanged() { m_nTimeStamp = AfxGetTimeStamp(); }
 
 CString CQXLayer::GetName() const { return m_strName; }

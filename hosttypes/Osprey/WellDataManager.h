@@ -2,10 +2,18 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
+#include "hosttypes/Osprey/FaciesTypeManager.h"
 #include "hosttypes/Osprey/FlowUnitManager.h"
 #include "hosttypes/Osprey/LithTypeManager.h"
+#include "hosttypes/Osprey/ScatteredTypeManager.h"
+#include "hosttypes/Osprey/StratumManager.h"
 #include "hosttypes/Osprey/SymbolManager.h"
+
+namespace osprey::detail {
+struct CatalogueAccess;
+}  // namespace osprey::detail
 
 class CWellDataManager {
 public:
@@ -16,6 +24,11 @@ public:
     CFlowUnitManager* GetFlowUnitManager() { return &m_flowUnitManager; }
     CLithTypeManager* GetLithTypeManager() { return &m_lithTypeManager; }
     CSymbolManager* GetOilSymbolManager() { return &m_oilSymbolManager; }
+    // The stratum table; every project has one.
+    CStratumManager* GetStratumManager() { return &m_stratumManager; }
+    // The catalogues below may be absent from a project: NULL then.
+    CFaciesTypeManager* GetFaciesTypeManager() { return m_pFaciesTypeManager.get(); }
+    CScatteredTypeManager* GetScatteredTypeManager() { return m_pScatteredTypeManager.get(); }
     // Moves whenever the well data change.
     uint64_t GetTimeStamp() const { return m_nTimeStamp; }
     void SetTimeStamp(uint64_t stamp) { m_nTimeStamp = stamp; }
@@ -26,8 +39,12 @@ public:
     virtual ~CWellDataManager() = default;
 
 protected:
+    friend struct osprey::detail::CatalogueAccess;
     CFlowUnitManager m_flowUnitManager;
     CLithTypeManager m_lithTypeManager;
     CSymbolManager m_oilSymbolManager;
+    CStratumManager m_stratumManager;
+    std::unique_ptr<CFaciesTypeManager> m_pFaciesTypeManager = std::make_unique<CFaciesTypeManager>();
+    std::unique_ptr<CScatteredTypeManager> m_pScatteredTypeManager = std::make_unique<CScatteredTypeManager>();
     uint64_t m_nTimeStamp = 0;
 };

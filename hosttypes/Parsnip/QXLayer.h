@@ -76,6 +76,9 @@ public:
     void SetSelectedObject(CQXObject* object, CDC* dc = nullptr, CView* view = nullptr);
     void RemoveAllSelectedObject(CDC* dc = nullptr, CView* view = nullptr);
 
+    // Library side: the layer's map (a map sets itself when it takes the layer over).
+    void SetMap(CQXMap* map);
+
     // Former names of the selection hooks, kept for the framework's tests.
     void AddSelectedObject(CQXObject* object) { SetSelectedObject(object); }
     void ClearSelection() { RemoveAllSelectedObject(); }

@@ -1,0 +1,7 @@
+#include "hosttypes/Moraine/GeneralLayer.h"
+
+namespace kel::plane {
+
+CGeneralLayer::CGeneralLayer(CQXLayer* layer) : IProfLayer(layer) {}
+
+}  // namespace kel::plane

@@ -1,0 +1,7 @@
+#include "hosttypes/Moraine/PieLayer.h"
+
+namespace kel::plane {
+
+CPieLayer::CPieLayer(CQXLayer* layer) : IProfLayer(layer) {}
+
+}  // namespace kel::plane

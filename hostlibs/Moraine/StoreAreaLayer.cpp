@@ -1,0 +1,7 @@
+#include "hosttypes/Moraine/StoreAreaLayer.h"
+
+namespace kel::plane {
+
+CStoreAreaLayer::CStoreAreaLayer(CQXLayer* layer) : IProfLayer(layer) {}
+
+}  // namespace kel::plane

@@ -1,0 +1,558 @@
+#include "planemap/PropListBorderGrid.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <iterator>
+#include <vector>
+
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/PropFloat.h"
+#include "framework/PropStyleCombox.h"
+#include "hosttypes/Harrow/KelProject.h"
+#include "hosttypes/Tinder/DegreeConvert.h"
+#include "planemap/BorderTexts.h"
+#include "win32/Crt.h"
+
+namespace {
+
+enum : DWORD_PTR {
+    kGridTypeId = 2000,
+    kGraticuleGroupId = 2001,
+    kMeridianIntervalId = 2002,
+    kParallelIntervalId = 2003,
+    kGScaleGroupId = 2004,
+    kGShowScaleId = 2005,
+    kGMajorGroupId = 2006,
+    kGFrequencyId = 2007,
+    kGMajorLengthId = 2008,
+    kGMajorPenId = 2009,  // style 2009, width 2010, colour 2011
+    kGMinorGroupId = 2012,
+    kGMinorLengthId = 2013,
+    kGMinorPenId = 2014,  // 2014 .. 2016
+    kGLinesGroupId = 2017,
+    kGLineStyleId = 2018,
+    kGLinePenId = 2019,  // 2019 .. 2021
+    kGCrossLengthId = 2022,
+    kKilometerGroupId = 2023,
+    kXIntervalId = 2024,
+    kYIntervalId = 2025,
+    kKScaleGroupId = 2026,
+    kKShowScaleId = 2027,
+    kKMajorGroupId = 2028,
+    kKFrequencyId = 2029,
+    kKMajorLengthId = 2030,
+    kKMajorPenId = 2031,  // 2031 .. 2033
+    kKMinorGroupId = 2034,
+    kKMinorLengthId = 2035,
+    kKMinorPenId = 2036,  // 2036 .. 2038
+    kKLinesGroupId = 2039,
+    kKLineStyleId = 2040,
+    kKLinePenId = 2041,  // 2041 .. 2043
+    kKCrossLengthId = 2044,
+};
+
+// The items of one grid's settings group, and how its lengths are shown.
+struct GridItems {
+    DWORD_PTR showScale, majorGroup, frequency, majorLength, minorGroup, minorLength, linesGroup, lineStyle,
+        crossLength;
+    const char* lengthFormat;
+};
+constexpr GridItems kGraticuleItems{kGShowScaleId,  kGMajorGroupId, kGFrequencyId,
+                                    kGMajorLengthId, kGMinorGroupId, kGMinorLengthId,
+                                    kGLinesGroupId, kGLineStyleId,  kGCrossLengthId,
+                                    "%.1f"};
+constexpr GridItems kKilometerItems{kKShowScaleId,  kKMajorGroupId, kKFrequencyId,
+                                    kKMajorLengthId, kKMinorGroupId, kKMinorLengthId,
+                                    kKLinesGroupId, kKLineStyleId,  kKCrossLengthId,
+                                    "%.2f"};
+
+// One grid's values as the page shows them.
+struct GridValues {
+    int drawScale;
+    unsigned frequency;
+    double majorLength, minorLength, crossLength;  // hundredths of a millimetre
+    QXLOGPEN majorPen, minorPen, linePen;
+    int drawType;
+};
+
+GridValues GraticuleValues(const CQXObjectBorder& b) {
+    GridValues v{b.GetGDrawScale(), b.GetGFrequency(), b.GetGScaleLength(), b.GetGScaleLength2(),
+                 b.GetGCrossLength(), {}, {}, {}, b.GetGGridDrawType()};
+    b.GetGScaleLine(&v.majorPen);
+    b.GetGScaleLine2(&v.minorPen);
+    b.GetGraticuleLogPen(&v.linePen);
+    return v;
+}
+
+GridValues KilometerValues(const CQXObjectBorder& b) {
+    GridValues v{b.GetKDrawScale(), b.GetKFrequency(), b.GetKScaleLength(), b.GetKScaleLength2(),
+                 b.GetKCrossLength(), {}, {}, {}, b.GetKGridDrawType()};
+    b.GetKScaleLine(&v.majorPen);
+    b.GetKScaleLine2(&v.minorPen);
+    b.GetKLineLogPen(&v.linePen);
+    return v;
+}
+
+// The six pens the page edits: the first item data of each pen's three sub-items (style, width,
+// colour) with the border's reader and writer.
+struct PenSlot {
+    DWORD_PTR styleId;
+    void (CQXObjectBorder::*get)(QXLOGPEN*) const;
+    void (CQXObjectBorder::*set)(QXLOGPEN*);
+};
+constexpr PenSlot kPenSlots[] = {
+    {kGMajorPenId, &CQXObjectBorder::GetGScaleLine, &CQXObjectBorder::SetGScaleLine},
+    {kGMinorPenId, &CQXObjectBorder::GetGScaleLine2, &CQXObjectBorder::SetGScaleLine2},
+    {kGLinePenId, &CQXObjectBorder::GetGraticuleLogPen, &CQXObjectBorder::SetGraticuleLogPen},
+    {kKMajorPenId, &CQXObjectBorder::GetKScaleLine, &CQXObjectBorder::SetKScaleLine},
+    {kKMinorPenId, &CQXObjectBorder::GetKScaleLine2, &CQXObjectBorder::SetKScaleLine2},
+    {kKLinePenId, &CQXObjectBorder::GetKLineLogPen, &CQXObjectBorder::SetKLineLogPen},
+};
+
+const PenSlot* FindPenSlot(DWORD_PTR id) {
+    for (const PenSlot& slot : kPenSlots)
+        if (id >= slot.styleId && id <= slot.styleId + 2) return &slot;
+    return nullptr;
+}
+
+// The lengths, written as the typed millimetres times 100.
+struct LengthSlot {
+    DWORD_PTR id;
+    void (CQXObjectBorder::*set)(double);
+};
+constexpr LengthSlot kLengthSlots[] = {
+    {kGMajorLengthId, &CQXObjectBorder::SetGScaleLength}, {kGMinorLengthId, &CQXObjectBorder::SetGScaleLength2},
+    {kGCrossLengthId, &CQXObjectBorder::SetGCrossLength}, {kKMajorLengthId, &CQXObjectBorder::SetKScaleLength},
+    {kKMinorLengthId, &CQXObjectBorder::SetKScaleLength2}, {kKCrossLengthId, &CQXObjectBorder::SetKCrossLength},
+};
+
+// Grid drawing values and their names.
+struct LineStyleName {
+    CQXObjectBorder::GridDrawType style;
+    const char* name;
+};
+constexpr LineStyleName kLineStyleNames[] = {
+    {CQXObjectBorder::GRID_NONE, bordertext::kGridLineNone},
+    {CQXObjectBorder::GRID_LINE, bordertext::kGridLineFull},
+    {CQXObjectBorder::GRID_CROSS, bordertext::kGridLineCross},
+};
+
+enum GridTypeIndex : int { kNoGrid = 0, kGraticuleOnly = 1, kKilometerOnly = 2, kBothGrids = 3 };
+
+std::vector<CString>* g_gridTypeNames = nullptr;
+
+// A count typed as a whole number. Any other text is refused, so the count stays as it was
+// instead of becoming 0 or a clipped number.
+class CCountProp : public CBCGPProp {
+public:
+    CCountProp(const char* name, unsigned value, const char* description, DWORD_PTR id)
+        : CBCGPProp(name, _variant_t(value), description, id) {}
+    BOOL TextToVar(const CString& text) override {
+        unsigned count = 0;
+        if (!ReadWholeUnsigned(text, &count)) return FALSE;
+        SetValue(_variant_t(count));
+        return TRUE;
+    }
+};
+
+CBCGPProp* NewTextItem(const char* name, const char* description, DWORD_PTR id) {
+    return new CBCGPProp(name, _variant_t(""), description, id);
+}
+
+CBCGPProp* NewLengthItem(DWORD_PTR id, const char* name = bordertext::kLength) {
+    return new CBCGPropFloat(name, _variant_t(""), 1, "", FALSE, id);
+}
+
+CBCGPProp* NewLineStyleItem(DWORD_PTR id) {
+    auto* item = new CBCGPProp(bordertext::kLineStyle, _variant_t(""), bordertext::kLineStyle, id);
+    for (const LineStyleName& entry : kLineStyleNames) item->AddOption(entry.name);
+    item->AllowEdit(FALSE);
+    return item;
+}
+
+// Interval, scale ticks and grid lines of one grid; the graticule's intervals are added by the
+// caller, ahead of the rest.
+void AddGridItems(CBCGPProp* settings, const GridItems& ids, DWORD_PTR majorPenId, DWORD_PTR minorPenId,
+                  DWORD_PTR linePenId, CBCGPProp* frequency, bool collapsed) {
+    using namespace bordertext;
+    auto* scale = new CBCGPProp(kScaleTicks, ids.showScale - 1);
+    scale->AddSubItem(CreateYesNoProp(kShow, ids.showScale, _variant_t(""), ""));
+    auto* major = new CBCGPProp(kMajorTick, ids.majorGroup);
+    major->AddSubItem(frequency);
+    major->AddSubItem(NewLengthItem(ids.majorLength));
+    AddLineSubItemsWithIds(major, majorPenId, majorPenId + 1, majorPenId + 2);
+    scale->AddSubItem(major);
+    auto* minor = new CBCGPProp(kMinorTick, ids.minorGroup);
+    minor->AddSubItem(NewLengthItem(ids.minorLength));
+    AddLineSubItemsWithIds(minor, minorPenId, minorPenId + 1, minorPenId + 2);
+    scale->AddSubItem(minor);
+    settings->AddSubItem(scale);
+
+    auto* lines = new CBCGPProp(kGridLines, ids.linesGroup);
+    lines->AddSubItem(NewLineStyleItem(ids.lineStyle));
+    AddLineSubItemsWithIds(lines, linePenId, linePenId + 1, linePenId + 2);
+    lines->AddSubItem(NewLengthItem(ids.crossLength, kCrossLength));
+    settings->AddSubItem(lines);
+    if (collapsed) {
+        scale->Expand(FALSE);
+        lines->Expand(FALSE);
+    }
+}
+
+CString Format(const char* format, double value) {
+    CString text;
+    text.Format(format, value);
+    return text;
+}
+
+CString DegMinSecText(double degrees) {
+    int d = 0, m = 0, s = 0;
+    ConvertDegToDegMintSec(degrees, d, m, s);
+    CString text;
+    text.Format("%d:%d:%d", d, m, s);
+    return text;
+}
+
+bool IsDigits(const std::string& part) {
+    if (part.empty()) return false;
+    for (char c : part)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+CString TrimmedText(const CString& text) {
+    CString t(text);
+    t.Trim();
+    return t;
+}
+
+}  // namespace
+
+// ---- module-wide table ------------------------------------------------------------------------------
+
+void InitBorderGridTypeNames() {
+    if (g_gridTypeNames) return;
+    g_gridTypeNames = new std::vector<CString>(std::begin(bordertext::kGridTypeTexts),
+                                               std::end(bordertext::kGridTypeTexts));
+}
+
+void ReleaseBorderGridTypeNames() {
+    delete g_gridTypeNames;
+    g_gridTypeNames = nullptr;
+}
+
+bool IsBorderGridTypeNamesBuilt() { return g_gridTypeNames != nullptr; }
+
+CString BorderGridTypeName(int index) {
+    if (index < kNoGrid || index > kBothGrids) return CString();
+    return g_gridTypeNames ? (*g_gridTypeNames)[static_cast<std::size_t>(index)]
+                           : CString(bordertext::kGridTypeTexts[index]);
+}
+
+// ---- conversions ---------------------------------------------------------------------------------------
+
+CString GetBorderGridTypeName(CQXObjectBorder* border) {
+    if (!border) return BorderGridTypeName(kNoGrid);
+    const bool graticule = border->GetDrawGraticule() != 0;
+    const bool kilometer = border->GetDrawKilometerGrid() != 0;
+    return BorderGridTypeName(graticule ? (kilometer ? kBothGrids : kGraticuleOnly)
+                                        : (kilometer ? kKilometerOnly : kNoGrid));
+}
+
+void ApplyBorderGridType(CQXObjectBorder* border, const CString& name) {
+    if (!border) return;
+    CQXLayer* layer = border->GetLayer();
+    const CString typeName = border->GetTypeName();
+    SetSameTypeObjects(layer, &CQXObjectBorder::SetDrawKilometerGrid, 0, typeName);
+    SetSameTypeObjects(layer, &CQXObjectBorder::SetDrawGraticule, 0, typeName);
+    if (name == BorderGridTypeName(kGraticuleOnly)) {
+        SetSameTypeObjects(layer, &CQXObjectBorder::SetDrawGraticule, 1, typeName);
+    } else if (name == BorderGridTypeName(kKilometerOnly)) {
+        SetSameTypeObjects(layer, &CQXObjectBorder::SetDrawKilometerGrid, 1, typeName);
+    } else if (name == BorderGridTypeName(kBothGrids)) {
+        SetSameTypeObjects(layer, &CQXObjectBorder::SetDrawKilometerGrid, 1, typeName);
+        SetSameTypeObjects(layer, &CQXObjectBorder::SetDrawGraticule, 1, typeName);
+    }
+}
+
+double ParseDegMinSec(CBCGPProp* item) {
+    if (!item) return 0;
+    const std::string text = VariantToText(item->GetValue()).str();
+    std::vector<std::string> parts(1);
+    for (char c : text) {
+        if (c == ':')
+            parts.emplace_back();
+        else
+            parts.back() += c;
+    }
+    if (parts.size() != 3) return 0;
+    for (const std::string& part : parts)
+        if (!IsDigits(part)) return 0;
+    const double degrees =
+        crt::Atof(parts[0].c_str()) + crt::Atof(parts[1].c_str()) / 60 + crt::Atof(parts[2].c_str()) / 3600;
+    // A run of digits too long for a double would give an infinite interval.
+    return std::isfinite(degrees) ? degrees : 0;
+}
+
+CQXObjectBorder::GridDrawType GridLineStyleFromName(const CString& name) {
+    for (const LineStyleName& entry : kLineStyleNames)
+        if (name == entry.name) return entry.style;
+    return CQXObjectBorder::GRID_NONE;
+}
+
+CString GridLineStyleName(int style) {
+    for (const LineStyleName& entry : kLineStyleNames)
+        if (style == entry.style) return entry.name;
+    return bordertext::kGridLineNone;
+}
+
+bool ReadWholeUnsigned(const CString& text, unsigned* value) {
+    const std::string digits = TrimmedText(text).str();
+    if (!IsDigits(digits)) return false;
+    std::uint64_t n = 0;
+    for (char c : digits) {
+        n = n * 10 + static_cast<unsigned>(c - '0');
+        if (n > UINT32_MAX) return false;
+    }
+    *value = static_cast<unsigned>(n);
+    return true;
+}
+
+bool ReadWholeDouble(const CString& text, double* value) {
+    const CString t = TrimmedText(text);
+    if (t.IsEmpty()) return false;
+    std::size_t consumed = 0;
+    const double v = crt::Atof(t, &consumed);
+    if (consumed != static_cast<std::size_t>(t.GetLength()) || !std::isfinite(v)) return false;
+    *value = v;
+    return true;
+}
+
+// ---- the list --------------------------------------------------------------------------------------------
+
+CPropListBorderGrid::CPropListBorderGrid() = default;
+
+CPropListBorderGrid::~CPropListBorderGrid() {
+    for (CBCGPProp* group : {m_pGraticuleGroup, m_pKilometerGroup})
+        if (group && m_wndPropList.FindProperty(group) < 0) delete group;
+}
+
+CQXObjectBorder* CPropListBorderGrid::Border() const { return dynamic_cast<CQXObjectBorder*>(m_pTarget); }
+
+int CPropListBorderGrid::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    using namespace bordertext;
+
+    // Without a valid spatial reference map units cannot become degrees: no graticule then.
+    auto* type = new CBCGPProp(kGridType, _variant_t(""), "", kGridTypeId);
+    CKelProject* project = CKelProject::Instance();
+    const bool geographic = project && project->SpatialReference().Validate();
+    if (geographic) {
+        for (int i = kNoGrid; i <= kBothGrids; ++i) type->AddOption(BorderGridTypeName(i));
+    } else {
+        type->AddOption(BorderGridTypeName(kNoGrid));
+        type->AddOption(BorderGridTypeName(kKilometerOnly));
+    }
+    type->AllowEdit(FALSE);
+    m_wndPropList.AddProperty(type, TRUE, TRUE);
+
+    m_pGraticuleGroup = new CBCGPProp(kGraticuleSettings, kGraticuleGroupId);
+    m_pGraticuleGroup->AddSubItem(NewTextItem(kMeridianInterval, kMeridianIntervalDescription, kMeridianIntervalId));
+    m_pGraticuleGroup->AddSubItem(NewTextItem(kParallelInterval, kParallelIntervalDescription, kParallelIntervalId));
+    AddGridItems(m_pGraticuleGroup, kGraticuleItems, kGMajorPenId, kGMinorPenId, kGLinePenId,
+                 NewTextItem(kFrequency, kFrequency, kGFrequencyId), false);
+    m_wndPropList.AddProperty(m_pGraticuleGroup, TRUE, TRUE);
+
+    m_pKilometerGroup = new CBCGPProp(kKilometerSettings, kKilometerGroupId);
+    m_pKilometerGroup->AddSubItem(NewTextItem(kXInterval, kXIntervalDescription, kXIntervalId));
+    m_pKilometerGroup->AddSubItem(NewTextItem(kYInterval, kYIntervalDescription, kYIntervalId));
+    AddGridItems(m_pKilometerGroup, kKilometerItems, kKMajorPenId, kKMinorPenId, kKLinePenId,
+                 new CCountProp(kFrequency, 1, kFrequency, kKFrequencyId), true);
+    m_wndPropList.AddProperty(m_pKilometerGroup, TRUE, TRUE);
+    return 0;
+}
+
+namespace {
+
+void SetItemText(CBCGPProp* item, const CString& text) {
+    if (item) item->SetValue(_variant_t(text));
+}
+
+// Scale ticks and grid lines of one attached settings group. A grid drawn without lines has its
+// line items disabled; one drawn with lines has them enabled, also after another border's "无".
+void RefreshGridItems(CBCGPPropList& grid, const GridItems& ids, const GridValues& v) {
+    auto find = [&grid](DWORD_PTR id) { return grid.FindItemByData(id, TRUE); };
+    SetYesNoProp(find(ids.showScale), v.drawScale == 1);
+    CBCGPProp* major = find(ids.majorGroup);
+    CBCGPProp* minor = find(ids.minorGroup);
+    EnableAllSubItems(major, v.drawScale != 0);
+    EnableAllSubItems(minor, v.drawScale != 0);
+
+    if (CBCGPProp* frequency = find(ids.frequency)) {
+        if (frequency->GetValue().vt == VT_UI4) {
+            frequency->SetValue(_variant_t(v.frequency));
+        } else {
+            CString text;
+            text.Format("%u", v.frequency);
+            frequency->SetValue(_variant_t(text));
+        }
+    }
+    SetItemText(find(ids.majorLength), Format(ids.lengthFormat, v.majorLength / 100));
+    if (major) SetLineSubItems(major, 2, v.majorPen);
+    SetItemText(find(ids.minorLength), Format(ids.lengthFormat, v.minorLength / 100));
+    if (minor) SetLineSubItems(minor, 1, v.minorPen);
+
+    const CString style = GridLineStyleName(v.drawType);
+    SetItemText(find(ids.lineStyle), style);
+    if (CBCGPProp* lines = find(ids.linesGroup)) {
+        EnableSubItems(lines, 1, 5, style != bordertext::kGridLineNone);
+        SetLineSubItems(lines, 1, v.linePen);
+    }
+    SetItemText(find(ids.crossLength), Format(ids.lengthFormat, v.crossLength / 100));
+}
+
+}  // namespace
+
+void CPropListBorderGrid::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    CQXObjectBorder* border = Border();
+    if (!border) return;
+    CString gridType = GetBorderGridTypeName(border);
+    if (CBCGPProp* type = FindItem(kGridTypeId)) {
+        type->SetValue(_variant_t(gridType));
+        gridType = VariantToText(type->GetValue());
+    }
+    ShowGroups(gridType);
+
+    if (FindItem(kGraticuleGroupId)) {
+        SetItemText(FindItem(kMeridianIntervalId), DegMinSecText(border->GetGraticuleIntervalX()));
+        SetItemText(FindItem(kParallelIntervalId), DegMinSecText(border->GetGraticuleIntervalY()));
+        RefreshGridItems(m_wndPropList, kGraticuleItems, GraticuleValues(*border));
+    }
+    if (FindItem(kKilometerGroupId)) {
+        SetItemText(FindItem(kXIntervalId), Format("%.2f", border->GetKIntervalX()));
+        SetItemText(FindItem(kYIntervalId), Format("%.2f", border->GetKIntervalY()));
+        RefreshGridItems(m_wndPropList, kKilometerItems, KilometerValues(*border));
+    }
+}
+
+// Detaches both settings groups and attaches again those the grid type calls for, the
+// graticule's first.
+void CPropListBorderGrid::ShowGroups(const CString& gridType) {
+    for (CBCGPProp* group : {m_pGraticuleGroup, m_pKilometerGroup})
+        if (group && m_wndPropList.FindProperty(group) >= 0) m_wndPropList.DetachProperty(group);
+    const bool graticule =
+        gridType == BorderGridTypeName(kGraticuleOnly) || gridType == BorderGridTypeName(kBothGrids);
+    const bool kilometer =
+        gridType == BorderGridTypeName(kKilometerOnly) || gridType == BorderGridTypeName(kBothGrids);
+    if (graticule && m_pGraticuleGroup) m_wndPropList.AttachProperty(m_pGraticuleGroup);
+    if (kilometer && m_pKilometerGroup) m_wndPropList.AttachProperty(m_pKilometerGroup);
+    AdjustLayout();
+}
+
+LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CQXObjectBorder* border = Border();
+    if (!item || !border) {
+        UpdateView();
+        return 0;
+    }
+    CQXLayer* layer = border->GetLayer();
+    const CString typeName = border->GetTypeName();
+    const CString text = VariantToText(item->GetValue());
+    const DWORD_PTR id = item->GetData();
+    double number = 0;
+    unsigned count = 0;
+
+    switch (id) {
+    case kGridTypeId:
+        ApplyBorderGridType(border, text);
+        break;
+    case kMeridianIntervalId:
+    case kParallelIntervalId:
+        number = ParseDegMinSec(item);
+        if (number > 0)
+            SetSameTypeObjects(layer,
+                               id == kMeridianIntervalId ? &CQXObjectBorder::SetGraticuleIntervalX
+                                                         : &CQXObjectBorder::SetGraticuleIntervalY,
+                               number, typeName);
+        break;
+    case kGShowScaleId:
+    case kKShowScaleId:
+        ApplyShowScale(item, border);
+        break;
+    case kGFrequencyId:
+    case kKFrequencyId:
+        if (ReadWholeUnsigned(text, &count))
+            SetSameTypeObjects(layer, id == kGFrequencyId ? &CQXObjectBorder::SetGFrequency
+                                                          : &CQXObjectBorder::SetKFrequency,
+                               count, typeName);
+        break;
+    case kGMajorLengthId:
+    case kGMinorLengthId:
+    case kGCrossLengthId:
+    case kKMajorLengthId:
+    case kKMinorLengthId:
+    case kKCrossLengthId:
+        for (const LengthSlot& slot : kLengthSlots)
+            if (slot.id == id && ReadWholeDouble(text, &number) && number >= 0 && std::isfinite(number * 100))
+                SetSameTypeObjects(layer, slot.set, number * 100, typeName);
+        break;
+    case kGLineStyleId:
+    case kKLineStyleId:
+        ApplyLineStyle(item, border);
+        break;
+    case kXIntervalId:
+    case kYIntervalId: {
+        // Kept to float precision, as the interval has always been stored.
+        number = crt::Atof(text);
+        if (std::fabs(number) > FLT_MAX) break;
+        SetSameTypeObjects(layer, id == kXIntervalId ? &CQXObjectBorder::SetKIntervalX : &CQXObjectBorder::SetKIntervalY,
+                           static_cast<double>(static_cast<float>(number)), typeName);
+        break;
+    }
+    default:
+        if (const PenSlot* slot = FindPenSlot(id)) {
+            QXLOGPEN pen;
+            (border->*slot->get)(&pen);
+            if (id == slot->styleId) {
+                if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) pen.style = picker->GetVal();
+            } else if (id == slot->styleId + 1) {
+                const double width = crt::Atof(text) * 100;
+                if (std::fabs(width) > FLT_MAX) break;
+                pen.width = static_cast<float>(width);
+            } else if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
+                pen.color = colour->GetColor();
+            }
+            SetSameTypeObjects(layer, slot->set, &pen, typeName);
+        }
+        break;
+    }
+    UpdateSameTypeObjects(layer, typeName);
+    UpdateView();
+    return 0;
+}
+
+// "显示" of either grid: the flag, and at once the tick items it governs.
+void CPropListBorderGrid::ApplyShowScale(CBCGPProp* item, CQXObjectBorder* border) {
+    const bool graticule = item->GetData() == kGShowScaleId;
+    const GridItems& ids = graticule ? kGraticuleItems : kKilometerItems;
+    const BOOL show = GetYesNoProp(item) ? TRUE : FALSE;
+    SetSameTypeObjects(border->GetLayer(), graticule ? &CQXObjectBorder::SetGDrawScale : &CQXObjectBorder::SetKDrawScale,
+                       show ? 1 : 0, border->GetTypeName());
+    EnableAllSubItems(FindItem(ids.majorGroup), show);
+    EnableAllSubItems(FindItem(ids.minorGroup), show);
+}
+
+// "样式" of either grid's lines. Choosing a drawn style enables the line items at once; "无"
+// leaves them to the next refresh.
+void CPropListBorderGrid::ApplyLineStyle(CBCGPProp* item, CQXObjectBorder* border) {
+    const CString name = VariantToText(item->GetValue());
+    if (name != bordertext::kGridLineNone) EnableSubItems(item->GetParent(), 1, 5, TRUE);
+    SetSameTypeObjects(border->GetLayer(),
+                       item->GetData() == kGLineStyleId ? &CQXObjectBorder::SetGGridDrawType
+                                                        : &CQXObjectBorder::SetKGridDrawType,
+                       GridLineStyleFromName(name), border->GetTypeName());
+}

@@ -1,0 +1,277 @@
+#include "planemap/PropListContour.h"
+
+#include <cmath>
+
+#include "bcg/ColorProp.h"
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/PropDigits.h"
+#include "framework/PropStyleCombox.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Kestrel/GraphStyleManager.h"
+#include "hosttypes/Moraine/PlaneFunc.h"
+#include "hosttypes/Parsnip/QXObjectContour.h"
+#include "planemap/GeologyTexts.h"
+#include "planemap/PlaneTexts.h"
+#include "win32/Crt.h"
+
+namespace {
+
+enum : DWORD_PTR {
+    kTypeId = 2000,
+    kValueId = 2001,
+    kLineGroupId = 2002,
+    kPenStyleId = 2003,
+    kPenWidthId = 2004,
+    kPenColorId = 2005,
+    kLabelGroupId = 2006,
+    kLabelVisibleId = 2007,
+    kFontFaceId = 2008,
+    kFontSizeId = 2009,
+    kFontColorId = 2010,
+    kDecimalsId = 2011,
+    kLabelStartId = 2012,
+    kLabelSpacingId = 2013,
+    kBackTransparentId = 2015,
+    kBackColorId = 2016,
+};
+
+constexpr int kDecimalOptions = 5;  // 0 .. 4
+
+CString TwoDecimals(double value) {
+    CString text;
+    text.Format("%.2f", value);
+    return text;
+}
+
+// A label distance is shown in whole units: the integer part of the stored value / 100.
+CString WholeUnits(double stored) {
+    CString text;
+    text.Format("%.0f", std::trunc(stored / 100) + 0.0);  // + 0.0: no "-0"
+    return text;
+}
+
+// A pen width or font size typed in shown units, as the stored value (x100). Accepted when above
+// 0, or 0 typed as a number (letters also read as 0); a value the record cannot hold is refused.
+bool ReadStoredSize(const CString& text, float* stored) {
+    const float value = static_cast<float>(crt::Atof(text)) * 100;
+    if (!std::isfinite(value)) return false;
+    if (value > 0 || (value == 0 && kel::plane::CPlaneFunc::IsEffectiveFigure(text))) {
+        *stored = value;
+        return true;
+    }
+    return false;
+}
+
+void SetText(CBCGPProp* item, const CString& text) {
+    if (item) item->SetValue(_variant_t(text));
+}
+
+void SetColor(CBCGPProp* item, COLORREF color) {
+    if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) colour->SetColor(color);
+}
+
+}  // namespace
+
+CPropListContour::CPropListContour() = default;
+CPropListContour::~CPropListContour() = default;
+
+CQXObjectContour* CPropListContour::Contour() const { return dynamic_cast<CQXObjectContour*>(m_pTarget); }
+
+int CPropListContour::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+
+    auto* type = new CBCGPProp(planetext::kType, _variant_t(""), "", kTypeId);
+    type->AllowEdit(FALSE);
+    m_wndPropList.AddProperty(type, TRUE, TRUE);
+    m_wndPropList.AddProperty(new CBCGPProp(geotext::kValue, _variant_t(""), "", kValueId), TRUE, TRUE);
+
+    auto* line = new CBCGPProp(geotext::kLineGroup, kLineGroupId);
+    line->AddSubItem(NewGroupColorProp(grouptext::kColor, geotext::kBoundaryColorDescription, kPenColorId, 0));
+    line->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, 0, CPropStyleCombox::kLineStyle,
+                                          kestrel::kLineSetCommon, geotext::kBoundaryStyleDescription, kPenStyleId));
+    line->AddSubItem(
+        new CBCGPProp(grouptext::kLineWidth, _variant_t(""), grouptext::kLineWidthMmDescription, kPenWidthId));
+    line->Expand(TRUE);
+    m_wndPropList.AddProperty(line, TRUE, TRUE);
+
+    auto* label = new CBCGPProp(geotext::kLabelGroup, kLabelGroupId);
+    label->AddSubItem(CreateYesNoProp(grouptext::kShow, kLabelVisibleId, _variant_t(""), ""));
+    label->AddSubItem(new CPropStyleCombox(grouptext::kFontFace, CString(grouptext::kDefaultFontFace),
+                                           grouptext::kFontFaceDescription, kFontFaceId));
+    label->AddSubItem(new CBCGPProp(grouptext::kSize, _variant_t(""), geotext::kSizeDescription, kFontSizeId));
+    label->AddSubItem(NewGroupColorProp(grouptext::kColor, geotext::kColorDescription, kFontColorId, 0));
+    label->AddSubItem(
+        CreateIndexProp(geotext::kDecimals, kDecimalsId, geotext::kDecimalsDescription, kDecimalOptions));
+    label->AddSubItem(
+        new CBCGPProp(geotext::kLabelStart, _variant_t(""), geotext::kLabelStartDescription, kLabelStartId));
+    label->AddSubItem(
+        new CBCGPProp(geotext::kLabelSpacing, _variant_t(""), geotext::kLabelSpacingDescription, kLabelSpacingId));
+    label->AddSubItem(CreateYesNoProp(planetext::kBackTransparent, kBackTransparentId, _variant_t(""), ""));
+    label->AddSubItem(NewGroupColorProp(planetext::kBackColor, geotext::kLabelBackDescription, kBackColorId, 0));
+    label->Expand(TRUE);
+    m_wndPropList.AddProperty(label, TRUE, TRUE);
+    return 0;
+}
+
+void CPropListContour::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    CQXObjectContour* contour = Contour();
+    if (!contour) return;
+    SetText(FindItem(kTypeId), contour->GetTypeName());
+
+    // The value is one contour's own: shown and editable for a single selected contour only.
+    const bool single = m_pLayer && m_pLayer->GetSelectedObjectCount() == 1;
+    if (CBCGPProp* value = FindItem(kValueId)) {
+        value->SetValue(_variant_t(single ? contour->GetLabel() : CString()));
+        value->Enable(single);
+    }
+
+    QXLOGPEN pen;
+    contour->GetLogPen(&pen);
+    SetColor(FindItem(kPenColorId), pen.color);
+    if (auto* style = dynamic_cast<CPropStyleCombox*>(FindItem(kPenStyleId))) {
+        UINT value = pen.style;
+        style->SetVal(value);
+    }
+    SetText(FindItem(kPenWidthId), TwoDecimals(pen.width / 100.0));
+    RefreshLabel(contour);
+}
+
+void CPropListContour::RefreshLabel(CQXObjectContour* contour) {
+    QXLOGFONT font;
+    contour->GetLogFont(&font);
+    if (CBCGPProp* visible = FindItem(kLabelVisibleId)) SetYesNoProp(visible, contour->GetLabelVisible() == 1);
+    SetText(FindItem(kFontFaceId), font.GetFaceName());
+    SetText(FindItem(kFontSizeId), TwoDecimals(font.size / 100.0));
+    SetColor(FindItem(kFontColorId), font.color);
+    CString decimals;
+    decimals.Format("%d", contour->GetDecimal());
+    SetText(FindItem(kDecimalsId), decimals);
+    SetText(FindItem(kLabelStartId), WholeUnits(contour->GetStartDistance()));
+    SetText(FindItem(kLabelSpacingId), WholeUnits(contour->GetLabelDistance()));
+    if (CBCGPProp* transparent = FindItem(kBackTransparentId)) SetYesNoProp(transparent, font.transparent == 1);
+    if (CBCGPProp* back = FindItem(kBackColorId)) {
+        SetColor(back, font.backColor);
+        back->Enable(font.transparent == 0);
+    }
+}
+
+LRESULT CPropListContour::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CQXObjectContour* contour = Contour();
+    if (!item || !contour) {
+        UpdateView();
+        return 0;
+    }
+    CQXLayer* layer = contour->GetLayer();
+    const CString typeName = contour->GetTypeName();
+    QXLOGPEN pen;
+    QXLOGFONT font;
+    contour->GetLogPen(&pen);
+    contour->GetLogFont(&font);
+    const CString text = VariantToText(item->GetValue());
+
+    switch (item->GetData()) {
+    case kValueId:
+        ApplyValue(contour, item);
+        break;
+    case kPenStyleId:
+        if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
+            pen.style = picker->GetVal();
+            SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
+        }
+        break;
+    case kPenWidthId:
+        ApplyPenWidth(contour, item, pen);
+        break;
+    case kPenColorId:
+        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
+            pen.color = colour->GetColor();
+            SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
+        }
+        break;
+    case kLabelVisibleId:
+        SetSameTypeObjects(layer, &CQXObjectContour::SetLabelVisible, GetYesNoProp(item) ? 1 : 0, typeName);
+        break;
+    case kFontFaceId:
+        font.SetFaceName(text);
+        SetSameTypeObjects(layer, &CQXObjectContour::SetLogFont, &font, typeName);
+        break;
+    case kFontSizeId:
+        ApplyFontSize(contour, item, font);
+        break;
+    case kFontColorId:
+        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
+            font.color = colour->GetColor();
+            SetSameTypeObjects(layer, &CQXObjectContour::SetLogFont, &font, typeName);
+        }
+        break;
+    case kDecimalsId:
+        SetSameTypeObjects(layer, &CQXObjectContour::SetDecimal, crt::Atoi(text), typeName);
+        break;
+    case kLabelStartId:
+        ApplyDistance(contour, item, true);
+        break;
+    case kLabelSpacingId:
+        ApplyDistance(contour, item, false);
+        break;
+    case kBackTransparentId:
+        font.transparent = GetYesNoProp(item) ? 1 : 0;
+        SetSameTypeObjects(layer, &CQXObjectContour::SetLogFont, &font, typeName);
+        if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(font.transparent == 0);
+        break;
+    case kBackColorId:
+        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
+            font.backColor = colour->GetColor();
+            SetSameTypeObjects(layer, &CQXObjectContour::SetLogFont, &font, typeName);
+        }
+        break;
+    default:
+        break;
+    }
+    UpdateSameTypeObjects(layer, typeName);
+    UpdateView();
+    return 0;
+}
+
+// The value is the contour's name and label; setting the decimals again formats the label.
+void CPropListContour::ApplyValue(CQXObjectContour* contour, CBCGPProp* item) {
+    CQXLayer* layer = contour->GetLayer();
+    const CString typeName = contour->GetTypeName();
+    const CString text = VariantToText(item->GetValue());
+    const int decimals = contour->GetDecimal();
+    SetSameTypeObjects(layer, &CQXObject::SetName, text, typeName);
+    SetSameTypeObjects(layer, &CQXObjectContour::SetLabel, text, typeName);
+    SetSameTypeObjects(layer, &CQXObjectContour::SetDecimal, decimals, typeName);
+}
+
+void CPropListContour::ApplyPenWidth(CQXObjectContour* contour, CBCGPProp* item, QXLOGPEN& pen) {
+    if (!ReadStoredSize(VariantToText(item->GetValue()), &pen.width)) {
+        SetText(item, TwoDecimals(pen.width / 100.0));
+        return;
+    }
+    SetSameTypeObjects(contour->GetLayer(), &CQXObjectLine::SetLogPen, &pen, contour->GetTypeName());
+}
+
+void CPropListContour::ApplyFontSize(CQXObjectContour* contour, CBCGPProp* item, QXLOGFONT& font) {
+    if (!ReadStoredSize(VariantToText(item->GetValue()), &font.size)) {
+        SetText(item, TwoDecimals(font.size / 100.0));
+        return;
+    }
+    SetSameTypeObjects(contour->GetLayer(), &CQXObjectContour::SetLogFont, &font, contour->GetTypeName());
+}
+
+// Distances are typed in whole units and stored x100; only a positive distance is taken.
+void CPropListContour::ApplyDistance(CQXObjectContour* contour, CBCGPProp* item, bool start) {
+    // 64 bits: a large typed number must not wrap into a negative or small distance.
+    const long long stored = static_cast<long long>(crt::Atoi(VariantToText(item->GetValue()))) * 100;
+    if (stored <= 0) {
+        SetText(item, WholeUnits(start ? contour->GetStartDistance() : contour->GetLabelDistance()));
+        return;
+    }
+    SetSameTypeObjects(contour->GetLayer(),
+                       start ? &CQXObjectContour::SetStartDistance : &CQXObjectContour::SetLabelDistance,
+                       static_cast<double>(stored), contour->GetTypeName());
+}

@@ -1,0 +1,142 @@
+#include "planemap/PropListMultiText.h"
+
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "hosttypes/Parsnip/QXObjectMultiText.h"
+#include "planemap/PlaneTexts.h"
+#include "planemap/TextListCommon.h"
+
+namespace {
+
+enum : DWORD_PTR {
+    kTypeId = 2000,
+    kStringId = 2001,
+    kDirectionId = 2002,
+    kFontGroupId = 2003,
+    kFaceId = 2004,
+    kSizeId = 2005,
+    kColorId = 2006,
+    kBackColorId = 2007,
+    kTransparentId = 2008,
+    kAngleId = 2009,
+    kHAlignId = 2010,
+    kVAlignId = 2011,
+};
+
+// Directions of the text: 0 across, 1 down.
+constexpr int kAcross = 0;
+constexpr int kDown = 1;
+
+// Edits one field of the own brush of every selected multi-line text of typeName.
+template <class Edit>
+void EditSameTypeBrushes(CQXLayer* layer, const CString& typeName, Edit edit) {
+    ForSameTypeObjects<CQXObjectMultiText>(layer, typeName, [&](CQXObjectMultiText* text) {
+        QXLOGBRUSH brush;
+        text->GetLogBrush(&brush);
+        edit(brush);
+        text->SetLogBrush(&brush);
+    });
+}
+
+}  // namespace
+
+CPropListMultiText::CPropListMultiText() = default;
+CPropListMultiText::~CPropListMultiText() = default;
+
+CQXObjectMultiText* CPropListMultiText::Text() const { return dynamic_cast<CQXObjectMultiText*>(m_pTarget); }
+
+int CPropListMultiText::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+
+    m_wndPropList.AddProperty(textlist::NewKindItem(kTypeId), TRUE, TRUE);
+    m_wndPropList.AddProperty(textlist::NewStringItem(kStringId), TRUE, TRUE);
+    m_wndPropList.AddProperty(textlist::NewDirectionItem(kDirectionId), TRUE, TRUE);
+
+    CBCGPProp* font = CreateFontProp(grouptext::kFontFace, kFontGroupId);
+    font->Expand(TRUE);
+    m_wndPropList.AddProperty(font, TRUE, TRUE);
+
+    m_wndPropList.AddProperty(textlist::NewBackColorItem(kBackColorId), TRUE, TRUE);
+    m_wndPropList.AddProperty(CreateYesNoProp(planetext::kBackTransparent, kTransparentId, _variant_t(""), nullptr),
+                              TRUE, TRUE);
+    CBCGPProp* angle = textlist::NewAngleItem(kAngleId);
+    angle->Enable(FALSE);
+    m_wndPropList.AddProperty(angle, TRUE, TRUE);
+    m_wndPropList.AddProperty(textlist::NewHAlignItem(kHAlignId), TRUE, TRUE);
+    m_wndPropList.AddProperty(textlist::NewVAlignItem(kVAlignId), TRUE, TRUE);
+    return 0;
+}
+
+void CPropListMultiText::UpdateBCGPProperty(long object, CString) {
+    if (!BeginMultiRefresh(object)) return;
+    // The rotation is not edited here; the item stays empty.
+    if (CBCGPProp* angle = FindItem(kAngleId)) angle->Enable(FALSE);
+    CQXObjectMultiText* text = Text();
+    if (!text) return;
+    QXLOGFONT font;
+    QXLOGBRUSH brush;
+    text->GetLogFont(&font);
+    text->GetLogBrush(&brush);
+
+    textlist::ShowString(FindItem(kStringId), text->GetString(), GetSelectionCount() == 1);
+    if (CBCGPProp* direction = FindItem(kDirectionId))
+        direction->SetValue(_variant_t(text->GetDirection() == kAcross ? grouptext::kHorizontal : grouptext::kVertical));
+    SetFontProp(FindItem(kFontGroupId), font);
+    if (auto* back = dynamic_cast<CBCGPColorProp*>(FindItem(kBackColorId))) back->SetColor(brush.fillColor);
+    SetYesNoProp(FindItem(kTransparentId), brush.style == kBrushStyleNone);
+    if (CBCGPProp* h = FindItem(kHAlignId)) h->SetValue(_variant_t(planemap::HAlignText(text->GetHAlign())));
+    if (CBCGPProp* v = FindItem(kVAlignId)) v->SetValue(_variant_t(planemap::VAlignText(text->GetVAlign())));
+}
+
+LRESULT CPropListMultiText::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CQXObjectMultiText* text = Text();
+    if (!item || !text) {
+        UpdateView();
+        return 0;
+    }
+    const CString typeName = text->GetTypeName();
+    CQXLayer* layer = text->GetLayer();
+    const CString typed = VariantToText(item->GetValue());
+    const DWORD_PTR id = item->GetData();
+
+    switch (id) {
+    case kStringId:
+        text->SetString(typed);
+        break;
+    case kDirectionId:
+        SetSameTypeObjects(layer, &CQXObjectMultiText::SetDirection,
+                           typed == grouptext::kHorizontal ? kAcross : kDown, typeName);
+        break;
+    case kFaceId:
+    case kSizeId:
+    case kColorId:
+        textlist::ApplyFontSubItem<CQXObjectMultiText>(item, static_cast<int>(id - kFontGroupId - 1), layer,
+                                                       typeName);
+        break;
+    case kBackColorId:
+        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
+            const COLORREF c = colour->GetColor();
+            EditSameTypeBrushes(layer, typeName, [&](QXLOGBRUSH& b) { b.fillColor = c; });
+        }
+        break;
+    case kTransparentId: {
+        const UINT style = GetYesNoProp(item) ? kBrushStyleNone : kBrushStyleSolid;
+        EditSameTypeBrushes(layer, typeName, [&](QXLOGBRUSH& b) { b.style = style; });
+        break;
+    }
+    case kAngleId:  // disabled: reached only when the item is changed from code
+        SetSameTypeObjects(layer, &CQXObjectMultiText::SetAngle, textlist::AngleFromText(typed), typeName);
+        break;
+    case kHAlignId:
+        SetSameTypeObjects(layer, &CQXObjectMultiText::SetHAlign, planemap::HAlignValue(typed), typeName);
+        break;
+    case kVAlignId:
+        SetSameTypeObjects(layer, &CQXObjectMultiText::SetVAlign, planemap::VAlignValue(typed), typeName);
+        break;
+    default:
+        break;
+    }
+    UpdateView();
+    return 0;
+}

@@ -1,0 +1,177 @@
+#include "planemap/PropListPicture.h"
+
+#include "hosttypes/Parsnip/QXObjectBitmap.h"
+#include "hosttypes/Parsnip/QXObjectQXM.h"
+#include "planemap/PlaneTexts.h"
+#include "win32/Crt.h"
+
+namespace {
+
+enum : DWORD_PTR {
+    kTypeId = 2000,
+    kSourceId = 2001,
+    kXId = 2002,
+    kYId = 2003,
+    kLengthId = 2004,
+    kWidthId = 2005,
+    kRotationId = 2006,
+    kScaleId = 2007,
+    kBaseXId = 2008,
+    kBaseYId = 2009,
+};
+
+const char kPictureKind[] = "图片";
+const char kSource[] = "来源";
+const char kLength[] = "长度";
+const char kWidth[] = "宽度";
+const char kScale[] = "显示比例";
+const char kBaseX[] = "插入图片的基点坐标X";
+const char kBaseY[] = "插入图片的基点坐标Y";
+
+struct ItemSpec {
+    DWORD_PTR id;
+    const char* label;
+    const char* value;
+    bool editable;
+};
+
+const ItemSpec kItems[] = {
+    {kTypeId, planetext::kType, kPictureKind, false},
+    {kSourceId, kSource, "", false},
+    {kXId, planetext::kX, "", true},
+    {kYId, planetext::kY, "", true},
+    {kLengthId, kLength, "", true},
+    {kWidthId, kWidth, "", true},
+    {kRotationId, planetext::kRotation, "", true},
+    {kScaleId, kScale, "", true},
+    {kBaseXId, kBaseX, "", true},
+    {kBaseYId, kBaseY, "", true},
+};
+
+double ToDegrees(double radians) { return radians * 180.0 / planetext::kPi; }
+double ToRadians(double degrees) { return degrees * planetext::kPi / 180.0; }
+
+}  // namespace
+
+CPropListPicture::CPropListPicture() = default;
+CPropListPicture::~CPropListPicture() = default;
+
+CQXObjectBitmap* CPropListPicture::Bitmap() const { return dynamic_cast<CQXObjectBitmap*>(m_pTarget); }
+CQXObjectQXM* CPropListPicture::Qxm() const { return dynamic_cast<CQXObjectQXM*>(m_pTarget); }
+
+int CPropListPicture::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    for (const ItemSpec& spec : kItems) {
+        auto* item = new CBCGPProp(spec.label, _variant_t(spec.value), "", spec.id);
+        if (!spec.editable) item->AllowEdit(FALSE);
+        m_wndPropList.AddProperty(item, TRUE, TRUE);
+    }
+    return 0;
+}
+
+void CPropListPicture::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    if (GetMode() == 1) {
+        EnableAllItems(FALSE);
+        return;
+    }
+    CQXObjectBitmap* bitmap = Bitmap();
+    CQXObjectQXM* qxm = bitmap ? nullptr : Qxm();
+    if (!bitmap && !qxm) return;
+    // A layer shown before has disabled everything; a picture starts from all items enabled.
+    EnableAllItems(TRUE);
+
+    SetText(kSourceId, bitmap ? bitmap->GetFileName() : qxm->GetFileName());
+    QXPOINT anchor;
+    (bitmap ? static_cast<CQXObject*>(bitmap) : qxm)->GetAnchor(&anchor);
+    SetNumber(kXId, anchor.x);
+    SetNumber(kYId, anchor.y);
+    SetNumber(kLengthId, bitmap ? bitmap->GetRadiusA() : qxm->GetRadiusA());
+    SetNumber(kWidthId, bitmap ? bitmap->GetRadiusB() : qxm->GetRadiusB());
+    ShowKindItems(bitmap, qxm);
+}
+
+// A raster picture turns; an embedded map has a display scale and a base point instead.
+void CPropListPicture::ShowKindItems(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm) {
+    const bool raster = bitmap != nullptr;
+    for (DWORD_PTR id : {kRotationId, kScaleId, kBaseXId, kBaseYId}) {
+        CBCGPProp* item = FindItem(id);
+        if (!item) continue;
+        const bool shown = raster == (id == kRotationId);
+        item->Enable(shown ? TRUE : FALSE);
+        if (!shown) item->SetValue(_variant_t(""));
+    }
+    if (raster) {
+        SetNumber(kRotationId, ToDegrees(bitmap->GetAngle()));
+        return;
+    }
+    double x = 0, y = 0;
+    qxm->GetQXMCenter(x, y);
+    SetNumber(kScaleId, qxm->GetFactor());
+    SetNumber(kBaseXId, x);
+    SetNumber(kBaseYId, y);
+}
+
+void CPropListPicture::SetText(DWORD_PTR id, const CString& text) {
+    if (CBCGPProp* item = FindItem(id)) item->SetValue(_variant_t(text));
+}
+
+void CPropListPicture::SetNumber(DWORD_PTR id, double value) {
+    CString text;
+    text.Format("%.2f", value);
+    SetText(id, text);
+}
+
+LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CQXObjectBitmap* bitmap = Bitmap();
+    CQXObjectQXM* qxm = bitmap ? nullptr : Qxm();
+    CQXObject* picture = bitmap ? static_cast<CQXObject*>(bitmap) : qxm;
+    if (!item || !picture) {
+        UpdateView();
+        return 0;
+    }
+    QXPOINT anchor;
+    picture->GetAnchor(&anchor);
+    double baseX = 0, baseY = 0;
+    if (qxm) qxm->GetQXMCenter(baseX, baseY);
+    const CString text = VariantToText(item->GetValue());
+    const double v = crt::Atof(text);
+
+    // The shown picture only; no other selected object takes the edit.
+    switch (item->GetData()) {
+    case kSourceId:
+        bitmap ? bitmap->SetFileName(text) : qxm->SetFileName(text);
+        break;
+    case kXId:
+        anchor.x = v;  // y and both bytes stay as read
+        picture->MoveAnchor(anchor);
+        break;
+    case kYId:
+        anchor.y = v;
+        picture->MoveAnchor(anchor);
+        break;
+    case kLengthId:
+        bitmap ? bitmap->SetRadiusA(v) : qxm->SetRadiusA(v);
+        break;
+    case kWidthId:
+        bitmap ? bitmap->SetRadiusB(v) : qxm->SetRadiusB(v);
+        break;
+    case kRotationId:
+        if (bitmap) bitmap->SetAngle(ToRadians(v));
+        break;
+    case kScaleId:
+        if (qxm) qxm->SetFactor(v);
+        break;
+    case kBaseXId:
+        if (qxm) qxm->SetQXMCenter(v, baseY);
+        break;
+    case kBaseYId:
+        if (qxm) qxm->SetQXMCenter(baseX, v);
+        break;
+    default:
+        break;
+    }
+    UpdateView();
+    return 0;
+}

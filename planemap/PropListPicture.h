@@ -1,0 +1,28 @@
+// CPropListPicture: a picture placed on a plane map, either a raster picture (CQXObjectBitmap)
+// or a map file embedded as a picture (CQXObjectQXM): source file, anchor position, extent, and
+// the rotation of a raster picture or the display scale and base point of an embedded map.
+// Edits change the shown picture only.
+#pragma once
+
+#include "planemap/WndLstPlane.h"
+
+class CQXObjectBitmap;
+class CQXObjectQXM;
+
+class CPropListPicture : public CWndLstPlane {
+public:
+    CPropListPicture();
+    ~CPropListPicture() override;
+
+protected:
+    int InitPropWnd() override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+
+private:
+    CQXObjectBitmap* Bitmap() const;
+    CQXObjectQXM* Qxm() const;
+    void SetText(DWORD_PTR id, const CString& text);
+    void SetNumber(DWORD_PTR id, double value);
+    void ShowKindItems(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm);
+};

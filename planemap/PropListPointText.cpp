@@ -1,0 +1,208 @@
+#include "planemap/PropListPointText.h"
+
+#include <cmath>
+
+#include "framework/ItemGroupsBasic.h"
+#include "framework/PropDigits.h"
+#include "hosttypes/Moraine/PlaneFunc.h"
+#include "hosttypes/Parsnip/QXObjectText.h"
+#include "planemap/PlaneTexts.h"
+#include "planemap/TextListCommon.h"
+#include "win32/Crt.h"
+
+namespace {
+
+enum : DWORD_PTR {
+    kTypeId = 2000,
+    kStringId = 2001,
+    kDirectionId = 2002,
+    kFontGroupId = 2003,
+    kFaceId = 2004,
+    kSizeId = 2005,
+    kColorId = 2006,
+    kDecimalsId = 2007,
+    kTransparentId = 2008,
+    kBackColorId = 2009,
+    kAngleId = 2010,
+    kPlaceId = 2011,
+};
+
+const char kFontGroup[] = "字型";
+const char kDecimals[] = "小数位数";
+const char kDecimalsDescription[] = "设置小数位数";
+constexpr int kMaxDecimals = 5;
+
+// The label's place around its anchor and the alignment pair that puts it there: a label
+// left of the anchor is right-aligned to it, and so on.
+struct Place {
+    const char* text;
+    int hAlign;
+    int vAlign;
+    bool offered;  // "中" is shown but not offered
+};
+const Place kPlaces[] = {
+    {"左上", 2, 2, true}, {"上", 1, 2, true}, {"右上", 0, 2, true},
+    {"左", 2, 1, true},   {"中", 1, 1, false}, {"右", 0, 1, true},
+    {"左下", 2, 0, true}, {"下", 1, 0, true}, {"右下", 0, 0, true},
+};
+
+const Place* PlaceOf(int hAlign, int vAlign) {
+    for (const Place& place : kPlaces)
+        if (place.hAlign == hAlign && place.vAlign == vAlign) return &place;
+    return nullptr;
+}
+
+const Place* PlaceOf(const CString& text) {
+    for (const Place& place : kPlaces)
+        if (text == place.text) return &place;
+    return nullptr;
+}
+
+// Count of characters after the first "." of a label, 0 without one.
+int DecimalsOf(const CString& label) {
+    const int point = label.Find('.');
+    return point < 0 ? 0 : label.GetLength() - point - 1;
+}
+
+// A numeric label written again with the given count of decimals, 0 rounding half away from
+// zero. A label that is not a number keeps its text (false), as does a count outside 0..5.
+bool Reformat(CString& label, int decimals) {
+    if (decimals < 0 || decimals > kMaxDecimals) return false;
+    if (!kel::plane::CPlaneFunc::IsEffectiveFigure(label)) return false;
+    const double v = crt::Atof(label);
+    if (!std::isfinite(v)) return false;
+    CString text;
+    if (decimals == 0)
+        // Half away from zero; + 0.0 turns a negative zero into "0".
+        text.Format("%.0f", std::trunc(v < 0 ? v - 0.5 : v + 0.5) + 0.0);
+    else
+        text.Format("%.*f", decimals, v);
+    label = text;
+    return true;
+}
+
+}  // namespace
+
+CPropListPointText::CPropListPointText() = default;
+CPropListPointText::~CPropListPointText() = default;
+
+CQXObjectText* CPropListPointText::Text() const { return dynamic_cast<CQXObjectText*>(m_pTarget); }
+
+int CPropListPointText::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+
+    m_wndPropList.AddProperty(textlist::NewKindItem(kTypeId), TRUE, TRUE);
+    m_wndPropList.AddProperty(textlist::NewStringItem(kStringId), TRUE, TRUE);
+    CBCGPProp* direction = textlist::NewDirectionItem(kDirectionId);
+    direction->Enable(FALSE);
+    m_wndPropList.AddProperty(direction, TRUE, TRUE);
+
+    CBCGPProp* group = CreateFontProp(kFontGroup, kFontGroupId);
+    group->Expand(TRUE);
+    group->AddSubItem(CreateIndexProp(kDecimals, kDecimalsId, kDecimalsDescription, kMaxDecimals + 1));
+    group->AddSubItem(CreateYesNoProp(planetext::kBackTransparent, kTransparentId, _variant_t(""), ""));
+    group->AddSubItem(textlist::NewBackColorItem(kBackColorId));
+    group->AddSubItem(textlist::NewAngleItem(kAngleId));
+    auto* place = new CBCGPProp(planetext::kPosition, _variant_t(planetext::kPosition), planetext::kPosition, kPlaceId);
+    for (const Place& p : kPlaces)
+        if (p.offered) place->AddOption(p.text);
+    place->AllowEdit(FALSE);
+    group->AddSubItem(place);
+    m_wndPropList.AddProperty(group, TRUE, TRUE);
+    return 0;
+}
+
+void CPropListPointText::UpdateBCGPProperty(long object, CString) {
+    if (!BeginMultiRefresh(object)) return;
+    // A label is always written across.
+    if (CBCGPProp* direction = FindItem(kDirectionId)) direction->Enable(FALSE);
+    CQXObjectText* text = Text();
+    if (!text) return;
+    QXLOGFONT font;
+    text->GetLogFont(&font);
+    const CString label = text->GetString();
+
+    textlist::ShowString(FindItem(kStringId), label, GetSelectionCount() == 1);
+    SetFontProp(FindItem(kFontGroupId), font);
+    if (CBCGPProp* decimals = FindItem(kDecimalsId)) {
+        CString count;
+        count.Format("%d", DecimalsOf(label));
+        decimals->SetValue(_variant_t(count));
+    }
+    SetYesNoProp(FindItem(kTransparentId), font.transparent == 1);
+    if (auto* back = dynamic_cast<CBCGPColorProp*>(FindItem(kBackColorId))) {
+        back->SetColor(font.backColor);
+        back->Enable(font.transparent == 0 ? TRUE : FALSE);
+    }
+    if (CBCGPProp* angle = FindItem(kAngleId)) angle->SetValue(_variant_t(textlist::AngleText(text->GetAngle())));
+    const Place* place = PlaceOf(text->GetHorizontalAlign(), text->GetVerticalAlign());
+    CBCGPProp* placeItem = FindItem(kPlaceId);
+    if (place && placeItem) placeItem->SetValue(_variant_t(place->text));
+}
+
+LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CQXObjectText* text = Text();
+    if (!item || !text) {
+        UpdateView();
+        return 0;
+    }
+    const CString typeName = text->GetTypeName();
+    CQXLayer* layer = text->GetLayer();
+    const CString typed = VariantToText(item->GetValue());
+    const DWORD_PTR id = item->GetData();
+
+    switch (id) {
+    case kStringId:
+        SetSameTypeObjects(layer, &CQXObjectText::SetString, typed.GetString(), typeName);
+        break;
+    case kFaceId:
+    case kSizeId:
+    case kColorId:
+        textlist::ApplyFontSubItem<CQXObjectText>(item, static_cast<int>(id - kFontGroupId - 1), layer, typeName);
+        break;
+    case kDecimalsId: {
+        const int decimals = crt::Atoi(typed);
+        ForSameTypeObjects<CQXObjectText>(layer, typeName, [&](CQXObjectText* label) {
+            CString s = label->GetString();
+            if (Reformat(s, decimals)) label->SetString(s);
+        });
+        break;
+    }
+    case kTransparentId:
+        ApplyTransparent(item, layer, typeName);
+        break;
+    case kBackColorId:
+        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
+            const COLORREF c = colour->GetColor();
+            textlist::EditSameTypeFonts<CQXObjectText>(layer, typeName, [&](QXLOGFONT& f) { f.backColor = c; });
+        }
+        break;
+    case kAngleId:
+        SetSameTypeObjects(layer, &CQXObjectText::SetAngle, textlist::AngleFromText(typed), typeName);
+        break;
+    case kPlaceId:
+        ApplyPlace(typed, layer, typeName);
+        break;
+    default:
+        break;
+    }
+    UpdateView();
+    return 0;
+}
+
+// A transparent label has no background to colour.
+void CPropListPointText::ApplyTransparent(CBCGPProp* item, CQXLayer* layer, const CString& typeName) {
+    const UINT transparent = GetYesNoProp(item) ? 1 : 0;
+    textlist::EditSameTypeFonts<CQXObjectText>(layer, typeName, [&](QXLOGFONT& f) { f.transparent = transparent; });
+    if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(transparent == 0 ? TRUE : FALSE);
+}
+
+void CPropListPointText::ApplyPlace(const CString& typed, CQXLayer* layer, const CString& typeName) {
+    const Place* place = PlaceOf(typed);
+    if (!place) return;
+    ForSameTypeObjects<CQXObjectText>(layer, typeName, [&](CQXObjectText* label) {
+        label->SetHorizontalAlign(place->hAlign);
+        label->SetVerticalAlign(place->vAlign);
+    });
+}

@@ -1,0 +1,404 @@
+// The map border's sheet and its three pages: the grid type steering the groups of the grid and
+// label pages, the groups' ownership while detached, the degree texts, the stratum alias, and
+// the number texts that must write nothing.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "PlaneListFixture.h"
+#include "driver/SheetDriver.h"
+#include "framework/PropWndMgr.h"
+#include "framework/WndPag.h"
+#include "hostlibs/Harrow/HarrowTesting.h"
+#include "hostlibs/Osprey/WellDataTesting.h"
+#include "hostlibs/Parsnip/MapFixture.h"
+#include "hosttypes/Parsnip/QXMap.h"
+#include "hosttypes/Parsnip/QXObjectBorder.h"
+#include "planemap/BorderSheet.h"
+#include "planemap/PropListBorder.h"
+#include "planemap/PropListBorderGrid.h"
+#include "planemap/PropListBorderLabel.h"
+
+namespace {
+
+struct BorderWorld {
+    parsnip::MapFixture map;
+    CQXObjectBorder* Add(const char* typeName = "边框") { return map.Add<CQXObjectBorder>(typeName); }
+    CQXObjectBorder* AddSelected(const char* typeName = "边框") {
+        CQXObjectBorder* border = Add(typeName);
+        map.Select(border);
+        return border;
+    }
+};
+
+// An item changed from code, as the host could: value set, then the grid's change notification.
+template <class List>
+void ChangeFromCode(planetest::OpenList<List>& open, DWORD_PTR id, const std::string& value) {
+    CBCGPProp* item = open.Item(id);
+    ASSERT_NE(nullptr, item);
+    item->SetValue(_variant_t(value.c_str()));
+    open.list().GetPropList().OnPropertyChanged(item);
+}
+
+// Item data of the grid's top-level items, in order.
+std::vector<DWORD_PTR> TopLevel(CBCGPPropList& grid) {
+    std::vector<DWORD_PTR> ids;
+    for (int i = 0; i < grid.GetPropertyCount(); ++i) ids.push_back(grid.GetProperty(i)->GetData());
+    return ids;
+}
+
+CBCGPPropList& GridOfPage(CPropWndMgr& sheet, int page) {
+    auto* pag = dynamic_cast<CWndPag*>(sheet.GetPage(page));
+    auto* list = pag ? dynamic_cast<CWndLst*>(pag->GetWndLst()) : nullptr;
+    if (!list) throw std::logic_error("page without a list");
+    return list->GetPropList();
+}
+
+void Refresh(CPropWndMgr& sheet, CWnd& view, CObject* border) {
+    platform::SendSelectionChanged(sheet, &view, reinterpret_cast<LPARAM>(border));
+}
+
+// Restores the project's spatial reference, which the test reset leaves alone.
+struct SpatialReference {
+    explicit SpatialReference(bool valid) { harrow::testing::SetSpatialReferenceValid(valid); }
+    ~SpatialReference() { harrow::testing::SetSpatialReferenceValid(true); }
+};
+
+}  // namespace
+
+// ---- the sheet -------------------------------------------------------------------------------------
+
+TEST(BorderSheet, GridTypeChosenOnTheGridPageSteersBothPagesAtTheirNextRefresh) {
+    BorderWorld w;
+    CQXObjectBorder* border = w.AddSelected();
+    planetest::HostWindows host;
+    CPropWndMgr* sheet = CreateBorderSheet(&host.frame);
+    ASSERT_NE(nullptr, sheet);
+    EXPECT_EQ(platform::TabCaptions(*sheet), (std::vector<std::string>{"边框", "格网", "标注"}));
+    ASSERT_TRUE(platform::ChooseTab(*sheet, 2));
+    ASSERT_TRUE(platform::ChooseTab(*sheet, 1));
+    Refresh(*sheet, host.view, border);
+    CBCGPPropList& grid = GridOfPage(*sheet, 1);
+    CBCGPPropList& label = GridOfPage(*sheet, 2);
+    EXPECT_EQ(TopLevel(grid), (std::vector<DWORD_PTR>{2000}));
+    EXPECT_TRUE(TopLevel(label).empty());
+
+    platform::GridDriver gridPage(&grid);
+    ASSERT_TRUE(gridPage.PickOption(gridPage.FindByData(2000), "经纬网与方里网"));
+    EXPECT_EQ(1, border->GetDrawGraticule());
+    EXPECT_EQ(1, border->GetDrawKilometerGrid());
+    EXPECT_EQ(TopLevel(grid), (std::vector<DWORD_PTR>{2000}));  // not before the refresh
+
+    Refresh(*sheet, host.view, border);
+    EXPECT_EQ(TopLevel(grid), (std::vector<DWORD_PTR>{2000, 2001, 2023}));
+    EXPECT_EQ(TopLevel(label), (std::vector<DWORD_PTR>{2000, 2011}));
+
+    ASSERT_TRUE(gridPage.PickOption(gridPage.FindByData(2000), "方里网"));
+    Refresh(*sheet, host.view, border);
+    EXPECT_EQ(TopLevel(grid), (std::vector<DWORD_PTR>{2000, 2023}));
+    EXPECT_EQ(TopLevel(label), (std::vector<DWORD_PTR>{2011}));
+    EXPECT_EQ(nullptr, grid.FindItemByData(2007));  // detached items are not found
+    platform::DestroyAndDelete(sheet);
+}
+
+// Each page frees the groups detached when it goes, the grid the attached ones: the sanitizer
+// build reports a leak or a second delete here.
+TEST(BorderSheet, DeletingTheSheetFreesEveryGroupOnceWhateverIsShown) {
+    BorderWorld w;
+    CQXObjectBorder* none = w.AddSelected();
+    planetest::HostWindows host;
+    for (int grids = 0; grids < 4; ++grids) {
+        none->SetDrawGraticule(grids & 1);
+        none->SetDrawKilometerGrid(grids & 2);
+        none->OnChanged(0);
+        CPropWndMgr* sheet = CreateBorderSheet(&host.frame);
+        ASSERT_NE(nullptr, sheet);
+        for (int tab : {1, 2}) ASSERT_TRUE(platform::ChooseTab(*sheet, tab));
+        Refresh(*sheet, host.view, none);
+        EXPECT_EQ(GridOfPage(*sheet, 2).GetPropertyCount(), (grids & 1) + (grids >> 1));
+        platform::DestroyAndDelete(sheet);
+    }
+    CPropWndMgr* unopened = CreateBorderSheet(&host.frame);  // pages 2 and 3 never built
+    ASSERT_NE(nullptr, unopened);
+    platform::DestroyAndDelete(unopened);
+}
+
+TEST(BorderGridTypeNames, TableIsBuiltAndFreedOnceAndConversionsFollowTheFlags) {
+    const bool builtByModule = IsBorderGridTypeNamesBuilt();
+    InitBorderGridTypeNames();
+    InitBorderGridTypeNames();
+    EXPECT_TRUE(IsBorderGridTypeNamesBuilt());
+    const char* names[] = {"无格网", "经纬网", "方里网", "经纬网与方里网"};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(CString(names[i]), BorderGridTypeName(i));
+    EXPECT_EQ(CString(), BorderGridTypeName(4));
+    ReleaseBorderGridTypeNames();
+    ReleaseBorderGridTypeNames();
+    EXPECT_FALSE(IsBorderGridTypeNamesBuilt());
+    EXPECT_EQ(CString("方里网"), BorderGridTypeName(2));
+    if (builtByModule) InitBorderGridTypeNames();
+
+    BorderWorld w;
+    CQXObjectBorder* a = w.AddSelected();
+    CQXObjectBorder* b = w.AddSelected();
+    CQXObjectBorder* other = w.AddSelected("图框");
+    a->SetDrawGraticule(5);  // any value but 0 counts as drawn
+    EXPECT_EQ(CString("经纬网"), GetBorderGridTypeName(a));
+    ApplyBorderGridType(a, "经纬网与方里网");
+    for (CQXObjectBorder* o : {a, b}) EXPECT_EQ(CString("经纬网与方里网"), GetBorderGridTypeName(o));
+    EXPECT_EQ(CString("无格网"), GetBorderGridTypeName(other));
+    ApplyBorderGridType(a, "未知");
+    EXPECT_EQ(0, b->GetDrawGraticule());
+    EXPECT_EQ(0, b->GetDrawKilometerGrid());
+}
+
+// ---- grid page ----------------------------------------------------------------------------------------
+
+TEST(BorderGrid, ParseDegMinSecReadsExactlyThreeDigitRuns) {
+    CBCGPProp item("间隔", _variant_t(""));
+    const std::pair<const char*, double> cases[] = {
+        {"1:30:0", 1.5},   {"0:0:36", 0.01}, {"1:90:0", 2.5}, {"010:00:00", 10}, {"1.5", 0},    {"1:30", 0},
+        {"1:3a:0", 0},     {"0:0:0", 0},     {"1::0", 0},     {"", 0},           {"1:30:0:0", 0}, {" 1:30:0", 0},
+        {"-1:30:0", 0},    {"1:30:0.5", 0},  {":30:0", 0},
+    };
+    for (const auto& [text, degrees] : cases) {
+        item.SetValue(_variant_t(text));
+        EXPECT_DOUBLE_EQ(degrees, ParseDegMinSec(&item)) << text;
+    }
+    item.SetValue(_variant_t(std::string(400, '9') + ":0:0"));
+    EXPECT_EQ(0, ParseDegMinSec(&item));  // no infinite interval
+    EXPECT_EQ(0, ParseDegMinSec(nullptr));
+}
+
+TEST(BorderGrid, GraticuleIntervalIsShownAndTypedAsDegreesMinutesSeconds) {
+    BorderWorld w;
+    CQXObjectBorder* border = w.AddSelected();
+    border->SetDrawGraticule(1);
+    border->SetGraticuleIntervalX(1.5);
+    planetest::OpenList<CPropListBorderGrid> open;
+    open.Show(border);
+    EXPECT_EQ("1:30:0", open.Value(2002));
+    ASSERT_TRUE(open.Type(2003, "0:45:0"));
+    EXPECT_DOUBLE_EQ(0.75, border->GetGraticuleIntervalY());
+    for (const char* refused : {"1:30", "0:0:0", "1::0", "abc"}) {
+        open.Type(2003, refused);
+        EXPECT_DOUBLE_EQ(0.75, border->GetGraticuleIntervalY()) << refused;
+    }
+}
+
+TEST(BorderGrid, FrequencyTextsThatAreNoWholeCountWriteNothing) {
+    BorderWorld w;
+    CQXObjectBorder* border = w.AddSelected();
+    border->SetDrawGraticule(1);
+    border->SetDrawKilometerGrid(1);
+    planetest::OpenList<CPropListBorderGrid> open;
+    open.Show(border);
+    ASSERT_TRUE(open.Type(2007, "7"));
+    ASSERT_TRUE(open.Type(2029, "7"));
+    for (const char* text : {"abc", "-1", "4294967296", "1.5", "7x", ""}) {
+        open.Type(2007, text);
+        EXPECT_EQ(7u, border->GetGFrequency()) << text;
+        EXPECT_FALSE(open.Type(2029, text)) << text;  // the count item refuses the text itself
+        EXPECT_EQ(7u, border->GetKFrequency()) << text;
+        EXPECT_EQ("7", open.Value(2029));
+    }
+    ASSERT_TRUE(open.Type(2007, "4294967295"));
+    EXPECT_EQ(4294967295u, border->GetGFrequency());
+}
+
+TEST(BorderGrid, LengthsNeedAWholeNumberAndAreStoredInHundredths) {
+    BorderWorld w;
+    CQXObjectBorder* border = w.AddSelected();
+    border->SetDrawKilometerGrid(1);
+    planetest::OpenList<CPropListBorderGrid> open;
+    open.Show(border);
+    EXPECT_EQ("2.00", open.Value(2030));
+    ASSERT_TRUE(open.Type(2030, "1.25"));
+    EXPECT_DOUBLE_EQ(125, border->GetKScaleLength());
+    open.Type(2030, "3abc");  // the item takes the text; as a whole it is no number
+    open.Type(2044, "-2");
+    EXPECT_DOUBLE_EQ(125, border->GetKScaleLength());
+    EXPECT_DOUBLE_EQ(200, border->GetKCrossLength());
+}
+
+TEST(BorderGrid, WithoutSpatialReferenceOnlyNoGridAndKilometreGridAreOffered) {
+    SpatialReference invalid(false);
+    planetest::OpenList<CPropListBorderGrid> open;
+    EXPECT_EQ((std::vector<std::string>{"无格网", "方里网"}), platform::GridDriver::Info(open.Item(2000)).options);
+}
+
+TEST(BorderGrid, ShowFlagDisablesTheTicksAtOnceAndLineItemsFollowTheStyleAtRefresh) {
+    BorderWorld w;
+    CQXObjectBorder* plain = w.AddSelected();
+    CQXObjectBorder* lined = w.Add();
+    for (CQXObjectBorder* b : {plain, lined}) b->SetDrawGraticule(1);
+    lined->SetGGridDrawType(CQXObjectBorder::GRID_LINE);
+    planetest::OpenList<CPropListBorderGrid> open;
+    open.Show(plain);
+    EXPECT_TRUE(open.Enabled(2007));
+    ASSERT_TRUE(open.Pick(2005, "否"));
+    EXPECT_EQ(0, plain->GetGDrawScale());
+    for (DWORD_PTR id : {2007, 2008, 2010, 2013, 2015}) EXPECT_FALSE(open.Enabled(id)) << id;
+
+    EXPECT_EQ("无", open.Value(2018));
+    EXPECT_FALSE(open.Enabled(2019));
+    EXPECT_FALSE(open.Enabled(2022));
+    w.map.ClearSelection();
+    w.map.Select(lined);
+    open.Show(lined);  // lines drawn: the line items can be edited again
+    EXPECT_EQ("网格线", open.Value(2018));
+    for (DWORD_PTR id : {2019, 2020, 2021, 2022}) EXPECT_TRUE(open.Enabled(id)) << id;
+    ASSERT_TRUE(open.Pick(2018, "十字标记"));
+    EXPECT_EQ(CQXObjectBorder::GRID_CROSS, lined->GetGGridDrawType());
+}
+
+// ---- frame page -------------------------------------------------------------------------------------------
+
+TEST(BorderFrame, TypedStratumStoresTheStratumTablesAliasForTheMapsGrade) {
+    osprey::testing::SetStrata({osprey::testing::MakeStratum(2, "S31", "沙三上"),
+                                osprey::testing::MakeStratum(1, "S32", "沙三下")});
+    BorderWorld w;
+    w.map.Map()->SetStratum(2, "S3");
+    CQXObjectBorder* border = w.AddSelected();
+    planetest::OpenList<CPropListBorder> open;
+    open.Show(border);
+    ASSERT_TRUE(open.Type(2016, "S31"));
+    EXPECT_EQ(CString("S31"), border->GetStratum());
+    EXPECT_EQ(CString("沙三上"), border->GetStratumAlias());
+    open.Show(border);
+    EXPECT_EQ("S31", open.Value(2016));
+
+    ASSERT_TRUE(open.Type(2016, "S32"));  // known only at another grade
+    EXPECT_EQ(CString("S32"), border->GetStratumAlias());
+    w.map.Map()->ClearStratum();
+    ASSERT_TRUE(open.Type(2016, "S31"));
+    EXPECT_EQ(CString("S31"), border->GetStratumAlias());
+}
+
+TEST(BorderFrame, RefusedWidthsSizesAndOffsetsWriteNothing) {
+    BorderWorld w;
+    CQXObjectBorder* border = w.AddSelected();
+    planetest::OpenList<CPropListBorder> open;
+    open.Show(border);
+    ASSERT_TRUE(open.Type(2007, "0"));
+    ASSERT_TRUE(open.Type(2013, "0"));
+    EXPECT_EQ(0, border->GetBorderWidth());
+    ASSERT_TRUE(open.Type(2011, "0.5"));
+    open.Type(2011, "-1");
+    open.Type(2013, "-1");
+    QXLOGPEN pen;
+    border->GetInnerLogPen(&pen);
+    EXPECT_FLOAT_EQ(50, pen.width);
+    EXPECT_EQ(0, border->GetBorderWidth());
+
+    const double offset = border->GetTitleDist();
+    open.Type(2022, "0");
+    EXPECT_EQ(offset, border->GetTitleDist());
+    ASSERT_TRUE(open.Type(2020, "12"));
+    open.Type(2020, "0");
+    QXLOGFONT font;
+    border->GetTitleFont(&font);
+    EXPECT_FLOAT_EQ(1200, font.size);
+
+    ASSERT_TRUE(open.Type(2001, "abc"));  // the extent is not validated
+    EXPECT_EQ(0, border->GetBorderExtent().left);
+    ASSERT_TRUE(open.Type(2004, "88"));
+    EXPECT_EQ(88, border->GetBorderExtent().top);
+}
+
+TEST(BorderFrame, SeveralSelectedDisableThePageAndOneSelectedEnablesItAgain) {
+    BorderWorld w;
+    CQXObjectBorder* a = w.AddSelected();
+    CQXObjectBorder* b = w.Add();
+    CQXObjectBorder* other = w.Add("图框");
+    planetest::OpenList<CPropListBorder> open;
+    open.Show(a);
+    EXPECT_TRUE(open.Enabled(2013));
+    // Selection grown behind the page's back: the edit still reaches every border of the type.
+    w.map.Select({b, other});
+    ASSERT_TRUE(open.Type(2013, "3"));
+    EXPECT_EQ(300, a->GetBorderWidth());
+    EXPECT_EQ(300, b->GetBorderWidth());
+    EXPECT_NE(300, other->GetBorderWidth());
+
+    open.Show(a);
+    EXPECT_FALSE(open.Enabled(2013));
+    EXPECT_FALSE(open.Enabled(7002));
+    w.map.ClearSelection();
+    w.map.Select(a);
+    open.Show(a);
+    EXPECT_TRUE(open.Enabled(2013));
+    EXPECT_TRUE(open.Enabled(2019));
+    EXPECT_EQ("3.00", open.Value(2013));
+}
+
+// ---- label page ----------------------------------------------------------------------------------------------
+
+TEST(BorderLabel, DirectionsAndDigitCountsFollowTheirGrids) {
+    BorderWorld w;
+    CQXObjectBorder* border = w.AddSelected();
+    border->SetDrawGraticule(1);
+    border->SetDrawKilometerGrid(1);
+    border->SetBorderExtent(CQXObject::NODE_LEFT, 100);
+    border->SetBorderExtent(CQXObject::NODE_RIGHT, 999);
+    planetest::OpenList<CPropListBorderLabel> open;
+    open.Show(border);
+    EXPECT_EQ((std::vector<std::string>{"0", "1", "2", "3"}), platform::GridDriver::Info(open.Item(2024)).options);
+
+    ASSERT_TRUE(open.Pick(2009, "随刻度线"));
+    ASSERT_TRUE(open.Pick(2026, "随刻度线"));
+    ASSERT_TRUE(open.Pick(2024, "2"));
+    ASSERT_TRUE(open.Pick(2028, "千米"));
+    EXPECT_EQ(0, border->GetGTextDirectionX());
+    EXPECT_EQ(2, border->GetKTextDirectionX());
+    EXPECT_EQ(2u, border->GetKNumCountX2());
+    EXPECT_EQ(1, border->GetUnit());
+    open.Show(border);
+    EXPECT_EQ("纵向", open.Value(2009));
+    EXPECT_EQ("随刻度线", open.Value(2026));
+    EXPECT_EQ("2", open.Value(2024));
+    EXPECT_EQ("千米", open.Value(2028));
+
+    ASSERT_TRUE(open.Pick(2025, "1"));
+    ChangeFromCode(open, 2025, "abc");
+    ChangeFromCode(open, 2025, "-1");
+    EXPECT_EQ(1u, border->GetKNumCountY2());
+}
+
+TEST(BorderLabel, FaceEditChangesOnlyTheLowOrderFontsFaceAndZeroSizeIsRefused) {
+    BorderWorld w;
+    CQXObjectBorder* border = w.AddSelected();
+    border->SetDrawGraticule(1);
+    QXLOGFONT high, low;
+    high.SetFaceName("宋体");
+    high.size = 1200;
+    low.SetFaceName("黑体");
+    low.size = 800;
+    low.color = RGB(1, 2, 3);
+    border->SetGraticuleFont(&high);
+    border->SetGraticuleFont2(&low);
+    planetest::OpenList<CPropListBorderLabel> open;
+    open.Show(border);
+    ChangeFromCode(open, 2006, "楷体");
+    open.Type(2007, "0");
+    QXLOGFONT font;
+    border->GetGraticuleFont2(&font);
+    EXPECT_EQ(CString("楷体"), font.GetFaceName());
+    EXPECT_FLOAT_EQ(800, font.size);
+    EXPECT_EQ(RGB(1, 2, 3), font.color);
+    border->GetGraticuleFont(&font);
+    EXPECT_EQ(CString("宋体"), font.GetFaceName());
+}
+
+TEST(BorderLabel, FillCountOptionsKeepsOptionsAlreadyThere) {
+    CBCGPProp item("横向", _variant_t(""));
+    FillCountOptions(&item, 2);
+    EXPECT_EQ(3, item.GetOptionCount());
+    FillCountOptions(&item, 5);
+    EXPECT_EQ(3, item.GetOptionCount());
+    CBCGPProp none("纵向", _variant_t(""));
+    FillCountOptions(&none, 0);
+    EXPECT_EQ(1, none.GetOptionCount());
+}

@@ -1,0 +1,369 @@
+// The geology lists: contour lines (refused sizes and distances, same-type label edits), contour
+// bands (information only), fault lines (kinds opening and closing lines, standard pens) and fault
+// combinations (wall and zone edits across blocks, blocks lacking a part).
+#include <gtest/gtest.h>
+
+#include "PlaneListFixture.h"
+#include "hostlibs/Parsnip/MapFixture.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
+#include "hosttypes/Moraine/FaultLayer.h"
+#include "hosttypes/Parsnip/QXObjectBlock.h"
+#include "hosttypes/Parsnip/QXObjectContour.h"
+#include "hosttypes/Parsnip/QXObjectFill.h"
+#include "planemap/PropListContour.h"
+#include "planemap/PropListContourFill.h"
+#include "planemap/PropListFaultBlock.h"
+#include "planemap/PropListFaultLine.h"
+
+namespace {
+
+using parsnip::MapFixture;
+using parsnip::testing::ClearCallLog;
+using parsnip::testing::CountCalls;
+
+QXLOGPEN PenOf(CQXObjectLine* line) {
+    QXLOGPEN pen;
+    line->GetLogPen(&pen);
+    return pen;
+}
+
+QXLOGFONT FontOf(CQXObjectContour* contour) {
+    QXLOGFONT font;
+    contour->GetLogFont(&font);
+    return font;
+}
+
+CQXObjectContour* AddContour(MapFixture& map, const char* label, const char* type = "等值线") {
+    auto* contour = map.Add<CQXObjectContour>(type);
+    contour->SetLabel(label);
+    QXLOGPEN pen;
+    pen.width = 50;
+    contour->SetLogPen(&pen);
+    QXLOGFONT font;
+    font.size = 1200;
+    font.transparent = 1;
+    contour->SetLogFont(&font);
+    return contour;
+}
+
+// A fault combination with its hanging wall, footwall (unless left out) and fault-zone polygon.
+CQXObjectBlock* AddBlock(MapFixture& map, bool withFootwall = true) {
+    auto* block = map.Add<CQXObjectBlock>("断层组合");
+    for (const char* part : {"上盘", "下盘"}) {
+        if (!withFootwall && part == std::string("下盘")) continue;
+        auto* wall = new CQXObjectLine;
+        wall->SetTypeName(part);
+        block->AddObject(wall);
+    }
+    auto* zone = new CQXObjectFill;
+    zone->SetTypeName("断层多边形");
+    QXLOGBRUSH brush;
+    brush.style = kBrushStyleSolid;
+    zone->SetLogBrush(&brush);
+    block->AddObject(zone);
+    return block;
+}
+
+CQXObjectLine* Wall(CQXObjectBlock* block, const char* part) {
+    return dynamic_cast<CQXObjectLine*>(block->GetObjectByTypeName(part));
+}
+
+}  // namespace
+
+// ---- contour lines --------------------------------------------------------------------------------
+
+TEST(ContourList, ShowsOneContourAndEmptiesItsValueForSeveral) {
+    MapFixture map;
+    CQXObjectContour* a = AddContour(map, "1250");
+    a->SetStartDistance(1000);
+    a->SetLabelDistance(5070);
+    map.Select(a);
+    planetest::OpenList<CPropListContour> open;
+    open.Show(a);
+    EXPECT_EQ("等值线", open.Value(2000));
+    EXPECT_EQ("1250", open.Value(2001));
+    EXPECT_TRUE(open.Enabled(2001));
+    EXPECT_EQ("0.50", open.Value(2004));
+    EXPECT_EQ("12.00", open.Value(2009));
+    EXPECT_EQ("10", open.Value(2012));
+    EXPECT_EQ("50", open.Value(2013));  // integer part of 50.7
+    EXPECT_EQ("是", open.Value(2015));
+    EXPECT_FALSE(open.Enabled(2016));
+
+    map.Select(AddContour(map, "1300"));
+    open.Show(a);
+    EXPECT_EQ("", open.Value(2001));
+    EXPECT_FALSE(open.Enabled(2001));
+}
+
+TEST(ContourList, RefusedWidthsSizesAndDistancesShowTheStoredValueAgain) {
+    MapFixture map;
+    CQXObjectContour* a = AddContour(map, "10");
+    map.Select(a);
+    planetest::OpenList<CPropListContour> open;
+    open.Show(a);
+
+    ASSERT_TRUE(open.Type(2004, "0"));  // a typed 0 is a width
+    EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
+    ASSERT_TRUE(open.Type(2004, "1.5"));
+    ClearCallLog();
+    open.Type(2004, "abc");  // reads as 0 but is no number
+    EXPECT_EQ("1.50", open.Value(2004));
+    open.Type(2004, "-1");
+    EXPECT_EQ("1.50", open.Value(2004));
+    open.Type(2004, "1e39");  // beyond what the pen record holds
+    EXPECT_EQ("1.50", open.Value(2004));
+    EXPECT_EQ(0, CountCalls("CQXObjectLine::SetLogPen"));
+    EXPECT_EQ(3, CountCalls("CQXObject::OnChanged"));  // the same-type update still runs
+
+    open.Type(2009, "x");
+    EXPECT_EQ("12.00", open.Value(2009));
+    ASSERT_TRUE(open.Type(2009, "9"));
+    EXPECT_FLOAT_EQ(900.0f, FontOf(a).size);
+
+    for (const char* refused : {"0", "-3", "abc"}) {
+        open.Type(2012, refused);
+        EXPECT_EQ("10", open.Value(2012)) << refused;
+    }
+    ASSERT_TRUE(open.Type(2012, "2.7"));
+    EXPECT_DOUBLE_EQ(200.0, a->GetStartDistance());
+    ASSERT_TRUE(open.Type(2013, "99999999"));  // x100 leaves 32 bits: no wrap
+    EXPECT_DOUBLE_EQ(9999999900.0, a->GetLabelDistance());
+}
+
+TEST(ContourList, EditsReachContoursOfTheTypeNameAndRecomputeThem) {
+    MapFixture map;
+    CQXObjectContour* a = AddContour(map, "10");
+    CQXObjectContour* b = AddContour(map, "20");
+    CQXObjectContour* other = AddContour(map, "30", "断层");
+    map.Select({a, b, other});
+    planetest::OpenList<CPropListContour> open;
+    open.Show(a);
+    ClearCallLog();
+    const int before = open.Redraws();
+    ASSERT_TRUE(open.Color(2005, RGB(200, 0, 0)));
+    EXPECT_EQ(RGB(200, 0, 0), PenOf(b).color);
+    EXPECT_EQ(0u, PenOf(other).color);
+    EXPECT_EQ(1, CountCalls("CQXObject::OnChanged", b));
+    EXPECT_EQ(0, CountCalls("CQXObject::OnChanged", other));
+    EXPECT_EQ(before + 1, open.Redraws());
+
+    ASSERT_TRUE(open.Pick(2015, "否"));
+    EXPECT_EQ(0u, FontOf(b).transparent);
+    EXPECT_TRUE(open.Enabled(2016));
+    ASSERT_TRUE(open.Pick(2011, "2"));
+    EXPECT_EQ(2, b->GetDecimal());
+    EXPECT_EQ("20.00", b->GetLabel());
+    EXPECT_EQ(0, other->GetDecimal());
+}
+
+TEST(ContourList, ValueEditRenamesAndFormatsTheLabelWithItsDecimals) {
+    MapFixture map;
+    CQXObjectContour* a = AddContour(map, "10");
+    a->SetDecimal(1);
+    map.Select(a);
+    planetest::OpenList<CPropListContour> open;
+    open.Show(a);
+    ASSERT_TRUE(open.Type(2001, "12"));
+    EXPECT_EQ("12", a->GetName());
+    EXPECT_EQ("12.0", a->GetLabel());
+}
+
+// ---- contour bands ----------------------------------------------------------------------------------
+
+TEST(ContourFillList, AreaAndIntervalBelongToOneFillOnly) {
+    MapFixture map;
+    CQXObjectFill* band = map.AddFill("等值线填充", {{0, 0}, {1234.5678, 0}, {1234.5678, 1}, {0, 1}});
+    band->SetName("10-20");
+    CQXObjectFill* second = map.AddFill("等值线填充", {{0, 0}, {1, 0}, {1, 1}});
+    map.Select(band);
+    planetest::OpenList<CPropListContourFill> open;
+    open.Show(band);
+    EXPECT_EQ("等值线填充", open.Value(2000));
+    EXPECT_EQ("10-20", open.Value(2001));
+    EXPECT_EQ("1234.57", open.Value(2003));
+
+    map.Select(second);
+    open.Show(band);
+    EXPECT_EQ("", open.Value(2001));
+    EXPECT_EQ("", open.Value(2003));
+
+    // A single object that is no fill does not keep the area of the band shown before.
+    map.ClearSelection();
+    map.Select(band);
+    open.Show(band);
+    CQXObjectContour* line = AddContour(map, "5");
+    map.ClearSelection();
+    map.Select(line);
+    open.Show(line);
+    EXPECT_EQ("", open.Value(2003));
+}
+
+// ---- fault lines ------------------------------------------------------------------------------------
+
+TEST(FaultLineList, KindChangesOpenAndCloseTheLinesOfTheOldKind) {
+    MapFixture map;
+    CQXObjectPolyline* up1 = map.AddPolyline("上盘", {{0, 0}, {1, 0}, {1, 1}});
+    CQXObjectPolyline* up2 = map.AddPolyline("上盘", {{0, 2}, {1, 2}});
+    CQXObjectPolyline* down = map.AddPolyline("下盘", {{0, 3}, {1, 3}});
+    map.Select({up1, up2, down});
+    planetest::OpenList<CPropListFaultLine> open;
+    open.Show(up1);
+    EXPECT_FALSE(open.Enabled(2008));
+
+    ASSERT_TRUE(open.Pick(2001, "断层多边形"));
+    EXPECT_EQ("断层多边形", up1->GetTypeName());
+    EXPECT_EQ("断层多边形", up2->GetTypeName());
+    EXPECT_EQ("下盘", down->GetTypeName());
+    EXPECT_EQ(1, up1->IsClosed());
+    EXPECT_EQ(1, up2->IsClosed());
+    EXPECT_EQ(0, down->IsClosed());
+    EXPECT_TRUE(open.Enabled(2008));
+    EXPECT_TRUE(open.Enabled(2009));
+
+    ASSERT_TRUE(open.Pick(2001, "断层中线"));
+    EXPECT_EQ("断层中线", up2->GetTypeName());
+    EXPECT_EQ(0, up1->IsClosed());
+    EXPECT_EQ(0, up2->IsClosed());
+    EXPECT_FALSE(open.Enabled(2008));
+    open.Show(up1);
+    EXPECT_EQ("断层中线", open.Value(2001));
+    EXPECT_FALSE(open.Enabled(2008));
+}
+
+TEST(FaultLineList, RememberedPenShowsAsTheLayersStandardPenOfTheKind) {
+    MapFixture map;
+    QXLOGPEN standard;
+    standard.width = 120;
+    kel::plane::CFaultLayer(map.Layer()).SetUpPen(standard);
+    CQXObjectPolyline* up = map.AddPolyline("上盘", {{0, 0}, {1, 0}});
+    map.Select(up);
+    planetest::OpenList<CPropListFaultLine> open;
+    open.Show(up);
+    EXPECT_EQ("1.2", open.Value(2005));  // the line carries the remembered (initial) pen
+
+    ASSERT_TRUE(open.Type(2005, "0.5"));
+    EXPECT_FLOAT_EQ(50.0f, PenOf(up).width);
+    open.Show(up);
+    EXPECT_EQ("0.5", open.Value(2005));
+
+    ASSERT_TRUE(open.Type(2005, "abc"));  // no number: stored as 0
+    EXPECT_FLOAT_EQ(0.0f, PenOf(up).width);
+    open.Show(up);
+    EXPECT_EQ("0.0", open.Value(2005));
+
+    // A kind without a standard pen in the layer shows the line's own pen.
+    CQXObjectPolyline* down = map.AddPolyline("下盘", {{0, 1}, {1, 1}});
+    map.ClearSelection();
+    map.Select(down);
+    open.Show(down);
+    EXPECT_EQ("0.0", open.Value(2005));
+}
+
+TEST(FaultLineList, FillItemsFollowTheFillAndALineOutsideALayerIsHarmless) {
+    MapFixture map;
+    CQXObjectPolyline* polygon = map.AddPolyline("断层多边形", {{0, 0}, {1, 0}, {1, 1}});
+    CQXObjectPolyline* other = map.AddPolyline("断层多边形", {{0, 2}, {1, 2}, {1, 3}});
+    QXLOGBRUSH none;
+    none.style = kBrushStyleNone;
+    polygon->SetLogBrush(&none);
+    map.Select({polygon, other});
+    planetest::OpenList<CPropListFaultLine> open;
+    open.Show(polygon);
+    EXPECT_EQ("否", open.Value(2008));
+    EXPECT_FALSE(open.Enabled(2009));
+    ASSERT_TRUE(open.Pick(2008, "是"));
+    EXPECT_TRUE(open.Enabled(2009));
+    ASSERT_TRUE(open.Color(2009, RGB(0, 0, 200)));
+    QXLOGBRUSH brush;
+    other->GetLogBrush(&brush);
+    EXPECT_EQ(kBrushStyleSolid, brush.style);
+    EXPECT_EQ(RGB(0, 0, 200), brush.fillColor);
+
+    CQXObjectPolyline loose;
+    loose.SetTypeName("上盘");
+    planetest::OpenList<CPropListFaultLine> lone;
+    lone.Show(&loose);
+    ASSERT_TRUE(lone.Pick(2001, "断层多边形"));
+    EXPECT_EQ("断层多边形", loose.GetTypeName());
+    EXPECT_EQ(1, loose.IsClosed());
+    EXPECT_TRUE(lone.Type(2005, "2"));
+}
+
+// ---- fault combinations -----------------------------------------------------------------------------
+
+TEST(FaultBlockList, WallAndZoneEditsReachTheSamePartOfEverySelectedBlock) {
+    MapFixture map;
+    CQXObjectBlock* a = AddBlock(map);
+    CQXObjectBlock* b = AddBlock(map);
+    CQXObjectPolyline* line = map.AddPolyline("上盘", {{0, 0}, {1, 0}});
+    map.Select({a, b, line});
+    planetest::OpenList<CPropListFaultBlock> open;
+    open.Show(a);
+    EXPECT_EQ("断层组合", open.Value(2000));
+    EXPECT_EQ("逆断层", open.Value(2002));
+
+    ASSERT_TRUE(open.Color(2006, RGB(1, 2, 3)));
+    EXPECT_EQ(RGB(1, 2, 3), PenOf(Wall(b, "上盘")).color);
+    EXPECT_EQ(0u, PenOf(Wall(b, "下盘")).color);
+    EXPECT_EQ(0u, PenOf(line).color);
+
+    ASSERT_TRUE(open.Type(2009, "2.5"));
+    EXPECT_FLOAT_EQ(250.0f, PenOf(Wall(b, "下盘")).width);
+    EXPECT_EQ(RGB(1, 2, 3), PenOf(Wall(a, "上盘")).color);
+
+    ASSERT_TRUE(open.Pick(2011, "否"));
+    EXPECT_FALSE(open.Enabled(2012));
+    QXLOGBRUSH brush;
+    dynamic_cast<CQXObjectFill*>(b->GetObjectByTypeName("断层多边形"))->GetLogBrush(&brush);
+    EXPECT_EQ(kBrushStyleNone, brush.style);
+
+    ASSERT_TRUE(open.Type(2001, "F1"));
+    EXPECT_EQ("F1", b->GetName());
+    EXPECT_EQ("", line->GetName());
+}
+
+TEST(FaultBlockList, SenseChangesTheShownBlockOnly) {
+    MapFixture map;
+    CQXObjectBlock* a = AddBlock(map);
+    CQXObjectBlock* b = AddBlock(map);
+    map.Select({a, b});
+    planetest::OpenList<CPropListFaultBlock> open;
+    open.Show(a);
+    ASSERT_TRUE(open.Pick(2002, "正断层"));
+    int normal = 0;
+    EXPECT_TRUE(a->GetPropertyManager()->GetBoolProperty("正断层", normal));
+    EXPECT_EQ(1, normal);
+    EXPECT_FALSE(b->GetPropertyManager()->HasProperty("正断层"));
+}
+
+TEST(FaultBlockList, BlockLackingAPartTakesNoEditAndIsNotRepainted) {
+    MapFixture map;
+    CQXObjectBlock* whole = AddBlock(map);
+    CQXObjectBlock* broken = AddBlock(map, false);
+    map.Select(whole);
+    planetest::OpenList<CPropListFaultBlock> open;
+    open.Show(whole);
+    EXPECT_TRUE(open.Enabled(2006));
+
+    map.ClearSelection();
+    map.Select({broken, whole});
+    open.Show(broken);
+    // Greyed: no value of the block shown before passes for this one's.
+    EXPECT_FALSE(open.Enabled(2001));
+    EXPECT_FALSE(open.Enabled(2006));
+
+    // Even an edit that reaches the list is ignored.
+    ClearCallLog();
+    const int before = open.Redraws();
+    CBCGPProp* colour = open.Item(2006);
+    dynamic_cast<CBCGPColorProp*>(colour)->SetColor(RGB(9, 9, 9));
+    open.list().GetPropList().OnPropertyChanged(colour);
+    CBCGPProp* name = open.Item(2001);
+    name->SetValue(_variant_t("F9"));
+    open.list().GetPropList().OnPropertyChanged(name);
+    EXPECT_EQ(0u, PenOf(Wall(whole, "上盘")).color);
+    EXPECT_EQ("", whole->GetName());
+    EXPECT_EQ(before, open.Redraws());
+    EXPECT_TRUE(parsnip::testing::CallLog().empty());
+}

@@ -1,0 +1,270 @@
+// The fill list (style set naming, shown-object-only brush edits, refused cell sizes) and the
+// picture list (raster and embedded-map items, anchor edits, layer targets).
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "PlaneListFixture.h"
+#include "framework/PropStyleCombox.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
+#include "hosttypes/Parsnip/QXObjectBitmap.h"
+#include "hosttypes/Parsnip/QXObjectFill.h"
+#include "hosttypes/Parsnip/QXObjectQXM.h"
+#include "hosttypes/Parsnip/QXSegment.h"
+#include "planemap/PropListFill.h"
+#include "planemap/PropListPicture.h"
+
+namespace {
+
+using parsnip::testing::ClearCallLog;
+using parsnip::testing::CountCalls;
+
+struct FillLayer {
+    CQXLayer layer;
+    std::vector<std::unique_ptr<CQXObjectFill>> fills;
+    CQXObjectFill* Add(UINT style, const char* typeName = "填充") {
+        fills.push_back(std::make_unique<CQXObjectFill>());
+        CQXObjectFill* fill = fills.back().get();
+        fill->SetTypeName(typeName);
+        QXLOGBRUSH brush;
+        brush.style = style;
+        brush.fillColor = RGB(10, 20, 30);
+        brush.size = 200;
+        brush.backMode = kBackModeOpaque;
+        fill->SetLogBrush(&brush);
+        layer.AddObject(fill);
+        layer.SetSelectedObject(fill);
+        return fill;
+    }
+};
+
+QXLOGBRUSH BrushOf(CQXObjectFill* fill) {
+    QXLOGBRUSH brush;
+    fill->GetLogBrush(&brush);
+    return brush;
+}
+
+}  // namespace
+
+TEST(FillList, StyleSetNameIsTheSetHoldingTheStyleElseAllStyles) {
+    QXLOGBRUSH brush;
+    brush.style = 1102;
+    EXPECT_EQ("岩性填充", GetFillStyleName(brush));
+    brush.style = 1001;
+    EXPECT_EQ("常用填充", GetFillStyleName(brush));
+    brush.style = 4242;
+    EXPECT_EQ("所有样式", GetFillStyleName(brush));
+}
+
+TEST(FillList, ShowsTypeNameBrushAndArea) {
+    FillLayer fx;
+    CQXObjectFill* fill = fx.Add(4242, "湖泊");
+    fill->AddSegment(new CQXSegment({{0, 0}, {4, 0}, {4, 3}, {0, 3}}));
+    planetest::OpenList<CPropListFill> open;
+    open.Show(fill);
+    EXPECT_EQ("湖泊", open.Value(0));
+    EXPECT_EQ("所有样式", open.Value(7001));  // a style no set holds
+    EXPECT_EQ("2.00", open.Value(7005));
+    EXPECT_EQ("否", open.Value(7006));
+    EXPECT_EQ("12.00", open.Value(8));
+}
+
+TEST(FillList, ChangingTheSetAloneRewritesTheUnchangedBrushAndRedraws) {
+    FillLayer fx;
+    CQXObjectFill* fill = fx.Add(1001);
+    planetest::OpenList<CPropListFill> open;
+    open.Show(fill);
+    EXPECT_EQ("常用填充", open.Value(7001));
+    const QXLOGBRUSH before = BrushOf(fill);
+    const int redraws = open.Redraws();
+    ClearCallLog();
+
+    ASSERT_TRUE(open.Pick(7001, "岩性填充"));
+    EXPECT_EQ(1, CountCalls("CQXObjectFill::SetLogBrush", fill));
+    const QXLOGBRUSH after = BrushOf(fill);
+    EXPECT_EQ(before.style, after.style);
+    EXPECT_EQ(before.fillColor, after.fillColor);
+    EXPECT_EQ(before.size, after.size);
+    EXPECT_EQ(redraws + 1, open.Redraws());
+    auto* picker = dynamic_cast<CPropStyleCombox*>(open.Item(7002));
+    ASSERT_NE(nullptr, picker);
+    ASSERT_FALSE(picker->GetStyleGroups().empty());
+    EXPECT_EQ(CString("岩性填充"), picker->GetStyleGroups().back().second);
+}
+
+TEST(FillList, EditsReachTheShownFillOnlyWhateverIsSelected) {
+    FillLayer fx;
+    CQXObjectFill* shown = fx.Add(1002);
+    CQXObjectFill* twin = fx.Add(1002);  // same type name, also selected
+    planetest::OpenList<CPropListFill> open;
+    open.Show(shown);
+
+    ASSERT_TRUE(open.Type(7005, "1.5"));
+    ASSERT_TRUE(open.Color(7003, RGB(200, 0, 0)));
+    ASSERT_TRUE(open.Pick(7006, "是"));
+    const QXLOGBRUSH edited = BrushOf(shown);
+    EXPECT_FLOAT_EQ(150.0f, edited.size);
+    EXPECT_EQ(RGB(200, 0, 0), edited.lineColor);
+    EXPECT_EQ(RGB(10, 20, 30), edited.fillColor);
+    EXPECT_EQ(kBackModeTransparent, edited.backMode);
+
+    const QXLOGBRUSH untouched = BrushOf(twin);
+    EXPECT_FLOAT_EQ(200.0f, untouched.size);
+    EXPECT_EQ(0u, untouched.lineColor);
+    EXPECT_EQ(kBackModeOpaque, untouched.backMode);
+
+    ASSERT_TRUE(open.Pick(7006, "否"));
+    EXPECT_EQ(13u, BrushOf(shown).backMode);
+}
+
+TEST(FillList, CellSizeThatIsNoNumberOfZeroOrMoreWritesNothing) {
+    FillLayer fx;
+    CQXObjectFill* fill = fx.Add(1002);
+    planetest::OpenList<CPropListFill> open;
+    open.Show(fill);
+    CBCGPProp* size = open.Item(7005);
+    ASSERT_NE(nullptr, size);
+    for (const char* text : {"abc", "-3", ""}) {
+        ClearCallLog();
+        const int redraws = open.Redraws();
+        size->SetValue(_variant_t(text));
+        open.list().GetPropList().OnPropertyChanged(size);
+        EXPECT_EQ(0, CountCalls("CQXObjectFill::SetLogBrush")) << text;
+        EXPECT_FLOAT_EQ(200.0f, BrushOf(fill).size) << text;
+        EXPECT_EQ(redraws + 1, open.Redraws()) << text;
+    }
+    size->SetValue(_variant_t("0"));
+    open.list().GetPropList().OnPropertyChanged(size);
+    EXPECT_FLOAT_EQ(0.0f, BrushOf(fill).size);
+}
+
+// ---- pictures -----------------------------------------------------------------------------------
+
+namespace {
+
+constexpr double kShortPi = 3.14159265358979;
+
+struct PictureLayer {
+    CQXLayer layer;
+    std::vector<std::unique_ptr<CQXObject>> objects;
+    template <class T>
+    T* Add(const char* typeName = "图片") {
+        objects.push_back(std::make_unique<T>());
+        T* picture = static_cast<T*>(objects.back().get());
+        picture->SetTypeName(typeName);
+        layer.AddObject(picture);
+        layer.SetSelectedObject(picture);
+        return picture;
+    }
+};
+
+}  // namespace
+
+TEST(PictureList, RasterShowsRotationInDegreesAndStoresTypedDegreesAsRadians) {
+    PictureLayer fx;
+    auto* bitmap = fx.Add<CQXObjectBitmap>();
+    bitmap->SetFileName("井位图.bmp");
+    bitmap->SetRadiusA(12.5);
+    bitmap->SetAngle(0.5);
+    planetest::OpenList<CPropListPicture> open;
+    open.Show(bitmap);
+    EXPECT_EQ("图片", open.Value(2000));
+    EXPECT_EQ("井位图.bmp", open.Value(2001));
+    EXPECT_EQ("12.50", open.Value(2004));
+    EXPECT_EQ("28.65", open.Value(2006));
+    EXPECT_TRUE(open.Enabled(2006));
+    for (DWORD_PTR id : {2007, 2008, 2009}) {
+        EXPECT_EQ("", open.Value(id)) << id;
+        EXPECT_FALSE(open.Enabled(id)) << id;
+    }
+    ASSERT_TRUE(open.Type(2006, "90"));
+    EXPECT_DOUBLE_EQ(90 * kShortPi / 180.0, bitmap->GetAngle());
+    EXPECT_DOUBLE_EQ(1.570796326794895, bitmap->GetAngle());
+}
+
+TEST(PictureList, EmbeddedMapHasScaleAndBasePointInsteadOfRotation) {
+    PictureLayer fx;
+    auto* qxm = fx.Add<CQXObjectQXM>();
+    qxm->SetFactor(2.5);
+    qxm->SetQXMCenter(100, 200);
+    planetest::OpenList<CPropListPicture> open;
+    open.Show(qxm);
+    EXPECT_EQ("", open.Value(2006));
+    EXPECT_FALSE(open.Enabled(2006));
+    EXPECT_EQ("2.50", open.Value(2007));
+    EXPECT_EQ("100.00", open.Value(2008));
+    EXPECT_EQ("200.00", open.Value(2009));
+    for (DWORD_PTR id : {2007, 2008, 2009}) EXPECT_TRUE(open.Enabled(id)) << id;
+
+    ASSERT_TRUE(open.Type(2008, "150"));
+    double x = 0, y = 0;
+    qxm->GetQXMCenter(x, y);
+    EXPECT_EQ(150.0, x);
+    EXPECT_EQ(200.0, y);
+    ASSERT_TRUE(open.Type(2007, "0.5"));
+    EXPECT_EQ(0.5, qxm->GetFactor());
+}
+
+TEST(PictureList, CoordinateEditKeepsTheOtherCoordinateAndBothBytesAndNoNumberReadsZero) {
+    PictureLayer fx;
+    auto* bitmap = fx.Add<CQXObjectBitmap>();
+    bitmap->SetRadiusA(5);
+    QXPOINT start(3, 4, 7);
+    start.reserved = 9;
+    bitmap->MoveAnchor(start);
+    planetest::OpenList<CPropListPicture> open;
+    open.Show(bitmap);
+    EXPECT_EQ("3.00", open.Value(2002));
+    EXPECT_EQ("4.00", open.Value(2003));
+
+    ASSERT_TRUE(open.Type(2002, "10.25"));
+    QXPOINT moved;
+    bitmap->GetAnchor(&moved);
+    EXPECT_EQ(10.25, moved.x);
+    EXPECT_EQ(4.0, moved.y);
+    EXPECT_EQ(7, moved.flag);
+    EXPECT_EQ(9, moved.reserved);
+
+    ASSERT_TRUE(open.Type(2004, "abc"));
+    EXPECT_EQ(0.0, bitmap->GetRadiusA());
+}
+
+TEST(PictureList, LayerTargetDisablesAllAndAPictureAfterItEnablesThemAgain) {
+    PictureLayer fx;
+    auto* bitmap = fx.Add<CQXObjectBitmap>();
+    auto* qxm = fx.Add<CQXObjectQXM>();
+    planetest::OpenList<CPropListPicture> open;
+    open.Show(&fx.layer);
+    for (DWORD_PTR id = 2000; id <= 2009; ++id) EXPECT_FALSE(open.Enabled(id)) << id;
+
+    open.Show(bitmap);
+    for (DWORD_PTR id = 2000; id <= 2006; ++id) EXPECT_TRUE(open.Enabled(id)) << id;
+    for (DWORD_PTR id = 2007; id <= 2009; ++id) EXPECT_FALSE(open.Enabled(id)) << id;
+    ASSERT_TRUE(open.Type(2005, "8"));  // the user can edit again
+    EXPECT_EQ(8.0, bitmap->GetRadiusB());
+
+    open.Show(qxm);  // the kind rule follows the new picture
+    for (DWORD_PTR id = 2000; id <= 2005; ++id) EXPECT_TRUE(open.Enabled(id)) << id;
+    EXPECT_FALSE(open.Enabled(2006));
+    for (DWORD_PTR id = 2007; id <= 2009; ++id) EXPECT_TRUE(open.Enabled(id)) << id;
+}
+
+TEST(PictureList, EditChangesOnlyTheShownPicture) {
+    PictureLayer fx;
+    auto* shown = fx.Add<CQXObjectBitmap>();
+    auto* twin = fx.Add<CQXObjectBitmap>();
+    twin->SetRadiusA(1);
+    planetest::OpenList<CPropListPicture> open;
+    open.Show(shown);
+    ClearCallLog();
+    const int redraws = open.Redraws();
+    ASSERT_TRUE(open.Type(2004, "30"));
+    ASSERT_TRUE(open.Type(2006, "45"));
+    EXPECT_EQ(30.0, shown->GetRadiusA());
+    EXPECT_EQ(1.0, twin->GetRadiusA());
+    EXPECT_EQ(0.0, twin->GetAngle());
+    EXPECT_EQ(0, CountCalls("CQXObjectBitmap::SetRadiusA", twin));
+    EXPECT_EQ(0, CountCalls("CQXObject::OnChanged"));
+    EXPECT_EQ(redraws + 2, open.Redraws());
+}

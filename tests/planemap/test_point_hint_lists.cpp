@@ -1,0 +1,318 @@
+// The point and hint lists: one object's values versus several selected, same-type writes with
+// one notification each, refused sizes, frame styles, whole-pen writes and the fill style sets.
+#include <gtest/gtest.h>
+
+#include "PlaneListFixture.h"
+#include "framework/PropStyleCombox.h"
+#include "hostlibs/Parsnip/MapFixture.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
+#include "hosttypes/Kestrel/GraphStyleManager.h"
+#include "hosttypes/Parsnip/QXLayer.h"
+#include "hosttypes/Parsnip/QXObjectHint.h"
+#include "hosttypes/Parsnip/QXObjectPoint.h"
+#include "hosttypes/Parsnip/QXObjectText.h"
+#include "planemap/PropListHint.h"
+#include "planemap/PropListPoint.h"
+
+namespace {
+
+using parsnip::testing::CountCalls;
+
+QXLOGPOINT StyleOf(CQXObjectPoint* point) {
+    QXLOGPOINT style;
+    point->GetLogPoint(&style);
+    return style;
+}
+
+CQXObjectPoint* AddPoint(parsnip::MapFixture& map, double x, double y, float size, const char* type = "井点") {
+    CQXObjectPoint* point = map.Add<CQXObjectPoint>(type);
+    point->MoveAnchor(QXPOINT(x, y));
+    QXLOGPOINT style;
+    style.size = size;
+    style.innerColor = RGB(1, 2, 3);
+    style.borderColor = RGB(4, 5, 6);
+    point->SetLogPoint(&style);
+    return point;
+}
+
+QXLOGPEN PenOf(CQXObjectHint* hint) {
+    QXLOGPEN pen;
+    hint->GetLogPen(&pen);
+    return pen;
+}
+
+CQXObjectHint* AddHint(parsnip::MapFixture& map, COLORREF penColor, const char* type = "注释") {
+    CQXObjectHint* hint = map.Add<CQXObjectHint>(type);
+    QXLOGPEN pen;
+    pen.color = penColor;
+    pen.width = 50;
+    pen.style = 7;
+    hint->SetLogPen(&pen);
+    hint->SetString("断层说明");
+    return hint;
+}
+
+}  // namespace
+
+// ---- point list ---------------------------------------------------------------------------------
+
+TEST(PointList, OnePointShowsItsPositionSizeAndTypeName) {
+    parsnip::MapFixture map;
+    CQXObjectPoint* point = AddPoint(map, 100.5, 200.25, 250);
+    map.Select(point);
+    planetest::OpenList<CPropListPoint> open;
+    EXPECT_EQ("点", open.Value(2000));
+    open.Show(point);
+    EXPECT_EQ("井点", open.Value(2000));
+    EXPECT_EQ("100.50", open.Value(2002));
+    EXPECT_EQ("200.25", open.Value(2003));
+    EXPECT_EQ("2.50", open.Value(2006));
+    EXPECT_TRUE(open.Enabled(2002));
+    EXPECT_TRUE(open.Enabled(2006));
+}
+
+TEST(PointList, SeveralPointsEmptyAndDisableOneObjectsValuesButShowColours) {
+    parsnip::MapFixture map;
+    CQXObjectPoint* a = AddPoint(map, 1, 2, 250);
+    CQXObjectPoint* b = AddPoint(map, 3, 4, 100);
+    map.Select(a);
+    planetest::OpenList<CPropListPoint> open;
+    open.Show(a);
+    map.Select(b);
+    open.Show(a);
+    for (DWORD_PTR id : {2002, 2003, 2006}) {
+        EXPECT_EQ("", open.Value(id)) << id;
+        EXPECT_FALSE(open.Enabled(id)) << id;
+    }
+    auto* inner = dynamic_cast<CBCGPColorProp*>(open.Item(2008));
+    auto* border = dynamic_cast<CBCGPColorProp*>(open.Item(2007));
+    ASSERT_TRUE(inner && border);
+    EXPECT_EQ(RGB(1, 2, 3), inner->GetColor());
+    EXPECT_EQ(RGB(4, 5, 6), border->GetColor());
+    EXPECT_TRUE(open.Enabled(2008));
+}
+
+// A mixed selection disables everything; a uniform one afterwards must give the items back.
+TEST(PointList, UniformSelectionAfterAMixedOneEnablesTheItemsAgain) {
+    parsnip::MapFixture map;
+    CQXObjectPoint* point = AddPoint(map, 1, 2, 100);
+    CQXObjectText* text = map.AddText("文本", "说明", FLOATPOINT(0, 0));
+    map.Select({point, text});
+    planetest::OpenList<CPropListPoint> open;
+    open.Show(point);
+    EXPECT_FALSE(open.Enabled(2002));
+    EXPECT_FALSE(open.Enabled(2008));
+
+    map.ClearSelection();
+    map.Select(point);
+    open.Show(point);
+    for (DWORD_PTR id : {2002, 2003, 2005, 2006, 2007, 2008}) EXPECT_TRUE(open.Enabled(id)) << id;
+    EXPECT_EQ("1.00", open.Value(2002));
+}
+
+TEST(PointList, CoordinateEditMovesTheShownPointOnlyAndIgnoresNonNumbers) {
+    parsnip::MapFixture map;
+    CQXObjectPoint* point = AddPoint(map, 1, 2, 100);
+    map.Select(point);
+    planetest::OpenList<CPropListPoint> open;
+    open.Show(point);
+    ASSERT_TRUE(open.Type(2003, "-7.5"));
+    QXPOINT p;
+    point->GetAnchor(&p);
+    EXPECT_EQ(1.0, p.x);
+    EXPECT_EQ(-7.5, p.y);
+
+    parsnip::testing::ClearCallLog();
+    open.Type(2002, "abc");
+    EXPECT_EQ(0, CountCalls("CQXObject::MoveAnchor"));
+    EXPECT_EQ("abc", open.Value(2002));  // kept until the next refresh
+    point->GetAnchor(&p);
+    EXPECT_EQ(1.0, p.x);
+}
+
+TEST(PointList, SizeZeroIsStoredAndTextsThatAreNoSizeRestoreTheShownOne) {
+    parsnip::MapFixture map;
+    CQXObjectPoint* point = AddPoint(map, 0, 0, 250);
+    map.Select(point);
+    planetest::OpenList<CPropListPoint> open;
+    open.Show(point);
+    ASSERT_TRUE(open.Type(2006, "0"));
+    EXPECT_FLOAT_EQ(0.0f, StyleOf(point).size);
+
+    open.Show(point);
+    ASSERT_TRUE(open.Type(2006, "1.25"));
+    EXPECT_FLOAT_EQ(125.0f, StyleOf(point).size);
+    for (const char* refused : {"x", "-2", "1e999"}) {
+        parsnip::testing::ClearCallLog();
+        open.Type(2006, refused);
+        EXPECT_EQ("1.25", open.Value(2006)) << refused;
+        EXPECT_FLOAT_EQ(125.0f, StyleOf(point).size) << refused;
+        EXPECT_EQ(0, CountCalls("CQXObjectPoint::SetLogPoint")) << refused;
+    }
+}
+
+TEST(PointList, InnerColourReachesEveryPointOfTheTypeEachNotifiedOnce) {
+    parsnip::MapFixture map;
+    CQXObjectPoint* a = AddPoint(map, 0, 0, 100);
+    CQXObjectPoint* b = AddPoint(map, 1, 0, 200);
+    CQXObjectPoint* c = AddPoint(map, 2, 0, 300);
+    CQXObjectPoint* other = AddPoint(map, 3, 0, 100, "控制点");
+    map.Select({a, b, c, other});
+    planetest::OpenList<CPropListPoint> open;
+    open.Show(a);
+    parsnip::testing::ClearCallLog();
+    const int before = open.Redraws();
+    ASSERT_TRUE(open.Color(2008, RGB(200, 0, 0)));
+    for (CQXObjectPoint* p : {a, b, c}) {
+        EXPECT_EQ(RGB(200, 0, 0), StyleOf(p).innerColor);
+        EXPECT_EQ(1, CountCalls("CQXObject::OnChanged", p));
+    }
+    // Each keeps the shown point's whole style: the size comes along.
+    EXPECT_FLOAT_EQ(100.0f, StyleOf(c).size);
+    EXPECT_EQ(RGB(1, 2, 3), StyleOf(other).innerColor);
+    EXPECT_EQ(0, CountCalls("CQXObject::OnChanged", other));
+    EXPECT_EQ(before + 1, open.Redraws());
+}
+
+// ---- hint list ----------------------------------------------------------------------------------
+
+TEST(HintList, StyleShowsOneBasedAndAChoiceReachesEveryHintOfTheType) {
+    parsnip::MapFixture map;
+    CQXObjectHint* a = AddHint(map, RGB(1, 0, 0));
+    CQXObjectHint* b = AddHint(map, RGB(2, 0, 0));
+    CQXObjectHint* other = AddHint(map, RGB(3, 0, 0), "标注");
+    a->SetStyle(3);
+    b->SetStyle(5);
+    other->SetStyle(6);
+    map.Select({a, b, other});
+    planetest::OpenList<CPropListHint> open;
+    EXPECT_EQ("注释", open.Value(2000));
+    open.Show(a);
+    EXPECT_EQ("风格4", open.Value(2002));
+    ASSERT_TRUE(open.Pick(2002, "风格1"));
+    EXPECT_EQ(0, a->GetStyle());
+    EXPECT_EQ(0, b->GetStyle());
+    EXPECT_EQ(6, other->GetStyle());
+}
+
+TEST(HintList, WidthEditWritesTheShownHintsWholePenAndLettersGiveZero) {
+    parsnip::MapFixture map;
+    CQXObjectHint* a = AddHint(map, RGB(10, 0, 0));
+    CQXObjectHint* b = AddHint(map, RGB(0, 20, 0));
+    map.Select({a, b});
+    planetest::OpenList<CPropListHint> open;
+    open.Show(a);
+    ASSERT_TRUE(open.Type(2005, "1.5"));
+    for (CQXObjectHint* h : {a, b}) {
+        EXPECT_FLOAT_EQ(150.0f, PenOf(h).width);
+        EXPECT_EQ(RGB(10, 0, 0), PenOf(h).color);
+        EXPECT_EQ(7u, PenOf(h).style);
+    }
+    ASSERT_TRUE(open.Type(2005, "abc"));
+    EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
+    EXPECT_FLOAT_EQ(0.0f, PenOf(b).width);
+}
+
+TEST(HintList, SeveralHintsDisableTheTextAndLeaveTheFillAlone) {
+    parsnip::MapFixture map;
+    CQXObjectHint* a = AddHint(map, 0);
+    CQXObjectHint* b = AddHint(map, 0);
+    QXLOGBRUSH brush;
+    brush.style = 1102;
+    a->SetLogBrush(&brush);
+    CQXObjectText* text = map.AddText("文本", "说明", FLOATPOINT(0, 0));
+    map.Select({a, text});
+    planetest::OpenList<CPropListHint> open;
+    open.Show(a);  // mixed: everything disabled
+    EXPECT_FALSE(open.Enabled(2002));
+    EXPECT_FALSE(open.Enabled(7004));
+
+    map.ClearSelection();
+    map.Select({a, b});
+    open.Show(a);
+    EXPECT_FALSE(open.Enabled(2014));
+    EXPECT_EQ("所有样式", open.Value(7001));  // not refreshed for several hints
+    for (DWORD_PTR id : {2002, 2005, 7004, 2012, 2015}) EXPECT_TRUE(open.Enabled(id)) << id;
+
+    map.ClearSelection();
+    map.Select(a);
+    open.Show(a);
+    EXPECT_TRUE(open.Enabled(2014));
+    EXPECT_EQ("断层说明", open.Value(2014));
+    EXPECT_EQ("岩性填充", open.Value(7001));
+}
+
+TEST(HintList, AllStylesSetGivesTheSecondStyleOfTheCollection) {
+    parsnip::MapFixture map;
+    CQXObjectHint* a = AddHint(map, 0);
+    CQXObjectHint* b = AddHint(map, 0);
+    QXLOGBRUSH brush;
+    brush.style = 1102;
+    brush.fillColor = RGB(9, 9, 9);
+    a->SetLogBrush(&brush);
+    map.Select(a);
+    planetest::OpenList<CPropListHint> open;
+    open.Show(a);
+    map.Select(b);
+    open.Show(a);
+    ASSERT_EQ("岩性填充", open.Value(7001));
+    ASSERT_TRUE(open.Pick(7001, "所有样式"));
+    const UINT second = _AfxGetFillStyleManager("")->GetStyle(1)->GetID();
+    auto* picker = dynamic_cast<CPropStyleCombox*>(open.Item(7002));
+    ASSERT_NE(nullptr, picker);
+    EXPECT_EQ(second, picker->GetVal());
+    for (CQXObjectHint* h : {a, b}) {
+        QXLOGBRUSH written;
+        h->GetLogBrush(&written);
+        EXPECT_EQ(second, written.style);
+        EXPECT_EQ(RGB(9, 9, 9), written.fillColor);  // the shown hint's brush, whole
+    }
+}
+
+TEST(HintList, CellSizeAndFontSizeThatAreNoNumbersWriteNothing) {
+    parsnip::MapFixture map;
+    CQXObjectHint* a = AddHint(map, 0);
+    map.Select(a);
+    planetest::OpenList<CPropListHint> open;
+    open.Show(a);
+    parsnip::testing::ClearCallLog();
+    // The cell-size item takes no minus sign from the keyboard: hand it a negative number directly.
+    CBCGPProp* cell = open.Item(7005);
+    cell->SetValue(_variant_t(-1.0));
+    open.list().GetPropList().OnPropertyChanged(cell);
+    open.Type(2012, "0");
+    open.Type(2012, "x");
+    EXPECT_EQ(0, CountCalls("CQXObjectHint::SetLogBrush"));
+    EXPECT_EQ(0, CountCalls("CQXObjectHint::SetLogFont"));
+
+    ASSERT_TRUE(open.Type(2012, "12"));
+    QXLOGFONT font;
+    a->GetLogFont(&font);
+    EXPECT_FLOAT_EQ(1200.0f, font.size);
+    ASSERT_TRUE(open.Pick(2016, "下对齐"));
+    EXPECT_EQ(2, a->GetVerticalAlign());
+}
+
+TEST(HintList, EveryEditAlsoOfAGroupRowNotifiesTheTypeAndRedrawsOnce) {
+    parsnip::MapFixture map;
+    CQXObjectHint* a = AddHint(map, 0);
+    CQXObjectHint* b = AddHint(map, 0);
+    map.Select({a, b});
+    planetest::OpenList<CPropListHint> open;
+    open.Show(a);
+    for (DWORD_PTR id : {2001, 2003, 7000, 2010}) {
+        parsnip::testing::ClearCallLog();
+        const int before = open.Redraws();
+        open.list().GetPropList().OnPropertyChanged(open.Item(id));
+        EXPECT_EQ(1, CountCalls("CQXObject::OnChanged", a)) << id;
+        EXPECT_EQ(1, CountCalls("CQXObject::OnChanged", b)) << id;
+        EXPECT_EQ(before + 1, open.Redraws()) << id;
+    }
+    parsnip::testing::ClearCallLog();
+    const int before = open.Redraws();
+    ASSERT_TRUE(open.Pick(2015, "居中"));
+    EXPECT_EQ(1, a->GetHorizontalAlign());
+    EXPECT_EQ(1, b->GetHorizontalAlign());
+    EXPECT_EQ(1, CountCalls("CQXObject::OnChanged", b));
+    EXPECT_EQ(before + 1, open.Redraws());
+}

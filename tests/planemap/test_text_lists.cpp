@@ -1,0 +1,421 @@
+// The text, point-text and multi-line text lists: font fields edited across same-type texts,
+// units of angle and size, positions, label decimals and places, backgrounds, and the items'
+// enabled state after a mixed selection.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "PlaneListFixture.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
+#include "hosttypes/Parsnip/QXObjectMultiText.h"
+#include "hosttypes/Parsnip/QXObjectText.h"
+#include "planemap/PropListMultiText.h"
+#include "planemap/PropListPointText.h"
+#include "planemap/PropListText.h"
+
+namespace {
+
+constexpr double kPi = 3.14159265358979;
+
+QXLOGFONT FontOf(const char* face, float size) {
+    QXLOGFONT font;
+    font.SetFaceName(face);
+    font.size = size;
+    return font;
+}
+
+template <class T>
+QXLOGFONT GetFont(T* text) {
+    QXLOGFONT font;
+    text->GetLogFont(&font);
+    return font;
+}
+
+QXLOGBRUSH GetBrush(CQXObjectMultiText* text) {
+    QXLOGBRUSH brush;
+    text->GetLogBrush(&brush);
+    return brush;
+}
+
+struct TextLayer {
+    CQXLayer layer;
+    std::vector<std::unique_ptr<CQXObject>> objects;
+
+    template <class T = CQXObjectText>
+    T* Add(const char* label, const char* typeName = "文本", bool select = true) {
+        objects.push_back(std::make_unique<T>());
+        T* text = static_cast<T*>(objects.back().get());
+        text->SetTypeName(typeName);
+        text->SetString(label);
+        layer.AddObject(text);
+        if (select) layer.SetSelectedObject(text);
+        return text;
+    }
+    void SelectOnly(CQXObject* object) {
+        layer.RemoveAllSelectedObject();
+        layer.SetSelectedObject(object);
+    }
+};
+
+// An item changed from code, as the host could: value set, then the grid's change notification.
+template <class List>
+void ChangeFromCode(planetest::OpenList<List>& open, DWORD_PTR id, const std::string& value) {
+    CBCGPProp* item = open.Item(id);
+    ASSERT_NE(nullptr, item);
+    item->SetValue(_variant_t(value.c_str()));
+    open.list().GetPropList().OnPropertyChanged(item);
+}
+
+}  // namespace
+
+// ---- text list ----------------------------------------------------------------------------------
+
+TEST(TextList, FontColourEditKeepsEachTextsFaceAndSize) {
+    TextLayer fx;
+    CQXObjectText* a = fx.Add("甲");
+    CQXObjectText* b = fx.Add("乙");
+    CQXObjectText* other = fx.Add("丙", "注记");
+    QXLOGFONT fa = FontOf("宋体", 1200), fb = FontOf("黑体", 800);
+    a->SetLogFont(&fa);
+    b->SetLogFont(&fb);
+    planetest::OpenList<CPropListText> open;
+    open.Show(a);
+    EXPECT_EQ("", open.Value(2001));
+    EXPECT_FALSE(open.Enabled(2001));
+
+    ASSERT_TRUE(open.Color(2006, RGB(200, 10, 10)));
+    EXPECT_EQ(RGB(200, 10, 10), GetFont(a).color);
+    EXPECT_EQ(RGB(200, 10, 10), GetFont(b).color);
+    EXPECT_EQ(CString("宋体"), GetFont(a).GetFaceName());
+    EXPECT_EQ(1200.0f, GetFont(a).size);
+    EXPECT_EQ(CString("黑体"), GetFont(b).GetFaceName());
+    EXPECT_EQ(800.0f, GetFont(b).size);
+    EXPECT_EQ(0u, GetFont(other).color);
+
+    ASSERT_TRUE(open.Pick(2008, "是"));  // one more field, the rest kept
+    EXPECT_EQ(1u, GetFont(b).transparent);
+    EXPECT_EQ(RGB(200, 10, 10), GetFont(b).color);
+}
+
+TEST(TextList, AngleAndSizeUnits) {
+    TextLayer fx;
+    CQXObjectText* text = fx.Add("甲");
+    text->SetAngle(0.5236);
+    planetest::OpenList<CPropListText> open;
+    open.Show(text);
+    EXPECT_EQ("30.00", open.Value(2009));
+
+    ASSERT_TRUE(open.Type(2009, "90"));
+    EXPECT_EQ(90 * kPi / 180.0, text->GetAngle());
+
+    ASSERT_TRUE(open.Type(2005, "12"));
+    EXPECT_EQ(1200.0f, GetFont(text).size);
+    open.Show(text);
+    EXPECT_EQ("12.00", open.Value(2005));
+
+    parsnip::testing::ClearCallLog();
+    const int redraws = open.Redraws();
+    for (const char* refused : {"0", "-3", "x", "1e300"}) open.Type(2005, refused);
+    EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectText::SetLogFont"));
+    EXPECT_EQ(1200.0f, GetFont(text).size);
+    EXPECT_EQ(redraws + 4, open.Redraws());  // a refused edit still redraws
+}
+
+TEST(TextList, PositionMovesTheShownTextOnlyAndIgnoresNonNumbers) {
+    TextLayer fx;
+    CQXObjectText* text = fx.Add("甲");
+    CQXObjectText* second = fx.Add("乙");
+    text->MoveAnchor(QXPOINT(100.5, 200.25));
+    fx.SelectOnly(text);
+    planetest::OpenList<CPropListText> open;
+    open.Show(text);
+    EXPECT_EQ("100.50", open.Value(2013));
+    EXPECT_EQ("200.25", open.Value(2014));
+
+    open.Type(2013, "abc");
+    QXPOINT p;
+    text->GetAnchor(&p);
+    EXPECT_EQ(100.5, p.x);
+    EXPECT_EQ(200.25, p.y);
+
+    fx.layer.SetSelectedObject(second);
+    open.Show(text);
+    ASSERT_TRUE(open.Type(2014, "-7.5"));
+    text->GetAnchor(&p);
+    EXPECT_EQ(100.5, p.x);
+    EXPECT_EQ(-7.5, p.y);
+    second->GetAnchor(&p);
+    EXPECT_EQ(0.0, p.y);
+}
+
+TEST(TextList, AlignmentsOutsideTheOptionsShowTheLastOne) {
+    TextLayer fx;
+    CQXObjectText* a = fx.Add("甲");
+    CQXObjectText* b = fx.Add("乙");
+    a->SetHorizontalAlign(3);
+    a->SetVerticalAlign(3);
+    planetest::OpenList<CPropListText> open;
+    open.Show(a);
+    EXPECT_EQ("右对齐", open.Value(2010));
+    EXPECT_EQ("下对齐", open.Value(2011));
+
+    ASSERT_TRUE(open.Pick(2010, "居中"));
+    ASSERT_TRUE(open.Pick(2011, "上对齐"));
+    for (CQXObjectText* t : {a, b}) {
+        EXPECT_EQ(1, t->GetHorizontalAlign());
+        EXPECT_EQ(0, t->GetVerticalAlign());
+    }
+}
+
+TEST(TextList, UniformSelectionAfterAMixedOneEnablesTheItemsAgain) {
+    TextLayer fx;
+    CQXObjectText* text = fx.Add("甲");
+    fx.Add<CQXObjectMultiText>("乙");  // mixed classes
+    planetest::OpenList<CPropListText> open;
+    EXPECT_EQ("横向", open.Value(2002));
+    EXPECT_FALSE(open.Enabled(2002));
+    open.Show(text);
+    EXPECT_FALSE(open.Enabled(2009));
+    EXPECT_FALSE(open.Enabled(2005));
+
+    fx.layer.RemoveAllSelectedObject();
+    fx.layer.SetSelectedObject(text);
+    fx.layer.SetSelectedObject(fx.Add("丙"));
+    open.Show(text);
+    EXPECT_TRUE(open.Enabled(2009));
+    EXPECT_TRUE(open.Enabled(2005));
+    EXPECT_TRUE(open.Enabled(2013));
+    EXPECT_FALSE(open.Enabled(2001));  // two texts
+    EXPECT_FALSE(open.Enabled(2002));
+
+    fx.SelectOnly(text);
+    open.Show(text);
+    EXPECT_TRUE(open.Enabled(2001));
+    EXPECT_EQ("甲", open.Value(2001));
+}
+
+TEST(TextList, FaceNameIsCutAtACharacterBoundary) {
+    TextLayer fx;
+    CQXObjectText* a = fx.Add("甲");
+    CQXObjectText* b = fx.Add("乙");
+    planetest::OpenList<CPropListText> open;
+    open.Show(a);
+    std::string face = "A";
+    for (int i = 0; i < 30; ++i) face += "楷";  // 91 bytes: byte 63 falls inside a character
+    ChangeFromCode(open, 2004, face);
+    for (CQXObjectText* t : {a, b}) {
+        const QXLOGFONT font = GetFont(t);
+        EXPECT_EQ(face.substr(0, 61), std::string(font.faceName));  // "A" and 20 whole characters
+    }
+}
+
+// ---- point-text list ------------------------------------------------------------------------------
+
+TEST(PointTextList, DecimalsAreCountedAndRewrittenOnNumericLabels) {
+    TextLayer fx;
+    CQXObjectText* label = fx.Add("12.345");
+    fx.SelectOnly(label);
+    planetest::OpenList<CPropListPointText> open;
+    open.Show(label);
+    EXPECT_EQ("3", open.Value(2007));
+    ASSERT_TRUE(open.Pick(2007, "1"));
+    EXPECT_EQ(CString("12.3"), label->GetString());
+    open.Show(label);
+    EXPECT_EQ("1", open.Value(2007));
+
+    label->SetString("12");
+    open.Show(label);
+    EXPECT_EQ("0", open.Value(2007));
+}
+
+TEST(PointTextList, NoDecimalsRoundsHalfAwayFromZeroAndLeavesWordsAlone) {
+    TextLayer fx;
+    CQXObjectText* negative = fx.Add("-2.5");
+    CQXObjectText* positive = fx.Add("2.5");
+    CQXObjectText* small = fx.Add("-0.4");
+    CQXObjectText* word = fx.Add("井A");
+    CQXObjectText* other = fx.Add("7.77", "其它");
+    planetest::OpenList<CPropListPointText> open;
+    open.Show(negative);
+    ASSERT_TRUE(open.Pick(2007, "0"));
+    EXPECT_EQ(CString("-3"), negative->GetString());
+    EXPECT_EQ(CString("3"), positive->GetString());
+    EXPECT_EQ(CString("0"), small->GetString());
+    EXPECT_EQ(CString("井A"), word->GetString());
+    EXPECT_EQ(CString("7.77"), other->GetString());
+
+    ASSERT_TRUE(open.Pick(2007, "2"));
+    EXPECT_EQ(CString("-3.00"), negative->GetString());
+    EXPECT_EQ(CString("井A"), word->GetString());
+}
+
+TEST(PointTextList, PlacesMapToAlignmentPairs) {
+    TextLayer fx;
+    CQXObjectText* a = fx.Add("1");
+    CQXObjectText* b = fx.Add("2");
+    CQXObjectText* other = fx.Add("3", "其它");
+    a->SetHorizontalAlign(0);
+    a->SetVerticalAlign(2);
+    planetest::OpenList<CPropListPointText> open;
+    open.Show(a);
+    EXPECT_EQ("右上", open.Value(2011));
+    const auto options = platform::GridDriver::Info(open.Item(2011)).options;
+    EXPECT_EQ((std::vector<std::string>{"左上", "上", "右上", "左", "右", "左下", "下", "右下"}), options);
+
+    ASSERT_TRUE(open.Pick(2011, "左下"));
+    for (CQXObjectText* t : {a, b}) {
+        EXPECT_EQ(2, t->GetHorizontalAlign());
+        EXPECT_EQ(0, t->GetVerticalAlign());
+    }
+    EXPECT_EQ(0, other->GetHorizontalAlign());
+
+    a->SetHorizontalAlign(1);
+    a->SetVerticalAlign(1);
+    open.Show(a);
+    EXPECT_EQ("中", open.Value(2011));
+    a->SetHorizontalAlign(7);  // no place: the item keeps its text
+    open.Show(a);
+    EXPECT_EQ("中", open.Value(2011));
+
+    parsnip::testing::ClearCallLog();
+    ChangeFromCode(open, 2011, "外");
+    EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectText::SetHorizontalAlign"));
+}
+
+TEST(PointTextList, TransparentBackgroundDisablesItsColour) {
+    TextLayer fx;
+    CQXObjectText* label = fx.Add("1.5");
+    planetest::OpenList<CPropListPointText> open;
+    open.Show(label);
+    EXPECT_TRUE(open.Enabled(2009));
+    ASSERT_TRUE(open.Pick(2008, "是"));
+    EXPECT_EQ(1u, GetFont(label).transparent);
+    EXPECT_FALSE(open.Enabled(2009));
+    ASSERT_TRUE(open.Pick(2008, "否"));
+    EXPECT_TRUE(open.Enabled(2009));
+    ASSERT_TRUE(open.Color(2009, RGB(1, 2, 3)));
+    EXPECT_EQ(RGB(1, 2, 3), GetFont(label).backColor);
+
+    QXLOGFONT font = GetFont(label);
+    font.transparent = 1;
+    label->SetLogFont(&font);
+    open.Show(label);
+    EXPECT_FALSE(open.Enabled(2009));
+}
+
+TEST(PointTextList, MixedSelectionDisablesAllAndAUniformOneKeepsTheListsRules) {
+    TextLayer fx;
+    CQXObjectText* label = fx.Add("1.5");
+    fx.Add<CQXObjectMultiText>("多行");
+    QXLOGFONT font = GetFont(label);
+    font.transparent = 1;
+    label->SetLogFont(&font);
+    planetest::OpenList<CPropListPointText> open;
+    open.Show(label);
+    EXPECT_FALSE(open.Enabled(2010));
+    EXPECT_FALSE(open.Enabled(2007));
+
+    fx.SelectOnly(label);
+    open.Show(label);
+    EXPECT_TRUE(open.Enabled(2010));
+    EXPECT_TRUE(open.Enabled(2007));
+    EXPECT_TRUE(open.Enabled(2001));
+    EXPECT_FALSE(open.Enabled(2002));
+    EXPECT_FALSE(open.Enabled(2009));  // transparent
+}
+
+// ---- multi-line text list -------------------------------------------------------------------------
+
+TEST(MultiTextList, DirectionAndStringEdits) {
+    TextLayer fx;
+    auto* a = fx.Add<CQXObjectMultiText>("第一行");
+    auto* b = fx.Add<CQXObjectMultiText>("第二行");
+    planetest::OpenList<CPropListMultiText> open;
+    open.Show(a);
+    EXPECT_EQ("", open.Value(2001));
+    EXPECT_FALSE(open.Enabled(2001));
+    EXPECT_EQ("横向", open.Value(2002));
+    ASSERT_TRUE(open.Pick(2002, "纵向"));
+    EXPECT_EQ(1, a->GetDirection());
+    EXPECT_EQ(1, b->GetDirection());
+
+    fx.SelectOnly(a);
+    open.Show(a);
+    EXPECT_EQ("纵向", open.Value(2002));
+    EXPECT_TRUE(open.Enabled(2001));
+    fx.layer.SetSelectedObject(b);  // the string is the shown text's own, even with b selected
+    ChangeFromCode(open, 2001, "新");
+    EXPECT_EQ(CString("新"), a->GetString());
+    EXPECT_EQ(CString("第二行"), b->GetString());
+}
+
+TEST(MultiTextList, BackgroundLivesInTheBrush) {
+    TextLayer fx;
+    auto* a = fx.Add<CQXObjectMultiText>("一");
+    auto* b = fx.Add<CQXObjectMultiText>("二");
+    QXLOGFONT fa = FontOf("宋体", 900);
+    a->SetLogFont(&fa);
+    QXLOGBRUSH opaque;
+    opaque.style = 1001;
+    a->SetLogBrush(&opaque);
+    b->SetLogBrush(&opaque);
+    planetest::OpenList<CPropListMultiText> open;
+    open.Show(a);
+    EXPECT_EQ("否", open.Value(2008));
+
+    ASSERT_TRUE(open.Pick(2008, "是"));
+    EXPECT_EQ(1000u, GetBrush(a).style);
+    EXPECT_EQ(1000u, GetBrush(b).style);
+    open.Show(a);
+    EXPECT_EQ("是", open.Value(2008));
+    ASSERT_TRUE(open.Pick(2008, "否"));
+    EXPECT_EQ(1001u, GetBrush(b).style);
+
+    QXLOGBRUSH odd;
+    odd.style = 5;
+    a->SetLogBrush(&odd);
+    open.Show(a);
+    EXPECT_EQ("否", open.Value(2008));
+
+    ASSERT_TRUE(open.Color(2007, RGB(9, 8, 7)));
+    EXPECT_EQ(RGB(9, 8, 7), GetBrush(a).fillColor);
+    EXPECT_EQ(RGB(9, 8, 7), GetBrush(b).fillColor);
+    EXPECT_EQ(5u, GetBrush(a).style);
+    EXPECT_EQ(1, GetFont(a) == fa);
+}
+
+TEST(MultiTextList, SizeAndRotation) {
+    TextLayer fx;
+    auto* text = fx.Add<CQXObjectMultiText>("一");
+    text->SetAngle(1.0);
+    planetest::OpenList<CPropListMultiText> open;
+    open.Show(text);
+    ASSERT_TRUE(open.Type(2005, "12"));
+    EXPECT_EQ(1200.0f, GetFont(text).size);
+    open.Show(text);
+    EXPECT_EQ("12.00", open.Value(2005));
+    EXPECT_EQ("", open.Value(2009));
+    EXPECT_FALSE(open.Enabled(2009));
+
+    ChangeFromCode(open, 2009, "90");  // reachable from code only
+    EXPECT_EQ(90 * kPi / 180.0, text->GetAngle());
+}
+
+TEST(MultiTextList, UniformSelectionAfterAMixedOneKeepsRotationDisabled) {
+    TextLayer fx;
+    auto* text = fx.Add<CQXObjectMultiText>("一");
+    fx.Add("单行");
+    planetest::OpenList<CPropListMultiText> open;
+    open.Show(text);
+    EXPECT_FALSE(open.Enabled(2002));
+    EXPECT_FALSE(open.Enabled(2010));
+
+    fx.SelectOnly(text);
+    open.Show(text);
+    EXPECT_TRUE(open.Enabled(2002));
+    EXPECT_TRUE(open.Enabled(2010));
+    EXPECT_TRUE(open.Enabled(2001));
+    EXPECT_FALSE(open.Enabled(2009));
+}
