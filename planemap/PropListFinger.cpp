@@ -1,0 +1,229 @@
+#include "planemap/PropListFinger.h"
+
+#include "bcg/ColorProp.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/PropStyleCombox.h"
+#include "hosttypes/Parsnip/QXObjectFinger.h"
+#include "planemap/FurnitureTexts.h"
+
+namespace {
+
+enum : DWORD_PTR {
+    kTypeId = 2000,
+    kStyleId = 2001,
+    kPenGroupId = 2002,
+    kPenStyleId = 2003,
+    kPenWidthId = 2004,
+    kPenColorId = 2005,
+    kFillGroupId = 2006,
+    kLeftFillId = 2007,
+    kRightFillId = 2008,
+    kLabelGroupId = 2009,
+    kCompassId = 2010,
+    kCompassTextId = 2011,
+    kFontGroupId = 2012,
+    kFontFaceId = 2013,
+    kFontSizeId = 2014,
+    kFontColorId = 2015,
+};
+
+namespace ft = furnituretext;
+
+constexpr int kStyleCount = 4;
+
+// The compass points in the order "位置" offers them, with the text each one shows.
+struct CompassPoint {
+    const char* text;
+    CString (CQXObjectFinger::*get)() const;
+    void (CQXObjectFinger::*set)(CString);
+};
+const CompassPoint kCompassPoints[] = {
+    {ft::kEast, &CQXObjectFinger::GetEastText, &CQXObjectFinger::SetEastText},
+    {ft::kWest, &CQXObjectFinger::GetWestText, &CQXObjectFinger::SetWestText},
+    {ft::kSouth, &CQXObjectFinger::GetSouthText, &CQXObjectFinger::SetSouthText},
+    {ft::kNorth, &CQXObjectFinger::GetNorthText, &CQXObjectFinger::SetNorthText},
+};
+
+const CompassPoint* FindCompassPoint(const CString& text) {
+    for (const CompassPoint& point : kCompassPoints)
+        if (text == point.text) return &point;
+    return nullptr;
+}
+
+CString ItemText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
+
+}  // namespace
+
+CPropListFinger::CPropListFinger() = default;
+CPropListFinger::~CPropListFinger() = default;
+
+CQXObjectFinger* CPropListFinger::Finger() const { return dynamic_cast<CQXObjectFinger*>(m_pTarget); }
+
+int CPropListFinger::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+
+    auto* type = new CBCGPProp(planetext::kType, _variant_t(ft::kFingerKind), "", kTypeId);
+    type->AllowEdit(FALSE);
+    m_wndPropList.AddProperty(type, TRUE, TRUE);
+
+    auto* style = new CBCGPProp(ft::kStyle, _variant_t(""), "", kStyleId);
+    for (int i = 0; i < kStyleCount; ++i) style->AddOption(ft::StyleText(i));
+    style->AllowEdit(FALSE);
+    m_wndPropList.AddProperty(style, TRUE, TRUE);
+
+    CBCGPProp* pen = CreateLineProp(ft::kPenSettings, kPenGroupId, false);
+    pen->Expand(TRUE);
+    m_wndPropList.AddProperty(pen, TRUE, TRUE);
+
+    auto* fill = new CBCGPProp(ft::kFillSettings, kFillGroupId);
+    fill->AddSubItem(NewGroupColorProp(ft::kLeftSide, "", kLeftFillId, 0));
+    fill->AddSubItem(NewGroupColorProp(ft::kRightSide, "", kRightFillId, 0));
+    fill->Expand(TRUE);
+    m_wndPropList.AddProperty(fill, TRUE, TRUE);
+
+    auto* label = new CBCGPProp(ft::kLabelSettings, kLabelGroupId);
+    auto* compass = new CBCGPProp(planetext::kPosition, _variant_t(ft::kNorth), "", kCompassId);
+    for (const CompassPoint& point : kCompassPoints) compass->AddOption(point.text);
+    compass->AllowEdit(FALSE);
+    label->AddSubItem(compass);
+    label->AddSubItem(new CBCGPProp(ft::kName, _variant_t(""), "", kCompassTextId));
+    label->Expand(TRUE);
+    m_wndPropList.AddProperty(label, TRUE, TRUE);
+
+    CBCGPProp* font = CreateFontProp(ft::kFontSettings, kFontGroupId);
+    font->Expand(TRUE);
+    m_wndPropList.AddProperty(font, TRUE, TRUE);
+    return 0;
+}
+
+void CPropListFinger::UpdateBCGPProperty(long object, CString) {
+    if (!BeginMultiRefresh(object)) return;
+    CQXObjectFinger* finger = Finger();
+    if (!finger) return;
+    QXLOGPEN pen;
+    finger->GetLogPen(&pen);
+    QXLOGFONT font;
+    finger->GetLogFont(&font);
+
+    if (CBCGPProp* style = FindItem(kStyleId)) style->SetValue(_variant_t(ft::StyleText(finger->GetStyle())));
+    SetLineProp(FindItem(kPenGroupId), pen);
+    if (auto* left = dynamic_cast<CBCGPColorProp*>(FindItem(kLeftFillId))) left->SetColor(finger->GetLeftBrush().fillColor);
+    if (auto* right = dynamic_cast<CBCGPColorProp*>(FindItem(kRightFillId)))
+        right->SetColor(finger->GetRightBrush().fillColor);
+    // "位置" keeps the user's last choice; the name shows that compass point's text.
+    const CompassPoint* point = FindCompassPoint(ItemText(FindItem(kCompassId)));
+    CBCGPProp* name = FindItem(kCompassTextId);
+    if (point && name) name->SetValue(_variant_t((finger->*point->get)()));
+    SetFontProp(FindItem(kFontGroupId), font);
+}
+
+LRESULT CPropListFinger::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CQXObjectFinger* finger = Finger();
+    if (!item || !finger) {
+        UpdateView();
+        return 0;
+    }
+    CQXLayer* layer = finger->GetLayer();
+    const CString typeName = finger->GetTypeName();
+
+    switch (item->GetData()) {
+    case kStyleId: {
+        const int found = item->FindOption(ItemText(item));
+        SetSameTypeObjects(layer, &CQXObjectFinger::SetStyle, found < 0 ? item->GetOptionCount() : found, typeName);
+        break;
+    }
+    case kPenStyleId:
+    case kPenWidthId:
+    case kPenColorId:
+        ApplyPen(finger, item);
+        break;
+    case kLeftFillId:
+    case kRightFillId:
+        ApplyHalfFill(finger, item);
+        break;
+    case kCompassTextId:
+        ApplyCompassText(finger, item);
+        break;
+    case kFontFaceId:
+    case kFontSizeId:
+    case kFontColorId:
+        ApplyFont(finger, item);
+        break;
+    default:  // choosing a compass point changes no object
+        break;
+    }
+    UpdateSameTypeObjects(layer, typeName);
+    UpdateView();
+    return 0;
+}
+
+// A width that is no number writes nothing; any number is taken as typed.
+void CPropListFinger::ApplyPen(CQXObjectFinger* finger, CBCGPProp* item) {
+    QXLOGPEN pen;
+    finger->GetLogPen(&pen);
+    switch (item->GetData()) {
+    case kPenStyleId: {
+        auto* picker = dynamic_cast<CPropStyleCombox*>(item);
+        if (!picker) return;
+        pen.style = picker->GetVal();
+        break;
+    }
+    case kPenWidthId: {
+        double width = 0;
+        if (!furniture::ReadNumber(ItemText(item), 100, &width)) return;
+        pen.width = static_cast<float>(width);
+        break;
+    }
+    default: {
+        auto* colour = dynamic_cast<CBCGPColorProp*>(item);
+        if (!colour) return;
+        pen.color = colour->GetColor();
+        break;
+    }
+    }
+    SetSameTypeObjects(finger->GetLayer(), &CQXObjectFinger::SetLogPen, &pen, finger->GetTypeName());
+}
+
+// Only the fill colour changes; the shown north arrow's brush gives the other words.
+void CPropListFinger::ApplyHalfFill(CQXObjectFinger* finger, CBCGPProp* item) {
+    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
+    if (!colour) return;
+    const bool left = item->GetData() == kLeftFillId;
+    QXLOGBRUSH brush = left ? finger->GetLeftBrush() : finger->GetRightBrush();
+    brush.fillColor = colour->GetColor();
+    SetSameTypeObjects(finger->GetLayer(), left ? &CQXObjectFinger::SetLeftBrush : &CQXObjectFinger::SetRightBrush,
+                       brush, finger->GetTypeName());
+}
+
+// The text goes to the compass point "位置" shows.
+void CPropListFinger::ApplyCompassText(CQXObjectFinger* finger, CBCGPProp* item) {
+    const CompassPoint* point = FindCompassPoint(ItemText(FindItem(kCompassId)));
+    if (!point) return;
+    SetSameTypeObjects(finger->GetLayer(), point->set, ItemText(item), finger->GetTypeName());
+}
+
+// A size that is not above 0 (or no number) writes nothing and the item keeps the typed text.
+void CPropListFinger::ApplyFont(CQXObjectFinger* finger, CBCGPProp* item) {
+    QXLOGFONT font;
+    finger->GetLogFont(&font);
+    switch (item->GetData()) {
+    case kFontFaceId:
+        font.SetFaceName(ItemText(item));
+        break;
+    case kFontSizeId: {
+        double size = 0;
+        if (!furniture::ReadNumber(ItemText(item), 100, &size) || !(static_cast<float>(size) > 0)) return;
+        font.size = static_cast<float>(size);
+        break;
+    }
+    default: {
+        auto* colour = dynamic_cast<CBCGPColorProp*>(item);
+        if (!colour) return;
+        font.color = colour->GetColor();
+        break;
+    }
+    }
+    SetSameTypeObjects(finger->GetLayer(), &CQXObjectFinger::SetLogFont, &font, finger->GetTypeName());
+}

@@ -1,0 +1,29 @@
+// CPropListScale: a plane-map scale bar: zero tick at the start, drawing style, tick spacing,
+// height, count and unit word, label font and decimals, and the line. Most edits reach each
+// selected scale bar of the type name; font edits reach the shown one only. A bar whose zero
+// tick is not at the start is drawn in the last style, and its style, unit, decimals, spacing
+// and count items are disabled.
+#pragma once
+
+#include "planemap/WndLstPlane.h"
+
+class CQXObjectScale;
+
+class CPropListScale : public CWndLstPlane {
+public:
+    CPropListScale();
+    ~CPropListScale() override;
+
+protected:
+    int InitPropWnd() override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+
+private:
+    CQXObjectScale* Scale() const;
+    void EnableStartItems(bool enable);
+    void ApplyZeroFromStart(CQXObjectScale* scale, CBCGPProp* item);
+    void ApplyTicks(CQXObjectScale* scale, CBCGPProp* item);
+    void ApplyPen(CQXObjectScale* scale, CBCGPProp* item);
+    void ApplyFont(CQXObjectScale* scale, CBCGPProp* item);
+};
