@@ -1,0 +1,387 @@
+// The map-furniture lists: colour mark (refused numbers shown again, shown object only, attribute
+// store), north arrow (compass-point texts, styles, half fills), legend (shown-only edits, column
+// count, mixed selections) and scale bar (zero tick at the start, guarded setters, shown-only fonts).
+#include <gtest/gtest.h>
+
+#include "PlaneListFixture.h"
+#include "driver/Responder.h"
+#include "hostlibs/Parsnip/MapFixture.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
+#include "hosttypes/Parsnip/QXObjectColorMark.h"
+#include "hosttypes/Parsnip/QXObjectFinger.h"
+#include "hosttypes/Parsnip/QXObjectLegend.h"
+#include "hosttypes/Parsnip/QXObjectScale.h"
+#include "planemap/PropListColorMark.h"
+#include "planemap/PropListFinger.h"
+#include "planemap/PropListLegend.h"
+#include "planemap/PropListScale.h"
+
+namespace {
+
+using parsnip::MapFixture;
+using parsnip::testing::ClearCallLog;
+using parsnip::testing::CountCalls;
+
+template <class T>
+QXLOGFONT FontOf(T* object) {
+    QXLOGFONT font;
+    object->GetLogFont(&font);
+    return font;
+}
+
+QXLOGFONT EntryFontOf(CQXObjectLegend* legend) {
+    QXLOGFONT font;
+    legend->GetLegendFont(&font);
+    return font;
+}
+
+template <class T>
+QXLOGPEN PenOf(T* object) {
+    QXLOGPEN pen;
+    object->GetLogPen(&pen);
+    return pen;
+}
+
+FLOATPOINT AnchorOf(CQXObject* object) {
+    FLOATPOINT p;
+    object->GetAnchor(&p);
+    return p;
+}
+
+// A selection of two classes, then the shown object alone: the list is disabled, then usable again.
+template <class List, class T>
+void ExpectMixedSelectionDisablesUntilItEnds(MapFixture& map, T* shown, DWORD_PTR probeId) {
+    planetest::OpenList<List> open;
+    map.Select({shown, map.AddText("文本", "甲", {0, 0})});
+    open.Show(shown);
+    EXPECT_FALSE(open.Enabled(probeId));
+    map.ClearSelection();
+    map.Select(shown);
+    open.Show(shown);
+    EXPECT_TRUE(open.Enabled(probeId));
+}
+
+}  // namespace
+
+// ---- colour mark -------------------------------------------------------------------------------
+
+TEST(ColorMarkList, RefusedCoordinatesShowTheStoredValueAndZeroIsAccepted) {
+    MapFixture map;
+    auto* mark = map.Add<CQXObjectColorMark>("色标");
+    mark->MoveAnchor(FLOATPOINT(12.5, 7));
+    map.Select(mark);
+    planetest::OpenList<CPropListColorMark> open;
+    open.Show(mark);
+    EXPECT_EQ("12.50", open.Value(2005));
+
+    for (const char* refused : {"-1", "abc", "1e400"}) {
+        open.Type(2005, refused);
+        EXPECT_EQ("12.50", open.Value(2005)) << refused;
+        EXPECT_EQ(12.5, AnchorOf(mark).x) << refused;
+    }
+    ASSERT_TRUE(open.Type(2005, "0"));
+    EXPECT_EQ(0.0, AnchorOf(mark).x);
+    EXPECT_EQ(7.0, AnchorOf(mark).y);
+    open.Type(2007, "-3");
+    EXPECT_EQ("0.00", open.Value(2007));
+    EXPECT_EQ(0.0, mark->GetRadiusB());
+}
+
+TEST(ColorMarkList, FontSizeIsStoredInHundredthsAndDecimalsAcceptATypedValue) {
+    MapFixture map;
+    auto* mark = map.Add<CQXObjectColorMark>("色标");
+    map.Select(mark);
+    planetest::OpenList<CPropListColorMark> open;
+    open.Show(mark);
+    ASSERT_TRUE(open.Type(2011, "9"));
+    EXPECT_FLOAT_EQ(900.0f, FontOf(mark).size);
+    ASSERT_TRUE(open.Type(2013, "5"));  // the options stop at 3
+    EXPECT_EQ(5, mark->GetDecimal());
+    open.Type(2015, "x");
+    EXPECT_EQ("1", open.Value(2015));
+    EXPECT_EQ(1, mark->GetLabelInterval());
+    open.Show(mark);
+    EXPECT_EQ("9.00", open.Value(2011));
+    EXPECT_EQ("5", open.Value(2013));
+}
+
+TEST(ColorMarkList, MarksShownByDefaultAndStoredUnderTheItemLabels) {
+    MapFixture map;
+    auto* mark = map.Add<CQXObjectColorMark>("色标");
+    mark->GetPropertyManager()->SetBoolProperty("显示最大值色标", 0);
+    map.Select(mark);
+    planetest::OpenList<CPropListColorMark> open;
+    open.Show(mark);
+    EXPECT_EQ("是", open.Value(2002));  // no attribute yet
+    EXPECT_EQ("否", open.Value(2003));
+    ASSERT_TRUE(open.Pick(2002, "否"));
+    int shown = 1;
+    EXPECT_TRUE(mark->GetPropertyManager()->GetBoolProperty("显示最小值色标", shown));
+    EXPECT_EQ(0, shown);
+}
+
+TEST(ColorMarkList, EditsReachTheShownMarkOnlyAndAMixedSelectionDisablesNothing) {
+    MapFixture map;
+    auto* a = map.Add<CQXObjectColorMark>("色标");
+    auto* b = map.Add<CQXObjectColorMark>("色标");
+    map.Select({a, b, map.AddText("文本", "甲", {0, 0})});
+    planetest::OpenList<CPropListColorMark> open;
+    open.Show(a);
+    EXPECT_TRUE(open.Enabled(2007));
+    ClearCallLog();
+    ASSERT_TRUE(open.Type(2007, "4"));
+    ASSERT_TRUE(open.Pick(2001, "反向"));
+    ASSERT_TRUE(open.Pick(2014, "左侧"));
+    EXPECT_EQ(4.0, a->GetRadiusB());
+    EXPECT_EQ(-1, a->GetDirection());
+    EXPECT_EQ(2, a->GetLabelAlign());
+    EXPECT_EQ(0.0, b->GetRadiusB());
+    EXPECT_EQ(1, b->GetDirection());
+    EXPECT_EQ(0, CountCalls("CQXObjectColorMark::SetRadiusB", b));
+}
+
+// ---- north arrow -------------------------------------------------------------------------------
+
+TEST(FingerList, NameFollowsTheChosenCompassPointOnEverySelectedArrow) {
+    MapFixture map;
+    auto* a = map.Add<CQXObjectFinger>("指北针");
+    auto* b = map.Add<CQXObjectFinger>("指北针");
+    auto* other = map.Add<CQXObjectFinger>("指北针2");
+    map.Select({a, b, other});
+    planetest::OpenList<CPropListFinger> open;
+    open.Show(a);
+    EXPECT_EQ("北", open.Value(2011));
+
+    ASSERT_TRUE(open.Pick(2010, "南"));
+    ASSERT_TRUE(open.Type(2011, "S"));
+    EXPECT_EQ(CString("S"), a->GetSouthText());
+    EXPECT_EQ(CString("S"), b->GetSouthText());
+    EXPECT_EQ(CString("南"), other->GetSouthText());
+    EXPECT_EQ(CString("北"), a->GetNorthText());
+
+    b->SetEastText("E");
+    ASSERT_TRUE(open.Pick(2010, "东"));
+    a->SetEastText("East");
+    open.Show(a);
+    EXPECT_EQ("East", open.Value(2011));
+}
+
+TEST(FingerList, StylesAreShownOneUpAndHalfFillsKeepTheirOtherWords) {
+    MapFixture map;
+    auto* finger = map.Add<CQXObjectFinger>("指北针");
+    QXLOGBRUSH left;
+    left.style = 7;
+    left.lineColor = RGB(1, 2, 3);
+    left.size = 250;
+    finger->SetLeftBrush(left);
+    finger->SetStyle(3);
+    map.Select(finger);
+    planetest::OpenList<CPropListFinger> open;
+    open.Show(finger);
+    EXPECT_EQ("风格4", open.Value(2001));
+    ASSERT_TRUE(open.Pick(2001, "风格3"));
+    EXPECT_EQ(2, finger->GetStyle());
+
+    ASSERT_TRUE(open.Color(2007, RGB(200, 10, 10)));
+    const QXLOGBRUSH after = finger->GetLeftBrush();
+    EXPECT_EQ(RGB(200, 10, 10), after.fillColor);
+    EXPECT_EQ(7u, after.style);
+    EXPECT_EQ(RGB(1, 2, 3), after.lineColor);
+    EXPECT_FLOAT_EQ(250.0f, after.size);
+    EXPECT_EQ(0u, finger->GetRightBrush().fillColor);
+}
+
+TEST(FingerList, UnreadableWidthsAndSizesWriteNothing) {
+    MapFixture map;
+    auto* finger = map.Add<CQXObjectFinger>("指北针");
+    map.Select(finger);
+    planetest::OpenList<CPropListFinger> open;
+    open.Show(finger);
+    ClearCallLog();
+    open.Type(2004, "abc");
+    open.Type(2014, "0");
+    open.Type(2014, "-3");
+    EXPECT_EQ(0, CountCalls("CQXObjectFinger::SetLogPen"));
+    EXPECT_EQ(0, CountCalls("CQXObjectFinger::SetLogFont"));
+    ASSERT_TRUE(open.Type(2004, "0.5"));
+    EXPECT_FLOAT_EQ(50.0f, PenOf(finger).width);
+}
+
+TEST(FingerList, MixedSelectionDisablesTheListUntilItEnds) {
+    MapFixture map;
+    auto* finger = map.Add<CQXObjectFinger>("指北针");
+    ExpectMixedSelectionDisablesUntilItEnds<CPropListFinger>(map, finger, 2013);
+}
+
+// ---- legend ------------------------------------------------------------------------------------
+
+TEST(LegendList, EntryColourReachesTheShownLegendOnlyFaceAndSizeEveryLegend) {
+    MapFixture map;
+    auto* a = map.Add<CQXObjectLegend>("图例");
+    auto* b = map.Add<CQXObjectLegend>("图例");
+    map.Select({a, b});
+    planetest::OpenList<CPropListLegend> open;
+    open.Show(a);
+    ASSERT_TRUE(open.Color(2015, RGB(0, 0, 255)));
+    EXPECT_EQ(RGB(0, 0, 255), EntryFontOf(a).color);
+    EXPECT_EQ(0u, EntryFontOf(b).color);
+    ASSERT_TRUE(open.Type(2014, "12"));
+    EXPECT_FLOAT_EQ(1200.0f, EntryFontOf(b).size);
+    open.Type(2004, "0");
+    EXPECT_FLOAT_EQ(0.0f, FontOf(a).size);
+    ASSERT_TRUE(open.Type(2004, "12"));
+    EXPECT_FLOAT_EQ(1200.0f, FontOf(a).size);
+    EXPECT_FLOAT_EQ(1200.0f, FontOf(b).size);
+
+    ASSERT_TRUE(open.Type(2020, "12.5"));  // entry size: shown legend only
+    EXPECT_EQ(1250.0, a->m_dLegendWidth);
+    EXPECT_EQ(1000.0, b->m_dLegendWidth);
+    open.Type(2020, "abc");
+    EXPECT_EQ(1250.0, a->m_dLegendWidth);
+    ASSERT_TRUE(open.Type(2023, "3"));
+    EXPECT_EQ(300.0, b->GetLSpace());
+}
+
+TEST(LegendList, ColumnCountBelowOneShowsTheStoredCount) {
+    MapFixture map;
+    auto* a = map.Add<CQXObjectLegend>("图例");
+    auto* b = map.Add<CQXObjectLegend>("图例");
+    a->SetColCount(2);
+    map.Select({a, b});
+    planetest::OpenList<CPropListLegend> open;
+    open.Show(a);
+    EXPECT_EQ("2", open.Value(2025));
+    open.Type(2025, "0");
+    EXPECT_EQ("2", open.Value(2025));
+    EXPECT_EQ(1, b->GetColCount());
+    ASSERT_TRUE(open.Type(2025, "3"));
+    EXPECT_EQ(3, a->GetColCount());
+    EXPECT_EQ(3, b->GetColCount());
+}
+
+TEST(LegendList, TextPositionBelowIsOneAndAnyOtherValueShowsBelow) {
+    MapFixture map;
+    auto* legend = map.Add<CQXObjectLegend>("图例");
+    map.Select(legend);
+    planetest::OpenList<CPropListLegend> open;
+    open.Show(legend);
+    EXPECT_EQ("右", open.Value(2026));
+    ASSERT_TRUE(open.Pick(2026, "下"));
+    EXPECT_EQ(1, legend->GetFontPosition());
+    legend->SetFontPosition(5);
+    legend->OnChanged(0);
+    open.Show(legend);
+    EXPECT_EQ("下", open.Value(2026));
+}
+
+TEST(LegendList, MixedSelectionKeepsTheValuesShownAndEndsEnabled) {
+    MapFixture map;
+    auto* legend = map.Add<CQXObjectLegend>("图例");
+    legend->SetTitle("图例一");
+    planetest::OpenList<CPropListLegend> open;
+    map.Select(legend);
+    open.Show(legend);
+    map.Select(map.AddText("文本", "甲", {0, 0}));
+    legend->SetTitle("改");
+    legend->OnChanged(0);
+    open.Show(legend);
+    EXPECT_FALSE(open.Enabled(2001));
+    EXPECT_FALSE(open.Enabled(2014));
+    EXPECT_EQ("图例一", open.Value(2001));
+    ExpectMixedSelectionDisablesUntilItEnds<CPropListLegend>(map, legend, 2014);
+}
+
+// ---- scale bar ---------------------------------------------------------------------------------
+
+TEST(ScaleList, ZeroTickOffTheStartForcesTheLastStyleAndDisablesItsItems) {
+    MapFixture map;
+    auto* a = map.Add<CQXObjectScale>("比例尺");
+    auto* b = map.Add<CQXObjectScale>("比例尺");
+    auto* other = map.Add<CQXObjectScale>("比例尺2");
+    b->SetStyle(2);
+    map.Select({a, b, other});
+    planetest::OpenList<CPropListScale> open;
+    open.Show(a);
+    EXPECT_EQ("是", open.Value(2002));
+
+    ASSERT_TRUE(open.Pick(2002, "否"));
+    for (CQXObjectScale* s : {a, b}) {
+        EXPECT_EQ(0, s->GetZeroFromStart());
+        EXPECT_EQ(6, s->GetStyle());
+    }
+    EXPECT_EQ(0, other->GetStyle());
+    for (DWORD_PTR id : {2001, 2007, 2016, 2004, 2006}) EXPECT_FALSE(open.Enabled(id)) << id;
+    EXPECT_TRUE(open.Enabled(2005));
+
+    ASSERT_TRUE(open.Pick(2002, "是"));
+    EXPECT_EQ(1, a->GetZeroFromStart());
+    EXPECT_EQ(6, a->GetStyle());
+    for (DWORD_PTR id : {2001, 2007, 2016, 2004, 2006}) EXPECT_TRUE(open.Enabled(id)) << id;
+}
+
+TEST(ScaleList, RefreshDisablesTheStartItemsAlsoAfterAMixedSelection) {
+    MapFixture map;
+    auto* scale = map.Add<CQXObjectScale>("比例尺");
+    scale->SetZeroFromStart(0);
+    ExpectMixedSelectionDisablesUntilItEnds<CPropListScale>(map, scale, 2005);
+    planetest::OpenList<CPropListScale> open;
+    open.Show(scale);
+    EXPECT_EQ("否", open.Value(2002));
+    for (DWORD_PTR id : {2001, 2007, 2016, 2004, 2006}) EXPECT_FALSE(open.Enabled(id)) << id;
+    EXPECT_TRUE(open.Enabled(2002));
+}
+
+TEST(ScaleList, RefusedHeightsLeaveTheBarAndShowNoMessage) {
+    MapFixture map;
+    auto* scale = map.Add<CQXObjectScale>("比例尺");
+    map.Select(scale);
+    planetest::OpenList<CPropListScale> open;
+    open.Show(scale);
+    for (const char* refused : {"0", "-5", "abc", "1e307"}) {
+        open.Type(2005, refused);
+        EXPECT_EQ(200.0, scale->GetHeight()) << refused;
+    }
+    ASSERT_TRUE(open.Type(2005, "2.5"));
+    EXPECT_EQ(250.0, scale->GetHeight());
+    open.Show(scale);
+    EXPECT_EQ("2.50", open.Value(2005));
+
+    ClearCallLog();
+    open.Type(2004, "abc");  // no number: the spacing is not set to 0
+    EXPECT_EQ(0, CountCalls("CQXObjectScale::SetSize"));
+    EXPECT_EQ(1.0, scale->GetSize());
+    open.Type(2006, "0");
+    EXPECT_EQ(5, scale->GetStep());
+    EXPECT_TRUE(platform::Responder::Instance().MessageBoxes().empty());
+}
+
+TEST(ScaleList, EmptyUnitOptionStoresTheEmptyWord) {
+    MapFixture map;
+    auto* scale = map.Add<CQXObjectScale>("比例尺");
+    scale->SetUnitWord("米");
+    map.Select(scale);
+    planetest::OpenList<CPropListScale> open;
+    open.Show(scale);
+    EXPECT_EQ("米", open.Value(2007));
+    ASSERT_TRUE(open.grid().PickOption(open.Item(2007), 0));
+    EXPECT_EQ(CString(""), scale->GetUnitWord());
+}
+
+TEST(ScaleList, FontEditsReachTheShownBarOnlyPenEditsEveryBar) {
+    MapFixture map;
+    auto* a = map.Add<CQXObjectScale>("比例尺");
+    auto* b = map.Add<CQXObjectScale>("比例尺");
+    auto* c = map.Add<CQXObjectScale>("比例尺");
+    map.Select({a, b, c});
+    planetest::OpenList<CPropListScale> open;
+    open.Show(b);
+    ClearCallLog();
+    ASSERT_TRUE(open.Type(2014, "10"));
+    ASSERT_TRUE(open.Color(2015, RGB(9, 9, 9)));
+    EXPECT_EQ(2, CountCalls("CQXObjectScale::SetLogFont"));
+    EXPECT_EQ(2, CountCalls("CQXObjectScale::SetLogFont", b));
+    EXPECT_FLOAT_EQ(1000.0f, FontOf(b).size);
+    EXPECT_FLOAT_EQ(0.0f, FontOf(a).size);
+    ASSERT_TRUE(open.Type(2010, "1.5"));
+    for (CQXObjectScale* s : {a, b, c}) EXPECT_FLOAT_EQ(150.0f, PenOf(s).width);
+}
