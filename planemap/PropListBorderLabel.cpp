@@ -120,7 +120,7 @@ CPropListBorderLabel::CPropListBorderLabel() = default;
 
 CPropListBorderLabel::~CPropListBorderLabel() {
     for (CBCGPProp* group : {m_pGraticuleGroup, m_pKilometerGroup})
-        if (group && m_wndPropList.FindProperty(group) < 0) delete group;
+        delete group;
 }
 
 CQXObjectBorder* CPropListBorderLabel::Border() const { return dynamic_cast<CQXObjectBorder*>(m_pTarget); }

@@ -317,7 +317,8 @@ TEST(BorderFrame, SeveralSelectedDisableThePageAndOneSelectedEnablesItAgain) {
     open.Show(a);
     EXPECT_TRUE(open.Enabled(2013));
     // Selection grown behind the page's back: the edit still reaches every border of the type.
-    w.map.Select({b, other});
+    w.map.Select(b);
+    w.map.Select(other);
     ASSERT_TRUE(open.Type(2013, "3"));
     EXPECT_EQ(300, a->GetBorderWidth());
     EXPECT_EQ(300, b->GetBorderWidth());

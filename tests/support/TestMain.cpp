@@ -13,6 +13,7 @@
 #endif
 #ifndef TSL_TEST_PLATFORM_ONLY
 #include "hostlibs/Halyard/Testing.h"
+#include "hostlibs/Harrow/HarrowTesting.h"
 #include "hostlibs/Lodestar/Testing.h"
 #include "hostlibs/Osprey/WellDataTesting.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"
@@ -58,6 +59,7 @@ class PlatformReset : public ::testing::EmptyTestEventListener {
         kestrel::testing::Reset();
         oriel::testing::Reset();
         halyard::testing::Reset();
+        harrow::testing::Reset();
         pennant::testing::Reset();
         lodestar::testing::Reset();
         zephyr::testing::Reset();

@@ -1,0 +1,25 @@
+// CPropListAppendControlPoint: an appended control point of a facies map, a virtual well whose
+// name is its facies code. A new code names every selected point of the type name and is
+// announced to the map file; every edit writes the shown point's symbol to all selected points.
+#pragma once
+
+#include "planemap/WndLstPlane.h"
+
+class CQXObjectPoint;
+
+class CPropListAppendControlPoint : public CWndLstPlane {
+public:
+    CPropListAppendControlPoint();
+    ~CPropListAppendControlPoint() override;
+
+protected:
+    int InitPropWnd() override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+
+private:
+    CQXObjectPoint* Point() const;
+    void RefreshSymbol(CQXObjectPoint* point);
+    void ApplyCode(CQXObjectPoint* point, const CString& code);
+    void WriteSymbolToSelection(QXLOGPOINT* symbol);
+};

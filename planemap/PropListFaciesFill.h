@@ -1,0 +1,22 @@
+// CPropListFaciesFill: a facies area. Its facies code is kept in its attribute store and its name
+// is the facies name; choosing a code from the facies catalogue gives the shown area that facies'
+// name and standard brush. The area of a single selected area is shown for information.
+#pragma once
+
+#include "planemap/WndLstPlane.h"
+
+class CPropListFaciesFill : public CWndLstPlane {
+public:
+    CPropListFaciesFill();
+    ~CPropListFaciesFill() override;
+
+protected:
+    int InitPropWnd() override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+
+private:
+    CQXObject* Target() const;
+    void RefreshArea(CQXObject* target);
+    void ApplyCode(CQXObject* target, const CString& code);
+};

@@ -1,0 +1,212 @@
+#include "planemap/PropListTable.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "bcg/ColorProp.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "hosttypes/Parsnip/QXObjectCell.h"
+#include "planemap/TableWebShapeTexts.h"
+
+namespace {
+
+enum : DWORD_PTR {
+    kTypeId = 2000,
+    kBorderSettingsId = 2001,
+    kTopBorderId = 2002,
+    kBottomBorderId = 2006,
+    kLeftBorderId = 2010,
+    kRightBorderId = 2014,
+    kCenterBorderId = 2018,
+    kFillColorId = 2022,
+    kFontGroupId = 2023,
+    kAlignGroupId = 2027,
+    kHAlignId = 2028,
+    kVAlignId = 2029,
+};
+
+namespace st = shapetext;
+
+// The style of a cell brush that leaves the cell unfilled: its fill colour means nothing then.
+constexpr UINT kUnfilledStyle = 1000;
+
+// Each ruling line's group and the table's pen it edits in place.
+struct Border {
+    DWORD_PTR groupId;
+    const char* label;
+    QXLOGPEN& (CQXObjectCell::*pen)();
+};
+constexpr Border kBorders[] = {
+    {kTopBorderId, st::kTopBorder, &CQXObjectCell::TopBorderPen},
+    {kBottomBorderId, st::kBottomBorder, &CQXObjectCell::BottomBorderPen},
+    {kLeftBorderId, st::kLeftBorder, &CQXObjectCell::LeftBorderPen},
+    {kRightBorderId, st::kRightBorder, &CQXObjectCell::RightBorderPen},
+    {kCenterBorderId, st::kCenterBorder, &CQXObjectCell::CenterBorderPen},
+};
+
+QXLOGPEN* BorderPen(CQXObjectCell* table, DWORD_PTR groupId) {
+    for (const Border& border : kBorders)
+        if (border.groupId == groupId) return &(table->*border.pen)();
+    return nullptr;
+}
+
+CString ItemText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
+
+CBCGPProp* NewAlignItem(const char* label, DWORD_PTR id, const char* const (&options)[3]) {
+    auto* item = new CBCGPProp(label, _variant_t(""), "", id);
+    for (const char* option : options) item->AddOption(option);
+    item->AllowEdit(TRUE);
+    return item;
+}
+
+}  // namespace
+
+CPropListTable::CPropListTable() = default;
+CPropListTable::~CPropListTable() = default;
+
+CQXObjectCell* CPropListTable::Table() const { return dynamic_cast<CQXObjectCell*>(m_pTarget); }
+
+int CPropListTable::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+
+    auto* type = new CBCGPProp(planetext::kType, _variant_t(st::kTableKind), "", kTypeId);
+    type->AllowEdit(FALSE);
+    m_wndPropList.AddProperty(type, TRUE, TRUE);
+
+    auto* borders = new CBCGPProp(furnituretext::kPenSettings, kBorderSettingsId);
+    for (const Border& border : kBorders) borders->AddSubItem(CreateLineProp(border.label, border.groupId, false));
+    m_wndPropList.AddProperty(borders, TRUE, TRUE);
+
+    m_wndPropList.AddProperty(CreateColorProp(st::kCellFillColor, kFillColorId, ""), TRUE, TRUE);
+    m_wndPropList.AddProperty(CreateFontProp(st::kDefaultFontSettings, kFontGroupId), TRUE, TRUE);
+
+    static const char* const kHAligns[] = {planetext::kAlignLeft, planetext::kAlignCentre, planetext::kAlignRight};
+    static const char* const kVAligns[] = {planetext::kAlignUpper, planetext::kAlignCentre, planetext::kAlignLower};
+    auto* align = new CBCGPProp(st::kAlignSettings, kAlignGroupId);
+    align->AddSubItem(NewAlignItem(grouptext::kHorizontal, kHAlignId, kHAligns));
+    align->AddSubItem(NewAlignItem(grouptext::kVertical, kVAlignId, kVAligns));
+    m_wndPropList.AddProperty(align, TRUE, TRUE);
+    return 0;
+}
+
+CPropListTable::CellRange CPropListTable::SelectWholeTableIfNone(CQXObjectCell* table) {
+    CellRange r{};
+    table->GetSelectedRange(r.firstColumn, r.lastColumn, r.firstRow, r.lastRow);
+    if (r.firstColumn == -1 || r.firstRow == -1) {
+        r = {0, table->GetColumnCount() - 1, 0, table->GetRowCount() - 1};
+        table->SetSelectedRange(r.firstColumn, r.lastColumn, r.firstRow, r.lastRow);
+    }
+    return r;
+}
+
+// Bounds outside the table hold no cells, so the walk stays inside it.
+template <class Fn>
+void CPropListTable::ForEachCell(CQXObjectCell* table, const CellRange& range, Fn fn) {
+    const int lastColumn = std::min(range.lastColumn, table->GetColumnCount() - 1);
+    const int lastRow = std::min(range.lastRow, table->GetRowCount() - 1);
+    for (int c = std::max(range.firstColumn, 0); c <= lastColumn; ++c)
+        for (int r = std::max(range.firstRow, 0); r <= lastRow; ++r)
+            if (COneCell* cell = table->GetCell(c, r)) fn(cell);
+}
+
+// The list is active only for one selected table; a refresh for one table starts with every
+// item enabled again, so that an earlier multiple selection or unfilled cell leaves no trace.
+void CPropListTable::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    if (GetSelectionCount() != 1) {
+        EnableAllItems(FALSE);
+        return;
+    }
+    EnableAllItems(TRUE);
+    CQXObjectCell* table = Table();
+    if (!table) return;
+    const CellRange range = SelectWholeTableIfNone(table);
+    for (const Border& border : kBorders) SetLineProp(FindItem(border.groupId), (table->*border.pen)());
+    // A table without a cell at the range's start has nothing to show in the cell items.
+    if (COneCell* cell = table->GetCell(range.firstColumn, range.firstRow)) RefreshCellItems(cell);
+}
+
+void CPropListTable::RefreshCellItems(COneCell* cell) {
+    const QXLOGBRUSH& brush = cell->GetLogBrush();
+    if (auto* fill = dynamic_cast<CBCGPColorProp*>(FindItem(kFillColorId))) {
+        fill->SetColor(brush.fillColor);
+        if (brush.style == kUnfilledStyle) fill->Enable(FALSE);
+    }
+    QXLOGFONT font;
+    cell->GetLogFont(&font);
+    SetFontProp(FindItem(kFontGroupId), font);
+    if (CBCGPProp* h = FindItem(kHAlignId)) h->SetValue(_variant_t(planemap::HAlignText(cell->GetHAlign())));
+    if (CBCGPProp* v = FindItem(kVAlignId)) v->SetValue(_variant_t(planemap::VAlignText(cell->GetVAlign())));
+}
+
+LRESULT CPropListTable::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CQXObjectCell* table = Table();
+    if (!item || !table) {
+        UpdateView();
+        return 0;
+    }
+    const CellRange range = SelectWholeTableIfNone(table);
+    CBCGPProp* parent = item->GetParent();
+    const DWORD_PTR parentId = parent ? parent->GetData() : 0;
+
+    // A ruling pen or the font is read back whole from its group, whichever sub-item changed.
+    if (QXLOGPEN* pen = BorderPen(table, parentId)) {
+        GetLineProp(parent, *pen);
+    } else if (parentId == kFontGroupId) {
+        ApplyFont(table, range, parent);
+    } else {
+        switch (item->GetData()) {
+        case kFillColorId:
+            ApplyFillColor(table, range, item);
+            break;
+        case kHAlignId:
+            ApplyAlign(table, range, item, true);
+            break;
+        case kVAlignId:
+            ApplyAlign(table, range, item, false);
+            break;
+        default:
+            break;
+        }
+    }
+    table->OnChanged(0);
+    UpdateView();
+    return 0;
+}
+
+// A size that is no number (or too large for the record) writes nothing; a negative size takes
+// the table's default size.
+void CPropListTable::ApplyFont(CQXObjectCell* table, const CellRange& range, CBCGPProp* group) {
+    double size = 0;
+    if (group->GetSubItemsCount() < 3 || !furniture::ReadNumber(ItemText(group->GetSubItem(1)), 100, &size)) return;
+    QXLOGFONT font;
+    font.SetFaceName(ItemText(group->GetSubItem(0)));
+    font.size = size < 0 ? table->GetDefaultFont()->size : static_cast<float>(size);
+    if (auto* colour = dynamic_cast<CBCGPColorProp*>(group->GetSubItem(2))) font.color = colour->GetColor();
+    ForEachCell(table, range, [&](COneCell* cell) { cell->SetLogFont(&font); });
+}
+
+void CPropListTable::ApplyFillColor(CQXObjectCell* table, const CellRange& range, CBCGPProp* item) {
+    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
+    if (!colour) return;
+    const COLORREF value = colour->GetColor();
+    ForEachCell(table, range, [&](COneCell* cell) {
+        QXLOGBRUSH brush = cell->GetLogBrush();
+        brush.fillColor = value;
+        cell->SetLogBrush(brush);
+    });
+}
+
+// Each cell keeps its alignment in the other direction.
+void CPropListTable::ApplyAlign(CQXObjectCell* table, const CellRange& range, CBCGPProp* item, bool horizontal) {
+    const CString text = ItemText(item);
+    if (horizontal) {
+        const int h = planemap::HAlignValue(text);
+        ForEachCell(table, range, [&](COneCell* cell) { cell->SetAlign(h, cell->GetVAlign()); });
+    } else {
+        const int v = planemap::VAlignValue(text);
+        ForEachCell(table, range, [&](COneCell* cell) { cell->SetAlign(cell->GetHAlign(), v); });
+    }
+}
