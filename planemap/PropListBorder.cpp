@@ -181,51 +181,51 @@ LRESULT CPropListBorder::OnPropertyChanged(WPARAM, LPARAM lParam) {
     double value = 0;
 
     switch (id) {
-    case kXFromId:
-        SetSameTypeBorderExtent(layer, CQXObject::NODE_LEFT, crt::Atof(text), typeName);
-        break;
-    case kXToId:
-        SetSameTypeBorderExtent(layer, CQXObject::NODE_RIGHT, crt::Atof(text), typeName);
-        break;
-    case kYFromId:
-        SetSameTypeBorderExtent(layer, CQXObject::NODE_BOTTOM, crt::Atof(text), typeName);
-        break;
-    case kYToId:
-        SetSameTypeBorderExtent(layer, CQXObject::NODE_TOP, crt::Atof(text), typeName);
-        break;
-    case kOuterPenId + 1:
-    case kOuterPenId + 2:
-    case kOuterPenId + 3:
-    case kInnerPenId + 1:
-    case kInnerPenId + 2:
-    case kInnerPenId + 3:
-        ApplyPenItem(item, border);
-        break;
-    case kFrameDistanceId:
-        if (ReadHundredths(text, &value) && value >= 0)
-            SetSameTypeObjects(layer, &CQXObjectBorder::SetBorderWidth, value, typeName);
-        break;
-    case kPrefixId:
-        SetSameTypeObjects(layer, &CQXObjectBorder::SetPrefix, text, typeName);
-        break;
-    case kStratumId:
-        ApplyStratum(border, text);
-        break;
-    case kPostfixId:
-        SetSameTypeObjects(layer, &CQXObjectBorder::SetPostfix, text, typeName);
-        break;
-    case kTitleFontId + 1:
-    case kTitleFontId + 2:
-    case kTitleFontId + 3:
-        ApplyTitleFontItem(item, border);
-        break;
-    case kTitleOffsetId:
-        if (ReadHundredths(text, &value) && value > 0)
-            SetSameTypeObjects(layer, &CQXObjectBorder::SetTitleDist, value, typeName);
-        break;
-    default:
-        if (id > kPlaneFillGroupId && id <= kPlaneFillGroupId + 6) ApplyFillItem(item, border);
-        break;
+        case kXFromId:
+            SetSameTypeBorderExtent(layer, CQXObject::NODE_LEFT, crt::Atof(text), typeName);
+            break;
+        case kXToId:
+            SetSameTypeBorderExtent(layer, CQXObject::NODE_RIGHT, crt::Atof(text), typeName);
+            break;
+        case kYFromId:
+            SetSameTypeBorderExtent(layer, CQXObject::NODE_BOTTOM, crt::Atof(text), typeName);
+            break;
+        case kYToId:
+            SetSameTypeBorderExtent(layer, CQXObject::NODE_TOP, crt::Atof(text), typeName);
+            break;
+        case kOuterPenId + 1:
+        case kOuterPenId + 2:
+        case kOuterPenId + 3:
+        case kInnerPenId + 1:
+        case kInnerPenId + 2:
+        case kInnerPenId + 3:
+            ApplyPenItem(item, border);
+            break;
+        case kFrameDistanceId:
+            if (ReadHundredths(text, &value) && value >= 0)
+                SetSameTypeObjects(layer, &CQXObjectBorder::SetBorderWidth, value, typeName);
+            break;
+        case kPrefixId:
+            SetSameTypeObjects(layer, &CQXObjectBorder::SetPrefix, text, typeName);
+            break;
+        case kStratumId:
+            ApplyStratum(border, text);
+            break;
+        case kPostfixId:
+            SetSameTypeObjects(layer, &CQXObjectBorder::SetPostfix, text, typeName);
+            break;
+        case kTitleFontId + 1:
+        case kTitleFontId + 2:
+        case kTitleFontId + 3:
+            ApplyTitleFontItem(item, border);
+            break;
+        case kTitleOffsetId:
+            if (ReadHundredths(text, &value) && value > 0)
+                SetSameTypeObjects(layer, &CQXObjectBorder::SetTitleDist, value, typeName);
+            break;
+        default:
+            if (id > kPlaneFillGroupId && id <= kPlaneFillGroupId + 6) ApplyFillItem(item, border);
+            break;
     }
     UpdateSameTypeObjects(layer, typeName);
     UpdateView();
@@ -243,24 +243,24 @@ void CPropListBorder::ApplyPenItem(CBCGPProp* item, CQXObjectBorder* border) {
     else
         border->GetInnerLogPen(&pen);
     switch (id - (outer ? kOuterPenId : kInnerPenId)) {
-    case 1: {
-        auto* picker = dynamic_cast<CPropStyleCombox*>(item);
-        if (!picker) return;
-        pen.style = picker->GetVal();
-        break;
-    }
-    case 2: {
-        float width = 0;
-        if (!ReadHundredthsFloat(VariantToText(item->GetValue()), &width) || width < 0) return;
-        pen.width = width;
-        break;
-    }
-    default: {
-        auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-        if (!colour) return;
-        pen.color = colour->GetColor();
-        break;
-    }
+        case 1: {
+            auto* picker = dynamic_cast<CPropStyleCombox*>(item);
+            if (!picker) return;
+            pen.style = picker->GetVal();
+            break;
+        }
+        case 2: {
+            float width = 0;
+            if (!ReadHundredthsFloat(VariantToText(item->GetValue()), &width) || width < 0) return;
+            pen.width = width;
+            break;
+        }
+        default: {
+            auto* colour = dynamic_cast<CBCGPColorProp*>(item);
+            if (!colour) return;
+            pen.color = colour->GetColor();
+            break;
+        }
     }
     SetSameTypeObjects(border->GetLayer(), outer ? &CQXObjectBorder::SetOuterLogPen : &CQXObjectBorder::SetInnerLogPen,
                        &pen, border->GetTypeName());
@@ -272,21 +272,21 @@ void CPropListBorder::ApplyTitleFontItem(CBCGPProp* item, CQXObjectBorder* borde
     border->GetTitleFont(&font);
     const CString text = VariantToText(item->GetValue());
     switch (item->GetData()) {
-    case kTitleFontId + 1:
-        font.SetFaceName(text);
-        break;
-    case kTitleFontId + 2: {
-        float size = 0;
-        if (!ReadHundredthsFloat(text, &size) || !(size > 0)) return;
-        font.size = size;
-        break;
-    }
-    default: {
-        auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-        if (!colour) return;
-        font.color = colour->GetColor();
-        break;
-    }
+        case kTitleFontId + 1:
+            font.SetFaceName(text);
+            break;
+        case kTitleFontId + 2: {
+            float size = 0;
+            if (!ReadHundredthsFloat(text, &size) || !(size > 0)) return;
+            font.size = size;
+            break;
+        }
+        default: {
+            auto* colour = dynamic_cast<CBCGPColorProp*>(item);
+            if (!colour) return;
+            font.color = colour->GetColor();
+            break;
+        }
     }
     SetSameTypeObjects(border->GetLayer(), &CQXObjectBorder::SetTitleFont, &font, border->GetTypeName());
 }
@@ -296,40 +296,40 @@ void CPropListBorder::ApplyFillItem(CBCGPProp* item, CQXObjectBorder* border) {
     QXLOGBRUSH brush;
     border->GetLogBrush(&brush);
     switch (item->GetData() - kPlaneFillGroupId) {
-    case 1: {
-        const CString set = VariantToText(item->GetValue());
-        if (set.IsEmpty()) return;
-        UINT style = GetFirstFillStyleID(set);
-        CBCGPProp* group = item->GetParent();
-        if (auto* picker = dynamic_cast<CPropStyleCombox*>(group ? group->GetSubItem(1) : nullptr)) {
-            picker->SetStyleGroup(set, true);
-            picker->SetVal(style);  // redraws only when the choice changes
+        case 1: {
+            const CString set = VariantToText(item->GetValue());
+            if (set.IsEmpty()) return;
+            UINT style = GetFirstFillStyleID(set);
+            CBCGPProp* group = item->GetParent();
+            if (auto* picker = dynamic_cast<CPropStyleCombox*>(group ? group->GetSubItem(1) : nullptr)) {
+                picker->SetStyleGroup(set, true);
+                picker->SetVal(style);  // redraws only when the choice changes
+            }
+            brush.style = style;
+            break;
         }
-        brush.style = style;
-        break;
-    }
-    case 2: {
-        auto* picker = dynamic_cast<CPropStyleCombox*>(item);
-        if (!picker) return;
-        brush.style = picker->GetVal();
-        break;
-    }
-    case 3:
-    case 4: {
-        auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-        if (!colour) return;
-        (item->GetData() == kPlaneFillGroupId + 3 ? brush.lineColor : brush.fillColor) = colour->GetColor();
-        break;
-    }
-    case 5: {
-        double size = 0;
-        if (!GetNumberProp(item, &size) || !std::isfinite(size * 100) || size * 100 > FLT_MAX) return;
-        brush.size = static_cast<float>(size * 100);
-        break;
-    }
-    default:
-        brush.backMode = GetYesNoProp(item) ? kBackModeTransparent : kBackModeOpaque;
-        break;
+        case 2: {
+            auto* picker = dynamic_cast<CPropStyleCombox*>(item);
+            if (!picker) return;
+            brush.style = picker->GetVal();
+            break;
+        }
+        case 3:
+        case 4: {
+            auto* colour = dynamic_cast<CBCGPColorProp*>(item);
+            if (!colour) return;
+            (item->GetData() == kPlaneFillGroupId + 3 ? brush.lineColor : brush.fillColor) = colour->GetColor();
+            break;
+        }
+        case 5: {
+            double size = 0;
+            if (!GetNumberProp(item, &size) || !std::isfinite(size * 100) || size * 100 > FLT_MAX) return;
+            brush.size = static_cast<float>(size * 100);
+            break;
+        }
+        default:
+            brush.backMode = GetYesNoProp(item) ? kBackModeTransparent : kBackModeOpaque;
+            break;
     }
     SetSameTypeBorderBrush(border->GetLayer(), &brush, border->GetTypeName());
 }

@@ -59,14 +59,10 @@ struct GridItems {
         crossLength;
     const char* lengthFormat;
 };
-constexpr GridItems kGraticuleItems{kGShowScaleId,  kGMajorGroupId, kGFrequencyId,
-                                    kGMajorLengthId, kGMinorGroupId, kGMinorLengthId,
-                                    kGLinesGroupId, kGLineStyleId,  kGCrossLengthId,
-                                    "%.1f"};
-constexpr GridItems kKilometerItems{kKShowScaleId,  kKMajorGroupId, kKFrequencyId,
-                                    kKMajorLengthId, kKMinorGroupId, kKMinorLengthId,
-                                    kKLinesGroupId, kKLineStyleId,  kKCrossLengthId,
-                                    "%.2f"};
+constexpr GridItems kGraticuleItems{kGShowScaleId,   kGMajorGroupId, kGFrequencyId, kGMajorLengthId, kGMinorGroupId,
+                                    kGMinorLengthId, kGLinesGroupId, kGLineStyleId, kGCrossLengthId, "%.1f"};
+constexpr GridItems kKilometerItems{kKShowScaleId,   kKMajorGroupId, kKFrequencyId, kKMajorLengthId, kKMinorGroupId,
+                                    kKMinorLengthId, kKLinesGroupId, kKLineStyleId, kKCrossLengthId, "%.2f"};
 
 // One grid's values as the page shows them.
 struct GridValues {
@@ -78,8 +74,15 @@ struct GridValues {
 };
 
 GridValues GraticuleValues(const CQXObjectBorder& b) {
-    GridValues v{b.GetGDrawScale(), b.GetGFrequency(), b.GetGScaleLength(), b.GetGScaleLength2(),
-                 b.GetGCrossLength(), {}, {}, {}, b.GetGGridDrawType()};
+    GridValues v{b.GetGDrawScale(),
+                 b.GetGFrequency(),
+                 b.GetGScaleLength(),
+                 b.GetGScaleLength2(),
+                 b.GetGCrossLength(),
+                 {},
+                 {},
+                 {},
+                 b.GetGGridDrawType()};
     b.GetGScaleLine(&v.majorPen);
     b.GetGScaleLine2(&v.minorPen);
     b.GetGraticuleLogPen(&v.linePen);
@@ -87,8 +90,15 @@ GridValues GraticuleValues(const CQXObjectBorder& b) {
 }
 
 GridValues KilometerValues(const CQXObjectBorder& b) {
-    GridValues v{b.GetKDrawScale(), b.GetKFrequency(), b.GetKScaleLength(), b.GetKScaleLength2(),
-                 b.GetKCrossLength(), {}, {}, {}, b.GetKGridDrawType()};
+    GridValues v{b.GetKDrawScale(),
+                 b.GetKFrequency(),
+                 b.GetKScaleLength(),
+                 b.GetKScaleLength2(),
+                 b.GetKCrossLength(),
+                 {},
+                 {},
+                 {},
+                 b.GetKGridDrawType()};
     b.GetKScaleLine(&v.majorPen);
     b.GetKScaleLine2(&v.minorPen);
     b.GetKLineLogPen(&v.linePen);
@@ -123,8 +133,8 @@ struct LengthSlot {
     void (CQXObjectBorder::*set)(double);
 };
 constexpr LengthSlot kLengthSlots[] = {
-    {kGMajorLengthId, &CQXObjectBorder::SetGScaleLength}, {kGMinorLengthId, &CQXObjectBorder::SetGScaleLength2},
-    {kGCrossLengthId, &CQXObjectBorder::SetGCrossLength}, {kKMajorLengthId, &CQXObjectBorder::SetKScaleLength},
+    {kGMajorLengthId, &CQXObjectBorder::SetGScaleLength},  {kGMinorLengthId, &CQXObjectBorder::SetGScaleLength2},
+    {kGCrossLengthId, &CQXObjectBorder::SetGCrossLength},  {kKMajorLengthId, &CQXObjectBorder::SetKScaleLength},
     {kKMinorLengthId, &CQXObjectBorder::SetKScaleLength2}, {kKCrossLengthId, &CQXObjectBorder::SetKCrossLength},
 };
 
@@ -234,8 +244,8 @@ CString TrimmedText(const CString& text) {
 
 void InitBorderGridTypeNames() {
     if (g_gridTypeNames) return;
-    g_gridTypeNames = new std::vector<CString>(std::begin(bordertext::kGridTypeTexts),
-                                               std::end(bordertext::kGridTypeTexts));
+    g_gridTypeNames =
+        new std::vector<CString>(std::begin(bordertext::kGridTypeTexts), std::end(bordertext::kGridTypeTexts));
 }
 
 void ReleaseBorderGridTypeNames() {
@@ -443,10 +453,8 @@ void CPropListBorderGrid::UpdateBCGPProperty(long object, CString) {
 void CPropListBorderGrid::ShowGroups(const CString& gridType) {
     for (CBCGPProp* group : {m_pGraticuleGroup, m_pKilometerGroup})
         if (group && m_wndPropList.FindProperty(group) >= 0) m_wndPropList.DetachProperty(group);
-    const bool graticule =
-        gridType == BorderGridTypeName(kGraticuleOnly) || gridType == BorderGridTypeName(kBothGrids);
-    const bool kilometer =
-        gridType == BorderGridTypeName(kKilometerOnly) || gridType == BorderGridTypeName(kBothGrids);
+    const bool graticule = gridType == BorderGridTypeName(kGraticuleOnly) || gridType == BorderGridTypeName(kBothGrids);
+    const bool kilometer = gridType == BorderGridTypeName(kKilometerOnly) || gridType == BorderGridTypeName(kBothGrids);
     if (graticule && m_pGraticuleGroup) m_wndPropList.AttachProperty(m_pGraticuleGroup);
     if (kilometer && m_pKilometerGroup) m_wndPropList.AttachProperty(m_pKilometerGroup);
     AdjustLayout();
@@ -467,68 +475,69 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
     unsigned count = 0;
 
     switch (id) {
-    case kGridTypeId:
-        ApplyBorderGridType(border, text);
-        break;
-    case kMeridianIntervalId:
-    case kParallelIntervalId:
-        number = ParseDegMinSec(item);
-        if (number > 0)
+        case kGridTypeId:
+            ApplyBorderGridType(border, text);
+            break;
+        case kMeridianIntervalId:
+        case kParallelIntervalId:
+            number = ParseDegMinSec(item);
+            if (number > 0)
+                SetSameTypeObjects(layer,
+                                   id == kMeridianIntervalId ? &CQXObjectBorder::SetGraticuleIntervalX
+                                                             : &CQXObjectBorder::SetGraticuleIntervalY,
+                                   number, typeName);
+            break;
+        case kGShowScaleId:
+        case kKShowScaleId:
+            ApplyShowScale(item, border);
+            break;
+        case kGFrequencyId:
+        case kKFrequencyId:
+            if (ReadWholeUnsigned(text, &count))
+                SetSameTypeObjects(
+                    layer, id == kGFrequencyId ? &CQXObjectBorder::SetGFrequency : &CQXObjectBorder::SetKFrequency,
+                    count, typeName);
+            break;
+        case kGMajorLengthId:
+        case kGMinorLengthId:
+        case kGCrossLengthId:
+        case kKMajorLengthId:
+        case kKMinorLengthId:
+        case kKCrossLengthId:
+            for (const LengthSlot& slot : kLengthSlots)
+                if (slot.id == id && ReadWholeDouble(text, &number) && number >= 0 && std::isfinite(number * 100))
+                    SetSameTypeObjects(layer, slot.set, number * 100, typeName);
+            break;
+        case kGLineStyleId:
+        case kKLineStyleId:
+            ApplyLineStyle(item, border);
+            break;
+        case kXIntervalId:
+        case kYIntervalId: {
+            // Kept to float precision, as the interval has always been stored.
+            number = crt::Atof(text);
+            if (std::fabs(number) > FLT_MAX) break;
             SetSameTypeObjects(layer,
-                               id == kMeridianIntervalId ? &CQXObjectBorder::SetGraticuleIntervalX
-                                                         : &CQXObjectBorder::SetGraticuleIntervalY,
-                               number, typeName);
-        break;
-    case kGShowScaleId:
-    case kKShowScaleId:
-        ApplyShowScale(item, border);
-        break;
-    case kGFrequencyId:
-    case kKFrequencyId:
-        if (ReadWholeUnsigned(text, &count))
-            SetSameTypeObjects(layer, id == kGFrequencyId ? &CQXObjectBorder::SetGFrequency
-                                                          : &CQXObjectBorder::SetKFrequency,
-                               count, typeName);
-        break;
-    case kGMajorLengthId:
-    case kGMinorLengthId:
-    case kGCrossLengthId:
-    case kKMajorLengthId:
-    case kKMinorLengthId:
-    case kKCrossLengthId:
-        for (const LengthSlot& slot : kLengthSlots)
-            if (slot.id == id && ReadWholeDouble(text, &number) && number >= 0 && std::isfinite(number * 100))
-                SetSameTypeObjects(layer, slot.set, number * 100, typeName);
-        break;
-    case kGLineStyleId:
-    case kKLineStyleId:
-        ApplyLineStyle(item, border);
-        break;
-    case kXIntervalId:
-    case kYIntervalId: {
-        // Kept to float precision, as the interval has always been stored.
-        number = crt::Atof(text);
-        if (std::fabs(number) > FLT_MAX) break;
-        SetSameTypeObjects(layer, id == kXIntervalId ? &CQXObjectBorder::SetKIntervalX : &CQXObjectBorder::SetKIntervalY,
-                           static_cast<double>(static_cast<float>(number)), typeName);
-        break;
-    }
-    default:
-        if (const PenSlot* slot = FindPenSlot(id)) {
-            QXLOGPEN pen;
-            (border->*slot->get)(&pen);
-            if (id == slot->styleId) {
-                if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) pen.style = picker->GetVal();
-            } else if (id == slot->styleId + 1) {
-                const double width = crt::Atof(text) * 100;
-                if (std::fabs(width) > FLT_MAX) break;
-                pen.width = static_cast<float>(width);
-            } else if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-                pen.color = colour->GetColor();
-            }
-            SetSameTypeObjects(layer, slot->set, &pen, typeName);
+                               id == kXIntervalId ? &CQXObjectBorder::SetKIntervalX : &CQXObjectBorder::SetKIntervalY,
+                               static_cast<double>(static_cast<float>(number)), typeName);
+            break;
         }
-        break;
+        default:
+            if (const PenSlot* slot = FindPenSlot(id)) {
+                QXLOGPEN pen;
+                (border->*slot->get)(&pen);
+                if (id == slot->styleId) {
+                    if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) pen.style = picker->GetVal();
+                } else if (id == slot->styleId + 1) {
+                    const double width = crt::Atof(text) * 100;
+                    if (std::fabs(width) > FLT_MAX) break;
+                    pen.width = static_cast<float>(width);
+                } else if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
+                    pen.color = colour->GetColor();
+                }
+                SetSameTypeObjects(layer, slot->set, &pen, typeName);
+            }
+            break;
     }
     UpdateSameTypeObjects(layer, typeName);
     UpdateView();
@@ -540,8 +549,9 @@ void CPropListBorderGrid::ApplyShowScale(CBCGPProp* item, CQXObjectBorder* borde
     const bool graticule = item->GetData() == kGShowScaleId;
     const GridItems& ids = graticule ? kGraticuleItems : kKilometerItems;
     const BOOL show = GetYesNoProp(item) ? TRUE : FALSE;
-    SetSameTypeObjects(border->GetLayer(), graticule ? &CQXObjectBorder::SetGDrawScale : &CQXObjectBorder::SetKDrawScale,
-                       show ? 1 : 0, border->GetTypeName());
+    SetSameTypeObjects(border->GetLayer(),
+                       graticule ? &CQXObjectBorder::SetGDrawScale : &CQXObjectBorder::SetKDrawScale, show ? 1 : 0,
+                       border->GetTypeName());
     EnableAllSubItems(FindItem(ids.majorGroup), show);
     EnableAllSubItems(FindItem(ids.minorGroup), show);
 }
@@ -551,8 +561,8 @@ void CPropListBorderGrid::ApplyShowScale(CBCGPProp* item, CQXObjectBorder* borde
 void CPropListBorderGrid::ApplyLineStyle(CBCGPProp* item, CQXObjectBorder* border) {
     const CString name = VariantToText(item->GetValue());
     if (name != bordertext::kGridLineNone) EnableSubItems(item->GetParent(), 1, 5, TRUE);
-    SetSameTypeObjects(border->GetLayer(),
-                       item->GetData() == kGLineStyleId ? &CQXObjectBorder::SetGGridDrawType
-                                                        : &CQXObjectBorder::SetKGridDrawType,
-                       GridLineStyleFromName(name), border->GetTypeName());
+    SetSameTypeObjects(
+        border->GetLayer(),
+        item->GetData() == kGLineStyleId ? &CQXObjectBorder::SetGGridDrawType : &CQXObjectBorder::SetKGridDrawType,
+        GridLineStyleFromName(name), border->GetTypeName());
 }

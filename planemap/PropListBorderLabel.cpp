@@ -120,7 +120,7 @@ CPropListBorderLabel::CPropListBorderLabel() = default;
 
 CPropListBorderLabel::~CPropListBorderLabel() {
     for (CBCGPProp* group : {m_pGraticuleGroup, m_pKilometerGroup})
-        delete group;
+        if (group && m_wndPropList.FindProperty(group) < 0) delete group;
 }
 
 CQXObjectBorder* CPropListBorderLabel::Border() const { return dynamic_cast<CQXObjectBorder*>(m_pTarget); }
@@ -226,32 +226,33 @@ LRESULT CPropListBorderLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     unsigned count = 0;
 
     switch (id) {
-    case kGXDirectionId:
-    case kGYDirectionId:
-        SetSameTypeObjects(layer,
-                           id == kGXDirectionId ? &CQXObjectBorder::SetGTextDirectionX
-                                                : &CQXObjectBorder::SetGTextDirectionY,
-                           GraticuleDirectionValue(text), typeName);
-        break;
-    case kXDigitsId:
-    case kYDigitsId:
-        if (ReadWholeUnsigned(text, &count))
-            SetSameTypeObjects(layer, id == kXDigitsId ? &CQXObjectBorder::SetKNumCountX2 : &CQXObjectBorder::SetKNumCountY2,
-                               count, typeName);
-        break;
-    case kKXDirectionId:
-    case kKYDirectionId:
-        SetSameTypeObjects(layer,
-                           id == kKXDirectionId ? &CQXObjectBorder::SetKTextDirectionX
-                                                : &CQXObjectBorder::SetKTextDirectionY,
-                           DirectionValue(text), typeName);
-        break;
-    case kUnitId:
-        SetSameTypeObjects(layer, &CQXObjectBorder::SetUnit, UnitValue(text), typeName);
-        break;
-    default:
-        if (FindFontSlot(id)) ApplyFontItem(item, border);
-        break;
+        case kGXDirectionId:
+        case kGYDirectionId:
+            SetSameTypeObjects(
+                layer,
+                id == kGXDirectionId ? &CQXObjectBorder::SetGTextDirectionX : &CQXObjectBorder::SetGTextDirectionY,
+                GraticuleDirectionValue(text), typeName);
+            break;
+        case kXDigitsId:
+        case kYDigitsId:
+            if (ReadWholeUnsigned(text, &count))
+                SetSameTypeObjects(
+                    layer, id == kXDigitsId ? &CQXObjectBorder::SetKNumCountX2 : &CQXObjectBorder::SetKNumCountY2,
+                    count, typeName);
+            break;
+        case kKXDirectionId:
+        case kKYDirectionId:
+            SetSameTypeObjects(
+                layer,
+                id == kKXDirectionId ? &CQXObjectBorder::SetKTextDirectionX : &CQXObjectBorder::SetKTextDirectionY,
+                DirectionValue(text), typeName);
+            break;
+        case kUnitId:
+            SetSameTypeObjects(layer, &CQXObjectBorder::SetUnit, UnitValue(text), typeName);
+            break;
+        default:
+            if (FindFontSlot(id)) ApplyFontItem(item, border);
+            break;
     }
     UpdateSameTypeObjects(layer, typeName);
     UpdateView();
@@ -265,21 +266,21 @@ void CPropListBorderLabel::ApplyFontItem(CBCGPProp* item, CQXObjectBorder* borde
     (border->*slot->get)(&font);
     const CString text = VariantToText(item->GetValue());
     switch (item->GetData() - slot->groupId) {
-    case 1:
-        font.SetFaceName(text);
-        break;
-    case 2: {
-        const double size = crt::Atof(text) * 100;
-        if (!(size > 0) || size > FLT_MAX) return;
-        font.size = static_cast<float>(size);
-        break;
-    }
-    default: {
-        auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-        if (!colour) return;
-        font.color = colour->GetColor();
-        break;
-    }
+        case 1:
+            font.SetFaceName(text);
+            break;
+        case 2: {
+            const double size = crt::Atof(text) * 100;
+            if (!(size > 0) || size > FLT_MAX) return;
+            font.size = static_cast<float>(size);
+            break;
+        }
+        default: {
+            auto* colour = dynamic_cast<CBCGPColorProp*>(item);
+            if (!colour) return;
+            font.color = colour->GetColor();
+            break;
+        }
     }
     SetSameTypeObjects(border->GetLayer(), slot->set, &font, border->GetTypeName());
 }

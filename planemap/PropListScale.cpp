@@ -42,13 +42,13 @@ constexpr DWORD_PTR kStartItemIds[] = {kStyleId, kUnitId, kDecimalsId, kSpacingI
 
 CString ItemText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
 
-CString Format2(double value) {
+CString TwoDecimals(double value) {
     CString text;
     text.Format("%.2f", value);
     return text;
 }
 
-CString FormatInt(int value) {
+CString IntegerText(int value) {
     CString text;
     text.Format("%d", value);
     return text;
@@ -105,9 +105,9 @@ void CPropListScale::UpdateBCGPProperty(long object, CString) {
     EnableStartItems(fromStart);
 
     const std::pair<DWORD_PTR, CString> values[] = {
-        {kStyleId, ft::StyleText(scale->GetStyle())},      {kSpacingId, Format2(scale->GetSize())},
-        {kHeightId, Format2(scale->GetHeight() / 100.0)}, {kCountId, FormatInt(scale->GetStep())},
-        {kUnitId, scale->GetUnitWord()},                   {kDecimalsId, FormatInt(scale->GetDecimalNum())},
+        {kStyleId, ft::StyleText(scale->GetStyle())},      {kSpacingId, TwoDecimals(scale->GetSize())},
+        {kHeightId, TwoDecimals(scale->GetHeight() / 100.0)}, {kCountId, IntegerText(scale->GetStep())},
+        {kUnitId, scale->GetUnitWord()},                   {kDecimalsId, IntegerText(scale->GetDecimalNum())},
     };
     for (const auto& [id, text] : values)
         if (CBCGPProp* item = FindItem(id)) item->SetValue(_variant_t(text));

@@ -8,6 +8,8 @@ CBoundLayer::CBoundLayer(CQXLayer* layer) : IProfLayer(layer) {}
 
 void CBoundLayer::GetPen(QXLOGPEN& pen) const { pen = moraine::detail::LayerPen(m_pLayer); }
 
-void CBoundLayer::SetPen(QXLOGPEN& pen) { moraine::detail::SetLayerPen(m_pLayer, pen, "kel::plane::CBoundLayer::SetPen"); }
+void CBoundLayer::SetPen(QXLOGPEN& pen) {
+    moraine::detail::SetLayerPen(m_pLayer, pen, "kel::plane::CBoundLayer::SetPen");
+}
 
 }  // namespace kel::plane

@@ -27,23 +27,30 @@ CString CContourLayer::GetControlName() const { return Read<CString>(m_pSettings
 int CContourLayer::GetLineVisible() const { return Read<int>(m_pSettings, "LineVisible", 1); }
 
 void CContourLayer::SetLineVisible(int value) {
-    Write<int>(m_pLayer, m_pSettings, "LineVisible", value, "kel::plane::CContourLayer::SetLineVisible", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "LineVisible", value, "kel::plane::CContourLayer::SetLineVisible",
+               std::to_string(value));
 }
 
 int CContourLayer::GetLineMode() const { return Read<int>(m_pSettings, "LineMode", 0); }
 
 void CContourLayer::SetLineMode(int value) {
-    Write<int>(m_pLayer, m_pSettings, "LineMode", value, "kel::plane::CContourLayer::SetLineMode", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "LineMode", value, "kel::plane::CContourLayer::SetLineMode",
+               std::to_string(value));
 }
 
 int CContourLayer::GetLineColorType() const { return Read<int>(m_pSettings, "LineColorType", 0); }
 
 void CContourLayer::SetLineColorType(int value) {
-    Write<int>(m_pLayer, m_pSettings, "LineColorType", value, "kel::plane::CContourLayer::SetLineColorType", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "LineColorType", value, "kel::plane::CContourLayer::SetLineColorType",
+               std::to_string(value));
 }
 
-void CContourLayer::SetLineColor(COLORREF color) { SetPenColor(m_pLayer, color, "kel::plane::CContourLayer::SetLineColor"); }
-void CContourLayer::SetLineStyle(unsigned style) { SetPenStyle(m_pLayer, style, "kel::plane::CContourLayer::SetLineStyle"); }
+void CContourLayer::SetLineColor(COLORREF color) {
+    SetPenColor(m_pLayer, color, "kel::plane::CContourLayer::SetLineColor");
+}
+void CContourLayer::SetLineStyle(unsigned style) {
+    SetPenStyle(m_pLayer, style, "kel::plane::CContourLayer::SetLineStyle");
+}
 double CContourLayer::GetLineSize() const { return PenWidth(m_pLayer); }
 
 void CContourLayer::SetLineSize(double size) {
@@ -77,19 +84,22 @@ void CContourLayer::SetLabelFontColor(COLORREF color) {
 int CContourLayer::GetLabelDotCount() const { return Read<int>(m_pSettings, "LabelDotCount", 0); }
 
 void CContourLayer::SetLabelDotCount(int value) {
-    Write<int>(m_pLayer, m_pSettings, "LabelDotCount", value, "kel::plane::CContourLayer::SetLabelDotCount", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "LabelDotCount", value, "kel::plane::CContourLayer::SetLabelDotCount",
+               std::to_string(value));
 }
 
 int CContourLayer::GetLabelBeginPos() const { return Read<int>(m_pSettings, "LabelBeginPos", 0); }
 
 void CContourLayer::SetLabelBeginPos(int value) {
-    Write<int>(m_pLayer, m_pSettings, "LabelBeginPos", value, "kel::plane::CContourLayer::SetLabelBeginPos", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "LabelBeginPos", value, "kel::plane::CContourLayer::SetLabelBeginPos",
+               std::to_string(value));
 }
 
 int CContourLayer::GetLabelInterval() const { return Read<int>(m_pSettings, "LabelInterval", 0); }
 
 void CContourLayer::SetLabelInterval(int value) {
-    Write<int>(m_pLayer, m_pSettings, "LabelInterval", value, "kel::plane::CContourLayer::SetLabelInterval", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "LabelInterval", value, "kel::plane::CContourLayer::SetLabelInterval",
+               std::to_string(value));
 }
 
 int CContourLayer::GetLabelFontTransParent() const { return static_cast<int>(LayerFont(m_pLayer).transparent); }
@@ -111,10 +121,13 @@ void CContourLayer::SetLabelFontBackColor(COLORREF color) {
 int CContourLayer::GetFillVisible() const { return Read<int>(m_pSettings, "FillVisible", 1); }
 
 void CContourLayer::SetFillVisible(int value) {
-    Write<int>(m_pLayer, m_pSettings, "FillVisible", value, "kel::plane::CContourLayer::SetFillVisible", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "FillVisible", value, "kel::plane::CContourLayer::SetFillVisible",
+               std::to_string(value));
 }
 
-CString CContourLayer::GetFillColorTemplate() const { return Read<CString>(m_pSettings, "FillColorTemplate", CString()); }
+CString CContourLayer::GetFillColorTemplate() const {
+    return Read<CString>(m_pSettings, "FillColorTemplate", CString());
+}
 
 void CContourLayer::SetFillColorTemplate(CString name) {
     Write<CString>(m_pLayer, m_pSettings, "FillColorTemplate", name, "kel::plane::CContourLayer::SetFillColorTemplate",
@@ -124,13 +137,15 @@ void CContourLayer::SetFillColorTemplate(CString name) {
 int CContourLayer::GetColorInvert() const { return Read<int>(m_pSettings, "ColorInvert", 0); }
 
 void CContourLayer::SetColorInvert(int value) {
-    Write<int>(m_pLayer, m_pSettings, "ColorInvert", value, "kel::plane::CContourLayer::SetColorInvert", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "ColorInvert", value, "kel::plane::CContourLayer::SetColorInvert",
+               std::to_string(value));
 }
 
 int CContourLayer::GetColorMarkVisible() const { return Read<int>(m_pSettings, "ColorMarkVisible", 1); }
 
 void CContourLayer::SetColorMarkVisible(int value) {
-    Write<int>(m_pLayer, m_pSettings, "ColorMarkVisible", value, "kel::plane::CContourLayer::SetColorMarkVisible", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "ColorMarkVisible", value, "kel::plane::CContourLayer::SetColorMarkVisible",
+               std::to_string(value));
 }
 
 }  // namespace kel::plane

@@ -23,19 +23,24 @@ void CFaciesLayer::SetLayerName(CString name) {
 int CFaciesLayer::GetLineVisible() const { return Read<int>(m_pSettings, "LineVisible", 1); }
 
 void CFaciesLayer::SetLineVisible(int value) {
-    Write<int>(m_pLayer, m_pSettings, "LineVisible", value, "kel::plane::CFaciesLayer::SetLineVisible", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "LineVisible", value, "kel::plane::CFaciesLayer::SetLineVisible",
+               std::to_string(value));
 }
 
 int CFaciesLayer::GetFillVisible() const { return Read<int>(m_pSettings, "FillVisible", 1); }
 
 void CFaciesLayer::SetFillVisible(int value) {
-    Write<int>(m_pLayer, m_pSettings, "FillVisible", value, "kel::plane::CFaciesLayer::SetFillVisible", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "FillVisible", value, "kel::plane::CFaciesLayer::SetFillVisible",
+               std::to_string(value));
 }
 
-int CFaciesLayer::GetAppendControlPointVisible() const { return Read<int>(m_pSettings, "AppendControlPointVisible", 1); }
+int CFaciesLayer::GetAppendControlPointVisible() const {
+    return Read<int>(m_pSettings, "AppendControlPointVisible", 1);
+}
 
 void CFaciesLayer::SetAppendControlPointVisible(int value) {
-    Write<int>(m_pLayer, m_pSettings, "AppendControlPointVisible", value, "kel::plane::CFaciesLayer::SetAppendControlPointVisible", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "AppendControlPointVisible", value,
+               "kel::plane::CFaciesLayer::SetAppendControlPointVisible", std::to_string(value));
 }
 
 void CFaciesLayer::GetAppendControlPoint(QXLOGPOINT* point) const {
@@ -63,25 +68,32 @@ void CFaciesLayer::SetAppendControlPointInnerColor(COLORREF color) {
 int CFaciesLayer::GetLineSameStyle() const { return Read<int>(m_pSettings, "LineSameStyle", 1); }
 
 void CFaciesLayer::SetLineSameStyle(int value) {
-    Write<int>(m_pLayer, m_pSettings, "LineSameStyle", value, "kel::plane::CFaciesLayer::SetLineSameStyle", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "LineSameStyle", value, "kel::plane::CFaciesLayer::SetLineSameStyle",
+               std::to_string(value));
 }
 
 unsigned CFaciesLayer::GetLineStyle() const { return PenStyle(m_pLayer); }
-void CFaciesLayer::SetLineStyle(unsigned style) { SetPenStyle(m_pLayer, style, "kel::plane::CFaciesLayer::SetLineStyle"); }
+void CFaciesLayer::SetLineStyle(unsigned style) {
+    SetPenStyle(m_pLayer, style, "kel::plane::CFaciesLayer::SetLineStyle");
+}
 
 int CFaciesLayer::GetLineSameColor() const { return Read<int>(m_pSettings, "LineSameColor", 1); }
 
 void CFaciesLayer::SetLineSameColor(int value) {
-    Write<int>(m_pLayer, m_pSettings, "LineSameColor", value, "kel::plane::CFaciesLayer::SetLineSameColor", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "LineSameColor", value, "kel::plane::CFaciesLayer::SetLineSameColor",
+               std::to_string(value));
 }
 
 COLORREF CFaciesLayer::GetLineColor() const { return PenColor(m_pLayer); }
-void CFaciesLayer::SetLineColor(COLORREF color) { SetPenColor(m_pLayer, color, "kel::plane::CFaciesLayer::SetLineColor"); }
+void CFaciesLayer::SetLineColor(COLORREF color) {
+    SetPenColor(m_pLayer, color, "kel::plane::CFaciesLayer::SetLineColor");
+}
 
 int CFaciesLayer::GetLineSameSize() const { return Read<int>(m_pSettings, "LineSameSize", 1); }
 
 void CFaciesLayer::SetLineSameSize(int value) {
-    Write<int>(m_pLayer, m_pSettings, "LineSameSize", value, "kel::plane::CFaciesLayer::SetLineSameSize", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "LineSameSize", value, "kel::plane::CFaciesLayer::SetLineSameSize",
+               std::to_string(value));
 }
 
 float CFaciesLayer::GetLineSize() const { return PenWidth(m_pLayer); }

@@ -29,10 +29,14 @@ void CFaultLayer::SetPolygonPen(QXLOGPEN& pen) {
 }
 
 void CFaultLayer::GetUpPen(QXLOGPEN& pen) const { pen = StoredPen(m_pLayer, "FAULT_UP_PEN"); }
-void CFaultLayer::SetUpPen(QXLOGPEN& pen) { StorePen(m_pLayer, "FAULT_UP_PEN", pen, "kel::plane::CFaultLayer::SetUpPen"); }
+void CFaultLayer::SetUpPen(QXLOGPEN& pen) {
+    StorePen(m_pLayer, "FAULT_UP_PEN", pen, "kel::plane::CFaultLayer::SetUpPen");
+}
 
 void CFaultLayer::GetDnPen(QXLOGPEN& pen) const { pen = StoredPen(m_pLayer, "FAULT_DN_PEN"); }
-void CFaultLayer::SetDnPen(QXLOGPEN& pen) { StorePen(m_pLayer, "FAULT_DN_PEN", pen, "kel::plane::CFaultLayer::SetDnPen"); }
+void CFaultLayer::SetDnPen(QXLOGPEN& pen) {
+    StorePen(m_pLayer, "FAULT_DN_PEN", pen, "kel::plane::CFaultLayer::SetDnPen");
+}
 
 void CFaultLayer::GetMidPen(QXLOGPEN& pen) const { pen = StoredPen(m_pLayer, "FAULT_MID_PEN"); }
 void CFaultLayer::SetMidPen(QXLOGPEN& pen) {

@@ -34,8 +34,8 @@ public:
     }
 
 private:
-    using Value = std::variant<int, unsigned, float, double, CString, QXLOGPEN, QXLOGBRUSH, QXLOGPOINT,
-                               std::vector<CString>>;
+    using Value =
+        std::variant<int, unsigned, float, double, CString, QXLOGPEN, QXLOGBRUSH, QXLOGPOINT, std::vector<CString>>;
     std::map<std::string, Value> m_values;
 };
 
@@ -54,11 +54,9 @@ QXLOGFONT LayerFont(CQXLayer* layer);
 QXLOGPOINT LayerPoint(CQXLayer* layer);
 // Write the layer's own style values (nothing for a NULL layer) and log the operation.
 void SetLayerPen(CQXLayer* layer, const QXLOGPEN& pen, const char* operation, const std::string& arguments = {});
-void SetLayerBrush(CQXLayer* layer, const QXLOGBRUSH& brush, const char* operation,
-                   const std::string& arguments = {});
+void SetLayerBrush(CQXLayer* layer, const QXLOGBRUSH& brush, const char* operation, const std::string& arguments = {});
 void SetLayerFont(CQXLayer* layer, const QXLOGFONT& font, const char* operation, const std::string& arguments = {});
-void SetLayerPoint(CQXLayer* layer, const QXLOGPOINT& point, const char* operation,
-                   const std::string& arguments = {});
+void SetLayerPoint(CQXLayer* layer, const QXLOGPOINT& point, const char* operation, const std::string& arguments = {});
 
 // Reads and writes of one setting (fallback without settings; writes need a layer).
 template <class T>

@@ -8,7 +8,9 @@ CLineLayer::CLineLayer(CQXLayer* layer) : IProfLayer(layer) {}
 
 void CLineLayer::GetPen(QXLOGPEN& pen) const { pen = moraine::detail::LayerPen(m_pLayer); }
 
-void CLineLayer::SetPen(QXLOGPEN& pen) { moraine::detail::SetLayerPen(m_pLayer, pen, "kel::plane::CLineLayer::SetPen"); }
+void CLineLayer::SetPen(QXLOGPEN& pen) {
+    moraine::detail::SetLayerPen(m_pLayer, pen, "kel::plane::CLineLayer::SetPen");
+}
 
 void CLineLayer::GetLogBrush(QXLOGBRUSH& brush) const { brush = moraine::detail::LayerBrush(m_pLayer); }
 

@@ -23,21 +23,26 @@ void CScatteredLayer::SetLayerName(CString name) {
 int CScatteredLayer::GetLineVisible() const { return Read<int>(m_pSettings, "LineVisible", 1); }
 
 void CScatteredLayer::SetLineVisible(int value) {
-    Write<int>(m_pLayer, m_pSettings, "LineVisible", value, "kel::plane::CScatteredLayer::SetLineVisible", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "LineVisible", value, "kel::plane::CScatteredLayer::SetLineVisible",
+               std::to_string(value));
 }
 
 int CScatteredLayer::GetFillVisible() const { return Read<int>(m_pSettings, "FillVisible", 1); }
 
 void CScatteredLayer::SetFillVisible(int value) {
-    Write<int>(m_pLayer, m_pSettings, "FillVisible", value, "kel::plane::CScatteredLayer::SetFillVisible", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "FillVisible", value, "kel::plane::CScatteredLayer::SetFillVisible",
+               std::to_string(value));
 }
 
 CString CScatteredLayer::GetDataName() const { return Read<CString>(m_pSettings, "DataName", CString()); }
 
-int CScatteredLayer::GetAppendControlPointVisible() const { return Read<int>(m_pSettings, "AppendControlPointVisible", 1); }
+int CScatteredLayer::GetAppendControlPointVisible() const {
+    return Read<int>(m_pSettings, "AppendControlPointVisible", 1);
+}
 
 void CScatteredLayer::SetAppendControlPointVisible(int value) {
-    Write<int>(m_pLayer, m_pSettings, "AppendControlPointVisible", value, "kel::plane::CScatteredLayer::SetAppendControlPointVisible", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "AppendControlPointVisible", value,
+               "kel::plane::CScatteredLayer::SetAppendControlPointVisible", std::to_string(value));
 }
 
 void CScatteredLayer::GetAppendControlPoint(QXLOGPOINT* point) const {
@@ -65,28 +70,37 @@ void CScatteredLayer::SetAppendControlPointInnerColor(COLORREF color) {
 int CScatteredLayer::GetLineSameStyle() const { return Read<int>(m_pSettings, "LineSameStyle", 1); }
 
 void CScatteredLayer::SetLineSameStyle(int value) {
-    Write<int>(m_pLayer, m_pSettings, "LineSameStyle", value, "kel::plane::CScatteredLayer::SetLineSameStyle", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "LineSameStyle", value, "kel::plane::CScatteredLayer::SetLineSameStyle",
+               std::to_string(value));
 }
 
 unsigned CScatteredLayer::GetLineStyle() const { return PenStyle(m_pLayer); }
-void CScatteredLayer::SetLineStyle(unsigned style) { SetPenStyle(m_pLayer, style, "kel::plane::CScatteredLayer::SetLineStyle"); }
+void CScatteredLayer::SetLineStyle(unsigned style) {
+    SetPenStyle(m_pLayer, style, "kel::plane::CScatteredLayer::SetLineStyle");
+}
 
 int CScatteredLayer::GetLineSameColor() const { return Read<int>(m_pSettings, "LineSameColor", 1); }
 
 void CScatteredLayer::SetLineSameColor(int value) {
-    Write<int>(m_pLayer, m_pSettings, "LineSameColor", value, "kel::plane::CScatteredLayer::SetLineSameColor", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "LineSameColor", value, "kel::plane::CScatteredLayer::SetLineSameColor",
+               std::to_string(value));
 }
 
 COLORREF CScatteredLayer::GetLineColor() const { return PenColor(m_pLayer); }
-void CScatteredLayer::SetLineColor(COLORREF color) { SetPenColor(m_pLayer, color, "kel::plane::CScatteredLayer::SetLineColor"); }
+void CScatteredLayer::SetLineColor(COLORREF color) {
+    SetPenColor(m_pLayer, color, "kel::plane::CScatteredLayer::SetLineColor");
+}
 
 int CScatteredLayer::GetLineSameSize() const { return Read<int>(m_pSettings, "LineSameSize", 1); }
 
 void CScatteredLayer::SetLineSameSize(int value) {
-    Write<int>(m_pLayer, m_pSettings, "LineSameSize", value, "kel::plane::CScatteredLayer::SetLineSameSize", std::to_string(value));
+    Write<int>(m_pLayer, m_pSettings, "LineSameSize", value, "kel::plane::CScatteredLayer::SetLineSameSize",
+               std::to_string(value));
 }
 
 float CScatteredLayer::GetLineSize() const { return PenWidth(m_pLayer); }
-void CScatteredLayer::SetLineSize(float size) { SetPenWidth(m_pLayer, size, "kel::plane::CScatteredLayer::SetLineSize"); }
+void CScatteredLayer::SetLineSize(float size) {
+    SetPenWidth(m_pLayer, size, "kel::plane::CScatteredLayer::SetLineSize");
+}
 
 }  // namespace kel::plane

@@ -15,7 +15,8 @@ void CStratumMapLayer::GetStoreAreaBrush(QXLOGBRUSH& brush) const {
     brush = Read<QXLOGBRUSH>(m_pSettings, "StoreAreaBrush", QXLOGBRUSH());
 }
 void CStratumMapLayer::SetStoreAreaBrush(QXLOGBRUSH& brush) {
-    Write<QXLOGBRUSH>(m_pLayer, m_pSettings, "StoreAreaBrush", brush, "kel::plane::CStratumMapLayer::SetStoreAreaBrush");
+    Write<QXLOGBRUSH>(m_pLayer, m_pSettings, "StoreAreaBrush", brush,
+                      "kel::plane::CStratumMapLayer::SetStoreAreaBrush");
 }
 
 void CStratumMapLayer::GetOilAreaBrush(QXLOGBRUSH& brush) const {
@@ -29,7 +30,8 @@ void CStratumMapLayer::GetOilRegionBrush(QXLOGBRUSH& brush) const {
     brush = Read<QXLOGBRUSH>(m_pSettings, "OilRegionBrush", QXLOGBRUSH());
 }
 void CStratumMapLayer::SetOilRegionBrush(QXLOGBRUSH& brush) {
-    Write<QXLOGBRUSH>(m_pLayer, m_pSettings, "OilRegionBrush", brush, "kel::plane::CStratumMapLayer::SetOilRegionBrush");
+    Write<QXLOGBRUSH>(m_pLayer, m_pSettings, "OilRegionBrush", brush,
+                      "kel::plane::CStratumMapLayer::SetOilRegionBrush");
 }
 
 void CStratumMapLayer::GetWaterRegionBrush(QXLOGBRUSH& brush) const {

@@ -26,6 +26,8 @@ void CWellNetLayer::SetFillVisible(int visible) {
                std::to_string(visible));
 }
 
-void CWellNetLayer::SetBrush(QXLOGBRUSH& brush) { SetLayerBrush(m_pLayer, brush, "kel::plane::CWellNetLayer::SetBrush"); }
+void CWellNetLayer::SetBrush(QXLOGBRUSH& brush) {
+    SetLayerBrush(m_pLayer, brush, "kel::plane::CWellNetLayer::SetBrush");
+}
 
 }  // namespace kel::plane

@@ -30,11 +30,20 @@ FLOATRECT CQXObjectBorder::GetBorderExtent() const { return m_extent; }
 
 void CQXObjectBorder::SetBorderExtent(CONTROLNODE node, double value) {
     switch (node) {
-    case NODE_LEFT: m_extent.left = value; break;
-    case NODE_RIGHT: m_extent.right = value; break;
-    case NODE_TOP: m_extent.top = value; break;
-    case NODE_BOTTOM: m_extent.bottom = value; break;
-    default: return;
+        case NODE_LEFT:
+            m_extent.left = value;
+            break;
+        case NODE_RIGHT:
+            m_extent.right = value;
+            break;
+        case NODE_TOP:
+            m_extent.top = value;
+            break;
+        case NODE_BOTTOM:
+            m_extent.bottom = value;
+            break;
+        default:
+            return;
     }
     m_rectMap = m_extent;
     Touched("CQXObjectBorder::SetBorderExtent", std::to_string(node) + "," + std::to_string(value));

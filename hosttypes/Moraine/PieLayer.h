@@ -9,7 +9,8 @@ namespace kel::plane {
 class CPieLayer : public IProfLayer {
 public:
     explicit CPieLayer(CQXLayer* layer);
-    CPieLayer(const CPieLayer& other) : IProfLayer(other), m_nReserved1(other.m_nReserved1), m_nReserved2(other.m_nReserved2) {}
+    CPieLayer(const CPieLayer& other)
+        : IProfLayer(other), m_nReserved1(other.m_nReserved1), m_nReserved2(other.m_nReserved2) {}
     CPieLayer& operator=(const CPieLayer& other) {
         IProfLayer::operator=(other);
         m_nReserved1 = other.m_nReserved1;

@@ -12,12 +12,12 @@ public:
     // Back to the defaults (every word 0, no current stratum).
     void Reset();
 
-    QXLOGPEN m_BoundPen;           // boundary lines
+    QXLOGPEN m_BoundPen;            // boundary lines
     QXLOGPOINT m_VirtualWellPoint;  // virtual wells of facies and scattered-attribute layers
-    QXLOGPEN m_UpPen;              // hanging-wall lines
-    QXLOGPEN m_DnPen;              // footwall lines
-    QXLOGBRUSH m_FaultBrush;       // fault zones
-    int m_nStratumGrade = -1;      // the current stratum grade, negative for none
+    QXLOGPEN m_UpPen;               // hanging-wall lines
+    QXLOGPEN m_DnPen;               // footwall lines
+    QXLOGBRUSH m_FaultBrush;        // fault zones
+    int m_nStratumGrade = -1;       // the current stratum grade, negative for none
 
 private:
     CPlaneOption() = default;

@@ -16,12 +16,24 @@ public:
     ~CQXObjectBorder() override;
 
     // Frame.
-    void SetOuterLogPen(QXLOGPEN* pen) { if (pen) m_outerPen = *pen; }
-    void GetOuterLogPen(QXLOGPEN* pen) const { if (pen) *pen = m_outerPen; }
-    void SetInnerLogPen(QXLOGPEN* pen) { if (pen) m_innerPen = *pen; }
-    void GetInnerLogPen(QXLOGPEN* pen) const { if (pen) *pen = m_innerPen; }
-    void SetLogBrush(QXLOGBRUSH* brush) { if (brush) m_brush = *brush; }
-    void GetLogBrush(QXLOGBRUSH* brush) const { if (brush) *brush = m_brush; }
+    void SetOuterLogPen(QXLOGPEN* pen) {
+        if (pen) m_outerPen = *pen;
+    }
+    void GetOuterLogPen(QXLOGPEN* pen) const {
+        if (pen) *pen = m_outerPen;
+    }
+    void SetInnerLogPen(QXLOGPEN* pen) {
+        if (pen) m_innerPen = *pen;
+    }
+    void GetInnerLogPen(QXLOGPEN* pen) const {
+        if (pen) *pen = m_innerPen;
+    }
+    void SetLogBrush(QXLOGBRUSH* brush) {
+        if (brush) m_brush = *brush;
+    }
+    void GetLogBrush(QXLOGBRUSH* brush) const {
+        if (brush) *brush = m_brush;
+    }
     void SetBorderWidth(double width) { m_dBorderWidth = width; }
     double GetBorderWidth() const { return m_dBorderWidth; }
 
@@ -34,8 +46,12 @@ public:
     CString GetPostfix() const { return m_strPostfix; }
     void SetStratumAlias(const CString& text) { m_strStratumAlias = text; }
     const CString& GetStratumAlias() const { return m_strStratumAlias; }
-    void SetTitleFont(QXLOGFONT* font) { if (font) m_titleFont = *font; }
-    void GetTitleFont(QXLOGFONT* font) const { if (font) *font = m_titleFont; }
+    void SetTitleFont(QXLOGFONT* font) {
+        if (font) m_titleFont = *font;
+    }
+    void GetTitleFont(QXLOGFONT* font) const {
+        if (font) *font = m_titleFont;
+    }
     void SetTitleDist(double distance) { m_dTitleDist = distance; }
     double GetTitleDist() const { return m_dTitleDist; }
 
@@ -74,24 +90,48 @@ public:
     unsigned GetGFrequency() const { return m_nGFrequency; }
     void SetKFrequency(unsigned frequency) { m_nKFrequency = frequency == 0 ? 1 : frequency; }
     unsigned GetKFrequency() const { return m_nKFrequency; }
-    void SetGScaleLine(QXLOGPEN* pen) { if (pen) m_gScaleLine = *pen; }
-    void GetGScaleLine(QXLOGPEN* pen) const { if (pen) *pen = m_gScaleLine; }
-    void SetGScaleLine2(QXLOGPEN* pen) { if (pen) m_gScaleLine2 = *pen; }
-    void GetGScaleLine2(QXLOGPEN* pen) const { if (pen) *pen = m_gScaleLine2; }
-    void SetKScaleLine(QXLOGPEN* pen) { if (pen) m_kScaleLine = *pen; }
-    void GetKScaleLine(QXLOGPEN* pen) const { if (pen) *pen = m_kScaleLine; }
-    void SetKScaleLine2(QXLOGPEN* pen) { if (pen) m_kScaleLine2 = *pen; }
-    void GetKScaleLine2(QXLOGPEN* pen) const { if (pen) *pen = m_kScaleLine2; }
+    void SetGScaleLine(QXLOGPEN* pen) {
+        if (pen) m_gScaleLine = *pen;
+    }
+    void GetGScaleLine(QXLOGPEN* pen) const {
+        if (pen) *pen = m_gScaleLine;
+    }
+    void SetGScaleLine2(QXLOGPEN* pen) {
+        if (pen) m_gScaleLine2 = *pen;
+    }
+    void GetGScaleLine2(QXLOGPEN* pen) const {
+        if (pen) *pen = m_gScaleLine2;
+    }
+    void SetKScaleLine(QXLOGPEN* pen) {
+        if (pen) m_kScaleLine = *pen;
+    }
+    void GetKScaleLine(QXLOGPEN* pen) const {
+        if (pen) *pen = m_kScaleLine;
+    }
+    void SetKScaleLine2(QXLOGPEN* pen) {
+        if (pen) m_kScaleLine2 = *pen;
+    }
+    void GetKScaleLine2(QXLOGPEN* pen) const {
+        if (pen) *pen = m_kScaleLine2;
+    }
 
     // Grid lines.
     void SetGGridDrawType(GridDrawType type) { m_nGGridDrawType = type; }
     GridDrawType GetGGridDrawType() const { return m_nGGridDrawType; }
     void SetKGridDrawType(GridDrawType type) { m_nKGridDrawType = type; }
     GridDrawType GetKGridDrawType() const { return m_nKGridDrawType; }
-    void SetGraticuleLogPen(QXLOGPEN* pen) { if (pen) m_graticulePen = *pen; }
-    void GetGraticuleLogPen(QXLOGPEN* pen) const { if (pen) *pen = m_graticulePen; }
-    void SetKLineLogPen(QXLOGPEN* pen) { if (pen) m_kLinePen = *pen; }
-    void GetKLineLogPen(QXLOGPEN* pen) const { if (pen) *pen = m_kLinePen; }
+    void SetGraticuleLogPen(QXLOGPEN* pen) {
+        if (pen) m_graticulePen = *pen;
+    }
+    void GetGraticuleLogPen(QXLOGPEN* pen) const {
+        if (pen) *pen = m_graticulePen;
+    }
+    void SetKLineLogPen(QXLOGPEN* pen) {
+        if (pen) m_kLinePen = *pen;
+    }
+    void GetKLineLogPen(QXLOGPEN* pen) const {
+        if (pen) *pen = m_kLinePen;
+    }
     void SetGCrossLength(double value) { m_dGCrossLength = value; }
     double GetGCrossLength() const { return m_dGCrossLength; }
     void SetKCrossLength(double value) { m_dKCrossLength = value; }
@@ -99,14 +139,30 @@ public:
 
     // Labels: fonts of the high-order (…Font) and low-order (…Font2) label parts and the text
     // directions (1 horizontal, 0 vertical, 2 along the tick lines).
-    void SetGraticuleFont(QXLOGFONT* font) { if (font) m_graticuleFont = *font; }
-    void GetGraticuleFont(QXLOGFONT* font) const { if (font) *font = m_graticuleFont; }
-    void SetGraticuleFont2(QXLOGFONT* font) { if (font) m_graticuleFont2 = *font; }
-    void GetGraticuleFont2(QXLOGFONT* font) const { if (font) *font = m_graticuleFont2; }
-    void SetKScaleLabelFont(QXLOGFONT* font) { if (font) m_kLabelFont = *font; }
-    void GetKScaleLabelFont(QXLOGFONT* font) const { if (font) *font = m_kLabelFont; }
-    void SetKScaleLabelFont2(QXLOGFONT* font) { if (font) m_kLabelFont2 = *font; }
-    void GetKScaleLabelFont2(QXLOGFONT* font) const { if (font) *font = m_kLabelFont2; }
+    void SetGraticuleFont(QXLOGFONT* font) {
+        if (font) m_graticuleFont = *font;
+    }
+    void GetGraticuleFont(QXLOGFONT* font) const {
+        if (font) *font = m_graticuleFont;
+    }
+    void SetGraticuleFont2(QXLOGFONT* font) {
+        if (font) m_graticuleFont2 = *font;
+    }
+    void GetGraticuleFont2(QXLOGFONT* font) const {
+        if (font) *font = m_graticuleFont2;
+    }
+    void SetKScaleLabelFont(QXLOGFONT* font) {
+        if (font) m_kLabelFont = *font;
+    }
+    void GetKScaleLabelFont(QXLOGFONT* font) const {
+        if (font) *font = m_kLabelFont;
+    }
+    void SetKScaleLabelFont2(QXLOGFONT* font) {
+        if (font) m_kLabelFont2 = *font;
+    }
+    void GetKScaleLabelFont2(QXLOGFONT* font) const {
+        if (font) *font = m_kLabelFont2;
+    }
     void SetGTextDirectionX(int direction) { m_nGTextDirectionX = direction; }
     int GetGTextDirectionX() const { return m_nGTextDirectionX; }
     void SetGTextDirectionY(int direction) { m_nGTextDirectionY = direction; }

@@ -19,13 +19,17 @@ public:
         m_legendFont = *font;
         OnChanged(0);
     }
-    void GetLegendFont(QXLOGFONT* font) const { if (font) *font = m_legendFont; }
+    void GetLegendFont(QXLOGFONT* font) const {
+        if (font) *font = m_legendFont;
+    }
     void SetOuterLineLogPen(QXLOGPEN* pen) {
         if (!pen || *pen == m_outerLinePen) return;
         m_outerLinePen = *pen;
         OnChanged(0);
     }
-    void GetOuterLineLogPen(QXLOGPEN* pen) const { if (pen) *pen = m_outerLinePen; }
+    void GetOuterLineLogPen(QXLOGPEN* pen) const {
+        if (pen) *pen = m_outerLinePen;
+    }
     // Left margin, top margin and the spacing between entries.
     void SetLSpace(double space) { m_dLSpace = space; }
     double GetLSpace() const { return m_dLSpace; }

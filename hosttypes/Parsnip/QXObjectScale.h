@@ -12,13 +12,19 @@ public:
     ~CQXObjectScale() override;
 
     // Number of ticks; fewer than 1 is refused.
-    void SetStep(int step) { if (step >= 1) m_nStep = step; }
+    void SetStep(int step) {
+        if (step >= 1) m_nStep = step;
+    }
     int GetStep() const { return m_nStep; }
     // Tick height (x100); 0, negative values and NaN are refused.
-    void SetHeight(double height) { if (height > 0) m_dHeight = height; }
+    void SetHeight(double height) {
+        if (height > 0) m_dHeight = height;
+    }
     double GetHeight() const { return m_dHeight; }
     // Decimals of the labels; negative counts are refused.
-    void SetDecimalNum(int decimals) { if (decimals >= 0) m_nDecimalNum = decimals; }
+    void SetDecimalNum(int decimals) {
+        if (decimals >= 0) m_nDecimalNum = decimals;
+    }
     int GetDecimalNum() const { return m_nDecimalNum; }
     void SetUnitWord(CString unit) { m_strUnitWord = unit; }
     CString GetUnitWord() const { return m_strUnitWord; }

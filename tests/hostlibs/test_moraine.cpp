@@ -40,9 +40,9 @@ TEST_F(Moraine, IsEffectiveFigureWantsTheWholeTextToBeOneNumber) {
         int number;
     };
     const Case cases[] = {
-        {"0", 1},     {" 0 ", 1},  {"\t3\n", 1}, {"-1.5e3", 1}, {"+.5", 1},  {"1.", 1},   {"2E-2", 1},
-        {"", 0},      {"  ", 0},   {"abc", 0},   {"1a", 0},     {"1 2", 0},  {"nan", 0}, {"inf", 0},
-        {"0x10", 0},  {".", 0},    {"-", 0},     {"1e", 0},     {"1e+", 0},  {"--1", 0}, {"1,5", 0},
+        {"0", 1},    {" 0 ", 1}, {"\t3\n", 1}, {"-1.5e3", 1}, {"+.5", 1}, {"1.", 1},  {"2E-2", 1},
+        {"", 0},     {"  ", 0},  {"abc", 0},   {"1a", 0},     {"1 2", 0}, {"nan", 0}, {"inf", 0},
+        {"0x10", 0}, {".", 0},   {"-", 0},     {"1e", 0},     {"1e+", 0}, {"--1", 0}, {"1,5", 0},
     };
     for (const Case& c : cases) EXPECT_EQ(c.number, CPlaneFunc::IsEffectiveFigure(c.text)) << '"' << c.text << '"';
 }
@@ -174,8 +174,8 @@ TEST_F(Moraine, PointLabelPositionTextsMapBackToTheirCodes) {
         const char* text;
         int vertical;
         int horizontal;
-    } positions[] = {{"右下", 0, 0}, {"下", 0, 1}, {"左下", 0, 2}, {"右", 1, 0}, {"中", 1, 1},
-                     {"左", 1, 2},   {"右上", 2, 0}, {"上", 2, 1}, {"左上", 2, 2}};
+    } positions[] = {{"右下", 0, 0}, {"下", 0, 1},   {"左下", 0, 2}, {"右", 1, 0},  {"中", 1, 1},
+                     {"左", 1, 2},   {"右上", 2, 0}, {"上", 2, 1},   {"左上", 2, 2}};
     for (const auto& p : positions) {
         point.SetAlign(p.text);
         EXPECT_EQ(p.vertical, point.GetVAlign()) << p.text;

@@ -159,9 +159,9 @@ TEST(BorderGridTypeNames, TableIsBuiltAndFreedOnceAndConversionsFollowTheFlags) 
 TEST(BorderGrid, ParseDegMinSecReadsExactlyThreeDigitRuns) {
     CBCGPProp item("间隔", _variant_t(""));
     const std::pair<const char*, double> cases[] = {
-        {"1:30:0", 1.5},   {"0:0:36", 0.01}, {"1:90:0", 2.5}, {"010:00:00", 10}, {"1.5", 0},    {"1:30", 0},
-        {"1:3a:0", 0},     {"0:0:0", 0},     {"1::0", 0},     {"", 0},           {"1:30:0:0", 0}, {" 1:30:0", 0},
-        {"-1:30:0", 0},    {"1:30:0.5", 0},  {":30:0", 0},
+        {"1:30:0", 1.5}, {"0:0:36", 0.01}, {"1:90:0", 2.5}, {"010:00:00", 10}, {"1.5", 0},
+        {"1:30", 0},     {"1:3a:0", 0},    {"0:0:0", 0},    {"1::0", 0},       {"", 0},
+        {"1:30:0:0", 0}, {" 1:30:0", 0},   {"-1:30:0", 0},  {"1:30:0.5", 0},   {":30:0", 0},
     };
     for (const auto& [text, degrees] : cases) {
         item.SetValue(_variant_t(text));
@@ -257,8 +257,8 @@ TEST(BorderGrid, ShowFlagDisablesTheTicksAtOnceAndLineItemsFollowTheStyleAtRefre
 // ---- frame page -------------------------------------------------------------------------------------------
 
 TEST(BorderFrame, TypedStratumStoresTheStratumTablesAliasForTheMapsGrade) {
-    osprey::testing::SetStrata({osprey::testing::MakeStratum(2, "S31", "沙三上"),
-                                osprey::testing::MakeStratum(1, "S32", "沙三下")});
+    osprey::testing::SetStrata(
+        {osprey::testing::MakeStratum(2, "S31", "沙三上"), osprey::testing::MakeStratum(1, "S32", "沙三下")});
     BorderWorld w;
     w.map.Map()->SetStratum(2, "S3");
     CQXObjectBorder* border = w.AddSelected();

@@ -11,6 +11,7 @@
 #include "hosttypes/Parsnip/QXObjectFinger.h"
 #include "hosttypes/Parsnip/QXObjectLegend.h"
 #include "hosttypes/Parsnip/QXObjectScale.h"
+#include "hosttypes/Parsnip/QXObjectText.h"
 #include "planemap/PropListColorMark.h"
 #include "planemap/PropListFinger.h"
 #include "planemap/PropListLegend.h"

@@ -15,6 +15,7 @@
 #include "hostlibs/Halyard/Testing.h"
 #include "hostlibs/Harrow/HarrowTesting.h"
 #include "hostlibs/Lodestar/Testing.h"
+#include "hostlibs/Moraine/MoraineTesting.h"
 #include "hostlibs/Osprey/WellDataTesting.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hostlibs/Pennant/Testing.h"
@@ -60,6 +61,7 @@ class PlatformReset : public ::testing::EmptyTestEventListener {
         oriel::testing::Reset();
         halyard::testing::Reset();
         harrow::testing::Reset();
+        moraine::testing::Reset();
         pennant::testing::Reset();
         lodestar::testing::Reset();
         zephyr::testing::Reset();

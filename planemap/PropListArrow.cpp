@@ -1,0 +1,193 @@
+#include "planemap/PropListArrow.h"
+
+#include "bcg/ColorProp.h"
+#include "framework/ItemGroupsFill.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/PropStyleCombox.h"
+#include "hosttypes/Parsnip/QXObjectArrow.h"
+#include "planemap/TableWebShapeTexts.h"
+
+namespace {
+
+enum : DWORD_PTR {
+    kTypeId = 2000,
+    kStyleGroupId = 2001,
+    kStyleId = 2002,
+    kPenGroupId = 2003,
+    kPenStyleId = 2004,
+    kPenWidthId = 2005,
+    kPenColorId = 2006,
+    kSizeGroupId = 2011,
+    kHeightId = 2012,
+    kHeadPercentId = 2013,
+    kBodyPercentId = 2014,
+};
+
+namespace ft = furnituretext;
+namespace st = shapetext;
+
+constexpr int kStyleCount = 7;
+
+CString ItemText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
+
+CString FormatInt(int value) {
+    CString text;
+    text.Format("%d", value);
+    return text;
+}
+
+}  // namespace
+
+CPropListArrow::CPropListArrow() = default;
+CPropListArrow::~CPropListArrow() = default;
+
+CQXObjectArrow* CPropListArrow::Arrow() const { return dynamic_cast<CQXObjectArrow*>(m_pTarget); }
+
+int CPropListArrow::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+
+    auto* type = new CBCGPProp(planetext::kType, _variant_t(st::kArrowKind), "", kTypeId);
+    type->AllowEdit(FALSE);
+    m_wndPropList.AddProperty(type, TRUE, TRUE);
+
+    auto* styleGroup = new CBCGPProp(st::kStyleSettings, kStyleGroupId);
+    auto* style = new CBCGPProp(ft::kStyle, _variant_t(""), st::kChooseStyle, kStyleId);
+    for (int i = 0; i < kStyleCount; ++i) style->AddOption(ft::StyleText(i));
+    style->AllowEdit(FALSE);
+    styleGroup->AddSubItem(style);
+    styleGroup->Expand(TRUE);
+    m_wndPropList.AddProperty(styleGroup, TRUE, TRUE);
+
+    CBCGPProp* pen = CreateLineProp(ft::kPenSettings, kPenGroupId, false);
+    pen->Expand(TRUE);
+    m_wndPropList.AddProperty(pen, TRUE, TRUE);
+
+    m_pFillGroup = CreateFillProp(planetext::kFill, kPlaneFillGroupId);
+    m_wndPropList.AddProperty(m_pFillGroup, TRUE, TRUE);
+    m_pFillGroup->Expand(TRUE);
+
+    auto* size = new CBCGPProp(st::kSizeSettings, kSizeGroupId);
+    size->AddSubItem(new CBCGPProp(ft::kHeight, _variant_t(""), "", kHeightId));
+    size->AddSubItem(new CBCGPProp(st::kHeadPercent, _variant_t(""), "", kHeadPercentId));
+    size->AddSubItem(new CBCGPProp(st::kBodyPercent, _variant_t(""), "", kBodyPercentId));
+    size->Expand(TRUE);
+    m_wndPropList.AddProperty(size, TRUE, TRUE);
+    return 0;
+}
+
+// The size and the fill are one arrow's values: shown only while one object is selected, the
+// size group disabled otherwise.
+void CPropListArrow::UpdateBCGPProperty(long object, CString) {
+    if (!BeginMultiRefresh(object)) return;
+    CQXObjectArrow* arrow = Arrow();
+    if (!arrow) return;
+    const bool single = GetSelectionCount() == 1;
+    if (single) {
+        if (CBCGPProp* height = FindItem(kHeightId)) height->SetValue(_variant_t(shapes::Format2(arrow->GetHeight())));
+        if (CBCGPProp* head = FindItem(kHeadPercentId)) head->SetValue(_variant_t(FormatInt(arrow->GetHeadPercent())));
+        if (CBCGPProp* body = FindItem(kBodyPercentId)) body->SetValue(_variant_t(FormatInt(arrow->GetBodyPercent())));
+    } else {
+        EnablePropRecursive(FindItem(kSizeGroupId), FALSE);
+    }
+    if (CBCGPProp* style = FindItem(kStyleId)) style->SetValue(_variant_t(ft::StyleText(arrow->GetStyle())));
+    QXLOGPEN pen;
+    arrow->GetLogPen(&pen);
+    SetLineProp(FindItem(kPenGroupId), pen);
+    if (single && m_pFillGroup) {
+        QXLOGBRUSH brush;
+        arrow->GetLogBrush(&brush);
+        SetFillProp(m_pFillGroup, planetext::kAllStyles, brush);
+    }
+}
+
+LRESULT CPropListArrow::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CQXObjectArrow* arrow = Arrow();
+    if (!item || !arrow) {
+        UpdateView();
+        return 0;
+    }
+    CQXLayer* layer = arrow->GetLayer();
+    const CString typeName = arrow->GetTypeName();
+    const DWORD_PTR id = item->GetData();
+
+    switch (id) {
+    case kStyleId:
+        ApplyStyle(arrow, item);
+        break;
+    case kPenStyleId:
+    case kPenWidthId:
+    case kPenColorId:
+        ApplyPen(arrow, item);
+        break;
+    case kHeightId:
+    case kHeadPercentId:
+    case kBodyPercentId:
+        ApplySize(arrow, item);
+        break;
+    default:
+        if (id > kPlaneFillGroupId) {
+            QXLOGBRUSH brush;
+            arrow->GetLogBrush(&brush);
+            ApplyFillSubItem(item, layer, &brush, typeName, &CQXObjectArrow::SetLogBrush);
+        }
+        break;
+    }
+    // Also after an edit that changed nothing.
+    arrow->CreateModel();
+    UpdateSameTypeObjects(layer, typeName);
+    UpdateView();
+    return 0;
+}
+
+void CPropListArrow::ApplyStyle(CQXObjectArrow* arrow, CBCGPProp* item) {
+    const int style = item->FindOption(ItemText(item));
+    if (style < 0) return;
+    SetSameTypeObjects(arrow->GetLayer(), &CQXObjectArrow::SetStyle, style, arrow->GetTypeName());
+}
+
+// Every arrow of the type gets the shown arrow's whole pen with the one field changed; a width
+// that is no number writes nothing.
+void CPropListArrow::ApplyPen(CQXObjectArrow* arrow, CBCGPProp* item) {
+    QXLOGPEN pen;
+    arrow->GetLogPen(&pen);
+    switch (item->GetData()) {
+    case kPenStyleId: {
+        auto* picker = dynamic_cast<CPropStyleCombox*>(item);
+        if (!picker) return;
+        pen.style = picker->GetVal();
+        break;
+    }
+    case kPenWidthId: {
+        double width = 0;
+        if (!furniture::ReadNumber(ItemText(item), 100, &width)) return;
+        pen.width = static_cast<float>(width);
+        break;
+    }
+    default: {
+        auto* colour = dynamic_cast<CBCGPColorProp*>(item);
+        if (!colour) return;
+        pen.color = colour->GetColor();
+        break;
+    }
+    }
+    ForSameTypeObjects<CQXObjectArrow>(arrow->GetLayer(), arrow->GetTypeName(),
+                                       [&](CQXObjectArrow* a) { a->SetLogPen(&pen); });
+}
+
+// A height or proportion that is no number writes nothing.
+void CPropListArrow::ApplySize(CQXObjectArrow* arrow, CBCGPProp* item) {
+    CQXLayer* layer = arrow->GetLayer();
+    const CString typeName = arrow->GetTypeName();
+    const CString text = ItemText(item);
+    if (item->GetData() == kHeightId) {
+        double height = 0;
+        if (furniture::ReadNumber(text, 1, &height)) SetSameTypeObjects(layer, &CQXObjectArrow::SetHeight, height, typeName);
+        return;
+    }
+    int percent = 0;
+    if (!furniture::ReadInteger(text, &percent)) return;
+    SetSameTypeObjects(layer, item->GetData() == kHeadPercentId ? &CQXObjectArrow::SetHeadPercent
+                                                               : &CQXObjectArrow::SetBodyPercent,
+                       percent, typeName);
+}

@@ -1,0 +1,27 @@
+// CPropListEllipse: an ellipse or elliptic arc on a plane map: position, axis angle, half-axes,
+// arc angles and drawing direction of the shown ellipse, and the outline pen and fill, which
+// reach every selected object of its type name.
+#pragma once
+
+#include "planemap/WndLstPlane.h"
+
+class CQXObjectCircle;
+
+class CPropListEllipse : public CWndLstPlane {
+public:
+    CPropListEllipse();
+    ~CPropListEllipse() override;
+
+protected:
+    int InitPropWnd() override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+
+private:
+    CQXObjectCircle* Ellipse() const;
+    void RefreshGeometry(CQXObjectCircle* ellipse);
+    void ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item);
+    void ApplyHalfAxis(CQXObjectCircle* ellipse, CBCGPProp* item);
+
+    CBCGPProp* m_pFillGroup = nullptr;  // owned by the grid
+};

@@ -1,0 +1,26 @@
+// CPropListRect: a rectangle on a plane map (corners may be rounded): position, length, width,
+// rotation and corner half-axes of the shown rectangle, and the outline pen and fill, which
+// reach every selected object of its type name.
+#pragma once
+
+#include "planemap/WndLstPlane.h"
+
+class CQXObjectRect;
+
+class CPropListRect : public CWndLstPlane {
+public:
+    CPropListRect();
+    ~CPropListRect() override;
+
+protected:
+    int InitPropWnd() override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+
+private:
+    CQXObjectRect* Rect() const;
+    void RefreshGeometry(CQXObjectRect* rect);
+    void ApplyGeometry(CQXObjectRect* rect, CBCGPProp* item);
+
+    CBCGPProp* m_pFillGroup = nullptr;  // owned by the grid
+};

@@ -1,0 +1,23 @@
+// CPropListSandFill: a sand body or effective area: its body number (its name). Choosing a number
+// gives the area that body's standard fill colour, kept in its layer's attributes. Edits change the
+// shown area only.
+#pragma once
+
+#include "planemap/WndLstPlane.h"
+
+class CQXObjectFill;
+
+class CPropListSandFill : public CWndLstPlane {
+public:
+    CPropListSandFill();
+    ~CPropListSandFill() override;
+
+protected:
+    int InitPropWnd() override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+
+private:
+    CQXObjectFill* Area() const;
+    void ApplyBodyNumber(CQXObjectFill* area, const CString& number, QXLOGBRUSH& brush);
+};

@@ -1,0 +1,23 @@
+// CPropListWeb: a web (a regular grid drawn over a map): its style, its spacing and its pen.
+// Every edit reaches each selected object of the web's type name.
+#pragma once
+
+#include "planemap/WndLstPlane.h"
+
+class CQXObjectWeb;
+
+class CPropListWeb : public CWndLstPlane {
+public:
+    CPropListWeb();
+    ~CPropListWeb() override;
+
+protected:
+    int InitPropWnd() override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+
+private:
+    CQXObjectWeb* Web() const;
+    void ApplyGap(CQXObjectWeb* web, CBCGPProp* item);
+    void ApplyPen(CQXObjectWeb* web, CBCGPProp* item);
+};

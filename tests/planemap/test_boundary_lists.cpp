@@ -1,0 +1,526 @@
+// The distribution boundary lists: oil-water and region boundaries and zones (standard fills kept
+// with the line layer), sand bodies (standard pens and fills by body number), scattered-attribute
+// boundaries, areas and virtual wells (the scattered-type catalogue, absent or present) and
+// well-net lines and areas.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "PlaneListFixture.h"
+#include "framework/ItemGroupsFill.h"
+#include "hostlibs/Moraine/MoraineTesting.h"
+#include "hostlibs/Osprey/WellDataTesting.h"
+#include "hostlibs/Parsnip/MapFixture.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
+#include "hosttypes/Parsnip/QXLayer.h"
+#include "hosttypes/Parsnip/QXObjectFill.h"
+#include "hosttypes/Parsnip/QXObjectPoint.h"
+#include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "planemap/PropListOilWaterFill.h"
+#include "planemap/PropListOilWaterLine.h"
+#include "planemap/PropListRegionFill.h"
+#include "planemap/PropListRegionLine.h"
+#include "planemap/PropListSandFill.h"
+#include "planemap/PropListSandLine.h"
+#include "planemap/PropListScatteredAppendControlPoint.h"
+#include "planemap/PropListScatteredFill.h"
+#include "planemap/PropListScatteredLine.h"
+#include "planemap/PropListWellNetFill.h"
+#include "planemap/PropListWellNetLine.h"
+
+namespace {
+
+using parsnip::MapFixture;
+using parsnip::testing::ClearCallLog;
+using parsnip::testing::CountCalls;
+
+QXLOGPEN PenOf(CQXObjectLine* line) {
+    QXLOGPEN pen;
+    line->GetLogPen(&pen);
+    return pen;
+}
+
+QXLOGBRUSH BrushOf(CQXObjectLine* line) {
+    QXLOGBRUSH brush;
+    line->GetLogBrush(&brush);
+    return brush;
+}
+
+QXLOGBRUSH BrushOf(CQXObjectFill* fill) {
+    QXLOGBRUSH brush;
+    fill->GetLogBrush(&brush);
+    return brush;
+}
+
+QXLOGPOINT SymbolOf(CQXObjectPoint* point) {
+    QXLOGPOINT symbol;
+    point->GetLogPoint(&symbol);
+    return symbol;
+}
+
+QXLOGPEN MakePen(UINT style, COLORREF color, float width) {
+    QXLOGPEN pen;
+    pen.style = style;
+    pen.color = color;
+    pen.width = width;
+    return pen;
+}
+
+QXLOGBRUSH MakeBrush(UINT style, COLORREF fill, COLORREF line) {
+    QXLOGBRUSH brush;
+    brush.style = style;
+    brush.fillColor = fill;
+    brush.lineColor = line;
+    brush.size = 250;
+    return brush;
+}
+
+CQXObjectPolyline* AddLine(MapFixture& map, const char* typeName, const QXLOGPEN& pen, CQXLayer* layer = nullptr) {
+    CQXObjectPolyline* line = map.AddPolyline(typeName, {{0, 0}, {10, 0}}, layer);
+    QXLOGPEN copy = pen;
+    line->SetLogPen(&copy);
+    return line;
+}
+
+CQXObjectFill* AddArea(MapFixture& map, const char* typeName, CQXLayer* layer = nullptr) {
+    return map.AddFill(typeName, {{0, 0}, {2, 0}, {2, 3}, {0, 3}}, layer);
+}
+
+// Delivers an edit of an item the user cannot reach (no options to pick).
+template <class List>
+void Edit(planetest::OpenList<List>& open, DWORD_PTR id, const char* text) {
+    CBCGPProp* item = open.Item(id);
+    item->SetValue(_variant_t(text));
+    open.list().GetPropList().OnPropertyChanged(item);
+}
+
+std::vector<std::string> Options(CBCGPProp* item) {
+    std::vector<std::string> options;
+    for (int i = 0; i < item->GetOptionCount(); ++i) options.emplace_back(item->GetOption(i));
+    return options;
+}
+
+// An oil-water distribution: the zone layer "沙二1油水", its line layer "沙二1油水边界线" with
+// two types and the standard fill of "油区".
+struct Distribution {
+    CQXLayer* zones;
+    CQXLayer* lines;
+    explicit Distribution(MapFixture& map) {
+        zones = map.AddLayer("沙二1油水");
+        lines = map.AddLayer("沙二1油水边界线", "油水边界");
+        moraine::testing::SetDistributionTypes(lines, {"油区", "水区"});
+        QXLOGBRUSH oil = MakeBrush(1001, RGB(200, 0, 0), RGB(1, 2, 3));
+        lines->GetPropertyManager()->SetBrushProperty("LOGBRUSH_油区", &oil);
+    }
+};
+
+}  // namespace
+
+// ---- oil-water and region boundaries and zones ----------------------------------------------------
+
+TEST(OilWaterBoundaryList, PenEditsKeepEachBoundarysOwnPenAndReachOnlyItsTypeName) {
+    MapFixture map;
+    CQXObjectPolyline* a = AddLine(map, "油水边界线", MakePen(3, RGB(1, 1, 1), 50));
+    CQXObjectPolyline* b = AddLine(map, "油水边界线", MakePen(7, RGB(2, 2, 2), 120));
+    CQXObjectPolyline* other = AddLine(map, "区域边界线", MakePen(1, RGB(3, 3, 3), 10));
+    a->SetName("油水过渡带");
+    map.Select({a, b, other});
+    planetest::OpenList<CPropListOWLine> open;
+    open.Show(a);
+    EXPECT_EQ("油水边界线", open.Value(2000));
+    EXPECT_EQ("油水过渡带", open.Value(2001));
+    EXPECT_EQ("0.50", open.Value(2005));
+
+    ASSERT_TRUE(open.Color(2006, RGB(0, 200, 0)));
+    EXPECT_EQ(RGB(0, 200, 0), PenOf(a).color);
+    EXPECT_EQ(RGB(0, 200, 0), PenOf(b).color);
+    EXPECT_EQ(7u, PenOf(b).style);
+    EXPECT_FLOAT_EQ(120.0f, PenOf(b).width);
+    EXPECT_EQ(RGB(3, 3, 3), PenOf(other).color);
+
+    for (const char* ignored : {"0", "-1", "abc", "1e39"}) open.Type(2005, ignored);
+    EXPECT_FLOAT_EQ(50.0f, PenOf(a).width);
+    EXPECT_FLOAT_EQ(120.0f, PenOf(b).width);
+    ASSERT_TRUE(open.Type(2005, "2"));
+    EXPECT_FLOAT_EQ(200.0f, PenOf(b).width);
+    EXPECT_EQ(7u, PenOf(b).style);
+
+    const UINT first = GetFirstFillStyleID("岩性填充");
+    ASSERT_NE(0u, first);
+    ASSERT_TRUE(open.Pick(7001, "岩性填充"));
+    EXPECT_EQ(first, BrushOf(a).style);
+    EXPECT_EQ(first, BrushOf(b).style);
+    EXPECT_NE(first, BrushOf(other).style);
+}
+
+TEST(RegionBoundaryList, EditsChangeOnlyTheShownBoundary) {
+    MapFixture map;
+    CQXObjectPolyline* a = AddLine(map, "区域边界线", MakePen(3, RGB(1, 1, 1), 50));
+    CQXObjectPolyline* b = AddLine(map, "区域边界线", MakePen(3, RGB(2, 2, 2), 50));
+    map.Select({a, b});
+    planetest::OpenList<CPropListRegionLine> open;
+    open.Show(a);
+    ASSERT_TRUE(open.Color(2006, RGB(0, 0, 200)));
+    EXPECT_EQ(RGB(0, 0, 200), PenOf(a).color);
+    EXPECT_EQ(RGB(2, 2, 2), PenOf(b).color);
+    open.Type(2005, "-3");
+    EXPECT_FLOAT_EQ(50.0f, PenOf(a).width);
+    ASSERT_TRUE(open.Type(2005, "1.5"));
+    EXPECT_FLOAT_EQ(150.0f, PenOf(a).width);
+}
+
+TEST(OilWaterZoneList, OffersTheDistributionsTypesAndTakesTheirStandardFills) {
+    MapFixture map;
+    Distribution distribution(map);
+    CQXObjectFill* zone = AddArea(map, "油水填充", distribution.zones);
+    map.Select(zone);
+    planetest::OpenList<CPropListOWFill> open;
+    open.Show(zone);
+    EXPECT_EQ("油水填充", open.Value(2000));
+    EXPECT_EQ((std::vector<std::string>{"油区", "水区"}), Options(open.Item(2001)));
+
+    ASSERT_TRUE(open.Pick(2001, "油区"));
+    EXPECT_EQ("油区", zone->GetName());
+    EXPECT_EQ(RGB(200, 0, 0), BrushOf(zone).fillColor);
+    EXPECT_EQ(1001u, BrushOf(zone).style);
+
+    // A type without a stored fill gives the default fill.
+    ASSERT_TRUE(open.Pick(2001, "水区"));
+    EXPECT_EQ("水区", zone->GetName());
+    EXPECT_EQ(0u, BrushOf(zone).style);
+
+    moraine::testing::SetDistributionTypes(distribution.lines, {"油区", "油水同层", "水区"});
+    osprey::testing::TouchWellData();  // something makes the list read again
+    open.Show(zone);
+    EXPECT_EQ((std::vector<std::string>{"油区", "油水同层", "水区"}), Options(open.Item(2001)));
+}
+
+TEST(RegionZoneList, WithoutALineLayerOffersNothingAndOnlyRenames) {
+    MapFixture map;
+    CQXObjectFill* zone = AddArea(map, "区域填充", map.AddLayer("无边界"));
+    QXLOGBRUSH own = MakeBrush(1002, RGB(9, 9, 9), 0);
+    zone->SetLogBrush(&own);
+    map.Select(zone);
+    planetest::OpenList<CPropListRegionFill> open;
+    open.Show(zone);
+    EXPECT_EQ(0, open.Item(2001)->GetOptionCount());
+    Edit(open, 2001, "一区");
+    EXPECT_EQ("一区", zone->GetName());
+    EXPECT_EQ(RGB(9, 9, 9), BrushOf(zone).fillColor);
+
+    // A zone outside any layer has no line layer either.
+    CQXObjectFill loose;
+    loose.SetTypeName("区域填充");
+    open.Show(&loose);
+    EXPECT_EQ(0, open.Item(2001)->GetOptionCount());
+}
+
+TEST(RegionZoneList, OffersTheRegionTypesOfItsLineLayer) {
+    MapFixture map;
+    CQXLayer* zones = map.AddLayer("分区");
+    CQXLayer* lines = map.AddLayer("分区边界线");
+    moraine::testing::SetDistributionTypes(lines, {"一区", "二区"});
+    QXLOGBRUSH second = MakeBrush(1003, RGB(0, 0, 90), 0);
+    lines->GetPropertyManager()->SetBrushProperty("LOGBRUSH_二区", &second);
+    CQXObjectFill* zone = AddArea(map, "区域填充", zones);
+    map.Select(zone);
+    planetest::OpenList<CPropListRegionFill> open;
+    open.Show(zone);
+    EXPECT_EQ((std::vector<std::string>{"一区", "二区"}), Options(open.Item(2001)));
+    ASSERT_TRUE(open.Pick(2001, "二区"));
+    EXPECT_EQ(RGB(0, 0, 90), BrushOf(zone).fillColor);
+}
+
+// ---- sand bodies ------------------------------------------------------------------------------------
+
+TEST(SandLists, BodyNumbersRunUpToTheFirstMissingFill) {
+    MapFixture map;
+    CQXLayer* layer = map.Layer();
+    QXLOGBRUSH brush;
+    for (const char* key : {"LOGBRUSH_1", "LOGBRUSH_2", "LOGBRUSH_4"}) layer->GetPropertyManager()->SetBrushProperty(key, &brush);
+    CQXObjectFill* area = AddArea(map, "砂体填充");
+    CQXObjectPolyline* line = AddLine(map, "有效实线边界", QXLOGPEN());
+    map.Select(area);
+    planetest::OpenList<CPropListSandFill> fills;
+    fills.Show(area);
+    EXPECT_EQ((std::vector<std::string>{"1", "2"}), Options(fills.Item(2001)));
+
+    map.ClearSelection();
+    map.Select(line);
+    planetest::OpenList<CPropListSandLine> lines;
+    lines.Show(line);
+    EXPECT_EQ((std::vector<std::string>{"1", "2"}), Options(lines.Item(2001)));
+    EXPECT_EQ("有效砂体线", lines.Value(2000));
+    EXPECT_EQ("有效实线边界", lines.Value(2002));
+
+    MapFixture bare;
+    CQXObjectFill* lone = AddArea(bare, "砂体填充");
+    bare.Select(lone);
+    fills.Show(lone);
+    EXPECT_EQ(0, fills.Item(2001)->GetOptionCount());
+}
+
+TEST(SandLineList, ABodyNumberTakesTheStandardPenOfTheLineClass) {
+    MapFixture map;
+    CQXLayer* layer = map.Layer();
+    QXLOGBRUSH brush;
+    for (const char* key : {"LOGBRUSH_1", "LOGBRUSH_2"}) layer->GetPropertyManager()->SetBrushProperty(key, &brush);
+    QXLOGPEN dashedValid = MakePen(12, RGB(0, 90, 0), 80);
+    QXLOGPEN solid = MakePen(2, RGB(90, 0, 0), 40);
+    layer->GetPropertyManager()->SetPenProperty("DOTVALIDLOGPEN_2", &dashedValid);
+    layer->GetPropertyManager()->SetPenProperty("LOGPEN_2", &solid);
+    CQXObjectPolyline* line = AddLine(map, "有效虚线边界", MakePen(1, RGB(5, 5, 5), 10));
+    CQXObjectPolyline* sibling = AddLine(map, "有效虚线边界", MakePen(1, RGB(5, 5, 5), 10));
+    map.Select({line, sibling});
+    planetest::OpenList<CPropListSandLine> open;
+    open.Show(line);
+    EXPECT_EQ("有效砂体线", open.Value(2000));
+    ASSERT_TRUE(open.Pick(2001, "2"));
+    EXPECT_EQ("2", line->GetName());
+    EXPECT_EQ(12u, PenOf(line).style);
+    EXPECT_EQ(RGB(0, 90, 0), PenOf(line).color);
+    EXPECT_EQ(RGB(5, 5, 5), PenOf(sibling).color);  // the shown line only
+
+    // A body without a stored pen for the class keeps the pen.
+    ASSERT_TRUE(open.Pick(2001, "1"));
+    EXPECT_EQ("1", line->GetName());
+    EXPECT_EQ(12u, PenOf(line).style);
+    ASSERT_TRUE(open.Type(2005, "0.8"));
+    EXPECT_FLOAT_EQ(80.0f, PenOf(line).width);
+    open.Type(2005, "0");
+    EXPECT_FLOAT_EQ(80.0f, PenOf(line).width);
+
+    CQXObjectPolyline* body = AddLine(map, "砂体实线边界", QXLOGPEN());
+    map.ClearSelection();
+    map.Select(body);
+    open.Show(body);
+    EXPECT_EQ("砂体线", open.Value(2000));
+    ASSERT_TRUE(open.Pick(2001, "2"));
+    EXPECT_EQ(RGB(90, 0, 0), PenOf(body).color);
+    EXPECT_FLOAT_EQ(40.0f, PenOf(body).width);
+}
+
+TEST(SandFillList, ABodyNumberCopiesOnlyTheFillColourOfAStoredFill) {
+    MapFixture map;
+    CQXLayer* layer = map.Layer();
+    for (int i = 1; i <= 3; ++i) {
+        QXLOGBRUSH stored = MakeBrush(1005, RGB(0, 0, 10 * i), RGB(70, 70, 70));
+        layer->GetPropertyManager()->SetBrushProperty(("LOGBRUSH_" + std::to_string(i)).c_str(), &stored);
+    }
+    CQXObjectFill* body = AddArea(map, "砂体填充");
+    CQXObjectFill* valid = AddArea(map, "有效区域");
+    CQXObjectFill* other = AddArea(map, "砂体填充");
+    for (CQXObjectFill* area : {body, valid, other}) {
+        QXLOGBRUSH own = MakeBrush(1001, RGB(200, 200, 0), RGB(1, 1, 1));
+        area->SetLogBrush(&own);
+    }
+    map.Select({body, other});
+    planetest::OpenList<CPropListSandFill> open;
+    open.Show(body);
+    ASSERT_TRUE(open.Pick(2001, "3"));
+    EXPECT_EQ("3", body->GetName());
+    EXPECT_EQ(RGB(0, 0, 30), BrushOf(body).fillColor);
+    EXPECT_EQ(1001u, BrushOf(body).style);
+    EXPECT_EQ(RGB(1, 1, 1), BrushOf(body).lineColor);
+    EXPECT_FLOAT_EQ(250.0f, BrushOf(body).size);
+    EXPECT_EQ(RGB(200, 200, 0), BrushOf(other).fillColor);
+
+    // An effective area whose body has no stored fill keeps its colour rather than turning black.
+    QXLOGBRUSH validTwo = MakeBrush(1005, RGB(0, 60, 0), 0);
+    layer->GetPropertyManager()->SetBrushProperty("VALIDLOGBRUSH_2", &validTwo);
+    map.ClearSelection();
+    map.Select(valid);
+    open.Show(valid);
+    ASSERT_TRUE(open.Pick(2001, "1"));
+    EXPECT_EQ("1", valid->GetName());
+    EXPECT_EQ(RGB(200, 200, 0), BrushOf(valid).fillColor);
+    ASSERT_TRUE(open.Pick(2001, "2"));
+    EXPECT_EQ(RGB(0, 60, 0), BrushOf(valid).fillColor);
+}
+
+// ---- scattered attributes ------------------------------------------------------------------------------
+
+TEST(ScatteredFillList, ACodeGivesTheTypesNameFillAndCode) {
+    MapFixture map;
+    const QXLOGBRUSH two = MakeBrush(1001, RGB(0, 128, 0), 0);
+    osprey::testing::SetScatteredTypes({osprey::testing::MakeScatteredType("1", "一类储层", QXLOGBRUSH()),
+                                        osprey::testing::MakeScatteredType("2", "二类储层", two)});
+    CQXObjectFill* area = AddArea(map, "离散属性填充");
+    area->SetName("3");
+    map.Select(area);
+    planetest::OpenList<CPropListScatteredFill> open;
+    open.Show(area);
+    EXPECT_EQ((std::vector<std::string>{"1", "2"}), Options(open.Item(2001)));
+    EXPECT_EQ("3", open.Value(2001));  // no code kept: the name stands for it
+    EXPECT_EQ("6.00", open.Value(2003));
+
+    ClearCallLog();
+    ASSERT_TRUE(open.Pick(2001, "2"));
+    EXPECT_EQ("二类储层", area->GetName());
+    EXPECT_EQ(RGB(0, 128, 0), BrushOf(area).fillColor);
+    CString code;
+    area->GetPropertyManager()->GetStringProperty("数据库代码", code);
+    EXPECT_EQ("2", code);
+    EXPECT_EQ(1, CountCalls("CQXObject::OnChanged", area));
+    open.Show(area);
+    EXPECT_EQ("2", open.Value(2001));
+
+    const int redraws = open.Redraws();
+    ASSERT_TRUE(open.Type(2001, "9"));  // not in the catalogue
+    EXPECT_EQ("二类储层", area->GetName());
+    EXPECT_EQ(redraws, open.Redraws());
+
+    map.Select(AddArea(map, "离散属性填充"));
+    open.Show(area);
+    EXPECT_EQ("", open.Value(2001));
+    EXPECT_FALSE(open.Enabled(2001));
+    EXPECT_EQ("", open.Value(2003));
+}
+
+TEST(ScatteredLineList, ACodeRenamesTheLinesOfTheTypeNameAndIsOneLinesOwn) {
+    MapFixture map;
+    CQXObjectPolyline* a = AddLine(map, "离散属性边界线", QXLOGPEN());
+    CQXObjectPolyline* b = AddLine(map, "离散属性边界线", QXLOGPEN());
+    CQXObjectPolyline* other = AddLine(map, "断层", QXLOGPEN());
+    a->SetName("1");
+    map.Select(a);
+    planetest::OpenList<CPropListScatteredLine> open;
+    open.Show(a);
+    EXPECT_EQ("1", open.Value(2001));
+    EXPECT_TRUE(open.Enabled(2001));
+    EXPECT_EQ((std::vector<std::string>{"1", "2", "3"}), Options(open.Item(2001)));
+
+    map.Select({b, other});
+    open.Show(a);
+    EXPECT_EQ("", open.Value(2001));
+    EXPECT_FALSE(open.Enabled(2001));
+
+    map.ClearSelection();
+    map.Select({a, b, other});
+    open.Show(a);
+    ClearCallLog();
+    Edit(open, 2001, "3");
+    EXPECT_EQ("3", a->GetName());
+    EXPECT_EQ("3", b->GetName());
+    EXPECT_EQ("", other->GetName());
+    EXPECT_EQ(1, CountCalls("CQXObject::OnChanged", b));
+    EXPECT_EQ(0, CountCalls("CQXObject::OnChanged", other));
+}
+
+TEST(ScatteredLists, WithoutACatalogueOfferNoCodesAndChangeNothing) {
+    MapFixture map;
+    osprey::testing::RemoveScatteredTypeManager();
+    CQXObjectPolyline* line = AddLine(map, "离散属性边界线", QXLOGPEN());
+    CQXObjectFill* area = AddArea(map, "离散属性填充");
+    CQXObjectPoint* well = map.AddPoint("虚拟井", {1, 1});
+    area->SetName("原名");
+    map.Select(line);
+    planetest::OpenList<CPropListScatteredLine> lines;
+    lines.Show(line);
+    EXPECT_EQ(0, lines.Item(2001)->GetOptionCount());
+
+    map.ClearSelection();
+    map.Select(area);
+    planetest::OpenList<CPropListScatteredFill> areas;
+    areas.Show(area);
+    EXPECT_EQ(0, areas.Item(2001)->GetOptionCount());
+    ASSERT_TRUE(areas.Type(2001, "1"));
+    EXPECT_EQ("原名", area->GetName());
+    EXPECT_FALSE(area->GetPropertyManager()->HasProperty("数据库代码"));
+
+    map.ClearSelection();
+    map.Select(well);
+    planetest::OpenList<CPropListScatteredAppendControlPoint> wells;
+    wells.Show(well);
+    EXPECT_EQ(0, wells.Item(2001)->GetOptionCount());
+}
+
+TEST(ScatteredControlPointList, SymbolsReachEverySelectedPointAndCodesAreAnnounced) {
+    MapFixture map;
+    CQXObjectPoint* well = map.AddPoint("虚拟井", {1, 1});
+    CQXObjectPoint* twin = map.AddPoint("虚拟井", {2, 1});
+    CQXObjectPoint* stranger = map.AddPoint("井位", {3, 1});
+    QXLOGPOINT symbol;
+    symbol.size = 300;
+    well->SetLogPoint(&symbol);
+    map.Select({well, stranger});
+    planetest::OpenList<CPropListScatteredAppendControlPoint> open;
+    open.Show(well);
+    EXPECT_EQ("3.00", open.Value(2004));
+    EXPECT_EQ("", open.Value(2001));
+    EXPECT_FALSE(open.Enabled(2001));
+
+    ASSERT_TRUE(open.Color(2005, RGB(10, 20, 30)));
+    EXPECT_EQ(RGB(10, 20, 30), SymbolOf(well).borderColor);
+    EXPECT_EQ(RGB(10, 20, 30), SymbolOf(stranger).borderColor);
+    EXPECT_FLOAT_EQ(300.0f, SymbolOf(stranger).size);  // the shown point's whole symbol
+
+    for (const char* ignored : {"0", "-2", "x"}) open.Type(2004, ignored);
+    EXPECT_FLOAT_EQ(300.0f, SymbolOf(well).size);
+    ASSERT_TRUE(open.Type(2004, "1.5"));
+    EXPECT_FLOAT_EQ(150.0f, SymbolOf(well).size);
+
+    map.Select(twin);
+    open.Show(well);
+    parsnip::testing::ClearNotifications();
+    Edit(open, 2001, "2");
+    EXPECT_EQ("2", well->GetName());
+    EXPECT_EQ("2", twin->GetName());
+    EXPECT_EQ("", stranger->GetName());
+    const auto& sent = parsnip::testing::Notifications();
+    ASSERT_EQ(1u, sent.size());
+    EXPECT_EQ(2u, sent[0].code);
+    EXPECT_EQ(well, sent[0].object);
+    EXPECT_EQ(map.Layer(), sent[0].layer);
+    EXPECT_EQ(map.Map(), sent[0].map);
+    EXPECT_EQ(map.MapFile(), sent[0].mapFile);
+}
+
+TEST(ScatteredControlPointList, APointOutsideAnyMapIsRenamedWithoutAnnouncement) {
+    CQXObjectPoint loose;
+    loose.SetTypeName("虚拟井");
+    planetest::OpenList<CPropListScatteredAppendControlPoint> open;
+    open.Show(&loose);
+    Edit(open, 2001, "1");
+    EXPECT_TRUE(parsnip::testing::Notifications().empty());
+}
+
+// ---- well nets ---------------------------------------------------------------------------------------------
+
+TEST(WellNetLineList, PenEditsGiveEveryLineOfTheTypeNameTheShownPen) {
+    MapFixture map;
+    CQXObjectPolyline* a = AddLine(map, "连通井网线", MakePen(4, RGB(1, 0, 0), 30));
+    CQXObjectPolyline* b = AddLine(map, "连通井网线", MakePen(9, RGB(0, 1, 0), 70));
+    CQXObjectPolyline* other = AddLine(map, "井网", MakePen(9, RGB(0, 1, 0), 70));
+    map.Select({a, b, other});
+    planetest::OpenList<CPropListWellNetLine> open;
+    open.Show(a);
+    EXPECT_EQ("连通井网线", open.Value(2000));
+    EXPECT_EQ("0.30", open.Value(2003));
+
+    ASSERT_TRUE(open.Type(2003, "1.2"));
+    EXPECT_FLOAT_EQ(120.0f, PenOf(b).width);
+    EXPECT_EQ(4u, PenOf(b).style);
+    EXPECT_EQ(RGB(1, 0, 0), PenOf(b).color);
+    EXPECT_FLOAT_EQ(70.0f, PenOf(other).width);
+
+    ASSERT_TRUE(open.Type(2003, "abc"));
+    EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
+    open.Type(2003, "1e39");  // beyond the pen record: nothing written
+    EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
+}
+
+TEST(WellNetFillList, FillColourReachesEveryWellNetArea) {
+    MapFixture map;
+    CQXObjectFill* a = AddArea(map, "连通井网区");
+    CQXObjectFill* b = AddArea(map, "连通井网区");
+    CQXObjectFill* other = AddArea(map, "填充");
+    map.Select({a, b, other});
+    planetest::OpenList<CPropListWellNetFill> open;
+    open.Show(a);
+    ASSERT_TRUE(open.Color(2001, RGB(0, 0, 255)));
+    EXPECT_EQ(RGB(0, 0, 255), BrushOf(b).fillColor);
+    EXPECT_EQ(0u, BrushOf(other).fillColor);
+    ASSERT_TRUE(open.grid().ChooseAutomatic(dynamic_cast<CBCGPColorProp*>(open.Item(2001))));
+    EXPECT_EQ(static_cast<COLORREF>(-1), BrushOf(a).fillColor);
+}

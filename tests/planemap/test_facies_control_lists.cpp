@@ -1,0 +1,485 @@
+// The facies lists (codes from the facies catalogue naming lines and areas and bringing their
+// standard pens and brushes), control lines (value and pen), appended control points (codes
+// announced to the map file, symbols written to every selected point) and boundary lines.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "PlaneListFixture.h"
+#include "framework/PropStyleCombox.h"
+#include "hostlibs/Osprey/WellDataTesting.h"
+#include "hostlibs/Parsnip/MapFixture.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
+#include "hosttypes/Osprey/WellDataManager.h"
+#include "hosttypes/Parsnip/QXObjectCtrlLine.h"
+#include "hosttypes/Parsnip/QXObjectFill.h"
+#include "hosttypes/Parsnip/QXObjectPoint.h"
+#include "planemap/PropListAppendControlPoint.h"
+#include "planemap/PropListBound.h"
+#include "planemap/PropListCtrlLine.h"
+#include "planemap/PropListFaciesFill.h"
+#include "planemap/PropListFaciesLine.h"
+
+namespace {
+
+using parsnip::MapFixture;
+using parsnip::testing::ClearCallLog;
+using parsnip::testing::CountCalls;
+
+const std::vector<std::string> kSampleCodes = {"HD", "HKB", "XZS", "JW"};
+
+QXLOGPEN PenOf(const CQXObjectLine* line) {
+    QXLOGPEN pen;
+    line->GetLogPen(&pen);
+    return pen;
+}
+
+QXLOGBRUSH BrushOf(const CQXObjectFill* fill) {
+    QXLOGBRUSH brush;
+    fill->GetLogBrush(&brush);
+    return brush;
+}
+
+QXLOGPOINT SymbolOf(const CQXObjectPoint* point) {
+    QXLOGPOINT symbol;
+    point->GetLogPoint(&symbol);
+    return symbol;
+}
+
+bool SamePen(const QXLOGPEN& a, const QXLOGPEN& b) {
+    return a.style == b.style && a.color == b.color && a.width == b.width;
+}
+
+bool SameBrush(const QXLOGBRUSH& a, const QXLOGBRUSH& b) {
+    return a.style == b.style && a.fillColor == b.fillColor && a.lineColor == b.lineColor && a.size == b.size &&
+           a.backMode == b.backMode;
+}
+
+bool SameSymbol(const QXLOGPOINT& a, const QXLOGPOINT& b) {
+    return a.style == b.style && a.innerColor == b.innerColor && a.borderColor == b.borderColor && a.size == b.size;
+}
+
+QXLOGPEN MakePen(UINT style, COLORREF color, float width) {
+    QXLOGPEN pen;
+    pen.style = style;
+    pen.color = color;
+    pen.width = width;
+    return pen;
+}
+
+template <class Line = CQXObjectLine>
+Line* AddLine(MapFixture& map, const char* typeName, const QXLOGPEN& pen, const char* name = "") {
+    auto* line = map.Add<Line>(typeName);
+    QXLOGPEN copy = pen;
+    line->SetLogPen(&copy);
+    line->SetName(name);
+    return line;
+}
+
+CQXObjectPoint* AddWell(MapFixture& map, const char* typeName, const char* name, float size, CQXLayer* layer = nullptr) {
+    CQXObjectPoint* point = map.AddPoint(typeName, FLOATPOINT(1, 1), layer);
+    point->SetName(name);
+    QXLOGPOINT symbol;
+    symbol.style = 7;
+    symbol.innerColor = RGB(1, 2, 3);
+    symbol.borderColor = RGB(4, 5, 6);
+    symbol.size = size;
+    point->SetLogPoint(&symbol);
+    return point;
+}
+
+// Delivers an edit of an item the user cannot reach (disabled for several selected objects).
+template <class List>
+void Edit(planetest::OpenList<List>& open, DWORD_PTR id, const char* text) {
+    CBCGPProp* item = open.Item(id);
+    item->SetValue(_variant_t(text));
+    open.list().GetPropList().OnPropertyChanged(item);
+}
+
+std::vector<std::string> Options(CBCGPProp* item) {
+    std::vector<std::string> options;
+    for (int i = 0; item && i < item->GetOptionCount(); ++i) options.emplace_back(item->GetOption(i));
+    return options;
+}
+
+CFaciesTypeManager* Catalogue() { return CWellDataManager::Instance()->GetFaciesTypeManager(); }
+
+}  // namespace
+
+// ---- facies lines ------------------------------------------------------------------------------------
+
+TEST(FaciesLineList, OffersTheCatalogueCodesAndShowsTheCodeOfOneLine) {
+    MapFixture map;
+    CQXObjectLine* a = AddLine(map, "相边界", MakePen(1, 0, 10), "HD");
+    map.Select(a);
+    planetest::OpenList<CPropListFaciesLine> open;
+    open.Show(a);
+    EXPECT_EQ("相边界", open.Value(2000));
+    EXPECT_EQ(kSampleCodes, Options(open.Item(2001)));
+    EXPECT_EQ("HD", open.Value(2001));
+    EXPECT_TRUE(open.Enabled(2001));
+
+    map.Select(AddLine(map, "相边界", MakePen(1, 0, 10), "JW"));
+    open.Show(a);
+    EXPECT_EQ("", open.Value(2001));
+    EXPECT_FALSE(open.Enabled(2001));
+    EXPECT_EQ(kSampleCodes, Options(open.Item(2001)));  // rebuilt, not doubled
+
+    map.ClearSelection();
+    map.Select(a);
+    open.Show(a);
+    EXPECT_EQ("HD", open.Value(2001));
+    EXPECT_TRUE(open.Enabled(2001));
+}
+
+TEST(FaciesLineList, ACodeNamesAndPensEverySelectedLineOfTheTypeName) {
+    MapFixture map;
+    const QXLOGPEN old = MakePen(1, RGB(9, 9, 9), 5);
+    CQXObjectLine* a = AddLine(map, "相边界", old);
+    CQXObjectLine* b = AddLine(map, "相边界", old);
+    CQXObjectLine* other = AddLine(map, "断层", old);
+    CQXObjectPoint* sameNamePoint = map.AddPoint("相边界", FLOATPOINT(0, 0));
+    map.Select({a, b, other, sameNamePoint});
+    planetest::OpenList<CPropListFaciesLine> open;
+    open.Show(a);
+    const int redraws = open.Redraws();
+    ClearCallLog();
+
+    Edit(open, 2001, "HKB");
+    const QXLOGPEN standard = Catalogue()->GetFaciesLogPenByCode("HKB");
+    for (CQXObjectLine* line : {a, b}) {
+        EXPECT_EQ("HKB", line->GetName());
+        EXPECT_TRUE(SamePen(standard, PenOf(line)));
+        EXPECT_EQ(1, CountCalls("CQXObject::OnChanged", line));
+    }
+    EXPECT_EQ("HKB", sameNamePoint->GetName());  // the name is every object's, the pen only a line's
+    EXPECT_EQ("", other->GetName());
+    EXPECT_TRUE(SamePen(old, PenOf(other)));
+    EXPECT_EQ(redraws + 1, open.Redraws());
+}
+
+// A code the catalogue does not hold still names the line, but brings no pen: the line keeps its own.
+TEST(FaciesLineList, AnUnknownCodeNamesTheLineAndKeepsItsPen) {
+    MapFixture map;
+    const QXLOGPEN own = MakePen(3, RGB(10, 20, 30), 45);
+    CQXObjectLine* line = AddLine(map, "相边界", own, "HD");
+    map.Select(line);
+    planetest::OpenList<CPropListFaciesLine> open;
+    open.Show(line);
+    ClearCallLog();
+
+    ASSERT_TRUE(open.Type(2001, "ZZ"));
+    EXPECT_EQ("ZZ", line->GetName());
+    EXPECT_TRUE(SamePen(own, PenOf(line)));
+    EXPECT_EQ(0, CountCalls("CQXObjectLine::SetLogPen"));
+}
+
+TEST(FaciesLineList, WithoutACatalogueOffersNoCodesAndACodeOnlyNames) {
+    MapFixture map;
+    const QXLOGPEN own = MakePen(3, RGB(10, 20, 30), 45);
+    CQXObjectLine* line = AddLine(map, "相边界", own, "HD");
+    map.Select(line);
+    planetest::OpenList<CPropListFaciesLine> open;
+    open.Show(line);
+    ASSERT_EQ(4, open.Item(2001)->GetOptionCount());
+
+    osprey::testing::RemoveFaciesTypeManager();  // newer well data: the next showing re-reads
+    open.Show(line);
+    EXPECT_EQ(0, open.Item(2001)->GetOptionCount());
+    EXPECT_EQ("HD", open.Value(2001));
+    ASSERT_TRUE(open.Type(2001, "HKB"));
+    EXPECT_EQ("HKB", line->GetName());
+    EXPECT_TRUE(SamePen(own, PenOf(line)));
+}
+
+// ---- facies areas ------------------------------------------------------------------------------------
+
+TEST(FaciesFillList, ShowsTheStoredCodeOrTheNameAndTheAreaOfOneFill) {
+    MapFixture map;
+    CQXObjectFill* coded = map.AddFill("沉积相", {{0, 0}, {10, 0}, {10, 20}, {0, 20}});
+    coded->SetName("河口坝");
+    coded->GetPropertyManager()->SetStringProperty("数据库代码", "HKB");
+    CQXObjectFill* named = map.AddFill("沉积相", {{0, 0}, {3, 0}, {0, 1}});
+    named->SetName("JW");
+    map.Select(coded);
+    planetest::OpenList<CPropListFaciesFill> open;
+    open.Show(coded);
+    EXPECT_EQ("沉积相", open.Value(2000));
+    EXPECT_EQ("HKB", open.Value(2001));
+    EXPECT_EQ(kSampleCodes, Options(open.Item(2001)));
+    EXPECT_EQ("200.00", open.Value(2003));
+
+    map.ClearSelection();
+    map.Select(named);
+    open.Show(named);
+    EXPECT_EQ("JW", open.Value(2001));
+    EXPECT_EQ("1.50", open.Value(2003));
+
+    map.Select(coded);
+    open.Show(named);
+    EXPECT_EQ("", open.Value(2001));
+    EXPECT_FALSE(open.Enabled(2001));
+    EXPECT_EQ("", open.Value(2003));
+}
+
+TEST(FaciesFillList, ACodeGivesOnlyTheShownAreaTheFacies) {
+    MapFixture map;
+    CQXObjectFill* shown = map.AddFill("沉积相", {{0, 0}, {1, 0}, {1, 1}});
+    CQXObjectFill* twin = map.AddFill("沉积相", {{0, 0}, {1, 0}, {1, 1}});
+    const QXLOGBRUSH twinBrush = BrushOf(twin);
+    map.Select({shown, twin});
+    planetest::OpenList<CPropListFaciesFill> open;
+    open.Show(shown);
+    const int redraws = open.Redraws();
+    ClearCallLog();
+
+    Edit(open, 2001, "XZS");
+    const int index = Catalogue()->FindFaciesTypeByCode("XZS");
+    EXPECT_EQ(CString("席状砂"), shown->GetName());
+    EXPECT_TRUE(SameBrush(Catalogue()->GetFaciesLogBrush(index), BrushOf(shown)));
+    CString code;
+    EXPECT_TRUE(shown->GetPropertyManager()->GetStringProperty("数据库代码", code));
+    EXPECT_EQ(CString("XZS"), code);
+
+    EXPECT_EQ("", twin->GetName());
+    EXPECT_TRUE(SameBrush(twinBrush, BrushOf(twin)));
+    EXPECT_FALSE(twin->GetPropertyManager()->HasProperty("数据库代码"));
+    EXPECT_EQ(1, CountCalls("CQXObject::OnChanged", twin));  // the same-type update reaches both
+    EXPECT_EQ(1, CountCalls("CQXObject::OnChanged", shown));
+    EXPECT_EQ(redraws + 1, open.Redraws());
+}
+
+TEST(FaciesFillList, AnUnknownCodeOrAMissingCatalogueChangesNothing) {
+    MapFixture map;
+    CQXObjectFill* fill = map.AddFill("沉积相", {{0, 0}, {1, 0}, {1, 1}});
+    fill->SetName("河道");
+    fill->GetPropertyManager()->SetStringProperty("数据库代码", "HD");
+    const QXLOGBRUSH brush = BrushOf(fill);
+    map.Select(fill);
+    planetest::OpenList<CPropListFaciesFill> open;
+    open.Show(fill);
+    ClearCallLog();
+
+    ASSERT_TRUE(open.Type(2001, "ZZ"));
+    osprey::testing::RemoveFaciesTypeManager();
+    ASSERT_TRUE(open.Type(2001, "JW"));
+    EXPECT_EQ(0, CountCalls("CQXObject::SetName"));
+    EXPECT_EQ(0, CountCalls("CQXObjectFill::SetLogBrush"));
+    EXPECT_EQ("河道", fill->GetName());
+    EXPECT_TRUE(SameBrush(brush, BrushOf(fill)));
+    CString code;
+    fill->GetPropertyManager()->GetStringProperty("数据库代码", code);
+    EXPECT_EQ(CString("HD"), code);
+
+    open.Show(fill);
+    EXPECT_EQ(0, open.Item(2001)->GetOptionCount());
+    EXPECT_EQ("HD", open.Value(2001));
+}
+
+// ---- control lines -----------------------------------------------------------------------------------
+
+TEST(CtrlLineList, ShowsValueAndPenWithOneDecimalOptionsAndTwoDecimalWidth) {
+    MapFixture map;
+    auto* line = AddLine<CQXObjectCtrlLine>(map, "控制线层", MakePen(4, RGB(0, 0, 200), 150), "1200");
+    map.Select(line);
+    planetest::OpenList<CPropListCtrlLine> open;
+    EXPECT_EQ("控制线", open.Value(2000));
+    const std::vector<std::string> options = Options(open.Item(2004));
+    ASSERT_EQ(60u, options.size());
+    EXPECT_EQ("0.0", options.front());
+    EXPECT_EQ("0.5", options[1]);
+    EXPECT_EQ("29.5", options.back());
+
+    open.Show(line);
+    EXPECT_EQ("控制线层", open.Value(2000));
+    EXPECT_EQ("1200", open.Value(2001));
+    EXPECT_EQ("1.50", open.Value(2004));
+    EXPECT_EQ(4u, dynamic_cast<CPropStyleCombox*>(open.Item(2003))->GetVal());
+    EXPECT_EQ(RGB(0, 0, 200), dynamic_cast<CBCGPColorProp*>(open.Item(2005))->GetColor());
+}
+
+TEST(CtrlLineList, TheValueBelongsToTheShownLineOnly) {
+    MapFixture map;
+    auto* a = AddLine<CQXObjectCtrlLine>(map, "控制线层", MakePen(1, 0, 10), "10");
+    auto* b = AddLine<CQXObjectCtrlLine>(map, "控制线层", MakePen(1, 0, 10), "20");
+    map.Select({a, b});
+    planetest::OpenList<CPropListCtrlLine> open;
+    open.Show(a);
+    EXPECT_EQ("", open.Value(2001));
+    EXPECT_FALSE(open.Enabled(2001));
+    Edit(open, 2001, "30");
+    EXPECT_EQ("30", a->GetName());
+    EXPECT_EQ("20", b->GetName());
+
+    map.ClearSelection();
+    map.Select(b);
+    open.Show(b);
+    EXPECT_EQ("20", open.Value(2001));
+    EXPECT_TRUE(open.Enabled(2001));
+}
+
+TEST(CtrlLineList, PenEditsReachEverySelectedLineOfTheTypeName) {
+    MapFixture map;
+    const QXLOGPEN old = MakePen(1, RGB(1, 1, 1), 10);
+    auto* a = AddLine<CQXObjectCtrlLine>(map, "控制线层", old);
+    auto* b = AddLine<CQXObjectCtrlLine>(map, "控制线层", old);
+    CQXObjectLine* other = AddLine(map, "等值线", old);
+    map.Select({a, b, other});
+    planetest::OpenList<CPropListCtrlLine> open;
+    open.Show(a);
+    const int redraws = open.Redraws();
+    ClearCallLog();
+
+    ASSERT_TRUE(open.Pick(2004, "2.5"));
+    ASSERT_TRUE(open.Color(2005, RGB(200, 0, 0)));
+    ASSERT_TRUE(open.PickEntry(2003, 2));
+    const UINT style = dynamic_cast<CPropStyleCombox*>(open.Item(2003))->GetVal();
+    for (CQXObjectLine* line : {static_cast<CQXObjectLine*>(a), static_cast<CQXObjectLine*>(b)})
+        EXPECT_TRUE(SamePen(MakePen(style, RGB(200, 0, 0), 250), PenOf(line)));
+    EXPECT_TRUE(SamePen(old, PenOf(other)));
+    EXPECT_EQ(3, CountCalls("CQXObject::OnChanged", b));
+    EXPECT_EQ(0, CountCalls("CQXObject::OnChanged", other));
+    EXPECT_EQ(redraws + 3, open.Redraws());
+
+    ASSERT_TRUE(open.Type(2004, "-1"));  // widths are not range-checked
+    EXPECT_FLOAT_EQ(-100.0f, PenOf(b).width);
+    ASSERT_TRUE(open.Type(2004, "1e39"));  // beyond the pen record: nothing written
+    EXPECT_FLOAT_EQ(-100.0f, PenOf(b).width);
+}
+
+// ---- appended control points ----------------------------------------------------------------------------
+
+TEST(AppendControlPointList, ShowsCodeAndSymbolWithTheWellSymbolGroups) {
+    MapFixture map;
+    CQXObjectPoint* well = AddWell(map, "虚拟井", "HD", 250);
+    map.Select(well);
+    planetest::OpenList<CPropListAppendControlPoint> open;
+    open.Show(well);
+    EXPECT_EQ("虚拟井", open.Value(2000));
+    EXPECT_EQ(kSampleCodes, Options(open.Item(2001)));
+    EXPECT_EQ("HD", open.Value(2001));
+    EXPECT_TRUE(open.Enabled(2001));
+    auto* style = dynamic_cast<CPropStyleCombox*>(open.Item(2003));
+    ASSERT_NE(nullptr, style);
+    EXPECT_EQ(7u, style->GetVal());
+    ASSERT_EQ(2u, style->GetStyleGroups().size());
+    EXPECT_EQ(CString("常用点"), style->GetStyleGroups()[0].second);
+    EXPECT_EQ(CString("井符号"), style->GetStyleGroups()[1].second);
+    EXPECT_EQ("2.50", open.Value(2004));
+    EXPECT_EQ(RGB(4, 5, 6), dynamic_cast<CBCGPColorProp*>(open.Item(2005))->GetColor());
+    EXPECT_EQ(RGB(1, 2, 3), dynamic_cast<CBCGPColorProp*>(open.Item(2006))->GetColor());
+
+    osprey::testing::RemoveFaciesTypeManager();
+    open.Show(well);
+    EXPECT_EQ(0, open.Item(2001)->GetOptionCount());
+}
+
+TEST(AppendControlPointList, ACodeNamesTheTypeNameAndIsAnnouncedToTheMapFile) {
+    MapFixture map;
+    CQXObjectPoint* well = AddWell(map, "虚拟井", "HD", 250);
+    CQXObjectPoint* twin = AddWell(map, "虚拟井", "JW", 100);
+    CQXObjectPoint* stranger = AddWell(map, "井点", "", 100);
+    map.Select({well, twin, stranger});
+    planetest::OpenList<CPropListAppendControlPoint> open;
+    open.Show(well);
+    parsnip::testing::ClearNotifications();
+
+    Edit(open, 2001, "XZS");
+    EXPECT_EQ("XZS", well->GetName());
+    EXPECT_EQ("XZS", twin->GetName());
+    EXPECT_EQ("", stranger->GetName());
+    const auto& sent = parsnip::testing::Notifications();
+    ASSERT_EQ(1u, sent.size());
+    EXPECT_EQ(2u, sent[0].code);
+    EXPECT_EQ(well, sent[0].object);
+    EXPECT_EQ(map.Layer(), sent[0].layer);
+    EXPECT_EQ(map.Map(), sent[0].map);
+    EXPECT_EQ(map.MapFile(), sent[0].mapFile);
+    // Every edit carries the shown symbol to all selected points.
+    EXPECT_TRUE(SameSymbol(SymbolOf(well), SymbolOf(stranger)));
+}
+
+TEST(AppendControlPointList, APointOutsideAMapDocumentIsNamedWithoutNotice) {
+    CQXLayer loose;
+    CQXObjectPoint point;
+    point.SetTypeName("虚拟井");
+    loose.AddObject(&point);
+    loose.SetSelectedObject(&point);
+    planetest::OpenList<CPropListAppendControlPoint> open;
+    open.Show(&point);
+    parsnip::testing::ClearNotifications();
+    ASSERT_TRUE(open.Type(2001, "HD"));
+    EXPECT_EQ("HD", point.GetName());
+    EXPECT_TRUE(parsnip::testing::Notifications().empty());
+}
+
+TEST(AppendControlPointList, SizesAboveZeroAreTakenAndSymbolsReachEverySelectedPoint) {
+    MapFixture map;
+    CQXObjectPoint* well = AddWell(map, "虚拟井", "HD", 250);
+    CQXObjectPoint* ordinary = AddWell(map, "井点", "", 90);
+    CQXObjectLine* line = AddLine(map, "虚拟井", MakePen(1, 0, 10));
+    map.Select(well);
+    planetest::OpenList<CPropListAppendControlPoint> open;
+    open.Show(well);
+
+    for (const char* refused : {"0", "-2", "abc"}) {
+        ASSERT_TRUE(open.Type(2004, refused));
+        EXPECT_FLOAT_EQ(250.0f, SymbolOf(well).size) << refused;
+    }
+    ASSERT_TRUE(open.Type(2004, "1.5"));
+    EXPECT_FLOAT_EQ(150.0f, SymbolOf(well).size);
+
+    map.Select({ordinary, line});
+    open.Show(well);
+    ClearCallLog();
+    ASSERT_TRUE(open.Color(2005, RGB(0, 90, 0)));
+    ASSERT_TRUE(open.Color(2006, RGB(90, 0, 0)));
+    for (CQXObjectPoint* point : {well, ordinary}) {
+        const QXLOGPOINT symbol = SymbolOf(point);
+        EXPECT_EQ(RGB(0, 90, 0), symbol.borderColor);
+        EXPECT_EQ(RGB(90, 0, 0), symbol.innerColor);
+        EXPECT_FLOAT_EQ(150.0f, symbol.size);  // the shown point's size, not the ordinary point's
+        EXPECT_EQ(2, CountCalls("CQXObjectPoint::SetLogPoint", point));
+    }
+    EXPECT_EQ(0, CountCalls("CQXObjectLine::SetLogPen", line));
+}
+
+// ---- boundary lines ------------------------------------------------------------------------------------
+
+TEST(BoundList, ShowsThePenInItsGroupUnderAFixedKind) {
+    MapFixture map;
+    CQXObjectLine* line = AddLine(map, "工区边界", MakePen(5, RGB(0, 60, 0), 150));
+    map.Select(line);
+    planetest::OpenList<CPropListBound> open;
+    open.Show(line);
+    EXPECT_EQ("边界线", open.Value(2000));
+    EXPECT_EQ(RGB(0, 60, 0), dynamic_cast<CBCGPColorProp*>(open.Item(2004))->GetColor());
+    EXPECT_EQ(5u, dynamic_cast<CPropStyleCombox*>(open.Item(2002))->GetVal());
+    EXPECT_EQ("1.50", open.Value(2003));
+    const std::vector<std::string> options = Options(open.Item(2003));
+    ASSERT_EQ(60u, options.size());
+    EXPECT_EQ("0.00", options.front());
+    EXPECT_EQ("29.50", options.back());
+}
+
+TEST(BoundList, WidthsAreFreeTextForEverySelectedLineOfTheTypeName) {
+    MapFixture map;
+    const QXLOGPEN old = MakePen(5, RGB(0, 60, 0), 150);
+    CQXObjectLine* a = AddLine(map, "工区边界", old);
+    CQXObjectLine* b = AddLine(map, "工区边界", old);
+    CQXObjectLine* other = AddLine(map, "断层", old);
+    map.Select({a, b, other});
+    planetest::OpenList<CPropListBound> open;
+    open.Show(a);
+
+    ASSERT_TRUE(open.Type(2003, "45"));
+    EXPECT_FLOAT_EQ(4500.0f, PenOf(a).width);
+    EXPECT_FLOAT_EQ(4500.0f, PenOf(b).width);
+    ASSERT_TRUE(open.Type(2003, "wide"));
+    EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
+    EXPECT_FLOAT_EQ(0.0f, PenOf(b).width);
+    ASSERT_TRUE(open.Color(2004, RGB(7, 7, 7)));
+    EXPECT_EQ(RGB(7, 7, 7), PenOf(b).color);
+    EXPECT_TRUE(SamePen(old, PenOf(other)));
+}

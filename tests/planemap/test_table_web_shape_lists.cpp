@@ -1,0 +1,450 @@
+// The table, web, block-arrow, rectangle and ellipse lists: cell-range edits, option tables,
+// same-type writes, refused numbers, angles and the arrow's rebuild after every edit.
+#include <gtest/gtest.h>
+
+#include "PlaneListFixture.h"
+#include "hostlibs/Parsnip/MapFixture.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
+#include "hosttypes/Parsnip/QXObjectArrow.h"
+#include "hosttypes/Parsnip/QXObjectCell.h"
+#include "hosttypes/Parsnip/QXObjectCircle.h"
+#include "hosttypes/Parsnip/QXObjectRect.h"
+#include "hosttypes/Parsnip/QXObjectText.h"
+#include "hosttypes/Parsnip/QXObjectWeb.h"
+#include "planemap/PropListArrow.h"
+#include "planemap/PropListEllipse.h"
+#include "planemap/PropListRect.h"
+#include "planemap/PropListTable.h"
+#include "planemap/PropListWeb.h"
+
+using parsnip::testing::CountCalls;
+
+namespace {
+
+constexpr double kPi = 3.14159265358979;
+
+CQXObjectCell* AddTable(parsnip::MapFixture& map, int columns, int rows) {
+    CQXObjectCell* table = map.Add<CQXObjectCell>("表格");
+    table->CreateCells(columns, rows);
+    return table;
+}
+
+QXLOGPEN PenOf(CQXObjectLine* line) {
+    QXLOGPEN pen;
+    line->GetLogPen(&pen);
+    return pen;
+}
+
+}  // namespace
+
+// ---- table -----------------------------------------------------------------------------------------
+
+TEST(TableList, WithNoRangeAFillColourRecoloursEveryCellAndSelectsTheWholeTable) {
+    parsnip::MapFixture map;
+    CQXObjectCell* table = AddTable(map, 3, 2);
+    map.Select(table);
+    planetest::OpenList<CPropListTable> open;
+    open.Show(table);
+    ASSERT_TRUE(open.Color(2022, RGB(1, 2, 3)));
+    for (int c = 0; c < 3; ++c)
+        for (int r = 0; r < 2; ++r) EXPECT_EQ(RGB(1, 2, 3), table->GetCell(c, r)->GetLogBrush().fillColor);
+    int c0, c1, r0, r1;
+    table->GetSelectedRange(c0, c1, r0, r1);
+    EXPECT_EQ(0, c0);
+    EXPECT_EQ(2, c1);
+    EXPECT_EQ(0, r0);
+    EXPECT_EQ(1, r1);
+    EXPECT_EQ(1, CountCalls("CQXObject::OnChanged", table));
+}
+
+TEST(TableList, AlignmentEditsOnlyTheRangeAndKeepsTheOtherDirection) {
+    parsnip::MapFixture map;
+    CQXObjectCell* table = AddTable(map, 4, 4);
+    for (int c = 0; c < 4; ++c)
+        for (int r = 0; r < 4; ++r) table->GetCell(c, r)->SetAlign(0, c);  // vertical differs by column
+    table->SetSelectedRange(1, 2, 1, 2);
+    map.Select(table);
+    planetest::OpenList<CPropListTable> open;
+    open.Show(table);
+    EXPECT_EQ("居中", open.Value(2029));  // the range's first cell (1, 1)
+
+    ASSERT_TRUE(open.Pick(2028, "居中"));
+    for (int c = 0; c < 4; ++c)
+        for (int r = 0; r < 4; ++r) {
+            const bool inRange = c >= 1 && c <= 2 && r >= 1 && r <= 2;
+            EXPECT_EQ(inRange ? 1 : 0, table->GetCell(c, r)->GetHAlign()) << c << "," << r;
+            EXPECT_EQ(c, table->GetCell(c, r)->GetVAlign());
+        }
+    ASSERT_TRUE(open.Type(2029, "随便"));  // no option: bottom
+    EXPECT_EQ(2, table->GetCell(2, 2)->GetVAlign());
+    EXPECT_EQ(1, table->GetCell(2, 2)->GetHAlign());
+    EXPECT_EQ(3, table->GetCell(3, 3)->GetVAlign());
+}
+
+TEST(TableList, FontSizeNegativeTakesTheDefaultAndNoNumberWritesNothing) {
+    parsnip::MapFixture map;
+    CQXObjectCell* table = AddTable(map, 2, 2);
+    table->GetDefaultFont()->size = 900;
+    map.Select(table);
+    planetest::OpenList<CPropListTable> open;
+    open.Show(table);
+    ASSERT_TRUE(open.Type(2025, "-1"));
+    QXLOGFONT font;
+    table->GetCell(1, 1)->GetLogFont(&font);
+    EXPECT_FLOAT_EQ(900.0f, font.size);
+    ASSERT_TRUE(open.Type(2025, "12"));
+    table->GetCell(0, 1)->GetLogFont(&font);
+    EXPECT_FLOAT_EQ(1200.0f, font.size);
+
+    parsnip::testing::ClearCallLog();
+    open.Type(2025, "大");
+    EXPECT_EQ(0, CountCalls("COneCell::SetLogFont"));
+    table->GetCell(0, 0)->GetLogFont(&font);
+    EXPECT_FLOAT_EQ(1200.0f, font.size);
+}
+
+TEST(TableList, ABorderWidthEditsThatPenOnly) {
+    parsnip::MapFixture map;
+    CQXObjectCell* table = AddTable(map, 2, 2);
+    map.Select(table);
+    planetest::OpenList<CPropListTable> open;
+    open.Show(table);
+    ASSERT_TRUE(open.Type(2020, "0.5"));  // the centre lines' width
+    EXPECT_FLOAT_EQ(50.0f, table->GetCenterBorderPen().width);
+    EXPECT_FLOAT_EQ(0.0f, table->GetTopBorderPen().width);
+}
+
+TEST(TableList, OnlyOneSelectedObjectEnablesTheListAndEveryRefreshStartsAfresh) {
+    parsnip::MapFixture map;
+    CQXObjectCell* table = AddTable(map, 2, 2);
+    CQXObjectCell* unfilled = AddTable(map, 1, 1);
+    QXLOGBRUSH brush;
+    brush.style = 1000;
+    unfilled->GetCell(0, 0)->SetLogBrush(brush);
+    planetest::OpenList<CPropListTable> open;
+    map.Select({table, unfilled});
+    open.Show(table);
+    EXPECT_FALSE(open.Enabled(2028));
+    EXPECT_FALSE(open.Enabled(2002));
+
+    map.ClearSelection();
+    map.Select(unfilled);
+    open.Show(unfilled);
+    EXPECT_TRUE(open.Enabled(2028));
+    EXPECT_FALSE(open.Enabled(2022));  // an unfilled cell has no fill colour to edit
+
+    map.ClearSelection();
+    map.Select(table);
+    open.Show(table);
+    EXPECT_TRUE(open.Enabled(2022));
+}
+
+TEST(TableList, ATableWithoutCellsKeepsTheCellItemsAndTakesEditsSafely) {
+    parsnip::MapFixture map;
+    CQXObjectCell* table = AddTable(map, 1, 1);
+    table->GetCell(0, 0)->SetAlign(2, 1);
+    CQXObjectCell* empty = AddTable(map, 0, 0);
+    planetest::OpenList<CPropListTable> open;
+    map.Select(table);
+    open.Show(table);
+    ASSERT_EQ("右对齐", open.Value(2028));
+
+    map.ClearSelection();
+    map.Select(empty);
+    open.Show(empty);
+    EXPECT_EQ("右对齐", open.Value(2028));
+    EXPECT_EQ("居中", open.Value(2029));
+    parsnip::testing::ClearCallLog();
+    ASSERT_TRUE(open.Pick(2028, "左对齐"));
+    ASSERT_TRUE(open.Color(2022, RGB(9, 9, 9)));
+    EXPECT_EQ(0, CountCalls("COneCell::SetAlign"));
+    EXPECT_EQ(2, CountCalls("CQXObject::OnChanged", empty));
+}
+
+// ---- web -------------------------------------------------------------------------------------------
+
+TEST(WebList, StyleOptionsMapToStoredValuesBothWays) {
+    parsnip::MapFixture map;
+    CQXObjectWeb* web = map.Add<CQXObjectWeb>("方格网");
+    map.Select(web);
+    planetest::OpenList<CPropListWeb> open;
+    open.Show(web);
+    EXPECT_EQ("方格网", open.Value(2001));
+    ASSERT_TRUE(open.Pick(2001, "点"));
+    EXPECT_EQ(1, web->GetStyle());
+    open.Show(web);
+    EXPECT_EQ("点", open.Value(2001));
+    ASSERT_TRUE(open.Pick(2001, "十字线"));
+    EXPECT_EQ(2, web->GetStyle());
+    ASSERT_TRUE(open.Pick(2001, "方格网"));
+    ASSERT_TRUE(open.Type(2001, "网"));  // not an option: crosses
+    EXPECT_EQ(2, web->GetStyle());
+    open.Show(web);
+    EXPECT_EQ("十字线", open.Value(2001));
+}
+
+TEST(WebList, SpacingSetsBothGapsOfEveryWebOfTheTypeAndRefusesZeroAndNoNumber) {
+    parsnip::MapFixture map;
+    CQXObjectWeb* a = map.Add<CQXObjectWeb>("方格网");
+    CQXObjectWeb* b = map.Add<CQXObjectWeb>("方格网");
+    CQXObjectWeb* other = map.Add<CQXObjectWeb>("经纬网");
+    a->SetYGap(300);
+    map.Select({a, b, other});
+    planetest::OpenList<CPropListWeb> open;
+    open.Show(a);
+    EXPECT_EQ("10.00", open.Value(2002));  // the X gap only
+    ASSERT_TRUE(open.Type(2002, "5"));
+    for (CQXObjectWeb* w : {a, b}) {
+        EXPECT_DOUBLE_EQ(500, w->GetXGap());
+        EXPECT_DOUBLE_EQ(500, w->GetYGap());
+    }
+    EXPECT_DOUBLE_EQ(1000, other->GetXGap());
+    for (const char* refused : {"0", "-2", "abc"}) {
+        ASSERT_TRUE(open.Type(2002, refused));
+        EXPECT_DOUBLE_EQ(500, a->GetYGap()) << refused;
+    }
+}
+
+TEST(WebList, PenWidthThatIsNoNumberWritesNothing) {
+    parsnip::MapFixture map;
+    CQXObjectWeb* a = map.Add<CQXObjectWeb>("方格网");
+    CQXObjectWeb* b = map.Add<CQXObjectWeb>("方格网");
+    map.Select({a, b});
+    planetest::OpenList<CPropListWeb> open;
+    open.Show(a);
+    ASSERT_TRUE(open.Type(2005, "0.25"));
+    QXLOGPEN pen;
+    b->GetLogPen(&pen);
+    EXPECT_FLOAT_EQ(25.0f, pen.width);
+    parsnip::testing::ClearCallLog();
+    open.Type(2005, "粗");
+    EXPECT_EQ(0, CountCalls("CQXObjectWeb::SetLogPen"));
+    EXPECT_EQ(2, CountCalls("CQXObject::OnChanged"));  // the same-type update still runs
+}
+
+TEST(WebList, AMixedSelectionDisablesAllAndTheNextOneClassSelectionEnablesAgain) {
+    parsnip::MapFixture map;
+    CQXObjectWeb* web = map.Add<CQXObjectWeb>("方格网");
+    CQXObjectText* text = map.AddText("文字", "x", FLOATPOINT(0, 0));
+    planetest::OpenList<CPropListWeb> open;
+    map.Select({web, text});
+    open.Show(web);
+    EXPECT_FALSE(open.Enabled(2002));
+    EXPECT_FALSE(open.Enabled(2005));
+    map.ClearSelection();
+    map.Select(web);
+    open.Show(web);
+    EXPECT_TRUE(open.Enabled(2002));
+    EXPECT_TRUE(open.Enabled(2005));
+}
+
+// ---- block arrow -----------------------------------------------------------------------------------
+
+TEST(ArrowList, EveryEditRebuildsTheShownArrowBeforeTheSameTypeUpdate) {
+    parsnip::MapFixture map;
+    CQXObjectArrow* a = map.Add<CQXObjectArrow>("箭头");
+    CQXObjectArrow* b = map.Add<CQXObjectArrow>("箭头");
+    map.Select({a, b});
+    planetest::OpenList<CPropListArrow> open;
+    open.Show(a);
+    parsnip::testing::ClearCallLog();
+    ASSERT_TRUE(open.Pick(2002, "风格3"));
+    EXPECT_EQ(2, a->GetStyle());
+    EXPECT_EQ(2, b->GetStyle());
+    EXPECT_EQ(1, CountCalls("CQXObjectArrow::CreateModel", a));
+    EXPECT_EQ(0, CountCalls("CQXObjectArrow::CreateModel", b));
+    std::vector<std::string> order;
+    for (const auto& call : parsnip::testing::CallLog())
+        if (call.target == a) order.push_back(call.operation);
+    ASSERT_EQ((std::vector<std::string>{"CQXObjectArrow::SetStyle", "CQXObjectArrow::CreateModel",
+                                        "CQXObject::OnChanged"}),
+              order);
+
+    parsnip::testing::ClearCallLog();
+    open.Type(2005, "宽");  // no number: nothing written, the rebuild runs anyway
+    EXPECT_EQ(0, CountCalls("CQXObjectLine::SetLogPen"));
+    EXPECT_EQ(1, CountCalls("CQXObjectArrow::CreateModel", a));
+    open.Show(a);
+    EXPECT_EQ("风格3", open.Value(2002));
+}
+
+TEST(ArrowList, PenAndFillReachEveryArrowOfTheType) {
+    parsnip::MapFixture map;
+    CQXObjectArrow* a = map.Add<CQXObjectArrow>("箭头");
+    CQXObjectArrow* b = map.Add<CQXObjectArrow>("箭头");
+    map.Select({a, b});
+    planetest::OpenList<CPropListArrow> open;
+    open.Show(a);
+    ASSERT_TRUE(open.Type(2005, "0.25"));
+    EXPECT_FLOAT_EQ(25.0f, PenOf(b).width);
+    ASSERT_TRUE(open.Pick(7006, "是"));
+    QXLOGBRUSH brush;
+    b->GetLogBrush(&brush);
+    EXPECT_EQ(100u, brush.backMode);
+    ASSERT_TRUE(open.Pick(7006, "否"));
+    a->GetLogBrush(&brush);
+    EXPECT_EQ(13u, brush.backMode);
+}
+
+TEST(ArrowList, SizeGroupIsOneArrowsAndComesBackForOneArrow) {
+    parsnip::MapFixture map;
+    CQXObjectArrow* a = map.Add<CQXObjectArrow>("箭头");
+    CQXObjectArrow* b = map.Add<CQXObjectArrow>("箭头");
+    planetest::OpenList<CPropListArrow> open;
+    map.Select(a);
+    open.Show(a);
+    EXPECT_EQ("10.00", open.Value(2012));
+    ASSERT_TRUE(open.Type(2013, "40"));
+    EXPECT_EQ(40, a->GetHeadPercent());
+    ASSERT_TRUE(open.Type(2012, "高"));  // no number: the height stays
+    EXPECT_DOUBLE_EQ(10, a->GetHeight());
+
+    map.Select(b);
+    open.Show(a);
+    EXPECT_FALSE(open.Enabled(2011));
+    EXPECT_FALSE(open.Enabled(2014));
+    EXPECT_TRUE(open.Enabled(2002));
+    map.ClearSelection();
+    map.Select(a);
+    open.Show(a);
+    EXPECT_TRUE(open.Enabled(2014));
+}
+
+// ---- rectangle -------------------------------------------------------------------------------------
+
+TEST(RectList, LengthAndWidthAreStoredAsHalvesAndRotationInRadians) {
+    parsnip::MapFixture map;
+    CQXObjectRect* rect = map.Add<CQXObjectRect>("矩形框");
+    map.Select(rect);
+    planetest::OpenList<CPropListRect> open;
+    open.Show(rect);
+    EXPECT_EQ("矩形框", open.Value(2000));
+    ASSERT_TRUE(open.Type(2005, "10"));
+    ASSERT_TRUE(open.Type(2006, "3"));
+    ASSERT_TRUE(open.Type(2004, "90"));
+    EXPECT_DOUBLE_EQ(5, rect->GetRadiusA());
+    EXPECT_DOUBLE_EQ(1.5, rect->GetRadiusB());
+    EXPECT_DOUBLE_EQ(90 * kPi / 180, rect->GetAngle());
+    open.Show(rect);
+    EXPECT_EQ("10.00", open.Value(2005));
+    EXPECT_EQ("3.00", open.Value(2006));
+    EXPECT_EQ("90.00", open.Value(2004));
+}
+
+TEST(RectList, GeometryMovesOnlyTheTargetAndNoNumberWritesNothing) {
+    parsnip::MapFixture map;
+    CQXObjectRect* a = map.Add<CQXObjectRect>("矩形框");
+    CQXObjectRect* b = map.Add<CQXObjectRect>("矩形框");
+    a->MoveAnchor(FLOATPOINT(1, 2));
+    map.Select(a);
+    planetest::OpenList<CPropListRect> open;
+    open.Show(a);
+    map.Select(b);  // the list has not re-read: the items are still open
+    ASSERT_TRUE(open.Type(2002, "7"));
+    FLOATPOINT p;
+    a->GetAnchor(&p);
+    EXPECT_DOUBLE_EQ(7, p.x);
+    EXPECT_DOUBLE_EQ(2, p.y);
+    b->GetAnchor(&p);
+    EXPECT_DOUBLE_EQ(0, p.x);
+    parsnip::testing::ClearCallLog();
+    for (DWORD_PTR id : {2002, 2003, 2004, 2005, 2007}) open.Type(id, "x");
+    EXPECT_TRUE(parsnip::testing::CallLog().empty());
+}
+
+TEST(RectList, SeveralSelectedEmptyTheOneRectangleItemsAndPenEditsKeepEachOwnPen) {
+    parsnip::MapFixture map;
+    CQXObjectRect* a = map.Add<CQXObjectRect>("矩形框");
+    CQXObjectRect* b = map.Add<CQXObjectRect>("矩形框");
+    a->SetRoundSize(FLOATSIZE(2, 3));
+    QXLOGPEN pen;
+    pen.width = 40;
+    pen.style = 7;
+    b->SetLogPen(&pen);
+    planetest::OpenList<CPropListRect> open;
+    map.Select(a);
+    open.Show(a);
+    map.Select(b);
+    open.Show(a);
+    EXPECT_EQ("", open.Value(2002));
+    EXPECT_FALSE(open.Enabled(2004));
+    EXPECT_EQ("2.00", open.Value(2007));
+    EXPECT_TRUE(open.Enabled(2008));
+
+    ASSERT_TRUE(open.Color(2014, RGB(0, 0, 255)));
+    EXPECT_EQ(RGB(0, 0, 255), PenOf(a).color);
+    EXPECT_EQ(RGB(0, 0, 255), PenOf(b).color);
+    EXPECT_FLOAT_EQ(40.0f, PenOf(b).width);
+    EXPECT_EQ(7u, PenOf(b).style);
+
+    ASSERT_TRUE(open.Type(2013, "0"));  // zero is a width here
+    EXPECT_FLOAT_EQ(0.0f, PenOf(b).width);
+    for (const char* refused : {"-1", "细"}) {
+        ASSERT_TRUE(open.Type(2013, "0.3"));
+        ASSERT_TRUE(open.Type(2013, refused));
+        EXPECT_FLOAT_EQ(30.0f, PenOf(a).width) << refused;
+    }
+}
+
+// ---- ellipse ---------------------------------------------------------------------------------------
+
+TEST(EllipseList, ARefusedHalfAxisShowsTheOldValueAgain) {
+    parsnip::MapFixture map;
+    CQXObjectCircle* e = map.Add<CQXObjectCircle>("椭圆");
+    map.Select(e);
+    planetest::OpenList<CPropListEllipse> open;
+    open.Show(e);
+    ASSERT_TRUE(open.Type(2005, "4"));
+    EXPECT_DOUBLE_EQ(4, e->GetRadiusA());
+    for (const char* refused : {"0", "-3", "长"}) {
+        open.Type(2005, refused);
+        EXPECT_DOUBLE_EQ(4, e->GetRadiusA()) << refused;
+        EXPECT_EQ("4.00", open.Value(2005)) << refused;
+    }
+}
+
+TEST(EllipseList, AnglesUseTheListsPiAndTheDirectionItsTwoTexts) {
+    parsnip::MapFixture map;
+    CQXObjectCircle* e = map.Add<CQXObjectCircle>("椭圆");
+    e->SetDirection(static_cast<SEGMENTDIRECTION>(0));
+    map.Select(e);
+    planetest::OpenList<CPropListEllipse> open;
+    open.Show(e);
+    EXPECT_EQ("反向", open.Value(2009));
+    ASSERT_TRUE(open.Type(2007, "180"));
+    ASSERT_TRUE(open.Type(2008, "-45"));
+    ASSERT_TRUE(open.Type(2004, "30"));
+    EXPECT_DOUBLE_EQ(kPi, e->GetStartAngle());
+    EXPECT_DOUBLE_EQ(-45 * kPi / 180, e->GetStopAngle());
+    EXPECT_DOUBLE_EQ(30 * kPi / 180, e->GetAngle());
+    ASSERT_TRUE(open.Pick(2009, "正向"));
+    EXPECT_EQ(SEGMENTDIRECTION_FORWARD, e->GetDirection());
+    ASSERT_TRUE(open.Pick(2009, "反向"));
+    EXPECT_EQ(SEGMENTDIRECTION_BACKWARD, e->GetDirection());
+    open.Show(e);
+    EXPECT_EQ("180.00", open.Value(2007));
+    EXPECT_EQ("-45.00", open.Value(2008));
+}
+
+TEST(EllipseList, PenWidthMustBeAboveZeroAndSeveralSelectedEmptyTheWidthOnly) {
+    parsnip::MapFixture map;
+    CQXObjectCircle* a = map.Add<CQXObjectCircle>("椭圆");
+    CQXObjectCircle* b = map.Add<CQXObjectCircle>("椭圆");
+    QXLOGPEN pen;
+    pen.color = RGB(5, 5, 5);
+    b->SetLogPen(&pen);
+    map.Select({a, b});
+    planetest::OpenList<CPropListEllipse> open;
+    open.Show(a);
+    EXPECT_EQ("", open.Value(2012));
+    EXPECT_TRUE(open.Enabled(2012));
+    EXPECT_FALSE(open.Enabled(2005));
+    ASSERT_TRUE(open.Type(2012, "1"));
+    EXPECT_FLOAT_EQ(100.0f, PenOf(a).width);
+    EXPECT_FLOAT_EQ(100.0f, PenOf(b).width);
+    EXPECT_EQ(RGB(5, 5, 5), PenOf(b).color);  // each keeps its own colour
+    for (const char* refused : {"0", "-1", "粗"}) {
+        ASSERT_TRUE(open.Type(2012, refused));
+        EXPECT_FLOAT_EQ(100.0f, PenOf(b).width) << refused;
+    }
+}
