@@ -53,12 +53,10 @@ int CPropListAppendControlPoint::InitPropWnd() {
     style->SetStyleGroup(kestrel::kPointSetCommon, true);
     style->AddStyleGroup(kestrel::kPointSetWell, true);
     group->AddSubItem(style);
-    group->AddSubItem(
-        new CBCGPProp(grouptext::kSize, _variant_t(""), grouptext::kPointSizeDescription, kSizeId));
+    group->AddSubItem(new CBCGPProp(grouptext::kSize, _variant_t(""), grouptext::kPointSizeDescription, kSizeId));
     group->AddSubItem(
         NewGroupColorProp(grouptext::kBorderColor, grouptext::kBorderColorDescription, kBorderColorId, 0));
-    group->AddSubItem(
-        NewGroupColorProp(grouptext::kInnerColor, grouptext::kInnerColorDescription, kInnerColorId, 0));
+    group->AddSubItem(NewGroupColorProp(grouptext::kInnerColor, grouptext::kInnerColorDescription, kInnerColorId, 0));
     m_wndPropList.AddProperty(group, TRUE, TRUE);
     group->Expand(TRUE);
     return 0;
@@ -102,26 +100,26 @@ LRESULT CPropListAppendControlPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
     point->GetLogPoint(&symbol);
 
     switch (item->GetData()) {
-    case kCodeId:
-        ApplyCode(point, VariantToText(item->GetValue()));
-        break;
-    case kStyleId:
-        if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) symbol.style = picker->GetVal();
-        break;
-    case kSizeId: {
-        // Only a positive size the record can hold replaces the old one.
-        const double size = crt::Atof(VariantToText(item->GetValue())) * 100;
-        if (size > 0 && size <= FLT_MAX) symbol.size = static_cast<float>(size);
-        break;
-    }
-    case kBorderColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) symbol.borderColor = colour->GetColor();
-        break;
-    case kInnerColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) symbol.innerColor = colour->GetColor();
-        break;
-    default:
-        break;
+        case kCodeId:
+            ApplyCode(point, VariantToText(item->GetValue()));
+            break;
+        case kStyleId:
+            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) symbol.style = picker->GetVal();
+            break;
+        case kSizeId: {
+            // Only a positive size the record can hold replaces the old one.
+            const double size = crt::Atof(VariantToText(item->GetValue())) * 100;
+            if (size > 0 && size <= FLT_MAX) symbol.size = static_cast<float>(size);
+            break;
+        }
+        case kBorderColorId:
+            if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) symbol.borderColor = colour->GetColor();
+            break;
+        case kInnerColorId:
+            if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) symbol.innerColor = colour->GetColor();
+            break;
+        default:
+            break;
     }
     WriteSymbolToSelection(&symbol);
     UpdateSameTypeObjects(point->GetLayer(), point->GetTypeName());

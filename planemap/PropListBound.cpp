@@ -69,24 +69,24 @@ LRESULT CPropListBound::OnPropertyChanged(WPARAM, LPARAM lParam) {
     line->GetLogPen(&pen);
 
     switch (item->GetData()) {
-    case kPenStyleId:
-        if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
-            pen.style = picker->GetVal();
-            SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
-        }
-        break;
-    case kPenWidthId:
-        if (penitems::ReadPenWidth(VariantToText(item->GetValue()), &pen.width))
-            SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
-        break;
-    case kPenColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-            pen.color = colour->GetColor();
-            SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
-        }
-        break;
-    default:
-        break;
+        case kPenStyleId:
+            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
+                pen.style = picker->GetVal();
+                SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
+            }
+            break;
+        case kPenWidthId:
+            if (penitems::ReadPenWidth(VariantToText(item->GetValue()), &pen.width))
+                SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
+            break;
+        case kPenColorId:
+            if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
+                pen.color = colour->GetColor();
+                SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
+            }
+            break;
+        default:
+            break;
     }
     UpdateSameTypeObjects(layer, typeName);
     UpdateView();

@@ -76,8 +76,8 @@ int CPropListCtrlLine::InitPropWnd() {
     m_wndPropList.AddProperty(new CPropStyleCombox(grouptext::kLineStyle, 0, CPropStyleCombox::kLineStyle, nullptr,
                                                    geotext::kBoundaryStyleDescription, kPenStyleId),
                               TRUE, TRUE);
-    m_wndPropList.AddProperty(
-        NewGroupColorProp(grouptext::kColor, geotext::kBoundaryColorDescription, kPenColorId, 0), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewGroupColorProp(grouptext::kColor, geotext::kBoundaryColorDescription, kPenColorId, 0),
+                              TRUE, TRUE);
     m_wndPropList.AddProperty(penitems::NewHalfStepWidthItem("%.1f", kPenWidthId), TRUE, TRUE);
     return 0;
 }
@@ -114,27 +114,27 @@ LRESULT CPropListCtrlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     line->GetLogPen(&pen);
 
     switch (item->GetData()) {
-    case kValueId:
-        line->SetName(VariantToText(item->GetValue()));
-        break;
-    case kPenStyleId:
-        if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
-            pen.style = picker->GetVal();
-            SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
-        }
-        break;
-    case kPenWidthId:
-        if (penitems::ReadPenWidth(VariantToText(item->GetValue()), &pen.width))
-            SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
-        break;
-    case kPenColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-            pen.color = colour->GetColor();
-            SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
-        }
-        break;
-    default:
-        break;
+        case kValueId:
+            line->SetName(VariantToText(item->GetValue()));
+            break;
+        case kPenStyleId:
+            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
+                pen.style = picker->GetVal();
+                SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
+            }
+            break;
+        case kPenWidthId:
+            if (penitems::ReadPenWidth(VariantToText(item->GetValue()), &pen.width))
+                SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
+            break;
+        case kPenColorId:
+            if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
+                pen.color = colour->GetColor();
+                SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
+            }
+            break;
+        default:
+            break;
     }
     UpdateSameTypeObjects(layer, typeName);
     UpdateView();

@@ -72,11 +72,11 @@ LRESULT CPropListFaciesFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CQXObject* target = Target();
     if (item && target) {
         switch (item->GetData()) {
-        case kCodeId:
-            ApplyCode(target, VariantToText(item->GetValue()));
-            break;
-        default:
-            break;
+            case kCodeId:
+                ApplyCode(target, VariantToText(item->GetValue()));
+                break;
+            default:
+                break;
         }
         UpdateSameTypeObjects(target->GetLayer(), target->GetTypeName());
     }

@@ -105,9 +105,12 @@ void CPropListScale::UpdateBCGPProperty(long object, CString) {
     EnableStartItems(fromStart);
 
     const std::pair<DWORD_PTR, CString> values[] = {
-        {kStyleId, ft::StyleText(scale->GetStyle())},      {kSpacingId, TwoDecimals(scale->GetSize())},
-        {kHeightId, TwoDecimals(scale->GetHeight() / 100.0)}, {kCountId, IntegerText(scale->GetStep())},
-        {kUnitId, scale->GetUnitWord()},                   {kDecimalsId, IntegerText(scale->GetDecimalNum())},
+        {kStyleId, ft::StyleText(scale->GetStyle())},
+        {kSpacingId, TwoDecimals(scale->GetSize())},
+        {kHeightId, TwoDecimals(scale->GetHeight() / 100.0)},
+        {kCountId, IntegerText(scale->GetStep())},
+        {kUnitId, scale->GetUnitWord()},
+        {kDecimalsId, IntegerText(scale->GetDecimalNum())},
     };
     for (const auto& [id, text] : values)
         if (CBCGPProp* item = FindItem(id)) item->SetValue(_variant_t(text));

@@ -77,7 +77,8 @@ Line* AddLine(MapFixture& map, const char* typeName, const QXLOGPEN& pen, const 
     return line;
 }
 
-CQXObjectPoint* AddWell(MapFixture& map, const char* typeName, const char* name, float size, CQXLayer* layer = nullptr) {
+CQXObjectPoint* AddWell(MapFixture& map, const char* typeName, const char* name, float size,
+                        CQXLayer* layer = nullptr) {
     CQXObjectPoint* point = map.AddPoint(typeName, FLOATPOINT(1, 1), layer);
     point->SetName(name);
     QXLOGPOINT symbol;
