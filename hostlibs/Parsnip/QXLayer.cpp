@@ -97,6 +97,11 @@ void CQXLayer::DeleteAllObject() {
 void CQXLayer::SetSelectedObject(CQXObject* object, CDC*, CView*) {
     if (!object || std::find(m_selected.begin(), m_selected.end(), object) != m_selected.end()) return;
     m_selected.push_back(object);
+    ProChanged();
 }
 
-void CQXLayer::RemoveAllSelectedObject(CDC*, CView*) { m_selected.clear(); }
+void CQXLayer::RemoveAllSelectedObject(CDC*, CView*) {
+    if (m_selected.empty()) return;
+    m_selected.clear();
+    ProChanged();
+}
