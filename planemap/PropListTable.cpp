@@ -1,7 +1,6 @@
 #include "planemap/PropListTable.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "bcg/ColorProp.h"
 #include "framework/ItemGroupsBasic.h"
