@@ -12,6 +12,18 @@
 #include "hostlibs/Parsnip/MapFixture.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObjectBitmap.h"
+#include "hosttypes/Parsnip/QXObjectArrow.h"
+#include "hosttypes/Parsnip/QXObjectBlock.h"
+#include "hosttypes/Parsnip/QXObjectBorder.h"
+#include "hosttypes/Parsnip/QXObjectCell.h"
+#include "hosttypes/Parsnip/QXObjectCircle.h"
+#include "hosttypes/Parsnip/QXObjectColorMark.h"
+#include "hosttypes/Parsnip/QXObjectContour.h"
+#include "hosttypes/Parsnip/QXObjectFinger.h"
+#include "hosttypes/Parsnip/QXObjectLegend.h"
+#include "hosttypes/Parsnip/QXObjectRect.h"
+#include "hosttypes/Parsnip/QXObjectScale.h"
+#include "hosttypes/Parsnip/QXObjectWeb.h"
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "hosttypes/Parsnip/QXObjectHint.h"
 #include "hosttypes/Parsnip/QXObjectMultiText.h"
@@ -19,46 +31,122 @@
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "hosttypes/Parsnip/QXObjectQXM.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
+#include "framework/PropWndMgr.h"
+#include "planemap/BorderSheet.h"
+#include "planemap/PropListAppendControlPoint.h"
+#include "planemap/PropListArrow.h"
+#include "planemap/PropListBound.h"
+#include "planemap/PropListColorMark.h"
+#include "planemap/PropListContour.h"
+#include "planemap/PropListContourFill.h"
+#include "planemap/PropListCtrlLine.h"
+#include "planemap/PropListEllipse.h"
+#include "planemap/PropListFaciesFill.h"
+#include "planemap/PropListFaciesLine.h"
+#include "planemap/PropListFaultBlock.h"
+#include "planemap/PropListFaultLine.h"
 #include "planemap/PropListFill.h"
+#include "planemap/PropListFinger.h"
 #include "planemap/PropListHint.h"
+#include "planemap/PropListLegend.h"
 #include "planemap/PropListLine.h"
 #include "planemap/PropListMultiText.h"
+#include "planemap/PropListOilWaterFill.h"
+#include "planemap/PropListOilWaterLine.h"
 #include "planemap/PropListPicture.h"
 #include "planemap/PropListPoint.h"
 #include "planemap/PropListPointText.h"
+#include "planemap/PropListRect.h"
+#include "planemap/PropListRegionFill.h"
+#include "planemap/PropListRegionLine.h"
+#include "planemap/PropListSandFill.h"
+#include "planemap/PropListSandLine.h"
+#include "planemap/PropListScale.h"
+#include "planemap/PropListScatteredAppendControlPoint.h"
+#include "planemap/PropListScatteredFill.h"
+#include "planemap/PropListScatteredLine.h"
+#include "planemap/PropListTable.h"
 #include "planemap/PropListText.h"
+#include "planemap/PropListWeb.h"
+#include "planemap/PropListWellNetFill.h"
+#include "planemap/PropListWellNetLine.h"
 
 namespace demo {
 namespace {
 
-// Texts labelling a point with a number carry this type name in the sample map.
-const char kPointLabelType[] = "点文本";
-
-struct KindRow {
-    std::function<bool(CQXObject*)> matches;
-    std::function<CWndLstPlane*()> create;
-};
-
+// The host's choice of window for an object: the class first (the first matching row wins),
+// then, for some classes, the type name or the layer's type name.
 template <class T>
 bool Is(CQXObject* object) {
     return object->IsKindOf(RUNTIME_CLASS(T));
 }
 
-// First match wins, so the narrower kinds come first.
-const std::vector<KindRow>& KindTable() {
-    static const std::vector<KindRow> table = {
-        {Is<CQXObjectPoint>, [] { return new CPropListPoint; }},
-        {[](CQXObject* o) { return Is<CQXObjectText>(o) && o->GetTypeName() == kPointLabelType; },
-         [] { return new CPropListPointText; }},
-        {Is<CQXObjectText>, [] { return new CPropListText; }},
-        {Is<CQXObjectPolyline>, [] { return new CPropListLine; }},
-        {Is<CQXObjectFill>, [] { return new CPropListFill; }},
-        {[](CQXObject* o) { return Is<CQXObjectBitmap>(o) || Is<CQXObjectQXM>(o); },
-         [] { return new CPropListPicture; }},
-        {Is<CQXObjectMultiText>, [] { return new CPropListMultiText; }},
-        {Is<CQXObjectHint>, [] { return new CPropListHint; }},
-    };
-    return table;
+bool TypeIs(CQXObject* object, std::initializer_list<const char*> names) {
+    for (const char* name : names)
+        if (object->GetTypeName() == name) return true;
+    return false;
+}
+
+CString LayerType(CQXObject* object) { return object->GetLayer() ? object->GetLayer()->GetTypeName() : CString(); }
+
+// Lines are told apart by their type name.
+CWndLstPlane* NewLineList(CQXObject* object) {
+    if (TypeIs(object, {"沉积相线"})) return new CPropListFaciesLine;
+    if (TypeIs(object, {"离散属性边界线"})) return new CPropListScatteredLine;
+    if (TypeIs(object, {"有效虚线边界", "有效实线边界", "砂体虚线边界", "砂体实线边界"})) return new CPropListSandLine;
+    if (TypeIs(object, {"油水边界线"}) && LayerType(object) == "油水边界") return new CPropListOWLine;
+    if (TypeIs(object, {"区域边界线"})) return new CPropListRegionLine;
+    if (TypeIs(object, {"下盘", "上盘", "断层多边形", "断层中线"})) return new CPropListFaultLine;
+    if (TypeIs(object, {"控制线"})) return new CPropListCtrlLine;
+    if (TypeIs(object, {"边界线"})) return new CPropListBound;
+    if (TypeIs(object, {"连通井网线"})) return new CPropListWellNetLine;
+    return new CPropListLine;
+}
+
+CWndLstPlane* NewFillList(CQXObject* object) {
+    if (TypeIs(object, {"等值填充", "等值线填充"})) return new CPropListContourFill;
+    if (TypeIs(object, {"沉积相填充"})) return new CPropListFaciesFill;
+    if (TypeIs(object, {"离散属性填充"})) return new CPropListScatteredFill;
+    if (TypeIs(object, {"有效区域", "砂体填充"})) return new CPropListSandFill;
+    if (TypeIs(object, {"油水填充"})) return new CPropListOWFill;
+    if (TypeIs(object, {"区域填充"})) return new CPropListRegionFill;
+    if (TypeIs(object, {"连通井网区"})) return new CPropListWellNetFill;
+    return new CPropListFill;
+}
+
+CWndLstPlane* NewPointList(CQXObject* object) {
+    if (TypeIs(object, {"虚拟井"}) && LayerType(object) == "沉积相线") return new CPropListAppendControlPoint;
+    if (TypeIs(object, {"虚拟井"}) && LayerType(object) == "离散属性边界线") return new CPropListScatteredAppendControlPoint;
+    return new CPropListPoint;
+}
+
+CWndLstPlane* NewPlaneList(CQXObject* o) {
+    if (Is<CQXObjectPoint>(o)) return NewPointList(o);
+    if (Is<CQXObjectContour>(o)) return TypeIs(o, {"等值线"}) ? new CPropListContour : NewLineList(o);
+    if (Is<CQXObjectText>(o)) return LayerType(o) == "点" ? static_cast<CWndLstPlane*>(new CPropListPointText)
+                                                            : new CPropListText;
+    if (Is<CQXObjectPolyline>(o)) return NewLineList(o);
+    if (Is<CQXObjectFill>(o)) return NewFillList(o);
+    if (Is<CQXObjectColorMark>(o)) return new CPropListColorMark;
+    if (Is<CQXObjectCell>(o)) return new CPropListTable;
+    if (Is<CQXObjectBitmap>(o) || Is<CQXObjectQXM>(o)) return new CPropListPicture;
+    if (Is<CQXObjectBlock>(o)) {
+        auto* block = static_cast<CQXObjectBlock*>(o);
+        const bool whole = block->GetObjectByTypeName("上盘") && block->GetObjectByTypeName("下盘") &&
+                           block->GetObjectByTypeName("断层多边形");
+        return TypeIs(o, {"断层"}) && whole ? new CPropListFaultBlock : nullptr;
+    }
+    if (Is<CQXObjectMultiText>(o)) return new CPropListMultiText;
+    if (Is<CQXObjectCircle>(o)) return new CPropListEllipse;
+    if (Is<CQXObjectRect>(o)) return new CPropListRect;
+    if (Is<CQXObjectArrow>(o)) return new CPropListArrow;
+    if (Is<CQXObjectWeb>(o)) return new CPropListWeb;
+    if (Is<CQXObjectLine>(o)) return new CPropListLine;
+    if (Is<CQXObjectLegend>(o)) return new CPropListLegend;
+    if (Is<CQXObjectScale>(o)) return new CPropListScale;
+    if (Is<CQXObjectFinger>(o)) return new CPropListFinger;
+    if (Is<CQXObjectHint>(o)) return new CPropListHint;
+    return nullptr;
 }
 
 std::string Num(double v) {
@@ -77,6 +165,8 @@ std::string OneLine(const CString& text) {
 std::string Describe(CQXObject* object) {
     std::ostringstream out;
     out << object->GetTypeName().GetString() << ": ";
+    if (!object->GetName().IsEmpty()) out << "名称=" << object->GetName().GetString() << " ";
+    if (auto* contour = dynamic_cast<CQXObjectContour*>(object)) out << "标注=" << contour->GetLabel().GetString() << " ";
     if (auto* line = dynamic_cast<CQXObjectPolyline*>(object)) {
         QXLOGPEN pen;
         line->GetLogPen(&pen);
@@ -125,23 +215,16 @@ public:
     // Selects objects (in order), opens the first one's window if its kind differs from the
     // open one's, and announces the first as the host does.
     void Select(parsnip::MapFixture& map, std::vector<CQXObject*> objects) {
-        map.ClearSelection();
+        for (CQXObject* o : shown_) map.ClearSelection(o->GetLayer());
         for (CQXObject* o : objects) map.Select(o);
         shown_ = objects;
-        CWnd* window = nullptr;
-        for (const KindRow& row : KindTable())
-            if (row.matches(objects.front())) {
-                Close();
-                CWndLstPlane* list = row.create();
-                list->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 360, 1200), &frame_, 2);
-                window = list;
-                break;
-            }
-        window_ = window;
+        Close();
+        window_ = OpenPlaneWindow(objects.front(), &frame_);
         if (!window_) return;
         platform::SendSelectionChanged(*window_, &view_, reinterpret_cast<LPARAM>(objects.front()));
         hostapp::PrintPropertyWindow(out_, *window_);
     }
+    CWnd* Window() { return window_; }
     platform::GridDriver Grid() { return platform::GridDriver(hostapp::FindGrid(*window_)); }
     CBCGPProp* Item(DWORD_PTR id) { return Grid().FindByData(id); }
     void Print() {
@@ -163,13 +246,10 @@ private:
 }  // namespace
 
 CWnd* OpenPlaneWindow(CQXObject* object, CWnd* parent) {
-    for (const KindRow& row : KindTable())
-        if (row.matches(object)) {
-            CWndLstPlane* list = row.create();
-            list->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 360, 1200), parent, 2);
-            return list;
-        }
-    return nullptr;
+    if (object->IsKindOf(RUNTIME_CLASS(CQXObjectBorder))) return CreateBorderSheet(parent);
+    CWndLstPlane* list = NewPlaneList(object);
+    if (list) list->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 360, 1200), parent, 2);
+    return list;
 }
 
 void RunPlaneMapDemo(CWnd& frame, CWnd& view, std::ostream& out) {
@@ -180,7 +260,8 @@ void RunPlaneMapDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     auto* title = map.AddText("标题", "东营凹陷", {50, 90});
     auto* well1 = map.AddPoint("井点", {100.5, 200.25});
     auto* well2 = map.AddPoint("井点", {120, 210});
-    auto* label = map.AddText(kPointLabelType, "12.345", {100.5, 202});
+    CQXLayer* labels = map.AddLayer("井点标注", "点");
+    auto* label = map.AddText("数值", "12.345", {100.5, 202}, labels);
     auto* area = map.AddFill("区块", {{0, 0}, {4, 0}, {4, 3}, {0, 3}});
     auto* note = map.Add<CQXObjectMultiText>("说明");
     note->SetString("第一行\n第二行");
@@ -253,6 +334,66 @@ void RunPlaneMapDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     session.Select(map, {inset});
     session.Grid().TypeText(session.Item(2007), "1.5");
     session.Print();
+
+    step("select the border: its sheet 边框 / 格网 / 标注; pick 方里网 on 格网, then open 标注");
+    auto* border = map.Add<CQXObjectBorder>("边框");
+    session.Select(map, {border});
+    auto* sheet = static_cast<CPropWndMgr*>(session.Window());
+    platform::ChooseTab(*sheet, 1);
+    platform::SendSelectionChanged(*sheet, &view, reinterpret_cast<LPARAM>(border));
+    platform::GridDriver gridPage(hostapp::FindGrid(*sheet->GetPage(1)));
+    gridPage.PickOption(gridPage.FindByData(2000), "方里网");
+    platform::ChooseTab(*sheet, 2);
+    platform::SendSelectionChanged(*sheet, &view, reinterpret_cast<LPARAM>(border));
+    hostapp::PrintPropertyWindow(out, *sheet);
+    out << "  边框: 经纬网=" << border->GetDrawGraticule() << " 方里网=" << border->GetDrawKilometerGrid() << "\n";
+
+    step("the other map furniture, each in its own list");
+    map.Add<CQXObjectColorMark>("色标");
+    map.Add<CQXObjectFinger>("指北针");
+    map.Add<CQXObjectLegend>("图例");
+    map.Add<CQXObjectScale>("比例尺");
+    map.Add<CQXObjectCell>("表格")->CreateCells(2, 2);
+    map.Add<CQXObjectWeb>("网格");
+    map.Add<CQXObjectArrow>("箭头");
+    map.Add<CQXObjectRect>("矩形");
+    map.Add<CQXObjectCircle>("椭圆");
+    for (const char* type : {"色标", "指北针", "图例", "比例尺", "表格", "网格", "箭头", "矩形", "椭圆"}) {
+        out << "-- " << type << "\n";
+        session.Select(map, {map.Layer()->GetObjectG("", type)});
+    }
+
+    step("the geology: a contour, its fill, a fault and its block, facies, a control line and a bound");
+    auto* contour = map.Add<CQXObjectContour>("等值线");
+    contour->SetLabel("1500");
+    session.Select(map, {contour});
+    session.Grid().TypeText(session.Item(2001), "1600");
+    session.Print();
+    session.Select(map, {map.AddFill("等值线填充", {{0, 0}, {2, 0}, {2, 2}})});
+
+    CQXLayer* faults = map.AddLayer("断层", "断层");
+    auto* up = map.AddPolyline("上盘", {{0, 0}, {5, 1}}, faults);
+    session.Select(map, {up});
+    auto* block = map.Add<CQXObjectBlock>("断层", faults);
+    for (const char* part : {"上盘", "下盘"}) {
+        auto* wall = new CQXObjectLine;
+        wall->SetTypeName(part);
+        block->AddObject(wall);
+    }
+    auto* zone = new CQXObjectFill;
+    zone->SetTypeName("断层多边形");
+    block->AddObject(zone);
+    session.Select(map, {block});
+
+    CQXLayer* facies = map.AddLayer("沉积相", "沉积相线");
+    auto* faciesLine = map.AddPolyline("沉积相线", {{0, 0}, {3, 3}, {6, 0}}, facies);
+    session.Select(map, {faciesLine});
+    session.Grid().PickOption(session.Item(2001), 0);
+    session.Print();
+    session.Select(map, {map.AddFill("沉积相填充", {{0, 0}, {3, 3}, {6, 0}}, facies)});
+    session.Select(map, {map.AddPoint("虚拟井", {3, 1}, facies)});
+    session.Select(map, {map.AddPolyline("控制线", {{0, 0}, {9, 9}})});
+    session.Select(map, {map.AddPolyline("边界线", {{0, 0}, {9, 0}, {9, 9}})});
     session.Close();
 }
 
