@@ -9,6 +9,7 @@
 #include "bcg/ColorProp.h"
 #include "driver/GridDriver.h"
 #include "driver/SheetDriver.h"
+#include "hostlibs/Moraine/MoraineTesting.h"
 #include "hostlibs/Parsnip/MapFixture.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObjectBitmap.h"
@@ -380,9 +381,9 @@ void RunPlaneMapDemo(CWnd& frame, CWnd& view, std::ostream& out) {
         wall->SetTypeName(part);
         block->AddObject(wall);
     }
-    auto* zone = new CQXObjectFill;
-    zone->SetTypeName("断层多边形");
-    block->AddObject(zone);
+    auto* faultZone = new CQXObjectFill;
+    faultZone->SetTypeName("断层多边形");
+    block->AddObject(faultZone);
     session.Select(map, {block});
 
     CQXLayer* facies = map.AddLayer("沉积相", "沉积相线");
@@ -394,6 +395,36 @@ void RunPlaneMapDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     session.Select(map, {map.AddPoint("虚拟井", {3, 1}, facies)});
     session.Select(map, {map.AddPolyline("控制线", {{0, 0}, {9, 9}})});
     session.Select(map, {map.AddPolyline("边界线", {{0, 0}, {9, 0}, {9, 9}})});
+
+    step("boundaries: oil-water zones with their line layer; pick 油区 for a zone");
+    CQXLayer* zones = map.AddLayer("沙二1油水");
+    CQXLayer* zoneLines = map.AddLayer("沙二1油水边界线", "油水边界");
+    moraine::testing::SetDistributionTypes(zoneLines, {"油区", "水区"});
+    QXLOGBRUSH oil;
+    oil.style = 1001;
+    oil.fillColor = RGB(200, 0, 0);
+    zoneLines->GetPropertyManager()->SetBrushProperty("LOGBRUSH_油区", &oil);
+    session.Select(map, {map.AddPolyline("油水边界线", {{0, 0}, {10, 0}}, zoneLines)});
+    auto* zone = map.AddFill("油水填充", {{0, 0}, {2, 0}, {2, 3}, {0, 3}}, zones);
+    session.Select(map, {zone});
+    session.Grid().PickOption(session.Item(2001), "油区");
+    session.Print();
+
+    step("boundaries: regions, sand bodies, scattered data and the well net");
+    CQXLayer* regions = map.AddLayer("分区");
+    CQXLayer* regionLines = map.AddLayer("分区边界线");
+    moraine::testing::SetDistributionTypes(regionLines, {"一区", "二区"});
+    session.Select(map, {map.AddPolyline("区域边界线", {{0, 0}, {10, 0}}, regionLines)});
+    session.Select(map, {map.AddFill("区域填充", {{0, 0}, {2, 0}, {2, 3}}, regions)});
+    CQXLayer* sand = map.AddLayer("砂体", "砂体");
+    session.Select(map, {map.AddPolyline("砂体实线边界", {{0, 0}, {4, 4}}, sand)});
+    session.Select(map, {map.AddFill("砂体填充", {{0, 0}, {4, 0}, {4, 4}}, sand)});
+    CQXLayer* scattered = map.AddLayer("离散属性", "离散属性边界线");
+    session.Select(map, {map.AddPolyline("离散属性边界线", {{0, 0}, {5, 5}}, scattered)});
+    session.Select(map, {map.AddFill("离散属性填充", {{0, 0}, {5, 0}, {5, 5}}, scattered)});
+    session.Select(map, {map.AddPoint("虚拟井", {2, 2}, scattered)});
+    session.Select(map, {map.AddPolyline("连通井网线", {{0, 0}, {6, 6}})});
+    session.Select(map, {map.AddFill("连通井网区", {{0, 0}, {6, 0}, {6, 6}})});
     session.Close();
 }
 

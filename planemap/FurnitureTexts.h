@@ -1,15 +1,12 @@
 // Texts of the map-furniture lists (colour mark, north arrow, legend, scale bar), each defined
-// once, with the option tables that turn their choices into stored values and the reader of
-// the numbers typed into them. Type, position, font and colour texts come from the shared headers.
+// once, with the option tables that turn their choices into stored values. Type, position, font
+// and colour texts come from the shared headers.
 #pragma once
-
-#include <cmath>
-#include <cstddef>
 
 #include "framework/GroupTexts.h"
 #include "mfc/String.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
-#include "win32/Crt.h"
 
 namespace furnituretext {
 
@@ -82,21 +79,13 @@ inline constexpr const char* kUnit = "单位";
 inline constexpr const char* kUnitWords[] = {"", "米", "(米)", "m", "(m)", "千米", "(千米)", "km", "(km)", "公里", "(公里)"};
 
 // "风格1" for style 0, ...
-inline CString StyleText(int style) {
-    CString text;
-    text.Format("%s%d", kStyle, style + 1);
-    return text;
-}
+inline CString StyleText(int style) { return FormatString("%s%d", kStyle, style + 1); }
 
 }  // namespace furnituretext
 
 namespace furniture {
 
-// ---- option tables: each choice of a family and its stored value -------------------------------
-struct TextValue {
-    const char* text;
-    int value;
-};
+using planemap::TextValue;
 
 // Colour-mark direction: any text but "反向" is forward; any value but 1 shows as backward.
 inline constexpr TextValue kDirections[] = {{furnituretext::kForward, 1}, {furnituretext::kBackward, -1}};
@@ -110,40 +99,5 @@ inline constexpr const char* kLabelSideOtherText = furnituretext::kRightSide;
 inline constexpr TextValue kTextPositions[] = {{furnituretext::kTextRight, 0}, {furnituretext::kTextBelow, 1}};
 inline constexpr int kTextPositionDefault = 1;
 inline constexpr const char* kTextPositionOtherText = furnituretext::kTextBelow;
-
-template <std::size_t N>
-int ValueOfText(const TextValue (&table)[N], const CString& text, int otherwise) {
-    for (const TextValue& entry : table)
-        if (text == entry.text) return entry.value;
-    return otherwise;
-}
-
-template <std::size_t N>
-const char* TextOfValue(const TextValue (&table)[N], int value, const char* otherwise) {
-    for (const TextValue& entry : table)
-        if (value == entry.value) return entry.text;
-    return otherwise;
-}
-
-// ---- typed numbers -----------------------------------------------------------------------------
-// The leading number of a typed text times scale. False, and nothing to write, when the text
-// starts with no number or the result does not fit a float (the records keep floats).
-inline bool ReadNumber(const CString& text, double scale, double* value) {
-    std::size_t used = 0;
-    const double v = crt::Atof(text, &used) * scale;
-    if (used == 0 || !std::isfinite(v) || !std::isfinite(static_cast<float>(v))) return false;
-    *value = v;
-    return true;
-}
-
-// The leading integer of a typed text; false when the text starts with no integer.
-inline bool ReadInteger(const CString& text, int* value) {
-    const char* p = text.GetString();
-    while (crt::IsSpace(*p)) ++p;
-    if (*p == '+' || *p == '-') ++p;
-    if (!crt::IsDigit(*p)) return false;
-    *value = crt::Atoi(text);
-    return true;
-}
 
 }  // namespace furniture

@@ -1,11 +1,12 @@
 #include "planemap/PropListArrow.h"
 
-#include "bcg/ColorProp.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/PropStyleCombox.h"
 #include "hosttypes/Parsnip/QXObjectArrow.h"
 #include "planemap/TableWebShapeTexts.h"
+#include "win32/Crt.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -28,14 +29,6 @@ namespace st = shapetext;
 
 constexpr int kStyleCount = 7;
 
-CString ItemText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
-
-CString FormatInt(int value) {
-    CString text;
-    text.Format("%d", value);
-    return text;
-}
-
 }  // namespace
 
 CPropListArrow::CPropListArrow() = default;
@@ -46,9 +39,7 @@ CQXObjectArrow* CPropListArrow::Arrow() const { return dynamic_cast<CQXObjectArr
 int CPropListArrow::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(st::kArrowKind), "", kTypeId);
-    type->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(type, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTypeItem(st::kArrowKind, kTypeId), TRUE, TRUE);
 
     auto* styleGroup = new CBCGPProp(st::kStyleSettings, kStyleGroupId);
     auto* style = new CBCGPProp(ft::kStyle, _variant_t(""), st::kChooseStyle, kStyleId);
@@ -67,9 +58,9 @@ int CPropListArrow::InitPropWnd() {
     m_pFillGroup->Expand(TRUE);
 
     auto* size = new CBCGPProp(st::kSizeSettings, kSizeGroupId);
-    size->AddSubItem(new CBCGPProp(ft::kHeight, _variant_t(""), "", kHeightId));
-    size->AddSubItem(new CBCGPProp(st::kHeadPercent, _variant_t(""), "", kHeadPercentId));
-    size->AddSubItem(new CBCGPProp(st::kBodyPercent, _variant_t(""), "", kBodyPercentId));
+    size->AddSubItem(NewTextItem(ft::kHeight, "", kHeightId));
+    size->AddSubItem(NewTextItem(st::kHeadPercent, "", kHeadPercentId));
+    size->AddSubItem(NewTextItem(st::kBodyPercent, "", kBodyPercentId));
     size->Expand(TRUE);
     m_wndPropList.AddProperty(size, TRUE, TRUE);
     return 0;
@@ -83,13 +74,13 @@ void CPropListArrow::UpdateBCGPProperty(long object, CString) {
     if (!arrow) return;
     const bool single = GetSelectionCount() == 1;
     if (single) {
-        if (CBCGPProp* height = FindItem(kHeightId)) height->SetValue(_variant_t(shapes::Format2(arrow->GetHeight())));
-        if (CBCGPProp* head = FindItem(kHeadPercentId)) head->SetValue(_variant_t(FormatInt(arrow->GetHeadPercent())));
-        if (CBCGPProp* body = FindItem(kBodyPercentId)) body->SetValue(_variant_t(FormatInt(arrow->GetBodyPercent())));
+        SetItemText(FindItem(kHeightId), FormatString("%.2f", arrow->GetHeight()));
+        SetItemText(FindItem(kHeadPercentId), FormatString("%d", arrow->GetHeadPercent()));
+        SetItemText(FindItem(kBodyPercentId), FormatString("%d", arrow->GetBodyPercent()));
     } else {
         EnablePropRecursive(FindItem(kSizeGroupId), FALSE);
     }
-    if (CBCGPProp* style = FindItem(kStyleId)) style->SetValue(_variant_t(ft::StyleText(arrow->GetStyle())));
+    SetItemText(FindItem(kStyleId), ft::StyleText(arrow->GetStyle()));
     QXLOGPEN pen;
     arrow->GetLogPen(&pen);
     SetLineProp(FindItem(kPenGroupId), pen);
@@ -147,47 +138,30 @@ void CPropListArrow::ApplyStyle(CQXObjectArrow* arrow, CBCGPProp* item) {
 }
 
 // Every arrow of the type gets the shown arrow's whole pen with the one field changed; a width
-// that is no number writes nothing.
+// is not checked.
 void CPropListArrow::ApplyPen(CQXObjectArrow* arrow, CBCGPProp* item) {
     QXLOGPEN pen;
     arrow->GetLogPen(&pen);
-    switch (item->GetData()) {
-    case kPenStyleId: {
-        auto* picker = dynamic_cast<CPropStyleCombox*>(item);
-        if (!picker) return;
-        pen.style = picker->GetVal();
-        break;
-    }
-    case kPenWidthId: {
-        double width = 0;
-        if (!furniture::ReadNumber(ItemText(item), 100, &width)) return;
-        pen.width = static_cast<float>(width);
-        break;
-    }
-    default: {
-        auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-        if (!colour) return;
-        pen.color = colour->GetColor();
-        break;
-    }
-    }
+    if (!EditPen(pen, item, SubItemPosition(item->GetData(), kPenGroupId))) return;
     ForSameTypeObjects<CQXObjectArrow>(arrow->GetLayer(), arrow->GetTypeName(),
                                        [&](CQXObjectArrow* a) { a->SetLogPen(&pen); });
 }
 
-// A height or proportion that is no number writes nothing.
+// Not checked: a height or proportion that is no number stores 0.
 void CPropListArrow::ApplySize(CQXObjectArrow* arrow, CBCGPProp* item) {
     CQXLayer* layer = arrow->GetLayer();
     const CString typeName = arrow->GetTypeName();
     const CString text = ItemText(item);
-    if (item->GetData() == kHeightId) {
-        double height = 0;
-        if (furniture::ReadNumber(text, 1, &height)) SetSameTypeObjects(layer, &CQXObjectArrow::SetHeight, height, typeName);
-        return;
+    double height = 0;
+    switch (item->GetData()) {
+    case kHeightId:
+        if (ReadNumber(text, 1, &height)) SetSameTypeObjects(layer, &CQXObjectArrow::SetHeight, height, typeName);
+        break;
+    case kHeadPercentId:
+        SetSameTypeObjects(layer, &CQXObjectArrow::SetHeadPercent, crt::Atoi(text), typeName);
+        break;
+    default:
+        SetSameTypeObjects(layer, &CQXObjectArrow::SetBodyPercent, crt::Atoi(text), typeName);
+        break;
     }
-    int percent = 0;
-    if (!furniture::ReadInteger(text, &percent)) return;
-    SetSameTypeObjects(layer, item->GetData() == kHeadPercentId ? &CQXObjectArrow::SetHeadPercent
-                                                               : &CQXObjectArrow::SetBodyPercent,
-                       percent, typeName);
 }

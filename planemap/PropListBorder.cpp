@@ -1,20 +1,20 @@
 #include "planemap/PropListBorder.h"
 
-#include <cfloat>
-#include <cmath>
 #include <cstring>
 #include <utility>
 
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/PropStyleCombox.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Parsnip/MapFunc.h"
 #include "hosttypes/Parsnip/QXObjectBorder.h"
 #include "planemap/BorderTexts.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
-#include "win32/Crt.h"
+#include "planemap/PropListBorderGrid.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -36,32 +36,14 @@ enum : DWORD_PTR {
     kTitleOffsetId = 2022,
 };
 
-CString TwoDecimals(double value) {
-    CString text;
-    text.Format("%.2f", value);
-    return text;
-}
-
-// The leading number of text times 100, as stored for sizes and distances; false when the
-// result is not a finite number.
-bool ReadHundredths(const CString& text, double* value) {
-    const double v = crt::Atof(text) * 100;
-    if (!std::isfinite(v)) return false;
-    *value = v;
-    return true;
-}
-
-// The same for the float fields of the style records: false when it does not fit a float.
-bool ReadHundredthsFloat(const CString& text, float* value) {
-    double v = 0;
-    if (!ReadHundredths(text, &v) || std::fabs(v) > FLT_MAX) return false;
-    *value = static_cast<float>(v);
-    return true;
-}
-
-CBCGPProp* NewTextItem(const char* name, const char* description, DWORD_PTR id) {
-    return new CBCGPProp(name, _variant_t(""), description, id);
-}
+// The frame pens and the title font, each through three items in a row.
+constexpr BorderRecordSlot<QXLOGPEN> kFramePens[] = {
+    {kOuterPenId + 1, &CQXObjectBorder::GetOuterLogPen, &CQXObjectBorder::SetOuterLogPen},
+    {kInnerPenId + 1, &CQXObjectBorder::GetInnerLogPen, &CQXObjectBorder::SetInnerLogPen},
+};
+constexpr BorderRecordSlot<QXLOGFONT> kTitleFontSlot[] = {
+    {kTitleFontId + 1, &CQXObjectBorder::GetTitleFont, &CQXObjectBorder::SetTitleFont},
+};
 
 // The alias the title shows for a stratum: the stratum table's alias when the table knows the
 // text at the grade of the map's stratum, else the text itself.
@@ -95,9 +77,7 @@ int CPropListBorder::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     using namespace bordertext;
 
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(kBorderKind), "", kUnnumberedId);
-    type->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(type, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTypeItem(kBorderKind, kUnnumberedId), TRUE, TRUE);
 
     auto* frame = new CBCGPProp(kFrameSettings, kUnnumberedId);
     auto* extent = new CBCGPProp(kExtent, kExtentGroupId);
@@ -138,33 +118,30 @@ void CPropListBorder::UpdateBCGPProperty(long object, CString) {
         EnableAllItems(FALSE);
         return;
     }
-    auto setText = [this](DWORD_PTR id, const CString& text) {
-        if (CBCGPProp* item = FindItem(id)) item->SetValue(_variant_t(text));
-    };
     const FLOATRECT extent = border->GetBorderExtent();
-    setText(kXFromId, TwoDecimals(extent.left));
-    setText(kXToId, TwoDecimals(extent.right));
-    setText(kYFromId, TwoDecimals(extent.bottom));
-    setText(kYToId, TwoDecimals(extent.top));
+    SetItemText(FindItem(kXFromId), FormatString("%.2f", extent.left));
+    SetItemText(FindItem(kXToId), FormatString("%.2f", extent.right));
+    SetItemText(FindItem(kYFromId), FormatString("%.2f", extent.bottom));
+    SetItemText(FindItem(kYToId), FormatString("%.2f", extent.top));
 
     QXLOGPEN pen;
     border->GetOuterLogPen(&pen);
     SetLineProp(FindItem(kOuterPenId), pen);
     border->GetInnerLogPen(&pen);
     SetLineProp(FindItem(kInnerPenId), pen);
-    setText(kFrameDistanceId, TwoDecimals(border->GetBorderWidth() / 100));
+    SetItemText(FindItem(kFrameDistanceId), FormatString("%.2f", border->GetBorderWidth() / 100));
 
     QXLOGBRUSH brush;
     border->GetLogBrush(&brush);
     if (m_pFillGroup) SetFillProp(m_pFillGroup, planetext::kAllStyles, brush);
 
-    setText(kPrefixId, border->GetPrefix());
-    setText(kStratumId, border->GetStratum());
-    setText(kPostfixId, border->GetPostfix());
+    SetItemText(FindItem(kPrefixId), border->GetPrefix());
+    SetItemText(FindItem(kStratumId), border->GetStratum());
+    SetItemText(FindItem(kPostfixId), border->GetPostfix());
     QXLOGFONT font;
     border->GetTitleFont(&font);
     SetFontProp(FindItem(kTitleFontId), font);
-    setText(kTitleOffsetId, TwoDecimals(border->GetTitleDist() / 100));
+    SetItemText(FindItem(kTitleOffsetId), FormatString("%.2f", border->GetTitleDist() / 100));
 }
 
 LRESULT CPropListBorder::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -176,33 +153,27 @@ LRESULT CPropListBorder::OnPropertyChanged(WPARAM, LPARAM lParam) {
     }
     CQXLayer* layer = border->GetLayer();
     const CString typeName = border->GetTypeName();
-    const CString text = VariantToText(item->GetValue());
+    const CString text = ItemText(item);
     const DWORD_PTR id = item->GetData();
     double value = 0;
 
     switch (id) {
         case kXFromId:
-            SetSameTypeBorderExtent(layer, CQXObject::NODE_LEFT, crt::Atof(text), typeName);
-            break;
         case kXToId:
-            SetSameTypeBorderExtent(layer, CQXObject::NODE_RIGHT, crt::Atof(text), typeName);
-            break;
         case kYFromId:
-            SetSameTypeBorderExtent(layer, CQXObject::NODE_BOTTOM, crt::Atof(text), typeName);
-            break;
         case kYToId:
-            SetSameTypeBorderExtent(layer, CQXObject::NODE_TOP, crt::Atof(text), typeName);
+            ApplyExtent(item, border);
             break;
         case kOuterPenId + 1:
         case kOuterPenId + 2:
         case kOuterPenId + 3:
         case kInnerPenId + 1:
         case kInnerPenId + 2:
-        case kInnerPenId + 3:
-            ApplyPenItem(item, border);
+        case kInnerPenId + 3:  // style, width in millimetres (0 or more), colour
+            ApplyBorderRecordItem(kFramePens, border, item, Accept::ZeroOrMore);
             break;
         case kFrameDistanceId:
-            if (ReadHundredths(text, &value) && value >= 0)
+            if (ReadNumber(text, 100, &value) && value >= 0)
                 SetSameTypeObjects(layer, &CQXObjectBorder::SetBorderWidth, value, typeName);
             break;
         case kPrefixId:
@@ -216,15 +187,15 @@ LRESULT CPropListBorder::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kTitleFontId + 1:
         case kTitleFontId + 2:
-        case kTitleFontId + 3:
-            ApplyTitleFontItem(item, border);
+        case kTitleFontId + 3:  // face, size (more than 0), colour
+            ApplyBorderRecordItem(kTitleFontSlot, border, item, Accept::AboveZero);
             break;
         case kTitleOffsetId:
-            if (ReadHundredths(text, &value) && value > 0)
+            if (ReadNumber(text, 100, &value) && value > 0)
                 SetSameTypeObjects(layer, &CQXObjectBorder::SetTitleDist, value, typeName);
             break;
         default:
-            if (id > kPlaneFillGroupId && id <= kPlaneFillGroupId + 6) ApplyFillItem(item, border);
+            if (id > kPlaneFillGroupId) ApplyFillItem(item, border);
             break;
     }
     UpdateSameTypeObjects(layer, typeName);
@@ -232,106 +203,25 @@ LRESULT CPropListBorder::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// A sub-item of the outer (2006-2008) or inner (2010-2012) frame pen: style, width in
-// millimetres (0 or more), colour.
-void CPropListBorder::ApplyPenItem(CBCGPProp* item, CQXObjectBorder* border) {
-    const DWORD_PTR id = item->GetData();
-    const bool outer = id < kInnerPenId;
-    QXLOGPEN pen;
-    if (outer)
-        border->GetOuterLogPen(&pen);
-    else
-        border->GetInnerLogPen(&pen);
-    switch (id - (outer ? kOuterPenId : kInnerPenId)) {
-        case 1: {
-            auto* picker = dynamic_cast<CPropStyleCombox*>(item);
-            if (!picker) return;
-            pen.style = picker->GetVal();
-            break;
-        }
-        case 2: {
-            float width = 0;
-            if (!ReadHundredthsFloat(VariantToText(item->GetValue()), &width) || width < 0) return;
-            pen.width = width;
-            break;
-        }
-        default: {
-            auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-            if (!colour) return;
-            pen.color = colour->GetColor();
-            break;
-        }
-    }
-    SetSameTypeObjects(border->GetLayer(), outer ? &CQXObjectBorder::SetOuterLogPen : &CQXObjectBorder::SetInnerLogPen,
-                       &pen, border->GetTypeName());
-}
-
-// Face, size (more than 0) or colour of the title font.
-void CPropListBorder::ApplyTitleFontItem(CBCGPProp* item, CQXObjectBorder* border) {
-    QXLOGFONT font;
-    border->GetTitleFont(&font);
-    const CString text = VariantToText(item->GetValue());
+// One edge of the extent; not checked, so a text that is no number gives 0.
+void CPropListBorder::ApplyExtent(CBCGPProp* item, CQXObjectBorder* border) {
+    double value = 0;
+    if (!ReadNumber(ItemText(item), 1, &value)) return;
+    CQXObject::CONTROLNODE node = CQXObject::NODE_TOP;
     switch (item->GetData()) {
-        case kTitleFontId + 1:
-            font.SetFaceName(text);
-            break;
-        case kTitleFontId + 2: {
-            float size = 0;
-            if (!ReadHundredthsFloat(text, &size) || !(size > 0)) return;
-            font.size = size;
-            break;
-        }
-        default: {
-            auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-            if (!colour) return;
-            font.color = colour->GetColor();
-            break;
-        }
+        case kXFromId: node = CQXObject::NODE_LEFT; break;
+        case kXToId: node = CQXObject::NODE_RIGHT; break;
+        case kYFromId: node = CQXObject::NODE_BOTTOM; break;
+        default: break;
     }
-    SetSameTypeObjects(border->GetLayer(), &CQXObjectBorder::SetTitleFont, &font, border->GetTypeName());
+    SetSameTypeBorderExtent(border->GetLayer(), node, value, border->GetTypeName());
 }
 
-// A sub-item of the frame band's fill group (7001-7006).
+// A sub-item of the frame band's fill group (7001-7006), read as every fill group is read.
 void CPropListBorder::ApplyFillItem(CBCGPProp* item, CQXObjectBorder* border) {
     QXLOGBRUSH brush;
     border->GetLogBrush(&brush);
-    switch (item->GetData() - kPlaneFillGroupId) {
-        case 1: {
-            const CString set = VariantToText(item->GetValue());
-            if (set.IsEmpty()) return;
-            UINT style = GetFirstFillStyleID(set);
-            CBCGPProp* group = item->GetParent();
-            if (auto* picker = dynamic_cast<CPropStyleCombox*>(group ? group->GetSubItem(1) : nullptr)) {
-                picker->SetStyleGroup(set, true);
-                picker->SetVal(style);  // redraws only when the choice changes
-            }
-            brush.style = style;
-            break;
-        }
-        case 2: {
-            auto* picker = dynamic_cast<CPropStyleCombox*>(item);
-            if (!picker) return;
-            brush.style = picker->GetVal();
-            break;
-        }
-        case 3:
-        case 4: {
-            auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-            if (!colour) return;
-            (item->GetData() == kPlaneFillGroupId + 3 ? brush.lineColor : brush.fillColor) = colour->GetColor();
-            break;
-        }
-        case 5: {
-            double size = 0;
-            if (!GetNumberProp(item, &size) || !std::isfinite(size * 100) || size * 100 > FLT_MAX) return;
-            brush.size = static_cast<float>(size * 100);
-            break;
-        }
-        default:
-            brush.backMode = GetYesNoProp(item) ? kBackModeTransparent : kBackModeOpaque;
-            break;
-    }
-    SetSameTypeBorderBrush(border->GetLayer(), &brush, border->GetTypeName());
+    if (ReadFillSubItem(item, &brush)) SetSameTypeBorderBrush(border->GetLayer(), &brush, border->GetTypeName());
 }
 
 void CPropListBorder::ApplyStratum(CQXObjectBorder* border, const CString& text) {

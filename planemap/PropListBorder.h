@@ -21,8 +21,7 @@ protected:
 
 private:
     CQXObjectBorder* Border() const;
-    void ApplyPenItem(CBCGPProp* item, CQXObjectBorder* border);
-    void ApplyTitleFontItem(CBCGPProp* item, CQXObjectBorder* border);
+    void ApplyExtent(CBCGPProp* item, CQXObjectBorder* border);
     void ApplyFillItem(CBCGPProp* item, CQXObjectBorder* border);
     void ApplyStratum(CQXObjectBorder* border, const CString& text);
 

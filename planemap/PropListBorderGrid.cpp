@@ -1,19 +1,19 @@
 #include "planemap/PropListBorderGrid.h"
 
-#include <cfloat>
 #include <cmath>
-#include <cstdint>
 #include <iterator>
 #include <vector>
 
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropFloat.h"
-#include "framework/PropStyleCombox.h"
 #include "hosttypes/Harrow/KelProject.h"
 #include "hosttypes/Tinder/DegreeConvert.h"
 #include "planemap/BorderTexts.h"
+#include "planemap/PlaneNumbers.h"
 #include "win32/Crt.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -57,12 +57,12 @@ enum : DWORD_PTR {
 struct GridItems {
     DWORD_PTR showScale, majorGroup, frequency, majorLength, minorGroup, minorLength, linesGroup, lineStyle,
         crossLength;
-    const char* lengthFormat;
+    int lengthDecimals;
 };
 constexpr GridItems kGraticuleItems{kGShowScaleId,   kGMajorGroupId, kGFrequencyId, kGMajorLengthId, kGMinorGroupId,
-                                    kGMinorLengthId, kGLinesGroupId, kGLineStyleId, kGCrossLengthId, "%.1f"};
+                                    kGMinorLengthId, kGLinesGroupId, kGLineStyleId, kGCrossLengthId, 1};
 constexpr GridItems kKilometerItems{kKShowScaleId,   kKMajorGroupId, kKFrequencyId, kKMajorLengthId, kKMinorGroupId,
-                                    kKMinorLengthId, kKLinesGroupId, kKLineStyleId, kKCrossLengthId, "%.2f"};
+                                    kKMinorLengthId, kKLinesGroupId, kKLineStyleId, kKCrossLengthId, 2};
 
 // One grid's values as the page shows them.
 struct GridValues {
@@ -105,14 +105,8 @@ GridValues KilometerValues(const CQXObjectBorder& b) {
     return v;
 }
 
-// The six pens the page edits: the first item data of each pen's three sub-items (style, width,
-// colour) with the border's reader and writer.
-struct PenSlot {
-    DWORD_PTR styleId;
-    void (CQXObjectBorder::*get)(QXLOGPEN*) const;
-    void (CQXObjectBorder::*set)(QXLOGPEN*);
-};
-constexpr PenSlot kPenSlots[] = {
+// The six pens the page edits, each through its style, width and colour items.
+constexpr BorderRecordSlot<QXLOGPEN> kPenSlots[] = {
     {kGMajorPenId, &CQXObjectBorder::GetGScaleLine, &CQXObjectBorder::SetGScaleLine},
     {kGMinorPenId, &CQXObjectBorder::GetGScaleLine2, &CQXObjectBorder::SetGScaleLine2},
     {kGLinePenId, &CQXObjectBorder::GetGraticuleLogPen, &CQXObjectBorder::SetGraticuleLogPen},
@@ -120,12 +114,6 @@ constexpr PenSlot kPenSlots[] = {
     {kKMinorPenId, &CQXObjectBorder::GetKScaleLine2, &CQXObjectBorder::SetKScaleLine2},
     {kKLinePenId, &CQXObjectBorder::GetKLineLogPen, &CQXObjectBorder::SetKLineLogPen},
 };
-
-const PenSlot* FindPenSlot(DWORD_PTR id) {
-    for (const PenSlot& slot : kPenSlots)
-        if (id >= slot.styleId && id <= slot.styleId + 2) return &slot;
-    return nullptr;
-}
 
 // The lengths, written as the typed millimetres times 100.
 struct LengthSlot {
@@ -139,14 +127,10 @@ constexpr LengthSlot kLengthSlots[] = {
 };
 
 // Grid drawing values and their names.
-struct LineStyleName {
-    CQXObjectBorder::GridDrawType style;
-    const char* name;
-};
-constexpr LineStyleName kLineStyleNames[] = {
-    {CQXObjectBorder::GRID_NONE, bordertext::kGridLineNone},
-    {CQXObjectBorder::GRID_LINE, bordertext::kGridLineFull},
-    {CQXObjectBorder::GRID_CROSS, bordertext::kGridLineCross},
+constexpr TextValue kLineStyleNames[] = {
+    {bordertext::kGridLineNone, CQXObjectBorder::GRID_NONE},
+    {bordertext::kGridLineFull, CQXObjectBorder::GRID_LINE},
+    {bordertext::kGridLineCross, CQXObjectBorder::GRID_CROSS},
 };
 
 enum GridTypeIndex : int { kNoGrid = 0, kGraticuleOnly = 1, kKilometerOnly = 2, kBothGrids = 3 };
@@ -167,19 +151,13 @@ public:
     }
 };
 
-CBCGPProp* NewTextItem(const char* name, const char* description, DWORD_PTR id) {
-    return new CBCGPProp(name, _variant_t(""), description, id);
-}
-
 CBCGPProp* NewLengthItem(DWORD_PTR id, const char* name = bordertext::kLength) {
     return new CBCGPropFloat(name, _variant_t(""), 1, "", FALSE, id);
 }
 
 CBCGPProp* NewLineStyleItem(DWORD_PTR id) {
-    auto* item = new CBCGPProp(bordertext::kLineStyle, _variant_t(""), bordertext::kLineStyle, id);
-    for (const LineStyleName& entry : kLineStyleNames) item->AddOption(entry.name);
-    item->AllowEdit(FALSE);
-    return item;
+    using namespace bordertext;
+    return NewOptionItem(kLineStyle, "", kLineStyle, id, {kGridLineNone, kGridLineFull, kGridLineCross}, false);
 }
 
 // Interval, scale ticks and grid lines of one grid; the graticule's intervals are added by the
@@ -211,18 +189,10 @@ void AddGridItems(CBCGPProp* settings, const GridItems& ids, DWORD_PTR majorPenI
     }
 }
 
-CString Format(const char* format, double value) {
-    CString text;
-    text.Format(format, value);
-    return text;
-}
-
 CString DegMinSecText(double degrees) {
     int d = 0, m = 0, s = 0;
     ConvertDegToDegMintSec(degrees, d, m, s);
-    CString text;
-    text.Format("%d:%d:%d", d, m, s);
-    return text;
+    return FormatString("%d:%d:%d", d, m, s);
 }
 
 bool IsDigits(const std::string& part) {
@@ -230,12 +200,6 @@ bool IsDigits(const std::string& part) {
     for (char c : part)
         if (c < '0' || c > '9') return false;
     return true;
-}
-
-CString TrimmedText(const CString& text) {
-    CString t(text);
-    t.Trim();
-    return t;
 }
 
 }  // namespace
@@ -289,7 +253,7 @@ void ApplyBorderGridType(CQXObjectBorder* border, const CString& name) {
 
 double ParseDegMinSec(CBCGPProp* item) {
     if (!item) return 0;
-    const std::string text = VariantToText(item->GetValue()).str();
+    const std::string text = ItemText(item).str();
     std::vector<std::string> parts(1);
     for (char c : text) {
         if (c == ':')
@@ -307,47 +271,29 @@ double ParseDegMinSec(CBCGPProp* item) {
 }
 
 CQXObjectBorder::GridDrawType GridLineStyleFromName(const CString& name) {
-    for (const LineStyleName& entry : kLineStyleNames)
-        if (name == entry.name) return entry.style;
-    return CQXObjectBorder::GRID_NONE;
+    return static_cast<CQXObjectBorder::GridDrawType>(ValueOfText(kLineStyleNames, name, CQXObjectBorder::GRID_NONE));
 }
 
-CString GridLineStyleName(int style) {
-    for (const LineStyleName& entry : kLineStyleNames)
-        if (style == entry.style) return entry.name;
-    return bordertext::kGridLineNone;
+CString GridLineStyleName(int style) { return TextOfValue(kLineStyleNames, style, bordertext::kGridLineNone); }
+
+void ShowGridGroups(CBCGPPropList& grid, CBCGPProp* graticule, bool showGraticule, CBCGPProp* kilometer,
+                    bool showKilometer) {
+    for (CBCGPProp* group : {graticule, kilometer})
+        if (group && grid.FindProperty(group) >= 0) grid.DetachProperty(group);
+    if (showGraticule && graticule) grid.AttachProperty(graticule);
+    if (showKilometer && kilometer) grid.AttachProperty(kilometer);
 }
 
-bool ReadWholeUnsigned(const CString& text, unsigned* value) {
-    const std::string digits = TrimmedText(text).str();
-    if (!IsDigits(digits)) return false;
-    std::uint64_t n = 0;
-    for (char c : digits) {
-        n = n * 10 + static_cast<unsigned>(c - '0');
-        if (n > UINT32_MAX) return false;
-    }
-    *value = static_cast<unsigned>(n);
-    return true;
-}
-
-bool ReadWholeDouble(const CString& text, double* value) {
-    const CString t = TrimmedText(text);
-    if (t.IsEmpty()) return false;
-    std::size_t consumed = 0;
-    const double v = crt::Atof(t, &consumed);
-    if (consumed != static_cast<std::size_t>(t.GetLength()) || !std::isfinite(v)) return false;
-    *value = v;
-    return true;
+void DeleteDetachedGroups(CBCGPPropList& grid, CBCGPProp* graticule, CBCGPProp* kilometer) {
+    for (CBCGPProp* group : {graticule, kilometer})
+        if (group && grid.FindProperty(group) < 0) delete group;
 }
 
 // ---- the list --------------------------------------------------------------------------------------------
 
 CPropListBorderGrid::CPropListBorderGrid() = default;
 
-CPropListBorderGrid::~CPropListBorderGrid() {
-    for (CBCGPProp* group : {m_pGraticuleGroup, m_pKilometerGroup})
-        if (group && m_wndPropList.FindProperty(group) < 0) delete group;
-}
+CPropListBorderGrid::~CPropListBorderGrid() { DeleteDetachedGroups(m_wndPropList, m_pGraticuleGroup, m_pKilometerGroup); }
 
 CQXObjectBorder* CPropListBorderGrid::Border() const { return dynamic_cast<CQXObjectBorder*>(m_pTarget); }
 
@@ -386,10 +332,6 @@ int CPropListBorderGrid::InitPropWnd() {
 
 namespace {
 
-void SetItemText(CBCGPProp* item, const CString& text) {
-    if (item) item->SetValue(_variant_t(text));
-}
-
 // Scale ticks and grid lines of one attached settings group. A grid drawn without lines has its
 // line items disabled; one drawn with lines has them enabled, also after another border's "无".
 void RefreshGridItems(CBCGPPropList& grid, const GridItems& ids, const GridValues& v) {
@@ -401,17 +343,14 @@ void RefreshGridItems(CBCGPPropList& grid, const GridItems& ids, const GridValue
     EnableAllSubItems(minor, v.drawScale != 0);
 
     if (CBCGPProp* frequency = find(ids.frequency)) {
-        if (frequency->GetValue().vt == VT_UI4) {
+        if (frequency->GetValue().vt == VT_UI4)
             frequency->SetValue(_variant_t(v.frequency));
-        } else {
-            CString text;
-            text.Format("%u", v.frequency);
-            frequency->SetValue(_variant_t(text));
-        }
+        else
+            SetItemText(frequency, FormatString("%u", v.frequency));
     }
-    SetItemText(find(ids.majorLength), Format(ids.lengthFormat, v.majorLength / 100));
+    SetItemText(find(ids.majorLength), FormatString("%.*f", ids.lengthDecimals, v.majorLength / 100));
     if (major) SetLineSubItems(major, 2, v.majorPen);
-    SetItemText(find(ids.minorLength), Format(ids.lengthFormat, v.minorLength / 100));
+    SetItemText(find(ids.minorLength), FormatString("%.*f", ids.lengthDecimals, v.minorLength / 100));
     if (minor) SetLineSubItems(minor, 1, v.minorPen);
 
     const CString style = GridLineStyleName(v.drawType);
@@ -420,7 +359,7 @@ void RefreshGridItems(CBCGPPropList& grid, const GridItems& ids, const GridValue
         EnableSubItems(lines, 1, 5, style != bordertext::kGridLineNone);
         SetLineSubItems(lines, 1, v.linePen);
     }
-    SetItemText(find(ids.crossLength), Format(ids.lengthFormat, v.crossLength / 100));
+    SetItemText(find(ids.crossLength), FormatString("%.*f", ids.lengthDecimals, v.crossLength / 100));
 }
 
 }  // namespace
@@ -432,7 +371,7 @@ void CPropListBorderGrid::UpdateBCGPProperty(long object, CString) {
     CString gridType = GetBorderGridTypeName(border);
     if (CBCGPProp* type = FindItem(kGridTypeId)) {
         type->SetValue(_variant_t(gridType));
-        gridType = VariantToText(type->GetValue());
+        gridType = ItemText(type);
     }
     ShowGroups(gridType);
 
@@ -442,8 +381,8 @@ void CPropListBorderGrid::UpdateBCGPProperty(long object, CString) {
         RefreshGridItems(m_wndPropList, kGraticuleItems, GraticuleValues(*border));
     }
     if (FindItem(kKilometerGroupId)) {
-        SetItemText(FindItem(kXIntervalId), Format("%.2f", border->GetKIntervalX()));
-        SetItemText(FindItem(kYIntervalId), Format("%.2f", border->GetKIntervalY()));
+        SetItemText(FindItem(kXIntervalId), FormatString("%.2f", border->GetKIntervalX()));
+        SetItemText(FindItem(kYIntervalId), FormatString("%.2f", border->GetKIntervalY()));
         RefreshGridItems(m_wndPropList, kKilometerItems, KilometerValues(*border));
     }
 }
@@ -451,12 +390,9 @@ void CPropListBorderGrid::UpdateBCGPProperty(long object, CString) {
 // Detaches both settings groups and attaches again those the grid type calls for, the
 // graticule's first.
 void CPropListBorderGrid::ShowGroups(const CString& gridType) {
-    for (CBCGPProp* group : {m_pGraticuleGroup, m_pKilometerGroup})
-        if (group && m_wndPropList.FindProperty(group) >= 0) m_wndPropList.DetachProperty(group);
-    const bool graticule = gridType == BorderGridTypeName(kGraticuleOnly) || gridType == BorderGridTypeName(kBothGrids);
-    const bool kilometer = gridType == BorderGridTypeName(kKilometerOnly) || gridType == BorderGridTypeName(kBothGrids);
-    if (graticule && m_pGraticuleGroup) m_wndPropList.AttachProperty(m_pGraticuleGroup);
-    if (kilometer && m_pKilometerGroup) m_wndPropList.AttachProperty(m_pKilometerGroup);
+    const bool both = gridType == BorderGridTypeName(kBothGrids);
+    ShowGridGroups(m_wndPropList, m_pGraticuleGroup, both || gridType == BorderGridTypeName(kGraticuleOnly),
+                   m_pKilometerGroup, both || gridType == BorderGridTypeName(kKilometerOnly));
     AdjustLayout();
 }
 
@@ -469,9 +405,10 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
     }
     CQXLayer* layer = border->GetLayer();
     const CString typeName = border->GetTypeName();
-    const CString text = VariantToText(item->GetValue());
+    const CString text = ItemText(item);
     const DWORD_PTR id = item->GetData();
     double number = 0;
+    float interval = 0;
     unsigned count = 0;
 
     switch (id) {
@@ -513,30 +450,15 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
             ApplyLineStyle(item, border);
             break;
         case kXIntervalId:
-        case kYIntervalId: {
-            // Kept to float precision, as the interval has always been stored.
-            number = crt::Atof(text);
-            if (std::fabs(number) > FLT_MAX) break;
-            SetSameTypeObjects(layer,
-                               id == kXIntervalId ? &CQXObjectBorder::SetKIntervalX : &CQXObjectBorder::SetKIntervalY,
-                               static_cast<double>(static_cast<float>(number)), typeName);
+        case kYIntervalId:
+            // Not checked, but kept to float precision, as the interval has always been stored.
+            if (ReadFloat(text, 1, &interval))
+                SetSameTypeObjects(
+                    layer, id == kXIntervalId ? &CQXObjectBorder::SetKIntervalX : &CQXObjectBorder::SetKIntervalY,
+                    static_cast<double>(interval), typeName);
             break;
-        }
-        default:
-            if (const PenSlot* slot = FindPenSlot(id)) {
-                QXLOGPEN pen;
-                (border->*slot->get)(&pen);
-                if (id == slot->styleId) {
-                    if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) pen.style = picker->GetVal();
-                } else if (id == slot->styleId + 1) {
-                    const double width = crt::Atof(text) * 100;
-                    if (std::fabs(width) > FLT_MAX) break;
-                    pen.width = static_cast<float>(width);
-                } else if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-                    pen.color = colour->GetColor();
-                }
-                SetSameTypeObjects(layer, slot->set, &pen, typeName);
-            }
+        default:  // a pen's style, width (not checked) or colour
+            ApplyBorderRecordItem(kPenSlots, border, item, Accept::AnyNumber);
             break;
     }
     UpdateSameTypeObjects(layer, typeName);
@@ -559,7 +481,7 @@ void CPropListBorderGrid::ApplyShowScale(CBCGPProp* item, CQXObjectBorder* borde
 // "样式" of either grid's lines. Choosing a drawn style enables the line items at once; "无"
 // leaves them to the next refresh.
 void CPropListBorderGrid::ApplyLineStyle(CBCGPProp* item, CQXObjectBorder* border) {
-    const CString name = VariantToText(item->GetValue());
+    const CString name = ItemText(item);
     if (name != bordertext::kGridLineNone) EnableSubItems(item->GetParent(), 1, 5, TRUE);
     SetSameTypeObjects(
         border->GetLayer(),

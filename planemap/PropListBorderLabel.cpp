@@ -1,15 +1,12 @@
 #include "planemap/PropListBorderLabel.h"
 
-#include <cfloat>
-#include <cmath>
-#include <initializer_list>
-#include <utility>
-
 #include "framework/ItemGroupsBasic.h"
 #include "hosttypes/Parsnip/QXObjectBorder.h"
 #include "planemap/BorderTexts.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PropListBorderGrid.h"
-#include "win32/Crt.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -30,68 +27,31 @@ enum : DWORD_PTR {
     kUnitId = 2028,
 };
 
-// The four label fonts: each group's id with the border's reader and writer.
-struct FontSlot {
-    DWORD_PTR groupId;
-    void (CQXObjectBorder::*get)(QXLOGFONT*) const;
-    void (CQXObjectBorder::*set)(QXLOGFONT*);
-};
-constexpr FontSlot kFontSlots[] = {
-    {kGHighFontId, &CQXObjectBorder::GetGraticuleFont, &CQXObjectBorder::SetGraticuleFont},
-    {kGLowFontId, &CQXObjectBorder::GetGraticuleFont2, &CQXObjectBorder::SetGraticuleFont2},
-    {kKHighFontId, &CQXObjectBorder::GetKScaleLabelFont, &CQXObjectBorder::SetKScaleLabelFont},
-    {kKLowFontId, &CQXObjectBorder::GetKScaleLabelFont2, &CQXObjectBorder::SetKScaleLabelFont2},
+// The four label fonts, each through its face, size and colour items.
+constexpr BorderRecordSlot<QXLOGFONT> kFontSlots[] = {
+    {kGHighFontId + 1, &CQXObjectBorder::GetGraticuleFont, &CQXObjectBorder::SetGraticuleFont},
+    {kGLowFontId + 1, &CQXObjectBorder::GetGraticuleFont2, &CQXObjectBorder::SetGraticuleFont2},
+    {kKHighFontId + 1, &CQXObjectBorder::GetKScaleLabelFont, &CQXObjectBorder::SetKScaleLabelFont},
+    {kKLowFontId + 1, &CQXObjectBorder::GetKScaleLabelFont2, &CQXObjectBorder::SetKScaleLabelFont2},
 };
 
-const FontSlot* FindFontSlot(DWORD_PTR id) {
-    for (const FontSlot& slot : kFontSlots)
-        if (id > slot.groupId && id <= slot.groupId + 3) return &slot;
-    return nullptr;
-}
-
-// Label directions of the kilometre grid: 1 horizontal, 0 vertical, and the last entry for
-// every other value or text. The graticule knows only horizontal (1) and vertical (0).
-struct DirectionName {
-    int value;
-    const char* name;
+// Label directions of the kilometre grid: 1 horizontal, 0 vertical, 2 along the tick lines for
+// every other value or text. The graticule's are horizontal for any value but 0, and vertical for
+// any text but "横向".
+constexpr TextValue kDirections[] = {
+    {bordertext::kHorizontal, 1},
+    {bordertext::kVertical, 0},
+    {bordertext::kAlongTicks, 2},
 };
-constexpr DirectionName kDirections[] = {
-    {1, bordertext::kHorizontal},
-    {0, bordertext::kVertical},
-    {2, bordertext::kAlongTicks},
-};
-constexpr int kDirectionCount = sizeof kDirections / sizeof kDirections[0];
-
-const char* DirectionText(int value) {
-    for (const DirectionName& entry : kDirections)
-        if (entry.value == value) return entry.name;
-    return kDirections[kDirectionCount - 1].name;
-}
-
-int DirectionValue(const CString& text) {
-    for (const DirectionName& entry : kDirections)
-        if (text == entry.name) return entry.value;
-    return kDirections[kDirectionCount - 1].value;
-}
-
-const char* GraticuleDirectionText(int value) { return value != 0 ? bordertext::kHorizontal : bordertext::kVertical; }
-int GraticuleDirectionValue(const CString& text) { return text == bordertext::kHorizontal ? 1 : 0; }
-
+constexpr int kDirectionOther = 2;
+constexpr TextValue kGraticuleDirections[] = {{bordertext::kHorizontal, 1}, {bordertext::kVertical, 0}};
 // Label unit: 0 metres, anything else kilometres.
-const char* UnitText(int unit) { return unit == 0 ? bordertext::kMetre : bordertext::kKilometre; }
-int UnitValue(const CString& text) { return text == bordertext::kMetre ? 0 : 1; }
-
-CBCGPProp* NewChoiceItem(const char* name, const char* value, const char* description, DWORD_PTR id,
-                         std::initializer_list<const char*> options, bool editable) {
-    auto* item = new CBCGPProp(name, _variant_t(value), description, id);
-    for (const char* option : options) item->AddOption(option);
-    item->AllowEdit(editable ? TRUE : FALSE);
-    return item;
-}
+constexpr TextValue kUnits[] = {{bordertext::kMetre, 0}, {bordertext::kKilometre, 1}};
 
 CBCGPProp* NewDirectionItem(const char* name, DWORD_PTR id, bool editable) {
-    return NewChoiceItem(name, bordertext::kHorizontal, bordertext::kLabelDirectionDescription, id,
-                         {kDirections[0].name, kDirections[1].name, kDirections[2].name}, editable);
+    using namespace bordertext;
+    return NewOptionItem(name, kHorizontal, kLabelDirectionDescription, id, {kHorizontal, kVertical, kAlongTicks},
+                         editable);
 }
 
 CBCGPProp* NewFontGroup(const char* name, DWORD_PTR id) {
@@ -100,18 +60,12 @@ CBCGPProp* NewFontGroup(const char* name, DWORD_PTR id) {
     return group;
 }
 
-void SetItemText(CBCGPProp* item, const CString& text) {
-    if (item) item->SetValue(_variant_t(text));
-}
-
 }  // namespace
 
 void FillCountOptions(CBCGPProp* item, unsigned maximum) {
     if (!item || item->GetOptionCount() > 0) return;
     for (unsigned i = 0;; ++i) {
-        CString option;
-        option.Format("%u", i);
-        item->AddOption(option);
+        item->AddOption(FormatString("%u", i));
         if (i == maximum) break;
     }
 }
@@ -119,8 +73,7 @@ void FillCountOptions(CBCGPProp* item, unsigned maximum) {
 CPropListBorderLabel::CPropListBorderLabel() = default;
 
 CPropListBorderLabel::~CPropListBorderLabel() {
-    for (CBCGPProp* group : {m_pGraticuleGroup, m_pKilometerGroup})
-        if (group && m_wndPropList.FindProperty(group) < 0) delete group;
+    DeleteDetachedGroups(m_wndPropList, m_pGraticuleGroup, m_pKilometerGroup);
 }
 
 CQXObjectBorder* CPropListBorderLabel::Border() const { return dynamic_cast<CQXObjectBorder*>(m_pTarget); }
@@ -140,18 +93,15 @@ int CPropListBorderLabel::InitPropWnd() {
     m_pKilometerGroup->AddSubItem(NewFontGroup(kHighLabel, kKHighFontId));
     CBCGPProp* low = NewFontGroup(kLowLabel, kKLowFontId);
     auto* digits = new CBCGPProp(kDigits, kDigitsGroupId);
-    for (const auto& [name, id] : {std::pair{kHorizontal, kXDigitsId}, std::pair{kVertical, kYDigitsId}}) {
-        auto* count = new CBCGPProp(name, _variant_t(""), name, id);
-        count->AllowEdit(FALSE);
-        digits->AddSubItem(count);
-    }
+    digits->AddSubItem(NewOptionItem(kHorizontal, "", kHorizontal, kXDigitsId, {}, false));
+    digits->AddSubItem(NewOptionItem(kVertical, "", kVertical, kYDigitsId, {}, false));
     digits->Expand(TRUE);
     low->AddSubItem(digits);
     m_pKilometerGroup->AddSubItem(low);
     m_pKilometerGroup->AddSubItem(NewDirectionItem(kXLabelDirection, kKXDirectionId, true));
     m_pKilometerGroup->AddSubItem(NewDirectionItem(kYLabelDirection, kKYDirectionId, true));
     m_pKilometerGroup->AddSubItem(
-        NewChoiceItem(kUnit, kUnitInitial, kUnitDescription, kUnitId, {kMetre, kKilometre}, false));
+        NewOptionItem(kUnit, kUnitInitial, kUnitDescription, kUnitId, {kMetre, kKilometre}, false));
     m_wndPropList.AddProperty(m_pKilometerGroup, TRUE, TRUE);
     m_pGraticuleGroup->Expand(TRUE);
     m_pKilometerGroup->Expand(TRUE);
@@ -162,19 +112,11 @@ void CPropListBorderLabel::UpdateBCGPProperty(long object, CString) {
     if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
     CQXObjectBorder* border = Border();
     if (!border) return;
-    ShowGroups(border->GetDrawGraticule() != 0, border->GetDrawKilometerGrid() != 0);
+    ShowGridGroups(m_wndPropList, m_pGraticuleGroup, border->GetDrawGraticule() != 0, m_pKilometerGroup,
+                   border->GetDrawKilometerGrid() != 0);
+    AdjustLayout();
     if (FindItem(kKilometerGroupId)) RefreshKilometer(border);
     if (FindItem(kGraticuleGroupId)) RefreshGraticule(border);
-}
-
-// Detaches both groups and attaches again those of the grids the border draws, the graticule's
-// first.
-void CPropListBorderLabel::ShowGroups(bool graticule, bool kilometer) {
-    for (CBCGPProp* group : {m_pGraticuleGroup, m_pKilometerGroup})
-        if (group && m_wndPropList.FindProperty(group) >= 0) m_wndPropList.DetachProperty(group);
-    if (graticule && m_pGraticuleGroup) m_wndPropList.AttachProperty(m_pGraticuleGroup);
-    if (kilometer && m_pKilometerGroup) m_wndPropList.AttachProperty(m_pKilometerGroup);
-    AdjustLayout();
 }
 
 void CPropListBorderLabel::RefreshKilometer(CQXObjectBorder* border) {
@@ -188,18 +130,16 @@ void CPropListBorderLabel::RefreshKilometer(CQXObjectBorder* border) {
         if (!item) continue;
         item->RemoveAllOptions();
         FillCountOptions(item, d.maximum);
-        CString text;
-        text.Format("%u", d.count);
-        item->SetValue(_variant_t(text));
+        SetItemText(item, FormatString("%u", d.count));
     }
     QXLOGFONT font;
     border->GetKScaleLabelFont(&font);
     if (CBCGPProp* group = FindItem(kKHighFontId)) SetFontProp(group, font);
     border->GetKScaleLabelFont2(&font);
     if (CBCGPProp* group = FindItem(kKLowFontId)) SetFontProp(group, font);
-    SetItemText(FindItem(kKXDirectionId), DirectionText(border->GetKTextDirectionX()));
-    SetItemText(FindItem(kKYDirectionId), DirectionText(border->GetKTextDirectionY()));
-    SetItemText(FindItem(kUnitId), UnitText(border->GetUnit()));
+    SetItemText(FindItem(kKXDirectionId), TextOfValue(kDirections, border->GetKTextDirectionX(), bordertext::kAlongTicks));
+    SetItemText(FindItem(kKYDirectionId), TextOfValue(kDirections, border->GetKTextDirectionY(), bordertext::kAlongTicks));
+    SetItemText(FindItem(kUnitId), TextOfValue(kUnits, border->GetUnit(), bordertext::kKilometre));
 }
 
 void CPropListBorderLabel::RefreshGraticule(CQXObjectBorder* border) {
@@ -208,8 +148,10 @@ void CPropListBorderLabel::RefreshGraticule(CQXObjectBorder* border) {
     if (CBCGPProp* group = FindItem(kGHighFontId)) SetFontProp(group, font);
     border->GetGraticuleFont2(&font);
     if (CBCGPProp* group = FindItem(kGLowFontId)) SetFontProp(group, font);
-    SetItemText(FindItem(kGXDirectionId), GraticuleDirectionText(border->GetGTextDirectionX()));
-    SetItemText(FindItem(kGYDirectionId), GraticuleDirectionText(border->GetGTextDirectionY()));
+    SetItemText(FindItem(kGXDirectionId),
+                TextOfValue(kGraticuleDirections, border->GetGTextDirectionX(), bordertext::kHorizontal));
+    SetItemText(FindItem(kGYDirectionId),
+                TextOfValue(kGraticuleDirections, border->GetGTextDirectionY(), bordertext::kHorizontal));
 }
 
 LRESULT CPropListBorderLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -221,7 +163,7 @@ LRESULT CPropListBorderLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     }
     CQXLayer* layer = border->GetLayer();
     const CString typeName = border->GetTypeName();
-    const CString text = VariantToText(item->GetValue());
+    const CString text = ItemText(item);
     const DWORD_PTR id = item->GetData();
     unsigned count = 0;
 
@@ -231,7 +173,7 @@ LRESULT CPropListBorderLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             SetSameTypeObjects(
                 layer,
                 id == kGXDirectionId ? &CQXObjectBorder::SetGTextDirectionX : &CQXObjectBorder::SetGTextDirectionY,
-                GraticuleDirectionValue(text), typeName);
+                ValueOfText(kGraticuleDirections, text, 0), typeName);
             break;
         case kXDigitsId:
         case kYDigitsId:
@@ -245,42 +187,16 @@ LRESULT CPropListBorderLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             SetSameTypeObjects(
                 layer,
                 id == kKXDirectionId ? &CQXObjectBorder::SetKTextDirectionX : &CQXObjectBorder::SetKTextDirectionY,
-                DirectionValue(text), typeName);
+                ValueOfText(kDirections, text, kDirectionOther), typeName);
             break;
         case kUnitId:
-            SetSameTypeObjects(layer, &CQXObjectBorder::SetUnit, UnitValue(text), typeName);
+            SetSameTypeObjects(layer, &CQXObjectBorder::SetUnit, ValueOfText(kUnits, text, 1), typeName);
             break;
-        default:
-            if (FindFontSlot(id)) ApplyFontItem(item, border);
+        default:  // a font's face, size (more than 0) or colour; the font's other fields stay its own
+            ApplyBorderRecordItem(kFontSlots, border, item, Accept::AboveZero);
             break;
     }
     UpdateSameTypeObjects(layer, typeName);
     UpdateView();
     return 0;
-}
-
-// Face, size (more than 0) or colour of one label font; the font's other fields stay its own.
-void CPropListBorderLabel::ApplyFontItem(CBCGPProp* item, CQXObjectBorder* border) {
-    const FontSlot* slot = FindFontSlot(item->GetData());
-    QXLOGFONT font;
-    (border->*slot->get)(&font);
-    const CString text = VariantToText(item->GetValue());
-    switch (item->GetData() - slot->groupId) {
-        case 1:
-            font.SetFaceName(text);
-            break;
-        case 2: {
-            const double size = crt::Atof(text) * 100;
-            if (!(size > 0) || size > FLT_MAX) return;
-            font.size = static_cast<float>(size);
-            break;
-        }
-        default: {
-            auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-            if (!colour) return;
-            font.color = colour->GetColor();
-            break;
-        }
-    }
-    SetSameTypeObjects(border->GetLayer(), slot->set, &font, border->GetTypeName());
 }

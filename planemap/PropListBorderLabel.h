@@ -22,10 +22,8 @@ protected:
 
 private:
     CQXObjectBorder* Border() const;
-    void ShowGroups(bool graticule, bool kilometer);
     void RefreshKilometer(CQXObjectBorder* border);
     void RefreshGraticule(CQXObjectBorder* border);
-    void ApplyFontItem(CBCGPProp* item, CQXObjectBorder* border);
 
     CBCGPProp* m_pGraticuleGroup = nullptr;  // "经纬网设置"
     CBCGPProp* m_pKilometerGroup = nullptr;  // "方里网设置"

@@ -1,8 +1,5 @@
 #include "planemap/PropListColorMark.h"
 
-#include <cmath>
-#include <initializer_list>
-
 #include "bcg/ColorProp.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -11,6 +8,8 @@
 #include "hosttypes/Parsnip/QXObjectColorMark.h"
 #include "planemap/FurnitureTexts.h"
 #include "win32/Crt.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -35,18 +34,6 @@ enum : DWORD_PTR {
 
 namespace ft = furnituretext;
 
-CBCGPProp* NewTextItem(const char* name, const char* description, DWORD_PTR id) {
-    return new CBCGPProp(name, _variant_t(""), description, id);
-}
-
-CBCGPProp* NewChoiceItem(const char* name, const char* description, DWORD_PTR id,
-                         std::initializer_list<const char*> options, BOOL allowEdit) {
-    auto* item = new CBCGPProp(name, _variant_t(""), description, id);
-    for (const char* option : options) item->AddOption(option);
-    item->AllowEdit(allowEdit);
-    return item;
-}
-
 // An absent key counts as shown.
 bool IsMarkShown(CQXObjectColorMark* mark, const char* key) {
     int shown = 1;
@@ -60,24 +47,21 @@ CString StoredText(CQXObjectColorMark* mark, DWORD_PTR id) {
     mark->GetAnchor(&p);
     QXLOGFONT font;
     mark->GetLogFont(&font);
-    CString text;
     switch (id) {
-    case kXId: text.Format("%.2f", p.x); break;
-    case kYId: text.Format("%.2f", p.y); break;
-    case kLengthId: text.Format("%.2f", mark->GetRadiusB()); break;
-    case kWidthId: text.Format("%.2f", mark->GetRadiusA()); break;
-    case kSizeId: text.Format("%.2f", font.size / 100.0); break;
-    case kDecimalsId: text.Format("%d", mark->GetDecimal()); break;
-    case kIntervalId: text.Format("%d", mark->GetLabelInterval()); break;
-    default: break;
+    case kXId: return FormatString("%.2f", p.x);
+    case kYId: return FormatString("%.2f", p.y);
+    case kLengthId: return FormatString("%.2f", mark->GetRadiusB());
+    case kWidthId: return FormatString("%.2f", mark->GetRadiusA());
+    case kSizeId: return FormatString("%.2f", font.size / 100.0);
+    case kDecimalsId: return FormatString("%d", mark->GetDecimal());
+    case kIntervalId: return FormatString("%d", mark->GetLabelInterval());
+    default: return CString();
     }
-    return text;
 }
 
-// A typed number the mark takes: above 0, or 0 typed as a number. Negative values, texts that
-// are no number and values too large to keep are refused.
+// The mark takes a number above 0, or 0 typed as a number: negative values and texts that are
+// no number are refused.
 bool IsAccepted(const CString& text, double value) {
-    if (!std::isfinite(value) || !std::isfinite(static_cast<float>(value))) return false;
     return value > 0 || (value == 0 && kel::plane::CPlaneFunc::IsEffectiveFigure(text));
 }
 
@@ -91,11 +75,9 @@ CQXObjectColorMark* CPropListColorMark::Mark() const { return dynamic_cast<CQXOb
 int CPropListColorMark::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(ft::kColorMarkKind), "", kTypeId);
-    type->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(type, TRUE, TRUE);
-    m_wndPropList.AddProperty(NewChoiceItem(ft::kDirection, "", kDirectionId, {ft::kForward, ft::kBackward}, FALSE),
-                              TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTypeItem(ft::kColorMarkKind, kTypeId), TRUE, TRUE);
+    m_wndPropList.AddProperty(
+        NewOptionItem(ft::kDirection, "", "", kDirectionId, {ft::kForward, ft::kBackward}, false), TRUE, TRUE);
 
     auto* geometry = new CBCGPProp(planetext::kPosition, kGeometryGroupId);
     geometry->AddSubItem(NewTextItem(planetext::kX, ft::kXDescription, kXId));
@@ -111,9 +93,9 @@ int CPropListColorMark::InitPropWnd() {
     label->AddSubItem(NewTextItem(grouptext::kSize, ft::kSizeDescription, kSizeId));
     label->AddSubItem(NewGroupColorProp(grouptext::kColor, ft::kColorDescription, kColorId, 0));
     label->AddSubItem(
-        NewChoiceItem(ft::kDecimals, ft::kDecimalsDescription, kDecimalsId, {"0", "1", "2", "3"}, TRUE));
-    label->AddSubItem(NewChoiceItem(planetext::kPosition, ft::kLabelSideDescription, kLabelSideId,
-                                    {ft::kLeftSide, ft::kRightSide}, FALSE));
+        NewOptionItem(ft::kDecimals, "", ft::kDecimalsDescription, kDecimalsId, {"0", "1", "2", "3"}, true));
+    label->AddSubItem(NewOptionItem(planetext::kPosition, "", ft::kLabelSideDescription, kLabelSideId,
+                                    {ft::kLeftSide, ft::kRightSide}, false));
     label->AddSubItem(NewTextItem(ft::kInterval, ft::kIntervalDescription, kIntervalId));
     label->Expand(TRUE);
     m_wndPropList.AddProperty(label, TRUE, TRUE);
@@ -130,7 +112,7 @@ void CPropListColorMark::UpdateBCGPProperty(long object, CString) {
     if (!mark) return;
     if (CBCGPProp* direction = FindItem(kDirectionId))
         direction->SetValue(_variant_t(
-            furniture::TextOfValue(furniture::kDirections, mark->GetDirection(), furniture::kDirectionOtherText)));
+            TextOfValue(furniture::kDirections, mark->GetDirection(), furniture::kDirectionOtherText)));
     SetYesNoProp(FindItem(kShowMinId), IsMarkShown(mark, ft::kShowMinMark));
     SetYesNoProp(FindItem(kShowMaxId), IsMarkShown(mark, ft::kShowMaxMark));
     RefreshGeometry(mark);
@@ -141,7 +123,7 @@ void CPropListColorMark::RefreshGeometry(CQXObjectColorMark* mark) {
     CBCGPProp* group = FindItem(kGeometryGroupId);
     if (!group) return;
     for (int i = 0; i < group->GetSubItemsCount(); ++i)
-        group->GetSubItem(i)->SetValue(_variant_t(StoredText(mark, kXId + static_cast<DWORD_PTR>(i))));
+        SetItemText(group->GetSubItem(i), StoredText(mark, kXId + static_cast<DWORD_PTR>(i)));
 }
 
 void CPropListColorMark::RefreshLabel(CQXObjectColorMark* mark) {
@@ -154,7 +136,7 @@ void CPropListColorMark::RefreshLabel(CQXObjectColorMark* mark) {
     if (auto* colour = dynamic_cast<CBCGPColorProp*>(group->GetSubItem(2))) colour->SetColor(font.color);
     group->GetSubItem(3)->SetValue(_variant_t(StoredText(mark, kDecimalsId)));
     group->GetSubItem(4)->SetValue(_variant_t(
-        furniture::TextOfValue(furniture::kLabelSides, mark->GetLabelAlign(), furniture::kLabelSideOtherText)));
+        TextOfValue(furniture::kLabelSides, mark->GetLabelAlign(), furniture::kLabelSideOtherText)));
     group->GetSubItem(5)->SetValue(_variant_t(StoredText(mark, kIntervalId)));
 }
 
@@ -167,11 +149,11 @@ LRESULT CPropListColorMark::OnPropertyChanged(WPARAM, LPARAM lParam) {
     }
     QXLOGFONT font;
     mark->GetLogFont(&font);
-    const CString text = VariantToText(item->GetValue());
+    const CString text = ItemText(item);
 
     switch (item->GetData()) {
     case kDirectionId:
-        mark->SetDirection(furniture::ValueOfText(furniture::kDirections, text, furniture::kDirectionDefault));
+        mark->SetDirection(ValueOfText(furniture::kDirections, text, furniture::kDirectionDefault));
         break;
     case kShowMinId:
     case kShowMaxId:
@@ -187,17 +169,11 @@ LRESULT CPropListColorMark::OnPropertyChanged(WPARAM, LPARAM lParam) {
         ApplyNumber(mark, item);
         break;
     case kFaceId:
-        font.SetFaceName(text);
-        mark->SetLogFont(&font);
-        break;
     case kColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-            font.color = colour->GetColor();
-            mark->SetLogFont(&font);
-        }
+        if (EditFont(font, item, SubItemPosition(item->GetData(), kLabelGroupId))) mark->SetLogFont(&font);
         break;
     case kLabelSideId:
-        mark->SetLabelAlign(furniture::ValueOfText(furniture::kLabelSides, text, furniture::kLabelSideDefault));
+        mark->SetLabelAlign(ValueOfText(furniture::kLabelSides, text, furniture::kLabelSideDefault));
         break;
     default:
         break;
@@ -207,14 +183,24 @@ LRESULT CPropListColorMark::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// A refused number leaves the mark as it is and shows the stored value again.
+// A refused number, or one that overflows what keeps it, leaves the mark as it is and shows the
+// stored value again.
 void CPropListColorMark::ApplyNumber(CQXObjectColorMark* mark, CBCGPProp* item) {
-    const CString text = VariantToText(item->GetValue());
+    const CString text = ItemText(item);
     const DWORD_PTR id = item->GetData();
-    const bool integer = id == kDecimalsId || id == kIntervalId;
-    const double value = integer ? crt::Atoi(text) : crt::Atof(text) * (id == kSizeId ? 100.0 : 1.0);
-    if (!IsAccepted(text, value)) {
-        item->SetValue(_variant_t(StoredText(mark, id)));
+    double value = 0;
+    float size = 0;
+    bool read = true;
+    if (id == kDecimalsId || id == kIntervalId) {
+        value = crt::Atoi(text);
+    } else if (id == kSizeId) {
+        read = ReadFloat(text, 100, &size);
+        value = size;
+    } else {
+        read = ReadNumber(text, 1, &value);
+    }
+    if (!read || !IsAccepted(text, value)) {
+        SetItemText(item, StoredText(mark, id));
         return;
     }
     FLOATPOINT p(0, 0);
@@ -227,7 +213,7 @@ void CPropListColorMark::ApplyNumber(CQXObjectColorMark* mark, CBCGPProp* item) 
     case kLengthId: mark->SetRadiusB(value); break;
     case kWidthId: mark->SetRadiusA(value); break;
     case kSizeId:
-        font.size = static_cast<float>(value);
+        font.size = size;
         mark->SetLogFont(&font);
         break;
     case kDecimalsId: mark->SetDecimal(static_cast<int>(value)); break;

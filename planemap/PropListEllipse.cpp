@@ -1,12 +1,12 @@
 #include "planemap/PropListEllipse.h"
 
-#include "bcg/ColorProp.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/PropStyleCombox.h"
 #include "hosttypes/Parsnip/QXObjectCircle.h"
 #include "planemap/TableWebShapeTexts.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -29,15 +29,9 @@ enum : DWORD_PTR {
 
 namespace ft = furnituretext;
 namespace st = shapetext;
-using shapes::Format2;
 
-struct GeometryItem {
-    DWORD_PTR id;
-    const char* label;
-    const char* description;
-};
 // The number items of the position group, in display order; the direction follows them.
-constexpr GeometryItem kGeometryItems[] = {
+constexpr TextItemSpec kGeometryItems[] = {
     {kXId, planetext::kX, planetext::kXDescription},
     {kYId, planetext::kY, planetext::kYDescription},
     {kAxisAngleId, st::kAxisAngle, st::kAxisAngleDescription},
@@ -46,21 +40,7 @@ constexpr GeometryItem kGeometryItems[] = {
     {kStartAngleId, st::kStartAngle, st::kStartAngleDescription},
     {kStopAngleId, st::kStopAngle, st::kStopAngleDescription},
 };
-constexpr int kNumberItems = 7;
 constexpr int kWidthSubItem = 1;
-
-CString ItemText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
-
-// Each selected line of the type keeps its own pen but for the one field.
-template <class Change>
-void ChangeOwnPens(CQXLayer* layer, const CString& typeName, Change change) {
-    ForSameTypeObjects<CQXObjectLine>(layer, typeName, [&](CQXObjectLine* line) {
-        QXLOGPEN pen;
-        line->GetLogPen(&pen);
-        change(pen);
-        line->SetLogPen(&pen);
-    });
-}
 
 }  // namespace
 
@@ -72,17 +52,12 @@ CQXObjectCircle* CPropListEllipse::Ellipse() const { return dynamic_cast<CQXObje
 int CPropListEllipse::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(st::kEllipseKind), "", kTypeId);
-    type->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(type, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTypeItem(st::kEllipseKind, kTypeId), TRUE, TRUE);
 
     auto* position = new CBCGPProp(planetext::kPosition, kPositionGroupId);
-    for (const GeometryItem& g : kGeometryItems)
-        position->AddSubItem(new CBCGPProp(g.label, _variant_t(""), g.description, g.id));
-    auto* direction = new CBCGPProp(ft::kDirection, _variant_t(""), st::kDirectionDescription, kDirectionId);
-    for (const auto& entry : shapes::kDirections) direction->AddOption(entry.text);
-    direction->AllowEdit(FALSE);
-    position->AddSubItem(direction);
+    AddTextItems(position, kGeometryItems);
+    position->AddSubItem(NewOptionItem(ft::kDirection, "", st::kDirectionDescription, kDirectionId,
+                                       {ft::kForward, ft::kBackward}, false));
     m_wndPropList.AddProperty(position, TRUE, TRUE);
 
     CBCGPProp* pen = CreateLineProp(st::kOutline, kPenGroupId, false);
@@ -106,7 +81,7 @@ void CPropListEllipse::UpdateBCGPProperty(long object, CString) {
     SetLineProp(group, pen);
     // The width is one ellipse's value; the item stays open for a width for all of them.
     if (GetSelectionCount() != 1 && group && group->GetSubItemsCount() > kWidthSubItem)
-        group->GetSubItem(kWidthSubItem)->SetValue(_variant_t(""));
+        SetItemText(group->GetSubItem(kWidthSubItem), "");
 }
 
 // The position items show one ellipse's values: empty and disabled while several are selected.
@@ -114,24 +89,17 @@ void CPropListEllipse::RefreshGeometry(CQXObjectCircle* ellipse) {
     CBCGPProp* group = FindItem(kPositionGroupId);
     if (!group) return;
     if (GetSelectionCount() != 1) {
-        for (int i = 0; i < group->GetSubItemsCount(); ++i) group->GetSubItem(i)->SetValue(_variant_t(""));
+        ClearSubItems(group);
         EnableSubItems(group, 0, -1, FALSE);
         return;
     }
     QXPOINT anchor;
     ellipse->GetAnchor(&anchor);
-    const double values[kNumberItems] = {anchor.x,
-                                         anchor.y,
-                                         shapes::ToDegrees(ellipse->GetAngle()),
-                                         ellipse->GetRadiusA(),
-                                         ellipse->GetRadiusB(),
-                                         shapes::ToDegrees(ellipse->GetStartAngle()),
-                                         shapes::ToDegrees(ellipse->GetStopAngle())};
-    for (int i = 0; i < kNumberItems && i < group->GetSubItemsCount(); ++i)
-        group->GetSubItem(i)->SetValue(_variant_t(Format2(values[i])));
-    if (CBCGPProp* direction = FindItem(kDirectionId))
-        direction->SetValue(_variant_t(
-            furniture::TextOfValue(shapes::kDirections, ellipse->GetDirection(), shapes::kDirectionOtherText)));
+    SetSubItemNumbers(group, {anchor.x, anchor.y, shapes::ToDegrees(ellipse->GetAngle()), ellipse->GetRadiusA(),
+                              ellipse->GetRadiusB(), shapes::ToDegrees(ellipse->GetStartAngle()),
+                              shapes::ToDegrees(ellipse->GetStopAngle())});
+    SetItemText(FindItem(kDirectionId),
+                TextOfValue(shapes::kDirections, ellipse->GetDirection(), shapes::kDirectionOtherText));
     EnableSubItems(group, 0, -1, TRUE);
     if (m_pFillGroup) {
         QXLOGBRUSH brush;
@@ -165,25 +133,12 @@ LRESULT CPropListEllipse::OnPropertyChanged(WPARAM, LPARAM lParam) {
         break;
     case kDirectionId:
         ellipse->SetDirection(static_cast<SEGMENTDIRECTION>(
-            furniture::ValueOfText(shapes::kDirections, ItemText(item), shapes::kDirectionOther)));
+            ValueOfText(shapes::kDirections, ItemText(item), shapes::kDirectionOther)));
         break;
     case kPenStyleId:
-        if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
-            const UINT style = picker->GetVal();
-            ChangeOwnPens(layer, typeName, [&](QXLOGPEN& pen) { pen.style = style; });
-        }
-        break;
-    case kPenWidthId: {
-        double width = 0;
-        if (furniture::ReadNumber(ItemText(item), 100, &width) && width > 0)
-            ChangeOwnPens(layer, typeName, [&](QXLOGPEN& pen) { pen.width = static_cast<float>(width); });
-        break;
-    }
+    case kPenWidthId:
     case kPenColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-            const COLORREF value = colour->GetColor();
-            ChangeOwnPens(layer, typeName, [&](QXLOGPEN& pen) { pen.color = value; });
-        }
+        EditOwnPens(layer, typeName, item, SubItemPosition(id, kPenGroupId), Accept::AboveZero);
         break;
     default:
         if (id > kPlaneFillGroupId) {
@@ -197,10 +152,11 @@ LRESULT CPropListEllipse::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// Geometry edits change the shown ellipse only; a text that is no number writes nothing.
+// Geometry edits change the shown ellipse only and are not checked: a text that is no number
+// gives 0.
 void CPropListEllipse::ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item) {
     double value = 0;
-    if (!furniture::ReadNumber(ItemText(item), 1, &value)) return;
+    if (!ReadNumber(ItemText(item), 1, &value)) return;
     FLOATPOINT anchor;
     ellipse->GetAnchor(&anchor);
     switch (item->GetData()) {
@@ -216,10 +172,8 @@ void CPropListEllipse::ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item) 
     case kStartAngleId:
         ellipse->SetStartAngle(shapes::ToRadians(value));
         break;
-    case kStopAngleId:
-        ellipse->SetStopAngle(shapes::ToRadians(value));
-        break;
     default:
+        ellipse->SetStopAngle(shapes::ToRadians(value));
         break;
     }
 }
@@ -228,12 +182,12 @@ void CPropListEllipse::ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item) 
 void CPropListEllipse::ApplyHalfAxis(CQXObjectCircle* ellipse, CBCGPProp* item) {
     const bool isA = item->GetData() == kHalfAxisAId;
     double value = 0;
-    if (furniture::ReadNumber(ItemText(item), 1, &value) && value > 0) {
+    if (ReadNumber(ItemText(item), 1, &value) && value > 0) {
         if (isA)
             ellipse->SetRadiusA(value);
         else
             ellipse->SetRadiusB(value);
         return;
     }
-    item->SetValue(_variant_t(Format2(isA ? ellipse->GetRadiusA() : ellipse->GetRadiusB())));
+    SetItemText(item, FormatString("%.2f", isA ? ellipse->GetRadiusA() : ellipse->GetRadiusB()));
 }

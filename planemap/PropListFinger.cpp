@@ -3,9 +3,10 @@
 #include "bcg/ColorProp.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/PropStyleCombox.h"
 #include "hosttypes/Parsnip/QXObjectFinger.h"
 #include "planemap/FurnitureTexts.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -51,8 +52,6 @@ const CompassPoint* FindCompassPoint(const CString& text) {
     return nullptr;
 }
 
-CString ItemText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
-
 }  // namespace
 
 CPropListFinger::CPropListFinger() = default;
@@ -63,9 +62,7 @@ CQXObjectFinger* CPropListFinger::Finger() const { return dynamic_cast<CQXObject
 int CPropListFinger::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(ft::kFingerKind), "", kTypeId);
-    type->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(type, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTypeItem(ft::kFingerKind, kTypeId), TRUE, TRUE);
 
     auto* style = new CBCGPProp(ft::kStyle, _variant_t(""), "", kStyleId);
     for (int i = 0; i < kStyleCount; ++i) style->AddOption(ft::StyleText(i));
@@ -87,7 +84,7 @@ int CPropListFinger::InitPropWnd() {
     for (const CompassPoint& point : kCompassPoints) compass->AddOption(point.text);
     compass->AllowEdit(FALSE);
     label->AddSubItem(compass);
-    label->AddSubItem(new CBCGPProp(ft::kName, _variant_t(""), "", kCompassTextId));
+    label->AddSubItem(NewTextItem(ft::kName, "", kCompassTextId));
     label->Expand(TRUE);
     m_wndPropList.AddProperty(label, TRUE, TRUE);
 
@@ -106,15 +103,14 @@ void CPropListFinger::UpdateBCGPProperty(long object, CString) {
     QXLOGFONT font;
     finger->GetLogFont(&font);
 
-    if (CBCGPProp* style = FindItem(kStyleId)) style->SetValue(_variant_t(ft::StyleText(finger->GetStyle())));
+    SetItemText(FindItem(kStyleId), ft::StyleText(finger->GetStyle()));
     SetLineProp(FindItem(kPenGroupId), pen);
     if (auto* left = dynamic_cast<CBCGPColorProp*>(FindItem(kLeftFillId))) left->SetColor(finger->GetLeftBrush().fillColor);
     if (auto* right = dynamic_cast<CBCGPColorProp*>(FindItem(kRightFillId)))
         right->SetColor(finger->GetRightBrush().fillColor);
     // "位置" keeps the user's last choice; the name shows that compass point's text.
-    const CompassPoint* point = FindCompassPoint(ItemText(FindItem(kCompassId)));
-    CBCGPProp* name = FindItem(kCompassTextId);
-    if (point && name) name->SetValue(_variant_t((finger->*point->get)()));
+    if (const CompassPoint* point = FindCompassPoint(ItemText(FindItem(kCompassId))))
+        SetItemText(FindItem(kCompassTextId), (finger->*point->get)());
     SetFontProp(FindItem(kFontGroupId), font);
 }
 
@@ -129,11 +125,9 @@ LRESULT CPropListFinger::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const CString typeName = finger->GetTypeName();
 
     switch (item->GetData()) {
-    case kStyleId: {
-        const int found = item->FindOption(ItemText(item));
-        SetSameTypeObjects(layer, &CQXObjectFinger::SetStyle, found < 0 ? item->GetOptionCount() : found, typeName);
+    case kStyleId:
+        SetSameTypeObjects(layer, &CQXObjectFinger::SetStyle, OptionIndex(item), typeName);
         break;
-    }
     case kPenStyleId:
     case kPenWidthId:
     case kPenColorId:
@@ -159,31 +153,12 @@ LRESULT CPropListFinger::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// A width that is no number writes nothing; any number is taken as typed.
+// The shown north arrow's pen with the one field changed; a width is not checked.
 void CPropListFinger::ApplyPen(CQXObjectFinger* finger, CBCGPProp* item) {
     QXLOGPEN pen;
     finger->GetLogPen(&pen);
-    switch (item->GetData()) {
-    case kPenStyleId: {
-        auto* picker = dynamic_cast<CPropStyleCombox*>(item);
-        if (!picker) return;
-        pen.style = picker->GetVal();
-        break;
-    }
-    case kPenWidthId: {
-        double width = 0;
-        if (!furniture::ReadNumber(ItemText(item), 100, &width)) return;
-        pen.width = static_cast<float>(width);
-        break;
-    }
-    default: {
-        auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-        if (!colour) return;
-        pen.color = colour->GetColor();
-        break;
-    }
-    }
-    SetSameTypeObjects(finger->GetLayer(), &CQXObjectFinger::SetLogPen, &pen, finger->GetTypeName());
+    if (EditPen(pen, item, SubItemPosition(item->GetData(), kPenGroupId)))
+        SetSameTypeObjects(finger->GetLayer(), &CQXObjectFinger::SetLogPen, &pen, finger->GetTypeName());
 }
 
 // Only the fill colour changes; the shown north arrow's brush gives the other words.
@@ -208,22 +183,6 @@ void CPropListFinger::ApplyCompassText(CQXObjectFinger* finger, CBCGPProp* item)
 void CPropListFinger::ApplyFont(CQXObjectFinger* finger, CBCGPProp* item) {
     QXLOGFONT font;
     finger->GetLogFont(&font);
-    switch (item->GetData()) {
-    case kFontFaceId:
-        font.SetFaceName(ItemText(item));
-        break;
-    case kFontSizeId: {
-        double size = 0;
-        if (!furniture::ReadNumber(ItemText(item), 100, &size) || !(static_cast<float>(size) > 0)) return;
-        font.size = static_cast<float>(size);
-        break;
-    }
-    default: {
-        auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-        if (!colour) return;
-        font.color = colour->GetColor();
-        break;
-    }
-    }
-    SetSameTypeObjects(finger->GetLayer(), &CQXObjectFinger::SetLogFont, &font, finger->GetTypeName());
+    if (EditFont(font, item, SubItemPosition(item->GetData(), kFontGroupId)))
+        SetSameTypeObjects(finger->GetLayer(), &CQXObjectFinger::SetLogFont, &font, finger->GetTypeName());
 }

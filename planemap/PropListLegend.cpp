@@ -2,13 +2,13 @@
 
 #include <utility>
 
-#include "bcg/ColorProp.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/PropStyleCombox.h"
 #include "hosttypes/Parsnip/QXObjectLegend.h"
 #include "planemap/FurnitureTexts.h"
 #include "win32/Crt.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -44,66 +44,6 @@ enum : DWORD_PTR {
 
 namespace ft = furnituretext;
 
-CString ItemText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
-
-// Hundredths stored, shown "%.2f".
-CString HundredthsText(double value) {
-    CString text;
-    text.Format("%.2f", value / 100.0);
-    return text;
-}
-
-CBCGPProp* NewLengthItem(const char* name, DWORD_PTR id) { return new CBCGPProp(name, _variant_t(""), "", id); }
-
-// The sub-item's position in its group: 0 face or style, 1 size or width, 2 colour.
-int PositionInGroup(DWORD_PTR id, DWORD_PTR group) { return static_cast<int>(id - group - 1); }
-
-// Changes one field of font from a font-group sub-item; false when nothing is to be written
-// (a size that is not above 0, or no number).
-bool EditFont(QXLOGFONT& font, CBCGPProp* item, int position) {
-    switch (position) {
-    case 0:
-        font.SetFaceName(ItemText(item));
-        return true;
-    case 1: {
-        double size = 0;
-        if (!furniture::ReadNumber(ItemText(item), 100, &size) || !(static_cast<float>(size) > 0)) return false;
-        font.size = static_cast<float>(size);
-        return true;
-    }
-    default: {
-        auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-        if (!colour) return false;
-        font.color = colour->GetColor();
-        return true;
-    }
-    }
-}
-
-// The same for a line-group sub-item; a width that is no number writes nothing.
-bool EditPen(QXLOGPEN& pen, CBCGPProp* item, int position) {
-    switch (position) {
-    case 0: {
-        auto* picker = dynamic_cast<CPropStyleCombox*>(item);
-        if (!picker) return false;
-        pen.style = picker->GetVal();
-        return true;
-    }
-    case 1: {
-        double width = 0;
-        if (!furniture::ReadNumber(ItemText(item), 100, &width)) return false;
-        pen.width = static_cast<float>(width);
-        return true;
-    }
-    default: {
-        auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-        if (!colour) return false;
-        pen.color = colour->GetColor();
-        return true;
-    }
-    }
-}
-
 }  // namespace
 
 CPropListLegend::CPropListLegend() = default;
@@ -114,12 +54,10 @@ CQXObjectLegend* CPropListLegend::Legend() const { return dynamic_cast<CQXObject
 int CPropListLegend::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(ft::kLegendKind), "", kTypeId);
-    type->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(type, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTypeItem(ft::kLegendKind, kTypeId), TRUE, TRUE);
 
     auto* title = new CBCGPProp(ft::kTitleSettings, kTitleGroupId);
-    title->AddSubItem(new CBCGPProp(ft::kName, _variant_t(""), "", kTitleId));
+    title->AddSubItem(NewTextItem(ft::kName, "", kTitleId));
     CBCGPProp* titleFont = CreateFontProp(ft::kFontSettings, kTitleFontGroupId);
     titleFont->Expand(TRUE);
     title->AddSubItem(titleFont);
@@ -140,17 +78,15 @@ int CPropListLegend::InitPropWnd() {
     entries->Expand(TRUE);
     m_wndPropList.AddProperty(entries, TRUE, TRUE);
 
-    m_wndPropList.AddProperty(NewLengthItem(ft::kEntryWidth, kEntryWidthId), TRUE, TRUE);
-    m_wndPropList.AddProperty(NewLengthItem(ft::kEntryHeight, kEntryHeightId), TRUE, TRUE);
-    m_wndPropList.AddProperty(NewLengthItem(ft::kEntrySpacing, kSpacingId), TRUE, TRUE);
-    m_wndPropList.AddProperty(NewLengthItem(ft::kLeftMargin, kLeftMarginId), TRUE, TRUE);
-    m_wndPropList.AddProperty(NewLengthItem(ft::kTopMargin, kTopMarginId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTextItem(ft::kEntryWidth, "", kEntryWidthId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTextItem(ft::kEntryHeight, "", kEntryHeightId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTextItem(ft::kEntrySpacing, "", kSpacingId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTextItem(ft::kLeftMargin, "", kLeftMarginId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTextItem(ft::kTopMargin, "", kTopMarginId), TRUE, TRUE);
     m_wndPropList.AddProperty(new CBCGPProp(ft::kColumns, _variant_t(0), "", kColumnsId), TRUE, TRUE);
 
-    auto* position = new CBCGPProp(ft::kTextPosition, _variant_t(""), "", kTextPositionId);
-    for (const furniture::TextValue& entry : furniture::kTextPositions) position->AddOption(entry.text);
-    position->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(position, TRUE, TRUE);
+    m_wndPropList.AddProperty(
+        NewOptionItem(ft::kTextPosition, "", "", kTextPositionId, {ft::kTextRight, ft::kTextBelow}, false), TRUE, TRUE);
     return 0;
 }
 
@@ -165,7 +101,7 @@ void CPropListLegend::UpdateBCGPProperty(long object, CString) {
     legend->GetLogPen(&framePen);
     legend->GetOuterLineLogPen(&outlinePen);
 
-    if (CBCGPProp* title = FindItem(kTitleId)) title->SetValue(_variant_t(legend->GetTitle()));
+    SetItemText(FindItem(kTitleId), legend->GetTitle());
     SetFontProp(FindItem(kTitleFontGroupId), titleFont);
     SetLineProp(FindItem(kFrameGroupId), framePen);
     SetFontProp(FindItem(kEntryFontGroupId), entryFont);
@@ -176,11 +112,10 @@ void CPropListLegend::UpdateBCGPProperty(long object, CString) {
                                                     {kLeftMarginId, legend->GetLSpace()},
                                                     {kTopMarginId, legend->GetTSpace()}};
     for (const auto& [id, value] : lengths)
-        if (CBCGPProp* item = FindItem(id)) item->SetValue(_variant_t(HundredthsText(value)));
+        SetItemText(FindItem(id), FormatString("%.2f", value / 100));
     if (CBCGPProp* columns = FindItem(kColumnsId)) columns->SetValue(_variant_t(legend->GetColCount()));
-    if (CBCGPProp* position = FindItem(kTextPositionId))
-        position->SetValue(_variant_t(furniture::TextOfValue(furniture::kTextPositions, legend->GetFontPosition(),
-                                                             furniture::kTextPositionOtherText)));
+    SetItemText(FindItem(kTextPositionId),
+                TextOfValue(furniture::kTextPositions, legend->GetFontPosition(), furniture::kTextPositionOtherText));
 }
 
 LRESULT CPropListLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -229,8 +164,7 @@ LRESULT CPropListLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
         break;
     case kTextPositionId:
         SetSameTypeObjects(layer, &CQXObjectLegend::SetFontPosition,
-                           furniture::ValueOfText(furniture::kTextPositions, ItemText(item),
-                                                  furniture::kTextPositionDefault),
+                           ValueOfText(furniture::kTextPositions, ItemText(item), furniture::kTextPositionDefault),
                            typeName);
         break;
     default:
@@ -245,7 +179,7 @@ LRESULT CPropListLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CPropListLegend::ApplyTitleFont(CQXObjectLegend* legend, CBCGPProp* item) {
     QXLOGFONT font;
     legend->GetLogFont(&font);
-    if (!EditFont(font, item, PositionInGroup(item->GetData(), kTitleFontGroupId))) return;
+    if (!EditFont(font, item, SubItemPosition(item->GetData(), kTitleFontGroupId))) return;
     SetSameTypeObjects(legend->GetLayer(), &CQXObjectLegend::SetLogFont, &font, legend->GetTypeName());
 }
 
@@ -253,7 +187,7 @@ void CPropListLegend::ApplyTitleFont(CQXObjectLegend* legend, CBCGPProp* item) {
 void CPropListLegend::ApplyEntryFont(CQXObjectLegend* legend, CBCGPProp* item) {
     QXLOGFONT font;
     legend->GetLegendFont(&font);
-    if (!EditFont(font, item, PositionInGroup(item->GetData(), kEntryFontGroupId))) return;
+    if (!EditFont(font, item, SubItemPosition(item->GetData(), kEntryFontGroupId))) return;
     if (item->GetData() == kEntryColorId)
         legend->SetLegendFont(&font);
     else
@@ -266,16 +200,16 @@ void CPropListLegend::ApplyPen(CQXObjectLegend* legend, CBCGPProp* item, bool fr
         legend->GetLogPen(&pen);
     else
         legend->GetOuterLineLogPen(&pen);
-    if (!EditPen(pen, item, PositionInGroup(item->GetData(), frame ? kFrameGroupId : kOutlineGroupId))) return;
+    if (!EditPen(pen, item, SubItemPosition(item->GetData(), frame ? kFrameGroupId : kOutlineGroupId))) return;
     SetSameTypeObjects(legend->GetLayer(), frame ? &CQXObjectLegend::SetLogPen : &CQXObjectLegend::SetOuterLineLogPen,
                        &pen, legend->GetTypeName());
 }
 
-// Entry size (shown legend only) and spacings (every legend of the type), in hundredths. A text
-// that is no number writes nothing.
+// Entry size (shown legend only) and spacings (every legend of the type), in hundredths; not
+// checked, so a text that is no number stores 0.
 void CPropListLegend::ApplyLength(CQXObjectLegend* legend, CBCGPProp* item) {
     double value = 0;
-    if (!furniture::ReadNumber(ItemText(item), 100, &value)) return;
+    if (!ReadNumber(ItemText(item), 100, &value)) return;
     CQXLayer* layer = legend->GetLayer();
     const CString typeName = legend->GetTypeName();
     switch (item->GetData()) {

@@ -1,12 +1,12 @@
 #include "planemap/PropListRect.h"
 
-#include "bcg/ColorProp.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/PropStyleCombox.h"
 #include "hosttypes/Parsnip/QXObjectRect.h"
 #include "planemap/TableWebShapeTexts.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -28,15 +28,9 @@ enum : DWORD_PTR {
 
 namespace ft = furnituretext;
 namespace st = shapetext;
-using shapes::Format2;
 
-struct GeometryItem {
-    DWORD_PTR id;
-    const char* label;
-    const char* description;
-};
 // The sub-items of the position group, in display order.
-constexpr GeometryItem kGeometryItems[] = {
+constexpr TextItemSpec kGeometryItems[] = {
     {kXId, planetext::kX, planetext::kXDescription},
     {kYId, planetext::kY, planetext::kYDescription},
     {kLengthId, ft::kLength, st::kLengthDescription},
@@ -48,19 +42,6 @@ constexpr GeometryItem kGeometryItems[] = {
 // Position, length, width and rotation are one rectangle's values; the corner items are not.
 constexpr int kSingleObjectItems = 5;
 
-CString ItemText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
-
-// Each selected line of the type keeps its own pen but for the one field.
-template <class Change>
-void ChangeOwnPens(CQXLayer* layer, const CString& typeName, Change change) {
-    ForSameTypeObjects<CQXObjectLine>(layer, typeName, [&](CQXObjectLine* line) {
-        QXLOGPEN pen;
-        line->GetLogPen(&pen);
-        change(pen);
-        line->SetLogPen(&pen);
-    });
-}
-
 }  // namespace
 
 CPropListRect::CPropListRect() = default;
@@ -71,13 +52,10 @@ CQXObjectRect* CPropListRect::Rect() const { return dynamic_cast<CQXObjectRect*>
 int CPropListRect::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(st::kRectKind), "", kTypeId);
-    type->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(type, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTypeItem(st::kRectKind, kTypeId), TRUE, TRUE);
 
     auto* position = new CBCGPProp(planetext::kPosition, kPositionGroupId);
-    for (const GeometryItem& g : kGeometryItems)
-        position->AddSubItem(new CBCGPProp(g.label, _variant_t(""), g.description, g.id));
+    AddTextItems(position, kGeometryItems);
     m_wndPropList.AddProperty(position, TRUE, TRUE);
 
     CBCGPProp* pen = CreateLineProp(st::kOutline, kPenGroupId, false);
@@ -94,7 +72,7 @@ void CPropListRect::UpdateBCGPProperty(long object, CString) {
     if (!BeginMultiRefresh(object)) return;
     CQXObjectRect* rect = Rect();
     if (!rect) return;
-    if (CBCGPProp* type = FindItem(kTypeId)) type->SetValue(_variant_t(rect->GetTypeName()));
+    SetItemText(FindItem(kTypeId), rect->GetTypeName());
     RefreshGeometry(rect);
     QXLOGPEN pen;
     rect->GetLogPen(&pen);
@@ -107,23 +85,15 @@ void CPropListRect::RefreshGeometry(CQXObjectRect* rect) {
     CBCGPProp* group = FindItem(kPositionGroupId);
     if (!group) return;
     if (GetSelectionCount() != 1) {
-        for (int i = 0; i < kSingleObjectItems && i < group->GetSubItemsCount(); ++i)
-            group->GetSubItem(i)->SetValue(_variant_t(""));
+        ClearSubItems(group, kSingleObjectItems);
         EnableSubItems(group, 0, kSingleObjectItems, FALSE);
         return;
     }
     QXPOINT anchor;
     rect->GetAnchor(&anchor);
     const FLOATSIZE corner = rect->GetRoundSize();
-    const double values[] = {anchor.x,
-                             anchor.y,
-                             2 * rect->GetRadiusA(),
-                             2 * rect->GetRadiusB(),
-                             shapes::ToDegrees(rect->GetAngle()),
-                             corner.cx,
-                             corner.cy};
-    for (int i = 0; i < 7 && i < group->GetSubItemsCount(); ++i)
-        group->GetSubItem(i)->SetValue(_variant_t(Format2(values[i])));
+    SetSubItemNumbers(group, {anchor.x, anchor.y, 2 * rect->GetRadiusA(), 2 * rect->GetRadiusB(),
+                              shapes::ToDegrees(rect->GetAngle()), corner.cx, corner.cy});
     EnableSubItems(group, 0, -1, TRUE);
     if (m_pFillGroup) {
         QXLOGBRUSH brush;
@@ -154,22 +124,9 @@ LRESULT CPropListRect::OnPropertyChanged(WPARAM, LPARAM lParam) {
         ApplyGeometry(rect, item);
         break;
     case kPenStyleId:
-        if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
-            const UINT style = picker->GetVal();
-            ChangeOwnPens(layer, typeName, [&](QXLOGPEN& pen) { pen.style = style; });
-        }
-        break;
-    case kPenWidthId: {
-        double width = 0;
-        if (furniture::ReadNumber(ItemText(item), 100, &width) && width >= 0)
-            ChangeOwnPens(layer, typeName, [&](QXLOGPEN& pen) { pen.width = static_cast<float>(width); });
-        break;
-    }
+    case kPenWidthId:
     case kPenColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-            const COLORREF value = colour->GetColor();
-            ChangeOwnPens(layer, typeName, [&](QXLOGPEN& pen) { pen.color = value; });
-        }
+        EditOwnPens(layer, typeName, item, SubItemPosition(id, kPenGroupId), Accept::ZeroOrMore);
         break;
     default:
         if (id > kPlaneFillGroupId) {
@@ -183,15 +140,24 @@ LRESULT CPropListRect::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// Geometry edits change the shown rectangle only; a text that is no number writes nothing.
-// Length and width are kept as half-axes.
+// Geometry edits change the shown rectangle only and are not checked: a text that is no number
+// gives 0. Length and width are kept as half-axes, the corner half-axes to single precision.
 void CPropListRect::ApplyGeometry(CQXObjectRect* rect, CBCGPProp* item) {
+    const CString text = ItemText(item);
+    const DWORD_PTR id = item->GetData();
+    if (id == kCornerAId || id == kCornerBId) {
+        float value = 0;
+        if (!ReadFloat(text, 1, &value)) return;
+        FLOATSIZE corner = rect->GetRoundSize();
+        (id == kCornerAId ? corner.cx : corner.cy) = value;
+        rect->SetRoundSize(corner);
+        return;
+    }
     double value = 0;
-    if (!furniture::ReadNumber(ItemText(item), 1, &value)) return;
+    if (!ReadNumber(text, 1, &value)) return;
     FLOATPOINT anchor;
     rect->GetAnchor(&anchor);
-    FLOATSIZE corner = rect->GetRoundSize();
-    switch (item->GetData()) {
+    switch (id) {
     case kXId:
         rect->MoveAnchor(FLOATPOINT(value, anchor.y));
         break;
@@ -204,18 +170,8 @@ void CPropListRect::ApplyGeometry(CQXObjectRect* rect, CBCGPProp* item) {
     case kWidthId:
         rect->SetRadiusB(value * 0.5);
         break;
-    case kRotationId:
-        rect->SetAngle(shapes::ToRadians(value));
-        break;
-    case kCornerAId:
-        corner.cx = static_cast<float>(value);
-        rect->SetRoundSize(corner);
-        break;
-    case kCornerBId:
-        corner.cy = static_cast<float>(value);
-        rect->SetRoundSize(corner);
-        break;
     default:
+        rect->SetAngle(shapes::ToRadians(value));
         break;
     }
 }

@@ -2,13 +2,14 @@
 
 #include <utility>
 
-#include "bcg/ColorProp.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropDigits.h"
-#include "framework/PropStyleCombox.h"
 #include "hosttypes/Parsnip/QXObjectScale.h"
 #include "planemap/FurnitureTexts.h"
+#include "win32/Crt.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -40,20 +41,6 @@ constexpr int kNotFromStartStyle = 6;
 // The items that mean something only while the zero tick stands at the start.
 constexpr DWORD_PTR kStartItemIds[] = {kStyleId, kUnitId, kDecimalsId, kSpacingId, kCountId};
 
-CString ItemText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
-
-CString TwoDecimals(double value) {
-    CString text;
-    text.Format("%.2f", value);
-    return text;
-}
-
-CString IntegerText(int value) {
-    CString text;
-    text.Format("%d", value);
-    return text;
-}
-
 }  // namespace
 
 CPropListScale::CPropListScale() = default;
@@ -64,9 +51,7 @@ CQXObjectScale* CPropListScale::Scale() const { return dynamic_cast<CQXObjectSca
 int CPropListScale::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(ft::kScaleKind), "", kTypeId);
-    type->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(type, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTypeItem(ft::kScaleKind, kTypeId), TRUE, TRUE);
     m_wndPropList.AddProperty(CreateYesNoProp(ft::kZeroAtStart, kZeroFromStartId, _variant_t(""), ""), TRUE, TRUE);
 
     auto* style = new CBCGPProp(ft::kStyle, _variant_t(""), ft::kStyleDescription, kStyleId);
@@ -75,9 +60,9 @@ int CPropListScale::InitPropWnd() {
     m_wndPropList.AddProperty(style, TRUE, TRUE);
 
     auto* ticks = new CBCGPProp(ft::kTickSettings, kTickGroupId);
-    ticks->AddSubItem(new CBCGPProp(ft::kSpacing, _variant_t(""), "", kSpacingId));
-    ticks->AddSubItem(new CBCGPProp(ft::kHeight, _variant_t(""), "", kHeightId));
-    ticks->AddSubItem(new CBCGPProp(ft::kCount, _variant_t(""), "", kCountId));
+    ticks->AddSubItem(NewTextItem(ft::kSpacing, "", kSpacingId));
+    ticks->AddSubItem(NewTextItem(ft::kHeight, "", kHeightId));
+    ticks->AddSubItem(NewTextItem(ft::kCount, "", kCountId));
     auto* unit = new CBCGPProp(ft::kUnit, _variant_t(""), "", kUnitId);
     for (const char* word : ft::kUnitWords) unit->AddOption(word);
     unit->AllowEdit(FALSE);
@@ -106,14 +91,13 @@ void CPropListScale::UpdateBCGPProperty(long object, CString) {
 
     const std::pair<DWORD_PTR, CString> values[] = {
         {kStyleId, ft::StyleText(scale->GetStyle())},
-        {kSpacingId, TwoDecimals(scale->GetSize())},
-        {kHeightId, TwoDecimals(scale->GetHeight() / 100.0)},
-        {kCountId, IntegerText(scale->GetStep())},
+        {kSpacingId, FormatString("%.2f", scale->GetSize())},
+        {kHeightId, FormatString("%.2f", scale->GetHeight() / 100)},
+        {kCountId, FormatString("%d", scale->GetStep())},
         {kUnitId, scale->GetUnitWord()},
-        {kDecimalsId, IntegerText(scale->GetDecimalNum())},
+        {kDecimalsId, FormatString("%d", scale->GetDecimalNum())},
     };
-    for (const auto& [id, text] : values)
-        if (CBCGPProp* item = FindItem(id)) item->SetValue(_variant_t(text));
+    for (const auto& [id, text] : values) SetItemText(FindItem(id), text);
     QXLOGFONT font;
     scale->GetLogFont(&font);
     SetFontProp(FindItem(kFontGroupId), font);
@@ -139,11 +123,9 @@ LRESULT CPropListScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const CString typeName = scale->GetTypeName();
 
     switch (item->GetData()) {
-    case kStyleId: {
-        const int found = item->FindOption(ItemText(item));
-        SetSameTypeObjects(layer, &CQXObjectScale::SetStyle, found < 0 ? item->GetOptionCount() : found, typeName);
+    case kStyleId:
+        SetSameTypeObjects(layer, &CQXObjectScale::SetStyle, OptionIndex(item), typeName);
         break;
-    }
     case kZeroFromStartId:
         ApplyZeroFromStart(scale, item);
         break;
@@ -185,75 +167,42 @@ void CPropListScale::ApplyZeroFromStart(CQXObjectScale* scale, CBCGPProp* item) 
     EnableStartItems(fromStart);
 }
 
-// A text that is no number writes nothing; the bar's setters refuse a height not above 0, a
-// count below 1 and negative decimals themselves.
+// Not checked here: a text that is no number gives 0, and the bar's setters refuse a height not
+// above 0, a count below 1 and negative decimals themselves.
 void CPropListScale::ApplyTicks(CQXObjectScale* scale, CBCGPProp* item) {
     CQXLayer* layer = scale->GetLayer();
     const CString typeName = scale->GetTypeName();
     const CString text = ItemText(item);
-    const DWORD_PTR id = item->GetData();
-    if (id == kSpacingId || id == kHeightId) {
-        double value = 0;
-        if (!furniture::ReadNumber(text, id == kHeightId ? 100 : 1, &value)) return;
-        SetSameTypeObjects(layer, id == kHeightId ? &CQXObjectScale::SetHeight : &CQXObjectScale::SetSize, value,
-                           typeName);
-        return;
+    double value = 0;
+    switch (item->GetData()) {
+    case kSpacingId:
+        if (ReadNumber(text, 1, &value)) SetSameTypeObjects(layer, &CQXObjectScale::SetSize, value, typeName);
+        break;
+    case kHeightId:
+        if (ReadNumber(text, 100, &value)) SetSameTypeObjects(layer, &CQXObjectScale::SetHeight, value, typeName);
+        break;
+    case kCountId:
+        SetSameTypeObjects(layer, &CQXObjectScale::SetStep, crt::Atoi(text), typeName);
+        break;
+    default:
+        SetSameTypeObjects(layer, &CQXObjectScale::SetDecimalNum, crt::Atoi(text), typeName);
+        break;
     }
-    int count = 0;
-    if (!furniture::ReadInteger(text, &count)) return;
-    SetSameTypeObjects(layer, id == kCountId ? &CQXObjectScale::SetStep : &CQXObjectScale::SetDecimalNum, count,
-                       typeName);
 }
 
-// A width that is no number writes nothing.
+// The shown bar's pen with the one field changed, to every bar of the type; a width is not checked.
 void CPropListScale::ApplyPen(CQXObjectScale* scale, CBCGPProp* item) {
     QXLOGPEN pen;
     scale->GetLogPen(&pen);
-    switch (item->GetData()) {
-    case kPenStyleId: {
-        auto* picker = dynamic_cast<CPropStyleCombox*>(item);
-        if (!picker) return;
-        pen.style = picker->GetVal();
-        break;
-    }
-    case kPenWidthId: {
-        double width = 0;
-        if (!furniture::ReadNumber(ItemText(item), 100, &width)) return;
-        pen.width = static_cast<float>(width);
-        break;
-    }
-    default: {
-        auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-        if (!colour) return;
-        pen.color = colour->GetColor();
-        break;
-    }
-    }
-    SetSameTypeObjects(scale->GetLayer(), &CQXObjectScale::SetLogPen, &pen, scale->GetTypeName());
+    if (EditPen(pen, item, SubItemPosition(item->GetData(), kPenGroupId)))
+        SetSameTypeObjects(scale->GetLayer(), &CQXObjectScale::SetLogPen, &pen, scale->GetTypeName());
 }
 
-// Font edits reach the shown bar only; a size that is no number writes nothing.
+// Font edits reach the shown bar only; the size is not checked. A new face also notifies the bar.
 void CPropListScale::ApplyFont(CQXObjectScale* scale, CBCGPProp* item) {
     QXLOGFONT font;
     scale->GetLogFont(&font);
-    switch (item->GetData()) {
-    case kFontFaceId:
-        font.SetFaceName(ItemText(item));
-        scale->SetLogFont(&font);
-        scale->OnChanged(0);
-        return;
-    case kFontSizeId: {
-        double size = 0;
-        if (!furniture::ReadNumber(ItemText(item), 100, &size)) return;
-        font.size = static_cast<float>(size);
-        break;
-    }
-    default: {
-        auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-        if (!colour) return;
-        font.color = colour->GetColor();
-        break;
-    }
-    }
+    if (!EditFont(font, item, SubItemPosition(item->GetData(), kFontGroupId), Accept::AnyNumber)) return;
     scale->SetLogFont(&font);
+    if (item->GetData() == kFontFaceId) scale->OnChanged(0);
 }

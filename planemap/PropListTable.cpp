@@ -8,6 +8,8 @@
 #include "hosttypes/Parsnip/QXObjectCell.h"
 #include "planemap/TableWebShapeTexts.h"
 
+using namespace planemap;
+
 namespace {
 
 enum : DWORD_PTR {
@@ -50,15 +52,6 @@ QXLOGPEN* BorderPen(CQXObjectCell* table, DWORD_PTR groupId) {
     return nullptr;
 }
 
-CString ItemText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
-
-CBCGPProp* NewAlignItem(const char* label, DWORD_PTR id, const char* const (&options)[3]) {
-    auto* item = new CBCGPProp(label, _variant_t(""), "", id);
-    for (const char* option : options) item->AddOption(option);
-    item->AllowEdit(TRUE);
-    return item;
-}
-
 }  // namespace
 
 CPropListTable::CPropListTable() = default;
@@ -69,9 +62,7 @@ CQXObjectCell* CPropListTable::Table() const { return dynamic_cast<CQXObjectCell
 int CPropListTable::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(st::kTableKind), "", kTypeId);
-    type->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(type, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTypeItem(st::kTableKind, kTypeId), TRUE, TRUE);
 
     auto* borders = new CBCGPProp(furnituretext::kPenSettings, kBorderSettingsId);
     for (const Border& border : kBorders) borders->AddSubItem(CreateLineProp(border.label, border.groupId, false));
@@ -80,11 +71,11 @@ int CPropListTable::InitPropWnd() {
     m_wndPropList.AddProperty(CreateColorProp(st::kCellFillColor, kFillColorId, ""), TRUE, TRUE);
     m_wndPropList.AddProperty(CreateFontProp(st::kDefaultFontSettings, kFontGroupId), TRUE, TRUE);
 
-    static const char* const kHAligns[] = {planetext::kAlignLeft, planetext::kAlignCentre, planetext::kAlignRight};
-    static const char* const kVAligns[] = {planetext::kAlignUpper, planetext::kAlignCentre, planetext::kAlignLower};
     auto* align = new CBCGPProp(st::kAlignSettings, kAlignGroupId);
-    align->AddSubItem(NewAlignItem(grouptext::kHorizontal, kHAlignId, kHAligns));
-    align->AddSubItem(NewAlignItem(grouptext::kVertical, kVAlignId, kVAligns));
+    align->AddSubItem(NewOptionItem(grouptext::kHorizontal, "", "", kHAlignId,
+                                    {planetext::kAlignLeft, planetext::kAlignCentre, planetext::kAlignRight}, true));
+    align->AddSubItem(NewOptionItem(grouptext::kVertical, "", "", kVAlignId,
+                                    {planetext::kAlignUpper, planetext::kAlignCentre, planetext::kAlignLower}, true));
     m_wndPropList.AddProperty(align, TRUE, TRUE);
     return 0;
 }
@@ -135,8 +126,8 @@ void CPropListTable::RefreshCellItems(COneCell* cell) {
     QXLOGFONT font;
     cell->GetLogFont(&font);
     SetFontProp(FindItem(kFontGroupId), font);
-    if (CBCGPProp* h = FindItem(kHAlignId)) h->SetValue(_variant_t(planemap::HAlignText(cell->GetHAlign())));
-    if (CBCGPProp* v = FindItem(kVAlignId)) v->SetValue(_variant_t(planemap::VAlignText(cell->GetVAlign())));
+    SetItemText(FindItem(kHAlignId), HAlignText(cell->GetHAlign()));
+    SetItemText(FindItem(kVAlignId), VAlignText(cell->GetVAlign()));
 }
 
 LRESULT CPropListTable::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -175,14 +166,14 @@ LRESULT CPropListTable::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// A size that is no number (or too large for the record) writes nothing; a negative size takes
-// the table's default size.
+// The whole font from the group: a size that is no number gives 0, a negative one the table's
+// default size; one too large for the record writes nothing.
 void CPropListTable::ApplyFont(CQXObjectCell* table, const CellRange& range, CBCGPProp* group) {
-    double size = 0;
-    if (group->GetSubItemsCount() < 3 || !furniture::ReadNumber(ItemText(group->GetSubItem(1)), 100, &size)) return;
+    float size = 0;
+    if (group->GetSubItemsCount() < 3 || !ReadFloat(ItemText(group->GetSubItem(1)), 100, &size)) return;
     QXLOGFONT font;
     font.SetFaceName(ItemText(group->GetSubItem(0)));
-    font.size = size < 0 ? table->GetDefaultFont()->size : static_cast<float>(size);
+    font.size = size < 0 ? table->GetDefaultFont()->size : size;
     if (auto* colour = dynamic_cast<CBCGPColorProp*>(group->GetSubItem(2))) font.color = colour->GetColor();
     ForEachCell(table, range, [&](COneCell* cell) { cell->SetLogFont(&font); });
 }
@@ -202,10 +193,10 @@ void CPropListTable::ApplyFillColor(CQXObjectCell* table, const CellRange& range
 void CPropListTable::ApplyAlign(CQXObjectCell* table, const CellRange& range, CBCGPProp* item, bool horizontal) {
     const CString text = ItemText(item);
     if (horizontal) {
-        const int h = planemap::HAlignValue(text);
+        const int h = HAlignValue(text);
         ForEachCell(table, range, [&](COneCell* cell) { cell->SetAlign(h, cell->GetVAlign()); });
     } else {
-        const int v = planemap::VAlignValue(text);
+        const int v = VAlignValue(text);
         ForEachCell(table, range, [&](COneCell* cell) { cell->SetAlign(cell->GetHAlign(), v); });
     }
 }

@@ -1,10 +1,10 @@
 #include "planemap/PropListWeb.h"
 
-#include "bcg/ColorProp.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/PropStyleCombox.h"
 #include "hosttypes/Parsnip/QXObjectWeb.h"
 #include "planemap/TableWebShapeTexts.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -20,8 +20,6 @@ enum : DWORD_PTR {
 
 namespace ft = furnituretext;
 
-CString ItemText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
-
 }  // namespace
 
 CPropListWeb::CPropListWeb() = default;
@@ -32,16 +30,14 @@ CQXObjectWeb* CPropListWeb::Web() const { return dynamic_cast<CQXObjectWeb*>(m_p
 int CPropListWeb::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(shapetext::kWebKind), "", kTypeId);
-    type->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(type, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTypeItem(shapetext::kWebKind, kTypeId), TRUE, TRUE);
 
     auto* style = new CBCGPProp(ft::kStyle, _variant_t(ft::kStyle), "", kStyleId);
     for (const auto& entry : shapes::kWebStyles) style->AddOption(entry.text);
     style->AllowEdit(TRUE);
     m_wndPropList.AddProperty(style, TRUE, TRUE);
 
-    m_wndPropList.AddProperty(new CBCGPProp(ft::kSpacing, _variant_t(""), "", kGapId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTextItem(ft::kSpacing, "", kGapId), TRUE, TRUE);
 
     CBCGPProp* pen = CreateLineProp(ft::kPenSettings, kPenGroupId, false);
     pen->Expand(TRUE);
@@ -53,10 +49,8 @@ void CPropListWeb::UpdateBCGPProperty(long object, CString) {
     if (!BeginMultiRefresh(object)) return;
     CQXObjectWeb* web = Web();
     if (!web) return;
-    if (CBCGPProp* style = FindItem(kStyleId))
-        style->SetValue(
-            _variant_t(furniture::TextOfValue(shapes::kWebStyles, web->GetStyle(), shapes::kWebStyleOtherText)));
-    if (CBCGPProp* gap = FindItem(kGapId)) gap->SetValue(_variant_t(shapes::Format2(web->GetXGap() / 100)));
+    SetItemText(FindItem(kStyleId), TextOfValue(shapes::kWebStyles, web->GetStyle(), shapes::kWebStyleOtherText));
+    SetItemText(FindItem(kGapId), FormatString("%.2f", web->GetXGap() / 100));
     QXLOGPEN pen;
     web->GetLogPen(&pen);
     SetLineProp(FindItem(kPenGroupId), pen);
@@ -75,7 +69,7 @@ LRESULT CPropListWeb::OnPropertyChanged(WPARAM, LPARAM lParam) {
     switch (item->GetData()) {
     case kStyleId:
         SetSameTypeObjects(layer, &CQXObjectWeb::SetStyle,
-                           furniture::ValueOfText(shapes::kWebStyles, ItemText(item), shapes::kWebStyleOther), typeName);
+                           ValueOfText(shapes::kWebStyles, ItemText(item), shapes::kWebStyleOther), typeName);
         break;
     case kGapId:
         ApplyGap(web, item);
@@ -93,38 +87,19 @@ LRESULT CPropListWeb::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// One spacing for both directions; a spacing that is no number or not above 0 is ignored.
+// One spacing for both directions; a spacing that is not above 0 (or no number) is ignored.
 void CPropListWeb::ApplyGap(CQXObjectWeb* web, CBCGPProp* item) {
     double gap = 0;
-    if (!furniture::ReadNumber(ItemText(item), 100, &gap) || gap <= 0) return;
+    if (!ReadNumber(ItemText(item), 100, &gap) || gap <= 0) return;
     SetSameTypeObjects(web->GetLayer(), &CQXObjectWeb::SetXGap, gap, web->GetTypeName());
     SetSameTypeObjects(web->GetLayer(), &CQXObjectWeb::SetYGap, gap, web->GetTypeName());
 }
 
-// The shown web's pen with the one field changed goes to every web of the type; a width that
-// is no number writes nothing.
+// The shown web's pen with the one field changed goes to every web of the type; a width is not
+// checked.
 void CPropListWeb::ApplyPen(CQXObjectWeb* web, CBCGPProp* item) {
     QXLOGPEN pen;
     web->GetLogPen(&pen);
-    switch (item->GetData()) {
-    case kPenStyleId: {
-        auto* picker = dynamic_cast<CPropStyleCombox*>(item);
-        if (!picker) return;
-        pen.style = picker->GetVal();
-        break;
-    }
-    case kPenWidthId: {
-        double width = 0;
-        if (!furniture::ReadNumber(ItemText(item), 100, &width)) return;
-        pen.width = static_cast<float>(width);
-        break;
-    }
-    default: {
-        auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-        if (!colour) return;
-        pen.color = colour->GetColor();
-        break;
-    }
-    }
-    SetSameTypeObjects(web->GetLayer(), &CQXObjectWeb::SetLogPen, &pen, web->GetTypeName());
+    if (EditPen(pen, item, SubItemPosition(item->GetData(), kPenGroupId)))
+        SetSameTypeObjects(web->GetLayer(), &CQXObjectWeb::SetLogPen, &pen, web->GetTypeName());
 }

@@ -62,7 +62,7 @@ inline constexpr const char* kDirectionDescription = "设置方向";
 
 namespace shapes {
 
-using furniture::TextValue;
+using planemap::TextValue;
 
 // Web style, in the order the options are offered: any other text draws crosses, any other
 // value shows as dots.
@@ -79,11 +79,5 @@ inline constexpr const char* kDirectionOtherText = furnituretext::kBackward;
 // Angles are stored in radians and shown in degrees.
 inline double ToRadians(double degrees) { return degrees * planetext::kPi / 180; }
 inline double ToDegrees(double radians) { return radians * 180 / planetext::kPi; }
-
-inline CString Format2(double value) {
-    CString text;
-    text.Format("%.2f", value);
-    return text;
-}
 
 }  // namespace shapes

@@ -1,6 +1,6 @@
 // The map border's sheet and its three pages: the grid type steering the groups of the grid and
-// label pages, the groups' ownership while detached, the degree texts, the stratum alias, and
-// the number texts that must write nothing.
+// label pages, the groups' ownership while detached, the degree texts, the stratum alias, the
+// whole-number texts that must write nothing and the leading-number texts that are not checked.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -305,6 +305,8 @@ TEST(BorderFrame, RefusedWidthsSizesAndOffsetsWriteNothing) {
     ASSERT_TRUE(open.Type(2001, "abc"));  // the extent is not validated
     EXPECT_EQ(0, border->GetBorderExtent().left);
     ASSERT_TRUE(open.Type(2004, "88"));
+    EXPECT_EQ(88, border->GetBorderExtent().top);
+    open.Type(2004, "1e400");  // overflows: refused
     EXPECT_EQ(88, border->GetBorderExtent().top);
 }
 

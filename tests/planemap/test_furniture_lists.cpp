@@ -86,6 +86,8 @@ TEST(ColorMarkList, RefusedCoordinatesShowTheStoredValueAndZeroIsAccepted) {
     open.Type(2007, "-3");
     EXPECT_EQ("0.00", open.Value(2007));
     EXPECT_EQ(0.0, mark->GetRadiusB());
+    ASSERT_TRUE(open.Type(2006, "1e39"));  // a double keeps it
+    EXPECT_EQ(1e39, AnchorOf(mark).y);
 }
 
 TEST(ColorMarkList, FontSizeIsStoredInHundredthsAndDecimalsAcceptATypedValue) {
@@ -95,6 +97,9 @@ TEST(ColorMarkList, FontSizeIsStoredInHundredthsAndDecimalsAcceptATypedValue) {
     planetest::OpenList<CPropListColorMark> open;
     open.Show(mark);
     ASSERT_TRUE(open.Type(2011, "9"));
+    EXPECT_FLOAT_EQ(900.0f, FontOf(mark).size);
+    open.Type(2011, "1e37");  // ×100 is beyond the font record's float
+    EXPECT_EQ("9.00", open.Value(2011));
     EXPECT_FLOAT_EQ(900.0f, FontOf(mark).size);
     ASSERT_TRUE(open.Type(2013, "5"));  // the options stop at 3
     EXPECT_EQ(5, mark->GetDecimal());
@@ -192,19 +197,24 @@ TEST(FingerList, StylesAreShownOneUpAndHalfFillsKeepTheirOtherWords) {
     EXPECT_EQ(0u, finger->GetRightBrush().fillColor);
 }
 
-TEST(FingerList, UnreadableWidthsAndSizesWriteNothing) {
+TEST(FingerList, WidthIsTakenAsTypedButASizeMustBeAboveZero) {
     MapFixture map;
     auto* finger = map.Add<CQXObjectFinger>("指北针");
     map.Select(finger);
     planetest::OpenList<CPropListFinger> open;
     open.Show(finger);
+    ASSERT_TRUE(open.Type(2004, "0.5"));
+    EXPECT_FLOAT_EQ(50.0f, PenOf(finger).width);
+    ASSERT_TRUE(open.Type(2004, "abc"));  // not checked: no number is 0
+    EXPECT_FLOAT_EQ(0.0f, PenOf(finger).width);
+    ASSERT_TRUE(open.Type(2004, "0.5"));
     ClearCallLog();
-    open.Type(2004, "abc");
+    open.Type(2004, "1e39");  // beyond the record's float: refused
     open.Type(2014, "0");
     open.Type(2014, "-3");
+    open.Type(2014, "abc");
     EXPECT_EQ(0, CountCalls("CQXObjectFinger::SetLogPen"));
     EXPECT_EQ(0, CountCalls("CQXObjectFinger::SetLogFont"));
-    ASSERT_TRUE(open.Type(2004, "0.5"));
     EXPECT_FLOAT_EQ(50.0f, PenOf(finger).width);
 }
 
@@ -237,10 +247,36 @@ TEST(LegendList, EntryColourReachesTheShownLegendOnlyFaceAndSizeEveryLegend) {
     ASSERT_TRUE(open.Type(2020, "12.5"));  // entry size: shown legend only
     EXPECT_EQ(1250.0, a->m_dLegendWidth);
     EXPECT_EQ(1000.0, b->m_dLegendWidth);
-    open.Type(2020, "abc");
-    EXPECT_EQ(1250.0, a->m_dLegendWidth);
     ASSERT_TRUE(open.Type(2023, "3"));
     EXPECT_EQ(300.0, b->GetLSpace());
+}
+
+TEST(LegendList, SizesSpacingsAndPenWidthsAreNotCheckedButAnOverflowIsRefused) {
+    MapFixture map;
+    auto* a = map.Add<CQXObjectLegend>("图例");
+    auto* b = map.Add<CQXObjectLegend>("图例");
+    map.Select({a, b});
+    planetest::OpenList<CPropListLegend> open;
+    open.Show(a);
+    ASSERT_TRUE(open.Type(2021, "abc"));  // no number is 0
+    EXPECT_EQ(0.0, a->m_dLegendHeight);
+    EXPECT_EQ(500.0, b->m_dLegendHeight);
+    ASSERT_TRUE(open.Type(2022, "-1"));
+    EXPECT_EQ(-100.0, b->GetDSpace());
+    ASSERT_TRUE(open.Type(2018, "1.5"));
+    ASSERT_TRUE(open.Type(2008, "x"));
+    QXLOGPEN outline;
+    b->GetOuterLineLogPen(&outline);
+    EXPECT_FLOAT_EQ(150.0f, outline.width);
+    EXPECT_FLOAT_EQ(0.0f, PenOf(b).width);
+
+    open.Type(2024, "1e400");
+    open.Type(2020, "1e307");  // ×100 overflows
+    open.Type(2018, "1e37");   // ×100 is beyond the float range
+    EXPECT_EQ(200.0, b->GetTSpace());
+    EXPECT_EQ(1000.0, a->m_dLegendWidth);
+    b->GetOuterLineLogPen(&outline);
+    EXPECT_FLOAT_EQ(150.0f, outline.width);
 }
 
 TEST(LegendList, ColumnCountBelowOneShowsTheStoredCount) {
@@ -332,7 +368,7 @@ TEST(ScaleList, RefreshDisablesTheStartItemsAlsoAfterAMixedSelection) {
     EXPECT_TRUE(open.Enabled(2002));
 }
 
-TEST(ScaleList, RefusedHeightsLeaveTheBarAndShowNoMessage) {
+TEST(ScaleList, TheBarsSettersRefuseHeightsCountsAndDecimalsAndNoNumberIsZero) {
     MapFixture map;
     auto* scale = map.Add<CQXObjectScale>("比例尺");
     map.Select(scale);
@@ -347,12 +383,19 @@ TEST(ScaleList, RefusedHeightsLeaveTheBarAndShowNoMessage) {
     open.Show(scale);
     EXPECT_EQ("2.50", open.Value(2005));
 
-    ClearCallLog();
-    open.Type(2004, "abc");  // no number: the spacing is not set to 0
-    EXPECT_EQ(0, CountCalls("CQXObjectScale::SetSize"));
-    EXPECT_EQ(1.0, scale->GetSize());
+    ASSERT_TRUE(open.Type(2004, "abc"));  // spacing, font size and width are not checked
+    EXPECT_EQ(0.0, scale->GetSize());
+    ASSERT_TRUE(open.Type(2014, "abc"));
+    EXPECT_FLOAT_EQ(0.0f, FontOf(scale).size);
+    ASSERT_TRUE(open.Type(2014, "-2"));
+    EXPECT_FLOAT_EQ(-200.0f, FontOf(scale).size);
+    ASSERT_TRUE(open.Type(2010, "abc"));
+    EXPECT_FLOAT_EQ(0.0f, PenOf(scale).width);
     open.Type(2006, "0");
+    open.Type(2006, "x");
     EXPECT_EQ(5, scale->GetStep());
+    ASSERT_TRUE(open.Type(2006, "3.9"));  // atoi
+    EXPECT_EQ(3, scale->GetStep());
     EXPECT_TRUE(platform::Responder::Instance().MessageBoxes().empty());
 }
 

@@ -81,7 +81,7 @@ TEST(TableList, AlignmentEditsOnlyTheRangeAndKeepsTheOtherDirection) {
     EXPECT_EQ(3, table->GetCell(3, 3)->GetVAlign());
 }
 
-TEST(TableList, FontSizeNegativeTakesTheDefaultAndNoNumberWritesNothing) {
+TEST(TableList, FontSizeNegativeTakesTheDefaultAndNoNumberIsZero) {
     parsnip::MapFixture map;
     CQXObjectCell* table = AddTable(map, 2, 2);
     table->GetDefaultFont()->size = 900;
@@ -96,8 +96,12 @@ TEST(TableList, FontSizeNegativeTakesTheDefaultAndNoNumberWritesNothing) {
     table->GetCell(0, 1)->GetLogFont(&font);
     EXPECT_FLOAT_EQ(1200.0f, font.size);
 
+    ASSERT_TRUE(open.Type(2025, "大"));
+    table->GetCell(0, 0)->GetLogFont(&font);
+    EXPECT_FLOAT_EQ(0.0f, font.size);
+    ASSERT_TRUE(open.Type(2025, "12"));
     parsnip::testing::ClearCallLog();
-    open.Type(2025, "大");
+    open.Type(2025, "1e39");  // beyond the record's float: refused
     EXPECT_EQ(0, CountCalls("COneCell::SetLogFont"));
     table->GetCell(0, 0)->GetLogFont(&font);
     EXPECT_FLOAT_EQ(1200.0f, font.size);
@@ -205,7 +209,7 @@ TEST(WebList, SpacingSetsBothGapsOfEveryWebOfTheTypeAndRefusesZeroAndNoNumber) {
     }
 }
 
-TEST(WebList, PenWidthThatIsNoNumberWritesNothing) {
+TEST(WebList, PenWidthIsNotCheckedSoNoNumberIsZero) {
     parsnip::MapFixture map;
     CQXObjectWeb* a = map.Add<CQXObjectWeb>("方格网");
     CQXObjectWeb* b = map.Add<CQXObjectWeb>("方格网");
@@ -217,9 +221,13 @@ TEST(WebList, PenWidthThatIsNoNumberWritesNothing) {
     b->GetLogPen(&pen);
     EXPECT_FLOAT_EQ(25.0f, pen.width);
     parsnip::testing::ClearCallLog();
-    open.Type(2005, "粗");
-    EXPECT_EQ(0, CountCalls("CQXObjectWeb::SetLogPen"));
-    EXPECT_EQ(2, CountCalls("CQXObject::OnChanged"));  // the same-type update still runs
+    ASSERT_TRUE(open.Type(2005, "粗"));
+    b->GetLogPen(&pen);
+    EXPECT_FLOAT_EQ(0.0f, pen.width);
+    EXPECT_EQ(2, CountCalls("CQXObjectWeb::SetLogPen"));
+    EXPECT_EQ(2, CountCalls("CQXObject::OnChanged"));  // the same-type update
+    open.Type(2002, "1e400");  // an overflowing spacing is refused
+    EXPECT_DOUBLE_EQ(1000, a->GetXGap());
 }
 
 TEST(WebList, AMixedSelectionDisablesAllAndTheNextOneClassSelectionEnablesAgain) {
@@ -261,7 +269,7 @@ TEST(ArrowList, EveryEditRebuildsTheShownArrowBeforeTheSameTypeUpdate) {
               order);
 
     parsnip::testing::ClearCallLog();
-    open.Type(2005, "宽");  // no number: nothing written, the rebuild runs anyway
+    open.Type(2005, "1e39");  // too wide for the record: nothing written, the rebuild runs anyway
     EXPECT_EQ(0, CountCalls("CQXObjectLine::SetLogPen"));
     EXPECT_EQ(1, CountCalls("CQXObjectArrow::CreateModel", a));
     open.Show(a);
@@ -277,6 +285,8 @@ TEST(ArrowList, PenAndFillReachEveryArrowOfTheType) {
     open.Show(a);
     ASSERT_TRUE(open.Type(2005, "0.25"));
     EXPECT_FLOAT_EQ(25.0f, PenOf(b).width);
+    ASSERT_TRUE(open.Type(2005, "宽"));  // not checked: no number is 0
+    EXPECT_FLOAT_EQ(0.0f, PenOf(b).width);
     ASSERT_TRUE(open.Pick(7006, "是"));
     QXLOGBRUSH brush;
     b->GetLogBrush(&brush);
@@ -296,8 +306,12 @@ TEST(ArrowList, SizeGroupIsOneArrowsAndComesBackForOneArrow) {
     EXPECT_EQ("10.00", open.Value(2012));
     ASSERT_TRUE(open.Type(2013, "40"));
     EXPECT_EQ(40, a->GetHeadPercent());
-    ASSERT_TRUE(open.Type(2012, "高"));  // no number: the height stays
-    EXPECT_DOUBLE_EQ(10, a->GetHeight());
+    ASSERT_TRUE(open.Type(2014, "60.9"));
+    EXPECT_EQ(60, a->GetBodyPercent());
+    ASSERT_TRUE(open.Type(2012, "高"));  // not checked: no number is 0
+    EXPECT_DOUBLE_EQ(0, a->GetHeight());
+    ASSERT_TRUE(open.Type(2013, "头"));
+    EXPECT_EQ(0, a->GetHeadPercent());
 
     map.Select(b);
     open.Show(a);
@@ -331,7 +345,7 @@ TEST(RectList, LengthAndWidthAreStoredAsHalvesAndRotationInRadians) {
     EXPECT_EQ("90.00", open.Value(2004));
 }
 
-TEST(RectList, GeometryMovesOnlyTheTargetAndNoNumberWritesNothing) {
+TEST(RectList, GeometryMovesOnlyTheTargetAndNoNumberIsZero) {
     parsnip::MapFixture map;
     CQXObjectRect* a = map.Add<CQXObjectRect>("矩形框");
     CQXObjectRect* b = map.Add<CQXObjectRect>("矩形框");
@@ -347,9 +361,22 @@ TEST(RectList, GeometryMovesOnlyTheTargetAndNoNumberWritesNothing) {
     EXPECT_DOUBLE_EQ(2, p.y);
     b->GetAnchor(&p);
     EXPECT_DOUBLE_EQ(0, p.x);
+
+    ASSERT_TRUE(open.Type(2005, "10"));
+    ASSERT_TRUE(open.Type(2007, "2.5"));
+    for (DWORD_PTR id : {2003, 2005, 2007}) ASSERT_TRUE(open.Type(id, "x")) << id;
+    a->GetAnchor(&p);
+    EXPECT_DOUBLE_EQ(7, p.x);
+    EXPECT_DOUBLE_EQ(0, p.y);
+    EXPECT_DOUBLE_EQ(0, a->GetRadiusA());
+    EXPECT_DOUBLE_EQ(0, a->GetRoundSize().cx);
+
     parsnip::testing::ClearCallLog();
-    for (DWORD_PTR id : {2002, 2003, 2004, 2005, 2007}) open.Type(id, "x");
+    open.Type(2002, "1e400");  // overflows: refused
+    open.Type(2008, "1e39");   // beyond single precision: refused
     EXPECT_TRUE(parsnip::testing::CallLog().empty());
+    ASSERT_TRUE(open.Type(2004, "1e39"));  // a double keeps it
+    EXPECT_DOUBLE_EQ(1e39 * kPi / 180, a->GetAngle());
 }
 
 TEST(RectList, SeveralSelectedEmptyTheOneRectangleItemsAndPenEditsKeepEachOwnPen) {
@@ -379,11 +406,11 @@ TEST(RectList, SeveralSelectedEmptyTheOneRectangleItemsAndPenEditsKeepEachOwnPen
 
     ASSERT_TRUE(open.Type(2013, "0"));  // zero is a width here
     EXPECT_FLOAT_EQ(0.0f, PenOf(b).width);
-    for (const char* refused : {"-1", "细"}) {
-        ASSERT_TRUE(open.Type(2013, "0.3"));
-        ASSERT_TRUE(open.Type(2013, refused));
-        EXPECT_FLOAT_EQ(30.0f, PenOf(a).width) << refused;
-    }
+    ASSERT_TRUE(open.Type(2013, "0.3"));
+    ASSERT_TRUE(open.Type(2013, "-1"));
+    EXPECT_FLOAT_EQ(30.0f, PenOf(a).width);
+    ASSERT_TRUE(open.Type(2013, "细"));  // no number is 0, a width here too
+    EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
 }
 
 // ---- ellipse ---------------------------------------------------------------------------------------
@@ -414,6 +441,10 @@ TEST(EllipseList, AnglesUseTheListsPiAndTheDirectionItsTwoTexts) {
     ASSERT_TRUE(open.Type(2007, "180"));
     ASSERT_TRUE(open.Type(2008, "-45"));
     ASSERT_TRUE(open.Type(2004, "30"));
+    ASSERT_TRUE(open.Type(2003, "纵"));  // not checked: no number is 0
+    FLOATPOINT p(1, 1);
+    e->GetAnchor(&p);
+    EXPECT_DOUBLE_EQ(0, p.y);
     EXPECT_DOUBLE_EQ(kPi, e->GetStartAngle());
     EXPECT_DOUBLE_EQ(-45 * kPi / 180, e->GetStopAngle());
     EXPECT_DOUBLE_EQ(30 * kPi / 180, e->GetAngle());
