@@ -1,12 +1,11 @@
 #include "planemap/PropListFill.h"
 
-#include "bcg/ColorProp.h"
-#include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Parsnip/QXObjectFill.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
 
 namespace {
@@ -14,13 +13,10 @@ namespace {
 enum : DWORD_PTR {
     kTypeId = 0,
     kAreaId = 8,
-    kFillGroupId = 7000,
-    kStyleSetId = 7001,
-    kStyleId = 7002,
-    kLineColorId = 7003,
-    kFillColorId = 7004,
-    kCellSizeId = 7005,
-    kTransparentId = 7006,
+    kFillGroupId = kPlaneFillGroupId,
+    kStyleSetId = kFillGroupId + 1,
+    kStyleId = kFillGroupId + 2,
+    kCellSizeId = kFillGroupId + 5,
 };
 
 const char kArea[] = "面积";
@@ -59,7 +55,7 @@ void CPropListFill::UpdateBCGPProperty(long object, CString) {
     if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
     CQXObjectFill* fill = Fill();
     if (!fill) return;
-    if (CBCGPProp* type = FindItem(kTypeId)) type->SetValue(_variant_t(fill->GetTypeName()));
+    planemap::SetItemText(FindItem(kTypeId), fill->GetTypeName());
     QXLOGBRUSH brush;
     fill->GetLogBrush(&brush);
     if (m_pFillGroup) SetFillProp(m_pFillGroup, GetFillStyleName(brush), brush);
@@ -73,41 +69,27 @@ LRESULT CPropListFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
         QXLOGBRUSH brush;
         fill->GetLogBrush(&brush);
         // The shown fill only: no other selected object takes the edit.
-        if (ApplyFillItem(item, brush)) fill->SetLogBrush(&brush);
+        if (ReadFillItem(item, brush)) fill->SetLogBrush(&brush);
     }
     UpdateView();
     return 0;
 }
 
-// Changes brush by the edited item; false when the edit must write nothing (a cell size that is
-// not a number of 0 or more).
-bool CPropListFill::ApplyFillItem(CBCGPProp* item, QXLOGBRUSH& brush) {
+// Changes brush by the edited item. Every edit writes the brush back, changed or not, except a
+// cell size past the record's range (false).
+bool CPropListFill::ReadFillItem(CBCGPProp* item, QXLOGBRUSH& brush) {
     switch (item->GetData()) {
     case kStyleSetId:
         // Only the picker follows the chosen set; the brush keeps its style until one is picked.
         if (auto* picker = dynamic_cast<CPropStyleCombox*>(FindItem(kStyleId)))
-            picker->SetStyleGroup(VariantToText(item->GetValue()), true);
-        break;
-    case kStyleId:
-        if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) brush.style = picker->GetVal();
-        break;
-    case kLineColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) brush.lineColor = colour->GetColor();
-        break;
-    case kFillColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) brush.fillColor = colour->GetColor();
-        break;
-    case kCellSizeId: {
-        double size = 0;
-        if (!GetNumberProp(item, &size)) return false;
-        brush.size = static_cast<float>(size * 100);
-        break;
-    }
-    case kTransparentId:
-        brush.backMode = GetYesNoProp(item) ? kBackModeTransparent : kBackModeOpaque;
-        break;
+            picker->SetStyleGroup(planemap::ItemText(item), true);
+        return true;
+    case kCellSizeId:
+        // Read as typed: a text that is no number gives 0.
+        return planemap::ReadFloat(planemap::ItemText(item), 100, &brush.size);
     default:
-        break;
+        // The style, colours and background; any other item leaves the brush as it is.
+        ReadFillSubItem(item, &brush);
+        return true;
     }
-    return true;
 }

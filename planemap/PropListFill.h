@@ -24,7 +24,7 @@ protected:
 
 private:
     CQXObjectFill* Fill() const;
-    bool ApplyFillItem(CBCGPProp* item, QXLOGBRUSH& brush);
+    bool ReadFillItem(CBCGPProp* item, QXLOGBRUSH& brush);
 
     CBCGPProp* m_pFillGroup = nullptr;  // owned by the grid
 };

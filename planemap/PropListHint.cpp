@@ -1,16 +1,12 @@
 #include "planemap/PropListHint.h"
 
-#include <cfloat>
-#include <initializer_list>
-
-#include "bcg/ColorProp.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/PropStyleCombox.h"
 #include "hosttypes/Parsnip/QXObjectHint.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
-#include "win32/Crt.h"
+#include "planemap/TextListCommon.h"
 
 namespace {
 
@@ -43,32 +39,7 @@ const char kVAlign[] = "纵向对齐";
 // The seven frame styles 0 .. 6 are offered as "风格1" .. "风格7".
 constexpr int kStyleCount = 7;
 
-CString StyleText(int style) {
-    CString text;
-    text.Format("%s%d", kStyle, style + 1);
-    return text;
-}
-
-// The option's position; kStyleCount for a text that is none of the options.
-int StyleValue(const CString& text) {
-    for (int i = 0; i < kStyleCount; ++i)
-        if (text == StyleText(i)) return i;
-    return kStyleCount;
-}
-
-// An option item whose text may also be typed.
-CBCGPProp* NewOptionItem(const char* name, DWORD_PTR id, std::initializer_list<const char*> options) {
-    auto* item = new CBCGPProp(name, _variant_t(""), "", id);
-    for (const char* option : options) item->AddOption(option);
-    return item;
-}
-
-bool ReadColor(CBCGPProp* item, COLORREF* target) {
-    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-    if (!colour) return false;
-    *target = colour->GetColor();
-    return true;
-}
+CString StyleText(int style) { return FormatString("%s%d", kStyle, style + 1); }
 
 }  // namespace
 
@@ -85,9 +56,8 @@ int CPropListHint::InitPropWnd() {
     m_wndPropList.AddProperty(type, TRUE, TRUE);
 
     auto* styleGroup = new CBCGPProp(kStyleGroup, kStyleGroupId);
-    auto* style = new CBCGPProp(kStyle, _variant_t(""), kStyleDescription, kStyleId);
+    CBCGPProp* style = planemap::NewOptionItem(kStyle, "", kStyleDescription, kStyleId, {}, false);
     for (int i = 0; i < kStyleCount; ++i) style->AddOption(StyleText(i));
-    style->AllowEdit(FALSE);
     styleGroup->AddSubItem(style);
     styleGroup->Expand(TRUE);
     m_wndPropList.AddProperty(styleGroup, TRUE, TRUE);
@@ -104,13 +74,9 @@ int CPropListHint::InitPropWnd() {
     font->Expand(TRUE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
 
-    m_wndPropList.AddProperty(new CBCGPProp(kTextContent, _variant_t(""), "", kTextId), TRUE, TRUE);
-    m_wndPropList.AddProperty(
-        NewOptionItem(planetext::kHAlign, kHAlignId, {planetext::kAlignLeft, planetext::kAlignCentre, planetext::kAlignRight}),
-        TRUE, TRUE);
-    m_wndPropList.AddProperty(
-        NewOptionItem(kVAlign, kVAlignId, {planetext::kAlignUpper, planetext::kAlignCentre, planetext::kAlignLower}),
-        TRUE, TRUE);
+    m_wndPropList.AddProperty(planemap::NewTextItem(kTextContent, "", kTextId), TRUE, TRUE);
+    m_wndPropList.AddProperty(textlist::NewAlignItem(true, planetext::kHAlign, "", "", kHAlignId, true), TRUE, TRUE);
+    m_wndPropList.AddProperty(textlist::NewAlignItem(false, kVAlign, "", "", kVAlignId, true), TRUE, TRUE);
     return 0;
 }
 
@@ -125,7 +91,7 @@ void CPropListHint::UpdateBCGPProperty(long object, CString) {
         if (single) text->SetValue(_variant_t(hint->GetString()));
         text->Enable(single);
     }
-    if (CBCGPProp* style = FindItem(kStyleId)) style->SetValue(_variant_t(StyleText(hint->GetStyle())));
+    planemap::SetItemText(FindItem(kStyleId), StyleText(hint->GetStyle()));
 
     QXLOGPEN pen;
     hint->GetLogPen(&pen);
@@ -141,8 +107,8 @@ void CPropListHint::UpdateBCGPProperty(long object, CString) {
     hint->GetLogFont(&font);
     SetFontProp(FindItem(kFontGroupId), font);
 
-    if (CBCGPProp* h = FindItem(kHAlignId)) h->SetValue(_variant_t(planemap::HAlignText(hint->GetHorizontalAlign())));
-    if (CBCGPProp* v = FindItem(kVAlignId)) v->SetValue(_variant_t(planemap::VAlignText(hint->GetVerticalAlign())));
+    planemap::SetItemText(FindItem(kHAlignId), planemap::HAlignText(hint->GetHorizontalAlign()));
+    planemap::SetItemText(FindItem(kVAlignId), planemap::VAlignText(hint->GetVerticalAlign()));
 }
 
 LRESULT CPropListHint::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -158,7 +124,8 @@ LRESULT CPropListHint::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
     switch (item->GetData()) {
     case kStyleId:
-        SetSameTypeObjects(layer, &CQXObjectHint::SetStyle, StyleValue(text), typeName);
+        // The option's position; the option count for a text that is none of them.
+        SetSameTypeObjects(layer, &CQXObjectHint::SetStyle, planemap::OptionIndex(item), typeName);
         break;
     case kPenStyleId:
     case kPenWidthId:
@@ -192,45 +159,19 @@ LRESULT CPropListHint::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The width is taken as typed: a text that is no number gives 0.
+// The shown hint's whole pen, the edited field replaced; a width that is no number gives 0.
 void CPropListHint::ApplyPen(CQXObjectHint* hint, CBCGPProp* item) {
     QXLOGPEN pen;
     hint->GetLogPen(&pen);
-    switch (item->GetData()) {
-    case kPenStyleId: {
-        auto* picker = dynamic_cast<CPropStyleCombox*>(item);
-        if (!picker) return;
-        pen.style = picker->GetVal();
-        break;
-    }
-    case kPenWidthId:
-        pen.width = static_cast<float>(crt::Atof(VariantToText(item->GetValue()))) * 100;
-        break;
-    default:
-        if (!ReadColor(item, &pen.color)) return;
-        break;
-    }
-    SetSameTypeObjects(hint->GetLayer(), &CQXObjectHint::SetLogPen, &pen, hint->GetTypeName());
+    if (planemap::EditPen(pen, item, planemap::SubItemPosition(item->GetData(), kPenGroupId)))
+        SetSameTypeObjects(hint->GetLayer(), &CQXObjectHint::SetLogPen, &pen, hint->GetTypeName());
 }
 
-// A font size that is not a number greater than 0 is not written.
+// The shown hint's whole font, the edited field replaced; a size that is no number above 0 is
+// not written.
 void CPropListHint::ApplyFont(CQXObjectHint* hint, CBCGPProp* item) {
     QXLOGFONT font;
     hint->GetLogFont(&font);
-    const CString text = VariantToText(item->GetValue());
-    switch (item->GetData()) {
-    case kFontFaceId:
-        font.SetFaceName(text);
-        break;
-    case kFontSizeId: {
-        const double size = crt::Atof(text) * 100;
-        if (!(size > 0 && size <= FLT_MAX)) return;
-        font.size = static_cast<float>(size);
-        break;
-    }
-    default:
-        if (!ReadColor(item, &font.color)) return;
-        break;
-    }
-    SetSameTypeObjects(hint->GetLayer(), &CQXObjectHint::SetLogFont, &font, hint->GetTypeName());
+    if (planemap::EditFont(font, item, planemap::SubItemPosition(item->GetData(), kFontGroupId)))
+        SetSameTypeObjects(hint->GetLayer(), &CQXObjectHint::SetLogFont, &font, hint->GetTypeName());
 }

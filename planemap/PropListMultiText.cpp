@@ -3,6 +3,7 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "hosttypes/Parsnip/QXObjectMultiText.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/TextListCommon.h"
 
@@ -79,13 +80,13 @@ void CPropListMultiText::UpdateBCGPProperty(long object, CString) {
     text->GetLogBrush(&brush);
 
     textlist::ShowString(FindItem(kStringId), text->GetString(), GetSelectionCount() == 1);
-    if (CBCGPProp* direction = FindItem(kDirectionId))
-        direction->SetValue(_variant_t(text->GetDirection() == kAcross ? grouptext::kHorizontal : grouptext::kVertical));
+    planemap::SetItemText(FindItem(kDirectionId),
+                          text->GetDirection() == kAcross ? grouptext::kHorizontal : grouptext::kVertical);
     SetFontProp(FindItem(kFontGroupId), font);
     if (auto* back = dynamic_cast<CBCGPColorProp*>(FindItem(kBackColorId))) back->SetColor(brush.fillColor);
     SetYesNoProp(FindItem(kTransparentId), brush.style == kBrushStyleNone);
-    if (CBCGPProp* h = FindItem(kHAlignId)) h->SetValue(_variant_t(planemap::HAlignText(text->GetHAlign())));
-    if (CBCGPProp* v = FindItem(kVAlignId)) v->SetValue(_variant_t(planemap::VAlignText(text->GetVAlign())));
+    planemap::SetItemText(FindItem(kHAlignId), planemap::HAlignText(text->GetHAlign()));
+    planemap::SetItemText(FindItem(kVAlignId), planemap::VAlignText(text->GetVAlign()));
 }
 
 LRESULT CPropListMultiText::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -111,8 +112,7 @@ LRESULT CPropListMultiText::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kFaceId:
     case kSizeId:
     case kColorId:
-        textlist::ApplyFontSubItem<CQXObjectMultiText>(item, static_cast<int>(id - kFontGroupId - 1), layer,
-                                                       typeName);
+        textlist::EditOwnFonts<CQXObjectMultiText>(layer, typeName, item, planemap::SubItemPosition(id, kFontGroupId));
         break;
     case kBackColorId:
         if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {

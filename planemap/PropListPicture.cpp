@@ -2,7 +2,9 @@
 
 #include "hosttypes/Parsnip/QXObjectBitmap.h"
 #include "hosttypes/Parsnip/QXObjectQXM.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/TextListCommon.h"
 #include "win32/Crt.h"
 
 namespace {
@@ -48,9 +50,6 @@ const ItemSpec kItems[] = {
     {kBaseYId, kBaseY, "", true},
 };
 
-double ToDegrees(double radians) { return radians * 180.0 / planetext::kPi; }
-double ToRadians(double degrees) { return degrees * planetext::kPi / 180.0; }
-
 }  // namespace
 
 CPropListPicture::CPropListPicture() = default;
@@ -81,7 +80,7 @@ void CPropListPicture::UpdateBCGPProperty(long object, CString) {
     // A layer shown before has disabled everything; a picture starts from all items enabled.
     EnableAllItems(TRUE);
 
-    SetText(kSourceId, bitmap ? bitmap->GetFileName() : qxm->GetFileName());
+    planemap::SetItemText(FindItem(kSourceId), bitmap ? bitmap->GetFileName() : qxm->GetFileName());
     QXPOINT anchor;
     (bitmap ? static_cast<CQXObject*>(bitmap) : qxm)->GetAnchor(&anchor);
     SetNumber(kXId, anchor.x);
@@ -102,7 +101,7 @@ void CPropListPicture::ShowKindItems(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm)
         if (!shown) item->SetValue(_variant_t(""));
     }
     if (raster) {
-        SetNumber(kRotationId, ToDegrees(bitmap->GetAngle()));
+        planemap::SetItemText(FindItem(kRotationId), textlist::AngleText(bitmap->GetAngle()));
         return;
     }
     double x = 0, y = 0;
@@ -112,14 +111,8 @@ void CPropListPicture::ShowKindItems(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm)
     SetNumber(kBaseYId, y);
 }
 
-void CPropListPicture::SetText(DWORD_PTR id, const CString& text) {
-    if (CBCGPProp* item = FindItem(id)) item->SetValue(_variant_t(text));
-}
-
 void CPropListPicture::SetNumber(DWORD_PTR id, double value) {
-    CString text;
-    text.Format("%.2f", value);
-    SetText(id, text);
+    planemap::SetItemText(FindItem(id), FormatString("%.2f", value));
 }
 
 LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -158,7 +151,7 @@ LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
         bitmap ? bitmap->SetRadiusB(v) : qxm->SetRadiusB(v);
         break;
     case kRotationId:
-        if (bitmap) bitmap->SetAngle(ToRadians(v));
+        if (bitmap) bitmap->SetAngle(textlist::AngleFromText(text));
         break;
     case kScaleId:
         if (qxm) qxm->SetFactor(v);

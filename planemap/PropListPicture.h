@@ -22,7 +22,6 @@ protected:
 private:
     CQXObjectBitmap* Bitmap() const;
     CQXObjectQXM* Qxm() const;
-    void SetText(DWORD_PTR id, const CString& text);
     void SetNumber(DWORD_PTR id, double value);
     void ShowKindItems(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm);
 };

@@ -1,15 +1,11 @@
 #include "planemap/PropListPoint.h"
 
-#include <cfloat>
-#include <cmath>
-
-#include "bcg/ColorProp.h"
 #include "framework/ItemGroupsFill.h"
-#include "framework/PropStyleCombox.h"
 #include "hosttypes/Moraine/PlaneFunc.h"
 #include "hosttypes/Parsnip/QXObjectPoint.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
-#include "win32/Crt.h"
+#include "planemap/TextListCommon.h"
 
 namespace {
 
@@ -28,18 +24,8 @@ enum : DWORD_PTR {
 const char kPointKind[] = "点";
 const char kStyleGroup[] = "点型";
 
-CString TwoDecimals(double value) {
-    CString text;
-    text.Format("%.2f", value);
-    return text;
-}
-
-// Shows one object's number, or an empty disabled item while several objects are selected.
-void ShowSingleValue(CBCGPProp* item, double value, bool single) {
-    if (!item) return;
-    item->SetValue(_variant_t(single ? TwoDecimals(value) : CString()));
-    item->Enable(single);
-}
+// One object's number, "" while several objects are selected.
+CString SingleValueText(double value, bool single) { return single ? FormatString("%.2f", value) : CString(); }
 
 }  // namespace
 
@@ -55,11 +41,7 @@ int CPropListPoint::InitPropWnd() {
     type->AllowEdit(FALSE);
     m_wndPropList.AddProperty(type, TRUE, TRUE);
 
-    auto* position = new CBCGPProp(planetext::kPosition, kPositionGroupId);
-    position->AddSubItem(new CBCGPProp(planetext::kX, _variant_t(""), planetext::kXDescription, kXId));
-    position->AddSubItem(new CBCGPProp(planetext::kY, _variant_t(""), planetext::kYDescription, kYId));
-    position->Expand(TRUE);
-    m_wndPropList.AddProperty(position, TRUE, TRUE);
+    m_wndPropList.AddProperty(textlist::NewPositionGroup(kPositionGroupId, kXId, kYId), TRUE, TRUE);
 
     CBCGPProp* style = CreatePointProp(kStyleGroup, kStyleGroupId);
     style->Expand(TRUE);
@@ -72,7 +54,7 @@ void CPropListPoint::UpdateBCGPProperty(long object, CString) {
     CQXObjectPoint* point = Point();
     if (!point) return;
     const bool single = GetSelectionCount() == 1;
-    if (CBCGPProp* type = FindItem(kTypeId)) type->SetValue(_variant_t(point->GetTypeName()));
+    planemap::SetItemText(FindItem(kTypeId), point->GetTypeName());
     RefreshPosition(point, single);
     RefreshStyle(point, single);
 }
@@ -82,18 +64,22 @@ void CPropListPoint::RefreshPosition(CQXObjectPoint* point, bool single) {
     if (!group) return;
     QXPOINT p;
     point->GetAnchor(&p);
-    ShowSingleValue(group->GetSubItem(0), p.x, single);
-    ShowSingleValue(group->GetSubItem(1), p.y, single);
+    for (int i = 0; i < 2; ++i) {
+        CBCGPProp* item = group->GetSubItem(i);
+        planemap::SetItemText(item, SingleValueText(i == 0 ? p.x : p.y, single));
+        if (item) item->Enable(single ? TRUE : FALSE);
+    }
 }
 
-// The colours stay meaningful for several points: the edit writes them to all of them.
+// The style is written to every selected point of the type name: its items stay enabled for
+// several points, with the size shown only for one.
 void CPropListPoint::RefreshStyle(CQXObjectPoint* point, bool single) {
     CBCGPProp* group = FindItem(kStyleGroupId);
     if (!group) return;
     QXLOGPOINT style;
     point->GetLogPoint(&style);
     SetPointProp(group, style);
-    ShowSingleValue(group->GetSubItem(1), style.size / 100.0, single);
+    planemap::SetItemText(group->GetSubItem(1), SingleValueText(style.size / 100.0, single));
 }
 
 LRESULT CPropListPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -109,23 +95,17 @@ LRESULT CPropListPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
     switch (item->GetData()) {
     case kXId:
     case kYId:
-        ApplyCoordinate(point, item, item->GetData() == kXId);
+        // The shown point only.
+        textlist::MoveAnchorCoordinate(point, VariantToText(item->GetValue()), item->GetData() == kXId);
         break;
     case kStyleId:
-        if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
-            style.style = picker->GetVal();
-            WriteStyle(point, style);
-        }
+    case kBorderColorId:
+    case kInnerColorId:
+        GetPointSubProp(item, style, planemap::SubItemPosition(item->GetData(), kStyleGroupId));
+        WriteStyle(point, style);
         break;
     case kSizeId:
         ApplySize(point, item);
-        break;
-    case kBorderColorId:
-    case kInnerColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-            (item->GetData() == kBorderColorId ? style.borderColor : style.innerColor) = colour->GetColor();
-            WriteStyle(point, style);
-        }
         break;
     default:
         break;
@@ -135,31 +115,18 @@ LRESULT CPropListPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// A coordinate that is not a number is ignored; the item keeps the typed text until the next refresh.
-void CPropListPoint::ApplyCoordinate(CQXObjectPoint* point, CBCGPProp* item, bool isX) {
-    const CString text = VariantToText(item->GetValue());
-    if (!kel::plane::CPlaneFunc::IsEffectiveFigure(text)) return;
-    const double value = crt::Atof(text);
-    if (!std::isfinite(value)) return;
-    QXPOINT p;
-    point->GetAnchor(&p);
-    (isX ? p.x : p.y) = value;
-    point->MoveAnchor(p);
-}
-
 // A negative size, a text that is no number, or one past the record's range shows the stored size again.
 void CPropListPoint::ApplySize(CQXObjectPoint* point, CBCGPProp* item) {
     QXLOGPOINT style;
     point->GetLogPoint(&style);
-    const CString text = VariantToText(item->GetValue());
-    const double size = crt::Atof(text) * 100;
-    const bool refused =
-        size < 0 || !(size <= FLT_MAX) || (size == 0 && !kel::plane::CPlaneFunc::IsEffectiveFigure(text));
-    if (refused) {
-        item->SetValue(_variant_t(TwoDecimals(style.size / 100.0)));
+    const CString text = planemap::ItemText(item);
+    float size = 0;
+    const bool read = planemap::ReadFloat(text, 100, &size);
+    if (!read || size < 0 || (size == 0 && !kel::plane::CPlaneFunc::IsEffectiveFigure(text))) {
+        planemap::SetItemText(item, FormatString("%.2f", style.size / 100.0));
         return;
     }
-    style.size = static_cast<float>(size);
+    style.size = size;
     WriteStyle(point, style);
 }
 

@@ -20,7 +20,6 @@ private:
     CQXObjectPoint* Point() const;
     void RefreshPosition(CQXObjectPoint* point, bool single);
     void RefreshStyle(CQXObjectPoint* point, bool single);
-    void ApplyCoordinate(CQXObjectPoint* point, CBCGPProp* item, bool isX);
     void ApplySize(CQXObjectPoint* point, CBCGPProp* item);
     void WriteStyle(CQXObjectPoint* point, QXLOGPOINT& style);
 };

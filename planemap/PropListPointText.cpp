@@ -6,9 +6,11 @@
 #include "framework/PropDigits.h"
 #include "hosttypes/Moraine/PlaneFunc.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/TextListCommon.h"
 #include "win32/Crt.h"
+#include "win32/Text.h"
 
 namespace {
 
@@ -61,23 +63,18 @@ const Place* PlaceOf(const CString& text) {
 // Count of characters after the first "." of a label, 0 without one.
 int DecimalsOf(const CString& label) {
     const int point = label.Find('.');
-    return point < 0 ? 0 : label.GetLength() - point - 1;
+    return point < 0 ? 0 : static_cast<int>(text::CharCount(label.Mid(point + 1).str()));
 }
 
 // A numeric label written again with the given count of decimals, 0 rounding half away from
 // zero. A label that is not a number keeps its text (false), as does a count outside 0..5.
 bool Reformat(CString& label, int decimals) {
     if (decimals < 0 || decimals > kMaxDecimals) return false;
-    if (!kel::plane::CPlaneFunc::IsEffectiveFigure(label)) return false;
-    const double v = crt::Atof(label);
-    if (!std::isfinite(v)) return false;
-    CString text;
-    if (decimals == 0)
-        // Half away from zero; + 0.0 turns a negative zero into "0".
-        text.Format("%.0f", std::trunc(v < 0 ? v - 0.5 : v + 0.5) + 0.0);
-    else
-        text.Format("%.*f", decimals, v);
-    label = text;
+    double v = 0;
+    if (!kel::plane::CPlaneFunc::IsEffectiveFigure(label) || !planemap::ReadNumber(label, 1, &v)) return false;
+    // Half away from zero; + 0.0 turns a negative zero into "0".
+    label = decimals == 0 ? FormatString("%.0f", std::trunc(v < 0 ? v - 0.5 : v + 0.5) + 0.0)
+                          : FormatString("%.*f", decimals, v);
     return true;
 }
 
@@ -103,10 +100,10 @@ int CPropListPointText::InitPropWnd() {
     group->AddSubItem(CreateYesNoProp(planetext::kBackTransparent, kTransparentId, _variant_t(""), ""));
     group->AddSubItem(textlist::NewBackColorItem(kBackColorId));
     group->AddSubItem(textlist::NewAngleItem(kAngleId));
-    auto* place = new CBCGPProp(planetext::kPosition, _variant_t(planetext::kPosition), planetext::kPosition, kPlaceId);
+    CBCGPProp* place =
+        planemap::NewOptionItem(planetext::kPosition, planetext::kPosition, planetext::kPosition, kPlaceId, {}, false);
     for (const Place& p : kPlaces)
         if (p.offered) place->AddOption(p.text);
-    place->AllowEdit(FALSE);
     group->AddSubItem(place);
     m_wndPropList.AddProperty(group, TRUE, TRUE);
     return 0;
@@ -124,20 +121,16 @@ void CPropListPointText::UpdateBCGPProperty(long object, CString) {
 
     textlist::ShowString(FindItem(kStringId), label, GetSelectionCount() == 1);
     SetFontProp(FindItem(kFontGroupId), font);
-    if (CBCGPProp* decimals = FindItem(kDecimalsId)) {
-        CString count;
-        count.Format("%d", DecimalsOf(label));
-        decimals->SetValue(_variant_t(count));
-    }
+    planemap::SetItemText(FindItem(kDecimalsId), FormatString("%d", DecimalsOf(label)));
     SetYesNoProp(FindItem(kTransparentId), font.transparent == 1);
     if (auto* back = dynamic_cast<CBCGPColorProp*>(FindItem(kBackColorId))) {
         back->SetColor(font.backColor);
         back->Enable(font.transparent == 0 ? TRUE : FALSE);
     }
-    if (CBCGPProp* angle = FindItem(kAngleId)) angle->SetValue(_variant_t(textlist::AngleText(text->GetAngle())));
-    const Place* place = PlaceOf(text->GetHorizontalAlign(), text->GetVerticalAlign());
-    CBCGPProp* placeItem = FindItem(kPlaceId);
-    if (place && placeItem) placeItem->SetValue(_variant_t(place->text));
+    planemap::SetItemText(FindItem(kAngleId), textlist::AngleText(text->GetAngle()));
+    // A pair outside the table leaves the item's text as it is.
+    if (const Place* place = PlaceOf(text->GetHorizontalAlign(), text->GetVerticalAlign()))
+        planemap::SetItemText(FindItem(kPlaceId), place->text);
 }
 
 LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -159,7 +152,7 @@ LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kFaceId:
     case kSizeId:
     case kColorId:
-        textlist::ApplyFontSubItem<CQXObjectText>(item, static_cast<int>(id - kFontGroupId - 1), layer, typeName);
+        textlist::EditOwnFonts<CQXObjectText>(layer, typeName, item, planemap::SubItemPosition(id, kFontGroupId));
         break;
     case kDecimalsId: {
         const int decimals = crt::Atoi(typed);
@@ -169,14 +162,14 @@ LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
         });
         break;
     }
-    case kTransparentId:
-        ApplyTransparent(item, layer, typeName);
+    case kTransparentId: {
+        // A transparent label has no background to colour.
+        const UINT transparent = textlist::EditOwnTransparency(layer, typeName, item);
+        if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(transparent == 0 ? TRUE : FALSE);
         break;
+    }
     case kBackColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-            const COLORREF c = colour->GetColor();
-            textlist::EditSameTypeFonts<CQXObjectText>(layer, typeName, [&](QXLOGFONT& f) { f.backColor = c; });
-        }
+        textlist::EditOwnBackColors(layer, typeName, item);
         break;
     case kAngleId:
         SetSameTypeObjects(layer, &CQXObjectText::SetAngle, textlist::AngleFromText(typed), typeName);
@@ -189,13 +182,6 @@ LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
     }
     UpdateView();
     return 0;
-}
-
-// A transparent label has no background to colour.
-void CPropListPointText::ApplyTransparent(CBCGPProp* item, CQXLayer* layer, const CString& typeName) {
-    const UINT transparent = GetYesNoProp(item) ? 1 : 0;
-    textlist::EditSameTypeFonts<CQXObjectText>(layer, typeName, [&](QXLOGFONT& f) { f.transparent = transparent; });
-    if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(transparent == 0 ? TRUE : FALSE);
 }
 
 void CPropListPointText::ApplyPlace(const CString& typed, CQXLayer* layer, const CString& typeName) {

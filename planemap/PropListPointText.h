@@ -20,6 +20,5 @@ protected:
 
 private:
     CQXObjectText* Text() const;
-    void ApplyTransparent(CBCGPProp* item, CQXLayer* layer, const CString& typeName);
     void ApplyPlace(const CString& typed, CQXLayer* layer, const CString& typeName);
 };

@@ -2,11 +2,10 @@
 
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
-#include "hosttypes/Moraine/PlaneFunc.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/TextListCommon.h"
-#include "win32/Crt.h"
 
 namespace {
 
@@ -44,11 +43,7 @@ int CPropListText::InitPropWnd() {
     direction->Enable(FALSE);
     m_wndPropList.AddProperty(direction, TRUE, TRUE);
 
-    auto* position = new CBCGPProp(planetext::kPosition, kPositionGroupId);
-    position->AddSubItem(new CBCGPProp(planetext::kX, _variant_t(""), planetext::kXDescription, kXId));
-    position->AddSubItem(new CBCGPProp(planetext::kY, _variant_t(""), planetext::kYDescription, kYId));
-    position->Expand(TRUE);
-    m_wndPropList.AddProperty(position, TRUE, TRUE);
+    m_wndPropList.AddProperty(textlist::NewPositionGroup(kPositionGroupId, kXId, kYId), TRUE, TRUE);
 
     CBCGPProp* font = CreateFontProp(grouptext::kFontFace, kFontGroupId);
     font->Expand(TRUE);
@@ -76,17 +71,13 @@ void CPropListText::UpdateBCGPProperty(long object, CString) {
     SetFontProp(FindItem(kFontGroupId), font);
     if (auto* back = dynamic_cast<CBCGPColorProp*>(FindItem(kBackColorId))) back->SetColor(font.backColor);
     SetYesNoProp(FindItem(kTransparentId), font.transparent == 1);
-    if (CBCGPProp* angle = FindItem(kAngleId)) angle->SetValue(_variant_t(textlist::AngleText(text->GetAngle())));
-    if (CBCGPProp* h = FindItem(kHAlignId)) h->SetValue(_variant_t(planemap::HAlignText(text->GetHorizontalAlign())));
-    if (CBCGPProp* v = FindItem(kVAlignId)) v->SetValue(_variant_t(planemap::VAlignText(text->GetVerticalAlign())));
-    RefreshPosition(text);
-}
-
-void CPropListText::RefreshPosition(CQXObjectText* text) {
+    planemap::SetItemText(FindItem(kAngleId), textlist::AngleText(text->GetAngle()));
+    planemap::SetItemText(FindItem(kHAlignId), planemap::HAlignText(text->GetHorizontalAlign()));
+    planemap::SetItemText(FindItem(kVAlignId), planemap::VAlignText(text->GetVerticalAlign()));
     QXPOINT p;
     text->GetAnchor(&p);
-    if (CBCGPProp* x = FindItem(kXId)) x->SetValue(_variant_t(textlist::TwoDecimals(p.x)));
-    if (CBCGPProp* y = FindItem(kYId)) y->SetValue(_variant_t(textlist::TwoDecimals(p.y)));
+    planemap::SetItemText(FindItem(kXId), FormatString("%.2f", p.x));
+    planemap::SetItemText(FindItem(kYId), FormatString("%.2f", p.y));
 }
 
 LRESULT CPropListText::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -108,20 +99,14 @@ LRESULT CPropListText::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kFaceId:
     case kSizeId:
     case kColorId:
-        textlist::ApplyFontSubItem<CQXObjectText>(item, static_cast<int>(id - kFontGroupId - 1), layer, typeName);
+        textlist::EditOwnFonts<CQXObjectText>(layer, typeName, item, planemap::SubItemPosition(id, kFontGroupId));
         break;
     case kBackColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-            const COLORREF c = colour->GetColor();
-            textlist::EditSameTypeFonts<CQXObjectText>(layer, typeName, [&](QXLOGFONT& f) { f.backColor = c; });
-        }
+        textlist::EditOwnBackColors(layer, typeName, item);
         break;
-    case kTransparentId: {
-        const UINT transparent = GetYesNoProp(item) ? 1 : 0;
-        textlist::EditSameTypeFonts<CQXObjectText>(layer, typeName,
-                                                   [&](QXLOGFONT& f) { f.transparent = transparent; });
+    case kTransparentId:
+        textlist::EditOwnTransparency(layer, typeName, item);
         break;
-    }
     case kAngleId:
         SetSameTypeObjects(layer, &CQXObjectText::SetAngle, textlist::AngleFromText(typed), typeName);
         break;
@@ -133,20 +118,12 @@ LRESULT CPropListText::OnPropertyChanged(WPARAM, LPARAM lParam) {
         break;
     case kXId:
     case kYId:
-        MovePosition(text, typed, id == kXId);
+        // The shown text only.
+        textlist::MoveAnchorCoordinate(text, typed, id == kXId);
         break;
     default:
         break;
     }
     UpdateView();
     return 0;
-}
-
-// The anchor of the shown text only; a coordinate that is not a number is ignored.
-void CPropListText::MovePosition(CQXObjectText* text, const CString& typed, bool x) {
-    if (!kel::plane::CPlaneFunc::IsEffectiveFigure(typed)) return;
-    QXPOINT p;
-    text->GetAnchor(&p);
-    (x ? p.x : p.y) = crt::Atof(typed);
-    text->MoveAnchor(p);
 }

@@ -19,6 +19,4 @@ protected:
 
 private:
     CQXObjectText* Text() const;
-    void RefreshPosition(CQXObjectText* text);
-    void MovePosition(CQXObjectText* text, const CString& typed, bool x);
 };

@@ -1,8 +1,9 @@
 #include "planemap/TextListCommon.h"
 
-#include <limits>
-
 #include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "hosttypes/Moraine/PlaneFunc.h"
+#include "hosttypes/Parsnip/QXObjectText.h"
 #include "planemap/PlaneTexts.h"
 #include "win32/Crt.h"
 
@@ -10,12 +11,15 @@ namespace textlist {
 
 namespace {
 
-CBCGPProp* NewChoiceItem(const char* name, const char* value, const char* description, DWORD_PTR id,
-                         std::initializer_list<const char*> options) {
-    auto* item = new CBCGPProp(name, _variant_t(value), description, id);
-    for (const char* option : options) item->AddOption(option);
-    item->AllowEdit(FALSE);
-    return item;
+// edit(font) on the own font of every selected text of typeName, written back.
+template <class Edit>
+void EditSameTypeFonts(CQXLayer* layer, const CString& typeName, Edit edit) {
+    ForSameTypeObjects<CQXObjectText>(layer, typeName, [&](CQXObjectText* text) {
+        QXLOGFONT font;
+        text->GetLogFont(&font);
+        edit(font);
+        text->SetLogFont(&font);
+    });
 }
 
 }  // namespace
@@ -26,11 +30,11 @@ CBCGPProp* NewKindItem(DWORD_PTR id) {
     return item;
 }
 
-CBCGPProp* NewStringItem(DWORD_PTR id) { return new CBCGPProp(planetext::kText, _variant_t(""), "", id); }
+CBCGPProp* NewStringItem(DWORD_PTR id) { return planemap::NewTextItem(planetext::kText, "", id); }
 
 CBCGPProp* NewDirectionItem(DWORD_PTR id) {
-    return NewChoiceItem(planetext::kTextDirection, grouptext::kHorizontal, planetext::kTextDirection, id,
-                         {grouptext::kHorizontal, grouptext::kVertical});
+    return planemap::NewOptionItem(planetext::kTextDirection, grouptext::kHorizontal, planetext::kTextDirection, id,
+                                   {grouptext::kHorizontal, grouptext::kVertical}, false);
 }
 
 CBCGPColorProp* NewBackColorItem(DWORD_PTR id) {
@@ -41,17 +45,32 @@ CBCGPColorProp* NewBackColorItem(DWORD_PTR id) {
 }
 
 CBCGPProp* NewAngleItem(DWORD_PTR id) {
-    return new CBCGPProp(planetext::kRotation, _variant_t(""), planetext::kRotationDescription, id);
+    return planemap::NewTextItem(planetext::kRotation, planetext::kRotationDescription, id);
+}
+
+CBCGPProp* NewAlignItem(bool horizontal, const char* name, const char* value, const char* description, DWORD_PTR id,
+                        bool allowEdit) {
+    auto* item = planemap::NewOptionItem(name, value, description, id, {}, allowEdit);
+    for (int alignment = 0; alignment < 3; ++alignment)
+        item->AddOption(horizontal ? planemap::HAlignText(alignment) : planemap::VAlignText(alignment));
+    return item;
 }
 
 CBCGPProp* NewHAlignItem(DWORD_PTR id) {
-    return NewChoiceItem(planetext::kHAlign, planetext::kHAlign, planetext::kAlignDescription, id,
-                         {planetext::kAlignLeft, planetext::kAlignCentre, planetext::kAlignRight});
+    return NewAlignItem(true, planetext::kHAlign, planetext::kHAlign, planetext::kAlignDescription, id, false);
 }
 
 CBCGPProp* NewVAlignItem(DWORD_PTR id) {
-    return NewChoiceItem(planetext::kVAlignUpright, planetext::kAlignTopCaption, planetext::kAlignDescription, id,
-                         {planetext::kAlignUpper, planetext::kAlignCentre, planetext::kAlignLower});
+    return NewAlignItem(false, planetext::kVAlignUpright, planetext::kAlignTopCaption, planetext::kAlignDescription,
+                        id, false);
+}
+
+CBCGPProp* NewPositionGroup(DWORD_PTR groupId, DWORD_PTR xId, DWORD_PTR yId) {
+    auto* group = new CBCGPProp(planetext::kPosition, groupId);
+    group->AddSubItem(planemap::NewTextItem(planetext::kX, planetext::kXDescription, xId));
+    group->AddSubItem(planemap::NewTextItem(planetext::kY, planetext::kYDescription, yId));
+    group->Expand(TRUE);
+    return group;
 }
 
 void ShowString(CBCGPProp* item, const CString& text, bool oneSelected) {
@@ -60,24 +79,30 @@ void ShowString(CBCGPProp* item, const CString& text, bool oneSelected) {
     item->Enable(oneSelected ? TRUE : FALSE);
 }
 
-CString TwoDecimals(double value) {
-    CString text;
-    text.Format("%.2f", value);
-    return text;
-}
-
-CString AngleText(double radians) { return TwoDecimals(radians * 180 / planetext::kPi); }
+CString AngleText(double radians) { return FormatString("%.2f", radians * 180 / planetext::kPi); }
 
 double AngleFromText(const CString& text) { return crt::Atof(text) * planetext::kPi / 180.0; }
 
-bool ReadFontSize(const CString& text, float* size) {
-    const double s = crt::Atof(text) * 100;
-    // A size beyond the record's float is no size either.
-    if (!(s > 0) || s > std::numeric_limits<float>::max()) return false;
-    const float f = static_cast<float>(s);
-    if (!(f > 0)) return false;  // too small to be stored
-    *size = f;
-    return true;
+void MoveAnchorCoordinate(CQXObject* object, const CString& typed, bool x) {
+    double value = 0;
+    if (!kel::plane::CPlaneFunc::IsEffectiveFigure(typed) || !planemap::ReadNumber(typed, 1, &value)) return;
+    QXPOINT p;
+    object->GetAnchor(&p);
+    (x ? p.x : p.y) = value;
+    object->MoveAnchor(p);
+}
+
+void EditOwnBackColors(CQXLayer* layer, const CString& typeName, CBCGPProp* item) {
+    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
+    if (!colour) return;
+    const COLORREF c = colour->GetColor();
+    EditSameTypeFonts(layer, typeName, [&](QXLOGFONT& font) { font.backColor = c; });
+}
+
+UINT EditOwnTransparency(CQXLayer* layer, const CString& typeName, CBCGPProp* item) {
+    const UINT transparent = GetYesNoProp(item) ? 1 : 0;
+    EditSameTypeFonts(layer, typeName, [&](QXLOGFONT& font) { font.transparent = transparent; });
+    return transparent;
 }
 
 }  // namespace textlist

@@ -1,13 +1,16 @@
-// Pieces the text, point-text and multi-line text lists share: the items they all show, the
-// angle and size units, and the edit of one font field across the selected texts of a type
-// name, where each text keeps the rest of its own font.
+// Pieces the text-like lists share (text, point-text, multi-line text and hint): the items they
+// all show, the angle unit, and the edit of one font field across the selected texts of a type
+// name, where each text keeps the rest of its own font. The point list shares the position group
+// and its anchor edit, the picture list the angle unit.
 #pragma once
 
 #include "bcg/ColorProp.h"
 #include "bcg/Prop.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
-#include "mfc/Variant.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/WndLstPlane.h"
+
+class CQXObjectText;
 
 namespace textlist {
 
@@ -22,9 +25,16 @@ CBCGPProp* NewDirectionItem(DWORD_PTR id);
 CBCGPColorProp* NewBackColorItem(DWORD_PTR id);
 // "旋转角" in degrees.
 CBCGPProp* NewAngleItem(DWORD_PTR id);
-// "横向对齐" and "竖直对齐"; their first captions are no options, the first refresh replaces them.
+// An item offering the horizontal ("左对齐", "居中", "右对齐") or vertical ("上对齐", "居中",
+// "下对齐") alignments.
+CBCGPProp* NewAlignItem(bool horizontal, const char* name, const char* value, const char* description, DWORD_PTR id,
+                        bool allowEdit);
+// "横向对齐" and "竖直对齐", choice only; their first captions are no options, the first refresh
+// replaces them.
 CBCGPProp* NewHAlignItem(DWORD_PTR id);
 CBCGPProp* NewVAlignItem(DWORD_PTR id);
+// "位置" holding "横坐标" and "纵坐标", expanded.
+CBCGPProp* NewPositionGroup(DWORD_PTR groupId, DWORD_PTR xId, DWORD_PTR yId);
 
 // ---- refresh ----------------------------------------------------------------------------------
 // The string belongs to one text: shown and editable only while exactly one object is selected.
@@ -33,48 +43,27 @@ void ShowString(CBCGPProp* item, const CString& text, bool oneSelected);
 CString AngleText(double radians);
 // Degrees typed (leading-number rule, 0 when none) as radians.
 double AngleFromText(const CString& text);
-CString TwoDecimals(double value);
 
-// ---- font edits -------------------------------------------------------------------------------
-// Hundredths of a typed font size; false for a text that is no positive, finite size.
-bool ReadFontSize(const CString& text, float* size);
+// ---- edits ------------------------------------------------------------------------------------
+// Moves the object's anchor to the typed x (or y) coordinate, keeping the other one. A text that
+// is not a number, or one past the range of a double, is ignored.
+void MoveAnchorCoordinate(CQXObject* object, const CString& typed, bool x);
 
-// edit(font) on the own font of every selected T of typeName, written back.
-template <class T, class Edit>
-void EditSameTypeFonts(CQXLayer* layer, const CString& typeName, Edit edit) {
+// The font group's sub-item at position (0 face, 1 size, 2 colour) written into the own font of
+// every selected T of typeName. The face is cut to the font's name field at a character
+// boundary; a size that is no positive number writes nothing and the item keeps the typed text.
+template <class T>
+void EditOwnFonts(CQXLayer* layer, const CString& typeName, CBCGPProp* item, int position) {
     ForSameTypeObjects<T>(layer, typeName, [&](T* object) {
         QXLOGFONT font;
         object->GetLogFont(&font);
-        edit(font);
-        object->SetLogFont(&font);
+        if (planemap::EditFont(font, item, position)) object->SetLogFont(&font);
     });
 }
 
-// One edited sub-item of a font group (index 0 face, 1 size, 2 colour) written to every
-// selected T of typeName. The face is cut to the font's name field at a character boundary; a
-// size that is no positive number writes nothing and the item keeps the typed text.
-template <class T>
-void ApplyFontSubItem(CBCGPProp* item, int index, CQXLayer* layer, const CString& typeName) {
-    const CString text = VariantToText(item->GetValue());
-    switch (index) {
-    case 0:
-        EditSameTypeFonts<T>(layer, typeName, [&](QXLOGFONT& font) { font.SetFaceName(text); });
-        break;
-    case 1: {
-        float size = 0;
-        if (ReadFontSize(text, &size))
-            EditSameTypeFonts<T>(layer, typeName, [&](QXLOGFONT& font) { font.size = size; });
-        break;
-    }
-    case 2:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-            const COLORREF c = colour->GetColor();
-            EditSameTypeFonts<T>(layer, typeName, [&](QXLOGFONT& font) { font.color = c; });
-        }
-        break;
-    default:
-        break;
-    }
-}
+// The background colour (word 2) of every selected text of typeName, each keeping its own font.
+void EditOwnBackColors(CQXLayer* layer, const CString& typeName, CBCGPProp* item);
+// The transparent-background flag (word 1: 1 for "是", 0 otherwise) likewise; answers the flag.
+UINT EditOwnTransparency(CQXLayer* layer, const CString& typeName, CBCGPProp* item);
 
 }  // namespace textlist

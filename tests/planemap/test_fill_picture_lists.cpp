@@ -118,25 +118,32 @@ TEST(FillList, EditsReachTheShownFillOnlyWhateverIsSelected) {
     EXPECT_EQ(13u, BrushOf(shown).backMode);
 }
 
-TEST(FillList, CellSizeThatIsNoNumberOfZeroOrMoreWritesNothing) {
+// The cell size is read as typed, a text that is no number giving 0; only a size past the
+// record's float range writes nothing.
+TEST(FillList, CellSizeIsReadAsTypedAndOnlyAnOverflowWritesNothing) {
     FillLayer fx;
     CQXObjectFill* fill = fx.Add(1002);
     planetest::OpenList<CPropListFill> open;
     open.Show(fill);
     CBCGPProp* size = open.Item(7005);
     ASSERT_NE(nullptr, size);
-    for (const char* text : {"abc", "-3", ""}) {
-        ClearCallLog();
-        const int redraws = open.Redraws();
+    auto typeFromCode = [&](const char* text) {
         size->SetValue(_variant_t(text));
         open.list().GetPropList().OnPropertyChanged(size);
-        EXPECT_EQ(0, CountCalls("CQXObjectFill::SetLogBrush")) << text;
-        EXPECT_FLOAT_EQ(200.0f, BrushOf(fill).size) << text;
-        EXPECT_EQ(redraws + 1, open.Redraws()) << text;
-    }
-    size->SetValue(_variant_t("0"));
-    open.list().GetPropList().OnPropertyChanged(size);
+    };
+    typeFromCode("abc");
     EXPECT_FLOAT_EQ(0.0f, BrushOf(fill).size);
+    typeFromCode("-3");
+    EXPECT_FLOAT_EQ(-300.0f, BrushOf(fill).size);
+    typeFromCode("2.5");
+    EXPECT_FLOAT_EQ(250.0f, BrushOf(fill).size);
+
+    ClearCallLog();
+    const int redraws = open.Redraws();
+    typeFromCode("1e300");
+    EXPECT_EQ(0, CountCalls("CQXObjectFill::SetLogBrush"));
+    EXPECT_FLOAT_EQ(250.0f, BrushOf(fill).size);
+    EXPECT_EQ(redraws + 1, open.Redraws());
 }
 
 // ---- pictures -----------------------------------------------------------------------------------

@@ -71,7 +71,8 @@ TEST(PointList, OnePointShowsItsPositionSizeAndTypeName) {
     EXPECT_TRUE(open.Enabled(2006));
 }
 
-TEST(PointList, SeveralPointsEmptyAndDisableOneObjectsValuesButShowColours) {
+// The coordinates are one point's own; the style, size included, is written to every point.
+TEST(PointList, SeveralPointsEmptyTheOneObjectValuesAndDisableOnlyTheCoordinates) {
     parsnip::MapFixture map;
     CQXObjectPoint* a = AddPoint(map, 1, 2, 250);
     CQXObjectPoint* b = AddPoint(map, 3, 4, 100);
@@ -80,16 +81,20 @@ TEST(PointList, SeveralPointsEmptyAndDisableOneObjectsValuesButShowColours) {
     open.Show(a);
     map.Select(b);
     open.Show(a);
-    for (DWORD_PTR id : {2002, 2003, 2006}) {
-        EXPECT_EQ("", open.Value(id)) << id;
-        EXPECT_FALSE(open.Enabled(id)) << id;
-    }
+    for (DWORD_PTR id : {2002, 2003, 2006}) EXPECT_EQ("", open.Value(id)) << id;
+    EXPECT_FALSE(open.Enabled(2002));
+    EXPECT_FALSE(open.Enabled(2003));
+    EXPECT_TRUE(open.Enabled(2006));
     auto* inner = dynamic_cast<CBCGPColorProp*>(open.Item(2008));
     auto* border = dynamic_cast<CBCGPColorProp*>(open.Item(2007));
     ASSERT_TRUE(inner && border);
     EXPECT_EQ(RGB(1, 2, 3), inner->GetColor());
     EXPECT_EQ(RGB(4, 5, 6), border->GetColor());
     EXPECT_TRUE(open.Enabled(2008));
+
+    ASSERT_TRUE(open.Type(2006, "3"));
+    EXPECT_FLOAT_EQ(300.0f, StyleOf(a).size);
+    EXPECT_FLOAT_EQ(300.0f, StyleOf(b).size);
 }
 
 // A mixed selection disables everything; a uniform one afterwards must give the items back.
@@ -126,6 +131,8 @@ TEST(PointList, CoordinateEditMovesTheShownPointOnlyAndIgnoresNonNumbers) {
     open.Type(2002, "abc");
     EXPECT_EQ(0, CountCalls("CQXObject::MoveAnchor"));
     EXPECT_EQ("abc", open.Value(2002));  // kept until the next refresh
+    open.Type(2002, "1e400");            // overflows a double: no coordinate either
+    EXPECT_EQ(0, CountCalls("CQXObject::MoveAnchor"));
     point->GetAnchor(&p);
     EXPECT_EQ(1.0, p.x);
 }
@@ -211,6 +218,8 @@ TEST(HintList, WidthEditWritesTheShownHintsWholePenAndLettersGiveZero) {
     ASSERT_TRUE(open.Type(2005, "abc"));
     EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
     EXPECT_FLOAT_EQ(0.0f, PenOf(b).width);
+    open.Type(2005, "1e39");  // past the record's float: not written
+    EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
 }
 
 TEST(HintList, SeveralHintsDisableTheTextAndLeaveTheFillAlone) {

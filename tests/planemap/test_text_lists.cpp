@@ -135,6 +135,7 @@ TEST(TextList, PositionMovesTheShownTextOnlyAndIgnoresNonNumbers) {
     EXPECT_EQ("200.25", open.Value(2014));
 
     open.Type(2013, "abc");
+    open.Type(2013, "1e400");  // past a double's range
     QXPOINT p;
     text->GetAnchor(&p);
     EXPECT_EQ(100.5, p.x);
@@ -228,6 +229,9 @@ TEST(PointTextList, DecimalsAreCountedAndRewrittenOnNumericLabels) {
     label->SetString("12");
     open.Show(label);
     EXPECT_EQ("0", open.Value(2007));
+    label->SetString("1.5米");  // characters, not bytes
+    open.Show(label);
+    EXPECT_EQ("2", open.Value(2007));
 }
 
 TEST(PointTextList, NoDecimalsRoundsHalfAwayFromZeroAndLeavesWordsAlone) {
