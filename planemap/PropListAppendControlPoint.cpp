@@ -1,8 +1,5 @@
 #include "planemap/PropListAppendControlPoint.h"
 
-#include <cfloat>
-
-#include "bcg/ColorProp.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropStyleCombox.h"
@@ -11,10 +8,12 @@
 #include "hosttypes/Parsnip/QXMap.h"
 #include "hosttypes/Parsnip/QXMapFile.h"
 #include "hosttypes/Parsnip/QXObjectPoint.h"
-#include "planemap/FaciesControlTexts.h"
+#include "planemap/GeologyTexts.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/PropListFaciesLine.h"
-#include "win32/Crt.h"
+#include "planemap/PropListCtrlLine.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -28,6 +27,9 @@ enum : DWORD_PTR {
     kInnerColorId = 2006,
 };
 
+// Positions in the symbol group.
+enum : int { kStylePosition = 0, kSizePosition = 1, kBorderColorPosition = 2, kInnerColorPosition = 3 };
+
 // The notification the map file's views take as "an object was renamed or restyled".
 constexpr UINT kObjectChangedNotice = 2;
 
@@ -36,24 +38,25 @@ constexpr UINT kObjectChangedNotice = 2;
 CPropListAppendControlPoint::CPropListAppendControlPoint() = default;
 CPropListAppendControlPoint::~CPropListAppendControlPoint() = default;
 
+codeitems::Catalogue CPropListAppendControlPoint::CodeCatalogue() const { return codeitems::Catalogue::kFacies; }
+
 CQXObjectPoint* CPropListAppendControlPoint::Point() const { return dynamic_cast<CQXObjectPoint*>(m_pTarget); }
 
 int CPropListAppendControlPoint::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(""), "", kTypeId);
-    type->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(type, TRUE, TRUE);
-    m_wndPropList.AddProperty(facies::NewCodeItem(kCodeId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewOptionItem(planetext::kType, "", "", kTypeId, {}, false), TRUE, TRUE);
+    m_wndPropList.AddProperty(codeitems::NewCodeItem(geotext::kFaciesType, kCodeId), TRUE, TRUE);
 
-    auto* group = new CBCGPProp(fctext::kPointGroup, kSymbolGroupId);
+    auto* group = new CBCGPProp(geotext::kPointGroup, kSymbolGroupId);
     auto* style = new CPropStyleCombox(grouptext::kPointStyle, 0, CPropStyleCombox::kPointStyle, kestrel::kPointSetWell,
                                        grouptext::kPointStyleDescription, kStyleId);
     style->AllowEdit(FALSE);
+    // Common points first, well symbols after them.
     style->SetStyleGroup(kestrel::kPointSetCommon, true);
     style->AddStyleGroup(kestrel::kPointSetWell, true);
     group->AddSubItem(style);
-    group->AddSubItem(new CBCGPProp(grouptext::kSize, _variant_t(""), grouptext::kPointSizeDescription, kSizeId));
+    group->AddSubItem(NewTextItem(grouptext::kSize, grouptext::kPointSizeDescription, kSizeId));
     group->AddSubItem(
         NewGroupColorProp(grouptext::kBorderColor, grouptext::kBorderColorDescription, kBorderColorId, 0));
     group->AddSubItem(NewGroupColorProp(grouptext::kInnerColor, grouptext::kInnerColorDescription, kInnerColorId, 0));
@@ -66,8 +69,8 @@ void CPropListAppendControlPoint::UpdateBCGPProperty(long object, CString) {
     if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
     CQXObjectPoint* point = Point();
     if (!point) return;
-    if (CBCGPProp* type = FindItem(kTypeId)) type->SetValue(_variant_t(point->GetTypeName()));
-    facies::RefreshCodeItem(FindItem(kCodeId), GetSelectionCount() == 1, point->GetName());
+    SetItemText(FindItem(kTypeId), point->GetTypeName());
+    codeitems::ShowCodes(FindItem(kCodeId), CodeCatalogue(), GetSelectionCount() == 1, point->GetName());
     RefreshSymbol(point);
 }
 
@@ -76,17 +79,15 @@ void CPropListAppendControlPoint::RefreshSymbol(CQXObjectPoint* point) {
     if (!group) return;
     QXLOGPOINT symbol;
     point->GetLogPoint(&symbol);
-    if (auto* style = dynamic_cast<CPropStyleCombox*>(group->GetSubItem(0))) {
+    if (auto* style = dynamic_cast<CPropStyleCombox*>(group->GetSubItem(kStylePosition))) {
         UINT value = symbol.style;
         style->SetVal(value);
     }
-    if (CBCGPProp* size = group->GetSubItem(1)) {
-        CString text;
-        text.Format("%.2f", symbol.size / 100.0);
-        size->SetValue(_variant_t(text));
-    }
-    if (auto* border = dynamic_cast<CBCGPColorProp*>(group->GetSubItem(2))) border->SetColor(symbol.borderColor);
-    if (auto* inner = dynamic_cast<CBCGPColorProp*>(group->GetSubItem(3))) inner->SetColor(symbol.innerColor);
+    CString size;
+    size.Format("%.2f", symbol.size / 100.0);
+    SetItemText(group->GetSubItem(kSizePosition), size);
+    geoitems::ShowColor(group->GetSubItem(kBorderColorPosition), symbol.borderColor);
+    geoitems::ShowColor(group->GetSubItem(kInnerColorPosition), symbol.innerColor);
 }
 
 LRESULT CPropListAppendControlPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -101,22 +102,22 @@ LRESULT CPropListAppendControlPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
     switch (item->GetData()) {
         case kCodeId:
-            ApplyCode(point, VariantToText(item->GetValue()));
+            ApplyCode(point, ItemText(item));
             break;
         case kStyleId:
             if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) symbol.style = picker->GetVal();
             break;
         case kSizeId: {
             // Only a positive size the record can hold replaces the old one.
-            const double size = crt::Atof(VariantToText(item->GetValue())) * 100;
-            if (size > 0 && size <= FLT_MAX) symbol.size = static_cast<float>(size);
+            float size = 0;
+            if (ReadFloat(ItemText(item), 100, &size) && size > 0) symbol.size = size;
             break;
         }
         case kBorderColorId:
-            if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) symbol.borderColor = colour->GetColor();
+            geoitems::ReadColor(item, &symbol.borderColor);
             break;
         case kInnerColorId:
-            if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) symbol.innerColor = colour->GetColor();
+            geoitems::ReadColor(item, &symbol.innerColor);
             break;
         default:
             break;
@@ -128,7 +129,7 @@ LRESULT CPropListAppendControlPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
 }
 
 // The code names every selected point of the type name; the map file is told so that the map
-// can follow the new facies. A point outside a map document has nobody to tell.
+// can follow the new code. A point outside a map document has nobody to tell.
 void CPropListAppendControlPoint::ApplyCode(CQXObjectPoint* point, const CString& code) {
     CQXLayer* layer = point->GetLayer();
     SetSameTypeObjects(layer, &CQXObject::SetName, code, point->GetTypeName());

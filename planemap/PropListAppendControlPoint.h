@@ -3,6 +3,7 @@
 // announced to the map file; every edit writes the shown point's symbol to all selected points.
 #pragma once
 
+#include "planemap/PropListFaciesLine.h"
 #include "planemap/WndLstPlane.h"
 
 class CQXObjectPoint;
@@ -16,6 +17,9 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+
+    // The catalogue whose codes the code item offers: the facies catalogue here.
+    virtual codeitems::Catalogue CodeCatalogue() const;
 
 private:
     CQXObjectPoint* Point() const;

@@ -1,15 +1,15 @@
 #include "planemap/PropListBound.h"
 
-#include "bcg/ColorProp.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
-#include "planemap/FaciesControlTexts.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/PropListCtrlLine.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -20,6 +20,9 @@ enum : DWORD_PTR {
     kPenWidthId = 2003,
     kPenColorId = 2004,
 };
+
+// Positions in the pen group.
+enum : int { kColorPosition = 0, kStylePosition = 1, kWidthPosition = 2 };
 
 }  // namespace
 
@@ -32,15 +35,13 @@ int CPropListBound::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
     // The kind is fixed: the refresh leaves it alone.
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(fctext::kBoundLine), "", kTypeId);
-    type->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(type, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewOptionItem(planetext::kType, geotext::kBoundLine, "", kTypeId, {}, false), TRUE, TRUE);
 
     auto* pen = new CBCGPProp(grouptext::kLineStyle, kPenGroupId);
     pen->AddSubItem(NewGroupColorProp(grouptext::kColor, geotext::kBoundaryColorDescription, kPenColorId, 0));
     pen->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, 0, CPropStyleCombox::kLineStyle, nullptr,
                                          geotext::kBoundaryStyleDescription, kPenStyleId));
-    pen->AddSubItem(penitems::NewHalfStepWidthItem("%.2f", kPenWidthId));
+    pen->AddSubItem(geoitems::NewWidthItem(grouptext::kLineWidth, 0, 0.5, 60, "%.2f", kPenWidthId));
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
     pen->Expand(TRUE);
     return 0;
@@ -53,42 +54,26 @@ void CPropListBound::UpdateBCGPProperty(long object, CString) {
     if (!line || !group) return;
     QXLOGPEN pen;
     line->GetLogPen(&pen);
-    penitems::ShowPen(group->GetSubItem(1), group->GetSubItem(0), group->GetSubItem(2), pen);
+    geoitems::ShowPen(group->GetSubItem(kStylePosition), group->GetSubItem(kColorPosition),
+                      group->GetSubItem(kWidthPosition), pen, "%.2f");
 }
 
 LRESULT CPropListBound::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObjectLine* line = Line();
-    if (!item || !line) {
-        UpdateView();
-        return 0;
+    if (item && line) {
+        const DWORD_PTR id = item->GetData();
+        switch (id) {
+            case kPenStyleId:
+            case kPenWidthId:
+            case kPenColorId:
+                geoitems::ApplyPenItem(line, item, static_cast<int>(id - kPenStyleId));
+                break;
+            default:
+                break;
+        }
+        UpdateSameTypeObjects(line->GetLayer(), line->GetTypeName());
     }
-    CQXLayer* layer = line->GetLayer();
-    const CString typeName = line->GetTypeName();
-    QXLOGPEN pen;
-    line->GetLogPen(&pen);
-
-    switch (item->GetData()) {
-        case kPenStyleId:
-            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
-                pen.style = picker->GetVal();
-                SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
-            }
-            break;
-        case kPenWidthId:
-            if (penitems::ReadPenWidth(VariantToText(item->GetValue()), &pen.width))
-                SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
-            break;
-        case kPenColorId:
-            if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-                pen.color = colour->GetColor();
-                SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
-            }
-            break;
-        default:
-            break;
-    }
-    UpdateSameTypeObjects(layer, typeName);
     UpdateView();
     return 0;
 }

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "bcg/ColorProp.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -14,7 +13,10 @@
 #include "hosttypes/Parsnip/QXObjectContour.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/PropListCtrlLine.h"
 #include "win32/Crt.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -64,14 +66,6 @@ bool ReadStoredSize(const CString& text, float* stored) {
     return false;
 }
 
-void SetText(CBCGPProp* item, const CString& text) {
-    if (item) item->SetValue(_variant_t(text));
-}
-
-void SetColor(CBCGPProp* item, COLORREF color) {
-    if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) colour->SetColor(color);
-}
-
 }  // namespace
 
 CPropListContour::CPropListContour() = default;
@@ -82,17 +76,14 @@ CQXObjectContour* CPropListContour::Contour() const { return dynamic_cast<CQXObj
 int CPropListContour::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(""), "", kTypeId);
-    type->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(type, TRUE, TRUE);
-    m_wndPropList.AddProperty(new CBCGPProp(geotext::kValue, _variant_t(""), "", kValueId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewOptionItem(planetext::kType, "", "", kTypeId, {}, false), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTextItem(geotext::kValue, "", kValueId), TRUE, TRUE);
 
     auto* line = new CBCGPProp(geotext::kLineGroup, kLineGroupId);
     line->AddSubItem(NewGroupColorProp(grouptext::kColor, geotext::kBoundaryColorDescription, kPenColorId, 0));
     line->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, 0, CPropStyleCombox::kLineStyle,
                                           kestrel::kLineSetCommon, geotext::kBoundaryStyleDescription, kPenStyleId));
-    line->AddSubItem(
-        new CBCGPProp(grouptext::kLineWidth, _variant_t(""), grouptext::kLineWidthMmDescription, kPenWidthId));
+    line->AddSubItem(NewTextItem(grouptext::kLineWidth, grouptext::kLineWidthMmDescription, kPenWidthId));
     line->Expand(TRUE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
 
@@ -100,14 +91,11 @@ int CPropListContour::InitPropWnd() {
     label->AddSubItem(CreateYesNoProp(grouptext::kShow, kLabelVisibleId, _variant_t(""), ""));
     label->AddSubItem(new CPropStyleCombox(grouptext::kFontFace, CString(grouptext::kDefaultFontFace),
                                            grouptext::kFontFaceDescription, kFontFaceId));
-    label->AddSubItem(new CBCGPProp(grouptext::kSize, _variant_t(""), geotext::kSizeDescription, kFontSizeId));
+    label->AddSubItem(NewTextItem(grouptext::kSize, geotext::kSizeDescription, kFontSizeId));
     label->AddSubItem(NewGroupColorProp(grouptext::kColor, geotext::kColorDescription, kFontColorId, 0));
-    label->AddSubItem(
-        CreateIndexProp(geotext::kDecimals, kDecimalsId, geotext::kDecimalsDescription, kDecimalOptions));
-    label->AddSubItem(
-        new CBCGPProp(geotext::kLabelStart, _variant_t(""), geotext::kLabelStartDescription, kLabelStartId));
-    label->AddSubItem(
-        new CBCGPProp(geotext::kLabelSpacing, _variant_t(""), geotext::kLabelSpacingDescription, kLabelSpacingId));
+    label->AddSubItem(CreateIndexProp(geotext::kDecimals, kDecimalsId, geotext::kDecimalsDescription, kDecimalOptions));
+    label->AddSubItem(NewTextItem(geotext::kLabelStart, geotext::kLabelStartDescription, kLabelStartId));
+    label->AddSubItem(NewTextItem(geotext::kLabelSpacing, geotext::kLabelSpacingDescription, kLabelSpacingId));
     label->AddSubItem(CreateYesNoProp(planetext::kBackTransparent, kBackTransparentId, _variant_t(""), ""));
     label->AddSubItem(NewGroupColorProp(planetext::kBackColor, geotext::kLabelBackDescription, kBackColorId, 0));
     label->Expand(TRUE);
@@ -119,7 +107,7 @@ void CPropListContour::UpdateBCGPProperty(long object, CString) {
     if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
     CQXObjectContour* contour = Contour();
     if (!contour) return;
-    SetText(FindItem(kTypeId), contour->GetTypeName());
+    SetItemText(FindItem(kTypeId), contour->GetTypeName());
 
     // The value is one contour's own: shown and editable for a single selected contour only.
     const bool single = m_pLayer && m_pLayer->GetSelectedObjectCount() == 1;
@@ -130,12 +118,7 @@ void CPropListContour::UpdateBCGPProperty(long object, CString) {
 
     QXLOGPEN pen;
     contour->GetLogPen(&pen);
-    SetColor(FindItem(kPenColorId), pen.color);
-    if (auto* style = dynamic_cast<CPropStyleCombox*>(FindItem(kPenStyleId))) {
-        UINT value = pen.style;
-        style->SetVal(value);
-    }
-    SetText(FindItem(kPenWidthId), TwoDecimals(pen.width / 100.0));
+    geoitems::ShowPen(FindItem(kPenStyleId), FindItem(kPenColorId), FindItem(kPenWidthId), pen, "%.2f");
     RefreshLabel(contour);
 }
 
@@ -143,17 +126,17 @@ void CPropListContour::RefreshLabel(CQXObjectContour* contour) {
     QXLOGFONT font;
     contour->GetLogFont(&font);
     if (CBCGPProp* visible = FindItem(kLabelVisibleId)) SetYesNoProp(visible, contour->GetLabelVisible() == 1);
-    SetText(FindItem(kFontFaceId), font.GetFaceName());
-    SetText(FindItem(kFontSizeId), TwoDecimals(font.size / 100.0));
-    SetColor(FindItem(kFontColorId), font.color);
+    SetItemText(FindItem(kFontFaceId), font.GetFaceName());
+    SetItemText(FindItem(kFontSizeId), TwoDecimals(font.size / 100.0));
+    geoitems::ShowColor(FindItem(kFontColorId), font.color);
     CString decimals;
     decimals.Format("%d", contour->GetDecimal());
-    SetText(FindItem(kDecimalsId), decimals);
-    SetText(FindItem(kLabelStartId), WholeUnits(contour->GetStartDistance()));
-    SetText(FindItem(kLabelSpacingId), WholeUnits(contour->GetLabelDistance()));
+    SetItemText(FindItem(kDecimalsId), decimals);
+    SetItemText(FindItem(kLabelStartId), WholeUnits(contour->GetStartDistance()));
+    SetItemText(FindItem(kLabelSpacingId), WholeUnits(contour->GetLabelDistance()));
     if (CBCGPProp* transparent = FindItem(kBackTransparentId)) SetYesNoProp(transparent, font.transparent == 1);
     if (CBCGPProp* back = FindItem(kBackColorId)) {
-        SetColor(back, font.backColor);
+        geoitems::ShowColor(back, font.backColor);
         back->Enable(font.transparent == 0);
     }
 }
@@ -167,69 +150,55 @@ LRESULT CPropListContour::OnPropertyChanged(WPARAM, LPARAM lParam) {
     }
     CQXLayer* layer = contour->GetLayer();
     const CString typeName = contour->GetTypeName();
-    QXLOGPEN pen;
     QXLOGFONT font;
-    contour->GetLogPen(&pen);
     contour->GetLogFont(&font);
-    const CString text = VariantToText(item->GetValue());
+    const DWORD_PTR id = item->GetData();
 
-    switch (item->GetData()) {
-    case kValueId:
-        ApplyValue(contour, item);
-        break;
-    case kPenStyleId:
-        if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
-            pen.style = picker->GetVal();
-            SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
-        }
-        break;
-    case kPenWidthId:
-        ApplyPenWidth(contour, item, pen);
-        break;
-    case kPenColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-            pen.color = colour->GetColor();
-            SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
-        }
-        break;
-    case kLabelVisibleId:
-        SetSameTypeObjects(layer, &CQXObjectContour::SetLabelVisible, GetYesNoProp(item) ? 1 : 0, typeName);
-        break;
-    case kFontFaceId:
-        font.SetFaceName(text);
-        SetSameTypeObjects(layer, &CQXObjectContour::SetLogFont, &font, typeName);
-        break;
-    case kFontSizeId:
-        ApplyFontSize(contour, item, font);
-        break;
-    case kFontColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-            font.color = colour->GetColor();
+    switch (id) {
+        case kValueId:
+            ApplyValue(contour, ItemText(item));
+            break;
+        case kPenStyleId:
+        case kPenColorId:
+            geoitems::ApplyPenItem(contour, item, static_cast<int>(id - kPenStyleId));
+            break;
+        case kPenWidthId:
+            ApplyPenWidth(contour, item);
+            break;
+        case kLabelVisibleId:
+            SetSameTypeObjects(layer, &CQXObjectContour::SetLabelVisible, GetYesNoProp(item) ? 1 : 0, typeName);
+            break;
+        case kFontFaceId:
+            font.SetFaceName(ItemText(item));
             SetSameTypeObjects(layer, &CQXObjectContour::SetLogFont, &font, typeName);
-        }
-        break;
-    case kDecimalsId:
-        SetSameTypeObjects(layer, &CQXObjectContour::SetDecimal, crt::Atoi(text), typeName);
-        break;
-    case kLabelStartId:
-        ApplyDistance(contour, item, true);
-        break;
-    case kLabelSpacingId:
-        ApplyDistance(contour, item, false);
-        break;
-    case kBackTransparentId:
-        font.transparent = GetYesNoProp(item) ? 1 : 0;
-        SetSameTypeObjects(layer, &CQXObjectContour::SetLogFont, &font, typeName);
-        if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(font.transparent == 0);
-        break;
-    case kBackColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-            font.backColor = colour->GetColor();
+            break;
+        case kFontSizeId:
+            ApplyFontSize(contour, item, font);
+            break;
+        case kFontColorId:
+            if (geoitems::ReadColor(item, &font.color))
+                SetSameTypeObjects(layer, &CQXObjectContour::SetLogFont, &font, typeName);
+            break;
+        case kDecimalsId:
+            SetSameTypeObjects(layer, &CQXObjectContour::SetDecimal, crt::Atoi(ItemText(item)), typeName);
+            break;
+        case kLabelStartId:
+            ApplyDistance(contour, item, true);
+            break;
+        case kLabelSpacingId:
+            ApplyDistance(contour, item, false);
+            break;
+        case kBackTransparentId:
+            font.transparent = GetYesNoProp(item) ? 1 : 0;
             SetSameTypeObjects(layer, &CQXObjectContour::SetLogFont, &font, typeName);
-        }
-        break;
-    default:
-        break;
+            if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(font.transparent == 0);
+            break;
+        case kBackColorId:
+            if (geoitems::ReadColor(item, &font.backColor))
+                SetSameTypeObjects(layer, &CQXObjectContour::SetLogFont, &font, typeName);
+            break;
+        default:
+            break;
     }
     UpdateSameTypeObjects(layer, typeName);
     UpdateView();
@@ -237,27 +206,28 @@ LRESULT CPropListContour::OnPropertyChanged(WPARAM, LPARAM lParam) {
 }
 
 // The value is the contour's name and label; setting the decimals again formats the label.
-void CPropListContour::ApplyValue(CQXObjectContour* contour, CBCGPProp* item) {
+void CPropListContour::ApplyValue(CQXObjectContour* contour, const CString& text) {
     CQXLayer* layer = contour->GetLayer();
     const CString typeName = contour->GetTypeName();
-    const CString text = VariantToText(item->GetValue());
     const int decimals = contour->GetDecimal();
     SetSameTypeObjects(layer, &CQXObject::SetName, text, typeName);
     SetSameTypeObjects(layer, &CQXObjectContour::SetLabel, text, typeName);
     SetSameTypeObjects(layer, &CQXObjectContour::SetDecimal, decimals, typeName);
 }
 
-void CPropListContour::ApplyPenWidth(CQXObjectContour* contour, CBCGPProp* item, QXLOGPEN& pen) {
-    if (!ReadStoredSize(VariantToText(item->GetValue()), &pen.width)) {
-        SetText(item, TwoDecimals(pen.width / 100.0));
+void CPropListContour::ApplyPenWidth(CQXObjectContour* contour, CBCGPProp* item) {
+    QXLOGPEN pen;
+    contour->GetLogPen(&pen);
+    if (!ReadStoredSize(ItemText(item), &pen.width)) {
+        SetItemText(item, TwoDecimals(pen.width / 100.0));
         return;
     }
     SetSameTypeObjects(contour->GetLayer(), &CQXObjectLine::SetLogPen, &pen, contour->GetTypeName());
 }
 
 void CPropListContour::ApplyFontSize(CQXObjectContour* contour, CBCGPProp* item, QXLOGFONT& font) {
-    if (!ReadStoredSize(VariantToText(item->GetValue()), &font.size)) {
-        SetText(item, TwoDecimals(font.size / 100.0));
+    if (!ReadStoredSize(ItemText(item), &font.size)) {
+        SetItemText(item, TwoDecimals(font.size / 100.0));
         return;
     }
     SetSameTypeObjects(contour->GetLayer(), &CQXObjectContour::SetLogFont, &font, contour->GetTypeName());
@@ -266,9 +236,9 @@ void CPropListContour::ApplyFontSize(CQXObjectContour* contour, CBCGPProp* item,
 // Distances are typed in whole units and stored x100; only a positive distance is taken.
 void CPropListContour::ApplyDistance(CQXObjectContour* contour, CBCGPProp* item, bool start) {
     // 64 bits: a large typed number must not wrap into a negative or small distance.
-    const long long stored = static_cast<long long>(crt::Atoi(VariantToText(item->GetValue()))) * 100;
+    const long long stored = static_cast<long long>(crt::Atoi(ItemText(item))) * 100;
     if (stored <= 0) {
-        SetText(item, WholeUnits(start ? contour->GetStartDistance() : contour->GetLabelDistance()));
+        SetItemText(item, WholeUnits(start ? contour->GetStartDistance() : contour->GetLabelDistance()));
         return;
     }
     SetSameTypeObjects(contour->GetLayer(),

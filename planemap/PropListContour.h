@@ -20,8 +20,8 @@ protected:
 private:
     CQXObjectContour* Contour() const;
     void RefreshLabel(CQXObjectContour* contour);
-    void ApplyValue(CQXObjectContour* contour, CBCGPProp* item);
-    void ApplyPenWidth(CQXObjectContour* contour, CBCGPProp* item, QXLOGPEN& pen);
+    void ApplyValue(CQXObjectContour* contour, const CString& text);
+    void ApplyPenWidth(CQXObjectContour* contour, CBCGPProp* item);
     void ApplyFontSize(CQXObjectContour* contour, CBCGPProp* item, QXLOGFONT& font);
     void ApplyDistance(CQXObjectContour* contour, CBCGPProp* item, bool start);
 };

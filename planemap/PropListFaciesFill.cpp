@@ -1,11 +1,12 @@
 #include "planemap/PropListFaciesFill.h"
 
-#include "hosttypes/Osprey/FaciesTypeManager.h"
-#include "hosttypes/Parsnip/QXObjectFill.h"
-#include "planemap/FaciesControlTexts.h"
 #include "planemap/GeologyTexts.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/PropListContourFill.h"
 #include "planemap/PropListFaciesLine.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -16,13 +17,6 @@ enum : DWORD_PTR {
     kAreaId = 2003,
 };
 
-// The area's code: the stored code, or its name when none is stored.
-CString CodeOf(CQXObject* target) {
-    CString code;
-    target->GetPropertyManager()->GetStringProperty(fctext::kFaciesCodeKey, code);
-    return code.IsEmpty() ? target->GetName() : code;
-}
-
 }  // namespace
 
 CPropListFaciesFill::CPropListFaciesFill() = default;
@@ -32,18 +26,9 @@ CQXObject* CPropListFaciesFill::Target() const { return dynamic_cast<CQXObject*>
 
 int CPropListFaciesFill::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(""), "", kTypeId);
-    type->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(type, TRUE, TRUE);
-    m_wndPropList.AddProperty(facies::NewCodeItem(kCodeId), TRUE, TRUE);
-
-    auto* statistics = new CBCGPProp(geotext::kStatistics, kStatisticsGroupId);
-    auto* area = new CBCGPProp(geotext::kArea, _variant_t(""), "", kAreaId);
-    area->AllowEdit(FALSE);
-    statistics->AddSubItem(area);
-    m_wndPropList.AddProperty(statistics, TRUE, TRUE);
-    statistics->Expand(TRUE);
+    m_wndPropList.AddProperty(NewOptionItem(planetext::kType, "", "", kTypeId, {}, false), TRUE, TRUE);
+    m_wndPropList.AddProperty(codeitems::NewCodeItem(geotext::kFaciesType, kCodeId), TRUE, TRUE);
+    m_wndPropList.AddProperty(areaitems::NewStatisticsGroup(kStatisticsGroupId, kAreaId), TRUE, TRUE);
     return 0;
 }
 
@@ -51,29 +36,21 @@ void CPropListFaciesFill::UpdateBCGPProperty(long object, CString) {
     if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
     CQXObject* target = Target();
     if (!target) return;
-    if (CBCGPProp* type = FindItem(kTypeId)) type->SetValue(_variant_t(target->GetTypeName()));
-    facies::RefreshCodeItem(FindItem(kCodeId), GetSelectionCount() == 1, CodeOf(target));
-    RefreshArea(target);
+    SetItemText(FindItem(kTypeId), target->GetTypeName());
+    const bool alone = GetSelectionCount() == 1;
+    codeitems::ShowCodes(FindItem(kCodeId), codeitems::Catalogue::kFacies, alone, codeitems::AreaCode(target));
+    areaitems::ShowArea(FindItem(kAreaId), alone, target);
 }
 
-// The area belongs to one shown fill; anything else leaves the item empty rather than showing
-// the figure of an object shown before.
-void CPropListFaciesFill::RefreshArea(CQXObject* target) {
-    CBCGPProp* item = FindItem(kAreaId);
-    if (!item) return;
-    CString text;
-    auto* fill = dynamic_cast<CQXObjectFill*>(target);
-    if (fill && GetSelectionCount() == 1) text.Format("%.2f", fill->GetArea());
-    item->SetValue(_variant_t(text));
-}
-
+// Only the shown area takes the facies, and only a facies the catalogue holds; the objects of the
+// type name are told of the edit in any case.
 LRESULT CPropListFaciesFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObject* target = Target();
     if (item && target) {
         switch (item->GetData()) {
             case kCodeId:
-                ApplyCode(target, VariantToText(item->GetValue()));
+                codeitems::GiveAreaType(target, codeitems::Catalogue::kFacies, ItemText(item));
                 break;
             default:
                 break;
@@ -82,18 +59,4 @@ LRESULT CPropListFaciesFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     }
     UpdateView();
     return 0;
-}
-
-// Only the shown area takes the facies, and only a facies the catalogue holds.
-void CPropListFaciesFill::ApplyCode(CQXObject* target, const CString& code) {
-    CFaciesTypeManager* catalogue = facies::Catalogue();
-    if (!catalogue) return;
-    const int index = catalogue->FindFaciesTypeByCode(code);
-    if (index < 0) return;
-    target->SetName(catalogue->GetFaciesName(index));
-    if (auto* fill = dynamic_cast<CQXObjectFill*>(target)) {
-        QXLOGBRUSH brush = catalogue->GetFaciesLogBrush(index);
-        fill->SetLogBrush(&brush);
-    }
-    target->GetPropertyManager()->SetStringProperty(fctext::kFaciesCodeKey, code);
 }

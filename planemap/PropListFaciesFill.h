@@ -17,6 +17,4 @@ protected:
 
 private:
     CQXObject* Target() const;
-    void RefreshArea(CQXObject* target);
-    void ApplyCode(CQXObject* target, const CString& code);
 };

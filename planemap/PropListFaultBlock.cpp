@@ -1,6 +1,5 @@
 #include "planemap/PropListFaultBlock.h"
 
-#include "bcg/ColorProp.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropStyleCombox.h"
@@ -9,8 +8,12 @@
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
 #include "planemap/GeologyTexts.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/PropListCtrlLine.h"
 #include "planemap/PropListFaultLine.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -29,9 +32,6 @@ enum : DWORD_PTR {
     kZoneColorId = 2012,
 };
 
-// Fields of a wall's items, as their ids follow its style id.
-enum WallField : int { kStyleField = 0, kWidthField = 1, kColorField = 2 };
-
 // Group positions: each wall shows style, colour, width from its first position.
 constexpr int kHangingWallFirst = 0;
 constexpr int kFootwallFirst = 3;
@@ -45,27 +45,16 @@ CPropStyleCombox* NewStylePicker(const char* name, const char* description, DWOR
 bool IsNormalText(const CString& text) { return text == geotext::kNormalFault; }
 const char* SenseText(bool normal) { return normal ? geotext::kNormalFault : geotext::kReverseFault; }
 
+// Calls fn with the part of that type name of every selected block whose part is a Part.
+template <class Part, class Fn>
+void ForSelectedBlockParts(CQXLayer* layer, const CString& part, Fn fn) {
+    const int n = layer ? layer->GetSelectedObjectCount() : 0;
+    for (int i = 0; i < n; ++i)
+        if (auto* block = dynamic_cast<CQXObjectBlock*>(layer->GetSelectedObject(i)))
+            if (auto* typed = dynamic_cast<Part*>(block->GetObjectByTypeName(part))) fn(typed);
+}
+
 }  // namespace
-
-void SetBlockNames(CQXLayer* layer, const CString& name) {
-    const int n = layer ? layer->GetSelectedObjectCount() : 0;
-    for (int i = 0; i < n; ++i)
-        if (auto* block = dynamic_cast<CQXObjectBlock*>(layer->GetSelectedObject(i))) block->SetName(name);
-}
-
-void SetBlockSubObjects(CQXLayer* layer, QXLOGPEN* pen, const CString& part) {
-    const int n = layer ? layer->GetSelectedObjectCount() : 0;
-    for (int i = 0; i < n; ++i)
-        if (auto* block = dynamic_cast<CQXObjectBlock*>(layer->GetSelectedObject(i)))
-            if (auto* line = dynamic_cast<CQXObjectLine*>(block->GetObjectByTypeName(part))) line->SetLogPen(pen);
-}
-
-void SetBlockSubObjects(CQXLayer* layer, QXLOGBRUSH* brush, const CString& part) {
-    const int n = layer ? layer->GetSelectedObjectCount() : 0;
-    for (int i = 0; i < n; ++i)
-        if (auto* block = dynamic_cast<CQXObjectBlock*>(layer->GetSelectedObject(i)))
-            if (auto* fill = dynamic_cast<CQXObjectFill*>(block->GetObjectByTypeName(part))) fill->SetLogBrush(brush);
-}
 
 CPropListFaultBlock::CPropListFaultBlock() = default;
 CPropListFaultBlock::~CPropListFaultBlock() = default;
@@ -84,26 +73,23 @@ CPropListFaultBlock::Parts CPropListFaultBlock::FindParts(CQXObjectBlock* block)
 int CPropListFaultBlock::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(geotext::kFaultBlock), "", kTypeId);
-    type->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(type, TRUE, TRUE);
-    m_wndPropList.AddProperty(new CBCGPProp(geotext::kFaultName, _variant_t(""), "", kNameId), TRUE, TRUE);
-    auto* sense = new CBCGPProp(geotext::kFaultSense, _variant_t(""), "", kSenseId);
-    sense->AddOption(geotext::kNormalFault);
-    sense->AddOption(geotext::kReverseFault);
-    sense->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(sense, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewOptionItem(planetext::kType, geotext::kFaultBlock, "", kTypeId, {}, false), TRUE,
+                              TRUE);
+    m_wndPropList.AddProperty(NewTextItem(geotext::kFaultName, "", kNameId), TRUE, TRUE);
+    m_wndPropList.AddProperty(
+        NewOptionItem(geotext::kFaultSense, "", "", kSenseId, {geotext::kNormalFault, geotext::kReverseFault}, false),
+        TRUE, TRUE);
 
     auto* group = new CBCGPProp(geotext::kFaultBlockGroup, kGroupId);
     group->AddSubItem(
         NewStylePicker(geotext::kHangingWallStyle, geotext::kHangingWallStyleDescription, kHangingWallStyleId));
-    group->AddSubItem(NewGroupColorProp(geotext::kHangingWallColor, geotext::kBoundaryColorDescription,
-                                        kHangingWallColorId, 0));
-    group->AddSubItem(faultlist::NewWidthItem(geotext::kHangingWallWidth, kHangingWallWidthId));
+    group->AddSubItem(
+        NewGroupColorProp(geotext::kHangingWallColor, geotext::kBoundaryColorDescription, kHangingWallColorId, 0));
+    group->AddSubItem(faultitems::NewWidthItem(geotext::kHangingWallWidth, kHangingWallWidthId));
     group->AddSubItem(NewStylePicker(geotext::kFootwallStyle, geotext::kBoundaryStyleDescription, kFootwallStyleId));
     group->AddSubItem(
         NewGroupColorProp(geotext::kFootwallColor, geotext::kBoundaryColorDescription, kFootwallColorId, 0));
-    group->AddSubItem(faultlist::NewWidthItem(geotext::kFootwallWidth, kFootwallWidthId));
+    group->AddSubItem(faultitems::NewWidthItem(geotext::kFootwallWidth, kFootwallWidthId));
     group->AddSubItem(CreateYesNoProp(geotext::kFaultZoneFill, kZoneFillId, _variant_t(""), ""));
     group->AddSubItem(NewGroupColorProp(geotext::kFaultZoneColor, geotext::kFillColorDescription, kZoneColorId, 0));
     m_wndPropList.AddProperty(group, TRUE, TRUE);
@@ -114,47 +100,29 @@ int CPropListFaultBlock::InitPropWnd() {
 void CPropListFaultBlock::UpdateBCGPProperty(long object, CString) {
     if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
     CQXObjectBlock* block = Block();
-    if (!block) return;
-    if (CBCGPProp* name = FindItem(kNameId)) name->SetValue(_variant_t(block->GetName()));
+    const Parts parts = FindParts(block);
+    // A block lacking a part is shown with the items as they stand.
+    if (!parts.Complete()) return;
+    SetItemText(FindItem(kNameId), block->GetName());
     int normal = 0;
     block->GetPropertyManager()->GetBoolProperty(geotext::kNormalFaultKey, normal);
-    if (CBCGPProp* sense = FindItem(kSenseId)) sense->SetValue(_variant_t(SenseText(normal != 0)));
+    SetItemText(FindItem(kSenseId), SenseText(normal != 0));
 
-    // A block without its three parts takes no edit: its items are greyed, so that neither the
-    // values of a block shown before nor a silently ignored edit pass for this block's own.
-    const Parts parts = FindParts(block);
-    EnableAllItems(parts.Complete());
-    if (!parts.Complete()) return;
-
-    RefreshWall(kHangingWallFirst, parts.hangingWall);
-    RefreshWall(kFootwallFirst, parts.footwall);
     CBCGPProp* group = FindItem(kGroupId);
     if (!group) return;
+    RefreshWall(group, kHangingWallFirst, parts.hangingWall);
+    RefreshWall(group, kFootwallFirst, parts.footwall);
     QXLOGBRUSH brush;
     parts.zone->GetLogBrush(&brush);
-    const bool fillOn = brush.style != kBrushStyleNone;
-    if (CBCGPProp* fill = group->GetSubItem(kZoneFillPosition)) SetYesNoProp(fill, fillOn);
-    if (auto* colour = dynamic_cast<CBCGPColorProp*>(group->GetSubItem(kZoneColorPosition))) {
-        colour->SetColor(brush.fillColor);
-        colour->Enable(fillOn);
-    }
+    faultitems::ShowFill(group->GetSubItem(kZoneFillPosition), group->GetSubItem(kZoneColorPosition), brush);
 }
 
-void CPropListFaultBlock::RefreshWall(int first, CQXObjectLine* wall) {
-    CBCGPProp* group = FindItem(kGroupId);
-    if (!group) return;
+// A wall's style, colour and width from its first position in the group.
+void CPropListFaultBlock::RefreshWall(CBCGPProp* group, int first, CQXObjectLine* wall) {
     QXLOGPEN pen;
     wall->GetLogPen(&pen);
-    if (auto* style = dynamic_cast<CPropStyleCombox*>(group->GetSubItem(first))) {
-        UINT value = pen.style;
-        style->SetVal(value);
-    }
-    if (auto* colour = dynamic_cast<CBCGPColorProp*>(group->GetSubItem(first + 1))) colour->SetColor(pen.color);
-    if (CBCGPProp* width = group->GetSubItem(first + 2)) {
-        CString text;
-        text.Format("%.1f", pen.width / 100.0);
-        width->SetValue(_variant_t(text));
-    }
+    geoitems::ShowPen(group->GetSubItem(first), group->GetSubItem(first + 1), group->GetSubItem(first + 2), pen,
+                      "%.1f");
 }
 
 LRESULT CPropListFaultBlock::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -164,64 +132,69 @@ LRESULT CPropListFaultBlock::OnPropertyChanged(WPARAM, LPARAM lParam) {
     // A block without its three parts ignores every edit, without a repaint.
     if (!item || !parts.Complete()) return 0;
     CQXLayer* layer = block->GetLayer();
-    QXLOGBRUSH brush;
-    parts.zone->GetLogBrush(&brush);
-    const CString text = VariantToText(item->GetValue());
     const DWORD_PTR id = item->GetData();
 
     switch (id) {
-    case kNameId:
-        SetBlockNames(layer, text);
-        break;
-    case kSenseId:
-        block->GetPropertyManager()->SetBoolProperty(geotext::kNormalFaultKey, IsNormalText(text) ? 1 : 0);
-        break;
-    case kHangingWallStyleId:
-    case kHangingWallWidthId:
-    case kHangingWallColorId:
-        ApplyWallItem(item, layer, parts.hangingWall, geotext::kHangingWall, static_cast<int>(id - kHangingWallStyleId));
-        break;
-    case kFootwallStyleId:
-    case kFootwallWidthId:
-    case kFootwallColorId:
-        ApplyWallItem(item, layer, parts.footwall, geotext::kFootwall, static_cast<int>(id - kFootwallStyleId));
-        break;
-    case kZoneFillId:
-        brush.style = GetYesNoProp(item) ? kBrushStyleSolid : kBrushStyleNone;
-        SetBlockSubObjects(layer, &brush, geotext::kFaultPolygon);
-        if (CBCGPProp* colour = FindItem(kZoneColorId)) colour->Enable(brush.style != kBrushStyleNone);
-        break;
-    case kZoneColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-            brush.fillColor = colour->GetColor();
-            SetBlockSubObjects(layer, &brush, geotext::kFaultPolygon);
-        }
-        break;
-    default:
-        break;
+        case kNameId:
+            SetBlockNames(layer, ItemText(item));
+            break;
+        case kSenseId:
+            block->GetPropertyManager()->SetBoolProperty(geotext::kNormalFaultKey,
+                                                         IsNormalText(ItemText(item)) ? 1 : 0);
+            break;
+        case kHangingWallStyleId:
+        case kHangingWallWidthId:
+        case kHangingWallColorId:
+            ApplyWallItem(item, layer, parts.hangingWall, geotext::kHangingWall,
+                          static_cast<int>(id - kHangingWallStyleId));
+            break;
+        case kFootwallStyleId:
+        case kFootwallWidthId:
+        case kFootwallColorId:
+            ApplyWallItem(item, layer, parts.footwall, geotext::kFootwall, static_cast<int>(id - kFootwallStyleId));
+            break;
+        case kZoneFillId:
+        case kZoneColorId:
+            ApplyZoneItem(item, layer, parts.zone);
+            break;
+        default:
+            break;
     }
     UpdateView();
     return 0;
 }
 
-// One field of a wall's pen, read from the shown block's wall and written to that wall of every
-// selected block.
+// One field of a wall's pen (0 style, 1 width, 2 colour), read from the shown block's wall and
+// written to that wall of every selected block.
 void CPropListFaultBlock::ApplyWallItem(CBCGPProp* item, CQXLayer* layer, CQXObjectLine* wall, const char* part,
                                         int field) {
     QXLOGPEN pen;
     wall->GetLogPen(&pen);
-    switch (field) {
-    case kStyleField:
-        if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) pen.style = picker->GetVal();
-        break;
-    case kWidthField:
-        if (!faultlist::ReadWidth(VariantToText(item->GetValue()), &pen.width)) return;
-        break;
-    case kColorField:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) pen.color = colour->GetColor();
-        break;
-    default:
-        return;
-    }
-    SetBlockSubObjects(layer, &pen, part);
+    if (EditPen(pen, item, field)) SetBlockSubObjects(layer, &pen, part);
+}
+
+// The fill switch or colour of the shown block's zone, written to the zone of every selected block.
+void CPropListFaultBlock::ApplyZoneItem(CBCGPProp* item, CQXLayer* layer, CQXObjectFill* zone) {
+    QXLOGBRUSH brush;
+    zone->GetLogBrush(&brush);
+    if (!faultitems::EditFill(brush, item, kZoneFillId, kZoneColorId)) return;
+    SetBlockSubObjects(layer, &brush, geotext::kFaultPolygon);
+    if (item->GetData() == kZoneFillId)
+        if (CBCGPProp* colour = FindItem(kZoneColorId)) colour->Enable(brush.style != kBrushStyleNone);
+}
+
+// ---- same-class writes: every selected block, whatever its type name --------------------------------
+
+void SetBlockNames(CQXLayer* layer, const CString& name) {
+    const int n = layer ? layer->GetSelectedObjectCount() : 0;
+    for (int i = 0; i < n; ++i)
+        if (auto* block = dynamic_cast<CQXObjectBlock*>(layer->GetSelectedObject(i))) block->SetName(name);
+}
+
+void SetBlockSubObjects(CQXLayer* layer, QXLOGPEN* pen, const CString& part) {
+    ForSelectedBlockParts<CQXObjectLine>(layer, part, [pen](CQXObjectLine* line) { line->SetLogPen(pen); });
+}
+
+void SetBlockSubObjects(CQXLayer* layer, QXLOGBRUSH* brush, const CString& part) {
+    ForSelectedBlockParts<CQXObjectFill>(layer, part, [brush](CQXObjectFill* fill) { fill->SetLogBrush(brush); });
 }

@@ -31,8 +31,9 @@ private:
     static Parts FindParts(CQXObjectBlock* block);
 
     CQXObjectBlock* Block() const;
-    void RefreshWall(int first, CQXObjectLine* wall);
+    void RefreshWall(CBCGPProp* group, int first, CQXObjectLine* wall);
     void ApplyWallItem(CBCGPProp* item, CQXLayer* layer, CQXObjectLine* wall, const char* part, int field);
+    void ApplyZoneItem(CBCGPProp* item, CQXLayer* layer, CQXObjectFill* zone);
 };
 
 // Sets the name of every selected block of the layer.

@@ -1,9 +1,5 @@
 #include "planemap/PropListFaultLine.h"
 
-#include <cfloat>
-#include <cmath>
-
-#include "bcg/ColorProp.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -12,8 +8,11 @@
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "planemap/GeologyTexts.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
-#include "win32/Crt.h"
+#include "planemap/PropListCtrlLine.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -64,28 +63,6 @@ bool IsSelected(CQXLayer* layer, const CQXObject* object) {
 
 }  // namespace
 
-namespace faultlist {
-
-CBCGPProp* NewWidthItem(const char* name, DWORD_PTR id) {
-    auto* width = new CBCGPProp(name, _variant_t(""), grouptext::kLineWidthMmDescription, id);
-    for (int i = 1; i <= 30; ++i) {
-        CString option;
-        option.Format("%.1f", i / 10.0);
-        width->AddOption(option);
-    }
-    width->AllowEdit(TRUE);
-    return width;
-}
-
-bool ReadWidth(const CString& text, float* width) {
-    const double value = crt::Atof(text) * 100;
-    if (!(std::fabs(value) <= FLT_MAX)) return false;
-    *width = static_cast<float>(value);
-    return true;
-}
-
-}  // namespace faultlist
-
 CPropListFaultLine::CPropListFaultLine() = default;
 CPropListFaultLine::~CPropListFaultLine() = default;
 
@@ -95,18 +72,17 @@ int CPropListFaultLine::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
     auto* basic = new CBCGPProp(geotext::kBasic, kBasicGroupId);
-    auto* kind = new CBCGPProp(planetext::kType, _variant_t(""), geotext::kFaultKindDescription, kKindId);
+    CBCGPProp* kind = NewOptionItem(planetext::kType, "", geotext::kFaultKindDescription, kKindId, {}, false);
     for (const FaultKind& k : kFaultKinds) kind->AddOption(k.typeName);
-    kind->AllowEdit(FALSE);
     basic->AddSubItem(kind);
-    basic->AddSubItem(new CBCGPProp(geotext::kFaultName, _variant_t(""), geotext::kFaultName, kNameId));
+    basic->AddSubItem(NewTextItem(geotext::kFaultName, geotext::kFaultName, kNameId));
     m_wndPropList.AddProperty(basic, TRUE, TRUE);
     basic->Expand(TRUE);
 
     auto* pen = new CBCGPProp(grouptext::kLineStyle, kPenGroupId);
     pen->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, 0, CPropStyleCombox::kLineStyle,
                                          kestrel::kLineSetCommon, geotext::kBoundaryStyleDescription, kPenStyleId));
-    pen->AddSubItem(faultlist::NewWidthItem(geotext::kWidth, kPenWidthId));
+    pen->AddSubItem(faultitems::NewWidthItem(geotext::kWidth, kPenWidthId));
     pen->AddSubItem(NewGroupColorProp(grouptext::kColor, geotext::kBoundaryColorDescription, kPenColorId, 0));
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
     pen->Expand(TRUE);
@@ -125,38 +101,20 @@ void CPropListFaultLine::UpdateBCGPProperty(long object, CString) {
     CQXObjectLine* line = Line();
     if (!line) return;
     const CString kind = line->GetTypeName();
-    if (CBCGPProp* item = FindItem(kKindId)) item->SetValue(_variant_t(kind));
+    SetItemText(FindItem(kKindId), kind);
     if (CBCGPProp* fill = FindItem(kFillId)) fill->Enable(IsPolygonKind(kind));
-    if (CBCGPProp* name = FindItem(kNameId)) name->SetValue(_variant_t(line->GetName()));
+    SetItemText(FindItem(kNameId), line->GetName());
     RefreshPen(line);
-    RefreshFill(line);
+    QXLOGBRUSH brush;
+    line->GetLogBrush(&brush);
+    faultitems::ShowFill(FindItem(kFillId), FindItem(kFillColorId), brush);
 }
 
 void CPropListFaultLine::RefreshPen(CQXObjectLine* line) {
     QXLOGPEN pen;
     line->GetLogPen(&pen);
     if (pen == m_pen) TakeStandardPen(line->GetLayer(), line->GetTypeName(), &pen);
-    if (auto* style = dynamic_cast<CPropStyleCombox*>(FindItem(kPenStyleId))) {
-        UINT value = pen.style;
-        style->SetVal(value);
-    }
-    if (CBCGPProp* width = FindItem(kPenWidthId)) {
-        CString text;
-        text.Format("%.1f", pen.width / 100.0);
-        width->SetValue(_variant_t(text));
-    }
-    if (auto* colour = dynamic_cast<CBCGPColorProp*>(FindItem(kPenColorId))) colour->SetColor(pen.color);
-}
-
-void CPropListFaultLine::RefreshFill(CQXObjectLine* line) {
-    QXLOGBRUSH brush;
-    line->GetLogBrush(&brush);
-    const bool fillOn = brush.style != kBrushStyleNone;
-    if (CBCGPProp* fill = FindItem(kFillId)) SetYesNoProp(fill, fillOn);
-    if (auto* colour = dynamic_cast<CBCGPColorProp*>(FindItem(kFillColorId))) {
-        colour->SetColor(brush.fillColor);
-        colour->Enable(fillOn);
-    }
+    geoitems::ShowPen(FindItem(kPenStyleId), FindItem(kPenColorId), FindItem(kPenWidthId), pen, "%.1f");
 }
 
 LRESULT CPropListFaultLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -166,52 +124,30 @@ LRESULT CPropListFaultLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
         UpdateView();
         return 0;
     }
-    CQXLayer* layer = line->GetLayer();
     const CString kind = line->GetTypeName();
-    QXLOGPEN pen;
-    QXLOGBRUSH brush;
-    line->GetLogPen(&pen);
-    line->GetLogBrush(&brush);
     const DWORD_PTR id = item->GetData();
-    if (id == kKindId) TakeStandardPen(layer, kind, &pen);
-    m_pen = pen;
-    const CString text = VariantToText(item->GetValue());
+    // Remembered: the pen before the edit, for a change of kind the old kind's standard pen.
+    line->GetLogPen(&m_pen);
+    if (id == kKindId) TakeStandardPen(line->GetLayer(), kind, &m_pen);
 
     switch (id) {
-    case kKindId:
-        ApplyKind(line, kind, text);
-        break;
-    case kNameId:
-        SetSameTypeObjects(layer, &CQXObject::SetName, text, kind);
-        break;
-    case kPenStyleId:
-        if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
-            pen.style = picker->GetVal();
-            SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, kind);
-        }
-        break;
-    case kPenWidthId:
-        if (faultlist::ReadWidth(text, &pen.width)) SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, kind);
-        break;
-    case kPenColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-            pen.color = colour->GetColor();
-            SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, kind);
-        }
-        break;
-    case kFillId:
-        brush.style = GetYesNoProp(item) ? kBrushStyleSolid : kBrushStyleNone;
-        SetSameTypeObjects(layer, &CQXObjectLine::SetLogBrush, &brush, kind);
-        if (CBCGPProp* colour = FindItem(kFillColorId)) colour->Enable(brush.style != kBrushStyleNone);
-        break;
-    case kFillColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-            brush.fillColor = colour->GetColor();
-            SetSameTypeObjects(layer, &CQXObjectLine::SetLogBrush, &brush, kind);
-        }
-        break;
-    default:
-        break;
+        case kKindId:
+            ApplyKind(line, kind, ItemText(item));
+            break;
+        case kNameId:
+            SetSameTypeObjects(line->GetLayer(), &CQXObject::SetName, ItemText(item), kind);
+            break;
+        case kPenStyleId:
+        case kPenWidthId:
+        case kPenColorId:
+            geoitems::ApplyPenItem(line, item, static_cast<int>(id - kPenStyleId));
+            break;
+        case kFillId:
+        case kFillColorId:
+            ApplyFill(line, item);
+            break;
+        default:
+            break;
     }
     UpdateView();
     return 0;
@@ -231,3 +167,38 @@ void CPropListFaultLine::ApplyKind(CQXObjectLine* line, const CString& oldKind, 
     if (CBCGPProp* fill = FindItem(kFillId)) fill->Enable(close == 1);
     if (CBCGPProp* colour = FindItem(kFillColorId)) colour->Enable(close == 1);
 }
+
+void CPropListFaultLine::ApplyFill(CQXObjectLine* line, CBCGPProp* item) {
+    QXLOGBRUSH brush;
+    line->GetLogBrush(&brush);
+    if (!faultitems::EditFill(brush, item, kFillId, kFillColorId)) return;
+    SetSameTypeObjects(line->GetLayer(), &CQXObjectLine::SetLogBrush, &brush, line->GetTypeName());
+    if (item->GetData() == kFillId)
+        if (CBCGPProp* colour = FindItem(kFillColorId)) colour->Enable(brush.style != kBrushStyleNone);
+}
+
+// ---- width and fill items shared with the fault combination list ------------------------------------
+
+namespace faultitems {
+
+CBCGPProp* NewWidthItem(const char* name, DWORD_PTR id) {
+    return geoitems::NewWidthItem(name, 0.1, 0.1, 30, "%.1f", id);
+}
+
+void ShowFill(CBCGPProp* fill, CBCGPProp* colour, const QXLOGBRUSH& brush) {
+    const bool fillOn = brush.style != kBrushStyleNone;
+    if (fill) SetYesNoProp(fill, fillOn);
+    geoitems::ShowColor(colour, brush.fillColor);
+    if (colour) colour->Enable(fillOn);
+}
+
+bool EditFill(QXLOGBRUSH& brush, CBCGPProp* item, DWORD_PTR fillId, DWORD_PTR colourId) {
+    const DWORD_PTR id = item->GetData();
+    if (id == fillId) {
+        brush.style = GetYesNoProp(item) ? kBrushStyleSolid : kBrushStyleNone;
+        return true;
+    }
+    return id == colourId && geoitems::ReadColor(item, &brush.fillColor);
+}
+
+}  // namespace faultitems

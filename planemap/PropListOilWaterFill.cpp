@@ -4,48 +4,11 @@
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "hosttypes/Wicket/ScatteredFunc.h"
-#include "planemap/BoundaryTexts.h"
+#include "planemap/GeologyTexts.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
 
-namespace zonelist {
-
-CBCGPProp* NewTypeItem() {
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(""), "", kTypeId);
-    type->AllowEdit(FALSE);
-    return type;
-}
-
-CBCGPProp* NewZoneTypeItem(const char* label) {
-    auto* zoneType = new CBCGPProp(label, _variant_t(""), "", kZoneTypeId);
-    zoneType->AllowEdit(FALSE);
-    return zoneType;
-}
-
-CQXLayer* FindLineLayer(CQXObject* zone) {
-    CQXLayer* layer = zone ? zone->GetLayer() : nullptr;
-    if (!layer) return nullptr;
-    return CScatteredFunc::GetLine_Layer(layer->GetMap(), layer->GetName());
-}
-
-void ShowZone(CBCGPProp* typeItem, CBCGPProp* zoneTypeItem, CQXObject* zone, const CStringArray& types) {
-    if (!zone) return;
-    if (typeItem) typeItem->SetValue(_variant_t(zone->GetTypeName()));
-    if (!zoneTypeItem) return;
-    zoneTypeItem->RemoveAllOptions();
-    for (INT_PTR i = 0; i < types.GetSize(); ++i) zoneTypeItem->AddOption(types.GetAt(i));
-    zoneTypeItem->SetValue(_variant_t(zone->GetName()));
-}
-
-void ApplyZoneType(CQXObject* zone, const CString& type) {
-    CQXLayer* lineLayer = FindLineLayer(zone);
-    zone->SetName(type);
-    if (!lineLayer) return;
-    QXLOGBRUSH brush;
-    lineLayer->GetPropertyManager()->GetBrushProperty(CString(boundarytext::kBrushKeyPrefix) + type, &brush);
-    if (auto* fill = dynamic_cast<CQXObjectFill*>(zone)) fill->SetLogBrush(&brush);
-}
-
-}  // namespace zonelist
+using namespace planemap;
 
 CPropListOWFill::CPropListOWFill() = default;
 CPropListOWFill::~CPropListOWFill() = default;
@@ -54,8 +17,7 @@ CQXObject* CPropListOWFill::Zone() const { return dynamic_cast<CQXObject*>(m_pTa
 
 int CPropListOWFill::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(zonelist::NewTypeItem(), TRUE, TRUE);
-    m_wndPropList.AddProperty(zonelist::NewZoneTypeItem(boundarytext::kOilWaterType), TRUE, TRUE);
+    zonelist::AddItems(m_wndPropList, geotext::kOilWaterType);
     return 0;
 }
 
@@ -71,17 +33,43 @@ void CPropListOWFill::UpdateBCGPProperty(long object, CString) {
 }
 
 LRESULT CPropListOWFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
-    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
-    CQXObject* zone = Zone();
-    if (item && zone) {
-        switch (item->GetData()) {
-        case zonelist::kZoneTypeId:
-            zonelist::ApplyZoneType(zone, VariantToText(item->GetValue()));
-            break;
-        default:
-            break;
-        }
-    }
+    zonelist::ApplyEdit(reinterpret_cast<CBCGPProp*>(lParam), Zone());
     UpdateView();
     return 0;
 }
+
+// ---- the zone items and edit handler shared with the region zones ----------------------------------
+
+namespace zonelist {
+
+void AddItems(CBCGPPropList& grid, const char* zoneTypeLabel) {
+    grid.AddProperty(NewOptionItem(planetext::kType, "", "", kTypeId, {}, false), TRUE, TRUE);
+    grid.AddProperty(NewOptionItem(zoneTypeLabel, "", "", kZoneTypeId, {}, false), TRUE, TRUE);
+}
+
+CQXLayer* FindLineLayer(CQXObject* zone) {
+    CQXLayer* layer = zone ? zone->GetLayer() : nullptr;
+    if (!layer) return nullptr;
+    return CScatteredFunc::GetLine_Layer(layer->GetMap(), layer->GetName());
+}
+
+void ShowZone(CBCGPProp* typeItem, CBCGPProp* zoneTypeItem, CQXObject* zone, const CStringArray& types) {
+    SetItemText(typeItem, zone->GetTypeName());
+    if (!zoneTypeItem) return;
+    zoneTypeItem->RemoveAllOptions();
+    for (INT_PTR i = 0; i < types.GetSize(); ++i) zoneTypeItem->AddOption(types.GetAt(i));
+    zoneTypeItem->SetValue(_variant_t(zone->GetName()));
+}
+
+void ApplyEdit(CBCGPProp* item, CQXObject* zone) {
+    if (!item || !zone || item->GetData() != kZoneTypeId) return;
+    const CString type = ItemText(item);
+    CQXLayer* lineLayer = FindLineLayer(zone);
+    zone->SetName(type);
+    if (!lineLayer) return;
+    QXLOGBRUSH brush;
+    lineLayer->GetPropertyManager()->GetBrushProperty(CString(geotext::kBrushKeyPrefix) + type, &brush);
+    if (auto* fill = dynamic_cast<CQXObjectFill*>(zone)) fill->SetLogBrush(&brush);
+}
+
+}  // namespace zonelist

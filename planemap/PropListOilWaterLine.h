@@ -1,7 +1,7 @@
 // CPropListOWLine: a boundary line of an oil-water distribution: its distribution type (its name,
 // shown only), its pen and its fill. Pen and fill edits reach every selected line of the type name,
 // each keeping its own values apart from the one field edited.
-// boundarypen: the pen group the boundary-line lists share.
+// boundarypen: the pen group the distribution boundary lists share.
 #pragma once
 
 #include "planemap/WndLstPlane.h"
@@ -20,11 +20,12 @@ enum : DWORD_PTR {
 
 // The group, expanded.
 CBCGPProp* NewPenGroup();
-// Colour, style (redrawn only when it differs) and width ("%.2f" millimetres) by position.
-void SetPenGroup(CBCGPProp* group, const QXLOGPEN& pen);
+// The line's pen: colour, style (redrawn only when it differs) and width ("%.2f" millimetres) by
+// position.
+void ShowPenGroup(CBCGPProp* group, CQXObjectLine* line);
 // Puts one edited item of the group into pen. A width is taken only when the typed millimetres
 // make a stored width above 0 that the record can hold. False when nothing was put.
-bool ReadPenItem(CBCGPProp* item, QXLOGPEN& pen);
+bool EditPenItem(QXLOGPEN& pen, CBCGPProp* item);
 
 }  // namespace boundarypen
 
@@ -40,5 +41,4 @@ protected:
 
 private:
     CQXObjectLine* Line() const;
-    void ApplyPenItem(CQXObjectLine* line, CBCGPProp* item);
 };

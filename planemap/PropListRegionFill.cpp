@@ -1,7 +1,7 @@
 #include "planemap/PropListRegionFill.h"
 
 #include "hosttypes/Moraine/RegionLayer.h"
-#include "planemap/BoundaryTexts.h"
+#include "planemap/GeologyTexts.h"
 #include "planemap/PropListOilWaterFill.h"
 
 CPropListRegionFill::CPropListRegionFill() = default;
@@ -11,8 +11,7 @@ CQXObject* CPropListRegionFill::Zone() const { return dynamic_cast<CQXObject*>(m
 
 int CPropListRegionFill::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(zonelist::NewTypeItem(), TRUE, TRUE);
-    m_wndPropList.AddProperty(zonelist::NewZoneTypeItem(boundarytext::kRegionType), TRUE, TRUE);
+    zonelist::AddItems(m_wndPropList, geotext::kRegionType);
     return 0;
 }
 
@@ -22,22 +21,13 @@ void CPropListRegionFill::UpdateBCGPProperty(long object, CString) {
     if (!zone) return;
     CStringArray types;
     // No wrapper over a missing line layer: the type item then offers nothing.
-    if (CQXLayer* lineLayer = zonelist::FindLineLayer(zone)) kel::plane::CRegionLayer(lineLayer).GetAllRegionType(types);
+    if (CQXLayer* lineLayer = zonelist::FindLineLayer(zone))
+        kel::plane::CRegionLayer(lineLayer).GetAllRegionType(types);
     zonelist::ShowZone(FindItem(zonelist::kTypeId), FindItem(zonelist::kZoneTypeId), zone, types);
 }
 
 LRESULT CPropListRegionFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
-    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
-    CQXObject* zone = Zone();
-    if (item && zone) {
-        switch (item->GetData()) {
-        case zonelist::kZoneTypeId:
-            zonelist::ApplyZoneType(zone, VariantToText(item->GetValue()));
-            break;
-        default:
-            break;
-        }
-    }
+    zonelist::ApplyEdit(reinterpret_cast<CBCGPProp*>(lParam), Zone());
     UpdateView();
     return 0;
 }

@@ -1,9 +1,12 @@
 #include "planemap/PropListRegionLine.h"
 
 #include "hosttypes/Parsnip/QXObjectLine.h"
-#include "planemap/BoundaryTexts.h"
+#include "planemap/GeologyTexts.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/PropListOilWaterLine.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -22,15 +25,9 @@ CQXObjectLine* CPropListRegionLine::Line() const { return dynamic_cast<CQXObject
 
 int CPropListRegionLine::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(""), "", kTypeId);
-    type->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(type, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewOptionItem(planetext::kType, "", "", kTypeId, {}, false), TRUE, TRUE);
     // Shows the region type; it offers nothing to pick, so it cannot be changed here.
-    auto* region = new CBCGPProp(boundarytext::kRegionType, _variant_t(""), "", kRegionTypeId);
-    region->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(region, TRUE, TRUE);
-
+    m_wndPropList.AddProperty(NewOptionItem(geotext::kRegionType, "", "", kRegionTypeId, {}, false), TRUE, TRUE);
     m_wndPropList.AddProperty(boundarypen::NewPenGroup(), TRUE, TRUE);
     return 0;
 }
@@ -39,11 +36,9 @@ void CPropListRegionLine::UpdateBCGPProperty(long object, CString) {
     if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
     CQXObjectLine* line = Line();
     if (!line) return;
-    if (CBCGPProp* type = FindItem(kTypeId)) type->SetValue(_variant_t(line->GetTypeName()));
-    if (CBCGPProp* region = FindItem(kRegionTypeId)) region->SetValue(_variant_t(line->GetName()));
-    QXLOGPEN pen;
-    line->GetLogPen(&pen);
-    boundarypen::SetPenGroup(FindItem(kPenGroupId), pen);
+    SetItemText(FindItem(kTypeId), line->GetTypeName());
+    SetItemText(FindItem(kRegionTypeId), line->GetName());
+    boundarypen::ShowPenGroup(FindItem(kPenGroupId), line);
 }
 
 // The shown line takes its pen back after every edit, the edited field changed when it was taken.
@@ -54,13 +49,13 @@ LRESULT CPropListRegionLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
         QXLOGPEN pen;
         line->GetLogPen(&pen);
         switch (item->GetData()) {
-        case boundarypen::kStyleId:
-        case boundarypen::kWidthId:
-        case boundarypen::kColorId:
-            boundarypen::ReadPenItem(item, pen);
-            break;
-        default:
-            break;
+            case boundarypen::kStyleId:
+            case boundarypen::kWidthId:
+            case boundarypen::kColorId:
+                boundarypen::EditPenItem(pen, item);
+                break;
+            default:
+                break;
         }
         line->SetLogPen(&pen);
     }

@@ -1,10 +1,13 @@
 #include "planemap/PropListSandFill.h"
 
-#include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObjectFill.h"
-#include "planemap/BoundaryTexts.h"
+#include "hosttypes/Parsnip/QXPropertyManager.h"
+#include "planemap/GeologyTexts.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/PropListSandLine.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -15,7 +18,7 @@ enum : DWORD_PTR {
 
 // Sand-body areas keep their bodies' fills under one prefix, effective areas under the other.
 const char* BrushKeyPrefix(const CString& typeName) {
-    return typeName == boundarytext::kSandFill ? boundarytext::kBrushKeyPrefix : boundarytext::kValidBrushKeyPrefix;
+    return typeName == geotext::kSandFill ? geotext::kBrushKeyPrefix : geotext::kValidBrushKeyPrefix;
 }
 
 }  // namespace
@@ -27,13 +30,8 @@ CQXObjectFill* CPropListSandFill::Area() const { return dynamic_cast<CQXObjectFi
 
 int CPropListSandFill::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(""), "", kTypeId);
-    type->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(type, TRUE, TRUE);
-    auto* number = new CBCGPProp(boundarytext::kSandBodyNumber, _variant_t(""), "", kBodyNumberId);
-    number->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(number, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewOptionItem(planetext::kType, "", "", kTypeId, {}, false), TRUE, TRUE);
+    m_wndPropList.AddProperty(sandlist::NewBodyItem(kBodyNumberId), TRUE, TRUE);
     return 0;
 }
 
@@ -41,11 +39,8 @@ void CPropListSandFill::UpdateBCGPProperty(long object, CString) {
     if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
     CQXObjectFill* area = Area();
     if (!area) return;
-    if (CBCGPProp* type = FindItem(kTypeId)) type->SetValue(_variant_t(area->GetTypeName()));
-    if (CBCGPProp* number = FindItem(kBodyNumberId)) {
-        number->SetValue(_variant_t(area->GetName()));
-        sandlist::SetBodyOptions(number, area->GetLayer());
-    }
+    SetItemText(FindItem(kTypeId), area->GetTypeName());
+    sandlist::ShowBody(FindItem(kBodyNumberId), area);
 }
 
 // The shown area takes its brush back after every edit, also one that changed nothing.
@@ -56,11 +51,11 @@ LRESULT CPropListSandFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
         QXLOGBRUSH brush;
         area->GetLogBrush(&brush);
         switch (item->GetData()) {
-        case kBodyNumberId:
-            ApplyBodyNumber(area, VariantToText(item->GetValue()), brush);
-            break;
-        default:
-            break;
+            case kBodyNumberId:
+                ApplyBodyNumber(area, ItemText(item), brush);
+                break;
+            default:
+                break;
         }
         area->SetLogBrush(&brush);
     }
@@ -71,10 +66,8 @@ LRESULT CPropListSandFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // The area joins the body and takes only the fill colour of the body's standard fill. A body
 // without a stored fill leaves the colour alone rather than blacking the area out.
 void CPropListSandFill::ApplyBodyNumber(CQXObjectFill* area, const CString& number, QXLOGBRUSH& brush) {
-    area->SetName(number);
-    CQXLayer* layer = area->GetLayer();
-    if (!layer) return;
+    CQXPropertyManager* store = sandlist::JoinBody(area, number);
     QXLOGBRUSH stored;
-    if (layer->GetPropertyManager()->GetBrushProperty(CString(BrushKeyPrefix(area->GetTypeName())) + number, &stored))
+    if (store && store->GetBrushProperty(CString(BrushKeyPrefix(area->GetTypeName())) + number, &stored))
         brush.fillColor = stored.fillColor;
 }

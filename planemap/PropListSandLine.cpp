@@ -2,9 +2,12 @@
 
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
-#include "planemap/BoundaryTexts.h"
+#include "planemap/GeologyTexts.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/PropListOilWaterLine.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -22,50 +25,20 @@ struct PenKey {
     const char* prefix;
 };
 const PenKey kPenKeys[] = {
-    {boundarytext::kSandSolidBoundary, boundarytext::kPenKeyPrefix},
-    {boundarytext::kSandDashedBoundary, boundarytext::kDotPenKeyPrefix},
-    {boundarytext::kValidSolidBoundary, boundarytext::kValidPenKeyPrefix},
+    {geotext::kSandSolidBoundary, geotext::kPenKeyPrefix},
+    {geotext::kSandDashedBoundary, geotext::kDotPenKeyPrefix},
+    {geotext::kValidSolidBoundary, geotext::kValidPenKeyPrefix},
 };
 
 const char* PenKeyPrefix(const CString& lineClass) {
     for (const PenKey& key : kPenKeys)
         if (lineClass == key.lineClass) return key.prefix;
-    return boundarytext::kDotValidPenKeyPrefix;
+    return geotext::kDotValidPenKeyPrefix;
 }
 
-bool IsValidAreaClass(const CString& lineClass) {
-    return lineClass.str().rfind(boundarytext::kValidPrefix, 0) == 0;
-}
+bool IsValidAreaClass(const CString& lineClass) { return lineClass.str().rfind(geotext::kValidPrefix, 0) == 0; }
 
 }  // namespace
-
-namespace sandlist {
-
-int CountBodies(CQXLayer* layer) {
-    if (!layer) return 0;
-    const CQXPropertyManager* store = layer->GetPropertyManager();
-    int n = 0;
-    for (;;) {
-        CString key;
-        key.Format("%s%d", boundarytext::kBrushKeyPrefix, n + 1);
-        QXLOGBRUSH brush;
-        if (!store->GetBrushProperty(key, &brush)) return n;
-        ++n;
-    }
-}
-
-void SetBodyOptions(CBCGPProp* item, CQXLayer* layer) {
-    if (!item) return;
-    item->RemoveAllOptions();
-    const int n = CountBodies(layer);
-    for (int i = 1; i <= n; ++i) {
-        CString option;
-        option.Format("%d", i);
-        item->AddOption(option);
-    }
-}
-
-}  // namespace sandlist
 
 CPropListSandLine::CPropListSandLine() = default;
 CPropListSandLine::~CPropListSandLine() = default;
@@ -74,18 +47,10 @@ CQXObjectLine* CPropListSandLine::Line() const { return dynamic_cast<CQXObjectLi
 
 int CPropListSandLine::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(""), "", kTypeId);
-    type->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(type, TRUE, TRUE);
-    auto* number = new CBCGPProp(boundarytext::kSandBodyNumber, _variant_t(""), "", kBodyNumberId);
-    number->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(number, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewOptionItem(planetext::kType, "", "", kTypeId, {}, false), TRUE, TRUE);
+    m_wndPropList.AddProperty(sandlist::NewBodyItem(kBodyNumberId), TRUE, TRUE);
     // Shows the line class; it offers nothing to pick, so it cannot be changed here.
-    auto* lineClass = new CBCGPProp(boundarytext::kLineClass, _variant_t(""), "", kLineClassId);
-    lineClass->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(lineClass, TRUE, TRUE);
-
+    m_wndPropList.AddProperty(NewOptionItem(geotext::kLineClass, "", "", kLineClassId, {}, false), TRUE, TRUE);
     m_wndPropList.AddProperty(boundarypen::NewPenGroup(), TRUE, TRUE);
     return 0;
 }
@@ -99,15 +64,9 @@ void CPropListSandLine::UpdateBCGPProperty(long object, CString) {
         item->RemoveAllOptions();
         item->SetValue(_variant_t(lineClass));
     }
-    if (CBCGPProp* type = FindItem(kTypeId))
-        type->SetValue(_variant_t(IsValidAreaClass(lineClass) ? boundarytext::kValidSandLine : boundarytext::kSandLine));
-    if (CBCGPProp* number = FindItem(kBodyNumberId)) {
-        number->SetValue(_variant_t(line->GetName()));
-        sandlist::SetBodyOptions(number, line->GetLayer());
-    }
-    QXLOGPEN pen;
-    line->GetLogPen(&pen);
-    boundarypen::SetPenGroup(FindItem(kPenGroupId), pen);
+    SetItemText(FindItem(kTypeId), IsValidAreaClass(lineClass) ? geotext::kValidSandLine : geotext::kSandLine);
+    sandlist::ShowBody(FindItem(kBodyNumberId), line);
+    boundarypen::ShowPenGroup(FindItem(kPenGroupId), line);
 }
 
 // The shown line takes its pen back after every edit, also one that changed nothing.
@@ -118,16 +77,16 @@ LRESULT CPropListSandLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
         QXLOGPEN pen;
         line->GetLogPen(&pen);
         switch (item->GetData()) {
-        case kBodyNumberId:
-            ApplyBodyNumber(line, VariantToText(item->GetValue()), pen);
-            break;
-        case boundarypen::kStyleId:
-        case boundarypen::kWidthId:
-        case boundarypen::kColorId:
-            boundarypen::ReadPenItem(item, pen);
-            break;
-        default:
-            break;
+            case kBodyNumberId:
+                ApplyBodyNumber(line, ItemText(item), pen);
+                break;
+            case boundarypen::kStyleId:
+            case boundarypen::kWidthId:
+            case boundarypen::kColorId:
+                boundarypen::EditPenItem(pen, item);
+                break;
+            default:
+                break;
         }
         line->SetLogPen(&pen);
     }
@@ -137,9 +96,45 @@ LRESULT CPropListSandLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 // The line joins the body and takes the body's standard pen for its class when one is stored.
 void CPropListSandLine::ApplyBodyNumber(CQXObjectLine* line, const CString& number, QXLOGPEN& pen) {
-    line->SetName(number);
-    CQXLayer* layer = line->GetLayer();
-    if (!layer) return;
-    const CString key = CString(PenKeyPrefix(line->GetTypeName())) + number;
-    layer->GetPropertyManager()->GetPenProperty(key, &pen);
+    if (CQXPropertyManager* store = sandlist::JoinBody(line, number))
+        store->GetPenProperty(CString(PenKeyPrefix(line->GetTypeName())) + number, &pen);
 }
+
+// ---- the body number item shared with the sand areas ------------------------------------------------
+
+namespace sandlist {
+
+int CountBodies(CQXLayer* layer) {
+    if (!layer) return 0;
+    const CQXPropertyManager* store = layer->GetPropertyManager();
+    int n = 0;
+    for (;;) {
+        CString key;
+        key.Format("%s%d", geotext::kBrushKeyPrefix, n + 1);
+        QXLOGBRUSH brush;
+        if (!store->GetBrushProperty(key, &brush)) return n;
+        ++n;
+    }
+}
+
+CBCGPProp* NewBodyItem(DWORD_PTR id) { return NewOptionItem(geotext::kSandBodyNumber, "", "", id, {}, false); }
+
+void ShowBody(CBCGPProp* item, CQXObject* object) {
+    if (!item) return;
+    item->SetValue(_variant_t(object->GetName()));
+    item->RemoveAllOptions();
+    const int n = CountBodies(object->GetLayer());
+    for (int i = 1; i <= n; ++i) {
+        CString option;
+        option.Format("%d", i);
+        item->AddOption(option);
+    }
+}
+
+CQXPropertyManager* JoinBody(CQXObject* object, const CString& number) {
+    object->SetName(number);
+    CQXLayer* layer = object->GetLayer();
+    return layer ? layer->GetPropertyManager() : nullptr;
+}
+
+}  // namespace sandlist

@@ -1,26 +1,17 @@
 // CPropListScatteredAppendControlPoint: a virtual well added as a control point of a
-// scattered-attribute distribution: its facies code (its name), chosen among the catalogue's codes,
-// and its symbol. A code reaches every selected point of the type name and is announced to the map's
-// views; the symbol is written to every selected point after each edit.
+// scattered-attribute distribution: its code (its name), chosen among the codes of the
+// scattered-type catalogue, and its symbol. It is the facies map's control-point list offering
+// the other catalogue's codes: a code reaches every selected point of the type name and is
+// announced to the map's views; the symbol is written to every selected point after each edit.
 #pragma once
 
-#include "planemap/WndLstPlane.h"
+#include "planemap/PropListAppendControlPoint.h"
 
-class CQXObjectPoint;
-
-class CPropListScatteredAppendControlPoint : public CWndLstPlane {
+class CPropListScatteredAppendControlPoint : public CPropListAppendControlPoint {
 public:
     CPropListScatteredAppendControlPoint();
     ~CPropListScatteredAppendControlPoint() override;
 
 protected:
-    int InitPropWnd() override;
-    void UpdateBCGPProperty(long object, CString name) override;
-    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
-
-private:
-    CQXObjectPoint* Point() const;
-    void RefreshSymbol(CQXObjectPoint* point);
-    void ApplyCode(CQXObjectPoint* point, const CString& code);
-    void WriteSymbolToSelection(QXLOGPOINT& symbol);
+    codeitems::Catalogue CodeCatalogue() const override;
 };

@@ -17,6 +17,4 @@ protected:
 
 private:
     CQXObject* Area() const;
-    void RefreshArea(CQXObject* area, bool alone);
-    bool ApplyCode(CQXObject* area, const CString& code);
 };

@@ -1,11 +1,13 @@
 #include "planemap/PropListWellNetFill.h"
 
-#include "bcg/ColorProp.h"
 #include "framework/ItemGroupsLine.h"
 #include "hosttypes/Parsnip/QXObjectFill.h"
-#include "planemap/BoundaryTexts.h"
 #include "planemap/GeologyTexts.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/PropListCtrlLine.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -23,12 +25,9 @@ CQXObjectFill* CPropListWellNetFill::Area() const { return dynamic_cast<CQXObjec
 
 int CPropListWellNetFill::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(""), "", kTypeId);
-    type->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(type, TRUE, TRUE);
-    m_wndPropList.AddProperty(
-        NewGroupColorProp(grouptext::kColor, geotext::kFillColorDescription, kFillColorId, 0), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewOptionItem(planetext::kType, "", "", kTypeId, {}, false), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewGroupColorProp(grouptext::kColor, geotext::kFillColorDescription, kFillColorId, 0),
+                              TRUE, TRUE);
     return 0;
 }
 
@@ -36,10 +35,10 @@ void CPropListWellNetFill::UpdateBCGPProperty(long object, CString) {
     if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
     CQXObjectFill* area = Area();
     if (!area) return;
-    if (CBCGPProp* type = FindItem(kTypeId)) type->SetValue(_variant_t(area->GetTypeName()));
+    SetItemText(FindItem(kTypeId), area->GetTypeName());
     QXLOGBRUSH brush;
     area->GetLogBrush(&brush);
-    if (auto* colour = dynamic_cast<CBCGPColorProp*>(FindItem(kFillColorId))) colour->SetColor(brush.fillColor);
+    geoitems::ShowColor(FindItem(kFillColorId), brush.fillColor);
 }
 
 LRESULT CPropListWellNetFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -47,11 +46,11 @@ LRESULT CPropListWellNetFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CQXObjectFill* area = Area();
     if (item && area) {
         switch (item->GetData()) {
-        case kFillColorId:
-            ApplyFillColor(area, item);
-            break;
-        default:
-            break;
+            case kFillColorId:
+                ApplyFillColor(area, item);
+                break;
+            default:
+                break;
         }
     }
     UpdateView();
@@ -61,10 +60,8 @@ LRESULT CPropListWellNetFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // Every selected well-net area takes the shown area's brush with the new fill colour, whatever
 // type name the shown area has.
 void CPropListWellNetFill::ApplyFillColor(CQXObjectFill* area, CBCGPProp* item) {
-    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-    if (!colour) return;
     QXLOGBRUSH brush;
     area->GetLogBrush(&brush);
-    brush.fillColor = colour->GetColor();
-    SetSameTypeObjects(area->GetLayer(), &CQXObjectFill::SetLogBrush, &brush, CString(boundarytext::kWellNetArea));
+    if (geoitems::ReadColor(item, &brush.fillColor))
+        SetSameTypeObjects(area->GetLayer(), &CQXObjectFill::SetLogBrush, &brush, CString(geotext::kWellNetArea));
 }

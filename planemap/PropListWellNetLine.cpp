@@ -1,15 +1,15 @@
 #include "planemap/PropListWellNetLine.h"
 
-#include <cfloat>
 #include <cmath>
 
-#include "bcg/ColorProp.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
-#include "win32/Crt.h"
+#include "planemap/PropListCtrlLine.h"
+
+using namespace planemap;
 
 namespace {
 
@@ -24,11 +24,14 @@ enum : DWORD_PTR {
     kArrowSizeId = 2007,
 };
 
-// Any typed width is taken (no number reads as 0); false only for one the pen record cannot hold.
+// Any typed width is taken (no number reads as 0), made single precision before it is scaled;
+// false only for one the pen record cannot hold.
 bool ReadWidth(const CString& text, float* width) {
-    const double value = crt::Atof(text);
-    if (!(std::fabs(value) <= FLT_MAX / 100)) return false;
-    *width = static_cast<float>(value) * 100;
+    float millimetres = 0;
+    if (!ReadFloat(text, 1, &millimetres)) return false;
+    const float scaled = millimetres * 100;
+    if (!std::isfinite(scaled)) return false;
+    *width = scaled;
     return true;
 }
 
@@ -42,9 +45,7 @@ CQXObjectLine* CPropListWellNetLine::Line() const { return dynamic_cast<CQXObjec
 int CPropListWellNetLine::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(""), planetext::kType, kTypeId);
-    type->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(type, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewOptionItem(planetext::kType, "", planetext::kType, kTypeId, {}, false), TRUE, TRUE);
 
     CBCGPProp* pen = CreateLineProp(grouptext::kLineStyle, kPenGroupId, true);
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
@@ -56,7 +57,7 @@ void CPropListWellNetLine::UpdateBCGPProperty(long object, CString) {
     if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
     CQXObjectLine* line = Line();
     if (!line) return;
-    if (CBCGPProp* type = FindItem(kTypeId)) type->SetValue(_variant_t(line->GetTypeName()));
+    SetItemText(FindItem(kTypeId), line->GetTypeName());
     CBCGPProp* group = FindItem(kPenGroupId);
     if (!group) return;
     QXLOGPEN pen;
@@ -69,42 +70,33 @@ void CPropListWellNetLine::UpdateBCGPProperty(long object, CString) {
 LRESULT CPropListWellNetLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObjectLine* line = Line();
-    if (!item || !line) {
-        UpdateView();
-        return 0;
-    }
-    QXLOGPEN pen;
-    line->GetLogPen(&pen);
-    const DWORD_PTR id = item->GetData();
-    switch (id) {
-    case kPenStyleId:
-        if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
-            pen.style = picker->GetVal();
-            ApplyPen(line, pen);
+    if (item && line) {
+        const DWORD_PTR id = item->GetData();
+        switch (id) {
+            case kPenStyleId:
+            case kPenColorId:
+                geoitems::ApplyPenItem(line, item, static_cast<int>(id - kPenStyleId));
+                break;
+            case kPenWidthId:
+                ApplyWidth(line, item);
+                break;
+            case kBeginArrowId:
+            case kEndArrowId:
+            case kArrowSizeId:
+                ApplyArrowProp(item, line, static_cast<int>(id - kBeginArrowId));
+                break;
+            default:
+                break;
         }
-        break;
-    case kPenWidthId:
-        if (ReadWidth(VariantToText(item->GetValue()), &pen.width)) ApplyPen(line, pen);
-        break;
-    case kPenColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-            pen.color = colour->GetColor();
-            ApplyPen(line, pen);
-        }
-        break;
-    case kBeginArrowId:
-    case kEndArrowId:
-    case kArrowSizeId:
-        ApplyArrowProp(item, line, static_cast<int>(id - kBeginArrowId));
-        break;
-    default:
-        break;
     }
     UpdateView();
     return 0;
 }
 
-// Every selected line of the type name takes the shown line's whole pen.
-void CPropListWellNetLine::ApplyPen(CQXObjectLine* line, QXLOGPEN& pen) {
-    SetSameTypeObjects(line->GetLayer(), &CQXObjectLine::SetLogPen, &pen, line->GetTypeName());
+// Every selected line of the type name takes the shown line's whole pen with the new width.
+void CPropListWellNetLine::ApplyWidth(CQXObjectLine* line, CBCGPProp* item) {
+    QXLOGPEN pen;
+    line->GetLogPen(&pen);
+    if (ReadWidth(ItemText(item), &pen.width))
+        SetSameTypeObjects(line->GetLayer(), &CQXObjectLine::SetLogPen, &pen, line->GetTypeName());
 }

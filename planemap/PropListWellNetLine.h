@@ -19,5 +19,5 @@ protected:
 
 private:
     CQXObjectLine* Line() const;
-    void ApplyPen(CQXObjectLine* line, QXLOGPEN& pen);
+    void ApplyWidth(CQXObjectLine* line, CBCGPProp* item);
 };

@@ -188,7 +188,7 @@ TEST(ContourFillList, AreaAndIntervalBelongToOneFillOnly) {
     EXPECT_EQ("", open.Value(2001));
     EXPECT_EQ("", open.Value(2003));
 
-    // A single object that is no fill does not keep the area of the band shown before.
+    // A single object that is no fill has no area to show: the item is left as it stands.
     map.ClearSelection();
     map.Select(band);
     open.Show(band);
@@ -196,7 +196,7 @@ TEST(ContourFillList, AreaAndIntervalBelongToOneFillOnly) {
     map.ClearSelection();
     map.Select(line);
     open.Show(line);
-    EXPECT_EQ("", open.Value(2003));
+    EXPECT_EQ("1234.57", open.Value(2003));
 }
 
 // ---- fault lines ------------------------------------------------------------------------------------
@@ -251,6 +251,8 @@ TEST(FaultLineList, RememberedPenShowsAsTheLayersStandardPenOfTheKind) {
     EXPECT_FLOAT_EQ(0.0f, PenOf(up).width);
     open.Show(up);
     EXPECT_EQ("0.0", open.Value(2005));
+    ASSERT_TRUE(open.Type(2005, "1e39"));  // beyond the pen record: nothing written
+    EXPECT_FLOAT_EQ(0.0f, PenOf(up).width);
 
     // A kind without a standard pen in the layer shows the line's own pen.
     CQXObjectPolyline* down = map.AddPolyline("下盘", {{0, 1}, {1, 1}});
@@ -311,6 +313,11 @@ TEST(FaultBlockList, WallAndZoneEditsReachTheSamePartOfEverySelectedBlock) {
     ASSERT_TRUE(open.Type(2009, "2.5"));
     EXPECT_FLOAT_EQ(250.0f, PenOf(Wall(b, "下盘")).width);
     EXPECT_EQ(RGB(1, 2, 3), PenOf(Wall(a, "上盘")).color);
+    ASSERT_TRUE(open.Type(2009, "1e39"));  // beyond the pen record: nothing written
+    EXPECT_FLOAT_EQ(250.0f, PenOf(Wall(b, "下盘")).width);
+    ASSERT_TRUE(open.Type(2009, "abc"));  // no number: stored as 0
+    EXPECT_FLOAT_EQ(0.0f, PenOf(Wall(a, "下盘")).width);
+    EXPECT_FLOAT_EQ(0.0f, PenOf(Wall(b, "下盘")).width);
 
     ASSERT_TRUE(open.Pick(2011, "否"));
     EXPECT_FALSE(open.Enabled(2012));
@@ -337,33 +344,32 @@ TEST(FaultBlockList, SenseChangesTheShownBlockOnly) {
     EXPECT_FALSE(b->GetPropertyManager()->HasProperty("正断层"));
 }
 
-TEST(FaultBlockList, BlockLackingAPartTakesNoEditAndIsNotRepainted) {
+TEST(FaultBlockList, BlockLackingAPartIsNotReadTakesNoEditAndIsNotRepainted) {
     MapFixture map;
     CQXObjectBlock* whole = AddBlock(map);
+    whole->SetName("F1");
     CQXObjectBlock* broken = AddBlock(map, false);
+    broken->SetName("F2");
     map.Select(whole);
     planetest::OpenList<CPropListFaultBlock> open;
     open.Show(whole);
-    EXPECT_TRUE(open.Enabled(2006));
+    EXPECT_EQ("F1", open.Value(2001));
 
+    // The refresh stops at the missing part: the items stay as they stand.
     map.ClearSelection();
     map.Select({broken, whole});
     open.Show(broken);
-    // Greyed: no value of the block shown before passes for this one's.
-    EXPECT_FALSE(open.Enabled(2001));
-    EXPECT_FALSE(open.Enabled(2006));
+    EXPECT_EQ("F1", open.Value(2001));
+    EXPECT_TRUE(open.Enabled(2006));
 
-    // Even an edit that reaches the list is ignored.
     ClearCallLog();
     const int before = open.Redraws();
-    CBCGPProp* colour = open.Item(2006);
-    dynamic_cast<CBCGPColorProp*>(colour)->SetColor(RGB(9, 9, 9));
-    open.list().GetPropList().OnPropertyChanged(colour);
-    CBCGPProp* name = open.Item(2001);
-    name->SetValue(_variant_t("F9"));
-    open.list().GetPropList().OnPropertyChanged(name);
+    ASSERT_TRUE(open.Color(2006, RGB(9, 9, 9)));
+    ASSERT_TRUE(open.Type(2001, "F9"));
+    ASSERT_TRUE(open.Type(2005, "2"));
     EXPECT_EQ(0u, PenOf(Wall(whole, "上盘")).color);
-    EXPECT_EQ("", whole->GetName());
+    EXPECT_EQ("F1", whole->GetName());
+    EXPECT_EQ("F2", broken->GetName());
     EXPECT_EQ(before, open.Redraws());
     EXPECT_TRUE(parsnip::testing::CallLog().empty());
 }
