@@ -87,6 +87,11 @@ void SetLayerPoint(CQXLayer* layer, const QXLOGPOINT& point, const char* operati
     Changed(layer, operation, arguments);
 }
 
+void GetDistributionTypes(LayerSettings* settings, CStringArray& types) {
+    types.RemoveAll();
+    for (const CString& type : Read<std::vector<CString>>(settings, "DistributionTypes", {})) types.Add(type);
+}
+
 void ClearSettings() { Registry().clear(); }
 
 }  // namespace moraine::detail

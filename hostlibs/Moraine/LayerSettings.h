@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "hosttypes/Kestrel/StyleRecords.h"
+#include "mfc/Collections.h"
 #include "mfc/String.h"
 
 class CQXLayer;
@@ -70,6 +71,13 @@ void Write(CQXLayer* layer, LayerSettings* settings, const char* name, const T& 
     settings->Set<T>(name, value);
     Changed(layer, operation, arguments);
 }
+// An int setting, logged with its value.
+inline void WriteInt(CQXLayer* layer, LayerSettings* settings, const char* name, int value, const char* operation) {
+    Write<int>(layer, settings, name, value, operation, std::to_string(value));
+}
+
+// The distribution types of an oil-water or region line layer, in order, into the emptied array.
+void GetDistributionTypes(LayerSettings* settings, CStringArray& types);
 
 // Drops every layer's settings (test reset).
 void ClearSettings();

@@ -1,5 +1,6 @@
-// Single words of a layer's own pen and point style, read and written by the wrappers whose
-// line values and control-point symbols are those of the layer.
+// Single words of a layer's own pen, point style and font, read and written by the wrappers
+// whose line values, control-point symbols and label fonts are those of the layer. Each setter
+// changes that one word and is logged with its value.
 #pragma once
 
 #include "hostlibs/Moraine/LayerSettings.h"
@@ -17,5 +18,10 @@ void SetPointStyle(CQXLayer* layer, unsigned style, const char* operation);
 void SetPointSize(CQXLayer* layer, float size, const char* operation);
 void SetPointBorderColor(CQXLayer* layer, COLORREF color, const char* operation);
 void SetPointInnerColor(CQXLayer* layer, COLORREF color, const char* operation);
+
+void SetFontSize(CQXLayer* layer, float size, const char* operation);
+void SetFontColor(CQXLayer* layer, COLORREF color, const char* operation);
+void SetFontTransparent(CQXLayer* layer, UINT transparent, const char* operation);
+void SetFontBackColor(CQXLayer* layer, COLORREF color, const char* operation);
 
 }  // namespace moraine::detail

@@ -42,8 +42,7 @@ void CPointLayer::SetFont(QXLOGFONT* font) {
 int CPointLayer::GetDecimal() const { return Read<int>(m_pSettings, "Decimal", 0); }
 
 void CPointLayer::SetDecimal(int decimal) {
-    Write<int>(m_pLayer, m_pSettings, "Decimal", decimal, "kel::plane::CPointLayer::SetDecimal",
-               std::to_string(decimal));
+    WriteInt(m_pLayer, m_pSettings, "Decimal", decimal, "kel::plane::CPointLayer::SetDecimal");
 }
 
 double CPointLayer::GetAngle() const { return Read<double>(m_pSettings, "Angle", 0.0); }

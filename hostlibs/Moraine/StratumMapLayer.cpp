@@ -1,15 +1,12 @@
 #include "hosttypes/Moraine/StratumMapLayer.h"
 
 #include "hostlibs/Moraine/LayerSettings.h"
-#include "hosttypes/Parsnip/QXLayer.h"
 
 using namespace moraine::detail;
 
 namespace kel::plane {
 
 CStratumMapLayer::CStratumMapLayer(CQXLayer* layer) : IProfLayer(layer) {}
-
-CString CStratumMapLayer::GetLayerName() const { return m_pLayer ? m_pLayer->GetName() : CString(); }
 
 void CStratumMapLayer::GetStoreAreaBrush(QXLOGBRUSH& brush) const {
     brush = Read<QXLOGBRUSH>(m_pSettings, "StoreAreaBrush", QXLOGBRUSH());

@@ -3,12 +3,13 @@
 // are the words of the layer's font; everything else is kept with the layer's settings.
 #pragma once
 
-#include "hosttypes/Kestrel/StyleRecords.h"
+#include "hosttypes/Moraine/LayerBlocks.h"
 #include "hosttypes/Moraine/ProfLayer.h"
 
 namespace kel::plane {
 
-class CContourLayer : public IProfLayer {
+// The line and fill switches (default 1) show the contour lines, resp. the fills between them.
+class CContourLayer : public IProfLayer, public TLayerRename<CContourLayer>, public TLineFillSwitches<CContourLayer> {
 public:
     explicit CContourLayer(CQXLayer* layer);
     CContourLayer(const CContourLayer& other) : IProfLayer(other), m_nReserved(other.m_nReserved) {}
@@ -19,18 +20,13 @@ public:
     }
     ~CContourLayer() override {}
 
-    // The layer's name.
-    CString GetLayerName() const;
-    void SetLayerName(CString name);
     // What the contours were made from (read only).
     CString GetTableName() const;
     CString GetDataName() const;
     CString GetControlName() const;
 
-    // Lines: shown (default 1), mode (0 uniform, 1 custom), colour type (0 colour-scale
-    // colours, 1 uniform colour), and the uniform pen.
-    int GetLineVisible() const;
-    void SetLineVisible(int visible);
+    // Lines: mode (0 uniform, 1 custom), colour type (0 colour-scale colours, 1 uniform
+    // colour), and the uniform pen.
     int GetLineMode() const;
     void SetLineMode(int mode);
     int GetLineColorType() const;
@@ -58,9 +54,7 @@ public:
     COLORREF GetLabelFontBackColor() const;
     void SetLabelFontBackColor(COLORREF color);
 
-    // Fills between the contours and the colour scale.
-    int GetFillVisible() const;
-    void SetFillVisible(int visible);
+    // The colour scale of the fills.
     CString GetFillColorTemplate() const;
     void SetFillColorTemplate(CString name);
     int GetColorInvert() const;

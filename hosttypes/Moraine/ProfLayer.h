@@ -11,7 +11,8 @@ class CQXLayer;
 
 namespace moraine::detail {
 class LayerSettings;
-}
+struct WrapperAccess;  // lets the shared accessor blocks (LayerBlocks.h) reach the words below
+}  // namespace moraine::detail
 
 namespace kel::plane {
 
@@ -39,6 +40,8 @@ public:
     void SetFaultName(const CString& name);
 
 protected:
+    friend struct moraine::detail::WrapperAccess;
+
     CQXLayer* m_pLayer;
     moraine::detail::LayerSettings* m_pSettings;  // kept by the library; NULL without a layer
 };

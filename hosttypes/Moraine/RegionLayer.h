@@ -1,13 +1,16 @@
 // kel::plane::CRegionLayer: a region distribution layer (boundary lines and zones).
 #pragma once
 
-#include "hosttypes/Kestrel/StyleRecords.h"
+#include "hosttypes/Moraine/LayerBlocks.h"
 #include "hosttypes/Moraine/ProfLayer.h"
 #include "mfc/Collections.h"
 
 namespace kel::plane {
 
-class CRegionLayer : public IProfLayer {
+class CRegionLayer : public IProfLayer,
+                     public TLayerRename<CRegionLayer>,
+                     public TLineFillSwitches<CRegionLayer>,
+                     public TLineValues<CRegionLayer> {
 public:
     explicit CRegionLayer(CQXLayer* layer);
     CRegionLayer(const CRegionLayer& other) : IProfLayer(other), m_nReserved(other.m_nReserved) {}
@@ -18,28 +21,6 @@ public:
     }
     ~CRegionLayer() override {}
 
-    // The layer's name.
-    CString GetLayerName() const;
-    void SetLayerName(CString name);
-    // 1 (the default) when the boundary lines, resp. the fills, are drawn.
-    int GetLineVisible() const;
-    void SetLineVisible(int visible);
-    int GetFillVisible() const;
-    void SetFillVisible(int visible);
-    // Lines: one switch per value saying whether every line takes the layer's value (default
-    // 1), and the values, which are the words of the layer's pen (size x100).
-    int GetLineSameStyle() const;
-    void SetLineSameStyle(int same);
-    unsigned GetLineStyle() const;
-    void SetLineStyle(unsigned style);
-    int GetLineSameColor() const;
-    void SetLineSameColor(int same);
-    COLORREF GetLineColor() const;
-    void SetLineColor(COLORREF color);
-    int GetLineSameSize() const;
-    void SetLineSameSize(int same);
-    float GetLineSize() const;
-    void SetLineSize(float size);
     // The distribution's region types in order; the array is emptied first.
     void GetAllRegionType(CStringArray& types) const;
 

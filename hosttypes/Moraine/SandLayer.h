@@ -3,44 +3,28 @@
 // effective-area line values are kept with the layer's settings.
 #pragma once
 
-#include "hosttypes/Kestrel/StyleRecords.h"
+#include "hosttypes/Moraine/LayerBlocks.h"
 #include "hosttypes/Moraine/ProfLayer.h"
 
 namespace kel::plane {
 
-class CSandLayer : public IProfLayer {
+class CSandLayer : public IProfLayer,
+                   public TLayerName<CSandLayer>,
+                   public TLineFillSwitches<CSandLayer>,
+                   public TLineValues<CSandLayer> {
 public:
     explicit CSandLayer(CQXLayer* layer);
     CSandLayer(const CSandLayer& other) : IProfLayer(other) {}
     CSandLayer& operator=(const CSandLayer& other) = default;
     ~CSandLayer() override {}
 
-    CString GetLayerName() const;
-    // 1 (the default) when drawn.
-    int GetLineVisible() const;
-    void SetLineVisible(int visible);
+    // The effective areas' lines and fills: 1 (the default) when drawn.
     int GetLineValidVisible() const;
     void SetLineValidVisible(int visible);
-    int GetFillVisible() const;
-    void SetFillVisible(int visible);
     int GetFillValidVisible() const;
     void SetFillValidVisible(int visible);
 
-    // Sand-body lines: a switch per value (default 1) and the value (size x100).
-    int GetLineSameStyle() const;
-    void SetLineSameStyle(int same);
-    unsigned GetLineStyle() const;
-    void SetLineStyle(unsigned style);
-    int GetLineSameColor() const;
-    void SetLineSameColor(int same);
-    COLORREF GetLineColor() const;
-    void SetLineColor(COLORREF color);
-    int GetLineSameSize() const;
-    void SetLineSameSize(int same);
-    float GetLineSize() const;
-    void SetLineSize(float size);
-
-    // Effective-area lines, the same way.
+    // Effective-area lines: a switch per value (default 1) and the value (size x100).
     int GetLineValidSameStyle() const;
     void SetLineValidSameStyle(int same);
     unsigned GetLineValidStyle() const;

@@ -2,19 +2,18 @@
 // kinds of areas (reservoir, oil-bearing, oil belt, water belt), kept with its settings.
 #pragma once
 
-#include "hosttypes/Kestrel/StyleRecords.h"
+#include "hosttypes/Moraine/LayerBlocks.h"
 #include "hosttypes/Moraine/ProfLayer.h"
 
 namespace kel::plane {
 
-class CStratumMapLayer : public IProfLayer {
+class CStratumMapLayer : public IProfLayer, public TLayerName<CStratumMapLayer> {
 public:
     explicit CStratumMapLayer(CQXLayer* layer);
     CStratumMapLayer(const CStratumMapLayer& other) : IProfLayer(other) {}
     CStratumMapLayer& operator=(const CStratumMapLayer& other) = default;
     ~CStratumMapLayer() override {}
 
-    CString GetLayerName() const;
     void GetStoreAreaBrush(QXLOGBRUSH& brush) const;
     void SetStoreAreaBrush(QXLOGBRUSH& brush);
     void GetOilAreaBrush(QXLOGBRUSH& brush) const;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "hostlibs/Moraine/MoraineTesting.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"
@@ -18,6 +19,8 @@
 #include "hosttypes/Moraine/PointLayer.h"
 #include "hosttypes/Moraine/RegionLayer.h"
 #include "hosttypes/Moraine/SandLayer.h"
+#include "hosttypes/Moraine/ScatteredLayer.h"
+#include "hosttypes/Moraine/StratumMapLayer.h"
 #include "hosttypes/Moraine/WellNetLayer.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXMap.h"
@@ -184,6 +187,74 @@ TEST_F(Moraine, PointLabelPositionTextsMapBackToTheirCodes) {
     point.SetAlign("中间");
     EXPECT_EQ(2, point.GetVAlign());
     EXPECT_EQ(2, point.GetHAlign());
+}
+
+// ---- shared accessor blocks ---------------------------------------------------------------------
+
+// The blocks keep nothing of their own: a wrapper is still its base words (and its reserved ones).
+static_assert(sizeof(CSandLayer) == sizeof(IProfLayer), "the accessor blocks add no word");
+static_assert(sizeof(CWellNetLayer) == sizeof(IProfLayer), "the accessor blocks add no word");
+
+TEST_F(Moraine, SharedAccessorsWorkOnTheLayerAndLogUnderEachWrappersName) {
+    CQXLayer layer;
+    layer.SetName("相1");
+    auto lineVisibleSetBy = [&](auto wrapper, const char* name) {
+        EXPECT_EQ(CString("相1"), wrapper.GetLayerName()) << name;
+        wrapper.SetLineVisible(0);
+        EXPECT_EQ(1, parsnip::testing::CountCalls(std::string("kel::plane::") + name + "::SetLineVisible", &layer))
+            << name;
+        EXPECT_EQ(0, decltype(wrapper)(&layer).GetLineVisible()) << name;
+        wrapper.SetLineVisible(1);
+    };
+    lineVisibleSetBy(CContourLayer(&layer), "CContourLayer");
+    lineVisibleSetBy(CFaciesLayer(&layer), "CFaciesLayer");
+    lineVisibleSetBy(CScatteredLayer(&layer), "CScatteredLayer");
+    lineVisibleSetBy(COilWaterLayer(&layer), "COilWaterLayer");
+    lineVisibleSetBy(CRegionLayer(&layer), "CRegionLayer");
+    lineVisibleSetBy(CSandLayer(&layer), "CSandLayer");
+    EXPECT_EQ(CString("相1"), CStratumMapLayer(&layer).GetLayerName());
+
+    CFaciesLayer facies(&layer);
+    facies.SetLineColor(0x123456);
+    facies.SetLineSize(120);
+    facies.SetLineSameSize(0);
+    EXPECT_EQ(0x123456u, CCtrlLineLayer(&layer).GetLineColor());  // one pen, whichever wrapper reads it
+    EXPECT_DOUBLE_EQ(120, CCtrlLineLayer(&layer).GetLineSize());
+    EXPECT_EQ(0, CFaciesLayer(&layer).GetLineSameSize());
+    EXPECT_EQ(1, CFaciesLayer(&layer).GetLineSameColor());
+    EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CFaciesLayer::SetLineSameSize", &layer));
+
+    CScatteredLayer scattered(&layer);
+    scattered.SetAppendControlPointSize(40);
+    scattered.SetAppendControlPointInnerColor(0xFF);
+    QXLOGPOINT point;
+    layer.GetLogPoint(&point);
+    EXPECT_FLOAT_EQ(40, point.size);
+    EXPECT_EQ(0xFFu, point.innerColor);
+    scattered.GetAppendControlPoint(nullptr);  // no record asked for: nothing happens
+    EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CScatteredLayer::SetAppendControlPointInnerColor", &layer));
+
+    CRegionLayer(&layer).SetLayerName("相2");
+    EXPECT_EQ(CString("相2"), layer.GetName());
+    EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CRegionLayer::SetLayerName", &layer));
+}
+
+TEST_F(Moraine, SharedAccessorsOverNoLayerReadDefaultsAndWriteNothing) {
+    CFaciesLayer facies(nullptr);
+    EXPECT_EQ(CString(), facies.GetLayerName());
+    EXPECT_EQ(1, facies.GetFillVisible());
+    EXPECT_EQ(1, facies.GetLineSameStyle());
+    EXPECT_EQ(1, facies.GetAppendControlPointVisible());
+    EXPECT_FLOAT_EQ(0, facies.GetLineSize());
+    facies.SetLayerName("x");
+    facies.SetFillVisible(0);
+    facies.SetLineSameStyle(0);
+    facies.SetLineStyle(2);
+    facies.SetAppendControlPointStyle(3);
+    EXPECT_EQ(1, facies.GetFillVisible());
+    EXPECT_EQ(0u, facies.GetLineStyle());
+    CWellNetLayer(nullptr).SetFillVisible(0);
+    EXPECT_TRUE(parsnip::testing::CallLog().empty());
 }
 
 // ---- NULL layers and names ----------------------------------------------------------------------
