@@ -1,15 +1,17 @@
 // Texts of the map border's three pages (frame, grid, labels), each defined once. Yes/no,
-// horizontal/vertical, fill and type texts come from the shared headers.
+// horizontal/vertical, show and style texts come from the item groups; fill, type, title, font,
+// length and unit texts from PlaneTexts.h.
 #pragma once
 
 #include "framework/GroupTexts.h"
+#include "planemap/PlaneTexts.h"
 
 namespace bordertext {
 
 // Sheet tabs, in order. The frame tab's caption is also the object kind shown in "类型".
 inline constexpr const char* kBorderPage = "边框";
 inline constexpr const char* kGridPage = "格网";
-inline constexpr const char* kLabelPage = "标注";
+inline constexpr const char* kLabelPage = planetext::kLabel;  // "标注"
 inline constexpr const char* kBorderKind = kBorderPage;
 
 // Frame page.
@@ -23,14 +25,12 @@ inline constexpr const char* kOuterFrame = "外边框";
 inline constexpr const char* kInnerFrame = "内边框";
 inline constexpr const char* kFrameDistance = "边框距离(mm)";
 inline constexpr const char* kFrameDistanceDescription = "边框距离";
-inline constexpr const char* kTitleSettings = "标题设置";
 inline constexpr const char* kPrefix = "前缀";
 inline constexpr const char* kPrefixDescription = "设置名称前缀";
 inline constexpr const char* kStratum = "层号";
 inline constexpr const char* kStratumDescription = "设置层号";
 inline constexpr const char* kPostfix = "后缀";
 inline constexpr const char* kPostfixDescription = "设置名称后缀";
-inline constexpr const char* kTitleFont = "字体设置";
 inline constexpr const char* kTitleOffset = "偏移距离";
 inline constexpr const char* kTitleOffsetDescription = "该距离为标题与边框的距离";
 
@@ -51,13 +51,10 @@ inline constexpr const char* kXIntervalDescription = "设置横向间隔值";
 inline constexpr const char* kYInterval = "纵向间隔值";
 inline constexpr const char* kYIntervalDescription = "设置纵向间隔值";
 inline constexpr const char* kScaleTicks = "刻度线";
-inline constexpr const char* kShow = "显示";
 inline constexpr const char* kMajorTick = "主刻度";
 inline constexpr const char* kMinorTick = "副刻度";
 inline constexpr const char* kFrequency = "频度";
-inline constexpr const char* kLength = "长度";
 inline constexpr const char* kGridLines = "格线";
-inline constexpr const char* kLineStyle = "样式";
 inline constexpr const char* kCrossLength = "十字长度";
 // How grid lines are drawn, by the border's grid drawing value 0, 1, 2.
 inline constexpr const char* kGridLineNone = "无";
@@ -74,10 +71,7 @@ inline constexpr const char* kDigits = "位数";
 inline constexpr const char* kHorizontal = grouptext::kHorizontal;  // "横向"
 inline constexpr const char* kVertical = grouptext::kVertical;      // "纵向"
 inline constexpr const char* kAlongTicks = "随刻度线";
-inline constexpr const char* kUnit = "单位";
 inline constexpr const char* kUnitDescription = "标注百分比";
 inline constexpr const char* kUnitInitial = "百分比";
-inline constexpr const char* kMetre = "米";
-inline constexpr const char* kKilometre = "千米";
 
 }  // namespace bordertext

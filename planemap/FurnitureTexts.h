@@ -1,42 +1,26 @@
 // Texts of the map-furniture lists (colour mark, north arrow, legend, scale bar), each defined
-// once, with the option tables that turn their choices into stored values. Type, position, font
-// and colour texts come from the shared headers.
+// once, with the option tables that turn their choices into stored values. The texts other lists
+// show too (type, position, style, pen and font groups, lengths, units ...) come from PlaneTexts.h,
+// the font and colour texts from the item groups.
 #pragma once
 
-#include "framework/GroupTexts.h"
-#include "mfc/String.h"
 #include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
 
 namespace furnituretext {
 
 // ---- shared by several furniture lists ---------------------------------------------------------
-inline constexpr const char* kStyle = "风格";  // options "风格1", "风格2", ...
-inline constexpr const char* kPenSettings = "线型设置";
-inline constexpr const char* kFontSettings = "字体设置";
 inline constexpr const char* kName = "名称";
-inline constexpr const char* kDecimals = "小数位数";
-inline constexpr const char* kDecimalsDescription = "设置小数位数";
 inline constexpr const char* kLeftSide = "左侧";
 inline constexpr const char* kRightSide = "右侧";
 
 // ---- colour mark -------------------------------------------------------------------------------
 inline constexpr const char* kColorMarkKind = "色标";
-inline constexpr const char* kDirection = "方向";
-inline constexpr const char* kForward = "正向";
-inline constexpr const char* kBackward = "反向";
 inline constexpr const char* kXDescription = "指定横坐标";
 inline constexpr const char* kYDescription = "指定纵坐标";
-inline constexpr const char* kLength = "长度";
 inline constexpr const char* kLengthDescription = "指定长度";
-inline constexpr const char* kWidth = "宽度";
 inline constexpr const char* kWidthDescription = "指定宽度";
-inline constexpr const char* kLabel = "标注";
-inline constexpr const char* kSizeDescription = "设置大小";
-inline constexpr const char* kColorDescription = "指定颜色";
 inline constexpr const char* kLabelSideDescription = "设置位置";
-inline constexpr const char* kInterval = "间隔";
-inline constexpr const char* kIntervalDescription = "设置间隔";
 // The item labels double as the keys of the object's attribute store.
 inline constexpr const char* kShowMinMark = "显示最小值色标";
 inline constexpr const char* kShowMaxMark = "显示最大值色标";
@@ -52,7 +36,6 @@ inline constexpr const char* kNorth = "北";
 
 // ---- legend ------------------------------------------------------------------------------------
 inline constexpr const char* kLegendKind = "图例";
-inline constexpr const char* kTitleSettings = "标题设置";
 inline constexpr const char* kFrameLineSettings = "边框线设置";
 inline constexpr const char* kLegendSettings = "图例设置";
 inline constexpr const char* kOutlineSettings = "边线设置";
@@ -63,23 +46,17 @@ inline constexpr const char* kLeftMargin = "左边距";
 inline constexpr const char* kTopMargin = "上边距";
 inline constexpr const char* kColumns = "列数";
 inline constexpr const char* kTextPosition = "文字位置";
-inline constexpr const char* kTextRight = "右";
-inline constexpr const char* kTextBelow = "下";
+inline constexpr const char* kTextRight = planetext::kPlaceRight;  // "右"
+inline constexpr const char* kTextBelow = planetext::kPlaceBelow;  // "下"
 
 // ---- scale bar ---------------------------------------------------------------------------------
 inline constexpr const char* kScaleKind = "比例尺";
 inline constexpr const char* kZeroAtStart = "零刻度位于起点";
-inline constexpr const char* kStyleDescription = "风格设置";
 inline constexpr const char* kTickSettings = "刻度设置";
-inline constexpr const char* kSpacing = "间距";
-inline constexpr const char* kHeight = "高度";
 inline constexpr const char* kCount = "个数";
-inline constexpr const char* kUnit = "单位";
 // The unit words offered, in order; the empty word comes first.
-inline constexpr const char* kUnitWords[] = {"", "米", "(米)", "m", "(m)", "千米", "(千米)", "km", "(km)", "公里", "(公里)"};
-
-// "风格1" for style 0, ...
-inline CString StyleText(int style) { return FormatString("%s%d", kStyle, style + 1); }
+inline constexpr const char* kUnitWords[] = {
+    "", planetext::kMetre, "(米)", "m", "(m)", planetext::kKilometre, "(千米)", "km", "(km)", "公里", "(公里)"};
 
 }  // namespace furnituretext
 
@@ -88,9 +65,9 @@ namespace furniture {
 using planemap::TextValue;
 
 // Colour-mark direction: any text but "反向" is forward; any value but 1 shows as backward.
-inline constexpr TextValue kDirections[] = {{furnituretext::kForward, 1}, {furnituretext::kBackward, -1}};
+inline constexpr TextValue kDirections[] = {{planetext::kForward, 1}, {planetext::kBackward, -1}};
 inline constexpr int kDirectionDefault = 1;
-inline constexpr const char* kDirectionOtherText = furnituretext::kBackward;
+inline constexpr const char* kDirectionOtherText = planetext::kBackward;
 // Colour-mark label side: any text but "左侧" is right; any value but 2 shows as right.
 inline constexpr TextValue kLabelSides[] = {{furnituretext::kLeftSide, 2}, {furnituretext::kRightSide, 0}};
 inline constexpr int kLabelSideDefault = 0;

@@ -1,21 +1,18 @@
 // Texts of the geology lists: contours, faults, facies, control lines and points, boundary lines
 // and the distribution boundaries (oil-water, region, sand-body, scattered-attribute, well-net),
 // each defined once. Type names are the objects' type names as the map stores them; keys are
-// those of the attribute stores. The line, point and colour texts come from the item groups.
+// those of the attribute stores. The line, point and colour texts come from the item groups, the
+// texts other lists show too from PlaneTexts.h.
 #pragma once
 
 namespace geotext {
 
-// Values, statistics and the pen items these lists share.
+// Values, statistics, pens and fills.
 inline constexpr const char* kValue = "值";
 inline constexpr const char* kValueInterval = "值区间";
 inline constexpr const char* kStatistics = "统计";
-inline constexpr const char* kArea = "面积";
-inline constexpr const char* kLineGroup = "线";
-inline constexpr const char* kWidth = "宽度";
 inline constexpr const char* kBoundaryColorDescription = "指定边界线颜色";
 inline constexpr const char* kBoundaryStyleDescription = "指定边界线型";
-inline constexpr const char* kColorDescription = "指定颜色";
 inline constexpr const char* kLineStyleDescription = "指定线风格";
 inline constexpr const char* kWidthDescription = "设置粗细";
 inline constexpr const char* kFillColor = "填充颜色";
@@ -23,13 +20,8 @@ inline constexpr const char* kFillColorDescription = "指定填充颜色";
 
 // Contour labels.
 inline constexpr const char* kLabelGroup = "标签";
-inline constexpr const char* kSizeDescription = "设置大小";
-inline constexpr const char* kDecimals = "小数位数";
-inline constexpr const char* kDecimalsDescription = "设置小数位数";
 inline constexpr const char* kLabelStart = "开始位置";
 inline constexpr const char* kLabelStartDescription = "设置开始位置";
-inline constexpr const char* kLabelSpacing = "间隔";
-inline constexpr const char* kLabelSpacingDescription = "设置间隔";
 inline constexpr const char* kLabelBackDescription = "设置标签背景";
 
 // Fault lines: the four kinds (type names) and the keys of each kind's standard pen in the
@@ -51,7 +43,7 @@ inline constexpr const char* kFaultBlock = "断层组合";
 inline constexpr const char* kFaultSense = "断层类型";
 inline constexpr const char* kNormalFault = "正断层";
 inline constexpr const char* kReverseFault = "逆断层";
-inline constexpr const char* kNormalFaultKey = "正断层";
+inline constexpr const char* kNormalFaultKey = kNormalFault;
 inline constexpr const char* kFaultBlockGroup = "断层组合设置";
 inline constexpr const char* kHangingWallStyle = "上盘线型";
 inline constexpr const char* kHangingWallStyleDescription = "指定上盘线型";
@@ -67,7 +59,6 @@ inline constexpr const char* kFaultZoneColor = "断裂带颜色";
 // (the kinds their "类型" items show when built).
 inline constexpr const char* kFaciesType = "相类型";
 inline constexpr const char* kScatteredType = "离散属性类型";
-inline constexpr const char* kPointGroup = "点型";
 inline constexpr const char* kCtrlLine = "控制线";
 inline constexpr const char* kBoundLine = "边界线";
 

@@ -9,19 +9,11 @@
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/WndLstPlane.h"
 #include "win32/Crt.h"
 
 namespace planemap {
 
 namespace {
-
-bool IsDigits(const std::string& text) {
-    if (text.empty()) return false;
-    for (char c : text)
-        if (!crt::IsDigit(c)) return false;
-    return true;
-}
 
 CString Trimmed(const CString& text) {
     CString t(text);
@@ -68,6 +60,13 @@ bool ReadHundredths(const CString& text, Accept accept, float* value) {
 
 }  // namespace
 
+bool IsDigits(const std::string& text) {
+    if (text.empty()) return false;
+    for (char c : text)
+        if (!crt::IsDigit(c)) return false;
+    return true;
+}
+
 bool ReadWholeUnsigned(const CString& text, unsigned* value) {
     const std::string digits = Trimmed(text).str();
     if (!IsDigits(digits)) return false;
@@ -109,6 +108,11 @@ CBCGPProp* NewTypeItem(const char* kind, DWORD_PTR id) {
     return item;
 }
 
+CBCGPProp* NewFontFaceItem(DWORD_PTR id) {
+    return new CPropStyleCombox(grouptext::kFontFace, CString(grouptext::kDefaultFontFace),
+                                grouptext::kFontFaceDescription, id);
+}
+
 CBCGPProp* NewTextItem(const char* name, const char* description, DWORD_PTR id) {
     return new CBCGPProp(name, _variant_t(""), description, id);
 }
@@ -136,6 +140,17 @@ void ClearSubItems(CBCGPProp* group, int count) {
     for (int i = 0; i < n && (count < 0 || i < count); ++i) SetItemText(group->GetSubItem(i), "");
 }
 
+bool ReadColor(CBCGPProp* item, COLORREF* color) {
+    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
+    if (!colour) return false;
+    *color = colour->GetColor();
+    return true;
+}
+
+void ShowColor(CBCGPProp* item, COLORREF color) {
+    if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) colour->SetColor(color);
+}
+
 // ---- pen and font sub-items ---------------------------------------------------------------------------
 
 bool EditPen(QXLOGPEN& pen, CBCGPProp* item, int position, Accept width) {
@@ -152,12 +167,8 @@ bool EditPen(QXLOGPEN& pen, CBCGPProp* item, int position, Accept width) {
         pen.width = w;
         return true;
     }
-    case 2: {
-        auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-        if (!colour) return false;
-        pen.color = colour->GetColor();
-        return true;
-    }
+    case 2:
+        return ReadColor(item, &pen.color);
     default:
         return false;
     }
@@ -175,12 +186,8 @@ bool EditFont(QXLOGFONT& font, CBCGPProp* item, int position, Accept size) {
         font.size = s;
         return true;
     }
-    case 2: {
-        auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-        if (!colour) return false;
-        font.color = colour->GetColor();
-        return true;
-    }
+    case 2:
+        return ReadColor(item, &font.color);
     default:
         return false;
     }

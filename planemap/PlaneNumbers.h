@@ -1,16 +1,16 @@
 // What the plane-map lists read from their items and write back: numbers typed as text, the
-// plain items they are typed into, option texts and the values they stand for, and one edited
-// sub-item of a pen or font group.
+// plain and colour items they are typed into, option texts and the values they stand for, and one
+// edited sub-item of a pen or font group, for the shown object or every selected one of its type.
 #pragma once
 
 #include <cstddef>
 #include <initializer_list>
+#include <string>
 
 #include "bcg/Prop.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "mfc/String.h"
-
-class CQXLayer;
+#include "planemap/WndLstPlane.h"
 
 namespace planemap {
 
@@ -26,6 +26,8 @@ bool ReadFloat(const CString& text, double scale, float* value);
 // value untouched, for any other text.
 bool ReadWholeUnsigned(const CString& text, unsigned* value);
 bool ReadWholeDouble(const CString& text, double* value);
+// Whether text is one or more of the digits 0-9 and nothing else.
+bool IsDigits(const std::string& text);
 
 // ---- items ----------------------------------------------------------------------------------------
 // The text of an item's value; "" for no item.
@@ -35,6 +37,8 @@ void SetItemText(CBCGPProp* item, const CString& text);
 int OptionIndex(CBCGPProp* item);
 // The read-only "类型" item showing the object kind.
 CBCGPProp* NewTypeItem(const char* kind, DWORD_PTR id);
+// A font face picker ("字体", first showing the default face).
+CBCGPProp* NewFontFaceItem(DWORD_PTR id);
 // A text item that starts empty.
 CBCGPProp* NewTextItem(const char* name, const char* description, DWORD_PTR id);
 // An option item with its first value and options, text editing on or off.
@@ -55,6 +59,10 @@ void AddTextItems(CBCGPProp* group, const TextItemSpec (&items)[N]) {
 void SetSubItemNumbers(CBCGPProp* group, std::initializer_list<double> values);
 // Empties the group's first count sub-items; every sub-item for a negative count.
 void ClearSubItems(CBCGPProp* group, int count = -1);
+// A colour item's colour (-1 for "自动"); false, color untouched, when the item is no colour item.
+bool ReadColor(CBCGPProp* item, COLORREF* color);
+// Shows the colour in a colour item; any other item is passed over.
+void ShowColor(CBCGPProp* item, COLORREF color);
 
 // ---- option tables: each choice of a family and the value it stands for -------------------------
 struct TextValue {
@@ -100,5 +108,18 @@ inline bool EditRecord(QXLOGFONT& font, CBCGPProp* item, int position, Accept ac
 }
 // Every selected line of typeName keeps its own pen but for the edited field.
 void EditOwnPens(CQXLayer* layer, const CString& typeName, CBCGPProp* item, int position, Accept width);
+
+// The shown object's pen or font, read by get, with the field of the edited sub-item changed (as
+// EditRecord changes it), written by set to every selected T of the shown object's type name.
+// False, nothing written, when the value is refused.
+template <class T, class Holder, class Record>
+bool EditSameTypeRecord(T* shown, void (Holder::*get)(Record*) const, void (Holder::*set)(Record*), CBCGPProp* item,
+                        int position, Accept accept) {
+    Record record;
+    (shown->*get)(&record);
+    if (!EditRecord(record, item, position, accept)) return false;
+    ForSameTypeObjects<T>(shown->GetLayer(), shown->GetTypeName(), [&](T* object) { (object->*set)(&record); });
+    return true;
+}
 
 }  // namespace planemap

@@ -1,5 +1,6 @@
-#include "mfc/String.h"
 #include "planemap/PlaneTexts.h"
+
+#include "win32/Crt.h"
 
 namespace planemap {
 
@@ -18,5 +19,15 @@ int HAlignValue(const CString& text) {
 int VAlignValue(const CString& text) {
     return text == planetext::kAlignUpper ? 0 : text == planetext::kAlignCentre ? 1 : 2;
 }
+
+CString StyleText(int style) { return FormatString("%s%d", planetext::kStyle, style + 1); }
+
+double ToRadians(double degrees) { return degrees * planetext::kPi / 180; }
+
+double ToDegrees(double radians) { return radians * 180 / planetext::kPi; }
+
+CString AngleText(double radians) { return FormatString("%.2f", ToDegrees(radians)); }
+
+double AngleFromText(const CString& text) { return ToRadians(crt::Atof(text)); }
 
 }  // namespace planemap

@@ -1,15 +1,28 @@
-// Texts shared by the plane-map object lists, each defined once. A list's own texts stay in its
-// file; the yes/no, orientation, colour-button and font texts come from the item groups.
+// Texts shared by the plane-map object lists, each defined once: every text that more than one
+// family of lists shows. A family's own texts stay in its header (FurnitureTexts.h,
+// TableWebShapeTexts.h, BorderTexts.h, GeologyTexts.h) or in its list; the yes/no, orientation,
+// colour-button and font texts come from the item groups. Also the alignment and style options
+// and the angle unit: option texts <-> values, and degrees <-> radians.
 #pragma once
 
 #include "framework/GroupTexts.h"
+#include "framework/StyleGroupTexts.h"
 #include "mfc/String.h"
 
 namespace planetext {
 
+// Kinds and plain items.
 inline constexpr const char* kType = "类型";
 inline constexpr const char* kText = "文本";
 inline constexpr const char* kTextDirection = "文本方向";
+inline constexpr const char* kPoint = "点";
+inline constexpr const char* kLine = "线";
+inline constexpr const char* kPointGroup = "点型";
+inline constexpr const char* kArea = "面积";
+inline constexpr const char* kLabel = "标注";
+inline constexpr const char* kTitleSettings = "标题设置";
+
+// Position and extent.
 inline constexpr const char* kPosition = "位置";
 inline constexpr const char* kX = "横坐标";
 inline constexpr const char* kY = "纵坐标";
@@ -17,11 +30,41 @@ inline constexpr const char* kXDescription = "设置横坐标";
 inline constexpr const char* kYDescription = "设置纵坐标";
 inline constexpr const char* kRotation = "旋转角";
 inline constexpr const char* kRotationDescription = "设置旋转角";
+inline constexpr const char* kLength = "长度";
+inline constexpr const char* kWidth = "宽度";
+inline constexpr const char* kHeight = "高度";
+inline constexpr const char* kSpacing = "间距";
+inline constexpr const char* kInterval = "间隔";
+inline constexpr const char* kIntervalDescription = "设置间隔";
+inline constexpr const char* kDirection = "方向";
+inline constexpr const char* kForward = "正向";
+inline constexpr const char* kBackward = "反向";
+// Two of the places a label takes around its anchor; the legend's text positions too.
+inline constexpr const char* kPlaceRight = "右";
+inline constexpr const char* kPlaceBelow = "下";
+
+// Numbers and units.
+inline constexpr const char* kDecimals = "小数位数";
+inline constexpr const char* kDecimalsDescription = "设置小数位数";
+inline constexpr const char* kUnit = "单位";
+inline constexpr const char* kMetre = "米";
+inline constexpr const char* kKilometre = "千米";
+
+// Colours, background and fill.
+inline constexpr const char* kColorDescription = "指定颜色";
+inline constexpr const char* kSizeDescription = grouptext::kPointSizeDescription;  // "设置大小"
 inline constexpr const char* kBackColor = "背景颜色";
 inline constexpr const char* kBackColorDescription = "指定背景颜色";
-inline constexpr const char* kBackTransparent = "背景透明";
-inline constexpr const char* kFill = "填充";
+inline constexpr const char* kBackTransparent = grouptext::kFillTransparent;  // "背景透明"
+inline constexpr const char* kFill = grouptext::kFillFlag;                    // "填充"
 inline constexpr const char* kAllStyles = "所有样式";
+
+// Styles ("风格" offers "风格1", "风格2", ..., see StyleText) and the pen and font groups.
+inline constexpr const char* kStyle = "风格";
+inline constexpr const char* kStyleSettings = "风格设置";
+inline constexpr const char* kChooseStyle = "选择风格";
+inline constexpr const char* kPenSettings = "线型设置";
+inline constexpr const char* kFontSettings = "字体设置";
 
 // Alignment items: the horizontal and vertical option lists and their initial captions.
 inline constexpr const char* kHAlign = "横向对齐";
@@ -47,5 +90,16 @@ const char* VAlignText(int value);
 // The inverse: 0 for the first option, 1 for "居中", 2 for any other text.
 int HAlignValue(const CString& text);
 int VAlignValue(const CString& text);
+
+// "风格1" for style 0, "风格2" for 1, ...
+CString StyleText(int style);
+
+// Angles are stored in radians and shown in degrees.
+double ToRadians(double degrees);
+double ToDegrees(double radians);
+// Radians shown as degrees, "%.2f".
+CString AngleText(double radians);
+// Degrees typed (leading-number rule, 0 when none) as radians.
+double AngleFromText(const CString& text);
 
 }  // namespace planemap

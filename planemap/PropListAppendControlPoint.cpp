@@ -8,10 +8,10 @@
 #include "hosttypes/Parsnip/QXMap.h"
 #include "hosttypes/Parsnip/QXMapFile.h"
 #include "hosttypes/Parsnip/QXObjectPoint.h"
+#include "planemap/GeologyItems.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/PropListCtrlLine.h"
 
 using namespace planemap;
 
@@ -48,7 +48,7 @@ int CPropListAppendControlPoint::InitPropWnd() {
     m_wndPropList.AddProperty(NewOptionItem(planetext::kType, "", "", kTypeId, {}, false), TRUE, TRUE);
     m_wndPropList.AddProperty(codeitems::NewCodeItem(geotext::kFaciesType, kCodeId), TRUE, TRUE);
 
-    auto* group = new CBCGPProp(geotext::kPointGroup, kSymbolGroupId);
+    auto* group = new CBCGPProp(planetext::kPointGroup, kSymbolGroupId);
     auto* style = new CPropStyleCombox(grouptext::kPointStyle, 0, CPropStyleCombox::kPointStyle, kestrel::kPointSetWell,
                                        grouptext::kPointStyleDescription, kStyleId);
     style->AllowEdit(FALSE);
@@ -86,8 +86,8 @@ void CPropListAppendControlPoint::RefreshSymbol(CQXObjectPoint* point) {
     CString size;
     size.Format("%.2f", symbol.size / 100.0);
     SetItemText(group->GetSubItem(kSizePosition), size);
-    geoitems::ShowColor(group->GetSubItem(kBorderColorPosition), symbol.borderColor);
-    geoitems::ShowColor(group->GetSubItem(kInnerColorPosition), symbol.innerColor);
+    ShowColor(group->GetSubItem(kBorderColorPosition), symbol.borderColor);
+    ShowColor(group->GetSubItem(kInnerColorPosition), symbol.innerColor);
 }
 
 LRESULT CPropListAppendControlPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -114,10 +114,10 @@ LRESULT CPropListAppendControlPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
         case kBorderColorId:
-            geoitems::ReadColor(item, &symbol.borderColor);
+            ReadColor(item, &symbol.borderColor);
             break;
         case kInnerColorId:
-            geoitems::ReadColor(item, &symbol.innerColor);
+            ReadColor(item, &symbol.innerColor);
             break;
         default:
             break;

@@ -24,7 +24,6 @@ enum : DWORD_PTR {
     kBodyPercentId = 2014,
 };
 
-namespace ft = furnituretext;
 namespace st = shapetext;
 
 constexpr int kStyleCount = 7;
@@ -41,15 +40,15 @@ int CPropListArrow::InitPropWnd() {
 
     m_wndPropList.AddProperty(NewTypeItem(st::kArrowKind, kTypeId), TRUE, TRUE);
 
-    auto* styleGroup = new CBCGPProp(st::kStyleSettings, kStyleGroupId);
-    auto* style = new CBCGPProp(ft::kStyle, _variant_t(""), st::kChooseStyle, kStyleId);
-    for (int i = 0; i < kStyleCount; ++i) style->AddOption(ft::StyleText(i));
+    auto* styleGroup = new CBCGPProp(planetext::kStyleSettings, kStyleGroupId);
+    auto* style = new CBCGPProp(planetext::kStyle, _variant_t(""), planetext::kChooseStyle, kStyleId);
+    for (int i = 0; i < kStyleCount; ++i) style->AddOption(StyleText(i));
     style->AllowEdit(FALSE);
     styleGroup->AddSubItem(style);
     styleGroup->Expand(TRUE);
     m_wndPropList.AddProperty(styleGroup, TRUE, TRUE);
 
-    CBCGPProp* pen = CreateLineProp(ft::kPenSettings, kPenGroupId, false);
+    CBCGPProp* pen = CreateLineProp(planetext::kPenSettings, kPenGroupId, false);
     pen->Expand(TRUE);
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
 
@@ -58,7 +57,7 @@ int CPropListArrow::InitPropWnd() {
     m_pFillGroup->Expand(TRUE);
 
     auto* size = new CBCGPProp(st::kSizeSettings, kSizeGroupId);
-    size->AddSubItem(NewTextItem(ft::kHeight, "", kHeightId));
+    size->AddSubItem(NewTextItem(planetext::kHeight, "", kHeightId));
     size->AddSubItem(NewTextItem(st::kHeadPercent, "", kHeadPercentId));
     size->AddSubItem(NewTextItem(st::kBodyPercent, "", kBodyPercentId));
     size->Expand(TRUE);
@@ -80,7 +79,7 @@ void CPropListArrow::UpdateBCGPProperty(long object, CString) {
     } else {
         EnablePropRecursive(FindItem(kSizeGroupId), FALSE);
     }
-    SetItemText(FindItem(kStyleId), ft::StyleText(arrow->GetStyle()));
+    SetItemText(FindItem(kStyleId), StyleText(arrow->GetStyle()));
     QXLOGPEN pen;
     arrow->GetLogPen(&pen);
     SetLineProp(FindItem(kPenGroupId), pen);
@@ -109,7 +108,10 @@ LRESULT CPropListArrow::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kPenStyleId:
     case kPenWidthId:
     case kPenColorId:
-        ApplyPen(arrow, item);
+        // Every arrow of the type gets the shown arrow's whole pen with the one field changed; a
+        // width is not checked.
+        EditSameTypeRecord(arrow, &CQXObjectArrow::GetLogPen, &CQXObjectArrow::SetLogPen, item,
+                           SubItemPosition(id, kPenGroupId), Accept::AnyNumber);
         break;
     case kHeightId:
     case kHeadPercentId:
@@ -135,16 +137,6 @@ void CPropListArrow::ApplyStyle(CQXObjectArrow* arrow, CBCGPProp* item) {
     const int style = item->FindOption(ItemText(item));
     if (style < 0) return;
     SetSameTypeObjects(arrow->GetLayer(), &CQXObjectArrow::SetStyle, style, arrow->GetTypeName());
-}
-
-// Every arrow of the type gets the shown arrow's whole pen with the one field changed; a width
-// is not checked.
-void CPropListArrow::ApplyPen(CQXObjectArrow* arrow, CBCGPProp* item) {
-    QXLOGPEN pen;
-    arrow->GetLogPen(&pen);
-    if (!EditPen(pen, item, SubItemPosition(item->GetData(), kPenGroupId))) return;
-    ForSameTypeObjects<CQXObjectArrow>(arrow->GetLayer(), arrow->GetTypeName(),
-                                       [&](CQXObjectArrow* a) { a->SetLogPen(&pen); });
 }
 
 // Not checked: a height or proportion that is no number stores 0.

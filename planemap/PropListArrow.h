@@ -20,7 +20,6 @@ protected:
 private:
     CQXObjectArrow* Arrow() const;
     void ApplyStyle(CQXObjectArrow* arrow, CBCGPProp* item);
-    void ApplyPen(CQXObjectArrow* arrow, CBCGPProp* item);
     void ApplySize(CQXObjectArrow* arrow, CBCGPProp* item);
 
     CBCGPProp* m_pFillGroup = nullptr;  // owned by the grid

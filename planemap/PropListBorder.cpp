@@ -9,10 +9,10 @@
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Parsnip/MapFunc.h"
 #include "hosttypes/Parsnip/QXObjectBorder.h"
+#include "planemap/BorderPages.h"
 #include "planemap/BorderTexts.h"
 #include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/PropListBorderGrid.h"
 
 using namespace planemap;
 
@@ -97,11 +97,11 @@ int CPropListBorder::InitPropWnd() {
     frame->AddSubItem(m_pFillGroup);
     m_wndPropList.AddProperty(frame, TRUE, TRUE);
 
-    auto* title = new CBCGPProp(kTitleSettings, kTitleGroupId);
+    auto* title = new CBCGPProp(planetext::kTitleSettings, kTitleGroupId);
     title->AddSubItem(NewTextItem(kPrefix, kPrefixDescription, kPrefixId));
     title->AddSubItem(NewTextItem(kStratum, kStratumDescription, kStratumId));
     title->AddSubItem(NewTextItem(kPostfix, kPostfixDescription, kPostfixId));
-    title->AddSubItem(CreateFontProp(kTitleFont, kTitleFontId));
+    title->AddSubItem(CreateFontProp(planetext::kFontSettings, kTitleFontId));
     title->AddSubItem(NewTextItem(kTitleOffset, kTitleOffsetDescription, kTitleOffsetId));
     m_wndPropList.AddProperty(title, TRUE, TRUE);
     return 0;

@@ -9,6 +9,7 @@
 #include "framework/PropFloat.h"
 #include "hosttypes/Harrow/KelProject.h"
 #include "hosttypes/Tinder/DegreeConvert.h"
+#include "planemap/BorderPages.h"
 #include "planemap/BorderTexts.h"
 #include "planemap/PlaneNumbers.h"
 #include "win32/Crt.h"
@@ -151,13 +152,14 @@ public:
     }
 };
 
-CBCGPProp* NewLengthItem(DWORD_PTR id, const char* name = bordertext::kLength) {
+CBCGPProp* NewLengthItem(DWORD_PTR id, const char* name = planetext::kLength) {
     return new CBCGPropFloat(name, _variant_t(""), 1, "", FALSE, id);
 }
 
 CBCGPProp* NewLineStyleItem(DWORD_PTR id) {
     using namespace bordertext;
-    return NewOptionItem(kLineStyle, "", kLineStyle, id, {kGridLineNone, kGridLineFull, kGridLineCross}, false);
+    return NewOptionItem(grouptext::kLineStyleShort, "", grouptext::kLineStyleShort, id,
+                         {kGridLineNone, kGridLineFull, kGridLineCross}, false);
 }
 
 // Interval, scale ticks and grid lines of one grid; the graticule's intervals are added by the
@@ -166,7 +168,7 @@ void AddGridItems(CBCGPProp* settings, const GridItems& ids, DWORD_PTR majorPenI
                   DWORD_PTR linePenId, CBCGPProp* frequency, bool collapsed) {
     using namespace bordertext;
     auto* scale = new CBCGPProp(kScaleTicks, ids.showScale - 1);
-    scale->AddSubItem(CreateYesNoProp(kShow, ids.showScale, _variant_t(""), ""));
+    scale->AddSubItem(CreateYesNoProp(grouptext::kShow, ids.showScale, _variant_t(""), ""));
     auto* major = new CBCGPProp(kMajorTick, ids.majorGroup);
     major->AddSubItem(frequency);
     major->AddSubItem(NewLengthItem(ids.majorLength));
@@ -193,13 +195,6 @@ CString DegMinSecText(double degrees) {
     int d = 0, m = 0, s = 0;
     ConvertDegToDegMintSec(degrees, d, m, s);
     return FormatString("%d:%d:%d", d, m, s);
-}
-
-bool IsDigits(const std::string& part) {
-    if (part.empty()) return false;
-    for (char c : part)
-        if (c < '0' || c > '9') return false;
-    return true;
 }
 
 }  // namespace
@@ -275,19 +270,6 @@ CQXObjectBorder::GridDrawType GridLineStyleFromName(const CString& name) {
 }
 
 CString GridLineStyleName(int style) { return TextOfValue(kLineStyleNames, style, bordertext::kGridLineNone); }
-
-void ShowGridGroups(CBCGPPropList& grid, CBCGPProp* graticule, bool showGraticule, CBCGPProp* kilometer,
-                    bool showKilometer) {
-    for (CBCGPProp* group : {graticule, kilometer})
-        if (group && grid.FindProperty(group) >= 0) grid.DetachProperty(group);
-    if (showGraticule && graticule) grid.AttachProperty(graticule);
-    if (showKilometer && kilometer) grid.AttachProperty(kilometer);
-}
-
-void DeleteDetachedGroups(CBCGPPropList& grid, CBCGPProp* graticule, CBCGPProp* kilometer) {
-    for (CBCGPProp* group : {graticule, kilometer})
-        if (group && grid.FindProperty(group) < 0) delete group;
-}
 
 // ---- the list --------------------------------------------------------------------------------------------
 

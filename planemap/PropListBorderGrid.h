@@ -5,10 +5,7 @@
 // reach every selected border of the shown border's type name.
 #pragma once
 
-#include <cstddef>
-
 #include "hosttypes/Parsnip/QXObjectBorder.h"
-#include "planemap/PlaneNumbers.h"
 #include "planemap/WndLstPlane.h"
 
 class CPropListBorderGrid : public CWndLstPlane {
@@ -54,38 +51,3 @@ double ParseDegMinSec(CBCGPProp* item);
 // "无" 0, "网格线" 1, "十字标记" 2, any other text 0; and back (values other than 1, 2 are "无").
 CQXObjectBorder::GridDrawType GridLineStyleFromName(const CString& name);
 CString GridLineStyleName(int style);
-
-// ---- shared by the three pages ----------------------------------------------------------------------
-// A pen or font of the border that a page edits through three sub-items in a row (style or face,
-// width or size, colour): the first one's item data, the border's reader and writer.
-template <class Record>
-struct BorderRecordSlot {
-    DWORD_PTR firstId;
-    void (CQXObjectBorder::*get)(Record*) const;
-    void (CQXObjectBorder::*set)(Record*);
-};
-
-// When item is one of a slot's three sub-items: the border's record with that field changed goes
-// to every selected border of the border's type name (a width or size that accept refuses writes
-// nothing), and the answer is true. False for any other item.
-template <class Record, std::size_t N>
-bool ApplyBorderRecordItem(const BorderRecordSlot<Record> (&slots)[N], CQXObjectBorder* border, CBCGPProp* item,
-                           planemap::Accept accept) {
-    const DWORD_PTR id = item->GetData();
-    for (const BorderRecordSlot<Record>& slot : slots) {
-        if (id < slot.firstId || id > slot.firstId + 2) continue;
-        Record record;
-        (border->*slot.get)(&record);
-        if (planemap::EditRecord(record, item, static_cast<int>(id - slot.firstId), accept))
-            SetSameTypeObjects(border->GetLayer(), slot.set, &record, border->GetTypeName());
-        return true;
-    }
-    return false;
-}
-
-// Detaches both settings groups from the grid's top-level items and attaches again those asked
-// for, the graticule's first; the caller lays the pane out again.
-void ShowGridGroups(CBCGPPropList& grid, CBCGPProp* graticule, bool showGraticule, CBCGPProp* kilometer,
-                    bool showKilometer);
-// Deletes the settings groups that are detached when the page goes; the grid deletes the others.
-void DeleteDetachedGroups(CBCGPPropList& grid, CBCGPProp* graticule, CBCGPProp* kilometer);

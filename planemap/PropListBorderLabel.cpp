@@ -2,9 +2,9 @@
 
 #include "framework/ItemGroupsBasic.h"
 #include "hosttypes/Parsnip/QXObjectBorder.h"
+#include "planemap/BorderPages.h"
 #include "planemap/BorderTexts.h"
 #include "planemap/PlaneNumbers.h"
-#include "planemap/PropListBorderGrid.h"
 
 using namespace planemap;
 
@@ -46,7 +46,7 @@ constexpr TextValue kDirections[] = {
 constexpr int kDirectionOther = 2;
 constexpr TextValue kGraticuleDirections[] = {{bordertext::kHorizontal, 1}, {bordertext::kVertical, 0}};
 // Label unit: 0 metres, anything else kilometres.
-constexpr TextValue kUnits[] = {{bordertext::kMetre, 0}, {bordertext::kKilometre, 1}};
+constexpr TextValue kUnits[] = {{planetext::kMetre, 0}, {planetext::kKilometre, 1}};
 
 CBCGPProp* NewDirectionItem(const char* name, DWORD_PTR id, bool editable) {
     using namespace bordertext;
@@ -100,8 +100,8 @@ int CPropListBorderLabel::InitPropWnd() {
     m_pKilometerGroup->AddSubItem(low);
     m_pKilometerGroup->AddSubItem(NewDirectionItem(kXLabelDirection, kKXDirectionId, true));
     m_pKilometerGroup->AddSubItem(NewDirectionItem(kYLabelDirection, kKYDirectionId, true));
-    m_pKilometerGroup->AddSubItem(
-        NewOptionItem(kUnit, kUnitInitial, kUnitDescription, kUnitId, {kMetre, kKilometre}, false));
+    m_pKilometerGroup->AddSubItem(NewOptionItem(planetext::kUnit, kUnitInitial, kUnitDescription, kUnitId,
+                                                {planetext::kMetre, planetext::kKilometre}, false));
     m_wndPropList.AddProperty(m_pKilometerGroup, TRUE, TRUE);
     m_pGraticuleGroup->Expand(TRUE);
     m_pKilometerGroup->Expand(TRUE);
@@ -139,7 +139,7 @@ void CPropListBorderLabel::RefreshKilometer(CQXObjectBorder* border) {
     if (CBCGPProp* group = FindItem(kKLowFontId)) SetFontProp(group, font);
     SetItemText(FindItem(kKXDirectionId), TextOfValue(kDirections, border->GetKTextDirectionX(), bordertext::kAlongTicks));
     SetItemText(FindItem(kKYDirectionId), TextOfValue(kDirections, border->GetKTextDirectionY(), bordertext::kAlongTicks));
-    SetItemText(FindItem(kUnitId), TextOfValue(kUnits, border->GetUnit(), bordertext::kKilometre));
+    SetItemText(FindItem(kUnitId), TextOfValue(kUnits, border->GetUnit(), planetext::kKilometre));
 }
 
 void CPropListBorderLabel::RefreshGraticule(CQXObjectBorder* border) {

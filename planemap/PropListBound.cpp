@@ -5,9 +5,9 @@
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
+#include "planemap/GeologyItems.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/PropListCtrlLine.h"
 
 using namespace planemap;
 

@@ -1,9 +1,7 @@
 #include "planemap/PropListColorMark.h"
 
-#include "bcg/ColorProp.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/PropStyleCombox.h"
 #include "hosttypes/Moraine/PlaneFunc.h"
 #include "hosttypes/Parsnip/QXObjectColorMark.h"
 #include "planemap/FurnitureTexts.h"
@@ -77,26 +75,26 @@ int CPropListColorMark::InitPropWnd() {
 
     m_wndPropList.AddProperty(NewTypeItem(ft::kColorMarkKind, kTypeId), TRUE, TRUE);
     m_wndPropList.AddProperty(
-        NewOptionItem(ft::kDirection, "", "", kDirectionId, {ft::kForward, ft::kBackward}, false), TRUE, TRUE);
+        NewOptionItem(planetext::kDirection, "", "", kDirectionId, {planetext::kForward, planetext::kBackward}, false),
+        TRUE, TRUE);
 
     auto* geometry = new CBCGPProp(planetext::kPosition, kGeometryGroupId);
     geometry->AddSubItem(NewTextItem(planetext::kX, ft::kXDescription, kXId));
     geometry->AddSubItem(NewTextItem(planetext::kY, ft::kYDescription, kYId));
-    geometry->AddSubItem(NewTextItem(ft::kLength, ft::kLengthDescription, kLengthId));
-    geometry->AddSubItem(NewTextItem(ft::kWidth, ft::kWidthDescription, kWidthId));
+    geometry->AddSubItem(NewTextItem(planetext::kLength, ft::kLengthDescription, kLengthId));
+    geometry->AddSubItem(NewTextItem(planetext::kWidth, ft::kWidthDescription, kWidthId));
     geometry->Expand(TRUE);
     m_wndPropList.AddProperty(geometry, TRUE, TRUE);
 
-    auto* label = new CBCGPProp(ft::kLabel, kLabelGroupId);
-    label->AddSubItem(new CPropStyleCombox(grouptext::kFontFace, CString(grouptext::kDefaultFontFace),
-                                           grouptext::kFontFaceDescription, kFaceId));
-    label->AddSubItem(NewTextItem(grouptext::kSize, ft::kSizeDescription, kSizeId));
-    label->AddSubItem(NewGroupColorProp(grouptext::kColor, ft::kColorDescription, kColorId, 0));
-    label->AddSubItem(
-        NewOptionItem(ft::kDecimals, "", ft::kDecimalsDescription, kDecimalsId, {"0", "1", "2", "3"}, true));
+    auto* label = new CBCGPProp(planetext::kLabel, kLabelGroupId);
+    label->AddSubItem(NewFontFaceItem(kFaceId));
+    label->AddSubItem(NewTextItem(grouptext::kSize, planetext::kSizeDescription, kSizeId));
+    label->AddSubItem(NewGroupColorProp(grouptext::kColor, planetext::kColorDescription, kColorId, 0));
+    label->AddSubItem(NewOptionItem(planetext::kDecimals, "", planetext::kDecimalsDescription, kDecimalsId,
+                                    {"0", "1", "2", "3"}, true));
     label->AddSubItem(NewOptionItem(planetext::kPosition, "", ft::kLabelSideDescription, kLabelSideId,
                                     {ft::kLeftSide, ft::kRightSide}, false));
-    label->AddSubItem(NewTextItem(ft::kInterval, ft::kIntervalDescription, kIntervalId));
+    label->AddSubItem(NewTextItem(planetext::kInterval, planetext::kIntervalDescription, kIntervalId));
     label->Expand(TRUE);
     m_wndPropList.AddProperty(label, TRUE, TRUE);
 
@@ -133,7 +131,7 @@ void CPropListColorMark::RefreshLabel(CQXObjectColorMark* mark) {
     mark->GetLogFont(&font);
     group->GetSubItem(0)->SetValue(_variant_t(font.GetFaceName()));
     group->GetSubItem(1)->SetValue(_variant_t(StoredText(mark, kSizeId)));
-    if (auto* colour = dynamic_cast<CBCGPColorProp*>(group->GetSubItem(2))) colour->SetColor(font.color);
+    ShowColor(group->GetSubItem(2), font.color);
     group->GetSubItem(3)->SetValue(_variant_t(StoredText(mark, kDecimalsId)));
     group->GetSubItem(4)->SetValue(_variant_t(
         TextOfValue(furniture::kLabelSides, mark->GetLabelAlign(), furniture::kLabelSideOtherText)));

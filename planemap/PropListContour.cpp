@@ -6,14 +6,12 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropDigits.h"
-#include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
-#include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Moraine/PlaneFunc.h"
 #include "hosttypes/Parsnip/QXObjectContour.h"
+#include "planemap/GeologyItems.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/PropListCtrlLine.h"
 #include "win32/Crt.h"
 
 using namespace planemap;
@@ -40,12 +38,6 @@ enum : DWORD_PTR {
 };
 
 constexpr int kDecimalOptions = 5;  // 0 .. 4
-
-CString TwoDecimals(double value) {
-    CString text;
-    text.Format("%.2f", value);
-    return text;
-}
 
 // A label distance is shown in whole units: the integer part of the stored value / 100.
 CString WholeUnits(double stored) {
@@ -79,23 +71,22 @@ int CPropListContour::InitPropWnd() {
     m_wndPropList.AddProperty(NewOptionItem(planetext::kType, "", "", kTypeId, {}, false), TRUE, TRUE);
     m_wndPropList.AddProperty(NewTextItem(geotext::kValue, "", kValueId), TRUE, TRUE);
 
-    auto* line = new CBCGPProp(geotext::kLineGroup, kLineGroupId);
+    auto* line = new CBCGPProp(planetext::kLine, kLineGroupId);
     line->AddSubItem(NewGroupColorProp(grouptext::kColor, geotext::kBoundaryColorDescription, kPenColorId, 0));
-    line->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, 0, CPropStyleCombox::kLineStyle,
-                                          kestrel::kLineSetCommon, geotext::kBoundaryStyleDescription, kPenStyleId));
+    line->AddSubItem(geoitems::NewStylePicker(grouptext::kLineStyle, geotext::kBoundaryStyleDescription, kPenStyleId));
     line->AddSubItem(NewTextItem(grouptext::kLineWidth, grouptext::kLineWidthMmDescription, kPenWidthId));
     line->Expand(TRUE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
 
     auto* label = new CBCGPProp(geotext::kLabelGroup, kLabelGroupId);
     label->AddSubItem(CreateYesNoProp(grouptext::kShow, kLabelVisibleId, _variant_t(""), ""));
-    label->AddSubItem(new CPropStyleCombox(grouptext::kFontFace, CString(grouptext::kDefaultFontFace),
-                                           grouptext::kFontFaceDescription, kFontFaceId));
-    label->AddSubItem(NewTextItem(grouptext::kSize, geotext::kSizeDescription, kFontSizeId));
-    label->AddSubItem(NewGroupColorProp(grouptext::kColor, geotext::kColorDescription, kFontColorId, 0));
-    label->AddSubItem(CreateIndexProp(geotext::kDecimals, kDecimalsId, geotext::kDecimalsDescription, kDecimalOptions));
+    label->AddSubItem(NewFontFaceItem(kFontFaceId));
+    label->AddSubItem(NewTextItem(grouptext::kSize, planetext::kSizeDescription, kFontSizeId));
+    label->AddSubItem(NewGroupColorProp(grouptext::kColor, planetext::kColorDescription, kFontColorId, 0));
+    label->AddSubItem(
+        CreateIndexProp(planetext::kDecimals, kDecimalsId, planetext::kDecimalsDescription, kDecimalOptions));
     label->AddSubItem(NewTextItem(geotext::kLabelStart, geotext::kLabelStartDescription, kLabelStartId));
-    label->AddSubItem(NewTextItem(geotext::kLabelSpacing, geotext::kLabelSpacingDescription, kLabelSpacingId));
+    label->AddSubItem(NewTextItem(planetext::kInterval, planetext::kIntervalDescription, kLabelSpacingId));
     label->AddSubItem(CreateYesNoProp(planetext::kBackTransparent, kBackTransparentId, _variant_t(""), ""));
     label->AddSubItem(NewGroupColorProp(planetext::kBackColor, geotext::kLabelBackDescription, kBackColorId, 0));
     label->Expand(TRUE);
@@ -127,8 +118,8 @@ void CPropListContour::RefreshLabel(CQXObjectContour* contour) {
     contour->GetLogFont(&font);
     if (CBCGPProp* visible = FindItem(kLabelVisibleId)) SetYesNoProp(visible, contour->GetLabelVisible() == 1);
     SetItemText(FindItem(kFontFaceId), font.GetFaceName());
-    SetItemText(FindItem(kFontSizeId), TwoDecimals(font.size / 100.0));
-    geoitems::ShowColor(FindItem(kFontColorId), font.color);
+    SetItemText(FindItem(kFontSizeId), FormatString("%.2f", font.size / 100.0));
+    ShowColor(FindItem(kFontColorId), font.color);
     CString decimals;
     decimals.Format("%d", contour->GetDecimal());
     SetItemText(FindItem(kDecimalsId), decimals);
@@ -136,7 +127,7 @@ void CPropListContour::RefreshLabel(CQXObjectContour* contour) {
     SetItemText(FindItem(kLabelSpacingId), WholeUnits(contour->GetLabelDistance()));
     if (CBCGPProp* transparent = FindItem(kBackTransparentId)) SetYesNoProp(transparent, font.transparent == 1);
     if (CBCGPProp* back = FindItem(kBackColorId)) {
-        geoitems::ShowColor(back, font.backColor);
+        ShowColor(back, font.backColor);
         back->Enable(font.transparent == 0);
     }
 }
@@ -176,8 +167,7 @@ LRESULT CPropListContour::OnPropertyChanged(WPARAM, LPARAM lParam) {
             ApplyFontSize(contour, item, font);
             break;
         case kFontColorId:
-            if (geoitems::ReadColor(item, &font.color))
-                SetSameTypeObjects(layer, &CQXObjectContour::SetLogFont, &font, typeName);
+            if (ReadColor(item, &font.color)) SetSameTypeObjects(layer, &CQXObjectContour::SetLogFont, &font, typeName);
             break;
         case kDecimalsId:
             SetSameTypeObjects(layer, &CQXObjectContour::SetDecimal, crt::Atoi(ItemText(item)), typeName);
@@ -194,7 +184,7 @@ LRESULT CPropListContour::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(font.transparent == 0);
             break;
         case kBackColorId:
-            if (geoitems::ReadColor(item, &font.backColor))
+            if (ReadColor(item, &font.backColor))
                 SetSameTypeObjects(layer, &CQXObjectContour::SetLogFont, &font, typeName);
             break;
         default:
@@ -219,7 +209,7 @@ void CPropListContour::ApplyPenWidth(CQXObjectContour* contour, CBCGPProp* item)
     QXLOGPEN pen;
     contour->GetLogPen(&pen);
     if (!ReadStoredSize(ItemText(item), &pen.width)) {
-        SetItemText(item, TwoDecimals(pen.width / 100.0));
+        SetItemText(item, FormatString("%.2f", pen.width / 100.0));
         return;
     }
     SetSameTypeObjects(contour->GetLayer(), &CQXObjectLine::SetLogPen, &pen, contour->GetTypeName());
@@ -227,7 +217,7 @@ void CPropListContour::ApplyPenWidth(CQXObjectContour* contour, CBCGPProp* item)
 
 void CPropListContour::ApplyFontSize(CQXObjectContour* contour, CBCGPProp* item, QXLOGFONT& font) {
     if (!ReadStoredSize(ItemText(item), &font.size)) {
-        SetItemText(item, TwoDecimals(font.size / 100.0));
+        SetItemText(item, FormatString("%.2f", font.size / 100.0));
         return;
     }
     SetSameTypeObjects(contour->GetLayer(), &CQXObjectContour::SetLogFont, &font, contour->GetTypeName());

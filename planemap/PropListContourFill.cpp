@@ -1,6 +1,6 @@
 #include "planemap/PropListContourFill.h"
 
-#include "hosttypes/Parsnip/QXObjectFill.h"
+#include "planemap/GeologyItems.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
@@ -45,28 +45,3 @@ LRESULT CPropListContourFill::OnPropertyChanged(WPARAM, LPARAM) {
     UpdateView();
     return 0;
 }
-
-// ---- the area group shared with the facies and scattered-attribute areas ----------------------------
-
-namespace areaitems {
-
-CBCGPProp* NewStatisticsGroup(DWORD_PTR groupId, DWORD_PTR areaId) {
-    auto* statistics = new CBCGPProp(geotext::kStatistics, groupId);
-    statistics->AddSubItem(NewOptionItem(geotext::kArea, "", "", areaId, {}, false));
-    statistics->Expand(TRUE);
-    return statistics;
-}
-
-void ShowArea(CBCGPProp* item, bool alone, CQXObject* object) {
-    if (!alone) {
-        SetItemText(item, CString());
-        return;
-    }
-    if (auto* fill = dynamic_cast<CQXObjectFill*>(object)) {
-        CString text;
-        text.Format("%.2f", fill->GetArea());
-        SetItemText(item, text);
-    }
-}
-
-}  // namespace areaitems

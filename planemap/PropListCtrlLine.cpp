@@ -1,12 +1,13 @@
 #include "planemap/PropListCtrlLine.h"
 
-#include "bcg/ColorProp.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
+#include "planemap/GeologyItems.h"
 #include "planemap/GeologyTexts.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
 
 using namespace planemap;
@@ -80,50 +81,3 @@ LRESULT CPropListCtrlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     UpdateView();
     return 0;
 }
-
-// ---- pen items shared with the other geology lists --------------------------------------------------
-
-namespace geoitems {
-
-CBCGPProp* NewWidthItem(const char* name, double first, double step, int count, const char* format, DWORD_PTR id) {
-    CBCGPProp* width = NewTextItem(name, grouptext::kLineWidthMmDescription, id);
-    for (int i = 0; i < count; ++i) {
-        CString option;
-        option.Format(format, first + i * step);
-        width->AddOption(option);
-    }
-    width->AllowEdit(TRUE);
-    return width;
-}
-
-void ShowPen(CBCGPProp* style, CBCGPProp* colour, CBCGPProp* width, const QXLOGPEN& pen, const char* widthFormat) {
-    if (auto* picker = dynamic_cast<CPropStyleCombox*>(style)) {
-        UINT value = pen.style;
-        picker->SetVal(value);
-    }
-    ShowColor(colour, pen.color);
-    CString text;
-    text.Format(widthFormat, pen.width / 100.0);
-    SetItemText(width, text);
-}
-
-bool ApplyPenItem(CQXObjectLine* line, CBCGPProp* item, int position, Accept width) {
-    QXLOGPEN pen;
-    line->GetLogPen(&pen);
-    if (!EditPen(pen, item, position, width)) return false;
-    SetSameTypeObjects(line->GetLayer(), &CQXObjectLine::SetLogPen, &pen, line->GetTypeName());
-    return true;
-}
-
-bool ReadColor(CBCGPProp* item, COLORREF* color) {
-    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-    if (!colour) return false;
-    *color = colour->GetColor();
-    return true;
-}
-
-void ShowColor(CBCGPProp* item, COLORREF color) {
-    if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) colour->SetColor(color);
-}
-
-}  // namespace geoitems

@@ -27,7 +27,6 @@ enum : DWORD_PTR {
     kPenColorId = 2013,
 };
 
-namespace ft = furnituretext;
 namespace st = shapetext;
 
 // The number items of the position group, in display order; the direction follows them.
@@ -56,8 +55,8 @@ int CPropListEllipse::InitPropWnd() {
 
     auto* position = new CBCGPProp(planetext::kPosition, kPositionGroupId);
     AddTextItems(position, kGeometryItems);
-    position->AddSubItem(NewOptionItem(ft::kDirection, "", st::kDirectionDescription, kDirectionId,
-                                       {ft::kForward, ft::kBackward}, false));
+    position->AddSubItem(NewOptionItem(planetext::kDirection, "", st::kDirectionDescription, kDirectionId,
+                                       {planetext::kForward, planetext::kBackward}, false));
     m_wndPropList.AddProperty(position, TRUE, TRUE);
 
     CBCGPProp* pen = CreateLineProp(st::kOutline, kPenGroupId, false);
@@ -95,9 +94,9 @@ void CPropListEllipse::RefreshGeometry(CQXObjectCircle* ellipse) {
     }
     QXPOINT anchor;
     ellipse->GetAnchor(&anchor);
-    SetSubItemNumbers(group, {anchor.x, anchor.y, shapes::ToDegrees(ellipse->GetAngle()), ellipse->GetRadiusA(),
-                              ellipse->GetRadiusB(), shapes::ToDegrees(ellipse->GetStartAngle()),
-                              shapes::ToDegrees(ellipse->GetStopAngle())});
+    SetSubItemNumbers(group,
+                      {anchor.x, anchor.y, ToDegrees(ellipse->GetAngle()), ellipse->GetRadiusA(), ellipse->GetRadiusB(),
+                       ToDegrees(ellipse->GetStartAngle()), ToDegrees(ellipse->GetStopAngle())});
     SetItemText(FindItem(kDirectionId),
                 TextOfValue(shapes::kDirections, ellipse->GetDirection(), shapes::kDirectionOtherText));
     EnableSubItems(group, 0, -1, TRUE);
@@ -167,13 +166,13 @@ void CPropListEllipse::ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item) 
         ellipse->MoveAnchor(FLOATPOINT(anchor.x, value));
         break;
     case kAxisAngleId:
-        ellipse->SetAngle(shapes::ToRadians(value));
+        ellipse->SetAngle(ToRadians(value));
         break;
     case kStartAngleId:
-        ellipse->SetStartAngle(shapes::ToRadians(value));
+        ellipse->SetStartAngle(ToRadians(value));
         break;
     default:
-        ellipse->SetStopAngle(shapes::ToRadians(value));
+        ellipse->SetStopAngle(ToRadians(value));
         break;
     }
 }

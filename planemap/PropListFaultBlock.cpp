@@ -2,16 +2,13 @@
 
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/PropStyleCombox.h"
-#include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Parsnip/QXObjectBlock.h"
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
+#include "planemap/GeologyItems.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/PropListCtrlLine.h"
-#include "planemap/PropListFaultLine.h"
 
 using namespace planemap;
 
@@ -37,10 +34,6 @@ constexpr int kHangingWallFirst = 0;
 constexpr int kFootwallFirst = 3;
 constexpr int kZoneFillPosition = 6;
 constexpr int kZoneColorPosition = 7;
-
-CPropStyleCombox* NewStylePicker(const char* name, const char* description, DWORD_PTR id) {
-    return new CPropStyleCombox(name, 0, CPropStyleCombox::kLineStyle, kestrel::kLineSetCommon, description, id);
-}
 
 bool IsNormalText(const CString& text) { return text == geotext::kNormalFault; }
 const char* SenseText(bool normal) { return normal ? geotext::kNormalFault : geotext::kReverseFault; }
@@ -81,12 +74,13 @@ int CPropListFaultBlock::InitPropWnd() {
         TRUE, TRUE);
 
     auto* group = new CBCGPProp(geotext::kFaultBlockGroup, kGroupId);
-    group->AddSubItem(
-        NewStylePicker(geotext::kHangingWallStyle, geotext::kHangingWallStyleDescription, kHangingWallStyleId));
+    group->AddSubItem(geoitems::NewStylePicker(geotext::kHangingWallStyle, geotext::kHangingWallStyleDescription,
+                                               kHangingWallStyleId));
     group->AddSubItem(
         NewGroupColorProp(geotext::kHangingWallColor, geotext::kBoundaryColorDescription, kHangingWallColorId, 0));
     group->AddSubItem(faultitems::NewWidthItem(geotext::kHangingWallWidth, kHangingWallWidthId));
-    group->AddSubItem(NewStylePicker(geotext::kFootwallStyle, geotext::kBoundaryStyleDescription, kFootwallStyleId));
+    group->AddSubItem(
+        geoitems::NewStylePicker(geotext::kFootwallStyle, geotext::kBoundaryStyleDescription, kFootwallStyleId));
     group->AddSubItem(
         NewGroupColorProp(geotext::kFootwallColor, geotext::kBoundaryColorDescription, kFootwallColorId, 0));
     group->AddSubItem(faultitems::NewWidthItem(geotext::kFootwallWidth, kFootwallWidthId));

@@ -3,14 +3,12 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
-#include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "planemap/GeologyItems.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/PropListCtrlLine.h"
 
 using namespace planemap;
 
@@ -80,9 +78,8 @@ int CPropListFaultLine::InitPropWnd() {
     basic->Expand(TRUE);
 
     auto* pen = new CBCGPProp(grouptext::kLineStyle, kPenGroupId);
-    pen->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, 0, CPropStyleCombox::kLineStyle,
-                                         kestrel::kLineSetCommon, geotext::kBoundaryStyleDescription, kPenStyleId));
-    pen->AddSubItem(faultitems::NewWidthItem(geotext::kWidth, kPenWidthId));
+    pen->AddSubItem(geoitems::NewStylePicker(grouptext::kLineStyle, geotext::kBoundaryStyleDescription, kPenStyleId));
+    pen->AddSubItem(faultitems::NewWidthItem(planetext::kWidth, kPenWidthId));
     pen->AddSubItem(NewGroupColorProp(grouptext::kColor, geotext::kBoundaryColorDescription, kPenColorId, 0));
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
     pen->Expand(TRUE);
@@ -176,29 +173,3 @@ void CPropListFaultLine::ApplyFill(CQXObjectLine* line, CBCGPProp* item) {
     if (item->GetData() == kFillId)
         if (CBCGPProp* colour = FindItem(kFillColorId)) colour->Enable(brush.style != kBrushStyleNone);
 }
-
-// ---- width and fill items shared with the fault combination list ------------------------------------
-
-namespace faultitems {
-
-CBCGPProp* NewWidthItem(const char* name, DWORD_PTR id) {
-    return geoitems::NewWidthItem(name, 0.1, 0.1, 30, "%.1f", id);
-}
-
-void ShowFill(CBCGPProp* fill, CBCGPProp* colour, const QXLOGBRUSH& brush) {
-    const bool fillOn = brush.style != kBrushStyleNone;
-    if (fill) SetYesNoProp(fill, fillOn);
-    geoitems::ShowColor(colour, brush.fillColor);
-    if (colour) colour->Enable(fillOn);
-}
-
-bool EditFill(QXLOGBRUSH& brush, CBCGPProp* item, DWORD_PTR fillId, DWORD_PTR colourId) {
-    const DWORD_PTR id = item->GetData();
-    if (id == fillId) {
-        brush.style = GetYesNoProp(item) ? kBrushStyleSolid : kBrushStyleNone;
-        return true;
-    }
-    return id == colourId && geoitems::ReadColor(item, &brush.fillColor);
-}
-
-}  // namespace faultitems

@@ -19,8 +19,6 @@ enum : DWORD_PTR {
     kCellSizeId = kFillGroupId + 5,
 };
 
-const char kArea[] = "面积";
-
 }  // namespace
 
 std::string GetFillStyleName(const QXLOGBRUSH& brush) {
@@ -45,7 +43,7 @@ int CPropListFill::InitPropWnd() {
     m_pFillGroup = CreateFillProp(planetext::kFill, kFillGroupId);
     m_wndPropList.AddProperty(m_pFillGroup, TRUE, TRUE);
 
-    auto* area = new CBCGPropFloat(kArea, _variant_t(0.0), 2, kArea, FALSE, kAreaId);
+    auto* area = new CBCGPropFloat(planetext::kArea, _variant_t(0.0), 2, planetext::kArea, FALSE, kAreaId);
     area->AllowEdit(FALSE);
     m_wndPropList.AddProperty(area, TRUE, TRUE);
     return 1;

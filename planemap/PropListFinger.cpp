@@ -1,10 +1,11 @@
 #include "planemap/PropListFinger.h"
 
-#include "bcg/ColorProp.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "hosttypes/Parsnip/QXObjectFinger.h"
 #include "planemap/FurnitureTexts.h"
+#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneTexts.h"
 
 using namespace planemap;
 
@@ -64,12 +65,12 @@ int CPropListFinger::InitPropWnd() {
 
     m_wndPropList.AddProperty(NewTypeItem(ft::kFingerKind, kTypeId), TRUE, TRUE);
 
-    auto* style = new CBCGPProp(ft::kStyle, _variant_t(""), "", kStyleId);
-    for (int i = 0; i < kStyleCount; ++i) style->AddOption(ft::StyleText(i));
+    auto* style = new CBCGPProp(planetext::kStyle, _variant_t(""), "", kStyleId);
+    for (int i = 0; i < kStyleCount; ++i) style->AddOption(StyleText(i));
     style->AllowEdit(FALSE);
     m_wndPropList.AddProperty(style, TRUE, TRUE);
 
-    CBCGPProp* pen = CreateLineProp(ft::kPenSettings, kPenGroupId, false);
+    CBCGPProp* pen = CreateLineProp(planetext::kPenSettings, kPenGroupId, false);
     pen->Expand(TRUE);
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
 
@@ -88,7 +89,7 @@ int CPropListFinger::InitPropWnd() {
     label->Expand(TRUE);
     m_wndPropList.AddProperty(label, TRUE, TRUE);
 
-    CBCGPProp* font = CreateFontProp(ft::kFontSettings, kFontGroupId);
+    CBCGPProp* font = CreateFontProp(planetext::kFontSettings, kFontGroupId);
     font->Expand(TRUE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
     return 0;
@@ -103,11 +104,10 @@ void CPropListFinger::UpdateBCGPProperty(long object, CString) {
     QXLOGFONT font;
     finger->GetLogFont(&font);
 
-    SetItemText(FindItem(kStyleId), ft::StyleText(finger->GetStyle()));
+    SetItemText(FindItem(kStyleId), StyleText(finger->GetStyle()));
     SetLineProp(FindItem(kPenGroupId), pen);
-    if (auto* left = dynamic_cast<CBCGPColorProp*>(FindItem(kLeftFillId))) left->SetColor(finger->GetLeftBrush().fillColor);
-    if (auto* right = dynamic_cast<CBCGPColorProp*>(FindItem(kRightFillId)))
-        right->SetColor(finger->GetRightBrush().fillColor);
+    ShowColor(FindItem(kLeftFillId), finger->GetLeftBrush().fillColor);
+    ShowColor(FindItem(kRightFillId), finger->GetRightBrush().fillColor);
     // "位置" keeps the user's last choice; the name shows that compass point's text.
     if (const CompassPoint* point = FindCompassPoint(ItemText(FindItem(kCompassId))))
         SetItemText(FindItem(kCompassTextId), (finger->*point->get)());
@@ -131,7 +131,9 @@ LRESULT CPropListFinger::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kPenStyleId:
     case kPenWidthId:
     case kPenColorId:
-        ApplyPen(finger, item);
+        // The shown north arrow's pen with the one field changed; a width is not checked.
+        EditSameTypeRecord(finger, &CQXObjectFinger::GetLogPen, &CQXObjectFinger::SetLogPen, item,
+                           SubItemPosition(item->GetData(), kPenGroupId), Accept::AnyNumber);
         break;
     case kLeftFillId:
     case kRightFillId:
@@ -143,7 +145,9 @@ LRESULT CPropListFinger::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kFontFaceId:
     case kFontSizeId:
     case kFontColorId:
-        ApplyFont(finger, item);
+        // A size that is not above 0 (or no number) writes nothing and the item keeps the typed text.
+        EditSameTypeRecord(finger, &CQXObjectFinger::GetLogFont, &CQXObjectFinger::SetLogFont, item,
+                           SubItemPosition(item->GetData(), kFontGroupId), Accept::AboveZero);
         break;
     default:  // choosing a compass point changes no object
         break;
@@ -153,21 +157,11 @@ LRESULT CPropListFinger::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The shown north arrow's pen with the one field changed; a width is not checked.
-void CPropListFinger::ApplyPen(CQXObjectFinger* finger, CBCGPProp* item) {
-    QXLOGPEN pen;
-    finger->GetLogPen(&pen);
-    if (EditPen(pen, item, SubItemPosition(item->GetData(), kPenGroupId)))
-        SetSameTypeObjects(finger->GetLayer(), &CQXObjectFinger::SetLogPen, &pen, finger->GetTypeName());
-}
-
 // Only the fill colour changes; the shown north arrow's brush gives the other words.
 void CPropListFinger::ApplyHalfFill(CQXObjectFinger* finger, CBCGPProp* item) {
-    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-    if (!colour) return;
     const bool left = item->GetData() == kLeftFillId;
     QXLOGBRUSH brush = left ? finger->GetLeftBrush() : finger->GetRightBrush();
-    brush.fillColor = colour->GetColor();
+    if (!ReadColor(item, &brush.fillColor)) return;
     SetSameTypeObjects(finger->GetLayer(), left ? &CQXObjectFinger::SetLeftBrush : &CQXObjectFinger::SetRightBrush,
                        brush, finger->GetTypeName());
 }
@@ -177,12 +171,4 @@ void CPropListFinger::ApplyCompassText(CQXObjectFinger* finger, CBCGPProp* item)
     const CompassPoint* point = FindCompassPoint(ItemText(FindItem(kCompassId)));
     if (!point) return;
     SetSameTypeObjects(finger->GetLayer(), point->set, ItemText(item), finger->GetTypeName());
-}
-
-// A size that is not above 0 (or no number) writes nothing and the item keeps the typed text.
-void CPropListFinger::ApplyFont(CQXObjectFinger* finger, CBCGPProp* item) {
-    QXLOGFONT font;
-    finger->GetLogFont(&font);
-    if (EditFont(font, item, SubItemPosition(item->GetData(), kFontGroupId)))
-        SetSameTypeObjects(finger->GetLayer(), &CQXObjectFinger::SetLogFont, &font, finger->GetTypeName());
 }

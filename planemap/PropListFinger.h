@@ -19,8 +19,6 @@ protected:
 
 private:
     CQXObjectFinger* Finger() const;
-    void ApplyPen(CQXObjectFinger* finger, CBCGPProp* item);
     void ApplyHalfFill(CQXObjectFinger* finger, CBCGPProp* item);
     void ApplyCompassText(CQXObjectFinger* finger, CBCGPProp* item);
-    void ApplyFont(CQXObjectFinger* finger, CBCGPProp* item);
 };

@@ -28,18 +28,11 @@ enum : DWORD_PTR {
 };
 
 const char kHintKind[] = "注释";
-const char kStyleGroup[] = "风格设置";
-const char kStyle[] = "风格";
-const char kStyleDescription[] = "选择风格";
-const char kPenGroup[] = "线型设置";
-const char kFontGroup[] = "字体设置";
 const char kTextContent[] = "文本内容";
 const char kVAlign[] = "纵向对齐";
 
 // The seven frame styles 0 .. 6 are offered as "风格1" .. "风格7".
 constexpr int kStyleCount = 7;
-
-CString StyleText(int style) { return FormatString("%s%d", kStyle, style + 1); }
 
 }  // namespace
 
@@ -55,14 +48,14 @@ int CPropListHint::InitPropWnd() {
     type->AllowEdit(FALSE);
     m_wndPropList.AddProperty(type, TRUE, TRUE);
 
-    auto* styleGroup = new CBCGPProp(kStyleGroup, kStyleGroupId);
-    CBCGPProp* style = planemap::NewOptionItem(kStyle, "", kStyleDescription, kStyleId, {}, false);
-    for (int i = 0; i < kStyleCount; ++i) style->AddOption(StyleText(i));
+    auto* styleGroup = new CBCGPProp(planetext::kStyleSettings, kStyleGroupId);
+    CBCGPProp* style = planemap::NewOptionItem(planetext::kStyle, "", planetext::kChooseStyle, kStyleId, {}, false);
+    for (int i = 0; i < kStyleCount; ++i) style->AddOption(planemap::StyleText(i));
     styleGroup->AddSubItem(style);
     styleGroup->Expand(TRUE);
     m_wndPropList.AddProperty(styleGroup, TRUE, TRUE);
 
-    CBCGPProp* pen = CreateLineProp(kPenGroup, kPenGroupId, false);
+    CBCGPProp* pen = CreateLineProp(planetext::kPenSettings, kPenGroupId, false);
     pen->Expand(TRUE);
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
 
@@ -70,7 +63,7 @@ int CPropListHint::InitPropWnd() {
     m_pFillGroup->Expand(TRUE);
     m_wndPropList.AddProperty(m_pFillGroup, TRUE, TRUE);
 
-    CBCGPProp* font = CreateFontProp(kFontGroup, kFontGroupId);
+    CBCGPProp* font = CreateFontProp(planetext::kFontSettings, kFontGroupId);
     font->Expand(TRUE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
 
@@ -91,7 +84,7 @@ void CPropListHint::UpdateBCGPProperty(long object, CString) {
         if (single) text->SetValue(_variant_t(hint->GetString()));
         text->Enable(single);
     }
-    planemap::SetItemText(FindItem(kStyleId), StyleText(hint->GetStyle()));
+    planemap::SetItemText(FindItem(kStyleId), planemap::StyleText(hint->GetStyle()));
 
     QXLOGPEN pen;
     hint->GetLogPen(&pen);
@@ -130,12 +123,19 @@ LRESULT CPropListHint::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kPenStyleId:
     case kPenWidthId:
     case kPenColorId:
-        ApplyPen(hint, item);
+        // The shown hint's whole pen, the edited field replaced; a width that is no number gives 0.
+        planemap::EditSameTypeRecord(hint, &CQXObjectHint::GetLogPen, &CQXObjectHint::SetLogPen, item,
+                                     planemap::SubItemPosition(item->GetData(), kPenGroupId),
+                                     planemap::Accept::AnyNumber);
         break;
     case kFontFaceId:
     case kFontSizeId:
     case kFontColorId:
-        ApplyFont(hint, item);
+        // The shown hint's whole font, the edited field replaced; a size that is no number above 0
+        // is not written.
+        planemap::EditSameTypeRecord(hint, &CQXObjectHint::GetLogFont, &CQXObjectHint::SetLogFont, item,
+                                     planemap::SubItemPosition(item->GetData(), kFontGroupId),
+                                     planemap::Accept::AboveZero);
         break;
     case kTextId:
         SetSameTypeObjects(layer, &CQXObjectHint::SetString, static_cast<const char*>(text), typeName);
@@ -157,21 +157,4 @@ LRESULT CPropListHint::OnPropertyChanged(WPARAM, LPARAM lParam) {
     UpdateSameTypeObjects(layer, typeName);
     UpdateView();
     return 0;
-}
-
-// The shown hint's whole pen, the edited field replaced; a width that is no number gives 0.
-void CPropListHint::ApplyPen(CQXObjectHint* hint, CBCGPProp* item) {
-    QXLOGPEN pen;
-    hint->GetLogPen(&pen);
-    if (planemap::EditPen(pen, item, planemap::SubItemPosition(item->GetData(), kPenGroupId)))
-        SetSameTypeObjects(hint->GetLayer(), &CQXObjectHint::SetLogPen, &pen, hint->GetTypeName());
-}
-
-// The shown hint's whole font, the edited field replaced; a size that is no number above 0 is
-// not written.
-void CPropListHint::ApplyFont(CQXObjectHint* hint, CBCGPProp* item) {
-    QXLOGFONT font;
-    hint->GetLogFont(&font);
-    if (planemap::EditFont(font, item, planemap::SubItemPosition(item->GetData(), kFontGroupId)))
-        SetSameTypeObjects(hint->GetLayer(), &CQXObjectHint::SetLogFont, &font, hint->GetTypeName());
 }

@@ -19,8 +19,6 @@ protected:
 
 private:
     CQXObjectHint* Hint() const;
-    void ApplyPen(CQXObjectHint* hint, CBCGPProp* item);
-    void ApplyFont(CQXObjectHint* hint, CBCGPProp* item);
 
     CBCGPProp* m_pFillGroup = nullptr;  // owned by the grid
 };

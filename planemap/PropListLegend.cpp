@@ -56,9 +56,9 @@ int CPropListLegend::InitPropWnd() {
 
     m_wndPropList.AddProperty(NewTypeItem(ft::kLegendKind, kTypeId), TRUE, TRUE);
 
-    auto* title = new CBCGPProp(ft::kTitleSettings, kTitleGroupId);
+    auto* title = new CBCGPProp(planetext::kTitleSettings, kTitleGroupId);
     title->AddSubItem(NewTextItem(ft::kName, "", kTitleId));
-    CBCGPProp* titleFont = CreateFontProp(ft::kFontSettings, kTitleFontGroupId);
+    CBCGPProp* titleFont = CreateFontProp(planetext::kFontSettings, kTitleFontGroupId);
     titleFont->Expand(TRUE);
     title->AddSubItem(titleFont);
     title->Expand(TRUE);
@@ -69,7 +69,7 @@ int CPropListLegend::InitPropWnd() {
     m_wndPropList.AddProperty(frame, TRUE, TRUE);
 
     auto* entries = new CBCGPProp(ft::kLegendSettings, kEntryGroupId);
-    CBCGPProp* entryFont = CreateFontProp(ft::kFontSettings, kEntryFontGroupId);
+    CBCGPProp* entryFont = CreateFontProp(planetext::kFontSettings, kEntryFontGroupId);
     entryFont->Expand(TRUE);
     entries->AddSubItem(entryFont);
     CBCGPProp* outline = CreateLineProp(ft::kOutlineSettings, kOutlineGroupId, false);
@@ -135,12 +135,15 @@ LRESULT CPropListLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kTitleFaceId:
     case kTitleSizeId:
     case kTitleColorId:
-        ApplyTitleFont(legend, item);
+        // The shown legend's title font with one field changed, written to every legend of the type.
+        EditSameTypeRecord(legend, &CQXObjectLegend::GetLogFont, &CQXObjectLegend::SetLogFont, item,
+                           SubItemPosition(item->GetData(), kTitleFontGroupId), Accept::AboveZero);
         break;
     case kFrameStyleId:
     case kFrameWidthId:
     case kFrameColorId:
-        ApplyPen(legend, item, true);
+        EditSameTypeRecord(legend, &CQXObjectLegend::GetLogPen, &CQXObjectLegend::SetLogPen, item,
+                           SubItemPosition(item->GetData(), kFrameGroupId), Accept::AnyNumber);
         break;
     case kEntryFaceId:
     case kEntrySizeId:
@@ -150,7 +153,8 @@ LRESULT CPropListLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kOutlineStyleId:
     case kOutlineWidthId:
     case kOutlineColorId:
-        ApplyPen(legend, item, false);
+        EditSameTypeRecord(legend, &CQXObjectLegend::GetOuterLineLogPen, &CQXObjectLegend::SetOuterLineLogPen, item,
+                           SubItemPosition(item->GetData(), kOutlineGroupId), Accept::AnyNumber);
         break;
     case kEntryWidthId:
     case kEntryHeightId:
@@ -175,14 +179,6 @@ LRESULT CPropListLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The shown legend's title font with one field changed, written to every legend of the type.
-void CPropListLegend::ApplyTitleFont(CQXObjectLegend* legend, CBCGPProp* item) {
-    QXLOGFONT font;
-    legend->GetLogFont(&font);
-    if (!EditFont(font, item, SubItemPosition(item->GetData(), kTitleFontGroupId))) return;
-    SetSameTypeObjects(legend->GetLayer(), &CQXObjectLegend::SetLogFont, &font, legend->GetTypeName());
-}
-
 // Face and size reach every legend of the type; the colour the shown legend only.
 void CPropListLegend::ApplyEntryFont(CQXObjectLegend* legend, CBCGPProp* item) {
     QXLOGFONT font;
@@ -192,17 +188,6 @@ void CPropListLegend::ApplyEntryFont(CQXObjectLegend* legend, CBCGPProp* item) {
         legend->SetLegendFont(&font);
     else
         SetSameTypeObjects(legend->GetLayer(), &CQXObjectLegend::SetLegendFont, &font, legend->GetTypeName());
-}
-
-void CPropListLegend::ApplyPen(CQXObjectLegend* legend, CBCGPProp* item, bool frame) {
-    QXLOGPEN pen;
-    if (frame)
-        legend->GetLogPen(&pen);
-    else
-        legend->GetOuterLineLogPen(&pen);
-    if (!EditPen(pen, item, SubItemPosition(item->GetData(), frame ? kFrameGroupId : kOutlineGroupId))) return;
-    SetSameTypeObjects(legend->GetLayer(), frame ? &CQXObjectLegend::SetLogPen : &CQXObjectLegend::SetOuterLineLogPen,
-                       &pen, legend->GetTypeName());
 }
 
 // Entry size (shown legend only) and spacings (every legend of the type), in hundredths; not

@@ -20,9 +20,7 @@ protected:
 
 private:
     CQXObjectLegend* Legend() const;
-    void ApplyTitleFont(CQXObjectLegend* legend, CBCGPProp* item);
     void ApplyEntryFont(CQXObjectLegend* legend, CBCGPProp* item);
-    void ApplyPen(CQXObjectLegend* legend, CBCGPProp* item, bool frame);
     void ApplyLength(CQXObjectLegend* legend, CBCGPProp* item);
     void ApplyColumns(CQXObjectLegend* legend, CBCGPProp* item);
 };

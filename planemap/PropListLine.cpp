@@ -9,6 +9,7 @@
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Kestrel/GraphUtility.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
 #include "win32/Crt.h"
 
@@ -33,17 +34,11 @@ enum : DWORD_PTR {
     kAzimuthId = 2015,
 };
 
-const char kLineKind[] = "线";
 const char kClosed[] = "闭合";
-const char kPenGroup[] = "线型";
 const char kPositionGroup[] = "线位置";
-const char* const kPositionLabels[] = {"起始点X坐标", "起始点Y坐标", "终止点X坐标", "终止点Y坐标", "长度", "方位角"};
-
-CString TwoDecimals(double value) {
-    CString text;
-    text.Format("%.2f", value);
-    return text;
-}
+const char* const kPositionLabels[] = {
+    "起始点X坐标", "起始点Y坐标", "终止点X坐标", "终止点Y坐标", planetext::kLength, "方位角",
+};
 
 }  // namespace
 
@@ -55,7 +50,7 @@ CQXObjectPolyline* CPropListLine::Line() const { return dynamic_cast<CQXObjectPo
 int CPropListLine::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(kLineKind), "", kTypeId);
+    auto* type = new CBCGPProp(planetext::kType, _variant_t(planetext::kLine), "", kTypeId);
     type->AllowEdit(FALSE);
     m_wndPropList.AddProperty(type, TRUE, TRUE);
 
@@ -63,7 +58,7 @@ int CPropListLine::InitPropWnd() {
     closed->AllowEdit(FALSE);
     m_wndPropList.AddProperty(closed, TRUE, TRUE);
 
-    CBCGPProp* pen = CreateLineProp(kPenGroup, kPenGroupId, true);
+    CBCGPProp* pen = CreateLineProp(grouptext::kLineStyle, kPenGroupId, true);
     pen->Expand(TRUE);
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
 
@@ -111,7 +106,7 @@ void CPropListLine::RefreshPosition(CQXObjectPolyline* line) {
     }
     const double values[] = {p0.x, p0.y, p1.x, p1.y, CGraphUtility::TwoPointDistance(p0, p1), line->CaculateAngle()};
     for (int i = 0; i < 6 && i < group->GetSubItemsCount(); ++i)
-        group->GetSubItem(i)->SetValue(_variant_t(TwoDecimals(values[i])));
+        group->GetSubItem(i)->SetValue(_variant_t(FormatString("%.2f", values[i])));
     EnableSubItems(group, 0, -1, TRUE);
 }
 
@@ -152,10 +147,7 @@ LRESULT CPropListLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
         SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
         break;
     case kPenColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-            pen.color = colour->GetColor();
-            SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
-        }
+        if (planemap::ReadColor(item, &pen.color)) SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
         break;
     case kBeginArrowId:
     case kEndArrowId:
@@ -217,5 +209,5 @@ void CPropListLine::ApplyAzimuth(CQXObjectPolyline* line, CBCGPProp* item) {
         line->SetAngle(a);
         return;
     }
-    item->SetValue(_variant_t(TwoDecimals(line->GetAngle())));
+    item->SetValue(_variant_t(FormatString("%.2f", line->GetAngle())));
 }

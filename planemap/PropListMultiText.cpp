@@ -83,7 +83,7 @@ void CPropListMultiText::UpdateBCGPProperty(long object, CString) {
     planemap::SetItemText(FindItem(kDirectionId),
                           text->GetDirection() == kAcross ? grouptext::kHorizontal : grouptext::kVertical);
     SetFontProp(FindItem(kFontGroupId), font);
-    if (auto* back = dynamic_cast<CBCGPColorProp*>(FindItem(kBackColorId))) back->SetColor(brush.fillColor);
+    planemap::ShowColor(FindItem(kBackColorId), brush.fillColor);
     SetYesNoProp(FindItem(kTransparentId), brush.style == kBrushStyleNone);
     planemap::SetItemText(FindItem(kHAlignId), planemap::HAlignText(text->GetHAlign()));
     planemap::SetItemText(FindItem(kVAlignId), planemap::VAlignText(text->GetVAlign()));
@@ -114,19 +114,19 @@ LRESULT CPropListMultiText::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kColorId:
         textlist::EditOwnFonts<CQXObjectMultiText>(layer, typeName, item, planemap::SubItemPosition(id, kFontGroupId));
         break;
-    case kBackColorId:
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-            const COLORREF c = colour->GetColor();
+    case kBackColorId: {
+        COLORREF c = 0;
+        if (planemap::ReadColor(item, &c))
             EditSameTypeBrushes(layer, typeName, [&](QXLOGBRUSH& b) { b.fillColor = c; });
-        }
         break;
+    }
     case kTransparentId: {
         const UINT style = GetYesNoProp(item) ? kBrushStyleNone : kBrushStyleSolid;
         EditSameTypeBrushes(layer, typeName, [&](QXLOGBRUSH& b) { b.style = style; });
         break;
     }
     case kAngleId:  // disabled: reached only when the item is changed from code
-        SetSameTypeObjects(layer, &CQXObjectMultiText::SetAngle, textlist::AngleFromText(typed), typeName);
+        SetSameTypeObjects(layer, &CQXObjectMultiText::SetAngle, planemap::AngleFromText(typed), typeName);
         break;
     case kHAlignId:
         SetSameTypeObjects(layer, &CQXObjectMultiText::SetHAlign, planemap::HAlignValue(typed), typeName);

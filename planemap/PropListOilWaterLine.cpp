@@ -1,15 +1,11 @@
 #include "planemap/PropListOilWaterLine.h"
 
 #include "framework/ItemGroupsFill.h"
-#include "framework/ItemGroupsLine.h"
-#include "framework/PropStyleCombox.h"
-#include "framework/StyleGroupTexts.h"
-#include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
+#include "planemap/GeologyItems.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/PropListCtrlLine.h"
 
 using namespace planemap;
 
@@ -21,12 +17,6 @@ enum : DWORD_PTR {
     kPenGroupId = boundarypen::kGroupId,
     kFillGroupId = kPlaneFillGroupId,
 };
-
-// Positions in the pen group.
-enum : int { kColorPosition = 0, kStylePosition = 1, kWidthPosition = 2 };
-
-// A pen item's field as EditPen numbers it: 0 style, 1 width, 2 colour.
-int PenField(CBCGPProp* item) { return static_cast<int>(item->GetData() - boundarypen::kStyleId); }
 
 }  // namespace
 
@@ -71,7 +61,8 @@ LRESULT CPropListOWLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             case boundarypen::kWidthId:
             case boundarypen::kColorId:
                 // Each boundary of the type name keeps its own pen apart from the edited field.
-                EditOwnPens(line->GetLayer(), line->GetTypeName(), item, PenField(item), Accept::AboveZero);
+                EditOwnPens(line->GetLayer(), line->GetTypeName(), item, boundarypen::PenField(item),
+                            Accept::AboveZero);
                 break;
             default:
                 if (id > kFillGroupId) {
@@ -85,33 +76,3 @@ LRESULT CPropListOWLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     UpdateView();
     return 0;
 }
-
-// ---- the pen group shared with the region and sand-body boundaries ----------------------------------
-
-namespace boundarypen {
-
-CBCGPProp* NewPenGroup() {
-    auto* group = new CBCGPProp(grouptext::kLineStyle, kGroupId);
-    group->AddSubItem(NewGroupColorProp(grouptext::kColor, geotext::kColorDescription, kColorId, 0));
-    auto* style = new CPropStyleCombox(grouptext::kLineStyle, 0, CPropStyleCombox::kLineStyle, kestrel::kLineSetCommon,
-                                       geotext::kLineStyleDescription, kStyleId);
-    style->AllowEdit(FALSE);
-    group->AddSubItem(style);
-    group->AddSubItem(NewTextItem(grouptext::kLineWidth, geotext::kWidthDescription, kWidthId));
-    group->Expand(TRUE);
-    return group;
-}
-
-void ShowPenGroup(CBCGPProp* group, CQXObjectLine* line) {
-    if (!group) return;
-    QXLOGPEN pen;
-    line->GetLogPen(&pen);
-    geoitems::ShowPen(group->GetSubItem(kStylePosition), group->GetSubItem(kColorPosition),
-                      group->GetSubItem(kWidthPosition), pen, "%.2f");
-}
-
-bool EditPenItem(QXLOGPEN& pen, CBCGPProp* item) {
-    return item && EditPen(pen, item, PenField(item), Accept::AboveZero);
-}
-
-}  // namespace boundarypen

@@ -4,7 +4,6 @@
 #include "hosttypes/Parsnip/QXObjectQXM.h"
 #include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/TextListCommon.h"
 #include "win32/Crt.h"
 
 namespace {
@@ -24,26 +23,24 @@ enum : DWORD_PTR {
 
 const char kPictureKind[] = "图片";
 const char kSource[] = "来源";
-const char kLength[] = "长度";
-const char kWidth[] = "宽度";
 const char kScale[] = "显示比例";
 const char kBaseX[] = "插入图片的基点坐标X";
 const char kBaseY[] = "插入图片的基点坐标Y";
 
-struct ItemSpec {
+struct ItemRow {
     DWORD_PTR id;
     const char* label;
     const char* value;
     bool editable;
 };
 
-const ItemSpec kItems[] = {
+const ItemRow kItems[] = {
     {kTypeId, planetext::kType, kPictureKind, false},
     {kSourceId, kSource, "", false},
     {kXId, planetext::kX, "", true},
     {kYId, planetext::kY, "", true},
-    {kLengthId, kLength, "", true},
-    {kWidthId, kWidth, "", true},
+    {kLengthId, planetext::kLength, "", true},
+    {kWidthId, planetext::kWidth, "", true},
     {kRotationId, planetext::kRotation, "", true},
     {kScaleId, kScale, "", true},
     {kBaseXId, kBaseX, "", true},
@@ -60,9 +57,9 @@ CQXObjectQXM* CPropListPicture::Qxm() const { return dynamic_cast<CQXObjectQXM*>
 
 int CPropListPicture::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    for (const ItemSpec& spec : kItems) {
-        auto* item = new CBCGPProp(spec.label, _variant_t(spec.value), "", spec.id);
-        if (!spec.editable) item->AllowEdit(FALSE);
+    for (const ItemRow& row : kItems) {
+        auto* item = new CBCGPProp(row.label, _variant_t(row.value), "", row.id);
+        if (!row.editable) item->AllowEdit(FALSE);
         m_wndPropList.AddProperty(item, TRUE, TRUE);
     }
     return 0;
@@ -101,7 +98,7 @@ void CPropListPicture::ShowKindItems(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm)
         if (!shown) item->SetValue(_variant_t(""));
     }
     if (raster) {
-        planemap::SetItemText(FindItem(kRotationId), textlist::AngleText(bitmap->GetAngle()));
+        planemap::SetItemText(FindItem(kRotationId), planemap::AngleText(bitmap->GetAngle()));
         return;
     }
     double x = 0, y = 0;
@@ -151,7 +148,7 @@ LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
         bitmap ? bitmap->SetRadiusB(v) : qxm->SetRadiusB(v);
         break;
     case kRotationId:
-        if (bitmap) bitmap->SetAngle(textlist::AngleFromText(text));
+        if (bitmap) bitmap->SetAngle(planemap::AngleFromText(text));
         break;
     case kScaleId:
         if (qxm) qxm->SetFactor(v);

@@ -21,9 +21,6 @@ enum : DWORD_PTR {
     kInnerColorId = 2008,
 };
 
-const char kPointKind[] = "点";
-const char kStyleGroup[] = "点型";
-
 // One object's number, "" while several objects are selected.
 CString SingleValueText(double value, bool single) { return single ? FormatString("%.2f", value) : CString(); }
 
@@ -37,13 +34,13 @@ CQXObjectPoint* CPropListPoint::Point() const { return dynamic_cast<CQXObjectPoi
 int CPropListPoint::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
-    auto* type = new CBCGPProp(planetext::kType, _variant_t(kPointKind), "", kTypeId);
+    auto* type = new CBCGPProp(planetext::kType, _variant_t(planetext::kPoint), "", kTypeId);
     type->AllowEdit(FALSE);
     m_wndPropList.AddProperty(type, TRUE, TRUE);
 
     m_wndPropList.AddProperty(textlist::NewPositionGroup(kPositionGroupId, kXId, kYId), TRUE, TRUE);
 
-    CBCGPProp* style = CreatePointProp(kStyleGroup, kStyleGroupId);
+    CBCGPProp* style = CreatePointProp(planetext::kPointGroup, kStyleGroupId);
     style->Expand(TRUE);
     m_wndPropList.AddProperty(style, TRUE, TRUE);
     return 0;

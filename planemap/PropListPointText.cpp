@@ -30,8 +30,6 @@ enum : DWORD_PTR {
 };
 
 const char kFontGroup[] = "字型";
-const char kDecimals[] = "小数位数";
-const char kDecimalsDescription[] = "设置小数位数";
 constexpr int kMaxDecimals = 5;
 
 // The label's place around its anchor and the alignment pair that puts it there: a label
@@ -43,9 +41,11 @@ struct Place {
     bool offered;  // "中" is shown but not offered
 };
 const Place kPlaces[] = {
-    {"左上", 2, 2, true}, {"上", 1, 2, true}, {"右上", 0, 2, true},
-    {"左", 2, 1, true},   {"中", 1, 1, false}, {"右", 0, 1, true},
-    {"左下", 2, 0, true}, {"下", 1, 0, true}, {"右下", 0, 0, true},
+    {"左上", 2, 2, true}, {"上", 1, 2, true},
+    {"右上", 0, 2, true}, {"左", 2, 1, true},
+    {"中", 1, 1, false},  {planetext::kPlaceRight, 0, 1, true},
+    {"左下", 2, 0, true}, {planetext::kPlaceBelow, 1, 0, true},
+    {"右下", 0, 0, true},
 };
 
 const Place* PlaceOf(int hAlign, int vAlign) {
@@ -96,7 +96,8 @@ int CPropListPointText::InitPropWnd() {
 
     CBCGPProp* group = CreateFontProp(kFontGroup, kFontGroupId);
     group->Expand(TRUE);
-    group->AddSubItem(CreateIndexProp(kDecimals, kDecimalsId, kDecimalsDescription, kMaxDecimals + 1));
+    group->AddSubItem(
+        CreateIndexProp(planetext::kDecimals, kDecimalsId, planetext::kDecimalsDescription, kMaxDecimals + 1));
     group->AddSubItem(CreateYesNoProp(planetext::kBackTransparent, kTransparentId, _variant_t(""), ""));
     group->AddSubItem(textlist::NewBackColorItem(kBackColorId));
     group->AddSubItem(textlist::NewAngleItem(kAngleId));
@@ -127,7 +128,7 @@ void CPropListPointText::UpdateBCGPProperty(long object, CString) {
         back->SetColor(font.backColor);
         back->Enable(font.transparent == 0 ? TRUE : FALSE);
     }
-    planemap::SetItemText(FindItem(kAngleId), textlist::AngleText(text->GetAngle()));
+    planemap::SetItemText(FindItem(kAngleId), planemap::AngleText(text->GetAngle()));
     // A pair outside the table leaves the item's text as it is.
     if (const Place* place = PlaceOf(text->GetHorizontalAlign(), text->GetVerticalAlign()))
         planemap::SetItemText(FindItem(kPlaceId), place->text);
@@ -172,7 +173,7 @@ LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
         textlist::EditOwnBackColors(layer, typeName, item);
         break;
     case kAngleId:
-        SetSameTypeObjects(layer, &CQXObjectText::SetAngle, textlist::AngleFromText(typed), typeName);
+        SetSameTypeObjects(layer, &CQXObjectText::SetAngle, planemap::AngleFromText(typed), typeName);
         break;
     case kPlaceId:
         ApplyPlace(typed, layer, typeName);

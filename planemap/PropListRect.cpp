@@ -26,15 +26,14 @@ enum : DWORD_PTR {
     kPenColorId = 2014,
 };
 
-namespace ft = furnituretext;
 namespace st = shapetext;
 
 // The sub-items of the position group, in display order.
 constexpr TextItemSpec kGeometryItems[] = {
     {kXId, planetext::kX, planetext::kXDescription},
     {kYId, planetext::kY, planetext::kYDescription},
-    {kLengthId, ft::kLength, st::kLengthDescription},
-    {kWidthId, ft::kWidth, st::kWidthDescription},
+    {kLengthId, planetext::kLength, st::kLengthDescription},
+    {kWidthId, planetext::kWidth, st::kWidthDescription},
     {kRotationId, planetext::kRotation, planetext::kRotationDescription},
     {kCornerAId, st::kCornerA, st::kCornerADescription},
     {kCornerBId, st::kCornerB, st::kCornerBDescription},
@@ -93,7 +92,7 @@ void CPropListRect::RefreshGeometry(CQXObjectRect* rect) {
     rect->GetAnchor(&anchor);
     const FLOATSIZE corner = rect->GetRoundSize();
     SetSubItemNumbers(group, {anchor.x, anchor.y, 2 * rect->GetRadiusA(), 2 * rect->GetRadiusB(),
-                              shapes::ToDegrees(rect->GetAngle()), corner.cx, corner.cy});
+                              ToDegrees(rect->GetAngle()), corner.cx, corner.cy});
     EnableSubItems(group, 0, -1, TRUE);
     if (m_pFillGroup) {
         QXLOGBRUSH brush;
@@ -171,7 +170,7 @@ void CPropListRect::ApplyGeometry(CQXObjectRect* rect, CBCGPProp* item) {
         rect->SetRadiusB(value * 0.5);
         break;
     default:
-        rect->SetAngle(shapes::ToRadians(value));
+        rect->SetAngle(ToRadians(value));
         break;
     }
 }

@@ -1,10 +1,10 @@
 #include "planemap/PropListRegionLine.h"
 
 #include "hosttypes/Parsnip/QXObjectLine.h"
+#include "planemap/GeologyItems.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/PropListOilWaterLine.h"
 
 using namespace planemap;
 

@@ -2,10 +2,10 @@
 
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
+#include "planemap/GeologyItems.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/PropListOilWaterLine.h"
 
 using namespace planemap;
 
@@ -99,42 +99,3 @@ void CPropListSandLine::ApplyBodyNumber(CQXObjectLine* line, const CString& numb
     if (CQXPropertyManager* store = sandlist::JoinBody(line, number))
         store->GetPenProperty(CString(PenKeyPrefix(line->GetTypeName())) + number, &pen);
 }
-
-// ---- the body number item shared with the sand areas ------------------------------------------------
-
-namespace sandlist {
-
-int CountBodies(CQXLayer* layer) {
-    if (!layer) return 0;
-    const CQXPropertyManager* store = layer->GetPropertyManager();
-    int n = 0;
-    for (;;) {
-        CString key;
-        key.Format("%s%d", geotext::kBrushKeyPrefix, n + 1);
-        QXLOGBRUSH brush;
-        if (!store->GetBrushProperty(key, &brush)) return n;
-        ++n;
-    }
-}
-
-CBCGPProp* NewBodyItem(DWORD_PTR id) { return NewOptionItem(geotext::kSandBodyNumber, "", "", id, {}, false); }
-
-void ShowBody(CBCGPProp* item, CQXObject* object) {
-    if (!item) return;
-    item->SetValue(_variant_t(object->GetName()));
-    item->RemoveAllOptions();
-    const int n = CountBodies(object->GetLayer());
-    for (int i = 1; i <= n; ++i) {
-        CString option;
-        option.Format("%d", i);
-        item->AddOption(option);
-    }
-}
-
-CQXPropertyManager* JoinBody(CQXObject* object, const CString& number) {
-    object->SetName(number);
-    CQXLayer* layer = object->GetLayer();
-    return layer ? layer->GetPropertyManager() : nullptr;
-}
-
-}  // namespace sandlist

@@ -54,28 +54,29 @@ int CPropListScale::InitPropWnd() {
     m_wndPropList.AddProperty(NewTypeItem(ft::kScaleKind, kTypeId), TRUE, TRUE);
     m_wndPropList.AddProperty(CreateYesNoProp(ft::kZeroAtStart, kZeroFromStartId, _variant_t(""), ""), TRUE, TRUE);
 
-    auto* style = new CBCGPProp(ft::kStyle, _variant_t(""), ft::kStyleDescription, kStyleId);
-    for (int i = 0; i < kStyleCount; ++i) style->AddOption(ft::StyleText(i));
+    auto* style = new CBCGPProp(planetext::kStyle, _variant_t(""), planetext::kStyleSettings, kStyleId);
+    for (int i = 0; i < kStyleCount; ++i) style->AddOption(StyleText(i));
     style->AllowEdit(FALSE);
     m_wndPropList.AddProperty(style, TRUE, TRUE);
 
     auto* ticks = new CBCGPProp(ft::kTickSettings, kTickGroupId);
-    ticks->AddSubItem(NewTextItem(ft::kSpacing, "", kSpacingId));
-    ticks->AddSubItem(NewTextItem(ft::kHeight, "", kHeightId));
+    ticks->AddSubItem(NewTextItem(planetext::kSpacing, "", kSpacingId));
+    ticks->AddSubItem(NewTextItem(planetext::kHeight, "", kHeightId));
     ticks->AddSubItem(NewTextItem(ft::kCount, "", kCountId));
-    auto* unit = new CBCGPProp(ft::kUnit, _variant_t(""), "", kUnitId);
+    auto* unit = new CBCGPProp(planetext::kUnit, _variant_t(""), "", kUnitId);
     for (const char* word : ft::kUnitWords) unit->AddOption(word);
     unit->AllowEdit(FALSE);
     ticks->AddSubItem(unit);
     ticks->Expand(TRUE);
     m_wndPropList.AddProperty(ticks, TRUE, TRUE);
 
-    CBCGPProp* font = CreateFontProp(ft::kFontSettings, kFontGroupId);
+    CBCGPProp* font = CreateFontProp(planetext::kFontSettings, kFontGroupId);
     font->Expand(TRUE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
-    m_wndPropList.AddProperty(CreateIndexProp(ft::kDecimals, kDecimalsId, ft::kDecimalsDescription, 4), TRUE, TRUE);
+    m_wndPropList.AddProperty(CreateIndexProp(planetext::kDecimals, kDecimalsId, planetext::kDecimalsDescription, 4),
+                              TRUE, TRUE);
 
-    CBCGPProp* pen = CreateLineProp(ft::kPenSettings, kPenGroupId, false);
+    CBCGPProp* pen = CreateLineProp(planetext::kPenSettings, kPenGroupId, false);
     pen->Expand(TRUE);
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
     return 0;
@@ -90,7 +91,7 @@ void CPropListScale::UpdateBCGPProperty(long object, CString) {
     EnableStartItems(fromStart);
 
     const std::pair<DWORD_PTR, CString> values[] = {
-        {kStyleId, ft::StyleText(scale->GetStyle())},
+        {kStyleId, StyleText(scale->GetStyle())},
         {kSpacingId, FormatString("%.2f", scale->GetSize())},
         {kHeightId, FormatString("%.2f", scale->GetHeight() / 100)},
         {kCountId, FormatString("%d", scale->GetStep())},
@@ -141,7 +142,9 @@ LRESULT CPropListScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kPenStyleId:
     case kPenWidthId:
     case kPenColorId:
-        ApplyPen(scale, item);
+        // The shown bar's pen with the one field changed, to every bar of the type; a width is not checked.
+        EditSameTypeRecord(scale, &CQXObjectScale::GetLogPen, &CQXObjectScale::SetLogPen, item,
+                           SubItemPosition(item->GetData(), kPenGroupId), Accept::AnyNumber);
         break;
     case kFontFaceId:
     case kFontSizeId:
@@ -188,14 +191,6 @@ void CPropListScale::ApplyTicks(CQXObjectScale* scale, CBCGPProp* item) {
         SetSameTypeObjects(layer, &CQXObjectScale::SetDecimalNum, crt::Atoi(text), typeName);
         break;
     }
-}
-
-// The shown bar's pen with the one field changed, to every bar of the type; a width is not checked.
-void CPropListScale::ApplyPen(CQXObjectScale* scale, CBCGPProp* item) {
-    QXLOGPEN pen;
-    scale->GetLogPen(&pen);
-    if (EditPen(pen, item, SubItemPosition(item->GetData(), kPenGroupId)))
-        SetSameTypeObjects(scale->GetLayer(), &CQXObjectScale::SetLogPen, &pen, scale->GetTypeName());
 }
 
 // Font edits reach the shown bar only; the size is not checked. A new face also notifies the bar.

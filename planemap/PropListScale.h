@@ -24,6 +24,5 @@ private:
     void EnableStartItems(bool enable);
     void ApplyZeroFromStart(CQXObjectScale* scale, CBCGPProp* item);
     void ApplyTicks(CQXObjectScale* scale, CBCGPProp* item);
-    void ApplyPen(CQXObjectScale* scale, CBCGPProp* item);
     void ApplyFont(CQXObjectScale* scale, CBCGPProp* item);
 };

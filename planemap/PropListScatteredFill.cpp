@@ -1,10 +1,9 @@
 #include "planemap/PropListScatteredFill.h"
 
+#include "planemap/GeologyItems.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/PropListContourFill.h"
-#include "planemap/PropListFaciesLine.h"
 
 using namespace planemap;
 

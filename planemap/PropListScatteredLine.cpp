@@ -1,9 +1,9 @@
 #include "planemap/PropListScatteredLine.h"
 
+#include "planemap/GeologyItems.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/PropListFaciesLine.h"
 
 using namespace planemap;
 

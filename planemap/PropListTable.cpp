@@ -64,7 +64,7 @@ int CPropListTable::InitPropWnd() {
 
     m_wndPropList.AddProperty(NewTypeItem(st::kTableKind, kTypeId), TRUE, TRUE);
 
-    auto* borders = new CBCGPProp(furnituretext::kPenSettings, kBorderSettingsId);
+    auto* borders = new CBCGPProp(planetext::kPenSettings, kBorderSettingsId);
     for (const Border& border : kBorders) borders->AddSubItem(CreateLineProp(border.label, border.groupId, false));
     m_wndPropList.AddProperty(borders, TRUE, TRUE);
 
@@ -174,14 +174,13 @@ void CPropListTable::ApplyFont(CQXObjectCell* table, const CellRange& range, CBC
     QXLOGFONT font;
     font.SetFaceName(ItemText(group->GetSubItem(0)));
     font.size = size < 0 ? table->GetDefaultFont()->size : size;
-    if (auto* colour = dynamic_cast<CBCGPColorProp*>(group->GetSubItem(2))) font.color = colour->GetColor();
+    ReadColor(group->GetSubItem(2), &font.color);
     ForEachCell(table, range, [&](COneCell* cell) { cell->SetLogFont(&font); });
 }
 
 void CPropListTable::ApplyFillColor(CQXObjectCell* table, const CellRange& range, CBCGPProp* item) {
-    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-    if (!colour) return;
-    const COLORREF value = colour->GetColor();
+    COLORREF value = 0;
+    if (!ReadColor(item, &value)) return;
     ForEachCell(table, range, [&](COneCell* cell) {
         QXLOGBRUSH brush = cell->GetLogBrush();
         brush.fillColor = value;

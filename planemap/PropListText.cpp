@@ -69,9 +69,9 @@ void CPropListText::UpdateBCGPProperty(long object, CString) {
 
     textlist::ShowString(FindItem(kStringId), text->GetString(), GetSelectionCount() == 1);
     SetFontProp(FindItem(kFontGroupId), font);
-    if (auto* back = dynamic_cast<CBCGPColorProp*>(FindItem(kBackColorId))) back->SetColor(font.backColor);
+    planemap::ShowColor(FindItem(kBackColorId), font.backColor);
     SetYesNoProp(FindItem(kTransparentId), font.transparent == 1);
-    planemap::SetItemText(FindItem(kAngleId), textlist::AngleText(text->GetAngle()));
+    planemap::SetItemText(FindItem(kAngleId), planemap::AngleText(text->GetAngle()));
     planemap::SetItemText(FindItem(kHAlignId), planemap::HAlignText(text->GetHorizontalAlign()));
     planemap::SetItemText(FindItem(kVAlignId), planemap::VAlignText(text->GetVerticalAlign()));
     QXPOINT p;
@@ -108,7 +108,7 @@ LRESULT CPropListText::OnPropertyChanged(WPARAM, LPARAM lParam) {
         textlist::EditOwnTransparency(layer, typeName, item);
         break;
     case kAngleId:
-        SetSameTypeObjects(layer, &CQXObjectText::SetAngle, textlist::AngleFromText(typed), typeName);
+        SetSameTypeObjects(layer, &CQXObjectText::SetAngle, planemap::AngleFromText(typed), typeName);
         break;
     case kHAlignId:
         SetSameTypeObjects(layer, &CQXObjectText::SetHorizontalAlign, planemap::HAlignValue(typed), typeName);

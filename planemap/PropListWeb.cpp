@@ -18,8 +18,6 @@ enum : DWORD_PTR {
     kPenColorId = 2006,
 };
 
-namespace ft = furnituretext;
-
 }  // namespace
 
 CPropListWeb::CPropListWeb() = default;
@@ -32,14 +30,14 @@ int CPropListWeb::InitPropWnd() {
 
     m_wndPropList.AddProperty(NewTypeItem(shapetext::kWebKind, kTypeId), TRUE, TRUE);
 
-    auto* style = new CBCGPProp(ft::kStyle, _variant_t(ft::kStyle), "", kStyleId);
+    auto* style = new CBCGPProp(planetext::kStyle, _variant_t(planetext::kStyle), "", kStyleId);
     for (const auto& entry : shapes::kWebStyles) style->AddOption(entry.text);
     style->AllowEdit(TRUE);
     m_wndPropList.AddProperty(style, TRUE, TRUE);
 
-    m_wndPropList.AddProperty(NewTextItem(ft::kSpacing, "", kGapId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTextItem(planetext::kSpacing, "", kGapId), TRUE, TRUE);
 
-    CBCGPProp* pen = CreateLineProp(ft::kPenSettings, kPenGroupId, false);
+    CBCGPProp* pen = CreateLineProp(planetext::kPenSettings, kPenGroupId, false);
     pen->Expand(TRUE);
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
     return 0;
@@ -77,7 +75,10 @@ LRESULT CPropListWeb::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kPenStyleId:
     case kPenWidthId:
     case kPenColorId:
-        ApplyPen(web, item);
+        // The shown web's pen with the one field changed goes to every web of the type; a width is
+        // not checked.
+        EditSameTypeRecord(web, &CQXObjectWeb::GetLogPen, &CQXObjectWeb::SetLogPen, item,
+                           SubItemPosition(item->GetData(), kPenGroupId), Accept::AnyNumber);
         break;
     default:
         break;
@@ -93,13 +94,4 @@ void CPropListWeb::ApplyGap(CQXObjectWeb* web, CBCGPProp* item) {
     if (!ReadNumber(ItemText(item), 100, &gap) || gap <= 0) return;
     SetSameTypeObjects(web->GetLayer(), &CQXObjectWeb::SetXGap, gap, web->GetTypeName());
     SetSameTypeObjects(web->GetLayer(), &CQXObjectWeb::SetYGap, gap, web->GetTypeName());
-}
-
-// The shown web's pen with the one field changed goes to every web of the type; a width is not
-// checked.
-void CPropListWeb::ApplyPen(CQXObjectWeb* web, CBCGPProp* item) {
-    QXLOGPEN pen;
-    web->GetLogPen(&pen);
-    if (EditPen(pen, item, SubItemPosition(item->GetData(), kPenGroupId)))
-        SetSameTypeObjects(web->GetLayer(), &CQXObjectWeb::SetLogPen, &pen, web->GetTypeName());
 }

@@ -19,5 +19,4 @@ protected:
 private:
     CQXObjectWeb* Web() const;
     void ApplyGap(CQXObjectWeb* web, CBCGPProp* item);
-    void ApplyPen(CQXObjectWeb* web, CBCGPProp* item);
 };

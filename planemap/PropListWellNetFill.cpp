@@ -5,7 +5,6 @@
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/PropListCtrlLine.h"
 
 using namespace planemap;
 
@@ -38,7 +37,7 @@ void CPropListWellNetFill::UpdateBCGPProperty(long object, CString) {
     SetItemText(FindItem(kTypeId), area->GetTypeName());
     QXLOGBRUSH brush;
     area->GetLogBrush(&brush);
-    geoitems::ShowColor(FindItem(kFillColorId), brush.fillColor);
+    ShowColor(FindItem(kFillColorId), brush.fillColor);
 }
 
 LRESULT CPropListWellNetFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -62,6 +61,6 @@ LRESULT CPropListWellNetFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CPropListWellNetFill::ApplyFillColor(CQXObjectFill* area, CBCGPProp* item) {
     QXLOGBRUSH brush;
     area->GetLogBrush(&brush);
-    if (geoitems::ReadColor(item, &brush.fillColor))
+    if (ReadColor(item, &brush.fillColor))
         SetSameTypeObjects(area->GetLayer(), &CQXObjectFill::SetLogBrush, &brush, CString(geotext::kWellNetArea));
 }

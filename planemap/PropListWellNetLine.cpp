@@ -5,9 +5,9 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "planemap/GeologyItems.h"
 #include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/PropListCtrlLine.h"
 
 using namespace planemap;
 

@@ -1,11 +1,11 @@
 // Texts of the table, web, block-arrow, rectangle and ellipse lists, each defined once, and the
-// option tables that turn their choices into stored values. Texts these lists share with the
-// other map-furniture lists, the plane lists and the item groups come from those headers.
+// option tables that turn their choices into stored values. Texts these lists share with other
+// lists come from PlaneTexts.h and the item groups.
 #pragma once
 
 #include "framework/GroupTexts.h"
 #include "framework/StyleGroupTexts.h"
-#include "planemap/FurnitureTexts.h"
+#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
 
 namespace shapetext {
@@ -25,12 +25,10 @@ inline constexpr const char* kAlignSettings = "对齐设置";
 inline constexpr const char* kWebKind = "方格网";
 inline constexpr const char* kWebLines = kWebKind;  // the style that draws the grid as lines
 inline constexpr const char* kWebCrosses = "十字线";
-inline constexpr const char* kWebDots = "点";
+inline constexpr const char* kWebDots = planetext::kPoint;  // "点"
 
 // ---- block arrow ---------------------------------------------------------------------------------
 inline constexpr const char* kArrowKind = "箭头";
-inline constexpr const char* kStyleSettings = furnituretext::kStyleDescription;  // "风格设置"
-inline constexpr const char* kChooseStyle = "选择风格";
 inline constexpr const char* kSizeSettings = "尺寸设置";
 inline constexpr const char* kHeadPercent = "头部百分比";
 inline constexpr const char* kBodyPercent = "体部百分比";
@@ -72,12 +70,8 @@ inline constexpr int kWebStyleOther = 2;
 inline constexpr const char* kWebStyleOtherText = shapetext::kWebDots;
 
 // Ellipse drawing direction: any text but "正向" draws backward, any value but 1 shows as backward.
-inline constexpr TextValue kDirections[] = {{furnituretext::kForward, 1}, {furnituretext::kBackward, 2}};
+inline constexpr TextValue kDirections[] = {{planetext::kForward, 1}, {planetext::kBackward, 2}};
 inline constexpr int kDirectionOther = 2;
-inline constexpr const char* kDirectionOtherText = furnituretext::kBackward;
-
-// Angles are stored in radians and shown in degrees.
-inline double ToRadians(double degrees) { return degrees * planetext::kPi / 180; }
-inline double ToDegrees(double radians) { return radians * 180 / planetext::kPi; }
+inline constexpr const char* kDirectionOtherText = planetext::kBackward;
 
 }  // namespace shapes

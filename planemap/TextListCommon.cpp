@@ -5,7 +5,6 @@
 #include "hosttypes/Moraine/PlaneFunc.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
 #include "planemap/PlaneTexts.h"
-#include "win32/Crt.h"
 
 namespace textlist {
 
@@ -79,10 +78,6 @@ void ShowString(CBCGPProp* item, const CString& text, bool oneSelected) {
     item->Enable(oneSelected ? TRUE : FALSE);
 }
 
-CString AngleText(double radians) { return FormatString("%.2f", radians * 180 / planetext::kPi); }
-
-double AngleFromText(const CString& text) { return crt::Atof(text) * planetext::kPi / 180.0; }
-
 void MoveAnchorCoordinate(CQXObject* object, const CString& typed, bool x) {
     double value = 0;
     if (!kel::plane::CPlaneFunc::IsEffectiveFigure(typed) || !planemap::ReadNumber(typed, 1, &value)) return;
@@ -93,9 +88,8 @@ void MoveAnchorCoordinate(CQXObject* object, const CString& typed, bool x) {
 }
 
 void EditOwnBackColors(CQXLayer* layer, const CString& typeName, CBCGPProp* item) {
-    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-    if (!colour) return;
-    const COLORREF c = colour->GetColor();
+    COLORREF c = 0;
+    if (!planemap::ReadColor(item, &c)) return;
     EditSameTypeFonts(layer, typeName, [&](QXLOGFONT& font) { font.backColor = c; });
 }
 

@@ -1,7 +1,7 @@
 // Pieces the text-like lists share (text, point-text, multi-line text and hint): the items they
-// all show, the angle unit, and the edit of one font field across the selected texts of a type
-// name, where each text keeps the rest of its own font. The point list shares the position group
-// and its anchor edit, the picture list the angle unit.
+// all show, and the edit of one font field across the selected texts of a type name, where each
+// text keeps the rest of its own font. The point list shares the position group and its anchor
+// edit.
 #pragma once
 
 #include "bcg/ColorProp.h"
@@ -39,10 +39,6 @@ CBCGPProp* NewPositionGroup(DWORD_PTR groupId, DWORD_PTR xId, DWORD_PTR yId);
 // ---- refresh ----------------------------------------------------------------------------------
 // The string belongs to one text: shown and editable only while exactly one object is selected.
 void ShowString(CBCGPProp* item, const CString& text, bool oneSelected);
-// Radians shown as degrees, "%.2f".
-CString AngleText(double radians);
-// Degrees typed (leading-number rule, 0 when none) as radians.
-double AngleFromText(const CString& text);
 
 // ---- edits ------------------------------------------------------------------------------------
 // Moves the object's anchor to the typed x (or y) coordinate, keeping the other one. A text that

@@ -4,12 +4,12 @@
 #include <cfloat>
 #include <unordered_set>
 
-#include "bcg/ColorProp.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
+#include "planemap/PlaneNumbers.h"
 
 IMPLEMENT_DYNCREATE(CWndLstPlane, CWndLst)
 
@@ -133,13 +133,6 @@ CPropStyleCombox* GroupPicker(CBCGPProp* item) {
     return dynamic_cast<CPropStyleCombox*>(group->GetSubItem(1));
 }
 
-bool ReadColor(CBCGPProp* item, COLORREF* target) {
-    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-    if (!colour) return false;
-    *target = colour->GetColor();
-    return true;
-}
-
 }  // namespace
 
 bool ReadFillSubItem(CBCGPProp* item, QXLOGBRUSH* brush) {
@@ -163,9 +156,9 @@ bool ReadFillSubItem(CBCGPProp* item, QXLOGBRUSH* brush) {
         return true;
     }
     case kLineColorId:
-        return ReadColor(item, &brush->lineColor);
+        return planemap::ReadColor(item, &brush->lineColor);
     case kFillColorId:
-        return ReadColor(item, &brush->fillColor);
+        return planemap::ReadColor(item, &brush->fillColor);
     case kCellSizeId: {
         double size = 0;
         // A size past the record's float range is refused like a text that is no number.
