@@ -46,14 +46,14 @@ CBCGPProp* NewOptionItem(const char* name, const char* value, const char* descri
                          std::initializer_list<const char*> options, bool allowEdit);
 
 // A text item of a group built from a table: item data, label, description.
-struct TextItemSpec {
+struct TextItemDef {
     DWORD_PTR id;
     const char* label;
     const char* description;
 };
 template <std::size_t N>
-void AddTextItems(CBCGPProp* group, const TextItemSpec (&items)[N]) {
-    for (const TextItemSpec& item : items) group->AddSubItem(NewTextItem(item.label, item.description, item.id));
+void AddTextItems(CBCGPProp* group, const TextItemDef (&items)[N]) {
+    for (const TextItemDef& item : items) group->AddSubItem(NewTextItem(item.label, item.description, item.id));
 }
 // Writes "%.2f" of each value into the group's sub-items, from the first, in order.
 void SetSubItemNumbers(CBCGPProp* group, std::initializer_list<double> values);

@@ -30,7 +30,7 @@ enum : DWORD_PTR {
 namespace st = shapetext;
 
 // The number items of the position group, in display order; the direction follows them.
-constexpr TextItemSpec kGeometryItems[] = {
+constexpr TextItemDef kGeometryItems[] = {
     {kXId, planetext::kX, planetext::kXDescription},
     {kYId, planetext::kY, planetext::kYDescription},
     {kAxisAngleId, st::kAxisAngle, st::kAxisAngleDescription},

@@ -29,7 +29,7 @@ enum : DWORD_PTR {
 namespace st = shapetext;
 
 // The sub-items of the position group, in display order.
-constexpr TextItemSpec kGeometryItems[] = {
+constexpr TextItemDef kGeometryItems[] = {
     {kXId, planetext::kX, planetext::kXDescription},
     {kYId, planetext::kY, planetext::kYDescription},
     {kLengthId, planetext::kLength, st::kLengthDescription},
