@@ -1,6 +1,5 @@
 #include "planemap/PropListFaciesFill.h"
 
-#include "planemap/GeologyItems.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
@@ -21,12 +20,16 @@ enum : DWORD_PTR {
 CPropListFaciesFill::CPropListFaciesFill() = default;
 CPropListFaciesFill::~CPropListFaciesFill() = default;
 
+CPropListFaciesFill::CodeRules CPropListFaciesFill::Rules() const {
+    return {codeitems::Catalogue::kFacies, geotext::kFaciesType, false, false};
+}
+
 CQXObject* CPropListFaciesFill::Target() const { return dynamic_cast<CQXObject*>(m_pTarget); }
 
 int CPropListFaciesFill::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     m_wndPropList.AddProperty(NewOptionItem(planetext::kType, "", "", kTypeId, {}, false), TRUE, TRUE);
-    m_wndPropList.AddProperty(codeitems::NewCodeItem(geotext::kFaciesType, kCodeId), TRUE, TRUE);
+    m_wndPropList.AddProperty(codeitems::NewCodeItem(Rules().caption, kCodeId), TRUE, TRUE);
     m_wndPropList.AddProperty(areaitems::NewStatisticsGroup(kStatisticsGroupId, kAreaId), TRUE, TRUE);
     return 0;
 }
@@ -35,25 +38,23 @@ void CPropListFaciesFill::UpdateBCGPProperty(long object, CString) {
     if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
     CQXObject* target = Target();
     if (!target) return;
+    const CodeRules rules = Rules();
     SetItemText(FindItem(kTypeId), target->GetTypeName());
-    const bool alone = GetSelectionCount() == 1;
-    codeitems::ShowCodes(FindItem(kCodeId), codeitems::Catalogue::kFacies, alone, codeitems::AreaCode(target));
+    const bool alone = GetSelectionCount() == 1 || (rules.aloneWithoutLayer && !target->GetLayer());
+    codeitems::ShowCodes(FindItem(kCodeId), rules.catalogue, alone, codeitems::AreaCode(target));
     areaitems::ShowArea(FindItem(kAreaId), alone, target);
 }
 
-// Only the shown area takes the facies, and only a facies the catalogue holds; the objects of the
+// Only the shown area takes the code, and only a code the catalogue holds; the objects of the
 // type name are told of the edit in any case.
 LRESULT CPropListFaciesFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObject* target = Target();
     if (item && target) {
-        switch (item->GetData()) {
-            case kCodeId:
-                codeitems::GiveAreaType(target, codeitems::Catalogue::kFacies, ItemText(item));
-                break;
-            default:
-                break;
-        }
+        const CodeRules rules = Rules();
+        if (item->GetData() == kCodeId && !codeitems::GiveAreaType(target, rules.catalogue, ItemText(item)) &&
+            rules.unknownCodeSkipsRedraw)
+            return 0;
         UpdateSameTypeObjects(target->GetLayer(), target->GetTypeName());
     }
     UpdateView();

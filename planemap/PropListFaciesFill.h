@@ -3,6 +3,7 @@
 // name and standard brush. The area of a single selected area is shown for information.
 #pragma once
 
+#include "planemap/GeologyItems.h"
 #include "planemap/WndLstPlane.h"
 
 class CPropListFaciesFill : public CWndLstPlane {
@@ -11,6 +12,16 @@ public:
     ~CPropListFaciesFill() override;
 
 protected:
+    // What sets the coded-area lists apart: the catalogue and its caption, whether an area outside
+    // any layer counts as shown alone, and whether a code outside the catalogue skips the redraw.
+    struct CodeRules {
+        codeitems::Catalogue catalogue;
+        const char* caption;
+        bool aloneWithoutLayer;
+        bool unknownCodeSkipsRedraw;
+    };
+    virtual CodeRules Rules() const;
+
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;

@@ -1,20 +1,17 @@
 // CPropListScatteredFill: an area of a scattered-attribute distribution: its attribute type code,
 // chosen among the catalogue's codes, and its size. Choosing a code gives the shown area the
-// type's name and standard fill and keeps the code in the area's attributes.
+// type's name and standard fill and keeps the code in the area's attributes. It is the facies
+// area's list over the other catalogue; an area outside any layer is shown alone, and a code
+// outside the catalogue changes nothing, not even the view.
 #pragma once
 
-#include "planemap/WndLstPlane.h"
+#include "planemap/PropListFaciesFill.h"
 
-class CPropListScatteredFill : public CWndLstPlane {
+class CPropListScatteredFill : public CPropListFaciesFill {
 public:
     CPropListScatteredFill();
     ~CPropListScatteredFill() override;
 
 protected:
-    int InitPropWnd() override;
-    void UpdateBCGPProperty(long object, CString name) override;
-    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
-
-private:
-    CQXObject* Area() const;
+    CodeRules Rules() const override;
 };
