@@ -1,6 +1,7 @@
 #include "framework/ItemGroupsBasic.h"
 
 #include <boost/lexical_cast.hpp>
+#include <cfloat>
 #include <cmath>
 
 #include "framework/GroupTexts.h"
@@ -164,9 +165,11 @@ bool GetFontProp(CBCGPProp* group, QXLOGFONT& font) {
     font.SetFaceName(ValueText(group->GetSubItem(0)));
 
     const CString text = ValueText(sizeItem);
-    const float s = static_cast<float>(crt::Atof(text) * 100);
+    const double d = crt::Atof(text) * 100;
     // A size too large for the record's float is no size either.
-    const bool accepted = std::isfinite(s) && (s > 0 || (s == 0 && IsNumberText(text)));
+    const bool inRange = std::isfinite(d) && std::fabs(d) <= FLT_MAX;
+    const float s = inRange ? static_cast<float>(d) : 0;
+    const bool accepted = inRange && (s > 0 || (s == 0 && IsNumberText(text)));
     if (!accepted) {
         if (sizeItem) sizeItem->SetValue(_variant_t(SizeText(font.size)));
         return false;

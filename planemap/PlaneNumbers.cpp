@@ -47,6 +47,15 @@ bool ReadFloat(const CString& text, double scale, float* value) {
     return true;
 }
 
+bool ReadFloatThenScale(const CString& text, float scale, float* value) {
+    float single = 0;
+    if (!ReadFloat(text, 1, &single)) return false;
+    const float scaled = single * scale;
+    if (!std::isfinite(scaled)) return false;
+    *value = scaled;
+    return true;
+}
+
 namespace {
 
 // A width or size typed in units shown and kept ×100 in a float field: the rule is tested on the

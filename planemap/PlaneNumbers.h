@@ -20,6 +20,9 @@ namespace planemap {
 // infinite for a double, beyond the float range for a float field. Such a value is refused.
 bool ReadNumber(const CString& text, double scale, double* value);
 bool ReadFloat(const CString& text, double scale, float* value);
+// The leading number made single precision first and then scaled in single precision, as the
+// pen-width items do; refused the same way when the result leaves the float range.
+bool ReadFloatThenScale(const CString& text, float scale, float* value);
 
 // Whole-text readers: the whole text (blanks around it allowed) must be one number of the type:
 // decimal digits only, below 2^32, for an unsigned count; a finite number for a double. False,

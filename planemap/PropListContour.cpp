@@ -49,8 +49,8 @@ CString WholeUnits(double stored) {
 // A pen width or font size typed in shown units, as the stored value (x100). Accepted when above
 // 0, or 0 typed as a number (letters also read as 0); a value the record cannot hold is refused.
 bool ReadStoredSize(const CString& text, float* stored) {
-    const float value = static_cast<float>(crt::Atof(text)) * 100;
-    if (!std::isfinite(value)) return false;
+    float value = 0;
+    if (!planemap::ReadFloatThenScale(text, 100, &value)) return false;
     if (value > 0 || (value == 0 && kel::plane::CPlaneFunc::IsEffectiveFigure(text))) {
         *stored = value;
         return true;

@@ -143,8 +143,9 @@ LRESULT CPropListLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
         }
         break;
     case kPenWidthId:
-        pen.width = static_cast<float>(crt::Atof(text)) * 100;
-        SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
+        // No number reads as 0; a width the pen record cannot hold is refused.
+        if (planemap::ReadFloatThenScale(text, 100, &pen.width))
+            SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
         break;
     case kPenColorId:
         if (planemap::ReadColor(item, &pen.color)) SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);

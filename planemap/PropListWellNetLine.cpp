@@ -1,6 +1,5 @@
 #include "planemap/PropListWellNetLine.h"
 
-#include <cmath>
 
 #include "framework/ItemGroupsLine.h"
 #include "framework/StyleGroupTexts.h"
@@ -23,17 +22,6 @@ enum : DWORD_PTR {
     kEndArrowId = 2006,
     kArrowSizeId = 2007,
 };
-
-// Any typed width is taken (no number reads as 0), made single precision before it is scaled;
-// false only for one the pen record cannot hold.
-bool ReadWidth(const CString& text, float* width) {
-    float millimetres = 0;
-    if (!ReadFloat(text, 1, &millimetres)) return false;
-    const float scaled = millimetres * 100;
-    if (!std::isfinite(scaled)) return false;
-    *width = scaled;
-    return true;
-}
 
 }  // namespace
 
@@ -97,6 +85,6 @@ LRESULT CPropListWellNetLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CPropListWellNetLine::ApplyWidth(CQXObjectLine* line, CBCGPProp* item) {
     QXLOGPEN pen;
     line->GetLogPen(&pen);
-    if (ReadWidth(ItemText(item), &pen.width))
+    if (ReadFloatThenScale(ItemText(item), 100, &pen.width))
         SetSameTypeObjects(line->GetLayer(), &CQXObjectLine::SetLogPen, &pen, line->GetTypeName());
 }

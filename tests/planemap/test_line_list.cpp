@@ -97,6 +97,9 @@ TEST(LineList, PenAndClosedEditsReachEverySelectedLineOfTheType) {
     QXLOGPEN pen;
     b->GetLogPen(&pen);
     EXPECT_FLOAT_EQ(150.0f, pen.width);
+    open.Type(2004, "1e39");  // beyond the pen record's range: refused
+    b->GetLogPen(&pen);
+    EXPECT_FLOAT_EQ(150.0f, pen.width);
     other->GetLogPen(&pen);
     EXPECT_FLOAT_EQ(0.0f, pen.width);
 }
