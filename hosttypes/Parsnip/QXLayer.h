@@ -79,9 +79,6 @@ public:
     // Library side: the layer's map (a map sets itself when it takes the layer over).
     void SetMap(CQXMap* map);
 
-    // Former names of the selection hooks, kept for the framework's tests.
-    void AddSelectedObject(CQXObject* object) { SetSelectedObject(object); }
-    void ClearSelection() { RemoveAllSelectedObject(); }
 
 protected:
     std::vector<CQXObject*> m_objects;

@@ -186,7 +186,7 @@ struct ArrowScene {
             o->SetTypeName("井网线");
         other.SetTypeName("断层线");
         for (CQXObject* o : std::initializer_list<CQXObject*>{&edited, &notALine, &other, &sibling})
-            layer.AddSelectedObject(o);
+            layer.SetSelectedObject(o);
         for (CQXObjectPolyline* l : {&edited, &sibling, &other, &unselected}) l->GetBegArrow()->SetArrowLength(1.5);
     }
 };
