@@ -1,26 +1,22 @@
 // The line list: position of a straight line, same-type pen and closed edits, refused azimuths.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 #include "PlaneListFixture.h"
+#include "hostlibs/Parsnip/MapFixture.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "planemap/PropListLine.h"
 
 namespace {
 
+// Lines of the sample map's first layer.
 struct LineLayer {
-    CQXLayer layer;
-    std::vector<std::unique_ptr<CQXObjectPolyline>> lines;
-    CQXObjectPolyline* Add(std::vector<FLOATPOINT> points, const char* typeName = "线") {
-        lines.push_back(std::make_unique<CQXObjectPolyline>());
-        CQXObjectPolyline* line = lines.back().get();
-        line->SetTypeName(typeName);
-        line->SetPoints(points);
-        layer.AddObject(line);
-        return line;
+    parsnip::MapFixture map;
+    CQXLayer& layer = *map.Layer();
+    CQXObjectPolyline* Add(const std::vector<FLOATPOINT>& points, const char* typeName = "线") {
+        return map.AddPolyline(typeName, points);
     }
 };
 
@@ -129,7 +125,7 @@ TEST(LineList, OneEditCallsTheSetterOncePerSelectedLineAndRedrawsOnce) {
     LineLayer fx;
     for (int i = 0; i < 100; ++i) fx.layer.SetSelectedObject(fx.Add({{0, double(i)}, {1, double(i)}}));
     planetest::OpenList<CPropListLine> open;
-    open.Show(fx.lines[0].get());
+    open.Show(fx.layer.GetObjectG(0));
     parsnip::testing::ClearCallLog();
     const int before = open.Redraws();
     ASSERT_TRUE(open.Type(2005 - 1, "0.5"));

@@ -5,6 +5,7 @@
 
 #include "framework/ItemGroupsFill.h"
 #include "hostlibs/Osprey/WellDataTesting.h"
+#include "hostlibs/Parsnip/MapFixture.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "planemap/WndLstPlane.h"
@@ -12,19 +13,13 @@
 
 namespace {
 
+// n lines of one type name in the sample map's first layer.
 struct Lines {
-    CQXLayer layer;
+    parsnip::MapFixture map;
+    CQXLayer& layer = *map.Layer();
     std::vector<CQXObjectPolyline*> lines;
     explicit Lines(int n, const char* typeName = "线") {
-        for (int i = 0; i < n; ++i) {
-            auto* line = new CQXObjectPolyline;
-            line->SetTypeName(typeName);
-            layer.AddObject(line);
-            lines.push_back(line);
-        }
-    }
-    ~Lines() {
-        for (auto* line : lines) delete line;
+        for (int i = 0; i < n; ++i) lines.push_back(map.AddPolyline(typeName, {}));
     }
     void Select(std::initializer_list<int> which) {
         layer.RemoveAllSelectedObject();
