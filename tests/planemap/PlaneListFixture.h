@@ -9,11 +9,32 @@
 #include "bcg/PropList.h"
 #include "driver/GridDriver.h"
 #include "driver/SheetDriver.h"
+#include "hosttypes/Kestrel/StyleRecords.h"
 #include "mfc/Variant.h"
 #include "mfc/Wnd.h"
 #include "planemap/WndLstPlane.h"
 
 namespace planetest {
+
+// An object's style records, read through its own getters.
+template <class T>
+QXLOGPEN PenOf(T* object) {
+    QXLOGPEN pen;
+    object->GetLogPen(&pen);
+    return pen;
+}
+template <class T>
+QXLOGBRUSH BrushOf(T* object) {
+    QXLOGBRUSH brush;
+    object->GetLogBrush(&brush);
+    return brush;
+}
+template <class T>
+QXLOGFONT FontOf(T* object) {
+    QXLOGFONT font;
+    object->GetLogFont(&font);
+    return font;
+}
 
 struct HostWindows {
     CWnd frame;

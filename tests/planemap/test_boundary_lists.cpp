@@ -30,27 +30,12 @@
 
 namespace {
 
+using planetest::PenOf;
+using planetest::BrushOf;
+
 using parsnip::MapFixture;
 using parsnip::testing::ClearCallLog;
 using parsnip::testing::CountCalls;
-
-QXLOGPEN PenOf(CQXObjectLine* line) {
-    QXLOGPEN pen;
-    line->GetLogPen(&pen);
-    return pen;
-}
-
-QXLOGBRUSH BrushOf(CQXObjectLine* line) {
-    QXLOGBRUSH brush;
-    line->GetLogBrush(&brush);
-    return brush;
-}
-
-QXLOGBRUSH BrushOf(CQXObjectFill* fill) {
-    QXLOGBRUSH brush;
-    fill->GetLogBrush(&brush);
-    return brush;
-}
 
 QXLOGPOINT SymbolOf(CQXObjectPoint* point) {
     QXLOGPOINT symbol;

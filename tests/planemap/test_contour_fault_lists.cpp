@@ -17,21 +17,12 @@
 
 namespace {
 
+using planetest::PenOf;
+using planetest::FontOf;
+
 using parsnip::MapFixture;
 using parsnip::testing::ClearCallLog;
 using parsnip::testing::CountCalls;
-
-QXLOGPEN PenOf(CQXObjectLine* line) {
-    QXLOGPEN pen;
-    line->GetLogPen(&pen);
-    return pen;
-}
-
-QXLOGFONT FontOf(CQXObjectContour* contour) {
-    QXLOGFONT font;
-    contour->GetLogFont(&font);
-    return font;
-}
 
 CQXObjectContour* AddContour(MapFixture& map, const char* label, const char* type = "等值线") {
     auto* contour = map.Add<CQXObjectContour>(type);

@@ -23,23 +23,14 @@
 
 namespace {
 
+using planetest::PenOf;
+using planetest::BrushOf;
+
 using parsnip::MapFixture;
 using parsnip::testing::ClearCallLog;
 using parsnip::testing::CountCalls;
 
 const std::vector<std::string> kSampleCodes = {"HD", "HKB", "XZS", "JW"};
-
-QXLOGPEN PenOf(const CQXObjectLine* line) {
-    QXLOGPEN pen;
-    line->GetLogPen(&pen);
-    return pen;
-}
-
-QXLOGBRUSH BrushOf(const CQXObjectFill* fill) {
-    QXLOGBRUSH brush;
-    fill->GetLogBrush(&brush);
-    return brush;
-}
 
 QXLOGPOINT SymbolOf(const CQXObjectPoint* point) {
     QXLOGPOINT symbol;

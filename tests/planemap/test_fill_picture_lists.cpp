@@ -17,6 +17,8 @@
 
 namespace {
 
+using planetest::BrushOf;
+
 using parsnip::testing::ClearCallLog;
 using parsnip::testing::CountCalls;
 
@@ -38,12 +40,6 @@ struct FillLayer {
         return fill;
     }
 };
-
-QXLOGBRUSH BrushOf(CQXObjectFill* fill) {
-    QXLOGBRUSH brush;
-    fill->GetLogBrush(&brush);
-    return brush;
-}
 
 }  // namespace
 

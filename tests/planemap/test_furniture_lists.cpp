@@ -19,28 +19,17 @@
 
 namespace {
 
+using planetest::PenOf;
+using planetest::FontOf;
+
 using parsnip::MapFixture;
 using parsnip::testing::ClearCallLog;
 using parsnip::testing::CountCalls;
-
-template <class T>
-QXLOGFONT FontOf(T* object) {
-    QXLOGFONT font;
-    object->GetLogFont(&font);
-    return font;
-}
 
 QXLOGFONT EntryFontOf(CQXObjectLegend* legend) {
     QXLOGFONT font;
     legend->GetLegendFont(&font);
     return font;
-}
-
-template <class T>
-QXLOGPEN PenOf(T* object) {
-    QXLOGPEN pen;
-    object->GetLogPen(&pen);
-    return pen;
 }
 
 FLOATPOINT AnchorOf(CQXObject* object) {

@@ -16,6 +16,8 @@
 
 namespace {
 
+using planetest::PenOf;
+
 using parsnip::testing::CountCalls;
 
 QXLOGPOINT StyleOf(CQXObjectPoint* point) {
@@ -33,12 +35,6 @@ CQXObjectPoint* AddPoint(parsnip::MapFixture& map, double x, double y, float siz
     style.borderColor = RGB(4, 5, 6);
     point->SetLogPoint(&style);
     return point;
-}
-
-QXLOGPEN PenOf(CQXObjectHint* hint) {
-    QXLOGPEN pen;
-    hint->GetLogPen(&pen);
-    return pen;
 }
 
 CQXObjectHint* AddHint(parsnip::MapFixture& map, COLORREF penColor, const char* type = "注释") {

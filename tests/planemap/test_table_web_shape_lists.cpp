@@ -21,18 +21,14 @@ using parsnip::testing::CountCalls;
 
 namespace {
 
+using planetest::PenOf;
+
 constexpr double kPi = 3.14159265358979;
 
 CQXObjectCell* AddTable(parsnip::MapFixture& map, int columns, int rows) {
     CQXObjectCell* table = map.Add<CQXObjectCell>("表格");
     table->CreateCells(columns, rows);
     return table;
-}
-
-QXLOGPEN PenOf(CQXObjectLine* line) {
-    QXLOGPEN pen;
-    line->GetLogPen(&pen);
-    return pen;
 }
 
 }  // namespace
