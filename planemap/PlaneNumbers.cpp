@@ -7,6 +7,7 @@
 
 #include "bcg/ColorProp.h"
 #include "framework/PropStyleCombox.h"
+#include "hosttypes/Moraine/PlaneFunc.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
 #include "planemap/PlaneTexts.h"
 #include "win32/Crt.h"
@@ -208,6 +209,24 @@ void EditOwnPens(CQXLayer* layer, const CString& typeName, CBCGPProp* item, int 
         line->GetLogPen(&pen);
         if (EditPen(pen, item, position, width)) line->SetLogPen(&pen);
     });
+}
+
+}  // namespace planemap
+
+namespace planemap {
+
+bool ReadWidth(const CString& text, float* width) {
+    double v = 0;
+    if (!ReadNumber(text, 100, &v) || v < 0 || v > FLT_MAX) return false;
+    if (v == 0 && !kel::plane::CPlaneFunc::IsEffectiveFigure(text)) return false;
+    *width = static_cast<float>(v) + 0.0f;  // "-0" is stored as 0
+    return true;
+}
+
+bool EditWidth(CBCGPProp* item, float* width) {
+    if (ReadWidth(ItemText(item), width)) return true;
+    SetItemText(item, FormatString("%.2f", *width / 100.0));
+    return false;
 }
 
 }  // namespace planemap

@@ -126,3 +126,16 @@ bool EditSameTypeRecord(T* shown, void (Holder::*get)(Record*) const, void (Hold
 }
 
 }  // namespace planemap
+
+namespace planemap {
+
+// The width rule of the layer pages, for a pen width or a symbol or font size typed in millimetres
+// and stored in hundredths in a float: above 0 is taken; exactly 0 only when the whole text is a
+// number ("0", "0.00"), not for a text that merely reads as 0; below 0, or more than the float
+// holds, is refused. False, width untouched, when refused.
+bool ReadWidth(const CString& text, float* width);
+// The width rule on an item's text: true with the width taken; when refused, the item shows the
+// stored width again ("%.2f" millimetres) and the answer is false.
+bool EditWidth(CBCGPProp* item, float* width);
+
+}  // namespace planemap

@@ -10,6 +10,7 @@
 #include "hosttypes/Osprey/ScatteredTypeManager.h"
 #include "hosttypes/Osprey/StratumManager.h"
 #include "hosttypes/Osprey/SymbolManager.h"
+#include "mfc/String.h"
 
 namespace osprey::detail {
 struct CatalogueAccess;
@@ -19,6 +20,8 @@ class CWellDataManager {
 public:
     // ---- well-data library operations ----
     static CWellDataManager* Instance();
+    // The name of a stratum grade (0 the largest unit to 4 the finest); "" for any other grade.
+    static CString ConvertStratumGradeToStratumType(int grade);
 
     // ---- accessors ----
     CFlowUnitManager* GetFlowUnitManager() { return &m_flowUnitManager; }
