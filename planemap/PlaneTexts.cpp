@@ -30,4 +30,16 @@ CString AngleText(double radians) { return FormatString("%.2f", ToDegrees(radian
 
 double AngleFromText(const CString& text) { return ToRadians(crt::Atof(text)); }
 
+const Place* PlaceOf(int hAlign, int vAlign) {
+    for (const Place& place : kPlaces)
+        if (place.hAlign == hAlign && place.vAlign == vAlign) return &place;
+    return nullptr;
+}
+
+const Place* PlaceOf(const CString& text) {
+    for (const Place& place : kPlaces)
+        if (text == place.text) return &place;
+    return nullptr;
+}
+
 }  // namespace planemap

@@ -81,6 +81,7 @@
 #include "planemap/layers/PropListCtrlLineLayerData.h"
 #include "planemap/layers/PropListCtrlLineLayerLine.h"
 #include "planemap/layers/PropListLineLayerLine.h"
+#include "planemap/layers/PropListPointLayerPoint.h"
 #include "planemap/layers/StratumDataPages.h"
 
 using planecreator::ListFactory;
@@ -256,7 +257,7 @@ const LayerRow kLayerRows[] = {
        {lt::kCtrlLineLayer, Make<CPropListCtrlLineLayerLine>, false}}}},
     {{{lt::kPointLayer}},
      {{{lt::kDataPage, Make<CPropListPointLayerData>, false},
-       {lt::kPointLayer, nullptr /* CPropListPointLayerPoint */, false}}}},
+       {lt::kPointLayer, Make<CPropListPointLayerPoint>, false}}}},
     {{{lt::kLineLayer}},
      {{{lt::kDataPage, Make<CPropListLineLayerData>, false},
        {lt::kLineLayer, Make<CPropListLineLayerLine>, false}}}},

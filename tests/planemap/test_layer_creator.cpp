@@ -162,6 +162,8 @@ TEST(PlaneCreator, LayersOpenTheSheetOfTheirKind) {
     EXPECT_EQ(Opened(w.OpenLayer(w.Layer("边界"))).Tabs(), (std::vector<std::string>{"数据", "边界"}));
     EXPECT_EQ(Opened(w.OpenLayer(w.Layer("线"))).Tabs(), (std::vector<std::string>{"数据", "线"}));
     EXPECT_EQ(Opened(w.OpenLayer(w.Layer("通用"))).Tabs(), (std::vector<std::string>{"数据"}));
+    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("点"))).Tabs(), (std::vector<std::string>{"数据", "点"}));
+    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("连通井网"))).get(), nullptr);  // its line and fill pages come later
 }
 
 TEST(PlaneCreator, UnknownLayerKindsRowsWithoutTheirListsAndNoParentOpenNothing) {

@@ -15,6 +15,7 @@
 #include "hosttypes/Moraine/CtrlLineLayer.h"
 #include "hosttypes/Moraine/LineLayer.h"
 #include "hosttypes/Moraine/PlaneOption.h"
+#include "hosttypes/Moraine/PointLayer.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
@@ -27,6 +28,7 @@
 #include "planemap/layers/PropListCtrlLineLayerData.h"
 #include "planemap/layers/PropListCtrlLineLayerLine.h"
 #include "planemap/layers/PropListLineLayerLine.h"
+#include "planemap/layers/PropListPointLayerPoint.h"
 #include "planemap/layers/StratumDataPages.h"
 
 namespace {
@@ -265,4 +267,70 @@ TEST(LineLayerLine, AFillEditReachesEveryLineOfTheLayerAndWritesThePenBack) {
     EXPECT_EQ(150, planetest::BrushOf(a).size);
     EXPECT_EQ(150, planetest::BrushOf(b).size);
     EXPECT_EQ(RGB(10, 20, 30), planetest::BrushOf(b).fillColor);
+}
+
+// ---- the point page -----------------------------------------------------------------------------------------
+
+TEST(PointLayerPoint, AnglesInDegreesPlacesByTheirAlignmentPair) {
+    parsnip::MapFixture map;
+    CQXLayer* points = map.AddLayer("点", "点");
+    kel::plane::CPointLayer wrapper(points);
+    wrapper.SetAlign("右上");
+    OpenList<CPropListPointLayerPoint> page;
+    page.Show(points);
+    EXPECT_EQ("右上", page.Value(CPropListPointLayerPoint::kPlaceId));
+
+    page.Type(CPropListPointLayerPoint::kAngleId, "45");
+    EXPECT_NEAR(0.7854, wrapper.GetAngle(), 1e-4);
+    page.Pick(CPropListPointLayerPoint::kPlaceId, "左下");
+    EXPECT_EQ(0, wrapper.GetVAlign());
+    EXPECT_EQ(2, wrapper.GetHAlign());
+    page.Show(points);
+    EXPECT_EQ("45.00", page.Value(CPropListPointLayerPoint::kAngleId));
+    EXPECT_EQ("左下", page.Value(CPropListPointLayerPoint::kPlaceId));
+
+    wrapper.SetAlign("中");
+    page.Show(points);
+    EXPECT_EQ("中", page.Value(CPropListPointLayerPoint::kPlaceId));
+}
+
+TEST(PointLayerPoint, SizesFollowTheWidthRuleAndEveryEditWritesSymbolAndFont) {
+    parsnip::MapFixture map;
+    CQXLayer* points = map.AddLayer("点", "点");
+    kel::plane::CPointLayer wrapper(points);
+    OpenList<CPropListPointLayerPoint> page;
+    page.Show(points);
+    page.Type(CPropListPointLayerPoint::kSymbolSizeId, "2.25");
+    page.Type(CPropListPointLayerPoint::kFontSizeId, "3");
+    QXLOGPOINT symbol;
+    wrapper.GetSymbolPoint(&symbol);
+    QXLOGFONT font;
+    wrapper.GetFont(&font);
+    EXPECT_EQ(225, symbol.size);
+    EXPECT_EQ(300, font.size);
+    page.Type(CPropListPointLayerPoint::kSymbolSizeId, "x1");
+    EXPECT_EQ("2.25", page.Value(CPropListPointLayerPoint::kSymbolSizeId));
+
+    parsnip::testing::ClearCallLog();
+    page.Pick(CPropListPointLayerPoint::kDecimalsId, "3");
+    EXPECT_EQ(3, wrapper.GetDecimal());
+    EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CPointLayer::SetSymbolPoint"));
+    EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CPointLayer::SetFont"));
+}
+
+TEST(PointLayerPoint, ATransparentBackgroundGreysItsColourAndKeepsIt) {
+    parsnip::MapFixture map;
+    CQXLayer* points = map.AddLayer("点", "点");
+    kel::plane::CPointLayer wrapper(points);
+    OpenList<CPropListPointLayerPoint> page;
+    page.Show(points);
+    page.Color(CPropListPointLayerPoint::kBackColorId, RGB(1, 2, 3));
+    page.Pick(CPropListPointLayerPoint::kTransparentId, "是");
+    EXPECT_FALSE(page.Enabled(CPropListPointLayerPoint::kBackColorId));
+    QXLOGFONT font;
+    wrapper.GetFont(&font);
+    EXPECT_EQ(1u, font.transparent);
+    EXPECT_EQ(RGB(1, 2, 3), font.backColor);
+    page.Pick(CPropListPointLayerPoint::kTransparentId, "否");
+    EXPECT_TRUE(page.Enabled(CPropListPointLayerPoint::kBackColorId));
 }
