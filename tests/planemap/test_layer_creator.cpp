@@ -11,6 +11,8 @@
 #include "driver/Responder.h"
 #include "driver/SheetDriver.h"
 #include "framework/PropWndMgr.h"
+#include "framework/WndPag.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hostlibs/Parsnip/MapFixture.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObjectBlock.h"
@@ -201,4 +203,26 @@ TEST(PlaneCreator, PagesLeftOutInTheDigitisingHostOnly) {
         EXPECT_EQ(Opened(planecreator::CreateSheet(pages, &w.host.frame)).Tabs(),
                   (std::vector<std::string>{"数据", "线", "等值区"}));
     }
+}
+
+TEST(PlaneCreator, ATabFirstShownAfterTheSelectionMessageWritesNothingUntilTheNext) {
+    CreatorWorld w;
+    CQXLayer* lines = w.Layer("线");
+    Opened sheet(w.OpenLayer(lines));
+    auto* mgr = dynamic_cast<CPropWndMgr*>(sheet.get());
+    ASSERT_NE(nullptr, mgr);
+    platform::SendSelectionChanged(*mgr, &w.host.view, reinterpret_cast<LPARAM>(lines));
+    ASSERT_TRUE(platform::ChooseTab(*mgr, 1));
+    auto* page = dynamic_cast<CWndPag*>(mgr->GetPage(1));
+    auto* list = page ? dynamic_cast<CPropListLineLayerLine*>(page->GetWndLst()) : nullptr;
+    ASSERT_NE(nullptr, list);
+    platform::GridDriver grid(&list->GetPropList());
+
+    parsnip::testing::ClearCallLog();
+    grid.TypeText(grid.FindByData(CPropListLineLayerLine::kWidthId), "2");
+    EXPECT_TRUE(parsnip::testing::CallLog().empty());
+
+    platform::SendSelectionChanged(*mgr, &w.host.view, reinterpret_cast<LPARAM>(lines));
+    grid.TypeText(grid.FindByData(CPropListLineLayerLine::kWidthId), "2");
+    EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CLineLayer::SetPen", lines));
 }
