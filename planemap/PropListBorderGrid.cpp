@@ -6,12 +6,16 @@
 
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
 #include "hosttypes/Harrow/KelProject.h"
 #include "hosttypes/Tinder/DegreeConvert.h"
 #include "planemap/BorderPages.h"
 #include "planemap/BorderTexts.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
+#include "planemap/SameTypeEdits.h"
 #include "win32/Crt.h"
 
 using namespace planemap;
