@@ -6,6 +6,7 @@
 
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/ModuleFamilies.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
 #include "hosttypes/Harrow/KelProject.h"
@@ -217,6 +218,12 @@ void ReleaseBorderGridTypeNames() {
 }
 
 bool IsBorderGridTypeNamesBuilt() { return g_gridTypeNames != nullptr; }
+
+namespace {
+
+ModuleFamily g_gridTypeNamesLifetime(InitBorderGridTypeNames, ReleaseBorderGridTypeNames);
+
+}  // namespace
 
 CString BorderGridTypeName(int index) {
     if (index < kNoGrid || index > kBothGrids) return CString();
