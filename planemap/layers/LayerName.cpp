@@ -3,7 +3,7 @@
 #include "hosttypes/Moraine/PlaneFunc.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Tinder/CommonUtility.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/layers/LayerTexts.h"
 
 namespace layername {

@@ -4,10 +4,11 @@
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Moraine/PlaneOption.h"
-#include "planemap/GeologyItems.h"
+#include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
 
 namespace {
 

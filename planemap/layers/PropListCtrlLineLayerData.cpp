@@ -4,7 +4,7 @@
 
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXMap.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/layers/LayerName.h"
 #include "planemap/layers/LayerTexts.h"
 

@@ -5,8 +5,9 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
-#include "planemap/GeologyItems.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/GeoPenItems.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/layers/LayerTexts.h"
 
 int CPropListCtrlLineLayerLine::InitPropWnd() {

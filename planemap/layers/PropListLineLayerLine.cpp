@@ -6,9 +6,11 @@
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
 #include "hosttypes/Wicket/ScatteredFunc.h"
-#include "planemap/GeologyItems.h"
+#include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/RecordEdits.h"
+#include "planemap/SameTypeEdits.h"
 #include "planemap/PropListFill.h"
 
 namespace linelayer {

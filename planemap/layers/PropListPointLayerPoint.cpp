@@ -6,8 +6,10 @@
 #include "framework/ItemGroupsFill.h"
 #include "framework/PropDigits.h"
 #include "framework/PropStyleCombox.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/TextListCommon.h"
 
 namespace {

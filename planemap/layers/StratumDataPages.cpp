@@ -2,7 +2,7 @@
 
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Parsnip/QXLayer.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/layers/LayerName.h"
 #include "planemap/layers/LayerTexts.h"
 

@@ -22,7 +22,7 @@
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
 #include "hosttypes/Tinder/CommonUtility.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/layers/LayerDataPages.h"
 #include "planemap/layers/PropListBoundLayerBound.h"
 #include "planemap/layers/PropListCtrlLineLayerData.h"
