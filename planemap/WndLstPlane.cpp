@@ -117,15 +117,6 @@ void UpdateSameTypeObjects(CQXLayer* layer, CString typeName) {
 
 namespace {
 
-enum : DWORD_PTR {
-    kStyleSetId = kPlaneFillGroupId + 1,
-    kStyleId = kPlaneFillGroupId + 2,
-    kLineColorId = kPlaneFillGroupId + 3,
-    kFillColorId = kPlaneFillGroupId + 4,
-    kCellSizeId = kPlaneFillGroupId + 5,
-    kTransparentId = kPlaneFillGroupId + 6,
-};
-
 // The group's style picker is its second sub-item.
 CPropStyleCombox* GroupPicker(CBCGPProp* item) {
     CBCGPProp* group = item->GetParent();
@@ -138,39 +129,39 @@ CPropStyleCombox* GroupPicker(CBCGPProp* item) {
 bool ReadFillSubItem(CBCGPProp* item, QXLOGBRUSH* brush) {
     if (!item || !brush) return false;
     switch (item->GetData()) {
-    case kStyleSetId: {
-        const CString set = VariantToText(item->GetValue());
-        if (set.IsEmpty()) return false;
-        UINT style = GetFirstFillStyleID(set);
-        if (CPropStyleCombox* picker = GroupPicker(item)) {
-            picker->SetStyleGroup(set, true);
-            picker->SetVal(style);
+        case kPlaneFillStyleSetId: {
+            const CString set = VariantToText(item->GetValue());
+            if (set.IsEmpty()) return false;
+            UINT style = GetFirstFillStyleID(set);
+            if (CPropStyleCombox* picker = GroupPicker(item)) {
+                picker->SetStyleGroup(set, true);
+                picker->SetVal(style);
+            }
+            brush->style = style;
+            return true;
         }
-        brush->style = style;
-        return true;
-    }
-    case kStyleId: {
-        auto* picker = dynamic_cast<CPropStyleCombox*>(item);
-        if (!picker) return false;
-        brush->style = picker->GetVal();
-        return true;
-    }
-    case kLineColorId:
-        return planemap::ReadColor(item, &brush->lineColor);
-    case kFillColorId:
-        return planemap::ReadColor(item, &brush->fillColor);
-    case kCellSizeId: {
-        double size = 0;
-        // A size past the record's float range is refused like a text that is no number.
-        if (!GetNumberProp(item, &size) || size * 100 > FLT_MAX) return false;
-        brush->size = static_cast<float>(size * 100);
-        return true;
-    }
-    case kTransparentId:
-        brush->backMode = GetYesNoProp(item) ? kBackModeTransparent : kBackModeOpaque;
-        return true;
-    default:
-        return false;
+        case kPlaneFillStyleId: {
+            auto* picker = dynamic_cast<CPropStyleCombox*>(item);
+            if (!picker) return false;
+            brush->style = picker->GetVal();
+            return true;
+        }
+        case kPlaneFillLineColorId:
+            return planemap::ReadColor(item, &brush->lineColor);
+        case kPlaneFillColorId:
+            return planemap::ReadColor(item, &brush->fillColor);
+        case kPlaneFillCellSizeId: {
+            double size = 0;
+            // A size past the record's float range is refused like a text that is no number.
+            if (!GetNumberProp(item, &size) || size * 100 > FLT_MAX) return false;
+            brush->size = static_cast<float>(size * 100);
+            return true;
+        }
+        case kPlaneFillTransparentId:
+            brush->backMode = GetYesNoProp(item) ? kBackModeTransparent : kBackModeOpaque;
+            return true;
+        default:
+            return false;
     }
 }
 
