@@ -230,7 +230,6 @@ struct SampleMap {
     CQXObjectBitmap* photo = map.Add<CQXObjectBitmap>("图片");
     CQXObjectQXM* inset = map.Add<CQXObjectQXM>("插图");
     CQXObjectBorder* border = map.Add<CQXObjectBorder>("边框");
-    std::vector<std::pair<const char*, CQXObject*>> furniture;
     CQXObjectContour* contour = map.Add<CQXObjectContour>("等值线");
     CQXObjectFill* contourFill = map.AddFill("等值线填充", {{0, 0}, {2, 0}, {2, 2}});
     CQXLayer* faults = map.AddLayer("断层", "断层");
@@ -259,6 +258,7 @@ struct SampleMap {
     CQXObjectPoint* scatteredWell = map.AddPoint("虚拟井", {2, 2}, scattered);
     CQXObjectPolyline* wellNetLine = map.AddPolyline("连通井网线", {{0, 0}, {6, 6}});
     CQXObjectFill* wellNetArea = map.AddFill("连通井网区", {{0, 0}, {6, 0}, {6, 6}});
+    std::vector<std::pair<const char*, CQXObject*>> furniture;  // caption and object
 
     SampleMap() {
         note->SetString("第一行\n第二行");
