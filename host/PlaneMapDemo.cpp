@@ -35,7 +35,7 @@
 #include "hosttypes/Parsnip/QXObjectText.h"
 #include "hosttypes/Parsnip/QXObjectWeb.h"
 #include "planemap/BorderSheet.h"
-#include "planemap/GeologyItems.h"
+#include "planemap/ZoneList.h"
 #include "planemap/PropListAppendControlPoint.h"
 #include "planemap/PropListArrow.h"
 #include "planemap/PropListBorderGrid.h"

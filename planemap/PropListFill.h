@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "planemap/SameTypeEdits.h"
 #include "planemap/WndLstPlane.h"
 
 class CQXObjectFill;

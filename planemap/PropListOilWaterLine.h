@@ -3,7 +3,8 @@
 // each keeping its own values apart from the one field edited.
 #pragma once
 
-#include "planemap/GeologyItems.h"
+#include "planemap/BoundaryPen.h"
+#include "planemap/SameTypeEdits.h"
 #include "planemap/WndLstPlane.h"
 
 class CQXObjectLine;

@@ -2,7 +2,7 @@
 // only) and its pen. Edits change the shown line only.
 #pragma once
 
-#include "planemap/GeologyItems.h"
+#include "planemap/BoundaryPen.h"
 #include "planemap/WndLstPlane.h"
 
 class CQXObjectLine;

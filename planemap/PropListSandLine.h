@@ -4,7 +4,7 @@
 // line only.
 #pragma once
 
-#include "planemap/GeologyItems.h"
+#include "planemap/BoundaryPen.h"
 #include "planemap/WndLstPlane.h"
 
 class CQXObjectLine;

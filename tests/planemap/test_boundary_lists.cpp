@@ -27,6 +27,7 @@
 #include "planemap/PropListScatteredLine.h"
 #include "planemap/PropListWellNetFill.h"
 #include "planemap/PropListWellNetLine.h"
+#include "planemap/ZoneList.h"
 
 namespace {
 

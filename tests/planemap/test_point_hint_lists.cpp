@@ -13,6 +13,7 @@
 #include "hosttypes/Parsnip/QXObjectText.h"
 #include "planemap/PropListHint.h"
 #include "planemap/PropListPoint.h"
+#include "planemap/SameTypeEdits.h"
 
 namespace {
 

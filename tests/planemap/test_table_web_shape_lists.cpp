@@ -16,6 +16,7 @@
 #include "planemap/PropListRect.h"
 #include "planemap/PropListTable.h"
 #include "planemap/PropListWeb.h"
+#include "planemap/SameTypeEdits.h"
 
 using parsnip::testing::CountCalls;
 
