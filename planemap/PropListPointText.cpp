@@ -17,7 +17,6 @@
 
 namespace {
 
-const char kFontGroup[] = "字型";
 constexpr int kMaxDecimals = 5;
 
 // Count of characters after the first "." of a label, 0 without one.
@@ -54,7 +53,7 @@ int CPropListPointText::InitPropWnd() {
     direction->Enable(FALSE);
     m_wndPropList.AddProperty(direction, TRUE, TRUE);
 
-    CBCGPProp* group = CreateFontProp(kFontGroup, kFontGroupId);
+    CBCGPProp* group = CreateFontProp(planetext::kFontGroup, kFontGroupId);
     group->Expand(TRUE);
     group->AddSubItem(
         CreateIndexProp(planetext::kDecimals, kDecimalsId, planetext::kDecimalsDescription, kMaxDecimals + 1));
