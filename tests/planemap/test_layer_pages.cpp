@@ -271,13 +271,28 @@ TEST(LineLayerLine, AFillEditReachesEveryLineOfTheLayerAndWritesThePenBack) {
 
 // ---- the point page -----------------------------------------------------------------------------------------
 
-TEST(PointLayerPoint, AnglesInDegreesPlacesByTheirAlignmentPair) {
+namespace {
+// A point layer with its "点" page open on it.
+struct PointPage {
     parsnip::MapFixture map;
     CQXLayer* points = map.AddLayer("点", "点");
-    kel::plane::CPointLayer wrapper(points);
-    wrapper.SetAlign("右上");
+    kel::plane::CPointLayer wrapper{points};
     OpenList<CPropListPointLayerPoint> page;
-    page.Show(points);
+    PointPage() { page.Show(points); }
+    QXLOGFONT Font() {
+        QXLOGFONT font;
+        wrapper.GetFont(&font);
+        return font;
+    }
+};
+}  // namespace
+
+TEST(PointLayerPoint, AnglesInDegreesPlacesByTheirAlignmentPair) {
+    PointPage w;
+    auto& page = w.page;
+    auto& wrapper = w.wrapper;
+    wrapper.SetAlign("右上");
+    page.Show(w.points);
     EXPECT_EQ("右上", page.Value(CPropListPointLayerPoint::kPlaceId));
 
     page.Type(CPropListPointLayerPoint::kAngleId, "45");
@@ -285,29 +300,25 @@ TEST(PointLayerPoint, AnglesInDegreesPlacesByTheirAlignmentPair) {
     page.Pick(CPropListPointLayerPoint::kPlaceId, "左下");
     EXPECT_EQ(0, wrapper.GetVAlign());
     EXPECT_EQ(2, wrapper.GetHAlign());
-    page.Show(points);
+    page.Show(w.points);
     EXPECT_EQ("45.00", page.Value(CPropListPointLayerPoint::kAngleId));
     EXPECT_EQ("左下", page.Value(CPropListPointLayerPoint::kPlaceId));
 
     wrapper.SetAlign("中");
-    page.Show(points);
+    page.Show(w.points);
     EXPECT_EQ("中", page.Value(CPropListPointLayerPoint::kPlaceId));
 }
 
 TEST(PointLayerPoint, SizesFollowTheWidthRuleAndEveryEditWritesSymbolAndFont) {
-    parsnip::MapFixture map;
-    CQXLayer* points = map.AddLayer("点", "点");
-    kel::plane::CPointLayer wrapper(points);
-    OpenList<CPropListPointLayerPoint> page;
-    page.Show(points);
+    PointPage w;
+    auto& page = w.page;
+    auto& wrapper = w.wrapper;
     page.Type(CPropListPointLayerPoint::kSymbolSizeId, "2.25");
     page.Type(CPropListPointLayerPoint::kFontSizeId, "3");
     QXLOGPOINT symbol;
     wrapper.GetSymbolPoint(&symbol);
-    QXLOGFONT font;
-    wrapper.GetFont(&font);
     EXPECT_EQ(225, symbol.size);
-    EXPECT_EQ(300, font.size);
+    EXPECT_EQ(300, w.Font().size);
     page.Type(CPropListPointLayerPoint::kSymbolSizeId, "x1");
     EXPECT_EQ("2.25", page.Value(CPropListPointLayerPoint::kSymbolSizeId));
 
@@ -319,18 +330,13 @@ TEST(PointLayerPoint, SizesFollowTheWidthRuleAndEveryEditWritesSymbolAndFont) {
 }
 
 TEST(PointLayerPoint, ATransparentBackgroundGreysItsColourAndKeepsIt) {
-    parsnip::MapFixture map;
-    CQXLayer* points = map.AddLayer("点", "点");
-    kel::plane::CPointLayer wrapper(points);
-    OpenList<CPropListPointLayerPoint> page;
-    page.Show(points);
+    PointPage w;
+    auto& page = w.page;
     page.Color(CPropListPointLayerPoint::kBackColorId, RGB(1, 2, 3));
     page.Pick(CPropListPointLayerPoint::kTransparentId, "是");
     EXPECT_FALSE(page.Enabled(CPropListPointLayerPoint::kBackColorId));
-    QXLOGFONT font;
-    wrapper.GetFont(&font);
-    EXPECT_EQ(1u, font.transparent);
-    EXPECT_EQ(RGB(1, 2, 3), font.backColor);
+    EXPECT_EQ(1u, w.Font().transparent);
+    EXPECT_EQ(RGB(1, 2, 3), w.Font().backColor);
     page.Pick(CPropListPointLayerPoint::kTransparentId, "否");
     EXPECT_TRUE(page.Enabled(CPropListPointLayerPoint::kBackColorId));
 }
