@@ -4,16 +4,15 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
+#include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "framework/OptionTables.h"
 #include "planemap/PlaneItems.h"
-#include "planemap/PlaneReaders.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
-#include "win32/Crt.h"
 
 IMPLEMENT_DYNCREATE(CLstDepth, CWndLst)
 
@@ -224,17 +223,17 @@ void CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
         depth->SetShowDepthType(static_cast<DepthType>(ValueOfText(kDepthTypes, text, DEPTH_MEASURED)));
         break;
     case kLabelSpaceId:
-        if (planemap::ReadNumber(text, 1, &number)) depth->SetDepthSpace(number);
+        if (numtext::LeadingNumber(text, &number)) depth->SetDepthSpace(number);
         break;
     case kLabelAlignId:
         depth->SetDepthAlign(ValueOfText(kLabelAligns, text, 0));
         break;
     case kTickSpaceId:
-        if (planemap::ReadNumber(text, 1, &number)) depth->SetTickSpace(number);
+        if (numtext::LeadingNumber(text, &number)) depth->SetTickSpace(number);
         depth->Recalculate();
         break;
     case kTickNumId:
-        depth->SetTickNum(crt::Atoi(text));
+        if (int count = 0; wellplot::ReadInt(text, &count)) depth->SetTickNum(count);
         depth->Recalculate();
         break;
     case kTickAlignId:

@@ -7,7 +7,6 @@
 #include "hosttypes/Zephyr/WpWell.h"
 #include "framework/OptionTables.h"
 #include "planemap/PlaneItems.h"
-#include "planemap/PlaneReaders.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 

@@ -13,7 +13,6 @@
 #include "hosttypes/Zephyr/WpWell.h"
 #include "framework/OptionTables.h"
 #include "planemap/PlaneItems.h"
-#include "planemap/PlaneReaders.h"
 #include "planemap/SameTypeEdits.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
