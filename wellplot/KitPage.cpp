@@ -65,7 +65,7 @@ void AddPenWidthOptions(CBCGPProp* item) {
 
 CString ScopeLabel(CWpKit* kit) {
     if (kit->IsKindOf(RUNTIME_CLASS(CWpWell))) return FormatString("当前柱状图[%s]", kit->GetName().GetString());
-    if (kit->IsKindOf(RUNTIME_CLASS(CWpDepth))) return "当前深度道";
+    if (kit->IsKindOf(RUNTIME_CLASS(CWpDepth))) return wptext::kThisDepthTrack;
     if (kit->IsKindOf(RUNTIME_CLASS(CWpTrack)))
         return FormatString("当前内容道[%s]", kit->GetTitleText().GetString());
     if (kit->IsKindOf(RUNTIME_CLASS(CWpCurve))) return FormatString("当前曲线[%s]", kit->GetTitleText().GetString());

@@ -27,7 +27,6 @@ namespace {
 constexpr const char* kDepthLines = "深度线";
 constexpr const char* kDivisions = "格数";
 constexpr const char* kShowMid = "显隐中线";
-constexpr const char* kCommonLines = "常用线形";
 
 // Line kinds, in this order everywhere on the page: thick, middle, thin.
 const char* const kKinds[] = {"粗线", "中线", "细线"};
@@ -117,7 +116,7 @@ CBCGPProp* NewOptionItem(const char* name, const char* value, const CString& des
 // "%s线型" group: style picker, width with the usual options, colour.
 CBCGPProp* NewPenGroup(int kind, const char* styleFormat, const char* widthFormat, const char* colorFormat) {
     auto* group = new CBCGPProp(kPenGroups[kind], 0);
-    group->AddSubItem(new CPropStyleCombox(grouptext::kLineStyleShort, 1, CPropStyleCombox::kLineStyle, kCommonLines,
+    group->AddSubItem(new CPropStyleCombox(grouptext::kLineStyleShort, 1, CPropStyleCombox::kLineStyle, wptext::kCommonLines,
                                            FormatString(styleFormat, kKinds[kind]).GetString(), 0));
     auto* width =
         new CBCGPProp(grouptext::kLineWidthMm, _variant_t(""), FormatString(widthFormat, kKinds[kind]).GetString(), 0);
