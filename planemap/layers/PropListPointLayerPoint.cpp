@@ -110,9 +110,15 @@ void CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer
         if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(transparent ? FALSE : TRUE);
         break;
     }
-    case kAngleId:
-        layer.SetAngle(planemap::AngleFromText(planemap::ItemText(item)));
+    case kAngleId: {
+        // Degrees read by the leading-number rule; one too large to hold shows the stored angle.
+        double degrees = 0;
+        if (planemap::ReadNumber(planemap::ItemText(item), 1, &degrees))
+            layer.SetAngle(planemap::ToRadians(degrees));
+        else
+            planemap::SetItemText(item, planemap::AngleText(layer.GetAngle()));
         break;
+    }
     case kPlaceId:
         layer.SetAlign(planemap::ItemText(item));
         break;

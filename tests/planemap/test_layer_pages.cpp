@@ -300,6 +300,8 @@ TEST(PointLayerPoint, AnglesInDegreesPlacesByTheirAlignmentPair) {
     page.Pick(CPropListPointLayerPoint::kPlaceId, "左下");
     EXPECT_EQ(0, wrapper.GetVAlign());
     EXPECT_EQ(2, wrapper.GetHAlign());
+    page.Type(CPropListPointLayerPoint::kAngleId, "1e999");
+    EXPECT_NEAR(0.7854, wrapper.GetAngle(), 1e-4);
     page.Show(w.points);
     EXPECT_EQ("45.00", page.Value(CPropListPointLayerPoint::kAngleId));
     EXPECT_EQ("左下", page.Value(CPropListPointLayerPoint::kPlaceId));
