@@ -222,8 +222,12 @@ bool Scale(double value, double scale, double* scaled) {
 
 bool FitFloat(double value, double scale, float* field) {
     double v = 0;
-    if (!Scale(value, scale, &v) || std::fabs(v) > FLT_MAX) return false;
-    *field = static_cast<float>(v);
+    if (!Scale(value, scale, &v)) return false;
+    // Numbers up to half a unit beyond FLT_MAX round to FLT_MAX (the text "3.4028235e+38" that
+    // shows FLT_MAX is one of them); from there on they would round to infinity.
+    const double roundsToInfinity = static_cast<double>(FLT_MAX) + std::ldexp(1.0, 103);
+    if (std::fabs(v) >= roundsToInfinity) return false;
+    *field = std::fabs(v) > FLT_MAX ? std::copysign(FLT_MAX, v) : static_cast<float>(v);
     return true;
 }
 

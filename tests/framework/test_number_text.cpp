@@ -165,6 +165,12 @@ TEST(NumberText, StoreStepScalesThenFitsTheField) {
     EXPECT_FALSE(FitFloat(1e307, kThousandths, &f));
     EXPECT_FALSE(FitFloat(NAN, 1, &f));
     EXPECT_EQ(f, 225.0f);
+    // The shortest text of FLT_MAX reads a little above it and still rounds to it.
+    EXPECT_TRUE(LexicalFloat("3.4028235e+38", &f));
+    EXPECT_EQ(f, FLT_MAX);
+    EXPECT_TRUE(FitFloat(-3.40282356e38, 1, &f));
+    EXPECT_EQ(f, -FLT_MAX);
+    EXPECT_FALSE(FitFloat(3.4028236e38, 1, &f));
     EXPECT_TRUE(FitFloat(180, kRadiansPerDegree, &f));
     EXPECT_FLOAT_EQ(f, 3.14159265f);
     // Single precision first: 0.1f × 100 in floats, as the pen widths are kept.
