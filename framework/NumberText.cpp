@@ -81,6 +81,8 @@ bool LeadingInteger(const CString& text, long long* value) {
     return true;
 }
 
+bool LeadingInt(const CString& text, int* value) { return IntegerIn(text, INT_MIN, INT_MAX, value); }
+
 bool WholeNumber(const CString& text, double* value) { return ExactNumber(Trimmed(text), value); }
 
 bool WholeUnsigned(const CString& text, unsigned* value) {
@@ -174,7 +176,7 @@ bool TextToVariant(const CString& text, VARTYPE type, _variant_t* value) {
         }
         case VT_I4: {
             int n = 0;
-            if (!IntegerIn(text, INT_MIN, INT_MAX, &n)) return false;
+            if (!LeadingInt(text, &n)) return false;
             *value = _variant_t(n);
             return true;
         }

@@ -18,6 +18,8 @@ TESSALY_API bool LeadingNumber(const CString& text, double* value);
 // The leading integer, as atoi reads it (optional blanks, sign, decimal digits; "12.9" is 12): 0
 // when there is none. False when it is beyond the range of a 64-bit integer.
 TESSALY_API bool LeadingInteger(const CString& text, long long* value);
+// The same for an int field: false when the integer is beyond the 32-bit range.
+TESSALY_API bool LeadingInt(const CString& text, int* value);
 // The whole text is one number (blanks around it allowed) that a double holds.
 TESSALY_API bool WholeNumber(const CString& text, double* value);
 // The whole text is decimal digits (blanks around them allowed) with a value below 2^32.

@@ -46,6 +46,7 @@ bool Leading(const std::string& t, std::string* f) {
 bool LeadingInteger(const std::string& t, std::string* f) {
     return ReadsBack<long long>(t, numtext::LeadingInteger, "%lld", false, f);
 }
+bool LeadingInt(const std::string& t, std::string* f) { return ReadsBack<int>(t, numtext::LeadingInt, "%d", false, f); }
 bool Whole(const std::string& t, std::string* f) { return ReadsBack<double>(t, numtext::WholeNumber, "%.17g", false, f); }
 bool WholeUnsigned(const std::string& t, std::string* f) {
     return ReadsBack<unsigned>(t, numtext::WholeUnsigned, "%u", true, f);
@@ -232,6 +233,7 @@ bool GroupReaders(const std::string& t, std::string* f) {
 const Rule kRules[] = {
     {"leading", Leading},
     {"leading_integer", LeadingInteger},
+    {"leading_int", LeadingInt},
     {"whole", Whole},
     {"whole_unsigned", WholeUnsigned},
     {"number_item", NumberItem},
