@@ -18,13 +18,6 @@ CString Trimmed(const CString& text) {
     return t;
 }
 
-bool IsDigitRun(const std::string& text) {
-    if (text.empty()) return false;
-    for (char c : text)
-        if (!crt::IsDigit(c)) return false;
-    return true;
-}
-
 // The number when it is the whole of text (no blanks allowed), finite.
 bool ExactNumber(const CString& text, double* value) {
     if (text.IsEmpty() || crt::IsSpace(text[0])) return false;
@@ -87,13 +80,20 @@ bool WholeNumber(const CString& text, double* value) { return ExactNumber(Trimme
 
 bool WholeUnsigned(const CString& text, unsigned* value) {
     const std::string digits = Trimmed(text).str();
-    if (!IsDigitRun(digits)) return false;
+    if (!IsDigits(digits)) return false;
     std::uint64_t n = 0;
     for (char c : digits) {
         n = n * 10 + static_cast<unsigned>(c - '0');
         if (n > UINT32_MAX) return false;
     }
     *value = static_cast<unsigned>(n);
+    return true;
+}
+
+bool IsDigits(const std::string& text) {
+    if (text.empty()) return false;
+    for (char c : text)
+        if (!crt::IsDigit(c)) return false;
     return true;
 }
 
@@ -145,7 +145,7 @@ bool DegMinSec(const CString& text, double* degrees) {
     if (count != 2) return false;
     double d = 0, m = 0, s = 0;
     for (const std::string& part : parts)
-        if (!IsDigitRun(part)) return false;
+        if (!IsDigits(part)) return false;
     if (!LeadingNumber(parts[0].c_str(), &d) || !LeadingNumber(parts[1].c_str(), &m) ||
         !LeadingNumber(parts[2].c_str(), &s))
         return false;

@@ -4,6 +4,8 @@
 // target field cannot hold is refused, never stored as infinity or wrapped round.
 #pragma once
 
+#include <string>
+
 #include "framework/Export.h"
 #include "mfc/String.h"
 #include "mfc/Variant.h"
@@ -24,6 +26,8 @@ TESSALY_API bool LeadingInt(const CString& text, int* value);
 TESSALY_API bool WholeNumber(const CString& text, double* value);
 // The whole text is decimal digits (blanks around them allowed) with a value below 2^32.
 TESSALY_API bool WholeUnsigned(const CString& text, unsigned* value);
+// One or more of the digits 0-9 and nothing else.
+TESSALY_API bool IsDigits(const std::string& text);
 // Every character a decimal digit, a blank or '.'; the empty text counts as one.
 TESSALY_API bool IsNumberText(const CString& text);
 // The number-item rule: the leading number when it is above 0; 0 for a non-empty text of digits,

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "bcg/Prop.h"
 #include "mfc/String.h"
 
 namespace planemap {
@@ -23,5 +24,9 @@ bool ReadWholeUnsigned(const CString& text, unsigned* value);
 bool ReadWholeDouble(const CString& text, double* value);
 // Whether text is one or more of the digits 0-9 and nothing else.
 bool IsDigits(const std::string& text);
+
+// Degrees typed into an angle item, as radians. False when refused; the item then shows the stored
+// angle (stored, in radians) again.
+bool ReadAngleItem(CBCGPProp* item, double stored, double* radians);
 
 }  // namespace planemap

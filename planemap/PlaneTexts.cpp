@@ -1,7 +1,7 @@
 #include "planemap/PlaneTexts.h"
 
 #include "framework/OptionTables.h"
-#include "win32/Crt.h"
+#include "framework/NumberText.h"
 
 namespace planemap {
 
@@ -29,6 +29,15 @@ double ToDegrees(double radians) { return radians * 180 / planetext::kPi; }
 
 CString AngleText(double radians) { return FormatString("%.2f", ToDegrees(radians)); }
 
-double AngleFromText(const CString& text) { return ToRadians(crt::Atof(text)); }
+double AngleFromText(const CString& text) {
+    double radians = 0;
+    AngleFromText(text, &radians);
+    return radians;
+}
+
+bool AngleFromText(const CString& text, double* radians) {
+    double degrees = 0;
+    return numtext::LeadingNumber(text, &degrees) && numtext::Scale(degrees, planetext::kPi / 180, radians);
+}
 
 }  // namespace planemap

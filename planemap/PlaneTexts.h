@@ -99,7 +99,9 @@ double ToRadians(double degrees);
 double ToDegrees(double radians);
 // Radians shown as degrees, "%.2f".
 CString AngleText(double radians);
-// Degrees typed (leading-number rule, 0 when none) as radians.
+// Degrees typed (leading-number rule, 0 when none) as radians; 0 for a number beyond a double.
 double AngleFromText(const CString& text);
+// The same, false with radians untouched for a number beyond a double.
+bool AngleFromText(const CString& text, double* radians);
 
 }  // namespace planemap
