@@ -8,7 +8,7 @@
 
 namespace planemap {
 
-// The leading number of the text times scale, read as the C library's atof reads it: 0 when the
+// The leading number of the text times scale, by the C library's leading-number rule: 0 when the
 // text starts with no number. False, value untouched, when the result overflows what keeps it:
 // infinite for a double, beyond the float range for a float field. Such a value is refused.
 bool ReadNumber(const CString& text, double scale, double* value);
