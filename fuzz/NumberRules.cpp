@@ -47,7 +47,9 @@ bool LeadingInteger(const std::string& t, std::string* f) {
     return ReadsBack<long long>(t, numtext::LeadingInteger, "%lld", false, f);
 }
 bool LeadingInt(const std::string& t, std::string* f) { return ReadsBack<int>(t, numtext::LeadingInt, "%d", false, f); }
-bool Whole(const std::string& t, std::string* f) { return ReadsBack<double>(t, numtext::WholeNumber, "%.17g", false, f); }
+bool Whole(const std::string& t, std::string* f) {
+    return ReadsBack<double>(t, numtext::WholeNumber, "%.17g", false, f);
+}
 bool WholeUnsigned(const std::string& t, std::string* f) {
     return ReadsBack<unsigned>(t, numtext::WholeUnsigned, "%u", true, f);
 }

@@ -1,7 +1,7 @@
 #include "planemap/PlaneTexts.h"
 
-#include "framework/OptionTables.h"
 #include "framework/NumberText.h"
+#include "framework/OptionTables.h"
 
 namespace planemap {
 

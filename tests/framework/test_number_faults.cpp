@@ -38,9 +38,12 @@ TEST(FloatItemFaults, ValuesOutsideTheTypeAreRefusedNotWrapped) {
         const char* text;
     };
     const Case cases[] = {
-        {_variant_t(static_cast<short>(5)), "70000"}, {_variant_t(static_cast<short>(5)), "-40000"},
-        {_variant_t(static_cast<BYTE>(5)), "256"},    {_variant_t(5.0f), "1e39"},
-        {_variant_t(5.0f), "70000e90"},               {_variant_t(5.0), "-1e40099"},
+        {_variant_t(static_cast<short>(5)), "70000"},
+        {_variant_t(static_cast<short>(5)), "-40000"},
+        {_variant_t(static_cast<BYTE>(5)), "256"},
+        {_variant_t(5.0f), "1e39"},
+        {_variant_t(5.0f), "70000e90"},
+        {_variant_t(5.0), "-1e40099"},
         {_variant_t(5), "99999999999"},
     };
     for (const Case& c : cases) {
@@ -126,8 +129,8 @@ TEST(GroupReaderFaults, SubItemReadersKeepTheFieldForBadOrHeldValues) {
     std::unique_ptr<CBCGPProp> fill(CreateFillProp("填充", 7000));
     std::unique_ptr<CBCGPProp> font(CreateFontPropFloatSize("字体", 5100));
     // Typed texts, and values an item may hold (set by a program) that are no width.
-    const _variant_t bad[] = {_variant_t("1e39"), _variant_t("1e999"), _variant_t(1e37), _variant_t(NAN),
-                              _variant_t(INFINITY), _variant_t(-0.1), _variant_t("-.1"), _variant_t("nan")};
+    const _variant_t bad[] = {_variant_t("1e39"),   _variant_t("1e999"), _variant_t(1e37),  _variant_t(NAN),
+                              _variant_t(INFINITY), _variant_t(-0.1),    _variant_t("-.1"), _variant_t("nan")};
     for (const _variant_t& value : bad) {
         const std::string shown = std::string(VariantToText(value));
         QXLOGPEN pen;
