@@ -148,45 +148,37 @@ struct Groups {
     std::unique_ptr<CBCGPProp> wholeFont{CreateFontPropFloatSize("字体", 5100)};
 };
 
+// The width or size field of the record behind the group's width or size sub-item, after reading
+// that sub-item into a record whose field starts as start.
+float ReadSubItem(Groups& g, CBCGPProp* group, float start) {
+    QXLOGPEN pen;
+    QXLOGPOINT point;
+    QXLOGBRUSH brush;
+    QXLOGFONT font;
+    pen.width = point.size = brush.size = font.size = start;
+    if (group == g.line.get()) GetLineSubProp(group->GetSubItem(1), pen, 1);
+    if (group == g.point.get()) GetPointSubProp(group->GetSubItem(1), point, 1);
+    if (group == g.fill.get()) GetFillSubProp(group->GetSubItem(4), nullptr, 4, brush);
+    if (group == g.font.get()) GetFontSubProp(group->GetSubItem(1), font, 1);
+    return group == g.line.get()    ? pen.width
+           : group == g.point.get() ? point.size
+           : group == g.fill.get()  ? brush.size
+                                    : font.size;
+}
+
 // The sub-item readers: the field stays a sound width, and a width they took shown again is taken.
 bool SubItemWidths(Groups& g, const _variant_t& held, std::string* f) {
-    auto check = [&](CBCGPProp* item, auto read) {
+    for (CBCGPProp* group : {g.line.get(), g.point.get(), g.fill.get(), g.font.get()}) {
+        CBCGPProp* item = group->GetSubItem(group == g.fill.get() ? 4 : 1);
         item->SetValue(held);
         const float start = 123;
-        const float got = read(item, start);
+        const float got = ReadSubItem(g, group, start);
         if (!Sound(got, true, f)) return false;
-        if (got == start) return true;
+        if (got == start) continue;
         item->SetValue(_variant_t(static_cast<double>(got) / 100));
-        if (read(item, -1.0f) == -1.0f) return Fail(f, "refuses the width it took, shown again");
-        return true;
-    };
-    return check(g.line->GetSubItem(1),
-                 [](CBCGPProp* item, float start) {
-                     QXLOGPEN pen;
-                     pen.width = start;
-                     GetLineSubProp(item, pen, 1);
-                     return pen.width;
-                 }) &&
-           check(g.point->GetSubItem(1),
-                 [](CBCGPProp* item, float start) {
-                     QXLOGPOINT point;
-                     point.size = start;
-                     GetPointSubProp(item, point, 1);
-                     return point.size;
-                 }) &&
-           check(g.fill->GetSubItem(4),
-                 [](CBCGPProp* item, float start) {
-                     QXLOGBRUSH brush;
-                     brush.size = start;
-                     GetFillSubProp(item, nullptr, 4, brush);
-                     return brush.size;
-                 }) &&
-           check(g.font->GetSubItem(1), [](CBCGPProp* item, float start) {
-               QXLOGFONT font;
-               font.size = start;
-               GetFontSubProp(item, font, 1);
-               return font.size;
-           });
+        if (ReadSubItem(g, group, -1.0f) == -1.0f) return Fail(f, "refuses the width it took, shown again");
+    }
+    return true;
 }
 
 bool SubItemReaders(const std::string& t, std::string* f) {

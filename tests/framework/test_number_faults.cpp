@@ -123,44 +123,57 @@ TEST(GroupReaderFaults, WholeGroupReadersRefuseWhatTheRecordCannotHold) {
     EXPECT_EQ(pen.width, 70.0f);
 }
 
+// Each sub-item reader on its width or size item: the field after reading, starting from start.
+float LineWidth(CBCGPProp* item, float start) {
+    QXLOGPEN pen;
+    pen.width = start;
+    GetLineSubProp(item, pen, 1);
+    return pen.width;
+}
+float PointSize(CBCGPProp* item, float start) {
+    QXLOGPOINT point;
+    point.size = start;
+    GetPointSubProp(item, point, 1);
+    return point.size;
+}
+float CellSize(CBCGPProp* item, float start) {
+    QXLOGBRUSH brush;
+    brush.size = start;
+    GetFillSubProp(item, nullptr, 4, brush);
+    return brush.size;
+}
+float FontSize(CBCGPProp* item, float start) {
+    QXLOGFONT font;
+    font.size = start;
+    GetFontSubProp(item, font, 1);
+    return font.size;
+}
+
 TEST(GroupReaderFaults, SubItemReadersKeepTheFieldForBadOrHeldValues) {
     std::unique_ptr<CBCGPProp> line(CreateLineFloatProp("线", 40));
     std::unique_ptr<CBCGPProp> point(CreatePointFloatProp("点", 80));
     std::unique_ptr<CBCGPProp> fill(CreateFillProp("填充", 7000));
     std::unique_ptr<CBCGPProp> font(CreateFontPropFloatSize("字体", 5100));
+    const struct {
+        CBCGPProp* item;
+        float (*read)(CBCGPProp*, float);
+    } readers[] = {{line->GetSubItem(1), LineWidth},
+                   {point->GetSubItem(1), PointSize},
+                   {fill->GetSubItem(4), CellSize},
+                   {font->GetSubItem(1), FontSize}};
     // Typed texts, and values an item may hold (set by a program) that are no width.
     const _variant_t bad[] = {_variant_t("1e39"),   _variant_t("1e999"), _variant_t(1e37),  _variant_t(NAN),
                               _variant_t(INFINITY), _variant_t(-0.1),    _variant_t("-.1"), _variant_t("nan")};
-    for (const _variant_t& value : bad) {
-        const std::string shown = std::string(VariantToText(value));
-        QXLOGPEN pen;
-        pen.width = 70;
-        line->GetSubItem(1)->SetValue(value);
-        GetLineSubProp(line->GetSubItem(1), pen, 1);
-        EXPECT_EQ(pen.width, 70.0f) << shown;
-
-        QXLOGPOINT p;
-        p.size = 380;
-        point->GetSubItem(1)->SetValue(value);
-        GetPointSubProp(point->GetSubItem(1), p, 1);
-        EXPECT_EQ(p.size, 380.0f) << shown;
-
-        QXLOGBRUSH brush;
-        brush.size = 125;
-        fill->GetSubItem(4)->SetValue(value);
-        GetFillSubProp(fill->GetSubItem(4), nullptr, 4, brush);
-        EXPECT_EQ(brush.size, 125.0f) << shown;
-
-        QXLOGFONT f;
-        f.size = 900;
-        font->GetSubItem(1)->SetValue(value);
-        GetFontSubProp(font->GetSubItem(1), f, 1);
-        EXPECT_EQ(f.size, 900.0f) << shown;
+    for (const auto& reader : readers) {
+        for (const _variant_t& value : bad) {
+            reader.item->SetValue(value);
+            EXPECT_EQ(reader.read(reader.item, 125), 125.0f) << reader.item->GetName() << " " << VariantToText(value);
+        }
+        reader.item->SetValue(_variant_t(0.0));
+        EXPECT_EQ(reader.read(reader.item, 125), 0.0f) << reader.item->GetName();
+        reader.item->SetValue(_variant_t(2.5));
+        EXPECT_EQ(reader.read(reader.item, 125), 250.0f) << reader.item->GetName();
     }
-    QXLOGBRUSH brush;
-    fill->GetSubItem(4)->SetValue(_variant_t(0.0));
-    GetFillSubProp(fill->GetSubItem(4), nullptr, 4, brush);
-    EXPECT_EQ(brush.size, 0.0f);
 }
 
 TEST(GroupReaderFaults, NumberItemAndArrowSizeRefuseAnOverflow) {
