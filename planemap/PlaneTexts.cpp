@@ -25,6 +25,13 @@ CString StyleText(int style) { return FormatString("%s%d", planetext::kStyle, st
 
 double ToRadians(double degrees) { return degrees * planetext::kPi / 180; }
 
+bool ToRadians(double degrees, double* radians) {
+    double r = 0;
+    if (!numtext::Scale(degrees, planetext::kPi, &r)) return false;
+    *radians = r / 180;
+    return true;
+}
+
 double ToDegrees(double radians) { return radians * 180 / planetext::kPi; }
 
 CString AngleText(double radians) { return FormatString("%.2f", ToDegrees(radians)); }
@@ -37,7 +44,7 @@ double AngleFromText(const CString& text) {
 
 bool AngleFromText(const CString& text, double* radians) {
     double degrees = 0;
-    return numtext::LeadingNumber(text, &degrees) && numtext::Scale(degrees, planetext::kPi / 180, radians);
+    return numtext::LeadingNumber(text, &degrees) && ToRadians(degrees, radians);
 }
 
 }  // namespace planemap

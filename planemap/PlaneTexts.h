@@ -96,6 +96,8 @@ CString StyleText(int style);
 
 // Angles are stored in radians and shown in degrees.
 double ToRadians(double degrees);
+// The same, false with radians untouched when the product with π leaves the range of a double.
+bool ToRadians(double degrees, double* radians);
 double ToDegrees(double radians);
 // Radians shown as degrees, "%.2f".
 CString AngleText(double radians);

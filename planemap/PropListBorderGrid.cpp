@@ -434,8 +434,9 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kKMinorLengthId:
         case kKCrossLengthId:
             for (const LengthSlot& slot : kLengthSlots)
-                if (slot.id == id && ReadWholeDouble(text, &number) && number >= 0 && std::isfinite(number * 100))
-                    SetSameTypeObjects(layer, slot.set, number * 100, typeName);
+                if (slot.id == id && ReadWholeDouble(text, &number) && number >= 0 &&
+                    numtext::Scale(number, numtext::kHundredths, &number))
+                    SetSameTypeObjects(layer, slot.set, number, typeName);
             break;
         case kGLineStyleId:
         case kKLineStyleId:
