@@ -12,14 +12,18 @@
 #include "hosttypes/Parsnip/QXObjectBitmap.h"
 #include "hosttypes/Parsnip/QXObjectBorder.h"
 #include "hosttypes/Parsnip/QXObjectCell.h"
+#include "hosttypes/Parsnip/QXObjectCircle.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "hosttypes/Parsnip/QXObjectQXM.h"
+#include "hosttypes/Parsnip/QXObjectRect.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
 #include "planemap/BorderTexts.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/PropListBorderGrid.h"
+#include "planemap/PropListEllipse.h"
 #include "planemap/PropListLine.h"
 #include "planemap/PropListPicture.h"
+#include "planemap/PropListRect.h"
 #include "planemap/PropListTable.h"
 #include "planemap/PropListText.h"
 #include "planemap/TableWebShapeTexts.h"
@@ -191,4 +195,28 @@ TEST(ListNumberFaults, GraticuleIntervalTheItemCannotShowIsRefused) {
     }
     ASSERT_TRUE(TypeInto(open, interval, "2147483646:0:0"));
     EXPECT_EQ(2147483646.0, border->GetGraticuleIntervalX());
+}
+
+TEST(ListNumberFaults, AnglesWhoseRadiansADoubleCannotHoldAreRefused) {
+    parsnip::MapFixture map;
+    CQXObjectCircle* ellipse = map.Add<CQXObjectCircle>("椭圆");
+    CQXObjectRect* rect = map.Add<CQXObjectRect>("矩形");
+    ellipse->SetAngle(0.5);
+    rect->SetAngle(0.5);
+    map.Select(ellipse);
+    planetest::OpenList<CPropListEllipse> ellipses;
+    ellipses.Show(ellipse);
+    TypeInto(ellipses, ByName(ellipses, shapetext::kAxisAngle), "1e308");
+    EXPECT_EQ(0.5, ellipse->GetAngle());
+    ASSERT_TRUE(TypeInto(ellipses, ByName(ellipses, shapetext::kAxisAngle), "180"));
+    EXPECT_DOUBLE_EQ(planetext::kPi, ellipse->GetAngle());
+
+    map.ClearSelection();
+    map.Select(rect);
+    planetest::OpenList<CPropListRect> rects;
+    rects.Show(rect);
+    TypeInto(rects, ByName(rects, planetext::kRotation), "1e308");
+    EXPECT_EQ(0.5, rect->GetAngle());
+    ASSERT_TRUE(TypeInto(rects, ByName(rects, planetext::kRotation), "180"));
+    EXPECT_DOUBLE_EQ(planetext::kPi, rect->GetAngle());
 }
