@@ -13,10 +13,9 @@ namespace {
 std::vector<std::string> Variants(const std::string& seed) {
     std::vector<std::string> out{seed};
     for (const char* prefix : {" ", "-", "+", "0", "."}) out.push_back(prefix + seed);
-    for (const char* suffix :
-         {" ", "e", "e9", "e-9", "e99", "e999", "x", "\n", ".5", "0000", std::string(1, '\0').c_str()})
-        out.push_back(seed + suffix);
-    out.push_back(seed + std::string(1, '\0') + "7");
+    const std::string nul(1, '\0');
+    const std::string suffixes[] = {" ", "e", "e9", "e-9", "e99", "e999", "x", "\n", ".5", "0000", nul, nul + "7"};
+    for (const std::string& suffix : suffixes) out.push_back(seed + suffix);
     out.push_back(seed + seed);
     return out;
 }
