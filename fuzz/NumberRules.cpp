@@ -56,10 +56,20 @@ bool WholeUnsigned(const std::string& t, std::string* f) {
 bool NumberItem(const std::string& t, std::string* f) {
     return ReadsBack<double>(t, numtext::PositiveOrZeroNumber, "%.17g", true, f);
 }
+// The float item's filter. What it accepts, shown as the item shows it ("%.2f"), is accepted again;
+// a small negative value shown as "-0.00" is the rule's own exception ("-0" is no number for it).
 bool FloatItemFilter(const std::string& t, std::string* f) {
-    auto negative = [](const CString& s, double* v) { return numtext::FloatItemNumber(s, true, v); };
-    auto positive = [](const CString& s, double* v) { return numtext::FloatItemNumber(s, false, v); };
-    return ReadsBack<double>(t, negative, "%.17g", false, f) && ReadsBack<double>(t, positive, "%.17g", true, f);
+    for (bool allowNegative : {true, false}) {
+        double value = 0;
+        if (!numtext::FloatItemNumber(CString(t), allowNegative, &value)) continue;
+        if (!Sound(value, !allowNegative, f)) return false;
+        const CString shown = FormatString("%.2f", value);
+        if (shown.Find('-') == 0 && std::fabs(value) < 0.005) continue;
+        double again = 0;
+        if (!numtext::FloatItemNumber(shown, allowNegative, &again))
+            return Fail(f, "refuses its own value shown as \"" + shown.str() + "\"");
+    }
+    return true;
 }
 bool LexicalFloat(const std::string& t, std::string* f) {
     return ReadsBack<float>(t, numtext::LexicalFloat, "%.9g", false, f);
