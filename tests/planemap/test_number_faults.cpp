@@ -197,26 +197,22 @@ TEST(ListNumberFaults, GraticuleIntervalTheItemCannotShowIsRefused) {
     EXPECT_EQ(2147483646.0, border->GetGraticuleIntervalX());
 }
 
+// The shown object's angle item: degrees whose radians overflow leave the angle, 180 is π.
+template <class List, class T>
+void ExpectOverflowingAngleRefused(parsnip::MapFixture& map, T* object, const char* label) {
+    object->SetAngle(0.5);
+    map.ClearSelection();
+    map.Select(object);
+    planetest::OpenList<List> open;
+    open.Show(object);
+    TypeInto(open, ByName(open, label), "1e308");
+    EXPECT_EQ(0.5, object->GetAngle()) << label;
+    ASSERT_TRUE(TypeInto(open, ByName(open, label), "180")) << label;
+    EXPECT_DOUBLE_EQ(planetext::kPi, object->GetAngle()) << label;
+}
+
 TEST(ListNumberFaults, AnglesWhoseRadiansADoubleCannotHoldAreRefused) {
     parsnip::MapFixture map;
-    CQXObjectCircle* ellipse = map.Add<CQXObjectCircle>("椭圆");
-    CQXObjectRect* rect = map.Add<CQXObjectRect>("矩形");
-    ellipse->SetAngle(0.5);
-    rect->SetAngle(0.5);
-    map.Select(ellipse);
-    planetest::OpenList<CPropListEllipse> ellipses;
-    ellipses.Show(ellipse);
-    TypeInto(ellipses, ByName(ellipses, shapetext::kAxisAngle), "1e308");
-    EXPECT_EQ(0.5, ellipse->GetAngle());
-    ASSERT_TRUE(TypeInto(ellipses, ByName(ellipses, shapetext::kAxisAngle), "180"));
-    EXPECT_DOUBLE_EQ(planetext::kPi, ellipse->GetAngle());
-
-    map.ClearSelection();
-    map.Select(rect);
-    planetest::OpenList<CPropListRect> rects;
-    rects.Show(rect);
-    TypeInto(rects, ByName(rects, planetext::kRotation), "1e308");
-    EXPECT_EQ(0.5, rect->GetAngle());
-    ASSERT_TRUE(TypeInto(rects, ByName(rects, planetext::kRotation), "180"));
-    EXPECT_DOUBLE_EQ(planetext::kPi, rect->GetAngle());
+    ExpectOverflowingAngleRefused<CPropListEllipse>(map, map.Add<CQXObjectCircle>("椭圆"), shapetext::kAxisAngle);
+    ExpectOverflowingAngleRefused<CPropListRect>(map, map.Add<CQXObjectRect>("矩形"), planetext::kRotation);
 }
