@@ -13,7 +13,8 @@
 #include "hosttypes/Thistle/Plots.h"
 #include "mfc/FileDialog.h"
 #include "mfc/Variant.h"
-#include "planemap/PlaneNumbers.h"
+#include "framework/NumberText.h"
+#include "planemap/PlaneItems.h"
 
 using namespace charttext;
 using planemap::ItemText;
@@ -184,12 +185,20 @@ void RefreshLabelData(CBCGPProp* group, CkelPlotLabels* labels) {
     ShowRow(group->GetSubItem(4), labels->GetStep());
 }
 
+namespace {
+// The leading number of the item's text times scale; false when a double cannot hold it.
+bool ReadScaled(CBCGPProp* item, double scale, double* value) {
+    double number = 0;
+    return numtext::LeadingNumber(ItemText(item), &number) && numtext::Scale(number, scale, value);
+}
+}  // namespace
+
 void ApplyLabelPosition(CBCGPProp* group, CkelPlotLabels* labels) {
     if (!group || !labels || group->GetSubItemsCount() < 3) return;
     double value = 0;
-    if (planemap::ReadNumber(ItemText(group->GetSubItem(0)), 100.0, &value)) labels->SetXoffset(value);
-    if (planemap::ReadNumber(ItemText(group->GetSubItem(1)), 100.0, &value)) labels->SetYoffset(value);
-    if (planemap::ReadNumber(ItemText(group->GetSubItem(2)), 1.0, &value)) labels->SetAngle(value);
+    if (ReadScaled(group->GetSubItem(0), numtext::kHundredths, &value)) labels->SetXoffset(value);
+    if (ReadScaled(group->GetSubItem(1), numtext::kHundredths, &value)) labels->SetYoffset(value);
+    if (ReadScaled(group->GetSubItem(2), 1.0, &value)) labels->SetAngle(value);
 }
 
 namespace {
@@ -205,7 +214,7 @@ int SeriesIndexByName(IkelPlot* plot, const CString& name) {
 // labels' own row again.
 void ApplyLabelRows(CBCGPProp* group, CkelPlotLabels* labels, IkelPlot* plot) {
     CkelDataRange* range = plot->GetDataRange();
-    double n = 0;
+    long long n = 0;
     CBCGPProp* first = group->GetSubItem(2);
     const long long lastOfRange = static_cast<long long>(range->GetLastRow()) + 1;
     if (ReadRowNumber(first, &n) && n >= 1 && n <= lastOfRange) {
@@ -224,8 +233,9 @@ void ApplyLabelRows(CBCGPProp* group, CkelPlotLabels* labels, IkelPlot* plot) {
         ShowRow(last, static_cast<long long>(labels->GetLastlabelRow()) + 1);
     }
     CBCGPProp* step = group->GetSubItem(4);
-    if (ReadRowNumber(step, &n) && n >= 1 && n <= UINT_MAX)
-        labels->SetStep(static_cast<unsigned>(n));
+    unsigned stepValue = 0;
+    if (ReadStep(step, &stepValue))
+        labels->SetStep(stepValue);
     else
         ShowRow(step, labels->GetStep());
 }

@@ -1,7 +1,6 @@
 #include "chart/ChartGroups.h"
 
 #include <climits>
-#include <cmath>
 
 #include "bcg/ColorProp.h"
 #include "chart/ChartTexts.h"
@@ -12,7 +11,9 @@
 #include "hosttypes/Thistle/ChartGraph.h"
 #include "hosttypes/Thistle/Plots.h"
 #include "mfc/Variant.h"
-#include "planemap/PlaneNumbers.h"
+#include "framework/NumberText.h"
+#include "framework/OptionTables.h"
+#include "planemap/PlaneItems.h"
 
 using namespace charttext;
 
@@ -53,10 +54,14 @@ void UpdateFillProps(CBCGPProp* group, int first, const std::string& setName, co
 
 // ---- data rows ------------------------------------------------------------------------------------
 
-bool ReadRowNumber(CBCGPProp* item, double* n) {
-    double value = 0;
-    if (!item || !planemap::ReadNumber(planemap::ItemText(item), 1.0, &value)) return false;
-    *n = std::trunc(value);
+bool ReadRowNumber(CBCGPProp* item, long long* n) {
+    return item && numtext::LeadingInteger(planemap::ItemText(item), n);
+}
+
+bool ReadStep(CBCGPProp* item, unsigned* step) {
+    long long n = 0;
+    if (!ReadRowNumber(item, &n) || n < 1 || n > UINT_MAX) return false;
+    *step = static_cast<unsigned>(n);
     return true;
 }
 
@@ -78,7 +83,7 @@ void OnFirstRowChanged(CBCGPProp* item, IkelPlot* plot) {
     if (!item || !plot) return;
     CkelDataRange* range = plot->GetDataRange();
     const long long high = static_cast<long long>(range->GetLastRow()) + 1;
-    double n = 0;
+    long long n = 0;
     if (ReadRowNumber(item, &n) && n >= 1 && n <= high) {
         range->SetFirstRow(static_cast<unsigned>(n - 1));
         return;
@@ -92,7 +97,7 @@ void OnLastRowChanged(CBCGPProp* item, IkelPlot* plot) {
     CkelDataRange* range = plot->GetDataRange();
     const long long low = static_cast<long long>(range->GetFirstRow()) + 1;
     const long long rows = plot->GetDataset() ? plot->GetDataset()->GetRows() : 0;
-    double n = 0;
+    long long n = 0;
     if (ReadRowNumber(item, &n) && n >= low && n <= rows) {
         range->SetLastRow(static_cast<unsigned>(n - 1));
         return;
@@ -103,9 +108,9 @@ void OnLastRowChanged(CBCGPProp* item, IkelPlot* plot) {
 
 void OnStepChanged(CBCGPProp* item, IkelPlot* plot) {
     if (!item || !plot) return;
-    double n = 0;
-    if (ReadRowNumber(item, &n) && n >= 1 && n <= UINT_MAX) {
-        plot->GetDataRange()->SetStep(static_cast<unsigned>(n));
+    unsigned step = 0;
+    if (ReadStep(item, &step)) {
+        plot->GetDataRange()->SetStep(step);
         return;
     }
     ShowStep(item, plot);
@@ -196,7 +201,7 @@ void FillAxisOptions(CBCGPProp* item, IkelPlot* plot, int direction, IkelAxis* c
 
 namespace {
 // The unit texts have no letter case, so an exact comparison is also a case-blind one.
-constexpr planemap::TextValue kUnits[] = {
+constexpr TextValue kUnits[] = {
     {kUnitPercent, 1},
     {kUnitTen, 2},
     {kUnitHundred, 3},
@@ -204,7 +209,7 @@ constexpr planemap::TextValue kUnits[] = {
 };
 }  // namespace
 
-const char* UnitText(int code) { return planemap::TextOfValue(kUnits, code, kUnitNone); }
-int UnitCode(const CString& text) { return planemap::ValueOfText(kUnits, text, 0); }
+const char* UnitText(int code) { return TextOfValue(kUnits, code, kUnitNone); }
+int UnitCode(const CString& text) { return ValueOfText(kUnits, text, 0); }
 
 }  // namespace chart

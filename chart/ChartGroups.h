@@ -34,9 +34,11 @@ void OnStepChanged(CBCGPProp* item, IkelPlot* plot);
 void ShowFirstRow(CBCGPProp* item, IkelPlot* plot);
 void ShowLastRow(CBCGPProp* item, IkelPlot* plot);
 void ShowStep(CBCGPProp* item, IkelPlot* plot);
-// The whole number a row item holds, read by the leading-number rule (fraction dropped); false
-// for a text whose number no double holds.
-bool ReadRowNumber(CBCGPProp* item, double* n);
+// The whole number a row item holds, read as atoi reads it ("12.9" is 12, no number is 0); false
+// for a number beyond 64 bits.
+bool ReadRowNumber(CBCGPProp* item, long long* n);
+// A step: a whole number of at least 1 that an unsigned holds; false otherwise.
+bool ReadStep(CBCGPProp* item, unsigned* step);
 // Shows the bounds message with the two bounds.
 void ShowRowBounds(long long low, long long high);
 

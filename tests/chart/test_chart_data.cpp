@@ -186,7 +186,7 @@ TEST(ChartRows, FirstLastAndStepAreCheckedAgainstTheRange) {
     chart::OnFirstRowChanged(&first, &s.line);
     EXPECT_EQ(Boxes(), std::vector<std::string>{"值必须大于等于1,小于等于10"});
     EXPECT_EQ(Text(&first), "10");
-    for (const char* refused : {"0", "-3", "abc", "1e400"}) {
+    for (const char* refused : {"0", "-3", "abc", "99999999999999999999"}) {
         first.SetValue(_variant_t(refused));
         chart::OnFirstRowChanged(&first, &s.line);
         EXPECT_EQ(s.line.GetDataRange()->GetFirstRow(), 9u) << refused;
