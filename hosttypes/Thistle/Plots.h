@@ -218,7 +218,7 @@ public:
     void SetIsNeedRebuild(bool rebuild);
     bool GetIsNeedRebuild() const;
 
-    static constexpr unsigned kMaxClasses = 1000;
+    static constexpr unsigned kMaxClasses = 100000;
 
 protected:
     IkelDataSery* m_pDataSery = nullptr;
