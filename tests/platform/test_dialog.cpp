@@ -7,6 +7,7 @@
 #include "driver/Responder.h"
 #include "mfc/Controls.h"
 #include "mfc/Dialog.h"
+#include "mfc/FileDialog.h"
 
 namespace {
 
@@ -286,6 +287,29 @@ TEST_F(DialogTest, ModelessCreateBuildsTheTemplateInPixels) {
     EXPECT_EQ(dialog.GetWindowTextString(), "范围");
     parent.DestroyWindow();
     EXPECT_EQ(dialog.m_hWnd, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FileDialog, ScriptsChooseOrCancelAndBareNamesGetTheDefaultExtension) {
+    platform::Responder& responder = platform::Responder::Instance();
+    CFileDialog dialog(TRUE, "打开统计数据", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "(*.txt)|*.txt|");
+    EXPECT_THROW(dialog.DoModal(), platform::UnansweredQuestion);
+    responder.QueueDialogScript(platform::kFileDialogTemplateId, [](CDialog& d) { platform::ChooseFile(d, "/data/well"); });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.GetPathName(), "/data/well.打开统计数据");
+    EXPECT_EQ(dialog.GetFileName(), "well.打开统计数据");
+    responder.QueueDialogScript(platform::kFileDialogTemplateId,
+                                [](CDialog& d) { platform::ChooseFile(d, "/data.v1/well.txt"); });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.GetPathName(), "/data.v1/well.txt");
+    responder.QueueDialogScript(platform::kFileDialogTemplateId, [](CDialog& d) { platform::CancelFileDialog(d); });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.GetPathName(), "");
+    responder.QueueDialogScript(platform::kFileDialogTemplateId, [](CDialog&) {});
+    EXPECT_THROW(dialog.DoModal(), platform::DialogLeftOpen);
 }
 
 }  // namespace
