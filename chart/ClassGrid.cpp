@@ -7,16 +7,11 @@ using namespace charttext;
 
 namespace chart {
 
-namespace {
-constexpr UINT kCentredOneLine = 0x25;  // DT_CENTER | DT_VCENTER | DT_SINGLELINE
-constexpr int kAppend = 9999;
-}  // namespace
-
 void SetupClassGrid(CGridCtrl& grid) {
     if (grid.GetColumnCount() == 0) {
-        grid.InsertColumn(kClassNumber, kCentredOneLine, kAppend, GVCT_LABEL);
-        grid.InsertColumn(kClassText, kCentredOneLine, kAppend, GVCT_LABEL);
-        grid.InsertColumn(kClassSymbol, kCentredOneLine, kAppend, GVCT_SYMBOL);
+        grid.InsertColumn(kClassNumber, kGridColumnFormat, kGridAppend, GVCT_LABEL);
+        grid.InsertColumn(kClassText, kGridColumnFormat, kGridAppend, GVCT_LABEL);
+        grid.InsertColumn(kClassSymbol, kGridColumnFormat, kGridAppend, GVCT_SYMBOL);
         grid.SetColumnWidth(kClassNumberCol, 40);
         grid.SetColumnWidth(kClassTextCol, 140);
         grid.SetColumnWidth(kClassSymbolCol, 40);

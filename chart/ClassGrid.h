@@ -11,6 +11,10 @@ class CClassEntity;
 
 namespace chart {
 
+// Every column of the chart dialogs' grids: centred, vertically centred, one line; appended.
+constexpr UINT kGridColumnFormat = 0x25;  // DT_CENTER | DT_VCENTER | DT_SINGLELINE
+constexpr int kGridAppend = 9999;
+
 // Column positions of the class grid.
 enum ClassGridColumn : int { kClassNumberCol = 0, kClassTextCol = 1, kClassSymbolCol = 2 };
 

@@ -20,8 +20,6 @@ END_MESSAGE_MAP()
 namespace {
 constexpr int kCheckCol = 0;
 constexpr int kNameCol = 1;
-constexpr UINT kCentredOneLine = 0x25;  // DT_CENTER | DT_VCENTER | DT_SINGLELINE
-constexpr int kAppend = 9999;
 }  // namespace
 
 CDlgBarDataSerySet::CDlgBarDataSerySet(CBarFillSeryGrp* group, CWnd* parent)
@@ -36,8 +34,8 @@ void CDlgBarDataSerySet::DoDataExchange(CDataExchange* dx) {
 
 BOOL CDlgBarDataSerySet::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_wndGrid.InsertColumn(kSeryChoose, kCentredOneLine, kAppend, GVCT_SWITCH);
-    m_wndGrid.InsertColumn(kSeryName, kCentredOneLine, kAppend, GVCT_TEXT);
+    m_wndGrid.InsertColumn(kSeryChoose, chart::kGridColumnFormat, chart::kGridAppend, GVCT_SWITCH);
+    m_wndGrid.InsertColumn(kSeryName, chart::kGridColumnFormat, chart::kGridAppend, GVCT_TEXT);
     m_wndGrid.SetColumnWidth(kCheckCol, 80);
     m_wndGrid.SetColumnWidth(kNameCol, 180);
     m_wndGrid.SetFixedRowCount(1);
