@@ -3,6 +3,7 @@
 // them as text and replays a scripted session of edits.
 #include <iostream>
 
+#include "ChartDemo.h"
 #include "DemoPanes.h"
 #include "GalleryPane.h"
 #include "PlaneMapDemo.h"
@@ -97,6 +98,7 @@ int main() {
     Step("the plane map: a scripted session over its objects");
     demo::RunPlaneMapDemo(frame, view, std::cout);
     demo::RunWellPlotDemo(frame, view, std::cout);
+    demo::RunChartDemo(frame, view, std::cout);
 
     frame.DestroyWindow();
     return 0;
