@@ -7,9 +7,9 @@
 
 #include "hostlibs/Tamarind/Testing.h"
 
+using tamarind::testing::Template;
 using TemplateManager::CTemplateManagerFacade;
 using TemplateManager::TemplateType;
-using tamarind::testing::Template;
 
 namespace {
 
@@ -70,8 +70,9 @@ CString CTemplateManagerFacade::GetTemplateFileFullPath(const CString& name, Tem
 void CTemplateManagerFacade::ParserFileNameByPath(const CString& path, CString& name, int& posType,
                                                   bool withExtension) const {
     const std::string& p = path.str();
-    posType = StartsWith(p, kSystemFolder) ? TPL_POS_SYSTEM : StartsWith(p, kProjectFolder) ? TPL_POS_PROJECT
-                                                                                              : TPL_POS_NONE;
+    posType = StartsWith(p, kSystemFolder)    ? TPL_POS_SYSTEM
+              : StartsWith(p, kProjectFolder) ? TPL_POS_PROJECT
+                                              : TPL_POS_NONE;
     std::string file = p.substr(p.find_last_of("/\\") == std::string::npos ? 0 : p.find_last_of("/\\") + 1);
     const std::size_t dot = file.rfind('.');
     if (!withExtension && dot != std::string::npos && dot > 0) file.erase(dot);
