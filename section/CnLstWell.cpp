@@ -1,5 +1,6 @@
 #include "section/CnLstWell.h"
 
+#include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
 #include "hosttypes/Halyard/FaultLine.h"
 #include "hosttypes/Halyard/Reservoir.h"
@@ -13,7 +14,7 @@
 #include "hosttypes/Oriel/ScWellMgr.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Tamarind/TemplateManagerFacade.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "section/SectionItems.h"
 #include "section/SectionTexts.h"
 
@@ -26,8 +27,8 @@ using namespace sectiontext;
 
 namespace {
 
-const planemap::TextValue kDepthTypes[] = {{kMeasuredDepth, 0}, {kVerticalDepth, 1}, {kElevationDepth, 2}};
-const planemap::TextValue kRangeTypes[] = {{kByDepth, 0}, {kByStrata, 1}};
+const TextValue kDepthTypes[] = {{kMeasuredDepth, 0}, {kVerticalDepth, 1}, {kElevationDepth, 2}};
+const TextValue kRangeTypes[] = {{kByDepth, 0}, {kByStrata, 1}};
 constexpr int kByStrataRange = 1;
 
 CBCGPProp* NewReadOnlyText(const char* name, DWORD_PTR id) {
@@ -154,14 +155,14 @@ void CnLstWell::ShowBasic(const IkelWellAdapter& well, ScContainer* container) {
     }
     SetItemText(Item(kTemplateId), templ);
     const boost::shared_ptr<CMapProperty> record = container ? container->GetProperty() : nullptr;
-    SetItemText(Item(kDepthTypeId), record ? planemap::TextOfValue(kDepthTypes, record->m_nDepthType, "") : "");
+    SetItemText(Item(kDepthTypeId), record ? TextOfValue(kDepthTypes, record->m_nDepthType, "") : "");
     SetNumber(Item(kWidthId), well.GetWidth() / 100.0);
 }
 
 void CnLstWell::ShowRange(const IkelWellAdapter& well, ScContainer* container) {
     const int type = well.GetDepthType();
     const bool byStrata = type == kByStrataRange;
-    SetItemText(Item(kRangeTypeId), planemap::TextOfValue(kRangeTypes, type, ""));
+    SetItemText(Item(kRangeTypeId), TextOfValue(kRangeTypes, type, ""));
     for (DWORD_PTR id : {kTopStratumId, kTopExtendId, kBottomStratumId, kBottomExtendId}) Show(Item(id), byStrata);
     for (DWORD_PTR id : {kTopDepthId, kBottomDepthId}) Show(Item(id), !byStrata);
     if (!byStrata) {
@@ -275,7 +276,7 @@ void CnLstWell::EditWidth(double width, ScContainer& container) {
 
 // A well whose strata give no depth for its top (bottom) stratum takes the section's top (bottom).
 void CnLstWell::EditRangeType(const CString& text, ScContainer& container) {
-    const int type = planemap::ValueOfText(kRangeTypes, text, -1);
+    const int type = ValueOfText(kRangeTypes, text, -1);
     ScWellMgr* wells = container.GetWellMgr();
     double top = 0, bottom = 0;
     const bool sectionRange = !wells->IsNullWell() && wells->GetTopBotDepth(top, bottom);

@@ -7,6 +7,7 @@
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/ModuleEntry.h"
+#include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
@@ -15,7 +16,7 @@
 #include "hosttypes/Oriel/CMapProperty.h"
 #include "hosttypes/Oriel/ConnectionGroups.h"
 #include "hosttypes/Oriel/ScContainer.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "resources/ModuleResources.h"
 #include "section/SandDisplayMode.h"
 #include "section/SectionItems.h"
@@ -25,15 +26,14 @@ using KelReservoir::Connection::CkelReservoir;
 using planemap::ItemText;
 using planemap::NewOptionItem;
 using planemap::SetItemText;
-using planemap::TextOfValue;
-using planemap::ValueOfText;
+
 using namespace sectiontext;
 
 namespace {
 
-const planemap::TextValue kFillTypes[] = {{kFaciesMode, 0}, {kLithologySymbol, 1}, {kOilGasWater, 2}, {kSingleFill, 3}};
+const TextValue kFillTypes[] = {{kFaciesMode, 0}, {kLithologySymbol, 1}, {kOilGasWater, 2}, {kSingleFill, 3}};
 // "默认" is shown for 0 but not offered again.
-const planemap::TextValue kPinchoutLengths[] = {
+const TextValue kPinchoutLengths[] = {
     {kPinchDefault, 0}, {kPinchLhOverH, 1}, {kPinchLhOverH1, 2}, {kPinchHalfSpacing, 4}, {kPinchQuarterSpacing, 5}};
 // Pictures of the two pinch-out shape pickers and the shape code of each.
 const UINT kRiverImages[] = {IDB_STYLE_FIRST, IDB_STYLE_FIRST + 1};
@@ -81,7 +81,7 @@ int CSandSetor::InitPropWnd() {
     CBCGPProp* fill = NewGroup(kFill, kFillGroupId);
     CBCGPProp* fillType = NewOptionItem(kFillType, "", kFillTypeDescription, kFillTypeId, {}, false);
     if (kind == ScControlerClient::CT_CONNECTION || kind == ScControlerClient::CT_FENCE)
-        for (const planemap::TextValue& type : kFillTypes) fillType->AddOption(type.text, TRUE);
+        for (const TextValue& type : kFillTypes) fillType->AddOption(type.text, TRUE);
     if (kind == ScControlerClient::CT_RESERVOIR)
         for (const char* text : {kOilGasWater, kFaciesMode}) fillType->AddOption(text, TRUE);
     fill->AddSubItem(fillType);

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "hosttypes/Oriel/ScUtility.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "win32/Win32.h"
 
 namespace section {
