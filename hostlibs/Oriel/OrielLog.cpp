@@ -1,5 +1,6 @@
 #include "hostlibs/Oriel/OrielLog.h"
 
+#include <map>
 #include <vector>
 
 #include "hosttypes/Oriel/CContainerSignle.h"
@@ -12,9 +13,18 @@ std::vector<std::string>& LogStore() {
     static std::vector<std::string> log;
     return log;
 }
+std::map<std::string, std::vector<oriel::testing::WellStratum>>& WellStrataStore() {
+    static std::map<std::string, std::vector<oriel::testing::WellStratum>> strata;
+    return strata;
+}
 }  // namespace
 
 namespace oriel::detail {
+const std::vector<oriel::testing::WellStratum>& WellStrata(const std::string& well) {
+    static const std::vector<oriel::testing::WellStratum> none;
+    auto it = WellStrataStore().find(well);
+    return it == WellStrataStore().end() ? none : it->second;
+}
 void Log(const std::string& entry) { LogStore().push_back(entry); }
 std::string Num(double v) { return FormatString("%g", v).str(); }
 }  // namespace oriel::detail
@@ -22,8 +32,12 @@ std::string Num(double v) { return FormatString("%g", v).str(); }
 namespace oriel::testing {
 const std::vector<std::string>& CallLog() { return LogStore(); }
 void ClearCallLog() { LogStore().clear(); }
+void SetWellStrata(const std::string& well, const std::vector<WellStratum>& strata) {
+    WellStrataStore()[well] = strata;
+}
 void Reset() {
     ClearCallLog();
+    WellStrataStore().clear();
     CContainerSignle::Instance()->SetContainer(nullptr);
     CMapPropertySignle::Instance()->SetProperty(boost::shared_ptr<CMapProperty>());
     ScUpdateView* view = ScUpdateView::Instance();

@@ -3,6 +3,7 @@
 #include <cfloat>
 
 #include "hostlibs/Oriel/OrielLog.h"
+#include "hosttypes/Oriel/OrielTesting.h"
 #include "hosttypes/Oriel/CContainerSignle.h"
 #include "hosttypes/Oriel/CMapProperty.h"
 #include "hosttypes/Oriel/CStratumAdapter.h"
@@ -261,7 +262,11 @@ void CStratumCell::SetStratumLogPen(QXLOGPEN* pen) {
 QXLOGFONT CStratumCell::GetStratumFont() const { return m_font; }
 void CStratumCell::SetStratumFont(const QXLOGFONT& font) { m_font = font; }
 
-void CStratumAdapter::SetWellName(const std::string& well) { m_strWellName = well; }
+// The well's strata as the well data hold them (oriel::testing::SetWellStrata).
+void CStratumAdapter::SetWellName(const std::string& well) {
+    m_strWellName = well;
+    for (const oriel::testing::WellStratum& s : oriel::detail::WellStrata(well)) AddStratum(s.stratum, s.top, s.bottom);
+}
 void CStratumAdapter::AddStratum(const std::string& stratum, double top, double bottom) {
     m_strata.push_back(stratum);
     m_intervals.emplace_back(top, bottom);
