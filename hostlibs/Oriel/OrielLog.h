@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string>
-
 #include <vector>
 
 #include "hosttypes/Oriel/OrielTesting.h"

@@ -3,12 +3,12 @@
 #include <cfloat>
 
 #include "hostlibs/Oriel/OrielLog.h"
-#include "hosttypes/Oriel/OrielTesting.h"
 #include "hosttypes/Oriel/CContainerSignle.h"
 #include "hosttypes/Oriel/CMapProperty.h"
 #include "hosttypes/Oriel/CStratumAdapter.h"
 #include "hosttypes/Oriel/CStratumCell.h"
 #include "hosttypes/Oriel/CrFaultPoint.h"
+#include "hosttypes/Oriel/OrielTesting.h"
 #include "hosttypes/Oriel/ScContainer.h"
 #include "hosttypes/Oriel/ScControlerClient.h"
 #include "hosttypes/Oriel/ScDepthRuler.h"

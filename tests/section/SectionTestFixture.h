@@ -57,9 +57,7 @@ public:
     List& list() { return *list_; }
     platform::GridDriver grid() { return platform::GridDriver(&list_->GetPropList()); }
     // The host's selection message with the section object.
-    void Show(ScObjInterface* object) {
-        platform::SendSelectionChanged(*list_, &host_.view, SectionObjectArg(object));
-    }
+    void Show(ScObjInterface* object) { platform::SendSelectionChanged(*list_, &host_.view, SectionObjectArg(object)); }
     CBCGPProp* Item(DWORD_PTR id) {
         CBCGPProp* item = list_->GetPropList().FindItemByData(id, TRUE);
         EXPECT_NE(nullptr, item) << "no item " << id;
