@@ -6,6 +6,7 @@
 #include "DemoPanes.h"
 #include "GalleryPane.h"
 #include "PlaneMapDemo.h"
+#include "SectionDemo.h"
 #include "WindowPrinter.h"
 #include "bcg/ColorProp.h"
 #include "bcg/PropList.h"
@@ -95,6 +96,9 @@ int main() {
 
     Step("the plane map: a scripted session over its objects");
     demo::RunPlaneMapDemo(frame, view, std::cout);
+
+    Step("sections: sample correlation, connection, fence and reservoir sections");
+    demo::RunSectionDemo(frame, view, std::cout);
 
     frame.DestroyWindow();
     return 0;
