@@ -8,6 +8,8 @@ namespace oriel::testing {
 // Library operations in call order, as "Class::Operation(arguments)".
 const std::vector<std::string>& CallLog();
 void ClearCallLog();
+// Off: nothing is logged (benchmarks keep the log from growing); Reset() turns it on again.
+void EnableCallLog(bool enable);
 // The strata the well data hold for a well, with their top and bottom depths: what
 // CStratumAdapter::SetWellName reads for that well (a well without any holds none).
 struct WellStratum {
