@@ -7,6 +7,7 @@
 
 #include "hostlibs/Osprey/WellDataTesting.h"
 #include "hostlibs/Tamarind/Testing.h"
+#include "hosttypes/Oriel/CMapProperty.h"
 #include "hosttypes/Oriel/CStratumSysAdapter.h"
 #include "hosttypes/Oriel/ScUtility.h"
 #include "hosttypes/Tamarind/TemplateManagerFacade.h"
@@ -81,6 +82,30 @@ TEST(TemplateFacade, TestHookReplacesATypeUntilReset) {
     names.clear();
     CTemplateManagerFacade::Instance()->GetAllTemplateByTplType(names, TemplateManager::TPL_FENCE);
     EXPECT_EQ(std::vector<CString>{"栅状图[系统]"}, names);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DisplayRecord, StratumSettingsFollowTheListAsItChanges) {
+    CMapProperty record;
+    record.m_content.strata = {{"A", 0x01}, {"B", 0x02}, {"A", 0x04}};
+    unsigned char byte = 0;
+    ASSERT_TRUE(record.GetStratumSetorInfo("A", byte));
+    EXPECT_EQ(0x01, byte);  // the first of the name
+    record.m_content.strata[0].first = "C";  // renamed in place: same size
+    ASSERT_TRUE(record.GetStratumSetorInfo("A", byte));
+    EXPECT_EQ(0x04, byte);
+    EXPECT_TRUE(record.GetStratumSetorInfo("C", byte));
+    record.SetStratumSetorInfo("D", 0x10);
+    record.SetStratumSetorInfo("B", 0x08);
+    ASSERT_EQ(4u, record.m_content.strata.size());
+    EXPECT_EQ(0x08, record.m_content.strata[1].second);
+    const CMapProperty copy = record;
+    EXPECT_TRUE(copy.GetStratumSetorInfo("D", byte));
+    EXPECT_EQ(0x10, byte);
+    EXPECT_FALSE(copy.GetStratumSetorInfo("E", byte));
 }
 
 }  // namespace
