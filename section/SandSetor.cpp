@@ -43,6 +43,37 @@ const int kSandDamShapes[] = {8, 10};
 
 constexpr int kCellSizeFillType = 1;  // "岩性符号": the cell size applies
 
+// The show switches and the record flag each sets (the facies-contact and seepage groups share one).
+struct FlagItem {
+    DWORD_PTR id;
+    bool CMapProperty::*field;
+};
+const FlagItem kShowFlags[] = {
+    {CSandSetor::kEnvelopeId + 1, &CMapProperty::m_bShowEnvelope},
+    {CSandSetor::kPinchoutShowId, &CMapProperty::m_bShowPinchout},
+    {CSandSetor::kFaciesContactId + 1, &CMapProperty::m_bShowInterfaceLine},
+    {CSandSetor::kSeepageShowId, &CMapProperty::m_bShowInterfaceLine},
+    {CSandSetor::kOswId + 1, &CMapProperty::m_bShowOSWLine},
+};
+
+// The pens edited by three consecutive items (style, width, colour) from first on, and who takes
+// the pen after an edit.
+struct PenItems {
+    DWORD_PTR first;
+    QXLOGPEN CMapProperty::*field;
+    void (CnConnectionGroupMgr::*groupSetter)(const QXLOGPEN&);
+    void (CkelReservoir::*reservoirChanged)();
+};
+const PenItems kPens[] = {
+    {CSandSetor::kEnvelopeId + 2, &CMapProperty::m_envelopePen, &CnConnectionGroupMgr::SetConLinePen,
+     &CkelReservoir::EnvelopCurvePenChanged},
+    {CSandSetor::kFaciesContactId + 2, &CMapProperty::m_interfacePen, &CnConnectionGroupMgr::SetSplitLinePen,
+     &CkelReservoir::SplitCurvePenChanged},
+    {CSandSetor::kSeepageStyleId, &CMapProperty::m_interfacePen, &CnConnectionGroupMgr::SetSplitLinePen,
+     &CkelReservoir::SplitCurvePenChanged},
+    {CSandSetor::kOswId + 2, &CMapProperty::m_oswPen, nullptr, &CkelReservoir::FlowUnitPenChanged},
+};
+
 CBCGPProp* NewGroup(const char* name, DWORD_PTR id) { return new CBCGPProp(name, id, FALSE); }
 
 CBmpPropLst* NewShapePicker(const char* name, const char* description, DWORD_PTR id, const UINT (&images)[2]) {
@@ -218,7 +249,8 @@ void CSandSetor::ShowInterfaces(const CMapProperty& record) {
 
 LRESULT CSandSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
-    if (boost::shared_ptr<CMapProperty> record = CMapPropertySignle::Instance()->GetProperty(); record && item)
+    if (boost::shared_ptr<CMapProperty> record = CMapPropertySignle::Instance()->GetProperty();
+        record && item && m_pContainer)
         EditRecord(*record, item);
     if (m_pContainer) {
         m_pContainer->UpdateWnd();
@@ -229,13 +261,26 @@ LRESULT CSandSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 void CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
+    // The show switches: stored, and the section stamped so that the pages show what follows.
+    for (const FlagItem& flag : kShowFlags)
+        if (id == flag.id) {
+            record.*flag.field = GetYesNoProp(item);
+            m_pContainer->ProChanged();
+            return;
+        }
+    // One sub-item of a pen: stored, then the connection groups (and a reservoir's curves) take it.
+    for (const PenItems& pen : kPens)
+        if (id >= pen.first && id < pen.first + 3) {
+            GetLineSubProp(item, record.*pen.field, static_cast<int>(id - pen.first));
+            ApplyGroupPen(pen.groupSetter, record.*pen.field, pen.reservoirChanged);
+            return;
+        }
     const CString text = ItemText(item);
-    bool stamp = false;
     switch (id) {
         case kFillTypeId:
             record.m_nFillType = ValueOfText(kFillTypes, text, -1);
             UpdateSandFill(record);
-            stamp = true;
+            m_pContainer->ProChanged();
             break;
         case kCellSizeId:
             if (section::ReadItemNumber(item, 100.0, &record.m_dCellSize)) UpdateSandFill(record);
@@ -249,26 +294,11 @@ void CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
             GetFillSubProp(item, &record.m_strFillStyleSet, static_cast<int>(id - kSingleFillId - 1),
                            record.m_singleFill);
             UpdateSandFill(record);
-            stamp = true;
+            m_pContainer->ProChanged();
             break;
         case kSandDisplayId:
             record.m_nSandDisplay = text == kSandAll ? 0 : SandDisplayModeFromText(text);
             record.FliterGroup();
-            break;
-        case kEnvelopeId + 1:
-            record.m_bShowEnvelope = GetYesNoProp(item);
-            stamp = true;
-            break;
-        case kEnvelopeId + 2:
-        case kEnvelopeId + 3:
-        case kEnvelopeId + 4:
-            GetLineSubProp(item, record.m_envelopePen, static_cast<int>(id - kEnvelopeId - 2));
-            ApplyGroupPen(&CnConnectionGroupMgr::SetConLinePen, record.m_envelopePen,
-                          &CkelReservoir::EnvelopCurvePenChanged);
-            break;
-        case kPinchoutShowId:
-            record.m_bShowPinchout = GetYesNoProp(item);
-            stamp = true;
             break;
         case kPinchoutLengthId:
             record.m_nPinchoutLength = ValueOfText(kPinchoutLengths, text, -1);
@@ -290,39 +320,9 @@ void CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
             record.ReCreateNormal();
             RebuildFlowUnits();
             break;
-        case kFaciesContactId + 1:
-        case kSeepageShowId:
-            record.m_bShowInterfaceLine = GetYesNoProp(item);
-            stamp = true;
-            break;
-        case kFaciesContactId + 2:
-        case kFaciesContactId + 3:
-        case kFaciesContactId + 4:
-            GetLineSubProp(item, record.m_interfacePen, static_cast<int>(id - kFaciesContactId - 2));
-            ApplyGroupPen(&CnConnectionGroupMgr::SetSplitLinePen, record.m_interfacePen,
-                          &CkelReservoir::SplitCurvePenChanged);
-            break;
-        case kSeepageStyleId:
-        case kSeepageWidthId:
-        case kSeepageColorId:
-            GetLineSubProp(item, record.m_interfacePen, static_cast<int>(id - kSeepageStyleId));
-            ApplyGroupPen(&CnConnectionGroupMgr::SetSplitLinePen, record.m_interfacePen,
-                          &CkelReservoir::SplitCurvePenChanged);
-            break;
-        case kOswId + 1:
-            record.m_bShowOSWLine = GetYesNoProp(item);
-            stamp = true;
-            break;
-        case kOswId + 2:
-        case kOswId + 3:
-        case kOswId + 4:
-            GetLineSubProp(item, record.m_oswPen, static_cast<int>(id - kOswId - 2));
-            if (auto* reservoir = dynamic_cast<CkelReservoir*>(m_pContainer)) reservoir->FlowUnitPenChanged();
-            break;
         default:
             break;
     }
-    if (stamp && m_pContainer) m_pContainer->ProChanged();
 }
 
 void CSandSetor::UpdateSandFill(CMapProperty& record) {
@@ -335,13 +335,12 @@ void CSandSetor::RebuildFlowUnits() {
         reservoir->GetFlowUnitManager().ReBuildWithOSWInfo();
 }
 
-// Every connection group of the section (over a copy of the vector) takes the pen; then a
-// reservoir redraws the curves drawn with it.
+// Every connection group of the section (over a copy of the vector) takes the pen through set
+// (none when NULL); then a reservoir redraws what is drawn with it.
 void CSandSetor::ApplyGroupPen(void (CnConnectionGroupMgr::*set)(const QXLOGPEN&), const QXLOGPEN& pen,
                                void (CkelReservoir::*changed)()) {
-    if (!m_pContainer) return;
     const ScConGroupMgrVector groups = m_pContainer->GetConMgrVector();
-    for (unsigned int i = 0; i < groups.GetNum(); ++i)
+    for (unsigned int i = 0; set && i < groups.GetNum(); ++i)
         if (boost::shared_ptr<CnConnectionGroupMgr> group = groups.GetObj(i)) (group.get()->*set)(pen);
     if (auto* reservoir = dynamic_cast<CkelReservoir*>(m_pContainer)) (reservoir->*changed)();
 }
