@@ -168,6 +168,16 @@ void FenceAndReservoir(CWnd& frame, CWnd& view, std::ostream& out, const std::fu
         hostapp::PrintPropertyWindow(out, *sheet);
     }
     Destroy(sheet);
+    step("reservoir section: CkelPropertyWnd::Create on a well, a top depth of 1500 (an elevation)");
+    CWnd* well = CkelPropertyWnd().Create(SectionObjectArg(&reservoir.Well(0)), &frame);
+    platform::SendSelectionChanged(*well, &view, SectionObjectArg(&reservoir.Well(0)));
+    if (auto* page = ShowPage<CnLstWell>(*well, 0)) {
+        platform::GridDriver grid(&page->GetPropList());
+        grid.TypeText(grid.FindByData(CnLstWell::kTopDepthId), "1500");
+        out << "  W1 top depth stored " << reservoir.Well(0).GetTopDepth() << "\n";
+    }
+    hostapp::PrintPropertyWindow(out, *well);
+    Destroy(well);
     reservoir.Section().SetPropertyValid(false);
     out << "  with property windows refused: "
         << (CkelPropertyWnd().Create(SectionObjectArg(reservoir.Object()), &frame) ? "a sheet" : "no window") << "\n";
