@@ -111,12 +111,8 @@ void CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer
         break;
     }
     case kAngleId: {
-        // Degrees read by the leading-number rule; one too large to hold shows the stored angle.
-        double degrees = 0;
-        if (planemap::ReadNumber(planemap::ItemText(item), 1, &degrees))
-            layer.SetAngle(planemap::ToRadians(degrees));
-        else
-            planemap::SetItemText(item, planemap::AngleText(layer.GetAngle()));
+        double radians = 0;
+        if (planemap::ReadAngleItem(item, layer.GetAngle(), &radians)) layer.SetAngle(radians);
         break;
     }
     case kPlaceId:
