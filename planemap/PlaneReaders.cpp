@@ -37,7 +37,9 @@ bool ReadAngleItem(CBCGPProp* item, double stored, double* radians) {
 bool ReadWidth(const CString& text, float* width) {
     double typed = 0;
     float hundredths = 0;
-    if (!numtext::LeadingNumber(text, &typed) || typed < 0 || !numtext::FitFloat(typed, numtext::kHundredths, &hundredths)) return false;
+    if (!numtext::LeadingNumber(text, &typed) || typed < 0 ||
+        !numtext::FitFloat(typed, numtext::kHundredths, &hundredths))
+        return false;
     if (hundredths == 0 && !kel::plane::CPlaneFunc::IsEffectiveFigure(text)) return false;
     *width = hundredths + 0.0f;  // "-0" is stored as 0
     return true;

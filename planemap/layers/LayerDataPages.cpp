@@ -32,11 +32,11 @@ void TLayerDataPage<Wrapper>::RefreshLayer(Wrapper& layer) {
 template <class Wrapper>
 void TLayerDataPage<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) {
     switch (item->GetData()) {
-    case kLayerNameId:
-        layername::RenameLayer(layer.GetLayer(), item, Rules().rename);
-        break;
-    default:
-        break;
+        case kLayerNameId:
+            layername::RenameLayer(layer.GetLayer(), item, Rules().rename);
+            break;
+        default:
+            break;
     }
 }
 

@@ -117,9 +117,9 @@ struct Names {
 // whose type name, layer kind and condition match gives the window; none of them: NULL.
 
 enum class Opens {
-    kList,     // the row's list; NULL until that list is built
-    kLine,     // the line list by type name (table B)
-    kBorder,   // the border sheet
+    kList,    // the row's list; NULL until that list is built
+    kLine,    // the line list by type name (table B)
+    kBorder,  // the border sheet
 };
 
 struct ObjectRow {
@@ -131,6 +131,7 @@ struct ObjectRow {
     ListFactory make;
 };
 
+// clang-format off
 const SheetPages kBorderSheet{{
     {bordertext::kBorderPage, Make<CPropListBorder>, false},
     {bordertext::kGridPage, Make<CPropListBorderGrid>, false},
@@ -180,6 +181,7 @@ const ObjectRow kObjectRows[] = {
     {IsA<CQXObjectBorder>, {}, nullptr, false, Opens::kBorder, nullptr},
     {IsA<CQXObjectCoordinate>, {}, nullptr, false, Opens::kList, nullptr /* CPropListCoordinate */},
 };
+// clang-format on
 
 // ---- table B: line objects by type name --------------------------------------------------------------
 
@@ -189,6 +191,7 @@ struct LineRow {
     ListFactory make;       // NULL until the list is built
 };
 
+// clang-format off
 const LineRow kLineRows[] = {
     {{{"上部井斜线", "下部井斜线"}}, nullptr, nullptr /* CPropListWellPath */},
     {{{"井排基线", "井排线"}}, nullptr, nullptr /* CPropListWellBaseLine */},
@@ -206,6 +209,7 @@ const LineRow kLineRows[] = {
     {{{"连通井网线"}}, nullptr, Make<CPropListWellNetLine>},
     {{}, nullptr, Make<CPropListLine>},
 };
+// clang-format on
 
 // ---- table C: layers by type name ------------------------------------------------------------------
 
@@ -214,6 +218,7 @@ struct LayerRow {
     SheetPages pages;
 };
 
+// clang-format off
 const LayerRow kLayerRows[] = {
     {{{lt::kWellLayer}},
      {{{lt::kDataPage, Make<CPropListWellLayerData>, false},
@@ -274,6 +279,7 @@ const LayerRow kLayerRows[] = {
        {lt::kFillPage, nullptr /* CPropListStratumMapLayerFill */, false}}}},
     {{{lt::kGeneralLayer}}, {{{lt::kDataPage, Make<CPropListGeneralLayerData>, false}}}},
 };
+// clang-format on
 
 // ---- rows ----------------------------------------------------------------------------------------------
 
@@ -333,7 +339,8 @@ bool IsDigitisingHost(const char* path) {
     else if (const char* colon = std::strrchr(path, ':'))
         name = colon + 1;
     for (const char* prefix = layertext::kDigitisingHostPrefix; *prefix; ++prefix, ++name)
-        if (!*name || std::toupper(static_cast<unsigned char>(*name)) != std::toupper(static_cast<unsigned char>(*prefix)))
+        if (!*name ||
+            std::toupper(static_cast<unsigned char>(*name)) != std::toupper(static_cast<unsigned char>(*prefix)))
             return false;
     return true;
 }
@@ -392,14 +399,14 @@ CWnd* CPlanePropWndCreator::CreateObjProp(CQXObject* object, CWnd* parent) {
     const ObjectRow* row = FindObjectRow(object, typeName, layerKind);
     if (!row) return nullptr;
     switch (row->opens) {
-    case Opens::kList:
-        return row->make ? CreateSinglePropPage(row->make(), parent) : nullptr;
-    case Opens::kLine: {
-        CWndLstPlane* list = CreateObjPropLine(object, nullptr);
-        return list ? CreateSinglePropPage(list, parent) : nullptr;
-    }
-    case Opens::kBorder:
-        return planecreator::CreateSheet(kBorderSheet, parent);
+        case Opens::kList:
+            return row->make ? CreateSinglePropPage(row->make(), parent) : nullptr;
+        case Opens::kLine: {
+            CWndLstPlane* list = CreateObjPropLine(object, nullptr);
+            return list ? CreateSinglePropPage(list, parent) : nullptr;
+        }
+        case Opens::kBorder:
+            return planecreator::CreateSheet(kBorderSheet, parent);
     }
     return nullptr;
 }

@@ -41,20 +41,20 @@ void CPropListBoundLayerBound::OnLayerItemChanged(kel::plane::CBoundLayer& layer
     layer.GetPen(pen);
     QXLOGPEN& optionPen = kel::plane::CPlaneOption::Instance()->m_BoundPen;
     switch (item->GetData()) {
-    case kStyleId:
-        if (!planemap::EditPen(pen, item, 0)) return;
-        optionPen.style = pen.style;
-        break;
-    case kWidthId:
-        if (!planemap::EditWidth(item, &pen.width)) return;
-        optionPen.width = pen.width;
-        break;
-    case kColorId:
-        if (!planemap::ReadColor(item, &pen.color)) return;
-        optionPen.color = pen.color;
-        break;
-    default:
-        return;
+        case kStyleId:
+            if (!planemap::EditPen(pen, item, 0)) return;
+            optionPen.style = pen.style;
+            break;
+        case kWidthId:
+            if (!planemap::EditWidth(item, &pen.width)) return;
+            optionPen.width = pen.width;
+            break;
+        case kColorId:
+            if (!planemap::ReadColor(item, &pen.color)) return;
+            optionPen.color = pen.color;
+            break;
+        default:
+            return;
     }
     layer.SetPen(pen);
 }

@@ -56,16 +56,16 @@ void CPropListCtrlLineLayerData::RefreshLayer(kel::plane::CCtrlLineLayer& layer)
 
 void CPropListCtrlLineLayerData::OnLayerItemChanged(kel::plane::CCtrlLineLayer& layer, CBCGPProp* item) {
     switch (item->GetData()) {
-    case kLayerNameId:
-        layername::RenameLayer(layer.GetLayer(), item, layername::Rename::kAndRelated);
-        break;
-    case kBoundLayerId:
-        layer.SetBoundaryName(planemap::ItemText(item));
-        break;
-    case kFaultLayerId:
-        layer.SetFaultName(planemap::ItemText(item));
-        break;
-    default:
-        break;
+        case kLayerNameId:
+            layername::RenameLayer(layer.GetLayer(), item, layername::Rename::kAndRelated);
+            break;
+        case kBoundLayerId:
+            layer.SetBoundaryName(planemap::ItemText(item));
+            break;
+        case kFaultLayerId:
+            layer.SetFaultName(planemap::ItemText(item));
+            break;
+        default:
+            break;
     }
 }

@@ -34,26 +34,26 @@ void CPropListCtrlLineLayerLine::RefreshLayer(kel::plane::CCtrlLineLayer& layer)
 
 void CPropListCtrlLineLayerLine::OnLayerItemChanged(kel::plane::CCtrlLineLayer& layer, CBCGPProp* item) {
     switch (item->GetData()) {
-    case kVisibleId: {
-        const bool visible = GetYesNoProp(item);
-        layer.SetVisible(visible ? 1 : 0);
-        EnableAllSubItems(FindItem(kLineGroupId), visible ? TRUE : FALSE);
-        break;
-    }
-    case kStyleId:
-        if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) layer.SetLineStyle(picker->GetVal());
-        break;
-    case kWidthId: {
-        float width = static_cast<float>(layer.GetLineSize());
-        if (planemap::EditWidth(item, &width)) layer.SetLineSize(width);
-        break;
-    }
-    case kColorId: {
-        COLORREF color = 0;
-        if (planemap::ReadColor(item, &color)) layer.SetLineColor(color);
-        break;
-    }
-    default:
-        break;
+        case kVisibleId: {
+            const bool visible = GetYesNoProp(item);
+            layer.SetVisible(visible ? 1 : 0);
+            EnableAllSubItems(FindItem(kLineGroupId), visible ? TRUE : FALSE);
+            break;
+        }
+        case kStyleId:
+            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) layer.SetLineStyle(picker->GetVal());
+            break;
+        case kWidthId: {
+            float width = static_cast<float>(layer.GetLineSize());
+            if (planemap::EditWidth(item, &width)) layer.SetLineSize(width);
+            break;
+        }
+        case kColorId: {
+            COLORREF color = 0;
+            if (planemap::ReadColor(item, &color)) layer.SetLineColor(color);
+            break;
+        }
+        default:
+            break;
     }
 }

@@ -9,22 +9,33 @@
 #include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PropListFill.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
-#include "planemap/PropListFill.h"
 
 namespace linelayer {
 
 void CopyFillField(DWORD_PTR id, const QXLOGBRUSH& from, QXLOGBRUSH* to) {
     using Page = CPropListLineLayerLine;
     switch (id) {
-    case Page::kStyleSetId:
-    case Page::kFillStyleId: to->style = from.style; break;
-    case Page::kLineColorId: to->lineColor = from.lineColor; break;
-    case Page::kFillColorId: to->fillColor = from.fillColor; break;
-    case Page::kCellSizeId: to->size = from.size; break;
-    case Page::kTransparentId: to->backMode = from.backMode; break;
-    default: break;
+        case Page::kStyleSetId:
+        case Page::kFillStyleId:
+            to->style = from.style;
+            break;
+        case Page::kLineColorId:
+            to->lineColor = from.lineColor;
+            break;
+        case Page::kFillColorId:
+            to->fillColor = from.fillColor;
+            break;
+        case Page::kCellSizeId:
+            to->size = from.size;
+            break;
+        case Page::kTransparentId:
+            to->backMode = from.backMode;
+            break;
+        default:
+            break;
     }
 }
 
@@ -76,30 +87,30 @@ void CPropListLineLayerLine::OnLayerItemChanged(kel::plane::CLineLayer& layer, C
     layer.GetLogBrush(brush);
     const DWORD_PTR id = item->GetData();
     switch (id) {
-    case kStyleId:
-        planemap::EditPen(pen, item, 0);
-        break;
-    case kWidthId:
-        planemap::EditWidth(item, &pen.width);
-        break;
-    case kColorId:
-        planemap::ReadColor(item, &pen.color);
-        break;
-    case kStyleSetId:
-    case kFillStyleId:
-    case kLineColorId:
-    case kFillColorId:
-    case kCellSizeId:
-    case kTransparentId: {
-        QXLOGBRUSH edited = brush;
-        if (ReadFillSubItem(item, &edited))
-            linelayer::GiveLinesFillField(layer.GetLayer(), id, edited);
-        else if (id == kCellSizeId)
-            planemap::SetItemText(item, FormatString("%.2f", brush.size / 100.0));
-        break;
-    }
-    default:
-        break;
+        case kStyleId:
+            planemap::EditPen(pen, item, 0);
+            break;
+        case kWidthId:
+            planemap::EditWidth(item, &pen.width);
+            break;
+        case kColorId:
+            planemap::ReadColor(item, &pen.color);
+            break;
+        case kStyleSetId:
+        case kFillStyleId:
+        case kLineColorId:
+        case kFillColorId:
+        case kCellSizeId:
+        case kTransparentId: {
+            QXLOGBRUSH edited = brush;
+            if (ReadFillSubItem(item, &edited))
+                linelayer::GiveLinesFillField(layer.GetLayer(), id, edited);
+            else if (id == kCellSizeId)
+                planemap::SetItemText(item, FormatString("%.2f", brush.size / 100.0));
+            break;
+        }
+        default:
+            break;
     }
     layer.SetPen(pen);
 }

@@ -38,8 +38,7 @@ int CPropListPointLayerPoint::InitPropWnd() {
     font->AddSubItem(CreateYesNoProp(planetext::kBackTransparent, kTransparentId, _variant_t(""), nullptr));
     font->AddSubItem(textlist::NewBackColorItem(kBackColorId));
     font->AddSubItem(textlist::NewAngleItem(kAngleId));
-    CBCGPProp* place =
-        planemap::NewOptionItem(planetext::kPosition, "", planetext::kPosition, kPlaceId, {}, false);
+    CBCGPProp* place = planemap::NewOptionItem(planetext::kPosition, "", planetext::kPosition, kPlaceId, {}, false);
     for (const planemap::Place& p : planemap::kPlaces)
         if (p.offered) place->AddOption(p.text);
     font->AddSubItem(place);
@@ -75,51 +74,51 @@ void CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer
     QXLOGFONT font;
     layer.GetFont(&font);
     switch (item->GetData()) {
-    case kSymbolStyleId:
-        if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) symbol.style = picker->GetVal();
-        break;
-    case kSymbolSizeId:
-        planemap::EditWidth(item, &symbol.size);
-        break;
-    case kBorderColorId:
-        planemap::ReadColor(item, &symbol.borderColor);
-        break;
-    case kInnerColorId:
-        planemap::ReadColor(item, &symbol.innerColor);
-        break;
-    case kFaceId:
-        font.SetFaceName(planemap::ItemText(item));
-        break;
-    case kFontSizeId:
-        planemap::EditWidth(item, &font.size);
-        break;
-    case kFontColorId:
-        planemap::ReadColor(item, &font.color);
-        break;
-    case kDecimalsId: {
-        int decimals = 0;
-        if (ReadDecimals(item, &decimals)) layer.SetDecimal(decimals);
-        break;
-    }
-    case kBackColorId:
-        planemap::ReadColor(item, &font.backColor);
-        break;
-    case kTransparentId: {
-        const bool transparent = GetYesNoProp(item);
-        font.transparent = transparent ? 1 : 0;
-        if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(transparent ? FALSE : TRUE);
-        break;
-    }
-    case kAngleId: {
-        double radians = 0;
-        if (planemap::ReadAngleItem(item, layer.GetAngle(), &radians)) layer.SetAngle(radians);
-        break;
-    }
-    case kPlaceId:
-        layer.SetAlign(planemap::ItemText(item));
-        break;
-    default:
-        break;
+        case kSymbolStyleId:
+            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) symbol.style = picker->GetVal();
+            break;
+        case kSymbolSizeId:
+            planemap::EditWidth(item, &symbol.size);
+            break;
+        case kBorderColorId:
+            planemap::ReadColor(item, &symbol.borderColor);
+            break;
+        case kInnerColorId:
+            planemap::ReadColor(item, &symbol.innerColor);
+            break;
+        case kFaceId:
+            font.SetFaceName(planemap::ItemText(item));
+            break;
+        case kFontSizeId:
+            planemap::EditWidth(item, &font.size);
+            break;
+        case kFontColorId:
+            planemap::ReadColor(item, &font.color);
+            break;
+        case kDecimalsId: {
+            int decimals = 0;
+            if (ReadDecimals(item, &decimals)) layer.SetDecimal(decimals);
+            break;
+        }
+        case kBackColorId:
+            planemap::ReadColor(item, &font.backColor);
+            break;
+        case kTransparentId: {
+            const bool transparent = GetYesNoProp(item);
+            font.transparent = transparent ? 1 : 0;
+            if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(transparent ? FALSE : TRUE);
+            break;
+        }
+        case kAngleId: {
+            double radians = 0;
+            if (planemap::ReadAngleItem(item, layer.GetAngle(), &radians)) layer.SetAngle(radians);
+            break;
+        }
+        case kPlaceId:
+            layer.SetAlign(planemap::ItemText(item));
+            break;
+        default:
+            break;
     }
     layer.SetSymbolPoint(&symbol);
     layer.SetFont(&font);

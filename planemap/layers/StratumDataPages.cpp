@@ -44,11 +44,11 @@ void TStratumDataPage<Wrapper>::RefreshLayer(Wrapper& layer) {
 template <class Wrapper>
 void TStratumDataPage<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) {
     switch (item->GetData()) {
-    case kLayerNameId:
-        layername::RenameLayer(layer.GetLayer(), item, layername::Rename::kLayerOnly);
-        break;
-    default:
-        break;
+        case kLayerNameId:
+            layername::RenameLayer(layer.GetLayer(), item, layername::Rename::kLayerOnly);
+            break;
+        default:
+            break;
     }
 }
 

@@ -9,7 +9,8 @@
 #include "hosttypes/Tinder/CommonUtility.h"
 
 TEST(CommonUtility, FileNameCheckRefusesEmptyControlAndReservedCharacters) {
-    for (const char* good : {"断层A", "layer 1", "a.b", "图层-2_x"}) EXPECT_TRUE(CCommonUtility::IsFileNameValide(good)) << good;
+    for (const char* good : {"断层A", "layer 1", "a.b", "图层-2_x"})
+        EXPECT_TRUE(CCommonUtility::IsFileNameValide(good)) << good;
     for (const char* bad : {"", "a/b", "a\\b", "C:", "a*", "a?", "\"a\"", "<a>", "a|b", "a\tb"})
         EXPECT_FALSE(CCommonUtility::IsFileNameValide(bad)) << bad;
     EXPECT_FALSE(CCommonUtility::IsFileNameValide(std::string("a\0b", 3)));

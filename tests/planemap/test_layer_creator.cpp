@@ -12,15 +12,15 @@
 #include "driver/SheetDriver.h"
 #include "framework/PropWndMgr.h"
 #include "framework/WndPag.h"
-#include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hostlibs/Parsnip/MapFixture.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObjectBlock.h"
 #include "hosttypes/Parsnip/QXObjectBorder.h"
 #include "hosttypes/Parsnip/QXObjectCircle.h"
 #include "hosttypes/Parsnip/QXObjectContour.h"
-#include "hosttypes/Parsnip/QXObjectLine.h"
 #include "hosttypes/Parsnip/QXObjectFill.h"
+#include "hosttypes/Parsnip/QXObjectLine.h"
 #include "hosttypes/Parsnip/QXObjectPie.h"
 #include "hosttypes/Parsnip/QXObjectPoint.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
@@ -99,7 +99,8 @@ TEST(PlaneCreator, ObjectsOpenTheListOfTheirClassAndTypeName) {
 
 TEST(PlaneCreator, OilWaterBorderLinesOpenByTheirLayersKind) {
     CreatorWorld w;
-    EXPECT_TRUE(Opened(w.Open(w.map.AddPolyline("油水边界线", {{0, 0}, {1, 1}}, w.Layer("油水边界")))).Is<CPropListOWLine>());
+    EXPECT_TRUE(
+        Opened(w.Open(w.map.AddPolyline("油水边界线", {{0, 0}, {1, 1}}, w.Layer("油水边界")))).Is<CPropListOWLine>());
     Opened onPoints(w.Open(w.map.AddPolyline("油水边界线", {{0, 0}, {1, 1}}, w.Layer("点"))));
     EXPECT_TRUE(onPoints.Is<CPropListLine>());
     EXPECT_FALSE(onPoints.Is<CPropListOWLine>());

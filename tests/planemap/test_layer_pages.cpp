@@ -93,7 +93,8 @@ TEST(LayerName, AnInvalidNameWarnsOnceAndTheOwnOrAnotherLayersNameIsRefusedSilen
     map.AddLayer("边界2", "边界");
     OpenList<CPropListBoundLayerData> page;
     page.Show(bound);
-    EXPECT_EQ("当前图层的图层名", platform::GridDriver::Info(page.Item(CPropListBoundLayerData::kLayerNameId)).description);
+    EXPECT_EQ("当前图层的图层名",
+              platform::GridDriver::Info(page.Item(CPropListBoundLayerData::kLayerNameId)).description);
 
     page.Type(CPropListBoundLayerData::kLayerNameId, "a:b");
     ASSERT_EQ(1u, Warnings());
