@@ -8,6 +8,7 @@
 
 #include "PlaneListFixture.h"
 #include "driver/Responder.h"
+#include "framework/ItemGroupsFill.h"
 #include "hostlibs/Moraine/MoraineTesting.h"
 #include "hostlibs/Parsnip/MapFixture.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"
@@ -342,4 +343,25 @@ TEST(PointLayerPoint, ATransparentBackgroundGreysItsColourAndKeepsIt) {
     EXPECT_EQ(RGB(1, 2, 3), w.Font().backColor);
     page.Pick(CPropListPointLayerPoint::kTransparentId, "否");
     EXPECT_TRUE(page.Enabled(CPropListPointLayerPoint::kBackColorId));
+}
+
+TEST(LineLayerLine, AStyleSetGivesEveryLineItsFirstStyleAndAnEmptyLayerStillWritesThePen) {
+    parsnip::MapFixture map;
+    CQXLayer* lines = map.AddLayer("线", "线");
+    auto* a = map.AddPolyline("河流", {{0, 0}, {1, 1}}, lines);
+    OpenList<CPropListLineLayerLine> page;
+    page.Show(lines);
+    page.Pick(CPropListLineLayerLine::kStyleSetId, "所有样式");
+    ASSERT_NE(0u, GetFirstFillStyleID("所有样式"));
+    EXPECT_EQ(GetFirstFillStyleID("所有样式"), planetest::BrushOf(a).style);
+
+    CQXLayer* empty = map.AddLayer("空线", "线");
+    OpenList<CPropListLineLayerLine> other;
+    other.Show(empty);
+    const int redraws = other.Redraws();
+    parsnip::testing::ClearCallLog();
+    other.Color(CPropListLineLayerLine::kFillColorId, RGB(1, 1, 1));
+    EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CLineLayer::SetPen", empty));
+    EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectLine::SetLogBrush"));
+    EXPECT_EQ(redraws + 1, other.Redraws());
 }
