@@ -5,7 +5,7 @@
 #include "hosttypes/Zephyr/WpStratum.h"
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "wellplot/WellPlotTexts.h"
 
 void SetKitTimeStamp(CWpKit* kit) {

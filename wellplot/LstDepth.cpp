@@ -8,7 +8,9 @@
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "planemap/PlaneNumbers.h"
+#include "framework/OptionTables.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 #include "win32/Crt.h"
@@ -16,7 +18,6 @@
 IMPLEMENT_DYNCREATE(CLstDepth, CWndLst)
 
 using planemap::ItemText;
-using planemap::TextValue;
 using wellplot::ShowText;
 
 namespace {
@@ -34,7 +35,7 @@ template <std::size_t N>
 const char* ClampedText(const TextValue (&table)[N], int value) {
     if (value <= table[0].value) return table[0].text;
     if (value >= table[N - 1].value) return table[N - 1].text;
-    return planemap::TextOfValue(table, value, table[0].text);
+    return TextOfValue(table, value, table[0].text);
 }
 
 template <std::size_t N>
@@ -148,7 +149,7 @@ void CLstDepth::ShowTitle(CWpDepth* depth) {
 }
 
 void CLstDepth::ShowLabelsAndTicks(CWpDepth* depth) {
-    if (const char* type = planemap::TextOfValue(kDepthTypes, depth->GetShowDepthType(), nullptr))
+    if (const char* type = TextOfValue(kDepthTypes, depth->GetShowDepthType(), nullptr))
         planemap::SetItemText(m_wndPropList.FindItemByData(kDepthTypeId), type);
     ShowText(m_wndPropList.FindItemByData(kLabelSpaceId), FormatString("%g", depth->GetDepthSpace()));
     ShowText(m_wndPropList.FindItemByData(kLabelAlignId), ClampedText(kLabelAligns, depth->GetDepthAlign()));
@@ -212,7 +213,7 @@ void CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
         depth->Recalculate();
         break;
     case kFontScopeId:
-        depth->SetTitleFontScope(planemap::ValueOfText(kFontScopes, text, 0));
+        depth->SetTitleFontScope(ValueOfText(kFontScopes, text, 0));
         break;
     case kFontFaceId:
     case kFontHeightId:
@@ -220,13 +221,13 @@ void CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
         EditTitleFont(depth, item);
         break;
     case kDepthTypeId:
-        depth->SetShowDepthType(static_cast<DepthType>(planemap::ValueOfText(kDepthTypes, text, DEPTH_MEASURED)));
+        depth->SetShowDepthType(static_cast<DepthType>(ValueOfText(kDepthTypes, text, DEPTH_MEASURED)));
         break;
     case kLabelSpaceId:
         if (planemap::ReadNumber(text, 1, &number)) depth->SetDepthSpace(number);
         break;
     case kLabelAlignId:
-        depth->SetDepthAlign(planemap::ValueOfText(kLabelAligns, text, 0));
+        depth->SetDepthAlign(ValueOfText(kLabelAligns, text, 0));
         break;
     case kTickSpaceId:
         if (planemap::ReadNumber(text, 1, &number)) depth->SetTickSpace(number);
@@ -237,7 +238,7 @@ void CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
         depth->Recalculate();
         break;
     case kTickAlignId:
-        depth->SetTickAlign(planemap::ValueOfText(kTickAligns, text, -1));
+        depth->SetTickAlign(ValueOfText(kTickAligns, text, -1));
         depth->Recalculate();
         break;
     default:

@@ -10,7 +10,10 @@
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Zephyr/WpTrack.h"
-#include "planemap/PlaneNumbers.h"
+#include "framework/OptionTables.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 #include "win32/Crt.h"
@@ -18,7 +21,6 @@
 IMPLEMENT_DYNCREATE(CLstGrid, CWndLst)
 
 using planemap::ItemText;
-using planemap::TextValue;
 using wellplot::ShowText;
 
 namespace {
@@ -121,7 +123,7 @@ Edit EditOf(const CString& n, const CString& p, const CString& g) {
     if (n == wptext::kVisibility && p == wptext::kScaleLines) return Edit::ScaleShown;
     if (n == kDivisions) return Edit::Divisions;
     if (n == kShowMid) return Edit::ShowMid;
-    const bool penItem = planemap::ValueOfText(kPenFields, n, -1) >= 0 && KindOfCaption(p, kPenGroups) >= 0;
+    const bool penItem = ValueOfText(kPenFields, n, -1) >= 0 && KindOfCaption(p, kPenGroups) >= 0;
     if (penItem && g == wptext::kScaleLines) return Edit::ScalePen;
     if (n == wptext::kApplyTo && p == kDepthLines) return Edit::DepthScope;
     if (n == wptext::kVisibility && p == kDepthLines) return Edit::DepthShown;
@@ -237,7 +239,7 @@ LRESULT CLstGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
     switch (EditOf(n, p, g)) {
     case Edit::ScaleScope: {
-        const int scope = planemap::ValueOfText(kScopes, text, 0);
+        const int scope = ValueOfText(kScopes, text, 0);
         track->SetScaleScope(scope);
         if (scope >= 1) track->UpdateParent();
         break;
@@ -261,7 +263,7 @@ LRESULT CLstGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
         if (track->GetScaleScope() >= 1) track->UpdateParent();
         break;
     case Edit::DepthScope: {
-        const int scope = planemap::ValueOfText(kScopes, text, 0);
+        const int scope = ValueOfText(kScopes, text, 0);
         track->SetDepthScope(scope);
         if (scope >= 1) track->UpdateParent();
         break;
@@ -295,7 +297,7 @@ LRESULT CLstGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // A width the pen cannot hold is refused and the stored width shown again.
 void CLstGrid::EditPen(CWpTrack* track, CBCGPProp* item, bool depth, int kind) {
     QXLOGPEN pen = (track->*(depth ? kDepthPenGet : kScalePenGet)[kind])();
-    const int field = planemap::ValueOfText(kPenFields, item->GetName(), -1);
+    const int field = ValueOfText(kPenFields, item->GetName(), -1);
     if (!planemap::EditPen(pen, item, field)) {
         if (field == 1) planemap::SetItemText(item, FormatString("%.2f", pen.width / 100.0));
         return;

@@ -5,12 +5,13 @@
 #include "framework/ItemGroupsFill.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "planemap/PlaneNumbers.h"
+#include "framework/OptionTables.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 
 using planemap::ItemText;
-using planemap::TextValue;
 
 namespace {
 
@@ -33,12 +34,12 @@ CBCGPProp* NewChoice(const char* name, const char* value, const char* descriptio
 
 }  // namespace
 
-const char* HeadAlignText(int align) { return planemap::TextOfValue(kHeadAligns, align, wptext::kHidden); }
-int HeadAlignOfText(const CString& text) { return planemap::ValueOfText(kHeadAligns, text, -1); }
-const char* TitleAlignText(int align) { return planemap::TextOfValue(kTitleAligns, align, wptext::kHidden); }
-int TitleAlignOfText(const CString& text) { return planemap::ValueOfText(kTitleAligns, text, -1); }
-const char* TypeAlignText(int align) { return planemap::TextOfValue(kTypeAligns, align, wptext::kHidden); }
-int TypeAlignOfText(const CString& text) { return planemap::ValueOfText(kTypeAligns, text, -1); }
+const char* HeadAlignText(int align) { return TextOfValue(kHeadAligns, align, wptext::kHidden); }
+int HeadAlignOfText(const CString& text) { return ValueOfText(kHeadAligns, text, -1); }
+const char* TitleAlignText(int align) { return TextOfValue(kTitleAligns, align, wptext::kHidden); }
+int TitleAlignOfText(const CString& text) { return ValueOfText(kTitleAligns, text, -1); }
+const char* TypeAlignText(int align) { return TextOfValue(kTypeAligns, align, wptext::kHidden); }
+int TypeAlignOfText(const CString& text) { return ValueOfText(kTypeAligns, text, -1); }
 
 CLstHead::CLstHead(CWpKit* kit) : m_pKit(kit) {}
 CLstHead::~CLstHead() = default;

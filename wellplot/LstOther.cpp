@@ -11,8 +11,10 @@
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "planemap/PlaneNumbers.h"
-#include "planemap/WndLstPlane.h"
+#include "framework/OptionTables.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
+#include "planemap/SameTypeEdits.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 #include "win32/Text.h"
@@ -20,7 +22,6 @@
 IMPLEMENT_DYNCREATE(CLstOther, CWndLst)
 
 using planemap::ItemText;
-using planemap::TextValue;
 using wellplot::ShowText;
 
 namespace {
@@ -113,8 +114,8 @@ std::vector<CString> WidthOptions(double base) {
     return options;
 }
 
-const char* BorderModeText(int mode) { return planemap::TextOfValue(kBorderModes, mode, "自动"); }
-int BorderModeOfText(const CString& text) { return planemap::ValueOfText(kBorderModes, text, -1); }
+const char* BorderModeText(int mode) { return TextOfValue(kBorderModes, mode, "自动"); }
+int BorderModeOfText(const CString& text) { return ValueOfText(kBorderModes, text, -1); }
 
 bool IsEdgeCaption(const CString& caption) {
     const std::string text = caption.str();
@@ -126,7 +127,7 @@ bool IsEdgeCaption(const CString& caption) {
     return charAt(2) == "区" && charAt(4) == "边";
 }
 
-int EdgeCodeOfCaption(const CString& caption) { return planemap::ValueOfText(kEdges, caption, 0); }
+int EdgeCodeOfCaption(const CString& caption) { return ValueOfText(kEdges, caption, 0); }
 
 CLstOther::CLstOther() = default;
 CLstOther::~CLstOther() = default;
@@ -183,7 +184,7 @@ int CLstOther::InitPropWnd() {
 void CLstOther::UpdateBCGPProperty(long object, CString) {
     CWpKit* kit = wellplot::KitOf<CWpKit>(object);
     if (!wellplot::BeginKitRefresh(*this, object, kit)) return;
-    ShowText(m_wndPropList.FindItemByData(kStyleId), planemap::TextOfValue(kStyles, StyleOf(kit), ""));
+    ShowText(m_wndPropList.FindItemByData(kStyleId), TextOfValue(kStyles, StyleOf(kit), ""));
     ShowWidths(kit);
     wellplot::ShowScope(m_wndPropList.FindItemByData(kTitleScopeId), kit, kit->GetTitleScope());
     ShowText(m_wndPropList.FindItemByData(kTitleVisibleId), ShownText(kit->GetTitleVisible()));
@@ -240,7 +241,7 @@ LRESULT CLstOther::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
     switch (item->GetData()) {
     case kStyleId:
-        if (const int style = planemap::ValueOfText(kStyles, text, -1); style >= 0)
+        if (const int style = ValueOfText(kStyles, text, -1); style >= 0)
             SetStyleOf(kit, static_cast<CWpKit::BorderStyle>(style));
         break;
     case kWidthId: {

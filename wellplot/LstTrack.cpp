@@ -4,12 +4,13 @@
 #include "framework/PropFloat.h"
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "planemap/PlaneNumbers.h"
+#include "framework/OptionTables.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 
 using planemap::ItemText;
-using planemap::TextValue;
 
 namespace {
 
@@ -83,7 +84,7 @@ void CLstTrack::UpdateBCGPProperty(long object, CString) {
     if (m_wndPropList.FindItemByData(kTitleGroupId)) {
         planemap::SetItemText(m_wndPropList.FindItemByData(kTitleTextId), track->GetTitleText());
         planemap::SetItemText(m_wndPropList.FindItemByData(kFontScopeId),
-                              planemap::TextOfValue(kFontScopes, track->GetTtlFtScope(), ""));
+                              TextOfValue(kFontScopes, track->GetTtlFtScope(), ""));
         EnableFontProp(m_wndPropList.FindItemByData(kFontGroupId), track->GetTitleFont(), true);
     }
     ShowScale(track);
@@ -97,7 +98,7 @@ void CLstTrack::ShowScale(CWpTrack* track) {
     m_wndPropList.SetCurSel(nullptr);
     DeleteLastSubItems(scale, scale->GetSubItemsCount() - 1);
     const int log = track->IsLogScale() ? 1 : 0;
-    planemap::SetItemText(m_wndPropList.FindItemByData(kScaleTypeId), planemap::TextOfValue(kScaleTypes, log, ""));
+    planemap::SetItemText(m_wndPropList.FindItemByData(kScaleTypeId), TextOfValue(kScaleTypes, log, ""));
     if (!log) return;
     scale->AddSubItem(NewScaleValue("左值", track->GetLeft(), "指定对数刻度左值", kLeftId));
     scale->AddSubItem(NewScaleValue("右值", track->GetRight(), "指定对数刻度右值", kRightId));
@@ -115,7 +116,7 @@ LRESULT CLstTrack::OnPropertyChanged(WPARAM, LPARAM lParam) {
         track->UpdateParent();
         break;
     case kFontScopeId:
-        track->SetTtlFtScope(planemap::ValueOfText(kFontScopes, text, -1));
+        track->SetTtlFtScope(ValueOfText(kFontScopes, text, -1));
         track->UpdateParent();
         break;
     case kFontFaceId:
@@ -124,7 +125,7 @@ LRESULT CLstTrack::OnPropertyChanged(WPARAM, LPARAM lParam) {
         EditFont(track, item);
         break;
     case kScaleTypeId:
-        track->LogScale(planemap::ValueOfText(kScaleTypes, text, 0));
+        track->LogScale(ValueOfText(kScaleTypes, text, 0));
         track->Recalculate();
         SetKitTimeStamp(track);  // the next refresh adds or removes the value items
         break;

@@ -2,7 +2,7 @@
 // the client fill, the refresh gate and the write-back's ending.
 #include "WellPlotFixture.h"
 #include "hostlibs/Zephyr/ZephyrTesting.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "wellplot/LstOther.h"
 
 using wptest::CallsOn;

@@ -4,7 +4,7 @@
 #include "hostlibs/Zephyr/ZephyrTesting.h"
 #include "wellplot/LstGrid.h"
 #include "wellplot/LstTrack.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 
 using wptest::CallsOn;
 using wptest::Names;

@@ -2,7 +2,7 @@
 
 #include "framework/ItemGroupsBasic.h"
 #include "hosttypes/Zephyr/WpWaterEntry.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 
