@@ -6,6 +6,7 @@
 #include "DemoPanes.h"
 #include "GalleryPane.h"
 #include "PlaneMapDemo.h"
+#include "WellPlotDemo.h"
 #include "WindowPrinter.h"
 #include "bcg/ColorProp.h"
 #include "bcg/PropList.h"
@@ -95,6 +96,7 @@ int main() {
 
     Step("the plane map: a scripted session over its objects");
     demo::RunPlaneMapDemo(frame, view, std::cout);
+    demo::RunWellPlotDemo(frame, view, std::cout);
 
     frame.DestroyWindow();
     return 0;
