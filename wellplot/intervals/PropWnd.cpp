@@ -26,6 +26,7 @@
 #include "wellplot/LstHead.h"
 #include "wellplot/LstOther.h"
 #include "wellplot/LstTrack.h"
+#include "wellplot/LstWell.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/LstProgram.h"
 
@@ -60,7 +61,7 @@ constexpr PageDef kNoPage = {nullptr, nullptr};
 // The tests in order; the first class the kit belongs to gives its pages.
 const RowDef* Rows() {
     static const RowDef rows[] = {
-        {RUNTIME_CLASS(CWpWell), {{"柱状图", nullptr}, {wptext::kPageHead, WithKit<CLstHead>}}},
+        {RUNTIME_CLASS(CWpWell), {{wptext::kPageWell, Empty<CLstWell>}, {wptext::kPageHead, WithKit<CLstHead>}}},
         {RUNTIME_CLASS(CWpDepth), {{wptext::kPageDepth, Empty<CLstDepth>}}},
         {RUNTIME_CLASS(CWpTrack), {{wptext::kPageTrack, WithKit<CLstTrack>}, {wptext::kPageGrid, Empty<CLstGrid>}}},
         {RUNTIME_CLASS(CWpCurve), {{"曲线", nullptr}}},
