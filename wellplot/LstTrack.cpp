@@ -8,6 +8,7 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/KitWalk.h"
 #include "wellplot/WellPlotTexts.h"
 
 using planemap::ItemText;
@@ -38,16 +39,8 @@ CBCGPropFloat* NewScaleValue(const char* name, double value, const char* descrip
 
 void ApplyTrackTitleFont(CWpKit* track, const QXLOGFONT& font) {
     const int scope = track ? track->GetTtlFtScope() : -1;
-    CWpWell* well = track ? track->GetWell() : nullptr;
-    if ((scope != 1 && scope != 2) || !well) return;
-    for (int i = 0; i < well->ChildrenCount(); ++i) {
-        CWpKit* child = well->GetChild(i);
-        if (!child || !child->IsKindOf(RUNTIME_CLASS(CWpTrack))) continue;
-        child->SetTitleFont(font);
-        if (scope != 2) continue;
-        for (int j = 0; j < child->ChildrenCount(); ++j)
-            if (CWpKit* kit = child->GetChild(j)) kit->SetTitleFont(font);
-    }
+    if (scope != 1 && scope != 2) return;
+    wellplot::ForEachTrackKit(track->GetWell(), true, scope == 2, [&](CWpKit* kit) { kit->SetTitleFont(font); });
 }
 
 CLstTrack::CLstTrack(CWpKit* kit) : m_pKit(kit) {}

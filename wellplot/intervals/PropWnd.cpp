@@ -21,6 +21,7 @@
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWaterEntry.h"
 #include "hosttypes/Zephyr/WpWell.h"
+#include "wellplot/LstCurve.h"
 #include "wellplot/LstDepth.h"
 #include "wellplot/LstGrid.h"
 #include "wellplot/LstHead.h"
@@ -64,7 +65,7 @@ const RowDef* Rows() {
         {RUNTIME_CLASS(CWpWell), {{wptext::kPageWell, Empty<CLstWell>}, {wptext::kPageHead, WithKit<CLstHead>}}},
         {RUNTIME_CLASS(CWpDepth), {{wptext::kPageDepth, Empty<CLstDepth>}}},
         {RUNTIME_CLASS(CWpTrack), {{wptext::kPageTrack, WithKit<CLstTrack>}, {wptext::kPageGrid, Empty<CLstGrid>}}},
-        {RUNTIME_CLASS(CWpCurve), {{"曲线", nullptr}}},
+        {RUNTIME_CLASS(CWpCurve), {{wptext::kPageCurve, WithKit<CLstCurve>}}},
         {RUNTIME_CLASS(CWpStratum), {{"地层", nullptr}}},
         {RUNTIME_CLASS(CWpSand), {{"砂岩", nullptr}}},
         {RUNTIME_CLASS(CWpFacies), {{"沉积相", nullptr}}},
