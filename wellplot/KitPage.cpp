@@ -6,6 +6,7 @@
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWell.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "wellplot/WellPlotTexts.h"
 
 void SetKitTimeStamp(CWpKit* kit) {
@@ -35,6 +36,16 @@ CString TextToTitle(const CString& text) {
     CString title(text);
     title.Replace(kEscapedBreak, "\n");
     return title;
+}
+
+bool ReadScaled(CBCGPProp* item, double scale, float stored, float* value, bool allowNegative) {
+    float read = 0;
+    if (planemap::ReadFloat(planemap::ItemText(item), scale, &read) && (allowNegative || read >= 0)) {
+        *value = read;
+        return true;
+    }
+    planemap::SetItemText(item, FormatString("%.2f", stored / scale));
+    return false;
 }
 
 void ShowText(CBCGPProp* item, const CString& text) {

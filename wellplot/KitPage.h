@@ -28,6 +28,14 @@ Kit* CurrentKit(const CWndProp& pane) {
     return KitOf<Kit>(pane.GetCurrentObject());
 }
 
+// The kit a page keeps, as a kit of class Kit, while the pane's current object is a Kit too;
+// otherwise NULL (no selection yet, or another kind of object selected).
+template <class Kit>
+Kit* KeptKit(const CWndProp& pane, CWpKit* kept) {
+    if (!kept || !CurrentKit<Kit>(pane)) return nullptr;
+    return KitOf<Kit>(reinterpret_cast<long>(kept));
+}
+
 // The refresh gate of a page showing kit: true when object is the pane's current object, kit is
 // present and either the kit's stamp differs from the pane's or the selection brought another
 // object; the pane then takes the kit's stamp.
@@ -36,6 +44,11 @@ bool BeginKitRefresh(CWndProp& pane, long object, CWpKit* kit);
 // A title as a one-line text: each line break shown as the two characters "\n"; and back.
 CString TitleToText(const CString& title);
 CString TextToTitle(const CString& text);
+
+// The item's number times scale for a float field of the kit. A number the field cannot hold, or
+// a negative one where negatives are not taken, is refused: false, and the item shows "%.2f" of
+// the stored value divided by scale again. A text that is no number reads 0.
+bool ReadScaled(CBCGPProp* item, double scale, float stored, float* value, bool allowNegative = true);
 
 // Writes text into item only when it differs from what the item shows; NULL is passed over.
 void ShowText(CBCGPProp* item, const CString& text);

@@ -254,10 +254,7 @@ void CLstDepth::EditTitleFont(CWpDepth* depth, CBCGPProp* item) {
         font.SetFaceName(ItemText(item));
         break;
     case kFontHeightId:
-        if (!planemap::ReadFloat(ItemText(item), 100, &font.size) || font.size < 0) {
-            planemap::SetItemText(item, FormatString("%.2f", depth->GetTitleFont().size / 100.0));
-            return;
-        }
+        if (!wellplot::ReadScaled(item, 100, font.size, &font.size, false)) return;
         break;
     default:
         if (!planemap::ReadColor(item, &font.color)) return;

@@ -56,6 +56,34 @@ using IntervalSetter = void (CWpTrack::*)(float);
 const IntervalGetter kIntervalGet[] = {&CWpTrack::GetMajDep, &CWpTrack::GetMidDep, &CWpTrack::GetMinDep};
 const IntervalSetter kIntervalSet[] = {&CWpTrack::SetMajDep, &CWpTrack::SetMidDep, &CWpTrack::SetMinDep};
 
+// The scope and visibility of one kind of lines: scale lines or depth lines.
+struct LinesDef {
+    int (CWpTrack::*scope)();
+    void (CWpTrack::*setScope)(int);
+    void (CWpTrack::*show)(int);
+};
+const LinesDef kScaleKind = {&CWpTrack::GetScaleScope, &CWpTrack::SetScaleScope, &CWpTrack::ShowScale};
+const LinesDef kDepthKind = {&CWpTrack::GetDepthScope, &CWpTrack::SetDepthScope, &CWpTrack::ShowDepth};
+
+// An edit reaching beyond the track has its parent lay its tracks out again.
+void UpdateParentInScope(CWpTrack* track, const LinesDef& lines) {
+    if ((track->*lines.scope)() >= 1) track->UpdateParent();
+}
+
+void EditScope(CWpTrack* track, const LinesDef& lines, const CString& text) {
+    (track->*lines.setScope)(ValueOfText(kScopes, text, 0));
+    UpdateParentInScope(track, lines);
+}
+
+// Shown or hidden for the track alone recalculates the track; for a wider scope the parent lays out.
+void EditShown(CWpTrack* track, const LinesDef& lines, const CString& text) {
+    (track->*lines.show)(ShownOfText(text));
+    if ((track->*lines.scope)() >= 1)
+        track->UpdateParent();
+    else
+        track->Recalculate();
+}
+
 // Position of the edited line sub-item in its pen group: 0 style, 1 width, 2 colour.
 const TextValue kPenFields[] = {
     {grouptext::kLineStyleShort, 0},
@@ -238,18 +266,11 @@ LRESULT CLstGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const CString text = ItemText(item);
 
     switch (EditOf(n, p, g)) {
-    case Edit::ScaleScope: {
-        const int scope = ValueOfText(kScopes, text, 0);
-        track->SetScaleScope(scope);
-        if (scope >= 1) track->UpdateParent();
+    case Edit::ScaleScope:
+        EditScope(track, kScaleKind, text);
         break;
-    }
     case Edit::ScaleShown:
-        track->ShowScale(ShownOfText(text));
-        if (track->GetScaleScope() >= 1)
-            track->UpdateParent();
-        else
-            track->Recalculate();
+        EditShown(track, kScaleKind, text);
         break;
     case Edit::Divisions:
         track->SetMinScale(crt::Atoi(text));
@@ -260,31 +281,24 @@ LRESULT CLstGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
         break;
     case Edit::ScalePen:
         EditPen(track, item, false, KindOfCaption(p, kPenGroups));
-        if (track->GetScaleScope() >= 1) track->UpdateParent();
+        UpdateParentInScope(track, kScaleKind);
         break;
-    case Edit::DepthScope: {
-        const int scope = ValueOfText(kScopes, text, 0);
-        track->SetDepthScope(scope);
-        if (scope >= 1) track->UpdateParent();
+    case Edit::DepthScope:
+        EditScope(track, kDepthKind, text);
         break;
-    }
     case Edit::DepthShown:
-        track->ShowDepth(ShownOfText(text));
-        if (track->GetDepthScope() >= 1)
-            track->UpdateParent();
-        else
-            track->Recalculate();
+        EditShown(track, kDepthKind, text);
         break;
     case Edit::AllIntervals:
         for (int k = 0; k < 3 && k < item->GetSubItemsCount(); ++k)
-            if (EditInterval(track, item->GetSubItem(k), k) && track->GetDepthScope() >= 1) track->UpdateParent();
+            if (EditInterval(track, item->GetSubItem(k), k)) UpdateParentInScope(track, kDepthKind);
         break;
     case Edit::Interval:
-        if (EditInterval(track, item, KindOfCaption(n, kKinds)) && track->GetDepthScope() >= 1) track->UpdateParent();
+        if (EditInterval(track, item, KindOfCaption(n, kKinds))) UpdateParentInScope(track, kDepthKind);
         break;
     case Edit::DepthPen:
         EditPen(track, item, true, KindOfCaption(p, kPenGroups));
-        if (track->GetDepthScope() >= 1) track->UpdateParent();
+        UpdateParentInScope(track, kDepthKind);
         break;
     case Edit::None:
         break;

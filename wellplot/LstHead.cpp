@@ -44,10 +44,7 @@ int TypeAlignOfText(const CString& text) { return ValueOfText(kTypeAligns, text,
 CLstHead::CLstHead(CWpKit* kit) : m_pKit(kit) {}
 CLstHead::~CLstHead() = default;
 
-CWpWell* CLstHead::Well() const {
-    if (!m_pKit || !wellplot::CurrentKit<CWpWell>(*this)) return nullptr;
-    return wellplot::KitOf<CWpWell>(reinterpret_cast<long>(m_pKit));
-}
+CWpWell* CLstHead::Well() const { return wellplot::KeptKit<CWpWell>(*this, m_pKit); }
 
 int CLstHead::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
@@ -202,17 +199,11 @@ void CLstHead::EditStamped(CWpWell* well, CBCGPProp* item) {
         well->SetHeadAlign(HeadAlignOfText(text));
         break;
     case kTitleHeightId:
-        if (!planemap::ReadFloat(text, 1000, &height)) {
-            planemap::SetItemText(item, FormatString("%.2f", well->GetTitleHeight() / 1000.0));
-            return;
-        }
+        if (!wellplot::ReadScaled(item, 1000, well->GetTitleHeight(), &height)) return;
         well->SetTitleHeight(height);
         break;
     case kClientHeightId:
-        if (!planemap::ReadFloat(text, 1000, &height)) {
-            planemap::SetItemText(item, FormatString("%.2f", well->GetClientHeight() / 1000.0));
-            return;
-        }
+        if (!wellplot::ReadScaled(item, 1000, well->GetClientHeight(), &height)) return;
         well->SetClientHeight(height);
         well->UpdateClient();
         break;

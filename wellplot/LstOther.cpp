@@ -246,11 +246,9 @@ LRESULT CLstOther::OnPropertyChanged(WPARAM, LPARAM lParam) {
         break;
     case kWidthId: {
         float width = 0;
-        if (planemap::ReadFloat(text, 1000, &width)) {
+        if (wellplot::ReadScaled(item, 1000, kit->GetWidth(), &width)) {
             kit->SetWidth(width);
             kit->UpdateParentForWidth();
-        } else {
-            planemap::SetItemText(item, FormatString("%.2f", kit->GetWidth() / 1000.0));
         }
         break;
     }
@@ -296,10 +294,7 @@ void CLstOther::EditBorderLine(CWpKit* kit, CBCGPProp* item) {
         break;
     case kLineWidthId:
         // No number reads as 0; a width the pen cannot hold is refused and the stored one shown.
-        if (!planemap::ReadFloat(ItemText(item), 100, &pen.width)) {
-            planemap::SetItemText(item, FormatString("%.2f", kit->GetBorderPen().width / 100.0));
-            return;
-        }
+        if (!wellplot::ReadScaled(item, 100, pen.width, &pen.width)) return;
         break;
     case kLineColorId:
         planemap::ReadColor(item, &pen.color);

@@ -46,10 +46,7 @@ void ApplyTrackTitleFont(CWpKit* track, const QXLOGFONT& font) {
 CLstTrack::CLstTrack(CWpKit* kit) : m_pKit(kit) {}
 CLstTrack::~CLstTrack() = default;
 
-CWpTrack* CLstTrack::Track() const {
-    if (!m_pKit || !wellplot::CurrentKit<CWpTrack>(*this)) return nullptr;
-    return wellplot::KitOf<CWpTrack>(reinterpret_cast<long>(m_pKit));
-}
+CWpTrack* CLstTrack::Track() const { return wellplot::KeptKit<CWpTrack>(*this, m_pKit); }
 
 int CLstTrack::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,18 +21,12 @@
 #include "hosttypes/Zephyr/WpWell.h"
 #include "mfc/Variant.h"
 #include "mfc/Wnd.h"
+#include "planemap/PlaneListFixture.h"
 
 namespace wptest {
 
-struct HostWindows {
-    CWnd frame;
-    CWnd view;
-    HostWindows() {
-        frame.CreateEx(0, nullptr, "host", WS_VISIBLE, CRect(0, 0, 400, 900), nullptr, 0);
-        view.Create(nullptr, "view", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &frame, 100);
-    }
-    ~HostWindows() { frame.DestroyWindow(); }
-};
+// A host frame with a view, as the plane-map tests have it.
+using HostWindows = planetest::HostWindows;
 
 // The sample plot and one page of class List made from list (the page owns nothing of the plot).
 template <class List>
@@ -39,8 +34,13 @@ class OpenPage {
 public:
     explicit OpenPage(List* list = new List) : list_(list) {
         plot_.BuildSample();
-        list_->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &host_.frame, 2);
-        platform::ResizeWindow(*list_, 360, 1600);  // every row reachable by a click
+        CreateList();
+    }
+    // A page made for a kit of the sample plot, as the creator makes the pages that keep their kit.
+    explicit OpenPage(const std::function<List*(zephyr::PlotFixture&)>& make) {
+        plot_.BuildSample();
+        list_ = make(plot_);
+        CreateList();
     }
     ~OpenPage() { platform::DestroyAndDelete(list_); }
     OpenPage(const OpenPage&) = delete;
@@ -97,9 +97,14 @@ public:
     int Redraws() const { return host_.view.GetPaintCounters().invalidate; }
 
 private:
+    void CreateList() {
+        list_->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &host_.frame, 2);
+        platform::ResizeWindow(*list_, 360, 1600);  // every row reachable by a click
+    }
+
     HostWindows host_;
     zephyr::PlotFixture plot_;
-    List* list_;
+    List* list_ = nullptr;
 };
 
 // The operations logged on one kit, in order (names only).

@@ -80,53 +80,32 @@ TEST(DepthPage, TickSidesGovernTheTickItemsAfterTheNextRefresh) {
 
 // ---- header ----------------------------------------------------------------------------------------
 
-TEST(HeadPageTest, HeaderVisibilityIsReadFromTheKitAtEveryRefresh) {
-    zephyr::PlotFixture plot;
-    wptest::HostWindows host;
-    auto* list = new CLstHead(plot.Well());
-    list->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &host.frame, 2);
-    platform::ResizeWindow(*list, 360, 1200);
-    auto value = [&](DWORD_PTR id) {
-        return platform::GridDriver::Info(list->GetPropList().FindItemByData(id)).value;
-    };
-    plot.Well()->SetHeadAlign(1);
-    platform::SendSelectionChanged(*list, &host.view, reinterpret_cast<LPARAM>(plot.Well()));
-    EXPECT_EQ(value(CLstHead::kHeadAlignId), "顶底显示");
-    plot.Well()->SetHeadAlign(-1);
-    platform::SendSelectionChanged(*list, &host.view, reinterpret_cast<LPARAM>(plot.Well()));
-    EXPECT_EQ(value(CLstHead::kHeadAlignId), "隐藏");
-    platform::DestroyAndDelete(list);
-}
-
-// A header page over its own plot, as the creator makes it: the kit kept as it is.
-struct KeptHead {
-    zephyr::PlotFixture plot;
-    wptest::HostWindows host;
-    CLstHead* list;
-    KeptHead() : list(new CLstHead(plot.Well())) {
-        list->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &host.frame, 2);
-        platform::ResizeWindow(*list, 360, 1200);
-    }
-    ~KeptHead() { platform::DestroyAndDelete(list); }
-    void Show() {
-        platform::SendSelectionChanged(*list, &host.view, reinterpret_cast<LPARAM>(plot.Well()));
-        parsnip::testing::ClearCallLog();
-    }
-    CBCGPProp* Item(DWORD_PTR id) { return list->GetPropList().FindItemByData(id); }
-    std::string Value(DWORD_PTR id) { return platform::GridDriver::Info(Item(id)).value; }
-    platform::GridDriver grid() { return platform::GridDriver(&list->GetPropList()); }
+// A header page over the sample plot, as the creator makes it: the well kept as it is.
+struct KeptHead : wptest::OpenPage<CLstHead> {
+    KeptHead() : OpenPage([](zephyr::PlotFixture& plot) { return new CLstHead(plot.Well()); }) {}
+    void Show() { OpenPage::Show(well()); }
 };
+
+TEST(HeadPageTest, HeaderVisibilityIsReadFromTheKitAtEveryRefresh) {
+    KeptHead page;
+    page.well()->SetHeadAlign(1);
+    page.Show();
+    EXPECT_EQ(page.Value(CLstHead::kHeadAlignId), "顶底显示");
+    page.well()->SetHeadAlign(-1);
+    page.Show();
+    EXPECT_EQ(page.Value(CLstHead::kHeadAlignId), "隐藏");
+}
 
 TEST(HeadPageTest, HeightsInCentimetresAndTheirEndings) {
     KeptHead page;
     page.Show();
     ASSERT_TRUE(page.grid().TypeText(page.Item(CLstHead::kTitleHeightId), "2.25"));
-    EXPECT_FLOAT_EQ(page.plot.Well()->GetTitleHeight(), 2250);
-    EXPECT_EQ(CallsOn(page.plot.Well()),
+    EXPECT_FLOAT_EQ(page.well()->GetTitleHeight(), 2250);
+    EXPECT_EQ(CallsOn(page.well()),
               (Names{"CWpKit::SetTitleHeight", "CWpKit::Recalculate", "CWpKit::InvalidSelf"}));
     parsnip::testing::ClearCallLog();
     ASSERT_TRUE(page.grid().TypeText(page.Item(CLstHead::kClientHeightId), "12"));
-    EXPECT_EQ(CallsOn(page.plot.Well()), (Names{"CWpKit::SetClientHeight", "CWpKit::UpdateClient",
+    EXPECT_EQ(CallsOn(page.well()), (Names{"CWpKit::SetClientHeight", "CWpKit::UpdateClient",
                                                 "CWpKit::Recalculate", "CWpKit::InvalidSelf"}));
     page.Show();
     EXPECT_EQ(page.Value(CLstHead::kClientHeightId), "12.00");
@@ -136,12 +115,12 @@ TEST(HeadPageTest, HidingTheHeaderDisablesWhatItGoverns) {
     KeptHead page;
     QXLOGPOINT point;
     point.size = 375;
-    page.plot.Well()->SetTypePoint(point);
+    page.well()->SetTypePoint(point);
     page.Show();
     EXPECT_EQ(page.Value(CLstHead::kSizeId), "3.75");
     EXPECT_TRUE(page.Item(CLstHead::kTitleTextId)->IsEnabled());
     ASSERT_TRUE(page.grid().PickOption(page.Item(CLstHead::kHeadAlignId), "隐藏"));
-    EXPECT_EQ(page.plot.Well()->GetHeadAlign(), -1);
+    EXPECT_EQ(page.well()->GetHeadAlign(), -1);
     page.Show();
     for (DWORD_PTR id : {CLstHead::kTitleAlignId, CLstHead::kTitleTextId, CLstHead::kFontFaceId,
                          CLstHead::kSymbolAlignId, CLstHead::kPointTemplateId, CLstHead::kPointStyleId,
@@ -158,14 +137,14 @@ TEST(HeadPageTest, PositionsAndTemplates) {
     KeptHead page;
     page.Show();
     ASSERT_TRUE(page.grid().PickOption(page.Item(CLstHead::kSymbolAlignId), "标题左"));
-    EXPECT_EQ(page.plot.Well()->GetTypeAlign(), 3);
-    page.plot.Well()->SetSizeTemplate("大号");
+    EXPECT_EQ(page.well()->GetTypeAlign(), 3);
+    page.well()->SetSizeTemplate("大号");
     page.Show();
     EXPECT_FALSE(page.Item(CLstHead::kSizeId)->IsEnabled());
     EXPECT_TRUE(page.Item(CLstHead::kPointStyleId)->IsEnabled());
     // Changing the title text neither stamps nor recalculates.
     ASSERT_TRUE(page.grid().TypeText(page.Item(CLstHead::kTitleTextId), "新井"));
-    EXPECT_EQ(CallsOn(page.plot.Well()), (Names{"CWpKit::SetTitleText", "CWpKit::InvalidSelf"}));
+    EXPECT_EQ(CallsOn(page.well()), (Names{"CWpKit::SetTitleText", "CWpKit::InvalidSelf"}));
 }
 
 // ---- program ---------------------------------------------------------------------------------------

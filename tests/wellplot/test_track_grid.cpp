@@ -12,106 +12,90 @@ using wptest::Names;
 namespace {
 
 // The track page of the sample's first track, opened as the creator opens it.
-struct FirstTrackPage {
-    zephyr::PlotFixture plot;
-    wptest::HostWindows host;
-    CWpTrack* track;
-    CLstTrack* list;
-    FirstTrackPage() {
-        plot.BuildSample();
-        track = plot.First<CWpTrack>();
-        list = new CLstTrack(track);
-        list->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &host.frame, 2);
-        platform::ResizeWindow(*list, 360, 1200);
-    }
-    ~FirstTrackPage() { platform::DestroyAndDelete(list); }
-    void Show(CObject* kit) {
-        platform::SendSelectionChanged(*list, &host.view, reinterpret_cast<LPARAM>(kit));
-        parsnip::testing::ClearCallLog();
-    }
-    platform::GridDriver grid() { return platform::GridDriver(&list->GetPropList()); }
-    CBCGPProp* Item(DWORD_PTR id) { return list->GetPropList().FindItemByData(id, TRUE); }
+struct FirstTrackPage : wptest::OpenPage<CLstTrack> {
+    FirstTrackPage()
+        : OpenPage([](zephyr::PlotFixture& plot) { return new CLstTrack(plot.First<CWpTrack>()); }) {}
 };
 
 std::string Value(CBCGPProp* item) { return item ? platform::GridDriver::Info(item).value : std::string(); }
 
 TEST(TrackPageTest, LogarithmicScaleShowsItsValuesAfterTheNextRefresh) {
     FirstTrackPage page;
-    page.track->SetLeft(2);
-    page.track->SetRight(2000);
-    page.Show(page.track);
+    page.track()->SetLeft(2);
+    page.track()->SetRight(2000);
+    page.Show(page.track());
     EXPECT_EQ(Value(page.Item(CLstTrack::kScaleTypeId)), "线性");
-    EXPECT_EQ(page.Item(CLstTrack::kLeftId), nullptr);
+    EXPECT_EQ(page.list().GetPropList().FindItemByData(CLstTrack::kLeftId), nullptr);
 
     ASSERT_TRUE(page.grid().PickOption(page.Item(CLstTrack::kScaleTypeId), "对数"));
-    EXPECT_EQ(page.track->IsLogScale(), 1);
-    EXPECT_EQ(CallsOn(page.track), (Names{"CWpTrack::LogScale", "CWpKit::Recalculate", "CWpKit::InvalidSelf"}));
-    page.Show(page.track);
+    EXPECT_EQ(page.track()->IsLogScale(), 1);
+    EXPECT_EQ(CallsOn(page.track()), (Names{"CWpTrack::LogScale", "CWpKit::Recalculate", "CWpKit::InvalidSelf"}));
+    page.Show(page.track());
     ASSERT_NE(page.Item(CLstTrack::kLeftId), nullptr);
     EXPECT_EQ(page.Item(CLstTrack::kLeftId)->GetName(), "左值");
     EXPECT_EQ(Value(page.Item(CLstTrack::kLeftId)), "2");
     EXPECT_EQ(Value(page.Item(CLstTrack::kRightId)), "2000");
 
     ASSERT_TRUE(page.grid().TypeText(page.Item(CLstTrack::kRightId), "500"));
-    EXPECT_DOUBLE_EQ(page.track->GetRight(), 500);
+    EXPECT_DOUBLE_EQ(page.track()->GetRight(), 500);
     ASSERT_TRUE(page.grid().PickOption(page.Item(CLstTrack::kScaleTypeId), "线性"));
-    page.Show(page.track);
-    EXPECT_EQ(page.Item(CLstTrack::kLeftId), nullptr);
+    page.Show(page.track());
+    EXPECT_EQ(page.list().GetPropList().FindItemByData(CLstTrack::kLeftId), nullptr);
 }
 
 TEST(TrackPageTest, TitleFontReachesTheKitsOfItsScope) {
     FirstTrackPage page;
     CWpTrack* second = nullptr;
-    for (CWpKit* kit : page.plot.AllKits())
-        if (kit != page.track && kit->GetRuntimeClass() == RUNTIME_CLASS(CWpTrack)) second = static_cast<CWpTrack*>(kit);
+    for (CWpKit* kit : page.plot().AllKits())
+        if (kit != page.track() && kit->GetRuntimeClass() == RUNTIME_CLASS(CWpTrack)) second = static_cast<CWpTrack*>(kit);
     ASSERT_NE(second, nullptr);
-    CWpDepth* depth = page.plot.First<CWpDepth>();
+    CWpDepth* depth = page.plot().First<CWpDepth>();
 
-    page.Show(page.track);
+    page.Show(page.track());
     ASSERT_TRUE(page.grid().PickOption(page.Item(CLstTrack::kFontScopeId), "当前图内所有道"));
-    EXPECT_EQ(page.track->GetTtlFtScope(), 2);
+    EXPECT_EQ(page.track()->GetTtlFtScope(), 2);
     ASSERT_TRUE(page.grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(page.Item(CLstTrack::kFontColorId)),
                                         RGB(200, 0, 0)));
-    for (CWpKit* kit : page.plot.AllKits()) {
+    for (CWpKit* kit : page.plot().AllKits()) {
         const bool reached = kit->IsKindOf(RUNTIME_CLASS(CWpTrack)) ||
                              (kit->GetParent() && kit->GetParent()->IsKindOf(RUNTIME_CLASS(CWpTrack)));
         EXPECT_EQ(kit->GetTitleFont().color == RGB(200, 0, 0), reached) << kit->GetTitleText().GetString();
     }
     EXPECT_NE(depth->GetTitleFont().color, RGB(200, 0, 0));
-    const Names calls = CallsOn(page.track);
+    const Names calls = CallsOn(page.track());
     ASSERT_GE(calls.size(), 2u);
     EXPECT_EQ(Names(calls.end() - 2, calls.end()), (Names{"CWpKit::UpdateParent", "CWpKit::InvalidSelf"}));
 
     ASSERT_TRUE(page.grid().PickOption(page.Item(CLstTrack::kFontScopeId), "当前内容道"));
     ASSERT_TRUE(page.grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(page.Item(CLstTrack::kFontColorId)),
                                         RGB(0, 0, 9)));
-    EXPECT_EQ(page.track->GetTitleFont().color, RGB(0, 0, 9));
+    EXPECT_EQ(page.track()->GetTitleFont().color, RGB(0, 0, 9));
     EXPECT_EQ(second->GetTitleFont().color, RGB(200, 0, 0));
 }
 
 TEST(TrackPageTest, TitleFontScopeOutsideTheTableShowsEmpty) {
     FirstTrackPage page;
-    page.track->SetTtlFtScope(5);
-    page.track->SetTitleText("上\n下");
-    page.Show(page.track);
+    page.track()->SetTtlFtScope(5);
+    page.track()->SetTitleText("上\n下");
+    page.Show(page.track());
     EXPECT_EQ(Value(page.Item(CLstTrack::kFontScopeId)), "");
     EXPECT_EQ(Value(page.Item(CLstTrack::kTitleTextId)), "上\n下");
 }
 
 TEST(TrackPageTest, AnotherObjectOrNoneLeavesPageAndKitsAlone) {
     FirstTrackPage page;
-    CWpCurve* curve = page.plot.First<CWpCurve>();
+    CWpCurve* curve = page.plot().First<CWpCurve>();
     // A tab shown after the last selection has no object: an edit changes nothing.
     ASSERT_TRUE(page.grid().TypeText(page.Item(CLstTrack::kTitleTextId), "新标题"));
-    EXPECT_EQ(page.track->GetTitleText(), "曲线道1");
+    EXPECT_EQ(page.track()->GetTitleText(), "曲线道1");
     EXPECT_TRUE(parsnip::testing::CallLog().empty());
 
     page.Show(curve);
     EXPECT_EQ(Value(page.Item(CLstTrack::kTitleTextId)), "新标题");  // not read from any kit
     ASSERT_TRUE(page.grid().PickOption(page.Item(CLstTrack::kScaleTypeId), "对数"));
-    EXPECT_EQ(page.track->IsLogScale(), 0);
+    EXPECT_EQ(page.track()->IsLogScale(), 0);
     EXPECT_TRUE(parsnip::testing::CallLog().empty());
-    EXPECT_EQ(page.list->GetView() != nullptr, true);  // the view is stored all the same
+    EXPECT_EQ(page.list().GetView() != nullptr, true);  // the view is stored all the same
 }
 
 // ---- grid lines ----------------------------------------------------------------------------------
