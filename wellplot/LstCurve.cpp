@@ -96,15 +96,10 @@ CBCGPropFloat* NewFloat(const char* name, double value, int digits, bool negativ
 
 CBCGPProp* NewGroup(const char* name, DWORD_PTR id) { return new CBCGPProp(name, id); }
 
-// The number an item holds; false when its text is no number a double holds.
-bool ReadNumber(CBCGPProp* item, double* value) { return numtext::LeadingNumber(ItemText(item), value); }
-bool ReadFloat(CBCGPProp* item, float* value) {
-    double number = 0;
-    return ReadNumber(item, &number) && numtext::FitFloat(number, 1, value);
-}
+// The whole number an item holds, cut toward 0; false when the text is no number an int holds.
 bool ReadInt(CBCGPProp* item, int* value) {
     double number = 0;
-    return ReadNumber(item, &number) && numtext::FitInt(number, 1, value);
+    return numtext::LeadingNumber(ItemText(item), &number) && numtext::FitInt(number, 1, value);
 }
 
 bool IsCurveForm(int form) { return form == 0 || form == 1 || form == 4; }
@@ -224,10 +219,7 @@ int FillOperationOfText(const CString& text) {
 CLstCurve::CLstCurve(CWpKit* kit) : m_pKit(kit) {}
 CLstCurve::~CLstCurve() = default;
 
-CWpCurve* CLstCurve::Curve() const {
-    if (!m_pKit || !wellplot::CurrentKit<CWpCurve>(*this)) return nullptr;
-    return wellplot::KitOf<CWpCurve>(reinterpret_cast<long>(m_pKit));
-}
+CWpCurve* CLstCurve::Curve() const { return wellplot::KeptKit<CWpCurve>(*this, m_pKit); }
 
 int CLstCurve::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
@@ -606,7 +598,8 @@ LRESULT CLstCurve::OnPropertyChanged(WPARAM, LPARAM lParam) {
         SetKitTimeStamp(curve);
         break;
     case kMarkValueId:
-        if (float value = 0; ReadFloat(item, &value)) curve->SetFlagLineValue(value);
+        if (float value = 0; wellplot::ReadScaled(item, 1, curve->GetFlagLineValue(), &value))
+            curve->SetFlagLineValue(value);
         break;
     case kMarkLineId + 1:
     case kMarkLineId + 2:
@@ -676,7 +669,7 @@ void CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
     case kLeftId:
     case kRightId: {
         float value = 0;
-        if (!ReadFloat(item, &value)) return;
+        if (!wellplot::ReadScaled(item, 1, id == kLeftId ? curve->GetLeft() : curve->GetRight(), &value)) return;
         if (id == kLeftId)
             curve->SetLeft(value, 0);
         else
@@ -689,7 +682,7 @@ void CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
         break;
     case kMultiplesId: {
         float multiples = 0;
-        if (!ReadFloat(item, &multiples)) return;
+        if (!wellplot::ReadScaled(item, 1, curve->GetMultiples(), &multiples)) return;
         curve->SetMultiples(multiples);
         recalculate = true;
         break;
@@ -741,7 +734,7 @@ void CLstCurve::EditDrawing(CWpCurve* curve, CBCGPProp* item) {
     } else if (id > kSquareLineId && id < kSquareStepId) {
         editPen(kSquareLineId, curve->GetPen2(), &CWpCurve::SetPen2);
     } else if (id == kSquareStepId) {
-        if (float step = 0; ReadFloat(item, &step)) curve->SetFrequency(step);
+        if (float step = 0; wellplot::ReadScaled(item, 1, curve->GetFrequency(), &step)) curve->SetFrequency(step);
     }
 }
 
@@ -776,7 +769,7 @@ void CLstCurve::EditFillTarget(CWpCurve* curve, const CString& text) {
 void CLstCurve::EditFillValue(CWpCurve* curve, CBCGPProp* item) {
     CWpCurve::tagCVEFILL* fill = CurrentFill(curve);
     float v = 0;
-    if (!fill || !ReadFloat(item, &v)) return;
+    if (!fill || !wellplot::ReadScaled(item, 1, fill->targetValue, &v)) return;
     const float lo = std::min(curve->GetLeft(), curve->GetRight());
     const float hi = std::max(curve->GetLeft(), curve->GetRight());
     if (!(lo < v && v < hi)) return;
