@@ -65,7 +65,7 @@ void BM_SameTypeEdit(benchmark::State& state) {
     const int s = static_cast<int>(state.range(0));
     LineWorld world(s, s);
     platform::GridDriver grid(&world.list->GetPropList());
-    CBCGPProp* width = grid.FindByData(2004);
+    CBCGPProp* width = grid.FindByData(CPropListLine::kPenWidthId);
     int k = 0;
     for (auto _ : state) grid.TypeText(width, (k++ % 2) ? "1.5" : "2.5");
     state.SetComplexityN(s);

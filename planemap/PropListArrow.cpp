@@ -14,20 +14,6 @@ using namespace planemap;
 
 namespace {
 
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kStyleGroupId = 2001,
-    kStyleId = 2002,
-    kPenGroupId = 2003,
-    kPenStyleId = 2004,
-    kPenWidthId = 2005,
-    kPenColorId = 2006,
-    kSizeGroupId = 2011,
-    kHeightId = 2012,
-    kHeadPercentId = 2013,
-    kBodyPercentId = 2014,
-};
-
 namespace st = shapetext;
 
 constexpr int kStyleCount = 7;

@@ -23,52 +23,22 @@ using namespace planemap;
 
 namespace {
 
-enum : DWORD_PTR {
-    kGridTypeId = 2000,
-    kGraticuleGroupId = 2001,
-    kMeridianIntervalId = 2002,
-    kParallelIntervalId = 2003,
-    kGScaleGroupId = 2004,
-    kGShowScaleId = 2005,
-    kGMajorGroupId = 2006,
-    kGFrequencyId = 2007,
-    kGMajorLengthId = 2008,
-    kGMajorPenId = 2009,  // style 2009, width 2010, colour 2011
-    kGMinorGroupId = 2012,
-    kGMinorLengthId = 2013,
-    kGMinorPenId = 2014,  // 2014 .. 2016
-    kGLinesGroupId = 2017,
-    kGLineStyleId = 2018,
-    kGLinePenId = 2019,  // 2019 .. 2021
-    kGCrossLengthId = 2022,
-    kKilometerGroupId = 2023,
-    kXIntervalId = 2024,
-    kYIntervalId = 2025,
-    kKScaleGroupId = 2026,
-    kKShowScaleId = 2027,
-    kKMajorGroupId = 2028,
-    kKFrequencyId = 2029,
-    kKMajorLengthId = 2030,
-    kKMajorPenId = 2031,  // 2031 .. 2033
-    kKMinorGroupId = 2034,
-    kKMinorLengthId = 2035,
-    kKMinorPenId = 2036,  // 2036 .. 2038
-    kKLinesGroupId = 2039,
-    kKLineStyleId = 2040,
-    kKLinePenId = 2041,  // 2041 .. 2043
-    kKCrossLengthId = 2044,
-};
-
 // The items of one grid's settings group, and how its lengths are shown.
 struct GridItems {
     DWORD_PTR showScale, majorGroup, frequency, majorLength, minorGroup, minorLength, linesGroup, lineStyle,
         crossLength;
     int lengthDecimals;
 };
-constexpr GridItems kGraticuleItems{kGShowScaleId,   kGMajorGroupId, kGFrequencyId, kGMajorLengthId, kGMinorGroupId,
-                                    kGMinorLengthId, kGLinesGroupId, kGLineStyleId, kGCrossLengthId, 1};
-constexpr GridItems kKilometerItems{kKShowScaleId,   kKMajorGroupId, kKFrequencyId, kKMajorLengthId, kKMinorGroupId,
-                                    kKMinorLengthId, kKLinesGroupId, kKLineStyleId, kKCrossLengthId, 2};
+constexpr GridItems kGraticuleItems{CPropListBorderGrid::kGShowScaleId,   CPropListBorderGrid::kGMajorGroupId,
+                                    CPropListBorderGrid::kGFrequencyId,   CPropListBorderGrid::kGMajorLengthId,
+                                    CPropListBorderGrid::kGMinorGroupId,  CPropListBorderGrid::kGMinorLengthId,
+                                    CPropListBorderGrid::kGLinesGroupId,  CPropListBorderGrid::kGLineStyleId,
+                                    CPropListBorderGrid::kGCrossLengthId, 1};
+constexpr GridItems kKilometerItems{CPropListBorderGrid::kKShowScaleId,   CPropListBorderGrid::kKMajorGroupId,
+                                    CPropListBorderGrid::kKFrequencyId,   CPropListBorderGrid::kKMajorLengthId,
+                                    CPropListBorderGrid::kKMinorGroupId,  CPropListBorderGrid::kKMinorLengthId,
+                                    CPropListBorderGrid::kKLinesGroupId,  CPropListBorderGrid::kKLineStyleId,
+                                    CPropListBorderGrid::kKCrossLengthId, 2};
 
 // One grid's values as the page shows them.
 struct GridValues {
@@ -113,12 +83,12 @@ GridValues KilometerValues(const CQXObjectBorder& b) {
 
 // The six pens the page edits, each through its style, width and colour items.
 constexpr BorderRecordSlot<QXLOGPEN> kPenSlots[] = {
-    {kGMajorPenId, &CQXObjectBorder::GetGScaleLine, &CQXObjectBorder::SetGScaleLine},
-    {kGMinorPenId, &CQXObjectBorder::GetGScaleLine2, &CQXObjectBorder::SetGScaleLine2},
-    {kGLinePenId, &CQXObjectBorder::GetGraticuleLogPen, &CQXObjectBorder::SetGraticuleLogPen},
-    {kKMajorPenId, &CQXObjectBorder::GetKScaleLine, &CQXObjectBorder::SetKScaleLine},
-    {kKMinorPenId, &CQXObjectBorder::GetKScaleLine2, &CQXObjectBorder::SetKScaleLine2},
-    {kKLinePenId, &CQXObjectBorder::GetKLineLogPen, &CQXObjectBorder::SetKLineLogPen},
+    {CPropListBorderGrid::kGMajorPenId, &CQXObjectBorder::GetGScaleLine, &CQXObjectBorder::SetGScaleLine},
+    {CPropListBorderGrid::kGMinorPenId, &CQXObjectBorder::GetGScaleLine2, &CQXObjectBorder::SetGScaleLine2},
+    {CPropListBorderGrid::kGLinePenId, &CQXObjectBorder::GetGraticuleLogPen, &CQXObjectBorder::SetGraticuleLogPen},
+    {CPropListBorderGrid::kKMajorPenId, &CQXObjectBorder::GetKScaleLine, &CQXObjectBorder::SetKScaleLine},
+    {CPropListBorderGrid::kKMinorPenId, &CQXObjectBorder::GetKScaleLine2, &CQXObjectBorder::SetKScaleLine2},
+    {CPropListBorderGrid::kKLinePenId, &CQXObjectBorder::GetKLineLogPen, &CQXObjectBorder::SetKLineLogPen},
 };
 
 // The lengths, written as the typed millimetres times 100.
@@ -127,9 +97,12 @@ struct LengthSlot {
     void (CQXObjectBorder::*set)(double);
 };
 constexpr LengthSlot kLengthSlots[] = {
-    {kGMajorLengthId, &CQXObjectBorder::SetGScaleLength},  {kGMinorLengthId, &CQXObjectBorder::SetGScaleLength2},
-    {kGCrossLengthId, &CQXObjectBorder::SetGCrossLength},  {kKMajorLengthId, &CQXObjectBorder::SetKScaleLength},
-    {kKMinorLengthId, &CQXObjectBorder::SetKScaleLength2}, {kKCrossLengthId, &CQXObjectBorder::SetKCrossLength},
+    {CPropListBorderGrid::kGMajorLengthId, &CQXObjectBorder::SetGScaleLength},
+    {CPropListBorderGrid::kGMinorLengthId, &CQXObjectBorder::SetGScaleLength2},
+    {CPropListBorderGrid::kGCrossLengthId, &CQXObjectBorder::SetGCrossLength},
+    {CPropListBorderGrid::kKMajorLengthId, &CQXObjectBorder::SetKScaleLength},
+    {CPropListBorderGrid::kKMinorLengthId, &CQXObjectBorder::SetKScaleLength2},
+    {CPropListBorderGrid::kKCrossLengthId, &CQXObjectBorder::SetKCrossLength},
 };
 
 // Grid drawing values and their names.

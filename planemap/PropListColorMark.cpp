@@ -15,25 +15,6 @@ using namespace planemap;
 
 namespace {
 
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kDirectionId = 2001,
-    kShowMinId = 2002,
-    kShowMaxId = 2003,
-    kGeometryGroupId = 2004,
-    kXId = 2005,
-    kYId = 2006,
-    kLengthId = 2007,
-    kWidthId = 2008,
-    kLabelGroupId = 2009,
-    kFaceId = 2010,
-    kSizeId = 2011,
-    kColorId = 2012,
-    kDecimalsId = 2013,
-    kLabelSideId = 2014,
-    kIntervalId = 2015,
-};
-
 namespace ft = furnituretext;
 
 // An absent key counts as shown.
@@ -50,14 +31,22 @@ CString StoredText(CQXObjectColorMark* mark, DWORD_PTR id) {
     QXLOGFONT font;
     mark->GetLogFont(&font);
     switch (id) {
-    case kXId: return FormatString("%.2f", p.x);
-    case kYId: return FormatString("%.2f", p.y);
-    case kLengthId: return FormatString("%.2f", mark->GetRadiusB());
-    case kWidthId: return FormatString("%.2f", mark->GetRadiusA());
-    case kSizeId: return FormatString("%.2f", font.size / 100.0);
-    case kDecimalsId: return FormatString("%d", mark->GetDecimal());
-    case kIntervalId: return FormatString("%d", mark->GetLabelInterval());
-    default: return CString();
+        case CPropListColorMark::kXId:
+            return FormatString("%.2f", p.x);
+        case CPropListColorMark::kYId:
+            return FormatString("%.2f", p.y);
+        case CPropListColorMark::kLengthId:
+            return FormatString("%.2f", mark->GetRadiusB());
+        case CPropListColorMark::kWidthId:
+            return FormatString("%.2f", mark->GetRadiusA());
+        case CPropListColorMark::kSizeId:
+            return FormatString("%.2f", font.size / 100.0);
+        case CPropListColorMark::kDecimalsId:
+            return FormatString("%d", mark->GetDecimal());
+        case CPropListColorMark::kIntervalId:
+            return FormatString("%d", mark->GetLabelInterval());
+        default:
+            return CString();
     }
 }
 

@@ -21,25 +21,6 @@ using namespace planemap;
 
 namespace {
 
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kValueId = 2001,
-    kLineGroupId = 2002,
-    kPenStyleId = 2003,
-    kPenWidthId = 2004,
-    kPenColorId = 2005,
-    kLabelGroupId = 2006,
-    kLabelVisibleId = 2007,
-    kFontFaceId = 2008,
-    kFontSizeId = 2009,
-    kFontColorId = 2010,
-    kDecimalsId = 2011,
-    kLabelStartId = 2012,
-    kLabelSpacingId = 2013,
-    kBackTransparentId = 2015,
-    kBackColorId = 2016,
-};
-
 constexpr int kDecimalOptions = 5;  // 0 .. 4
 
 // A label distance is shown in whole units: the integer part of the stored value / 100.

@@ -15,34 +15,17 @@ using namespace planemap;
 
 namespace {
 
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kPositionGroupId = 2001,
-    kXId = 2002,
-    kYId = 2003,
-    kAxisAngleId = 2004,
-    kHalfAxisAId = 2005,
-    kHalfAxisBId = 2006,
-    kStartAngleId = 2007,
-    kStopAngleId = 2008,
-    kDirectionId = 2009,
-    kPenGroupId = 2010,
-    kPenStyleId = 2011,
-    kPenWidthId = 2012,
-    kPenColorId = 2013,
-};
-
 namespace st = shapetext;
 
 // The number items of the position group, in display order; the direction follows them.
 constexpr TextItemDef kGeometryItems[] = {
-    {kXId, planetext::kX, planetext::kXDescription},
-    {kYId, planetext::kY, planetext::kYDescription},
-    {kAxisAngleId, st::kAxisAngle, st::kAxisAngleDescription},
-    {kHalfAxisAId, st::kHalfAxisA, st::kHalfAxisADescription},
-    {kHalfAxisBId, st::kHalfAxisB, st::kHalfAxisBDescription},
-    {kStartAngleId, st::kStartAngle, st::kStartAngleDescription},
-    {kStopAngleId, st::kStopAngle, st::kStopAngleDescription},
+    {CPropListEllipse::kXId, planetext::kX, planetext::kXDescription},
+    {CPropListEllipse::kYId, planetext::kY, planetext::kYDescription},
+    {CPropListEllipse::kAxisAngleId, st::kAxisAngle, st::kAxisAngleDescription},
+    {CPropListEllipse::kHalfAxisAId, st::kHalfAxisA, st::kHalfAxisADescription},
+    {CPropListEllipse::kHalfAxisBId, st::kHalfAxisB, st::kHalfAxisBDescription},
+    {CPropListEllipse::kStartAngleId, st::kStartAngle, st::kStartAngleDescription},
+    {CPropListEllipse::kStopAngleId, st::kStopAngle, st::kStopAngleDescription},
 };
 constexpr int kWidthSubItem = 1;
 

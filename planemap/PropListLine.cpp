@@ -17,25 +17,6 @@
 
 namespace {
 
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kClosedId = 2001,
-    kPenGroupId = 2002,
-    kPenStyleId = 2003,
-    kPenWidthId = 2004,
-    kPenColorId = 2005,
-    kBeginArrowId = 2006,
-    kEndArrowId = 2007,
-    kArrowSizeId = 2008,
-    kPositionGroupId = 2009,
-    kStartXId = 2010,
-    kStartYId = 2011,
-    kEndXId = 2012,
-    kEndYId = 2013,
-    kLengthId = 2014,
-    kAzimuthId = 2015,
-};
-
 const char kClosed[] = "闭合";
 const char kPositionGroup[] = "线位置";
 const char* const kPositionLabels[] = {

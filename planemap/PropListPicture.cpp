@@ -8,19 +8,6 @@
 
 namespace {
 
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kSourceId = 2001,
-    kXId = 2002,
-    kYId = 2003,
-    kLengthId = 2004,
-    kWidthId = 2005,
-    kRotationId = 2006,
-    kScaleId = 2007,
-    kBaseXId = 2008,
-    kBaseYId = 2009,
-};
-
 const char kPictureKind[] = "图片";
 const char kSource[] = "来源";
 const char kScale[] = "显示比例";
@@ -35,16 +22,16 @@ struct ItemRow {
 };
 
 const ItemRow kItems[] = {
-    {kTypeId, planetext::kType, kPictureKind, false},
-    {kSourceId, kSource, "", false},
-    {kXId, planetext::kX, "", true},
-    {kYId, planetext::kY, "", true},
-    {kLengthId, planetext::kLength, "", true},
-    {kWidthId, planetext::kWidth, "", true},
-    {kRotationId, planetext::kRotation, "", true},
-    {kScaleId, kScale, "", true},
-    {kBaseXId, kBaseX, "", true},
-    {kBaseYId, kBaseY, "", true},
+    {CPropListPicture::kTypeId, planetext::kType, kPictureKind, false},
+    {CPropListPicture::kSourceId, kSource, "", false},
+    {CPropListPicture::kXId, planetext::kX, "", true},
+    {CPropListPicture::kYId, planetext::kY, "", true},
+    {CPropListPicture::kLengthId, planetext::kLength, "", true},
+    {CPropListPicture::kWidthId, planetext::kWidth, "", true},
+    {CPropListPicture::kRotationId, planetext::kRotation, "", true},
+    {CPropListPicture::kScaleId, kScale, "", true},
+    {CPropListPicture::kBaseXId, kBaseX, "", true},
+    {CPropListPicture::kBaseYId, kBaseY, "", true},
 };
 
 }  // namespace

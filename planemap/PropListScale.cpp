@@ -17,33 +17,14 @@ using namespace planemap;
 
 namespace {
 
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kStyleId = 2001,
-    kZeroFromStartId = 2002,
-    kTickGroupId = 2003,
-    kSpacingId = 2004,
-    kHeightId = 2005,
-    kCountId = 2006,
-    kUnitId = 2007,
-    kPenGroupId = 2008,
-    kPenStyleId = 2009,
-    kPenWidthId = 2010,
-    kPenColorId = 2011,
-    kFontGroupId = 2012,
-    kFontFaceId = 2013,
-    kFontSizeId = 2014,
-    kFontColorId = 2015,
-    kDecimalsId = 2016,
-};
-
 namespace ft = furnituretext;
 
 constexpr int kStyleCount = 7;
 // The style a bar is drawn in when its zero tick is not at the start ("风格7").
 constexpr int kNotFromStartStyle = 6;
 // The items that mean something only while the zero tick stands at the start.
-constexpr DWORD_PTR kStartItemIds[] = {kStyleId, kUnitId, kDecimalsId, kSpacingId, kCountId};
+constexpr DWORD_PTR kStartItemIds[] = {CPropListScale::kStyleId, CPropListScale::kUnitId, CPropListScale::kDecimalsId,
+                                       CPropListScale::kSpacingId, CPropListScale::kCountId};
 
 }  // namespace
 

@@ -44,17 +44,36 @@ const char* ScopeText(int scope) { return kScopes[scope < 1 ? 0 : scope == 1 ? 1
 const char* ShownText(int shown) { return shown ? wptext::kShown : wptext::kHidden; }
 int ShownOfText(const CString& text) { return text == wptext::kShown ? 1 : 0; }
 
-// Pen getters and setters by kind (thick, middle, thin), for the scale and the depth lines.
-using PenGetter = QXLOGPEN (CWpTrack::*)();
-using PenSetter = void (CWpTrack::*)(const QXLOGPEN&);
-const PenGetter kScalePenGet[] = {&CWpTrack::GetMajScalePen, &CWpTrack::GetMidScalePen, &CWpTrack::GetMinScalePen};
-const PenSetter kScalePenSet[] = {&CWpTrack::SetMajScalePen, &CWpTrack::SetMidScalePen, &CWpTrack::SetMinScalePen};
-const PenGetter kDepthPenGet[] = {&CWpTrack::GetMajDepPen, &CWpTrack::GetMidDepPen, &CWpTrack::GetMinDepPen};
-const PenSetter kDepthPenSet[] = {&CWpTrack::SetMajDepPen, &CWpTrack::SetMidDepPen, &CWpTrack::SetMinDepPen};
-using IntervalGetter = float (CWpTrack::*)();
-using IntervalSetter = void (CWpTrack::*)(float);
-const IntervalGetter kIntervalGet[] = {&CWpTrack::GetMajDep, &CWpTrack::GetMidDep, &CWpTrack::GetMinDep};
-const IntervalSetter kIntervalSet[] = {&CWpTrack::SetMajDep, &CWpTrack::SetMidDep, &CWpTrack::SetMinDep};
+// The pens and depth intervals of a line kind (0 thick, 1 middle, 2 thin), of the scale lines
+// or of the depth lines.
+QXLOGPEN PenOf(CWpTrack* track, bool depth, int kind) {
+    switch (kind) {
+    case 0: return depth ? track->GetMajDepPen() : track->GetMajScalePen();
+    case 1: return depth ? track->GetMidDepPen() : track->GetMidScalePen();
+    default: return depth ? track->GetMinDepPen() : track->GetMinScalePen();
+    }
+}
+
+void SetPenOf(CWpTrack* track, bool depth, int kind, const QXLOGPEN& pen) {
+    switch (kind) {
+    case 0: depth ? track->SetMajDepPen(pen) : track->SetMajScalePen(pen); break;
+    case 1: depth ? track->SetMidDepPen(pen) : track->SetMidScalePen(pen); break;
+    default: depth ? track->SetMinDepPen(pen) : track->SetMinScalePen(pen); break;
+    }
+}
+
+float IntervalOf(CWpTrack* track, int kind) {
+    return kind == 0 ? track->GetMajDep() : kind == 1 ? track->GetMidDep() : track->GetMinDep();
+}
+
+void SetIntervalOf(CWpTrack* track, int kind, float interval) {
+    if (kind == 0)
+        track->SetMajDep(interval);
+    else if (kind == 1)
+        track->SetMidDep(interval);
+    else
+        track->SetMinDep(interval);
+}
 
 // The scope and visibility of one kind of lines: scale lines or depth lines.
 struct LinesDef {
@@ -235,7 +254,7 @@ void CLstGrid::ShowScaleGroup(CWpTrack* track, CBCGPProp* group) {
     group->GetSubItem(3)->Enable(linear);
     for (int k = 0; k < 3; ++k) {
         const bool enable = k == 1 ? linear && track->IsShowMid() != 0 : shown;
-        ShowPen(group->GetSubItem(4 + k), (track->*kScalePenGet[k])(), enable);
+        ShowPen(group->GetSubItem(4 + k), PenOf(track, false, k), enable);
     }
 }
 
@@ -247,12 +266,12 @@ void CLstGrid::ShowDepthGroup(CWpTrack* track, CBCGPProp* group) {
     CBCGPProp* intervals = group->GetSubItem(2);
     for (int k = 0; k < 3 && k < intervals->GetSubItemsCount(); ++k) {
         CBCGPProp* item = intervals->GetSubItem(k);
-        const float value = (track->*kIntervalGet[k])();
+        const float value = IntervalOf(track, k);
         if (std::fabs(crt::Atof(ItemText(item)) - value) > 0.001)
             planemap::SetItemText(item, FormatString("%g", static_cast<double>(value)));
         item->Enable(shown);
     }
-    for (int k = 0; k < 3; ++k) ShowPen(group->GetSubItem(3 + k), (track->*kDepthPenGet[k])(), shown);
+    for (int k = 0; k < 3; ++k) ShowPen(group->GetSubItem(3 + k), PenOf(track, true, k), shown);
 }
 
 LRESULT CLstGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -310,22 +329,22 @@ LRESULT CLstGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 // A width the pen cannot hold is refused and the stored width shown again.
 void CLstGrid::EditPen(CWpTrack* track, CBCGPProp* item, bool depth, int kind) {
-    QXLOGPEN pen = (track->*(depth ? kDepthPenGet : kScalePenGet)[kind])();
+    QXLOGPEN pen = PenOf(track, depth, kind);
     const int field = ValueOfText(kPenFields, item->GetName(), -1);
     if (!planemap::EditPen(pen, item, field)) {
         if (field == 1) planemap::SetItemText(item, FormatString("%.2f", pen.width / 100.0));
         return;
     }
-    (track->*(depth ? kDepthPenSet : kScalePenSet)[kind])(pen);
+    SetPenOf(track, depth, kind, pen);
 }
 
 bool CLstGrid::EditInterval(CWpTrack* track, CBCGPProp* item, int kind) {
     float interval = 0;
     if (!ReadDepthInterval(ItemText(item), kind, &interval)) {
-        const double stored = (track->*kIntervalGet[kind])();
+        const double stored = IntervalOf(track, kind);
         planemap::SetItemText(item, FormatString(kind == 0 ? "%.0f" : "%.1f", stored));
         return false;
     }
-    (track->*kIntervalSet[kind])(interval);
+    SetIntervalOf(track, kind, interval);
     return true;
 }

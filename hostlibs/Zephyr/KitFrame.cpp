@@ -18,8 +18,9 @@ std::string Arg(int value) { return std::to_string(value); }
 std::string Arg(double value) { return std::string(FormatString("%g", value)); }
 std::string Arg(float value) { return Arg(static_cast<double>(value)); }
 std::string Arg(const CString& value) { return std::string(value); }
-template <class Record>
-std::string Arg(const Record&) {
+// Style records are logged without arguments.
+template <class StyleRecord>
+std::string Arg(const StyleRecord&) {
     return std::string();
 }
 

@@ -144,6 +144,10 @@ TEST(GridPageTest, SameCaptionsInDifferentGroupsEditDifferentPens) {
     const UINT scaleStyle = track->GetMajScalePen().style;
     EXPECT_NE(scaleStyle, 0u);
     EXPECT_EQ(track->GetMajDepPen().style, 0u);
+    ASSERT_TRUE(page.grid().PickDropDownEntry(page.Path("深度线/粗线线型/样式"), 2));
+    EXPECT_NE(track->GetMajDepPen().style, 0u);
+    EXPECT_NE(track->GetMajDepPen().style, scaleStyle);
+    EXPECT_EQ(track->GetMajScalePen().style, scaleStyle);
     ASSERT_TRUE(page.Type(page.Path("深度线/粗线线型/宽度(毫米)"), "0.3"));
     EXPECT_FLOAT_EQ(track->GetMajDepPen().width, 30);
     EXPECT_FLOAT_EQ(track->GetMajScalePen().width, 0);
