@@ -7,9 +7,10 @@
 //   unit names formatted into a list, twice (top and bottom unit choices).
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
+
+#include "BenchFloor.h"
 
 #include "driver/SheetDriver.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"
@@ -23,7 +24,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 constexpr int kCurvesPerTrack = 10;
 
 // The scale values one scale edit stores per other curve of the plot (11 when each gets each once).
@@ -53,37 +53,26 @@ void BM_CurveScaleToPlot(benchmark::State& state) {
     parsnip::testing::EnableCallLog(false);
 
     std::vector<ScaleRecord> bare(static_cast<std::size_t>(curves));
-    double edit = 0;
-    double floor = 0;
     float left = 0;
-    for (auto _ : state) {
-        first->SetLeft(left, 0);
-        left += 1;
-        const Clock::time_point start = Clock::now();
-        ApplyScaleToScope(first);
-        const Clock::time_point edited = Clock::now();
-        for (ScaleRecord& record : bare) {
-            record.font = first->GetLimitFont();
-            record.multiples = first->GetMultiples();
-            record.second = first->IsShowScale() != 0;
-            record.right = first->GetRight();
-            record.left = first->GetLeft();
-            record.leftToRight = first->IsLeftAlignText();
-            record.digits = first->GetScaleDecimalDigit();
-            record.range = first->GetValueRangeType();
-            record.log = first->IsLogScale() != 0;
-            record.shown = first->IsShowLimit();
-            record.align = first->GetLimitAlign();
-        }
-        benchmark::DoNotOptimize(bare.data());
-        const Clock::time_point end = Clock::now();
-        const double seconds = std::chrono::duration<double>(edited - start).count();
-        edit += seconds;
-        floor += std::chrono::duration<double>(end - edited).count();
-        state.SetIterationTime(seconds);
-    }
+    bench::TimeBesideFloor(
+        state, [&] { first->SetLeft(left++, 0); }, [&] { ApplyScaleToScope(first); },
+        [&] {
+            for (ScaleRecord& record : bare) {
+                record.font = first->GetLimitFont();
+                record.multiples = first->GetMultiples();
+                record.second = first->IsShowScale() != 0;
+                record.right = first->GetRight();
+                record.left = first->GetLeft();
+                record.leftToRight = first->IsLeftAlignText();
+                record.digits = first->GetScaleDecimalDigit();
+                record.range = first->GetValueRangeType();
+                record.log = first->IsLogScale() != 0;
+                record.shown = first->IsShowLimit();
+                record.align = first->GetLimitAlign();
+            }
+            benchmark::DoNotOptimize(bare.data());
+        });
     parsnip::testing::EnableCallLog(true);
-    state.counters["floor_ratio"] = floor > 0 ? edit / floor : 0;
     state.counters["sets_per_curve"] = sets;
     state.SetComplexityN(curves);
 }
@@ -110,27 +99,18 @@ void BM_WellColumnRefresh(benchmark::State& state) {
     list->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 360, 900), &frame, 2);
 
     std::vector<CString> bare;
-    double refresh = 0;
-    double floor = 0;
-    for (auto _ : state) {
-        zephyr::testing::Touch(well);
-        const Clock::time_point start = Clock::now();
-        platform::SendSelectionChanged(*list, &frame, reinterpret_cast<LPARAM>(well));
-        const Clock::time_point refreshed = Clock::now();
-        bare.clear();
-        for (int pass = 0; pass < 2; ++pass)
-            for (int i = 0; i < units; ++i) bare.push_back(data->GetStratum(0, "")->GetUnitName(i));
-        benchmark::DoNotOptimize(bare.data());
-        const Clock::time_point end = Clock::now();
-        const double seconds = std::chrono::duration<double>(refreshed - start).count();
-        refresh += seconds;
-        floor += std::chrono::duration<double>(end - refreshed).count();
-        state.SetIterationTime(seconds);
-    }
+    bench::TimeBesideFloor(
+        state, [&] { zephyr::testing::Touch(well); },
+        [&] { platform::SendSelectionChanged(*list, &frame, reinterpret_cast<LPARAM>(well)); },
+        [&] {
+            bare.clear();
+            for (int pass = 0; pass < 2; ++pass)
+                for (int i = 0; i < units; ++i) bare.push_back(data->GetStratum(0, "")->GetUnitName(i));
+            benchmark::DoNotOptimize(bare.data());
+        });
     platform::DestroyAndDelete(list);
     frame.DestroyWindow();
     parsnip::testing::EnableCallLog(true);
-    state.counters["floor_ratio"] = floor > 0 ? refresh / floor : 0;
     state.SetComplexityN(units);
 }
 BENCHMARK(BM_WellColumnRefresh)->Arg(100)->Arg(1000)->Arg(10000)->UseManualTime()->Complexity(benchmark::oN);

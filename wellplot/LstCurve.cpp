@@ -400,12 +400,14 @@ void CLstCurve::ShowDrawing(CWpCurve* curve) {
         draw->AddSubItem(NewLineGroup("第一刻度曲线线型", kLineId, curve->GetPen()));
         CBCGPProp* line2 = NewLineGroup("第二刻度曲线线型", kLine2Id, curve->GetPenCur2());
         line2->Enable(second);
+        EnableAllSubItems(line2, second);
         draw->AddSubItem(line2);
     };
     auto scatter = [&] {
         draw->AddSubItem(NewSymbolGroup("第一刻度散点线型", kPointId, curve->GetPoint()));
         CBCGPProp* point2 = NewSymbolGroup("第二刻度散点线型", kPoint2Id, curve->GetPoint2());
         point2->Enable(second);
+        EnableAllSubItems(point2, second);
         draw->AddSubItem(point2);
         draw->AddSubItem(NewFloat("散点抽稀间隔)", curve->GetScanted(), 0, false, "指定散点抽稀显示的间隔数",
                                   kScatterStepId));
