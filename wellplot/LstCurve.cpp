@@ -56,6 +56,8 @@ constexpr const char* kBorderTarget = "边框";
 constexpr const char* kMiddleTarget = "中线";
 constexpr const char* kValueTarget = "指定值线";
 constexpr const char* kLineStyle = "线型";
+constexpr const char* kArrangement = "排列";
+constexpr const char* kBelowLineStyle = "线型样式下";
 
 // Option tables, each in the order its item offers the texts.
 const TextValue kSources[] = {
@@ -68,9 +70,9 @@ const TextValue kTitleScopes[] = {
     {kThisCurve, 0}, {kTrackCurves, 1}, {kTrackKits, 2}, {kPlotCurves, 3}, {kPlotKits, 4},
 };
 const TextValue kScopes[] = {{kThisCurve, 0}, {kTrackCurves, 1}, {kPlotCurves, 2}};
-const TextValue kUnitAligns[] = {{"曲线名称右", -1}, {"曲线名称下", 0}, {"线型样式下", 1}};
+const TextValue kUnitAligns[] = {{"曲线名称右", -1}, {"曲线名称下", 0}, {kBelowLineStyle, 1}};
 const TextValue kLimitShows[] = {{"全显示", 1}, {"全隐藏", 0}, {"仅显示刻度", 2}, {"仅显示线", 3}};
-const TextValue kLimitAligns[] = {{"线型样式上", -1}, {"线型样式中", 0}, {"线型样式下", 1}};
+const TextValue kLimitAligns[] = {{"线型样式上", -1}, {"线型样式中", 0}, {kBelowLineStyle, 1}};
 const TextValue kRangeTypes[] = {{"固定刻度范围", 0}, {"整条曲线刻度范围", 1}, {"可见段刻度范围", 2}};
 
 // The well-data tables the point sources 3 to 6 take their columns from.
@@ -241,19 +243,19 @@ int CLstCurve::InitPropWnd() {
     unit->AddSubItem(planemap::NewOptionItem(
         "名称", "", "指定曲线单位名称", kUnitNameId,
         {"cm", "N", "mV", "μs/m", "g/cm^3", "GAPI", "%", "p.u.", "Ω·m", "小数", "无"}, true));
-    unit->AddSubItem(planemap::NewOptionItem("显示", "", "指定曲线单位是否显示", kUnitShownId, {kYes, kNo}, false));
-    unit->AddSubItem(NewTableChoice("排列", "指定曲线单位的排列格式", kUnitAlignId, kUnitAligns));
+    unit->AddSubItem(planemap::NewOptionItem(wptext::kShown, "", "指定曲线单位是否显示", kUnitShownId, {kYes, kNo}, false));
+    unit->AddSubItem(NewTableChoice(kArrangement, "指定曲线单位的排列格式", kUnitAlignId, kUnitAligns));
     unit->AddSubItem(NewTableChoice(wptext::kFontApplyTo, "指定曲线单位字体设置的应用范围", kUnitScopeId, kScopes));
     unit->AddSubItem(CreateFontPropFloatSize(wptext::kFont, kUnitFontId));
     unit->Expand(FALSE);
     add(unit);
 
-    CBCGPProp* scale = NewGroup("刻度", kScaleGroupId);
+    CBCGPProp* scale = NewGroup(wptext::kScale, kScaleGroupId);
     scale->AddSubItem(NewTableChoice(wptext::kApplyTo, "指定刻度属性设置的应用范围", kScaleScopeId, kScopes));
     scale->AddSubItem(NewTableChoice(wptext::kVisibility, "指定曲线刻度值的显隐状态", kLimitShownId, kLimitShows));
-    scale->AddSubItem(NewTableChoice("排列", "指定曲线刻度值的排列格式", kLimitAlignId, kLimitAligns));
+    scale->AddSubItem(NewTableChoice(kArrangement, "指定曲线刻度值的排列格式", kLimitAlignId, kLimitAligns));
     scale->AddSubItem(
-        planemap::NewOptionItem("类型", "", "指定刻度类型", kScaleTypeId, {kLinear, kLogarithmic}, false));
+        planemap::NewOptionItem(wptext::kType, "", "指定刻度类型", kScaleTypeId, {kLinear, kLogarithmic}, false));
     scale->AddSubItem(NewTableChoice("刻度范围", "指定刻度范围类型", kRangeTypeId, kRangeTypes));
     scale->AddSubItem(NewFloat("刻度小数位数", 0, 0, false, "指定刻度小数位数", kDigitsId));
     scale->AddSubItem(planemap::NewOptionItem(wptext::kDirection, "", "指定刻度类型", kDirectionId,
@@ -277,7 +279,7 @@ int CLstCurve::InitPropWnd() {
     add(fills);
 
     CBCGPProp* mark = NewGroup("标识线", kMarkGroupId);
-    mark->AddSubItem(planemap::NewOptionItem("显示", "", "指定标识线是否显示", kMarkShownId, {kYes, kNo}, false));
+    mark->AddSubItem(planemap::NewOptionItem(wptext::kShown, "", "指定标识线是否显示", kMarkShownId, {kYes, kNo}, false));
     mark->AddSubItem(NewFloat("指定值", 0, 2, true, "指定标识线的值", kMarkValueId));
     mark->AddSubItem(CreateLineFloatProp(kLineStyle, kMarkLineId));
     add(mark);

@@ -26,8 +26,6 @@ const TextValue kScaleTypes[] = {
     {"对数", 1},
 };
 
-constexpr const char* kScale = "刻度";
-constexpr const char* kType = "类型";
 
 CBCGPropFloat* NewScaleValue(const char* name, double value, const char* description, DWORD_PTR id) {
     auto* item = new CBCGPropFloat(name, _variant_t(value), 0, description, FALSE, id);
@@ -61,8 +59,8 @@ int CLstTrack::InitPropWnd() {
     title->AddSubItem(font);
     m_wndPropList.AddProperty(title, TRUE, TRUE);
 
-    auto* scale = new CBCGPProp(kScale, kScaleGroupId);
-    scale->AddSubItem(planemap::NewOptionItem(kType, "", "指定刻度线刻度类型", kScaleTypeId,
+    auto* scale = new CBCGPProp(wptext::kScale, kScaleGroupId);
+    scale->AddSubItem(planemap::NewOptionItem(wptext::kType, "", "指定刻度线刻度类型", kScaleTypeId,
                                               {kScaleTypes[0].text, kScaleTypes[1].text}, false));
     m_wndPropList.AddProperty(scale, TRUE, TRUE);
     return 0;

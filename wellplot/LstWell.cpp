@@ -52,6 +52,7 @@ constexpr double kMaxUnitTop = 100000;
 bool UsableTop(double top) { return top >= kMinUnitTop && top <= kMaxUnitTop; }
 
 CString Metres(double value) { return FormatString("%.2f", value); }
+CString ScaleText(int scale) { return FormatString("1:%d", scale); }
 
 // A typed number as the float a depth field keeps; false when the float cannot hold it.
 bool ReadDepth(const CString& text, float* value) {
@@ -95,8 +96,8 @@ std::vector<CString> ThicknessOptions() {
 std::vector<CString> ScaleOptions() {
     std::vector<CString> options;
     for (int s = 1; s < 10001; s *= 10)
-        for (int factor : {1, 2, 5}) options.push_back(FormatString("1:%d", s * factor));
-    options.push_back("1:100000");
+        for (int factor : {1, 2, 5}) options.push_back(ScaleText(s * factor));
+    options.push_back(ScaleText(100000));
     return options;
 }
 
@@ -175,7 +176,7 @@ void CLstWell::UpdateBCGPProperty(long object, CString) {
              Metres(static_cast<float>(well->GetBottomDepth() - well->GetBotExtendDepth())));
     ShowLevels(well);
     ShowUnits(well, layering);
-    ShowText(m_wndPropList.FindItemByData(kScaleId), FormatString("1:%d", well->GetDepthScale()));
+    ShowText(m_wndPropList.FindItemByData(kScaleId), ScaleText(well->GetDepthScale()));
     ShowThickness(well);
     ShowText(m_wndPropList.FindItemByData(kAutoDepthId), well->GetAutoDepth() ? kAdjust : kKeep);
     ShowBreaks(well);
@@ -458,7 +459,7 @@ void CLstWell::EditExtension(CWpWell* well, CBCGPProp* item, LogStratumDIO* laye
 void CLstWell::EditScale(CWpWell* well, CBCGPProp* item) {
     int scale = 0;
     if (!ReadDepthScale(ItemText(item), &scale)) {
-        planemap::SetItemText(item, FormatString("1:%d", well->GetDepthScale()));
+        planemap::SetItemText(item, ScaleText(well->GetDepthScale()));
         return;
     }
     well->SetDepthScale(scale);

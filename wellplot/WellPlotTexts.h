@@ -23,6 +23,8 @@ inline constexpr const char* kDirection = "方向";
 inline constexpr const char* kIntervalMetres = "间隔(米)";
 inline constexpr const char* kFormat = "格式";
 inline constexpr const char* kScaleLines = "刻度线";
+inline constexpr const char* kScale = "刻度";
+inline constexpr const char* kType = "类型";
 // The line-style group the frame and grid-line pens are picked from.
 inline constexpr const char* kCommonLines = "常用线形";
 // Page captions of the kit property sheet.
