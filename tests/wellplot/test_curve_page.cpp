@@ -6,6 +6,7 @@
 #include "hostlibs/Rivet/RivetTesting.h"
 #include "hostlibs/Zephyr/WellDataFixture.h"
 #include "hostlibs/Zephyr/ZephyrTesting.h"
+#include "hosttypes/Zephyr/WpText.h"
 #include "win32/Text.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/LstCurve.h"
@@ -147,6 +148,19 @@ TEST_F(CurvePage, TitleFontScopesReachKitsTracksAndCurvesAsNamed) {
     ApplyTitleFontToScope(gr(), font);
     EXPECT_FLOAT_EQ(curves[3]->GetTitleFont().size, 555);
     EXPECT_FLOAT_EQ(program->GetTitleFont().size, 777);
+
+    // In the curve's own track: its curves, or every kit of it.
+    auto* text = page.plot().Add<CWpText>(firstTrack, "注释");
+    font.size = 333;
+    gr()->SetTitleFontScope(1);
+    ApplyTitleFontToScope(gr(), font);
+    EXPECT_FLOAT_EQ(curves[1]->GetTitleFont().size, 333);
+    EXPECT_NE(text->GetTitleFont().size, 333);
+    EXPECT_FLOAT_EQ(curves[2]->GetTitleFont().size, 555);
+    gr()->SetTitleFontScope(2);
+    ApplyTitleFontToScope(gr(), font);
+    EXPECT_FLOAT_EQ(text->GetTitleFont().size, 333);
+    EXPECT_FLOAT_EQ(firstTrack->GetTitleFont().size, 777);
 }
 
 TEST_F(CurvePage, FillTargetsStoreTheirValuesAndTargetValuesStayInsideTheScale) {
