@@ -4,11 +4,10 @@
 // curves of the chosen scope.
 #pragma once
 
-#include <functional>
-
 #include "framework/WndLst.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Zephyr/WpContent.h"
+#include "wellplot/CurveScopes.h"
 
 class CLstCurve : public CWndLst {
 public:
@@ -95,17 +94,6 @@ private:
     CWpKit* m_pKit;
 };
 
-// Calls set on every curve that scope reaches from curve: 1 the other curves of its track, 2 the
-// other curves in every content track of its well; none for any other scope, or when the curve
-// has no track or no well.
-void ApplyToScopeCurves(CWpCurve* curve, int scope, const std::function<void(CWpCurve*)>& set);
-// Copies the curve's whole scale to the curves of its scale scope: font, multiple, second scale,
-// right, left, direction, decimal digits, range type, scale type, values shown, their arrangement.
-void ApplyScaleToScope(CWpCurve* curve);
-// Gives the title font to the kits of the curve's title-font scope: 0 the curve, 1 the curves of
-// its track, 2 every kit of its track, 3 the curves of every content track, 4 every content track
-// and every kit in them.
-void ApplyTitleFontToScope(CWpCurve* curve, const QXLOGFONT& font);
 // The fill operation a fill-list text asks for: 0 add, 4 show all, 5 hide all, 6 delete all, and
 // 7 + N for "填充" followed by N (N read after the first two characters); -1 for any other text.
 int FillOperationOfText(const CString& text);
