@@ -50,6 +50,7 @@ TEST_F(Creator, EachKitGetsThePagesOfItsFirstMatchingClassThenOther) {
     EXPECT_EQ(Tabs(plot.First<CWpTrack>()), (Names{"内容道", "网格线", "其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpProgram>()), (Names{"程序", "其它"}));
     EXPECT_EQ(Tabs(plot.Well()), (Names{"柱状图", "图头", "其它"}));
+    EXPECT_EQ(Tabs(plot.First<CWpCurve>()), (Names{"曲线", "其它"}));
     // Classes whose pages come later still stop the search at their own row.
     EXPECT_EQ(Tabs(plot.First<CWpSand>()), (Names{"其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpSymbleShoot>()), (Names{"其它"}));
