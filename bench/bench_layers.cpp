@@ -1,13 +1,12 @@
 // Cost of a fill edit on a line layer's "线" page: every line object of the layer has its brush
 // read and written once, so the edit is linear in the layer's objects. Timed beside its floor,
-// the bare loop reading and writing each line's brush, alternately in one run; "ratio" = edit /
-// floor should stay flat as N grows.
+// the bare loop reading and writing each line's brush; "floor_ratio" should stay flat as N grows.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <memory>
 #include <vector>
 
+#include "BenchFloor.h"
 #include "driver/GridDriver.h"
 #include "driver/SheetDriver.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"
@@ -16,8 +15,6 @@
 #include "planemap/layers/PropListLineLayerLine.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 struct LineLayerWorld {
     CWnd frame;
@@ -57,33 +54,17 @@ struct LineLayerWorld {
     }
 };
 
-double Seconds(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double>(b - a).count(); }
-
 void BM_LineLayerFillEdit(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     LineLayerWorld world(n);
     platform::GridDriver grid(&world.page->GetPropList());
     auto* fillColor = dynamic_cast<CBCGPColorProp*>(grid.FindByData(CPropListLineLayerLine::kFillColorId));
-    double editTotal = 0, floorTotal = 0;
+    COLORREF color = 0;
     int k = 0;
-    for (auto _ : state) {
-        const COLORREF color = RGB(k % 256, 0, 0);
-        ++k;
-        const Clock::time_point t0 = Clock::now();
-        grid.ChooseColor(fillColor, color);
-        const Clock::time_point t1 = Clock::now();
-        world.Floor(color);
-        const Clock::time_point t2 = Clock::now();
-        state.SetIterationTime(Seconds(t0, t1));
-        editTotal += Seconds(t0, t1);
-        floorTotal += Seconds(t1, t2);
-    }
+    bench::TimeBesideFloor(
+        state, [&] { color = RGB(k++ % 256, 0, 0); }, [&] { grid.ChooseColor(fillColor, color); },
+        [&] { world.Floor(color); });
     state.SetComplexityN(n);
-    if (state.iterations() == 0) return;
-    const double iterations = static_cast<double>(state.iterations());
-    state.counters["edit_us"] = editTotal / iterations * 1e6;
-    state.counters["floor_us"] = floorTotal / iterations * 1e6;
-    state.counters["ratio"] = floorTotal > 0 ? editTotal / floorTotal : 0;
 }
 BENCHMARK(BM_LineLayerFillEdit)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime()->Complexity(benchmark::oN);
 
