@@ -35,18 +35,32 @@ CPropLstPlaneEx::CPropLstPlaneEx(const CString& name, CString value, const char*
 
 CPropLstPlaneEx::~CPropLstPlaneEx() = default;
 
-void CPropLstPlaneEx::AdjustButtonRect() { m_rectButton = TwoButtonRect(m_Rect); }
+namespace {
+CRect FirstButton(const CRect& row) {
+    const int h = row.Height();
+    return CRect(row.right - h - 12, row.top + 1, row.right - h + 3, row.bottom);
+}
+CRect SecondButton(const CRect& row) {
+    const int h = row.Height();
+    return CRect(row.right - h + 2, row.top + 1, row.right, row.bottom);
+}
+}  // namespace
+
+// The buttons are placed with the button area, so a click finds them before the row was drawn.
+void CPropLstPlaneEx::AdjustButtonRect() {
+    m_rectButton = TwoButtonRect(m_Rect);
+    m_rectFirst = FirstButton(m_Rect);
+    m_rectSecond = SecondButton(m_Rect);
+}
 
 void CPropLstPlaneEx::OnDrawButton(CDC* dc, CRect rect) {
-    const int h = m_Rect.Height();
-    m_rectFirst = CRect(m_Rect.right - h - 12, m_Rect.top + 1, m_Rect.right - h + 3, m_Rect.bottom);
+    m_rectFirst = FirstButton(m_Rect);
     CBCGPProp::OnDrawButton(dc, m_rectFirst);
     OnDrawButtonEX(dc, rect);
 }
 
 void CPropLstPlaneEx::OnDrawButtonEX(CDC* dc, CRect) {
-    const int h = m_Rect.Height();
-    m_rectSecond = CRect(m_Rect.right - h + 2, m_Rect.top + 1, m_Rect.right, m_Rect.bottom);
+    m_rectSecond = SecondButton(m_Rect);
     if (!dc) return;
     dc->FillRect(&m_rectSecond, &globalData.brBtnFace);
     dc->DrawText(m_strCaption, &m_rectSecond, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
