@@ -1,4 +1,5 @@
 // Run-time classes, constructors and destructors of the well-plot kits.
+#include "hosttypes/Zephyr/DIOilTest.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpContent.h"
 #include "hosttypes/Zephyr/WpCorelith.h"
@@ -118,6 +119,7 @@ CWpWell::~CWpWell() { delete m_pDataMgr; }
 
 CWpOilTest::~CWpOilTest() {
     for (CgOilTestSegment* seg : m_segments) delete seg;
+    delete m_pData;
 }
 
 CWpText::~CWpText() {
