@@ -75,7 +75,13 @@ CWpSegment::CWpSegment() = default;
 CWpSegment::~CWpSegment() = default;
 CWpPicture::CWpPicture() = default;
 CWpPicture::~CWpPicture() = default;
-CWpOilTest::CWpOilTest() = default;
+// The oil test's cell, label and pie fonts start in 宋体 at 3 mm.
+CWpOilTest::CWpOilTest() {
+    for (QXLOGFONT* font : {&m_cellFont, &m_labelFont, &m_pieLabelFont, &m_pieSideFont}) {
+        font->SetFaceName("宋体");
+        font->size = 300;
+    }
+}
 CWpText::CWpText() = default;
 CWpParam::CWpParam() = default;
 CWpParam::~CWpParam() = default;
