@@ -28,11 +28,14 @@ CTableDefinition Table(const char* name, std::initializer_list<std::pair<const c
 
 }  // namespace
 
+void AddIntervalSampleTables(CTableDefinitionManager& tables);  // IntervalTables.cpp
+
 CTableDefinitionManager SampleTableDefinitions() {
     CTableDefinitionManager tables;
     tables.AddTableDefinition(Table("测井曲线", {{"DEPTH", 1}, {"GR", 1}, {"SP", 1}, {"AC", 1}, {"备注", 0}}));
     tables.AddTableDefinition(
         Table("岩性数据", {{"顶深", 1}, {"底深", 1}, {"岩性", 0}, {"颜色", 0}, {"含油性", 0}, {"岩性代码", 0}}));
+    AddIntervalSampleTables(tables);
     return tables;
 }
 

@@ -91,7 +91,7 @@ CWpSand::CWpSand() = default;
 CWpSand::~CWpSand() = default;
 CWpFacies::CWpFacies() = default;
 CWpFacies::~CWpFacies() = default;
-CWpCorelith::CWpCorelith() = default;
+CWpCorelith::CWpCorelith() { SetSubject(this); }
 CWpCorelith::~CWpCorelith() = default;
 CWpShoot::CWpShoot() = default;
 CWpShoot::~CWpShoot() = default;

@@ -55,6 +55,12 @@ public:
     std::vector<LOGSAND> m_records;
 };
 
+// The samples of a rock-sample kit.
+class LogLthSampleDIO : public LogDataIO {
+public:
+    using LogDataIO::LogDataIO;
+};
+
 class LogStratumDIO : public LogDataIO {
 public:
     using LogDataIO::LogDataIO;

@@ -96,6 +96,10 @@ public:
     int GetDepthScale();
     void SetDepthScale(int scale);
 
+    // ---- drawing coordinates (kit library) ----
+    // The depth a vertical drawing position stands for.
+    float MapYToDep(float y);
+
 protected:
     CWpKit* m_pParent = nullptr;
     std::vector<CWpKit*> m_children;
