@@ -298,7 +298,11 @@ void CWpSand::SetThkTextPrecision(int digits) {
     Put(this, m_nThkTextPrecision, digits, "CWpSand::SetThkTextPrecision");
 }
 LogSandDIO* CWpSand::GetData() { return m_pData; }
-void CWpSand::SetData(LogSandDIO* data) { Put(this, m_pData, data, "CWpSand::SetData"); }
+// The kit's data source follows its data: the set's type, or graphic data (0) without a set.
+void CWpSand::SetData(LogSandDIO* data) {
+    m_nDataSource = data ? data->GetKind() : 0;
+    Put(this, m_pData, data, "CWpSand::SetData");
+}
 void CWpSand::SetDataName(const CString& name) { Put(this, m_strDataName, name, "CWpSand::SetDataName"); }
 
 // ---- facies -----------------------------------------------------------------------------------

@@ -340,11 +340,7 @@ void CLstColth::EditShare(CWpCorelith* kit, CBCGPProp* item) {
 }
 
 void CLstColth::EditDepth(CWpCorelith* kit, CBCGPProp* item) {
-    double depth = 0;
-    const int i = kit->GetActiveSeg();
-    const bool stored = numtext::LeadingNumber(ItemText(item), &depth) &&
-                        (item->GetData() == kTopId ? kit->SetSegTopDpth(i, depth) : kit->SetSegBottomDpth(i, depth));
-    if (stored)
+    if (StoreActiveSegDepth(kit, item, item->GetData() == kTopId))
         kit->UpdateSelf();
     else
         RefreshFromKit();

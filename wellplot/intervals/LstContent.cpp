@@ -4,7 +4,8 @@
 #include "framework/ItemGroupsBasic.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Tinder/TimeStamp.h"
-#include "hosttypes/Zephyr/WpKit.h"
+#include "framework/NumberText.h"
+#include "hosttypes/Zephyr/WpSegment.h"
 #include "planemap/PlaneItems.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/IntervalTexts.h"
@@ -77,4 +78,11 @@ LRESULT CLstContent::OnPropertyChanged(WPARAM, LPARAM lParam) {
         UpdateView();
     }
     return 0;
+}
+
+bool StoreActiveSegDepth(CWpSegment* kit, CBCGPProp* item, bool top) {
+    double depth = 0;
+    if (!kit || !numtext::LeadingNumber(planemap::ItemText(item), &depth)) return false;
+    const int i = kit->GetActiveSeg();
+    return top ? kit->SetSegTopDpth(i, depth) : kit->SetSegBottomDpth(i, depth);
 }

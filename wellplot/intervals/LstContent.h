@@ -9,6 +9,7 @@
 #include "wellplot/KitPage.h"
 
 class CWpKit;
+class CWpSegment;
 
 class CLstContent : public CWndLst {
     DECLARE_DYNCREATE(CLstContent)
@@ -43,3 +44,7 @@ protected:
         return wellplot::CurrentKit<Kit>(*this);
     }
 };
+
+// The item's text read as a number (no number reads 0) and given to the kit's active interval as
+// its top (or bottom) depth; false when a double cannot hold the number or the kit refuses it.
+bool StoreActiveSegDepth(CWpSegment* kit, CBCGPProp* item, bool top);
