@@ -1,12 +1,12 @@
 #include "wellplot/KitPage.h"
 
+#include "framework/NumberText.h"
 #include "hosttypes/Tinder/TimeStamp.h"
 #include "hosttypes/Zephyr/WpContent.h"
 #include "hosttypes/Zephyr/WpStratum.h"
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWell.h"
 #include "planemap/PlaneItems.h"
-#include "planemap/PlaneReaders.h"
 #include "wellplot/WellPlotTexts.h"
 
 void SetKitTimeStamp(CWpKit* kit) {
@@ -39,13 +39,20 @@ CString TextToTitle(const CString& text) {
 }
 
 bool ReadScaled(CBCGPProp* item, double scale, float stored, float* value, bool allowNegative) {
+    double number = 0;
     float read = 0;
-    if (planemap::ReadFloat(planemap::ItemText(item), scale, &read) && (allowNegative || read >= 0)) {
+    if (numtext::LeadingNumber(planemap::ItemText(item), &number) && numtext::FitFloat(number, scale, &read) &&
+        (allowNegative || read >= 0)) {
         *value = read;
         return true;
     }
     planemap::SetItemText(item, FormatString("%.2f", stored / scale));
     return false;
+}
+
+bool ReadInt(const CString& text, int* value) {
+    long long number = 0;
+    return numtext::LeadingInteger(text, &number) && numtext::FitInt(static_cast<double>(number), 1, value);
 }
 
 void ShowText(CBCGPProp* item, const CString& text) {
@@ -58,7 +65,7 @@ void AddPenWidthOptions(CBCGPProp* item) {
 
 CString ScopeLabel(CWpKit* kit) {
     if (kit->IsKindOf(RUNTIME_CLASS(CWpWell))) return FormatString("当前柱状图[%s]", kit->GetName().GetString());
-    if (kit->IsKindOf(RUNTIME_CLASS(CWpDepth))) return "当前深度道";
+    if (kit->IsKindOf(RUNTIME_CLASS(CWpDepth))) return wptext::kThisDepthTrack;
     if (kit->IsKindOf(RUNTIME_CLASS(CWpTrack)))
         return FormatString("当前内容道[%s]", kit->GetTitleText().GetString());
     if (kit->IsKindOf(RUNTIME_CLASS(CWpCurve))) return FormatString("当前曲线[%s]", kit->GetTitleText().GetString());

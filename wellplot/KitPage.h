@@ -49,6 +49,8 @@ CString TextToTitle(const CString& text);
 // a negative one where negatives are not taken, is refused: false, and the item shows "%.2f" of
 // the stored value divided by scale again. A text that is no number reads 0.
 bool ReadScaled(CBCGPProp* item, double scale, float stored, float* value, bool allowNegative = true);
+// The leading integer of the text, when an int holds it (a text that is no number reads 0).
+bool ReadInt(const CString& text, int* value);
 
 // Writes text into item only when it differs from what the item shows; NULL is passed over.
 void ShowText(CBCGPProp* item, const CString& text);

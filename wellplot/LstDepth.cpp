@@ -4,16 +4,15 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
+#include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "framework/OptionTables.h"
 #include "planemap/PlaneItems.h"
-#include "planemap/PlaneReaders.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
-#include "win32/Crt.h"
 
 IMPLEMENT_DYNCREATE(CLstDepth, CWndLst)
 
@@ -22,7 +21,7 @@ using wellplot::ShowText;
 
 namespace {
 
-const TextValue kFontScopes[] = {{"当前深度道", 0}, {"当前图内所有深度道", 1}, {wptext::kAllTracks, 2}};
+const TextValue kFontScopes[] = {{wptext::kThisDepthTrack, 0}, {"当前图内所有深度道", 1}, {wptext::kAllTracks, 2}};
 const TextValue kDepthTypes[] = {{"测深", DEPTH_MEASURED}, {"垂深", DEPTH_VERTICAL}, {"海拔深", DEPTH_ALTITUDE}};
 const TextValue kLabelAligns[] = {{"0°  横向", 0}, {"90° 纵向", 1}, {"270°纵向", 2}};
 const TextValue kTickAligns[] = {
@@ -75,14 +74,14 @@ CBCGPProp* NewTitleGroup() {
 
 CBCGPProp* NewLabelGroup() {
     auto* label = new CBCGPProp("标注", CLstDepth::kLabelGroupId);
-    label->AddSubItem(NewFixedItem("深度类型", "测深", "指定深度道深度类型", CLstDepth::kDepthTypeId, kDepthTypes));
+    label->AddSubItem(NewFixedItem("深度类型", kDepthTypes[0].text, "指定深度道深度类型", CLstDepth::kDepthTypeId, kDepthTypes));
     auto* space = new CBCGPropFloat(wptext::kIntervalMetres, _variant_t("25"), 0, "指定深度标注间隔", FALSE,
                                     CLstDepth::kLabelSpaceId);
     for (int d = 1; d <= 100000; d *= 10)
         for (int m : {1, 2, 5}) space->AddOption(FormatString("%d", d * m));
     label->AddSubItem(space);
     label->AddSubItem(
-        NewFixedItem(wptext::kFormat, "90° 纵向", "指定深度标注文字方向", CLstDepth::kLabelAlignId, kLabelAligns));
+        NewFixedItem(wptext::kFormat, kLabelAligns[1].text, "指定深度标注文字方向", CLstDepth::kLabelAlignId, kLabelAligns));
     label->AddSubItem(CreateFontProp(wptext::kFont, CLstDepth::kLabelFontGroupId));
     return label;
 }
@@ -100,7 +99,7 @@ CBCGPProp* NewTickGroup() {
     count->AddOption("10");
     ticks->AddSubItem(count);
     ticks->AddSubItem(
-        NewFixedItem(wptext::kFormat, "两侧", "指定深度刻度线标注格式", CLstDepth::kTickAlignId, kTickAligns));
+        NewFixedItem(wptext::kFormat, kTickAligns[3].text, "指定深度刻度线标注格式", CLstDepth::kTickAlignId, kTickAligns));
     CBCGPProp* line = CreateLineProp("改变刻度线型", CLstDepth::kTickLineGroupId, false);
     if (CBCGPProp* width = line->GetSubItem(1))
         width->SetDescription("指定最细的刻度线的宽度，粗刻度线的粗细是它的3倍，标注线的粗细是它的5倍");
@@ -224,17 +223,17 @@ void CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
         depth->SetShowDepthType(static_cast<DepthType>(ValueOfText(kDepthTypes, text, DEPTH_MEASURED)));
         break;
     case kLabelSpaceId:
-        if (planemap::ReadNumber(text, 1, &number)) depth->SetDepthSpace(number);
+        if (numtext::LeadingNumber(text, &number)) depth->SetDepthSpace(number);
         break;
     case kLabelAlignId:
         depth->SetDepthAlign(ValueOfText(kLabelAligns, text, 0));
         break;
     case kTickSpaceId:
-        if (planemap::ReadNumber(text, 1, &number)) depth->SetTickSpace(number);
+        if (numtext::LeadingNumber(text, &number)) depth->SetTickSpace(number);
         depth->Recalculate();
         break;
     case kTickNumId:
-        depth->SetTickNum(crt::Atoi(text));
+        if (int count = 0; wellplot::ReadInt(text, &count)) depth->SetTickNum(count);
         depth->Recalculate();
         break;
     case kTickAlignId:

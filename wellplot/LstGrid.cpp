@@ -7,16 +7,15 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
+#include "framework/OptionTables.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Zephyr/WpTrack.h"
-#include "framework/OptionTables.h"
 #include "planemap/PlaneItems.h"
-#include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
-#include "win32/Crt.h"
 
 IMPLEMENT_DYNCREATE(CLstGrid, CWndLst)
 
@@ -28,7 +27,6 @@ namespace {
 constexpr const char* kDepthLines = "深度线";
 constexpr const char* kDivisions = "格数";
 constexpr const char* kShowMid = "显隐中线";
-constexpr const char* kCommonLines = "常用线形";
 
 // Line kinds, in this order everywhere on the page: thick, middle, thin.
 const char* const kKinds[] = {"粗线", "中线", "细线"};
@@ -118,7 +116,7 @@ CBCGPProp* NewOptionItem(const char* name, const char* value, const CString& des
 // "%s线型" group: style picker, width with the usual options, colour.
 CBCGPProp* NewPenGroup(int kind, const char* styleFormat, const char* widthFormat, const char* colorFormat) {
     auto* group = new CBCGPProp(kPenGroups[kind], 0);
-    group->AddSubItem(new CPropStyleCombox(grouptext::kLineStyleShort, 1, CPropStyleCombox::kLineStyle, kCommonLines,
+    group->AddSubItem(new CPropStyleCombox(grouptext::kLineStyleShort, 1, CPropStyleCombox::kLineStyle, wptext::kCommonLines,
                                            FormatString(styleFormat, kKinds[kind]).GetString(), 0));
     auto* width =
         new CBCGPProp(grouptext::kLineWidthMm, _variant_t(""), FormatString(widthFormat, kKinds[kind]).GetString(), 0);
@@ -183,15 +181,18 @@ Edit EditOf(const CString& n, const CString& p, const CString& g) {
 }  // namespace
 
 bool ReadDepthInterval(const CString& text, int kind, float* interval) {
+    double read = 0;
     float number = 0;
-    if (!planemap::ReadFloat(text, 1, &number)) return false;
+    if (!numtext::LeadingNumber(text, &read) || !numtext::FitFloat(read, 1, &number)) return false;
     if (kind == 0) {
         if (number < 1) return false;
         *interval = std::trunc(number);
         return true;
     }
     if (number < 0.1f) return false;
-    *interval = static_cast<float>(crt::Atof(FormatString("%.1f", static_cast<double>(number))));
+    double rounded = 0;  // one decimal, rounded by formatting
+    if (!numtext::LeadingNumber(FormatString("%.1f", static_cast<double>(number)), &rounded)) return false;
+    *interval = static_cast<float>(rounded);
     return true;
 }
 
@@ -248,7 +249,8 @@ void CLstGrid::ShowScaleGroup(CWpTrack* track, CBCGPProp* group) {
     ShowText(group->GetSubItem(1), ShownText(track->IsShowScale()));
     CBCGPProp* divisions = group->GetSubItem(2);
     const int count = track->GetMinScale();
-    if (crt::Atoi(ItemText(divisions)) != count && count >= 0) divisions->SetValue(_variant_t(static_cast<UINT>(count)));
+    if (int shownCount = 0; (!wellplot::ReadInt(ItemText(divisions), &shownCount) || shownCount != count) && count >= 0)
+        divisions->SetValue(_variant_t(static_cast<UINT>(count)));
     divisions->Enable(linear);
     ShowText(group->GetSubItem(3), ShownText(track->IsShowMid()));
     group->GetSubItem(3)->Enable(linear);
@@ -267,7 +269,7 @@ void CLstGrid::ShowDepthGroup(CWpTrack* track, CBCGPProp* group) {
     for (int k = 0; k < 3 && k < intervals->GetSubItemsCount(); ++k) {
         CBCGPProp* item = intervals->GetSubItem(k);
         const float value = IntervalOf(track, k);
-        if (std::fabs(crt::Atof(ItemText(item)) - value) > 0.001)
+        if (double shown = 0; !numtext::LeadingNumber(ItemText(item), &shown) || std::fabs(shown - value) > 0.001)
             planemap::SetItemText(item, FormatString("%g", static_cast<double>(value)));
         item->Enable(shown);
     }
@@ -292,7 +294,7 @@ LRESULT CLstGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
         EditShown(track, kScaleKind, text);
         break;
     case Edit::Divisions:
-        track->SetMinScale(crt::Atoi(text));
+        if (int count = 0; wellplot::ReadInt(text, &count)) track->SetMinScale(count);
         break;
     case Edit::ShowMid:
         track->ShowMid(ShownOfText(text));

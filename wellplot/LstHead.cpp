@@ -1,13 +1,13 @@
 #include "wellplot/LstHead.h"
 
 #include "bcg/ColorProp.h"
+#include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpWell.h"
 #include "framework/OptionTables.h"
 #include "planemap/PlaneItems.h"
-#include "planemap/PlaneReaders.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 
@@ -17,11 +17,11 @@ namespace {
 
 const TextValue kHeadAligns[] = {{wptext::kHidden, -1}, {"顶端显示", 0}, {"顶底显示", 1}};
 const TextValue kTitleAligns[] = {
-    {wptext::kHidden, -1}, {"自动", 0}, {"中心", 1}, {"中上", 2}, {"中下", 3}, {"左中", 4},
+    {wptext::kHidden, -1}, {grouptext::kAuto, 0}, {"中心", 1}, {"中上", 2}, {"中下", 3}, {"左中", 4},
     {"左上", 5},           {"左下", 6}, {"右中", 7}, {"右上", 8}, {"右下", 9},
 };
 const TextValue kTypeAligns[] = {
-    {wptext::kHidden, -1}, {"自动", 0}, {"标题下", 1}, {"标题上", 2}, {"标题左", 3}, {"标题右", 4},
+    {wptext::kHidden, -1}, {grouptext::kAuto, 0}, {"标题下", 1}, {"标题上", 2}, {"标题左", 3}, {"标题右", 4},
 };
 
 template <std::size_t N>
@@ -49,7 +49,7 @@ CWpWell* CLstHead::Well() const { return wellplot::KeptKit<CWpWell>(*this, m_pKi
 int CLstHead::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     m_wndPropList.AddProperty(
-        NewChoice(wptext::kVisibility, "顶端显示", "指定图头内容的显隐方式", kHeadAlignId, kHeadAligns), TRUE, TRUE);
+        NewChoice(wptext::kVisibility, kHeadAligns[1].text, "指定图头内容的显隐方式", kHeadAlignId, kHeadAligns), TRUE, TRUE);
     m_wndPropList.AddProperty(new CBCGPProp("标题区高度(厘米)", _variant_t(""), "指定标题区高度", kTitleHeightId),
                               TRUE, TRUE);
     m_wndPropList.AddProperty(new CBCGPProp("客户区高度(厘米)", _variant_t(""), "指定客户区高度", kClientHeightId),
@@ -57,7 +57,7 @@ int CLstHead::InitPropWnd() {
 
     auto* title = new CBCGPProp(wptext::kTitle, kTitleGroupId);
     title->AddSubItem(
-        NewChoice(wptext::kVisibility, "中心", "指定柱状图标题文本的显隐排列方式", kTitleAlignId, kTitleAligns));
+        NewChoice(wptext::kVisibility, kTitleAligns[2].text, "指定柱状图标题文本的显隐排列方式", kTitleAlignId, kTitleAligns));
     title->AddSubItem(new CBCGPProp(wptext::kText, _variant_t(""), "指定柱状图标题文本", kTitleTextId));
     title->AddSubItem(CreateFontPropFloatSize(wptext::kFont, kFontGroupId));
     m_wndPropList.AddProperty(title, TRUE, TRUE);

@@ -13,7 +13,6 @@
 #include "hosttypes/Zephyr/WpWell.h"
 #include "framework/OptionTables.h"
 #include "planemap/PlaneItems.h"
-#include "planemap/PlaneReaders.h"
 #include "planemap/SameTypeEdits.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
@@ -34,7 +33,7 @@ const TextValue kStyles[] = {
 
 // Modes offered as options: all but the last, which a kit may hold but the user cannot choose.
 const TextValue kBorderModes[] = {
-    {"自动", -1},
+    {grouptext::kAuto, -1},
     {"全隐藏", 0},
     {"全显示", 1},
     {"只显示横边", 2},
@@ -53,8 +52,8 @@ const TextValue kEdges[] = {
     {"标题区顶边", 2}, {"标题区底边", 1}, {"标题区左边", 5}, {"标题区右边", 6}, {"客户区底边", 0},
     {"客户区左边", 3}, {"客户区右边", 4}, {"绘图区底边", 9}, {"绘图区左边", 7}, {"绘图区右边", 8},
 };
-constexpr const char* kClientLeft = "客户区左边";
-constexpr const char* kClientRight = "客户区右边";
+const char* const kClientLeft = kEdges[5].text;
+const char* const kClientRight = kEdges[6].text;
 
 constexpr const char* kStyleCaption = "自动套用样式";
 constexpr const char* kWidthCaption = "宽度(厘米)";
@@ -65,7 +64,6 @@ constexpr const char* kMode = "模式";
 constexpr const char* kLine = "线型";
 constexpr const char* kInnerColor = "填充颜色";
 constexpr const char* kSelf = "自身";
-constexpr const char* kCommonLines = "常用线形";
 
 // The frame style belongs to the kit itself when its parent holds more kits than it does;
 // otherwise to its well (to the kit itself when it has no well).
@@ -114,7 +112,7 @@ std::vector<CString> WidthOptions(double base) {
     return options;
 }
 
-const char* BorderModeText(int mode) { return TextOfValue(kBorderModes, mode, "自动"); }
+const char* BorderModeText(int mode) { return TextOfValue(kBorderModes, mode, grouptext::kAuto); }
 int BorderModeOfText(const CString& text) { return ValueOfText(kBorderModes, text, -1); }
 
 bool IsEdgeCaption(const CString& caption) {
@@ -154,7 +152,7 @@ int CLstOther::InitPropWnd() {
     auto* border = new CBCGPProp(kBorder, kBorderGroupId);
     auto* shown = new CBCGPProp(wptext::kVisibility, kBorderShowGroupId);
     shown->AddSubItem(NewScopeItem("指定边框显隐各设置的应用范围", kBorderScopeId));
-    auto* mode = planemap::NewOptionItem(kMode, "自动", "指定边框显隐方式", kBorderModeId, {}, false);
+    auto* mode = planemap::NewOptionItem(kMode, grouptext::kAuto, "指定边框显隐方式", kBorderModeId, {}, false);
     for (int i = 0; i < kOfferedBorderModes; ++i) mode->AddOption(kBorderModes[i].text);
     shown->AddSubItem(mode);
     DWORD_PTR id = kFirstEdgeId;
@@ -165,7 +163,7 @@ int CLstOther::InitPropWnd() {
 
     auto* line = new CBCGPProp(kLine, kLineGroupId);
     line->AddSubItem(NewScopeItem("指定边框线型各设置的应用范围", kLineScopeId));
-    line->AddSubItem(new CPropStyleCombox(grouptext::kLineStyleShort, 1, CPropStyleCombox::kLineStyle, kCommonLines,
+    line->AddSubItem(new CPropStyleCombox(grouptext::kLineStyleShort, 1, CPropStyleCombox::kLineStyle, wptext::kCommonLines,
                                           "指定边框线型样式", kLineStyleId));
     auto* lineWidth =
         new CBCGPropFloat(grouptext::kLineWidthMm, _variant_t(""), 0, "指定边框线型宽度", FALSE, kLineWidthId);

@@ -1,12 +1,12 @@
 #include "wellplot/LstTrack.h"
 
 #include "framework/ItemGroupsBasic.h"
+#include "framework/NumberText.h"
+#include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "framework/OptionTables.h"
 #include "planemap/PlaneItems.h"
-#include "planemap/PlaneReaders.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 
@@ -149,8 +149,9 @@ void CLstTrack::EditFont(CWpTrack* track, CBCGPProp* item) {
 // A value the scale's float cannot hold is refused and the stored one shown again.
 void CLstTrack::EditScaleValue(CWpTrack* track, CBCGPProp* item) {
     const bool left = item->GetData() == kLeftId;
+    double number = 0;
     float value = 0;
-    if (!planemap::ReadFloat(ItemText(item), 1, &value)) {
+    if (!numtext::LeadingNumber(ItemText(item), &number) || !numtext::FitFloat(number, 1, &value)) {
         item->SetValue(_variant_t(left ? track->GetLeft() : track->GetRight()));
         return;
     }

@@ -10,6 +10,7 @@ inline constexpr const char* kAllInPlot = "当前图内所有对象";
 inline constexpr const char* kAllTracks = "当前图内所有道";
 inline constexpr const char* kThisContentTrack = "当前内容道";
 inline constexpr const char* kAllContentTracks = "当前图内所有内容道";
+inline constexpr const char* kThisDepthTrack = "当前深度道";
 // Visibility items.
 inline constexpr const char* kVisibility = "显隐";
 inline constexpr const char* kShown = "显示";
@@ -22,6 +23,8 @@ inline constexpr const char* kDirection = "方向";
 inline constexpr const char* kIntervalMetres = "间隔(米)";
 inline constexpr const char* kFormat = "格式";
 inline constexpr const char* kScaleLines = "刻度线";
+// The line-style group the frame and grid-line pens are picked from.
+inline constexpr const char* kCommonLines = "常用线形";
 // Page captions of the kit property sheet.
 inline constexpr const char* kPageOther = "其它";
 inline constexpr const char* kPageHead = "图头";

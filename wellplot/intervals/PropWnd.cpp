@@ -62,6 +62,12 @@ struct RowDef {
 
 constexpr PageDef kNoPage = {nullptr, nullptr};
 
+// Captions that pages of several kits share.
+constexpr const char* kPageShoot = "射孔";
+constexpr const char* kPageGeneral = "常规";
+constexpr const char* kPageLine = "线";
+constexpr const char* kPageText = "文本";
+
 // The tests in order; the first class the kit belongs to gives its pages.
 const RowDef* Rows() {
     static const RowDef rows[] = {
@@ -73,20 +79,20 @@ const RowDef* Rows() {
         {RUNTIME_CLASS(CWpSand), {{"砂岩", Empty<CLstSand>}}},
         {RUNTIME_CLASS(CWpFacies), {{"沉积相", WithKit<CLstFacies>}}},
         {RUNTIME_CLASS(CWpCorelith), {{"岩性", Empty<CLstColth>}}},
-        {RUNTIME_CLASS(CWpShoot), {{"射孔", nullptr}, {"射孔配置", nullptr}}},
+        {RUNTIME_CLASS(CWpShoot), {{kPageShoot, nullptr}, {"射孔配置", nullptr}}},
         {RUNTIME_CLASS(CWpLthSample), {{"岩样", Empty<CLstLthSample>}}},
-        {RUNTIME_CLASS(CWpSymbleShoot), {{"射孔", nullptr}}},
+        {RUNTIME_CLASS(CWpSymbleShoot), {{kPageShoot, nullptr}}},
         {RUNTIME_CLASS(CWpSymbleCycle), {{"旋回", nullptr}}},
         {RUNTIME_CLASS(CWpPicture), {{"图片", nullptr}}},
-        {RUNTIME_CLASS(CWpText), {{"文本", nullptr}}},
+        {RUNTIME_CLASS(CWpText), {{kPageText, nullptr}}},
         {RUNTIME_CLASS(CWpParam),
-         {{"常规", nullptr}, {"线", nullptr}, {"点", nullptr}, {"文本", nullptr}, {"矩形填充", nullptr}}},
+         {{kPageGeneral, nullptr}, {kPageLine, nullptr}, {"点", nullptr}, {kPageText, nullptr}, {"矩形填充", nullptr}}},
         {RUNTIME_CLASS(CWpResult), {{"解释结果", nullptr}}},
         {RUNTIME_CLASS(CWpOilTest), {{"试油", nullptr}, {"饼图", nullptr}}},
         {RUNTIME_CLASS(CWpSymbleTexture), {{"层理", nullptr}}},
         {RUNTIME_CLASS(CWpWaterEntry), {{nullptr, nullptr}}},  // captioned by the kit: WaterEntryCaption
         {RUNTIME_CLASS(CWpProgram), {{wptext::kPageProgram, WithKit<CLstProgram>}}},
-        {RUNTIME_CLASS(CWpSandStratum), {{"常规", nullptr}, {"填充", nullptr}, {"线", nullptr}, {"文本", nullptr}}},
+        {RUNTIME_CLASS(CWpSandStratum), {{kPageGeneral, nullptr}, {"填充", nullptr}, {kPageLine, nullptr}, {kPageText, nullptr}}},
         {RUNTIME_CLASS(CWpSidewallCore), {{"井壁取芯", nullptr}}},
         {RUNTIME_CLASS(CWpIntegratedCore), {{"取芯综合", WithKit<CLstIntegratedCore>}}},
         {nullptr, {kNoPage}},
