@@ -3,9 +3,11 @@
 // them as text and replays a scripted session of edits.
 #include <iostream>
 
+#include "ChartDemo.h"
 #include "DemoPanes.h"
 #include "GalleryPane.h"
 #include "PlaneMapDemo.h"
+#include "SectionDemo.h"
 #include "WellPlotDemo.h"
 #include "WindowPrinter.h"
 #include "bcg/ColorProp.h"
@@ -97,6 +99,10 @@ int main() {
     Step("the plane map: a scripted session over its objects");
     demo::RunPlaneMapDemo(frame, view, std::cout);
     demo::RunWellPlotDemo(frame, view, std::cout);
+    demo::RunChartDemo(frame, view, std::cout);
+
+    Step("sections: sample correlation, connection, fence and reservoir sections");
+    demo::RunSectionDemo(frame, view, std::cout);
 
     frame.DestroyWindow();
     return 0;

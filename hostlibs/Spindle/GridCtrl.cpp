@@ -4,6 +4,7 @@
 #include <string>
 
 #include "hostlibs/Spindle/CallLog.h"
+#include "mfc/Dialog.h"
 #include "hostlibs/Spindle/Testing.h"
 
 IMPLEMENT_DYNCREATE(CGridCtrl, CWnd)
@@ -51,6 +52,7 @@ BOOL CGridCtrl::SetRowCount(int nRows) {
     m_nFixedRows = std::min(m_nFixedRows, m_nRows);
     ResizeRows();
     if (m_idCurrentCell.row >= m_nRows) m_idCurrentCell = CCellID();
+    if (m_selection.GetMaxRow() >= m_nRows) SetSelectedRange(CCellRange());
     return TRUE;
 }
 
@@ -184,6 +186,64 @@ BOOL CGridCtrl::IsCellChangable(int nRow, int nCol) const {
 
 BOOL CGridCtrl::DeleteNonFixedRows() { return SetRowCount(m_nFixedRows); }
 
+int CGridCtrl::InsertRow(LPCTSTR heading, int position) {
+    const int at = (position < 0 || position > m_nRows) ? m_nRows : position;
+    auto* row = new GRID_ROW;
+    for (int c = 0; c < m_nCols; ++c) row->push_back(new CGridCell);
+    m_RowData.insert(m_RowData.begin() + at, row);
+    ++m_nRows;
+    m_idCurrentCell = CCellID();
+    SetSelectedRange(CCellRange());
+    SetItemText(at, 0, heading);
+    return at;
+}
+
+BOOL CGridCtrl::DeleteRow(int nRow) {
+    if (nRow < 0 || nRow >= m_nRows) return FALSE;
+    DeleteRow(m_RowData[static_cast<std::size_t>(nRow)]);
+    m_RowData.erase(m_RowData.begin() + nRow);
+    --m_nRows;
+    if (nRow < m_nFixedRows) --m_nFixedRows;
+    m_idCurrentCell = CCellID();
+    SetSelectedRange(CCellRange());
+    return TRUE;
+}
+
+BOOL CGridCtrl::SetItemPoint(int nRow, int nCol, const QXLOGPOINT& point) {
+    CGridCellBase* cell = GetCell(nRow, nCol);
+    if (!cell) return FALSE;
+    cell->SetPoint(point);
+    return TRUE;
+}
+
+BOOL CGridCtrl::GetItemPoint(int nRow, int nCol, QXLOGPOINT& point) const {
+    const CGridCellBase* cell = GetCell(nRow, nCol);
+    if (!cell) return FALSE;
+    point = cell->GetPoint();
+    return TRUE;
+}
+
+// ---- focus and selection ------------------------------------------------------------------------
+
+BOOL CGridCtrl::SetFocusCell(int nRow, int nCol) {
+    if (nRow < m_nFixedRows || nRow >= m_nRows || nCol < 0 || nCol >= m_nCols) return FALSE;
+    m_idCurrentCell = CCellID(nRow, nCol);
+    return TRUE;
+}
+
+void CGridCtrl::SetSelectedRange(int nMinRow, int nMinCol, int nMaxRow, int nMaxCol) {
+    SetSelectedRange(CCellRange(nMinRow, nMinCol, nMaxRow, nMaxCol));
+}
+
+void CGridCtrl::SetSelectedRange(const CCellRange& range) {
+    m_selectedCells.clear();
+    const bool inside = range.IsValid() && range.GetMaxRow() < m_nRows && range.GetMaxCol() < m_nCols;
+    m_selection = inside ? range : CCellRange();
+    if (!inside) return;
+    for (int r = range.GetMinRow(); r <= range.GetMaxRow(); ++r)
+        for (int c = range.GetMinCol(); c <= range.GetMaxCol(); ++c) m_selectedCells.emplace_back(r, c);
+}
+
 // ---- notifications and the user's actions -------------------------------------------------------
 
 LRESULT CGridCtrl::SendMessageToParent(int nRow, int nCol, int code) {
@@ -213,6 +273,8 @@ bool CGridCtrl::UserEditCell(int nRow, int nCol, const std::string& text) {
 bool CGridCtrl::UserClickCell(int nRow, int nCol) {
     if (!m_hWnd || !GetCell(nRow, nCol)) return false;
     const bool data = nRow >= m_nFixedRows && nCol >= m_nFixedCols;
+    // A click below the header rows focuses and selects the cell.
+    if (SetFocusCell(nRow, nCol)) SetSelectedRange(nRow, nCol, nRow, nCol);
     if (data && GetColumnType(nCol) == GVCT_SWITCH && IsCellChangable(nRow, nCol)) {
         SetItemText(nRow, nCol, GetItemText(nRow, nCol) == "TRUE" ? "FALSE" : "TRUE");
         SendMessageToParent(nRow, nCol, GVN_SWITCHCHANGED);
@@ -221,3 +283,13 @@ bool CGridCtrl::UserClickCell(int nRow, int nCol) {
     SendMessageToParent(nRow, nCol, GVN_CELLCLICK);
     return true;
 }
+
+bool CGridCtrl::UserPickSymbol(int nRow, int nCol, const QXLOGPOINT& point) {
+    if (!m_hWnd || !m_bEditable || !GetCell(nRow, nCol) || GetColumnType(nCol) != GVCT_SYMBOL) return false;
+    if (nRow < m_nFixedRows || nCol < m_nFixedCols || !IsCellChangable(nRow, nCol)) return false;
+    SetItemPoint(nRow, nCol, point);
+    SendMessageToParent(nRow, nCol, GVN_ENDLABELEDIT);
+    return true;
+}
+
+void DDX_GridControl(CDataExchange* dx, int id, CGridCtrl& grid) { DDX_Control(dx, id, grid); }

@@ -27,7 +27,9 @@ enum : int {
 // Cell kinds given to InsertColumn (the kind of every cell of the column).
 enum : int {
     GVCT_TEXT = 0,                      // plain text
+    GVCT_LABEL = 2,                     // text the user does not type into; a click notifies
     GVCT_SWITCH = 8,                    // "TRUE" or "FALSE"; a click turns it over
+    GVCT_SYMBOL = 13,                   // a point symbol (QXLOGPOINT) the user picks
 };
 
 // Cell state bits (CGridCellBase::GetState).
@@ -74,6 +76,22 @@ public:
     BOOL IsCellChangable(int nRow, int nCol) const;
     // Removes every row below the fixed ones.
     BOOL DeleteNonFixedRows();
+    // Inserts a row before position (-1 or past the end: after the last one) with heading in its
+    // first cell; answers the new row's index. Focus and selection are dropped.
+    int InsertRow(LPCTSTR heading, int position = -1);
+    // Removes one row; FALSE outside the grid. Focus and selection are dropped.
+    BOOL DeleteRow(int nRow);
+    // The point symbol of a cell; FALSE where there is no cell.
+    BOOL SetItemPoint(int nRow, int nCol, const QXLOGPOINT& point);
+    BOOL GetItemPoint(int nRow, int nCol, QXLOGPOINT& point) const;
+    // Focus on a cell; a fixed row, or a place outside the grid, is never focused (FALSE, the
+    // focus stays).
+    BOOL SetFocusCell(int nRow, int nCol);
+    // The selected block of cells (not valid when nothing is selected).
+    CCellRange GetSelectedCellRange() const { return m_selection; }
+    // Selects the block; a block that is not inside the grid selects nothing.
+    void SetSelectedRange(int nMinRow, int nMinCol, int nMaxRow, int nMaxCol);
+    void SetSelectedRange(const CCellRange& range);
     // The end of a user's cell edit: stores the text, then tells the owner (GVN_ENDLABELEDIT).
     virtual void OnEndEditCell(int nRow, int nCol, CString text);
     // WM_NOTIFY to the owner with the cell; 0 when there is no owner or no window.
@@ -82,6 +100,9 @@ public:
     // ---- the user's hands (platform::UserCellGrid) ----
     bool UserEditCell(int nRow, int nCol, const std::string& text) override;
     bool UserClickCell(int nRow, int nCol) override;
+    // The user picks a symbol for a changeable symbol cell below the fixed rows and right of the
+    // fixed columns: the cell takes it, then the owner hears GVN_ENDLABELEDIT. False elsewhere.
+    bool UserPickSymbol(int nRow, int nCol, const QXLOGPOINT& point);
     // Resizing keeps the cells that stay inside the grid, makes new cells and deletes the rest.
     BOOL SetRowCount(int nRows);
     BOOL SetColumnCount(int nCols);
@@ -172,6 +193,7 @@ protected:
     std::vector<Column> m_columns;  // one per column, kept with m_nCols
     CCellID m_idCurrentCell;
     std::vector<CCellID> m_selectedCells;
+    CCellRange m_selection;
     int m_nRows = 0;
     int m_nCols = 0;
     int m_nFixedRows = 0;
@@ -179,3 +201,8 @@ protected:
     // One entry per row; NULL is a row that holds no cells.
     std::vector<GRID_ROW*> m_RowData;
 };
+
+class CDataExchange;
+// Binds the grid to a dialog's placeholder control on the first exchange (the grid takes the
+// placeholder's place, rectangle and id); later exchanges leave it alone.
+void DDX_GridControl(CDataExchange* dx, int id, CGridCtrl& grid);

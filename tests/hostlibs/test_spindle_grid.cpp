@@ -163,3 +163,50 @@ TEST_F(SpindleGrid, NoNotificationWithoutAWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+// Rows inserted and deleted, focus that never takes a fixed row, selections inside the grid, and
+// symbol cells picked by the user.
+TEST_F(SpindleGrid, RowsFocusSelectionAndSymbols) {
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 200, 100), &parent, 2005));
+    grid.InsertColumn("序号", 0x25, 9999, GVCT_LABEL);
+    grid.InsertColumn("符号", 0x25, 9999, GVCT_SYMBOL);
+    grid.SetFixedRowCount(1);
+    grid.SetFixedColumnCount(1);
+    EXPECT_EQ(grid.InsertRow("1"), 1);
+    EXPECT_EQ(grid.InsertRow("3"), 2);
+    EXPECT_EQ(grid.InsertRow("2", 2), 2);
+    EXPECT_EQ(grid.GetItemText(2, 0), "2");
+    EXPECT_EQ(grid.GetItemText(3, 0), "3");
+
+    EXPECT_FALSE(grid.SetFocusCell(0, 1)) << "a header row is never focused";
+    EXPECT_FALSE(grid.SetFocusCell(9, 1));
+    EXPECT_TRUE(grid.SetFocusCell(3, 1));
+    grid.SetSelectedRange(1, 0, 9, 1);  // not inside the grid: nothing selected
+    EXPECT_FALSE(grid.GetSelectedCellRange().IsValid());
+    grid.SetSelectedRange(2, 0, 2, 1);
+    EXPECT_EQ(grid.GetSelectedCount(), 2);
+    EXPECT_TRUE(grid.DeleteRow(2));
+    EXPECT_FALSE(grid.DeleteRow(7));
+    EXPECT_EQ(grid.GetRowCount(), 3);
+    EXPECT_FALSE(grid.GetFocusCell().IsValid());
+    EXPECT_FALSE(grid.GetSelectedCellRange().IsValid());
+
+    EXPECT_TRUE(platform::ClickGridCell(grid, 2, 1));
+    EXPECT_EQ(grid.GetFocusCell().row, 2);
+    EXPECT_EQ(grid.GetSelectedCellRange().GetMinRow(), 2);
+    parent.heard.clear();
+    QXLOGPOINT point;
+    point.style = 1003;
+    EXPECT_TRUE(grid.UserPickSymbol(2, 1, point));
+    EXPECT_FALSE(grid.UserPickSymbol(0, 1, point)) << "the header is no symbol to pick";
+    EXPECT_FALSE(grid.UserPickSymbol(2, 0, point)) << "a fixed column";
+    QXLOGPOINT read;
+    EXPECT_TRUE(grid.GetItemPoint(2, 1, read));
+    EXPECT_EQ(read.style, 1003u);
+    ASSERT_EQ(parent.heard.size(), 1u);
+    EXPECT_EQ(parent.heard[0].code, GVN_ENDLABELEDIT);
+}
+
+}  // namespace
