@@ -19,7 +19,6 @@ inline constexpr const char* kSegmentData3 = "段数据3";
 inline constexpr const char* kCoringTable = "取芯综合数据";
 // Display groups.
 inline constexpr const char* kDisplay = "显示参数";
-inline constexpr const char* kShow = "显示";
 inline constexpr const char* kFontSetting = "字体设置";
 inline constexpr const char* kLineSetting = "线型设置";
 inline constexpr const char* kDivideLine = "分界线";
@@ -33,10 +32,4 @@ inline constexpr const char* kSegBottomDescription = "段底深";
 // Title group.
 inline constexpr const char* kName = "名称";
 inline constexpr const char* kTitleDirectionDescription = "指定地层标题文字方向";
-// Page captions of the kit property sheet.
-inline constexpr const char* kPageSand = "砂岩";
-inline constexpr const char* kPageFacies = "沉积相";
-inline constexpr const char* kPageCorelith = "岩性";
-inline constexpr const char* kPageLthSample = "岩样";
-inline constexpr const char* kPageIntegratedCore = "取芯综合";
 }  // namespace ivtext

@@ -8,6 +8,7 @@
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpCorelith.h"
 #include "planemap/PlaneItems.h"
+#include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
 
@@ -95,15 +96,15 @@ int CLstColth::InitPropWnd() {
 
     auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
     CBCGPProp* names = NewCollapsedGroup(ivtext::kName, kNameGroupId);
-    names->AddSubItem(CreateYesNoProp(ivtext::kShow, kNameShowId, _variant_t(""), nullptr));
+    names->AddSubItem(CreateYesNoProp(wptext::kShown, kNameShowId, _variant_t(""), nullptr));
     names->AddSubItem(CreateFontProp(ivtext::kFontSetting, kNameFontId));
     display->AddSubItem(names);
     CBCGPProp* line = NewCollapsedGroup(ivtext::kDivideLine, kDivideLineGroupId);
-    line->AddSubItem(CreateYesNoProp(ivtext::kShow, kDivideLineShowId, _variant_t(""), nullptr));
+    line->AddSubItem(CreateYesNoProp(wptext::kShown, kDivideLineShowId, _variant_t(""), nullptr));
     line->AddSubItem(CreateLineProp(ivtext::kLineSetting, kDivideLinePenId, false));
     display->AddSubItem(line);
     CBCGPProp* points = NewCollapsedGroup("分界点", kDividePointGroupId);
-    points->AddSubItem(CreateYesNoProp(ivtext::kShow, kDividePointShowId, _variant_t(""), nullptr));
+    points->AddSubItem(CreateYesNoProp(wptext::kShown, kDividePointShowId, _variant_t(""), nullptr));
     points->AddSubItem(CreatePointProp("点型设置", kDividePointStyleId));
     display->AddSubItem(points);
     CBCGPProp* widths = NewCollapsedGroup("参数宽度", kWidthGroupId);

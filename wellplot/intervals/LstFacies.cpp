@@ -30,7 +30,7 @@ constexpr int kStratumLevels = 5;
 constexpr int kFirstDataSource = 6;
 
 CBCGPProp* NewYesNoList(DWORD_PTR id) {
-    return NewOptionItem(ivtext::kShow, "", "", id, {grouptext::kYes, grouptext::kNo}, false);
+    return NewOptionItem(wptext::kShown, "", "", id, {grouptext::kYes, grouptext::kNo}, false);
 }
 
 CBCGPProp* Collapsed(CBCGPProp* group) {

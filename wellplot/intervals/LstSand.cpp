@@ -8,6 +8,7 @@
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpSand.h"
 #include "planemap/PlaneItems.h"
+#include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
 
@@ -93,7 +94,7 @@ int CLstSand::InitPropWnd() {
     auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
     auto* divide = new CBCGPProp(ivtext::kDivideLine, kDivideGroupId);
     divide->Expand(FALSE);
-    divide->AddSubItem(CreateYesNoProp(ivtext::kShow, kDivideShowId, _variant_t(""), nullptr));
+    divide->AddSubItem(CreateYesNoProp(wptext::kShown, kDivideShowId, _variant_t(""), nullptr));
     auto* style = new CBCGPProp(ivtext::kStyle, kStyleGroupId);
     style->Expand(FALSE);
     style->AddSubItem(NewOptionItem("符号类型", "", "设置符号类型", kSymbolTypeId, {kIShape, kColorSegment}, false));
@@ -106,7 +107,7 @@ int CLstSand::InitPropWnd() {
     display->AddSubItem(divide);
     auto* thickness = new CBCGPProp(kThickness, kThkGroupId);
     thickness->Expand(FALSE);
-    thickness->AddSubItem(CreateYesNoProp(ivtext::kShow, kThkShowId, _variant_t(""), nullptr));
+    thickness->AddSubItem(CreateYesNoProp(wptext::kShown, kThkShowId, _variant_t(""), nullptr));
     thickness->AddSubItem(CreateFontProp(ivtext::kFontSetting, kThkFontId));
     thickness->AddSubItem(NewNumberText("位置", "设置文本位置", kThkPosId));
     thickness->AddSubItem(NewNumberText("小数位数", "设置小数位数", kThkPrecisionId));
