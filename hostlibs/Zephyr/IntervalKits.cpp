@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "hostlibs/Zephyr/KitStore.h"
 #include "hostlibs/Zephyr/ZephyrTesting.h"
 #include "hosttypes/Zephyr/LogCodeMgrIO.h"
 #include "hosttypes/Zephyr/WpCorelith.h"
@@ -15,32 +16,16 @@
 
 using zephyr::detail::Record;
 using zephyr::detail::Stamp;
+using zephyr::detail::Arg;
+using zephyr::detail::Store;
 
 namespace {
-
-std::string Text(int value) { return std::to_string(value); }
-std::string Text(double value) { return std::string(FormatString("%g", value)); }
-std::string Text(const CString& value) { return value.str(); }
-std::string Text(const std::string& value) { return value; }
-std::string Text(bool value) { return value ? "1" : "0"; }
-// Data objects and style records are logged without arguments.
-template <class Other>
-std::string Text(const Other&) {
-    return std::string();
-}
-
-template <class Field, class Value>
-void Put(CWpKit* kit, Field& field, const Value& value, const char* operation) {
-    field = value;
-    Record(operation, kit, Text(value));
-    Stamp(kit);
-}
 
 // A refusable change: logged always, stored and stamped only when accepted.
 template <class Field, class Value>
 bool PutIf(bool accepted, CWpKit* kit, Field* field, const Value& value, const char* operation,
            const std::string& where = std::string()) {
-    Record(operation, kit, where.empty() ? Text(value) : Text(value) + "," + where);
+    Record(operation, kit, where.empty() ? Arg(value) : Arg(value) + "," + where);
     if (!accepted || !field) return false;
     *field = value;
     Stamp(kit);
@@ -134,32 +119,32 @@ double CWpSegment::GetSegBottomDpth(int i) {
 bool CWpSegment::SetSegTopDpth(int i, double depth) {
     WPSEGMENT* seg = GetSeg(i);
     const bool ok = seg && std::isfinite(depth) && depth <= seg->bottom;
-    return PutIf(ok, this, seg ? &seg->top : nullptr, depth, "CWpSegment::SetSegTopDpth", Text(i));
+    return PutIf(ok, this, seg ? &seg->top : nullptr, depth, "CWpSegment::SetSegTopDpth", Arg(i));
 }
 
 bool CWpSegment::SetSegBottomDpth(int i, double depth) {
     WPSEGMENT* seg = GetSeg(i);
     const bool ok = seg && std::isfinite(depth) && depth >= seg->top;
-    return PutIf(ok, this, seg ? &seg->bottom : nullptr, depth, "CWpSegment::SetSegBottomDpth", Text(i));
+    return PutIf(ok, this, seg ? &seg->bottom : nullptr, depth, "CWpSegment::SetSegBottomDpth", Arg(i));
 }
 
 // ---- lithology --------------------------------------------------------------------------------
 LogCorelithDIO* CWpCorelith::GetData() { return m_pData; }
-void CWpCorelith::SetData(LogCorelithDIO* data) { Put(this, m_pData, data, "CWpCorelith::SetData"); }
+void CWpCorelith::SetData(LogCorelithDIO* data) { Store(this, m_pData, data, "CWpCorelith::SetData"); }
 void CWpCorelith::SetTableName(const std::string& name) {
-    Put(this, m_strTableName, name, "CWpCorelith::SetTableName");
+    Store(this, m_strTableName, name, "CWpCorelith::SetTableName");
 }
 void CWpCorelith::SetCorelithField(const std::string& field) {
-    Put(this, m_strCorelithField, field, "CWpCorelith::SetCorelithField");
+    Store(this, m_strCorelithField, field, "CWpCorelith::SetCorelithField");
 }
 void CWpCorelith::SetColorField(const std::string& field) {
-    Put(this, m_strColorField, field, "CWpCorelith::SetColorField");
+    Store(this, m_strColorField, field, "CWpCorelith::SetColorField");
 }
 void CWpCorelith::SetOilCodeField(const std::string& field) {
-    Put(this, m_strOilCodeField, field, "CWpCorelith::SetOilCodeField");
+    Store(this, m_strOilCodeField, field, "CWpCorelith::SetOilCodeField");
 }
 void CWpCorelith::SetCorelithCodeField(const std::string& field) {
-    Put(this, m_strCorelithCodeField, field, "CWpCorelith::SetCorelithCodeField");
+    Store(this, m_strCorelithCodeField, field, "CWpCorelith::SetCorelithCodeField");
 }
 
 double CWpCorelith::GetCtOilPer() { return m_dCtOilPer; }
@@ -172,7 +157,7 @@ bool CWpCorelith::SetCtOilPer(double per) {
 }
 bool CWpCorelith::UseColthBkColor() { return m_bUseColthBkColor; }
 void CWpCorelith::SetColthUseBkColor(bool use) {
-    Put(this, m_bUseColthBkColor, use, "CWpCorelith::SetColthUseBkColor");
+    Store(this, m_bUseColthBkColor, use, "CWpCorelith::SetColthUseBkColor");
 }
 
 CWpCorelith::SegNames* CWpCorelith::NamesOf(int i) {
@@ -187,7 +172,7 @@ CString CWpCorelith::GetColthName(int i) {
 }
 bool CWpCorelith::SetColthName(const CString& name, int i) {
     SegNames* names = NamesOf(i);
-    return PutIf(names != nullptr, this, names ? &names->colth : nullptr, name, "CWpCorelith::SetColthName", Text(i));
+    return PutIf(names != nullptr, this, names ? &names->colth : nullptr, name, "CWpCorelith::SetColthName", Arg(i));
 }
 CString CWpCorelith::GetColorName(int i) {
     SegNames* names = NamesOf(i);
@@ -195,7 +180,7 @@ CString CWpCorelith::GetColorName(int i) {
 }
 bool CWpCorelith::SetColorName(const CString& name, int i) {
     SegNames* names = NamesOf(i);
-    return PutIf(names != nullptr, this, names ? &names->color : nullptr, name, "CWpCorelith::SetColorName", Text(i));
+    return PutIf(names != nullptr, this, names ? &names->color : nullptr, name, "CWpCorelith::SetColorName", Arg(i));
 }
 CString CWpCorelith::GetCtOilName(int i) {
     SegNames* names = NamesOf(i);
@@ -209,7 +194,7 @@ bool CWpCorelith::SetCtOilName(const CString& name, int i) {
     SegNames* names = NamesOf(i);
     CString* field = nullptr;
     if (names) field = m_pData && m_pData->m_record.oilKind == 2 ? &names->content : &names->ctOil;
-    return PutIf(names != nullptr, this, field, name, "CWpCorelith::SetCtOilName", Text(i));
+    return PutIf(names != nullptr, this, field, name, "CWpCorelith::SetCtOilName", Arg(i));
 }
 CString CWpCorelith::GetColthTypeName(int i) {
     SegNames* names = NamesOf(i);
@@ -218,21 +203,21 @@ CString CWpCorelith::GetColthTypeName(int i) {
 bool CWpCorelith::SetColthTypeName(const CString& name, int i) {
     SegNames* names = NamesOf(i);
     return PutIf(names != nullptr, this, names ? &names->colthType : nullptr, name, "CWpCorelith::SetColthTypeName",
-                 Text(i));
+                 Arg(i));
 }
 LogCorelithMgrIO* CWpCorelith::GetColthMgr() { return &zephyr::testing::CorelithCodes(); }
 
 // ---- rock samples -----------------------------------------------------------------------------
 LogLthSampleDIO* CWpLthSample::GetData() { return m_pData; }
-void CWpLthSample::SetData(LogLthSampleDIO* data) { Put(this, m_pData, data, "CWpLthSample::SetData"); }
+void CWpLthSample::SetData(LogLthSampleDIO* data) { Store(this, m_pData, data, "CWpLthSample::SetData"); }
 void CWpLthSample::SetTableName(const std::string& name) {
-    Put(this, m_strTableName, name, "CWpLthSample::SetTableName");
+    Store(this, m_strTableName, name, "CWpLthSample::SetTableName");
 }
 void CWpLthSample::SetDepthFiledName(const std::string& name) {
-    Put(this, m_strDepthFiledName, name, "CWpLthSample::SetDepthFiledName");
+    Store(this, m_strDepthFiledName, name, "CWpLthSample::SetDepthFiledName");
 }
 void CWpLthSample::SetNumberFiledName(const std::string& name) {
-    Put(this, m_strNumberFiledName, name, "CWpLthSample::SetNumberFiledName");
+    Store(this, m_strNumberFiledName, name, "CWpLthSample::SetNumberFiledName");
 }
 
 // ---- integrated coring ------------------------------------------------------------------------
@@ -269,7 +254,7 @@ void CWpIntegratedCore::SetSelectCoreTube(double tube) {
     WPSEGMENT* run = nullptr;
     WPSEGDATA* data = ActiveRunData(this, &run);
     const bool ok = data && std::isfinite(tube) && std::fabs(tube) < 2147483647.0;
-    Record("CWpIntegratedCore::SetSelectCoreTube", this, Text(tube));
+    Record("CWpIntegratedCore::SetSelectCoreTube", this, Arg(tube));
     if (!ok) return;
     data->runNumber = static_cast<int>(tube);
     Stamp(this);
@@ -284,35 +269,35 @@ void CWpIntegratedCore::SetSelectCoreLen(double length) {
 }
 
 // ---- sand -------------------------------------------------------------------------------------
-void CWpSand::SetSymbleType(int type) { Put(this, m_nSymbleType, type, "CWpSand::SetSymbleType"); }
-void CWpSand::SetSymbleLeftPos(double pos) { Put(this, m_dSymbleLeftPos, pos, "CWpSand::SetSymbleLeftPos"); }
-void CWpSand::SetSymbleRightPos(double pos) { Put(this, m_dSymbleRightPos, pos, "CWpSand::SetSymbleRightPos"); }
-void CWpSand::SetVLinePos(int pos) { Put(this, m_nVLinePos, pos, "CWpSand::SetVLinePos"); }
+void CWpSand::SetSymbleType(int type) { Store(this, m_nSymbleType, type, "CWpSand::SetSymbleType"); }
+void CWpSand::SetSymbleLeftPos(double pos) { Store(this, m_dSymbleLeftPos, pos, "CWpSand::SetSymbleLeftPos"); }
+void CWpSand::SetSymbleRightPos(double pos) { Store(this, m_dSymbleRightPos, pos, "CWpSand::SetSymbleRightPos"); }
+void CWpSand::SetVLinePos(int pos) { Store(this, m_nVLinePos, pos, "CWpSand::SetVLinePos"); }
 bool CWpSand::IsThkTextShow() { return m_bThkTextShow; }
-void CWpSand::ShowThkText(bool show) { Put(this, m_bThkTextShow, show, "CWpSand::ShowThkText"); }
+void CWpSand::ShowThkText(bool show) { Store(this, m_bThkTextShow, show, "CWpSand::ShowThkText"); }
 QXLOGFONT& CWpSand::GetThkTextFont() { return m_thkTextFont; }
 double CWpSand::GetThkTextPos() { return m_dThkTextPos; }
 bool CWpSand::SetThkTextPos(double pos) { return PutIf(IsShare(pos), this, &m_dThkTextPos, pos, "CWpSand::SetThkTextPos"); }
 int CWpSand::GetThkTextPrecision() { return m_nThkTextPrecision; }
 void CWpSand::SetThkTextPrecision(int digits) {
-    Put(this, m_nThkTextPrecision, digits, "CWpSand::SetThkTextPrecision");
+    Store(this, m_nThkTextPrecision, digits, "CWpSand::SetThkTextPrecision");
 }
 LogSandDIO* CWpSand::GetData() { return m_pData; }
 // The kit's data source follows its data: the set's type, or graphic data (0) without a set.
 void CWpSand::SetData(LogSandDIO* data) {
     m_nDataSource = data ? data->GetKind() : 0;
-    Put(this, m_pData, data, "CWpSand::SetData");
+    Store(this, m_pData, data, "CWpSand::SetData");
 }
-void CWpSand::SetDataName(const CString& name) { Put(this, m_strDataName, name, "CWpSand::SetDataName"); }
+void CWpSand::SetDataName(const CString& name) { Store(this, m_strDataName, name, "CWpSand::SetDataName"); }
 
 // ---- facies -----------------------------------------------------------------------------------
 LogFaciesDIO* CWpFacies::GetData() { return m_pData; }
-void CWpFacies::SetData(LogFaciesDIO* data) { Put(this, m_pData, data, "CWpFacies::SetData"); }
+void CWpFacies::SetData(LogFaciesDIO* data) { Store(this, m_pData, data, "CWpFacies::SetData"); }
 bool CWpFacies::IsFaciesNameShow() { return m_bFaciesNameShow; }
-void CWpFacies::ShowFaciesName(bool show) { Put(this, m_bFaciesNameShow, show, "CWpFacies::ShowFaciesName"); }
+void CWpFacies::ShowFaciesName(bool show) { Store(this, m_bFaciesNameShow, show, "CWpFacies::ShowFaciesName"); }
 QXLOGFONT CWpFacies::GetFaciesNameFont() { return m_faciesNameFont; }
 void CWpFacies::SetFaciesNameFont(const QXLOGFONT& font) {
-    Put(this, m_faciesNameFont, font, "CWpFacies::SetFaciesNameFont");
+    Store(this, m_faciesNameFont, font, "CWpFacies::SetFaciesNameFont");
 }
 CString CWpFacies::GetFaciesName(int seg) {
     return seg >= 0 && seg < static_cast<int>(m_faciesNames.size()) && seg < GetSegCount()
@@ -324,6 +309,6 @@ bool CWpFacies::SetFaciesName(const CString& name, int seg) {
     if (ok && m_faciesNames.size() < static_cast<size_t>(GetSegCount()))
         m_faciesNames.resize(static_cast<size_t>(GetSegCount()));
     return PutIf(ok, this, ok ? &m_faciesNames[static_cast<size_t>(seg)] : nullptr, name, "CWpFacies::SetFaciesName",
-                 Text(seg));
+                 Arg(seg));
 }
 LogFaciesTypeMgrIO* CWpFacies::GetFaciesTypeMgr() { return &zephyr::testing::FaciesTypes(); }
