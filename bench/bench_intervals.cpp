@@ -4,10 +4,10 @@
 // flat as D grows when the refill takes time linear in D.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <functional>
 #include <vector>
 
+#include "BenchFloor.h"
 #include "bcg/Prop.h"
 #include "hostlibs/Osprey/WellPlotServicesTesting.h"
 #include "hostlibs/Rivet/RivetTesting.h"
@@ -17,29 +17,21 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// Times refill and floor in turn; reports their ratio.
+// Times refill beside floorWork (which fills a bare vector) and reports the ratio.
 void TimeBeside(benchmark::State& state, const std::function<void(CBCGPProp&)>& refill,
                 const std::function<void(std::vector<CString>&)>& floorWork) {
     CBCGPProp item("数据", _variant_t(""), "", 1);
-    double fill = 0;
-    double floor = 0;
-    for (auto _ : state) {
-        const Clock::time_point start = Clock::now();
-        refill(item);
-        benchmark::DoNotOptimize(item.GetOptionCount());
-        const Clock::time_point filled = Clock::now();
-        std::vector<CString> bare;
-        floorWork(bare);
-        benchmark::DoNotOptimize(bare.data());
-        const Clock::time_point end = Clock::now();
-        const double seconds = std::chrono::duration<double>(filled - start).count();
-        fill += seconds;
-        floor += std::chrono::duration<double>(end - filled).count();
-        state.SetIterationTime(seconds);
-    }
-    state.counters["floor_ratio"] = floor > 0 ? fill / floor : 0;
+    std::vector<CString> bare;
+    bench::TimeBesideFloor(
+        state, [&bare] { std::vector<CString>().swap(bare); },
+        [&] {
+            refill(item);
+            benchmark::DoNotOptimize(item.GetOptionCount());
+        },
+        [&] {
+            floorWork(bare);
+            benchmark::DoNotOptimize(bare.data());
+        });
     state.counters["options"] = item.GetOptionCount();
     state.SetComplexityN(state.range(0));
 }

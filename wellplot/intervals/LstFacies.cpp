@@ -13,6 +13,7 @@
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
+#include "wellplot/intervals/KitItems.h"
 
 using planemap::ItemText;
 using planemap::NewOptionItem;
@@ -99,9 +100,7 @@ int CLstFacies::InitPropWnd() {
 void CLstFacies::UpdateBCGPProperty(long object, CString) {
     CWpFacies* kit = object == GetCurrentObject() ? Kit() : nullptr;
     if (!wellplot::BeginKitRefresh(*this, object, kit)) return;
-    SetItemText(Item(kTitleNameId), kit->GetTitleText());
-    SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
-    if (CBCGPProp* font = Item(kTitleFontId)) EnableFontProp(font, kit->GetTitleFont(), true);
+    ShowKitTitleItems(m_wndPropList, kit, kTitleNameId);
     ShowSource(kit);
     ShowDisplay(kit);
     ShowActiveSeg(kit);
@@ -213,21 +212,17 @@ void CLstFacies::ChooseField(CWpFacies* kit, CBCGPProp* item) {
 
 // A sub-item of the title font, the facies-name font or the divide-line pen.
 void CLstFacies::EditRecord(CWpFacies* kit, CBCGPProp* item) {
-    const DWORD_PTR id = item->GetData();
-    if (id > kTitleFontId && id <= kTitleFontId + 3) {
-        QXLOGFONT font = kit->GetTitleFont();
-        GetFontSubProp(item, font, static_cast<int>(id - kTitleFontId - 1));
-        kit->SetTitleFont(font);
+    QXLOGFONT title = kit->GetTitleFont();
+    QXLOGFONT names = kit->GetFaciesNameFont();
+    QXLOGPEN pen = kit->GetDivideLinePen();
+    if (ReadFontSubItem(item, kTitleFontId, title)) {
+        kit->SetTitleFont(title);
         UpdateView();
-    } else if (id > kNameFontId && id <= kNameFontId + 3) {
-        QXLOGFONT font = kit->GetFaciesNameFont();
-        GetFontSubProp(item, font, static_cast<int>(id - kNameFontId - 1));
-        kit->SetFaciesNameFont(font);
+    } else if (ReadFontSubItem(item, kNameFontId, names)) {
+        kit->SetFaciesNameFont(names);
         kit->InvalidSelf();
         UpdateView();
-    } else if (id > kDividePenId && id <= kDividePenId + 3) {
-        QXLOGPEN pen = kit->GetDivideLinePen();
-        GetLineSubProp(item, pen, static_cast<int>(id - kDividePenId - 1));
+    } else if (ReadLineSubItem(item, kDividePenId, pen)) {
         kit->SetDivideLinePen(pen);
         UpdateView();
     }

@@ -14,6 +14,7 @@
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
+#include "wellplot/intervals/KitItems.h"
 
 using planemap::ItemText;
 using planemap::NewOptionItem;
@@ -116,9 +117,7 @@ int CLstIntegratedCore::InitPropWnd() {
 void CLstIntegratedCore::UpdateBCGPProperty(long object, CString) {
     CWpIntegratedCore* kit = object == GetCurrentObject() ? Kit() : nullptr;
     if (!wellplot::BeginKitRefresh(*this, object, kit)) return;
-    SetItemText(Item(kTitleNameId), kit->GetTitleText());
-    SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
-    if (CBCGPProp* font = Item(kTitleFontId)) EnableFontProp(font, kit->GetTitleFont(), true);
+    ShowKitTitleItems(m_wndPropList, kit, kTitleNameId);
     ShowSource(kit);
     ShowDisplay(kit);
     UpdateView();
@@ -266,20 +265,16 @@ LRESULT CLstIntegratedCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 // A sub-item of the title font, the text font, the separating line or the background colour.
 void CLstIntegratedCore::EditRecord(CWpIntegratedCore* kit, CBCGPProp* item) {
-    const DWORD_PTR id = item->GetData();
-    if (id > kTitleFontId && id <= kTitleFontId + 3) {
-        QXLOGFONT font = kit->GetTitleFont();
-        GetFontSubProp(item, font, static_cast<int>(id - kTitleFontId - 1));
-        kit->SetTitleFont(font);
-    } else if (id > kTextFontId && id <= kTextFontId + 3) {
-        QXLOGFONT font = kit->GetTextFont();
-        GetFontSubProp(item, font, static_cast<int>(id - kTextFontId - 1));
-        kit->SetTextFont(font);
-    } else if (id > kLinePenId && id <= kLinePenId + 3) {
-        QXLOGPEN pen = kit->GetLinePen();
-        GetLineSubProp(item, pen, static_cast<int>(id - kLinePenId - 1));
+    QXLOGFONT title = kit->GetTitleFont();
+    QXLOGFONT text = kit->GetTextFont();
+    QXLOGPEN pen = kit->GetLinePen();
+    if (ReadFontSubItem(item, kTitleFontId, title)) {
+        kit->SetTitleFont(title);
+    } else if (ReadFontSubItem(item, kTextFontId, text)) {
+        kit->SetTextFont(text);
+    } else if (ReadLineSubItem(item, kLinePenId, pen)) {
         kit->SetLinePen(pen);
-    } else if (id == kBackColorId) {
+    } else if (item->GetData() == kBackColorId) {
         QXLOGBRUSH brush = kit->GetBackColor();
         if (planemap::ReadColor(item, &brush.fillColor)) kit->SetBackColor(brush);
     }
