@@ -121,10 +121,6 @@ TEST(KeptKitPageTest, PagesThatKeepTheirKitWriteNothingWhileAnotherKindIsSelecte
     ASSERT_TRUE(core.Type(CLstIntegratedCore::kTitleNameId, "改"));
     EXPECT_EQ(wptest::AllCalls(), Names());
     EXPECT_EQ(coring->GetTitleText(), "取芯综合");
-    // A page made for a kit of another class keeps none.
-    CLstIntegratedCore none(core.plot().First<CWpSand>());
-    CLstFacies noFacies(core.plot().First<CWpSand>());
-    EXPECT_EQ(none.GetSafeHwnd(), nullptr);
 }
 
 TEST(SandPageTest, APositionTheKitRefusesShowsItsValueAgain) {
