@@ -117,9 +117,7 @@ int CLstColth::InitPropWnd() {
     display->AddSubItem(CreateYesNoProp("背景色", kBackColorId, _variant_t(""), nullptr));
     m_wndPropList.AddProperty(display, TRUE, TRUE);
 
-    auto* current = new CBCGPProp(ivtext::kCurrentSeg, kCurrentSegGroupId);
-    current->AddSubItem(new CBCGPProp(ivtext::kTopDepth, _variant_t(""), ivtext::kSegTopDescription, kTopId));
-    current->AddSubItem(new CBCGPProp(ivtext::kBottomDepth, _variant_t(""), ivtext::kSegBottomDescription, kBottomId));
+    CBCGPProp* current = NewSegDepthGroup(kCurrentSegGroupId, kTopId, kBottomId);
     current->AddSubItem(new CBCGPProp("岩性名称", _variant_t(""), "岩性的指定名称", kColthNameId));
     current->AddSubItem(NewFixedList("颜色属性", kColorNameId));
     current->AddSubItem(NewFixedList(kOilBearing, kCtOilNameId));
@@ -182,8 +180,7 @@ void CLstColth::ShowActiveSeg(CWpCorelith* kit) {
         planemap::ClearSubItems(Item(kCurrentSegGroupId));
         return;
     }
-    SetItemText(Item(kTopId), FormatString("%0.2f", kit->GetSegTopDpth(i)));
-    SetItemText(Item(kBottomId), FormatString("%0.2f", kit->GetSegBottomDpth(i)));
+    ShowActiveSegDepths(kit, Item(kTopId), Item(kBottomId));
     SetItemText(Item(kColthNameId), kit->GetColthName(i));
     LogCorelithMgrIO* codes = kit->GetColthMgr();
     CBCGPProp* color = Item(kColorNameId);

@@ -2,9 +2,9 @@
 
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
+#include "framework/NumberText.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Tinder/TimeStamp.h"
-#include "framework/NumberText.h"
 #include "hosttypes/Zephyr/WpSegment.h"
 #include "planemap/PlaneItems.h"
 #include "wellplot/WellPlotTexts.h"
@@ -85,4 +85,17 @@ bool StoreActiveSegDepth(CWpSegment* kit, CBCGPProp* item, bool top) {
     if (!kit || !numtext::LeadingNumber(planemap::ItemText(item), &depth)) return false;
     const int i = kit->GetActiveSeg();
     return top ? kit->SetSegTopDpth(i, depth) : kit->SetSegBottomDpth(i, depth);
+}
+
+CBCGPProp* NewSegDepthGroup(DWORD_PTR groupId, DWORD_PTR topId, DWORD_PTR bottomId) {
+    auto* group = new CBCGPProp(ivtext::kCurrentSeg, groupId);
+    group->AddSubItem(new CBCGPProp(ivtext::kTopDepth, _variant_t(""), ivtext::kSegTopDescription, topId));
+    group->AddSubItem(new CBCGPProp(ivtext::kBottomDepth, _variant_t(""), ivtext::kSegBottomDescription, bottomId));
+    return group;
+}
+
+void ShowActiveSegDepths(CWpSegment* kit, CBCGPProp* top, CBCGPProp* bottom) {
+    const int i = kit->GetActiveSeg();
+    planemap::SetItemText(top, i < 0 ? CString() : FormatString("%0.2f", kit->GetSegTopDpth(i)));
+    planemap::SetItemText(bottom, i < 0 ? CString() : FormatString("%0.2f", kit->GetSegBottomDpth(i)));
 }

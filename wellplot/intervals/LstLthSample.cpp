@@ -82,10 +82,7 @@ int CLstLthSample::InitPropWnd() {
     display->AddSubItem(mark);
     m_wndPropList.AddProperty(display, TRUE, TRUE);
 
-    auto* current = new CBCGPProp(ivtext::kCurrentSeg, kCurrentSegGroupId);
-    current->AddSubItem(new CBCGPProp(ivtext::kTopDepth, _variant_t(""), ivtext::kSegTopDescription, kTopId));
-    current->AddSubItem(new CBCGPProp(ivtext::kBottomDepth, _variant_t(""), ivtext::kSegBottomDescription, kBottomId));
-    m_wndPropList.AddProperty(current, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewSegDepthGroup(kCurrentSegGroupId, kTopId, kBottomId), TRUE, TRUE);
     return 0;
 }
 
@@ -101,13 +98,7 @@ void CLstLthSample::RefreshFromKit() {
     SetItemText(Item(kMarkAlignId), kMarkAligns[kit->GetMarkTextAlign() != 0 ? 1 : 0].text);
     if (CBCGPProp* font = Item(kMarkFontId)) SetFontProp(font, kit->GetMarkLogFont());
     if (CBCGPProp* pen = Item(kMarkPenId)) SetLineProp(pen, kit->GetSmapleLogPen());
-    const int i = kit->GetActiveSeg();
-    if (i < 0) {
-        planemap::ClearSubItems(Item(kCurrentSegGroupId));
-    } else {
-        SetItemText(Item(kTopId), FormatString("%0.2f", kit->GetSegTopDpth(i)));
-        SetItemText(Item(kBottomId), FormatString("%0.2f", kit->GetSegBottomDpth(i)));
-    }
+    ShowActiveSegDepths(kit, Item(kTopId), Item(kBottomId));
 }
 
 void CLstLthSample::ShowSource(CWpLthSample* kit) {

@@ -141,11 +141,7 @@ void CLstSand::RefreshFromKit() {
         if (kit->IsFill()) planemap::ShowColor(color, kit->GetFillColor());
     }
     ShowThicknessText(kit);
-    const int i = kit->GetActiveSeg();
-    CBCGPProp* top = SubItem(kCurrentSegGroupId, 0);
-    CBCGPProp* bottom = SubItem(kCurrentSegGroupId, 1);
-    SetItemText(top, i < 0 ? CString() : FormatString("%0.2f", kit->GetSegTopDpth(i)));
-    SetItemText(bottom, i < 0 ? CString() : FormatString("%0.2f", kit->GetSegBottomDpth(i)));
+    ShowActiveSegDepths(kit, SubItem(kCurrentSegGroupId, 0), SubItem(kCurrentSegGroupId, 1));
 }
 
 // The sand types, the four of each stratum level that holds strata, the others, discrete, graphic.
