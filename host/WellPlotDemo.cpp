@@ -79,6 +79,8 @@ void AddIntervalData(zephyr::PlotFixture& plot) {
     if (!plot.Well()->GetDataMgr()) plot.Well()->SetDataMgr(new WDMgrIO());
     WDMgrIO* data = plot.Well()->GetDataMgr();
     data->AddCorelith(1, "")->m_record.oilKind = 1;
+    if (LogSandDIO* sand = data->GetSand(1, ""))
+        for (LOGSAND& record : sand->m_records) record.type = 1;  // the sample's sand layers, of the first class
     data->AddSand(26, "")->m_records.push_back(LOGSAND{2, "段数据", 26, 0});
     data->AddFacies(11, "试油成果 结论");
     for (CWpKit* kit : plot.AllKits()) {
