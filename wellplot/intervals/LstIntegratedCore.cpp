@@ -126,7 +126,7 @@ void CLstIntegratedCore::UpdateBCGPProperty(long object, CString) {
 
 void CLstIntegratedCore::ShowSource(CWpIntegratedCore* kit) {
     const DATATYPE source = kit->GetDataSource();
-    SetItemText(Item(kSourceTypeId), source == DATA_WELL ? ivtext::kWellData : ivtext::kDiscreteData);
+    SetItemText(Item(kSourceTypeId), TextOfValue(kCoringSources, source, ivtext::kDiscreteData));
     CBCGPProp* table = Item(kTableId);
     if (!table) return;
     table->RemoveAllOptions();
@@ -212,7 +212,7 @@ LRESULT CLstIntegratedCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kSourceTypeId:
     case kTableId:
         if (item->GetData() == kSourceTypeId) {
-            kit->SetDataSource(text == ivtext::kWellData ? DATA_WELL : DATA_DISCRETE);
+            kit->SetDataSource(static_cast<DATATYPE>(ValueOfText(kCoringSources, text, DATA_DISCRETE)));
             kit->SetTable("");
         } else {
             kit->SetTable(text.str());

@@ -1,5 +1,7 @@
 #include "wellplot/intervals/LstSand.h"
 
+#include <iterator>
+
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -154,7 +156,7 @@ void CLstSand::ShowTypeOptions() {
         if (LevelHasStrata(level))
             for (int t = 0; t < kTypesPerLevel; ++t)
                 type->AddOption(kSandTypes[kFirstLevelType + kTypesPerLevel * level + t].text, TRUE);
-    for (int t = kFirstLevelType + kTypesPerLevel * kStratumLevels; t < 30; ++t)
+    for (int t = kFirstLevelType + kTypesPerLevel * kStratumLevels; t < static_cast<int>(std::size(kSandTypes)); ++t)
         type->AddOption(kSandTypes[t].text, TRUE);
     type->AddOption(kSandTypes[0].text, TRUE);
 }
