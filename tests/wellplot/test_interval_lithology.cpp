@@ -1,5 +1,7 @@
 // The interval-list base (refresh rule, title group, data-source fillers), the lithology page and
 // the rock-sample page.
+#include <algorithm>
+
 #include "IntervalFixture.h"
 #include "hostlibs/Zephyr/ZephyrTesting.h"
 #include "hosttypes/Zephyr/LogCodeMgrIO.h"

@@ -1,4 +1,5 @@
 // The integrated-coring, sand and facies pages, and the kit-class guard on the interval pages.
+#include <algorithm>
 #include <cfloat>
 
 #include "IntervalFixture.h"
