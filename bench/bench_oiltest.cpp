@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "BenchFloor.h"
-
 #include "driver/SheetDriver.h"
 #include "framework/PropWndMgr.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"

@@ -140,7 +140,7 @@ TEST_F(OilTestPage, ListTakesTheUpperHalfAndTheGridTheLowerHalf) {
     cells().GetWindowRect(grid);
     page->ScreenToClient(grid);
     EXPECT_EQ(list, CRect(-1, -1, 301, 402 - 200));  // half = 200
-    EXPECT_EQ(grid, CRect(-1, 203, 301, 402));      // t = 204
+    EXPECT_EQ(grid, CRect(-1, 203, 301, 402));       // t = 204
 }
 
 }  // namespace

@@ -85,8 +85,9 @@ TEST(OilTestPie, HidingThePieDisablesTheGroupsSubItemsOnly) {
     ASSERT_TRUE(page.Pick(Pie::kShownId, "否"));
     EXPECT_EQ(page.kit()->m_nPieShow, 0);
     EXPECT_TRUE(page.Enabled(Pie::kShownId));
-    for (DWORD_PTR id : std::initializer_list<DWORD_PTR>{Pie::kDataChoiceId, Pie::kOilColorId, Pie::kValueLabelId, Pie::kOutlineId + 1,
-                         Pie::kLeaderDrawnId, Pie::kRadiusId, Pie::kSideShownId, Pie::kUpperCountId})
+    for (DWORD_PTR id :
+         std::initializer_list<DWORD_PTR>{Pie::kDataChoiceId, Pie::kOilColorId, Pie::kValueLabelId, Pie::kOutlineId + 1,
+                                          Pie::kLeaderDrawnId, Pie::kRadiusId, Pie::kSideShownId, Pie::kUpperCountId})
         EXPECT_FALSE(page.Enabled(id)) << id;
     EXPECT_TRUE(page.Enabled(Pie::kSideGroupId));
     EXPECT_TRUE(page.Enabled(Pie::kLabelFontId + 1));  // nested groups keep their items

@@ -17,8 +17,7 @@ namespace {
 
 class PicturePage : public wptest::OpenPage<CLstPicture> {
 public:
-    PicturePage()
-        : OpenPage([](zephyr::PlotFixture& plot) { return new CLstPicture(plot.First<CWpPicture>()); }) {}
+    PicturePage() : OpenPage([](zephyr::PlotFixture& plot) { return new CLstPicture(plot.First<CWpPicture>()); }) {}
     CWpPicture* kit() { return plot().First<CWpPicture>(); }
     // An active segment from depth 100 to 110, 20 wide.
     CgPicSegment* AddActiveSegment() {

@@ -31,11 +31,6 @@ constexpr const char* kFixed = "固定";
 constexpr const char* kProportional = "比例";
 constexpr const char* kAttributeDescription = "选择绘制饼图的属性";
 
-CBCGPProp* NewChoice(const char* name, const char* value, const char* description, DWORD_PTR id,
-                     std::initializer_list<const char*> options) {
-    return planemap::NewOptionItem(name, value, description, id, options, false);
-}
-
 CBCGPColorProp* NewPieColor(const char* name, DWORD_PTR id) {
     return NewGroupColorProp(name, "指定颜色", id, RGB(0, 0, 0));
 }
@@ -56,27 +51,6 @@ CBCGPProp* NewExpandedFont(const char* name, DWORD_PTR id) {
 // The sub-item of a group, by position; NULL when either is missing.
 CBCGPProp* SubItem(CBCGPProp* group, int index) { return group ? group->GetSubItem(index) : nullptr; }
 
-// One changed item of a pen group: 0 style, 1 width in hundredths, 2 colour.
-void EditPen(CBCGPProp* item, int field, QXLOGPEN& pen) {
-    if (field == 0) {
-        if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) pen.style = style->GetVal();
-    } else if (field == 1) {
-        oiltest::ReadHundredths(item, &pen.width);
-    } else {
-        planemap::ReadColor(item, &pen.color);
-    }
-}
-
-// One changed item of a font group: 0 face, 1 size in hundredths (only above 0), 2 colour.
-void EditFont(CBCGPProp* item, int field, QXLOGFONT& font) {
-    if (field == 0)
-        font.SetFaceName(ItemText(item).GetString());
-    else if (field == 1)
-        oiltest::ReadHundredths(item, &font.size, true);
-    else
-        planemap::ReadColor(item, &font.color);
-}
-
 }  // namespace
 
 const CLstOilTestPie::AttributeList CLstOilTestPie::kUpper = {kUpperCountId, kUpperGroupId, kFirstUpperId,
@@ -93,7 +67,8 @@ int CLstOilTestPie::InitPropWnd() {
     m_wndPropList.AddProperty(CreateYesNoProp(wptext::kShown, kShownId, _variant_t(""), nullptr));
 
     auto* source = new CBCGPProp("数据源", kSourceGroupId);
-    source->AddSubItem(NewChoice(wptext::kType, oiltest::kDaily, "", kDataChoiceId, {oiltest::kDaily, oiltest::kCumulative}));
+    source->AddSubItem(
+        oiltest::NewChoice(wptext::kType, oiltest::kDaily, "", kDataChoiceId, {oiltest::kDaily, oiltest::kCumulative}));
     m_wndPropList.AddProperty(source);
 
     auto* colors = new CBCGPProp(grouptext::kColor, kColorGroupId);
@@ -103,8 +78,8 @@ int CLstOilTestPie::InitPropWnd() {
     m_wndPropList.AddProperty(colors);
 
     auto* text = new CBCGPProp(wptext::kText, kTextGroupId);
-    text->AddSubItem(NewChoice("属性值", "", "", kValueLabelId, {wptext::kShown, kNotShown}));
-    text->AddSubItem(NewChoice("百分比", "", "", kPercentLabelId, {wptext::kShown, kNotShown}));
+    text->AddSubItem(oiltest::NewChoice("属性值", "", "", kValueLabelId, {wptext::kShown, kNotShown}));
+    text->AddSubItem(oiltest::NewChoice("百分比", "", "", kPercentLabelId, {wptext::kShown, kNotShown}));
     text->AddSubItem(NewExpandedFont(wptext::kFont, kLabelFontId));
     text->AddSubItem(CreateIndexProp("小数位数", kDecimalsId, nullptr, 8));
     m_wndPropList.AddProperty(text);
@@ -115,9 +90,9 @@ int CLstOilTestPie::InitPropWnd() {
     m_wndPropList.AddProperty(leader);
 
     auto* radius = new CBCGPProp("控制线", kRadiusGroupId);
-    radius->AddSubItem(NewChoice("方式", kFixed, "", kRadiusModeId, {kFixed, kProportional}));
+    radius->AddSubItem(oiltest::NewChoice("方式", kFixed, "", kRadiusModeId, {kFixed, kProportional}));
     radius->AddSubItem(new CBCGPProp("半径大小", _variant_t(""), "", kRadiusId));
-    radius->AddSubItem(NewChoice("空值", "", nullptr, kNullValuesId, {kDraw, kNoDraw}));
+    radius->AddSubItem(oiltest::NewChoice("空值", "", nullptr, kNullValuesId, {kDraw, kNoDraw}));
     m_wndPropList.AddProperty(radius);
 
     auto* side = new CBCGPProp("饼旁标注", kSideGroupId);
@@ -210,8 +185,8 @@ void CLstOilTestPie::RefreshAttributes(const AttributeList& list) {
 }
 
 void CLstOilTestPie::EnablePieItems(bool on) {
-    for (DWORD_PTR id : {kSourceGroupId, kColorGroupId, kTextGroupId, kOutlineId, kLeaderId, kRadiusGroupId,
-                         kSideGroupId}) {
+    for (DWORD_PTR id :
+         {kSourceGroupId, kColorGroupId, kTextGroupId, kOutlineId, kLeaderId, kRadiusGroupId, kSideGroupId}) {
         CBCGPProp* group = Item(id);
         if (group) EnableSubItems(group, 0, group->GetSubItemsCount(), on ? TRUE : FALSE);
     }
@@ -224,26 +199,42 @@ LRESULT CLstOilTestPie::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!item || !kit) return 0;
     const CString text = ItemText(item);
     switch (item->GetData()) {
-    case kShownId:
-        kit->m_nPieShow = GetYesNoProp(item) ? 1 : 0;
-        EnablePieItems(kit->m_nPieShow == 1);
-        break;
-    case kDataChoiceId:
-        kit->m_nPieDataChoice = oiltest::DataChoiceOfText(text);
-        oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nPieDataChoice);
-        break;
-    case kOilColorId: planemap::ReadColor(item, &kit->m_clrPieOil); break;
-    case kGasColorId: planemap::ReadColor(item, &kit->m_clrPieGas); break;
-    case kWaterColorId: planemap::ReadColor(item, &kit->m_clrPieWater); break;
-    case kRadiusModeId: kit->m_nPieRadiusMode = text == kFixed ? 0 : 1; break;
-    case kRadiusId:
-        if (!oiltest::ReadHundredths(item, &kit->m_dPieRadius))
-            planemap::SetItemText(item, FormatString("%.2f", kit->m_dPieRadius / 100));
-        break;
-    case kNullValuesId: kit->m_nPieDrawNull = text == kNoDraw ? 0 : 1; break;
-    case kUpperCountId: RefreshUpperAttributes(); break;
-    case kLowerCountId: RefreshLowerAttributes(); break;
-    default: EditLabels(item); break;
+        case kShownId:
+            kit->m_nPieShow = GetYesNoProp(item) ? 1 : 0;
+            EnablePieItems(kit->m_nPieShow == 1);
+            break;
+        case kDataChoiceId:
+            kit->m_nPieDataChoice = oiltest::DataChoiceOfText(text);
+            oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nPieDataChoice);
+            break;
+        case kOilColorId:
+            planemap::ReadColor(item, &kit->m_clrPieOil);
+            break;
+        case kGasColorId:
+            planemap::ReadColor(item, &kit->m_clrPieGas);
+            break;
+        case kWaterColorId:
+            planemap::ReadColor(item, &kit->m_clrPieWater);
+            break;
+        case kRadiusModeId:
+            kit->m_nPieRadiusMode = text == kFixed ? 0 : 1;
+            break;
+        case kRadiusId:
+            if (!oiltest::ReadHundredths(item, &kit->m_dPieRadius))
+                planemap::SetItemText(item, FormatString("%.2f", kit->m_dPieRadius / 100));
+            break;
+        case kNullValuesId:
+            kit->m_nPieDrawNull = text == kNoDraw ? 0 : 1;
+            break;
+        case kUpperCountId:
+            RefreshUpperAttributes();
+            break;
+        case kLowerCountId:
+            RefreshLowerAttributes();
+            break;
+        default:
+            EditLabels(item);
+            break;
     }
     kit->InvalidSelf();
     UpdateView();
@@ -254,13 +245,23 @@ void CLstOilTestPie::EditLabels(CBCGPProp* item) {
     CWpOilTest* kit = m_pKit;
     const DWORD_PTR id = item->GetData();
     switch (id) {
-    case kValueLabelId: kit->m_nPieShowValue = ItemText(item) == wptext::kShown ? 1 : 0; break;
-    case kPercentLabelId: kit->m_nPieShowPercent = ItemText(item) == wptext::kShown ? 1 : 0; break;
-    case kLabelFontId + 1:
-    case kLabelFontId + 2:
-    case kLabelFontId + 3: EditFont(item, static_cast<int>(id - kLabelFontId - 1), kit->m_pieLabelFont); break;
-    case kDecimalsId: oiltest::ReadWhole(item, &kit->m_nPieDecimals); break;
-    default: EditLines(item); break;
+        case kValueLabelId:
+            kit->m_nPieShowValue = ItemText(item) == wptext::kShown ? 1 : 0;
+            break;
+        case kPercentLabelId:
+            kit->m_nPieShowPercent = ItemText(item) == wptext::kShown ? 1 : 0;
+            break;
+        case kLabelFontId + 1:
+        case kLabelFontId + 2:
+        case kLabelFontId + 3:
+            oiltest::EditFontField(item, static_cast<int>(id - kLabelFontId - 1), kit->m_pieLabelFont, true);
+            break;
+        case kDecimalsId:
+            oiltest::ReadWhole(item, &kit->m_nPieDecimals);
+            break;
+        default:
+            EditLines(item);
+            break;
     }
 }
 
@@ -268,9 +269,9 @@ void CLstOilTestPie::EditLines(CBCGPProp* item) {
     CWpOilTest* kit = m_pKit;
     const DWORD_PTR id = item->GetData();
     if (id > kOutlineId && id <= kOutlineId + 3)
-        EditPen(item, static_cast<int>(id - kOutlineId - 1), kit->m_pieOutlinePen);
+        oiltest::EditPenField(item, static_cast<int>(id - kOutlineId - 1), kit->m_pieOutlinePen);
     else if (id > kLeaderId && id <= kLeaderId + 3)
-        EditPen(item, static_cast<int>(id - kLeaderId - 1), kit->m_pieLeaderPen);
+        oiltest::EditPenField(item, static_cast<int>(id - kLeaderId - 1), kit->m_pieLeaderPen);
     else if (id == kLeaderDrawnId)
         kit->m_nPieLeader = GetYesNoProp(item) ? 1 : 0;
     else
@@ -283,9 +284,9 @@ void CLstOilTestPie::EditSide(CBCGPProp* item) {
     if (id == kSideShownId)
         kit->m_nPieSideShow = ItemText(item) == grouptext::kYes ? 1 : 0;
     else if (id > kSideFontId && id <= kSideFontId + 3)
-        EditFont(item, static_cast<int>(id - kSideFontId - 1), kit->m_pieSideFont);
+        oiltest::EditFontField(item, static_cast<int>(id - kSideFontId - 1), kit->m_pieSideFont, true);
     else if (id > kMiddleLineId && id <= kMiddleLineId + 3)
-        EditPen(item, static_cast<int>(id - kMiddleLineId - 1), kit->m_pieMiddlePen);
+        oiltest::EditPenField(item, static_cast<int>(id - kMiddleLineId - 1), kit->m_pieMiddlePen);
     else
         EditAttribute(item);
 }

@@ -49,8 +49,8 @@ int CLstPicture::InitPropWnd() {
     auto* font = new CBCGPProp(wptext::kFont, kFontGroupId);
     font->AddSubItem(
         new CPropStyleCombox(wptext::kType, CString(grouptext::kDefaultFontFace), "指定标题文本字体", kFontFaceId));
-    auto* size = new CBCGPProp(grouptext::kSize, _variant_t(grouptext::kInitialFontSize), "指定标题文本字体的高度",
-                               kFontSizeId);
+    auto* size =
+        new CBCGPProp(grouptext::kSize, _variant_t(grouptext::kInitialFontSize), "指定标题文本字体的高度", kFontSizeId);
     for (int i = 1; i <= 19; ++i) size->AddOption(FormatString("%d", i));
     font->AddSubItem(size);
     font->AddSubItem(CreateColorProp(grouptext::kColor, kFontColorId, "指定标题文本字体的颜色"));
@@ -149,34 +149,35 @@ void CLstPicture::EditTitle(CWpKit* kit, CBCGPProp* item) {
     const CString text = ItemText(item);
     float size = 0;
     switch (item->GetData()) {
-    case kTitleTextId:
-        kit->SetTitleText(wellplot::TextToTitle(text));
-        kit->UpdateParent();
-        break;
-    case kTitleDirectionId:
-        kit->SetTitleDirection(GetOrientationProp(item));
-        kit->UpdateParent();
-        break;
-    case kFontFaceId:
-        font.SetFaceName(text.GetString());
-        kit->SetTitleFont(font);
-        break;
-    case kFontSizeId:
-        // A size that is no number leaves the font as it is and shows its size again.
-        if (numtext::LexicalFloat(text, &size) && numtext::FitFloatThenScale(size, 100, &font.size)) {
-            kit->SetTitleFont(font);
+        case kTitleTextId:
+            kit->SetTitleText(wellplot::TextToTitle(text));
             kit->UpdateParent();
-        } else {
-            int shown = 0;
-            numtext::FitInt(font.size, 0.01, &shown);
-            planemap::SetItemText(item, FormatString("%d", shown));
-        }
-        break;
-    case kFontColorId:
-        planemap::ReadColor(item, &font.color);
-        kit->SetTitleFont(font);
-        break;
-    default: break;
+            break;
+        case kTitleDirectionId:
+            kit->SetTitleDirection(GetOrientationProp(item));
+            kit->UpdateParent();
+            break;
+        case kFontFaceId:
+            font.SetFaceName(text.GetString());
+            kit->SetTitleFont(font);
+            break;
+        case kFontSizeId:
+            // A size that is no number leaves the font as it is and shows its size again.
+            if (numtext::LexicalFloat(text, &size) && numtext::FitFloatThenScale(size, 100, &font.size)) {
+                kit->SetTitleFont(font);
+                kit->UpdateParent();
+            } else {
+                int shown = 0;
+                numtext::FitInt(font.size, 0.01, &shown);
+                planemap::SetItemText(item, FormatString("%d", shown));
+            }
+            break;
+        case kFontColorId:
+            planemap::ReadColor(item, &font.color);
+            kit->SetTitleFont(font);
+            break;
+        default:
+            break;
     }
 }
 
@@ -186,26 +187,27 @@ void CLstPicture::EditSegment(CBCGPProp* item) {
     CgPicSegment* seg = kit->GetActiveSeg();
     double number = 0;
     switch (item->GetData()) {
-    case kScaleLockId:
-        if (auto* lock = dynamic_cast<CCheckBoxProp*>(item)) kit->LockScale(lock->IsChecked());
-        break;
-    case kTopDepthId:
-        if (!ReadNumber(item, &number) || !kit->SetActiveSegTopDepth(number))
-            planemap::SetItemText(item, FormatString("%.2f", kit->GetActiveSegTopDepth()));
-        break;
-    case kBottomDepthId:
-        if (!ReadNumber(item, &number) || !kit->SetActiveSegBotDepth(number))
-            planemap::SetItemText(item, FormatString("%.2f", kit->GetActiveSegBotDepth()));
-        break;
-    case kZoomId:
-        if (seg && ReadNumber(item, &number)) seg->SetBaseZoom(number);
-        break;
-    case kOffsetXId:
-        if (seg && ReadNumber(item, &number)) seg->SetDetaX(number);
-        break;
-    case kOffsetYId:
-        if (seg && ReadNumber(item, &number)) seg->SetDetaY(number);
-        break;
-    default: break;
+        case kScaleLockId:
+            if (auto* lock = dynamic_cast<CCheckBoxProp*>(item)) kit->LockScale(lock->IsChecked());
+            break;
+        case kTopDepthId:
+            if (!ReadNumber(item, &number) || !kit->SetActiveSegTopDepth(number))
+                planemap::SetItemText(item, FormatString("%.2f", kit->GetActiveSegTopDepth()));
+            break;
+        case kBottomDepthId:
+            if (!ReadNumber(item, &number) || !kit->SetActiveSegBotDepth(number))
+                planemap::SetItemText(item, FormatString("%.2f", kit->GetActiveSegBotDepth()));
+            break;
+        case kZoomId:
+            if (seg && ReadNumber(item, &number)) seg->SetBaseZoom(number);
+            break;
+        case kOffsetXId:
+            if (seg && ReadNumber(item, &number)) seg->SetDetaX(number);
+            break;
+        case kOffsetYId:
+            if (seg && ReadNumber(item, &number)) seg->SetDetaY(number);
+            break;
+        default:
+            break;
     }
 }

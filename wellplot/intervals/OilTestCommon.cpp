@@ -1,6 +1,7 @@
 #include "wellplot/intervals/OilTestCommon.h"
 
 #include "framework/NumberText.h"
+#include "framework/PropStyleCombox.h"
 #include "planemap/PlaneItems.h"
 
 namespace oiltest {
@@ -13,6 +14,30 @@ void NameColorItems(CBCGPProp* oil, CBCGPProp* gas, CBCGPProp* water, int choice
     if (oil) oil->SetName(daily ? kDailyOil : kCumulativeOil);
     if (gas) gas->SetName(daily ? kDailyGas : kCumulativeGas);
     if (water) water->SetName(daily ? kDailyWater : kCumulativeWater);
+}
+
+CBCGPProp* NewChoice(const char* name, const char* value, const char* description, DWORD_PTR id,
+                     std::initializer_list<const char*> options) {
+    return planemap::NewOptionItem(name, value, description, id, options, false);
+}
+
+void EditPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {
+    if (field == 0) {
+        if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) pen.style = style->GetVal();
+    } else if (field == 1) {
+        ReadHundredths(item, &pen.width);
+    } else {
+        planemap::ReadColor(item, &pen.color);
+    }
+}
+
+void EditFontField(CBCGPProp* item, int field, QXLOGFONT& font, bool positiveSize) {
+    if (field == 0)
+        font.SetFaceName(planemap::ItemText(item).GetString());
+    else if (field == 1)
+        ReadHundredths(item, &font.size, positiveSize);
+    else
+        planemap::ReadColor(item, &font.color);
 }
 
 bool ReadHundredths(CBCGPProp* item, float* value, bool positive) {

@@ -2,8 +2,11 @@
 // the three colour items that follow it, and the readers of the kit's sizes.
 #pragma once
 
+#include <initializer_list>
+
 #include "bcg/Prop.h"
 #include "framework/OptionTables.h"
+#include "hosttypes/Kestrel/StyleRecords.h"
 #include "mfc/String.h"
 
 namespace oiltest {
@@ -25,6 +28,17 @@ inline constexpr const char* kCumulativeGas = "累产气";
 inline constexpr const char* kCumulativeWater = "累产水";
 // Names the three colour items (any of them may be NULL) after the data choice.
 void NameColorItems(CBCGPProp* oil, CBCGPProp* gas, CBCGPProp* water, int choice);
+
+// An option item that takes no typing.
+CBCGPProp* NewChoice(const char* name, const char* value, const char* description, DWORD_PTR id,
+                     std::initializer_list<const char*> options);
+
+// One changed sub-item of a pen group: field 0 the style picker, 1 the width (hundredths), 2 the
+// colour. A width that is no number reads 0; one a float cannot hold is dropped.
+void EditPenField(CBCGPProp* item, int field, QXLOGPEN& pen);
+// One changed sub-item of a font group: 0 the face, 1 the size (hundredths; with positiveSize only a
+// size above 0 is taken), 2 the colour.
+void EditFontField(CBCGPProp* item, int field, QXLOGFONT& font, bool positiveSize);
 
 // The item's leading number (0 for a text that is no number) times 100 into *value. A number the
 // field cannot hold, or one not above 0 when positive is set, is refused: false, value untouched.

@@ -37,10 +37,8 @@ constexpr UINT kTableGridStyle = 1001;
 const TextValue kFillModes[] = {{"试油结果", 0}, {"单一风格", 1}, {"无", 2}};
 // Alignments: a text outside the table reads as the middle one of its kind (horizontal: left),
 // a value outside shows the last text.
-const TextValue kAlignH[] = {
-    {grouptext::kAlignLeft, 0}, {grouptext::kAlignCenter, 1}, {grouptext::kAlignRight, 2}};
-const TextValue kAlignV[] = {
-    {grouptext::kAlignTop, 0}, {grouptext::kAlignCenter, 1}, {grouptext::kAlignBottom, 2}};
+const TextValue kAlignH[] = {{grouptext::kAlignLeft, 0}, {grouptext::kAlignCenter, 1}, {grouptext::kAlignRight, 2}};
+const TextValue kAlignV[] = {{grouptext::kAlignTop, 0}, {grouptext::kAlignCenter, 1}, {grouptext::kAlignBottom, 2}};
 constexpr const char* kTablePlacement = "表格相对于层段位置";
 
 int AlignHOfText(const CString& text) { return ValueOfText(kAlignH, text, 0); }
@@ -48,14 +46,9 @@ int AlignVOfText(const CString& text) { return ValueOfText(kAlignV, text, 1); }
 const char* AlignHText(int value) { return TextOfValue(kAlignH, value, grouptext::kAlignRight); }
 const char* AlignVText(int value) { return TextOfValue(kAlignV, value, grouptext::kAlignBottom); }
 
-CBCGPProp* NewChoice(const char* name, const char* value, const char* description, DWORD_PTR id,
-                     std::initializer_list<const char*> options) {
-    return planemap::NewOptionItem(name, value, description, id, options, false);
-}
-
 // An option item offering the digits first .. 9.
 CBCGPProp* NewDigitChoice(const char* name, const char* value, const char* description, DWORD_PTR id, int first) {
-    CBCGPProp* item = NewChoice(name, value, description, id, {});
+    CBCGPProp* item = oiltest::NewChoice(name, value, description, id, {});
     for (int d = first; d <= 9; ++d) item->AddOption(FormatString("%d", d));
     return item;
 }
@@ -129,8 +122,8 @@ void COilTestPage::InitPropList() {
 
     CBCGPProp* title = NewCollapsedGroup(wptext::kTitle, kTitleGroupId);
     title->AddSubItem(new CBCGPProp("名称", _variant_t("试油"), "指定标题", kTitleTextId));
-    title->AddSubItem(CreateOrientationProp(wptext::kDirection, kTitleDirectionId, _variant_t(grouptext::kAuto),
-                                            "指定文字方向"));
+    title->AddSubItem(
+        CreateOrientationProp(wptext::kDirection, kTitleDirectionId, _variant_t(grouptext::kAuto), "指定文字方向"));
     title->AddSubItem(CreateFontProp(wptext::kFont, kTitleFontId));
     m_wndList.AddProperty(title);
     m_wndList.AddProperty(new CBCGPPropEx("显示设置", kDisplayGroupId));
@@ -225,8 +218,8 @@ void COilTestPage::BuildDisplayItems(int style) {
     if (!display) return;
     m_wndList.SetCurSel(nullptr);
     DeleteAllSubItems(display);
-    display->AddSubItem(NewChoice("显示风格", style == 0 ? kStyleGraphic : kStyleTable, "设置显示风格", kDisplayStyleId,
-                                  {kStyleTable, kStyleGraphic}));
+    display->AddSubItem(oiltest::NewChoice("显示风格", style == 0 ? kStyleGraphic : kStyleTable, "设置显示风格",
+                                           kDisplayStyleId, {kStyleTable, kStyleGraphic}));
     if (style == 1) {
         auto* table = new CBCGPProp("表格设置", kTableGroupId);
         BuildTableItems(table);
@@ -243,8 +236,8 @@ void COilTestPage::BuildDisplayItems(int style) {
         display->AddSubItem(textTrack);
 
         auto* bars = new CBCGPProp("条形图设置", 0);
-        bars->AddSubItem(
-            NewChoice("数据选择", oiltest::kDaily, "设置数据", kDataChoiceId, {oiltest::kDaily, oiltest::kCumulative}));
+        bars->AddSubItem(oiltest::NewChoice("数据选择", oiltest::kDaily, "设置数据", kDataChoiceId,
+                                            {oiltest::kDaily, oiltest::kCumulative}));
         display->AddSubItem(bars);
 
         auto* colors = new CBCGPProp("颜色设置", 0);
@@ -276,14 +269,14 @@ void COilTestPage::BuildDisplayItems(int style) {
 }
 
 void COilTestPage::BuildTableItems(CBCGPProp* group) {
-    group->AddSubItem(NewChoice("充填", kFillModes[0].text, "设置充填方式", kFillModeId,
-                                {kFillModes[0].text, kFillModes[1].text, kFillModes[2].text}));
+    group->AddSubItem(oiltest::NewChoice("充填", kFillModes[0].text, "设置充填方式", kFillModeId,
+                                         {kFillModes[0].text, kFillModes[1].text, kFillModes[2].text}));
     group->AddSubItem(CreateColorProp("充填颜色", kFillColorId, "设置充填颜色"));
     group->AddSubItem(CreateYesNoProp("显示文本", kShowTextId, _variant_t(""), nullptr));
-    group->AddSubItem(NewChoice("横向对齐", grouptext::kAlignLeft, kTablePlacement, kTableAlignHId,
-                                {grouptext::kAlignLeft, grouptext::kAlignCenter, grouptext::kAlignRight}));
-    group->AddSubItem(NewChoice("纵向对齐", grouptext::kAlignTop, kTablePlacement, kTableAlignVId,
-                                {grouptext::kAlignTop, grouptext::kAlignCenter, grouptext::kAlignBottom}));
+    group->AddSubItem(oiltest::NewChoice("横向对齐", grouptext::kAlignLeft, kTablePlacement, kTableAlignHId,
+                                         {grouptext::kAlignLeft, grouptext::kAlignCenter, grouptext::kAlignRight}));
+    group->AddSubItem(oiltest::NewChoice("纵向对齐", grouptext::kAlignTop, kTablePlacement, kTableAlignVId,
+                                         {grouptext::kAlignTop, grouptext::kAlignCenter, grouptext::kAlignBottom}));
     group->AddSubItem(NewCountItem("行数", 3, "设定表格行数", kRowsId));
     group->AddSubItem(NewCountItem("列数", 4, "设定表格列数", kColumnsId));
     CBCGPProp* lines = NewCollapsedGroup("网格线", kGridLineGroupId);
@@ -313,23 +306,29 @@ void COilTestPage::EditItem(CBCGPProp* item) {
     const CString text = ItemText(item);
     CBCGPProp* parent = item->GetParent();
     switch (item->GetData()) {
-    case kTitleTextId: kit->SetTitleText(wellplot::TextToTitle(text)); break;
-    case kTitleDirectionId: kit->SetTitleDirection(GetOrientationProp(item)); break;
-    case kTitleFontId + 1:
-    case kTitleFontId + 2:
-    case kTitleFontId + 3:
-        if (parent && parent->GetData() == kTitleFontId) {
-            QXLOGFONT font = kit->GetTitleFont();
-            GetFontProp(parent, font);
-            kit->SetTitleFont(font);
-        }
-        break;
-    case kDisplayStyleId:
-        // The items of the new style appear with the next refresh.
-        kit->m_nDisplayStyle = text == kStyleGraphic ? 0 : 1;
-        kit->m_gridPen.style = kit->m_nDisplayStyle == 0 ? kGraphicGridStyle : kTableGridStyle;
-        break;
-    default: EditTableItem(item); break;
+        case kTitleTextId:
+            kit->SetTitleText(wellplot::TextToTitle(text));
+            break;
+        case kTitleDirectionId:
+            kit->SetTitleDirection(GetOrientationProp(item));
+            break;
+        case kTitleFontId + 1:
+        case kTitleFontId + 2:
+        case kTitleFontId + 3:
+            if (parent && parent->GetData() == kTitleFontId) {
+                QXLOGFONT font = kit->GetTitleFont();
+                GetFontProp(parent, font);
+                kit->SetTitleFont(font);
+            }
+            break;
+        case kDisplayStyleId:
+            // The items of the new style appear with the next refresh.
+            kit->m_nDisplayStyle = text == kStyleGraphic ? 0 : 1;
+            kit->m_gridPen.style = kit->m_nDisplayStyle == 0 ? kGraphicGridStyle : kTableGridStyle;
+            break;
+        default:
+            EditTableItem(item);
+            break;
     }
 }
 
@@ -338,38 +337,50 @@ void COilTestPage::EditTableItem(CBCGPProp* item) {
     const CString text = ItemText(item);
     int count = 0;
     switch (item->GetData()) {
-    case kTableAlignHId: kit->m_nTableAlignH = AlignHOfText(text); break;
-    case kTableAlignVId: kit->m_nTableAlignV = AlignVOfText(text); break;
-    case kRowsId:
-        if (oiltest::ReadWhole(item, &count) && count != kit->m_nRowNumber) {
-            kit->SetRowNumber(count);
-            RebuildCellGrid();
+        case kTableAlignHId:
+            kit->m_nTableAlignH = AlignHOfText(text);
+            break;
+        case kTableAlignVId:
+            kit->m_nTableAlignV = AlignVOfText(text);
+            break;
+        case kRowsId:
+            if (oiltest::ReadWhole(item, &count) && count != kit->m_nRowNumber) {
+                kit->SetRowNumber(count);
+                RebuildCellGrid();
+            }
+            break;
+        case kColumnsId:
+            if (oiltest::ReadWhole(item, &count) && count != kit->m_nColNumber) {
+                kit->SetColNumber(count);
+                RebuildCellGrid();
+            }
+            break;
+        case kGridLineStyleId:
+        case kGridLineWidthId:
+        case kGridLineColorId:
+            oiltest::EditPenField(item, static_cast<int>(item->GetData() - kGridLineStyleId), kit->m_gridPen);
+            break;
+        case kCellFontFaceId:
+        case kCellFontSizeId:
+        case kCellFontColorId:
+            oiltest::EditFontField(item, static_cast<int>(item->GetData() - kCellFontFaceId), kit->m_cellFont, false);
+            break;
+        case kFillModeId: {
+            CBCGPProp* fillColor = Item(kFillColorId);
+            if (fillColor) fillColor->Enable(FALSE);
+            kit->m_nFillMode = ValueOfText(kFillModes, text, 2);
+            if (kit->m_nFillMode == 1 && fillColor) fillColor->Enable(TRUE);
+            break;
         }
-        break;
-    case kColumnsId:
-        if (oiltest::ReadWhole(item, &count) && count != kit->m_nColNumber) {
-            kit->SetColNumber(count);
-            RebuildCellGrid();
-        }
-        break;
-    case kGridLineStyleId:
-        if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) kit->m_gridPen.style = style->GetVal();
-        break;
-    case kGridLineWidthId: oiltest::ReadHundredths(item, &kit->m_gridPen.width); break;
-    case kGridLineColorId: planemap::ReadColor(item, &kit->m_gridPen.color); break;
-    case kCellFontFaceId: kit->m_cellFont.SetFaceName(text.GetString()); break;
-    case kCellFontSizeId: oiltest::ReadHundredths(item, &kit->m_cellFont.size); break;
-    case kCellFontColorId: planemap::ReadColor(item, &kit->m_cellFont.color); break;
-    case kFillModeId: {
-        CBCGPProp* fillColor = Item(kFillColorId);
-        if (fillColor) fillColor->Enable(FALSE);
-        kit->m_nFillMode = ValueOfText(kFillModes, text, 2);
-        if (kit->m_nFillMode == 1 && fillColor) fillColor->Enable(TRUE);
-        break;
-    }
-    case kFillColorId: planemap::ReadColor(item, &kit->m_clrFill); break;
-    case kShowTextId: kit->m_nShowText = GetYesNoProp(item) ? 1 : 0; break;
-    default: EditGraphicItem(item); break;
+        case kFillColorId:
+            planemap::ReadColor(item, &kit->m_clrFill);
+            break;
+        case kShowTextId:
+            kit->m_nShowText = GetYesNoProp(item) ? 1 : 0;
+            break;
+        default:
+            EditGraphicItem(item);
+            break;
     }
 }
 
@@ -378,33 +389,52 @@ void COilTestPage::EditGraphicItem(CBCGPProp* item) {
     const CString text = ItemText(item);
     double share = 0;
     switch (item->GetData()) {
-    case kTextTrackWidthId:
-    case kBarTrackWidthId:
-        // A share outside (0, 1), or a text that is no number, leaves the kit as it is.
-        if (numtext::LeadingNumber(text, &share) && share > 0 && share < 1)
-            kit->m_dBarWidth = item->GetData() == kBarTrackWidthId ? share : 1 - share;
-        break;
-    case kDataChoiceId:
-        kit->m_nDataChoice = oiltest::DataChoiceOfText(text);
-        oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nDataChoice);
-        break;
-    case kOilColorId: planemap::ReadColor(item, &kit->m_clrOil); break;
-    case kGasColorId: planemap::ReadColor(item, &kit->m_clrGas); break;
-    case kWaterColorId: planemap::ReadColor(item, &kit->m_clrWater); break;
-    case kDividerShownId: kit->m_nShowDivider = GetYesNoProp(item) ? 1 : 0; break;
-    case kDividerStyleId:
-        if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) kit->m_dividerPen.style = style->GetVal();
-        break;
-    case kDividerWidthId: oiltest::ReadHundredths(item, &kit->m_dividerPen.width); break;
-    case kDividerColorId: planemap::ReadColor(item, &kit->m_dividerPen.color); break;
-    case kLabelsShownId: kit->m_nShowLabel = GetYesNoProp(item) ? 1 : 0; break;
-    case kLabelFaceId: kit->m_labelFont.SetFaceName(text.GetString()); break;
-    case kLabelSizeId: oiltest::ReadHundredths(item, &kit->m_labelFont.size); break;
-    case kLabelColorId: planemap::ReadColor(item, &kit->m_labelFont.color); break;
-    case kDecimalsId: oiltest::ReadWhole(item, &kit->m_nDecimals); break;
-    case kLabelAlignHId: kit->m_nLabelAlignH = AlignHOfText(text); break;
-    case kLabelAlignVId: kit->m_nLabelAlignV = AlignVOfText(text); break;
-    default: break;  // groups
+        case kTextTrackWidthId:
+        case kBarTrackWidthId:
+            // A share outside (0, 1), or a text that is no number, leaves the kit as it is.
+            if (numtext::LeadingNumber(text, &share) && share > 0 && share < 1)
+                kit->m_dBarWidth = item->GetData() == kBarTrackWidthId ? share : 1 - share;
+            break;
+        case kDataChoiceId:
+            kit->m_nDataChoice = oiltest::DataChoiceOfText(text);
+            oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nDataChoice);
+            break;
+        case kOilColorId:
+            planemap::ReadColor(item, &kit->m_clrOil);
+            break;
+        case kGasColorId:
+            planemap::ReadColor(item, &kit->m_clrGas);
+            break;
+        case kWaterColorId:
+            planemap::ReadColor(item, &kit->m_clrWater);
+            break;
+        case kDividerShownId:
+            kit->m_nShowDivider = GetYesNoProp(item) ? 1 : 0;
+            break;
+        case kDividerStyleId:
+        case kDividerWidthId:
+        case kDividerColorId:
+            oiltest::EditPenField(item, static_cast<int>(item->GetData() - kDividerStyleId), kit->m_dividerPen);
+            break;
+        case kLabelsShownId:
+            kit->m_nShowLabel = GetYesNoProp(item) ? 1 : 0;
+            break;
+        case kLabelFaceId:
+        case kLabelSizeId:
+        case kLabelColorId:
+            oiltest::EditFontField(item, static_cast<int>(item->GetData() - kLabelFaceId), kit->m_labelFont, false);
+            break;
+        case kDecimalsId:
+            oiltest::ReadWhole(item, &kit->m_nDecimals);
+            break;
+        case kLabelAlignHId:
+            kit->m_nLabelAlignH = AlignHOfText(text);
+            break;
+        case kLabelAlignVId:
+            kit->m_nLabelAlignV = AlignVOfText(text);
+            break;
+        default:
+            break;  // groups
     }
 }
 
