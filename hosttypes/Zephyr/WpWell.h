@@ -45,6 +45,30 @@ public:
     void IsBlankSpace(bool blank);
     void SetDepthType(const DepthType& type);
 
+    // Header and plot frame (kit library). The plot's frame style is the well's own.
+    BorderStyle GetStyle();
+    void SetStyle(BorderStyle style, bool apply);
+    // Title position: -1 hidden, 0 automatic, 1 .. 9 the nine places.
+    int GetTitleAlign();
+    void SetTitleAlign(int align);
+    // Well symbol position: -1 hidden, 0 automatic, 1 .. 4 below, above, left, right of the title.
+    int GetTypeAlign();
+    void SetTypeAlign(int align);
+    // Style templates of the well symbol; empty means none.
+    CString GetPointStyleTemplate();
+    void SetPointStyleTemplate(CString name);
+    CString GetSizeTemplate();
+    void SetSizeTemplate(CString name);
+    CString GetBorderColorTemplate();
+    void SetBorderColorTemplate(CString name);
+    CString GetInnerColorTemplate();
+    void SetInnerColorTemplate(CString name);
+    QXLOGPOINT GetTypePoint();
+    void SetTypePoint(const QXLOGPOINT& point);
+    // Title font for every depth track of the well, or for every track (depth tracks included).
+    void SetDepChildTitleFont(const QXLOGFONT& font);
+    void SetChildTitleFont(const QXLOGFONT& font);
+
 protected:
     FaultInfo m_faultInfo;
     bool m_bBlankSpace = false;
@@ -58,6 +82,14 @@ protected:
     bool m_bAutoArrange = false;
     DepthType m_depthType = DEPTH_MEASURED;
     WDMgrIO* m_pDataMgr = nullptr;
+    BorderStyle m_plotStyle = STYLE_FULL;
+    int m_nTitleAlign = 0;
+    int m_nTypeAlign = 0;
+    CString m_strPointStyleTemplate;
+    CString m_strSizeTemplate;
+    CString m_strBorderColorTemplate;
+    CString m_strInnerColorTemplate;
+    QXLOGPOINT m_typePoint;
 };
 
 class CWpInWell : public CWpKit {
