@@ -7,6 +7,7 @@
 #include "DemoPanes.h"
 #include "GalleryPane.h"
 #include "PlaneMapDemo.h"
+#include "SectionDemo.h"
 #include "WellPlotDemo.h"
 #include "WindowPrinter.h"
 #include "bcg/ColorProp.h"
@@ -97,8 +98,11 @@ int main() {
 
     Step("the plane map: a scripted session over its objects");
     demo::RunPlaneMapDemo(frame, view, std::cout);
-    demo::RunChartDemo(frame, view, std::cout);
     demo::RunWellPlotDemo(frame, view, std::cout);
+    demo::RunChartDemo(frame, view, std::cout);
+
+    Step("sections: sample correlation, connection, fence and reservoir sections");
+    demo::RunSectionDemo(frame, view, std::cout);
 
     frame.DestroyWindow();
     return 0;
