@@ -408,31 +408,30 @@ void ApplyTitlePosProp(CBCGPProp* group, IkelAxis* axis) {
     ApplyTitleAngle(Sub(group, kTitleAngleId), axis);
 }
 
-void ApplyTitleXOffset(CBCGPProp* item, IkelAxis* axis) {
+namespace {
+// One number of the title: read by the item's rule, or the stored number shown again.
+void ApplyTitleNumber(CBCGPProp* item, IkelAxis* axis, bool (*read)(CBCGPProp*, double*),
+                      double (CkelAxisTitle::*get)() const, void (CkelAxisTitle::*set)(double)) {
     if (!item || !axis) return;
+    CkelAxisTitle* title = axis->GetTitle();
     double value = 0;
-    if (ReadDigitText(item, &value))
-        axis->GetTitle()->SetXOffset(value);
+    if (read(item, &value))
+        (title->*set)(value);
     else
-        ShowFixed2(item, axis->GetTitle()->GetXOffset());
+        ShowFixed2(item, (title->*get)());
+}
+}  // namespace
+
+void ApplyTitleXOffset(CBCGPProp* item, IkelAxis* axis) {
+    ApplyTitleNumber(item, axis, ReadDigitText, &CkelAxisTitle::GetXOffset, &CkelAxisTitle::SetXOffset);
 }
 
 void ApplyTitleYOffset(CBCGPProp* item, IkelAxis* axis) {
-    if (!item || !axis) return;
-    double value = 0;
-    if (ReadDigitText(item, &value))
-        axis->GetTitle()->SetYOffset(value);
-    else
-        ShowFixed2(item, axis->GetTitle()->GetYOffset());
+    ApplyTitleNumber(item, axis, ReadDigitText, &CkelAxisTitle::GetYOffset, &CkelAxisTitle::SetYOffset);
 }
 
 void ApplyTitleAngle(CBCGPProp* item, IkelAxis* axis) {
-    if (!item || !axis) return;
-    double value = 0;
-    if (GetNumberProp(item, &value))
-        axis->GetTitle()->SetRotateAngle(value);
-    else
-        ShowFixed2(item, axis->GetTitle()->GetRotateAngle());
+    ApplyTitleNumber(item, axis, GetNumberProp, &CkelAxisTitle::GetRotateAngle, &CkelAxisTitle::SetRotateAngle);
 }
 
 // ---- line-plot fill group ------------------------------------------------------------------------------------

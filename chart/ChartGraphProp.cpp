@@ -49,22 +49,23 @@ LRESULT CChartGraphProp::OnPropertyChanged(WPARAM, LPARAM lParam) {
     IChartGraph* chart = TargetAs<IChartGraph>();
     if (!item || !chart) return 0;
     CkelChartTitle* title = chart->GetTitle();
-    double offset = 0;
+    // An offset that is no number of 0 or more shows the stored one again, without a message.
+    auto applyOffset = [&](double (CkelChartTitle::*get)() const, void (CkelChartTitle::*set)(const double&)) {
+        double offset = 0;
+        if (GetNumberProp(item, &offset))
+            (title->*set)(offset);
+        else
+            SetItemText(item, FormatString("%.2f", (title->*get)()));
+    };
     switch (item->GetData()) {
         case kTitleTextId:
             title->SetText(ItemText(item).str());
             break;
         case kXOffsetId:
-            if (GetNumberProp(item, &offset))
-                title->SetXOffset(offset);
-            else
-                SetItemText(item, FormatString("%.2f", title->GetXOffset()));
+            applyOffset(&CkelChartTitle::GetXOffset, &CkelChartTitle::SetXOffset);
             break;
         case kYOffsetId:
-            if (GetNumberProp(item, &offset))
-                title->SetYOffset(offset);
-            else
-                SetItemText(item, FormatString("%.2f", title->GetYOffset()));
+            applyOffset(&CkelChartTitle::GetYOffset, &CkelChartTitle::SetYOffset);
             break;
         case kFontFaceId:
         case kFontSizeId:

@@ -77,7 +77,7 @@ namespace {
 
 CBCGPProp* NewTickGroup(const char* caption, DWORD_PTR group, DWORD_PTR side, DWORD_PTR length, DWORD_PTR line) {
     auto* tick = new CBCGPProp(caption, group, FALSE);
-    tick->AddSubItem(NewOptionItem(charttext::kLabelPosition, kNoSide, kTickSideDescription, side,
+    tick->AddSubItem(NewOptionItem(charttext::kLabelPosition, "", kTickSideDescription, side,
                                    {kNoSide, kBottom, kTop}, false));
     tick->AddSubItem(NewTextItem(kLength, kTickLengthDescription, length));
     tick->AddSubItem(CreateLineProp(grouptext::kLineStyle, line, false));
