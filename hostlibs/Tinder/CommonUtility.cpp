@@ -1,11 +1,26 @@
 #include "hosttypes/Tinder/CommonUtility.h"
 
-#include <boost/lexical_cast.hpp>
-#include <cmath>
+#include <cstring>
 
-bool CCommonUtility::IsDigit(const std::string& text) {
-    double value = 0;
-    // lexical_cast takes the C locale's digits only; a text it refuses is no number.
-    if (!boost::conversion::try_lexical_convert(text, value)) return false;
-    return std::isfinite(value);
+#include "mfc/Wnd.h"
+
+namespace {
+// Characters a file name may not hold, besides the control characters.
+constexpr const char kRefused[] = "\\/:*?\"<>|";
+}  // namespace
+
+bool CCommonUtility::IsFileNameValide(const std::string& name) {
+    if (name.empty()) return false;
+    for (char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 32 || std::strchr(kRefused, c)) return false;
+    }
+    return true;
+}
+
+void CCommonUtility::LayerNameWarning() { AfxMessageBox(tinder::kLayerNameWarning, MB_OK | MB_ICONWARNING); }
+
+char* AfxGetBufA() {
+    static char buffer[tinder::kSharedBufferSize];
+    return buffer;
 }
