@@ -145,6 +145,22 @@ TEST(AxisTickPage, FixedScaleDisablesTheMinorTicks) {
     EXPECT_TRUE(p.Enabled(TickPage::kMajorWidthId));
 }
 
+TEST(AxisPenWidths, OnlyDigitsBlanksAndPointsAreAWidth) {
+    CBCGPProp item("粗细", _variant_t(""), "", 1);
+    QXLOGPEN pen;
+    pen.width = 99;
+    EXPECT_TRUE(ReadPenSubItem(&item, 1, pen));
+    EXPECT_FLOAT_EQ(pen.width, 0) << "an empty width is 0";
+    item.SetValue(_variant_t("0.35"));
+    EXPECT_TRUE(ReadPenSubItem(&item, 1, pen));
+    EXPECT_FLOAT_EQ(pen.width, 35);
+    for (const char* ignored : {"-1", "1e3", "abc"}) {
+        item.SetValue(_variant_t(ignored));
+        EXPECT_FALSE(ReadPenSubItem(&item, 1, pen)) << ignored;
+        EXPECT_FLOAT_EQ(pen.width, 35) << ignored;
+    }
+}
+
 // ---- 标签 ----------------------------------------------------------------------------------------------
 
 using LabelPage = CkelPropListAxisLabel;
