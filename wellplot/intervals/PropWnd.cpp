@@ -121,6 +121,7 @@ const char* WaterEntryCaption(CWpKit* kit) {
 
 void AddPages(CPropWndMgr* sheet, const RowDef& row, CWpKit* kit) {
     for (const PageDef& page : row.pages) {
+        if (!page.make && !page.makePage) continue;
         const char* caption = page.caption ? page.caption : WaterEntryCaption(kit);
         if (page.makePage)
             sheet->AddDialogPage(page.makePage(kit), caption);
