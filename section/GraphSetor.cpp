@@ -43,7 +43,8 @@ int SpacingTypeOfText(const CString& text) {
 bool ReadScaleText(const CString& text, double* scale) {
     std::string rest = text.str();
     const std::string prefix = kScalePrefix;
-    for (std::size_t at = rest.find(prefix); at != std::string::npos; at = rest.find(prefix)) rest.erase(at, prefix.size());
+    for (std::size_t at = rest.find(prefix); at != std::string::npos; at = rest.find(prefix))
+        rest.erase(at, prefix.size());
     const double value = ScUtility::JudgeFigure(CString(rest), false);
     if (!(value > 0) || kFltMax - value < 0.001) return false;
     *scale = value;
@@ -168,7 +169,8 @@ int CGraphSetor::InitPropWnd() {
     // Fences write no stratum names.
     const bool names = kind >= ScControlerClient::CT_CORRELATION && kind <= ScControlerClient::CT_RESERVOIR;
     CBCGPProp* nameStyle = CreateFontPropFloatSize(kStratumNameStyle, kNameFontId);
-    if (names) nameStyle->AddSubItem(NewFixedList(kStratumNamePlace, kNamePlaceId, {kLeftShown, kRightShown, kBothShown}));
+    if (names)
+        nameStyle->AddSubItem(NewFixedList(kStratumNamePlace, kNamePlaceId, {kLeftShown, kRightShown, kBothShown}));
     m_wndPropList.AddProperty(nameStyle, TRUE, TRUE);
     if (!names) nameStyle->Show(FALSE, TRUE);
     return 0;
@@ -550,7 +552,8 @@ void CGraphSetor::UpdateDisplayRange() {
 
 void CGraphSetor::RangeStep(bool top) {
     m_pContainer->ReLayout(top);
-    if (auto* reservoir = dynamic_cast<CkelReservoir*>(m_pContainer)) reservoir->GetFlowUnitManager().ReBuildWithOSWInfo();
+    if (auto* reservoir = dynamic_cast<CkelReservoir*>(m_pContainer))
+        reservoir->GetFlowUnitManager().ReBuildWithOSWInfo();
 }
 
 void CGraphSetor::RebuildStep() {

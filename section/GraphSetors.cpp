@@ -41,55 +41,55 @@ enum Step : unsigned char {
     stepInclinedScale11,    // an inclined well: ReBack; otherwise scale notification (1, 1)
     stepInclinedPrepare11,  // an inclined well: ReBack; otherwise scale preparation (1, 1)
     stepStamp,
-    stepRefresh0,           // the container's refresh preparation with 0
-    stepSuspend,            // alignment off around a range change (when aligned)
+    stepRefresh0,  // the container's refresh preparation with 0
+    stepSuspend,   // alignment off around a range change (when aligned)
     stepRestore,
-    stepFaultPoints,        // a correlation's fault points made again
-    stepDataTypeChanged,    // all wells DataTypeChanged
-    stepSpacing,            // the spacing of the text applied
-    stepEqualSpacing,       // the equal spacing applied
-    stepRsSpacing,          // a reservoir's spacing of the text applied
-    stepProjection,         // the projection of the text applied
-    stepRsProjection,       // a reservoir's projection of the text applied
-    stepRsFinish,           // a reservoir rescaled and its flow units rebuilt, or gone back
+    stepFaultPoints,      // a correlation's fault points made again
+    stepDataTypeChanged,  // all wells DataTypeChanged
+    stepSpacing,          // the spacing of the text applied
+    stepEqualSpacing,     // the equal spacing applied
+    stepRsSpacing,        // a reservoir's spacing of the text applied
+    stepProjection,       // the projection of the text applied
+    stepRsProjection,     // a reservoir's projection of the text applied
+    stepRsFinish,         // a reservoir rescaled and its flow units rebuilt, or gone back
     stepArrangeWell,
     stepFenceReferenceMove,  // the fence's wells placed by their distances at the X scale
-    stepXScale,             // [X scale set; scale notification (old X / new, 1)]
-    stepFenceXScale,        // [the fence's wells moved by old X / new]
-    stepRsXScale,           // [X scale set; inclined: ReBack, else preparation (old / new, 1); ruler step]
-    stepYScale,             // [Y scale set; scale notification (1, old Y / new)]
-    stepFenceYScale,        // [the same; the fence's wells set back to where they stood]
-    stepRsYScale,           // [Y scale set; inclined: ReBack, else preparation (1, old Y / new)]
-    stepConnectPos,         // all wells SetConnectPos(the stored position)
-    stepLeftJoint,          // all wells SetLeftJoint(the stored offset)
+    stepXScale,              // [X scale set; scale notification (old X / new, 1)]
+    stepFenceXScale,         // [the fence's wells moved by old X / new]
+    stepRsXScale,            // [X scale set; inclined: ReBack, else preparation (old / new, 1); ruler step]
+    stepYScale,              // [Y scale set; scale notification (1, old Y / new)]
+    stepFenceYScale,         // [the same; the fence's wells set back to where they stood]
+    stepRsYScale,            // [Y scale set; inclined: ReBack, else preparation (1, old Y / new)]
+    stepConnectPos,          // all wells SetConnectPos(the stored position)
+    stepLeftJoint,           // all wells SetLeftJoint(the stored offset)
     stepRightJoint,
-    stepChangeGrade,        // CMapProperty::ChangeGrade(the stored level)
-    stepRsGradeRebuild,     // engine started: ReBack; otherwise rebuild step and the flow units rebuilt
-    stepDisplayRange,       // UpdateDisplayRange (the page's own form)
-    stepTopStratum,         // all wells SetTopStratum(text)
+    stepChangeGrade,     // CMapProperty::ChangeGrade(the stored level)
+    stepRsGradeRebuild,  // engine started: ReBack; otherwise rebuild step and the flow units rebuilt
+    stepDisplayRange,    // UpdateDisplayRange (the page's own form)
+    stepTopStratum,      // all wells SetTopStratum(text)
     stepBottomStratum,
-    stepTopExtend,          // all wells SetTopExtendDepth(number)
+    stepTopExtend,  // all wells SetTopExtendDepth(number)
     stepBottomExtend,
-    stepTopDepth,           // all wells SetTopDepth(number)
+    stepTopDepth,  // all wells SetTopDepth(number)
     stepBottomDepth,
-    stepRsTopDepth,         // all wells and designed wells take the stored top (an elevation)
-    stepRsBottomDepth,      // all wells and designed wells take the stored bottom
-    stepRangeTop,           // range step (true)
-    stepRangeBottom,        // range step (false)
-    stepEngineOrRangeTop,   // engine started: ReBack; otherwise range step (true)
+    stepRsTopDepth,        // all wells and designed wells take the stored top (an elevation)
+    stepRsBottomDepth,     // all wells and designed wells take the stored bottom
+    stepRangeTop,          // range step (true)
+    stepRangeBottom,       // range step (false)
+    stepEngineOrRangeTop,  // engine started: ReBack; otherwise range step (true)
     stepEngineOrRangeBottom,
-    stepWellWidth,          // ScWellMgr::SetWellWidth(the stored width)
-    stepDesignerWidth,      // the designed wells take the stored width
-    stepExtendLeft,         // CMapProperty::ChangeExtend(the stored length, true)
+    stepWellWidth,      // ScWellMgr::SetWellWidth(the stored width)
+    stepDesignerWidth,  // the designed wells take the stored width
+    stepExtendLeft,     // CMapProperty::ChangeExtend(the stored length, true)
     stepExtendRight,
-    stepRsExtendLeft,       // engine started: ReBack; otherwise ChangeExtend and the flow units rebuilt
+    stepRsExtendLeft,  // engine started: ReBack; otherwise ChangeExtend and the flow units rebuilt
     stepRsExtendRight,
-    stepExtendForm,         // the form stored again; connection and stratum extensions made again
-    stepRsExtendForm,       // engine started: ReBack; otherwise extensions made again, flow units rebuilt
-    stepShowVirStratum,     // CMapProperty::ShowVirStratum(text is "是")
-    stepVirPen,             // CMapProperty::SetVirPen(the stored pen)
-    stepNameFont,           // CMapProperty::ChangeStratumNameFont(the stored font)
-    stepNamePlace,          // the placement stored again
+    stepExtendForm,      // the form stored again; connection and stratum extensions made again
+    stepRsExtendForm,    // engine started: ReBack; otherwise extensions made again, flow units rebuilt
+    stepShowVirStratum,  // CMapProperty::ShowVirStratum(text is "是")
+    stepVirPen,          // CMapProperty::SetVirPen(the stored pen)
+    stepNameFont,        // CMapProperty::ChangeStratumNameFont(the stored font)
+    stepNamePlace,       // the placement stored again
 };
 
 constexpr int kMaxSteps = 10;
@@ -105,72 +105,109 @@ struct StepRow {
 
 using G = CGraphSetor;
 const StepRow kStepTable[] = {
-    {G::kTemplateId, G::kTemplateId,
+    {G::kTemplateId,
+     G::kTemplateId,
      {{stepChangeTemplate, stepRebuild, stepRuler},
       {stepChangeTemplate, stepRebuild, stepRuler},
       {stepChangeTemplate, stepInclinedScale11, stepRuler},
       {stepChangeTemplate, stepPrepare11, stepRuler}}},
-    {G::kDepthTypeId, G::kDepthTypeId,
-     {{stepDataTypeChanged, stepWellUpdate, stepRebuild}, {stepDataTypeChanged, stepWellUpdate, stepRebuild}, {}, {stepDataTypeChanged, stepWellUpdate, stepRebuild}}},
-    {G::kSpacingTypeId, G::kSpacingTypeId, {{}, {stepSpacing, stepScale11, stepStamp}, {stepRsSpacing, stepRsFinish, stepStamp}, {}}},
+    {G::kDepthTypeId,
+     G::kDepthTypeId,
+     {{stepDataTypeChanged, stepWellUpdate, stepRebuild},
+      {stepDataTypeChanged, stepWellUpdate, stepRebuild},
+      {},
+      {stepDataTypeChanged, stepWellUpdate, stepRebuild}}},
+    {G::kSpacingTypeId,
+     G::kSpacingTypeId,
+     {{}, {stepSpacing, stepScale11, stepStamp}, {stepRsSpacing, stepRsFinish, stepStamp}, {}}},
     {G::kIntervalId, G::kIntervalId, {{stepEqualSpacing, stepScale11}, {stepEqualSpacing, stepScale11}, {}, {}}},
     {G::kProjectionId, G::kProjectionId, {{}, {stepProjection, stepScale11}, {stepRsProjection, stepRsFinish}, {}}},
-    {G::kSpacingLayerId, G::kSpacingLayerId,
+    {G::kSpacingLayerId,
+     G::kSpacingLayerId,
      {{},
       {stepArrangeWell, stepStamp, stepScale11},
       {stepArrangeWell, stepRuler, stepRulerFrame, stepStamp, stepRsFinish},
       {stepFenceReferenceMove, stepRefresh0, stepStamp}}},
-    {G::kXScaleId, G::kXScaleId,
-     {{stepXScale, stepStamp}, {stepXScale, stepStamp}, {stepRsXScale, stepStamp}, {stepFenceXScale, stepRefresh0, stepStamp}}},
-    {G::kYScaleId, G::kYScaleId,
-     {{stepYScale, stepStamp}, {stepYScale, stepStamp}, {stepRsYScale, stepStamp}, {stepFenceYScale, stepStamp, stepRefresh0}}},
-    {G::kConnectPosId, G::kConnectPosId,
+    {G::kXScaleId,
+     G::kXScaleId,
+     {{stepXScale, stepStamp},
+      {stepXScale, stepStamp},
+      {stepRsXScale, stepStamp},
+      {stepFenceXScale, stepRefresh0, stepStamp}}},
+    {G::kYScaleId,
+     G::kYScaleId,
+     {{stepYScale, stepStamp},
+      {stepYScale, stepStamp},
+      {stepRsYScale, stepStamp},
+      {stepFenceYScale, stepStamp, stepRefresh0}}},
+    {G::kConnectPosId,
+     G::kConnectPosId,
      {{stepConnectPos, stepScale11, stepStamp},
       {stepConnectPos, stepScale11, stepStamp},
       {stepConnectPos, stepInclinedPrepare11, stepRuler, stepRulerFrame, stepStamp},
       {stepConnectPos, stepScale11}}},
-    {G::kLeftJointId, G::kLeftJointId,
-     {{stepLeftJoint, stepScale11}, {stepLeftJoint, stepScale11}, {stepLeftJoint, stepInclinedPrepare11}, {stepLeftJoint, stepScale11}}},
-    {G::kRightJointId, G::kRightJointId,
-     {{stepRightJoint, stepScale11}, {stepRightJoint, stepScale11}, {stepRightJoint, stepInclinedPrepare11}, {stepRightJoint, stepScale11}}},
-    {G::kGradeId, G::kGradeId,
+    {G::kLeftJointId,
+     G::kLeftJointId,
+     {{stepLeftJoint, stepScale11},
+      {stepLeftJoint, stepScale11},
+      {stepLeftJoint, stepInclinedPrepare11},
+      {stepLeftJoint, stepScale11}}},
+    {G::kRightJointId,
+     G::kRightJointId,
+     {{stepRightJoint, stepScale11},
+      {stepRightJoint, stepScale11},
+      {stepRightJoint, stepInclinedPrepare11},
+      {stepRightJoint, stepScale11}}},
+    {G::kGradeId,
+     G::kGradeId,
      {{stepChangeGrade, stepRebuild, stepWellUpdate, stepStamp},
       {stepChangeGrade, stepRebuild, stepWellUpdate, stepStamp},
       {stepChangeGrade, stepRsGradeRebuild, stepWellUpdate, stepStamp},
       {stepChangeGrade, stepRebuild, stepWellUpdate}}},
-    {G::kRangeTypeId, G::kRangeTypeId,
+    {G::kRangeTypeId,
+     G::kRangeTypeId,
      {{stepSuspend, stepDisplayRange, stepWellUpdate, stepFaultPoints, stepRestore, stepStamp},
       {stepSuspend, stepDisplayRange, stepWellUpdate, stepRestore, stepStamp},
       {stepSuspend, stepDisplayRange, stepRuler, stepRulerFrame, stepRestore, stepStamp},
       {stepDisplayRange, stepWellUpdate, stepStamp}}},
-    {G::kTopStratumId, G::kTopStratumId,
+    {G::kTopStratumId,
+     G::kTopStratumId,
      {{stepSuspend, stepTopStratum, stepFaultPoints, stepRestore, stepRangeTop, stepStamp},
       {stepSuspend, stepTopStratum, stepRestore, stepRangeTop, stepStamp},
       {stepSuspend, stepTopStratum, stepRestore, stepEngineOrRangeTop, stepRuler, stepRulerFrame, stepStamp},
       {stepTopStratum, stepRangeTop, stepStamp}}},
-    {G::kTopExtendId, G::kTopExtendId,
+    {G::kTopExtendId,
+     G::kTopExtendId,
      {{stepSuspend, stepTopExtend, stepFaultPoints, stepRestore},
       {stepSuspend, stepTopExtend, stepRestore},
       {stepSuspend, stepTopExtend, stepRestore, stepRuler, stepRulerFrame},
       {stepTopExtend}}},
-    {G::kBottomStratumId, G::kBottomStratumId,
+    {G::kBottomStratumId,
+     G::kBottomStratumId,
      {{stepBottomStratum, stepFaultPoints, stepRangeBottom, stepStamp},
       {stepBottomStratum, stepRangeBottom, stepStamp},
       {stepBottomStratum, stepEngineOrRangeBottom, stepRuler, stepRulerFrame, stepStamp},
       {stepBottomStratum, stepRangeBottom, stepStamp}}},
-    {G::kBottomExtendId, G::kBottomExtendId,
-     {{stepBottomExtend, stepFaultPoints}, {stepBottomExtend}, {stepBottomExtend, stepRuler, stepRulerFrame}, {stepBottomExtend}}},
-    {G::kTopDepthId, G::kTopDepthId,
+    {G::kBottomExtendId,
+     G::kBottomExtendId,
+     {{stepBottomExtend, stepFaultPoints},
+      {stepBottomExtend},
+      {stepBottomExtend, stepRuler, stepRulerFrame},
+      {stepBottomExtend}}},
+    {G::kTopDepthId,
+     G::kTopDepthId,
      {{stepSuspend, stepTopDepth, stepFaultPoints, stepRangeTop, stepRestore},
       {stepSuspend, stepTopDepth, stepRestore, stepRangeTop},
       {stepSuspend, stepRsTopDepth, stepRestore, stepEngineOrRangeTop, stepRuler, stepRulerFrame},
       {stepTopDepth, stepRangeTop}}},
-    {G::kBottomDepthId, G::kBottomDepthId,
+    {G::kBottomDepthId,
+     G::kBottomDepthId,
      {{stepBottomDepth, stepFaultPoints, stepRangeBottom},
       {stepBottomDepth, stepRangeBottom},
       {stepRsBottomDepth, stepEngineOrRangeBottom, stepRuler, stepRulerFrame},
       {stepBottomDepth, stepRangeBottom}}},
-    {G::kWellWidthId, G::kWellWidthId,
+    {G::kWellWidthId,
+     G::kWellWidthId,
      {{stepWellWidth, stepWellUpdate, stepScale11},
       {stepWellWidth, stepWellUpdate, stepScale11},
       {stepWellWidth, stepDesignerWidth, stepWellUpdate, stepInclinedScale11, stepRuler, stepRulerFrame},
@@ -198,8 +235,12 @@ const StepList* StepsOf(DWORD_PTR id, int kind) {
 class GraphSteps {
 public:
     GraphSteps(CGraphSetor& page, const CGraphSetor::Edit& edit)
-        : page_(page), edit_(edit), container_(*page.m_pContainer), wells_(*container_.GetWellMgr()),
-          record_(container_.GetProperty()), reservoir_(dynamic_cast<CkelReservoir*>(&container_)) {}
+        : page_(page),
+          edit_(edit),
+          container_(*page.m_pContainer),
+          wells_(*container_.GetWellMgr()),
+          record_(container_.GetProperty()),
+          reservoir_(dynamic_cast<CkelReservoir*>(&container_)) {}
 
     void Run(const StepList& steps) {
         if (!record_) return;

@@ -13,7 +13,9 @@ CSectionTransform* CSectionTransform::Instance() {
     return &transform;
 }
 
-void CSectionTransform::TransformWell(const std::string& well) { Log("CSectionTransform::TransformWell(" + well + ")"); }
+void CSectionTransform::TransformWell(const std::string& well) {
+    Log("CSectionTransform::TransformWell(" + well + ")");
+}
 
 void ScRulerFrame::UpdateRulerFrameRect() { Log("ScRulerFrame::UpdateRulerFrameRect()"); }
 
