@@ -1,8 +1,8 @@
 #include "hostlibs/Halyard/CallLog.h"
 
-#include "hostlibs/Halyard/Testing.h"
-
 #include <utility>
+
+#include "hostlibs/Halyard/Testing.h"
 
 namespace {
 std::vector<std::string>& Entries() {

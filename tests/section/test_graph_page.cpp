@@ -125,6 +125,12 @@ TEST(GraphPageRecord, ScalesAreTakenOnlyAsPositiveNumbers) {
     // "1:" is taken off wherever it stands.
     ASSERT_TRUE(page.open.Type(G::kXScaleId, "1:1:800"));
     EXPECT_DOUBLE_EQ(800, page.Record().m_dXScale);
+    ASSERT_TRUE(page.open.Type(G::kXScaleId, " 600 "));
+    EXPECT_DOUBLE_EQ(600, page.Record().m_dXScale);
+    EXPECT_DOUBLE_EQ(800, page.open.list().GetOldXScale());
+    // A number the single-precision check cannot tell from "no number" is none.
+    ASSERT_TRUE(page.open.Type(G::kXScaleId, "1e39"));
+    EXPECT_DOUBLE_EQ(600, page.Record().m_dXScale);
 
     GraphPage<KelFence::CFence> fence;
     CallTrace fenceTrace(fence.section.Section());
