@@ -16,6 +16,7 @@
 #include "hosttypes/Tamarind/TemplateManagerFacade.h"
 #include "planemap/PlaneItems.h"
 #include "section/SectionItems.h"
+#include "section/SectionOptions.h"
 #include "section/SectionTexts.h"
 
 using KelReservoir::Connection::CkelReservoir;
@@ -26,10 +27,6 @@ using TemplateManager::CTemplateManagerFacade;
 using namespace sectiontext;
 
 namespace {
-
-const TextValue kDepthTypes[] = {{kMeasuredDepth, 0}, {kVerticalDepth, 1}, {kElevationDepth, 2}};
-const TextValue kRangeTypes[] = {{kByDepth, 0}, {kByStrata, 1}};
-constexpr int kByStrataRange = 1;
 
 CBCGPProp* NewReadOnlyText(const char* name, DWORD_PTR id) {
     auto* item = new CBCGPProp(name, _variant_t(""), "", id);
@@ -161,7 +158,7 @@ void CnLstWell::ShowBasic(const IkelWellAdapter& well, ScContainer* container) {
 
 void CnLstWell::ShowRange(const IkelWellAdapter& well, ScContainer* container) {
     const int type = well.GetDepthType();
-    const bool byStrata = type == kByStrataRange;
+    const bool byStrata = type == kStrataRange;
     SetItemText(Item(kRangeTypeId), TextOfValue(kRangeTypes, type, ""));
     for (DWORD_PTR id : {kTopStratumId, kTopExtendId, kBottomStratumId, kBottomExtendId}) Show(Item(id), byStrata);
     for (DWORD_PTR id : {kTopDepthId, kBottomDepthId}) Show(Item(id), !byStrata);

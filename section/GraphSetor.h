@@ -11,6 +11,7 @@
 #include "framework/OptionTables.h"
 #include "framework/WndLst.h"
 #include "section/GraphTexts.h"
+#include "section/SectionOptions.h"
 #include "section/SectionTexts.h"
 
 class CMapProperty;
@@ -21,22 +22,20 @@ namespace graphsetor {
 
 using namespace sectiontext;
 
-// Option texts and the record values they stand for.
-inline constexpr TextValue kDepthTypes[] = {{kMeasuredDepth, 0}, {kVerticalDepth, 1}, {kElevationDepth, 2}};
-// Every projection shows as "投影"; "投影" itself stores the projection along X.
+// Option texts of the graph page and the record values they stand for (the depth and range types
+// are in SectionOptions.h). Every projection shows as "投影"; "投影" itself stores the projection
+// along X.
 inline constexpr TextValue kSpacingTypes[] = {{kEqualSpacing, 0}, {kRealDistance, 1}, {kProjection, 2},
                                               {kProjection, 3},   {kProjection, 4},   {kProjection, 5}};
 inline constexpr TextValue kProjectionTypes[] = {{kAlongX, 2}, {kAlongY, 3}, {kFirstToLast, 4}};
 inline constexpr TextValue kConnectPositions[] = {
     {kWellTrack, 0}, {kWellColumn, 1}, {kContentTrack, 2}, {kStratumSandTrack, 3}, {kJointPositions, 4}};
 inline constexpr TextValue kGrades[] = {{kGrade1, 0}, {kGrade2, 1}, {kGrade3, 2}, {kGrade4, 3}, {kGrade5, 4}};
-inline constexpr TextValue kRangeTypes[] = {{kByDepth, 0}, {kByStrata, 1}};
 inline constexpr TextValue kExtendForms[] = {{kHorizontalExtend, 0}, {kExtrapolatedExtend, 1}};
 inline constexpr TextValue kNamePlaces[] = {{kLeftShown, 0}, {kRightShown, 1}, {kBothShown, 2}};
 
 constexpr int kOtherSpacing = 7;  // the spacing type of a text that names none
 constexpr int kJointConnect = 4;  // the connection position that shows both joint offsets
-constexpr int kStrataRange = 1;   // display range type "分层"
 
 // The spacing type of an option text of "间隔类型" or "投影类型".
 int SpacingTypeOfText(const CString& text);
