@@ -21,7 +21,6 @@
 #include "hosttypes/Oriel/ScWellMgr.h"
 #include "hosttypes/Oriel/ScWellPositionor.h"
 #include "hosttypes/Osprey/WellDataManager.h"
-#include "hosttypes/Tamarind/TemplateManagerFacade.h"
 #include "hosttypes/Tinder/TimeStamp.h"
 #include "planemap/PlaneItems.h"
 #include "section/SectionItems.h"
@@ -31,7 +30,6 @@ using KelReservoir::Connection::CkelReservoir;
 using planemap::ItemText;
 using planemap::NewOptionItem;
 using planemap::SetItemText;
-using TemplateManager::CTemplateManagerFacade;
 using namespace graphsetor;
 
 namespace graphsetor {
@@ -194,20 +192,10 @@ void CGraphSetor::UpdateBCGPProperty(long object, CString) {
 void CGraphSetor::RefreshTemplate(const CMapProperty& record) {
     CBCGPProp* item = Item(kTemplateId);
     if (!item) return;
-    const CTemplateManagerFacade* facade = CTemplateManagerFacade::Instance();
     item->RemoveAllOptions();
     item->AddOption(kNoTemplate, TRUE);
-    std::vector<CString> names;
-    facade->GetAllTemplateByTplType(names, section::TemplateTypeOfKind(Kind()));
-    for (const CString& name : names) item->AddOption(name, TRUE);
-    if (record.m_strTemplatePath.empty()) {
-        SetItemText(item, kNoTemplate);
-        return;
-    }
-    CString name;
-    int place = TemplateManager::TPL_POS_NONE;
-    facade->ParserFileNameByPath(record.m_strTemplatePath.c_str(), name, place, false);
-    SetItemText(item, facade->AppendTemplatePosStr(name, place));
+    section::AddTemplateOptions(item, Kind());
+    SetItemText(item, section::TemplateTextOfPath(record.m_strTemplatePath));
 }
 
 void CGraphSetor::RefreshLayout(const CMapProperty& record) {
@@ -384,10 +372,7 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
     bool save = false;
     switch (edit.id) {
         case kTemplateId:
-            record.m_strTemplatePath = CTemplateManagerFacade::Instance()
-                                           ->GetTemplateFileFullPath(edit.text, section::TemplateTypeOfKind(Kind()),
-                                                                     TemplateManager::TPL_POS_BYNAME)
-                                           .str();
+            record.m_strTemplatePath = section::TemplatePathOfText(edit.text, Kind());
             save = true;
             break;
         case kDepthTypeId:
