@@ -1,5 +1,6 @@
 // What the section pages share in reading and writing their items: numbers typed into an item,
-// read by the section library's check, and the section kinds' template types.
+// read by the section library's check, and the section kinds' drawing templates (their type, the
+// names offered, the file a name stands for and the text a file shows as).
 #pragma once
 
 #include <string>

@@ -56,6 +56,18 @@ TEST(GraphPageRefresh, ShowsTheRecord) {
     EXPECT_FALSE(page.open.Shown(G::kSpacingLayerId));
 }
 
+TEST(GraphPageRefresh, TemplateChosenAndShownBack) {
+    GraphPage<CnConnection> page;
+    ASSERT_TRUE(page.open.Pick(G::kTemplateId, "连井模板[工区]"));
+    EXPECT_FALSE(page.Record().m_strTemplatePath.empty());
+    EXPECT_TRUE(sectiontest::Logged("CMapProperty::ChangeTemplate(" + page.Record().m_strTemplatePath + ")"));
+    page.Refresh();
+    EXPECT_EQ("连井模板[工区]", page.open.Value(G::kTemplateId));
+    page.Record().m_strTemplatePath.clear();
+    page.Refresh();
+    EXPECT_EQ("<不使用>", page.open.Value(G::kTemplateId));
+}
+
 TEST(GraphPageRefresh, ItemsShownByKindSpacingAndRange) {
     {
         GraphPage<CkelReservoir> page;
