@@ -8,6 +8,7 @@
 #include "hosttypes/Halyard/DesignerWell.h"
 #include "hosttypes/Halyard/FaultLine.h"
 #include "hosttypes/Oriel/CrFaultPoint.h"
+#include "hosttypes/Oriel/ScScaler.h"
 #include "hosttypes/Oriel/ScWellPositionor.h"
 #include "section/GraphPageFixture.h"
 
@@ -266,6 +267,27 @@ TEST(GraphPageSteps, ReservoirWithAStartedEngineGoesBack) {
     EXPECT_EQ((Texts{"modify", "CMapProperty::ChangeGrade(2)", "CkelReservoir::ReBack", "ScWellMgr::UpdateWell()",
                      "CMapProperty::UpdateProperty()", "stamp", "ScContainer::UpdateWnd()"}),
               entries);
+}
+
+// An inclined well or curved connections: the reservoir goes back to its stored state instead of
+// being rescaled or having its range taken again.
+TEST(GraphPageSteps, ReservoirWithAnInclinedWellOrCurvesGoesBack) {
+    GraphPage<CkelReservoir> page(1);
+    page.section.Well(0).SetInclinedWell(true);
+    CallTrace trace(page.section.Section());
+    ASSERT_TRUE(page.open.Type(G::kXScaleId, "1:2000"));
+    EXPECT_DOUBLE_EQ(2000, page.section.Section().GetScaler()->GetXScale());
+    EXPECT_EQ((Texts{"ScScaler::SetXScale(2000)", "CkelReservoir::ReBack", "ScDisRulerMgr::RefurbishDisRuler()",
+                     "stamp", "ScContainer::UpdateWnd()"}),
+              From(trace, "ScScaler::SetXScale(2000)", 5));
+
+    page.section.Well(0).SetInclinedWell(false);
+    page.section.Section().SetCurve(true);
+    trace.Clear();
+    ASSERT_TRUE(page.open.Pick(G::kRangeTypeId, "分层"));
+    EXPECT_EQ((Texts{"modify", "CkelReservoir::ReBack", "ScDisRulerMgr::RefurbishDisRuler()",
+                     "ScRulerFrame::UpdateRulerFrameRect()", "stamp", "ScContainer::UpdateWnd()"}),
+              trace.Entries());
 }
 
 TEST(GraphPageSteps, ReservoirProjectionDropsTheFaultLinesFirst) {
