@@ -4,17 +4,30 @@
 #include <string>
 
 #include "WindowPrinter.h"
+#include "driver/CellGridDriver.h"
 #include "driver/GridDriver.h"
 #include "driver/Responder.h"
 #include "driver/SheetDriver.h"
 #include "framework/PropWndMgr.h"
 #include "framework/WndPag.h"
 #include "hostlibs/Zephyr/PlotFixture.h"
+#include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hostlibs/Zephyr/WellDataFixture.h"
+#include "hostlibs/Zephyr/ZephyrTesting.h"
+#include "hosttypes/Zephyr/DIOilTest.h"
+#include "hosttypes/Zephyr/WpOilTest.h"
+#include "hosttypes/Zephyr/WpPicture.h"
 #include "hosttypes/Zephyr/WpContent.h"
+#include "hosttypes/Zephyr/WpCorelith.h"
+#include "hosttypes/Zephyr/WpFacies.h"
+#include "hosttypes/Zephyr/WpIntegratedCore.h"
+#include "hosttypes/Zephyr/WpLthSample.h"
+#include "hosttypes/Zephyr/WpSand.h"
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWaterEntry.h"
 #include "hosttypes/Zephyr/WpWell.h"
+#include "wellplot/intervals/CellTypesGridCtrl.h"
+#include "wellplot/intervals/OilTestPage.h"
 #include "wellplot/intervals/PropWnd.h"
 
 namespace demo {
@@ -40,10 +53,74 @@ std::string Describe(CWpKit* kit) {
             << " 单元=" << well->GetTopUnit().str() << "-" << well->GetBottomUnit().str()
             << " 比例=1:" << well->GetDepthScale();
     }
+    if (auto* oilTest = dynamic_cast<CWpOilTest*>(kit)) {
+        out << " 风格=" << oilTest->m_nDisplayStyle << " 表格=" << oilTest->m_nRowNumber << "x" << oilTest->m_nColNumber
+            << " 条形图道=" << oilTest->m_dBarWidth << " 网格线型=" << oilTest->m_gridPen.style << " 单元格=";
+        for (const CString& text : oilTest->m_cellTexts) out << '[' << text.str() << ']';
+        out << " 列宽=";
+        for (float w : *oilTest->GetColWidth()) out << w << ' ';
+        out << "饼图数据=" << oilTest->m_nPieDataChoice << " 上部属性=" << oilTest->m_pieUpper.size();
+    }
+    if (auto* picture = dynamic_cast<CWpPicture*>(kit)) {
+        out << " 类型=" << picture->GetType();
+        if (CgPicSegment* seg = picture->GetActiveSeg())
+            out << " 锁定比例=" << seg->IsScaleLock() << " 顶深=" << picture->GetActiveSegTopDepth();
+    }
     if (auto* curve = dynamic_cast<CWpCurve*>(kit))
         out << " 左值=" << curve->GetLeft() << " 右值=" << curve->GetRight() << " 对数=" << curve->IsLogScale()
             << " 填充=" << curve->FillCount() << "/" << curve->FillAt();
+    if (auto* seg = dynamic_cast<CWpSegment*>(kit)) {
+        const int active = seg->GetActiveSeg();
+        out << " 数据源=" << seg->GetDataSource() << " 当前段=" << active;
+        if (active >= 0) out << " 顶深=" << seg->GetSegTopDpth(active) << " 底深=" << seg->GetSegBottomDpth(active);
+    }
+    if (auto* lith = dynamic_cast<CWpCorelith*>(kit))
+        out << " 表=" << lith->GetTableName() << " 字段=" << lith->GetCorelithField() << "," << lith->GetColorField()
+            << " 颜色=" << lith->GetColorName(0).str();
+    if (auto* sample = dynamic_cast<CWpLthSample*>(kit))
+        out << " 表=" << sample->GetTableName() << " 字段=" << sample->GetDepthFiledName() << ","
+            << sample->GetNumberFiledName();
+    if (auto* core = dynamic_cast<CWpIntegratedCore*>(kit))
+        out << " 取芯数据源=" << core->GetDataSource() << " 表=" << core->GetTable() << " 字段=" << core->GetCoreTubeField()
+            << "," << core->GetCoreLengthField() << " 芯长="
+            << (core->GetSeg(0) && core->GetSeg(0)->data.Get() ? core->GetSeg(0)->data.Get()->coreLength : 0.0);
+    if (auto* sand = dynamic_cast<CWpSand*>(kit))
+        out << " 数据=" << (sand->GetData() ? std::to_string(sand->GetData()->GetKind()) : std::string("-"))
+            << " 小数位数=" << sand->GetThkTextPrecision() << " 符号=" << sand->GetSymbleType();
+    if (auto* facies = dynamic_cast<CWpFacies*>(kit))
+        out << " 相源=" << facies->m_faciesSource << " 相名=" << facies->GetFaciesName(0).str();
     return out.str();
+}
+
+// The well's interval data beside its sample data: lithology of the well's own table, a sand set
+// of segment data, the facies of a discrete set; each interval kit gets two intervals, the first
+// active.
+void AddIntervalData(zephyr::PlotFixture& plot) {
+    if (!plot.Well()->GetDataMgr()) plot.Well()->SetDataMgr(new WDMgrIO());
+    WDMgrIO* data = plot.Well()->GetDataMgr();
+    data->AddCorelith(1, "")->m_record.oilKind = 1;
+    if (LogSandDIO* sand = data->GetSand(1, ""))
+        for (LOGSAND& record : sand->m_records) record.type = 1;  // the sample's sand layers, of the first class
+    data->AddSand(26, "")->m_records.push_back(LOGSAND{2, "段数据", 26, 0});
+    data->AddFacies(11, "试油成果 结论");
+    for (CWpKit* kit : plot.AllKits()) {
+        auto* seg = dynamic_cast<CWpSegment*>(kit);
+        if (!seg || !(dynamic_cast<CWpCorelith*>(kit) || dynamic_cast<CWpLthSample*>(kit) ||
+                      dynamic_cast<CWpIntegratedCore*>(kit) || dynamic_cast<CWpSand*>(kit) ||
+                      dynamic_cast<CWpFacies*>(kit)))
+            continue;
+        WPSEGMENT first;
+        first.top = 1200;
+        first.bottom = 1208.5;
+        first.data = WpSegDataRef(new WPSEGDATA{1, 7.6, 8.5, 0.89});
+        seg->AddSeg(first);
+        WPSEGMENT second;
+        second.top = 1208.5;
+        second.bottom = 1215;
+        seg->AddSeg(second);
+        seg->SetActiveSeg(0);
+    }
+    if (auto* lith = plot.First<CWpCorelith>()) lith->SetData(data->GetCorelith(1, ""));
 }
 
 // The host's side: one open sheet at a time, announced the selected kit as the host does.
@@ -70,6 +147,7 @@ public:
         Announce();
     }
     platform::GridDriver Grid() {
+        if (COilTestPage* oilTest = OilTestPage()) return platform::GridDriver(&oilTest->GetPropList());
         auto* page = sheet_ ? dynamic_cast<CWndPag*>(sheet_->GetActivePage()) : nullptr;
         CBCGPPropList* grid = page && page->GetWndLst() ? hostapp::FindGrid(*page->GetWndLst()) : nullptr;
         return platform::GridDriver(grid);
@@ -80,6 +158,34 @@ public:
         if (sheet_) hostapp::PrintPropertyWindow(out_, *sheet_);
     }
     void PrintKit() { out_ << "  " << Describe(kit_) << "\n"; }
+    // The oil-test page when it is the active page.
+    COilTestPage* OilTestPage() { return sheet_ ? dynamic_cast<COilTestPage*>(sheet_->GetActivePage()) : nullptr; }
+    // The cell grid of the oil-test page, row by row.
+    void PrintCells() {
+        COilTestPage* page = OilTestPage();
+        CCellTypesGridCtrl* cells = page ? page->GetCellGrid() : nullptr;
+        if (!cells) return;
+        out_ << "  [cells]";
+        for (int c = 0; c < cells->GetColumnCount(); ++c)
+            out_ << ' ' << cells->GetColumnName(c).str() << '(' << cells->GetColumnWidth(c) << ')';
+        out_ << '\n';
+        for (int r = 0; r < cells->GetRowCount(); ++r) {
+            out_ << "   ";
+            for (int c = 0; c < cells->GetColumnCount(); ++c) {
+                CBCGPGridItem* item = cells->GetItem(r, c);
+                out_ << " [" << (item ? item->GetLabel().str() : std::string()) << ']';
+            }
+            out_ << '\n';
+        }
+    }
+    bool EditCell(int row, int col, const char* text) {
+        COilTestPage* page = OilTestPage();
+        return page && page->GetCellGrid() && platform::EditGridCell(*page->GetCellGrid(), row + 1, col, text);
+    }
+    bool DragDivider(int col, int width) {
+        COilTestPage* page = OilTestPage();
+        return page && page->GetCellGrid() && platform::DragGridColumnDivider(*page->GetCellGrid(), col, width);
+    }
     // The message boxes the edits brought, then forgets them.
     void PrintBoxes() {
         platform::Responder& responder = platform::Responder::Instance();
@@ -221,6 +327,113 @@ void RunWellPlotDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     session.Announce();
     session.PrintWindow();
     session.PrintBoxes();
+    session.PrintKit();
+
+    // The interval kits: each scripted edit is followed by the host's announcement and the sheet.
+    AddIntervalData(plot);
+    auto edit = [&session](const char* path, const char* value, bool pick) {
+        CBCGPProp* item = session.Path(path);
+        if (pick)
+            session.Grid().PickOption(item, value);
+        else
+            session.Grid().TypeText(item, value);
+        session.Announce();
+        session.PrintWindow();
+        session.PrintKit();
+    };
+    step("select the lithology; type a top depth; pick a colour; pick 井数据, then the table 段数据2 and a field");
+    session.Select(plot.First<CWpCorelith>());
+    edit("当前段/顶深", "1201.5", false);
+    edit("当前段/颜色属性", "灰(浅灰)", true);
+    edit("数据源/类型", "井数据", true);
+    edit("数据源/数据表", "段数据2", true);
+    edit("数据源/岩性全称字段", "名称", true);
+
+    step("select the rock samples; pick 离散数据, the set 试油成果 and its fields; type a bottom depth");
+    session.Select(plot.First<CWpLthSample>());
+    edit("数据源/类型", "离散数据", true);
+    edit("数据源/离散表", "试油成果", true);
+    edit("数据源/样品部位字段", "日产油", true);
+    edit("数据源/样品号字段", "日产水", true);
+    edit("当前段/底深", "1209", false);
+
+    step("select the coring; pick the table 取芯综合数据; type 0.6 into the separating line's width; a core length");
+    session.Select(plot.First<CWpIntegratedCore>());
+    edit("数据源/数据表", "取芯综合数据", true);
+    edit("显示设置/分割线线型/宽度(毫米)", "0.6", false);
+    edit("当前段/取芯长度", "8.1", false);
+
+    step("select the sand; pick 砂层数据一类, then 段数据1; show the thickness with 5.9 decimals; pick 工字型");
+    session.Select(plot.First<CWpSand>());
+    edit("数据源/类型", "砂层数据一类", true);
+    edit("数据源/类型", "段数据1", true);
+    edit("显示参数/厚度文本/显示", "是", true);
+    edit("显示参数/厚度文本/小数位数", "5.9", false);
+    edit("显示参数/分界线/样式/符号类型", "工字型", true);
+
+    step("select the facies; pick 离散数据, the set 试油成果 and the field 结论; rename the active interval");
+    session.Select(plot.First<CWpFacies>());
+    edit("数据源/类型", "离散数据", true);
+    edit("数据源/离散表", "试油成果", true);
+    edit("数据源/相类型字段", "结论", true);
+    edit("当前段/相名称", "河口坝", true);
+
+    // The oil test: its data object's fields, a 2 x 3 table; a picture and a graphic kit with a segment each.
+    auto* oilTest = plot.First<CWpOilTest>();
+    oilTest->SetData(new CDIOilTest({"层位", "日产油", "日产气", "日产水", "累产油", "结论"}));
+    oilTest->SetRowNumber(2);
+    oilTest->SetColNumber(3);
+    oilTest->m_cellTexts = {"层位", "日产油", "日产气", "日产水", "累产油", "结论"};
+    oilTest->m_pieUpper = {"层位", "结论"};
+    auto* picture = plot.First<CWpPicture>();
+    CgPicSegment seg;
+    seg.SetRect(0, -1200, 20, -1230);
+    seg.SetPictureName("岩心照片.bmp");
+    picture->AppendSegment(seg);
+    picture->SetActiveSegIndex(0);
+    auto* graphic = plot.Add<CWpPicture>(picture->GetParent(), "图形");
+    graphic->SetType(1);
+    graphic->AppendSegment(seg);
+    graphic->SetActiveSegIndex(0);
+    auto printOilTest = [&session]() {
+        session.Tab(1);
+        session.Tab(0);
+        session.PrintWindow();
+        session.PrintCells();
+        session.PrintKit();
+    };
+
+    step("select the oil test; type 试油\\n成果 into 标题/名称, 结论 into cell B2, drag the divider of column A to 90");
+    session.Select(oilTest);
+    session.Grid().TypeText(session.Path("标题/名称"), "试油\\n成果");
+    session.EditCell(1, 1, "结论");
+    session.DragDivider(0, 90);
+    printOilTest();
+
+    step("pick 图文 for 显示设置/显示风格; the kit library renews the stamp and the host announces it again");
+    session.Grid().PickOption(session.Path("显示设置/显示风格"), "图文");
+    zephyr::testing::Touch(oilTest);
+    session.Announce();
+    session.Grid().TypeText(session.Path("显示设置/参数宽度/文本道"), "0.65");
+    session.Grid().PickOption(session.Path("显示设置/条形图设置/数据选择"), "累产");
+    zephyr::testing::Touch(oilTest);
+    printOilTest();
+
+    step("on 饼图 pick 累产 for 数据源/类型 and 3 for 饼旁标注/上部属性文本行数");
+    session.Tab(1);
+    session.Grid().PickOption(session.Path("数据源/类型"), "累产");
+    session.Grid().PickOption(session.Path("饼旁标注/上部属性文本行数"), "3");
+    session.Announce();
+    printOilTest();
+
+    step("select the picture; press the space bar on 当前段属性/锁定比例; then select the graphic");
+    session.Select(picture);
+    session.Grid().TypeChar(session.Path("当前段属性/锁定比例"), ' ');
+    session.Announce();
+    session.PrintWindow();
+    session.PrintKit();
+    session.Select(graphic);
+    session.PrintWindow();
     session.PrintKit();
 
     step("the sheet of every kit of the plot, all pages shown");

@@ -1,4 +1,5 @@
 // Run-time classes, constructors and destructors of the well-plot kits.
+#include "hosttypes/Zephyr/DIOilTest.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpContent.h"
 #include "hosttypes/Zephyr/WpCorelith.h"
@@ -56,6 +57,14 @@ CWpKit::CWpKit() {
     m_titleFont.SetFaceName("宋体");
     m_titleFont.size = 400;
 }
+// The texts drawn inside interval kits start in 宋体 at 3 mm.
+static QXLOGFONT IntervalFont() {
+    QXLOGFONT font;
+    font.SetFaceName("宋体");
+    font.size = 300;
+    return font;
+}
+
 CWpWell::CWpWell() = default;
 CWpInWell::CWpInWell() = default;
 CWpInWell::~CWpInWell() = default;
@@ -74,7 +83,13 @@ CWpSegment::CWpSegment() = default;
 CWpSegment::~CWpSegment() = default;
 CWpPicture::CWpPicture() = default;
 CWpPicture::~CWpPicture() = default;
-CWpOilTest::CWpOilTest() = default;
+// The oil test's cell, label and pie fonts start in 宋体 at 3 mm.
+CWpOilTest::CWpOilTest() {
+    for (QXLOGFONT* font : {&m_cellFont, &m_labelFont, &m_pieLabelFont, &m_pieSideFont}) {
+        font->SetFaceName("宋体");
+        font->size = 300;
+    }
+}
 CWpText::CWpText() = default;
 CWpParam::CWpParam() = default;
 CWpParam::~CWpParam() = default;
@@ -87,19 +102,22 @@ CWpWaterEntry::CWpWaterEntry() = default;
 CWpWaterEntry::~CWpWaterEntry() = default;
 CWpProgram::CWpProgram() = default;
 CWpProgram::~CWpProgram() = default;
-CWpSand::CWpSand() = default;
+CWpSand::CWpSand() { m_thkTextFont = IntervalFont(); }
 CWpSand::~CWpSand() = default;
-CWpFacies::CWpFacies() = default;
+CWpFacies::CWpFacies() { m_faciesNameFont = IntervalFont(); }
 CWpFacies::~CWpFacies() = default;
-CWpCorelith::CWpCorelith() = default;
+CWpCorelith::CWpCorelith() {
+    SetSubject(this);
+    m_nameFont = IntervalFont();
+}
 CWpCorelith::~CWpCorelith() = default;
 CWpShoot::CWpShoot() = default;
 CWpShoot::~CWpShoot() = default;
-CWpLthSample::CWpLthSample() = default;
+CWpLthSample::CWpLthSample() { m_markLogFont = IntervalFont(); }
 CWpLthSample::~CWpLthSample() = default;
 CWpStratum::CWpStratum() = default;
 CWpStratum::~CWpStratum() = default;
-CWpIntegratedCore::CWpIntegratedCore() = default;
+CWpIntegratedCore::CWpIntegratedCore() { m_textFont = IntervalFont(); }
 CWpIntegratedCore::~CWpIntegratedCore() = default;
 CWpSymble::CWpSymble() = default;
 CWpSymble::~CWpSymble() = default;
@@ -118,6 +136,7 @@ CWpWell::~CWpWell() { delete m_pDataMgr; }
 
 CWpOilTest::~CWpOilTest() {
     for (CgOilTestSegment* seg : m_segments) delete seg;
+    delete m_pData;
 }
 
 CWpText::~CWpText() {

@@ -29,7 +29,15 @@
 #include "wellplot/LstTrack.h"
 #include "wellplot/LstWell.h"
 #include "wellplot/WellPlotTexts.h"
+#include "wellplot/intervals/LstColth.h"
+#include "wellplot/intervals/LstFacies.h"
+#include "wellplot/intervals/LstIntegratedCore.h"
+#include "wellplot/intervals/LstLthSample.h"
+#include "wellplot/intervals/LstOilTestPie.h"
+#include "wellplot/intervals/LstPicture.h"
 #include "wellplot/intervals/LstProgram.h"
+#include "wellplot/intervals/LstSand.h"
+#include "wellplot/intervals/OilTestPage.h"
 
 namespace {
 
@@ -40,16 +48,24 @@ CWndLst* Empty(CWpKit*) {
     return new List();
 }
 // The kit handed to the list's constructor, which keeps it as it is (CLstTrack, CLstHead) or
-// converted to its own kit class (CLstProgram).
+// converted to its own kit class (CLstProgram, CLstFacies, CLstIntegratedCore).
 template <class List>
 CWndLst* WithKit(CWpKit* kit) {
     return new List(kit);
 }
 
-// A page of a row; a page whose list is not part of the module yet has no maker and is left out.
+// A sheet page that is a page class of its own, made for the kit (the oil-test page).
+template <class Page>
+CBCGPPropertyPage* OwnPage(CWpKit* kit) {
+    return new Page(kit);
+}
+
+// A page of a row: a list wrapped in a CWndPag, or a page of its own; a page whose list is not part
+// of the module yet has no maker and is left out.
 struct PageDef {
     const char* caption;
     CWndLst* (*make)(CWpKit* kit);
+    CBCGPPropertyPage* (*makePage)(CWpKit* kit) = nullptr;
 };
 
 struct RowDef {
@@ -73,25 +89,25 @@ const RowDef* Rows() {
         {RUNTIME_CLASS(CWpTrack), {{wptext::kPageTrack, WithKit<CLstTrack>}, {wptext::kPageGrid, Empty<CLstGrid>}}},
         {RUNTIME_CLASS(CWpCurve), {{wptext::kPageCurve, WithKit<CLstCurve>}}},
         {RUNTIME_CLASS(CWpStratum), {{"地层", nullptr}}},
-        {RUNTIME_CLASS(CWpSand), {{"砂岩", nullptr}}},
-        {RUNTIME_CLASS(CWpFacies), {{"沉积相", nullptr}}},
-        {RUNTIME_CLASS(CWpCorelith), {{"岩性", nullptr}}},
+        {RUNTIME_CLASS(CWpSand), {{"砂岩", Empty<CLstSand>}}},
+        {RUNTIME_CLASS(CWpFacies), {{"沉积相", WithKit<CLstFacies>}}},
+        {RUNTIME_CLASS(CWpCorelith), {{"岩性", Empty<CLstColth>}}},
         {RUNTIME_CLASS(CWpShoot), {{kPageShoot, nullptr}, {"射孔配置", nullptr}}},
-        {RUNTIME_CLASS(CWpLthSample), {{"岩样", nullptr}}},
+        {RUNTIME_CLASS(CWpLthSample), {{"岩样", Empty<CLstLthSample>}}},
         {RUNTIME_CLASS(CWpSymbleShoot), {{kPageShoot, nullptr}}},
         {RUNTIME_CLASS(CWpSymbleCycle), {{"旋回", nullptr}}},
-        {RUNTIME_CLASS(CWpPicture), {{"图片", nullptr}}},
+        {RUNTIME_CLASS(CWpPicture), {{"图片", WithKit<CLstPicture>}}},
         {RUNTIME_CLASS(CWpText), {{kPageText, nullptr}}},
         {RUNTIME_CLASS(CWpParam),
          {{kPageGeneral, nullptr}, {kPageLine, nullptr}, {"点", nullptr}, {kPageText, nullptr}, {"矩形填充", nullptr}}},
         {RUNTIME_CLASS(CWpResult), {{"解释结果", nullptr}}},
-        {RUNTIME_CLASS(CWpOilTest), {{"试油", nullptr}, {"饼图", nullptr}}},
+        {RUNTIME_CLASS(CWpOilTest), {{"试油", nullptr, OwnPage<COilTestPage>}, {"饼图", WithKit<CLstOilTestPie>}}},
         {RUNTIME_CLASS(CWpSymbleTexture), {{"层理", nullptr}}},
         {RUNTIME_CLASS(CWpWaterEntry), {{nullptr, nullptr}}},  // captioned by the kit: WaterEntryCaption
         {RUNTIME_CLASS(CWpProgram), {{wptext::kPageProgram, WithKit<CLstProgram>}}},
         {RUNTIME_CLASS(CWpSandStratum), {{kPageGeneral, nullptr}, {"填充", nullptr}, {kPageLine, nullptr}, {kPageText, nullptr}}},
         {RUNTIME_CLASS(CWpSidewallCore), {{"井壁取芯", nullptr}}},
-        {RUNTIME_CLASS(CWpIntegratedCore), {{"取芯综合", nullptr}}},
+        {RUNTIME_CLASS(CWpIntegratedCore), {{"取芯综合", WithKit<CLstIntegratedCore>}}},
         {nullptr, {kNoPage}},
     };
     return rows;
@@ -105,9 +121,12 @@ const char* WaterEntryCaption(CWpKit* kit) {
 
 void AddPages(CPropWndMgr* sheet, const RowDef& row, CWpKit* kit) {
     for (const PageDef& page : row.pages) {
-        if (!page.make) continue;
+        if (!page.make && !page.makePage) continue;
         const char* caption = page.caption ? page.caption : WaterEntryCaption(kit);
-        sheet->AddDialogPage(new CWndPag(page.make(kit)), caption);
+        if (page.makePage)
+            sheet->AddDialogPage(page.makePage(kit), caption);
+        else if (page.make)
+            sheet->AddDialogPage(new CWndPag(page.make(kit)), caption);
     }
 }
 
@@ -116,18 +135,22 @@ void AddPages(CPropWndMgr* sheet, const RowDef& row, CWpKit* kit) {
 CWnd* CPropWnd::Create(CWpKit* kit, CWnd* parent) {
     if (!kit) return nullptr;
     auto* sheet = new CPropWndMgr(0, 0);
+    bool openOnPie = false;
     for (const RowDef* row = Rows(); row->kitClass; ++row) {
         if (!kit->IsKindOf(row->kitClass)) continue;
         AddPages(sheet, *row, kit);
         // The oil test opens on its pie page when it was last edited there.
         if (row->kitClass == RUNTIME_CLASS(CWpOilTest)) {
-            if (auto* oilTest = dynamic_cast<CWpOilTest*>(kit); oilTest && oilTest->m_bPieActive)
-                sheet->SetActivePage(1);
+            auto* oilTest = dynamic_cast<CWpOilTest*>(kit);
+            openOnPie = oilTest && oilTest->m_bPieActive;
         }
         break;
     }
     sheet->AddDialogPage(new CWndPag(new CLstOther()), wptext::kPageOther);
     sheet->Initialize();
+    // The sheet knows its pages once initialised; before its window exists this only chooses the
+    // page it opens on.
+    if (openOnPie) sheet->SetActivePage(1);
     sheet->Create(parent, WS_CHILD | WS_VISIBLE, 0);
     return sheet;
 }
