@@ -118,6 +118,7 @@ int CPropListWellLayerSymbol::InitPropWnd() {
                 auto* item = new CPropLstPlaneEx(t->label, CString(), t->description, t->id, t->mode,
                                                  welltext::kTemplateButton);
                 item->SetPlaneProplist(this);
+                FillTemplateOptions(item, t->mode);
                 group->AddSubItem(item);
             }
             group->AddSubItem(value);
@@ -183,18 +184,23 @@ void CPropListWellLayerSymbol::RefreshTemplates(CWellLayer& layer, int visible) 
         if (!item) continue;
         planemap::SetItemText(item, name);
         item->SetWellLayer(layer.GetLayer());
-        switch (t.mode) {
-            case CPropLstPlaneEx::kPointStyle:
-                InitPointTemplate(item);
-                break;
-            case CPropLstPlaneEx::kSize:
-                InitSizeTemplate(item);
-                break;
-            default:
-                InitColorTemplate(item);
-                break;
-        }
+        FillTemplateOptions(item, t.mode);
         if (CBCGPProp* value = FindItem(t.governs)) value->Enable(name.IsEmpty() && visible ? TRUE : FALSE);
+    }
+}
+
+// New point-style and size template names are appended; the colour names are rebuilt.
+void CPropListWellLayerSymbol::FillTemplateOptions(CBCGPProp* item, int mode) {
+    switch (mode) {
+        case CPropLstPlaneEx::kPointStyle:
+            InitPointTemplate(item);
+            break;
+        case CPropLstPlaneEx::kSize:
+            InitSizeTemplate(item);
+            break;
+        default:
+            InitColorTemplate(item);
+            break;
     }
 }
 

@@ -53,5 +53,6 @@ protected:
 
 private:
     void RefreshTemplates(kel::plane::CWellLayer& layer, int visible);
+    void FillTemplateOptions(CBCGPProp* item, int mode);
     void EditTrackMode(kel::plane::CWellLayer& layer, CBCGPProp* item);
 };
