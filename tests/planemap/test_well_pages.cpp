@@ -197,6 +197,19 @@ TEST(WellLayerSymbolPage, TemplatesGovernTheirValuesAndTheTrackModeShowsBothSegm
     EXPECT_EQ(1, layer.GetWellTopLineVisible());
 }
 
+TEST(WellLayerSymbolPage, ARefreshAddsNewTemplateNamesOnce) {
+    WellWorld w;
+    OpenList<CPropListWellLayerSymbol> page;
+    page.Show(w.wells);
+    CBCGPProp* points = page.Item(CPropListWellLayerSymbol::kSymbolStyleTemplateId);
+    const int offered = points->GetOptionCount();
+    _AfxGetTemplateManager()->AddTemplatePointStyle("新井点", QXLOGPOINT());
+    w.wells->ProChanged();
+    page.Show(w.wells);
+    ASSERT_EQ(offered + 1, points->GetOptionCount());
+    EXPECT_STREQ("新井点", points->GetOption(offered));
+}
+
 // ---- the base-line and absence pages ---------------------------------------------------------------
 
 TEST(WellLayerBaseLinePage, AnOffsetMayBeNegativeAWidthMayNot) {
