@@ -1,0 +1,71 @@
+// What the profile-line pages share: the layer settings, the stamp that makes pages and graph
+// read an object again, the log of pages whose grid could not be made, the container a well
+// part belongs to, the active objects an object page edits, and the template items of the
+// layer pages.
+#pragma once
+
+#include <boost/shared_ptr.hpp>
+#include <cstddef>
+#include <vector>
+
+#include "bcg/Prop.h"
+#include "hosttypes/Lodestar/LayerProperty.h"
+#include "hosttypes/Lodestar/PlContainer.h"
+#include "hosttypes/Lodestar/PlWell.h"
+
+class CWndLst;
+
+namespace plpage {
+
+// The profile line's layer settings; the caller holds the copy for one read or write.
+boost::shared_ptr<KelProfileline::CLayerProperty> LayerProperty();
+
+// Renews the object's stamp (AfxGetTimeStamp) so that the pages and the graph read it again.
+void Stamp(KelProfileline::CPlObjInterface* object);
+
+// Writes message with the file and line to the root logger at INFO when the logger is enabled
+// for it; answers -1 (the page's failure) either way.
+int LogPageFailure(const char* message, const char* file, int line);
+#define PL_PAGE_FAILED(message) plpage::LogPageFailure((message), __FILE__, __LINE__)
+
+// The container of the well a part belongs to (part, well, well manager, container); NULL when a
+// link is missing.
+KelProfileline::CPlContainer* ContainerOfWellPart(const KelProfileline::CWellComponent* part);
+
+// Whether exactly one object is active (no container: none is).
+bool OneActive(const KelProfileline::CPlControlerClient* client);
+
+// The active objects that are of the page's class T; objects of any other kind are passed over,
+// so an edit never reaches them. Empty without a container.
+template <class T>
+std::vector<T*> ActiveOf(const KelProfileline::CPlControlerClient* client) {
+    std::vector<T*> objects;
+    if (!client) return objects;
+    const int count = client->GetActiveObjCount();
+    objects.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
+    for (int i = 0; i < count; ++i)
+        if (T* object = dynamic_cast<T*>(client->GetActiveObj(i))) objects.push_back(object);
+    return objects;
+}
+
+// Redraws the container's window; nothing without a container.
+void UpdateWnd(KelProfileline::CPlContainer* container);
+
+// Whether the style templates apply: the graph is placed on a chosen stratum (the container's
+// level and the layer's stratum index are 0 or more) and the items are shown.
+bool TemplatesUsable(const KelProfileline::CPlContainer& container, const KelProfileline::CLayerProperty& layer,
+                     bool shown);
+
+// A template item and the item of the value it stands for.
+struct TemplatePair {
+    CBCGPProp* templ;
+    CBCGPProp* direct;
+    void (CWndLst::*fill)(CBCGPProp*);
+};
+// Each template item enabled when usable, its options then refilled (value kept); emptied when
+// not. Each direct item is enabled when its template is empty and the items are shown; its entry
+// of directUsable says so.
+void RefreshTemplates(CWndLst& list, bool usable, bool shown, const TemplatePair* pairs, std::size_t count,
+                      bool* directUsable);
+
+}  // namespace plpage
