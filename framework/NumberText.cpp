@@ -18,13 +18,6 @@ CString Trimmed(const CString& text) {
     return t;
 }
 
-bool IsDigitRun(const std::string& text) {
-    if (text.empty()) return false;
-    for (char c : text)
-        if (!crt::IsDigit(c)) return false;
-    return true;
-}
-
 // The number when it is the whole of text (no blanks allowed), finite.
 bool ExactNumber(const CString& text, double* value) {
     if (text.IsEmpty() || crt::IsSpace(text[0])) return false;
@@ -81,17 +74,26 @@ bool LeadingInteger(const CString& text, long long* value) {
     return true;
 }
 
+bool LeadingInt(const CString& text, int* value) { return IntegerIn(text, INT_MIN, INT_MAX, value); }
+
 bool WholeNumber(const CString& text, double* value) { return ExactNumber(Trimmed(text), value); }
 
 bool WholeUnsigned(const CString& text, unsigned* value) {
     const std::string digits = Trimmed(text).str();
-    if (!IsDigitRun(digits)) return false;
+    if (!IsDigits(digits)) return false;
     std::uint64_t n = 0;
     for (char c : digits) {
         n = n * 10 + static_cast<unsigned>(c - '0');
         if (n > UINT32_MAX) return false;
     }
     *value = static_cast<unsigned>(n);
+    return true;
+}
+
+bool IsDigits(const std::string& text) {
+    if (text.empty()) return false;
+    for (char c : text)
+        if (!crt::IsDigit(c)) return false;
     return true;
 }
 
@@ -143,7 +145,7 @@ bool DegMinSec(const CString& text, double* degrees) {
     if (count != 2) return false;
     double d = 0, m = 0, s = 0;
     for (const std::string& part : parts)
-        if (!IsDigitRun(part)) return false;
+        if (!IsDigits(part)) return false;
     if (!LeadingNumber(parts[0].c_str(), &d) || !LeadingNumber(parts[1].c_str(), &m) ||
         !LeadingNumber(parts[2].c_str(), &s))
         return false;
@@ -174,7 +176,7 @@ bool TextToVariant(const CString& text, VARTYPE type, _variant_t* value) {
         }
         case VT_I4: {
             int n = 0;
-            if (!IntegerIn(text, INT_MIN, INT_MAX, &n)) return false;
+            if (!LeadingInt(text, &n)) return false;
             *value = _variant_t(n);
             return true;
         }
@@ -222,8 +224,12 @@ bool Scale(double value, double scale, double* scaled) {
 
 bool FitFloat(double value, double scale, float* field) {
     double v = 0;
-    if (!Scale(value, scale, &v) || std::fabs(v) > FLT_MAX) return false;
-    *field = static_cast<float>(v);
+    if (!Scale(value, scale, &v)) return false;
+    // Numbers up to half a unit beyond FLT_MAX round to FLT_MAX (the text "3.4028235e+38" that
+    // shows FLT_MAX is one of them); from there on they would round to infinity.
+    const double roundsToInfinity = static_cast<double>(FLT_MAX) + std::ldexp(1.0, 103);
+    if (std::fabs(v) >= roundsToInfinity) return false;
+    *field = std::fabs(v) > FLT_MAX ? std::copysign(FLT_MAX, v) : static_cast<float>(v);
     return true;
 }
 

@@ -4,6 +4,8 @@
 // target field cannot hold is refused, never stored as infinity or wrapped round.
 #pragma once
 
+#include <string>
+
 #include "framework/Export.h"
 #include "mfc/String.h"
 #include "mfc/Variant.h"
@@ -18,10 +20,14 @@ TESSALY_API bool LeadingNumber(const CString& text, double* value);
 // The leading integer, as atoi reads it (optional blanks, sign, decimal digits; "12.9" is 12): 0
 // when there is none. False when it is beyond the range of a 64-bit integer.
 TESSALY_API bool LeadingInteger(const CString& text, long long* value);
+// The same for an int field: false when the integer is beyond the 32-bit range.
+TESSALY_API bool LeadingInt(const CString& text, int* value);
 // The whole text is one number (blanks around it allowed) that a double holds.
 TESSALY_API bool WholeNumber(const CString& text, double* value);
 // The whole text is decimal digits (blanks around them allowed) with a value below 2^32.
 TESSALY_API bool WholeUnsigned(const CString& text, unsigned* value);
+// One or more of the digits 0-9 and nothing else.
+TESSALY_API bool IsDigits(const std::string& text);
 // Every character a decimal digit, a blank or '.'; the empty text counts as one.
 TESSALY_API bool IsNumberText(const CString& text);
 // The number-item rule: the leading number when it is above 0; 0 for a non-empty text of digits,

@@ -1,5 +1,6 @@
 #include "planemap/PropListArrow.h"
 
+#include "framework/NumberText.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
 #include "hosttypes/Parsnip/QXObjectArrow.h"
@@ -8,7 +9,6 @@
 #include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/TableWebShapeTexts.h"
-#include "win32/Crt.h"
 
 using namespace planemap;
 
@@ -135,15 +135,18 @@ void CPropListArrow::ApplySize(CQXObjectArrow* arrow, CBCGPProp* item) {
     const CString typeName = arrow->GetTypeName();
     const CString text = ItemText(item);
     double height = 0;
+    int percent = 0;
     switch (item->GetData()) {
     case kHeightId:
         if (ReadNumber(text, 1, &height)) SetSameTypeObjects(layer, &CQXObjectArrow::SetHeight, height, typeName);
         break;
     case kHeadPercentId:
-        SetSameTypeObjects(layer, &CQXObjectArrow::SetHeadPercent, crt::Atoi(text), typeName);
+        if (numtext::LeadingInt(text, &percent))
+            SetSameTypeObjects(layer, &CQXObjectArrow::SetHeadPercent, percent, typeName);
         break;
     default:
-        SetSameTypeObjects(layer, &CQXObjectArrow::SetBodyPercent, crt::Atoi(text), typeName);
+        if (numtext::LeadingInt(text, &percent))
+            SetSameTypeObjects(layer, &CQXObjectArrow::SetBodyPercent, percent, typeName);
         break;
     }
 }

@@ -1,5 +1,6 @@
 #include "planemap/PropListBorderGrid.h"
 
+#include <climits>
 #include <cmath>
 #include <iterator>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/ModuleFamilies.h"
+#include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
 #include "hosttypes/Harrow/KelProject.h"
@@ -17,7 +19,6 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
-#include "win32/Crt.h"
 
 using namespace planemap;
 
@@ -169,10 +170,17 @@ void AddGridItems(CBCGPProp* settings, const GridItems& ids, DWORD_PTR majorPenI
     }
 }
 
-CString DegMinSecText(double degrees) {
+// Whole degrees beyond an int cannot be shown as d:m:s (the conversion gives 0:0:0 for them).
+bool IsShownAsDegMinSec(double degrees) {
+    return std::isfinite(degrees) && std::fabs(degrees) < static_cast<double>(INT_MAX);
+}
+
+// Shows degrees as d:m:s; an angle that cannot be shown so leaves the item's text as it is.
+void ShowDegMinSec(CBCGPProp* item, double degrees) {
+    if (!IsShownAsDegMinSec(degrees)) return;
     int d = 0, m = 0, s = 0;
     ConvertDegToDegMintSec(degrees, d, m, s);
-    return FormatString("%d:%d:%d", d, m, s);
+    SetItemText(item, FormatString("%d:%d:%d", d, m, s));
 }
 
 }  // namespace
@@ -231,22 +239,9 @@ void ApplyBorderGridType(CQXObjectBorder* border, const CString& name) {
 }
 
 double ParseDegMinSec(CBCGPProp* item) {
-    if (!item) return 0;
-    const std::string text = ItemText(item).str();
-    std::vector<std::string> parts(1);
-    for (char c : text) {
-        if (c == ':')
-            parts.emplace_back();
-        else
-            parts.back() += c;
-    }
-    if (parts.size() != 3) return 0;
-    for (const std::string& part : parts)
-        if (!IsDigits(part)) return 0;
-    const double degrees =
-        crt::Atof(parts[0].c_str()) + crt::Atof(parts[1].c_str()) / 60 + crt::Atof(parts[2].c_str()) / 3600;
-    // A run of digits too long for a double would give an infinite interval.
-    return std::isfinite(degrees) ? degrees : 0;
+    double degrees = 0;
+    // A run of digits too long for a double is refused like any other text: no infinite interval.
+    return item && numtext::DegMinSec(ItemText(item), &degrees) ? degrees : 0;
 }
 
 CQXObjectBorder::GridDrawType GridLineStyleFromName(const CString& name) {
@@ -342,8 +337,8 @@ void CPropListBorderGrid::UpdateBCGPProperty(long object, CString) {
     ShowGroups(gridType);
 
     if (FindItem(kGraticuleGroupId)) {
-        SetItemText(FindItem(kMeridianIntervalId), DegMinSecText(border->GetGraticuleIntervalX()));
-        SetItemText(FindItem(kParallelIntervalId), DegMinSecText(border->GetGraticuleIntervalY()));
+        ShowDegMinSec(FindItem(kMeridianIntervalId), border->GetGraticuleIntervalX());
+        ShowDegMinSec(FindItem(kParallelIntervalId), border->GetGraticuleIntervalY());
         RefreshGridItems(m_wndPropList, kGraticuleItems, GraticuleValues(*border));
     }
     if (FindItem(kKilometerGroupId)) {
@@ -383,12 +378,16 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kMeridianIntervalId:
         case kParallelIntervalId:
+            // An interval the item could not show again is refused with the others.
             number = ParseDegMinSec(item);
-            if (number > 0)
+            if (number > 0 && IsShownAsDegMinSec(number))
                 SetSameTypeObjects(layer,
                                    id == kMeridianIntervalId ? &CQXObjectBorder::SetGraticuleIntervalX
                                                              : &CQXObjectBorder::SetGraticuleIntervalY,
                                    number, typeName);
+            else
+                ShowDegMinSec(item, id == kMeridianIntervalId ? border->GetGraticuleIntervalX()
+                                                              : border->GetGraticuleIntervalY());
             break;
         case kGShowScaleId:
         case kKShowScaleId:
@@ -408,8 +407,9 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kKMinorLengthId:
         case kKCrossLengthId:
             for (const LengthSlot& slot : kLengthSlots)
-                if (slot.id == id && ReadWholeDouble(text, &number) && number >= 0 && std::isfinite(number * 100))
-                    SetSameTypeObjects(layer, slot.set, number * 100, typeName);
+                if (slot.id == id && ReadWholeDouble(text, &number) && number >= 0 &&
+                    numtext::Scale(number, numtext::kHundredths, &number))
+                    SetSameTypeObjects(layer, slot.set, number, typeName);
             break;
         case kGLineStyleId:
         case kKLineStyleId:

@@ -1,5 +1,6 @@
 #include "planemap/PropListColorMark.h"
 
+#include "framework/NumberText.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/OptionTables.h"
@@ -9,7 +10,6 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
-#include "win32/Crt.h"
 
 using namespace planemap;
 
@@ -183,7 +183,9 @@ void CPropListColorMark::ApplyNumber(CQXObjectColorMark* mark, CBCGPProp* item) 
     float size = 0;
     bool read = true;
     if (id == kDecimalsId || id == kIntervalId) {
-        value = crt::Atoi(text);
+        int whole = 0;
+        read = numtext::LeadingInt(text, &whole);
+        value = whole;
     } else if (id == kSizeId) {
         read = ReadFloat(text, 100, &size);
         value = size;

@@ -146,7 +146,11 @@ void CPropListEllipse::ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item) 
     if (!ReadNumber(ItemText(item), 1, &value)) return;
     FLOATPOINT anchor;
     ellipse->GetAnchor(&anchor);
-    switch (item->GetData()) {
+    const DWORD_PTR id = item->GetData();
+    // Angles are typed in degrees; degrees whose radians a double cannot hold are refused.
+    double radians = 0;
+    if (id != kXId && id != kYId && !ToRadians(value, &radians)) return;
+    switch (id) {
     case kXId:
         ellipse->MoveAnchor(FLOATPOINT(value, anchor.y));
         break;
@@ -154,13 +158,13 @@ void CPropListEllipse::ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item) 
         ellipse->MoveAnchor(FLOATPOINT(anchor.x, value));
         break;
     case kAxisAngleId:
-        ellipse->SetAngle(ToRadians(value));
+        ellipse->SetAngle(radians);
         break;
     case kStartAngleId:
-        ellipse->SetStartAngle(ToRadians(value));
+        ellipse->SetStartAngle(radians);
         break;
     default:
-        ellipse->SetStopAngle(ToRadians(value));
+        ellipse->SetStopAngle(radians);
         break;
     }
 }

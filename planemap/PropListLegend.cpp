@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "framework/NumberText.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/OptionTables.h"
@@ -11,7 +12,6 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
-#include "win32/Crt.h"
 
 using namespace planemap;
 
@@ -183,8 +183,8 @@ void CPropListLegend::ApplyLength(CQXObjectLegend* legend, CBCGPProp* item) {
 
 // Fewer than one column puts the stored count back.
 void CPropListLegend::ApplyColumns(CQXObjectLegend* legend, CBCGPProp* item) {
-    const int count = crt::Atoi(ItemText(item));
-    if (count < 1) {
+    int count = 0;
+    if (!numtext::LeadingInt(ItemText(item), &count) || count < 1) {
         item->SetValue(_variant_t(legend->GetColCount()));
         return;
     }

@@ -40,9 +40,10 @@ protected:
 private:
     CQXObjectPolyline* Line() const;
     void RefreshPosition(CQXObjectPolyline* line);
-    void WriteEndPoint(CQXObjectPolyline* line, int index, const FLOATPOINT& point);
-    void ApplyLength(CQXObjectPolyline* line, CBCGPProp* item);
-    void ApplyAzimuth(CQXObjectPolyline* line, CBCGPProp* item);
+    // Geometry edits; each answers whether it moved the line.
+    bool ApplyEndCoordinate(CQXObjectPolyline* line, CBCGPProp* item);
+    bool ApplyLength(CQXObjectPolyline* line, CBCGPProp* item);
+    bool ApplyAzimuth(CQXObjectPolyline* line, CBCGPProp* item);
 
     CBCGPProp* m_pFillGroup = nullptr;  // owned by the grid
 };

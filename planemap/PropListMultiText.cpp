@@ -4,6 +4,7 @@
 #include "framework/ItemGroupsBasic.h"
 #include "hosttypes/Parsnip/QXObjectMultiText.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
@@ -112,9 +113,12 @@ LRESULT CPropListMultiText::OnPropertyChanged(WPARAM, LPARAM lParam) {
         EditSameTypeBrushes(layer, typeName, [&](QXLOGBRUSH& b) { b.style = style; });
         break;
     }
-    case kAngleId:  // disabled: reached only when the item is changed from code
-        SetSameTypeObjects(layer, &CQXObjectMultiText::SetAngle, planemap::AngleFromText(typed), typeName);
+    case kAngleId: {  // disabled: reached only when the item is changed from code
+        double radians = 0;
+        if (planemap::ReadAngleItem(item, text->GetAngle(), &radians))
+            SetSameTypeObjects(layer, &CQXObjectMultiText::SetAngle, radians, typeName);
         break;
+    }
     case kHAlignId:
         SetSameTypeObjects(layer, &CQXObjectMultiText::SetHAlign, planemap::HAlignValue(typed), typeName);
         break;

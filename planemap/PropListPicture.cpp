@@ -3,8 +3,8 @@
 #include "hosttypes/Parsnip/QXObjectBitmap.h"
 #include "hosttypes/Parsnip/QXObjectQXM.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
-#include "win32/Crt.h"
 
 namespace {
 
@@ -63,7 +63,10 @@ void CPropListPicture::UpdateBCGPProperty(long object, CString) {
     if (!bitmap && !qxm) return;
     // A layer shown before has disabled everything; a picture starts from all items enabled.
     EnableAllItems(TRUE);
+    ShowValues(bitmap, qxm);
+}
 
+void CPropListPicture::ShowValues(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm) {
     planemap::SetItemText(FindItem(kSourceId), bitmap ? bitmap->GetFileName() : qxm->GetFileName());
     QXPOINT anchor;
     (bitmap ? static_cast<CQXObject*>(bitmap) : qxm)->GetAnchor(&anchor);
@@ -113,7 +116,13 @@ LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
     double baseX = 0, baseY = 0;
     if (qxm) qxm->GetQXMCenter(baseX, baseY);
     const CString text = VariantToText(item->GetValue());
-    const double v = crt::Atof(text);
+    double v = 0;
+    // No number reads as 0; a number beyond a double is refused and the stored values show again.
+    if (item->GetData() != kSourceId && !planemap::ReadNumber(text, 1, &v)) {
+        ShowValues(bitmap, qxm);
+        UpdateView();
+        return 0;
+    }
 
     // The shown picture only; no other selected object takes the edit.
     switch (item->GetData()) {
@@ -135,7 +144,7 @@ LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
         bitmap ? bitmap->SetRadiusB(v) : qxm->SetRadiusB(v);
         break;
     case kRotationId:
-        if (bitmap) bitmap->SetAngle(planemap::AngleFromText(text));
+        if (bitmap) bitmap->SetAngle(planemap::ToRadians(v));
         break;
     case kScaleId:
         if (qxm) qxm->SetFactor(v);

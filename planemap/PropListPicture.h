@@ -37,5 +37,6 @@ private:
     CQXObjectBitmap* Bitmap() const;
     CQXObjectQXM* Qxm() const;
     void SetNumber(DWORD_PTR id, double value);
+    void ShowValues(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm);
     void ShowKindItems(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm);
 };

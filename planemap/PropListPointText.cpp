@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "framework/NumberText.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/PropDigits.h"
 #include "hosttypes/Moraine/PlaneFunc.h"
@@ -12,7 +13,6 @@
 #include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/TextListCommon.h"
-#include "win32/Crt.h"
 #include "win32/Text.h"
 
 namespace {
@@ -144,7 +144,8 @@ LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
         textlist::EditOwnFonts<CQXObjectText>(layer, typeName, item, planemap::SubItemPosition(id, kFontGroupId));
         break;
     case kDecimalsId: {
-        const int decimals = crt::Atoi(typed);
+        int decimals = 0;
+        if (!numtext::LeadingInt(typed, &decimals)) break;
         ForSameTypeObjects<CQXObjectText>(layer, typeName, [&](CQXObjectText* label) {
             CString s = label->GetString();
             if (Reformat(s, decimals)) label->SetString(s);
@@ -160,9 +161,12 @@ LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kBackColorId:
         textlist::EditOwnBackColors(layer, typeName, item);
         break;
-    case kAngleId:
-        SetSameTypeObjects(layer, &CQXObjectText::SetAngle, planemap::AngleFromText(typed), typeName);
+    case kAngleId: {
+        double radians = 0;
+        if (planemap::ReadAngleItem(item, text->GetAngle(), &radians))
+            SetSameTypeObjects(layer, &CQXObjectText::SetAngle, radians, typeName);
         break;
+    }
     case kPlaceId:
         ApplyPlace(typed, layer, typeName);
         break;

@@ -158,7 +158,8 @@ void CPropListRect::ApplyGeometry(CQXObjectRect* rect, CBCGPProp* item) {
         rect->SetRadiusB(value * 0.5);
         break;
     default:
-        rect->SetAngle(ToRadians(value));
+        // Degrees whose radians a double cannot hold are refused.
+        if (ToRadians(value, &value)) rect->SetAngle(value);
         break;
     }
 }

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "framework/NumberText.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropDigits.h"
@@ -11,7 +12,6 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
-#include "win32/Crt.h"
 
 using namespace planemap;
 
@@ -162,6 +162,7 @@ void CPropListScale::ApplyTicks(CQXObjectScale* scale, CBCGPProp* item) {
     const CString typeName = scale->GetTypeName();
     const CString text = ItemText(item);
     double value = 0;
+    int whole = 0;
     switch (item->GetData()) {
     case kSpacingId:
         if (ReadNumber(text, 1, &value)) SetSameTypeObjects(layer, &CQXObjectScale::SetSize, value, typeName);
@@ -170,10 +171,11 @@ void CPropListScale::ApplyTicks(CQXObjectScale* scale, CBCGPProp* item) {
         if (ReadNumber(text, 100, &value)) SetSameTypeObjects(layer, &CQXObjectScale::SetHeight, value, typeName);
         break;
     case kCountId:
-        SetSameTypeObjects(layer, &CQXObjectScale::SetStep, crt::Atoi(text), typeName);
+        if (numtext::LeadingInt(text, &whole)) SetSameTypeObjects(layer, &CQXObjectScale::SetStep, whole, typeName);
         break;
     default:
-        SetSameTypeObjects(layer, &CQXObjectScale::SetDecimalNum, crt::Atoi(text), typeName);
+        if (numtext::LeadingInt(text, &whole))
+            SetSameTypeObjects(layer, &CQXObjectScale::SetDecimalNum, whole, typeName);
         break;
     }
 }

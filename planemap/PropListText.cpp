@@ -4,6 +4,7 @@
 #include "framework/ItemGroupsBasic.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
@@ -87,9 +88,12 @@ LRESULT CPropListText::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kTransparentId:
         textlist::EditOwnTransparency(layer, typeName, item);
         break;
-    case kAngleId:
-        SetSameTypeObjects(layer, &CQXObjectText::SetAngle, planemap::AngleFromText(typed), typeName);
+    case kAngleId: {
+        double radians = 0;
+        if (planemap::ReadAngleItem(item, text->GetAngle(), &radians))
+            SetSameTypeObjects(layer, &CQXObjectText::SetAngle, radians, typeName);
         break;
+    }
     case kHAlignId:
         SetSameTypeObjects(layer, &CQXObjectText::SetHorizontalAlign, planemap::HAlignValue(typed), typeName);
         break;

@@ -1,9 +1,8 @@
 #include "planemap/SameTypeEdits.h"
 
-#include <cfloat>
-
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
+#include "framework/NumberText.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
 #include "planemap/PlaneItems.h"
@@ -55,9 +54,7 @@ bool ReadFillSubItem(CBCGPProp* item, QXLOGBRUSH* brush) {
     case kPlaneFillCellSizeId: {
         double size = 0;
         // A size past the record's float range is refused like a text that is no number.
-        if (!GetNumberProp(item, &size) || size * 100 > FLT_MAX) return false;
-        brush->size = static_cast<float>(size * 100);
-        return true;
+        return GetNumberProp(item, &size) && numtext::FitFloat(size, numtext::kHundredths, &brush->size);
     }
     case kPlaneFillTransparentId:
         brush->backMode = GetYesNoProp(item) ? kBackModeTransparent : kBackModeOpaque;

@@ -53,5 +53,11 @@ protected:
     CTypedPtrArray<CPtrArray, CQXObject*> m_selection;
 
 private:
+    // The grid's change report. A float item that refused the typed text still reports the edit,
+    // with its value untouched; such a report writes nothing, for every list, and never reaches
+    // OnPropertyChanged.
+    LRESULT OnPlanePropertyChanged(WPARAM wParam, LPARAM lParam);
     void CopySelection(CQXLayer* layer, int count, uint64_t* latest);
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -55,7 +55,8 @@ std::vector<Rule> Rules() {
     using namespace numtext;
     return {
         Reader<double>("leading", LeadingNumber),
-        Reader<long long>("leading int", LeadingInteger),
+        Reader<long long>("leading integer", LeadingInteger),
+        Reader<int>("leading int", LeadingInt),
         Reader<double>("whole", WholeNumber),
         Reader<unsigned>("whole unsigned", WholeUnsigned),
         {"is number text", [](const CString& t) -> Answer { return IsNumberText(t) ? 1 : 0; }},
@@ -80,23 +81,23 @@ struct Row {
 
 TEST(NumberText, EveryRuleOnTheSameTexts) {
     // clang-format off
-    //                      lead   int    whole  wholeU isNum  numItm fl-    fl+    lexF   lexD   R8     R4     I4     I2     UI1    UI4
+    //             lead  int64 int   whole wholU isNum numIt fl-   fl+   lexF  lexD  R8    R4    I4    I2    UI1   UI4
     const Row table[] = {
-        {"",         {0,     0,     R,     R,     1,     R,     0,     0,     R,     R,     0,     0,     0,     0,     0,     0}},
-        {"abc",      {0,     0,     R,     R,     0,     R,     R,     R,     R,     R,     0,     0,     0,     0,     0,     0}},
-        {"0",        {0,     0,     0,     0,     1,     0,     0,     0,     0,     0,     0,     0,     0,     0,     0,     0}},
-        {"-0.5",     {-0.5,  0,     -0.5,  R,     0,     R,     -0.5,  R,     -0.5,  -0.5,  -0.5,  -0.5,  0,     0,     0,     0}},
-        {"2.25",     {2.25,  2,     2.25,  R,     1,     2.25,  2.25,  2.25,  2.25,  2.25,  2.25,  2.25,  2,     2,     2,     2}},
-        {"1e39",     {1e39,  1,     1e39,  R,     0,     1e39,  1e39,  1e39,  R,     1e39,  1e39,  R,     1,     1,     1,     1}},
-        {"1e400",    {R,     1,     R,     R,     0,     R,     R,     R,     R,     R,     R,     R,     1,     1,     1,     1}},
-        {"1e999",    {R,     1,     R,     R,     0,     R,     R,     R,     R,     R,     R,     R,     1,     1,     1,     1}},
-        {"nan",      {0,     0,     R,     R,     0,     R,     R,     R,     R,     R,     0,     0,     0,     0,     0,     0}},
-        {"inf",      {0,     0,     R,     R,     0,     R,     R,     R,     R,     R,     0,     0,     0,     0,     0,     0}},
-        {"0x10",     {0,     0,     R,     R,     0,     R,     R,     R,     R,     R,     0,     0,     0,     0,     0,     0}},
-        {"70000",    {7e4,   7e4,   7e4,   7e4,   1,     7e4,   7e4,   7e4,   7e4,   7e4,   7e4,   7e4,   7e4,   R,     R,     7e4}},
-        {"256",      {256,   256,   256,   256,   1,     256,   256,   256,   256,   256,   256,   256,   256,   256,   R,     256}},
-        {" 7 ",      {7,     7,     7,     7,     1,     7,     7,     7,     R,     R,     7,     7,     7,     7,     7,     7}},
-        {"7x",       {7,     7,     R,     R,     0,     7,     7,     7,     R,     R,     7,     7,     7,     7,     7,     7}},
+        {"",      {0,    0,    0,    R,    R,    1,    R,    0,    0,    R,    R,    0,    0,    0,    0,    0,    0}},
+        {"abc",   {0,    0,    0,    R,    R,    0,    R,    R,    R,    R,    R,    0,    0,    0,    0,    0,    0}},
+        {"0",     {0,    0,    0,    0,    0,    1,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0}},
+        {"-0.5",  {-0.5, 0,    0,    -0.5, R,    0,    R,    -0.5, R,    -0.5, -0.5, -0.5, -0.5, 0,    0,    0,    0}},
+        {"2.25",  {2.25, 2,    2,    2.25, R,    1,    2.25, 2.25, 2.25, 2.25, 2.25, 2.25, 2.25, 2,    2,    2,    2}},
+        {"1e39",  {1e39, 1,    1,    1e39, R,    0,    1e39, 1e39, 1e39, R,    1e39, 1e39, R,    1,    1,    1,    1}},
+        {"1e400", {R,    1,    1,    R,    R,    0,    R,    R,    R,    R,    R,    R,    R,    1,    1,    1,    1}},
+        {"1e999", {R,    1,    1,    R,    R,    0,    R,    R,    R,    R,    R,    R,    R,    1,    1,    1,    1}},
+        {"nan",   {0,    0,    0,    R,    R,    0,    R,    R,    R,    R,    R,    0,    0,    0,    0,    0,    0}},
+        {"inf",   {0,    0,    0,    R,    R,    0,    R,    R,    R,    R,    R,    0,    0,    0,    0,    0,    0}},
+        {"0x10",  {0,    0,    0,    R,    R,    0,    R,    R,    R,    R,    R,    0,    0,    0,    0,    0,    0}},
+        {"70000", {7e4,  7e4,  7e4,  7e4,  7e4,  1,    7e4,  7e4,  7e4,  7e4,  7e4,  7e4,  7e4,  7e4,  R,    R,    7e4}},
+        {"256",   {256,  256,  256,  256,  256,  1,    256,  256,  256,  256,  256,  256,  256,  256,  256,  R,    256}},
+        {" 7 ",   {7,    7,    7,    7,    7,    1,    7,    7,    7,    R,    R,    7,    7,    7,    7,    7,    7}},
+        {"7x",    {7,    7,    7,    R,    R,    0,    7,    7,    7,    R,    R,    7,    7,    7,    7,    7,    7}},
     };
     // clang-format on
     const std::vector<Rule> rules = Rules();
@@ -123,6 +124,10 @@ TEST(NumberText, IntegerTypesRefuseWhatTheyCannotHold) {
     ASSERT_TRUE(TextToVariant(" -2147483648x", VT_I4, &v));
     EXPECT_EQ(v.lVal, INT_MIN);
     EXPECT_FALSE(TextToVariant("99999999999999999999", VT_I4, &v));
+
+    int i = 5;
+    EXPECT_FALSE(numtext::LeadingInt("2147483648", &i));
+    EXPECT_EQ(i, 5);
 
     long long n = 5;
     EXPECT_TRUE(numtext::LeadingInteger("-9223372036854775808", &n));
@@ -165,6 +170,12 @@ TEST(NumberText, StoreStepScalesThenFitsTheField) {
     EXPECT_FALSE(FitFloat(1e307, kThousandths, &f));
     EXPECT_FALSE(FitFloat(NAN, 1, &f));
     EXPECT_EQ(f, 225.0f);
+    // The shortest text of FLT_MAX reads a little above it and still rounds to it.
+    EXPECT_TRUE(LexicalFloat("3.4028235e+38", &f));
+    EXPECT_EQ(f, FLT_MAX);
+    EXPECT_TRUE(FitFloat(-3.40282356e38, 1, &f));
+    EXPECT_EQ(f, -FLT_MAX);
+    EXPECT_FALSE(FitFloat(3.4028236e38, 1, &f));
     EXPECT_TRUE(FitFloat(180, kRadiansPerDegree, &f));
     EXPECT_FLOAT_EQ(f, 3.14159265f);
     // Single precision first: 0.1f × 100 in floats, as the pen widths are kept.
