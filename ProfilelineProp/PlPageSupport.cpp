@@ -4,10 +4,12 @@
 
 #include <sstream>
 
+#include "framework/ChangeCheckers.h"
 #include "framework/WndLst.h"
 #include "hosttypes/Lodestar/PlManagers.h"
 #include "hosttypes/Tinder/TimeStamp.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/RecordEdits.h"
 
 namespace plpage {
 
@@ -41,6 +43,34 @@ bool OneActive(const KelProfileline::CPlControlerClient* client) {
 
 void UpdateWnd(KelProfileline::CPlContainer* container) {
     if (container) container->UpdateWnd();
+}
+
+namespace {
+template <class Record>
+bool EditRecordField(Record& record, float Record::*scaled, CBCGPProp* item, int position) {
+    const float stored = record.*scaled;
+    if (planemap::EditRecord(record, item, position, planemap::Accept::ZeroOrMore)) return true;
+    if (position == 1 && item) item->SetValue(_variant_t(stored / 100.0));
+    return false;
+}
+}  // namespace
+
+bool EditField(QXLOGPEN& pen, CBCGPProp* item, int position) {
+    return EditRecordField(pen, &QXLOGPEN::width, item, position);
+}
+
+bool EditField(QXLOGFONT& font, CBCGPProp* item, int position) {
+    return EditRecordField(font, &QXLOGFONT::size, item, position);
+}
+
+bool ShouldRefresh(CWndProp& pane, long object, KelProfileline::CPlObjInterface* shown) {
+    return shown && object == pane.GetCurrentObject() && CProChangedChecker(shown, &pane)();
+}
+
+boost::shared_ptr<KelProfileline::CLayerProperty> LayerToRefresh(CWndProp& pane, long object,
+                                                                 KelProfileline::CPlCnEntity* entity) {
+    if (!ShouldRefresh(pane, object, entity)) return boost::shared_ptr<KelProfileline::CLayerProperty>();
+    return LayerProperty();
 }
 
 bool TemplatesUsable(const KelProfileline::CPlContainer& container, const KelProfileline::CLayerProperty& layer,

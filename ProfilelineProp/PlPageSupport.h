@@ -14,6 +14,7 @@
 #include "hosttypes/Lodestar/PlWell.h"
 
 class CWndLst;
+class CWndProp;
 
 namespace plpage {
 
@@ -50,6 +51,27 @@ std::vector<T*> ActiveOf(const KelProfileline::CPlControlerClient* client) {
 
 // Redraws the container's window; nothing without a container.
 void UpdateWnd(KelProfileline::CPlContainer* container);
+
+// Hands every active object of class T to apply, then redraws the container.
+template <class T, class Apply>
+void ApplyToActive(KelProfileline::CPlContainer* container, Apply apply) {
+    for (T* object : ActiveOf<T>(container)) apply(*object);
+    UpdateWnd(container);
+}
+
+// One field of a pen or a font from its edited item: 0 the style (or face), 1 the width (or size)
+// typed in the unit shown and kept ×100, 2 the colour ((COLORREF)-1 for "自动"). A width or size
+// that is negative or that the float field cannot hold is refused: false, and the item shows the
+// stored one again.
+bool EditField(QXLOGPEN& pen, CBCGPProp* item, int position);
+bool EditField(QXLOGFONT& font, CBCGPProp* item, int position);
+
+// Whether a page shows its object again: the host named the pane's own object and the object's
+// stamp differs from the pane's (which then takes it).
+bool ShouldRefresh(CWndProp& pane, long object, KelProfileline::CPlObjInterface* shown);
+// For the layer pages: the layer settings when the page shows the entity again; empty otherwise.
+boost::shared_ptr<KelProfileline::CLayerProperty> LayerToRefresh(CWndProp& pane, long object,
+                                                                 KelProfileline::CPlCnEntity* entity);
 
 // Whether the style templates apply: the graph is placed on a chosen stratum (the container's
 // level and the layer's stratum index are 0 or more) and the items are shown.

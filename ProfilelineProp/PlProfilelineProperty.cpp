@@ -2,8 +2,6 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
-#include "framework/ChangeCheckers.h"
-#include "framework/ColorChoice.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
@@ -14,7 +12,6 @@
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Lodestar/PlProfileline.h"
 #include "planemap/PlaneItems.h"
-#include "wellplot/KitPage.h"
 
 using namespace KelProfileline;
 using namespace grouptext;
@@ -55,8 +52,7 @@ int CPlProfilelineProperty::InitPropWnd() {
 }
 
 void CPlProfilelineProperty::UpdateBCGPProperty(long object, CString) {
-    if (object != m_curObject || !m_pLine) return;
-    if (!CProChangedChecker(static_cast<CPlObjInterface*>(m_pLine), this)()) return;
+    if (!plpage::ShouldRefresh(*this, object, m_pLine)) return;
     const bool one = plpage::OneActive(m_pLine->GetContainer());
     const QXLOGPEN pen = m_pLine->GetLinePen();
     SetItemText(Item(kTypeId), KindName(m_pLine->GetLineType()));
@@ -90,29 +86,15 @@ LRESULT CPlProfilelineProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // The shown line's pen with the edited field, for every active profile line.
 void CPlProfilelineProperty::EditPen(CBCGPProp* item) {
     QXLOGPEN pen = m_pLine->GetLinePen();
-    bool read = true;
-    switch (item->GetData()) {
-        case kStyleId:
-            if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) pen.style = style->GetVal();
-            break;
-        case kWidthId:
-            read = wellplot::ReadScaled(item, numtext::kHundredths, pen.width, &pen.width, false);
-            break;
-        default:
-            read = ChosenColor(item, &pen.color);
-            break;
-    }
-    if (!read) return;
-    CPlContainer* container = m_pLine->GetContainer();
-    for (CPlProfileline* line : plpage::ActiveOf<CPlProfileline>(container)) line->SetLinePen(pen);
-    plpage::UpdateWnd(container);
+    if (plpage::EditField(pen, item, static_cast<int>(item->GetData() - kStyleId)))
+        plpage::ApplyToActive<CPlProfileline>(m_pLine->GetContainer(),
+                                              [&pen](CPlProfileline& line) { line.SetLinePen(pen); });
 }
 
 // An angle outside [0, 360) is refused silently; the item keeps the typed text.
 void CPlProfilelineProperty::EditAngle(CBCGPProp* item) {
     double angle = 0;
-    if (!numtext::LeadingNumber(ItemText(item), &angle) || !IsAngle(angle)) return;
-    CPlContainer* container = m_pLine->GetContainer();
-    for (CPlProfileline* line : plpage::ActiveOf<CPlProfileline>(container)) line->SetAngle(angle);
-    plpage::UpdateWnd(container);
+    if (numtext::LeadingNumber(ItemText(item), &angle) && IsAngle(angle))
+        plpage::ApplyToActive<CPlProfileline>(m_pLine->GetContainer(),
+                                              [angle](CPlProfileline& line) { line.SetAngle(angle); });
 }

@@ -2,7 +2,6 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
-#include "framework/ChangeCheckers.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/PropFloat.h"
 #include "hosttypes/Lodestar/PlWell.h"
@@ -45,8 +44,7 @@ int CPlWellSymbolProperty::InitPropWnd() {
 
 // The position is shown for exactly one active object; with several it is disabled as it was.
 void CPlWellSymbolProperty::UpdateBCGPProperty(long object, CString) {
-    if (object != m_curObject || !m_pSymbol) return;
-    if (!CProChangedChecker(static_cast<CPlObjInterface*>(m_pSymbol), this)()) return;
+    if (!plpage::ShouldRefresh(*this, object, m_pSymbol)) return;
     const bool one = plpage::OneActive(plpage::ContainerOfWellPart(m_pSymbol));
     SetItemText(Item(kTypeId), m_pSymbol->GetTypeName());
     const CPlWell* well = m_pSymbol->GetParent();

@@ -2,7 +2,6 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
-#include "framework/ChangeCheckers.h"
 #include "framework/ItemGroupsLine.h"
 #include "hosttypes/Lodestar/PlWell.h"
 #include "planemap/PlaneItems.h"
@@ -29,8 +28,7 @@ int CPlWellTrackProperty::InitPropWnd() {
 // Kind and display mode are shown for exactly one active object; with several the kind is
 // disabled as it was and the mode empty.
 void CPlWellTrackProperty::UpdateBCGPProperty(long object, CString) {
-    if (object != m_curObject || !m_pTrack) return;
-    if (!CProChangedChecker(static_cast<CPlObjInterface*>(m_pTrack), this)()) return;
+    if (!plpage::ShouldRefresh(*this, object, m_pTrack)) return;
     const bool one = plpage::OneActive(plpage::ContainerOfWellPart(m_pTrack));
     if (CBCGPProp* type = Item(kTypeId)) {
         type->Enable(one);

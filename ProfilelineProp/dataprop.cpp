@@ -2,7 +2,6 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
-#include "framework/ChangeCheckers.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
@@ -56,9 +55,7 @@ int CPlLayerData::InitPropWnd() {
 // ---- refresh ---------------------------------------------------------------------------------------
 
 void CPlLayerData::UpdateBCGPProperty(long object, CString) {
-    if (object != m_curObject || !m_pEntity) return;
-    if (!CProChangedChecker(static_cast<CPlObjInterface*>(m_pEntity), this)()) return;
-    const boost::shared_ptr<CLayerProperty> layer = plpage::LayerProperty();
+    const boost::shared_ptr<CLayerProperty> layer = plpage::LayerToRefresh(*this, object, m_pEntity);
     if (!layer) return;
     ShowTarget(*layer);
     ShowStratum(*layer);

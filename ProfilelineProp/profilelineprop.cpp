@@ -2,12 +2,9 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
-#include "framework/ChangeCheckers.h"
-#include "framework/ColorChoice.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/NumberText.h"
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
@@ -15,7 +12,6 @@
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlManagers.h"
 #include "planemap/PlaneItems.h"
-#include "wellplot/KitPage.h"
 
 using namespace KelProfileline;
 using namespace grouptext;
@@ -44,9 +40,7 @@ int CPlLayerLine::InitPropWnd() {
 
 // Style, random colour, colour and width follow "显示"; the colour also needs random colour off.
 void CPlLayerLine::UpdateBCGPProperty(long object, CString) {
-    if (object != m_curObject || !m_pEntity) return;
-    if (!CProChangedChecker(static_cast<CPlObjInterface*>(m_pEntity), this)()) return;
-    const boost::shared_ptr<CLayerProperty> layer = plpage::LayerProperty();
+    const boost::shared_ptr<CLayerProperty> layer = plpage::LayerToRefresh(*this, object, m_pEntity);
     if (!layer) return;
     SetYesNoProp(Item(kShowId), layer->m_bShowProfileLine);
     const bool shown = GetYesNoProp(Item(kShowId));
@@ -83,14 +77,9 @@ LRESULT CPlLayerLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             m_pEntity->UpdateWnd();
             break;
         case kStyleId:
-            if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) pen.style = style->GetVal();
-            ApplyPen(*layer);
-            break;
         case kWidthId:
-            if (wellplot::ReadScaled(item, numtext::kHundredths, pen.width, &pen.width, false)) ApplyPen(*layer);
-            break;
         case kColorId:
-            if (ChosenColor(item, &pen.color)) ApplyPen(*layer);
+            if (plpage::EditField(pen, item, static_cast<int>(item->GetData() - kStyleId))) ApplyPen(*layer);
             break;
         case kRandomColorId:
             layer->m_bRandomLineColor = GetYesNoProp(item);

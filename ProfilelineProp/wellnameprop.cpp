@@ -2,8 +2,6 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
-#include "framework/ChangeCheckers.h"
-#include "framework/ColorChoice.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -14,7 +12,6 @@
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlManagers.h"
 #include "planemap/PlaneItems.h"
-#include "wellplot/KitPage.h"
 
 using namespace KelProfileline;
 using namespace grouptext;
@@ -80,9 +77,7 @@ int CPlLayerWellName::InitPropWnd() {
 // ---- refresh ---------------------------------------------------------------------------------------
 
 void CPlLayerWellName::UpdateBCGPProperty(long object, CString) {
-    if (object != m_curObject || !m_pEntity) return;
-    if (!CProChangedChecker(static_cast<CPlObjInterface*>(m_pEntity), this)()) return;
-    const boost::shared_ptr<CLayerProperty> layer = plpage::LayerProperty();
+    const boost::shared_ptr<CLayerProperty> layer = plpage::LayerToRefresh(*this, object, m_pEntity);
     if (!layer) return;
     SetYesNoProp(Item(kShowId), layer->m_bShowWellName);
     const bool shown = GetYesNoProp(Item(kShowId));
@@ -154,17 +149,9 @@ LRESULT CPlLayerWellName::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
+// Face, size and colour stand every second item, after their template items.
 bool CPlLayerWellName::EditFont(CLayerProperty& layer, CBCGPProp* item) {
-    QXLOGFONT& font = layer.m_nameFont;
-    switch (item->GetData()) {
-        case kFaceId:
-            font.SetFaceName(ItemText(item));
-            return true;
-        case kSizeId:
-            return wellplot::ReadScaled(item, numtext::kHundredths, font.size, &font.size, false);
-        default:
-            return ChosenColor(item, &font.color);
-    }
+    return plpage::EditField(layer.m_nameFont, item, static_cast<int>(item->GetData() - kFaceId) / 2);
 }
 
 // A value a double cannot hold is refused and the stored one shown again.

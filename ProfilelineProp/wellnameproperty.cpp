@@ -3,8 +3,6 @@
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
 #include "bcg/ColorProp.h"
-#include "framework/ChangeCheckers.h"
-#include "framework/ColorChoice.h"
 #include "framework/GroupTexts.h"
 #include "framework/NumberText.h"
 #include "framework/PropFloat.h"
@@ -12,7 +10,6 @@
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Lodestar/PlWell.h"
 #include "planemap/PlaneItems.h"
-#include "wellplot/KitPage.h"
 
 using namespace KelProfileline;
 using namespace grouptext;
@@ -52,8 +49,7 @@ int CPlWellLabelProperty::InitPropWnd() {
 
 // Values are shown for exactly one active object; several show neutral values.
 void CPlWellLabelProperty::UpdateBCGPProperty(long object, CString) {
-    if (object != m_curObject || !m_pLabel) return;
-    if (!CProChangedChecker(static_cast<CPlObjInterface*>(m_pLabel), this)()) return;
+    if (!plpage::ShouldRefresh(*this, object, m_pLabel)) return;
     const bool one = plpage::OneActive(plpage::ContainerOfWellPart(m_pLabel));
     const QXLOGFONT font = m_pLabel->GetLabelFont();
     SetItemText(Item(kTypeId), kWellLabelPage);
@@ -70,7 +66,6 @@ void CPlWellLabelProperty::UpdateBCGPProperty(long object, CString) {
 LRESULT CPlWellLabelProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!item || !m_pLabel) return 0;
-    CPlContainer* container = plpage::ContainerOfWellPart(m_pLabel);
     switch (item->GetData()) {
         case kFaceId:
         case kSizeId:
@@ -79,8 +74,8 @@ LRESULT CPlWellLabelProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kTextId: {
             const CString text = ItemText(item);
-            for (CWellLabel* label : plpage::ActiveOf<CWellLabel>(container)) label->SetLabelText(text);
-            plpage::UpdateWnd(container);
+            plpage::ApplyToActive<CWellLabel>(plpage::ContainerOfWellPart(m_pLabel),
+                                              [&text](CWellLabel& label) { label.SetLabelText(text); });
             break;
         }
         default:
@@ -92,20 +87,7 @@ LRESULT CPlWellLabelProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // The shown label's font with the edited field, for every active well label.
 void CPlWellLabelProperty::EditFont(CBCGPProp* item) {
     QXLOGFONT font = m_pLabel->GetLabelFont();
-    bool read = true;
-    switch (item->GetData()) {
-        case kFaceId:
-            font.SetFaceName(ItemText(item));
-            break;
-        case kSizeId:
-            read = wellplot::ReadScaled(item, numtext::kHundredths, font.size, &font.size, false);
-            break;
-        default:
-            read = ChosenColor(item, &font.color);
-            break;
-    }
-    if (!read) return;
-    CPlContainer* container = plpage::ContainerOfWellPart(m_pLabel);
-    for (CWellLabel* label : plpage::ActiveOf<CWellLabel>(container)) label->SetLabelFont(font);
-    plpage::UpdateWnd(container);
+    if (plpage::EditField(font, item, static_cast<int>(item->GetData() - kFaceId)))
+        plpage::ApplyToActive<CWellLabel>(plpage::ContainerOfWellPart(m_pLabel),
+                                          [&font](CWellLabel& label) { label.SetLabelFont(font); });
 }

@@ -2,18 +2,14 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
-#include "framework/ChangeCheckers.h"
-#include "framework/ColorChoice.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/NumberText.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlManagers.h"
 #include "planemap/PlaneItems.h"
-#include "wellplot/KitPage.h"
 
 using namespace KelProfileline;
 using namespace pltext;
@@ -76,9 +72,7 @@ int CPlLayerWellSymbol::InitPropWnd() {
 // ---- refresh ---------------------------------------------------------------------------------------
 
 void CPlLayerWellSymbol::UpdateBCGPProperty(long object, CString) {
-    if (object != m_curObject || !m_pEntity) return;
-    if (!CProChangedChecker(static_cast<CPlObjInterface*>(m_pEntity), this)()) return;
-    const boost::shared_ptr<CLayerProperty> layer = plpage::LayerProperty();
+    const boost::shared_ptr<CLayerProperty> layer = plpage::LayerToRefresh(*this, object, m_pEntity);
     if (!layer) return;
     ShowCurrentSymbol(*layer);
     for (const KindGroup& g : kPointGroups)
@@ -172,25 +166,10 @@ bool CPlLayerWellSymbol::EditTemplate(CLayerProperty& layer, CBCGPProp* item) {
     return true;
 }
 
-// A size the float field cannot hold, or a negative one, is refused and the stored one shown again.
+// Style, size, border and inner colour stand every second item, after their template items.
 void CPlLayerWellSymbol::EditCurrentPoint(CLayerProperty& layer, CBCGPProp* item) {
     QXLOGPOINT point = layer.GetSymbolPoint(PL_SYMBOL_CURRENT);
-    bool read = true;
-    switch (item->GetData()) {
-        case kPointStyleId:
-            if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) point.style = style->GetVal();
-            break;
-        case kSizeId:
-            read = wellplot::ReadScaled(item, numtext::kHundredths, point.size, &point.size, false);
-            break;
-        case kBorderColorId:
-            read = ChosenColor(item, &point.borderColor);
-            break;
-        default:
-            read = ChosenColor(item, &point.innerColor);
-            break;
-    }
-    if (!read) return;
+    GetPointSubProp(item, point, static_cast<int>(item->GetData() - kPointStyleId) / 2);
     layer.SetSymbolPoint(PL_SYMBOL_CURRENT, point);
     if (m_pEntity->m_pWellMgr) m_pEntity->m_pWellMgr->SetSymbolLogPoint(PL_SYMBOL_CURRENT, point);
 }

@@ -18,6 +18,7 @@
 #include "framework/PropWndMgr.h"
 #include "framework/WndPag.h"
 #include "hostlibs/Harrow/HarrowTesting.h"
+#include "hostlibs/Lodestar/GraphFixture.h"
 #include "hosttypes/Lodestar/LayerProperty.h"
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlManagers.h"
@@ -33,41 +34,10 @@ namespace {
 using namespace KelProfileline;
 namespace fs = boost::filesystem;
 
-// The sample graph: two lines and three wells, each with its label, symbols and tracks.
-struct Graph {
-    CPlCnEntity entity;
-    CPlWellMgr wells;
-    CPlProfilelineMgr lines;
-    CPlProfileline sequence;
-    CPlProfileline projected;
-    std::vector<boost::shared_ptr<CPlWell>> well;
-
-    Graph() {
-        entity.m_pWellMgr = &wells;
-        entity.m_pProfilelineMgr = &lines;
-        wells.SetContainer(&entity);
-        lines.SetContainer(&entity);
-        sequence.SetLineType(LINE_SEQUENCE);
-        projected.SetLineType(LINE_PROJECTION);
-        for (CPlProfileline* line : {&sequence, &projected}) {
-            line->SetContainer(&entity);
-            lines.AddLine(line);
-        }
-        for (const char* name : {"桩1", "桩2", "桩3"}) {
-            auto w = boost::make_shared<CPlWell>();
-            w->SetName(name);
-            auto label = boost::make_shared<CWellLabel>();
-            label->SetLabelText(name);
-            w->SetWellLabel(label);
-            for (int kind : {PL_SYMBOL_HEAD, PL_SYMBOL_BOTTOM}) {
-                auto symbol = boost::make_shared<CWellSymbol>();
-                symbol->SetTypeName(kind == PL_SYMBOL_HEAD ? "井口符号" : "井底符号");
-                w->SetSymbol(kind, symbol);
-            }
-            for (int kind : {PL_TRACK_UPPER, PL_TRACK_LOWER}) w->SetTrack(kind, boost::make_shared<CWellTrack>());
-            wells.AddWell(w);
-            well.push_back(w);
-        }
+// The sample graph: two lines and three wells, each with its label, symbols and tracks, and a
+// reference map of two layers.
+struct Graph : lodestar::GraphFixture {
+    Graph() : lodestar::GraphFixture({"桩1", "桩2", "桩3"}) {
         auto info = boost::make_shared<CPlRefrenceInfo>();
         info->SetLayerProperty(CPropertySignle::Instance()->GetProperty());
         info->AddShowLayer("等值线", true);

@@ -1,6 +1,5 @@
-// Profile-line windows opened in a host window and driven as a user would, over a sample graph:
-// an entity with a sequential and a projected line and two wells, each with a label, a head and a
-// bottom symbol and an upper and a lower track.
+// Profile-line windows opened in a host window and driven as a user would, over the sample graph
+// of the profile-line library's fixture (two wells, W1 and W2).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "ProfilelineProp/PlPropertyWnd.h"
+#include "hostlibs/Lodestar/GraphFixture.h"
 #include "hostlibs/Lodestar/Testing.h"
 #include "hosttypes/Lodestar/LayerProperty.h"
 #include "hosttypes/Lodestar/PlContainer.h"
@@ -25,44 +25,7 @@ namespace pltest {
 
 using namespace KelProfileline;
 
-struct SampleGraph {
-    CPlCnEntity entity;
-    CPlWellMgr wells;
-    CPlProfilelineMgr lines;
-    CPlProfileline sequence;
-    CPlProfileline projected;
-    std::vector<boost::shared_ptr<CPlWell>> well;
-
-    SampleGraph() {
-        entity.m_pWellMgr = &wells;
-        entity.m_pProfilelineMgr = &lines;
-        wells.SetContainer(&entity);
-        lines.SetContainer(&entity);
-        sequence.SetLineType(LINE_SEQUENCE);
-        projected.SetLineType(LINE_PROJECTION);
-        for (CPlProfileline* line : {&sequence, &projected}) {
-            line->SetContainer(&entity);
-            lines.AddLine(line);
-        }
-        for (const char* name : {"W1", "W2"}) {
-            auto w = boost::make_shared<CPlWell>();
-            w->SetName(name);
-            w->SetWellLabel(boost::make_shared<CWellLabel>());
-            for (int kind : {PL_SYMBOL_HEAD, PL_SYMBOL_BOTTOM}) {
-                auto symbol = boost::make_shared<CWellSymbol>();
-                symbol->SetTypeName(kind == PL_SYMBOL_HEAD ? "井口" : "井底");
-                w->SetSymbol(kind, symbol);
-            }
-            for (int kind : {PL_TRACK_UPPER, PL_TRACK_LOWER}) w->SetTrack(kind, boost::make_shared<CWellTrack>());
-            wells.AddWell(w);
-            well.push_back(w);
-        }
-    }
-    CWellLabel* Label(int i) { return well[i]->GetWellLabel().get(); }
-    CWellSymbol* Head(int i) { return well[i]->GetSymbol(PL_SYMBOL_HEAD).get(); }
-    CWellTrack* Upper(int i) { return well[i]->GetTrack(PL_TRACK_UPPER).get(); }
-    void Activate(std::vector<CPlObjInterface*> objects) { entity.SetActiveObjs(objects); }
-};
+using SampleGraph = lodestar::GraphFixture;
 
 inline boost::shared_ptr<CLayerProperty> Layer() { return CPropertySignle::Instance()->GetProperty(); }
 

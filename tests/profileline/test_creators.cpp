@@ -78,6 +78,7 @@ TEST(ProfileCreator, TheEntityPageIsEmptyAndItsEditsOnlyRedraw) {
     OpenList<CLstCnProfile> page(new CLstCnProfile(&g.entity));
     ASSERT_TRUE(page.Created());
     EXPECT_EQ(page.list().GetPropList().GetPropertyCount(), 0);
+    lodestar::testing::ClearCallLog();
     page.list().SendMessage(BCGM_PROPERTY_CHANGED, 0, 0);
     EXPECT_EQ(lodestar::testing::CallLog(), std::vector<std::string>{"CPlContainer::UpdateWnd"});
 }

@@ -204,7 +204,7 @@ TEST(ProfileObjectPages, SymbolAndTrackEditsReachTheirActiveKind) {
     g.Activate({g.Head(0), g.Head(1), g.Upper(0)});
     OpenList<CPlWellSymbolProperty> symbols(new CPlWellSymbolProperty(g.Head(0)));
     symbols.Show(g.Head(0));
-    EXPECT_EQ(symbols.Value(CPlWellSymbolProperty::kTypeId), "井口");
+    EXPECT_EQ(symbols.Value(CPlWellSymbolProperty::kTypeId), "井口符号");
     EXPECT_EQ(symbols.Value(CPlWellSymbolProperty::kWellId), "W1");
     EXPECT_FALSE(symbols.Enabled(CPlWellSymbolProperty::kXId));
     ASSERT_TRUE(symbols.Type(CPlWellSymbolProperty::kSymbolGroupId + 2, "1.5"));
