@@ -98,4 +98,16 @@ void RefreshTemplates(CWndLst& list, bool usable, bool shown, const TemplatePair
     }
 }
 
+bool EditTemplate(const TemplateEdit* edits, std::size_t count, KelProfileline::CLayerProperty& layer,
+                  KelProfileline::CPlContainer& container, CBCGPProp* item) {
+    const std::string text = planemap::ItemText(item).str();
+    for (std::size_t i = 0; i < count; ++i)
+        if (edits[i].id == item->GetData()) {
+            layer.*edits[i].field = text;
+            (container.*edits[i].change)(text);
+            return true;
+        }
+    return false;
+}
+
 }  // namespace plpage

@@ -6,6 +6,7 @@
 
 #include <boost/shared_ptr.hpp>
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "bcg/Prop.h"
@@ -89,5 +90,17 @@ struct TemplatePair {
 // of directUsable says so.
 void RefreshTemplates(CWndLst& list, bool usable, bool shown, const TemplatePair* pairs, std::size_t count,
                       bool* directUsable);
+
+// A template item of a layer page: the layer's field that keeps the template's name and the
+// container's change that applies the template to the graph.
+struct TemplateEdit {
+    DWORD_PTR id;
+    std::string KelProfileline::CLayerProperty::*field;
+    void (KelProfileline::CPlContainer::*change)(const std::string&);
+};
+// The edited template item's text stored in its field and handed to its change; false for an item
+// of no row.
+bool EditTemplate(const TemplateEdit* edits, std::size_t count, KelProfileline::CLayerProperty& layer,
+                  KelProfileline::CPlContainer& container, CBCGPProp* item);
 
 }  // namespace plpage

@@ -1,5 +1,7 @@
 #include "ProfilelineProp/wellnameprop.h"
 
+#include <iterator>
+
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
 #include "framework/GroupTexts.h"
@@ -28,13 +30,7 @@ CBCGPProp* NewTemplateChoice(const char* name, const char* description, DWORD_PT
     return item;
 }
 
-// The container's template change of each template item.
-struct TemplateEdit {
-    DWORD_PTR id;
-    std::string CLayerProperty::*field;
-    void (CPlContainer::*change)(const std::string&);
-};
-const TemplateEdit kTemplateEdits[] = {
+const plpage::TemplateEdit kTemplateEdits[] = {
     {CPlLayerWellName::kFontTemplateId, &CLayerProperty::m_strNameFontTemplate,
      &CPlContainer::ChangeWellNameFontTemplate},
     {CPlLayerWellName::kSizeTemplateId, &CLayerProperty::m_strNameSizeTemplate,
@@ -118,11 +114,7 @@ LRESULT CPlLayerWellName::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFontTemplateId:
         case kSizeTemplateId:
         case kColorTemplateId:
-            for (const TemplateEdit& edit : kTemplateEdits)
-                if (edit.id == id) {
-                    (*layer).*edit.field = text;
-                    (m_pEntity->*edit.change)(text);
-                }
+            plpage::EditTemplate(kTemplateEdits, std::size(kTemplateEdits), *layer, *m_pEntity, item);
             plpage::Stamp(m_pEntity);
             break;
         case kFaceId:

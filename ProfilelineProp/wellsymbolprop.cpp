@@ -1,5 +1,7 @@
 #include "ProfilelineProp/wellsymbolprop.h"
 
+#include <iterator>
+
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
 #include "framework/GroupTexts.h"
@@ -31,13 +33,7 @@ const KindGroup kTrackGroups[] = {{CPlLayerWellSymbol::kUpperTrackGroupId, PL_TR
 constexpr DWORD_PTR kPointSubItems = 5;
 constexpr DWORD_PTR kTrackSubItems = 4;
 
-// The layer's template name and the container's change of each template item.
-struct TemplateEdit {
-    DWORD_PTR id;
-    std::string CLayerProperty::*field;
-    void (CPlContainer::*change)(const std::string&);
-};
-const TemplateEdit kTemplateEdits[] = {
+const plpage::TemplateEdit kTemplateEdits[] = {
     {CPlLayerWellSymbol::kPointTemplateId, &CLayerProperty::m_strPointStyleTemplate,
      &CPlContainer::ChangeWellSymbolPointStyleTemple},
     {CPlLayerWellSymbol::kSizeTemplateId, &CLayerProperty::m_strPointSizeTemplate,
@@ -125,7 +121,7 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kSizeTemplateId:
         case kBorderTemplateId:
         case kInnerTemplateId:
-            stamp = EditTemplate(*layer, item);
+            stamp = plpage::EditTemplate(kTemplateEdits, std::size(kTemplateEdits), *layer, *m_pEntity, item);
             break;
         case kPointStyleId:
         case kSizeId:
@@ -154,16 +150,6 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (stamp) plpage::Stamp(m_pEntity);
     m_pEntity->UpdateWnd();
     return 0;
-}
-
-bool CPlLayerWellSymbol::EditTemplate(CLayerProperty& layer, CBCGPProp* item) {
-    const std::string text = ItemText(item).str();
-    for (const TemplateEdit& edit : kTemplateEdits)
-        if (edit.id == item->GetData()) {
-            layer.*edit.field = text;
-            (m_pEntity->*edit.change)(text);
-        }
-    return true;
 }
 
 // Style, size, border and inner colour stand every second item, after their template items.

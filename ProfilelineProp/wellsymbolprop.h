@@ -42,8 +42,6 @@ protected:
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
     void ShowCurrentSymbol(const KelProfileline::CLayerProperty& layer);
-    // Each edit answers whether it renews the entity's stamp.
-    bool EditTemplate(KelProfileline::CLayerProperty& layer, CBCGPProp* item);
     void EditCurrentPoint(KelProfileline::CLayerProperty& layer, CBCGPProp* item);
     void EditPointGroup(KelProfileline::CLayerProperty& layer, CBCGPProp* item, DWORD_PTR group, int kind);
     void EditTrackGroup(KelProfileline::CLayerProperty& layer, CBCGPProp* item, DWORD_PTR group, int kind);
