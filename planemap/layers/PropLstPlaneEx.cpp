@@ -18,7 +18,7 @@ namespace {
 
 // Per template kind: the option refill after a rename.
 using Refill = void (*)(CBCGPProp*);
-constexpr Refill kRefills[] = {FillColorTemplates,     FillSizeTemplates,     FillPointStyleTemplates,
+constexpr Refill kRefills[] = {FillColorTemplates,     FillSizeTemplates,      FillPointStyleTemplates,
                                FillLineStyleTemplates, FillFillStyleTemplates, FillFontStyleTemplates};
 constexpr int kModeCount = static_cast<int>(sizeof(kRefills) / sizeof(kRefills[0]));
 constexpr int kStoreTypeOffset = 3;
