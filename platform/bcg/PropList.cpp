@@ -276,8 +276,8 @@ std::vector<CBCGPProp*> CBCGPPropList::GetVisibleRows() const {
 
 CBCGPProp* CBCGPPropList::HitTest(CPoint point) const {
     if (!m_rectList.PtInRect(point)) return nullptr;
-    for (CBCGPProp* row : GetVisibleRows())
-        if (row->m_Rect.PtInRect(point)) return row;
+    for (CBCGPProp* row : m_shownRows)
+        if (row->IsVisible() && row->m_Rect.PtInRect(point)) return row;
     return nullptr;
 }
 
@@ -304,6 +304,7 @@ void CBCGPPropList::OnItemLeaving(CBCGPProp* item) {
     }
     for (Watch* w : m_watches)
         if (within(w->item)) w->item = nullptr;
+    m_shownRows.erase(std::remove_if(m_shownRows.begin(), m_shownRows.end(), within), m_shownRows.end());
 }
 
 void CBCGPPropList::DisposeWindow(CWnd* wnd) {
@@ -432,9 +433,11 @@ void CBCGPPropList::AdjustLayout() {
     m_rectDescription = m_bDescriptionArea ? CRect(0, bottom, client.right, client.bottom) : CRect();
     if (!m_bLeftColumnSet) m_nLeftColumnWidth = client.Width() / 2;
 
-    m_nVisibleRows = static_cast<int>(GetVisibleRows().size());
+    m_nVisibleRows = 0;
+    for (CBCGPProp* item : m_lstProps) m_nVisibleRows += CountRows(item);
     m_nVertScrollOffset = std::max(0, std::min(m_nVertScrollOffset, GetScrollMax()));
     int y = top - m_nVertScrollOffset * kRowHeight;
+    m_shownRows.clear();
     for (CBCGPProp* item : m_lstProps) LayoutItem(item, 0, y, true);
 
     // An open editor follows its row.
@@ -457,6 +460,7 @@ void CBCGPPropList::LayoutItem(CBCGPProp* item, int level, int& y, bool shown) {
     const bool visible = shown && item->m_bIsVisible;
     if (visible) {
         item->m_Rect = CRect(0, y, m_rectList.right, y + kRowHeight);
+        if (y + kRowHeight > m_rectList.top && y < m_rectList.bottom) m_shownRows.push_back(item);
         y += kRowHeight;
         if (item->HasButton())
             item->AdjustButtonRect();
@@ -467,6 +471,14 @@ void CBCGPPropList::LayoutItem(CBCGPProp* item, int level, int& y, bool shown) {
         item->m_rectButton.SetRectEmpty();
     }
     for (CBCGPProp* sub : item->m_lstSubItems) LayoutItem(sub, level + 1, y, visible && item->m_bExpanded);
+}
+
+int CBCGPPropList::CountRows(const CBCGPProp* item) {
+    if (!item->m_bIsVisible) return 0;
+    int n = 1;
+    if (item->m_bExpanded)
+        for (const CBCGPProp* sub : item->m_lstSubItems) n += CountRows(sub);
+    return n;
 }
 
 int CBCGPPropList::GetScrollMax() const {
@@ -506,8 +518,10 @@ void CBCGPPropList::OnPaint() {
         dc.DrawText(m_strHeaderLeft, &left, DT_SINGLELINE | DT_VCENTER);
         dc.DrawText(m_strHeaderRight, &right, DT_SINGLELINE | DT_VCENTER);
     }
-    for (CBCGPProp* row : GetVisibleRows()) {
-        if (row->m_Rect.bottom <= m_rectList.top || row->m_Rect.top >= m_rectList.bottom) continue;
+    // Only the rows inside the list, as the last layout found them (a row hidden since is skipped).
+    for (CBCGPProp* row : m_shownRows) {
+        if (!row->IsVisible() || row->m_Rect.bottom <= m_rectList.top || row->m_Rect.top >= m_rectList.bottom)
+            continue;
         DrawItem(&dc, row);
     }
     if (m_bDescriptionArea && m_pSel) {

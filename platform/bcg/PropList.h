@@ -136,6 +136,7 @@ private:
     void FlushDisposed();
     void SendChanged(CBCGPProp* prop);
     void LayoutItem(CBCGPProp* item, int level, int& y, bool shown);
+    static int CountRows(const CBCGPProp* item);  // shown rows of item and its expanded sub-items
     void DrawItem(CDC* dc, CBCGPProp* item);
     void MoveSelection(int delta);
     void OnComboPicked();
@@ -172,6 +173,7 @@ private:
     bool m_bLeftColumnSet = false;
     int m_nVertScrollOffset = 0;  // in rows
     int m_nVisibleRows = 0;
+    std::vector<CBCGPProp*> m_shownRows;  // rows inside the list rectangle at the last layout, in order
     CRect m_rectList;
     CRect m_rectDescription;
 };

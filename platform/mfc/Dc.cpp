@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "mfc/BoundedLog.h"
 #include "mfc/Module.h"
 #include "mfc/Wnd.h"
 #include "win32/Text.h"
@@ -37,10 +38,14 @@ struct DcSnapshot {
     CPoint position;
 };
 
+// Calls a device context keeps, and a window keeps of its released DCs (at least this many of
+// the newest): enough for any paint a test reads, bounded for a long session.
+constexpr std::size_t kCallsKept = 4096;
+
 struct DcState {
     DcSnapshot cur;
     std::vector<DcSnapshot> saved;
-    std::vector<DcCall> calls;
+    platform::BoundedLog<DcCall> calls{kCallsKept};
     std::vector<CDC*> holders;       // CDC objects that made or attached the handle
     std::unique_ptr<CDC> temporary;  // wrapper made by FromHandle
     bool memory = false;
@@ -59,7 +64,7 @@ struct Tables {
     std::uintptr_t nextDc = 0x10000;
     std::vector<HINSTANCE> modules;  // registration order
     std::map<std::pair<HINSTANCE, UINT>, BitmapResource> bitmaps;
-    std::map<HWND, std::vector<DcCall>> painted;
+    std::map<HWND, platform::BoundedLog<DcCall>> painted;  // live windows only
     std::map<int, HBRUSH> sysBrushes;
     HGDIOBJ stockFont = nullptr, stockPen = nullptr, stockBrush = nullptr, stockBitmap = nullptr;
 };
@@ -226,9 +231,15 @@ bool RegisterBitmap(HINSTANCE module, UINT id, int width, int height) {
     return true;
 }
 
-const std::vector<DcCall>& GetPaintedCalls(HWND wnd) { return T().painted[wnd]; }
+const std::vector<DcCall>& GetPaintedCalls(HWND wnd) {
+    static const std::vector<DcCall> none;
+    auto it = T().painted.find(wnd);
+    return it == T().painted.end() ? none : it->second.items();
+}
 
 void ClearPaintedCalls() { T().painted.clear(); }
+
+void ForgetPaintedCalls(HWND wnd) { T().painted.erase(wnd); }
 
 }  // namespace platform
 
@@ -466,9 +477,10 @@ BOOL CDC::DeleteDC() {
     if (!m_hDC || it == t.dcs.end()) return FALSE;
     std::unique_ptr<DcState> state = std::move(it->second);
     t.dcs.erase(it);  // its selections no longer hold their objects
-    if (state->windowDc && state->window) {
-        std::vector<DcCall>& log = t.painted[state->window];
-        log.insert(log.end(), state->calls.begin(), state->calls.end());
+    // A DC released after its window was destroyed leaves no record: it would never be dropped.
+    if (state->windowDc && state->window && ::IsWindow(state->window)) {
+        const std::vector<DcCall>& calls = state->calls.items();
+        t.painted.try_emplace(state->window, kCallsKept).first->second.append(calls.begin(), calls.end());
     }
     for (CDC* holder : state->holders) holder->m_hDC = nullptr;
     if (state->temporary) state->temporary->m_hDC = nullptr;
@@ -495,7 +507,7 @@ void CDC::CreateWindowDC(CWnd* wnd) {
     m_hDC = NewDc(std::move(state));
 }
 
-const std::vector<DcCall>& CDC::GetCalls() const { return StateOf(this).calls; }
+const std::vector<DcCall>& CDC::GetCalls() const { return StateOf(this).calls.items(); }
 
 void CDC::ClearCalls() { StateOf(this).calls.clear(); }
 

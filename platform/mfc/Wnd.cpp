@@ -21,6 +21,56 @@ HWND NextHandle() {
 
 CWnd* g_focus = nullptr;
 
+// ---- dispatch depth and pending paints ------------------------------------------------------
+// Messages, creations and destructions in progress. When the outermost one ends the platform is
+// where the message loop would find its queue empty: every window still marked is painted then,
+// once, however many times it was marked.
+int g_dispatchDepth = 0;
+bool g_painting = false;
+std::vector<HWND> g_marked;  // windows marked since the last paint, each once
+
+void PaintMarkedWindows();
+
+class DispatchScope {
+public:
+    DispatchScope() { ++g_dispatchDepth; }
+    ~DispatchScope() {
+        if (--g_dispatchDepth == 0 && !g_marked.empty()) PaintMarkedWindows();
+    }
+    DispatchScope(const DispatchScope&) = delete;
+    DispatchScope& operator=(const DispatchScope&) = delete;
+};
+
+// ---- message-map lookup ------------------------------------------------------------------------
+// Per class (its most derived map), per message: the entries of the whole chain that can answer
+// it, in chain order. Registered-message entries are kept with every message, since their ids
+// are read at dispatch time. Command entries are listed under WM_COMMAND only.
+using EntryList = std::vector<const AFX_MSGMAP_ENTRY*>;
+constexpr std::size_t kMessagesCachedPerClass = 256;
+
+EntryList CollectEntries(const AFX_MSGMAP* map, UINT message) {
+    EntryList list;
+    for (; map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr)
+        for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->handler; ++e) {
+            if (message == WM_COMMAND ? e->message == WM_COMMAND
+                                      : (e->message != WM_COMMAND && (e->registered || e->message == message)))
+                list.push_back(e);
+        }
+    return list;
+}
+
+const EntryList& EntriesFor(const AFX_MSGMAP* map, UINT message) {
+    static std::unordered_map<const AFX_MSGMAP*, std::unordered_map<UINT, EntryList>> cache;
+    auto& byMessage = cache[map];
+    auto it = byMessage.find(message);
+    if (it != byMessage.end()) return it->second;
+    if (byMessage.size() < kMessagesCachedPerClass) return byMessage.emplace(message, CollectEntries(map, message)).first->second;
+    // A class asked for an unusual number of distinct messages: answer without keeping more.
+    static EntryList scratch;
+    scratch = CollectEntries(map, message);
+    return scratch;
+}
+
 LPARAM MakeSizeParam(int cx, int cy) {
     return static_cast<LPARAM>((static_cast<uint32_t>(cy & 0xFFFF) << 16) | static_cast<uint32_t>(cx & 0xFFFF));
 }
@@ -76,6 +126,7 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCTSTR className, LPCTSTR windowName, DWORD 
     cs.lpszClass = className;
     if (!PreCreateWindow(cs)) return FALSE;
 
+    DispatchScope scope;  // painted once made, not between its creation messages
     m_hWnd = NextHandle();
     HandleTable()[m_hWnd] = this;
     m_style = static_cast<DWORD>(cs.style);
@@ -113,6 +164,7 @@ void CWnd::UnlinkFromParent() {
 
 BOOL CWnd::DestroyWindow() {
     if (!m_hWnd) return FALSE;
+    DispatchScope scope;
     DestroyTree();
     return TRUE;
 }
@@ -124,6 +176,7 @@ void CWnd::DestroyTree() {
     for (CWnd* child : children)
         if (child->m_hWnd) child->DestroyTree();
     if (m_hWnd) SendMessage(WM_NCDESTROY);
+    platform::ForgetPaintedCalls(m_hWnd);
     HandleTable().erase(m_hWnd);
     m_hWnd = nullptr;
     if (g_focus == this) g_focus = nullptr;
@@ -136,6 +189,7 @@ void CWnd::DestroyTree() {
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (!m_hWnd) return 0;
+    DispatchScope scope;
     const CurrentMsg saved = m_current;
     m_current = {message, wParam, lParam};
     const LRESULT r = WindowProc(message, wParam, lParam);
@@ -185,15 +239,12 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         }
         return FALSE;
     }
-    for (const AFX_MSGMAP* map = GetMessageMap(); map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
-        for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->handler; ++e) {
-            if (e->message == WM_COMMAND) continue;  // commands go through OnCommand
-            if (!MatchEntry(*e, message, wParam)) continue;
-            LRESULT r = 0;
-            if (e->handler(this, wParam, lParam, r)) {
-                *result = r;
-                return TRUE;
-            }
+    for (const AFX_MSGMAP_ENTRY* e : EntriesFor(GetMessageMap(), message)) {
+        if (!MatchEntry(*e, message, wParam)) continue;
+        LRESULT r = 0;
+        if (e->handler(this, wParam, lParam, r)) {
+            *result = r;
+            return TRUE;
         }
     }
     return FALSE;
@@ -205,12 +256,10 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
         LRESULT r = 0;
         if (control != this && control->OnChildNotify(WM_COMMAND, wParam, lParam, &r)) return TRUE;
     }
-    for (const AFX_MSGMAP* map = GetMessageMap(); map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
-        for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->handler; ++e) {
-            if (e->message != WM_COMMAND || !MatchEntry(*e, WM_COMMAND, wParam)) continue;
-            LRESULT r = 0;
-            if (e->handler(this, wParam, lParam, r)) return TRUE;
-        }
+    for (const AFX_MSGMAP_ENTRY* e : EntriesFor(GetMessageMap(), WM_COMMAND)) {
+        if (!MatchEntry(*e, WM_COMMAND, wParam)) continue;
+        LRESULT r = 0;
+        if (e->handler(this, wParam, lParam, r)) return TRUE;
     }
     return FALSE;
 }
@@ -413,7 +462,13 @@ void CWnd::InvalidateRect(LPCRECT, BOOL erase) {
     if (!m_hWnd) return;
     ++m_paint.invalidate;
     m_paint.lastInvalidateErase = erase;
+    Mark();
+}
+
+void CWnd::Mark() {
     m_invalid = true;
+    if (!m_paintQueued) g_marked.push_back(m_hWnd);
+    m_paintQueued = true;
 }
 
 void CWnd::UpdateWindow() {
@@ -424,6 +479,9 @@ void CWnd::UpdateWindow() {
 
 void CWnd::PaintNow() {
     ++m_paint.paint;
+    // Validated before (so the idle paint after this message does not paint it again) and after
+    // (what the paint itself marks is drawn by it).
+    m_invalid = false;
     SendMessage(WM_PAINT);
     m_invalid = false;
 }
@@ -432,7 +490,7 @@ BOOL CWnd::RedrawWindow(LPCRECT, void*, UINT flags) {
     if (!m_hWnd) return FALSE;
     ++m_paint.redraw;
     m_paint.lastRedrawFlags = flags;
-    if (flags & RDW_INVALIDATE) m_invalid = true;
+    if (flags & RDW_INVALIDATE) Mark();
     if ((flags & RDW_UPDATENOW) && m_invalid) PaintNow();
     return TRUE;
 }
@@ -490,3 +548,27 @@ BOOL UpdateWindow(HWND hwnd) {
 int AfxMessageBox(LPCTSTR text, UINT type, UINT) { return ::MessageBox(nullptr, text, "", type); }
 
 std::size_t AfxLiveWindowCount() { return HandleTable().size(); }
+
+class CWndPlatformAccess {
+public:
+    static void PaintIfMarked(HWND hwnd) {
+        CWnd* w = CWnd::FromHandle(hwnd);
+        if (!w) return;
+        w->m_paintQueued = false;
+        if (w->m_invalid) w->PaintNow();
+    }
+};
+
+namespace {
+
+void PaintMarkedWindows() {
+    if (g_painting) return;
+    g_painting = true;
+    // Windows marked while these paint wait for the next time the platform is idle.
+    std::vector<HWND> marked;
+    marked.swap(g_marked);
+    for (HWND h : marked) CWndPlatformAccess::PaintIfMarked(h);
+    g_painting = false;
+}
+
+}  // namespace

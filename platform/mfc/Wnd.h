@@ -204,7 +204,9 @@ public:
     CWnd* SetFocus();
     static CWnd* GetFocus();
 
-    // painting (headless: counted, WM_PAINT sent when an update is due)
+    // painting (headless: counted, WM_PAINT sent when an update is due: UpdateWindow, RedrawWindow
+    // with RDW_UPDATENOW, or when the outermost message, creation or destruction in progress
+    // ends, as the message loop paints marked windows once its queue is empty)
     void Invalidate(BOOL erase = TRUE);
     void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
     void UpdateWindow();
@@ -264,6 +266,7 @@ private:
     void LinkToParent(CWnd* parent);
     void UnlinkFromParent();
     void PaintNow();
+    void Mark();  // marks the window for painting (queued for the next idle moment)
     static bool MatchEntry(const AFX_MSGMAP_ENTRY& e, UINT message, WPARAM wParam);
 
     struct CurrentMsg {
@@ -282,6 +285,7 @@ private:
     CString m_text;
     HFONT m_hFont = nullptr;
     bool m_invalid = false;
+    bool m_paintQueued = false;  // listed among the windows to paint when the platform is idle
     PaintCounters m_paint;
     UINT m_lastSwpFlags = 0;
 };
