@@ -433,12 +433,17 @@ void CBCGPPropList::AdjustLayout() {
     m_rectDescription = m_bDescriptionArea ? CRect(0, bottom, client.right, client.bottom) : CRect();
     if (!m_bLeftColumnSet) m_nLeftColumnWidth = client.Width() / 2;
 
-    m_nVisibleRows = 0;
-    for (CBCGPProp* item : m_lstProps) m_nVisibleRows += CountRows(item);
-    m_nVertScrollOffset = std::max(0, std::min(m_nVertScrollOffset, GetScrollMax()));
-    int y = top - m_nVertScrollOffset * kRowHeight;
-    m_shownRows.clear();
-    for (CBCGPProp* item : m_lstProps) LayoutItem(item, 0, y, true);
+    // One walk over the items in the common case: the rows are counted while they are placed,
+    // and placed again only when the count moves the scroll position.
+    for (;;) {
+        const int offset = m_nVertScrollOffset;
+        int y = top - offset * kRowHeight;
+        m_nVisibleRows = 0;
+        m_shownRows.clear();
+        for (CBCGPProp* item : m_lstProps) LayoutItem(item, 0, y, true);
+        m_nVertScrollOffset = std::max(0, std::min(offset, GetScrollMax()));
+        if (m_nVertScrollOffset == offset) break;
+    }
 
     // An open editor follows its row.
     if (CBCGPProp* edited = GetEditedItem()) {
@@ -460,6 +465,7 @@ void CBCGPPropList::LayoutItem(CBCGPProp* item, int level, int& y, bool shown) {
     const bool visible = shown && item->m_bIsVisible;
     if (visible) {
         item->m_Rect = CRect(0, y, m_rectList.right, y + kRowHeight);
+        ++m_nVisibleRows;
         if (y + kRowHeight > m_rectList.top && y < m_rectList.bottom) m_shownRows.push_back(item);
         y += kRowHeight;
         if (item->HasButton())
@@ -471,14 +477,6 @@ void CBCGPPropList::LayoutItem(CBCGPProp* item, int level, int& y, bool shown) {
         item->m_rectButton.SetRectEmpty();
     }
     for (CBCGPProp* sub : item->m_lstSubItems) LayoutItem(sub, level + 1, y, visible && item->m_bExpanded);
-}
-
-int CBCGPPropList::CountRows(const CBCGPProp* item) {
-    if (!item->m_bIsVisible) return 0;
-    int n = 1;
-    if (item->m_bExpanded)
-        for (const CBCGPProp* sub : item->m_lstSubItems) n += CountRows(sub);
-    return n;
 }
 
 int CBCGPPropList::GetScrollMax() const {
@@ -499,9 +497,12 @@ void CBCGPPropList::OnDestroy() {
     CWnd::OnDestroy();
 }
 
+// Laid out before the grid's next message or paint: a pane that sizes its grid more than once
+// while it is made lays the rows out once.
 void CBCGPPropList::OnSize(UINT type, int cx, int cy) {
     CWnd::OnSize(type, cx, cy);
-    AdjustLayout();
+    m_bLayoutPending = true;
+    Invalidate(TRUE);
 }
 
 void CBCGPPropList::OnPaint() {

@@ -136,7 +136,6 @@ private:
     void FlushDisposed();
     void SendChanged(CBCGPProp* prop);
     void LayoutItem(CBCGPProp* item, int level, int& y, bool shown);
-    static int CountRows(const CBCGPProp* item);  // shown rows of item and its expanded sub-items
     void DrawItem(CDC* dc, CBCGPProp* item);
     void MoveSelection(int delta);
     void OnComboPicked();
@@ -149,7 +148,7 @@ private:
     int m_nDispatchDepth = 0;
     CBCGPProp* m_pDeferredFor = nullptr;  // item whose change message waits for the editor to close
     bool m_bDeferredPending = false;
-    bool m_bLayoutPending = false;  // items were added since the last layout
+    bool m_bLayoutPending = false;  // items were added or the grid was sized since the last layout
 
     BOOL m_bHeaderCtrl = FALSE;
     CString m_strHeaderLeft;
