@@ -16,7 +16,7 @@ namespace {
 int g_engineDepth = 0;
 // The newest calls at least (every picker entry a grid paints draws a sample): bounded for a
 // host that stays open all day.
-constexpr std::size_t kDrawCallsKept = 4096;
+constexpr std::size_t kDrawCallsKept = 1024;
 platform::BoundedLog<testing::DrawCall> g_drawCalls(kDrawCallsKept);
 
 // Sizes beyond this many logical units (a metre under MM_HIMETRIC) are drawn at this size, so

@@ -15,7 +15,7 @@ namespace parsnip::testing {
 namespace {
 // The newest notifications at least, bounded like the call log.
 platform::BoundedLog<Notification>& NotificationLog() {
-    static platform::BoundedLog<Notification> log(16384);
+    static platform::BoundedLog<Notification> log(2048);
     return log;
 }
 }  // namespace

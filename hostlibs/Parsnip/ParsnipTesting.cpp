@@ -7,7 +7,7 @@ namespace parsnip::testing {
 namespace {
 // The newest calls at least: every setter logs itself, so an unbounded log would grow with every
 // edit of a long session.
-constexpr std::size_t kCallsKept = 16384;
+constexpr std::size_t kCallsKept = 2048;
 
 platform::BoundedLog<Call>& Log() {
     static platform::BoundedLog<Call> log(kCallsKept);

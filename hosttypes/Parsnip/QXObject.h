@@ -48,10 +48,11 @@ public:
     virtual void GetAnchor(QXPOINT* point);
     virtual void GetAnchor(FLOATPOINT* point);
 
-    // Names and identity.
-    CString GetTypeName() const { return m_strTypeName; }
-    CString GetName() const { return m_strName; }
-    CString GetClassNameG() const { return m_strClassName; }
+    // Names and identity, read in place (same-type writes compare every selected object's type
+    // name; a copy each time would cost more than the write).
+    const CString& GetTypeName() const { return m_strTypeName; }
+    const CString& GetName() const { return m_strName; }
+    const CString& GetClassNameG() const { return m_strClassName; }
     int SetName(const char* name);
     void SetTypeName(const char* name);
 

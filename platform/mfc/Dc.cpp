@@ -40,7 +40,7 @@ struct DcSnapshot {
 
 // Calls a device context keeps, and a window keeps of its released DCs (at least this many of
 // the newest): enough for any paint a test reads, bounded for a long session.
-constexpr std::size_t kCallsKept = 4096;
+constexpr std::size_t kCallsKept = 2048;
 
 struct DcState {
     DcSnapshot cur;

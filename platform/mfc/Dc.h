@@ -119,7 +119,7 @@ std::size_t LiveGdiObjectCount();
 bool RegisterBitmap(HINSTANCE module, UINT id, int width, int height);
 
 // Calls made through the CPaintDC / CClientDC objects of a window that have been released, in
-// order (at least the newest 4096 are kept); ClearPaintedCalls forgets them all (test reset).
+// order (at least the newest 2048 are kept); ClearPaintedCalls forgets them all (test reset).
 // A window's record goes with its window (ForgetPaintedCalls, called when it is destroyed).
 const std::vector<DcCall>& GetPaintedCalls(HWND wnd);
 void ClearPaintedCalls();
@@ -213,7 +213,7 @@ public:
     // A memory DC (a 1 x 1 monochrome bitmap selected). dc is not consulted.
     BOOL CreateCompatibleDC(CDC* dc);
 
-    // The recording (at least the newest 4096 calls). Drawing on a CDC without a device context
+    // The recording (at least the newest 2048 calls). Drawing on a CDC without a device context
     // throws std::logic_error.
     const std::vector<DcCall>& GetCalls() const;
     void ClearCalls();
