@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "framework/GroupTexts.h"
+#include "framework/OptionTables.h"
 #include "framework/PropDigits.h"
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
@@ -91,20 +92,18 @@ CBCGPProp* CreateOrientationProp(const CString& name, DWORD_PTR id, const _varia
                          {grouptext::kAuto, grouptext::kHorizontal, grouptext::kVertical});
 }
 
+namespace {
+
+// Orientation 0 automatic, 1 horizontal; any other value or text is vertical.
+constexpr TextValue kOrientations[] = {{grouptext::kAuto, 0}, {grouptext::kHorizontal, 1}};
+
+}  // namespace
+
 void SetOrientationProp(CBCGPProp* item, int orientation) {
-    if (!item) return;
-    const char* text = orientation == 0   ? grouptext::kAuto
-                       : orientation == 1 ? grouptext::kHorizontal
-                                          : grouptext::kVertical;
-    item->SetValue(_variant_t(text));
+    if (item) item->SetValue(_variant_t(TextOfValue(kOrientations, orientation, grouptext::kVertical)));
 }
 
-int GetOrientationProp(CBCGPProp* item) {
-    const CString text = ValueText(item);
-    if (text == grouptext::kAuto) return 0;
-    if (text == grouptext::kHorizontal) return 1;
-    return 2;
-}
+int GetOrientationProp(CBCGPProp* item) { return ValueOfText(kOrientations, ValueText(item), 2); }
 
 // ---- font groups ----------------------------------------------------------------------------------
 

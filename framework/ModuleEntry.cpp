@@ -1,7 +1,7 @@
 #include "framework/ModuleEntry.h"
 
+#include "framework/ModuleFamilies.h"
 #include "mfc/Module.h"
-#include "planemap/PropListBorderGrid.h"
 
 namespace {
 
@@ -15,10 +15,9 @@ extern "C" BOOL TessalyDllMain(HINSTANCE instance, DWORD reason, LPVOID) {
         if (!AfxInitExtensionModule(g_extensionModule, instance)) return 0;
         new CDynLinkLibrary(g_extensionModule, FALSE);  // owned by the class library
         g_moduleHandle = instance;
-        // The module-wide tables live from load to unload.
-        InitBorderGridTypeNames();
+        StartModuleFamilies();
     } else if (reason == DLL_PROCESS_DETACH) {
-        ReleaseBorderGridTypeNames();
+        StopModuleFamilies();
         AfxTermExtensionModule(g_extensionModule, FALSE);
         g_moduleHandle = nullptr;
     }

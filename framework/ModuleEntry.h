@@ -1,5 +1,6 @@
-// The module entry: makes the module a class-library extension module of the host and
-// keeps its instance handle, through which its bitmaps and page template are found.
+// The module entry: makes the module a class-library extension module of the host, keeps its
+// instance handle, through which its bitmaps and page template are found, and starts the
+// families' module-wide state at load and stops it at unload (framework/ModuleFamilies.h).
 #pragma once
 
 #include "framework/Export.h"

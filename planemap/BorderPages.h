@@ -6,7 +6,7 @@
 #include <cstddef>
 
 #include "hosttypes/Parsnip/QXObjectBorder.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/WndLstPlane.h"
 
 // A pen or font of the border that a page edits through three sub-items in a row (style or face,

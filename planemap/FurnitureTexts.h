@@ -4,7 +4,7 @@
 // the font and colour texts from the item groups.
 #pragma once
 
-#include "planemap/PlaneNumbers.h"
+#include "framework/OptionTables.h"
 #include "planemap/PlaneTexts.h"
 
 namespace furnituretext {
@@ -61,8 +61,6 @@ inline constexpr const char* kUnitWords[] = {
 }  // namespace furnituretext
 
 namespace furniture {
-
-using planemap::TextValue;
 
 // Colour-mark direction: any text but "反向" is forward; any value but 1 shows as backward.
 inline constexpr TextValue kDirections[] = {{planetext::kForward, 1}, {planetext::kBackward, -1}};

@@ -1,24 +1,25 @@
 #include "planemap/PlaneTexts.h"
 
+#include "framework/OptionTables.h"
 #include "win32/Crt.h"
 
 namespace planemap {
 
-const char* HAlignText(int value) {
-    return value == 0 ? planetext::kAlignLeft : value == 1 ? planetext::kAlignCentre : planetext::kAlignRight;
-}
+namespace {
 
-const char* VAlignText(int value) {
-    return value == 0 ? planetext::kAlignUpper : value == 1 ? planetext::kAlignCentre : planetext::kAlignLower;
-}
+// The first two alignments of each direction; any other value or text is the third.
+constexpr TextValue kHAligns[] = {{planetext::kAlignLeft, 0}, {planetext::kAlignCentre, 1}};
+constexpr TextValue kVAligns[] = {{planetext::kAlignUpper, 0}, {planetext::kAlignCentre, 1}};
 
-int HAlignValue(const CString& text) {
-    return text == planetext::kAlignLeft ? 0 : text == planetext::kAlignCentre ? 1 : 2;
-}
+}  // namespace
 
-int VAlignValue(const CString& text) {
-    return text == planetext::kAlignUpper ? 0 : text == planetext::kAlignCentre ? 1 : 2;
-}
+const char* HAlignText(int value) { return TextOfValue(kHAligns, value, planetext::kAlignRight); }
+
+const char* VAlignText(int value) { return TextOfValue(kVAligns, value, planetext::kAlignLower); }
+
+int HAlignValue(const CString& text) { return ValueOfText(kHAligns, text, 2); }
+
+int VAlignValue(const CString& text) { return ValueOfText(kVAligns, text, 2); }
 
 CString StyleText(int style) { return FormatString("%s%d", planetext::kStyle, style + 1); }
 

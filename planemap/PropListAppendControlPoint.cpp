@@ -8,10 +8,12 @@
 #include "hosttypes/Parsnip/QXMap.h"
 #include "hosttypes/Parsnip/QXMapFile.h"
 #include "hosttypes/Parsnip/QXObjectPoint.h"
-#include "planemap/GeologyItems.h"
+#include "planemap/CodeItems.h"
 #include "planemap/GeologyTexts.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/SameTypeEdits.h"
 
 using namespace planemap;
 

@@ -3,7 +3,7 @@
 // announced to the map file; every edit writes the shown point's symbol to all selected points.
 #pragma once
 
-#include "planemap/GeologyItems.h"
+#include "planemap/CodeItems.h"
 #include "planemap/WndLstPlane.h"
 
 class CQXObjectPoint;

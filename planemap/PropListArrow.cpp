@@ -3,6 +3,10 @@
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
 #include "hosttypes/Parsnip/QXObjectArrow.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
+#include "planemap/SameTypeEdits.h"
 #include "planemap/TableWebShapeTexts.h"
 #include "win32/Crt.h"
 

@@ -11,8 +11,11 @@
 #include "hosttypes/Parsnip/QXObjectBorder.h"
 #include "planemap/BorderPages.h"
 #include "planemap/BorderTexts.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
+#include "planemap/SameTypeEdits.h"
 
 using namespace planemap;
 

@@ -6,12 +6,17 @@
 
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/ModuleFamilies.h"
+#include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
 #include "hosttypes/Harrow/KelProject.h"
 #include "hosttypes/Tinder/DegreeConvert.h"
 #include "planemap/BorderPages.h"
 #include "planemap/BorderTexts.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
+#include "planemap/SameTypeEdits.h"
 #include "win32/Crt.h"
 
 using namespace planemap;
@@ -213,6 +218,12 @@ void ReleaseBorderGridTypeNames() {
 }
 
 bool IsBorderGridTypeNamesBuilt() { return g_gridTypeNames != nullptr; }
+
+namespace {
+
+ModuleFamily g_gridTypeNamesLifetime(InitBorderGridTypeNames, ReleaseBorderGridTypeNames);
+
+}  // namespace
 
 CString BorderGridTypeName(int index) {
     if (index < kNoGrid || index > kBothGrids) return CString();

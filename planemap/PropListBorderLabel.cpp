@@ -1,10 +1,14 @@
 #include "planemap/PropListBorderLabel.h"
 
 #include "framework/ItemGroupsBasic.h"
+#include "framework/OptionTables.h"
 #include "hosttypes/Parsnip/QXObjectBorder.h"
 #include "planemap/BorderPages.h"
 #include "planemap/BorderTexts.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
+#include "planemap/SameTypeEdits.h"
 
 using namespace planemap;
 

@@ -2,9 +2,13 @@
 
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/OptionTables.h"
 #include "hosttypes/Moraine/PlaneFunc.h"
 #include "hosttypes/Parsnip/QXObjectColorMark.h"
 #include "planemap/FurnitureTexts.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
 #include "win32/Crt.h"
 
 using namespace planemap;

@@ -9,9 +9,12 @@
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Moraine/PlaneFunc.h"
 #include "hosttypes/Parsnip/QXObjectContour.h"
-#include "planemap/GeologyItems.h"
+#include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/SameTypeEdits.h"
 #include "win32/Crt.h"
 
 using namespace planemap;

@@ -1,8 +1,8 @@
 #include "planemap/PropListContourFill.h"
 
-#include "planemap/GeologyItems.h"
+#include "planemap/AreaItems.h"
 #include "planemap/GeologyTexts.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
 
 using namespace planemap;

@@ -5,10 +5,11 @@
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
-#include "planemap/GeologyItems.h"
+#include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/SameTypeEdits.h"
 
 using namespace planemap;
 

@@ -3,7 +3,12 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/OptionTables.h"
 #include "hosttypes/Parsnip/QXObjectCircle.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
+#include "planemap/SameTypeEdits.h"
 #include "planemap/TableWebShapeTexts.h"
 
 using namespace planemap;

@@ -1,8 +1,11 @@
 #include "planemap/PropListFaciesFill.h"
 
+#include "planemap/AreaItems.h"
+#include "planemap/CodeItems.h"
 #include "planemap/GeologyTexts.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/SameTypeEdits.h"
 
 using namespace planemap;
 

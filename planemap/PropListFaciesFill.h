@@ -3,7 +3,7 @@
 // name and standard brush. The area of a single selected area is shown for information.
 #pragma once
 
-#include "planemap/GeologyItems.h"
+#include "planemap/CodeItems.h"
 #include "planemap/WndLstPlane.h"
 
 class CPropListFaciesFill : public CWndLstPlane {

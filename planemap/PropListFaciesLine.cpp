@@ -2,10 +2,11 @@
 
 #include "hosttypes/Osprey/FaciesTypeManager.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
-#include "planemap/GeologyItems.h"
+#include "planemap/CodeItems.h"
 #include "planemap/GeologyTexts.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/SameTypeEdits.h"
 
 using namespace planemap;
 

@@ -5,10 +5,12 @@
 #include "hosttypes/Parsnip/QXObjectBlock.h"
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
-#include "planemap/GeologyItems.h"
+#include "planemap/FaultItems.h"
+#include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
 
 using namespace planemap;
 

@@ -5,10 +5,12 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
-#include "planemap/GeologyItems.h"
+#include "planemap/FaultItems.h"
+#include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/SameTypeEdits.h"
 
 using namespace planemap;
 

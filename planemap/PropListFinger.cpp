@@ -4,8 +4,10 @@
 #include "framework/ItemGroupsLine.h"
 #include "hosttypes/Parsnip/QXObjectFinger.h"
 #include "planemap/FurnitureTexts.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
+#include "planemap/SameTypeEdits.h"
 
 using namespace planemap;
 

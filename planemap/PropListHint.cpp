@@ -4,8 +4,10 @@
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
 #include "hosttypes/Parsnip/QXObjectHint.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
+#include "planemap/SameTypeEdits.h"
 #include "planemap/TextListCommon.h"
 
 namespace {

@@ -4,8 +4,13 @@
 
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/OptionTables.h"
 #include "hosttypes/Parsnip/QXObjectLegend.h"
 #include "planemap/FurnitureTexts.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
+#include "planemap/SameTypeEdits.h"
 #include "win32/Crt.h"
 
 using namespace planemap;

@@ -9,8 +9,10 @@
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Kestrel/GraphUtility.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/SameTypeEdits.h"
 #include "win32/Crt.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "planemap/PropListOilWaterFill.h"
 
 #include "hosttypes/Moraine/OilWaterLayer.h"
-#include "planemap/GeologyItems.h"
 #include "planemap/GeologyTexts.h"
+#include "planemap/ZoneList.h"
 
 CPropListOWFill::CPropListOWFill() = default;
 CPropListOWFill::~CPropListOWFill() = default;

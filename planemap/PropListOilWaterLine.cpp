@@ -2,10 +2,12 @@
 
 #include "framework/ItemGroupsFill.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
-#include "planemap/GeologyItems.h"
+#include "planemap/BoundaryPen.h"
 #include "planemap/GeologyTexts.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
+#include "planemap/SameTypeEdits.h"
 
 using namespace planemap;
 

@@ -2,7 +2,7 @@
 
 #include "hosttypes/Parsnip/QXObjectBitmap.h"
 #include "hosttypes/Parsnip/QXObjectQXM.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
 #include "win32/Crt.h"
 

@@ -1,8 +1,8 @@
 #include "planemap/PropListRegionFill.h"
 
 #include "hosttypes/Moraine/RegionLayer.h"
-#include "planemap/GeologyItems.h"
 #include "planemap/GeologyTexts.h"
+#include "planemap/ZoneList.h"
 
 CPropListRegionFill::CPropListRegionFill() = default;
 CPropListRegionFill::~CPropListRegionFill() = default;

@@ -1,9 +1,9 @@
 #include "planemap/PropListRegionLine.h"
 
 #include "hosttypes/Parsnip/QXObjectLine.h"
-#include "planemap/GeologyItems.h"
+#include "planemap/BoundaryPen.h"
 #include "planemap/GeologyTexts.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
 
 using namespace planemap;

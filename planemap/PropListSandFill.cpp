@@ -2,10 +2,10 @@
 
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "hosttypes/Parsnip/QXPropertyManager.h"
-#include "planemap/GeologyItems.h"
 #include "planemap/GeologyTexts.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/SandList.h"
 
 using namespace planemap;
 

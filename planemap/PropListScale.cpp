@@ -7,6 +7,10 @@
 #include "framework/PropDigits.h"
 #include "hosttypes/Parsnip/QXObjectScale.h"
 #include "planemap/FurnitureTexts.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
+#include "planemap/SameTypeEdits.h"
 #include "win32/Crt.h"
 
 using namespace planemap;

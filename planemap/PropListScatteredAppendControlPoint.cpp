@@ -1,5 +1,7 @@
 #include "planemap/PropListScatteredAppendControlPoint.h"
 
+#include "planemap/CodeItems.h"
+
 CPropListScatteredAppendControlPoint::CPropListScatteredAppendControlPoint() = default;
 CPropListScatteredAppendControlPoint::~CPropListScatteredAppendControlPoint() = default;
 

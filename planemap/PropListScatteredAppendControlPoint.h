@@ -5,6 +5,7 @@
 // announced to the map's views; the symbol is written to every selected point after each edit.
 #pragma once
 
+#include "planemap/CodeItems.h"
 #include "planemap/PropListAppendControlPoint.h"
 
 class CPropListScatteredAppendControlPoint : public CPropListAppendControlPoint {

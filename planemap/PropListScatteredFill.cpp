@@ -1,5 +1,6 @@
 #include "planemap/PropListScatteredFill.h"
 
+#include "planemap/CodeItems.h"
 #include "planemap/GeologyTexts.h"
 
 CPropListScatteredFill::CPropListScatteredFill() = default;

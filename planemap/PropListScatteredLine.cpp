@@ -1,9 +1,10 @@
 #include "planemap/PropListScatteredLine.h"
 
-#include "planemap/GeologyItems.h"
+#include "planemap/CodeItems.h"
 #include "planemap/GeologyTexts.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/SameTypeEdits.h"
 
 using namespace planemap;
 

@@ -1,7 +1,12 @@
 #include "planemap/PropListWeb.h"
 
 #include "framework/ItemGroupsLine.h"
+#include "framework/OptionTables.h"
 #include "hosttypes/Parsnip/QXObjectWeb.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
+#include "planemap/SameTypeEdits.h"
 #include "planemap/TableWebShapeTexts.h"
 
 using namespace planemap;

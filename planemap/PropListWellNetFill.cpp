@@ -3,8 +3,9 @@
 #include "framework/ItemGroupsLine.h"
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "planemap/GeologyTexts.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/SameTypeEdits.h"
 
 using namespace planemap;
 

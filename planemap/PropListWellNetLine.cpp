@@ -4,9 +4,11 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
-#include "planemap/GeologyItems.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/GeoPenItems.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/SameTypeEdits.h"
 
 using namespace planemap;
 

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "framework/GroupTexts.h"
+#include "framework/OptionTables.h"
 #include "framework/StyleGroupTexts.h"
-#include "planemap/PlaneNumbers.h"
 #include "planemap/PlaneTexts.h"
 
 namespace shapetext {
@@ -59,8 +59,6 @@ inline constexpr const char* kDirectionDescription = "设置方向";
 }  // namespace shapetext
 
 namespace shapes {
-
-using planemap::TextValue;
 
 // Web style, in the order the options are offered: any other text draws crosses, any other
 // value shows as dots.

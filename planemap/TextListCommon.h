@@ -7,7 +7,8 @@
 #include "bcg/ColorProp.h"
 #include "bcg/Prop.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/RecordEdits.h"
+#include "planemap/SameTypeEdits.h"
 #include "planemap/WndLstPlane.h"
 
 class CQXObjectText;

@@ -1,15 +1,9 @@
 #include "planemap/WndLstPlane.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <unordered_set>
 
-#include "framework/ItemGroupsBasic.h"
-#include "framework/ItemGroupsFill.h"
-#include "framework/PropStyleCombox.h"
 #include "hosttypes/Osprey/WellDataManager.h"
-#include "hosttypes/Parsnip/QXObjectLine.h"
-#include "planemap/PlaneNumbers.h"
 
 IMPLEMENT_DYNCREATE(CWndLstPlane, CWndLst)
 
@@ -104,76 +98,4 @@ bool CWndLstPlane::BeginMultiRefresh(long object) {
     }
     EnableAllItems(TRUE);
     return true;
-}
-
-void UpdateSameTypeObjects(CQXLayer* layer, CString typeName) {
-    if (!layer) return;
-    const int n = layer->GetSelectedObjectCount();
-    for (int i = 0; i < n; ++i) {
-        CQXObject* object = layer->GetSelectedObject(i);
-        if (object && object->GetTypeName() == typeName) object->OnChanged(0);
-    }
-}
-
-namespace {
-
-enum : DWORD_PTR {
-    kStyleSetId = kPlaneFillGroupId + 1,
-    kStyleId = kPlaneFillGroupId + 2,
-    kLineColorId = kPlaneFillGroupId + 3,
-    kFillColorId = kPlaneFillGroupId + 4,
-    kCellSizeId = kPlaneFillGroupId + 5,
-    kTransparentId = kPlaneFillGroupId + 6,
-};
-
-// The group's style picker is its second sub-item.
-CPropStyleCombox* GroupPicker(CBCGPProp* item) {
-    CBCGPProp* group = item->GetParent();
-    if (!group || group->GetSubItemsCount() < 2) return nullptr;
-    return dynamic_cast<CPropStyleCombox*>(group->GetSubItem(1));
-}
-
-}  // namespace
-
-bool ReadFillSubItem(CBCGPProp* item, QXLOGBRUSH* brush) {
-    if (!item || !brush) return false;
-    switch (item->GetData()) {
-    case kStyleSetId: {
-        const CString set = VariantToText(item->GetValue());
-        if (set.IsEmpty()) return false;
-        UINT style = GetFirstFillStyleID(set);
-        if (CPropStyleCombox* picker = GroupPicker(item)) {
-            picker->SetStyleGroup(set, true);
-            picker->SetVal(style);
-        }
-        brush->style = style;
-        return true;
-    }
-    case kStyleId: {
-        auto* picker = dynamic_cast<CPropStyleCombox*>(item);
-        if (!picker) return false;
-        brush->style = picker->GetVal();
-        return true;
-    }
-    case kLineColorId:
-        return planemap::ReadColor(item, &brush->lineColor);
-    case kFillColorId:
-        return planemap::ReadColor(item, &brush->fillColor);
-    case kCellSizeId: {
-        double size = 0;
-        // A size past the record's float range is refused like a text that is no number.
-        if (!GetNumberProp(item, &size) || size * 100 > FLT_MAX) return false;
-        brush->size = static_cast<float>(size * 100);
-        return true;
-    }
-    case kTransparentId:
-        brush->backMode = GetYesNoProp(item) ? kBackModeTransparent : kBackModeOpaque;
-        return true;
-    default:
-        return false;
-    }
-}
-
-void ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const CString& typeName) {
-    ApplyFillSubItem(item, layer, brush, typeName, &CQXObjectLine::SetLogBrush);
 }

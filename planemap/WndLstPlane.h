@@ -1,7 +1,7 @@
 // CWndLstPlane: the base of every list that shows a plane-map object or layer. It decides when
 // a list must re-read (CheckTargetChanged), keeping a copy of the layer's selection and the
-// newest stamp it has shown, and carries the same-type editing that writes one edit to every
-// selected object of the shown object's type name.
+// newest stamp it has shown. The edits written to every selected object of the shown object's
+// type name are in planemap/SameTypeEdits.h.
 #pragma once
 
 #include <cstdint>
@@ -55,51 +55,3 @@ protected:
 private:
     void CopySelection(CQXLayer* layer, int count, uint64_t* latest);
 };
-
-// Calls setter with value on every selected object of the layer whose type name equals typeName,
-// in selection order. Objects of that type name that are not of the setter's class are skipped.
-template <class T, class R, class Arg, class V>
-void SetSameTypeObjects(CQXLayer* layer, R (T::*setter)(Arg), V value, const CString& typeName) {
-    if (!layer) return;
-    const int n = layer->GetSelectedObjectCount();
-    for (int i = 0; i < n; ++i) {
-        CQXObject* object = layer->GetSelectedObject(i);
-        if (!object || object->GetTypeName() != typeName) continue;
-        if (T* typed = dynamic_cast<T*>(object)) (typed->*setter)(value);
-    }
-}
-
-// Calls fn(object) on every selected object of typeName that is a T, in selection order; for
-// edits that change one field of each object's own value.
-template <class T, class Fn>
-void ForSameTypeObjects(CQXLayer* layer, const CString& typeName, Fn fn) {
-    if (!layer) return;
-    const int n = layer->GetSelectedObjectCount();
-    for (int i = 0; i < n; ++i) {
-        CQXObject* object = layer->GetSelectedObject(i);
-        if (!object || object->GetTypeName() != typeName) continue;
-        if (T* typed = dynamic_cast<T*>(object)) fn(typed);
-    }
-}
-
-// Sends the change notification (with 0) to every selected object of typeName.
-void UpdateSameTypeObjects(CQXLayer* layer, CString typeName);
-
-// Group id of the fill group the line-like lists share; its sub-items are 7001 .. 7006.
-constexpr DWORD_PTR kPlaneFillGroupId = 7000;
-
-// Reads one edited sub-item of the fill group 7000 (7001 .. 7006) into brush. False, with brush
-// untouched, when nothing is to be written: an empty style set, a cell size that is no number of
-// 0 or more, another id. A style set also switches the group's style picker to that set and its
-// first style.
-bool ReadFillSubItem(CBCGPProp* item, QXLOGBRUSH* brush);
-
-// ReadFillSubItem, then the brush to every selected T of typeName through setter.
-template <class T, class R>
-void ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const CString& typeName,
-                      R (T::*setter)(QXLOGBRUSH*)) {
-    if (ReadFillSubItem(item, brush)) SetSameTypeObjects(layer, setter, brush, typeName);
-}
-
-// The same for the line-like lists, whose objects are lines.
-void ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const CString& typeName);

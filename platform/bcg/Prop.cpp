@@ -167,11 +167,15 @@ BOOL CBCGPProp::AddOption(LPCTSTR option, BOOL insertUnique) {
     const CString text(option);
     if (insertUnique && FindOption(text) >= 0) return FALSE;
     m_lstOptions.push_back(text);
+    m_optionIndex.Appended(m_lstOptions);
     m_bIsValueList = TRUE;
     return TRUE;
 }
 
-void CBCGPProp::RemoveAllOptions() { m_lstOptions.clear(); }
+void CBCGPProp::RemoveAllOptions() {
+    m_lstOptions.clear();
+    m_optionIndex.Clear();
+}
 
 LPCTSTR CBCGPProp::GetOption(int index) const {
     if (index < 0 || index >= GetOptionCount()) return nullptr;
@@ -180,8 +184,7 @@ LPCTSTR CBCGPProp::GetOption(int index) const {
 
 int CBCGPProp::FindOption(LPCTSTR option) const {
     const CString text(option);
-    auto it = std::find(m_lstOptions.begin(), m_lstOptions.end(), text);
-    return it == m_lstOptions.end() ? -1 : static_cast<int>(it - m_lstOptions.begin());
+    return m_optionIndex.Find(m_lstOptions, text.str());
 }
 
 // ---- state --------------------------------------------------------------------------------------

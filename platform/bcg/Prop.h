@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "bcg/TextIndex.h"
 #include "mfc/Controls.h"
 #include "mfc/Types.h"
 #include "mfc/Variant.h"
@@ -97,13 +98,14 @@ public:
     BOOL IsModified() const;
 
     // ---- options ------------------------------------------------------------------------
-    // Appends an option; with insertUnique a text already present is not added again.
+    // Appends an option; with insertUnique a text already present is not added again (found
+    // through an index of the texts, so filling n options takes time linear in n).
     // Adding an option makes the item a value list (it offers a drop-down).
     BOOL AddOption(LPCTSTR option, BOOL insertUnique = FALSE);
     void RemoveAllOptions();
     int GetOptionCount() const { return static_cast<int>(m_lstOptions.size()); }
     LPCTSTR GetOption(int index) const;    // NULL outside the list
-    int FindOption(LPCTSTR option) const;  // position among the options, -1 when absent
+    int FindOption(LPCTSTR option) const;  // first position among the options, -1 when absent
 
     // ---- state ---------------------------------------------------------------------------
     void AllowEdit(BOOL allow = TRUE) { m_bAllowEdit = allow; }
@@ -179,6 +181,7 @@ protected:
     CString m_strValidChars;
     DWORD_PTR m_dwData = 0;
     std::vector<CString> m_lstOptions;
+    TextIndex m_optionIndex;  // each option text's first position in m_lstOptions
 
     BOOL m_bGroup = FALSE;
     BOOL m_bIsValueList = FALSE;

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "framework/ChangeCheckers.h"
 #include "framework/ModuleEntry.h"
+#include "framework/ModuleFamilies.h"
 #include "framework/WndProp.h"
 #include "hosttypes/Oriel/ScObjInterface.h"
 #include "hosttypes/Parsnip/QXLayer.h"
@@ -11,6 +15,18 @@
 #include "support/ModuleFixture.h"
 
 namespace {
+
+// Two families of this program, joined (in this order) before the module is loaded.
+std::vector<std::string>& Calls() {
+    static std::vector<std::string> calls;
+    return calls;
+}
+void StartFirst() { Calls().push_back("start first"); }
+void StopFirst() { Calls().push_back("stop first"); }
+void StartSecond() { Calls().push_back("start second"); }
+void StopSecond() { Calls().push_back("stop second"); }
+ModuleFamily g_first(StartFirst, StopFirst);
+ModuleFamily g_second(StartSecond, StopSecond);
 
 // Each test loads the module afresh: the program's own load is undone first and redone after.
 class ModuleEntry : public ::testing::Test {
@@ -56,6 +72,45 @@ TEST_F(ModuleEntry, RefusedInitialisationRefusesTheLoad) {
     EXPECT_EQ(TessalyDllMain(image, DLL_PROCESS_ATTACH, nullptr), 0);
     EXPECT_EQ(GetTessalyModuleHandle(), nullptr);
     EXPECT_EQ(platform::DynLinkLibraryCount(), chain);
+}
+
+TEST_F(ModuleEntry, LoadStartsTheFamiliesInOrderAndUnloadStopsThemNewestFirst) {
+    Calls().clear();
+    EXPECT_FALSE(AreModuleFamiliesStarted());
+    ASSERT_EQ(TessalyDllMain(image, DLL_PROCESS_ATTACH, nullptr), 1);
+    EXPECT_TRUE(AreModuleFamiliesStarted());
+    EXPECT_EQ(Calls(), (std::vector<std::string>{"start first", "start second"}));
+    Calls().clear();
+    EXPECT_EQ(TessalyDllMain(image, DLL_PROCESS_DETACH, nullptr), 1);
+    EXPECT_FALSE(AreModuleFamiliesStarted());
+    EXPECT_EQ(Calls(), (std::vector<std::string>{"stop second", "stop first"}));
+    // A second unload stops nothing twice.
+    Calls().clear();
+    TessalyDllMain(image, DLL_PROCESS_DETACH, nullptr);
+    EXPECT_TRUE(Calls().empty());
+}
+
+TEST_F(ModuleEntry, RefusedLoadStartsNoFamily) {
+    Calls().clear();
+    platform::SetExtensionModuleRefusal(true);
+    EXPECT_EQ(TessalyDllMain(image, DLL_PROCESS_ATTACH, nullptr), 0);
+    EXPECT_FALSE(AreModuleFamiliesStarted());
+    EXPECT_TRUE(Calls().empty());
+}
+
+void StartLate() { Calls().push_back("start late"); }
+void StopLate() { Calls().push_back("stop late"); }
+
+TEST(ModuleFamilies, FamilyJoiningAfterLoadStartsAtOnceAndStopsFirst) {
+    ASSERT_TRUE(AreModuleFamiliesStarted());
+    Calls().clear();
+    static ModuleFamily late(StartLate, StopLate);
+    EXPECT_EQ(Calls(), std::vector<std::string>{"start late"});
+    Calls().clear();
+    StopModuleFamilies();
+    StartModuleFamilies();
+    EXPECT_EQ(Calls(), (std::vector<std::string>{"stop late", "stop second", "stop first", "start first",
+                                                  "start second", "start late"}));
 }
 
 class StampedPane : public CWndProp {};

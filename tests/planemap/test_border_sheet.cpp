@@ -10,6 +10,7 @@
 
 #include "PlaneListFixture.h"
 #include "driver/SheetDriver.h"
+#include "framework/ModuleFamilies.h"
 #include "framework/PropWndMgr.h"
 #include "framework/WndPag.h"
 #include "hostlibs/Harrow/HarrowTesting.h"
@@ -124,6 +125,14 @@ TEST(BorderSheet, DeletingTheSheetFreesEveryGroupOnceWhateverIsShown) {
     CPropWndMgr* unopened = CreateBorderSheet(&host.frame);  // pages 2 and 3 never built
     ASSERT_NE(nullptr, unopened);
     platform::DestroyAndDelete(unopened);
+}
+
+TEST(BorderGridTypeNames, TableLivesFromModuleLoadToUnload) {
+    EXPECT_TRUE(IsBorderGridTypeNamesBuilt());
+    StopModuleFamilies();
+    EXPECT_FALSE(IsBorderGridTypeNamesBuilt());
+    StartModuleFamilies();
+    EXPECT_TRUE(IsBorderGridTypeNamesBuilt());
 }
 
 TEST(BorderGridTypeNames, TableIsBuiltAndFreedOnceAndConversionsFollowTheFlags) {

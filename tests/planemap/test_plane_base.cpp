@@ -8,6 +8,7 @@
 #include "hostlibs/Parsnip/MapFixture.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "planemap/SameTypeEdits.h"
 #include "planemap/WndLstPlane.h"
 #include "PlaneListFixture.h"
 

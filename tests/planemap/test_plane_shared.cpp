@@ -8,8 +8,10 @@
 #include "bcg/ColorProp.h"
 #include "hosttypes/Parsnip/QXObjectArrow.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
-#include "planemap/PlaneNumbers.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
 
 using namespace planemap;
 

@@ -243,6 +243,36 @@ TEST_F(PropGridTest, ListOnlyItemAcceptsValuesOutsideItsOptionsAndRefusesTyping)
     EXPECT_EQ(grid.GetEditedItem(), nullptr);
 }
 
+TEST_F(PropGridTest, OptionSearchFindsTheFirstOfDuplicatesAndForgetsRemovedOptions) {
+    CBCGPProp* item = AddText("方向", "", 5);
+    for (const char* o : {"a", "b", "a"}) item->AddOption(o);
+    EXPECT_EQ(item->FindOption("a"), 0);
+    EXPECT_EQ(item->FindOption("b"), 1);
+    EXPECT_EQ(item->FindOption("A"), -1);
+    EXPECT_FALSE(item->AddOption("a", TRUE));
+    EXPECT_EQ(item->GetOptionCount(), 3);
+    item->RemoveAllOptions();
+    EXPECT_EQ(item->FindOption("a"), -1);
+    // After removal the same texts are new again and take their new positions.
+    EXPECT_TRUE(item->AddOption("b", TRUE));
+    EXPECT_TRUE(item->AddOption("a", TRUE));
+    EXPECT_EQ(item->FindOption("a"), 1);
+    EXPECT_STREQ(item->GetOption(1), "a");
+}
+
+TEST_F(PropGridTest, ManyUniqueOptionsKeepTheirOrderAndEachIsFoundOnce) {
+    CBCGPProp* item = AddText("编号", "", 5);
+    const int n = 1000;
+    for (int round = 0; round < 2; ++round)
+        for (int i = 0; i < n; ++i) EXPECT_EQ(item->AddOption(FormatString("%d", i), TRUE), round == 0 ? TRUE : FALSE);
+    ASSERT_EQ(item->GetOptionCount(), n);
+    for (int i = 0; i < n; ++i) {
+        EXPECT_EQ(item->FindOption(FormatString("%d", i)), i);
+        EXPECT_EQ(CString(item->GetOption(i)), FormatString("%d", i));
+    }
+    EXPECT_EQ(item->FindOption("1000"), -1);
+}
+
 TEST_F(PropGridTest, DropDownPathRunsItsVirtualsInOrderAndNotifiesLast) {
     LoggingProp* item = new LoggingProp("方向", _variant_t("自动"), "", 7);
     for (const char* o : {"自动", "横向", "纵向"}) item->AddOption(o);

@@ -1,0 +1,44 @@
+#include "planemap/GeoPenItems.h"
+
+#include "framework/GroupTexts.h"
+#include "framework/PropStyleCombox.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Kestrel/GraphStyleManager.h"
+#include "hosttypes/Parsnip/QXObjectLine.h"
+#include "planemap/PlaneItems.h"
+
+using namespace planemap;
+
+namespace geoitems {
+
+CBCGPProp* NewStylePicker(const char* name, const char* description, DWORD_PTR id) {
+    return new CPropStyleCombox(name, 0, CPropStyleCombox::kLineStyle, kestrel::kLineSetCommon, description, id);
+}
+
+CBCGPProp* NewWidthItem(const char* name, double first, double step, int count, const char* format, DWORD_PTR id) {
+    CBCGPProp* width = NewTextItem(name, grouptext::kLineWidthMmDescription, id);
+    for (int i = 0; i < count; ++i) {
+        CString option;
+        option.Format(format, first + i * step);
+        width->AddOption(option);
+    }
+    width->AllowEdit(TRUE);
+    return width;
+}
+
+void ShowPen(CBCGPProp* style, CBCGPProp* colour, CBCGPProp* width, const QXLOGPEN& pen, const char* widthFormat) {
+    if (auto* picker = dynamic_cast<CPropStyleCombox*>(style)) {
+        UINT value = pen.style;
+        picker->SetVal(value);
+    }
+    ShowColor(colour, pen.color);
+    CString text;
+    text.Format(widthFormat, pen.width / 100.0);
+    SetItemText(width, text);
+}
+
+bool ApplyPenItem(CQXObjectLine* line, CBCGPProp* item, int position, Accept width) {
+    return EditSameTypeRecord(line, &CQXObjectLine::GetLogPen, &CQXObjectLine::SetLogPen, item, position, width);
+}
+
+}  // namespace geoitems

@@ -1,0 +1,27 @@
+// Pen items of the geology lines (control, boundary, contour, fault and well-net lines): the
+// style picker, the width item, showing a pen and writing one edited field of it.
+#pragma once
+
+#include "bcg/Prop.h"
+#include "hosttypes/Kestrel/StyleRecords.h"
+#include "planemap/RecordEdits.h"
+
+class CQXObjectLine;
+
+namespace geoitems {
+
+// A line-style picker offering the common line styles.
+CBCGPProp* NewStylePicker(const char* name, const char* description, DWORD_PTR id);
+// A width item in millimetres offering count options first, first + step, ... in the format; free
+// text allowed.
+CBCGPProp* NewWidthItem(const char* name, double first, double step, int count, const char* format, DWORD_PTR id);
+// Style picker (redrawn only when the style differs), colour and width (the format of width / 100)
+// items from the pen; an item that is missing or of another kind is passed over.
+void ShowPen(CBCGPProp* style, CBCGPProp* colour, CBCGPProp* width, const QXLOGPEN& pen, const char* widthFormat);
+// The shown line's whole pen, with the field of the edited item changed (position 0 style, 1 width
+// typed in millimetres, 2 colour), to every selected line of its type name. False, nothing
+// written, when the item's value is refused.
+bool ApplyPenItem(CQXObjectLine* line, CBCGPProp* item, int position,
+                  planemap::Accept width = planemap::Accept::AnyNumber);
+
+}  // namespace geoitems

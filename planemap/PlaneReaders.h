@@ -1,0 +1,27 @@
+// Numbers typed as text into the plane-map lists' items.
+#pragma once
+
+#include <string>
+
+#include "mfc/String.h"
+
+namespace planemap {
+
+// The leading number of the text times scale, read as the C library's atof reads it: 0 when the
+// text starts with no number. False, value untouched, when the result overflows what keeps it:
+// infinite for a double, beyond the float range for a float field. Such a value is refused.
+bool ReadNumber(const CString& text, double scale, double* value);
+bool ReadFloat(const CString& text, double scale, float* value);
+// The leading number made single precision first and then scaled in single precision, as the
+// pen-width items do; refused the same way when the result leaves the float range.
+bool ReadFloatThenScale(const CString& text, float scale, float* value);
+
+// Whole-text readers: the whole text (blanks around it allowed) must be one number of the type:
+// decimal digits only, below 2^32, for an unsigned count; a finite number for a double. False,
+// value untouched, for any other text.
+bool ReadWholeUnsigned(const CString& text, unsigned* value);
+bool ReadWholeDouble(const CString& text, double* value);
+// Whether text is one or more of the digits 0-9 and nothing else.
+bool IsDigits(const std::string& text);
+
+}  // namespace planemap
