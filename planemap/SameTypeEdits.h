@@ -20,7 +20,7 @@ class SameTypeTarget {
 public:
     explicit SameTypeTarget(const CString& typeName) : typeName_(typeName) {}
     T* operator()(CQXObject* object) {
-        if (!object || object->GetTypeName() != typeName_) return nullptr;
+        if (!object || !SameText(object->GetTypeName(), typeName_)) return nullptr;
         const std::type_info& type = typeid(*object);
         if (&type != seen_) {
             seen_ = &type;
@@ -30,6 +30,17 @@ public:
     }
 
 private:
+    // Type names are a few bytes: compared here, byte by byte, rather than through a library call.
+    static bool SameText(const CString& a, const CString& b) {
+        const int n = a.GetLength();
+        if (n != b.GetLength()) return false;
+        const char* p = a.GetString();
+        const char* q = b.GetString();
+        for (int k = 0; k < n; ++k)
+            if (p[k] != q[k]) return false;
+        return true;
+    }
+
     const CString typeName_;
     const std::type_info* seen_ = nullptr;
     bool isT_ = false;

@@ -53,16 +53,34 @@ int CWndLstPlane::CheckTargetChanged(CObject* target) {
         // In the common case the selection is the copy in the same order: one pass comparing in
         // place and reading the stamps. Only when a position differs is membership looked up.
         void* const* copy = m_selection.GetData();
-        int i = 0;
-        for (; i < n; ++i) {
-            CQXObject* selected = m_pLayer->GetSelectedObject(i);
-            if (copy[i] != selected) break;
+        const CQXLayer* layer = m_pLayer;
+        int i = n;
+        uint64_t other = 0;  // a second running maximum: two stamps are read at once
+        int k = 0;
+        for (; k + 1 < n; k += 2) {
+            CQXObject* a = layer->GetSelectedObject(k);
+            CQXObject* b = layer->GetSelectedObject(k + 1);
+            if (copy[k] != a || copy[k + 1] != b) break;
+            if (a) latest = std::max(latest, a->GetTimeStamp());
+            if (b) other = std::max(other, b->GetTimeStamp());
+        }
+        for (; k < n; ++k) {
+            CQXObject* selected = layer->GetSelectedObject(k);
+            if (copy[k] != selected) {
+                i = k;
+                break;
+            }
             if (selected) latest = std::max(latest, selected->GetTimeStamp());
         }
-        if (i < n && !SameMembers(i, &latest)) {
-            m_timeStamp = CopySelection(m_pLayer, n);
-            m_pTarget = target;
-            return 1;
+        latest = std::max(latest, other);
+        if (i < n) {
+            uint64_t members = latest;
+            if (!SameMembers(i, &members)) {
+                m_timeStamp = CopySelection(m_pLayer, n);
+                m_pTarget = target;
+                return 1;
+            }
+            latest = members;
         }
     } else if (target && target->IsKindOf(RUNTIME_CLASS(CQXLayer))) {
         m_nMode = 1;

@@ -330,8 +330,17 @@ void CBCGPPropList::SetCurSel(CBCGPProp* prop, BOOL redraw) {
     if (prop && !ContainsProperty(prop)) return;
     if (prop == m_pSel) return;
     if (GetEditedItem()) EndEditItem(FALSE);
+    CBCGPProp* old = m_pSel;
     m_pSel = prop;
-    if (redraw && m_hWnd) Invalidate(TRUE);
+    if (redraw && m_hWnd) {
+        InvalidateRow(old);
+        InvalidateRow(prop);
+        if (m_bDescriptionArea) InvalidateRect(&m_rectDescription, TRUE);
+    }
+}
+
+void CBCGPPropList::InvalidateRow(CBCGPProp* prop) {
+    if (prop && !prop->m_Rect.IsRectEmpty()) InvalidateRect(&prop->m_Rect, TRUE);
 }
 
 BOOL CBCGPPropList::EditItem(CBCGPProp* prop, LPPOINT clickPoint) {
@@ -360,7 +369,7 @@ BOOL CBCGPPropList::EditItem(CBCGPProp* prop, LPPOINT clickPoint) {
         return FALSE;
     }
     prop->m_bInPlaceEdit = TRUE;
-    Invalidate(TRUE);
+    InvalidateRow(prop);
     return TRUE;
 }
 
@@ -381,7 +390,7 @@ BOOL CBCGPPropList::EndEditItem(BOOL updateData) {
     prop->m_bInPlaceEdit = FALSE;
     prop->m_bButtonIsDown = FALSE;
     const bool notify = defer.Release();
-    if (m_hWnd) Invalidate(TRUE);
+    if (m_hWnd) InvalidateRow(prop);
     // Last step: the owner may delete the item, its siblings or every item.
     if (notify) SendChanged(prop);
     return TRUE;
@@ -401,7 +410,7 @@ void CBCGPPropList::OnComboPicked() {
     prop->m_bInPlaceEdit = FALSE;
     prop->m_bButtonIsDown = FALSE;
     const bool notify = defer.Release();
-    if (m_hWnd) Invalidate(TRUE);
+    if (m_hWnd) InvalidateRow(prop);
     if (notify) SendChanged(prop);
 }
 
@@ -505,14 +514,16 @@ void CBCGPPropList::OnSize(UINT type, int cx, int cy) {
     Invalidate(TRUE);
 }
 
+// Paints what was marked: the rows a change marked, or everything after a layout.
 void CBCGPPropList::OnPaint() {
     CPaintDC dc(this);
     CRect client;
     GetClientRect(&client);
-    dc.FillSolidRect(&client, GetEffectiveBkColor());
+    const CRect update(dc.m_ps.rcPaint);
+    dc.FillSolidRect(&update, GetEffectiveBkColor());
     dc.SetTextColor(GetEffectiveTextColor());
     if (m_hFont) dc.SelectObject(CFont::FromHandle(m_hFont));
-    if (m_bHeaderCtrl) {
+    if (m_bHeaderCtrl && update.top < kHeaderHeight) {
         CRect left(0, 0, m_nLeftColumnWidth, kHeaderHeight), right(m_nLeftColumnWidth, 0, client.right, kHeaderHeight);
         dc.FillSolidRect(&left, GetSysColor(COLOR_BTNFACE));
         dc.FillSolidRect(&right, GetSysColor(COLOR_BTNFACE));
@@ -521,11 +532,12 @@ void CBCGPPropList::OnPaint() {
     }
     // Only the rows inside the list, as the last layout found them (a row hidden since is skipped).
     for (CBCGPProp* row : m_shownRows) {
-        if (!row->IsVisible() || row->m_Rect.bottom <= m_rectList.top || row->m_Rect.top >= m_rectList.bottom)
+        if (!row->IsVisible() || row->m_Rect.bottom <= m_rectList.top || row->m_Rect.top >= m_rectList.bottom ||
+            row->m_Rect.bottom <= update.top || row->m_Rect.top >= update.bottom)
             continue;
         DrawItem(&dc, row);
     }
-    if (m_bDescriptionArea && m_pSel) {
+    if (m_bDescriptionArea && m_pSel && update.bottom > m_rectDescription.top) {
         dc.SetTextColor(m_clrDescriptionText == (COLORREF)-1 ? GetSysColor(COLOR_WINDOWTEXT) : m_clrDescriptionText);
         m_pSel->OnDrawDescription(&dc, m_rectDescription);
     }

@@ -137,6 +137,7 @@ private:
     void SendChanged(CBCGPProp* prop);
     void LayoutItem(CBCGPProp* item, int level, int& y, bool shown);
     void DrawItem(CDC* dc, CBCGPProp* item);
+    void InvalidateRow(CBCGPProp* prop);  // marks the row for painting when it is laid out
     void MoveSelection(int delta);
     void OnComboPicked();
     static CBCGPProp* FindIn(CBCGPProp* item, DWORD_PTR data, BOOL searchSub);

@@ -1,6 +1,7 @@
 // A record that cannot grow without bound: it keeps at least the newest `keep` entries, in
 // order. When it holds twice that many, the older half goes at once, so an append costs
-// constant time on average and readers still see one contiguous vector. Used for what the
+// constant time on average and readers still see one contiguous vector. (A run taken over whole
+// may be longer than that: it is bounded by what made it.) Used for what the
 // headless platform and the host-library stand-ins record for tests (drawing calls, library
 // calls): a host that stays open all day must not grow through its recordings.
 #pragma once
@@ -22,12 +23,26 @@ public:
             items_.erase(items_.begin(), items_.end() - static_cast<std::ptrdiff_t>(keep_ - 1));
         items_.push_back(std::move(entry));
     }
-    // Appends a whole run (a released device context's calls), trimmed the same way.
-    template <class It>
-    void append(It first, It last) {
-        for (; first != last; ++first) push_back(*first);
+    // Takes over a whole run (a released device context's calls). When the run would pass the
+    // bound, what came before it goes: the record then holds the run alone (all of it, however
+    // long), which costs no copy.
+    void take(std::vector<T>&& run) {
+        if (items_.size() + run.size() > 2 * keep_) items_.clear();
+        if (items_.empty()) {
+            items_.swap(run);
+        } else {
+            items_.insert(items_.end(), std::make_move_iterator(run.begin()), std::make_move_iterator(run.end()));
+        }
+        run.clear();
+    }
+    // The entries, handed over (the record is left empty).
+    std::vector<T> release() {
+        std::vector<T> out;
+        out.swap(items_);
+        return out;
     }
     void clear() { items_.clear(); }
+    void reserve(std::size_t n) { items_.reserve(n < 2 * keep_ ? n : 2 * keep_); }
 
     const std::vector<T>& items() const { return items_; }
     std::size_t size() const { return items_.size(); }

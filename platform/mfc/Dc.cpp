@@ -42,6 +42,9 @@ struct DcSnapshot {
 // the newest): enough for any paint a test reads, bounded for a long session.
 constexpr std::size_t kCallsKept = 2048;
 
+// A paint of a few rows makes a few dozen calls: room for them from the start.
+constexpr std::size_t kWindowDcCallsReserved = 64;
+
 struct DcState {
     DcSnapshot cur;
     std::vector<DcSnapshot> saved;
@@ -478,10 +481,8 @@ BOOL CDC::DeleteDC() {
     std::unique_ptr<DcState> state = std::move(it->second);
     t.dcs.erase(it);  // its selections no longer hold their objects
     // A DC released after its window was destroyed leaves no record: it would never be dropped.
-    if (state->windowDc && state->window && ::IsWindow(state->window)) {
-        const std::vector<DcCall>& calls = state->calls.items();
-        t.painted.try_emplace(state->window, kCallsKept).first->second.append(calls.begin(), calls.end());
-    }
+    if (state->windowDc && state->window && ::IsWindow(state->window))
+        t.painted.try_emplace(state->window, kCallsKept).first->second.take(state->calls.release());
     for (CDC* holder : state->holders) holder->m_hDC = nullptr;
     if (state->temporary) state->temporary->m_hDC = nullptr;
     m_hDC = nullptr;
@@ -502,6 +503,7 @@ void CDC::CreateWindowDC(CWnd* wnd) {
     auto state = std::make_unique<DcState>();
     state->windowDc = true;
     state->window = wnd ? wnd->m_hWnd : nullptr;
+    state->calls.reserve(kWindowDcCallsReserved);
     state->cur = FreshSnapshot(false);
     state->holders.push_back(this);
     m_hDC = NewDc(std::move(state));
@@ -804,7 +806,7 @@ CPaintDC::CPaintDC(CWnd* wnd) {
     CreateWindowDC(wnd);
     m_ps.hdc = m_hDC;
     m_ps.fErase = TRUE;
-    if (wnd) wnd->GetClientRect(&m_ps.rcPaint);
+    if (wnd) m_ps.rcPaint = wnd->GetPaintRect();
 }
 
 CPaintDC::~CPaintDC() { DeleteDC(); }

@@ -119,8 +119,9 @@ std::size_t LiveGdiObjectCount();
 bool RegisterBitmap(HINSTANCE module, UINT id, int width, int height);
 
 // Calls made through the CPaintDC / CClientDC objects of a window that have been released, in
-// order (at least the newest 2048 are kept); ClearPaintedCalls forgets them all (test reset).
-// A window's record goes with its window (ForgetPaintedCalls, called when it is destroyed).
+// order: always the whole last paint, and the ones before while the record stays within 4096
+// calls (older paints are dropped whole). ClearPaintedCalls forgets them all (test reset). A
+// window's record goes with its window (ForgetPaintedCalls, called when it is destroyed).
 const std::vector<DcCall>& GetPaintedCalls(HWND wnd);
 void ClearPaintedCalls();
 void ForgetPaintedCalls(HWND wnd);
@@ -290,7 +291,7 @@ class CPaintDC : public CDC {
 public:
     explicit CPaintDC(CWnd* wnd);
     ~CPaintDC() override;
-    PAINTSTRUCT m_ps{};  // rcPaint: the whole client area
+    PAINTSTRUCT m_ps{};  // rcPaint: what the paint was asked for (the client area outside one)
     HWND m_hWnd = nullptr;
 };
 

@@ -48,27 +48,51 @@ public:
 using EntryList = std::vector<const AFX_MSGMAP_ENTRY*>;
 constexpr std::size_t kMessagesCachedPerClass = 256;
 
+bool Candidate(const AFX_MSGMAP_ENTRY& e, UINT message) {
+    return message == WM_COMMAND ? e.message == WM_COMMAND
+                                 : (e.message != WM_COMMAND && (e.registered || e.message == message));
+}
+
 EntryList CollectEntries(const AFX_MSGMAP* map, UINT message) {
     EntryList list;
     for (; map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr)
-        for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->handler; ++e) {
-            if (message == WM_COMMAND ? e->message == WM_COMMAND
-                                      : (e->message != WM_COMMAND && (e->registered || e->message == message)))
-                list.push_back(e);
-        }
+        for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->handler; ++e)
+            if (Candidate(*e, message)) list.push_back(e);
     return list;
 }
 
-const EntryList& EntriesFor(const AFX_MSGMAP* map, UINT message) {
+// The cached entries, NULL when the class already keeps as many messages as it may.
+const EntryList* EntriesFor(const AFX_MSGMAP* map, UINT message) {
     static std::unordered_map<const AFX_MSGMAP*, std::unordered_map<UINT, EntryList>> cache;
+    // The last answer again: a host sends one window the same message many times in a row.
+    static const AFX_MSGMAP* lastMap = nullptr;
+    static UINT lastMessage = 0;
+    static const EntryList* last = nullptr;
+    if (last && map == lastMap && message == lastMessage) return last;
     auto& byMessage = cache[map];
     auto it = byMessage.find(message);
-    if (it != byMessage.end()) return it->second;
-    if (byMessage.size() < kMessagesCachedPerClass) return byMessage.emplace(message, CollectEntries(map, message)).first->second;
-    // A class asked for an unusual number of distinct messages: answer without keeping more.
-    static EntryList scratch;
-    scratch = CollectEntries(map, message);
-    return scratch;
+    if (it == byMessage.end()) {
+        if (byMessage.size() >= kMessagesCachedPerClass) return nullptr;
+        it = byMessage.emplace(message, CollectEntries(map, message)).first;
+    }
+    lastMap = map;
+    lastMessage = message;
+    last = &it->second;  // nodes stay where they are while the cache grows
+    return last;
+}
+
+// Offers the message to the candidate entries in chain order until tryEntry answers true.
+template <class Fn>
+bool ForEachCandidate(const AFX_MSGMAP* map, UINT message, Fn&& tryEntry) {
+    if (const EntryList* list = EntriesFor(map, message)) {
+        for (const AFX_MSGMAP_ENTRY* e : *list)
+            if (tryEntry(*e)) return true;
+        return false;
+    }
+    for (; map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr)
+        for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->handler; ++e)
+            if (Candidate(*e, message) && tryEntry(*e)) return true;
+    return false;
 }
 
 LPARAM MakeSizeParam(int cx, int cy) {
@@ -239,15 +263,14 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         }
         return FALSE;
     }
-    for (const AFX_MSGMAP_ENTRY* e : EntriesFor(GetMessageMap(), message)) {
-        if (!MatchEntry(*e, message, wParam)) continue;
+    const bool handled = ForEachCandidate(GetMessageMap(), message, [&](const AFX_MSGMAP_ENTRY& e) {
+        if (!MatchEntry(e, message, wParam)) return false;
         LRESULT r = 0;
-        if (e->handler(this, wParam, lParam, r)) {
-            *result = r;
-            return TRUE;
-        }
-    }
-    return FALSE;
+        if (!e.handler(this, wParam, lParam, r)) return false;
+        *result = r;
+        return true;
+    });
+    return handled ? TRUE : FALSE;
 }
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -256,12 +279,11 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
         LRESULT r = 0;
         if (control != this && control->OnChildNotify(WM_COMMAND, wParam, lParam, &r)) return TRUE;
     }
-    for (const AFX_MSGMAP_ENTRY* e : EntriesFor(GetMessageMap(), WM_COMMAND)) {
-        if (!MatchEntry(*e, WM_COMMAND, wParam)) continue;
+    const bool handled = ForEachCandidate(GetMessageMap(), WM_COMMAND, [&](const AFX_MSGMAP_ENTRY& e) {
         LRESULT r = 0;
-        if (e->handler(this, wParam, lParam, r)) return TRUE;
-    }
-    return FALSE;
+        return MatchEntry(e, WM_COMMAND, wParam) && e.handler(this, wParam, lParam, r);
+    });
+    return handled ? TRUE : FALSE;
 }
 
 BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
@@ -458,11 +480,25 @@ CWnd* CWnd::GetFocus() { return g_focus; }
 
 void CWnd::Invalidate(BOOL erase) { InvalidateRect(nullptr, erase); }
 
-void CWnd::InvalidateRect(LPCRECT, BOOL erase) {
+void CWnd::InvalidateRect(LPCRECT rect, BOOL erase) {
     if (!m_hWnd) return;
     ++m_paint.invalidate;
     m_paint.lastInvalidateErase = erase;
+    const CRect client(0, 0, m_cx, m_cy);
+    CRect part = client;
+    if (rect) part.IntersectRect(CRect(*rect), client);
+    if (m_updateRect.IsRectEmpty())
+        m_updateRect = part;
+    else if (!part.IsRectEmpty())
+        m_updateRect.UnionRect(m_updateRect, part);
     Mark();
+}
+
+CRect CWnd::GetPaintRect() const { return m_paintRect.IsRectEmpty() ? CRect(0, 0, m_cx, m_cy) : m_paintRect; }
+
+BOOL CWnd::GetUpdateRect(LPRECT rect, BOOL) const {
+    if (rect) *rect = m_invalid ? m_updateRect : CRect();
+    return m_invalid && !m_updateRect.IsRectEmpty() ? TRUE : FALSE;
 }
 
 void CWnd::Mark() {
@@ -481,16 +517,23 @@ void CWnd::PaintNow() {
     ++m_paint.paint;
     // Validated before (so the idle paint after this message does not paint it again) and after
     // (what the paint itself marks is drawn by it).
+    const CRect update = m_updateRect;
     m_invalid = false;
+    m_paintRect = update;  // what this paint's CPaintDC is given
     SendMessage(WM_PAINT);
+    m_paintRect.SetRectEmpty();
     m_invalid = false;
+    m_updateRect.SetRectEmpty();
 }
 
 BOOL CWnd::RedrawWindow(LPCRECT, void*, UINT flags) {
     if (!m_hWnd) return FALSE;
     ++m_paint.redraw;
     m_paint.lastRedrawFlags = flags;
-    if (flags & RDW_INVALIDATE) Mark();
+    if (flags & RDW_INVALIDATE) {
+        m_updateRect = CRect(0, 0, m_cx, m_cy);
+        Mark();
+    }
     if ((flags & RDW_UPDATENOW) && m_invalid) PaintNow();
     return TRUE;
 }
