@@ -13,9 +13,7 @@ namespace bench {
 
 using Clock = std::chrono::steady_clock;
 
-inline double Seconds(Clock::time_point a, Clock::time_point b) {
-    return std::chrono::duration<double>(b - a).count();
-}
+inline double Seconds(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double>(b - a).count(); }
 
 // Runs op and floor alternately, each timed once per iteration. The benchmark's time is op's
 // (register it with UseManualTime); the counters give both means in microseconds and

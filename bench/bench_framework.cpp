@@ -2,6 +2,9 @@
 // Filling must stay linear in the number of items (no walk over the grid per item) and close to
 // the cost of building the items themselves.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <vector>
 
 #include "BenchSupport.h"
 #include "bcg/Prop.h"
@@ -11,10 +14,6 @@
 #include "framework/WndLst.h"
 #include "mfc/Module.h"
 #include "resources/ModuleResources.h"
-
-#include <malloc.h>
-
-#include <vector>
 
 namespace {
 
@@ -66,7 +65,8 @@ void BuildItems(int n) {
 void BM_FillPane(benchmark::State& state) {
     Host host;
     const int n = static_cast<int>(state.range(0));
-    bench::RunAgainstFloor(state, [&] { FillPane(host, n); }, [&] { BuildItems(n); });
+    bench::RunAgainstFloor(
+        state, [&] { FillPane(host, n); }, [&] { BuildItems(n); });
     state.counters["fill_ms"] = state.counters["op_us"] / 1000;
 }
 BENCHMARK(BM_FillPane)->Arg(1000)->Arg(10000)->UseManualTime()->Unit(benchmark::kMicrosecond);
@@ -75,7 +75,11 @@ BENCHMARK(BM_FillPane)->Arg(1000)->Arg(10000)->UseManualTime()->Unit(benchmark::
 // (time at 10^4 / 10^4) / (time at 10^3 / 10^3).
 void BM_FillPanePerItemScaling(benchmark::State& state) {
     Host host;
-    bench::RunAgainstFloor(state, [&] { FillPane(host, 10000); }, [&] { for (int k = 0; k < 10; ++k) FillPane(host, 1000); });
+    bench::RunAgainstFloor(
+        state, [&] { FillPane(host, 10000); },
+        [&] {
+            for (int k = 0; k < 10; ++k) FillPane(host, 1000);
+        });
 }
 BENCHMARK(BM_FillPanePerItemScaling)->UseManualTime()->Unit(benchmark::kMicrosecond);
 

@@ -71,8 +71,8 @@ protected:
 void BM_UnchangedRefreshAllSelected(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     LineWorld world(n, n);
-    bench::RunAgainstFloor(state, [&] { world.Show(); },
-                           [&] { benchmark::DoNotOptimize(world.LatestSelectedStamp()); });
+    bench::RunAgainstFloor(
+        state, [&] { world.Show(); }, [&] { benchmark::DoNotOptimize(world.LatestSelectedStamp()); });
 }
 BENCHMARK(BM_UnchangedRefreshAllSelected)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime();
 
@@ -83,11 +83,12 @@ void BM_UnchangedRefreshOneSelected(benchmark::State& state) {
     EmptyPane empty;
     empty.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 360, 400), &world.frame, 3);
     const LPARAM object = reinterpret_cast<LPARAM>(world.lines[0].get());
-    bench::RunAgainstFloor(state, [&] { world.Show(); },
-                           [&] {
-                               platform::SendSelectionChanged(empty, &world.view, object);
-                               benchmark::DoNotOptimize(world.LatestSelectedStamp());
-                           });
+    bench::RunAgainstFloor(
+        state, [&] { world.Show(); },
+        [&] {
+            platform::SendSelectionChanged(empty, &world.view, object);
+            benchmark::DoNotOptimize(world.LatestSelectedStamp());
+        });
     empty.DestroyWindow();
 }
 BENCHMARK(BM_UnchangedRefreshOneSelected)->Arg(1000)->Arg(100000)->UseManualTime();
@@ -102,15 +103,16 @@ void BM_SameTypeEdit(benchmark::State& state) {
     int k = 0, j = 0;
     QXLOGPEN pen;
     world.lines[0]->GetLogPen(&pen);
-    bench::RunAgainstFloor(state, [&] { grid.TypeText(width, (k++ % 2) ? "1.5" : "2.5"); },
-                           [&] {
-                               pen.width = (j++ % 2) ? 150.0f : 250.0f;
-                               const int n = world.layer.GetSelectedObjectCount();
-                               for (int i = 0; i < n; ++i)
-                                   static_cast<CQXObjectPolyline*>(world.layer.GetSelectedObject(i))->SetLogPen(&pen);
-                               world.view.InvalidateRect(nullptr, FALSE);
-                               world.view.UpdateWindow();
-                           });
+    bench::RunAgainstFloor(
+        state, [&] { grid.TypeText(width, (k++ % 2) ? "1.5" : "2.5"); },
+        [&] {
+            pen.width = (j++ % 2) ? 150.0f : 250.0f;
+            const int n = world.layer.GetSelectedObjectCount();
+            for (int i = 0; i < n; ++i)
+                static_cast<CQXObjectPolyline*>(world.layer.GetSelectedObject(i))->SetLogPen(&pen);
+            world.view.InvalidateRect(nullptr, FALSE);
+            world.view.UpdateWindow();
+        });
 }
 BENCHMARK(BM_SameTypeEdit)->Arg(100)->Arg(10000)->UseManualTime();
 
