@@ -1,15 +1,17 @@
-// Costs of the plane-map lists, each beside its floor timed in the same run ("ratio" = list /
+// Costs of the plane-map lists, each beside its floor timed in the same run ("floor_ratio" = list /
 // floor): a refresh with nothing changed against reading the selected objects' stamps, one
 // edit written to S selected lines against calling the setter on them and redrawing the view
 // once, and a long session of edits and refreshes that must keep its memory and its pace.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
-#include "BenchSupport.h"
+#include "BenchFloor.h"
+#include "BenchMemory.h"
 #include "driver/GridDriver.h"
 #include "driver/SheetDriver.h"
 #include "framework/WndLst.h"
@@ -18,9 +20,6 @@
 #include "planemap/PropListLine.h"
 
 namespace {
-
-constexpr DWORD_PTR kClosedId = 2001;
-constexpr DWORD_PTR kPenWidthId = 2004;
 
 struct LineWorld {
     CWnd frame;
@@ -71,8 +70,8 @@ protected:
 void BM_UnchangedRefreshAllSelected(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     LineWorld world(n, n);
-    bench::RunAgainstFloor(
-        state, [&] { world.Show(); }, [&] { benchmark::DoNotOptimize(world.LatestSelectedStamp()); });
+    bench::TimeBesideFloor(
+        state, [] {}, [&] { world.Show(); }, [&] { benchmark::DoNotOptimize(world.LatestSelectedStamp()); });
 }
 BENCHMARK(BM_UnchangedRefreshAllSelected)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime();
 
@@ -83,8 +82,8 @@ void BM_UnchangedRefreshOneSelected(benchmark::State& state) {
     EmptyPane empty;
     empty.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 360, 400), &world.frame, 3);
     const LPARAM object = reinterpret_cast<LPARAM>(world.lines[0].get());
-    bench::RunAgainstFloor(
-        state, [&] { world.Show(); },
+    bench::TimeBesideFloor(
+        state, [] {}, [&] { world.Show(); },
         [&] {
             platform::SendSelectionChanged(empty, &world.view, object);
             benchmark::DoNotOptimize(world.LatestSelectedStamp());
@@ -99,12 +98,12 @@ void BM_SameTypeEdit(benchmark::State& state) {
     const int s = static_cast<int>(state.range(0));
     LineWorld world(s, s);
     platform::GridDriver grid(&world.list->GetPropList());
-    CBCGPProp* width = grid.FindByData(kPenWidthId);
+    CBCGPProp* width = grid.FindByData(CPropListLine::kPenWidthId);
     int k = 0, j = 0;
     QXLOGPEN pen;
     world.lines[0]->GetLogPen(&pen);
-    bench::RunAgainstFloor(
-        state, [&] { grid.TypeText(width, (k++ % 2) ? "1.5" : "2.5"); },
+    bench::TimeBesideFloor(
+        state, [] {}, [&] { grid.TypeText(width, (k++ % 2) ? "1.5" : "2.5"); },
         [&] {
             pen.width = (j++ % 2) ? 150.0f : 250.0f;
             const int n = world.layer.GetSelectedObjectCount();
@@ -132,16 +131,16 @@ void BM_Soak(benchmark::State& state) {
     for (auto _ : state) {
         LineWorld world(10, 3, true);
         platform::GridDriver grid(&world.list->GetPropList());
-        CBCGPProp* width = grid.FindByData(kPenWidthId);
-        CBCGPProp* closed = grid.FindByData(kClosedId);
+        CBCGPProp* width = grid.FindByData(CPropListLine::kPenWidthId);
+        CBCGPProp* closed = grid.FindByData(CPropListLine::kClosedId);
         std::vector<double> early, middle, late;
         std::size_t rss3 = 0, heap3 = 0;
         for (int c = 0; c < kCycles; ++c) {
-            const bench::Clock::time_point t0 = bench::Clock::now();
+            const std::chrono::steady_clock::time_point t0 = std::chrono::steady_clock::now();
             grid.TypeText(width, (c % 2) ? "1.5" : "2.5");
             grid.PickOption(closed, c % 2);
             world.Show();
-            const double t = bench::Seconds(t0, bench::Clock::now());
+            const double t = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
             if (c >= 10 && c < 10 + kWindow) early.push_back(t);
             if (c >= 1000 && c < 1000 + kWindow) middle.push_back(t);
             if (c >= kCycles - kWindow) late.push_back(t);

@@ -1,17 +1,14 @@
 #include "framework/ItemGroupsBasic.h"
 
-#include <boost/lexical_cast.hpp>
-#include <cfloat>
-#include <cmath>
-
 #include "framework/GroupTexts.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropDigits.h"
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/TemplateOptions.h"
 #include "hosttypes/Sorrel/TemplateManager.h"
-#include "win32/Crt.h"
 
 namespace {
 
@@ -164,10 +161,10 @@ bool GetFontProp(CBCGPProp* group, QXLOGFONT& font) {
     font.SetFaceName(ValueText(group->GetSubItem(0)));
 
     const CString text = ValueText(sizeItem);
-    const double d = crt::Atof(text) * 100;
+    double typed = 0;
+    float s = 0;
     // A size too large for the record's float is no size either.
-    const bool inRange = std::isfinite(d) && std::fabs(d) <= FLT_MAX;
-    const float s = inRange ? static_cast<float>(d) : 0;
+    const bool inRange = numtext::LeadingNumber(text, &typed) && numtext::FitFloat(typed, numtext::kHundredths, &s);
     const bool accepted = inRange && (s > 0 || (s == 0 && IsNumberText(text)));
     if (!accepted) {
         if (sizeItem) sizeItem->SetValue(_variant_t(SizeText(font.size)));
@@ -184,14 +181,7 @@ void GetFontSubProp(CBCGPProp* item, QXLOGFONT& font, int index) {
             if (dynamic_cast<CPropStyleCombox*>(item)) font.SetFaceName(ValueText(item));
             break;
         case 1:
-            if (dynamic_cast<CBCGPropFloat*>(item)) {
-                try {
-                    const float size = boost::lexical_cast<float>(std::string(ValueText(item))) * 100;
-                    // A value that is not a finite number leaves the size as it was.
-                    if (std::isfinite(size)) font.size = size;
-                } catch (const boost::bad_lexical_cast&) {
-                }
-            }
+            if (dynamic_cast<CBCGPropFloat*>(item)) ReadHundredthsItem(item, &font.size);
             break;
         case 2:
             if (auto* color = dynamic_cast<CBCGPColorProp*>(item)) font.color = color->GetColor();
@@ -218,28 +208,10 @@ void FillFillStyleTemplates(CBCGPProp* item) { FillTemplates(item, TemplateKind:
 // ---- numbers --------------------------------------------------------------------------------------
 
 bool GetNumberProp(CBCGPProp* item, double* value) {
-    if (!item || !value) return false;
-    const CString text = ValueText(item);
-    const double v = crt::Atof(text);
-    // An overflowing number is no number.
-    if (!std::isfinite(v)) return false;
-    if (v > 0) {
-        *value = v;
-        return true;
-    }
-    if (text.IsEmpty() || !IsNumberText(text)) return false;
-    *value = v;
-    return true;
+    return item && value && numtext::PositiveOrZeroNumber(ValueText(item), value);
 }
 
-int IsNumberText(const CString& text) {
-    const int length = text.GetLength();
-    for (int i = 0; i < length; ++i) {
-        const char c = text[i];
-        if (!crt::IsDigit(c) && !crt::IsSpace(c) && c != '.') return 0;
-    }
-    return 1;
-}
+int IsNumberText(const CString& text) { return numtext::IsNumberText(text) ? 1 : 0; }
 
 // ---- single items ---------------------------------------------------------------------------------
 

@@ -4,12 +4,12 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "mfc/Variant.h"
-#include "win32/Crt.h"
 
 using namespace grouptext;
 
@@ -192,9 +192,12 @@ bool GetPointProp(CBCGPProp* group, QXLOGPOINT& point) {
     if (!group) return false;
     if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, group->GetSubItem(0)))
         point.style = style->GetVal();
-    const double size = crt::Atof(ItemText(group->GetSubItem(1))) * 100.0;
-    if (size < 0) return false;
-    point.size = static_cast<float>(size);
+    double typed = 0, size = 0;
+    float kept = 0;
+    if (!numtext::LeadingNumber(ItemText(group->GetSubItem(1)), &typed) ||
+        !numtext::Scale(typed, numtext::kHundredths, &size) || size < 0 || !numtext::FitFloat(size, 1, &kept))
+        return false;
+    point.size = kept;
     if (CBCGPColorProp* border = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(2)))
         point.borderColor = border->GetColor();
     if (CBCGPColorProp* inner = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(3)))
@@ -208,11 +211,9 @@ void GetPointSubProp(CBCGPProp* item, QXLOGPOINT& point, int index) {
         case 0:
             if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, item)) point.style = style->GetVal();
             break;
-        case 1: {
-            float size = 0;
-            if (ReadFloatItem(item, size)) point.size = size * 100;
+        case 1:
+            ReadHundredthsItem(item, &point.size);
             break;
-        }
         case 2:
             if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item)) point.borderColor = colour->GetColor();
             break;
@@ -275,11 +276,9 @@ void GetFillSubProp(CBCGPProp* item, std::string* setName, int index, QXLOGBRUSH
         case 3:
             if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item)) brush.fillColor = colour->GetColor();
             break;
-        case 4: {
-            float size = 0;
-            if (ReadFloatItem(item, size)) brush.size = size * 100;
+        case 4:
+            ReadHundredthsItem(item, &brush.size);
             break;
-        }
         case 5:
             brush.backMode = IsYesText(item) ? kBackModeTransparent : kBackModeOpaque;
             break;

@@ -1,9 +1,8 @@
 #include "framework/ItemGroupsLine.h"
 
-#include <boost/lexical_cast.hpp>
-
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
+#include "framework/NumberText.h"
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
@@ -11,7 +10,6 @@
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "mfc/Variant.h"
-#include "win32/Crt.h"
 
 using namespace grouptext;
 
@@ -91,14 +89,14 @@ CBCGPColorProp* NewGroupColorProp(const CString& name, const char* description, 
 }
 
 bool ReadFloatItem(CBCGPProp* item, float& value) {
-    if (!item) return false;
-    try {
-        value = boost::lexical_cast<float>(std::string(VariantToText(item->GetValue())));
-        return true;
-    } catch (const boost::bad_lexical_cast&) {
-        // Not a number (an empty or mistyped value): the caller keeps what it had.
-        return false;
-    }
+    // Not a number (an empty or mistyped value): the caller keeps what it had.
+    return item && numtext::LexicalFloat(VariantToText(item->GetValue()), &value);
+}
+
+bool ReadHundredthsItem(CBCGPProp* item, float* field) {
+    float number = 0;
+    if (!ReadFloatItem(item, number) || number < 0) return false;
+    return numtext::FitFloatThenScale(number, 100.0f, field);
 }
 
 bool IsYesText(CBCGPProp* item) { return item && ItemText(item) == kYes; }
@@ -194,9 +192,14 @@ bool GetLineProp(CBCGPProp* group, QXLOGPEN& pen) {
     if (!group) return false;
     if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, group->GetSubItem(0))) pen.style = style->GetVal();
     const CString text = ItemText(group->GetSubItem(1));
-    const double width = crt::Atof(text) * 100.0;
+    double typed = 0, width = 0;
+    float kept = 0;
+    // A width too large for the pen's float is refused like a negative one.
+    if (!numtext::LeadingNumber(text, &typed) || !numtext::Scale(typed, numtext::kHundredths, &width) ||
+        !numtext::FitFloat(width, 1, &kept))
+        return false;
     if (!(width > 0 || (width == 0 && IsNumberText(text)))) return false;
-    pen.width = static_cast<float>(width);
+    pen.width = kept;
     if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(2))) pen.color = colour->GetColor();
     return true;
 }
@@ -207,11 +210,9 @@ void GetLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index) {
         case 0:
             if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, item)) pen.style = style->GetVal();
             break;
-        case 1: {
-            float width = 0;
-            if (ReadFloatItem(item, width)) pen.width = width * 100;
+        case 1:
+            ReadHundredthsItem(item, &pen.width);
             break;
-        }
         case 2:
             if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item)) {
                 const COLORREF value = colour->GetColor();
@@ -271,8 +272,8 @@ void ApplyArrowProp(CBCGPProp* item, CQXObject* object, int index) {
     if (!layer) return;
     const CString text = ItemText(item);
     const int type = ArrowTypeFromText(text);
-    const double length = crt::Atof(text);
-    if (index == 2 && !(length > 0)) return;
+    double length = 0;
+    if (index == 2 && !(numtext::LeadingNumber(text, &length) && length > 0)) return;
     const CString typeName = object->GetTypeName();
     const int count = layer->GetSelectedObjectCount();
     for (int i = 0; i < count; ++i) {

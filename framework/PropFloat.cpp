@@ -3,21 +3,11 @@
 #include <cfloat>
 #include <cmath>
 
-#include "win32/Crt.h"
+#include "framework/NumberText.h"
 
 double JudgeFloatText(const CString& text, BOOL allowNegative) {
-    const double refused = FLT_MAX;
-    const int minus = text.Find('-');
-    if (minus > 0) return refused;
-    if (minus == 0 && !allowNegative) return refused;
-    const double v = crt::Atof(text);
-    // An overflowing number would put an infinity into the value.
-    if (!std::isfinite(v)) return refused;
-    if (v != 0) return v;
-    const int length = text.GetLength();
-    if (length == 0) return 0;
-    if (length == 1) return text == "0" ? 0 : refused;
-    return (text[0] == '0' && text[1] == '.') ? 0 : refused;
+    double value = 0;
+    return numtext::FloatItemNumber(text, allowNegative != FALSE, &value) ? value : FLT_MAX;
 }
 
 CBCGPropFloat::CBCGPropFloat(const CString& name, const _variant_t& value, int digits, const char* description,
@@ -48,9 +38,12 @@ double CBCGPropFloat::JudgeFigure(CString text, bool) { return JudgeFloatText(te
 
 BOOL CBCGPropFloat::TextToVar(const CString& text) {
     const double r = JudgeFigure(text, false);
-    // Not a number: the edit is taken with the value untouched, so the previous value shows again.
-    if (std::fabs(r - FLT_MAX) < FLT_EPSILON) return TRUE;
-    return CBCGPProp::TextToVar(text);
+    // Not a number, or one the value's type cannot hold (a 16-bit value of 70000, a single-precision
+    // value of 1e39): the edit is taken with the value untouched, so the previous value shows again.
+    _variant_t value;
+    m_bRefused = std::fabs(r - FLT_MAX) < FLT_EPSILON || !numtext::TextToVariant(text, m_varValue.vt, &value);
+    if (!m_bRefused) m_varValue = value;
+    return TRUE;
 }
 
 void CBCGPropFloat::ChangeType(VARTYPE type) {

@@ -1,10 +1,10 @@
 #include "framework/PropStyleCombox.h"
 
 #include "framework/FillColorCombox.h"
+#include "framework/NumberText.h"
 #include "hosttypes/Kestrel/GraphTools.h"
 #include "hosttypes/Kestrel/StyleCombox.h"
 #include "mfc/Dc.h"
-#include "win32/Crt.h"
 
 IMPLEMENT_DYNAMIC(CPropStyleCombox, CBCGPProp)
 
@@ -64,7 +64,8 @@ void CPropStyleCombox::OnSelectCombo() {
     const CString text = m_pWndCombo->GetLBText(sel);
     m_pWndInPlace->SetWindowText(text);
     // The entries' texts are the style numbers (or colours) themselves.
-    m_nPicked = static_cast<UINT>(crt::Atoi(text));
+    int picked = 0;
+    if (numtext::LeadingInt(text, &picked)) m_nPicked = static_cast<UINT>(picked);
     OnUpdateValue();
 }
 

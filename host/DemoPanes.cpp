@@ -8,14 +8,6 @@
 namespace demo {
 namespace {
 
-enum ItemId : DWORD_PTR {
-    kName = 2001,
-    kWidth = 2002,
-    kVisible = 2003,
-    kColor = 2101,
-    kAlign = 2102,
-};
-
 const char kYes[] = "是";
 const char kNo[] = "否";
 const char* const kAlignments[] = {"左对齐", "居中", "右对齐"};
@@ -36,9 +28,9 @@ bool Changed(SampleObject* obj, CWndProp& pane) {
 int GeneralList::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     auto* group = new CBCGPProp("常规", 0, FALSE);
-    group->AddSubItem(new CBCGPProp("名称", _variant_t(""), "对象的名称", kName));
-    group->AddSubItem(new CBCGPProp("线宽", _variant_t(0.0), "线的宽度（毫米）", kWidth));
-    auto* visible = new CBCGPProp("可见", _variant_t(kYes), "", kVisible);
+    group->AddSubItem(new CBCGPProp("名称", _variant_t(""), "对象的名称", kNameId));
+    group->AddSubItem(new CBCGPProp("线宽", _variant_t(0.0), "线的宽度（毫米）", kWidthId));
+    auto* visible = new CBCGPProp("可见", _variant_t(kYes), "", kVisibleId);
     visible->AddOption(kYes);
     visible->AddOption(kNo);
     visible->AllowEdit(FALSE);
@@ -50,9 +42,9 @@ int GeneralList::InitPropWnd() {
 void GeneralList::UpdateBCGPProperty(long object, CString) {
     SampleObject* obj = Target(*this, object);
     if (!Changed(obj, *this)) return;
-    m_wndPropList.FindItemByData(kName)->SetValue(_variant_t(obj->name));
-    m_wndPropList.FindItemByData(kWidth)->SetValue(_variant_t(obj->width));
-    m_wndPropList.FindItemByData(kVisible)->SetValue(_variant_t(obj->visible ? kYes : kNo));
+    m_wndPropList.FindItemByData(kNameId)->SetValue(_variant_t(obj->name));
+    m_wndPropList.FindItemByData(kWidthId)->SetValue(_variant_t(obj->width));
+    m_wndPropList.FindItemByData(kVisibleId)->SetValue(_variant_t(obj->visible ? kYes : kNo));
 }
 
 LRESULT GeneralList::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -60,9 +52,15 @@ LRESULT GeneralList::OnPropertyChanged(WPARAM, LPARAM lParam) {
     SampleObject* obj = Target(*this, m_curObject);
     if (!obj) return 0;
     switch (item->GetData()) {
-        case kName: obj->name = VariantToText(item->GetValue()); break;
-        case kWidth: obj->width = static_cast<double>(item->GetValue()); break;
-        case kVisible: obj->visible = VariantToText(item->GetValue()) == kYes; break;
+        case kNameId:
+            obj->name = VariantToText(item->GetValue());
+            break;
+        case kWidthId:
+            obj->width = static_cast<double>(item->GetValue());
+            break;
+        case kVisibleId:
+            obj->visible = VariantToText(item->GetValue()) == kYes;
+            break;
         default: return 0;
     }
     obj->stamp = AfxGetTimeStamp();
@@ -73,11 +71,11 @@ LRESULT GeneralList::OnPropertyChanged(WPARAM, LPARAM lParam) {
 int StyleList::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     auto* group = new CBCGPProp("样式", 0, FALSE);
-    auto* color = new CBCGPColorProp("颜色", RGB(0, 0, 0), nullptr, "线的颜色", kColor);
+    auto* color = new CBCGPColorProp("颜色", RGB(0, 0, 0), nullptr, "线的颜色", kColorId);
     color->EnableOtherButton("其它...");
     color->EnableAutomaticButton("自动", RGB(0, 0, 0));
     group->AddSubItem(color);
-    auto* align = new CBCGPProp("对齐", _variant_t(kAlignments[1]), "", kAlign);
+    auto* align = new CBCGPProp("对齐", _variant_t(kAlignments[1]), "", kAlignId);
     for (const char* a : kAlignments) align->AddOption(a);
     align->AllowEdit(FALSE);
     group->AddSubItem(align);
@@ -88,8 +86,8 @@ int StyleList::InitPropWnd() {
 void StyleList::UpdateBCGPProperty(long object, CString) {
     SampleObject* obj = Target(*this, object);
     if (!Changed(obj, *this)) return;
-    static_cast<CBCGPColorProp*>(m_wndPropList.FindItemByData(kColor))->SetColor(obj->color);
-    m_wndPropList.FindItemByData(kAlign)->SetValue(_variant_t(obj->align));
+    static_cast<CBCGPColorProp*>(m_wndPropList.FindItemByData(kColorId))->SetColor(obj->color);
+    m_wndPropList.FindItemByData(kAlignId)->SetValue(_variant_t(obj->align));
 }
 
 LRESULT StyleList::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -98,8 +96,12 @@ LRESULT StyleList::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!obj) return 0;
     switch (item->GetData()) {
         // The automatic choice passes the item's automatic colour (black).
-        case kColor: obj->color = static_cast<CBCGPColorProp*>(item)->GetDisplayColor(); break;
-        case kAlign: obj->align = VariantToText(item->GetValue()); break;
+        case kColorId:
+            obj->color = static_cast<CBCGPColorProp*>(item)->GetDisplayColor();
+            break;
+        case kAlignId:
+            obj->align = VariantToText(item->GetValue());
+            break;
         default: return 0;
     }
     obj->stamp = AfxGetTimeStamp();

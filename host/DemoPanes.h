@@ -20,6 +20,9 @@ struct SampleObject {
 
 // Page "常规": name, line width and visibility.
 class GeneralList : public CWndLst {
+public:
+    enum : DWORD_PTR { kNameId = 2001, kWidthId = 2002, kVisibleId = 2003 };
+
 protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
@@ -28,6 +31,9 @@ protected:
 
 // Page "样式": colour and alignment.
 class StyleList : public CWndLst {
+public:
+    enum : DWORD_PTR { kColorId = 2101, kAlignId = 2102 };
+
 protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;

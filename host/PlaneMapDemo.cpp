@@ -3,39 +3,42 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "WindowPrinter.h"
 #include "bcg/ColorProp.h"
 #include "driver/GridDriver.h"
 #include "driver/SheetDriver.h"
+#include "framework/PropWndMgr.h"
 #include "hostlibs/Moraine/MoraineTesting.h"
 #include "hostlibs/Parsnip/MapFixture.h"
 #include "hosttypes/Parsnip/QXLayer.h"
-#include "hosttypes/Parsnip/QXObjectBitmap.h"
 #include "hosttypes/Parsnip/QXObjectArrow.h"
+#include "hosttypes/Parsnip/QXObjectBitmap.h"
 #include "hosttypes/Parsnip/QXObjectBlock.h"
 #include "hosttypes/Parsnip/QXObjectBorder.h"
 #include "hosttypes/Parsnip/QXObjectCell.h"
 #include "hosttypes/Parsnip/QXObjectCircle.h"
 #include "hosttypes/Parsnip/QXObjectColorMark.h"
 #include "hosttypes/Parsnip/QXObjectContour.h"
-#include "hosttypes/Parsnip/QXObjectFinger.h"
-#include "hosttypes/Parsnip/QXObjectLegend.h"
-#include "hosttypes/Parsnip/QXObjectRect.h"
-#include "hosttypes/Parsnip/QXObjectScale.h"
-#include "hosttypes/Parsnip/QXObjectWeb.h"
 #include "hosttypes/Parsnip/QXObjectFill.h"
+#include "hosttypes/Parsnip/QXObjectFinger.h"
 #include "hosttypes/Parsnip/QXObjectHint.h"
+#include "hosttypes/Parsnip/QXObjectLegend.h"
 #include "hosttypes/Parsnip/QXObjectMultiText.h"
 #include "hosttypes/Parsnip/QXObjectPoint.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "hosttypes/Parsnip/QXObjectQXM.h"
+#include "hosttypes/Parsnip/QXObjectRect.h"
+#include "hosttypes/Parsnip/QXObjectScale.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
-#include "framework/PropWndMgr.h"
+#include "hosttypes/Parsnip/QXObjectWeb.h"
 #include "planemap/BorderSheet.h"
+#include "planemap/ZoneList.h"
 #include "planemap/PropListAppendControlPoint.h"
 #include "planemap/PropListArrow.h"
+#include "planemap/PropListBorderGrid.h"
 #include "planemap/PropListBound.h"
 #include "planemap/PropListColorMark.h"
 #include "planemap/PropListContour.h"
@@ -204,32 +207,206 @@ std::string Describe(CQXObject* object) {
         out << "来源=" << bitmap->GetFileName().GetString() << " 旋转(弧度)=" << Num(bitmap->GetAngle());
     } else if (auto* qxm = dynamic_cast<CQXObjectQXM*>(object)) {
         out << "来源=" << qxm->GetFileName().GetString() << " 比例=" << Num(qxm->GetFactor());
+    } else if (auto* border = dynamic_cast<CQXObjectBorder*>(object)) {
+        out << "经纬网=" << border->GetDrawGraticule() << " 方里网=" << border->GetDrawKilometerGrid();
     }
     return out.str();
 }
 
+// ---- the sample map ------------------------------------------------------------------------------
+// Every object the session shows, with the layers and catalogues the lists look them up in.
+struct SampleMap {
+    parsnip::MapFixture map;
+    CQXObjectPolyline* road1 = map.AddPolyline("道路", {{0, 0}, {3, 4}});
+    CQXObjectPolyline* road2 = map.AddPolyline("道路", {{10, 0}, {10, 5}, {12, 8}});
+    CQXObjectPolyline* river = map.AddPolyline("河流", {{0, 10}, {5, 12}});
+    CQXObjectText* title = map.AddText("标题", "东营凹陷", {50, 90});
+    CQXObjectPoint* well1 = map.AddPoint("井点", {100.5, 200.25});
+    CQXObjectPoint* well2 = map.AddPoint("井点", {120, 210});
+    CQXObjectText* label = map.AddText("数值", "12.345", {100.5, 202}, map.AddLayer("井点标注", "点"));
+    CQXObjectFill* area = map.AddFill("区块", {{0, 0}, {4, 0}, {4, 3}, {0, 3}});
+    CQXObjectMultiText* note = map.Add<CQXObjectMultiText>("说明");
+    CQXObjectHint* hint = map.Add<CQXObjectHint>("注释");
+    CQXObjectBitmap* photo = map.Add<CQXObjectBitmap>("图片");
+    CQXObjectQXM* inset = map.Add<CQXObjectQXM>("插图");
+    CQXObjectBorder* border = map.Add<CQXObjectBorder>("边框");
+    CQXObjectContour* contour = map.Add<CQXObjectContour>("等值线");
+    CQXObjectFill* contourFill = map.AddFill("等值线填充", {{0, 0}, {2, 0}, {2, 2}});
+    CQXLayer* faults = map.AddLayer("断层", "断层");
+    CQXObjectPolyline* hangingWall = map.AddPolyline("上盘", {{0, 0}, {5, 1}}, faults);
+    CQXObjectBlock* fault = map.Add<CQXObjectBlock>("断层", faults);
+    CQXLayer* facies = map.AddLayer("沉积相", "沉积相线");
+    CQXObjectPolyline* faciesLine = map.AddPolyline("沉积相线", {{0, 0}, {3, 3}, {6, 0}}, facies);
+    CQXObjectFill* faciesArea = map.AddFill("沉积相填充", {{0, 0}, {3, 3}, {6, 0}}, facies);
+    CQXObjectPoint* faciesWell = map.AddPoint("虚拟井", {3, 1}, facies);
+    CQXObjectPolyline* controlLine = map.AddPolyline("控制线", {{0, 0}, {9, 9}});
+    CQXObjectPolyline* bound = map.AddPolyline("边界线", {{0, 0}, {9, 0}, {9, 9}});
+    CQXLayer* zones = map.AddLayer("沙二1油水");
+    CQXLayer* zoneLines = map.AddLayer("沙二1油水边界线", "油水边界");
+    CQXObjectPolyline* zoneLine = map.AddPolyline("油水边界线", {{0, 0}, {10, 0}}, zoneLines);
+    CQXObjectFill* zone = map.AddFill("油水填充", {{0, 0}, {2, 0}, {2, 3}, {0, 3}}, zones);
+    CQXLayer* regions = map.AddLayer("分区");
+    CQXLayer* regionLines = map.AddLayer("分区边界线");
+    CQXObjectPolyline* regionLine = map.AddPolyline("区域边界线", {{0, 0}, {10, 0}}, regionLines);
+    CQXObjectFill* region = map.AddFill("区域填充", {{0, 0}, {2, 0}, {2, 3}}, regions);
+    CQXLayer* sand = map.AddLayer("砂体", "砂体");
+    CQXObjectPolyline* sandLine = map.AddPolyline("砂体实线边界", {{0, 0}, {4, 4}}, sand);
+    CQXObjectFill* sandArea = map.AddFill("砂体填充", {{0, 0}, {4, 0}, {4, 4}}, sand);
+    CQXLayer* scattered = map.AddLayer("离散属性", "离散属性边界线");
+    CQXObjectPolyline* scatteredLine = map.AddPolyline("离散属性边界线", {{0, 0}, {5, 5}}, scattered);
+    CQXObjectFill* scatteredArea = map.AddFill("离散属性填充", {{0, 0}, {5, 0}, {5, 5}}, scattered);
+    CQXObjectPoint* scatteredWell = map.AddPoint("虚拟井", {2, 2}, scattered);
+    CQXObjectPolyline* wellNetLine = map.AddPolyline("连通井网线", {{0, 0}, {6, 6}});
+    CQXObjectFill* wellNetArea = map.AddFill("连通井网区", {{0, 0}, {6, 0}, {6, 6}});
+    std::vector<std::pair<const char*, CQXObject*>> furniture;  // caption and object
+
+    SampleMap() {
+        note->SetString("第一行\n第二行");
+        hint->SetString("高产井");
+        photo->SetFileName("井场.bmp");
+        photo->SetAngle(0.5);
+        inset->SetFileName("区域图.qxm");
+        inset->SetFactor(2);
+        furniture = {{"色标", map.Add<CQXObjectColorMark>("色标")}, {"指北针", map.Add<CQXObjectFinger>("指北针")},
+                     {"图例", map.Add<CQXObjectLegend>("图例")},    {"比例尺", map.Add<CQXObjectScale>("比例尺")},
+                     {"表格", map.Add<CQXObjectCell>("表格")},      {"网格", map.Add<CQXObjectWeb>("网格")},
+                     {"箭头", map.Add<CQXObjectArrow>("箭头")},     {"矩形", map.Add<CQXObjectRect>("矩形")},
+                     {"椭圆", map.Add<CQXObjectCircle>("椭圆")}};
+        static_cast<CQXObjectCell*>(furniture[4].second)->CreateCells(2, 2);
+        contour->SetLabel("1500");
+        // A fault block holds both walls and the fault zone.
+        for (const char* part : {"上盘", "下盘"}) {
+            auto* wall = new CQXObjectLine;
+            wall->SetTypeName(part);
+            fault->AddObject(wall);
+        }
+        auto* faultZone = new CQXObjectFill;
+        faultZone->SetTypeName("断层多边形");
+        fault->AddObject(faultZone);
+        // The zone lines' layer keeps the distribution types and the fill of "油区".
+        moraine::testing::SetDistributionTypes(zoneLines, {"油区", "水区"});
+        QXLOGBRUSH oil;
+        oil.style = 1001;
+        oil.fillColor = RGB(200, 0, 0);
+        zoneLines->GetPropertyManager()->SetBrushProperty("LOGBRUSH_油区", &oil);
+        moraine::testing::SetDistributionTypes(regionLines, {"一区", "二区"});
+    }
+};
+
+// ---- the session ---------------------------------------------------------------------------------
+// One thing the user does in the open window, on the item with that data.
+struct Action {
+    enum Kind { kType, kPick, kPickNth, kColour, kTab, kPrintWindow, kPrint, kAside };
+    Kind kind;
+    DWORD_PTR item = 0;
+    std::string text;  // typed text, option, or the note of an aside
+    int number = 0;    // option index or tab
+    COLORREF colour = 0;
+    CQXObject* object = nullptr;  // the object an aside describes
+};
+
+Action Act(Action::Kind kind, DWORD_PTR item = 0, const char* text = "", int number = 0, COLORREF colour = 0,
+           CQXObject* object = nullptr) {
+    return {kind, item, text, number, colour, object};
+}
+Action Type(DWORD_PTR item, const char* text) { return Act(Action::kType, item, text); }
+Action Pick(DWORD_PTR item, const char* option) { return Act(Action::kPick, item, option); }
+Action PickNth(DWORD_PTR item, int k) { return Act(Action::kPickNth, item, "", k); }
+Action Colour(DWORD_PTR item, COLORREF colour) { return Act(Action::kColour, item, "", 0, colour); }
+// Chooses a tab of the open sheet and announces the object again; later actions use its grid.
+Action Tab(int page) { return Act(Action::kTab, 0, "", page); }
+// Prints the whole open window.
+Action PrintWindow() { return Act(Action::kPrintWindow); }
+// Describes the selected objects.
+Action Print() { return Act(Action::kPrint); }
+// Describes another object after a note in brackets.
+Action Aside(const char* note, CQXObject* object) { return Act(Action::kAside, 0, note, 0, 0, object); }
+
+// One row of the session: an optional heading ("== ") and caption ("-- "), the objects selected
+// (the first one's window is opened and printed), then the actions in order.
+struct Step {
+    const char* heading;
+    const char* caption;
+    std::vector<CQXObject*> select;
+    std::vector<Action> actions;
+};
+
+std::vector<Step> SessionSteps(SampleMap& s) {
+    using Line = CPropListLine;
+    using Text = CPropListText;
+    using PointText = CPropListPointText;
+    // clang-format off
+    std::vector<Step> steps = {
+        {"select both roads; type 1.5 into 线型/粗细; pick 是 for 闭合", nullptr, {s.road1, s.road2},
+            {Type(Line::kPenWidthId, "1.5"), Pick(Line::kClosedId, "是"), Print(),
+             Aside("the river keeps its pen", s.river)}},
+        {"select the straight road alone; type 10 into 长度", nullptr, {s.road1},
+            {Type(Line::kLengthId, "10"), Print()}},
+        {"select a road and the title together: a mixed selection disables the list", nullptr, {s.road1, s.title},
+            {}},
+        {"select the title; type 12 into 大小, 90 into 旋转角, pick 居中 for 横向对齐", nullptr, {s.title},
+            {Type(Text::kSizeId, "12"), Type(Text::kAngleId, "90"), Pick(Text::kHAlignId, "居中"), Print()}},
+        {"select both wells; choose a red inner colour", nullptr, {s.well1, s.well2},
+            {Colour(CPropListPoint::kInnerColorId, RGB(255, 0, 0)), Print()}},
+        {"select the well label; pick 1 for 小数位数 and 左下 for 位置", nullptr, {s.label},
+            {Pick(PointText::kDecimalsId, "1"), Pick(PointText::kPlaceId, "左下"), Print()}},
+        {"select the block; pick 否 for 填充/背景透明", nullptr, {s.area},
+            {Pick(kPlaneFillTransparentId, "否"), Print()}},
+        {"select the note; pick 纵向 for 文本方向", nullptr, {s.note},
+            {Pick(CPropListMultiText::kDirectionId, "纵向"), Print()}},
+        {"select the hint; pick 风格3", nullptr, {s.hint},
+            {Pick(CPropListHint::kStyleId, "风格3"), Print()}},
+        {"select the photo; type 90 into 旋转角", nullptr, {s.photo},
+            {Type(CPropListPicture::kRotationId, "90"), Print()}},
+        {"select the inset map; type 1.5 into 显示比例", nullptr, {s.inset},
+            {Type(CPropListPicture::kScaleId, "1.5"), Print()}},
+        {"select the border: its sheet 边框 / 格网 / 标注; pick 方里网 on 格网, then open 标注", nullptr, {s.border},
+            {Tab(1), Pick(CPropListBorderGrid::kGridTypeId, "方里网"), Tab(2), PrintWindow(), Print()}},
+    };
+    const char* heading = "the other map furniture, each in its own list";
+    for (const auto& [caption, object] : s.furniture) {
+        steps.push_back({heading, caption, {object}, {}});
+        heading = nullptr;
+    }
+    const std::vector<Step> rest = {
+        {"the geology: a contour, its fill, a fault and its block, facies, a control line and a bound", nullptr,
+            {s.contour}, {Type(CPropListContour::kValueId, "1600"), Print()}},
+        {nullptr, nullptr, {s.contourFill}, {}},
+        {nullptr, nullptr, {s.hangingWall}, {}},
+        {nullptr, nullptr, {s.fault}, {}},
+        {nullptr, nullptr, {s.faciesLine}, {PickNth(CPropListFaciesLine::kCodeId, 0), Print()}},
+        {nullptr, nullptr, {s.faciesArea}, {}},
+        {nullptr, nullptr, {s.faciesWell}, {}},
+        {nullptr, nullptr, {s.controlLine}, {}},
+        {nullptr, nullptr, {s.bound}, {}},
+        {"boundaries: oil-water zones with their line layer; pick 油区 for a zone", nullptr, {s.zoneLine}, {}},
+        {nullptr, nullptr, {s.zone}, {Pick(zonelist::kZoneTypeId, "油区"), Print()}},
+        {"boundaries: regions, sand bodies, scattered data and the well net", nullptr, {s.regionLine}, {}},
+        {nullptr, nullptr, {s.region}, {}},
+        {nullptr, nullptr, {s.sandLine}, {}},
+        {nullptr, nullptr, {s.sandArea}, {}},
+        {nullptr, nullptr, {s.scatteredLine}, {}},
+        {nullptr, nullptr, {s.scatteredArea}, {}},
+        {nullptr, nullptr, {s.scatteredWell}, {}},
+        {nullptr, nullptr, {s.wellNetLine}, {}},
+        {nullptr, nullptr, {s.wellNetArea}, {}},
+    };
+    // clang-format on
+    steps.insert(steps.end(), rest.begin(), rest.end());
+    return steps;
+}
+
 class Session {
 public:
-    Session(CWnd& frame, CWnd& view, std::ostream& out) : frame_(frame), view_(view), out_(out) {}
+    Session(parsnip::MapFixture& map, CWnd& frame, CWnd& view, std::ostream& out)
+        : map_(map), frame_(frame), view_(view), out_(out) {}
     ~Session() { Close(); }
 
-    // Selects objects (in order), opens the first one's window if its kind differs from the
-    // open one's, and announces the first as the host does.
-    void Select(parsnip::MapFixture& map, std::vector<CQXObject*> objects) {
-        for (CQXObject* o : shown_) map.ClearSelection(o->GetLayer());
-        for (CQXObject* o : objects) map.Select(o);
-        shown_ = objects;
-        Close();
-        window_ = OpenPlaneWindow(objects.front(), &frame_);
-        if (!window_) return;
-        platform::SendSelectionChanged(*window_, &view_, reinterpret_cast<LPARAM>(objects.front()));
-        hostapp::PrintPropertyWindow(out_, *window_);
-    }
-    CWnd* Window() { return window_; }
-    platform::GridDriver Grid() { return platform::GridDriver(hostapp::FindGrid(*window_)); }
-    CBCGPProp* Item(DWORD_PTR id) { return Grid().FindByData(id); }
-    void Print() {
-        for (CQXObject* o : shown_) out_ << "  " << Describe(o) << "\n";
+    void Run(const Step& step) {
+        if (step.heading) out_ << "\n== " << step.heading << "\n";
+        if (step.caption) out_ << "-- " << step.caption << "\n";
+        Select(step.select);
+        for (const Action& action : step.actions) Do(action);
     }
     void Close() {
         if (window_) platform::DestroyAndDelete(window_);
@@ -237,10 +414,69 @@ public:
     }
 
 private:
+    // Selects objects (in order), opens the first one's window and announces it as the host does.
+    void Select(const std::vector<CQXObject*>& objects) {
+        for (CQXObject* o : shown_) map_.ClearSelection(o->GetLayer());
+        for (CQXObject* o : objects) map_.Select(o);
+        shown_ = objects;
+        Close();
+        page_ = -1;
+        if (objects.empty()) return;
+        window_ = OpenPlaneWindow(objects.front(), &frame_);
+        if (!window_) return;
+        Announce(*window_);
+        hostapp::PrintPropertyWindow(out_, *window_);
+    }
+    void Announce(CWnd& window) {
+        platform::SendSelectionChanged(window, &view_, reinterpret_cast<LPARAM>(shown_.front()));
+    }
+    platform::GridDriver Grid() {
+        auto* sheet = dynamic_cast<CPropWndMgr*>(window_);
+        CWnd* page = sheet && page_ >= 0 ? sheet->GetPage(page_) : nullptr;
+        return platform::GridDriver(hostapp::FindGrid(page ? *page : *window_));
+    }
+    CBCGPProp* Item(DWORD_PTR id) { return Grid().FindByData(id); }
+
+    void Do(const Action& a) {
+        if (!window_) return;
+        switch (a.kind) {
+            case Action::kType:
+                Grid().TypeText(Item(a.item), a.text);
+                break;
+            case Action::kPick:
+                Grid().PickOption(Item(a.item), a.text);
+                break;
+            case Action::kPickNth:
+                Grid().PickOption(Item(a.item), a.number);
+                break;
+            case Action::kColour:
+                Grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(Item(a.item)), a.colour);
+                break;
+            case Action::kTab:
+                if (auto* sheet = dynamic_cast<CPropWndMgr*>(window_)) {
+                    platform::ChooseTab(*sheet, a.number);
+                    Announce(*sheet);
+                    page_ = a.number;
+                }
+                break;
+            case Action::kPrintWindow:
+                hostapp::PrintPropertyWindow(out_, *window_);
+                break;
+            case Action::kPrint:
+                for (CQXObject* o : shown_) out_ << "  " << Describe(o) << "\n";
+                break;
+            case Action::kAside:
+                out_ << "  (" << a.text << ") " << Describe(a.object) << "\n";
+                break;
+        }
+    }
+
+    parsnip::MapFixture& map_;
     CWnd& frame_;
     CWnd& view_;
     std::ostream& out_;
     CWnd* window_ = nullptr;
+    int page_ = -1;  // the sheet's page the actions use; -1 for a single list
     std::vector<CQXObject*> shown_;
 };
 
@@ -254,177 +490,9 @@ CWnd* OpenPlaneWindow(CQXObject* object, CWnd* parent) {
 }
 
 void RunPlaneMapDemo(CWnd& frame, CWnd& view, std::ostream& out) {
-    parsnip::MapFixture map;
-    auto* road1 = map.AddPolyline("道路", {{0, 0}, {3, 4}});
-    auto* road2 = map.AddPolyline("道路", {{10, 0}, {10, 5}, {12, 8}});
-    auto* river = map.AddPolyline("河流", {{0, 10}, {5, 12}});
-    auto* title = map.AddText("标题", "东营凹陷", {50, 90});
-    auto* well1 = map.AddPoint("井点", {100.5, 200.25});
-    auto* well2 = map.AddPoint("井点", {120, 210});
-    CQXLayer* labels = map.AddLayer("井点标注", "点");
-    auto* label = map.AddText("数值", "12.345", {100.5, 202}, labels);
-    auto* area = map.AddFill("区块", {{0, 0}, {4, 0}, {4, 3}, {0, 3}});
-    auto* note = map.Add<CQXObjectMultiText>("说明");
-    note->SetString("第一行\n第二行");
-    auto* hint = map.Add<CQXObjectHint>("注释");
-    hint->SetString("高产井");
-    auto* photo = map.Add<CQXObjectBitmap>("图片");
-    photo->SetFileName("井场.bmp");
-    photo->SetAngle(0.5);
-    auto* inset = map.Add<CQXObjectQXM>("插图");
-    inset->SetFileName("区域图.qxm");
-    inset->SetFactor(2);
-
-    Session session(frame, view, out);
-    auto step = [&out](const char* what) { out << "\n== " << what << "\n"; };
-
-    step("select both roads; type 1.5 into 线型/粗细; pick 是 for 闭合");
-    session.Select(map, {road1, road2});
-    session.Grid().TypeText(session.Item(2004), "1.5");
-    session.Grid().PickOption(session.Item(2001), "是");
-    session.Print();
-    out << "  (the river keeps its pen) " << Describe(river) << "\n";
-
-    step("select the straight road alone; type 10 into 长度");
-    session.Select(map, {road1});
-    session.Grid().TypeText(session.Item(2014), "10");
-    session.Print();
-
-    step("select a road and the title together: a mixed selection disables the list");
-    session.Select(map, {road1, title});
-
-    step("select the title; type 12 into 大小, 90 into 旋转角, pick 居中 for 横向对齐");
-    session.Select(map, {title});
-    session.Grid().TypeText(session.Item(2005), "12");
-    session.Grid().TypeText(session.Item(2009), "90");
-    session.Grid().PickOption(session.Item(2010), "居中");
-    session.Print();
-
-    step("select both wells; choose a red inner colour");
-    session.Select(map, {well1, well2});
-    session.Grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(session.Item(2008)), RGB(255, 0, 0));
-    session.Print();
-
-    step("select the well label; pick 1 for 小数位数 and 左下 for 位置");
-    session.Select(map, {label});
-    session.Grid().PickOption(session.Item(2007), "1");
-    session.Grid().PickOption(session.Item(2011), "左下");
-    session.Print();
-
-    step("select the block; pick 否 for 填充/背景透明");
-    session.Select(map, {area});
-    session.Grid().PickOption(session.Item(7006), "否");
-    session.Print();
-
-    step("select the note; pick 纵向 for 文本方向");
-    session.Select(map, {note});
-    session.Grid().PickOption(session.Item(2002), "纵向");
-    session.Print();
-
-    step("select the hint; pick 风格3");
-    session.Select(map, {hint});
-    session.Grid().PickOption(session.Item(2002), "风格3");
-    session.Print();
-
-    step("select the photo; type 90 into 旋转角");
-    session.Select(map, {photo});
-    session.Grid().TypeText(session.Item(2006), "90");
-    session.Print();
-
-    step("select the inset map; type 1.5 into 显示比例");
-    session.Select(map, {inset});
-    session.Grid().TypeText(session.Item(2007), "1.5");
-    session.Print();
-
-    step("select the border: its sheet 边框 / 格网 / 标注; pick 方里网 on 格网, then open 标注");
-    auto* border = map.Add<CQXObjectBorder>("边框");
-    session.Select(map, {border});
-    auto* sheet = static_cast<CPropWndMgr*>(session.Window());
-    platform::ChooseTab(*sheet, 1);
-    platform::SendSelectionChanged(*sheet, &view, reinterpret_cast<LPARAM>(border));
-    platform::GridDriver gridPage(hostapp::FindGrid(*sheet->GetPage(1)));
-    gridPage.PickOption(gridPage.FindByData(2000), "方里网");
-    platform::ChooseTab(*sheet, 2);
-    platform::SendSelectionChanged(*sheet, &view, reinterpret_cast<LPARAM>(border));
-    hostapp::PrintPropertyWindow(out, *sheet);
-    out << "  边框: 经纬网=" << border->GetDrawGraticule() << " 方里网=" << border->GetDrawKilometerGrid() << "\n";
-
-    step("the other map furniture, each in its own list");
-    map.Add<CQXObjectColorMark>("色标");
-    map.Add<CQXObjectFinger>("指北针");
-    map.Add<CQXObjectLegend>("图例");
-    map.Add<CQXObjectScale>("比例尺");
-    map.Add<CQXObjectCell>("表格")->CreateCells(2, 2);
-    map.Add<CQXObjectWeb>("网格");
-    map.Add<CQXObjectArrow>("箭头");
-    map.Add<CQXObjectRect>("矩形");
-    map.Add<CQXObjectCircle>("椭圆");
-    for (const char* type : {"色标", "指北针", "图例", "比例尺", "表格", "网格", "箭头", "矩形", "椭圆"}) {
-        out << "-- " << type << "\n";
-        session.Select(map, {map.Layer()->GetObjectG("", type)});
-    }
-
-    step("the geology: a contour, its fill, a fault and its block, facies, a control line and a bound");
-    auto* contour = map.Add<CQXObjectContour>("等值线");
-    contour->SetLabel("1500");
-    session.Select(map, {contour});
-    session.Grid().TypeText(session.Item(2001), "1600");
-    session.Print();
-    session.Select(map, {map.AddFill("等值线填充", {{0, 0}, {2, 0}, {2, 2}})});
-
-    CQXLayer* faults = map.AddLayer("断层", "断层");
-    auto* up = map.AddPolyline("上盘", {{0, 0}, {5, 1}}, faults);
-    session.Select(map, {up});
-    auto* block = map.Add<CQXObjectBlock>("断层", faults);
-    for (const char* part : {"上盘", "下盘"}) {
-        auto* wall = new CQXObjectLine;
-        wall->SetTypeName(part);
-        block->AddObject(wall);
-    }
-    auto* faultZone = new CQXObjectFill;
-    faultZone->SetTypeName("断层多边形");
-    block->AddObject(faultZone);
-    session.Select(map, {block});
-
-    CQXLayer* facies = map.AddLayer("沉积相", "沉积相线");
-    auto* faciesLine = map.AddPolyline("沉积相线", {{0, 0}, {3, 3}, {6, 0}}, facies);
-    session.Select(map, {faciesLine});
-    session.Grid().PickOption(session.Item(2001), 0);
-    session.Print();
-    session.Select(map, {map.AddFill("沉积相填充", {{0, 0}, {3, 3}, {6, 0}}, facies)});
-    session.Select(map, {map.AddPoint("虚拟井", {3, 1}, facies)});
-    session.Select(map, {map.AddPolyline("控制线", {{0, 0}, {9, 9}})});
-    session.Select(map, {map.AddPolyline("边界线", {{0, 0}, {9, 0}, {9, 9}})});
-
-    step("boundaries: oil-water zones with their line layer; pick 油区 for a zone");
-    CQXLayer* zones = map.AddLayer("沙二1油水");
-    CQXLayer* zoneLines = map.AddLayer("沙二1油水边界线", "油水边界");
-    moraine::testing::SetDistributionTypes(zoneLines, {"油区", "水区"});
-    QXLOGBRUSH oil;
-    oil.style = 1001;
-    oil.fillColor = RGB(200, 0, 0);
-    zoneLines->GetPropertyManager()->SetBrushProperty("LOGBRUSH_油区", &oil);
-    session.Select(map, {map.AddPolyline("油水边界线", {{0, 0}, {10, 0}}, zoneLines)});
-    auto* zone = map.AddFill("油水填充", {{0, 0}, {2, 0}, {2, 3}, {0, 3}}, zones);
-    session.Select(map, {zone});
-    session.Grid().PickOption(session.Item(2001), "油区");
-    session.Print();
-
-    step("boundaries: regions, sand bodies, scattered data and the well net");
-    CQXLayer* regions = map.AddLayer("分区");
-    CQXLayer* regionLines = map.AddLayer("分区边界线");
-    moraine::testing::SetDistributionTypes(regionLines, {"一区", "二区"});
-    session.Select(map, {map.AddPolyline("区域边界线", {{0, 0}, {10, 0}}, regionLines)});
-    session.Select(map, {map.AddFill("区域填充", {{0, 0}, {2, 0}, {2, 3}}, regions)});
-    CQXLayer* sand = map.AddLayer("砂体", "砂体");
-    session.Select(map, {map.AddPolyline("砂体实线边界", {{0, 0}, {4, 4}}, sand)});
-    session.Select(map, {map.AddFill("砂体填充", {{0, 0}, {4, 0}, {4, 4}}, sand)});
-    CQXLayer* scattered = map.AddLayer("离散属性", "离散属性边界线");
-    session.Select(map, {map.AddPolyline("离散属性边界线", {{0, 0}, {5, 5}}, scattered)});
-    session.Select(map, {map.AddFill("离散属性填充", {{0, 0}, {5, 0}, {5, 5}}, scattered)});
-    session.Select(map, {map.AddPoint("虚拟井", {2, 2}, scattered)});
-    session.Select(map, {map.AddPolyline("连通井网线", {{0, 0}, {6, 6}})});
-    session.Select(map, {map.AddFill("连通井网区", {{0, 0}, {6, 0}, {6, 6}})});
+    SampleMap sample;
+    Session session(sample.map, frame, view, out);
+    for (const Step& step : SessionSteps(sample)) session.Run(step);
     session.Close();
 }
 

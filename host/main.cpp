@@ -3,9 +3,12 @@
 // them as text and replays a scripted session of edits.
 #include <iostream>
 
+#include "ChartDemo.h"
 #include "DemoPanes.h"
 #include "GalleryPane.h"
 #include "PlaneMapDemo.h"
+#include "SectionDemo.h"
+#include "WellPlotDemo.h"
 #include "WindowPrinter.h"
 #include "bcg/ColorProp.h"
 #include "bcg/PropList.h"
@@ -54,16 +57,16 @@ int main() {
 
     Step("type 1.25 into 线宽, pick 否 for 可见");
     platform::GridDriver general(&GridOfPage(*sheet, 0));
-    general.TypeText(general.FindByData(2002), "1.25");
-    general.PickOption(general.FindByData(2003), "否");
+    general.TypeText(general.FindByData(demo::GeneralList::kWidthId), "1.25");
+    general.PickOption(general.FindByData(demo::GeneralList::kVisibleId), "否");
     PrintObject(object);
 
     Step("choose the tab 样式 and pick 右对齐, colour red");
     platform::ChooseTab(*sheet, 1);
     platform::SendSelectionChanged(*sheet, &view, reinterpret_cast<LPARAM>(&object));
     platform::GridDriver style(&GridOfPage(*sheet, 1));
-    style.PickOption(style.FindByData(2102), "右对齐");
-    style.ChooseColor(static_cast<CBCGPColorProp*>(style.FindByData(2101)), RGB(255, 0, 0));
+    style.PickOption(style.FindByData(demo::StyleList::kAlignId), "右对齐");
+    style.ChooseColor(static_cast<CBCGPColorProp*>(style.FindByData(demo::StyleList::kColorId)), RGB(255, 0, 0));
     PrintObject(object);
     std::cout << "view repainted " << view.GetPaintCounters().paint << " times\n";
 
@@ -95,6 +98,11 @@ int main() {
 
     Step("the plane map: a scripted session over its objects");
     demo::RunPlaneMapDemo(frame, view, std::cout);
+    demo::RunWellPlotDemo(frame, view, std::cout);
+    demo::RunChartDemo(frame, view, std::cout);
+
+    Step("sections: sample correlation, connection, fence and reservoir sections");
+    demo::RunSectionDemo(frame, view, std::cout);
 
     frame.DestroyWindow();
     return 0;

@@ -3,11 +3,12 @@
 
 #include <string>
 
+#include "bcg/Prop.h"
 #include "mfc/String.h"
 
 namespace planemap {
 
-// The leading number of the text times scale, read as the C library's atof reads it: 0 when the
+// The leading number of the text times scale, by the C library's leading-number rule: 0 when the
 // text starts with no number. False, value untouched, when the result overflows what keeps it:
 // infinite for a double, beyond the float range for a float field. Such a value is refused.
 bool ReadNumber(const CString& text, double scale, double* value);
@@ -23,5 +24,9 @@ bool ReadWholeUnsigned(const CString& text, unsigned* value);
 bool ReadWholeDouble(const CString& text, double* value);
 // Whether text is one or more of the digits 0-9 and nothing else.
 bool IsDigits(const std::string& text);
+
+// Degrees typed into an angle item, as radians. False when refused; the item then shows the stored
+// angle (stored, in radians) again.
+bool ReadAngleItem(CBCGPProp* item, double stored, double* radians);
 
 }  // namespace planemap

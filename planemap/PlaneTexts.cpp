@@ -1,7 +1,7 @@
 #include "planemap/PlaneTexts.h"
 
+#include "framework/NumberText.h"
 #include "framework/OptionTables.h"
-#include "win32/Crt.h"
 
 namespace planemap {
 
@@ -25,10 +25,26 @@ CString StyleText(int style) { return FormatString("%s%d", planetext::kStyle, st
 
 double ToRadians(double degrees) { return degrees * planetext::kPi / 180; }
 
+bool ToRadians(double degrees, double* radians) {
+    double r = 0;
+    if (!numtext::Scale(degrees, planetext::kPi, &r)) return false;
+    *radians = r / 180;
+    return true;
+}
+
 double ToDegrees(double radians) { return radians * 180 / planetext::kPi; }
 
 CString AngleText(double radians) { return FormatString("%.2f", ToDegrees(radians)); }
 
-double AngleFromText(const CString& text) { return ToRadians(crt::Atof(text)); }
+double AngleFromText(const CString& text) {
+    double radians = 0;
+    AngleFromText(text, &radians);
+    return radians;
+}
+
+bool AngleFromText(const CString& text, double* radians) {
+    double degrees = 0;
+    return numtext::LeadingNumber(text, &degrees) && ToRadians(degrees, radians);
+}
 
 }  // namespace planemap

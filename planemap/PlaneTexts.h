@@ -96,10 +96,14 @@ CString StyleText(int style);
 
 // Angles are stored in radians and shown in degrees.
 double ToRadians(double degrees);
+// The same, false with radians untouched when the product with π leaves the range of a double.
+bool ToRadians(double degrees, double* radians);
 double ToDegrees(double radians);
 // Radians shown as degrees, "%.2f".
 CString AngleText(double radians);
-// Degrees typed (leading-number rule, 0 when none) as radians.
+// Degrees typed (leading-number rule, 0 when none) as radians; 0 for a number beyond a double.
 double AngleFromText(const CString& text);
+// The same, false with radians untouched for a number beyond a double.
+bool AngleFromText(const CString& text, double* radians);
 
 }  // namespace planemap

@@ -19,16 +19,6 @@ using namespace planemap;
 
 namespace {
 
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kCodeId = 2001,
-    kSymbolGroupId = 2002,
-    kStyleId = 2003,
-    kSizeId = 2004,
-    kBorderColorId = 2005,
-    kInnerColorId = 2006,
-};
-
 // Positions in the symbol group.
 enum : int { kStylePosition = 0, kSizePosition = 1, kBorderColorPosition = 2, kInnerColorPosition = 3 };
 

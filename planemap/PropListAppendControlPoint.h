@@ -10,6 +10,17 @@ class CQXObjectPoint;
 
 class CPropListAppendControlPoint : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kCodeId = 2001,
+        kSymbolGroupId = 2002,
+        kStyleId = 2003,
+        kSizeId = 2004,
+        kBorderColorId = 2005,
+        kInnerColorId = 2006,
+    };
+
     CPropListAppendControlPoint();
     ~CPropListAppendControlPoint() override;
 

@@ -1,5 +1,6 @@
 #include "planemap/PropListArrow.h"
 
+#include "framework/NumberText.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
 #include "hosttypes/Parsnip/QXObjectArrow.h"
@@ -8,25 +9,10 @@
 #include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/TableWebShapeTexts.h"
-#include "win32/Crt.h"
 
 using namespace planemap;
 
 namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kStyleGroupId = 2001,
-    kStyleId = 2002,
-    kPenGroupId = 2003,
-    kPenStyleId = 2004,
-    kPenWidthId = 2005,
-    kPenColorId = 2006,
-    kSizeGroupId = 2011,
-    kHeightId = 2012,
-    kHeadPercentId = 2013,
-    kBodyPercentId = 2014,
-};
 
 namespace st = shapetext;
 
@@ -149,15 +135,18 @@ void CPropListArrow::ApplySize(CQXObjectArrow* arrow, CBCGPProp* item) {
     const CString typeName = arrow->GetTypeName();
     const CString text = ItemText(item);
     double height = 0;
+    int percent = 0;
     switch (item->GetData()) {
     case kHeightId:
         if (ReadNumber(text, 1, &height)) SetSameTypeObjects(layer, &CQXObjectArrow::SetHeight, height, typeName);
         break;
     case kHeadPercentId:
-        SetSameTypeObjects(layer, &CQXObjectArrow::SetHeadPercent, crt::Atoi(text), typeName);
+        if (numtext::LeadingInt(text, &percent))
+            SetSameTypeObjects(layer, &CQXObjectArrow::SetHeadPercent, percent, typeName);
         break;
     default:
-        SetSameTypeObjects(layer, &CQXObjectArrow::SetBodyPercent, crt::Atoi(text), typeName);
+        if (numtext::LeadingInt(text, &percent))
+            SetSameTypeObjects(layer, &CQXObjectArrow::SetBodyPercent, percent, typeName);
         break;
     }
 }

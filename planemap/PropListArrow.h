@@ -9,6 +9,21 @@ class CQXObjectArrow;
 
 class CPropListArrow : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kStyleGroupId = 2001,
+        kStyleId = 2002,
+        kPenGroupId = 2003,
+        kPenStyleId = 2004,
+        kPenWidthId = 2005,
+        kPenColorId = 2006,
+        kSizeGroupId = 2011,
+        kHeightId = 2012,
+        kHeadPercentId = 2013,
+        kBodyPercentId = 2014,
+    };
+
     CPropListArrow();
     ~CPropListArrow() override;
 

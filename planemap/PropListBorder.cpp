@@ -21,31 +21,13 @@ using namespace planemap;
 
 namespace {
 
-enum : DWORD_PTR {
-    kUnnumberedId = 0,  // "类型" and "边框设置"
-    kExtentGroupId = 2000,
-    kXFromId = 2001,
-    kXToId = 2002,
-    kYFromId = 2003,
-    kYToId = 2004,
-    kOuterPenId = 2005,  // style 2006, width 2007, colour 2008
-    kInnerPenId = 2009,  // style 2010, width 2011, colour 2012
-    kFrameDistanceId = 2013,
-    kTitleGroupId = 2014,
-    kPrefixId = 2015,
-    kStratumId = 2016,
-    kPostfixId = 2017,
-    kTitleFontId = 2018,  // face 2019, size 2020, colour 2021
-    kTitleOffsetId = 2022,
-};
-
 // The frame pens and the title font, each through three items in a row.
 constexpr BorderRecordSlot<QXLOGPEN> kFramePens[] = {
-    {kOuterPenId + 1, &CQXObjectBorder::GetOuterLogPen, &CQXObjectBorder::SetOuterLogPen},
-    {kInnerPenId + 1, &CQXObjectBorder::GetInnerLogPen, &CQXObjectBorder::SetInnerLogPen},
+    {CPropListBorder::kOuterPenId + 1, &CQXObjectBorder::GetOuterLogPen, &CQXObjectBorder::SetOuterLogPen},
+    {CPropListBorder::kInnerPenId + 1, &CQXObjectBorder::GetInnerLogPen, &CQXObjectBorder::SetInnerLogPen},
 };
 constexpr BorderRecordSlot<QXLOGFONT> kTitleFontSlot[] = {
-    {kTitleFontId + 1, &CQXObjectBorder::GetTitleFont, &CQXObjectBorder::SetTitleFont},
+    {CPropListBorder::kTitleFontId + 1, &CQXObjectBorder::GetTitleFont, &CQXObjectBorder::SetTitleFont},
 };
 
 // The alias the title shows for a stratum: the stratum table's alias when the table knows the

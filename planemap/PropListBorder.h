@@ -11,6 +11,25 @@ class CQXObjectBorder;
 
 class CPropListBorder : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kUnnumberedId = 0,  // "类型" and "边框设置"
+        kExtentGroupId = 2000,
+        kXFromId = 2001,
+        kXToId = 2002,
+        kYFromId = 2003,
+        kYToId = 2004,
+        kOuterPenId = 2005,  // style 2006, width 2007, colour 2008
+        kInnerPenId = 2009,  // style 2010, width 2011, colour 2012
+        kFrameDistanceId = 2013,
+        kTitleGroupId = 2014,
+        kPrefixId = 2015,
+        kStratumId = 2016,
+        kPostfixId = 2017,
+        kTitleFontId = 2018,  // face 2019, size 2020, colour 2021
+        kTitleOffsetId = 2022,
+    };
+
     CPropListBorder();
     ~CPropListBorder() override;
 

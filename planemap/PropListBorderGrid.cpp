@@ -1,5 +1,6 @@
 #include "planemap/PropListBorderGrid.h"
 
+#include <climits>
 #include <cmath>
 #include <iterator>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/ModuleFamilies.h"
+#include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
 #include "hosttypes/Harrow/KelProject.h"
@@ -17,47 +19,10 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
-#include "win32/Crt.h"
 
 using namespace planemap;
 
 namespace {
-
-enum : DWORD_PTR {
-    kGridTypeId = 2000,
-    kGraticuleGroupId = 2001,
-    kMeridianIntervalId = 2002,
-    kParallelIntervalId = 2003,
-    kGScaleGroupId = 2004,
-    kGShowScaleId = 2005,
-    kGMajorGroupId = 2006,
-    kGFrequencyId = 2007,
-    kGMajorLengthId = 2008,
-    kGMajorPenId = 2009,  // style 2009, width 2010, colour 2011
-    kGMinorGroupId = 2012,
-    kGMinorLengthId = 2013,
-    kGMinorPenId = 2014,  // 2014 .. 2016
-    kGLinesGroupId = 2017,
-    kGLineStyleId = 2018,
-    kGLinePenId = 2019,  // 2019 .. 2021
-    kGCrossLengthId = 2022,
-    kKilometerGroupId = 2023,
-    kXIntervalId = 2024,
-    kYIntervalId = 2025,
-    kKScaleGroupId = 2026,
-    kKShowScaleId = 2027,
-    kKMajorGroupId = 2028,
-    kKFrequencyId = 2029,
-    kKMajorLengthId = 2030,
-    kKMajorPenId = 2031,  // 2031 .. 2033
-    kKMinorGroupId = 2034,
-    kKMinorLengthId = 2035,
-    kKMinorPenId = 2036,  // 2036 .. 2038
-    kKLinesGroupId = 2039,
-    kKLineStyleId = 2040,
-    kKLinePenId = 2041,  // 2041 .. 2043
-    kKCrossLengthId = 2044,
-};
 
 // The items of one grid's settings group, and how its lengths are shown.
 struct GridItems {
@@ -65,10 +30,16 @@ struct GridItems {
         crossLength;
     int lengthDecimals;
 };
-constexpr GridItems kGraticuleItems{kGShowScaleId,   kGMajorGroupId, kGFrequencyId, kGMajorLengthId, kGMinorGroupId,
-                                    kGMinorLengthId, kGLinesGroupId, kGLineStyleId, kGCrossLengthId, 1};
-constexpr GridItems kKilometerItems{kKShowScaleId,   kKMajorGroupId, kKFrequencyId, kKMajorLengthId, kKMinorGroupId,
-                                    kKMinorLengthId, kKLinesGroupId, kKLineStyleId, kKCrossLengthId, 2};
+constexpr GridItems kGraticuleItems{CPropListBorderGrid::kGShowScaleId,   CPropListBorderGrid::kGMajorGroupId,
+                                    CPropListBorderGrid::kGFrequencyId,   CPropListBorderGrid::kGMajorLengthId,
+                                    CPropListBorderGrid::kGMinorGroupId,  CPropListBorderGrid::kGMinorLengthId,
+                                    CPropListBorderGrid::kGLinesGroupId,  CPropListBorderGrid::kGLineStyleId,
+                                    CPropListBorderGrid::kGCrossLengthId, 1};
+constexpr GridItems kKilometerItems{CPropListBorderGrid::kKShowScaleId,   CPropListBorderGrid::kKMajorGroupId,
+                                    CPropListBorderGrid::kKFrequencyId,   CPropListBorderGrid::kKMajorLengthId,
+                                    CPropListBorderGrid::kKMinorGroupId,  CPropListBorderGrid::kKMinorLengthId,
+                                    CPropListBorderGrid::kKLinesGroupId,  CPropListBorderGrid::kKLineStyleId,
+                                    CPropListBorderGrid::kKCrossLengthId, 2};
 
 // One grid's values as the page shows them.
 struct GridValues {
@@ -113,12 +84,12 @@ GridValues KilometerValues(const CQXObjectBorder& b) {
 
 // The six pens the page edits, each through its style, width and colour items.
 constexpr BorderRecordSlot<QXLOGPEN> kPenSlots[] = {
-    {kGMajorPenId, &CQXObjectBorder::GetGScaleLine, &CQXObjectBorder::SetGScaleLine},
-    {kGMinorPenId, &CQXObjectBorder::GetGScaleLine2, &CQXObjectBorder::SetGScaleLine2},
-    {kGLinePenId, &CQXObjectBorder::GetGraticuleLogPen, &CQXObjectBorder::SetGraticuleLogPen},
-    {kKMajorPenId, &CQXObjectBorder::GetKScaleLine, &CQXObjectBorder::SetKScaleLine},
-    {kKMinorPenId, &CQXObjectBorder::GetKScaleLine2, &CQXObjectBorder::SetKScaleLine2},
-    {kKLinePenId, &CQXObjectBorder::GetKLineLogPen, &CQXObjectBorder::SetKLineLogPen},
+    {CPropListBorderGrid::kGMajorPenId, &CQXObjectBorder::GetGScaleLine, &CQXObjectBorder::SetGScaleLine},
+    {CPropListBorderGrid::kGMinorPenId, &CQXObjectBorder::GetGScaleLine2, &CQXObjectBorder::SetGScaleLine2},
+    {CPropListBorderGrid::kGLinePenId, &CQXObjectBorder::GetGraticuleLogPen, &CQXObjectBorder::SetGraticuleLogPen},
+    {CPropListBorderGrid::kKMajorPenId, &CQXObjectBorder::GetKScaleLine, &CQXObjectBorder::SetKScaleLine},
+    {CPropListBorderGrid::kKMinorPenId, &CQXObjectBorder::GetKScaleLine2, &CQXObjectBorder::SetKScaleLine2},
+    {CPropListBorderGrid::kKLinePenId, &CQXObjectBorder::GetKLineLogPen, &CQXObjectBorder::SetKLineLogPen},
 };
 
 // The lengths, written as the typed millimetres times 100.
@@ -127,9 +98,12 @@ struct LengthSlot {
     void (CQXObjectBorder::*set)(double);
 };
 constexpr LengthSlot kLengthSlots[] = {
-    {kGMajorLengthId, &CQXObjectBorder::SetGScaleLength},  {kGMinorLengthId, &CQXObjectBorder::SetGScaleLength2},
-    {kGCrossLengthId, &CQXObjectBorder::SetGCrossLength},  {kKMajorLengthId, &CQXObjectBorder::SetKScaleLength},
-    {kKMinorLengthId, &CQXObjectBorder::SetKScaleLength2}, {kKCrossLengthId, &CQXObjectBorder::SetKCrossLength},
+    {CPropListBorderGrid::kGMajorLengthId, &CQXObjectBorder::SetGScaleLength},
+    {CPropListBorderGrid::kGMinorLengthId, &CQXObjectBorder::SetGScaleLength2},
+    {CPropListBorderGrid::kGCrossLengthId, &CQXObjectBorder::SetGCrossLength},
+    {CPropListBorderGrid::kKMajorLengthId, &CQXObjectBorder::SetKScaleLength},
+    {CPropListBorderGrid::kKMinorLengthId, &CQXObjectBorder::SetKScaleLength2},
+    {CPropListBorderGrid::kKCrossLengthId, &CQXObjectBorder::SetKCrossLength},
 };
 
 // Grid drawing values and their names.
@@ -196,10 +170,17 @@ void AddGridItems(CBCGPProp* settings, const GridItems& ids, DWORD_PTR majorPenI
     }
 }
 
-CString DegMinSecText(double degrees) {
+// Whole degrees beyond an int cannot be shown as d:m:s (the conversion gives 0:0:0 for them).
+bool IsShownAsDegMinSec(double degrees) {
+    return std::isfinite(degrees) && std::fabs(degrees) < static_cast<double>(INT_MAX);
+}
+
+// Shows degrees as d:m:s; an angle that cannot be shown so leaves the item's text as it is.
+void ShowDegMinSec(CBCGPProp* item, double degrees) {
+    if (!IsShownAsDegMinSec(degrees)) return;
     int d = 0, m = 0, s = 0;
     ConvertDegToDegMintSec(degrees, d, m, s);
-    return FormatString("%d:%d:%d", d, m, s);
+    SetItemText(item, FormatString("%d:%d:%d", d, m, s));
 }
 
 }  // namespace
@@ -258,22 +239,9 @@ void ApplyBorderGridType(CQXObjectBorder* border, const CString& name) {
 }
 
 double ParseDegMinSec(CBCGPProp* item) {
-    if (!item) return 0;
-    const std::string text = ItemText(item).str();
-    std::vector<std::string> parts(1);
-    for (char c : text) {
-        if (c == ':')
-            parts.emplace_back();
-        else
-            parts.back() += c;
-    }
-    if (parts.size() != 3) return 0;
-    for (const std::string& part : parts)
-        if (!IsDigits(part)) return 0;
-    const double degrees =
-        crt::Atof(parts[0].c_str()) + crt::Atof(parts[1].c_str()) / 60 + crt::Atof(parts[2].c_str()) / 3600;
-    // A run of digits too long for a double would give an infinite interval.
-    return std::isfinite(degrees) ? degrees : 0;
+    double degrees = 0;
+    // A run of digits too long for a double is refused like any other text: no infinite interval.
+    return item && numtext::DegMinSec(ItemText(item), &degrees) ? degrees : 0;
 }
 
 CQXObjectBorder::GridDrawType GridLineStyleFromName(const CString& name) {
@@ -369,8 +337,8 @@ void CPropListBorderGrid::UpdateBCGPProperty(long object, CString) {
     ShowGroups(gridType);
 
     if (FindItem(kGraticuleGroupId)) {
-        SetItemText(FindItem(kMeridianIntervalId), DegMinSecText(border->GetGraticuleIntervalX()));
-        SetItemText(FindItem(kParallelIntervalId), DegMinSecText(border->GetGraticuleIntervalY()));
+        ShowDegMinSec(FindItem(kMeridianIntervalId), border->GetGraticuleIntervalX());
+        ShowDegMinSec(FindItem(kParallelIntervalId), border->GetGraticuleIntervalY());
         RefreshGridItems(m_wndPropList, kGraticuleItems, GraticuleValues(*border));
     }
     if (FindItem(kKilometerGroupId)) {
@@ -410,12 +378,16 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kMeridianIntervalId:
         case kParallelIntervalId:
+            // An interval the item could not show again is refused with the others.
             number = ParseDegMinSec(item);
-            if (number > 0)
+            if (number > 0 && IsShownAsDegMinSec(number))
                 SetSameTypeObjects(layer,
                                    id == kMeridianIntervalId ? &CQXObjectBorder::SetGraticuleIntervalX
                                                              : &CQXObjectBorder::SetGraticuleIntervalY,
                                    number, typeName);
+            else
+                ShowDegMinSec(item, id == kMeridianIntervalId ? border->GetGraticuleIntervalX()
+                                                              : border->GetGraticuleIntervalY());
             break;
         case kGShowScaleId:
         case kKShowScaleId:
@@ -435,8 +407,9 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kKMinorLengthId:
         case kKCrossLengthId:
             for (const LengthSlot& slot : kLengthSlots)
-                if (slot.id == id && ReadWholeDouble(text, &number) && number >= 0 && std::isfinite(number * 100))
-                    SetSameTypeObjects(layer, slot.set, number * 100, typeName);
+                if (slot.id == id && ReadWholeDouble(text, &number) && number >= 0 &&
+                    numtext::Scale(number, numtext::kHundredths, &number))
+                    SetSameTypeObjects(layer, slot.set, number, typeName);
             break;
         case kGLineStyleId:
         case kKLineStyleId:

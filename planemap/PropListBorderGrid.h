@@ -10,6 +10,43 @@
 
 class CPropListBorderGrid : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kGridTypeId = 2000,
+        kGraticuleGroupId = 2001,
+        kMeridianIntervalId = 2002,
+        kParallelIntervalId = 2003,
+        kGScaleGroupId = 2004,
+        kGShowScaleId = 2005,
+        kGMajorGroupId = 2006,
+        kGFrequencyId = 2007,
+        kGMajorLengthId = 2008,
+        kGMajorPenId = 2009,  // style 2009, width 2010, colour 2011
+        kGMinorGroupId = 2012,
+        kGMinorLengthId = 2013,
+        kGMinorPenId = 2014,  // 2014 .. 2016
+        kGLinesGroupId = 2017,
+        kGLineStyleId = 2018,
+        kGLinePenId = 2019,  // 2019 .. 2021
+        kGCrossLengthId = 2022,
+        kKilometerGroupId = 2023,
+        kXIntervalId = 2024,
+        kYIntervalId = 2025,
+        kKScaleGroupId = 2026,
+        kKShowScaleId = 2027,
+        kKMajorGroupId = 2028,
+        kKFrequencyId = 2029,
+        kKMajorLengthId = 2030,
+        kKMajorPenId = 2031,  // 2031 .. 2033
+        kKMinorGroupId = 2034,
+        kKMinorLengthId = 2035,
+        kKMinorPenId = 2036,  // 2036 .. 2038
+        kKLinesGroupId = 2039,
+        kKLineStyleId = 2040,
+        kKLinePenId = 2041,  // 2041 .. 2043
+        kKCrossLengthId = 2044,
+    };
+
     CPropListBorderGrid();
     // Deletes the settings groups that are detached at that moment; the grid deletes the others.
     ~CPropListBorderGrid() override;

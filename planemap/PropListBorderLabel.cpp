@@ -14,29 +14,14 @@ using namespace planemap;
 
 namespace {
 
-enum : DWORD_PTR {
-    kGraticuleGroupId = 2000,
-    kGHighFontId = 2001,  // face 2002, size 2003, colour 2004
-    kGLowFontId = 2005,   // face 2006, size 2007, colour 2008
-    kGXDirectionId = 2009,
-    kGYDirectionId = 2010,
-    kKilometerGroupId = 2011,
-    kKHighFontId = 2012,  // face 2013, size 2014, colour 2015
-    kKLowFontId = 2019,   // face 2020, size 2021, colour 2022, then the digits group
-    kDigitsGroupId = 2023,
-    kXDigitsId = 2024,
-    kYDigitsId = 2025,
-    kKXDirectionId = 2026,
-    kKYDirectionId = 2027,
-    kUnitId = 2028,
-};
-
 // The four label fonts, each through its face, size and colour items.
 constexpr BorderRecordSlot<QXLOGFONT> kFontSlots[] = {
-    {kGHighFontId + 1, &CQXObjectBorder::GetGraticuleFont, &CQXObjectBorder::SetGraticuleFont},
-    {kGLowFontId + 1, &CQXObjectBorder::GetGraticuleFont2, &CQXObjectBorder::SetGraticuleFont2},
-    {kKHighFontId + 1, &CQXObjectBorder::GetKScaleLabelFont, &CQXObjectBorder::SetKScaleLabelFont},
-    {kKLowFontId + 1, &CQXObjectBorder::GetKScaleLabelFont2, &CQXObjectBorder::SetKScaleLabelFont2},
+    {CPropListBorderLabel::kGHighFontId + 1, &CQXObjectBorder::GetGraticuleFont, &CQXObjectBorder::SetGraticuleFont},
+    {CPropListBorderLabel::kGLowFontId + 1, &CQXObjectBorder::GetGraticuleFont2, &CQXObjectBorder::SetGraticuleFont2},
+    {CPropListBorderLabel::kKHighFontId + 1, &CQXObjectBorder::GetKScaleLabelFont,
+     &CQXObjectBorder::SetKScaleLabelFont},
+    {CPropListBorderLabel::kKLowFontId + 1, &CQXObjectBorder::GetKScaleLabelFont2,
+     &CQXObjectBorder::SetKScaleLabelFont2},
 };
 
 // Label directions of the kilometre grid: 1 horizontal, 0 vertical, 2 along the tick lines for

@@ -11,6 +11,24 @@ class CQXObjectBorder;
 
 class CPropListBorderLabel : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kGraticuleGroupId = 2000,
+        kGHighFontId = 2001,  // face 2002, size 2003, colour 2004
+        kGLowFontId = 2005,   // face 2006, size 2007, colour 2008
+        kGXDirectionId = 2009,
+        kGYDirectionId = 2010,
+        kKilometerGroupId = 2011,
+        kKHighFontId = 2012,  // face 2013, size 2014, colour 2015
+        kKLowFontId = 2019,   // face 2020, size 2021, colour 2022, then the digits group
+        kDigitsGroupId = 2023,
+        kXDigitsId = 2024,
+        kYDigitsId = 2025,
+        kKXDirectionId = 2026,
+        kKYDirectionId = 2027,
+        kUnitId = 2028,
+    };
+
     CPropListBorderLabel();
     // Deletes the label groups that are detached at that moment; the grid deletes the others.
     ~CPropListBorderLabel() override;

@@ -15,14 +15,6 @@ using namespace planemap;
 
 namespace {
 
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kPenGroupId = 2001,
-    kPenStyleId = 2002,
-    kPenWidthId = 2003,
-    kPenColorId = 2004,
-};
-
 // Positions in the pen group.
 enum : int { kColorPosition = 0, kStylePosition = 1, kWidthPosition = 2 };
 

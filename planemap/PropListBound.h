@@ -8,6 +8,15 @@ class CQXObjectLine;
 
 class CPropListBound : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kPenGroupId = 2001,
+        kPenStyleId = 2002,
+        kPenWidthId = 2003,
+        kPenColorId = 2004,
+    };
+
     CPropListBound();
     ~CPropListBound() override;
 

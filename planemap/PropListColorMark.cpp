@@ -1,5 +1,6 @@
 #include "planemap/PropListColorMark.h"
 
+#include "framework/NumberText.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/OptionTables.h"
@@ -9,30 +10,10 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
-#include "win32/Crt.h"
 
 using namespace planemap;
 
 namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kDirectionId = 2001,
-    kShowMinId = 2002,
-    kShowMaxId = 2003,
-    kGeometryGroupId = 2004,
-    kXId = 2005,
-    kYId = 2006,
-    kLengthId = 2007,
-    kWidthId = 2008,
-    kLabelGroupId = 2009,
-    kFaceId = 2010,
-    kSizeId = 2011,
-    kColorId = 2012,
-    kDecimalsId = 2013,
-    kLabelSideId = 2014,
-    kIntervalId = 2015,
-};
 
 namespace ft = furnituretext;
 
@@ -50,14 +31,22 @@ CString StoredText(CQXObjectColorMark* mark, DWORD_PTR id) {
     QXLOGFONT font;
     mark->GetLogFont(&font);
     switch (id) {
-    case kXId: return FormatString("%.2f", p.x);
-    case kYId: return FormatString("%.2f", p.y);
-    case kLengthId: return FormatString("%.2f", mark->GetRadiusB());
-    case kWidthId: return FormatString("%.2f", mark->GetRadiusA());
-    case kSizeId: return FormatString("%.2f", font.size / 100.0);
-    case kDecimalsId: return FormatString("%d", mark->GetDecimal());
-    case kIntervalId: return FormatString("%d", mark->GetLabelInterval());
-    default: return CString();
+        case CPropListColorMark::kXId:
+            return FormatString("%.2f", p.x);
+        case CPropListColorMark::kYId:
+            return FormatString("%.2f", p.y);
+        case CPropListColorMark::kLengthId:
+            return FormatString("%.2f", mark->GetRadiusB());
+        case CPropListColorMark::kWidthId:
+            return FormatString("%.2f", mark->GetRadiusA());
+        case CPropListColorMark::kSizeId:
+            return FormatString("%.2f", font.size / 100.0);
+        case CPropListColorMark::kDecimalsId:
+            return FormatString("%d", mark->GetDecimal());
+        case CPropListColorMark::kIntervalId:
+            return FormatString("%d", mark->GetLabelInterval());
+        default:
+            return CString();
     }
 }
 
@@ -194,7 +183,9 @@ void CPropListColorMark::ApplyNumber(CQXObjectColorMark* mark, CBCGPProp* item) 
     float size = 0;
     bool read = true;
     if (id == kDecimalsId || id == kIntervalId) {
-        value = crt::Atoi(text);
+        int whole = 0;
+        read = numtext::LeadingInt(text, &whole);
+        value = whole;
     } else if (id == kSizeId) {
         read = ReadFloat(text, 100, &size);
         value = size;

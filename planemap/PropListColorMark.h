@@ -10,6 +10,26 @@ class CQXObjectColorMark;
 
 class CPropListColorMark : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kDirectionId = 2001,
+        kShowMinId = 2002,
+        kShowMaxId = 2003,
+        kGeometryGroupId = 2004,
+        kXId = 2005,
+        kYId = 2006,
+        kLengthId = 2007,
+        kWidthId = 2008,
+        kLabelGroupId = 2009,
+        kFaceId = 2010,
+        kSizeId = 2011,
+        kColorId = 2012,
+        kDecimalsId = 2013,
+        kLabelSideId = 2014,
+        kIntervalId = 2015,
+    };
+
     CPropListColorMark();
     ~CPropListColorMark() override;
 

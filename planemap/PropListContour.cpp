@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "framework/NumberText.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -15,30 +16,10 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/SameTypeEdits.h"
-#include "win32/Crt.h"
 
 using namespace planemap;
 
 namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kValueId = 2001,
-    kLineGroupId = 2002,
-    kPenStyleId = 2003,
-    kPenWidthId = 2004,
-    kPenColorId = 2005,
-    kLabelGroupId = 2006,
-    kLabelVisibleId = 2007,
-    kFontFaceId = 2008,
-    kFontSizeId = 2009,
-    kFontColorId = 2010,
-    kDecimalsId = 2011,
-    kLabelStartId = 2012,
-    kLabelSpacingId = 2013,
-    kBackTransparentId = 2015,
-    kBackColorId = 2016,
-};
 
 constexpr int kDecimalOptions = 5;  // 0 .. 4
 
@@ -172,9 +153,12 @@ LRESULT CPropListContour::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFontColorId:
             if (ReadColor(item, &font.color)) SetSameTypeObjects(layer, &CQXObjectContour::SetLogFont, &font, typeName);
             break;
-        case kDecimalsId:
-            SetSameTypeObjects(layer, &CQXObjectContour::SetDecimal, crt::Atoi(ItemText(item)), typeName);
+        case kDecimalsId: {
+            int decimals = 0;
+            if (numtext::LeadingInt(ItemText(item), &decimals))
+                SetSameTypeObjects(layer, &CQXObjectContour::SetDecimal, decimals, typeName);
             break;
+        }
         case kLabelStartId:
             ApplyDistance(contour, item, true);
             break;
@@ -229,8 +213,10 @@ void CPropListContour::ApplyFontSize(CQXObjectContour* contour, CBCGPProp* item,
 // Distances are typed in whole units and stored x100; only a positive distance is taken.
 void CPropListContour::ApplyDistance(CQXObjectContour* contour, CBCGPProp* item, bool start) {
     // 64 bits: a large typed number must not wrap into a negative or small distance.
-    const long long stored = static_cast<long long>(crt::Atoi(ItemText(item))) * 100;
-    if (stored <= 0) {
+    int units = 0;
+    const bool read = numtext::LeadingInt(ItemText(item), &units);
+    const long long stored = static_cast<long long>(units) * 100;
+    if (!read || stored <= 0) {
         SetItemText(item, WholeUnits(start ? contour->GetStartDistance() : contour->GetLabelDistance()));
         return;
     }

@@ -9,6 +9,26 @@ class CQXObjectContour;
 
 class CPropListContour : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kValueId = 2001,
+        kLineGroupId = 2002,
+        kPenStyleId = 2003,
+        kPenWidthId = 2004,
+        kPenColorId = 2005,
+        kLabelGroupId = 2006,
+        kLabelVisibleId = 2007,
+        kFontFaceId = 2008,
+        kFontSizeId = 2009,
+        kFontColorId = 2010,
+        kDecimalsId = 2011,
+        kLabelStartId = 2012,
+        kLabelSpacingId = 2013,
+        kBackTransparentId = 2015,
+        kBackColorId = 2016,
+    };
+
     CPropListContour();
     ~CPropListContour() override;
 

@@ -7,17 +7,6 @@
 
 using namespace planemap;
 
-namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kIntervalId = 2001,
-    kStatisticsGroupId = 2002,
-    kAreaId = 2003,
-};
-
-}  // namespace
-
 CPropListContourFill::CPropListContourFill() = default;
 CPropListContourFill::~CPropListContourFill() = default;
 

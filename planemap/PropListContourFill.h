@@ -6,6 +6,14 @@
 
 class CPropListContourFill : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kIntervalId = 2001,
+        kStatisticsGroupId = 2002,
+        kAreaId = 2003,
+    };
+
     CPropListContourFill();
     ~CPropListContourFill() override;
 

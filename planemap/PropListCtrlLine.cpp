@@ -13,18 +13,6 @@
 
 using namespace planemap;
 
-namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kValueId = 2001,
-    kPenStyleId = 2003,
-    kPenWidthId = 2004,
-    kPenColorId = 2005,
-};
-
-}  // namespace
-
 CPropListCtrlLine::CPropListCtrlLine() = default;
 CPropListCtrlLine::~CPropListCtrlLine() = default;
 

@@ -8,6 +8,15 @@ class CQXObjectLine;
 
 class CPropListCtrlLine : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kValueId = 2001,
+        kPenStyleId = 2003,
+        kPenWidthId = 2004,
+        kPenColorId = 2005,
+    };
+
     CPropListCtrlLine();
     ~CPropListCtrlLine() override;
 

@@ -15,34 +15,17 @@ using namespace planemap;
 
 namespace {
 
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kPositionGroupId = 2001,
-    kXId = 2002,
-    kYId = 2003,
-    kAxisAngleId = 2004,
-    kHalfAxisAId = 2005,
-    kHalfAxisBId = 2006,
-    kStartAngleId = 2007,
-    kStopAngleId = 2008,
-    kDirectionId = 2009,
-    kPenGroupId = 2010,
-    kPenStyleId = 2011,
-    kPenWidthId = 2012,
-    kPenColorId = 2013,
-};
-
 namespace st = shapetext;
 
 // The number items of the position group, in display order; the direction follows them.
 constexpr TextItemDef kGeometryItems[] = {
-    {kXId, planetext::kX, planetext::kXDescription},
-    {kYId, planetext::kY, planetext::kYDescription},
-    {kAxisAngleId, st::kAxisAngle, st::kAxisAngleDescription},
-    {kHalfAxisAId, st::kHalfAxisA, st::kHalfAxisADescription},
-    {kHalfAxisBId, st::kHalfAxisB, st::kHalfAxisBDescription},
-    {kStartAngleId, st::kStartAngle, st::kStartAngleDescription},
-    {kStopAngleId, st::kStopAngle, st::kStopAngleDescription},
+    {CPropListEllipse::kXId, planetext::kX, planetext::kXDescription},
+    {CPropListEllipse::kYId, planetext::kY, planetext::kYDescription},
+    {CPropListEllipse::kAxisAngleId, st::kAxisAngle, st::kAxisAngleDescription},
+    {CPropListEllipse::kHalfAxisAId, st::kHalfAxisA, st::kHalfAxisADescription},
+    {CPropListEllipse::kHalfAxisBId, st::kHalfAxisB, st::kHalfAxisBDescription},
+    {CPropListEllipse::kStartAngleId, st::kStartAngle, st::kStartAngleDescription},
+    {CPropListEllipse::kStopAngleId, st::kStopAngle, st::kStopAngleDescription},
 };
 constexpr int kWidthSubItem = 1;
 
@@ -163,7 +146,11 @@ void CPropListEllipse::ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item) 
     if (!ReadNumber(ItemText(item), 1, &value)) return;
     FLOATPOINT anchor;
     ellipse->GetAnchor(&anchor);
-    switch (item->GetData()) {
+    const DWORD_PTR id = item->GetData();
+    // Angles are typed in degrees; degrees whose radians a double cannot hold are refused.
+    double radians = 0;
+    if (id != kXId && id != kYId && !ToRadians(value, &radians)) return;
+    switch (id) {
     case kXId:
         ellipse->MoveAnchor(FLOATPOINT(value, anchor.y));
         break;
@@ -171,13 +158,13 @@ void CPropListEllipse::ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item) 
         ellipse->MoveAnchor(FLOATPOINT(anchor.x, value));
         break;
     case kAxisAngleId:
-        ellipse->SetAngle(ToRadians(value));
+        ellipse->SetAngle(radians);
         break;
     case kStartAngleId:
-        ellipse->SetStartAngle(ToRadians(value));
+        ellipse->SetStartAngle(radians);
         break;
     default:
-        ellipse->SetStopAngle(ToRadians(value));
+        ellipse->SetStopAngle(radians);
         break;
     }
 }

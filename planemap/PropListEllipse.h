@@ -9,6 +9,24 @@ class CQXObjectCircle;
 
 class CPropListEllipse : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kPositionGroupId = 2001,
+        kXId = 2002,
+        kYId = 2003,
+        kAxisAngleId = 2004,
+        kHalfAxisAId = 2005,
+        kHalfAxisBId = 2006,
+        kStartAngleId = 2007,
+        kStopAngleId = 2008,
+        kDirectionId = 2009,
+        kPenGroupId = 2010,
+        kPenStyleId = 2011,
+        kPenWidthId = 2012,
+        kPenColorId = 2013,
+    };
+
     CPropListEllipse();
     ~CPropListEllipse() override;
 

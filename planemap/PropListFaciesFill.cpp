@@ -9,17 +9,6 @@
 
 using namespace planemap;
 
-namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kCodeId = 2001,
-    kStatisticsGroupId = 2002,
-    kAreaId = 2003,
-};
-
-}  // namespace
-
 CPropListFaciesFill::CPropListFaciesFill() = default;
 CPropListFaciesFill::~CPropListFaciesFill() = default;
 

@@ -8,6 +8,14 @@
 
 class CPropListFaciesFill : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kCodeId = 2001,
+        kStatisticsGroupId = 2002,
+        kAreaId = 2003,
+    };
+
     CPropListFaciesFill();
     ~CPropListFaciesFill() override;
 

@@ -10,15 +10,6 @@
 
 using namespace planemap;
 
-namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kCodeId = 2001,
-};
-
-}  // namespace
-
 CPropListFaciesLine::CPropListFaciesLine() = default;
 CPropListFaciesLine::~CPropListFaciesLine() = default;
 

@@ -7,6 +7,12 @@
 
 class CPropListFaciesLine : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kCodeId = 2001,
+    };
+
     CPropListFaciesLine();
     ~CPropListFaciesLine() override;
 

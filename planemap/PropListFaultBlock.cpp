@@ -16,21 +16,6 @@ using namespace planemap;
 
 namespace {
 
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kNameId = 2001,
-    kSenseId = 2002,
-    kGroupId = 2003,
-    kHangingWallStyleId = 2004,
-    kHangingWallWidthId = 2005,
-    kHangingWallColorId = 2006,
-    kFootwallStyleId = 2008,
-    kFootwallWidthId = 2009,
-    kFootwallColorId = 2010,
-    kZoneFillId = 2011,
-    kZoneColorId = 2012,
-};
-
 // Group positions: each wall shows style, colour, width from its first position.
 constexpr int kHangingWallFirst = 0;
 constexpr int kFootwallFirst = 3;

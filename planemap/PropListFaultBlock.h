@@ -12,6 +12,22 @@ class CQXObjectLine;
 
 class CPropListFaultBlock : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kNameId = 2001,
+        kSenseId = 2002,
+        kGroupId = 2003,
+        kHangingWallStyleId = 2004,
+        kHangingWallWidthId = 2005,
+        kHangingWallColorId = 2006,
+        kFootwallStyleId = 2008,
+        kFootwallWidthId = 2009,
+        kFootwallColorId = 2010,
+        kZoneFillId = 2011,
+        kZoneColorId = 2012,
+    };
+
     CPropListFaultBlock();
     ~CPropListFaultBlock() override;
 

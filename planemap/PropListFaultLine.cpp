@@ -16,19 +16,6 @@ using namespace planemap;
 
 namespace {
 
-enum : DWORD_PTR {
-    kBasicGroupId = 2000,
-    kKindId = 2001,
-    kNameId = 2002,
-    kPenGroupId = 2003,
-    kPenStyleId = 2004,
-    kPenWidthId = 2005,
-    kPenColorId = 2006,
-    kFillGroupId = 2007,
-    kFillId = 2008,
-    kFillColorId = 2009,
-};
-
 // The fault kinds in option order, each with the key of its standard pen in the layer's store.
 struct FaultKind {
     const char* typeName;

@@ -10,6 +10,20 @@ class CQXObjectLine;
 
 class CPropListFaultLine : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kBasicGroupId = 2000,
+        kKindId = 2001,
+        kNameId = 2002,
+        kPenGroupId = 2003,
+        kPenStyleId = 2004,
+        kPenWidthId = 2005,
+        kPenColorId = 2006,
+        kFillGroupId = 2007,
+        kFillId = 2008,
+        kFillColorId = 2009,
+    };
+
     CPropListFaultLine();
     ~CPropListFaultLine() override;
 

@@ -10,19 +10,6 @@
 #include "planemap/PlaneTexts.h"
 #include "planemap/SameTypeEdits.h"
 
-namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 0,
-    kAreaId = 8,
-    kFillGroupId = kPlaneFillGroupId,
-    kStyleSetId = kFillGroupId + 1,
-    kStyleId = kFillGroupId + 2,
-    kCellSizeId = kFillGroupId + 5,
-};
-
-}  // namespace
-
 std::string GetFillStyleName(const QXLOGBRUSH& brush) {
     if (CGraphStyleManager* all = _AfxGetFillStyleManager(""))
         if (CGraphStyleManager* set = all->GetChildStyleManagerByID(brush.style))

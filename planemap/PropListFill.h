@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "planemap/SameTypeEdits.h"
 #include "planemap/WndLstPlane.h"
 
 class CQXObjectFill;
@@ -14,6 +15,16 @@ std::string GetFillStyleName(const QXLOGBRUSH& brush);
 
 class CPropListFill : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 0,
+        kAreaId = 8,
+        kFillGroupId = kPlaneFillGroupId,
+        kStyleSetId = kPlaneFillStyleSetId,
+        kStyleId = kPlaneFillStyleId,
+        kCellSizeId = kPlaneFillCellSizeId,
+    };
+
     CPropListFill();
     ~CPropListFill() override;
 

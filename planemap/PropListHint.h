@@ -9,6 +9,24 @@ class CQXObjectHint;
 
 class CPropListHint : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kStyleGroupId = 2001,
+        kStyleId = 2002,
+        kPenGroupId = 2003,
+        kPenStyleId = 2004,
+        kPenWidthId = 2005,
+        kPenColorId = 2006,
+        kFontGroupId = 2010,
+        kFontFaceId = 2011,
+        kFontSizeId = 2012,
+        kFontColorId = 2013,
+        kTextId = 2014,
+        kHAlignId = 2015,
+        kVAlignId = 2016,
+    };
+
     CPropListHint();
     ~CPropListHint() override;
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "framework/NumberText.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/OptionTables.h"
@@ -11,41 +12,10 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
-#include "win32/Crt.h"
 
 using namespace planemap;
 
 namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 0,
-    kTitleGroupId = 2000,
-    kTitleId = 2001,
-    kTitleFontGroupId = 2002,
-    kTitleFaceId = 2003,
-    kTitleSizeId = 2004,
-    kTitleColorId = 2005,
-    kFrameGroupId = 2006,
-    kFrameStyleId = 2007,
-    kFrameWidthId = 2008,
-    kFrameColorId = 2009,
-    kEntryGroupId = 2010,
-    kEntryFontGroupId = 2012,
-    kEntryFaceId = 2013,
-    kEntrySizeId = 2014,
-    kEntryColorId = 2015,
-    kOutlineGroupId = 2016,
-    kOutlineStyleId = 2017,
-    kOutlineWidthId = 2018,
-    kOutlineColorId = 2019,
-    kEntryWidthId = 2020,
-    kEntryHeightId = 2021,
-    kSpacingId = 2022,
-    kLeftMarginId = 2023,
-    kTopMarginId = 2024,
-    kColumnsId = 2025,
-    kTextPositionId = 2026,
-};
 
 namespace ft = furnituretext;
 
@@ -213,8 +183,8 @@ void CPropListLegend::ApplyLength(CQXObjectLegend* legend, CBCGPProp* item) {
 
 // Fewer than one column puts the stored count back.
 void CPropListLegend::ApplyColumns(CQXObjectLegend* legend, CBCGPProp* item) {
-    const int count = crt::Atoi(ItemText(item));
-    if (count < 1) {
+    int count = 0;
+    if (!numtext::LeadingInt(ItemText(item), &count) || count < 1) {
         item->SetValue(_variant_t(legend->GetColCount()));
         return;
     }

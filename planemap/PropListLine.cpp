@@ -13,28 +13,8 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/SameTypeEdits.h"
-#include "win32/Crt.h"
 
 namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kClosedId = 2001,
-    kPenGroupId = 2002,
-    kPenStyleId = 2003,
-    kPenWidthId = 2004,
-    kPenColorId = 2005,
-    kBeginArrowId = 2006,
-    kEndArrowId = 2007,
-    kArrowSizeId = 2008,
-    kPositionGroupId = 2009,
-    kStartXId = 2010,
-    kStartYId = 2011,
-    kEndXId = 2012,
-    kEndYId = 2013,
-    kLengthId = 2014,
-    kAzimuthId = 2015,
-};
 
 const char kClosed[] = "闭合";
 const char kPositionGroup[] = "线位置";
@@ -125,9 +105,6 @@ LRESULT CPropListLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     QXLOGBRUSH brush;
     line->GetLogPen(&pen);
     line->GetLogBrush(&brush);
-    FLOATPOINT p0, p1;
-    line->GetPoint(0, p0);
-    line->GetPoint(1, p1);
     const CString text = VariantToText(item->GetValue());
     const DWORD_PTR id = item->GetData();
 
@@ -158,22 +135,17 @@ LRESULT CPropListLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
         ApplyArrowProp(item, line, static_cast<int>(id - kBeginArrowId));
         break;
     case kStartXId:
-        WriteEndPoint(line, 0, FLOATPOINT(crt::Atof(text), p0.y));
-        break;
     case kStartYId:
-        WriteEndPoint(line, 0, FLOATPOINT(p0.x, crt::Atof(text)));
-        break;
     case kEndXId:
-        WriteEndPoint(line, 1, FLOATPOINT(crt::Atof(text), p1.y));
-        break;
     case kEndYId:
-        WriteEndPoint(line, 1, FLOATPOINT(p1.x, crt::Atof(text)));
+        // The other position items (length, azimuth, the other coordinates) follow the move.
+        if (ApplyEndCoordinate(line, item)) RefreshPosition(line);
         break;
     case kLengthId:
-        ApplyLength(line, item);
+        if (ApplyLength(line, item)) RefreshPosition(line);
         break;
     case kAzimuthId:
-        ApplyAzimuth(line, item);
+        if (ApplyAzimuth(line, item)) RefreshPosition(line);
         break;
     default:
         if (id > kPlaneFillGroupId) ApplyFillSubItem(item, layer, &brush, typeName);
@@ -183,34 +155,50 @@ LRESULT CPropListLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// Geometry edits touch the shown line only, and only a line that has the point.
-void CPropListLine::WriteEndPoint(CQXObjectPolyline* line, int index, const FLOATPOINT& point) {
+// Geometry edits touch the shown line only, and only a line that has the point. A number beyond
+// a double is refused and the position items show the stored line again.
+bool CPropListLine::ApplyEndCoordinate(CQXObjectPolyline* line, CBCGPProp* item) {
+    const DWORD_PTR id = item->GetData();
+    const int index = id == kStartXId || id == kStartYId ? 0 : 1;
     FLOATPOINT q;
-    if (!line->GetPoint(index, q)) return;
-    q.x = point.x;
-    q.y = point.y;
+    if (!line->GetPoint(index, q)) return false;
+    double v = 0;
+    if (!planemap::ReadNumber(planemap::ItemText(item), 1, &v)) {
+        RefreshPosition(line);
+        return false;
+    }
+    (id == kStartXId || id == kEndXId ? q.x : q.y) = v;
     if (index == 1) line->BeginNodeEdit();
     line->SetPoint(index, q);
     line->OnChanged(0);
+    return true;
 }
 
 // Moves the end point along the line so that the segment gets the typed length.
-void CPropListLine::ApplyLength(CQXObjectPolyline* line, CBCGPProp* item) {
+bool CPropListLine::ApplyLength(CQXObjectPolyline* line, CBCGPProp* item) {
     FLOATPOINT p0, p1;
-    if (line->GetPointCount() < 2 || !line->GetPoint(0, p0) || !line->GetPoint(1, p1)) return;
-    const double length = crt::Atof(VariantToText(item->GetValue()));
+    if (line->GetPointCount() < 2 || !line->GetPoint(0, p0) || !line->GetPoint(1, p1)) return false;
+    double length = 0;
+    const bool read = planemap::ReadNumber(planemap::ItemText(item), 1, &length);
     const double d = CGraphUtility::TwoPointDistance(p0, p1);
     const double theta = CGraphUtility::rotateangle(p0, p0, p1);
+    const FLOATPOINT end(p1.x + (length - d) * std::cos(theta), p1.y + (length - d) * std::sin(theta));
+    if (!read || !std::isfinite(end.x) || !std::isfinite(end.y)) {
+        RefreshPosition(line);
+        return false;
+    }
     line->BeginNodeEdit();
-    line->SetPoint(1, FLOATPOINT(p1.x + (length - d) * std::cos(theta), p1.y + (length - d) * std::sin(theta)));
+    line->SetPoint(1, end);
+    return true;
 }
 
-void CPropListLine::ApplyAzimuth(CQXObjectPolyline* line, CBCGPProp* item) {
-    const CString text = VariantToText(item->GetValue());
-    const double a = crt::Atof(text);
-    if (IsNumberText(text) && a >= 0 && a <= 360) {
+bool CPropListLine::ApplyAzimuth(CQXObjectPolyline* line, CBCGPProp* item) {
+    const CString text = planemap::ItemText(item);
+    double a = 0;
+    if (planemap::ReadNumber(text, 1, &a) && IsNumberText(text) && a >= 0 && a <= 360) {
         line->SetAngle(a);
-        return;
+        return true;
     }
     item->SetValue(_variant_t(FormatString("%.2f", line->GetAngle())));
+    return false;
 }

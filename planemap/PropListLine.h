@@ -9,6 +9,26 @@ class CQXObjectPolyline;
 
 class CPropListLine : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kClosedId = 2001,
+        kPenGroupId = 2002,
+        kPenStyleId = 2003,
+        kPenWidthId = 2004,
+        kPenColorId = 2005,
+        kBeginArrowId = 2006,
+        kEndArrowId = 2007,
+        kArrowSizeId = 2008,
+        kPositionGroupId = 2009,
+        kStartXId = 2010,
+        kStartYId = 2011,
+        kEndXId = 2012,
+        kEndYId = 2013,
+        kLengthId = 2014,
+        kAzimuthId = 2015,
+    };
+
     CPropListLine();
     ~CPropListLine() override;
 
@@ -20,9 +40,10 @@ protected:
 private:
     CQXObjectPolyline* Line() const;
     void RefreshPosition(CQXObjectPolyline* line);
-    void WriteEndPoint(CQXObjectPolyline* line, int index, const FLOATPOINT& point);
-    void ApplyLength(CQXObjectPolyline* line, CBCGPProp* item);
-    void ApplyAzimuth(CQXObjectPolyline* line, CBCGPProp* item);
+    // Geometry edits; each answers whether it moved the line.
+    bool ApplyEndCoordinate(CQXObjectPolyline* line, CBCGPProp* item);
+    bool ApplyLength(CQXObjectPolyline* line, CBCGPProp* item);
+    bool ApplyAzimuth(CQXObjectPolyline* line, CBCGPProp* item);
 
     CBCGPProp* m_pFillGroup = nullptr;  // owned by the grid
 };

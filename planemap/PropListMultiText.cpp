@@ -4,27 +4,13 @@
 #include "framework/ItemGroupsBasic.h"
 #include "hosttypes/Parsnip/QXObjectMultiText.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/TextListCommon.h"
 
 namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kStringId = 2001,
-    kDirectionId = 2002,
-    kFontGroupId = 2003,
-    kFaceId = 2004,
-    kSizeId = 2005,
-    kColorId = 2006,
-    kBackColorId = 2007,
-    kTransparentId = 2008,
-    kAngleId = 2009,
-    kHAlignId = 2010,
-    kVAlignId = 2011,
-};
 
 // Directions of the text: 0 across, 1 down.
 constexpr int kAcross = 0;
@@ -127,9 +113,12 @@ LRESULT CPropListMultiText::OnPropertyChanged(WPARAM, LPARAM lParam) {
         EditSameTypeBrushes(layer, typeName, [&](QXLOGBRUSH& b) { b.style = style; });
         break;
     }
-    case kAngleId:  // disabled: reached only when the item is changed from code
-        SetSameTypeObjects(layer, &CQXObjectMultiText::SetAngle, planemap::AngleFromText(typed), typeName);
+    case kAngleId: {  // disabled: reached only when the item is changed from code
+        double radians = 0;
+        if (planemap::ReadAngleItem(item, text->GetAngle(), &radians))
+            SetSameTypeObjects(layer, &CQXObjectMultiText::SetAngle, radians, typeName);
         break;
+    }
     case kHAlignId:
         SetSameTypeObjects(layer, &CQXObjectMultiText::SetHAlign, planemap::HAlignValue(typed), typeName);
         break;

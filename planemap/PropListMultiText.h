@@ -10,6 +10,22 @@ class CQXObjectMultiText;
 
 class CPropListMultiText : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kStringId = 2001,
+        kDirectionId = 2002,
+        kFontGroupId = 2003,
+        kFaceId = 2004,
+        kSizeId = 2005,
+        kColorId = 2006,
+        kBackColorId = 2007,
+        kTransparentId = 2008,
+        kAngleId = 2009,
+        kHAlignId = 2010,
+        kVAlignId = 2011,
+    };
+
     CPropListMultiText();
     ~CPropListMultiText() override;
 

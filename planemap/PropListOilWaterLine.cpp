@@ -11,17 +11,6 @@
 
 using namespace planemap;
 
-namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kDistributionTypeId = 2001,
-    kPenGroupId = boundarypen::kGroupId,
-    kFillGroupId = kPlaneFillGroupId,
-};
-
-}  // namespace
-
 CPropListOWLine::CPropListOWLine() = default;
 CPropListOWLine::~CPropListOWLine() = default;
 

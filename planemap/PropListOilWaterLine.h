@@ -3,12 +3,22 @@
 // each keeping its own values apart from the one field edited.
 #pragma once
 
+#include "planemap/BoundaryPen.h"
+#include "planemap/SameTypeEdits.h"
 #include "planemap/WndLstPlane.h"
 
 class CQXObjectLine;
 
 class CPropListOWLine : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kDistributionTypeId = 2001,
+        kPenGroupId = boundarypen::kGroupId,
+        kFillGroupId = kPlaneFillGroupId,
+    };
+
     CPropListOWLine();
     ~CPropListOWLine() override;
 

@@ -3,23 +3,10 @@
 #include "hosttypes/Parsnip/QXObjectBitmap.h"
 #include "hosttypes/Parsnip/QXObjectQXM.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
-#include "win32/Crt.h"
 
 namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kSourceId = 2001,
-    kXId = 2002,
-    kYId = 2003,
-    kLengthId = 2004,
-    kWidthId = 2005,
-    kRotationId = 2006,
-    kScaleId = 2007,
-    kBaseXId = 2008,
-    kBaseYId = 2009,
-};
 
 const char kPictureKind[] = "图片";
 const char kSource[] = "来源";
@@ -35,16 +22,16 @@ struct ItemRow {
 };
 
 const ItemRow kItems[] = {
-    {kTypeId, planetext::kType, kPictureKind, false},
-    {kSourceId, kSource, "", false},
-    {kXId, planetext::kX, "", true},
-    {kYId, planetext::kY, "", true},
-    {kLengthId, planetext::kLength, "", true},
-    {kWidthId, planetext::kWidth, "", true},
-    {kRotationId, planetext::kRotation, "", true},
-    {kScaleId, kScale, "", true},
-    {kBaseXId, kBaseX, "", true},
-    {kBaseYId, kBaseY, "", true},
+    {CPropListPicture::kTypeId, planetext::kType, kPictureKind, false},
+    {CPropListPicture::kSourceId, kSource, "", false},
+    {CPropListPicture::kXId, planetext::kX, "", true},
+    {CPropListPicture::kYId, planetext::kY, "", true},
+    {CPropListPicture::kLengthId, planetext::kLength, "", true},
+    {CPropListPicture::kWidthId, planetext::kWidth, "", true},
+    {CPropListPicture::kRotationId, planetext::kRotation, "", true},
+    {CPropListPicture::kScaleId, kScale, "", true},
+    {CPropListPicture::kBaseXId, kBaseX, "", true},
+    {CPropListPicture::kBaseYId, kBaseY, "", true},
 };
 
 }  // namespace
@@ -76,7 +63,10 @@ void CPropListPicture::UpdateBCGPProperty(long object, CString) {
     if (!bitmap && !qxm) return;
     // A layer shown before has disabled everything; a picture starts from all items enabled.
     EnableAllItems(TRUE);
+    ShowValues(bitmap, qxm);
+}
 
+void CPropListPicture::ShowValues(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm) {
     planemap::SetItemText(FindItem(kSourceId), bitmap ? bitmap->GetFileName() : qxm->GetFileName());
     QXPOINT anchor;
     (bitmap ? static_cast<CQXObject*>(bitmap) : qxm)->GetAnchor(&anchor);
@@ -126,7 +116,13 @@ LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
     double baseX = 0, baseY = 0;
     if (qxm) qxm->GetQXMCenter(baseX, baseY);
     const CString text = VariantToText(item->GetValue());
-    const double v = crt::Atof(text);
+    double v = 0;
+    // No number reads as 0; a number beyond a double is refused and the stored values show again.
+    if (item->GetData() != kSourceId && !planemap::ReadNumber(text, 1, &v)) {
+        ShowValues(bitmap, qxm);
+        UpdateView();
+        return 0;
+    }
 
     // The shown picture only; no other selected object takes the edit.
     switch (item->GetData()) {
@@ -148,7 +144,7 @@ LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
         bitmap ? bitmap->SetRadiusB(v) : qxm->SetRadiusB(v);
         break;
     case kRotationId:
-        if (bitmap) bitmap->SetAngle(planemap::AngleFromText(text));
+        if (bitmap) bitmap->SetAngle(planemap::ToRadians(v));
         break;
     case kScaleId:
         if (qxm) qxm->SetFactor(v);

@@ -11,6 +11,20 @@ class CQXObjectQXM;
 
 class CPropListPicture : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kSourceId = 2001,
+        kXId = 2002,
+        kYId = 2003,
+        kLengthId = 2004,
+        kWidthId = 2005,
+        kRotationId = 2006,
+        kScaleId = 2007,
+        kBaseXId = 2008,
+        kBaseYId = 2009,
+    };
+
     CPropListPicture();
     ~CPropListPicture() override;
 
@@ -23,5 +37,6 @@ private:
     CQXObjectBitmap* Bitmap() const;
     CQXObjectQXM* Qxm() const;
     void SetNumber(DWORD_PTR id, double value);
+    void ShowValues(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm);
     void ShowKindItems(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm);
 };

@@ -12,18 +12,6 @@
 
 namespace {
 
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kPositionGroupId = 2001,
-    kXId = 2002,
-    kYId = 2003,
-    kStyleGroupId = 2004,
-    kStyleId = 2005,
-    kSizeId = 2006,
-    kBorderColorId = 2007,
-    kInnerColorId = 2008,
-};
-
 // One object's number, "" while several objects are selected.
 CString SingleValueText(double value, bool single) { return single ? FormatString("%.2f", value) : CString(); }
 

@@ -8,6 +8,19 @@ class CQXObjectPoint;
 
 class CPropListPoint : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kPositionGroupId = 2001,
+        kXId = 2002,
+        kYId = 2003,
+        kStyleGroupId = 2004,
+        kStyleId = 2005,
+        kSizeId = 2006,
+        kBorderColorId = 2007,
+        kInnerColorId = 2008,
+    };
+
     CPropListPoint();
     ~CPropListPoint() override;
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "framework/NumberText.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/PropDigits.h"
 #include "hosttypes/Moraine/PlaneFunc.h"
@@ -12,25 +13,9 @@
 #include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/TextListCommon.h"
-#include "win32/Crt.h"
 #include "win32/Text.h"
 
 namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kStringId = 2001,
-    kDirectionId = 2002,
-    kFontGroupId = 2003,
-    kFaceId = 2004,
-    kSizeId = 2005,
-    kColorId = 2006,
-    kDecimalsId = 2007,
-    kTransparentId = 2008,
-    kBackColorId = 2009,
-    kAngleId = 2010,
-    kPlaceId = 2011,
-};
 
 const char kFontGroup[] = "字型";
 constexpr int kMaxDecimals = 5;
@@ -159,7 +144,8 @@ LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
         textlist::EditOwnFonts<CQXObjectText>(layer, typeName, item, planemap::SubItemPosition(id, kFontGroupId));
         break;
     case kDecimalsId: {
-        const int decimals = crt::Atoi(typed);
+        int decimals = 0;
+        if (!numtext::LeadingInt(typed, &decimals)) break;
         ForSameTypeObjects<CQXObjectText>(layer, typeName, [&](CQXObjectText* label) {
             CString s = label->GetString();
             if (Reformat(s, decimals)) label->SetString(s);
@@ -175,9 +161,12 @@ LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kBackColorId:
         textlist::EditOwnBackColors(layer, typeName, item);
         break;
-    case kAngleId:
-        SetSameTypeObjects(layer, &CQXObjectText::SetAngle, planemap::AngleFromText(typed), typeName);
+    case kAngleId: {
+        double radians = 0;
+        if (planemap::ReadAngleItem(item, text->GetAngle(), &radians))
+            SetSameTypeObjects(layer, &CQXObjectText::SetAngle, radians, typeName);
         break;
+    }
     case kPlaceId:
         ApplyPlace(typed, layer, typeName);
         break;

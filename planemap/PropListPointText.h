@@ -10,6 +10,22 @@ class CQXObjectText;
 
 class CPropListPointText : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kStringId = 2001,
+        kDirectionId = 2002,
+        kFontGroupId = 2003,
+        kFaceId = 2004,
+        kSizeId = 2005,
+        kColorId = 2006,
+        kDecimalsId = 2007,
+        kTransparentId = 2008,
+        kBackColorId = 2009,
+        kAngleId = 2010,
+        kPlaceId = 2011,
+    };
+
     CPropListPointText();
     ~CPropListPointText() override;
 

@@ -14,33 +14,17 @@ using namespace planemap;
 
 namespace {
 
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kPositionGroupId = 2001,
-    kXId = 2002,
-    kYId = 2003,
-    kRotationId = 2004,
-    kLengthId = 2005,
-    kWidthId = 2006,
-    kCornerAId = 2007,
-    kCornerBId = 2008,
-    kPenGroupId = 2011,
-    kPenStyleId = 2012,
-    kPenWidthId = 2013,
-    kPenColorId = 2014,
-};
-
 namespace st = shapetext;
 
 // The sub-items of the position group, in display order.
 constexpr TextItemDef kGeometryItems[] = {
-    {kXId, planetext::kX, planetext::kXDescription},
-    {kYId, planetext::kY, planetext::kYDescription},
-    {kLengthId, planetext::kLength, st::kLengthDescription},
-    {kWidthId, planetext::kWidth, st::kWidthDescription},
-    {kRotationId, planetext::kRotation, planetext::kRotationDescription},
-    {kCornerAId, st::kCornerA, st::kCornerADescription},
-    {kCornerBId, st::kCornerB, st::kCornerBDescription},
+    {CPropListRect::kXId, planetext::kX, planetext::kXDescription},
+    {CPropListRect::kYId, planetext::kY, planetext::kYDescription},
+    {CPropListRect::kLengthId, planetext::kLength, st::kLengthDescription},
+    {CPropListRect::kWidthId, planetext::kWidth, st::kWidthDescription},
+    {CPropListRect::kRotationId, planetext::kRotation, planetext::kRotationDescription},
+    {CPropListRect::kCornerAId, st::kCornerA, st::kCornerADescription},
+    {CPropListRect::kCornerBId, st::kCornerB, st::kCornerBDescription},
 };
 // Position, length, width and rotation are one rectangle's values; the corner items are not.
 constexpr int kSingleObjectItems = 5;
@@ -174,7 +158,8 @@ void CPropListRect::ApplyGeometry(CQXObjectRect* rect, CBCGPProp* item) {
         rect->SetRadiusB(value * 0.5);
         break;
     default:
-        rect->SetAngle(ToRadians(value));
+        // Degrees whose radians a double cannot hold are refused.
+        if (ToRadians(value, &value)) rect->SetAngle(value);
         break;
     }
 }

@@ -9,6 +9,23 @@ class CQXObjectRect;
 
 class CPropListRect : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kPositionGroupId = 2001,
+        kXId = 2002,
+        kYId = 2003,
+        kRotationId = 2004,
+        kLengthId = 2005,
+        kWidthId = 2006,
+        kCornerAId = 2007,
+        kCornerBId = 2008,
+        kPenGroupId = 2011,
+        kPenStyleId = 2012,
+        kPenWidthId = 2013,
+        kPenColorId = 2014,
+    };
+
     CPropListRect();
     ~CPropListRect() override;
 

@@ -8,16 +8,6 @@
 
 using namespace planemap;
 
-namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kRegionTypeId = 2001,
-    kPenGroupId = boundarypen::kGroupId,
-};
-
-}  // namespace
-
 CPropListRegionLine::CPropListRegionLine() = default;
 CPropListRegionLine::~CPropListRegionLine() = default;
 

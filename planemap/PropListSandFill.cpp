@@ -11,11 +11,6 @@ using namespace planemap;
 
 namespace {
 
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kBodyNumberId = 2001,
-};
-
 // Sand-body areas keep their bodies' fills under one prefix, effective areas under the other.
 const char* BrushKeyPrefix(const CString& typeName) {
     return typeName == geotext::kSandFill ? geotext::kBrushKeyPrefix : geotext::kValidBrushKeyPrefix;

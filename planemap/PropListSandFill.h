@@ -9,6 +9,12 @@ class CQXObjectFill;
 
 class CPropListSandFill : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kBodyNumberId = 2001,
+    };
+
     CPropListSandFill();
     ~CPropListSandFill() override;
 

@@ -12,13 +12,6 @@ using namespace planemap;
 
 namespace {
 
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kBodyNumberId = 2001,
-    kLineClassId = 2002,
-    kPenGroupId = boundarypen::kGroupId,
-};
-
 // The line classes with the prefix of their standard pens' keys; any other class is a dashed
 // effective-area boundary.
 struct PenKey {

@@ -4,12 +4,21 @@
 // line only.
 #pragma once
 
+#include "planemap/BoundaryPen.h"
 #include "planemap/WndLstPlane.h"
 
 class CQXObjectLine;
 
 class CPropListSandLine : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kBodyNumberId = 2001,
+        kLineClassId = 2002,
+        kPenGroupId = boundarypen::kGroupId,
+    };
+
     CPropListSandLine();
     ~CPropListSandLine() override;
 

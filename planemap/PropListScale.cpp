@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "framework/NumberText.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropDigits.h"
@@ -11,31 +12,10 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
-#include "win32/Crt.h"
 
 using namespace planemap;
 
 namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kStyleId = 2001,
-    kZeroFromStartId = 2002,
-    kTickGroupId = 2003,
-    kSpacingId = 2004,
-    kHeightId = 2005,
-    kCountId = 2006,
-    kUnitId = 2007,
-    kPenGroupId = 2008,
-    kPenStyleId = 2009,
-    kPenWidthId = 2010,
-    kPenColorId = 2011,
-    kFontGroupId = 2012,
-    kFontFaceId = 2013,
-    kFontSizeId = 2014,
-    kFontColorId = 2015,
-    kDecimalsId = 2016,
-};
 
 namespace ft = furnituretext;
 
@@ -43,7 +23,8 @@ constexpr int kStyleCount = 7;
 // The style a bar is drawn in when its zero tick is not at the start ("风格7").
 constexpr int kNotFromStartStyle = 6;
 // The items that mean something only while the zero tick stands at the start.
-constexpr DWORD_PTR kStartItemIds[] = {kStyleId, kUnitId, kDecimalsId, kSpacingId, kCountId};
+constexpr DWORD_PTR kStartItemIds[] = {CPropListScale::kStyleId, CPropListScale::kUnitId, CPropListScale::kDecimalsId,
+                                       CPropListScale::kSpacingId, CPropListScale::kCountId};
 
 }  // namespace
 
@@ -181,6 +162,7 @@ void CPropListScale::ApplyTicks(CQXObjectScale* scale, CBCGPProp* item) {
     const CString typeName = scale->GetTypeName();
     const CString text = ItemText(item);
     double value = 0;
+    int whole = 0;
     switch (item->GetData()) {
     case kSpacingId:
         if (ReadNumber(text, 1, &value)) SetSameTypeObjects(layer, &CQXObjectScale::SetSize, value, typeName);
@@ -189,10 +171,11 @@ void CPropListScale::ApplyTicks(CQXObjectScale* scale, CBCGPProp* item) {
         if (ReadNumber(text, 100, &value)) SetSameTypeObjects(layer, &CQXObjectScale::SetHeight, value, typeName);
         break;
     case kCountId:
-        SetSameTypeObjects(layer, &CQXObjectScale::SetStep, crt::Atoi(text), typeName);
+        if (numtext::LeadingInt(text, &whole)) SetSameTypeObjects(layer, &CQXObjectScale::SetStep, whole, typeName);
         break;
     default:
-        SetSameTypeObjects(layer, &CQXObjectScale::SetDecimalNum, crt::Atoi(text), typeName);
+        if (numtext::LeadingInt(text, &whole))
+            SetSameTypeObjects(layer, &CQXObjectScale::SetDecimalNum, whole, typeName);
         break;
     }
 }

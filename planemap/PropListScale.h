@@ -11,6 +11,27 @@ class CQXObjectScale;
 
 class CPropListScale : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kStyleId = 2001,
+        kZeroFromStartId = 2002,
+        kTickGroupId = 2003,
+        kSpacingId = 2004,
+        kHeightId = 2005,
+        kCountId = 2006,
+        kUnitId = 2007,
+        kPenGroupId = 2008,
+        kPenStyleId = 2009,
+        kPenWidthId = 2010,
+        kPenColorId = 2011,
+        kFontGroupId = 2012,
+        kFontFaceId = 2013,
+        kFontSizeId = 2014,
+        kFontColorId = 2015,
+        kDecimalsId = 2016,
+    };
+
     CPropListScale();
     ~CPropListScale() override;
 

@@ -8,15 +8,6 @@
 
 using namespace planemap;
 
-namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kCodeId = 2001,
-};
-
-}  // namespace
-
 CPropListScatteredLine::CPropListScatteredLine() = default;
 CPropListScatteredLine::~CPropListScatteredLine() = default;
 

@@ -7,6 +7,12 @@
 
 class CPropListScatteredLine : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kCodeId = 2001,
+    };
+
     CPropListScatteredLine();
     ~CPropListScatteredLine() override;
 

@@ -14,21 +14,6 @@ using namespace planemap;
 
 namespace {
 
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kBorderSettingsId = 2001,
-    kTopBorderId = 2002,
-    kBottomBorderId = 2006,
-    kLeftBorderId = 2010,
-    kRightBorderId = 2014,
-    kCenterBorderId = 2018,
-    kFillColorId = 2022,
-    kFontGroupId = 2023,
-    kAlignGroupId = 2027,
-    kHAlignId = 2028,
-    kVAlignId = 2029,
-};
-
 namespace st = shapetext;
 
 // The style of a cell brush that leaves the cell unfilled: its fill colour means nothing then.
@@ -41,11 +26,11 @@ struct Border {
     QXLOGPEN& (CQXObjectCell::*pen)();
 };
 constexpr Border kBorders[] = {
-    {kTopBorderId, st::kTopBorder, &CQXObjectCell::TopBorderPen},
-    {kBottomBorderId, st::kBottomBorder, &CQXObjectCell::BottomBorderPen},
-    {kLeftBorderId, st::kLeftBorder, &CQXObjectCell::LeftBorderPen},
-    {kRightBorderId, st::kRightBorder, &CQXObjectCell::RightBorderPen},
-    {kCenterBorderId, st::kCenterBorder, &CQXObjectCell::CenterBorderPen},
+    {CPropListTable::kTopBorderId, st::kTopBorder, &CQXObjectCell::TopBorderPen},
+    {CPropListTable::kBottomBorderId, st::kBottomBorder, &CQXObjectCell::BottomBorderPen},
+    {CPropListTable::kLeftBorderId, st::kLeftBorder, &CQXObjectCell::LeftBorderPen},
+    {CPropListTable::kRightBorderId, st::kRightBorder, &CQXObjectCell::RightBorderPen},
+    {CPropListTable::kCenterBorderId, st::kCenterBorder, &CQXObjectCell::CenterBorderPen},
 };
 
 QXLOGPEN* BorderPen(CQXObjectCell* table, DWORD_PTR groupId) {

@@ -10,6 +10,22 @@ class COneCell;
 
 class CPropListTable : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kBorderSettingsId = 2001,
+        kTopBorderId = 2002,
+        kBottomBorderId = 2006,
+        kLeftBorderId = 2010,
+        kRightBorderId = 2014,
+        kCenterBorderId = 2018,
+        kFillColorId = 2022,
+        kFontGroupId = 2023,
+        kAlignGroupId = 2027,
+        kHAlignId = 2028,
+        kVAlignId = 2029,
+    };
+
     CPropListTable();
     ~CPropListTable() override;
 

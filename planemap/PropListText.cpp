@@ -4,32 +4,11 @@
 #include "framework/ItemGroupsBasic.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/TextListCommon.h"
-
-namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kStringId = 2001,
-    kDirectionId = 2002,
-    kFontGroupId = 2003,
-    kFaceId = 2004,
-    kSizeId = 2005,
-    kColorId = 2006,
-    kBackColorId = 2007,
-    kTransparentId = 2008,
-    kAngleId = 2009,
-    kHAlignId = 2010,
-    kVAlignId = 2011,
-    kPositionGroupId = 2012,
-    kXId = 2013,
-    kYId = 2014,
-};
-
-}  // namespace
 
 CPropListText::CPropListText() = default;
 CPropListText::~CPropListText() = default;
@@ -109,9 +88,12 @@ LRESULT CPropListText::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kTransparentId:
         textlist::EditOwnTransparency(layer, typeName, item);
         break;
-    case kAngleId:
-        SetSameTypeObjects(layer, &CQXObjectText::SetAngle, planemap::AngleFromText(typed), typeName);
+    case kAngleId: {
+        double radians = 0;
+        if (planemap::ReadAngleItem(item, text->GetAngle(), &radians))
+            SetSameTypeObjects(layer, &CQXObjectText::SetAngle, radians, typeName);
         break;
+    }
     case kHAlignId:
         SetSameTypeObjects(layer, &CQXObjectText::SetHorizontalAlign, planemap::HAlignValue(typed), typeName);
         break;

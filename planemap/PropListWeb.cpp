@@ -11,20 +11,6 @@
 
 using namespace planemap;
 
-namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kStyleId = 2001,
-    kGapId = 2002,
-    kPenGroupId = 2003,
-    kPenStyleId = 2004,
-    kPenWidthId = 2005,
-    kPenColorId = 2006,
-};
-
-}  // namespace
-
 CPropListWeb::CPropListWeb() = default;
 CPropListWeb::~CPropListWeb() = default;
 

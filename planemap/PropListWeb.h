@@ -8,6 +8,17 @@ class CQXObjectWeb;
 
 class CPropListWeb : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kStyleId = 2001,
+        kGapId = 2002,
+        kPenGroupId = 2003,
+        kPenStyleId = 2004,
+        kPenWidthId = 2005,
+        kPenColorId = 2006,
+    };
+
     CPropListWeb();
     ~CPropListWeb() override;
 

@@ -9,15 +9,6 @@
 
 using namespace planemap;
 
-namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kFillColorId = 2001,
-};
-
-}  // namespace
-
 CPropListWellNetFill::CPropListWellNetFill() = default;
 CPropListWellNetFill::~CPropListWellNetFill() = default;
 

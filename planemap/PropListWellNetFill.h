@@ -8,6 +8,12 @@ class CQXObjectFill;
 
 class CPropListWellNetFill : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kFillColorId = 2001,
+    };
+
     CPropListWellNetFill();
     ~CPropListWellNetFill() override;
 

@@ -12,21 +12,6 @@
 
 using namespace planemap;
 
-namespace {
-
-enum : DWORD_PTR {
-    kTypeId = 2000,
-    kPenGroupId = 2001,
-    kPenStyleId = 2002,
-    kPenWidthId = 2003,
-    kPenColorId = 2004,
-    kBeginArrowId = 2005,
-    kEndArrowId = 2006,
-    kArrowSizeId = 2007,
-};
-
-}  // namespace
-
 CPropListWellNetLine::CPropListWellNetLine() = default;
 CPropListWellNetLine::~CPropListWellNetLine() = default;
 

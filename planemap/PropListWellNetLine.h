@@ -9,6 +9,18 @@ class CQXObjectLine;
 
 class CPropListWellNetLine : public CWndLstPlane {
 public:
+    // The item data of the grid's items.
+    enum : DWORD_PTR {
+        kTypeId = 2000,
+        kPenGroupId = 2001,
+        kPenStyleId = 2002,
+        kPenWidthId = 2003,
+        kPenColorId = 2004,
+        kBeginArrowId = 2005,
+        kEndArrowId = 2006,
+        kArrowSizeId = 2007,
+    };
+
     CPropListWellNetLine();
     ~CPropListWellNetLine() override;
 

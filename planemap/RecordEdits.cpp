@@ -1,8 +1,6 @@
 #include "planemap/RecordEdits.h"
 
-#include <cfloat>
-#include <cmath>
-
+#include "framework/NumberText.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
 #include "planemap/PlaneItems.h"
@@ -24,9 +22,7 @@ bool IsAccepted(double value, Accept accept) {
 // number read, before it is rounded to the field.
 bool ReadHundredths(const CString& text, Accept accept, float* value) {
     double v = 0;
-    if (!ReadNumber(text, 100, &v) || !IsAccepted(v, accept) || std::fabs(v) > FLT_MAX) return false;
-    *value = static_cast<float>(v);
-    return true;
+    return ReadNumber(text, 100, &v) && IsAccepted(v, accept) && numtext::FitFloat(v, 1, value);
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
 #include "planemap/SameTypeEdits.h"
 
-#include <cfloat>
-
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
+#include "framework/NumberText.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
 #include "planemap/PlaneItems.h"
@@ -19,15 +18,6 @@ void UpdateSameTypeObjects(CQXLayer* layer, CString typeName) {
 
 namespace {
 
-enum : DWORD_PTR {
-    kStyleSetId = kPlaneFillGroupId + 1,
-    kStyleId = kPlaneFillGroupId + 2,
-    kLineColorId = kPlaneFillGroupId + 3,
-    kFillColorId = kPlaneFillGroupId + 4,
-    kCellSizeId = kPlaneFillGroupId + 5,
-    kTransparentId = kPlaneFillGroupId + 6,
-};
-
 // The group's style picker is its second sub-item.
 CPropStyleCombox* GroupPicker(CBCGPProp* item) {
     CBCGPProp* group = item->GetParent();
@@ -40,7 +30,7 @@ CPropStyleCombox* GroupPicker(CBCGPProp* item) {
 bool ReadFillSubItem(CBCGPProp* item, QXLOGBRUSH* brush) {
     if (!item || !brush) return false;
     switch (item->GetData()) {
-    case kStyleSetId: {
+    case kPlaneFillStyleSetId: {
         const CString set = VariantToText(item->GetValue());
         if (set.IsEmpty()) return false;
         UINT style = GetFirstFillStyleID(set);
@@ -51,24 +41,22 @@ bool ReadFillSubItem(CBCGPProp* item, QXLOGBRUSH* brush) {
         brush->style = style;
         return true;
     }
-    case kStyleId: {
+    case kPlaneFillStyleId: {
         auto* picker = dynamic_cast<CPropStyleCombox*>(item);
         if (!picker) return false;
         brush->style = picker->GetVal();
         return true;
     }
-    case kLineColorId:
+    case kPlaneFillLineColorId:
         return planemap::ReadColor(item, &brush->lineColor);
-    case kFillColorId:
+    case kPlaneFillColorId:
         return planemap::ReadColor(item, &brush->fillColor);
-    case kCellSizeId: {
+    case kPlaneFillCellSizeId: {
         double size = 0;
         // A size past the record's float range is refused like a text that is no number.
-        if (!GetNumberProp(item, &size) || size * 100 > FLT_MAX) return false;
-        brush->size = static_cast<float>(size * 100);
-        return true;
+        return GetNumberProp(item, &size) && numtext::FitFloat(size, numtext::kHundredths, &brush->size);
     }
-    case kTransparentId:
+    case kPlaneFillTransparentId:
         brush->backMode = GetYesNoProp(item) ? kBackModeTransparent : kBackModeOpaque;
         return true;
     default:

@@ -71,8 +71,14 @@ void ForSameTypeObjects(CQXLayer* layer, const CString& typeName, Fn fn) {
 // Sends the change notification (with 0) to every selected object of typeName.
 void UpdateSameTypeObjects(CQXLayer* layer, CString typeName);
 
-// Group id of the fill group the line-like lists share; its sub-items are 7001 .. 7006.
+// The fill group the line-like lists share, and its sub-items in display order.
 constexpr DWORD_PTR kPlaneFillGroupId = 7000;
+constexpr DWORD_PTR kPlaneFillStyleSetId = kPlaneFillGroupId + 1;
+constexpr DWORD_PTR kPlaneFillStyleId = kPlaneFillGroupId + 2;
+constexpr DWORD_PTR kPlaneFillLineColorId = kPlaneFillGroupId + 3;
+constexpr DWORD_PTR kPlaneFillColorId = kPlaneFillGroupId + 4;
+constexpr DWORD_PTR kPlaneFillCellSizeId = kPlaneFillGroupId + 5;
+constexpr DWORD_PTR kPlaneFillTransparentId = kPlaneFillGroupId + 6;
 
 // Reads one edited sub-item of the fill group 7000 (7001 .. 7006) into brush. False, with brush
 // untouched, when nothing is to be written: an empty style set, a cell size that is no number of

@@ -54,6 +54,10 @@ protected:
     CTypedPtrArray<CPtrArray, CQXObject*> m_selection;
 
 private:
+    // The grid's change report. A float item that refused the typed text still reports the edit,
+    // with its value untouched; such a report writes nothing, for every list, and never reaches
+    // OnPropertyChanged.
+    LRESULT OnPlanePropertyChanged(WPARAM wParam, LPARAM lParam);
     // Copies the layer's selection; answers the newest stamp among it.
     uint64_t CopySelection(CQXLayer* layer, int count);
     // Whether the selection from position `from` on holds only members of the copy (the copy and
@@ -61,4 +65,6 @@ private:
     bool SameMembers(int from, uint64_t* latest);
 
     std::unordered_set<const void*> m_members;  // reused by SameMembers
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ libboost-dev libboost-system-dev liblog4cplus-dev googletest libgtest-dev
+packages=(cmake ninja-build g++ libboost-dev libboost-system-dev libboost-filesystem-dev liblog4cplus-dev googletest libgtest-dev
           libbenchmark-dev)
 missing=()
 for p in "${packages[@]}"; do

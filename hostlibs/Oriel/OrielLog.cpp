@@ -1,5 +1,6 @@
 #include "hostlibs/Oriel/OrielLog.h"
 
+#include <map>
 #include <vector>
 
 #include "hosttypes/Oriel/CContainerSignle.h"
@@ -12,18 +13,39 @@ std::vector<std::string>& LogStore() {
     static std::vector<std::string> log;
     return log;
 }
+bool& LogEnabled() {
+    static bool enabled = true;
+    return enabled;
+}
+std::map<std::string, std::vector<oriel::testing::WellStratum>>& WellStrataStore() {
+    static std::map<std::string, std::vector<oriel::testing::WellStratum>> strata;
+    return strata;
+}
 }  // namespace
 
 namespace oriel::detail {
-void Log(const std::string& entry) { LogStore().push_back(entry); }
+const std::vector<oriel::testing::WellStratum>& WellStrata(const std::string& well) {
+    static const std::vector<oriel::testing::WellStratum> none;
+    auto it = WellStrataStore().find(well);
+    return it == WellStrataStore().end() ? none : it->second;
+}
+void Log(const std::string& entry) {
+    if (LogEnabled()) LogStore().push_back(entry);
+}
 std::string Num(double v) { return FormatString("%g", v).str(); }
 }  // namespace oriel::detail
 
 namespace oriel::testing {
 const std::vector<std::string>& CallLog() { return LogStore(); }
 void ClearCallLog() { LogStore().clear(); }
+void EnableCallLog(bool enable) { LogEnabled() = enable; }
+void SetWellStrata(const std::string& well, const std::vector<WellStratum>& strata) {
+    WellStrataStore()[well] = strata;
+}
 void Reset() {
     ClearCallLog();
+    EnableCallLog(true);
+    WellStrataStore().clear();
     CContainerSignle::Instance()->SetContainer(nullptr);
     CMapPropertySignle::Instance()->SetProperty(boost::shared_ptr<CMapProperty>());
     ScUpdateView* view = ScUpdateView::Instance();

@@ -2,11 +2,15 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "hosttypes/Oriel/OrielTesting.h"
 #include "mfc/String.h"
 
 namespace oriel::detail {
 void Log(const std::string& entry);
 // "%g" in the "C" locale, for the log's numbers.
 std::string Num(double v);
+// The strata the well data hold for a well (none unless a test gave some).
+const std::vector<oriel::testing::WellStratum>& WellStrata(const std::string& well);
 }  // namespace oriel::detail

@@ -8,6 +8,7 @@
 #include "hosttypes/Oriel/CStratumAdapter.h"
 #include "hosttypes/Oriel/CStratumCell.h"
 #include "hosttypes/Oriel/CrFaultPoint.h"
+#include "hosttypes/Oriel/OrielTesting.h"
 #include "hosttypes/Oriel/ScContainer.h"
 #include "hosttypes/Oriel/ScControlerClient.h"
 #include "hosttypes/Oriel/ScDepthRuler.h"
@@ -80,22 +81,37 @@ void ScWellPositionor::ArrangeWell() { Log("ScWellPositionor::ArrangeWell()"); }
 bool ScWellPositionor::GetCalDisNeedXY(const std::string& well, FLOATPOINT& point) const { return false; }
 
 // ---- display record ----
+void CMapProperty::IndexStrata() const {
+    m_stratumIndex.clear();
+    for (std::size_t i = 0; i < m_content.strata.size(); ++i) m_stratumIndex.emplace(m_content.strata[i].first, i);
+    m_nIndexedStrata = m_content.strata.size();
+}
+
+// Trusts the index only for an entry that still holds the name; any doubt indexes the list again.
+std::size_t CMapProperty::FindStratum(const std::string& name) const {
+    const std::vector<StratumEntry>& strata = m_content.strata;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (attempt == 1 || m_nIndexedStrata != strata.size()) IndexStrata();
+        auto it = m_stratumIndex.find(name);
+        if (it != m_stratumIndex.end() && it->second < strata.size() && strata[it->second].first == name)
+            return it->second;
+    }
+    return strata.size();
+}
+
 bool CMapProperty::GetStratumSetorInfo(const std::string& name, unsigned char& info) const {
-    for (const StratumEntry& e : m_content.strata)
-        if (e.first == name) {
-            info = e.second;
-            return true;
-        }
-    return false;
+    const std::size_t i = FindStratum(name);
+    if (i == m_content.strata.size()) return false;
+    info = m_content.strata[i].second;
+    return true;
 }
 // A stratum the record lacks is added at the end.
 void CMapProperty::SetStratumSetorInfo(const std::string& name, unsigned char info) {
-    for (StratumEntry& e : m_content.strata)
-        if (e.first == name) {
-            e.second = info;
-            return;
-        }
-    m_content.strata.emplace_back(name, info);
+    const std::size_t i = FindStratum(name);
+    if (i < m_content.strata.size())
+        m_content.strata[i].second = info;
+    else
+        m_content.strata.emplace_back(name, info);
 }
 void CMapProperty::FliterGroup() { Log("CMapProperty::FliterGroup()"); }
 void CMapProperty::ReCreatePinchout() { Log("CMapProperty::ReCreatePinchout()"); }
@@ -261,7 +277,11 @@ void CStratumCell::SetStratumLogPen(QXLOGPEN* pen) {
 QXLOGFONT CStratumCell::GetStratumFont() const { return m_font; }
 void CStratumCell::SetStratumFont(const QXLOGFONT& font) { m_font = font; }
 
-void CStratumAdapter::SetWellName(const std::string& well) { m_strWellName = well; }
+// The well's strata as the well data hold them (oriel::testing::SetWellStrata).
+void CStratumAdapter::SetWellName(const std::string& well) {
+    m_strWellName = well;
+    for (const oriel::testing::WellStratum& s : oriel::detail::WellStrata(well)) AddStratum(s.stratum, s.top, s.bottom);
+}
 void CStratumAdapter::AddStratum(const std::string& stratum, double top, double bottom) {
     m_strata.push_back(stratum);
     m_intervals.emplace_back(top, bottom);

@@ -16,5 +16,8 @@ void Log(const std::string& entry) { Entries().push_back(entry); }
 namespace spindle::testing {
 const std::vector<std::string>& CallLog() { return Entries(); }
 void ClearCallLog() { Entries().clear(); }
-void Reset() { ClearCallLog(); }
+void Reset() {
+    ClearCallLog();
+    detail::ResetCreateRefusal();
+}
 }  // namespace spindle::testing

@@ -5,4 +5,5 @@
 
 namespace spindle::detail {
 void Log(const std::string& entry);
+void ResetCreateRefusal();
 }  // namespace spindle::detail

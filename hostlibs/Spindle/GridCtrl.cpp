@@ -4,6 +4,8 @@
 #include <string>
 
 #include "hostlibs/Spindle/CallLog.h"
+#include "mfc/Dialog.h"
+#include "hostlibs/Spindle/Testing.h"
 
 IMPLEMENT_DYNCREATE(CGridCtrl, CWnd)
 
@@ -50,12 +52,14 @@ BOOL CGridCtrl::SetRowCount(int nRows) {
     m_nFixedRows = std::min(m_nFixedRows, m_nRows);
     ResizeRows();
     if (m_idCurrentCell.row >= m_nRows) m_idCurrentCell = CCellID();
+    if (m_selection.GetMaxRow() >= m_nRows) SetSelectedRange(CCellRange());
     return TRUE;
 }
 
 BOOL CGridCtrl::SetColumnCount(int nCols) {
     if (nCols < 0) return FALSE;
     m_nCols = nCols;
+    m_columns.resize(static_cast<std::size_t>(nCols));
     m_nFixedCols = std::min(m_nFixedCols, m_nCols);
     ResizeRows();
     if (m_idCurrentCell.col >= m_nCols) m_idCurrentCell = CCellID();
@@ -79,3 +83,213 @@ BOOL CGridCtrl::SetFixedColumnCount(int nFixedCols) {
 void CGridCtrl::EnsureVisible(int nRow, int nCol) {
     spindle::detail::Log("CGridCtrl::EnsureVisible(" + std::to_string(nRow) + "," + std::to_string(nCol) + ")");
 }
+
+// ---- creation and columns ---------------------------------------------------------------------
+
+namespace {
+bool g_refuseCreate = false;
+}  // namespace
+
+namespace spindle::testing {
+void SetCreateRefusal(bool refuse) { g_refuseCreate = refuse; }
+}  // namespace spindle::testing
+
+namespace spindle::detail {
+void ResetCreateRefusal() { g_refuseCreate = false; }
+}  // namespace spindle::detail
+
+BOOL CGridCtrl::Create(const RECT& rect, CWnd* parent, UINT nID, DWORD dwStyle) {
+    spindle::detail::Log("CGridCtrl::Create(" + std::to_string(nID) + ")");
+    if (g_refuseCreate) return FALSE;
+    if (!CWnd::CreateEx(0, "MFCGridCtrl", "", dwStyle, rect, parent, nID)) return FALSE;
+    SetOwner(parent);
+    return TRUE;
+}
+
+int CGridCtrl::InsertColumn(LPCTSTR heading, UINT format, int column, int cellType, const CStringArray* options) {
+    if (m_nRows < 1) SetRowCount(1);
+    const int at = (column < 0 || column > m_nCols) ? m_nCols : column;
+    Column col;
+    col.type = cellType;
+    col.format = format;
+    if (options)
+        for (INT_PTR i = 0; i < options->GetSize(); ++i) col.options.push_back(options->GetAt(i));
+    m_columns.insert(m_columns.begin() + at, std::move(col));
+    for (GRID_ROW* row : m_RowData)
+        if (row && static_cast<int>(row->size()) >= at) row->insert(row->begin() + at, new CGridCell);
+    ++m_nCols;
+    if (m_idCurrentCell.col >= at) m_idCurrentCell = CCellID();
+    SetItemText(0, at, heading);
+    return at;
+}
+
+int CGridCtrl::GetColumnType(int nCol) const {
+    return (nCol >= 0 && nCol < m_nCols) ? m_columns[static_cast<std::size_t>(nCol)].type : GVCT_TEXT;
+}
+
+UINT CGridCtrl::GetColumnFormat(int nCol) const {
+    return (nCol >= 0 && nCol < m_nCols) ? m_columns[static_cast<std::size_t>(nCol)].format : 0;
+}
+
+const std::vector<CString>& CGridCtrl::GetColumnOptions(int nCol) const {
+    static const std::vector<CString> none;
+    return (nCol >= 0 && nCol < m_nCols) ? m_columns[static_cast<std::size_t>(nCol)].options : none;
+}
+
+BOOL CGridCtrl::SetColumnWidth(int nCol, int width) {
+    if (nCol < 0 || nCol >= m_nCols || width < 0) return FALSE;
+    m_columns[static_cast<std::size_t>(nCol)].width = width;
+    return TRUE;
+}
+
+int CGridCtrl::GetColumnWidth(int nCol) const {
+    return (nCol >= 0 && nCol < m_nCols) ? m_columns[static_cast<std::size_t>(nCol)].width : 0;
+}
+
+// ---- cells --------------------------------------------------------------------------------------
+
+BOOL CGridCtrl::SetItemText(int nRow, int nCol, LPCTSTR text) {
+    CGridCellBase* cell = GetCell(nRow, nCol);
+    if (!cell) return FALSE;
+    cell->SetText(text);
+    return TRUE;
+}
+
+CString CGridCtrl::GetItemText(int nRow, int nCol) const {
+    const CGridCellBase* cell = GetCell(nRow, nCol);
+    return cell ? CString(cell->GetText()) : CString();
+}
+
+BOOL CGridCtrl::SetItemBkColour(int nRow, int nCol, COLORREF colour) {
+    CGridCellBase* cell = GetCell(nRow, nCol);
+    if (!cell) return FALSE;
+    cell->SetBackClr(colour);
+    return TRUE;
+}
+
+COLORREF CGridCtrl::GetItemBkColour(int nRow, int nCol) const {
+    const CGridCellBase* cell = GetCell(nRow, nCol);
+    return cell ? cell->GetBackClr() : static_cast<COLORREF>(-1);
+}
+
+void CGridCtrl::SetCellChangable(int nRow, int nCol, BOOL changable) {
+    CGridCellBase* cell = GetCell(nRow, nCol);
+    if (!cell) return;
+    const DWORD state = cell->GetState();
+    cell->SetState(changable ? (state & ~GVIS_READONLY) : (state | GVIS_READONLY));
+}
+
+BOOL CGridCtrl::IsCellChangable(int nRow, int nCol) const {
+    const CGridCellBase* cell = GetCell(nRow, nCol);
+    return cell && !(cell->GetState() & GVIS_READONLY);
+}
+
+BOOL CGridCtrl::DeleteNonFixedRows() { return SetRowCount(m_nFixedRows); }
+
+int CGridCtrl::InsertRow(LPCTSTR heading, int position) {
+    const int at = (position < 0 || position > m_nRows) ? m_nRows : position;
+    auto* row = new GRID_ROW;
+    for (int c = 0; c < m_nCols; ++c) row->push_back(new CGridCell);
+    m_RowData.insert(m_RowData.begin() + at, row);
+    ++m_nRows;
+    m_idCurrentCell = CCellID();
+    SetSelectedRange(CCellRange());
+    SetItemText(at, 0, heading);
+    return at;
+}
+
+BOOL CGridCtrl::DeleteRow(int nRow) {
+    if (nRow < 0 || nRow >= m_nRows) return FALSE;
+    DeleteRow(m_RowData[static_cast<std::size_t>(nRow)]);
+    m_RowData.erase(m_RowData.begin() + nRow);
+    --m_nRows;
+    if (nRow < m_nFixedRows) --m_nFixedRows;
+    m_idCurrentCell = CCellID();
+    SetSelectedRange(CCellRange());
+    return TRUE;
+}
+
+BOOL CGridCtrl::SetItemPoint(int nRow, int nCol, const QXLOGPOINT& point) {
+    CGridCellBase* cell = GetCell(nRow, nCol);
+    if (!cell) return FALSE;
+    cell->SetPoint(point);
+    return TRUE;
+}
+
+BOOL CGridCtrl::GetItemPoint(int nRow, int nCol, QXLOGPOINT& point) const {
+    const CGridCellBase* cell = GetCell(nRow, nCol);
+    if (!cell) return FALSE;
+    point = cell->GetPoint();
+    return TRUE;
+}
+
+// ---- focus and selection ------------------------------------------------------------------------
+
+BOOL CGridCtrl::SetFocusCell(int nRow, int nCol) {
+    if (nRow < m_nFixedRows || nRow >= m_nRows || nCol < 0 || nCol >= m_nCols) return FALSE;
+    m_idCurrentCell = CCellID(nRow, nCol);
+    return TRUE;
+}
+
+void CGridCtrl::SetSelectedRange(int nMinRow, int nMinCol, int nMaxRow, int nMaxCol) {
+    SetSelectedRange(CCellRange(nMinRow, nMinCol, nMaxRow, nMaxCol));
+}
+
+void CGridCtrl::SetSelectedRange(const CCellRange& range) {
+    m_selectedCells.clear();
+    const bool inside = range.IsValid() && range.GetMaxRow() < m_nRows && range.GetMaxCol() < m_nCols;
+    m_selection = inside ? range : CCellRange();
+    if (!inside) return;
+    for (int r = range.GetMinRow(); r <= range.GetMaxRow(); ++r)
+        for (int c = range.GetMinCol(); c <= range.GetMaxCol(); ++c) m_selectedCells.emplace_back(r, c);
+}
+
+// ---- notifications and the user's actions -------------------------------------------------------
+
+LRESULT CGridCtrl::SendMessageToParent(int nRow, int nCol, int code) {
+    CWnd* owner = GetOwner();
+    if (!m_hWnd || !owner || !owner->GetSafeHwnd()) return 0;
+    NM_GRIDVIEW nm{};
+    nm.hdr.hwndFrom = m_hWnd;
+    nm.hdr.idFrom = GetDlgCtrlID();
+    nm.hdr.code = code;
+    nm.iRow = nRow;
+    nm.iColumn = nCol;
+    return owner->SendMessage(WM_NOTIFY, static_cast<WPARAM>(GetDlgCtrlID()), reinterpret_cast<LPARAM>(&nm));
+}
+
+void CGridCtrl::OnEndEditCell(int nRow, int nCol, CString text) {
+    if (!SetItemText(nRow, nCol, text)) return;
+    SendMessageToParent(nRow, nCol, GVN_ENDLABELEDIT);
+}
+
+bool CGridCtrl::UserEditCell(int nRow, int nCol, const std::string& text) {
+    if (!m_hWnd || !m_bEditable || !GetCell(nRow, nCol)) return false;
+    if (nRow < m_nFixedRows || nCol < m_nFixedCols || !IsCellChangable(nRow, nCol)) return false;
+    OnEndEditCell(nRow, nCol, CString(text.c_str()));
+    return true;
+}
+
+bool CGridCtrl::UserClickCell(int nRow, int nCol) {
+    if (!m_hWnd || !GetCell(nRow, nCol)) return false;
+    const bool data = nRow >= m_nFixedRows && nCol >= m_nFixedCols;
+    // A click below the header rows focuses and selects the cell.
+    if (SetFocusCell(nRow, nCol)) SetSelectedRange(nRow, nCol, nRow, nCol);
+    if (data && GetColumnType(nCol) == GVCT_SWITCH && IsCellChangable(nRow, nCol)) {
+        SetItemText(nRow, nCol, GetItemText(nRow, nCol) == "TRUE" ? "FALSE" : "TRUE");
+        SendMessageToParent(nRow, nCol, GVN_SWITCHCHANGED);
+        return true;
+    }
+    SendMessageToParent(nRow, nCol, GVN_CELLCLICK);
+    return true;
+}
+
+bool CGridCtrl::UserPickSymbol(int nRow, int nCol, const QXLOGPOINT& point) {
+    if (!m_hWnd || !m_bEditable || !GetCell(nRow, nCol) || GetColumnType(nCol) != GVCT_SYMBOL) return false;
+    if (nRow < m_nFixedRows || nCol < m_nFixedCols || !IsCellChangable(nRow, nCol)) return false;
+    SetItemPoint(nRow, nCol, point);
+    SendMessageToParent(nRow, nCol, GVN_ENDLABELEDIT);
+    return true;
+}
+
+void DDX_GridControl(CDataExchange* dx, int id, CGridCtrl& grid) { DDX_Control(dx, id, grid); }

@@ -34,7 +34,7 @@ void CWpKit::AddChild(CWpKit* child) {
     if (!child) return;
     child->m_pParent = this;
     m_children.push_back(child);
-    Record("CWpKit::AddChild");
+    Record("CWpKit::AddChild", this);
     Stamp(this);
 }
 
@@ -42,7 +42,7 @@ CString CWpKit::GetTitleText() { return m_strTitle; }
 
 void CWpKit::SetTitleText(CString text) {
     m_strTitle = text;
-    Record("CWpKit::SetTitleText");
+    Record("CWpKit::SetTitleText", this);
     Stamp(this);
 }
 
@@ -53,26 +53,27 @@ void CWpWell::SetDataMgr(WDMgrIO* mgr) {
     if (mgr == m_pDataMgr) return;
     delete m_pDataMgr;
     m_pDataMgr = mgr;
-    Record("CWpWell::SetDataMgr");
+    Record("CWpWell::SetDataMgr", this);
     Stamp(this);
 }
 
 void CWpWell::IsBlankSpace(bool blank) {
     m_bBlankSpace = blank;
-    Record("CWpWell::IsBlankSpace");
+    Record("CWpWell::IsBlankSpace", this);
     Stamp(this);
 }
 
 void CWpWell::SetDepthType(const DepthType& type) {
     m_depthType = type;
-    Record("CWpWell::SetDepthType");
+    if (m_pDataMgr) m_pDataMgr->SetDepthType(type);  // the well's data are read in the new kind
+    Record("CWpWell::SetDepthType", this);
     Stamp(this);
 }
 
 // ---- content kinds ------------------------------------------------------------------------
 void CWpCurve::SetScaleDecimalDigit(int digits) {
     m_nScaleDecimalDigit = digits;
-    Record("CWpCurve::SetScaleDecimalDigit");
+    Record("CWpCurve::SetScaleDecimalDigit", this);
     Stamp(this);
 }
 
@@ -92,7 +93,7 @@ WPSEGMENT* CWpSegment::GetSeg(int i) {
 
 void CWpSegment::AddSeg(const WPSEGMENT& seg) {
     m_segments.push_back(seg);
-    Record("CWpSegment::AddSeg");
+    Record("CWpSegment::AddSeg", this);
     Stamp(this);
 }
 
@@ -104,20 +105,20 @@ CgPicSegment* CWpPicture::GetSegment(int i) {
 
 CgPicSegment* CWpPicture::AppendSegment(const CgPicSegment& seg) {
     m_segments.push_back(std::make_unique<CgPicSegment>(seg));
-    Record("CWpPicture::AppendSegment");
+    Record("CWpPicture::AppendSegment", this);
     Stamp(this);
     return m_segments.back().get();
 }
 
 void CWpPicture::SetActiveSegIndex(int i) {
     m_nActiveSeg = i;
-    Record("CWpPicture::SetActiveSegIndex");
+    Record("CWpPicture::SetActiveSegIndex", this);
     Stamp(this);
 }
 
 void CWpPicture::SetType(int type) {
     m_nType = type;
-    Record("CWpPicture::SetType");
+    Record("CWpPicture::SetType", this);
     Stamp(this);
 }
 
@@ -136,13 +137,13 @@ bool CgPicSegment::IsActive() { return m_byActive != 0; }
 // ---- oil test ------------------------------------------------------------------------------
 void CWpOilTest::SetActiveSegIndex(int i) {
     m_nActiveSeg = i;
-    Record("CWpOilTest::SetActiveSegIndex");
+    Record("CWpOilTest::SetActiveSegIndex", this);
     Stamp(this);
 }
 
 // ---- sand strata ---------------------------------------------------------------------------
 void CWpSandStratum::UpdateD2V() {
-    Record("CWpSandStratum::UpdateD2V");
+    Record("CWpSandStratum::UpdateD2V", this);
     Stamp(this);
 }
 
@@ -150,6 +151,6 @@ void CWpSandStratum::SetOptionRows(unsigned rows) {
     m_fillOptions.assign(rows, FILLOPTION());
     m_lineOptions.assign(rows, LINEOPTION());
     m_textOptions.assign(rows, TEXTOPTIONEX());
-    Record("CWpSandStratum::SetOptionRows");
+    Record("CWpSandStratum::SetOptionRows", this);
     Stamp(this);
 }

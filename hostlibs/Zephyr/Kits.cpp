@@ -51,13 +51,20 @@ IMPLEMENT_DYNAMIC(CWpSymbleTexture, CWpSymble)
 IMPLEMENT_DYNAMIC(CWpSymbleCycle, CWpSymble)
 IMPLEMENT_DYNAMIC(CWpSymbleShoot, CWpSymble)
 
-CWpKit::CWpKit() = default;
+// Titles and depth labels start in 宋体 at 4 mm.
+CWpKit::CWpKit() {
+    m_titleFont.SetFaceName("宋体");
+    m_titleFont.size = 400;
+}
 CWpWell::CWpWell() = default;
 CWpInWell::CWpInWell() = default;
 CWpInWell::~CWpInWell() = default;
 CWpTrack::CWpTrack() = default;
 CWpTrack::~CWpTrack() = default;
-CWpDepth::CWpDepth() = default;
+CWpDepth::CWpDepth() {
+    m_depthFont.SetFaceName("宋体");
+    m_depthFont.size = 400;
+}
 CWpDepth::~CWpDepth() = default;
 CWpContent::CWpContent() = default;
 CWpContent::~CWpContent() = default;

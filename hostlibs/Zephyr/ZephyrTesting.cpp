@@ -1,25 +1,25 @@
 #include "hostlibs/Zephyr/ZephyrTesting.h"
 
+#include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hosttypes/Tinder/TimeStamp.h"
 #include "hosttypes/Zephyr/WpKit.h"
 
-namespace {
-std::vector<std::string>& Log() {
-    static std::vector<std::string> log;
-    return log;
-}
-}  // namespace
-
 namespace zephyr::testing {
-const std::vector<std::string>& CallLog() { return Log(); }
-void ClearCallLog() { Log().clear(); }
+std::vector<std::string> CallLog() {
+    std::vector<std::string> names;
+    for (const parsnip::testing::Call& call : parsnip::testing::CallLog()) names.push_back(call.operation);
+    return names;
+}
+void ClearCallLog() { parsnip::testing::ClearCallLog(); }
 void Touch(CWpKit* kit) {
     if (kit) kit->SetTimeStamp(AfxGetTimeStamp());
 }
-void Reset() { Log().clear(); }
+void Reset() { parsnip::testing::ClearCallLog(); }
 }  // namespace zephyr::testing
 
 namespace zephyr::detail {
-void Record(const char* operation) { Log().emplace_back(operation); }
+void Record(const char* operation, const void* target, const std::string& arguments) {
+    parsnip::testing::Record(operation, target, arguments);
+}
 void Stamp(CWpKit* kit) { kit->SetTimeStamp(AfxGetTimeStamp()); }
 }  // namespace zephyr::detail

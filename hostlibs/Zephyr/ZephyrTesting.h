@@ -1,4 +1,6 @@
-// Test hooks of the well-plot kit library stand-in.
+// Test hooks of the well-plot kit library stand-in. Its calls are logged in the map-object
+// library's call log (parsnip::testing), with the kit they acted on, so a kit's own calls and
+// CQXObject::SetModifyFlag read as one ordered log.
 #pragma once
 
 #include <string>
@@ -7,8 +9,8 @@
 class CWpKit;
 
 namespace zephyr::testing {
-// Operations of the library called so far, in order ("Class::Operation").
-const std::vector<std::string>& CallLog();
+// The operations logged so far, names only ("Class::Operation"), in order.
+std::vector<std::string> CallLog();
 void ClearCallLog();
 // Simulates a change made elsewhere: the kit gets a new stamp.
 void Touch(CWpKit* kit);
@@ -17,6 +19,6 @@ void Reset();
 }  // namespace zephyr::testing
 
 namespace zephyr::detail {
-void Record(const char* operation);
+void Record(const char* operation, const void* target, const std::string& arguments = std::string());
 void Stamp(CWpKit* kit);
 }  // namespace zephyr::detail

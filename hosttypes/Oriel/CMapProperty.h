@@ -3,7 +3,9 @@
 #pragma once
 
 #include <boost/shared_ptr.hpp>
+#include <cstddef>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -94,6 +96,15 @@ public:
     void SetVirPen(const QXLOGPEN& pen);
     void ChangeStratumNameFont(const QXLOGFONT& font);
     void UpdateProperty();
+
+private:
+    // Position of the first stratum of that name, or the list's size when there is none. The
+    // library keeps an index of the names so that a lookup does not walk the list; the index is
+    // built again whenever the list changed under it.
+    std::size_t FindStratum(const std::string& name) const;
+    void IndexStrata() const;
+    mutable std::unordered_map<std::string, std::size_t> m_stratumIndex;
+    mutable std::size_t m_nIndexedStrata = 0;
 };
 
 // The record of the current section.

@@ -11,4 +11,8 @@ public:
 
     CONTAINERTYPE GetType() const override { return CT_CONNECTION; }
     void DuplicateAttribute(CQXObject* obj) override;
+
+    // Whether the section lies in the project's own work area (property windows are offered only then);
+    // the section library keeps it as a plain byte of the section.
+    bool m_bSameWorkArea = true;
 };

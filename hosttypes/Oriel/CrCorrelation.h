@@ -17,6 +17,10 @@ public:
     CONTAINERTYPE GetType() const override { return CT_CORRELATION; }
     void DuplicateAttribute(CQXObject* obj) override;
 
+    // Whether the section lies in the project's own work area (property windows are offered only then);
+    // the section library keeps it as a plain byte of the section.
+    bool m_bSameWorkArea = true;
+
     int IsUsingLocalData() const { return m_nUseLocalData; }
     void ShowFaultPoint(bool show) { m_bShowFaultPoint = show; }
     bool IsShowFaultPoint() const { return m_bShowFaultPoint; }

@@ -8,6 +8,17 @@ namespace oriel::testing {
 // Library operations in call order, as "Class::Operation(arguments)".
 const std::vector<std::string>& CallLog();
 void ClearCallLog();
-// Clears the call log and the singletons (current container, display record, update view).
+// Off: nothing is logged (benchmarks keep the log from growing); Reset() turns it on again.
+void EnableCallLog(bool enable);
+// The strata the well data hold for a well, with their top and bottom depths: what
+// CStratumAdapter::SetWellName reads for that well (a well without any holds none).
+struct WellStratum {
+    std::string stratum;
+    double top;
+    double bottom;
+};
+void SetWellStrata(const std::string& well, const std::vector<WellStratum>& strata);
+// Clears the call log, the well strata and the singletons (current container, display record,
+// update view).
 void Reset();
 }  // namespace oriel::testing

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <string>
 
 #include "hosttypes/Osprey/FaciesTypeManager.h"
 #include "hosttypes/Osprey/FlowUnitManager.h"
@@ -10,9 +12,14 @@
 #include "hosttypes/Osprey/ScatteredTypeManager.h"
 #include "hosttypes/Osprey/StratumManager.h"
 #include "hosttypes/Osprey/SymbolManager.h"
+#include "hosttypes/Osprey/TableDefinition.h"
+#include "hosttypes/Osprey/WellDataTables.h"
 
 namespace osprey::detail {
 struct CatalogueAccess;
+struct WellPlotServiceAccess;
+// The table schemas a new manager starts with (see the README).
+CTableDefinitionManager SampleTableDefinitions();
 }  // namespace osprey::detail
 
 class CWellDataManager {
@@ -33,6 +40,17 @@ public:
     uint64_t GetTimeStamp() const { return m_nTimeStamp; }
     void SetTimeStamp(uint64_t stamp) { m_nTimeStamp = stamp; }
 
+    // ---- well-data library operations the well-plot pages call ----
+    // The schemas of the project's tables; never NULL.
+    CTableDefinitionManager* GetTableDefinitionManager();
+    // Strata of one level (0 to 4) in the stratum table; 0 for any other level.
+    int GetStratumCount(int level);
+    // The wells' positions; never NULL.
+    CWellPosition* GetWellPosition();
+    // One depth of the named well: vertical depth to measured depth and back.
+    double ConvertZToDepth(const char* wellName, double z, bool extrapolate);
+    double ConvertDepthToZ(const char* wellName, double depth);
+
     CWellDataManager() = default;
     CWellDataManager(const CWellDataManager&) = delete;
     CWellDataManager& operator=(const CWellDataManager&) = delete;
@@ -47,4 +65,9 @@ protected:
     std::unique_ptr<CFaciesTypeManager> m_pFaciesTypeManager = std::make_unique<CFaciesTypeManager>();
     std::unique_ptr<CScatteredTypeManager> m_pScatteredTypeManager = std::make_unique<CScatteredTypeManager>();
     uint64_t m_nTimeStamp = 0;
+
+    friend struct osprey::detail::WellPlotServiceAccess;
+    CTableDefinitionManager m_tableDefinitionManager = osprey::detail::SampleTableDefinitions();
+    CWellPosition m_wellPosition;
+    std::map<std::string, double> m_depthFactors;  // measured depth per vertical depth, by well
 };

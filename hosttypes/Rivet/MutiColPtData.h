@@ -22,6 +22,13 @@ public:
     CMutiColPtData& operator=(const CMutiColPtData&) = default;
     virtual ~CMutiColPtData() = default;
 
+    // ---- general-data library operations ----
+    // The value names, in order; one type-code byte per value name, in the same order; non-zero
+    // for a set of depth intervals (segment data).
+    const std::vector<CString>& GetValNames() const;
+    const std::vector<BYTE>& GetType() const;
+    BOOL IsSegmentData() const;
+
     CString m_strName;
     std::vector<CString> m_valNames;
     std::vector<BYTE> m_types;  // one type code per value name

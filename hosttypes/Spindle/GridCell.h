@@ -1,6 +1,7 @@
 // Cells of the custom grid control. The grid owns its cells and deletes them with itself.
 #pragma once
 
+#include "hosttypes/Kestrel/StyleRecords.h"
 #include "mfc/String.h"
 #include "win32/Win32.h"
 
@@ -17,8 +18,12 @@ public:
     virtual COLORREF GetBackClr() const { return m_crBkClr; }
     virtual void SetState(DWORD state) { m_nState = state; }
     virtual DWORD GetState() const { return m_nState; }
+    // The point symbol a symbol cell shows.
+    virtual void SetPoint(const QXLOGPOINT& point) { m_point = point; }
+    virtual QXLOGPOINT GetPoint() const { return m_point; }
 
 protected:
+    QXLOGPOINT m_point;
     CString m_strText;
     COLORREF m_crBkClr = 0xFFFFFFFFu;  // none: the grid's background
     DWORD m_nState = 0;

@@ -1,12 +1,14 @@
 // CGridCtrl: the custom grid control of the controls library. The accessors below are part of
-// the grid's interface; creation, rows, columns and scrolling are the library's.
+// the grid's interface; creation, rows, columns, cells, notifications and scrolling are the library's.
 #pragma once
 
 #include <vector>
 
+#include "driver/CellGridDriver.h"
 #include "hosttypes/Spindle/CellID.h"
 #include "hosttypes/Spindle/CellRange.h"
 #include "hosttypes/Spindle/GridCell.h"
+#include "mfc/Collections.h"
 #include "mfc/Wnd.h"
 
 class CImageList;
@@ -14,7 +16,33 @@ class CImageList;
 // Grid line settings of SetGridLines.
 enum : int { GVL_NONE = 0, GVL_HORZ = 1, GVL_VERT = 2, GVL_BOTH = 3 };
 
-class CGridCtrl : public CWnd {
+// Notification codes the grid sends its owner as WM_NOTIFY (wParam the grid's id, lParam an
+// NM_GRIDVIEW with the cell).
+enum : int {
+    GVN_ENDLABELEDIT = -106,            // a cell edit ended; the cell holds the new text
+    GVN_CELLCLICK = 0xF70125,           // a cell was clicked (row 0: a header cell)
+    GVN_SWITCHCHANGED = 0xF70127,       // a switch cell was turned over by a click
+};
+
+// Cell kinds given to InsertColumn (the kind of every cell of the column).
+enum : int {
+    GVCT_TEXT = 0,                      // plain text
+    GVCT_LABEL = 2,                     // text the user does not type into; a click notifies
+    GVCT_SWITCH = 8,                    // "TRUE" or "FALSE"; a click turns it over
+    GVCT_SYMBOL = 13,                   // a point symbol (QXLOGPOINT) the user picks
+};
+
+// Cell state bits (CGridCellBase::GetState).
+enum : DWORD { GVIS_READONLY = 0x0004 };
+
+// The notification record: header, row, column.
+struct NM_GRIDVIEW {
+    NMHDR hdr;
+    int iRow;
+    int iColumn;
+};
+
+class CGridCtrl : public CWnd, public platform::UserCellGrid {
     DECLARE_DYNCREATE(CGridCtrl)
 public:
     typedef std::vector<CGridCellBase*> GRID_ROW;
@@ -23,6 +51,58 @@ public:
     ~CGridCtrl() override;
 
     // ---- controls-library operations ----
+    // Makes the grid window as a child of the parent, which becomes the grid's owner (the
+    // receiver of its notifications). FALSE when the window cannot be made.
+    using CWnd::Create;
+    virtual BOOL Create(const RECT& rect, CWnd* parent, UINT nID,
+                        DWORD dwStyle = WS_CHILD | WS_BORDER | WS_TABSTOP | WS_VISIBLE);
+    // Inserts a column before position column (-1 or past the end: after the last one) whose cells
+    // are of the given kind; the heading goes into row 0 (a grid without rows gets one first).
+    // The option list, when given, is copied (GetColumnOptions). Answers the new column's index.
+    int InsertColumn(LPCTSTR heading, UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE, int column = -1,
+                     int cellType = GVCT_TEXT, const CStringArray* options = nullptr);
+    int GetColumnType(int nCol) const;
+    UINT GetColumnFormat(int nCol) const;
+    const std::vector<CString>& GetColumnOptions(int nCol) const;
+    BOOL SetColumnWidth(int nCol, int width);
+    int GetColumnWidth(int nCol) const;
+    // Texts and background colours of cells; FALSE / "" / (COLORREF)-1 for a place with no cell.
+    BOOL SetItemText(int nRow, int nCol, LPCTSTR text);
+    CString GetItemText(int nRow, int nCol) const;
+    BOOL SetItemBkColour(int nRow, int nCol, COLORREF colour);
+    COLORREF GetItemBkColour(int nRow, int nCol) const;
+    // A cell that is not changeable refuses the user's edits and clicks do not turn it over.
+    void SetCellChangable(int nRow, int nCol, BOOL changable);
+    BOOL IsCellChangable(int nRow, int nCol) const;
+    // Removes every row below the fixed ones.
+    BOOL DeleteNonFixedRows();
+    // Inserts a row before position (-1 or past the end: after the last one) with heading in its
+    // first cell; answers the new row's index. Focus and selection are dropped.
+    int InsertRow(LPCTSTR heading, int position = -1);
+    // Removes one row; FALSE outside the grid. Focus and selection are dropped.
+    BOOL DeleteRow(int nRow);
+    // The point symbol of a cell; FALSE where there is no cell.
+    BOOL SetItemPoint(int nRow, int nCol, const QXLOGPOINT& point);
+    BOOL GetItemPoint(int nRow, int nCol, QXLOGPOINT& point) const;
+    // Focus on a cell; a fixed row, or a place outside the grid, is never focused (FALSE, the
+    // focus stays).
+    BOOL SetFocusCell(int nRow, int nCol);
+    // The selected block of cells (not valid when nothing is selected).
+    CCellRange GetSelectedCellRange() const { return m_selection; }
+    // Selects the block; a block that is not inside the grid selects nothing.
+    void SetSelectedRange(int nMinRow, int nMinCol, int nMaxRow, int nMaxCol);
+    void SetSelectedRange(const CCellRange& range);
+    // The end of a user's cell edit: stores the text, then tells the owner (GVN_ENDLABELEDIT).
+    virtual void OnEndEditCell(int nRow, int nCol, CString text);
+    // WM_NOTIFY to the owner with the cell; 0 when there is no owner or no window.
+    LRESULT SendMessageToParent(int nRow, int nCol, int code);
+
+    // ---- the user's hands (platform::UserCellGrid) ----
+    bool UserEditCell(int nRow, int nCol, const std::string& text) override;
+    bool UserClickCell(int nRow, int nCol) override;
+    // The user picks a symbol for a changeable symbol cell below the fixed rows and right of the
+    // fixed columns: the cell takes it, then the owner hears GVN_ENDLABELEDIT. False elsewhere.
+    bool UserPickSymbol(int nRow, int nCol, const QXLOGPOINT& point);
     // Resizing keeps the cells that stay inside the grid, makes new cells and deletes the rest.
     BOOL SetRowCount(int nRows);
     BOOL SetColumnCount(int nCols);
@@ -104,8 +184,16 @@ protected:
     BOOL m_bDblClickHeaderSel = TRUE;
     double m_dZoomFactor = 1.0;
     int m_MouseMode = 0;
+    struct Column {
+        int type = GVCT_TEXT;
+        UINT format = 0;
+        int width = 0;
+        std::vector<CString> options;
+    };
+    std::vector<Column> m_columns;  // one per column, kept with m_nCols
     CCellID m_idCurrentCell;
     std::vector<CCellID> m_selectedCells;
+    CCellRange m_selection;
     int m_nRows = 0;
     int m_nCols = 0;
     int m_nFixedRows = 0;
@@ -113,3 +201,8 @@ protected:
     // One entry per row; NULL is a row that holds no cells.
     std::vector<GRID_ROW*> m_RowData;
 };
+
+class CDataExchange;
+// Binds the grid to a dialog's placeholder control on the first exchange (the grid takes the
+// placeholder's place, rectangle and id); later exchanges leave it alone.
+void DDX_GridControl(CDataExchange* dx, int id, CGridCtrl& grid);

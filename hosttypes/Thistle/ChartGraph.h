@@ -2,6 +2,7 @@
 // and factories around it.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -65,15 +66,35 @@ public:
     std::vector<CkelDataset*> m_datasets;
 };
 
-// Reads a data file into a dataset.
+// Reads a data file into a dataset: Open first (false: the file cannot be read), then Fill.
 class IkelDataAdapter {
 public:
     virtual ~IkelDataAdapter();
+
+    // Chart library.
+    virtual bool Open() = 0;
+    virtual void Fill(CkelDataset* dataset) = 0;
 };
 
+// Hands out the adapter that reads a file's format; the factory keeps its adapters.
 class CChartDataFactory {
 public:
+    static CChartDataFactory* Instance();
+    CChartDataFactory();
+    ~CChartDataFactory();
+    CChartDataFactory(const CChartDataFactory&) = delete;
+    CChartDataFactory& operator=(const CChartDataFactory&) = delete;
+
+    // Chart library: NULL when the file's format is not supported.
+    IkelDataAdapter* GetAdapterInstance(const std::string& path);
+
     std::vector<IkelDataAdapter*> m_adapters;
+};
+
+class CChartGraphUtility {
+public:
+    // Chart library: whether the dataset's columns suit a plot of that kind (IkelPlot::KELPlotType).
+    static bool IsDataSetValidateForPlot(CkelDataset* dataset, int plotType);
 };
 
 class IChartGraph : public CQXObject {
@@ -91,8 +112,14 @@ public:
     // Chart library.
     CkelChartTitle* GetTitle();
     CkelAxisManager* GetAxisManager();
+    // NULL when the chart has none; copies of a chart share it.
+    CDataSetMgrObj* GetDatasetManagerObj();
+    void SetDatasetManagerObj(std::shared_ptr<CDataSetMgrObj> manager);
+    // The chart's change notification: renews its stamp.
+    void OnChanged(int hint) override;
 
 protected:
+    std::shared_ptr<CDataSetMgrObj> m_datasetManager;
     KELChartGraphType m_graphType = KEL_CHART_XY;
     CkelChartTitle m_title;
     CkelAxisManager m_axisManager;

@@ -35,6 +35,26 @@ protected:
     std::vector<std::shared_ptr<IkelDataSery>> m_series;
 };
 
+// The datasets of a chart, by name, in the order they were made; the manager owns them.
+class CDataSetMgrObj {
+public:
+    CDataSetMgrObj();
+    virtual ~CDataSetMgrObj();
+    CDataSetMgrObj(const CDataSetMgrObj&) = delete;
+    CDataSetMgrObj& operator=(const CDataSetMgrObj&) = delete;
+
+    // Chart library.
+    bool IsDatasetExist(const std::string& name) const;
+    CkelDataset* GetDataset(const std::string& name);  // NULL when absent
+    // A new empty dataset of that name (the one already held when the name is taken).
+    CkelDataset* CreateDataset(const std::string& name);
+    unsigned GetDatasetNum() const;
+    CkelDataset* GetDataset(unsigned index);  // NULL outside the datasets
+
+protected:
+    std::vector<std::unique_ptr<CkelDataset>> m_datasets;
+};
+
 class CkelDataRange {
 public:
     CkelDataRange();

@@ -50,6 +50,7 @@ public:
     // Chart library: announces a change of the labels to their plot.
     virtual void Changed();
     void SetIsLabelsInYCol(bool inY);
+    bool GetIsLabelsInYCol() const;
 
     // The label pages write the show flag and read the font directly.
     bool m_bShowLabels = false;
@@ -76,6 +77,16 @@ protected:
 class IkelPlot : public CQXObject {
     DECLARE_DYNAMIC(IkelPlot)
 public:
+    enum KELPlotType {
+        KEL_PLOT_LINE = 0,
+        KEL_PLOT_BAR = 1,
+        KEL_PLOT_HISTOGRAM = 2,
+        KEL_PLOT_CLASS = 3,
+        KEL_PLOT_PIE = 4,
+        KEL_PLOT_TERNARY = 5,
+        KEL_PLOT_ROSE = 6,
+    };
+
     IkelPlot();
     ~IkelPlot() override;
     IkelPlot(const IkelPlot&) = default;
@@ -92,8 +103,14 @@ public:
     // Chart library.
     void SetDataset(CkelDataset* dataset);
     void SetChartGraph(IChartGraph* graph);
+    KELPlotType GetPlotType() const;
+    // Binding a plot to a dataset takes these two, in this order: the dataset becomes the plot's
+    // own, then the plot rebuilds what it draws from it (rows, columns).
+    virtual void SetOuterDataset(CkelDataset* dataset);
+    virtual void UpdateByDataset(CkelDataset* dataset);
 
 protected:
+    KELPlotType m_plotType = KEL_PLOT_LINE;
     CkelDataset* m_pDataset = nullptr;
     IChartGraph* m_pChartGraph = nullptr;
     std::vector<std::pair<FLOATPOINT, int>> m_dataPoints;

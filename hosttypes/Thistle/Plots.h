@@ -62,13 +62,61 @@ protected:
     int m_nLineMode = 0;
 };
 
+class CkelBarBasePlot;
+
+// One data series a bar plot draws: its name and its column in the plot's dataset.
+class CBarFillSery {
+public:
+    CBarFillSery() = default;
+    CBarFillSery(const std::string& name, int column) : m_strName(name), m_nColIndex(column) {}
+
+    // Chart library.
+    std::string GetSeryName() const { return m_strName; }
+    int GetColIndex() const { return m_nColIndex; }
+
+protected:
+    std::string m_strName;
+    int m_nColIndex = -1;
+};
+
+// The series a bar plot draws, and the order of all series of its dataset. The order lists
+// every series of the dataset once: the stored order first (names the dataset still has),
+// then the dataset's other series in their own order.
+class CBarFillSeryGrp {
+public:
+    explicit CBarFillSeryGrp(CkelBarBasePlot* plot = nullptr) : m_pPlot(plot) {}
+
+    // Chart library.
+    unsigned GetSeryNums() const;
+    CBarFillSery* GetFillSery(unsigned index);  // NULL outside the group
+    void GetDataSetOrder(std::vector<std::string>& names) const;
+    void SetDataSetOrder(std::vector<std::string>& names);
+    bool IsSeryInGroup(const std::string& name) const;
+    // False when the name is already in the group or is no series of the plot's dataset.
+    bool AddSery(const std::string& name);
+    void DeleteSery(const std::string& name);
+    // Puts the group's series in the dataset order and has the plot drawn again.
+    void UpdateForPlot();
+
+    void SetPlot(CkelBarBasePlot* plot) { m_pPlot = plot; }
+
+protected:
+    CkelBarBasePlot* m_pPlot;
+    std::vector<CBarFillSery> m_series;
+    std::vector<std::string> m_order;
+};
+
 class CkelBarBasePlot : public IkelPlot {
     DECLARE_DYNAMIC(CkelBarBasePlot)
 public:
     CkelBarBasePlot();
     ~CkelBarBasePlot() override;
-    CkelBarBasePlot(const CkelBarBasePlot&) = default;
-    CkelBarBasePlot& operator=(const CkelBarBasePlot&) = default;
+    CkelBarBasePlot(const CkelBarBasePlot& other) : IkelPlot(other) { CopyFrom(other); }
+    CkelBarBasePlot& operator=(const CkelBarBasePlot& other) {
+        IkelPlot::operator=(other);
+        CopyFrom(other);
+        return *this;
+    }
 
     // Bar width as a fraction of the category width.
     double GetWidthPercent() const;
@@ -80,8 +128,22 @@ public:
 
     // Chart library.
     void SetWidthPercent(double percent);
+    CBarFillSeryGrp* GetFillSeryGroup();
 
 protected:
+    void CopyFrom(const CkelBarBasePlot& other) {
+        m_pBaseAxis = other.m_pBaseAxis;
+        m_pParallelAxis = other.m_pParallelAxis;
+        m_nBaseColumn = other.m_nBaseColumn;
+        m_nParallelColumn = other.m_nParallelColumn;
+        m_nOrientation = other.m_nOrientation;
+        m_dWidthPercent = other.m_dWidthPercent;
+        m_dBarWidth = other.m_dBarWidth;
+        m_bars = other.m_bars;
+        m_fillGroup = other.m_fillGroup;
+        m_fillGroup.SetPlot(this);
+    }
+
     IkelAxis* m_pBaseAxis = nullptr;
     IkelAxis* m_pParallelAxis = nullptr;
     int m_nBaseColumn = -1;
@@ -90,6 +152,7 @@ protected:
     double m_dWidthPercent = 0.8;
     double m_dBarWidth = 0;
     std::vector<BARSTRUCT> m_bars;
+    CBarFillSeryGrp m_fillGroup{this};
 };
 
 class CkelBarPlot : public CkelBarBasePlot {
@@ -97,6 +160,17 @@ class CkelBarPlot : public CkelBarBasePlot {
 public:
     CkelBarPlot();
     ~CkelBarPlot() override;
+
+    // Chart library: bars of several series stacked (else side by side), the overlap of
+    // neighbouring bars as a fraction (-1 .. 1), and whether the bars lie horizontally.
+    bool GetIsStack() const;
+    double GetOverLapPer() const;
+    bool GetIsTransfer() const;
+
+protected:
+    bool m_bStack = false;
+    double m_dOverLapPer = 0;
+    bool m_bTransfer = false;
 };
 
 class CHistogramPlot : public CkelBarBasePlot {
@@ -124,9 +198,27 @@ public:
 
     // Chart library.
     IkelDataSery* GetDataSery() const;
+    void SetDataSery(IkelDataSery* sery);
     unsigned GetClassNum() const;
     CClassEntity* GetClassEntity(unsigned i);  // NULL outside the classes
     void AddClass(const CClassEntity& entity);
+    int GetDefaultClassNum() const;
+    // Numeric classes of width interval from min up to max (the last one ends at max). False,
+    // classes kept, when there is no numeric series, max < min, interval <= 0 or not finite, or
+    // the classes would be more than kMaxClasses.
+    bool SetClassPara(double max, double min, double interval);
+    // One class per distinct text of the character series, in order of first appearance.
+    void StringClass();
+    // False outside the classes. A numeric class's range goes to its neighbour (the next one,
+    // else the previous one), so that the classes stay contiguous.
+    bool RemoveClass(unsigned index);
+    void RemoveAll();
+    // Has the plot's points take their classes' symbols again.
+    void UpdateSymbol(bool rebuild);
+    void SetIsNeedRebuild(bool rebuild);
+    bool GetIsNeedRebuild() const;
+
+    static constexpr unsigned kMaxClasses = 100000;
 
 protected:
     IkelDataSery* m_pDataSery = nullptr;
@@ -162,6 +254,9 @@ public:
 
     // Chart library.
     void SetClassCol(unsigned col);
+    // The series of the class column in the plot's dataset; NULL when there is none.
+    IkelDataSery* GetClassDatasery();
+    void UpdateByDataset(CkelDataset* dataset) override;
 
 protected:
     unsigned m_nClassCol = 0;
@@ -181,7 +276,8 @@ public:
           m_nZCol(other.m_nZCol),
           m_classes(other.m_classes),
           m_classStamp(other.m_classStamp),
-          m_labels(other.m_labels) {
+          m_labels(other.m_labels),
+          m_nClassCol(other.m_nClassCol) {
         m_labels.SetPlot(this);
     }
     CkelTernaryPlot& operator=(const CkelTernaryPlot& other) {
@@ -193,6 +289,7 @@ public:
         m_classStamp = other.m_classStamp;
         m_labels = other.m_labels;
         m_labels.SetPlot(this);
+        m_nClassCol = other.m_nClassCol;
         return *this;
     }
 
@@ -205,6 +302,11 @@ public:
     // Chart library.
     void AddClass(const CClassEntity& entity);
     CClassEntity* GetClass(unsigned i);  // NULL outside the classes
+    // The symbol of every class of that name; nothing for a NULL symbol.
+    void SetClassSymbol(const std::string& name, QXLOGPOINT* symbol);
+    // The column the points are classed by (-1 none).
+    int GetClassCol() const;
+    void SetClassCol(int col);
 
 protected:
     int m_nXCol = 0;
@@ -213,6 +315,7 @@ protected:
     std::vector<CClassEntity> m_classes;
     uint64_t m_classStamp = 0;
     CkelPlotLabels m_labels;
+    int m_nClassCol = -1;
 };
 
 class CRosePlot : public IkelPlot {

@@ -1,16 +1,133 @@
-// WDMgrIO: the well-data object a well kit reads its curves, strata and intervals from.
+// WDMgrIO: the well-data object a well kit reads its curves, strata and intervals from. It
+// hands out the well's data sets by kind and name and fills a record from a data set.
 #pragma once
 
+#include <memory>
+#include <vector>
+
 #include "hosttypes/Zephyr/WpTypes.h"
+#include "mfc/String.h"
+
+// One data set of a well: its kind (the source or type code it was asked for) and its name.
+class LogDataIO {
+public:
+    LogDataIO(int kind, CString name) : m_nKind(kind), m_strName(name) {}
+    virtual ~LogDataIO() = default;
+    int GetKind() const { return m_nKind; }
+    CString GetName() const { return m_strName; }
+
+private:
+    int m_nKind;
+    CString m_strName;
+};
+
+// Lithology record: an id, the oil column kind (1 oil-bearing levels, 2 contents), a name, a flag.
+struct LOGCORELITH {
+    int id = 0;
+    int oilKind = 0;
+    CString name;
+    int flag = 0;
+};
+
+// Sand record: an id, a name, the sand type, a flag.
+struct LOGSAND {
+    int id = 0;
+    CString name;
+    int type = 0;
+    int flag = 0;
+};
+
+class LogCorelithDIO : public LogDataIO {
+public:
+    using LogDataIO::LogDataIO;
+    LOGCORELITH m_record;
+};
+
+class LogFaciesDIO : public LogDataIO {
+public:
+    using LogDataIO::LogDataIO;
+};
+
+class LogSandDIO : public LogDataIO {
+public:
+    using LogDataIO::LogDataIO;
+    int GetRecordCount() const { return static_cast<int>(m_records.size()); }
+    std::vector<LOGSAND> m_records;
+};
+
+// One unit of a layering level: its name, top depth and thickness (metres), its parent in the
+// level above (index and name; -1 and "" for none) and its sub-units in the level below (first
+// and last index; -1 for none).
+struct LOGSTRATUMUNIT {
+    CString name;
+    double top = 0;
+    double thickness = 0;
+    int parent = -1;
+    CString parentName;
+    int firstSub = -1;
+    int lastSub = -1;
+};
+
+// The layering of one level of a well, units from top to bottom (kit library).
+class LogStratumDIO : public LogDataIO {
+public:
+    using LogDataIO::LogDataIO;
+    int GetUnitCount() const { return static_cast<int>(m_units.size()); }
+    // The first unit whose top and bottom (top + thickness, both included) enclose depth; -1 for none.
+    int FindUnit(double depth) const;
+    // The first unit of exactly that name; -1 for none.
+    int FindUnit(const CString& name) const;
+    // Outside the units: "", 0, -1.
+    CString GetUnitName(int i) const;
+    double GetUnitTop(int i) const;
+    double GetUnitThickness(int i) const;
+    int GetParentIndex(int i) const;
+    CString GetParentName(int i) const;
+    int GetFirstSubUnit(int j) const;
+    int GetLastSubUnit(int j) const;
+
+    std::vector<LOGSTRATUMUNIT> m_units;
+};
 
 class WDMgrIO {
 public:
     WDMgrIO();
     virtual ~WDMgrIO();
+    WDMgrIO(const WDMgrIO&) = delete;
+    WDMgrIO& operator=(const WDMgrIO&) = delete;
 
     // Depth kind of the well's data: 0 measured, 1 vertical.
     DepthType GetDepthType();
 
+    // ---- kit library ----
+    // The data set of that kind and exactly that name; NULL when the well has none.
+    LogCorelithDIO* GetCorelith(int source, CString name);
+    LogFaciesDIO* GetFacies(int source, CString name);
+    LogSandDIO* GetSand(int type, CString name);
+    LogStratumDIO* GetStratum(int level, CString name);
+    // Fills record from the data set; false, record untouched, for NULL or a set of another well.
+    bool FindData(LogCorelithDIO* data, LOGCORELITH& record);
+    bool FindData(LogSandDIO* data, LOGSAND& record);
+
+    // Adds a data set (the well owns it); a set of the same kind and name is replaced in place,
+    // so pointers to it stay valid and the sets stay as many as their kinds and names.
+    LogCorelithDIO* AddCorelith(int source, CString name);
+    LogFaciesDIO* AddFacies(int source, CString name);
+    LogSandDIO* AddSand(int type, CString name);
+    LogStratumDIO* AddStratum(int level, CString name);
+    void SetDepthType(DepthType type) { m_depthType = type; }
+
+    // ---- the well's curves (kit library) ----
+    int GetCurveCount();
+    // "" outside the list.
+    CString GetCurveName(int i);
+    void AddCurveName(CString name);
+
 protected:
     DepthType m_depthType = DEPTH_MEASURED;
+    std::vector<std::unique_ptr<LogCorelithDIO>> m_corelith;
+    std::vector<std::unique_ptr<LogFaciesDIO>> m_facies;
+    std::vector<std::unique_ptr<LogSandDIO>> m_sand;
+    std::vector<std::unique_ptr<LogStratumDIO>> m_stratum;
+    std::vector<CString> m_curveNames;
 };

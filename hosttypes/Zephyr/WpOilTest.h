@@ -31,6 +31,10 @@ public:
     // Kit library.
     void SetActiveSegIndex(int i);
 
+    // Whether the kit was last edited on its pie page; its property sheet then opens there.
+    // Read and written directly.
+    bool m_bPieActive = false;
+
 protected:
     std::list<CgOilTestSegment*> m_segments;
     int m_nActiveSeg = -1;

@@ -32,10 +32,11 @@ enum WPKITTYPE {
     WPKIT_SYMBLESHOOT = 26,
 };
 
-// Depth kind of a well's data: measured or vertical depth.
+// Depth kind of a well's data (measured or vertical depth); a depth track also shows altitudes.
 enum DepthType {
     DEPTH_MEASURED = 0,
     DEPTH_VERTICAL = 1,
+    DEPTH_ALTITUDE = 2,
 };
 
 // How a well's shown depth range is given: by depths or by strata.

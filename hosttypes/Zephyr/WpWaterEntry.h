@@ -9,6 +9,13 @@ public:
     CWpWaterEntry();
     ~CWpWaterEntry() override;
     WPKITTYPE GetWpKitType() override;
+
+    // Kit library: true for a production profile, false for an injection profile.
+    bool IsProductedFluid();
+    void SetProductedFluid(bool produced);
+
+protected:
+    bool m_bProductedFluid = true;
 };
 
 class CWpProgram : public CWpContent {

@@ -2,6 +2,9 @@
 
 #include <strings.h>
 
+#include <climits>
+#include <cmath>
+
 #include "driver/Responder.h"
 #include "mfc/Controls.h"
 #include "win32/Crt.h"
@@ -39,24 +42,31 @@ bool IsBlank(const char* p) {
     return true;
 }
 
-// A whole decimal number: blanks, the leading number, blanks.
+// A whole decimal number that a double holds: blanks, the leading number, blanks; one that
+// reads as infinite ("1e400") is none.
 bool ReadWholeDouble(const char* text, double& value) {
     std::size_t used = 0;
     const double v = crt::Atof(text, &used);
-    if (used == 0 || !IsBlank(text + used)) return false;
+    if (used == 0 || !IsBlank(text + used) || !std::isfinite(v)) return false;
     value = v;
     return true;
 }
 
-// A whole integer: blanks, an optional sign, digits, blanks.
+// A whole integer within 32 bits: blanks, an optional sign, digits, blanks.
 bool ReadWholeInt(const char* text, int& value) {
     const char* p = text;
     while (crt::IsSpace(*p)) ++p;
+    const bool negative = *p == '-';
     if (*p == '+' || *p == '-') ++p;
     if (!crt::IsDigit(*p)) return false;
-    while (crt::IsDigit(*p)) ++p;
+    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+    long long magnitude = 0;
+    for (; crt::IsDigit(*p); ++p) {
+        magnitude = magnitude * 10 + (*p - '0');
+        if (magnitude > limit) return false;
+    }
     if (!IsBlank(p)) return false;
-    value = crt::Atoi(text);
+    value = static_cast<int>(negative ? -magnitude : magnitude);
     return true;
 }
 
@@ -81,7 +91,10 @@ void DDX_Text(CDataExchange* dx, int id, double& value) {
     CWnd* control = dx->PrepareCtrl(id);
     if (dx->m_bSaveAndValidate) {
         double v = 0;
-        if (!ReadWholeDouble(control->GetWindowTextString(), v)) dx->Fail();
+        if (!ReadWholeDouble(control->GetWindowTextString(), v)) {
+            AfxMessageBox(platform::kParseRealPrompt);
+            dx->Fail();
+        }
         value = v;
     } else {
         control->SetWindowText(FormatString("%.15g", value));
@@ -92,7 +105,10 @@ void DDX_Text(CDataExchange* dx, int id, int& value) {
     CWnd* control = dx->PrepareCtrl(id);
     if (dx->m_bSaveAndValidate) {
         int v = 0;
-        if (!ReadWholeInt(control->GetWindowTextString(), v)) dx->Fail();
+        if (!ReadWholeInt(control->GetWindowTextString(), v)) {
+            AfxMessageBox(platform::kParseIntPrompt);
+            dx->Fail();
+        }
         value = v;
     } else {
         control->SetWindowText(FormatString("%d", value));

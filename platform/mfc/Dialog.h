@@ -46,9 +46,17 @@ private:
     CWnd* m_pLastCtrl = nullptr;
 };
 
+namespace platform {
+// The class library's prompts when an edit does not hold the number its member needs.
+inline constexpr const char* kParseRealPrompt = "Please enter a number.";
+inline constexpr const char* kParseIntPrompt = "Please enter an integer.";
+}  // namespace platform
+
 // Texts of edits: doubles are shown with "%.15g", integers with "%d". Reading back accepts
-// a whole number only (blanks around it allowed); anything else fails the exchange with no
-// message box, so that UpdateData(TRUE) answers FALSE and the member keeps its value.
+// a whole number only (blanks around it allowed) that the member can hold: a finite double,
+// an integer within 32 bits. Anything else shows the class library's prompt, gives the focus
+// to the edit and fails the exchange, so that UpdateData(TRUE) answers FALSE and the member
+// keeps its value.
 void DDX_Text(CDataExchange* dx, int id, double& value);
 void DDX_Text(CDataExchange* dx, int id, int& value);
 void DDX_Text(CDataExchange* dx, int id, CString& value);

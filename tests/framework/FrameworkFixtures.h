@@ -12,10 +12,12 @@
 
 namespace tsltest {
 
-// A list with two items (data 2001 and 2002) that counts its fills and records every
+// A list with two items (name and width) that counts its fills and records every
 // refresh and every edit it is given.
 class RecordingList : public CWndLst {
 public:
+    enum : DWORD_PTR { kNameId = 2001, kWidthId = 2002 };
+
     int initCount = 0;
     bool failInit = false;
     std::vector<long> refreshed;
@@ -31,8 +33,8 @@ protected:
         ++initCount;
         if (failInit) return -1;
         if (CWndLst::InitPropWnd() == -1) return -1;
-        m_wndPropList.AddProperty(new CBCGPProp("名称", _variant_t("a"), "", 2001));
-        m_wndPropList.AddProperty(new CBCGPProp("宽度", _variant_t(1.5), "", 2002));
+        m_wndPropList.AddProperty(new CBCGPProp("名称", _variant_t("a"), "", kNameId));
+        m_wndPropList.AddProperty(new CBCGPProp("宽度", _variant_t(1.5), "", kWidthId));
         return 0;
     }
     void UpdateBCGPProperty(long object, CString) override { refreshed.push_back(object); }

@@ -187,14 +187,15 @@ TEST(FontGroups, SubItemReader) {
 
 TEST(FontGroups, RefusedSizeTypedOnAPaneKeepsTheValue) {
     HostWindow host;
+    constexpr DWORD_PTR kFontGroupId = 5100;  // face +1, size +2, colour +3
     CBCGPProp* group = nullptr;
     ItemPane pane([&](CBCGPPropList& grid) {
-        group = CreateFontPropFloatSize("字体", 5100);
+        group = CreateFontPropFloatSize("字体", kFontGroupId);
         grid.AddProperty(group);
     });
     ASSERT_TRUE(pane.Open(host));
     platform::GridDriver driver(&pane.GetPropList());
-    CBCGPProp* size = driver.FindByData(5102);
+    CBCGPProp* size = driver.FindByData(kFontGroupId + 2);
     ASSERT_NE(size, nullptr);
     EXPECT_TRUE(driver.TypeText(size, "-4"));
     EXPECT_EQ(size->FormatProperty(), "33.00");

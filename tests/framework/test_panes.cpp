@@ -97,7 +97,7 @@ TEST(Pane, TypedValueReachesOnPropertyChangedWithTheItem) {
     HostWindow host;
     RecordingList list;
     ASSERT_TRUE(list.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 300), &host.frame, 2));
-    CBCGPProp* width = list.GetPropList().FindItemByData(2002);
+    CBCGPProp* width = list.GetPropList().FindItemByData(RecordingList::kWidthId);
     ASSERT_NE(width, nullptr);
     EXPECT_TRUE(platform::GridDriver(&list.GetPropList()).TypeText(width, "2.75"));
     ASSERT_EQ(list.edited.size(), 1u);

@@ -22,6 +22,7 @@
 #include "planemap/PropListBorder.h"
 #include "planemap/PropListBorderGrid.h"
 #include "planemap/PropListBorderLabel.h"
+#include "planemap/SameTypeEdits.h"
 
 namespace {
 
@@ -84,24 +85,28 @@ TEST(BorderSheet, GridTypeChosenOnTheGridPageSteersBothPagesAtTheirNextRefresh) 
     Refresh(*sheet, host.view, border);
     CBCGPPropList& grid = GridOfPage(*sheet, 1);
     CBCGPPropList& label = GridOfPage(*sheet, 2);
-    EXPECT_EQ(TopLevel(grid), (std::vector<DWORD_PTR>{2000}));
+    EXPECT_EQ(TopLevel(grid), (std::vector<DWORD_PTR>{CPropListBorderGrid::kGridTypeId}));
     EXPECT_TRUE(TopLevel(label).empty());
 
     platform::GridDriver gridPage(&grid);
-    ASSERT_TRUE(gridPage.PickOption(gridPage.FindByData(2000), "经纬网与方里网"));
+    ASSERT_TRUE(gridPage.PickOption(gridPage.FindByData(CPropListBorderGrid::kGridTypeId), "经纬网与方里网"));
     EXPECT_EQ(1, border->GetDrawGraticule());
     EXPECT_EQ(1, border->GetDrawKilometerGrid());
-    EXPECT_EQ(TopLevel(grid), (std::vector<DWORD_PTR>{2000}));  // not before the refresh
+    EXPECT_EQ(TopLevel(grid), (std::vector<DWORD_PTR>{CPropListBorderGrid::kGridTypeId}));  // not before the refresh
 
     Refresh(*sheet, host.view, border);
-    EXPECT_EQ(TopLevel(grid), (std::vector<DWORD_PTR>{2000, 2001, 2023}));
-    EXPECT_EQ(TopLevel(label), (std::vector<DWORD_PTR>{2000, 2011}));
+    EXPECT_EQ(TopLevel(grid),
+              (std::vector<DWORD_PTR>{CPropListBorderGrid::kGridTypeId, CPropListBorderGrid::kGraticuleGroupId,
+                                      CPropListBorderGrid::kKilometerGroupId}));
+    EXPECT_EQ(TopLevel(label), (std::vector<DWORD_PTR>{CPropListBorderLabel::kGraticuleGroupId,
+                                                       CPropListBorderLabel::kKilometerGroupId}));
 
-    ASSERT_TRUE(gridPage.PickOption(gridPage.FindByData(2000), "方里网"));
+    ASSERT_TRUE(gridPage.PickOption(gridPage.FindByData(CPropListBorderGrid::kGridTypeId), "方里网"));
     Refresh(*sheet, host.view, border);
-    EXPECT_EQ(TopLevel(grid), (std::vector<DWORD_PTR>{2000, 2023}));
-    EXPECT_EQ(TopLevel(label), (std::vector<DWORD_PTR>{2011}));
-    EXPECT_EQ(nullptr, grid.FindItemByData(2007));  // detached items are not found
+    EXPECT_EQ(TopLevel(grid),
+              (std::vector<DWORD_PTR>{CPropListBorderGrid::kGridTypeId, CPropListBorderGrid::kKilometerGroupId}));
+    EXPECT_EQ(TopLevel(label), (std::vector<DWORD_PTR>{CPropListBorderLabel::kKilometerGroupId}));
+    EXPECT_EQ(nullptr, grid.FindItemByData(CPropListBorderGrid::kGFrequencyId));  // detached items are not found
     platform::DestroyAndDelete(sheet);
 }
 
@@ -188,11 +193,11 @@ TEST(BorderGrid, GraticuleIntervalIsShownAndTypedAsDegreesMinutesSeconds) {
     border->SetGraticuleIntervalX(1.5);
     planetest::OpenList<CPropListBorderGrid> open;
     open.Show(border);
-    EXPECT_EQ("1:30:0", open.Value(2002));
-    ASSERT_TRUE(open.Type(2003, "0:45:0"));
+    EXPECT_EQ("1:30:0", open.Value(CPropListBorderGrid::kMeridianIntervalId));
+    ASSERT_TRUE(open.Type(CPropListBorderGrid::kParallelIntervalId, "0:45:0"));
     EXPECT_DOUBLE_EQ(0.75, border->GetGraticuleIntervalY());
     for (const char* refused : {"1:30", "0:0:0", "1::0", "abc"}) {
-        open.Type(2003, refused);
+        open.Type(CPropListBorderGrid::kParallelIntervalId, refused);
         EXPECT_DOUBLE_EQ(0.75, border->GetGraticuleIntervalY()) << refused;
     }
 }
@@ -204,16 +209,17 @@ TEST(BorderGrid, FrequencyTextsThatAreNoWholeCountWriteNothing) {
     border->SetDrawKilometerGrid(1);
     planetest::OpenList<CPropListBorderGrid> open;
     open.Show(border);
-    ASSERT_TRUE(open.Type(2007, "7"));
-    ASSERT_TRUE(open.Type(2029, "7"));
+    ASSERT_TRUE(open.Type(CPropListBorderGrid::kGFrequencyId, "7"));
+    ASSERT_TRUE(open.Type(CPropListBorderGrid::kKFrequencyId, "7"));
     for (const char* text : {"abc", "-1", "4294967296", "1.5", "7x", ""}) {
-        open.Type(2007, text);
+        open.Type(CPropListBorderGrid::kGFrequencyId, text);
         EXPECT_EQ(7u, border->GetGFrequency()) << text;
-        EXPECT_FALSE(open.Type(2029, text)) << text;  // the count item refuses the text itself
+        EXPECT_FALSE(open.Type(CPropListBorderGrid::kKFrequencyId, text))
+            << text;  // the count item refuses the text itself
         EXPECT_EQ(7u, border->GetKFrequency()) << text;
-        EXPECT_EQ("7", open.Value(2029));
+        EXPECT_EQ("7", open.Value(CPropListBorderGrid::kKFrequencyId));
     }
-    ASSERT_TRUE(open.Type(2007, "4294967295"));
+    ASSERT_TRUE(open.Type(CPropListBorderGrid::kGFrequencyId, "4294967295"));
     EXPECT_EQ(4294967295u, border->GetGFrequency());
 }
 
@@ -223,11 +229,11 @@ TEST(BorderGrid, LengthsNeedAWholeNumberAndAreStoredInHundredths) {
     border->SetDrawKilometerGrid(1);
     planetest::OpenList<CPropListBorderGrid> open;
     open.Show(border);
-    EXPECT_EQ("2.00", open.Value(2030));
-    ASSERT_TRUE(open.Type(2030, "1.25"));
+    EXPECT_EQ("2.00", open.Value(CPropListBorderGrid::kKMajorLengthId));
+    ASSERT_TRUE(open.Type(CPropListBorderGrid::kKMajorLengthId, "1.25"));
     EXPECT_DOUBLE_EQ(125, border->GetKScaleLength());
-    open.Type(2030, "3abc");  // the item takes the text; as a whole it is no number
-    open.Type(2044, "-2");
+    open.Type(CPropListBorderGrid::kKMajorLengthId, "3abc");  // the item takes the text; as a whole it is no number
+    open.Type(CPropListBorderGrid::kKCrossLengthId, "-2");
     EXPECT_DOUBLE_EQ(125, border->GetKScaleLength());
     EXPECT_DOUBLE_EQ(200, border->GetKCrossLength());
 }
@@ -235,7 +241,8 @@ TEST(BorderGrid, LengthsNeedAWholeNumberAndAreStoredInHundredths) {
 TEST(BorderGrid, WithoutSpatialReferenceOnlyNoGridAndKilometreGridAreOffered) {
     SpatialReference invalid(false);
     planetest::OpenList<CPropListBorderGrid> open;
-    EXPECT_EQ((std::vector<std::string>{"无格网", "方里网"}), platform::GridDriver::Info(open.Item(2000)).options);
+    EXPECT_EQ((std::vector<std::string>{"无格网", "方里网"}),
+              platform::GridDriver::Info(open.Item(CPropListBorderGrid::kGridTypeId)).options);
 }
 
 TEST(BorderGrid, ShowFlagDisablesTheTicksAtOnceAndLineItemsFollowTheStyleAtRefresh) {
@@ -246,20 +253,27 @@ TEST(BorderGrid, ShowFlagDisablesTheTicksAtOnceAndLineItemsFollowTheStyleAtRefre
     lined->SetGGridDrawType(CQXObjectBorder::GRID_LINE);
     planetest::OpenList<CPropListBorderGrid> open;
     open.Show(plain);
-    EXPECT_TRUE(open.Enabled(2007));
-    ASSERT_TRUE(open.Pick(2005, "否"));
+    EXPECT_TRUE(open.Enabled(CPropListBorderGrid::kGFrequencyId));
+    ASSERT_TRUE(open.Pick(CPropListBorderGrid::kGShowScaleId, "否"));
     EXPECT_EQ(0, plain->GetGDrawScale());
-    for (DWORD_PTR id : {2007, 2008, 2010, 2013, 2015}) EXPECT_FALSE(open.Enabled(id)) << id;
+    for (DWORD_PTR id :
+         std::initializer_list<DWORD_PTR>{CPropListBorderGrid::kGFrequencyId, CPropListBorderGrid::kGMajorLengthId,
+                                          CPropListBorderGrid::kGMajorPenId + 1, CPropListBorderGrid::kGMinorLengthId,
+                                          CPropListBorderGrid::kGMinorPenId + 1})
+        EXPECT_FALSE(open.Enabled(id)) << id;
 
-    EXPECT_EQ("无", open.Value(2018));
-    EXPECT_FALSE(open.Enabled(2019));
-    EXPECT_FALSE(open.Enabled(2022));
+    EXPECT_EQ("无", open.Value(CPropListBorderGrid::kGLineStyleId));
+    EXPECT_FALSE(open.Enabled(CPropListBorderGrid::kGLinePenId));
+    EXPECT_FALSE(open.Enabled(CPropListBorderGrid::kGCrossLengthId));
     w.map.ClearSelection();
     w.map.Select(lined);
     open.Show(lined);  // lines drawn: the line items can be edited again
-    EXPECT_EQ("网格线", open.Value(2018));
-    for (DWORD_PTR id : {2019, 2020, 2021, 2022}) EXPECT_TRUE(open.Enabled(id)) << id;
-    ASSERT_TRUE(open.Pick(2018, "十字标记"));
+    EXPECT_EQ("网格线", open.Value(CPropListBorderGrid::kGLineStyleId));
+    for (DWORD_PTR id :
+         std::initializer_list<DWORD_PTR>{CPropListBorderGrid::kGLinePenId, CPropListBorderGrid::kGLinePenId + 1,
+                                          CPropListBorderGrid::kGLinePenId + 2, CPropListBorderGrid::kGCrossLengthId})
+        EXPECT_TRUE(open.Enabled(id)) << id;
+    ASSERT_TRUE(open.Pick(CPropListBorderGrid::kGLineStyleId, "十字标记"));
     EXPECT_EQ(CQXObjectBorder::GRID_CROSS, lined->GetGGridDrawType());
 }
 
@@ -273,16 +287,16 @@ TEST(BorderFrame, TypedStratumStoresTheStratumTablesAliasForTheMapsGrade) {
     CQXObjectBorder* border = w.AddSelected();
     planetest::OpenList<CPropListBorder> open;
     open.Show(border);
-    ASSERT_TRUE(open.Type(2016, "S31"));
+    ASSERT_TRUE(open.Type(CPropListBorder::kStratumId, "S31"));
     EXPECT_EQ(CString("S31"), border->GetStratum());
     EXPECT_EQ(CString("沙三上"), border->GetStratumAlias());
     open.Show(border);
-    EXPECT_EQ("S31", open.Value(2016));
+    EXPECT_EQ("S31", open.Value(CPropListBorder::kStratumId));
 
-    ASSERT_TRUE(open.Type(2016, "S32"));  // known only at another grade
+    ASSERT_TRUE(open.Type(CPropListBorder::kStratumId, "S32"));  // known only at another grade
     EXPECT_EQ(CString("S32"), border->GetStratumAlias());
     w.map.Map()->ClearStratum();
-    ASSERT_TRUE(open.Type(2016, "S31"));
+    ASSERT_TRUE(open.Type(CPropListBorder::kStratumId, "S31"));
     EXPECT_EQ(CString("S31"), border->GetStratumAlias());
 }
 
@@ -291,31 +305,31 @@ TEST(BorderFrame, RefusedWidthsSizesAndOffsetsWriteNothing) {
     CQXObjectBorder* border = w.AddSelected();
     planetest::OpenList<CPropListBorder> open;
     open.Show(border);
-    ASSERT_TRUE(open.Type(2007, "0"));
-    ASSERT_TRUE(open.Type(2013, "0"));
+    ASSERT_TRUE(open.Type(CPropListBorder::kOuterPenId + 2, "0"));
+    ASSERT_TRUE(open.Type(CPropListBorder::kFrameDistanceId, "0"));
     EXPECT_EQ(0, border->GetBorderWidth());
-    ASSERT_TRUE(open.Type(2011, "0.5"));
-    open.Type(2011, "-1");
-    open.Type(2013, "-1");
+    ASSERT_TRUE(open.Type(CPropListBorder::kInnerPenId + 2, "0.5"));
+    open.Type(CPropListBorder::kInnerPenId + 2, "-1");
+    open.Type(CPropListBorder::kFrameDistanceId, "-1");
     QXLOGPEN pen;
     border->GetInnerLogPen(&pen);
     EXPECT_FLOAT_EQ(50, pen.width);
     EXPECT_EQ(0, border->GetBorderWidth());
 
     const double offset = border->GetTitleDist();
-    open.Type(2022, "0");
+    open.Type(CPropListBorder::kTitleOffsetId, "0");
     EXPECT_EQ(offset, border->GetTitleDist());
-    ASSERT_TRUE(open.Type(2020, "12"));
-    open.Type(2020, "0");
+    ASSERT_TRUE(open.Type(CPropListBorder::kTitleFontId + 2, "12"));
+    open.Type(CPropListBorder::kTitleFontId + 2, "0");
     QXLOGFONT font;
     border->GetTitleFont(&font);
     EXPECT_FLOAT_EQ(1200, font.size);
 
-    ASSERT_TRUE(open.Type(2001, "abc"));  // the extent is not validated
+    ASSERT_TRUE(open.Type(CPropListBorder::kXFromId, "abc"));  // the extent is not validated
     EXPECT_EQ(0, border->GetBorderExtent().left);
-    ASSERT_TRUE(open.Type(2004, "88"));
+    ASSERT_TRUE(open.Type(CPropListBorder::kYToId, "88"));
     EXPECT_EQ(88, border->GetBorderExtent().top);
-    open.Type(2004, "1e400");  // overflows: refused
+    open.Type(CPropListBorder::kYToId, "1e400");  // overflows: refused
     EXPECT_EQ(88, border->GetBorderExtent().top);
 }
 
@@ -326,24 +340,24 @@ TEST(BorderFrame, SeveralSelectedDisableThePageAndOneSelectedEnablesItAgain) {
     CQXObjectBorder* other = w.Add("图框");
     planetest::OpenList<CPropListBorder> open;
     open.Show(a);
-    EXPECT_TRUE(open.Enabled(2013));
+    EXPECT_TRUE(open.Enabled(CPropListBorder::kFrameDistanceId));
     // Selection grown behind the page's back: the edit still reaches every border of the type.
     w.map.Select(b);
     w.map.Select(other);
-    ASSERT_TRUE(open.Type(2013, "3"));
+    ASSERT_TRUE(open.Type(CPropListBorder::kFrameDistanceId, "3"));
     EXPECT_EQ(300, a->GetBorderWidth());
     EXPECT_EQ(300, b->GetBorderWidth());
     EXPECT_NE(300, other->GetBorderWidth());
 
     open.Show(a);
-    EXPECT_FALSE(open.Enabled(2013));
-    EXPECT_FALSE(open.Enabled(7002));
+    EXPECT_FALSE(open.Enabled(CPropListBorder::kFrameDistanceId));
+    EXPECT_FALSE(open.Enabled(kPlaneFillStyleId));
     w.map.ClearSelection();
     w.map.Select(a);
     open.Show(a);
-    EXPECT_TRUE(open.Enabled(2013));
-    EXPECT_TRUE(open.Enabled(2019));
-    EXPECT_EQ("3.00", open.Value(2013));
+    EXPECT_TRUE(open.Enabled(CPropListBorder::kFrameDistanceId));
+    EXPECT_TRUE(open.Enabled(CPropListBorder::kTitleFontId + 1));
+    EXPECT_EQ("3.00", open.Value(CPropListBorder::kFrameDistanceId));
 }
 
 // ---- label page ----------------------------------------------------------------------------------------------
@@ -357,25 +371,26 @@ TEST(BorderLabel, DirectionsAndDigitCountsFollowTheirGrids) {
     border->SetBorderExtent(CQXObject::NODE_RIGHT, 999);
     planetest::OpenList<CPropListBorderLabel> open;
     open.Show(border);
-    EXPECT_EQ((std::vector<std::string>{"0", "1", "2", "3"}), platform::GridDriver::Info(open.Item(2024)).options);
+    EXPECT_EQ((std::vector<std::string>{"0", "1", "2", "3"}),
+              platform::GridDriver::Info(open.Item(CPropListBorderLabel::kXDigitsId)).options);
 
-    ASSERT_TRUE(open.Pick(2009, "随刻度线"));
-    ASSERT_TRUE(open.Pick(2026, "随刻度线"));
-    ASSERT_TRUE(open.Pick(2024, "2"));
-    ASSERT_TRUE(open.Pick(2028, "千米"));
+    ASSERT_TRUE(open.Pick(CPropListBorderLabel::kGXDirectionId, "随刻度线"));
+    ASSERT_TRUE(open.Pick(CPropListBorderLabel::kKXDirectionId, "随刻度线"));
+    ASSERT_TRUE(open.Pick(CPropListBorderLabel::kXDigitsId, "2"));
+    ASSERT_TRUE(open.Pick(CPropListBorderLabel::kUnitId, "千米"));
     EXPECT_EQ(0, border->GetGTextDirectionX());
     EXPECT_EQ(2, border->GetKTextDirectionX());
     EXPECT_EQ(2u, border->GetKNumCountX2());
     EXPECT_EQ(1, border->GetUnit());
     open.Show(border);
-    EXPECT_EQ("纵向", open.Value(2009));
-    EXPECT_EQ("随刻度线", open.Value(2026));
-    EXPECT_EQ("2", open.Value(2024));
-    EXPECT_EQ("千米", open.Value(2028));
+    EXPECT_EQ("纵向", open.Value(CPropListBorderLabel::kGXDirectionId));
+    EXPECT_EQ("随刻度线", open.Value(CPropListBorderLabel::kKXDirectionId));
+    EXPECT_EQ("2", open.Value(CPropListBorderLabel::kXDigitsId));
+    EXPECT_EQ("千米", open.Value(CPropListBorderLabel::kUnitId));
 
-    ASSERT_TRUE(open.Pick(2025, "1"));
-    ChangeFromCode(open, 2025, "abc");
-    ChangeFromCode(open, 2025, "-1");
+    ASSERT_TRUE(open.Pick(CPropListBorderLabel::kYDigitsId, "1"));
+    ChangeFromCode(open, CPropListBorderLabel::kYDigitsId, "abc");
+    ChangeFromCode(open, CPropListBorderLabel::kYDigitsId, "-1");
     EXPECT_EQ(1u, border->GetKNumCountY2());
 }
 
@@ -393,8 +408,8 @@ TEST(BorderLabel, FaceEditChangesOnlyTheLowOrderFontsFaceAndZeroSizeIsRefused) {
     border->SetGraticuleFont2(&low);
     planetest::OpenList<CPropListBorderLabel> open;
     open.Show(border);
-    ChangeFromCode(open, 2006, "楷体");
-    open.Type(2007, "0");
+    ChangeFromCode(open, CPropListBorderLabel::kGLowFontId + 1, "楷体");
+    open.Type(CPropListBorderLabel::kGLowFontId + 2, "0");
     QXLOGFONT font;
     border->GetGraticuleFont2(&font);
     EXPECT_EQ(CString("楷体"), font.GetFaceName());

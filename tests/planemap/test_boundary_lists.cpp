@@ -27,6 +27,7 @@
 #include "planemap/PropListScatteredLine.h"
 #include "planemap/PropListWellNetFill.h"
 #include "planemap/PropListWellNetLine.h"
+#include "planemap/ZoneList.h"
 
 namespace {
 
@@ -112,27 +113,27 @@ TEST(OilWaterBoundaryList, PenEditsKeepEachBoundarysOwnPenAndReachOnlyItsTypeNam
     map.Select({a, b, other});
     planetest::OpenList<CPropListOWLine> open;
     open.Show(a);
-    EXPECT_EQ("油水边界线", open.Value(2000));
-    EXPECT_EQ("油水过渡带", open.Value(2001));
-    EXPECT_EQ("0.50", open.Value(2005));
+    EXPECT_EQ("油水边界线", open.Value(CPropListOWLine::kTypeId));
+    EXPECT_EQ("油水过渡带", open.Value(CPropListOWLine::kDistributionTypeId));
+    EXPECT_EQ("0.50", open.Value(boundarypen::kWidthId));
 
-    ASSERT_TRUE(open.Color(2006, RGB(0, 200, 0)));
+    ASSERT_TRUE(open.Color(boundarypen::kColorId, RGB(0, 200, 0)));
     EXPECT_EQ(RGB(0, 200, 0), PenOf(a).color);
     EXPECT_EQ(RGB(0, 200, 0), PenOf(b).color);
     EXPECT_EQ(7u, PenOf(b).style);
     EXPECT_FLOAT_EQ(120.0f, PenOf(b).width);
     EXPECT_EQ(RGB(3, 3, 3), PenOf(other).color);
 
-    for (const char* ignored : {"0", "-1", "abc", "1e39"}) open.Type(2005, ignored);
+    for (const char* ignored : {"0", "-1", "abc", "1e39"}) open.Type(boundarypen::kWidthId, ignored);
     EXPECT_FLOAT_EQ(50.0f, PenOf(a).width);
     EXPECT_FLOAT_EQ(120.0f, PenOf(b).width);
-    ASSERT_TRUE(open.Type(2005, "2"));
+    ASSERT_TRUE(open.Type(boundarypen::kWidthId, "2"));
     EXPECT_FLOAT_EQ(200.0f, PenOf(b).width);
     EXPECT_EQ(7u, PenOf(b).style);
 
     const UINT first = GetFirstFillStyleID("岩性填充");
     ASSERT_NE(0u, first);
-    ASSERT_TRUE(open.Pick(7001, "岩性填充"));
+    ASSERT_TRUE(open.Pick(kPlaneFillStyleSetId, "岩性填充"));
     EXPECT_EQ(first, BrushOf(a).style);
     EXPECT_EQ(first, BrushOf(b).style);
     EXPECT_NE(first, BrushOf(other).style);
@@ -145,12 +146,12 @@ TEST(RegionBoundaryList, EditsChangeOnlyTheShownBoundary) {
     map.Select({a, b});
     planetest::OpenList<CPropListRegionLine> open;
     open.Show(a);
-    ASSERT_TRUE(open.Color(2006, RGB(0, 0, 200)));
+    ASSERT_TRUE(open.Color(boundarypen::kColorId, RGB(0, 0, 200)));
     EXPECT_EQ(RGB(0, 0, 200), PenOf(a).color);
     EXPECT_EQ(RGB(2, 2, 2), PenOf(b).color);
-    open.Type(2005, "-3");
+    open.Type(boundarypen::kWidthId, "-3");
     EXPECT_FLOAT_EQ(50.0f, PenOf(a).width);
-    ASSERT_TRUE(open.Type(2005, "1.5"));
+    ASSERT_TRUE(open.Type(boundarypen::kWidthId, "1.5"));
     EXPECT_FLOAT_EQ(150.0f, PenOf(a).width);
 }
 
@@ -161,23 +162,23 @@ TEST(OilWaterZoneList, OffersTheDistributionsTypesAndTakesTheirStandardFills) {
     map.Select(zone);
     planetest::OpenList<CPropListOWFill> open;
     open.Show(zone);
-    EXPECT_EQ("油水填充", open.Value(2000));
-    EXPECT_EQ((std::vector<std::string>{"油区", "水区"}), Options(open.Item(2001)));
+    EXPECT_EQ("油水填充", open.Value(zonelist::kTypeId));
+    EXPECT_EQ((std::vector<std::string>{"油区", "水区"}), Options(open.Item(zonelist::kZoneTypeId)));
 
-    ASSERT_TRUE(open.Pick(2001, "油区"));
+    ASSERT_TRUE(open.Pick(zonelist::kZoneTypeId, "油区"));
     EXPECT_EQ("油区", zone->GetName());
     EXPECT_EQ(RGB(200, 0, 0), BrushOf(zone).fillColor);
     EXPECT_EQ(1001u, BrushOf(zone).style);
 
     // A type without a stored fill gives the default fill.
-    ASSERT_TRUE(open.Pick(2001, "水区"));
+    ASSERT_TRUE(open.Pick(zonelist::kZoneTypeId, "水区"));
     EXPECT_EQ("水区", zone->GetName());
     EXPECT_EQ(0u, BrushOf(zone).style);
 
     moraine::testing::SetDistributionTypes(distribution.lines, {"油区", "油水同层", "水区"});
     osprey::testing::TouchWellData();  // something makes the list read again
     open.Show(zone);
-    EXPECT_EQ((std::vector<std::string>{"油区", "油水同层", "水区"}), Options(open.Item(2001)));
+    EXPECT_EQ((std::vector<std::string>{"油区", "油水同层", "水区"}), Options(open.Item(zonelist::kZoneTypeId)));
 }
 
 TEST(RegionZoneList, WithoutALineLayerOffersNothingAndOnlyRenames) {
@@ -188,8 +189,8 @@ TEST(RegionZoneList, WithoutALineLayerOffersNothingAndOnlyRenames) {
     map.Select(zone);
     planetest::OpenList<CPropListRegionFill> open;
     open.Show(zone);
-    EXPECT_EQ(0, open.Item(2001)->GetOptionCount());
-    Edit(open, 2001, "一区");
+    EXPECT_EQ(0, open.Item(zonelist::kZoneTypeId)->GetOptionCount());
+    Edit(open, zonelist::kZoneTypeId, "一区");
     EXPECT_EQ("一区", zone->GetName());
     EXPECT_EQ(RGB(9, 9, 9), BrushOf(zone).fillColor);
 
@@ -197,7 +198,7 @@ TEST(RegionZoneList, WithoutALineLayerOffersNothingAndOnlyRenames) {
     CQXObjectFill loose;
     loose.SetTypeName("区域填充");
     open.Show(&loose);
-    EXPECT_EQ(0, open.Item(2001)->GetOptionCount());
+    EXPECT_EQ(0, open.Item(zonelist::kZoneTypeId)->GetOptionCount());
 }
 
 TEST(RegionZoneList, OffersTheRegionTypesOfItsLineLayer) {
@@ -211,8 +212,8 @@ TEST(RegionZoneList, OffersTheRegionTypesOfItsLineLayer) {
     map.Select(zone);
     planetest::OpenList<CPropListRegionFill> open;
     open.Show(zone);
-    EXPECT_EQ((std::vector<std::string>{"一区", "二区"}), Options(open.Item(2001)));
-    ASSERT_TRUE(open.Pick(2001, "二区"));
+    EXPECT_EQ((std::vector<std::string>{"一区", "二区"}), Options(open.Item(zonelist::kZoneTypeId)));
+    ASSERT_TRUE(open.Pick(zonelist::kZoneTypeId, "二区"));
     EXPECT_EQ(RGB(0, 0, 90), BrushOf(zone).fillColor);
 }
 
@@ -228,21 +229,21 @@ TEST(SandLists, BodyNumbersRunUpToTheFirstMissingFill) {
     map.Select(area);
     planetest::OpenList<CPropListSandFill> fills;
     fills.Show(area);
-    EXPECT_EQ((std::vector<std::string>{"1", "2"}), Options(fills.Item(2001)));
+    EXPECT_EQ((std::vector<std::string>{"1", "2"}), Options(fills.Item(CPropListSandFill::kBodyNumberId)));
 
     map.ClearSelection();
     map.Select(line);
     planetest::OpenList<CPropListSandLine> lines;
     lines.Show(line);
-    EXPECT_EQ((std::vector<std::string>{"1", "2"}), Options(lines.Item(2001)));
-    EXPECT_EQ("有效砂体线", lines.Value(2000));
-    EXPECT_EQ("有效实线边界", lines.Value(2002));
+    EXPECT_EQ((std::vector<std::string>{"1", "2"}), Options(lines.Item(CPropListSandLine::kBodyNumberId)));
+    EXPECT_EQ("有效砂体线", lines.Value(CPropListSandLine::kTypeId));
+    EXPECT_EQ("有效实线边界", lines.Value(CPropListSandLine::kLineClassId));
 
     MapFixture bare;
     CQXObjectFill* lone = AddArea(bare, "砂体填充");
     bare.Select(lone);
     fills.Show(lone);
-    EXPECT_EQ(0, fills.Item(2001)->GetOptionCount());
+    EXPECT_EQ(0, fills.Item(CPropListSandFill::kBodyNumberId)->GetOptionCount());
 }
 
 TEST(SandLineList, ABodyNumberTakesTheStandardPenOfTheLineClass) {
@@ -259,28 +260,28 @@ TEST(SandLineList, ABodyNumberTakesTheStandardPenOfTheLineClass) {
     map.Select({line, sibling});
     planetest::OpenList<CPropListSandLine> open;
     open.Show(line);
-    EXPECT_EQ("有效砂体线", open.Value(2000));
-    ASSERT_TRUE(open.Pick(2001, "2"));
+    EXPECT_EQ("有效砂体线", open.Value(CPropListSandLine::kTypeId));
+    ASSERT_TRUE(open.Pick(CPropListSandLine::kBodyNumberId, "2"));
     EXPECT_EQ("2", line->GetName());
     EXPECT_EQ(12u, PenOf(line).style);
     EXPECT_EQ(RGB(0, 90, 0), PenOf(line).color);
     EXPECT_EQ(RGB(5, 5, 5), PenOf(sibling).color);  // the shown line only
 
     // A body without a stored pen for the class keeps the pen.
-    ASSERT_TRUE(open.Pick(2001, "1"));
+    ASSERT_TRUE(open.Pick(CPropListSandLine::kBodyNumberId, "1"));
     EXPECT_EQ("1", line->GetName());
     EXPECT_EQ(12u, PenOf(line).style);
-    ASSERT_TRUE(open.Type(2005, "0.8"));
+    ASSERT_TRUE(open.Type(boundarypen::kWidthId, "0.8"));
     EXPECT_FLOAT_EQ(80.0f, PenOf(line).width);
-    open.Type(2005, "0");
+    open.Type(boundarypen::kWidthId, "0");
     EXPECT_FLOAT_EQ(80.0f, PenOf(line).width);
 
     CQXObjectPolyline* body = AddLine(map, "砂体实线边界", QXLOGPEN());
     map.ClearSelection();
     map.Select(body);
     open.Show(body);
-    EXPECT_EQ("砂体线", open.Value(2000));
-    ASSERT_TRUE(open.Pick(2001, "2"));
+    EXPECT_EQ("砂体线", open.Value(CPropListSandLine::kTypeId));
+    ASSERT_TRUE(open.Pick(CPropListSandLine::kBodyNumberId, "2"));
     EXPECT_EQ(RGB(90, 0, 0), PenOf(body).color);
     EXPECT_FLOAT_EQ(40.0f, PenOf(body).width);
 }
@@ -302,7 +303,7 @@ TEST(SandFillList, ABodyNumberCopiesOnlyTheFillColourOfAStoredFill) {
     map.Select({body, other});
     planetest::OpenList<CPropListSandFill> open;
     open.Show(body);
-    ASSERT_TRUE(open.Pick(2001, "3"));
+    ASSERT_TRUE(open.Pick(CPropListSandFill::kBodyNumberId, "3"));
     EXPECT_EQ("3", body->GetName());
     EXPECT_EQ(RGB(0, 0, 30), BrushOf(body).fillColor);
     EXPECT_EQ(1001u, BrushOf(body).style);
@@ -316,10 +317,10 @@ TEST(SandFillList, ABodyNumberCopiesOnlyTheFillColourOfAStoredFill) {
     map.ClearSelection();
     map.Select(valid);
     open.Show(valid);
-    ASSERT_TRUE(open.Pick(2001, "1"));
+    ASSERT_TRUE(open.Pick(CPropListSandFill::kBodyNumberId, "1"));
     EXPECT_EQ("1", valid->GetName());
     EXPECT_EQ(RGB(200, 200, 0), BrushOf(valid).fillColor);
-    ASSERT_TRUE(open.Pick(2001, "2"));
+    ASSERT_TRUE(open.Pick(CPropListSandFill::kBodyNumberId, "2"));
     EXPECT_EQ(RGB(0, 60, 0), BrushOf(valid).fillColor);
 }
 
@@ -335,12 +336,12 @@ TEST(ScatteredFillList, ACodeGivesTheTypesNameFillAndCode) {
     map.Select(area);
     planetest::OpenList<CPropListScatteredFill> open;
     open.Show(area);
-    EXPECT_EQ((std::vector<std::string>{"1", "2"}), Options(open.Item(2001)));
-    EXPECT_EQ("3", open.Value(2001));  // no code kept: the name stands for it
-    EXPECT_EQ("6.00", open.Value(2003));
+    EXPECT_EQ((std::vector<std::string>{"1", "2"}), Options(open.Item(CPropListScatteredFill::kCodeId)));
+    EXPECT_EQ("3", open.Value(CPropListScatteredFill::kCodeId));  // no code kept: the name stands for it
+    EXPECT_EQ("6.00", open.Value(CPropListScatteredFill::kAreaId));
 
     ClearCallLog();
-    ASSERT_TRUE(open.Pick(2001, "2"));
+    ASSERT_TRUE(open.Pick(CPropListScatteredFill::kCodeId, "2"));
     EXPECT_EQ("二类储层", area->GetName());
     EXPECT_EQ(RGB(0, 128, 0), BrushOf(area).fillColor);
     CString code;
@@ -348,18 +349,18 @@ TEST(ScatteredFillList, ACodeGivesTheTypesNameFillAndCode) {
     EXPECT_EQ("2", code);
     EXPECT_EQ(1, CountCalls("CQXObject::OnChanged", area));
     open.Show(area);
-    EXPECT_EQ("2", open.Value(2001));
+    EXPECT_EQ("2", open.Value(CPropListScatteredFill::kCodeId));
 
     const int redraws = open.Redraws();
-    ASSERT_TRUE(open.Type(2001, "9"));  // not in the catalogue
+    ASSERT_TRUE(open.Type(CPropListScatteredFill::kCodeId, "9"));  // not in the catalogue
     EXPECT_EQ("二类储层", area->GetName());
     EXPECT_EQ(redraws, open.Redraws());
 
     map.Select(AddArea(map, "离散属性填充"));
     open.Show(area);
-    EXPECT_EQ("", open.Value(2001));
-    EXPECT_FALSE(open.Enabled(2001));
-    EXPECT_EQ("", open.Value(2003));
+    EXPECT_EQ("", open.Value(CPropListScatteredFill::kCodeId));
+    EXPECT_FALSE(open.Enabled(CPropListScatteredFill::kCodeId));
+    EXPECT_EQ("", open.Value(CPropListScatteredFill::kAreaId));
 }
 
 TEST(ScatteredLineList, ACodeRenamesTheLinesOfTheTypeNameAndIsOneLinesOwn) {
@@ -371,20 +372,20 @@ TEST(ScatteredLineList, ACodeRenamesTheLinesOfTheTypeNameAndIsOneLinesOwn) {
     map.Select(a);
     planetest::OpenList<CPropListScatteredLine> open;
     open.Show(a);
-    EXPECT_EQ("1", open.Value(2001));
-    EXPECT_TRUE(open.Enabled(2001));
-    EXPECT_EQ((std::vector<std::string>{"1", "2", "3"}), Options(open.Item(2001)));
+    EXPECT_EQ("1", open.Value(CPropListScatteredLine::kCodeId));
+    EXPECT_TRUE(open.Enabled(CPropListScatteredLine::kCodeId));
+    EXPECT_EQ((std::vector<std::string>{"1", "2", "3"}), Options(open.Item(CPropListScatteredLine::kCodeId)));
 
     map.Select({b, other});
     open.Show(a);
-    EXPECT_EQ("", open.Value(2001));
-    EXPECT_FALSE(open.Enabled(2001));
+    EXPECT_EQ("", open.Value(CPropListScatteredLine::kCodeId));
+    EXPECT_FALSE(open.Enabled(CPropListScatteredLine::kCodeId));
 
     map.ClearSelection();
     map.Select({a, b, other});
     open.Show(a);
     ClearCallLog();
-    Edit(open, 2001, "3");
+    Edit(open, CPropListScatteredLine::kCodeId, "3");
     EXPECT_EQ("3", a->GetName());
     EXPECT_EQ("3", b->GetName());
     EXPECT_EQ("", other->GetName());
@@ -402,14 +403,14 @@ TEST(ScatteredLists, WithoutACatalogueOfferNoCodesAndChangeNothing) {
     map.Select(line);
     planetest::OpenList<CPropListScatteredLine> lines;
     lines.Show(line);
-    EXPECT_EQ(0, lines.Item(2001)->GetOptionCount());
+    EXPECT_EQ(0, lines.Item(CPropListScatteredLine::kCodeId)->GetOptionCount());
 
     map.ClearSelection();
     map.Select(area);
     planetest::OpenList<CPropListScatteredFill> areas;
     areas.Show(area);
-    EXPECT_EQ(0, areas.Item(2001)->GetOptionCount());
-    ASSERT_TRUE(areas.Type(2001, "1"));
+    EXPECT_EQ(0, areas.Item(CPropListScatteredFill::kCodeId)->GetOptionCount());
+    ASSERT_TRUE(areas.Type(CPropListScatteredFill::kCodeId, "1"));
     EXPECT_EQ("原名", area->GetName());
     EXPECT_FALSE(area->GetPropertyManager()->HasProperty("数据库代码"));
 
@@ -417,7 +418,7 @@ TEST(ScatteredLists, WithoutACatalogueOfferNoCodesAndChangeNothing) {
     map.Select(well);
     planetest::OpenList<CPropListScatteredAppendControlPoint> wells;
     wells.Show(well);
-    EXPECT_EQ(0, wells.Item(2001)->GetOptionCount());
+    EXPECT_EQ(0, wells.Item(CPropListScatteredAppendControlPoint::kCodeId)->GetOptionCount());
 }
 
 TEST(ScatteredControlPointList, SymbolsReachEverySelectedPointAndCodesAreAnnounced) {
@@ -431,24 +432,24 @@ TEST(ScatteredControlPointList, SymbolsReachEverySelectedPointAndCodesAreAnnounc
     map.Select({well, stranger});
     planetest::OpenList<CPropListScatteredAppendControlPoint> open;
     open.Show(well);
-    EXPECT_EQ("3.00", open.Value(2004));
-    EXPECT_EQ("", open.Value(2001));
-    EXPECT_FALSE(open.Enabled(2001));
+    EXPECT_EQ("3.00", open.Value(CPropListScatteredAppendControlPoint::kSizeId));
+    EXPECT_EQ("", open.Value(CPropListScatteredAppendControlPoint::kCodeId));
+    EXPECT_FALSE(open.Enabled(CPropListScatteredAppendControlPoint::kCodeId));
 
-    ASSERT_TRUE(open.Color(2005, RGB(10, 20, 30)));
+    ASSERT_TRUE(open.Color(CPropListScatteredAppendControlPoint::kBorderColorId, RGB(10, 20, 30)));
     EXPECT_EQ(RGB(10, 20, 30), SymbolOf(well).borderColor);
     EXPECT_EQ(RGB(10, 20, 30), SymbolOf(stranger).borderColor);
     EXPECT_FLOAT_EQ(300.0f, SymbolOf(stranger).size);  // the shown point's whole symbol
 
-    for (const char* ignored : {"0", "-2", "x"}) open.Type(2004, ignored);
+    for (const char* ignored : {"0", "-2", "x"}) open.Type(CPropListScatteredAppendControlPoint::kSizeId, ignored);
     EXPECT_FLOAT_EQ(300.0f, SymbolOf(well).size);
-    ASSERT_TRUE(open.Type(2004, "1.5"));
+    ASSERT_TRUE(open.Type(CPropListScatteredAppendControlPoint::kSizeId, "1.5"));
     EXPECT_FLOAT_EQ(150.0f, SymbolOf(well).size);
 
     map.Select(twin);
     open.Show(well);
     parsnip::testing::ClearNotifications();
-    Edit(open, 2001, "2");
+    Edit(open, CPropListScatteredAppendControlPoint::kCodeId, "2");
     EXPECT_EQ("2", well->GetName());
     EXPECT_EQ("2", twin->GetName());
     EXPECT_EQ("", stranger->GetName());
@@ -466,7 +467,7 @@ TEST(ScatteredControlPointList, APointOutsideAnyMapIsRenamedWithoutAnnouncement)
     loose.SetTypeName("虚拟井");
     planetest::OpenList<CPropListScatteredAppendControlPoint> open;
     open.Show(&loose);
-    Edit(open, 2001, "1");
+    Edit(open, CPropListScatteredAppendControlPoint::kCodeId, "1");
     EXPECT_TRUE(parsnip::testing::Notifications().empty());
 }
 
@@ -480,18 +481,18 @@ TEST(WellNetLineList, PenEditsGiveEveryLineOfTheTypeNameTheShownPen) {
     map.Select({a, b, other});
     planetest::OpenList<CPropListWellNetLine> open;
     open.Show(a);
-    EXPECT_EQ("连通井网线", open.Value(2000));
-    EXPECT_EQ("0.30", open.Value(2003));
+    EXPECT_EQ("连通井网线", open.Value(CPropListWellNetLine::kTypeId));
+    EXPECT_EQ("0.30", open.Value(CPropListWellNetLine::kPenWidthId));
 
-    ASSERT_TRUE(open.Type(2003, "1.2"));
+    ASSERT_TRUE(open.Type(CPropListWellNetLine::kPenWidthId, "1.2"));
     EXPECT_FLOAT_EQ(120.0f, PenOf(b).width);
     EXPECT_EQ(4u, PenOf(b).style);
     EXPECT_EQ(RGB(1, 0, 0), PenOf(b).color);
     EXPECT_FLOAT_EQ(70.0f, PenOf(other).width);
 
-    ASSERT_TRUE(open.Type(2003, "abc"));
+    ASSERT_TRUE(open.Type(CPropListWellNetLine::kPenWidthId, "abc"));
     EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
-    open.Type(2003, "1e39");  // beyond the pen record: nothing written
+    open.Type(CPropListWellNetLine::kPenWidthId, "1e39");  // beyond the pen record: nothing written
     EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
 }
 
@@ -503,9 +504,10 @@ TEST(WellNetFillList, FillColourReachesEveryWellNetArea) {
     map.Select({a, b, other});
     planetest::OpenList<CPropListWellNetFill> open;
     open.Show(a);
-    ASSERT_TRUE(open.Color(2001, RGB(0, 0, 255)));
+    ASSERT_TRUE(open.Color(CPropListWellNetFill::kFillColorId, RGB(0, 0, 255)));
     EXPECT_EQ(RGB(0, 0, 255), BrushOf(b).fillColor);
     EXPECT_EQ(0u, BrushOf(other).fillColor);
-    ASSERT_TRUE(open.grid().ChooseAutomatic(dynamic_cast<CBCGPColorProp*>(open.Item(2001))));
+    ASSERT_TRUE(
+        open.grid().ChooseAutomatic(dynamic_cast<CBCGPColorProp*>(open.Item(CPropListWellNetFill::kFillColorId))));
     EXPECT_EQ(static_cast<COLORREF>(-1), BrushOf(a).fillColor);
 }

@@ -71,20 +71,20 @@ TEST(ContourList, ShowsOneContourAndEmptiesItsValueForSeveral) {
     map.Select(a);
     planetest::OpenList<CPropListContour> open;
     open.Show(a);
-    EXPECT_EQ("等值线", open.Value(2000));
-    EXPECT_EQ("1250", open.Value(2001));
-    EXPECT_TRUE(open.Enabled(2001));
-    EXPECT_EQ("0.50", open.Value(2004));
-    EXPECT_EQ("12.00", open.Value(2009));
-    EXPECT_EQ("10", open.Value(2012));
-    EXPECT_EQ("50", open.Value(2013));  // integer part of 50.7
-    EXPECT_EQ("是", open.Value(2015));
-    EXPECT_FALSE(open.Enabled(2016));
+    EXPECT_EQ("等值线", open.Value(CPropListContour::kTypeId));
+    EXPECT_EQ("1250", open.Value(CPropListContour::kValueId));
+    EXPECT_TRUE(open.Enabled(CPropListContour::kValueId));
+    EXPECT_EQ("0.50", open.Value(CPropListContour::kPenWidthId));
+    EXPECT_EQ("12.00", open.Value(CPropListContour::kFontSizeId));
+    EXPECT_EQ("10", open.Value(CPropListContour::kLabelStartId));
+    EXPECT_EQ("50", open.Value(CPropListContour::kLabelSpacingId));  // integer part of 50.7
+    EXPECT_EQ("是", open.Value(CPropListContour::kBackTransparentId));
+    EXPECT_FALSE(open.Enabled(CPropListContour::kBackColorId));
 
     map.Select(AddContour(map, "1300"));
     open.Show(a);
-    EXPECT_EQ("", open.Value(2001));
-    EXPECT_FALSE(open.Enabled(2001));
+    EXPECT_EQ("", open.Value(CPropListContour::kValueId));
+    EXPECT_FALSE(open.Enabled(CPropListContour::kValueId));
 }
 
 TEST(ContourList, RefusedWidthsSizesAndDistancesShowTheStoredValueAgain) {
@@ -94,31 +94,31 @@ TEST(ContourList, RefusedWidthsSizesAndDistancesShowTheStoredValueAgain) {
     planetest::OpenList<CPropListContour> open;
     open.Show(a);
 
-    ASSERT_TRUE(open.Type(2004, "0"));  // a typed 0 is a width
+    ASSERT_TRUE(open.Type(CPropListContour::kPenWidthId, "0"));  // a typed 0 is a width
     EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
-    ASSERT_TRUE(open.Type(2004, "1.5"));
+    ASSERT_TRUE(open.Type(CPropListContour::kPenWidthId, "1.5"));
     ClearCallLog();
-    open.Type(2004, "abc");  // reads as 0 but is no number
-    EXPECT_EQ("1.50", open.Value(2004));
-    open.Type(2004, "-1");
-    EXPECT_EQ("1.50", open.Value(2004));
-    open.Type(2004, "1e39");  // beyond what the pen record holds
-    EXPECT_EQ("1.50", open.Value(2004));
+    open.Type(CPropListContour::kPenWidthId, "abc");  // reads as 0 but is no number
+    EXPECT_EQ("1.50", open.Value(CPropListContour::kPenWidthId));
+    open.Type(CPropListContour::kPenWidthId, "-1");
+    EXPECT_EQ("1.50", open.Value(CPropListContour::kPenWidthId));
+    open.Type(CPropListContour::kPenWidthId, "1e39");  // beyond what the pen record holds
+    EXPECT_EQ("1.50", open.Value(CPropListContour::kPenWidthId));
     EXPECT_EQ(0, CountCalls("CQXObjectLine::SetLogPen"));
     EXPECT_EQ(3, CountCalls("CQXObject::OnChanged"));  // the same-type update still runs
 
-    open.Type(2009, "x");
-    EXPECT_EQ("12.00", open.Value(2009));
-    ASSERT_TRUE(open.Type(2009, "9"));
+    open.Type(CPropListContour::kFontSizeId, "x");
+    EXPECT_EQ("12.00", open.Value(CPropListContour::kFontSizeId));
+    ASSERT_TRUE(open.Type(CPropListContour::kFontSizeId, "9"));
     EXPECT_FLOAT_EQ(900.0f, FontOf(a).size);
 
     for (const char* refused : {"0", "-3", "abc"}) {
-        open.Type(2012, refused);
-        EXPECT_EQ("10", open.Value(2012)) << refused;
+        open.Type(CPropListContour::kLabelStartId, refused);
+        EXPECT_EQ("10", open.Value(CPropListContour::kLabelStartId)) << refused;
     }
-    ASSERT_TRUE(open.Type(2012, "2.7"));
+    ASSERT_TRUE(open.Type(CPropListContour::kLabelStartId, "2.7"));
     EXPECT_DOUBLE_EQ(200.0, a->GetStartDistance());
-    ASSERT_TRUE(open.Type(2013, "99999999"));  // x100 leaves 32 bits: no wrap
+    ASSERT_TRUE(open.Type(CPropListContour::kLabelSpacingId, "99999999"));  // x100 leaves 32 bits: no wrap
     EXPECT_DOUBLE_EQ(9999999900.0, a->GetLabelDistance());
 }
 
@@ -132,17 +132,17 @@ TEST(ContourList, EditsReachContoursOfTheTypeNameAndRecomputeThem) {
     open.Show(a);
     ClearCallLog();
     const int before = open.Redraws();
-    ASSERT_TRUE(open.Color(2005, RGB(200, 0, 0)));
+    ASSERT_TRUE(open.Color(CPropListContour::kPenColorId, RGB(200, 0, 0)));
     EXPECT_EQ(RGB(200, 0, 0), PenOf(b).color);
     EXPECT_EQ(0u, PenOf(other).color);
     EXPECT_EQ(1, CountCalls("CQXObject::OnChanged", b));
     EXPECT_EQ(0, CountCalls("CQXObject::OnChanged", other));
     EXPECT_EQ(before + 1, open.Redraws());
 
-    ASSERT_TRUE(open.Pick(2015, "否"));
+    ASSERT_TRUE(open.Pick(CPropListContour::kBackTransparentId, "否"));
     EXPECT_EQ(0u, FontOf(b).transparent);
-    EXPECT_TRUE(open.Enabled(2016));
-    ASSERT_TRUE(open.Pick(2011, "2"));
+    EXPECT_TRUE(open.Enabled(CPropListContour::kBackColorId));
+    ASSERT_TRUE(open.Pick(CPropListContour::kDecimalsId, "2"));
     EXPECT_EQ(2, b->GetDecimal());
     EXPECT_EQ("20.00", b->GetLabel());
     EXPECT_EQ(0, other->GetDecimal());
@@ -155,7 +155,7 @@ TEST(ContourList, ValueEditRenamesAndFormatsTheLabelWithItsDecimals) {
     map.Select(a);
     planetest::OpenList<CPropListContour> open;
     open.Show(a);
-    ASSERT_TRUE(open.Type(2001, "12"));
+    ASSERT_TRUE(open.Type(CPropListContour::kValueId, "12"));
     EXPECT_EQ("12", a->GetName());
     EXPECT_EQ("12.0", a->GetLabel());
 }
@@ -170,14 +170,14 @@ TEST(ContourFillList, AreaAndIntervalBelongToOneFillOnly) {
     map.Select(band);
     planetest::OpenList<CPropListContourFill> open;
     open.Show(band);
-    EXPECT_EQ("等值线填充", open.Value(2000));
-    EXPECT_EQ("10-20", open.Value(2001));
-    EXPECT_EQ("1234.57", open.Value(2003));
+    EXPECT_EQ("等值线填充", open.Value(CPropListContourFill::kTypeId));
+    EXPECT_EQ("10-20", open.Value(CPropListContourFill::kIntervalId));
+    EXPECT_EQ("1234.57", open.Value(CPropListContourFill::kAreaId));
 
     map.Select(second);
     open.Show(band);
-    EXPECT_EQ("", open.Value(2001));
-    EXPECT_EQ("", open.Value(2003));
+    EXPECT_EQ("", open.Value(CPropListContourFill::kIntervalId));
+    EXPECT_EQ("", open.Value(CPropListContourFill::kAreaId));
 
     // A single object that is no fill has no area to show: the item is left as it stands.
     map.ClearSelection();
@@ -187,7 +187,7 @@ TEST(ContourFillList, AreaAndIntervalBelongToOneFillOnly) {
     map.ClearSelection();
     map.Select(line);
     open.Show(line);
-    EXPECT_EQ("1234.57", open.Value(2003));
+    EXPECT_EQ("1234.57", open.Value(CPropListContourFill::kAreaId));
 }
 
 // ---- fault lines ------------------------------------------------------------------------------------
@@ -200,26 +200,26 @@ TEST(FaultLineList, KindChangesOpenAndCloseTheLinesOfTheOldKind) {
     map.Select({up1, up2, down});
     planetest::OpenList<CPropListFaultLine> open;
     open.Show(up1);
-    EXPECT_FALSE(open.Enabled(2008));
+    EXPECT_FALSE(open.Enabled(CPropListFaultLine::kFillId));
 
-    ASSERT_TRUE(open.Pick(2001, "断层多边形"));
+    ASSERT_TRUE(open.Pick(CPropListFaultLine::kKindId, "断层多边形"));
     EXPECT_EQ("断层多边形", up1->GetTypeName());
     EXPECT_EQ("断层多边形", up2->GetTypeName());
     EXPECT_EQ("下盘", down->GetTypeName());
     EXPECT_EQ(1, up1->IsClosed());
     EXPECT_EQ(1, up2->IsClosed());
     EXPECT_EQ(0, down->IsClosed());
-    EXPECT_TRUE(open.Enabled(2008));
-    EXPECT_TRUE(open.Enabled(2009));
+    EXPECT_TRUE(open.Enabled(CPropListFaultLine::kFillId));
+    EXPECT_TRUE(open.Enabled(CPropListFaultLine::kFillColorId));
 
-    ASSERT_TRUE(open.Pick(2001, "断层中线"));
+    ASSERT_TRUE(open.Pick(CPropListFaultLine::kKindId, "断层中线"));
     EXPECT_EQ("断层中线", up2->GetTypeName());
     EXPECT_EQ(0, up1->IsClosed());
     EXPECT_EQ(0, up2->IsClosed());
-    EXPECT_FALSE(open.Enabled(2008));
+    EXPECT_FALSE(open.Enabled(CPropListFaultLine::kFillId));
     open.Show(up1);
-    EXPECT_EQ("断层中线", open.Value(2001));
-    EXPECT_FALSE(open.Enabled(2008));
+    EXPECT_EQ("断层中线", open.Value(CPropListFaultLine::kKindId));
+    EXPECT_FALSE(open.Enabled(CPropListFaultLine::kFillId));
 }
 
 TEST(FaultLineList, RememberedPenShowsAsTheLayersStandardPenOfTheKind) {
@@ -231,18 +231,18 @@ TEST(FaultLineList, RememberedPenShowsAsTheLayersStandardPenOfTheKind) {
     map.Select(up);
     planetest::OpenList<CPropListFaultLine> open;
     open.Show(up);
-    EXPECT_EQ("1.2", open.Value(2005));  // the line carries the remembered (initial) pen
+    EXPECT_EQ("1.2", open.Value(CPropListFaultLine::kPenWidthId));  // the line carries the remembered (initial) pen
 
-    ASSERT_TRUE(open.Type(2005, "0.5"));
+    ASSERT_TRUE(open.Type(CPropListFaultLine::kPenWidthId, "0.5"));
     EXPECT_FLOAT_EQ(50.0f, PenOf(up).width);
     open.Show(up);
-    EXPECT_EQ("0.5", open.Value(2005));
+    EXPECT_EQ("0.5", open.Value(CPropListFaultLine::kPenWidthId));
 
-    ASSERT_TRUE(open.Type(2005, "abc"));  // no number: stored as 0
+    ASSERT_TRUE(open.Type(CPropListFaultLine::kPenWidthId, "abc"));  // no number: stored as 0
     EXPECT_FLOAT_EQ(0.0f, PenOf(up).width);
     open.Show(up);
-    EXPECT_EQ("0.0", open.Value(2005));
-    ASSERT_TRUE(open.Type(2005, "1e39"));  // beyond the pen record: nothing written
+    EXPECT_EQ("0.0", open.Value(CPropListFaultLine::kPenWidthId));
+    ASSERT_TRUE(open.Type(CPropListFaultLine::kPenWidthId, "1e39"));  // beyond the pen record: nothing written
     EXPECT_FLOAT_EQ(0.0f, PenOf(up).width);
 
     // A kind without a standard pen in the layer shows the line's own pen.
@@ -250,7 +250,7 @@ TEST(FaultLineList, RememberedPenShowsAsTheLayersStandardPenOfTheKind) {
     map.ClearSelection();
     map.Select(down);
     open.Show(down);
-    EXPECT_EQ("0.0", open.Value(2005));
+    EXPECT_EQ("0.0", open.Value(CPropListFaultLine::kPenWidthId));
 }
 
 TEST(FaultLineList, FillItemsFollowTheFillAndALineOutsideALayerIsHarmless) {
@@ -263,11 +263,11 @@ TEST(FaultLineList, FillItemsFollowTheFillAndALineOutsideALayerIsHarmless) {
     map.Select({polygon, other});
     planetest::OpenList<CPropListFaultLine> open;
     open.Show(polygon);
-    EXPECT_EQ("否", open.Value(2008));
-    EXPECT_FALSE(open.Enabled(2009));
-    ASSERT_TRUE(open.Pick(2008, "是"));
-    EXPECT_TRUE(open.Enabled(2009));
-    ASSERT_TRUE(open.Color(2009, RGB(0, 0, 200)));
+    EXPECT_EQ("否", open.Value(CPropListFaultLine::kFillId));
+    EXPECT_FALSE(open.Enabled(CPropListFaultLine::kFillColorId));
+    ASSERT_TRUE(open.Pick(CPropListFaultLine::kFillId, "是"));
+    EXPECT_TRUE(open.Enabled(CPropListFaultLine::kFillColorId));
+    ASSERT_TRUE(open.Color(CPropListFaultLine::kFillColorId, RGB(0, 0, 200)));
     QXLOGBRUSH brush;
     other->GetLogBrush(&brush);
     EXPECT_EQ(kBrushStyleSolid, brush.style);
@@ -277,10 +277,10 @@ TEST(FaultLineList, FillItemsFollowTheFillAndALineOutsideALayerIsHarmless) {
     loose.SetTypeName("上盘");
     planetest::OpenList<CPropListFaultLine> lone;
     lone.Show(&loose);
-    ASSERT_TRUE(lone.Pick(2001, "断层多边形"));
+    ASSERT_TRUE(lone.Pick(CPropListFaultLine::kKindId, "断层多边形"));
     EXPECT_EQ("断层多边形", loose.GetTypeName());
     EXPECT_EQ(1, loose.IsClosed());
-    EXPECT_TRUE(lone.Type(2005, "2"));
+    EXPECT_TRUE(lone.Type(CPropListFaultLine::kPenWidthId, "2"));
 }
 
 // ---- fault combinations -----------------------------------------------------------------------------
@@ -293,30 +293,30 @@ TEST(FaultBlockList, WallAndZoneEditsReachTheSamePartOfEverySelectedBlock) {
     map.Select({a, b, line});
     planetest::OpenList<CPropListFaultBlock> open;
     open.Show(a);
-    EXPECT_EQ("断层组合", open.Value(2000));
-    EXPECT_EQ("逆断层", open.Value(2002));
+    EXPECT_EQ("断层组合", open.Value(CPropListFaultBlock::kTypeId));
+    EXPECT_EQ("逆断层", open.Value(CPropListFaultBlock::kSenseId));
 
-    ASSERT_TRUE(open.Color(2006, RGB(1, 2, 3)));
+    ASSERT_TRUE(open.Color(CPropListFaultBlock::kHangingWallColorId, RGB(1, 2, 3)));
     EXPECT_EQ(RGB(1, 2, 3), PenOf(Wall(b, "上盘")).color);
     EXPECT_EQ(0u, PenOf(Wall(b, "下盘")).color);
     EXPECT_EQ(0u, PenOf(line).color);
 
-    ASSERT_TRUE(open.Type(2009, "2.5"));
+    ASSERT_TRUE(open.Type(CPropListFaultBlock::kFootwallWidthId, "2.5"));
     EXPECT_FLOAT_EQ(250.0f, PenOf(Wall(b, "下盘")).width);
     EXPECT_EQ(RGB(1, 2, 3), PenOf(Wall(a, "上盘")).color);
-    ASSERT_TRUE(open.Type(2009, "1e39"));  // beyond the pen record: nothing written
+    ASSERT_TRUE(open.Type(CPropListFaultBlock::kFootwallWidthId, "1e39"));  // beyond the pen record: nothing written
     EXPECT_FLOAT_EQ(250.0f, PenOf(Wall(b, "下盘")).width);
-    ASSERT_TRUE(open.Type(2009, "abc"));  // no number: stored as 0
+    ASSERT_TRUE(open.Type(CPropListFaultBlock::kFootwallWidthId, "abc"));  // no number: stored as 0
     EXPECT_FLOAT_EQ(0.0f, PenOf(Wall(a, "下盘")).width);
     EXPECT_FLOAT_EQ(0.0f, PenOf(Wall(b, "下盘")).width);
 
-    ASSERT_TRUE(open.Pick(2011, "否"));
-    EXPECT_FALSE(open.Enabled(2012));
+    ASSERT_TRUE(open.Pick(CPropListFaultBlock::kZoneFillId, "否"));
+    EXPECT_FALSE(open.Enabled(CPropListFaultBlock::kZoneColorId));
     QXLOGBRUSH brush;
     dynamic_cast<CQXObjectFill*>(b->GetObjectByTypeName("断层多边形"))->GetLogBrush(&brush);
     EXPECT_EQ(kBrushStyleNone, brush.style);
 
-    ASSERT_TRUE(open.Type(2001, "F1"));
+    ASSERT_TRUE(open.Type(CPropListFaultBlock::kNameId, "F1"));
     EXPECT_EQ("F1", b->GetName());
     EXPECT_EQ("", line->GetName());
 }
@@ -328,7 +328,7 @@ TEST(FaultBlockList, SenseChangesTheShownBlockOnly) {
     map.Select({a, b});
     planetest::OpenList<CPropListFaultBlock> open;
     open.Show(a);
-    ASSERT_TRUE(open.Pick(2002, "正断层"));
+    ASSERT_TRUE(open.Pick(CPropListFaultBlock::kSenseId, "正断层"));
     int normal = 0;
     EXPECT_TRUE(a->GetPropertyManager()->GetBoolProperty("正断层", normal));
     EXPECT_EQ(1, normal);
@@ -344,20 +344,20 @@ TEST(FaultBlockList, BlockLackingAPartIsNotReadTakesNoEditAndIsNotRepainted) {
     map.Select(whole);
     planetest::OpenList<CPropListFaultBlock> open;
     open.Show(whole);
-    EXPECT_EQ("F1", open.Value(2001));
+    EXPECT_EQ("F1", open.Value(CPropListFaultBlock::kNameId));
 
     // The refresh stops at the missing part: the items stay as they stand.
     map.ClearSelection();
     map.Select({broken, whole});
     open.Show(broken);
-    EXPECT_EQ("F1", open.Value(2001));
-    EXPECT_TRUE(open.Enabled(2006));
+    EXPECT_EQ("F1", open.Value(CPropListFaultBlock::kNameId));
+    EXPECT_TRUE(open.Enabled(CPropListFaultBlock::kHangingWallColorId));
 
     ClearCallLog();
     const int before = open.Redraws();
-    ASSERT_TRUE(open.Color(2006, RGB(9, 9, 9)));
-    ASSERT_TRUE(open.Type(2001, "F9"));
-    ASSERT_TRUE(open.Type(2005, "2"));
+    ASSERT_TRUE(open.Color(CPropListFaultBlock::kHangingWallColorId, RGB(9, 9, 9)));
+    ASSERT_TRUE(open.Type(CPropListFaultBlock::kNameId, "F9"));
+    ASSERT_TRUE(open.Type(CPropListFaultBlock::kHangingWallWidthId, "2"));
     EXPECT_EQ(0u, PenOf(Wall(whole, "上盘")).color);
     EXPECT_EQ("F1", whole->GetName());
     EXPECT_EQ("F2", broken->GetName());

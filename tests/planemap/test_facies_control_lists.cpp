@@ -107,22 +107,22 @@ TEST(FaciesLineList, OffersTheCatalogueCodesAndShowsTheCodeOfOneLine) {
     map.Select(a);
     planetest::OpenList<CPropListFaciesLine> open;
     open.Show(a);
-    EXPECT_EQ("相边界", open.Value(2000));
-    EXPECT_EQ(kSampleCodes, Options(open.Item(2001)));
-    EXPECT_EQ("HD", open.Value(2001));
-    EXPECT_TRUE(open.Enabled(2001));
+    EXPECT_EQ("相边界", open.Value(CPropListFaciesLine::kTypeId));
+    EXPECT_EQ(kSampleCodes, Options(open.Item(CPropListFaciesLine::kCodeId)));
+    EXPECT_EQ("HD", open.Value(CPropListFaciesLine::kCodeId));
+    EXPECT_TRUE(open.Enabled(CPropListFaciesLine::kCodeId));
 
     map.Select(AddLine(map, "相边界", MakePen(1, 0, 10), "JW"));
     open.Show(a);
-    EXPECT_EQ("", open.Value(2001));
-    EXPECT_FALSE(open.Enabled(2001));
-    EXPECT_EQ(kSampleCodes, Options(open.Item(2001)));  // rebuilt, not doubled
+    EXPECT_EQ("", open.Value(CPropListFaciesLine::kCodeId));
+    EXPECT_FALSE(open.Enabled(CPropListFaciesLine::kCodeId));
+    EXPECT_EQ(kSampleCodes, Options(open.Item(CPropListFaciesLine::kCodeId)));  // rebuilt, not doubled
 
     map.ClearSelection();
     map.Select(a);
     open.Show(a);
-    EXPECT_EQ("HD", open.Value(2001));
-    EXPECT_TRUE(open.Enabled(2001));
+    EXPECT_EQ("HD", open.Value(CPropListFaciesLine::kCodeId));
+    EXPECT_TRUE(open.Enabled(CPropListFaciesLine::kCodeId));
 }
 
 TEST(FaciesLineList, ACodeNamesAndPensEverySelectedLineOfTheTypeName) {
@@ -138,7 +138,7 @@ TEST(FaciesLineList, ACodeNamesAndPensEverySelectedLineOfTheTypeName) {
     const int redraws = open.Redraws();
     ClearCallLog();
 
-    Edit(open, 2001, "HKB");
+    Edit(open, CPropListFaciesLine::kCodeId, "HKB");
     const QXLOGPEN standard = Catalogue()->GetFaciesLogPenByCode("HKB");
     for (CQXObjectLine* line : {a, b}) {
         EXPECT_EQ("HKB", line->GetName());
@@ -161,7 +161,7 @@ TEST(FaciesLineList, AnUnknownCodeNamesTheLineAndKeepsItsPen) {
     open.Show(line);
     ClearCallLog();
 
-    ASSERT_TRUE(open.Type(2001, "ZZ"));
+    ASSERT_TRUE(open.Type(CPropListFaciesLine::kCodeId, "ZZ"));
     EXPECT_EQ("ZZ", line->GetName());
     EXPECT_TRUE(SamePen(own, PenOf(line)));
     EXPECT_EQ(0, CountCalls("CQXObjectLine::SetLogPen"));
@@ -174,13 +174,13 @@ TEST(FaciesLineList, WithoutACatalogueOffersNoCodesAndACodeOnlyNames) {
     map.Select(line);
     planetest::OpenList<CPropListFaciesLine> open;
     open.Show(line);
-    ASSERT_EQ(4, open.Item(2001)->GetOptionCount());
+    ASSERT_EQ(4, open.Item(CPropListFaciesLine::kCodeId)->GetOptionCount());
 
     osprey::testing::RemoveFaciesTypeManager();  // newer well data: the next showing re-reads
     open.Show(line);
-    EXPECT_EQ(0, open.Item(2001)->GetOptionCount());
-    EXPECT_EQ("HD", open.Value(2001));
-    ASSERT_TRUE(open.Type(2001, "HKB"));
+    EXPECT_EQ(0, open.Item(CPropListFaciesLine::kCodeId)->GetOptionCount());
+    EXPECT_EQ("HD", open.Value(CPropListFaciesLine::kCodeId));
+    ASSERT_TRUE(open.Type(CPropListFaciesLine::kCodeId, "HKB"));
     EXPECT_EQ("HKB", line->GetName());
     EXPECT_TRUE(SamePen(own, PenOf(line)));
 }
@@ -197,22 +197,22 @@ TEST(FaciesFillList, ShowsTheStoredCodeOrTheNameAndTheAreaOfOneFill) {
     map.Select(coded);
     planetest::OpenList<CPropListFaciesFill> open;
     open.Show(coded);
-    EXPECT_EQ("沉积相", open.Value(2000));
-    EXPECT_EQ("HKB", open.Value(2001));
-    EXPECT_EQ(kSampleCodes, Options(open.Item(2001)));
-    EXPECT_EQ("200.00", open.Value(2003));
+    EXPECT_EQ("沉积相", open.Value(CPropListFaciesFill::kTypeId));
+    EXPECT_EQ("HKB", open.Value(CPropListFaciesFill::kCodeId));
+    EXPECT_EQ(kSampleCodes, Options(open.Item(CPropListFaciesFill::kCodeId)));
+    EXPECT_EQ("200.00", open.Value(CPropListFaciesFill::kAreaId));
 
     map.ClearSelection();
     map.Select(named);
     open.Show(named);
-    EXPECT_EQ("JW", open.Value(2001));
-    EXPECT_EQ("1.50", open.Value(2003));
+    EXPECT_EQ("JW", open.Value(CPropListFaciesFill::kCodeId));
+    EXPECT_EQ("1.50", open.Value(CPropListFaciesFill::kAreaId));
 
     map.Select(coded);
     open.Show(named);
-    EXPECT_EQ("", open.Value(2001));
-    EXPECT_FALSE(open.Enabled(2001));
-    EXPECT_EQ("", open.Value(2003));
+    EXPECT_EQ("", open.Value(CPropListFaciesFill::kCodeId));
+    EXPECT_FALSE(open.Enabled(CPropListFaciesFill::kCodeId));
+    EXPECT_EQ("", open.Value(CPropListFaciesFill::kAreaId));
 }
 
 TEST(FaciesFillList, ACodeGivesOnlyTheShownAreaTheFacies) {
@@ -226,7 +226,7 @@ TEST(FaciesFillList, ACodeGivesOnlyTheShownAreaTheFacies) {
     const int redraws = open.Redraws();
     ClearCallLog();
 
-    Edit(open, 2001, "XZS");
+    Edit(open, CPropListFaciesFill::kCodeId, "XZS");
     const int index = Catalogue()->FindFaciesTypeByCode("XZS");
     EXPECT_EQ(CString("席状砂"), shown->GetName());
     EXPECT_TRUE(SameBrush(Catalogue()->GetFaciesLogBrush(index), BrushOf(shown)));
@@ -253,9 +253,9 @@ TEST(FaciesFillList, AnUnknownCodeOrAMissingCatalogueChangesNothing) {
     open.Show(fill);
     ClearCallLog();
 
-    ASSERT_TRUE(open.Type(2001, "ZZ"));
+    ASSERT_TRUE(open.Type(CPropListFaciesFill::kCodeId, "ZZ"));
     osprey::testing::RemoveFaciesTypeManager();
-    ASSERT_TRUE(open.Type(2001, "JW"));
+    ASSERT_TRUE(open.Type(CPropListFaciesFill::kCodeId, "JW"));
     EXPECT_EQ(0, CountCalls("CQXObject::SetName"));
     EXPECT_EQ(0, CountCalls("CQXObjectFill::SetLogBrush"));
     EXPECT_EQ("河道", fill->GetName());
@@ -265,8 +265,8 @@ TEST(FaciesFillList, AnUnknownCodeOrAMissingCatalogueChangesNothing) {
     EXPECT_EQ(CString("HD"), code);
 
     open.Show(fill);
-    EXPECT_EQ(0, open.Item(2001)->GetOptionCount());
-    EXPECT_EQ("HD", open.Value(2001));
+    EXPECT_EQ(0, open.Item(CPropListFaciesFill::kCodeId)->GetOptionCount());
+    EXPECT_EQ("HD", open.Value(CPropListFaciesFill::kCodeId));
 }
 
 // ---- control lines -----------------------------------------------------------------------------------
@@ -276,19 +276,19 @@ TEST(CtrlLineList, ShowsValueAndPenWithOneDecimalOptionsAndTwoDecimalWidth) {
     auto* line = AddLine<CQXObjectCtrlLine>(map, "控制线层", MakePen(4, RGB(0, 0, 200), 150), "1200");
     map.Select(line);
     planetest::OpenList<CPropListCtrlLine> open;
-    EXPECT_EQ("控制线", open.Value(2000));
-    const std::vector<std::string> options = Options(open.Item(2004));
+    EXPECT_EQ("控制线", open.Value(CPropListCtrlLine::kTypeId));
+    const std::vector<std::string> options = Options(open.Item(CPropListCtrlLine::kPenWidthId));
     ASSERT_EQ(60u, options.size());
     EXPECT_EQ("0.0", options.front());
     EXPECT_EQ("0.5", options[1]);
     EXPECT_EQ("29.5", options.back());
 
     open.Show(line);
-    EXPECT_EQ("控制线层", open.Value(2000));
-    EXPECT_EQ("1200", open.Value(2001));
-    EXPECT_EQ("1.50", open.Value(2004));
-    EXPECT_EQ(4u, dynamic_cast<CPropStyleCombox*>(open.Item(2003))->GetVal());
-    EXPECT_EQ(RGB(0, 0, 200), dynamic_cast<CBCGPColorProp*>(open.Item(2005))->GetColor());
+    EXPECT_EQ("控制线层", open.Value(CPropListCtrlLine::kTypeId));
+    EXPECT_EQ("1200", open.Value(CPropListCtrlLine::kValueId));
+    EXPECT_EQ("1.50", open.Value(CPropListCtrlLine::kPenWidthId));
+    EXPECT_EQ(4u, dynamic_cast<CPropStyleCombox*>(open.Item(CPropListCtrlLine::kPenStyleId))->GetVal());
+    EXPECT_EQ(RGB(0, 0, 200), dynamic_cast<CBCGPColorProp*>(open.Item(CPropListCtrlLine::kPenColorId))->GetColor());
 }
 
 TEST(CtrlLineList, TheValueBelongsToTheShownLineOnly) {
@@ -298,17 +298,17 @@ TEST(CtrlLineList, TheValueBelongsToTheShownLineOnly) {
     map.Select({a, b});
     planetest::OpenList<CPropListCtrlLine> open;
     open.Show(a);
-    EXPECT_EQ("", open.Value(2001));
-    EXPECT_FALSE(open.Enabled(2001));
-    Edit(open, 2001, "30");
+    EXPECT_EQ("", open.Value(CPropListCtrlLine::kValueId));
+    EXPECT_FALSE(open.Enabled(CPropListCtrlLine::kValueId));
+    Edit(open, CPropListCtrlLine::kValueId, "30");
     EXPECT_EQ("30", a->GetName());
     EXPECT_EQ("20", b->GetName());
 
     map.ClearSelection();
     map.Select(b);
     open.Show(b);
-    EXPECT_EQ("20", open.Value(2001));
-    EXPECT_TRUE(open.Enabled(2001));
+    EXPECT_EQ("20", open.Value(CPropListCtrlLine::kValueId));
+    EXPECT_TRUE(open.Enabled(CPropListCtrlLine::kValueId));
 }
 
 TEST(CtrlLineList, PenEditsReachEverySelectedLineOfTheTypeName) {
@@ -323,10 +323,10 @@ TEST(CtrlLineList, PenEditsReachEverySelectedLineOfTheTypeName) {
     const int redraws = open.Redraws();
     ClearCallLog();
 
-    ASSERT_TRUE(open.Pick(2004, "2.5"));
-    ASSERT_TRUE(open.Color(2005, RGB(200, 0, 0)));
-    ASSERT_TRUE(open.PickEntry(2003, 2));
-    const UINT style = dynamic_cast<CPropStyleCombox*>(open.Item(2003))->GetVal();
+    ASSERT_TRUE(open.Pick(CPropListCtrlLine::kPenWidthId, "2.5"));
+    ASSERT_TRUE(open.Color(CPropListCtrlLine::kPenColorId, RGB(200, 0, 0)));
+    ASSERT_TRUE(open.PickEntry(CPropListCtrlLine::kPenStyleId, 2));
+    const UINT style = dynamic_cast<CPropStyleCombox*>(open.Item(CPropListCtrlLine::kPenStyleId))->GetVal();
     for (CQXObjectLine* line : {static_cast<CQXObjectLine*>(a), static_cast<CQXObjectLine*>(b)})
         EXPECT_TRUE(SamePen(MakePen(style, RGB(200, 0, 0), 250), PenOf(line)));
     EXPECT_TRUE(SamePen(old, PenOf(other)));
@@ -334,9 +334,9 @@ TEST(CtrlLineList, PenEditsReachEverySelectedLineOfTheTypeName) {
     EXPECT_EQ(0, CountCalls("CQXObject::OnChanged", other));
     EXPECT_EQ(redraws + 3, open.Redraws());
 
-    ASSERT_TRUE(open.Type(2004, "-1"));  // widths are not range-checked
+    ASSERT_TRUE(open.Type(CPropListCtrlLine::kPenWidthId, "-1"));  // widths are not range-checked
     EXPECT_FLOAT_EQ(-100.0f, PenOf(b).width);
-    ASSERT_TRUE(open.Type(2004, "1e39"));  // beyond the pen record: nothing written
+    ASSERT_TRUE(open.Type(CPropListCtrlLine::kPenWidthId, "1e39"));  // beyond the pen record: nothing written
     EXPECT_FLOAT_EQ(-100.0f, PenOf(b).width);
 }
 
@@ -348,23 +348,25 @@ TEST(AppendControlPointList, ShowsCodeAndSymbolWithTheWellSymbolGroups) {
     map.Select(well);
     planetest::OpenList<CPropListAppendControlPoint> open;
     open.Show(well);
-    EXPECT_EQ("虚拟井", open.Value(2000));
-    EXPECT_EQ(kSampleCodes, Options(open.Item(2001)));
-    EXPECT_EQ("HD", open.Value(2001));
-    EXPECT_TRUE(open.Enabled(2001));
-    auto* style = dynamic_cast<CPropStyleCombox*>(open.Item(2003));
+    EXPECT_EQ("虚拟井", open.Value(CPropListAppendControlPoint::kTypeId));
+    EXPECT_EQ(kSampleCodes, Options(open.Item(CPropListAppendControlPoint::kCodeId)));
+    EXPECT_EQ("HD", open.Value(CPropListAppendControlPoint::kCodeId));
+    EXPECT_TRUE(open.Enabled(CPropListAppendControlPoint::kCodeId));
+    auto* style = dynamic_cast<CPropStyleCombox*>(open.Item(CPropListAppendControlPoint::kStyleId));
     ASSERT_NE(nullptr, style);
     EXPECT_EQ(7u, style->GetVal());
     ASSERT_EQ(2u, style->GetStyleGroups().size());
     EXPECT_EQ(CString("常用点"), style->GetStyleGroups()[0].second);
     EXPECT_EQ(CString("井符号"), style->GetStyleGroups()[1].second);
-    EXPECT_EQ("2.50", open.Value(2004));
-    EXPECT_EQ(RGB(4, 5, 6), dynamic_cast<CBCGPColorProp*>(open.Item(2005))->GetColor());
-    EXPECT_EQ(RGB(1, 2, 3), dynamic_cast<CBCGPColorProp*>(open.Item(2006))->GetColor());
+    EXPECT_EQ("2.50", open.Value(CPropListAppendControlPoint::kSizeId));
+    EXPECT_EQ(RGB(4, 5, 6),
+              dynamic_cast<CBCGPColorProp*>(open.Item(CPropListAppendControlPoint::kBorderColorId))->GetColor());
+    EXPECT_EQ(RGB(1, 2, 3),
+              dynamic_cast<CBCGPColorProp*>(open.Item(CPropListAppendControlPoint::kInnerColorId))->GetColor());
 
     osprey::testing::RemoveFaciesTypeManager();
     open.Show(well);
-    EXPECT_EQ(0, open.Item(2001)->GetOptionCount());
+    EXPECT_EQ(0, open.Item(CPropListAppendControlPoint::kCodeId)->GetOptionCount());
 }
 
 TEST(AppendControlPointList, ACodeNamesTheTypeNameAndIsAnnouncedToTheMapFile) {
@@ -377,7 +379,7 @@ TEST(AppendControlPointList, ACodeNamesTheTypeNameAndIsAnnouncedToTheMapFile) {
     open.Show(well);
     parsnip::testing::ClearNotifications();
 
-    Edit(open, 2001, "XZS");
+    Edit(open, CPropListAppendControlPoint::kCodeId, "XZS");
     EXPECT_EQ("XZS", well->GetName());
     EXPECT_EQ("XZS", twin->GetName());
     EXPECT_EQ("", stranger->GetName());
@@ -401,7 +403,7 @@ TEST(AppendControlPointList, APointOutsideAMapDocumentIsNamedWithoutNotice) {
     planetest::OpenList<CPropListAppendControlPoint> open;
     open.Show(&point);
     parsnip::testing::ClearNotifications();
-    ASSERT_TRUE(open.Type(2001, "HD"));
+    ASSERT_TRUE(open.Type(CPropListAppendControlPoint::kCodeId, "HD"));
     EXPECT_EQ("HD", point.GetName());
     EXPECT_TRUE(parsnip::testing::Notifications().empty());
 }
@@ -416,17 +418,17 @@ TEST(AppendControlPointList, SizesAboveZeroAreTakenAndSymbolsReachEverySelectedP
     open.Show(well);
 
     for (const char* refused : {"0", "-2", "abc"}) {
-        ASSERT_TRUE(open.Type(2004, refused));
+        ASSERT_TRUE(open.Type(CPropListAppendControlPoint::kSizeId, refused));
         EXPECT_FLOAT_EQ(250.0f, SymbolOf(well).size) << refused;
     }
-    ASSERT_TRUE(open.Type(2004, "1.5"));
+    ASSERT_TRUE(open.Type(CPropListAppendControlPoint::kSizeId, "1.5"));
     EXPECT_FLOAT_EQ(150.0f, SymbolOf(well).size);
 
     map.Select({ordinary, line});
     open.Show(well);
     ClearCallLog();
-    ASSERT_TRUE(open.Color(2005, RGB(0, 90, 0)));
-    ASSERT_TRUE(open.Color(2006, RGB(90, 0, 0)));
+    ASSERT_TRUE(open.Color(CPropListAppendControlPoint::kBorderColorId, RGB(0, 90, 0)));
+    ASSERT_TRUE(open.Color(CPropListAppendControlPoint::kInnerColorId, RGB(90, 0, 0)));
     for (CQXObjectPoint* point : {well, ordinary}) {
         const QXLOGPOINT symbol = SymbolOf(point);
         EXPECT_EQ(RGB(0, 90, 0), symbol.borderColor);
@@ -445,11 +447,11 @@ TEST(BoundList, ShowsThePenInItsGroupUnderAFixedKind) {
     map.Select(line);
     planetest::OpenList<CPropListBound> open;
     open.Show(line);
-    EXPECT_EQ("边界线", open.Value(2000));
-    EXPECT_EQ(RGB(0, 60, 0), dynamic_cast<CBCGPColorProp*>(open.Item(2004))->GetColor());
-    EXPECT_EQ(5u, dynamic_cast<CPropStyleCombox*>(open.Item(2002))->GetVal());
-    EXPECT_EQ("1.50", open.Value(2003));
-    const std::vector<std::string> options = Options(open.Item(2003));
+    EXPECT_EQ("边界线", open.Value(CPropListBound::kTypeId));
+    EXPECT_EQ(RGB(0, 60, 0), dynamic_cast<CBCGPColorProp*>(open.Item(CPropListBound::kPenColorId))->GetColor());
+    EXPECT_EQ(5u, dynamic_cast<CPropStyleCombox*>(open.Item(CPropListBound::kPenStyleId))->GetVal());
+    EXPECT_EQ("1.50", open.Value(CPropListBound::kPenWidthId));
+    const std::vector<std::string> options = Options(open.Item(CPropListBound::kPenWidthId));
     ASSERT_EQ(60u, options.size());
     EXPECT_EQ("0.00", options.front());
     EXPECT_EQ("29.50", options.back());
@@ -465,13 +467,13 @@ TEST(BoundList, WidthsAreFreeTextForEverySelectedLineOfTheTypeName) {
     planetest::OpenList<CPropListBound> open;
     open.Show(a);
 
-    ASSERT_TRUE(open.Type(2003, "45"));
+    ASSERT_TRUE(open.Type(CPropListBound::kPenWidthId, "45"));
     EXPECT_FLOAT_EQ(4500.0f, PenOf(a).width);
     EXPECT_FLOAT_EQ(4500.0f, PenOf(b).width);
-    ASSERT_TRUE(open.Type(2003, "wide"));
+    ASSERT_TRUE(open.Type(CPropListBound::kPenWidthId, "wide"));
     EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
     EXPECT_FLOAT_EQ(0.0f, PenOf(b).width);
-    ASSERT_TRUE(open.Color(2004, RGB(7, 7, 7)));
+    ASSERT_TRUE(open.Color(CPropListBound::kPenColorId, RGB(7, 7, 7)));
     EXPECT_EQ(RGB(7, 7, 7), PenOf(b).color);
     EXPECT_TRUE(SamePen(old, PenOf(other)));
 }

@@ -60,9 +60,9 @@ TEST(FillList, ShowsTypeNameBrushAndArea) {
     planetest::OpenList<CPropListFill> open;
     open.Show(fill);
     EXPECT_EQ("湖泊", open.Value(0));
-    EXPECT_EQ("所有样式", open.Value(7001));  // a style no set holds
-    EXPECT_EQ("2.00", open.Value(7005));
-    EXPECT_EQ("否", open.Value(7006));
+    EXPECT_EQ("所有样式", open.Value(kPlaneFillStyleSetId));  // a style no set holds
+    EXPECT_EQ("2.00", open.Value(kPlaneFillCellSizeId));
+    EXPECT_EQ("否", open.Value(kPlaneFillTransparentId));
     EXPECT_EQ("12.00", open.Value(8));
 }
 
@@ -71,19 +71,19 @@ TEST(FillList, ChangingTheSetAloneRewritesTheUnchangedBrushAndRedraws) {
     CQXObjectFill* fill = fx.Add(1001);
     planetest::OpenList<CPropListFill> open;
     open.Show(fill);
-    EXPECT_EQ("常用填充", open.Value(7001));
+    EXPECT_EQ("常用填充", open.Value(kPlaneFillStyleSetId));
     const QXLOGBRUSH before = BrushOf(fill);
     const int redraws = open.Redraws();
     ClearCallLog();
 
-    ASSERT_TRUE(open.Pick(7001, "岩性填充"));
+    ASSERT_TRUE(open.Pick(kPlaneFillStyleSetId, "岩性填充"));
     EXPECT_EQ(1, CountCalls("CQXObjectFill::SetLogBrush", fill));
     const QXLOGBRUSH after = BrushOf(fill);
     EXPECT_EQ(before.style, after.style);
     EXPECT_EQ(before.fillColor, after.fillColor);
     EXPECT_EQ(before.size, after.size);
     EXPECT_EQ(redraws + 1, open.Redraws());
-    auto* picker = dynamic_cast<CPropStyleCombox*>(open.Item(7002));
+    auto* picker = dynamic_cast<CPropStyleCombox*>(open.Item(kPlaneFillStyleId));
     ASSERT_NE(nullptr, picker);
     ASSERT_FALSE(picker->GetStyleGroups().empty());
     EXPECT_EQ(CString("岩性填充"), picker->GetStyleGroups().back().second);
@@ -96,9 +96,9 @@ TEST(FillList, EditsReachTheShownFillOnlyWhateverIsSelected) {
     planetest::OpenList<CPropListFill> open;
     open.Show(shown);
 
-    ASSERT_TRUE(open.Type(7005, "1.5"));
-    ASSERT_TRUE(open.Color(7003, RGB(200, 0, 0)));
-    ASSERT_TRUE(open.Pick(7006, "是"));
+    ASSERT_TRUE(open.Type(kPlaneFillCellSizeId, "1.5"));
+    ASSERT_TRUE(open.Color(kPlaneFillLineColorId, RGB(200, 0, 0)));
+    ASSERT_TRUE(open.Pick(kPlaneFillTransparentId, "是"));
     const QXLOGBRUSH edited = BrushOf(shown);
     EXPECT_FLOAT_EQ(150.0f, edited.size);
     EXPECT_EQ(RGB(200, 0, 0), edited.lineColor);
@@ -110,7 +110,7 @@ TEST(FillList, EditsReachTheShownFillOnlyWhateverIsSelected) {
     EXPECT_EQ(0u, untouched.lineColor);
     EXPECT_EQ(kBackModeOpaque, untouched.backMode);
 
-    ASSERT_TRUE(open.Pick(7006, "否"));
+    ASSERT_TRUE(open.Pick(kPlaneFillTransparentId, "否"));
     EXPECT_EQ(13u, BrushOf(shown).backMode);
 }
 
@@ -121,7 +121,7 @@ TEST(FillList, CellSizeIsReadAsTypedAndOnlyAnOverflowWritesNothing) {
     CQXObjectFill* fill = fx.Add(1002);
     planetest::OpenList<CPropListFill> open;
     open.Show(fill);
-    CBCGPProp* size = open.Item(7005);
+    CBCGPProp* size = open.Item(kPlaneFillCellSizeId);
     ASSERT_NE(nullptr, size);
     auto typeFromCode = [&](const char* text) {
         size->SetValue(_variant_t(text));
@@ -172,16 +172,16 @@ TEST(PictureList, RasterShowsRotationInDegreesAndStoresTypedDegreesAsRadians) {
     bitmap->SetAngle(0.5);
     planetest::OpenList<CPropListPicture> open;
     open.Show(bitmap);
-    EXPECT_EQ("图片", open.Value(2000));
-    EXPECT_EQ("井位图.bmp", open.Value(2001));
-    EXPECT_EQ("12.50", open.Value(2004));
-    EXPECT_EQ("28.65", open.Value(2006));
-    EXPECT_TRUE(open.Enabled(2006));
-    for (DWORD_PTR id : {2007, 2008, 2009}) {
+    EXPECT_EQ("图片", open.Value(CPropListPicture::kTypeId));
+    EXPECT_EQ("井位图.bmp", open.Value(CPropListPicture::kSourceId));
+    EXPECT_EQ("12.50", open.Value(CPropListPicture::kLengthId));
+    EXPECT_EQ("28.65", open.Value(CPropListPicture::kRotationId));
+    EXPECT_TRUE(open.Enabled(CPropListPicture::kRotationId));
+    for (DWORD_PTR id : {CPropListPicture::kScaleId, CPropListPicture::kBaseXId, CPropListPicture::kBaseYId}) {
         EXPECT_EQ("", open.Value(id)) << id;
         EXPECT_FALSE(open.Enabled(id)) << id;
     }
-    ASSERT_TRUE(open.Type(2006, "90"));
+    ASSERT_TRUE(open.Type(CPropListPicture::kRotationId, "90"));
     EXPECT_DOUBLE_EQ(90 * kShortPi / 180.0, bitmap->GetAngle());
     EXPECT_DOUBLE_EQ(1.570796326794895, bitmap->GetAngle());
 }
@@ -193,19 +193,20 @@ TEST(PictureList, EmbeddedMapHasScaleAndBasePointInsteadOfRotation) {
     qxm->SetQXMCenter(100, 200);
     planetest::OpenList<CPropListPicture> open;
     open.Show(qxm);
-    EXPECT_EQ("", open.Value(2006));
-    EXPECT_FALSE(open.Enabled(2006));
-    EXPECT_EQ("2.50", open.Value(2007));
-    EXPECT_EQ("100.00", open.Value(2008));
-    EXPECT_EQ("200.00", open.Value(2009));
-    for (DWORD_PTR id : {2007, 2008, 2009}) EXPECT_TRUE(open.Enabled(id)) << id;
+    EXPECT_EQ("", open.Value(CPropListPicture::kRotationId));
+    EXPECT_FALSE(open.Enabled(CPropListPicture::kRotationId));
+    EXPECT_EQ("2.50", open.Value(CPropListPicture::kScaleId));
+    EXPECT_EQ("100.00", open.Value(CPropListPicture::kBaseXId));
+    EXPECT_EQ("200.00", open.Value(CPropListPicture::kBaseYId));
+    for (DWORD_PTR id : {CPropListPicture::kScaleId, CPropListPicture::kBaseXId, CPropListPicture::kBaseYId})
+        EXPECT_TRUE(open.Enabled(id)) << id;
 
-    ASSERT_TRUE(open.Type(2008, "150"));
+    ASSERT_TRUE(open.Type(CPropListPicture::kBaseXId, "150"));
     double x = 0, y = 0;
     qxm->GetQXMCenter(x, y);
     EXPECT_EQ(150.0, x);
     EXPECT_EQ(200.0, y);
-    ASSERT_TRUE(open.Type(2007, "0.5"));
+    ASSERT_TRUE(open.Type(CPropListPicture::kScaleId, "0.5"));
     EXPECT_EQ(0.5, qxm->GetFactor());
 }
 
@@ -218,10 +219,10 @@ TEST(PictureList, CoordinateEditKeepsTheOtherCoordinateAndBothBytesAndNoNumberRe
     bitmap->MoveAnchor(start);
     planetest::OpenList<CPropListPicture> open;
     open.Show(bitmap);
-    EXPECT_EQ("3.00", open.Value(2002));
-    EXPECT_EQ("4.00", open.Value(2003));
+    EXPECT_EQ("3.00", open.Value(CPropListPicture::kXId));
+    EXPECT_EQ("4.00", open.Value(CPropListPicture::kYId));
 
-    ASSERT_TRUE(open.Type(2002, "10.25"));
+    ASSERT_TRUE(open.Type(CPropListPicture::kXId, "10.25"));
     QXPOINT moved;
     bitmap->GetAnchor(&moved);
     EXPECT_EQ(10.25, moved.x);
@@ -229,7 +230,7 @@ TEST(PictureList, CoordinateEditKeepsTheOtherCoordinateAndBothBytesAndNoNumberRe
     EXPECT_EQ(7, moved.flag);
     EXPECT_EQ(9, moved.reserved);
 
-    ASSERT_TRUE(open.Type(2004, "abc"));
+    ASSERT_TRUE(open.Type(CPropListPicture::kLengthId, "abc"));
     EXPECT_EQ(0.0, bitmap->GetRadiusA());
 }
 
@@ -239,18 +240,23 @@ TEST(PictureList, LayerTargetDisablesAllAndAPictureAfterItEnablesThemAgain) {
     auto* qxm = fx.Add<CQXObjectQXM>();
     planetest::OpenList<CPropListPicture> open;
     open.Show(&fx.layer);
-    for (DWORD_PTR id = 2000; id <= 2009; ++id) EXPECT_FALSE(open.Enabled(id)) << id;
+    for (DWORD_PTR id = CPropListPicture::kTypeId; id <= CPropListPicture::kBaseYId; ++id)
+        EXPECT_FALSE(open.Enabled(id)) << id;
 
     open.Show(bitmap);
-    for (DWORD_PTR id = 2000; id <= 2006; ++id) EXPECT_TRUE(open.Enabled(id)) << id;
-    for (DWORD_PTR id = 2007; id <= 2009; ++id) EXPECT_FALSE(open.Enabled(id)) << id;
-    ASSERT_TRUE(open.Type(2005, "8"));  // the user can edit again
+    for (DWORD_PTR id = CPropListPicture::kTypeId; id <= CPropListPicture::kRotationId; ++id)
+        EXPECT_TRUE(open.Enabled(id)) << id;
+    for (DWORD_PTR id = CPropListPicture::kScaleId; id <= CPropListPicture::kBaseYId; ++id)
+        EXPECT_FALSE(open.Enabled(id)) << id;
+    ASSERT_TRUE(open.Type(CPropListPicture::kWidthId, "8"));  // the user can edit again
     EXPECT_EQ(8.0, bitmap->GetRadiusB());
 
     open.Show(qxm);  // the kind rule follows the new picture
-    for (DWORD_PTR id = 2000; id <= 2005; ++id) EXPECT_TRUE(open.Enabled(id)) << id;
-    EXPECT_FALSE(open.Enabled(2006));
-    for (DWORD_PTR id = 2007; id <= 2009; ++id) EXPECT_TRUE(open.Enabled(id)) << id;
+    for (DWORD_PTR id = CPropListPicture::kTypeId; id <= CPropListPicture::kWidthId; ++id)
+        EXPECT_TRUE(open.Enabled(id)) << id;
+    EXPECT_FALSE(open.Enabled(CPropListPicture::kRotationId));
+    for (DWORD_PTR id = CPropListPicture::kScaleId; id <= CPropListPicture::kBaseYId; ++id)
+        EXPECT_TRUE(open.Enabled(id)) << id;
 }
 
 TEST(PictureList, EditChangesOnlyTheShownPicture) {
@@ -262,8 +268,8 @@ TEST(PictureList, EditChangesOnlyTheShownPicture) {
     open.Show(shown);
     ClearCallLog();
     const int redraws = open.Redraws();
-    ASSERT_TRUE(open.Type(2004, "30"));
-    ASSERT_TRUE(open.Type(2006, "45"));
+    ASSERT_TRUE(open.Type(CPropListPicture::kLengthId, "30"));
+    ASSERT_TRUE(open.Type(CPropListPicture::kRotationId, "45"));
     EXPECT_EQ(30.0, shown->GetRadiusA());
     EXPECT_EQ(1.0, twin->GetRadiusA());
     EXPECT_EQ(0.0, twin->GetAngle());

@@ -62,20 +62,20 @@ TEST(ColorMarkList, RefusedCoordinatesShowTheStoredValueAndZeroIsAccepted) {
     map.Select(mark);
     planetest::OpenList<CPropListColorMark> open;
     open.Show(mark);
-    EXPECT_EQ("12.50", open.Value(2005));
+    EXPECT_EQ("12.50", open.Value(CPropListColorMark::kXId));
 
     for (const char* refused : {"-1", "abc", "1e400"}) {
-        open.Type(2005, refused);
-        EXPECT_EQ("12.50", open.Value(2005)) << refused;
+        open.Type(CPropListColorMark::kXId, refused);
+        EXPECT_EQ("12.50", open.Value(CPropListColorMark::kXId)) << refused;
         EXPECT_EQ(12.5, AnchorOf(mark).x) << refused;
     }
-    ASSERT_TRUE(open.Type(2005, "0"));
+    ASSERT_TRUE(open.Type(CPropListColorMark::kXId, "0"));
     EXPECT_EQ(0.0, AnchorOf(mark).x);
     EXPECT_EQ(7.0, AnchorOf(mark).y);
-    open.Type(2007, "-3");
-    EXPECT_EQ("0.00", open.Value(2007));
+    open.Type(CPropListColorMark::kLengthId, "-3");
+    EXPECT_EQ("0.00", open.Value(CPropListColorMark::kLengthId));
     EXPECT_EQ(0.0, mark->GetRadiusB());
-    ASSERT_TRUE(open.Type(2006, "1e39"));  // a double keeps it
+    ASSERT_TRUE(open.Type(CPropListColorMark::kYId, "1e39"));  // a double keeps it
     EXPECT_EQ(1e39, AnchorOf(mark).y);
 }
 
@@ -85,19 +85,19 @@ TEST(ColorMarkList, FontSizeIsStoredInHundredthsAndDecimalsAcceptATypedValue) {
     map.Select(mark);
     planetest::OpenList<CPropListColorMark> open;
     open.Show(mark);
-    ASSERT_TRUE(open.Type(2011, "9"));
+    ASSERT_TRUE(open.Type(CPropListColorMark::kSizeId, "9"));
     EXPECT_FLOAT_EQ(900.0f, FontOf(mark).size);
-    open.Type(2011, "1e37");  // ×100 is beyond the font record's float
-    EXPECT_EQ("9.00", open.Value(2011));
+    open.Type(CPropListColorMark::kSizeId, "1e37");  // ×100 is beyond the font record's float
+    EXPECT_EQ("9.00", open.Value(CPropListColorMark::kSizeId));
     EXPECT_FLOAT_EQ(900.0f, FontOf(mark).size);
-    ASSERT_TRUE(open.Type(2013, "5"));  // the options stop at 3
+    ASSERT_TRUE(open.Type(CPropListColorMark::kDecimalsId, "5"));  // the options stop at 3
     EXPECT_EQ(5, mark->GetDecimal());
-    open.Type(2015, "x");
-    EXPECT_EQ("1", open.Value(2015));
+    open.Type(CPropListColorMark::kIntervalId, "x");
+    EXPECT_EQ("1", open.Value(CPropListColorMark::kIntervalId));
     EXPECT_EQ(1, mark->GetLabelInterval());
     open.Show(mark);
-    EXPECT_EQ("9.00", open.Value(2011));
-    EXPECT_EQ("5", open.Value(2013));
+    EXPECT_EQ("9.00", open.Value(CPropListColorMark::kSizeId));
+    EXPECT_EQ("5", open.Value(CPropListColorMark::kDecimalsId));
 }
 
 TEST(ColorMarkList, MarksShownByDefaultAndStoredUnderTheItemLabels) {
@@ -107,9 +107,9 @@ TEST(ColorMarkList, MarksShownByDefaultAndStoredUnderTheItemLabels) {
     map.Select(mark);
     planetest::OpenList<CPropListColorMark> open;
     open.Show(mark);
-    EXPECT_EQ("是", open.Value(2002));  // no attribute yet
-    EXPECT_EQ("否", open.Value(2003));
-    ASSERT_TRUE(open.Pick(2002, "否"));
+    EXPECT_EQ("是", open.Value(CPropListColorMark::kShowMinId));  // no attribute yet
+    EXPECT_EQ("否", open.Value(CPropListColorMark::kShowMaxId));
+    ASSERT_TRUE(open.Pick(CPropListColorMark::kShowMinId, "否"));
     int shown = 1;
     EXPECT_TRUE(mark->GetPropertyManager()->GetBoolProperty("显示最小值色标", shown));
     EXPECT_EQ(0, shown);
@@ -122,11 +122,11 @@ TEST(ColorMarkList, EditsReachTheShownMarkOnlyAndAMixedSelectionDisablesNothing)
     map.Select({a, b, map.AddText("文本", "甲", {0, 0})});
     planetest::OpenList<CPropListColorMark> open;
     open.Show(a);
-    EXPECT_TRUE(open.Enabled(2007));
+    EXPECT_TRUE(open.Enabled(CPropListColorMark::kLengthId));
     ClearCallLog();
-    ASSERT_TRUE(open.Type(2007, "4"));
-    ASSERT_TRUE(open.Pick(2001, "反向"));
-    ASSERT_TRUE(open.Pick(2014, "左侧"));
+    ASSERT_TRUE(open.Type(CPropListColorMark::kLengthId, "4"));
+    ASSERT_TRUE(open.Pick(CPropListColorMark::kDirectionId, "反向"));
+    ASSERT_TRUE(open.Pick(CPropListColorMark::kLabelSideId, "左侧"));
     EXPECT_EQ(4.0, a->GetRadiusB());
     EXPECT_EQ(-1, a->GetDirection());
     EXPECT_EQ(2, a->GetLabelAlign());
@@ -145,20 +145,20 @@ TEST(FingerList, NameFollowsTheChosenCompassPointOnEverySelectedArrow) {
     map.Select({a, b, other});
     planetest::OpenList<CPropListFinger> open;
     open.Show(a);
-    EXPECT_EQ("北", open.Value(2011));
+    EXPECT_EQ("北", open.Value(CPropListFinger::kCompassTextId));
 
-    ASSERT_TRUE(open.Pick(2010, "南"));
-    ASSERT_TRUE(open.Type(2011, "S"));
+    ASSERT_TRUE(open.Pick(CPropListFinger::kCompassId, "南"));
+    ASSERT_TRUE(open.Type(CPropListFinger::kCompassTextId, "S"));
     EXPECT_EQ(CString("S"), a->GetSouthText());
     EXPECT_EQ(CString("S"), b->GetSouthText());
     EXPECT_EQ(CString("南"), other->GetSouthText());
     EXPECT_EQ(CString("北"), a->GetNorthText());
 
     b->SetEastText("E");
-    ASSERT_TRUE(open.Pick(2010, "东"));
+    ASSERT_TRUE(open.Pick(CPropListFinger::kCompassId, "东"));
     a->SetEastText("East");
     open.Show(a);
-    EXPECT_EQ("East", open.Value(2011));
+    EXPECT_EQ("East", open.Value(CPropListFinger::kCompassTextId));
 }
 
 TEST(FingerList, StylesAreShownOneUpAndHalfFillsKeepTheirOtherWords) {
@@ -173,11 +173,11 @@ TEST(FingerList, StylesAreShownOneUpAndHalfFillsKeepTheirOtherWords) {
     map.Select(finger);
     planetest::OpenList<CPropListFinger> open;
     open.Show(finger);
-    EXPECT_EQ("风格4", open.Value(2001));
-    ASSERT_TRUE(open.Pick(2001, "风格3"));
+    EXPECT_EQ("风格4", open.Value(CPropListFinger::kStyleId));
+    ASSERT_TRUE(open.Pick(CPropListFinger::kStyleId, "风格3"));
     EXPECT_EQ(2, finger->GetStyle());
 
-    ASSERT_TRUE(open.Color(2007, RGB(200, 10, 10)));
+    ASSERT_TRUE(open.Color(CPropListFinger::kLeftFillId, RGB(200, 10, 10)));
     const QXLOGBRUSH after = finger->GetLeftBrush();
     EXPECT_EQ(RGB(200, 10, 10), after.fillColor);
     EXPECT_EQ(7u, after.style);
@@ -192,16 +192,16 @@ TEST(FingerList, WidthIsTakenAsTypedButASizeMustBeAboveZero) {
     map.Select(finger);
     planetest::OpenList<CPropListFinger> open;
     open.Show(finger);
-    ASSERT_TRUE(open.Type(2004, "0.5"));
+    ASSERT_TRUE(open.Type(CPropListFinger::kPenWidthId, "0.5"));
     EXPECT_FLOAT_EQ(50.0f, PenOf(finger).width);
-    ASSERT_TRUE(open.Type(2004, "abc"));  // not checked: no number is 0
+    ASSERT_TRUE(open.Type(CPropListFinger::kPenWidthId, "abc"));  // not checked: no number is 0
     EXPECT_FLOAT_EQ(0.0f, PenOf(finger).width);
-    ASSERT_TRUE(open.Type(2004, "0.5"));
+    ASSERT_TRUE(open.Type(CPropListFinger::kPenWidthId, "0.5"));
     ClearCallLog();
-    open.Type(2004, "1e39");  // beyond the record's float: refused
-    open.Type(2014, "0");
-    open.Type(2014, "-3");
-    open.Type(2014, "abc");
+    open.Type(CPropListFinger::kPenWidthId, "1e39");  // beyond the record's float: refused
+    open.Type(CPropListFinger::kFontSizeId, "0");
+    open.Type(CPropListFinger::kFontSizeId, "-3");
+    open.Type(CPropListFinger::kFontSizeId, "abc");
     EXPECT_EQ(0, CountCalls("CQXObjectFinger::SetLogPen"));
     EXPECT_EQ(0, CountCalls("CQXObjectFinger::SetLogFont"));
     EXPECT_FLOAT_EQ(50.0f, PenOf(finger).width);
@@ -210,7 +210,7 @@ TEST(FingerList, WidthIsTakenAsTypedButASizeMustBeAboveZero) {
 TEST(FingerList, MixedSelectionDisablesTheListUntilItEnds) {
     MapFixture map;
     auto* finger = map.Add<CQXObjectFinger>("指北针");
-    ExpectMixedSelectionDisablesUntilItEnds<CPropListFinger>(map, finger, 2013);
+    ExpectMixedSelectionDisablesUntilItEnds<CPropListFinger>(map, finger, CPropListFinger::kFontFaceId);
 }
 
 // ---- legend ------------------------------------------------------------------------------------
@@ -222,21 +222,21 @@ TEST(LegendList, EntryColourReachesTheShownLegendOnlyFaceAndSizeEveryLegend) {
     map.Select({a, b});
     planetest::OpenList<CPropListLegend> open;
     open.Show(a);
-    ASSERT_TRUE(open.Color(2015, RGB(0, 0, 255)));
+    ASSERT_TRUE(open.Color(CPropListLegend::kEntryColorId, RGB(0, 0, 255)));
     EXPECT_EQ(RGB(0, 0, 255), EntryFontOf(a).color);
     EXPECT_EQ(0u, EntryFontOf(b).color);
-    ASSERT_TRUE(open.Type(2014, "12"));
+    ASSERT_TRUE(open.Type(CPropListLegend::kEntrySizeId, "12"));
     EXPECT_FLOAT_EQ(1200.0f, EntryFontOf(b).size);
-    open.Type(2004, "0");
+    open.Type(CPropListLegend::kTitleSizeId, "0");
     EXPECT_FLOAT_EQ(0.0f, FontOf(a).size);
-    ASSERT_TRUE(open.Type(2004, "12"));
+    ASSERT_TRUE(open.Type(CPropListLegend::kTitleSizeId, "12"));
     EXPECT_FLOAT_EQ(1200.0f, FontOf(a).size);
     EXPECT_FLOAT_EQ(1200.0f, FontOf(b).size);
 
-    ASSERT_TRUE(open.Type(2020, "12.5"));  // entry size: shown legend only
+    ASSERT_TRUE(open.Type(CPropListLegend::kEntryWidthId, "12.5"));  // entry size: shown legend only
     EXPECT_EQ(1250.0, a->m_dLegendWidth);
     EXPECT_EQ(1000.0, b->m_dLegendWidth);
-    ASSERT_TRUE(open.Type(2023, "3"));
+    ASSERT_TRUE(open.Type(CPropListLegend::kLeftMarginId, "3"));
     EXPECT_EQ(300.0, b->GetLSpace());
 }
 
@@ -247,21 +247,21 @@ TEST(LegendList, SizesSpacingsAndPenWidthsAreNotCheckedButAnOverflowIsRefused) {
     map.Select({a, b});
     planetest::OpenList<CPropListLegend> open;
     open.Show(a);
-    ASSERT_TRUE(open.Type(2021, "abc"));  // no number is 0
+    ASSERT_TRUE(open.Type(CPropListLegend::kEntryHeightId, "abc"));  // no number is 0
     EXPECT_EQ(0.0, a->m_dLegendHeight);
     EXPECT_EQ(500.0, b->m_dLegendHeight);
-    ASSERT_TRUE(open.Type(2022, "-1"));
+    ASSERT_TRUE(open.Type(CPropListLegend::kSpacingId, "-1"));
     EXPECT_EQ(-100.0, b->GetDSpace());
-    ASSERT_TRUE(open.Type(2018, "1.5"));
-    ASSERT_TRUE(open.Type(2008, "x"));
+    ASSERT_TRUE(open.Type(CPropListLegend::kOutlineWidthId, "1.5"));
+    ASSERT_TRUE(open.Type(CPropListLegend::kFrameWidthId, "x"));
     QXLOGPEN outline;
     b->GetOuterLineLogPen(&outline);
     EXPECT_FLOAT_EQ(150.0f, outline.width);
     EXPECT_FLOAT_EQ(0.0f, PenOf(b).width);
 
-    open.Type(2024, "1e400");
-    open.Type(2020, "1e307");  // ×100 overflows
-    open.Type(2018, "1e37");   // ×100 is beyond the float range
+    open.Type(CPropListLegend::kTopMarginId, "1e400");
+    open.Type(CPropListLegend::kEntryWidthId, "1e307");   // ×100 overflows
+    open.Type(CPropListLegend::kOutlineWidthId, "1e37");  // ×100 is beyond the float range
     EXPECT_EQ(200.0, b->GetTSpace());
     EXPECT_EQ(1000.0, a->m_dLegendWidth);
     b->GetOuterLineLogPen(&outline);
@@ -276,11 +276,11 @@ TEST(LegendList, ColumnCountBelowOneShowsTheStoredCount) {
     map.Select({a, b});
     planetest::OpenList<CPropListLegend> open;
     open.Show(a);
-    EXPECT_EQ("2", open.Value(2025));
-    open.Type(2025, "0");
-    EXPECT_EQ("2", open.Value(2025));
+    EXPECT_EQ("2", open.Value(CPropListLegend::kColumnsId));
+    open.Type(CPropListLegend::kColumnsId, "0");
+    EXPECT_EQ("2", open.Value(CPropListLegend::kColumnsId));
     EXPECT_EQ(1, b->GetColCount());
-    ASSERT_TRUE(open.Type(2025, "3"));
+    ASSERT_TRUE(open.Type(CPropListLegend::kColumnsId, "3"));
     EXPECT_EQ(3, a->GetColCount());
     EXPECT_EQ(3, b->GetColCount());
 }
@@ -291,13 +291,13 @@ TEST(LegendList, TextPositionBelowIsOneAndAnyOtherValueShowsBelow) {
     map.Select(legend);
     planetest::OpenList<CPropListLegend> open;
     open.Show(legend);
-    EXPECT_EQ("右", open.Value(2026));
-    ASSERT_TRUE(open.Pick(2026, "下"));
+    EXPECT_EQ("右", open.Value(CPropListLegend::kTextPositionId));
+    ASSERT_TRUE(open.Pick(CPropListLegend::kTextPositionId, "下"));
     EXPECT_EQ(1, legend->GetFontPosition());
     legend->SetFontPosition(5);
     legend->OnChanged(0);
     open.Show(legend);
-    EXPECT_EQ("下", open.Value(2026));
+    EXPECT_EQ("下", open.Value(CPropListLegend::kTextPositionId));
 }
 
 TEST(LegendList, MixedSelectionKeepsTheValuesShownAndEndsEnabled) {
@@ -311,10 +311,10 @@ TEST(LegendList, MixedSelectionKeepsTheValuesShownAndEndsEnabled) {
     legend->SetTitle("改");
     legend->OnChanged(0);
     open.Show(legend);
-    EXPECT_FALSE(open.Enabled(2001));
-    EXPECT_FALSE(open.Enabled(2014));
-    EXPECT_EQ("图例一", open.Value(2001));
-    ExpectMixedSelectionDisablesUntilItEnds<CPropListLegend>(map, legend, 2014);
+    EXPECT_FALSE(open.Enabled(CPropListLegend::kTitleId));
+    EXPECT_FALSE(open.Enabled(CPropListLegend::kEntrySizeId));
+    EXPECT_EQ("图例一", open.Value(CPropListLegend::kTitleId));
+    ExpectMixedSelectionDisablesUntilItEnds<CPropListLegend>(map, legend, CPropListLegend::kEntrySizeId);
 }
 
 // ---- scale bar ---------------------------------------------------------------------------------
@@ -328,33 +328,39 @@ TEST(ScaleList, ZeroTickOffTheStartForcesTheLastStyleAndDisablesItsItems) {
     map.Select({a, b, other});
     planetest::OpenList<CPropListScale> open;
     open.Show(a);
-    EXPECT_EQ("是", open.Value(2002));
+    EXPECT_EQ("是", open.Value(CPropListScale::kZeroFromStartId));
 
-    ASSERT_TRUE(open.Pick(2002, "否"));
+    ASSERT_TRUE(open.Pick(CPropListScale::kZeroFromStartId, "否"));
     for (CQXObjectScale* s : {a, b}) {
         EXPECT_EQ(0, s->GetZeroFromStart());
         EXPECT_EQ(6, s->GetStyle());
     }
     EXPECT_EQ(0, other->GetStyle());
-    for (DWORD_PTR id : {2001, 2007, 2016, 2004, 2006}) EXPECT_FALSE(open.Enabled(id)) << id;
-    EXPECT_TRUE(open.Enabled(2005));
+    for (DWORD_PTR id : {CPropListScale::kStyleId, CPropListScale::kUnitId, CPropListScale::kDecimalsId,
+                         CPropListScale::kSpacingId, CPropListScale::kCountId})
+        EXPECT_FALSE(open.Enabled(id)) << id;
+    EXPECT_TRUE(open.Enabled(CPropListScale::kHeightId));
 
-    ASSERT_TRUE(open.Pick(2002, "是"));
+    ASSERT_TRUE(open.Pick(CPropListScale::kZeroFromStartId, "是"));
     EXPECT_EQ(1, a->GetZeroFromStart());
     EXPECT_EQ(6, a->GetStyle());
-    for (DWORD_PTR id : {2001, 2007, 2016, 2004, 2006}) EXPECT_TRUE(open.Enabled(id)) << id;
+    for (DWORD_PTR id : {CPropListScale::kStyleId, CPropListScale::kUnitId, CPropListScale::kDecimalsId,
+                         CPropListScale::kSpacingId, CPropListScale::kCountId})
+        EXPECT_TRUE(open.Enabled(id)) << id;
 }
 
 TEST(ScaleList, RefreshDisablesTheStartItemsAlsoAfterAMixedSelection) {
     MapFixture map;
     auto* scale = map.Add<CQXObjectScale>("比例尺");
     scale->SetZeroFromStart(0);
-    ExpectMixedSelectionDisablesUntilItEnds<CPropListScale>(map, scale, 2005);
+    ExpectMixedSelectionDisablesUntilItEnds<CPropListScale>(map, scale, CPropListScale::kHeightId);
     planetest::OpenList<CPropListScale> open;
     open.Show(scale);
-    EXPECT_EQ("否", open.Value(2002));
-    for (DWORD_PTR id : {2001, 2007, 2016, 2004, 2006}) EXPECT_FALSE(open.Enabled(id)) << id;
-    EXPECT_TRUE(open.Enabled(2002));
+    EXPECT_EQ("否", open.Value(CPropListScale::kZeroFromStartId));
+    for (DWORD_PTR id : {CPropListScale::kStyleId, CPropListScale::kUnitId, CPropListScale::kDecimalsId,
+                         CPropListScale::kSpacingId, CPropListScale::kCountId})
+        EXPECT_FALSE(open.Enabled(id)) << id;
+    EXPECT_TRUE(open.Enabled(CPropListScale::kZeroFromStartId));
 }
 
 TEST(ScaleList, TheBarsSettersRefuseHeightsCountsAndDecimalsAndNoNumberIsZero) {
@@ -364,26 +370,26 @@ TEST(ScaleList, TheBarsSettersRefuseHeightsCountsAndDecimalsAndNoNumberIsZero) {
     planetest::OpenList<CPropListScale> open;
     open.Show(scale);
     for (const char* refused : {"0", "-5", "abc", "1e307"}) {
-        open.Type(2005, refused);
+        open.Type(CPropListScale::kHeightId, refused);
         EXPECT_EQ(200.0, scale->GetHeight()) << refused;
     }
-    ASSERT_TRUE(open.Type(2005, "2.5"));
+    ASSERT_TRUE(open.Type(CPropListScale::kHeightId, "2.5"));
     EXPECT_EQ(250.0, scale->GetHeight());
     open.Show(scale);
-    EXPECT_EQ("2.50", open.Value(2005));
+    EXPECT_EQ("2.50", open.Value(CPropListScale::kHeightId));
 
-    ASSERT_TRUE(open.Type(2004, "abc"));  // spacing, font size and width are not checked
+    ASSERT_TRUE(open.Type(CPropListScale::kSpacingId, "abc"));  // spacing, font size and width are not checked
     EXPECT_EQ(0.0, scale->GetSize());
-    ASSERT_TRUE(open.Type(2014, "abc"));
+    ASSERT_TRUE(open.Type(CPropListScale::kFontSizeId, "abc"));
     EXPECT_FLOAT_EQ(0.0f, FontOf(scale).size);
-    ASSERT_TRUE(open.Type(2014, "-2"));
+    ASSERT_TRUE(open.Type(CPropListScale::kFontSizeId, "-2"));
     EXPECT_FLOAT_EQ(-200.0f, FontOf(scale).size);
-    ASSERT_TRUE(open.Type(2010, "abc"));
+    ASSERT_TRUE(open.Type(CPropListScale::kPenWidthId, "abc"));
     EXPECT_FLOAT_EQ(0.0f, PenOf(scale).width);
-    open.Type(2006, "0");
-    open.Type(2006, "x");
+    open.Type(CPropListScale::kCountId, "0");
+    open.Type(CPropListScale::kCountId, "x");
     EXPECT_EQ(5, scale->GetStep());
-    ASSERT_TRUE(open.Type(2006, "3.9"));  // atoi
+    ASSERT_TRUE(open.Type(CPropListScale::kCountId, "3.9"));  // atoi
     EXPECT_EQ(3, scale->GetStep());
     EXPECT_TRUE(platform::Responder::Instance().MessageBoxes().empty());
 }
@@ -395,8 +401,8 @@ TEST(ScaleList, EmptyUnitOptionStoresTheEmptyWord) {
     map.Select(scale);
     planetest::OpenList<CPropListScale> open;
     open.Show(scale);
-    EXPECT_EQ("米", open.Value(2007));
-    ASSERT_TRUE(open.grid().PickOption(open.Item(2007), 0));
+    EXPECT_EQ("米", open.Value(CPropListScale::kUnitId));
+    ASSERT_TRUE(open.grid().PickOption(open.Item(CPropListScale::kUnitId), 0));
     EXPECT_EQ(CString(""), scale->GetUnitWord());
 }
 
@@ -409,12 +415,12 @@ TEST(ScaleList, FontEditsReachTheShownBarOnlyPenEditsEveryBar) {
     planetest::OpenList<CPropListScale> open;
     open.Show(b);
     ClearCallLog();
-    ASSERT_TRUE(open.Type(2014, "10"));
-    ASSERT_TRUE(open.Color(2015, RGB(9, 9, 9)));
+    ASSERT_TRUE(open.Type(CPropListScale::kFontSizeId, "10"));
+    ASSERT_TRUE(open.Color(CPropListScale::kFontColorId, RGB(9, 9, 9)));
     EXPECT_EQ(2, CountCalls("CQXObjectScale::SetLogFont"));
     EXPECT_EQ(2, CountCalls("CQXObjectScale::SetLogFont", b));
     EXPECT_FLOAT_EQ(1000.0f, FontOf(b).size);
     EXPECT_FLOAT_EQ(0.0f, FontOf(a).size);
-    ASSERT_TRUE(open.Type(2010, "1.5"));
+    ASSERT_TRUE(open.Type(CPropListScale::kPenWidthId, "1.5"));
     for (CQXObjectScale* s : {a, b, c}) EXPECT_FLOAT_EQ(150.0f, PenOf(s).width);
 }

@@ -28,18 +28,18 @@ TEST(LineList, StraightLineShowsItsEndsAndALengthEditMovesTheEnd) {
     fx.layer.SetSelectedObject(line);
     planetest::OpenList<CPropListLine> open;
     open.Show(line);
-    EXPECT_EQ("0.00", open.Value(2010));
-    EXPECT_EQ("4.00", open.Value(2013));
-    EXPECT_EQ("5.00", open.Value(2014));
-    EXPECT_TRUE(open.Enabled(2014));
+    EXPECT_EQ("0.00", open.Value(CPropListLine::kStartXId));
+    EXPECT_EQ("4.00", open.Value(CPropListLine::kEndYId));
+    EXPECT_EQ("5.00", open.Value(CPropListLine::kLengthId));
+    EXPECT_TRUE(open.Enabled(CPropListLine::kLengthId));
 
-    ASSERT_TRUE(open.Type(2014, "10"));
+    ASSERT_TRUE(open.Type(CPropListLine::kLengthId, "10"));
     FLOATPOINT end;
     line->GetPoint(1, end);
     EXPECT_NEAR(6.0, end.x, 1e-9);
     EXPECT_NEAR(8.0, end.y, 1e-9);
 
-    ASSERT_TRUE(open.Type(2010, "1"));  // start X of the shown line only
+    ASSERT_TRUE(open.Type(CPropListLine::kStartXId, "1"));  // start X of the shown line only
     FLOATPOINT start;
     line->GetPoint(0, start);
     EXPECT_EQ(1.0, start.x);
@@ -55,24 +55,24 @@ TEST(LineList, PositionNeedsOneSelectedLineOfExactlyTwoPoints) {
     planetest::OpenList<CPropListLine> open;
     fx.layer.SetSelectedObject(straight);
     open.Show(straight);
-    EXPECT_EQ("3.00", open.Value(2012));
+    EXPECT_EQ("3.00", open.Value(CPropListLine::kEndXId));
 
     fx.layer.RemoveAllSelectedObject();
     fx.layer.SetSelectedObject(bent);
     open.Show(bent);
-    EXPECT_FALSE(open.Enabled(2012));
-    EXPECT_EQ("3.00", open.Value(2012));  // old texts kept
+    EXPECT_FALSE(open.Enabled(CPropListLine::kEndXId));
+    EXPECT_EQ("3.00", open.Value(CPropListLine::kEndXId));  // old texts kept
 
     fx.layer.RemoveAllSelectedObject();
     fx.layer.SetSelectedObject(dot);
     open.Show(dot);  // a one-point line: point 1 is never read
-    EXPECT_FALSE(open.Enabled(2010));
+    EXPECT_FALSE(open.Enabled(CPropListLine::kStartXId));
 
     fx.layer.RemoveAllSelectedObject();
     fx.layer.SetSelectedObject(straight);
     fx.layer.SetSelectedObject(fx.Add({{1, 1}, {2, 2}}));
     open.Show(straight);
-    EXPECT_FALSE(open.Enabled(2014));
+    EXPECT_FALSE(open.Enabled(CPropListLine::kLengthId));
 }
 
 TEST(LineList, PenAndClosedEditsReachEverySelectedLineOfTheType) {
@@ -84,16 +84,16 @@ TEST(LineList, PenAndClosedEditsReachEverySelectedLineOfTheType) {
     planetest::OpenList<CPropListLine> open;
     open.Show(a);
 
-    ASSERT_TRUE(open.Pick(2001, "是"));
+    ASSERT_TRUE(open.Pick(CPropListLine::kClosedId, "是"));
     EXPECT_EQ(1, a->IsClosed());
     EXPECT_EQ(1, b->IsClosed());
     EXPECT_EQ(0, other->IsClosed());
 
-    ASSERT_TRUE(open.Type(2004, "1.5"));
+    ASSERT_TRUE(open.Type(CPropListLine::kPenWidthId, "1.5"));
     QXLOGPEN pen;
     b->GetLogPen(&pen);
     EXPECT_FLOAT_EQ(150.0f, pen.width);
-    open.Type(2004, "1e39");  // beyond the pen record's range: refused
+    open.Type(CPropListLine::kPenWidthId, "1e39");  // beyond the pen record's range: refused
     b->GetLogPen(&pen);
     EXPECT_FLOAT_EQ(150.0f, pen.width);
     other->GetLogPen(&pen);
@@ -106,18 +106,18 @@ TEST(LineList, AzimuthOutsideZeroTo360IsRefusedAndShownAgain) {
     fx.layer.SetSelectedObject(line);
     planetest::OpenList<CPropListLine> open;
     open.Show(line);
-    EXPECT_EQ("0.00", open.Value(2015));
-    ASSERT_TRUE(open.Type(2015, "90"));
+    EXPECT_EQ("0.00", open.Value(CPropListLine::kAzimuthId));
+    ASSERT_TRUE(open.Type(CPropListLine::kAzimuthId, "90"));
     FLOATPOINT end;
     line->GetPoint(1, end);
     EXPECT_NEAR(5.0, end.x, 1e-9);
     EXPECT_NEAR(0.0, end.y, 1e-9);
     parsnip::testing::ClearCallLog();
-    open.Type(2015, "400");
-    EXPECT_EQ("90.00", open.Value(2015));
+    open.Type(CPropListLine::kAzimuthId, "400");
+    EXPECT_EQ("90.00", open.Value(CPropListLine::kAzimuthId));
     EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectPolyline::SetAngle"));
-    open.Type(2015, "-5");  // the item itself takes no negative number
-    EXPECT_EQ("90.00", open.Value(2015));
+    open.Type(CPropListLine::kAzimuthId, "-5");  // the item itself takes no negative number
+    EXPECT_EQ("90.00", open.Value(CPropListLine::kAzimuthId));
     EXPECT_DOUBLE_EQ(90.0, line->GetAngle());
 }
 
@@ -128,7 +128,7 @@ TEST(LineList, OneEditCallsTheSetterOncePerSelectedLineAndRedrawsOnce) {
     open.Show(fx.layer.GetObjectG(0));
     parsnip::testing::ClearCallLog();
     const int before = open.Redraws();
-    ASSERT_TRUE(open.Type(2005 - 1, "0.5"));
+    ASSERT_TRUE(open.Type(CPropListLine::kPenColorId - 1, "0.5"));
     EXPECT_EQ(100, parsnip::testing::CountCalls("CQXObjectLine::SetLogPen"));
     EXPECT_EQ(before + 1, open.Redraws());
 }

@@ -189,15 +189,16 @@ namespace {
 // edit several objects.
 class TwoItemList : public CWndLstPlane {
 public:
+    enum : DWORD_PTR { kGroupId = 2001, kValueId = 2002, kNameId = 2003 };
     int reads = 0;
 
 protected:
     int InitPropWnd() override {
         if (CWndLst::InitPropWnd() == -1) return -1;
-        auto* group = new CBCGPProp("组", 2001);
-        group->AddSubItem(new CBCGPProp("值", _variant_t(""), "", 2002));
+        auto* group = new CBCGPProp("组", kGroupId);
+        group->AddSubItem(new CBCGPProp("值", _variant_t(""), "", kValueId));
         m_wndPropList.AddProperty(group);
-        m_wndPropList.AddProperty(new CBCGPProp("名称", _variant_t(""), "", 2003));
+        m_wndPropList.AddProperty(new CBCGPProp("名称", _variant_t(""), "", kNameId));
         return 0;
     }
     void UpdateBCGPProperty(long object, CString) override {
@@ -215,17 +216,17 @@ TEST(PlaneBase, MixedSelectionDisablesAndAUniformOneEnablesAgain) {
     layer.SetSelectedObject(&a);
     layer.SetSelectedObject(&plain);
     open.Show(&a);
-    EXPECT_FALSE(open.Enabled(2001));
-    EXPECT_FALSE(open.Enabled(2002));
-    EXPECT_FALSE(open.Enabled(2003));
+    EXPECT_FALSE(open.Enabled(TwoItemList::kGroupId));
+    EXPECT_FALSE(open.Enabled(TwoItemList::kValueId));
+    EXPECT_FALSE(open.Enabled(TwoItemList::kNameId));
     EXPECT_EQ(0, open.list().reads);
 
     layer.RemoveAllSelectedObject();
     layer.SetSelectedObject(&a);
     layer.SetSelectedObject(&b);
     open.Show(&a);
-    EXPECT_TRUE(open.Enabled(2002));
-    EXPECT_TRUE(open.Enabled(2003));
+    EXPECT_TRUE(open.Enabled(TwoItemList::kValueId));
+    EXPECT_TRUE(open.Enabled(TwoItemList::kNameId));
     EXPECT_EQ(1, open.list().reads);
     open.Show(&a);  // nothing changed: no re-read
     EXPECT_EQ(1, open.list().reads);

@@ -13,6 +13,7 @@
 #include "hosttypes/Parsnip/QXObjectText.h"
 #include "planemap/PropListHint.h"
 #include "planemap/PropListPoint.h"
+#include "planemap/SameTypeEdits.h"
 
 namespace {
 
@@ -57,14 +58,14 @@ TEST(PointList, OnePointShowsItsPositionSizeAndTypeName) {
     CQXObjectPoint* point = AddPoint(map, 100.5, 200.25, 250);
     map.Select(point);
     planetest::OpenList<CPropListPoint> open;
-    EXPECT_EQ("点", open.Value(2000));
+    EXPECT_EQ("点", open.Value(CPropListPoint::kTypeId));
     open.Show(point);
-    EXPECT_EQ("井点", open.Value(2000));
-    EXPECT_EQ("100.50", open.Value(2002));
-    EXPECT_EQ("200.25", open.Value(2003));
-    EXPECT_EQ("2.50", open.Value(2006));
-    EXPECT_TRUE(open.Enabled(2002));
-    EXPECT_TRUE(open.Enabled(2006));
+    EXPECT_EQ("井点", open.Value(CPropListPoint::kTypeId));
+    EXPECT_EQ("100.50", open.Value(CPropListPoint::kXId));
+    EXPECT_EQ("200.25", open.Value(CPropListPoint::kYId));
+    EXPECT_EQ("2.50", open.Value(CPropListPoint::kSizeId));
+    EXPECT_TRUE(open.Enabled(CPropListPoint::kXId));
+    EXPECT_TRUE(open.Enabled(CPropListPoint::kSizeId));
 }
 
 // The coordinates are one point's own; the style, size included, is written to every point.
@@ -77,18 +78,19 @@ TEST(PointList, SeveralPointsEmptyTheOneObjectValuesAndDisableOnlyTheCoordinates
     open.Show(a);
     map.Select(b);
     open.Show(a);
-    for (DWORD_PTR id : {2002, 2003, 2006}) EXPECT_EQ("", open.Value(id)) << id;
-    EXPECT_FALSE(open.Enabled(2002));
-    EXPECT_FALSE(open.Enabled(2003));
-    EXPECT_TRUE(open.Enabled(2006));
-    auto* inner = dynamic_cast<CBCGPColorProp*>(open.Item(2008));
-    auto* border = dynamic_cast<CBCGPColorProp*>(open.Item(2007));
+    for (DWORD_PTR id : {CPropListPoint::kXId, CPropListPoint::kYId, CPropListPoint::kSizeId})
+        EXPECT_EQ("", open.Value(id)) << id;
+    EXPECT_FALSE(open.Enabled(CPropListPoint::kXId));
+    EXPECT_FALSE(open.Enabled(CPropListPoint::kYId));
+    EXPECT_TRUE(open.Enabled(CPropListPoint::kSizeId));
+    auto* inner = dynamic_cast<CBCGPColorProp*>(open.Item(CPropListPoint::kInnerColorId));
+    auto* border = dynamic_cast<CBCGPColorProp*>(open.Item(CPropListPoint::kBorderColorId));
     ASSERT_TRUE(inner && border);
     EXPECT_EQ(RGB(1, 2, 3), inner->GetColor());
     EXPECT_EQ(RGB(4, 5, 6), border->GetColor());
-    EXPECT_TRUE(open.Enabled(2008));
+    EXPECT_TRUE(open.Enabled(CPropListPoint::kInnerColorId));
 
-    ASSERT_TRUE(open.Type(2006, "3"));
+    ASSERT_TRUE(open.Type(CPropListPoint::kSizeId, "3"));
     EXPECT_FLOAT_EQ(300.0f, StyleOf(a).size);
     EXPECT_FLOAT_EQ(300.0f, StyleOf(b).size);
 }
@@ -101,14 +103,16 @@ TEST(PointList, UniformSelectionAfterAMixedOneEnablesTheItemsAgain) {
     map.Select({point, text});
     planetest::OpenList<CPropListPoint> open;
     open.Show(point);
-    EXPECT_FALSE(open.Enabled(2002));
-    EXPECT_FALSE(open.Enabled(2008));
+    EXPECT_FALSE(open.Enabled(CPropListPoint::kXId));
+    EXPECT_FALSE(open.Enabled(CPropListPoint::kInnerColorId));
 
     map.ClearSelection();
     map.Select(point);
     open.Show(point);
-    for (DWORD_PTR id : {2002, 2003, 2005, 2006, 2007, 2008}) EXPECT_TRUE(open.Enabled(id)) << id;
-    EXPECT_EQ("1.00", open.Value(2002));
+    for (DWORD_PTR id : {CPropListPoint::kXId, CPropListPoint::kYId, CPropListPoint::kStyleId, CPropListPoint::kSizeId,
+                         CPropListPoint::kBorderColorId, CPropListPoint::kInnerColorId})
+        EXPECT_TRUE(open.Enabled(id)) << id;
+    EXPECT_EQ("1.00", open.Value(CPropListPoint::kXId));
 }
 
 TEST(PointList, CoordinateEditMovesTheShownPointOnlyAndIgnoresNonNumbers) {
@@ -117,17 +121,17 @@ TEST(PointList, CoordinateEditMovesTheShownPointOnlyAndIgnoresNonNumbers) {
     map.Select(point);
     planetest::OpenList<CPropListPoint> open;
     open.Show(point);
-    ASSERT_TRUE(open.Type(2003, "-7.5"));
+    ASSERT_TRUE(open.Type(CPropListPoint::kYId, "-7.5"));
     QXPOINT p;
     point->GetAnchor(&p);
     EXPECT_EQ(1.0, p.x);
     EXPECT_EQ(-7.5, p.y);
 
     parsnip::testing::ClearCallLog();
-    open.Type(2002, "abc");
+    open.Type(CPropListPoint::kXId, "abc");
     EXPECT_EQ(0, CountCalls("CQXObject::MoveAnchor"));
-    EXPECT_EQ("abc", open.Value(2002));  // kept until the next refresh
-    open.Type(2002, "1e400");            // overflows a double: no coordinate either
+    EXPECT_EQ("abc", open.Value(CPropListPoint::kXId));  // kept until the next refresh
+    open.Type(CPropListPoint::kXId, "1e400");            // overflows a double: no coordinate either
     EXPECT_EQ(0, CountCalls("CQXObject::MoveAnchor"));
     point->GetAnchor(&p);
     EXPECT_EQ(1.0, p.x);
@@ -139,16 +143,16 @@ TEST(PointList, SizeZeroIsStoredAndTextsThatAreNoSizeRestoreTheShownOne) {
     map.Select(point);
     planetest::OpenList<CPropListPoint> open;
     open.Show(point);
-    ASSERT_TRUE(open.Type(2006, "0"));
+    ASSERT_TRUE(open.Type(CPropListPoint::kSizeId, "0"));
     EXPECT_FLOAT_EQ(0.0f, StyleOf(point).size);
 
     open.Show(point);
-    ASSERT_TRUE(open.Type(2006, "1.25"));
+    ASSERT_TRUE(open.Type(CPropListPoint::kSizeId, "1.25"));
     EXPECT_FLOAT_EQ(125.0f, StyleOf(point).size);
     for (const char* refused : {"x", "-2", "1e999"}) {
         parsnip::testing::ClearCallLog();
-        open.Type(2006, refused);
-        EXPECT_EQ("1.25", open.Value(2006)) << refused;
+        open.Type(CPropListPoint::kSizeId, refused);
+        EXPECT_EQ("1.25", open.Value(CPropListPoint::kSizeId)) << refused;
         EXPECT_FLOAT_EQ(125.0f, StyleOf(point).size) << refused;
         EXPECT_EQ(0, CountCalls("CQXObjectPoint::SetLogPoint")) << refused;
     }
@@ -165,7 +169,7 @@ TEST(PointList, InnerColourReachesEveryPointOfTheTypeEachNotifiedOnce) {
     open.Show(a);
     parsnip::testing::ClearCallLog();
     const int before = open.Redraws();
-    ASSERT_TRUE(open.Color(2008, RGB(200, 0, 0)));
+    ASSERT_TRUE(open.Color(CPropListPoint::kInnerColorId, RGB(200, 0, 0)));
     for (CQXObjectPoint* p : {a, b, c}) {
         EXPECT_EQ(RGB(200, 0, 0), StyleOf(p).innerColor);
         EXPECT_EQ(1, CountCalls("CQXObject::OnChanged", p));
@@ -189,10 +193,10 @@ TEST(HintList, StyleShowsOneBasedAndAChoiceReachesEveryHintOfTheType) {
     other->SetStyle(6);
     map.Select({a, b, other});
     planetest::OpenList<CPropListHint> open;
-    EXPECT_EQ("注释", open.Value(2000));
+    EXPECT_EQ("注释", open.Value(CPropListHint::kTypeId));
     open.Show(a);
-    EXPECT_EQ("风格4", open.Value(2002));
-    ASSERT_TRUE(open.Pick(2002, "风格1"));
+    EXPECT_EQ("风格4", open.Value(CPropListHint::kStyleId));
+    ASSERT_TRUE(open.Pick(CPropListHint::kStyleId, "风格1"));
     EXPECT_EQ(0, a->GetStyle());
     EXPECT_EQ(0, b->GetStyle());
     EXPECT_EQ(6, other->GetStyle());
@@ -205,16 +209,16 @@ TEST(HintList, WidthEditWritesTheShownHintsWholePenAndLettersGiveZero) {
     map.Select({a, b});
     planetest::OpenList<CPropListHint> open;
     open.Show(a);
-    ASSERT_TRUE(open.Type(2005, "1.5"));
+    ASSERT_TRUE(open.Type(CPropListHint::kPenWidthId, "1.5"));
     for (CQXObjectHint* h : {a, b}) {
         EXPECT_FLOAT_EQ(150.0f, PenOf(h).width);
         EXPECT_EQ(RGB(10, 0, 0), PenOf(h).color);
         EXPECT_EQ(7u, PenOf(h).style);
     }
-    ASSERT_TRUE(open.Type(2005, "abc"));
+    ASSERT_TRUE(open.Type(CPropListHint::kPenWidthId, "abc"));
     EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
     EXPECT_FLOAT_EQ(0.0f, PenOf(b).width);
-    open.Type(2005, "1e39");  // past the record's float: not written
+    open.Type(CPropListHint::kPenWidthId, "1e39");  // past the record's float: not written
     EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
 }
 
@@ -229,22 +233,25 @@ TEST(HintList, SeveralHintsDisableTheTextAndLeaveTheFillAlone) {
     map.Select({a, text});
     planetest::OpenList<CPropListHint> open;
     open.Show(a);  // mixed: everything disabled
-    EXPECT_FALSE(open.Enabled(2002));
-    EXPECT_FALSE(open.Enabled(7004));
+    EXPECT_FALSE(open.Enabled(CPropListHint::kStyleId));
+    EXPECT_FALSE(open.Enabled(kPlaneFillColorId));
 
     map.ClearSelection();
     map.Select({a, b});
     open.Show(a);
-    EXPECT_FALSE(open.Enabled(2014));
-    EXPECT_EQ("所有样式", open.Value(7001));  // not refreshed for several hints
-    for (DWORD_PTR id : {2002, 2005, 7004, 2012, 2015}) EXPECT_TRUE(open.Enabled(id)) << id;
+    EXPECT_FALSE(open.Enabled(CPropListHint::kTextId));
+    EXPECT_EQ("所有样式", open.Value(kPlaneFillStyleSetId));  // not refreshed for several hints
+    for (DWORD_PTR id :
+         std::initializer_list<DWORD_PTR>{CPropListHint::kStyleId, CPropListHint::kPenWidthId, kPlaneFillColorId,
+                                          CPropListHint::kFontSizeId, CPropListHint::kHAlignId})
+        EXPECT_TRUE(open.Enabled(id)) << id;
 
     map.ClearSelection();
     map.Select(a);
     open.Show(a);
-    EXPECT_TRUE(open.Enabled(2014));
-    EXPECT_EQ("断层说明", open.Value(2014));
-    EXPECT_EQ("岩性填充", open.Value(7001));
+    EXPECT_TRUE(open.Enabled(CPropListHint::kTextId));
+    EXPECT_EQ("断层说明", open.Value(CPropListHint::kTextId));
+    EXPECT_EQ("岩性填充", open.Value(kPlaneFillStyleSetId));
 }
 
 TEST(HintList, AllStylesSetGivesTheSecondStyleOfTheCollection) {
@@ -260,10 +267,10 @@ TEST(HintList, AllStylesSetGivesTheSecondStyleOfTheCollection) {
     open.Show(a);
     map.Select(b);
     open.Show(a);
-    ASSERT_EQ("岩性填充", open.Value(7001));
-    ASSERT_TRUE(open.Pick(7001, "所有样式"));
+    ASSERT_EQ("岩性填充", open.Value(kPlaneFillStyleSetId));
+    ASSERT_TRUE(open.Pick(kPlaneFillStyleSetId, "所有样式"));
     const UINT second = _AfxGetFillStyleManager("")->GetStyle(1)->GetID();
-    auto* picker = dynamic_cast<CPropStyleCombox*>(open.Item(7002));
+    auto* picker = dynamic_cast<CPropStyleCombox*>(open.Item(kPlaneFillStyleId));
     ASSERT_NE(nullptr, picker);
     EXPECT_EQ(second, picker->GetVal());
     for (CQXObjectHint* h : {a, b}) {
@@ -282,19 +289,19 @@ TEST(HintList, CellSizeAndFontSizeThatAreNoNumbersWriteNothing) {
     open.Show(a);
     parsnip::testing::ClearCallLog();
     // The cell-size item takes no minus sign from the keyboard: hand it a negative number directly.
-    CBCGPProp* cell = open.Item(7005);
+    CBCGPProp* cell = open.Item(kPlaneFillCellSizeId);
     cell->SetValue(_variant_t(-1.0));
     open.list().GetPropList().OnPropertyChanged(cell);
-    open.Type(2012, "0");
-    open.Type(2012, "x");
+    open.Type(CPropListHint::kFontSizeId, "0");
+    open.Type(CPropListHint::kFontSizeId, "x");
     EXPECT_EQ(0, CountCalls("CQXObjectHint::SetLogBrush"));
     EXPECT_EQ(0, CountCalls("CQXObjectHint::SetLogFont"));
 
-    ASSERT_TRUE(open.Type(2012, "12"));
+    ASSERT_TRUE(open.Type(CPropListHint::kFontSizeId, "12"));
     QXLOGFONT font;
     a->GetLogFont(&font);
     EXPECT_FLOAT_EQ(1200.0f, font.size);
-    ASSERT_TRUE(open.Pick(2016, "下对齐"));
+    ASSERT_TRUE(open.Pick(CPropListHint::kVAlignId, "下对齐"));
     EXPECT_EQ(2, a->GetVerticalAlign());
 }
 
@@ -305,7 +312,8 @@ TEST(HintList, EveryEditAlsoOfAGroupRowNotifiesTheTypeAndRedrawsOnce) {
     map.Select({a, b});
     planetest::OpenList<CPropListHint> open;
     open.Show(a);
-    for (DWORD_PTR id : {2001, 2003, 7000, 2010}) {
+    for (DWORD_PTR id : std::initializer_list<DWORD_PTR>{CPropListHint::kStyleGroupId, CPropListHint::kPenGroupId,
+                                                         kPlaneFillGroupId, CPropListHint::kFontGroupId}) {
         parsnip::testing::ClearCallLog();
         const int before = open.Redraws();
         open.list().GetPropList().OnPropertyChanged(open.Item(id));
@@ -315,7 +323,7 @@ TEST(HintList, EveryEditAlsoOfAGroupRowNotifiesTheTypeAndRedrawsOnce) {
     }
     parsnip::testing::ClearCallLog();
     const int before = open.Redraws();
-    ASSERT_TRUE(open.Pick(2015, "居中"));
+    ASSERT_TRUE(open.Pick(CPropListHint::kHAlignId, "居中"));
     EXPECT_EQ(1, a->GetHorizontalAlign());
     EXPECT_EQ(1, b->GetHorizontalAlign());
     EXPECT_EQ(1, CountCalls("CQXObject::OnChanged", b));

@@ -16,6 +16,7 @@
 #include "planemap/PropListRect.h"
 #include "planemap/PropListTable.h"
 #include "planemap/PropListWeb.h"
+#include "planemap/SameTypeEdits.h"
 
 using parsnip::testing::CountCalls;
 
@@ -41,7 +42,7 @@ TEST(TableList, WithNoRangeAFillColourRecoloursEveryCellAndSelectsTheWholeTable)
     map.Select(table);
     planetest::OpenList<CPropListTable> open;
     open.Show(table);
-    ASSERT_TRUE(open.Color(2022, RGB(1, 2, 3)));
+    ASSERT_TRUE(open.Color(CPropListTable::kFillColorId, RGB(1, 2, 3)));
     for (int c = 0; c < 3; ++c)
         for (int r = 0; r < 2; ++r) EXPECT_EQ(RGB(1, 2, 3), table->GetCell(c, r)->GetLogBrush().fillColor);
     int c0, c1, r0, r1;
@@ -62,16 +63,16 @@ TEST(TableList, AlignmentEditsOnlyTheRangeAndKeepsTheOtherDirection) {
     map.Select(table);
     planetest::OpenList<CPropListTable> open;
     open.Show(table);
-    EXPECT_EQ("居中", open.Value(2029));  // the range's first cell (1, 1)
+    EXPECT_EQ("居中", open.Value(CPropListTable::kVAlignId));  // the range's first cell (1, 1)
 
-    ASSERT_TRUE(open.Pick(2028, "居中"));
+    ASSERT_TRUE(open.Pick(CPropListTable::kHAlignId, "居中"));
     for (int c = 0; c < 4; ++c)
         for (int r = 0; r < 4; ++r) {
             const bool inRange = c >= 1 && c <= 2 && r >= 1 && r <= 2;
             EXPECT_EQ(inRange ? 1 : 0, table->GetCell(c, r)->GetHAlign()) << c << "," << r;
             EXPECT_EQ(c, table->GetCell(c, r)->GetVAlign());
         }
-    ASSERT_TRUE(open.Type(2029, "随便"));  // no option: bottom
+    ASSERT_TRUE(open.Type(CPropListTable::kVAlignId, "随便"));  // no option: bottom
     EXPECT_EQ(2, table->GetCell(2, 2)->GetVAlign());
     EXPECT_EQ(1, table->GetCell(2, 2)->GetHAlign());
     EXPECT_EQ(3, table->GetCell(3, 3)->GetVAlign());
@@ -84,20 +85,20 @@ TEST(TableList, FontSizeNegativeTakesTheDefaultAndNoNumberIsZero) {
     map.Select(table);
     planetest::OpenList<CPropListTable> open;
     open.Show(table);
-    ASSERT_TRUE(open.Type(2025, "-1"));
+    ASSERT_TRUE(open.Type(CPropListTable::kFontGroupId + 2, "-1"));
     QXLOGFONT font;
     table->GetCell(1, 1)->GetLogFont(&font);
     EXPECT_FLOAT_EQ(900.0f, font.size);
-    ASSERT_TRUE(open.Type(2025, "12"));
+    ASSERT_TRUE(open.Type(CPropListTable::kFontGroupId + 2, "12"));
     table->GetCell(0, 1)->GetLogFont(&font);
     EXPECT_FLOAT_EQ(1200.0f, font.size);
 
-    ASSERT_TRUE(open.Type(2025, "大"));
+    ASSERT_TRUE(open.Type(CPropListTable::kFontGroupId + 2, "大"));
     table->GetCell(0, 0)->GetLogFont(&font);
     EXPECT_FLOAT_EQ(0.0f, font.size);
-    ASSERT_TRUE(open.Type(2025, "12"));
+    ASSERT_TRUE(open.Type(CPropListTable::kFontGroupId + 2, "12"));
     parsnip::testing::ClearCallLog();
-    open.Type(2025, "1e39");  // beyond the record's float: refused
+    open.Type(CPropListTable::kFontGroupId + 2, "1e39");  // beyond the record's float: refused
     EXPECT_EQ(0, CountCalls("COneCell::SetLogFont"));
     table->GetCell(0, 0)->GetLogFont(&font);
     EXPECT_FLOAT_EQ(1200.0f, font.size);
@@ -109,7 +110,7 @@ TEST(TableList, ABorderWidthEditsThatPenOnly) {
     map.Select(table);
     planetest::OpenList<CPropListTable> open;
     open.Show(table);
-    ASSERT_TRUE(open.Type(2020, "0.5"));  // the centre lines' width
+    ASSERT_TRUE(open.Type(CPropListTable::kCenterBorderId + 2, "0.5"));  // the centre lines' width
     EXPECT_FLOAT_EQ(50.0f, table->GetCenterBorderPen().width);
     EXPECT_FLOAT_EQ(0.0f, table->GetTopBorderPen().width);
 }
@@ -124,19 +125,19 @@ TEST(TableList, OnlyOneSelectedObjectEnablesTheListAndEveryRefreshStartsAfresh) 
     planetest::OpenList<CPropListTable> open;
     map.Select({table, unfilled});
     open.Show(table);
-    EXPECT_FALSE(open.Enabled(2028));
-    EXPECT_FALSE(open.Enabled(2002));
+    EXPECT_FALSE(open.Enabled(CPropListTable::kHAlignId));
+    EXPECT_FALSE(open.Enabled(CPropListTable::kTopBorderId));
 
     map.ClearSelection();
     map.Select(unfilled);
     open.Show(unfilled);
-    EXPECT_TRUE(open.Enabled(2028));
-    EXPECT_FALSE(open.Enabled(2022));  // an unfilled cell has no fill colour to edit
+    EXPECT_TRUE(open.Enabled(CPropListTable::kHAlignId));
+    EXPECT_FALSE(open.Enabled(CPropListTable::kFillColorId));  // an unfilled cell has no fill colour to edit
 
     map.ClearSelection();
     map.Select(table);
     open.Show(table);
-    EXPECT_TRUE(open.Enabled(2022));
+    EXPECT_TRUE(open.Enabled(CPropListTable::kFillColorId));
 }
 
 TEST(TableList, ATableWithoutCellsKeepsTheCellItemsAndTakesEditsSafely) {
@@ -147,16 +148,16 @@ TEST(TableList, ATableWithoutCellsKeepsTheCellItemsAndTakesEditsSafely) {
     planetest::OpenList<CPropListTable> open;
     map.Select(table);
     open.Show(table);
-    ASSERT_EQ("右对齐", open.Value(2028));
+    ASSERT_EQ("右对齐", open.Value(CPropListTable::kHAlignId));
 
     map.ClearSelection();
     map.Select(empty);
     open.Show(empty);
-    EXPECT_EQ("右对齐", open.Value(2028));
-    EXPECT_EQ("居中", open.Value(2029));
+    EXPECT_EQ("右对齐", open.Value(CPropListTable::kHAlignId));
+    EXPECT_EQ("居中", open.Value(CPropListTable::kVAlignId));
     parsnip::testing::ClearCallLog();
-    ASSERT_TRUE(open.Pick(2028, "左对齐"));
-    ASSERT_TRUE(open.Color(2022, RGB(9, 9, 9)));
+    ASSERT_TRUE(open.Pick(CPropListTable::kHAlignId, "左对齐"));
+    ASSERT_TRUE(open.Color(CPropListTable::kFillColorId, RGB(9, 9, 9)));
     EXPECT_EQ(0, CountCalls("COneCell::SetAlign"));
     EXPECT_EQ(2, CountCalls("CQXObject::OnChanged", empty));
 }
@@ -169,18 +170,18 @@ TEST(WebList, StyleOptionsMapToStoredValuesBothWays) {
     map.Select(web);
     planetest::OpenList<CPropListWeb> open;
     open.Show(web);
-    EXPECT_EQ("方格网", open.Value(2001));
-    ASSERT_TRUE(open.Pick(2001, "点"));
+    EXPECT_EQ("方格网", open.Value(CPropListWeb::kStyleId));
+    ASSERT_TRUE(open.Pick(CPropListWeb::kStyleId, "点"));
     EXPECT_EQ(1, web->GetStyle());
     open.Show(web);
-    EXPECT_EQ("点", open.Value(2001));
-    ASSERT_TRUE(open.Pick(2001, "十字线"));
+    EXPECT_EQ("点", open.Value(CPropListWeb::kStyleId));
+    ASSERT_TRUE(open.Pick(CPropListWeb::kStyleId, "十字线"));
     EXPECT_EQ(2, web->GetStyle());
-    ASSERT_TRUE(open.Pick(2001, "方格网"));
-    ASSERT_TRUE(open.Type(2001, "网"));  // not an option: crosses
+    ASSERT_TRUE(open.Pick(CPropListWeb::kStyleId, "方格网"));
+    ASSERT_TRUE(open.Type(CPropListWeb::kStyleId, "网"));  // not an option: crosses
     EXPECT_EQ(2, web->GetStyle());
     open.Show(web);
-    EXPECT_EQ("十字线", open.Value(2001));
+    EXPECT_EQ("十字线", open.Value(CPropListWeb::kStyleId));
 }
 
 TEST(WebList, SpacingSetsBothGapsOfEveryWebOfTheTypeAndRefusesZeroAndNoNumber) {
@@ -192,15 +193,15 @@ TEST(WebList, SpacingSetsBothGapsOfEveryWebOfTheTypeAndRefusesZeroAndNoNumber) {
     map.Select({a, b, other});
     planetest::OpenList<CPropListWeb> open;
     open.Show(a);
-    EXPECT_EQ("10.00", open.Value(2002));  // the X gap only
-    ASSERT_TRUE(open.Type(2002, "5"));
+    EXPECT_EQ("10.00", open.Value(CPropListWeb::kGapId));  // the X gap only
+    ASSERT_TRUE(open.Type(CPropListWeb::kGapId, "5"));
     for (CQXObjectWeb* w : {a, b}) {
         EXPECT_DOUBLE_EQ(500, w->GetXGap());
         EXPECT_DOUBLE_EQ(500, w->GetYGap());
     }
     EXPECT_DOUBLE_EQ(1000, other->GetXGap());
     for (const char* refused : {"0", "-2", "abc"}) {
-        ASSERT_TRUE(open.Type(2002, refused));
+        ASSERT_TRUE(open.Type(CPropListWeb::kGapId, refused));
         EXPECT_DOUBLE_EQ(500, a->GetYGap()) << refused;
     }
 }
@@ -212,17 +213,17 @@ TEST(WebList, PenWidthIsNotCheckedSoNoNumberIsZero) {
     map.Select({a, b});
     planetest::OpenList<CPropListWeb> open;
     open.Show(a);
-    ASSERT_TRUE(open.Type(2005, "0.25"));
+    ASSERT_TRUE(open.Type(CPropListWeb::kPenWidthId, "0.25"));
     QXLOGPEN pen;
     b->GetLogPen(&pen);
     EXPECT_FLOAT_EQ(25.0f, pen.width);
     parsnip::testing::ClearCallLog();
-    ASSERT_TRUE(open.Type(2005, "粗"));
+    ASSERT_TRUE(open.Type(CPropListWeb::kPenWidthId, "粗"));
     b->GetLogPen(&pen);
     EXPECT_FLOAT_EQ(0.0f, pen.width);
     EXPECT_EQ(2, CountCalls("CQXObjectWeb::SetLogPen"));
     EXPECT_EQ(2, CountCalls("CQXObject::OnChanged"));  // the same-type update
-    open.Type(2002, "1e400");  // an overflowing spacing is refused
+    open.Type(CPropListWeb::kGapId, "1e400");          // an overflowing spacing is refused
     EXPECT_DOUBLE_EQ(1000, a->GetXGap());
 }
 
@@ -233,13 +234,13 @@ TEST(WebList, AMixedSelectionDisablesAllAndTheNextOneClassSelectionEnablesAgain)
     planetest::OpenList<CPropListWeb> open;
     map.Select({web, text});
     open.Show(web);
-    EXPECT_FALSE(open.Enabled(2002));
-    EXPECT_FALSE(open.Enabled(2005));
+    EXPECT_FALSE(open.Enabled(CPropListWeb::kGapId));
+    EXPECT_FALSE(open.Enabled(CPropListWeb::kPenWidthId));
     map.ClearSelection();
     map.Select(web);
     open.Show(web);
-    EXPECT_TRUE(open.Enabled(2002));
-    EXPECT_TRUE(open.Enabled(2005));
+    EXPECT_TRUE(open.Enabled(CPropListWeb::kGapId));
+    EXPECT_TRUE(open.Enabled(CPropListWeb::kPenWidthId));
 }
 
 // ---- block arrow -----------------------------------------------------------------------------------
@@ -252,7 +253,7 @@ TEST(ArrowList, EveryEditRebuildsTheShownArrowBeforeTheSameTypeUpdate) {
     planetest::OpenList<CPropListArrow> open;
     open.Show(a);
     parsnip::testing::ClearCallLog();
-    ASSERT_TRUE(open.Pick(2002, "风格3"));
+    ASSERT_TRUE(open.Pick(CPropListArrow::kStyleId, "风格3"));
     EXPECT_EQ(2, a->GetStyle());
     EXPECT_EQ(2, b->GetStyle());
     EXPECT_EQ(1, CountCalls("CQXObjectArrow::CreateModel", a));
@@ -265,11 +266,12 @@ TEST(ArrowList, EveryEditRebuildsTheShownArrowBeforeTheSameTypeUpdate) {
               order);
 
     parsnip::testing::ClearCallLog();
-    open.Type(2005, "1e39");  // too wide for the record: nothing written, the rebuild runs anyway
+    open.Type(CPropListArrow::kPenWidthId,
+              "1e39");  // too wide for the record: nothing written, the rebuild runs anyway
     EXPECT_EQ(0, CountCalls("CQXObjectLine::SetLogPen"));
     EXPECT_EQ(1, CountCalls("CQXObjectArrow::CreateModel", a));
     open.Show(a);
-    EXPECT_EQ("风格3", open.Value(2002));
+    EXPECT_EQ("风格3", open.Value(CPropListArrow::kStyleId));
 }
 
 TEST(ArrowList, PenAndFillReachEveryArrowOfTheType) {
@@ -279,15 +281,15 @@ TEST(ArrowList, PenAndFillReachEveryArrowOfTheType) {
     map.Select({a, b});
     planetest::OpenList<CPropListArrow> open;
     open.Show(a);
-    ASSERT_TRUE(open.Type(2005, "0.25"));
+    ASSERT_TRUE(open.Type(CPropListArrow::kPenWidthId, "0.25"));
     EXPECT_FLOAT_EQ(25.0f, PenOf(b).width);
-    ASSERT_TRUE(open.Type(2005, "宽"));  // not checked: no number is 0
+    ASSERT_TRUE(open.Type(CPropListArrow::kPenWidthId, "宽"));  // not checked: no number is 0
     EXPECT_FLOAT_EQ(0.0f, PenOf(b).width);
-    ASSERT_TRUE(open.Pick(7006, "是"));
+    ASSERT_TRUE(open.Pick(kPlaneFillTransparentId, "是"));
     QXLOGBRUSH brush;
     b->GetLogBrush(&brush);
     EXPECT_EQ(100u, brush.backMode);
-    ASSERT_TRUE(open.Pick(7006, "否"));
+    ASSERT_TRUE(open.Pick(kPlaneFillTransparentId, "否"));
     a->GetLogBrush(&brush);
     EXPECT_EQ(13u, brush.backMode);
 }
@@ -299,25 +301,25 @@ TEST(ArrowList, SizeGroupIsOneArrowsAndComesBackForOneArrow) {
     planetest::OpenList<CPropListArrow> open;
     map.Select(a);
     open.Show(a);
-    EXPECT_EQ("10.00", open.Value(2012));
-    ASSERT_TRUE(open.Type(2013, "40"));
+    EXPECT_EQ("10.00", open.Value(CPropListArrow::kHeightId));
+    ASSERT_TRUE(open.Type(CPropListArrow::kHeadPercentId, "40"));
     EXPECT_EQ(40, a->GetHeadPercent());
-    ASSERT_TRUE(open.Type(2014, "60.9"));
+    ASSERT_TRUE(open.Type(CPropListArrow::kBodyPercentId, "60.9"));
     EXPECT_EQ(60, a->GetBodyPercent());
-    ASSERT_TRUE(open.Type(2012, "高"));  // not checked: no number is 0
+    ASSERT_TRUE(open.Type(CPropListArrow::kHeightId, "高"));  // not checked: no number is 0
     EXPECT_DOUBLE_EQ(0, a->GetHeight());
-    ASSERT_TRUE(open.Type(2013, "头"));
+    ASSERT_TRUE(open.Type(CPropListArrow::kHeadPercentId, "头"));
     EXPECT_EQ(0, a->GetHeadPercent());
 
     map.Select(b);
     open.Show(a);
-    EXPECT_FALSE(open.Enabled(2011));
-    EXPECT_FALSE(open.Enabled(2014));
-    EXPECT_TRUE(open.Enabled(2002));
+    EXPECT_FALSE(open.Enabled(CPropListArrow::kSizeGroupId));
+    EXPECT_FALSE(open.Enabled(CPropListArrow::kBodyPercentId));
+    EXPECT_TRUE(open.Enabled(CPropListArrow::kStyleId));
     map.ClearSelection();
     map.Select(a);
     open.Show(a);
-    EXPECT_TRUE(open.Enabled(2014));
+    EXPECT_TRUE(open.Enabled(CPropListArrow::kBodyPercentId));
 }
 
 // ---- rectangle -------------------------------------------------------------------------------------
@@ -328,17 +330,17 @@ TEST(RectList, LengthAndWidthAreStoredAsHalvesAndRotationInRadians) {
     map.Select(rect);
     planetest::OpenList<CPropListRect> open;
     open.Show(rect);
-    EXPECT_EQ("矩形框", open.Value(2000));
-    ASSERT_TRUE(open.Type(2005, "10"));
-    ASSERT_TRUE(open.Type(2006, "3"));
-    ASSERT_TRUE(open.Type(2004, "90"));
+    EXPECT_EQ("矩形框", open.Value(CPropListRect::kTypeId));
+    ASSERT_TRUE(open.Type(CPropListRect::kLengthId, "10"));
+    ASSERT_TRUE(open.Type(CPropListRect::kWidthId, "3"));
+    ASSERT_TRUE(open.Type(CPropListRect::kRotationId, "90"));
     EXPECT_DOUBLE_EQ(5, rect->GetRadiusA());
     EXPECT_DOUBLE_EQ(1.5, rect->GetRadiusB());
     EXPECT_DOUBLE_EQ(90 * kPi / 180, rect->GetAngle());
     open.Show(rect);
-    EXPECT_EQ("10.00", open.Value(2005));
-    EXPECT_EQ("3.00", open.Value(2006));
-    EXPECT_EQ("90.00", open.Value(2004));
+    EXPECT_EQ("10.00", open.Value(CPropListRect::kLengthId));
+    EXPECT_EQ("3.00", open.Value(CPropListRect::kWidthId));
+    EXPECT_EQ("90.00", open.Value(CPropListRect::kRotationId));
 }
 
 TEST(RectList, GeometryMovesOnlyTheTargetAndNoNumberIsZero) {
@@ -350,7 +352,7 @@ TEST(RectList, GeometryMovesOnlyTheTargetAndNoNumberIsZero) {
     planetest::OpenList<CPropListRect> open;
     open.Show(a);
     map.Select(b);  // the list has not re-read: the items are still open
-    ASSERT_TRUE(open.Type(2002, "7"));
+    ASSERT_TRUE(open.Type(CPropListRect::kXId, "7"));
     FLOATPOINT p;
     a->GetAnchor(&p);
     EXPECT_DOUBLE_EQ(7, p.x);
@@ -358,9 +360,10 @@ TEST(RectList, GeometryMovesOnlyTheTargetAndNoNumberIsZero) {
     b->GetAnchor(&p);
     EXPECT_DOUBLE_EQ(0, p.x);
 
-    ASSERT_TRUE(open.Type(2005, "10"));
-    ASSERT_TRUE(open.Type(2007, "2.5"));
-    for (DWORD_PTR id : {2003, 2005, 2007}) ASSERT_TRUE(open.Type(id, "x")) << id;
+    ASSERT_TRUE(open.Type(CPropListRect::kLengthId, "10"));
+    ASSERT_TRUE(open.Type(CPropListRect::kCornerAId, "2.5"));
+    for (DWORD_PTR id : {CPropListRect::kYId, CPropListRect::kLengthId, CPropListRect::kCornerAId})
+        ASSERT_TRUE(open.Type(id, "x")) << id;
     a->GetAnchor(&p);
     EXPECT_DOUBLE_EQ(7, p.x);
     EXPECT_DOUBLE_EQ(0, p.y);
@@ -368,10 +371,10 @@ TEST(RectList, GeometryMovesOnlyTheTargetAndNoNumberIsZero) {
     EXPECT_DOUBLE_EQ(0, a->GetRoundSize().cx);
 
     parsnip::testing::ClearCallLog();
-    open.Type(2002, "1e400");  // overflows: refused
-    open.Type(2008, "1e39");   // beyond single precision: refused
+    open.Type(CPropListRect::kXId, "1e400");       // overflows: refused
+    open.Type(CPropListRect::kCornerBId, "1e39");  // beyond single precision: refused
     EXPECT_TRUE(parsnip::testing::CallLog().empty());
-    ASSERT_TRUE(open.Type(2004, "1e39"));  // a double keeps it
+    ASSERT_TRUE(open.Type(CPropListRect::kRotationId, "1e39"));  // a double keeps it
     EXPECT_DOUBLE_EQ(1e39 * kPi / 180, a->GetAngle());
 }
 
@@ -389,23 +392,23 @@ TEST(RectList, SeveralSelectedEmptyTheOneRectangleItemsAndPenEditsKeepEachOwnPen
     open.Show(a);
     map.Select(b);
     open.Show(a);
-    EXPECT_EQ("", open.Value(2002));
-    EXPECT_FALSE(open.Enabled(2004));
-    EXPECT_EQ("2.00", open.Value(2007));
-    EXPECT_TRUE(open.Enabled(2008));
+    EXPECT_EQ("", open.Value(CPropListRect::kXId));
+    EXPECT_FALSE(open.Enabled(CPropListRect::kRotationId));
+    EXPECT_EQ("2.00", open.Value(CPropListRect::kCornerAId));
+    EXPECT_TRUE(open.Enabled(CPropListRect::kCornerBId));
 
-    ASSERT_TRUE(open.Color(2014, RGB(0, 0, 255)));
+    ASSERT_TRUE(open.Color(CPropListRect::kPenColorId, RGB(0, 0, 255)));
     EXPECT_EQ(RGB(0, 0, 255), PenOf(a).color);
     EXPECT_EQ(RGB(0, 0, 255), PenOf(b).color);
     EXPECT_FLOAT_EQ(40.0f, PenOf(b).width);
     EXPECT_EQ(7u, PenOf(b).style);
 
-    ASSERT_TRUE(open.Type(2013, "0"));  // zero is a width here
+    ASSERT_TRUE(open.Type(CPropListRect::kPenWidthId, "0"));  // zero is a width here
     EXPECT_FLOAT_EQ(0.0f, PenOf(b).width);
-    ASSERT_TRUE(open.Type(2013, "0.3"));
-    ASSERT_TRUE(open.Type(2013, "-1"));
+    ASSERT_TRUE(open.Type(CPropListRect::kPenWidthId, "0.3"));
+    ASSERT_TRUE(open.Type(CPropListRect::kPenWidthId, "-1"));
     EXPECT_FLOAT_EQ(30.0f, PenOf(a).width);
-    ASSERT_TRUE(open.Type(2013, "细"));  // no number is 0, a width here too
+    ASSERT_TRUE(open.Type(CPropListRect::kPenWidthId, "细"));  // no number is 0, a width here too
     EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
 }
 
@@ -417,12 +420,12 @@ TEST(EllipseList, ARefusedHalfAxisShowsTheOldValueAgain) {
     map.Select(e);
     planetest::OpenList<CPropListEllipse> open;
     open.Show(e);
-    ASSERT_TRUE(open.Type(2005, "4"));
+    ASSERT_TRUE(open.Type(CPropListEllipse::kHalfAxisAId, "4"));
     EXPECT_DOUBLE_EQ(4, e->GetRadiusA());
     for (const char* refused : {"0", "-3", "长"}) {
-        open.Type(2005, refused);
+        open.Type(CPropListEllipse::kHalfAxisAId, refused);
         EXPECT_DOUBLE_EQ(4, e->GetRadiusA()) << refused;
-        EXPECT_EQ("4.00", open.Value(2005)) << refused;
+        EXPECT_EQ("4.00", open.Value(CPropListEllipse::kHalfAxisAId)) << refused;
     }
 }
 
@@ -433,24 +436,24 @@ TEST(EllipseList, AnglesUseTheListsPiAndTheDirectionItsTwoTexts) {
     map.Select(e);
     planetest::OpenList<CPropListEllipse> open;
     open.Show(e);
-    EXPECT_EQ("反向", open.Value(2009));
-    ASSERT_TRUE(open.Type(2007, "180"));
-    ASSERT_TRUE(open.Type(2008, "-45"));
-    ASSERT_TRUE(open.Type(2004, "30"));
-    ASSERT_TRUE(open.Type(2003, "纵"));  // not checked: no number is 0
+    EXPECT_EQ("反向", open.Value(CPropListEllipse::kDirectionId));
+    ASSERT_TRUE(open.Type(CPropListEllipse::kStartAngleId, "180"));
+    ASSERT_TRUE(open.Type(CPropListEllipse::kStopAngleId, "-45"));
+    ASSERT_TRUE(open.Type(CPropListEllipse::kAxisAngleId, "30"));
+    ASSERT_TRUE(open.Type(CPropListEllipse::kYId, "纵"));  // not checked: no number is 0
     FLOATPOINT p(1, 1);
     e->GetAnchor(&p);
     EXPECT_DOUBLE_EQ(0, p.y);
     EXPECT_DOUBLE_EQ(kPi, e->GetStartAngle());
     EXPECT_DOUBLE_EQ(-45 * kPi / 180, e->GetStopAngle());
     EXPECT_DOUBLE_EQ(30 * kPi / 180, e->GetAngle());
-    ASSERT_TRUE(open.Pick(2009, "正向"));
+    ASSERT_TRUE(open.Pick(CPropListEllipse::kDirectionId, "正向"));
     EXPECT_EQ(SEGMENTDIRECTION_FORWARD, e->GetDirection());
-    ASSERT_TRUE(open.Pick(2009, "反向"));
+    ASSERT_TRUE(open.Pick(CPropListEllipse::kDirectionId, "反向"));
     EXPECT_EQ(SEGMENTDIRECTION_BACKWARD, e->GetDirection());
     open.Show(e);
-    EXPECT_EQ("180.00", open.Value(2007));
-    EXPECT_EQ("-45.00", open.Value(2008));
+    EXPECT_EQ("180.00", open.Value(CPropListEllipse::kStartAngleId));
+    EXPECT_EQ("-45.00", open.Value(CPropListEllipse::kStopAngleId));
 }
 
 TEST(EllipseList, PenWidthMustBeAboveZeroAndSeveralSelectedEmptyTheWidthOnly) {
@@ -463,15 +466,15 @@ TEST(EllipseList, PenWidthMustBeAboveZeroAndSeveralSelectedEmptyTheWidthOnly) {
     map.Select({a, b});
     planetest::OpenList<CPropListEllipse> open;
     open.Show(a);
-    EXPECT_EQ("", open.Value(2012));
-    EXPECT_TRUE(open.Enabled(2012));
-    EXPECT_FALSE(open.Enabled(2005));
-    ASSERT_TRUE(open.Type(2012, "1"));
+    EXPECT_EQ("", open.Value(CPropListEllipse::kPenWidthId));
+    EXPECT_TRUE(open.Enabled(CPropListEllipse::kPenWidthId));
+    EXPECT_FALSE(open.Enabled(CPropListEllipse::kHalfAxisAId));
+    ASSERT_TRUE(open.Type(CPropListEllipse::kPenWidthId, "1"));
     EXPECT_FLOAT_EQ(100.0f, PenOf(a).width);
     EXPECT_FLOAT_EQ(100.0f, PenOf(b).width);
     EXPECT_EQ(RGB(5, 5, 5), PenOf(b).color);  // each keeps its own colour
     for (const char* refused : {"0", "-1", "粗"}) {
-        ASSERT_TRUE(open.Type(2012, refused));
+        ASSERT_TRUE(open.Type(CPropListEllipse::kPenWidthId, refused));
         EXPECT_FLOAT_EQ(100.0f, PenOf(b).width) << refused;
     }
 }

@@ -82,10 +82,10 @@ TEST(TextList, FontColourEditKeepsEachTextsFaceAndSize) {
     b->SetLogFont(&fb);
     planetest::OpenList<CPropListText> open;
     open.Show(a);
-    EXPECT_EQ("", open.Value(2001));
-    EXPECT_FALSE(open.Enabled(2001));
+    EXPECT_EQ("", open.Value(CPropListText::kStringId));
+    EXPECT_FALSE(open.Enabled(CPropListText::kStringId));
 
-    ASSERT_TRUE(open.Color(2006, RGB(200, 10, 10)));
+    ASSERT_TRUE(open.Color(CPropListText::kColorId, RGB(200, 10, 10)));
     EXPECT_EQ(RGB(200, 10, 10), GetFont(a).color);
     EXPECT_EQ(RGB(200, 10, 10), GetFont(b).color);
     EXPECT_EQ(CString("宋体"), GetFont(a).GetFaceName());
@@ -94,7 +94,7 @@ TEST(TextList, FontColourEditKeepsEachTextsFaceAndSize) {
     EXPECT_EQ(800.0f, GetFont(b).size);
     EXPECT_EQ(0u, GetFont(other).color);
 
-    ASSERT_TRUE(open.Pick(2008, "是"));  // one more field, the rest kept
+    ASSERT_TRUE(open.Pick(CPropListText::kTransparentId, "是"));  // one more field, the rest kept
     EXPECT_EQ(1u, GetFont(b).transparent);
     EXPECT_EQ(RGB(200, 10, 10), GetFont(b).color);
 }
@@ -105,19 +105,19 @@ TEST(TextList, AngleAndSizeUnits) {
     text->SetAngle(0.5236);
     planetest::OpenList<CPropListText> open;
     open.Show(text);
-    EXPECT_EQ("30.00", open.Value(2009));
+    EXPECT_EQ("30.00", open.Value(CPropListText::kAngleId));
 
-    ASSERT_TRUE(open.Type(2009, "90"));
+    ASSERT_TRUE(open.Type(CPropListText::kAngleId, "90"));
     EXPECT_EQ(90 * kPi / 180.0, text->GetAngle());
 
-    ASSERT_TRUE(open.Type(2005, "12"));
+    ASSERT_TRUE(open.Type(CPropListText::kSizeId, "12"));
     EXPECT_EQ(1200.0f, GetFont(text).size);
     open.Show(text);
-    EXPECT_EQ("12.00", open.Value(2005));
+    EXPECT_EQ("12.00", open.Value(CPropListText::kSizeId));
 
     parsnip::testing::ClearCallLog();
     const int redraws = open.Redraws();
-    for (const char* refused : {"0", "-3", "x", "1e300"}) open.Type(2005, refused);
+    for (const char* refused : {"0", "-3", "x", "1e300"}) open.Type(CPropListText::kSizeId, refused);
     EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectText::SetLogFont"));
     EXPECT_EQ(1200.0f, GetFont(text).size);
     EXPECT_EQ(redraws + 4, open.Redraws());  // a refused edit still redraws
@@ -131,11 +131,11 @@ TEST(TextList, PositionMovesTheShownTextOnlyAndIgnoresNonNumbers) {
     fx.SelectOnly(text);
     planetest::OpenList<CPropListText> open;
     open.Show(text);
-    EXPECT_EQ("100.50", open.Value(2013));
-    EXPECT_EQ("200.25", open.Value(2014));
+    EXPECT_EQ("100.50", open.Value(CPropListText::kXId));
+    EXPECT_EQ("200.25", open.Value(CPropListText::kYId));
 
-    open.Type(2013, "abc");
-    open.Type(2013, "1e400");  // past a double's range
+    open.Type(CPropListText::kXId, "abc");
+    open.Type(CPropListText::kXId, "1e400");  // past a double's range
     QXPOINT p;
     text->GetAnchor(&p);
     EXPECT_EQ(100.5, p.x);
@@ -143,7 +143,7 @@ TEST(TextList, PositionMovesTheShownTextOnlyAndIgnoresNonNumbers) {
 
     fx.layer.SetSelectedObject(second);
     open.Show(text);
-    ASSERT_TRUE(open.Type(2014, "-7.5"));
+    ASSERT_TRUE(open.Type(CPropListText::kYId, "-7.5"));
     text->GetAnchor(&p);
     EXPECT_EQ(100.5, p.x);
     EXPECT_EQ(-7.5, p.y);
@@ -159,11 +159,11 @@ TEST(TextList, AlignmentsOutsideTheOptionsShowTheLastOne) {
     a->SetVerticalAlign(3);
     planetest::OpenList<CPropListText> open;
     open.Show(a);
-    EXPECT_EQ("右对齐", open.Value(2010));
-    EXPECT_EQ("下对齐", open.Value(2011));
+    EXPECT_EQ("右对齐", open.Value(CPropListText::kHAlignId));
+    EXPECT_EQ("下对齐", open.Value(CPropListText::kVAlignId));
 
-    ASSERT_TRUE(open.Pick(2010, "居中"));
-    ASSERT_TRUE(open.Pick(2011, "上对齐"));
+    ASSERT_TRUE(open.Pick(CPropListText::kHAlignId, "居中"));
+    ASSERT_TRUE(open.Pick(CPropListText::kVAlignId, "上对齐"));
     for (CQXObjectText* t : {a, b}) {
         EXPECT_EQ(1, t->GetHorizontalAlign());
         EXPECT_EQ(0, t->GetVerticalAlign());
@@ -175,26 +175,26 @@ TEST(TextList, UniformSelectionAfterAMixedOneEnablesTheItemsAgain) {
     CQXObjectText* text = fx.Add("甲");
     fx.Add<CQXObjectMultiText>("乙");  // mixed classes
     planetest::OpenList<CPropListText> open;
-    EXPECT_EQ("横向", open.Value(2002));
-    EXPECT_FALSE(open.Enabled(2002));
+    EXPECT_EQ("横向", open.Value(CPropListText::kDirectionId));
+    EXPECT_FALSE(open.Enabled(CPropListText::kDirectionId));
     open.Show(text);
-    EXPECT_FALSE(open.Enabled(2009));
-    EXPECT_FALSE(open.Enabled(2005));
+    EXPECT_FALSE(open.Enabled(CPropListText::kAngleId));
+    EXPECT_FALSE(open.Enabled(CPropListText::kSizeId));
 
     fx.layer.RemoveAllSelectedObject();
     fx.layer.SetSelectedObject(text);
     fx.layer.SetSelectedObject(fx.Add("丙"));
     open.Show(text);
-    EXPECT_TRUE(open.Enabled(2009));
-    EXPECT_TRUE(open.Enabled(2005));
-    EXPECT_TRUE(open.Enabled(2013));
-    EXPECT_FALSE(open.Enabled(2001));  // two texts
-    EXPECT_FALSE(open.Enabled(2002));
+    EXPECT_TRUE(open.Enabled(CPropListText::kAngleId));
+    EXPECT_TRUE(open.Enabled(CPropListText::kSizeId));
+    EXPECT_TRUE(open.Enabled(CPropListText::kXId));
+    EXPECT_FALSE(open.Enabled(CPropListText::kStringId));  // two texts
+    EXPECT_FALSE(open.Enabled(CPropListText::kDirectionId));
 
     fx.SelectOnly(text);
     open.Show(text);
-    EXPECT_TRUE(open.Enabled(2001));
-    EXPECT_EQ("甲", open.Value(2001));
+    EXPECT_TRUE(open.Enabled(CPropListText::kStringId));
+    EXPECT_EQ("甲", open.Value(CPropListText::kStringId));
 }
 
 TEST(TextList, FaceNameIsCutAtACharacterBoundary) {
@@ -205,7 +205,7 @@ TEST(TextList, FaceNameIsCutAtACharacterBoundary) {
     open.Show(a);
     std::string face = "A";
     for (int i = 0; i < 30; ++i) face += "楷";  // 91 bytes: byte 63 falls inside a character
-    ChangeFromCode(open, 2004, face);
+    ChangeFromCode(open, CPropListText::kFaceId, face);
     for (CQXObjectText* t : {a, b}) {
         const QXLOGFONT font = GetFont(t);
         EXPECT_EQ(face.substr(0, 61), std::string(font.faceName));  // "A" and 20 whole characters
@@ -220,18 +220,18 @@ TEST(PointTextList, DecimalsAreCountedAndRewrittenOnNumericLabels) {
     fx.SelectOnly(label);
     planetest::OpenList<CPropListPointText> open;
     open.Show(label);
-    EXPECT_EQ("3", open.Value(2007));
-    ASSERT_TRUE(open.Pick(2007, "1"));
+    EXPECT_EQ("3", open.Value(CPropListPointText::kDecimalsId));
+    ASSERT_TRUE(open.Pick(CPropListPointText::kDecimalsId, "1"));
     EXPECT_EQ(CString("12.3"), label->GetString());
     open.Show(label);
-    EXPECT_EQ("1", open.Value(2007));
+    EXPECT_EQ("1", open.Value(CPropListPointText::kDecimalsId));
 
     label->SetString("12");
     open.Show(label);
-    EXPECT_EQ("0", open.Value(2007));
+    EXPECT_EQ("0", open.Value(CPropListPointText::kDecimalsId));
     label->SetString("1.5米");  // characters, not bytes
     open.Show(label);
-    EXPECT_EQ("2", open.Value(2007));
+    EXPECT_EQ("2", open.Value(CPropListPointText::kDecimalsId));
 }
 
 TEST(PointTextList, NoDecimalsRoundsHalfAwayFromZeroAndLeavesWordsAlone) {
@@ -243,14 +243,14 @@ TEST(PointTextList, NoDecimalsRoundsHalfAwayFromZeroAndLeavesWordsAlone) {
     CQXObjectText* other = fx.Add("7.77", "其它");
     planetest::OpenList<CPropListPointText> open;
     open.Show(negative);
-    ASSERT_TRUE(open.Pick(2007, "0"));
+    ASSERT_TRUE(open.Pick(CPropListPointText::kDecimalsId, "0"));
     EXPECT_EQ(CString("-3"), negative->GetString());
     EXPECT_EQ(CString("3"), positive->GetString());
     EXPECT_EQ(CString("0"), small->GetString());
     EXPECT_EQ(CString("井A"), word->GetString());
     EXPECT_EQ(CString("7.77"), other->GetString());
 
-    ASSERT_TRUE(open.Pick(2007, "2"));
+    ASSERT_TRUE(open.Pick(CPropListPointText::kDecimalsId, "2"));
     EXPECT_EQ(CString("-3.00"), negative->GetString());
     EXPECT_EQ(CString("井A"), word->GetString());
 }
@@ -264,11 +264,11 @@ TEST(PointTextList, PlacesMapToAlignmentPairs) {
     a->SetVerticalAlign(2);
     planetest::OpenList<CPropListPointText> open;
     open.Show(a);
-    EXPECT_EQ("右上", open.Value(2011));
-    const auto options = platform::GridDriver::Info(open.Item(2011)).options;
+    EXPECT_EQ("右上", open.Value(CPropListPointText::kPlaceId));
+    const auto options = platform::GridDriver::Info(open.Item(CPropListPointText::kPlaceId)).options;
     EXPECT_EQ((std::vector<std::string>{"左上", "上", "右上", "左", "右", "左下", "下", "右下"}), options);
 
-    ASSERT_TRUE(open.Pick(2011, "左下"));
+    ASSERT_TRUE(open.Pick(CPropListPointText::kPlaceId, "左下"));
     for (CQXObjectText* t : {a, b}) {
         EXPECT_EQ(2, t->GetHorizontalAlign());
         EXPECT_EQ(0, t->GetVerticalAlign());
@@ -278,13 +278,13 @@ TEST(PointTextList, PlacesMapToAlignmentPairs) {
     a->SetHorizontalAlign(1);
     a->SetVerticalAlign(1);
     open.Show(a);
-    EXPECT_EQ("中", open.Value(2011));
+    EXPECT_EQ("中", open.Value(CPropListPointText::kPlaceId));
     a->SetHorizontalAlign(7);  // no place: the item keeps its text
     open.Show(a);
-    EXPECT_EQ("中", open.Value(2011));
+    EXPECT_EQ("中", open.Value(CPropListPointText::kPlaceId));
 
     parsnip::testing::ClearCallLog();
-    ChangeFromCode(open, 2011, "外");
+    ChangeFromCode(open, CPropListPointText::kPlaceId, "外");
     EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectText::SetHorizontalAlign"));
 }
 
@@ -293,20 +293,20 @@ TEST(PointTextList, TransparentBackgroundDisablesItsColour) {
     CQXObjectText* label = fx.Add("1.5");
     planetest::OpenList<CPropListPointText> open;
     open.Show(label);
-    EXPECT_TRUE(open.Enabled(2009));
-    ASSERT_TRUE(open.Pick(2008, "是"));
+    EXPECT_TRUE(open.Enabled(CPropListPointText::kBackColorId));
+    ASSERT_TRUE(open.Pick(CPropListPointText::kTransparentId, "是"));
     EXPECT_EQ(1u, GetFont(label).transparent);
-    EXPECT_FALSE(open.Enabled(2009));
-    ASSERT_TRUE(open.Pick(2008, "否"));
-    EXPECT_TRUE(open.Enabled(2009));
-    ASSERT_TRUE(open.Color(2009, RGB(1, 2, 3)));
+    EXPECT_FALSE(open.Enabled(CPropListPointText::kBackColorId));
+    ASSERT_TRUE(open.Pick(CPropListPointText::kTransparentId, "否"));
+    EXPECT_TRUE(open.Enabled(CPropListPointText::kBackColorId));
+    ASSERT_TRUE(open.Color(CPropListPointText::kBackColorId, RGB(1, 2, 3)));
     EXPECT_EQ(RGB(1, 2, 3), GetFont(label).backColor);
 
     QXLOGFONT font = GetFont(label);
     font.transparent = 1;
     label->SetLogFont(&font);
     open.Show(label);
-    EXPECT_FALSE(open.Enabled(2009));
+    EXPECT_FALSE(open.Enabled(CPropListPointText::kBackColorId));
 }
 
 TEST(PointTextList, MixedSelectionDisablesAllAndAUniformOneKeepsTheListsRules) {
@@ -318,16 +318,16 @@ TEST(PointTextList, MixedSelectionDisablesAllAndAUniformOneKeepsTheListsRules) {
     label->SetLogFont(&font);
     planetest::OpenList<CPropListPointText> open;
     open.Show(label);
-    EXPECT_FALSE(open.Enabled(2010));
-    EXPECT_FALSE(open.Enabled(2007));
+    EXPECT_FALSE(open.Enabled(CPropListPointText::kAngleId));
+    EXPECT_FALSE(open.Enabled(CPropListPointText::kDecimalsId));
 
     fx.SelectOnly(label);
     open.Show(label);
-    EXPECT_TRUE(open.Enabled(2010));
-    EXPECT_TRUE(open.Enabled(2007));
-    EXPECT_TRUE(open.Enabled(2001));
-    EXPECT_FALSE(open.Enabled(2002));
-    EXPECT_FALSE(open.Enabled(2009));  // transparent
+    EXPECT_TRUE(open.Enabled(CPropListPointText::kAngleId));
+    EXPECT_TRUE(open.Enabled(CPropListPointText::kDecimalsId));
+    EXPECT_TRUE(open.Enabled(CPropListPointText::kStringId));
+    EXPECT_FALSE(open.Enabled(CPropListPointText::kDirectionId));
+    EXPECT_FALSE(open.Enabled(CPropListPointText::kBackColorId));  // transparent
 }
 
 // ---- multi-line text list -------------------------------------------------------------------------
@@ -338,19 +338,19 @@ TEST(MultiTextList, DirectionAndStringEdits) {
     auto* b = fx.Add<CQXObjectMultiText>("第二行");
     planetest::OpenList<CPropListMultiText> open;
     open.Show(a);
-    EXPECT_EQ("", open.Value(2001));
-    EXPECT_FALSE(open.Enabled(2001));
-    EXPECT_EQ("横向", open.Value(2002));
-    ASSERT_TRUE(open.Pick(2002, "纵向"));
+    EXPECT_EQ("", open.Value(CPropListMultiText::kStringId));
+    EXPECT_FALSE(open.Enabled(CPropListMultiText::kStringId));
+    EXPECT_EQ("横向", open.Value(CPropListMultiText::kDirectionId));
+    ASSERT_TRUE(open.Pick(CPropListMultiText::kDirectionId, "纵向"));
     EXPECT_EQ(1, a->GetDirection());
     EXPECT_EQ(1, b->GetDirection());
 
     fx.SelectOnly(a);
     open.Show(a);
-    EXPECT_EQ("纵向", open.Value(2002));
-    EXPECT_TRUE(open.Enabled(2001));
+    EXPECT_EQ("纵向", open.Value(CPropListMultiText::kDirectionId));
+    EXPECT_TRUE(open.Enabled(CPropListMultiText::kStringId));
     fx.layer.SetSelectedObject(b);  // the string is the shown text's own, even with b selected
-    ChangeFromCode(open, 2001, "新");
+    ChangeFromCode(open, CPropListMultiText::kStringId, "新");
     EXPECT_EQ(CString("新"), a->GetString());
     EXPECT_EQ(CString("第二行"), b->GetString());
 }
@@ -367,23 +367,23 @@ TEST(MultiTextList, BackgroundLivesInTheBrush) {
     b->SetLogBrush(&opaque);
     planetest::OpenList<CPropListMultiText> open;
     open.Show(a);
-    EXPECT_EQ("否", open.Value(2008));
+    EXPECT_EQ("否", open.Value(CPropListMultiText::kTransparentId));
 
-    ASSERT_TRUE(open.Pick(2008, "是"));
+    ASSERT_TRUE(open.Pick(CPropListMultiText::kTransparentId, "是"));
     EXPECT_EQ(1000u, GetBrush(a).style);
     EXPECT_EQ(1000u, GetBrush(b).style);
     open.Show(a);
-    EXPECT_EQ("是", open.Value(2008));
-    ASSERT_TRUE(open.Pick(2008, "否"));
+    EXPECT_EQ("是", open.Value(CPropListMultiText::kTransparentId));
+    ASSERT_TRUE(open.Pick(CPropListMultiText::kTransparentId, "否"));
     EXPECT_EQ(1001u, GetBrush(b).style);
 
     QXLOGBRUSH odd;
     odd.style = 5;
     a->SetLogBrush(&odd);
     open.Show(a);
-    EXPECT_EQ("否", open.Value(2008));
+    EXPECT_EQ("否", open.Value(CPropListMultiText::kTransparentId));
 
-    ASSERT_TRUE(open.Color(2007, RGB(9, 8, 7)));
+    ASSERT_TRUE(open.Color(CPropListMultiText::kBackColorId, RGB(9, 8, 7)));
     EXPECT_EQ(RGB(9, 8, 7), GetBrush(a).fillColor);
     EXPECT_EQ(RGB(9, 8, 7), GetBrush(b).fillColor);
     EXPECT_EQ(5u, GetBrush(a).style);
@@ -396,14 +396,14 @@ TEST(MultiTextList, SizeAndRotation) {
     text->SetAngle(1.0);
     planetest::OpenList<CPropListMultiText> open;
     open.Show(text);
-    ASSERT_TRUE(open.Type(2005, "12"));
+    ASSERT_TRUE(open.Type(CPropListMultiText::kSizeId, "12"));
     EXPECT_EQ(1200.0f, GetFont(text).size);
     open.Show(text);
-    EXPECT_EQ("12.00", open.Value(2005));
-    EXPECT_EQ("", open.Value(2009));
-    EXPECT_FALSE(open.Enabled(2009));
+    EXPECT_EQ("12.00", open.Value(CPropListMultiText::kSizeId));
+    EXPECT_EQ("", open.Value(CPropListMultiText::kAngleId));
+    EXPECT_FALSE(open.Enabled(CPropListMultiText::kAngleId));
 
-    ChangeFromCode(open, 2009, "90");  // reachable from code only
+    ChangeFromCode(open, CPropListMultiText::kAngleId, "90");  // reachable from code only
     EXPECT_EQ(90 * kPi / 180.0, text->GetAngle());
 }
 
@@ -413,13 +413,13 @@ TEST(MultiTextList, UniformSelectionAfterAMixedOneKeepsRotationDisabled) {
     fx.Add("单行");
     planetest::OpenList<CPropListMultiText> open;
     open.Show(text);
-    EXPECT_FALSE(open.Enabled(2002));
-    EXPECT_FALSE(open.Enabled(2010));
+    EXPECT_FALSE(open.Enabled(CPropListMultiText::kDirectionId));
+    EXPECT_FALSE(open.Enabled(CPropListMultiText::kHAlignId));
 
     fx.SelectOnly(text);
     open.Show(text);
-    EXPECT_TRUE(open.Enabled(2002));
-    EXPECT_TRUE(open.Enabled(2010));
-    EXPECT_TRUE(open.Enabled(2001));
-    EXPECT_FALSE(open.Enabled(2009));
+    EXPECT_TRUE(open.Enabled(CPropListMultiText::kDirectionId));
+    EXPECT_TRUE(open.Enabled(CPropListMultiText::kHAlignId));
+    EXPECT_TRUE(open.Enabled(CPropListMultiText::kStringId));
+    EXPECT_FALSE(open.Enabled(CPropListMultiText::kAngleId));
 }

@@ -1,10 +1,13 @@
 // Dialogs made from templates, data exchange, and headless modal runs played by scripts.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "driver/DialogDriver.h"
 #include "driver/Responder.h"
 #include "mfc/Controls.h"
 #include "mfc/Dialog.h"
+#include "mfc/FileDialog.h"
 
 namespace {
 
@@ -154,7 +157,7 @@ TEST_F(DialogTest, CancelClosesAndLaterActionsAreScriptFaults) {
     EXPECT_DOUBLE_EQ(dialog.left, 1.5) << "Cancel reads no control";
 }
 
-TEST_F(DialogTest, TextThatIsNotANumberFailsTheExchangeSilently) {
+TEST_F(DialogTest, TextThatIsNotANumberFailsTheExchangeWithThePrompt) {
     RangeDialog dialog;
     bool stillOpen = false;
     platform::Responder::Instance().QueueDialogScript(kRangeDialog, [&](CDialog& d) {
@@ -166,13 +169,17 @@ TEST_F(DialogTest, TextThatIsNotANumberFailsTheExchangeSilently) {
         EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(2010));
         platform::SetControlText(d, 2010, "");  // empty is not a number either
         platform::PressButton(d, IDOK);
+        platform::SetControlText(d, 2010, "1e400");  // a double cannot hold it
+        platform::PressButton(d, IDOK);
         platform::PressButton(d, IDCANCEL);
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_TRUE(stillOpen);
     EXPECT_DOUBLE_EQ(dialog.left, 4.0) << "members before the failing one are stored";
     EXPECT_DOUBLE_EQ(dialog.right, 2.25);
-    EXPECT_TRUE(platform::Responder::Instance().MessageBoxes().empty());
+    const auto& boxes = platform::Responder::Instance().MessageBoxes();
+    ASSERT_EQ(boxes.size(), 4u);
+    for (const auto& box : boxes) EXPECT_EQ(box.text, platform::kParseRealPrompt);
 }
 
 TEST(DataExchange, IntegersTakeNoFraction) {
@@ -187,9 +194,17 @@ TEST(DataExchange, IntegersTakeNoFraction) {
     edit.SetWindowText(" +34 ");
     DDX_Text(&in, 7, n);
     EXPECT_EQ(n, 34);
-    edit.SetWindowText("3.5");
-    EXPECT_THROW(DDX_Text(&in, 7, n), platform::DataExchangeFailure);
-    EXPECT_EQ(n, 34);
+    edit.SetWindowText(" -2147483648 ");
+    DDX_Text(&in, 7, n);
+    EXPECT_EQ(n, INT_MIN);
+    for (const char* refused : {"3.5", "2147483648", "-2147483649", "99999999999999999999"}) {
+        n = 34;
+        edit.SetWindowText(refused);
+        EXPECT_THROW(DDX_Text(&in, 7, n), platform::DataExchangeFailure) << refused;
+        EXPECT_EQ(n, 34) << refused;
+    }
+    ASSERT_EQ(platform::Responder::Instance().MessageBoxes().size(), 4u);
+    EXPECT_EQ(platform::Responder::Instance().MessageBoxes()[0].text, platform::kParseIntPrompt);
     EXPECT_THROW(DDX_Text(&in, 8, n), std::logic_error);
     host.DestroyWindow();
 }
@@ -272,6 +287,29 @@ TEST_F(DialogTest, ModelessCreateBuildsTheTemplateInPixels) {
     EXPECT_EQ(dialog.GetWindowTextString(), "范围");
     parent.DestroyWindow();
     EXPECT_EQ(dialog.m_hWnd, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FileDialog, ScriptsChooseOrCancelAndBareNamesGetTheDefaultExtension) {
+    platform::Responder& responder = platform::Responder::Instance();
+    CFileDialog dialog(TRUE, "打开统计数据", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "(*.txt)|*.txt|");
+    EXPECT_THROW(dialog.DoModal(), platform::UnansweredQuestion);
+    responder.QueueDialogScript(platform::kFileDialogTemplateId, [](CDialog& d) { platform::ChooseFile(d, "/data/well"); });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.GetPathName(), "/data/well.打开统计数据");
+    EXPECT_EQ(dialog.GetFileName(), "well.打开统计数据");
+    responder.QueueDialogScript(platform::kFileDialogTemplateId,
+                                [](CDialog& d) { platform::ChooseFile(d, "/data.v1/well.txt"); });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.GetPathName(), "/data.v1/well.txt");
+    responder.QueueDialogScript(platform::kFileDialogTemplateId, [](CDialog& d) { platform::CancelFileDialog(d); });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.GetPathName(), "");
+    responder.QueueDialogScript(platform::kFileDialogTemplateId, [](CDialog&) {});
+    EXPECT_THROW(dialog.DoModal(), platform::DialogLeftOpen);
 }
 
 }  // namespace

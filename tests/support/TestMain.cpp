@@ -20,6 +20,7 @@
 #include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hostlibs/Pennant/Testing.h"
 #include "hostlibs/Spindle/Testing.h"
+#include "hostlibs/Tamarind/Testing.h"
 #include "hostlibs/Thistle/ThistleTesting.h"
 #include "hostlibs/Zephyr/ZephyrTesting.h"
 #include "hosttypes/Kestrel/KestrelTesting.h"
@@ -67,6 +68,7 @@ class PlatformReset : public ::testing::EmptyTestEventListener {
         zephyr::testing::Reset();
         thistle::testing::Reset();
         spindle::testing::Reset();
+        tamarind::testing::Reset();
         osprey::testing::ResetWellDataManager();
 #endif
     }

@@ -1,4 +1,4 @@
-#include "BenchSupport.h"
+#include "BenchMemory.h"
 
 #include <malloc.h>
 #include <unistd.h>

@@ -1,0 +1,64 @@
+// What a plot shows of its dataset: the data-table item that binds a plot to one of the chart's
+// datasets or to a statistics data file loaded into a new dataset, the value-label group of the
+// plots' label pages, and the bar plot's layout group.
+#pragma once
+
+#include <string>
+
+#include "bcg/Prop.h"
+
+class CkelBarPlot;
+class CkelDataset;
+class CkelPlotLabels;
+class IkelPlot;
+
+namespace chart {
+
+// ---- statistics data files and datasets ---------------------------------------------------------
+// Asks the user for a statistics data file; false when cancelled or no path came back.
+bool BrowseStatDataFile(std::string& path);
+// Loads the chosen file into a new dataset named after the file; NULL, after the message that
+// says why, when there is nothing to bind (the item then shows the plot's dataset again, except
+// when the format is unsupported or the dataset does not suit the plot).
+CkelDataset* CreateDatasetFromFile(IkelPlot* plot, CBCGPProp* dataTableItem);
+// The chart's dataset named by the item; NULL when there is none or it does not suit the plot
+// (the plot's own dataset is taken without the check).
+CkelDataset* UseExistingDataset(CBCGPProp* dataTableItem, IkelPlot* plot);
+// The data-table item of group (its first sub-item) changed: binds the plot to the dataset it
+// names, or to a file's dataset for "选择数据……", then tells the chart.
+void OnDataTableChanged(IkelPlot* plot, CBCGPProp* group);
+
+// ---- value-label group ---------------------------------------------------------------------------
+// Item data of the group's items.
+enum LabelItem : DWORD_PTR {
+    kLabelGroupId = 0,
+    kLabelShowId = 1,
+    kLabelDataId = 2,
+    kLabelInYColumnId = 3,
+    kLabelColumnId = 4,
+    kLabelFirstRowId = 5,
+    kLabelLastRowId = 6,
+    kLabelStepId = 7,
+    kLabelPositionId = 8,
+    kLabelXOffsetId = 9,
+    kLabelYOffsetId = 10,
+    kLabelAngleId = 11,
+    kLabelFontId = 12,
+};
+CBCGPProp* InitLabelProps(const char* name);
+// "位置": offsets / 100 and the angle, each "%.1f".
+void RefreshLabelPosition(CBCGPProp* positionGroup, CkelPlotLabels* labels);
+// "数据": Y-column flag, the column choice (enabled only off the Y column), rows from 1, step.
+void RefreshLabelData(CBCGPProp* dataGroup, CkelPlotLabels* labels);
+// Writes all three position values back (offsets × 100); a value no double holds is not written.
+void ApplyLabelPosition(CBCGPProp* positionGroup, CkelPlotLabels* labels);
+// Writes the five data values back, checking the rows against the plot's data range.
+void ApplyLabelData(CBCGPProp* dataGroup, CkelPlotLabels* labels, IkelPlot* plot);
+// The same for a bar plot's labels, whose column is their bar series'.
+void ApplyBarLabelData(CBCGPProp* dataGroup, CkelPlotLabels* labels, IkelPlot* plot, int barColumn);
+
+// ---- bar layout group ----------------------------------------------------------------------------
+// Width (%), stacking ("上下"/"左右"), overlap (%), direction ("横向"/"纵向").
+void RefreshBarLayout(CBCGPProp* layoutGroup, CkelBarPlot* plot);
+
+}  // namespace chart

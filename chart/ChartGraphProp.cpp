@@ -1,0 +1,4 @@
+#include "chart/ChartGraphProp.h"
+
+CChartGraphProp::CChartGraphProp() = default;
+CChartGraphProp::~CChartGraphProp() = default;

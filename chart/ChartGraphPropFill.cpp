@@ -1,0 +1,4 @@
+#include "chart/ChartGraphPropFill.h"
+
+CChartGraphPropFill::CChartGraphPropFill() = default;
+CChartGraphPropFill::~CChartGraphPropFill() = default;

@@ -1,0 +1,215 @@
+#include "chart/ChartGroups.h"
+
+#include <climits>
+
+#include "bcg/ColorProp.h"
+#include "chart/ChartTexts.h"
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsFill.h"
+#include "framework/PropStyleCombox.h"
+#include "hosttypes/Thistle/Axis.h"
+#include "hosttypes/Thistle/ChartGraph.h"
+#include "hosttypes/Thistle/Plots.h"
+#include "mfc/Variant.h"
+#include "framework/NumberText.h"
+#include "framework/OptionTables.h"
+#include "planemap/PlaneItems.h"
+
+using namespace charttext;
+
+namespace chart {
+
+// ---- fill group ---------------------------------------------------------------------------------
+
+CBCGPProp* InitFillProps(DWORD_PTR firstId, const char* name) {
+    CBCGPProp* group = new CBCGPProp(name, firstId, FALSE);
+    CreateFillFlagProp(group, firstId);
+    return group;
+}
+
+namespace {
+void SetColorIfChanged(CBCGPProp* item, COLORREF color) {
+    CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item);
+    if (colour && colour->GetColor() != color) colour->SetColor(color);
+}
+}  // namespace
+
+void UpdateFillProps(CBCGPProp* group, int first, const std::string& setName, const QXLOGBRUSH& brush) {
+    if (!group) return;
+    if (CBCGPProp* sets = group->GetSubItem(first)) sets->SetValue(_variant_t(setName.c_str()));
+    if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, group->GetSubItem(first + 1))) {
+        if (style->GetVal() != brush.style) {
+            style->SetStyleGroup(setName.c_str(), true);
+            UINT value = brush.style;
+            style->SetVal(value);
+            style->Redraw();
+        }
+    }
+    SetColorIfChanged(group->GetSubItem(first + 2), brush.lineColor);
+    SetColorIfChanged(group->GetSubItem(first + 3), brush.fillColor);
+    if (CBCGPProp* size = group->GetSubItem(first + 4)) size->SetValue(_variant_t(brush.size / 100.0));
+    if (CBCGPProp* back = group->GetSubItem(first + 5))
+        back->SetValue(_variant_t(brush.backMode == kBackModeTransparent ? grouptext::kYes : grouptext::kNo));
+}
+
+// ---- data rows ------------------------------------------------------------------------------------
+
+bool ReadRowNumber(CBCGPProp* item, long long* n) {
+    return item && numtext::LeadingInteger(planemap::ItemText(item), n);
+}
+
+bool ReadStep(CBCGPProp* item, unsigned* step) {
+    long long n = 0;
+    if (!ReadRowNumber(item, &n) || n < 1 || n > UINT_MAX) return false;
+    *step = static_cast<unsigned>(n);
+    return true;
+}
+
+void ShowRowBounds(long long low, long long high) {
+    CString message;
+    message.Format(kRowBounds, static_cast<int>(low), static_cast<int>(high));
+    AfxMessageBox(message);
+}
+
+namespace {
+void ShowCount(CBCGPProp* item, long long value) {
+    CString text;
+    text.Format("%d", static_cast<int>(value));
+    planemap::SetItemText(item, text);
+}
+}  // namespace
+
+void OnFirstRowChanged(CBCGPProp* item, IkelPlot* plot) {
+    if (!item || !plot) return;
+    CkelDataRange* range = plot->GetDataRange();
+    const long long high = static_cast<long long>(range->GetLastRow()) + 1;
+    long long n = 0;
+    if (ReadRowNumber(item, &n) && n >= 1 && n <= high) {
+        range->SetFirstRow(static_cast<unsigned>(n - 1));
+        return;
+    }
+    ShowRowBounds(1, high);
+    ShowFirstRow(item, plot);
+}
+
+void OnLastRowChanged(CBCGPProp* item, IkelPlot* plot) {
+    if (!item || !plot) return;
+    CkelDataRange* range = plot->GetDataRange();
+    const long long low = static_cast<long long>(range->GetFirstRow()) + 1;
+    const long long rows = plot->GetDataset() ? plot->GetDataset()->GetRows() : 0;
+    long long n = 0;
+    if (ReadRowNumber(item, &n) && n >= low && n <= rows) {
+        range->SetLastRow(static_cast<unsigned>(n - 1));
+        return;
+    }
+    ShowRowBounds(low, rows);
+    ShowLastRow(item, plot);
+}
+
+void OnStepChanged(CBCGPProp* item, IkelPlot* plot) {
+    if (!item || !plot) return;
+    unsigned step = 0;
+    if (ReadStep(item, &step)) {
+        plot->GetDataRange()->SetStep(step);
+        return;
+    }
+    ShowStep(item, plot);
+}
+
+void ShowFirstRow(CBCGPProp* item, IkelPlot* plot) {
+    if (item && plot) ShowCount(item, static_cast<long long>(plot->GetDataRange()->GetFirstRow()) + 1);
+}
+
+void ShowLastRow(CBCGPProp* item, IkelPlot* plot) {
+    if (item && plot) ShowCount(item, static_cast<long long>(plot->GetDataRange()->GetLastRow()) + 1);
+}
+
+void ShowStep(CBCGPProp* item, IkelPlot* plot) {
+    if (item && plot) ShowCount(item, plot->GetDataRange()->GetStep());
+}
+
+// ---- option lists ---------------------------------------------------------------------------------
+
+void FillDataTableOptions(CBCGPProp* item, IkelPlot* plot) {
+    IChartGraph* chart = plot ? plot->GetChartGraph() : nullptr;
+    CDataSetMgrObj* manager = chart ? chart->GetDatasetManagerObj() : nullptr;
+    if (!item || !manager) return;
+    item->RemoveAllOptions();
+    for (unsigned i = 0; i < manager->GetDatasetNum(); ++i)
+        item->AddOption(manager->GetDataset(i)->GetName().c_str(), TRUE);
+    item->AddOption(kChooseData, TRUE);
+    if (CkelDataset* dataset = plot->GetDataset()) item->SetValue(_variant_t(dataset->GetName().c_str()));
+}
+
+namespace {
+bool KindOffered(int type, SeriesKinds kinds) {
+    switch (kinds) {
+        case SeriesKinds::Numeric:
+            return type == IkelDataSery::KEL_SERY_DOUBLE || type == IkelDataSery::KEL_SERY_INT;
+        case SeriesKinds::NumericOrText:
+            return type == IkelDataSery::KEL_SERY_DOUBLE || type == IkelDataSery::KEL_SERY_INT ||
+                   type == IkelDataSery::KEL_SERY_STRING;
+        default:
+            return true;
+    }
+}
+}  // namespace
+
+void FillSeriesOptions(CBCGPProp* item, CkelDataset* dataset, SeriesKinds kinds, int column) {
+    if (!item) return;
+    item->RemoveAllOptions();
+    if (!dataset) return;
+    for (unsigned i = 0; i < dataset->GetNumOfSeries(); ++i) {
+        IkelDataSery* sery = dataset->GetDataSeries(i);
+        if (KindOffered(sery->GetType(), kinds)) item->AddOption(sery->GetName().c_str(), TRUE);
+    }
+    if (column < 0) return;
+    if (IkelDataSery* shown = dataset->GetDataSeries(static_cast<unsigned>(column)))
+        item->SetValue(_variant_t(shown->GetName().c_str()));
+}
+
+void FillNumericColumnOptions(CBCGPProp* item, IkelPlot* plot, int column) {
+    FillSeriesOptions(item, plot ? plot->GetDataset() : nullptr, SeriesKinds::Numeric, column);
+}
+
+void FillTernaryClassOptions(CBCGPProp* item, IkelPlot* plot, int column) {
+    FillSeriesOptions(item, plot ? plot->GetDataset() : nullptr, SeriesKinds::NumericOrText, column);
+}
+
+void FillColumnOptions(CBCGPProp* item, IkelPlot* plot, int column) {
+    FillSeriesOptions(item, plot ? plot->GetDataset() : nullptr, SeriesKinds::All, column);
+}
+
+void FillClassColumnOptions(CBCGPProp* item, CkelClassPlot* plot) {
+    if (!plot) return;
+    FillSeriesOptions(item, plot->GetDataset(), SeriesKinds::All, static_cast<int>(plot->GetClassCol()));
+}
+
+void FillAxisOptions(CBCGPProp* item, IkelPlot* plot, int direction, IkelAxis* current) {
+    IChartGraph* chart = plot ? plot->GetChartGraph() : nullptr;
+    if (!item || !chart) return;
+    item->RemoveAllOptions();
+    CkelAxisManager* axes = chart->GetAxisManager();
+    for (unsigned i = 0; i < axes->GetAllAxisNum(); ++i) {
+        IkelAxis* axis = axes->GetAxis(i);
+        if (axis && axis->GetAxisType() == direction) item->AddOption(axis->GetName(), TRUE);
+    }
+    if (current) item->SetValue(_variant_t(current->GetName()));
+}
+
+// ---- percentage unit --------------------------------------------------------------------------------
+
+namespace {
+// The unit texts have no letter case, so an exact comparison is also a case-blind one.
+constexpr TextValue kUnits[] = {
+    {kUnitPercent, 1},
+    {kUnitTen, 2},
+    {kUnitHundred, 3},
+    {kUnitThousand, 4},
+};
+}  // namespace
+
+const char* UnitText(int code) { return TextOfValue(kUnits, code, kUnitNone); }
+int UnitCode(const CString& text) { return ValueOfText(kUnits, text, 0); }
+
+}  // namespace chart

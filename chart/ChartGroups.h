@@ -1,0 +1,70 @@
+// Item groups the chart pages share: the fill group, a plot's data rows (first row, last row,
+// step), the option lists of datasets, data columns and axes, and the percentage unit. Pages own
+// the item ids of what they build and call these from InitPropWnd, UpdateBCGPProperty and
+// OnPropertyChanged.
+#pragma once
+
+#include <string>
+
+#include "bcg/Prop.h"
+#include "hosttypes/Kestrel/StyleRecords.h"
+
+class CkelClassPlot;
+class CkelDataset;
+class IkelAxis;
+class IkelPlot;
+
+namespace chart {
+
+// ---- fill group ---------------------------------------------------------------------------------
+// The group (item data G, not yet added): G+1 "填充" (yes/no, empty), G+2 "样式集", G+3 "样式",
+// G+4 "线条色", G+5 "填充色", G+6 "图元大小" (millimetres), G+7 "背景透明".
+CBCGPProp* InitFillProps(DWORD_PTR firstId, const char* name);
+// Writes the six fill sub-items from position first (the "样式集" sub-item): the set name as
+// given; the style only when it differs from the picker's (the picker then offers the set); each
+// colour only when it differs from the item's; the size / 100; "是" for a transparent background.
+void UpdateFillProps(CBCGPProp* group, int first, const std::string& setName, const QXLOGBRUSH& brush);
+
+// ---- data rows (shown from 1, kept from 0) ----------------------------------------------------------
+// Each writes the range when the typed number is accepted; otherwise the item shows the stored
+// value again, after "值必须大于等于%d,小于等于%d" for the two rows (silently for the step).
+void OnFirstRowChanged(CBCGPProp* item, IkelPlot* plot);
+void OnLastRowChanged(CBCGPProp* item, IkelPlot* plot);
+void OnStepChanged(CBCGPProp* item, IkelPlot* plot);
+void ShowFirstRow(CBCGPProp* item, IkelPlot* plot);
+void ShowLastRow(CBCGPProp* item, IkelPlot* plot);
+void ShowStep(CBCGPProp* item, IkelPlot* plot);
+// The whole number a row item holds, read as atoi reads it ("12.9" is 12, no number is 0); false
+// for a number beyond 64 bits.
+bool ReadRowNumber(CBCGPProp* item, long long* n);
+// A step: a whole number of at least 1 that an unsigned holds; false otherwise.
+bool ReadStep(CBCGPProp* item, unsigned* step);
+// Shows the bounds message with the two bounds.
+void ShowRowBounds(long long low, long long high);
+
+// ---- option lists (each replaces the item's options; each option once) --------------------------------
+// The chart's datasets, then "选择数据……"; the value is the plot's dataset. Nothing when the
+// chart has no dataset manager.
+void FillDataTableOptions(CBCGPProp* item, IkelPlot* plot);
+// The series of the plot's dataset of the kinds asked for; the value is the series at column
+// (nothing when there is none there).
+enum class SeriesKinds { Numeric, NumericOrText, All };
+void FillSeriesOptions(CBCGPProp* item, CkelDataset* dataset, SeriesKinds kinds, int column);
+// The numeric series (ternary axes: value at the plot's axis column).
+void FillNumericColumnOptions(CBCGPProp* item, IkelPlot* plot, int column);
+// The numeric and text series (ternary class column).
+void FillTernaryClassOptions(CBCGPProp* item, IkelPlot* plot, int column);
+// Every series (column 1 / column 2 of a plot).
+void FillColumnOptions(CBCGPProp* item, IkelPlot* plot, int column);
+// Every series; the value is the class plot's class column.
+void FillClassColumnOptions(CBCGPProp* item, CkelClassPlot* plot);
+// The chart's axes of one direction (0 X, 1 Y) in the axis manager's order; the value is the
+// name of current (the plot's axis of that direction).
+void FillAxisOptions(CBCGPProp* item, IkelPlot* plot, int direction, IkelAxis* current);
+
+// ---- percentage unit --------------------------------------------------------------------------------
+// 1 "百分比", 2 "十", 3 "百", 4 "千"; any other code "无", any other text 0.
+const char* UnitText(int code);
+int UnitCode(const CString& text);
+
+}  // namespace chart

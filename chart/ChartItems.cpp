@@ -1,0 +1,84 @@
+#include "chart/ChartItems.h"
+
+#include "chart/DlgBarDataSerySet.h"
+#include "chart/DlgChartClassSet.h"
+#include "chart/DlgTerSymbol.h"
+#include "chart/KelPropListBarPlot.h"
+#include "chart/WndLstChart.h"
+#include "framework/GroupTexts.h"
+#include "framework/PropListEx.h"
+#include "framework/TwoButtonProp.h"
+#include "hosttypes/Thistle/Plots.h"
+#include "mfc/Dc.h"
+#include "mfc/Variant.h"
+
+IMPLEMENT_DYNAMIC(CBCGPPropBarDataSery, CBCGPPropEx)
+IMPLEMENT_DYNAMIC(CBCGPPropSymbolSet, CBCGPPropEx)
+
+namespace {
+// The chart page whose grid holds item, when the grid is the module's and sits in a page of Page.
+template <class Page>
+Page* OwningPage(CBCGPProp* item) {
+    auto* list = dynamic_cast<CBCGPPropListEx*>(item->GetPropList());
+    return list ? dynamic_cast<Page*>(list->GetParent()) : nullptr;
+}
+}  // namespace
+
+void CBCGPPropBarDataSery::OnRClickValue(CPoint, BOOL) {
+    auto* page = OwningPage<CkelPropListBarPlot>(this);
+    auto* plot = page ? page->TargetAs<CkelBarPlot>() : nullptr;
+    if (!plot) return;
+    CDlgBarDataSerySet dialog(plot->GetFillSeryGroup());
+    if (dialog.DoModal() != IDOK) return;
+    plot->OnChanged(0);
+    page->UpdateView();
+}
+
+void CBCGPPropSymbolSet::OnRClickValue(CPoint, BOOL) {
+    auto* page = OwningPage<CWndLstChart>(this);
+    auto* plot = page ? page->TargetAs<CkelTernaryPlot>() : nullptr;
+    if (!plot) return;
+    CDlgTerSymbol dialog(plot);
+    dialog.DoModal();
+}
+
+CPropLstUniSetSymbol::CPropLstUniSetSymbol(const CString& name, CString value, LPCTSTR description,
+                                           DWORD_PTR data, const CString& buttonCaption)
+    : CBCGPProp(name, _variant_t(value), description, data), m_strButtonCaption(buttonCaption) {}
+
+CPropLstUniSetSymbol::~CPropLstUniSetSymbol() = default;
+
+// The button area holds the drop-down button (left half) and the item's own button (right half).
+void CPropLstUniSetSymbol::AdjustButtonRect() {
+    m_rectButton = TwoButtonRect(m_Rect);
+    m_rectFirst = m_rectButton;
+    m_rectFirst.right = m_rectFirst.left + m_rectFirst.Width() / 2;
+    m_rectSecond = m_rectButton;
+    m_rectSecond.left = m_rectFirst.right;
+}
+
+void CPropLstUniSetSymbol::OnDrawButton(CDC* dc, CRect) {
+    CBCGPProp::OnDrawButton(dc, m_rectFirst);
+    OnDrawButtonEX(dc);
+}
+
+void CPropLstUniSetSymbol::OnDrawButtonEX(CDC* dc) {
+    if (!dc) return;
+    dc->FillSolidRect(&m_rectSecond, GetSysColor(COLOR_BTNFACE));
+    dc->DrawText(m_strButtonCaption, &m_rectSecond, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+void CPropLstUniSetSymbol::OnClickButton(CPoint point) { TwoButtonClick(this, m_rectFirst, point); }
+
+void CPropLstUniSetSymbol::OnClickButtonEx(CPoint point) {
+    if (!m_rectSecond.PtInRect(point)) return;
+    const CString text = FormatProperty();
+    if (text.IsEmpty() || !m_pPage) return;
+    if (text == grouptext::kNo) {
+        auto* plot = m_pPage->TargetAs<CkelClassPlot>();
+        if (!plot) return;
+        CDlgChartClassSet dialog(plot);
+        dialog.DoModal();
+    }
+    m_pPage->UpdateView();
+}

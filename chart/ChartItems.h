@@ -1,0 +1,54 @@
+// The property items of the chart pages that open a chart dialog from the grid: the bar plot's
+// data-series item ("数据系列", right click), the ternary plot's symbol-settings item ("符号设置",
+// right click) and the class plot's uniform-symbol item (second button: "分类设置" when the
+// symbols are not uniform). Each finds its chart object through the chart page that owns its grid;
+// while that page has no object of the expected kind they do nothing.
+#pragma once
+
+#include "framework/PropEx.h"
+
+class CWndLstChart;
+
+class CBCGPPropBarDataSery : public CBCGPPropEx {
+    DECLARE_DYNAMIC(CBCGPPropBarDataSery)
+public:
+    using CBCGPPropEx::CBCGPPropEx;
+    // The data-series dialog on the bar plot's series group; after OK the plot is told and the
+    // view repainted.
+    void OnRClickValue(CPoint point, BOOL selChanged) override;
+};
+
+class CBCGPPropSymbolSet : public CBCGPPropEx {
+    DECLARE_DYNAMIC(CBCGPPropSymbolSet)
+public:
+    using CBCGPPropEx::CBCGPPropEx;
+    // The symbol dialog on the ternary plot (it writes the symbols itself).
+    void OnRClickValue(CPoint point, BOOL selChanged) override;
+};
+
+class CPropLstUniSetSymbol : public CBCGPProp {
+public:
+    CPropLstUniSetSymbol(const CString& name, CString value, LPCTSTR description, DWORD_PTR data,
+                         const CString& buttonCaption);
+    ~CPropLstUniSetSymbol() override;
+
+    void SetOwnerPage(CWndLstChart* page) { m_pPage = page; }
+    CWndLstChart* GetOwnerPage() const { return m_pPage; }
+    const CRect& GetFirstButtonRect() const { return m_rectFirst; }
+    const CRect& GetSecondButtonRect() const { return m_rectSecond; }
+
+    void OnDrawButton(CDC* dc, CRect rect) override;
+    void OnClickButton(CPoint point) override;
+    void AdjustButtonRect() override;
+    void OnDrawButtonEX(CDC* dc);
+    // "否": the classification dialog, then the view repainted; "是": the view repainted; no
+    // value: nothing.
+    virtual void OnClickButtonEx(CPoint point);
+
+private:
+    CString m_strButtonCaption;
+    void* m_pReserved = nullptr;
+    CWndLstChart* m_pPage = nullptr;
+    CRect m_rectFirst;
+    CRect m_rectSecond;
+};

@@ -1,0 +1,4 @@
+#include "chart/KelPropHistFill.h"
+
+CkelPropHistFill::CkelPropHistFill() = default;
+CkelPropHistFill::~CkelPropHistFill() = default;

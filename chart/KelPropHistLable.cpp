@@ -1,0 +1,4 @@
+#include "chart/KelPropHistLable.h"
+
+CkelPropHistLable::CkelPropHistLable() = default;
+CkelPropHistLable::~CkelPropHistLable() = default;

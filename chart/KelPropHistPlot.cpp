@@ -1,0 +1,4 @@
+#include "chart/KelPropHistPlot.h"
+
+CkelPropHistPlot::CkelPropHistPlot() = default;
+CkelPropHistPlot::~CkelPropHistPlot() = default;

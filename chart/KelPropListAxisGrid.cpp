@@ -1,0 +1,4 @@
+#include "chart/KelPropListAxisGrid.h"
+
+CkelPropListAxisGrid::CkelPropListAxisGrid() = default;
+CkelPropListAxisGrid::~CkelPropListAxisGrid() = default;

@@ -1,0 +1,4 @@
+#include "chart/KelPropListAxisLabel.h"
+
+CkelPropListAxisLabel::CkelPropListAxisLabel() = default;
+CkelPropListAxisLabel::~CkelPropListAxisLabel() = default;

@@ -1,0 +1,4 @@
+#include "chart/KelPropListBarPlot.h"
+
+CkelPropListBarPlot::CkelPropListBarPlot() = default;
+CkelPropListBarPlot::~CkelPropListBarPlot() = default;

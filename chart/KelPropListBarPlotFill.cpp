@@ -1,0 +1,4 @@
+#include "chart/KelPropListBarPlotFill.h"
+
+CkelPropListBarPlotFill::CkelPropListBarPlotFill() = default;
+CkelPropListBarPlotFill::~CkelPropListBarPlotFill() = default;

@@ -1,0 +1,4 @@
+#include "chart/KelPropListBarPlotLabel.h"
+
+CkelPropListBarPlotLabel::CkelPropListBarPlotLabel() = default;
+CkelPropListBarPlotLabel::~CkelPropListBarPlotLabel() = default;

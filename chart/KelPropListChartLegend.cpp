@@ -1,0 +1,4 @@
+#include "chart/KelPropListChartLegend.h"
+
+CkelPropListChartLegend::CkelPropListChartLegend() = default;
+CkelPropListChartLegend::~CkelPropListChartLegend() = default;

@@ -1,0 +1,4 @@
+#include "chart/KelPropListClassPlot.h"
+
+CkelPropListClassPlot::CkelPropListClassPlot() = default;
+CkelPropListClassPlot::~CkelPropListClassPlot() = default;

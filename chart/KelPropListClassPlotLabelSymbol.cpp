@@ -1,0 +1,4 @@
+#include "chart/KelPropListClassPlotLabelSymbol.h"
+
+CkelPropListClassPlotLabelSymbol::CkelPropListClassPlotLabelSymbol() = default;
+CkelPropListClassPlotLabelSymbol::~CkelPropListClassPlotLabelSymbol() = default;

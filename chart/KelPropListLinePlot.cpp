@@ -1,0 +1,4 @@
+#include "chart/KelPropListLinePlot.h"
+
+CkelPropListLinePlot::CkelPropListLinePlot() = default;
+CkelPropListLinePlot::~CkelPropListLinePlot() = default;

@@ -1,0 +1,4 @@
+#include "chart/KelPropListLinePlotLabelSymbol.h"
+
+CkelPropListLinePlotLabelSymbol::CkelPropListLinePlotLabelSymbol() = default;
+CkelPropListLinePlotLabelSymbol::~CkelPropListLinePlotLabelSymbol() = default;

@@ -1,0 +1,4 @@
+#include "chart/KelPropListLinePlotSet.h"
+
+CkelPropListLinePlotSet::CkelPropListLinePlotSet() = default;
+CkelPropListLinePlotSet::~CkelPropListLinePlotSet() = default;

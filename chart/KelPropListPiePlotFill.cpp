@@ -1,0 +1,4 @@
+#include "chart/KelPropListPiePlotFill.h"
+
+CkelPropListPiePlotFill::CkelPropListPiePlotFill() = default;
+CkelPropListPiePlotFill::~CkelPropListPiePlotFill() = default;

@@ -1,0 +1,4 @@
+#include "chart/KelPropListPiePlotLabel.h"
+
+CkelPropListPiePlotLabel::CkelPropListPiePlotLabel() = default;
+CkelPropListPiePlotLabel::~CkelPropListPiePlotLabel() = default;

@@ -1,0 +1,4 @@
+#include "chart/KelPropListRosePlot.h"
+
+CkelPropListRosePlot::CkelPropListRosePlot() = default;
+CkelPropListRosePlot::~CkelPropListRosePlot() = default;

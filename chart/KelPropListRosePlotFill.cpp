@@ -1,0 +1,4 @@
+#include "chart/KelPropListRosePlotFill.h"
+
+CkelPropListRosePlotFill::CkelPropListRosePlotFill() = default;
+CkelPropListRosePlotFill::~CkelPropListRosePlotFill() = default;

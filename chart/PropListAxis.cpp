@@ -1,0 +1,4 @@
+#include "chart/PropListAxis.h"
+
+CPropListAxis::CPropListAxis() = default;
+CPropListAxis::~CPropListAxis() = default;

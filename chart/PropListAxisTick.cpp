@@ -1,0 +1,4 @@
+#include "chart/PropListAxisTick.h"
+
+CPropListAxisTick::CPropListAxisTick() = default;
+CPropListAxisTick::~CPropListAxisTick() = default;

@@ -1,0 +1,4 @@
+#include "chart/PropListPiePlot.h"
+
+CPropListPiePlot::CPropListPiePlot() = default;
+CPropListPiePlot::~CPropListPiePlot() = default;

@@ -1,0 +1,4 @@
+#include "chart/PropListTernaryLabel.h"
+
+CPropListTernaryLabel::CPropListTernaryLabel() = default;
+CPropListTernaryLabel::~CPropListTernaryLabel() = default;

@@ -1,0 +1,4 @@
+#include "chart/PropListTernaryPlot.h"
+
+CPropListTernaryPlot::CPropListTernaryPlot() = default;
+CPropListTernaryPlot::~CPropListTernaryPlot() = default;

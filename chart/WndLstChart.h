@@ -1,0 +1,39 @@
+// CWndLstChart: the base of every chart page. It remembers the chart object it shows and the
+// stamp that object had when the page last read it; CheckTargetChanged tells a page whether to
+// read its items again. Pages read their object through GetTarget.
+#pragma once
+
+#include "framework/WndLst.h"
+#include "hosttypes/Parsnip/QXObject.h"
+#include "mfc/Collections.h"
+
+class CWndLstChart : public CWndLst {
+    DECLARE_DYNCREATE(CWndLstChart)
+public:
+    CWndLstChart();
+    ~CWndLstChart() override;
+
+    // 1 when the page must read its items again for object, which becomes its target; 0 when
+    // it is the target already with the same stamp, and for no object at all.
+    virtual int CheckTargetChanged(CObject* object);
+
+    CObject* GetTarget() const { return m_pTarget; }
+    // The target as a chart class; NULL when it is none.
+    template <class T>
+    T* TargetAs() const {
+        return dynamic_cast<T*>(m_pTarget);
+    }
+    // 0 for a map object, 1 for a layer.
+    int GetTargetKind() const { return m_nKind; }
+
+    // The view repaint, for the chart items and shared groups acting for the page.
+    void UpdateView() override;
+
+protected:
+    int InitPropWnd() override;
+
+    int m_nKind = 0;
+    CObject* m_pTarget = nullptr;
+    DWORD m_reserved = 0;
+    CTypedPtrArray<CPtrArray, CQXObject*> m_objects;
+};

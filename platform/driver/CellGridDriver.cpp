@@ -1,0 +1,24 @@
+#include "driver/CellGridDriver.h"
+
+namespace platform {
+
+namespace {
+UserCellGrid* LiveGrid(CWnd& grid) {
+    if (!grid.GetSafeHwnd()) return nullptr;
+    return dynamic_cast<UserCellGrid*>(&grid);
+}
+}  // namespace
+
+bool EditGridCell(CWnd& grid, int row, int col, const std::string& text) {
+    UserCellGrid* cells = LiveGrid(grid);
+    return cells && cells->UserEditCell(row, col, text);
+}
+
+bool ClickGridCell(CWnd& grid, int row, int col) {
+    UserCellGrid* cells = LiveGrid(grid);
+    return cells && cells->UserClickCell(row, col);
+}
+
+bool ClickGridHeader(CWnd& grid, int col) { return ClickGridCell(grid, 0, col); }
+
+}  // namespace platform

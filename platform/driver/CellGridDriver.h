@@ -1,0 +1,28 @@
+// The user's hands on a cell grid control (a control library's grid, not the property grid):
+// ending a cell edit and clicking a cell or a header. The control implements UserCellGrid with
+// what such an action does there (its notifications to the owner); the driver finds it behind
+// the window.
+#pragma once
+
+#include <string>
+
+#include "mfc/Wnd.h"
+
+namespace platform {
+
+class UserCellGrid {
+public:
+    virtual ~UserCellGrid() = default;
+    // The user types text into the cell and ends the edit. False (nothing changed, nothing sent)
+    // when the user cannot edit that cell.
+    virtual bool UserEditCell(int row, int col, const std::string& text) = 0;
+    // The user clicks the cell; row 0 is the header row. False when there is no such cell.
+    virtual bool UserClickCell(int row, int col) = 0;
+};
+
+// False when the window is no live cell grid or the grid refuses the action.
+bool EditGridCell(CWnd& grid, int row, int col, const std::string& text);
+bool ClickGridCell(CWnd& grid, int row, int col);
+bool ClickGridHeader(CWnd& grid, int col);
+
+}  // namespace platform

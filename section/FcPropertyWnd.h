@@ -1,0 +1,52 @@
+// The entries of the property windows of fence diagrams and reservoir sections, with their
+// creators: the same protocol as the multi-well entries (ScPropertyWnd.h), over their own tables.
+#pragma once
+
+#include "framework/Export.h"
+#include "section/SectionCreator.h"
+
+class IkelWellAdapter;
+namespace KelFence {
+class CFence;
+}
+namespace KelReservoir::Connection {
+class CkelReservoir;
+}
+
+class CFcPropertyListCreator : public SectionCreatorBase {
+public:
+    explicit CFcPropertyListCreator(CWnd* parent) : SectionCreatorBase(parent) {}
+    ~CFcPropertyListCreator() override;
+    void SetBecontroler(ScObjInterface* object) override;
+
+private:
+    void SetBecontroler(KelFence::CFence* fence);
+    void SetBecontroler(IkelWellAdapter* well);
+};
+
+class CkelPropertyListCreator : public SectionCreatorBase {
+public:
+    explicit CkelPropertyListCreator(CWnd* parent) : SectionCreatorBase(parent) {}
+    ~CkelPropertyListCreator() override;
+    void SetBecontroler(ScObjInterface* object) override;
+
+private:
+    void SetBecontroler(KelReservoir::Connection::CkelReservoir* reservoir);
+    void SetBecontroler(IkelWellAdapter* well);
+};
+
+class TESSALY_API CFcPropertyWnd {
+public:
+    CFcPropertyWnd();
+    ~CFcPropertyWnd();
+    CWnd* Create(long object, CWnd* parent);
+    CWnd* CreateObj(long object, CWnd* parent);
+};
+
+class TESSALY_API CkelPropertyWnd {
+public:
+    CkelPropertyWnd();
+    ~CkelPropertyWnd();
+    CWnd* Create(long object, CWnd* parent);
+    CWnd* CreateObj(long object, CWnd* parent);
+};

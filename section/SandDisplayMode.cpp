@@ -1,0 +1,19 @@
+#include "section/SandDisplayMode.h"
+
+#include "framework/OptionTables.h"
+#include "section/SectionTexts.h"
+
+namespace {
+const TextValue kSandDisplayModes[] = {
+    {sectiontext::kSandAll, 0},
+    {sectiontext::kSandPerforated, 1},
+    {sectiontext::kSandConnected, 2},
+};
+}  // namespace
+
+CString SandDisplayModeText(int mode) { return TextOfValue(kSandDisplayModes, mode, ""); }
+
+int SandDisplayModeFromText(const CString& text) {
+    const int mode = ValueOfText(kSandDisplayModes, text, -1);
+    return mode == 0 ? -1 : mode;
+}

@@ -1,0 +1,346 @@
+#include "section/SandSetor.h"
+
+#include "framework/BmpPropLst.h"
+#include "framework/ChangeCheckers.h"
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsFill.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/ModuleEntry.h"
+#include "framework/OptionTables.h"
+#include "framework/PropFloat.h"
+#include "framework/PropStyleCombox.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Halyard/Reservoir.h"
+#include "hosttypes/Kestrel/GraphStyleManager.h"
+#include "hosttypes/Oriel/CMapProperty.h"
+#include "hosttypes/Oriel/ConnectionGroups.h"
+#include "hosttypes/Oriel/ScContainer.h"
+#include "planemap/PlaneItems.h"
+#include "resources/ModuleResources.h"
+#include "section/SandDisplayMode.h"
+#include "section/SectionItems.h"
+#include "section/SectionTexts.h"
+
+using KelReservoir::Connection::CkelReservoir;
+using planemap::ItemText;
+using planemap::NewOptionItem;
+using planemap::SetItemText;
+
+using namespace sectiontext;
+
+namespace {
+
+const TextValue kFillTypes[] = {{kFaciesMode, 0}, {kLithologySymbol, 1}, {kOilGasWater, 2}, {kSingleFill, 3}};
+// "默认" is shown for 0 but not offered again.
+const TextValue kPinchoutLengths[] = {
+    {kPinchDefault, 0}, {kPinchLhOverH, 1}, {kPinchLhOverH1, 2}, {kPinchHalfSpacing, 4}, {kPinchQuarterSpacing, 5}};
+// Pictures of the two pinch-out shape pickers and the shape code of each.
+const UINT kRiverImages[] = {IDB_STYLE_FIRST, IDB_STYLE_FIRST + 1};
+const int kRiverShapes[] = {5, 7};
+const UINT kSandDamImages[] = {IDB_STYLE_FIRST + 2, IDB_STYLE_FIRST + 3};
+const int kSandDamShapes[] = {8, 10};
+
+constexpr int kCellSizeFillType = 1;  // "岩性符号": the cell size applies
+
+// The show switches and the record flag each sets (the facies-contact and seepage groups share one).
+struct FlagItem {
+    DWORD_PTR id;
+    bool CMapProperty::*field;
+};
+const FlagItem kShowFlags[] = {
+    {CSandSetor::kEnvelopeId + 1, &CMapProperty::m_bShowEnvelope},
+    {CSandSetor::kPinchoutShowId, &CMapProperty::m_bShowPinchout},
+    {CSandSetor::kFaciesContactId + 1, &CMapProperty::m_bShowInterfaceLine},
+    {CSandSetor::kSeepageShowId, &CMapProperty::m_bShowInterfaceLine},
+    {CSandSetor::kOswId + 1, &CMapProperty::m_bShowOSWLine},
+};
+
+// The pens edited by three consecutive items (style, width, colour) from first on, and who takes
+// the pen after an edit.
+struct PenItems {
+    DWORD_PTR first;
+    QXLOGPEN CMapProperty::*field;
+    void (CnConnectionGroupMgr::*groupSetter)(const QXLOGPEN&);
+    void (CkelReservoir::*reservoirChanged)();
+};
+const PenItems kPens[] = {
+    {CSandSetor::kEnvelopeId + 2, &CMapProperty::m_envelopePen, &CnConnectionGroupMgr::SetConLinePen,
+     &CkelReservoir::EnvelopCurvePenChanged},
+    {CSandSetor::kFaciesContactId + 2, &CMapProperty::m_interfacePen, &CnConnectionGroupMgr::SetSplitLinePen,
+     &CkelReservoir::SplitCurvePenChanged},
+    {CSandSetor::kSeepageStyleId, &CMapProperty::m_interfacePen, &CnConnectionGroupMgr::SetSplitLinePen,
+     &CkelReservoir::SplitCurvePenChanged},
+    {CSandSetor::kOswId + 2, &CMapProperty::m_oswPen, nullptr, &CkelReservoir::FlowUnitPenChanged},
+};
+
+CBCGPProp* NewGroup(const char* name, DWORD_PTR id) { return new CBCGPProp(name, id, FALSE); }
+
+CBmpPropLst* NewShapePicker(const char* name, const char* description, DWORD_PTR id, const UINT (&images)[2]) {
+    auto* picker = new CBmpPropLst(name, 0, description);
+    picker->SetData(id);
+    picker->m_imageList.assign(std::begin(images), std::end(images));
+    picker->m_hResModule = GetTessalyModuleHandle();
+    return picker;
+}
+
+void ShowPicture(CBCGPProp* item, int index) {
+    if (auto* picker = dynamic_cast<CBmpPropLst*>(item)) {
+        picker->m_nSelectedIndex = index;
+        picker->SetValue(_variant_t(static_cast<long>(index)));
+    }
+}
+
+// The shape code of the picked picture; -1 when none is picked.
+int PickedShape(CBCGPProp* item, const int (&shapes)[2]) {
+    auto* picker = dynamic_cast<CBmpPropLst*>(item);
+    const int index = picker ? picker->m_nSelectedIndex : -1;
+    return (index == 0 || index == 1) ? shapes[index] : -1;
+}
+
+}  // namespace
+
+CSandSetor::CSandSetor(ScContainer* container) : m_pContainer(container) {}
+CSandSetor::~CSandSetor() = default;
+
+int CSandSetor::Kind() const { return m_pContainer ? m_pContainer->GetType() : ScControlerClient::CT_BASE; }
+
+int CSandSetor::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    const int kind = Kind();
+
+    CBCGPProp* fill = NewGroup(kFill, kFillGroupId);
+    CBCGPProp* fillType = NewOptionItem(kFillType, "", kFillTypeDescription, kFillTypeId, {}, false);
+    if (kind == ScControlerClient::CT_CONNECTION || kind == ScControlerClient::CT_FENCE)
+        for (const TextValue& type : kFillTypes) fillType->AddOption(type.text, TRUE);
+    if (kind == ScControlerClient::CT_RESERVOIR)
+        for (const char* text : {kOilGasWater, kFaciesMode}) fillType->AddOption(text, TRUE);
+    fill->AddSubItem(fillType);
+    fill->AddSubItem(new CBCGPropFloat(grouptext::kFillCellSize, _variant_t(0.0), 2,
+                                       grouptext::kFillCellSizeDescription, FALSE, kCellSizeId));
+    CBCGPProp* single = CreateFillProp(kSingleFill, kSingleFillId);
+    single->Expand(TRUE);
+    fill->AddSubItem(single);
+    m_wndPropList.AddProperty(fill, TRUE, TRUE);
+
+    CBCGPProp* sand = NewGroup(kSandLayer, kSandGroupId);
+    sand->AddSubItem(NewOptionItem(grouptext::kShow, "", kSandDisplayDescription, kSandDisplayId,
+                                   {kSandAll, kSandPerforated, kSandConnected}, false));
+    m_wndPropList.AddProperty(sand, TRUE, TRUE);
+
+    m_wndPropList.AddProperty(CreateShowLineProp(kEnvelope, kEnvelopeId), TRUE, TRUE);
+
+    CBCGPProp* pinch = NewGroup(kPinchout, kPinchoutGroupId);
+    pinch->AddSubItem(NewOptionItem(grouptext::kShow, "", kPinchoutShowDescription, kPinchoutShowId,
+                                    {grouptext::kYes, grouptext::kNo}, false));
+    pinch->AddSubItem(NewOptionItem(kPinchoutLength, "", kPinchoutLengthDescription, kPinchoutLengthId,
+                                    {kPinchHalfSpacing, kPinchQuarterSpacing, kPinchLhOverH1, kPinchLhOverH}, false));
+    pinch->AddSubItem(NewShapePicker(kRiverShape, kRiverShapeDescription, kRiverShapeId, kRiverImages));
+    pinch->AddSubItem(NewShapePicker(kSandDamShape, kSandDamShapeDescription, kSandDamShapeId, kSandDamImages));
+    pinch->AddSubItem(
+        NewOptionItem(kLocalPinchout, "", kLocalPinchout, kLocalPinchoutId, {kAllowed, kNotAllowed}, false));
+    m_wndPropList.AddProperty(pinch, TRUE, TRUE);
+
+    m_wndPropList.AddProperty(CreateShowLineProp(kFaciesContact, kFaciesContactId), TRUE, TRUE);
+
+    CBCGPProp* seepage = NewGroup(kSeepage, kSeepageGroupId);
+    seepage->AddSubItem(CreateYesNoProp(grouptext::kShow, kSeepageShowId, _variant_t(grouptext::kYes), ""));
+    seepage->AddSubItem(NewOptionItem(kInterfaceForm, "", kInterfaceForm, kSeepageFormId, {kAbruptStraight}, false));
+    seepage->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, 1, 1, kestrel::kLineSetCommonAlt,
+                                             kLineStyleDescription, kSeepageStyleId));
+    seepage->AddSubItem(new CBCGPropFloat(kWidth, _variant_t(0.0), 2, kWidthDescription, FALSE, kSeepageWidthId));
+    const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    auto* colour = new CBCGPColorProp(grouptext::kColor, text, nullptr, kColorDescription, kSeepageColorId);
+    colour->EnableOtherButton(kOtherColors);
+    colour->EnableAutomaticButton(grouptext::kAutomaticColor, text);
+    seepage->AddSubItem(colour);
+    m_wndPropList.AddProperty(seepage, TRUE, TRUE);
+
+    m_wndPropList.AddProperty(CreateShowLineProp(kOswInterface, kOswId), TRUE, TRUE);
+    return 0;
+}
+
+// ---- refresh --------------------------------------------------------------------------------------
+
+void CSandSetor::UpdateBCGPProperty(long object, CString) {
+    if (object != m_curObject || !m_pContainer) return;
+    if (!CProChangedChecker(m_pContainer, this)()) return;
+    const boost::shared_ptr<CMapProperty> record = CMapPropertySignle::Instance()->GetProperty();
+    if (!record) return;
+    ShowFill(*record);
+    ShowSandLayers(*record);
+    SetShowLineProp(Item(kEnvelopeId), record->m_envelopePen, record->m_bShowEnvelope);
+    ShowPinchout(*record);
+    ShowInterfaces(*record);
+}
+
+void CSandSetor::ShowFill(const CMapProperty& record) {
+    CBCGPProp* fillType = Item(kFillTypeId);
+    SetItemText(fillType, TextOfValue(kFillTypes, record.m_nFillType, ""));
+    if (CBCGPProp* size = Item(kCellSizeId)) {
+        const bool shown = record.m_nFillType == kCellSizeFillType;
+        size->Show(shown);
+        if (shown) size->SetValue(_variant_t(record.m_dCellSize / 100.0));
+    }
+    if (CBCGPProp* single = Item(kSingleFillId)) {
+        const bool shown = ItemText(fillType) == kSingleFill;
+        single->Show(shown);
+        if (shown) SetFillProp(single, record.m_strFillStyleSet, record.m_singleFill);
+    }
+}
+
+void CSandSetor::ShowSandLayers(const CMapProperty& record) {
+    SetItemText(Item(kSandDisplayId), SandDisplayModeText(record.m_nSandDisplay));
+}
+
+void CSandSetor::ShowPinchout(const CMapProperty& record) {
+    const int kind = Kind();
+    if (CBCGPProp* group = Item(kPinchoutGroupId); group && kind == ScControlerClient::CT_RESERVOIR) {
+        auto* reservoir = dynamic_cast<CkelReservoir*>(m_pContainer);
+        const bool open = !(reservoir && reservoir->GetCurve());
+        EnableAllSubItems(group, open);
+        group->Expand(open);
+    }
+    if (CBCGPProp* show = Item(kPinchoutShowId)) {
+        show->Show(kind == ScControlerClient::CT_FENCE);
+        if (kind == ScControlerClient::CT_FENCE) SetYesNoProp(show, record.m_bShowPinchout);
+    }
+    SetItemText(Item(kPinchoutLengthId), TextOfValue(kPinchoutLengths, record.m_nPinchoutLength, ""));
+    ShowPicture(Item(kRiverShapeId), record.m_nRiverShape == kRiverShapes[0] ? 0 : 1);
+    ShowPicture(Item(kSandDamShapeId), record.m_nSandDamShape == kSandDamShapes[0]   ? 0
+                                       : record.m_nSandDamShape == kSandDamShapes[1] ? 1
+                                                                                     : -1);
+    SetItemText(Item(kLocalPinchoutId), record.m_bLocalPinchout ? kAllowed : kNotAllowed);
+}
+
+void CSandSetor::ShowInterfaces(const CMapProperty& record) {
+    const bool reservoir = Kind() == ScControlerClient::CT_RESERVOIR;
+    if (CBCGPProp* contact = Item(kFaciesContactId)) {
+        contact->Show(!reservoir);
+        if (!reservoir) SetShowLineProp(contact, record.m_interfacePen, record.m_bShowInterfaceLine);
+    }
+    if (CBCGPProp* seepage = Item(kSeepageGroupId)) {
+        seepage->Show(reservoir);
+        if (reservoir) {
+            const bool shown = record.m_bShowInterfaceLine;
+            SetYesNoProp(Item(kSeepageShowId), shown);
+            SetItemText(Item(kSeepageFormId), kAbruptStraight);
+            for (DWORD_PTR id : {kSeepageStyleId, kSeepageWidthId, kSeepageColorId})
+                if (CBCGPProp* item = Item(id)) item->Enable(shown);
+            if (shown) {
+                if (auto* style = dynamic_cast<CPropStyleCombox*>(Item(kSeepageStyleId))) {
+                    UINT value = record.m_interfacePen.style;
+                    style->SetVal(value);
+                }
+                if (CBCGPProp* width = Item(kSeepageWidthId))
+                    width->SetValue(_variant_t(record.m_interfacePen.width / 100.0));
+                if (auto* colour = dynamic_cast<CBCGPColorProp*>(Item(kSeepageColorId)))
+                    colour->SetColor(record.m_interfacePen.color);
+            }
+        }
+    }
+    if (CBCGPProp* osw = Item(kOswId)) {
+        osw->Show(reservoir);
+        if (reservoir) SetShowLineProp(osw, record.m_oswPen, record.m_bShowOSWLine);
+    }
+}
+
+// ---- edits ------------------------------------------------------------------------------------------
+
+LRESULT CSandSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    if (boost::shared_ptr<CMapProperty> record = CMapPropertySignle::Instance()->GetProperty();
+        record && item && m_pContainer)
+        EditRecord(*record, item);
+    if (m_pContainer) {
+        m_pContainer->UpdateWnd();
+        m_pContainer->SetModifyFlag(1);
+    }
+    return 0;
+}
+
+void CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
+    const DWORD_PTR id = item->GetData();
+    // The show switches: stored, and the section stamped so that the pages show what follows.
+    for (const FlagItem& flag : kShowFlags)
+        if (id == flag.id) {
+            record.*flag.field = GetYesNoProp(item);
+            m_pContainer->ProChanged();
+            return;
+        }
+    // One sub-item of a pen: stored, then the connection groups (and a reservoir's curves) take it.
+    for (const PenItems& pen : kPens)
+        if (id >= pen.first && id < pen.first + 3) {
+            GetLineSubProp(item, record.*pen.field, static_cast<int>(id - pen.first));
+            ApplyGroupPen(pen.groupSetter, record.*pen.field, pen.reservoirChanged);
+            return;
+        }
+    const CString text = ItemText(item);
+    switch (id) {
+        case kFillTypeId:
+            record.m_nFillType = ValueOfText(kFillTypes, text, -1);
+            UpdateSandFill(record);
+            m_pContainer->ProChanged();
+            break;
+        case kCellSizeId:
+            if (section::ReadItemNumber(item, 100.0, &record.m_dCellSize)) UpdateSandFill(record);
+            break;
+        case kSingleFillId + 1:
+        case kSingleFillId + 2:
+        case kSingleFillId + 3:
+        case kSingleFillId + 4:
+        case kSingleFillId + 5:
+        case kSingleFillId + 6:
+            GetFillSubProp(item, &record.m_strFillStyleSet, static_cast<int>(id - kSingleFillId - 1),
+                           record.m_singleFill);
+            UpdateSandFill(record);
+            m_pContainer->ProChanged();
+            break;
+        case kSandDisplayId:
+            record.m_nSandDisplay = text == kSandAll ? 0 : SandDisplayModeFromText(text);
+            record.FliterGroup();
+            break;
+        case kPinchoutLengthId:
+            record.m_nPinchoutLength = ValueOfText(kPinchoutLengths, text, -1);
+            record.ReCreatePinchout();
+            RebuildFlowUnits();
+            break;
+        case kRiverShapeId:
+            record.m_nRiverShape = PickedShape(item, kRiverShapes);
+            record.ReCreateRiver();
+            RebuildFlowUnits();
+            break;
+        case kSandDamShapeId:
+            record.m_nSandDamShape = PickedShape(item, kSandDamShapes);
+            record.ReCreateSandDam();
+            RebuildFlowUnits();
+            break;
+        case kLocalPinchoutId:
+            record.m_bLocalPinchout = text == kAllowed;
+            record.ReCreateNormal();
+            RebuildFlowUnits();
+            break;
+        default:
+            break;
+    }
+}
+
+void CSandSetor::UpdateSandFill(CMapProperty& record) {
+    record.UpdateSandFill();
+    if (auto* reservoir = dynamic_cast<CkelReservoir*>(m_pContainer)) reservoir->UpdateSandFill();
+}
+
+void CSandSetor::RebuildFlowUnits() {
+    if (auto* reservoir = dynamic_cast<CkelReservoir*>(m_pContainer))
+        reservoir->GetFlowUnitManager().ReBuildWithOSWInfo();
+}
+
+// Every connection group of the section (over a copy of the vector) takes the pen through set
+// (none when NULL); then a reservoir redraws what is drawn with it.
+void CSandSetor::ApplyGroupPen(void (CnConnectionGroupMgr::*set)(const QXLOGPEN&), const QXLOGPEN& pen,
+                               void (CkelReservoir::*changed)()) {
+    const ScConGroupMgrVector groups = m_pContainer->GetConMgrVector();
+    for (unsigned int i = 0; set && i < groups.GetNum(); ++i)
+        if (boost::shared_ptr<CnConnectionGroupMgr> group = groups.GetObj(i)) (group.get()->*set)(pen);
+    if (auto* reservoir = dynamic_cast<CkelReservoir*>(m_pContainer)) (reservoir->*changed)();
+}

@@ -1,0 +1,80 @@
+#include "section/ScPropertyWnd.h"
+
+#include "hosttypes/Oriel/CContainerSignle.h"
+#include "hosttypes/Oriel/CnConnection.h"
+#include "hosttypes/Oriel/CrCorrelation.h"
+#include "hosttypes/Oriel/IkelWellAdapter.h"
+#include "hosttypes/Oriel/ScContainer.h"
+#include "section/CnLstWell.h"
+#include "section/LstStratumSetor.h"
+#include "section/SandSetor.h"
+#include "section/SectionTexts.h"
+
+using namespace sectiontext;
+
+namespace {
+
+// The kind of the section the user works on; 0 when there is none.
+int CurrentSectionKind() {
+    ScContainer* container = CContainerSignle::Instance()->GetContainer();
+    return container ? container->GetType() : ScControlerClient::CT_BASE;
+}
+
+}  // namespace
+
+// ---- multi-well sections --------------------------------------------------------------------------
+
+ScPropertyLstCreator::~ScPropertyLstCreator() = default;
+
+void ScPropertyLstCreator::SetBecontroler(ScObjInterface* object) {
+    using Self = ScPropertyLstCreator;
+    static const Row<Self> rows[] = {
+        {"CrCorrelation", &CastThen<CrCorrelation, Self, &Self::SetBecontroler>},
+        {"CnConnection", &CastThen<CnConnection, Self, &Self::SetBecontroler>},
+        {"IkelWellAdapter", &CastThen<IkelWellAdapter, Self, &Self::SetBecontroler>},
+    };
+    Dispatch(*this, object, rows);
+}
+
+void ScPropertyLstCreator::SetBecontroler(CrCorrelation* section) {
+    if (!section->m_bSameWorkArea) return;
+    BuildSheet({{kStratumPage, new CLstStratumSetor(section, ScControlerClient::CT_CORRELATION)}});
+}
+
+void ScPropertyLstCreator::SetBecontroler(CnConnection* section) {
+    if (!section->m_bSameWorkArea) return;
+    BuildSheet({{kStratumPage, new CLstStratumSetor(section, ScControlerClient::CT_CONNECTION)},
+                {kSandPage, new CSandSetor(section)}});
+}
+
+void ScPropertyLstCreator::SetBecontroler(IkelWellAdapter*) {
+    const int kind = CurrentSectionKind();
+    if (kind == ScControlerClient::CT_CORRELATION || kind == ScControlerClient::CT_CONNECTION)
+        BuildSheet({{kWellPage, new CnLstWell(CnLstWell::ModeOfKind(kind))}});
+    else
+        BuildSheet({});  // a well of another kind of section: a sheet without pages
+}
+
+ScPropertyWnd::ScPropertyWnd() = default;
+ScPropertyWnd::~ScPropertyWnd() = default;
+
+CWnd* ScPropertyWnd::Create(long object, CWnd* parent) {
+    return RunSectionCreator<ScPropertyLstCreator>(object, parent, true);
+}
+
+CWnd* ScPropertyWnd::CreateObj(long object, CWnd* parent) {
+    return RunSectionCreator<ScPropertyLstCreator>(object, parent, false);
+}
+
+// ---- single-well sections ----------------------------------------------------------------------------
+
+CSglPropertyLstCreator::~CSglPropertyLstCreator() = default;
+
+void CSglPropertyLstCreator::SetBecontroler(ScObjInterface*) {}
+
+CSglPropertyWnd::CSglPropertyWnd() = default;
+CSglPropertyWnd::~CSglPropertyWnd() = default;
+
+CWnd* CSglPropertyWnd::Create(long object, CWnd* parent) {
+    return RunSectionCreator<CSglPropertyLstCreator>(object, parent, true);
+}

@@ -1,0 +1,59 @@
+// The entries of the property windows of multi-well and single-well sections. The host makes an
+// entry and hands it a selected section object (as SectionObject.h says) and a parent window;
+// the object's Accept calls back the entry's creator, which picks the pages by the object's
+// class name and builds a sheet of them. A layer shown in a section gets its name page through
+// CreateLayerProperty.
+#pragma once
+
+#include "framework/Export.h"
+#include "section/SectionCreator.h"
+
+class CrCorrelation;
+class CnConnection;
+class IkelWellAdapter;
+
+class TESSALY_API ScPropertyLstCreator : public SectionCreatorBase {
+public:
+    explicit ScPropertyLstCreator(CWnd* parent) : SectionCreatorBase(parent) {}
+    ScPropertyLstCreator(const ScPropertyLstCreator&) = default;
+    ScPropertyLstCreator& operator=(const ScPropertyLstCreator&) = default;
+    ~ScPropertyLstCreator() override;
+
+    void SetBecontroler(ScObjInterface* object) override;
+
+private:
+    // Sections open only when they lie in the work area.
+    void SetBecontroler(CrCorrelation* section);
+    void SetBecontroler(CnConnection* section);
+    // The wells selected in the current section, for correlation and connection sections.
+    void SetBecontroler(IkelWellAdapter* well);
+};
+
+class TESSALY_API CSglPropertyLstCreator : public SectionCreatorBase {
+public:
+    explicit CSglPropertyLstCreator(CWnd* parent) : SectionCreatorBase(parent) {}
+    CSglPropertyLstCreator(const CSglPropertyLstCreator&) = default;
+    CSglPropertyLstCreator& operator=(const CSglPropertyLstCreator&) = default;
+    ~CSglPropertyLstCreator() override;
+
+    // No single-well object kind has its pages yet: nothing is built.
+    void SetBecontroler(ScObjInterface* object) override;
+};
+
+class TESSALY_API ScPropertyWnd {
+public:
+    ScPropertyWnd();
+    ~ScPropertyWnd();
+    // The sheet of the object, through its Accept; NULL for no object, no matching class name,
+    // a closed gate or a sheet that could not be made.
+    CWnd* Create(long object, CWnd* parent);
+    // The same, dispatching on the class name directly (also for objects without an Accept).
+    CWnd* CreateObj(long object, CWnd* parent);
+};
+
+class TESSALY_API CSglPropertyWnd {
+public:
+    CSglPropertyWnd();
+    ~CSglPropertyWnd();
+    CWnd* Create(long object, CWnd* parent);
+};

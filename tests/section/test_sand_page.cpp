@@ -1,0 +1,193 @@
+// The sand-body page: what each edit stores in the section's display record, what it has the
+// section library rebuild, which edits renew the section's stamp, and the kinds' item sets.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "framework/BmpPropLst.h"
+#include "hostlibs/Halyard/Testing.h"
+#include "hostlibs/Oriel/SectionFixture.h"
+#include "hosttypes/Gondola/Fence.h"
+#include "hosttypes/Halyard/Reservoir.h"
+#include "hosttypes/Oriel/CnConnection.h"
+#include "section/SandDisplayMode.h"
+#include "section/SandSetor.h"
+#include "section/SectionTestFixture.h"
+
+namespace {
+
+using KelReservoir::Connection::CkelReservoir;
+using sectiontest::Logged;
+using S = CSandSetor;
+
+bool HalyardLogged(const std::string& entry) {
+    const auto& log = halyard::testing::CallLog();
+    return std::find(log.begin(), log.end(), entry) != log.end();
+}
+
+template <class Container>
+class SandPage {
+public:
+    SandPage() : open(new CSandSetor(&section.Section())) { Refresh(); }
+    void Refresh() { open.Show(section.Object()); }
+    CMapProperty& Record() { return section.Record(); }
+    std::vector<std::string> Options(DWORD_PTR id) { return platform::GridDriver::Info(open.Item(id)).options; }
+
+    oriel::SectionFixture<Container> section;
+    sectiontest::OpenList<CSandSetor> open;
+};
+
+TEST(SandDisplayModes, ConvertBothWays) {
+    EXPECT_EQ("全部", SandDisplayModeText(0).str());
+    EXPECT_EQ("连通", SandDisplayModeText(2).str());
+    EXPECT_EQ("", SandDisplayModeText(3).str());
+    EXPECT_EQ(1, SandDisplayModeFromText("射开"));
+    EXPECT_EQ(-1, SandDisplayModeFromText("全部"));
+    EXPECT_EQ(-1, SandDisplayModeFromText("other"));
+}
+
+TEST(SandPageKinds, ConnectionShowsTheContactInterfaceAndFourFillTypes) {
+    SandPage<CnConnection> page;
+    EXPECT_EQ((std::vector<std::string>{"沉积相模式", "岩性符号", "油气水", "单一填充"}), page.Options(S::kFillTypeId));
+    EXPECT_TRUE(page.open.Shown(S::kFaciesContactId));
+    EXPECT_FALSE(page.open.Shown(S::kSeepageGroupId));
+    EXPECT_FALSE(page.open.Shown(S::kOswId));
+    EXPECT_FALSE(page.open.Shown(S::kPinchoutShowId));
+    EXPECT_EQ("默认", page.open.Value(S::kPinchoutLengthId));
+    EXPECT_EQ((std::vector<std::string>{"1/2井距", "1/4井距", "Lh/(h+1)", "Lh/H"}), page.Options(S::kPinchoutLengthId));
+}
+
+TEST(SandPageKinds, ReservoirShowsSeepageAndOilGasWaterAndLocksPinchoutWhileCurved) {
+    SandPage<CkelReservoir> page;
+    EXPECT_EQ((std::vector<std::string>{"油气水", "沉积相模式"}), page.Options(S::kFillTypeId));
+    EXPECT_FALSE(page.open.Shown(S::kFaciesContactId));
+    EXPECT_TRUE(page.open.Shown(S::kSeepageGroupId));
+    EXPECT_TRUE(page.open.Shown(S::kOswId));
+    EXPECT_TRUE(page.open.Item(S::kPinchoutLengthId)->IsEnabled());
+
+    page.section.Section().SetCurve(true);
+    page.section.Section().ProChanged();
+    page.Refresh();
+    EXPECT_FALSE(page.open.Item(S::kPinchoutLengthId)->IsEnabled());
+    EXPECT_FALSE(page.open.Item(S::kPinchoutGroupId)->IsExpanded());
+}
+
+TEST(SandPageKinds, FenceOffersThePinchoutSwitch) {
+    SandPage<KelFence::CFence> page;
+    EXPECT_TRUE(page.open.Shown(S::kPinchoutShowId));
+    EXPECT_TRUE(page.open.Pick(S::kPinchoutShowId, "是"));
+    EXPECT_TRUE(page.Record().m_bShowPinchout);
+}
+
+TEST(SandPageEdits, SingleFillStoresThreeAndShowsItsGroupAtTheNextRefresh) {
+    SandPage<CnConnection> page;
+    EXPECT_FALSE(page.open.Shown(S::kSingleFillId));
+    const uint64_t before = page.section.Section().GetTimeStamp();
+    EXPECT_TRUE(page.open.Pick(S::kFillTypeId, "单一填充"));
+    EXPECT_EQ(3, page.Record().m_nFillType);
+    EXPECT_NE(before, page.section.Section().GetTimeStamp());
+    EXPECT_TRUE(Logged("CMapProperty::UpdateSandFill()"));
+    EXPECT_FALSE(page.open.Shown(S::kSingleFillId));
+    page.Refresh();
+    EXPECT_TRUE(page.open.Shown(S::kSingleFillId));
+}
+
+TEST(SandPageEdits, CellSizeIsStoredInHundredths) {
+    SandPage<CnConnection> page;
+    page.Record().m_nFillType = 1;
+    page.Record().m_dCellSize = 120;
+    page.section.Section().ProChanged();
+    page.Refresh();
+    ASSERT_TRUE(page.open.Shown(S::kCellSizeId));
+    EXPECT_EQ("1.20", page.open.Value(S::kCellSizeId));
+    EXPECT_TRUE(page.open.Type(S::kCellSizeId, "2.5"));
+    EXPECT_DOUBLE_EQ(250, page.Record().m_dCellSize);
+    EXPECT_TRUE(page.open.Type(S::kCellSizeId, "1e400"));
+    EXPECT_DOUBLE_EQ(250, page.Record().m_dCellSize);
+}
+
+TEST(SandPageEdits, PinchoutLengthRebuildsPinchouts) {
+    SandPage<CnConnection> page;
+    EXPECT_TRUE(page.open.Pick(S::kPinchoutLengthId, "Lh/(h+1)"));
+    EXPECT_EQ(2, page.Record().m_nPinchoutLength);
+    EXPECT_TRUE(Logged("CMapProperty::ReCreatePinchout()"));
+
+    SandPage<CkelReservoir> reservoir;
+    EXPECT_TRUE(reservoir.open.Pick(S::kPinchoutLengthId, "1/4井距"));
+    EXPECT_EQ(5, reservoir.Record().m_nPinchoutLength);
+    EXPECT_TRUE(HalyardLogged("CkelFlowUnitManager::ReBuildWithOSWInfo"));
+}
+
+TEST(SandPageEdits, ShapePicturesStoreTheirCodes) {
+    SandPage<CnConnection> page;
+    auto* river = dynamic_cast<CBmpPropLst*>(page.open.Item(S::kRiverShapeId));
+    ASSERT_NE(nullptr, river);
+    EXPECT_EQ(1, river->m_nSelectedIndex);  // a river shape other than 5
+    EXPECT_TRUE(page.open.grid().PickDropDownEntry(river, 1));
+    EXPECT_EQ(7, page.Record().m_nRiverShape);
+    EXPECT_TRUE(Logged("CMapProperty::ReCreateRiver()"));
+    EXPECT_TRUE(page.open.grid().PickDropDownEntry(page.open.Item(S::kSandDamShapeId), 0));
+    EXPECT_EQ(8, page.Record().m_nSandDamShape);
+    auto* dam = dynamic_cast<CBmpPropLst*>(page.open.Item(S::kSandDamShapeId));
+    page.Record().m_nSandDamShape = 9;
+    page.section.Section().ProChanged();
+    page.Refresh();
+    EXPECT_EQ(-1, dam->m_nSelectedIndex);
+}
+
+TEST(SandPageEdits, SandDisplayFiltersTheGroups) {
+    SandPage<CnConnection> page;
+    EXPECT_TRUE(page.open.Pick(S::kSandDisplayId, "连通"));
+    EXPECT_EQ(2, page.Record().m_nSandDisplay);
+    EXPECT_TRUE(Logged("CMapProperty::FliterGroup()"));
+    EXPECT_TRUE(page.open.Pick(S::kSandDisplayId, "全部"));
+    EXPECT_EQ(0, page.Record().m_nSandDisplay);
+}
+
+TEST(SandPageEdits, EnvelopePenGoesToEveryConnectionGroupWithoutANewStamp) {
+    SandPage<CnConnection> page;
+    EXPECT_FALSE(page.open.Item(S::kEnvelopeId + 3)->IsEnabled());  // line items follow the show flag
+    EXPECT_TRUE(page.open.Pick(S::kEnvelopeId + 1, "是"));
+    EXPECT_TRUE(page.Record().m_bShowEnvelope);
+    page.Refresh();
+    const uint64_t before = page.section.Section().GetTimeStamp();
+    EXPECT_TRUE(page.open.Type(S::kEnvelopeId + 3, "0.5"));
+    EXPECT_FLOAT_EQ(50, page.Record().m_envelopePen.width);
+    EXPECT_EQ(2, sectiontest::CountLogged("CnConnectionGroupMgr::SetConLinePen()"));
+    for (unsigned int i = 0; i < 2; ++i)
+        EXPECT_FLOAT_EQ(50, page.section.Section().GetConMgrVector().GetObj(i)->GetConLinePen().width);
+    EXPECT_EQ(before, page.section.Section().GetTimeStamp());
+    EXPECT_TRUE(page.open.Pick(S::kEnvelopeId + 1, "否"));
+    EXPECT_NE(before, page.section.Section().GetTimeStamp());
+}
+
+TEST(SandPageEdits, ContactAndSeepageEditTheSameInterface) {
+    SandPage<CkelReservoir> page;
+    EXPECT_FALSE(page.open.Item(S::kSeepageWidthId)->IsEnabled());
+    EXPECT_TRUE(page.open.Pick(S::kSeepageShowId, "是"));
+    EXPECT_TRUE(page.Record().m_bShowInterfaceLine);
+    page.Refresh();
+    EXPECT_TRUE(page.open.Type(S::kSeepageWidthId, "0.3"));
+    EXPECT_FLOAT_EQ(30, page.Record().m_interfacePen.width);
+    EXPECT_EQ(2, sectiontest::CountLogged("CnConnectionGroupMgr::SetSplitLinePen()"));
+    EXPECT_TRUE(HalyardLogged("CkelReservoir::SplitCurvePenChanged"));
+    EXPECT_TRUE(page.open.Pick(S::kOswId + 1, "是"));
+    page.Refresh();
+    EXPECT_TRUE(page.open.Type(S::kOswId + 3, "0.7"));
+    EXPECT_FLOAT_EQ(70, page.Record().m_oswPen.width);
+    EXPECT_TRUE(HalyardLogged("CkelReservoir::FlowUnitPenChanged"));
+}
+
+TEST(SandPageEdits, EveryEditRedrawsAndMarksTheSectionModified) {
+    SandPage<CnConnection> page;
+    const int updates = page.section.Section().GetUpdateCount();
+    EXPECT_TRUE(page.open.Pick(S::kLocalPinchoutId, "允许"));
+    EXPECT_TRUE(page.Record().m_bLocalPinchout);
+    EXPECT_TRUE(page.open.Pick(S::kSandDisplayId, "射开"));
+    EXPECT_EQ(updates + 2, page.section.Section().GetUpdateCount());
+    EXPECT_EQ(1, page.section.Section().GetModifyFlag());
+}
+
+}  // namespace

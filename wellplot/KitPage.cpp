@@ -1,0 +1,93 @@
+#include "wellplot/KitPage.h"
+
+#include "framework/NumberText.h"
+#include "hosttypes/Tinder/TimeStamp.h"
+#include "hosttypes/Zephyr/WpContent.h"
+#include "hosttypes/Zephyr/WpStratum.h"
+#include "hosttypes/Zephyr/WpTrack.h"
+#include "hosttypes/Zephyr/WpWell.h"
+#include "planemap/PlaneItems.h"
+#include "wellplot/WellPlotTexts.h"
+
+void SetKitTimeStamp(CWpKit* kit) {
+    if (kit) kit->SetTimeStamp(AfxGetTimeStamp());
+}
+
+namespace wellplot {
+
+bool BeginKitRefresh(CWndProp& pane, long object, CWpKit* kit) {
+    if (!kit || object != pane.GetCurrentObject()) return false;
+    if (kit->GetTimeStamp() == pane.GetTimeStamp() && pane.IsSameObject()) return false;
+    pane.SetTimeStamp(kit->GetTimeStamp());
+    return true;
+}
+
+namespace {
+constexpr char kEscapedBreak[] = "\\n";
+}  // namespace
+
+CString TitleToText(const CString& title) {
+    CString text(title);
+    text.Replace("\n", kEscapedBreak);
+    return text;
+}
+
+CString TextToTitle(const CString& text) {
+    CString title(text);
+    title.Replace(kEscapedBreak, "\n");
+    return title;
+}
+
+bool ReadScaled(CBCGPProp* item, double scale, float stored, float* value, bool allowNegative) {
+    double number = 0;
+    float read = 0;
+    if (numtext::LeadingNumber(planemap::ItemText(item), &number) && numtext::FitFloat(number, scale, &read) &&
+        (allowNegative || read >= 0)) {
+        *value = read;
+        return true;
+    }
+    planemap::SetItemText(item, FormatString("%.2f", stored / scale));
+    return false;
+}
+
+bool ReadInt(const CString& text, int* value) {
+    long long number = 0;
+    return numtext::LeadingInteger(text, &number) && numtext::FitInt(static_cast<double>(number), 1, value);
+}
+
+void ShowText(CBCGPProp* item, const CString& text) {
+    if (item && planemap::ItemText(item) != text) planemap::SetItemText(item, text);
+}
+
+void AddPenWidthOptions(CBCGPProp* item) {
+    for (float w = 0.1f; w < 3.0f; w += 0.1f) item->AddOption(FormatString("%.1f", static_cast<double>(w)));
+}
+
+CString ScopeLabel(CWpKit* kit) {
+    if (kit->IsKindOf(RUNTIME_CLASS(CWpWell))) return FormatString("当前柱状图[%s]", kit->GetName().GetString());
+    if (kit->IsKindOf(RUNTIME_CLASS(CWpDepth))) return wptext::kThisDepthTrack;
+    if (kit->IsKindOf(RUNTIME_CLASS(CWpTrack)))
+        return FormatString("当前内容道[%s]", kit->GetTitleText().GetString());
+    if (kit->IsKindOf(RUNTIME_CLASS(CWpCurve))) return FormatString("当前曲线[%s]", kit->GetTitleText().GetString());
+    if (kit->IsKindOf(RUNTIME_CLASS(CWpStratum)))
+        return FormatString("当前分层[%s]", kit->GetTitleText().GetString());
+    return "当前对象";
+}
+
+void ShowScope(CBCGPProp* item, CWpKit* kit, int scope) {
+    if (!item) return;
+    const CString label = ScopeLabel(kit);
+    item->RemoveAllOptions();
+    item->AddOption(label);
+    item->AddOption(wptext::kSameKindInPlot);
+    item->AddOption(wptext::kAllInPlot);
+    ShowText(item, scope < 1 ? label : scope == 1 ? CString(wptext::kSameKindInPlot) : CString(wptext::kAllInPlot));
+}
+
+int ScopeOfText(const CString& text) {
+    if (text == wptext::kAllInPlot) return 2;
+    if (text == wptext::kSameKindInPlot) return 1;
+    return 0;
+}
+
+}  // namespace wellplot

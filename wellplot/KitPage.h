@@ -1,0 +1,71 @@
+// What every well-plot page shares: the kit-class guard on the selected object, the refresh
+// gate on the kit's stamp, the kit stamp the pages set, the title shown with "\n" for its line
+// breaks, and the three-way apply-scope items.
+#pragma once
+
+#include "bcg/Prop.h"
+#include "framework/WndProp.h"
+#include "hosttypes/Zephyr/WpKit.h"
+#include "mfc/String.h"
+
+// Sets the kit's modification stamp to the current time stamp, so that the next refresh of a
+// page showing it reads it again. NULL is passed over.
+void SetKitTimeStamp(CWpKit* kit);
+
+namespace wellplot {
+
+// The object of a selection message as a kit of class Kit; NULL for none or any other object.
+// A page works on an object only through this test.
+template <class Kit>
+Kit* KitOf(long object) {
+    auto* any = reinterpret_cast<CObject*>(object);
+    return any && any->IsKindOf(RUNTIME_CLASS(Kit)) ? static_cast<Kit*>(any) : nullptr;
+}
+
+// The pane's current object as a kit of class Kit, or NULL.
+template <class Kit>
+Kit* CurrentKit(const CWndProp& pane) {
+    return KitOf<Kit>(pane.GetCurrentObject());
+}
+
+// The kit a page keeps, as a kit of class Kit, while the pane's current object is a Kit too;
+// otherwise NULL (no selection yet, or another kind of object selected).
+template <class Kit>
+Kit* KeptKit(const CWndProp& pane, CWpKit* kept) {
+    if (!kept || !CurrentKit<Kit>(pane)) return nullptr;
+    return KitOf<Kit>(reinterpret_cast<long>(kept));
+}
+
+// The refresh gate of a page showing kit: true when object is the pane's current object, kit is
+// present and either the kit's stamp differs from the pane's or the selection brought another
+// object; the pane then takes the kit's stamp.
+bool BeginKitRefresh(CWndProp& pane, long object, CWpKit* kit);
+
+// A title as a one-line text: each line break shown as the two characters "\n"; and back.
+CString TitleToText(const CString& title);
+CString TextToTitle(const CString& text);
+
+// The item's number times scale for a float field of the kit. A number the field cannot hold, or
+// a negative one where negatives are not taken, is refused: false, and the item shows "%.2f" of
+// the stored value divided by scale again. A text that is no number reads 0.
+bool ReadScaled(CBCGPProp* item, double scale, float stored, float* value, bool allowNegative = true);
+// The leading integer of the text, when an int holds it (a text that is no number reads 0).
+bool ReadInt(const CString& text, int* value);
+
+// Writes text into item only when it differs from what the item shows; NULL is passed over.
+void ShowText(CBCGPProp* item, const CString& text);
+
+// The pen widths offered in millimetres: from 0.1 by steps of 0.1 added in single precision while
+// the sum stays below 3.0, so that "3.0" is the last of 30 options.
+void AddPenWidthOptions(CBCGPProp* item);
+
+// The first option of a scope item: the label of the kit shown ("当前柱状图[井1]", "当前深度道",
+// "当前内容道[...]", "当前曲线[...]", "当前分层[...]", "当前对象").
+CString ScopeLabel(CWpKit* kit);
+// Replaces the options of a scope item by the label, "当前图内同类对象" and "当前图内所有对象",
+// and shows the one that scope selects (below 1 the label, 1 the second, 2 or more the third).
+void ShowScope(CBCGPProp* item, CWpKit* kit, int scope);
+// 2 for "当前图内所有对象", 1 for "当前图内同类对象", 0 for any other text.
+int ScopeOfText(const CString& text);
+
+}  // namespace wellplot

@@ -1,0 +1,263 @@
+#include "wellplot/LstDepth.h"
+
+#include "bcg/ColorProp.h"
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
+#include "framework/OptionTables.h"
+#include "framework/PropFloat.h"
+#include "framework/PropStyleCombox.h"
+#include "hosttypes/Zephyr/WpTrack.h"
+#include "hosttypes/Zephyr/WpWell.h"
+#include "planemap/PlaneItems.h"
+#include "wellplot/KitPage.h"
+#include "wellplot/WellPlotTexts.h"
+
+IMPLEMENT_DYNCREATE(CLstDepth, CWndLst)
+
+using planemap::ItemText;
+using wellplot::ShowText;
+
+namespace {
+
+const TextValue kFontScopes[] = {{wptext::kThisDepthTrack, 0}, {"当前图内所有深度道", 1}, {wptext::kAllTracks, 2}};
+const TextValue kDepthTypes[] = {{"测深", DEPTH_MEASURED}, {"垂深", DEPTH_VERTICAL}, {"海拔深", DEPTH_ALTITUDE}};
+const TextValue kLabelAligns[] = {{"0°  横向", 0}, {"90° 纵向", 1}, {"270°纵向", 2}};
+const TextValue kTickAligns[] = {
+    {wptext::kHidden, -1}, {"左侧", 0},       {"右侧", 1},       {"两侧", 2},
+    {"左侧粗刻度", 3},     {"右侧粗刻度", 4}, {"两侧粗刻度", 5},
+};
+
+// Shown texts of the codes that clamp: below the first code the first text, past the last the last.
+template <std::size_t N>
+const char* ClampedText(const TextValue (&table)[N], int value) {
+    if (value <= table[0].value) return table[0].text;
+    if (value >= table[N - 1].value) return table[N - 1].text;
+    return TextOfValue(table, value, table[0].text);
+}
+
+template <std::size_t N>
+CBCGPProp* NewFixedItem(const char* name, const char* value, const char* description, DWORD_PTR id,
+                        const TextValue (&table)[N]) {
+    CBCGPProp* item = planemap::NewOptionItem(name, value, description, id, {}, false);
+    for (const TextValue& entry : table) item->AddOption(entry.text);
+    return item;
+}
+
+CBCGPProp* NewTitleGroup() {
+    auto* title = new CBCGPProp(wptext::kTitle, CLstDepth::kTitleGroupId);
+    auto* text = new CBCGPProp(wptext::kText, _variant_t(""), "指定深度道标题文本", CLstDepth::kTitleTextId);
+    text->AddOption("");
+    text->AllowEdit(TRUE);
+    title->AddSubItem(text);
+    title->AddSubItem(CreateOrientationProp(wptext::kDirection, CLstDepth::kTitleDirectionId,
+                                            _variant_t(grouptext::kAuto), "指定深度道标题文字方向"));
+    auto* font = new CBCGPProp(wptext::kFont, CLstDepth::kTitleFontGroupId);
+    font->AddSubItem(
+        NewFixedItem(wptext::kApplyTo, "", "指定字体各设置的应用范围", CLstDepth::kFontScopeId, kFontScopes));
+    font->AddSubItem(new CPropStyleCombox(wptext::kFont, CString(grouptext::kDefaultFontFace), "指定深度道标题文本字体",
+                                          CLstDepth::kFontFaceId));
+    auto* height = new CBCGPropFloat("高度(毫米)", _variant_t(""), 0, "指定深度道标题文本字体的高度", FALSE,
+                                     CLstDepth::kFontHeightId);
+    for (int i = 1; i <= 32; ++i) height->AddOption(FormatString("%d", i));
+    font->AddSubItem(height);
+    const COLORREF text_color = GetSysColor(COLOR_WINDOWTEXT);
+    CBCGPColorProp* color =
+        NewGroupColorProp(grouptext::kColor, "指定深度道标题文本字体的颜色", CLstDepth::kFontColorId, text_color);
+    color->SetColor(text_color);
+    font->AddSubItem(color);
+    font->Expand(FALSE);
+    title->AddSubItem(font);
+    return title;
+}
+
+CBCGPProp* NewLabelGroup() {
+    auto* label = new CBCGPProp("标注", CLstDepth::kLabelGroupId);
+    label->AddSubItem(NewFixedItem("深度类型", kDepthTypes[0].text, "指定深度道深度类型", CLstDepth::kDepthTypeId, kDepthTypes));
+    auto* space = new CBCGPropFloat(wptext::kIntervalMetres, _variant_t("25"), 0, "指定深度标注间隔", FALSE,
+                                    CLstDepth::kLabelSpaceId);
+    for (int d = 1; d <= 100000; d *= 10)
+        for (int m : {1, 2, 5}) space->AddOption(FormatString("%d", d * m));
+    label->AddSubItem(space);
+    label->AddSubItem(
+        NewFixedItem(wptext::kFormat, kLabelAligns[1].text, "指定深度标注文字方向", CLstDepth::kLabelAlignId, kLabelAligns));
+    label->AddSubItem(CreateFontProp(wptext::kFont, CLstDepth::kLabelFontGroupId));
+    return label;
+}
+
+CBCGPProp* NewTickGroup() {
+    auto* ticks = new CBCGPProp(wptext::kScaleLines, CLstDepth::kTickGroupId);
+    auto* space =
+        new CBCGPProp("细刻度线间隔(米)", _variant_t("5"), "指定深度粗刻度线间隔", CLstDepth::kTickSpaceId);
+    for (float v = 0.1f; v < 200000; v *= 10)
+        for (float m : {1.0f, 2.0f, 5.0f}) space->AddOption(FormatString("%g", static_cast<double>(v * m)));
+    ticks->AddSubItem(space);
+    auto* count = new CBCGPProp("粗刻度线等分格数", _variant_t(5u), "指定深度粗刻度线间隔等分格数",
+                                CLstDepth::kTickNumId);
+    count->AddOption("5");
+    count->AddOption("10");
+    ticks->AddSubItem(count);
+    ticks->AddSubItem(
+        NewFixedItem(wptext::kFormat, kTickAligns[3].text, "指定深度刻度线标注格式", CLstDepth::kTickAlignId, kTickAligns));
+    CBCGPProp* line = CreateLineProp("改变刻度线型", CLstDepth::kTickLineGroupId, false);
+    if (CBCGPProp* width = line->GetSubItem(1))
+        width->SetDescription("指定最细的刻度线的宽度，粗刻度线的粗细是它的3倍，标注线的粗细是它的5倍");
+    ticks->AddSubItem(line);
+    return ticks;
+}
+
+}  // namespace
+
+CLstDepth::CLstDepth() = default;
+CLstDepth::~CLstDepth() = default;
+
+int CLstDepth::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    m_wndPropList.AddProperty(NewTitleGroup(), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewLabelGroup(), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTickGroup(), TRUE, TRUE);
+    return 0;
+}
+
+void CLstDepth::UpdateBCGPProperty(long object, CString) {
+    CWpDepth* depth = wellplot::KitOf<CWpDepth>(object);
+    if (!wellplot::BeginKitRefresh(*this, object, depth)) return;
+    ShowTitle(depth);
+    ShowLabelsAndTicks(depth);
+}
+
+void CLstDepth::ShowTitle(CWpDepth* depth) {
+    if (CBCGPProp* text = m_wndPropList.FindItemByData(kTitleTextId)) {
+        const int scale = depth->GetWell() ? depth->GetWell()->GetDepthScale() : depth->GetDepthScale();
+        text->RemoveAllOptions();
+        text->AddOption("深度");
+        text->AddOption("DEP");
+        text->AddOption(FormatString("深度(1:%d)", scale));
+        text->AddOption(FormatString("DEP(1:%d)", scale));
+        planemap::SetItemText(text, wellplot::TitleToText(depth->GetTitleText()));
+    }
+    SetOrientationProp(m_wndPropList.FindItemByData(kTitleDirectionId), depth->GetTitleDirection());
+    const QXLOGFONT font = depth->GetTitleFont();
+    ShowText(m_wndPropList.FindItemByData(kFontScopeId), ClampedText(kFontScopes, depth->GetTtlFtScope()));
+    ShowText(m_wndPropList.FindItemByData(kFontFaceId), font.faceName);
+    ShowText(m_wndPropList.FindItemByData(kFontHeightId), FormatString("%.2f", font.size / 100.0));
+    if (auto* color = dynamic_cast<CBCGPColorProp*>(m_wndPropList.FindItemByData(kFontColorId));
+        color && color->GetColor() != font.color)
+        color->SetColor(font.color);
+}
+
+void CLstDepth::ShowLabelsAndTicks(CWpDepth* depth) {
+    if (const char* type = TextOfValue(kDepthTypes, depth->GetShowDepthType(), nullptr))
+        planemap::SetItemText(m_wndPropList.FindItemByData(kDepthTypeId), type);
+    ShowText(m_wndPropList.FindItemByData(kLabelSpaceId), FormatString("%g", depth->GetDepthSpace()));
+    ShowText(m_wndPropList.FindItemByData(kLabelAlignId), ClampedText(kLabelAligns, depth->GetDepthAlign()));
+    if (CBCGPProp* font = m_wndPropList.FindItemByData(kLabelFontGroupId)) SetFontProp(font, depth->GetDepthFont());
+
+    const bool ticks = depth->GetTickAlign() > -1;
+    if (CBCGPProp* space = m_wndPropList.FindItemByData(kTickSpaceId)) {
+        ShowText(space, FormatString("%g", depth->GetTickSpace()));
+        space->Enable(ticks);
+    }
+    if (CBCGPProp* count = m_wndPropList.FindItemByData(kTickNumId)) {
+        ShowText(count, FormatString("%d", depth->GetTickNum()));
+        count->Enable(ticks);
+    }
+    ShowText(m_wndPropList.FindItemByData(kTickAlignId), ClampedText(kTickAligns, depth->GetTickAlign()));
+    if (CBCGPProp* line = m_wndPropList.FindItemByData(kTickLineGroupId)) SetLineProp(line, depth->GetTickPen());
+}
+
+LRESULT CLstDepth::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CWpDepth* depth = wellplot::CurrentKit<CWpDepth>(*this);
+    if (!item || !depth) return 0;
+    EditItem(depth, item);
+
+    // Edits inside the label font and the tick line are read back as whole groups.
+    CBCGPProp* parent = item->GetParent();
+    const DWORD_PTR parentId = parent ? parent->GetData() : 0;
+    if (parentId == kLabelFontGroupId) {
+        QXLOGFONT font = depth->GetDepthFont();
+        GetFontProp(parent, font);
+        depth->SetDepthFont(font);
+    } else if (parentId == kTickLineGroupId) {
+        QXLOGPEN pen = depth->GetTickPen();
+        GetLineProp(parent, pen);
+        depth->SetTickPen(pen);
+        depth->Recalculate();
+    }
+
+    // The title font goes on to the tracks of the kit's scope after every edit.
+    if (CWpWell* well = depth->GetWell()) {
+        const int scope = depth->GetTtlFtScope();
+        if (scope == 1) well->SetDepChildTitleFont(depth->GetTitleFont());
+        if (scope == 2) well->SetChildTitleFont(depth->GetTitleFont());
+    }
+    depth->InvalidSelf();
+    depth->SetModifyFlag(1);
+    UpdateView();
+    return 0;
+}
+
+void CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
+    const CString text = ItemText(item);
+    double number = 0;
+    switch (item->GetData()) {
+    case kTitleTextId:
+        depth->SetTitleText(wellplot::TextToTitle(text));
+        break;
+    case kTitleDirectionId:
+        depth->SetTitleDirection(GetOrientationProp(item));
+        depth->SetTitleText(depth->GetTitleText());
+        depth->Recalculate();
+        break;
+    case kFontScopeId:
+        depth->SetTitleFontScope(ValueOfText(kFontScopes, text, 0));
+        break;
+    case kFontFaceId:
+    case kFontHeightId:
+    case kFontColorId:
+        EditTitleFont(depth, item);
+        break;
+    case kDepthTypeId:
+        depth->SetShowDepthType(static_cast<DepthType>(ValueOfText(kDepthTypes, text, DEPTH_MEASURED)));
+        break;
+    case kLabelSpaceId:
+        if (numtext::LeadingNumber(text, &number)) depth->SetDepthSpace(number);
+        break;
+    case kLabelAlignId:
+        depth->SetDepthAlign(ValueOfText(kLabelAligns, text, 0));
+        break;
+    case kTickSpaceId:
+        if (numtext::LeadingNumber(text, &number)) depth->SetTickSpace(number);
+        depth->Recalculate();
+        break;
+    case kTickNumId:
+        if (int count = 0; wellplot::ReadInt(text, &count)) depth->SetTickNum(count);
+        depth->Recalculate();
+        break;
+    case kTickAlignId:
+        depth->SetTickAlign(ValueOfText(kTickAligns, text, -1));
+        depth->Recalculate();
+        break;
+    default:
+        break;
+    }
+}
+
+// A negative height, or one the font cannot hold, is refused: the stored height shows again.
+void CLstDepth::EditTitleFont(CWpDepth* depth, CBCGPProp* item) {
+    QXLOGFONT font = depth->GetTitleFont();
+    switch (item->GetData()) {
+    case kFontFaceId:
+        font.SetFaceName(ItemText(item));
+        break;
+    case kFontHeightId:
+        if (!wellplot::ReadScaled(item, 100, font.size, &font.size, false)) return;
+        break;
+    default:
+        if (!planemap::ReadColor(item, &font.color)) return;
+        break;
+    }
+    depth->SetTitleFont(font);
+}

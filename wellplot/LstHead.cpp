@@ -1,0 +1,230 @@
+#include "wellplot/LstHead.h"
+
+#include "bcg/ColorProp.h"
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsFill.h"
+#include "framework/PropStyleCombox.h"
+#include "hosttypes/Zephyr/WpWell.h"
+#include "framework/OptionTables.h"
+#include "planemap/PlaneItems.h"
+#include "wellplot/KitPage.h"
+#include "wellplot/WellPlotTexts.h"
+
+using planemap::ItemText;
+
+namespace {
+
+const TextValue kHeadAligns[] = {{wptext::kHidden, -1}, {"顶端显示", 0}, {"顶底显示", 1}};
+const TextValue kTitleAligns[] = {
+    {wptext::kHidden, -1}, {grouptext::kAuto, 0}, {"中心", 1}, {"中上", 2}, {"中下", 3}, {"左中", 4},
+    {"左上", 5},           {"左下", 6}, {"右中", 7}, {"右上", 8}, {"右下", 9},
+};
+const TextValue kTypeAligns[] = {
+    {wptext::kHidden, -1}, {grouptext::kAuto, 0}, {"标题下", 1}, {"标题上", 2}, {"标题左", 3}, {"标题右", 4},
+};
+
+template <std::size_t N>
+CBCGPProp* NewChoice(const char* name, const char* value, const char* description, DWORD_PTR id,
+                     const TextValue (&table)[N]) {
+    CBCGPProp* item = planemap::NewOptionItem(name, value, description, id, {}, false);
+    for (const TextValue& entry : table) item->AddOption(entry.text);
+    return item;
+}
+
+}  // namespace
+
+const char* HeadAlignText(int align) { return TextOfValue(kHeadAligns, align, wptext::kHidden); }
+int HeadAlignOfText(const CString& text) { return ValueOfText(kHeadAligns, text, -1); }
+const char* TitleAlignText(int align) { return TextOfValue(kTitleAligns, align, wptext::kHidden); }
+int TitleAlignOfText(const CString& text) { return ValueOfText(kTitleAligns, text, -1); }
+const char* TypeAlignText(int align) { return TextOfValue(kTypeAligns, align, wptext::kHidden); }
+int TypeAlignOfText(const CString& text) { return ValueOfText(kTypeAligns, text, -1); }
+
+CLstHead::CLstHead(CWpKit* kit) : m_pKit(kit) {}
+CLstHead::~CLstHead() = default;
+
+CWpWell* CLstHead::Well() const { return wellplot::KeptKit<CWpWell>(*this, m_pKit); }
+
+int CLstHead::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    m_wndPropList.AddProperty(
+        NewChoice(wptext::kVisibility, kHeadAligns[1].text, "指定图头内容的显隐方式", kHeadAlignId, kHeadAligns), TRUE, TRUE);
+    m_wndPropList.AddProperty(new CBCGPProp("标题区高度(厘米)", _variant_t(""), "指定标题区高度", kTitleHeightId),
+                              TRUE, TRUE);
+    m_wndPropList.AddProperty(new CBCGPProp("客户区高度(厘米)", _variant_t(""), "指定客户区高度", kClientHeightId),
+                              TRUE, TRUE);
+
+    auto* title = new CBCGPProp(wptext::kTitle, kTitleGroupId);
+    title->AddSubItem(
+        NewChoice(wptext::kVisibility, kTitleAligns[2].text, "指定柱状图标题文本的显隐排列方式", kTitleAlignId, kTitleAligns));
+    title->AddSubItem(new CBCGPProp(wptext::kText, _variant_t(""), "指定柱状图标题文本", kTitleTextId));
+    title->AddSubItem(CreateFontPropFloatSize(wptext::kFont, kFontGroupId));
+    m_wndPropList.AddProperty(title, TRUE, TRUE);
+
+    m_wndPropList.AddProperty(CreateSymbolTemplateProp("井符号"), TRUE, TRUE);
+    return 0;
+}
+
+void CLstHead::UpdateBCGPProperty(long object, CString) {
+    CWpWell* well = object == GetCurrentObject() ? Well() : nullptr;
+    if (!wellplot::BeginKitRefresh(*this, object, well)) return;
+    const int headAlign = well->GetHeadAlign();
+    planemap::SetItemText(m_wndPropList.FindItemByData(kHeadAlignId), HeadAlignText(headAlign));
+    planemap::SetItemText(m_wndPropList.FindItemByData(kTitleHeightId),
+                          FormatString("%.2f", well->GetTitleHeight() / 1000.0));
+    planemap::SetItemText(m_wndPropList.FindItemByData(kClientHeightId),
+                          FormatString("%.2f", well->GetClientHeight() / 1000.0));
+    if (m_wndPropList.FindItemByData(kTitleGroupId)) ShowTitle(well, headAlign != -1);
+    if (m_wndPropList.FindItemByData(kSymbolGroupId)) ShowSymbol(well, headAlign != -1);
+}
+
+void CLstHead::ShowTitle(CWpWell* well, bool headShown) {
+    if (CBCGPProp* align = m_wndPropList.FindItemByData(kTitleAlignId)) {
+        align->Enable(headShown);
+        if (headShown) planemap::SetItemText(align, TitleAlignText(well->GetTitleAlign()));
+    }
+    const bool shown = headShown && well->GetTitleAlign() != -1;
+    if (CBCGPProp* text = m_wndPropList.FindItemByData(kTitleTextId)) {
+        text->Enable(shown);
+        if (shown) planemap::SetItemText(text, well->GetTitleText());
+    }
+    EnableFontProp(m_wndPropList.FindItemByData(kFontGroupId), well->GetTitleFont(), shown);
+}
+
+void CLstHead::ShowSymbol(CWpWell* well, bool headShown) {
+    if (CBCGPProp* align = m_wndPropList.FindItemByData(kSymbolAlignId)) {
+        align->Enable(headShown);
+        if (headShown) {
+            align->RemoveAllOptions();
+            for (const TextValue& entry : kTypeAligns) align->AddOption(entry.text);
+            planemap::SetItemText(align, TypeAlignText(well->GetTypeAlign()));
+        }
+    }
+    const bool symbolShown = headShown && well->GetTypeAlign() != -1;
+    struct Template {
+        DWORD_PTR templateId;
+        DWORD_PTR valueId;
+        CString name;
+        void (CWndLst::*fill)(CBCGPProp*);
+    };
+    const Template templates[] = {
+        {kPointTemplateId, kPointStyleId, well->GetPointStyleTemplate(), &CWndLst::InitPointTemplate},
+        {kSizeTemplateId, kSizeId, well->GetSizeTemplate(), &CWndLst::InitSizeTemplate},
+        {kBorderTemplateId, kBorderColorId, well->GetBorderColorTemplate(), &CWndLst::InitColorTemplate},
+        {kInnerTemplateId, kInnerColorId, well->GetInnerColorTemplate(), &CWndLst::InitColorTemplate},
+    };
+    const QXLOGPOINT point = well->GetTypePoint();
+    for (const Template& t : templates) {
+        if (CBCGPProp* item = m_wndPropList.FindItemByData(t.templateId)) {
+            item->Enable(symbolShown);
+            if (symbolShown) {
+                item->RemoveAllOptions();
+                (this->*t.fill)(item);
+                planemap::SetItemText(item, t.name);
+            }
+        }
+        CBCGPProp* value = m_wndPropList.FindItemByData(t.valueId);
+        if (!value) continue;
+        const bool enable = symbolShown && t.name.IsEmpty();
+        value->Enable(enable);
+        if (!enable) continue;
+        switch (t.valueId) {
+        case kPointStyleId:
+            if (auto* style = dynamic_cast<CPropStyleCombox*>(value)) {
+                UINT code = point.style;
+                style->SetVal(code);
+            }
+            break;
+        case kSizeId:
+            value->SetValue(_variant_t(point.size / 100.0));
+            break;
+        case kBorderColorId:
+            planemap::ShowColor(value, point.borderColor);
+            break;
+        default:
+            planemap::ShowColor(value, point.innerColor);
+            break;
+        }
+    }
+}
+
+LRESULT CLstHead::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CWpWell* well = Well();
+    if (!item || !well) return 0;
+    const DWORD_PTR id = item->GetData();
+
+    switch (id) {
+    case kTitleTextId:
+        well->SetTitleText(ItemText(item));
+        break;
+    case kFontFaceId:
+    case kFontSizeId:
+    case kFontColorId: {
+        QXLOGFONT font = well->GetTitleFont();
+        GetFontSubProp(item, font, static_cast<int>(id - kFontFaceId));
+        well->SetTitleFont(font);
+        well->Recalculate();
+        break;
+    }
+    case kSymbolAlignId:
+        well->SetTypeAlign(TypeAlignOfText(ItemText(item)));
+        well->Recalculate();
+        break;
+    case kPointStyleId:
+    case kSizeId:
+    case kBorderColorId:
+    case kInnerColorId: {
+        QXLOGPOINT point = well->GetTypePoint();
+        GetPointSubProp(item, point, static_cast<int>(id - kPointStyleId) / 2);
+        well->SetTypePoint(point);
+        break;
+    }
+    default:
+        EditStamped(well, item);
+        break;
+    }
+    well->InvalidSelf();
+    UpdateView();
+    return 0;
+}
+
+// Heights that no float can hold are refused and the stored height shown again.
+void CLstHead::EditStamped(CWpWell* well, CBCGPProp* item) {
+    const CString text = ItemText(item);
+    float height = 0;
+    switch (item->GetData()) {
+    case kHeadAlignId:
+        well->SetHeadAlign(HeadAlignOfText(text));
+        break;
+    case kTitleHeightId:
+        if (!wellplot::ReadScaled(item, 1000, well->GetTitleHeight(), &height)) return;
+        well->SetTitleHeight(height);
+        break;
+    case kClientHeightId:
+        if (!wellplot::ReadScaled(item, 1000, well->GetClientHeight(), &height)) return;
+        well->SetClientHeight(height);
+        well->UpdateClient();
+        break;
+    case kTitleAlignId:
+        well->SetTitleAlign(TitleAlignOfText(text));
+        break;
+    case kPointTemplateId:
+        well->SetPointStyleTemplate(text);
+        break;
+    case kSizeTemplateId:
+        well->SetSizeTemplate(text);
+        break;
+    case kBorderTemplateId:
+        well->SetBorderColorTemplate(text);
+        break;
+    case kInnerTemplateId:
+        well->SetInnerColorTemplate(text);
+        break;
+    default:
+        return;
+    }
+    SetKitTimeStamp(well);
+    well->Recalculate();
+}

@@ -1,0 +1,318 @@
+#include "wellplot/LstOther.h"
+
+#include <cmath>
+#include <string>
+
+#include "bcg/ColorProp.h"
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsFill.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/PropFloat.h"
+#include "framework/PropStyleCombox.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Zephyr/WpWell.h"
+#include "framework/OptionTables.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/SameTypeEdits.h"
+#include "wellplot/KitPage.h"
+#include "wellplot/WellPlotTexts.h"
+#include "win32/Text.h"
+
+IMPLEMENT_DYNCREATE(CLstOther, CWndLst)
+
+using planemap::ItemText;
+using wellplot::ShowText;
+
+namespace {
+
+const TextValue kStyles[] = {
+    {"完整样式", CWpKit::STYLE_FULL},
+    {"简单样式", CWpKit::STYLE_SIMPLE},
+    {"全隐样式", CWpKit::STYLE_HIDDEN},
+};
+
+// Modes offered as options: all but the last, which a kit may hold but the user cannot choose.
+const TextValue kBorderModes[] = {
+    {grouptext::kAuto, -1},
+    {"全隐藏", 0},
+    {"全显示", 1},
+    {"只显示横边", 2},
+    {"只显示纵边", 3},
+    {"只显示标题区边框", 4},
+    {"只显示客户区边框", 5},
+    {"只显示绘图区边框", 6},
+    {"显示标题区和客户区边框", 7},
+    {"显示客户区和绘图区边框", 8},
+    {"井内各道不等高模式", 9},
+};
+constexpr int kOfferedBorderModes = 10;
+
+// The edge items in display order (ids 2009 .. 2018) and the edge codes the kit takes.
+const TextValue kEdges[] = {
+    {"标题区顶边", 2}, {"标题区底边", 1}, {"标题区左边", 5}, {"标题区右边", 6}, {"客户区底边", 0},
+    {"客户区左边", 3}, {"客户区右边", 4}, {"绘图区底边", 9}, {"绘图区左边", 7}, {"绘图区右边", 8},
+};
+const char* const kClientLeft = kEdges[5].text;
+const char* const kClientRight = kEdges[6].text;
+
+constexpr const char* kStyleCaption = "自动套用样式";
+constexpr const char* kWidthCaption = "宽度(厘米)";
+constexpr const char* kTitleArea = "标题区";
+constexpr const char* kFillCaption = "图头填充";
+constexpr const char* kBorder = "边框";
+constexpr const char* kMode = "模式";
+constexpr const char* kLine = "线型";
+constexpr const char* kInnerColor = "填充颜色";
+constexpr const char* kSelf = "自身";
+
+// The frame style belongs to the kit itself when its parent holds more kits than it does;
+// otherwise to its well (to the kit itself when it has no well).
+bool OwnsStyle(CWpKit* kit) {
+    CWpKit* parent = kit->GetParent();
+    const int m = parent ? parent->ChildrenCount() : 0;
+    return (m > 0 && kit->ChildrenCount() < m) || !kit->GetWell();
+}
+
+int StyleOf(CWpKit* kit) { return OwnsStyle(kit) ? kit->GetStyle() : kit->GetWell()->GetStyle(); }
+
+void SetStyleOf(CWpKit* kit, CWpKit::BorderStyle style) {
+    if (OwnsStyle(kit))
+        kit->SetStyle(style, true);
+    else
+        kit->GetWell()->SetStyle(style, true);
+}
+
+CBCGPProp* NewScopeItem(const char* description, DWORD_PTR id) {
+    return planemap::NewOptionItem(wptext::kApplyTo, "", description, id, {kSelf}, false);
+}
+
+CBCGPProp* NewShownItem(const char* name, const CString& description, DWORD_PTR id) {
+    return planemap::NewOptionItem(name, wptext::kShown, description.GetString(), id,
+                                   {wptext::kShown, wptext::kHidden}, false);
+}
+
+const char* ShownText(int visible) { return visible ? wptext::kShown : wptext::kHidden; }
+int VisibleOfText(const CString& text) { return text == wptext::kShown ? 1 : 0; }
+
+// The client area's side edges are not the kit's own for a depth track or a plain content kit.
+bool HasClientSides(CWpKit* kit) {
+    const WPKITTYPE type = kit->GetWpKitType();
+    return type != WPKIT_DEPTH && type != WPKIT_CONTENT;
+}
+
+}  // namespace
+
+std::vector<CString> WidthOptions(double base) {
+    std::vector<CString> options;
+    const double first = std::floor(10 * base) + 0.5 <= 10 * base ? base + 0.1 : base;
+    options.push_back(FormatString("%.2f", first));
+    const double s = (std::floor(2 * base) + 1) * 0.5;
+    const double end = s - std::floor(s) <= 0.1 ? s + 5.5 : s + 5.0;
+    for (double v = s; v < end; v += 0.5) options.push_back(FormatString("%.1f", v));
+    return options;
+}
+
+const char* BorderModeText(int mode) { return TextOfValue(kBorderModes, mode, grouptext::kAuto); }
+int BorderModeOfText(const CString& text) { return ValueOfText(kBorderModes, text, -1); }
+
+bool IsEdgeCaption(const CString& caption) {
+    const std::string text = caption.str();
+    if (text::CharCount(text) < 5) return false;
+    auto charAt = [&](std::size_t i) {
+        const std::size_t from = text::ByteOffsetOfChar(text, i);
+        return text.substr(from, text::ByteOffsetOfChar(text, i + 1) - from);
+    };
+    return charAt(2) == "区" && charAt(4) == "边";
+}
+
+int EdgeCodeOfCaption(const CString& caption) { return ValueOfText(kEdges, caption, 0); }
+
+CLstOther::CLstOther() = default;
+CLstOther::~CLstOther() = default;
+
+int CLstOther::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+
+    auto* style = planemap::NewOptionItem(kStyleCaption, grouptext::kAuto, "指定柱状图自动套用样式", kStyleId,
+                                          {kStyles[0].text, kStyles[1].text, kStyles[2].text}, false);
+    m_wndPropList.AddProperty(style, TRUE, TRUE);
+    auto* width = new CBCGPProp(kWidthCaption, _variant_t(""), "指定宽度", kWidthId);
+    width->AddOption("");
+    m_wndPropList.AddProperty(width, TRUE, TRUE);
+
+    auto* title = new CBCGPProp(kTitleArea, kTitleGroupId);
+    title->AddSubItem(NewScopeItem("指定标题区显隐设置的应用范围", kTitleScopeId));
+    title->AddSubItem(NewShownItem(wptext::kVisibility, "指定标题区的显隐状态", kTitleVisibleId));
+    m_wndPropList.AddProperty(title, TRUE, TRUE);
+
+    CBCGPProp* fill = CreateFillProp(kFillCaption, kFillGroupId);
+    fill->Expand(TRUE);
+    m_wndPropList.AddProperty(fill, TRUE, TRUE);
+
+    auto* border = new CBCGPProp(kBorder, kBorderGroupId);
+    auto* shown = new CBCGPProp(wptext::kVisibility, kBorderShowGroupId);
+    shown->AddSubItem(NewScopeItem("指定边框显隐各设置的应用范围", kBorderScopeId));
+    auto* mode = planemap::NewOptionItem(kMode, grouptext::kAuto, "指定边框显隐方式", kBorderModeId, {}, false);
+    for (int i = 0; i < kOfferedBorderModes; ++i) mode->AddOption(kBorderModes[i].text);
+    shown->AddSubItem(mode);
+    DWORD_PTR id = kFirstEdgeId;
+    for (const TextValue& edge : kEdges)
+        shown->AddSubItem(NewShownItem(edge.text, FormatString("指定%s的显隐状态", edge.text), id++));
+    shown->Expand(FALSE);
+    border->AddSubItem(shown);
+
+    auto* line = new CBCGPProp(kLine, kLineGroupId);
+    line->AddSubItem(NewScopeItem("指定边框线型各设置的应用范围", kLineScopeId));
+    line->AddSubItem(new CPropStyleCombox(grouptext::kLineStyleShort, 1, CPropStyleCombox::kLineStyle, wptext::kCommonLines,
+                                          "指定边框线型样式", kLineStyleId));
+    auto* lineWidth =
+        new CBCGPropFloat(grouptext::kLineWidthMm, _variant_t(""), 0, "指定边框线型宽度", FALSE, kLineWidthId);
+    wellplot::AddPenWidthOptions(lineWidth);
+    line->AddSubItem(lineWidth);
+    line->AddSubItem(NewGroupColorProp(grouptext::kColor, "指定边框线型颜色", kLineColorId, RGB(0, 0, 0)));
+    CBCGPColorProp* inner =
+        NewGroupColorProp(kInnerColor, "指定复杂边框线型内部填充颜色", kLineInnerColorId, GetSysColor(COLOR_WINDOW));
+    inner->SetColor(GetSysColor(COLOR_WINDOW));
+    line->AddSubItem(inner);
+    border->AddSubItem(line);
+    m_wndPropList.AddProperty(border, TRUE, TRUE);
+    return 0;
+}
+
+void CLstOther::UpdateBCGPProperty(long object, CString) {
+    CWpKit* kit = wellplot::KitOf<CWpKit>(object);
+    if (!wellplot::BeginKitRefresh(*this, object, kit)) return;
+    ShowText(m_wndPropList.FindItemByData(kStyleId), TextOfValue(kStyles, StyleOf(kit), ""));
+    ShowWidths(kit);
+    wellplot::ShowScope(m_wndPropList.FindItemByData(kTitleScopeId), kit, kit->GetTitleScope());
+    ShowText(m_wndPropList.FindItemByData(kTitleVisibleId), ShownText(kit->GetTitleVisible()));
+    wellplot::ShowScope(m_wndPropList.FindItemByData(kBorderScopeId), kit, kit->GetBoderScope());
+    ShowText(m_wndPropList.FindItemByData(kBorderModeId), BorderModeText(kit->GetBorderMode()));
+    ShowEdges(kit);
+    ShowBorderLine(kit);
+    if (CBCGPProp* fill = m_wndPropList.FindItemByData(kFillGroupId))
+        SetFillProp(fill, kit->GetClientFillStyleSet().str(), kit->GetClientBrush());
+}
+
+// The width is written every time; its options follow the kit's base width.
+void CLstOther::ShowWidths(CWpKit* kit) {
+    CBCGPProp* item = m_wndPropList.FindItemByData(kWidthId);
+    if (!item) return;
+    item->RemoveAllOptions();
+    for (const CString& option : WidthOptions(kit->GetBaseWidth() / 1000.0)) item->AddOption(option);
+    planemap::SetItemText(item, FormatString("%.2f", kit->GetWidth() / 1000.0));
+}
+
+void CLstOther::ShowEdges(CWpKit* kit) {
+    CBCGPProp* group = m_wndPropList.FindItemByData(kBorderShowGroupId);
+    if (!group) return;
+    for (int i = 2; i < group->GetSubItemsCount(); ++i) {
+        CBCGPProp* edge = group->GetSubItem(i);
+        const CString caption = edge->GetName();
+        edge->Enable(HasClientSides(kit) || (caption != kClientLeft && caption != kClientRight));
+        ShowText(edge, ShownText(kit->GetBorderVisible(EdgeCodeOfCaption(caption))));
+    }
+}
+
+void CLstOther::ShowBorderLine(CWpKit* kit) {
+    const QXLOGPEN pen = kit->GetBorderPen();
+    wellplot::ShowScope(m_wndPropList.FindItemByData(kLineScopeId), kit, kit->GetBdrLnScope());
+    if (auto* style = dynamic_cast<CPropStyleCombox*>(m_wndPropList.FindItemByData(kLineStyleId))) {
+        if (kit->IsKindOf(RUNTIME_CLASS(CWpWell))) style->SetStyleGroup("", true);
+        UINT value = pen.style;
+        style->SetVal(value);
+    }
+    ShowText(m_wndPropList.FindItemByData(kLineWidthId), FormatString("%.2f", pen.width / 100.0));
+    if (auto* color = dynamic_cast<CBCGPColorProp*>(m_wndPropList.FindItemByData(kLineColorId));
+        color && color->GetColor() != pen.color)
+        color->SetColor(pen.color);
+    if (auto* inner = dynamic_cast<CBCGPColorProp*>(m_wndPropList.FindItemByData(kLineInnerColorId));
+        inner && inner->GetColor() != pen.reserved1)
+        inner->SetColor(pen.reserved1);
+}
+
+LRESULT CLstOther::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CWpKit* kit = wellplot::CurrentKit<CWpKit>(*this);
+    if (!item || !kit) return 0;
+    const CString text = ItemText(item);
+
+    switch (item->GetData()) {
+    case kStyleId:
+        if (const int style = ValueOfText(kStyles, text, -1); style >= 0)
+            SetStyleOf(kit, static_cast<CWpKit::BorderStyle>(style));
+        break;
+    case kWidthId: {
+        float width = 0;
+        if (wellplot::ReadScaled(item, 1000, kit->GetWidth(), &width)) {
+            kit->SetWidth(width);
+            kit->UpdateParentForWidth();
+        }
+        break;
+    }
+    case kTitleScopeId:
+        kit->SetTitleScope(wellplot::ScopeOfText(text));
+        break;
+    case kTitleVisibleId:
+        kit->SetTitleVisible(VisibleOfText(text));
+        break;
+    case kBorderScopeId:
+        kit->SetBoderScope(wellplot::ScopeOfText(text));
+        break;
+    case kBorderModeId:
+        kit->SetBorderMode(BorderModeOfText(text));
+        break;
+    case kLineScopeId:
+        kit->SetBdrLnScope(wellplot::ScopeOfText(text));
+        break;
+    case kLineStyleId:
+    case kLineWidthId:
+    case kLineColorId:
+    case kLineInnerColorId:
+        EditBorderLine(kit, item);
+        break;
+    default:
+        if (IsEdgeCaption(item->GetName()))
+            kit->SetBorderVisible(VisibleOfText(text), EdgeCodeOfCaption(item->GetName()));
+        else if (item->GetData() > kFillGroupId)
+            EditFill(kit, item);
+        break;
+    }
+    kit->Recalculate();
+    kit->InvalidSelf();
+    UpdateView();
+    return 0;
+}
+
+void CLstOther::EditBorderLine(CWpKit* kit, CBCGPProp* item) {
+    QXLOGPEN pen = kit->GetBorderPen();
+    switch (item->GetData()) {
+    case kLineStyleId:
+        if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) pen.style = style->GetVal();
+        break;
+    case kLineWidthId:
+        // No number reads as 0; a width the pen cannot hold is refused and the stored one shown.
+        if (!wellplot::ReadScaled(item, 100, pen.width, &pen.width)) return;
+        break;
+    case kLineColorId:
+        planemap::ReadColor(item, &pen.color);
+        break;
+    case kLineInnerColorId:
+        planemap::ReadColor(item, &pen.reserved1);
+        break;
+    default:
+        return;
+    }
+    kit->SetBorderPen(pen);
+}
+
+void CLstOther::EditFill(CWpKit* kit, CBCGPProp* item) {
+    QXLOGBRUSH brush = kit->GetClientBrush();
+    if (!ReadFillSubItem(item, &brush)) {
+        if (item->GetData() == kFillGroupId + 5)
+            planemap::SetItemText(item, FormatString("%.2f", kit->GetClientBrush().size / 100.0));
+        return;
+    }
+    if (item->GetData() == kFillGroupId + 1) kit->SetClientFillStyleSet(ItemText(item));
+    kit->SetClientBrush(brush);
+}

@@ -1,0 +1,153 @@
+#include "wellplot/LstTrack.h"
+
+#include "framework/ItemGroupsBasic.h"
+#include "framework/NumberText.h"
+#include "framework/OptionTables.h"
+#include "framework/PropFloat.h"
+#include "hosttypes/Zephyr/WpTrack.h"
+#include "hosttypes/Zephyr/WpWell.h"
+#include "planemap/PlaneItems.h"
+#include "wellplot/KitPage.h"
+#include "wellplot/KitWalk.h"
+#include "wellplot/WellPlotTexts.h"
+
+using planemap::ItemText;
+
+namespace {
+
+const TextValue kFontScopes[] = {
+    {wptext::kThisContentTrack, 0},
+    {wptext::kAllContentTracks, 1},
+    {wptext::kAllTracks, 2},
+};
+
+const TextValue kScaleTypes[] = {
+    {"线性", 0},
+    {"对数", 1},
+};
+
+
+CBCGPropFloat* NewScaleValue(const char* name, double value, const char* description, DWORD_PTR id) {
+    auto* item = new CBCGPropFloat(name, _variant_t(value), 0, description, FALSE, id);
+    item->AllowEdit(TRUE);
+    return item;
+}
+
+}  // namespace
+
+void ApplyTrackTitleFont(CWpKit* track, const QXLOGFONT& font) {
+    const int scope = track ? track->GetTtlFtScope() : -1;
+    if (scope != 1 && scope != 2) return;
+    wellplot::ForEachTrackKit(track->GetWell(), true, scope == 2, [&](CWpKit* kit) { kit->SetTitleFont(font); });
+}
+
+CLstTrack::CLstTrack(CWpKit* kit) : m_pKit(kit) {}
+CLstTrack::~CLstTrack() = default;
+
+CWpTrack* CLstTrack::Track() const { return wellplot::KeptKit<CWpTrack>(*this, m_pKit); }
+
+int CLstTrack::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+
+    auto* title = new CBCGPProp(wptext::kTitle, kTitleGroupId);
+    title->AddSubItem(new CBCGPProp(wptext::kText, _variant_t(""), "指定内容道标题文本", kTitleTextId));
+    title->AddSubItem(planemap::NewOptionItem(wptext::kFontApplyTo, "", "指定标题字体设置的应用范围", kFontScopeId,
+                                              {kFontScopes[0].text, kFontScopes[1].text, kFontScopes[2].text},
+                                              false));
+    CBCGPProp* font = CreateFontPropFloatSize(wptext::kFont, kFontGroupId);
+    font->Expand(FALSE);
+    title->AddSubItem(font);
+    m_wndPropList.AddProperty(title, TRUE, TRUE);
+
+    auto* scale = new CBCGPProp(wptext::kScale, kScaleGroupId);
+    scale->AddSubItem(planemap::NewOptionItem(wptext::kType, "", "指定刻度线刻度类型", kScaleTypeId,
+                                              {kScaleTypes[0].text, kScaleTypes[1].text}, false));
+    m_wndPropList.AddProperty(scale, TRUE, TRUE);
+    return 0;
+}
+
+void CLstTrack::UpdateBCGPProperty(long object, CString) {
+    CWpTrack* track = object == GetCurrentObject() ? Track() : nullptr;
+    if (!wellplot::BeginKitRefresh(*this, object, track)) return;
+    if (m_wndPropList.FindItemByData(kTitleGroupId)) {
+        planemap::SetItemText(m_wndPropList.FindItemByData(kTitleTextId), track->GetTitleText());
+        planemap::SetItemText(m_wndPropList.FindItemByData(kFontScopeId),
+                              TextOfValue(kFontScopes, track->GetTtlFtScope(), ""));
+        EnableFontProp(m_wndPropList.FindItemByData(kFontGroupId), track->GetTitleFont(), true);
+    }
+    ShowScale(track);
+    m_wndPropList.AdjustLayout();
+}
+
+// The left and right values exist only for a logarithmic scale; they are made anew every time.
+void CLstTrack::ShowScale(CWpTrack* track) {
+    CBCGPProp* scale = m_wndPropList.FindItemByData(kScaleGroupId);
+    if (!scale) return;
+    m_wndPropList.SetCurSel(nullptr);
+    DeleteLastSubItems(scale, scale->GetSubItemsCount() - 1);
+    const int log = track->IsLogScale() ? 1 : 0;
+    planemap::SetItemText(m_wndPropList.FindItemByData(kScaleTypeId), TextOfValue(kScaleTypes, log, ""));
+    if (!log) return;
+    scale->AddSubItem(NewScaleValue("左值", track->GetLeft(), "指定对数刻度左值", kLeftId));
+    scale->AddSubItem(NewScaleValue("右值", track->GetRight(), "指定对数刻度右值", kRightId));
+}
+
+LRESULT CLstTrack::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CWpTrack* track = Track();
+    if (!item || !track) return 0;
+    const CString text = ItemText(item);
+
+    switch (item->GetData()) {
+    case kTitleTextId:
+        track->SetTitleText(text);
+        track->UpdateParent();
+        break;
+    case kFontScopeId:
+        track->SetTtlFtScope(ValueOfText(kFontScopes, text, -1));
+        track->UpdateParent();
+        break;
+    case kFontFaceId:
+    case kFontSizeId:
+    case kFontColorId:
+        EditFont(track, item);
+        break;
+    case kScaleTypeId:
+        track->LogScale(ValueOfText(kScaleTypes, text, 0));
+        track->Recalculate();
+        SetKitTimeStamp(track);  // the next refresh adds or removes the value items
+        break;
+    case kLeftId:
+    case kRightId:
+        EditScaleValue(track, item);
+        break;
+    default:
+        break;
+    }
+    track->InvalidSelf();
+    UpdateView();
+    return 0;
+}
+
+void CLstTrack::EditFont(CWpTrack* track, CBCGPProp* item) {
+    QXLOGFONT font = track->GetTitleFont();
+    GetFontSubProp(item, font, static_cast<int>(item->GetData() - kFontFaceId));
+    track->SetTitleFont(font);
+    ApplyTrackTitleFont(track, font);
+    track->UpdateParent();
+}
+
+// A value the scale's float cannot hold is refused and the stored one shown again.
+void CLstTrack::EditScaleValue(CWpTrack* track, CBCGPProp* item) {
+    const bool left = item->GetData() == kLeftId;
+    double number = 0;
+    float value = 0;
+    if (!numtext::LeadingNumber(ItemText(item), &number) || !numtext::FitFloat(number, 1, &value)) {
+        item->SetValue(_variant_t(left ? track->GetLeft() : track->GetRight()));
+        return;
+    }
+    if (left)
+        track->SetLeft(value);
+    else
+        track->SetRight(value);
+}

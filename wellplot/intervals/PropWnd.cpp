@@ -1,0 +1,133 @@
+#include "wellplot/intervals/PropWnd.h"
+
+#include "framework/PropWndMgr.h"
+#include "framework/WndPag.h"
+#include "hosttypes/Zephyr/WpContent.h"
+#include "hosttypes/Zephyr/WpCorelith.h"
+#include "hosttypes/Zephyr/WpFacies.h"
+#include "hosttypes/Zephyr/WpIntegratedCore.h"
+#include "hosttypes/Zephyr/WpLthSample.h"
+#include "hosttypes/Zephyr/WpOilTest.h"
+#include "hosttypes/Zephyr/WpParam.h"
+#include "hosttypes/Zephyr/WpPicture.h"
+#include "hosttypes/Zephyr/WpResult.h"
+#include "hosttypes/Zephyr/WpSand.h"
+#include "hosttypes/Zephyr/WpSandStratum.h"
+#include "hosttypes/Zephyr/WpShoot.h"
+#include "hosttypes/Zephyr/WpSidewallCore.h"
+#include "hosttypes/Zephyr/WpStratum.h"
+#include "hosttypes/Zephyr/WpSymble.h"
+#include "hosttypes/Zephyr/WpText.h"
+#include "hosttypes/Zephyr/WpTrack.h"
+#include "hosttypes/Zephyr/WpWaterEntry.h"
+#include "hosttypes/Zephyr/WpWell.h"
+#include "wellplot/LstCurve.h"
+#include "wellplot/LstDepth.h"
+#include "wellplot/LstGrid.h"
+#include "wellplot/LstHead.h"
+#include "wellplot/LstOther.h"
+#include "wellplot/LstTrack.h"
+#include "wellplot/LstWell.h"
+#include "wellplot/WellPlotTexts.h"
+#include "wellplot/intervals/LstProgram.h"
+
+namespace {
+
+// The three ways a list is bound to its kit.
+// Empty list: it works on the object of the selection message.
+template <class List>
+CWndLst* Empty(CWpKit*) {
+    return new List();
+}
+// The kit handed to the list's constructor, which keeps it as it is (CLstTrack, CLstHead) or
+// converted to its own kit class (CLstProgram).
+template <class List>
+CWndLst* WithKit(CWpKit* kit) {
+    return new List(kit);
+}
+
+// A page of a row; a page whose list is not part of the module yet has no maker and is left out.
+struct PageDef {
+    const char* caption;
+    CWndLst* (*make)(CWpKit* kit);
+};
+
+struct RowDef {
+    CRuntimeClass* kitClass;
+    PageDef pages[5];
+};
+
+constexpr PageDef kNoPage = {nullptr, nullptr};
+
+// Captions that pages of several kits share.
+constexpr const char* kPageShoot = "射孔";
+constexpr const char* kPageGeneral = "常规";
+constexpr const char* kPageLine = "线";
+constexpr const char* kPageText = "文本";
+
+// The tests in order; the first class the kit belongs to gives its pages.
+const RowDef* Rows() {
+    static const RowDef rows[] = {
+        {RUNTIME_CLASS(CWpWell), {{wptext::kPageWell, Empty<CLstWell>}, {wptext::kPageHead, WithKit<CLstHead>}}},
+        {RUNTIME_CLASS(CWpDepth), {{wptext::kPageDepth, Empty<CLstDepth>}}},
+        {RUNTIME_CLASS(CWpTrack), {{wptext::kPageTrack, WithKit<CLstTrack>}, {wptext::kPageGrid, Empty<CLstGrid>}}},
+        {RUNTIME_CLASS(CWpCurve), {{wptext::kPageCurve, WithKit<CLstCurve>}}},
+        {RUNTIME_CLASS(CWpStratum), {{"地层", nullptr}}},
+        {RUNTIME_CLASS(CWpSand), {{"砂岩", nullptr}}},
+        {RUNTIME_CLASS(CWpFacies), {{"沉积相", nullptr}}},
+        {RUNTIME_CLASS(CWpCorelith), {{"岩性", nullptr}}},
+        {RUNTIME_CLASS(CWpShoot), {{kPageShoot, nullptr}, {"射孔配置", nullptr}}},
+        {RUNTIME_CLASS(CWpLthSample), {{"岩样", nullptr}}},
+        {RUNTIME_CLASS(CWpSymbleShoot), {{kPageShoot, nullptr}}},
+        {RUNTIME_CLASS(CWpSymbleCycle), {{"旋回", nullptr}}},
+        {RUNTIME_CLASS(CWpPicture), {{"图片", nullptr}}},
+        {RUNTIME_CLASS(CWpText), {{kPageText, nullptr}}},
+        {RUNTIME_CLASS(CWpParam),
+         {{kPageGeneral, nullptr}, {kPageLine, nullptr}, {"点", nullptr}, {kPageText, nullptr}, {"矩形填充", nullptr}}},
+        {RUNTIME_CLASS(CWpResult), {{"解释结果", nullptr}}},
+        {RUNTIME_CLASS(CWpOilTest), {{"试油", nullptr}, {"饼图", nullptr}}},
+        {RUNTIME_CLASS(CWpSymbleTexture), {{"层理", nullptr}}},
+        {RUNTIME_CLASS(CWpWaterEntry), {{nullptr, nullptr}}},  // captioned by the kit: WaterEntryCaption
+        {RUNTIME_CLASS(CWpProgram), {{wptext::kPageProgram, WithKit<CLstProgram>}}},
+        {RUNTIME_CLASS(CWpSandStratum), {{kPageGeneral, nullptr}, {"填充", nullptr}, {kPageLine, nullptr}, {kPageText, nullptr}}},
+        {RUNTIME_CLASS(CWpSidewallCore), {{"井壁取芯", nullptr}}},
+        {RUNTIME_CLASS(CWpIntegratedCore), {{"取芯综合", nullptr}}},
+        {nullptr, {kNoPage}},
+    };
+    return rows;
+}
+
+// The production or injection profile's page caption.
+const char* WaterEntryCaption(CWpKit* kit) {
+    auto* entry = static_cast<CWpWaterEntry*>(kit);
+    return entry->IsProductedFluid() ? "产液" : "吸水";
+}
+
+void AddPages(CPropWndMgr* sheet, const RowDef& row, CWpKit* kit) {
+    for (const PageDef& page : row.pages) {
+        if (!page.make) continue;
+        const char* caption = page.caption ? page.caption : WaterEntryCaption(kit);
+        sheet->AddDialogPage(new CWndPag(page.make(kit)), caption);
+    }
+}
+
+}  // namespace
+
+CWnd* CPropWnd::Create(CWpKit* kit, CWnd* parent) {
+    if (!kit) return nullptr;
+    auto* sheet = new CPropWndMgr(0, 0);
+    for (const RowDef* row = Rows(); row->kitClass; ++row) {
+        if (!kit->IsKindOf(row->kitClass)) continue;
+        AddPages(sheet, *row, kit);
+        // The oil test opens on its pie page when it was last edited there.
+        if (row->kitClass == RUNTIME_CLASS(CWpOilTest)) {
+            if (auto* oilTest = dynamic_cast<CWpOilTest*>(kit); oilTest && oilTest->m_bPieActive)
+                sheet->SetActivePage(1);
+        }
+        break;
+    }
+    sheet->AddDialogPage(new CWndPag(new CLstOther()), wptext::kPageOther);
+    sheet->Initialize();
+    sheet->Create(parent, WS_CHILD | WS_VISIBLE, 0);
+    return sheet;
+}
