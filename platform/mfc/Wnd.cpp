@@ -22,9 +22,9 @@ HWND NextHandle() {
 CWnd* g_focus = nullptr;
 
 // ---- dispatch depth and pending paints ------------------------------------------------------
-// Messages, creations and destructions in progress. When the outermost one ends the platform is
-// where the message loop would find its queue empty: every window still marked is painted then,
-// once, however many times it was marked.
+// Messages, creations and destructions in progress. When the outermost message or creation ends
+// the platform is where the message loop would find its queue empty: every window still marked is
+// painted then, once, however many times it was marked.
 int g_dispatchDepth = 0;
 bool g_painting = false;
 std::vector<HWND> g_marked;  // windows marked since the last paint, each once
@@ -33,12 +33,17 @@ void PaintMarkedWindows();
 
 class DispatchScope {
 public:
-    DispatchScope() { ++g_dispatchDepth; }
+    // A destruction paints nothing when it ends: it may run in a C++ destructor, while the
+    // objects of windows still marked are being taken apart. Those paint at the next idle moment.
+    explicit DispatchScope(bool paintWhenIdle = true) : paint_(paintWhenIdle) { ++g_dispatchDepth; }
     ~DispatchScope() {
-        if (--g_dispatchDepth == 0 && !g_marked.empty()) PaintMarkedWindows();
+        if (--g_dispatchDepth == 0 && paint_ && !g_marked.empty()) PaintMarkedWindows();
     }
     DispatchScope(const DispatchScope&) = delete;
     DispatchScope& operator=(const DispatchScope&) = delete;
+
+private:
+    bool paint_;
 };
 
 // ---- message-map lookup ------------------------------------------------------------------------
@@ -188,7 +193,7 @@ void CWnd::UnlinkFromParent() {
 
 BOOL CWnd::DestroyWindow() {
     if (!m_hWnd) return FALSE;
-    DispatchScope scope;
+    DispatchScope scope(false);
     DestroyTree();
     return TRUE;
 }
