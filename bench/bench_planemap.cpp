@@ -1,7 +1,8 @@
 // Costs of the plane-map lists, each beside its floor timed in the same run ("floor_ratio" = list /
-// floor): a refresh with nothing changed against reading the selected objects' stamps, one
-// edit written to S selected lines against calling the setter on them and redrawing the view
-// once, and a long session of edits and refreshes that must keep its memory and its pace.
+// floor): a refresh with nothing changed against reading the selected objects' stamps, one edit
+// written to S selected lines against calling the setter on them and redrawing the view once, a
+// fill edit on a line layer's "线" page against reading and writing every line's brush, and a long
+// session of edits and refreshes that must keep its memory and its pace.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -18,18 +19,24 @@
 #include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "planemap/PropListLine.h"
+#include "planemap/layers/PropListLineLayerLine.h"
 
 namespace {
 
+// N lines in a line layer, the first `selected` of them selected, and a list (or a layer page)
+// open on the first line (or on the layer). The library's call log is off unless asked for.
+template <class List = CPropListLine>
 struct LineWorld {
     CWnd frame;
     CWnd view;
     CQXLayer layer;
     std::vector<std::unique_ptr<CQXObjectPolyline>> lines;
-    CPropListLine* list = nullptr;
+    List* list = nullptr;
+    CObject* shown = nullptr;
 
-    LineWorld(int objects, int selected, bool callLog = false) {
+    LineWorld(int objects, int selected, bool showLayer = false, bool callLog = false) {
         parsnip::testing::EnableCallLog(callLog);
+        layer.SetTypeName("线");
         frame.CreateEx(0, nullptr, "bench", WS_VISIBLE, CRect(0, 0, 400, 800), nullptr, 0);
         view.Create(nullptr, "view", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &frame, 100);
         for (int i = 0; i < objects; ++i) {
@@ -39,7 +46,8 @@ struct LineWorld {
             layer.AddObject(lines.back().get());
         }
         for (int i = 0; i < selected; ++i) layer.SetSelectedObject(lines[static_cast<std::size_t>(i)].get());
-        list = new CPropListLine;
+        shown = showLayer ? static_cast<CObject*>(&layer) : lines[0].get();
+        list = new List;
         list->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 360, 1200), &frame, 2);
         Show();
     }
@@ -48,7 +56,7 @@ struct LineWorld {
         frame.DestroyWindow();
         parsnip::testing::EnableCallLog(true);
     }
-    void Show() { platform::SendSelectionChanged(*list, &view, reinterpret_cast<LPARAM>(lines[0].get())); }
+    void Show() { platform::SendSelectionChanged(*list, &view, reinterpret_cast<LPARAM>(shown)); }
 
     // The floor of a refresh: the newest stamp among the selected objects.
     uint64_t LatestSelectedStamp() {
@@ -69,7 +77,7 @@ protected:
 // object's stamp.
 void BM_UnchangedRefreshAllSelected(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
-    LineWorld world(n, n);
+    LineWorld<> world(n, n);
     bench::TimeBesideFloor(
         state, [] {}, [&] { world.Show(); }, [&] { benchmark::DoNotOptimize(world.LatestSelectedStamp()); });
 }
@@ -78,7 +86,7 @@ BENCHMARK(BM_UnchangedRefreshAllSelected)->Arg(1000)->Arg(10000)->Arg(100000)->U
 // One line selected in a layer of N objects: against the same message to an empty pane plus
 // the one stamp read.
 void BM_UnchangedRefreshOneSelected(benchmark::State& state) {
-    LineWorld world(static_cast<int>(state.range(0)), 1);
+    LineWorld<> world(static_cast<int>(state.range(0)), 1);
     EmptyPane empty;
     empty.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 360, 400), &world.frame, 3);
     const LPARAM object = reinterpret_cast<LPARAM>(world.lines[0].get());
@@ -96,7 +104,7 @@ BENCHMARK(BM_UnchangedRefreshOneSelected)->Arg(1000)->Arg(100000)->UseManualTime
 // the same S lines and redrawing the view once.
 void BM_SameTypeEdit(benchmark::State& state) {
     const int s = static_cast<int>(state.range(0));
-    LineWorld world(s, s);
+    LineWorld<> world(s, s);
     platform::GridDriver grid(&world.list->GetPropList());
     CBCGPProp* width = grid.FindByData(CPropListLine::kPenWidthId);
     int k = 0, j = 0;
@@ -129,7 +137,7 @@ double Median(std::vector<double> times) {
 void BM_Soak(benchmark::State& state) {
     constexpr int kCycles = 100000, kWindow = 101;
     for (auto _ : state) {
-        LineWorld world(10, 3, true);
+        LineWorld<> world(10, 3, false, true);
         platform::GridDriver grid(&world.list->GetPropList());
         CBCGPProp* width = grid.FindByData(CPropListLine::kPenWidthId);
         CBCGPProp* closed = grid.FindByData(CPropListLine::kClosedId);
@@ -164,5 +172,28 @@ void BM_Soak(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Soak)->Iterations(1)->Unit(benchmark::kSecond);
+
+// One fill-colour edit on the "线" page of a layer of N lines, none selected; the floor reads,
+// changes and writes each line's brush.
+void BM_LineLayerFillEdit(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    LineWorld<CPropListLineLayerLine> world(n, 0, true);
+    platform::GridDriver grid(&world.list->GetPropList());
+    auto* fillColor = dynamic_cast<CBCGPColorProp*>(grid.FindByData(CPropListLineLayerLine::kFillColorId));
+    COLORREF color = 0;
+    int k = 0;
+    bench::TimeBesideFloor(
+        state, [&] { color = RGB(k++ % 256, 0, 0); }, [&] { grid.ChooseColor(fillColor, color); },
+        [&] {
+            for (auto& line : world.lines) {
+                QXLOGBRUSH brush;
+                line->GetLogBrush(&brush);
+                brush.fillColor = color;
+                line->SetLogBrush(&brush);
+            }
+        });
+    state.SetComplexityN(n);
+}
+BENCHMARK(BM_LineLayerFillEdit)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime()->Complexity(benchmark::oN);
 
 }  // namespace
