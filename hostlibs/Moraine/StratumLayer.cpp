@@ -12,26 +12,16 @@ namespace {
 
 std::string Op(const char* operation) { return std::string("kel::plane::CStratumLayer::") + operation; }
 
-template <class Field>
-void WritePenField(CQXLayer* layer, LayerSettings* settings, const char* name, Field QXLOGPEN::*field, Field value,
-                   const char* operation, const std::string& text) {
-    if (!layer || !settings) return;
-    QXLOGPEN pen = settings->Get<QXLOGPEN>(name, QXLOGPEN());
-    pen.*field = value;
-    settings->Set<QXLOGPEN>(name, pen);
-    Changed(layer, Op(operation).c_str(), text);
-}
-
 }  // namespace
 
 CStratumLayer::CStratumLayer(CQXLayer* layer) : IProfLayer(layer) {}
 
-#define MORAINE_STRATUM_INT(Name, fallback)                                                         \
-    int CStratumLayer::Get##Name() const { return Read<int>(m_pSettings, #Name, fallback); }         \
+#define MORAINE_STRATUM_INT(Name, fallback)                                                  \
+    int CStratumLayer::Get##Name() const { return Read<int>(m_pSettings, #Name, fallback); } \
     void CStratumLayer::Set##Name(int value) { WriteInt(m_pLayer, m_pSettings, #Name, value, Op("Set" #Name).c_str()); }
-#define MORAINE_STRATUM_DOUBLE(Name, fallback)                                                             \
-    double CStratumLayer::Get##Name() const { return Read<double>(m_pSettings, #Name, fallback); }         \
-    void CStratumLayer::Set##Name(double value) {                                                          \
+#define MORAINE_STRATUM_DOUBLE(Name, fallback)                                                              \
+    double CStratumLayer::Get##Name() const { return Read<double>(m_pSettings, #Name, fallback); }          \
+    void CStratumLayer::Set##Name(double value) {                                                           \
         Write<double>(m_pLayer, m_pSettings, #Name, value, Op("Set" #Name).c_str(), std::to_string(value)); \
     }
 #define MORAINE_STRATUM_PEN(Prefix)                                                                              \
@@ -39,16 +29,16 @@ CStratumLayer::CStratumLayer(CQXLayer* layer) : IProfLayer(layer) {}
         if (pen) *pen = Read<QXLOGPEN>(m_pSettings, #Prefix "Pen", QXLOGPEN());                                  \
     }                                                                                                            \
     void CStratumLayer::Set##Prefix##LineStyle(UINT style) {                                                     \
-        WritePenField(m_pLayer, m_pSettings, #Prefix "Pen", &QXLOGPEN::style, style, "Set" #Prefix "LineStyle",  \
-                      std::to_string(style));                                                                    \
+        WriteField(m_pLayer, m_pSettings, #Prefix "Pen", &QXLOGPEN::style, style, Op("Set" #Prefix "LineStyle"), \
+                   std::to_string(style));                                                                       \
     }                                                                                                            \
     void CStratumLayer::Set##Prefix##LineSize(double size) {                                                     \
-        WritePenField(m_pLayer, m_pSettings, #Prefix "Pen", &QXLOGPEN::width, static_cast<float>(size),          \
-                      "Set" #Prefix "LineSize", std::to_string(size));                                           \
+        WriteField(m_pLayer, m_pSettings, #Prefix "Pen", &QXLOGPEN::width, static_cast<float>(size),             \
+                   Op("Set" #Prefix "LineSize"), std::to_string(size));                                          \
     }                                                                                                            \
     void CStratumLayer::Set##Prefix##LineColor(COLORREF color) {                                                 \
-        WritePenField(m_pLayer, m_pSettings, #Prefix "Pen", &QXLOGPEN::color, color, "Set" #Prefix "LineColor",  \
-                      std::to_string(color));                                                                    \
+        WriteField(m_pLayer, m_pSettings, #Prefix "Pen", &QXLOGPEN::color, color, Op("Set" #Prefix "LineColor"), \
+                   std::to_string(color));                                                                       \
     }
 
 MORAINE_STRATUM_INT(StratumVisible, 1)
@@ -74,9 +64,7 @@ void CStratumLayer::SetStratumTemplate(const CString& name) {
     Write<CString>(m_pLayer, m_pSettings, "StratumTemplate", name, Op("SetStratumTemplate").c_str(), name.GetString());
 }
 
-CString CStratumLayer::GetWellLayerName() const {
-    return Read<CString>(m_pSettings, "WellLayerName", CString("井位"));
-}
+CString CStratumLayer::GetWellLayerName() const { return Read<CString>(m_pSettings, "WellLayerName", CString("井位")); }
 
 // The sections are not drawn here: the rebuild is only logged.
 void CStratumLayer::ReCreateStratum() {

@@ -19,27 +19,6 @@ std::string Op(const char* operation) { return std::string("kel::plane::CWellLay
 
 std::string ColorText(COLORREF color) { return std::to_string(color); }
 
-// One field of a point record kept under name, changed and logged.
-template <class Field>
-void WritePointField(CQXLayer* layer, LayerSettings* settings, const char* name, Field QXLOGPOINT::*field,
-                     Field value, const char* operation, const std::string& text) {
-    if (!layer || !settings) return;
-    QXLOGPOINT point = settings->Get<QXLOGPOINT>(name, QXLOGPOINT());
-    point.*field = value;
-    settings->Set<QXLOGPOINT>(name, point);
-    Changed(layer, Op(operation).c_str(), text);
-}
-
-template <class Field>
-void WritePenField(CQXLayer* layer, LayerSettings* settings, const char* name, Field QXLOGPEN::*field, Field value,
-                   const char* operation, const std::string& text) {
-    if (!layer || !settings) return;
-    QXLOGPEN pen = settings->Get<QXLOGPEN>(name, QXLOGPEN());
-    pen.*field = value;
-    settings->Set<QXLOGPEN>(name, pen);
-    Changed(layer, Op(operation).c_str(), text);
-}
-
 std::string AbsenceKey(const CString& type) { return std::string("AbsenceSymbol.") + type.GetString(); }
 
 }  // namespace
@@ -47,70 +26,74 @@ std::string AbsenceKey(const CString& type) { return std::string("AbsenceSymbol.
 CWellLayer::CWellLayer(CQXLayer* layer) : IProfLayer(layer) {}
 
 // Plain values: an int switch (visible switches read 1 until set), a text, a number, a colour.
-#define MORAINE_WELL_INT(Name, fallback)                                                         \
-    int CWellLayer::Get##Name() const { return Read<int>(m_pSettings, #Name, fallback); }         \
+#define MORAINE_WELL_INT(Name, fallback)                                                  \
+    int CWellLayer::Get##Name() const { return Read<int>(m_pSettings, #Name, fallback); } \
     void CWellLayer::Set##Name(int value) { WriteInt(m_pLayer, m_pSettings, #Name, value, Op("Set" #Name).c_str()); }
-#define MORAINE_WELL_TEXT(Name)                                                                        \
-    CString CWellLayer::Get##Name() const { return Read<CString>(m_pSettings, #Name, CString()); }    \
-    void CWellLayer::Set##Name(const CString& value) {                                                 \
+#define MORAINE_WELL_TEXT(Name)                                                                          \
+    CString CWellLayer::Get##Name() const { return Read<CString>(m_pSettings, #Name, CString()); }       \
+    void CWellLayer::Set##Name(const CString& value) {                                                   \
         Write<CString>(m_pLayer, m_pSettings, #Name, value, Op("Set" #Name).c_str(), value.GetString()); \
     }
-#define MORAINE_WELL_DOUBLE(Name)                                                                          \
-    double CWellLayer::Get##Name() const { return Read<double>(m_pSettings, #Name, 0.0); }                 \
-    void CWellLayer::Set##Name(double value) {                                                             \
+#define MORAINE_WELL_DOUBLE(Name)                                                                           \
+    double CWellLayer::Get##Name() const { return Read<double>(m_pSettings, #Name, 0.0); }                  \
+    void CWellLayer::Set##Name(double value) {                                                              \
         Write<double>(m_pLayer, m_pSettings, #Name, value, Op("Set" #Name).c_str(), std::to_string(value)); \
     }
-#define MORAINE_WELL_COLOR(Name)                                                                           \
-    COLORREF CWellLayer::Get##Name() const { return Read<unsigned>(m_pSettings, #Name, 0u); }              \
-    void CWellLayer::Set##Name(COLORREF value) {                                                           \
-        Write<unsigned>(m_pLayer, m_pSettings, #Name, value, Op("Set" #Name).c_str(), ColorText(value));    \
+#define MORAINE_WELL_COLOR(Name)                                                                         \
+    COLORREF CWellLayer::Get##Name() const { return Read<unsigned>(m_pSettings, #Name, 0u); }            \
+    void CWellLayer::Set##Name(COLORREF value) {                                                         \
+        Write<unsigned>(m_pLayer, m_pSettings, #Name, value, Op("Set" #Name).c_str(), ColorText(value)); \
     }
 // A point symbol kept whole under Record, its fields set one by one.
-#define MORAINE_WELL_POINT(Record, Prefix, StyleSetter)                                                        \
-    void CWellLayer::Get##Record(QXLOGPOINT* point) const {                                                    \
-        if (point) *point = Read<QXLOGPOINT>(m_pSettings, #Record, QXLOGPOINT());                             \
-    }                                                                                                          \
-    void CWellLayer::StyleSetter(UINT style) {                                                                 \
-        WritePointField(m_pLayer, m_pSettings, #Record, &QXLOGPOINT::style, style, #StyleSetter,               \
-                        std::to_string(style));                                                                \
-    }                                                                                                          \
+#define MORAINE_WELL_POINT(Record, Prefix, StyleSetter)                                                                \
+    void CWellLayer::Get##Record(QXLOGPOINT* point) const {                                                            \
+        if (point) *point = Read<QXLOGPOINT>(m_pSettings, #Record, QXLOGPOINT());                                      \
+    }                                                                                                                  \
+    void CWellLayer::StyleSetter(UINT style) {                                                                         \
+        WriteField(m_pLayer, m_pSettings, #Record, &QXLOGPOINT::style, style, Op(#StyleSetter),                        \
+                   std::to_string(style));                                                                             \
+    }                                                                                                                  \
     double CWellLayer::Get##Prefix##Size() const { return Read<QXLOGPOINT>(m_pSettings, #Record, QXLOGPOINT()).size; } \
-    void CWellLayer::Set##Prefix##Size(double size) {                                                          \
-        WritePointField(m_pLayer, m_pSettings, #Record, &QXLOGPOINT::size, static_cast<float>(size),           \
-                        "Set" #Prefix "Size", std::to_string(size));                                           \
-    }                                                                                                          \
-    COLORREF CWellLayer::Get##Prefix##BorderColor() const {                                                    \
-        return Read<QXLOGPOINT>(m_pSettings, #Record, QXLOGPOINT()).borderColor;                               \
-    }                                                                                                          \
-    void CWellLayer::Set##Prefix##BorderColor(COLORREF color) {                                                \
-        WritePointField(m_pLayer, m_pSettings, #Record, &QXLOGPOINT::borderColor, color,                       \
-                        "Set" #Prefix "BorderColor", ColorText(color));                                        \
-    }                                                                                                          \
-    COLORREF CWellLayer::Get##Prefix##InnerColor() const {                                                     \
-        return Read<QXLOGPOINT>(m_pSettings, #Record, QXLOGPOINT()).innerColor;                                \
-    }                                                                                                          \
-    void CWellLayer::Set##Prefix##InnerColor(COLORREF color) {                                                 \
-        WritePointField(m_pLayer, m_pSettings, #Record, &QXLOGPOINT::innerColor, color,                        \
-                        "Set" #Prefix "InnerColor", ColorText(color));                                         \
+    void CWellLayer::Set##Prefix##Size(double size) {                                                                  \
+        WriteField(m_pLayer, m_pSettings, #Record, &QXLOGPOINT::size, static_cast<float>(size),                        \
+                   Op("Set" #Prefix "Size"), std::to_string(size));                                                    \
+    }                                                                                                                  \
+    COLORREF CWellLayer::Get##Prefix##BorderColor() const {                                                            \
+        return Read<QXLOGPOINT>(m_pSettings, #Record, QXLOGPOINT()).borderColor;                                       \
+    }                                                                                                                  \
+    void CWellLayer::Set##Prefix##BorderColor(COLORREF color) {                                                        \
+        WriteField(m_pLayer, m_pSettings, #Record, &QXLOGPOINT::borderColor, color, Op("Set" #Prefix "BorderColor"),   \
+                   ColorText(color));                                                                                  \
+    }                                                                                                                  \
+    COLORREF CWellLayer::Get##Prefix##InnerColor() const {                                                             \
+        return Read<QXLOGPOINT>(m_pSettings, #Record, QXLOGPOINT()).innerColor;                                        \
+    }                                                                                                                  \
+    void CWellLayer::Set##Prefix##InnerColor(COLORREF color) {                                                         \
+        WriteField(m_pLayer, m_pSettings, #Record, &QXLOGPOINT::innerColor, color, Op("Set" #Prefix "InnerColor"),     \
+                   ColorText(color));                                                                                  \
     }
 // A pen kept whole under Prefix "Pen", its fields set one by one.
-#define MORAINE_WELL_PEN(Prefix, PenGetter)                                                                       \
-    void CWellLayer::PenGetter(QXLOGPEN* pen) const {                                                             \
-        if (pen) *pen = Read<QXLOGPEN>(m_pSettings, #Prefix "Pen", QXLOGPEN());                                   \
-    }                                                                                                             \
-    void CWellLayer::Set##Prefix##Style(UINT style) {                                                             \
-        WritePenField(m_pLayer, m_pSettings, #Prefix "Pen", &QXLOGPEN::style, style, "Set" #Prefix "Style",       \
-                      std::to_string(style));                                                                     \
-    }                                                                                                             \
-    double CWellLayer::Get##Prefix##Size() const { return Read<QXLOGPEN>(m_pSettings, #Prefix "Pen", QXLOGPEN()).width; } \
-    void CWellLayer::Set##Prefix##Size(double size) {                                                             \
-        WritePenField(m_pLayer, m_pSettings, #Prefix "Pen", &QXLOGPEN::width, static_cast<float>(size),           \
-                      "Set" #Prefix "Size", std::to_string(size));                                                \
-    }                                                                                                             \
-    COLORREF CWellLayer::Get##Prefix##Color() const { return Read<QXLOGPEN>(m_pSettings, #Prefix "Pen", QXLOGPEN()).color; } \
-    void CWellLayer::Set##Prefix##Color(COLORREF color) {                                                         \
-        WritePenField(m_pLayer, m_pSettings, #Prefix "Pen", &QXLOGPEN::color, color, "Set" #Prefix "Color",       \
-                      ColorText(color));                                                                          \
+#define MORAINE_WELL_PEN(Prefix, PenGetter)                                                                  \
+    void CWellLayer::PenGetter(QXLOGPEN* pen) const {                                                        \
+        if (pen) *pen = Read<QXLOGPEN>(m_pSettings, #Prefix "Pen", QXLOGPEN());                              \
+    }                                                                                                        \
+    void CWellLayer::Set##Prefix##Style(UINT style) {                                                        \
+        WriteField(m_pLayer, m_pSettings, #Prefix "Pen", &QXLOGPEN::style, style, Op("Set" #Prefix "Style"), \
+                   std::to_string(style));                                                                   \
+    }                                                                                                        \
+    double CWellLayer::Get##Prefix##Size() const {                                                           \
+        return Read<QXLOGPEN>(m_pSettings, #Prefix "Pen", QXLOGPEN()).width;                                 \
+    }                                                                                                        \
+    void CWellLayer::Set##Prefix##Size(double size) {                                                        \
+        WriteField(m_pLayer, m_pSettings, #Prefix "Pen", &QXLOGPEN::width, static_cast<float>(size),         \
+                   Op("Set" #Prefix "Size"), std::to_string(size));                                          \
+    }                                                                                                        \
+    COLORREF CWellLayer::Get##Prefix##Color() const {                                                        \
+        return Read<QXLOGPEN>(m_pSettings, #Prefix "Pen", QXLOGPEN()).color;                                 \
+    }                                                                                                        \
+    void CWellLayer::Set##Prefix##Color(COLORREF color) {                                                    \
+        WriteField(m_pLayer, m_pSettings, #Prefix "Pen", &QXLOGPEN::color, color, Op("Set" #Prefix "Color"), \
+                   ColorText(color));                                                                        \
     }
 
 MORAINE_WELL_INT(NameVisible, 1)
@@ -167,7 +150,9 @@ void CWellLayer::GetAbsenceSymbol(QXLOGPOINT* point, const CString& type) const 
 }
 
 void CWellLayer::SetAbsenceSymbol(QXLOGPOINT* point, const CString& type) {
-    if (point) Write<QXLOGPOINT>(m_pLayer, m_pSettings, AbsenceKey(type).c_str(), *point, Op("SetAbsenceSymbol").c_str(), type.GetString());
+    if (point)
+        Write<QXLOGPOINT>(m_pLayer, m_pSettings, AbsenceKey(type).c_str(), *point, Op("SetAbsenceSymbol").c_str(),
+                          type.GetString());
 }
 
 CStringArray& CWellLayer::GetAbsenceTypeInLayer() {

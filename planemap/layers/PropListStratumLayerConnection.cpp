@@ -50,7 +50,8 @@ int CPropListStratumLayerConnection::InitPropWnd() {
 }
 
 void CPropListStratumLayerConnection::EnableAfterShow(BOOL enable) {
-    for (int i = 1; i < m_wndPropList.GetPropertyCount(); ++i) EnablePropRecursive(m_wndPropList.GetProperty(i), enable);
+    for (int i = 1; i < m_wndPropList.GetPropertyCount(); ++i)
+        EnablePropRecursive(m_wndPropList.GetProperty(i), enable);
 }
 
 void CPropListStratumLayerConnection::RefreshLayer(CStratumLayer& layer) {

@@ -17,7 +17,7 @@ using wellitems::Sign;
 
 namespace {
 
-constexpr const char* kTopAligns[] = {"实际起伏", "起伏程度高", "起伏程度中高", "起伏程度中",
+constexpr const char* kTopAligns[] = {"实际起伏",     "起伏程度高", "起伏程度中高", "起伏程度中",
                                       "起伏程度中低", "起伏程度低", "水平显示"};
 // Vertical reference 0: the well-row base line; horizontal reference 0: the well.
 constexpr int kByBaseLine = 0;
@@ -30,7 +30,8 @@ int CPropListStratumLayerStratum::InitPropWnd() {
     m_wndPropList.AddProperty(CreateYesNoProp(grouptext::kShow, kShowId, _variant_t(""), nullptr), TRUE, TRUE);
 
     CBCGPProp* column = wellitems::NewGroup(welltext::kWellColumn, kColumnGroupId);
-    column->AddSubItem(wellitems::NewChoice(welltext::kTemplateOption, welltext::kTemplateDescription, kTemplateId, {""}));
+    column->AddSubItem(
+        wellitems::NewChoice(welltext::kTemplateOption, welltext::kTemplateDescription, kTemplateId, {""}));
     column->AddSubItem(planemap::NewTextItem(welltext::kDepthScale, welltext::kDepthScaleDescription, kDepthScaleId));
     column->AddSubItem(planemap::NewTextItem(welltext::kZoom, welltext::kZoomDescription, kZoomId));
     column->AddSubItem(planemap::NewTextItem(welltext::kUpExtra, welltext::kUpExtraDescription, kUpExtraId));

@@ -1,27 +1,11 @@
 #include "planemap/layers/PropListWellAbsence.h"
 
-#include "framework/NumberText.h"
 #include "hosttypes/Parsnip/QXObjectPoint.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/layers/WellItems.h"
 #include "planemap/layers/WellTexts.h"
-
-namespace {
-
-// A size is taken only above 0 (and within the record's float); anything else leaves it.
-bool ReadMarkSize(CBCGPProp* item, float* size) {
-    double typed = 0;
-    float scaled = 0;
-    if (!numtext::LeadingNumber(planemap::ItemText(item), &typed) ||
-        !numtext::FitFloat(typed, numtext::kHundredths, &scaled) || !(scaled > 0))
-        return false;
-    *size = scaled;
-    return true;
-}
-
-}  // namespace
 
 CPropListWellAbsence::CPropListWellAbsence() = default;
 CPropListWellAbsence::~CPropListWellAbsence() = default;
@@ -38,12 +22,11 @@ int CPropListWellAbsence::InitPropWnd() {
         wellitems::NewReadOnly(welltext::kAbsenceWell, welltext::kAbsenceWellDescription, kWellId), TRUE, TRUE);
 
     CBCGPProp* symbol = wellitems::NewGroup(welltext::kSymbol, kSymbolGroupId);
-    symbol->AddSubItem(wellitems::NewPointPicker(grouptext::kPointStyle, grouptext::kPointStyleDescription, kStyleId,
-                                                 welltext::kCommonPointStyles, welltext::kCommonPoints,
-                                                 welltext::kSpecialMarks, false));
-    symbol->AddSubItem(planemap::NewTextItem(grouptext::kSize, welltext::kSizeDescription, kSizeId));
-    symbol->AddSubItem(wellitems::NewColor(grouptext::kBorderColor, grouptext::kBorderColorDescription, kBorderColorId));
-    symbol->AddSubItem(wellitems::NewColor(grouptext::kInnerColor, grouptext::kInnerColorDescription, kInnerColorId));
+    wellitems::AddPointItems(symbol,
+                             wellitems::NewPointPicker(grouptext::kPointStyle, grouptext::kPointStyleDescription,
+                                                       kStyleId, welltext::kCommonPointStyles, welltext::kCommonPoints,
+                                                       welltext::kSpecialMarks, false),
+                             kSizeId, kBorderColorId, kInnerColorId);
     symbol->Expand(TRUE);
     m_wndPropList.AddProperty(symbol, TRUE, TRUE);
     return 0;
@@ -79,7 +62,7 @@ LRESULT CPropListWellAbsence::OnPropertyChanged(WPARAM, LPARAM lParam) {
                 changed = wellitems::PickedStyle(item, &style.style);
                 break;
             case kSizeId:
-                changed = ReadMarkSize(item, &style.size);
+                changed = wellitems::ReadPositiveHundredths(item, &style.size);
                 break;
             case kBorderColorId:
                 changed = planemap::ReadColor(item, &style.borderColor);

@@ -1,6 +1,5 @@
 #include "planemap/layers/PropListWellLabel.h"
 
-#include "framework/NumberText.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
 #include "planemap/PlaneItems.h"
@@ -9,21 +8,6 @@
 #include "planemap/TextListCommon.h"
 #include "planemap/layers/WellItems.h"
 #include "planemap/layers/WellTexts.h"
-
-namespace {
-
-// A font size is taken only above 0 (and within the record's float).
-bool ReadLabelSize(CBCGPProp* item, float* size) {
-    double typed = 0;
-    float scaled = 0;
-    if (!numtext::LeadingNumber(planemap::ItemText(item), &typed) ||
-        !numtext::FitFloat(typed, numtext::kHundredths, &scaled) || !(scaled > 0))
-        return false;
-    *size = scaled;
-    return true;
-}
-
-}  // namespace
 
 CPropListWellLabel::CPropListWellLabel() = default;
 CPropListWellLabel::~CPropListWellLabel() = default;
@@ -43,8 +27,8 @@ int CPropListWellLabel::InitPropWnd() {
     m_wndPropList.AddProperty(position, TRUE, TRUE);
 
     CBCGPProp* font = wellitems::NewGroup(planetext::kFontGroup, kFontGroupId);
-    font->AddSubItem(
-        new CPropStyleCombox(grouptext::kFontFace, grouptext::kDefaultFontFace, grouptext::kFontFaceDescription, kFaceId));
+    font->AddSubItem(new CPropStyleCombox(grouptext::kFontFace, grouptext::kDefaultFontFace,
+                                          grouptext::kFontFaceDescription, kFaceId));
     font->AddSubItem(planemap::NewTextItem(grouptext::kSize, welltext::kSizeDescription, kSizeId));
     font->AddSubItem(wellitems::NewColor(grouptext::kColor, welltext::kLabelColorDescription, kColorId));
     font->Expand(TRUE);
@@ -87,7 +71,7 @@ LRESULT CPropListWellLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             font.SetFaceName(planemap::ItemText(item));
             break;
         case kSizeId:
-            ReadLabelSize(item, &font.size);
+            wellitems::ReadPositiveHundredths(item, &font.size);
             break;
         case kColorId:
             planemap::ReadColor(item, &font.color);

@@ -16,19 +16,19 @@ int CPropListWellLayerAbsence::InitPropWnd() {
     CBCGPProp* symbol = wellitems::NewGroup(welltext::kAbsenceSymbols, kSymbolGroupId);
     symbol->AddSubItem(
         wellitems::NewChoice(welltext::kChooseAbsenceType, welltext::kChooseAbsenceTypeDescription, kTypeId, {}));
-    symbol->AddSubItem(wellitems::NewPointPicker(welltext::kSymbol, welltext::kSymbolDescription, kStyleId,
-                                                 welltext::kCommonSymbols, welltext::kCommonPoints,
-                                                 welltext::kSpecialMarks, false));
-    symbol->AddSubItem(planemap::NewTextItem(grouptext::kSize, welltext::kSizeDescription, kSizeId));
-    symbol->AddSubItem(wellitems::NewColor(grouptext::kBorderColor, grouptext::kBorderColorDescription, kBorderColorId));
-    symbol->AddSubItem(wellitems::NewColor(grouptext::kInnerColor, grouptext::kInnerColorDescription, kInnerColorId));
+    wellitems::AddPointItems(
+        symbol,
+        wellitems::NewPointPicker(welltext::kSymbol, welltext::kSymbolDescription, kStyleId, welltext::kCommonSymbols,
+                                  welltext::kCommonPoints, welltext::kSpecialMarks, false),
+        kSizeId, kBorderColorId, kInnerColorId);
     symbol->Expand(TRUE);
     m_wndPropList.AddProperty(symbol, TRUE, TRUE);
 
     CBCGPProp* place = wellitems::NewGroup(planetext::kPosition, kPlaceGroupId);
     place->AddSubItem(wellitems::NewChoice(welltext::kReferObject, welltext::kReferObjectDescription, kReferId,
                                            {welltext::kBaseLine, welltext::kWell}));
-    place->AddSubItem(wellitems::NewPlaceChoice(welltext::kRelativePlace, welltext::kRelativePlaceDescription, kAlignId));
+    place->AddSubItem(
+        wellitems::NewPlaceChoice(welltext::kRelativePlace, welltext::kRelativePlaceDescription, kAlignId));
     place->AddSubItem(planemap::NewTextItem(welltext::kOffset, welltext::kOffsetDescription, kDistanceId));
     place->Expand(TRUE);
     m_wndPropList.AddProperty(place, TRUE, TRUE);
@@ -120,7 +120,8 @@ void CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp*
             break;
         }
         case kDistanceId:
-            if (wellitems::ReadHundredths(item, layer.GetAbsenceDistance(), false, &value)) layer.SetAbsenceDistance(value);
+            if (wellitems::ReadHundredths(item, layer.GetAbsenceDistance(), false, &value))
+                layer.SetAbsenceDistance(value);
             break;
         default:
             break;

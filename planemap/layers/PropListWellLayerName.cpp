@@ -27,8 +27,8 @@ int CPropListWellLayerName::InitPropWnd() {
                                                 kFontTemplateId, CPropLstPlaneEx::kFont);
     InitFontTemplate(fontTemplate);
     font->AddSubItem(fontTemplate);
-    font->AddSubItem(
-        new CPropStyleCombox(grouptext::kFontFace, grouptext::kDefaultFontFace, grouptext::kFontFaceDescription, kFaceId));
+    font->AddSubItem(new CPropStyleCombox(grouptext::kFontFace, grouptext::kDefaultFontFace,
+                                          grouptext::kFontFaceDescription, kFaceId));
     CPropLstPlaneEx* sizeTemplate = newTemplate(grouptext::kSizeTemplate, grouptext::kSizeTemplateDescription,
                                                 kSizeTemplateId, CPropLstPlaneEx::kSize);
     InitSizeTemplate(sizeTemplate);
@@ -45,7 +45,8 @@ int CPropListWellLayerName::InitPropWnd() {
     CBCGPProp* place = wellitems::NewGroup(planetext::kPosition, kPlaceGroupId);
     place->AddSubItem(wellitems::NewChoice(welltext::kReferObject, welltext::kReferObjectDescription, kReferId,
                                            {welltext::kWell, welltext::kBaseLine}));
-    place->AddSubItem(wellitems::NewPlaceChoice(welltext::kRelativePlace, welltext::kRelativePlaceDescription, kAlignId));
+    place->AddSubItem(
+        wellitems::NewPlaceChoice(welltext::kRelativePlace, welltext::kRelativePlaceDescription, kAlignId));
     place->AddSubItem(planemap::NewTextItem(welltext::kOffset, welltext::kOffsetDescription, kOffsetId));
     place->Expand(TRUE);
     m_wndPropList.AddProperty(place, TRUE, TRUE);

@@ -5,6 +5,7 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/layers/PropLstPlaneEx.h"
 #include "planemap/layers/WellItems.h"
+#include "planemap/layers/WellPenGroups.h"
 #include "planemap/layers/WellTexts.h"
 
 using kel::plane::CWellLayer;
@@ -51,20 +52,7 @@ const SymbolGroup kSymbolGroups[] = {
 
 // ---- the trajectory groups ---------------------------------------------------------------------
 
-struct TrackGroup {
-    DWORD_PTR group, show, style, width, color;
-    const char* label;
-    int (CWellLayer::*visible)() const;
-    void (CWellLayer::*setVisible)(int);
-    void (CWellLayer::*pen)(QXLOGPEN*) const;
-    void (CWellLayer::*setStyle)(UINT);
-    double (CWellLayer::*getWidth)() const;
-    void (CWellLayer::*setWidth)(double);
-    COLORREF (CWellLayer::*getColor)() const;
-    void (CWellLayer::*setColor)(COLORREF);
-};
-
-const TrackGroup kTrackGroups[] = {
+const wellpens::PenGroup kTrackGroups[] = {
     {Page::kUpperGroupId, Page::kUpperShowId, Page::kUpperStyleId, Page::kUpperWidthId, Page::kUpperColorId,
      welltext::kUpperTrack, &CWellLayer::GetWellTopLineVisible, &CWellLayer::SetWellTopLineVisible,
      &CWellLayer::GetWellTopLinePen, &CWellLayer::SetWellTopLineStyle, &CWellLayer::GetWellTopLineSize,
@@ -115,8 +103,8 @@ int CPropListWellLayerSymbol::InitPropWnd() {
         group->AddSubItem(wellitems::NewSwitch(g.show));
         auto add = [&](DWORD_PTR valueId, CBCGPProp* value) {
             if (const TemplateRow* t = g.group == kSymbolGroupId ? TemplateBefore(valueId) : nullptr) {
-                auto* item = new CPropLstPlaneEx(t->label, CString(), t->description, t->id, t->mode,
-                                                 welltext::kTemplateButton);
+                auto* item =
+                    new CPropLstPlaneEx(t->label, CString(), t->description, t->id, t->mode, welltext::kTemplateButton);
                 item->SetPlaneProplist(this);
                 FillTemplateOptions(item, t->mode);
                 group->AddSubItem(item);
@@ -132,12 +120,8 @@ int CPropListWellLayerSymbol::InitPropWnd() {
         group->Expand(TRUE);
         m_wndPropList.AddProperty(group, TRUE, TRUE);
     }
-    for (const TrackGroup& g : kTrackGroups) {
-        CBCGPProp* group = wellitems::NewGroup(g.label, g.group);
-        group->AddSubItem(wellitems::NewSwitch(g.show));
-        group->AddSubItem(wellitems::NewLinePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription, g.style));
-        group->AddSubItem(planemap::NewTextItem(welltext::kWidth, welltext::kWidthDescription, g.width));
-        group->AddSubItem(wellitems::NewColor(grouptext::kColor, welltext::kColorDescription, g.color));
+    for (const wellpens::PenGroup& g : kTrackGroups) {
+        CBCGPProp* group = wellpens::NewPenGroup(g);
         group->Expand(TRUE);
         m_wndPropList.AddProperty(group, TRUE, TRUE);
     }
@@ -160,16 +144,7 @@ void CPropListWellLayerSymbol::RefreshLayer(CWellLayer& layer) {
         planemap::ShowColor(FindItem(g.inner), (layer.*g.getInner)());
         if (g.group == kSymbolGroupId) RefreshTemplates(layer, visible);
     }
-    for (const TrackGroup& g : kTrackGroups) {
-        const int visible = (layer.*g.visible)();
-        wellitems::ShowSwitch(FindItem(g.show), visible);
-        wellitems::EnableAfterSwitch(FindItem(g.group), visible);
-        QXLOGPEN pen;
-        (layer.*g.pen)(&pen);
-        wellitems::ShowStyle(FindItem(g.style), pen.style);
-        planemap::SetItemText(FindItem(g.width), wellitems::Hundredths((layer.*g.getWidth)()));
-        planemap::ShowColor(FindItem(g.color), (layer.*g.getColor)());
-    }
+    for (const wellpens::PenGroup& g : kTrackGroups) wellpens::ShowPenGroup(m_wndPropList, g, layer);
     CBCGPProp* mode = FindItem(kTrackModeId);
     planemap::SetItemText(mode, layer.GetSymbolLineShowTrack() ? welltext::kRealTrack : welltext::kStraight);
     if (mode) mode->Enable(layer.GetWellTopLineVisible() || layer.GetWellBottomLineVisible() ? TRUE : FALSE);
@@ -229,18 +204,7 @@ void CPropListWellLayerSymbol::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* 
             (layer.*g.setInner)(color);
         }
     }
-    for (const TrackGroup& g : kTrackGroups) {
-        if (id == g.show) {
-            (layer.*g.setVisible)(wellitems::SwitchValue(item));
-            wellitems::EnableAfterSwitch(FindItem(g.group), wellitems::SwitchValue(item));
-        } else if (id == g.style && wellitems::PickedStyle(item, &style)) {
-            (layer.*g.setStyle)(style);
-        } else if (id == g.width && wellitems::ReadHundredths(item, (layer.*g.getWidth)(), false, &value)) {
-            (layer.*g.setWidth)(value);
-        } else if (id == g.color && planemap::ReadColor(item, &color)) {
-            (layer.*g.setColor)(color);
-        }
-    }
+    for (const wellpens::PenGroup& g : kTrackGroups) wellpens::EditPenGroup(m_wndPropList, g, layer, item);
 }
 
 // A changed way of drawing trajectories shows both segments.

@@ -1,6 +1,5 @@
 #include "planemap/layers/PropListWellPath.h"
 
-#include "framework/NumberText.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Moraine/PlaneFunc.h"
 #include "hosttypes/Moraine/PlaneUtility.h"
@@ -16,17 +15,6 @@
 namespace {
 
 constexpr int kStraightShape = 2;
-
-// A width is taken only above 0 (and within the pen's float); anything else is ignored.
-bool ReadPathWidth(CBCGPProp* item, float* width) {
-    double typed = 0;
-    float scaled = 0;
-    if (!numtext::LeadingNumber(planemap::ItemText(item), &typed) ||
-        !numtext::FitFloat(typed, numtext::kHundredths, &scaled) || !(scaled > 0))
-        return false;
-    *width = scaled;
-    return true;
-}
 
 // Every selected line of the shown line's type name keeps its own pen but for the changed field.
 template <class Change>
@@ -102,7 +90,8 @@ LRESULT CPropListWellPath::OnPropertyChanged(WPARAM, LPARAM lParam) {
             }
             case kWidthId: {
                 float width = 0;
-                if (ReadPathWidth(item, &width)) EditPens(line, [&](QXLOGPEN& pen) { pen.width = width; });
+                if (wellitems::ReadPositiveHundredths(item, &width))
+                    EditPens(line, [&](QXLOGPEN& pen) { pen.width = width; });
                 break;
             }
             case kColorId: {

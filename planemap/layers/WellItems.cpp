@@ -75,7 +75,8 @@ void ShowStyle(CBCGPProp* picker, UINT style) {
 
 void ShowOption(CBCGPProp* item, int index) {
     if (!item) return;
-    planemap::SetItemText(item, index >= 0 && index < item->GetOptionCount() ? CString(item->GetOption(index)) : CString());
+    planemap::SetItemText(item,
+                          index >= 0 && index < item->GetOptionCount() ? CString(item->GetOption(index)) : CString());
 }
 
 void EnableAfterSwitch(CBCGPProp* group, int on) {
@@ -123,6 +124,24 @@ bool ReadScaled(CBCGPProp* item, double scale, double stored, Sign sign, double*
 
 bool ReadHundredths(CBCGPProp* item, double stored, bool allowNegative, double* value) {
     return ReadScaled(item, numtext::kHundredths, stored, allowNegative ? Sign::kAny : Sign::kZeroOrMore, value);
+}
+
+bool ReadPositiveHundredths(CBCGPProp* item, float* value) {
+    double typed = 0;
+    float scaled = 0;
+    if (!numtext::LeadingNumber(planemap::ItemText(item), &typed) ||
+        !numtext::FitFloat(typed, numtext::kHundredths, &scaled) || !(scaled > 0))
+        return false;
+    *value = scaled;
+    return true;
+}
+
+void AddPointItems(CBCGPProp* group, CPropStyleCombox* picker, DWORD_PTR sizeId, DWORD_PTR borderId,
+                   DWORD_PTR innerId) {
+    group->AddSubItem(picker);
+    group->AddSubItem(planemap::NewTextItem(grouptext::kSize, welltext::kSizeDescription, sizeId));
+    group->AddSubItem(NewColor(grouptext::kBorderColor, grouptext::kBorderColorDescription, borderId));
+    group->AddSubItem(NewColor(grouptext::kInnerColor, grouptext::kInnerColorDescription, innerId));
 }
 
 bool IsCreated(CQXLayer* layer, const char* key) {

@@ -4,9 +4,8 @@
 
 #include "bcg/ColorProp.h"
 #include "bcg/Prop.h"
-#include "mfc/String.h"
-
 #include "framework/PropStyleCombox.h"
+#include "mfc/String.h"
 class CQXLayer;
 
 namespace wellitems {
@@ -26,7 +25,8 @@ CPropStyleCombox* NewLinePicker(const char* label, const char* description, DWOR
 // A read-only text item.
 CBCGPProp* NewReadOnly(const char* label, const char* description, DWORD_PTR id);
 // An option item, text editing off, with an empty value.
-CBCGPProp* NewChoice(const char* label, const char* description, DWORD_PTR id, std::initializer_list<const char*> options);
+CBCGPProp* NewChoice(const char* label, const char* description, DWORD_PTR id,
+                     std::initializer_list<const char*> options);
 // The nine places around a label's anchor, "左上" (0) to "右下" (8).
 CBCGPProp* NewPlaceChoice(const char* label, const char* description, DWORD_PTR id);
 
@@ -60,6 +60,12 @@ bool ReadScaled(CBCGPProp* item, double scale, double stored, Sign sign, double*
 // fields hold is refused.
 // A refused text shows stored (in hundredths) again and answers false.
 bool ReadHundredths(CBCGPProp* item, double stored, bool allowNegative, double* value);
+
+// A size or width in hundredths that is taken only above 0 and within a float; any other text
+// leaves value alone (the typed text stays in the item) and answers false.
+bool ReadPositiveHundredths(CBCGPProp* item, float* value);
+// The style picker, size, border and inner colour of a point symbol, appended to group.
+void AddPointItems(CBCGPProp* group, CPropStyleCombox* picker, DWORD_PTR sizeId, DWORD_PTR borderId, DWORD_PTR innerId);
 
 // ---- layers --------------------------------------------------------------------------------
 // A creation flag of the layer: TRUE unless the layer holds the key as FALSE.

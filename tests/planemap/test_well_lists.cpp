@@ -377,3 +377,28 @@ TEST(StratumList, AWellGraphShowsItsIntervalWithoutOptionsAndTheLayersTemplate) 
     other->GetHeadLogPen(&pen);
     EXPECT_EQ(20.0f, pen.width);
 }
+
+// ---- same-type writes pass over objects of another class -----------------------------------------
+
+TEST(WellSameTypeWrites, ObjectsOfTheTypeNameButAnotherClassAreLeftAlone) {
+    KitWorld w;
+    CQXObjectText* text = w.map.AddText("层段剖面", "W", {0, 0});
+    CQXObjectPoint* point = w.map.AddPoint("井名", {0, 0});
+    CQXObjectText* label = w.map.AddText("井名", "W1", {1, 1});
+    w.map.Select({text, point, label});
+    OpenList<CPropListStratum> kits;
+    kits.Show(w.first);
+    parsnip::testing::ClearCallLog();
+    ASSERT_TRUE(kits.Type(CPropListStratum::kWidthId, "0.3"));
+    OpenList<CPropListWellLabel> labels;
+    labels.Show(label);
+    ASSERT_TRUE(labels.Type(CPropListWellLabel::kSizeId, "8"));
+    EXPECT_EQ(800.0f, planetest::FontOf(label).size);
+    // No setter reaches them (they are told of the change like every selected object of the type).
+    for (const auto& call : parsnip::testing::CallLog()) {
+        if (call.operation.find("::Set") == std::string::npos) continue;
+        EXPECT_NE(call.target, text) << call.operation;
+        EXPECT_NE(call.target, point) << call.operation;
+    }
+    EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObject::UpdateAfterEdit", point));
+}

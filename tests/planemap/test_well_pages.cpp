@@ -15,13 +15,13 @@
 #include "hosttypes/Parsnip/QXObjectPoint.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "hosttypes/Sorrel/TemplateManager.h"
-#include "planemap/layers/PropLstPlaneEx.h"
 #include "planemap/layers/PropListStratumLayerConnection.h"
 #include "planemap/layers/PropListStratumLayerStratum.h"
 #include "planemap/layers/PropListWellLayerAbsence.h"
 #include "planemap/layers/PropListWellLayerBaseLine.h"
 #include "planemap/layers/PropListWellLayerName.h"
 #include "planemap/layers/PropListWellLayerSymbol.h"
+#include "planemap/layers/PropLstPlaneEx.h"
 
 namespace {
 
