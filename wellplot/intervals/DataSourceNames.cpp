@@ -78,5 +78,5 @@ void AddFieldOptions(CBCGPProp* item, LogParaDMgrIO* info, const CString& type, 
 void ClearChoice(CBCGPProp* item) {
     if (!item) return;
     item->RemoveAllOptions();
-    planemap::SetItemText(item, CString());
+    SetItemText(item, CString());
 }

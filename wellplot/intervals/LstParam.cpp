@@ -14,8 +14,6 @@
 
 IMPLEMENT_DYNCREATE(CLstParam, CWndLst)
 
-using planemap::ItemText;
-using planemap::SetItemText;
 using wellplot::ShowText;
 
 namespace {
@@ -204,7 +202,7 @@ bool CLstParam::EditTitle(CWpParam* kit, CBCGPProp* item) {
             }
             break;
         case kFontColorId:
-            planemap::ReadColor(item, &font.color);
+            ReadColor(item, &font.color);
             kit->SetTitleFont(font);
             break;
         default:

@@ -16,8 +16,6 @@ IMPLEMENT_DYNCREATE(CLstParamPoint, CWndLst)
 IMPLEMENT_DYNCREATE(CLstParamText, CWndLst)
 IMPLEMENT_DYNCREATE(CLstParamRectFill, CWndLst)
 
-using planemap::ItemText;
-using planemap::SetItemText;
 
 // ---- the table of differences -----------------------------------------------------------------------
 namespace {
@@ -310,7 +308,7 @@ void CLstParamStyle::UpdateBCGPProperty(long object, CString) {
                 SetItemText(value, FormatString("%.2f", aspect.getSize(*kit) / 100.0));
                 break;
             case ValueKind::Color:
-                planemap::ShowColor(value, aspect.getCode(*kit));
+                ShowColor(value, aspect.getCode(*kit));
                 break;
         }
         value->Enable(name.IsEmpty() ? TRUE : FALSE);

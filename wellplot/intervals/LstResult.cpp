@@ -13,8 +13,6 @@
 
 IMPLEMENT_DYNCREATE(CLstResult, CWndLst)
 
-using planemap::ItemText;
-using planemap::SetItemText;
 
 namespace {
 

@@ -11,8 +11,6 @@
 
 IMPLEMENT_DYNCREATE(CLstSandStratum, CWndLst)
 
-using planemap::ItemText;
-using planemap::SetItemText;
 
 CLstSandStratum::CLstSandStratum() = default;
 CLstSandStratum::~CLstSandStratum() = default;

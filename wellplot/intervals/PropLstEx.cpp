@@ -67,7 +67,7 @@ void CPropLstEx::OnClickButton(CPoint point) { TwoButtonClick(this, m_rectFirst,
 
 void CPropLstEx::OnClickButtonEx(CPoint point) {
     if (!m_rectSecond.PtInRect(point)) return;
-    const CString value = planemap::ItemText(this);
+    const CString value = ItemText(this);
     if (value.IsEmpty()) return;
     CString oldName;
     CString newName;
@@ -78,7 +78,7 @@ void CPropLstEx::OnClickButtonEx(CPoint point) {
         oldName = style->GetName();
         style->Edit();
         newName = style->GetName();
-        planemap::SetItemText(this, newName);
+        SetItemText(this, newName);
         if (newName != oldName) RefillTemplateOptions(m_nMode, this);
     }
     if (!m_pKit) return;
