@@ -19,9 +19,20 @@ const std::vector<LogParaDMgrIO::Table>* LogParaDMgrIO::TablesOf(const CString& 
 }
 
 const LogParaDMgrIO::Table* LogParaDMgrIO::Find(const CString& type, const CString& table) const {
-    if (const std::vector<Table>* tables = TablesOf(type))
-        for (const Table& t : *tables)
-            if (t.name == table) return &t;
+    if (m_lastType >= 0 && m_types[static_cast<std::size_t>(m_lastType)].first == type) {
+        const Table& last = m_types[static_cast<std::size_t>(m_lastType)].second[static_cast<std::size_t>(m_lastTable)];
+        if (last.name == table) return &last;
+    }
+    for (std::size_t ti = 0; ti < m_types.size(); ++ti) {
+        if (m_types[ti].first != type) continue;
+        const std::vector<Table>& tables = m_types[ti].second;
+        for (std::size_t i = 0; i < tables.size(); ++i)
+            if (tables[i].name == table) {
+                m_lastType = static_cast<int>(ti);
+                m_lastTable = static_cast<int>(i);
+                return &tables[i];
+            }
+    }
     return nullptr;
 }
 
@@ -48,6 +59,7 @@ CString LogParaDMgrIO::GetFieldName(CString type, CString table, int index) {
 }
 
 void LogParaDMgrIO::SetTable(const CString& type, const CString& table, std::vector<CString> fields) {
+    m_lastType = m_lastTable = -1;
     auto typeEntry = m_types.begin();
     while (typeEntry != m_types.end() && typeEntry->first != type) ++typeEntry;
     if (typeEntry == m_types.end()) typeEntry = m_types.insert(m_types.end(), {type, {}});
@@ -59,7 +71,10 @@ void LogParaDMgrIO::SetTable(const CString& type, const CString& table, std::vec
     typeEntry->second.push_back({table, std::move(fields)});
 }
 
-void LogParaDMgrIO::Clear() { m_types.clear(); }
+void LogParaDMgrIO::Clear() {
+    m_types.clear();
+    m_lastType = m_lastTable = -1;
+}
 
 namespace zephyr::testing {
 

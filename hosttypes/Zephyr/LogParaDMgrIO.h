@@ -35,4 +35,8 @@ private:
     const Table* Find(const CString& type, const CString& table) const;
 
     std::vector<std::pair<CString, std::vector<Table>>> m_types;
+    // The table found last (type index, table index), so that reading one table's fields in turn
+    // finds it at once; -1 for none.
+    mutable int m_lastType = -1;
+    mutable int m_lastTable = -1;
 };
