@@ -3,6 +3,7 @@
 // only where a record and a row exist, cell edits and block edits written back row by row.
 #include "WellPlotFixture.h"
 #include "driver/CellGridDriver.h"
+#include "framework/ModuleFamilies.h"
 #include "hostlibs/Zephyr/ZephyrTesting.h"
 #include "hosttypes/Zephyr/WpResult.h"
 #include "hosttypes/Zephyr/WpSandStratum.h"
@@ -16,6 +17,21 @@ using wptest::CallsOn;
 using wptest::Names;
 
 namespace {
+
+// ---- the data-source names ----------------------------------------------------------------------------------
+TEST(DataSourceNames, TheTableLivesFromModuleLoadToUnloadAndTheTextsStayTheSame) {
+    EXPECT_TRUE(IsDataSourceNamesBuilt());
+    StopModuleFamilies();
+    EXPECT_FALSE(IsDataSourceNamesBuilt());
+    EXPECT_EQ(ShownSourceType("当前井"), "井数据");
+    StartModuleFamilies();
+    EXPECT_TRUE(IsDataSourceNamesBuilt());
+    EXPECT_EQ(ShownSourceType("当前井"), "井数据");
+    EXPECT_EQ(ShownSourceType("离散数据"), "离散数据");
+    EXPECT_EQ(StoredSourceType("井数据"), "当前井");
+    EXPECT_EQ(LevelOfName("五级分层数据"), 4);
+    EXPECT_EQ(LevelOfName("六级分层数据"), -1);
+}
 
 // ---- the result page ----------------------------------------------------------------------------------------
 class ResultPage : public wptest::OpenPage<CLstResult> {

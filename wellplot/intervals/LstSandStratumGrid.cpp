@@ -172,7 +172,8 @@ int CLstSandStratumGrid::InitPropWnd() {
     const SandStratumGridDef& def = Def();
     CRect client;
     GetClientRect(client);
-    if (!m_grid.Create(client, this, def.gridId, WS_CHILD | WS_VISIBLE | WS_BORDER)) return 0;
+    // A page whose grid cannot be made is not made.
+    if (!m_grid.Create(client, this, def.gridId, WS_CHILD | WS_VISIBLE | WS_BORDER)) return -1;
     m_grid.SetOwnerPane(this);
     m_grid.DeleteAllItems();
     for (int c = 0; c < def.columnCount; ++c)
