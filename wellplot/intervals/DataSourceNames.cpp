@@ -75,6 +75,15 @@ void AddFieldOptions(CBCGPProp* item, LogParaDMgrIO* info, const CString& type, 
     for (int i = 0; i < count; ++i) item->AddOption(info->GetFieldName(type, table, i), TRUE);
 }
 
+CBCGPProp* NewSourceTypeItem(const char* name, DWORD_PTR id, bool offerScattered) {
+    const DataSourceNames& names = SourceNames();
+    CBCGPProp* item = NewOptionItem(name, "", nullptr, id, {}, false);
+    item->AddOption(names.wellData);
+    if (offerScattered) item->AddOption(names.scattered);
+    item->AddOption(names.graphics);
+    return item;
+}
+
 void ClearChoice(CBCGPProp* item) {
     if (!item) return;
     item->RemoveAllOptions();

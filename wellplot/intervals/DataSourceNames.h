@@ -35,5 +35,7 @@ class LogParaDMgrIO;
 // catalogue's order, each once. Nothing without a catalogue.
 void AddTableOptions(CBCGPProp* item, LogParaDMgrIO* info, const CString& type);
 void AddFieldOptions(CBCGPProp* item, LogParaDMgrIO* info, const CString& type, const CString& table);
+// The "类型" item of a data source: "井数据", "离散数据" (when offered) and "图形", no free text, empty.
+CBCGPProp* NewSourceTypeItem(const char* name, DWORD_PTR id, bool offerScattered);
 // An option item without options and with an empty value.
 void ClearChoice(CBCGPProp* item);

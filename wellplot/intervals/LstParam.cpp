@@ -16,22 +16,6 @@ IMPLEMENT_DYNCREATE(CLstParam, CWndLst)
 
 using wellplot::ShowText;
 
-namespace {
-
-CBCGPProp* NewChoice(const char* name, DWORD_PTR id) {
-    auto* item = new CBCGPProp(name, _variant_t(""), nullptr, id);
-    item->AllowEdit(FALSE);
-    return item;
-}
-
-CBCGPProp* NewReadOnly(const char* name, DWORD_PTR id) {
-    auto* item = new CBCGPProp(name, _variant_t(""), nullptr, id);
-    item->AllowEdit(FALSE);
-    return item;
-}
-
-}  // namespace
-
 CLstParam::CLstParam() = default;
 CLstParam::CLstParam(CWpKit* kit) : m_pKit(wellplot::KitOf<CWpParam>(reinterpret_cast<long>(kit))) {}
 CLstParam::~CLstParam() = default;
@@ -55,23 +39,18 @@ int CLstParam::InitPropWnd() {
     title->Expand(TRUE);
     m_wndPropList.AddProperty(title, TRUE, TRUE);
 
-    const DataSourceNames& names = SourceNames();
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    CBCGPProp* type = NewChoice(ivtext::kType, kSourceTypeId);
-    type->AddOption(names.wellData);
-    type->AddOption(names.scattered);
-    type->AddOption(names.graphics);
-    source->AddSubItem(type);
-    source->AddSubItem(NewChoice(ivtext::kTableName, kTableId));
-    source->AddSubItem(NewChoice(ivtext::kField, kFieldId));
+    source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, true));
+    source->AddSubItem(NewOptionItem(ivtext::kTableName, "", nullptr, kTableId, {}, false));
+    source->AddSubItem(NewOptionItem(ivtext::kField, "", nullptr, kFieldId, {}, false));
     CBCGPProp* nullDisplay = CreateYesNoProp(ivtext::kNullDisplay, kNullDisplayId, _variant_t(""), nullptr);
     nullDisplay->Enable(FALSE);
     source->AddSubItem(nullDisplay);
     m_wndPropList.AddProperty(source, TRUE, TRUE);
 
     auto* segment = new CBCGPProp(ivtext::kCurrentSegProps, kSegmentGroupId);
-    segment->AddSubItem(NewReadOnly(ivtext::kTopDepth, kTopDepthId));
-    segment->AddSubItem(NewReadOnly(ivtext::kBottomDepth, kBottomDepthId));
+    segment->AddSubItem(NewOptionItem(ivtext::kTopDepth, "", nullptr, kTopDepthId, {}, false));
+    segment->AddSubItem(NewOptionItem(ivtext::kBottomDepth, "", nullptr, kBottomDepthId, {}, false));
     segment->AddSubItem(new CBCGPProp("参数值", _variant_t(""), nullptr, kValueId));
     m_wndPropList.AddProperty(segment, TRUE, TRUE);
     return 0;

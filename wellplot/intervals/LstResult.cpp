@@ -18,11 +18,6 @@ namespace {
 
 constexpr const char* kPageTitle = "解释结果";
 
-CBCGPProp* NewChoice(const char* name, DWORD_PTR id) {
-    auto* item = new CBCGPProp(name, _variant_t(""), nullptr, id);
-    item->AllowEdit(FALSE);
-    return item;
-}
 
 CBCGPProp* NewCollapsed(const char* name, DWORD_PTR id) {
     auto* group = new CBCGPProp(name, id);
@@ -51,15 +46,10 @@ int CLstResult::InitPropWnd() {
     title->AddSubItem(CreateFontProp(wptext::kFont, kTitleFontId));
     m_wndPropList.AddProperty(title, TRUE, TRUE);
 
-    const DataSourceNames& names = SourceNames();
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    CBCGPProp* type = NewChoice(ivtext::kType, kSourceTypeId);
-    type->AddOption(names.wellData);
-    type->AddOption(names.scattered);
-    type->AddOption(names.graphics);
-    source->AddSubItem(type);
-    source->AddSubItem(NewChoice(ivtext::kDataTable, kTableId));
-    source->AddSubItem(NewChoice(ivtext::kField, kFieldId));
+    source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, true));
+    source->AddSubItem(NewOptionItem(ivtext::kDataTable, "", nullptr, kTableId, {}, false));
+    source->AddSubItem(NewOptionItem(ivtext::kField, "", nullptr, kFieldId, {}, false));
     m_wndPropList.AddProperty(source, TRUE, TRUE);
 
     auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
@@ -78,10 +68,8 @@ int CLstResult::InitPropWnd() {
     m_wndPropList.AddProperty(display, TRUE, TRUE);
 
     auto* segment = new CBCGPProp(ivtext::kCurrentSegProps, kSegmentGroupId);
-    for (auto [name, id] : {std::pair{ivtext::kTopDepth, kTopDepthId}, std::pair{ivtext::kBottomDepth, kBottomDepthId}}) {
-        CBCGPProp* depth = NewChoice(name, id);
-        segment->AddSubItem(depth);
-    }
+    segment->AddSubItem(NewOptionItem(ivtext::kTopDepth, "", nullptr, kTopDepthId, {}, false));
+    segment->AddSubItem(NewOptionItem(ivtext::kBottomDepth, "", nullptr, kBottomDepthId, {}, false));
     segment->AddSubItem(new CBCGPProp("解释结论", _variant_t(""), nullptr, kConclusionId));
     m_wndPropList.AddProperty(segment, TRUE, TRUE);
     return 0;

@@ -24,16 +24,9 @@ int CLstSandStratum::InitPropWnd() {
     title->AddSubItem(CreateFontProp(wptext::kFont, kTitleFontId));
     m_wndPropList.AddProperty(title, TRUE, TRUE);
 
-    const DataSourceNames& names = SourceNames();
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    auto* type = new CBCGPProp(ivtext::kType, _variant_t(""), nullptr, kSourceTypeId);
-    type->AddOption(names.wellData);
-    type->AddOption(names.graphics);
-    type->AllowEdit(FALSE);
-    source->AddSubItem(type);
-    auto* level = new CBCGPProp(ivtext::kDataTable, _variant_t(""), nullptr, kLevelId);
-    level->AllowEdit(FALSE);
-    source->AddSubItem(level);
+    source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, false));
+    source->AddSubItem(NewOptionItem(ivtext::kDataTable, "", nullptr, kLevelId, {}, false));
     source->AddSubItem(CreateYesNoProp("有效数据等距显示", kSameDistanceId, _variant_t(""), nullptr));
     source->AddSubItem(CreateYesNoProp("使用射孔数据显示射孔标志", kUseShootDataId, _variant_t(""), nullptr));
     source->AddSubItem(CreateYesNoProp("仅显示分层数据内射孔标志", kOnlyInStratumId, _variant_t(""), nullptr));
