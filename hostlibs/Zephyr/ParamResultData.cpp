@@ -125,9 +125,7 @@ void CWpParam::SetNullDisplay(bool display) { Store(this, m_bNullDisplay, displa
 double CWpParam::GetActiveSegTopDepth() { return m_dActiveTop; }
 double CWpParam::GetActiveSegBotDepth() { return m_dActiveBottom; }
 CString CWpParam::GetActiveSegValue() { return m_strActiveValue; }
-void CWpParam::SetActiveSegValue(CString value) {
-    Store(this, m_strActiveValue, value, "CWpParam::SetActiveSegValue");
-}
+void CWpParam::SetActiveSegValue(CString value) { Store(this, m_strActiveValue, value, "CWpParam::SetActiveSegValue"); }
 void CWpParam::SetActiveSeg(double top, double bottom, CString value) {
     m_dActiveTop = top;
     m_dActiveBottom = bottom;

@@ -3,8 +3,8 @@
 // template item's second button with the name landing in the owning page's field.
 #include "WellPlotFixture.h"
 #include "framework/PropStyleCombox.h"
-#include "hosttypes/Sorrel/TemplateManager.h"
 #include "hostlibs/Zephyr/ZephyrTesting.h"
+#include "hosttypes/Sorrel/TemplateManager.h"
 #include "hosttypes/Zephyr/LogParaDMgrIO.h"
 #include "hosttypes/Zephyr/WpParam.h"
 #include "wellplot/intervals/LstParam.h"
@@ -132,7 +132,7 @@ TEST(ParamGeneralPage, ARefreshForAnotherObjectOrAnUnchangedKitChangesNothing) {
     page.Show(page.kit());  // the same kit again, unchanged
     EXPECT_TRUE(wptest::AllCalls().empty());
     page.kit()->SetTitleText("新");  // stamps the kit
-    page.Show(page.well());         // another object: not a parameter kit
+    page.Show(page.well());          // another object: not a parameter kit
     EXPECT_EQ(page.Value(P::kTitleTextId), shown);
 }
 

@@ -16,7 +16,6 @@ IMPLEMENT_DYNCREATE(CLstParamPoint, CWndLst)
 IMPLEMENT_DYNCREATE(CLstParamText, CWndLst)
 IMPLEMENT_DYNCREATE(CLstParamRectFill, CWndLst)
 
-
 // ---- the table of differences -----------------------------------------------------------------------
 namespace {
 
@@ -31,16 +30,16 @@ enum class ValueKind { Style, Face, Size, Color };
 struct AspectDef {
     const char* templateCaption;
     const char* templateDescription;
-    int mode;                                  // template kind of the item's second button
+    int mode;  // template kind of the item's second button
     void (*fillTemplates)(CWndLst&, CBCGPProp*);
     const char* valueCaption;
     const char* valueDescription;
     ValueKind kind;
-    int pickerKind;                            // style pickers: CPropStyleCombox kind
-    const char* styleGroup;                    // style pickers: the group shown
+    int pickerKind;          // style pickers: CPropStyleCombox kind
+    const char* styleGroup;  // style pickers: the group shown
     CString (CWpParam::*getTemplate)();
     void (CWpParam::*setTemplate)(const CString&);
-    UINT (*getCode)(CWpParam&);                // style or colour
+    UINT (*getCode)(CWpParam&);  // style or colour
     void (*setCode)(CWpParam&, UINT);
     float (*getSize)(CWpParam&);               // sizes in hundredths
     void (*setSize)(CWpParam&, const float*);  // NULL: the typed size was refused
@@ -90,8 +89,8 @@ const VisibilityDef kFillSwitches[] = {
 const AspectDef kLineAspects[] = {
     {"线型模板", "指定线型模板", kModeLineStyle, FillLine, "线型", "指定线型样式", ValueKind::Style,
      CPropStyleCombox::kLineStyle, "常用线形", &CWpParam::GetLineTypeTemp, &CWpParam::SetLineTypeTemp,
-     [](CWpParam& k) { return k.GetLineType().style; }, [](CWpParam& k, UINT v) { k.GetLineType().style = v; },
-     nullptr, nullptr, nullptr, nullptr},
+     [](CWpParam& k) { return k.GetLineType().style; }, [](CWpParam& k, UINT v) { k.GetLineType().style = v; }, nullptr,
+     nullptr, nullptr, nullptr},
     {"粗细模板", "指定线型粗细模板", kModeSize, FillSize, "粗细", "指定线型粗细", ValueKind::Size, 0, nullptr,
      &CWpParam::GetLineSizeTemp, &CWpParam::SetLineSizeTemp, nullptr, nullptr,
      [](CWpParam& k) { return k.GetLineType().width; },
@@ -130,22 +129,23 @@ const AspectDef kTextAspects[] = {
      [](CWpParam& k) { return CString(k.GetTextFont().faceName); },
      [](CWpParam& k, const CString& face) {
          SetTextFontField(
-             k, [](QXLOGFONT& f, const void* v) { f.SetFaceName(static_cast<const CString*>(v)->GetString()); },
-             &face);
+             k, [](QXLOGFONT& f, const void* v) { f.SetFaceName(static_cast<const CString*>(v)->GetString()); }, &face);
      }},
     {ivtext::kSizeTemplate, "指定文本大小模板", kModeSize, FillSize, "大小", "指定文本大小", ValueKind::Size, 0,
      nullptr, &CWpParam::GetTextSizeTemp, &CWpParam::SetTextSizeTemp, nullptr, nullptr,
      [](CWpParam& k) { return k.GetTextFont().size; },
      // A refused size still writes the font back, unchanged.
      [](CWpParam& k, const float* v) {
-         SetTextFontField(k, [](QXLOGFONT& f, const void* s) { f.size = *static_cast<const float*>(s); }, v);
+         SetTextFontField(
+             k, [](QXLOGFONT& f, const void* s) { f.size = *static_cast<const float*>(s); }, v);
      },
      nullptr, nullptr},
     {ivtext::kColorTemplate, "指定文本颜色模板", kModeColor, FillColor, "颜色", "指定文本颜色", ValueKind::Color, 0,
      nullptr, &CWpParam::GetTextColorTemp, &CWpParam::SetTextColorTemp,
      [](CWpParam& k) { return static_cast<UINT>(k.GetTextFont().color); },
      [](CWpParam& k, UINT v) {
-         SetTextFontField(k, [](QXLOGFONT& f, const void* c) { f.color = *static_cast<const UINT*>(c); }, &v);
+         SetTextFontField(
+             k, [](QXLOGFONT& f, const void* c) { f.color = *static_cast<const UINT*>(c); }, &v);
      },
      nullptr, nullptr, nullptr, nullptr},
 };
@@ -184,9 +184,7 @@ struct ParamStylePageDef {
     bool refillColorTemplates;  // the colour template lists follow the manager at every refresh
 
     DWORD_PTR GroupId() const { return firstId + static_cast<DWORD_PTR>(switchCount); }
-    DWORD_PTR TemplateId(int aspect) const {
-        return GroupId() + (group ? 1 : 0) + 2 * static_cast<DWORD_PTR>(aspect);
-    }
+    DWORD_PTR TemplateId(int aspect) const { return GroupId() + (group ? 1 : 0) + 2 * static_cast<DWORD_PTR>(aspect); }
     DWORD_PTR ValueId(int aspect) const { return TemplateId(aspect) + 1; }
 };
 
@@ -336,7 +334,8 @@ LRESULT CLstParamStyle::OnPropertyChanged(WPARAM, LPARAM lParam) {
                 float size = 0;
                 switch (aspect.kind) {
                     case ValueKind::Style:
-                        if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) aspect.setCode(*kit, picker->GetVal());
+                        if (auto* picker = dynamic_cast<CPropStyleCombox*>(item))
+                            aspect.setCode(*kit, picker->GetVal());
                         break;
                     case ValueKind::Face:
                         aspect.setFace(*kit, ItemText(item));

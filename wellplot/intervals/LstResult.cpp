@@ -13,11 +13,9 @@
 
 IMPLEMENT_DYNCREATE(CLstResult, CWndLst)
 
-
 namespace {
 
 constexpr const char* kPageTitle = "解释结果";
-
 
 CBCGPProp* NewCollapsed(const char* name, DWORD_PTR id) {
     auto* group = new CBCGPProp(name, id);

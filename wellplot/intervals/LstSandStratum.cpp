@@ -11,7 +11,6 @@
 
 IMPLEMENT_DYNCREATE(CLstSandStratum, CWndLst)
 
-
 CLstSandStratum::CLstSandStratum() = default;
 CLstSandStratum::~CLstSandStratum() = default;
 

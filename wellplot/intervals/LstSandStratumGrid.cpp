@@ -29,23 +29,22 @@ constexpr const char* kTrue = "TRUE";
 constexpr const char* kFalse = "FALSE";
 
 const ColumnDef kFillColumns[] = {
-    {"类型", GVCT_TEXT, 75}, {"显示", GVCT_SWITCH, 45},   {"左边位置", GVCT_NUMBER, 75},
+    {"类型", GVCT_TEXT, 75},       {"显示", GVCT_SWITCH, 45},  {"左边位置", GVCT_NUMBER, 75},
     {"右边位置", GVCT_NUMBER, 75}, {"填充型", GVCT_COLOR, 75},
 };
 const ColumnDef kLineColumns[] = {
-    {"类型", GVCT_TEXT, 75},       {"显示", GVCT_SWITCH, 45},      {"左边位置", GVCT_NUMBER, 75},
+    {"类型", GVCT_TEXT, 75},       {"显示", GVCT_SWITCH, 45},    {"左边位置", GVCT_NUMBER, 75},
     {"右边位置", GVCT_NUMBER, 75}, {"线型", GVCT_LINESTYLE, 75}, {"颜色", GVCT_COLOR, 75},
     {"粗细", GVCT_NUMBER, 75},
 };
 const ColumnDef kTextColumns[] = {
-    {"类型", GVCT_TEXT, 75},   {"显示", GVCT_SWITCH, 40},   {"相对位置", GVCT_NUMBER, 70},
-    {"字体", GVCT_FONT, 75},   {"大小", GVCT_NUMBER, 75}, {"颜色", GVCT_COLOR, 75},
-    {"小数位数", GVCT_INTEGER, 45},
+    {"类型", GVCT_TEXT, 75},   {"显示", GVCT_SWITCH, 40}, {"相对位置", GVCT_NUMBER, 70},  {"字体", GVCT_FONT, 75},
+    {"大小", GVCT_NUMBER, 75}, {"颜色", GVCT_COLOR, 75},  {"小数位数", GVCT_INTEGER, 45},
 };
 
 const char* const kFillRows[] = {"二类砂岩", "一类砂岩", "有效厚度", "高水淹", "中水淹", "低水淹", "未水淹"};
-const char* const kLineRows[] = {"一般砂层分界线", "一类夹层分界线", "二类夹层分界线", "三类夹层分界线",
-                                 "一二类砂岩分界线", "纵向连通标志", "射孔标志"};
+const char* const kLineRows[] = {"一般砂层分界线",   "一类夹层分界线", "二类夹层分界线", "三类夹层分界线",
+                                 "一二类砂岩分界线", "纵向连通标志",   "射孔标志"};
 const char* const kTextRows[] = {"层号",   "二类砂岩厚度", "一类砂岩厚度", "合并有效厚度", "有效厚度", "纯二类星号",
                                  "渗透率", "孔隙度",       "水淹级别",     "电测解释",     "井号"};
 

@@ -14,9 +14,9 @@
 namespace {
 
 // The template manager's kind of each item mode.
-constexpr TemplateKind kKinds[kTemplateModeCount] = {TemplateKind::Color,     TemplateKind::Size,
+constexpr TemplateKind kKinds[kTemplateModeCount] = {TemplateKind::Color,      TemplateKind::Size,
                                                      TemplateKind::PointStyle, TemplateKind::LineStyle,
-                                                     TemplateKind::FillStyle, TemplateKind::FontStyle};
+                                                     TemplateKind::FillStyle,  TemplateKind::FontStyle};
 
 // Two colour-template names of one kit (border and inner): the name stored in the one the item's
 // caption names; the other follows when it held the old name (one template used for both colours).
@@ -113,11 +113,20 @@ void CPropLstEx::StoreTemplateName(const CString& oldName, const CString& newNam
                 if (page == static_cast<int>(Page::Text)) param->SetTextSizeTemp(newName);
                 if (page == static_cast<int>(Page::RectFill)) param->SetRectSizeTemp(newName);
                 break;
-            case kModePointStyle: param->SetPointTypeTemp(newName); break;
-            case kModeLineStyle: param->SetLineTypeTemp(newName); break;
-            case kModeFillStyle: param->SetRectTypeTemp(newName); break;
-            case kModeFont: param->SetTextTypeTemp(newName); break;
-            default: break;
+            case kModePointStyle:
+                param->SetPointTypeTemp(newName);
+                break;
+            case kModeLineStyle:
+                param->SetLineTypeTemp(newName);
+                break;
+            case kModeFillStyle:
+                param->SetRectTypeTemp(newName);
+                break;
+            case kModeFont:
+                param->SetTextTypeTemp(newName);
+                break;
+            default:
+                break;
         }
     } else if (auto* well = dynamic_cast<CWpWell*>(m_pKit)) {
         switch (m_nMode) {
@@ -129,9 +138,14 @@ void CPropLstEx::StoreTemplateName(const CString& oldName, const CString& newNam
                 }
                 break;
             }
-            case kModeSize: well->SetSizeTemplate(newName); break;
-            case kModePointStyle: well->SetPointStyleTemplate(newName); break;
-            default: break;
+            case kModeSize:
+                well->SetSizeTemplate(newName);
+                break;
+            case kModePointStyle:
+                well->SetPointStyleTemplate(newName);
+                break;
+            default:
+                break;
         }
     }
 }
