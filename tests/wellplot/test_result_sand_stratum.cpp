@@ -228,6 +228,23 @@ TEST(SandStratumGrids, ABlockEditWritesEveryRowOfItAndRedrawsOnce) {
     EXPECT_EQ(page.Redraws(), redraws + 1);
 }
 
+TEST(SandStratumGrids, AGridOwnedByAnotherWindowOnlyStoresTheText) {
+    wptest::HostWindows host;
+    CGridCtrEx grid;
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 200, 100), &host.frame, 77));
+    grid.InsertColumn("类型");
+    grid.InsertColumn("显示", DT_CENTER, -1, GVCT_SWITCH);
+    grid.SetFixedRowCount(1);
+    grid.SetFixedColumnCount(1);
+    grid.InsertRow("行");
+    grid.SetOwnerPane(&host.frame);
+    parsnip::testing::ClearCallLog();
+    ASSERT_TRUE(platform::EditGridCell(grid, 1, 1, "FALSE"));
+    EXPECT_EQ(grid.GetItemText(1, 1), "FALSE");
+    EXPECT_TRUE(wptest::AllCalls().empty());
+    grid.DestroyWindow();
+}
+
 TEST(SandStratumSheet, ASandStratumKitOpensItsFourPagesAndOther) {
     wptest::HostWindows host;
     zephyr::PlotFixture plot;
