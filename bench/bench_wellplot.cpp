@@ -4,8 +4,9 @@
 // flat as T x K grows from 10^2 to 10^4.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <vector>
+
+#include "BenchFloor.h"
 
 #include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hostlibs/Zephyr/PlotFixture.h"
@@ -14,8 +15,6 @@
 #include "wellplot/LstTrack.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 QXLOGFONT FontOfSize(float size) {
     QXLOGFONT font;
@@ -45,25 +44,20 @@ void BM_TrackTitleFontToAllTracks(benchmark::State& state) {
     parsnip::testing::EnableCallLog(false);
 
     std::vector<QXLOGFONT> bare(static_cast<std::size_t>(tracks) * static_cast<std::size_t>(kits + 1));
-    double edit = 0;
-    double floor = 0;
+    QXLOGFONT font;
     float size = 100;
-    for (auto _ : state) {
-        const QXLOGFONT font = FontOfSize(size);
-        size += 1;
-        const Clock::time_point start = Clock::now();
-        ApplyTrackTitleFont(first, font);
-        const Clock::time_point edited = Clock::now();
-        for (QXLOGFONT& record : bare) record = font;
-        benchmark::DoNotOptimize(bare.data());
-        const Clock::time_point end = Clock::now();
-        const double seconds = std::chrono::duration<double>(edited - start).count();
-        edit += seconds;
-        floor += std::chrono::duration<double>(end - edited).count();
-        state.SetIterationTime(seconds);
-    }
+    bench::TimeBesideFloor(
+        state,
+        [&] {
+            font = FontOfSize(size);
+            size += 1;
+        },
+        [&] { ApplyTrackTitleFont(first, font); },
+        [&] {
+            for (QXLOGFONT& record : bare) record = font;
+            benchmark::DoNotOptimize(bare.data());
+        });
     parsnip::testing::EnableCallLog(true);
-    state.counters["floor_ratio"] = floor > 0 ? edit / floor : 0;
     state.counters["visits_per_kit"] = visits;
     state.SetComplexityN(static_cast<int64_t>(tracks) * kits);
 }

@@ -5,10 +5,12 @@
 
 #include "WindowPrinter.h"
 #include "driver/GridDriver.h"
+#include "driver/Responder.h"
 #include "driver/SheetDriver.h"
 #include "framework/PropWndMgr.h"
 #include "framework/WndPag.h"
 #include "hostlibs/Zephyr/PlotFixture.h"
+#include "hostlibs/Zephyr/WellDataFixture.h"
 #include "hosttypes/Zephyr/WpContent.h"
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWaterEntry.h"
@@ -32,8 +34,15 @@ std::string Describe(CWpKit* kit) {
     if (auto* track = dynamic_cast<CWpTrack*>(kit))
         out << " 对数=" << track->IsLogScale() << " 粗线间隔=" << track->GetMajDep();
     if (auto* depth = dynamic_cast<CWpDepth*>(kit)) out << " 刻度=" << depth->GetTickAlign();
-    if (kit->IsKindOf(RUNTIME_CLASS(CWpWell)))
+    if (auto* well = dynamic_cast<CWpWell*>(kit)) {
         out << " 标题区高度=" << kit->GetTitleHeight() << " 图头=" << kit->GetHeadAlign();
+        out << " 深度=" << well->GetTopDepth() << "-" << well->GetBottomDepth() << " 分层级别=" << well->GetUnitClass()
+            << " 单元=" << well->GetTopUnit().str() << "-" << well->GetBottomUnit().str()
+            << " 比例=1:" << well->GetDepthScale();
+    }
+    if (auto* curve = dynamic_cast<CWpCurve*>(kit))
+        out << " 左值=" << curve->GetLeft() << " 右值=" << curve->GetRight() << " 对数=" << curve->IsLogScale()
+            << " 填充=" << curve->FillCount() << "/" << curve->FillAt();
     return out.str();
 }
 
@@ -71,6 +80,12 @@ public:
         if (sheet_) hostapp::PrintPropertyWindow(out_, *sheet_);
     }
     void PrintKit() { out_ << "  " << Describe(kit_) << "\n"; }
+    // The message boxes the edits brought, then forgets them.
+    void PrintBoxes() {
+        platform::Responder& responder = platform::Responder::Instance();
+        for (const platform::MessageBoxRecord& box : responder.MessageBoxes()) out_ << "  [消息] " << box.text << "\n";
+        responder.ClearMessageBoxes();
+    }
     // Shows every tab in turn, announcing the kit to each, then prints the whole sheet.
     void PrintAllPages() {
         if (!sheet_) return;
@@ -99,6 +114,18 @@ void RunWellPlotDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     CWpDepth* depth = plot.First<CWpDepth>();
     CWpCurve* curve = plot.First<CWpCurve>();
     CWpProgram* program = plot.First<CWpProgram>();
+    // The well's data: three levels of layering, sand data and the curves; the range set by level 0.
+    plot.Well()->SetDataMgr(zephyr::NewSampleWellData());
+    plot.Well()->SetUnitClass(0);
+    plot.Well()->SetTopUnit("沙一段");
+    plot.Well()->SetBottomUnit("沙二段");
+    plot.Well()->SetTopDepth(1000);
+    plot.Well()->SetBottomDepth(1500);
+    // Curves bound to the well's data by their titles; the first with two fills.
+    for (CWpKit* kit : plot.AllKits())
+        if (kit->IsKindOf(RUNTIME_CLASS(CWpCurve))) kit->SetName(kit->GetTitleText());
+    curve->Operation(0);
+    curve->Operation(0);
 
     Session session(frame, view, out);
     auto step = [&out](const char* what) { out << "\n== " << what << "\n"; };
@@ -126,6 +153,7 @@ void RunWellPlotDemo(CWnd& frame, CWnd& view, std::ostream& out) {
 
     step("select the well; on 图头 type 2.25 into 标题区高度(厘米) and pick 隐藏 for 显隐");
     session.Select(plot.Well());
+    session.Tab(1);
     session.Grid().TypeText(session.Path("标题区高度(厘米)"), "2.25");
     session.Grid().PickOption(session.Path("显隐"), "隐藏");
     session.Announce();
@@ -134,6 +162,7 @@ void RunWellPlotDemo(CWnd& frame, CWnd& view, std::ostream& out) {
 
     step("select a curve; on 其它 pick 只显示纵边 for 边框/显隐/模式 and type 3 into 宽度(厘米)");
     session.Select(curve);
+    session.Tab(1);
     session.Grid().PickOption(session.Path("边框/显隐/模式"), "只显示纵边");
     session.Grid().TypeText(session.Path("宽度(厘米)"), "3");
     session.Announce();
@@ -142,6 +171,56 @@ void RunWellPlotDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     step("select the program; type 新程序 into 标题/名称");
     session.Select(program);
     session.Grid().TypeText(session.Path("标题/名称"), "新程序");
+    session.PrintKit();
+
+    step("select the well; on 柱状图 type 1500 into 底深(米), then 1600 into 顶深(米)");
+    session.Select(plot.Well());
+    session.Grid().TypeText(session.Path("深度范围/底深(米)"), "1500");
+    session.Grid().TypeText(session.Path("深度范围/顶深(米)"), "1600");
+    session.PrintBoxes();
+    session.PrintKit();
+
+    step("pick 二级 for 深度范围/分层级别; the host announces the well again");
+    session.Grid().PickOption(session.Path("深度范围/分层级别"), "二级");
+    session.Announce();
+    session.PrintWindow();
+    session.PrintKit();
+
+    step("pick 沙二2 for 顶层单元 (below the bottom unit), then 沙一2");
+    session.Grid().PickOption(session.Path("深度范围/顶层单元"), "沙二2");
+    session.PrintBoxes();
+    session.Grid().PickOption(session.Path("深度范围/顶层单元"), "沙一2");
+    session.PrintKit();
+
+    step("type 1:500 into 深度比例/深度比例, then abc");
+    session.Grid().TypeText(session.Path("深度比例/深度比例"), "1:500");
+    session.Grid().TypeText(session.Path("深度比例/深度比例"), "abc");
+    session.Announce();
+    session.PrintWindow();
+    session.PrintKit();
+
+    step("select a curve; pick 当前图内所有曲线 for 刻度/设置应用到, type 10 into 刻度/左值, pick 对数 for 刻度/类型");
+    session.Select(curve);
+    session.Grid().PickOption(session.Path("刻度/设置应用到"), "当前图内所有曲线");
+    session.Grid().TypeText(session.Path("刻度/左值"), "10");
+    session.Grid().PickOption(session.Path("刻度/类型"), "对数");
+    session.Announce();
+    session.PrintWindow();
+    for (CWpKit* kit : plot.AllKits())
+        if (kit->IsKindOf(RUNTIME_CLASS(CWpCurve))) out << "  " << Describe(kit) << "\n";
+
+    step("on 填充/列表 pick 添加新填充, then 填充1, then 全部删除");
+    session.Grid().PickOption(session.Path("填充/列表"), "添加新填充");
+    session.Announce();
+    session.PrintKit();
+    session.Grid().PickOption(session.Path("填充/列表"), "填充1");
+    session.Announce();
+    session.PrintWindow();
+    session.PrintKit();
+    session.Grid().PickOption(session.Path("填充/列表"), "全部删除");
+    session.Announce();
+    session.PrintWindow();
+    session.PrintBoxes();
     session.PrintKit();
 
     step("the sheet of every kit of the plot, all pages shown");

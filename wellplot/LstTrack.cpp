@@ -8,6 +8,7 @@
 #include "hosttypes/Zephyr/WpWell.h"
 #include "planemap/PlaneItems.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/KitWalk.h"
 #include "wellplot/WellPlotTexts.h"
 
 using planemap::ItemText;
@@ -25,8 +26,6 @@ const TextValue kScaleTypes[] = {
     {"对数", 1},
 };
 
-constexpr const char* kScale = "刻度";
-constexpr const char* kType = "类型";
 
 CBCGPropFloat* NewScaleValue(const char* name, double value, const char* description, DWORD_PTR id) {
     auto* item = new CBCGPropFloat(name, _variant_t(value), 0, description, FALSE, id);
@@ -38,16 +37,8 @@ CBCGPropFloat* NewScaleValue(const char* name, double value, const char* descrip
 
 void ApplyTrackTitleFont(CWpKit* track, const QXLOGFONT& font) {
     const int scope = track ? track->GetTtlFtScope() : -1;
-    CWpWell* well = track ? track->GetWell() : nullptr;
-    if ((scope != 1 && scope != 2) || !well) return;
-    for (int i = 0; i < well->ChildrenCount(); ++i) {
-        CWpKit* child = well->GetChild(i);
-        if (!child || !child->IsKindOf(RUNTIME_CLASS(CWpTrack))) continue;
-        child->SetTitleFont(font);
-        if (scope != 2) continue;
-        for (int j = 0; j < child->ChildrenCount(); ++j)
-            if (CWpKit* kit = child->GetChild(j)) kit->SetTitleFont(font);
-    }
+    if (scope != 1 && scope != 2) return;
+    wellplot::ForEachTrackKit(track->GetWell(), true, scope == 2, [&](CWpKit* kit) { kit->SetTitleFont(font); });
 }
 
 CLstTrack::CLstTrack(CWpKit* kit) : m_pKit(kit) {}
@@ -68,8 +59,8 @@ int CLstTrack::InitPropWnd() {
     title->AddSubItem(font);
     m_wndPropList.AddProperty(title, TRUE, TRUE);
 
-    auto* scale = new CBCGPProp(kScale, kScaleGroupId);
-    scale->AddSubItem(planemap::NewOptionItem(kType, "", "指定刻度线刻度类型", kScaleTypeId,
+    auto* scale = new CBCGPProp(wptext::kScale, kScaleGroupId);
+    scale->AddSubItem(planemap::NewOptionItem(wptext::kType, "", "指定刻度线刻度类型", kScaleTypeId,
                                               {kScaleTypes[0].text, kScaleTypes[1].text}, false));
     m_wndPropList.AddProperty(scale, TRUE, TRUE);
     return 0;

@@ -23,6 +23,8 @@ inline constexpr const char* kDirection = "方向";
 inline constexpr const char* kIntervalMetres = "间隔(米)";
 inline constexpr const char* kFormat = "格式";
 inline constexpr const char* kScaleLines = "刻度线";
+inline constexpr const char* kScale = "刻度";
+inline constexpr const char* kType = "类型";
 // The line-style group the frame and grid-line pens are picked from.
 inline constexpr const char* kCommonLines = "常用线形";
 // Page captions of the kit property sheet.
@@ -32,4 +34,13 @@ inline constexpr const char* kPageDepth = "深度道";
 inline constexpr const char* kPageTrack = "内容道";
 inline constexpr const char* kPageGrid = "网格线";
 inline constexpr const char* kPageProgram = "程序";
+// ---- well column and curves ----
+// Messages of the well column (OK only).
+inline constexpr const char* kBadDepthRange = "深度范围不合法！";
+inline constexpr const char* kBadTopUnit = "顶层单元不合法！";
+inline constexpr const char* kBadBottomUnit = "底层单元不合法！";
+// No layering unit.
+inline constexpr const char* kUnknownUnit = "未知";
+inline constexpr const char* kPageWell = "柱状图";
+inline constexpr const char* kPageCurve = "曲线";
 }  // namespace wptext

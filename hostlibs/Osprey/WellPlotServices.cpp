@@ -33,6 +33,12 @@ CTableDefinitionManager SampleTableDefinitions() {
     tables.AddTableDefinition(Table("测井曲线", {{"DEPTH", 1}, {"GR", 1}, {"SP", 1}, {"AC", 1}, {"备注", 0}}));
     tables.AddTableDefinition(
         Table("岩性数据", {{"顶深", 1}, {"底深", 1}, {"岩性", 0}, {"颜色", 0}, {"含油性", 0}, {"岩性代码", 0}}));
+    // Tables a curve can take its values from: core analysis and three point-data tables.
+    tables.AddTableDefinition(
+        Table("岩心分析数据", {{"深度", 1}, {"孔隙度", 1}, {"渗透率", 1}, {"含油饱和度", 1}, {"岩性描述", 0}}));
+    tables.AddTableDefinition(Table("点数据.点数据1", {{"深度", 1}, {"电阻率", 1}, {"备注", 0}}));
+    tables.AddTableDefinition(Table("点数据.点数据2", {{"深度", 1}, {"声波", 1}, {"密度", 1}}));
+    tables.AddTableDefinition(Table("点数据.点数据3", {{"深度", 1}, {"名称", 0}}));
     return tables;
 }
 

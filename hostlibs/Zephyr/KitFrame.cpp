@@ -4,35 +4,15 @@
 // requests and the virtuals that only lay out are logged and change nothing.
 #include <string>
 
-#include "hostlibs/Zephyr/ZephyrTesting.h"
+#include "hostlibs/Zephyr/KitStore.h"
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWaterEntry.h"
 #include "hosttypes/Zephyr/WpWell.h"
 
+using zephyr::detail::Arg;
 using zephyr::detail::Record;
 using zephyr::detail::Stamp;
-
-namespace {
-
-std::string Arg(int value) { return std::to_string(value); }
-std::string Arg(double value) { return std::string(FormatString("%g", value)); }
-std::string Arg(float value) { return Arg(static_cast<double>(value)); }
-std::string Arg(const CString& value) { return std::string(value); }
-// Style records are logged without arguments.
-template <class StyleRecord>
-std::string Arg(const StyleRecord&) {
-    return std::string();
-}
-
-// Stores value in field, logs the operation on kit and renews the kit's stamp.
-template <class Field, class Value>
-void Store(CWpKit* kit, Field& field, const Value& value, const char* operation) {
-    field = value;
-    Record(operation, kit, Arg(field));
-    Stamp(kit);
-}
-
-}  // namespace
+using zephyr::detail::Store;
 
 // ---- virtuals -------------------------------------------------------------------------------
 float CWpKit::GetBaseWidth() { return m_fBaseWidth; }

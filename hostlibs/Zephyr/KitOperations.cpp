@@ -65,6 +65,7 @@ void CWpWell::IsBlankSpace(bool blank) {
 
 void CWpWell::SetDepthType(const DepthType& type) {
     m_depthType = type;
+    if (m_pDataMgr) m_pDataMgr->SetDepthType(type);  // the well's data are read in the new kind
     Record("CWpWell::SetDepthType", this);
     Stamp(this);
 }

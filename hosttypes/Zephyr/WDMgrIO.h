@@ -55,11 +55,38 @@ public:
     std::vector<LOGSAND> m_records;
 };
 
+// One unit of a layering level: its name, top depth and thickness (metres), its parent in the
+// level above (index and name; -1 and "" for none) and its sub-units in the level below (first
+// and last index; -1 for none).
+struct LOGSTRATUMUNIT {
+    CString name;
+    double top = 0;
+    double thickness = 0;
+    int parent = -1;
+    CString parentName;
+    int firstSub = -1;
+    int lastSub = -1;
+};
+
+// The layering of one level of a well, units from top to bottom (kit library).
 class LogStratumDIO : public LogDataIO {
 public:
     using LogDataIO::LogDataIO;
-    int GetUnitCount() const { return static_cast<int>(m_unitNames.size()); }
-    std::vector<CString> m_unitNames;
+    int GetUnitCount() const { return static_cast<int>(m_units.size()); }
+    // The first unit whose top and bottom (top + thickness, both included) enclose depth; -1 for none.
+    int FindUnit(double depth) const;
+    // The first unit of exactly that name; -1 for none.
+    int FindUnit(const CString& name) const;
+    // Outside the units: "", 0, -1.
+    CString GetUnitName(int i) const;
+    double GetUnitTop(int i) const;
+    double GetUnitThickness(int i) const;
+    int GetParentIndex(int i) const;
+    CString GetParentName(int i) const;
+    int GetFirstSubUnit(int j) const;
+    int GetLastSubUnit(int j) const;
+
+    std::vector<LOGSTRATUMUNIT> m_units;
 };
 
 class WDMgrIO {
@@ -90,10 +117,17 @@ public:
     LogStratumDIO* AddStratum(int level, CString name);
     void SetDepthType(DepthType type) { m_depthType = type; }
 
+    // ---- the well's curves (kit library) ----
+    int GetCurveCount();
+    // "" outside the list.
+    CString GetCurveName(int i);
+    void AddCurveName(CString name);
+
 protected:
     DepthType m_depthType = DEPTH_MEASURED;
     std::vector<std::unique_ptr<LogCorelithDIO>> m_corelith;
     std::vector<std::unique_ptr<LogFaciesDIO>> m_facies;
     std::vector<std::unique_ptr<LogSandDIO>> m_sand;
     std::vector<std::unique_ptr<LogStratumDIO>> m_stratum;
+    std::vector<CString> m_curveNames;
 };

@@ -96,6 +96,20 @@ public:
     int GetDepthScale();
     void SetDepthScale(int scale);
 
+    // ---- depth range of the plot (kit library) ----
+    // Depths in metres; sand and shale equal thickness in metres, 0 for not set; the automatic
+    // adjustment of depth lines and ruler is a flag.
+    float GetTopDepth();
+    void SetTopDepth(float depth);
+    float GetBottomDepth();
+    void SetBottomDepth(float depth);
+    float GetSandThick();
+    void SetSandThick(float thick);
+    float GetShaleThick();
+    void SetShaleThick(float thick);
+    int GetAutoDepth();
+    void SetAutoDepth(int automatic);
+
 protected:
     CWpKit* m_pParent = nullptr;
     std::vector<CWpKit*> m_children;
@@ -119,4 +133,10 @@ protected:
     float m_fTitleHeight = 1000;
     float m_fClientHeight = 10000;
     int m_nDepthScale = 200;
+    // depth range of the plot
+    float m_fTopDepth = 0;
+    float m_fBottomDepth = 0;
+    float m_fSandThick = 0;
+    float m_fShaleThick = 0;
+    int m_nAutoDepth = 0;
 };

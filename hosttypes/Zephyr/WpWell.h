@@ -69,6 +69,27 @@ public:
     void SetDepChildTitleFont(const QXLOGFONT& font);
     void SetChildTitleFont(const QXLOGFONT& font);
 
+    // ---- depth range by layering (kit library) ----
+    // Extensions added above the top unit and below the bottom unit, in metres.
+    float GetTopExtendDepth();
+    void SetTopExtendDepth(float depth);
+    float GetBotExtendDepth();
+    void SetBotExtendDepth(float depth);
+    // Layering level 0 .. 4; negative for none.
+    int GetUnitClass();
+    void SetUnitClass(int level);
+    // Top and bottom layering units by name; "未知" for none.
+    CString GetTopUnit();
+    void SetTopUnit(CString name);
+    CString GetBottomUnit();
+    void SetBottomUnit(CString name);
+    // Whether the well's data exist (the well has its data object).
+    bool WellExist();
+    // Shows the data of the named well: the kit takes that name.
+    void SwitchData(CString wellName);
+    // Recomputes the drawn range from the depths and units.
+    void ComputeValidTopAndBottom();
+
 protected:
     FaultInfo m_faultInfo;
     bool m_bBlankSpace = false;
@@ -90,6 +111,12 @@ protected:
     CString m_strBorderColorTemplate;
     CString m_strInnerColorTemplate;
     QXLOGPOINT m_typePoint;
+    // depth range by layering
+    float m_fTopExtendDepth = 0;
+    float m_fBotExtendDepth = 0;
+    int m_nUnitClass = -1;
+    CString m_strTopUnit = "未知";
+    CString m_strBottomUnit = "未知";
 };
 
 class CWpInWell : public CWpKit {

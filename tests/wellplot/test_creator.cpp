@@ -49,7 +49,8 @@ TEST_F(Creator, EachKitGetsThePagesOfItsFirstMatchingClassThenOther) {
     EXPECT_EQ(Tabs(plot.First<CWpDepth>()), (Names{"深度道", "其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpTrack>()), (Names{"内容道", "网格线", "其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpProgram>()), (Names{"程序", "其它"}));
-    EXPECT_EQ(Tabs(plot.Well()), (Names{"图头", "其它"}));
+    EXPECT_EQ(Tabs(plot.Well()), (Names{"柱状图", "图头", "其它"}));
+    EXPECT_EQ(Tabs(plot.First<CWpCurve>()), (Names{"曲线", "其它"}));
     // Classes whose pages come later still stop the search at their own row.
     EXPECT_EQ(Tabs(plot.First<CWpSand>()), (Names{"其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpSymbleShoot>()), (Names{"其它"}));
@@ -61,9 +62,10 @@ TEST_F(Creator, EachKitGetsThePagesOfItsFirstMatchingClassThenOther) {
 TEST_F(Creator, ListsAreBoundToTheKitAsTheirRowsSay) {
     CPropWndMgr* well = Open(plot.Well());
     ASSERT_NE(well, nullptr);
-    auto* head = ListOf<CLstHead>(well, 0);
+    auto* head = ListOf<CLstHead>(well, 1);
     ASSERT_NE(head, nullptr);
     // "图头" keeps the kit: its first selection shows the kit's header.
+    ASSERT_TRUE(platform::ChooseTab(*well, 1));
     plot.Well()->SetTitleHeight(1500);
     platform::SendSelectionChanged(*well, &host.view, reinterpret_cast<LPARAM>(plot.Well()));
     EXPECT_EQ(wptest::OpenPage<CLstHead>::Value(head->GetPropList().FindItemByData(CLstHead::kTitleHeightId)),

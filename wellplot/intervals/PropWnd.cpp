@@ -21,11 +21,13 @@
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWaterEntry.h"
 #include "hosttypes/Zephyr/WpWell.h"
+#include "wellplot/LstCurve.h"
 #include "wellplot/LstDepth.h"
 #include "wellplot/LstGrid.h"
 #include "wellplot/LstHead.h"
 #include "wellplot/LstOther.h"
 #include "wellplot/LstTrack.h"
+#include "wellplot/LstWell.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/LstProgram.h"
 
@@ -66,10 +68,10 @@ constexpr const char* kPageText = "文本";
 // The tests in order; the first class the kit belongs to gives its pages.
 const RowDef* Rows() {
     static const RowDef rows[] = {
-        {RUNTIME_CLASS(CWpWell), {{"柱状图", nullptr}, {wptext::kPageHead, WithKit<CLstHead>}}},
+        {RUNTIME_CLASS(CWpWell), {{wptext::kPageWell, Empty<CLstWell>}, {wptext::kPageHead, WithKit<CLstHead>}}},
         {RUNTIME_CLASS(CWpDepth), {{wptext::kPageDepth, Empty<CLstDepth>}}},
         {RUNTIME_CLASS(CWpTrack), {{wptext::kPageTrack, WithKit<CLstTrack>}, {wptext::kPageGrid, Empty<CLstGrid>}}},
-        {RUNTIME_CLASS(CWpCurve), {{"曲线", nullptr}}},
+        {RUNTIME_CLASS(CWpCurve), {{wptext::kPageCurve, WithKit<CLstCurve>}}},
         {RUNTIME_CLASS(CWpStratum), {{"地层", nullptr}}},
         {RUNTIME_CLASS(CWpSand), {{"砂岩", nullptr}}},
         {RUNTIME_CLASS(CWpFacies), {{"沉积相", nullptr}}},

@@ -1,0 +1,32 @@
+// An operation timed beside its floor, the bare loop doing the same work: each iteration runs
+// prepare (untimed), the operation and the floor; the operation's time is the iteration time and
+// the ratio of the two totals is the counter "floor_ratio".
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+namespace bench {
+
+template <class Prepare, class Operation, class Floor>
+void TimeBesideFloor(benchmark::State& state, Prepare prepare, Operation operation, Floor floor) {
+    using Clock = std::chrono::steady_clock;
+    double operationSeconds = 0;
+    double floorSeconds = 0;
+    for (auto _ : state) {
+        prepare();
+        const Clock::time_point start = Clock::now();
+        operation();
+        const Clock::time_point operated = Clock::now();
+        floor();
+        const Clock::time_point end = Clock::now();
+        const double seconds = std::chrono::duration<double>(operated - start).count();
+        operationSeconds += seconds;
+        floorSeconds += std::chrono::duration<double>(end - operated).count();
+        state.SetIterationTime(seconds);
+    }
+    state.counters["floor_ratio"] = floorSeconds > 0 ? operationSeconds / floorSeconds : 0;
+}
+
+}  // namespace bench

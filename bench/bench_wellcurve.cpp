@@ -1,0 +1,118 @@
+// Two costs of the well column and curve pages, each beside its floor (the bare loop doing the same
+// work) with the ratio as a counter:
+// - a scale edit with the scope "当前图内所有曲线" over C curves (C = 10, 100, 1000): each other curve
+//   gets its eleven scale values once (counted once, outside the timing); floor: eleven values stored
+//   into C bare records;
+// - a well-column refresh over U layering units (U = 10^2, 10^3, 10^4): linear in U; floor: the U
+//   unit names formatted into a list, twice (top and bottom unit choices).
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "BenchFloor.h"
+
+#include "driver/SheetDriver.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
+#include "hostlibs/Zephyr/PlotFixture.h"
+#include "hostlibs/Zephyr/WellDataFixture.h"
+#include "hostlibs/Zephyr/ZephyrTesting.h"
+#include "hosttypes/Zephyr/WDMgrIO.h"
+#include "hosttypes/Zephyr/WpWell.h"
+#include "wellplot/LstCurve.h"
+#include "wellplot/LstWell.h"
+
+namespace {
+
+constexpr int kCurvesPerTrack = 10;
+
+// The scale values one scale edit stores per other curve of the plot (11 when each gets each once).
+double SetsPerCurve(CWpCurve* curve, int curves) {
+    parsnip::testing::EnableCallLog(true);
+    parsnip::testing::ClearCallLog();
+    ApplyScaleToScope(curve);
+    const double sets = static_cast<double>(parsnip::testing::CallLog().size());
+    parsnip::testing::ClearCallLog();
+    return curves > 1 ? sets / (curves - 1) : 0;
+}
+
+struct ScaleRecord {
+    QXLOGFONT font;
+    float multiples = 0, right = 0, left = 0;
+    bool second = false, leftToRight = false, log = false;
+    int digits = 0, range = 0, shown = 0, align = 0;
+};
+
+void BM_CurveScaleToPlot(benchmark::State& state) {
+    const int curves = static_cast<int>(state.range(0));
+    zephyr::PlotFixture plot;
+    plot.BuildTracks(curves / kCurvesPerTrack, kCurvesPerTrack);
+    auto* first = static_cast<CWpCurve*>(plot.Well()->GetChild(0)->GetChild(0));
+    first->SetLmtScope(2);
+    const double sets = SetsPerCurve(first, curves);
+    parsnip::testing::EnableCallLog(false);
+
+    std::vector<ScaleRecord> bare(static_cast<std::size_t>(curves));
+    float left = 0;
+    bench::TimeBesideFloor(
+        state, [&] { first->SetLeft(left++, 0); }, [&] { ApplyScaleToScope(first); },
+        [&] {
+            for (ScaleRecord& record : bare) {
+                record.font = first->GetLimitFont();
+                record.multiples = first->GetMultiples();
+                record.second = first->IsShowScale() != 0;
+                record.right = first->GetRight();
+                record.left = first->GetLeft();
+                record.leftToRight = first->IsLeftAlignText();
+                record.digits = first->GetScaleDecimalDigit();
+                record.range = first->GetValueRangeType();
+                record.log = first->IsLogScale() != 0;
+                record.shown = first->IsShowLimit();
+                record.align = first->GetLimitAlign();
+            }
+            benchmark::DoNotOptimize(bare.data());
+        });
+    parsnip::testing::EnableCallLog(true);
+    state.counters["sets_per_curve"] = sets;
+    state.SetComplexityN(curves);
+}
+BENCHMARK(BM_CurveScaleToPlot)->Arg(10)->Arg(100)->Arg(1000)->UseManualTime()->Complexity(benchmark::oN);
+
+void BM_WellColumnRefresh(benchmark::State& state) {
+    const int units = static_cast<int>(state.range(0));
+    CWnd frame;
+    frame.CreateEx(0, nullptr, "bench", WS_VISIBLE, CRect(0, 0, 400, 900), nullptr, 0);
+    zephyr::PlotFixture plot;
+    CWpWell* well = plot.Well();
+    auto* data = new WDMgrIO();
+    std::vector<zephyr::UnitDef> defs;
+    std::vector<std::string> names(static_cast<std::size_t>(units));
+    for (int i = 0; i < units; ++i) {
+        names[static_cast<std::size_t>(i)] = "单元" + std::to_string(i);
+        defs.push_back({names[static_cast<std::size_t>(i)].c_str(), 1000.0 + i, 1.0});
+    }
+    zephyr::SetLayering(data, 0, defs);
+    well->SetDataMgr(data);
+    well->SetUnitClass(0);
+    parsnip::testing::EnableCallLog(false);
+    auto* list = new CLstWell();
+    list->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 360, 900), &frame, 2);
+
+    std::vector<CString> bare;
+    bench::TimeBesideFloor(
+        state, [&] { zephyr::testing::Touch(well); },
+        [&] { platform::SendSelectionChanged(*list, &frame, reinterpret_cast<LPARAM>(well)); },
+        [&] {
+            bare.clear();
+            for (int pass = 0; pass < 2; ++pass)
+                for (int i = 0; i < units; ++i) bare.push_back(data->GetStratum(0, "")->GetUnitName(i));
+            benchmark::DoNotOptimize(bare.data());
+        });
+    platform::DestroyAndDelete(list);
+    frame.DestroyWindow();
+    parsnip::testing::EnableCallLog(true);
+    state.SetComplexityN(units);
+}
+BENCHMARK(BM_WellColumnRefresh)->Arg(100)->Arg(1000)->Arg(10000)->UseManualTime()->Complexity(benchmark::oN);
+
+}  // namespace

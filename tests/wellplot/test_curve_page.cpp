@@ -1,0 +1,267 @@
+// The curve page: data-source lists, the scale direction, scale and font scopes over the plot, the
+// fill list and the current fill's target, the endings, and the walks of a curve outside a plot.
+#include <cfloat>
+
+#include "WellPlotFixture.h"
+#include "hostlibs/Rivet/RivetTesting.h"
+#include "hostlibs/Zephyr/WellDataFixture.h"
+#include "hostlibs/Zephyr/ZephyrTesting.h"
+#include "hosttypes/Zephyr/WpText.h"
+#include "win32/Text.h"
+#include "wellplot/KitPage.h"
+#include "wellplot/LstCurve.h"
+
+using wptest::CallsOn;
+using wptest::Names;
+
+namespace {
+
+std::vector<CWpCurve*> Curves(zephyr::PlotFixture& plot) {
+    std::vector<CWpCurve*> curves;
+    for (CWpKit* kit : plot.AllKits())
+        if (kit->IsKindOf(RUNTIME_CLASS(CWpCurve))) curves.push_back(static_cast<CWpCurve*>(kit));
+    return curves;
+}
+
+class CurvePage : public ::testing::Test {
+protected:
+    using Page = wptest::OpenPage<CLstCurve>;
+    CurvePage()
+        : page([](zephyr::PlotFixture& plot) { return new CLstCurve(Curves(plot).front()); }),
+          curves(Curves(page.plot())) {
+        rivet::testing::Reset();
+        page.well()->SetDataMgr(zephyr::NewSampleWellData());
+        page.Show(gr());
+    }
+    CWpCurve* gr() { return curves[0]; }  // 曲线道1: GR, SP; 曲线道2: AC, RT
+    void Refresh() {
+        SetKitTimeStamp(gr());
+        page.Show(gr());
+    }
+    // Adds a fill to GR through the list and shows it.
+    void AddFill() {
+        ASSERT_TRUE(page.Pick(CLstCurve::kFillListId, "添加新填充"));
+        page.Show(gr());
+    }
+
+    Page page;
+    std::vector<CWpCurve*> curves;
+};
+
+TEST_F(CurvePage, SourcesFillTheTableAndCurveChoices) {
+    EXPECT_EQ(page.Value(CLstCurve::kSourceId), "井数据");
+    EXPECT_FALSE(page.Enabled(CLstCurve::kTableId));
+    EXPECT_EQ(Page::Options(page.Item(CLstCurve::kCurveId)), (Names{"未指定", "GR", "SP", "AC", "RT", "CAL"}));
+
+    ASSERT_TRUE(page.Pick(CLstCurve::kSourceId, "岩心分析"));
+    page.Show(gr());
+    EXPECT_EQ(Page::Options(page.Item(CLstCurve::kCurveId)), (Names{"未指定", "深度", "孔隙度", "渗透率", "含油饱和度"}));
+
+    ASSERT_TRUE(page.Pick(CLstCurve::kSourceId, "离散数据"));
+    page.Show(gr());
+    EXPECT_TRUE(page.Enabled(CLstCurve::kTableId));
+    EXPECT_EQ(Page::Options(page.Item(CLstCurve::kTableId)), (Names{"孔隙度", "试油成果"}));
+    ASSERT_TRUE(page.Pick(CLstCurve::kTableId, "孔隙度"));
+    page.Show(gr());
+    EXPECT_EQ(Page::Options(page.Item(CLstCurve::kCurveId)), (Names{"未指定", "POR", "PERM", "解释"}));
+
+    // "图形": table and curve are disabled and the curve keeps its choices.
+    ASSERT_TRUE(page.Pick(CLstCurve::kSourceId, "图形"));
+    page.Show(gr());
+    EXPECT_FALSE(page.Enabled(CLstCurve::kTableId));
+    EXPECT_FALSE(page.Enabled(CLstCurve::kCurveId));
+    EXPECT_EQ(Page::Options(page.Item(CLstCurve::kCurveId)), (Names{"未指定", "POR", "PERM", "解释"}));
+}
+
+TEST_F(CurvePage, AnUnboundCurveShowsUnassignedAndDirectionFollowsTheValues) {
+    gr()->SetName("WpCve");
+    gr()->SetLeft(20, 0);
+    gr()->SetRight(5, 0);
+    gr()->SetScaleDecimalDigit(-1);
+    Refresh();
+    EXPECT_EQ(page.Value(CLstCurve::kCurveId), "未指定");
+    EXPECT_EQ(page.Value(CLstCurve::kDirectionId), "从右到左");
+    EXPECT_EQ(page.Value(CLstCurve::kLeftId), "20");
+    gr()->SetValueRangeType(1);
+    Refresh();
+    EXPECT_FALSE(page.Enabled(CLstCurve::kLeftId));
+    EXPECT_FALSE(page.Enabled(CLstCurve::kSecondScaleId));
+}
+
+TEST_F(CurvePage, AnotherSourceCurveRetitlesRebindsAndDropsEveryFill) {
+    AddFill();
+    AddFill();
+    ASSERT_EQ(gr()->FillCount(), 2);
+    ASSERT_TRUE(page.Pick(CLstCurve::kCurveId, "AC"));
+    EXPECT_EQ(gr()->GetName(), "AC");
+    EXPECT_EQ(gr()->GetTitleText(), "AC");
+    EXPECT_EQ(gr()->FillCount(), 0);
+}
+
+TEST_F(CurvePage, TheScaleScopeActsOnlyWhenAScaleItemIsEdited) {
+    ASSERT_TRUE(page.Pick(CLstCurve::kScaleScopeId, "同道内所有曲线"));
+    EXPECT_EQ(gr()->GetLmtScope(), 1);
+    EXPECT_TRUE(CallsOn(curves[1]).empty());
+    gr()->SetRight(80, 0);
+    gr()->SetScaleDecimalDigit(3);
+    ASSERT_TRUE(page.Type(CLstCurve::kLeftId, "12"));
+    // The whole scale reaches the track's other curve, and only that one.
+    EXPECT_EQ(CallsOn(curves[1]),
+              (Names{"CWpCurve::SetLimitFont", "CWpCurve::SetMultiples", "CWpCurve::ShowScale", "CWpCurve::SetRight",
+                     "CWpCurve::SetLeft", "CWpCurve::SetLeftAlignText", "CWpCurve::SetScaleDecimalDigit",
+                     "CWpCurve::SetValueRangeType", "CWpCurve::LogScale", "CWpCurve::ShowLimit",
+                     "CWpCurve::SetLimitAlign"}));
+    EXPECT_FLOAT_EQ(curves[1]->GetLeft(), 12);
+    EXPECT_FLOAT_EQ(curves[1]->GetRight(), 80);
+    EXPECT_EQ(curves[1]->GetScaleDecimalDigit(), 3);
+    EXPECT_TRUE(CallsOn(curves[2]).empty());
+}
+
+TEST_F(CurvePage, ThePlotScopeReachesTheCurvesOfEveryTrackButNotLooseOnes) {
+    auto* loose = page.plot().Add<CWpCurve>(page.well(), "悬空曲线");
+    ASSERT_TRUE(page.Pick(CLstCurve::kScaleScopeId, "当前图内所有曲线"));
+    ASSERT_TRUE(page.Pick(CLstCurve::kScaleTypeId, "对数"));
+    for (CWpCurve* other : {curves[1], curves[2], curves[3]}) EXPECT_EQ(other->IsLogScale(), 1);
+    EXPECT_EQ(loose->IsLogScale(), 0);
+
+    // Unit fonts with the curve's own scope stay on the curve.
+    ASSERT_TRUE(page.Type(CLstCurve::kUnitFontId + 2, "5"));
+    EXPECT_FLOAT_EQ(gr()->GetUnitFont().size, 500);
+    EXPECT_FLOAT_EQ(curves[1]->GetUnitFont().size, 0);
+}
+
+TEST_F(CurvePage, TitleFontScopesReachKitsTracksAndCurvesAsNamed) {
+    CWpKit* firstTrack = gr()->GetParent();
+    CWpKit* program = nullptr;
+    for (CWpKit* kit : page.plot().AllKits())
+        if (kit->IsKindOf(RUNTIME_CLASS(CWpProgram))) program = kit;
+    ASSERT_NE(program, nullptr);
+    gr()->SetTitleFontScope(4);
+    QXLOGFONT font;
+    font.size = 777;
+    ApplyTitleFontToScope(gr(), font);
+    EXPECT_FLOAT_EQ(firstTrack->GetTitleFont().size, 777);
+    EXPECT_FLOAT_EQ(program->GetTitleFont().size, 777);
+    EXPECT_NE(page.depth()->GetTitleFont().size, 777);
+    font.size = 555;
+    gr()->SetTitleFontScope(3);
+    ApplyTitleFontToScope(gr(), font);
+    EXPECT_FLOAT_EQ(curves[3]->GetTitleFont().size, 555);
+    EXPECT_FLOAT_EQ(program->GetTitleFont().size, 777);
+
+    // In the curve's own track: its curves, or every kit of it.
+    auto* text = page.plot().Add<CWpText>(firstTrack, "注释");
+    font.size = 333;
+    gr()->SetTitleFontScope(1);
+    ApplyTitleFontToScope(gr(), font);
+    EXPECT_FLOAT_EQ(curves[1]->GetTitleFont().size, 333);
+    EXPECT_NE(text->GetTitleFont().size, 333);
+    EXPECT_FLOAT_EQ(curves[2]->GetTitleFont().size, 555);
+    gr()->SetTitleFontScope(2);
+    ApplyTitleFontToScope(gr(), font);
+    EXPECT_FLOAT_EQ(text->GetTitleFont().size, 333);
+    EXPECT_FLOAT_EQ(firstTrack->GetTitleFont().size, 777);
+}
+
+TEST_F(CurvePage, FillTargetsStoreTheirValuesAndTargetValuesStayInsideTheScale) {
+    gr()->SetLeft(10, 0);
+    gr()->SetRight(30, 0);
+    AddFill();
+    ASSERT_TRUE(page.Pick(CLstCurve::kFillTargetId, "边框"));
+    EXPECT_EQ(gr()->FillAt(0).targetValue, FLT_MAX);
+    ASSERT_TRUE(page.Pick(CLstCurve::kFillTargetId, "中线"));
+    EXPECT_FLOAT_EQ(gr()->FillAt(0).targetValue, 20);
+
+    gr()->SetLeft(0, 0);
+    gr()->SetRight(50, 0);
+    // A value line whose value lies inside the scale is put at -999.9 (outside it) until a value is typed.
+    ASSERT_TRUE(page.Pick(CLstCurve::kFillTargetId, "指定值线"));
+    EXPECT_FLOAT_EQ(gr()->FillAt(0).targetValue, -999.9f);
+    page.Show(gr());
+    for (const char* refused : {"0", "50"}) {
+        ASSERT_TRUE(page.Type(CLstCurve::kFillValueId, refused));
+        EXPECT_FLOAT_EQ(gr()->FillAt(0).targetValue, -999.9f) << refused;
+    }
+    ASSERT_TRUE(page.Type(CLstCurve::kFillValueId, "25"));
+    EXPECT_FLOAT_EQ(gr()->FillAt(0).targetValue, 25);
+
+    // A sibling curve as target is stored by its object name, cut at a character boundary.
+    curves[1]->SetName("长长长长长长长长长长长长长长长长");  // 48 bytes
+    page.Show(gr());
+    ASSERT_TRUE(page.Pick(CLstCurve::kFillTargetId, "SP"));
+    EXPECT_EQ(std::string(gr()->FillAt(0).target), "长长长长长长长长长长");
+}
+
+TEST_F(CurvePage, TheFillListCountsFillsByCharactersAndDeletedFillsTakeNoEdits) {
+    EXPECT_EQ(FillOperationOfText("填充2"), 9);
+    EXPECT_EQ(FillOperationOfText("填充12"), 19);
+    EXPECT_EQ(FillOperationOfText("全部删除"), 6);
+    AddFill();
+    AddFill();
+    parsnip::testing::ClearCallLog();
+    ASSERT_TRUE(page.Pick(CLstCurve::kFillListId, "填充1"));
+    const auto& log = parsnip::testing::CallLog();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.front().operation, "CWpCurve::Operation");
+    EXPECT_EQ(log.front().arguments, "8");
+    EXPECT_EQ(gr()->FillAt(), 1);
+
+    ASSERT_TRUE(page.Pick(CLstCurve::kLeftFillId + 1, "是"));
+    page.Show(gr());
+    CBCGPProp* colour = page.Item(CLstCurve::kLeftFillId + 5);
+    ASSERT_TRUE(page.Pick(CLstCurve::kFillListId, "全部删除"));
+    EXPECT_EQ(gr()->FillCount(), 0);
+    // The fill items stay until the next refresh; an edit on them writes nothing.
+    parsnip::testing::ClearCallLog();
+    ASSERT_TRUE(page.Color(colour, RGB(255, 0, 0)));
+    EXPECT_EQ(CallsOn(gr()),
+              (Names{"CWpKit::InvalidSelf", "CQXObject::SetModifyFlag", "CWpKit::UpdateParent"}));
+}
+
+TEST_F(CurvePage, FillSidesSetTheirBitBrushAndStyleSet) {
+    AddFill();
+    ASSERT_TRUE(page.Pick(CLstCurve::kLeftFillId + 1, "是"));
+    EXPECT_EQ(gr()->FillAt(0).sides, 2);
+    ASSERT_TRUE(page.Pick(CLstCurve::kRightFillId + 1, "是"));
+    EXPECT_EQ(gr()->FillAt(0).sides, 3);
+    Refresh();  // a fill's sub-items follow its flag at the next refresh
+    ASSERT_TRUE(page.Color(page.Item(CLstCurve::kRightFillId + 5), RGB(0, 0, 255)));
+    EXPECT_EQ(gr()->FillAt(0).rightBrush.fillColor, RGB(0, 0, 255));
+    ASSERT_TRUE(page.Pick(CLstCurve::kLeftFillId + 1, "否"));
+    EXPECT_EQ(gr()->FillAt(0).sides, 1);
+}
+
+TEST_F(CurvePage, FormsBuildTheirDrawingGroupsAndOnlyLineFormsFill) {
+    EXPECT_NE(page.grid().FindByData(CLstCurve::kLine2Id), nullptr);
+    ASSERT_TRUE(page.Pick(CLstCurve::kFormId, "杆棒"));
+    page.Show(gr());
+    EXPECT_EQ(page.grid().FindByData(CLstCurve::kLineId), nullptr);
+    EXPECT_NE(page.grid().FindByData(CLstCurve::kStickStepId), nullptr);
+    EXPECT_FALSE(page.Enabled(CLstCurve::kFillListId));
+    ASSERT_TRUE(page.Type(CLstCurve::kStickStepId, "4"));
+    EXPECT_EQ(gr()->GetScanted(), 4);
+}
+
+TEST_F(CurvePage, EveryEditEndsWithRepaintModifiedParentAndView) {
+    const int redraws = page.Redraws();
+    ASSERT_TRUE(page.Type(CLstCurve::kTitleTextId, "伽马"));
+    EXPECT_EQ(CallsOn(gr()), (Names{"CWpKit::SetTitleText", "CWpKit::InvalidSelf", "CQXObject::SetModifyFlag",
+                                    "CWpKit::UpdateParent"}));
+    EXPECT_GT(page.Redraws(), redraws);
+}
+
+TEST(CurveWalks, ACurveOutsideAPlotWalksNowhere) {
+    CWpCurve loose;
+    QXLOGFONT font;
+    for (int scope = 0; scope < 5; ++scope) {
+        loose.SetLmtScope(scope);
+        loose.SetTitleFontScope(scope);
+        ApplyScaleToScope(&loose);
+        ApplyTitleFontToScope(&loose, font);
+        int reached = 0;
+        ApplyToScopeCurves(&loose, scope, [&](CWpCurve*) { ++reached; });
+        EXPECT_EQ(reached, 0);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,199 @@
+// The well column page: the depth range with its checks, units picked by depth, by choice and by a
+// change of level, the scale and thickness items, the break items, the depth kind and the endings.
+#include "WellPlotFixture.h"
+#include "driver/Responder.h"
+#include "hostlibs/Osprey/WellPlotServicesTesting.h"
+#include "hostlibs/Zephyr/WellDataFixture.h"
+#include "hostlibs/Zephyr/ZephyrTesting.h"
+#include "hosttypes/Zephyr/WDMgrIO.h"
+#include "wellplot/LstWell.h"
+
+using wptest::CallsOn;
+using wptest::Names;
+
+namespace {
+
+class WellColumn : public ::testing::Test {
+protected:
+    using Page = wptest::OpenPage<CLstWell>;
+    WellColumn() {
+        well()->SetDataMgr(zephyr::NewSampleWellData());
+        well()->SetUnitClass(0);
+        well()->SetTopUnit("沙一段");
+        well()->SetBottomUnit("沙二段");
+        well()->SetTopDepth(1000);
+        well()->SetBottomDepth(1500);
+        page.Show(well());
+    }
+    CWpWell* well() { return page.well(); }
+    std::vector<std::string> Boxes() {
+        std::vector<std::string> texts;
+        for (const auto& box : platform::Responder::Instance().MessageBoxes()) texts.push_back(box.text);
+        return texts;
+    }
+
+    Page page;
+};
+
+TEST_F(WellColumn, DepthsEqualToTheOtherEndPassAndATopBelowTheBottomIsRefused) {
+    EXPECT_EQ(page.Value(CLstWell::kTopDepthId), "1000.00");
+    ASSERT_TRUE(page.Type(CLstWell::kBottomDepthId, "1500"));
+    ASSERT_TRUE(page.Type(CLstWell::kTopDepthId, "1500"));
+    EXPECT_FLOAT_EQ(well()->GetTopDepth(), 1500);
+    EXPECT_TRUE(Boxes().empty());
+    ASSERT_TRUE(page.Type(CLstWell::kTopDepthId, "1600"));
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"深度范围不合法！"}));
+    EXPECT_FLOAT_EQ(well()->GetTopDepth(), 1500);
+    EXPECT_EQ(page.Value(CLstWell::kTopDepthId), "1500.00");
+    // A depth no float holds is no legal range either.
+    ASSERT_TRUE(page.Type(CLstWell::kBottomDepthId, "1e40"));
+    EXPECT_FLOAT_EQ(well()->GetBottomDepth(), 1500);
+    EXPECT_EQ(Boxes().size(), 2u);
+}
+
+TEST_F(WellColumn, ATypedDepthPicksTheUnitHoldingItWithTheExtensionOrUnknown) {
+    ASSERT_TRUE(page.Pick(CLstWell::kLevelId, "二级"));
+    ASSERT_TRUE(page.Type(CLstWell::kExtendId, "10"));
+    EXPECT_FLOAT_EQ(well()->GetTopExtendDepth(), 10);
+    ASSERT_TRUE(page.Type(CLstWell::kTopDepthId, "1095"));  // 1105 lies in 沙一2
+    EXPECT_EQ(well()->GetTopUnit(), "沙一2");
+    ASSERT_TRUE(page.Type(CLstWell::kBottomDepthId, "1370"));  // 1360 lies in 沙二2
+    EXPECT_EQ(well()->GetBottomUnit(), "沙二2");
+    ASSERT_TRUE(page.Type(CLstWell::kTopDepthId, "50"));
+    EXPECT_EQ(well()->GetTopUnit(), "未知");
+}
+
+TEST_F(WellColumn, UnitChoicesSkipUnusableTopsAndRefuseACrossedRange) {
+    zephyr::SetLayering(well()->GetDataMgr(), 3, {{"A", 0, 10}, {"B", 1200, 100}, {"C", 1300, 100}, {"D", 2e5, 5}});
+    zephyr::testing::Touch(well());
+    page.Show(well());
+    ASSERT_TRUE(page.Pick(CLstWell::kLevelId, "四级"));
+    page.Show(well());
+    ASSERT_TRUE(page.Pick(CLstWell::kTopUnitId, "未知"));
+    EXPECT_EQ(well()->GetTopUnit(), "B");
+    EXPECT_FLOAT_EQ(well()->GetTopDepth(), 1200);
+    ASSERT_TRUE(page.Pick(CLstWell::kBottomUnitId, "未知"));
+    EXPECT_EQ(well()->GetBottomUnit(), "C");
+    EXPECT_FLOAT_EQ(well()->GetBottomDepth(), 1400);
+    ASSERT_TRUE(page.Pick(CLstWell::kTopUnitId, "C"));
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"顶层单元不合法！"}));
+    EXPECT_EQ(well()->GetTopUnit(), "B");
+    EXPECT_EQ(page.Value(CLstWell::kTopUnitId), "B");
+    ASSERT_TRUE(page.Pick(CLstWell::kBottomUnitId, "B"));
+    EXPECT_EQ(Boxes().back(), "底层单元不合法！");
+    EXPECT_EQ(well()->GetBottomUnit(), "C");
+}
+
+TEST_F(WellColumn, ALevelOneStepFinerMapsToTheSubUnitsAndAnyOtherStepToUnknown) {
+    ASSERT_TRUE(page.Pick(CLstWell::kLevelId, "二级"));
+    EXPECT_EQ(well()->GetUnitClass(), 1);
+    EXPECT_EQ(well()->GetTopUnit(), "沙一1");
+    EXPECT_EQ(well()->GetBottomUnit(), "沙二2");
+    EXPECT_FLOAT_EQ(well()->GetTopDepth(), 1000);
+    EXPECT_FLOAT_EQ(well()->GetBottomDepth(), 1500);
+
+    well()->SetUnitClass(0);
+    well()->SetTopUnit("沙一段");
+    well()->SetBottomUnit("沙二段");
+    well()->SetTopDepth(1010);
+    ASSERT_TRUE(page.Pick(CLstWell::kLevelId, "三级"));
+    EXPECT_EQ(well()->GetTopUnit(), "未知");
+    EXPECT_EQ(well()->GetBottomUnit(), "未知");
+    EXPECT_FLOAT_EQ(well()->GetTopDepth(), 1010);
+}
+
+TEST_F(WellColumn, TheLevelItemOffersOnlyLevelsWithUnits) {
+    EXPECT_EQ(Page::Options(page.Item(CLstWell::kLevelId)), (Names{"一级", "二级", "三级"}));
+    EXPECT_TRUE(page.Enabled(CLstWell::kLevelId));
+    EXPECT_EQ(Page::Options(page.Item(CLstWell::kTopUnitId)), (Names{"未知", "沙一段", "沙二段"}));
+
+    // A well whose data hold no layering: nothing to offer.
+    well()->SetDataMgr(new WDMgrIO());
+    page.Show(well());
+    EXPECT_TRUE(Page::Options(page.Item(CLstWell::kLevelId)).empty());
+    EXPECT_FALSE(page.Enabled(CLstWell::kLevelId));
+    EXPECT_FALSE(page.Enabled(CLstWell::kExtendId));
+}
+
+TEST_F(WellColumn, AUnitChoiceWithoutUnitsStoresUnknownAndKeepsTheRange) {
+    zephyr::SetLayering(well()->GetDataMgr(), 4, {});
+    well()->SetUnitClass(4);
+    page.Show(well());
+    ASSERT_TRUE(page.Pick(CLstWell::kTopUnitId, "未知"));
+    ASSERT_TRUE(page.Pick(CLstWell::kBottomUnitId, "未知"));
+    EXPECT_EQ(well()->GetTopUnit(), "未知");
+    EXPECT_EQ(well()->GetBottomUnit(), "未知");
+    EXPECT_FLOAT_EQ(well()->GetTopDepth(), 1000);
+    EXPECT_FLOAT_EQ(well()->GetBottomDepth(), 1500);
+}
+
+TEST_F(WellColumn, TheScaleTakesAnyOfItsSpellingsAndRefusesNoPositiveNumber) {
+    for (const char* text : {"1:250", "250", ":250"}) {
+        well()->SetDepthScale(200);
+        ASSERT_TRUE(page.Type(CLstWell::kScaleId, text));
+        EXPECT_EQ(well()->GetDepthScale(), 250) << text;
+    }
+    for (const char* text : {"abc", "0", "1:-5", "1:99999999999"}) {
+        ASSERT_TRUE(page.Type(CLstWell::kScaleId, text));
+        EXPECT_EQ(well()->GetDepthScale(), 250) << text;
+        EXPECT_EQ(page.Value(CLstWell::kScaleId), "1:250") << text;
+    }
+    EXPECT_EQ(ScaleOptions().size(), 16u);
+    EXPECT_EQ(ScaleOptions().back(), "1:100000");
+    EXPECT_EQ(ExtendOptions().size(), 21u);
+    EXPECT_EQ(ThicknessOptions().back(), "10");
+}
+
+TEST_F(WellColumn, ThicknessesAndBlankAtBreakExcludeEachOther) {
+    EXPECT_TRUE(page.Enabled(CLstWell::kShaleThickId));
+    well()->IsBlankSpace(true);
+    ASSERT_TRUE(page.Type(CLstWell::kShaleThickId, "3"));
+    EXPECT_FLOAT_EQ(well()->GetShaleThick(), 3);
+    EXPECT_FALSE(well()->IsBlankSpace());
+    ASSERT_TRUE(page.Type(CLstWell::kSandThickId, "不设置"));
+    EXPECT_FLOAT_EQ(well()->GetSandThick(), 0);
+
+    ASSERT_TRUE(page.Pick(CLstWell::kBlankId, "是"));
+    EXPECT_TRUE(well()->IsBlankSpace());
+    EXPECT_FLOAT_EQ(well()->GetShaleThick(), 0);
+    EXPECT_TRUE(page.Enabled(CLstWell::kLostLineShownId));
+    EXPECT_FALSE(page.Enabled(CLstWell::kLostLineId));
+    ASSERT_TRUE(page.Pick(CLstWell::kLostLineShownId, "是"));
+    EXPECT_TRUE(well()->IsFaultPointLine());
+    EXPECT_TRUE(page.Enabled(CLstWell::kLostLineId));
+    ASSERT_TRUE(page.Pick(CLstWell::kBlankId, "否"));
+    EXPECT_FALSE(page.Enabled(CLstWell::kLostLineShownId));
+    EXPECT_FALSE(page.Enabled(CLstWell::kLostLineId));
+}
+
+TEST_F(WellColumn, ADepthKindChangeConvertsTheRangeBeforeStoringTheKind) {
+    ASSERT_TRUE(osprey::testing::SetDepthFactor("井1", 2));
+    parsnip::testing::ClearCallLog();
+    ASSERT_TRUE(page.Pick(CLstWell::kDepthKindId, "垂深"));
+    EXPECT_FLOAT_EQ(well()->GetTopDepth(), 500);
+    EXPECT_FLOAT_EQ(well()->GetBottomDepth(), 750);
+    EXPECT_EQ(CallsOn(well()), (Names{"CWpKit::SetTopDepth", "CWpKit::SetBottomDepth", "CWpWell::SetDepthType",
+                                      "CWpKit::Recalculate", "CWpWell::ComputeValidTopAndBottom",
+                                      "CWpKit::InvalidSelf"}));
+    EXPECT_EQ(well()->GetDataMgr()->GetDepthType(), DEPTH_VERTICAL);
+    // The kind in use again: only the common ending.
+    parsnip::testing::ClearCallLog();
+    ASSERT_TRUE(page.Pick(CLstWell::kDepthKindId, "垂深"));
+    EXPECT_EQ(CallsOn(well()), (Names{"CWpWell::ComputeValidTopAndBottom", "CWpKit::InvalidSelf"}));
+}
+
+TEST_F(WellColumn, EveryEditEndsWithTheRangeCheckARepaintAndTheView) {
+    const int redraws = page.Redraws();
+    ASSERT_TRUE(page.Pick(CLstWell::kAutoDepthId, "自动调整"));
+    EXPECT_EQ(well()->GetAutoDepth(), 1);
+    EXPECT_EQ(CallsOn(well()), (Names{"CWpKit::SetAutoDepth", "CWpKit::Recalculate",
+                                      "CWpWell::ComputeValidTopAndBottom", "CWpKit::InvalidSelf"}));
+    EXPECT_GT(page.Redraws(), redraws);
+    // Another kind of kit selected: edits reach no kit.
+    page.Show(page.depth());
+    parsnip::testing::ClearCallLog();
+    page.Pick(CLstWell::kAutoDepthId, "保持当前值");
+    EXPECT_TRUE(wptest::AllCalls().empty());
+}
+
+}  // namespace

@@ -1,0 +1,736 @@
+#include "wellplot/LstCurve.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <climits>
+#include <cstring>
+#include <string>
+
+#include "bcg/ColorProp.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsFill.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
+#include "framework/OptionTables.h"
+#include "framework/PropEx.h"
+#include "framework/PropFloat.h"
+#include "framework/PropStyleCombox.h"
+#include "hosttypes/Osprey/TableDefinition.h"
+#include "hosttypes/Osprey/WellDataManager.h"
+#include "hosttypes/Rivet/GeneralDataManager.h"
+#include "hosttypes/Zephyr/WDMgrIO.h"
+#include "hosttypes/Zephyr/WpWell.h"
+#include "planemap/PlaneItems.h"
+#include "wellplot/KitPage.h"
+#include "wellplot/KitWalk.h"
+#include "wellplot/WellPlotTexts.h"
+#include "win32/Text.h"
+
+using planemap::ItemText;
+using wellplot::ShowText;
+
+namespace {
+
+// Texts of the page.
+constexpr const char* kThisCurve = "当前曲线";
+constexpr const char* kTrackCurves = "同道内所有曲线";
+constexpr const char* kTrackKits = "同道内所有内容";
+constexpr const char* kPlotCurves = "当前图内所有曲线";
+constexpr const char* kPlotKits = "当前图内所有内容";
+constexpr const char* kUnassigned = "未指定";
+constexpr const char* kUnboundCurve = "WpCve";  // the name of a curve not yet bound to data
+constexpr const char* kLeftToRight = "从左到右";
+constexpr const char* kRightToLeft = "从右到左";
+constexpr const char* kLogarithmic = "对数";
+constexpr const char* kLinear = "线性";
+constexpr const char* kYes = "是";
+constexpr const char* kNo = "否";
+constexpr const char* kAddFill = "添加新填充";
+constexpr const char* kHideAll = "全部隐藏";
+constexpr const char* kShowAll = "全部显示";
+constexpr const char* kDeleteAll = "全部删除";
+constexpr const char* kFillPrefix = "填充";
+constexpr const char* kNoFill = "<添加...>";
+constexpr const char* kDelete = "删除";
+constexpr const char* kBorderTarget = "边框";
+constexpr const char* kMiddleTarget = "中线";
+constexpr const char* kValueTarget = "指定值线";
+constexpr const char* kLineStyle = "线型";
+constexpr const char* kArrangement = "排列";
+constexpr const char* kBelowLineStyle = "线型样式下";
+
+// Option tables, each in the order its item offers the texts.
+const TextValue kSources[] = {
+    {"井数据", 1}, {"岩心分析", 3}, {"离散数据", 2}, {"点数据1", 4}, {"点数据2", 5}, {"点数据3", 6}, {"图形", 0},
+};
+const TextValue kForms[] = {
+    {"曲线", 0}, {"散点", 1}, {"杆棒", 2}, {"方波", 3}, {"散点 + 曲线", 4}, {"杆棒 + 曲线", 5}, {"方波 + 曲线", 6},
+};
+const TextValue kTitleScopes[] = {
+    {kThisCurve, 0}, {kTrackCurves, 1}, {kTrackKits, 2}, {kPlotCurves, 3}, {kPlotKits, 4},
+};
+const TextValue kScopes[] = {{kThisCurve, 0}, {kTrackCurves, 1}, {kPlotCurves, 2}};
+const TextValue kUnitAligns[] = {{"曲线名称右", -1}, {"曲线名称下", 0}, {kBelowLineStyle, 1}};
+const TextValue kLimitShows[] = {{"全显示", 1}, {"全隐藏", 0}, {"仅显示刻度", 2}, {"仅显示线", 3}};
+const TextValue kLimitAligns[] = {{"线型样式上", -1}, {"线型样式中", 0}, {kBelowLineStyle, 1}};
+const TextValue kRangeTypes[] = {{"固定刻度范围", 0}, {"整条曲线刻度范围", 1}, {"可见段刻度范围", 2}};
+
+// The well-data tables the point sources 3 to 6 take their columns from.
+const char* const kSourceTables[] = {"岩心分析数据", "点数据.点数据1", "点数据.点数据2", "点数据.点数据3"};
+constexpr int kFirstTableSource = 3;
+constexpr BYTE kNumberColumn = 1;
+
+constexpr int kFixedRange = 0;
+
+template <std::size_t N>
+CBCGPProp* NewTableChoice(const char* name, const char* description, DWORD_PTR id, const TextValue (&table)[N]) {
+    CBCGPProp* item = planemap::NewOptionItem(name, "", description, id, {}, false);
+    for (const TextValue& entry : table) item->AddOption(entry.text);
+    return item;
+}
+
+CBCGPropFloat* NewFloat(const char* name, double value, int digits, bool negatives, const char* description,
+                        DWORD_PTR id) {
+    auto* item = new CBCGPropFloat(name, _variant_t(value), digits, description, negatives ? TRUE : FALSE, id);
+    item->AllowEdit(TRUE);
+    return item;
+}
+
+CBCGPProp* NewGroup(const char* name, DWORD_PTR id) { return new CBCGPProp(name, id); }
+
+// The whole number an item holds, cut toward 0; false when the text is no number an int holds.
+bool ReadInt(CBCGPProp* item, int* value) {
+    double number = 0;
+    return numtext::LeadingNumber(ItemText(item), &number) && numtext::FitInt(number, 1, value);
+}
+
+bool IsCurveForm(int form) { return form == 0 || form == 1 || form == 4; }
+
+// A line group of the drawing: its sub-items, then the pen shown.
+CBCGPProp* NewLineGroup(const char* name, DWORD_PTR id, const QXLOGPEN& pen) {
+    CBCGPProp* group = NewGroup(name, id);
+    AddLineSubItems(group, id);
+    SetLineProp(group, pen);
+    return group;
+}
+
+// A symbol group: style, size in millimetres, border and fill colour, then the symbol shown.
+CBCGPProp* NewSymbolGroup(const char* name, DWORD_PTR id, const QXLOGPOINT& point) {
+    CBCGPProp* group = NewGroup(name, id);
+    group->AddSubItem(new CPropStyleCombox("样式", 1, CPropStyleCombox::kPointStyle, nullptr, "指定符号样式", id + 1));
+    group->AddSubItem(NewFloat("尺寸(毫米)", 1.0, 0, false, "指定符号的尺寸大小", id + 2));
+    CBCGPColorProp* border = NewGroupColorProp("边界颜色", "指定符号的边界颜色", id + 3, RGB(128, 0, 0));
+    border->SetColor(RGB(128, 0, 0));
+    group->AddSubItem(border);
+    CBCGPColorProp* fill = NewGroupColorProp("填充色", "指定符号的内部填充颜色", id + 4, RGB(255, 255, 255));
+    fill->SetColor(RGB(255, 255, 255));
+    group->AddSubItem(fill);
+    SetPointFloatProp(group, point);
+    return group;
+}
+
+// The current fill's record; NULL while no fill is current.
+CWpCurve::tagCVEFILL* CurrentFill(CWpCurve* curve) {
+    const int at = curve->FillAt();
+    return at >= 1 && at <= curve->FillCount() ? &curve->FillAt(at - 1) : nullptr;
+}
+
+CString FieldText(const char* field, std::size_t size) { return CString(std::string(field, strnlen(field, size))); }
+
+}  // namespace
+
+int FillOperationOfText(const CString& text) {
+    if (text == kAddFill) return 0;
+    if (text == kHideAll) return 5;
+    if (text == kShowAll) return 4;
+    if (text == kDeleteAll) return 6;
+    const std::string all = text.str();
+    if (text::CharCount(all) < 2) return -1;
+    long long n = 0;
+    if (!numtext::LeadingInteger(CString(all.substr(text::ByteOffsetOfChar(all, 2))), &n) || n < 0 ||
+        n > INT_MAX - 7)
+        return -1;
+    return static_cast<int>(n) + 7;
+}
+
+// ---- page -------------------------------------------------------------------------------------------
+CLstCurve::CLstCurve(CWpKit* kit) : m_pKit(kit) {}
+CLstCurve::~CLstCurve() = default;
+
+CWpCurve* CLstCurve::Curve() const { return wellplot::KeptKit<CWpCurve>(*this, m_pKit); }
+
+int CLstCurve::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    auto add = [this](CBCGPProp* item) { m_wndPropList.AddProperty(item, TRUE, TRUE); };
+
+    add(NewTableChoice("数据源", "指定曲线数据来源", kSourceId, kSources));
+    add(planemap::NewOptionItem("离散数据表", "", "指定离散数据表", kTableId, {}, false));
+    add(planemap::NewOptionItem("曲线", "", "指定目标曲线", kCurveId, {}, false));
+
+    CBCGPProp* title = NewGroup(wptext::kTitle, kTitleGroupId);
+    title->AddSubItem(new CBCGPProp(wptext::kText, _variant_t(""), "指定标题内容", kTitleTextId));
+    title->AddSubItem(NewTableChoice(wptext::kFontApplyTo, "指定标题字体设置的应用范围", kTitleScopeId, kTitleScopes));
+    CBCGPProp* titleFont = CreateFontPropFloatSize(wptext::kFont, kTitleFontId);
+    titleFont->Expand(FALSE);
+    title->AddSubItem(titleFont);
+    add(title);
+
+    CBCGPProp* unit = NewGroup("单位", kUnitGroupId);
+    unit->AddSubItem(planemap::NewOptionItem(
+        "名称", "", "指定曲线单位名称", kUnitNameId,
+        {"cm", "N", "mV", "μs/m", "g/cm^3", "GAPI", "%", "p.u.", "Ω·m", "小数", "无"}, true));
+    unit->AddSubItem(planemap::NewOptionItem(wptext::kShown, "", "指定曲线单位是否显示", kUnitShownId, {kYes, kNo}, false));
+    unit->AddSubItem(NewTableChoice(kArrangement, "指定曲线单位的排列格式", kUnitAlignId, kUnitAligns));
+    unit->AddSubItem(NewTableChoice(wptext::kFontApplyTo, "指定曲线单位字体设置的应用范围", kUnitScopeId, kScopes));
+    unit->AddSubItem(CreateFontPropFloatSize(wptext::kFont, kUnitFontId));
+    unit->Expand(FALSE);
+    add(unit);
+
+    CBCGPProp* scale = NewGroup(wptext::kScale, kScaleGroupId);
+    scale->AddSubItem(NewTableChoice(wptext::kApplyTo, "指定刻度属性设置的应用范围", kScaleScopeId, kScopes));
+    scale->AddSubItem(NewTableChoice(wptext::kVisibility, "指定曲线刻度值的显隐状态", kLimitShownId, kLimitShows));
+    scale->AddSubItem(NewTableChoice(kArrangement, "指定曲线刻度值的排列格式", kLimitAlignId, kLimitAligns));
+    scale->AddSubItem(
+        planemap::NewOptionItem(wptext::kType, "", "指定刻度类型", kScaleTypeId, {kLinear, kLogarithmic}, false));
+    scale->AddSubItem(NewTableChoice("刻度范围", "指定刻度范围类型", kRangeTypeId, kRangeTypes));
+    scale->AddSubItem(NewFloat("刻度小数位数", 0, 0, false, "指定刻度小数位数", kDigitsId));
+    scale->AddSubItem(planemap::NewOptionItem(wptext::kDirection, "", "指定刻度类型", kDirectionId,
+                                              {kLeftToRight, kRightToLeft}, false));
+    scale->AddSubItem(NewFloat("左值", 0, 0, true, "指定曲线左值", kLeftId));
+    scale->AddSubItem(NewFloat("右值", 0, 0, true, "指定曲线右值", kRightId));
+    scale->AddSubItem(planemap::NewOptionItem("第二刻度", "", "指定曲线第二刻度的显隐状态", kSecondScaleId,
+                                              {wptext::kShown, wptext::kHidden}, false));
+    scale->AddSubItem(NewFloat("倍数", 0, 1, false, "指定曲线第二刻度倍数", kMultiplesId));
+    CBCGPProp* limitFont = CreateFontPropFloatSize(wptext::kFont, kLimitFontId);
+    limitFont->Expand(FALSE);
+    scale->AddSubItem(limitFont);
+    add(scale);
+
+    auto* draw = new CBCGPPropEx("绘制", kDrawGroupId);
+    draw->AddSubItem(NewTableChoice("形式", "指定绘制形式", kFormId, kForms));
+    add(draw);
+
+    auto* fills = new CBCGPPropEx(kFillPrefix, kFillGroupId);
+    fills->AddSubItem(planemap::NewOptionItem("列表", "", "", kFillListId, {kAddFill}, false));
+    add(fills);
+
+    CBCGPProp* mark = NewGroup("标识线", kMarkGroupId);
+    mark->AddSubItem(planemap::NewOptionItem(wptext::kShown, "", "指定标识线是否显示", kMarkShownId, {kYes, kNo}, false));
+    mark->AddSubItem(NewFloat("指定值", 0, 2, true, "指定标识线的值", kMarkValueId));
+    mark->AddSubItem(CreateLineFloatProp(kLineStyle, kMarkLineId));
+    add(mark);
+    return 0;
+}
+
+// ---- refresh ------------------------------------------------------------------------------------------
+void CLstCurve::UpdateBCGPProperty(long object, CString) {
+    CWpCurve* curve = object == GetCurrentObject() ? Curve() : nullptr;
+    if (!wellplot::BeginKitRefresh(*this, object, curve)) return;
+    ShowSource(curve);
+    ShowTitleAndUnit(curve);
+    ShowScale(curve);
+    ShowDrawing(curve);
+    ShowFills(curve);
+    ShowMarker(curve);
+    m_wndPropList.AdjustLayout();
+}
+
+void CLstCurve::ShowSource(CWpCurve* curve) {
+    const int source = curve->GetSource();
+    ShowText(m_wndPropList.FindItemByData(kSourceId), TextOfValue(kSources, source, ""));
+    CMutiColPtDataManager* sets = CGeneralDataManager::Instance()->GetColPtDataManager();
+
+    if (CBCGPProp* table = m_wndPropList.FindItemByData(kTableId)) {
+        table->Enable(source == 2);
+        if (source == 2) {
+            table->RemoveAllOptions();
+            for (int i = 0; sets && i < sets->GetCount(); ++i) table->AddOption(sets->GetName(i));
+            ShowText(table, curve->GetTable());
+        }
+    }
+
+    CBCGPProp* item = m_wndPropList.FindItemByData(kCurveId);
+    if (!item) return;
+    item->Enable(source >= 1 && source <= 6);
+    if (source < 1 || source > 6) return;
+    auto restart = [item] {
+        item->RemoveAllOptions();
+        item->AddOption(kUnassigned);
+        ShowText(item, kUnassigned);
+    };
+    if (source == 1) {
+        restart();
+        CWpWell* well = curve->GetWell();
+        WDMgrIO* data = well ? well->GetDataMgr() : nullptr;
+        for (int i = 0; data && i < data->GetCurveCount(); ++i) item->AddOption(data->GetCurveName(i));
+    } else if (source == 2) {
+        // A table that is gone leaves the choices as they were.
+        if (CMutiColPtData* set = sets ? sets->GetData(curve->GetTable().GetString()) : nullptr) {
+            item->RemoveAllOptions();
+            item->AddOption(kUnassigned);
+            for (const CString& name : set->GetValNames()) item->AddOption(name);
+        }
+    } else {
+        restart();
+        CTableDefinition* table = CWellDataManager::Instance()->GetTableDefinitionManager()->GetTableDefinition(
+            kSourceTables[source - kFirstTableSource]);
+        for (int i = 0; table && i < table->GetColumnDefinitionCount(); ++i)
+            if (CColumnDefinition* column = table->GetColumnDefinition(i); column && column->GetType() == kNumberColumn)
+                item->AddOption(column->GetName());
+    }
+    const CString name = curve->GetName();
+    ShowText(item, name == kUnboundCurve ? CString(kUnassigned) : name);
+}
+
+void CLstCurve::ShowTitleAndUnit(CWpCurve* curve) {
+    ShowText(m_wndPropList.FindItemByData(kTitleTextId), curve->GetTitleText());
+    ShowText(m_wndPropList.FindItemByData(kTitleScopeId), TextOfValue(kTitleScopes, curve->GetTtlFtScope(), ""));
+    EnableFontProp(m_wndPropList.FindItemByData(kTitleFontId), curve->GetTitleFont(), true);
+    ShowText(m_wndPropList.FindItemByData(kUnitNameId), curve->GetUnitText());
+    ShowText(m_wndPropList.FindItemByData(kUnitShownId), curve->IsShowUnit() ? kYes : kNo);
+    ShowText(m_wndPropList.FindItemByData(kUnitAlignId), TextOfValue(kUnitAligns, curve->GetUnitAlign(), ""));
+    ShowText(m_wndPropList.FindItemByData(kUnitScopeId), TextOfValue(kScopes, curve->GetUntScope(), ""));
+    EnableFontProp(m_wndPropList.FindItemByData(kUnitFontId), curve->GetUnitFont(), true);
+}
+
+void CLstCurve::ShowScale(CWpCurve* curve) {
+    ShowText(m_wndPropList.FindItemByData(kScaleScopeId), TextOfValue(kScopes, curve->GetLmtScope(), ""));
+    ShowText(m_wndPropList.FindItemByData(kLimitShownId), TextOfValue(kLimitShows, curve->IsShowLimit(), ""));
+    ShowText(m_wndPropList.FindItemByData(kLimitAlignId), TextOfValue(kLimitAligns, curve->GetLimitAlign(), ""));
+    ShowText(m_wndPropList.FindItemByData(kScaleTypeId), curve->IsLogScale() ? kLogarithmic : kLinear);
+    const int range = curve->GetValueRangeType();
+    ShowText(m_wndPropList.FindItemByData(kRangeTypeId), TextOfValue(kRangeTypes, range, ""));
+    const int digits = curve->GetScaleDecimalDigit();
+    if (CBCGPProp* item = m_wndPropList.FindItemByData(kDigitsId)) item->SetValue(_variant_t(double(digits)));
+    ShowText(m_wndPropList.FindItemByData(kDirectionId),
+             curve->GetRight() > curve->GetLeft() ? kLeftToRight : kRightToLeft);
+    const bool fixed = range == kFixedRange;
+    const std::pair<DWORD_PTR, float> values[] = {{kLeftId, curve->GetLeft()}, {kRightId, curve->GetRight()}};
+    for (const auto& [id, value] : values) {
+        auto* item = dynamic_cast<CBCGPropFloat*>(m_wndPropList.FindItemByData(id));
+        if (!item) continue;
+        item->SetDecimalDigit(std::max(digits, 0));
+        item->SetValue(_variant_t(double(value)));
+        item->Enable(fixed);
+    }
+    const bool second = curve->IsShowScale() != 0;
+    if (CBCGPProp* item = m_wndPropList.FindItemByData(kSecondScaleId)) {
+        item->Enable(fixed);
+        if (fixed) ShowText(item, second ? wptext::kShown : wptext::kHidden);
+    }
+    if (CBCGPProp* item = m_wndPropList.FindItemByData(kMultiplesId)) {
+        item->Enable(fixed && second);
+        if (fixed && second) item->SetValue(_variant_t(double(curve->GetMultiples())));
+    }
+    EnableFontProp(m_wndPropList.FindItemByData(kLimitFontId), curve->GetLimitFont(), true);
+}
+
+// The groups under "形式" are made anew for the curve's form.
+void CLstCurve::ShowDrawing(CWpCurve* curve) {
+    CBCGPProp* draw = m_wndPropList.FindItemByData(kDrawGroupId);
+    if (!draw) return;
+    m_wndPropList.SetCurSel(nullptr);
+    DeleteLastSubItems(draw, draw->GetSubItemsCount() - 1);
+    const int form = curve->GetType();
+    ShowText(m_wndPropList.FindItemByData(kFormId), TextOfValue(kForms, form, ""));
+    const bool second = curve->IsShowScale() != 0;
+    auto lines = [&] {
+        draw->AddSubItem(NewLineGroup("第一刻度曲线线型", kLineId, curve->GetPen()));
+        CBCGPProp* line2 = NewLineGroup("第二刻度曲线线型", kLine2Id, curve->GetPenCur2());
+        line2->Enable(second);
+        EnableAllSubItems(line2, second);
+        draw->AddSubItem(line2);
+    };
+    auto scatter = [&] {
+        draw->AddSubItem(NewSymbolGroup("第一刻度散点线型", kPointId, curve->GetPoint()));
+        CBCGPProp* point2 = NewSymbolGroup("第二刻度散点线型", kPoint2Id, curve->GetPoint2());
+        point2->Enable(second);
+        EnableAllSubItems(point2, second);
+        draw->AddSubItem(point2);
+        draw->AddSubItem(NewFloat("散点抽稀间隔)", curve->GetScanted(), 0, false, "指定散点抽稀显示的间隔数",
+                                  kScatterStepId));
+    };
+    auto stick = [&] {
+        draw->AddSubItem(NewLineGroup("杆棒线型", kStickLineId, curve->GetPen2()));
+        draw->AddSubItem(NewFloat("杆棒抽稀间隔)", curve->GetScanted(), 0, false, "指定杆棒抽稀显示的间隔数",
+                                  kStickStepId));
+    };
+    auto square = [&] {
+        draw->AddSubItem(NewLineGroup("方波线型", kSquareLineId, curve->GetPen2()));
+        draw->AddSubItem(NewFloat("方波阶跃步长)", curve->GetFrequency(), 2, false, "指定方波阶跃的步长值",
+                                  kSquareStepId));
+    };
+    switch (form) {
+    case CWpCurve::CURVE_LINE:
+        lines();
+        break;
+    case CWpCurve::CURVE_SCATTER:
+        scatter();
+        break;
+    case CWpCurve::CURVE_STICK:
+        stick();
+        break;
+    case CWpCurve::CURVE_SQUARE:
+        square();
+        break;
+    case CWpCurve::CURVE_SCATTER_LINE:
+        lines();
+        scatter();
+        break;
+    case CWpCurve::CURVE_STICK_LINE:
+        lines();
+        stick();
+        break;
+    case CWpCurve::CURVE_SQUARE_LINE:
+        lines();
+        square();
+        break;
+    default:
+        break;
+    }
+}
+
+// The fill list, and the items of the current fill, are made anew; only line and scatter forms fill.
+void CLstCurve::ShowFills(CWpCurve* curve) {
+    CBCGPProp* group = m_wndPropList.FindItemByData(kFillGroupId);
+    CBCGPProp* list = m_wndPropList.FindItemByData(kFillListId);
+    if (!group || !list) return;
+    m_wndPropList.SetCurSel(nullptr);
+    DeleteLastSubItems(group, group->GetSubItemsCount() - 1);
+    if (!IsCurveForm(curve->GetType())) {
+        list->Enable(FALSE);
+        return;
+    }
+    list->Enable(TRUE);
+    list->RemoveAllOptions();
+    list->AddOption(kAddFill);
+    const int count = curve->FillCount();
+    for (int n = 1; n <= count; ++n) list->AddOption(FormatString("%s%d", kFillPrefix, n));
+    if (count != 0) {
+        list->AddOption(kHideAll);
+        list->AddOption(kShowAll);
+        list->AddOption(kDeleteAll);
+    }
+    CWpCurve::tagCVEFILL* fill = CurrentFill(curve);
+    ShowText(list, fill ? FormatString("%s%d", kFillPrefix, curve->FillAt()) : CString(kNoFill));
+    if (!fill) return;
+
+    group->AddSubItem(planemap::NewOptionItem(wptext::kVisibility, fill->shown ? wptext::kShown : wptext::kHidden,
+                                              "指定填充是否显示,隐藏或者删除", kFillShownId,
+                                              {wptext::kShown, wptext::kHidden, kDelete}, false));
+    if (!fill->shown) return;
+    CBCGPProp* target = planemap::NewOptionItem("目标", "", "指定当前横向填充目标对象", kFillTargetId,
+                                                {kBorderTarget, kMiddleTarget, kValueTarget}, false);
+    wellplot::ForEachChild(curve->GetParent(), [&](CWpKit* kit) {
+        if (kit == curve || !kit->IsKindOf(RUNTIME_CLASS(CWpCurve))) return;
+        auto* other = static_cast<CWpCurve*>(kit);
+        if (other->GetName() != kUnboundCurve && IsCurveForm(other->GetType())) target->AddOption(other->GetTitleText());
+    });
+    const CString targetName = FieldText(fill->target, sizeof fill->target);
+    ShowText(target, targetName);
+    group->AddSubItem(target);
+    if (targetName == kValueTarget)
+        group->AddSubItem(NewFloat("目标值线幅值", fill->targetValue, 2, true, "指定当前横向填充目标值线的幅值",
+                                   kFillValueId));
+    const struct {
+        const char* name;
+        DWORD_PTR id;
+        const QXLOGBRUSH& brush;
+        const char* set;
+        std::size_t setSize;
+        int bit;
+    } sides[] = {
+        {"向目标左侧填充", kLeftFillId, fill->leftBrush, fill->leftStyleSet, sizeof fill->leftStyleSet, 2},
+        {"向目标右侧填充", kRightFillId, fill->rightBrush, fill->rightStyleSet, sizeof fill->rightStyleSet, 1},
+    };
+    for (const auto& side : sides) {
+        CBCGPProp* sideGroup = NewGroup(side.name, side.id);
+        CreateFillFlagProp(sideGroup, side.id);
+        SetFillFlagProp(sideGroup, FieldText(side.set, side.setSize).str(), side.brush, (fill->sides & side.bit) != 0);
+        group->AddSubItem(sideGroup);
+    }
+}
+
+void CLstCurve::ShowMarker(CWpCurve* curve) {
+    const bool shown = curve->IsFlagLineShow();
+    ShowText(m_wndPropList.FindItemByData(kMarkShownId), shown ? kYes : kNo);
+    if (CBCGPProp* value = m_wndPropList.FindItemByData(kMarkValueId)) {
+        value->Enable(shown);
+        if (shown) value->SetValue(_variant_t(double(curve->GetFlagLineValue())));
+    }
+    EnableLineProp(m_wndPropList.FindItemByData(kMarkLineId), curve->GetFlagLinePen(), shown);
+}
+
+// ---- write-back ---------------------------------------------------------------------------------------
+LRESULT CLstCurve::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CWpCurve* curve = Curve();
+    if (!item || !curve) return 0;
+    const CString text = ItemText(item);
+    const DWORD_PTR id = item->GetData();
+
+    switch (id) {
+    case kSourceId:
+        curve->SetSource(ValueOfText(kSources, text, -1));
+        SetKitTimeStamp(curve);
+        break;
+    case kTableId:
+        curve->SetTable(text);
+        SetKitTimeStamp(curve);
+        break;
+    case kCurveId:
+        EditSourceCurve(curve, text);
+        break;
+    case kTitleTextId:
+        curve->SetTitleText(text);
+        break;
+    case kTitleScopeId:
+        curve->SetTitleFontScope(ValueOfText(kTitleScopes, text, -1));
+        break;
+    case kTitleFontId + 1:
+    case kTitleFontId + 2:
+    case kTitleFontId + 3: {
+        QXLOGFONT font = curve->GetTitleFont();
+        GetFontSubProp(item, font, static_cast<int>(id - kTitleFontId - 1));
+        curve->SetTitleFont(font);
+        ApplyTitleFontToScope(curve, font);
+        break;
+    }
+    case kUnitNameId:
+        curve->SetUnitText(text);
+        break;
+    case kUnitShownId:
+        curve->ShowUnit(text == kYes);
+        break;
+    case kUnitAlignId:
+        curve->SetUnitAlign(ValueOfText(kUnitAligns, text, -1));
+        break;
+    case kUnitScopeId:
+        curve->SetUntScope(ValueOfText(kScopes, text, -1));
+        break;
+    case kUnitFontId + 1:
+    case kUnitFontId + 2:
+    case kUnitFontId + 3: {
+        QXLOGFONT font = curve->GetUnitFont();
+        GetFontSubProp(item, font, static_cast<int>(id - kUnitFontId - 1));
+        curve->SetUnitFont(font);
+        ApplyToScopeCurves(curve, curve->GetUntScope(), [&](CWpCurve* other) { other->SetUnitFont(font); });
+        break;
+    }
+    case kScaleScopeId:
+        curve->SetLmtScope(ValueOfText(kScopes, text, -1));
+        break;
+    case kFillListId:
+        EditFillList(curve, text);
+        break;
+    case kFillShownId:
+        curve->Operation(text == wptext::kShown ? 1 : text == wptext::kHidden ? 2 : 3);
+        SetKitTimeStamp(curve);
+        break;
+    case kFillTargetId:
+        EditFillTarget(curve, text);
+        break;
+    case kFillValueId:
+        EditFillValue(curve, item);
+        break;
+    case kMarkShownId:
+        curve->SetFlagLineShow(text == kYes);
+        SetKitTimeStamp(curve);
+        break;
+    case kMarkValueId:
+        if (float value = 0; wellplot::ReadScaled(item, 1, curve->GetFlagLineValue(), &value))
+            curve->SetFlagLineValue(value);
+        break;
+    case kMarkLineId + 1:
+    case kMarkLineId + 2:
+    case kMarkLineId + 3: {
+        QXLOGPEN pen = curve->GetFlagLinePen();
+        GetLineSubProp(item, pen, static_cast<int>(id - kMarkLineId - 1));
+        curve->SetFlagLinePen(pen);
+        break;
+    }
+    default:
+        if (id >= kLimitShownId && id <= kLimitFontId + 3)
+            EditScale(curve, item);
+        else if (id >= kFormId && id <= kSquareStepId)
+            EditDrawing(curve, item);
+        else if (id > kLeftFillId && id < kMarkGroupId && id != kRightFillId)
+            EditFillSide(curve, item);
+        break;
+    }
+    curve->InvalidSelf();
+    curve->SetModifyFlag(1);
+    curve->UpdateParent();
+    UpdateView();
+    return 0;
+}
+
+// Another data curve: the curve takes its name as title, reads its data and loses its fills.
+void CLstCurve::EditSourceCurve(CWpCurve* curve, const CString& text) {
+    if (text == curve->GetName()) return;
+    curve->SetTitleText(text);
+    curve->InitData(text, 0);
+    curve->Operation(6);
+}
+
+// Every scale edit copies the whole scale to the curves of the scale scope.
+void CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
+    const CString text = ItemText(item);
+    const DWORD_PTR id = item->GetData();
+    bool recalculate = false;
+    switch (id) {
+    case kLimitShownId:
+        curve->ShowLimit(static_cast<CWpCurve::ScaleShowWays>(ValueOfText(kLimitShows, text, -1)));
+        break;
+    case kLimitAlignId:
+        curve->SetLimitAlign(ValueOfText(kLimitAligns, text, -1));
+        break;
+    case kScaleTypeId:
+        curve->LogScale(text == kLogarithmic);
+        recalculate = true;
+        break;
+    case kRangeTypeId:
+        curve->SetValueRangeType(ValueOfText(kRangeTypes, text, -1));
+        ApplyScaleToScope(curve);
+        curve->UpdateRightLeftValue();
+        curve->Recalculate();
+        SetKitTimeStamp(curve);
+        return;
+    case kDigitsId: {
+        int digits = 0;
+        if (!ReadInt(item, &digits)) return;
+        curve->SetScaleDecimalDigit(digits);
+        recalculate = true;
+        break;
+    }
+    case kDirectionId:
+        curve->SetLeftAlignText(text == kLeftToRight);
+        break;
+    case kLeftId:
+    case kRightId: {
+        float value = 0;
+        if (!wellplot::ReadScaled(item, 1, id == kLeftId ? curve->GetLeft() : curve->GetRight(), &value)) return;
+        if (id == kLeftId)
+            curve->SetLeft(value, 0);
+        else
+            curve->SetRight(value, 0);
+        break;
+    }
+    case kSecondScaleId:
+        curve->ShowScale(text == wptext::kShown);
+        recalculate = true;
+        break;
+    case kMultiplesId: {
+        float multiples = 0;
+        if (!wellplot::ReadScaled(item, 1, curve->GetMultiples(), &multiples)) return;
+        curve->SetMultiples(multiples);
+        recalculate = true;
+        break;
+    }
+    case kLimitFontId + 1:
+    case kLimitFontId + 2:
+    case kLimitFontId + 3: {
+        QXLOGFONT font = curve->GetLimitFont();
+        GetFontSubProp(item, font, static_cast<int>(id - kLimitFontId - 1));
+        curve->SetLimitFont(font);
+        break;
+    }
+    default:
+        return;
+    }
+    ApplyScaleToScope(curve);
+    if (recalculate) curve->Recalculate();
+}
+
+// The form, and the lines, symbols and steps of the drawing groups. The stick and the square-wave
+// lines are one pen of the kit, the scatter and stick intervals one value.
+void CLstCurve::EditDrawing(CWpCurve* curve, CBCGPProp* item) {
+    const DWORD_PTR id = item->GetData();
+    auto editPen = [&](DWORD_PTR group, QXLOGPEN pen, void (CWpCurve::*set)(const QXLOGPEN&)) {
+        GetLineSubProp(item, pen, static_cast<int>(id - group - 1));
+        (curve->*set)(pen);
+    };
+    auto editPoint = [&](DWORD_PTR group, QXLOGPOINT point, void (CWpCurve::*set)(const QXLOGPOINT&)) {
+        GetPointSubProp(item, point, static_cast<int>(id - group - 1));
+        (curve->*set)(point);
+    };
+    if (id == kFormId) {
+        curve->SetType(static_cast<CWpCurve::CURVETYPE>(ValueOfText(kForms, ItemText(item), -1)));
+        SetKitTimeStamp(curve);
+    } else if (id > kLineId && id < kLine2Id) {
+        QXLOGPEN pen = curve->GetPen();
+        GetLineSubProp(item, pen, static_cast<int>(id - kLineId - 1));
+        curve->SetPen(pen);
+    } else if (id > kLine2Id && id < kPointId) {
+        editPen(kLine2Id, curve->GetPenCur2(), &CWpCurve::SetPenCur2);
+    } else if (id > kPointId && id < kPoint2Id) {
+        editPoint(kPointId, curve->GetPoint(), &CWpCurve::SetPoint);
+    } else if (id > kPoint2Id && id < kScatterStepId) {
+        editPoint(kPoint2Id, curve->GetPoint2(), &CWpCurve::SetPoint2);
+    } else if (id == kScatterStepId || id == kStickStepId) {
+        if (int interval = 0; ReadInt(item, &interval)) curve->SetScanted(interval);
+    } else if (id > kStickLineId && id < kStickStepId) {
+        editPen(kStickLineId, curve->GetPen2(), &CWpCurve::SetPen2);
+    } else if (id > kSquareLineId && id < kSquareStepId) {
+        editPen(kSquareLineId, curve->GetPen2(), &CWpCurve::SetPen2);
+    } else if (id == kSquareStepId) {
+        if (float step = 0; wellplot::ReadScaled(item, 1, curve->GetFrequency(), &step)) curve->SetFrequency(step);
+    }
+}
+
+void CLstCurve::EditFillList(CWpCurve* curve, const CString& text) {
+    const int operation = FillOperationOfText(text);
+    if (operation >= 0) curve->Operation(operation);
+    SetKitTimeStamp(curve);
+}
+
+// The target names a curve by its object name, any other target by its text; the border lies at the
+// largest float, the middle between left and right.
+void CLstCurve::EditFillTarget(CWpCurve* curve, const CString& text) {
+    CWpCurve::tagCVEFILL* fill = CurrentFill(curve);
+    if (!fill) return;
+    CWpCurve* found = curve->FindCurve(text, 0);
+    text::CopyToField(fill->target, sizeof fill->target, (found ? found->GetName() : text).str());
+    const float left = curve->GetLeft();
+    const float right = curve->GetRight();
+    const float middle = (left + right) * 0.5f;
+    if (text == kBorderTarget) {
+        fill->targetValue = FLT_MAX;
+    } else if (text == kMiddleTarget) {
+        fill->targetValue = middle;
+    } else if (text == kValueTarget) {
+        const float v = fill->targetValue;
+        fill->targetValue = (v - left) * (v - right) <= -0.001f ? -999.9f : middle;
+    }
+    curve->Recalculate();
+}
+
+// A target value is taken only strictly between the left and right values.
+void CLstCurve::EditFillValue(CWpCurve* curve, CBCGPProp* item) {
+    CWpCurve::tagCVEFILL* fill = CurrentFill(curve);
+    float v = 0;
+    if (!fill || !wellplot::ReadScaled(item, 1, fill->targetValue, &v)) return;
+    const float lo = std::min(curve->GetLeft(), curve->GetRight());
+    const float hi = std::max(curve->GetLeft(), curve->GetRight());
+    if (!(lo < v && v < hi)) return;
+    fill->targetValue = v;
+    curve->Recalculate();
+}
+
+// One sub-item of the left (side bit 1) or right (side bit 0) fill of the current fill.
+void CLstCurve::EditFillSide(CWpCurve* curve, CBCGPProp* item) {
+    CWpCurve::tagCVEFILL* fill = CurrentFill(curve);
+    if (!fill) return;
+    const DWORD_PTR id = item->GetData();
+    const bool left = id < kRightFillId;
+    const int bit = left ? 2 : 1;
+    char* set = left ? fill->leftStyleSet : fill->rightStyleSet;
+    QXLOGBRUSH& brush = left ? fill->leftBrush : fill->rightBrush;
+    bool flag = (fill->sides & bit) != 0;
+    std::string name = FieldText(set, CWpCurve::tagCVEFILL::kNameSize).str();
+    QXLOGBRUSH edited = brush;
+    GetFillFlagSubProp(item, &flag, static_cast<int>(id - (left ? kLeftFillId : kRightFillId) - 1), &name, edited);
+    fill->sides = flag ? (fill->sides | bit) : (fill->sides & ~bit);
+    brush = edited;
+    text::CopyToField(set, CWpCurve::tagCVEFILL::kNameSize, name);
+}

@@ -1,0 +1,484 @@
+#include "wellplot/LstWell.h"
+
+#include <climits>
+#include <cmath>
+
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
+#include "framework/OptionTables.h"
+#include "hosttypes/Osprey/WellDataManager.h"
+#include "hosttypes/Zephyr/WDMgrIO.h"
+#include "hosttypes/Zephyr/WpWell.h"
+#include "planemap/PlaneItems.h"
+#include "wellplot/KitPage.h"
+#include "wellplot/WellPlotTexts.h"
+
+IMPLEMENT_DYNCREATE(CLstWell, CWndLst)
+
+using planemap::ItemText;
+using wellplot::ShowText;
+
+namespace {
+
+constexpr const char* kWell = "井";
+constexpr const char* kRange = "深度范围";
+constexpr const char* kDepthKind = "纵向深度类型";
+constexpr const char* kTopDepth = "顶深(米)";
+constexpr const char* kBottomDepth = "底深(米)";
+constexpr const char* kLevel = "分层级别";
+constexpr const char* kTopUnit = "顶层单元";
+constexpr const char* kBottomUnit = "底层单元";
+constexpr const char* kExtend = "外延深度(米)";
+constexpr const char* kScale = "深度比例";
+constexpr const char* kSandThick = "砂岩等厚厚度(米)";
+constexpr const char* kShaleThick = "泥岩等厚厚度(米)";
+constexpr const char* kNotSet = "不设置";
+constexpr const char* kAutoDepth = "深度线及标尺";
+constexpr const char* kKeep = "保持当前值";
+constexpr const char* kAdjust = "自动调整";
+constexpr const char* kBreaks = "断点处理";
+constexpr const char* kBlank = "断点处留空白";
+constexpr const char* kLostLineShown = "显示断失顶底线";
+constexpr const char* kLostLine = "断失顶底线";
+
+const TextValue kDepthKinds[] = {{"测深", 0}, {"垂深", 1}};
+const TextValue kLevels[] = {{"一级", 0}, {"二级", 1}, {"三级", 2}, {"四级", 3}, {"五级", 4}};
+constexpr int kLevelCount = 5;
+
+// A unit's top depth is usable within these bounds.
+constexpr double kMinUnitTop = 0.001;
+constexpr double kMaxUnitTop = 100000;
+bool UsableTop(double top) { return top >= kMinUnitTop && top <= kMaxUnitTop; }
+
+CString Metres(double value) { return FormatString("%.2f", value); }
+CString ScaleText(int scale) { return FormatString("1:%d", scale); }
+
+// A typed number as the float a depth field keeps; false when the float cannot hold it.
+bool ReadDepth(const CString& text, float* value) {
+    double number = 0;
+    return numtext::LeadingNumber(text, &number) && numtext::FitFloat(number, 1, value);
+}
+
+// Stores a computed depth that a float holds; any other is left out.
+void StoreTop(CWpWell* well, double depth) {
+    if (float value = 0; numtext::FitFloat(depth, 1, &value)) well->SetTopDepth(value);
+}
+void StoreBottom(CWpWell* well, double depth) {
+    if (float value = 0; numtext::FitFloat(depth, 1, &value)) well->SetBottomDepth(value);
+}
+
+void AddOptions(CBCGPProp* item, const std::vector<CString>& options) {
+    for (const CString& option : options) item->AddOption(option);
+}
+
+CBCGPProp* NewChoice(const char* name, const char* value, const char* description, DWORD_PTR id, bool typing,
+                     const std::vector<CString>& options) {
+    CBCGPProp* item = planemap::NewOptionItem(name, value, description, id, {}, typing);
+    AddOptions(item, options);
+    return item;
+}
+
+}  // namespace
+
+std::vector<CString> ExtendOptions() {
+    std::vector<CString> options;
+    for (double x = 0; x < 10.1; x += 0.5) options.push_back(FormatString("%g", x));
+    return options;
+}
+
+std::vector<CString> ThicknessOptions() {
+    std::vector<CString> options{kNotSet};
+    for (double x = 0.5; x < 10.1; x += 0.5) options.push_back(FormatString("%g", x));
+    return options;
+}
+
+std::vector<CString> ScaleOptions() {
+    std::vector<CString> options;
+    for (int s = 1; s < 10001; s *= 10)
+        for (int factor : {1, 2, 5}) options.push_back(ScaleText(s * factor));
+    options.push_back(ScaleText(100000));
+    return options;
+}
+
+const char* LevelText(int level) {
+    if (level < 0) return wptext::kUnknownUnit;
+    return TextOfValue(kLevels, level < kLevelCount ? level : kLevelCount - 1, wptext::kUnknownUnit);
+}
+
+int LevelOfText(const CString& text) { return ValueOfText(kLevels, text, -1); }
+
+bool ReadDepthScale(const CString& text, int* scale) {
+    const int colon = text.Find(':');
+    const CString number = colon < 0 ? text : text.Mid(colon + 1);
+    long long value = 0;
+    if (!numtext::LeadingInteger(number, &value) || value <= 0 || value > INT_MAX) return false;
+    *scale = static_cast<int>(value);
+    return true;
+}
+
+CLstWell::CLstWell() = default;
+CLstWell::~CLstWell() = default;
+
+int CLstWell::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+
+    auto* well = new CBCGPProp(kWell, _variant_t(""), "指定柱状图目标井", kWellId);
+    well->AllowEdit(FALSE);
+    m_wndPropList.AddProperty(well, TRUE, TRUE);
+
+    auto* range = new CBCGPProp(kRange, kRangeGroupId);
+    range->AddSubItem(planemap::NewOptionItem(kDepthKind, kDepthKinds[0].text, "指定深度类型", kDepthKindId,
+                                              {kDepthKinds[0].text, kDepthKinds[1].text}, false));
+    range->AddSubItem(new CBCGPProp(kTopDepth, _variant_t("0"), "指定顶部深度", kTopDepthId));
+    range->AddSubItem(new CBCGPProp(kBottomDepth, _variant_t("0"), "指定底部深度", kBottomDepthId));
+    range->AddSubItem(planemap::NewOptionItem(kLevel, kLevels[4].text, "指定分层级别", kLevelId, {kLevels[4].text},
+                                              false));
+    range->AddSubItem(planemap::NewOptionItem(kTopUnit, wptext::kUnknownUnit, "指定顶层单元", kTopUnitId,
+                                              {wptext::kUnknownUnit}, false));
+    range->AddSubItem(planemap::NewOptionItem(kBottomUnit, wptext::kUnknownUnit, "指定底层单元", kBottomUnitId,
+                                              {wptext::kUnknownUnit}, false));
+    range->AddSubItem(NewChoice(kExtend, "0", "指定分层单元外延深度", kExtendId, true, ExtendOptions()));
+    m_wndPropList.AddProperty(range, TRUE, TRUE);
+
+    auto* scale = new CBCGPProp(kScale, kScaleGroupId);
+    scale->AddSubItem(NewChoice(kScale, "1:200", "指定绘图深度比例", kScaleId, true, ScaleOptions()));
+    scale->AddSubItem(NewChoice(kSandThick, kNotSet, "指定砂岩等厚厚度", kSandThickId, true, ThicknessOptions()));
+    scale->AddSubItem(NewChoice(kShaleThick, kNotSet, "指定泥岩等厚厚度", kShaleThickId, true, ThicknessOptions()));
+    scale->AddSubItem(planemap::NewOptionItem(kAutoDepth, kKeep,
+                                              "指定是否自动调整深度线及标尺间隔以符合相应的深度比例", kAutoDepthId,
+                                              {kKeep, kAdjust}, false));
+    m_wndPropList.AddProperty(scale, TRUE, TRUE);
+
+    auto* breaks = new CBCGPProp(kBreaks, kBreakGroupId);
+    breaks->AddSubItem(CreateYesNoProp(kBlank, kBlankId, _variant_t(""), nullptr));
+    breaks->AddSubItem(CreateYesNoProp(kLostLineShown, kLostLineShownId, _variant_t(""), nullptr));
+    breaks->AddSubItem(CreateLineProp(kLostLine, kLostLineId, false));
+    m_wndPropList.AddProperty(breaks, TRUE, TRUE);
+    return 0;
+}
+
+// ---- refresh ------------------------------------------------------------------------------------
+void CLstWell::UpdateBCGPProperty(long object, CString) {
+    CWpWell* well = wellplot::KitOf<CWpWell>(object);
+    if (!wellplot::BeginKitRefresh(*this, object, well)) return;
+    ShowText(m_wndPropList.FindItemByData(kWellId), well->GetName());
+    WDMgrIO* data = well->GetDataMgr();
+    if (!data) return;
+    LogStratumDIO* layering = data->GetStratum(well->GetUnitClass(), "");
+
+    const int kind = data->GetDepthType();
+    if (kind == 0 || kind == 1)
+        ShowText(m_wndPropList.FindItemByData(kDepthKindId), TextOfValue(kDepthKinds, kind, ""));
+    ShowText(m_wndPropList.FindItemByData(kTopDepthId),
+             Metres(static_cast<float>(well->GetTopDepth() + well->GetTopExtendDepth())));
+    ShowText(m_wndPropList.FindItemByData(kBottomDepthId),
+             Metres(static_cast<float>(well->GetBottomDepth() - well->GetBotExtendDepth())));
+    ShowLevels(well);
+    ShowUnits(well, layering);
+    ShowText(m_wndPropList.FindItemByData(kScaleId), ScaleText(well->GetDepthScale()));
+    ShowThickness(well);
+    ShowText(m_wndPropList.FindItemByData(kAutoDepthId), well->GetAutoDepth() ? kAdjust : kKeep);
+    ShowBreaks(well);
+}
+
+// Only the levels the well has units of are offered.
+void CLstWell::ShowLevels(CWpWell* well) {
+    CBCGPProp* item = m_wndPropList.FindItemByData(kLevelId);
+    if (!item) return;
+    item->RemoveAllOptions();
+    WDMgrIO* data = well->GetDataMgr();
+    if (well->WellExist()) {
+        for (const TextValue& level : kLevels)
+            if (LogStratumDIO* units = data->GetStratum(level.value, ""); units && units->GetUnitCount() > 0)
+                item->AddOption(level.text);
+    }
+    ShowText(item, LevelText(well->GetUnitClass()));
+    item->Enable(item->GetOptionCount() > 0);
+}
+
+void CLstWell::ShowUnits(CWpWell* well, LogStratumDIO* layering) {
+    const int count = layering ? layering->GetUnitCount() : 0;
+    const struct {
+        DWORD_PTR id;
+        CString unit;
+    } ends[] = {{kTopUnitId, well->GetTopUnit()}, {kBottomUnitId, well->GetBottomUnit()}};
+    for (const auto& end : ends) {
+        CBCGPProp* item = m_wndPropList.FindItemByData(end.id);
+        if (!item) continue;
+        item->RemoveAllOptions();
+        item->AddOption(wptext::kUnknownUnit);
+        for (int i = 0; i < count; ++i) item->AddOption(layering->GetUnitName(i));
+        ShowText(item, end.unit);
+        item->Enable(item->GetOptionCount() > 0);
+    }
+    if (CBCGPProp* item = m_wndPropList.FindItemByData(kExtendId)) {
+        double shown = 0;
+        numtext::LeadingNumber(ItemText(item), &shown);
+        const double extension = well->GetTopExtendDepth();
+        if (std::fabs(shown - extension) > 0.001) planemap::SetItemText(item, Metres(extension));
+        item->Enable(count > 0 && (well->GetTopUnit() != wptext::kUnknownUnit ||
+                                   well->GetBottomUnit() != wptext::kUnknownUnit));
+    }
+}
+
+// The thickness items need the well's sand data: of kinds 1 to 3 the first that holds records,
+// else that of kind 4.
+void CLstWell::ShowThickness(CWpWell* well) {
+    LogSandDIO* sand = nullptr;
+    if (WDMgrIO* data = well->GetDataMgr(); data && well->WellExist()) {
+        for (int kind = 1; kind <= 3 && !sand; ++kind)
+            if (LogSandDIO* set = data->GetSand(kind, ""); set && set->GetRecordCount() > 0) sand = set;
+        if (!sand) sand = data->GetSand(4, "");
+    }
+    const bool enable = sand && sand->GetRecordCount() > 0;
+    const struct {
+        DWORD_PTR id;
+        float thick;
+    } items[] = {{kSandThickId, well->GetSandThick()}, {kShaleThickId, well->GetShaleThick()}};
+    for (const auto& entry : items) {
+        CBCGPProp* item = m_wndPropList.FindItemByData(entry.id);
+        if (!item) continue;
+        ShowText(item, entry.thick > 0.001 ? Metres(entry.thick) : CString(kNotSet));
+        item->Enable(enable);
+    }
+}
+
+void CLstWell::ShowBreaks(CWpWell* well) {
+    if (CBCGPProp* blank = m_wndPropList.FindItemByData(kBlankId)) SetYesNoProp(blank, well->IsBlankSpace());
+    if (CBCGPProp* shown = m_wndPropList.FindItemByData(kLostLineShownId))
+        SetYesNoProp(shown, well->IsFaultPointLine());
+    if (CBCGPProp* line = m_wndPropList.FindItemByData(kLostLineId)) SetLineProp(line, well->GetFaultPointLine());
+    EnableBreakItems(well->IsBlankSpace());
+}
+
+void CLstWell::EnableBreakItems(bool blank) {
+    CBCGPProp* shown = m_wndPropList.FindItemByData(kLostLineShownId);
+    if (shown) shown->Enable(blank);
+    if (CBCGPProp* line = m_wndPropList.FindItemByData(kLostLineId)) {
+        const bool enable = blank && shown && GetYesNoProp(shown);
+        line->Enable(enable);
+        EnableAllSubItems(line, enable);
+    }
+}
+
+// ---- write-back -----------------------------------------------------------------------------------
+LRESULT CLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CWpWell* well = wellplot::CurrentKit<CWpWell>(*this);
+    if (!item || !well) return 0;
+    const CString caption = item->GetName();
+    const CString text = ItemText(item);
+
+    // The level is taken at once, so the layering below is already the new level's.
+    const int level = LevelOfText(text);
+    if (caption == kLevel) well->SetUnitClass(level);
+    WDMgrIO* data = well->GetDataMgr();
+    LogStratumDIO* layering = data ? data->GetStratum(well->GetUnitClass(), "") : nullptr;
+
+    if (caption == kWell) {
+        well->SwitchData(text);
+    } else if (caption == kDepthKind) {
+        EditDepthKind(well, text);
+    } else if (caption == kTopDepth || caption == kBottomDepth) {
+        EditDepth(well, item, caption == kTopDepth, layering);
+    } else if (caption == kLevel) {
+        if (layering) EditLevel(well, level, layering);
+    } else if (caption == kTopUnit) {
+        if (layering) EditTopUnit(well, item, layering);
+    } else if (caption == kBottomUnit) {
+        if (layering) EditBottomUnit(well, item, layering);
+    } else if (caption == kExtend) {
+        if (layering) EditExtension(well, item, layering);
+    } else if (caption == kScale) {
+        EditScale(well, item);
+    } else if (caption == kSandThick || caption == kShaleThick) {
+        EditThickness(well, item, caption == kSandThick);
+    } else if (caption == kAutoDepth) {
+        well->SetAutoDepth(text == kAdjust ? 1 : 0);
+        well->Recalculate();
+    } else if (caption == kBlank) {
+        const bool blank = GetYesNoProp(item);
+        well->IsBlankSpace(blank);
+        if (blank) {
+            well->SetSandThick(0);
+            well->SetShaleThick(0);
+        }
+        EnableBreakItems(blank);
+        well->Recalculate();
+    } else if (caption == kLostLineShown) {
+        well->IsFaultPointLine(GetYesNoProp(item));
+        EnableBreakItems(true);
+    } else if (item->GetParent() && item->GetParent()->GetName() == kLostLine) {
+        QXLOGPEN pen = well->GetFaultPointLine();
+        GetLineProp(item->GetParent(), pen);
+        well->SetFaultPointLine(pen);
+    }
+    well->ComputeValidTopAndBottom();
+    well->InvalidSelf();
+    UpdateView();
+    return 0;
+}
+
+// The stored range is converted to the new kind before the kind is stored.
+void CLstWell::EditDepthKind(CWpWell* well, const CString& text) {
+    WDMgrIO* data = well->GetDataMgr();
+    const int kind = ValueOfText(kDepthKinds, text, 0);
+    if (!data || kind == data->GetDepthType()) return;
+    CWellDataManager* manager = CWellDataManager::Instance();
+    const CString name = well->GetName();
+    const double top = well->GetTopDepth();
+    const double bottom = well->GetBottomDepth();
+    if (kind == 0) {
+        StoreTop(well, manager->ConvertZToDepth(name, top, false));
+        StoreBottom(well, manager->ConvertZToDepth(name, bottom, false));
+    } else {
+        StoreTop(well, manager->ConvertDepthToZ(name, top));
+        StoreBottom(well, manager->ConvertDepthToZ(name, bottom));
+    }
+    well->SetDepthType(static_cast<DepthType>(kind));
+    well->Recalculate();
+}
+
+// A top above the bottom (or a bottom below the top) is refused; a depth a float cannot hold too.
+// The typed depth picks the unit that contains it, extension applied.
+void CLstWell::EditDepth(CWpWell* well, CBCGPProp* item, bool top, LogStratumDIO* layering) {
+    float depth = 0;
+    const bool legal = ReadDepth(ItemText(item), &depth) &&
+                       (top ? !(well->GetBottomDepth() < depth) : !(well->GetTopDepth() > depth));
+    if (!legal) {
+        AfxMessageBox(wptext::kBadDepthRange, MB_OK);
+    } else if (top) {
+        well->SetTopDepth(depth);
+        if (layering) {
+            const int i = layering->FindUnit(static_cast<double>(depth) + well->GetTopExtendDepth());
+            well->SetTopUnit(i < 0 ? CString(wptext::kUnknownUnit) : layering->GetUnitName(i));
+        }
+        well->Recalculate();
+    } else {
+        well->SetBottomDepth(depth);
+        if (layering) {
+            const int i = layering->FindUnit(static_cast<double>(depth) - well->GetBotExtendDepth());
+            well->SetBottomUnit(i < 0 ? CString(wptext::kUnknownUnit) : layering->GetUnitName(i));
+        }
+        well->Recalculate();
+    }
+    planemap::SetItemText(item, Metres(top ? well->GetTopDepth() : well->GetBottomDepth()));
+}
+
+// One step finer carries the range over to the first and last sub-units of the old units; any
+// other step leaves both units unknown and the depths as they are.
+void CLstWell::EditLevel(CWpWell* well, int level, LogStratumDIO* layering) {
+    CString newTop = wptext::kUnknownUnit;
+    CString newBottom = wptext::kUnknownUnit;
+    const CString oldTop = well->GetTopUnit();
+    const CString oldBottom = well->GetBottomUnit();
+    WDMgrIO* data = well->GetDataMgr();
+    LogStratumDIO* parents = data->GetStratum(level > 0 ? level - 1 : 0, "");
+    for (int k = 0; k < layering->GetUnitCount(); ++k) {
+        const int j = layering->GetParentIndex(k);
+        const CString parent = layering->GetParentName(k);
+        if (!parents) continue;
+        if (parent.CompareNoCase(oldTop) == 0) newTop = layering->GetUnitName(parents->GetFirstSubUnit(j));
+        if (parent.CompareNoCase(oldBottom) == 0) newBottom = layering->GetUnitName(parents->GetLastSubUnit(j));
+    }
+    well->SetTopUnit(newTop);
+    well->SetBottomUnit(newBottom);
+    well->SetUnitClass(level);
+    if (const int i = layering->FindUnit(newTop); i >= 0)
+        StoreTop(well, layering->GetUnitTop(i) - well->GetTopExtendDepth());
+    if (const int i = layering->FindUnit(newBottom); i >= 0)
+        StoreBottom(well, layering->GetUnitTop(i) + layering->GetUnitThickness(i) + well->GetBotExtendDepth());
+    well->Recalculate();
+}
+
+// "未知" starts at the first unit; a unit without a usable top gives way to the next one down.
+// Without units nothing can be chosen: the unit becomes "未知" and the depths stay.
+void CLstWell::EditTopUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering) {
+    const int n = layering->GetUnitCount();
+    if (n == 0) {
+        well->SetTopUnit(wptext::kUnknownUnit);
+        well->Recalculate();
+        return;
+    }
+    int i = layering->FindUnit(ItemText(item));
+    double top = i >= 0 ? layering->GetUnitTop(i) : 0;
+    while (n - i > 1 && !UsableTop(top)) top = layering->GetUnitTop(++i);
+    const int b = layering->FindUnit(well->GetBottomUnit());
+    if (b != -1 && i >= b) {
+        AfxMessageBox(wptext::kBadTopUnit, MB_OK);
+        planemap::SetItemText(item, well->GetTopUnit());
+        return;
+    }
+    well->SetTopUnit(layering->GetUnitName(i));
+    StoreTop(well, top - well->GetTopExtendDepth());
+    well->Recalculate();
+}
+
+// "未知" starts at the last unit; a unit without a usable top gives way to the next one up.
+void CLstWell::EditBottomUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering) {
+    const int n = layering->GetUnitCount();
+    if (n == 0) {
+        well->SetBottomUnit(wptext::kUnknownUnit);
+        well->Recalculate();
+        return;
+    }
+    int i = layering->FindUnit(ItemText(item));
+    if (i < 0) i = n - 1;
+    double top = layering->GetUnitTop(i);
+    while (i > 0 && !UsableTop(top)) top = layering->GetUnitTop(--i);
+    const int t = layering->FindUnit(well->GetTopUnit());
+    if (t != -1 && i <= t) {
+        AfxMessageBox(wptext::kBadBottomUnit, MB_OK);
+        planemap::SetItemText(item, well->GetBottomUnit());
+        return;
+    }
+    well->SetBottomUnit(layering->GetUnitName(i));
+    StoreBottom(well, layering->GetUnitThickness(i) + top + well->GetBotExtendDepth());
+    well->Recalculate();
+}
+
+// One extension for both ends; a negative one (or one no float holds) is refused silently. An end
+// whose unit is unknown keeps its depth.
+void CLstWell::EditExtension(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering) {
+    float v = 0;
+    if (!ReadDepth(ItemText(item), &v) || v < 0) {
+        planemap::SetItemText(item, Metres(well->GetTopExtendDepth()));
+        return;
+    }
+    well->SetTopExtendDepth(v);
+    well->SetBotExtendDepth(v);
+    const int t = layering->FindUnit(well->GetTopUnit());
+    const int b = layering->FindUnit(well->GetBottomUnit());
+    if (t >= 0) StoreTop(well, layering->GetUnitTop(t) - v);
+    if (b >= 0) StoreBottom(well, layering->GetUnitThickness(b) + layering->GetUnitTop(b) + v);
+    well->Recalculate();
+}
+
+// A scale of 0 or less means nothing: it is refused and the kit's scale shown again.
+void CLstWell::EditScale(CWpWell* well, CBCGPProp* item) {
+    int scale = 0;
+    if (!ReadDepthScale(ItemText(item), &scale)) {
+        planemap::SetItemText(item, ScaleText(well->GetDepthScale()));
+        return;
+    }
+    well->SetDepthScale(scale);
+    well->Recalculate();
+}
+
+// A thickness below 0.001 ("不设置" or no number) means not set; one set switches blank-at-break off.
+void CLstWell::EditThickness(CWpWell* well, CBCGPProp* item, bool sand) {
+    float thick = 0;
+    if (!ReadDepth(ItemText(item), &thick)) {
+        const float stored = sand ? well->GetSandThick() : well->GetShaleThick();
+        planemap::SetItemText(item, stored > 0.001 ? Metres(stored) : CString(kNotSet));
+        return;
+    }
+    if (thick < 0.001) thick = 0;
+    if (sand)
+        well->SetSandThick(thick);
+    else
+        well->SetShaleThick(thick);
+    if ((sand ? well->GetSandThick() : well->GetShaleThick()) != 0) well->IsBlankSpace(false);
+    well->Recalculate();
+}
