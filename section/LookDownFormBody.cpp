@@ -326,21 +326,23 @@ void CLookDownFormBody::EditPosition(Slot slot, double value) {
                         MAINTAIN_WIDTH);
 }
 
-// Moves the right (bottom) edge; with the proportion kept the other dimension follows, unless the
-// map has no extent to take the proportion from.
+// Moves the right (bottom) edge so that the map gets the typed extent, whichever way its edges
+// run; with the proportion kept the other dimension follows, unless the map has no extent to take
+// the proportion from.
 void CLookDownFormBody::EditSize(Slot slot, double value) {
     const FLOATRECT r = m_pMap->GetMapRect();
     const double w = std::fabs(r.right - r.left);
     const double h = std::fabs(r.top - r.bottom);
     const bool keep = m_pMap->IsWHScaleMaintain() && w != 0 && h != 0;
+    auto away = [](double from, double to) { return to < from ? -1.0 : 1.0; };
     FLOATRECT moved = r;
     double width = w, height = h;
     if (slot == kWidth) {
-        moved.right = r.right + (value - w);
+        moved.right = r.right + away(r.left, r.right) * (value - w);
         width = std::fabs(moved.right - r.left);
         if (keep) height = width * (h / w);
     } else {
-        moved.bottom = r.bottom + (value - h);
+        moved.bottom = r.bottom + away(r.top, r.bottom) * (value - h);
         height = std::fabs(r.top - moved.bottom);
         if (keep) width = height * (w / h);
     }
