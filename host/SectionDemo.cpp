@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "SectionObjectsDemo.h"
 #include "WindowPrinter.h"
 #include "driver/CellGridDriver.h"
 #include "driver/GridDriver.h"
@@ -190,6 +191,7 @@ void RunSectionDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     CorrelationAndLayer(frame, view, out, step);
     Connection(frame, view, out, step);
     FenceAndReservoir(frame, view, out, step);
+    RunSectionObjectsDemo(frame, view, out);
 }
 
 }  // namespace demo
