@@ -12,7 +12,13 @@
 #include "driver/SheetDriver.h"
 #include "framework/PropWndMgr.h"
 #include "hostlibs/Moraine/MoraineTesting.h"
+#include "driver/Responder.h"
 #include "hostlibs/Parsnip/MapFixture.h"
+#include "hosttypes/Moraine/BoundLayer.h"
+#include "hosttypes/Moraine/CtrlLineLayer.h"
+#include "hosttypes/Moraine/LineLayer.h"
+#include "hosttypes/Moraine/PlaneOption.h"
+#include "hosttypes/Moraine/PointLayer.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObjectArrow.h"
 #include "hosttypes/Parsnip/QXObjectBitmap.h"
@@ -34,124 +40,28 @@
 #include "hosttypes/Parsnip/QXObjectScale.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
 #include "hosttypes/Parsnip/QXObjectWeb.h"
-#include "planemap/BorderSheet.h"
-#include "planemap/ZoneList.h"
-#include "planemap/PropListAppendControlPoint.h"
-#include "planemap/PropListArrow.h"
 #include "planemap/PropListBorderGrid.h"
-#include "planemap/PropListBound.h"
-#include "planemap/PropListColorMark.h"
 #include "planemap/PropListContour.h"
-#include "planemap/PropListContourFill.h"
-#include "planemap/PropListCtrlLine.h"
-#include "planemap/PropListEllipse.h"
-#include "planemap/PropListFaciesFill.h"
 #include "planemap/PropListFaciesLine.h"
-#include "planemap/PropListFaultBlock.h"
-#include "planemap/PropListFaultLine.h"
-#include "planemap/PropListFill.h"
-#include "planemap/PropListFinger.h"
 #include "planemap/PropListHint.h"
-#include "planemap/PropListLegend.h"
 #include "planemap/PropListLine.h"
 #include "planemap/PropListMultiText.h"
-#include "planemap/PropListOilWaterFill.h"
-#include "planemap/PropListOilWaterLine.h"
 #include "planemap/PropListPicture.h"
 #include "planemap/PropListPoint.h"
 #include "planemap/PropListPointText.h"
-#include "planemap/PropListRect.h"
-#include "planemap/PropListRegionFill.h"
-#include "planemap/PropListRegionLine.h"
-#include "planemap/PropListSandFill.h"
-#include "planemap/PropListSandLine.h"
-#include "planemap/PropListScale.h"
-#include "planemap/PropListScatteredAppendControlPoint.h"
-#include "planemap/PropListScatteredFill.h"
-#include "planemap/PropListScatteredLine.h"
-#include "planemap/PropListTable.h"
 #include "planemap/PropListText.h"
-#include "planemap/PropListWeb.h"
-#include "planemap/PropListWellNetFill.h"
-#include "planemap/PropListWellNetLine.h"
+#include "planemap/SameTypeEdits.h"
+#include "planemap/ZoneList.h"
+#include "planemap/layers/LayerDataPages.h"
+#include "planemap/layers/PlanePropWndCreator.h"
+#include "planemap/layers/PropListBoundLayerBound.h"
+#include "planemap/layers/PropListCtrlLineLayerData.h"
+#include "planemap/layers/PropListCtrlLineLayerLine.h"
+#include "planemap/layers/PropListLineLayerLine.h"
+#include "planemap/layers/PropListPointLayerPoint.h"
 
 namespace demo {
 namespace {
-
-// The host's choice of window for an object: the class first (the first matching row wins),
-// then, for some classes, the type name or the layer's type name.
-template <class T>
-bool Is(CQXObject* object) {
-    return object->IsKindOf(RUNTIME_CLASS(T));
-}
-
-bool TypeIs(CQXObject* object, std::initializer_list<const char*> names) {
-    for (const char* name : names)
-        if (object->GetTypeName() == name) return true;
-    return false;
-}
-
-CString LayerType(CQXObject* object) { return object->GetLayer() ? object->GetLayer()->GetTypeName() : CString(); }
-
-// Lines are told apart by their type name.
-CWndLstPlane* NewLineList(CQXObject* object) {
-    if (TypeIs(object, {"沉积相线"})) return new CPropListFaciesLine;
-    if (TypeIs(object, {"离散属性边界线"})) return new CPropListScatteredLine;
-    if (TypeIs(object, {"有效虚线边界", "有效实线边界", "砂体虚线边界", "砂体实线边界"})) return new CPropListSandLine;
-    if (TypeIs(object, {"油水边界线"}) && LayerType(object) == "油水边界") return new CPropListOWLine;
-    if (TypeIs(object, {"区域边界线"})) return new CPropListRegionLine;
-    if (TypeIs(object, {"下盘", "上盘", "断层多边形", "断层中线"})) return new CPropListFaultLine;
-    if (TypeIs(object, {"控制线"})) return new CPropListCtrlLine;
-    if (TypeIs(object, {"边界线"})) return new CPropListBound;
-    if (TypeIs(object, {"连通井网线"})) return new CPropListWellNetLine;
-    return new CPropListLine;
-}
-
-CWndLstPlane* NewFillList(CQXObject* object) {
-    if (TypeIs(object, {"等值填充", "等值线填充"})) return new CPropListContourFill;
-    if (TypeIs(object, {"沉积相填充"})) return new CPropListFaciesFill;
-    if (TypeIs(object, {"离散属性填充"})) return new CPropListScatteredFill;
-    if (TypeIs(object, {"有效区域", "砂体填充"})) return new CPropListSandFill;
-    if (TypeIs(object, {"油水填充"})) return new CPropListOWFill;
-    if (TypeIs(object, {"区域填充"})) return new CPropListRegionFill;
-    if (TypeIs(object, {"连通井网区"})) return new CPropListWellNetFill;
-    return new CPropListFill;
-}
-
-CWndLstPlane* NewPointList(CQXObject* object) {
-    if (TypeIs(object, {"虚拟井"}) && LayerType(object) == "沉积相线") return new CPropListAppendControlPoint;
-    if (TypeIs(object, {"虚拟井"}) && LayerType(object) == "离散属性边界线") return new CPropListScatteredAppendControlPoint;
-    return new CPropListPoint;
-}
-
-CWndLstPlane* NewPlaneList(CQXObject* o) {
-    if (Is<CQXObjectPoint>(o)) return NewPointList(o);
-    if (Is<CQXObjectContour>(o)) return TypeIs(o, {"等值线"}) ? new CPropListContour : NewLineList(o);
-    if (Is<CQXObjectText>(o)) return LayerType(o) == "点" ? static_cast<CWndLstPlane*>(new CPropListPointText)
-                                                            : new CPropListText;
-    if (Is<CQXObjectPolyline>(o)) return NewLineList(o);
-    if (Is<CQXObjectFill>(o)) return NewFillList(o);
-    if (Is<CQXObjectColorMark>(o)) return new CPropListColorMark;
-    if (Is<CQXObjectCell>(o)) return new CPropListTable;
-    if (Is<CQXObjectBitmap>(o) || Is<CQXObjectQXM>(o)) return new CPropListPicture;
-    if (Is<CQXObjectBlock>(o)) {
-        auto* block = static_cast<CQXObjectBlock*>(o);
-        const bool whole = block->GetObjectByTypeName("上盘") && block->GetObjectByTypeName("下盘") &&
-                           block->GetObjectByTypeName("断层多边形");
-        return TypeIs(o, {"断层"}) && whole ? new CPropListFaultBlock : nullptr;
-    }
-    if (Is<CQXObjectMultiText>(o)) return new CPropListMultiText;
-    if (Is<CQXObjectCircle>(o)) return new CPropListEllipse;
-    if (Is<CQXObjectRect>(o)) return new CPropListRect;
-    if (Is<CQXObjectArrow>(o)) return new CPropListArrow;
-    if (Is<CQXObjectWeb>(o)) return new CPropListWeb;
-    if (Is<CQXObjectLine>(o)) return new CPropListLine;
-    if (Is<CQXObjectLegend>(o)) return new CPropListLegend;
-    if (Is<CQXObjectScale>(o)) return new CPropListScale;
-    if (Is<CQXObjectFinger>(o)) return new CPropListFinger;
-    if (Is<CQXObjectHint>(o)) return new CPropListHint;
-    return nullptr;
-}
 
 std::string Num(double v) {
     std::ostringstream s;
@@ -213,6 +123,48 @@ std::string Describe(CQXObject* object) {
     return out.str();
 }
 
+std::string PenText(const QXLOGPEN& pen) {
+    std::ostringstream out;
+    out << "线型=" << pen.style << " 线宽=" << pen.width << " 颜色=0x" << std::hex << pen.color << std::dec;
+    return out.str();
+}
+
+// A layer's name and kind, and the values its sheet edits.
+std::string DescribeLayer(CQXLayer* layer) {
+    std::ostringstream out;
+    const CString kind = layer->GetTypeName();
+    out << "图层 " << layer->GetName().GetString() << " (" << kind.GetString() << ")";
+    if (kind == "边界") {
+        QXLOGPEN pen;
+        kel::plane::CBoundLayer(layer).GetPen(pen);
+        out << ": " << PenText(pen) << "; 选项边界线: " << PenText(kel::plane::CPlaneOption::Instance()->m_BoundPen);
+    } else if (kind == "控制线") {
+        kel::plane::CCtrlLineLayer ctrl(layer);
+        out << ": 显示=" << ctrl.GetVisible() << " 线型=" << ctrl.GetLineStyle() << " 线宽=" << Num(ctrl.GetLineSize())
+            << " 关联边界=" << ctrl.GetBoundaryName().GetString() << " 关联断层=" << ctrl.GetFaultName().GetString();
+    } else if (kind == "线") {
+        QXLOGPEN pen;
+        kel::plane::CLineLayer(layer).GetPen(pen);
+        out << ": " << PenText(pen) << "; 线的填充色:";
+        for (int i = 0; i < layer->GetObjectCount(); ++i)
+            if (auto* line = dynamic_cast<CQXObjectLine*>(layer->GetObjectG(i))) {
+                QXLOGBRUSH brush;
+                line->GetLogBrush(&brush);
+                out << " " << line->GetTypeName().GetString() << "=0x" << std::hex << brush.fillColor << std::dec;
+            }
+    } else if (kind == "点") {
+        kel::plane::CPointLayer points(layer);
+        QXLOGPOINT symbol;
+        points.GetSymbolPoint(&symbol);
+        QXLOGFONT font;
+        points.GetFont(&font);
+        out << ": 点风格=" << symbol.style << " 大小=" << symbol.size << " 字大小=" << font.size
+            << " 小数位数=" << points.GetDecimal() << " 旋转(弧度)=" << Num(points.GetAngle())
+            << " 对齐=" << points.GetHAlign() << "/" << points.GetVAlign();
+    }
+    return out.str();
+}
+
 // ---- the sample map ------------------------------------------------------------------------------
 // Every object the session shows, with the layers and catalogues the lists look them up in.
 struct SampleMap {
@@ -259,6 +211,16 @@ struct SampleMap {
     CQXObjectPolyline* wellNetLine = map.AddPolyline("连通井网线", {{0, 0}, {6, 6}});
     CQXObjectFill* wellNetArea = map.AddFill("连通井网区", {{0, 0}, {6, 0}, {6, 6}});
     std::vector<std::pair<const char*, CQXObject*>> furniture;  // caption and object
+    // Layers opened as layers: one of each kind whose sheet is built, and two whose sheets come later.
+    CQXLayer* boundLayer = map.AddLayer("边界", "边界");
+    CQXLayer* ctrlLayer = map.AddLayer("控制线", "控制线");
+    CQXLayer* lineLayer = map.AddLayer("线", "线");
+    CQXObjectPolyline* lineA = map.AddPolyline("公路", {{0, 0}, {8, 1}}, lineLayer);
+    CQXObjectPolyline* lineB = map.AddPolyline("铁路", {{0, 2}, {8, 3}}, lineLayer);
+    CQXObjectText* lineNote = map.AddText("注记", "公路", {1, 1}, lineLayer);
+    CQXLayer* pointLayer = label->GetLayer();
+    CQXLayer* wellNetLayer = map.AddLayer("井网", "连通井网");
+    CQXLayer* generalLayer = map.AddLayer("注记", "通用");
 
     SampleMap() {
         note->SetString("第一行\n第二行");
@@ -290,19 +252,24 @@ struct SampleMap {
         oil.fillColor = RGB(200, 0, 0);
         zoneLines->GetPropertyManager()->SetBrushProperty("LOGBRUSH_油区", &oil);
         moraine::testing::SetDistributionTypes(regionLines, {"一区", "二区"});
+        // The control lines relate to the boundary and fault layers by their names.
+        kel::plane::CCtrlLineLayer ctrl(ctrlLayer);
+        ctrl.SetBoundaryName("边界");
+        ctrl.SetFaultName("断层");
     }
 };
 
 // ---- the session ---------------------------------------------------------------------------------
 // One thing the user does in the open window, on the item with that data.
 struct Action {
-    enum Kind { kType, kPick, kPickNth, kColour, kTab, kPrintWindow, kPrint, kAside };
+    enum Kind { kType, kPick, kPickNth, kColour, kTab, kPrintWindow, kPrint, kAside, kAsideLayer };
     Kind kind;
     DWORD_PTR item = 0;
     std::string text;  // typed text, option, or the note of an aside
     int number = 0;    // option index or tab
     COLORREF colour = 0;
     CQXObject* object = nullptr;  // the object an aside describes
+    CQXLayer* layer = nullptr;    // the layer an aside describes
 };
 
 Action Act(Action::Kind kind, DWORD_PTR item = 0, const char* text = "", int number = 0, COLORREF colour = 0,
@@ -321,6 +288,12 @@ Action PrintWindow() { return Act(Action::kPrintWindow); }
 Action Print() { return Act(Action::kPrint); }
 // Describes another object after a note in brackets.
 Action Aside(const char* note, CQXObject* object) { return Act(Action::kAside, 0, note, 0, 0, object); }
+// Describes a layer after a note in brackets.
+Action AsideLayer(const char* note, CQXLayer* layer) {
+    Action action = Act(Action::kAsideLayer, 0, note);
+    action.layer = layer;
+    return action;
+}
 
 // One row of the session: an optional heading ("== ") and caption ("-- "), the objects selected
 // (the first one's window is opened and printed), then the actions in order.
@@ -329,7 +302,48 @@ struct Step {
     const char* caption;
     std::vector<CQXObject*> select;
     std::vector<Action> actions;
+    CQXLayer* layer = nullptr;  // a layer opened instead of objects
 };
+
+// The layers, each opened through its sheet: renames taken, warned about and refused, then the
+// pens, fills, point symbol and label place edited on the second tab.
+std::vector<Step> LayerSteps(SampleMap& s) {
+    using BoundData = CPropListBoundLayerData;
+    using Bound = CPropListBoundLayerBound;
+    using CtrlLine = CPropListCtrlLineLayerLine;
+    using LineData = CPropListLineLayerData;
+    using Lines = CPropListLineLayerLine;
+    using Points = CPropListPointLayerPoint;
+    // clang-format off
+    return {
+        {"layers: the boundary layer; rename it 边界/北 (warned: no file name), then 北边界 (the control lines follow)",
+            nullptr, {}, {Type(BoundData::kLayerNameId, "边界/北"), Print(),
+                          Type(BoundData::kLayerNameId, "北边界"), Print(),
+                          AsideLayer("the control-line layer", s.ctrlLayer)}, s.boundLayer},
+        {"on its 边界 tab type 1.5 into 粗细 and choose blue", nullptr, {},
+            {Tab(1), Type(Bound::kWidthId, "1.5"), Colour(Bound::kColorId, RGB(0, 0, 255)), PrintWindow(), Print()},
+            s.boundLayer},
+        {"the control-line layer: its related layers; on 控制线 type 0.5 into 粗细, then pick 否 for 显示", nullptr, {},
+            {Tab(1), Type(CtrlLine::kWidthId, "0.5"), Pick(CtrlLine::kVisibleId, "否"), PrintWindow(), Print()},
+            s.ctrlLayer},
+        {"the line layer: rename it 北边界 (refused: the boundary layer has that name) and 线路 (its own name "
+         "again is refused silently afterwards)", nullptr, {},
+            {Type(LineData::kLayerNameId, "北边界"), Print(), Type(LineData::kLayerNameId, "线路"),
+             Type(LineData::kLayerNameId, "线路"), Print()}, s.lineLayer},
+        {"on its 线 tab type 2 into 粗细, -1 (refused), and choose a green fill colour for every line", nullptr, {},
+            {Tab(1), Type(Lines::kWidthId, "2"), Type(Lines::kWidthId, "-1"),
+             Colour(Lines::kFillColorId, RGB(0, 160, 0)), PrintWindow(), Print()}, s.lineLayer},
+        {"the point layer: on 点 type 2.5 into the symbol's 大小, 30 into 旋转角, pick 左下 for 位置", nullptr, {},
+            {Tab(1), Type(Points::kSymbolSizeId, "2.5"), Type(Points::kAngleId, "30"), Pick(Points::kPlaceId, "左下"),
+             PrintWindow(), Print()}, s.pointLayer},
+        {"the general layer: rename it 注记2", nullptr, {},
+            {Type(CPropListGeneralLayerData::kLayerNameId, "注记2"), Print()}, s.generalLayer},
+        {"the well-net and fault layers open nothing until their line pages are built", nullptr, {}, {},
+            s.wellNetLayer},
+        {nullptr, nullptr, {}, {}, s.faults},
+    };
+    // clang-format on
+}
 
 std::vector<Step> SessionSteps(SampleMap& s) {
     using Line = CPropListLine;
@@ -393,6 +407,8 @@ std::vector<Step> SessionSteps(SampleMap& s) {
     };
     // clang-format on
     steps.insert(steps.end(), rest.begin(), rest.end());
+    const std::vector<Step> layers = LayerSteps(s);
+    steps.insert(steps.end(), layers.begin(), layers.end());
     return steps;
 }
 
@@ -405,8 +421,14 @@ public:
     void Run(const Step& step) {
         if (step.heading) out_ << "\n== " << step.heading << "\n";
         if (step.caption) out_ << "-- " << step.caption << "\n";
-        Select(step.select);
+        const std::size_t messages = platform::Responder::Instance().MessageBoxes().size();
+        if (step.layer)
+            OpenLayer(step.layer);
+        else
+            Select(step.select);
         for (const Action& action : step.actions) Do(action);
+        const auto& boxes = platform::Responder::Instance().MessageBoxes();
+        for (std::size_t i = messages; i < boxes.size(); ++i) out_ << "  [message] " << boxes[i].text << "\n";
     }
     void Close() {
         if (window_) platform::DestroyAndDelete(window_);
@@ -419,16 +441,37 @@ private:
         for (CQXObject* o : shown_) map_.ClearSelection(o->GetLayer());
         for (CQXObject* o : objects) map_.Select(o);
         shown_ = objects;
+        layer_ = nullptr;
         Close();
         page_ = -1;
         if (objects.empty()) return;
-        window_ = OpenPlaneWindow(objects.front(), &frame_);
-        if (!window_) return;
+        target_ = objects.front();
+        window_ = CPlanePropWndCreator::CreateObjProp(objects.front(), &frame_);
+        // A single list is made empty: the host gives it its place.
+        if (window_ && !dynamic_cast<CPropWndMgr*>(window_)) platform::ResizeWindow(*window_, 360, 1200);
+        Show();
+    }
+    // Opens the layer's sheet and announces the layer as the host does.
+    void OpenLayer(CQXLayer* layer) {
+        for (CQXObject* o : shown_) map_.ClearSelection(o->GetLayer());
+        shown_.clear();
+        layer_ = layer;
+        Close();
+        page_ = -1;
+        target_ = layer;
+        window_ = CPlanePropWndCreator::CreateLayerProp(layer, &frame_);
+        Show();
+    }
+    void Show() {
+        if (!window_) {
+            out_ << "[no window]\n";
+            return;
+        }
         Announce(*window_);
         hostapp::PrintPropertyWindow(out_, *window_);
     }
     void Announce(CWnd& window) {
-        platform::SendSelectionChanged(window, &view_, reinterpret_cast<LPARAM>(shown_.front()));
+        platform::SendSelectionChanged(window, &view_, reinterpret_cast<LPARAM>(target_));
     }
     platform::GridDriver Grid() {
         auto* sheet = dynamic_cast<CPropWndMgr*>(window_);
@@ -464,9 +507,13 @@ private:
                 break;
             case Action::kPrint:
                 for (CQXObject* o : shown_) out_ << "  " << Describe(o) << "\n";
+                if (layer_) out_ << "  " << DescribeLayer(layer_) << "\n";
                 break;
             case Action::kAside:
                 out_ << "  (" << a.text << ") " << Describe(a.object) << "\n";
+                break;
+            case Action::kAsideLayer:
+                out_ << "  (" << a.text << ") " << DescribeLayer(a.layer) << "\n";
                 break;
         }
     }
@@ -478,16 +525,11 @@ private:
     CWnd* window_ = nullptr;
     int page_ = -1;  // the sheet's page the actions use; -1 for a single list
     std::vector<CQXObject*> shown_;
+    CQXLayer* layer_ = nullptr;   // the layer shown, when a layer's sheet is open
+    CObject* target_ = nullptr;   // what the host announces to the window
 };
 
 }  // namespace
-
-CWnd* OpenPlaneWindow(CQXObject* object, CWnd* parent) {
-    if (object->IsKindOf(RUNTIME_CLASS(CQXObjectBorder))) return CreateBorderSheet(parent);
-    CWndLstPlane* list = NewPlaneList(object);
-    if (list) list->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 360, 1200), parent, 2);
-    return list;
-}
 
 void RunPlaneMapDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     SampleMap sample;

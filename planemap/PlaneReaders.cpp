@@ -1,6 +1,7 @@
 #include "planemap/PlaneReaders.h"
 
 #include "framework/NumberText.h"
+#include "hosttypes/Moraine/PlaneFunc.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
 
@@ -31,6 +32,17 @@ bool ReadAngleItem(CBCGPProp* item, double stored, double* radians) {
     if (AngleFromText(ItemText(item), radians)) return true;
     SetItemText(item, AngleText(stored));
     return false;
+}
+
+bool ReadWidth(const CString& text, float* width) {
+    double typed = 0;
+    float hundredths = 0;
+    if (!numtext::LeadingNumber(text, &typed) || typed < 0 ||
+        !numtext::FitFloat(typed, numtext::kHundredths, &hundredths))
+        return false;
+    if (hundredths == 0 && !kel::plane::CPlaneFunc::IsEffectiveFigure(text)) return false;
+    *width = hundredths + 0.0f;  // "-0" is stored as 0
+    return true;
 }
 
 }  // namespace planemap

@@ -29,4 +29,10 @@ bool IsDigits(const std::string& text);
 // angle (stored, in radians) again.
 bool ReadAngleItem(CBCGPProp* item, double stored, double* radians);
 
+// The width rule of the layer pages, for a pen width or a symbol or font size typed in millimetres
+// and stored in hundredths in a float: above 0 is taken; exactly 0 only when the whole text is a
+// number ("0", "0.00"), not for a text that merely reads as 0; below 0, or more than the float
+// holds, is refused. False, width untouched, when refused.
+bool ReadWidth(const CString& text, float* width);
+
 }  // namespace planemap

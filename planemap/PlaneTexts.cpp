@@ -47,4 +47,16 @@ bool AngleFromText(const CString& text, double* radians) {
     return numtext::LeadingNumber(text, &degrees) && ToRadians(degrees, radians);
 }
 
+const Place* PlaceOf(int hAlign, int vAlign) {
+    for (const Place& place : kPlaces)
+        if (place.hAlign == hAlign && place.vAlign == vAlign) return &place;
+    return nullptr;
+}
+
+const Place* PlaceOf(const CString& text) {
+    for (const Place& place : kPlaces)
+        if (text == place.text) return &place;
+    return nullptr;
+}
+
 }  // namespace planemap

@@ -18,6 +18,7 @@ inline constexpr const char* kTextDirection = "文本方向";
 inline constexpr const char* kPoint = "点";
 inline constexpr const char* kLine = "线";
 inline constexpr const char* kPointGroup = "点型";
+inline constexpr const char* kFontGroup = "字型";
 inline constexpr const char* kArea = "面积";
 inline constexpr const char* kLabel = "标注";
 inline constexpr const char* kTitleSettings = "标题设置";
@@ -105,5 +106,25 @@ CString AngleText(double radians);
 double AngleFromText(const CString& text);
 // The same, false with radians untouched for a number beyond a double.
 bool AngleFromText(const CString& text, double* radians);
+
+// The places a label takes around its anchor (or a point's label around the point), and the
+// alignment pair that puts it there: a label left of the anchor is right-aligned to it, and so on
+// (horizontal 0 right-aligned, 1 centred, 2 left-aligned; vertical 0 below, 1 middle, 2 above).
+struct Place {
+    const char* text;
+    int hAlign;
+    int vAlign;
+    bool offered;  // "中" is shown but not offered
+};
+inline constexpr Place kPlaces[] = {
+    {"左上", 2, 2, true}, {"上", 1, 2, true},
+    {"右上", 0, 2, true}, {"左", 2, 1, true},
+    {"中", 1, 1, false},  {planetext::kPlaceRight, 0, 1, true},
+    {"左下", 2, 0, true}, {planetext::kPlaceBelow, 1, 0, true},
+    {"右下", 0, 0, true},
+};
+// The place of an alignment pair, or of a text; NULL for none.
+const Place* PlaceOf(int hAlign, int vAlign);
+const Place* PlaceOf(const CString& text);
 
 }  // namespace planemap

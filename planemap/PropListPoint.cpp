@@ -1,7 +1,6 @@
 #include "planemap/PropListPoint.h"
 
 #include "framework/ItemGroupsFill.h"
-#include "hosttypes/Moraine/PlaneFunc.h"
 #include "hosttypes/Parsnip/QXObjectPoint.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
@@ -107,15 +106,7 @@ LRESULT CPropListPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CPropListPoint::ApplySize(CQXObjectPoint* point, CBCGPProp* item) {
     QXLOGPOINT style;
     point->GetLogPoint(&style);
-    const CString text = planemap::ItemText(item);
-    float size = 0;
-    const bool read = planemap::ReadFloat(text, 100, &size);
-    if (!read || size < 0 || (size == 0 && !kel::plane::CPlaneFunc::IsEffectiveFigure(text))) {
-        planemap::SetItemText(item, FormatString("%.2f", style.size / 100.0));
-        return;
-    }
-    style.size = size;
-    WriteStyle(point, style);
+    if (planemap::EditWidth(item, &style.size)) WriteStyle(point, style);
 }
 
 void CPropListPoint::WriteStyle(CQXObjectPoint* point, QXLOGPOINT& style) {

@@ -17,36 +17,7 @@
 
 namespace {
 
-const char kFontGroup[] = "字型";
 constexpr int kMaxDecimals = 5;
-
-// The label's place around its anchor and the alignment pair that puts it there: a label
-// left of the anchor is right-aligned to it, and so on.
-struct Place {
-    const char* text;
-    int hAlign;
-    int vAlign;
-    bool offered;  // "中" is shown but not offered
-};
-const Place kPlaces[] = {
-    {"左上", 2, 2, true}, {"上", 1, 2, true},
-    {"右上", 0, 2, true}, {"左", 2, 1, true},
-    {"中", 1, 1, false},  {planetext::kPlaceRight, 0, 1, true},
-    {"左下", 2, 0, true}, {planetext::kPlaceBelow, 1, 0, true},
-    {"右下", 0, 0, true},
-};
-
-const Place* PlaceOf(int hAlign, int vAlign) {
-    for (const Place& place : kPlaces)
-        if (place.hAlign == hAlign && place.vAlign == vAlign) return &place;
-    return nullptr;
-}
-
-const Place* PlaceOf(const CString& text) {
-    for (const Place& place : kPlaces)
-        if (text == place.text) return &place;
-    return nullptr;
-}
 
 // Count of characters after the first "." of a label, 0 without one.
 int DecimalsOf(const CString& label) {
@@ -82,7 +53,7 @@ int CPropListPointText::InitPropWnd() {
     direction->Enable(FALSE);
     m_wndPropList.AddProperty(direction, TRUE, TRUE);
 
-    CBCGPProp* group = CreateFontProp(kFontGroup, kFontGroupId);
+    CBCGPProp* group = CreateFontProp(planetext::kFontGroup, kFontGroupId);
     group->Expand(TRUE);
     group->AddSubItem(
         CreateIndexProp(planetext::kDecimals, kDecimalsId, planetext::kDecimalsDescription, kMaxDecimals + 1));
@@ -91,7 +62,7 @@ int CPropListPointText::InitPropWnd() {
     group->AddSubItem(textlist::NewAngleItem(kAngleId));
     CBCGPProp* place =
         planemap::NewOptionItem(planetext::kPosition, planetext::kPosition, planetext::kPosition, kPlaceId, {}, false);
-    for (const Place& p : kPlaces)
+    for (const planemap::Place& p : planemap::kPlaces)
         if (p.offered) place->AddOption(p.text);
     group->AddSubItem(place);
     m_wndPropList.AddProperty(group, TRUE, TRUE);
@@ -118,7 +89,7 @@ void CPropListPointText::UpdateBCGPProperty(long object, CString) {
     }
     planemap::SetItemText(FindItem(kAngleId), planemap::AngleText(text->GetAngle()));
     // A pair outside the table leaves the item's text as it is.
-    if (const Place* place = PlaceOf(text->GetHorizontalAlign(), text->GetVerticalAlign()))
+    if (const planemap::Place* place = planemap::PlaceOf(text->GetHorizontalAlign(), text->GetVerticalAlign()))
         planemap::SetItemText(FindItem(kPlaceId), place->text);
 }
 
@@ -178,7 +149,7 @@ LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
 }
 
 void CPropListPointText::ApplyPlace(const CString& typed, CQXLayer* layer, const CString& typeName) {
-    const Place* place = PlaceOf(typed);
+    const planemap::Place* place = planemap::PlaceOf(typed);
     if (!place) return;
     ForSameTypeObjects<CQXObjectText>(layer, typeName, [&](CQXObjectText* label) {
         label->SetHorizontalAlign(place->hAlign);

@@ -75,4 +75,10 @@ void EditOwnPens(CQXLayer* layer, const CString& typeName, CBCGPProp* item, int 
     });
 }
 
+bool EditWidth(CBCGPProp* item, float* width) {
+    if (ReadWidth(ItemText(item), width)) return true;
+    SetItemText(item, FormatString("%.2f", *width / 100.0));
+    return false;
+}
+
 }  // namespace planemap

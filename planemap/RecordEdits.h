@@ -29,6 +29,9 @@ inline bool EditRecord(QXLOGPEN& pen, CBCGPProp* item, int position, Accept acce
 inline bool EditRecord(QXLOGFONT& font, CBCGPProp* item, int position, Accept accept) {
     return EditFont(font, item, position, accept);
 }
+// The width rule (ReadWidth) on a width or size item's text: true with the width taken; when
+// refused, the item shows the stored width again ("%.2f" millimetres) and the answer is false.
+bool EditWidth(CBCGPProp* item, float* width);
 // Every selected line of typeName keeps its own pen but for the edited field.
 void EditOwnPens(CQXLayer* layer, const CString& typeName, CBCGPProp* item, int position, Accept width);
 

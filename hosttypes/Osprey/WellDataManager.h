@@ -14,6 +14,7 @@
 #include "hosttypes/Osprey/SymbolManager.h"
 #include "hosttypes/Osprey/TableDefinition.h"
 #include "hosttypes/Osprey/WellDataTables.h"
+#include "mfc/String.h"
 
 namespace osprey::detail {
 struct CatalogueAccess;
@@ -26,6 +27,8 @@ class CWellDataManager {
 public:
     // ---- well-data library operations ----
     static CWellDataManager* Instance();
+    // The name of a stratum grade (0 the largest unit to 4 the finest); "" for any other grade.
+    static CString ConvertStratumGradeToStratumType(int grade);
 
     // ---- accessors ----
     CFlowUnitManager* GetFlowUnitManager() { return &m_flowUnitManager; }

@@ -18,13 +18,18 @@
 #include "hostlibs/Parsnip/MapFixture.h"
 #include "hosttypes/Parsnip/QXMap.h"
 #include "hosttypes/Parsnip/QXObjectBorder.h"
-#include "planemap/BorderSheet.h"
 #include "planemap/PropListBorder.h"
 #include "planemap/PropListBorderGrid.h"
 #include "planemap/PropListBorderLabel.h"
+#include "planemap/layers/PlanePropWndCreator.h"
 #include "planemap/SameTypeEdits.h"
 
 namespace {
+
+// The border's sheet as the plane-map creator opens it.
+CPropWndMgr* OpenSheet(CQXObjectBorder* border, CWnd* parent) {
+    return dynamic_cast<CPropWndMgr*>(CPlanePropWndCreator::CreateObjProp(border, parent));
+}
 
 struct BorderWorld {
     parsnip::MapFixture map;
@@ -77,7 +82,7 @@ TEST(BorderSheet, GridTypeChosenOnTheGridPageSteersBothPagesAtTheirNextRefresh) 
     BorderWorld w;
     CQXObjectBorder* border = w.AddSelected();
     planetest::HostWindows host;
-    CPropWndMgr* sheet = CreateBorderSheet(&host.frame);
+    CPropWndMgr* sheet = OpenSheet(border, &host.frame);
     ASSERT_NE(nullptr, sheet);
     EXPECT_EQ(platform::TabCaptions(*sheet), (std::vector<std::string>{"边框", "格网", "标注"}));
     ASSERT_TRUE(platform::ChooseTab(*sheet, 2));
@@ -120,14 +125,14 @@ TEST(BorderSheet, DeletingTheSheetFreesEveryGroupOnceWhateverIsShown) {
         none->SetDrawGraticule(grids & 1);
         none->SetDrawKilometerGrid(grids & 2);
         none->OnChanged(0);
-        CPropWndMgr* sheet = CreateBorderSheet(&host.frame);
+        CPropWndMgr* sheet = OpenSheet(none, &host.frame);
         ASSERT_NE(nullptr, sheet);
         for (int tab : {1, 2}) ASSERT_TRUE(platform::ChooseTab(*sheet, tab));
         Refresh(*sheet, host.view, none);
         EXPECT_EQ(GridOfPage(*sheet, 2).GetPropertyCount(), (grids & 1) + (grids >> 1));
         platform::DestroyAndDelete(sheet);
     }
-    CPropWndMgr* unopened = CreateBorderSheet(&host.frame);  // pages 2 and 3 never built
+    CPropWndMgr* unopened = OpenSheet(none, &host.frame);  // pages 2 and 3 never built
     ASSERT_NE(nullptr, unopened);
     platform::DestroyAndDelete(unopened);
 }

@@ -69,6 +69,13 @@
 #include "planemap/PropListWeb.h"
 #include "planemap/PropListWellNetFill.h"
 #include "planemap/PropListWellNetLine.h"
+#include "planemap/layers/LayerDataPages.h"
+#include "planemap/layers/PropListBoundLayerBound.h"
+#include "planemap/layers/PropListCtrlLineLayerData.h"
+#include "planemap/layers/PropListCtrlLineLayerLine.h"
+#include "planemap/layers/PropListLineLayerLine.h"
+#include "planemap/layers/PropListPointLayerPoint.h"
+#include "planemap/layers/StratumDataPages.h"
 
 namespace {
 
@@ -85,7 +92,7 @@ void CollectIds(CBCGPProp* item, std::map<DWORD_PTR, std::string>& seen, int& it
 }
 
 template <class List>
-void ExpectUniqueIds(CQXObject* object, const char* list) {
+void ExpectUniqueIds(CObject* object, const char* list) {
     SCOPED_TRACE(list);
     ASSERT_NE(nullptr, object);
     planetest::OpenList<List> open;
@@ -181,4 +188,17 @@ TEST(PlaneItemIds, NoTwoItemsOfAListShareAnId) {
     ExpectUniqueIds<CPropListBorder>(border, "border frame page");
     ExpectUniqueIds<CPropListBorderGrid>(border, "border grid page");
     ExpectUniqueIds<CPropListBorderLabel>(border, "border label page");
+}
+
+TEST(PlaneItemIds, NoTwoItemsOfALayerPageShareAnId) {
+    parsnip::MapFixture map;
+    CQXLayer* ctrl = map.AddLayer("控制线", "控制线");
+    CQXLayer* points = map.AddLayer("点", "点");
+    CQXLayer* wells = map.AddLayer("井位", "井位");
+    ExpectUniqueIds<CPropListCtrlLineLayerData>(ctrl, "control-line data page");
+    ExpectUniqueIds<CPropListCtrlLineLayerLine>(ctrl, "control-line page");
+    ExpectUniqueIds<CPropListBoundLayerBound>(map.AddLayer("边界", "边界"), "boundary page");
+    ExpectUniqueIds<CPropListLineLayerLine>(map.AddLayer("线", "线"), "line page");
+    ExpectUniqueIds<CPropListPointLayerPoint>(points, "point page");
+    ExpectUniqueIds<CPropListWellLayerData>(wells, "well data page");
 }

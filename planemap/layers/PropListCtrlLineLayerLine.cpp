@@ -1,0 +1,59 @@
+#include "planemap/layers/PropListCtrlLineLayerLine.h"
+
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/PropStyleCombox.h"
+#include "framework/StyleGroupTexts.h"
+#include "planemap/GeoPenItems.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/RecordEdits.h"
+#include "planemap/layers/LayerTexts.h"
+
+int CPropListCtrlLineLayerLine::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    m_wndPropList.AddProperty(CreateYesNoProp(grouptext::kShow, kVisibleId, _variant_t(""), nullptr), TRUE, TRUE);
+    CBCGPProp* line = CreateLineProp(layertext::kLineSettings, kLineGroupId, false);
+    line->Expand(TRUE);
+    m_wndPropList.AddProperty(line, TRUE, TRUE);
+    return 0;
+}
+
+// A visible value other than 0 and 1 shows "否" but leaves the pen items enabled.
+void CPropListCtrlLineLayerLine::RefreshLayer(kel::plane::CCtrlLineLayer& layer) {
+    const int visible = layer.GetVisible();
+    SetYesNoProp(FindItem(kVisibleId), visible == 1);
+    CBCGPProp* line = FindItem(kLineGroupId);
+    EnableAllSubItems(line, visible != 0 ? TRUE : FALSE);
+    QXLOGPEN pen;
+    pen.style = layer.GetLineStyle();
+    pen.width = static_cast<float>(layer.GetLineSize());
+    pen.color = layer.GetLineColor();
+    geoitems::ShowPen(FindItem(kStyleId), FindItem(kColorId), FindItem(kWidthId), pen, "%.2f");
+}
+
+void CPropListCtrlLineLayerLine::OnLayerItemChanged(kel::plane::CCtrlLineLayer& layer, CBCGPProp* item) {
+    switch (item->GetData()) {
+        case kVisibleId: {
+            const bool visible = GetYesNoProp(item);
+            layer.SetVisible(visible ? 1 : 0);
+            EnableAllSubItems(FindItem(kLineGroupId), visible ? TRUE : FALSE);
+            break;
+        }
+        case kStyleId:
+            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) layer.SetLineStyle(picker->GetVal());
+            break;
+        case kWidthId: {
+            float width = static_cast<float>(layer.GetLineSize());
+            if (planemap::EditWidth(item, &width)) layer.SetLineSize(width);
+            break;
+        }
+        case kColorId: {
+            COLORREF color = 0;
+            if (planemap::ReadColor(item, &color)) layer.SetLineColor(color);
+            break;
+        }
+        default:
+            break;
+    }
+}

@@ -1,0 +1,116 @@
+#include "planemap/layers/PropListLineLayerLine.h"
+
+#include "framework/ItemGroupsFill.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Parsnip/QXLayer.h"
+#include "hosttypes/Parsnip/QXObjectLine.h"
+#include "hosttypes/Wicket/ScatteredFunc.h"
+#include "planemap/GeoPenItems.h"
+#include "planemap/GeologyTexts.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PropListFill.h"
+#include "planemap/RecordEdits.h"
+#include "planemap/SameTypeEdits.h"
+
+namespace linelayer {
+
+void CopyFillField(DWORD_PTR id, const QXLOGBRUSH& from, QXLOGBRUSH* to) {
+    using Page = CPropListLineLayerLine;
+    switch (id) {
+        case Page::kStyleSetId:
+        case Page::kFillStyleId:
+            to->style = from.style;
+            break;
+        case Page::kLineColorId:
+            to->lineColor = from.lineColor;
+            break;
+        case Page::kFillColorId:
+            to->fillColor = from.fillColor;
+            break;
+        case Page::kCellSizeId:
+            to->size = from.size;
+            break;
+        case Page::kTransparentId:
+            to->backMode = from.backMode;
+            break;
+        default:
+            break;
+    }
+}
+
+void GiveLinesFillField(CQXLayer* layer, DWORD_PTR id, const QXLOGBRUSH& edited) {
+    const int count = layer ? layer->GetObjectCount() : 0;
+    for (int i = 0; i < count; ++i) {
+        auto* line = dynamic_cast<CQXObjectLine*>(layer->GetObjectG(i));
+        if (!line) continue;
+        QXLOGBRUSH brush;
+        line->GetLogBrush(&brush);
+        CopyFillField(id, edited, &brush);
+        line->SetLogBrush(&brush);
+    }
+}
+
+}  // namespace linelayer
+
+int CPropListLineLayerLine::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    CBCGPProp* line = CreateLineProp(grouptext::kLineStyle, kLineGroupId, false);
+    line->Expand(TRUE);
+    m_wndPropList.AddProperty(line, TRUE, TRUE);
+    CBCGPProp* fill = CreateFillProp(geotext::kFillGroup, kFillGroupId);
+    fill->Expand(TRUE);
+    m_wndPropList.AddProperty(fill, TRUE, TRUE);
+    return 0;
+}
+
+// The width drops its trailing zeros here ("1.5", "2"); a refused width shows "%.2f".
+void CPropListLineLayerLine::RefreshLayer(kel::plane::CLineLayer& layer) {
+    QXLOGPEN pen;
+    layer.GetPen(pen);
+    QXLOGBRUSH brush;
+    layer.GetLogBrush(brush);
+    if (FindItem(kLineGroupId)) {
+        CBCGPProp* width = FindItem(kWidthId);
+        geoitems::ShowPen(FindItem(kStyleId), FindItem(kColorId), width, pen, "%.2f");
+        CString text = planemap::ItemText(width);
+        CScatteredFunc::TruncFloatString(text);
+        planemap::SetItemText(width, text);
+    }
+    SetFillProp(FindItem(kFillGroupId), GetFillStyleName(brush), brush);
+}
+
+void CPropListLineLayerLine::OnLayerItemChanged(kel::plane::CLineLayer& layer, CBCGPProp* item) {
+    QXLOGPEN pen;
+    layer.GetPen(pen);
+    QXLOGBRUSH brush;
+    layer.GetLogBrush(brush);
+    const DWORD_PTR id = item->GetData();
+    switch (id) {
+        case kStyleId:
+            planemap::EditPen(pen, item, 0);
+            break;
+        case kWidthId:
+            planemap::EditWidth(item, &pen.width);
+            break;
+        case kColorId:
+            planemap::ReadColor(item, &pen.color);
+            break;
+        case kStyleSetId:
+        case kFillStyleId:
+        case kLineColorId:
+        case kFillColorId:
+        case kCellSizeId:
+        case kTransparentId: {
+            QXLOGBRUSH edited = brush;
+            if (ReadFillSubItem(item, &edited))
+                linelayer::GiveLinesFillField(layer.GetLayer(), id, edited);
+            else if (id == kCellSizeId)
+                planemap::SetItemText(item, FormatString("%.2f", brush.size / 100.0));
+            break;
+        }
+        default:
+            break;
+    }
+    layer.SetPen(pen);
+}

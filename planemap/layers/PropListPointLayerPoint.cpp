@@ -1,0 +1,125 @@
+#include "planemap/layers/PropListPointLayerPoint.h"
+
+#include <climits>
+
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsFill.h"
+#include "framework/PropDigits.h"
+#include "framework/PropStyleCombox.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
+#include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
+#include "planemap/TextListCommon.h"
+
+namespace {
+
+constexpr int kMaxDecimals = 5;
+
+// The decimals chosen; false for a text whose number is no int.
+bool ReadDecimals(CBCGPProp* item, int* decimals) {
+    double value = 0;
+    if (!planemap::ReadNumber(planemap::ItemText(item), 1, &value) || value < INT_MIN || value > INT_MAX) return false;
+    *decimals = static_cast<int>(value);
+    return true;
+}
+
+}  // namespace
+
+int CPropListPointLayerPoint::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    CBCGPProp* symbol = CreatePointProp(planetext::kPointGroup, kSymbolGroupId);
+    symbol->Expand(TRUE);
+    m_wndPropList.AddProperty(symbol, TRUE, TRUE);
+
+    CBCGPProp* font = CreateFontProp(planetext::kFontGroup, kFontGroupId);
+    font->AddSubItem(
+        CreateIndexProp(planetext::kDecimals, kDecimalsId, planetext::kDecimalsDescription, kMaxDecimals + 1));
+    font->AddSubItem(CreateYesNoProp(planetext::kBackTransparent, kTransparentId, _variant_t(""), nullptr));
+    font->AddSubItem(textlist::NewBackColorItem(kBackColorId));
+    font->AddSubItem(textlist::NewAngleItem(kAngleId));
+    CBCGPProp* place = planemap::NewOptionItem(planetext::kPosition, "", planetext::kPosition, kPlaceId, {}, false);
+    for (const planemap::Place& p : planemap::kPlaces)
+        if (p.offered) place->AddOption(p.text);
+    font->AddSubItem(place);
+    font->Expand(TRUE);
+    m_wndPropList.AddProperty(font, TRUE, TRUE);
+    return 0;
+}
+
+void CPropListPointLayerPoint::RefreshLayer(kel::plane::CPointLayer& layer) {
+    QXLOGPOINT symbol;
+    layer.GetSymbolPoint(&symbol);
+    SetPointProp(FindItem(kSymbolGroupId), symbol);
+    QXLOGFONT font;
+    layer.GetFont(&font);
+    SetFontProp(FindItem(kFontGroupId), font);
+    planemap::SetItemText(FindItem(kDecimalsId), FormatString("%d", layer.GetDecimal()));
+    ShowTransparent(font);
+    planemap::ShowColor(FindItem(kBackColorId), font.backColor);
+    planemap::SetItemText(FindItem(kAngleId), planemap::AngleText(layer.GetAngle()));
+    const planemap::Place* place = planemap::PlaceOf(layer.GetHAlign(), layer.GetVAlign());
+    planemap::SetItemText(FindItem(kPlaceId), place ? place->text : "");
+}
+
+// The background colour counts only while the label's background is not transparent.
+void CPropListPointLayerPoint::ShowTransparent(const QXLOGFONT& font) {
+    SetYesNoProp(FindItem(kTransparentId), font.transparent == 1);
+    if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(font.transparent == 0 ? TRUE : FALSE);
+}
+
+void CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer, CBCGPProp* item) {
+    QXLOGPOINT symbol;
+    layer.GetSymbolPoint(&symbol);
+    QXLOGFONT font;
+    layer.GetFont(&font);
+    switch (item->GetData()) {
+        case kSymbolStyleId:
+            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) symbol.style = picker->GetVal();
+            break;
+        case kSymbolSizeId:
+            planemap::EditWidth(item, &symbol.size);
+            break;
+        case kBorderColorId:
+            planemap::ReadColor(item, &symbol.borderColor);
+            break;
+        case kInnerColorId:
+            planemap::ReadColor(item, &symbol.innerColor);
+            break;
+        case kFaceId:
+            font.SetFaceName(planemap::ItemText(item));
+            break;
+        case kFontSizeId:
+            planemap::EditWidth(item, &font.size);
+            break;
+        case kFontColorId:
+            planemap::ReadColor(item, &font.color);
+            break;
+        case kDecimalsId: {
+            int decimals = 0;
+            if (ReadDecimals(item, &decimals)) layer.SetDecimal(decimals);
+            break;
+        }
+        case kBackColorId:
+            planemap::ReadColor(item, &font.backColor);
+            break;
+        case kTransparentId: {
+            const bool transparent = GetYesNoProp(item);
+            font.transparent = transparent ? 1 : 0;
+            if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(transparent ? FALSE : TRUE);
+            break;
+        }
+        case kAngleId: {
+            double radians = 0;
+            if (planemap::ReadAngleItem(item, layer.GetAngle(), &radians)) layer.SetAngle(radians);
+            break;
+        }
+        case kPlaceId:
+            layer.SetAlign(planemap::ItemText(item));
+            break;
+        default:
+            break;
+    }
+    layer.SetSymbolPoint(&symbol);
+    layer.SetFont(&font);
+}

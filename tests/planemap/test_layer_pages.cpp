@@ -1,0 +1,367 @@
+// The layer pages: the layer-name rule with its three ways of writing, the data pages, the width
+// rule, the boundary, control-line and line pages, and the edits that arrive before a page knows
+// its layer.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "PlaneListFixture.h"
+#include "driver/Responder.h"
+#include "framework/ItemGroupsFill.h"
+#include "hostlibs/Moraine/MoraineTesting.h"
+#include "hostlibs/Parsnip/MapFixture.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
+#include "hosttypes/Moraine/BoundLayer.h"
+#include "hosttypes/Moraine/CtrlLineLayer.h"
+#include "hosttypes/Moraine/LineLayer.h"
+#include "hosttypes/Moraine/PlaneOption.h"
+#include "hosttypes/Moraine/PointLayer.h"
+#include "hosttypes/Osprey/WellDataManager.h"
+#include "hosttypes/Parsnip/QXLayer.h"
+#include "hosttypes/Parsnip/QXObjectLine.h"
+#include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "hosttypes/Parsnip/QXObjectText.h"
+#include "hosttypes/Tinder/CommonUtility.h"
+#include "planemap/PlaneReaders.h"
+#include "planemap/layers/LayerDataPages.h"
+#include "planemap/layers/PropListBoundLayerBound.h"
+#include "planemap/layers/PropListCtrlLineLayerData.h"
+#include "planemap/layers/PropListCtrlLineLayerLine.h"
+#include "planemap/layers/PropListLineLayerLine.h"
+#include "planemap/layers/PropListPointLayerPoint.h"
+#include "planemap/layers/StratumDataPages.h"
+
+namespace {
+
+using planetest::OpenList;
+
+std::string NameOf(CQXLayer* layer) { return layer->GetName().GetString(); }
+size_t Warnings() { return platform::Responder::Instance().MessageBoxes().size(); }
+
+QXLOGPEN PenOfLine(CQXLayer* layer) {
+    QXLOGPEN pen;
+    kel::plane::CLineLayer(layer).GetPen(pen);
+    return pen;
+}
+
+}  // namespace
+
+// ---- the layer name ----------------------------------------------------------------------------------
+
+TEST(LayerName, RenamingAFaultLayerCarriesTheNameToTheLayersRelatedToIt) {
+    parsnip::MapFixture map;
+    CQXLayer* fault = map.AddLayer("断层A", "断层");
+    CQXLayer* ctrl = map.AddLayer("控制线1", "控制线");
+    kel::plane::CCtrlLineLayer(ctrl).SetFaultName("断层A");
+
+    OpenList<CPropListFaultLayerData> page;
+    page.Show(fault);
+    EXPECT_EQ("断层A", page.Value(CPropListFaultLayerData::kLayerNameId));
+    page.Type(CPropListFaultLayerData::kLayerNameId, "断层B");
+    EXPECT_EQ("断层B", NameOf(fault));
+    EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CPlaneFunc::UpdateRelateLayerName", fault));
+
+    OpenList<CPropListCtrlLineLayerData> related;
+    related.Show(ctrl);
+    EXPECT_EQ("断层B", related.Value(CPropListCtrlLineLayerData::kFaultLayerId));
+    CBCGPProp* faults = related.Item(CPropListCtrlLineLayerData::kFaultLayerId);
+    ASSERT_EQ(1, faults->GetOptionCount());
+    EXPECT_STREQ("断层B", faults->GetOption(0));
+}
+
+TEST(LayerName, LineAndPointLayersAreRenamedAloneAndEveryEditRedraws) {
+    parsnip::MapFixture map;
+    CQXLayer* lines = map.AddLayer("线1", "线");
+    OpenList<CPropListLineLayerData> page;
+    page.Show(lines);
+    const int redraws = page.Redraws();
+    page.Type(CPropListLineLayerData::kLayerNameId, "线2");
+    EXPECT_EQ("线2", NameOf(lines));
+    EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPlaneFunc::UpdateRelateLayerName"));
+    EXPECT_EQ(redraws + 1, page.Redraws());
+
+    // Refused names redraw too, without writing.
+    page.Type(CPropListLineLayerData::kLayerNameId, "线/3");
+    page.Type(CPropListLineLayerData::kLayerNameId, "线2");
+    EXPECT_EQ(redraws + 3, page.Redraws());
+    EXPECT_EQ(1, parsnip::testing::CountCalls("CQXLayer::SetName", lines));
+}
+
+TEST(LayerName, AnInvalidNameWarnsOnceAndTheOwnOrAnotherLayersNameIsRefusedSilently) {
+    parsnip::MapFixture map;
+    CQXLayer* bound = map.AddLayer("边界1", "边界");
+    map.AddLayer("边界2", "边界");
+    OpenList<CPropListBoundLayerData> page;
+    page.Show(bound);
+    EXPECT_EQ("当前图层的图层名",
+              platform::GridDriver::Info(page.Item(CPropListBoundLayerData::kLayerNameId)).description);
+
+    page.Type(CPropListBoundLayerData::kLayerNameId, "a:b");
+    ASSERT_EQ(1u, Warnings());
+    EXPECT_EQ(tinder::kLayerNameWarning, platform::Responder::Instance().MessageBoxes()[0].text);
+    EXPECT_EQ("边界1", page.Value(CPropListBoundLayerData::kLayerNameId));
+
+    for (const char* taken : {"边界1", "边界2", ""}) {
+        page.Type(CPropListBoundLayerData::kLayerNameId, taken);
+        EXPECT_EQ("边界1", page.Value(CPropListBoundLayerData::kLayerNameId)) << taken;
+    }
+    EXPECT_EQ(2u, Warnings());  // the empty name is no file name either
+    EXPECT_EQ("边界1", NameOf(bound));
+    EXPECT_EQ(0, parsnip::testing::CountCalls("CQXLayer::SetName"));
+}
+
+TEST(LayerName, AnEditBeforeThePageKnowsItsLayerWritesNothing) {
+    parsnip::MapFixture map;
+    CQXLayer* general = map.AddLayer("图层", "通用");
+    OpenList<CPropListGeneralLayerData> page;  // shown after the host's last selection message
+    parsnip::testing::ClearCallLog();
+    page.Type(CPropListGeneralLayerData::kLayerNameId, "新图层");
+    EXPECT_TRUE(parsnip::testing::CallLog().empty());
+    EXPECT_EQ("图层", NameOf(general));
+
+    OpenList<CPropListLineLayerLine> line;
+    line.Type(CPropListLineLayerLine::kWidthId, "2");
+    line.Color(CPropListLineLayerLine::kFillColorId, RGB(1, 2, 3));
+    EXPECT_TRUE(parsnip::testing::CallLog().empty());
+}
+
+// ---- the well and stratum data pages ----------------------------------------------------------------------
+
+TEST(StratumDataPages, ShowTheStratumTheLayerWasMadeFor) {
+    parsnip::MapFixture map;
+    CQXLayer* wells = map.AddLayer("井位图层", "井位");
+    moraine::testing::SetLayerStratum(wells, 2, "沙二1-1", "一井组");
+    OpenList<CPropListWellLayerData> page;
+    page.Show(wells);
+    EXPECT_EQ("井位图层", page.Value(CPropListWellLayerData::kLayerNameId));
+    EXPECT_EQ(CWellDataManager::ConvertStratumGradeToStratumType(2).GetString(),
+              page.Value(CPropListWellLayerData::kGradeId));
+    EXPECT_EQ("沙二1-1", page.Value(CPropListWellLayerData::kStratumNameId));
+    EXPECT_EQ("一井组", page.Value(CPropListWellLayerData::kWellGroupId));
+    EXPECT_FALSE(page.Item(CPropListWellLayerData::kGradeId)->IsAllowEdit());
+
+    CQXLayer* section = map.AddLayer("剖面图层", "剖面");
+    moraine::testing::SetLayerStratum(section, -1, "", "");
+    OpenList<CPropListStratumLayerData> other;
+    other.Show(section);
+    EXPECT_EQ("", other.Value(CPropListStratumLayerData::kGradeId));
+    other.Type(CPropListStratumLayerData::kLayerNameId, "剖面2");
+    EXPECT_EQ("剖面2", NameOf(section));
+    EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPlaneFunc::UpdateRelateLayerName"));
+}
+
+// ---- the width rule ---------------------------------------------------------------------------------------
+
+TEST(WidthRule, TakesNumbersAboveZeroAndATypedZeroOnly) {
+    struct Case {
+        const char* text;
+        bool taken;
+        float width;
+    };
+    for (const Case& c : {Case{"2.25", true, 225}, Case{"0.0", true, 0}, Case{"0", true, 0}, Case{"-0", true, 0},
+                          Case{"-0.5", false, 7}, Case{"x1", false, 7}, Case{"", false, 7}, Case{"1e39", false, 7},
+                          Case{"1e999", false, 7}, Case{"3abc", true, 300}}) {
+        float width = 7;
+        EXPECT_EQ(c.taken, planemap::ReadWidth(c.text, &width)) << c.text;
+        EXPECT_EQ(c.width, width) << c.text;
+        EXPECT_FALSE(std::signbit(width)) << c.text;
+    }
+}
+
+// ---- the boundary page --------------------------------------------------------------------------------------
+
+TEST(BoundLayerBound, PenEditsReachTheLayerAndThePlaneOptions) {
+    parsnip::MapFixture map;
+    CQXLayer* bound = map.AddLayer("边界", "边界");
+    OpenList<CPropListBoundLayerBound> page;
+    page.Show(bound);
+    EXPECT_TRUE(page.Type(CPropListBoundLayerBound::kWidthId, "1.5"));
+    page.Color(CPropListBoundLayerBound::kColorId, RGB(0, 0, 255));
+    QXLOGPEN pen;
+    kel::plane::CBoundLayer(bound).GetPen(pen);
+    const QXLOGPEN& option = kel::plane::CPlaneOption::Instance()->m_BoundPen;
+    EXPECT_EQ(150, pen.width);
+    EXPECT_EQ(150, option.width);
+    EXPECT_EQ(RGB(0, 0, 255), pen.color);
+    EXPECT_EQ(RGB(0, 0, 255), option.color);
+    page.Show(bound);
+    EXPECT_EQ("1.50", page.Value(CPropListBoundLayerBound::kWidthId));
+
+    // Refused widths show the stored one and write nothing.
+    const int writes = parsnip::testing::CountCalls("kel::plane::CBoundLayer::SetPen");
+    for (const char* refused : {"-0.5", "x1"}) {
+        page.Type(CPropListBoundLayerBound::kWidthId, refused);
+        EXPECT_EQ("1.50", page.Value(CPropListBoundLayerBound::kWidthId)) << refused;
+    }
+    EXPECT_EQ(writes, parsnip::testing::CountCalls("kel::plane::CBoundLayer::SetPen"));
+    page.Type(CPropListBoundLayerBound::kWidthId, "0.0");
+    kel::plane::CBoundLayer(bound).GetPen(pen);
+    EXPECT_EQ(0, pen.width);
+}
+
+// ---- the control-line page ------------------------------------------------------------------------------------
+
+TEST(CtrlLineLayerLine, HiddenLinesGreyThePenAndAnOddVisibleValueShowsNo) {
+    parsnip::MapFixture map;
+    CQXLayer* ctrl = map.AddLayer("控制线", "控制线");
+    OpenList<CPropListCtrlLineLayerLine> page;
+    page.Show(ctrl);
+    EXPECT_EQ("是", page.Value(CPropListCtrlLineLayerLine::kVisibleId));
+    page.Pick(CPropListCtrlLineLayerLine::kVisibleId, "否");
+    EXPECT_EQ(0, kel::plane::CCtrlLineLayer(ctrl).GetVisible());
+    EXPECT_FALSE(page.Enabled(CPropListCtrlLineLayerLine::kWidthId));
+
+    kel::plane::CCtrlLineLayer(ctrl).SetVisible(2);
+    page.Show(ctrl);
+    EXPECT_EQ("否", page.Value(CPropListCtrlLineLayerLine::kVisibleId));
+    EXPECT_TRUE(page.Enabled(CPropListCtrlLineLayerLine::kWidthId));
+
+    page.Type(CPropListCtrlLineLayerLine::kWidthId, "2.25");
+    EXPECT_EQ(225, kel::plane::CCtrlLineLayer(ctrl).GetLineSize());
+    page.Type(CPropListCtrlLineLayerLine::kWidthId, "-1");
+    EXPECT_EQ("2.25", page.Value(CPropListCtrlLineLayerLine::kWidthId));
+}
+
+// ---- the line page ------------------------------------------------------------------------------------------
+
+TEST(LineLayerLine, WidthsDropTrailingZerosOnRefreshButARefusalShowsTwoDecimals) {
+    parsnip::MapFixture map;
+    CQXLayer* lines = map.AddLayer("线", "线");
+    QXLOGPEN pen;
+    pen.width = 200;
+    kel::plane::CLineLayer(lines).SetPen(pen);
+    OpenList<CPropListLineLayerLine> page;
+    page.Show(lines);
+    EXPECT_EQ("2", page.Value(CPropListLineLayerLine::kWidthId));
+    page.Type(CPropListLineLayerLine::kWidthId, "abc");
+    EXPECT_EQ("2.00", page.Value(CPropListLineLayerLine::kWidthId));
+    EXPECT_EQ(200, PenOfLine(lines).width);
+}
+
+TEST(LineLayerLine, AFillEditReachesEveryLineOfTheLayerAndWritesThePenBack) {
+    parsnip::MapFixture map;
+    CQXLayer* lines = map.AddLayer("线", "线");
+    auto* a = map.AddPolyline("河流", {{0, 0}, {1, 1}}, lines);
+    auto* b = map.AddPolyline("道路", {{0, 0}, {2, 2}}, lines);
+    auto* text = map.AddText("标注", "x", {0, 0}, lines);
+    QXLOGBRUSH own;
+    own.fillColor = RGB(9, 9, 9);
+    own.size = 321;
+    b->SetLogBrush(&own);
+    map.Select(a);  // not only the selected lines
+
+    OpenList<CPropListLineLayerLine> page;
+    page.Show(lines);
+    parsnip::testing::ClearCallLog();
+    page.Color(CPropListLineLayerLine::kFillColorId, RGB(10, 20, 30));
+    EXPECT_EQ(RGB(10, 20, 30), planetest::BrushOf(a).fillColor);
+    EXPECT_EQ(RGB(10, 20, 30), planetest::BrushOf(b).fillColor);
+    EXPECT_EQ(321, planetest::BrushOf(b).size);  // the rest of each line's fill stays
+    QXLOGBRUSH layerBrush;
+    kel::plane::CLineLayer(lines).GetLogBrush(layerBrush);
+    EXPECT_NE(RGB(10, 20, 30), layerBrush.fillColor);
+    EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CLineLayer::SetPen"));
+    EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectText::SetLogFont", text));
+
+    // A cell size typed in millimetres reaches every line too.
+    page.Type(CPropListLineLayerLine::kCellSizeId, "1.5");
+    EXPECT_EQ(150, planetest::BrushOf(a).size);
+    EXPECT_EQ(150, planetest::BrushOf(b).size);
+    EXPECT_EQ(RGB(10, 20, 30), planetest::BrushOf(b).fillColor);
+}
+
+// ---- the point page -----------------------------------------------------------------------------------------
+
+namespace {
+// A point layer with its "点" page open on it.
+struct PointPage {
+    parsnip::MapFixture map;
+    CQXLayer* points = map.AddLayer("点", "点");
+    kel::plane::CPointLayer wrapper{points};
+    OpenList<CPropListPointLayerPoint> page;
+    PointPage() { page.Show(points); }
+    QXLOGFONT Font() {
+        QXLOGFONT font;
+        wrapper.GetFont(&font);
+        return font;
+    }
+};
+}  // namespace
+
+TEST(PointLayerPoint, AnglesInDegreesPlacesByTheirAlignmentPair) {
+    PointPage w;
+    auto& page = w.page;
+    auto& wrapper = w.wrapper;
+    wrapper.SetAlign("右上");
+    page.Show(w.points);
+    EXPECT_EQ("右上", page.Value(CPropListPointLayerPoint::kPlaceId));
+
+    page.Type(CPropListPointLayerPoint::kAngleId, "45");
+    EXPECT_NEAR(0.7854, wrapper.GetAngle(), 1e-4);
+    page.Pick(CPropListPointLayerPoint::kPlaceId, "左下");
+    EXPECT_EQ(0, wrapper.GetVAlign());
+    EXPECT_EQ(2, wrapper.GetHAlign());
+    page.Type(CPropListPointLayerPoint::kAngleId, "1e999");
+    EXPECT_NEAR(0.7854, wrapper.GetAngle(), 1e-4);
+    page.Show(w.points);
+    EXPECT_EQ("45.00", page.Value(CPropListPointLayerPoint::kAngleId));
+    EXPECT_EQ("左下", page.Value(CPropListPointLayerPoint::kPlaceId));
+
+    wrapper.SetAlign("中");
+    page.Show(w.points);
+    EXPECT_EQ("中", page.Value(CPropListPointLayerPoint::kPlaceId));
+}
+
+TEST(PointLayerPoint, SizesFollowTheWidthRuleAndEveryEditWritesSymbolAndFont) {
+    PointPage w;
+    auto& page = w.page;
+    auto& wrapper = w.wrapper;
+    page.Type(CPropListPointLayerPoint::kSymbolSizeId, "2.25");
+    page.Type(CPropListPointLayerPoint::kFontSizeId, "3");
+    QXLOGPOINT symbol;
+    wrapper.GetSymbolPoint(&symbol);
+    EXPECT_EQ(225, symbol.size);
+    EXPECT_EQ(300, w.Font().size);
+    page.Type(CPropListPointLayerPoint::kSymbolSizeId, "x1");
+    EXPECT_EQ("2.25", page.Value(CPropListPointLayerPoint::kSymbolSizeId));
+
+    parsnip::testing::ClearCallLog();
+    page.Pick(CPropListPointLayerPoint::kDecimalsId, "3");
+    EXPECT_EQ(3, wrapper.GetDecimal());
+    EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CPointLayer::SetSymbolPoint"));
+    EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CPointLayer::SetFont"));
+}
+
+TEST(PointLayerPoint, ATransparentBackgroundGreysItsColourAndKeepsIt) {
+    PointPage w;
+    auto& page = w.page;
+    page.Color(CPropListPointLayerPoint::kBackColorId, RGB(1, 2, 3));
+    page.Pick(CPropListPointLayerPoint::kTransparentId, "是");
+    EXPECT_FALSE(page.Enabled(CPropListPointLayerPoint::kBackColorId));
+    EXPECT_EQ(1u, w.Font().transparent);
+    EXPECT_EQ(RGB(1, 2, 3), w.Font().backColor);
+    page.Pick(CPropListPointLayerPoint::kTransparentId, "否");
+    EXPECT_TRUE(page.Enabled(CPropListPointLayerPoint::kBackColorId));
+}
+
+TEST(LineLayerLine, AStyleSetGivesEveryLineItsFirstStyleAndAnEmptyLayerStillWritesThePen) {
+    parsnip::MapFixture map;
+    CQXLayer* lines = map.AddLayer("线", "线");
+    auto* a = map.AddPolyline("河流", {{0, 0}, {1, 1}}, lines);
+    OpenList<CPropListLineLayerLine> page;
+    page.Show(lines);
+    page.Pick(CPropListLineLayerLine::kStyleSetId, "所有样式");
+    ASSERT_NE(0u, GetFirstFillStyleID("所有样式"));
+    EXPECT_EQ(GetFirstFillStyleID("所有样式"), planetest::BrushOf(a).style);
+
+    CQXLayer* empty = map.AddLayer("空线", "线");
+    OpenList<CPropListLineLayerLine> other;
+    other.Show(empty);
+    const int redraws = other.Redraws();
+    parsnip::testing::ClearCallLog();
+    other.Color(CPropListLineLayerLine::kFillColorId, RGB(1, 1, 1));
+    EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CLineLayer::SetPen", empty));
+    EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectLine::SetLogBrush"));
+    EXPECT_EQ(redraws + 1, other.Redraws());
+}
