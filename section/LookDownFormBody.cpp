@@ -243,13 +243,11 @@ void CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
         case kFrameColor:
             if (PickedColor(item, &color)) map.SetFrameClr(color);
             break;
-        case kFrameWidth:
-            if (ReadHundredths(item, &number)) {
-                QXLOGPEN pen = map.GetFrameLine();
-                pen.width = static_cast<float>(number);
-                map.SetFrameLine(pen);
-            }
+        case kFrameWidth: {
+            QXLOGPEN pen = map.GetFrameLine();
+            if (ReadPenField(item, kPenWidth, pen)) map.SetFrameLine(pen);
             break;
+        }
         case kNameShown:
             map.ShowWellName(GetYesNoProp(item));
             EditSwitch(kName, GetYesNoProp(item), m_variant.switchEditsEnable);
@@ -275,13 +273,11 @@ void CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
         case kLineColor:
             if (PickedColor(item, &color)) map.SetLineClr(color);
             break;
-        case kLineWidth:
-            if (ReadHundredths(item, &number)) {
-                QXLOGPEN pen = map.GetLine();
-                pen.width = static_cast<float>(number);
-                map.SetLine(pen);
-            }
+        case kLineWidth: {
+            QXLOGPEN pen = map.GetLine();
+            if (ReadPenField(item, kPenWidth, pen)) map.SetLine(pen);
             break;
+        }
         case kProjectionStyle:
         case kProjectionSize:
         case kProjectionBorder:
@@ -296,14 +292,8 @@ void CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
         case kShadeColor:
         case kShadeWidth: {
             QXLOGPEN pen = map.GetShadeLine();
-            bool changed = false;
-            if (slot == kShadeStyle) changed = PickedStyle(item, &pen.style);
-            if (slot == kShadeColor) changed = PickedColor(item, &pen.color);
-            if (slot == kShadeWidth && ReadHundredths(item, &number)) {
-                pen.width = static_cast<float>(number);
-                changed = true;
-            }
-            if (changed) map.SetShadeLine(pen);
+            const int field = slot == kShadeStyle ? kPenStyle : slot == kShadeWidth ? kPenWidth : kPenColor;
+            if (ReadPenField(item, field, pen)) map.SetShadeLine(pen);
             break;
         }
         default:

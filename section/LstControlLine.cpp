@@ -47,9 +47,7 @@ LRESULT CLstControlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pLine) return 0;
     if (item) Edit(item);
-    KelReservoir::VirtualWell::CkelControlLineManager* manager = m_pLine->GetManager();
-    if (KelReservoir::Connection::CkelReservoir* reservoir = manager ? manager->GetReservoir() : nullptr)
-        reservoir->UpdateWnd();
+    RedrawReservoirOf(m_pLine->GetManager());
     return 0;
 }
 
@@ -60,12 +58,9 @@ void CLstControlLine::Edit(CBCGPProp* item) {
     switch (id) {
         case kPenStyleId:
         case kPenWidthId:
-        case kPenColorId: {
-            QXLOGPEN pen = m_pLine->GetLogPen();
-            GetLineSubProp(item, pen, static_cast<int>(id - kPenStyleId));
-            m_pLine->SetLogPen(pen);
+        case kPenColorId:
+            EditObjectPen(*m_pLine, item, static_cast<int>(id - kPenStyleId));
             break;
-        }
         case kPointSizeId:
             if (ReadHundredths(item, &number)) m_pLine->m_dPointSize = number;
             break;

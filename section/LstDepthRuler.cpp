@@ -108,7 +108,7 @@ int CLstDepthRuler::InitPropWnd() {
 }
 
 CBCGPProp* CLstDepthRuler::BuildSide(bool left, bool expanded) {
-    const DWORD_PTR d = left ? 0 : kRightOffset;
+    const DWORD_PTR d = left ? 0 : static_cast<DWORD_PTR>(kRightOffset);
     const ScDepthRuler& r = *m_pRuler;
     CBCGPProp* side = NewGroupItem(left ? kLeftMarks : kRightMarks, kLeftSideId + d, expanded);
     side->AddSubItem(NewShown(kMarksShownId + d));
@@ -153,11 +153,9 @@ CBCGPProp* CLstDepthRuler::BuildBorder(int border, bool expanded) {
 // ---- refresh: texts, colours, styles, switches and units; numbers keep what was typed -------------------
 
 void CLstDepthRuler::UpdateBCGPProperty(long object, CString) {
-    if (object != m_curObject) return;
-    auto* ruler = SectionObjectAs<ScDepthRuler>(object);
-    if (!ruler) return;  // another kind of object: the page keeps its ruler
-    if (ruler->GetTimeStamp() == m_timeStamp) return;
-    m_timeStamp = ruler->GetTimeStamp();
+    // Another kind of object leaves the page's ruler.
+    auto* ruler = ChangedSelection<ScDepthRuler>(object, m_curObject, m_timeStamp);
+    if (!ruler) return;
     m_pRuler = ruler;
     ShowText(Item(kTitleTextId), ruler->GetRulerTitle());
     planemap::ShowColor(Item(kTitleColorId), ruler->GetNameFontClr());
@@ -170,7 +168,7 @@ void CLstDepthRuler::UpdateBCGPProperty(long object, CString) {
 }
 
 void CLstDepthRuler::ShowSide(bool left) {
-    const DWORD_PTR d = left ? 0 : kRightOffset;
+    const DWORD_PTR d = left ? 0 : static_cast<DWORD_PTR>(kRightOffset);
     const ScDepthRuler& r = *m_pRuler;
     planemap::ShowColor(Item(kLabelColorId + d), r.GetMarkFontClr(left));
     ShowStyle(Item(kMinorStyleId + d), r.GetMarkLineStyle(left));

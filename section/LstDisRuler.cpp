@@ -38,29 +38,9 @@ CBCGPProp* NewLineStyle(DWORD_PTR id) {
     return style;
 }
 
-// The pen field an item edits: 0 style, 1 width, 2 colour (the items run style, colour, width).
-int PenField(DWORD_PTR id, DWORD_PTR styleId, DWORD_PTR widthId) { return id == styleId ? 0 : id == widthId ? 1 : 2; }
-
-// A pen sub-item read over the pen: 0 style, 1 width, 2 colour. A width that is no number
-// changes nothing (false).
-bool ReadPenItem(CBCGPProp* item, int field, QXLOGPEN& pen) {
-    double number = 0;
-    UINT style = 0;
-    COLORREF color = 0;
-    switch (field) {
-        case 0:
-            if (!PickedStyle(item, &style)) return false;
-            pen.style = style;
-            return true;
-        case 1:
-            if (!ReadHundredths(item, &number)) return false;
-            pen.width = static_cast<float>(number);
-            return true;
-        default:
-            if (!PickedColor(item, &color)) return false;
-            pen.color = color;
-            return true;
-    }
+// The pen field an item edits (the items run style, colour, width).
+int FieldOfItem(DWORD_PTR id, DWORD_PTR styleId, DWORD_PTR widthId) {
+    return id == styleId ? kPenStyle : id == widthId ? kPenWidth : kPenColor;
 }
 
 }  // namespace
@@ -111,11 +91,9 @@ int CLstDisRuler::InitPropWnd() {
 // ---- refresh: styles, colours, the arrow, the unit and the face; numbers keep what was typed ---------------
 
 void CLstDisRuler::UpdateBCGPProperty(long object, CString) {
-    if (object != m_curObject) return;
-    auto* ruler = SectionObjectAs<ScDisRuler>(object);
-    if (!ruler) return;  // another kind of object: the page keeps its ruler
-    if (ruler->GetTimeStamp() == m_timeStamp) return;
-    m_timeStamp = ruler->GetTimeStamp();
+    // Another kind of object leaves the page's ruler.
+    auto* ruler = ChangedSelection<ScDisRuler>(object, m_curObject, m_timeStamp);
+    if (!ruler) return;
     m_pRuler = ruler;
     const QXLOGPEN indicatorPen = ruler->GetShowLinePen();
     ShowStyle(Item(kIndicatorStyleId), indicatorPen.style);
@@ -154,7 +132,7 @@ bool CLstDisRuler::Edit(CBCGPProp* item) {
         case kIndicatorColorId:
         case kIndicatorWidthId: {
             QXLOGPEN pen = m_pRuler->GetShowLinePen();
-            if (ReadPenItem(item, PenField(id, kIndicatorStyleId, kIndicatorWidthId), pen))
+            if (ReadPenField(item, FieldOfItem(id, kIndicatorStyleId, kIndicatorWidthId), pen))
                 manager.SetSelShowLinePen(pen);
             return id == kIndicatorWidthId;
         }
@@ -169,7 +147,7 @@ bool CLstDisRuler::Edit(CBCGPProp* item) {
         case kLeadColorId:
         case kLeadWidthId: {
             QXLOGPEN pen = m_pRuler->GetQianLinePen();
-            if (ReadPenItem(item, PenField(id, kLeadStyleId, kLeadWidthId), pen)) manager.SetSelQianLinePen(pen);
+            if (ReadPenField(item, FieldOfItem(id, kLeadStyleId, kLeadWidthId), pen)) manager.SetSelQianLinePen(pen);
             return id == kLeadWidthId;
         }
         case kUnitId:

@@ -87,9 +87,7 @@ LRESULT CLstFaultLineEntity::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pLine) return 0;
     if (item) Edit(item);
-    KelReservoir::Fault::CkelFaultLineManager* manager = m_pLine->GetManager();
-    if (KelReservoir::Connection::CkelReservoir* reservoir = manager ? manager->GetReservoir() : nullptr)
-        reservoir->UpdateWnd();
+    RedrawReservoirOf(m_pLine->GetManager());
     return 0;
 }
 
@@ -123,12 +121,9 @@ void CLstFaultLineEntity::Edit(CBCGPProp* item) {
             break;
         case kPenStyleId:
         case kPenWidthId:
-        case kPenColorId: {
-            QXLOGPEN pen = m_pLine->GetLogPen();
-            GetLineSubProp(item, pen, static_cast<int>(id - kPenStyleId));
-            m_pLine->SetLogPen(pen);
+        case kPenColorId:
+            EditObjectPen(*m_pLine, item, static_cast<int>(id - kPenStyleId));
             break;
-        }
         default:
             break;
     }

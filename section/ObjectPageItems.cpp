@@ -58,6 +58,20 @@ bool ReadHundredths(CBCGPProp* item, double* value) {
     return true;
 }
 
+bool ReadPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {
+    double width = 0;
+    switch (field) {
+        case kPenStyle:
+            return PickedStyle(item, &pen.style);
+        case kPenWidth:
+            if (!ReadHundredths(item, &width)) return false;
+            pen.width = static_cast<float>(width);
+            return true;
+        default:
+            return PickedColor(item, &pen.color);
+    }
+}
+
 bool PickedColor(CBCGPProp* item, COLORREF* color) {
     auto* colour = dynamic_cast<CBCGPColorProp*>(item);
     if (!colour) return false;

@@ -3,6 +3,8 @@
 // style, reaching the section to redraw, and moving an oil-gas-water interface line.
 #pragma once
 
+#include <cstdint>
+
 #include "bcg/Prop.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
@@ -32,6 +34,11 @@ CBCGPProp* NewFacePicker(const char* name, const char* face, const char* descrip
 // false, value untouched, for a text that is no number or a value single precision cannot hold.
 bool ReadHundredths(CBCGPProp* item, double* value);
 
+// One field of a pen from its item: 0 the picked style, 1 the width typed (hundredths kept),
+// 2 the picked colour; false, pen untouched, when the item gives no such value.
+enum PenField : int { kPenStyle = 0, kPenWidth = 1, kPenColor = 2 };
+bool ReadPenField(CBCGPProp* item, int field, QXLOGPEN& pen);
+
 // The colour picked in a colour item, the automatic choice read as its colour; false for an
 // item that is no colour item.
 bool PickedColor(CBCGPProp* item, COLORREF* color);
@@ -48,6 +55,21 @@ void ShowFace(CBCGPProp* item, const QXLOGFONT& font);
 template <class T>
 T* SectionObjectAs(long object);
 
+// The object of a refresh when the page is to show it: the pane's current object, of class T, with
+// a stamp other than the pane's (which then takes the object's over); NULL otherwise, the pane's
+// stamp untouched.
+template <class T>
+T* ChangedSelection(long object, long current, uint64_t& paneStamp);
+
+// The pen of a reservoir object edited through one sub-item of its line group (0 style, 1 width,
+// 2 colour), read over the object's pen and stored back.
+template <class Object>
+void EditObjectPen(Object& object, CBCGPProp* item, int index);
+
+// Has the reservoir section that owns a reservoir object's manager redraw itself.
+template <class Manager>
+void RedrawReservoirOf(Manager* manager);
+
 // Has the current section redraw itself through the section library's update view.
 void RedrawCurrentSection();
 
@@ -60,7 +82,30 @@ void MoveInterfaceLine(CWnd* owner, KelReservoir::SandUnit::CkelOSWerLine* line,
 
 #include "section/SectionObject.h"
 
+#include "framework/ItemGroupsLine.h"
+
 template <class T>
 T* section::SectionObjectAs(long object) {
     return object ? dynamic_cast<T*>(SectionObjectOf(object)) : nullptr;
+}
+
+template <class T>
+T* section::ChangedSelection(long object, long current, uint64_t& paneStamp) {
+    if (object != current) return nullptr;
+    T* selected = SectionObjectAs<T>(object);
+    if (!selected || selected->GetTimeStamp() == paneStamp) return nullptr;
+    paneStamp = selected->GetTimeStamp();
+    return selected;
+}
+
+template <class Object>
+void section::EditObjectPen(Object& object, CBCGPProp* item, int index) {
+    QXLOGPEN pen = object.GetLogPen();
+    GetLineSubProp(item, pen, index);
+    object.SetLogPen(pen);
+}
+
+template <class Manager>
+void section::RedrawReservoirOf(Manager* manager) {
+    if (auto* reservoir = manager ? manager->GetReservoir() : nullptr) reservoir->UpdateWnd();
 }

@@ -72,11 +72,9 @@ void CRsLstSand::BuildSandGroup(bool enabled) {
 // ---- refresh ------------------------------------------------------------------------------------------
 
 void CRsLstSand::UpdateBCGPProperty(long object, CString) {
-    if (object != m_curObject) return;
-    auto* unit = SectionObjectAs<CkelFlowUnit>(object);
-    if (!unit) return;  // another kind of object: the page keeps its flow unit
-    if (unit->GetTimeStamp() == m_timeStamp) return;
-    m_timeStamp = unit->GetTimeStamp();
+    // Another kind of object leaves the page's flow unit.
+    auto* unit = ChangedSelection<CkelFlowUnit>(object, m_curObject, m_timeStamp);
+    if (!unit) return;
     m_pUnit = unit;
     CkelOSWerLineManager* lines = LineManager();
     switch (lines ? lines->GetNum() : 0) {
