@@ -97,6 +97,12 @@ TEST_F(ReservoirPages, DesignerWellFontEditKeepsTheFontsSecondColour) {
     EXPECT_EQ(RGB(9, 9, 9), stored.backColor);
     EXPECT_FLOAT_EQ(1200, stored.size);
     EXPECT_EQ("黑体", std::string(stored.GetFaceName()));
+
+    // A size that is no number: the group reader refuses it and nothing is written.
+    halyard::testing::ClearCallLog();
+    open.Type(CLstDsgWell::kFontSizeId, "x");
+    EXPECT_FALSE(HalyardLogged("CDesignerWellAdapter::SetLogFont"));
+    EXPECT_FLOAT_EQ(1200, well.GetLogFont()->size);
 }
 
 // ---- interface lines --------------------------------------------------------------------------------------
@@ -168,11 +174,13 @@ TEST_F(ReservoirPages, ControlLinePointSizeIsStoredInHundredthsAndColoursOneWord
     EXPECT_EQ("2.50", open.Value(CLstControlLine::kPointSizeId));
     ASSERT_TRUE(open.Type(CLstControlLine::kPointSizeId, "1.5"));
     EXPECT_DOUBLE_EQ(150, line->m_dPointSize);
+    ASSERT_TRUE(open.Type(CLstControlLine::kPointSizeId, "2.5"));
+    EXPECT_DOUBLE_EQ(250, line->m_dPointSize);
     auto* inner = dynamic_cast<CBCGPColorProp*>(open.Item(CLstControlLine::kInnerColorId));
     ASSERT_TRUE(open.grid().ChooseColor(inner, RGB(7, 7, 7)));
     EXPECT_EQ(RGB(7, 7, 7), line->GetBrush().fillColor);
     EXPECT_EQ(RGB(2, 2, 2), line->GetBrush().lineColor);
-    EXPECT_EQ(2, Updates());
+    EXPECT_EQ(3, Updates());
 }
 
 // ---- fault lines ------------------------------------------------------------------------------------------
