@@ -10,8 +10,14 @@
 #include "framework/PropWndMgr.h"
 #include "framework/WndPag.h"
 #include "hostlibs/Zephyr/PlotFixture.h"
+#include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hostlibs/Zephyr/WellDataFixture.h"
 #include "hosttypes/Zephyr/WpContent.h"
+#include "hosttypes/Zephyr/WpCorelith.h"
+#include "hosttypes/Zephyr/WpFacies.h"
+#include "hosttypes/Zephyr/WpIntegratedCore.h"
+#include "hosttypes/Zephyr/WpLthSample.h"
+#include "hosttypes/Zephyr/WpSand.h"
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWaterEntry.h"
 #include "hosttypes/Zephyr/WpWell.h"
@@ -43,7 +49,58 @@ std::string Describe(CWpKit* kit) {
     if (auto* curve = dynamic_cast<CWpCurve*>(kit))
         out << " 左值=" << curve->GetLeft() << " 右值=" << curve->GetRight() << " 对数=" << curve->IsLogScale()
             << " 填充=" << curve->FillCount() << "/" << curve->FillAt();
+    if (auto* seg = dynamic_cast<CWpSegment*>(kit)) {
+        const int active = seg->GetActiveSeg();
+        out << " 数据源=" << seg->GetDataSource() << " 当前段=" << active;
+        if (active >= 0) out << " 顶深=" << seg->GetSegTopDpth(active) << " 底深=" << seg->GetSegBottomDpth(active);
+    }
+    if (auto* lith = dynamic_cast<CWpCorelith*>(kit))
+        out << " 表=" << lith->GetTableName() << " 字段=" << lith->GetCorelithField() << "," << lith->GetColorField()
+            << " 颜色=" << lith->GetColorName(0).str();
+    if (auto* sample = dynamic_cast<CWpLthSample*>(kit))
+        out << " 表=" << sample->GetTableName() << " 字段=" << sample->GetDepthFiledName() << ","
+            << sample->GetNumberFiledName();
+    if (auto* core = dynamic_cast<CWpIntegratedCore*>(kit))
+        out << " 取芯数据源=" << core->GetDataSource() << " 表=" << core->GetTable() << " 字段=" << core->GetCoreTubeField()
+            << "," << core->GetCoreLengthField() << " 芯长="
+            << (core->GetSeg(0) && core->GetSeg(0)->data.Get() ? core->GetSeg(0)->data.Get()->coreLength : 0.0);
+    if (auto* sand = dynamic_cast<CWpSand*>(kit))
+        out << " 数据=" << (sand->GetData() ? std::to_string(sand->GetData()->GetKind()) : std::string("-"))
+            << " 小数位数=" << sand->GetThkTextPrecision() << " 符号=" << sand->GetSymbleType();
+    if (auto* facies = dynamic_cast<CWpFacies*>(kit))
+        out << " 相源=" << facies->m_faciesSource << " 相名=" << facies->GetFaciesName(0).str();
     return out.str();
+}
+
+// The well's interval data beside its sample data: lithology of the well's own table, a sand set
+// of segment data, the facies of a discrete set; each interval kit gets two intervals, the first
+// active.
+void AddIntervalData(zephyr::PlotFixture& plot) {
+    if (!plot.Well()->GetDataMgr()) plot.Well()->SetDataMgr(new WDMgrIO());
+    WDMgrIO* data = plot.Well()->GetDataMgr();
+    data->AddCorelith(1, "")->m_record.oilKind = 1;
+    if (LogSandDIO* sand = data->GetSand(1, ""))
+        for (LOGSAND& record : sand->m_records) record.type = 1;  // the sample's sand layers, of the first class
+    data->AddSand(26, "")->m_records.push_back(LOGSAND{2, "段数据", 26, 0});
+    data->AddFacies(11, "试油成果 结论");
+    for (CWpKit* kit : plot.AllKits()) {
+        auto* seg = dynamic_cast<CWpSegment*>(kit);
+        if (!seg || !(dynamic_cast<CWpCorelith*>(kit) || dynamic_cast<CWpLthSample*>(kit) ||
+                      dynamic_cast<CWpIntegratedCore*>(kit) || dynamic_cast<CWpSand*>(kit) ||
+                      dynamic_cast<CWpFacies*>(kit)))
+            continue;
+        WPSEGMENT first;
+        first.top = 1200;
+        first.bottom = 1208.5;
+        first.data = WpSegDataRef(new WPSEGDATA{1, 7.6, 8.5, 0.89});
+        seg->AddSeg(first);
+        WPSEGMENT second;
+        second.top = 1208.5;
+        second.bottom = 1215;
+        seg->AddSeg(second);
+        seg->SetActiveSeg(0);
+    }
+    if (auto* lith = plot.First<CWpCorelith>()) lith->SetData(data->GetCorelith(1, ""));
 }
 
 // The host's side: one open sheet at a time, announced the selected kit as the host does.
@@ -222,6 +279,55 @@ void RunWellPlotDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     session.PrintWindow();
     session.PrintBoxes();
     session.PrintKit();
+
+    // The interval kits: each scripted edit is followed by the host's announcement and the sheet.
+    AddIntervalData(plot);
+    auto edit = [&session](const char* path, const char* value, bool pick) {
+        CBCGPProp* item = session.Path(path);
+        if (pick)
+            session.Grid().PickOption(item, value);
+        else
+            session.Grid().TypeText(item, value);
+        session.Announce();
+        session.PrintWindow();
+        session.PrintKit();
+    };
+    step("select the lithology; type a top depth; pick a colour; pick 井数据, then the table 段数据2 and a field");
+    session.Select(plot.First<CWpCorelith>());
+    edit("当前段/顶深", "1201.5", false);
+    edit("当前段/颜色属性", "灰(浅灰)", true);
+    edit("数据源/类型", "井数据", true);
+    edit("数据源/数据表", "段数据2", true);
+    edit("数据源/岩性全称字段", "名称", true);
+
+    step("select the rock samples; pick 离散数据, the set 试油成果 and its fields; type a bottom depth");
+    session.Select(plot.First<CWpLthSample>());
+    edit("数据源/类型", "离散数据", true);
+    edit("数据源/离散表", "试油成果", true);
+    edit("数据源/样品部位字段", "日产油", true);
+    edit("数据源/样品号字段", "日产水", true);
+    edit("当前段/底深", "1209", false);
+
+    step("select the coring; pick the table 取芯综合数据; type 0.6 into the separating line's width; a core length");
+    session.Select(plot.First<CWpIntegratedCore>());
+    edit("数据源/数据表", "取芯综合数据", true);
+    edit("显示设置/分割线线型/宽度(毫米)", "0.6", false);
+    edit("当前段/取芯长度", "8.1", false);
+
+    step("select the sand; pick 砂层数据一类, then 段数据1; show the thickness with 5.9 decimals; pick 工字型");
+    session.Select(plot.First<CWpSand>());
+    edit("数据源/类型", "砂层数据一类", true);
+    edit("数据源/类型", "段数据1", true);
+    edit("显示参数/厚度文本/显示", "是", true);
+    edit("显示参数/厚度文本/小数位数", "5.9", false);
+    edit("显示参数/分界线/样式/符号类型", "工字型", true);
+
+    step("select the facies; pick 离散数据, the set 试油成果 and the field 结论; rename the active interval");
+    session.Select(plot.First<CWpFacies>());
+    edit("数据源/类型", "离散数据", true);
+    edit("数据源/离散表", "试油成果", true);
+    edit("数据源/相类型字段", "结论", true);
+    edit("当前段/相名称", "河口坝", true);
 
     step("the sheet of every kit of the plot, all pages shown");
     for (CWpKit* kit : plot.AllKits()) {

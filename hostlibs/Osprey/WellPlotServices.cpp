@@ -39,6 +39,11 @@ CTableDefinitionManager SampleTableDefinitions() {
     tables.AddTableDefinition(Table("点数据.点数据1", {{"深度", 1}, {"电阻率", 1}, {"备注", 0}}));
     tables.AddTableDefinition(Table("点数据.点数据2", {{"深度", 1}, {"声波", 1}, {"密度", 1}}));
     tables.AddTableDefinition(Table("点数据.点数据3", {{"深度", 1}, {"名称", 0}}));
+    // Tables of the interval kits: three segment-data tables and the coring table.
+    for (const char* name : {"段数据.段数据1", "段数据.段数据2", "段数据.段数据3"})
+        tables.AddTableDefinition(Table(name, {{"顶深", 1}, {"底深", 1}, {"名称", 0}, {"代码", 0}, {"备注", 0}}));
+    tables.AddTableDefinition(
+        Table("取芯综合数据", {{"顶深", 1}, {"底深", 1}, {"取芯筒次", 1}, {"取芯长度", 1}, {"取芯进尺", 1}}));
     return tables;
 }
 

@@ -77,7 +77,7 @@ void CWpCurve::SetScaleDecimalDigit(int digits) {
     Stamp(this);
 }
 
-double CWpCorelith::GetColorPer() { return m_dColthPer; }
+double CWpCorelith::GetColorPer() { return m_dColorPer; }
 
 WPKITTYPE CWpParam::GetWpKitType() { return WPKIT_PARAM; }
 WPKITTYPE CWpSidewallCore::GetWpKitType() { return WPKIT_SIDEWALLCORE; }

@@ -16,6 +16,7 @@ inline std::string Arg(bool value) { return value ? "1" : "0"; }
 inline std::string Arg(double value) { return std::string(FormatString("%g", value)); }
 inline std::string Arg(float value) { return Arg(static_cast<double>(value)); }
 inline std::string Arg(const CString& value) { return std::string(value); }
+inline std::string Arg(const std::string& value) { return value; }
 // Records (pens, fonts, ...) are logged without arguments.
 template <class Record>
 std::string Arg(const Record&) {

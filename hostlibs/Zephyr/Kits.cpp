@@ -56,6 +56,14 @@ CWpKit::CWpKit() {
     m_titleFont.SetFaceName("宋体");
     m_titleFont.size = 400;
 }
+// The texts drawn inside interval kits start in 宋体 at 3 mm.
+static QXLOGFONT IntervalFont() {
+    QXLOGFONT font;
+    font.SetFaceName("宋体");
+    font.size = 300;
+    return font;
+}
+
 CWpWell::CWpWell() = default;
 CWpInWell::CWpInWell() = default;
 CWpInWell::~CWpInWell() = default;
@@ -87,19 +95,22 @@ CWpWaterEntry::CWpWaterEntry() = default;
 CWpWaterEntry::~CWpWaterEntry() = default;
 CWpProgram::CWpProgram() = default;
 CWpProgram::~CWpProgram() = default;
-CWpSand::CWpSand() = default;
+CWpSand::CWpSand() { m_thkTextFont = IntervalFont(); }
 CWpSand::~CWpSand() = default;
-CWpFacies::CWpFacies() = default;
+CWpFacies::CWpFacies() { m_faciesNameFont = IntervalFont(); }
 CWpFacies::~CWpFacies() = default;
-CWpCorelith::CWpCorelith() = default;
+CWpCorelith::CWpCorelith() {
+    SetSubject(this);
+    m_nameFont = IntervalFont();
+}
 CWpCorelith::~CWpCorelith() = default;
 CWpShoot::CWpShoot() = default;
 CWpShoot::~CWpShoot() = default;
-CWpLthSample::CWpLthSample() = default;
+CWpLthSample::CWpLthSample() { m_markLogFont = IntervalFont(); }
 CWpLthSample::~CWpLthSample() = default;
 CWpStratum::CWpStratum() = default;
 CWpStratum::~CWpStratum() = default;
-CWpIntegratedCore::CWpIntegratedCore() = default;
+CWpIntegratedCore::CWpIntegratedCore() { m_textFont = IntervalFont(); }
 CWpIntegratedCore::~CWpIntegratedCore() = default;
 CWpSymble::CWpSymble() = default;
 CWpSymble::~CWpSymble() = default;

@@ -14,7 +14,10 @@ void ClearCallLog() { parsnip::testing::ClearCallLog(); }
 void Touch(CWpKit* kit) {
     if (kit) kit->SetTimeStamp(AfxGetTimeStamp());
 }
-void Reset() { parsnip::testing::ClearCallLog(); }
+void Reset() {
+    parsnip::testing::ClearCallLog();
+    detail::ResetCodeTables();
+}
 }  // namespace zephyr::testing
 
 namespace zephyr::detail {

@@ -22,3 +22,16 @@ namespace zephyr::detail {
 void Record(const char* operation, const void* target, const std::string& arguments = std::string());
 void Stamp(CWpKit* kit);
 }  // namespace zephyr::detail
+
+// ---- interval kits ----
+class LogCorelithMgrIO;
+class LogFaciesTypeMgrIO;
+namespace zephyr::testing {
+// The code tables every lithology kit and every facies kit share; tests may change their entries.
+// Reset() gives them their sample entries again (see the README).
+LogCorelithMgrIO& CorelithCodes();
+LogFaciesTypeMgrIO& FaciesTypes();
+}  // namespace zephyr::testing
+namespace zephyr::detail {
+void ResetCodeTables();
+}  // namespace zephyr::detail

@@ -55,6 +55,12 @@ public:
     std::vector<LOGSAND> m_records;
 };
 
+// The samples of a rock-sample kit.
+class LogLthSampleDIO : public LogDataIO {
+public:
+    using LogDataIO::LogDataIO;
+};
+
 // One unit of a layering level: its name, top depth and thickness (metres), its parent in the
 // level above (index and name; -1 and "" for none) and its sub-units in the level below (first
 // and last index; -1 for none).

@@ -4,9 +4,13 @@
 #include <string>
 
 #include "hosttypes/Kestrel/StyleRecords.h"
+#include "hosttypes/Zephyr/LogCodeMgrIO.h"
+#include "hosttypes/Zephyr/Observer.h"
+#include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpSegment.h"
 
-class CWpCorelith : public CWpSegment {
+// Its observer part watches the kit itself: NotifyObservee tells the kit's observers.
+class CWpCorelith : public CWpSegment, public Observer {
     DECLARE_DYNAMIC(CWpCorelith)
 public:
     CWpCorelith();
@@ -36,8 +40,53 @@ public:
     // Kit library.
     double GetColorPer();
 
+    // ---- kit library: data, table and fields ----
+    LogCorelithDIO* GetData();
+    void SetData(LogCorelithDIO* data);
+    void SetTableName(const std::string& name);
+    void SetCorelithField(const std::string& field);
+    void SetColorField(const std::string& field);
+    void SetOilCodeField(const std::string& field);
+    void SetCorelithCodeField(const std::string& field);
+    // ---- kit library: column shares (0 to 1; others are refused) and background ----
+    double GetCtOilPer();
+    double GetColthTypePer();
+    bool SetColorPer(double per);
+    bool SetCtOilPer(double per);
+    bool UseColthBkColor();
+    void SetColthUseBkColor(bool use);
+    // ---- kit library: names of interval i; a setter answers false for an index outside ----
+    CString GetColthName(int i);
+    bool SetColthName(const CString& name, int i);
+    CString GetColorName(int i);
+    bool SetColorName(const CString& name, int i);
+    CString GetCtOilName(int i);
+    CString GetContentName(int i);
+    // The oil-bearing name, or the content name when the kit's data give contents (oil kind 2).
+    bool SetCtOilName(const CString& name, int i);
+    CString GetColthTypeName(int i);
+    bool SetColthTypeName(const CString& name, int i);
+    // The code tables, shared by every lithology kit.
+    LogCorelithMgrIO* GetColthMgr();
+
 protected:
-    double m_dColthPer = 0;
+    struct SegNames {
+        CString colth;
+        CString color;
+        CString ctOil;
+        CString content;
+        CString colthType;
+    };
+    // The names of interval i, or NULL for an index outside the intervals.
+    SegNames* NamesOf(int i);
+
+    LogCorelithDIO* m_pData = nullptr;
+    double m_dColorPer = 0.3;
+    double m_dCtOilPer = 0.2;
+    bool m_bUseColthBkColor = false;
+    std::vector<SegNames> m_segNames;
+
+    double m_dColthPer = 0.5;
     QXLOGFONT m_nameFont;
     bool m_bNameVisible = false;
     QXLOGPEN m_divideLogPen;

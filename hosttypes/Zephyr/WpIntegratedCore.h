@@ -41,7 +41,17 @@ public:
     QXLOGPEN GetLinePen();
     void SetLinePen(QXLOGPEN pen);
 
+    // ---- kit library: the data name made of table and fields, the values of the active run ----
+    CString ComposeDataName();
+    CString GetDataName();
+    // Each changes the active run (nothing without one); depths are drawing positions.
+    void SetSelectCoreTopDep(double depth);
+    void SetSelectCoreBtmDep(double depth);
+    void SetSelectCoreTube(double tube);
+    void SetSelectCoreLen(double length);
+
 protected:
+    CString m_strDataName;
     DATATYPE m_dataSource = DATA_WELL;
     std::string m_strTable;
     std::string m_strCoreTubeField;

@@ -110,6 +110,10 @@ public:
     int GetAutoDepth();
     void SetAutoDepth(int automatic);
 
+    // ---- drawing coordinates (kit library) ----
+    // The depth a vertical drawing position stands for.
+    float MapYToDep(float y);
+
 protected:
     CWpKit* m_pParent = nullptr;
     std::vector<CWpKit*> m_children;

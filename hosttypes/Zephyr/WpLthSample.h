@@ -4,6 +4,7 @@
 #include <string>
 
 #include "hosttypes/Kestrel/StyleRecords.h"
+#include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpSegment.h"
 
 class CWpLthSample : public CWpSegment {
@@ -29,7 +30,15 @@ public:
     std::string GetDepthFiledName();
     std::string GetNumberFiledName();
 
+    // ---- kit library ----
+    LogLthSampleDIO* GetData();
+    void SetData(LogLthSampleDIO* data);  // NULL detaches the samples
+    void SetTableName(const std::string& name);
+    void SetDepthFiledName(const std::string& name);
+    void SetNumberFiledName(const std::string& name);
+
 protected:
+    LogLthSampleDIO* m_pData = nullptr;
     QXLOGPEN m_segLogPen;
     QXLOGPEN m_sampleLogPen;
     QXLOGFONT m_markLogFont;

@@ -26,6 +26,15 @@ public:
     // Where the kit's data comes from; read and written directly by the lists.
     int m_nDataSource = 0;
 
+    // ---- interval depths (kit library) ----
+    // 0 for an index outside the intervals.
+    double GetSegTopDpth(int i);
+    double GetSegBottomDpth(int i);
+    // False, nothing changed, for an index outside the intervals, a depth that is no finite number,
+    // a top below the interval's bottom or a bottom above its top.
+    bool SetSegTopDpth(int i, double depth);
+    bool SetSegBottomDpth(int i, double depth);
+
 protected:
     virtual void UpdateSegDepth();
     // Lets go of the record's run data and leaves it with an empty reference.

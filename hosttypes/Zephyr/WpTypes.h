@@ -64,3 +64,22 @@ enum STRATUMTYPE {
     STRATUM_LEVEL3 = 3,
     STRATUM_LEVEL4 = 4,
 };
+
+// ---- interval kits ----
+// Where a facies kit takes its facies from: graphic data, the boundaries or the data of a stratum
+// level (1 to 5), or a discrete data set.
+enum FACIESSOURCE : int {
+    FACIES_GRAPHIC = 0,
+    FACIES_LEVEL1_BOUNDARY = 1,
+    FACIES_LEVEL5_BOUNDARY = 5,
+    FACIES_LEVEL1_DATA = 6,
+    FACIES_LEVEL5_DATA = 10,
+    FACIES_DISCRETE = 11,
+};
+
+// Where a lithology kit's data comes from (the codes of CWpSegment::GetDataSource).
+enum CORELITHSOURCE : int {
+    CORELITH_GRAPHIC = 0,
+    CORELITH_WELL = 1,
+    CORELITH_DISCRETE = 2,
+};

@@ -3,6 +3,10 @@
 #include "WellPlotFixture.h"
 #include "framework/PropWndMgr.h"
 #include "framework/WndPag.h"
+#include "hosttypes/Zephyr/WpCorelith.h"
+#include "hosttypes/Zephyr/WpFacies.h"
+#include "hosttypes/Zephyr/WpIntegratedCore.h"
+#include "hosttypes/Zephyr/WpLthSample.h"
 #include "hosttypes/Zephyr/WpOilTest.h"
 #include "hosttypes/Zephyr/WpSand.h"
 #include "hosttypes/Zephyr/WpShoot.h"
@@ -52,7 +56,12 @@ TEST_F(Creator, EachKitGetsThePagesOfItsFirstMatchingClassThenOther) {
     EXPECT_EQ(Tabs(plot.Well()), (Names{"柱状图", "图头", "其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpCurve>()), (Names{"曲线", "其它"}));
     // Classes whose pages come later still stop the search at their own row.
-    EXPECT_EQ(Tabs(plot.First<CWpSand>()), (Names{"其它"}));
+    EXPECT_EQ(Tabs(plot.First<CWpSand>()), (Names{"砂岩", "其它"}));
+    EXPECT_EQ(Tabs(plot.First<CWpFacies>()), (Names{"沉积相", "其它"}));
+    EXPECT_EQ(Tabs(plot.First<CWpCorelith>()), (Names{"岩性", "其它"}));
+    EXPECT_EQ(Tabs(plot.First<CWpLthSample>()), (Names{"岩样", "其它"}));
+    EXPECT_EQ(Tabs(plot.First<CWpIntegratedCore>()), (Names{"取芯综合", "其它"}));
+    EXPECT_EQ(Tabs(plot.First<CWpShoot>()), (Names{"其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpSymbleShoot>()), (Names{"其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpKit>()), (Names{"其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpInWell>()), (Names{"其它"}));

@@ -29,7 +29,12 @@
 #include "wellplot/LstTrack.h"
 #include "wellplot/LstWell.h"
 #include "wellplot/WellPlotTexts.h"
+#include "wellplot/intervals/LstColth.h"
+#include "wellplot/intervals/LstFacies.h"
+#include "wellplot/intervals/LstIntegratedCore.h"
+#include "wellplot/intervals/LstLthSample.h"
 #include "wellplot/intervals/LstProgram.h"
+#include "wellplot/intervals/LstSand.h"
 
 namespace {
 
@@ -40,7 +45,7 @@ CWndLst* Empty(CWpKit*) {
     return new List();
 }
 // The kit handed to the list's constructor, which keeps it as it is (CLstTrack, CLstHead) or
-// converted to its own kit class (CLstProgram).
+// converted to its own kit class (CLstProgram, CLstFacies, CLstIntegratedCore).
 template <class List>
 CWndLst* WithKit(CWpKit* kit) {
     return new List(kit);
@@ -73,11 +78,11 @@ const RowDef* Rows() {
         {RUNTIME_CLASS(CWpTrack), {{wptext::kPageTrack, WithKit<CLstTrack>}, {wptext::kPageGrid, Empty<CLstGrid>}}},
         {RUNTIME_CLASS(CWpCurve), {{wptext::kPageCurve, WithKit<CLstCurve>}}},
         {RUNTIME_CLASS(CWpStratum), {{"地层", nullptr}}},
-        {RUNTIME_CLASS(CWpSand), {{"砂岩", nullptr}}},
-        {RUNTIME_CLASS(CWpFacies), {{"沉积相", nullptr}}},
-        {RUNTIME_CLASS(CWpCorelith), {{"岩性", nullptr}}},
+        {RUNTIME_CLASS(CWpSand), {{"砂岩", Empty<CLstSand>}}},
+        {RUNTIME_CLASS(CWpFacies), {{"沉积相", WithKit<CLstFacies>}}},
+        {RUNTIME_CLASS(CWpCorelith), {{"岩性", Empty<CLstColth>}}},
         {RUNTIME_CLASS(CWpShoot), {{kPageShoot, nullptr}, {"射孔配置", nullptr}}},
-        {RUNTIME_CLASS(CWpLthSample), {{"岩样", nullptr}}},
+        {RUNTIME_CLASS(CWpLthSample), {{"岩样", Empty<CLstLthSample>}}},
         {RUNTIME_CLASS(CWpSymbleShoot), {{kPageShoot, nullptr}}},
         {RUNTIME_CLASS(CWpSymbleCycle), {{"旋回", nullptr}}},
         {RUNTIME_CLASS(CWpPicture), {{"图片", nullptr}}},
@@ -91,7 +96,7 @@ const RowDef* Rows() {
         {RUNTIME_CLASS(CWpProgram), {{wptext::kPageProgram, WithKit<CLstProgram>}}},
         {RUNTIME_CLASS(CWpSandStratum), {{kPageGeneral, nullptr}, {"填充", nullptr}, {kPageLine, nullptr}, {kPageText, nullptr}}},
         {RUNTIME_CLASS(CWpSidewallCore), {{"井壁取芯", nullptr}}},
-        {RUNTIME_CLASS(CWpIntegratedCore), {{"取芯综合", nullptr}}},
+        {RUNTIME_CLASS(CWpIntegratedCore), {{"取芯综合", WithKit<CLstIntegratedCore>}}},
         {nullptr, {kNoPage}},
     };
     return rows;

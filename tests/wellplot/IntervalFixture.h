@@ -1,0 +1,45 @@
+// An interval page over the sample plot whose well has a data manager, with the general data
+// back to its samples before and after each test.
+#pragma once
+
+#include "WellPlotFixture.h"
+#include "hostlibs/Rivet/RivetTesting.h"
+#include "hosttypes/Zephyr/WDMgrIO.h"
+#include "hosttypes/Zephyr/WpSegment.h"
+
+namespace wptest {
+
+template <class List>
+class IntervalPage : public OpenPage<List> {
+public:
+    IntervalPage() : OpenPage<List>(Fresh()) { Init(); }
+    explicit IntervalPage(const std::function<List*(zephyr::PlotFixture&)>& make) : OpenPage<List>(make) { Init(); }
+    ~IntervalPage() { rivet::testing::Reset(); }
+
+    WDMgrIO* data() { return data_; }
+    // The kit of exactly class Kit in the sample, with one interval from top to bottom made active.
+    template <class Kit>
+    Kit* KitWithInterval(double top = 10, double bottom = 20) {
+        Kit* kit = this->plot().template First<Kit>();
+        WPSEGMENT seg;
+        seg.top = top;
+        seg.bottom = bottom;
+        kit->AddSeg(seg);
+        kit->SetActiveSeg(0);
+        return kit;
+    }
+
+private:
+    static List* Fresh() {
+        rivet::testing::Reset();
+        return new List;
+    }
+    void Init() {
+        rivet::testing::Reset();
+        data_ = new WDMgrIO();
+        this->well()->SetDataMgr(data_);
+    }
+    WDMgrIO* data_ = nullptr;
+};
+
+}  // namespace wptest

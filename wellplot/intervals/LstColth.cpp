@@ -1,0 +1,361 @@
+#include "wellplot/intervals/LstColth.h"
+
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsFill.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
+#include "hosttypes/Zephyr/LogCodeMgrIO.h"
+#include "hosttypes/Zephyr/WDMgrIO.h"
+#include "hosttypes/Zephyr/WpCorelith.h"
+#include "planemap/PlaneItems.h"
+#include "wellplot/WellPlotTexts.h"
+#include "wellplot/intervals/DataSourceItems.h"
+#include "wellplot/intervals/IntervalTexts.h"
+
+using planemap::ItemText;
+using planemap::NewOptionItem;
+using planemap::SetItemText;
+
+IMPLEMENT_DYNCREATE(CLstColth, CLstContent)
+
+namespace {
+
+constexpr const char* kOilBearing = "含油性";
+constexpr const char* kLithology = "岩性";
+constexpr int kHiddenLithologyCode = 1000;  // a lithology type never offered
+
+// A fixed list that starts empty, its options filled later.
+CBCGPProp* NewFixedList(const char* name, DWORD_PTR id, const char* description = "") {
+    return NewOptionItem(name, "", description, id, {}, false);
+}
+
+CBCGPProp* NewCollapsedGroup(const char* name, DWORD_PTR id) {
+    auto* group = new CBCGPProp(name, id);
+    group->Expand(FALSE);
+    return group;
+}
+
+// A code table seen through the manager's count, name and label operations.
+struct CodeTable {
+    int count;
+    CString (LogCorelithMgrIO::*name)(int);
+    CString (LogCorelithMgrIO::*label)(int);
+};
+
+// The label of the entry whose name is name (the first, compared exactly); the name itself when
+// no entry has it.
+CString LabelOfName(LogCorelithMgrIO* codes, const CodeTable& table, const CString& name) {
+    for (int k = 0; k < table.count; ++k)
+        if ((codes->*table.name)(k) == name) return (codes->*table.label)(k);
+    return name;
+}
+
+// Options: the empty text, then every entry's label.
+void OfferLabels(CBCGPProp* item, LogCorelithMgrIO* codes, const CodeTable& table) {
+    item->AddOption("", TRUE);
+    for (int k = 0; k < table.count; ++k) item->AddOption((codes->*table.label)(k), TRUE);
+}
+
+CodeTable Colors(LogCorelithMgrIO* codes) {
+    return {codes->GetColorCount(), &LogCorelithMgrIO::GetColorEntryName, &LogCorelithMgrIO::GetColorEntryLabel};
+}
+CodeTable CtOils(LogCorelithMgrIO* codes) {
+    return {codes->GetCtOilCount(), &LogCorelithMgrIO::GetCtOilEntryName, &LogCorelithMgrIO::GetCtOilEntryLabel};
+}
+CodeTable ColthTypes(LogCorelithMgrIO* codes) {
+    return {codes->GetColthTypeCount(), &LogCorelithMgrIO::GetColthTypeEntryName,
+            &LogCorelithMgrIO::GetColthTypeEntryLabel};
+}
+
+}  // namespace
+
+CString CodeNameOfLabel(const CString& label) {
+    const int open = label.Find('(');
+    return open < 0 ? label : label.Left(open);
+}
+
+CLstColth::CLstColth() = default;
+CLstColth::~CLstColth() = default;
+
+CWpCorelith* CLstColth::Kit() const { return SelectedKit<CWpCorelith>(); }
+CBCGPProp* CLstColth::Item(DWORD_PTR id) const { return m_wndPropList.FindItemByData(id, TRUE); }
+
+int CLstColth::InitPropWnd() {
+    if (CLstContent::InitPropWnd() == -1) return -1;
+
+    auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
+    source->AddSubItem(NewOptionItem(ivtext::kType, "", "", kSourceTypeId,
+                                     {kSegmentSources[0].text, kSegmentSources[1].text, kSegmentSources[2].text},
+                                     false));
+    source->AddSubItem(NewFixedList(ivtext::kDataTable, kTableId));
+    source->AddSubItem(NewFixedList("岩性全称字段", kCorelithFieldId));
+    source->AddSubItem(NewFixedList("颜色代码字段", kColorFieldId));
+    source->AddSubItem(NewFixedList("含油性代码字段", kOilCodeFieldId));
+    source->AddSubItem(NewFixedList("岩性代码字段", kCorelithCodeFieldId));
+    m_wndPropList.AddProperty(source, TRUE, TRUE);
+
+    auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
+    CBCGPProp* names = NewCollapsedGroup(ivtext::kName, kNameGroupId);
+    names->AddSubItem(CreateYesNoProp(wptext::kShown, kNameShowId, _variant_t(""), nullptr));
+    names->AddSubItem(CreateFontProp(ivtext::kFontSetting, kNameFontId));
+    display->AddSubItem(names);
+    CBCGPProp* line = NewCollapsedGroup(ivtext::kDivideLine, kDivideLineGroupId);
+    line->AddSubItem(CreateYesNoProp(wptext::kShown, kDivideLineShowId, _variant_t(""), nullptr));
+    line->AddSubItem(CreateLineProp(ivtext::kLineSetting, kDivideLinePenId, false));
+    display->AddSubItem(line);
+    CBCGPProp* points = NewCollapsedGroup("分界点", kDividePointGroupId);
+    points->AddSubItem(CreateYesNoProp(wptext::kShown, kDividePointShowId, _variant_t(""), nullptr));
+    points->AddSubItem(CreatePointProp("点型设置", kDividePointStyleId));
+    display->AddSubItem(points);
+    CBCGPProp* widths = NewCollapsedGroup("参数宽度", kWidthGroupId);
+    widths->AddSubItem(new CBCGPProp("颜色", _variant_t(""), "", kColorWidthId));
+    widths->AddSubItem(new CBCGPProp(kOilBearing, _variant_t(""), "", kCtOilWidthId));
+    auto* lithology = new CBCGPProp(kLithology, _variant_t(""), "", kColthWidthId);
+    lithology->AllowEdit(FALSE);
+    widths->AddSubItem(lithology);
+    display->AddSubItem(widths);
+    display->AddSubItem(CreateYesNoProp("背景色", kBackColorId, _variant_t(""), nullptr));
+    m_wndPropList.AddProperty(display, TRUE, TRUE);
+
+    CBCGPProp* current = NewSegDepthGroup(kCurrentSegGroupId, kTopId, kBottomId);
+    current->AddSubItem(new CBCGPProp("岩性名称", _variant_t(""), "岩性的指定名称", kColthNameId));
+    current->AddSubItem(NewFixedList("颜色属性", kColorNameId));
+    current->AddSubItem(NewFixedList(kOilBearing, kCtOilNameId));
+    current->AddSubItem(NewFixedList(kLithology, kColthTypeId));
+    m_wndPropList.AddProperty(current, TRUE, TRUE);
+    return 0;
+}
+
+// ---- refresh ----------------------------------------------------------------------------------
+void CLstColth::RefreshFromKit() {
+    CWpCorelith* kit = Kit();
+    if (!kit) return;
+    CLstContent::RefreshFromKit();
+    ShowSource(kit);
+    ShowDisplay(kit);
+    ShowActiveSeg(kit);
+}
+
+void CLstColth::ShowSource(CWpCorelith* kit) {
+    CBCGPProp* group = Item(kSourceGroupId);
+    CBCGPProp* table = Item(kTableId);
+    if (!group || !table) return;
+    ClearDataSourceOptions(group);
+    const int source = kit->GetDataSource();
+    SetItemText(Item(kSourceTypeId), TextOfValue(kSegmentSources, source, ivtext::kGraphic));
+    if (source == CORELITH_WELL) {
+        EnableDataSourceItems(group, FALSE);
+        ResetCorelithTableOptions(group);
+        table->Enable(TRUE);
+    } else if (source == CORELITH_DISCRETE) {
+        EnableDataSourceItems(group, TRUE);
+        AddSegmentDataOptions(table);
+    } else {
+        EnableDataSourceItems(group, FALSE);
+    }
+    SetItemText(table, kit->GetTableName().c_str());
+    ApplyCorelithTable(kit, group);
+    SetItemText(Item(kCorelithFieldId), kit->GetCorelithField().c_str());
+    SetItemText(Item(kColorFieldId), kit->GetColorField().c_str());
+    SetItemText(Item(kOilCodeFieldId), kit->GetOilCodeField().c_str());
+    SetItemText(Item(kCorelithCodeFieldId), kit->GetCorelithCodeField().c_str());
+}
+
+void CLstColth::ShowDisplay(CWpCorelith* kit) {
+    SetYesNoProp(Item(kNameShowId), kit->IsNameVisible());
+    if (CBCGPProp* font = Item(kNameFontId)) SetFontProp(font, kit->GetNameFont());
+    SetYesNoProp(Item(kDivideLineShowId), kit->IsDivideLineVisible());
+    if (CBCGPProp* pen = Item(kDivideLinePenId)) SetLineProp(pen, kit->GetDivideLogPen());
+    SetYesNoProp(Item(kDividePointShowId), kit->IsDividePointVisible());
+    if (CBCGPProp* point = Item(kDividePointStyleId)) SetPointProp(point, kit->GetDivideLogPoint());
+    SetItemText(Item(kColorWidthId), FormatString("%0.2f", kit->GetColorPer()));
+    SetItemText(Item(kCtOilWidthId), FormatString("%0.2f", kit->GetCtOilPer()));
+    SetItemText(Item(kColthWidthId), FormatString("%0.2f", kit->GetColthTypePer()));
+    SetYesNoProp(Item(kBackColorId), kit->UseColthBkColor());
+}
+
+void CLstColth::ShowActiveSeg(CWpCorelith* kit) {
+    const int i = kit->GetActiveSeg();
+    if (i < 0) {
+        planemap::ClearSubItems(Item(kCurrentSegGroupId));
+        return;
+    }
+    ShowActiveSegDepths(kit, Item(kTopId), Item(kBottomId));
+    SetItemText(Item(kColthNameId), kit->GetColthName(i));
+    LogCorelithMgrIO* codes = kit->GetColthMgr();
+    CBCGPProp* color = Item(kColorNameId);
+    CBCGPProp* oil = Item(kCtOilNameId);
+    CBCGPProp* type = Item(kColthTypeId);
+    if (!codes || !color || !oil || !type) return;
+
+    color->RemoveAllOptions();
+    OfferLabels(color, codes, Colors(codes));
+    SetItemText(color, LabelOfName(codes, Colors(codes), kit->GetColorName(i)));
+
+    oil->RemoveAllOptions();
+    WDMgrIO* data = WellDataOf(kit);
+    LOGCORELITH record;
+    if (data && data->FindData(kit->GetData(), record) && (record.oilKind == 1 || record.oilKind == 2)) {
+        OfferLabels(oil, codes, CtOils(codes));
+        const CString name = record.oilKind == 1 ? kit->GetCtOilName(i) : kit->GetContentName(i);
+        SetItemText(oil, LabelOfName(codes, CtOils(codes), name));
+    }
+
+    type->RemoveAllOptions();
+    type->AddOption("", TRUE);
+    const CodeTable types = ColthTypes(codes);
+    for (int k = 0; k < types.count; ++k)
+        if (codes->GetColthTypeEntryCode(k) != kHiddenLithologyCode)
+            type->AddOption(codes->GetColthTypeEntryLabel(k), TRUE);
+    SetItemText(type, LabelOfName(codes, types, kit->GetColthTypeName(i)));
+}
+
+// ---- write-back -------------------------------------------------------------------------------
+LRESULT CLstColth::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CWpCorelith* kit = Kit();
+    if (!item || !kit) return 0;
+    CLstContent::OnPropertyChanged(wParam, lParam);
+
+    CBCGPProp* parent = item->GetParent();
+    const DWORD_PTR parentId = parent ? parent->GetData() : 0;
+    if (parentId == kNameFontId || parentId == kDivideLinePenId || parentId == kDividePointStyleId) {
+        if (parentId == kNameFontId) GetFontProp(parent, kit->GetNameFont());
+        if (parentId == kDivideLinePenId) GetLineProp(parent, kit->GetDivideLogPen());
+        if (parentId == kDividePointStyleId) GetPointProp(parent, kit->GetDivideLogPoint());
+        kit->InvalidSelf();
+        UpdateView();
+    }
+
+    const CString text = ItemText(item);
+    switch (item->GetData()) {
+    case kSourceTypeId:
+        ChooseSource(kit, text);
+        break;
+    case kTableId:
+        ChooseTable(kit, text);
+        break;
+    case kCorelithFieldId:
+        kit->SetCorelithField(text.str());
+        break;
+    case kColorFieldId:
+        kit->SetColorField(text.str());
+        break;
+    case kOilCodeFieldId:
+        kit->SetOilCodeField(text.str());
+        break;
+    case kCorelithCodeFieldId:
+        kit->SetCorelithCodeField(text.str());
+        break;
+    case kNameShowId:
+        kit->SetNameVisible(GetYesNoProp(item));
+        break;
+    case kDivideLineShowId:
+        kit->SetDivideLineVisible(GetYesNoProp(item));
+        break;
+    case kDividePointShowId:
+        kit->SetDividePointVisible(GetYesNoProp(item));
+        break;
+    case kColorWidthId:
+    case kCtOilWidthId:
+        EditShare(kit, item);
+        break;
+    case kBackColorId:
+        kit->SetColthUseBkColor(GetYesNoProp(item));
+        break;
+    case kTopId:
+    case kBottomId:
+        EditDepth(kit, item);
+        break;
+    case kColthNameId:
+        if (!kit->SetColthName(text, kit->GetActiveSeg())) RefreshFromKit();
+        break;
+    case kColorNameId:
+    case kCtOilNameId:
+    case kColthTypeId:
+        EditCodeName(kit, item);
+        break;
+    default:
+        break;
+    }
+    kit->SetModifyFlag(1);
+    kit->InvalidSelf();
+    kit->UpdateSelf();
+    return 0;
+}
+
+void CLstColth::ChooseSource(CWpCorelith* kit, const CString& text) {
+    CBCGPProp* group = Item(kSourceGroupId);
+    CBCGPProp* table = Item(kTableId);
+    if (!group || !table) return;
+    if (text == ivtext::kWellData) {
+        ClearDataSourceOptions(group);
+        kit->SetDataSource(CORELITH_WELL);
+        kit->SetTableName(ivtext::kCorelithTable);
+        ResetCorelithTableOptions(group);
+        SetDefaultCorelithFields(kit);
+        EnableDataSourceItems(group, FALSE);
+        table->Enable(TRUE);
+    } else if (text == ivtext::kDiscreteData) {
+        ClearDataSourceOptions(group);
+        ClearCorelithFields(kit);
+        kit->SetDataSource(CORELITH_DISCRETE);
+        ClearDataSourceOptions(group);
+        AddSegmentDataOptions(table);
+    } else if (text == ivtext::kGraphic) {
+        ClearDataSourceOptions(group);
+        kit->SetDataSource(CORELITH_GRAPHIC);
+        WDMgrIO* data = WellDataOf(kit);
+        kit->SetData(data ? data->GetCorelith(CORELITH_GRAPHIC, "") : nullptr);
+        EnableDataSourceItems(group, FALSE);
+        ClearCorelithFields(kit);
+    }
+}
+
+void CLstColth::ChooseTable(CWpCorelith* kit, const CString& text) {
+    const int source = kit->GetDataSource();
+    ClearCorelithFields(kit);
+    kit->SetDataSource(source);
+    if (source == CORELITH_WELL) {
+        ApplyCorelithTable(kit, Item(kSourceGroupId));
+    } else {
+        kit->SetTableName(text.str());
+        for (DWORD_PTR id = kCorelithFieldId; id <= kCorelithCodeFieldId; ++id) FillValueNameOptions(Item(id), text, 0);
+    }
+    kit->SetActiveSeg(-1);
+}
+
+// A share that is no number is given as 0; the page then shows what the kit keeps.
+void CLstColth::EditShare(CWpCorelith* kit, CBCGPProp* item) {
+    double share = 0;
+    if (numtext::LeadingNumber(ItemText(item), &share)) {
+        if (item->GetData() == kColorWidthId)
+            kit->SetColorPer(share);
+        else
+            kit->SetCtOilPer(share);
+    }
+    RefreshFromKit();
+}
+
+void CLstColth::EditDepth(CWpCorelith* kit, CBCGPProp* item) {
+    if (StoreActiveSegDepth(kit, item, item->GetData() == kTopId))
+        kit->UpdateSelf();
+    else
+        RefreshFromKit();
+}
+
+void CLstColth::EditCodeName(CWpCorelith* kit, CBCGPProp* item) {
+    const CString name = CodeNameOfLabel(ItemText(item));
+    const int i = kit->GetActiveSeg();
+    bool stored = false;
+    if (item->GetData() == kColorNameId)
+        stored = kit->SetColorName(name, i);
+    else if (item->GetData() == kCtOilNameId)
+        stored = kit->SetCtOilName(name, i);
+    else
+        stored = kit->SetColthTypeName(name, i);
+    if (stored)
+        kit->NotifyObservee();
+    else
+        RefreshFromKit();
+}

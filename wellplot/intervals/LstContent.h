@@ -1,0 +1,54 @@
+// CLstContent: the base of the interval pages that work on the selected kit (lithology, rock
+// samples, sand, strata, symbol tracks). It gives them the title group "标题", the refresh rule
+// (the kit's stamp newer than the page's, or another object selected; the page then takes the
+// current time stamp) and the first step of every write-back. A page writes only to a kit of its
+// own class: the subclasses guard their refresh and write-back, the base writes only to kits.
+#pragma once
+
+#include "framework/WndLst.h"
+#include "wellplot/KitPage.h"
+
+class CWpKit;
+class CWpSegment;
+
+class CLstContent : public CWndLst {
+    DECLARE_DYNCREATE(CLstContent)
+public:
+    enum : DWORD_PTR {
+        kTitleGroupId = 110,
+        kTitleNameId = 111,
+        kTitleDirectionId = 112,
+        kTitleFontId = 113,  // sub-items 114 face, 115 size, 116 colour
+    };
+
+    CLstContent();
+    ~CLstContent() override;
+
+protected:
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    int InitPropWnd() override;
+
+    // Re-reads every item from the kit.
+    virtual void RefreshFromKit();
+    // Whether the kit must be read again at the next refresh.
+    virtual BOOL IsKitChanged();
+
+    // The base change test, also true when the well data's stratum table is newer than the page
+    // (new stratum levels change the options of the sand and stratum pages).
+    BOOL IsKitOrStrataChanged();
+
+    // The selected object as a kit of class Kit, or NULL.
+    template <class Kit>
+    Kit* SelectedKit() const {
+        return wellplot::CurrentKit<Kit>(*this);
+    }
+};
+
+// The item's text read as a number (no number reads 0) and given to the kit's active interval as
+// its top (or bottom) depth; false when a double cannot hold the number or the kit refuses it.
+bool StoreActiveSegDepth(CWpSegment* kit, CBCGPProp* item, bool top);
+// The group "当前段" holding the free-text top and bottom depth items ("段顶深", "段底深").
+CBCGPProp* NewSegDepthGroup(DWORD_PTR groupId, DWORD_PTR topId, DWORD_PTR bottomId);
+// The active interval's top and bottom depth as "%0.2f"; both empty without an active interval.
+void ShowActiveSegDepths(CWpSegment* kit, CBCGPProp* top, CBCGPProp* bottom);

@@ -1,0 +1,300 @@
+#include "wellplot/intervals/LstIntegratedCore.h"
+
+#include <cfloat>
+#include <cmath>
+
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
+#include "framework/PropFloat.h"
+#include "hosttypes/Zephyr/WpIntegratedCore.h"
+#include "planemap/PlaneItems.h"
+#include "wellplot/KitPage.h"
+#include "wellplot/WellPlotTexts.h"
+#include "wellplot/intervals/DataSourceItems.h"
+#include "wellplot/intervals/IntervalTexts.h"
+#include "wellplot/intervals/KitItems.h"
+
+using planemap::ItemText;
+using planemap::NewOptionItem;
+using planemap::SetItemText;
+
+namespace {
+
+constexpr BYTE kNumberValues = 1;
+
+const TextValue kCoringSources[] = {
+    {ivtext::kWellData, DATA_WELL},
+    {ivtext::kDiscreteData, DATA_DISCRETE},
+};
+
+// The alignment shown: the centred one reads "居中对齐", although the item offers "居中".
+const TextValue kAlignShown[] = {
+    {grouptext::kAlignLeft, CWpIntegratedCore::ALIGN_LEFT},
+    {grouptext::kAlignRight, CWpIntegratedCore::ALIGN_RIGHT},
+};
+constexpr const char* kCentredShown = "居中对齐";
+
+// The field items with the field each shows for the coring table.
+struct FieldDef {
+    DWORD_PTR id;
+    const char* defaultField;
+};
+constexpr FieldDef kFields[] = {
+    {CLstIntegratedCore::kTubeFieldId, "取芯筒次"},
+    {CLstIntegratedCore::kLengthFieldId, "取芯长度"},
+    {CLstIntegratedCore::kFootageFieldId, "取芯进尺"},
+};
+
+bool IsSegmentTable(const std::string& table) {
+    return table == ivtext::kSegmentData1 || table == ivtext::kSegmentData2 || table == ivtext::kSegmentData3;
+}
+
+CBCGPropFloat* NewRunValue(const char* name, int digits, const char* description, DWORD_PTR id, bool editable = true) {
+    auto* item = new CBCGPropFloat(name, _variant_t(0.0), digits, description, FALSE, id);
+    item->AllowEdit(editable ? TRUE : FALSE);
+    return item;
+}
+
+}  // namespace
+
+double ShownRunValue(double value) { return std::fabs(value - FLT_MAX) < FLT_EPSILON ? 0 : value; }
+
+CLstIntegratedCore::CLstIntegratedCore(CWpKit* kit)
+    : m_pKit(wellplot::KitOf<CWpIntegratedCore>(reinterpret_cast<long>(kit))) {}
+CLstIntegratedCore::~CLstIntegratedCore() = default;
+
+CWpIntegratedCore* CLstIntegratedCore::Kit() const { return wellplot::KeptKit<CWpIntegratedCore>(*this, m_pKit); }
+CBCGPProp* CLstIntegratedCore::Item(DWORD_PTR id) const {
+    CBCGPProp* item = m_wndPropList.FindItemByData(id, TRUE);
+    return item && item->GetData() == id ? item : nullptr;
+}
+
+int CLstIntegratedCore::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+
+    auto* title = new CBCGPProp(wptext::kTitle, kTitleGroupId);
+    title->AddSubItem(new CBCGPProp(ivtext::kName, _variant_t(""), "标题名", kTitleNameId));
+    title->AddSubItem(CreateOrientationProp(wptext::kDirection, kTitleDirectionId, _variant_t(""), wptext::kDirection));
+    title->AddSubItem(CreateFontPropFloatSize(wptext::kFont, kTitleFontId));
+    m_wndPropList.AddProperty(title, TRUE, TRUE);
+
+    auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
+    source->AddSubItem(NewOptionItem(ivtext::kType, "", "数据类型", kSourceTypeId,
+                                     {kCoringSources[0].text, kCoringSources[1].text}, true));
+    source->AddSubItem(NewOptionItem(ivtext::kDataTable, "", ivtext::kDataTable, kTableId, {}, true));
+    for (const char* field : {"取芯筒次字段", "取芯长度字段", "取芯进尺字段"}) {
+        const DWORD_PTR id = kTubeFieldId + static_cast<DWORD_PTR>(source->GetSubItemsCount() - 2);
+        source->AddSubItem(NewOptionItem(field, "", field, id, {}, false));
+    }
+    m_wndPropList.AddProperty(source, TRUE, TRUE);
+
+    auto* display = new CBCGPProp("显示设置", kDisplayGroupId);
+    for (const char* flag : {"显示顶底深度", "显示芯长", "显示收获率"}) {
+        const DWORD_PTR id = kShowTopBtmId + static_cast<DWORD_PTR>(display->GetSubItemsCount());
+        display->AddSubItem(CreateYesNoProp(flag, id, _variant_t(""), flag));
+    }
+    display->AddSubItem(CreateColorProp("背景颜色", kBackColorId, "背景颜色"));
+    display->AddSubItem(CreateYesNoProp("背景透明", kBackOpenId, _variant_t(""), "背景透明"));
+    display->AddSubItem(CreateHAlignProp("对齐", kAlignId, "水平对齐方式"));
+    display->AddSubItem(CreateFontPropFloatSize("文本字体", kTextFontId));
+    display->AddSubItem(CreateLineFloatProp("分割线线型", kLinePenId));
+    m_wndPropList.AddProperty(display, TRUE, TRUE);
+
+    auto* run = new CBCGPProp(ivtext::kCurrentSeg, kRunGroupId);
+    run->AddSubItem(NewRunValue(ivtext::kTopDepth, 2, "当前段的顶深", kRunTopId));
+    run->AddSubItem(NewRunValue(ivtext::kBottomDepth, 2, "当前段的底深", kRunBottomId));
+    run->AddSubItem(NewRunValue("取芯筒次", 0, "当前段的筒次", kRunTubeId));
+    run->AddSubItem(NewRunValue("取芯长度", 2, "当前段的取芯长度", kRunLengthId));
+    run->AddSubItem(NewRunValue("取芯进尺", 2, "当前段取芯进尺", kRunFootageId, false));
+    run->AddSubItem(NewRunValue("取芯收获率", 2, "当前段取芯收获率", kRunRecoveryId, false));
+    m_wndPropList.AddProperty(run, TRUE, TRUE);
+    return 0;
+}
+
+// ---- refresh ----------------------------------------------------------------------------------
+void CLstIntegratedCore::UpdateBCGPProperty(long object, CString) {
+    CWpIntegratedCore* kit = object == GetCurrentObject() ? Kit() : nullptr;
+    if (!wellplot::BeginKitRefresh(*this, object, kit)) return;
+    ShowKitTitleItems(m_wndPropList, kit, kTitleNameId);
+    ShowSource(kit);
+    ShowDisplay(kit);
+    UpdateView();
+    ShowActiveRun(kit);
+}
+
+void CLstIntegratedCore::ShowSource(CWpIntegratedCore* kit) {
+    const DATATYPE source = kit->GetDataSource();
+    SetItemText(Item(kSourceTypeId), TextOfValue(kCoringSources, source, ivtext::kDiscreteData));
+    CBCGPProp* table = Item(kTableId);
+    if (!table) return;
+    table->RemoveAllOptions();
+    if (source == DATA_WELL) {
+        for (const char* name : {ivtext::kCoringTable, ivtext::kSegmentData1, ivtext::kSegmentData2, ivtext::kSegmentData3})
+            table->AddOption(name, TRUE);
+    } else if (source == DATA_DISCRETE) {
+        AddColPtDataSetOptions(table);
+    }
+    const std::string name = kit->GetTable();
+    SetItemText(table, name.c_str());
+    if (name == ivtext::kCoringTable) {
+        kit->SetCoreTubeField(kFields[0].defaultField);
+        kit->SetCoreLengthField(kFields[1].defaultField);
+        kit->SetCoreFootageField(kFields[2].defaultField);
+    }
+    for (const FieldDef& def : kFields) {
+        CBCGPProp* field = Item(def.id);
+        if (!field) continue;
+        field->RemoveAllOptions();
+        if (source == DATA_WELL) {
+            if (name == ivtext::kCoringTable)
+                SetItemText(field, def.defaultField);
+            else if (IsSegmentTable(name))
+                AddTableFieldOptions(CString(ivtext::kSegmentTablePrefix) + name.c_str(), field);
+        } else if (source == DATA_DISCRETE) {
+            FillValueNameOptions(field, name.c_str(), kNumberValues);
+        }
+    }
+    SetItemText(Item(kTubeFieldId), kit->GetCoreTubeField().c_str());
+    SetItemText(Item(kLengthFieldId), kit->GetCoreLengthField().c_str());
+    SetItemText(Item(kFootageFieldId), kit->GetCoreFootageField().c_str());
+    kit->ComposeDataName();
+}
+
+void CLstIntegratedCore::ShowDisplay(CWpIntegratedCore* kit) {
+    SetYesNoProp(Item(kShowTopBtmId), kit->GetShowTopBtm());
+    SetYesNoProp(Item(kShowCoreId), kit->GetShowCore());
+    SetYesNoProp(Item(kShowRecoveryId), kit->GetShowRecovery());
+    planemap::ShowColor(Item(kBackColorId), kit->GetBackColor().fillColor);
+    SetYesNoProp(Item(kBackOpenId), kit->GetBackColorOpen());
+    SetItemText(Item(kAlignId), TextOfValue(kAlignShown, kit->GetHorizontalAlign(), kCentredShown));
+    if (CBCGPProp* font = Item(kTextFontId)) EnableFontProp(font, kit->GetTextFont(), true);
+    if (CBCGPProp* pen = Item(kLinePenId)) EnableLineProp(pen, kit->GetLinePen(), true);
+}
+
+// Without an active run the items are disabled and keep what they showed.
+void CLstIntegratedCore::ShowActiveRun(CWpIntegratedCore* kit) {
+    CBCGPProp* group = Item(kRunGroupId);
+    if (!group) return;
+    const int active = kit->GetActiveSeg();
+    EnableSubItemsDeep(group, 0, -1, active != -1);
+    if (active == -1 || kit->GetSegCount() == 0) return;
+    WPSEGMENT* run = kit->GetSeg(kit->GetActiveSeg());
+    if (!run) return;
+    const WpSegDataRef held = run->data;  // kept while the values are read
+    const WPSEGDATA values = held.Get() ? *held.Get() : WPSEGDATA();
+    const double shown[] = {
+        kit->MapYToDep(static_cast<float>(run->top)),
+        kit->MapYToDep(static_cast<float>(run->bottom)),
+        static_cast<double>(values.runNumber),
+        values.coreLength,
+        values.footage,
+        values.recovery,
+    };
+    for (int i = 0; i < group->GetSubItemsCount() && i < 6; ++i)
+        group->GetSubItem(i)->SetValue(_variant_t(ShownRunValue(shown[i])));
+}
+
+// ---- write-back -------------------------------------------------------------------------------
+LRESULT CLstIntegratedCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CWpIntegratedCore* kit = Kit();
+    if (!item || !kit) return 0;
+    const CString text = ItemText(item);
+    switch (item->GetData()) {
+    case kTitleNameId:
+        kit->SetTitleText(text);
+        break;
+    case kTitleDirectionId:
+        kit->SetTitleDirection(GetOrientationProp(item));
+        break;
+    case kSourceTypeId:
+    case kTableId:
+        if (item->GetData() == kSourceTypeId) {
+            kit->SetDataSource(static_cast<DATATYPE>(ValueOfText(kCoringSources, text, DATA_DISCRETE)));
+            kit->SetTable("");
+        } else {
+            kit->SetTable(text.str());
+        }
+        kit->SetCoreTubeField("");
+        kit->SetCoreLengthField("");
+        kit->SetCoreFootageField("");
+        break;
+    case kTubeFieldId:
+        kit->SetCoreTubeField(text.str());
+        break;
+    case kLengthFieldId:
+        kit->SetCoreLengthField(text.str());
+        break;
+    case kFootageFieldId:
+        kit->SetCoreFootageField(text.str());
+        break;
+    case kShowTopBtmId:
+        kit->SetShowTopBtm(text == grouptext::kYes);
+        break;
+    case kShowCoreId:
+        kit->SetShowCore(text == grouptext::kYes);
+        break;
+    case kShowRecoveryId:
+        kit->SetShowRecovery(text == grouptext::kYes);
+        break;
+    case kBackOpenId:
+        kit->SetBackColorOpen(text == grouptext::kYes);
+        break;
+    case kAlignId:
+        kit->SetHorizontalAlign(
+            static_cast<CWpIntegratedCore::HorizontalAlign>(ValueOfText(kAlignShown, text, CWpIntegratedCore::ALIGN_CENTER)));
+        break;
+    case kRunTopId:
+    case kRunBottomId:
+    case kRunTubeId:
+    case kRunLengthId:
+        EditRun(kit, item);
+        break;
+    default:
+        EditRecord(kit, item);
+        break;
+    }
+    kit->InvalidSelf();
+    kit->SetModifyFlag(1);
+    kit->UpdateParent();
+    UpdateView();
+    return 0;
+}
+
+// A sub-item of the title font, the text font, the separating line or the background colour.
+void CLstIntegratedCore::EditRecord(CWpIntegratedCore* kit, CBCGPProp* item) {
+    QXLOGFONT title = kit->GetTitleFont();
+    QXLOGFONT text = kit->GetTextFont();
+    QXLOGPEN pen = kit->GetLinePen();
+    if (ReadFontSubItem(item, kTitleFontId, title)) {
+        kit->SetTitleFont(title);
+    } else if (ReadFontSubItem(item, kTextFontId, text)) {
+        kit->SetTextFont(text);
+    } else if (ReadLineSubItem(item, kLinePenId, pen)) {
+        kit->SetLinePen(pen);
+    } else if (item->GetData() == kBackColorId) {
+        QXLOGBRUSH brush = kit->GetBackColor();
+        if (planemap::ReadColor(item, &brush.fillColor)) kit->SetBackColor(brush);
+    }
+}
+
+void CLstIntegratedCore::EditRun(CWpIntegratedCore* kit, CBCGPProp* item) {
+    double value = 0;
+    if (!numtext::LeadingNumber(ItemText(item), &value)) return;
+    switch (item->GetData()) {
+    case kRunTopId:
+        kit->SetSelectCoreTopDep(value);
+        break;
+    case kRunBottomId:
+        kit->SetSelectCoreBtmDep(value);
+        break;
+    case kRunTubeId:
+        kit->SetSelectCoreTube(value);
+        break;
+    default:
+        kit->SetSelectCoreLen(value);
+        break;
+    }
+}

@@ -1,0 +1,67 @@
+// CLstIntegratedCore: the page "取芯综合" of an integrated-coring kit: its title, the source of its
+// coring data (a well-data table or a discrete data set, with the run-number, core-length and
+// footage fields), what is drawn, and the values of the kit's active run. It keeps the kit it was
+// made for and re-reads it whenever the kit's stamp differs from the page's or another object was
+// selected; it edits the kit only while the selection is a coring kit.
+#pragma once
+
+#include "framework/WndLst.h"
+
+class CWpKit;
+class CWpIntegratedCore;
+
+class CLstIntegratedCore : public CWndLst {
+public:
+    enum : DWORD_PTR {
+        kTitleGroupId = 0,
+        kTitleNameId = 1,
+        kTitleDirectionId = 2,
+        kTitleFontId = 3,  // sub-items 4 face, 5 size, 6 colour
+        kSourceGroupId = 7,
+        kSourceTypeId = 8,
+        kTableId = 9,
+        kTubeFieldId = 10,
+        kLengthFieldId = 11,
+        kFootageFieldId = 12,
+        kDisplayGroupId = 13,
+        kShowTopBtmId = 14,
+        kShowCoreId = 15,
+        kShowRecoveryId = 16,
+        kBackColorId = 17,
+        kBackOpenId = 18,
+        kAlignId = 19,
+        kTextFontId = 20,  // sub-items 21 .. 23
+        kLinePenId = 24,   // sub-items 25 style, 26 width, 27 colour
+        kRunGroupId = 28,
+        kRunTopId = 29,
+        kRunBottomId = 30,
+        kRunTubeId = 31,
+        kRunLengthId = 32,
+        kRunFootageId = 33,
+        kRunRecoveryId = 34,
+    };
+
+    // Keeps kit when it is a coring kit.
+    explicit CLstIntegratedCore(CWpKit* kit);
+    ~CLstIntegratedCore() override;
+
+protected:
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    int InitPropWnd() override;
+
+private:
+    // The kept kit, while the selection is a coring kit too; otherwise NULL.
+    CWpIntegratedCore* Kit() const;
+    CBCGPProp* Item(DWORD_PTR id) const;
+    void ShowSource(CWpIntegratedCore* kit);
+    void ShowDisplay(CWpIntegratedCore* kit);
+    void ShowActiveRun(CWpIntegratedCore* kit);
+    void EditRecord(CWpIntegratedCore* kit, CBCGPProp* item);
+    void EditRun(CWpIntegratedCore* kit, CBCGPProp* item);
+
+    CWpIntegratedCore* m_pKit;
+};
+
+// A value of a coring run as shown: 0 for the largest single-precision number (no value).
+double ShownRunValue(double value);

@@ -1,0 +1,242 @@
+#include "wellplot/intervals/LstLthSample.h"
+
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
+#include "hosttypes/Zephyr/WpLthSample.h"
+#include "hosttypes/Zephyr/WpWell.h"
+#include "planemap/PlaneItems.h"
+#include "wellplot/intervals/DataSourceItems.h"
+#include "wellplot/intervals/IntervalTexts.h"
+
+using planemap::ItemText;
+using planemap::NewOptionItem;
+using planemap::SetItemText;
+
+IMPLEMENT_DYNCREATE(CLstLthSample, CLstContent)
+
+namespace {
+
+constexpr BYTE kNumberValues = 1;  // the value names a sample's depth and number come from
+constexpr int kMaxOfferedInterval = 20;
+constexpr const char* kDefaultDepthField = "距顶";
+constexpr const char* kDefaultNumberField = "样品号";
+
+const TextValue kMarkAligns[] = {
+    {"横排", 0},
+    {"竖排", 1},
+};
+
+CString WellNameOf(CWpLthSample* kit) {
+    CWpWell* well = kit->GetWell();
+    return well ? well->GetName() : CString();
+}
+
+CBCGPProp* NewExpandedLine(const char* name, DWORD_PTR id) {
+    CBCGPProp* line = CreateLineProp(name, id, false);
+    line->Expand(TRUE);
+    return line;
+}
+
+// Enabled, without options, empty.
+void ResetItem(CBCGPProp* item) {
+    if (!item) return;
+    item->Enable(TRUE);
+    item->RemoveAllOptions();
+    SetItemText(item, "");
+}
+
+}  // namespace
+
+CLstLthSample::CLstLthSample() = default;
+CLstLthSample::~CLstLthSample() = default;
+
+CWpLthSample* CLstLthSample::Kit() const { return SelectedKit<CWpLthSample>(); }
+CBCGPProp* CLstLthSample::Item(DWORD_PTR id) const { return m_wndPropList.FindItemByData(id, TRUE); }
+
+int CLstLthSample::InitPropWnd() {
+    if (CLstContent::InitPropWnd() == -1) return -1;
+
+    auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
+    source->AddSubItem(NewOptionItem(ivtext::kType, "", "", kSourceTypeId,
+                                     {kSegmentSources[0].text, kSegmentSources[1].text, kSegmentSources[2].text},
+                                     false));
+    source->AddSubItem(NewOptionItem(ivtext::kDiscreteTable, "", "", kTableId, {}, false));
+    source->AddSubItem(NewOptionItem("样品部位字段", "", "", kDepthFieldId, {}, false));
+    source->AddSubItem(NewOptionItem("样品号字段", "", "", kNumberFieldId, {}, false));
+    m_wndPropList.AddProperty(source, TRUE, TRUE);
+
+    auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
+    display->AddSubItem(NewExpandedLine("岩样段线型", kSegPenId));
+    auto* mark = new CBCGPProp("刻度", kMarkGroupId);
+    CBCGPProp* interval = NewOptionItem("刻度间距", "2", "指定刻度间距", kMarkIntervalId, {}, false);
+    for (int i = 1; i <= kMaxOfferedInterval; ++i) interval->AddOption(FormatString("%d", i), TRUE);
+    mark->AddSubItem(interval);
+    mark->AddSubItem(CreateYesNoProp("标注", kMarkTextId, _variant_t(""), nullptr));
+    mark->AddSubItem(
+        NewOptionItem("标注方向", kMarkAligns[0].text, "", kMarkAlignId, {kMarkAligns[0].text, kMarkAligns[1].text}, false));
+    CBCGPProp* font = CreateFontProp("标注字体", kMarkFontId);
+    font->Expand(TRUE);
+    mark->AddSubItem(font);
+    mark->AddSubItem(NewExpandedLine("刻度线型", kMarkPenId));
+    display->AddSubItem(mark);
+    m_wndPropList.AddProperty(display, TRUE, TRUE);
+
+    m_wndPropList.AddProperty(NewSegDepthGroup(kCurrentSegGroupId, kTopId, kBottomId), TRUE, TRUE);
+    return 0;
+}
+
+// ---- refresh ----------------------------------------------------------------------------------
+void CLstLthSample::RefreshFromKit() {
+    CWpLthSample* kit = Kit();
+    if (!kit) return;
+    CLstContent::RefreshFromKit();
+    ShowSource(kit);
+    if (CBCGPProp* pen = Item(kSegPenId)) SetLineProp(pen, kit->GetSegLogPen());
+    SetItemText(Item(kMarkIntervalId), FormatString("%d", kit->GetMarkInterval()));
+    SetYesNoProp(Item(kMarkTextId), kit->GetMarkTextVisible() == 1);
+    SetItemText(Item(kMarkAlignId), kMarkAligns[kit->GetMarkTextAlign() != 0 ? 1 : 0].text);
+    if (CBCGPProp* font = Item(kMarkFontId)) SetFontProp(font, kit->GetMarkLogFont());
+    if (CBCGPProp* pen = Item(kMarkPenId)) SetLineProp(pen, kit->GetSmapleLogPen());
+    ShowActiveSegDepths(kit, Item(kTopId), Item(kBottomId));
+}
+
+void CLstLthSample::ShowSource(CWpLthSample* kit) {
+    CBCGPProp* table = Item(kTableId);
+    CBCGPProp* depth = Item(kDepthFieldId);
+    CBCGPProp* number = Item(kNumberFieldId);
+    if (!table || !depth || !number) return;
+    const int source = kit->GetDataSource();
+    SetItemText(Item(kSourceTypeId), TextOfValue(kSegmentSources, source, ivtext::kGraphic));
+    if (source == CORELITH_WELL) {
+        table->Enable(FALSE);
+        kit->SetTableName(WellNameOf(kit).str());  // the well's own samples
+        for (CBCGPProp* field : {depth, number}) {
+            field->Enable(TRUE);
+            field->RemoveAllOptions();
+        }
+        SetItemText(depth, kit->GetDepthFiledName().c_str());
+        SetItemText(number, kit->GetNumberFiledName().c_str());
+    } else if (source == CORELITH_DISCRETE) {
+        table->RemoveAllOptions();
+        AddSegmentDataOptions(table);
+        const CString name(kit->GetTableName().c_str());
+        SetItemText(table, name);
+        FillValueNameOptions(depth, name, kNumberValues);
+        SetItemText(depth, kit->GetDepthFiledName().c_str());
+        FillValueNameOptions(number, name, kNumberValues);
+        SetItemText(number, kit->GetNumberFiledName().c_str());
+    } else {
+        for (CBCGPProp* item : {table, depth, number}) {
+            item->Enable(FALSE);
+            SetItemText(item, "");
+        }
+    }
+}
+
+// ---- write-back -------------------------------------------------------------------------------
+LRESULT CLstLthSample::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CWpLthSample* kit = Kit();
+    if (!item || !kit) return 0;
+    CLstContent::OnPropertyChanged(wParam, lParam);
+
+    const CString text = ItemText(item);
+    switch (item->GetData()) {
+    case kSourceTypeId:
+        ChooseSource(kit, text);
+        break;
+    case kTableId:
+        ChooseTable(kit, text);
+        break;
+    case kDepthFieldId:
+        kit->SetDepthFiledName(text.str());
+        break;
+    case kNumberFieldId:
+        kit->SetNumberFiledName(text.str());
+        break;
+    case kMarkIntervalId: {
+        double number = 0;
+        int interval = 0;
+        if (numtext::LeadingNumber(text, &number) && numtext::FitInt(number, 1, &interval))
+            kit->SetMarkInterval(interval);
+        else
+            SetItemText(item, FormatString("%d", kit->GetMarkInterval()));
+        break;
+    }
+    case kMarkTextId:
+        kit->SetMarkTextVisible(GetYesNoProp(item) ? 1 : 0);
+        break;
+    case kMarkAlignId:
+        if (const int align = ValueOfText(kMarkAligns, text, -1); align >= 0) kit->SetMarkTextAlign(align);
+        break;
+    case kTopId:
+    case kBottomId:
+        EditDepth(kit, item);
+        break;
+    default:
+        break;
+    }
+    if (CBCGPProp* parent = item->GetParent()) EditRecord(kit, parent);
+    kit->UpdateSelf();
+    return 0;
+}
+
+void CLstLthSample::ChooseSource(CWpLthSample* kit, const CString& text) {
+    CBCGPProp* table = Item(kTableId);
+    if (text == ivtext::kWellData) {
+        kit->SetDataSource(CORELITH_WELL);
+        kit->SetTableName(WellNameOf(kit).str());
+        kit->SetDepthFiledName(kDefaultDepthField);
+        kit->SetNumberFiledName(kDefaultNumberField);
+        kit->UpdateSelf();
+        for (DWORD_PTR id : {kTableId, kDepthFieldId, kNumberFieldId}) ResetItem(Item(id));
+    } else if (text == ivtext::kDiscreteData) {
+        kit->SetDataSource(CORELITH_DISCRETE);
+        for (DWORD_PTR id : {kTableId, kDepthFieldId, kNumberFieldId}) ResetItem(Item(id));
+        AddSegmentDataOptions(table);
+        return;  // the choice of a data set follows
+    } else if (text == ivtext::kGraphic) {
+        kit->SetDataSource(CORELITH_GRAPHIC);
+        kit->SetData(nullptr);
+    }
+    RefreshFromKit();
+}
+
+void CLstLthSample::ChooseTable(CWpLthSample* kit, const CString& text) {
+    kit->SetTableName(text.str());
+    for (DWORD_PTR id : {kDepthFieldId, kNumberFieldId}) {
+        FillValueNameOptions(Item(id), text, kNumberValues);
+        SetItemText(Item(id), "");
+    }
+}
+
+// A sub-item of one of the three style groups: the whole group is stored, whatever it reports.
+void CLstLthSample::EditRecord(CWpLthSample* kit, CBCGPProp* group) {
+    switch (group->GetData()) {
+    case kSegPenId: {
+        QXLOGPEN pen = kit->GetSegLogPen();
+        GetLineProp(group, pen);
+        kit->SetSegLogPen(pen);
+        break;
+    }
+    case kMarkFontId: {
+        QXLOGFONT font = kit->GetMarkLogFont();
+        GetFontProp(group, font);
+        kit->SetMarkLogFont(font);
+        break;
+    }
+    case kMarkPenId: {
+        QXLOGPEN pen = kit->GetSmapleLogPen();
+        GetLineProp(group, pen);
+        kit->SetSmapleLogPen(pen);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void CLstLthSample::EditDepth(CWpLthSample* kit, CBCGPProp* item) {
+    if (!StoreActiveSegDepth(kit, item, item->GetData() == kTopId)) RefreshFromKit();
+}

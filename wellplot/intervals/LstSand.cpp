@@ -1,0 +1,341 @@
+#include "wellplot/intervals/LstSand.h"
+
+#include <iterator>
+
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
+#include "hosttypes/Osprey/WellDataManager.h"
+#include "hosttypes/Zephyr/WDMgrIO.h"
+#include "hosttypes/Zephyr/WpSand.h"
+#include "planemap/PlaneItems.h"
+#include "wellplot/WellPlotTexts.h"
+#include "wellplot/intervals/DataSourceItems.h"
+#include "wellplot/intervals/IntervalTexts.h"
+
+using planemap::ItemText;
+using planemap::NewOptionItem;
+using planemap::SetItemText;
+
+IMPLEMENT_DYNCREATE(CLstSand, CLstContent)
+
+const TextValue kSandTypes[30] = {
+    {ivtext::kGraphic, 0},
+    {"砂层数据一类", 1},   {"砂层数据二类", 2},   {"砂层数据视有效", 3},   {"砂层数据纯有效", 4},
+    {"一级分层一类", 5},   {"一级分层二类", 6},   {"一级分层视有效", 7},   {"一级分层纯有效", 8},
+    {"二级分层一类", 9},   {"二级分层二类", 10},  {"二级分层视有效", 11},  {"二级分层纯有效", 12},
+    {"三级分层一类", 13},  {"三级分层二类", 14},  {"三级分层视有效", 15},  {"三级分层纯有效", 16},
+    {"四级分层一类", 17},  {"四级分层二类", 18},  {"四级分层视有效", 19},  {"四级分层纯有效", 20},
+    {"五级分层一类", 21},  {"五级分层二类", 22},  {"五级分层视有效", 23},  {"五级分层纯有效", 24},
+    {"夹层数据", 25},
+    {ivtext::kSegmentData1, 26},
+    {ivtext::kSegmentData2, 27},
+    {ivtext::kSegmentData3, 28},
+    {ivtext::kDiscreteData, CLstSand::kDiscreteSource},
+};
+
+namespace {
+
+constexpr int kStratumLevels = 5;
+constexpr int kTypesPerLevel = 4;
+constexpr int kFirstLevelType = 5;
+constexpr int kMaxPrecision = 8;
+constexpr const char* kThickness = "厚度文本";
+constexpr const char* kColorSegment = "颜色段";
+constexpr const char* kIShape = "工字型";
+
+const TextValue kSymbolTypes[] = {
+    {kColorSegment, 0},
+    {kIShape, 1},
+};
+
+constexpr int kNoPosition = -100;  // a text the position table does not hold
+const TextValue kVLinePositions[] = {
+    {"左边", -1}, {"中间", 0}, {"右边", 1}, {"两边", 2}, {"无", 3},
+};
+
+// The options the type item offers before its first refresh.
+const char* const kLevelNames[kStratumLevels] = {"一级", "二级", "三级", "四级", "五级"};
+
+bool LevelHasStrata(int level) { return CWellDataManager::Instance()->GetStratumCount(level) > 0; }
+
+CBCGPProp* NewNumberText(const char* name, const char* description, DWORD_PTR id) {
+    return new CBCGPProp(name, _variant_t(""), description, id);
+}
+
+}  // namespace
+
+CLstSand::CLstSand() = default;
+CLstSand::~CLstSand() = default;
+
+CWpSand* CLstSand::Kit() const { return SelectedKit<CWpSand>(); }
+CBCGPProp* CLstSand::Item(DWORD_PTR id) const { return m_wndPropList.FindItemByData(id, TRUE); }
+CBCGPProp* CLstSand::SubItem(DWORD_PTR groupId, int index) const {
+    CBCGPProp* group = Item(groupId);
+    return group ? group->GetSubItem(index) : nullptr;
+}
+
+BOOL CLstSand::IsKitChanged() { return IsKitOrStrataChanged(); }
+
+int CLstSand::InitPropWnd() {
+    if (CLstContent::InitPropWnd() == -1) return -1;
+
+    auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
+    CBCGPProp* type = NewOptionItem(ivtext::kType, "", "", 0, {}, false);
+    for (const char* suffix : {"(1)", "(2)", "(U)"}) type->AddOption(CString("砂层数据") + suffix, TRUE);
+    for (int level = 0; level < kStratumLevels; ++level)
+        if (LevelHasStrata(level))
+            for (const char* suffix : {"(1)", "(2)", "(U)"})
+                type->AddOption(CString(kLevelNames[level]) + "分层数据" + suffix, TRUE);
+    for (const char* text : {"夹层数据", ivtext::kDiscreteData, ivtext::kGraphic}) type->AddOption(text, TRUE);
+    source->AddSubItem(type);
+    source->AddSubItem(NewOptionItem(ivtext::kDiscreteTable, "", "", 0, {}, false));
+    m_wndPropList.AddProperty(source, TRUE, TRUE);
+
+    auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
+    auto* divide = new CBCGPProp(ivtext::kDivideLine, kDivideGroupId);
+    divide->Expand(FALSE);
+    divide->AddSubItem(CreateYesNoProp(wptext::kShown, kDivideShowId, _variant_t(""), nullptr));
+    auto* style = new CBCGPProp(ivtext::kStyle, kStyleGroupId);
+    style->Expand(FALSE);
+    style->AddSubItem(NewOptionItem("符号类型", "", "设置符号类型", kSymbolTypeId, {kIShape, kColorSegment}, false));
+    style->AddSubItem(NewNumberText("左位置", "符号左边占总宽度的比例位置", kLeftPosId));
+    style->AddSubItem(NewNumberText("右位置", "", kRightPosId));
+    style->AddSubItem(NewOptionItem("标线位置", "", "工字符号竖线相对符号的位置", kVLinePosId,
+                                    {"左边", "中间", "右边", "两边", "无"}, false));
+    divide->AddSubItem(style);
+    divide->AddSubItem(CreateLineProp(ivtext::kLineSetting, kDividePenId, false));
+    display->AddSubItem(divide);
+    auto* thickness = new CBCGPProp(kThickness, kThkGroupId);
+    thickness->Expand(FALSE);
+    thickness->AddSubItem(CreateYesNoProp(wptext::kShown, kThkShowId, _variant_t(""), nullptr));
+    thickness->AddSubItem(CreateFontProp(ivtext::kFontSetting, kThkFontId));
+    thickness->AddSubItem(NewNumberText("位置", "设置文本位置", kThkPosId));
+    thickness->AddSubItem(NewNumberText("小数位数", "设置小数位数", kThkPrecisionId));
+    display->AddSubItem(thickness);
+    display->AddSubItem(CreateYesNoProp("填充背景", kFillId, _variant_t(""), nullptr));
+    auto* fill = new CBCGPColorProp("填充颜色", RGB(255, 0, 0), nullptr, "", kFillColorId);
+    fill->EnableOtherButton(grouptext::kOtherColor, FALSE);
+    fill->EnableAutomaticButton("Default", GetSysColor(COLOR_BTNFACE));
+    display->AddSubItem(fill);
+    m_wndPropList.AddProperty(display, TRUE, TRUE);
+
+    auto* current = new CBCGPProp(ivtext::kCurrentSeg, kCurrentSegGroupId);
+    current->AddSubItem(NewNumberText(ivtext::kTopDepth, "砂岩段顶深", 0));
+    current->AddSubItem(NewNumberText(ivtext::kBottomDepth, "砂岩段底深", 0));
+    m_wndPropList.AddProperty(current, TRUE, TRUE);
+    return 0;
+}
+
+// ---- refresh ----------------------------------------------------------------------------------
+void CLstSand::RefreshFromKit() {
+    CWpSand* kit = Kit();
+    if (!kit) return;
+    CLstContent::RefreshFromKit();
+    ShowTypeOptions();
+    ShowSource(kit);
+    SetYesNoProp(Item(kDivideShowId), kit->IsDivideLineVisible());
+    ShowSymbol(kit);
+    SetYesNoProp(Item(kFillId), kit->IsFill());
+    if (CBCGPProp* color = Item(kFillColorId)) {
+        color->Enable(kit->IsFill() ? TRUE : FALSE);
+        if (kit->IsFill()) planemap::ShowColor(color, kit->GetFillColor());
+    }
+    ShowThicknessText(kit);
+    ShowActiveSegDepths(kit, SubItem(kCurrentSegGroupId, 0), SubItem(kCurrentSegGroupId, 1));
+}
+
+// The sand types, the four of each stratum level that holds strata, the others, discrete, graphic.
+void CLstSand::ShowTypeOptions() {
+    CBCGPProp* type = SubItem(kSourceGroupId, 0);
+    if (!type) return;
+    type->RemoveAllOptions();
+    for (int t = 1; t < kFirstLevelType; ++t) type->AddOption(kSandTypes[t].text, TRUE);
+    for (int level = 0; level < kStratumLevels; ++level)
+        if (LevelHasStrata(level))
+            for (int t = 0; t < kTypesPerLevel; ++t)
+                type->AddOption(kSandTypes[kFirstLevelType + kTypesPerLevel * level + t].text, TRUE);
+    for (int t = kFirstLevelType + kTypesPerLevel * kStratumLevels; t < static_cast<int>(std::size(kSandTypes)); ++t)
+        type->AddOption(kSandTypes[t].text, TRUE);
+    type->AddOption(kSandTypes[0].text, TRUE);
+}
+
+void CLstSand::ShowSource(CWpSand* kit) {
+    CBCGPProp* type = SubItem(kSourceGroupId, 0);
+    CBCGPProp* table = SubItem(kSourceGroupId, 1);
+    if (!type || !table) return;
+    auto offerDataSets = [table] {
+        AddSegmentDataOptions(table);
+        table->Enable(TRUE);
+    };
+    if (kit->GetDataSource() == kDiscreteSource) {
+        SetItemText(type, ivtext::kDiscreteData);
+        offerDataSets();
+        SetItemText(table, kit->GetDataName());
+        return;
+    }
+    WDMgrIO* data = WellDataOf(kit);
+    LOGSAND record;
+    if (data && data->FindData(kit->GetData(), record)) {
+        SetItemText(type, TextOfValue(kSandTypes, record.type, ""));
+        if (record.type == kDiscreteSource) {
+            offerDataSets();
+            return;
+        }
+    } else {
+        SetItemText(type, ivtext::kGraphic);
+    }
+    table->Enable(FALSE);
+    SetItemText(table, "");
+}
+
+void CLstSand::ShowSymbol(CWpSand* kit) {
+    const int symbol = kit->GetSymbleType();
+    if (symbol == 0 || symbol == 1) {
+        SetItemText(Item(kSymbolTypeId), TextOfValue(kSymbolTypes, symbol, ""));
+        for (DWORD_PTR id : {kLeftPosId, kRightPosId}) {
+            CBCGPProp* pos = Item(id);
+            SetItemText(pos, FormatString("%0.2f", id == kLeftPosId ? kit->GetSymbleLeftPos() : kit->GetSymbleRightPos()));
+            if (pos) pos->Enable(TRUE);
+        }
+        if (CBCGPProp* vline = Item(kVLinePosId)) {
+            if (symbol == 0) SetItemText(vline, "");
+            if (symbol == 1)
+                if (const char* text = TextOfValue(kVLinePositions, kit->GetVLinePos(), nullptr)) SetItemText(vline, text);
+            vline->Enable(symbol == 1 ? TRUE : FALSE);
+        }
+    }
+    if (CBCGPProp* pen = Item(kDividePenId)) {
+        SetLineProp(pen, kit->GetLogDividePen());
+        EnableSubItems(pen, 0, -1, symbol != 0);
+    }
+}
+
+void CLstSand::ShowThicknessText(CWpSand* kit) {
+    const bool shown = kit->IsThkTextShow();
+    SetYesNoProp(Item(kThkShowId), shown);
+    if (CBCGPProp* font = Item(kThkFontId)) {
+        SetFontProp(font, kit->GetThkTextFont());
+        EnableSubItems(font, 0, -1, shown);
+    }
+    SetItemText(Item(kThkPosId), FormatString("%0.2f", kit->GetThkTextPos()));
+    SetItemText(Item(kThkPrecisionId), FormatString("%d", kit->GetThkTextPrecision()));
+    for (DWORD_PTR id : {kThkPosId, kThkPrecisionId})
+        if (CBCGPProp* item = Item(id)) item->Enable(shown);
+}
+
+// ---- write-back -------------------------------------------------------------------------------
+LRESULT CLstSand::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CWpSand* kit = Kit();
+    if (!item || !kit) return 0;
+    CLstContent::OnPropertyChanged(wParam, lParam);
+
+    CBCGPProp* parent = item->GetParent();
+    const CString parentName = parent ? parent->GetName() : CString();
+    if (parentName == ivtext::kDataSource) {
+        ChooseSource(kit, item);
+    } else if (parentName == ivtext::kCurrentSeg) {
+        const bool top = item->GetName() == ivtext::kTopDepth;
+        if ((top || item->GetName() == ivtext::kBottomDepth) && !StoreActiveSegDepth(kit, item, top)) RefreshFromKit();
+    } else if (parent && parent->GetData() == kDividePenId) {
+        GetLineProp(parent, kit->GetLogDividePen());
+        kit->InvalidSelf();
+        UpdateView();
+    } else if (parent && parent->GetData() == kThkFontId) {
+        GetFontProp(parent, kit->GetThkTextFont());
+        kit->InvalidSelf();
+        UpdateView();
+    }
+    EditById(kit, item);
+    kit->SetModifyFlag(1);
+    kit->InvalidSelf();
+    kit->UpdateSelf();
+    return 0;
+}
+
+void CLstSand::ChooseSource(CWpSand* kit, CBCGPProp* item) {
+    const CString text = ItemText(item);
+    if (item->GetName() == ivtext::kType) {
+        const int type = ValueOfText(kSandTypes, text, -1);
+        WDMgrIO* data = WellDataOf(kit);
+        if (type >= 1 && type < kDiscreteSource) {
+            kit->SetData(data ? data->GetSand(type, "") : nullptr);
+            kit->UpdateSelf();
+        } else if (type == kDiscreteSource) {
+            kit->SetDataSource(kDiscreteSource);
+            if (CBCGPProp* table = SubItem(kSourceGroupId, 1)) {
+                AddSegmentDataOptions(table);
+                table->Enable(TRUE);
+            }
+        } else if (type == 0) {
+            kit->SetData(data ? data->GetSand(0, "") : nullptr);
+        }
+    } else if (item->GetName() == ivtext::kDiscreteTable && !text.IsEmpty()) {
+        kit->SetDataName(text);
+    }
+    kit->SetActiveSeg(-1);
+}
+
+void CLstSand::EditById(CWpSand* kit, CBCGPProp* item) {
+    double number = 0;
+    switch (item->GetData()) {
+    case kDivideShowId:
+        kit->SetDivideLineVisible(GetYesNoProp(item));
+        break;
+    case kSymbolTypeId:
+        if (const int symbol = ValueOfText(kSymbolTypes, ItemText(item), -1); symbol >= 0) {
+            kit->SetSymbleType(symbol);
+            RefreshFromKit();  // the enabled items follow the symbol
+        }
+        kit->UpdateSelf();
+        break;
+    case kLeftPosId:
+        if (GetNumberProp(item, &number)) kit->SetSymbleLeftPos(number);
+        break;
+    case kRightPosId:
+        if (GetNumberProp(item, &number)) kit->SetSymbleRightPos(number);
+        break;
+    case kVLinePosId:
+        if (const int pos = ValueOfText(kVLinePositions, ItemText(item), kNoPosition); pos != kNoPosition)
+            kit->SetVLinePos(pos);
+        break;
+    case kFillId:
+        kit->SetFill(GetYesNoProp(item));
+        break;
+    case kFillColorId: {
+        COLORREF color = 0;
+        if (planemap::ReadColor(item, &color)) kit->SetFillColor(color);
+        break;
+    }
+    case kThkShowId:
+        kit->ShowThkText(GetYesNoProp(item));
+        break;
+    case kThkPosId:
+        if (GetNumberProp(item, &number)) {
+            if (kit->SetThkTextPos(number))
+                kit->UpdateSelf();
+            else
+                RefreshFromKit();
+        }
+        break;
+    case kThkPrecisionId:
+        EditPrecision(kit, item);
+        break;
+    default:
+        break;
+    }
+}
+
+// Decimals 0 to 8; any other number, or no number, shows the kit's decimals again.
+void CLstSand::EditPrecision(CWpSand* kit, CBCGPProp* item) {
+    double number = 0;
+    int digits = -1;
+    if (GetNumberProp(item, &number) && numtext::FitInt(number, 1, &digits) && digits >= 0 && digits <= kMaxPrecision) {
+        kit->SetThkTextPrecision(digits);
+        kit->UpdateSelf();
+        return;
+    }
+    SetItemText(item, FormatString("%d", kit->GetThkTextPrecision()));
+}
