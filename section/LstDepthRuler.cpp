@@ -3,7 +3,6 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/OptionTables.h"
-#include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Oriel/ScContainer.h"
 #include "hosttypes/Oriel/ScDepthRuler.h"
@@ -52,14 +51,6 @@ const Border kBorderLines[] = {
 };
 constexpr int kRightBorderIndex = 3;
 
-CBCGPProp* NewNumber(const char* name, double value, DWORD_PTR id) {
-    return NewFloatItem(name, value, 2, false, nullptr, id);
-}
-CBCGPProp* NewLineStyle(DWORD_PTR id, bool editable) {
-    CBCGPProp* style = NewStylePicker(grouptext::kLineStyle, CPropStyleCombox::kLineStyle, nullptr, nullptr, id);
-    style->AllowEdit(editable ? TRUE : FALSE);
-    return style;
-}
 CBCGPProp* NewShown(DWORD_PTR id) { return CreateYesNoProp(grouptext::kShow, id, _variant_t(""), nullptr); }
 
 int MarksShown(const ScDepthRuler& ruler, bool left) {
@@ -91,7 +82,7 @@ int CLstDepthRuler::InitPropWnd() {
     CBCGPProp* title = NewGroupItem(kTitle, kTitleId, true);
     title->AddSubItem(NewTextValueItem(kText, "", nullptr, kTitleTextId, true));
     title->AddSubItem(NewFacePicker(grouptext::kFontFace, nameFont.GetFaceName(), nullptr, kTitleFaceId));
-    title->AddSubItem(NewNumber(grouptext::kSize, m_pRuler->GetNameFontSize() / 100.0, kTitleSizeId));
+    title->AddSubItem(NewRulerNumber(grouptext::kSize, m_pRuler->GetNameFontSize() / 100.0, kTitleSizeId));
     title->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kTitleColorId));
     m_wndPropList.AddProperty(title, TRUE, TRUE);
 
@@ -113,28 +104,28 @@ CBCGPProp* CLstDepthRuler::BuildSide(bool left, bool expanded) {
     CBCGPProp* side = NewGroupItem(left ? kLeftMarks : kRightMarks, kLeftSideId + d, expanded);
     side->AddSubItem(NewShown(kMarksShownId + d));
     side->AddSubItem(NewOptionItem(kDepthUnit, "", nullptr, kDepthUnitId + d, {kMetre, kFoot}, false));
-    side->AddSubItem(NewNumber(kMarkInterval, r.GetInterval(left), kIntervalId + d));
+    side->AddSubItem(NewRulerNumber(kMarkInterval, r.GetInterval(left), kIntervalId + d));
 
     CBCGPProp* major = NewGroupItem(kMajorMarks, kMajorId + d, expanded);
-    major->AddSubItem(NewNumber(kFrequency, r.GetWideTimes(left), kMajorTimesId + d));
-    major->AddSubItem(NewNumber(kLength, r.GetWideMarkLength(left) / 100.0, kMajorLengthId + d));
-    major->AddSubItem(NewLineStyle(kMajorStyleId + d, false));
+    major->AddSubItem(NewRulerNumber(kFrequency, r.GetWideTimes(left), kMajorTimesId + d));
+    major->AddSubItem(NewRulerNumber(kLength, r.GetWideMarkLength(left) / 100.0, kMajorLengthId + d));
+    major->AddSubItem(NewRulerLineStyle(kMajorStyleId + d, false));
     major->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kMajorColorId + d));
-    major->AddSubItem(NewNumber(grouptext::kLineWidth, r.GetWideMarkLineSize(left) / 100.0, kMajorWidthId + d));
+    major->AddSubItem(NewRulerNumber(grouptext::kLineWidth, r.GetWideMarkLineSize(left) / 100.0, kMajorWidthId + d));
     side->AddSubItem(major);
 
     CBCGPProp* minor = NewGroupItem(kMinorMarks, kMinorId + d, expanded);
-    minor->AddSubItem(NewNumber(kLength, r.GetMarkLength(left) / 100.0, kMinorLengthId + d));
-    minor->AddSubItem(NewLineStyle(kMinorStyleId + d, true));
+    minor->AddSubItem(NewRulerNumber(kLength, r.GetMarkLength(left) / 100.0, kMinorLengthId + d));
+    minor->AddSubItem(NewRulerLineStyle(kMinorStyleId + d, true));
     minor->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kMinorColorId + d));
-    minor->AddSubItem(NewNumber(grouptext::kLineWidth, r.GetMarkLineSize(left) / 100.0, kMinorWidthId + d));
+    minor->AddSubItem(NewRulerNumber(grouptext::kLineWidth, r.GetMarkLineSize(left) / 100.0, kMinorWidthId + d));
     side->AddSubItem(minor);
 
     QXLOGFONT font;
     r.GetMarkFont(left, font);
     CBCGPProp* label = NewGroupItem(kLabel, kLabelId + d, expanded);
     label->AddSubItem(NewFacePicker(grouptext::kFontFace, font.GetFaceName(), nullptr, kLabelFaceId + d));
-    label->AddSubItem(NewNumber(grouptext::kSize, r.GetMarkFontSize(left) / 100.0, kLabelSizeId + d));
+    label->AddSubItem(NewRulerNumber(grouptext::kSize, r.GetMarkFontSize(left) / 100.0, kLabelSizeId + d));
     label->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kLabelColorId + d));
     side->AddSubItem(label);
     return side;
@@ -144,9 +135,9 @@ CBCGPProp* CLstDepthRuler::BuildBorder(int border, bool expanded) {
     const Border& b = kBorderLines[border];
     CBCGPProp* group = NewGroupItem(b.name, b.group, expanded);
     group->AddSubItem(NewShown(b.group + kBorderShownOffset));
-    group->AddSubItem(NewLineStyle(b.group + kBorderStyleOffset, true));
+    group->AddSubItem(NewRulerLineStyle(b.group + kBorderStyleOffset, true));
     group->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, b.group + kBorderColorOffset));
-    group->AddSubItem(NewNumber(grouptext::kLineWidth, (m_pRuler->*b.width)() / 100.0, b.group + kBorderWidthOffset));
+    group->AddSubItem(NewRulerNumber(grouptext::kLineWidth, (m_pRuler->*b.width)() / 100.0, b.group + kBorderWidthOffset));
     return group;
 }
 

@@ -7,7 +7,6 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/ModuleEntry.h"
 #include "framework/OptionTables.h"
-#include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Oriel/ScContainer.h"
 #include "hosttypes/Oriel/ScDisRuler.h"
@@ -28,15 +27,6 @@ const TextValue kUnits[] = {{kMetre, 0},      {kFoot, 1},      {kKilometre, 2},
 // The arrow pictures, in the order of the arrow styles.
 const UINT kArrowImages[] = {50011, 50012, 50013, 50014, 50015, 50016};
 constexpr long kArrowItemValue = 4;
-
-CBCGPProp* NewNumber(const char* name, double value, DWORD_PTR id) {
-    return NewFloatItem(name, value, 2, false, nullptr, id);
-}
-CBCGPProp* NewLineStyle(DWORD_PTR id) {
-    CBCGPProp* style = NewStylePicker(grouptext::kLineStyle, CPropStyleCombox::kLineStyle, nullptr, nullptr, id);
-    style->AllowEdit(FALSE);
-    return style;
-}
 
 // The pen field an item edits (the items run style, colour, width).
 int FieldOfItem(DWORD_PTR id, DWORD_PTR styleId, DWORD_PTR widthId) {
@@ -60,9 +50,9 @@ int CLstDisRuler::InitPropWnd() {
     m_pRuler->GetNameFont(font);
 
     CBCGPProp* indicator = NewGroupItem(kIndicatorLine, kIndicatorId, true);
-    indicator->AddSubItem(NewLineStyle(kIndicatorStyleId));
+    indicator->AddSubItem(NewRulerLineStyle(kIndicatorStyleId, false));
     indicator->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kIndicatorColorId));
-    indicator->AddSubItem(NewNumber(grouptext::kLineWidth, indicatorPen.width / 100.0, kIndicatorWidthId));
+    indicator->AddSubItem(NewRulerNumber(grouptext::kLineWidth, indicatorPen.width / 100.0, kIndicatorWidthId));
     auto* arrow = new CBmpPropLst(kArrowStyle, kArrowItemValue, "");
     arrow->SetData(kArrowId);
     arrow->AllowEdit(FALSE);
@@ -73,16 +63,16 @@ int CLstDisRuler::InitPropWnd() {
     m_wndPropList.AddProperty(indicator, TRUE, TRUE);
 
     CBCGPProp* lead = NewGroupItem(kLeadLine, kLeadId, true);
-    lead->AddSubItem(NewNumber(kHeight, m_pRuler->GetQianHeight() / 100.0, kLeadHeightId));
-    lead->AddSubItem(NewLineStyle(kLeadStyleId));
+    lead->AddSubItem(NewRulerNumber(kHeight, m_pRuler->GetQianHeight() / 100.0, kLeadHeightId));
+    lead->AddSubItem(NewRulerLineStyle(kLeadStyleId, false));
     lead->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kLeadColorId));
-    lead->AddSubItem(NewNumber(grouptext::kLineWidth, leadPen.width / 100.0, kLeadWidthId));
+    lead->AddSubItem(NewRulerNumber(grouptext::kLineWidth, leadPen.width / 100.0, kLeadWidthId));
     m_wndPropList.AddProperty(lead, TRUE, TRUE);
 
     CBCGPProp* label = NewGroupItem(kLabel, kLabelId, true);
     label->AddSubItem(planemap::NewOptionItem(kUnit, "", nullptr, kUnitId, {kMetre, kFoot, kKilometre}, false));
     label->AddSubItem(NewFacePicker(grouptext::kFontFace, font.GetFaceName(), nullptr, kFaceId));
-    label->AddSubItem(NewNumber(grouptext::kSize, font.size / 100.0, kFontSizeId));
+    label->AddSubItem(NewRulerNumber(grouptext::kSize, font.size / 100.0, kFontSizeId));
     label->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kFontColorId));
     m_wndPropList.AddProperty(label, TRUE, TRUE);
     return 0;

@@ -4,6 +4,7 @@
 
 #include "bcg/ColorProp.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/StyleGroupTexts.h"
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Halyard/OSWerLine.h"
@@ -45,6 +46,16 @@ CBCGPProp* NewBlackColorItem(const char* name, const char* description, DWORD_PT
 
 CBCGPProp* NewStylePicker(const char* name, int kind, const char* group, const char* description, DWORD_PTR id) {
     return new CPropStyleCombox(name, 1, kind, group, description, id);
+}
+
+CBCGPProp* NewRulerNumber(const char* name, double value, DWORD_PTR id) {
+    return NewFloatItem(name, value, 2, false, nullptr, id);
+}
+
+CBCGPProp* NewRulerLineStyle(DWORD_PTR id, bool editable) {
+    CBCGPProp* style = NewStylePicker(grouptext::kLineStyle, CPropStyleCombox::kLineStyle, nullptr, nullptr, id);
+    style->AllowEdit(editable ? TRUE : FALSE);
+    return style;
 }
 
 CBCGPProp* NewFacePicker(const char* name, const char* face, const char* description, DWORD_PTR id) {

@@ -27,6 +27,10 @@ CBCGPProp* NewTextValueItem(const char* name, const char* value, const char* des
 CBCGPProp* NewBlackColorItem(const char* name, const char* description, DWORD_PTR id);
 // A line-style or point-style picker on a style group (NULL: none), holding style 1.
 CBCGPProp* NewStylePicker(const char* name, int kind, const char* group, const char* description, DWORD_PTR id);
+// The rulers' items: a two-decimal number that refuses negatives, and a "线型" picker of line
+// styles without a style group.
+CBCGPProp* NewRulerNumber(const char* name, double value, DWORD_PTR id);
+CBCGPProp* NewRulerLineStyle(DWORD_PTR id, bool editable);
 // A font-face picker holding the face.
 CBCGPProp* NewFacePicker(const char* name, const char* face, const char* description, DWORD_PTR id);
 
