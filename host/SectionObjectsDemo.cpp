@@ -84,6 +84,13 @@ void CorrelationObjects(CWnd& frame, CWnd& view, std::ostream& out, const Step& 
     ScDepthRulerMgr depthRulers(&section.Section());
     ScDepthRuler depthRuler;
     depthRuler.SetRulerName("左深度标尺");
+    depthRuler.SetRulerTitle("深度(m)");
+    QXLOGFONT titleFont;
+    titleFont.SetFaceName("宋体");
+    titleFont.size = 900;
+    depthRuler.SetNameFont(titleFont);
+    depthRuler.SetMarkFont(true, titleFont);
+    depthRuler.SetMarkFont(false, titleFont);
     depthRuler.SetDepRulerMgr(&depthRulers);
     step("correlation section: a depth ruler; 主刻度 长度 0.8, 深度单位 英尺, 下边框线 否");
     Session<CLstDepthRuler>(ScPropertyWnd().Create(SectionObjectArg(&depthRuler), &frame), view, &depthRuler, out,
