@@ -230,8 +230,9 @@ void ReservoirObjects(CWnd& frame, CWnd& view, std::ostream& out, const Step& st
     step("reservoir section: the section sheet's fault-line page; 宽度 0.4 for every fault line");
     CWnd* sheet = CkelPropertyWnd().Create(SectionObjectArg(reservoir.Object()), &frame);
     platform::SendSelectionChanged(*sheet, &view, SectionObjectArg(reservoir.Object()));
-    if (platform::ChooseTab(*sheet, 2)) {
-        auto* page = dynamic_cast<CWndPag*>(static_cast<CPropWndMgr*>(sheet)->GetPage(2));
+    const int last = static_cast<CPropWndMgr*>(sheet)->GetPageCount() - 1;  // the fault-line page comes last
+    if (platform::ChooseTab(*sheet, last)) {
+        auto* page = dynamic_cast<CWndPag*>(static_cast<CPropWndMgr*>(sheet)->GetPage(last));
         if (auto* list = page ? dynamic_cast<CLstFaultLine*>(page->GetWndLst()) : nullptr) {
             platform::SendSelectionChanged(*sheet, &view, SectionObjectArg(reservoir.Object()));
             platform::GridDriver grid(&list->GetPropList());

@@ -22,6 +22,7 @@
 #include "section/RsLstLookDownForm.h"
 #include "section/RsLstSand.h"
 #include "section/CnLstWell.h"
+#include "section/GraphSetors.h"
 #include "section/LstStratumSetor.h"
 #include "section/SandSetor.h"
 #include "section/SectionTexts.h"
@@ -50,8 +51,9 @@ void CFcPropertyListCreator::SetBecontroler(ScObjInterface* object) {
 
 void CFcPropertyListCreator::SetBecontroler(KelFence::CFence* fence) {
     if (!fence->IsPropertyValid()) return;
-    BuildSheet(
-        {{kStratumPage, new CLstStratumSetor(fence, ScControlerClient::CT_FENCE)}, {kSandPage, new CSandSetor(fence)}});
+    BuildSheet({{kGraphPage, new CFcGraphSetor(fence)},
+                {kStratumPage, new CLstStratumSetor(fence, ScControlerClient::CT_FENCE)},
+                {kSandPage, new CSandSetor(fence)}});
 }
 
 void CFcPropertyListCreator::SetBecontroler(IkelWellAdapter*) {
@@ -98,7 +100,8 @@ void CkelPropertyListCreator::SetBecontroler(ScObjInterface* object) {
 
 void CkelPropertyListCreator::SetBecontroler(CkelReservoir* reservoir) {
     if (!reservoir->IsPropertyValid()) return;
-    BuildSheet({{kStratumPage, new CLstStratumSetor(reservoir, ScControlerClient::CT_RESERVOIR)},
+    BuildSheet({{kGraphPage, new CRsGraphSetor(reservoir)},
+                {kStratumPage, new CLstStratumSetor(reservoir, ScControlerClient::CT_RESERVOIR)},
                 {kSandPage, new CSandSetor(reservoir)},
                 {kFaultLinePage, new CLstFaultLine(reservoir)}});
 }

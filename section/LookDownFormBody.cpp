@@ -28,7 +28,7 @@ const char* const kCaptions[B::kSlotCount] = {
     kFrame, grouptext::kLineStyle, grouptext::kColor, grouptext::kLineWidth,
     kWellName, grouptext::kShow, grouptext::kFontFace, grouptext::kSize, grouptext::kColor,
     kWellSymbol, grouptext::kPointStyle, grouptext::kSize, grouptext::kBorderColor, grouptext::kInnerColor,
-    kSectionLine, grouptext::kShow, grouptext::kLineStyle, grouptext::kColor, grouptext::kLineWidth,
+    kSectionLineGroup, grouptext::kShow, grouptext::kLineStyle, grouptext::kColor, grouptext::kLineWidth,
     kProjectionSymbol, grouptext::kPointStyle, grouptext::kSize, grouptext::kBorderColor, grouptext::kInnerColor,
     kProjectionLine, grouptext::kShow, grouptext::kLineStyle, grouptext::kColor, grouptext::kLineWidth,
 };

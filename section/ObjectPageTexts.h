@@ -54,7 +54,7 @@ inline constexpr const char* kYCoordinate = "纵坐标";
 inline constexpr const char* kKeepProportion = "保持实际比例";
 inline constexpr const char* kFrame = "图框";
 inline constexpr const char* kWellSymbol = "井符号";
-inline constexpr const char* kSectionLine = "剖面线";
+inline constexpr const char* kSectionLineGroup = "剖面线";
 inline constexpr const char* kProjectionSymbol = "投影符号";
 inline constexpr const char* kProjectionLine = "投影线";
 

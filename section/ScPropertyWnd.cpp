@@ -15,6 +15,7 @@
 #include "section/LstLookDownForm.h"
 #include "section/ObjectPageTexts.h"
 #include "section/CnLstWell.h"
+#include "section/GraphSetors.h"
 #include "section/LstStratumSetor.h"
 #include "section/SandSetor.h"
 #include "section/SectionTexts.h"
@@ -51,12 +52,14 @@ void ScPropertyLstCreator::SetBecontroler(ScObjInterface* object) {
 
 void ScPropertyLstCreator::SetBecontroler(CrCorrelation* section) {
     if (!section->m_bSameWorkArea) return;
-    BuildSheet({{kStratumPage, new CLstStratumSetor(section, ScControlerClient::CT_CORRELATION)}});
+    BuildSheet({{kGraphPage, new CCrGraphSetor(section)},
+                {kStratumPage, new CLstStratumSetor(section, ScControlerClient::CT_CORRELATION)}});
 }
 
 void ScPropertyLstCreator::SetBecontroler(CnConnection* section) {
     if (!section->m_bSameWorkArea) return;
-    BuildSheet({{kStratumPage, new CLstStratumSetor(section, ScControlerClient::CT_CONNECTION)},
+    BuildSheet({{kGraphPage, new CCnGraphSetor(section)},
+                {kStratumPage, new CLstStratumSetor(section, ScControlerClient::CT_CONNECTION)},
                 {kSandPage, new CSandSetor(section)}});
 }
 
