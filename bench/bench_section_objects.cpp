@@ -86,7 +86,8 @@ void BM_FaultLineStyleEdit(benchmark::State& state) {
     const int f = static_cast<int>(state.range(0));
     PageWorld<KelReservoir::Connection::CkelReservoir, CLstFaultLine> world;
     auto& section = world.section.Section();
-    for (int i = 0; i < f; ++i) section.GetFaultLineMgr()->AddLine(boost::make_shared<KelReservoir::Fault::CkelFaultLine>());
+    for (int i = 0; i < f; ++i)
+        section.GetFaultLineMgr()->AddLine(boost::make_shared<KelReservoir::Fault::CkelFaultLine>());
     world.Open(new CLstFaultLine(&section), world.section.Object());
     platform::GridDriver grid(&world.list->GetPropList());
     CBCGPProp* width = grid.FindByData(CLstFaultLine::kWidthId);

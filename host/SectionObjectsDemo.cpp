@@ -60,9 +60,8 @@ void Session(CWnd* sheet, CWnd& view, ScObjInterface* object, std::ostream& out,
         return;
     }
     platform::SendSelectionChanged(*sheet, &view, SectionObjectArg(object));
-    auto* page = platform::ChooseTab(*sheet, 0)
-                     ? dynamic_cast<CWndPag*>(static_cast<CPropWndMgr*>(sheet)->GetPage(0))
-                     : nullptr;
+    auto* page =
+        platform::ChooseTab(*sheet, 0) ? dynamic_cast<CWndPag*>(static_cast<CPropWndMgr*>(sheet)->GetPage(0)) : nullptr;
     if (auto* list = page ? dynamic_cast<List*>(page->GetWndLst()) : nullptr) {
         platform::SendSelectionChanged(*sheet, &view, SectionObjectArg(object));
         platform::GridDriver grid(&list->GetPropList());
@@ -93,14 +92,14 @@ void CorrelationObjects(CWnd& frame, CWnd& view, std::ostream& out, const Step& 
     depthRuler.SetMarkFont(false, titleFont);
     depthRuler.SetDepRulerMgr(&depthRulers);
     step("correlation section: a depth ruler; 主刻度 长度 0.8, 深度单位 英尺, 下边框线 否");
-    Session<CLstDepthRuler>(ScPropertyWnd().Create(SectionObjectArg(&depthRuler), &frame), view, &depthRuler, out,
-                            [](platform::GridDriver& grid) {
-                                grid.TypeText(grid.FindByData(CLstDepthRuler::kMajorLengthId), "0.8");
-                                grid.PickOption(grid.FindByData(CLstDepthRuler::kDepthUnitId), "英尺");
-                                grid.PickOption(grid.FindByData(CLstDepthRuler::kBottomBorderId +
-                                                                CLstDepthRuler::kBorderShownOffset),
-                                                "否");
-                            });
+    Session<CLstDepthRuler>(
+        ScPropertyWnd().Create(SectionObjectArg(&depthRuler), &frame), view, &depthRuler, out,
+        [](platform::GridDriver& grid) {
+            grid.TypeText(grid.FindByData(CLstDepthRuler::kMajorLengthId), "0.8");
+            grid.PickOption(grid.FindByData(CLstDepthRuler::kDepthUnitId), "英尺");
+            grid.PickOption(grid.FindByData(CLstDepthRuler::kBottomBorderId + CLstDepthRuler::kBorderShownOffset),
+                            "否");
+        });
     out << "  stored: 主刻度长度=" << depthRuler.GetWideMarkLength(true)
         << " 深度单位=" << depthRuler.GetLeftDepthMeasure() << " 下边框线=" << depthRuler.GetBottomBorderVisible()
         << " modified=" << section.Section().GetModifyFlag() << "\n";
@@ -203,19 +202,17 @@ void ReservoirObjects(CWnd& frame, CWnd& view, std::ostream& out, const Step& st
     fill.SetFillObject(&drawing);
     unit.GetFillManager().AddObj(&fill);
     step("reservoir section: a flow unit with two interface lines; lower 深度 1180");
-    Session<CRsLstSand>(CkelPropertyWnd().Create(SectionObjectArg(&unit), &frame), view, &unit, out,
-                        [](platform::GridDriver& grid) {
-                            grid.TypeText(grid.FindByData(CRsLstSand::kLowerDepthId), "1180");
-                        });
+    Session<CRsLstSand>(
+        CkelPropertyWnd().Create(SectionObjectArg(&unit), &frame), view, &unit, out,
+        [](platform::GridDriver& grid) { grid.TypeText(grid.FindByData(CRsLstSand::kLowerDepthId), "1180"); });
     out << "  lower line depth " << lower->GetDepth() << "\n";
 
     auto control = boost::make_shared<VirtualWell::CkelControlLine>();
     section.GetControlLineMgr()->AddLine(control);
     step("reservoir section: a control line; 大小 2.5");
-    Session<CLstControlLine>(CkelPropertyWnd().Create(SectionObjectArg(control.get()), &frame), view, control.get(),
-                             out, [](platform::GridDriver& grid) {
-                                 grid.TypeText(grid.FindByData(CLstControlLine::kPointSizeId), "2.5");
-                             });
+    Session<CLstControlLine>(
+        CkelPropertyWnd().Create(SectionObjectArg(control.get()), &frame), view, control.get(), out,
+        [](platform::GridDriver& grid) { grid.TypeText(grid.FindByData(CLstControlLine::kPointSizeId), "2.5"); });
     out << "  point size stored " << control->m_dPointSize << "\n";
 
     CQXObjectPolyline trace;
@@ -246,21 +243,19 @@ void ReservoirObjects(CWnd& frame, CWnd& view, std::ostream& out, const Step& st
             << " width=" << section.GetFaultLineMgr()->GetObj(i)->GetLogPen().width << "\n";
 
     step("reservoir section: a fault line; 类型 逆断层, 封堵性 渗透断层");
-    Session<UI::CLstFaultLineEntity>(CkelPropertyWnd().Create(SectionObjectArg(&first), &frame), view, &first, out,
-                                     [](platform::GridDriver& grid) {
-                                         grid.PickOption(grid.FindByData(UI::CLstFaultLineEntity::kKindId), "逆断层");
-                                         grid.PickOption(grid.FindByData(UI::CLstFaultLineEntity::kSealingId),
-                                                         "渗透断层");
-                                     });
+    Session<UI::CLstFaultLineEntity>(
+        CkelPropertyWnd().Create(SectionObjectArg(&first), &frame), view, &first, out, [](platform::GridDriver& grid) {
+            grid.PickOption(grid.FindByData(UI::CLstFaultLineEntity::kKindId), "逆断层");
+            grid.PickOption(grid.FindByData(UI::CLstFaultLineEntity::kSealingId), "渗透断层");
+        });
     out << "  F1 normal=" << first.GetNoraml() << " permeable=" << first.GetPermeable() << "\n";
 
     ScLookDownForm& map = *section.GetLookDownForm();
     map.SetMapRect(FLOATRECT(0, 50, 40, 0));
     step("reservoir section: the navigation map (eight groups); 高度 25");
-    Session<CRsLstLookDownForm>(CkelPropertyWnd().Create(SectionObjectArg(&map), &frame), view, &map, out,
-                                [](platform::GridDriver& grid) {
-                                    grid.TypeText(grid.FindByData(CRsLstLookDownForm::kHeightId), "25");
-                                });
+    Session<CRsLstLookDownForm>(
+        CkelPropertyWnd().Create(SectionObjectArg(&map), &frame), view, &map, out,
+        [](platform::GridDriver& grid) { grid.TypeText(grid.FindByData(CRsLstLookDownForm::kHeightId), "25"); });
     const FLOATRECT rect = map.GetMapRect();
     out << "  map rectangle: " << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << "\n";
 }

@@ -4,12 +4,12 @@
 
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Oriel/ScContainer.h"
 #include "hosttypes/Oriel/ScLookDownForm.h"
 #include "hosttypes/Oriel/ScWellPositionor.h"
-#include "planemap/PlaneItems.h"
 #include "section/ObjectPageItems.h"
 #include "section/ObjectPageTexts.h"
 #include "section/SectionItems.h"
@@ -23,14 +23,42 @@ namespace {
 
 // The captions of the slots, in slot order.
 const char* const kCaptions[B::kSlotCount] = {
-    kPosition, kXCoordinate, kYCoordinate,
-    grouptext::kSize, kKeepProportion, sectiontext::kWidth, kHeight,
-    kFrame, grouptext::kLineStyle, grouptext::kColor, grouptext::kLineWidth,
-    kWellName, grouptext::kShow, grouptext::kFontFace, grouptext::kSize, grouptext::kColor,
-    kWellSymbol, grouptext::kPointStyle, grouptext::kSize, grouptext::kBorderColor, grouptext::kInnerColor,
-    kSectionLineGroup, grouptext::kShow, grouptext::kLineStyle, grouptext::kColor, grouptext::kLineWidth,
-    kProjectionSymbol, grouptext::kPointStyle, grouptext::kSize, grouptext::kBorderColor, grouptext::kInnerColor,
-    kProjectionLine, grouptext::kShow, grouptext::kLineStyle, grouptext::kColor, grouptext::kLineWidth,
+    kPosition,
+    kXCoordinate,
+    kYCoordinate,
+    grouptext::kSize,
+    kKeepProportion,
+    sectiontext::kWidth,
+    kHeight,
+    kFrame,
+    grouptext::kLineStyle,
+    grouptext::kColor,
+    grouptext::kLineWidth,
+    kWellName,
+    grouptext::kShow,
+    grouptext::kFontFace,
+    grouptext::kSize,
+    grouptext::kColor,
+    kWellSymbol,
+    grouptext::kPointStyle,
+    grouptext::kSize,
+    grouptext::kBorderColor,
+    grouptext::kInnerColor,
+    kSectionLineGroup,
+    grouptext::kShow,
+    grouptext::kLineStyle,
+    grouptext::kColor,
+    grouptext::kLineWidth,
+    kProjectionSymbol,
+    grouptext::kPointStyle,
+    grouptext::kSize,
+    grouptext::kBorderColor,
+    grouptext::kInnerColor,
+    kProjectionLine,
+    grouptext::kShow,
+    grouptext::kLineStyle,
+    grouptext::kColor,
+    grouptext::kLineWidth,
 };
 
 // Align styles under which the projections are not drawn.
@@ -96,7 +124,7 @@ int CLookDownFormBody::InitPropWnd() {
     QXLOGFONT* font = nullptr;
     m_pMap->GetLogFont(font);
     CBCGPProp* fontSize = number(kNameSize, font ? font->size / 100.0 : 0.0, false);
-    if (!font) planemap::SetItemText(fontSize, "");  // a map without a font has no size to show
+    if (!font) SetItemText(fontSize, "");  // a map without a font has no size to show
     name->AddSubItem(fontSize);
     name->AddSubItem(colour(kNameColor));
     add(name);
@@ -156,26 +184,26 @@ void CLookDownFormBody::UpdateBCGPProperty(long object, CString) {
         if (CBCGPProp* height = size->GetSubItem(2)) height->SetValue(_variant_t(rect.GetHeight()));
     }
     ShowStyle(Item(kFrameStyle), map.GetFrameLineStyle());
-    planemap::ShowColor(Item(kFrameColor), map.GetFrameClr());
+    ShowColor(Item(kFrameColor), map.GetFrameClr());
 
     ShowSwitch(kName, kNameShown, map.IsWellNameShowing(), true);
     QXLOGFONT* font = nullptr;
     map.GetLogFont(font);
     if (font) {
         ShowFace(Item(kNameFace), *font);
-        planemap::ShowColor(Item(kNameColor), font->color);
+        ShowColor(Item(kNameColor), font->color);
     }
     ShowPoint(kSymbolStyle, kSymbolSize, kSymbolBorder, kSymbolInner, kWellSymbolPoint, m_variant.refreshesSymbolSize);
     ShowSwitch(kLine, kLineShown, map.IsLineShowing(), true);
     ShowStyle(Item(kLineStyle), map.GetLineStyle());
-    planemap::ShowColor(Item(kLineColor), map.GetLineClr());
+    ShowColor(Item(kLineColor), map.GetLineClr());
 
     if (!HasProjection()) return;
     ShowPoint(kProjectionStyle, kProjectionSize, kProjectionBorder, kProjectionInner, kProjectionPoint, false);
     ShowSwitch(kShade, kShadeShown, map.IsLineShadeShowing(), m_variant.refreshEnablesShade);
     const QXLOGPEN shadePen = map.GetShadeLine();
     ShowStyle(Item(kShadeStyle), shadePen.style);
-    planemap::ShowColor(Item(kShadeColor), shadePen.color);
+    ShowColor(Item(kShadeColor), shadePen.color);
     ApplyAlignRule();
 }
 
@@ -191,8 +219,8 @@ void CLookDownFormBody::ShowPoint(Slot style, Slot size, Slot border, Slot inner
     ShowStyle(Item(style), m_pMap->GetLogPointStyle(n));
     if (withSize)
         if (CBCGPProp* item = Item(size)) item->SetValue(_variant_t(point.size / 100.0));
-    planemap::ShowColor(Item(border), point.borderColor);
-    planemap::ShowColor(Item(inner), point.innerColor);
+    ShowColor(Item(border), point.borderColor);
+    ShowColor(Item(inner), point.innerColor);
 }
 
 // The projections are drawn only for some align styles of the section's wells.
@@ -374,7 +402,7 @@ void CLookDownFormBody::EditFont(CBCGPProp* item, Slot slot) {
     double number = 0;
     bool changed = true;
     if (slot == kNameFace)
-        font.SetFaceName(planemap::ItemText(item));
+        font.SetFaceName(ItemText(item));
     else if (slot == kNameSize && ReadHundredths(item, &number))
         font.size = static_cast<float>(number);
     else if (slot == kNameColor)

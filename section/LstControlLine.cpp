@@ -4,10 +4,10 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Halyard/ControlLine.h"
 #include "hosttypes/Halyard/Reservoir.h"
-#include "planemap/PlaneItems.h"
 #include "section/ObjectPageItems.h"
 #include "section/ObjectPageTexts.h"
 

@@ -3,19 +3,17 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/OptionTables.h"
+#include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Oriel/ScContainer.h"
 #include "hosttypes/Oriel/ScDepthRuler.h"
 #include "hosttypes/Oriel/ScDepthRulerMgr.h"
-#include "planemap/PlaneItems.h"
 #include "section/ObjectPageItems.h"
 #include "section/ObjectPageTexts.h"
 #include "section/SectionItems.h"
 
 using namespace sectiontext;
 using namespace section;
-using planemap::ItemText;
-using planemap::NewOptionItem;
 using L = CLstDepthRuler;
 
 namespace {
@@ -67,7 +65,8 @@ CLstDepthRuler::~CLstDepthRuler() = default;
 
 void CLstDepthRuler::SetModifyFlag(bool modified) {
     ScDepthRulerMgr* manager = m_pRuler ? m_pRuler->GetDepRulerMgr() : nullptr;
-    if (ScContainer* container = manager ? manager->GetContainer() : nullptr) container->SetModifyFlag(modified ? 1 : 0);
+    if (ScContainer* container = manager ? manager->GetContainer() : nullptr)
+        container->SetModifyFlag(modified ? 1 : 0);
 }
 
 // ---- fill ---------------------------------------------------------------------------------------------
@@ -137,7 +136,8 @@ CBCGPProp* CLstDepthRuler::BuildBorder(int border, bool expanded) {
     group->AddSubItem(NewShown(b.group + kBorderShownOffset));
     group->AddSubItem(NewRulerLineStyle(b.group + kBorderStyleOffset, true));
     group->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, b.group + kBorderColorOffset));
-    group->AddSubItem(NewRulerNumber(grouptext::kLineWidth, (m_pRuler->*b.width)() / 100.0, b.group + kBorderWidthOffset));
+    group->AddSubItem(
+        NewRulerNumber(grouptext::kLineWidth, (m_pRuler->*b.width)() / 100.0, b.group + kBorderWidthOffset));
     return group;
 }
 
@@ -149,7 +149,7 @@ void CLstDepthRuler::UpdateBCGPProperty(long object, CString) {
     if (!ruler) return;
     m_pRuler = ruler;
     ShowText(Item(kTitleTextId), ruler->GetRulerTitle());
-    planemap::ShowColor(Item(kTitleColorId), ruler->GetNameFontClr());
+    ShowColor(Item(kTitleColorId), ruler->GetNameFontClr());
     QXLOGFONT nameFont;
     ruler->GetNameFont(nameFont);
     ShowFace(Item(kTitleFaceId), nameFont);
@@ -161,13 +161,14 @@ void CLstDepthRuler::UpdateBCGPProperty(long object, CString) {
 void CLstDepthRuler::ShowSide(bool left) {
     const DWORD_PTR d = left ? 0 : static_cast<DWORD_PTR>(kRightOffset);
     const ScDepthRuler& r = *m_pRuler;
-    planemap::ShowColor(Item(kLabelColorId + d), r.GetMarkFontClr(left));
+    ShowColor(Item(kLabelColorId + d), r.GetMarkFontClr(left));
     ShowStyle(Item(kMinorStyleId + d), r.GetMarkLineStyle(left));
-    planemap::ShowColor(Item(kMinorColorId + d), r.GetMarkClr(left));
+    ShowColor(Item(kMinorColorId + d), r.GetMarkClr(left));
     ShowStyle(Item(kMajorStyleId + d), r.GetWideMarkLineStyle(left));
-    planemap::ShowColor(Item(kMajorColorId + d), r.GetWideMarkClr(left));
+    ShowColor(Item(kMajorColorId + d), r.GetWideMarkClr(left));
     if (CBCGPProp* shown = Item(kMarksShownId + d)) SetYesNoProp(shown, MarksShown(r, left) == 1);
-    if (const char* unit = TextOfValue(kDepthUnits, DepthUnit(r, left), nullptr)) ShowText(Item(kDepthUnitId + d), unit);
+    if (const char* unit = TextOfValue(kDepthUnits, DepthUnit(r, left), nullptr))
+        ShowText(Item(kDepthUnitId + d), unit);
     QXLOGFONT font;
     r.GetMarkFont(left, font);
     ShowFace(Item(kLabelFaceId + d), font);
@@ -177,7 +178,7 @@ void CLstDepthRuler::ShowBorders() {
     for (const Border& b : kBorderLines) {
         if (CBCGPProp* shown = Item(b.group + kBorderShownOffset)) SetYesNoProp(shown, (m_pRuler->*b.shown)() == 1);
         ShowStyle(Item(b.group + kBorderStyleOffset), (m_pRuler->*b.style)());
-        planemap::ShowColor(Item(b.group + kBorderColorOffset), (m_pRuler->*b.color)());
+        ShowColor(Item(b.group + kBorderColorOffset), (m_pRuler->*b.color)());
     }
 }
 
@@ -229,7 +230,8 @@ bool CLstDepthRuler::EditSide(CBCGPProp* item, bool left, DWORD_PTR leftId) {
     const bool isNumber = ReadItemNumber(item, 1.0, &number);
     switch (leftId) {
         case kMarksShownId:
-            (r.*(left ? &ScDepthRuler::SetLeftMarkVisible : &ScDepthRuler::SetRightMarkVisible))(GetYesNoProp(item) ? 1 : 0);
+            (r.*(left ? &ScDepthRuler::SetLeftMarkVisible : &ScDepthRuler::SetRightMarkVisible))(
+                GetYesNoProp(item) ? 1 : 0);
             return false;
         case kDepthUnitId:
             (r.*(left ? &ScDepthRuler::SetLeftDepthMeasure : &ScDepthRuler::SetRightDepthMeasure))(

@@ -7,18 +7,17 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/ModuleEntry.h"
 #include "framework/OptionTables.h"
+#include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Oriel/ScContainer.h"
 #include "hosttypes/Oriel/ScDisRuler.h"
 #include "hosttypes/Oriel/ScDisRulerMgr.h"
-#include "planemap/PlaneItems.h"
 #include "section/ObjectPageItems.h"
 #include "section/ObjectPageTexts.h"
 #include "section/SectionItems.h"
 
 using namespace sectiontext;
 using namespace section;
-using planemap::ItemText;
 
 namespace {
 
@@ -70,7 +69,7 @@ int CLstDisRuler::InitPropWnd() {
     m_wndPropList.AddProperty(lead, TRUE, TRUE);
 
     CBCGPProp* label = NewGroupItem(kLabel, kLabelId, true);
-    label->AddSubItem(planemap::NewOptionItem(kUnit, "", nullptr, kUnitId, {kMetre, kFoot, kKilometre}, false));
+    label->AddSubItem(NewOptionItem(kUnit, "", nullptr, kUnitId, {kMetre, kFoot, kKilometre}, false));
     label->AddSubItem(NewFacePicker(grouptext::kFontFace, font.GetFaceName(), nullptr, kFaceId));
     label->AddSubItem(NewRulerNumber(grouptext::kSize, font.size / 100.0, kFontSizeId));
     label->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kFontColorId));
@@ -87,17 +86,17 @@ void CLstDisRuler::UpdateBCGPProperty(long object, CString) {
     m_pRuler = ruler;
     const QXLOGPEN indicatorPen = ruler->GetShowLinePen();
     ShowStyle(Item(kIndicatorStyleId), indicatorPen.style);
-    planemap::ShowColor(Item(kIndicatorColorId), indicatorPen.color);
+    ShowColor(Item(kIndicatorColorId), indicatorPen.color);
     if (auto* arrow = dynamic_cast<CBmpPropLst*>(Item(kArrowId)))
         arrow->m_nSelectedIndex = static_cast<int>(ruler->GetArrowStyle());
     const QXLOGPEN leadPen = ruler->GetQianLinePen();
     ShowStyle(Item(kLeadStyleId), leadPen.style);
-    planemap::ShowColor(Item(kLeadColorId), leadPen.color);
-    if (const char* unit = DisRulerUnitText(ruler->GetUnit())) planemap::SetItemText(Item(kUnitId), unit);
+    ShowColor(Item(kLeadColorId), leadPen.color);
+    if (const char* unit = DisRulerUnitText(ruler->GetUnit())) SetItemText(Item(kUnitId), unit);
     QXLOGFONT font;
     ruler->GetNameFont(font);
     ShowFace(Item(kFaceId), font);
-    planemap::ShowColor(Item(kFontColorId), font.color);
+    ShowColor(Item(kFontColorId), font.color);
 }
 
 // ---- edits through the manager ---------------------------------------------------------------------------

@@ -3,9 +3,9 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "hosttypes/Halyard/DesignerWell.h"
 #include "hosttypes/Halyard/Reservoir.h"
-#include "planemap/PlaneItems.h"
 #include "section/ObjectPageItems.h"
 #include "section/ObjectPageTexts.h"
 #include "section/SectionItems.h"
@@ -28,7 +28,7 @@ int CLstDsgWell::InitPropWnd() {
     auto* basic = new CBCGPProp(kBasic, kBasicId, FALSE);
     basic->AddSubItem(NewTextValueItem(kWellName, "", nullptr, kWellNameId, false));
     CBCGPProp* depthType = NewTextValueItem(kDepthType, "", nullptr, kDepthTypeId, false);
-    planemap::SetItemText(depthType, kElevationDepth);
+    SetItemText(depthType, kElevationDepth);
     basic->AddSubItem(depthType);
     basic->AddSubItem(NewFloatItem(kWellWidth, 0.0, 0, false, kWellWidthDescription, kWidthId));
     m_wndPropList.AddProperty(basic, TRUE, TRUE);
@@ -52,12 +52,13 @@ void CLstDsgWell::UpdateBCGPProperty(long object, CString) {
     if (m_pWell->GetTimeStamp() == m_timeStamp) return;
     m_timeStamp = m_pWell->GetTimeStamp();
     if (CBCGPProp* basic = Item(kBasicId)) {
-        planemap::SetItemText(basic->GetSubItem(0), m_pWell->GetWellName().c_str());
+        SetItemText(basic->GetSubItem(0), m_pWell->GetWellName().c_str());
         if (auto* width = dynamic_cast<CBCGPropFloat*>(basic->GetSubItem(2)))
             width->SetValue(_variant_t(m_pWell->m_dMinWidth / 100.0));
     }
     if (CBCGPProp* range = Item(kRangeId)) {
-        if (auto* top = dynamic_cast<CBCGPropFloat*>(range->GetSubItem(0))) top->SetValue(_variant_t(-m_pWell->GetTopDepth()));
+        if (auto* top = dynamic_cast<CBCGPropFloat*>(range->GetSubItem(0)))
+            top->SetValue(_variant_t(-m_pWell->GetTopDepth()));
         if (auto* bottom = dynamic_cast<CBCGPropFloat*>(range->GetSubItem(1)))
             bottom->SetValue(_variant_t(-m_pWell->GetBottomDepth()));
     }

@@ -3,19 +3,16 @@
 #include "framework/ChangeCheckers.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "hosttypes/Halyard/FaultLine.h"
 #include "hosttypes/Halyard/Reservoir.h"
 #include "hosttypes/Oriel/IkelWellAdapter.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
-#include "planemap/PlaneItems.h"
 #include "section/ObjectPageItems.h"
 #include "section/ObjectPageTexts.h"
 #include "section/SectionItems.h"
 
 using KelReservoir::Fault::CkelFaultLine;
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::SetItemText;
 using namespace sectiontext;
 using namespace section;
 

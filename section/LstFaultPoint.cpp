@@ -8,20 +8,17 @@
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropEx.h"
+#include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Oriel/CContainerSignle.h"
 #include "hosttypes/Oriel/CrFaultPoint.h"
 #include "hosttypes/Oriel/IkelWellAdapter.h"
 #include "hosttypes/Oriel/ScContainer.h"
 #include "hosttypes/Oriel/ScWellMgr.h"
-#include "planemap/PlaneItems.h"
 #include "section/ObjectPageItems.h"
 #include "section/ObjectPageTexts.h"
 #include "section/SectionItems.h"
 
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::SetItemText;
 using namespace sectiontext;
 using namespace section;
 using P = CLstFaultPoint;
@@ -31,8 +28,8 @@ namespace {
 const TextValue kDisplayStyles[] = {{kColumnLeft, 0}, {kColumnCentre, 1}, {kColumnRight, 2}};
 const TextValue kLabelPlaces[] = {{kLabelLeft, 0}, {kLabelRight, 1}, {kLabelAbove, 2}, {kLabelBelow, 3}};
 const TextValue kApplyScopes[] = {{"", 0}, {kApplyWell, 1}, {kApplySection, 2}};
-const char* const kFieldOptions[P::kFieldKinds] = {kBreakDepth,      kFieldThrow,         kFieldCompareDepth,
-                                                   kFieldFaultNumber, kFieldMissingTop,   kFieldMissingBottom,
+const char* const kFieldOptions[P::kFieldKinds] = {kBreakDepth,       kFieldThrow,      kFieldCompareDepth,
+                                                   kFieldFaultNumber, kFieldMissingTop, kFieldMissingBottom,
                                                    kFieldCompareWell};
 
 void Enable(CBCGPProp* item, bool enabled) {
@@ -57,13 +54,14 @@ CLstFaultPoint::~CLstFaultPoint() = default;
 int CLstFaultPoint::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     CBCGPProp* display = NewGroupItem(kDisplaySettings, kDisplayId, true);
-    display->AddSubItem(
-        NewOptionItem(kDisplayPosition, "", nullptr, kDisplayStyleId, {kColumnLeft, kColumnCentre, kColumnRight}, true));
+    display->AddSubItem(NewOptionItem(kDisplayPosition, "", nullptr, kDisplayStyleId,
+                                      {kColumnLeft, kColumnCentre, kColumnRight}, true));
     CBCGPProp* symbol = CreatePointFloatProp(kFaultSymbol, kSymbolId);
     symbol->Expand(TRUE);
     display->AddSubItem(symbol);
     display->AddSubItem(BuildLabelGroup());
-    display->AddSubItem(NewOptionItem(kApplyTo, "", kApplyToDescription, kApplyId, {"", kApplyWell, kApplySection}, false));
+    display->AddSubItem(
+        NewOptionItem(kApplyTo, "", kApplyToDescription, kApplyId, {"", kApplyWell, kApplySection}, false));
     m_wndPropList.AddProperty(display, TRUE, TRUE);
 
     CBCGPProp* data = NewGroupItem(kFaultPointProperties, kFaultDataId, true);
@@ -81,7 +79,8 @@ int CLstFaultPoint::InitPropWnd() {
 
 CBCGPProp* CLstFaultPoint::BuildLabelGroup() {
     CBCGPProp* label = NewGroupItem(kLabel, kLabelId, true);
-    label->AddSubItem(NewOptionItem(grouptext::kShow, "", nullptr, kLabelShownId, {grouptext::kYes, grouptext::kNo}, false));
+    label->AddSubItem(
+        NewOptionItem(grouptext::kShow, "", nullptr, kLabelShownId, {grouptext::kYes, grouptext::kNo}, false));
     label->AddSubItem(NewFloatItem(kFieldCount, 0.0, 0, false, "", kFieldCountId));
     CBCGPProp* position = NewGroupItem(kPosition, kLabelPositionId, true);
     position->AddSubItem(NewOptionItem(kDisplayPosition, "", nullptr, kLabelPlaceId,

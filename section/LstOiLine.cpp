@@ -20,8 +20,10 @@ CBCGPProp* NewInterfaceLineGroup(DWORD_PTR groupId, DWORD_PTR depthId, const Cke
     CBCGPProp* depth = line ? new CBCGPProp(kDepth, _variant_t(kInitialDepth), kDepthDescription, depthId)
                             : new CBCGPProp(kDepth, _variant_t(""), kDepthDescription, depthId);
     group->AddSubItem(depth);
-    group->AddSubItem(NewTextValueItem(kUpperUnit, line ? line->GetUpperString().c_str() : "", nullptr, depthId + 1, false));
-    group->AddSubItem(NewTextValueItem(kLowerUnit, line ? line->GetLowerString().c_str() : "", nullptr, depthId + 2, false));
+    group->AddSubItem(
+        NewTextValueItem(kUpperUnit, line ? line->GetUpperString().c_str() : "", nullptr, depthId + 1, false));
+    group->AddSubItem(
+        NewTextValueItem(kLowerUnit, line ? line->GetLowerString().c_str() : "", nullptr, depthId + 2, false));
     group->Enable(enabled ? TRUE : FALSE);
     for (int i = 0; i < group->GetSubItemsCount(); ++i) group->GetSubItem(i)->Enable(enabled ? TRUE : FALSE);
     return group;

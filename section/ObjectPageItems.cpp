@@ -4,14 +4,14 @@
 
 #include "bcg/ColorProp.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/StyleGroupTexts.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
+#include "framework/StyleGroupTexts.h"
 #include "hosttypes/Halyard/OSWerLine.h"
 #include "hosttypes/Oriel/ScContainer.h"
 #include "hosttypes/Oriel/ScUpdateView.h"
 #include "mfc/Wnd.h"
-#include "planemap/PlaneItems.h"
 #include "section/SectionItems.h"
 #include "win32/Win32.h"
 
@@ -33,8 +33,7 @@ CBCGPProp* NewFloatItem(const char* name, double value, int digits, bool negativ
     return new CBCGPropFloat(name, _variant_t(value), digits, description, negatives ? TRUE : FALSE, id);
 }
 
-CBCGPProp* NewTextValueItem(const char* name, const char* value, const char* description, DWORD_PTR id,
-                            bool editable) {
+CBCGPProp* NewTextValueItem(const char* name, const char* value, const char* description, DWORD_PTR id, bool editable) {
     auto* item = new CBCGPProp(name, _variant_t(value), description, id);
     item->AllowEdit(editable ? TRUE : FALSE);
     return item;
@@ -98,7 +97,7 @@ bool PickedStyle(CBCGPProp* item, UINT* style) {
 }
 
 void ShowText(CBCGPProp* item, const CString& text) {
-    if (item && planemap::ItemText(item) != text) planemap::SetItemText(item, text);
+    if (item && ItemText(item) != text) SetItemText(item, text);
 }
 
 void ShowNumber(CBCGPProp* item, double value) {

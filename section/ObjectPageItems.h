@@ -21,8 +21,7 @@ CBCGPProp* NewGroupItem(const char* name, DWORD_PTR id, bool expanded);
 CBCGPProp* NewFloatItem(const char* name, double value, int digits, bool negatives, const char* description,
                         DWORD_PTR id);
 // A text item; read-only unless editable.
-CBCGPProp* NewTextValueItem(const char* name, const char* value, const char* description, DWORD_PTR id,
-                            bool editable);
+CBCGPProp* NewTextValueItem(const char* name, const char* value, const char* description, DWORD_PTR id, bool editable);
 // A colour item starting black, with "其它..." and the automatic "自动" (black).
 CBCGPProp* NewBlackColorItem(const char* name, const char* description, DWORD_PTR id);
 // A line-style or point-style picker on a style group (NULL: none), holding style 1.
@@ -84,9 +83,8 @@ void MoveInterfaceLine(CWnd* owner, KelReservoir::SandUnit::CkelOSWerLine* line,
 
 }  // namespace section
 
-#include "section/SectionObject.h"
-
 #include "framework/ItemGroupsLine.h"
+#include "section/SectionObject.h"
 
 template <class T>
 T* section::SectionObjectAs(long object) {

@@ -1,13 +1,13 @@
 #include "section/RsLstSand.h"
 
 #include "framework/ItemGroupsFill.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Halyard/FlowUnit.h"
 #include "hosttypes/Halyard/OSWerLine.h"
 #include "hosttypes/Oriel/ConnectionLines.h"
 #include "hosttypes/Oriel/ConnectionSegments.h"
 #include "hosttypes/Parsnip/QXObjectFill.h"
-#include "planemap/PlaneItems.h"
 #include "section/LstOiLine.h"
 #include "section/ObjectPageItems.h"
 #include "section/ObjectPageTexts.h"
@@ -31,9 +31,7 @@ CnSandFill* FirstFill(CkelFlowUnit& unit) { return unit.GetFillManager().GetObj(
 CRsLstSand::CRsLstSand(CkelFlowUnit* unit) : m_pUnit(unit) {}
 CRsLstSand::~CRsLstSand() = default;
 
-CkelOSWerLineManager* CRsLstSand::LineManager() const {
-    return m_pUnit ? m_pUnit->GetOswLineManager().get() : nullptr;
-}
+CkelOSWerLineManager* CRsLstSand::LineManager() const { return m_pUnit ? m_pUnit->GetOswLineManager().get() : nullptr; }
 
 // ---- fill ---------------------------------------------------------------------------------------------
 
@@ -57,8 +55,8 @@ void CRsLstSand::BuildSandGroup(bool enabled) {
     CnSandFill* fill = m_pUnit ? FirstFill(*m_pUnit) : nullptr;
     CnSand* body = fill ? fill->GetSand() : nullptr;
     // A unit without a sand fill has no type to show.
-    CBCGPProp* type = NewTextValueItem(kUnitType, body ? body->GetCode(kUnitTypeFill).c_str() : "", kUnitType,
-                                       kUnitTypeId, false);
+    CBCGPProp* type =
+        NewTextValueItem(kUnitType, body ? body->GetCode(kUnitTypeFill).c_str() : "", kUnitType, kUnitTypeId, false);
     type->Enable(enabled ? TRUE : FALSE);
     sand->AddSubItem(type);
     m_pFillGroup = CreateFillProp(kFill, kFillId);
@@ -124,7 +122,7 @@ void CRsLstSand::ShowSand() {
     CQXObjectFill* drawing = fill ? fill->GetFillObject() : nullptr;
     if (!m_pFillGroup) return;
     if (!drawing) {
-        planemap::ClearSubItems(m_pFillGroup);
+        ClearSubItems(m_pFillGroup);
         return;
     }
     QXLOGBRUSH brush;
@@ -166,7 +164,7 @@ void CRsLstSand::EditFill(CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     if (id == kFillStyleSetId) {
         // A set chosen: its first style shows in the style picker and goes into the brush.
-        const CString set = planemap::ItemText(item);
+        const CString set = ItemText(item);
         if (set.IsEmpty()) return;
         auto* picker = m_pFillGroup ? dynamic_cast<CPropStyleCombox*>(m_pFillGroup->GetSubItem(1)) : nullptr;
         if (picker) picker->SetStyleGroup(set, true);

@@ -25,9 +25,7 @@ protected:
         open = std::make_unique<sectiontest::OpenList<CLstFaultPoint>>(new CLstFaultPoint(&Point(0, 0)));
         Refresh();
     }
-    CrFaultPoint& Point(unsigned int well, unsigned int i) {
-        return *points.GetWellFaultPoint(well)->GetFaultPoint(i);
-    }
+    CrFaultPoint& Point(unsigned int well, unsigned int i) { return *points.GetWellFaultPoint(well)->GetFaultPoint(i); }
     void Refresh() { open->Show(&Point(0, 0)); }
     void Touch() {
         Point(0, 0).SetTimeStamp(Point(0, 0).GetTimeStamp() + 1);
