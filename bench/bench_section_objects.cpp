@@ -94,12 +94,7 @@ void BM_FaultLineStyleEdit(benchmark::State& state) {
     int k = 0;
     const auto faults = section.GetFaultLineMgr();
     bench::TimeBesideFloor(
-        state,
-        [&] {
-            ++k;
-            halyard::testing::ClearCallLog();  // the stand-in logs every pen; keep the log small
-        },
-        [&] { grid.TypeText(width, k % 2 ? "0.4" : "0.6"); },
+        state, [&] { ++k; }, [&] { grid.TypeText(width, k % 2 ? "0.4" : "0.6"); },
         [&] {
             QXLOGPEN pen = world.section.Record().m_faultLinePen;
             for (unsigned int i = 0; i < faults->GetNum(); ++i) faults->GetObj(i)->SetLogPen(pen);
