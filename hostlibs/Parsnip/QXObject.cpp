@@ -51,6 +51,8 @@ void CQXObject::Touched(const char* operation, const std::string& arguments) {
 
 void CQXObject::OnChanged(int hint) { Touched("CQXObject::OnChanged", std::to_string(hint)); }
 
+void CQXObject::AfterEdit() { Touched("CQXObject::AfterEdit"); }
+
 void CQXObject::MoveAnchor(QXPOINT point) {
     m_anchor = point;
     Touched("CQXObject::MoveAnchor");

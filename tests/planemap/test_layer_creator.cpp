@@ -108,11 +108,10 @@ TEST(PlaneCreator, OilWaterBorderLinesOpenByTheirLayersKind) {
 
 TEST(PlaneCreator, TheFirstMatchingClassDecidesEvenWhenItsRowHasNoListYet) {
     CreatorWorld w;
-    // Well symbols, well labels, well-row lines and pie symbols come with later lists.
+    // Well symbols, well labels and well-row lines come with later lists.
     EXPECT_EQ(nullptr, Opened(w.Open(w.map.AddPoint("井位", {0, 0}))).get());
     EXPECT_EQ(nullptr, Opened(w.Open(w.map.AddText("井名", "W1", {0, 0}, w.Layer("点")))).get());
     EXPECT_EQ(nullptr, Opened(w.Open(w.map.Add<CQXObjectContour>("井排线"))).get());
-    EXPECT_EQ(nullptr, Opened(w.Open(w.map.Add<CQXObjectPie>("饼图"))).get());
 
     // A fault block lacking one of its three parts opens nothing, not a later class's list.
     auto* block = w.map.Add<CQXObjectBlock>("断层");

@@ -1,0 +1,120 @@
+// Items the chart-symbol lists build alike: pens and fonts shown in three items, the count options
+// of "条数" and of the property counts, and the pickers of their groups.
+#pragma once
+
+#include "bcg/Prop.h"
+#include "hosttypes/Kestrel/StyleRecords.h"
+
+namespace pieitems {
+
+// The options "%d" from first to last, replacing the item's options (none when last < first).
+void SetCountOptions(CBCGPProp* item, int first, int last);
+// A line-style picker starting at style 1, offering the style group ("" for none).
+CBCGPProp* NewLineStylePicker(const char* label, const char* description, DWORD_PTR id, const char* styleGroup);
+// A point-style picker starting at style 1.
+CBCGPProp* NewPointStylePicker(const char* label, const char* description, DWORD_PTR id);
+// A colour item with "其它..." and the automatic black.
+CBCGPProp* NewColorItem(const char* label, const char* description, DWORD_PTR id);
+// A width item of 30 options 0.1 to 3.0 in the format, free text allowed.
+CBCGPProp* NewWidthItem(const char* label, DWORD_PTR id, const char* format);
+// A font face picker starting at "宋体", and a font size item of the options 1 to 32.
+CBCGPProp* NewFaceItem(const char* description, DWORD_PTR id);
+CBCGPProp* NewFontSizeItem(const char* description, DWORD_PTR id);
+
+// A pen in its picker (redrawn only when the style differs), width ("%.2f" of width / divisor) and
+// colour items; the divisor is 100 for widths kept in hundredths, 1 for widths kept as shown.
+void ShowPen(CBCGPProp* style, CBCGPProp* width, CBCGPProp* colour, const QXLOGPEN& pen, double divisor);
+// A font in its face, size ("%.2f" of size / 100) and colour items.
+void ShowFont(CBCGPProp* face, CBCGPProp* size, CBCGPProp* colour, const QXLOGFONT& font);
+// "%.2f" of value, "%d" of a count.
+CString Number(double value);
+CString Count(int value);
+
+}  // namespace pieitems
+
+namespace pieitems {
+
+// The size items of the chart shapes, in the order a shape shows them.
+enum SizeRow : int {
+    kRadiusRow,
+    kUpRadiusRow,
+    kDownRadiusRow,  // the lower half of a half pie uses the radius
+    kBarWidthRow,
+    kBarHeightRow,
+    kBarIntervalRow,
+    kBarCurveHeightRow,
+    kBarCountRow,
+    kSizeRowCount,
+};
+// The item data a list gives each size item.
+using SizeIds = DWORD_PTR[kSizeRowCount];
+// The size rows of a shape; count 0 for a shape outside 0-7.
+struct ShapeSizes {
+    int count;
+    SizeRow row[6];
+};
+const ShapeSizes& SizesOf(int shape);
+// Appends the shape's size items, empty, to the group; "条数" offers its options only.
+void AddSizeItems(CBCGPProp* group, int shape, const SizeIds& ids);
+
+// A size value of a pie symbol or a pie layer (their getters and setters share names).
+template <class Holder>
+double SizeValue(const Holder& holder, SizeRow row) {
+    switch (row) {
+        case kRadiusRow:
+        case kDownRadiusRow:
+            return holder.GetRadius();
+        case kUpRadiusRow:
+            return holder.GetUpRadius();
+        case kBarWidthRow:
+            return holder.GetBarWidth();
+        case kBarHeightRow:
+            return holder.GetBarHeight();
+        case kBarIntervalRow:
+            return holder.GetBarInterv();
+        case kBarCurveHeightRow:
+            return holder.GetBarCurveHeight();
+        case kBarCountRow:
+            return holder.GetUpPropCount();
+        default:
+            return 0;
+    }
+}
+template <class Holder>
+void SetSizeValue(Holder& holder, SizeRow row, double value) {
+    switch (row) {
+        case kRadiusRow:
+        case kDownRadiusRow:
+            holder.SetRadius(value);
+            break;
+        case kUpRadiusRow:
+            holder.SetUpRadius(value);
+            break;
+        case kBarWidthRow:
+            holder.SetBarWidth(value);
+            break;
+        case kBarHeightRow:
+            holder.SetBarHeight(value);
+            break;
+        case kBarIntervalRow:
+            holder.SetBarInterv(value);
+            break;
+        case kBarCurveHeightRow:
+            holder.SetBarCurveHeight(value);
+            break;
+        default:
+            break;
+    }
+}
+// The stored size shown again in its item: "%d" for the count, "%.2f" for the others.
+template <class Holder>
+CString SizeText(const Holder& holder, SizeRow row) {
+    return row == kBarCountRow ? Count(holder.GetUpPropCount()) : Number(SizeValue(holder, row));
+}
+// Which size row an item of the list is; kSizeRowCount for none.
+SizeRow SizeRowOf(const SizeIds& ids, DWORD_PTR id);
+
+// The layer pages' number rule: refused below 0, and at 0 unless the whole text is a number.
+bool ReadLayerNumber(const CString& text, double* value);
+
+}  // namespace pieitems
