@@ -41,10 +41,10 @@ public:
 
     // The library's six operations without names of their own, in their table order:
     // change notification (callers pass 0: renews the stamp and marks the object for redrawing),
-    // the post-edit update (an editor calls it after writing the object's members directly),
-    // anchor movers and anchor getters.
+    // the post-edit update (brings the object's dependants up to date after an edit), anchor
+    // movers and anchor getters.
     virtual void OnChanged(int hint);
-    virtual void AfterEdit();
+    virtual void UpdateAfterEdit();
     virtual void MoveAnchor(QXPOINT point);
     virtual void MoveAnchor(FLOATPOINT point);
     virtual void GetAnchor(QXPOINT* point);

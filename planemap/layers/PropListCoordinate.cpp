@@ -279,7 +279,7 @@ LRESULT CPropListCoordinate::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (axes->m_dHeight == 0) return -1;
     ApplyEdit(*axes, item);
     axes->SetModifyFlag(1);
-    axes->AfterEdit();
+    axes->UpdateAfterEdit();
     UpdateView();
     return 0;
 }

@@ -219,7 +219,7 @@ TEST(CoordinateList, RangesDivisionsAndCountsPassTheirTests) {
     EXPECT_EQ(0, axes->m_nXLabelDecimal);
 
     // Every edit, taken or not, marks the object and has it update itself.
-    EXPECT_EQ(9, parsnip::testing::CountCalls("CQXObject::AfterEdit", axes));
+    EXPECT_EQ(9, parsnip::testing::CountCalls("CQXObject::UpdateAfterEdit", axes));
     EXPECT_EQ(1, axes->GetModifyFlag());
 }
 
@@ -268,7 +268,7 @@ TEST(CoordinateList, AnObjectWithoutHeightTakesNoEdit) {
     list.Show(axes);
     list.Type(C::kXNameId, "孔隙度");
     EXPECT_EQ("", std::string(axes->m_strXName.GetString()));
-    EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObject::AfterEdit", axes));
+    EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObject::UpdateAfterEdit", axes));
 }
 
 // ---- the creator's rows ---------------------------------------------------------------------------------
