@@ -5,6 +5,22 @@
 
 class CChartGraphProp : public CWndLstChart {
 public:
+    enum : DWORD_PTR {
+        kTitleGroupId = 0,
+        kTitleTextId = 1,
+        kXOffsetId = 2,
+        kYOffsetId = 3,
+        kFontGroupId = 5,
+        kFontFaceId = 6,
+        kFontSizeId = 7,
+        kFontColorId = 8,
+    };
+
     CChartGraphProp();
     ~CChartGraphProp() override;
+
+protected:
+    int InitPropWnd() override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 };

@@ -1,4 +1,42 @@
 #include "chart/ChartGraphPropFill.h"
 
+#include "bcg/ColorProp.h"
+#include "chart/AxisTexts.h"
+#include "framework/GroupTexts.h"
+#include "hosttypes/Thistle/ChartGraph.h"
+
 CChartGraphPropFill::CChartGraphPropFill() = default;
 CChartGraphPropFill::~CChartGraphPropFill() = default;
+
+int CChartGraphPropFill::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    auto* colour = new CBCGPColorProp(axistext::kBackground, 0, nullptr, axistext::kBackgroundDescription, kFillColorId);
+    colour->EnableOtherButton(axistext::kOtherColorAlt, TRUE, TRUE);
+    colour->EnableAutomaticButton(grouptext::kAutomaticColor, GetSysColor(COLOR_WINDOWTEXT), TRUE);
+    m_wndPropList.AddProperty(colour, TRUE, TRUE);
+    return 0;
+}
+
+void CChartGraphPropFill::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    IChartGraph* chart = TargetAs<IChartGraph>();
+    auto* colour = dynamic_cast<CBCGPColorProp*>(m_wndPropList.FindItemByData(kFillColorId));
+    if (!chart || !colour) return;
+    QXLOGBRUSH brush;
+    chart->GetLogBrush(&brush);
+    colour->SetColor(brush.fillColor);
+}
+
+LRESULT CChartGraphPropFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* colour = dynamic_cast<CBCGPColorProp*>(reinterpret_cast<CBCGPProp*>(lParam));
+    IChartGraph* chart = TargetAs<IChartGraph>();
+    if (colour && chart && colour->GetData() == kFillColorId) {
+        QXLOGBRUSH brush;
+        chart->GetLogBrush(&brush);
+        // The automatic choice gives the automatic colour.
+        brush.fillColor = colour->GetDisplayColor();
+        chart->SetLogBrush(&brush);
+    }
+    UpdateView();
+    return 0;
+}

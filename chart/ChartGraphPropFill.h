@@ -5,6 +5,13 @@
 
 class CChartGraphPropFill : public CWndLstChart {
 public:
+    enum : DWORD_PTR { kFillColorId = 0 };
+
     CChartGraphPropFill();
     ~CChartGraphPropFill() override;
+
+protected:
+    int InitPropWnd() override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 };

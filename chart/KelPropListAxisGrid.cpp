@@ -1,4 +1,100 @@
 #include "chart/KelPropListAxisGrid.h"
 
+#include "chart/AxisTexts.h"
+#include "chart/PropListAxis.h"
+#include "chart/PropListAxisTick.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Thistle/Axis.h"
+
+using namespace axistext;
+
+namespace {
+
+// What differs between the major and the minor grid.
+struct GridLevel {
+    const char* caption;
+    const char* showDescription;
+    DWORD_PTR group, show, line;
+    bool (CkelAxisGrid::*getShown)();
+    void (CkelAxisGrid::*setShown)(bool);
+    void (CkelAxisGrid::*getPen)(QXLOGPEN*);
+    void (CkelAxisGrid::*setPen)(QXLOGPEN*);
+};
+
+using Page = CkelPropListAxisGrid;
+const GridLevel kLevels[] = {
+    {kMajorGrid, kShowMajorGridDescription, Page::kMajorGroupId, Page::kMajorShowId, Page::kMajorLineId,
+     &CkelAxisGrid::GetShowMajorTicks, &CkelAxisGrid::SetShowMajorTicks, &CkelAxisGrid::GetMajorLogPen,
+     &CkelAxisGrid::SetMajorLogPen},
+    {kMinorGrid, kShowMinorGridDescription, Page::kMinorGroupId, Page::kMinorShowId, Page::kMinorLineId,
+     &CkelAxisGrid::GetShowMinorTicks, &CkelAxisGrid::SetShowMinorTicks, &CkelAxisGrid::GetMinorLogPen,
+     &CkelAxisGrid::SetMinorLogPen},
+};
+
+// The level an item belongs to: its show item, its line group or one of that group's items.
+const GridLevel* LevelOf(DWORD_PTR id) {
+    for (const GridLevel& level : kLevels)
+        if (id >= level.show && id <= level.line + 3) return &level;
+    return nullptr;
+}
+
+}  // namespace
+
 CkelPropListAxisGrid::CkelPropListAxisGrid() = default;
 CkelPropListAxisGrid::~CkelPropListAxisGrid() = default;
+
+int CkelPropListAxisGrid::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    for (const GridLevel& level : kLevels) {
+        auto* group = new CBCGPProp(level.caption, level.group, FALSE);
+        group->AddSubItem(CreateYesNoProp(grouptext::kShow, level.show, _variant_t(""), level.showDescription));
+        group->AddSubItem(CreateLineProp(grouptext::kLineStyle, level.line, false));
+        group->Expand(TRUE);
+        m_wndPropList.AddProperty(group, TRUE, TRUE);
+    }
+    return 0;
+}
+
+void CkelPropListAxisGrid::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    IkelAxis* axis = TargetAs<IkelAxis>();
+    if (!axis) return;
+    CkelAxisGrid* grid = axis->GetGrid();
+    for (const GridLevel& level : kLevels) {
+        const bool shown = (grid->*level.getShown)();
+        SetYesNoProp(m_wndPropList.FindItemByData(level.show), shown);
+        QXLOGPEN pen;
+        (grid->*level.getPen)(&pen);
+        CBCGPProp* line = m_wndPropList.FindItemByData(level.line);
+        SetLineProp(line, pen);
+        EnableSubItems(line, 0, -1, shown);
+    }
+    if (IsFixedScale(axis->GetAxisScaleType())) {
+        EnableAllSubItems(m_wndPropList.FindItemByData(kMinorGroupId), FALSE);
+        EnableAllSubItems(m_wndPropList.FindItemByData(kMinorLineId), FALSE);
+    }
+}
+
+LRESULT CkelPropListAxisGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    IkelAxis* axis = TargetAs<IkelAxis>();
+    const GridLevel* level = item ? LevelOf(item->GetData()) : nullptr;
+    if (!axis || !level) {
+        UpdateView();
+        return 0;
+    }
+    CkelAxisGrid* grid = axis->GetGrid();
+    QXLOGPEN pen;
+    (grid->*level->getPen)(&pen);
+    const DWORD_PTR id = item->GetData();
+    if (id == level->show) {
+        (grid->*level->setShown)(GetYesNoProp(item));
+        EnableAllSubItems(m_wndPropList.FindItemByData(level->line), (grid->*level->getShown)());
+    } else if (id > level->line && chart::ReadPenSubItem(item, static_cast<int>(id - level->line - 1), pen)) {
+        (grid->*level->setPen)(&pen);
+    }
+    UpdateView();
+    return 0;
+}

@@ -1,4 +1,265 @@
 #include "chart/KelPropListAxisLabel.h"
 
+#include <climits>
+
+#include "bcg/ColorProp.h"
+#include "chart/AxisGroups.h"
+#include "chart/AxisTexts.h"
+#include "chart/ChartTexts.h"
+#include "chart/PropListAxis.h"
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/NumberText.h"
+#include "framework/OptionTables.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Thistle/Axis.h"
+#include "planemap/PlaneItems.h"
+
+using namespace axistext;
+using planemap::ItemText;
+using planemap::NewOptionItem;
+using planemap::NewTextItem;
+using planemap::SetItemText;
+using Entity = CkelAxisTickLabels::TickLabelEntity;
+
+namespace {
+
+using Page = CkelPropListAxisLabel;
+
+constexpr TextValue kAligns[] = {{kLeft, 0}, {kRight, 1}, {grouptext::kAlignCenter, 2}};
+constexpr TextValue kDateFormats[] = {{kDateDay, 0}, {kDateMonth, 1}, {kDateYear, 2}};
+constexpr TextValue kLabelTypes[] = {{kNumberType, 0}, {kDateType, 1}};
+
+bool SwapsLabelSides(int axisType) { return axisType == 5 || axisType == 6; }
+
+// The item data of one level: the major id shifted to the level.
+DWORD_PTR At(DWORD_PTR base, DWORD_PTR majorId) { return base + majorId; }
+
+void ShowFixed2(CBCGPProp* item, double value) { SetItemText(item, FormatString("%.2f", value)); }
+
+// Offsets: the number typed times 100; one no double holds shows the stored offset again.
+void ApplyOffset(CBCGPProp* item, Entity* entity, double (Entity::*get)() const, void (Entity::*set)(double)) {
+    double value = 0, offset = 0;
+    if (numtext::LeadingNumber(ItemText(item), &value) && numtext::Scale(value, numtext::kHundredths, &offset))
+        (entity->*set)(offset);
+    else
+        ShowFixed2(item, (entity->*get)() / 100);
+}
+
+}  // namespace
+
+// ---- conversions and groups ---------------------------------------------------------------------------
+
+const char* LabelSideToText(int axisType, int side) {
+    const chart::SidePair* pair = chart::SideOptions(axisType);
+    if (!pair || (side != 0 && side != 1)) return "";
+    // Types 3 and 4 name their first side the outer one.
+    const bool outerFirst = axisType == 3 || axisType == 4;
+    const char* first = outerFirst ? pair->second : pair->first;
+    const char* second = outerFirst ? pair->first : pair->second;
+    return side == 0 ? first : second;
+}
+
+int LabelSideFromText(IkelAxis* axis, const CString& text) {
+    const bool swapped = axis && SwapsLabelSides(axis->GetAxisType());
+    if (chart::IsNearSideText(text)) return swapped ? 1 : 0;
+    if (chart::IsFarSideText(text)) return swapped ? 0 : 1;
+    return 0;
+}
+
+void SetLabelSideOptions(CBCGPProp* item, int axisType) {
+    if (!item) return;
+    item->RemoveAllOptions();
+    if (const chart::SidePair* pair = chart::SideOptions(axisType)) {
+        item->AddOption(pair->first);
+        item->AddOption(pair->second);
+    }
+}
+
+int LabelAlignFromText(const CString& text) { return ValueOfText(kAligns, text, 2); }
+const char* LabelAlignToText(int align) { return TextOfValue(kAligns, align, grouptext::kAlignCenter); }
+
+CBCGPProp* CreateLabelPosProp(const CString& caption, DWORD_PTR id) {
+    auto* group = new CBCGPProp(caption, id, FALSE);
+    group->AddSubItem(
+        NewOptionItem(charttext::kLabelPosition, "", kLabelSideDescription, id + 1, {kTop, kBottom}, false));
+    group->AddSubItem(NewTextItem(charttext::kXOffset, kLabelXOffsetDescription, id + 2));
+    group->AddSubItem(NewTextItem(charttext::kYOffset, kLabelYOffsetDescription, id + 3));
+    group->AddSubItem(NewTextItem(charttext::kAngle, kLabelAngleDescription, id + 4));
+    group->Expand(TRUE);
+    return group;
+}
+
+CBCGPProp* CreateLabelFormatProp(const CString& caption, DWORD_PTR id) {
+    auto* group = new CBCGPProp(caption, id, FALSE);
+    group->AddSubItem(NewOptionItem(kFormatType, "", kFormatTypeDescription, id + 1, {}, false));
+    CBCGPProp* decimals = NewOptionItem(kDecimals, "", kDecimalsDescription, id + 2, {}, false);
+    for (int i = 0; i <= 5; ++i) decimals->AddOption(FormatString("%d", i));
+    group->AddSubItem(decimals);
+    group->AddSubItem(
+        NewOptionItem(kDateStyle, "", kDateStyleDescription, id + 3, {kDateDay, kDateMonth, kDateYear}, false));
+    group->Expand(TRUE);
+    return group;
+}
+
+// ---- the page ------------------------------------------------------------------------------------------
+
 CkelPropListAxisLabel::CkelPropListAxisLabel() = default;
 CkelPropListAxisLabel::~CkelPropListAxisLabel() = default;
+
+int CkelPropListAxisLabel::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    struct Level {
+        const char* caption;
+        const char* show;
+        const char* showDescription;
+        DWORD_PTR base;
+    };
+    const Level levels[] = {
+        {kMajorLabels, grouptext::kShow, kShowMajorLabelsDescription, 0},
+        {kMinorLabels, kShowMinorLabels, kShowMinorLabelsDescription, kMinorOffset},
+    };
+    for (const Level& level : levels) {
+        auto* group = new CBCGPProp(level.caption, At(level.base, kMajorGroupId), FALSE);
+        group->AddSubItem(CreateYesNoProp(level.show, At(level.base, kMajorShowId), _variant_t(""), level.showDescription));
+        group->AddSubItem(CreateLabelPosProp(charttext::kLabelPosition, At(level.base, kMajorPosGroupId)));
+        CBCGPProp* font = CreateFontProp(charttext::kFont, At(level.base, kMajorFontId));
+        font->Expand(TRUE);
+        group->AddSubItem(font);
+        group->AddSubItem(CreateLabelFormatProp(kFormat, At(level.base, kMajorFormatId)));
+        group->Expand(TRUE);
+        m_wndPropList.AddProperty(group, TRUE, TRUE);
+    }
+    auto* text = new CBCGPProp(kLabelText, kTextGroupId, FALSE);
+    text->AddSubItem(NewOptionItem(kLabelAlign, "", kLabelAlignDescription, kAlignId,
+                                   {kLeft, kRight, grouptext::kAlignCenter}, false));
+    text->Expand(TRUE);
+    m_wndPropList.AddProperty(text, TRUE, TRUE);
+    return 0;
+}
+
+void CkelPropListAxisLabel::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    IkelAxis* axis = TargetAs<IkelAxis>();
+    if (!axis) return;
+    ShowLevel(axis, 0, false);
+    ShowLevel(axis, kMinorOffset, true);
+    SetItemText(m_wndPropList.FindItemByData(kAlignId), LabelAlignToText(axis->GetTickLabels()->GetAlignType()));
+    if (IsFixedScale(axis->GetAxisScaleType())) {
+        for (DWORD_PTR id : {kMajorGroupId, kMajorFormatId, kMinorGroupId, kMinorPosGroupId, kMinorFontId,
+                             kMinorFormatId, kTextGroupId})
+            EnableAllSubItems(m_wndPropList.FindItemByData(id), FALSE);
+    }
+}
+
+void CkelPropListAxisLabel::ShowLevel(IkelAxis* axis, DWORD_PTR base, bool minor) {
+    CkelAxisTickLabels* labels = axis->GetTickLabels();
+    Entity* entity = minor ? labels->GetMinorTickLabel() : labels->GetMajorTickLabel();
+    const int type = axis->GetAxisType();
+    const bool on = entity->GetOn();
+    auto find = [&](DWORD_PTR majorId) { return m_wndPropList.FindItemByData(At(base, majorId)); };
+
+    SetYesNoProp(find(kMajorShowId), on);
+    if (CBCGPProp* side = find(kMajorSideId)) {
+        SetLabelSideOptions(side, type);
+        SetItemText(side, LabelSideToText(type, entity->GetTickSide()));
+    }
+    ShowFixed2(find(kMajorXOffsetId), entity->GetXOffset() / 100);
+    ShowFixed2(find(kMajorYOffsetId), entity->GetYOffset() / 100);
+    ShowFixed2(find(kMajorAngleId), entity->GetLabelAngel());
+    EnableAllSubItems(find(kMajorPosGroupId), on);
+    QXLOGFONT font;
+    entity->GetLOGFONT(&font);
+    SetFontProp(find(kMajorFontId), font);
+    EnableAllSubItems(find(kMajorFontId), on);
+
+    CBCGPProp* format = find(kMajorFormatId);
+    EnableAllSubItems(format, on);
+    const int labelType = entity->GetLabelType();
+    SetItemText(find(kMajorTypeId), TextOfValue(kLabelTypes, labelType, kTextType));
+    if (CBCGPProp* decimals = find(kMajorDecimalsId)) {
+        SetItemText(decimals, FormatString("%d", entity->GetDotCount()));
+        decimals->Enable(labelType == 0 && on);
+    }
+    if (CBCGPProp* date = find(kMajorDateId)) {
+        SetItemText(date, TextOfValue(kDateFormats, entity->GetDateFormatA(), kDateDay));
+        date->Enable(labelType == 1 && on);
+    }
+    if (labelType != 0 && labelType != 1 && format) {
+        format->Expand(FALSE);
+        EnableAllSubItems(format, FALSE);
+    }
+}
+
+LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    IkelAxis* axis = TargetAs<IkelAxis>();
+    if (!item || !axis) return 0;
+    CkelAxisTickLabels* labels = axis->GetTickLabels();
+    const DWORD_PTR id = item->GetData();
+    if (id == kAlignId) {
+        labels->SetAlignType(static_cast<KELAlignType>(LabelAlignFromText(ItemText(item))));
+        UpdateView();
+        return 0;
+    }
+    const bool minor = id >= kMinorGroupId && id < kTextGroupId;
+    Entity* entity = minor ? labels->GetMinorTickLabel() : labels->GetMajorTickLabel();
+    QXLOGFONT font;
+    entity->GetLOGFONT(&font);
+    const CString text = ItemText(item);
+    switch (minor ? id - kMinorOffset : id) {
+        case kMajorShowId:
+            entity->SetOn(GetYesNoProp(item));
+            break;
+        case kMajorSideId:
+            entity->SetTickSide(static_cast<KELLabelsSide>(LabelSideFromText(axis, text)));
+            break;
+        case kMajorXOffsetId:
+            ApplyOffset(item, entity, &Entity::GetXOffset, &Entity::SetXOffset);
+            break;
+        case kMajorYOffsetId:
+            ApplyOffset(item, entity, &Entity::GetYOffset, &Entity::SetYOffset);
+            break;
+        case kMajorAngleId: {
+            double angle = 0;
+            if (numtext::LeadingNumber(text, &angle))
+                entity->SetLabelAngle(angle);
+            else
+                ShowFixed2(item, entity->GetLabelAngel());
+            break;
+        }
+        case kMajorFontFaceId:
+            font.SetFaceName(text);
+            entity->SetLOGFONT(&font);
+            break;
+        case kMajorFontSizeId: {
+            // Only digits, blanks and points are a size; anything else is ignored.
+            double size = 0;
+            if (numtext::IsNumberText(text) && numtext::LeadingNumber(text, &size) &&
+                numtext::FitFloatThenScale(size, 100, &font.size))
+                entity->SetLOGFONT(&font);
+            break;
+        }
+        case kMajorFontColorId:
+            if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
+                font.color = colour->GetDisplayColor();
+                entity->SetLOGFONT(&font);
+            }
+            break;
+        case kMajorDecimalsId: {
+            long long digits = 0;
+            if (numtext::LeadingInteger(text, &digits) && digits >= INT_MIN && digits <= INT_MAX)
+                entity->SetDotCount(static_cast<int>(digits));
+            else
+                SetItemText(item, FormatString("%d", entity->GetDotCount()));
+            break;
+        }
+        case kMajorDateId:
+            entity->SetDateFormat(ValueOfText(kDateFormats, text, 0));
+            break;
+        default:
+            break;
+    }
+    UpdateView();
+    return 0;
+}

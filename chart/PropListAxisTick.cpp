@@ -1,4 +1,174 @@
 #include "chart/PropListAxisTick.h"
 
+#include "bcg/ColorProp.h"
+#include "chart/AxisGroups.h"
+#include "chart/AxisTexts.h"
+#include "chart/ChartTexts.h"
+#include "chart/PropListAxis.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
+#include "framework/PropStyleCombox.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Thistle/Axis.h"
+#include "planemap/PlaneItems.h"
+
+using namespace axistext;
+using planemap::ItemText;
+using planemap::NewOptionItem;
+using planemap::NewTextItem;
+using planemap::SetItemText;
+
+namespace chart {
+
+namespace {
+template <class Tick>
+void ApplyTickLength(CBCGPProp* item, Tick* tick) {
+    double value = 0, length = 0;
+    if (GetNumberProp(item, &value) && numtext::Scale(value, numtext::kHundredths, &length))
+        tick->SetLength(length);
+    else
+        SetItemText(item, FormatString("%.2f", tick->GetLength() / 100));
+}
+}  // namespace
+
+void ApplyMajorTickLength(CBCGPProp* item, IkelAxis* axis) {
+    if (item && axis) ApplyTickLength(item, axis->GetTickMarks()->GetMajorTickStruct());
+}
+
+void ApplyMinorTickLength(CBCGPProp* item, IkelAxis* axis) {
+    if (item && axis) ApplyTickLength(item, axis->GetTickMarks()->GetMinorTickStruct());
+}
+
+bool ReadPenSubItem(CBCGPProp* item, int index, QXLOGPEN& pen) {
+    if (!item) return false;
+    switch (index) {
+        case 0:
+            if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) {
+                pen.style = style->GetVal();
+                return true;
+            }
+            return false;
+        case 1: {
+            // Only digits, blanks and points are a width; the empty text is a width of 0.
+            const CString text = ItemText(item);
+            double value = 0;
+            float width = 0;
+            if (!numtext::IsNumberText(text) || !numtext::LeadingNumber(text, &value) ||
+                !numtext::FitFloatThenScale(value, 100, &width))
+                return false;
+            pen.width = width;
+            return true;
+        }
+        case 2:
+            if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
+                pen.color = colour->GetDisplayColor();
+                return true;
+            }
+            return false;
+        default:
+            return false;
+    }
+}
+
+}  // namespace chart
+
+namespace {
+
+CBCGPProp* NewTickGroup(const char* caption, DWORD_PTR group, DWORD_PTR side, DWORD_PTR length, DWORD_PTR line) {
+    auto* tick = new CBCGPProp(caption, group, FALSE);
+    tick->AddSubItem(NewOptionItem(charttext::kLabelPosition, "", kTickSideDescription, side,
+                                   {kNoSide, kBottom, kTop}, false));
+    tick->AddSubItem(NewTextItem(kLength, kTickLengthDescription, length));
+    tick->AddSubItem(CreateLineProp(grouptext::kLineStyle, line, false));
+    tick->Expand(TRUE);
+    return tick;
+}
+
+}  // namespace
+
 CPropListAxisTick::CPropListAxisTick() = default;
 CPropListAxisTick::~CPropListAxisTick() = default;
+
+int CPropListAxisTick::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    m_wndPropList.AddProperty(NewTickGroup(kMajorTicks, kMajorGroupId, kMajorSideId, kMajorLengthId, kMajorLineId), TRUE,
+                              TRUE);
+    m_wndPropList.AddProperty(NewTickGroup(kMinorTicks, kMinorGroupId, kMinorSideId, kMinorLengthId, kMinorLineId), TRUE,
+                              TRUE);
+    return 0;
+}
+
+void CPropListAxisTick::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    IkelAxis* axis = TargetAs<IkelAxis>();
+    if (!axis) return;
+    const int type = axis->GetAxisType();
+    CkelAxisTickMarks* ticks = axis->GetTickMarks();
+    struct Level {
+        DWORD_PTR side, length, line;
+        int sideValue;
+        double lengthValue;
+        QXLOGPEN pen;
+    };
+    Level levels[2] = {
+        {kMajorSideId, kMajorLengthId, kMajorLineId, ticks->GetMajorTickStruct()->GetSide(),
+         ticks->GetMajorTickStruct()->GetLength(), {}},
+        {kMinorSideId, kMinorLengthId, kMinorLineId, ticks->GetMinorTickStruct()->GetSide(),
+         ticks->GetMinorTickStruct()->GetLength(), {}},
+    };
+    ticks->GetMajorTickStruct()->GetStyle(&levels[0].pen);
+    ticks->GetMinorTickStruct()->GetStyle(&levels[1].pen);
+    for (const Level& level : levels) {
+        if (CBCGPProp* side = m_wndPropList.FindItemByData(level.side)) {
+            chart::SetTickSideOptions(side, type);
+            SetItemText(side, chart::TickSideToText(type, level.sideValue));
+        }
+        SetItemText(m_wndPropList.FindItemByData(level.length), FormatString("%.2f", level.lengthValue / 100));
+        SetLineProp(m_wndPropList.FindItemByData(level.line), level.pen);
+    }
+    if (IsFixedScale(axis->GetAxisScaleType())) {
+        EnableAllSubItems(m_wndPropList.FindItemByData(kMinorGroupId), FALSE);
+        EnableAllSubItems(m_wndPropList.FindItemByData(kMinorLineId), FALSE);
+    }
+}
+
+LRESULT CPropListAxisTick::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    IkelAxis* axis = TargetAs<IkelAxis>();
+    if (!item || !axis) return 0;
+    CkelAxisTickMarks::MajorTickStruct* major = axis->GetTickMarks()->GetMajorTickStruct();
+    CkelAxisTickMarks::MinorTickStruct* minor = axis->GetTickMarks()->GetMinorTickStruct();
+    QXLOGPEN majorPen, minorPen;
+    major->GetStyle(&majorPen);
+    minor->GetStyle(&minorPen);
+    const DWORD_PTR id = item->GetData();
+    switch (id) {
+        case kMajorSideId:
+            major->SetSide(chart::TickSideFromText(axis, ItemText(item)));
+            break;
+        case kMinorSideId:
+            minor->SetSide(chart::TickSideFromText(axis, ItemText(item)));
+            break;
+        case kMajorLengthId:
+            chart::ApplyMajorTickLength(item, axis);
+            break;
+        case kMinorLengthId:
+            chart::ApplyMinorTickLength(item, axis);
+            break;
+        case kMajorStyleId:
+        case kMajorWidthId:
+        case kMajorColorId:
+            if (chart::ReadPenSubItem(item, static_cast<int>(id - kMajorStyleId), majorPen)) major->SetStyle(&majorPen);
+            break;
+        case kMinorStyleId:
+        case kMinorWidthId:
+        case kMinorColorId:
+            if (chart::ReadPenSubItem(item, static_cast<int>(id - kMinorStyleId), minorPen)) minor->SetStyle(&minorPen);
+            break;
+        default:
+            break;
+    }
+    UpdateView();
+    return 0;
+}

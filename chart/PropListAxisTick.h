@@ -1,10 +1,48 @@
-// CPropListAxisTick: the "刻度线" page of a chart axis: major and minor tick marks.
+// CPropListAxisTick: the "刻度线" page of a chart axis: side, length and pen of its major and
+// minor tick marks.
 #pragma once
 
 #include "chart/WndLstChart.h"
 
 class CPropListAxisTick : public CWndLstChart {
 public:
+    enum : DWORD_PTR {
+        kMajorGroupId = 200,
+        kMajorSideId = 202,
+        kMajorLengthId = 203,
+        kMajorLineId = 204,
+        kMajorStyleId = 205,
+        kMajorWidthId = 206,
+        kMajorColorId = 207,
+        kMinorGroupId = 208,
+        kMinorSideId = 210,
+        kMinorLengthId = 211,
+        kMinorLineId = 212,
+        kMinorStyleId = 213,
+        kMinorWidthId = 214,
+        kMinorColorId = 215,
+    };
+
     CPropListAxisTick();
     ~CPropListAxisTick() override;
+
+protected:
+    int InitPropWnd() override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 };
+
+class CBCGPProp;
+class IkelAxis;
+struct QXLOGPEN;
+
+namespace chart {
+// A tick length: the number typed times 100 goes to the ticks, anything else shows the stored
+// length again.
+void ApplyMajorTickLength(CBCGPProp* item, IkelAxis* axis);
+void ApplyMinorTickLength(CBCGPProp* item, IkelAxis* axis);
+// One edited sub-item (0 style, 1 width, 2 colour) of a tick or grid line group into pen: false
+// when nothing is to be written (a width that is not digits, blanks and points, or that no float
+// holds).
+bool ReadPenSubItem(CBCGPProp* item, int index, QXLOGPEN& pen);
+}  // namespace chart

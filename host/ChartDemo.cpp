@@ -1,5 +1,7 @@
 #include "ChartDemo.h"
 
+#include "ChartAxesDemo.h"
+
 #include <boost/filesystem.hpp>
 #include <fstream>
 #include <memory>
@@ -226,6 +228,8 @@ void RunChartDemo(CWnd& frame, CWnd& view, std::ostream& out) {
         driver.RightClickValue(driver.FindByData(31));
         out << "泥岩 symbol style: " << demo.ternaryPlot.GetClass(1)->m_symbol.style << "\n";
     }
+
+    RunChartAxesDemo(frame, view, out);
 }
 
 }  // namespace demo

@@ -125,4 +125,14 @@ protected:
     CkelAxisManager m_axisManager;
     CkelSequenceManager m_sequenceManager;
     CkelPlotManager m_plotManager;
+
+    // ---- the chart's background ----------------------------------------------------------------
+public:
+    // Chart library: copy the background brush out or in; a null pointer is ignored. The setter
+    // renews the chart's stamp.
+    void GetLogBrush(QXLOGBRUSH* brush) const;
+    void SetLogBrush(QXLOGBRUSH* brush);
+
+protected:
+    QXLOGBRUSH m_logBrush;
 };

@@ -155,6 +155,20 @@ protected:
     double m_dCutoffValue = 0;
     QXLOGBRUSH m_brush;
     unsigned m_nUpdates = 0;
+
+    // ---- cutoff, brush and style set ------------------------------------------------------------
+public:
+    // Chart library: the value the fill reaches to, the fill brush (null pointers ignored) and the
+    // name of the fill-style set the brush's style was picked from.
+    double GetCutoffValue() const;
+    void SetCutoffValue(double value);
+    void GetLogBrush(QXLOGBRUSH* brush) const;
+    void SetLogBrush(QXLOGBRUSH* brush);
+    std::string GetFillStyleSet() const;
+    void SetFillStyleSet(const std::string& name);
+
+protected:
+    std::string m_strFillStyleSet;
 };
 
 // Coordinate systems a plot is drawn in.

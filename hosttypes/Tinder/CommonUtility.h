@@ -1,4 +1,5 @@
-// CCommonUtility: the utility library's checks of user-typed names, and its shared text buffer.
+// CCommonUtility: the utility library's checks of user-typed names and numbers, and its shared text
+// buffer.
 #pragma once
 
 #include <cstddef>
@@ -11,6 +12,12 @@ public:
     static bool IsFileNameValide(const std::string& name);
     // Tells the user that a layer name was refused (one warning message box, kLayerNameWarning).
     static void LayerNameWarning();
+
+    // ---- number test ------------------------------------------------------------------------------
+    // True exactly for a text that boost::lexical_cast<double> turns into a finite number: the
+    // whole text one number, no blanks around it; "nan", "inf" and numbers beyond a double are no
+    // numbers. A text accepted here converts with lexical_cast without throwing.
+    static bool IsDigit(const std::string& text);
 };
 
 namespace tinder {

@@ -12,6 +12,7 @@
 #include "framework/PropWndMgr.h"
 #include "hostlibs/Thistle/ThistleTesting.h"
 #include "hosttypes/Parsnip/QXLayer.h"
+#include "mfc/Variant.h"
 
 using tsltest::ActiveObjectManager;
 using tsltest::HostWindow;
@@ -75,7 +76,11 @@ TEST(ChartCreator, PagesAreChartPagesMadeWithoutAnObject) {
     EXPECT_EQ(page->GetTarget(), nullptr);
     EXPECT_TRUE(page->IsKindOf(RUNTIME_CLASS(CWndLstChart)));
     EXPECT_STREQ(page->GetRuntimeClass()->m_lpszClassName, "CWndLstChart");
-    EXPECT_EQ(page->GetPropList().GetPropertyCount(), 0);
+    // The items are built when the page's window is made; their values wait for the selection.
+    ASSERT_GT(page->GetPropList().GetPropertyCount(), 0);
+    CBCGPProp* title = page->GetPropList().FindItemByData(CChartGraphProp::kTitleTextId);
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(VariantToText(title->GetValue()), "");
 }
 
 // ---- the page base ---------------------------------------------------------------------------------

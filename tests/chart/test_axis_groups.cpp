@@ -1,0 +1,262 @@
+// The axis item groups: text conversions, the range checks with their messages, the appliers and
+// the line-plot fill group.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "ChartPageFixture.h"
+#include "chart/AxisGroups.h"
+#include "hosttypes/Thistle/Plots.h"
+
+using charttest::Boxes;
+using charttest::ShapedAxis;
+using charttest::Texts;
+using namespace chart;
+
+namespace {
+
+std::string Text(CBCGPProp* item) { return VariantToText(item->GetValue()).str(); }
+
+// A group built by a builder, with the typed text of one item.
+class AxisGroups : public ::testing::Test {
+protected:
+    void SetUp() override { platform::Responder::Instance().ClearMessageBoxes(); }
+    void Range(IkelAxis& axis, double min, double max) {
+        axis.SetMin(min);
+        axis.SetMax(max);
+    }
+    CBCGPProp* Typed(CBCGPProp* group, DWORD_PTR id, const char* text) {
+        CBCGPProp* item = group->FindSubItemByData(id);
+        item->SetValue(_variant_t(text));
+        return item;
+    }
+    std::unique_ptr<CBCGPProp> attr{CreateAxisAttrProp()};
+    std::unique_ptr<CBCGPProp> range{CreateAxisRangeProp()};
+    std::unique_ptr<CBCGPProp> title{CreateAxisTitleProp("轴标题")};
+};
+
+TEST(AxisTexts, EachConversionOneTableBothWays) {
+    EXPECT_EQ(AxisScaleFromText("概率"), 5);
+    EXPECT_EQ(AxisScaleFromText("对数"), 2);
+    EXPECT_EQ(AxisScaleFromText("立方"), 1) << "an unknown scale text gives linear";
+    EXPECT_STREQ(AxisScaleToText(1), "线性");
+    EXPECT_STREQ(AxisScaleToText(7), "对数");
+    EXPECT_EQ(TitlePosFromText("下端"), 4);
+    EXPECT_EQ(TitlePosFromText("别处"), 2);
+    EXPECT_STREQ(TitlePosToText(9), "中端");
+    EXPECT_EQ(FillDirectionFromText("左"), 3);
+    EXPECT_EQ(FillDirectionFromText("上"), 0);
+    EXPECT_EQ(FillDirectionFromText("?"), 0);
+    EXPECT_STREQ(FillDirectionToText(2), "右");
+    EXPECT_STREQ(FillDirectionToText(8), "下");
+}
+
+TEST(AxisTexts, TickSidesByAxisType) {
+    ShapedAxis horizontal(0), vertical(1), angle(3), radius(4), six(6);
+    EXPECT_STREQ(TickSideToText(0, 2), "上部");
+    EXPECT_STREQ(TickSideToText(1, 1), "左部");
+    EXPECT_STREQ(TickSideToText(4, 1), "外部");
+    EXPECT_STREQ(TickSideToText(3, 1), "内部");
+    EXPECT_STREQ(TickSideToText(6, 0), "无");
+    EXPECT_STREQ(TickSideToText(9, 1), "");
+    EXPECT_EQ(TickSideFromText(&horizontal, "上部"), 2);
+    EXPECT_EQ(TickSideFromText(&vertical, "左部"), 1);
+    EXPECT_EQ(TickSideFromText(&six, "外部"), 2);
+    EXPECT_EQ(TickSideFromText(&angle, "内部"), 1);
+    EXPECT_EQ(TickSideFromText(&radius, "外部"), 1);
+    EXPECT_EQ(TickSideFromText(&radius, "内部"), 2);
+    EXPECT_EQ(TickSideFromText(&horizontal, "无"), 0);
+    EXPECT_EQ(TickSideFromText(&horizontal, "别处"), 1);
+    CBCGPProp item("位置", _variant_t(""), "", 1);
+    SetTickSideOptions(&item, 1);
+    ASSERT_EQ(item.GetOptionCount(), 3);
+    EXPECT_STREQ(item.GetOption(2), "右部");
+}
+
+TEST_F(AxisGroups, ProbabilityOnlyStrictlyInsideZeroToHundred) {
+    CkelAxisStanderdX axis;
+    Range(axis, 1, 99);
+    ApplyAxisScaleType(Typed(attr.get(), kScaleTypeId, "概率"), &axis);
+    EXPECT_EQ(axis.GetAxisScaleType(), 5);
+    EXPECT_TRUE(Boxes().empty());
+
+    CkelAxisStanderdX wide;
+    Range(wide, -1, 50);
+    CBCGPProp* item = Typed(attr.get(), kScaleTypeId, "概率");
+    ApplyAxisScaleType(item, &wide);
+    EXPECT_EQ(wide.GetAxisScaleType(), 1);
+    EXPECT_EQ(Boxes(), Texts{"数据范围超出0-100，此轴不能设为概率轴"});
+    EXPECT_EQ(Text(item), "线性");
+    Range(wide, 0, 100);
+    ApplyAxisScaleType(Typed(attr.get(), kScaleTypeId, "概率"), &wide);
+    EXPECT_EQ(wide.GetAxisScaleType(), 1) << "both bounds are strict";
+}
+
+TEST_F(AxisGroups, MinimumAndMaximumOfAStandardAxis) {
+    CkelAxisStanderdX axis;
+    Range(axis, 0, 100);
+    CBCGPProp* min = Typed(range.get(), kMinId, "120");
+    ApplyAxisMin(min, &axis);
+    EXPECT_EQ(Boxes(), Texts{"最小值必须小于：100.00"});
+    EXPECT_EQ(Text(min), "0.00");
+    EXPECT_EQ(axis.GetMin(), 0);
+    ApplyAxisMin(Typed(range.get(), kMinId, "-20"), &axis);
+    EXPECT_EQ(axis.GetMin(), -20) << "a standard axis takes negative values";
+    ApplyAxisMin(Typed(range.get(), kMinId, "1x"), &axis);
+    EXPECT_EQ(Text(min), "-20.00");
+    EXPECT_EQ(Boxes().size(), 1u) << "a text that is no number is refused silently";
+
+    CBCGPProp* max = Typed(range.get(), kMaxId, "-20");
+    ApplyAxisMax(max, &axis);
+    EXPECT_EQ(Boxes().back(), "最大值必须大于：-20.00");
+    EXPECT_EQ(Text(max), "100.00");
+    ApplyAxisMax(Typed(range.get(), kMaxId, "nan"), &axis);
+    EXPECT_EQ(axis.GetMax(), 100);
+}
+
+TEST_F(AxisGroups, AngleAxisRangeStaysWithinAFullTurn) {
+    CkelAxisAngle axis;
+    Range(axis, 10, 300);
+    CBCGPProp* max = Typed(range.get(), kMaxId, "400");
+    ApplyAxisMax(max, &axis);
+    EXPECT_EQ(Boxes(), Texts{"最大值必须在[0,360]之间，且大于：10.00"});
+    EXPECT_EQ(Text(max), "300.00");
+    ApplyAxisMax(Typed(range.get(), kMaxId, "360"), &axis);
+    EXPECT_EQ(axis.GetMax(), 360);
+
+    CBCGPProp* min = Typed(range.get(), kMinId, "-1");
+    ApplyAxisMin(min, &axis);
+    EXPECT_EQ(axis.GetMin(), 10);
+    EXPECT_EQ(Text(min), "-1") << "an angle minimum that is no number changes nothing, the text stays";
+    EXPECT_EQ(Boxes().size(), 1u);
+    ApplyAxisMin(Typed(range.get(), kMinId, "360"), &axis);
+    EXPECT_EQ(Boxes().back(), "最小值必须在[0,360]之间，且小于：360.00");
+    ApplyAxisMin(Typed(range.get(), kMinId, "0"), &axis);
+    EXPECT_EQ(axis.GetMin(), 0);
+}
+
+TEST_F(AxisGroups, MajorSpacingOfZeroNeverReachesTheAxis) {
+    CkelAxisStanderdX axis;
+    Range(axis, 0, 100);
+    axis.GetTickMarks()->GetMajorTickStruct()->SetSpacing(20);
+    for (const char* kept : {"0", "-5", "abc"}) {
+        CBCGPProp* item = Typed(range.get(), kMajorSpacingId, kept);
+        ApplyMajorSpacing(item, &axis);
+        EXPECT_EQ(axis.GetTickMarks()->GetMajorTickStruct()->GetSpacing(), 20) << kept;
+        EXPECT_EQ(Text(item), "20.00") << kept;
+    }
+    EXPECT_TRUE(Boxes().empty());
+    ApplyMajorSpacing(Typed(range.get(), kMajorSpacingId, "150"), &axis);
+    EXPECT_EQ(Boxes(), Texts{"主刻度间隔必须小于：100.00"});
+    ApplyMajorSpacing(Typed(range.get(), kMajorSpacingId, "100"), &axis);
+    EXPECT_EQ(Boxes().size(), 2u) << "the whole range is no spacing either";
+    ApplyMajorSpacing(Typed(range.get(), kMajorSpacingId, "25"), &axis);
+    EXPECT_EQ(axis.GetTickMarks()->GetMajorTickStruct()->GetSpacing(), 25);
+}
+
+TEST_F(AxisGroups, MinorDivisionIsCutToAWholeCount) {
+    CkelAxisStanderdX axis;
+    ApplyMinorDivision(Typed(range.get(), kMinorDivisionId, "7.6"), &axis);
+    EXPECT_EQ(axis.GetTickMarks()->GetMinorTickStruct()->GetDivision(), 7u);
+    CBCGPProp* item = Typed(range.get(), kMinorDivisionId, "0.5");
+    ApplyMinorDivision(item, &axis);
+    EXPECT_EQ(axis.GetTickMarks()->GetMinorTickStruct()->GetDivision(), 7u) << "no division by 0";
+    EXPECT_EQ(Text(item), "7");
+}
+
+TEST_F(AxisGroups, RangeGroupAppliesAllItsItemsAndTheUnit) {
+    CkelAxisStanderdX axis;
+    Range(axis, 0, 100);
+    Typed(range.get(), kDescendId, "是");
+    Typed(range.get(), kAutoRangeId, "否");
+    Typed(range.get(), kMinId, "5");
+    Typed(range.get(), kMaxId, "50");
+    Typed(range.get(), kMajorSpacingId, "10");
+    Typed(range.get(), kMinorDivisionId, "4");
+    Typed(range.get(), kUnitId, "千");
+    ApplyAxisRangeProp(range.get(), &axis);
+    EXPECT_TRUE(axis.GetDescend());
+    EXPECT_FALSE(axis.GetIsAutoRange());
+    EXPECT_EQ(axis.GetMin(), 5);
+    EXPECT_EQ(axis.GetMax(), 50);
+    EXPECT_EQ(axis.GetTickMarks()->GetMajorTickStruct()->GetSpacing(), 10);
+    EXPECT_EQ(axis.GetTickMarks()->GetMinorTickStruct()->GetDivision(), 4u);
+    EXPECT_EQ(axis.GetAxisUnit(), 4);
+
+    Typed(range.get(), kAutoRangeId, "是");
+    Typed(range.get(), kMinId, "1");
+    Typed(range.get(), kUnitId, "无");
+    ApplyAxisRangeProp(range.get(), &axis);
+    EXPECT_EQ(axis.GetMin(), 5) << "an automatic range takes no typed bounds";
+    EXPECT_EQ(axis.GetAxisUnit(), 0);
+}
+
+TEST_F(AxisGroups, RangeWriterDisablesWhatTheAxisDoesNotTake) {
+    CkelAxisStanderdX axis;
+    axis.SetIsRangeAuto(false);
+    axis.SetAxisScaleType(5);
+    SetAxisRangeProp(&axis, range.get());
+    EXPECT_TRUE(range->FindSubItemByData(kMinId)->IsEnabled());
+    EXPECT_FALSE(range->FindSubItemByData(kMajorSpacingId)->IsEnabled()) << "probability scale";
+    EXPECT_FALSE(range->FindSubItemByData(kMinorDivisionId)->IsEnabled());
+    ShapedAxis radius(4);
+    SetAxisRangeProp(&radius, range.get());
+    EXPECT_FALSE(range->FindSubItemByData(kDescendId)->IsEnabled());
+    EXPECT_FALSE(range->IsExpanded());
+}
+
+TEST_F(AxisGroups, AttributesAndTitlePosition) {
+    ShapedAxis axis(0);
+    ApplyAxisLength(Typed(attr.get(), kLengthId, "12"), &axis);
+    EXPECT_EQ(axis.GetLength(), 1200);
+    CBCGPProp* x = Typed(attr.get(), kPosXId, "abc");
+    ApplyAxisPosX(x, &axis);
+    EXPECT_EQ(Text(x), "0.00");
+    ApplyAxisPosY(Typed(attr.get(), kPosYId, "3.5"), &axis);
+    QXPOINT pos;
+    axis.GetAxisPosition(pos);
+    EXPECT_EQ(pos.y, 3.5);
+
+    ShapedAxis dataset(0, 2);
+    SetAxisAttrProp(&dataset, attr.get());
+    EXPECT_EQ(attr->FindSubItemByData(kScaleTypeId)->GetOptionCount(), 1) << "a dataset space is linear only";
+    SetAxisAttrProp(&axis, attr.get());
+    EXPECT_EQ(attr->FindSubItemByData(kScaleTypeId)->GetOptionCount(), 3);
+
+    Typed(title.get(), kTitlePosId, "下端");
+    Typed(title.get(), kTitleXOffsetId, "1.5");
+    Typed(title.get(), kTitleYOffsetId, "abc");
+    Typed(title.get(), kTitleAngleId, "45");
+    ApplyTitlePosProp(title->FindSubItemByData(kTitlePosGroupId), &axis);
+    EXPECT_EQ(axis.GetTitle()->GetTitleRelativePos(), 4);
+    EXPECT_EQ(axis.GetTitle()->GetXOffset(), 1.5);
+    EXPECT_EQ(Text(title->FindSubItemByData(kTitleYOffsetId)), "0.00");
+    EXPECT_EQ(axis.GetTitle()->GetRotateAngle(), 45);
+    EXPECT_TRUE(Boxes().empty());
+}
+
+TEST_F(AxisGroups, LineFillGroupShowsTheFill) {
+    std::unique_ptr<CBCGPProp> group(CreateLineFillProp("填充"));
+    ASSERT_EQ(group->GetSubItemsCount(), 9);
+    for (DWORD_PTR id = kLineFillShowId; id <= kLineFillTransparentId; ++id)
+        EXPECT_NE(group->FindSubItemByData(id), nullptr) << id;
+    CkelLinePlotFill fill;
+    fill.SetShowFill(false);
+    fill.SetFillDirections(CkelLinePlotFill::KEL_FILL_LEFT);
+    fill.SetCutoffValue(12.5);
+    QXLOGBRUSH brush;
+    brush.backMode = 100;
+    brush.size = 250;
+    fill.SetLogBrush(&brush);
+    SetLineFillProp(group.get(), &fill);
+    EXPECT_EQ(Text(group->FindSubItemByData(kLineFillShowId)), "否");
+    EXPECT_FALSE(group->FindSubItemByData(kLineFillTargetId)->IsEnabled());
+    EXPECT_EQ(Text(group->FindSubItemByData(kLineFillTargetId)), "左");
+    EXPECT_EQ(Text(group->FindSubItemByData(kLineFillTargetValueId)), "12.50");
+    EXPECT_EQ(Text(group->FindSubItemByData(kLineFillTransparentId)), "是");
+    fill.SetShowFill(true);
+    SetLineFillProp(group.get(), &fill);
+    EXPECT_TRUE(group->FindSubItemByData(kLineFillCellSizeId)->IsEnabled());
+}
+
+}  // namespace
