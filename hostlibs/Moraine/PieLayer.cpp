@@ -39,14 +39,12 @@ CPieLayer::CPieLayer(CQXLayer* layer) : IProfLayer(layer) {}
 
 // ---- int, double and text settings, one getter/setter pair a line ----
 
-#define PIE_INT(Name, Key, Default)                                                                  \
-    int CPieLayer::Get##Name() const { return Read<int>(m_pSettings, Key, Default); }              \
-    void CPieLayer::Set##Name(int value) {                                                           \
-        WriteInt(m_pLayer, m_pSettings, Key, value, Op("Set" #Name).c_str());                       \
-    }
-#define PIE_DOUBLE(Name, Key)                                                                        \
-    double CPieLayer::Get##Name() const { return Read<double>(m_pSettings, Key, 0.0); }            \
-    void CPieLayer::Set##Name(double value) {                                                        \
+#define PIE_INT(Name, Key, Default)                                                   \
+    int CPieLayer::Get##Name() const { return Read<int>(m_pSettings, Key, Default); } \
+    void CPieLayer::Set##Name(int value) { WriteInt(m_pLayer, m_pSettings, Key, value, Op("Set" #Name).c_str()); }
+#define PIE_DOUBLE(Name, Key)                                                                             \
+    double CPieLayer::Get##Name() const { return Read<double>(m_pSettings, Key, 0.0); }                   \
+    void CPieLayer::Set##Name(double value) {                                                             \
         Write<double>(m_pLayer, m_pSettings, Key, value, Op("Set" #Name).c_str(), std::to_string(value)); \
     }
 
@@ -115,7 +113,9 @@ void CPieLayer::SetDataPos(int i, CString pos) {
                    std::to_string(i) + " " + pos.GetString());
 }
 
-int CPieLayer::GetTextShowStyle(int line) const { return Read<int>(m_pSettings, Key("TextShowStyle", line).c_str(), 0); }
+int CPieLayer::GetTextShowStyle(int line) const {
+    return Read<int>(m_pSettings, Key("TextShowStyle", line).c_str(), 0);
+}
 
 void CPieLayer::SetTextShowStyle(int line, int style) {
     Write<int>(m_pLayer, m_pSettings, Key("TextShowStyle", line).c_str(), style, Op("SetTextShowStyle").c_str(),
@@ -167,7 +167,9 @@ void CPieLayer::SetDrawOrgLine(QXLOGPEN& pen) {
 
 void CPieLayer::GetBotPen(QXLOGPEN& pen) const { pen = Read<QXLOGPEN>(m_pSettings, "BotPen", QXLOGPEN()); }
 
-void CPieLayer::SetBotPen(QXLOGPEN& pen) { Write<QXLOGPEN>(m_pLayer, m_pSettings, "BotPen", pen, Op("SetBotPen").c_str()); }
+void CPieLayer::SetBotPen(QXLOGPEN& pen) {
+    Write<QXLOGPEN>(m_pLayer, m_pSettings, "BotPen", pen, Op("SetBotPen").c_str());
+}
 
 // ---- rebuilds: logged; the chart objects are the map fixture's ----
 

@@ -2,15 +2,47 @@
 
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
 #include "framework/PropStyleCombox.h"
+#include "hosttypes/Moraine/PlaneFunc.h"
 #include "planemap/GeoPenItems.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/RecordEdits.h"
+#include "planemap/layers/PieTexts.h"
 
 namespace pieitems {
 
 namespace {
 constexpr int kFirstStyle = 1;
 constexpr int kLargestFontSize = 32;
+
+struct SizeRowText {
+    const char* label;
+    const char* description;
+};
+constexpr SizeRowText kSizeRowTexts[kSizeRowCount] = {
+    {pietext::kRadius, pietext::kRadiusDescription},
+    {pietext::kUpRadius, pietext::kUpRadiusDescription},
+    {pietext::kDownRadius, pietext::kDownRadiusDescription},
+    {pietext::kBarWidth, pietext::kBarWidthDescription},
+    {pietext::kBarHeight, pietext::kBarHeightDescription},
+    {pietext::kBarInterval, pietext::kBarIntervalDescription},
+    {pietext::kBarCurveHeight, pietext::kBarCurveHeightDescription},
+    {pietext::kBarCount, pietext::kBarCountDescription},
+};
+
+constexpr ShapeSizes kShapeSizes[] = {
+    {1, {kRadiusRow}},
+    {2, {kUpRadiusRow, kDownRadiusRow}},
+    {2, {kBarWidthRow, kBarHeightRow}},
+    {2, {kBarWidthRow, kBarHeightRow}},
+    {4, {kBarWidthRow, kBarHeightRow, kBarIntervalRow, kBarCurveHeightRow}},
+    {4, {kBarCountRow, kRadiusRow, kBarWidthRow, kBarHeightRow}},
+    {4, {kBarCountRow, kRadiusRow, kBarWidthRow, kBarHeightRow}},
+    {6, {kBarCountRow, kRadiusRow, kBarWidthRow, kBarHeightRow, kBarIntervalRow, kBarCurveHeightRow}},
+};
+constexpr ShapeSizes kNoSizes = {0, {}};
+
 }  // namespace
 
 void SetCountOptions(CBCGPProp* item, int first, int last) {
@@ -69,45 +101,6 @@ CString Count(int value) {
     return text;
 }
 
-}  // namespace pieitems
-
-#include "framework/NumberText.h"
-#include "hosttypes/Moraine/PlaneFunc.h"
-#include "planemap/layers/PieTexts.h"
-
-namespace pieitems {
-
-namespace {
-
-struct SizeRowText {
-    const char* label;
-    const char* description;
-};
-constexpr SizeRowText kSizeRowTexts[kSizeRowCount] = {
-    {pietext::kRadius, pietext::kRadiusDescription},
-    {pietext::kUpRadius, pietext::kUpRadiusDescription},
-    {pietext::kDownRadius, pietext::kDownRadiusDescription},
-    {pietext::kBarWidth, pietext::kBarWidthDescription},
-    {pietext::kBarHeight, pietext::kBarHeightDescription},
-    {pietext::kBarInterval, pietext::kBarIntervalDescription},
-    {pietext::kBarCurveHeight, pietext::kBarCurveHeightDescription},
-    {pietext::kBarCount, pietext::kBarCountDescription},
-};
-
-constexpr ShapeSizes kShapeSizes[] = {
-    {1, {kRadiusRow}},
-    {2, {kUpRadiusRow, kDownRadiusRow}},
-    {2, {kBarWidthRow, kBarHeightRow}},
-    {2, {kBarWidthRow, kBarHeightRow}},
-    {4, {kBarWidthRow, kBarHeightRow, kBarIntervalRow, kBarCurveHeightRow}},
-    {4, {kBarCountRow, kRadiusRow, kBarWidthRow, kBarHeightRow}},
-    {4, {kBarCountRow, kRadiusRow, kBarWidthRow, kBarHeightRow}},
-    {6, {kBarCountRow, kRadiusRow, kBarWidthRow, kBarHeightRow, kBarIntervalRow, kBarCurveHeightRow}},
-};
-constexpr ShapeSizes kNoSizes = {0, {}};
-
-}  // namespace
-
 const ShapeSizes& SizesOf(int shape) {
     return shape >= 0 && shape < pietext::kShapeCount ? kShapeSizes[shape] : kNoSizes;
 }
@@ -134,6 +127,10 @@ bool ReadLayerNumber(const CString& text, double* value) {
     if (typed == 0 && !kel::plane::CPlaneFunc::IsEffectiveFigure(text)) return false;
     *value = typed + 0.0;  // "-0" is kept as 0
     return true;
+}
+
+bool EditPenStyleOrColor(QXLOGPEN& pen, const PenItems& items, CBCGPProp* item) {
+    return planemap::EditPen(pen, item, item->GetData() == items.style ? 0 : 2);
 }
 
 }  // namespace pieitems

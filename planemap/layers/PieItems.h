@@ -2,6 +2,8 @@
 // of "条数" and of the property counts, and the pickers of their groups.
 #pragma once
 
+#include <cstddef>
+
 #include "bcg/Prop.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
@@ -29,10 +31,6 @@ void ShowFont(CBCGPProp* face, CBCGPProp* size, CBCGPProp* colour, const QXLOGFO
 // "%.2f" of value, "%d" of a count.
 CString Number(double value);
 CString Count(int value);
-
-}  // namespace pieitems
-
-namespace pieitems {
 
 // The size items of the chart shapes, in the order a shape shows them.
 enum SizeRow : int {
@@ -116,5 +114,43 @@ SizeRow SizeRowOf(const SizeIds& ids, DWORD_PTR id);
 
 // The layer pages' number rule: refused below 0, and at 0 unless the whole text is a number.
 bool ReadLayerNumber(const CString& text, double* value);
+
+// The three pens of a chart symbol or a chart layer (the getters and setters share names), and
+// the items of a list that show one: picker, width, colour.
+enum class PenKind { kOutline, kIndicator, kBottom };
+struct PenItems {
+    DWORD_PTR style, width, color;
+    PenKind kind;
+};
+// The pen whose items hold id; NULL for none.
+template <std::size_t N>
+const PenItems* PenOf(const PenItems (&pens)[N], DWORD_PTR id) {
+    for (const PenItems& pen : pens)
+        if (id == pen.style || id == pen.width || id == pen.color) return &pen;
+    return nullptr;
+}
+template <class Holder>
+QXLOGPEN ReadPen(const Holder& holder, PenKind kind) {
+    QXLOGPEN pen;
+    if (kind == PenKind::kOutline)
+        holder.GetPen(pen);
+    else if (kind == PenKind::kIndicator)
+        holder.GetDrawOrgLine(&pen);
+    else
+        holder.GetBotPen(pen);
+    return pen;
+}
+template <class Holder>
+void WritePen(Holder& holder, PenKind kind, QXLOGPEN& pen) {
+    if (kind == PenKind::kOutline)
+        holder.SetPen(pen);
+    else if (kind == PenKind::kIndicator)
+        holder.SetDrawOrgLine(pen);
+    else
+        holder.SetBotPen(pen);
+}
+// The picker's style or the colour item's colour into pen (planemap::EditPen); false when the
+// item is not of its kind. The width item is the caller's: its rule differs by list and pen.
+bool EditPenStyleOrColor(QXLOGPEN& pen, const PenItems& items, CBCGPProp* item);
 
 }  // namespace pieitems

@@ -69,7 +69,10 @@ inline constexpr TextValue kBarContents[] = {
     {kNoText, 0}, {kRowPercent, 1}, {kColumnPercent, 4}, {kPropertyName, 2}, {kPropertyValue, 3},
 };
 inline constexpr TextValue kOtherContents[] = {
-    {kNoText, 0}, {kPercent, 1}, {kPropertyName, 2}, {kPropertyValue, 3},
+    {kNoText, 0},
+    {kPercent, 1},
+    {kPropertyName, 2},
+    {kPropertyValue, 3},
 };
 // Every content text to its code; also read back from either option list.
 inline constexpr TextValue kAllContents[] = {

@@ -154,8 +154,8 @@ CBCGPProp* NewLabelDirection(const char* label, const LabelItems& items, DWORD_P
     direction->AddSubItem(CreateYesNoProp(grouptext::kShow, items.show, _variant_t(""), nullptr));
     // Options in reading order: "上" before "下", "左" before "右".
     const bool onFirst = items.group == L::kXLabelGroupId;
-    CBCGPProp* side = planemap::NewOptionItem(planetext::kPosition, items.sideOn, grouptext::kShow, items.side, {},
-                                              false);
+    CBCGPProp* side =
+        planemap::NewOptionItem(planetext::kPosition, items.sideOn, grouptext::kShow, items.side, {}, false);
     side->AddOption(onFirst ? items.sideOn : items.sideOff);
     side->AddOption(onFirst ? items.sideOff : items.sideOn);
     direction->AddSubItem(side);
@@ -300,9 +300,8 @@ void CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) 
     } else if (const IntItem* whole = Find(kInts, [id](const IntItem& n) { return n.id == id; })) {
         int count = 0;
         if (numtext::LeadingInt(text, &count) && count >= whole->least) axes.*whole->member = count;
-    } else if (const FontItems* font = Find(kFonts, [id](const FontItems& f) {
-                   return f.face == id || f.size == id || f.color == id;
-               })) {
+    } else if (const FontItems* font =
+                   Find(kFonts, [id](const FontItems& f) { return f.face == id || f.size == id || f.color == id; })) {
         QXLOGFONT& record = axes.*font->font;
         if (id == font->face)
             record.SetFaceName(text);
@@ -310,9 +309,8 @@ void CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) 
             numtext::LeadingNumber(text, &value) && numtext::FitFloat(value, numtext::kHundredths, &record.size);
         else
             planemap::ReadColor(item, &record.color);
-    } else if (const PenItems* pen = Find(kPens, [id](const PenItems& p) {
-                   return p.style == id || p.color == id || p.width == id;
-               })) {
+    } else if (const PenItems* pen =
+                   Find(kPens, [id](const PenItems& p) { return p.style == id || p.color == id || p.width == id; })) {
         QXLOGPEN& record = axes.*pen->pen;
         if (id == pen->style) {
             if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) record.style = picker->GetVal();

@@ -17,43 +17,12 @@ namespace {
 constexpr const char* kShapeDescription = "选择图的类型";
 
 // The symbol's three pens and the items that show each.
-enum class PenKind { kOutline, kIndicator, kBottom };
-struct PenItems {
-    DWORD_PTR style, width, color;
-    PenKind kind;
-};
 constexpr PenItems kPens[] = {
     {CPropListPie::kPenStyleId, CPropListPie::kPenWidthId, CPropListPie::kPenColorId, PenKind::kOutline},
     {CPropListPie::kIndicatorStyleId, CPropListPie::kIndicatorWidthId, CPropListPie::kIndicatorColorId,
      PenKind::kIndicator},
     {CPropListPie::kBottomStyleId, CPropListPie::kBottomWidthId, CPropListPie::kBottomColorId, PenKind::kBottom},
 };
-
-const PenItems* PenOf(DWORD_PTR id) {
-    for (const PenItems& pen : kPens)
-        if (id == pen.style || id == pen.width || id == pen.color) return &pen;
-    return nullptr;
-}
-
-QXLOGPEN ReadPen(const CQXObjectPie& pie, PenKind kind) {
-    QXLOGPEN pen;
-    if (kind == PenKind::kOutline)
-        pie.GetPen(pen);
-    else if (kind == PenKind::kIndicator)
-        pie.GetDrawOrgLine(&pen);
-    else
-        pie.GetBotPen(pen);
-    return pen;
-}
-
-void WritePen(CQXObjectPie* pie, PenKind kind, QXLOGPEN& pen) {
-    if (kind == PenKind::kOutline)
-        pie->SetPen(pen);
-    else if (kind == PenKind::kIndicator)
-        pie->SetDrawOrgLine(pen);
-    else
-        pie->SetBotPen(pen);
-}
 
 CBCGPProp* NewGroup(const char* label, DWORD_PTR id, bool expanded) {
     CBCGPProp* group = new CBCGPProp(label, id);
@@ -243,22 +212,17 @@ bool CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
 // The outline, indicator and bottom pens keep their widths as shown, in millimetres. Each edit
 // gives every symbol of the type the shown symbol's pen with the one field changed.
 bool CPropListPie::ApplyPenEdit(CQXObjectPie& pie, CBCGPProp* item) {
-    const PenItems* pen = PenOf(item->GetData());
+    const PenItems* pen = PenOf(kPens, item->GetData());
     if (!pen) return true;  // groups and the read-only shape write nothing
     QXLOGPEN record = ReadPen(pie, pen->kind);
-    const DWORD_PTR id = item->GetData();
-    if (id == pen->style) {
-        auto* picker = dynamic_cast<CPropStyleCombox*>(item);
-        if (!picker) return true;
-        record.style = picker->GetVal();
-    } else if (id == pen->width) {
+    if (item->GetData() == pen->width) {
         double value = 0;
         if (!GetNumberProp(item, &value) || !numtext::FitFloat(value, 1, &record.width)) return false;
-    } else if (!planemap::ReadColor(item, &record.color)) {
+    } else if (!EditPenStyleOrColor(record, *pen, item)) {
         return true;
     }
     ForSameTypeObjects<CQXObjectPie>(pie.GetLayer(), pie.GetTypeName(),
-                                     [&](CQXObjectPie* object) { WritePen(object, pen->kind, record); });
+                                     [&](CQXObjectPie* object) { WritePen(*object, pen->kind, record); });
     return true;
 }
 
@@ -289,7 +253,7 @@ void CPropListPie::ShowStored(CQXObjectPie& pie, CBCGPProp* item) {
         return;
     } else if (id == kBottomLengthId) {
         text = Number(pie.GetBotWidth());
-    } else if (const PenItems* pen = PenOf(id)) {
+    } else if (const PenItems* pen = PenOf(kPens, id)) {
         text = Number(ReadPen(pie, pen->kind).width);
     } else if (SizeRowOf(kSizeIds, id) != kSizeRowCount) {
         text = SizeText(pie, SizeRowOf(kSizeIds, id));

@@ -45,7 +45,7 @@ public:
         kBottomColorId = 2032,
         kBarCountId = 2033,
     };
-    static constexpr pieitems::SizeIds kSizeIds = {kRadiusId,   kUpRadiusId,       kDownRadiusId,       kBarWidthId,
+    static constexpr pieitems::SizeIds kSizeIds = {kRadiusId,    kUpRadiusId,    kDownRadiusId,     kBarWidthId,
                                                    kBarHeightId, kBarIntervalId, kBarCurveHeightId, kBarCountId};
 
     // The font to every selected pie of the layer whose type name is typeName.

@@ -54,12 +54,12 @@ constexpr int kInitialRows = 3;
 constexpr int kDynamicBarProperties = 2;
 
 constexpr COLORREF kDefaultColors[pt::kMaxProperties] = {
-    RGB(255, 0, 0),     RGB(255, 255, 0),   RGB(0, 147, 0),    RGB(255, 173, 91),  RGB(255, 192, 203),
-    RGB(0, 85, 0),      RGB(0, 0, 94),      RGB(0, 0, 139),    RGB(75, 0, 130),    RGB(40, 40, 40),
-    RGB(0, 0, 0),       RGB(165, 42, 0),    RGB(0, 64, 64),    RGB(139, 0, 0),     RGB(255, 104, 32),
-    RGB(139, 139, 0),   RGB(56, 142, 142),  RGB(0, 0, 255),    RGB(123, 123, 192), RGB(102, 102, 102),
-    RGB(50, 205, 50),   RGB(60, 179, 113),  RGB(51, 204, 204), RGB(125, 158, 192), RGB(128, 0, 128),
-    RGB(127, 127, 127), RGB(255, 215, 0),   RGB(0, 255, 0),    RGB(0, 255, 255),
+    RGB(255, 0, 0),     RGB(255, 255, 0),  RGB(0, 147, 0),    RGB(255, 173, 91),  RGB(255, 192, 203),
+    RGB(0, 85, 0),      RGB(0, 0, 94),     RGB(0, 0, 139),    RGB(75, 0, 130),    RGB(40, 40, 40),
+    RGB(0, 0, 0),       RGB(165, 42, 0),   RGB(0, 64, 64),    RGB(139, 0, 0),     RGB(255, 104, 32),
+    RGB(139, 139, 0),   RGB(56, 142, 142), RGB(0, 0, 255),    RGB(123, 123, 192), RGB(102, 102, 102),
+    RGB(50, 205, 50),   RGB(60, 179, 113), RGB(51, 204, 204), RGB(125, 158, 192), RGB(128, 0, 128),
+    RGB(127, 127, 127), RGB(255, 215, 0),  RGB(0, 255, 0),    RGB(0, 255, 255),
 };
 
 CBCGPProp* NewOptions(const char* label, const CString& value, const char* description, DWORD_PTR id) {
@@ -186,7 +186,8 @@ void CPropListPieLayerData::BuildItems(int rows) {
     m_wndPropList.AddProperty(basic);
 
     CBCGPProp* data = new CBCGPProp(dtext::kData, kDataGroupId);
-    CBCGPProp* source = NewOptions(planetext::kType, pt::kSourceNames[pt::kWellData], dtext::kSourceDescription, kSourceId);
+    CBCGPProp* source =
+        NewOptions(planetext::kType, pt::kSourceNames[pt::kWellData], dtext::kSourceDescription, kSourceId);
     for (const char* name : pt::kSourceNames) source->AddOption(name);
     data->AddSubItem(source);
     data->AddSubItem(NewOptions(dtext::kTable, "", dtext::kTableDescription, kTableId));
@@ -382,8 +383,7 @@ void CPropListPieLayerData::ShowRows(CPieLayer& layer) {
 
 void CPropListPieLayerData::UpdateDateProps(CPieLayer& layer) {
     CBCGPProp* group = FindItem(kDateGroupId);
-    const DateSet dates =
-        DatesOf(planemap::ItemText(FindItem(kShapeId)), planemap::ItemText(FindItem(kSourceId)));
+    const DateSet dates = DatesOf(planemap::ItemText(FindItem(kShapeId)), planemap::ItemText(FindItem(kSourceId)));
     bool kept = dates.count > 0 && (!dates.exactCount || group->GetSubItemsCount() == dates.count);
     for (int i = 0; kept && i < dates.count; ++i) kept = FindItem(dates.items[i].id) != nullptr;
     if (!kept) {

@@ -5,13 +5,13 @@
 #include "framework/OptionTables.h"
 #include "framework/PropEx.h"
 #include "framework/PropStyleCombox.h"
+#include "hosttypes/Moraine/PlaneFunc.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObjectCoordinate.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/RecordEdits.h"
-#include "hosttypes/Moraine/PlaneFunc.h"
 #include "planemap/layers/PieTexts.h"
 
 namespace pt = pietext;
@@ -68,8 +68,7 @@ CBCGPProp* NewGroup(const char* label, DWORD_PTR id, bool expanded, bool rebuilt
     return group;
 }
 
-CBCGPProp* NewOptions(const char* label, const CString& value, const char* description, DWORD_PTR id,
-                      bool allowEdit) {
+CBCGPProp* NewOptions(const char* label, const CString& value, const char* description, DWORD_PTR id, bool allowEdit) {
     CBCGPProp* item = new CBCGPProp(label, _variant_t(value), description, id);
     item->AllowEdit(allowEdit ? TRUE : FALSE);
     return item;
@@ -232,13 +231,14 @@ void CPropListPieLayerObj::RebuildTexts(CPieLayer& layer, int shape) {
     group->AddSubItem(NewFontSizeItem(pt::kFontSizeDescription, kFontSizeId));
     group->AddSubItem(NewColorItem(pt::kColor, pt::kFontColorDescription, kFontColorId));
     ShowFont(FindItem(kFaceId), FindItem(kFontSizeId), FindItem(kFontColorId), font);
-    CBCGPProp* decimals = NewOptions(planetext::kDecimals, Count(layer.GetDotCount()), planetext::kDecimals,
-                                     kDecimalsId, false);
+    CBCGPProp* decimals =
+        NewOptions(planetext::kDecimals, Count(layer.GetDotCount()), planetext::kDecimals, kDecimalsId, false);
     SetCountOptions(decimals, 1, kLargestDecimals);
     group->AddSubItem(decimals);
     if (shape == pt::kMultiBar || shape == pt::kMultiState) {
-        CBCGPProp* pos = NewOptions(planetext::kPosition, TextOfValue(kTextPositions, layer.GetTextPos(), otext::kMiddle),
-                                    otext::kTextPosDescription, kTextPosId, false);
+        CBCGPProp* pos =
+            NewOptions(planetext::kPosition, TextOfValue(kTextPositions, layer.GetTextPos(), otext::kMiddle),
+                       otext::kTextPosDescription, kTextPosId, false);
         for (const TextValue& option : kTextPositions) pos->AddOption(option.text);
         group->AddSubItem(pos);
     }
@@ -260,9 +260,8 @@ void CPropListPieLayerObj::RebuildDataPositions(CPieLayer& layer, int shape, int
         const char* const* options = shape == pt::kHalfPie ? kHalfPiePositions : kBarPositions;
         const int rows = records < pt::kMaxProperties ? records : pt::kMaxProperties;
         for (int i = 0; i < rows; ++i) {
-            CBCGPProp* row =
-                NewOptions(pt::PropertyLabel(i + 1), layer.GetDataPos(i), otext::kDataPosDescription, kFirstDataPosId + i,
-                           false);
+            CBCGPProp* row = NewOptions(pt::PropertyLabel(i + 1), layer.GetDataPos(i), otext::kDataPosDescription,
+                                        kFirstDataPosId + i, false);
             row->AddOption(options[0]);
             row->AddOption(options[1]);
             group->AddSubItem(row);
@@ -322,7 +321,8 @@ void CPropListPieLayerObj::ShowSizes(CPieLayer& layer, int shape, int records, b
     // A "条数" made afresh has no options yet, whatever the count it was last filled for.
     if (sizes.count && sizes.row[0] == kBarCountRow && (rebuilt || records != m_nBuiltRecords))
         SetCountOptions(FindItem(kBarCountId), 1, records - 1);
-    for (int i = 0; i < sizes.count; ++i) planemap::SetItemText(FindItem(kSizeIds[sizes.row[i]]), SizeText(layer, sizes.row[i]));
+    for (int i = 0; i < sizes.count; ++i)
+        planemap::SetItemText(FindItem(kSizeIds[sizes.row[i]]), SizeText(layer, sizes.row[i]));
     if (sizes.count && shape != pt::kFullPie && shape != pt::kHalfPie)
         SetYesNoProp(FindItem(kEachMaxId), layer.GetEachMax() == 1);
 }
@@ -425,8 +425,8 @@ void CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
         case kDrawType2Id:
             // Property 29 of a half pie shares these ids; only a dynamic bar chart has these rows.
             if (layer.IsDynamicMultiBar()) {
-                layer.SetDynamicMultiBarDrawType(
-                    DrawTypeProperty(id), static_cast<kel::plane::DynamicMultiBarDrawType>(ValueOfText(kDrawTypes, text, 1)));
+                layer.SetDynamicMultiBarDrawType(DrawTypeProperty(id), static_cast<kel::plane::DynamicMultiBarDrawType>(
+                                                                           ValueOfText(kDrawTypes, text, 1)));
                 return;
             }
             break;
@@ -457,50 +457,27 @@ void CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
 
 // The outline pen keeps its width in hundredths, the indicator and bottom pens as shown.
 bool CPropListPieLayerObj::ApplyPenEdit(CPieLayer& layer, CBCGPProp* item) {
-    enum Kind { kOutline, kIndicator, kBottom };
-    struct PenItems {
-        DWORD_PTR style, width, color;
-        Kind kind;
-    };
     static constexpr PenItems kPens[] = {
-        {kPenStyleId, kPenWidthId, kPenColorId, kOutline},
-        {kIndicatorStyleId, kIndicatorWidthId, kIndicatorColorId, kIndicator},
-        {kBottomStyleId, kBottomWidthId, kBottomColorId, kBottom},
+        {kPenStyleId, kPenWidthId, kPenColorId, PenKind::kOutline},
+        {kIndicatorStyleId, kIndicatorWidthId, kIndicatorColorId, PenKind::kIndicator},
+        {kBottomStyleId, kBottomWidthId, kBottomColorId, PenKind::kBottom},
     };
-    const DWORD_PTR id = item->GetData();
-    for (const PenItems& items : kPens) {
-        if (id != items.style && id != items.width && id != items.color) continue;
-        QXLOGPEN pen;
-        if (items.kind == kOutline)
-            layer.GetPen(pen);
-        else if (items.kind == kIndicator)
-            layer.GetDrawOrgLine(&pen);
-        else
-            layer.GetBotPen(pen);
-        if (id == items.style) {
-            auto* picker = dynamic_cast<CPropStyleCombox*>(item);
-            if (!picker) return true;
-            pen.style = picker->GetVal();
-        } else if (id == items.color) {
-            if (!planemap::ReadColor(item, &pen.color)) return true;
-        } else if (items.kind == kOutline) {
-            if (!planemap::EditWidth(item, &pen.width)) return true;
-        } else {
-            double value = 0;
-            if (!ReadLayerNumber(planemap::ItemText(item), &value) || !numtext::FitFloat(value, 1, &pen.width)) {
-                planemap::SetItemText(item, Number(pen.width));
-                return true;
-            }
+    const PenItems* items = PenOf(kPens, item->GetData());
+    if (!items) return false;
+    QXLOGPEN pen = ReadPen(layer, items->kind);
+    if (item->GetData() != items->width) {
+        if (!EditPenStyleOrColor(pen, *items, item)) return true;
+    } else if (items->kind == PenKind::kOutline) {
+        if (!planemap::EditWidth(item, &pen.width)) return true;
+    } else {
+        double value = 0;
+        if (!ReadLayerNumber(planemap::ItemText(item), &value) || !numtext::FitFloat(value, 1, &pen.width)) {
+            planemap::SetItemText(item, Number(pen.width));
+            return true;
         }
-        if (items.kind == kOutline)
-            layer.SetPen(pen);
-        else if (items.kind == kIndicator)
-            layer.SetDrawOrgLine(pen);
-        else
-            layer.SetBotPen(pen);
-        return true;
     }
-    return false;
+    WritePen(layer, items->kind, pen);
+    return true;
 }
 
 // Radii and the bar count follow the layer number rule; the bar sizes take any number.

@@ -63,7 +63,7 @@ public:
         kPointBorderColorId = 803,
         kPointFillColorId = 804,
     };
-    static constexpr pieitems::SizeIds kSizeIds = {kRadiusId,     kUpRadiusId,    kDownRadiusId,     kBarWidthId,
+    static constexpr pieitems::SizeIds kSizeIds = {kRadiusId,    kUpRadiusId,    kDownRadiusId,     kBarWidthId,
                                                    kBarHeightId, kBarIntervalId, kBarCurveHeightId, kBarCountId};
 
     // The code of a label content text; 0 for any other text.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "PieFixture.h"
 #include "PlaneListFixture.h"
 #include "hostlibs/Parsnip/MapFixture.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"
@@ -18,15 +19,11 @@
 namespace {
 
 using kel::plane::CPieLayer;
+using pietest::Options;
+using pietest::SubItemNames;
 using planetest::OpenList;
 using O = CPropListPieLayerObj;
 using D = CPropListPieLayerData;
-
-std::vector<std::string> SubItemNames(CBCGPProp* group) {
-    std::vector<std::string> names;
-    for (int i = 0; group && i < group->GetSubItemsCount(); ++i) names.push_back(group->GetSubItem(i)->GetName().GetString());
-    return names;
-}
 
 struct PieWorld {
     parsnip::MapFixture map;
@@ -61,8 +58,7 @@ TEST(PieLayerDisplay, SizeRowsFollowTheShapeFromTheFirstRefreshOn) {
     EXPECT_EQ((std::vector<std::string>{"条数", "半径", "列宽", "高度", "间隔", "拱高", "独立比例"}),
               SubItemNames(page.Item(O::kSizeGroupId)));
     // Rows made afresh offer their bar counts even though the record count did not change.
-    EXPECT_EQ((std::vector<std::string>{"1", "2", "3"}),
-              platform::GridDriver::Info(page.Item(O::kBarCountId)).options);
+    EXPECT_EQ((std::vector<std::string>{"1", "2", "3"}), Options(page.Item(O::kBarCountId)));
 
     w.pie.SetShapeType(9);  // outside the list: the rows stay
     page.Show(w.layer);
@@ -239,7 +235,7 @@ TEST(PieLayerData, ANewSourceDeletesTheObjectsAndResetsTheLayerBeforeItIsStored)
     EXPECT_EQ("", std::string(w.pie.GetTableName().GetString()));
     EXPECT_EQ(-1, w.pie.GetDataLayer());
     EXPECT_EQ(0, w.layer->GetObjectCount());
-    EXPECT_EQ((std::vector<std::string>{"离散属性表"}), platform::GridDriver::Info(page.Item(D::kTableId)).options);
+    EXPECT_EQ((std::vector<std::string>{"离散属性表"}), Options(page.Item(D::kTableId)));
 }
 
 TEST(PieLayerData, WellDataNeedAWellLayerAndAPageWithoutLayerWritesNothing) {
@@ -249,7 +245,7 @@ TEST(PieLayerData, WellDataNeedAWellLayerAndAPageWithoutLayerWritesNothing) {
     EXPECT_EQ(3, w.pie.GetRecordCount());
     page.Show(w.layer);
     EXPECT_FALSE(page.Enabled(D::kTableId));
-    EXPECT_EQ((std::vector<std::string>{"井数据", "散点数据"}), platform::GridDriver::Info(page.Item(D::kSourceId)).options);
+    EXPECT_EQ((std::vector<std::string>{"井数据", "散点数据"}), Options(page.Item(D::kSourceId)));
 
     w.map.AddLayer("井位层", "井位");
     w.pie.SetTableName("小层数据表");

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "PieFixture.h"
 #include "PlaneListFixture.h"
 #include "framework/PropWndMgr.h"
 #include "hostlibs/Parsnip/MapFixture.h"
@@ -23,17 +24,11 @@
 
 namespace {
 
+using pietest::Options;
+using pietest::SubItemNames;
 using planetest::OpenList;
 using P = CPropListPie;
 using C = CPropListCoordinate;
-
-std::vector<std::string> SubItemNames(CBCGPProp* group) {
-    std::vector<std::string> names;
-    for (int i = 0; group && i < group->GetSubItemsCount(); ++i) names.push_back(group->GetSubItem(i)->GetName().GetString());
-    return names;
-}
-
-std::vector<std::string> Options(CBCGPProp* item) { return platform::GridDriver::Info(item).options; }
 
 CQXObjectPie* AddPie(parsnip::MapFixture& map, int shape, int records = 3) {
     auto* pie = map.Add<CQXObjectPie>("饼图");
