@@ -305,7 +305,6 @@ int CPropListPieLayerData::GetDataLayerIndex(const CString& stratum) {
 void CPropListPieLayerData::UpdateBCGPProperty(long object, CString) {
     if (!CheckTargetChanged(reinterpret_cast<CObject*>(object)) || !m_pLayer) return;
     CPieLayer layer(m_pLayer);
-    EnableBySource();
     const int rows = RowsFor(layer.GetRecordCount());
     if (FindItem(kFieldGroupId)->GetSubItemsCount() != rows) {
         m_wndPropList.RemoveAll();
@@ -327,6 +326,8 @@ void CPropListPieLayerData::UpdateBCGPProperty(long object, CString) {
         if (type != pt::kDynamicData || dynamicOffered) source->AddOption(pt::kSourceNames[type]);
     planemap::SetItemText(source, pt::SourceName(layer.GetDataType()));
     if (shape == pt::kMultiBar) shapeItem->Enable(layer.GetDataType() == pt::kDynamicData ? FALSE : TRUE);
+    // After a rebuild and with the layer's own source shown: the items enabled are the ones shown.
+    EnableBySource();
 
     FillTableNameOptions();
     FillFieldOptions();

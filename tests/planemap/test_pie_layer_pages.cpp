@@ -256,3 +256,19 @@ TEST(PieLayerData, WellDataNeedAWellLayerAndAPageWithoutLayerWritesNothing) {
     ASSERT_TRUE(page.Pick(D::kStratumId, "沙三段"));
     EXPECT_EQ(2, w.pie.GetDataLayer());
 }
+
+TEST(PieLayerData, TheFirstRefreshEnablesTheItemsItShowsForTheLayersOwnSource) {
+    PieWorld w(0, 5);  // five properties: the page is built again
+    OpenList<D> page;
+    page.Show(w.layer);
+    EXPECT_FALSE(page.Enabled(D::kTableId));  // well data, no well layer on the map
+    EXPECT_FALSE(page.Enabled(D::kStratumId));
+
+    PieWorld scattered(0, 5);
+    scattered.pie.SetDataType(1);
+    OpenList<D> other;
+    other.Show(scattered.layer);
+    EXPECT_EQ("散点数据", other.Value(D::kSourceId));
+    EXPECT_TRUE(other.Enabled(D::kTableId));
+    EXPECT_FALSE(other.Enabled(D::kStratumId));
+}
