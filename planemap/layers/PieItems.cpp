@@ -3,6 +3,7 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
+#include "framework/PropEx.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Moraine/PlaneFunc.h"
 #include "planemap/GeoPenItems.h"
@@ -44,6 +45,16 @@ constexpr ShapeSizes kShapeSizes[] = {
 constexpr ShapeSizes kNoSizes = {0, {}};
 
 }  // namespace
+
+CBCGPProp* NewGroup(const char* label, DWORD_PTR id, bool expanded, bool rebuilt) {
+    CBCGPProp* group = rebuilt ? new CBCGPPropEx(label, id) : new CBCGPProp(label, id);
+    group->Expand(expanded ? TRUE : FALSE);
+    return group;
+}
+
+CBCGPProp* NewIntItem(const char* label, const char* description, DWORD_PTR id) {
+    return new CBCGPProp(label, _variant_t(0L), description, id);
+}
 
 void SetCountOptions(CBCGPProp* item, int first, int last) {
     if (!item) return;

@@ -9,6 +9,11 @@
 
 namespace pieitems {
 
+// A group, expanded or collapsed; of the rebuildable kind (CBCGPPropEx) for the groups whose rows
+// a list makes again.
+CBCGPProp* NewGroup(const char* label, DWORD_PTR id, bool expanded, bool rebuilt = false);
+// An integer item starting at 0 (the offsets).
+CBCGPProp* NewIntItem(const char* label, const char* description, DWORD_PTR id);
 // The options "%d" from first to last, replacing the item's options (none when last < first).
 void SetCountOptions(CBCGPProp* item, int first, int last);
 // A line-style picker starting at style 1, offering the style group ("" for none).

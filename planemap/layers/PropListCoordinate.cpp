@@ -120,11 +120,7 @@ const Row* Find(const Row (&rows)[N], Match match) {
     return nullptr;
 }
 
-CBCGPProp* NewGroup(const char* label, DWORD_PTR id) {
-    CBCGPProp* group = new CBCGPProp(label, id);
-    group->Expand(TRUE);
-    return group;
-}
+CBCGPProp* NewGroup(const char* label, DWORD_PTR id) { return pieitems::NewGroup(label, id, true); }
 
 CBCGPProp* NewText(const char* label, DWORD_PTR id, const char* description = nullptr) {
     return planemap::NewTextItem(label, description ? description : "", id);

@@ -2,7 +2,6 @@
 
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
-#include "framework/PropEx.h"
 #include "framework/PropStyleCombox.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
@@ -23,16 +22,6 @@ constexpr PenItems kPens[] = {
      PenKind::kIndicator},
     {CPropListPie::kBottomStyleId, CPropListPie::kBottomWidthId, CPropListPie::kBottomColorId, PenKind::kBottom},
 };
-
-CBCGPProp* NewGroup(const char* label, DWORD_PTR id, bool expanded) {
-    CBCGPProp* group = new CBCGPProp(label, id);
-    group->Expand(expanded ? TRUE : FALSE);
-    return group;
-}
-
-CBCGPProp* NewIntItem(const char* label, const char* description, DWORD_PTR id) {
-    return new CBCGPProp(label, _variant_t(0L), description, id);
-}
 
 // Line-style picker, width and colour of a pen group, in the group's own order.
 void AddPenItems(CBCGPProp* group, DWORD_PTR styleId, DWORD_PTR widthId, DWORD_PTR colorId, const char* widthLabel,
@@ -84,8 +73,7 @@ int CPropListPie::InitPropWnd() {
     AddPenItems(bottom, kBottomStyleId, kBottomWidthId, kBottomColorId, pt::kLineWidth, pt::kPenColorDescription);
     m_wndPropList.AddProperty(bottom);
 
-    CBCGPProp* sizes = new CBCGPPropEx(pt::kSize, kSizeGroupId);
-    sizes->Expand(FALSE);
+    CBCGPProp* sizes = NewGroup(pt::kSize, kSizeGroupId, false, true);
     m_wndPropList.AddProperty(sizes);
     return 0;
 }

@@ -4,7 +4,6 @@
 
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
-#include "framework/PropEx.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXMap.h"
 #include "hosttypes/Wicket/DataHelper.h"
@@ -195,18 +194,14 @@ void CPropListPieLayerData::BuildItems(int rows) {
     CBCGPProp* count = NewOptions(dtext::kCount, dtext::kInitialCount, dtext::kCountDescription, kCountId);
     pieitems::SetCountOptions(count, 1, pt::kMaxProperties);
     data->AddSubItem(count);
-    CBCGPProp* dates = new CBCGPPropEx(dtext::kDates, kDateGroupId);
-    dates->Expand(FALSE);
-    data->AddSubItem(dates);
+    data->AddSubItem(pieitems::NewGroup(dtext::kDates, kDateGroupId, false, true));
     data->Expand(TRUE);
     m_wndPropList.AddProperty(data);
 
     for (auto [label, id] : {std::pair<const char*, DWORD_PTR>{dtext::kFields, kFieldGroupId},
                              {pt::kColor, kColorGroupId},
                              {dtext::kColorControl, kControlGroupId}}) {
-        CBCGPProp* group = new CBCGPPropEx(label, id);
-        group->Expand(TRUE);
-        m_wndPropList.AddProperty(group);
+        m_wndPropList.AddProperty(pieitems::NewGroup(label, id, true, true));
     }
     m_nRows = 0;
     for (int i = 0; i < rows; ++i) AddRow(i, dtext::kColorControlDescription);

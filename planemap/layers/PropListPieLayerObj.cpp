@@ -3,7 +3,6 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
-#include "framework/PropEx.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Moraine/PlaneFunc.h"
 #include "hosttypes/Parsnip/QXLayer.h"
@@ -62,20 +61,10 @@ constexpr int kContentLines = 3;
 constexpr int kLargestDecimals = 5;
 constexpr int kLargestScaleFactor = 10;
 
-CBCGPProp* NewGroup(const char* label, DWORD_PTR id, bool expanded, bool rebuilt = false) {
-    CBCGPProp* group = rebuilt ? new CBCGPPropEx(label, id) : new CBCGPProp(label, id);
-    group->Expand(expanded ? TRUE : FALSE);
-    return group;
-}
-
 CBCGPProp* NewOptions(const char* label, const CString& value, const char* description, DWORD_PTR id, bool allowEdit) {
     CBCGPProp* item = new CBCGPProp(label, _variant_t(value), description, id);
     item->AllowEdit(allowEdit ? TRUE : FALSE);
     return item;
-}
-
-CBCGPProp* NewIntItem(const char* label, const char* description, DWORD_PTR id) {
-    return new CBCGPProp(label, _variant_t(0L), description, id);
 }
 
 // Rows 1 onward of a group enabled or disabled.
