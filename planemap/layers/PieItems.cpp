@@ -83,7 +83,7 @@ CBCGPProp* NewFaceItem(const char* description, DWORD_PTR id) {
 }
 
 CBCGPProp* NewFontSizeItem(const char* description, DWORD_PTR id) {
-    CBCGPProp* size = planemap::NewTextItem(grouptext::kSize, description, id);
+    CBCGPProp* size = NewTextItem(grouptext::kSize, description, id);
     SetCountOptions(size, 1, kLargestFontSize);
     size->AllowEdit(TRUE);
     return size;
@@ -91,13 +91,13 @@ CBCGPProp* NewFontSizeItem(const char* description, DWORD_PTR id) {
 
 void ShowPen(CBCGPProp* style, CBCGPProp* width, CBCGPProp* colour, const QXLOGPEN& pen, double divisor) {
     geoitems::ShowPen(style, colour, nullptr, pen, "");
-    planemap::SetItemText(width, Number(pen.width / divisor));
+    SetItemText(width, Number(pen.width / divisor));
 }
 
 void ShowFont(CBCGPProp* face, CBCGPProp* size, CBCGPProp* colour, const QXLOGFONT& font) {
-    planemap::SetItemText(face, font.GetFaceName());
-    planemap::SetItemText(size, Number(font.size / 100.0));
-    planemap::ShowColor(colour, font.color);
+    SetItemText(face, font.GetFaceName());
+    SetItemText(size, Number(font.size / 100.0));
+    ShowColor(colour, font.color);
 }
 
 CString Number(double value) {
@@ -120,7 +120,7 @@ void AddSizeItems(CBCGPProp* group, int shape, const SizeIds& ids) {
     const ShapeSizes& sizes = SizesOf(shape);
     for (int i = 0; i < sizes.count; ++i) {
         const SizeRowText& text = kSizeRowTexts[sizes.row[i]];
-        CBCGPProp* item = planemap::NewTextItem(text.label, text.description, ids[sizes.row[i]]);
+        CBCGPProp* item = NewTextItem(text.label, text.description, ids[sizes.row[i]]);
         if (sizes.row[i] == kBarCountRow) item->AllowEdit(FALSE);
         group->AddSubItem(item);
     }

@@ -123,7 +123,7 @@ const Row* Find(const Row (&rows)[N], Match match) {
 CBCGPProp* NewGroup(const char* label, DWORD_PTR id) { return pieitems::NewGroup(label, id, true); }
 
 CBCGPProp* NewText(const char* label, DWORD_PTR id, const char* description = nullptr) {
-    return planemap::NewTextItem(label, description ? description : "", id);
+    return NewTextItem(label, description ? description : "", id);
 }
 
 // The direction group of an axis: its name and the name's font.
@@ -150,8 +150,7 @@ CBCGPProp* NewLabelDirection(const char* label, const LabelItems& items, DWORD_P
     direction->AddSubItem(CreateYesNoProp(grouptext::kShow, items.show, _variant_t(""), nullptr));
     // Options in reading order: "上" before "下", "左" before "右".
     const bool onFirst = items.group == L::kXLabelGroupId;
-    CBCGPProp* side =
-        planemap::NewOptionItem(planetext::kPosition, items.sideOn, grouptext::kShow, items.side, {}, false);
+    CBCGPProp* side = NewOptionItem(planetext::kPosition, items.sideOn, grouptext::kShow, items.side, {}, false);
     side->AddOption(onFirst ? items.sideOn : items.sideOff);
     side->AddOption(onFirst ? items.sideOff : items.sideOn);
     direction->AddSubItem(side);
@@ -241,14 +240,13 @@ void CPropListCoordinate::UpdateBCGPProperty(long object, CString) {
     CQXObjectCoordinate* axes = Shown();
     if (!axes) return;
     const FLOATPOINT origin = axes->GetOrigin();
-    planemap::SetItemText(FindItem(kOriginXId), pieitems::Number(origin.x));
-    planemap::SetItemText(FindItem(kOriginYId), pieitems::Number(origin.y));
-    planemap::SetItemText(FindItem(kWidthId), pieitems::Number(axes->m_dXMax - axes->m_dXMin));
-    for (const NumberItem& number : kNumbers)
-        planemap::SetItemText(FindItem(number.id), pieitems::Number(axes->*number.member));
-    for (const IntItem& whole : kInts) planemap::SetItemText(FindItem(whole.id), pieitems::Count(axes->*whole.member));
-    planemap::SetItemText(FindItem(kXNameId), axes->m_strXName);
-    planemap::SetItemText(FindItem(kYNameId), axes->m_strYName);
+    SetItemText(FindItem(kOriginXId), pieitems::Number(origin.x));
+    SetItemText(FindItem(kOriginYId), pieitems::Number(origin.y));
+    SetItemText(FindItem(kWidthId), pieitems::Number(axes->m_dXMax - axes->m_dXMin));
+    for (const NumberItem& number : kNumbers) SetItemText(FindItem(number.id), pieitems::Number(axes->*number.member));
+    for (const IntItem& whole : kInts) SetItemText(FindItem(whole.id), pieitems::Count(axes->*whole.member));
+    SetItemText(FindItem(kXNameId), axes->m_strXName);
+    SetItemText(FindItem(kYNameId), axes->m_strYName);
     for (const FontItems& font : kFonts)
         pieitems::ShowFont(FindItem(font.face), FindItem(font.size), FindItem(font.color), axes->*font.font);
     for (const PenItems& pen : kPens)
@@ -264,7 +262,7 @@ void CPropListCoordinate::ShowLabels(CQXObjectCoordinate& axes) {
         CBCGPProp* group = FindItem(labels.group);
         if (group) EnableSubItems(group, 1, group->GetSubItemsCount(), shown ? TRUE : FALSE);
         if (CBCGPProp* font = FindItem(labels.fontGroup)) EnableAllSubItems(font, shown ? TRUE : FALSE);
-        planemap::SetItemText(FindItem(labels.side), axes.*labels.sideMember != 0 ? labels.sideOn : labels.sideOff);
+        SetItemText(FindItem(labels.side), axes.*labels.sideMember != 0 ? labels.sideOn : labels.sideOff);
     }
 }
 
@@ -282,7 +280,7 @@ LRESULT CPropListCoordinate::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 void CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
-    const CString text = planemap::ItemText(item);
+    const CString text = ItemText(item);
     double value = 0;
     if (id == kOriginXId || id == kOriginYId) {
         if (!numtext::IsNumberText(text) || !numtext::LeadingNumber(text, &value)) return;
@@ -304,7 +302,7 @@ void CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) 
         else if (id == font->size)
             numtext::LeadingNumber(text, &value) && numtext::FitFloat(value, numtext::kHundredths, &record.size);
         else
-            planemap::ReadColor(item, &record.color);
+            ReadColor(item, &record.color);
     } else if (const PenItems* pen =
                    Find(kPens, [id](const PenItems& p) { return p.style == id || p.color == id || p.width == id; })) {
         QXLOGPEN& record = axes.*pen->pen;
@@ -313,7 +311,7 @@ void CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) 
         } else if (id == pen->width) {
             numtext::LeadingNumber(text, &value) && numtext::FitFloat(value, numtext::kHundredths, &record.width);
         } else {
-            planemap::ReadColor(item, &record.color);
+            ReadColor(item, &record.color);
         }
     } else if (const LabelItems* labels = Find(kLabels, [id](const LabelItems& l) { return l.show == id; })) {
         const bool shown = GetYesNoProp(item);

@@ -40,7 +40,7 @@ void CPropListPie::SetSameTypeFont(CQXLayer* layer, QXLOGFONT& font, const CStri
 int CPropListPie::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     CBCGPProp* basic = NewGroup(pt::kBasic, kBasicGroupId, true);
-    CBCGPProp* shape = planemap::NewTextItem(planetext::kType, kShapeDescription, kShapeId);
+    CBCGPProp* shape = NewTextItem(planetext::kType, kShapeDescription, kShapeId);
     shape->AllowEdit(FALSE);
     basic->AddSubItem(shape);
     m_wndPropList.AddProperty(basic);
@@ -86,7 +86,7 @@ void CPropListPie::UpdateBCGPProperty(long object, CString) {
     CQXObjectPie* pie = ShownPie();
     if (!pie) return;  // a point typed like the pies has none of their values
     RebuildSizes(*pie);
-    planemap::SetItemText(FindItem(kShapeId), pt::ShapeName(pie->GetShapeType()));
+    SetItemText(FindItem(kShapeId), pt::ShapeName(pie->GetShapeType()));
 
     QXLOGFONT font;
     pie->GetFont(font);
@@ -113,7 +113,7 @@ void CPropListPie::RebuildSizes(CQXObjectPie& pie) {
     const int shape = pie.GetShapeType();
     AddSizeItems(group, shape, kSizeIds);
     const ShapeSizes& sizes = SizesOf(shape);
-    for (int i = 0; i < sizes.count; ++i) planemap::SetItemText(group->GetSubItem(i), SizeText(pie, sizes.row[i]));
+    for (int i = 0; i < sizes.count; ++i) SetItemText(group->GetSubItem(i), SizeText(pie, sizes.row[i]));
     SetCountOptions(FindItem(kBarCountId), 1, pie.GetRecordCount() - 1);
     AdjustLayout();
     group->Expand(TRUE);
@@ -128,7 +128,7 @@ void CPropListPie::ShowBottomLine(CQXObjectPie& pie) {
     SetYesNoProp(draw, bar && pie.GetDrawBotLine() == 1);
     draw->Enable(bar ? TRUE : FALSE);
     EnableSubItems(bottom, 1, bottom->GetSubItemsCount(), bar ? TRUE : FALSE);
-    planemap::SetItemText(FindItem(kBottomLengthId), Number(pie.GetBotWidth()));
+    SetItemText(FindItem(kBottomLengthId), Number(pie.GetBotWidth()));
     QXLOGPEN botPen;
     pie.GetBotPen(botPen);
     ShowPen(FindItem(kBottomStyleId), FindItem(kBottomWidthId), FindItem(kBottomColorId), botPen, 1);
@@ -152,7 +152,7 @@ bool CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
     double value = 0;
     switch (item->GetData()) {
         case kFaceId:
-            font.SetFaceName(planemap::ItemText(item));
+            font.SetFaceName(ItemText(item));
             SetSameTypeFont(layer, font, typeName);
             return true;
         case kFontSizeId:
@@ -161,7 +161,7 @@ bool CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
             SetSameTypeFont(layer, font, typeName);
             return true;
         case kFontColorId:
-            if (!planemap::ReadColor(item, &font.color)) return true;
+            if (!ReadColor(item, &font.color)) return true;
             SetSameTypeFont(layer, font, typeName);
             return true;
         case kXMoveId:
@@ -248,5 +248,5 @@ void CPropListPie::ShowStored(CQXObjectPie& pie, CBCGPProp* item) {
     } else {
         return;
     }
-    planemap::SetItemText(item, text);
+    SetItemText(item, text);
 }

@@ -220,7 +220,7 @@ void CPropListPieLayerData::AddRow(int index, const char* controlDescription) {
     const CString label = pt::PropertyLabel(index + 1);
     FindItem(kFieldGroupId)->AddSubItem(NewOptions(label, "", dtext::kFieldDescription, kFirstFieldId + index));
     CBCGPProp* color = pieitems::NewColorItem(label, dtext::kColorDescription, kFirstColorId + index);
-    planemap::ShowColor(color, DefaultColor(index));
+    ShowColor(color, DefaultColor(index));
     FindItem(kColorGroupId)->AddSubItem(color);
     FindItem(kControlGroupId)
         ->AddSubItem(CreateYesNoProp(label, kFirstControlId + index, _variant_t(""), controlDescription));
@@ -251,7 +251,7 @@ void CPropListPieLayerData::ResizePropRows(int n) {
 // ---- option lists ------------------------------------------------------------------------------------
 
 void CPropListPieLayerData::FillTableNameOptions() {
-    const CString source = planemap::ItemText(FindItem(kSourceId));
+    const CString source = ItemText(FindItem(kSourceId));
     CStringArray tables;
     if (source == pt::kSourceNames[pt::kWellData]) {
         CDataHelper::GetWellTableName(tables);
@@ -264,12 +264,12 @@ void CPropListPieLayerData::FillTableNameOptions() {
         if (CBCGPProp* dates = FindItem(kDateGroupId)) dates->Expand(FALSE);
     CBCGPProp* table = FindItem(kTableId);
     SetOptions(table, tables);
-    planemap::SetItemText(table, "");
+    SetItemText(table, "");
 }
 
 void CPropListPieLayerData::FillFieldOptions() {
-    const CString source = planemap::ItemText(FindItem(kSourceId));
-    const CString table = planemap::ItemText(FindItem(kTableId));
+    const CString source = ItemText(FindItem(kSourceId));
+    const CString table = ItemText(FindItem(kTableId));
     CStringArray fields;
     if (source == pt::kSourceNames[pt::kScatterData])
         CDataHelper::FindScatterTableRecordName(fields, table, 1);
@@ -281,15 +281,15 @@ void CPropListPieLayerData::FillFieldOptions() {
 
 void CPropListPieLayerData::FillDataLayerOptions() {
     CStringArray strata;
-    CDataHelper::GetStratumNames(strata, planemap::ItemText(FindItem(kTableId)));
+    CDataHelper::GetStratumNames(strata, ItemText(FindItem(kTableId)));
     CBCGPProp* stratum = FindItem(kStratumId);
     SetOptions(stratum, strata);
-    planemap::SetItemText(stratum, "");
+    SetItemText(stratum, "");
 }
 
 int CPropListPieLayerData::GetDataLayerIndex(const CString& stratum) {
     CStringArray strata;
-    CDataHelper::GetStratumNames(strata, planemap::ItemText(FindItem(kTableId)));
+    CDataHelper::GetStratumNames(strata, ItemText(FindItem(kTableId)));
     for (int i = 0; i < strata.GetSize(); ++i)
         if (strata.GetAt(i) == stratum) return i;
     return -1;
@@ -311,7 +311,7 @@ void CPropListPieLayerData::UpdateBCGPProperty(long object, CString) {
     CBCGPProp* shapeItem = FindItem(kShapeId);
     shapeItem->RemoveAllOptions();
     for (int s = first; s <= last; ++s) shapeItem->AddOption(pt::kShapeNames[s]);
-    planemap::SetItemText(shapeItem, pt::ShapeName(shape));
+    SetItemText(shapeItem, pt::ShapeName(shape));
     SetYesNoProp(FindItem(kModifyObjectId), layer.GetModifyObject() == 1);
 
     CBCGPProp* source = FindItem(kSourceId);
@@ -319,14 +319,14 @@ void CPropListPieLayerData::UpdateBCGPProperty(long object, CString) {
     const bool dynamicOffered = shape >= pt::kFullPie && shape <= pt::kMultiBar;
     for (int type = 0; type < pt::kSourceCount; ++type)
         if (type != pt::kDynamicData || dynamicOffered) source->AddOption(pt::kSourceNames[type]);
-    planemap::SetItemText(source, pt::SourceName(layer.GetDataType()));
+    SetItemText(source, pt::SourceName(layer.GetDataType()));
     if (shape == pt::kMultiBar) shapeItem->Enable(layer.GetDataType() == pt::kDynamicData ? FALSE : TRUE);
     // After a rebuild and with the layer's own source shown: the items enabled are the ones shown.
     EnableBySource();
 
     FillTableNameOptions();
     FillFieldOptions();
-    planemap::SetItemText(FindItem(kTableId), layer.GetTableName());
+    SetItemText(FindItem(kTableId), layer.GetTableName());
     FillFieldOptions();
 
     CBCGPProp* stratum = FindItem(kStratumId);
@@ -338,8 +338,8 @@ void CPropListPieLayerData::UpdateBCGPProperty(long object, CString) {
         const int index = layer.GetDataLayer();
         if (index >= 0 && index < strata.GetSize()) stratumName = strata.GetAt(index);
     }
-    planemap::SetItemText(stratum, stratumName);
-    planemap::SetItemText(FindItem(kCountId), pieitems::Count(layer.GetRecordCount()));
+    SetItemText(stratum, stratumName);
+    SetItemText(FindItem(kCountId), pieitems::Count(layer.GetRecordCount()));
     UpdateDateProps(layer);
     ShowRows(layer);
 }
@@ -348,7 +348,7 @@ void CPropListPieLayerData::UpdateBCGPProperty(long object, CString) {
 void CPropListPieLayerData::EnableBySource() {
     CBCGPProp* table = FindItem(kTableId);
     CBCGPProp* stratum = FindItem(kStratumId);
-    if (planemap::ItemText(FindItem(kSourceId)) != pt::kSourceNames[pt::kWellData]) {
+    if (ItemText(FindItem(kSourceId)) != pt::kSourceNames[pt::kWellData]) {
         stratum->Enable(FALSE);
         table->Enable(TRUE);
         return;
@@ -370,8 +370,8 @@ void CPropListPieLayerData::ShowRows(CPieLayer& layer) {
         FillFieldOptions();
     }
     for (int i = 0; i < rows; ++i) {
-        planemap::SetItemText(FindItem(kFirstFieldId + i), layer.GetRecordName(i));
-        planemap::ShowColor(FindItem(kFirstColorId + i), layer.GetColor(i));
+        SetItemText(FindItem(kFirstFieldId + i), layer.GetRecordName(i));
+        ShowColor(FindItem(kFirstColorId + i), layer.GetColor(i));
         CBCGPProp* control = FindItem(kFirstControlId + i);
         if (control && control->GetOptionCount() > 0) SetYesNoProp(control, layer.GetColorControl(i) == 1);
     }
@@ -379,7 +379,7 @@ void CPropListPieLayerData::ShowRows(CPieLayer& layer) {
 
 void CPropListPieLayerData::UpdateDateProps(CPieLayer& layer) {
     CBCGPProp* group = FindItem(kDateGroupId);
-    const DateSet dates = DatesOf(planemap::ItemText(FindItem(kShapeId)), planemap::ItemText(FindItem(kSourceId)));
+    const DateSet dates = DatesOf(ItemText(FindItem(kShapeId)), ItemText(FindItem(kSourceId)));
     bool kept = dates.count > 0 && (!dates.exactCount || group->GetSubItemsCount() == dates.count);
     for (int i = 0; kept && i < dates.count; ++i) kept = FindItem(dates.items[i].id) != nullptr;
     if (!kept) {
@@ -412,7 +412,7 @@ LRESULT CPropListPieLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CPieLayer layer(m_pLayer);
     layer.SetModifyObject(GetYesNoProp(FindItem(kModifyObjectId)) ? 1 : 0);
     const DWORD_PTR id = item->GetData();
-    const CString text = planemap::ItemText(item);
+    const CString text = ItemText(item);
     switch (id) {
         case kShapeId: {
             int shape = -1;
@@ -463,7 +463,7 @@ LRESULT CPropListPieLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
             } else if (id >= kFirstColorId && id < kFirstColorId + pt::kMaxProperties) {
                 const int i = static_cast<int>(id - kFirstColorId);
                 COLORREF color = 0;
-                if (!planemap::ReadColor(item, &color)) break;
+                if (!ReadColor(item, &color)) break;
                 layer.SetColor(i, color);
                 if (layer.IsDynamicMultiBar())
                     layer.BuildDynamicMultiBarObjects();
@@ -507,13 +507,11 @@ void CPropListPieLayerData::CollapseRows() {
     for (DWORD_PTR group : {kFieldGroupId, kColorGroupId, kControlGroupId}) FindItem(group)->Expand(FALSE);
 }
 
-bool CPropListPieLayerData::ShowsYes(DWORD_PTR controlId) {
-    return planemap::ItemText(FindItem(controlId)) == grouptext::kYes;
-}
+bool CPropListPieLayerData::ShowsYes(DWORD_PTR controlId) { return ItemText(FindItem(controlId)) == grouptext::kYes; }
 
 COLORREF CPropListPieLayerData::RowColor(DWORD_PTR colorId) {
     COLORREF color = 0;
-    planemap::ReadColor(FindItem(colorId), &color);
+    ReadColor(FindItem(colorId), &color);
     return color;
 }
 

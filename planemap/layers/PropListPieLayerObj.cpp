@@ -167,7 +167,7 @@ void CPropListPieLayerObj::RefreshLayer(CPieLayer& layer) {
     ShowPoint(layer);
     FindItem(kXMoveId)->SetValue(_variant_t(static_cast<long>(layer.GetXMove())));
     FindItem(kYMoveId)->SetValue(_variant_t(static_cast<long>(layer.GetYMove())));
-    planemap::SetItemText(FindItem(kRadiusModeId), kRadiusModes[layer.GetFixRadius() != 0 ? 0 : 1]);
+    SetItemText(FindItem(kRadiusModeId), kRadiusModes[layer.GetFixRadius() != 0 ? 0 : 1]);
     SetYesNoProp(FindItem(kNullShowId), layer.GetNULLShow() == 1);
     RebuildDataPositions(layer, shape, records);
 
@@ -181,8 +181,8 @@ void CPropListPieLayerObj::RefreshLayer(CPieLayer& layer) {
     ShowScale(layer, shape);
     for (DWORD_PTR id : {kDrawType1Id, kDrawType2Id})
         if (CBCGPProp* row = FindItem(id))
-            planemap::SetItemText(row, TextOfValue(kDrawTypes, layer.GetDynamicMultiBarDrawType(DrawTypeProperty(id)),
-                                                   otext::kLineChart));
+            SetItemText(row, TextOfValue(kDrawTypes, layer.GetDynamicMultiBarDrawType(DrawTypeProperty(id)),
+                                         otext::kLineChart));
     m_nBuiltShape = rebuilt ? shape : m_nBuiltShape;
     m_nBuiltRecords = records;
 }
@@ -282,7 +282,7 @@ void CPropListPieLayerObj::ShowPoint(CPieLayer& layer) {
     asPen.width = point.size;
     asPen.color = point.borderColor;
     ShowPen(FindItem(kPointStyleId), FindItem(kPointSizeId), FindItem(kPointBorderColorId), asPen, 100);
-    planemap::ShowColor(FindItem(kPointFillColorId), point.innerColor);
+    ShowColor(FindItem(kPointFillColorId), point.innerColor);
 }
 
 // Only the bar charts draw a bottom line: for every other shape the layer's is switched off.
@@ -299,7 +299,7 @@ void CPropListPieLayerObj::ShowBottomLine(CPieLayer& layer, int shape) {
     }
     draw->Enable(bar ? TRUE : FALSE);
     EnableRows(group, bar);
-    planemap::SetItemText(FindItem(kBottomLengthId), Number(layer.GetBotWidth()));
+    SetItemText(FindItem(kBottomLengthId), Number(layer.GetBotWidth()));
     QXLOGPEN botPen;
     layer.GetBotPen(botPen);
     ShowPen(FindItem(kBottomStyleId), FindItem(kBottomWidthId), FindItem(kBottomColorId), botPen, 1);
@@ -310,15 +310,14 @@ void CPropListPieLayerObj::ShowSizes(CPieLayer& layer, int shape, int records, b
     // A "条数" made afresh has no options yet, whatever the count it was last filled for.
     if (sizes.count && sizes.row[0] == kBarCountRow && (rebuilt || records != m_nBuiltRecords))
         SetCountOptions(FindItem(kBarCountId), 1, records - 1);
-    for (int i = 0; i < sizes.count; ++i)
-        planemap::SetItemText(FindItem(kSizeIds[sizes.row[i]]), SizeText(layer, sizes.row[i]));
+    for (int i = 0; i < sizes.count; ++i) SetItemText(FindItem(kSizeIds[sizes.row[i]]), SizeText(layer, sizes.row[i]));
     if (sizes.count && shape != pt::kFullPie && shape != pt::kHalfPie)
         SetYesNoProp(FindItem(kEachMaxId), layer.GetEachMax() == 1);
 }
 
 void CPropListPieLayerObj::ShowScale(CPieLayer& layer, int shape) {
     SetYesNoProp(FindItem(kScaleDrawId), layer.GetDrawCorrdinate() == 1);
-    const bool proportional = planemap::ItemText(FindItem(kRadiusModeId)) == otext::kProportional;
+    const bool proportional = ItemText(FindItem(kRadiusModeId)) == otext::kProportional;
     CBCGPProp* draw = FindItem(kScaleDrawId);
     CBCGPProp* factor = FindItem(kScaleFactorId);
     draw->Enable(proportional && IsPie(shape) ? TRUE : FALSE);
@@ -326,12 +325,12 @@ void CPropListPieLayerObj::ShowScale(CPieLayer& layer, int shape) {
     if (CQXObjectCoordinate* axes = FindCoordinate(layer.GetLayer(), [](const CQXObjectCoordinate& a) {
             return a.GetAxisXFactor() >= 1 && a.GetAxisXFactor() <= kLargestScaleFactor;
         }))
-        planemap::SetItemText(factor, Count(static_cast<int>(axes->GetAxisXFactor())));
+        SetItemText(factor, Count(static_cast<int>(axes->GetAxisXFactor())));
 }
 
 void CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
-    const CString text = planemap::ItemText(item);
+    const CString text = ItemText(item);
     QXLOGFONT font;
     layer.GetFont(font);
     QXLOGPOINT point;
@@ -347,7 +346,7 @@ void CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             if (planemap::EditWidth(item, &font.size)) layer.SetFont(font);
             return;
         case kFontColorId:
-            if (planemap::ReadColor(item, &font.color)) layer.SetFont(font);
+            if (ReadColor(item, &font.color)) layer.SetFont(font);
             return;
         case kTextPosId:
             layer.SetTextPos(ValueOfText(kTextPositions, text, 2));
@@ -408,7 +407,7 @@ void CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             if (ReadLayerNumber(text, &value))
                 layer.SetBotWidth(value);
             else
-                planemap::SetItemText(item, Number(layer.GetBotWidth()));
+                SetItemText(item, Number(layer.GetBotWidth()));
             return;
         case kDrawType1Id:
         case kDrawType2Id:
@@ -429,7 +428,7 @@ void CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             return;
         case kPointBorderColorId:
         case kPointFillColorId:
-            if (planemap::ReadColor(item, id == kPointBorderColorId ? &point.borderColor : &point.innerColor))
+            if (ReadColor(item, id == kPointBorderColorId ? &point.borderColor : &point.innerColor))
                 layer.SetDynamicMultiBarPoint(point);
             return;
         default:
@@ -460,8 +459,8 @@ bool CPropListPieLayerObj::ApplyPenEdit(CPieLayer& layer, CBCGPProp* item) {
         if (!planemap::EditWidth(item, &pen.width)) return true;
     } else {
         double value = 0;
-        if (!ReadLayerNumber(planemap::ItemText(item), &value) || !numtext::FitFloat(value, 1, &pen.width)) {
-            planemap::SetItemText(item, Number(pen.width));
+        if (!ReadLayerNumber(ItemText(item), &value) || !numtext::FitFloat(value, 1, &pen.width)) {
+            SetItemText(item, Number(pen.width));
             return true;
         }
     }
@@ -473,7 +472,7 @@ bool CPropListPieLayerObj::ApplyPenEdit(CPieLayer& layer, CBCGPProp* item) {
 bool CPropListPieLayerObj::ApplySizeEdit(CPieLayer& layer, CBCGPProp* item) {
     const SizeRow row = SizeRowOf(kSizeIds, item->GetData());
     if (row == kSizeRowCount) return false;
-    const CString text = planemap::ItemText(item);
+    const CString text = ItemText(item);
     double value = 0;
     switch (row) {
         case kRadiusRow:
@@ -493,6 +492,6 @@ bool CPropListPieLayerObj::ApplySizeEdit(CPieLayer& layer, CBCGPProp* item) {
             if (numtext::LeadingNumber(text, &value)) SetSizeValue(layer, row, value);
             return true;
     }
-    planemap::SetItemText(item, SizeText(layer, row));
+    SetItemText(item, SizeText(layer, row));
     return true;
 }
