@@ -272,3 +272,29 @@ TEST(PieLayerData, TheFirstRefreshEnablesTheItemsItShowsForTheLayersOwnSource) {
     EXPECT_TRUE(other.Enabled(D::kTableId));
     EXPECT_FALSE(other.Enabled(D::kStratumId));
 }
+
+TEST(PieLayerData, DynamicPiesShowTheDatesOfTheirShape) {
+    PieWorld w(1, 3);
+    w.pie.SetDataType(2);
+    OpenList<D> page;
+    page.Show(w.layer);
+    EXPECT_EQ((std::vector<std::string>{"日期1", "日期2"}), SubItemNames(page.Item(D::kDateGroupId)));
+    ASSERT_TRUE(page.Pick(D::kShapeId, "饼状图(整圆)"));
+    EXPECT_EQ(0, w.pie.GetShapeType());
+    EXPECT_EQ((std::vector<std::string>{"日期"}), SubItemNames(page.Item(D::kDateGroupId)));
+    page.grid().PickDate(dynamic_cast<CBCGPDateTimeProp*>(page.Item(D::kDate1Id)), COleDateTime(2024, 5, 6, 0, 0, 0));
+    EXPECT_EQ(COleDateTime(2024, 5, 6, 0, 0, 0), w.pie.GetDate1());
+}
+
+TEST(PieLayerDisplay, AFixedRadiusClearsTheSelectionAndGreysTheScale) {
+    PieWorld w(0, 3);
+    auto* symbol = w.map.Add<CQXObjectPie>("饼图", w.layer);
+    w.map.Select(symbol);
+    OpenList<O> page;
+    page.Show(w.layer);
+    ASSERT_TRUE(page.Pick(O::kRadiusModeId, "固定"));
+    EXPECT_EQ(1, w.pie.GetFixRadius());
+    EXPECT_EQ(0, w.layer->GetSelectedObjectCount());
+    EXPECT_FALSE(page.Enabled(O::kScaleDrawId));
+    EXPECT_FALSE(page.Enabled(O::kScaleFactorId));
+}
