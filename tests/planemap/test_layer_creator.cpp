@@ -179,7 +179,7 @@ TEST(PlaneCreator, UnknownLayerKindsRowsWithoutTheirListsAndNoParentOpenNothing)
     CreatorWorld w;
     EXPECT_EQ(nullptr, Opened(w.OpenLayer(w.Layer("图层X"))).get());
     EXPECT_EQ(nullptr, Opened(w.OpenLayer(w.Layer("断层 "))).get());  // kinds are compared whole
-    EXPECT_EQ(nullptr, Opened(w.OpenLayer(w.Layer("饼图"))).get());   // its pages come later
+    EXPECT_EQ(nullptr, Opened(w.OpenLayer(w.Layer("砂体"))).get());   // its pages come later
     EXPECT_EQ(nullptr, CPlanePropWndCreator::CreateLayerProp(w.Layer("线"), nullptr));
     EXPECT_EQ(nullptr, CPlanePropWndCreator::CreateLayerProp(nullptr, &w.host.frame));
 }
