@@ -280,7 +280,7 @@ void RefreshBarLayout(CBCGPProp* group, CkelBarPlot* plot) {
     CBCGPProp* direction = group->GetSubItem(3);
     direction->AddOption(kHorizontal, TRUE);
     direction->AddOption(kVertical, TRUE);
-    direction->SetValue(_variant_t(plot->GetIsTransfer() ? kHorizontal : kVertical));
+    direction->SetValue(_variant_t(plot->GetIsHorizontal() ? kHorizontal : kVertical));
     IkelAxis* axis = plot->GetBaseAxis();
     direction->Enable(!axis || axis->GetNumsOfPlots() < 2);
 }

@@ -99,7 +99,7 @@ void CkelLineBasePlot::SetLogPen(QXLOGPEN* pen) {
     Stamp(this);
 }
 
-CkelLinePlotFill* CkelLineBasePlot::GetPlotFills() { return &m_fill; }
+CkelLinePlotFill* CkelLineBasePlot::GetPlotFills() { return m_bHasFill ? &m_fill : nullptr; }
 
 CkelLinePlot::CkelLinePlot()
     : m_pSymbol(CkelPlotSymbolFactory::GetPlotSymbolFactory()->CreatePlotSymbolStrategy(KEL_SYMBOL_SIMPLE, this)) {
@@ -194,7 +194,7 @@ bool CBarFillSeryGrp::AddSery(const std::string& name) {
     CkelDataset* dataset = m_pPlot ? m_pPlot->GetDataset() : nullptr;
     const int column = dataset ? dataset->GetDataSeriesIndex(name) : -1;
     if (column < 0 || IsSeryInGroup(name)) return false;
-    m_series.emplace_back(name, column);
+    m_series.emplace_back(name, column, m_pPlot);
     return true;
 }
 
