@@ -1,8 +1,10 @@
 // Costs of the section pages, each beside its floor (the bare loop doing the same work): the
-// stratum grid's rebuild and a header click over S strata, and a width edit of the well page over
-// W selected wells. The floor_ratio counter stays flat as S or W grows when the page is linear.
+// stratum grid's rebuild and a header click over S strata, a width edit of the well page over W
+// selected wells and a display-range type edit of the graph page over W wells. The floor_ratio
+// counter stays flat as S or W grows when the page is linear.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -16,6 +18,7 @@
 #include "hosttypes/Oriel/CnConnection.h"
 #include "hosttypes/Spindle/GridCtrl.h"
 #include "section/CnLstWell.h"
+#include "section/GraphSetors.h"
 #include "section/LstStratumSetor.h"
 #include "section/SectionObject.h"
 
@@ -131,5 +134,28 @@ void BM_WellWidthEdit(benchmark::State& state) {
         });
 }
 BENCHMARK(BM_WellWidthEdit)->Arg(1)->Arg(100)->Arg(1000)->UseManualTime()->Complexity(benchmark::oN);
+
+// A display-range type picked on the "图设置" page takes the wells' range into the record and gives
+// it back to all W wells (each well's two setters once); the floor finds the range and sets it.
+void BM_GraphRangeTypeEdit(benchmark::State& state) {
+    SectionWorld<CCnGraphSetor> world(static_cast<int>(state.range(0)), 3,
+                                      [](Section& s) { return new CCnGraphSetor(&s.Section()); });
+    platform::GridDriver grid(&world.list->GetPropList());
+    CBCGPProp* type = grid.FindByData(CGraphSetor::kRangeTypeId);
+    int k = 0;
+    TimeBesideFloor(
+        state, [] {}, [&] { grid.PickOption(type, (++k % 2) ? "分层" : "深度"); },
+        [&] {
+            const int wells = world.section.WellCount();
+            double top = world.section.Well(0).GetTopDepth(), bottom = world.section.Well(0).GetBottomDepth();
+            for (int i = 0; i < wells; ++i) {
+                top = std::min(top, world.section.Well(i).GetTopDepth());
+                bottom = std::max(bottom, world.section.Well(i).GetBottomDepth());
+            }
+            for (int i = 0; i < wells; ++i) world.section.Well(i).SetTopDepth(top);
+            for (int i = 0; i < wells; ++i) world.section.Well(i).SetBottomDepth(bottom);
+        });
+}
+BENCHMARK(BM_GraphRangeTypeEdit)->Arg(10)->Arg(100)->Arg(1000)->UseManualTime()->Complexity(benchmark::oN);
 
 }  // namespace

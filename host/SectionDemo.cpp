@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "WindowPrinter.h"
 #include "driver/CellGridDriver.h"
@@ -9,6 +10,7 @@
 #include "driver/SheetDriver.h"
 #include "framework/PropWndMgr.h"
 #include "framework/WndPag.h"
+#include "hostlibs/Halyard/Testing.h"
 #include "hostlibs/Oriel/SectionFixture.h"
 #include "hosttypes/Gondola/Fence.h"
 #include "hosttypes/Halyard/Reservoir.h"
@@ -19,6 +21,7 @@
 #include "hosttypes/Spindle/GridCtrl.h"
 #include "section/CnLstWell.h"
 #include "section/FcPropertyWnd.h"
+#include "section/GraphSetors.h"
 #include "section/LstStratumSetor.h"
 #include "section/SandSetor.h"
 #include "section/ScPropertyWnd.h"
@@ -75,7 +78,7 @@ void CorrelationAndLayer(CWnd& frame, CWnd& view, std::ostream& out, const std::
     CWnd* sheet = ScPropertyWnd().Create(SectionObjectArg(section.Object()), &frame);
     platform::SendSelectionChanged(*sheet, &view, SectionObjectArg(section.Object()));
     hostapp::PrintPropertyWindow(out, *sheet);
-    if (auto* grid = ShowPage<CLstStratumSetor>(*sheet, 0)) PrintCells(out, *grid->GetGrid());
+    if (auto* grid = ShowPage<CLstStratumSetor>(*sheet, 1)) PrintCells(out, *grid->GetGrid());
     Destroy(sheet);
 
     step("a layer of the section: CreateLayerProperty, then WM_USER+102 with another layer");
@@ -100,7 +103,7 @@ void Connection(CWnd& frame, CWnd& view, std::ostream& out, const std::function<
     step("connection section: the stratum grid and the sand page");
     CWnd* sheet = ScPropertyWnd().Create(object, &frame);
     platform::SendSelectionChanged(*sheet, &view, object);
-    if (auto* page = ShowPage<CLstStratumSetor>(*sheet, 0)) {
+    if (auto* page = ShowPage<CLstStratumSetor>(*sheet, 1)) {
         CGridCtrl& grid = *page->GetGrid();
         PrintCells(out, grid);
         out << "  type FALSE into 填充 of stratum 1, click the header 顶界限, click 砂体 of stratum 2\n";
@@ -110,7 +113,7 @@ void Connection(CWnd& frame, CWnd& view, std::ostream& out, const std::function<
         PrintBytes(out, section.Record());
         out << "  map modified: " << section.Map()->GetModifyFlag() << "\n";
     }
-    if (auto* sand = ShowPage<CSandSetor>(*sheet, 1)) {
+    if (auto* sand = ShowPage<CSandSetor>(*sheet, 2)) {
         platform::SendSelectionChanged(*sheet, &view, object);
         platform::GridDriver grid(&sand->GetPropList());
         out << "  pick 单一填充, Lh/(h+1), 连通; the second river shape\n";
@@ -160,7 +163,7 @@ void FenceAndReservoir(CWnd& frame, CWnd& view, std::ostream& out, const std::fu
     oriel::SectionFixture<CkelReservoir> reservoir;
     step("reservoir section: CkelPropertyWnd::Create, the sand page");
     CWnd* sheet = CkelPropertyWnd().Create(SectionObjectArg(reservoir.Object()), &frame);
-    if (auto* sand = ShowPage<CSandSetor>(*sheet, 1)) {
+    if (auto* sand = ShowPage<CSandSetor>(*sheet, 2)) {
         platform::SendSelectionChanged(*sheet, &view, SectionObjectArg(reservoir.Object()));
         platform::GridDriver grid(&sand->GetPropList());
         grid.PickOption(grid.FindByData(CSandSetor::kPinchoutLengthId), "1/2井距");
@@ -183,6 +186,107 @@ void FenceAndReservoir(CWnd& frame, CWnd& view, std::ostream& out, const std::fu
         << (CkelPropertyWnd().Create(SectionObjectArg(reservoir.Object()), &frame) ? "a sheet" : "no window") << "\n";
 }
 
+// ---- graph settings ----
+
+void PrintLog(std::ostream& out, const char* library, const std::vector<std::string>& log) {
+    out << "    " << library << ":";
+    for (const std::string& entry : log) out << " " << entry << ";";
+    out << "\n";
+}
+
+// One edit on a "图设置" page, with the calls it made into the section and reservoir libraries.
+struct GraphSession {
+    std::ostream& out;
+    platform::GridDriver grid;
+    std::function<void()> reselect;  // the host's selection message after an edit
+    template <class Action>
+    void Edit(const std::string& what, Action action) {
+        oriel::testing::ClearCallLog();
+        halyard::testing::ClearCallLog();
+        action();
+        out << "  " << what << "\n";
+        PrintLog(out, "Oriel", oriel::testing::CallLog());
+        PrintLog(out, "Halyard", halyard::testing::CallLog());
+        reselect();
+    }
+    void Type(DWORD_PTR id, const std::string& text) {
+        Edit(std::to_string(id) + " <- " + text, [&] { grid.TypeText(grid.FindByData(id), text); });
+    }
+    void Pick(DWORD_PTR id, const std::string& option) {
+        Edit(std::to_string(id) + " <- " + option, [&] { grid.PickOption(grid.FindByData(id), option); });
+    }
+    void PickSecond(DWORD_PTR id) {
+        Edit(std::to_string(id) + " <- the second template", [&] { grid.PickOption(grid.FindByData(id), 1); });
+    }
+};
+
+// Opens the section's sheet through its entry, prints the "图设置" page, runs the script on it
+// and prints the page again.
+template <class Container>
+void GraphSettingsOf(CWnd* (*open)(long, CWnd*), const char* what, CWnd& frame, CWnd& view, std::ostream& out,
+                     const std::function<void(const char*)>& step,
+                     const std::function<void(GraphSession&, oriel::SectionFixture<Container>&)>& script) {
+    oriel::SectionFixture<Container> section;
+    section.Record().m_dXScale = 1000;
+    section.Record().m_dYScale = 500;
+    const LPARAM object = SectionObjectArg(section.Object());
+    step(what);
+    CWnd* sheet = open(object, &frame);
+    if (!sheet) return;
+    platform::SendSelectionChanged(*sheet, &view, object);
+    if (auto* page = ShowPage<CGraphSetor>(*sheet, 0)) {
+        platform::SendSelectionChanged(*sheet, &view, object);
+        hostapp::PrintPropertyWindow(out, *sheet);
+        GraphSession session{out, platform::GridDriver(&page->GetPropList()),
+                             [&] { platform::SendSelectionChanged(*sheet, &view, object); }};
+        script(session, section);
+        out << "  after the edits:\n";
+        hostapp::PrintPropertyWindow(out, *sheet);
+    }
+    Destroy(sheet);
+}
+
+void GraphSettings(CWnd& frame, CWnd& view, std::ostream& out, const std::function<void(const char*)>& step) {
+    using G = CGraphSetor;
+    GraphSettingsOf<CrCorrelation>([](long o, CWnd* p) { return ScPropertyWnd().Create(o, p); },
+                                   "correlation section: 图设置", frame, view, out, step,
+                                   [](GraphSession& s, oriel::SectionFixture<CrCorrelation>&) {
+                                       s.PickSecond(G::kTemplateId);
+                                       s.Type(G::kYScaleId, "1:250");
+                                       s.Type(G::kYScaleId, "abc");
+                                       s.Pick(G::kRangeTypeId, "分层");
+                                       s.Type(G::kWellWidthId, "2");
+                                       s.Pick(G::kGradeId, "三级");
+                                   });
+    GraphSettingsOf<CnConnection>([](long o, CWnd* p) { return ScPropertyWnd().Create(o, p); },
+                                  "connection section: 图设置", frame, view, out, step,
+                                  [](GraphSession& s, oriel::SectionFixture<CnConnection>&) {
+                                      s.Type(G::kXScaleId, "1:2000");
+                                      s.Pick(G::kSpacingTypeId, "投影");
+                                      s.Pick(G::kProjectionId, "Y方向");
+                                      s.Type(G::kTopDepthId, "1200");
+                                      s.Type(G::kWellWidthId, "0.5");
+                                  });
+    GraphSettingsOf<KelFence::CFence>([](long o, CWnd* p) { return CFcPropertyWnd().Create(o, p); },
+                                      "fence diagram: 图设置", frame, view, out, step,
+                                      [](GraphSession& s, oriel::SectionFixture<KelFence::CFence>& fence) {
+                                          fence.Well(0).SetPosition(FLOATPOINT(100, 40), false);
+                                          s.Type(G::kXScaleId, "1:2000");
+                                          s.Type(G::kYScaleId, "1:1000");
+                                          s.Pick(G::kGradeId, "一级");
+                                      });
+    GraphSettingsOf<CkelReservoir>([](long o, CWnd* p) { return CkelPropertyWnd().Create(o, p); },
+                                   "reservoir section: 图设置", frame, view, out, step,
+                                   [](GraphSession& s, oriel::SectionFixture<CkelReservoir>& reservoir) {
+                                       s.Pick(G::kSpacingTypeId, "投影");
+                                       s.Pick(G::kProjectionId, "按首尾连线");
+                                       s.Type(G::kBottomDepthId, "1800");
+                                       reservoir.Section().StartEngine();
+                                       s.Pick(G::kGradeId, "三级");
+                                       s.Type(G::kWellWidthId, "4");
+                                   });
+}
+
 }  // namespace
 
 void RunSectionDemo(CWnd& frame, CWnd& view, std::ostream& out) {
@@ -190,6 +294,7 @@ void RunSectionDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     CorrelationAndLayer(frame, view, out, step);
     Connection(frame, view, out, step);
     FenceAndReservoir(frame, view, out, step);
+    GraphSettings(frame, view, out, step);
 }
 
 }  // namespace demo

@@ -13,23 +13,18 @@
 #include "hosttypes/Oriel/ScContainer.h"
 #include "hosttypes/Oriel/ScWellMgr.h"
 #include "hosttypes/Osprey/WellDataManager.h"
-#include "hosttypes/Tamarind/TemplateManagerFacade.h"
 #include "planemap/PlaneItems.h"
 #include "section/SectionItems.h"
+#include "section/SectionOptions.h"
 #include "section/SectionTexts.h"
 
 using KelReservoir::Connection::CkelReservoir;
 using planemap::ItemText;
 using planemap::NewOptionItem;
 using planemap::SetItemText;
-using TemplateManager::CTemplateManagerFacade;
 using namespace sectiontext;
 
 namespace {
-
-const TextValue kDepthTypes[] = {{kMeasuredDepth, 0}, {kVerticalDepth, 1}, {kElevationDepth, 2}};
-const TextValue kRangeTypes[] = {{kByDepth, 0}, {kByStrata, 1}};
-constexpr int kByStrataRange = 1;
 
 CBCGPProp* NewReadOnlyText(const char* name, DWORD_PTR id) {
     auto* item = new CBCGPProp(name, _variant_t(""), "", id);
@@ -100,9 +95,7 @@ int CnLstWell::InitPropWnd() {
     auto* basic = new CBCGPProp(kBasic, kBasicId, FALSE);
     basic->AddSubItem(NewReadOnlyText(kWellName, kWellNameId));
     CBCGPProp* templ = NewOptionItem(kTemplate, "", "", kTemplateId, {kNoTemplate}, false);
-    std::vector<CString> names;
-    CTemplateManagerFacade::Instance()->GetAllTemplateByTplType(names, section::TemplateTypeOfKind(m_nMode + 1));
-    for (const CString& name : names) templ->AddOption(name, TRUE);
+    section::AddTemplateOptions(templ, m_nMode + 1);
     basic->AddSubItem(templ);
     basic->AddSubItem(NewReadOnlyText(kDepthType, kDepthTypeId));
     basic->AddSubItem(NewNumber(kWellWidth, 0, kWellWidthDescription, false, kWidthId));
@@ -145,15 +138,7 @@ void CnLstWell::ShowBasic(const IkelWellAdapter& well, ScContainer* container) {
         SetItemText(name, well.GetName().c_str());
         name->Enable(m_wells.size() == 1);
     }
-    CString templ = kNoTemplate;
-    if (!well.GetTemplate().empty()) {
-        const CTemplateManagerFacade* facade = CTemplateManagerFacade::Instance();
-        CString name;
-        int place = TemplateManager::TPL_POS_NONE;
-        facade->ParserFileNameByPath(well.GetTemplate().c_str(), name, place, false);
-        templ = facade->AppendTemplatePosStr(name, place);
-    }
-    SetItemText(Item(kTemplateId), templ);
+    SetItemText(Item(kTemplateId), section::TemplateTextOfPath(well.GetTemplate()));
     const boost::shared_ptr<CMapProperty> record = container ? container->GetProperty() : nullptr;
     SetItemText(Item(kDepthTypeId), record ? TextOfValue(kDepthTypes, record->m_nDepthType, "") : "");
     SetNumber(Item(kWidthId), well.GetWidth() / 100.0);
@@ -161,7 +146,7 @@ void CnLstWell::ShowBasic(const IkelWellAdapter& well, ScContainer* container) {
 
 void CnLstWell::ShowRange(const IkelWellAdapter& well, ScContainer* container) {
     const int type = well.GetDepthType();
-    const bool byStrata = type == kByStrataRange;
+    const bool byStrata = type == kStrataRange;
     SetItemText(Item(kRangeTypeId), TextOfValue(kRangeTypes, type, ""));
     for (DWORD_PTR id : {kTopStratumId, kTopExtendId, kBottomStratumId, kBottomExtendId}) Show(Item(id), byStrata);
     for (DWORD_PTR id : {kTopDepthId, kBottomDepthId}) Show(Item(id), !byStrata);
@@ -243,12 +228,11 @@ void CnLstWell::Edit(CBCGPProp* item, ScContainer& container) {
 }
 
 void CnLstWell::EditTemplate(const CString& text, ScContainer& container) {
-    const CString path = CTemplateManagerFacade::Instance()->GetTemplateFileFullPath(
-        text, section::TemplateTypeOfKind(m_nMode + 1), TemplateManager::TPL_POS_BYNAME);
+    const std::string path = section::TemplatePathOfText(text, m_nMode + 1);
     const bool whole = RebuildsWhole(container);
     auto* reservoir = dynamic_cast<CkelReservoir*>(&container);
     for (IkelWellAdapter* well : m_wells) {
-        well->SetTemplate(path.str(), false);
+        well->SetTemplate(path, false);
         container.GetWellMgr()->SetValue(&IkelWellAdapter::SaveOldWellInfo);
         well->Update();
         if (!whole && !well->IsInclinedWell())

@@ -4,6 +4,7 @@
 #include "hosttypes/Halyard/Reservoir.h"
 #include "hosttypes/Oriel/IkelWellAdapter.h"
 #include "section/CnLstWell.h"
+#include "section/GraphSetors.h"
 #include "section/LstStratumSetor.h"
 #include "section/SandSetor.h"
 #include "section/SectionTexts.h"
@@ -26,8 +27,9 @@ void CFcPropertyListCreator::SetBecontroler(ScObjInterface* object) {
 
 void CFcPropertyListCreator::SetBecontroler(KelFence::CFence* fence) {
     if (!fence->IsPropertyValid()) return;
-    BuildSheet(
-        {{kStratumPage, new CLstStratumSetor(fence, ScControlerClient::CT_FENCE)}, {kSandPage, new CSandSetor(fence)}});
+    BuildSheet({{kGraphPage, new CFcGraphSetor(fence)},
+                {kStratumPage, new CLstStratumSetor(fence, ScControlerClient::CT_FENCE)},
+                {kSandPage, new CSandSetor(fence)}});
 }
 
 void CFcPropertyListCreator::SetBecontroler(IkelWellAdapter*) {
@@ -60,7 +62,8 @@ void CkelPropertyListCreator::SetBecontroler(ScObjInterface* object) {
 
 void CkelPropertyListCreator::SetBecontroler(CkelReservoir* reservoir) {
     if (!reservoir->IsPropertyValid()) return;
-    BuildSheet({{kStratumPage, new CLstStratumSetor(reservoir, ScControlerClient::CT_RESERVOIR)},
+    BuildSheet({{kGraphPage, new CRsGraphSetor(reservoir)},
+                {kStratumPage, new CLstStratumSetor(reservoir, ScControlerClient::CT_RESERVOIR)},
                 {kSandPage, new CSandSetor(reservoir)}});
 }
 

@@ -6,6 +6,7 @@
 #include "hosttypes/Oriel/IkelWellAdapter.h"
 #include "hosttypes/Oriel/ScContainer.h"
 #include "section/CnLstWell.h"
+#include "section/GraphSetors.h"
 #include "section/LstStratumSetor.h"
 #include "section/SandSetor.h"
 #include "section/SectionTexts.h"
@@ -38,12 +39,14 @@ void ScPropertyLstCreator::SetBecontroler(ScObjInterface* object) {
 
 void ScPropertyLstCreator::SetBecontroler(CrCorrelation* section) {
     if (!section->m_bSameWorkArea) return;
-    BuildSheet({{kStratumPage, new CLstStratumSetor(section, ScControlerClient::CT_CORRELATION)}});
+    BuildSheet({{kGraphPage, new CCrGraphSetor(section)},
+                {kStratumPage, new CLstStratumSetor(section, ScControlerClient::CT_CORRELATION)}});
 }
 
 void ScPropertyLstCreator::SetBecontroler(CnConnection* section) {
     if (!section->m_bSameWorkArea) return;
-    BuildSheet({{kStratumPage, new CLstStratumSetor(section, ScControlerClient::CT_CONNECTION)},
+    BuildSheet({{kGraphPage, new CCnGraphSetor(section)},
+                {kStratumPage, new CLstStratumSetor(section, ScControlerClient::CT_CONNECTION)},
                 {kSandPage, new CSandSetor(section)}});
 }
 

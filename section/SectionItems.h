@@ -1,6 +1,9 @@
 // What the section pages share in reading and writing their items: numbers typed into an item,
-// read by the section library's check, and the section kinds' template types.
+// read by the section library's check, and the section kinds' drawing templates (their type, the
+// names offered, the file a name stands for and the text a file shows as).
 #pragma once
+
+#include <string>
 
 #include "bcg/Prop.h"
 #include "hosttypes/Tamarind/TemplateManagerFacade.h"
@@ -14,5 +17,13 @@ bool ReadItemNumber(CBCGPProp* item, double scale, double* value);
 // The drawing-template type of a section kind (1 correlation, 2 connection, 3 reservoir,
 // 4 fence); 19 for any other kind.
 TemplateManager::TemplateType TemplateTypeOfKind(int kind);
+
+// Adds the names of every template of the section kind's type to the item's options (unique).
+void AddTemplateOptions(CBCGPProp* item, int kind);
+// The text a template path shows as: "<不使用>" for none, else the template's name with its place.
+CString TemplateTextOfPath(const std::string& path);
+// The file of the template an option text names, for a section kind (the template facade's answer,
+// also for "<不使用>").
+std::string TemplatePathOfText(const CString& text, int kind);
 
 }  // namespace section

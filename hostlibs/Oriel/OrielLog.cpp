@@ -1,6 +1,8 @@
 #include "hostlibs/Oriel/OrielLog.h"
 
+#include <functional>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "hosttypes/Oriel/CContainerSignle.h"
@@ -12,6 +14,10 @@ namespace {
 std::vector<std::string>& LogStore() {
     static std::vector<std::string> log;
     return log;
+}
+std::function<void(const std::string&)>& Listener() {
+    static std::function<void(const std::string&)> listener;
+    return listener;
 }
 bool& LogEnabled() {
     static bool enabled = true;
@@ -30,7 +36,9 @@ const std::vector<oriel::testing::WellStratum>& WellStrata(const std::string& we
     return it == WellStrataStore().end() ? none : it->second;
 }
 void Log(const std::string& entry) {
-    if (LogEnabled()) LogStore().push_back(entry);
+    if (!LogEnabled()) return;
+    LogStore().push_back(entry);
+    if (Listener()) Listener()(entry);
 }
 std::string Num(double v) { return FormatString("%g", v).str(); }
 }  // namespace oriel::detail
@@ -39,12 +47,14 @@ namespace oriel::testing {
 const std::vector<std::string>& CallLog() { return LogStore(); }
 void ClearCallLog() { LogStore().clear(); }
 void EnableCallLog(bool enable) { LogEnabled() = enable; }
+void SetLogListener(std::function<void(const std::string&)> listener) { Listener() = std::move(listener); }
 void SetWellStrata(const std::string& well, const std::vector<WellStratum>& strata) {
     WellStrataStore()[well] = strata;
 }
 void Reset() {
     ClearCallLog();
     EnableCallLog(true);
+    Listener() = nullptr;
     WellStrataStore().clear();
     CContainerSignle::Instance()->SetContainer(nullptr);
     CMapPropertySignle::Instance()->SetProperty(boost::shared_ptr<CMapProperty>());

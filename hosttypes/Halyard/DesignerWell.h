@@ -96,6 +96,8 @@ public:
     void SetTopDepth(double elevation);
     void SetWellWidth(double width);
     unsigned int GetNum() const;
+    // Every designed well's bottom (an elevation); their tops stay.
+    void SetBottomDepth(double elevation);
     boost::shared_ptr<CDesignerWellAdapter> GetObj(unsigned int i) const;  // empty when out of range
     void AddWell(boost::shared_ptr<CDesignerWellAdapter> well);
 

@@ -20,6 +20,8 @@ public:
     int FindIndex(const std::string& name) const;
     // Whether the level is one of the five (0 to 4).
     bool IsValidGrade() const;
+    // Whether the well data hold strata of that level.
+    static bool IsValidGrade(int level);
     // The first and the last stratum of the level; "" when it has none.
     std::string GetTopStratum() const;
     std::string GetBotStraum() const;

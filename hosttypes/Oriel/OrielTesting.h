@@ -1,6 +1,7 @@
 // Test hooks of the section library's stand-in: its call log and a reset of its singletons.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,4 +22,8 @@ void SetWellStrata(const std::string& well, const std::vector<WellStratum>& stra
 // Clears the call log, the well strata and the singletons (current container, display record,
 // update view).
 void Reset();
+
+// Called with every entry as it is logged (tests that follow calls across libraries in one
+// order); an empty function stops it. Reset() clears it.
+void SetLogListener(std::function<void(const std::string&)> listener);
 }  // namespace oriel::testing

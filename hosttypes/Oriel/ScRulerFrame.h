@@ -40,6 +40,8 @@ public:
     // ---- section-library operations ----
     void SetMapRect(const FLOATRECT& rect);
     void Update();
+    // Fits the frame around the rulers again after the wells moved.
+    void UpdateRulerFrameRect();
 
 protected:
     bool m_bVisible;

@@ -46,24 +46,24 @@ protected:
 TEST_F(SectionCreators, ConnectionInTheWorkAreaGetsItsPagesOutOfItNothing) {
     oriel::SectionFixture<CnConnection> section;
     Owned sheet(ScPropertyWnd().Create(SectionObjectArg(section.Object()), &host.frame));
-    EXPECT_EQ((Captions{"层设置", "砂体设置"}), sheet.Tabs());
+    EXPECT_EQ((Captions{"图设置", "层设置", "砂体设置"}), sheet.Tabs());
     Owned direct(ScPropertyWnd().CreateObj(SectionObjectArg(section.Object()), &host.frame));
-    EXPECT_EQ((Captions{"层设置", "砂体设置"}), direct.Tabs());
+    EXPECT_EQ((Captions{"图设置", "层设置", "砂体设置"}), direct.Tabs());
 
     section.Section().m_bSameWorkArea = false;
     EXPECT_EQ(nullptr, ScPropertyWnd().Create(SectionObjectArg(section.Object()), &host.frame));
 }
 
-TEST_F(SectionCreators, CorrelationGetsTheStratumPage) {
+TEST_F(SectionCreators, CorrelationGetsTheGraphAndStratumPages) {
     oriel::SectionFixture<CrCorrelation> section;
     Owned sheet(ScPropertyWnd().Create(SectionObjectArg(section.Object()), &host.frame));
-    EXPECT_EQ(Captions{"层设置"}, sheet.Tabs());
+    EXPECT_EQ((Captions{"图设置", "层设置"}), sheet.Tabs());
 }
 
 TEST_F(SectionCreators, ReservoirOpensOnlyWhileItsContainerAllowsPropertyWindows) {
     oriel::SectionFixture<CkelReservoir> section;
     Owned sheet(CkelPropertyWnd().Create(SectionObjectArg(section.Object()), &host.frame));
-    EXPECT_EQ((Captions{"层设置", "砂体设置"}), sheet.Tabs());
+    EXPECT_EQ((Captions{"图设置", "层设置", "砂体设置"}), sheet.Tabs());
     section.Section().SetPropertyValid(false);
     EXPECT_EQ(nullptr, CkelPropertyWnd().Create(SectionObjectArg(section.Object()), &host.frame));
     EXPECT_EQ(nullptr, CkelPropertyWnd().CreateObj(SectionObjectArg(section.Object()), &host.frame));
@@ -109,7 +109,7 @@ TEST_F(SectionCreators, CreateObjReachesObjectsWithoutAnAcceptOfTheirOwn) {
     oriel::SectionFixture<SilentConnection> section;
     EXPECT_EQ(nullptr, ScPropertyWnd().Create(SectionObjectArg(section.Object()), &host.frame));
     Owned sheet(ScPropertyWnd().CreateObj(SectionObjectArg(section.Object()), &host.frame));
-    EXPECT_EQ((Captions{"层设置", "砂体设置"}), sheet.Tabs());
+    EXPECT_EQ((Captions{"图设置", "层设置", "砂体设置"}), sheet.Tabs());
 }
 
 TEST_F(SectionCreators, NoObjectOrAMisnamedObjectBuildsNothing) {

@@ -1,0 +1,577 @@
+#include "section/GraphSetor.h"
+
+#include <algorithm>
+
+#include "framework/ChangeCheckers.h"
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
+#include "framework/PropFloat.h"
+#include "framework/PropStyleCombox.h"
+#include "hosttypes/Halyard/Reservoir.h"
+#include "hosttypes/Oriel/CContainerSignle.h"
+#include "hosttypes/Oriel/CMapProperty.h"
+#include "hosttypes/Oriel/CStratumSysAdapter.h"
+#include "hosttypes/Oriel/ConnectionGroups.h"
+#include "hosttypes/Oriel/IkelWellAdapter.h"
+#include "hosttypes/Oriel/ScContainer.h"
+#include "hosttypes/Oriel/ScDisRulerMgr.h"
+#include "hosttypes/Oriel/ScUtility.h"
+#include "hosttypes/Oriel/ScWellMgr.h"
+#include "hosttypes/Oriel/ScWellPositionor.h"
+#include "hosttypes/Osprey/WellDataManager.h"
+#include "hosttypes/Tinder/TimeStamp.h"
+#include "planemap/PlaneItems.h"
+#include "section/SectionItems.h"
+#include "win32/Win32.h"
+
+using KelReservoir::Connection::CkelReservoir;
+using planemap::ItemText;
+using planemap::NewOptionItem;
+using planemap::SetItemText;
+using namespace graphsetor;
+
+namespace graphsetor {
+
+int SpacingTypeOfText(const CString& text) {
+    return ValueOfText(kSpacingTypes, text, ValueOfText(kProjectionTypes, text, kOtherSpacing));
+}
+
+bool ReadScaleText(const CString& text, double* scale) {
+    std::string rest = text.str();
+    const std::string prefix = kScalePrefix;
+    for (std::size_t at = rest.find(prefix); at != std::string::npos; at = rest.find(prefix))
+        rest.erase(at, prefix.size());
+    const double value = ScUtility::JudgeFigure(CString(rest), false);
+    if (!(value > 0) || kFltMax - value < 0.001) return false;
+    *scale = value;
+    return true;
+}
+
+CString ScaleText(double scale) { return CString(kScalePrefix) + VariantToText(_variant_t(scale)); }
+
+}  // namespace graphsetor
+
+namespace {
+
+const char* const kScaleOptions[] = {"1:100", "1:200", "1:500", "1:1000"};
+
+CBCGPProp* NewFixedList(const char* name, DWORD_PTR id, std::initializer_list<const char*> options) {
+    return NewOptionItem(name, "", "", id, options, false);
+}
+
+CBCGPProp* NewNumber(const char* name, int digits, bool negatives, const char* description, DWORD_PTR id) {
+    return new CBCGPropFloat(name, _variant_t(0.0), digits, description, negatives ? TRUE : FALSE, id);
+}
+
+CBCGPProp* NewScaleItem(const char* name, DWORD_PTR id) {
+    CBCGPProp* item = NewOptionItem(name, "", "", id, {}, true);
+    for (const char* option : kScaleOptions) item->AddOption(option, TRUE);
+    return item;
+}
+
+void ShowItem(CBCGPProp* item, bool shown) {
+    if (item) item->Show(shown ? TRUE : FALSE, TRUE);
+}
+
+void SetNumber(CBCGPProp* item, double value) {
+    if (item) item->SetValue(_variant_t(value));
+}
+
+void SetOptions(CBCGPProp* item, std::initializer_list<const char*> options) {
+    if (!item) return;
+    item->RemoveAllOptions();
+    for (const char* option : options) item->AddOption(option, TRUE);
+}
+
+// The number the item holds; false for a text that is no number.
+bool ReadNumber(CBCGPProp* item, double* value) { return numtext::WholeNumber(ItemText(item), value); }
+
+// A range type, a stratification level, ... as the text of its option; "" for any other value.
+template <std::size_t N>
+CString OptionText(const TextValue (&table)[N], int value) {
+    return TextOfValue(table, value, "");
+}
+
+}  // namespace
+
+// ---- construction ----------------------------------------------------------------------------------
+
+CGraphSetor::CGraphSetor(ScContainer* container, ScObjInterface* section)
+    : m_pContainer(container), m_dOldXScale(1.0), m_dOldYScale(1.0), m_pSection(section) {}
+
+CGraphSetor::~CGraphSetor() = default;
+
+int CGraphSetor::Kind() const { return m_pContainer ? m_pContainer->GetType() : ScControlerClient::CT_BASE; }
+
+boost::shared_ptr<CMapProperty> CGraphSetor::Record() const {
+    return m_pContainer ? m_pContainer->GetProperty() : boost::shared_ptr<CMapProperty>();
+}
+
+int CGraphSetor::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    const int kind = Kind();
+
+    m_wndPropList.AddProperty(NewFixedList(kWellTemplate, kTemplateId, {kNoTemplate}), TRUE, TRUE);
+
+    auto* layout = new CBCGPProp(kLayout, kLayoutId, FALSE);
+    layout->AddSubItem(NewFixedList(kDepthType, kDepthTypeId, {kMeasuredDepth, kVerticalDepth}));
+    layout->AddSubItem(NewFixedList(kSpacingType, kSpacingTypeId, {}));
+    CBCGPProp* interval = NewNumber(kSpacingInterval, 0, false, "", kIntervalId);
+    for (const char* option : {"140", "200", "500", "1000"}) interval->AddOption(option, TRUE);
+    layout->AddSubItem(interval);
+    layout->AddSubItem(NewFixedList(kProjectionType, kProjectionId, {kAlongX, kAlongY, kFirstToLast}));
+    layout->AddSubItem(NewFixedList(kSpacingLayer, kSpacingLayerId, {}));
+    layout->AddSubItem(NewScaleItem(kXScale, kXScaleId));
+    layout->AddSubItem(NewScaleItem(kYScale, kYScaleId));
+    layout->AddSubItem(NewFixedList(kConnectPos, kConnectPosId, {kWellColumn, kWellTrack, kJointPositions}));
+    CBCGPProp* leftJoint = NewNumber(kLeftJoint, 2, true, kLeftJointDescription, kLeftJointId);
+    CBCGPProp* rightJoint = NewNumber(kRightJoint, 2, true, kRightJointDescription, kRightJointId);
+    layout->AddSubItem(leftJoint);
+    layout->AddSubItem(rightJoint);
+    layout->AddSubItem(CreateYesNoProp(kShowJointLine, kShowJointId, _variant_t(grouptext::kYes), ""));
+    layout->AddSubItem(CreateYesNoProp(kFillWellBlank, kFillBlankId, _variant_t(grouptext::kYes), ""));
+    layout->AddSubItem(NewFixedList(kGrade, kGradeId, {}));
+    m_wndPropList.AddProperty(layout, TRUE, TRUE);
+    leftJoint->Show(FALSE, TRUE);
+    rightJoint->Show(FALSE, TRUE);
+
+    auto* range = new CBCGPProp(kDisplayRange, kRangeId, FALSE);
+    range->AddSubItem(NewFixedList(kRangeType, kRangeTypeId, {kByDepth, kByStrata}));
+    range->AddSubItem(NewFixedList(kTopStratum, kTopStratumId, {}));
+    range->AddSubItem(NewNumber(kTopExtend, 2, false, kTopExtendDescription, kTopExtendId));
+    range->AddSubItem(NewFixedList(kBottomStratum, kBottomStratumId, {}));
+    range->AddSubItem(NewNumber(kBottomExtend, 2, false, kBottomExtendDescription, kBottomExtendId));
+    range->AddSubItem(NewNumber(kTopDepth, 2, true, kTopDepthDescription, kTopDepthId));
+    range->AddSubItem(NewNumber(kBottomDepth, 2, true, kBottomDepthDescription, kBottomDepthId));
+    m_wndPropList.AddProperty(range, TRUE, TRUE);
+
+    auto* other = new CBCGPProp(kOther, kOtherId, FALSE);
+    other->AddSubItem(NewNumber(kGraphWellWidth, 2, false, kGraphWellWidthDescription, kWellWidthId));
+    other->AddSubItem(NewNumber(kLeftExtend, 2, false, kLeftExtendDescription, kLeftExtendId));
+    other->AddSubItem(NewNumber(kRightExtend, 2, false, kRightExtendDescription, kRightExtendId));
+    CBCGPProp* form = NewFixedList(kExtendForm, kExtendFormId, {kHorizontalExtend, kExtrapolatedExtend});
+    SetItemText(form, kExtendFormInitial);
+    other->AddSubItem(form);
+    other->AddSubItem(NewOptionItem(kShowVirtualWell, kShowVirtualWell, kShowVirtualWell, kShowVirtualWellId,
+                                    {grouptext::kYes, grouptext::kNo}, true));
+    m_wndPropList.AddProperty(other, TRUE, TRUE);
+
+    auto* missing = new CBCGPProp(kMissingStrata, kMissingId, FALSE);
+    missing->AddSubItem(NewFixedList(kCalVirtualStrata, kCalVirtualId, {grouptext::kYes, grouptext::kNo}));
+    missing->AddSubItem(NewFixedList(kConnectVirtualStrata, kConnectVirtualId, {grouptext::kYes, grouptext::kNo}));
+    AddLineSubItems(missing, kConnectVirtualId);
+    m_wndPropList.AddProperty(missing, TRUE, TRUE);
+
+    // Fences write no stratum names.
+    const bool names = kind >= ScControlerClient::CT_CORRELATION && kind <= ScControlerClient::CT_RESERVOIR;
+    CBCGPProp* nameStyle = CreateFontPropFloatSize(kStratumNameStyle, kNameFontId);
+    if (names)
+        nameStyle->AddSubItem(NewFixedList(kStratumNamePlace, kNamePlaceId, {kLeftShown, kRightShown, kBothShown}));
+    m_wndPropList.AddProperty(nameStyle, TRUE, TRUE);
+    if (!names) nameStyle->Show(FALSE, TRUE);
+    return 0;
+}
+
+// ---- refresh ------------------------------------------------------------------------------------------
+
+void CGraphSetor::UpdateBCGPProperty(long object, CString) {
+    if (object != m_curObject || !m_pContainer) return;
+    if (!CProChangedChecker(m_pContainer, this)()) return;
+    const boost::shared_ptr<CMapProperty> record = Record();
+    if (!record) return;
+    RefreshTemplate(*record);
+    RefreshLayout(*record);
+    RefreshRange(*record);
+    RefreshOther(*record);
+    RefreshMissing(*record);
+    RefreshNameStyle(*record);
+}
+
+void CGraphSetor::RefreshTemplate(const CMapProperty& record) {
+    CBCGPProp* item = Item(kTemplateId);
+    if (!item) return;
+    item->RemoveAllOptions();
+    item->AddOption(kNoTemplate, TRUE);
+    section::AddTemplateOptions(item, Kind());
+    SetItemText(item, section::TemplateTextOfPath(record.m_strTemplatePath));
+}
+
+void CGraphSetor::RefreshLayout(const CMapProperty& record) {
+    if (!Item(kLayoutId)) return;
+    const int kind = Kind();
+    const int spacing = record.m_nWellSpacingType;
+    const bool inclined = m_pContainer->GetWellMgr()->IsInclinedVersion();
+
+    const bool depthShown = kind == ScControlerClient::CT_CORRELATION || kind == ScControlerClient::CT_CONNECTION ||
+                            kind == ScControlerClient::CT_FENCE;
+    ShowItem(Item(kDepthTypeId), depthShown);
+    if (depthShown) {
+        SetOptions(Item(kDepthTypeId), {kMeasuredDepth, kVerticalDepth});
+        SetItemText(Item(kDepthTypeId), OptionText(kDepthTypes, record.m_nDepthType));
+    }
+
+    const bool spacingShown = kind == ScControlerClient::CT_CONNECTION || kind == ScControlerClient::CT_RESERVOIR;
+    ShowItem(Item(kSpacingTypeId), spacingShown);
+    if (spacingShown) {
+        bool realOnly = false;
+        if (auto* reservoir = dynamic_cast<CkelReservoir*>(m_pContainer))
+            realOnly = reservoir->GetLineType() == 2 || (reservoir->GetLineType() == 1 && inclined);
+        if (kind == ScControlerClient::CT_CONNECTION)
+            SetOptions(Item(kSpacingTypeId), {kRealDistance, kEqualSpacing, kProjection});
+        else if (realOnly)
+            SetOptions(Item(kSpacingTypeId), {kRealDistance});
+        else
+            SetOptions(Item(kSpacingTypeId), {kRealDistance, kProjection});
+        SetItemText(Item(kSpacingTypeId), OptionText(kSpacingTypes, spacing));
+    }
+
+    ShowItem(Item(kIntervalId), spacing == 0);
+    SetNumber(Item(kIntervalId), record.m_dEqualInterval);
+    ShowItem(Item(kProjectionId), spacing >= 2 && spacing <= 4);
+    SetItemText(Item(kProjectionId), OptionText(kProjectionTypes, spacing));
+
+    const bool layerShown = kind >= ScControlerClient::CT_CONNECTION && kind <= ScControlerClient::CT_FENCE &&
+                            spacing >= 1 && spacing <= 6 && !inclined;
+    CBCGPProp* layer = Item(kSpacingLayerId);
+    ShowItem(layer, layerShown);
+    if (layerShown && layer) {
+        layer->RemoveAllOptions();
+        layer->AddOption(kWellHead, TRUE);
+        const CStratumManager* strata = CWellDataManager::Instance()->GetStratumManager();
+        const int count = strata->GetStratumCount(record.m_nGrade);
+        for (int i = 0; i < count; ++i) layer->AddOption(strata->GetStratumName(record.m_nGrade, i), TRUE);
+        layer->AddOption(kWellBottom, TRUE);
+        SetItemText(layer, record.m_strSpacingLayer.c_str());
+    }
+
+    SetItemText(Item(kXScaleId), ScaleText(record.m_dXScale));
+    SetItemText(Item(kYScaleId), ScaleText(record.m_dYScale));
+    SetOptions(Item(kConnectPosId), {kWellColumn, kWellTrack, kJointPositions});
+    SetItemText(Item(kConnectPosId), OptionText(kConnectPositions, record.m_nConnectPos));
+    const bool joints = record.m_nConnectPos == kJointConnect;
+    ShowItem(Item(kLeftJointId), joints);
+    ShowItem(Item(kRightJointId), joints);
+    SetNumber(Item(kLeftJointId), record.m_dLeftJoint / 100);
+    SetNumber(Item(kRightJointId), record.m_dRightJoint / 100);
+    if (CBCGPProp* item = Item(kShowJointId)) SetYesNoProp(item, record.m_bShowJointLine);
+    if (CBCGPProp* item = Item(kFillBlankId)) SetYesNoProp(item, record.m_bFillWellBlank);
+
+    if (CBCGPProp* grade = Item(kGradeId)) {
+        grade->RemoveAllOptions();
+        for (int level = 0; level <= m_pContainer->CalMaxGrade(); ++level)
+            if (CStratumSysAdapter::IsValidGrade(level)) grade->AddOption(OptionText(kGrades, level), TRUE);
+        SetItemText(grade, OptionText(kGrades, record.m_nGrade));
+    }
+}
+
+void CGraphSetor::RefreshRange(const CMapProperty& record) {
+    if (!Item(kRangeId)) return;
+    const bool strata = record.m_nRangeType == kStrataRange;
+    SetItemText(Item(kRangeTypeId), OptionText(kRangeTypes, record.m_nRangeType));
+    for (DWORD_PTR id : {kTopStratumId, kTopExtendId, kBottomStratumId, kBottomExtendId}) ShowItem(Item(id), strata);
+    for (DWORD_PTR id : {kTopDepthId, kBottomDepthId}) ShowItem(Item(id), !strata);
+    if (strata) {
+        const CStratumSysAdapter system(record.m_nGrade);
+        // The top can never be chosen below the bottom, nor the bottom above the top.
+        if (CBCGPProp* top = Item(kTopStratumId)) {
+            top->RemoveAllOptions();
+            const int last = system.FindIndex(record.m_strBottomStratum);
+            for (int i = 0; i <= last; ++i) top->AddOption(system.GetName(i).c_str(), TRUE);
+            SetItemText(top, record.m_strTopStratum.c_str());
+        }
+        if (CBCGPProp* bottom = Item(kBottomStratumId)) {
+            bottom->RemoveAllOptions();
+            for (int i = std::max(0, system.FindIndex(record.m_strTopStratum)); i < system.GetSize(); ++i)
+                bottom->AddOption(system.GetName(i).c_str(), TRUE);
+            SetItemText(bottom, record.m_strBottomStratum.c_str());
+        }
+        SetNumber(Item(kTopExtendId), record.m_dTopExtendDepth);
+        SetNumber(Item(kBottomExtendId), record.m_dBottomExtendDepth);
+        return;
+    }
+    // A reservoir's depths are elevations.
+    const double sign = Kind() == ScControlerClient::CT_RESERVOIR ? -1.0 : 1.0;
+    SetNumber(Item(kTopDepthId), record.m_dTopDepth * sign);
+    SetNumber(Item(kBottomDepthId), record.m_dBottomDepth * sign);
+}
+
+void CGraphSetor::RefreshOther(const CMapProperty& record) {
+    if (!Item(kOtherId)) return;
+    const int kind = Kind();
+    SetNumber(Item(kWellWidthId), record.m_dWellWidth / 100);
+    const bool extends = kind >= ScControlerClient::CT_CORRELATION && kind <= ScControlerClient::CT_RESERVOIR;
+    ShowItem(Item(kLeftExtendId), extends);
+    ShowItem(Item(kRightExtendId), extends);
+    SetNumber(Item(kLeftExtendId), record.m_dLeftExtend / 100000);
+    SetNumber(Item(kRightExtendId), record.m_dRightExtend / 100000);
+    ShowItem(Item(kExtendFormId), kind == ScControlerClient::CT_CONNECTION || kind == ScControlerClient::CT_RESERVOIR);
+    SetItemText(Item(kExtendFormId), OptionText(kExtendForms, record.m_nExtendForm == 0 ? 0 : 1));
+    const bool reservoir = kind == ScControlerClient::CT_RESERVOIR;
+    ShowItem(Item(kShowVirtualWellId), reservoir);
+    if (CBCGPProp* item = Item(kShowVirtualWellId)) SetYesNoProp(item, record.m_bShowVirtualWell);
+}
+
+void CGraphSetor::RefreshMissing(const CMapProperty& record) {
+    CBCGPProp* group = Item(kMissingId);
+    if (!group) return;
+    const int kind = Kind();
+    const bool shown = kind == ScControlerClient::CT_CORRELATION || kind == ScControlerClient::CT_CONNECTION;
+    ShowItem(group, shown);
+    if (!shown) return;
+    if (CBCGPProp* item = Item(kCalVirtualId)) SetYesNoProp(item, record.m_bCalVirtualStratum);
+    if (CBCGPProp* item = Item(kConnectVirtualId)) {
+        SetYesNoProp(item, record.m_bConnectVirtualStratum);
+        item->Enable(record.m_bCalVirtualStratum ? TRUE : FALSE);
+    }
+    const BOOL pen = record.m_bCalVirtualStratum && record.m_bConnectVirtualStratum ? TRUE : FALSE;
+    if (auto* style = dynamic_cast<CPropStyleCombox*>(Item(kVirPenStyleId))) {
+        UINT value = record.m_virStratumPen.style;
+        style->SetVal(value);
+        style->Enable(pen);
+    }
+    if (auto* colour = dynamic_cast<CBCGPColorProp*>(Item(kVirPenColorId))) {
+        colour->SetColor(record.m_virStratumPen.color);
+        colour->Enable(pen);
+    }
+    if (CBCGPProp* width = Item(kVirPenWidthId)) {
+        SetNumber(width, record.m_virStratumPen.width / 100.0);
+        width->Enable(pen);
+    }
+}
+
+void CGraphSetor::RefreshNameStyle(const CMapProperty& record) {
+    CBCGPProp* group = Item(kNameFontId);
+    if (!group) return;
+    EnableFontProp(group, record.m_stratumNameFont, true);
+    if (CBCGPProp* place = Item(kNamePlaceId)) SetItemText(place, OptionText(kNamePlaces, record.m_nStratumNamePos));
+}
+
+// ---- edits: the record ------------------------------------------------------------------------------
+
+LRESULT CGraphSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    StoreEdit(reinterpret_cast<CBCGPProp*>(lParam));
+    SetModified();
+    return 0;
+}
+
+void CGraphSetor::SetModified() {
+    if (m_pContainer) m_pContainer->SetModifyFlag(1);
+}
+
+CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
+    Edit edit;
+    const boost::shared_ptr<CMapProperty> held = Record();
+    if (!item || !held) return edit;
+    CMapProperty& record = *held;
+    edit.id = item->GetData();
+    edit.text = ItemText(item);
+    edit.hasNumber = ReadNumber(item, &edit.number);
+    const double v = edit.number;
+    bool save = false;
+    switch (edit.id) {
+        case kTemplateId:
+            record.m_strTemplatePath = section::TemplatePathOfText(edit.text, Kind());
+            save = true;
+            break;
+        case kDepthTypeId:
+            record.m_nDepthType = ValueOfText(kDepthTypes, edit.text, -1);
+            break;
+        case kSpacingTypeId:
+        case kProjectionId:
+            record.m_nWellSpacingType = SpacingTypeOfText(edit.text);
+            save = true;
+            break;
+        case kIntervalId:
+            if (edit.hasNumber) record.m_dEqualInterval = v;
+            save = true;
+            break;
+        case kSpacingLayerId:
+            record.m_strSpacingLayer = edit.text.str();
+            save = true;
+            break;
+        case kXScaleId:
+        case kYScaleId: {
+            edit.scaleAccepted = ReadScaleText(edit.text, &edit.scale);
+            if (!edit.scaleAccepted) break;
+            const bool x = edit.id == kXScaleId;
+            double& field = x ? record.m_dXScale : record.m_dYScale;
+            (x ? m_dOldXScale : m_dOldYScale) = field;
+            field = edit.scale;
+            save = true;
+            break;
+        }
+        case kConnectPosId:
+            record.m_nConnectPos = ValueOfText(kConnectPositions, edit.text, -1);
+            save = true;
+            break;
+        case kLeftJointId:
+        case kRightJointId: {
+            double offset = 0;
+            if (edit.hasNumber && numtext::Scale(v, numtext::kHundredths, &offset))
+                (edit.id == kLeftJointId ? record.m_dLeftJoint : record.m_dRightJoint) = offset;
+            save = true;
+            break;
+        }
+        case kShowJointId:
+            record.m_bShowJointLine = GetYesNoProp(item);
+            break;
+        case kFillBlankId:
+            record.m_bFillWellBlank = GetYesNoProp(item);
+            break;
+        case kGradeId:
+            record.m_nGrade = ValueOfText(kGrades, edit.text, -1);
+            record.m_strSpacingLayer.clear();  // the reference layer was one of the old level
+            break;
+        case kRangeTypeId:
+            record.m_nRangeType = ValueOfText(kRangeTypes, edit.text, -1);
+            break;
+        case kTopStratumId:
+            record.m_strTopStratum = edit.text.str();
+            break;
+        case kTopExtendId:
+            if (edit.hasNumber) record.m_dTopExtendDepth = v;
+            break;
+        case kBottomStratumId:
+            record.m_strBottomStratum = edit.text.str();
+            break;
+        case kBottomExtendId:
+            if (edit.hasNumber) record.m_dBottomExtendDepth = v;
+            break;
+        case kTopDepthId:
+        case kBottomDepthId:
+            if (edit.hasNumber) StoreDepth(edit, edit.id == kTopDepthId, record);
+            break;
+        case kWellWidthId: {
+            double width = 0;
+            if (edit.hasNumber && numtext::Scale(v, numtext::kHundredths, &width))
+                record.m_dWellWidth = std::max(width, m_pContainer->GetWellMgr()->GetMinWidth());
+            save = true;
+            break;
+        }
+        case kLeftExtendId:
+        case kRightExtendId: {
+            double length = 0;
+            if (edit.hasNumber && numtext::Scale(v, 100000, &length))
+                (edit.id == kLeftExtendId ? record.m_dLeftExtend : record.m_dRightExtend) = length;
+            break;
+        }
+        case kExtendFormId:
+            record.m_nExtendForm = ValueOfText(kExtendForms, edit.text, -1);
+            break;
+        case kShowVirtualWellId:
+            record.m_bShowVirtualWell = edit.text == grouptext::kYes;
+            break;
+        case kCalVirtualId:
+            record.m_bCalVirtualStratum = edit.text == grouptext::kYes;
+            break;
+        case kConnectVirtualId:
+            record.m_bConnectVirtualStratum = edit.text == grouptext::kYes;
+            break;
+        case kVirPenStyleId:
+        case kVirPenWidthId:
+        case kVirPenColorId:
+            GetLineSubProp(item, record.m_virStratumPen, static_cast<int>(edit.id - kVirPenStyleId));
+            break;
+        case kNameFaceId:
+        case kNameSizeId:
+        case kNameColorId:
+            GetFontSubProp(item, record.m_stratumNameFont, static_cast<int>(edit.id - kNameFaceId));
+            break;
+        case kNamePlaceId:
+            record.m_nStratumNamePos = ValueOfText(kNamePlaces, edit.text, -1);
+            break;
+        default:
+            break;
+    }
+    if (save) SaveOldWellPositions();
+    return edit;
+}
+
+// An elevation is stored negated; the top never lies below the bottom, nor the bottom above the top.
+void CGraphSetor::StoreDepth(const Edit& edit, bool top, CMapProperty& record) {
+    const double v = record.m_nDepthType == 2 ? -edit.number : edit.number;
+    if (top)
+        record.m_dTopDepth = std::min(v, record.m_dBottomDepth);
+    else
+        record.m_dBottomDepth = std::max(v, record.m_dTopDepth);
+}
+
+void CGraphSetor::SaveOldWellPositions() {
+    ScWellMgr* wells = m_pContainer->GetWellMgr();
+    wells->SetValue(&IkelWellAdapter::SaveOldWellPosInfo);
+    wells->SetValue(&IkelWellAdapter::SaveOldWellJointInfo);
+}
+
+// ---- display range --------------------------------------------------------------------------------------
+
+void CGraphSetor::UpdateDisplayRange() {
+    const boost::shared_ptr<CMapProperty> record = Record();
+    if (!record) return;
+    ScWellMgr* wells = m_pContainer->GetWellMgr();
+    switch (record->m_nRangeType) {
+        case 0:
+            record->m_dTopDepth = wells->GetTopDepth();
+            wells->SetValue(&IkelWellAdapter::SetTopDepth, record->m_dTopDepth);
+            RangeStep(true);
+            record->m_dBottomDepth = wells->GetBotDepth();
+            wells->SetValue(&IkelWellAdapter::SetBottomDepth, record->m_dBottomDepth);
+            RangeStep(false);
+            break;
+        case kStrataRange:
+            record->m_strTopStratum = wells->GetTopStratum();
+            wells->SetValue(&IkelWellAdapter::SetTopStratum, record->m_strTopStratum);
+            RangeStep(true);
+            record->m_strBottomStratum = wells->GetBotStratum();
+            wells->SetValue(&IkelWellAdapter::SetBottomStratum, record->m_strBottomStratum);
+            RangeStep(false);
+            break;
+        default:
+            break;
+    }
+    wells->UpdateWell();
+}
+
+// ---- shared steps -----------------------------------------------------------------------------------------
+
+void CGraphSetor::RangeStep(bool top) {
+    m_pContainer->ReLayout(top);
+    if (auto* reservoir = dynamic_cast<CkelReservoir*>(m_pContainer))
+        reservoir->GetFlowUnitManager().ReBuildWithOSWInfo();
+}
+
+void CGraphSetor::RebuildStep() {
+    m_pContainer->GetWellMgr()->SortWells();
+    m_pContainer->GetStratumGroupManager()->CreateAll();
+    if (Kind() != ScControlerClient::CT_CORRELATION) m_pContainer->GetConMgrVector().CreateAll();
+    m_pContainer->Refresh();
+}
+
+void CGraphSetor::RulerStep() { m_pContainer->GetDisRulerMgr()->RefurbishDisRuler(); }
+
+void CGraphSetor::WellUpdateStep() {
+    m_pContainer->GetWellMgr()->UpdateWell();
+    if (const boost::shared_ptr<CMapProperty> record = Record()) record->UpdateProperty();
+}
+
+void CGraphSetor::ScaleNotification(double xRatio, double yRatio) { m_pContainer->OnScaleChanged(xRatio, yRatio); }
+
+namespace {
+ScWellPositionor* CurrentPositionor() {
+    ScContainer* current = CContainerSignle::Instance()->GetContainer();
+    return current ? current->GetWellPositionor() : nullptr;
+}
+}  // namespace
+
+void CGraphSetor::SuspendAlignment() {
+    ScWellPositionor* positionor = CurrentPositionor();
+    if (positionor && positionor->IsAligned()) positionor->AlignHeadImp(false);
+}
+
+void CGraphSetor::RestoreAlignment() {
+    ScWellPositionor* positionor = CurrentPositionor();
+    if (positionor && positionor->IsAligned()) positionor->AlignHeadImp(true);
+}
+
+void CGraphSetor::Stamp() { m_pContainer->SetTimeStamp(AfxGetTimeStamp()); }

@@ -1,0 +1,167 @@
+// CGraphSetor: the base of the "图设置" page of a multi-well section (correlation, connection,
+// reservoir, fence). It shows the section's display record (CMapProperty) in six parts: well
+// template, layout, display range, other, missing strata and stratum-name style, and stores each
+// edit in the record. The page of each section kind (GraphSetors.h) then has the section library
+// apply the change; the steps they share are here.
+#pragma once
+
+#include <boost/shared_ptr.hpp>
+#include <string>
+
+#include "framework/OptionTables.h"
+#include "framework/WndLst.h"
+#include "section/GraphTexts.h"
+#include "section/SectionOptions.h"
+#include "section/SectionTexts.h"
+
+class CMapProperty;
+class ScContainer;
+class ScObjInterface;
+
+namespace graphsetor {
+
+using namespace sectiontext;
+
+// Option texts of the graph page and the record values they stand for (the depth and range types
+// are in SectionOptions.h). Every projection shows as "投影"; "投影" itself stores the projection
+// along X.
+inline constexpr TextValue kSpacingTypes[] = {{kEqualSpacing, 0}, {kRealDistance, 1}, {kProjection, 2},
+                                              {kProjection, 3},   {kProjection, 4},   {kProjection, 5}};
+inline constexpr TextValue kProjectionTypes[] = {{kAlongX, 2}, {kAlongY, 3}, {kFirstToLast, 4}};
+inline constexpr TextValue kConnectPositions[] = {
+    {kWellTrack, 0}, {kWellColumn, 1}, {kContentTrack, 2}, {kStratumSandTrack, 3}, {kJointPositions, 4}};
+inline constexpr TextValue kGrades[] = {{kGrade1, 0}, {kGrade2, 1}, {kGrade3, 2}, {kGrade4, 3}, {kGrade5, 4}};
+inline constexpr TextValue kExtendForms[] = {{kHorizontalExtend, 0}, {kExtrapolatedExtend, 1}};
+inline constexpr TextValue kNamePlaces[] = {{kLeftShown, 0}, {kRightShown, 1}, {kBothShown, 2}};
+
+constexpr int kOtherSpacing = 7;  // the spacing type of a text that names none
+constexpr int kJointConnect = 4;  // the connection position that shows both joint offsets
+
+// The spacing type of an option text of "间隔类型" or "投影类型".
+int SpacingTypeOfText(const CString& text);
+// The scale typed as "1:n" or "n": n when it is a number above 0 (ScUtility::JudgeFigure);
+// false otherwise.
+bool ReadScaleText(const CString& text, double* scale);
+// "1:" and the scale as the shortest text that reads back as the same number.
+CString ScaleText(double scale);
+
+}  // namespace graphsetor
+
+class CGraphSetor : public CWndLst {
+public:
+    enum : DWORD_PTR {
+        kTemplateId = 1001,
+        kLayoutId = 1002,
+        kDepthTypeId = 1003,
+        kSpacingTypeId = 1004,
+        kIntervalId = 1005,
+        kProjectionId = 1006,
+        kSpacingLayerId = 1007,
+        kXScaleId = 1008,
+        kYScaleId = 1009,
+        kConnectPosId = 1010,
+        kLeftJointId = 1011,
+        kRightJointId = 1012,
+        kShowJointId = 1013,
+        kFillBlankId = 1014,
+        kGradeId = 1015,
+        kRangeId = 1016,
+        kRangeTypeId = 1017,
+        kTopStratumId = 1018,
+        kTopExtendId = 1019,
+        kBottomStratumId = 1020,
+        kBottomExtendId = 1021,
+        kTopDepthId = 1022,
+        kBottomDepthId = 1023,
+        kOtherId = 1024,
+        kWellWidthId = 1025,
+        kLeftExtendId = 1026,
+        kRightExtendId = 1027,
+        kExtendFormId = 1028,
+        kShowVirtualWellId = 1029,
+        kMissingId = 1030,
+        kCalVirtualId = 1031,
+        kConnectVirtualId = 1032,
+        kVirPenStyleId = 1033,
+        kVirPenWidthId = 1034,
+        kVirPenColorId = 1035,
+        kNameFontId = 1036,
+        kNameFaceId = 1037,
+        kNameSizeId = 1038,
+        kNameColorId = 1039,
+        kNamePlaceId = 1040,
+    };
+
+    ~CGraphSetor() override;
+
+    ScContainer* GetContainer() const { return m_pContainer; }
+    double GetOldXScale() const { return m_dOldXScale; }
+    double GetOldYScale() const { return m_dOldYScale; }
+
+    // Takes the wells' current range into the record and back onto every well.
+    virtual void UpdateDisplayRange();
+
+protected:
+    // The page of one section object (its container part; NULL for none).
+    CGraphSetor(ScContainer* container, ScObjInterface* section);
+
+    int InitPropWnd() override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    // Stores the edit in the record and marks the section modified.
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+
+    // What one edit stored, for the steps of the section kinds.
+    struct Edit {
+        DWORD_PTR id = 0;
+        CString text;
+        bool hasNumber = false;  // the item's number was read
+        double number = 0;
+        bool scaleAccepted = false;  // 1008, 1009: the scale was taken
+        double scale = 0;
+    };
+    // The record write of one edited item (no modify flag); an id of no item stores nothing.
+    Edit StoreEdit(CBCGPProp* item);
+    void SetModified();
+    // The edit of a page of one section kind: the record write and modify flag above, the kind's
+    // steps for the item (GraphSetors.cpp), then the section's window updated and, but on
+    // reservoirs, the modify flag set again.
+    LRESULT ApplyEdit(LPARAM lParam);
+
+    // The section kind (1 correlation, 2 connection, 3 reservoir, 4 fence; 0 without a section).
+    int Kind() const;
+    boost::shared_ptr<CMapProperty> Record() const;
+
+    // ---- steps shared by the pages of the section kinds ----
+    // The container's layout after a range edit (true after a top value); reservoirs also rebuild
+    // their flow units with the interface lines.
+    void RangeStep(bool top);
+    // Sorts the wells, rebuilds the stratum groups and (but in correlations) the connection
+    // groups, and refreshes the section.
+    void RebuildStep();
+    void RulerStep();
+    void WellUpdateStep();
+    void ScaleNotification(double xRatio, double yRatio);
+    // Alignment is taken off the current section's wells around a range change, when aligned.
+    void SuspendAlignment();
+    void RestoreAlignment();
+    // The section's stamp renewed, so that every page of it shows the change.
+    void Stamp();
+
+    ScContainer* m_pContainer;
+    double m_dOldXScale;
+    double m_dOldYScale;
+    ScObjInterface* m_pSection;  // the section object the page was made for
+
+private:
+    friend class GraphSteps;
+    CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
+    void SaveOldWellPositions();
+    void StoreDepth(const Edit& edit, bool top, CMapProperty& record);
+
+    void RefreshTemplate(const CMapProperty& record);
+    void RefreshLayout(const CMapProperty& record);
+    void RefreshRange(const CMapProperty& record);
+    void RefreshOther(const CMapProperty& record);
+    void RefreshMissing(const CMapProperty& record);
+    void RefreshNameStyle(const CMapProperty& record);
+};

@@ -1,0 +1,693 @@
+#include "section/GraphSetors.h"
+
+#include "framework/GroupTexts.h"
+#include "hosttypes/Gondola/Fence.h"
+#include "hosttypes/Halyard/DesignerWell.h"
+#include "hosttypes/Halyard/FaultLine.h"
+#include "hosttypes/Halyard/Reservoir.h"
+#include "hosttypes/Oriel/CMapProperty.h"
+#include "hosttypes/Oriel/CSectionTransform.h"
+#include "hosttypes/Oriel/CnConnection.h"
+#include "hosttypes/Oriel/ConnectionGroups.h"
+#include "hosttypes/Oriel/CrCorrelation.h"
+#include "hosttypes/Oriel/CrFaultPoint.h"
+#include "hosttypes/Oriel/IkelWellAdapter.h"
+#include "hosttypes/Oriel/ScContainer.h"
+#include "hosttypes/Oriel/ScDisRulerMgr.h"
+#include "hosttypes/Oriel/ScLookDownForm.h"
+#include "hosttypes/Oriel/ScRulerFrame.h"
+#include "hosttypes/Oriel/ScScaler.h"
+#include "hosttypes/Oriel/ScWellMgr.h"
+#include "hosttypes/Oriel/ScWellPositionor.h"
+
+using KelReservoir::Connection::CkelReservoir;
+using namespace graphsetor;
+
+// ---- the steps ----------------------------------------------------------------------------------------
+
+namespace {
+
+// What a page of a section kind has the section library do after the record took an edit. "All
+// wells F" applies the well member F to every well of the section; "11" means the ratios (1, 1).
+enum Step : unsigned char {
+    stepEnd = 0,
+    stepChangeTemplate,     // CMapProperty::ChangeTemplate(the stored path)
+    stepRebuild,            // rebuild step
+    stepRuler,              // ruler step
+    stepRulerFrame,         // the ruler frame fitted again
+    stepWellUpdate,         // well update step
+    stepScale11,            // scale notification (1, 1)
+    stepPrepare11,          // the container's scale preparation (1, 1)
+    stepInclinedScale11,    // an inclined well: ReBack; otherwise scale notification (1, 1)
+    stepInclinedPrepare11,  // an inclined well: ReBack; otherwise scale preparation (1, 1)
+    stepStamp,
+    stepRefresh0,  // the container's refresh preparation with 0
+    stepSuspend,   // alignment off around a range change (when aligned)
+    stepRestore,
+    stepFaultPoints,      // a correlation's fault points made again
+    stepDataTypeChanged,  // all wells DataTypeChanged
+    stepSpacing,          // the spacing of the text applied
+    stepEqualSpacing,     // the equal spacing applied
+    stepRsSpacing,        // a reservoir's spacing of the text applied
+    stepProjection,       // the projection of the text applied
+    stepRsProjection,     // a reservoir's projection of the text applied
+    stepRsFinish,         // a reservoir rescaled and its flow units rebuilt, or gone back
+    stepArrangeWell,
+    stepFenceReferenceMove,  // the fence's wells placed by their distances at the X scale
+    stepXScale,              // [X scale set; scale notification (old X / new, 1)]
+    stepFenceXScale,         // [the fence's wells moved by old X / new]
+    stepRsXScale,            // [X scale set; inclined: ReBack, else preparation (old / new, 1); ruler step]
+    stepYScale,              // [Y scale set; scale notification (1, old Y / new)]
+    stepFenceYScale,         // [the same; the fence's wells set back to where they stood]
+    stepRsYScale,            // [Y scale set; inclined: ReBack, else preparation (1, old Y / new)]
+    stepConnectPos,          // all wells SetConnectPos(the stored position)
+    stepLeftJoint,           // all wells SetLeftJoint(the stored offset)
+    stepRightJoint,
+    stepChangeGrade,     // CMapProperty::ChangeGrade(the stored level)
+    stepRsGradeRebuild,  // engine started: ReBack; otherwise rebuild step and the flow units rebuilt
+    stepDisplayRange,    // UpdateDisplayRange (the page's own form)
+    stepTopStratum,      // all wells SetTopStratum(text)
+    stepBottomStratum,
+    stepTopExtend,  // all wells SetTopExtendDepth(number)
+    stepBottomExtend,
+    stepTopDepth,  // all wells SetTopDepth(number)
+    stepBottomDepth,
+    stepRsTopDepth,        // all wells and designed wells take the stored top (an elevation)
+    stepRsBottomDepth,     // all wells and designed wells take the stored bottom
+    stepRangeTop,          // range step (true)
+    stepRangeBottom,       // range step (false)
+    stepEngineOrRangeTop,  // engine started: ReBack; otherwise range step (true)
+    stepEngineOrRangeBottom,
+    stepWellWidth,      // ScWellMgr::SetWellWidth(the stored width)
+    stepDesignerWidth,  // the designed wells take the stored width
+    stepExtendLeft,     // CMapProperty::ChangeExtend(the stored length, true)
+    stepExtendRight,
+    stepRsExtendLeft,  // engine started: ReBack; otherwise ChangeExtend and the flow units rebuilt
+    stepRsExtendRight,
+    stepExtendForm,      // the form stored again; connection and stratum extensions made again
+    stepRsExtendForm,    // engine started: ReBack; otherwise extensions made again, flow units rebuilt
+    stepShowVirStratum,  // CMapProperty::ShowVirStratum(text is "是")
+    stepVirPen,          // CMapProperty::SetVirPen(the stored pen)
+    stepNameFont,        // CMapProperty::ChangeStratumNameFont(the stored font)
+    stepNamePlace,       // the placement stored again
+};
+
+constexpr int kMaxSteps = 10;
+using StepList = Step[kMaxSteps];
+
+// The steps of one item (or run of sub-items), for each section kind: correlation, connection,
+// reservoir, fence. Items without a row, and kinds with no steps, go straight to the tail.
+struct StepRow {
+    DWORD_PTR first;
+    DWORD_PTR last;
+    StepList kinds[4];
+};
+
+using G = CGraphSetor;
+const StepRow kStepTable[] = {
+    {G::kTemplateId,
+     G::kTemplateId,
+     {{stepChangeTemplate, stepRebuild, stepRuler},
+      {stepChangeTemplate, stepRebuild, stepRuler},
+      {stepChangeTemplate, stepInclinedScale11, stepRuler},
+      {stepChangeTemplate, stepPrepare11, stepRuler}}},
+    {G::kDepthTypeId,
+     G::kDepthTypeId,
+     {{stepDataTypeChanged, stepWellUpdate, stepRebuild},
+      {stepDataTypeChanged, stepWellUpdate, stepRebuild},
+      {},
+      {stepDataTypeChanged, stepWellUpdate, stepRebuild}}},
+    {G::kSpacingTypeId,
+     G::kSpacingTypeId,
+     {{}, {stepSpacing, stepScale11, stepStamp}, {stepRsSpacing, stepRsFinish, stepStamp}, {}}},
+    {G::kIntervalId, G::kIntervalId, {{stepEqualSpacing, stepScale11}, {stepEqualSpacing, stepScale11}, {}, {}}},
+    {G::kProjectionId, G::kProjectionId, {{}, {stepProjection, stepScale11}, {stepRsProjection, stepRsFinish}, {}}},
+    {G::kSpacingLayerId,
+     G::kSpacingLayerId,
+     {{},
+      {stepArrangeWell, stepStamp, stepScale11},
+      {stepArrangeWell, stepRuler, stepRulerFrame, stepStamp, stepRsFinish},
+      {stepFenceReferenceMove, stepRefresh0, stepStamp}}},
+    {G::kXScaleId,
+     G::kXScaleId,
+     {{stepXScale, stepStamp},
+      {stepXScale, stepStamp},
+      {stepRsXScale, stepStamp},
+      {stepFenceXScale, stepRefresh0, stepStamp}}},
+    {G::kYScaleId,
+     G::kYScaleId,
+     {{stepYScale, stepStamp},
+      {stepYScale, stepStamp},
+      {stepRsYScale, stepStamp},
+      {stepFenceYScale, stepStamp, stepRefresh0}}},
+    {G::kConnectPosId,
+     G::kConnectPosId,
+     {{stepConnectPos, stepScale11, stepStamp},
+      {stepConnectPos, stepScale11, stepStamp},
+      {stepConnectPos, stepInclinedPrepare11, stepRuler, stepRulerFrame, stepStamp},
+      {stepConnectPos, stepScale11}}},
+    {G::kLeftJointId,
+     G::kLeftJointId,
+     {{stepLeftJoint, stepScale11},
+      {stepLeftJoint, stepScale11},
+      {stepLeftJoint, stepInclinedPrepare11},
+      {stepLeftJoint, stepScale11}}},
+    {G::kRightJointId,
+     G::kRightJointId,
+     {{stepRightJoint, stepScale11},
+      {stepRightJoint, stepScale11},
+      {stepRightJoint, stepInclinedPrepare11},
+      {stepRightJoint, stepScale11}}},
+    {G::kGradeId,
+     G::kGradeId,
+     {{stepChangeGrade, stepRebuild, stepWellUpdate, stepStamp},
+      {stepChangeGrade, stepRebuild, stepWellUpdate, stepStamp},
+      {stepChangeGrade, stepRsGradeRebuild, stepWellUpdate, stepStamp},
+      {stepChangeGrade, stepRebuild, stepWellUpdate}}},
+    {G::kRangeTypeId,
+     G::kRangeTypeId,
+     {{stepSuspend, stepDisplayRange, stepWellUpdate, stepFaultPoints, stepRestore, stepStamp},
+      {stepSuspend, stepDisplayRange, stepWellUpdate, stepRestore, stepStamp},
+      {stepSuspend, stepDisplayRange, stepRuler, stepRulerFrame, stepRestore, stepStamp},
+      {stepDisplayRange, stepWellUpdate, stepStamp}}},
+    {G::kTopStratumId,
+     G::kTopStratumId,
+     {{stepSuspend, stepTopStratum, stepFaultPoints, stepRestore, stepRangeTop, stepStamp},
+      {stepSuspend, stepTopStratum, stepRestore, stepRangeTop, stepStamp},
+      {stepSuspend, stepTopStratum, stepRestore, stepEngineOrRangeTop, stepRuler, stepRulerFrame, stepStamp},
+      {stepTopStratum, stepRangeTop, stepStamp}}},
+    {G::kTopExtendId,
+     G::kTopExtendId,
+     {{stepSuspend, stepTopExtend, stepFaultPoints, stepRestore},
+      {stepSuspend, stepTopExtend, stepRestore},
+      {stepSuspend, stepTopExtend, stepRestore, stepRuler, stepRulerFrame},
+      {stepTopExtend}}},
+    {G::kBottomStratumId,
+     G::kBottomStratumId,
+     {{stepBottomStratum, stepFaultPoints, stepRangeBottom, stepStamp},
+      {stepBottomStratum, stepRangeBottom, stepStamp},
+      {stepBottomStratum, stepEngineOrRangeBottom, stepRuler, stepRulerFrame, stepStamp},
+      {stepBottomStratum, stepRangeBottom, stepStamp}}},
+    {G::kBottomExtendId,
+     G::kBottomExtendId,
+     {{stepBottomExtend, stepFaultPoints},
+      {stepBottomExtend},
+      {stepBottomExtend, stepRuler, stepRulerFrame},
+      {stepBottomExtend}}},
+    {G::kTopDepthId,
+     G::kTopDepthId,
+     {{stepSuspend, stepTopDepth, stepFaultPoints, stepRangeTop, stepRestore},
+      {stepSuspend, stepTopDepth, stepRestore, stepRangeTop},
+      {stepSuspend, stepRsTopDepth, stepRestore, stepEngineOrRangeTop, stepRuler, stepRulerFrame},
+      {stepTopDepth, stepRangeTop}}},
+    {G::kBottomDepthId,
+     G::kBottomDepthId,
+     {{stepBottomDepth, stepFaultPoints, stepRangeBottom},
+      {stepBottomDepth, stepRangeBottom},
+      {stepRsBottomDepth, stepEngineOrRangeBottom, stepRuler, stepRulerFrame},
+      {stepBottomDepth, stepRangeBottom}}},
+    {G::kWellWidthId,
+     G::kWellWidthId,
+     {{stepWellWidth, stepWellUpdate, stepScale11},
+      {stepWellWidth, stepWellUpdate, stepScale11},
+      {stepWellWidth, stepDesignerWidth, stepWellUpdate, stepInclinedScale11, stepRuler, stepRulerFrame},
+      {stepWellWidth, stepWellUpdate, stepScale11}}},
+    {G::kLeftExtendId, G::kLeftExtendId, {{stepExtendLeft}, {stepExtendLeft}, {stepRsExtendLeft}, {}}},
+    {G::kRightExtendId, G::kRightExtendId, {{stepExtendRight}, {stepExtendRight}, {stepRsExtendRight}, {}}},
+    {G::kExtendFormId, G::kExtendFormId, {{}, {stepExtendForm}, {stepRsExtendForm}, {}}},
+    {G::kCalVirtualId, G::kCalVirtualId, {{stepShowVirStratum, stepStamp}, {stepShowVirStratum, stepStamp}, {}, {}}},
+    {G::kConnectVirtualId, G::kConnectVirtualId, {{stepStamp}, {stepStamp}, {}, {}}},
+    {G::kVirPenStyleId, G::kVirPenColorId, {{stepVirPen}, {stepVirPen}, {}, {}}},
+    {G::kNameFaceId, G::kNameColorId, {{stepNameFont}, {stepNameFont}, {stepNameFont}, {}}},
+    {G::kNamePlaceId, G::kNamePlaceId, {{stepNamePlace}, {stepNamePlace}, {stepNamePlace}, {}}},
+};
+
+const StepList* StepsOf(DWORD_PTR id, int kind) {
+    if (kind < ScControlerClient::CT_CORRELATION || kind > ScControlerClient::CT_FENCE) return nullptr;
+    for (const StepRow& row : kStepTable)
+        if (id >= row.first && id <= row.last) return &row.kinds[kind - 1];
+    return nullptr;
+}
+
+}  // namespace
+
+// Runs the steps of one edit on the page's section.
+class GraphSteps {
+public:
+    GraphSteps(CGraphSetor& page, const CGraphSetor::Edit& edit)
+        : page_(page),
+          edit_(edit),
+          container_(*page.m_pContainer),
+          wells_(*container_.GetWellMgr()),
+          record_(container_.GetProperty()),
+          reservoir_(dynamic_cast<CkelReservoir*>(&container_)) {}
+
+    void Run(const StepList& steps) {
+        if (!record_) return;
+        for (Step step : steps) {
+            if (step == stepEnd) break;
+            Do(step);
+        }
+    }
+
+private:
+    void Do(Step step);
+    bool Inclined() const;
+    bool EngineStarted() const { return reservoir_ && reservoir_->HasEngineStarted(); }
+    void ReBack() {
+        if (reservoir_) reservoir_->ReBack();
+    }
+    void RebuildFlowUnits() {
+        if (reservoir_) reservoir_->GetFlowUnitManager().Rebuild();
+    }
+    void Spacing(const CString& text);
+    void RsSpacing(const CString& text);
+    void Projection(const CString& text);
+    void RsProjection(const CString& text);
+    void Shadow(const CString& text);
+    void RsFinish();
+    void FaultPoints();
+    void FenceWellMove(double ratio);
+    void FenceReferenceMove();
+    void FenceYScale();
+    void PlaceWell(IkelWellAdapter& well, const FLOATPOINT& point);
+
+    CGraphSetor& page_;
+    const CGraphSetor::Edit& edit_;
+    ScContainer& container_;
+    ScWellMgr& wells_;
+    boost::shared_ptr<CMapProperty> record_;
+    CkelReservoir* reservoir_;
+};
+
+bool GraphSteps::Inclined() const {
+    for (unsigned int i = 0; i < wells_.size(); ++i)
+        if (IkelWellAdapter* well = wells_.GetWell(i); well && well->IsInclinedWell()) return true;
+    return false;
+}
+
+void GraphSteps::Do(Step step) {
+    CMapProperty& record = *record_;
+    const double v = edit_.number;
+    const bool number = edit_.hasNumber;
+    const bool scale = edit_.scaleAccepted;
+    switch (step) {
+        case stepEnd:
+            break;
+        case stepChangeTemplate:
+            record.ChangeTemplate(record.m_strTemplatePath);
+            break;
+        case stepRebuild:
+            page_.RebuildStep();
+            break;
+        case stepRuler:
+            page_.RulerStep();
+            break;
+        case stepRulerFrame:
+            container_.GetRulerFrame()->UpdateRulerFrameRect();
+            break;
+        case stepWellUpdate:
+            page_.WellUpdateStep();
+            break;
+        case stepScale11:
+            page_.ScaleNotification(1.0, 1.0);
+            break;
+        case stepPrepare11:
+            container_.PrepareScale(1.0, 1.0);
+            break;
+        case stepInclinedScale11:
+            if (Inclined())
+                ReBack();
+            else
+                page_.ScaleNotification(1.0, 1.0);
+            break;
+        case stepInclinedPrepare11:
+            if (Inclined())
+                ReBack();
+            else
+                container_.PrepareScale(1.0, 1.0);
+            break;
+        case stepStamp:
+            page_.Stamp();
+            break;
+        case stepRefresh0:
+            container_.PrepareRefresh(0);
+            break;
+        case stepSuspend:
+            page_.SuspendAlignment();
+            break;
+        case stepRestore:
+            page_.RestoreAlignment();
+            break;
+        case stepFaultPoints:
+            FaultPoints();
+            break;
+        case stepDataTypeChanged:
+            wells_.SetValue(&IkelWellAdapter::DataTypeChanged);
+            break;
+        case stepSpacing:
+            Spacing(edit_.text);
+            break;
+        case stepEqualSpacing:
+            Spacing(kEqualSpacing);
+            break;
+        case stepRsSpacing:
+            RsSpacing(edit_.text);
+            break;
+        case stepProjection:
+            Projection(edit_.text);
+            break;
+        case stepRsProjection:
+            RsProjection(edit_.text);
+            break;
+        case stepRsFinish:
+            RsFinish();
+            break;
+        case stepArrangeWell:
+            container_.GetWellPositionor()->ArrangeWell();
+            break;
+        case stepFenceReferenceMove:
+            FenceReferenceMove();
+            break;
+        case stepXScale:
+            if (!scale) break;
+            container_.GetScaler()->SetXScale(edit_.scale);
+            page_.ScaleNotification(page_.m_dOldXScale / edit_.scale, 1.0);
+            break;
+        case stepFenceXScale:
+            if (scale) FenceWellMove(page_.m_dOldXScale / edit_.scale);
+            break;
+        case stepRsXScale: {
+            if (!scale) break;
+            ScScaler* scaler = container_.GetScaler();
+            const double ratio = scaler->GetXScale() / edit_.scale;
+            scaler->SetXScale(edit_.scale);
+            if (Inclined())
+                ReBack();
+            else
+                container_.PrepareScale(ratio, 1.0);
+            page_.RulerStep();
+            break;
+        }
+        case stepYScale:
+            if (!scale) break;
+            container_.GetScaler()->SetYScale(edit_.scale);
+            page_.ScaleNotification(1.0, page_.m_dOldYScale / edit_.scale);
+            break;
+        case stepFenceYScale:
+            if (scale) FenceYScale();
+            break;
+        case stepRsYScale:
+            if (!scale) break;
+            container_.GetScaler()->SetYScale(edit_.scale);
+            if (Inclined())
+                ReBack();
+            else
+                container_.PrepareScale(1.0, page_.m_dOldYScale / edit_.scale);
+            break;
+        case stepConnectPos:
+            for (unsigned int i = 0; i < wells_.size(); ++i)
+                if (IkelWellAdapter* well = wells_.GetWell(i)) well->SetConnectPos(record.m_nConnectPos);
+            break;
+        case stepLeftJoint:
+            wells_.SetValue(&IkelWellAdapter::SetLeftJoint, record.m_dLeftJoint);
+            break;
+        case stepRightJoint:
+            wells_.SetValue(&IkelWellAdapter::SetRightJoint, record.m_dRightJoint);
+            break;
+        case stepChangeGrade:
+            record.ChangeGrade(record.m_nGrade);
+            break;
+        case stepRsGradeRebuild:
+            if (EngineStarted()) {
+                ReBack();
+            } else {
+                page_.RebuildStep();
+                RebuildFlowUnits();
+            }
+            break;
+        case stepDisplayRange:
+            page_.UpdateDisplayRange();
+            break;
+        case stepTopStratum:
+            wells_.SetValue(&IkelWellAdapter::SetTopStratum, edit_.text.str());
+            break;
+        case stepBottomStratum:
+            wells_.SetValue(&IkelWellAdapter::SetBottomStratum, edit_.text.str());
+            break;
+        case stepTopExtend:
+            if (number) wells_.SetValue(&IkelWellAdapter::SetTopExtendDepth, v);
+            break;
+        case stepBottomExtend:
+            if (number) wells_.SetValue(&IkelWellAdapter::SetBottomExtendDepth, v);
+            break;
+        case stepTopDepth:
+            if (number) wells_.SetValue(&IkelWellAdapter::SetTopDepth, v);
+            break;
+        case stepBottomDepth:
+            if (number) wells_.SetValue(&IkelWellAdapter::SetBottomDepth, v);
+            break;
+        case stepRsTopDepth:
+            if (!number) break;
+            wells_.SetValue(&IkelWellAdapter::SetTopDepth, record.m_dTopDepth);
+            if (reservoir_) reservoir_->GetDesignerWellMgr()->SetTopDepth(record.m_dTopDepth);
+            break;
+        case stepRsBottomDepth:
+            // The designed wells take the bottom as their bottom, not as their top.
+            if (!number) break;
+            wells_.SetValue(&IkelWellAdapter::SetBottomDepth, record.m_dBottomDepth);
+            if (reservoir_) reservoir_->GetDesignerWellMgr()->SetBottomDepth(record.m_dBottomDepth);
+            break;
+        case stepRangeTop:
+            page_.RangeStep(true);
+            break;
+        case stepRangeBottom:
+            page_.RangeStep(false);
+            break;
+        case stepEngineOrRangeTop:
+        case stepEngineOrRangeBottom:
+            if (EngineStarted())
+                ReBack();
+            else
+                page_.RangeStep(step == stepEngineOrRangeTop);
+            break;
+        case stepWellWidth:
+            if (number) wells_.SetWellWidth(record.m_dWellWidth);
+            break;
+        case stepDesignerWidth:
+            if (number && reservoir_) reservoir_->GetDesignerWellMgr()->SetWellWidth(record.m_dWellWidth);
+            break;
+        case stepExtendLeft:
+        case stepExtendRight:
+            if (number) {
+                const bool left = step == stepExtendLeft;
+                record.ChangeExtend(left ? record.m_dLeftExtend : record.m_dRightExtend, left);
+            }
+            break;
+        case stepRsExtendLeft:
+        case stepRsExtendRight:
+            if (EngineStarted()) {
+                ReBack();
+            } else if (number) {
+                const bool left = step == stepRsExtendLeft;
+                record.ChangeExtend(left ? record.m_dLeftExtend : record.m_dRightExtend, left);
+                RebuildFlowUnits();
+            }
+            break;
+        case stepExtendForm:
+            record.m_nExtendForm = ValueOfText(kExtendForms, edit_.text, -1);
+            container_.GetConMgrVector().CreateExtend();
+            container_.GetStratumGroupManager()->CreateExtend();
+            break;
+        case stepRsExtendForm:
+            if (EngineStarted()) {
+                ReBack();
+            } else {
+                container_.GetStratumGroupManager()->CreateExtend();
+                container_.GetConMgrVector().CreateExtend();
+                RebuildFlowUnits();
+            }
+            break;
+        case stepShowVirStratum:
+            record.ShowVirStratum(edit_.text == grouptext::kYes);
+            break;
+        case stepVirPen:
+            record.SetVirPen(record.m_virStratumPen);
+            break;
+        case stepNameFont:
+            record.ChangeStratumNameFont(record.m_stratumNameFont);
+            break;
+        case stepNamePlace:
+            record.m_nStratumNamePos = ValueOfText(kNamePlaces, edit_.text, -1);
+            break;
+    }
+}
+
+// ---- spacing and projection -----------------------------------------------------------------------------
+
+void GraphSteps::Spacing(const CString& text) {
+    container_.GetWellPositionor()->SetSpacingType(text == kRealDistance ? 1 : SpacingTypeOfText(text));
+    ScLookDownForm* map = container_.GetLookDownForm();
+    if (text == kEqualSpacing) {
+        container_.GetWellPositionor()->ChangeXDistance();
+        map->ClearShadow();
+    } else if (text == kRealDistance) {
+        container_.GetWellPositionor()->ArrangeWellByRealDis();
+        map->ClearShadow();
+    } else if (text == kProjection) {
+        map->ByXorYAxisShadow(1);
+        page_.RulerStep();
+    }
+    container_.Refresh();
+}
+
+void GraphSteps::RsSpacing(const CString& text) {
+    container_.GetWellPositionor()->SetSpacingType(text == kRealDistance ? 1 : SpacingTypeOfText(text));
+    if (text == kRealDistance) {
+        container_.GetWellPositionor()->ArrangeWellByRealDis();
+        container_.GetLookDownForm()->ClearShadow();
+    } else if (text == kProjection) {
+        if (reservoir_)
+            if (const auto faults = reservoir_->GetFaultLineMgr()) faults->RemoveAll();
+        container_.GetLookDownForm()->ByXorYAxisShadow(1);
+        page_.RulerStep();
+        container_.GetRulerFrame()->UpdateRulerFrameRect();
+    }
+    container_.Refresh();
+}
+
+void GraphSteps::Shadow(const CString& text) {
+    ScLookDownForm* map = container_.GetLookDownForm();
+    if (text == kAlongX)
+        map->ByXorYAxisShadow(1);
+    else if (text == kAlongY)
+        map->ByXorYAxisShadow(0);
+    else if (text == kFirstToLast)
+        map->ByBeginTOendShadow();
+    // "按剖面线" and any other text: the shadow stays.
+}
+
+void GraphSteps::Projection(const CString& text) {
+    Shadow(text);
+    page_.WellUpdateStep();
+    page_.RulerStep();
+    container_.Refresh();
+}
+
+// The flow units and fault lines were drawn for the old well places: they go.
+void GraphSteps::RsProjection(const CString& text) {
+    if (reservoir_) {
+        reservoir_->GetFlowUnitManager().RemoveAll();
+        if (const auto faults = reservoir_->GetFaultLineMgr()) faults->RemoveAll();
+    }
+    ScWellPositionor* positionor = container_.GetWellPositionor();
+    if (positionor->IsAligned()) positionor->AlignHeadImp(false);
+    Shadow(text);
+    if (positionor->IsAligned()) positionor->AlignHeadImp(true);
+    page_.WellUpdateStep();
+    page_.RulerStep();
+    container_.GetRulerFrame()->UpdateRulerFrameRect();
+    container_.Refresh();
+}
+
+void GraphSteps::RsFinish() {
+    if (!EngineStarted() && !Inclined()) {
+        page_.ScaleNotification(1.0, 1.0);
+        RebuildFlowUnits();
+        return;
+    }
+    if (reservoir_)
+        if (const auto faults = reservoir_->GetFaultLineMgr()) faults->Clear();
+    ReBack();
+}
+
+void GraphSteps::FaultPoints() {
+    if (auto* correlation = dynamic_cast<CrCorrelation*>(&container_))
+        if (const auto points = correlation->GetFaultPointMgr()) points->CreateFaultPoint();
+}
+
+// ---- fence wells ------------------------------------------------------------------------------------------
+
+void GraphSteps::PlaceWell(IkelWellAdapter& well, const FLOATPOINT& point) {
+    well.SetPosition(point, true);
+    CSectionTransform::Instance()->TransformWell(well.GetName());
+    well.SaveOldWellInfo();
+}
+
+void GraphSteps::FenceWellMove(double ratio) {
+    for (unsigned int i = 0; i < wells_.size(); ++i) {
+        IkelWellAdapter* well = wells_.GetWell(i);
+        if (!well) continue;
+        FLOATPOINT point = well->GetPosition();
+        point.x *= ratio;
+        point.y *= ratio;
+        PlaceWell(*well, point);
+    }
+}
+
+// A record without a usable X scale places no well (the distances would not be finite).
+void GraphSteps::FenceReferenceMove() {
+    const double scale = record_->m_dXScale;
+    if (!(scale > 0)) return;
+    ScWellPositionor* positionor = container_.GetWellPositionor();
+    for (unsigned int i = 0; i < wells_.size(); ++i) {
+        IkelWellAdapter* well = wells_.GetWell(i);
+        if (!well) continue;
+        FLOATPOINT point(0, 0);
+        positionor->GetCalDisNeedXY(well->GetName(), point);
+        point.x = point.x / scale * 100 * 1000;
+        point.y = point.y / scale * 100 * 1000;
+        PlaceWell(*well, point);
+    }
+}
+
+// The wells keep their places on the fence while the vertical scale changes.
+void GraphSteps::FenceYScale() {
+    container_.GetScaler()->SetYScale(edit_.scale);
+    page_.ScaleNotification(1.0, page_.m_dOldYScale / edit_.scale);
+    std::vector<FLOATPOINT> points;
+    points.reserve(wells_.size());
+    for (unsigned int i = 0; i < wells_.size(); ++i) {
+        IkelWellAdapter* well = wells_.GetWell(i);
+        points.push_back(well ? well->GetPosition() : FLOATPOINT());
+        if (well) well->SaveOldWellInfo();
+    }
+    for (unsigned int i = 0; i < wells_.size(); ++i)
+        if (IkelWellAdapter* well = wells_.GetWell(i)) PlaceWell(*well, points[i]);
+}
+
+// ---- the pages ------------------------------------------------------------------------------------------------
+
+LRESULT CGraphSetor::ApplyEdit(LPARAM lParam) {
+    const Edit edit = StoreEdit(reinterpret_cast<CBCGPProp*>(lParam));
+    SetModified();
+    if (!m_pContainer) return 0;
+    const int kind = Kind();
+    if (const StepList* steps = StepsOf(edit.id, kind)) GraphSteps(*this, edit).Run(*steps);
+    m_pContainer->UpdateWnd();
+    if (kind != ScControlerClient::CT_RESERVOIR) SetModified();
+    return 0;
+}
+
+CCnGraphSetor::CCnGraphSetor(CnConnection* section) : CGraphSetor(section, section) {}
+LRESULT CCnGraphSetor::OnPropertyChanged(WPARAM, LPARAM lParam) { return ApplyEdit(lParam); }
+
+CCrGraphSetor::CCrGraphSetor(CrCorrelation* section) : CGraphSetor(section, section) {}
+LRESULT CCrGraphSetor::OnPropertyChanged(WPARAM, LPARAM lParam) { return ApplyEdit(lParam); }
+
+CFcGraphSetor::CFcGraphSetor(KelFence::CFence* section) : CGraphSetor(section, section) {}
+LRESULT CFcGraphSetor::OnPropertyChanged(WPARAM, LPARAM lParam) { return ApplyEdit(lParam); }
+
+CRsGraphSetor::CRsGraphSetor(CkelReservoir* section) : CGraphSetor(section, section) {}
+LRESULT CRsGraphSetor::OnPropertyChanged(WPARAM, LPARAM lParam) { return ApplyEdit(lParam); }
+
+void CRsGraphSetor::UpdateDisplayRange() {
+    auto* reservoir = dynamic_cast<CkelReservoir*>(m_pContainer);
+    if (!reservoir) return;
+    if (reservoir->GetCurve()) {
+        reservoir->ReBack();
+        return;
+    }
+    CGraphSetor::UpdateDisplayRange();
+    reservoir->GetFlowUnitManager().Rebuild();
+}
