@@ -146,10 +146,13 @@ void ApplyLabelFont(CBCGPProp* fontGroup, CkelPlotLabels* labels) {
 // ---- point symbols ---------------------------------------------------------------------------------------------
 
 bool ReadPointGroup(CBCGPProp* group, QXLOGPOINT& point) {
+    if (!group) return false;
     double size = 0;
-    if (!group || !GetNumberProp(group->GetSubItem(1), &size)) return false;
     QXLOGPOINT read = point;
-    if (!GetPointProp(group, read)) return false;
+    if (!GetNumberProp(group->GetSubItem(1), &size) || !GetPointProp(group, read)) {
+        SetPointProp(group, point);
+        return false;
+    }
     point = read;
     return true;
 }

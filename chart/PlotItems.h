@@ -73,7 +73,8 @@ bool ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels
 void ApplyLabelFont(CBCGPProp* fontGroup, CkelPlotLabels* labels);
 
 // ---- point symbols ---------------------------------------------------------------------------------------------
-// A point group read over point: false, point unchanged, unless the size is a number of 0 or more.
+// A point group read over point: false, point unchanged and shown again in the group, unless the
+// size is a number of 0 or more.
 bool ReadPointGroup(CBCGPProp* group, QXLOGPOINT& point);
 
 // ---- the series selector of the bar pages ----------------------------------------------------------------------

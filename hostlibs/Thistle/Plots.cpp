@@ -53,8 +53,14 @@ void CkelLinePlotFill::UpdateFill() {
     ++m_nUpdates;
 }
 
-void CkelLinePlotFill::SetShowFill(bool show) { m_bShowFill = show; }
-void CkelLinePlotFill::SetFillDirections(KELFillDirections direction) { m_direction = direction; }
+void CkelLinePlotFill::SetShowFill(bool show) {
+    m_bShowFill = show;
+    if (m_pPlot) Stamp(m_pPlot);
+}
+void CkelLinePlotFill::SetFillDirections(KELFillDirections direction) {
+    m_direction = direction;
+    if (m_pPlot) Stamp(m_pPlot);
+}
 unsigned CkelLinePlotFill::GetUpdateCount() const { return m_nUpdates; }
 
 // ---- plots ----------------------------------------------------------------------------
@@ -86,7 +92,7 @@ void IkelPlot::UpdateByDataset(CkelDataset* dataset) {
     Stamp(this);
 }
 
-CkelLineBasePlot::CkelLineBasePlot() : m_labels(this) {}
+CkelLineBasePlot::CkelLineBasePlot() : m_labels(this) { m_fill.SetPlot(this); }
 CkelLineBasePlot::~CkelLineBasePlot() = default;
 
 void CkelLineBasePlot::GetLogPen(QXLOGPEN* pen) const {

@@ -215,6 +215,13 @@ public:
 
 protected:
     double m_dAutoCutoffValue = 0;
+
+public:
+    // The plot the fill belongs to: the fill's setters stamp it, so that its pages read it again.
+    void SetPlot(IkelPlot* plot) { m_pPlot = plot; }
+
+protected:
+    IkelPlot* m_pPlot = nullptr;
 };
 
 // Coordinate systems a plot is drawn in.

@@ -18,6 +18,7 @@ public:
     CkelLineBasePlot(const CkelLineBasePlot& other)
         : IkelPlot(other), m_pen(other.m_pen), m_labels(other.m_labels), m_fill(other.m_fill) {
         m_labels.SetPlot(this);
+        m_fill.SetPlot(this);
     }
     CkelLineBasePlot& operator=(const CkelLineBasePlot& other) {
         IkelPlot::operator=(other);
@@ -25,6 +26,7 @@ public:
         m_labels = other.m_labels;
         m_labels.SetPlot(this);
         m_fill = other.m_fill;
+        m_fill.SetPlot(this);
         return *this;
     }
 
