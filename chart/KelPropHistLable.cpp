@@ -34,8 +34,7 @@ CkelPropHistLable::~CkelPropHistLable() = default;
 int CkelPropHistLable::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     CBCGPProp* show = CreateYesNoProp(kShowLabels, kShowId, _variant_t(""), "");
-    CBCGPProp* position = NewPlotGroup(kLabelPosition, kPositionGroupId);
-    AddPlotItems(position, kPositionItems);
+    CBCGPProp* position = NewPlotGroup(kLabelPosition, kPositionGroupId, kPositionItems);
     CBCGPProp* font = CreateFontProp(kFont, kFontGroupId);
     font->Expand(TRUE);
     AddToGrid(m_wndPropList, {show, position, font});

@@ -20,10 +20,9 @@ namespace {
 
 using Page = CkelPropHistPlot;
 
+static_assert(DWORD_PTR{Page::kDataTableId} == kPlotDataTableId && DWORD_PTR{Page::kYAxisId} == kPlotYAxisId,
+              "the shared data table and axes");
 constexpr PlotItemDef kDataItems[] = {
-    {Page::kDataTableId, kDataTable, kDataTableDescription, true},
-    {Page::kXAxisId, kXAxis, kXAxisDescription, true},
-    {Page::kYAxisId, kYAxis, kYAxisDescription, true},
     {Page::kDataColumnId, kDataColumn, kDataColumnDescription, true},
     {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false},
     {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false},
@@ -72,10 +71,9 @@ CkelPropHistPlot::~CkelPropHistPlot() = default;
 int CkelPropHistPlot::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     CBCGPProp* data = NewPlotGroup(charttext::kLabelData, kDataGroupId);
+    AddTableAndAxisItems(data);
     AddPlotItems(data, kDataItems);
-    CBCGPProp* binning = NewPlotGroup(charttext::kPlotSetTab, kBinningGroupId);
-    AddPlotItems(binning, kBinningItems);
-    AddToGrid(m_wndPropList, {data, binning});
+    AddToGrid(m_wndPropList, {data, NewPlotGroup(charttext::kPlotSetTab, kBinningGroupId, kBinningItems)});
     return 0;
 }
 
@@ -83,8 +81,7 @@ void CkelPropHistPlot::UpdateBCGPProperty(long object, CString) {
     if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
     auto* plot = TargetAs<CHistogramPlot>();
     if (!plot) return;
-    FillDataTableOptions(m_wndPropList.FindItemByData(kDataTableId), plot);
-    RefreshAxisChoices(m_wndPropList.FindItemByData(kXAxisId), m_wndPropList.FindItemByData(kYAxisId), plot);
+    RefreshTableAndAxes(m_wndPropList, plot);
     FillSeriesOptions(m_wndPropList.FindItemByData(kDataColumnId), plot->GetOuterDataset(), SeriesKinds::Numeric,
                       plot->GetDataCol());
     RefreshRows(m_wndPropList, plot, kFirstRowId, kLastRowId, kNoItem);
@@ -97,21 +94,8 @@ LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!item || !plot) return 0;
     int n = 0;
     switch (item->GetData()) {
-        case kDataTableId:
-            OnDataTableChanged(plot, item->GetParent());
-            break;
-        case kXAxisId:
-        case kYAxisId:
-            ApplyAxisChoice(item, plot, item->GetData() == kXAxisId);
-            break;
         case kDataColumnId:
             if (CkelDataset* outer = plot->GetOuterDataset()) plot->SetDataCol(ChosenSeriesIndex(outer, item));
-            break;
-        case kFirstRowId:
-            OnFirstRowChanged(item, plot);
-            break;
-        case kLastRowId:
-            OnLastRowChanged(item, plot);
             break;
         case kLeftValueId:
             if (ReadPositiveCount(item, &n)) plot->SetLeftValue(n);
@@ -129,6 +113,7 @@ LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (ReadPositiveCount(item, &n)) plot->SetWidthPercent(n / 100.0);
             break;
         default:
+            if (!ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kNoItem)) ApplyTableOrAxis(item, plot);
             break;
     }
     UpdateView();

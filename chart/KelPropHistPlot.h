@@ -8,7 +8,7 @@ class CkelPropHistPlot : public CWndLstChart {
 public:
     enum : DWORD_PTR {
         kDataGroupId = 0,
-        kDataTableId = 1,
+        kDataTableId = 1,  // 1 to 3: the shared data table and axes (chart/PlotItems.h)
         kXAxisId = 2,
         kYAxisId = 3,
         kDataColumnId = 4,

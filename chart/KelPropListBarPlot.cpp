@@ -21,12 +21,8 @@ namespace {
 
 using Page = CkelPropListBarPlot;
 
-constexpr PlotItemDef kDataItems[] = {
-    {Page::kDataTableId, kDataTable, kDataTableDescription, true},
-    {Page::kXAxisId, kXAxis, kXAxisDescription, true},
-    {Page::kYAxisId, kYAxis, kYAxisDescription, true},
-    {Page::kBaseColumnId, kBaseColumn, kBaseColumnDescription, true},
-};
+static_assert(DWORD_PTR{Page::kDataTableId} == kPlotDataTableId && DWORD_PTR{Page::kYAxisId} == kPlotYAxisId,
+              "the shared data table and axes");
 constexpr PlotItemDef kRowItems[] = {
     {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false},
     {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false},
@@ -81,16 +77,15 @@ CkelPropListBarPlot::~CkelPropListBarPlot() = default;
 int CkelPropListBarPlot::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     CBCGPProp* data = NewPlotGroup(charttext::kLabelData, kDataGroupId);
-    AddPlotItems(data, kDataItems);
+    AddTableAndAxisItems(data);
+    data->AddSubItem(NewPlotItem({kBaseColumnId, kBaseColumn, kBaseColumnDescription, true}));
     auto* series = new CBCGPPropBarDataSery(charttext::kSeryName, _variant_t(kDataSeriesValue), kDataSeriesDescription,
                                             kDataSeriesId);
     series->Enable(FALSE);
     data->AddSubItem(series);
     data->AddSubItem(CreateYesNoProp(kSeriesTransfer, kTransferId, _variant_t(""), ""));
     AddPlotItems(data, kRowItems);
-    CBCGPProp* layout = NewPlotGroup(kLayoutGroup, kLayoutGroupId);
-    AddPlotItems(layout, kLayoutItems);
-    AddToGrid(m_wndPropList, {data, layout});
+    AddToGrid(m_wndPropList, {data, NewPlotGroup(kLayoutGroup, kLayoutGroupId, kLayoutItems)});
     return 0;
 }
 
@@ -98,8 +93,7 @@ void CkelPropListBarPlot::UpdateBCGPProperty(long object, CString) {
     if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
     auto* plot = TargetAs<CkelBarPlot>();
     if (!plot) return;
-    FillDataTableOptions(m_wndPropList.FindItemByData(kDataTableId), plot);
-    RefreshAxisChoices(m_wndPropList.FindItemByData(kXAxisId), m_wndPropList.FindItemByData(kYAxisId), plot);
+    RefreshTableAndAxes(m_wndPropList, plot);
     FillColumnOptions(m_wndPropList.FindItemByData(kBaseColumnId), plot, plot->GetAxis1ColumnIndex());
     // "系列变换" takes only a dataset whose first series is a text series; it is offered again
     // whenever such a dataset is shown.
@@ -116,27 +110,11 @@ LRESULT CkelPropListBarPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* plot = TargetAs<CkelBarPlot>();
     if (!item || !plot) return 0;
     switch (item->GetData()) {
-        case kDataTableId:
-            OnDataTableChanged(plot, item->GetParent());
-            break;
-        case kXAxisId:
-        case kYAxisId:
-            ApplyAxisChoice(item, plot, item->GetData() == kXAxisId);
-            break;
         case kBaseColumnId:
             plot->SetAxis1ColumnIndex(ChosenSeriesIndex(plot->GetDataset(), item));
             break;
         case kTransferId:
             plot->SetIsTransfer(GetYesNoProp(item));
-            break;
-        case kFirstRowId:
-            OnFirstRowChanged(item, plot);
-            break;
-        case kLastRowId:
-            OnLastRowChanged(item, plot);
-            break;
-        case kStepId:
-            OnStepChanged(item, plot);
             break;
         case kWidthId:
             ApplyBarWidth(item, plot);
@@ -151,6 +129,7 @@ LRESULT CkelPropListBarPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             plot->SetIsHorizontal(ItemText(item).CompareNoCase(charttext::kHorizontal) == 0);
             break;
         default:
+            if (!ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId)) ApplyTableOrAxis(item, plot);
             break;
     }
     UpdateView();

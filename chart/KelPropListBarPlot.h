@@ -10,7 +10,7 @@ class CkelPropListBarPlot : public CWndLstChart {
 public:
     enum : DWORD_PTR {
         kDataGroupId = 0,
-        kDataTableId = 1,
+        kDataTableId = 1,  // 1 to 3: the shared data table and axes (chart/PlotItems.h)
         kXAxisId = 2,
         kYAxisId = 3,
         kBaseColumnId = 4,

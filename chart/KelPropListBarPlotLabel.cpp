@@ -38,8 +38,7 @@ int CkelPropListBarPlotLabel::InitPropWnd() {
     data->AddSubItem(CreateYesNoProp(plottext::kShowDataColumn, kInYColumnId, _variant_t(""), ""));
     data->AddSubItem(NewPlotItem({kColumnId, kLabelColumn, kLabelColumnDescription, true}));
     AddPlotItems(data, kRowItems);
-    CBCGPProp* position = NewPlotGroup(kLabelPosition, kPositionGroupId);
-    AddPlotItems(position, kPositionItems);
+    CBCGPProp* position = NewPlotGroup(kLabelPosition, kPositionGroupId, kPositionItems);
     CBCGPProp* font = CreateFontProp(kFont, kFontGroupId);
     font->Expand(TRUE);
     AddToGrid(m_wndPropList, {series, show, data, position, font});

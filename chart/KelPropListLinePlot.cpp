@@ -14,10 +14,9 @@ namespace {
 
 using Page = CkelPropListLinePlot;
 
-constexpr PlotItemDef kXYItems[] = {
-    {Page::kDataTableId, kDataTable, kDataTableDescription, true},
-    {Page::kXAxisId, kXAxis, kXAxisDescription, true},
-    {Page::kYAxisId, kYAxis, kYAxisDescription, true},
+static_assert(DWORD_PTR{Page::kDataTableId} == kPlotDataTableId && DWORD_PTR{Page::kYAxisId} == kPlotYAxisId,
+              "the shared data table and axes");
+constexpr PlotItemDef kColumnItems[] = {
     {Page::kXColumnId, kXColumn, kDataColumnDescription, true},
     {Page::kYColumnId, kYColumn, kDataColumnDescription, true},
 };
@@ -29,24 +28,19 @@ constexpr PlotItemDef kRowItems[] = {
 
 }  // namespace
 
-void AddXYDataItems(CBCGPProp* group) { AddPlotItems(group, kXYItems); }
+void AddXYDataItems(CBCGPProp* group) {
+    AddTableAndAxisItems(group);
+    AddPlotItems(group, kColumnItems);
+}
 
 void RefreshXYDataItems(CBCGPPropList& list, IkelPlot* plot) {
-    FillDataTableOptions(list.FindItemByData(Page::kDataTableId), plot);
-    RefreshAxisChoices(list.FindItemByData(Page::kXAxisId), list.FindItemByData(Page::kYAxisId), plot);
+    RefreshTableAndAxes(list, plot);
     FillColumnOptions(list.FindItemByData(Page::kXColumnId), plot, plot->GetAxis1ColumnIndex());
     FillColumnOptions(list.FindItemByData(Page::kYColumnId), plot, plot->GetAxis2ColumnIndex());
 }
 
 bool ApplyXYDataItem(CBCGPProp* item, IkelPlot* plot) {
     switch (item->GetData()) {
-        case Page::kDataTableId:
-            OnDataTableChanged(plot, item->GetParent());
-            return true;
-        case Page::kXAxisId:
-        case Page::kYAxisId:
-            ApplyAxisChoice(item, plot, item->GetData() == Page::kXAxisId);
-            return true;
         case Page::kXColumnId:
             plot->SetAxis1ColumnIndex(ChosenSeriesIndex(plot->GetDataset(), item));
             return true;
@@ -54,7 +48,7 @@ bool ApplyXYDataItem(CBCGPProp* item, IkelPlot* plot) {
             plot->SetAxis2ColumnIndex(ChosenSeriesIndex(plot->GetDataset(), item));
             return true;
         default:
-            return false;
+            return ApplyTableOrAxis(item, plot);
     }
 }
 

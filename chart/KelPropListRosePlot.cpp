@@ -73,11 +73,8 @@ CkelPropListRosePlot::~CkelPropListRosePlot() = default;
 
 int CkelPropListRosePlot::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    CBCGPProp* data = NewPlotGroup(charttext::kLabelData, kDataGroupId);
-    AddPlotItems(data, kDataItems);
-    CBCGPProp* shape = NewPlotGroup(charttext::kPlotSetTab, kShapeGroupId);
-    AddPlotItems(shape, kShapeItems);
-    AddToGrid(m_wndPropList, {data, shape});
+    AddToGrid(m_wndPropList, {NewPlotGroup(charttext::kLabelData, kDataGroupId, kDataItems),
+                              NewPlotGroup(charttext::kPlotSetTab, kShapeGroupId, kShapeItems)});
     return 0;
 }
 

@@ -35,6 +35,35 @@ void AddToGrid(CBCGPPropList& list, std::initializer_list<CBCGPProp*> items) {
 
 // ---- data groups ----------------------------------------------------------------------------------------
 
+namespace {
+constexpr PlotItemDef kTableAndAxisItems[] = {
+    {kPlotDataTableId, plottext::kDataTable, plottext::kDataTableDescription, true},
+    {kPlotXAxisId, plottext::kXAxis, plottext::kXAxisDescription, true},
+    {kPlotYAxisId, plottext::kYAxis, plottext::kYAxisDescription, true},
+};
+}  // namespace
+
+void AddTableAndAxisItems(CBCGPProp* group) { AddPlotItems(group, kTableAndAxisItems); }
+
+void RefreshTableAndAxes(CBCGPPropList& list, IkelPlot* plot) {
+    FillDataTableOptions(list.FindItemByData(kPlotDataTableId), plot);
+    RefreshAxisChoices(list.FindItemByData(kPlotXAxisId), list.FindItemByData(kPlotYAxisId), plot);
+}
+
+bool ApplyTableOrAxis(CBCGPProp* item, IkelPlot* plot) {
+    switch (item->GetData()) {
+        case kPlotDataTableId:
+            OnDataTableChanged(plot, item->GetParent());
+            return true;
+        case kPlotXAxisId:
+        case kPlotYAxisId:
+            ApplyAxisChoice(item, plot, item->GetData() == kPlotXAxisId);
+            return true;
+        default:
+            return false;
+    }
+}
+
 void ApplyAxisChoice(CBCGPProp* item, IkelPlot* plot, bool xAxis) {
     IChartGraph* chart = plot ? plot->GetChartGraph() : nullptr;
     if (!item || !chart) return;

@@ -35,12 +35,24 @@ template <std::size_t N>
 void AddPlotItems(CBCGPProp* group, const PlotItemDef (&defs)[N]) {
     for (const PlotItemDef& def : defs) group->AddSubItem(NewPlotItem(def));
 }
-// A group row, expanded.
+// A group row, expanded; with a table, holding its items.
 CBCGPProp* NewPlotGroup(const char* label, DWORD_PTR id);
+template <std::size_t N>
+CBCGPProp* NewPlotGroup(const char* label, DWORD_PTR id, const PlotItemDef (&defs)[N]) {
+    CBCGPProp* group = NewPlotGroup(label, id);
+    AddPlotItems(group, defs);
+    return group;
+}
 // Adds each top-level item to the grid.
 void AddToGrid(CBCGPPropList& list, std::initializer_list<CBCGPProp*> items);
 
 // ---- data groups ----------------------------------------------------------------------------------------
+// The data table and the two axes, ids 1 to 3 of the "数据" group of the bar, histogram, line and
+// class plot pages: building, refresh and edit (false for another item).
+enum : DWORD_PTR { kPlotDataTableId = 1, kPlotXAxisId = 2, kPlotYAxisId = 3 };
+void AddTableAndAxisItems(CBCGPProp* group);
+void RefreshTableAndAxes(CBCGPPropList& list, IkelPlot* plot);
+bool ApplyTableOrAxis(CBCGPProp* item, IkelPlot* plot);
 // The chart's axis named by the item becomes the plot's X (or Y) axis; an unknown name changes nothing.
 void ApplyAxisChoice(CBCGPProp* item, IkelPlot* plot, bool xAxis);
 // The X-axis and Y-axis options with the plot's axes.

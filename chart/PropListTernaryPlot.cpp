@@ -103,10 +103,8 @@ CPropListTernaryPlot::~CPropListTernaryPlot() = default;
 
 int CPropListTernaryPlot::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    CBCGPProp* data = NewPlotGroup(charttext::kLabelData, kDataGroupId);
-    AddPlotItems(data, kDataItems);
-    CBCGPProp* axes = NewPlotGroup(kAxesGroup, kAxesGroupId);
-    AddPlotItems(axes, kAxisItems);
+    CBCGPProp* data = NewPlotGroup(charttext::kLabelData, kDataGroupId, kDataItems);
+    CBCGPProp* axes = NewPlotGroup(kAxesGroup, kAxesGroupId, kAxisItems);
     for (int i = 1; i <= 19; ++i) axes->GetSubItem(1)->AddOption(FormatString("%d", i));
     axes->GetSubItem(2)->AddOption(charttext::kUnitNone);
     axes->GetSubItem(2)->AddOption(charttext::kUnitPercent);
