@@ -9,12 +9,10 @@
 #include "hosttypes/Thistle/ChartGraph.h"
 #include "hosttypes/Thistle/Plots.h"
 #include "mfc/Variant.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace chart;
 using namespace plottext;
-using planemap::ItemText;
-using planemap::SetItemText;
 
 namespace {
 

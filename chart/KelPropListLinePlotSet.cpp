@@ -8,11 +8,10 @@
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Thistle/Plots.h"
 #include "mfc/Variant.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace chart;
 using namespace plottext;
-using planemap::ItemText;
 
 namespace {
 
@@ -83,7 +82,7 @@ int CkelPropListLinePlotSet::InitPropWnd() {
     line->Expand(TRUE);
     CBCGPProp* fill = CreateLineFillProp(charttext::kFillTab);
     CBCGPProp* mode = NewPlotGroup(kLineModeGroup, kModeGroupId);
-    mode->AddSubItem(planemap::NewOptionItem(kLineMode, "", kLineModeDescription, kModeId, {kPolyline, kSteps}, true));
+    mode->AddSubItem(NewOptionItem(kLineMode, "", kLineModeDescription, kModeId, {kPolyline, kSteps}, true));
     mode->AddSubItem(CreateYesNoProp(kStepReverse, kReverseId, _variant_t(""), ""));
     AddToGrid(m_wndPropList, {line, fill, mode});
     return 0;
@@ -99,7 +98,7 @@ void CkelPropListLinePlotSet::UpdateBCGPProperty(long object, CString) {
     if (CkelLinePlotFill* fill = plot->GetPlotFills())
         SetLineFillProp(m_wndPropList.FindItemByData(kLineFillGroupId), fill);
     const int mode = plot->GetLineMode();
-    planemap::SetItemText(m_wndPropList.FindItemByData(kModeId), LineModeToText(mode));
+    SetItemText(m_wndPropList.FindItemByData(kModeId), LineModeToText(mode));
     if (CBCGPProp* reverse = m_wndPropList.FindItemByData(kReverseId)) {
         SetYesNoProp(reverse, plot->GetIsLineStepModeReverse());
         reverse->Enable(mode == 1 ? TRUE : FALSE);

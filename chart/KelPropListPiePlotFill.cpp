@@ -4,7 +4,7 @@
 #include "chart/PlotTexts.h"
 #include "hosttypes/Thistle/PiePlot.h"
 #include "mfc/Variant.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace chart;
 
@@ -42,7 +42,7 @@ LRESULT CkelPropListPiePlotFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!item || !plot) return 0;
     switch (item->GetData()) {
         case kPieceId:
-            plot->SetCurSelPiece(plot->GetPieceIndexByName(std::string(planemap::ItemText(item))));
+            plot->SetCurSelPiece(plot->GetPieceIndexByName(std::string(ItemText(item))));
             break;
         default:
             ApplyPenFill(item, kBorderGroupId, plot->GetCurSelPiece(), plot);

@@ -8,12 +8,10 @@
 #include "framework/GroupTexts.h"
 #include "hosttypes/Thistle/PiePlot.h"
 #include "mfc/Variant.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace chart;
 using namespace charttext;
-using planemap::ItemText;
-using planemap::SetItemText;
 
 namespace {
 

@@ -9,9 +9,8 @@
 #include "hosttypes/Thistle/ChartGraph.h"
 #include "hosttypes/Thistle/Plots.h"
 #include "mfc/Variant.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
-using planemap::ItemText;
 
 namespace chart {
 

@@ -7,12 +7,10 @@
 #include "chart/PlotTexts.h"
 #include "framework/NumberText.h"
 #include "hosttypes/Thistle/PiePlot.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace chart;
 using namespace plottext;
-using planemap::ItemText;
-using planemap::SetItemText;
 
 namespace {
 

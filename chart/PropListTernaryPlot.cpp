@@ -11,12 +11,10 @@
 #include "hosttypes/Thistle/Axis.h"
 #include "hosttypes/Thistle/ChartGraph.h"
 #include "hosttypes/Thistle/Plots.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace chart;
 using namespace plottext;
-using planemap::ItemText;
-using planemap::SetItemText;
 
 namespace {
 
