@@ -146,12 +146,6 @@ void ShowOneDecimal(CBCGPProp* item, double value) {
     text.Format("%.1f", value);
     SetItemText(item, text);
 }
-
-void ShowRow(CBCGPProp* item, long long value) {
-    CString text;
-    text.Format("%d", static_cast<int>(value));
-    SetItemText(item, text);
-}
 }  // namespace
 
 void RefreshLabelPosition(CBCGPProp* group, CkelPlotLabels* labels) {

@@ -23,8 +23,6 @@ constexpr PlotItemDef kRowItems[] = {
     {Page::kStepId, kStep, kStep, false},
 };
 
-void ShowRow(CBCGPProp* item, long long row) { SetItemText(item, FormatString("%d", static_cast<int>(row))); }
-
 void RefreshLabelColumn(CBCGPPropList& list, CPiePlot* plot) {
     const bool dataColumn = plot->GetLabelCol() == plot->GetDataCol();
     SetYesNoProp(list.FindItemByData(Page::kDataColumnValueId), dataColumn);
