@@ -6,10 +6,10 @@
 #include "chart/PlotItems.h"
 #include "chart/PlotTexts.h"
 #include "framework/NumberText.h"
+#include "framework/PropItems.h"
 #include "hosttypes/Thistle/ChartGraph.h"
 #include "hosttypes/Thistle/Plots.h"
 #include "mfc/Variant.h"
-#include "framework/PropItems.h"
 
 using namespace chart;
 using namespace plottext;

@@ -8,9 +8,9 @@
 #include "chart/PlotItems.h"
 #include "chart/PlotTexts.h"
 #include "framework/ItemGroupsBasic.h"
+#include "framework/PropItems.h"
 #include "hosttypes/Thistle/Plots.h"
 #include "mfc/Variant.h"
-#include "framework/PropItems.h"
 
 using namespace chart;
 using namespace plottext;

@@ -5,10 +5,10 @@
 #include "chart/PlotTexts.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
+#include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Thistle/Plots.h"
 #include "mfc/Variant.h"
-#include "framework/PropItems.h"
 
 using namespace chart;
 using namespace plottext;

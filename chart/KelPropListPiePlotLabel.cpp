@@ -6,9 +6,9 @@
 #include "chart/PlotItems.h"
 #include "chart/PlotTexts.h"
 #include "framework/GroupTexts.h"
+#include "framework/PropItems.h"
 #include "hosttypes/Thistle/PiePlot.h"
 #include "mfc/Variant.h"
-#include "framework/PropItems.h"
 
 using namespace chart;
 using namespace charttext;

@@ -5,11 +5,11 @@
 #include "chart/PlotTexts.h"
 #include "framework/GroupTexts.h"
 #include "framework/NumberText.h"
+#include "framework/PropItems.h"
 #include "hosttypes/Thistle/Axis.h"
 #include "hosttypes/Thistle/ChartGraph.h"
 #include "hosttypes/Thistle/Plots.h"
 #include "mfc/Variant.h"
-#include "framework/PropItems.h"
 
 
 namespace chart {

@@ -6,8 +6,8 @@
 #include "chart/PlotItems.h"
 #include "chart/PlotTexts.h"
 #include "framework/NumberText.h"
-#include "hosttypes/Thistle/PiePlot.h"
 #include "framework/PropItems.h"
+#include "hosttypes/Thistle/PiePlot.h"
 
 using namespace chart;
 using namespace plottext;

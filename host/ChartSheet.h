@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "chart/KelCgPropWndCreator.h"
 #include "driver/GridDriver.h"
 #include "driver/Responder.h"
 #include "driver/SheetDriver.h"
-#include "chart/KelCgPropWndCreator.h"
 #include "framework/PropWndMgr.h"
 #include "framework/WndLst.h"
 #include "hosttypes/Oriel/IDispManager.h"
