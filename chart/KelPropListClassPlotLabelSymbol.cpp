@@ -36,7 +36,12 @@ int CkelPropListClassPlotLabelSymbol::InitPropWnd() {
     uniform->AddOption(grouptext::kNo);
     uniform->SetOwnerPage(this);
     symbols->AddSubItem(uniform);
-    symbols->AddSubItem(CreatePointProp(plottext::kPointSymbol, kPointGroupId));
+    CBCGPProp* point = CreatePointProp(plottext::kPointSymbol, kPointGroupId);
+    int position = 0;
+    for (const char* description : {plottext::kPointStyleDescription, plottext::kPointSizeDescription,
+                                    plottext::kPointColorDescription, plottext::kPointColorDescription})
+        point->GetSubItem(position++)->SetDescription(description);
+    symbols->AddSubItem(point);
     AddToGrid(m_wndPropList, {InitLabelProps(kLabelTab), symbols});
     return 0;
 }

@@ -80,6 +80,9 @@ int CkelPropListLinePlotSet::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     CBCGPProp* line = CreateLineProp(grouptext::kLineStyle, kLineGroupId, false);
     line->Expand(TRUE);
+    int position = 0;
+    for (const char* description : {kLineStyleDescription, kLineWidthDescription, kLineColorDescription})
+        line->GetSubItem(position++)->SetDescription(description);
     CBCGPProp* fill = CreateLineFillProp(charttext::kFillTab);
     CBCGPProp* mode = NewPlotGroup(kLineModeGroup, kModeGroupId);
     mode->AddSubItem(NewOptionItem(kLineMode, "", kLineModeDescription, kModeId, {kPolyline, kSteps}, true));
