@@ -2,10 +2,19 @@
 
 #include "hosttypes/Gondola/Fence.h"
 #include "hosttypes/Halyard/Reservoir.h"
+#include "hosttypes/Oriel/CStratumCell.h"
+#include "hosttypes/Oriel/ConnectionLines.h"
 #include "hosttypes/Oriel/IkelWellAdapter.h"
+#include "hosttypes/Oriel/ScDisScale.h"
+#include "hosttypes/Oriel/ScRulerFrame.h"
 #include "section/CnLstWell.h"
 #include "section/GraphSetors.h"
+#include "section/LstRulerFrame.h"
+#include "section/LstRulerScale.h"
+#include "section/LstSandFill.h"
+#include "section/LstStratumLine.h"
 #include "section/LstStratumSetor.h"
+#include "section/MultiWellTexts.h"
 #include "section/SandSetor.h"
 #include "section/SectionTexts.h"
 
@@ -21,6 +30,8 @@ void CFcPropertyListCreator::SetBecontroler(ScObjInterface* object) {
     static const Row<Self> rows[] = {
         {"CFence", &CastThen<KelFence::CFence, Self, &Self::SetBecontroler>},
         {"IkelWellAdapter", &CastThen<IkelWellAdapter, Self, &Self::SetBecontroler>},
+        {"CnSandFill", &CastThen<CnSandFill, Self, &Self::SetBecontroler>},
+        {"CStratumCell", &CastThen<CStratumCell, Self, &Self::SetBecontroler>},
     };
     Dispatch(*this, object, rows);
 }
@@ -34,6 +45,14 @@ void CFcPropertyListCreator::SetBecontroler(KelFence::CFence* fence) {
 
 void CFcPropertyListCreator::SetBecontroler(IkelWellAdapter*) {
     BuildSheet({{kWellPage, new CnLstWell(CnLstWell::ModeOfKind(ScControlerClient::CT_FENCE))}});
+}
+
+void CFcPropertyListCreator::SetBecontroler(CnSandFill* fill) {
+    BuildSheet({{kSandPage, new CLstSandFill(fill, CLstSandFill::kFence)}});
+}
+
+void CFcPropertyListCreator::SetBecontroler(CStratumCell* cell) {
+    BuildSheet({{multiwelltext::kStratumLinePage, new CLstStratumLine(cell)}});
 }
 
 CFcPropertyWnd::CFcPropertyWnd() = default;
@@ -56,6 +75,13 @@ void CkelPropertyListCreator::SetBecontroler(ScObjInterface* object) {
     static const Row<Self> rows[] = {
         {"CkelReservoir", &CastThen<CkelReservoir, Self, &Self::SetBecontroler>},
         {"IkelWellAdapter", &CastThen<IkelWellAdapter, Self, &Self::SetBecontroler>},
+        {"CnSandFill", &CastThen<CnSandFill, Self, &Self::SetBecontroler>},
+        {"CkelFaultSandFill", &CastThen<CnSandFill, Self, &Self::SetBecontroler>},
+        {"CrStratum", &CastThen<CStratumCell, Self, &Self::SetBecontroler>},
+        {"CStratumCell", &CastThen<CStratumCell, Self, &Self::SetBecontroler>},
+        {"ScRulerFrame", &CastThen<ScRulerFrame, Self, &Self::SetBecontroler>},
+        {"ScDisScale", &CastThen<ScDisScale, Self, &Self::SetBecontroler>},
+        {"ScDepthScale", &CastThen<ScDisScale, Self, &Self::SetBecontroler>},
     };
     Dispatch(*this, object, rows);
 }
@@ -69,6 +95,22 @@ void CkelPropertyListCreator::SetBecontroler(CkelReservoir* reservoir) {
 
 void CkelPropertyListCreator::SetBecontroler(IkelWellAdapter*) {
     BuildSheet({{kWellPage, new CnLstWell(CnLstWell::ModeOfKind(ScControlerClient::CT_RESERVOIR))}});
+}
+
+void CkelPropertyListCreator::SetBecontroler(CnSandFill* fill) {
+    BuildSheet({{kSandPage, new CLstSandFill(fill, CLstSandFill::kReservoir)}});
+}
+
+void CkelPropertyListCreator::SetBecontroler(CStratumCell* cell) {
+    BuildSheet({{multiwelltext::kStratumLinePage, new CLstStratumLine(cell)}});
+}
+
+void CkelPropertyListCreator::SetBecontroler(ScRulerFrame* frame) {
+    BuildSheet({{multiwelltext::kRulerFramePage, new CLstRulerFrame(frame)}});
+}
+
+void CkelPropertyListCreator::SetBecontroler(ScDisScale* scale) {
+    BuildSheet({{multiwelltext::kScalePage, new CLstRulerScale(scale)}});
 }
 
 CkelPropertyWnd::CkelPropertyWnd() = default;

@@ -6,6 +6,10 @@
 #include "section/SectionCreator.h"
 
 class IkelWellAdapter;
+class CnSandFill;
+class CStratumCell;
+class ScRulerFrame;
+class ScDisScale;
 namespace KelFence {
 class CFence;
 }
@@ -22,6 +26,8 @@ public:
 private:
     void SetBecontroler(KelFence::CFence* fence);
     void SetBecontroler(IkelWellAdapter* well);
+    void SetBecontroler(CnSandFill* fill);
+    void SetBecontroler(CStratumCell* cell);
 };
 
 class CkelPropertyListCreator : public SectionCreatorBase {
@@ -33,6 +39,10 @@ public:
 private:
     void SetBecontroler(KelReservoir::Connection::CkelReservoir* reservoir);
     void SetBecontroler(IkelWellAdapter* well);
+    void SetBecontroler(CnSandFill* fill);
+    void SetBecontroler(CStratumCell* cell);
+    void SetBecontroler(ScRulerFrame* frame);
+    void SetBecontroler(ScDisScale* scale);
 };
 
 class TESSALY_API CFcPropertyWnd {

@@ -1,13 +1,22 @@
 #include "section/ScPropertyWnd.h"
 
 #include "hosttypes/Oriel/CContainerSignle.h"
+#include "hosttypes/Oriel/CStratumCell.h"
+#include "hosttypes/Oriel/ConnectionLines.h"
+#include "hosttypes/Oriel/ScDisScale.h"
+#include "hosttypes/Oriel/ScRulerFrame.h"
 #include "hosttypes/Oriel/CnConnection.h"
 #include "hosttypes/Oriel/CrCorrelation.h"
 #include "hosttypes/Oriel/IkelWellAdapter.h"
 #include "hosttypes/Oriel/ScContainer.h"
 #include "section/CnLstWell.h"
 #include "section/GraphSetors.h"
+#include "section/LstRulerFrame.h"
+#include "section/LstRulerScale.h"
+#include "section/LstSandFill.h"
+#include "section/LstStratumLine.h"
 #include "section/LstStratumSetor.h"
+#include "section/MultiWellTexts.h"
 #include "section/SandSetor.h"
 #include "section/SectionTexts.h"
 
@@ -33,6 +42,11 @@ void ScPropertyLstCreator::SetBecontroler(ScObjInterface* object) {
         {"CrCorrelation", &CastThen<CrCorrelation, Self, &Self::SetBecontroler>},
         {"CnConnection", &CastThen<CnConnection, Self, &Self::SetBecontroler>},
         {"IkelWellAdapter", &CastThen<IkelWellAdapter, Self, &Self::SetBecontroler>},
+        {"CnSandFill", &CastThen<CnSandFill, Self, &Self::SetBecontroler>},
+        {"ScRulerFrame", &CastThen<ScRulerFrame, Self, &Self::SetBecontroler>},
+        {"ScDisScale", &CastThen<ScDisScale, Self, &Self::SetBecontroler>},
+        {"ScDepthScale", &CastThen<ScDisScale, Self, &Self::SetBecontroler>},
+        {"CStratumCell", &CastThen<CStratumCell, Self, &Self::SetBecontroler>},
     };
     Dispatch(*this, object, rows);
 }
@@ -56,6 +70,22 @@ void ScPropertyLstCreator::SetBecontroler(IkelWellAdapter*) {
         BuildSheet({{kWellPage, new CnLstWell(CnLstWell::ModeOfKind(kind))}});
     else
         BuildSheet({});  // a well of another kind of section: a sheet without pages
+}
+
+void ScPropertyLstCreator::SetBecontroler(CnSandFill* fill) {
+    BuildSheet({{multiwelltext::kSandFillPage, new CLstSandFill(fill, CLstSandFill::kMultiWell)}});
+}
+
+void ScPropertyLstCreator::SetBecontroler(ScRulerFrame* frame) {
+    BuildSheet({{multiwelltext::kRulerFramePage, new CLstRulerFrame(frame)}});
+}
+
+void ScPropertyLstCreator::SetBecontroler(ScDisScale* scale) {
+    BuildSheet({{multiwelltext::kScalePage, new CLstRulerScale(scale)}});
+}
+
+void ScPropertyLstCreator::SetBecontroler(CStratumCell* cell) {
+    BuildSheet({{multiwelltext::kStratumLinePage, new CLstStratumLine(cell)}});
 }
 
 ScPropertyWnd::ScPropertyWnd() = default;

@@ -11,6 +11,10 @@
 class CrCorrelation;
 class CnConnection;
 class IkelWellAdapter;
+class CnSandFill;
+class ScRulerFrame;
+class ScDisScale;
+class CStratumCell;
 
 class TESSALY_API ScPropertyLstCreator : public SectionCreatorBase {
 public:
@@ -27,6 +31,11 @@ private:
     void SetBecontroler(CnConnection* section);
     // The wells selected in the current section, for correlation and connection sections.
     void SetBecontroler(IkelWellAdapter* well);
+    // Sand fills, the ruler frame, scale bars (distance or depth) and stratum cells: one page each.
+    void SetBecontroler(CnSandFill* fill);
+    void SetBecontroler(ScRulerFrame* frame);
+    void SetBecontroler(ScDisScale* scale);
+    void SetBecontroler(CStratumCell* cell);
 };
 
 class TESSALY_API CSglPropertyLstCreator : public SectionCreatorBase {

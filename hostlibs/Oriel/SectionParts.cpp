@@ -296,11 +296,3 @@ double CStratumAdapter::GetBotDepth(const std::string& stratum, bool exact) cons
         if (m_strata[i] == stratum) return m_intervals[i].second;
     return kFltMax;
 }
-
-CSandSymbolAdapter::CSandSymbolAdapter(CnSand* sand, int type) {
-    if (sand) m_sands.push_back(sand);
-}
-CSandSymbolAdapter::CSandSymbolAdapter(const std::vector<CnSand*>& sands, int type) : m_sands(sands) {}
-std::string CSandSymbolAdapter::GetName() const { return m_strName; }
-void CSandSymbolAdapter::SetName(const std::string& name) { m_strName = name; }
-QXLOGBRUSH CSandSymbolAdapter::GetBrush() const { return QXLOGBRUSH(); }
