@@ -4,6 +4,7 @@
 #include <string>
 
 #include "WindowPrinter.h"
+#include "driver/CellGridDriver.h"
 #include "driver/GridDriver.h"
 #include "driver/Responder.h"
 #include "driver/SheetDriver.h"
@@ -12,6 +13,10 @@
 #include "hostlibs/Zephyr/PlotFixture.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hostlibs/Zephyr/WellDataFixture.h"
+#include "hostlibs/Zephyr/ZephyrTesting.h"
+#include "hosttypes/Zephyr/DIOilTest.h"
+#include "hosttypes/Zephyr/WpOilTest.h"
+#include "hosttypes/Zephyr/WpPicture.h"
 #include "hosttypes/Zephyr/WpContent.h"
 #include "hosttypes/Zephyr/WpCorelith.h"
 #include "hosttypes/Zephyr/WpFacies.h"
@@ -21,6 +26,8 @@
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWaterEntry.h"
 #include "hosttypes/Zephyr/WpWell.h"
+#include "wellplot/intervals/CellTypesGridCtrl.h"
+#include "wellplot/intervals/OilTestPage.h"
 #include "wellplot/intervals/PropWnd.h"
 
 namespace demo {
@@ -45,6 +52,19 @@ std::string Describe(CWpKit* kit) {
         out << " 深度=" << well->GetTopDepth() << "-" << well->GetBottomDepth() << " 分层级别=" << well->GetUnitClass()
             << " 单元=" << well->GetTopUnit().str() << "-" << well->GetBottomUnit().str()
             << " 比例=1:" << well->GetDepthScale();
+    }
+    if (auto* oilTest = dynamic_cast<CWpOilTest*>(kit)) {
+        out << " 风格=" << oilTest->m_nDisplayStyle << " 表格=" << oilTest->m_nRowNumber << "x" << oilTest->m_nColNumber
+            << " 条形图道=" << oilTest->m_dBarWidth << " 网格线型=" << oilTest->m_gridPen.style << " 单元格=";
+        for (const CString& text : oilTest->m_cellTexts) out << '[' << text.str() << ']';
+        out << " 列宽=";
+        for (float w : *oilTest->GetColWidth()) out << w << ' ';
+        out << "饼图数据=" << oilTest->m_nPieDataChoice << " 上部属性=" << oilTest->m_pieUpper.size();
+    }
+    if (auto* picture = dynamic_cast<CWpPicture*>(kit)) {
+        out << " 类型=" << picture->GetType();
+        if (CgPicSegment* seg = picture->GetActiveSeg())
+            out << " 锁定比例=" << seg->IsScaleLock() << " 顶深=" << picture->GetActiveSegTopDepth();
     }
     if (auto* curve = dynamic_cast<CWpCurve*>(kit))
         out << " 左值=" << curve->GetLeft() << " 右值=" << curve->GetRight() << " 对数=" << curve->IsLogScale()
@@ -127,6 +147,7 @@ public:
         Announce();
     }
     platform::GridDriver Grid() {
+        if (COilTestPage* oilTest = OilTestPage()) return platform::GridDriver(&oilTest->GetPropList());
         auto* page = sheet_ ? dynamic_cast<CWndPag*>(sheet_->GetActivePage()) : nullptr;
         CBCGPPropList* grid = page && page->GetWndLst() ? hostapp::FindGrid(*page->GetWndLst()) : nullptr;
         return platform::GridDriver(grid);
@@ -137,6 +158,34 @@ public:
         if (sheet_) hostapp::PrintPropertyWindow(out_, *sheet_);
     }
     void PrintKit() { out_ << "  " << Describe(kit_) << "\n"; }
+    // The oil-test page when it is the active page.
+    COilTestPage* OilTestPage() { return sheet_ ? dynamic_cast<COilTestPage*>(sheet_->GetActivePage()) : nullptr; }
+    // The cell grid of the oil-test page, row by row.
+    void PrintCells() {
+        COilTestPage* page = OilTestPage();
+        CCellTypesGridCtrl* cells = page ? page->GetCellGrid() : nullptr;
+        if (!cells) return;
+        out_ << "  [cells]";
+        for (int c = 0; c < cells->GetColumnCount(); ++c)
+            out_ << ' ' << cells->GetColumnName(c).str() << '(' << cells->GetColumnWidth(c) << ')';
+        out_ << '\n';
+        for (int r = 0; r < cells->GetRowCount(); ++r) {
+            out_ << "   ";
+            for (int c = 0; c < cells->GetColumnCount(); ++c) {
+                CBCGPGridItem* item = cells->GetItem(r, c);
+                out_ << " [" << (item ? item->GetLabel().str() : std::string()) << ']';
+            }
+            out_ << '\n';
+        }
+    }
+    bool EditCell(int row, int col, const char* text) {
+        COilTestPage* page = OilTestPage();
+        return page && page->GetCellGrid() && platform::EditGridCell(*page->GetCellGrid(), row + 1, col, text);
+    }
+    bool DragDivider(int col, int width) {
+        COilTestPage* page = OilTestPage();
+        return page && page->GetCellGrid() && platform::DragGridColumnDivider(*page->GetCellGrid(), col, width);
+    }
     // The message boxes the edits brought, then forgets them.
     void PrintBoxes() {
         platform::Responder& responder = platform::Responder::Instance();
@@ -328,6 +377,64 @@ void RunWellPlotDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     edit("数据源/离散表", "试油成果", true);
     edit("数据源/相类型字段", "结论", true);
     edit("当前段/相名称", "河口坝", true);
+
+    // The oil test: its data object's fields, a 2 x 3 table; a picture and a graphic kit with a segment each.
+    auto* oilTest = plot.First<CWpOilTest>();
+    oilTest->SetData(new CDIOilTest({"层位", "日产油", "日产气", "日产水", "累产油", "结论"}));
+    oilTest->SetRowNumber(2);
+    oilTest->SetColNumber(3);
+    oilTest->m_cellTexts = {"层位", "日产油", "日产气", "日产水", "累产油", "结论"};
+    oilTest->m_pieUpper = {"层位", "结论"};
+    auto* picture = plot.First<CWpPicture>();
+    CgPicSegment seg;
+    seg.SetRect(0, -1200, 20, -1230);
+    seg.SetPictureName("岩心照片.bmp");
+    picture->AppendSegment(seg);
+    picture->SetActiveSegIndex(0);
+    auto* graphic = plot.Add<CWpPicture>(picture->GetParent(), "图形");
+    graphic->SetType(1);
+    graphic->AppendSegment(seg);
+    graphic->SetActiveSegIndex(0);
+    auto printOilTest = [&session]() {
+        session.Tab(1);
+        session.Tab(0);
+        session.PrintWindow();
+        session.PrintCells();
+        session.PrintKit();
+    };
+
+    step("select the oil test; type 试油\\n成果 into 标题/名称, 结论 into cell B2, drag the divider of column A to 90");
+    session.Select(oilTest);
+    session.Grid().TypeText(session.Path("标题/名称"), "试油\\n成果");
+    session.EditCell(1, 1, "结论");
+    session.DragDivider(0, 90);
+    printOilTest();
+
+    step("pick 图文 for 显示设置/显示风格; the kit library renews the stamp and the host announces it again");
+    session.Grid().PickOption(session.Path("显示设置/显示风格"), "图文");
+    zephyr::testing::Touch(oilTest);
+    session.Announce();
+    session.Grid().TypeText(session.Path("显示设置/参数宽度/文本道"), "0.65");
+    session.Grid().PickOption(session.Path("显示设置/条形图设置/数据选择"), "累产");
+    zephyr::testing::Touch(oilTest);
+    printOilTest();
+
+    step("on 饼图 pick 累产 for 数据源/类型 and 3 for 饼旁标注/上部属性文本行数");
+    session.Tab(1);
+    session.Grid().PickOption(session.Path("数据源/类型"), "累产");
+    session.Grid().PickOption(session.Path("饼旁标注/上部属性文本行数"), "3");
+    session.Announce();
+    printOilTest();
+
+    step("select the picture; press the space bar on 当前段属性/锁定比例; then select the graphic");
+    session.Select(picture);
+    session.Grid().TypeChar(session.Path("当前段属性/锁定比例"), ' ');
+    session.Announce();
+    session.PrintWindow();
+    session.PrintKit();
+    session.Select(graphic);
+    session.PrintWindow();
+    session.PrintKit();
 
     step("the sheet of every kit of the plot, all pages shown");
     for (CWpKit* kit : plot.AllKits()) {

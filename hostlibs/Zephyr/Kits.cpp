@@ -1,4 +1,5 @@
 // Run-time classes, constructors and destructors of the well-plot kits.
+#include "hosttypes/Zephyr/DIOilTest.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpContent.h"
 #include "hosttypes/Zephyr/WpCorelith.h"
@@ -82,7 +83,13 @@ CWpSegment::CWpSegment() = default;
 CWpSegment::~CWpSegment() = default;
 CWpPicture::CWpPicture() = default;
 CWpPicture::~CWpPicture() = default;
-CWpOilTest::CWpOilTest() = default;
+// The oil test's cell, label and pie fonts start in 宋体 at 3 mm.
+CWpOilTest::CWpOilTest() {
+    for (QXLOGFONT* font : {&m_cellFont, &m_labelFont, &m_pieLabelFont, &m_pieSideFont}) {
+        font->SetFaceName("宋体");
+        font->size = 300;
+    }
+}
 CWpText::CWpText() = default;
 CWpParam::CWpParam() = default;
 CWpParam::~CWpParam() = default;
@@ -129,6 +136,7 @@ CWpWell::~CWpWell() { delete m_pDataMgr; }
 
 CWpOilTest::~CWpOilTest() {
     for (CgOilTestSegment* seg : m_segments) delete seg;
+    delete m_pData;
 }
 
 CWpText::~CWpText() {

@@ -25,6 +25,15 @@ public:
     void SetActiveSegIndex(int i);
     void SetType(int type);
 
+    // The active segment's depth range (metres, growing downward). The setters refuse (false) a
+    // value without an active segment, one that is no finite number, or a top not above the bottom.
+    double GetActiveSegTopDepth();
+    double GetActiveSegBotDepth();
+    bool SetActiveSegTopDepth(double depth);
+    bool SetActiveSegBotDepth(double depth);
+    // Locks or unlocks the active segment's height-to-width ratio; nothing without one.
+    void LockScale(bool lock);
+
 protected:
     std::vector<std::unique_ptr<CgPicSegment>> m_segments;
     int m_nActiveSeg = -1;

@@ -21,4 +21,15 @@ bool ClickGridCell(CWnd& grid, int row, int col) {
 
 bool ClickGridHeader(CWnd& grid, int col) { return ClickGridCell(grid, 0, col); }
 
+bool DragGridColumnDivider(CWnd& grid, int col, int width) {
+    UserCellGrid* cells = LiveGrid(grid);
+    return cells && cells->UserDragColumnDivider(col, width);
+}
+
+bool ReleaseMouse(CWnd& wnd) {
+    if (!wnd.GetSafeHwnd()) return false;
+    wnd.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(0, 0));
+    return true;
+}
+
 }  // namespace platform

@@ -18,11 +18,18 @@ public:
     virtual bool UserEditCell(int row, int col, const std::string& text) = 0;
     // The user clicks the cell; row 0 is the header row. False when there is no such cell.
     virtual bool UserClickCell(int row, int col) = 0;
+    // The user drags the right divider of column col in the header until the column is width
+    // pixels wide and releases the mouse. False (nothing changed) where the grid has no such divider.
+    virtual bool UserDragColumnDivider(int /*col*/, int /*width*/) { return false; }
 };
 
 // False when the window is no live cell grid or the grid refuses the action.
 bool EditGridCell(CWnd& grid, int row, int col, const std::string& text);
 bool ClickGridCell(CWnd& grid, int row, int col);
 bool ClickGridHeader(CWnd& grid, int col);
+bool DragGridColumnDivider(CWnd& grid, int col, int width);
+// The user releases the left mouse button over the window (WM_LBUTTONUP at its top-left corner);
+// false when the window does not exist.
+bool ReleaseMouse(CWnd& wnd);
 
 }  // namespace platform

@@ -13,7 +13,11 @@
 #include "hosttypes/Zephyr/WpSymble.h"
 #include "wellplot/LstDepth.h"
 #include "wellplot/LstHead.h"
+#include "hosttypes/Zephyr/WpPicture.h"
+#include "wellplot/intervals/LstOilTestPie.h"
+#include "wellplot/intervals/LstPicture.h"
 #include "wellplot/intervals/LstProgram.h"
+#include "wellplot/intervals/OilTestPage.h"
 #include "wellplot/intervals/PropWnd.h"
 
 using wptest::Names;
@@ -95,13 +99,28 @@ TEST_F(Creator, ListsAreBoundToTheKitAsTheirRowsSay) {
     EXPECT_EQ(other.GetKit(), nullptr);
 }
 
-TEST_F(Creator, AnOilTestLastEditedOnItsPieStillOpensOnAPageThatExists) {
+TEST_F(Creator, AnOilTestOpensOnItsPieWhenItsFlagIsSetAndOtherStaysThird) {
     auto* oilTest = plot.First<CWpOilTest>();
+    CPropWndMgr* plain = Open(oilTest);
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(platform::TabCaptions(*plain), (Names{"试油", "饼图", "其它"}));
+    EXPECT_EQ(platform::ActiveTab(*plain), 0);
+    EXPECT_NE(dynamic_cast<COilTestPage*>(plain->GetPage(0)), nullptr);
+    EXPECT_EQ(ListOf<CLstOilTestPie>(plain, 1)->GetKit(), oilTest);
+
     oilTest->m_bPieActive = true;
-    CPropWndMgr* sheet = Open(oilTest);
+    CPropWndMgr* pie = Open(oilTest);
+    ASSERT_NE(pie, nullptr);
+    EXPECT_EQ(platform::TabCaptions(*pie), (Names{"试油", "饼图", "其它"}));
+    EXPECT_EQ(platform::ActiveTab(*pie), 1);
+}
+
+TEST_F(Creator, APictureKitGetsItsPictureListKeepingTheKit) {
+    auto* picture = plot.First<CWpPicture>();
+    CPropWndMgr* sheet = Open(picture);
     ASSERT_NE(sheet, nullptr);
-    EXPECT_EQ(platform::TabCaptions(*sheet), (Names{"其它"}));
-    EXPECT_EQ(platform::ActiveTab(*sheet), 0);
+    EXPECT_EQ(platform::TabCaptions(*sheet), (Names{"图片", "其它"}));
+    EXPECT_EQ(ListOf<CLstPicture>(sheet, 0)->GetKit(), picture);
 }
 
 }  // namespace

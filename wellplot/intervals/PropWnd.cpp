@@ -33,8 +33,11 @@
 #include "wellplot/intervals/LstFacies.h"
 #include "wellplot/intervals/LstIntegratedCore.h"
 #include "wellplot/intervals/LstLthSample.h"
+#include "wellplot/intervals/LstOilTestPie.h"
+#include "wellplot/intervals/LstPicture.h"
 #include "wellplot/intervals/LstProgram.h"
 #include "wellplot/intervals/LstSand.h"
+#include "wellplot/intervals/OilTestPage.h"
 
 namespace {
 
@@ -51,10 +54,18 @@ CWndLst* WithKit(CWpKit* kit) {
     return new List(kit);
 }
 
-// A page of a row; a page whose list is not part of the module yet has no maker and is left out.
+// A sheet page that is a page class of its own, made for the kit (the oil-test page).
+template <class Page>
+CBCGPPropertyPage* OwnPage(CWpKit* kit) {
+    return new Page(kit);
+}
+
+// A page of a row: a list wrapped in a CWndPag, or a page of its own; a page whose list is not part
+// of the module yet has no maker and is left out.
 struct PageDef {
     const char* caption;
     CWndLst* (*make)(CWpKit* kit);
+    CBCGPPropertyPage* (*makePage)(CWpKit* kit) = nullptr;
 };
 
 struct RowDef {
@@ -85,12 +96,12 @@ const RowDef* Rows() {
         {RUNTIME_CLASS(CWpLthSample), {{"岩样", Empty<CLstLthSample>}}},
         {RUNTIME_CLASS(CWpSymbleShoot), {{kPageShoot, nullptr}}},
         {RUNTIME_CLASS(CWpSymbleCycle), {{"旋回", nullptr}}},
-        {RUNTIME_CLASS(CWpPicture), {{"图片", nullptr}}},
+        {RUNTIME_CLASS(CWpPicture), {{"图片", WithKit<CLstPicture>}}},
         {RUNTIME_CLASS(CWpText), {{kPageText, nullptr}}},
         {RUNTIME_CLASS(CWpParam),
          {{kPageGeneral, nullptr}, {kPageLine, nullptr}, {"点", nullptr}, {kPageText, nullptr}, {"矩形填充", nullptr}}},
         {RUNTIME_CLASS(CWpResult), {{"解释结果", nullptr}}},
-        {RUNTIME_CLASS(CWpOilTest), {{"试油", nullptr}, {"饼图", nullptr}}},
+        {RUNTIME_CLASS(CWpOilTest), {{"试油", nullptr, OwnPage<COilTestPage>}, {"饼图", WithKit<CLstOilTestPie>}}},
         {RUNTIME_CLASS(CWpSymbleTexture), {{"层理", nullptr}}},
         {RUNTIME_CLASS(CWpWaterEntry), {{nullptr, nullptr}}},  // captioned by the kit: WaterEntryCaption
         {RUNTIME_CLASS(CWpProgram), {{wptext::kPageProgram, WithKit<CLstProgram>}}},
@@ -110,9 +121,12 @@ const char* WaterEntryCaption(CWpKit* kit) {
 
 void AddPages(CPropWndMgr* sheet, const RowDef& row, CWpKit* kit) {
     for (const PageDef& page : row.pages) {
-        if (!page.make) continue;
+        if (!page.make && !page.makePage) continue;
         const char* caption = page.caption ? page.caption : WaterEntryCaption(kit);
-        sheet->AddDialogPage(new CWndPag(page.make(kit)), caption);
+        if (page.makePage)
+            sheet->AddDialogPage(page.makePage(kit), caption);
+        else if (page.make)
+            sheet->AddDialogPage(new CWndPag(page.make(kit)), caption);
     }
 }
 
@@ -121,18 +135,22 @@ void AddPages(CPropWndMgr* sheet, const RowDef& row, CWpKit* kit) {
 CWnd* CPropWnd::Create(CWpKit* kit, CWnd* parent) {
     if (!kit) return nullptr;
     auto* sheet = new CPropWndMgr(0, 0);
+    bool openOnPie = false;
     for (const RowDef* row = Rows(); row->kitClass; ++row) {
         if (!kit->IsKindOf(row->kitClass)) continue;
         AddPages(sheet, *row, kit);
         // The oil test opens on its pie page when it was last edited there.
         if (row->kitClass == RUNTIME_CLASS(CWpOilTest)) {
-            if (auto* oilTest = dynamic_cast<CWpOilTest*>(kit); oilTest && oilTest->m_bPieActive)
-                sheet->SetActivePage(1);
+            auto* oilTest = dynamic_cast<CWpOilTest*>(kit);
+            openOnPie = oilTest && oilTest->m_bPieActive;
         }
         break;
     }
     sheet->AddDialogPage(new CWndPag(new CLstOther()), wptext::kPageOther);
     sheet->Initialize();
+    // The sheet knows its pages once initialised; before its window exists this only chooses the
+    // page it opens on.
+    if (openOnPie) sheet->SetActivePage(1);
     sheet->Create(parent, WS_CHILD | WS_VISIBLE, 0);
     return sheet;
 }

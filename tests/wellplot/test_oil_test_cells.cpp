@@ -1,0 +1,110 @@
+// The oil-test cell grid: one cell per cell of the kit's table with the data fields as options,
+// the cell texts row by row, an edited cell written to its text, the column widths stored from the
+// dividers and the grid's own layout kept under "CellTypesGrid".
+#include <vector>
+
+#include "OilTestFixture.h"
+#include "mfc/Profile.h"
+
+using wptest::CallsOn;
+using wptest::Names;
+
+namespace {
+
+class OilTestCells : public wptest::OilTestSheet {
+protected:
+    void Table(int rows, int cols, std::vector<CString> texts) {
+        kit->SetRowNumber(rows);
+        kit->SetColNumber(cols);
+        kit->m_cellTexts = std::move(texts);
+    }
+};
+
+TEST_F(OilTestCells, CountsOutsideZeroToTenBuildTwoAndZeroRowsLeaveTheColumns) {
+    kit->SetRowNumber(0);
+    Open();
+    EXPECT_EQ(cells().GetColumnCount(), 4);
+    EXPECT_EQ(cells().GetRowCount(), 0);
+    EXPECT_EQ(cells().GetColumnName(3), "D");
+    kit->SetRowNumber(11);
+    Open();
+    EXPECT_EQ(cells().GetRowCount(), 2);
+    EXPECT_EQ(kit->m_nRowNumber, 11);
+}
+
+TEST_F(OilTestCells, TextsFillTheCellsRowByRowAndEveryCellOffersTheFields) {
+    Table(2, 3, {"a", "b", "c", "d", "e"});
+    Open();
+    EXPECT_EQ(Cell(0, 0), "a");
+    EXPECT_EQ(Cell(0, 2), "c");
+    EXPECT_EQ(Cell(1, 1), "e");
+    EXPECT_EQ(Cell(1, 2), "");
+    CBCGPGridItem* item = cells().GetItem(1, 2);
+    ASSERT_NE(item, nullptr);
+    ASSERT_EQ(item->GetOptionCount(), 4);
+    EXPECT_STREQ(item->GetOption(2), "层位");
+    EXPECT_EQ(cells().GetRowHeight(), CBCGPGridCtrl::kBaseRowHeight + 2);
+}
+
+TEST_F(OilTestCells, AnEditedCellUpdatesItsTextAndTheSameTextChangesNothing) {
+    Table(3, 3, std::vector<CString>(9));
+    Open();
+    Show(kit);
+    ASSERT_TRUE(EditCell(2, 1, "层位"));
+    EXPECT_EQ(kit->m_cellTexts[7], "层位");
+    // The click into the cell ends with a mouse release, which stores the widths (and redraws) first.
+    EXPECT_EQ(CallsOn(kit), (Names{"CWpKit::InvalidSelf", "CWpKit::UpdateParent", "CWpOilTest::UpdateField",
+                                   "CWpKit::InvalidSelf", "CWpKit::UpdateParent"}));
+    EXPECT_GE(host.view.GetPaintCounters().invalidate, 1);
+    parsnip::testing::ClearCallLog();
+    ASSERT_TRUE(EditCell(2, 1, "层位"));
+    EXPECT_EQ(parsnip::testing::CountCalls("CWpOilTest::UpdateField", kit), 0);
+    EXPECT_FALSE(platform::EditGridCell(cells(), 0, 1, "表头"));
+}
+
+TEST_F(OilTestCells, ACellTheKitKeepsNoTextForChangesNothing) {
+    Table(2, 3, {"a", "b"});
+    Open();
+    ASSERT_TRUE(EditCell(1, 2, "结论"));
+    EXPECT_EQ(kit->m_cellTexts, (std::vector<CString>{"a", "b"}));
+    EXPECT_EQ(parsnip::testing::CountCalls("CWpOilTest::UpdateField", kit), 0);
+}
+
+TEST_F(OilTestCells, DividersStoreTheColumnBoundariesAsFractions) {
+    Table(1, 3, std::vector<CString>(3));
+    Open();
+    ASSERT_TRUE(platform::DragGridColumnDivider(cells(), 0, 40));
+    ASSERT_TRUE(platform::DragGridColumnDivider(cells(), 1, 40));
+    ASSERT_TRUE(platform::DragGridColumnDivider(cells(), 2, 20));
+    const std::vector<float> expected = {0, 0.4f, 0.8f, 1.0f};
+    ASSERT_EQ(kit->GetColWidth()->size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) EXPECT_FLOAT_EQ((*kit->GetColWidth())[i], expected[i]) << i;
+
+    Table(1, 1, std::vector<CString>(1));
+    Open();
+    ASSERT_TRUE(platform::ReleaseMouse(cells()));
+    EXPECT_EQ(*kit->GetColWidth(), (std::vector<float>{0, 1.0f}));
+}
+
+TEST_F(OilTestCells, ARebuildTakesTheWidthsTheLastGridSaved) {
+    Table(1, 3, std::vector<CString>(3));
+    Open();
+    ASSERT_TRUE(platform::DragGridColumnDivider(cells(), 0, 90));
+    Close();  // the grid saves its layout as it goes
+    EXPECT_TRUE(platform::ProfileStore::Instance().HasProfile("CellTypesGrid"));
+    kit->GetColWidth()->clear();
+    Open();
+    EXPECT_EQ(cells().GetColumnWidth(0), 90);
+    EXPECT_EQ(cells().GetColumnWidth(1), CCellTypesGridCtrl::kColumnWidth);
+    EXPECT_TRUE(kit->GetColWidth()->empty());
+}
+
+TEST_F(OilTestCells, TheKitKeepsEachTextInItsCellWhenItsTableChanges) {
+    Table(2, 3, {"a", "b", "c", "d", "e", "f"});
+    kit->SetColNumber(2);
+    EXPECT_EQ(kit->m_cellTexts, (std::vector<CString>{"a", "b", "d", "e"}));
+    kit->SetRowNumber(3);
+    EXPECT_EQ(kit->m_cellTexts, (std::vector<CString>{"a", "b", "d", "e", "", ""}));
+}
+
+}  // namespace

@@ -1,0 +1,146 @@
+// The oil-test page: the title with its line breaks, the two item trees of the display styles,
+// the track widths, the fill mode, the captions that follow the data choice, the selection
+// message the page answers itself, and the layout of its list and grid.
+#include "OilTestFixture.h"
+#include "hosttypes/Zephyr/WpContent.h"
+
+using wptest::CallsOn;
+using wptest::Names;
+using Page = COilTestPage;
+
+namespace {
+
+class OilTestPage : public wptest::OilTestSheet {};
+
+TEST_F(OilTestPage, TitleLineBreaksShowAsBackslashNAndTypedOnesAreStored) {
+    kit->SetTitleText("试油\n成果");
+    Open();
+    Show(kit);
+    EXPECT_EQ(Value(Page::kTitleTextId), "试油\\n成果");
+    ASSERT_TRUE(Type(Page::kTitleTextId, "第一行\\n第二行"));
+    EXPECT_EQ(kit->GetTitleText(), "第一行\n第二行");
+    EXPECT_EQ(CallsOn(kit), (Names{"CWpKit::SetTitleText", "CWpKit::InvalidSelf", "CWpKit::UpdateParent"}));
+}
+
+TEST_F(OilTestPage, TrackWidthsSplitTheKitAndOnlySharesInsideZeroToOneAreTaken) {
+    kit->m_nDisplayStyle = 0;
+    Open();
+    Show(kit);
+    ASSERT_TRUE(Type(Page::kTextTrackWidthId, "0.65"));
+    EXPECT_NEAR(kit->m_dBarWidth, 0.35, 1e-12);
+    ShowChanged();
+    EXPECT_EQ(Value(Page::kTextTrackWidthId), "0.65");
+    EXPECT_EQ(Value(Page::kBarTrackWidthId), "0.35");
+    for (const char* refused : {"1", "0", "abc", "-0.5", "1e400"}) {
+        ASSERT_TRUE(Type(Page::kTextTrackWidthId, refused));
+        EXPECT_NEAR(kit->m_dBarWidth, 0.35, 1e-12) << refused;
+    }
+    ASSERT_TRUE(Type(Page::kBarTrackWidthId, "0.2"));
+    EXPECT_NEAR(kit->m_dBarWidth, 0.2, 1e-12);
+}
+
+TEST_F(OilTestPage, FillColourIsOpenOnlyForOneColourFill) {
+    Open();
+    Show(kit);
+    EXPECT_FALSE(Item(Page::kFillColorId)->IsEnabled());
+    ASSERT_TRUE(Pick(Page::kFillModeId, "单一风格"));
+    EXPECT_EQ(kit->m_nFillMode, 1);
+    EXPECT_TRUE(Item(Page::kFillColorId)->IsEnabled());
+    ASSERT_TRUE(Pick(Page::kFillModeId, "无"));
+    EXPECT_EQ(kit->m_nFillMode, 2);
+    EXPECT_FALSE(Item(Page::kFillColorId)->IsEnabled());
+    kit->m_nFillMode = 1;
+    ShowChanged();
+    EXPECT_TRUE(Item(Page::kFillColorId)->IsEnabled());
+}
+
+TEST_F(OilTestPage, DisplayStyleSetsTheGridLineStyleAndItsItemsComeWithTheNextRefresh) {
+    Open();
+    Show(kit);
+    EXPECT_EQ(Value(Page::kDisplayStyleId), "表格");
+    EXPECT_EQ(page->GetPropList().FindItemByData(Page::kTextTrackWidthId), nullptr);
+    ASSERT_TRUE(Pick(Page::kDisplayStyleId, "图文"));
+    EXPECT_EQ(kit->m_nDisplayStyle, 0);
+    EXPECT_EQ(kit->m_gridPen.style, 0u);
+    EXPECT_EQ(page->GetPropList().FindItemByData(Page::kTextTrackWidthId), nullptr);
+    ShowChanged();
+    EXPECT_EQ(Value(Page::kTextTrackWidthId), "0.50");
+    EXPECT_EQ(Item(Page::kTableGroupId)->GetName(), "文本道设置");
+    ASSERT_TRUE(Pick(Page::kDisplayStyleId, "表格"));
+    EXPECT_EQ(kit->m_nDisplayStyle, 1);
+    EXPECT_EQ(kit->m_gridPen.style, 1001u);
+}
+
+TEST_F(OilTestPage, ColourCaptionsFollowTheDataChoiceAlsoAfterARebuild) {
+    kit->m_nDisplayStyle = 0;
+    kit->m_nDataChoice = 1;
+    Open();
+    Show(kit);
+    EXPECT_EQ(Item(Page::kOilColorId)->GetName(), "累产油");
+    ASSERT_TRUE(Pick(Page::kDataChoiceId, "日产"));
+    EXPECT_EQ(kit->m_nDataChoice, 0);
+    EXPECT_EQ(Item(Page::kWaterColorId)->GetName(), "日产水");
+    ASSERT_TRUE(Pick(Page::kDataChoiceId, "累产"));
+    ShowChanged();
+    EXPECT_EQ(Value(Page::kDataChoiceId), "累产");
+    EXPECT_EQ(Item(Page::kOilColorId)->GetName(), "累产油");
+    EXPECT_EQ(Item(Page::kGasColorId)->GetName(), "累产气");
+    EXPECT_EQ(Item(Page::kWaterColorId)->GetName(), "累产水");
+}
+
+TEST_F(OilTestPage, SizesAlignmentsAndCountsReachTheKit) {
+    kit->m_nDisplayStyle = 0;
+    Open();
+    Show(kit);
+    ASSERT_TRUE(Pick(Page::kDividerWidthId, "4"));
+    EXPECT_FLOAT_EQ(kit->m_dividerPen.width, 400);
+    ASSERT_TRUE(Pick(Page::kLabelAlignVId, "底对齐"));
+    EXPECT_EQ(kit->m_nLabelAlignV, 2);
+    ASSERT_TRUE(Pick(Page::kTableAlignHId, "居中"));
+    EXPECT_EQ(kit->m_nTableAlignH, 1);
+    ASSERT_TRUE(Pick(Page::kDecimalsId, "5"));
+    EXPECT_EQ(kit->m_nDecimals, 5);
+    Spin(Page::kColumnsId, 2);
+    EXPECT_EQ(kit->m_nColNumber, 2);
+    EXPECT_EQ(cells().GetColumnCount(), 2);
+    parsnip::testing::ClearCallLog();
+    Spin(Page::kColumnsId, 2);
+    EXPECT_EQ(parsnip::testing::CountCalls("CWpOilTest::SetColNumber", kit), 0);
+}
+
+TEST_F(OilTestPage, TheSameKitWithAnUnchangedStampChangesOnlyTheView) {
+    Open();
+    Show(kit);
+    kit->m_nRowNumber = 7;  // no stamp: nothing to re-read
+    Show(kit, &host.frame);
+    EXPECT_EQ(page->GetView(), &host.frame);
+    EXPECT_EQ(Value(Page::kRowsId), "3");
+    EXPECT_TRUE(CallsOn(kit).empty());
+}
+
+TEST_F(OilTestPage, AnObjectThatIsNoOilTestLeavesThePageAsItWas) {
+    Open();
+    Show(kit);
+    auto* curve = plot.First<CWpCurve>();
+    zephyr::testing::Touch(curve);
+    Show(curve, &host.frame);
+    EXPECT_EQ(page->GetKit(), kit);
+    EXPECT_EQ(page->GetView(), &host.frame);
+    EXPECT_EQ(Value(Page::kTitleTextId), "试油");
+    ASSERT_TRUE(Type(Page::kTitleTextId, "新标题"));
+    EXPECT_EQ(kit->GetTitleText(), "新标题");
+}
+
+TEST_F(OilTestPage, ListTakesTheUpperHalfAndTheGridTheLowerHalf) {
+    Open();
+    platform::ResizeWindow(*page, 300, 401);
+    CRect list, grid;
+    page->GetPropList().GetWindowRect(list);
+    page->ScreenToClient(list);
+    cells().GetWindowRect(grid);
+    page->ScreenToClient(grid);
+    EXPECT_EQ(list, CRect(-1, -1, 301, 402 - 200));  // half = 200
+    EXPECT_EQ(grid, CRect(-1, 203, 301, 402));       // t = 204
+}
+
+}  // namespace

@@ -1,0 +1,132 @@
+// The oil-test pie page: the attribute lists sized from their count items (and never beyond the
+// items the page has ids for), the pie's switch over its groups, the colour captions, the radius
+// and the font sizes.
+#include "WellPlotFixture.h"
+#include "hostlibs/Zephyr/ZephyrTesting.h"
+#include "hosttypes/Zephyr/DIOilTest.h"
+#include "hosttypes/Zephyr/WpOilTest.h"
+#include "wellplot/intervals/LstOilTestPie.h"
+
+using wptest::CallsOn;
+using wptest::Names;
+using Pie = CLstOilTestPie;
+
+namespace {
+
+class PiePage : public wptest::OpenPage<CLstOilTestPie> {
+public:
+    PiePage()
+        : OpenPage([](zephyr::PlotFixture& plot) {
+              auto* kit = plot.First<CWpOilTest>();
+              kit->SetData(new CDIOilTest({"日产油", "日产气", "日产水", "含水"}));
+              return new CLstOilTestPie(kit);
+          }) {}
+    CWpOilTest* kit() { return list().GetKit(); }
+    CBCGPProp* Group(DWORD_PTR id) { return Item(id); }
+};
+
+std::vector<CString> Entries(int n) {
+    std::vector<CString> entries;
+    for (int i = 0; i < n; ++i) entries.push_back(FormatString("字段%d", i + 1));
+    return entries;
+}
+
+TEST(OilTestPie, TheFirstRefreshSizesTheCountFromTheKitsList) {
+    PiePage page;
+    page.kit()->m_pieUpper = Entries(4);
+    page.Show(page.kit());
+    EXPECT_EQ(page.Value(Pie::kUpperCountId), "4");
+    CBCGPProp* upper = page.Group(Pie::kUpperGroupId);
+    ASSERT_EQ(upper->GetSubItemsCount(), 4);
+    EXPECT_EQ(upper->GetSubItem(0)->GetName(), "属性1");
+    EXPECT_EQ(upper->GetSubItem(3)->GetName(), "属性4");
+    EXPECT_EQ(PiePage::Value(upper->GetSubItem(3)), "字段4");
+    EXPECT_EQ(PiePage::Options(upper->GetSubItem(0)), (Names{"日产油", "日产气", "日产水", "含水"}));
+    EXPECT_EQ(page.Value(Pie::kLowerCountId), "0");
+}
+
+TEST(OilTestPie, ACountResizesTheKitsListAndTheSameCountOnlyReloadsTexts) {
+    PiePage page;
+    page.kit()->m_pieUpper = Entries(4);
+    page.Show(page.kit());
+    ASSERT_TRUE(page.Pick(Pie::kUpperCountId, "6"));
+    EXPECT_EQ(page.kit()->m_pieUpper.size(), 6u);
+    EXPECT_EQ(page.kit()->m_pieUpper[5], "");
+    EXPECT_EQ(page.Group(Pie::kUpperGroupId)->GetSubItemsCount(), 6);
+    CBCGPProp* first = page.Item(Pie::kFirstUpperId);
+    page.kit()->m_pieUpper[0] = "含水";
+    ASSERT_TRUE(page.Pick(Pie::kUpperCountId, "6"));
+    EXPECT_EQ(page.Item(Pie::kFirstUpperId), first);  // not rebuilt
+    EXPECT_EQ(page.Value(Pie::kFirstUpperId), "含水");
+    ASSERT_TRUE(page.Pick(Pie::kFirstUpperId + 1, "日产气"));
+    EXPECT_EQ(page.kit()->m_pieUpper[1], "日产气");
+    ASSERT_TRUE(page.Pick(Pie::kUpperCountId, "1"));
+    EXPECT_EQ(page.kit()->m_pieUpper, (std::vector<CString>{"含水"}));
+}
+
+TEST(OilTestPie, AListLongerThanNineShowsNineAndKeepsTheRest) {
+    PiePage page;
+    page.kit()->m_pieUpper = Entries(12);
+    page.kit()->m_pieLower = Entries(2);
+    page.Show(page.kit());
+    EXPECT_EQ(page.Value(Pie::kUpperCountId), "9");
+    EXPECT_EQ(page.Group(Pie::kUpperGroupId)->GetSubItemsCount(), 9);
+    EXPECT_EQ(page.kit()->m_pieUpper, Entries(12));
+    EXPECT_EQ(page.Group(Pie::kLowerGroupId)->GetName(), "下部属性");
+    EXPECT_EQ(page.Value(Pie::kFirstLowerId), "字段1");
+    zephyr::testing::Touch(page.kit());
+    page.Show(page.kit());
+    EXPECT_EQ(page.kit()->m_pieUpper, Entries(12));
+}
+
+TEST(OilTestPie, HidingThePieDisablesTheGroupsSubItemsOnly) {
+    PiePage page;
+    page.Show(page.kit());
+    ASSERT_TRUE(page.Pick(Pie::kShownId, "否"));
+    EXPECT_EQ(page.kit()->m_nPieShow, 0);
+    EXPECT_TRUE(page.Enabled(Pie::kShownId));
+    for (DWORD_PTR id :
+         std::initializer_list<DWORD_PTR>{Pie::kDataChoiceId, Pie::kOilColorId, Pie::kValueLabelId, Pie::kOutlineId + 1,
+                                          Pie::kLeaderDrawnId, Pie::kRadiusId, Pie::kSideShownId, Pie::kUpperCountId})
+        EXPECT_FALSE(page.Enabled(id)) << id;
+    EXPECT_TRUE(page.Enabled(Pie::kSideGroupId));
+    EXPECT_TRUE(page.Enabled(Pie::kLabelFontId + 1));  // nested groups keep their items
+    ASSERT_TRUE(page.Pick(Pie::kShownId, "是"));
+    EXPECT_TRUE(page.Enabled(Pie::kRadiusId));
+}
+
+TEST(OilTestPie, RadiusAndFontSizesAreStoredInHundredths) {
+    PiePage page;
+    page.Show(page.kit());
+    ASSERT_TRUE(page.Type(Pie::kRadiusId, "7.5"));
+    EXPECT_DOUBLE_EQ(page.kit()->m_dPieRadius, 750);
+    EXPECT_EQ(CallsOn(page.kit()), (Names{"CWpKit::InvalidSelf"}));
+    zephyr::testing::Touch(page.kit());
+    page.Show(page.kit());
+    EXPECT_EQ(page.Value(Pie::kRadiusId), "7.50");
+    ASSERT_TRUE(page.Type(Pie::kRadiusId, "1e400"));
+    EXPECT_DOUBLE_EQ(page.kit()->m_dPieRadius, 750);
+    EXPECT_EQ(page.Value(Pie::kRadiusId), "7.50");
+
+    page.kit()->m_pieLabelFont.size = 300;
+    ASSERT_TRUE(page.Type(Pie::kLabelFontId + 2, "0"));
+    EXPECT_FLOAT_EQ(page.kit()->m_pieLabelFont.size, 300);
+    ASSERT_TRUE(page.Type(Pie::kSideFontId + 2, "12"));
+    EXPECT_FLOAT_EQ(page.kit()->m_pieSideFont.size, 1200);
+}
+
+TEST(OilTestPie, ColourCaptionsFollowTheDataChoiceFromTheFirstRefresh) {
+    PiePage page;
+    page.kit()->m_nPieDataChoice = 1;
+    page.Show(page.kit());
+    EXPECT_EQ(page.Item(Pie::kOilColorId)->GetName(), "累产油");
+    ASSERT_TRUE(page.Pick(Pie::kDataChoiceId, "日产"));
+    EXPECT_EQ(page.kit()->m_nPieDataChoice, 0);
+    EXPECT_EQ(page.Item(Pie::kGasColorId)->GetName(), "日产气");
+    ASSERT_TRUE(page.Pick(Pie::kNullValuesId, "不绘制"));
+    EXPECT_EQ(page.kit()->m_nPieDrawNull, 0);
+    ASSERT_TRUE(page.Pick(Pie::kPercentLabelId, "不显示"));
+    EXPECT_EQ(page.kit()->m_nPieShowPercent, 0);
+}
+
+}  // namespace

@@ -1,0 +1,302 @@
+#include "wellplot/intervals/LstOilTestPie.h"
+
+#include <algorithm>
+
+#include "bcg/ColorProp.h"
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
+#include "framework/PropDigits.h"
+#include "framework/PropEx.h"
+#include "framework/PropStyleCombox.h"
+#include "hosttypes/Zephyr/DIOilTest.h"
+#include "hosttypes/Zephyr/WpOilTest.h"
+#include "planemap/PlaneItems.h"
+#include "wellplot/KitPage.h"
+#include "wellplot/WellPlotTexts.h"
+#include "wellplot/intervals/OilTestCommon.h"
+
+IMPLEMENT_DYNCREATE(CLstOilTestPie, CWndLst)
+
+using planemap::ItemText;
+using wellplot::ShowText;
+
+namespace {
+
+constexpr const char* kNotShown = "不显示";
+constexpr const char* kDraw = "绘制";
+constexpr const char* kNoDraw = "不绘制";
+constexpr const char* kFixed = "固定";
+constexpr const char* kProportional = "比例";
+constexpr const char* kAttributeDescription = "选择绘制饼图的属性";
+
+CBCGPColorProp* NewPieColor(const char* name, DWORD_PTR id) {
+    return NewGroupColorProp(name, "指定颜色", id, RGB(0, 0, 0));
+}
+
+CBCGPProp* NewCountItem(const char* name, const char* description, DWORD_PTR id) {
+    auto* item = new CBCGPProp(name, _variant_t(CLstOilTestPie::kUnfilledCount), description, id);
+    for (int d = 0; d <= 9; ++d) item->AddOption(FormatString("%d", d));
+    item->AllowEdit(FALSE);
+    return item;
+}
+
+CBCGPProp* NewExpandedFont(const char* name, DWORD_PTR id) {
+    CBCGPProp* font = CreateFontProp(name, id);
+    font->Expand(TRUE);
+    return font;
+}
+
+// The sub-item of a group, by position; NULL when either is missing.
+CBCGPProp* SubItem(CBCGPProp* group, int index) { return group ? group->GetSubItem(index) : nullptr; }
+
+}  // namespace
+
+const CLstOilTestPie::AttributeList CLstOilTestPie::kUpper = {kUpperCountId, kUpperGroupId, kFirstUpperId,
+                                                              &CWpOilTest::m_pieUpper};
+const CLstOilTestPie::AttributeList CLstOilTestPie::kLower = {kLowerCountId, kLowerGroupId, kFirstLowerId,
+                                                              &CWpOilTest::m_pieLower};
+
+CLstOilTestPie::CLstOilTestPie() = default;
+CLstOilTestPie::CLstOilTestPie(CWpKit* kit) : m_pKit(wellplot::KitOf<CWpOilTest>(reinterpret_cast<long>(kit))) {}
+CLstOilTestPie::~CLstOilTestPie() = default;
+
+int CLstOilTestPie::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    m_wndPropList.AddProperty(CreateYesNoProp(wptext::kShown, kShownId, _variant_t(""), nullptr));
+
+    auto* source = new CBCGPProp("数据源", kSourceGroupId);
+    source->AddSubItem(
+        oiltest::NewChoice(wptext::kType, oiltest::kDaily, "", kDataChoiceId, {oiltest::kDaily, oiltest::kCumulative}));
+    m_wndPropList.AddProperty(source);
+
+    auto* colors = new CBCGPProp(grouptext::kColor, kColorGroupId);
+    colors->AddSubItem(NewPieColor(oiltest::kDailyOil, kOilColorId));
+    colors->AddSubItem(NewPieColor(oiltest::kDailyGas, kGasColorId));
+    colors->AddSubItem(NewPieColor(oiltest::kDailyWater, kWaterColorId));
+    m_wndPropList.AddProperty(colors);
+
+    auto* text = new CBCGPProp(wptext::kText, kTextGroupId);
+    text->AddSubItem(oiltest::NewChoice("属性值", "", "", kValueLabelId, {wptext::kShown, kNotShown}));
+    text->AddSubItem(oiltest::NewChoice("百分比", "", "", kPercentLabelId, {wptext::kShown, kNotShown}));
+    text->AddSubItem(NewExpandedFont(wptext::kFont, kLabelFontId));
+    text->AddSubItem(CreateIndexProp("小数位数", kDecimalsId, nullptr, 8));
+    m_wndPropList.AddProperty(text);
+
+    m_wndPropList.AddProperty(CreateLineProp("线型", kOutlineId, false));
+    CBCGPProp* leader = CreateLineProp("指示线", kLeaderId, false);
+    leader->AddSubItem(CreateYesNoProp(kDraw, kLeaderDrawnId, _variant_t(""), nullptr));
+    m_wndPropList.AddProperty(leader);
+
+    auto* radius = new CBCGPProp("控制线", kRadiusGroupId);
+    radius->AddSubItem(oiltest::NewChoice("方式", kFixed, "", kRadiusModeId, {kFixed, kProportional}));
+    radius->AddSubItem(new CBCGPProp("半径大小", _variant_t(""), "", kRadiusId));
+    radius->AddSubItem(oiltest::NewChoice("空值", "", nullptr, kNullValuesId, {kDraw, kNoDraw}));
+    m_wndPropList.AddProperty(radius);
+
+    auto* side = new CBCGPProp("饼旁标注", kSideGroupId);
+    side->AddSubItem(CreateYesNoProp(wptext::kShown, kSideShownId, _variant_t(""), nullptr));
+    side->AddSubItem(NewExpandedFont(wptext::kFont, kSideFontId));
+    side->AddSubItem(CreateLineProp("中间线型", kMiddleLineId, false));
+    side->AddSubItem(NewCountItem("上部属性文本行数", "指定上部属性文本行数", kUpperCountId));
+    side->AddSubItem(NewCountItem("下部属性文本行数", "指定下部属性文本行数", kLowerCountId));
+    side->AddSubItem(new CBCGPPropEx("上部属性", kUpperGroupId));
+    side->AddSubItem(new CBCGPPropEx("下部属性", kLowerGroupId));
+    side->Expand(TRUE);
+    m_wndPropList.AddProperty(side);
+
+    SetTimeStamp(0);
+    return 0;
+}
+
+// ---- refresh ---------------------------------------------------------------------------------------------
+void CLstOilTestPie::UpdateBCGPProperty(long object, CString) {
+    CWpOilTest* kit = m_pKit;
+    if (!kit || object != GetCurrentObject() || kit->GetTimeStamp() == GetTimeStamp()) return;
+    SetTimeStamp(kit->GetTimeStamp());
+    RefreshUpperAttributes();
+    RefreshLowerAttributes();
+
+    SetYesNoProp(Item(kShownId), kit->m_nPieShow == 1);
+    EnablePieItems(kit->m_nPieShow == 1);
+    ShowText(Item(kDataChoiceId), oiltest::DataChoiceText(kit->m_nPieDataChoice));
+    // The colour captions follow the data choice the kit holds.
+    oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nPieDataChoice);
+    CBCGPProp* colors = Item(kColorGroupId);
+    planemap::ShowColor(SubItem(colors, 0), kit->m_clrPieOil);
+    planemap::ShowColor(SubItem(colors, 1), kit->m_clrPieGas);
+    planemap::ShowColor(SubItem(colors, 2), kit->m_clrPieWater);
+
+    if (CBCGPProp* text = Item(kTextGroupId)) {
+        ShowText(SubItem(text, 0), kit->m_nPieShowValue ? wptext::kShown : kNotShown);
+        ShowText(SubItem(text, 1), kit->m_nPieShowPercent ? wptext::kShown : kNotShown);
+        SetFontProp(Item(kLabelFontId), kit->m_pieLabelFont);
+        ShowText(Item(kDecimalsId), FormatString("%d", kit->m_nPieDecimals));
+    }
+    SetLineProp(Item(kOutlineId), kit->m_pieOutlinePen);
+    SetLineProp(Item(kLeaderId), kit->m_pieLeaderPen);
+    SetYesNoProp(Item(kLeaderDrawnId), kit->m_nPieLeader == 1);
+    if (CBCGPProp* radius = Item(kRadiusGroupId)) {
+        ShowText(SubItem(radius, 0), kit->m_nPieRadiusMode == 0 ? kFixed : kProportional);
+        ShowText(SubItem(radius, 1), FormatString("%.2f", kit->m_dPieRadius / 100));
+        ShowText(SubItem(radius, 2), kit->m_nPieDrawNull ? kDraw : kNoDraw);
+    }
+    if (CBCGPProp* side = Item(kSideGroupId)) {
+        SetYesNoProp(SubItem(side, 0), kit->m_nPieSideShow != 0);
+        SetFontProp(Item(kSideFontId), kit->m_pieSideFont);
+        SetLineProp(Item(kMiddleLineId), kit->m_pieMiddlePen);
+    }
+}
+
+void CLstOilTestPie::RefreshAttributes(const AttributeList& list) {
+    CBCGPProp* count = Item(list.countId);
+    CBCGPProp* group = Item(list.groupId);
+    unsigned shownCount = 0;
+    if (!m_pKit || !count || !group || !numtext::WholeUnsigned(ItemText(count), &shownCount)) return;
+    std::vector<CString>& entries = m_pKit->*list.entries;
+    // A list longer than the items can show keeps its further entries untouched.
+    const unsigned listed = static_cast<unsigned>(std::min<size_t>(entries.size(), kMaxAttributes));
+    if (shownCount != listed) {
+        if (shownCount == kUnfilledCount)
+            count->SetValue(_variant_t(listed));
+        else
+            entries.resize(std::min<unsigned>(shownCount, kMaxAttributes));
+        m_wndPropList.SetCurSel(nullptr);
+        DeleteAllSubItems(group);
+        const std::vector<CString> names =
+            m_pKit->GetData() ? m_pKit->GetData()->GetFieldNames() : std::vector<CString>();
+        const size_t items = std::min<size_t>(entries.size(), kMaxAttributes);
+        for (size_t i = 0; i < items; ++i) {
+            auto* item = new CBCGPProp(FormatString("属性%d", static_cast<int>(i) + 1), _variant_t(""),
+                                       kAttributeDescription, list.firstId + i);
+            for (const CString& name : names) item->AddOption(name.GetString());
+            item->AllowEdit(FALSE);
+            group->AddSubItem(item);
+        }
+        group->Expand(FALSE);
+    }
+    const size_t items = std::min<size_t>(entries.size(), kMaxAttributes);
+    for (size_t i = 0; i < items; ++i) ShowText(Item(list.firstId + i), entries[i]);
+    m_wndPropList.UpdateWindow();
+    m_wndPropList.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    AdjustLayout();
+    UpdateView();
+}
+
+void CLstOilTestPie::EnablePieItems(bool on) {
+    for (DWORD_PTR id :
+         {kSourceGroupId, kColorGroupId, kTextGroupId, kOutlineId, kLeaderId, kRadiusGroupId, kSideGroupId}) {
+        CBCGPProp* group = Item(id);
+        if (group) EnableSubItems(group, 0, group->GetSubItemsCount(), on ? TRUE : FALSE);
+    }
+}
+
+// ---- write-back --------------------------------------------------------------------------------------------
+LRESULT CLstOilTestPie::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CWpOilTest* kit = m_pKit;
+    if (!item || !kit) return 0;
+    const CString text = ItemText(item);
+    switch (item->GetData()) {
+        case kShownId:
+            kit->m_nPieShow = GetYesNoProp(item) ? 1 : 0;
+            EnablePieItems(kit->m_nPieShow == 1);
+            break;
+        case kDataChoiceId:
+            kit->m_nPieDataChoice = oiltest::DataChoiceOfText(text);
+            oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nPieDataChoice);
+            break;
+        case kOilColorId:
+            planemap::ReadColor(item, &kit->m_clrPieOil);
+            break;
+        case kGasColorId:
+            planemap::ReadColor(item, &kit->m_clrPieGas);
+            break;
+        case kWaterColorId:
+            planemap::ReadColor(item, &kit->m_clrPieWater);
+            break;
+        case kRadiusModeId:
+            kit->m_nPieRadiusMode = text == kFixed ? 0 : 1;
+            break;
+        case kRadiusId:
+            if (!oiltest::ReadHundredths(item, &kit->m_dPieRadius))
+                planemap::SetItemText(item, FormatString("%.2f", kit->m_dPieRadius / 100));
+            break;
+        case kNullValuesId:
+            kit->m_nPieDrawNull = text == kNoDraw ? 0 : 1;
+            break;
+        case kUpperCountId:
+            RefreshUpperAttributes();
+            break;
+        case kLowerCountId:
+            RefreshLowerAttributes();
+            break;
+        default:
+            EditLabels(item);
+            break;
+    }
+    kit->InvalidSelf();
+    UpdateView();
+    return 0;
+}
+
+void CLstOilTestPie::EditLabels(CBCGPProp* item) {
+    CWpOilTest* kit = m_pKit;
+    const DWORD_PTR id = item->GetData();
+    switch (id) {
+        case kValueLabelId:
+            kit->m_nPieShowValue = ItemText(item) == wptext::kShown ? 1 : 0;
+            break;
+        case kPercentLabelId:
+            kit->m_nPieShowPercent = ItemText(item) == wptext::kShown ? 1 : 0;
+            break;
+        case kLabelFontId + 1:
+        case kLabelFontId + 2:
+        case kLabelFontId + 3:
+            oiltest::EditFontField(item, static_cast<int>(id - kLabelFontId - 1), kit->m_pieLabelFont, true);
+            break;
+        case kDecimalsId:
+            oiltest::ReadWhole(item, &kit->m_nPieDecimals);
+            break;
+        default:
+            EditLines(item);
+            break;
+    }
+}
+
+void CLstOilTestPie::EditLines(CBCGPProp* item) {
+    CWpOilTest* kit = m_pKit;
+    const DWORD_PTR id = item->GetData();
+    if (id > kOutlineId && id <= kOutlineId + 3)
+        oiltest::EditPenField(item, static_cast<int>(id - kOutlineId - 1), kit->m_pieOutlinePen);
+    else if (id > kLeaderId && id <= kLeaderId + 3)
+        oiltest::EditPenField(item, static_cast<int>(id - kLeaderId - 1), kit->m_pieLeaderPen);
+    else if (id == kLeaderDrawnId)
+        kit->m_nPieLeader = GetYesNoProp(item) ? 1 : 0;
+    else
+        EditSide(item);
+}
+
+void CLstOilTestPie::EditSide(CBCGPProp* item) {
+    CWpOilTest* kit = m_pKit;
+    const DWORD_PTR id = item->GetData();
+    if (id == kSideShownId)
+        kit->m_nPieSideShow = ItemText(item) == grouptext::kYes ? 1 : 0;
+    else if (id > kSideFontId && id <= kSideFontId + 3)
+        oiltest::EditFontField(item, static_cast<int>(id - kSideFontId - 1), kit->m_pieSideFont, true);
+    else if (id > kMiddleLineId && id <= kMiddleLineId + 3)
+        oiltest::EditPenField(item, static_cast<int>(id - kMiddleLineId - 1), kit->m_pieMiddlePen);
+    else
+        EditAttribute(item);
+}
+
+void CLstOilTestPie::EditAttribute(CBCGPProp* item) {
+    for (const AttributeList* list : {&kUpper, &kLower}) {
+        const DWORD_PTR id = item->GetData();
+        if (id < list->firstId || id >= list->firstId + kMaxAttributes) continue;
+        std::vector<CString>& entries = m_pKit->*list->entries;
+        const size_t index = id - list->firstId;
+        if (index < entries.size()) entries[index] = ItemText(item);
+    }
+}

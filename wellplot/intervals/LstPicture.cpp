@@ -1,0 +1,213 @@
+#include "wellplot/intervals/LstPicture.h"
+
+#include "bcg/ColorProp.h"
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/NumberText.h"
+#include "framework/PropStyleCombox.h"
+#include "framework/PropWndMgr.h"
+#include "hosttypes/Zephyr/WpPicture.h"
+#include "planemap/PlaneItems.h"
+#include "wellplot/KitPage.h"
+#include "wellplot/WellPlotTexts.h"
+#include "wellplot/intervals/CheckBoxProp.h"
+
+IMPLEMENT_DYNCREATE(CLstPicture, CWndLst)
+
+using planemap::ItemText;
+using wellplot::ShowText;
+
+namespace {
+
+constexpr const char* kPicture = "图片";
+constexpr const char* kGraphic = "图形";
+
+CBCGPProp* NewReadOnly(const char* name, const char* description) {
+    auto* item = new CBCGPProp(name, _variant_t(""), description, 0);
+    item->AllowEdit(FALSE);
+    return item;
+}
+
+CBCGPProp* NewText(const char* name, DWORD_PTR id) { return new CBCGPProp(name, _variant_t(""), nullptr, id); }
+
+// A depth, zoom or offset typed: its leading number (0 for a text that is no number); false for a
+// number a double cannot hold.
+bool ReadNumber(CBCGPProp* item, double* value) { return numtext::LeadingNumber(ItemText(item), value); }
+
+}  // namespace
+
+CLstPicture::CLstPicture() = default;
+CLstPicture::CLstPicture(CWpKit* kit) : m_pKit(wellplot::KitOf<CWpPicture>(reinterpret_cast<long>(kit))) {}
+CLstPicture::~CLstPicture() = default;
+
+int CLstPicture::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    auto* title = new CBCGPProp(wptext::kTitle, kTitleGroupId);
+    title->AddSubItem(new CBCGPProp("名称", _variant_t(kPicture), "指定标题", kTitleTextId));
+    title->AddSubItem(
+        CreateOrientationProp(wptext::kDirection, kTitleDirectionId, _variant_t(grouptext::kAuto), "指定文字方向"));
+    auto* font = new CBCGPProp(wptext::kFont, kFontGroupId);
+    font->AddSubItem(
+        new CPropStyleCombox(wptext::kType, CString(grouptext::kDefaultFontFace), "指定标题文本字体", kFontFaceId));
+    auto* size =
+        new CBCGPProp(grouptext::kSize, _variant_t(grouptext::kInitialFontSize), "指定标题文本字体的高度", kFontSizeId);
+    for (int i = 1; i <= 19; ++i) size->AddOption(FormatString("%d", i));
+    font->AddSubItem(size);
+    font->AddSubItem(CreateColorProp(grouptext::kColor, kFontColorId, "指定标题文本字体的颜色"));
+    font->Expand(FALSE);
+    title->AddSubItem(font);
+    m_wndPropList.AddProperty(title, TRUE, TRUE);
+
+    auto* segment = new CBCGPProp("当前段属性", kSegmentGroupId);
+    segment->AddSubItem(NewReadOnly("比例", "高宽比"));
+    auto* lock = new CCheckBoxProp("锁定比例");
+    lock->SetData(kScaleLockId);
+    segment->AddSubItem(lock);
+    segment->AddSubItem(NewReadOnly("文件路径", "文件路径"));
+    segment->AddSubItem(NewText("顶深", kTopDepthId));
+    segment->AddSubItem(NewText("底深", kBottomDepthId));
+    segment->AddSubItem(NewText("比例系数", kZoomId));
+    segment->AddSubItem(NewText("X偏移", kOffsetXId));
+    segment->AddSubItem(NewText("Y偏移", kOffsetYId));
+    m_wndPropList.AddProperty(segment, TRUE, TRUE);
+    return 0;
+}
+
+// ---- refresh ------------------------------------------------------------------------------------------------
+void CLstPicture::UpdateBCGPProperty(long object, CString) {
+    CWpPicture* kit = wellplot::KitOf<CWpPicture>(object);
+    if (!wellplot::BeginKitRefresh(*this, object, kit)) return;
+    m_pKit = kit;
+    ShowTabCaption(kit);
+    ShowTitle(kit);
+    ShowSegment(kit);
+}
+
+void CLstPicture::ShowTabCaption(CWpPicture* kit) {
+    CWnd* page = GetParent();
+    auto* sheet = page ? dynamic_cast<CPropWndMgr*>(page->GetParent()) : nullptr;
+    if (!sheet || !sheet->GetSafeHwnd()) return;
+    TCITEM tab{};
+    tab.mask = TCIF_TEXT;
+    tab.pszText = const_cast<char*>(kit->GetType() == 0 ? kPicture : kGraphic);
+    ::SendMessage(reinterpret_cast<HWND>(sheet->SendMessage(PSM_GETTABCONTROL)), TCM_SETITEM, 0,
+                  reinterpret_cast<LPARAM>(&tab));
+}
+
+void CLstPicture::ShowTitle(CWpPicture* kit) {
+    ShowText(Item(kTitleTextId), wellplot::TitleToText(kit->GetTitleText()));
+    SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
+    const QXLOGFONT font = kit->GetTitleFont();
+    ShowText(Item(kFontFaceId), font.GetFaceName());
+    int size = 0;
+    if (numtext::FitInt(font.size, 0.01, &size)) ShowText(Item(kFontSizeId), FormatString("%d", size));
+    if (auto* color = dynamic_cast<CBCGPColorProp*>(Item(kFontColorId)); color && color->GetColor() != font.color)
+        color->SetColor(font.color);
+}
+
+void CLstPicture::ShowSegment(CWpPicture* kit) {
+    CBCGPProp* group = Item(kSegmentGroupId);
+    if (!group) return;
+    CgPicSegment* seg = kit->GetActiveSeg();
+    EnableAllSubItems(group, seg ? TRUE : FALSE);
+    if (!seg) return;
+    planemap::SetItemText(Item(kTopDepthId), FormatString("%.2f", kit->GetActiveSegTopDepth()));
+    planemap::SetItemText(Item(kBottomDepthId), FormatString("%.2f", kit->GetActiveSegBotDepth()));
+    ShowText(group->GetSubItem(kScalePosition), FormatString("%.2f", seg->GetScale()));
+    if (auto* lock = dynamic_cast<CCheckBoxProp*>(Item(kScaleLockId)); lock && lock->IsChecked() != seg->IsScaleLock())
+        lock->SetValue(_variant_t(seg->IsScaleLock()));
+    ShowText(group->GetSubItem(kFilePosition), seg->GetPictureName());
+    // Zoom and offsets belong to graphics only.
+    const bool graphic = kit->GetType() != 0;
+    const double values[] = {seg->GetBaseZoom(), seg->GetDetaX(), seg->GetDetaY()};
+    const DWORD_PTR ids[] = {kZoomId, kOffsetXId, kOffsetYId};
+    for (int i = 0; i < 3; ++i) {
+        CBCGPProp* item = Item(ids[i]);
+        if (!item) continue;
+        item->Enable(graphic ? TRUE : FALSE);
+        planemap::SetItemText(item, graphic ? FormatString("%0.2f", values[i]) : CString());
+    }
+}
+
+// ---- write-back ---------------------------------------------------------------------------------------------
+LRESULT CLstPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CWpKit* current = wellplot::CurrentKit<CWpKit>(*this);
+    if (!item || !current) return 0;
+    const DWORD_PTR id = item->GetData();
+    if (id >= kTitleGroupId && id <= kFontColorId)
+        EditTitle(current, item);
+    else
+        EditSegment(item);
+    current->InvalidSelf();
+    UpdateView();
+    return 0;
+}
+
+void CLstPicture::EditTitle(CWpKit* kit, CBCGPProp* item) {
+    QXLOGFONT font = kit->GetTitleFont();
+    const CString text = ItemText(item);
+    float size = 0;
+    switch (item->GetData()) {
+        case kTitleTextId:
+            kit->SetTitleText(wellplot::TextToTitle(text));
+            kit->UpdateParent();
+            break;
+        case kTitleDirectionId:
+            kit->SetTitleDirection(GetOrientationProp(item));
+            kit->UpdateParent();
+            break;
+        case kFontFaceId:
+            font.SetFaceName(text.GetString());
+            kit->SetTitleFont(font);
+            break;
+        case kFontSizeId:
+            // A size that is no number leaves the font as it is and shows its size again.
+            if (numtext::LexicalFloat(text, &size) && numtext::FitFloatThenScale(size, 100, &font.size)) {
+                kit->SetTitleFont(font);
+                kit->UpdateParent();
+            } else {
+                int shown = 0;
+                numtext::FitInt(font.size, 0.01, &shown);
+                planemap::SetItemText(item, FormatString("%d", shown));
+            }
+            break;
+        case kFontColorId:
+            planemap::ReadColor(item, &font.color);
+            kit->SetTitleFont(font);
+            break;
+        default:
+            break;
+    }
+}
+
+void CLstPicture::EditSegment(CBCGPProp* item) {
+    CWpPicture* kit = m_pKit;
+    if (!kit) return;
+    CgPicSegment* seg = kit->GetActiveSeg();
+    double number = 0;
+    switch (item->GetData()) {
+        case kScaleLockId:
+            if (auto* lock = dynamic_cast<CCheckBoxProp*>(item)) kit->LockScale(lock->IsChecked());
+            break;
+        case kTopDepthId:
+            if (!ReadNumber(item, &number) || !kit->SetActiveSegTopDepth(number))
+                planemap::SetItemText(item, FormatString("%.2f", kit->GetActiveSegTopDepth()));
+            break;
+        case kBottomDepthId:
+            if (!ReadNumber(item, &number) || !kit->SetActiveSegBotDepth(number))
+                planemap::SetItemText(item, FormatString("%.2f", kit->GetActiveSegBotDepth()));
+            break;
+        case kZoomId:
+            if (seg && ReadNumber(item, &number)) seg->SetBaseZoom(number);
+            break;
+        case kOffsetXId:
+            if (seg && ReadNumber(item, &number)) seg->SetDetaX(number);
+            break;
+        case kOffsetYId:
+            if (seg && ReadNumber(item, &number)) seg->SetDetaY(number);
+            break;
+        default:
+            break;
+    }
+}

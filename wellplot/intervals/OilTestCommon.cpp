@@ -1,0 +1,65 @@
+#include "wellplot/intervals/OilTestCommon.h"
+
+#include "framework/NumberText.h"
+#include "framework/PropStyleCombox.h"
+#include "planemap/PlaneItems.h"
+
+namespace oiltest {
+
+int DataChoiceOfText(const CString& text) { return text == kDaily ? 0 : 1; }
+const char* DataChoiceText(int choice) { return choice ? kCumulative : kDaily; }
+
+void NameColorItems(CBCGPProp* oil, CBCGPProp* gas, CBCGPProp* water, int choice) {
+    const bool daily = choice == 0;
+    if (oil) oil->SetName(daily ? kDailyOil : kCumulativeOil);
+    if (gas) gas->SetName(daily ? kDailyGas : kCumulativeGas);
+    if (water) water->SetName(daily ? kDailyWater : kCumulativeWater);
+}
+
+CBCGPProp* NewChoice(const char* name, const char* value, const char* description, DWORD_PTR id,
+                     std::initializer_list<const char*> options) {
+    return planemap::NewOptionItem(name, value, description, id, options, false);
+}
+
+void EditPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {
+    if (field == 0) {
+        if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) pen.style = style->GetVal();
+    } else if (field == 1) {
+        ReadHundredths(item, &pen.width);
+    } else {
+        planemap::ReadColor(item, &pen.color);
+    }
+}
+
+void EditFontField(CBCGPProp* item, int field, QXLOGFONT& font, bool positiveSize) {
+    if (field == 0)
+        font.SetFaceName(planemap::ItemText(item).GetString());
+    else if (field == 1)
+        ReadHundredths(item, &font.size, positiveSize);
+    else
+        planemap::ReadColor(item, &font.color);
+}
+
+bool ReadHundredths(CBCGPProp* item, float* value, bool positive) {
+    double number = 0;
+    float scaled = 0;
+    if (!numtext::LeadingNumber(planemap::ItemText(item), &number) ||
+        !numtext::FitFloat(number, numtext::kHundredths, &scaled) || (positive && !(scaled > 0)))
+        return false;
+    *value = scaled;
+    return true;
+}
+
+bool ReadHundredths(CBCGPProp* item, double* value) {
+    double number = 0;
+    double scaled = 0;
+    if (!numtext::LeadingNumber(planemap::ItemText(item), &number) ||
+        !numtext::Scale(number, numtext::kHundredths, &scaled))
+        return false;
+    *value = scaled;
+    return true;
+}
+
+bool ReadWhole(CBCGPProp* item, int* value) { return numtext::LeadingInt(planemap::ItemText(item), value); }
+
+}  // namespace oiltest

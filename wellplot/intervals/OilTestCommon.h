@@ -1,0 +1,50 @@
+// What the oil-test page and the oil-test pie page share: the data choice with the captions of
+// the three colour items that follow it, and the readers of the kit's sizes.
+#pragma once
+
+#include <initializer_list>
+
+#include "bcg/Prop.h"
+#include "framework/OptionTables.h"
+#include "hosttypes/Kestrel/StyleRecords.h"
+#include "mfc/String.h"
+
+namespace oiltest {
+
+// Data choice: 0 daily production, 1 cumulative.
+inline constexpr const char* kDaily = "日产";
+inline constexpr const char* kCumulative = "累产";
+inline constexpr TextValue kDataChoices[] = {{kDaily, 0}, {kCumulative, 1}};
+// "日产" reads 0, any other text 1; 0 shows "日产", any other value "累产".
+int DataChoiceOfText(const CString& text);
+const char* DataChoiceText(int choice);
+
+// The captions of the oil, gas and water colour items for each data choice.
+inline constexpr const char* kDailyOil = "日产油";
+inline constexpr const char* kDailyGas = "日产气";
+inline constexpr const char* kDailyWater = "日产水";
+inline constexpr const char* kCumulativeOil = "累产油";
+inline constexpr const char* kCumulativeGas = "累产气";
+inline constexpr const char* kCumulativeWater = "累产水";
+// Names the three colour items (any of them may be NULL) after the data choice.
+void NameColorItems(CBCGPProp* oil, CBCGPProp* gas, CBCGPProp* water, int choice);
+
+// An option item that takes no typing.
+CBCGPProp* NewChoice(const char* name, const char* value, const char* description, DWORD_PTR id,
+                     std::initializer_list<const char*> options);
+
+// One changed sub-item of a pen group: field 0 the style picker, 1 the width (hundredths), 2 the
+// colour. A width that is no number reads 0; one a float cannot hold is dropped.
+void EditPenField(CBCGPProp* item, int field, QXLOGPEN& pen);
+// One changed sub-item of a font group: 0 the face, 1 the size (hundredths; with positiveSize only a
+// size above 0 is taken), 2 the colour.
+void EditFontField(CBCGPProp* item, int field, QXLOGFONT& font, bool positiveSize);
+
+// The item's leading number (0 for a text that is no number) times 100 into *value. A number the
+// field cannot hold, or one not above 0 when positive is set, is refused: false, value untouched.
+bool ReadHundredths(CBCGPProp* item, float* value, bool positive = false);
+bool ReadHundredths(CBCGPProp* item, double* value);
+// The item's leading integer (0 for none); false when an int cannot hold it.
+bool ReadWhole(CBCGPProp* item, int* value);
+
+}  // namespace oiltest

@@ -1,0 +1,490 @@
+#include "wellplot/intervals/OilTestPage.h"
+
+#include "bcg/ColorProp.h"
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
+#include "framework/OptionTables.h"
+#include "framework/PropDigits.h"
+#include "framework/PropEx.h"
+#include "framework/PropStyleCombox.h"
+#include "framework/WndLst.h"
+#include "framework/WndProp.h"
+#include "hosttypes/Zephyr/DIOilTest.h"
+#include "hosttypes/Zephyr/WpOilTest.h"
+#include "planemap/PlaneItems.h"
+#include "resources/ModuleResources.h"
+#include "wellplot/KitPage.h"
+#include "wellplot/WellPlotTexts.h"
+#include "wellplot/intervals/CellTypesGridCtrl.h"
+#include "wellplot/intervals/OilTestCommon.h"
+
+IMPLEMENT_DYNAMIC(PropList, CBCGPPropList)
+IMPLEMENT_DYNCREATE(COilTestPage, CBCGPPropertyPage)
+
+using planemap::ItemText;
+using wellplot::ShowText;
+
+namespace {
+
+// Display style: 0 graphic and text, 1 table.
+constexpr const char* kStyleTable = "表格";
+constexpr const char* kStyleGraphic = "图文";
+// The grid-line style each display style starts with.
+constexpr UINT kGraphicGridStyle = 0;
+constexpr UINT kTableGridStyle = 1001;
+
+const TextValue kFillModes[] = {{"试油结果", 0}, {"单一风格", 1}, {"无", 2}};
+// Alignments: a text outside the table reads as the middle one of its kind (horizontal: left),
+// a value outside shows the last text.
+const TextValue kAlignH[] = {{grouptext::kAlignLeft, 0}, {grouptext::kAlignCenter, 1}, {grouptext::kAlignRight, 2}};
+const TextValue kAlignV[] = {{grouptext::kAlignTop, 0}, {grouptext::kAlignCenter, 1}, {grouptext::kAlignBottom, 2}};
+constexpr const char* kTablePlacement = "表格相对于层段位置";
+
+int AlignHOfText(const CString& text) { return ValueOfText(kAlignH, text, 0); }
+int AlignVOfText(const CString& text) { return ValueOfText(kAlignV, text, 1); }
+const char* AlignHText(int value) { return TextOfValue(kAlignH, value, grouptext::kAlignRight); }
+const char* AlignVText(int value) { return TextOfValue(kAlignV, value, grouptext::kAlignBottom); }
+
+// An option item offering the digits first .. 9.
+CBCGPProp* NewDigitChoice(const char* name, const char* value, const char* description, DWORD_PTR id, int first) {
+    CBCGPProp* item = oiltest::NewChoice(name, value, description, id, {});
+    for (int d = first; d <= 9; ++d) item->AddOption(FormatString("%d", d));
+    return item;
+}
+
+CBCGPProp* NewCountItem(const char* name, int value, const char* description, DWORD_PTR id) {
+    auto* item = new CBCGPProp(name, _variant_t(value), description, id);
+    item->EnableSpinControl(TRUE, 1, 10);
+    item->AllowEdit(FALSE);
+    return item;
+}
+
+CBCGPProp* NewLineStylePicker(const char* description, DWORD_PTR id) {
+    return new CPropStyleCombox("线型", 0, CPropStyleCombox::kLineStyle, nullptr, description, id);
+}
+
+CBCGPProp* NewFacePicker(const char* description, DWORD_PTR id) {
+    return new CPropStyleCombox(grouptext::kFontFace, CString(grouptext::kDefaultFontFace), description, id);
+}
+
+CBCGPProp* NewCollapsedGroup(const char* name, DWORD_PTR id) {
+    auto* group = new CBCGPProp(name, id);
+    group->Expand(FALSE);
+    return group;
+}
+
+void ShowHundredths(CBCGPProp* item, double value) { ShowText(item, FormatString("%.2f", value / 100)); }
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(COilTestPage, CBCGPPropertyPage)
+ON_MESSAGE(WM_PROP_SELCHANGED, OnSelChanged)
+ON_REGISTERED_MESSAGE(BCGM_PROPERTY_CHANGED, OnPropertyChanged)
+ON_REGISTERED_MESSAGE(BCGM_GRID_ITEM_CHANGED, OnGridItemChanged)
+ON_WM_SIZE()
+ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+COilTestPage::COilTestPage() : COilTestPage(nullptr) {}
+
+COilTestPage::COilTestPage(CWpKit* kit)
+    : CBCGPPropertyPage(IDD_PROPPAGE_LIST),
+      m_pGrid(new CCellTypesGridCtrl(this)),
+      m_pKit(wellplot::KitOf<CWpOilTest>(reinterpret_cast<long>(kit))) {}
+
+COilTestPage::~COilTestPage() {
+    if (GetSafeHwnd()) DestroyWindow();
+    delete m_pGrid;
+}
+
+// ---- windows ---------------------------------------------------------------------------------------
+BOOL COilTestPage::OnInitDialog() {
+    CBCGPPropertyPage::OnInitDialog();
+    InitPropList();
+    CreateCellGrid();
+    return TRUE;
+}
+
+void COilTestPage::InitPropList() {
+    m_wndList.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, kListId);
+    if (!m_font.GetSafeHandle()) {
+        CClientDC screen(nullptr);
+        m_font.CreatePointFont(90, grouptext::kDefaultFontFace, &screen);
+    }
+    m_wndList.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_font.GetSafeHandle()), TRUE);
+    // Group captions across both columns; no drag outline while the splitter moves.
+    m_wndList.SetGroupNameFullWidth(TRUE, TRUE);
+    m_wndList.SetShowDragContext(FALSE);
+    m_wndList.EnableHeaderCtrl(TRUE, "属性名", "值");
+    m_wndList.EnableDescriptionArea(TRUE);
+    m_wndList.SetVSDotNetLook(TRUE);
+
+    CBCGPProp* title = NewCollapsedGroup(wptext::kTitle, kTitleGroupId);
+    title->AddSubItem(new CBCGPProp("名称", _variant_t("试油"), "指定标题", kTitleTextId));
+    title->AddSubItem(
+        CreateOrientationProp(wptext::kDirection, kTitleDirectionId, _variant_t(grouptext::kAuto), "指定文字方向"));
+    title->AddSubItem(CreateFontProp(wptext::kFont, kTitleFontId));
+    m_wndList.AddProperty(title);
+    m_wndList.AddProperty(new CBCGPPropEx("显示设置", kDisplayGroupId));
+}
+
+void COilTestPage::OnSize(UINT type, int cx, int cy) {
+    CBCGPPropertyPage::OnSize(type, cx, cy);
+    if (!GetSafeHwnd()) return;
+    CRect r;
+    GetClientRect(r);
+    const int half = (r.bottom - r.top) / 2;
+    constexpr UINT kPlace = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (m_wndList.GetSafeHwnd())
+        m_wndList.SetWindowPos(nullptr, r.left - 1, r.top - 1, r.right - r.left + 2, (r.bottom - half) - r.top + 2,
+                               kPlace);
+    if (m_pGrid->GetSafeHwnd()) {
+        const int t = r.top + half + 4;
+        m_pGrid->SetWindowPos(nullptr, r.left - 1, t - 1, r.right - r.left + 2, r.bottom - t + 2, kPlace);
+    }
+}
+
+void COilTestPage::OnDestroy() {
+    if (m_wndList.GetSafeHwnd()) m_wndList.DestroyWindow();
+    if (m_pGrid->GetSafeHwnd()) m_pGrid->DestroyWindow();
+    CBCGPPropertyPage::OnDestroy();
+}
+
+// ---- selection and refresh ---------------------------------------------------------------------------
+LRESULT COilTestPage::OnSelChanged(WPARAM wParam, LPARAM lParam) {
+    m_pView = reinterpret_cast<CWnd*>(wParam);
+    // Only an oil-test kit becomes the page's kit; any other object leaves the page as it is.
+    CWpOilTest* shown = wellplot::KitOf<CWpOilTest>(static_cast<long>(lParam));
+    if (!shown) return 0;
+    const bool same = shown == m_pKit;
+    if (same && shown->GetTimeStamp() == m_stamp) return 0;
+    m_stamp = m_pKit ? m_pKit->GetTimeStamp() : shown->GetTimeStamp();
+    m_pKit = shown;
+    RefreshItems();
+    if (!same) RebuildCellGrid();
+    return 0;
+}
+
+CBCGPProp* COilTestPage::Item(DWORD_PTR id) const { return m_wndList.FindItemByData(id); }
+
+void COilTestPage::RefreshItems() {
+    CWpOilTest* kit = m_pKit;
+    BuildDisplayItems(kit->m_nDisplayStyle);
+    ShowText(Item(kTitleTextId), wellplot::TitleToText(kit->GetTitleText()));
+    SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
+    SetFontProp(Item(kTitleFontId), kit->GetTitleFont());
+
+    if (CBCGPProp* rows = Item(kRowsId)) rows->SetValue(_variant_t(kit->m_nRowNumber));
+    if (CBCGPProp* cols = Item(kColumnsId)) cols->SetValue(_variant_t(kit->m_nColNumber));
+    SetLineProp(Item(kGridLineGroupId), kit->m_gridPen);
+    SetFontProp(Item(kCellFontGroupId), kit->m_cellFont);
+    ShowText(Item(kFillModeId), TextOfValue(kFillModes, kit->m_nFillMode, kFillModes[2].text));
+    if (CBCGPProp* fill = Item(kFillColorId)) {
+        planemap::ShowColor(fill, kit->m_clrFill);
+        fill->Enable(kit->m_nFillMode == 1);
+    }
+    SetYesNoProp(Item(kShowTextId), kit->m_nShowText != 0);
+    ShowText(Item(kTableAlignHId), AlignHText(kit->m_nTableAlignH));
+    ShowText(Item(kTableAlignVId), AlignVText(kit->m_nTableAlignV));
+    if (kit->m_nDisplayStyle == 0) RefreshGraphicItems();
+}
+
+void COilTestPage::RefreshGraphicItems() {
+    CWpOilTest* kit = m_pKit;
+    ShowText(Item(kTextTrackWidthId), FormatString("%.2f", 1 - kit->m_dBarWidth));
+    ShowText(Item(kBarTrackWidthId), FormatString("%.2f", kit->m_dBarWidth));
+    ShowText(Item(kDataChoiceId), oiltest::DataChoiceText(kit->m_nDataChoice));
+    // The colour captions follow the data choice the kit holds.
+    oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nDataChoice);
+    planemap::ShowColor(Item(kOilColorId), kit->m_clrOil);
+    planemap::ShowColor(Item(kGasColorId), kit->m_clrGas);
+    planemap::ShowColor(Item(kWaterColorId), kit->m_clrWater);
+    SetYesNoProp(Item(kDividerShownId), kit->m_nShowDivider == 1);
+    if (auto* style = dynamic_cast<CPropStyleCombox*>(Item(kDividerStyleId))) style->SetVal(kit->m_dividerPen.style);
+    ShowHundredths(Item(kDividerWidthId), kit->m_dividerPen.width);
+    planemap::ShowColor(Item(kDividerColorId), kit->m_dividerPen.color);
+    SetYesNoProp(Item(kLabelsShownId), kit->m_nShowLabel == 1);
+    ShowText(Item(kLabelFaceId), kit->m_labelFont.GetFaceName());
+    ShowHundredths(Item(kLabelSizeId), kit->m_labelFont.size);
+    planemap::ShowColor(Item(kLabelColorId), kit->m_labelFont.color);
+    ShowText(Item(kDecimalsId), FormatString("%d", kit->m_nDecimals));
+    ShowText(Item(kLabelAlignHId), AlignHText(kit->m_nLabelAlignH));
+    ShowText(Item(kLabelAlignVId), AlignVText(kit->m_nLabelAlignV));
+}
+
+void COilTestPage::BuildDisplayItems(int style) {
+    CBCGPProp* display = Item(kDisplayGroupId);
+    if (!display) return;
+    m_wndList.SetCurSel(nullptr);
+    DeleteAllSubItems(display);
+    display->AddSubItem(oiltest::NewChoice("显示风格", style == 0 ? kStyleGraphic : kStyleTable, "设置显示风格",
+                                           kDisplayStyleId, {kStyleTable, kStyleGraphic}));
+    if (style == 1) {
+        auto* table = new CBCGPProp("表格设置", kTableGroupId);
+        BuildTableItems(table);
+        table->Expand(TRUE);
+        display->AddSubItem(table);
+    } else {
+        auto* widths = new CBCGPProp("参数宽度", 0);
+        widths->AddSubItem(new CBCGPProp("文本道", _variant_t("0.5"), "设置文本道宽度", kTextTrackWidthId));
+        widths->AddSubItem(new CBCGPProp("条形图道", _variant_t("0.5"), "设置条形图道宽度", kBarTrackWidthId));
+        display->AddSubItem(widths);
+
+        CBCGPProp* textTrack = NewCollapsedGroup("文本道设置", kTableGroupId);
+        BuildTableItems(textTrack);
+        display->AddSubItem(textTrack);
+
+        auto* bars = new CBCGPProp("条形图设置", 0);
+        bars->AddSubItem(oiltest::NewChoice("数据选择", oiltest::kDaily, "设置数据", kDataChoiceId,
+                                            {oiltest::kDaily, oiltest::kCumulative}));
+        display->AddSubItem(bars);
+
+        auto* colors = new CBCGPProp("颜色设置", 0);
+        colors->AddSubItem(CreateColorProp(oiltest::kDailyOil, kOilColorId, "颜色选择"));
+        colors->AddSubItem(CreateColorProp(oiltest::kDailyGas, kGasColorId, "颜色选择"));
+        colors->AddSubItem(CreateColorProp(oiltest::kDailyWater, kWaterColorId, "颜色选择"));
+        display->AddSubItem(colors);
+
+        CBCGPProp* params = NewCollapsedGroup("显示参数设置", 0);
+        params->AddSubItem(CreateYesNoProp("分界线", kDividerShownId, _variant_t(""), nullptr));
+        CBCGPProp* divider = NewCollapsedGroup("线型设置", kDividerGroupId);
+        divider->AddSubItem(NewLineStylePicker("指定分割线线型", kDividerStyleId));
+        divider->AddSubItem(NewDigitChoice("宽度", "3", "指定分割线宽度", kDividerWidthId, 0));
+        divider->AddSubItem(CreateColorProp(grouptext::kColor, kDividerColorId, "指定分割线颜色"));
+        params->AddSubItem(divider);
+        params->AddSubItem(CreateYesNoProp("数值标注", kLabelsShownId, _variant_t(""), nullptr));
+        CBCGPProp* labelFont = NewCollapsedGroup("标注字体", kLabelFontGroupId);
+        labelFont->AddSubItem(NewFacePicker("指定字体", kLabelFaceId));
+        labelFont->AddSubItem(NewDigitChoice("高度(毫米)", "5", "指定字体的高度", kLabelSizeId, 1));
+        labelFont->AddSubItem(CreateColorProp(grouptext::kColor, kLabelColorId, grouptext::kFontColorDescriptionShort));
+        params->AddSubItem(labelFont);
+        params->AddSubItem(CreateIndexProp("小数位数", kDecimalsId, "指定小数位数", 8));
+        params->AddSubItem(CreateHAlignProp("横向对齐", kLabelAlignHId, "指定横向对齐"));
+        params->AddSubItem(CreateVAlignProp("纵向对齐"));
+        display->AddSubItem(params);
+    }
+    display->Expand(TRUE);
+    m_wndList.AdjustLayout();
+}
+
+void COilTestPage::BuildTableItems(CBCGPProp* group) {
+    group->AddSubItem(oiltest::NewChoice("充填", kFillModes[0].text, "设置充填方式", kFillModeId,
+                                         {kFillModes[0].text, kFillModes[1].text, kFillModes[2].text}));
+    group->AddSubItem(CreateColorProp("充填颜色", kFillColorId, "设置充填颜色"));
+    group->AddSubItem(CreateYesNoProp("显示文本", kShowTextId, _variant_t(""), nullptr));
+    group->AddSubItem(oiltest::NewChoice("横向对齐", grouptext::kAlignLeft, kTablePlacement, kTableAlignHId,
+                                         {grouptext::kAlignLeft, grouptext::kAlignCenter, grouptext::kAlignRight}));
+    group->AddSubItem(oiltest::NewChoice("纵向对齐", grouptext::kAlignTop, kTablePlacement, kTableAlignVId,
+                                         {grouptext::kAlignTop, grouptext::kAlignCenter, grouptext::kAlignBottom}));
+    group->AddSubItem(NewCountItem("行数", 3, "设定表格行数", kRowsId));
+    group->AddSubItem(NewCountItem("列数", 4, "设定表格列数", kColumnsId));
+    CBCGPProp* lines = NewCollapsedGroup("网格线", kGridLineGroupId);
+    lines->AddSubItem(NewLineStylePicker("指定网格线线型", kGridLineStyleId));
+    lines->AddSubItem(NewDigitChoice("宽度", "", "指定网格线宽度", kGridLineWidthId, 0));
+    lines->AddSubItem(CreateColorProp(grouptext::kColor, kGridLineColorId, "指定网格线的颜色"));
+    group->AddSubItem(lines);
+    CBCGPProp* font = NewCollapsedGroup(wptext::kFont, kCellFontGroupId);
+    font->AddSubItem(NewFacePicker("指定字体", kCellFontFaceId));
+    font->AddSubItem(NewDigitChoice("高度(毫米)", "", "指定字体的高度", kCellFontSizeId, 1));
+    font->AddSubItem(CreateColorProp(grouptext::kColor, kCellFontColorId, grouptext::kFontColorDescriptionShort));
+    group->AddSubItem(font);
+    group->Expand(FALSE);
+}
+
+// ---- write-back -------------------------------------------------------------------------------------------
+LRESULT COilTestPage::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    if (!m_pKit || !item) return 0;
+    EditItem(item);
+    RedrawKitAndView();
+    return 0;
+}
+
+void COilTestPage::EditItem(CBCGPProp* item) {
+    CWpOilTest* kit = m_pKit;
+    const CString text = ItemText(item);
+    CBCGPProp* parent = item->GetParent();
+    switch (item->GetData()) {
+        case kTitleTextId:
+            kit->SetTitleText(wellplot::TextToTitle(text));
+            break;
+        case kTitleDirectionId:
+            kit->SetTitleDirection(GetOrientationProp(item));
+            break;
+        case kTitleFontId + 1:
+        case kTitleFontId + 2:
+        case kTitleFontId + 3:
+            if (parent && parent->GetData() == kTitleFontId) {
+                QXLOGFONT font = kit->GetTitleFont();
+                GetFontProp(parent, font);
+                kit->SetTitleFont(font);
+            }
+            break;
+        case kDisplayStyleId:
+            // The items of the new style appear with the next refresh.
+            kit->m_nDisplayStyle = text == kStyleGraphic ? 0 : 1;
+            kit->m_gridPen.style = kit->m_nDisplayStyle == 0 ? kGraphicGridStyle : kTableGridStyle;
+            break;
+        default:
+            EditTableItem(item);
+            break;
+    }
+}
+
+void COilTestPage::EditTableItem(CBCGPProp* item) {
+    CWpOilTest* kit = m_pKit;
+    const CString text = ItemText(item);
+    int count = 0;
+    switch (item->GetData()) {
+        case kTableAlignHId:
+            kit->m_nTableAlignH = AlignHOfText(text);
+            break;
+        case kTableAlignVId:
+            kit->m_nTableAlignV = AlignVOfText(text);
+            break;
+        case kRowsId:
+            if (oiltest::ReadWhole(item, &count) && count != kit->m_nRowNumber) {
+                kit->SetRowNumber(count);
+                RebuildCellGrid();
+            }
+            break;
+        case kColumnsId:
+            if (oiltest::ReadWhole(item, &count) && count != kit->m_nColNumber) {
+                kit->SetColNumber(count);
+                RebuildCellGrid();
+            }
+            break;
+        case kGridLineStyleId:
+        case kGridLineWidthId:
+        case kGridLineColorId:
+            oiltest::EditPenField(item, static_cast<int>(item->GetData() - kGridLineStyleId), kit->m_gridPen);
+            break;
+        case kCellFontFaceId:
+        case kCellFontSizeId:
+        case kCellFontColorId:
+            oiltest::EditFontField(item, static_cast<int>(item->GetData() - kCellFontFaceId), kit->m_cellFont, false);
+            break;
+        case kFillModeId: {
+            CBCGPProp* fillColor = Item(kFillColorId);
+            if (fillColor) fillColor->Enable(FALSE);
+            kit->m_nFillMode = ValueOfText(kFillModes, text, 2);
+            if (kit->m_nFillMode == 1 && fillColor) fillColor->Enable(TRUE);
+            break;
+        }
+        case kFillColorId:
+            planemap::ReadColor(item, &kit->m_clrFill);
+            break;
+        case kShowTextId:
+            kit->m_nShowText = GetYesNoProp(item) ? 1 : 0;
+            break;
+        default:
+            EditGraphicItem(item);
+            break;
+    }
+}
+
+void COilTestPage::EditGraphicItem(CBCGPProp* item) {
+    CWpOilTest* kit = m_pKit;
+    const CString text = ItemText(item);
+    double share = 0;
+    switch (item->GetData()) {
+        case kTextTrackWidthId:
+        case kBarTrackWidthId:
+            // A share outside (0, 1), or a text that is no number, leaves the kit as it is.
+            if (numtext::LeadingNumber(text, &share) && share > 0 && share < 1)
+                kit->m_dBarWidth = item->GetData() == kBarTrackWidthId ? share : 1 - share;
+            break;
+        case kDataChoiceId:
+            kit->m_nDataChoice = oiltest::DataChoiceOfText(text);
+            oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nDataChoice);
+            break;
+        case kOilColorId:
+            planemap::ReadColor(item, &kit->m_clrOil);
+            break;
+        case kGasColorId:
+            planemap::ReadColor(item, &kit->m_clrGas);
+            break;
+        case kWaterColorId:
+            planemap::ReadColor(item, &kit->m_clrWater);
+            break;
+        case kDividerShownId:
+            kit->m_nShowDivider = GetYesNoProp(item) ? 1 : 0;
+            break;
+        case kDividerStyleId:
+        case kDividerWidthId:
+        case kDividerColorId:
+            oiltest::EditPenField(item, static_cast<int>(item->GetData() - kDividerStyleId), kit->m_dividerPen);
+            break;
+        case kLabelsShownId:
+            kit->m_nShowLabel = GetYesNoProp(item) ? 1 : 0;
+            break;
+        case kLabelFaceId:
+        case kLabelSizeId:
+        case kLabelColorId:
+            oiltest::EditFontField(item, static_cast<int>(item->GetData() - kLabelFaceId), kit->m_labelFont, false);
+            break;
+        case kDecimalsId:
+            oiltest::ReadWhole(item, &kit->m_nDecimals);
+            break;
+        case kLabelAlignHId:
+            kit->m_nLabelAlignH = AlignHOfText(text);
+            break;
+        case kLabelAlignVId:
+            kit->m_nLabelAlignV = AlignVOfText(text);
+            break;
+        default:
+            break;  // groups
+    }
+}
+
+void COilTestPage::RedrawKitAndView() {
+    if (!m_pKit) return;
+    m_pKit->InvalidSelf();
+    m_pKit->UpdateParent();
+    if (m_pView && m_pView->GetSafeHwnd()) {
+        m_pView->InvalidateRect(nullptr, FALSE);
+        m_pView->UpdateWindow();
+    }
+}
+
+// ---- the cell grid ------------------------------------------------------------------------------------------
+void COilTestPage::CreateCellGrid() {
+    if (!m_pGrid->Create(WS_CHILD, CRect(0, 0, 0, 0), this, kGridId)) return;
+    // The columns mirror the kit's table: the user may not reorder them.
+    m_pGrid->EnableDragHeaderItems(FALSE);
+    m_pGrid->EnableMarkSortedColumn(FALSE, TRUE);
+    m_pGrid->EnableColumnAutoSize(TRUE);
+    m_pGrid->EnableHeader(TRUE, 0);
+    RebuildCellGrid();
+    m_pGrid->ShowWindow(SW_SHOW);
+    m_pGrid->UpdateWindow();
+}
+
+void COilTestPage::RebuildCellGrid() {
+    if (!m_pKit) return;
+    m_pGrid->BuildCells(m_pKit->m_nRowNumber, m_pKit->m_nColNumber);
+    FillCellOptions();
+    m_pGrid->SetCellTexts(std::vector<CString>(m_pKit->m_cellTexts));
+}
+
+void COilTestPage::FillCellOptions() {
+    CDIOilTest* data = m_pKit ? m_pKit->GetData() : nullptr;
+    if (!data) return;
+    data->GetFieldCount();
+    const std::vector<CString> names = data->GetFieldNames();
+    m_pGrid->AddCellOptions(names);
+}
+
+LRESULT COilTestPage::OnGridItemChanged(WPARAM, LPARAM lParam) {
+    auto* info = reinterpret_cast<BCGPGRID_ITEM_INFO*>(lParam);
+    if (!m_pKit || !info || !info->pItem) return 0;
+    const long long index = static_cast<long long>(info->nRow) * m_pKit->m_nColNumber + info->nCol;
+    // A cell the kit keeps no text for changes nothing.
+    if (index < 0 || index >= static_cast<long long>(m_pKit->m_cellTexts.size())) return 0;
+    const CString text = info->pItem->GetLabel();
+    if (text == m_pKit->m_cellTexts[static_cast<size_t>(index)]) return 0;
+    m_pKit->UpdateField(static_cast<int>(index), text);
+    RedrawKitAndView();
+    return 0;
+}
