@@ -13,13 +13,11 @@
 #include "hosttypes/Harrow/KelProject.h"
 #include "hosttypes/Lodestar/LayerProperty.h"
 #include "hosttypes/Lodestar/PlContainer.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "win32/Win32.h"
 
 using namespace KelProfileline;
 using namespace pltext;
-using planemap::ItemText;
-using planemap::SetItemText;
 
 CPlLayerReferenceInfo::CPlLayerReferenceInfo(CPlCnEntity* entity)
     : m_pEntity(entity), m_refInfo(entity ? entity->GetRefrenceInfo() : boost::shared_ptr<CPlRefrenceInfo>()) {}

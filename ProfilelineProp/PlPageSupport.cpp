@@ -8,7 +8,7 @@
 #include "framework/WndLst.h"
 #include "hosttypes/Lodestar/PlManagers.h"
 #include "hosttypes/Tinder/TimeStamp.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "planemap/RecordEdits.h"
 
 namespace plpage {
@@ -91,16 +91,16 @@ void RefreshTemplates(CWndLst& list, bool usable, bool shown, const TemplatePair
             pair.templ->RemoveAllOptions();  // refilled, not added to: the list never grows
             (list.*pair.fill)(pair.templ);
         } else {
-            planemap::SetItemText(pair.templ, "");
+            SetItemText(pair.templ, "");
         }
-        directUsable[i] = planemap::ItemText(pair.templ).IsEmpty() && shown;
+        directUsable[i] = ItemText(pair.templ).IsEmpty() && shown;
         pair.direct->Enable(directUsable[i]);
     }
 }
 
 bool EditTemplate(const TemplateEdit* edits, std::size_t count, KelProfileline::CLayerProperty& layer,
                   KelProfileline::CPlContainer& container, CBCGPProp* item) {
-    const std::string text = planemap::ItemText(item).str();
+    const std::string text = ItemText(item).str();
     for (std::size_t i = 0; i < count; ++i)
         if (edits[i].id == item->GetData()) {
             layer.*edits[i].field = text;

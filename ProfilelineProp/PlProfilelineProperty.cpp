@@ -11,13 +11,11 @@
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Lodestar/PlProfileline.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace KelProfileline;
 using namespace grouptext;
 using namespace pltext;
-using planemap::ItemText;
-using planemap::SetItemText;
 
 namespace {
 
@@ -61,7 +59,7 @@ void CPlProfilelineProperty::UpdateBCGPProperty(long object, CString) {
         style->SetVal(code);  // redraws only when the style changes
     }
     if (CBCGPProp* width = Item(kWidthId)) width->SetValue(_variant_t(one ? pen.width / 100.0 : kSeveralWidth));
-    planemap::ShowColor(Item(kColorId), one ? pen.color : 0);
+    ShowColor(Item(kColorId), one ? pen.color : 0);
     if (CBCGPProp* angle = Item(kAngleId)) angle->SetValue(_variant_t(one ? m_pLine->GetAngle() : 0.0));
 }
 

@@ -5,11 +5,10 @@
 #include "framework/ItemGroupsFill.h"
 #include "framework/PropFloat.h"
 #include "hosttypes/Lodestar/PlWell.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace KelProfileline;
 using namespace pltext;
-using planemap::SetItemText;
 
 namespace {
 

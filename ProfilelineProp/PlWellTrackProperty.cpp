@@ -4,13 +4,10 @@
 #include "ProfilelineProp/ProfilelineTexts.h"
 #include "framework/ItemGroupsLine.h"
 #include "hosttypes/Lodestar/PlWell.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace KelProfileline;
 using namespace pltext;
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::SetItemText;
 
 CPlWellTrackProperty::~CPlWellTrackProperty() = default;
 

@@ -8,14 +8,11 @@
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Osprey/StratumManager.h"
 #include "hosttypes/Osprey/WellDataManager.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "section/CnLstWell.h"
 
 using namespace KelProfileline;
 using namespace pltext;
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::SetItemText;
 
 namespace {
 

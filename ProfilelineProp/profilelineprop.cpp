@@ -11,12 +11,11 @@
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlManagers.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace KelProfileline;
 using namespace grouptext;
 using namespace pltext;
-using planemap::NewOptionItem;
 
 namespace {
 constexpr int kInitialLineStyle = 1001;
@@ -56,7 +55,7 @@ void CPlLayerLine::UpdateBCGPProperty(long object, CString) {
     }
     if (CBCGPProp* color = Item(kColorId)) {
         color->Enable(shown && !layer->m_bRandomLineColor);
-        if (shown) planemap::ShowColor(color, pen.color);
+        if (shown) ShowColor(color, pen.color);
     }
     if (CBCGPProp* width = Item(kWidthId)) {
         width->Enable(shown);

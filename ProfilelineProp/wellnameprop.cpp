@@ -13,14 +13,11 @@
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlManagers.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace KelProfileline;
 using namespace grouptext;
 using namespace pltext;
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::SetItemText;
 
 namespace {
 
@@ -88,7 +85,7 @@ void CPlLayerWellName::UpdateBCGPProperty(long object, CString) {
     const QXLOGFONT& font = layer->m_nameFont;
     SetItemText(Item(kFaceId), font.GetFaceName());
     if (CBCGPProp* size = Item(kSizeId)) size->SetValue(_variant_t(font.size / 100.0));
-    planemap::ShowColor(Item(kColorId), font.color);
+    ShowColor(Item(kColorId), font.color);
 
     for (DWORD_PTR id : {kReferObjectId, kRelativePosId, kOffsetId})
         if (CBCGPProp* item = Item(id)) item->Enable(shown);

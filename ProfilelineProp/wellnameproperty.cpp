@@ -9,13 +9,11 @@
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Lodestar/PlWell.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace KelProfileline;
 using namespace grouptext;
 using namespace pltext;
-using planemap::ItemText;
-using planemap::SetItemText;
 
 namespace {
 // What the font items show while several objects are active.
@@ -58,7 +56,7 @@ void CPlWellLabelProperty::UpdateBCGPProperty(long object, CString) {
         if (one) SetItemText(well, m_pLabel->GetWellName());
     }
     SetItemText(Item(kFaceId), one ? font.GetFaceName() : CString());
-    planemap::ShowColor(Item(kColorId), one ? font.color : 0);
+    ShowColor(Item(kColorId), one ? font.color : 0);
     if (CBCGPProp* size = Item(kSizeId)) size->SetValue(_variant_t(one ? font.size / 100.0 : kSeveralSize));
     SetItemText(Item(kTextId), one ? m_pLabel->GetLabelText() : CString());
 }

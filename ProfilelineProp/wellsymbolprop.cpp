@@ -11,13 +11,10 @@
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlManagers.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace KelProfileline;
 using namespace pltext;
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::SetItemText;
 
 namespace {
 
@@ -100,8 +97,8 @@ void CPlLayerWellSymbol::ShowCurrentSymbol(const CLayerProperty& layer) {
         }
     if (direct[1])
         if (CBCGPProp* size = Item(kSizeId)) size->SetValue(_variant_t(point.size / 100.0));
-    if (direct[2]) planemap::ShowColor(Item(kBorderColorId), point.borderColor);
-    if (direct[3]) planemap::ShowColor(Item(kInnerColorId), point.innerColor);
+    if (direct[2]) ShowColor(Item(kBorderColorId), point.borderColor);
+    if (direct[3]) ShowColor(Item(kInnerColorId), point.innerColor);
 }
 
 // ---- edits -------------------------------------------------------------------------------------------

@@ -1,4 +1,5 @@
 #include "framework/ItemGroupsFill.h"
+#include "framework/PropItems.h"
 
 #include "bcg/ColorProp.h"
 #include "framework/GroupTexts.h"
@@ -18,7 +19,6 @@ namespace {
 constexpr UINT kInitialStyle = 1;
 constexpr UINT kSymbolInitialStyle = 1002;
 
-CString ItemText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
 
 CPropStyleCombox* NewPointStylePicker(DWORD_PTR data) {
     return new CPropStyleCombox(kPointStyle, kInitialStyle, CPropStyleCombox::kPointStyle,

@@ -6,11 +6,11 @@
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Oriel/ScContainer.h"
 #include "hosttypes/Oriel/ScRulerFrame.h"
-#include "planemap/PlaneItems.h"
 #include "section/MultiWellItems.h"
 #include "section/MultiWellTexts.h"
 
@@ -409,7 +409,7 @@ void Apply(const Row& row, CBCGPProp* item, ScRulerFrame& frame) {
             frame.SetShow(static_cast<RulerFrameShowType>(row.index), GetYesNoProp(item));
             break;
         case Kind::Options:
-            if (const int pos = PositionOfText(row.index, planemap::ItemText(item)); pos != kNoPosition)
+            if (const int pos = PositionOfText(row.index, ItemText(item)); pos != kNoPosition)
                 frame.SetPos(static_cast<RulerFramePosType>(row.index), pos);
             break;
         case Kind::Face: {
@@ -419,9 +419,9 @@ void Apply(const Row& row, CBCGPProp* item, ScRulerFrame& frame) {
         }
         case Kind::Text:
             if (row.index == kTitleText)
-                frame.SetTitleText(planemap::ItemText(item).GetString());
+                frame.SetTitleText(ItemText(item).GetString());
             else
-                frame.SetInscribeText(planemap::ItemText(item));
+                frame.SetInscribeText(ItemText(item));
             break;
         default:
             break;

@@ -7,18 +7,17 @@
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Oriel/ScContainer.h"
 #include "hosttypes/Oriel/ScDisScale.h"
 #include "hosttypes/Oriel/ScDisScaleMgr.h"
-#include "planemap/PlaneItems.h"
 #include "resources/ModuleResources.h"
 #include "section/MultiWellItems.h"
 #include "section/MultiWellTexts.h"
 
 using namespace multiwelltext;
-using planemap::ItemText;
 using S = CLstRulerScale;
 
 namespace {
@@ -114,7 +113,7 @@ int CLstRulerScale::InitPropWnd() {
     ticks->AddSubItem(NewNumber(scale, kIntervalId));
     ticks->AddSubItem(NewNumber(scale, kHeightId));
     ticks->AddSubItem(NewNumber(scale, kStepId));
-    ticks->AddSubItem(planemap::NewOptionItem(
+    ticks->AddSubItem(NewOptionItem(
         kUnit, "", "", kUnitId, {kUnitKilometreBracketed, kUnitKm, kUnitM, kUnitGongli, kUnitMetre, kUnitKilometre},
         false));
 
@@ -125,7 +124,7 @@ int CLstRulerScale::InitPropWnd() {
     labels->AddSubItem(NewNumber(scale, kLabelSizeId));
     labels->AddSubItem(section::NewBlackColour(grouptext::kColor, kLabelColorId));
     labels->AddSubItem(
-        planemap::NewOptionItem(kAlignment, "", "", kAlignId, {grouptext::kAlignCenter, grouptext::kAlignLeft}, false));
+        NewOptionItem(kAlignment, "", "", kAlignId, {grouptext::kAlignCenter, grouptext::kAlignLeft}, false));
     labels->AddSubItem(new CBCGPropFloat(kDigits, _variant_t(static_cast<double>(scale.GetDigit())), 0, "", FALSE, kDigitId));
 
     CBCGPProp* line = NewGroup(kLineSettings, kLineGroupId);
@@ -158,7 +157,7 @@ void CLstRulerScale::UpdateBCGPProperty(long object, CString) {
     section::ShowText(Item(kLabelFontId), labelFont.GetFaceName());
     section::ShowColour(Item(kLabelColorId), scale->GetLogColor());
     if (const char* align = TextOfValue(kAlignments, scale->GetAglin(), nullptr))
-        planemap::SetItemText(Item(kAlignId), align);
+        SetItemText(Item(kAlignId), align);
     section::ShowColour(Item(kLineColorId), scale->GetLineColor());
     section::ShowStyle(Item(kLineStyleId), scale->GetLineStyle());
     ShowPicture(Item(kStyleId), scale->GetStyle());

@@ -9,6 +9,7 @@
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Oriel/CContainerSignle.h"
 #include "hosttypes/Oriel/CStratumAdapter.h"
@@ -18,12 +19,10 @@
 #include "hosttypes/Oriel/ScContainer.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Parsnip/QXObjectFill.h"
-#include "planemap/PlaneItems.h"
 #include "section/MultiWellItems.h"
 #include "section/MultiWellTexts.h"
 
 using namespace multiwelltext;
-using planemap::ItemText;
 
 namespace {
 
@@ -120,7 +119,7 @@ void CLstSandFill::BuildTypeItems() {
 void CLstSandFill::UpdateBCGPProperty(long object, CString) {
     if (object != m_curObject || !object || !ScProChangedChecker(SectionObjectOf(object), this)()) return;
     CnConnectionGroup* group = m_pFill ? m_pFill->GetConGroup() : nullptr;
-    planemap::SetItemText(Item(kStratumId), group ? CString(group->GetStratumName()) : CString());
+    SetItemText(Item(kStratumId), group ? CString(group->GetStratumName()) : CString());
     ShowTypeItems();
 }
 
@@ -137,10 +136,10 @@ void CLstSandFill::ShowTypeItems() {
     if (type > SYMFILL_OIL) return;
     if (CnSand* sand = m_pFill->GetSand()) {
         const std::string name = CSandSymbolAdapter(sand, type).GetName();
-        planemap::SetItemText(Item(kSymbolId), name.empty() ? kDefaultFill : name.c_str());
+        SetItemText(Item(kSymbolId), name.empty() ? kDefaultFill : name.c_str());
     }
     if (type == SYMFILL_LITH && fillObject)
-        planemap::SetItemText(Item(kCellSizeId), FormatString("%.2f", brush.size / numtext::kHundredths));
+        SetItemText(Item(kCellSizeId), FormatString("%.2f", brush.size / numtext::kHundredths));
 }
 
 // ---- edits ----------------------------------------------------------------------------------------

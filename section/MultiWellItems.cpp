@@ -3,8 +3,8 @@
 #include "bcg/ColorProp.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
-#include "planemap/PlaneItems.h"
 #include "section/SectionItems.h"
 
 namespace section {
@@ -12,7 +12,7 @@ namespace section {
 CBCGPProp* NewBlackColour(const char* label, DWORD_PTR id) { return NewGroupColorProp(label, "", id, 0); }
 
 void ShowText(CBCGPProp* item, const CString& text) {
-    if (item && planemap::ItemText(item) != text) planemap::SetItemText(item, text);
+    if (item && ItemText(item) != text) SetItemText(item, text);
 }
 
 void ShowColour(CBCGPProp* item, COLORREF color) {
@@ -45,7 +45,7 @@ bool ReadTypedNumber(CBCGPProp* item, double scale, double* value) {
 }
 
 QXLOGFONT WithFace(QXLOGFONT font, CBCGPProp* item) {
-    font.SetFaceName(planemap::ItemText(item).GetString());
+    font.SetFaceName(ItemText(item).GetString());
     return font;
 }
 

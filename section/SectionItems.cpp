@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "hosttypes/Oriel/ScUtility.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "section/SectionTexts.h"
 #include "win32/Win32.h"
 
@@ -12,7 +12,7 @@ namespace section {
 
 bool ReadItemNumber(CBCGPProp* item, double scale, double* value) {
     if (!item) return false;
-    const double number = ScUtility::JudgeFigure(planemap::ItemText(item), false);
+    const double number = ScUtility::JudgeFigure(ItemText(item), false);
     if (number == kFltMax) return false;
     const double scaled = number * scale;
     if (!std::isfinite(scaled)) return false;
