@@ -26,7 +26,7 @@ enum FACIESSTYLE {
 
 // What a sand fill shows: a facies, lithology or oil-gas-water symbol, a plain fill, a fill of
 // its own or nothing; the fill-type table of the sand pages has entries 0 to 5.
-enum SymbolFillType {
+enum SymbolFillType : int {
     SYMFILL_FACIES = 0,
     SYMFILL_LITH = 1,
     SYMFILL_OIL = 2,

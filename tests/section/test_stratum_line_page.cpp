@@ -6,6 +6,7 @@
 #include <string>
 
 #include "bcg/ColorProp.h"
+#include "framework/PropStyleCombox.h"
 #include "hostlibs/Oriel/MultiWellFixture.h"
 #include "hosttypes/Oriel/CnConnection.h"
 #include "hosttypes/Oriel/CrCorrelation.h"
@@ -73,9 +74,32 @@ TEST(StratumLinePage, AWidthEditKeepsEachCellsStyleAndColour) {
     EXPECT_EQ(RGB(0, 0, 255), page.b->GetStratumLogPen()->color);
     EXPECT_FLOAT_EQ(80, page.b->GetStratumLogPen()->width);
 
+    // The first cell's boundary line draws with its pen: a later refresh shows the width.
+    page.a->ProChanged();
+    page.open->Show(page.a);
+    EXPECT_EQ("0.80", page.open->Value(L::kLineWidthId));
+
     // A width the item refuses leaves every pen as it was.
     EXPECT_TRUE(page.open->Type(L::kLineWidthId, "-1"));
     EXPECT_FLOAT_EQ(80, page.a->GetStratumLogPen()->width);
+}
+
+TEST(StratumLinePage, AStyleEditKeepsEachCellsWidthAndColour) {
+    LinePage<CnConnection> page(false);
+    QXLOGPEN first = Pen(1001, 10, RGB(255, 0, 0));
+    QXLOGPEN second = Pen(1001, 20, RGB(0, 0, 255));
+    page.a->SetStratumLogPen(&first);
+    page.b->SetStratumLogPen(&second);
+    auto* style = dynamic_cast<CPropStyleCombox*>(page.open->Item(L::kLineStyleId));
+    ASSERT_NE(nullptr, style);
+    ASSERT_TRUE(page.open->grid().PickDropDownEntry(style, 2));
+    EXPECT_NE(1001u, style->GetVal());
+    EXPECT_EQ(style->GetVal(), page.a->GetStratumLogPen()->style);
+    EXPECT_EQ(style->GetVal(), page.b->GetStratumLogPen()->style);
+    EXPECT_FLOAT_EQ(10, page.a->GetStratumLogPen()->width);
+    EXPECT_EQ(RGB(255, 0, 0), page.a->GetStratumLogPen()->color);
+    EXPECT_FLOAT_EQ(20, page.b->GetStratumLogPen()->width);
+    EXPECT_EQ(RGB(0, 0, 255), page.b->GetStratumLogPen()->color);
 }
 
 TEST(StratumLinePage, AFillColourReachesOnlyCellsWithAFill) {
