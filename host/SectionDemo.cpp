@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "MultiWellDemo.h"
+#include "SectionObjectsDemo.h"
 #include "WindowPrinter.h"
 #include "driver/CellGridDriver.h"
 #include "driver/GridDriver.h"
@@ -296,6 +297,7 @@ void RunSectionDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     Connection(frame, view, out, step);
     FenceAndReservoir(frame, view, out, step);
     GraphSettings(frame, view, out, step);
+    RunSectionObjectsDemo(frame, view, out);
     RunMultiWellDemo(frame, view, out);
 }
 

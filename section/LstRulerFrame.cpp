@@ -1,6 +1,5 @@
 #include "section/LstRulerFrame.h"
 
-#include "framework/ChangeCheckers.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
@@ -12,6 +11,7 @@
 #include "hosttypes/Oriel/ScContainer.h"
 #include "hosttypes/Oriel/ScRulerFrame.h"
 #include "section/MultiWellItems.h"
+#include "section/ObjectPageItems.h"
 #include "section/MultiWellTexts.h"
 
 using namespace multiwelltext;
@@ -264,7 +264,7 @@ CBCGPProp* NewItem(const Row& row, const ScRulerFrame* frame) {
             item->AllowEdit(FALSE);
             break;
         case Kind::Colour:
-            item = section::NewBlackColour(row.label, 0);
+            item = section::NewBlackColorItem(row.label, "", 0);
             break;
         case Kind::Number: {
             const double kept = frame ? row.number->get(*frame, row.index) : 0;
@@ -343,9 +343,8 @@ int CLstRulerFrame::InitPropWnd() {
 // Numbers keep what they showed when built or what was typed since; everything else follows the
 // frame selected, when it changed.
 void CLstRulerFrame::UpdateBCGPProperty(long object, CString) {
-    if (object != m_curObject) return;
-    ScRulerFrame* frame = section::SelectedAs<ScRulerFrame>(object);
-    if (!frame || !ScProChangedChecker(frame, this)()) return;
+    ScRulerFrame* frame = section::ChangedSelection<ScRulerFrame>(object, m_curObject, m_timeStamp);
+    if (!frame) return;
     m_pFrame = frame;
     for (Kind kind : {Kind::LineStyle, Kind::Colour, Kind::YesNo, Kind::Options, Kind::Face, Kind::Text}) {
         for (const Row& row : kRows) {
@@ -399,7 +398,7 @@ void Apply(const Row& row, CBCGPProp* item, ScRulerFrame& frame) {
             if (section::PickedStyle(item, &style)) SetLineStyle(frame, row.index, style);
             break;
         case Kind::Colour:
-            if (section::PickedColour(item, &color)) frame.SetMarkClr(static_cast<RulerFrameColorType>(row.index), color);
+            if (section::PickedColor(item, &color)) frame.SetMarkClr(static_cast<RulerFrameColorType>(row.index), color);
             break;
         case Kind::Number:
             if (section::ReadTypedNumber(item, 1, &typed) && Kept(row.conv, typed, &kept))
@@ -434,7 +433,7 @@ void Apply(const Row& row, CBCGPProp* item, ScRulerFrame& frame) {
 // object is selected, no frame is touched.
 LRESULT CLstRulerFrame::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
-    ScRulerFrame* frame = section::SelectedAs<ScRulerFrame>(m_curObject);
+    ScRulerFrame* frame = section::SectionObjectAs<ScRulerFrame>(m_curObject);
     if (!frame) return 0;
     m_pFrame = frame;
     const Row* row = item ? RowOf(item->GetData()) : nullptr;

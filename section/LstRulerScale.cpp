@@ -1,7 +1,6 @@
 #include "section/LstRulerScale.h"
 
 #include "framework/BmpPropLst.h"
-#include "framework/ChangeCheckers.h"
 #include "framework/GroupTexts.h"
 #include "framework/ModuleEntry.h"
 #include "framework/NumberText.h"
@@ -15,6 +14,7 @@
 #include "hosttypes/Oriel/ScDisScaleMgr.h"
 #include "resources/ModuleResources.h"
 #include "section/MultiWellItems.h"
+#include "section/ObjectPageItems.h"
 #include "section/MultiWellTexts.h"
 
 using namespace multiwelltext;
@@ -102,7 +102,7 @@ int CLstRulerScale::InitPropWnd() {
     caption->AddSubItem(NewNumber(scale, kContentOffsetId));
     caption->AddSubItem(new CPropStyleCombox(grouptext::kFontFace, scale.GetContentFont().GetFaceName(), "", kContentFontId));
     caption->AddSubItem(NewNumber(scale, kContentSizeId));
-    caption->AddSubItem(section::NewBlackColour(grouptext::kColor, kContentColorId));
+    caption->AddSubItem(section::NewBlackColorItem(grouptext::kColor, "", kContentColorId));
     auto* style = new CBmpPropLst(kStyle, 0, "");
     style->SetData(kStyleId);
     style->m_hResModule = GetTessalyModuleHandle();
@@ -122,13 +122,13 @@ int CLstRulerScale::InitPropWnd() {
     CBCGPProp* labels = NewGroup(kLabel, kLabelGroupId);
     labels->AddSubItem(new CPropStyleCombox(grouptext::kFontFace, labelFont.GetFaceName(), "", kLabelFontId));
     labels->AddSubItem(NewNumber(scale, kLabelSizeId));
-    labels->AddSubItem(section::NewBlackColour(grouptext::kColor, kLabelColorId));
+    labels->AddSubItem(section::NewBlackColorItem(grouptext::kColor, "", kLabelColorId));
     labels->AddSubItem(
         NewOptionItem(kAlignment, "", "", kAlignId, {grouptext::kAlignCenter, grouptext::kAlignLeft}, false));
     labels->AddSubItem(new CBCGPropFloat(kDigits, _variant_t(static_cast<double>(scale.GetDigit())), 0, "", FALSE, kDigitId));
 
     CBCGPProp* line = NewGroup(kLineSettings, kLineGroupId);
-    line->AddSubItem(section::NewBlackColour(grouptext::kColor, kLineColorId));
+    line->AddSubItem(section::NewBlackColorItem(grouptext::kColor, "", kLineColorId));
     auto* lineStyle = new CPropStyleCombox(grouptext::kLineStyle, 1, CPropStyleCombox::kLineStyle, nullptr, nullptr, kLineStyleId);
     lineStyle->AllowEdit(FALSE);
     line->AddSubItem(lineStyle);
@@ -144,9 +144,8 @@ int CLstRulerScale::InitPropWnd() {
 // ---- refresh --------------------------------------------------------------------------------------
 
 void CLstRulerScale::UpdateBCGPProperty(long object, CString) {
-    if (object != m_curObject) return;
-    ScDisScale* scale = section::SelectedAs<ScDisScale>(object);
-    if (!scale || !ScProChangedChecker(scale, this)()) return;
+    ScDisScale* scale = section::ChangedSelection<ScDisScale>(object, m_curObject, m_timeStamp);
+    if (!scale) return;
     m_pScale = scale;
     section::ShowText(Item(kTypeId), scale->GetScaleName());
     section::ShowText(Item(kContentId), scale->GetContent());
@@ -166,7 +165,7 @@ void CLstRulerScale::UpdateBCGPProperty(long object, CString) {
 // ---- edits ----------------------------------------------------------------------------------------
 
 void CLstRulerScale::FollowSelection() {
-    if (ScDisScale* selected = section::SelectedAs<ScDisScale>(m_curObject)) m_pScale = selected;
+    if (ScDisScale* selected = section::SectionObjectAs<ScDisScale>(m_curObject)) m_pScale = selected;
 }
 
 LRESULT CLstRulerScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -233,7 +232,7 @@ void CLstRulerScale::EditValue(CBCGPProp* item) {
             scale.SetContentFont(section::WithFace(scale.GetContentFont(), item));
             break;
         case kContentColorId:
-            if (section::PickedColour(item, &color)) scale.SetContentColor(color);
+            if (section::PickedColor(item, &color)) scale.SetContentColor(color);
             break;
         case kStyleId:
             if (auto* picker = dynamic_cast<CBmpPropLst*>(item)) scale.SetStyle(picker->m_nSelectedIndex);
@@ -249,13 +248,13 @@ void CLstRulerScale::EditValue(CBCGPProp* item) {
             break;
         }
         case kLabelColorId:
-            if (section::PickedColour(item, &color)) scale.SetLogColor(color);
+            if (section::PickedColor(item, &color)) scale.SetLogColor(color);
             break;
         case kAlignId:
             if (const int align = ValueOfText(kAlignments, ItemText(item), -1); align >= 0) scale.SetAglin(align);
             break;
         case kLineColorId:
-            if (section::PickedColour(item, &color)) scale.SetLineColor(color);
+            if (section::PickedColor(item, &color)) scale.SetLineColor(color);
             break;
         case kLineStyleId:
             if (section::PickedStyle(item, &style)) scale.SetLineStyle(style);

@@ -20,6 +20,7 @@
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "section/MultiWellItems.h"
+#include "section/ObjectPageItems.h"
 #include "section/MultiWellTexts.h"
 
 using namespace multiwelltext;

@@ -15,6 +15,7 @@
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "section/MultiWellItems.h"
+#include "section/ObjectPageItems.h"
 #include "section/MultiWellTexts.h"
 #include "win32/Win32.h"
 
@@ -130,7 +131,7 @@ void CLstStratumLine::SetStratumLogpen(CBCGPProp* item) {
 
 void CLstStratumLine::SetStratumFill(CBCGPProp* item) {
     COLORREF color = 0;
-    if (!section::PickedColour(item, &color)) return;
+    if (!section::PickedColor(item, &color)) return;
     for (CStratumCell* cell : m_cells) {
         CQXObjectFill* fill = cell->GetStratumFill();
         if (!fill) continue;
@@ -150,7 +151,7 @@ void CLstStratumLine::SetStratumFont(CBCGPProp* item) {
     for (CStratumCell* cell : m_cells) {
         QXLOGFONT font = cell->GetStratumFont();
         if (index == 2) {
-            if (!section::PickedColour(item, &color)) return;
+            if (!section::PickedColor(item, &color)) return;
             font.color = color;
         } else {
             GetFontSubProp(item, font, index);

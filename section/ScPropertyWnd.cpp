@@ -2,21 +2,30 @@
 
 #include "hosttypes/Oriel/CContainerSignle.h"
 #include "hosttypes/Oriel/CStratumCell.h"
-#include "hosttypes/Oriel/ConnectionLines.h"
-#include "hosttypes/Oriel/ScDisScale.h"
-#include "hosttypes/Oriel/ScRulerFrame.h"
 #include "hosttypes/Oriel/CnConnection.h"
+#include "hosttypes/Oriel/ConnectionLines.h"
 #include "hosttypes/Oriel/CrCorrelation.h"
+#include "hosttypes/Oriel/CrFaultPoint.h"
 #include "hosttypes/Oriel/IkelWellAdapter.h"
 #include "hosttypes/Oriel/ScContainer.h"
+#include "hosttypes/Oriel/ScDepthRuler.h"
+#include "hosttypes/Oriel/ScDisRuler.h"
+#include "hosttypes/Oriel/ScDisScale.h"
+#include "hosttypes/Oriel/ScLookDownForm.h"
+#include "hosttypes/Oriel/ScRulerFrame.h"
 #include "section/CnLstWell.h"
 #include "section/GraphSetors.h"
+#include "section/LstDepthRuler.h"
+#include "section/LstDisRuler.h"
+#include "section/LstFaultPoint.h"
+#include "section/LstLookDownForm.h"
 #include "section/LstRulerFrame.h"
 #include "section/LstRulerScale.h"
 #include "section/LstSandFill.h"
 #include "section/LstStratumLine.h"
 #include "section/LstStratumSetor.h"
 #include "section/MultiWellTexts.h"
+#include "section/ObjectPageTexts.h"
 #include "section/SandSetor.h"
 #include "section/SectionTexts.h"
 
@@ -42,7 +51,11 @@ void ScPropertyLstCreator::SetBecontroler(ScObjInterface* object) {
         {"CrCorrelation", &CastThen<CrCorrelation, Self, &Self::SetBecontroler>},
         {"CnConnection", &CastThen<CnConnection, Self, &Self::SetBecontroler>},
         {"IkelWellAdapter", &CastThen<IkelWellAdapter, Self, &Self::SetBecontroler>},
+        {"ScDisRuler", &CastThen<ScDisRuler, Self, &Self::SetBecontroler>},
+        {"ScDepthRuler", &CastThen<ScDepthRuler, Self, &Self::SetBecontroler>},
+        {"ScLookDownForm", &CastThen<ScLookDownForm, Self, &Self::SetBecontroler>},
         {"CnSandFill", &CastThen<CnSandFill, Self, &Self::SetBecontroler>},
+        {"CrFaultPoint", &CastThen<CrFaultPoint, Self, &Self::SetBecontroler>},
         {"ScRulerFrame", &CastThen<ScRulerFrame, Self, &Self::SetBecontroler>},
         {"ScDisScale", &CastThen<ScDisScale, Self, &Self::SetBecontroler>},
         {"ScDepthScale", &CastThen<ScDisScale, Self, &Self::SetBecontroler>},
@@ -71,6 +84,20 @@ void ScPropertyLstCreator::SetBecontroler(IkelWellAdapter*) {
     else
         BuildSheet({});  // a well of another kind of section: a sheet without pages
 }
+
+void ScPropertyLstCreator::SetBecontroler(ScDisRuler* ruler) {
+    const CString name = ruler->GetRulerName();
+    BuildSheet({{name, new CLstDisRuler(ruler)}});
+}
+
+void ScPropertyLstCreator::SetBecontroler(ScDepthRuler* ruler) {
+    const CString name = ruler->GetRulerName();
+    BuildSheet({{name, new CLstDepthRuler(ruler)}});
+}
+
+void ScPropertyLstCreator::SetBecontroler(ScLookDownForm* map) { BuildSheet({{kLookDownPage, new CLstLookDownForm(map)}}); }
+
+void ScPropertyLstCreator::SetBecontroler(CrFaultPoint* point) { BuildSheet({{kFaultPointPage, new CLstFaultPoint(point)}}); }
 
 void ScPropertyLstCreator::SetBecontroler(CnSandFill* fill) {
     BuildSheet({{multiwelltext::kSandFillPage, new CLstSandFill(fill, CLstSandFill::kMultiWell)}});

@@ -11,6 +11,10 @@
 class CrCorrelation;
 class CnConnection;
 class IkelWellAdapter;
+class ScDisRuler;
+class ScDepthRuler;
+class ScLookDownForm;
+class CrFaultPoint;
 class CnSandFill;
 class ScRulerFrame;
 class ScDisScale;
@@ -31,6 +35,11 @@ private:
     void SetBecontroler(CnConnection* section);
     // The wells selected in the current section, for correlation and connection sections.
     void SetBecontroler(IkelWellAdapter* well);
+    // Rulers, the navigation map and fault points: one page each (rulers captioned with their name).
+    void SetBecontroler(ScDisRuler* ruler);
+    void SetBecontroler(ScDepthRuler* ruler);
+    void SetBecontroler(ScLookDownForm* map);
+    void SetBecontroler(CrFaultPoint* point);
     // Sand fills, the ruler frame, scale bars (distance or depth) and stratum cells: one page each.
     void SetBecontroler(CnSandFill* fill);
     void SetBecontroler(ScRulerFrame* frame);

@@ -26,6 +26,8 @@ std::string CnSand::GetCode(SymbolFillType type) const {
     switch (type) {
         case SYMFILL_OIL:
             return m_strOilCode;
+        case SYMFILL_UNIT:
+            return m_strUnitCode;
         case SYMFILL_LITH:
             return m_strLithCode;
         case SYMFILL_FACIES:

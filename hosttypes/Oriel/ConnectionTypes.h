@@ -33,6 +33,8 @@ enum SymbolFillType : int {
     SYMFILL_SINGLE = 3,
     SYMFILL_CUSTOM = 4,
     SYMFILL_NONE = 5,
+    // The flow-unit code of a reservoir's sands; the sand pages show no type for it.
+    SYMFILL_UNIT = 6,
 };
 
 // The well data a connection is built from.
