@@ -33,10 +33,10 @@ const CStyleTemplate* TemplateAt(CTemplateManager& m, TemplateKind kind, int i) 
 
 void AppendTemplateOptions(CBCGPProp* item, TemplateKind kind) {
     if (!item) return;
-    item->AddOption("");
+    item->AddOption("", TRUE);
     CTemplateManager* manager = _AfxGetTemplateManager();
     if (!manager) return;
     const int n = TemplateCount(*manager, kind);
     for (int i = 0; i < n; ++i)
-        if (const CStyleTemplate* t = TemplateAt(*manager, kind, i)) item->AddOption(t->GetName());
+        if (const CStyleTemplate* t = TemplateAt(*manager, kind, i)) item->AddOption(t->GetName(), TRUE);
 }

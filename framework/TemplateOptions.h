@@ -1,5 +1,6 @@
 // Option lists from the style-template manager: "" first, then every template's name of a kind,
-// in the manager's order. Callers decide whether the item's own options stay.
+// in the manager's order; an option the item already holds is not added again, so a later call only
+// appends new names. Callers decide whether the item's own options stay.
 #pragma once
 
 class CBCGPProp;

@@ -34,6 +34,8 @@ public:
     virtual BOOL Recalculate();
     virtual void SetTitleFontScope(int scope);
     virtual void UpdateSelf();
+    // The map object's post-edit update: a kit placed on a map brings itself up to date.
+    void UpdateAfterEdit() override;
 
     // Tree (kit library): the kit owns its children.
     CWpKit* GetParent();
