@@ -93,6 +93,7 @@ CWellDataManager* CWellDataManager::Instance() {
         CatalogueAccess::SetStrata(*manager, SampleStrata());
         CatalogueAccess::SetFaciesTypes(*manager, SampleFaciesTypes());
         CatalogueAccess::SetScatteredTypes(*manager, SampleScatteredTypes());
+        SetOilSymbols(*manager->GetOilSymbolManager(), SampleOilSymbols());
         Slot() = std::move(manager);
     }
     return Slot().get();
