@@ -91,9 +91,10 @@ void CLstSglStraumSetor::BuildRows() {
             m_grid->SetCellChangable(r, kBottomColumn, FALSE);
             m_grid->SetItemBkColour(r, kBottomColumn, kGrey);
         }
+    // The list holds each stratum's flags beside its name, row by row (rows past the end entry
+    // have neither).
     for (int r = 1; r < m_grid->GetRowCount(); ++r) {
-        BYTE flags = 0;
-        m_pSection->GetProperty()->GetStratumUnitInfo(m_grid->GetItemText(r, kNameColumn).str(), flags);
+        const BYTE flags = r < row ? strata[static_cast<std::size_t>(r - 1)].flags : 0;
         for (int c = kTopColumn; c < m_grid->GetColumnCount(); ++c)
             if (m_grid->IsCellChangable(r, c))
                 m_grid->SetItemText(r, c, (flags & BitOfColumn(c)) ? sectiontext::kTrue : sectiontext::kFalse);
