@@ -30,18 +30,6 @@
 
 namespace demo {
 
-namespace {
-
-using KelReservoir::Connection::CkelReservoir;
-
-// The list of a sheet's page, shown by choosing its tab.
-template <class List>
-List* ShowPage(CWnd& sheet, int index) {
-    if (!platform::ChooseTab(sheet, index)) return nullptr;
-    auto* page = dynamic_cast<CWndPag*>(static_cast<CPropWndMgr&>(sheet).GetPage(index));
-    return page ? dynamic_cast<List*>(page->GetWndLst()) : nullptr;
-}
-
 void PrintCells(std::ostream& out, CGridCtrl& grid) {
     for (int r = 0; r < grid.GetRowCount(); ++r) {
         out << "  ";
@@ -52,6 +40,10 @@ void PrintCells(std::ostream& out, CGridCtrl& grid) {
         out << "\n";
     }
 }
+
+namespace {
+
+using KelReservoir::Connection::CkelReservoir;
 
 void PrintBytes(std::ostream& out, const CMapProperty& record) {
     out << "  settings bytes:";

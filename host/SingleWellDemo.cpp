@@ -2,13 +2,12 @@
 
 #include <string>
 
+#include "SectionDemo.h"
 #include "WindowPrinter.h"
 #include "driver/CellGridDriver.h"
 #include "driver/GridDriver.h"
 #include "driver/Responder.h"
 #include "driver/SheetDriver.h"
-#include "framework/PropWndMgr.h"
-#include "framework/WndPag.h"
 #include "hostlibs/Pennant/SingleWellFixture.h"
 #include "hosttypes/Spindle/GridCtrl.h"
 #include "section/LstSandUnitFill.h"
@@ -24,13 +23,6 @@
 namespace demo {
 
 namespace {
-
-template <class List>
-List* ShowSinglePage(CWnd& sheet, int index) {
-    if (!platform::ChooseTab(sheet, index)) return nullptr;
-    auto* page = dynamic_cast<CWndPag*>(static_cast<CPropWndMgr&>(sheet).GetPage(index));
-    return page ? dynamic_cast<List*>(page->GetWndLst()) : nullptr;
-}
 
 void PrintWell(std::ostream& out, pennant::SingleWellFixture& world) {
     const CSglWellAdapter& well = world.Well();
@@ -50,17 +42,6 @@ void PrintSands(std::ostream& out, pennant::SingleWellFixture& world) {
             << " 油=" << unit.GetOilCode() << ";";
     }
     out << "\n";
-}
-
-void PrintCells(std::ostream& out, CGridCtrl& grid) {
-    for (int r = 0; r < grid.GetRowCount(); ++r) {
-        out << "  ";
-        for (int c = 0; c < grid.GetColumnCount(); ++c) {
-            const std::string text = grid.GetItemText(r, c).str();
-            out << (text.empty() ? "·" : text) << (grid.IsCellChangable(r, c) ? "" : "*") << " ";
-        }
-        out << "\n";
-    }
 }
 
 CWnd* Open(ScObjInterface* object, CWnd& frame, CWnd& view, std::ostream& out) {
@@ -87,7 +68,7 @@ void RunSingleWellDemo(CWnd& frame, CWnd& view, std::ostream& out, const std::fu
     CWnd* sheet = Open(world.Object(), frame, view, out);
     if (!sheet) return;
     hostapp::PrintPropertyWindow(out, *sheet);
-    if (auto* graph = ShowSinglePage<CLstSingle>(*sheet, 0)) {
+    if (auto* graph = ShowPage<CLstSingle>(*sheet, 0)) {
         platform::GridDriver grid(&graph->GetPropList());
         out << "  template 单井剖面[系统], 纵向 1:50, 横向 1:abc, 井柱, grade 一级 (否) then 三级 (是), bottom 900\n";
         grid.PickOption(grid.FindByData(CLstSingle::kTemplateId), "单井剖面[系统]");
@@ -110,7 +91,7 @@ void RunSingleWellDemo(CWnd& frame, CWnd& view, std::ostream& out, const std::fu
     step("single-well section again: stratum grid and sand modes");
     pennant::SingleWellFixture fresh;
     sheet = Open(fresh.Object(), frame, view, out);
-    if (auto* strata = sheet ? ShowSinglePage<CLstSglStraumSetor>(*sheet, 1) : nullptr) {
+    if (auto* strata = sheet ? ShowPage<CLstSglStraumSetor>(*sheet, 1) : nullptr) {
         CGridCtrl& grid = *strata->GetGrid();
         PrintCells(out, grid);
         out << "  FALSE into 顶界限 of stratum 2, click the header 砂体\n";
@@ -121,7 +102,7 @@ void RunSingleWellDemo(CWnd& frame, CWnd& view, std::ostream& out, const std::fu
             out << " " << entry.name << "=" << static_cast<int>(entry.flags);
         out << "\n";
     }
-    if (auto* sands = sheet ? ShowSinglePage<CLstSglSandSetor>(*sheet, 2) : nullptr) {
+    if (auto* sands = sheet ? ShowPage<CLstSglSandSetor>(*sheet, 2) : nullptr) {
         platform::SendSelectionChanged(*sheet, &view, SectionObjectArg(fresh.Object()));
         platform::GridDriver grid(&sands->GetPropList());
         for (const char* mode : {"射开", "连通"}) {
@@ -138,7 +119,7 @@ void RunSingleWellDemo(CWnd& frame, CWnd& view, std::ostream& out, const std::fu
     step("single-well well: CSglPropertyWnd::Create on the well");
     fresh.Well().SetDepthDataType(static_cast<WellDataType>(2));
     sheet = Open(&fresh.Well(), frame, view, out);
-    if (auto* well = sheet ? ShowSinglePage<CsglLstWell>(*sheet, 0) : nullptr) {
+    if (auto* well = sheet ? ShowPage<CsglLstWell>(*sheet, 0) : nullptr) {
         platform::SendSelectionChanged(*sheet, &view, SectionObjectArg(&fresh.Well()));
         hostapp::PrintPropertyWindow(out, *sheet);
         platform::GridDriver grid(&well->GetPropList());
@@ -152,7 +133,7 @@ void RunSingleWellDemo(CWnd& frame, CWnd& view, std::ostream& out, const std::fu
 
     step("single-well sand-unit fill, stratum unit and control line");
     sheet = Open(&fresh.Fill(), frame, view, out);
-    if (auto* fill = sheet ? ShowSinglePage<CLstSandUnitFill>(*sheet, 0) : nullptr) {
+    if (auto* fill = sheet ? ShowPage<CLstSandUnitFill>(*sheet, 0) : nullptr) {
         platform::SendSelectionChanged(*sheet, &view, SectionObjectArg(&fresh.Fill()));
         platform::GridDriver grid(&fill->GetPropList());
         grid.PickOption(grid.FindByData(CLstSandUnitFill::kOilCodeId), "水层");
@@ -164,7 +145,7 @@ void RunSingleWellDemo(CWnd& frame, CWnd& view, std::ostream& out, const std::fu
     }
     Close(sheet);
     sheet = Open(fresh.StratumUnit(0), frame, view, out);
-    if (auto* unit = sheet ? ShowSinglePage<CLstStratumUnit>(*sheet, 0) : nullptr) {
+    if (auto* unit = sheet ? ShowPage<CLstStratumUnit>(*sheet, 0) : nullptr) {
         platform::SendSelectionChanged(*sheet, &view, SectionObjectArg(fresh.StratumUnit(0)));
         platform::GridDriver grid(&unit->GetPropList());
         grid.TypeText(grid.FindByData(CLstStratumUnit::kLineStyleId + 1), "0.5");
@@ -175,7 +156,7 @@ void RunSingleWellDemo(CWnd& frame, CWnd& view, std::ostream& out, const std::fu
     }
     Close(sheet);
     sheet = Open(&fresh.Line(), frame, view, out);
-    if (auto* line = sheet ? ShowSinglePage<CSglLstCtrlLine>(*sheet, 0) : nullptr) {
+    if (auto* line = sheet ? ShowPage<CSglLstCtrlLine>(*sheet, 0) : nullptr) {
         platform::GridDriver grid(&line->GetPropList());
         grid.TypeText(grid.FindByData(CSglLstCtrlLine::kWidthId), "0.8");
         out << "  control line width " << fresh.Line().GetLogPen().width << "\n";

@@ -1,6 +1,5 @@
 #include "section/LstSglStraumSetor.h"
 
-#include <iterator>
 #include <vector>
 
 #include "hosttypes/Parsnip/QXLayer.h"
@@ -9,21 +8,10 @@
 #include "hosttypes/Pennant/SingleWellSection.h"
 #include "hosttypes/Spindle/GridCtrl.h"
 #include "section/SectionTexts.h"
+#include "section/StratumGrid.h"
 
 namespace {
 
-struct ColumnDef {
-    const char* caption;
-    int type;
-};
-const ColumnDef kColumns[] = {
-    {sectiontext::kStratum, GVCT_TEXT},     {sectiontext::kTopBound, GVCT_SWITCH}, {sectiontext::kBottomBound, GVCT_SWITCH},
-    {sectiontext::kFill, GVCT_SWITCH},      {sectiontext::kSandBody, GVCT_SWITCH},
-};
-
-constexpr UINT kCellFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-constexpr int kColumnWidth = 52;
-constexpr COLORREF kGrey = RGB(180, 180, 180);
 constexpr int kLastFlagColumn = 5;
 
 BYTE BitOfColumn(int column) { return static_cast<BYTE>(1u << (column - 1)); }
@@ -48,29 +36,17 @@ std::string CLstSglStraumSetor::BottomStratum() const {
 
 // A page whose grid cannot be made has no window.
 int CLstSglStraumSetor::InitPropWnd() {
-    CRect client;
-    GetClientRect(client);
-    if (!m_grid->Create(client, this, kGridId, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP)) return -1;
-    for (int c = 0; c < static_cast<int>(std::size(kColumns)); ++c)
-        m_grid->InsertColumn(kColumns[c].caption, kCellFormat, c, kColumns[c].type, nullptr);
-    m_grid->SetRowResize(FALSE);
-    m_grid->SetColumnResize(FALSE);
-    for (int c = 0; c < m_grid->GetColumnCount(); ++c) m_grid->SetColumnWidth(c, kColumnWidth);
-    m_grid->SetFixedRowCount(1);
-    m_grid->SetFixedBkColor(kGrey);
-    m_grid->EnableDblClickHeaderSel();
+    if (!section::CreateStratumGrid(
+            *m_grid, this, kGridId,
+            {sectiontext::kTopBound, sectiontext::kBottomBound, sectiontext::kFill, sectiontext::kSandBody}))
+        return -1;
     BuildRows();
     return 0;
 }
 
 void CLstSglStraumSetor::AdjustLayout() {
     AdjustWndLayout(m_grid.get());
-    LockNameCells();
-}
-
-// The stratum names are the rows' keys: they are never edited.
-void CLstSglStraumSetor::LockNameCells() {
-    for (int r = 1; r < m_grid->GetRowCount(); ++r) m_grid->SetCellChangable(r, kNameColumn, FALSE);
+    section::LockStratumNames(*m_grid);
 }
 
 void CLstSglStraumSetor::BuildRows() {
@@ -83,14 +59,11 @@ void CLstSglStraumSetor::BuildRows() {
         if (entry.name == kStratumListEnd) break;
         m_grid->SetItemText(row++, kNameColumn, entry.name.c_str());
     }
-    LockNameCells();
+    section::LockStratumNames(*m_grid);
     // Only the bottom stratum's bottom boundary can be set: any other's is the top of the next.
     const std::string bottom = BottomStratum();
     for (int r = 1; r < m_grid->GetRowCount(); ++r)
-        if (m_grid->GetItemText(r, kNameColumn).str() != bottom) {
-            m_grid->SetCellChangable(r, kBottomColumn, FALSE);
-            m_grid->SetItemBkColour(r, kBottomColumn, kGrey);
-        }
+        if (m_grid->GetItemText(r, kNameColumn).str() != bottom) section::LockStratumCell(*m_grid, r, kBottomColumn);
     // The list holds each stratum's flags beside its name, row by row (rows past the end entry
     // have neither).
     for (int r = 1; r < m_grid->GetRowCount(); ++r) {
@@ -161,12 +134,7 @@ BOOL CLstSglStraumSetor::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result)
 }
 
 void CLstSglStraumSetor::ApplyColumn(int column) {
-    bool on = false;
-    for (int r = 1; r < m_grid->GetRowCount(); ++r)
-        if (m_grid->IsCellChangable(r, column)) {
-            on = m_grid->GetItemText(r, column) == sectiontext::kTrue;
-            break;
-        }
+    const bool on = section::FirstChangeableIsTrue(*m_grid, column);
     for (int r = 1; r < m_grid->GetRowCount(); ++r)
         SetStratumFlag(*m_pSection, m_grid->GetItemText(r, kNameColumn).str(), column, on);
 }

@@ -36,7 +36,6 @@ protected:
 private:
     std::string BottomStratum() const;
     void BuildRows();
-    void LockNameCells();
     // The header click on a column: the first changeable cell's value for every row.
     void ApplyColumn(int column);
     void MarkChanged();

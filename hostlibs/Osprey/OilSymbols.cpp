@@ -5,19 +5,6 @@
 #include "hosttypes/Osprey/SymbolManager.h"
 #include "win32/Text.h"
 
-namespace {
-
-QXLOGBRUSH SolidFill(COLORREF fill) {
-    QXLOGBRUSH brush;
-    brush.style = kBrushStyleSolid;
-    brush.fillColor = fill;
-    brush.lineColor = RGB(0, 0, 0);
-    brush.backMode = kBackModeOpaque;
-    return brush;
-}
-
-}  // namespace
-
 QXLOGBRUSH CSymbolManager::GetLogBrushByCode(const CString& code) const {
     for (const SYMBOLTYPE& symbol : m_symbols)
         if (code == symbol.name) return symbol.brush;
@@ -26,7 +13,16 @@ QXLOGBRUSH CSymbolManager::GetLogBrushByCode(const CString& code) const {
 
 namespace osprey::testing {
 
-QXLOGBRUSH DefaultOilFill() { return SolidFill(RGB(255, 255, 160)); }
+QXLOGBRUSH SolidBrush(COLORREF fill) {
+    QXLOGBRUSH brush;
+    brush.style = kBrushStyleSolid;
+    brush.fillColor = fill;
+    brush.lineColor = RGB(0, 0, 0);
+    brush.backMode = kBackModeOpaque;
+    return brush;
+}
+
+QXLOGBRUSH DefaultOilFill() { return SolidBrush(RGB(255, 255, 160)); }
 
 SYMBOLTYPE MakeOilSymbol(int code, const char* name, const QXLOGBRUSH& brush) {
     SYMBOLTYPE symbol;
@@ -43,10 +39,10 @@ void SetOilSymbols(CSymbolManager& symbols, const std::vector<SYMBOLTYPE>& catal
 
 std::vector<SYMBOLTYPE> SampleOilSymbols() {
     return {
-        MakeOilSymbol(1, "油层", SolidFill(RGB(255, 0, 0))),
-        MakeOilSymbol(2, "油水同层", SolidFill(RGB(255, 128, 0))),
-        MakeOilSymbol(3, "水层", SolidFill(RGB(0, 128, 255))),
-        MakeOilSymbol(4, "干层", SolidFill(RGB(160, 160, 160))),
+        MakeOilSymbol(1, "油层", SolidBrush(RGB(255, 0, 0))),
+        MakeOilSymbol(2, "油水同层", SolidBrush(RGB(255, 128, 0))),
+        MakeOilSymbol(3, "水层", SolidBrush(RGB(0, 128, 255))),
+        MakeOilSymbol(4, "干层", SolidBrush(RGB(160, 160, 160))),
     };
 }
 

@@ -32,6 +32,8 @@ SCATTEREDTYPE MakeScatteredType(const char* code, const char* name, const QXLOGB
                                 const QXLOGPEN& pen = QXLOGPEN());
 
 // ---- oil-bearing symbols (OilSymbols.cpp) ----
+// A solid, opaque brush of that fill colour with black lines (the samples' brushes).
+QXLOGBRUSH SolidBrush(COLORREF fill);
 // The brush of every code the catalogue does not know, "缺省填充" among them.
 QXLOGBRUSH DefaultOilFill();
 // The sample catalogue a new manager holds: "油层", "油水同层", "水层", "干层", solid fills of
