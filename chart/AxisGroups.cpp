@@ -13,13 +13,9 @@
 #include "hosttypes/Thistle/Axis.h"
 #include "hosttypes/Thistle/Plot.h"
 #include "hosttypes/Tinder/CommonUtility.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace axistext;
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::NewTextItem;
-using planemap::SetItemText;
 
 namespace chart {
 

@@ -14,11 +14,9 @@
 #include "mfc/FileDialog.h"
 #include "mfc/Variant.h"
 #include "framework/NumberText.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace charttext;
-using planemap::ItemText;
-using planemap::SetItemText;
 
 namespace chart {
 
@@ -125,15 +123,15 @@ CBCGPProp* InitLabelProps(const char* name) {
     CBCGPProp* column = new CBCGPProp(kLabelColumn, _variant_t(""), kLabelColumnDescription, kLabelColumnId);
     column->AllowEdit(FALSE);
     data->AddSubItem(column);
-    data->AddSubItem(planemap::NewTextItem(kFirstRow, kFirstRow, kLabelFirstRowId));
-    data->AddSubItem(planemap::NewTextItem(kLastRow, kLastRow, kLabelLastRowId));
-    data->AddSubItem(planemap::NewTextItem(kStep, kStep, kLabelStepId));
+    data->AddSubItem(NewTextItem(kFirstRow, kFirstRow, kLabelFirstRowId));
+    data->AddSubItem(NewTextItem(kLastRow, kLastRow, kLabelLastRowId));
+    data->AddSubItem(NewTextItem(kStep, kStep, kLabelStepId));
     group->AddSubItem(data);
 
     CBCGPProp* position = new CBCGPProp(kLabelPosition, kLabelPositionId, FALSE);
-    position->AddSubItem(planemap::NewTextItem(kXOffset, kXOffsetDescription, kLabelXOffsetId));
-    position->AddSubItem(planemap::NewTextItem(kYOffset, kYOffsetDescription, kLabelYOffsetId));
-    position->AddSubItem(planemap::NewTextItem(kAngle, kAngleDescription, kLabelAngleId));
+    position->AddSubItem(NewTextItem(kXOffset, kXOffsetDescription, kLabelXOffsetId));
+    position->AddSubItem(NewTextItem(kYOffset, kYOffsetDescription, kLabelYOffsetId));
+    position->AddSubItem(NewTextItem(kAngle, kAngleDescription, kLabelAngleId));
     group->AddSubItem(position);
 
     CBCGPProp* font = CreateFontProp(kFont, kLabelFontId);

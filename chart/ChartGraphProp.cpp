@@ -4,12 +4,9 @@
 #include "chart/ChartTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "hosttypes/Thistle/ChartGraph.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace axistext;
-using planemap::ItemText;
-using planemap::NewTextItem;
-using planemap::SetItemText;
 
 CChartGraphProp::CChartGraphProp() = default;
 CChartGraphProp::~CChartGraphProp() = default;

@@ -13,7 +13,7 @@
 #include "mfc/Variant.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace charttext;
 
@@ -55,7 +55,7 @@ void UpdateFillProps(CBCGPProp* group, int first, const std::string& setName, co
 // ---- data rows ------------------------------------------------------------------------------------
 
 bool ReadRowNumber(CBCGPProp* item, long long* n) {
-    return item && numtext::LeadingInteger(planemap::ItemText(item), n);
+    return item && numtext::LeadingInteger(ItemText(item), n);
 }
 
 bool ReadStep(CBCGPProp* item, unsigned* step) {
@@ -75,7 +75,7 @@ namespace {
 void ShowCount(CBCGPProp* item, long long value) {
     CString text;
     text.Format("%d", static_cast<int>(value));
-    planemap::SetItemText(item, text);
+    SetItemText(item, text);
 }
 }  // namespace
 

@@ -13,13 +13,9 @@
 #include "framework/OptionTables.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Thistle/Axis.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace axistext;
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::NewTextItem;
-using planemap::SetItemText;
 using Entity = CkelAxisTickLabels::TickLabelEntity;
 
 namespace {

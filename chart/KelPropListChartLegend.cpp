@@ -8,11 +8,9 @@
 #include "framework/NumberText.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Thistle/Legend.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace axistext;
-using planemap::ItemText;
-using planemap::SetItemText;
 
 namespace {
 
@@ -97,7 +95,7 @@ void CkelPropListChartLegend::UpdateBCGPProperty(long object, CString) {
     const bool transparent = fill.style == kHiddenStyle;
     SetYesNoProp(m_wndPropList.FindItemByData(kTransparentId), transparent);
     if (CBCGPProp* back = m_wndPropList.FindItemByData(kBackColorId)) {
-        planemap::ShowColor(back, fill.fillColor);
+        ShowColor(back, fill.fillColor);
         back->Enable(!transparent);
     }
     legend->GetLegendFont(&font);

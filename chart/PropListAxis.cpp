@@ -5,7 +5,7 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Thistle/Axis.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace chart;
 
@@ -78,7 +78,7 @@ LRESULT CPropListAxis::OnPropertyChanged(WPARAM, LPARAM lParam) {
             ApplyAxisRangeProp(group, axis);
             break;
         case kTitleTextId:
-            axis->GetTitle()->SetText(planemap::ItemText(item).str());
+            axis->GetTitle()->SetText(ItemText(item).str());
             break;
         case kTitlePosId:
         case kTitleXOffsetId:

@@ -11,13 +11,9 @@
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Thistle/Axis.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using namespace axistext;
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::NewTextItem;
-using planemap::SetItemText;
 
 namespace chart {
 

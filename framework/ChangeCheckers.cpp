@@ -1,6 +1,7 @@
 #include "framework/ChangeCheckers.h"
 
 #include "framework/WndProp.h"
+#include "hosttypes/Lodestar/PlObjInterface.h"
 #include "hosttypes/Oriel/ScObjInterface.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 
@@ -14,7 +15,9 @@ bool CopyIfChanged(uint64_t stamp, CWndProp* pane) {
 
 }  // namespace
 
-bool CProChangedChecker::operator()() { return CopyIfChanged(m_pObject->GetTimeStamp(), m_pPane); }
+bool CProChangedChecker::operator()() {
+    return CopyIfChanged(m_pPlObject ? m_pPlObject->GetObjTimeStamp() : m_pObject->GetTimeStamp(), m_pPane);
+}
 
 bool ScProChangedChecker::operator()() { return CopyIfChanged(m_pObject->GetTimeStamp(), m_pPane); }
 

@@ -7,14 +7,21 @@
 class CWndProp;
 class ScObjInterface;
 class CQXLayer;
+namespace KelProfileline {
+class CPlObjInterface;
+}
 
+// Over a section object or a profile-line object (one of the two pointers is set).
 class TESSALY_API CProChangedChecker {
 public:
     CProChangedChecker(ScObjInterface* object, CWndProp* pane) : m_pObject(object), m_pPane(pane) {}
+    CProChangedChecker(KelProfileline::CPlObjInterface* object, CWndProp* pane)
+        : m_pPlObject(object), m_pPane(pane) {}
     bool operator()();
 
 private:
-    ScObjInterface* m_pObject;
+    ScObjInterface* m_pObject = nullptr;
+    KelProfileline::CPlObjInterface* m_pPlObject = nullptr;
     CWndProp* m_pPane;
 };
 

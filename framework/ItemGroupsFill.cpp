@@ -1,4 +1,5 @@
 #include "framework/ItemGroupsFill.h"
+#include "framework/PropItems.h"
 
 #include "bcg/ColorProp.h"
 #include "framework/GroupTexts.h"
@@ -18,7 +19,6 @@ namespace {
 constexpr UINT kInitialStyle = 1;
 constexpr UINT kSymbolInitialStyle = 1002;
 
-CString ItemText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
 
 CPropStyleCombox* NewPointStylePicker(DWORD_PTR data) {
     return new CPropStyleCombox(kPointStyle, kInitialStyle, CPropStyleCombox::kPointStyle,
@@ -308,20 +308,20 @@ UINT GetFirstFillStyleID(CString setName) {
 
 // ---- point-symbol template block ------------------------------------------------------------------------
 
-CBCGPProp* CreateSymbolTemplateProp(const std::string& name) {
-    CBCGPProp* group = new CBCGPProp(CString(name.c_str()), kSymbolTemplateGroupId, FALSE);
-    group->AddSubItem(CreateYesNoProp(kShow, kSymbolShowId, _variant_t(kYes), kSymbolShowDescription));
-    group->AddSubItem(NewTemplateItem(kPointStyleTemplate, kPointStyleTemplateDescription, kSymbolPointTemplateId));
+CBCGPProp* CreateSymbolTemplateProp(const std::string& name, DWORD_PTR id) {
+    CBCGPProp* group = new CBCGPProp(CString(name.c_str()), id, FALSE);
+    group->AddSubItem(CreateYesNoProp(kShow, id + 1, _variant_t(kYes), kSymbolShowDescription));
+    group->AddSubItem(NewTemplateItem(kPointStyleTemplate, kPointStyleTemplateDescription, id + 2));
     CPropStyleCombox* style = new CPropStyleCombox(kPointStyle, kSymbolInitialStyle, CPropStyleCombox::kPointStyle,
-                                                   kestrel::kPointSetCommonStyle, "", kSymbolPointStyleId);
+                                                   kestrel::kPointSetCommonStyle, "", id + 3);
     style->SetStyleGroup(kestrel::kPointSetCommon, true);
     style->AddStyleGroup(kestrel::kPointSetWell, true);
     group->AddSubItem(style);
-    group->AddSubItem(NewTemplateItem(kSizeTemplate, kSizeTemplateDescription, kSymbolSizeTemplateId));
-    group->AddSubItem(NewSizeFloat(kSize, kSymbolSizeDescription, kSymbolSizeId));
-    group->AddSubItem(NewTemplateItem(kBorderColorTemplate, kBorderColorTemplateDescription, kSymbolBorderTemplateId));
-    group->AddSubItem(NewGroupColorProp(kBorderColor, kBorderColorDescription, kSymbolBorderColorId, 0));
-    group->AddSubItem(NewTemplateItem(kInnerColorTemplate, kInnerColorTemplateDescription, kSymbolInnerTemplateId));
-    group->AddSubItem(NewGroupColorProp(kInnerColor, kInnerColorDescription, kSymbolInnerColorId, 0));
+    group->AddSubItem(NewTemplateItem(kSizeTemplate, kSizeTemplateDescription, id + 4));
+    group->AddSubItem(NewSizeFloat(kSize, kSymbolSizeDescription, id + 5));
+    group->AddSubItem(NewTemplateItem(kBorderColorTemplate, kBorderColorTemplateDescription, id + 6));
+    group->AddSubItem(NewGroupColorProp(kBorderColor, kBorderColorDescription, id + 7, 0));
+    group->AddSubItem(NewTemplateItem(kInnerColorTemplate, kInnerColorTemplateDescription, id + 8));
+    group->AddSubItem(NewGroupColorProp(kInnerColor, kInnerColorDescription, id + 9, 0));
     return group;
 }

@@ -60,6 +60,6 @@ enum : DWORD_PTR {
     kSymbolInnerTemplateId = 1019,
     kSymbolInnerColorId = 1020,
 };
-// The group 1011 with its items 1012 .. 1020; the four template items offer only "" until
-// the list fills them.
-TESSALY_API CBCGPProp* CreateSymbolTemplateProp(const std::string& name);
+// The group 1011 with its items 1012 .. 1020 (or the group id with id+1 .. id+9, in the same
+// order); the four template items offer only "" until the list fills them.
+TESSALY_API CBCGPProp* CreateSymbolTemplateProp(const std::string& name, DWORD_PTR id = kSymbolTemplateGroupId);

@@ -1,4 +1,5 @@
 #include "framework/ItemGroupsLine.h"
+#include "framework/PropItems.h"
 
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
@@ -17,7 +18,6 @@ namespace {
 
 constexpr UINT kInitialLineStyle = 1;
 
-CString ItemText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
 
 CString WidthText(const QXLOGPEN& pen) {
     CString text;

@@ -7,6 +7,7 @@
 #include "DemoPanes.h"
 #include "GalleryPane.h"
 #include "PlaneMapDemo.h"
+#include "ProfileLineDemo.h"
 #include "SectionDemo.h"
 #include "WellPlotDemo.h"
 #include "WindowPrinter.h"
@@ -103,6 +104,9 @@ int main() {
 
     Step("sections: sample correlation, connection, fence and reservoir sections");
     demo::RunSectionDemo(frame, view, std::cout);
+
+    Step("profile lines: a sample graph, its layer window and each object kind");
+    demo::RunProfileLineDemo(frame, view, std::cout);
 
     frame.DestroyWindow();
     return 0;

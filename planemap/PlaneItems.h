@@ -1,47 +1,12 @@
-// The plain and colour items of the plane-map lists: making them, and the text or colour they
-// show.
+// The read-only "类型" item of the plane-map lists; the shared items they build are in
+// framework/PropItems.h.
 #pragma once
 
-#include <cstddef>
-#include <initializer_list>
-
-#include "bcg/Prop.h"
-#include "mfc/String.h"
+#include "framework/PropItems.h"
 
 namespace planemap {
 
-// The text of an item's value; "" for no item.
-CString ItemText(CBCGPProp* item);
-void SetItemText(CBCGPProp* item, const CString& text);
-// The position of the item's text among its options; the option count when none matches.
-int OptionIndex(CBCGPProp* item);
 // The read-only "类型" item showing the object kind.
 CBCGPProp* NewTypeItem(const char* kind, DWORD_PTR id);
-// A font face picker ("字体", first showing the default face).
-CBCGPProp* NewFontFaceItem(DWORD_PTR id);
-// A text item that starts empty.
-CBCGPProp* NewTextItem(const char* name, const char* description, DWORD_PTR id);
-// An option item with its first value and options, text editing on or off.
-CBCGPProp* NewOptionItem(const char* name, const char* value, const char* description, DWORD_PTR id,
-                         std::initializer_list<const char*> options, bool allowEdit);
-
-// A text item of a group built from a table: item data, label, description.
-struct TextItemDef {
-    DWORD_PTR id;
-    const char* label;
-    const char* description;
-};
-template <std::size_t N>
-void AddTextItems(CBCGPProp* group, const TextItemDef (&items)[N]) {
-    for (const TextItemDef& item : items) group->AddSubItem(NewTextItem(item.label, item.description, item.id));
-}
-// Writes "%.2f" of each value into the group's sub-items, from the first, in order.
-void SetSubItemNumbers(CBCGPProp* group, std::initializer_list<double> values);
-// Empties the group's first count sub-items; every sub-item for a negative count.
-void ClearSubItems(CBCGPProp* group, int count = -1);
-// A colour item's colour (-1 for "自动"); false, color untouched, when the item is no colour item.
-bool ReadColor(CBCGPProp* item, COLORREF* color);
-// Shows the colour in a colour item; any other item is passed over.
-void ShowColor(CBCGPProp* item, COLORREF color);
 
 }  // namespace planemap

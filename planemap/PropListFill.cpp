@@ -42,7 +42,7 @@ void CPropListFill::UpdateBCGPProperty(long object, CString) {
     if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
     CQXObjectFill* fill = Fill();
     if (!fill) return;
-    planemap::SetItemText(FindItem(kTypeId), fill->GetTypeName());
+    SetItemText(FindItem(kTypeId), fill->GetTypeName());
     QXLOGBRUSH brush;
     fill->GetLogBrush(&brush);
     if (m_pFillGroup) SetFillProp(m_pFillGroup, GetFillStyleName(brush), brush);
@@ -69,11 +69,11 @@ bool CPropListFill::ReadFillItem(CBCGPProp* item, QXLOGBRUSH& brush) {
     case kStyleSetId:
         // Only the picker follows the chosen set; the brush keeps its style until one is picked.
         if (auto* picker = dynamic_cast<CPropStyleCombox*>(FindItem(kStyleId)))
-            picker->SetStyleGroup(planemap::ItemText(item), true);
+            picker->SetStyleGroup(ItemText(item), true);
         return true;
     case kCellSizeId:
         // Read as typed: a text that is no number gives 0.
-        return planemap::ReadFloat(planemap::ItemText(item), 100, &brush.size);
+        return planemap::ReadFloat(ItemText(item), 100, &brush.size);
     default:
         // The style, colours and background; any other item leaves the brush as it is.
         ReadFillSubItem(item, &brush);

@@ -34,7 +34,7 @@ int CPropListHint::InitPropWnd() {
     m_wndPropList.AddProperty(type, TRUE, TRUE);
 
     auto* styleGroup = new CBCGPProp(planetext::kStyleSettings, kStyleGroupId);
-    CBCGPProp* style = planemap::NewOptionItem(planetext::kStyle, "", planetext::kChooseStyle, kStyleId, {}, false);
+    CBCGPProp* style = NewOptionItem(planetext::kStyle, "", planetext::kChooseStyle, kStyleId, {}, false);
     for (int i = 0; i < kStyleCount; ++i) style->AddOption(planemap::StyleText(i));
     styleGroup->AddSubItem(style);
     styleGroup->Expand(TRUE);
@@ -52,7 +52,7 @@ int CPropListHint::InitPropWnd() {
     font->Expand(TRUE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
 
-    m_wndPropList.AddProperty(planemap::NewTextItem(kTextContent, "", kTextId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTextItem(kTextContent, "", kTextId), TRUE, TRUE);
     m_wndPropList.AddProperty(textlist::NewAlignItem(true, planetext::kHAlign, "", "", kHAlignId, true), TRUE, TRUE);
     m_wndPropList.AddProperty(textlist::NewAlignItem(false, kVAlign, "", "", kVAlignId, true), TRUE, TRUE);
     return 0;
@@ -69,7 +69,7 @@ void CPropListHint::UpdateBCGPProperty(long object, CString) {
         if (single) text->SetValue(_variant_t(hint->GetString()));
         text->Enable(single);
     }
-    planemap::SetItemText(FindItem(kStyleId), planemap::StyleText(hint->GetStyle()));
+    SetItemText(FindItem(kStyleId), planemap::StyleText(hint->GetStyle()));
 
     QXLOGPEN pen;
     hint->GetLogPen(&pen);
@@ -85,8 +85,8 @@ void CPropListHint::UpdateBCGPProperty(long object, CString) {
     hint->GetLogFont(&font);
     SetFontProp(FindItem(kFontGroupId), font);
 
-    planemap::SetItemText(FindItem(kHAlignId), planemap::HAlignText(hint->GetHorizontalAlign()));
-    planemap::SetItemText(FindItem(kVAlignId), planemap::VAlignText(hint->GetVerticalAlign()));
+    SetItemText(FindItem(kHAlignId), planemap::HAlignText(hint->GetHorizontalAlign()));
+    SetItemText(FindItem(kVAlignId), planemap::VAlignText(hint->GetVerticalAlign()));
 }
 
 LRESULT CPropListHint::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -103,7 +103,7 @@ LRESULT CPropListHint::OnPropertyChanged(WPARAM, LPARAM lParam) {
     switch (item->GetData()) {
     case kStyleId:
         // The option's position; the option count for a text that is none of them.
-        SetSameTypeObjects(layer, &CQXObjectHint::SetStyle, planemap::OptionIndex(item), typeName);
+        SetSameTypeObjects(layer, &CQXObjectHint::SetStyle, OptionIndex(item), typeName);
         break;
     case kPenStyleId:
     case kPenWidthId:

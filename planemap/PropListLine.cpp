@@ -127,7 +127,7 @@ LRESULT CPropListLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
         break;
     case kPenColorId:
-        if (planemap::ReadColor(item, &pen.color)) SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
+        if (ReadColor(item, &pen.color)) SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
         break;
     case kBeginArrowId:
     case kEndArrowId:
@@ -163,7 +163,7 @@ bool CPropListLine::ApplyEndCoordinate(CQXObjectPolyline* line, CBCGPProp* item)
     FLOATPOINT q;
     if (!line->GetPoint(index, q)) return false;
     double v = 0;
-    if (!planemap::ReadNumber(planemap::ItemText(item), 1, &v)) {
+    if (!planemap::ReadNumber(ItemText(item), 1, &v)) {
         RefreshPosition(line);
         return false;
     }
@@ -179,7 +179,7 @@ bool CPropListLine::ApplyLength(CQXObjectPolyline* line, CBCGPProp* item) {
     FLOATPOINT p0, p1;
     if (line->GetPointCount() < 2 || !line->GetPoint(0, p0) || !line->GetPoint(1, p1)) return false;
     double length = 0;
-    const bool read = planemap::ReadNumber(planemap::ItemText(item), 1, &length);
+    const bool read = planemap::ReadNumber(ItemText(item), 1, &length);
     const double d = CGraphUtility::TwoPointDistance(p0, p1);
     const double theta = CGraphUtility::rotateangle(p0, p0, p1);
     const FLOATPOINT end(p1.x + (length - d) * std::cos(theta), p1.y + (length - d) * std::sin(theta));
@@ -193,7 +193,7 @@ bool CPropListLine::ApplyLength(CQXObjectPolyline* line, CBCGPProp* item) {
 }
 
 bool CPropListLine::ApplyAzimuth(CQXObjectPolyline* line, CBCGPProp* item) {
-    const CString text = planemap::ItemText(item);
+    const CString text = ItemText(item);
     double a = 0;
     if (planemap::ReadNumber(text, 1, &a) && IsNumberText(text) && a >= 0 && a <= 360) {
         line->SetAngle(a);

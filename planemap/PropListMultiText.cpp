@@ -68,13 +68,13 @@ void CPropListMultiText::UpdateBCGPProperty(long object, CString) {
     text->GetLogBrush(&brush);
 
     textlist::ShowString(FindItem(kStringId), text->GetString(), GetSelectionCount() == 1);
-    planemap::SetItemText(FindItem(kDirectionId),
+    SetItemText(FindItem(kDirectionId),
                           text->GetDirection() == kAcross ? grouptext::kHorizontal : grouptext::kVertical);
     SetFontProp(FindItem(kFontGroupId), font);
-    planemap::ShowColor(FindItem(kBackColorId), brush.fillColor);
+    ShowColor(FindItem(kBackColorId), brush.fillColor);
     SetYesNoProp(FindItem(kTransparentId), brush.style == kBrushStyleNone);
-    planemap::SetItemText(FindItem(kHAlignId), planemap::HAlignText(text->GetHAlign()));
-    planemap::SetItemText(FindItem(kVAlignId), planemap::VAlignText(text->GetVAlign()));
+    SetItemText(FindItem(kHAlignId), planemap::HAlignText(text->GetHAlign()));
+    SetItemText(FindItem(kVAlignId), planemap::VAlignText(text->GetVAlign()));
 }
 
 LRESULT CPropListMultiText::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -104,7 +104,7 @@ LRESULT CPropListMultiText::OnPropertyChanged(WPARAM, LPARAM lParam) {
         break;
     case kBackColorId: {
         COLORREF c = 0;
-        if (planemap::ReadColor(item, &c))
+        if (ReadColor(item, &c))
             EditSameTypeBrushes(layer, typeName, [&](QXLOGBRUSH& b) { b.fillColor = c; });
         break;
     }

@@ -67,7 +67,7 @@ void CPropListPicture::UpdateBCGPProperty(long object, CString) {
 }
 
 void CPropListPicture::ShowValues(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm) {
-    planemap::SetItemText(FindItem(kSourceId), bitmap ? bitmap->GetFileName() : qxm->GetFileName());
+    SetItemText(FindItem(kSourceId), bitmap ? bitmap->GetFileName() : qxm->GetFileName());
     QXPOINT anchor;
     (bitmap ? static_cast<CQXObject*>(bitmap) : qxm)->GetAnchor(&anchor);
     SetNumber(kXId, anchor.x);
@@ -88,7 +88,7 @@ void CPropListPicture::ShowKindItems(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm)
         if (!shown) item->SetValue(_variant_t(""));
     }
     if (raster) {
-        planemap::SetItemText(FindItem(kRotationId), planemap::AngleText(bitmap->GetAngle()));
+        SetItemText(FindItem(kRotationId), planemap::AngleText(bitmap->GetAngle()));
         return;
     }
     double x = 0, y = 0;
@@ -99,7 +99,7 @@ void CPropListPicture::ShowKindItems(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm)
 }
 
 void CPropListPicture::SetNumber(DWORD_PTR id, double value) {
-    planemap::SetItemText(FindItem(id), FormatString("%.2f", value));
+    SetItemText(FindItem(id), FormatString("%.2f", value));
 }
 
 LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {

@@ -41,7 +41,7 @@ void CPropListPoint::UpdateBCGPProperty(long object, CString) {
     CQXObjectPoint* point = Point();
     if (!point) return;
     const bool single = GetSelectionCount() == 1;
-    planemap::SetItemText(FindItem(kTypeId), point->GetTypeName());
+    SetItemText(FindItem(kTypeId), point->GetTypeName());
     RefreshPosition(point, single);
     RefreshStyle(point, single);
 }
@@ -53,7 +53,7 @@ void CPropListPoint::RefreshPosition(CQXObjectPoint* point, bool single) {
     point->GetAnchor(&p);
     for (int i = 0; i < 2; ++i) {
         CBCGPProp* item = group->GetSubItem(i);
-        planemap::SetItemText(item, SingleValueText(i == 0 ? p.x : p.y, single));
+        SetItemText(item, SingleValueText(i == 0 ? p.x : p.y, single));
         if (item) item->Enable(single ? TRUE : FALSE);
     }
 }
@@ -66,7 +66,7 @@ void CPropListPoint::RefreshStyle(CQXObjectPoint* point, bool single) {
     QXLOGPOINT style;
     point->GetLogPoint(&style);
     SetPointProp(group, style);
-    planemap::SetItemText(group->GetSubItem(1), SingleValueText(style.size / 100.0, single));
+    SetItemText(group->GetSubItem(1), SingleValueText(style.size / 100.0, single));
 }
 
 LRESULT CPropListPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {

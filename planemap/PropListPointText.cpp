@@ -61,7 +61,7 @@ int CPropListPointText::InitPropWnd() {
     group->AddSubItem(textlist::NewBackColorItem(kBackColorId));
     group->AddSubItem(textlist::NewAngleItem(kAngleId));
     CBCGPProp* place =
-        planemap::NewOptionItem(planetext::kPosition, planetext::kPosition, planetext::kPosition, kPlaceId, {}, false);
+        NewOptionItem(planetext::kPosition, planetext::kPosition, planetext::kPosition, kPlaceId, {}, false);
     for (const planemap::Place& p : planemap::kPlaces)
         if (p.offered) place->AddOption(p.text);
     group->AddSubItem(place);
@@ -81,16 +81,16 @@ void CPropListPointText::UpdateBCGPProperty(long object, CString) {
 
     textlist::ShowString(FindItem(kStringId), label, GetSelectionCount() == 1);
     SetFontProp(FindItem(kFontGroupId), font);
-    planemap::SetItemText(FindItem(kDecimalsId), FormatString("%d", DecimalsOf(label)));
+    SetItemText(FindItem(kDecimalsId), FormatString("%d", DecimalsOf(label)));
     SetYesNoProp(FindItem(kTransparentId), font.transparent == 1);
     if (auto* back = dynamic_cast<CBCGPColorProp*>(FindItem(kBackColorId))) {
         back->SetColor(font.backColor);
         back->Enable(font.transparent == 0 ? TRUE : FALSE);
     }
-    planemap::SetItemText(FindItem(kAngleId), planemap::AngleText(text->GetAngle()));
+    SetItemText(FindItem(kAngleId), planemap::AngleText(text->GetAngle()));
     // A pair outside the table leaves the item's text as it is.
     if (const planemap::Place* place = planemap::PlaceOf(text->GetHorizontalAlign(), text->GetVerticalAlign()))
-        planemap::SetItemText(FindItem(kPlaceId), place->text);
+        SetItemText(FindItem(kPlaceId), place->text);
 }
 
 LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {

@@ -50,15 +50,15 @@ void CPropListText::UpdateBCGPProperty(long object, CString) {
 
     textlist::ShowString(FindItem(kStringId), text->GetString(), GetSelectionCount() == 1);
     SetFontProp(FindItem(kFontGroupId), font);
-    planemap::ShowColor(FindItem(kBackColorId), font.backColor);
+    ShowColor(FindItem(kBackColorId), font.backColor);
     SetYesNoProp(FindItem(kTransparentId), font.transparent == 1);
-    planemap::SetItemText(FindItem(kAngleId), planemap::AngleText(text->GetAngle()));
-    planemap::SetItemText(FindItem(kHAlignId), planemap::HAlignText(text->GetHorizontalAlign()));
-    planemap::SetItemText(FindItem(kVAlignId), planemap::VAlignText(text->GetVerticalAlign()));
+    SetItemText(FindItem(kAngleId), planemap::AngleText(text->GetAngle()));
+    SetItemText(FindItem(kHAlignId), planemap::HAlignText(text->GetHorizontalAlign()));
+    SetItemText(FindItem(kVAlignId), planemap::VAlignText(text->GetVerticalAlign()));
     QXPOINT p;
     text->GetAnchor(&p);
-    planemap::SetItemText(FindItem(kXId), FormatString("%.2f", p.x));
-    planemap::SetItemText(FindItem(kYId), FormatString("%.2f", p.y));
+    SetItemText(FindItem(kXId), FormatString("%.2f", p.x));
+    SetItemText(FindItem(kYId), FormatString("%.2f", p.y));
 }
 
 LRESULT CPropListText::OnPropertyChanged(WPARAM, LPARAM lParam) {

@@ -48,9 +48,9 @@ bool ReadFillSubItem(CBCGPProp* item, QXLOGBRUSH* brush) {
         return true;
     }
     case kPlaneFillLineColorId:
-        return planemap::ReadColor(item, &brush->lineColor);
+        return ReadColor(item, &brush->lineColor);
     case kPlaneFillColorId:
-        return planemap::ReadColor(item, &brush->fillColor);
+        return ReadColor(item, &brush->fillColor);
     case kPlaneFillCellSizeId: {
         double size = 0;
         // A size past the record's float range is refused like a text that is no number.

@@ -32,10 +32,10 @@ CBCGPProp* NewKindItem(DWORD_PTR id) {
     return item;
 }
 
-CBCGPProp* NewStringItem(DWORD_PTR id) { return planemap::NewTextItem(planetext::kText, "", id); }
+CBCGPProp* NewStringItem(DWORD_PTR id) { return NewTextItem(planetext::kText, "", id); }
 
 CBCGPProp* NewDirectionItem(DWORD_PTR id) {
-    return planemap::NewOptionItem(planetext::kTextDirection, grouptext::kHorizontal, planetext::kTextDirection, id,
+    return NewOptionItem(planetext::kTextDirection, grouptext::kHorizontal, planetext::kTextDirection, id,
                                    {grouptext::kHorizontal, grouptext::kVertical}, false);
 }
 
@@ -47,12 +47,12 @@ CBCGPColorProp* NewBackColorItem(DWORD_PTR id) {
 }
 
 CBCGPProp* NewAngleItem(DWORD_PTR id) {
-    return planemap::NewTextItem(planetext::kRotation, planetext::kRotationDescription, id);
+    return NewTextItem(planetext::kRotation, planetext::kRotationDescription, id);
 }
 
 CBCGPProp* NewAlignItem(bool horizontal, const char* name, const char* value, const char* description, DWORD_PTR id,
                         bool allowEdit) {
-    auto* item = planemap::NewOptionItem(name, value, description, id, {}, allowEdit);
+    auto* item = NewOptionItem(name, value, description, id, {}, allowEdit);
     for (int alignment = 0; alignment < 3; ++alignment)
         item->AddOption(horizontal ? planemap::HAlignText(alignment) : planemap::VAlignText(alignment));
     return item;
@@ -69,8 +69,8 @@ CBCGPProp* NewVAlignItem(DWORD_PTR id) {
 
 CBCGPProp* NewPositionGroup(DWORD_PTR groupId, DWORD_PTR xId, DWORD_PTR yId) {
     auto* group = new CBCGPProp(planetext::kPosition, groupId);
-    group->AddSubItem(planemap::NewTextItem(planetext::kX, planetext::kXDescription, xId));
-    group->AddSubItem(planemap::NewTextItem(planetext::kY, planetext::kYDescription, yId));
+    group->AddSubItem(NewTextItem(planetext::kX, planetext::kXDescription, xId));
+    group->AddSubItem(NewTextItem(planetext::kY, planetext::kYDescription, yId));
     group->Expand(TRUE);
     return group;
 }
@@ -92,7 +92,7 @@ void MoveAnchorCoordinate(CQXObject* object, const CString& typed, bool x) {
 
 void EditOwnBackColors(CQXLayer* layer, const CString& typeName, CBCGPProp* item) {
     COLORREF c = 0;
-    if (!planemap::ReadColor(item, &c)) return;
+    if (!ReadColor(item, &c)) return;
     EditSameTypeFonts(layer, typeName, [&](QXLOGFONT& font) { font.backColor = c; });
 }
 

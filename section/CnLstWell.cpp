@@ -13,15 +13,12 @@
 #include "hosttypes/Oriel/ScContainer.h"
 #include "hosttypes/Oriel/ScWellMgr.h"
 #include "hosttypes/Osprey/WellDataManager.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "section/SectionItems.h"
 #include "section/SectionOptions.h"
 #include "section/SectionTexts.h"
 
 using KelReservoir::Connection::CkelReservoir;
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::SetItemText;
 using namespace sectiontext;
 
 namespace {

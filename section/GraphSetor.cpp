@@ -22,14 +22,11 @@
 #include "hosttypes/Oriel/ScWellPositionor.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Tinder/TimeStamp.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "section/SectionItems.h"
 #include "win32/Win32.h"
 
 using KelReservoir::Connection::CkelReservoir;
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::SetItemText;
 using namespace graphsetor;
 
 namespace graphsetor {

@@ -16,16 +16,13 @@
 #include "hosttypes/Oriel/CMapProperty.h"
 #include "hosttypes/Oriel/ConnectionGroups.h"
 #include "hosttypes/Oriel/ScContainer.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "resources/ModuleResources.h"
 #include "section/SandDisplayMode.h"
 #include "section/SectionItems.h"
 #include "section/SectionTexts.h"
 
 using KelReservoir::Connection::CkelReservoir;
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::SetItemText;
 
 using namespace sectiontext;
 

@@ -11,7 +11,7 @@
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Oriel/ScUtility.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "section/SectionTexts.h"
 #include "win32/Win32.h"
 
@@ -19,7 +19,7 @@ namespace section {
 
 bool ReadItemNumber(CBCGPProp* item, double scale, double* value) {
     if (!item) return false;
-    const double number = ScUtility::JudgeFigure(planemap::ItemText(item), false);
+    const double number = ScUtility::JudgeFigure(ItemText(item), false);
     if (number == kFltMax) return false;
     const double scaled = number * scale;
     if (!std::isfinite(scaled)) return false;

@@ -6,7 +6,7 @@
 #include "hosttypes/Zephyr/WpStratum.h"
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/WellPlotTexts.h"
 
 void SetKitTimeStamp(CWpKit* kit) {
@@ -41,12 +41,12 @@ CString TextToTitle(const CString& text) {
 bool ReadScaled(CBCGPProp* item, double scale, float stored, float* value, bool allowNegative) {
     double number = 0;
     float read = 0;
-    if (numtext::LeadingNumber(planemap::ItemText(item), &number) && numtext::FitFloat(number, scale, &read) &&
+    if (numtext::LeadingNumber(ItemText(item), &number) && numtext::FitFloat(number, scale, &read) &&
         (allowNegative || read >= 0)) {
         *value = read;
         return true;
     }
-    planemap::SetItemText(item, FormatString("%.2f", stored / scale));
+    SetItemText(item, FormatString("%.2f", stored / scale));
     return false;
 }
 
@@ -56,7 +56,7 @@ bool ReadInt(const CString& text, int* value) {
 }
 
 void ShowText(CBCGPProp* item, const CString& text) {
-    if (item && planemap::ItemText(item) != text) planemap::SetItemText(item, text);
+    if (item && ItemText(item) != text) SetItemText(item, text);
 }
 
 void AddPenWidthOptions(CBCGPProp* item) {

@@ -20,13 +20,11 @@
 #include "hosttypes/Rivet/GeneralDataManager.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/KitWalk.h"
 #include "wellplot/WellPlotTexts.h"
 #include "win32/Text.h"
-
-using planemap::ItemText;
 using wellplot::ShowText;
 
 namespace {
@@ -84,7 +82,7 @@ constexpr int kFixedRange = 0;
 
 template <std::size_t N>
 CBCGPProp* NewTableChoice(const char* name, const char* description, DWORD_PTR id, const TextValue (&table)[N]) {
-    CBCGPProp* item = planemap::NewOptionItem(name, "", description, id, {}, false);
+    CBCGPProp* item = NewOptionItem(name, "", description, id, {}, false);
     for (const TextValue& entry : table) item->AddOption(entry.text);
     return item;
 }
@@ -164,8 +162,8 @@ int CLstCurve::InitPropWnd() {
     auto add = [this](CBCGPProp* item) { m_wndPropList.AddProperty(item, TRUE, TRUE); };
 
     add(NewTableChoice("数据源", "指定曲线数据来源", kSourceId, kSources));
-    add(planemap::NewOptionItem("离散数据表", "", "指定离散数据表", kTableId, {}, false));
-    add(planemap::NewOptionItem("曲线", "", "指定目标曲线", kCurveId, {}, false));
+    add(NewOptionItem("离散数据表", "", "指定离散数据表", kTableId, {}, false));
+    add(NewOptionItem("曲线", "", "指定目标曲线", kCurveId, {}, false));
 
     CBCGPProp* title = NewGroup(wptext::kTitle, kTitleGroupId);
     title->AddSubItem(new CBCGPProp(wptext::kText, _variant_t(""), "指定标题内容", kTitleTextId));
@@ -176,10 +174,10 @@ int CLstCurve::InitPropWnd() {
     add(title);
 
     CBCGPProp* unit = NewGroup("单位", kUnitGroupId);
-    unit->AddSubItem(planemap::NewOptionItem(
+    unit->AddSubItem(NewOptionItem(
         "名称", "", "指定曲线单位名称", kUnitNameId,
         {"cm", "N", "mV", "μs/m", "g/cm^3", "GAPI", "%", "p.u.", "Ω·m", "小数", "无"}, true));
-    unit->AddSubItem(planemap::NewOptionItem(wptext::kShown, "", "指定曲线单位是否显示", kUnitShownId, {kYes, kNo}, false));
+    unit->AddSubItem(NewOptionItem(wptext::kShown, "", "指定曲线单位是否显示", kUnitShownId, {kYes, kNo}, false));
     unit->AddSubItem(NewTableChoice(kArrangement, "指定曲线单位的排列格式", kUnitAlignId, kUnitAligns));
     unit->AddSubItem(NewTableChoice(wptext::kFontApplyTo, "指定曲线单位字体设置的应用范围", kUnitScopeId, kScopes));
     unit->AddSubItem(CreateFontPropFloatSize(wptext::kFont, kUnitFontId));
@@ -191,14 +189,14 @@ int CLstCurve::InitPropWnd() {
     scale->AddSubItem(NewTableChoice(wptext::kVisibility, "指定曲线刻度值的显隐状态", kLimitShownId, kLimitShows));
     scale->AddSubItem(NewTableChoice(kArrangement, "指定曲线刻度值的排列格式", kLimitAlignId, kLimitAligns));
     scale->AddSubItem(
-        planemap::NewOptionItem(wptext::kType, "", "指定刻度类型", kScaleTypeId, {kLinear, kLogarithmic}, false));
+        NewOptionItem(wptext::kType, "", "指定刻度类型", kScaleTypeId, {kLinear, kLogarithmic}, false));
     scale->AddSubItem(NewTableChoice("刻度范围", "指定刻度范围类型", kRangeTypeId, kRangeTypes));
     scale->AddSubItem(NewFloat("刻度小数位数", 0, 0, false, "指定刻度小数位数", kDigitsId));
-    scale->AddSubItem(planemap::NewOptionItem(wptext::kDirection, "", "指定刻度类型", kDirectionId,
+    scale->AddSubItem(NewOptionItem(wptext::kDirection, "", "指定刻度类型", kDirectionId,
                                               {kLeftToRight, kRightToLeft}, false));
     scale->AddSubItem(NewFloat("左值", 0, 0, true, "指定曲线左值", kLeftId));
     scale->AddSubItem(NewFloat("右值", 0, 0, true, "指定曲线右值", kRightId));
-    scale->AddSubItem(planemap::NewOptionItem("第二刻度", "", "指定曲线第二刻度的显隐状态", kSecondScaleId,
+    scale->AddSubItem(NewOptionItem("第二刻度", "", "指定曲线第二刻度的显隐状态", kSecondScaleId,
                                               {wptext::kShown, wptext::kHidden}, false));
     scale->AddSubItem(NewFloat("倍数", 0, 1, false, "指定曲线第二刻度倍数", kMultiplesId));
     CBCGPProp* limitFont = CreateFontPropFloatSize(wptext::kFont, kLimitFontId);
@@ -211,11 +209,11 @@ int CLstCurve::InitPropWnd() {
     add(draw);
 
     auto* fills = new CBCGPPropEx(kFillPrefix, kFillGroupId);
-    fills->AddSubItem(planemap::NewOptionItem("列表", "", "", kFillListId, {kAddFill}, false));
+    fills->AddSubItem(NewOptionItem("列表", "", "", kFillListId, {kAddFill}, false));
     add(fills);
 
     CBCGPProp* mark = NewGroup("标识线", kMarkGroupId);
-    mark->AddSubItem(planemap::NewOptionItem(wptext::kShown, "", "指定标识线是否显示", kMarkShownId, {kYes, kNo}, false));
+    mark->AddSubItem(NewOptionItem(wptext::kShown, "", "指定标识线是否显示", kMarkShownId, {kYes, kNo}, false));
     mark->AddSubItem(NewFloat("指定值", 0, 2, true, "指定标识线的值", kMarkValueId));
     mark->AddSubItem(CreateLineFloatProp(kLineStyle, kMarkLineId));
     add(mark);
@@ -415,11 +413,11 @@ void CLstCurve::ShowFills(CWpCurve* curve) {
     ShowText(list, fill ? FormatString("%s%d", kFillPrefix, curve->FillAt()) : CString(kNoFill));
     if (!fill) return;
 
-    group->AddSubItem(planemap::NewOptionItem(wptext::kVisibility, fill->shown ? wptext::kShown : wptext::kHidden,
+    group->AddSubItem(NewOptionItem(wptext::kVisibility, fill->shown ? wptext::kShown : wptext::kHidden,
                                               "指定填充是否显示,隐藏或者删除", kFillShownId,
                                               {wptext::kShown, wptext::kHidden, kDelete}, false));
     if (!fill->shown) return;
-    CBCGPProp* target = planemap::NewOptionItem("目标", "", "指定当前横向填充目标对象", kFillTargetId,
+    CBCGPProp* target = NewOptionItem("目标", "", "指定当前横向填充目标对象", kFillTargetId,
                                                 {kBorderTarget, kMiddleTarget, kValueTarget}, false);
     wellplot::ForEachChild(curve->GetParent(), [&](CWpKit* kit) {
         if (kit == curve || !kit->IsKindOf(RUNTIME_CLASS(CWpCurve))) return;

@@ -10,13 +10,11 @@
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 
 IMPLEMENT_DYNCREATE(CLstDepth, CWndLst)
-
-using planemap::ItemText;
 using wellplot::ShowText;
 
 namespace {
@@ -40,7 +38,7 @@ const char* ClampedText(const TextValue (&table)[N], int value) {
 template <std::size_t N>
 CBCGPProp* NewFixedItem(const char* name, const char* value, const char* description, DWORD_PTR id,
                         const TextValue (&table)[N]) {
-    CBCGPProp* item = planemap::NewOptionItem(name, value, description, id, {}, false);
+    CBCGPProp* item = NewOptionItem(name, value, description, id, {}, false);
     for (const TextValue& entry : table) item->AddOption(entry.text);
     return item;
 }
@@ -135,7 +133,7 @@ void CLstDepth::ShowTitle(CWpDepth* depth) {
         text->AddOption("DEP");
         text->AddOption(FormatString("深度(1:%d)", scale));
         text->AddOption(FormatString("DEP(1:%d)", scale));
-        planemap::SetItemText(text, wellplot::TitleToText(depth->GetTitleText()));
+        SetItemText(text, wellplot::TitleToText(depth->GetTitleText()));
     }
     SetOrientationProp(m_wndPropList.FindItemByData(kTitleDirectionId), depth->GetTitleDirection());
     const QXLOGFONT font = depth->GetTitleFont();
@@ -149,7 +147,7 @@ void CLstDepth::ShowTitle(CWpDepth* depth) {
 
 void CLstDepth::ShowLabelsAndTicks(CWpDepth* depth) {
     if (const char* type = TextOfValue(kDepthTypes, depth->GetShowDepthType(), nullptr))
-        planemap::SetItemText(m_wndPropList.FindItemByData(kDepthTypeId), type);
+        SetItemText(m_wndPropList.FindItemByData(kDepthTypeId), type);
     ShowText(m_wndPropList.FindItemByData(kLabelSpaceId), FormatString("%g", depth->GetDepthSpace()));
     ShowText(m_wndPropList.FindItemByData(kLabelAlignId), ClampedText(kLabelAligns, depth->GetDepthAlign()));
     if (CBCGPProp* font = m_wndPropList.FindItemByData(kLabelFontGroupId)) SetFontProp(font, depth->GetDepthFont());
@@ -256,7 +254,7 @@ void CLstDepth::EditTitleFont(CWpDepth* depth, CBCGPProp* item) {
         if (!wellplot::ReadScaled(item, 100, font.size, &font.size, false)) return;
         break;
     default:
-        if (!planemap::ReadColor(item, &font.color)) return;
+        if (!ReadColor(item, &font.color)) return;
         break;
     }
     depth->SetTitleFont(font);

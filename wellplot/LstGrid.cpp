@@ -12,14 +12,12 @@
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Zephyr/WpTrack.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "planemap/RecordEdits.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 
 IMPLEMENT_DYNCREATE(CLstGrid, CWndLst)
-
-using planemap::ItemText;
 using wellplot::ShowText;
 
 namespace {
@@ -110,7 +108,7 @@ const TextValue kPenFields[] = {
 
 CBCGPProp* NewOptionItem(const char* name, const char* value, const CString& description,
                          std::initializer_list<const char*> options, bool allowEdit) {
-    return planemap::NewOptionItem(name, value, description.GetString(), 0, options, allowEdit);
+    return ::NewOptionItem(name, value, description.GetString(), 0, options, allowEdit);
 }
 
 // "%s线型" group: style picker, width with the usual options, colour.
@@ -270,7 +268,7 @@ void CLstGrid::ShowDepthGroup(CWpTrack* track, CBCGPProp* group) {
         CBCGPProp* item = intervals->GetSubItem(k);
         const float value = IntervalOf(track, k);
         if (double shown = 0; !numtext::LeadingNumber(ItemText(item), &shown) || std::fabs(shown - value) > 0.001)
-            planemap::SetItemText(item, FormatString("%g", static_cast<double>(value)));
+            SetItemText(item, FormatString("%g", static_cast<double>(value)));
         item->Enable(shown);
     }
     for (int k = 0; k < 3; ++k) ShowPen(group->GetSubItem(3 + k), PenOf(track, true, k), shown);
@@ -334,7 +332,7 @@ void CLstGrid::EditPen(CWpTrack* track, CBCGPProp* item, bool depth, int kind) {
     QXLOGPEN pen = PenOf(track, depth, kind);
     const int field = ValueOfText(kPenFields, item->GetName(), -1);
     if (!planemap::EditPen(pen, item, field)) {
-        if (field == 1) planemap::SetItemText(item, FormatString("%.2f", pen.width / 100.0));
+        if (field == 1) SetItemText(item, FormatString("%.2f", pen.width / 100.0));
         return;
     }
     SetPenOf(track, depth, kind, pen);
@@ -344,7 +342,7 @@ bool CLstGrid::EditInterval(CWpTrack* track, CBCGPProp* item, int kind) {
     float interval = 0;
     if (!ReadDepthInterval(ItemText(item), kind, &interval)) {
         const double stored = IntervalOf(track, kind);
-        planemap::SetItemText(item, FormatString(kind == 0 ? "%.0f" : "%.1f", stored));
+        SetItemText(item, FormatString(kind == 0 ? "%.0f" : "%.1f", stored));
         return false;
     }
     SetIntervalOf(track, kind, interval);

@@ -7,11 +7,9 @@
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpWell.h"
 #include "framework/OptionTables.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
-
-using planemap::ItemText;
 
 namespace {
 
@@ -27,7 +25,7 @@ const TextValue kTypeAligns[] = {
 template <std::size_t N>
 CBCGPProp* NewChoice(const char* name, const char* value, const char* description, DWORD_PTR id,
                      const TextValue (&table)[N]) {
-    CBCGPProp* item = planemap::NewOptionItem(name, value, description, id, {}, false);
+    CBCGPProp* item = NewOptionItem(name, value, description, id, {}, false);
     for (const TextValue& entry : table) item->AddOption(entry.text);
     return item;
 }
@@ -70,10 +68,10 @@ void CLstHead::UpdateBCGPProperty(long object, CString) {
     CWpWell* well = object == GetCurrentObject() ? Well() : nullptr;
     if (!wellplot::BeginKitRefresh(*this, object, well)) return;
     const int headAlign = well->GetHeadAlign();
-    planemap::SetItemText(m_wndPropList.FindItemByData(kHeadAlignId), HeadAlignText(headAlign));
-    planemap::SetItemText(m_wndPropList.FindItemByData(kTitleHeightId),
+    SetItemText(m_wndPropList.FindItemByData(kHeadAlignId), HeadAlignText(headAlign));
+    SetItemText(m_wndPropList.FindItemByData(kTitleHeightId),
                           FormatString("%.2f", well->GetTitleHeight() / 1000.0));
-    planemap::SetItemText(m_wndPropList.FindItemByData(kClientHeightId),
+    SetItemText(m_wndPropList.FindItemByData(kClientHeightId),
                           FormatString("%.2f", well->GetClientHeight() / 1000.0));
     if (m_wndPropList.FindItemByData(kTitleGroupId)) ShowTitle(well, headAlign != -1);
     if (m_wndPropList.FindItemByData(kSymbolGroupId)) ShowSymbol(well, headAlign != -1);
@@ -82,12 +80,12 @@ void CLstHead::UpdateBCGPProperty(long object, CString) {
 void CLstHead::ShowTitle(CWpWell* well, bool headShown) {
     if (CBCGPProp* align = m_wndPropList.FindItemByData(kTitleAlignId)) {
         align->Enable(headShown);
-        if (headShown) planemap::SetItemText(align, TitleAlignText(well->GetTitleAlign()));
+        if (headShown) SetItemText(align, TitleAlignText(well->GetTitleAlign()));
     }
     const bool shown = headShown && well->GetTitleAlign() != -1;
     if (CBCGPProp* text = m_wndPropList.FindItemByData(kTitleTextId)) {
         text->Enable(shown);
-        if (shown) planemap::SetItemText(text, well->GetTitleText());
+        if (shown) SetItemText(text, well->GetTitleText());
     }
     EnableFontProp(m_wndPropList.FindItemByData(kFontGroupId), well->GetTitleFont(), shown);
 }
@@ -98,7 +96,7 @@ void CLstHead::ShowSymbol(CWpWell* well, bool headShown) {
         if (headShown) {
             align->RemoveAllOptions();
             for (const TextValue& entry : kTypeAligns) align->AddOption(entry.text);
-            planemap::SetItemText(align, TypeAlignText(well->GetTypeAlign()));
+            SetItemText(align, TypeAlignText(well->GetTypeAlign()));
         }
     }
     const bool symbolShown = headShown && well->GetTypeAlign() != -1;
@@ -121,7 +119,7 @@ void CLstHead::ShowSymbol(CWpWell* well, bool headShown) {
             if (symbolShown) {
                 item->RemoveAllOptions();
                 (this->*t.fill)(item);
-                planemap::SetItemText(item, t.name);
+                SetItemText(item, t.name);
             }
         }
         CBCGPProp* value = m_wndPropList.FindItemByData(t.valueId);
@@ -140,10 +138,10 @@ void CLstHead::ShowSymbol(CWpWell* well, bool headShown) {
             value->SetValue(_variant_t(point.size / 100.0));
             break;
         case kBorderColorId:
-            planemap::ShowColor(value, point.borderColor);
+            ShowColor(value, point.borderColor);
             break;
         default:
-            planemap::ShowColor(value, point.innerColor);
+            ShowColor(value, point.innerColor);
             break;
         }
     }

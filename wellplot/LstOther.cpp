@@ -12,15 +12,13 @@
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Zephyr/WpWell.h"
 #include "framework/OptionTables.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "planemap/SameTypeEdits.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 #include "win32/Text.h"
 
 IMPLEMENT_DYNCREATE(CLstOther, CWndLst)
-
-using planemap::ItemText;
 using wellplot::ShowText;
 
 namespace {
@@ -83,11 +81,11 @@ void SetStyleOf(CWpKit* kit, CWpKit::BorderStyle style) {
 }
 
 CBCGPProp* NewScopeItem(const char* description, DWORD_PTR id) {
-    return planemap::NewOptionItem(wptext::kApplyTo, "", description, id, {kSelf}, false);
+    return NewOptionItem(wptext::kApplyTo, "", description, id, {kSelf}, false);
 }
 
 CBCGPProp* NewShownItem(const char* name, const CString& description, DWORD_PTR id) {
-    return planemap::NewOptionItem(name, wptext::kShown, description.GetString(), id,
+    return NewOptionItem(name, wptext::kShown, description.GetString(), id,
                                    {wptext::kShown, wptext::kHidden}, false);
 }
 
@@ -133,7 +131,7 @@ CLstOther::~CLstOther() = default;
 int CLstOther::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
-    auto* style = planemap::NewOptionItem(kStyleCaption, grouptext::kAuto, "指定柱状图自动套用样式", kStyleId,
+    auto* style = NewOptionItem(kStyleCaption, grouptext::kAuto, "指定柱状图自动套用样式", kStyleId,
                                           {kStyles[0].text, kStyles[1].text, kStyles[2].text}, false);
     m_wndPropList.AddProperty(style, TRUE, TRUE);
     auto* width = new CBCGPProp(kWidthCaption, _variant_t(""), "指定宽度", kWidthId);
@@ -152,7 +150,7 @@ int CLstOther::InitPropWnd() {
     auto* border = new CBCGPProp(kBorder, kBorderGroupId);
     auto* shown = new CBCGPProp(wptext::kVisibility, kBorderShowGroupId);
     shown->AddSubItem(NewScopeItem("指定边框显隐各设置的应用范围", kBorderScopeId));
-    auto* mode = planemap::NewOptionItem(kMode, grouptext::kAuto, "指定边框显隐方式", kBorderModeId, {}, false);
+    auto* mode = NewOptionItem(kMode, grouptext::kAuto, "指定边框显隐方式", kBorderModeId, {}, false);
     for (int i = 0; i < kOfferedBorderModes; ++i) mode->AddOption(kBorderModes[i].text);
     shown->AddSubItem(mode);
     DWORD_PTR id = kFirstEdgeId;
@@ -200,7 +198,7 @@ void CLstOther::ShowWidths(CWpKit* kit) {
     if (!item) return;
     item->RemoveAllOptions();
     for (const CString& option : WidthOptions(kit->GetBaseWidth() / 1000.0)) item->AddOption(option);
-    planemap::SetItemText(item, FormatString("%.2f", kit->GetWidth() / 1000.0));
+    SetItemText(item, FormatString("%.2f", kit->GetWidth() / 1000.0));
 }
 
 void CLstOther::ShowEdges(CWpKit* kit) {
@@ -295,10 +293,10 @@ void CLstOther::EditBorderLine(CWpKit* kit, CBCGPProp* item) {
         if (!wellplot::ReadScaled(item, 100, pen.width, &pen.width)) return;
         break;
     case kLineColorId:
-        planemap::ReadColor(item, &pen.color);
+        ReadColor(item, &pen.color);
         break;
     case kLineInnerColorId:
-        planemap::ReadColor(item, &pen.reserved1);
+        ReadColor(item, &pen.reserved1);
         break;
     default:
         return;
@@ -310,7 +308,7 @@ void CLstOther::EditFill(CWpKit* kit, CBCGPProp* item) {
     QXLOGBRUSH brush = kit->GetClientBrush();
     if (!ReadFillSubItem(item, &brush)) {
         if (item->GetData() == kFillGroupId + 5)
-            planemap::SetItemText(item, FormatString("%.2f", kit->GetClientBrush().size / 100.0));
+            SetItemText(item, FormatString("%.2f", kit->GetClientBrush().size / 100.0));
         return;
     }
     if (item->GetData() == kFillGroupId + 1) kit->SetClientFillStyleSet(ItemText(item));

@@ -6,12 +6,10 @@
 #include "framework/PropFloat.h"
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/KitWalk.h"
 #include "wellplot/WellPlotTexts.h"
-
-using planemap::ItemText;
 
 namespace {
 
@@ -51,7 +49,7 @@ int CLstTrack::InitPropWnd() {
 
     auto* title = new CBCGPProp(wptext::kTitle, kTitleGroupId);
     title->AddSubItem(new CBCGPProp(wptext::kText, _variant_t(""), "指定内容道标题文本", kTitleTextId));
-    title->AddSubItem(planemap::NewOptionItem(wptext::kFontApplyTo, "", "指定标题字体设置的应用范围", kFontScopeId,
+    title->AddSubItem(NewOptionItem(wptext::kFontApplyTo, "", "指定标题字体设置的应用范围", kFontScopeId,
                                               {kFontScopes[0].text, kFontScopes[1].text, kFontScopes[2].text},
                                               false));
     CBCGPProp* font = CreateFontPropFloatSize(wptext::kFont, kFontGroupId);
@@ -60,7 +58,7 @@ int CLstTrack::InitPropWnd() {
     m_wndPropList.AddProperty(title, TRUE, TRUE);
 
     auto* scale = new CBCGPProp(wptext::kScale, kScaleGroupId);
-    scale->AddSubItem(planemap::NewOptionItem(wptext::kType, "", "指定刻度线刻度类型", kScaleTypeId,
+    scale->AddSubItem(NewOptionItem(wptext::kType, "", "指定刻度线刻度类型", kScaleTypeId,
                                               {kScaleTypes[0].text, kScaleTypes[1].text}, false));
     m_wndPropList.AddProperty(scale, TRUE, TRUE);
     return 0;
@@ -70,8 +68,8 @@ void CLstTrack::UpdateBCGPProperty(long object, CString) {
     CWpTrack* track = object == GetCurrentObject() ? Track() : nullptr;
     if (!wellplot::BeginKitRefresh(*this, object, track)) return;
     if (m_wndPropList.FindItemByData(kTitleGroupId)) {
-        planemap::SetItemText(m_wndPropList.FindItemByData(kTitleTextId), track->GetTitleText());
-        planemap::SetItemText(m_wndPropList.FindItemByData(kFontScopeId),
+        SetItemText(m_wndPropList.FindItemByData(kTitleTextId), track->GetTitleText());
+        SetItemText(m_wndPropList.FindItemByData(kFontScopeId),
                               TextOfValue(kFontScopes, track->GetTtlFtScope(), ""));
         EnableFontProp(m_wndPropList.FindItemByData(kFontGroupId), track->GetTitleFont(), true);
     }
@@ -86,7 +84,7 @@ void CLstTrack::ShowScale(CWpTrack* track) {
     m_wndPropList.SetCurSel(nullptr);
     DeleteLastSubItems(scale, scale->GetSubItemsCount() - 1);
     const int log = track->IsLogScale() ? 1 : 0;
-    planemap::SetItemText(m_wndPropList.FindItemByData(kScaleTypeId), TextOfValue(kScaleTypes, log, ""));
+    SetItemText(m_wndPropList.FindItemByData(kScaleTypeId), TextOfValue(kScaleTypes, log, ""));
     if (!log) return;
     scale->AddSubItem(NewScaleValue("左值", track->GetLeft(), "指定对数刻度左值", kLeftId));
     scale->AddSubItem(NewScaleValue("右值", track->GetRight(), "指定对数刻度右值", kRightId));

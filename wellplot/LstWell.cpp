@@ -10,13 +10,11 @@
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 
 IMPLEMENT_DYNCREATE(CLstWell, CWndLst)
-
-using planemap::ItemText;
 using wellplot::ShowText;
 
 namespace {
@@ -74,7 +72,7 @@ void AddOptions(CBCGPProp* item, const std::vector<CString>& options) {
 
 CBCGPProp* NewChoice(const char* name, const char* value, const char* description, DWORD_PTR id, bool typing,
                      const std::vector<CString>& options) {
-    CBCGPProp* item = planemap::NewOptionItem(name, value, description, id, {}, typing);
+    CBCGPProp* item = NewOptionItem(name, value, description, id, {}, typing);
     AddOptions(item, options);
     return item;
 }
@@ -128,15 +126,15 @@ int CLstWell::InitPropWnd() {
     m_wndPropList.AddProperty(well, TRUE, TRUE);
 
     auto* range = new CBCGPProp(kRange, kRangeGroupId);
-    range->AddSubItem(planemap::NewOptionItem(kDepthKind, kDepthKinds[0].text, "指定深度类型", kDepthKindId,
+    range->AddSubItem(NewOptionItem(kDepthKind, kDepthKinds[0].text, "指定深度类型", kDepthKindId,
                                               {kDepthKinds[0].text, kDepthKinds[1].text}, false));
     range->AddSubItem(new CBCGPProp(kTopDepth, _variant_t("0"), "指定顶部深度", kTopDepthId));
     range->AddSubItem(new CBCGPProp(kBottomDepth, _variant_t("0"), "指定底部深度", kBottomDepthId));
-    range->AddSubItem(planemap::NewOptionItem(kLevel, kLevels[4].text, "指定分层级别", kLevelId, {kLevels[4].text},
+    range->AddSubItem(NewOptionItem(kLevel, kLevels[4].text, "指定分层级别", kLevelId, {kLevels[4].text},
                                               false));
-    range->AddSubItem(planemap::NewOptionItem(kTopUnit, wptext::kUnknownUnit, "指定顶层单元", kTopUnitId,
+    range->AddSubItem(NewOptionItem(kTopUnit, wptext::kUnknownUnit, "指定顶层单元", kTopUnitId,
                                               {wptext::kUnknownUnit}, false));
-    range->AddSubItem(planemap::NewOptionItem(kBottomUnit, wptext::kUnknownUnit, "指定底层单元", kBottomUnitId,
+    range->AddSubItem(NewOptionItem(kBottomUnit, wptext::kUnknownUnit, "指定底层单元", kBottomUnitId,
                                               {wptext::kUnknownUnit}, false));
     range->AddSubItem(NewChoice(kExtend, "0", "指定分层单元外延深度", kExtendId, true, ExtendOptions()));
     m_wndPropList.AddProperty(range, TRUE, TRUE);
@@ -145,7 +143,7 @@ int CLstWell::InitPropWnd() {
     scale->AddSubItem(NewChoice(kScale, "1:200", "指定绘图深度比例", kScaleId, true, ScaleOptions()));
     scale->AddSubItem(NewChoice(kSandThick, kNotSet, "指定砂岩等厚厚度", kSandThickId, true, ThicknessOptions()));
     scale->AddSubItem(NewChoice(kShaleThick, kNotSet, "指定泥岩等厚厚度", kShaleThickId, true, ThicknessOptions()));
-    scale->AddSubItem(planemap::NewOptionItem(kAutoDepth, kKeep,
+    scale->AddSubItem(NewOptionItem(kAutoDepth, kKeep,
                                               "指定是否自动调整深度线及标尺间隔以符合相应的深度比例", kAutoDepthId,
                                               {kKeep, kAdjust}, false));
     m_wndPropList.AddProperty(scale, TRUE, TRUE);
@@ -216,7 +214,7 @@ void CLstWell::ShowUnits(CWpWell* well, LogStratumDIO* layering) {
         double shown = 0;
         numtext::LeadingNumber(ItemText(item), &shown);
         const double extension = well->GetTopExtendDepth();
-        if (std::fabs(shown - extension) > 0.001) planemap::SetItemText(item, Metres(extension));
+        if (std::fabs(shown - extension) > 0.001) SetItemText(item, Metres(extension));
         item->Enable(count > 0 && (well->GetTopUnit() != wptext::kUnknownUnit ||
                                    well->GetBottomUnit() != wptext::kUnknownUnit));
     }
@@ -363,7 +361,7 @@ void CLstWell::EditDepth(CWpWell* well, CBCGPProp* item, bool top, LogStratumDIO
         }
         well->Recalculate();
     }
-    planemap::SetItemText(item, Metres(top ? well->GetTopDepth() : well->GetBottomDepth()));
+    SetItemText(item, Metres(top ? well->GetTopDepth() : well->GetBottomDepth()));
 }
 
 // One step finer carries the range over to the first and last sub-units of the old units; any
@@ -407,7 +405,7 @@ void CLstWell::EditTopUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* layeri
     const int b = layering->FindUnit(well->GetBottomUnit());
     if (b != -1 && i >= b) {
         AfxMessageBox(wptext::kBadTopUnit, MB_OK);
-        planemap::SetItemText(item, well->GetTopUnit());
+        SetItemText(item, well->GetTopUnit());
         return;
     }
     well->SetTopUnit(layering->GetUnitName(i));
@@ -430,7 +428,7 @@ void CLstWell::EditBottomUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* lay
     const int t = layering->FindUnit(well->GetTopUnit());
     if (t != -1 && i <= t) {
         AfxMessageBox(wptext::kBadBottomUnit, MB_OK);
-        planemap::SetItemText(item, well->GetBottomUnit());
+        SetItemText(item, well->GetBottomUnit());
         return;
     }
     well->SetBottomUnit(layering->GetUnitName(i));
@@ -443,7 +441,7 @@ void CLstWell::EditBottomUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* lay
 void CLstWell::EditExtension(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering) {
     float v = 0;
     if (!ReadDepth(ItemText(item), &v) || v < 0) {
-        planemap::SetItemText(item, Metres(well->GetTopExtendDepth()));
+        SetItemText(item, Metres(well->GetTopExtendDepth()));
         return;
     }
     well->SetTopExtendDepth(v);
@@ -459,7 +457,7 @@ void CLstWell::EditExtension(CWpWell* well, CBCGPProp* item, LogStratumDIO* laye
 void CLstWell::EditScale(CWpWell* well, CBCGPProp* item) {
     int scale = 0;
     if (!ReadDepthScale(ItemText(item), &scale)) {
-        planemap::SetItemText(item, ScaleText(well->GetDepthScale()));
+        SetItemText(item, ScaleText(well->GetDepthScale()));
         return;
     }
     well->SetDepthScale(scale);
@@ -471,7 +469,7 @@ void CLstWell::EditThickness(CWpWell* well, CBCGPProp* item, bool sand) {
     float thick = 0;
     if (!ReadDepth(ItemText(item), &thick)) {
         const float stored = sand ? well->GetSandThick() : well->GetShaleThick();
-        planemap::SetItemText(item, stored > 0.001 ? Metres(stored) : CString(kNotSet));
+        SetItemText(item, stored > 0.001 ? Metres(stored) : CString(kNotSet));
         return;
     }
     if (thick < 0.001) thick = 0;

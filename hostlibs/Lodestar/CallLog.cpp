@@ -8,17 +8,25 @@ std::vector<std::string>& Entries() {
     static std::vector<std::string> entries;
     return entries;
 }
+bool& Enabled() {
+    static bool enabled = true;
+    return enabled;
+}
 }  // namespace
 
 namespace lodestar::detail {
-void Log(const std::string& entry) { Entries().push_back(entry); }
+void Log(const std::string& entry) {
+    if (Enabled()) Entries().push_back(entry);
+}
 }  // namespace lodestar::detail
 
 namespace lodestar::testing {
 const std::vector<std::string>& CallLog() { return Entries(); }
 void ClearCallLog() { Entries().clear(); }
+void EnableCallLog(bool enable) { Enabled() = enable; }
 void Reset() {
     ClearCallLog();
+    EnableCallLog(true);
     KelProfileline::CPropertySignle::Instance()->SetProperty(
         boost::shared_ptr<KelProfileline::CLayerProperty>(new KelProfileline::CLayerProperty));
 }

@@ -9,6 +9,8 @@ namespace lodestar::testing {
 // "Class::Operation" or "Class::Operation(argument)".
 const std::vector<std::string>& CallLog();
 void ClearCallLog();
-// Clears the log and gives CPropertySignle a fresh default layer property.
+// Whether calls are recorded from now on (benchmarks switch it off so the log stays small).
+void EnableCallLog(bool enable);
+// Clears the log, records again and gives CPropertySignle a fresh default layer property.
 void Reset();
 }  // namespace lodestar::testing

@@ -9,14 +9,14 @@
 namespace layername {
 
 CBCGPProp* NewLayerNameItem(DWORD_PTR id, const char* description) {
-    return planemap::NewTextItem(layertext::kLayerName, description, id);
+    return NewTextItem(layertext::kLayerName, description, id);
 }
 
-void ShowLayerName(CBCGPProp* item, const CString& name) { planemap::SetItemText(item, name); }
+void ShowLayerName(CBCGPProp* item, const CString& name) { SetItemText(item, name); }
 
 bool TakeNewName(CQXLayer* layer, CBCGPProp* item, CString* name) {
     if (!layer || !item) return false;
-    const CString text = planemap::ItemText(item);
+    const CString text = ItemText(item);
     if (!CCommonUtility::IsFileNameValide(text.str())) {
         CCommonUtility::LayerNameWarning();
         ShowLayerName(item, layer->GetName());

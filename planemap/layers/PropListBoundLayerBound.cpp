@@ -24,7 +24,7 @@ int CPropListBoundLayerBound::InitPropWnd() {
     m_wndPropList.AddProperty(new CPropStyleCombox(grouptext::kLineStyle, kInitialStyle, CPropStyleCombox::kLineStyle,
                                                    nullptr, grouptext::kLineStylePlainDescription, kStyleId),
                               TRUE, TRUE);
-    m_wndPropList.AddProperty(planemap::NewTextItem(grouptext::kLineWidth, geotext::kWidthDescription, kWidthId), TRUE,
+    m_wndPropList.AddProperty(NewTextItem(grouptext::kLineWidth, geotext::kWidthDescription, kWidthId), TRUE,
                               TRUE);
     return 0;
 }
@@ -50,7 +50,7 @@ void CPropListBoundLayerBound::OnLayerItemChanged(kel::plane::CBoundLayer& layer
             optionPen.width = pen.width;
             break;
         case kColorId:
-            if (!planemap::ReadColor(item, &pen.color)) return;
+            if (!ReadColor(item, &pen.color)) return;
             optionPen.color = pen.color;
             break;
         default:

@@ -26,7 +26,7 @@ void ShowChoices(CBCGPProp* item, const std::vector<CString>& names, const CStri
     if (!item) return;
     item->RemoveAllOptions();
     for (const CString& name : names) item->AddOption(name, TRUE);
-    planemap::SetItemText(item, chosen);
+    SetItemText(item, chosen);
 }
 
 }  // namespace
@@ -36,9 +36,9 @@ int CPropListCtrlLineLayerData::InitPropWnd() {
     m_wndPropList.AddProperty(layername::NewLayerNameItem(kLayerNameId, ""), TRUE, TRUE);
 
     auto* related = new CBCGPProp(layertext::kRelatedLayers, kRelatedGroupId);
-    related->AddSubItem(planemap::NewOptionItem(layertext::kBoundLayer, "", layertext::kBoundLayerDescription,
+    related->AddSubItem(NewOptionItem(layertext::kBoundLayer, "", layertext::kBoundLayerDescription,
                                                 kBoundLayerId, {}, false));
-    related->AddSubItem(planemap::NewOptionItem(layertext::kFaultLayer, "", layertext::kFaultLayerDescription,
+    related->AddSubItem(NewOptionItem(layertext::kFaultLayer, "", layertext::kFaultLayerDescription,
                                                 kFaultLayerId, {}, false));
     related->Expand(TRUE);
     m_wndPropList.AddProperty(related, TRUE, TRUE);
@@ -60,10 +60,10 @@ void CPropListCtrlLineLayerData::OnLayerItemChanged(kel::plane::CCtrlLineLayer& 
             layername::RenameLayer(layer.GetLayer(), item, layername::Rename::kAndRelated);
             break;
         case kBoundLayerId:
-            layer.SetBoundaryName(planemap::ItemText(item));
+            layer.SetBoundaryName(ItemText(item));
             break;
         case kFaultLayerId:
-            layer.SetFaultName(planemap::ItemText(item));
+            layer.SetFaultName(ItemText(item));
             break;
         default:
             break;

@@ -50,7 +50,7 @@ void CPropListCtrlLineLayerLine::OnLayerItemChanged(kel::plane::CCtrlLineLayer& 
         }
         case kColorId: {
             COLORREF color = 0;
-            if (planemap::ReadColor(item, &color)) layer.SetLineColor(color);
+            if (ReadColor(item, &color)) layer.SetLineColor(color);
             break;
         }
         default:

@@ -73,9 +73,9 @@ void CPropListLineLayerLine::RefreshLayer(kel::plane::CLineLayer& layer) {
     if (FindItem(kLineGroupId)) {
         CBCGPProp* width = FindItem(kWidthId);
         geoitems::ShowPen(FindItem(kStyleId), FindItem(kColorId), width, pen, "%.2f");
-        CString text = planemap::ItemText(width);
+        CString text = ItemText(width);
         CScatteredFunc::TruncFloatString(text);
-        planemap::SetItemText(width, text);
+        SetItemText(width, text);
     }
     SetFillProp(FindItem(kFillGroupId), GetFillStyleName(brush), brush);
 }
@@ -94,7 +94,7 @@ void CPropListLineLayerLine::OnLayerItemChanged(kel::plane::CLineLayer& layer, C
             planemap::EditWidth(item, &pen.width);
             break;
         case kColorId:
-            planemap::ReadColor(item, &pen.color);
+            ReadColor(item, &pen.color);
             break;
         case kStyleSetId:
         case kFillStyleId:
@@ -106,7 +106,7 @@ void CPropListLineLayerLine::OnLayerItemChanged(kel::plane::CLineLayer& layer, C
             if (ReadFillSubItem(item, &edited))
                 linelayer::GiveLinesFillField(layer.GetLayer(), id, edited);
             else if (id == kCellSizeId)
-                planemap::SetItemText(item, FormatString("%.2f", brush.size / 100.0));
+                SetItemText(item, FormatString("%.2f", brush.size / 100.0));
             break;
         }
         default:

@@ -19,7 +19,7 @@ constexpr int kMaxDecimals = 5;
 // The decimals chosen; false for a text whose number is no int.
 bool ReadDecimals(CBCGPProp* item, int* decimals) {
     double value = 0;
-    if (!planemap::ReadNumber(planemap::ItemText(item), 1, &value) || value < INT_MIN || value > INT_MAX) return false;
+    if (!planemap::ReadNumber(ItemText(item), 1, &value) || value < INT_MIN || value > INT_MAX) return false;
     *decimals = static_cast<int>(value);
     return true;
 }
@@ -38,7 +38,7 @@ int CPropListPointLayerPoint::InitPropWnd() {
     font->AddSubItem(CreateYesNoProp(planetext::kBackTransparent, kTransparentId, _variant_t(""), nullptr));
     font->AddSubItem(textlist::NewBackColorItem(kBackColorId));
     font->AddSubItem(textlist::NewAngleItem(kAngleId));
-    CBCGPProp* place = planemap::NewOptionItem(planetext::kPosition, "", planetext::kPosition, kPlaceId, {}, false);
+    CBCGPProp* place = NewOptionItem(planetext::kPosition, "", planetext::kPosition, kPlaceId, {}, false);
     for (const planemap::Place& p : planemap::kPlaces)
         if (p.offered) place->AddOption(p.text);
     font->AddSubItem(place);
@@ -54,12 +54,12 @@ void CPropListPointLayerPoint::RefreshLayer(kel::plane::CPointLayer& layer) {
     QXLOGFONT font;
     layer.GetFont(&font);
     SetFontProp(FindItem(kFontGroupId), font);
-    planemap::SetItemText(FindItem(kDecimalsId), FormatString("%d", layer.GetDecimal()));
+    SetItemText(FindItem(kDecimalsId), FormatString("%d", layer.GetDecimal()));
     ShowTransparent(font);
-    planemap::ShowColor(FindItem(kBackColorId), font.backColor);
-    planemap::SetItemText(FindItem(kAngleId), planemap::AngleText(layer.GetAngle()));
+    ShowColor(FindItem(kBackColorId), font.backColor);
+    SetItemText(FindItem(kAngleId), planemap::AngleText(layer.GetAngle()));
     const planemap::Place* place = planemap::PlaceOf(layer.GetHAlign(), layer.GetVAlign());
-    planemap::SetItemText(FindItem(kPlaceId), place ? place->text : "");
+    SetItemText(FindItem(kPlaceId), place ? place->text : "");
 }
 
 // The background colour counts only while the label's background is not transparent.
@@ -81,19 +81,19 @@ void CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer
             planemap::EditWidth(item, &symbol.size);
             break;
         case kBorderColorId:
-            planemap::ReadColor(item, &symbol.borderColor);
+            ReadColor(item, &symbol.borderColor);
             break;
         case kInnerColorId:
-            planemap::ReadColor(item, &symbol.innerColor);
+            ReadColor(item, &symbol.innerColor);
             break;
         case kFaceId:
-            font.SetFaceName(planemap::ItemText(item));
+            font.SetFaceName(ItemText(item));
             break;
         case kFontSizeId:
             planemap::EditWidth(item, &font.size);
             break;
         case kFontColorId:
-            planemap::ReadColor(item, &font.color);
+            ReadColor(item, &font.color);
             break;
         case kDecimalsId: {
             int decimals = 0;
@@ -101,7 +101,7 @@ void CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer
             break;
         }
         case kBackColorId:
-            planemap::ReadColor(item, &font.backColor);
+            ReadColor(item, &font.backColor);
             break;
         case kTransparentId: {
             const bool transparent = GetYesNoProp(item);
@@ -115,7 +115,7 @@ void CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer
             break;
         }
         case kPlaceId:
-            layer.SetAlign(planemap::ItemText(item));
+            layer.SetAlign(ItemText(item));
             break;
         default:
             break;

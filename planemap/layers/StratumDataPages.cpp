@@ -9,7 +9,7 @@
 namespace {
 
 CBCGPProp* NewReadOnlyItem(const char* name, DWORD_PTR id) {
-    CBCGPProp* item = planemap::NewTextItem(name, "", id);
+    CBCGPProp* item = NewTextItem(name, "", id);
     item->AllowEdit(FALSE);
     return item;
 }
@@ -36,9 +36,9 @@ void TStratumDataPage<Wrapper>::RefreshLayer(Wrapper& layer) {
     const int grade = layer.GetStratumGrade();
     CWellDataManager::Instance();
     if (grade >= 0 && grade <= kFinestGrade)
-        planemap::SetItemText(this->FindItem(kGradeId), CWellDataManager::ConvertStratumGradeToStratumType(grade));
-    planemap::SetItemText(this->FindItem(kStratumNameId), layer.GetStratumName());
-    planemap::SetItemText(this->FindItem(kWellGroupId), layer.GetWellGroup());
+        SetItemText(this->FindItem(kGradeId), CWellDataManager::ConvertStratumGradeToStratumType(grade));
+    SetItemText(this->FindItem(kStratumNameId), layer.GetStratumName());
+    SetItemText(this->FindItem(kWellGroupId), layer.GetWellGroup());
 }
 
 template <class Wrapper>

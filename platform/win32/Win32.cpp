@@ -65,8 +65,17 @@ DWORD GetModuleFileNameA(HMODULE, char* buffer, DWORD size) {
     return n;
 }
 
+namespace platform {
+std::string LocalPath(const char* path) {
+    std::string local(path ? path : "");
+    for (char& c : local)
+        if (c == '\\') c = '/';
+    return local;
+}
+}  // namespace platform
+
 DWORD GetFileAttributesA(const char* path) {
     struct stat st {};
-    if (!path || ::stat(path, &st) != 0) return INVALID_FILE_ATTRIBUTES;
+    if (!path || ::stat(platform::LocalPath(path).c_str(), &st) != 0) return INVALID_FILE_ATTRIBUTES;
     return S_ISDIR(st.st_mode) ? 0x10u : 0x80u;
 }

@@ -306,10 +306,18 @@ int MessageBox(HWND owner, const char* text, const char* caption, UINT type);
 
 // Module file name: an injectable path (Responder); the buffer is cut to size like the real call.
 DWORD GetModuleFileNameA(HMODULE module, char* buffer, DWORD size);
-// INVALID_FILE_ATTRIBUTES when the path does not exist (backed by stat).
+// INVALID_FILE_ATTRIBUTES when the path does not exist (backed by stat). '\\' separates folders as
+// '/' does (see platform::LocalPath).
 constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFFu;
 DWORD GetFileAttributesA(const char* path);
 
 // Bitmap resources: the module registers its bitmaps with its instance handle; loading from a
 // handle that is not (or no longer) registered gives NULL.
 HBITMAP LoadBitmap(HINSTANCE module, UINT id);
+
+// ---- file paths ----------------------------------------------------------------------------------
+#include <string>
+namespace platform {
+// The path with every '\' made '/': the host's paths use '\' between folders, this file system '/'.
+std::string LocalPath(const char* path);
+}  // namespace platform

@@ -2,7 +2,7 @@
 // the client fill, the refresh gate and the write-back's ending.
 #include "WellPlotFixture.h"
 #include "hostlibs/Zephyr/ZephyrTesting.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/LstOther.h"
 
 using wptest::CallsOn;
@@ -188,7 +188,7 @@ TEST(OtherPage, AnUnchangedKitReselectedIsNotReadAgain) {
     OtherPage page;
     CWpTrack* track = page.track();
     page.Show(track);
-    planemap::SetItemText(page.Item(CLstOther::kWidthId), "x");
+    SetItemText(page.Item(CLstOther::kWidthId), "x");
     page.ShowKeepingLog(track);
     EXPECT_EQ(page.Value(CLstOther::kWidthId), "x");
     EXPECT_TRUE(parsnip::testing::CallLog().empty());

@@ -4,7 +4,7 @@
 #include "hostlibs/Zephyr/ZephyrTesting.h"
 #include "wellplot/LstGrid.h"
 #include "wellplot/LstTrack.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 using wptest::CallsOn;
 using wptest::Names;
@@ -188,7 +188,7 @@ TEST(GridPageTest, AnIntervalCloseToTheShownOneIsNotRewritten) {
     CWpTrack* track = page.track();
     page.Show(track);
     CBCGPProp* thin = page.Path("深度线/间隔(米)/细线");
-    planemap::SetItemText(thin, "1.0005");
+    SetItemText(thin, "1.0005");
     zephyr::testing::Touch(track);
     page.Show(track);
     EXPECT_EQ(GridPage::Value(thin), "1.0005");

@@ -5,7 +5,7 @@
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpCorelith.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
 
 namespace {
@@ -83,7 +83,7 @@ void ResetCorelithTableOptions(CBCGPProp* group) {
     table->RemoveAllOptions();
     for (const char* name : {ivtext::kCorelithTable, ivtext::kSegmentData1, ivtext::kSegmentData2, ivtext::kSegmentData3})
         table->AddOption(name, TRUE);
-    planemap::SetItemText(table, ivtext::kCorelithTable);
+    SetItemText(table, ivtext::kCorelithTable);
 }
 
 void SetDefaultCorelithFields(CWpCorelith* kit) {
@@ -106,7 +106,7 @@ void ClearCorelithFields(CWpCorelith* kit) {
 
 void ApplyCorelithTable(CWpCorelith* kit, CBCGPProp* group) {
     if (!kit || !group) return;
-    CString table = planemap::ItemText(group->GetSubItem(kTableItem));
+    CString table = ItemText(group->GetSubItem(kTableItem));
     if (IsSegmentTable(table)) table = CString(ivtext::kSegmentTablePrefix) + table;
     kit->SetTableName(table.str());
 
@@ -122,14 +122,14 @@ void ApplyCorelithTable(CWpCorelith* kit, CBCGPProp* group) {
         ForTableAndFields(group, kFirstField, [&table](CBCGPProp* field) {
             field->RemoveAllOptions();
             if (table != " ") AddTableFieldOptions(table, field);
-            planemap::SetItemText(field, "");
+            SetItemText(field, "");
         });
         return;
     case CORELITH_DISCRETE:
         EnableDataSourceItems(group, TRUE);
         ForTableAndFields(group, kFirstField, [&table](CBCGPProp* field) {
             FillValueNameOptions(field, table, 0);
-            planemap::SetItemText(field, "");
+            SetItemText(field, "");
         });
         return;
     default:

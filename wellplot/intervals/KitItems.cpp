@@ -3,7 +3,7 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "hosttypes/Zephyr/WpKit.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 namespace {
 constexpr DWORD_PTR kRecordFields = 3;
@@ -16,7 +16,7 @@ int FieldOf(CBCGPProp* item, DWORD_PTR groupId) {
 }  // namespace
 
 void ShowKitTitleItems(CBCGPPropList& list, CWpKit* kit, DWORD_PTR nameId) {
-    planemap::SetItemText(list.FindItemByData(nameId, TRUE), kit->GetTitleText());
+    SetItemText(list.FindItemByData(nameId, TRUE), kit->GetTitleText());
     SetOrientationProp(list.FindItemByData(nameId + 1, TRUE), kit->GetTitleDirection());
     if (CBCGPProp* font = list.FindItemByData(nameId + 2, TRUE)) EnableFontProp(font, kit->GetTitleFont(), true);
 }

@@ -7,14 +7,10 @@
 #include "hosttypes/Zephyr/LogCodeMgrIO.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpCorelith.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
-
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::SetItemText;
 
 IMPLEMENT_DYNCREATE(CLstColth, CLstContent)
 
@@ -177,7 +173,7 @@ void CLstColth::ShowDisplay(CWpCorelith* kit) {
 void CLstColth::ShowActiveSeg(CWpCorelith* kit) {
     const int i = kit->GetActiveSeg();
     if (i < 0) {
-        planemap::ClearSubItems(Item(kCurrentSegGroupId));
+        ClearSubItems(Item(kCurrentSegGroupId));
         return;
     }
     ShowActiveSegDepths(kit, Item(kTopId), Item(kBottomId));

@@ -6,7 +6,7 @@
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Tinder/TimeStamp.h"
 #include "hosttypes/Zephyr/WpSegment.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/IntervalTexts.h"
 
@@ -60,7 +60,7 @@ LRESULT CLstContent::OnPropertyChanged(WPARAM, LPARAM lParam) {
     kit->SetModifyFlag(1);
     CBCGPProp* parent = item->GetParent();
     if (item->GetData() == kTitleNameId) {
-        kit->SetTitleText(wellplot::TextToTitle(planemap::ItemText(item)));
+        kit->SetTitleText(wellplot::TextToTitle(ItemText(item)));
         kit->UpdateParent();
         kit->InvalidSelf();
         UpdateView();
@@ -82,7 +82,7 @@ LRESULT CLstContent::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 bool StoreActiveSegDepth(CWpSegment* kit, CBCGPProp* item, bool top) {
     double depth = 0;
-    if (!kit || !numtext::LeadingNumber(planemap::ItemText(item), &depth)) return false;
+    if (!kit || !numtext::LeadingNumber(ItemText(item), &depth)) return false;
     const int i = kit->GetActiveSeg();
     return top ? kit->SetSegTopDpth(i, depth) : kit->SetSegBottomDpth(i, depth);
 }
@@ -96,6 +96,6 @@ CBCGPProp* NewSegDepthGroup(DWORD_PTR groupId, DWORD_PTR topId, DWORD_PTR bottom
 
 void ShowActiveSegDepths(CWpSegment* kit, CBCGPProp* top, CBCGPProp* bottom) {
     const int i = kit->GetActiveSeg();
-    planemap::SetItemText(top, i < 0 ? CString() : FormatString("%0.2f", kit->GetSegTopDpth(i)));
-    planemap::SetItemText(bottom, i < 0 ? CString() : FormatString("%0.2f", kit->GetSegBottomDpth(i)));
+    SetItemText(top, i < 0 ? CString() : FormatString("%0.2f", kit->GetSegTopDpth(i)));
+    SetItemText(bottom, i < 0 ? CString() : FormatString("%0.2f", kit->GetSegBottomDpth(i)));
 }

@@ -8,16 +8,12 @@
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpFacies.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
 #include "wellplot/intervals/KitItems.h"
-
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::SetItemText;
 
 const TextValue kFaciesSources[12] = {
     {ivtext::kGraphic, 0},        {"一级分层界限", 1}, {"二级分层界限", 2}, {"三级分层界限", 3},

@@ -9,16 +9,12 @@
 #include "framework/NumberText.h"
 #include "framework/PropFloat.h"
 #include "hosttypes/Zephyr/WpIntegratedCore.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
 #include "wellplot/intervals/KitItems.h"
-
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::SetItemText;
 
 namespace {
 
@@ -166,7 +162,7 @@ void CLstIntegratedCore::ShowDisplay(CWpIntegratedCore* kit) {
     SetYesNoProp(Item(kShowTopBtmId), kit->GetShowTopBtm());
     SetYesNoProp(Item(kShowCoreId), kit->GetShowCore());
     SetYesNoProp(Item(kShowRecoveryId), kit->GetShowRecovery());
-    planemap::ShowColor(Item(kBackColorId), kit->GetBackColor().fillColor);
+    ShowColor(Item(kBackColorId), kit->GetBackColor().fillColor);
     SetYesNoProp(Item(kBackOpenId), kit->GetBackColorOpen());
     SetItemText(Item(kAlignId), TextOfValue(kAlignShown, kit->GetHorizontalAlign(), kCentredShown));
     if (CBCGPProp* font = Item(kTextFontId)) EnableFontProp(font, kit->GetTextFont(), true);
@@ -276,7 +272,7 @@ void CLstIntegratedCore::EditRecord(CWpIntegratedCore* kit, CBCGPProp* item) {
         kit->SetLinePen(pen);
     } else if (item->GetData() == kBackColorId) {
         QXLOGBRUSH brush = kit->GetBackColor();
-        if (planemap::ReadColor(item, &brush.fillColor)) kit->SetBackColor(brush);
+        if (ReadColor(item, &brush.fillColor)) kit->SetBackColor(brush);
     }
 }
 

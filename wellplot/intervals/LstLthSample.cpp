@@ -5,13 +5,9 @@
 #include "framework/NumberText.h"
 #include "hosttypes/Zephyr/WpLthSample.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
-
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::SetItemText;
 
 IMPLEMENT_DYNCREATE(CLstLthSample, CLstContent)
 

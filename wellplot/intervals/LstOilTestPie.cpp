@@ -12,14 +12,12 @@
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/DIOilTest.h"
 #include "hosttypes/Zephyr/WpOilTest.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/OilTestCommon.h"
 
 IMPLEMENT_DYNCREATE(CLstOilTestPie, CWndLst)
-
-using planemap::ItemText;
 using wellplot::ShowText;
 
 namespace {
@@ -124,9 +122,9 @@ void CLstOilTestPie::UpdateBCGPProperty(long object, CString) {
     // The colour captions follow the data choice the kit holds.
     oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nPieDataChoice);
     CBCGPProp* colors = Item(kColorGroupId);
-    planemap::ShowColor(SubItem(colors, 0), kit->m_clrPieOil);
-    planemap::ShowColor(SubItem(colors, 1), kit->m_clrPieGas);
-    planemap::ShowColor(SubItem(colors, 2), kit->m_clrPieWater);
+    ShowColor(SubItem(colors, 0), kit->m_clrPieOil);
+    ShowColor(SubItem(colors, 1), kit->m_clrPieGas);
+    ShowColor(SubItem(colors, 2), kit->m_clrPieWater);
 
     if (CBCGPProp* text = Item(kTextGroupId)) {
         ShowText(SubItem(text, 0), kit->m_nPieShowValue ? wptext::kShown : kNotShown);
@@ -208,20 +206,20 @@ LRESULT CLstOilTestPie::OnPropertyChanged(WPARAM, LPARAM lParam) {
             oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nPieDataChoice);
             break;
         case kOilColorId:
-            planemap::ReadColor(item, &kit->m_clrPieOil);
+            ReadColor(item, &kit->m_clrPieOil);
             break;
         case kGasColorId:
-            planemap::ReadColor(item, &kit->m_clrPieGas);
+            ReadColor(item, &kit->m_clrPieGas);
             break;
         case kWaterColorId:
-            planemap::ReadColor(item, &kit->m_clrPieWater);
+            ReadColor(item, &kit->m_clrPieWater);
             break;
         case kRadiusModeId:
             kit->m_nPieRadiusMode = text == kFixed ? 0 : 1;
             break;
         case kRadiusId:
             if (!oiltest::ReadHundredths(item, &kit->m_dPieRadius))
-                planemap::SetItemText(item, FormatString("%.2f", kit->m_dPieRadius / 100));
+                SetItemText(item, FormatString("%.2f", kit->m_dPieRadius / 100));
             break;
         case kNullValuesId:
             kit->m_nPieDrawNull = text == kNoDraw ? 0 : 1;

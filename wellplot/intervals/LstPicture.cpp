@@ -7,14 +7,12 @@
 #include "framework/PropStyleCombox.h"
 #include "framework/PropWndMgr.h"
 #include "hosttypes/Zephyr/WpPicture.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/CheckBoxProp.h"
 
 IMPLEMENT_DYNCREATE(CLstPicture, CWndLst)
-
-using planemap::ItemText;
 using wellplot::ShowText;
 
 namespace {
@@ -111,8 +109,8 @@ void CLstPicture::ShowSegment(CWpPicture* kit) {
     CgPicSegment* seg = kit->GetActiveSeg();
     EnableAllSubItems(group, seg ? TRUE : FALSE);
     if (!seg) return;
-    planemap::SetItemText(Item(kTopDepthId), FormatString("%.2f", kit->GetActiveSegTopDepth()));
-    planemap::SetItemText(Item(kBottomDepthId), FormatString("%.2f", kit->GetActiveSegBotDepth()));
+    SetItemText(Item(kTopDepthId), FormatString("%.2f", kit->GetActiveSegTopDepth()));
+    SetItemText(Item(kBottomDepthId), FormatString("%.2f", kit->GetActiveSegBotDepth()));
     ShowText(group->GetSubItem(kScalePosition), FormatString("%.2f", seg->GetScale()));
     if (auto* lock = dynamic_cast<CCheckBoxProp*>(Item(kScaleLockId)); lock && lock->IsChecked() != seg->IsScaleLock())
         lock->SetValue(_variant_t(seg->IsScaleLock()));
@@ -125,7 +123,7 @@ void CLstPicture::ShowSegment(CWpPicture* kit) {
         CBCGPProp* item = Item(ids[i]);
         if (!item) continue;
         item->Enable(graphic ? TRUE : FALSE);
-        planemap::SetItemText(item, graphic ? FormatString("%0.2f", values[i]) : CString());
+        SetItemText(item, graphic ? FormatString("%0.2f", values[i]) : CString());
     }
 }
 
@@ -169,11 +167,11 @@ void CLstPicture::EditTitle(CWpKit* kit, CBCGPProp* item) {
             } else {
                 int shown = 0;
                 numtext::FitInt(font.size, 0.01, &shown);
-                planemap::SetItemText(item, FormatString("%d", shown));
+                SetItemText(item, FormatString("%d", shown));
             }
             break;
         case kFontColorId:
-            planemap::ReadColor(item, &font.color);
+            ReadColor(item, &font.color);
             kit->SetTitleFont(font);
             break;
         default:
@@ -192,11 +190,11 @@ void CLstPicture::EditSegment(CBCGPProp* item) {
             break;
         case kTopDepthId:
             if (!ReadNumber(item, &number) || !kit->SetActiveSegTopDepth(number))
-                planemap::SetItemText(item, FormatString("%.2f", kit->GetActiveSegTopDepth()));
+                SetItemText(item, FormatString("%.2f", kit->GetActiveSegTopDepth()));
             break;
         case kBottomDepthId:
             if (!ReadNumber(item, &number) || !kit->SetActiveSegBotDepth(number))
-                planemap::SetItemText(item, FormatString("%.2f", kit->GetActiveSegBotDepth()));
+                SetItemText(item, FormatString("%.2f", kit->GetActiveSegBotDepth()));
             break;
         case kZoomId:
             if (seg && ReadNumber(item, &number)) seg->SetBaseZoom(number);

@@ -2,7 +2,7 @@
 
 #include "framework/ItemGroupsBasic.h"
 #include "hosttypes/Zephyr/WpWaterEntry.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 
@@ -28,7 +28,7 @@ void CLstProgram::UpdateBCGPProperty(long object, CString) {
     CWpProgram* program = wellplot::KitOf<CWpProgram>(object);
     if (!wellplot::BeginKitRefresh(*this, object, program)) return;
     m_pKit = program;
-    planemap::SetItemText(m_wndPropList.FindItemByData(kNameId), program->GetTitleText());
+    SetItemText(m_wndPropList.FindItemByData(kNameId), program->GetTitleText());
     SetOrientationProp(m_wndPropList.FindItemByData(kDirectionId), program->GetTitleDirection());
     if (CBCGPProp* font = m_wndPropList.FindItemByData(kFontGroupId)) SetFontProp(font, program->GetTitleFont());
 }
@@ -40,7 +40,7 @@ LRESULT CLstProgram::OnPropertyChanged(WPARAM, LPARAM lParam) {
     m_pKit = program;
     CBCGPProp* parent = item->GetParent();
     if (item->GetData() == kNameId) {
-        program->SetTitleText(planemap::ItemText(item));
+        program->SetTitleText(ItemText(item));
     } else if (item->GetData() == kDirectionId) {
         program->SetTitleDirection(GetOrientationProp(item));
     } else if (parent && parent->GetData() == kFontGroupId) {

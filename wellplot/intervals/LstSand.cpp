@@ -9,14 +9,10 @@
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpSand.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
-
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::SetItemText;
 
 IMPLEMENT_DYNCREATE(CLstSand, CLstContent)
 
@@ -140,7 +136,7 @@ void CLstSand::RefreshFromKit() {
     SetYesNoProp(Item(kFillId), kit->IsFill());
     if (CBCGPProp* color = Item(kFillColorId)) {
         color->Enable(kit->IsFill() ? TRUE : FALSE);
-        if (kit->IsFill()) planemap::ShowColor(color, kit->GetFillColor());
+        if (kit->IsFill()) ShowColor(color, kit->GetFillColor());
     }
     ShowThicknessText(kit);
     ShowActiveSegDepths(kit, SubItem(kCurrentSegGroupId, 0), SubItem(kCurrentSegGroupId, 1));
@@ -306,7 +302,7 @@ void CLstSand::EditById(CWpSand* kit, CBCGPProp* item) {
         break;
     case kFillColorId: {
         COLORREF color = 0;
-        if (planemap::ReadColor(item, &color)) kit->SetFillColor(color);
+        if (ReadColor(item, &color)) kit->SetFillColor(color);
         break;
     }
     case kThkShowId:

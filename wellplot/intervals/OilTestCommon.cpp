@@ -2,7 +2,7 @@
 
 #include "framework/NumberText.h"
 #include "framework/PropStyleCombox.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 
 namespace oiltest {
 
@@ -18,7 +18,7 @@ void NameColorItems(CBCGPProp* oil, CBCGPProp* gas, CBCGPProp* water, int choice
 
 CBCGPProp* NewChoice(const char* name, const char* value, const char* description, DWORD_PTR id,
                      std::initializer_list<const char*> options) {
-    return planemap::NewOptionItem(name, value, description, id, options, false);
+    return NewOptionItem(name, value, description, id, options, false);
 }
 
 void EditPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {
@@ -27,23 +27,23 @@ void EditPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {
     } else if (field == 1) {
         ReadHundredths(item, &pen.width);
     } else {
-        planemap::ReadColor(item, &pen.color);
+        ReadColor(item, &pen.color);
     }
 }
 
 void EditFontField(CBCGPProp* item, int field, QXLOGFONT& font, bool positiveSize) {
     if (field == 0)
-        font.SetFaceName(planemap::ItemText(item).GetString());
+        font.SetFaceName(ItemText(item).GetString());
     else if (field == 1)
         ReadHundredths(item, &font.size, positiveSize);
     else
-        planemap::ReadColor(item, &font.color);
+        ReadColor(item, &font.color);
 }
 
 bool ReadHundredths(CBCGPProp* item, float* value, bool positive) {
     double number = 0;
     float scaled = 0;
-    if (!numtext::LeadingNumber(planemap::ItemText(item), &number) ||
+    if (!numtext::LeadingNumber(ItemText(item), &number) ||
         !numtext::FitFloat(number, numtext::kHundredths, &scaled) || (positive && !(scaled > 0)))
         return false;
     *value = scaled;
@@ -53,13 +53,13 @@ bool ReadHundredths(CBCGPProp* item, float* value, bool positive) {
 bool ReadHundredths(CBCGPProp* item, double* value) {
     double number = 0;
     double scaled = 0;
-    if (!numtext::LeadingNumber(planemap::ItemText(item), &number) ||
+    if (!numtext::LeadingNumber(ItemText(item), &number) ||
         !numtext::Scale(number, numtext::kHundredths, &scaled))
         return false;
     *value = scaled;
     return true;
 }
 
-bool ReadWhole(CBCGPProp* item, int* value) { return numtext::LeadingInt(planemap::ItemText(item), value); }
+bool ReadWhole(CBCGPProp* item, int* value) { return numtext::LeadingInt(ItemText(item), value); }
 
 }  // namespace oiltest

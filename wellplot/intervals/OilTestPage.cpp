@@ -12,7 +12,7 @@
 #include "framework/WndProp.h"
 #include "hosttypes/Zephyr/DIOilTest.h"
 #include "hosttypes/Zephyr/WpOilTest.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "resources/ModuleResources.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
@@ -21,8 +21,6 @@
 
 IMPLEMENT_DYNAMIC(PropList, CBCGPPropList)
 IMPLEMENT_DYNCREATE(COilTestPage, CBCGPPropertyPage)
-
-using planemap::ItemText;
 using wellplot::ShowText;
 
 namespace {
@@ -181,7 +179,7 @@ void COilTestPage::RefreshItems() {
     SetFontProp(Item(kCellFontGroupId), kit->m_cellFont);
     ShowText(Item(kFillModeId), TextOfValue(kFillModes, kit->m_nFillMode, kFillModes[2].text));
     if (CBCGPProp* fill = Item(kFillColorId)) {
-        planemap::ShowColor(fill, kit->m_clrFill);
+        ShowColor(fill, kit->m_clrFill);
         fill->Enable(kit->m_nFillMode == 1);
     }
     SetYesNoProp(Item(kShowTextId), kit->m_nShowText != 0);
@@ -197,17 +195,17 @@ void COilTestPage::RefreshGraphicItems() {
     ShowText(Item(kDataChoiceId), oiltest::DataChoiceText(kit->m_nDataChoice));
     // The colour captions follow the data choice the kit holds.
     oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nDataChoice);
-    planemap::ShowColor(Item(kOilColorId), kit->m_clrOil);
-    planemap::ShowColor(Item(kGasColorId), kit->m_clrGas);
-    planemap::ShowColor(Item(kWaterColorId), kit->m_clrWater);
+    ShowColor(Item(kOilColorId), kit->m_clrOil);
+    ShowColor(Item(kGasColorId), kit->m_clrGas);
+    ShowColor(Item(kWaterColorId), kit->m_clrWater);
     SetYesNoProp(Item(kDividerShownId), kit->m_nShowDivider == 1);
     if (auto* style = dynamic_cast<CPropStyleCombox*>(Item(kDividerStyleId))) style->SetVal(kit->m_dividerPen.style);
     ShowHundredths(Item(kDividerWidthId), kit->m_dividerPen.width);
-    planemap::ShowColor(Item(kDividerColorId), kit->m_dividerPen.color);
+    ShowColor(Item(kDividerColorId), kit->m_dividerPen.color);
     SetYesNoProp(Item(kLabelsShownId), kit->m_nShowLabel == 1);
     ShowText(Item(kLabelFaceId), kit->m_labelFont.GetFaceName());
     ShowHundredths(Item(kLabelSizeId), kit->m_labelFont.size);
-    planemap::ShowColor(Item(kLabelColorId), kit->m_labelFont.color);
+    ShowColor(Item(kLabelColorId), kit->m_labelFont.color);
     ShowText(Item(kDecimalsId), FormatString("%d", kit->m_nDecimals));
     ShowText(Item(kLabelAlignHId), AlignHText(kit->m_nLabelAlignH));
     ShowText(Item(kLabelAlignVId), AlignVText(kit->m_nLabelAlignV));
@@ -373,7 +371,7 @@ void COilTestPage::EditTableItem(CBCGPProp* item) {
             break;
         }
         case kFillColorId:
-            planemap::ReadColor(item, &kit->m_clrFill);
+            ReadColor(item, &kit->m_clrFill);
             break;
         case kShowTextId:
             kit->m_nShowText = GetYesNoProp(item) ? 1 : 0;
@@ -400,13 +398,13 @@ void COilTestPage::EditGraphicItem(CBCGPProp* item) {
             oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nDataChoice);
             break;
         case kOilColorId:
-            planemap::ReadColor(item, &kit->m_clrOil);
+            ReadColor(item, &kit->m_clrOil);
             break;
         case kGasColorId:
-            planemap::ReadColor(item, &kit->m_clrGas);
+            ReadColor(item, &kit->m_clrGas);
             break;
         case kWaterColorId:
-            planemap::ReadColor(item, &kit->m_clrWater);
+            ReadColor(item, &kit->m_clrWater);
             break;
         case kDividerShownId:
             kit->m_nShowDivider = GetYesNoProp(item) ? 1 : 0;

@@ -1,0 +1,59 @@
+#include "framework/PropItems.h"
+
+#include "bcg/ColorProp.h"
+#include "framework/PropStyleCombox.h"
+#include "framework/GroupTexts.h"
+
+CString ItemText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
+
+void SetItemText(CBCGPProp* item, const CString& text) {
+    if (item) item->SetValue(_variant_t(text));
+}
+
+int OptionIndex(CBCGPProp* item) {
+    const int found = item->FindOption(ItemText(item));
+    return found < 0 ? item->GetOptionCount() : found;
+}
+
+CBCGPProp* NewFontFaceItem(DWORD_PTR id) {
+    return new CPropStyleCombox(grouptext::kFontFace, CString(grouptext::kDefaultFontFace),
+                                grouptext::kFontFaceDescription, id);
+}
+
+CBCGPProp* NewTextItem(const char* name, const char* description, DWORD_PTR id) {
+    return new CBCGPProp(name, _variant_t(""), description, id);
+}
+
+CBCGPProp* NewOptionItem(const char* name, const char* value, const char* description, DWORD_PTR id,
+                         std::initializer_list<const char*> options, bool allowEdit) {
+    auto* item = new CBCGPProp(name, _variant_t(value), description, id);
+    for (const char* option : options) item->AddOption(option);
+    item->AllowEdit(allowEdit ? TRUE : FALSE);
+    return item;
+}
+
+void SetSubItemNumbers(CBCGPProp* group, std::initializer_list<double> values) {
+    if (!group) return;
+    int i = 0;
+    for (double value : values) {
+        if (i >= group->GetSubItemsCount()) return;
+        SetItemText(group->GetSubItem(i++), FormatString("%.2f", value));
+    }
+}
+
+void ClearSubItems(CBCGPProp* group, int count) {
+    if (!group) return;
+    const int n = group->GetSubItemsCount();
+    for (int i = 0; i < n && (count < 0 || i < count); ++i) SetItemText(group->GetSubItem(i), "");
+}
+
+bool ReadColor(CBCGPProp* item, COLORREF* color) {
+    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
+    if (!colour) return false;
+    *color = colour->GetColor();
+    return true;
+}
+
+void ShowColor(CBCGPProp* item, COLORREF color) {
+    if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) colour->SetColor(color);
+}

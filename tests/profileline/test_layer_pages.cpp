@@ -1,0 +1,252 @@
+// The layer pages of a profile-line graph: where the wells are placed, how the lines, names,
+// symbols and tracks are drawn, what each edit writes and which edits renew the entity's stamp.
+#include <boost/filesystem.hpp>
+#include <fstream>
+
+#include "ProfileFixture.h"
+#include "ProfilelineProp/dataprop.h"
+#include "ProfilelineProp/profilelineprop.h"
+#include "ProfilelineProp/wellnameprop.h"
+#include "ProfilelineProp/wellsymbolprop.h"
+#include "bcg/ColorProp.h"
+#include "hostlibs/Osprey/WellDataTesting.h"
+#include "hosttypes/Tinder/TimeStamp.h"
+
+using namespace pltest;
+using Texts = std::vector<std::string>;
+
+namespace {
+
+// ---- data page -----------------------------------------------------------------------------------------
+
+TEST(ProfileDataPage, OffersTheLevelsTheWellDataHolds) {
+    SampleGraph g;
+    OpenList<CPlLayerData> page(new CPlLayerData(&g.entity));
+    ASSERT_TRUE(page.Created());
+    EXPECT_FALSE(page.Enabled(CPlLayerData::kStratumNameId));
+    EXPECT_FALSE(page.Enabled(CPlLayerData::kSeaLevelDepthId));
+    page.Show(&g.entity);
+    EXPECT_EQ(page.Options(CPlLayerData::kWellPlaceId),
+              (Texts{"井口", "井底", "目的层(一级)", "目的层(二级)", "目的层(三级)", "井海拔深"}));
+    EXPECT_EQ(page.Value(CPlLayerData::kWellPlaceId), "井口");
+    EXPECT_EQ(g.entity.m_nStratumGrade, -1);
+
+    osprey::testing::SetStrata({});
+    g.entity.ProChanged();
+    page.Show(&g.entity);
+    EXPECT_EQ(page.Options(CPlLayerData::kWellPlaceId), (Texts{"井口", "井底", "井海拔深"}));
+
+    Layer()->m_nDataTarget = 11;  // no target of the page
+    g.entity.ProChanged();
+    page.Show(&g.entity);
+    EXPECT_EQ(page.Value(CPlLayerData::kWellPlaceId), "");
+    EXPECT_FALSE(page.Enabled(CPlLayerData::kStratumNameId));
+    EXPECT_FALSE(page.Enabled(CPlLayerData::kSeaLevelDepthId));
+}
+
+TEST(ProfileDataPage, ATargetStratumThenItsNameThenASeaLevelDepth) {
+    SampleGraph g;
+    OpenList<CPlLayerData> page(new CPlLayerData(&g.entity));
+    page.Show(&g.entity);
+    const uint64_t before = g.entity.GetObjTimeStamp();
+    lodestar::testing::ClearCallLog();
+
+    ASSERT_TRUE(page.Pick(CPlLayerData::kWellPlaceId, "目的层(三级)"));
+    EXPECT_EQ(Layer()->m_nDataTarget, 5);
+    EXPECT_EQ(Layer()->m_nStratumIndex, 0);
+    EXPECT_NE(g.entity.GetObjTimeStamp(), before);
+    EXPECT_TRUE(lodestar::testing::CallLog().empty()) << "the refresh asks for the update, not the edit";
+
+    page.Show(&g.entity);
+    EXPECT_EQ(g.entity.m_nStratumGrade, 2);
+    EXPECT_EQ(CountLogged("CPlContainer::UpdateProperty"), 1);
+    EXPECT_TRUE(page.Enabled(CPlLayerData::kStratumNameId));
+    EXPECT_EQ(page.Options(CPlLayerData::kStratumNameId), (Texts{"1", "2", "3"}));
+    EXPECT_EQ(page.Value(CPlLayerData::kStratumNameId), "1");
+
+    ASSERT_TRUE(page.Pick(CPlLayerData::kStratumNameId, "2"));
+    EXPECT_EQ(Layer()->m_nStratumIndex, 1);
+    EXPECT_EQ(CountLogged("CPlContainer::UpdateProperty"), 2);
+
+    Layer()->m_dSeaLevelDepth = -1234.5;
+    ASSERT_TRUE(page.Pick(CPlLayerData::kWellPlaceId, "井海拔深"));
+    EXPECT_EQ(Layer()->m_nStratumIndex, 1) << "only a stratum target resets the index";
+    page.Show(&g.entity);
+    EXPECT_EQ(g.entity.m_nStratumGrade, -1);
+    EXPECT_TRUE(page.Enabled(CPlLayerData::kSeaLevelDepthId));
+    EXPECT_EQ(page.Value(CPlLayerData::kSeaLevelDepthId), "-1234.50");
+    EXPECT_FALSE(page.Enabled(CPlLayerData::kStratumNameId));
+
+    ASSERT_TRUE(page.Type(CPlLayerData::kSeaLevelDepthId, "-20.25"));
+    EXPECT_DOUBLE_EQ(Layer()->m_dSeaLevelDepth, -20.25);
+    ASSERT_TRUE(page.Type(CPlLayerData::kSeaLevelDepthId, "1e999"));
+    EXPECT_DOUBLE_EQ(Layer()->m_dSeaLevelDepth, -20.25) << "a depth a double cannot hold is refused";
+}
+
+// ---- line page -----------------------------------------------------------------------------------------
+
+TEST(ProfileLinePage, PenEditsReachEveryLineAndOnlyFlagsStamp) {
+    SampleGraph g;
+    OpenList<CPlLayerLine> page(new CPlLayerLine(&g.entity));
+    page.Show(&g.entity);
+    const uint64_t shown = g.entity.GetObjTimeStamp();
+    lodestar::testing::ClearCallLog();
+
+    ASSERT_TRUE(page.Type(CPlLayerLine::kWidthId, "0.5"));
+    EXPECT_FLOAT_EQ(Layer()->m_profileLinePen.width, 50.0f);
+    EXPECT_FLOAT_EQ(g.sequence.GetLinePen().width, 50.0f);
+    EXPECT_FLOAT_EQ(g.projected.GetLinePen().width, 50.0f);
+    EXPECT_EQ(CountLogged("CPlProfilelineMgr::SetLinePen"), 1);
+    EXPECT_EQ(CountLogged("CPlContainer::UpdateWnd"), 1);
+    EXPECT_EQ(g.entity.GetObjTimeStamp(), shown) << "pen edits leave the stamp";
+
+    ASSERT_TRUE(page.Type(CPlLayerLine::kWidthId, "1e39"));
+    EXPECT_FLOAT_EQ(Layer()->m_profileLinePen.width, 50.0f) << "beyond a float: refused";
+    EXPECT_EQ(page.Value(CPlLayerLine::kWidthId), "0.50");
+
+    auto* color = dynamic_cast<CBCGPColorProp*>(page.Item(CPlLayerLine::kColorId));
+    ASSERT_TRUE(page.grid().ChooseColor(color, RGB(255, 0, 0)));
+    EXPECT_EQ(g.projected.GetLinePen().color, RGB(255, 0, 0));
+
+    lodestar::testing::ClearCallLog();
+    ASSERT_TRUE(page.Pick(CPlLayerLine::kRandomColorId, "是"));
+    EXPECT_TRUE(Layer()->m_bRandomLineColor);
+    EXPECT_NE(g.entity.GetObjTimeStamp(), shown);
+    EXPECT_EQ(CountLogged("CPlContainer::UpdateWnd"), 0);
+    page.Show(&g.entity);
+    EXPECT_FALSE(page.Enabled(CPlLayerLine::kColorId)) << "random colour leaves no colour to choose";
+    EXPECT_TRUE(page.Enabled(CPlLayerLine::kWidthId));
+}
+
+TEST(ProfileLinePage, AHiddenLineDisablesItsItems) {
+    SampleGraph g;
+    OpenList<CPlLayerLine> page(new CPlLayerLine(&g.entity));
+    page.Show(&g.entity);
+    ASSERT_TRUE(page.Pick(CPlLayerLine::kShowId, "否"));
+    EXPECT_FALSE(Layer()->m_bShowProfileLine);
+    EXPECT_EQ(CountLogged("CPlContainer::UpdateWnd"), 1);
+    page.Show(&g.entity);
+    for (DWORD_PTR id : {CPlLayerLine::kStyleId, CPlLayerLine::kWidthId, CPlLayerLine::kRandomColorId,
+                         CPlLayerLine::kColorId})
+        EXPECT_FALSE(page.Enabled(id)) << id;
+    EXPECT_TRUE(page.Enabled(CPlLayerLine::kShowId));
+}
+
+// ---- well-name page --------------------------------------------------------------------------------------
+
+TEST(ProfileWellNamePage, TemplatesNeedAStratumAndFontEditsReachTheLabels) {
+    SampleGraph g;
+    OpenList<CPlLayerWellName> page(new CPlLayerWellName(&g.entity));
+    page.Show(&g.entity);
+    for (DWORD_PTR id : {CPlLayerWellName::kFontTemplateId, CPlLayerWellName::kSizeTemplateId,
+                         CPlLayerWellName::kColorTemplateId}) {
+        EXPECT_FALSE(page.Enabled(id)) << id;
+        EXPECT_EQ(page.Value(id), "") << id;
+    }
+    for (DWORD_PTR id : {CPlLayerWellName::kFaceId, CPlLayerWellName::kSizeId, CPlLayerWellName::kColorId})
+        EXPECT_TRUE(page.Enabled(id)) << id;
+
+    const uint64_t shown = g.entity.GetObjTimeStamp();
+    lodestar::testing::ClearCallLog();
+    ASSERT_TRUE(page.Type(CPlLayerWellName::kSizeId, "9"));
+    EXPECT_FLOAT_EQ(Layer()->m_nameFont.size, 900.0f);
+    EXPECT_FLOAT_EQ(g.Label(1)->GetLabelFont().size, 900.0f);
+    EXPECT_EQ(CountLogged("CPlWellMgr::SetLabelFont"), 1);
+    EXPECT_EQ(g.entity.GetObjTimeStamp(), shown);
+
+    ASSERT_TRUE(page.Pick(CPlLayerWellName::kRelativePosId, "左上"));
+    EXPECT_EQ(Layer()->m_strNameRelativePos, "左上");
+    EXPECT_EQ(CountLogged("CPlWellMgr::SetWellLabelAlign(左上)"), 1);
+
+    lodestar::testing::ClearCallLog();
+    ASSERT_TRUE(page.Pick(CPlLayerWellName::kReferObjectId, "井排基线"));
+    EXPECT_EQ(lodestar::testing::CallLog(),
+              (Texts{"CPlContainer::SetWellDrainLinePos", "CPlWellMgr::SetWellLabelRefertype(井排基线)",
+                     "CPlContainer::UpdateWnd"}));
+}
+
+TEST(ProfileWellNamePage, OnAStratumAChosenTemplateTakesThePlaceOfTheFace) {
+    SampleGraph g;
+    g.entity.m_nStratumGrade = 1;
+    Layer()->m_nStratumIndex = 0;
+    OpenList<CPlLayerWellName> page(new CPlLayerWellName(&g.entity));
+    page.Show(&g.entity);
+    EXPECT_TRUE(page.Enabled(CPlLayerWellName::kFontTemplateId));
+    const Texts options = page.Options(CPlLayerWellName::kFontTemplateId);
+    ASSERT_GE(options.size(), 2u) << "the template manager's font templates after the empty option";
+    ASSERT_TRUE(page.Pick(CPlLayerWellName::kFontTemplateId, options[1]));
+    EXPECT_EQ(Layer()->m_strNameFontTemplate, options[1]);
+    EXPECT_EQ(CountLogged("CPlContainer::ChangeWellNameFontTemplate(" + options[1] + ")"), 1);
+    page.Show(&g.entity);
+    EXPECT_FALSE(page.Enabled(CPlLayerWellName::kFaceId));
+    EXPECT_EQ(page.Options(CPlLayerWellName::kFontTemplateId), options) << "refilled, not added to";
+
+    ASSERT_TRUE(page.Pick(CPlLayerWellName::kShowId, "否"));
+    page.Show(&g.entity);
+    EXPECT_FALSE(page.Enabled(CPlLayerWellName::kFontTemplateId));
+    EXPECT_FALSE(page.Enabled(CPlLayerWellName::kOffsetId));
+    EXPECT_TRUE(page.Enabled(CPlLayerWellName::kShowId));
+}
+
+// ---- well-symbol page -------------------------------------------------------------------------------------
+
+TEST(ProfileWellSymbolPage, SymbolAndTrackGroupsWriteTheirOwnKind) {
+    SampleGraph g;
+    OpenList<CPlLayerWellSymbol> page(new CPlLayerWellSymbol(&g.entity));
+    page.Show(&g.entity);
+    for (DWORD_PTR id : {CPlLayerWellSymbol::kPointTemplateId, CPlLayerWellSymbol::kSizeTemplateId,
+                         CPlLayerWellSymbol::kBorderTemplateId, CPlLayerWellSymbol::kInnerTemplateId})
+        EXPECT_FALSE(page.Enabled(id)) << id;
+
+    uint64_t stamp = g.entity.GetObjTimeStamp();
+    ASSERT_TRUE(page.Type(CPlLayerWellSymbol::kHeadGroupId + 3, "2"));  // "大小" of "井口符号"
+    EXPECT_FLOAT_EQ(Layer()->GetSymbolPoint(PL_SYMBOL_HEAD).size, 200.0f);
+    EXPECT_FLOAT_EQ(g.Head(1)->GetSymbolLogPoint().size, 200.0f);
+    EXPECT_FLOAT_EQ(Layer()->GetSymbolPoint(PL_SYMBOL_BOTTOM).size, 0.0f);
+    EXPECT_NE(g.entity.GetObjTimeStamp(), stamp);
+
+    const QXLOGPEN upper = Layer()->GetWellTrackPen(PL_TRACK_UPPER);
+    auto* color = dynamic_cast<CBCGPColorProp*>(page.Item(CPlLayerWellSymbol::kLowerTrackGroupId + 4));
+    ASSERT_TRUE(page.grid().ChooseColor(color, RGB(0, 0, 255)));
+    EXPECT_EQ(Layer()->GetWellTrackPen(PL_TRACK_LOWER).color, RGB(0, 0, 255));
+    EXPECT_EQ(g.well[0]->GetTrack(PL_TRACK_LOWER)->GetLogPen().color, RGB(0, 0, 255));
+    EXPECT_EQ(Layer()->GetWellTrackPen(PL_TRACK_UPPER).color, upper.color);
+    EXPECT_EQ(g.Upper(0)->GetLogPen().color, upper.color);
+
+    stamp = g.entity.GetObjTimeStamp();
+    lodestar::testing::ClearCallLog();
+    ASSERT_TRUE(page.Pick(CPlLayerWellSymbol::kTrackModeId, "直线"));
+    EXPECT_TRUE(Layer()->m_bStraightTrack);
+    EXPECT_EQ(lodestar::testing::CallLog(), (Texts{"CPlContainer::UpdateProperty", "CPlContainer::UpdateWnd"}));
+    EXPECT_EQ(g.entity.GetObjTimeStamp(), stamp);
+
+    ASSERT_TRUE(page.Pick(CPlLayerWellSymbol::kHeadGroupId + 1, "否"));
+    EXPECT_FALSE(Layer()->GetSymbolVisible(PL_SYMBOL_HEAD));
+    page.Show(&g.entity);
+    EXPECT_FALSE(page.Enabled(CPlLayerWellSymbol::kHeadGroupId + 3));
+    EXPECT_EQ(page.Value(CPlLayerWellSymbol::kTrackModeId), "直线");
+}
+
+TEST(ProfileWellSymbolPage, TheCurrentLayerSymbolFollowsItsTemplates) {
+    SampleGraph g;
+    g.entity.m_nStratumGrade = 0;
+    Layer()->m_nStratumIndex = 1;
+    OpenList<CPlLayerWellSymbol> page(new CPlLayerWellSymbol(&g.entity));
+    page.Show(&g.entity);
+    const Texts colors = page.Options(CPlLayerWellSymbol::kBorderTemplateId);
+    ASSERT_GE(colors.size(), 2u);
+    ASSERT_TRUE(page.Pick(CPlLayerWellSymbol::kBorderTemplateId, colors[1]));
+    EXPECT_EQ(Layer()->m_strPointOutColorTemplate, colors[1]);
+    page.Show(&g.entity);
+    EXPECT_FALSE(page.Enabled(CPlLayerWellSymbol::kBorderColorId));
+    EXPECT_TRUE(page.Enabled(CPlLayerWellSymbol::kInnerColorId));
+    ASSERT_TRUE(page.Pick(CPlLayerWellSymbol::kBorderTemplateId, ""));
+    page.Show(&g.entity);
+    EXPECT_TRUE(page.Enabled(CPlLayerWellSymbol::kBorderColorId));
+
+    ASSERT_TRUE(page.Type(CPlLayerWellSymbol::kSizeId, "3.5"));
+    EXPECT_FLOAT_EQ(Layer()->GetSymbolPoint(PL_SYMBOL_CURRENT).size, 350.0f);
+    EXPECT_EQ(CountLogged("CPlWellMgr::SetSymbolLogPoint(2)"), 1);
+}
+
+}  // namespace

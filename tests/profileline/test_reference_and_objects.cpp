@@ -1,0 +1,234 @@
+// The reference page (plane maps of the project folder, their layers, the reference information
+// the page keeps alive) and the object pages, whose edits reach the active objects of their own
+// kind only.
+#include <boost/filesystem.hpp>
+#include <boost/make_shared.hpp>
+#include <fstream>
+#include <unistd.h>
+
+#include "ProfileFixture.h"
+#include "ProfilelineProp/PlLayerReferenceInfo.h"
+#include "ProfilelineProp/PlProfilelineProperty.h"
+#include "ProfilelineProp/PlWellSymbolProperty.h"
+#include "ProfilelineProp/PlWellTrackProperty.h"
+#include "ProfilelineProp/wellnameproperty.h"
+#include "bcg/ColorProp.h"
+#include "hostlibs/Harrow/HarrowTesting.h"
+#include "hosttypes/Harrow/HarrowUtility.h"
+#include "hosttypes/Harrow/KelProject.h"
+#include "win32/Win32.h"
+
+namespace fs = boost::filesystem;
+using namespace pltest;
+using Texts = std::vector<std::string>;
+
+namespace {
+
+// A project whose "\Map\Plane" folder holds the plane maps named, and goes away with the test.
+class ProjectFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root_ = fs::temp_directory_path() / ("tessaly-profile-" + std::to_string(::getpid()) + "-" +
+                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(root_ / "Map" / "Plane");
+        // The host names folders with '\'.
+        std::string path = root_.string();
+        for (char& c : path)
+            if (c == '/') c = '\\';
+        harrow::testing::SetProjectPath(path.c_str());
+        info_ = boost::make_shared<CPlRefrenceInfo>();
+        info_->SetLayerProperty(Layer());
+        g_.entity.SetRefrenceInfo(info_);
+    }
+    void TearDown() override { fs::remove_all(root_); }
+    void AddMap(const std::string& file) { std::ofstream(root_ / "Map" / "Plane" / file) << "map"; }
+
+    fs::path root_;
+    SampleGraph g_;
+    boost::shared_ptr<CPlRefrenceInfo> info_;
+};
+
+TEST_F(ProjectFolder, PlaneMapsAreListedByNameAndBackslashesSeparateFolders) {
+    AddMap("B.LVN");
+    AddMap("A.LVN");
+    AddMap("notes.txt");
+    AddMap("lower.lvn");
+    fs::create_directories(root_ / "Map" / "Plane" / "dir.LVN");
+    std::vector<std::string> names;
+    const CString folder = CKelProject::Instance()->GetProjectPath() + "\\Map\\Plane";
+    EXPECT_EQ(CHarrowUtility::FindFile(folder, names), 2);
+    EXPECT_EQ(names, (Texts{"A", "B"}));
+    EXPECT_NE(GetFileAttributesA(folder + "\\A.LVN"), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesA(folder + "\\C.LVN"), INVALID_FILE_ATTRIBUTES);
+    names.clear();
+    EXPECT_EQ(CHarrowUtility::FindFile(folder + "\\absent", names), 0);
+    EXPECT_TRUE(names.empty());
+}
+
+TEST_F(ProjectFolder, OffersThePlaneMapsAndTheLayersOfTheReferenceMap) {
+    AddMap("A.LVN");
+    AddMap("B.LVN");
+    Layer()->m_strPlaneMapFile = "B";
+    Layer()->m_bShowReferenceMap = true;
+    info_->AddShowLayer("等值线", true);
+    info_->AddShowLayer("断层", false);
+    OpenList<CPlLayerReferenceInfo> page(new CPlLayerReferenceInfo(&g_.entity));
+    page.Show(&g_.entity);
+    EXPECT_EQ(page.Options(CPlLayerReferenceInfo::kPlaneMapId), (Texts{"", "A", "B"}));
+    EXPECT_EQ(page.Value(CPlLayerReferenceInfo::kPlaneMapId), "B");
+    EXPECT_EQ(page.Value(CPlLayerReferenceInfo::kShowId), "是");
+    CBCGPProp* first = page.Item(CPlLayerReferenceInfo::kFirstLayerId);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->GetName().str(), "等值线");
+    EXPECT_EQ(page.Value(CPlLayerReferenceInfo::kFirstLayerId), "是");
+    EXPECT_EQ(page.Value(CPlLayerReferenceInfo::kFirstLayerId + 1), "否");
+
+    const uint64_t before = g_.entity.GetObjTimeStamp();
+    ASSERT_TRUE(page.Pick(CPlLayerReferenceInfo::kPlaneMapId, "A"));
+    EXPECT_EQ(CountLogged("CPlRefrenceInfo::SetFileName(A)"), 1);
+    EXPECT_NE(g_.entity.GetObjTimeStamp(), before);
+    ASSERT_TRUE(page.Pick(CPlLayerReferenceInfo::kFirstLayerId + 1, "是"));
+    EXPECT_EQ(info_->GetShowLayerVisible(1), 1);
+
+    info_->AddShowLayer("沉积相", false);
+    ASSERT_TRUE(page.Pick(CPlLayerReferenceInfo::kShowId, "否"));
+    page.Show(&g_.entity);
+    EXPECT_NE(page.Item(CPlLayerReferenceInfo::kFirstLayerId + 2), nullptr) << "rebuilt from what is offered now";
+    EXPECT_EQ(page.Item(CPlLayerReferenceInfo::kFirstLayerId)->GetParent()->GetSubItemsCount(), 3);
+    EXPECT_TRUE(page.Enabled(CPlLayerReferenceInfo::kShowId));
+    for (DWORD_PTR id : {DWORD_PTR(CPlLayerReferenceInfo::kPlaneMapId), DWORD_PTR(CPlLayerReferenceInfo::kLayersId),
+                         CPlLayerReferenceInfo::kFirstLayerId + 2})
+        EXPECT_FALSE(page.Enabled(id)) << id;
+}
+
+TEST_F(ProjectFolder, AMissingMapIsNotShownAndAnEmptyFolderOffersNothing) {
+    Layer()->m_strPlaneMapFile = "gone";
+    OpenList<CPlLayerReferenceInfo> page(new CPlLayerReferenceInfo(&g_.entity));
+    page.Show(&g_.entity);
+    EXPECT_TRUE(page.Options(CPlLayerReferenceInfo::kPlaneMapId).empty());
+    EXPECT_EQ(page.Value(CPlLayerReferenceInfo::kPlaneMapId), "");
+}
+
+TEST_F(ProjectFolder, ThePageKeepsTheInformationItWasGivenAlive) {
+    info_->AddShowLayer("断层", true);
+    Layer()->m_bShowReferenceMap = true;
+    OpenList<CPlLayerReferenceInfo> page(new CPlLayerReferenceInfo(&g_.entity));
+    g_.entity.SetRefrenceInfo(boost::make_shared<CPlRefrenceInfo>());
+    info_.reset();  // the container no longer holds the first information: only the page does
+    g_.entity.ProChanged();
+    page.Show(&g_.entity);
+    EXPECT_EQ(page.Value(CPlLayerReferenceInfo::kFirstLayerId), "是");
+    ASSERT_TRUE(page.Pick(CPlLayerReferenceInfo::kFirstLayerId, "否"));
+    EXPECT_EQ(CountLogged("CPlRefrenceInfo::SetLayerVisible(断层,0)"), 1);
+
+    CPlCnEntity bare;  // no reference information at all
+    OpenList<CPlLayerReferenceInfo> empty(new CPlLayerReferenceInfo(&bare));
+    empty.Show(&bare);
+    EXPECT_EQ(empty.Value(CPlLayerReferenceInfo::kShowId), "");
+}
+
+// ---- object pages ------------------------------------------------------------------------------------
+
+TEST(ProfileObjectPages, LineEditsReachEveryActiveLineAndNothingElse) {
+    SampleGraph g;
+    CPlProfileline another;
+    another.SetLineType(LINE_PROJECTION);
+    another.SetContainer(&g.entity);
+    g.Activate({&g.projected, g.Label(0), &another});
+    QXLOGFONT font;
+    font.size = 750;
+    g.Label(0)->SetLabelFont(font);
+    OpenList<CPlProfilelineProperty> page(new CPlProfilelineProperty(&g.projected));
+    page.Show(&g.projected);
+    EXPECT_EQ(page.Value(CPlProfilelineProperty::kTypeId), "投影连井线");
+    EXPECT_EQ(page.Value(CPlProfilelineProperty::kWidthId), "0.02") << "several objects are active";
+    lodestar::testing::ClearCallLog();
+
+    ASSERT_TRUE(page.Type(CPlProfilelineProperty::kAngleId, "180"));
+    EXPECT_DOUBLE_EQ(g.projected.GetAngle(), 180);
+    EXPECT_DOUBLE_EQ(another.GetAngle(), 180);
+    lodestar::testing::ClearCallLog();
+    ASSERT_TRUE(page.Type(CPlProfilelineProperty::kAngleId, "361"));
+    ASSERT_TRUE(page.Type(CPlProfilelineProperty::kAngleId, "360"));
+    EXPECT_TRUE(lodestar::testing::CallLog().empty());
+    EXPECT_DOUBLE_EQ(another.GetAngle(), 180);
+
+    ASSERT_TRUE(page.Type(CPlProfilelineProperty::kWidthId, "0.25"));
+    EXPECT_FLOAT_EQ(g.projected.GetLinePen().width, 25.0f);
+    EXPECT_FLOAT_EQ(another.GetLinePen().width, 25.0f);
+    EXPECT_FLOAT_EQ(g.sequence.GetLinePen().width, 0.0f) << "not active";
+    EXPECT_FLOAT_EQ(g.Label(0)->GetLabelFont().size, 750.0f) << "the label among the lines keeps its values";
+    EXPECT_EQ(CountLogged("CWellLabel::SetLabelFont"), 0);
+    EXPECT_EQ(g.entity.GetObjTimeStamp(), 0u);
+
+    OpenList<CPlProfilelineProperty> sequence(new CPlProfilelineProperty(&g.sequence));
+    EXPECT_EQ(sequence.list().GetPropList().FindItemByData(CPlProfilelineProperty::kAngleId, TRUE), nullptr);
+}
+
+TEST(ProfileObjectPages, LabelsShowNeutralValuesWhenSeveralAreActive) {
+    SampleGraph g;
+    QXLOGFONT font;
+    font.SetFaceName("黑体");
+    font.size = 1200;
+    font.color = RGB(9, 9, 9);
+    g.Label(0)->SetLabelFont(font);
+    g.Activate({g.Label(0)});
+    OpenList<CPlWellLabelProperty> page(new CPlWellLabelProperty(g.Label(0)));
+    page.Show(g.Label(0));
+    EXPECT_EQ(page.Value(CPlWellLabelProperty::kWellId), "W1");
+    EXPECT_EQ(page.Value(CPlWellLabelProperty::kFaceId), "黑体");
+    EXPECT_EQ(page.Value(CPlWellLabelProperty::kSizeId), "12.00");
+
+    g.Activate({g.Label(0), g.Label(1), &g.sequence});
+    g.Label(0)->ProChanged();
+    page.Show(g.Label(0));
+    EXPECT_FALSE(page.Enabled(CPlWellLabelProperty::kWellId));
+    EXPECT_EQ(page.Value(CPlWellLabelProperty::kWellId), "W1") << "left as it was";
+    EXPECT_EQ(page.Value(CPlWellLabelProperty::kFaceId), "");
+    EXPECT_EQ(dynamic_cast<CBCGPColorProp*>(page.Item(CPlWellLabelProperty::kColorId))->GetColor(), 0u);
+    EXPECT_EQ(page.Value(CPlWellLabelProperty::kSizeId), "4.00");
+
+    ASSERT_TRUE(page.Type(CPlWellLabelProperty::kSizeId, "10"));
+    for (int i : {0, 1}) {
+        EXPECT_FLOAT_EQ(g.Label(i)->GetLabelFont().size, 1000.0f);
+        EXPECT_EQ(g.Label(i)->GetLabelFont().GetFaceName().str(), "黑体");
+        EXPECT_EQ(g.Label(i)->GetLabelFont().color, RGB(9, 9, 9));
+    }
+    ASSERT_TRUE(page.Type(CPlWellLabelProperty::kTextId, "注"));
+    EXPECT_EQ(g.Label(1)->GetLabelText().str(), "注");
+}
+
+TEST(ProfileObjectPages, SymbolAndTrackEditsReachTheirActiveKind) {
+    SampleGraph g;
+    g.Head(0)->SetPosition(FLOATPOINT{12.5, 30});
+    g.Activate({g.Head(0), g.Head(1), g.Upper(0)});
+    OpenList<CPlWellSymbolProperty> symbols(new CPlWellSymbolProperty(g.Head(0)));
+    symbols.Show(g.Head(0));
+    EXPECT_EQ(symbols.Value(CPlWellSymbolProperty::kTypeId), "井口符号");
+    EXPECT_EQ(symbols.Value(CPlWellSymbolProperty::kWellId), "W1");
+    EXPECT_FALSE(symbols.Enabled(CPlWellSymbolProperty::kXId));
+    ASSERT_TRUE(symbols.Type(CPlWellSymbolProperty::kSymbolGroupId + 2, "1.5"));
+    EXPECT_FLOAT_EQ(g.Head(1)->GetSymbolLogPoint().size, 150.0f);
+    EXPECT_EQ(CountLogged("CWellSymbol::SetSymbolLogPoint"), 2);
+
+    g.Activate({g.Upper(0), g.Upper(1), g.Head(0)});
+    OpenList<CPlWellTrackProperty> tracks(new CPlWellTrackProperty(g.Upper(0)));
+    tracks.Show(g.Upper(0));
+    EXPECT_EQ(tracks.Value(CPlWellTrackProperty::kShowModeId), "");
+    EXPECT_FALSE(tracks.Enabled(CPlWellTrackProperty::kTypeId));
+    lodestar::testing::ClearCallLog();
+    ASSERT_TRUE(tracks.Pick(CPlWellTrackProperty::kShowModeId, "直线"));
+    EXPECT_EQ(g.Upper(0)->m_byStraightLine, 1);
+    EXPECT_EQ(g.Upper(1)->m_byStraightLine, 1);
+    EXPECT_EQ(g.well[0]->GetTrack(PL_TRACK_LOWER)->m_byStraightLine, 0);
+    EXPECT_EQ(lodestar::testing::CallLog(), (Texts{"CPlContainer::RebuildTracks", "CPlContainer::UpdateWnd"}));
+
+    g.Activate({g.Upper(1)});
+    g.Upper(1)->ProChanged();
+    OpenList<CPlWellTrackProperty> one(new CPlWellTrackProperty(g.Upper(1)));
+    one.Show(g.Upper(1));
+    EXPECT_EQ(one.Value(CPlWellTrackProperty::kShowModeId), "直线");
+    EXPECT_EQ(one.Value(CPlWellTrackProperty::kTypeId), "5");
+}
+
+}  // namespace
