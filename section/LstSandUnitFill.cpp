@@ -4,14 +4,11 @@
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "hosttypes/Pennant/SandUnit.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "section/SectionTexts.h"
 #include "section/SingleWellSteps.h"
 #include "section/SingleWellTexts.h"
 
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::SetItemText;
 
 namespace {
 CBCGPProp* NewReadOnly(const char* name, const char* value, DWORD_PTR id) {

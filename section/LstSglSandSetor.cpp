@@ -11,15 +11,12 @@
 #include "hosttypes/Pennant/SandUnit.h"
 #include "hosttypes/Pennant/SglWellAdapter.h"
 #include "hosttypes/Pennant/SingleWellSection.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "section/SandDisplayMode.h"
 #include "section/SectionItems.h"
 #include "section/SectionTexts.h"
 #include "section/SingleWellSteps.h"
 
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::SetItemText;
 using namespace sectiontext;
 
 namespace {

@@ -10,7 +10,7 @@
 #include "hosttypes/Pennant/SglWellAdapter.h"
 #include "hosttypes/Pennant/SingleWellSection.h"
 #include "hosttypes/Pennant/StratumUnit.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "section/CnLstWell.h"
 #include "section/GraphSetor.h"
 #include "section/SectionItems.h"
@@ -19,9 +19,6 @@
 #include "section/SingleWellTexts.h"
 #include "win32/Win32.h"
 
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::SetItemText;
 using namespace sectiontext;
 
 namespace single {

@@ -5,13 +5,11 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
 #include "hosttypes/Pennant/StratumUnit.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "section/SectionTexts.h"
 #include "section/SingleWellSteps.h"
 #include "section/SingleWellTexts.h"
 
-using planemap::NewOptionItem;
-using planemap::SetItemText;
 
 CLstStratumUnit::CLstStratumUnit(Stratum::CStratumUnit* unit) : m_pUnit(unit) {}
 CLstStratumUnit::~CLstStratumUnit() = default;

@@ -31,7 +31,7 @@ CBCGPProp* NewSeepageGroup(DWORD_PTR id) {
     using namespace sectiontext;
     auto* seepage = new CBCGPProp(kSeepage, id, FALSE);
     seepage->AddSubItem(CreateYesNoProp(grouptext::kShow, id + 1, _variant_t(grouptext::kYes), ""));
-    seepage->AddSubItem(planemap::NewOptionItem(kInterfaceForm, "", kInterfaceForm, id + 2, {kAbruptStraight}, false));
+    seepage->AddSubItem(NewOptionItem(kInterfaceForm, "", kInterfaceForm, id + 2, {kAbruptStraight}, false));
     seepage->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, 1, CPropStyleCombox::kLineStyle,
                                              kestrel::kLineSetCommonAlt, kLineStyleDescription, id + 3));
     seepage->AddSubItem(new CBCGPropFloat(kWidth, _variant_t(0.0), 2, kWidthDescription, FALSE, id + 4));

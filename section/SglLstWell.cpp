@@ -9,7 +9,7 @@
 #include "hosttypes/Pennant/SglWellAdapter.h"
 #include "hosttypes/Pennant/SingleWellSection.h"
 #include "hosttypes/Tinder/TimeStamp.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "section/SectionItems.h"
 #include "section/SectionObject.h"
 #include "section/SectionOptions.h"
@@ -17,9 +17,6 @@
 #include "section/SingleWellTexts.h"
 #include "win32/Win32.h"
 
-using planemap::ItemText;
-using planemap::NewOptionItem;
-using planemap::SetItemText;
 using namespace sectiontext;
 
 // ---- the formatter --------------------------------------------------------------------------------
