@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/Responder.h"
+#include "hostlibs/Osprey/WellDataTesting.h"
 #include "hosttypes/Pennant/SglWellAdapter.h"
 #include "hosttypes/Pennant/StratumUnit.h"
 #include "section/LstSingle.h"
@@ -188,6 +189,14 @@ TEST_F(SingleGraphPage, EveryEditEndsTheSameWay) {
     world.Well().SetWidth(700);
     page.Show(world.Object());
     EXPECT_EQ("7.00", Value(CLstSingle::kWellWidthId));
+}
+
+TEST(SingleGraphPageGrades, NoStrataNoGrades) {
+    osprey::testing::SetStrata({});
+    SingleWorld world;
+    SinglePage<CLstSingle> page(&world.Section());
+    page.Show(world.Object());
+    EXPECT_TRUE(page.Options(CLstSingle::kGradeId).empty());
 }
 
 }  // namespace
