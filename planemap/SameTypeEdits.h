@@ -2,23 +2,59 @@
 // line-like lists share, read into a brush and written that way.
 #pragma once
 
+#include <typeinfo>
+
 #include "bcg/Prop.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObject.h"
 #include "mfc/String.h"
 
+// Which selected objects of the type name a same-type write reaches: those of class T. The
+// class test is made once per run of objects of one run-time type (a selection is mostly of one
+// kind), so a write to many objects costs one type-name comparison and one pointer comparison
+// each, no copy and no allocation. The name is copied once: a write may rename the object it
+// was read from.
+template <class T>
+class SameTypeTarget {
+public:
+    explicit SameTypeTarget(const CString& typeName) : typeName_(typeName) {}
+    T* operator()(CQXObject* object) {
+        if (!object || !SameText(object->GetTypeName(), typeName_)) return nullptr;
+        const std::type_info& type = typeid(*object);
+        if (&type != seen_) {
+            seen_ = &type;
+            isT_ = dynamic_cast<T*>(object) != nullptr;
+        }
+        return isT_ ? static_cast<T*>(object) : nullptr;
+    }
+
+private:
+    // Type names are a few bytes: compared here, byte by byte, rather than through a library call.
+    static bool SameText(const CString& a, const CString& b) {
+        const int n = a.GetLength();
+        if (n != b.GetLength()) return false;
+        const char* p = a.GetString();
+        const char* q = b.GetString();
+        for (int k = 0; k < n; ++k)
+            if (p[k] != q[k]) return false;
+        return true;
+    }
+
+    const CString typeName_;
+    const std::type_info* seen_ = nullptr;
+    bool isT_ = false;
+};
+
 // Calls setter with value on every selected object of the layer whose type name equals typeName,
 // in selection order. Objects of that type name that are not of the setter's class are skipped.
 template <class T, class R, class Arg, class V>
 void SetSameTypeObjects(CQXLayer* layer, R (T::*setter)(Arg), V value, const CString& typeName) {
     if (!layer) return;
+    SameTypeTarget<T> target(typeName);
     const int n = layer->GetSelectedObjectCount();
-    for (int i = 0; i < n; ++i) {
-        CQXObject* object = layer->GetSelectedObject(i);
-        if (!object || object->GetTypeName() != typeName) continue;
-        if (T* typed = dynamic_cast<T*>(object)) (typed->*setter)(value);
-    }
+    for (int i = 0; i < n; ++i)
+        if (T* typed = target(layer->GetSelectedObject(i))) (typed->*setter)(value);
 }
 
 // Calls fn(object) on every selected object of typeName that is a T, in selection order; for
@@ -26,12 +62,10 @@ void SetSameTypeObjects(CQXLayer* layer, R (T::*setter)(Arg), V value, const CSt
 template <class T, class Fn>
 void ForSameTypeObjects(CQXLayer* layer, const CString& typeName, Fn fn) {
     if (!layer) return;
+    SameTypeTarget<T> target(typeName);
     const int n = layer->GetSelectedObjectCount();
-    for (int i = 0; i < n; ++i) {
-        CQXObject* object = layer->GetSelectedObject(i);
-        if (!object || object->GetTypeName() != typeName) continue;
-        if (T* typed = dynamic_cast<T*>(object)) fn(typed);
-    }
+    for (int i = 0; i < n; ++i)
+        if (T* typed = target(layer->GetSelectedObject(i))) fn(typed);
 }
 
 // Sends the change notification (with 0) to every selected object of typeName.

@@ -23,14 +23,30 @@ LRESULT CWndLstPlane::OnPlanePropertyChanged(WPARAM wParam, LPARAM lParam) {
     return OnPropertyChanged(wParam, lParam);
 }
 
-void CWndLstPlane::CopySelection(CQXLayer* layer, int count, uint64_t* latest) {
+uint64_t CWndLstPlane::CopySelection(CQXLayer* layer, int count) {
     m_selection.RemoveAll();
-    *latest = 0;
+    uint64_t latest = 0;
     for (int i = 0; i < count; ++i) {
         CQXObject* object = layer->GetSelectedObject(i);
         m_selection.Add(object);
-        if (object) *latest = std::max(*latest, object->GetTimeStamp());
+        if (object) latest = std::max(latest, object->GetTimeStamp());
     }
+    return latest;
+}
+
+bool CWndLstPlane::SameMembers(int from, uint64_t* latest) {
+    // The copy's members, in a set kept between calls (cleared, not freed).
+    const int n = m_pLayer->GetSelectedObjectCount();
+    m_members.clear();
+    for (int k = 0; k < n; ++k) m_members.insert(m_selection.GetData()[k]);
+    uint64_t newest = *latest;
+    for (int i = from; i < n; ++i) {
+        CQXObject* selected = m_pLayer->GetSelectedObject(i);
+        if (!m_members.count(selected)) return false;
+        if (selected) newest = std::max(newest, selected->GetTimeStamp());
+    }
+    *latest = newest;
+    return true;
 }
 
 int CWndLstPlane::CheckTargetChanged(CObject* target) {
@@ -41,31 +57,42 @@ int CWndLstPlane::CheckTargetChanged(CObject* target) {
         m_pLayer = object->GetLayer();
         // An object outside any layer has no selection to follow.
         const int n = m_pLayer ? m_pLayer->GetSelectedObjectCount() : 0;
-        const int m = GetSelectionCount();
-        if (n != m) {
-            CopySelection(m_pLayer, n, &latest);
-            m_timeStamp = latest;
+        if (n != GetSelectionCount()) {
+            m_timeStamp = CopySelection(m_pLayer, n);
             m_pTarget = target;
             return 1;
         }
-        // Membership in the copy: in the common case the order is the same, so the set of the
-        // copy is built only when a position differs.
-        std::unordered_set<const CQXObject*> copy;
-        for (int i = 0; i < n; ++i) {
-            CQXObject* selected = m_pLayer->GetSelectedObject(i);
-            bool found = m_selection.GetAt(i) == selected;
-            if (!found) {
-                if (copy.empty())
-                    for (int k = 0; k < m; ++k) copy.insert(m_selection.GetAt(k));
-                found = copy.count(selected) != 0;
+        // In the common case the selection is the copy in the same order: one pass comparing in
+        // place and reading the stamps. Only when a position differs is membership looked up.
+        void* const* copy = m_selection.GetData();
+        const CQXLayer* layer = m_pLayer;
+        int i = n;
+        uint64_t other = 0;  // a second running maximum: two stamps are read at once
+        int k = 0;
+        for (; k + 1 < n; k += 2) {
+            CQXObject* a = layer->GetSelectedObject(k);
+            CQXObject* b = layer->GetSelectedObject(k + 1);
+            if (copy[k] != a || copy[k + 1] != b) break;
+            if (a) latest = std::max(latest, a->GetTimeStamp());
+            if (b) other = std::max(other, b->GetTimeStamp());
+        }
+        for (; k < n; ++k) {
+            CQXObject* selected = layer->GetSelectedObject(k);
+            if (copy[k] != selected) {
+                i = k;
+                break;
             }
-            if (!found) {
-                CopySelection(m_pLayer, n, &latest);
-                m_timeStamp = latest;
+            if (selected) latest = std::max(latest, selected->GetTimeStamp());
+        }
+        latest = std::max(latest, other);
+        if (i < n) {
+            uint64_t members = latest;
+            if (!SameMembers(i, &members)) {
+                m_timeStamp = CopySelection(m_pLayer, n);
                 m_pTarget = target;
                 return 1;
             }
-            if (selected) latest = std::max(latest, selected->GetTimeStamp());
+            latest = members;
         }
     } else if (target && target->IsKindOf(RUNTIME_CLASS(CQXLayer))) {
         m_nMode = 1;

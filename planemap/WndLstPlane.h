@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 
 #include "bcg/Prop.h"
 #include "framework/WndLst.h"
@@ -57,7 +58,13 @@ private:
     // with its value untouched; such a report writes nothing, for every list, and never reaches
     // OnPropertyChanged.
     LRESULT OnPlanePropertyChanged(WPARAM wParam, LPARAM lParam);
-    void CopySelection(CQXLayer* layer, int count, uint64_t* latest);
+    // Copies the layer's selection; answers the newest stamp among it.
+    uint64_t CopySelection(CQXLayer* layer, int count);
+    // Whether the selection from position `from` on holds only members of the copy (the copy and
+    // the selection have the same size); raises *latest to their newest stamp when it does.
+    bool SameMembers(int from, uint64_t* latest);
+
+    std::unordered_set<const void*> m_members;  // reused by SameMembers
 
     DECLARE_MESSAGE_MAP()
 };

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "hostlibs/Kestrel/KestrelInternal.h"
+#include "mfc/BoundedLog.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Kestrel/KestrelTesting.h"
 
@@ -13,7 +14,10 @@ using namespace kestrel;
 namespace {
 
 int g_engineDepth = 0;
-std::vector<testing::DrawCall> g_drawCalls;
+// The newest calls at least (every picker entry a grid paints draws a sample): bounded for a
+// host that stays open all day.
+constexpr std::size_t kDrawCallsKept = 1024;
+platform::BoundedLog<testing::DrawCall> g_drawCalls(kDrawCallsKept);
 
 // Sizes beyond this many logical units (a metre under MM_HIMETRIC) are drawn at this size, so
 // that a wild record cannot ask for an absurd pen or symbol.
@@ -254,7 +258,7 @@ CPointTool* AfxGetPointTool() {
 
 namespace kestrel::testing {
 
-const std::vector<DrawCall>& DrawCalls() { return g_drawCalls; }
+const std::vector<DrawCall>& DrawCalls() { return g_drawCalls.items(); }
 void ClearDrawCalls() { g_drawCalls.clear(); }
 int DefaultEngineDepth() { return g_engineDepth; }
 

@@ -9,16 +9,18 @@
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
 #include "hosttypes/Parsnip/QXSegment.h"
+#include "mfc/BoundedLog.h"
 
 namespace parsnip::testing {
 namespace {
-std::vector<Notification>& NotificationLog() {
-    static std::vector<Notification> log;
+// The newest notifications at least, bounded like the call log.
+platform::BoundedLog<Notification>& NotificationLog() {
+    static platform::BoundedLog<Notification> log(2048);
     return log;
 }
 }  // namespace
 
-const std::vector<Notification>& Notifications() { return NotificationLog(); }
+const std::vector<Notification>& Notifications() { return NotificationLog().items(); }
 void ClearNotifications() { NotificationLog().clear(); }
 void RecordNotification(const Notification& notification) { NotificationLog().push_back(notification); }
 }  // namespace parsnip::testing

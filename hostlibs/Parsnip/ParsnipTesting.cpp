@@ -1,11 +1,16 @@
 #include "hostlibs/Parsnip/ParsnipTesting.h"
 
 #include "hostlibs/Parsnip/MapFixture.h"
+#include "mfc/BoundedLog.h"
 
 namespace parsnip::testing {
 namespace {
-std::vector<Call>& Log() {
-    static std::vector<Call> log;
+// The newest calls at least: every setter logs itself, so an unbounded log would grow with every
+// edit of a long session.
+constexpr std::size_t kCallsKept = 2048;
+
+platform::BoundedLog<Call>& Log() {
+    static platform::BoundedLog<Call> log(kCallsKept);
     return log;
 }
 bool& Enabled() {
@@ -14,12 +19,12 @@ bool& Enabled() {
 }
 }  // namespace
 
-const std::vector<Call>& CallLog() { return Log(); }
+const std::vector<Call>& CallLog() { return Log().items(); }
 void ClearCallLog() { Log().clear(); }
 
 int CountCalls(const std::string& operation, const void* target) {
     int n = 0;
-    for (const Call& call : Log())
+    for (const Call& call : Log().items())
         if (call.operation == operation && (target == nullptr || call.target == target)) ++n;
     return n;
 }

@@ -48,10 +48,11 @@ public:
     virtual void GetAnchor(QXPOINT* point);
     virtual void GetAnchor(FLOATPOINT* point);
 
-    // Names and identity.
-    CString GetTypeName() const { return m_strTypeName; }
-    CString GetName() const { return m_strName; }
-    CString GetClassNameG() const { return m_strClassName; }
+    // Names and identity, read in place (same-type writes compare every selected object's type
+    // name; a copy each time would cost more than the write).
+    const CString& GetTypeName() const { return m_strTypeName; }
+    const CString& GetName() const { return m_strName; }
+    const CString& GetClassNameG() const { return m_strClassName; }
     int SetName(const char* name);
     void SetTypeName(const char* name);
 
@@ -122,11 +123,13 @@ protected:
     // Setters of the library renew the stamp and log themselves through this.
     void Touched(const char* operation, const std::string& arguments = std::string());
 
+    // The members every refresh and same-type write reads (stamp, type name) lie together at
+    // the head of the object.
     CQXLayer* m_pLayer = nullptr;
+    uint64_t m_nTimeStamp = 0;
     CString m_strTypeName;
     CString m_strName;
     CString m_strClassName;
-    uint64_t m_nTimeStamp = 0;
     int m_nModifyFlag = 0;
     EDITMODE m_nEditMode = EDITMODE_NONE;
     CONTROLNODE m_nSelectedNode = NODE_NONE;

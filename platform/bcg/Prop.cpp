@@ -224,10 +224,11 @@ void CBCGPProp::EnableSpinControl(BOOL enable, int minValue, int maxValue) {
 
 BOOL CBCGPProp::IsSelected() const { return (m_pWndList && m_pWndList->GetCurSel() == this) ? TRUE : FALSE; }
 
+// Marks the row for painting; the grid paints once when it is next updated (however many rows a
+// refresh changed), not once per change.
 void CBCGPProp::Redraw() {
     if (!m_pWndList || !m_pWndList->GetSafeHwnd() || m_Rect.IsRectEmpty()) return;
     m_pWndList->InvalidateRect(&m_Rect, TRUE);
-    m_pWndList->UpdateWindow();
 }
 
 CRect CBCGPProp::GetNameRect() const {

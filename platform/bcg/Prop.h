@@ -125,7 +125,7 @@ public:
     const CString& GetValidChars() const { return m_strValidChars; }
     BOOL IsSelected() const;
     BOOL IsInPlaceEditing() const { return m_bInPlaceEdit; }
-    void Redraw();  // repaints the item's row now
+    void Redraw();  // marks the item's row for painting (the grid paints once when updated)
 
     // ---- geometry and in-place windows (list client coordinates) ---------------------------
     const CRect& GetRect() const { return m_Rect; }

@@ -276,8 +276,8 @@ std::vector<CBCGPProp*> CBCGPPropList::GetVisibleRows() const {
 
 CBCGPProp* CBCGPPropList::HitTest(CPoint point) const {
     if (!m_rectList.PtInRect(point)) return nullptr;
-    for (CBCGPProp* row : GetVisibleRows())
-        if (row->m_Rect.PtInRect(point)) return row;
+    for (CBCGPProp* row : m_shownRows)
+        if (row->IsVisible() && row->m_Rect.PtInRect(point)) return row;
     return nullptr;
 }
 
@@ -304,6 +304,7 @@ void CBCGPPropList::OnItemLeaving(CBCGPProp* item) {
     }
     for (Watch* w : m_watches)
         if (within(w->item)) w->item = nullptr;
+    m_shownRows.erase(std::remove_if(m_shownRows.begin(), m_shownRows.end(), within), m_shownRows.end());
 }
 
 void CBCGPPropList::DisposeWindow(CWnd* wnd) {
@@ -329,8 +330,17 @@ void CBCGPPropList::SetCurSel(CBCGPProp* prop, BOOL redraw) {
     if (prop && !ContainsProperty(prop)) return;
     if (prop == m_pSel) return;
     if (GetEditedItem()) EndEditItem(FALSE);
+    CBCGPProp* old = m_pSel;
     m_pSel = prop;
-    if (redraw && m_hWnd) Invalidate(TRUE);
+    if (redraw && m_hWnd) {
+        InvalidateRow(old);
+        InvalidateRow(prop);
+        if (m_bDescriptionArea) InvalidateRect(&m_rectDescription, TRUE);
+    }
+}
+
+void CBCGPPropList::InvalidateRow(CBCGPProp* prop) {
+    if (prop && !prop->m_Rect.IsRectEmpty()) InvalidateRect(&prop->m_Rect, TRUE);
 }
 
 BOOL CBCGPPropList::EditItem(CBCGPProp* prop, LPPOINT clickPoint) {
@@ -359,7 +369,7 @@ BOOL CBCGPPropList::EditItem(CBCGPProp* prop, LPPOINT clickPoint) {
         return FALSE;
     }
     prop->m_bInPlaceEdit = TRUE;
-    Invalidate(TRUE);
+    InvalidateRow(prop);
     return TRUE;
 }
 
@@ -380,7 +390,7 @@ BOOL CBCGPPropList::EndEditItem(BOOL updateData) {
     prop->m_bInPlaceEdit = FALSE;
     prop->m_bButtonIsDown = FALSE;
     const bool notify = defer.Release();
-    if (m_hWnd) Invalidate(TRUE);
+    if (m_hWnd) InvalidateRow(prop);
     // Last step: the owner may delete the item, its siblings or every item.
     if (notify) SendChanged(prop);
     return TRUE;
@@ -400,7 +410,7 @@ void CBCGPPropList::OnComboPicked() {
     prop->m_bInPlaceEdit = FALSE;
     prop->m_bButtonIsDown = FALSE;
     const bool notify = defer.Release();
-    if (m_hWnd) Invalidate(TRUE);
+    if (m_hWnd) InvalidateRow(prop);
     if (notify) SendChanged(prop);
 }
 
@@ -432,10 +442,17 @@ void CBCGPPropList::AdjustLayout() {
     m_rectDescription = m_bDescriptionArea ? CRect(0, bottom, client.right, client.bottom) : CRect();
     if (!m_bLeftColumnSet) m_nLeftColumnWidth = client.Width() / 2;
 
-    m_nVisibleRows = static_cast<int>(GetVisibleRows().size());
-    m_nVertScrollOffset = std::max(0, std::min(m_nVertScrollOffset, GetScrollMax()));
-    int y = top - m_nVertScrollOffset * kRowHeight;
-    for (CBCGPProp* item : m_lstProps) LayoutItem(item, 0, y, true);
+    // One walk over the items in the common case: the rows are counted while they are placed,
+    // and placed again only when the count moves the scroll position.
+    for (;;) {
+        const int offset = m_nVertScrollOffset;
+        int y = top - offset * kRowHeight;
+        m_nVisibleRows = 0;
+        m_shownRows.clear();
+        for (CBCGPProp* item : m_lstProps) LayoutItem(item, 0, y, true);
+        m_nVertScrollOffset = std::max(0, std::min(offset, GetScrollMax()));
+        if (m_nVertScrollOffset == offset) break;
+    }
 
     // An open editor follows its row.
     if (CBCGPProp* edited = GetEditedItem()) {
@@ -457,6 +474,8 @@ void CBCGPPropList::LayoutItem(CBCGPProp* item, int level, int& y, bool shown) {
     const bool visible = shown && item->m_bIsVisible;
     if (visible) {
         item->m_Rect = CRect(0, y, m_rectList.right, y + kRowHeight);
+        ++m_nVisibleRows;
+        if (y + kRowHeight > m_rectList.top && y < m_rectList.bottom) m_shownRows.push_back(item);
         y += kRowHeight;
         if (item->HasButton())
             item->AdjustButtonRect();
@@ -487,30 +506,38 @@ void CBCGPPropList::OnDestroy() {
     CWnd::OnDestroy();
 }
 
+// Laid out before the grid's next message or paint: a pane that sizes its grid more than once
+// while it is made lays the rows out once.
 void CBCGPPropList::OnSize(UINT type, int cx, int cy) {
     CWnd::OnSize(type, cx, cy);
-    AdjustLayout();
+    m_bLayoutPending = true;
+    Invalidate(TRUE);
 }
 
+// Paints what was marked: the rows a change marked, or everything after a layout.
 void CBCGPPropList::OnPaint() {
     CPaintDC dc(this);
     CRect client;
     GetClientRect(&client);
-    dc.FillSolidRect(&client, GetEffectiveBkColor());
+    const CRect update(dc.m_ps.rcPaint);
+    dc.FillSolidRect(&update, GetEffectiveBkColor());
     dc.SetTextColor(GetEffectiveTextColor());
     if (m_hFont) dc.SelectObject(CFont::FromHandle(m_hFont));
-    if (m_bHeaderCtrl) {
+    if (m_bHeaderCtrl && update.top < kHeaderHeight) {
         CRect left(0, 0, m_nLeftColumnWidth, kHeaderHeight), right(m_nLeftColumnWidth, 0, client.right, kHeaderHeight);
         dc.FillSolidRect(&left, GetSysColor(COLOR_BTNFACE));
         dc.FillSolidRect(&right, GetSysColor(COLOR_BTNFACE));
         dc.DrawText(m_strHeaderLeft, &left, DT_SINGLELINE | DT_VCENTER);
         dc.DrawText(m_strHeaderRight, &right, DT_SINGLELINE | DT_VCENTER);
     }
-    for (CBCGPProp* row : GetVisibleRows()) {
-        if (row->m_Rect.bottom <= m_rectList.top || row->m_Rect.top >= m_rectList.bottom) continue;
+    // Only the rows inside the list, as the last layout found them (a row hidden since is skipped).
+    for (CBCGPProp* row : m_shownRows) {
+        if (!row->IsVisible() || row->m_Rect.bottom <= m_rectList.top || row->m_Rect.top >= m_rectList.bottom ||
+            row->m_Rect.bottom <= update.top || row->m_Rect.top >= update.bottom)
+            continue;
         DrawItem(&dc, row);
     }
-    if (m_bDescriptionArea && m_pSel) {
+    if (m_bDescriptionArea && m_pSel && update.bottom > m_rectDescription.top) {
         dc.SetTextColor(m_clrDescriptionText == (COLORREF)-1 ? GetSysColor(COLOR_WINDOWTEXT) : m_clrDescriptionText);
         m_pSel->OnDrawDescription(&dc, m_rectDescription);
     }

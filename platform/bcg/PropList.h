@@ -137,6 +137,7 @@ private:
     void SendChanged(CBCGPProp* prop);
     void LayoutItem(CBCGPProp* item, int level, int& y, bool shown);
     void DrawItem(CDC* dc, CBCGPProp* item);
+    void InvalidateRow(CBCGPProp* prop);  // marks the row for painting when it is laid out
     void MoveSelection(int delta);
     void OnComboPicked();
     static CBCGPProp* FindIn(CBCGPProp* item, DWORD_PTR data, BOOL searchSub);
@@ -148,7 +149,7 @@ private:
     int m_nDispatchDepth = 0;
     CBCGPProp* m_pDeferredFor = nullptr;  // item whose change message waits for the editor to close
     bool m_bDeferredPending = false;
-    bool m_bLayoutPending = false;  // items were added since the last layout
+    bool m_bLayoutPending = false;  // items were added or the grid was sized since the last layout
 
     BOOL m_bHeaderCtrl = FALSE;
     CString m_strHeaderLeft;
@@ -172,6 +173,7 @@ private:
     bool m_bLeftColumnSet = false;
     int m_nVertScrollOffset = 0;  // in rows
     int m_nVisibleRows = 0;
+    std::vector<CBCGPProp*> m_shownRows;  // rows inside the list rectangle at the last layout, in order
     CRect m_rectList;
     CRect m_rectDescription;
 };

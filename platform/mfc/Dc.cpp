@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "mfc/BoundedLog.h"
 #include "mfc/Module.h"
 #include "mfc/Wnd.h"
 #include "win32/Text.h"
@@ -37,10 +38,17 @@ struct DcSnapshot {
     CPoint position;
 };
 
+// Calls a device context keeps, and a window keeps of its released DCs (at least this many of
+// the newest): enough for any paint a test reads, bounded for a long session.
+constexpr std::size_t kCallsKept = 2048;
+
+// A paint of a few rows makes a few dozen calls: room for them from the start.
+constexpr std::size_t kWindowDcCallsReserved = 64;
+
 struct DcState {
     DcSnapshot cur;
     std::vector<DcSnapshot> saved;
-    std::vector<DcCall> calls;
+    platform::BoundedLog<DcCall> calls{kCallsKept};
     std::vector<CDC*> holders;       // CDC objects that made or attached the handle
     std::unique_ptr<CDC> temporary;  // wrapper made by FromHandle
     bool memory = false;
@@ -59,7 +67,7 @@ struct Tables {
     std::uintptr_t nextDc = 0x10000;
     std::vector<HINSTANCE> modules;  // registration order
     std::map<std::pair<HINSTANCE, UINT>, BitmapResource> bitmaps;
-    std::map<HWND, std::vector<DcCall>> painted;
+    std::map<HWND, platform::BoundedLog<DcCall>> painted;  // live windows only
     std::map<int, HBRUSH> sysBrushes;
     HGDIOBJ stockFont = nullptr, stockPen = nullptr, stockBrush = nullptr, stockBitmap = nullptr;
 };
@@ -226,9 +234,15 @@ bool RegisterBitmap(HINSTANCE module, UINT id, int width, int height) {
     return true;
 }
 
-const std::vector<DcCall>& GetPaintedCalls(HWND wnd) { return T().painted[wnd]; }
+const std::vector<DcCall>& GetPaintedCalls(HWND wnd) {
+    static const std::vector<DcCall> none;
+    auto it = T().painted.find(wnd);
+    return it == T().painted.end() ? none : it->second.items();
+}
 
 void ClearPaintedCalls() { T().painted.clear(); }
+
+void ForgetPaintedCalls(HWND wnd) { T().painted.erase(wnd); }
 
 }  // namespace platform
 
@@ -466,10 +480,9 @@ BOOL CDC::DeleteDC() {
     if (!m_hDC || it == t.dcs.end()) return FALSE;
     std::unique_ptr<DcState> state = std::move(it->second);
     t.dcs.erase(it);  // its selections no longer hold their objects
-    if (state->windowDc && state->window) {
-        std::vector<DcCall>& log = t.painted[state->window];
-        log.insert(log.end(), state->calls.begin(), state->calls.end());
-    }
+    // A DC released after its window was destroyed leaves no record: it would never be dropped.
+    if (state->windowDc && state->window && ::IsWindow(state->window))
+        t.painted.try_emplace(state->window, kCallsKept).first->second.take(state->calls.release());
     for (CDC* holder : state->holders) holder->m_hDC = nullptr;
     if (state->temporary) state->temporary->m_hDC = nullptr;
     m_hDC = nullptr;
@@ -490,12 +503,13 @@ void CDC::CreateWindowDC(CWnd* wnd) {
     auto state = std::make_unique<DcState>();
     state->windowDc = true;
     state->window = wnd ? wnd->m_hWnd : nullptr;
+    state->calls.reserve(kWindowDcCallsReserved);
     state->cur = FreshSnapshot(false);
     state->holders.push_back(this);
     m_hDC = NewDc(std::move(state));
 }
 
-const std::vector<DcCall>& CDC::GetCalls() const { return StateOf(this).calls; }
+const std::vector<DcCall>& CDC::GetCalls() const { return StateOf(this).calls.items(); }
 
 void CDC::ClearCalls() { StateOf(this).calls.clear(); }
 
@@ -792,7 +806,7 @@ CPaintDC::CPaintDC(CWnd* wnd) {
     CreateWindowDC(wnd);
     m_ps.hdc = m_hDC;
     m_ps.fErase = TRUE;
-    if (wnd) wnd->GetClientRect(&m_ps.rcPaint);
+    if (wnd) m_ps.rcPaint = wnd->GetPaintRect();
 }
 
 CPaintDC::~CPaintDC() { DeleteDC(); }

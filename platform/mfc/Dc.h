@@ -119,9 +119,12 @@ std::size_t LiveGdiObjectCount();
 bool RegisterBitmap(HINSTANCE module, UINT id, int width, int height);
 
 // Calls made through the CPaintDC / CClientDC objects of a window that have been released, in
-// order; ClearPaintedCalls forgets them all (test reset).
+// order: always the whole last paint, and the ones before while the record stays within 4096
+// calls (older paints are dropped whole). ClearPaintedCalls forgets them all (test reset). A
+// window's record goes with its window (ForgetPaintedCalls, called when it is destroyed).
 const std::vector<DcCall>& GetPaintedCalls(HWND wnd);
 void ClearPaintedCalls();
+void ForgetPaintedCalls(HWND wnd);
 
 }  // namespace platform
 
@@ -211,7 +214,8 @@ public:
     // A memory DC (a 1 x 1 monochrome bitmap selected). dc is not consulted.
     BOOL CreateCompatibleDC(CDC* dc);
 
-    // The recording. Drawing on a CDC without a device context throws std::logic_error.
+    // The recording (at least the newest 2048 calls). Drawing on a CDC without a device context
+    // throws std::logic_error.
     const std::vector<DcCall>& GetCalls() const;
     void ClearCalls();
 
@@ -287,7 +291,7 @@ class CPaintDC : public CDC {
 public:
     explicit CPaintDC(CWnd* wnd);
     ~CPaintDC() override;
-    PAINTSTRUCT m_ps{};  // rcPaint: the whole client area
+    PAINTSTRUCT m_ps{};  // rcPaint: what the paint was asked for (the client area outside one)
     HWND m_hWnd = nullptr;
 };
 

@@ -8,12 +8,20 @@
 class CObject;
 
 struct CRuntimeClass {
+    static constexpr int kChainSize = 16;
+
     const char* m_lpszClassName;
     CRuntimeClass* (*m_pfnGetBaseClass)();
     CObject* (*m_pfnCreateObject)();  // NULL when the class is not creatable
+    // Learnt on first use, so that IsDerivedFrom is one comparison (it runs on every refresh):
+    // the class's distance from the root (-1 until known; kChainSize when deeper than the
+    // chain kept) and the chain from the root down to the class.
+    mutable int m_nDepth;
+    mutable const CRuntimeClass* m_chain[kChainSize];
 
     CRuntimeClass* GetBaseClass() const { return m_pfnGetBaseClass ? m_pfnGetBaseClass() : nullptr; }
     bool IsDerivedFrom(const CRuntimeClass* base) const;
+    int Depth() const;
     CObject* CreateObject() const { return m_pfnCreateObject ? m_pfnCreateObject() : nullptr; }
     bool IsCreatable() const { return m_pfnCreateObject != nullptr; }
 };
@@ -44,7 +52,7 @@ public:                                                     \
 
 #define IMPLEMENT_RUNTIMECLASS_(cls, base, creator)                                            \
     CRuntimeClass* cls::GetThisClass() {                                                       \
-        static CRuntimeClass record = {#cls, &base::GetThisClass, creator};                    \
+        static CRuntimeClass record = {#cls, &base::GetThisClass, creator, -1, {}};            \
         return &record;                                                                        \
     }                                                                                          \
     CRuntimeClass* cls::GetRuntimeClass() const { return cls::GetThisClass(); }

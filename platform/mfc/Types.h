@@ -1,6 +1,8 @@
 // CPoint, CSize and CRect: the geometry records with the class library's helpers.
 #pragma once
 
+#include <algorithm>
+
 #include "win32/Win32.h"
 
 class CPoint : public POINT {
@@ -47,6 +49,24 @@ public:
     void DeflateRect(int dx, int dy) { InflateRect(-dx, -dy); }
     void DeflateRect(int l, int t, int r, int b) { InflateRect(-l, -t, -r, -b); }
     void OffsetRect(int dx, int dy) { left += dx, right += dx, top += dy, bottom += dy; }
+    // The common part of a and b (empty, and FALSE, when they do not overlap).
+    BOOL IntersectRect(LPCRECT a, LPCRECT b) {
+        SetRect(std::max(a->left, b->left), std::max(a->top, b->top), std::min(a->right, b->right),
+                std::min(a->bottom, b->bottom));
+        if (IsRectEmpty()) SetRectEmpty();
+        return IsRectEmpty() ? FALSE : TRUE;
+    }
+    // The smallest rectangle holding a and b (an empty one adds nothing); FALSE when empty.
+    BOOL UnionRect(LPCRECT a, LPCRECT b) {
+        const CRect ra(a), rb(b);
+        if (ra.IsRectEmpty()) *this = rb;
+        else if (rb.IsRectEmpty()) *this = ra;
+        else
+            SetRect(std::min(ra.left, rb.left), std::min(ra.top, rb.top), std::max(ra.right, rb.right),
+                    std::max(ra.bottom, rb.bottom));
+        if (IsRectEmpty()) SetRectEmpty();
+        return IsRectEmpty() ? FALSE : TRUE;
+    }
     bool operator==(const RECT& o) const {
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
     }

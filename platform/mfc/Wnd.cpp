@@ -21,6 +21,85 @@ HWND NextHandle() {
 
 CWnd* g_focus = nullptr;
 
+// ---- dispatch depth and pending paints ------------------------------------------------------
+// Messages, creations and destructions in progress. When the outermost message or creation ends
+// the platform is where the message loop would find its queue empty: every window still marked is
+// painted then, once, however many times it was marked.
+int g_dispatchDepth = 0;
+bool g_painting = false;
+std::vector<HWND> g_marked;  // windows marked since the last paint, each once
+
+void PaintMarkedWindows();
+
+class DispatchScope {
+public:
+    // A destruction paints nothing when it ends: it may run in a C++ destructor, while the
+    // objects of windows still marked are being taken apart. Those paint at the next idle moment.
+    explicit DispatchScope(bool paintWhenIdle = true) : paint_(paintWhenIdle) { ++g_dispatchDepth; }
+    ~DispatchScope() {
+        if (--g_dispatchDepth == 0 && paint_ && !g_marked.empty()) PaintMarkedWindows();
+    }
+    DispatchScope(const DispatchScope&) = delete;
+    DispatchScope& operator=(const DispatchScope&) = delete;
+
+private:
+    bool paint_;
+};
+
+// ---- message-map lookup ------------------------------------------------------------------------
+// Per class (its most derived map), per message: the entries of the whole chain that can answer
+// it, in chain order. Registered-message entries are kept with every message, since their ids
+// are read at dispatch time. Command entries are listed under WM_COMMAND only.
+using EntryList = std::vector<const AFX_MSGMAP_ENTRY*>;
+constexpr std::size_t kMessagesCachedPerClass = 256;
+
+bool Candidate(const AFX_MSGMAP_ENTRY& e, UINT message) {
+    return message == WM_COMMAND ? e.message == WM_COMMAND
+                                 : (e.message != WM_COMMAND && (e.registered || e.message == message));
+}
+
+EntryList CollectEntries(const AFX_MSGMAP* map, UINT message) {
+    EntryList list;
+    for (; map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr)
+        for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->handler; ++e)
+            if (Candidate(*e, message)) list.push_back(e);
+    return list;
+}
+
+// The cached entries, NULL when the class already keeps as many messages as it may.
+const EntryList* EntriesFor(const AFX_MSGMAP* map, UINT message) {
+    static std::unordered_map<const AFX_MSGMAP*, std::unordered_map<UINT, EntryList>> cache;
+    // The last answer again: a host sends one window the same message many times in a row.
+    static const AFX_MSGMAP* lastMap = nullptr;
+    static UINT lastMessage = 0;
+    static const EntryList* last = nullptr;
+    if (last && map == lastMap && message == lastMessage) return last;
+    auto& byMessage = cache[map];
+    auto it = byMessage.find(message);
+    if (it == byMessage.end()) {
+        if (byMessage.size() >= kMessagesCachedPerClass) return nullptr;
+        it = byMessage.emplace(message, CollectEntries(map, message)).first;
+    }
+    lastMap = map;
+    lastMessage = message;
+    last = &it->second;  // nodes stay where they are while the cache grows
+    return last;
+}
+
+// Offers the message to the candidate entries in chain order until tryEntry answers true.
+template <class Fn>
+bool ForEachCandidate(const AFX_MSGMAP* map, UINT message, Fn&& tryEntry) {
+    if (const EntryList* list = EntriesFor(map, message)) {
+        for (const AFX_MSGMAP_ENTRY* e : *list)
+            if (tryEntry(*e)) return true;
+        return false;
+    }
+    for (; map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr)
+        for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->handler; ++e)
+            if (Candidate(*e, message) && tryEntry(*e)) return true;
+    return false;
+}
+
 LPARAM MakeSizeParam(int cx, int cy) {
     return static_cast<LPARAM>((static_cast<uint32_t>(cy & 0xFFFF) << 16) | static_cast<uint32_t>(cx & 0xFFFF));
 }
@@ -76,6 +155,7 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCTSTR className, LPCTSTR windowName, DWORD 
     cs.lpszClass = className;
     if (!PreCreateWindow(cs)) return FALSE;
 
+    DispatchScope scope;  // painted once made, not between its creation messages
     m_hWnd = NextHandle();
     HandleTable()[m_hWnd] = this;
     m_style = static_cast<DWORD>(cs.style);
@@ -113,6 +193,7 @@ void CWnd::UnlinkFromParent() {
 
 BOOL CWnd::DestroyWindow() {
     if (!m_hWnd) return FALSE;
+    DispatchScope scope(false);
     DestroyTree();
     return TRUE;
 }
@@ -124,6 +205,7 @@ void CWnd::DestroyTree() {
     for (CWnd* child : children)
         if (child->m_hWnd) child->DestroyTree();
     if (m_hWnd) SendMessage(WM_NCDESTROY);
+    platform::ForgetPaintedCalls(m_hWnd);
     HandleTable().erase(m_hWnd);
     m_hWnd = nullptr;
     if (g_focus == this) g_focus = nullptr;
@@ -136,6 +218,7 @@ void CWnd::DestroyTree() {
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (!m_hWnd) return 0;
+    DispatchScope scope;
     const CurrentMsg saved = m_current;
     m_current = {message, wParam, lParam};
     const LRESULT r = WindowProc(message, wParam, lParam);
@@ -185,18 +268,14 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         }
         return FALSE;
     }
-    for (const AFX_MSGMAP* map = GetMessageMap(); map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
-        for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->handler; ++e) {
-            if (e->message == WM_COMMAND) continue;  // commands go through OnCommand
-            if (!MatchEntry(*e, message, wParam)) continue;
-            LRESULT r = 0;
-            if (e->handler(this, wParam, lParam, r)) {
-                *result = r;
-                return TRUE;
-            }
-        }
-    }
-    return FALSE;
+    const bool handled = ForEachCandidate(GetMessageMap(), message, [&](const AFX_MSGMAP_ENTRY& e) {
+        if (!MatchEntry(e, message, wParam)) return false;
+        LRESULT r = 0;
+        if (!e.handler(this, wParam, lParam, r)) return false;
+        *result = r;
+        return true;
+    });
+    return handled ? TRUE : FALSE;
 }
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -205,14 +284,11 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
         LRESULT r = 0;
         if (control != this && control->OnChildNotify(WM_COMMAND, wParam, lParam, &r)) return TRUE;
     }
-    for (const AFX_MSGMAP* map = GetMessageMap(); map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
-        for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->handler; ++e) {
-            if (e->message != WM_COMMAND || !MatchEntry(*e, WM_COMMAND, wParam)) continue;
-            LRESULT r = 0;
-            if (e->handler(this, wParam, lParam, r)) return TRUE;
-        }
-    }
-    return FALSE;
+    const bool handled = ForEachCandidate(GetMessageMap(), WM_COMMAND, [&](const AFX_MSGMAP_ENTRY& e) {
+        LRESULT r = 0;
+        return MatchEntry(e, WM_COMMAND, wParam) && e.handler(this, wParam, lParam, r);
+    });
+    return handled ? TRUE : FALSE;
 }
 
 BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
@@ -409,11 +485,31 @@ CWnd* CWnd::GetFocus() { return g_focus; }
 
 void CWnd::Invalidate(BOOL erase) { InvalidateRect(nullptr, erase); }
 
-void CWnd::InvalidateRect(LPCRECT, BOOL erase) {
+void CWnd::InvalidateRect(LPCRECT rect, BOOL erase) {
     if (!m_hWnd) return;
     ++m_paint.invalidate;
     m_paint.lastInvalidateErase = erase;
+    const CRect client(0, 0, m_cx, m_cy);
+    CRect part = client;
+    if (rect) part.IntersectRect(CRect(*rect), client);
+    if (m_updateRect.IsRectEmpty())
+        m_updateRect = part;
+    else if (!part.IsRectEmpty())
+        m_updateRect.UnionRect(m_updateRect, part);
+    Mark();
+}
+
+CRect CWnd::GetPaintRect() const { return m_paintRect.IsRectEmpty() ? CRect(0, 0, m_cx, m_cy) : m_paintRect; }
+
+BOOL CWnd::GetUpdateRect(LPRECT rect, BOOL) const {
+    if (rect) *rect = m_invalid ? m_updateRect : CRect();
+    return m_invalid && !m_updateRect.IsRectEmpty() ? TRUE : FALSE;
+}
+
+void CWnd::Mark() {
     m_invalid = true;
+    if (!m_paintQueued) g_marked.push_back(m_hWnd);
+    m_paintQueued = true;
 }
 
 void CWnd::UpdateWindow() {
@@ -424,15 +520,25 @@ void CWnd::UpdateWindow() {
 
 void CWnd::PaintNow() {
     ++m_paint.paint;
-    SendMessage(WM_PAINT);
+    // Validated before (so the idle paint after this message does not paint it again) and after
+    // (what the paint itself marks is drawn by it).
+    const CRect update = m_updateRect;
     m_invalid = false;
+    m_paintRect = update;  // what this paint's CPaintDC is given
+    SendMessage(WM_PAINT);
+    m_paintRect.SetRectEmpty();
+    m_invalid = false;
+    m_updateRect.SetRectEmpty();
 }
 
 BOOL CWnd::RedrawWindow(LPCRECT, void*, UINT flags) {
     if (!m_hWnd) return FALSE;
     ++m_paint.redraw;
     m_paint.lastRedrawFlags = flags;
-    if (flags & RDW_INVALIDATE) m_invalid = true;
+    if (flags & RDW_INVALIDATE) {
+        m_updateRect = CRect(0, 0, m_cx, m_cy);
+        Mark();
+    }
     if ((flags & RDW_UPDATENOW) && m_invalid) PaintNow();
     return TRUE;
 }
@@ -490,3 +596,27 @@ BOOL UpdateWindow(HWND hwnd) {
 int AfxMessageBox(LPCTSTR text, UINT type, UINT) { return ::MessageBox(nullptr, text, "", type); }
 
 std::size_t AfxLiveWindowCount() { return HandleTable().size(); }
+
+class CWndPlatformAccess {
+public:
+    static void PaintIfMarked(HWND hwnd) {
+        CWnd* w = CWnd::FromHandle(hwnd);
+        if (!w) return;
+        w->m_paintQueued = false;
+        if (w->m_invalid) w->PaintNow();
+    }
+};
+
+namespace {
+
+void PaintMarkedWindows() {
+    if (g_painting) return;
+    g_painting = true;
+    // Windows marked while these paint wait for the next time the platform is idle.
+    std::vector<HWND> marked;
+    marked.swap(g_marked);
+    for (HWND h : marked) CWndPlatformAccess::PaintIfMarked(h);
+    g_painting = false;
+}
+
+}  // namespace

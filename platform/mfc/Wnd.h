@@ -204,9 +204,17 @@ public:
     CWnd* SetFocus();
     static CWnd* GetFocus();
 
-    // painting (headless: counted, WM_PAINT sent when an update is due)
+    // painting (headless: counted, WM_PAINT sent when an update is due: UpdateWindow, RedrawWindow
+    // with RDW_UPDATENOW, or when the outermost message, creation or destruction in progress
+    // ends, as the message loop paints marked windows once its queue is empty)
     void Invalidate(BOOL erase = TRUE);
+    // Marks the rectangle (NULL: the client area) for painting; marks add up to the rectangle
+    // that encloses them all, which the next paint's CPaintDC is given.
     void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
+    // The rectangle marked for painting; FALSE (and an empty rectangle) when nothing is marked.
+    BOOL GetUpdateRect(LPRECT rect, BOOL erase = FALSE) const;
+    // The rectangle the paint in progress was asked to paint (the client area outside a paint).
+    CRect GetPaintRect() const;
     void UpdateWindow();
     BOOL RedrawWindow(LPCRECT rect = nullptr, void* region = nullptr, UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     CDC* GetDC();
@@ -264,6 +272,7 @@ private:
     void LinkToParent(CWnd* parent);
     void UnlinkFromParent();
     void PaintNow();
+    void Mark();  // marks the window for painting (queued for the next idle moment)
     static bool MatchEntry(const AFX_MSGMAP_ENTRY& e, UINT message, WPARAM wParam);
 
     struct CurrentMsg {
@@ -282,6 +291,9 @@ private:
     CString m_text;
     HFONT m_hFont = nullptr;
     bool m_invalid = false;
+    CRect m_updateRect;  // what is marked for painting, in client coordinates
+    CRect m_paintRect;   // during a paint: what it was asked to paint (empty: the client area)
+    bool m_paintQueued = false;  // listed among the windows to paint when the platform is idle
     PaintCounters m_paint;
     UINT m_lastSwpFlags = 0;
 };

@@ -231,3 +231,55 @@ TEST(PlaneBase, MixedSelectionDisablesAndAUniformOneEnablesAgain) {
     open.Show(&a);  // nothing changed: no re-read
     EXPECT_EQ(1, open.list().reads);
 }
+
+TEST(PlaneBase, TheSameMembersInAnotherOrderAreNoChangeAnotherMemberIs) {
+    for (int n : {4, 5}) {  // an even and an odd count
+        Lines fx(n + 1);
+        std::vector<int> order;
+        for (int i = 0; i < n; ++i) order.push_back(i);
+        fx.layer.RemoveAllSelectedObject();
+        for (int i : order) fx.layer.SetSelectedObject(fx.lines[static_cast<std::size_t>(i)]);
+        CWndLstPlane list;
+        CQXObject* a = fx.lines[0];
+        EXPECT_EQ(1, list.CheckTargetChanged(a));
+        EXPECT_EQ(0, list.CheckTargetChanged(a));
+
+        fx.layer.RemoveAllSelectedObject();  // the last two change places
+        for (int i = 0; i < n; ++i)
+            fx.layer.SetSelectedObject(fx.lines[static_cast<std::size_t>(i < n - 2 ? i : 2 * n - 3 - i)]);
+        EXPECT_EQ(0, list.CheckTargetChanged(a)) << n;
+        fx.lines[n - 1]->OnChanged(0);  // a newer stamp behind the reordered place still counts
+        EXPECT_EQ(1, list.CheckTargetChanged(a)) << n;
+        EXPECT_EQ(0, list.CheckTargetChanged(a)) << n;
+
+        fx.layer.RemoveAllSelectedObject();  // the last one replaced by the unselected line
+        for (int i = 0; i < n; ++i) fx.layer.SetSelectedObject(fx.lines[static_cast<std::size_t>(i < n - 1 ? i : n)]);
+        EXPECT_EQ(1, list.CheckTargetChanged(a)) << n;
+        EXPECT_EQ(fx.lines[static_cast<std::size_t>(n)], list.GetSelectionAt(n - 1));
+    }
+}
+
+TEST(PlaneBase, SameTypeWritesFollowEachObjectsClassAndSurviveARename) {
+    Lines fx(3);
+    // Lines of the type name that are not polylines, between the polylines.
+    CQXObjectLine plainA, plainB;
+    plainA.SetTypeName("线");
+    plainB.SetTypeName("线");
+    fx.layer.AddObject(&plainA);
+    fx.layer.AddObject(&plainB);
+    fx.layer.RemoveAllSelectedObject();
+    for (CQXObject* o : std::vector<CQXObject*>{fx.lines[0], &plainA, fx.lines[1], &plainB, fx.lines[2]})
+        fx.layer.SetSelectedObject(o);
+    parsnip::testing::ClearCallLog();
+    SetSameTypeObjects(&fx.layer, &CQXObjectPolyline::SetClose, 1, CString("线"));
+    EXPECT_EQ(3, parsnip::testing::CountCalls("CQXObjectPolyline::SetClose"));
+    for (CQXObjectPolyline* line : fx.lines) EXPECT_EQ(1, line->IsClosed());
+
+    // The type name handed over is the shown object's own: renaming that object first must not
+    // change which objects the write reaches.
+    SetSameTypeObjects(&fx.layer, &CQXObject::SetTypeName, "断层", fx.lines[0]->GetTypeName());
+    for (CQXObject* o : std::vector<CQXObject*>{fx.lines[0], &plainA, fx.lines[1], &plainB, fx.lines[2]})
+        EXPECT_EQ(CString("断层"), o->GetTypeName());
+    fx.layer.DeleteObject(&plainA);
+    fx.layer.DeleteObject(&plainB);
+}
