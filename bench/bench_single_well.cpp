@@ -66,8 +66,7 @@ void BM_SandDisplayMode(benchmark::State& state) {
     for (int i = 0; i < units; ++i) floorUnits.push_back({2000 + 20.0 * i, 2010 + 20.0 * i, i % 2 == 0, true});
     bool perforated = false;
     bench::TimeBesideFloor(
-        state, [&] { perforated = !perforated; },
-        [&] { grid.PickOption(display, perforated ? "射开" : "连通"); },
+        state, [&] { perforated = !perforated; }, [&] { grid.PickOption(display, perforated ? "射开" : "连通"); },
         [&] {
             for (Unit& unit : floorUnits) {
                 unit.visible = perforated ? (unit.top <= 1020 && unit.bottom >= 1005) : unit.connected;

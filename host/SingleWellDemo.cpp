@@ -27,11 +27,12 @@ namespace {
 void PrintWell(std::ostream& out, pennant::SingleWellFixture& world) {
     const CSglWellAdapter& well = world.Well();
     const CSingleProperty& record = world.Record();
-    out << "  section: 模板=" << record.m_strTemplatePath << " 横向=" << record.m_dXScale << " 纵向=" << record.m_dYScale
-        << " 等级=" << record.m_nGrade << " 砂层显示=" << record.m_nSandShowMode << "\n";
+    out << "  section: 模板=" << record.m_strTemplatePath << " 横向=" << record.m_dXScale
+        << " 纵向=" << record.m_dYScale << " 等级=" << record.m_nGrade << " 砂层显示=" << record.m_nSandShowMode
+        << "\n";
     out << "  well: 顶深=" << well.GetTopDep() << " 底深=" << well.GetBottomDep() << " 顶层=" << well.GetTopStratum()
-        << " 底层=" << well.GetBottomStratum() << " 宽度=" << well.GetWidth()
-        << " 层连接=" << well.GetLapJointType() << "\n";
+        << " 底层=" << well.GetBottomStratum() << " 宽度=" << well.GetWidth() << " 层连接=" << well.GetLapJointType()
+        << "\n";
 }
 
 void PrintSands(std::ostream& out, pennant::SingleWellFixture& world) {

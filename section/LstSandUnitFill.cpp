@@ -1,14 +1,13 @@
 #include "section/LstSandUnitFill.h"
 
 #include "framework/ChangeCheckers.h"
+#include "framework/PropItems.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "hosttypes/Pennant/SandUnit.h"
-#include "framework/PropItems.h"
 #include "section/SectionTexts.h"
 #include "section/SingleWellSteps.h"
 #include "section/SingleWellTexts.h"
-
 
 namespace {
 CBCGPProp* NewReadOnly(const char* name, const char* value, DWORD_PTR id) {

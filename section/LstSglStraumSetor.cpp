@@ -86,8 +86,7 @@ void CLstSglStraumSetor::UpdateBCGPProperty(long, CString) {
     BuildRows();
 }
 
-void CLstSglStraumSetor::SetStratumFlag(CSingleWellSection& section, const std::string& stratum, int column,
-                                        bool on) {
+void CLstSglStraumSetor::SetStratumFlag(CSingleWellSection& section, const std::string& stratum, int column, bool on) {
     CSingleProperty& record = *section.GetProperty();
     BYTE flags = 0;
     record.GetStratumUnitInfo(stratum, flags);

@@ -5,12 +5,12 @@
 
 #include "framework/ChangeCheckers.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "hosttypes/Oriel/CStratumSysAdapter.h"
 #include "hosttypes/Pennant/SandUnit.h"
 #include "hosttypes/Pennant/SglWellAdapter.h"
 #include "hosttypes/Pennant/SingleWellSection.h"
 #include "hosttypes/Pennant/StratumUnit.h"
-#include "framework/PropItems.h"
 #include "section/CnLstWell.h"
 #include "section/GraphSetor.h"
 #include "section/SectionItems.h"

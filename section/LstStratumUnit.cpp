@@ -4,12 +4,11 @@
 #include "framework/ChangeCheckers.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
-#include "hosttypes/Pennant/StratumUnit.h"
 #include "framework/PropItems.h"
+#include "hosttypes/Pennant/StratumUnit.h"
 #include "section/SectionTexts.h"
 #include "section/SingleWellSteps.h"
 #include "section/SingleWellTexts.h"
-
 
 CLstStratumUnit::CLstStratumUnit(Stratum::CStratumUnit* unit) : m_pUnit(unit) {}
 CLstStratumUnit::~CLstStratumUnit() = default;

@@ -1,10 +1,15 @@
 #include "hostlibs/Pennant/CallLog.h"
 
 #include "hostlibs/Pennant/Testing.h"
+#include "mfc/BoundedLog.h"
 
 namespace {
-std::vector<std::string>& Entries() {
-    static std::vector<std::string> entries;
+// The newest entries at least: every setter logs itself, so an unbounded log would grow with every
+// edit of a long session.
+constexpr std::size_t kEntriesKept = 2048;
+
+platform::BoundedLog<std::string>& Entries() {
+    static platform::BoundedLog<std::string> entries(kEntriesKept);
     return entries;
 }
 bool& Enabled() {
@@ -26,7 +31,7 @@ void Log(const std::string& entry) {
 }  // namespace pennant::detail
 
 namespace pennant::testing {
-const std::vector<std::string>& CallLog() { return Entries(); }
+const std::vector<std::string>& CallLog() { return Entries().items(); }
 void ClearCallLog() { Entries().clear(); }
 void Reset() {
     ClearCallLog();

@@ -96,9 +96,7 @@ public:
     CQXMap* Map() const { return maps_.Map(); }
     // The objects as the host hands them over.
     ScObjInterface* Object() { return &section_; }
-    Sand::CSandUnit* SandUnit(unsigned int i) {
-        return section_.GetSandUnitMgrVector()->GetObj(0)->GetObj(i).get();
-    }
+    Sand::CSandUnit* SandUnit(unsigned int i) { return section_.GetSandUnitMgrVector()->GetObj(0)->GetObj(i).get(); }
     Sand::CSandUnitFill& Fill() { return fill_; }
     CQXObjectFill& FillObject() { return *fillObject_; }
     Stratum::CStratumUnit* StratumUnit(unsigned int i) {

@@ -31,8 +31,7 @@ using SingleWorld = pennant::BasicSingleWellFixture<WatchedSection>;
 
 class SingleTrace {
 public:
-    explicit SingleTrace(WatchedSection& section)
-        : section_(section), stamp_(Stamp()), modifies_(Modifies()) {
+    explicit SingleTrace(WatchedSection& section) : section_(section), stamp_(Stamp()), modifies_(Modifies()) {
         pennant::testing::SetLogListener([this](const std::string& entry) { Add(entry); });
         section_.onChanged = [this](int hint) { Add("OnChanged(" + std::to_string(hint) + ")"); };
     }

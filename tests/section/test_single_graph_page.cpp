@@ -78,7 +78,8 @@ TEST_F(SingleGraphPage, ReadsAgainOnlyWhenTheSectionWasStamped) {
 TEST_F(SingleGraphPage, ScaleTexts) {
     EXPECT_TRUE(page.open.Type(CLstSingle::kYScaleId, "1:50"));
     EXPECT_DOUBLE_EQ(50, world.Record().m_dYScale);
-    EXPECT_EQ(0u, trace.Text().find("CSingleWellSection::SetYScale(50.000000) | CSingleWellSection::UpdateStratumSand"));
+    EXPECT_EQ(0u,
+              trace.Text().find("CSingleWellSection::SetYScale(50.000000) | CSingleWellSection::UpdateStratumSand"));
     trace.Clear();
     EXPECT_TRUE(page.open.Type(CLstSingle::kXScaleId, "1:abc"));
     EXPECT_TRUE(page.open.Type(CLstSingle::kXScaleId, "1:0"));
@@ -93,7 +94,8 @@ TEST_F(SingleGraphPage, ScaleTexts) {
 
 TEST_F(SingleGraphPage, TemplateAndLapJoint) {
     EXPECT_TRUE(page.open.Pick(CLstSingle::kTemplateId, "<不使用>"));
-    EXPECT_EQ(0u, trace.Text().find("CSingleWellSection::SetTemplate(<不使用>) | CSingleWellSection::UpdateStratumSand"));
+    EXPECT_EQ(0u,
+              trace.Text().find("CSingleWellSection::SetTemplate(<不使用>) | CSingleWellSection::UpdateStratumSand"));
     EXPECT_TRUE(page.open.Pick(CLstSingle::kLapJointId, "井柱"));
     EXPECT_EQ(LAPJOINT_WELL_COLUMN, world.Well().GetLapJointType());
     EXPECT_TRUE(page.open.Pick(CLstSingle::kRangeTypeId, "分层"));
@@ -106,7 +108,8 @@ TEST_F(SingleGraphPage, GradeChangeAsksFirst) {
     platform::Responder::Instance().QueueAnswer(IDNO);
     EXPECT_TRUE(page.open.Pick(CLstSingle::kGradeId, "二级"));
     ASSERT_EQ(1u, platform::Responder::Instance().MessageBoxes().size());
-    EXPECT_EQ("分层等级改变，现有关系将会被删除，请确定是否改变。", platform::Responder::Instance().MessageBoxes()[0].text);
+    EXPECT_EQ("分层等级改变，现有关系将会被删除，请确定是否改变。",
+              platform::Responder::Instance().MessageBoxes()[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_YESNO), platform::Responder::Instance().MessageBoxes()[0].type);
     EXPECT_EQ(0, world.Record().m_nGrade);
     EXPECT_EQ(1u, world.Section().GetStratumManager()->GetNum());

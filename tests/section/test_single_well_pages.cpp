@@ -64,18 +64,20 @@ TEST(SingleWellPage, TemplateAndWidthEdits) {
     EXPECT_TRUE(page.open.Pick(CsglLstWell::kTemplateId, "单井剖面[系统]"));
     EXPECT_EQ("/kel/templates/system/14/单井剖面.tpl", world.Well().GetTemplateFullPath());
     EXPECT_NE(before, ObjectStamp(world.Well()));
-    EXPECT_EQ("CSglWellAdapter::SetTemplate(/kel/templates/system/14/单井剖面.tpl,1) | "
-              "CSglWellAdapter::RecalculateDrawing | CSingleWellSection::UpdateWnd | modify",
-              trace.Text());
+    EXPECT_EQ(
+        "CSglWellAdapter::SetTemplate(/kel/templates/system/14/单井剖面.tpl,1) | "
+        "CSglWellAdapter::RecalculateDrawing | CSingleWellSection::UpdateWnd | modify",
+        trace.Text());
     page.Show(&world.Well());
     EXPECT_EQ("单井剖面[系统]", page.open.Value(CsglLstWell::kTemplateId));
 
     trace.Clear();
     EXPECT_TRUE(page.open.Type(CsglLstWell::kWidthId, "1.2"));
     EXPECT_DOUBLE_EQ(120, world.Well().GetWidth());
-    EXPECT_EQ("CSglWellAdapter::SetWidth(120.000000) | CSglWellAdapter::RecalculateDrawing | "
-              "CSingleWellSection::UpdateStratumSand | CSingleWellSection::UpdateWnd | modify",
-              trace.Text());
+    EXPECT_EQ(
+        "CSglWellAdapter::SetWidth(120.000000) | CSglWellAdapter::RecalculateDrawing | "
+        "CSingleWellSection::UpdateStratumSand | CSingleWellSection::UpdateWnd | modify",
+        trace.Text());
     // The width item is not read again.
     world.Well().SetWidth(500);
     world.Well().ProChanged();
@@ -175,8 +177,7 @@ TEST_F(SingleStratumGrid, RebuiltOnlyAfterAGradeOrBottomChange) {
 
 TEST(SingleStratumGridEdges, OnlyTheEndEntryGivesTheHeaderRow) {
     SingleWorld world;
-    world.Record().m_stratumList.erase(world.Record().m_stratumList.begin(),
-                                       world.Record().m_stratumList.end() - 1);
+    world.Record().m_stratumList.erase(world.Record().m_stratumList.begin(), world.Record().m_stratumList.end() - 1);
     SinglePage<CLstSglStraumSetor> page(&world.Section());
     ASSERT_EQ(1, page.open.list().GetGrid()->GetRowCount());
     EXPECT_TRUE(platform::ClickGridHeader(*page.open.list().GetGrid(), 1));
@@ -228,7 +229,8 @@ TEST_F(SingleSandPage, EnvelopeLines) {
     platform::GridDriver grid = page.open.grid();
     EXPECT_TRUE(grid.ChooseColor(dynamic_cast<CBCGPColorProp*>(page.open.Item(S::kEnvelopeColorId)), RGB(0, 255, 0)));
     EXPECT_EQ(RGB(0, 255, 0), world.Record().m_envelopePen.color);
-    for (unsigned int i = 0; i < 2; ++i) EXPECT_EQ(RGB(0, 255, 0), world.SandUnit(i)->GetBottomSandLine()->GetPen().color);
+    for (unsigned int i = 0; i < 2; ++i)
+        EXPECT_EQ(RGB(0, 255, 0), world.SandUnit(i)->GetBottomSandLine()->GetPen().color);
     EXPECT_EQ(stamp, ObjectStamp(world.Section()));
     // "否" hides every unit's lines and stamps the section.
     EXPECT_TRUE(page.open.Pick(S::kEnvelopeShowId, "否"));
@@ -241,10 +243,9 @@ TEST_F(SingleSandPage, EnvelopeLines) {
 }
 
 TEST_F(SingleSandPage, InterfaceGroupsStayDisabled) {
-    const DWORD_PTR disabled[] = {S::kSeepageShowId, S::kSeepageFormId, S::kSeepageStyleId, S::kSeepageWidthId,
-                                  S::kSeepageColorId, S::kOswId + 1,      S::kOswId + 4};
-    for (DWORD_PTR id : disabled)
-        EXPECT_FALSE(page.open.Item(id)->IsEnabled()) << id;
+    const DWORD_PTR disabled[] = {S::kSeepageShowId,  S::kSeepageFormId, S::kSeepageStyleId, S::kSeepageWidthId,
+                                  S::kSeepageColorId, S::kOswId + 1,     S::kOswId + 4};
+    for (DWORD_PTR id : disabled) EXPECT_FALSE(page.open.Item(id)->IsEnabled()) << id;
     EXPECT_EQ("油气水", page.open.Value(S::kFillTypeId));
 }
 
