@@ -118,7 +118,7 @@ void RunSingleWellDemo(CWnd& frame, CWnd& view, std::ostream& out, const std::fu
     Close(sheet);
 
     step("single-well well: CSglPropertyWnd::Create on the well");
-    fresh.Well().SetDepthDataType(static_cast<WellDataType>(2));
+    fresh.Well().SetDepthDataType(DEPTHDATA_ELEVATION);
     sheet = Open(&fresh.Well(), frame, view, out);
     if (auto* well = sheet ? ShowPage<CsglLstWell>(*sheet, 0) : nullptr) {
         platform::SendSelectionChanged(*sheet, &view, SectionObjectArg(&fresh.Well()));

@@ -146,7 +146,7 @@ void CLstSingle::RefreshLayout() {
 void CLstSingle::RefreshRange() {
     const bool byStratum = m_pWell->GetRangeType() == kStrataRange;
     SetItemText(Item(kRangeTypeId), m_pWell->GetRangeType() == 0 ? kByDepth : kByStrata);
-    const double sign = m_pWell->GetDepthDataType() == 2 ? -1.0 : 1.0;
+    const double sign = m_pWell->GetDepthDataType() == DEPTHDATA_ELEVATION ? -1.0 : 1.0;
     ShowItem(Item(kTopStratumId), byStratum);
     SetItemText(Item(kTopStratumId), m_pWell->GetTopStratum().c_str());
     ShowItem(Item(kTopDepthId), !byStratum);
@@ -253,7 +253,7 @@ void CLstSingle::EditGrade(const CString& text) {
     m_pSection->GetProperty()->m_nGrade = grade;
     m_pWell->UpdateStratumAndDep();
     m_pWell->CalStratumProperty();
-    if (m_pWell->GetDepthDataType() == 1) ResetStrata(grade);
+    if (m_pWell->GetDepthDataType() == DEPTHDATA_VERTICAL) ResetStrata(grade);
     if (const auto strata = m_pSection->GetStratumManager()) strata->RemoveAll();
     if (const auto sands = m_pSection->GetSandUnitMgrVector()) sands->RemoveAll();
 }

@@ -81,7 +81,7 @@ CsglLstWell::CsglLstWell(CSglWellAdapter* well) : m_pWell(well) {}
 CsglLstWell::~CsglLstWell() = default;
 
 CString CsglLstWell::DepthRangeText(const CSglWellAdapter& well) {
-    const bool elevation = well.GetDepthDataType() == 2;
+    const bool elevation = well.GetDepthDataType() == DEPTHDATA_ELEVATION;
     const ScDecimalFormator& formator = ScDecimalFormator::Instance();
     return formator.Format(Shown(well.GetTopDep(), elevation)) + "," +
            formator.Format(Shown(well.GetBottomDep(), elevation));

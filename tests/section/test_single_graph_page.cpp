@@ -51,7 +51,7 @@ TEST_F(SingleGraphPage, ShowsTheSectionAndItsWell) {
     EXPECT_FALSE(page.open.Item(CLstSingle::kRightTrackId)->IsEnabled());
 
     world.Record().m_strTemplatePath.clear();
-    world.Well().SetDepthDataType(static_cast<WellDataType>(2));
+    world.Well().SetDepthDataType(DEPTHDATA_ELEVATION);
     world.Well().SetRangeType(DEPTHTYPE_BY_STRATUM);
     Refresh();
     EXPECT_EQ("<不使用>", Value(CLstSingle::kTemplateId));
@@ -131,7 +131,7 @@ TEST_F(SingleGraphPage, GradeChangeAsksFirst) {
 }
 
 TEST_F(SingleGraphPage, GradeChangeOfVerticalDepthsResetsTheRange) {
-    world.Well().SetDepthDataType(static_cast<WellDataType>(1));
+    world.Well().SetDepthDataType(DEPTHDATA_VERTICAL);
     Refresh();
     platform::Responder::Instance().QueueAnswer(IDYES);
     EXPECT_TRUE(page.open.Pick(CLstSingle::kGradeId, "一级"));
@@ -150,7 +150,7 @@ TEST_F(SingleGraphPage, DepthsAreClampedToTheOtherBound) {
     EXPECT_DOUBLE_EQ(950, world.Well().GetTopDep());
 
     // Elevations are typed with their sign reversed.
-    world.Well().SetDepthDataType(static_cast<WellDataType>(2));
+    world.Well().SetDepthDataType(DEPTHDATA_ELEVATION);
     world.Well().SetBottomDep(1500);
     Refresh();
     EXPECT_TRUE(page.open.Type(CLstSingle::kTopDepthId, "-1600"));

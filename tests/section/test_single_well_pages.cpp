@@ -40,7 +40,7 @@ bool PennantLogged(const std::string& entry) {
 
 TEST(SingleWellPage, ShowsTheWell) {
     SingleWorld world;
-    world.Well().SetDepthDataType(static_cast<WellDataType>(2));
+    world.Well().SetDepthDataType(DEPTHDATA_ELEVATION);
     world.Well().SetTopDep(800);
     world.Well().SetBottomDep(950.25);
     SinglePage<CsglLstWell> page(&world.Well());
