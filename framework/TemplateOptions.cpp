@@ -33,10 +33,24 @@ const CStyleTemplate* TemplateAt(CTemplateManager& m, TemplateKind kind, int i) 
 
 void AppendTemplateOptions(CBCGPProp* item, TemplateKind kind) {
     if (!item) return;
-    item->AddOption("");
+    item->AddOption("", TRUE);
     CTemplateManager* manager = _AfxGetTemplateManager();
     if (!manager) return;
     const int n = TemplateCount(*manager, kind);
     for (int i = 0; i < n; ++i)
-        if (const CStyleTemplate* t = TemplateAt(*manager, kind, i)) item->AddOption(t->GetName());
+        if (const CStyleTemplate* t = TemplateAt(*manager, kind, i)) item->AddOption(t->GetName(), TRUE);
+}
+
+CStyleTemplate* FindNamedTemplate(TemplateKind kind, const char* name) {
+    CTemplateManager* m = _AfxGetTemplateManager();
+    if (!m || !name) return nullptr;
+    switch (kind) {
+        case TemplateKind::FontStyle: return m->GetTemplateFontStyle(name);
+        case TemplateKind::Size: return m->GetTemplateSize(name);
+        case TemplateKind::Color: return m->GetTemplateColor(name);
+        case TemplateKind::PointStyle: return m->GetTemplatePointStyle(name);
+        case TemplateKind::LineStyle: return m->GetTemplateLineStyle(name);
+        case TemplateKind::FillStyle: return m->GetTemplateFillStyle(name);
+    }
+    return nullptr;
 }

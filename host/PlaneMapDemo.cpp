@@ -59,6 +59,21 @@
 #include "planemap/layers/PropListCtrlLineLayerLine.h"
 #include "planemap/layers/PropListLineLayerLine.h"
 #include "planemap/layers/PropListPointLayerPoint.h"
+#include "hostlibs/Osprey/WellStrataTesting.h"
+#include "hosttypes/Moraine/StratumLayer.h"
+#include "hosttypes/Moraine/WellLayer.h"
+#include "hosttypes/Sorrel/TemplateManager.h"
+#include "hosttypes/Vireo/QXObjectWellGraph.h"
+#include "hosttypes/Zephyr/WpWell.h"
+#include "planemap/layers/PropListStratum.h"
+#include "planemap/layers/PropListStratumLayerStratum.h"
+#include "planemap/layers/PropListWellAbsence.h"
+#include "planemap/layers/PropListWellLabel.h"
+#include "planemap/layers/PropListWellLayerBaseLine.h"
+#include "planemap/layers/PropListWellLayerName.h"
+#include "planemap/layers/PropListWellLayerSymbol.h"
+#include "planemap/layers/PropListWellPath.h"
+#include "planemap/layers/PropListWellSymbol.h"
 
 namespace demo {
 namespace {
@@ -119,6 +134,15 @@ std::string Describe(CQXObject* object) {
         out << "来源=" << qxm->GetFileName().GetString() << " 比例=" << Num(qxm->GetFactor());
     } else if (auto* border = dynamic_cast<CQXObjectBorder*>(object)) {
         out << "经纬网=" << border->GetDrawGraticule() << " 方里网=" << border->GetDrawKilometerGrid();
+    } else if (auto* well = dynamic_cast<CWpWell*>(object)) {
+        out << "起始小层=" << well->GetTopUnit().GetString() << " 顶深=" << Num(well->GetTopDepth())
+            << " 终止小层=" << well->GetBottomUnit().GetString() << " 底深=" << Num(well->GetBottomDepth())
+            << " 边框线宽=" << well->GetBorderPen().width;
+    } else if (auto* graph = dynamic_cast<CQXObjectWellGraph*>(object)) {
+        QXLOGPEN pen;
+        graph->GetHeadLogPen(&pen);
+        out << "井号=" << graph->GetTitle().GetString() << " 起始小层=" << graph->GetStartStratum().GetString()
+            << " 终止小层=" << graph->GetStopStratum().GetString() << " 线宽=" << pen.width;
     }
     return out.str();
 }
@@ -161,6 +185,17 @@ std::string DescribeLayer(CQXLayer* layer) {
         out << ": 点风格=" << symbol.style << " 大小=" << symbol.size << " 字大小=" << font.size
             << " 小数位数=" << points.GetDecimal() << " 旋转(弧度)=" << Num(points.GetAngle())
             << " 对齐=" << points.GetHAlign() << "/" << points.GetVAlign();
+    } else if (kind == "井位") {
+        kel::plane::CWellLayer wells(layer);
+        out << ": 井名大小=" << Num(wells.GetNameSize()) << " 大小模板=" << wells.GetNameSizeTemplate().GetString()
+            << " 符号大小=" << Num(wells.GetSymbolSize()) << " 边界色模板="
+            << wells.GetSymbolBorderColorTemplate().GetString() << " 内部色模板="
+            << wells.GetSymbolInnerColorTemplate().GetString() << " 基线偏移=" << Num(wells.GetBaseLineOffset());
+    } else if (kind == "剖面") {
+        kel::plane::CStratumLayer sections(layer);
+        out << ": 模板=" << sections.GetStratumTemplate().GetString()
+            << " 纵向比例因子=" << Num(sections.GetStratumDepthFactor())
+            << " 偏移距离=" << Num(sections.GetStratumVerticalDistance());
     }
     return out.str();
 }
@@ -221,6 +256,23 @@ struct SampleMap {
     CQXLayer* pointLayer = label->GetLayer();
     CQXLayer* wellNetLayer = map.AddLayer("井网", "连通井网");
     CQXLayer* generalLayer = map.AddLayer("注记", "通用");
+    // A well layer: the three symbols, absence marks, a well-row base line, a vertical and an
+    // inclined well with their trajectories and their labels; a stratum-section layer beside it
+    // with a well column and a well graph.
+    CQXLayer* wellLayer = map.AddLayer("井位", "井位");
+    CQXObjectPoint* wellSymbol = map.AddPoint("井位", {500, 500}, wellLayer);
+    CQXObjectPoint* wellHead = map.AddPoint("井口", {600, 500}, wellLayer);
+    CQXObjectPoint* wellBottom = map.AddPoint("井底", {650, 450}, wellLayer);
+    CQXObjectPoint* absence = map.AddPoint("缺失标志", {500, 510}, wellLayer);
+    CQXObjectPoint* absence2 = map.AddPoint("缺失标志", {600, 510}, wellLayer);
+    CQXObjectPolyline* baseLine = map.AddPolyline("井排基线", {{480, 490}, {700, 490}}, wellLayer);
+    CQXObjectPolyline* verticalPath = map.AddPolyline("上部井斜线", {{500, 500}, {500, 400}}, wellLayer);
+    CQXObjectPolyline* inclinedPath = map.AddPolyline("上部井斜线", {{600, 500}, {650, 450}}, wellLayer);
+    CQXObjectText* wellLabel1 = map.AddText("井名", "直1", {500, 520}, wellLayer);
+    CQXObjectText* wellLabel2 = map.AddText("井名", "斜1", {600, 520}, wellLayer);
+    CQXLayer* sectionLayer = map.AddLayer("剖面", "剖面");
+    CWpWell* column = map.Add<CWpWell>("层段剖面", sectionLayer);
+    CQXObjectWellGraph* wellGraph = map.Add<CQXObjectWellGraph>("井柱", sectionLayer);
 
     SampleMap() {
         note->SetString("第一行\n第二行");
@@ -256,13 +308,42 @@ struct SampleMap {
         kel::plane::CCtrlLineLayer ctrl(ctrlLayer);
         ctrl.SetBoundaryName("边界");
         ctrl.SetFaultName("断层");
+        // The wells: 直1 vertical, 斜1 inclined, with their strata of grade 1.
+        wellSymbol->SetName("直1");
+        absence->SetName("直1");
+        absence->GetPropertyManager()->SetStringProperty("缺失类型", "剥蚀");
+        absence2->SetName("斜1");
+        absence2->GetPropertyManager()->SetStringProperty("缺失类型", "断失");
+        baseLine->SetName("1");
+        for (auto [path, name] : {std::pair{verticalPath, "直1"}, std::pair{inclinedPath, "斜1"}}) path->SetName(name);
+        wellLabel1->SetName("直1");
+        wellLabel2->SetName("斜1");
+        WELLPOSITION vertical, inclined;
+        vertical.wellName = "直1";
+        vertical.x = 500;
+        vertical.y = 500;
+        inclined.wellName = "斜1";
+        inclined.x = 600;
+        inclined.y = 500;
+        inclined.type = 1;
+        osprey::testing::SetWellPositions({vertical, inclined});
+        osprey::testing::SetWellStrata(1, "直1", {{"1", 1200, 12}, {"2", 1212, 6}, {"3", 1218, 9}});
+        kel::plane::CWellLayer(wellLayer).SetSymbolBorderColorTemplate("蓝色");
+        kel::plane::CWellLayer(wellLayer).SetSymbolInnerColorTemplate("蓝色");
+        kel::plane::CStratumLayer(sectionLayer).SetStratumTemplate("层段剖面[系统]");
+        kel::plane::CPlaneOption::Instance()->m_nStratumGrade = 1;
+        column->SetName("直1");
+        column->SetUnitClass(1);
+        column->SetBottomUnit("3");
+        wellGraph->SetTitle("斜1");
+        wellGraph->SetStartStratum("1");
     }
 };
 
 // ---- the session ---------------------------------------------------------------------------------
 // One thing the user does in the open window, on the item with that data.
 struct Action {
-    enum Kind { kType, kPick, kPickNth, kColour, kTab, kPrintWindow, kPrint, kAside, kAsideLayer };
+    enum Kind { kType, kPick, kPickNth, kColour, kTab, kPrintWindow, kPrint, kAside, kAsideLayer, kRename, kReselect };
     Kind kind;
     DWORD_PTR item = 0;
     std::string text;  // typed text, option, or the note of an aside
@@ -294,6 +375,11 @@ Action AsideLayer(const char* note, CQXLayer* layer) {
     action.layer = layer;
     return action;
 }
+
+// Clicks the template item's "..." button; the template editor renames the template to the text.
+Action RenameTemplate(DWORD_PTR item, const char* newName) { return Act(Action::kRename, item, newName); }
+// Announces the layer's first selected object again, as the host does after an edit replaced it.
+Action Reselect() { return Act(Action::kReselect); }
 
 // One row of the session: an optional heading ("== ") and caption ("-- "), the objects selected
 // (the first one's window is opened and printed), then the actions in order.
@@ -341,6 +427,52 @@ std::vector<Step> LayerSteps(SampleMap& s) {
         {"the well-net and fault layers open nothing until their line pages are built", nullptr, {}, {},
             s.wellNetLayer},
         {nullptr, nullptr, {}, {}, s.faults},
+    };
+    // clang-format on
+}
+
+// The well layer and its objects, the stratum-section layer and its well graphs.
+std::vector<Step> WellSteps(SampleMap& s) {
+    using Symbol = CPropListWellSymbol;
+    using Label = CPropListWellLabel;
+    using Path = CPropListWellPath;
+    using Names = CPropListWellLayerName;
+    using Symbols = CPropListWellLayerSymbol;
+    using Rows = CPropListWellLayerBaseLine;
+    using Sections = CPropListStratumLayerStratum;
+    // clang-format off
+    return {
+        {"wells: select the 井口 and the 井底; choose a green inner colour (only the 井口 takes it)", nullptr,
+            {s.wellHead, s.wellBottom}, {Colour(Symbol::kInnerColorId, RGB(0, 160, 0)), Print()}},
+        {"select the 井位 symbol alone; type 2.4 into 符号/大小", nullptr, {s.wellSymbol},
+            {Type(Symbol::kSizeId, "2.4"), Print()}},
+        {"select both absence marks; type 0.8 into 大小", nullptr, {s.absence, s.absence2},
+            {Type(CPropListWellAbsence::kSizeId, "0.8"), Print()}},
+        {"select the well-row base line", nullptr, {s.baseLine}, {}},
+        {"select both labels; type 9 into 字型/大小", nullptr, {s.wellLabel1, s.wellLabel2},
+            {Type(Label::kSizeId, "9"), Print()}},
+        {"select the 直1 label; type -12.5 into 横坐标, 直井1 into 文本", nullptr, {s.wellLabel1},
+            {Type(Label::kXId, "-12.5"), Type(Label::kTextId, "直井1"), Print()}},
+        {"select the vertical well's trajectory; pick 直线 (nothing changes)", nullptr, {s.verticalPath},
+            {Pick(Path::kTrackModeId, "直线"), Print()}},
+        {"select the inclined well's trajectory; pick 直线: a new line replaces it; reselect it", nullptr,
+            {s.inclinedPath}, {Pick(Path::kTrackModeId, "直线"), Reselect(), Type(Path::kWidthId, "0.35"), Print()}},
+        {"the well layer's sheet: on 井名 pick 中号 for 大小模板, then rename it by ...", nullptr, {},
+            {Tab(1), Pick(Names::kSizeTemplateId, "中号"), RenameTemplate(Names::kSizeTemplateId, "中号井名"),
+             PrintWindow(), Print()}, s.wellLayer},
+        {"on 井符号 rename the inner-colour template by ... (the border colour named it too)", nullptr, {},
+            {Tab(2), RenameTemplate(Symbols::kSymbolInnerTemplateId, "深蓝"), PrintWindow(), Print()}, s.wellLayer},
+        {"on 井排线 type -0.75 into 纵向偏移 and -0.75 into 粗细 (refused)", nullptr, {},
+            {Tab(3), Type(Rows::kOffsetId, "-0.75"), Type(Rows::kBaseWidthId, "-0.75"), PrintWindow(), Print()},
+            s.wellLayer},
+        {"and its 缺失标志 page", nullptr, {}, {Tab(4), PrintWindow()}, s.wellLayer},
+        {"the stratum-section layer: on 层段剖面 type 4 into 纵向比例 1：", nullptr, {},
+            {Tab(1), Type(Sections::kDepthScaleId, "4"), PrintWindow(), Print()}, s.sectionLayer},
+        {"and its 连通线 page", nullptr, {}, {Tab(2), PrintWindow()}, s.sectionLayer},
+        {"select the well column; pick 2 for 起始小层", nullptr, {s.column},
+            {Pick(CPropListStratum::kStartId, "2"), Print()}},
+        {"select the well graph; type 0.5 into 粗细", nullptr, {s.wellGraph},
+            {Type(CPropListStratum::kWidthId, "0.5"), Print()}},
     };
     // clang-format on
 }
@@ -409,6 +541,8 @@ std::vector<Step> SessionSteps(SampleMap& s) {
     steps.insert(steps.end(), rest.begin(), rest.end());
     const std::vector<Step> layers = LayerSteps(s);
     steps.insert(steps.end(), layers.begin(), layers.end());
+    const std::vector<Step> wells = WellSteps(s);
+    steps.insert(steps.end(), wells.begin(), wells.end());
     return steps;
 }
 
@@ -514,6 +648,25 @@ private:
                 break;
             case Action::kAsideLayer:
                 out_ << "  (" << a.text << ") " << DescribeLayer(a.layer) << "\n";
+                break;
+            case Action::kRename: {
+                const std::string newName = a.text;
+                sorrel::testing::SetEditScript([newName](CStyleTemplate& t) { t.SetName(newName.c_str()); });
+                Grid().ClickSecondButton(Item(a.item));
+                sorrel::testing::SetEditScript(nullptr);
+                break;
+            }
+            case Action::kReselect:
+                if (CQXObject* shown = target_ ? static_cast<CQXObject*>(shown_.empty() ? nullptr : shown_.front())
+                                               : nullptr) {
+                    if (CQXObject* now = shown->GetLayer()->GetSelectedObject(0)) {
+                        shown_ = {now};
+                        target_ = now;
+                        Announce(*window_);
+                        hostapp::PrintPropertyWindow(out_, *window_);
+                        out_ << "  " << Describe(now) << "\n";
+                    }
+                }
                 break;
         }
     }

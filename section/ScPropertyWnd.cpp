@@ -3,8 +3,12 @@
 #include "hosttypes/Oriel/CContainerSignle.h"
 #include "hosttypes/Oriel/CnConnection.h"
 #include "hosttypes/Oriel/CrCorrelation.h"
+#include "hosttypes/Oriel/CrFaultPoint.h"
 #include "hosttypes/Oriel/IkelWellAdapter.h"
 #include "hosttypes/Oriel/ScContainer.h"
+#include "hosttypes/Oriel/ScDepthRuler.h"
+#include "hosttypes/Oriel/ScDisRuler.h"
+#include "hosttypes/Oriel/ScLookDownForm.h"
 #include "hosttypes/Pennant/SandUnit.h"
 #include "hosttypes/Pennant/SglCtrlLine.h"
 #include "hosttypes/Pennant/SglWellAdapter.h"
@@ -12,12 +16,17 @@
 #include "hosttypes/Pennant/StratumUnit.h"
 #include "section/CnLstWell.h"
 #include "section/GraphSetors.h"
+#include "section/LstDepthRuler.h"
+#include "section/LstDisRuler.h"
+#include "section/LstFaultPoint.h"
+#include "section/LstLookDownForm.h"
 #include "section/LstSandUnitFill.h"
 #include "section/LstSglSandSetor.h"
 #include "section/LstSglStraumSetor.h"
 #include "section/LstSingle.h"
 #include "section/LstStratumSetor.h"
 #include "section/LstStratumUnit.h"
+#include "section/ObjectPageTexts.h"
 #include "section/SandSetor.h"
 #include "section/SectionTexts.h"
 #include "section/SglLstCtrlLine.h"
@@ -46,6 +55,10 @@ void ScPropertyLstCreator::SetBecontroler(ScObjInterface* object) {
         {"CrCorrelation", &CastThen<CrCorrelation, Self, &Self::SetBecontroler>},
         {"CnConnection", &CastThen<CnConnection, Self, &Self::SetBecontroler>},
         {"IkelWellAdapter", &CastThen<IkelWellAdapter, Self, &Self::SetBecontroler>},
+        {"ScDisRuler", &CastThen<ScDisRuler, Self, &Self::SetBecontroler>},
+        {"ScDepthRuler", &CastThen<ScDepthRuler, Self, &Self::SetBecontroler>},
+        {"ScLookDownForm", &CastThen<ScLookDownForm, Self, &Self::SetBecontroler>},
+        {"CrFaultPoint", &CastThen<CrFaultPoint, Self, &Self::SetBecontroler>},
     };
     Dispatch(*this, object, rows);
 }
@@ -69,6 +82,24 @@ void ScPropertyLstCreator::SetBecontroler(IkelWellAdapter*) {
         BuildSheet({{kWellPage, new CnLstWell(CnLstWell::ModeOfKind(kind))}});
     else
         BuildSheet({});  // a well of another kind of section: a sheet without pages
+}
+
+void ScPropertyLstCreator::SetBecontroler(ScDisRuler* ruler) {
+    const CString name = ruler->GetRulerName();
+    BuildSheet({{name, new CLstDisRuler(ruler)}});
+}
+
+void ScPropertyLstCreator::SetBecontroler(ScDepthRuler* ruler) {
+    const CString name = ruler->GetRulerName();
+    BuildSheet({{name, new CLstDepthRuler(ruler)}});
+}
+
+void ScPropertyLstCreator::SetBecontroler(ScLookDownForm* map) {
+    BuildSheet({{kLookDownPage, new CLstLookDownForm(map)}});
+}
+
+void ScPropertyLstCreator::SetBecontroler(CrFaultPoint* point) {
+    BuildSheet({{kFaultPointPage, new CLstFaultPoint(point)}});
 }
 
 ScPropertyWnd::ScPropertyWnd() = default;

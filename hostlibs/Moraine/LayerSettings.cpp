@@ -99,6 +99,7 @@ void ClearSettings() { Registry().clear(); }
 namespace moraine::testing {
 
 void Reset() {
+    DropWellPathLines();
     detail::ClearSettings();
     kel::plane::CPlaneOption::Instance()->Reset();
 }

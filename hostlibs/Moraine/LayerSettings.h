@@ -76,6 +76,17 @@ inline void WriteInt(CQXLayer* layer, LayerSettings* settings, const char* name,
     Write<int>(layer, settings, name, value, operation, std::to_string(value));
 }
 
+// One field of a record (a pen, a point) kept whole under name: changed, then logged.
+template <class Record, class Field>
+void WriteField(CQXLayer* layer, LayerSettings* settings, const char* name, Field Record::*field, Field value,
+                const std::string& operation, const std::string& arguments) {
+    if (!layer || !settings) return;
+    Record record = settings->Get<Record>(name, Record());
+    record.*field = value;
+    settings->Set<Record>(name, record);
+    Changed(layer, operation.c_str(), arguments);
+}
+
 // The distribution types of an oil-water or region line layer, in order, into the emptied array.
 void GetDistributionTypes(LayerSettings* settings, CStringArray& types);
 

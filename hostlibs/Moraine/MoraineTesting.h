@@ -18,4 +18,9 @@ void SetLayerStratum(CQXLayer* layer, int grade, const char* stratumName, const 
 void SetLayerText(CQXLayer* layer, const char* name, const char* text);
 // The distribution types of an oil-water or region line layer, in order.
 void SetDistributionTypes(CQXLayer* layer, const std::vector<CString>& types);
+// While on, CPlaneUtility::ReCalOneWellPathLine builds nothing and answers NULL.
+void FailWellPathLines(bool fail);
+// Frees the trajectory lines the library built (their layers must not list them any more) and
+// ends a scripted failure; Reset does the same.
+void DropWellPathLines();
 }  // namespace moraine::testing

@@ -51,6 +51,9 @@ void CQXObject::Touched(const char* operation, const std::string& arguments) {
 
 void CQXObject::OnChanged(int hint) { Touched("CQXObject::OnChanged", std::to_string(hint)); }
 
+// Only logged: a plain map object has no dependants.
+void CQXObject::UpdateAfterEdit() { parsnip::testing::Record("CQXObject::UpdateAfterEdit", this); }
+
 void CQXObject::MoveAnchor(QXPOINT point) {
     m_anchor = point;
     Touched("CQXObject::MoveAnchor");

@@ -35,6 +35,13 @@ UINT CQXObjectLine::GetLineStyle() const { return m_pen.style; }
 float CQXObjectLine::GetPenSize() const { return m_pen.width; }
 COLORREF CQXObjectLine::GetLineColor() const { return m_pen.color; }
 
+int CQXObjectLine::GetShapeType() { return m_nShapeType; }
+
+void CQXObjectLine::SetShapeType(int shape) {
+    m_nShapeType = shape;
+    Touched("CQXObjectLine::SetShapeType", std::to_string(shape));
+}
+
 namespace {
 constexpr double kPi = 3.14159265358979323846;
 }

@@ -4,12 +4,10 @@
 #include "mfc/BoundedLog.h"
 
 namespace {
-// The newest entries at least: every setter logs itself, so an unbounded log would grow with every
-// edit of a long session.
-constexpr std::size_t kEntriesKept = 2048;
-
+constexpr std::size_t kCallsKept = 4096;
+// Tests read the newest calls; a session that runs all day keeps a bounded record.
 platform::BoundedLog<std::string>& Entries() {
-    static platform::BoundedLog<std::string> entries(kEntriesKept);
+    static platform::BoundedLog<std::string> entries(kCallsKept);
     return entries;
 }
 bool& Enabled() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "hostlibs/Tamarind/Testing.h"
+#include "hosttypes/Sorrel/TemplateManager.h"
 
 using tamarind::testing::Template;
 using TemplateManager::CTemplateManagerFacade;
@@ -25,6 +26,7 @@ std::map<int, std::vector<Template>> SampleStore() {
         {TPL_RESERVOIR, {{"油藏剖面", TPL_POS_SYSTEM}}},
         {TPL_SINGLEWELL, {{"单井剖面", TPL_POS_SYSTEM}}},
         {TPL_FENCE, {{"栅状图", TPL_POS_SYSTEM}}},
+        {TPL_STRATUMSECTION, {{"层段剖面", TPL_POS_SYSTEM}, {"小层剖面", TPL_POS_PROJECT}}},
         {TPL_GENERAL, {{"通用模板", TPL_POS_SYSTEM}}},
     };
 }
@@ -91,3 +93,24 @@ void SetTemplates(TemplateManager::TemplateType type, const std::vector<Template
 }
 void Reset() { Store() = SampleStore(); }
 }  // namespace tamarind::testing
+
+CStyleTemplate* CTemplateManagerFacade::GetGeneralTemplate(const CString& name, TemplateType type) const {
+    CTemplateManager* manager = _AfxGetTemplateManager();
+    const char* text = name.GetString();
+    switch (type) {
+        case TemplateManager::TPL_COLOR:
+            return manager->GetTemplateColor(text);
+        case TemplateManager::TPL_SIZE:
+            return manager->GetTemplateSize(text);
+        case TemplateManager::TPL_POINTSTYLE:
+            return manager->GetTemplatePointStyle(text);
+        case TemplateManager::TPL_LINESTYLE:
+            return manager->GetTemplateLineStyle(text);
+        case TemplateManager::TPL_FILLSTYLE:
+            return manager->GetTemplateFillStyle(text);
+        case TemplateManager::TPL_FONTSTYLE:
+            return manager->GetTemplateFontStyle(text);
+        default:
+            return nullptr;
+    }
+}

@@ -23,6 +23,7 @@ BOOL CWpKit::Recalculate() {
 }
 void CWpKit::SetTitleFontScope(int scope) { Store(this, m_nTtlFtScope, scope, "CWpKit::SetTitleFontScope"); }
 void CWpKit::UpdateSelf() { Record("CWpKit::UpdateSelf", this); }
+void CWpKit::UpdateAfterEdit() { Record("CWpKit::UpdateAfterEdit", this); }
 
 // ---- redraw ---------------------------------------------------------------------------------
 void CWpKit::InvalidSelf() { Record("CWpKit::InvalidSelf", this); }

@@ -23,6 +23,8 @@ public:
     // After a layer was renamed: the layers of its map that name it as their boundary or fault
     // layer by the old name take the new one.
     static void UpdateRelateLayerName(CQXLayer* layer, const std::string& oldName);
+    // Whether the well at row of the well-position table is inclined; false outside the table.
+    static bool IsSlopeWell(int row);
 };
 
 }  // namespace kel::plane

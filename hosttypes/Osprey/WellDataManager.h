@@ -5,6 +5,8 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "hosttypes/Osprey/FaciesTypeManager.h"
 #include "hosttypes/Osprey/FlowUnitManager.h"
@@ -16,8 +18,26 @@
 #include "hosttypes/Osprey/WellDataTables.h"
 #include "mfc/String.h"
 
+// The stratification of one well at one grade: the top depth and thickness of each stratum, by
+// its position among the stratum table's strata of that grade.
+class CWellStratum {
+public:
+    // ---- well-data library operations ----
+    // 0 for a position the well has no depth for.
+    double GetTopDepth(int position);
+    double GetThick(int position);
+
+    // Library side.
+    void SetStratum(int position, double top, double thick);
+
+protected:
+    std::vector<double> m_tops;
+    std::vector<double> m_thicks;
+};
+
 namespace osprey::detail {
 struct CatalogueAccess;
+struct WellStrataAccess;
 struct WellPlotServiceAccess;
 // The table schemas a new manager starts with (see the README).
 CTableDefinitionManager SampleTableDefinitions();
@@ -54,6 +74,14 @@ public:
     double ConvertZToDepth(const char* wellName, double z, bool extrapolate);
     double ConvertDepthToZ(const char* wellName, double depth);
 
+    // ---- well-data library operations the plane-map stratum list calls ----
+    // The i-th stratum name of the grade in table order; "" outside.
+    CString GetStratumName(int grade, int i);
+    // The position of the stratum of that name among the grade's strata; -1 when absent.
+    int FindStratum(int grade, const char* name);
+    // The well's stratification at that grade; NULL when the well has none.
+    CWellStratum* GetWellStratum(int grade, const char* wellName);
+
     CWellDataManager() = default;
     CWellDataManager(const CWellDataManager&) = delete;
     CWellDataManager& operator=(const CWellDataManager&) = delete;
@@ -73,4 +101,7 @@ protected:
     CTableDefinitionManager m_tableDefinitionManager = osprey::detail::SampleTableDefinitions();
     CWellPosition m_wellPosition;
     std::map<std::string, double> m_depthFactors;  // measured depth per vertical depth, by well
+
+    friend struct osprey::detail::WellStrataAccess;
+    std::map<std::pair<int, std::string>, CWellStratum> m_wellStrata;  // by grade and well
 };

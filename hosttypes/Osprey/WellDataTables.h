@@ -8,7 +8,12 @@
 
 class CWellSandStratum : public CQXDataTable<WELLSANDSTRATUM> {};
 class CWellPath : public CQXDataTable<WELLPATH> {};
-class CWellPosition : public CQXDataTable<WELLPOSITION> {};
+class CWellPosition : public CQXDataTable<WELLPOSITION> {
+public:
+    // Well-data library operation: the row of the well of that name (first match, whole text); -1
+    // when the table has none or for NULL.
+    int FindData(const char* wellName);
+};
 class CWellShoot : public CQXDataTable<WELLSHOOT> {};
 class CWellSuction : public CQXDataTable<WELLSUCTION> {};
 class CWellConnection : public CQXDataTable<WELLCONNECTION> {};

@@ -39,10 +39,12 @@ public:
     CQXObject(const CQXObject& other);
     CQXObject& operator=(const CQXObject& other);
 
-    // The library's five operations without names of their own, in their table order:
+    // The library's six operations without names of their own, in their table order:
     // change notification (callers pass 0: renews the stamp and marks the object for redrawing),
-    // anchor movers and anchor getters.
+    // the post-edit update (brings the object's dependants up to date after an edit), anchor
+    // movers and anchor getters.
     virtual void OnChanged(int hint);
+    virtual void UpdateAfterEdit();
     virtual void MoveAnchor(QXPOINT point);
     virtual void MoveAnchor(FLOATPOINT point);
     virtual void GetAnchor(QXPOINT* point);

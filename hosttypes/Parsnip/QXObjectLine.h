@@ -11,6 +11,9 @@ public:
 
     // The version compiled with the module does nothing.
     virtual void BuildBorderPointArray() {}
+    // The line's shape query (named here; see hostlibs/README.md): 2 for a line drawn straight,
+    // 1 for one drawn along its points (the default).
+    virtual int GetShapeType();
 
     void GetLogPen(QXLOGPEN* pen) const;
     void SetLogPen(QXLOGPEN* pen);
@@ -19,8 +22,11 @@ public:
     UINT GetLineStyle() const;
     float GetPenSize() const;
     COLORREF GetLineColor() const;
+    // Library side: what the shape query answers.
+    void SetShapeType(int shape);
 
 protected:
     QXLOGPEN m_pen;
     QXLOGBRUSH m_brush;
+    int m_nShapeType = 1;
 };

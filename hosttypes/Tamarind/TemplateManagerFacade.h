@@ -6,15 +6,26 @@
 
 #include "mfc/String.h"
 
+class CStyleTemplate;
+
 namespace TemplateManager {
 
-// Kinds of drawing template; a section kind's templates are 11 to 15, 19 serves any other.
+// Kinds of template: the style templates 3 to 8 (kept by the drawing-program library's template
+// manager), the section kinds' drawing templates 11 to 15, the stratum-section templates 16 and
+// 19 for any other drawing.
 enum TemplateType {
+    TPL_COLOR = 3,
+    TPL_SIZE = 4,
+    TPL_POINTSTYLE = 5,
+    TPL_LINESTYLE = 6,
+    TPL_FILLSTYLE = 7,
+    TPL_FONTSTYLE = 8,
     TPL_CORRELATION = 11,
     TPL_CONNECTION = 12,
     TPL_RESERVOIR = 13,
     TPL_SINGLEWELL = 14,
     TPL_FENCE = 15,
+    TPL_STRATUMSECTION = 16,
     TPL_GENERAL = 19,
 };
 
@@ -36,6 +47,9 @@ public:
     void ParserFileNameByPath(const CString& path, CString& name, int& posType, bool withExtension) const;
     // The name as the lists show it: "name[系统]", "name[工区]"; the name alone for any other place.
     CString AppendTemplatePosStr(const CString& name, int posType) const;
+    // The style template of that name and kind (3 to 8) from the template manager; NULL for a name
+    // of no template of the kind and for any other kind.
+    CStyleTemplate* GetGeneralTemplate(const CString& name, TemplateType type) const;
 };
 
 }  // namespace TemplateManager

@@ -19,9 +19,23 @@ public:
     CString GetWellName() const { return m_strWellName; }
     void SetWellName(const CString& name) { m_strWellName = name; }
 
+    // ---- well-graph library operations: title, interval and head pen ----
+    CString GetTitle() const;
+    void SetTitle(const char* title);
+    CString GetStartStratum() const;
+    void SetStartStratum(const char* name);
+    CString GetStopStratum() const;
+    void SetStopStratum(const char* name);
+    void GetHeadLogPen(QXLOGPEN* pen) const;
+    void SetHeadLogPen(QXLOGPEN* pen);
+
 protected:
     CString m_strWellName;
     QXLOGPOINT m_pointOption;
+    CString m_strTitle;
+    CString m_strStartStratum;
+    CString m_strStopStratum;
+    QXLOGPEN m_headPen;
 };
 
 // The base of the objects a well graph draws.

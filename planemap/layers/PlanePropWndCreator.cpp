@@ -82,6 +82,18 @@
 #include "planemap/layers/PropListCtrlLineLayerLine.h"
 #include "planemap/layers/PropListLineLayerLine.h"
 #include "planemap/layers/PropListPointLayerPoint.h"
+#include "planemap/layers/PropListStratum.h"
+#include "planemap/layers/PropListStratumLayerConnection.h"
+#include "planemap/layers/PropListStratumLayerStratum.h"
+#include "planemap/layers/PropListWellAbsence.h"
+#include "planemap/layers/PropListWellBaseLine.h"
+#include "planemap/layers/PropListWellLabel.h"
+#include "planemap/layers/PropListWellLayerAbsence.h"
+#include "planemap/layers/PropListWellLayerBaseLine.h"
+#include "planemap/layers/PropListWellLayerName.h"
+#include "planemap/layers/PropListWellLayerSymbol.h"
+#include "planemap/layers/PropListWellPath.h"
+#include "planemap/layers/PropListWellSymbol.h"
 #include "planemap/layers/StratumDataPages.h"
 
 using planecreator::ListFactory;
@@ -139,8 +151,8 @@ const SheetPages kBorderSheet{{
 }};
 
 const ObjectRow kObjectRows[] = {
-    {IsA<CQXObjectPoint>, {{"井位", "井口", "井底"}}, nullptr, false, Opens::kList, nullptr /* CPropListWellSymbol */},
-    {IsA<CQXObjectPoint>, {{"缺失标志"}}, nullptr, false, Opens::kList, nullptr /* CPropListWellAbsence */},
+    {IsA<CQXObjectPoint>, {{"井位", "井口", "井底"}}, nullptr, false, Opens::kList, Make<CPropListWellSymbol>},
+    {IsA<CQXObjectPoint>, {{"缺失标志"}}, nullptr, false, Opens::kList, Make<CPropListWellAbsence>},
     {IsA<CQXObjectPoint>, {{lt::kVirtualWell}}, lt::kFaciesLineLayer, false, Opens::kList, Make<CPropListAppendControlPoint>},
     {IsA<CQXObjectPoint>, {{lt::kVirtualWell}}, lt::kScatteredLineLayer, false, Opens::kList,
      Make<CPropListScatteredAppendControlPoint>},
@@ -148,7 +160,7 @@ const ObjectRow kObjectRows[] = {
     {IsA<CQXObjectPoint>, {}, nullptr, false, Opens::kList, Make<CPropListPoint>},
     {IsA<CQXObjectContour>, {{"等值线"}}, nullptr, false, Opens::kList, Make<CPropListContour>},
     {IsA<CQXObjectContour>, {}, nullptr, false, Opens::kLine, nullptr},
-    {IsA<CQXObjectText>, {{"井名"}}, nullptr, false, Opens::kList, nullptr /* CPropListWellLabel */},
+    {IsA<CQXObjectText>, {{"井名"}}, nullptr, false, Opens::kList, Make<CPropListWellLabel>},
     {IsA<CQXObjectText>, {}, lt::kPointLayer, false, Opens::kList, Make<CPropListPointText>},
     {IsA<CQXObjectText>, {}, nullptr, false, Opens::kList, Make<CPropListText>},
     {IsA<CQXObjectPie>, {}, nullptr, false, Opens::kList, nullptr /* CPropListPie */},
@@ -165,8 +177,8 @@ const ObjectRow kObjectRows[] = {
     {IsA<CQXObjectCell>, {}, nullptr, false, Opens::kList, Make<CPropListTable>},
     {IsA<CQXObjectBitmap>, {}, nullptr, false, Opens::kList, Make<CPropListPicture>},
     {IsA<CQXObjectQXM>, {}, nullptr, false, Opens::kList, Make<CPropListPicture>},
-    {IsA<CWpKit>, {}, nullptr, false, Opens::kList, nullptr /* CPropListStratum */},
-    {IsA<CQXObjectWellGraph>, {}, nullptr, false, Opens::kList, nullptr /* CPropListStratum */},
+    {IsA<CWpKit>, {}, nullptr, false, Opens::kList, Make<CPropListStratum>},
+    {IsA<CQXObjectWellGraph>, {}, nullptr, false, Opens::kList, Make<CPropListStratum>},
     {IsA<CQXObjectBlock>, {{lt::kFaultBlock}}, nullptr, true, Opens::kList, Make<CPropListFaultBlock>},
     {IsA<CQXObjectMultiText>, {}, nullptr, false, Opens::kList, Make<CPropListMultiText>},
     {IsA<CQXObjectCircle>, {}, nullptr, false, Opens::kList, Make<CPropListEllipse>},
@@ -193,8 +205,8 @@ struct LineRow {
 
 // clang-format off
 const LineRow kLineRows[] = {
-    {{{"上部井斜线", "下部井斜线"}}, nullptr, nullptr /* CPropListWellPath */},
-    {{{"井排基线", "井排线"}}, nullptr, nullptr /* CPropListWellBaseLine */},
+    {{{"上部井斜线", "下部井斜线"}}, nullptr, Make<CPropListWellPath>},
+    {{{"井排基线", "井排线"}}, nullptr, Make<CPropListWellBaseLine>},
     {{{"沉积相线"}}, nullptr, Make<CPropListFaciesLine>},
     {{{"离散属性边界线"}}, nullptr, Make<CPropListScatteredLine>},
     {{{"有效虚线边界", geotext::kValidSolidBoundary, geotext::kSandDashedBoundary, geotext::kSandSolidBoundary}}, nullptr, Make<CPropListSandLine>},
@@ -222,14 +234,14 @@ struct LayerRow {
 const LayerRow kLayerRows[] = {
     {{{lt::kWellLayer}},
      {{{lt::kDataPage, Make<CPropListWellLayerData>, false},
-       {lt::kWellNamePage, nullptr /* CPropListWellLayerName */, false},
-       {lt::kWellSymbolPage, nullptr /* CPropListWellLayerSymbol */, false},
-       {lt::kWellRowPage, nullptr /* CPropListWellLayerBaseLine */, false},
-       {lt::kAbsencePage, nullptr /* CPropListWellLayerAbsence */, false}}}},
+       {lt::kWellNamePage, Make<CPropListWellLayerName>, false},
+       {lt::kWellSymbolPage, Make<CPropListWellLayerSymbol>, false},
+       {lt::kWellRowPage, Make<CPropListWellLayerBaseLine>, false},
+       {lt::kAbsencePage, Make<CPropListWellLayerAbsence>, false}}}},
     {{{lt::kStratumLayer}},
      {{{lt::kDataPage, Make<CPropListStratumLayerData>, false},
-       {lt::kStratumSectionPage, nullptr /* CPropListStratumLayerStratum */, false},
-       {lt::kConnectionPage, nullptr /* CPropListStratumLayerConnection */, false}}}},
+       {lt::kStratumSectionPage, Make<CPropListStratumLayerStratum>, false},
+       {lt::kConnectionPage, Make<CPropListStratumLayerConnection>, false}}}},
     {{{lt::kFaciesLineLayer, lt::kFaciesFillLayer}},
      {{{lt::kDataPage, nullptr /* CPropListFaciesLayerData */, false},
        {lt::kFaciesLinePage, nullptr /* CPropListFaciesLayerLine */, false},

@@ -75,6 +75,19 @@
 #include "planemap/layers/PropListCtrlLineLayerLine.h"
 #include "planemap/layers/PropListLineLayerLine.h"
 #include "planemap/layers/PropListPointLayerPoint.h"
+#include "planemap/layers/PropListStratum.h"
+#include "planemap/layers/PropListStratumLayerConnection.h"
+#include "planemap/layers/PropListStratumLayerStratum.h"
+#include "planemap/layers/PropListWellAbsence.h"
+#include "planemap/layers/PropListWellBaseLine.h"
+#include "planemap/layers/PropListWellLabel.h"
+#include "planemap/layers/PropListWellLayerAbsence.h"
+#include "planemap/layers/PropListWellLayerBaseLine.h"
+#include "planemap/layers/PropListWellLayerName.h"
+#include "planemap/layers/PropListWellLayerSymbol.h"
+#include "planemap/layers/PropListWellPath.h"
+#include "planemap/layers/PropListWellSymbol.h"
+#include "hosttypes/Vireo/QXObjectWellGraph.h"
 #include "planemap/layers/StratumDataPages.h"
 
 namespace {
@@ -201,4 +214,22 @@ TEST(PlaneItemIds, NoTwoItemsOfALayerPageShareAnId) {
     ExpectUniqueIds<CPropListLineLayerLine>(map.AddLayer("线", "线"), "line page");
     ExpectUniqueIds<CPropListPointLayerPoint>(points, "point page");
     ExpectUniqueIds<CPropListWellLayerData>(wells, "well data page");
+    ExpectUniqueIds<CPropListWellLayerName>(wells, "well name page");
+    ExpectUniqueIds<CPropListWellLayerSymbol>(wells, "well symbol page");
+    ExpectUniqueIds<CPropListWellLayerBaseLine>(wells, "well-row page");
+    ExpectUniqueIds<CPropListWellLayerAbsence>(wells, "absence page");
+    CQXLayer* sections = map.AddLayer("剖面", "剖面");
+    ExpectUniqueIds<CPropListStratumLayerStratum>(sections, "stratum-section page");
+    ExpectUniqueIds<CPropListStratumLayerConnection>(sections, "connection page");
+}
+
+TEST(PlaneItemIds, NoTwoItemsOfAWellListShareAnId) {
+    parsnip::MapFixture map;
+    CQXLayer* wells = map.AddLayer("井位", "井位");
+    ExpectUniqueIds<CPropListWellSymbol>(map.AddPoint("井位", {1, 1}, wells), "well symbol");
+    ExpectUniqueIds<CPropListWellAbsence>(map.AddPoint("缺失标志", {1, 1}, wells), "absence mark");
+    ExpectUniqueIds<CPropListWellBaseLine>(Line(map, "井排基线", wells), "well-row line");
+    ExpectUniqueIds<CPropListWellPath>(Line(map, "上部井斜线", wells), "trajectory");
+    ExpectUniqueIds<CPropListWellLabel>(map.AddText("井名", "W1", {1, 1}, wells), "well label");
+    ExpectUniqueIds<CPropListStratum>(map.Add<CQXObjectWellGraph>("井柱", wells), "stratum well graph");
 }

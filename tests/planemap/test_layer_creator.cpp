@@ -38,6 +38,9 @@
 #include "planemap/layers/LayerDataPages.h"
 #include "planemap/layers/PlanePropWndCreator.h"
 #include "planemap/layers/PropListLineLayerLine.h"
+#include "planemap/layers/PropListWellBaseLine.h"
+#include "planemap/layers/PropListWellLabel.h"
+#include "planemap/layers/PropListWellSymbol.h"
 
 namespace {
 
@@ -108,11 +111,13 @@ TEST(PlaneCreator, OilWaterBorderLinesOpenByTheirLayersKind) {
 
 TEST(PlaneCreator, TheFirstMatchingClassDecidesEvenWhenItsRowHasNoListYet) {
     CreatorWorld w;
-    // Well symbols, well labels, well-row lines and pie symbols come with later lists.
-    EXPECT_EQ(nullptr, Opened(w.Open(w.map.AddPoint("井位", {0, 0}))).get());
-    EXPECT_EQ(nullptr, Opened(w.Open(w.map.AddText("井名", "W1", {0, 0}, w.Layer("点")))).get());
-    EXPECT_EQ(nullptr, Opened(w.Open(w.map.Add<CQXObjectContour>("井排线"))).get());
+    // Pie symbols come with a later list.
     EXPECT_EQ(nullptr, Opened(w.Open(w.map.Add<CQXObjectPie>("饼图"))).get());
+    // The type name is tested before the layer's kind; a contour of a well-row line's type name
+    // takes the line dispatch.
+    EXPECT_TRUE(Opened(w.Open(w.map.AddPoint("井位", {0, 0}))).Is<CPropListWellSymbol>());
+    EXPECT_TRUE(Opened(w.Open(w.map.AddText("井名", "W1", {0, 0}, w.Layer("点")))).Is<CPropListWellLabel>());
+    EXPECT_TRUE(Opened(w.Open(w.map.Add<CQXObjectContour>("井排线"))).Is<CPropListWellBaseLine>());
 
     // A fault block lacking one of its three parts opens nothing, not a later class's list.
     auto* block = w.map.Add<CQXObjectBlock>("断层");
@@ -166,6 +171,9 @@ TEST(PlaneCreator, LayersOpenTheSheetOfTheirKind) {
     EXPECT_EQ(Opened(w.OpenLayer(w.Layer("线"))).Tabs(), (std::vector<std::string>{"数据", "线"}));
     EXPECT_EQ(Opened(w.OpenLayer(w.Layer("通用"))).Tabs(), (std::vector<std::string>{"数据"}));
     EXPECT_EQ(Opened(w.OpenLayer(w.Layer("点"))).Tabs(), (std::vector<std::string>{"数据", "点"}));
+    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("井位"))).Tabs(),
+              (std::vector<std::string>{"数据", "井名", "井符号", "井排线", "缺失标志"}));
+    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("剖面"))).Tabs(), (std::vector<std::string>{"数据", "层段剖面", "连通线"}));
     EXPECT_EQ(Opened(w.OpenLayer(w.Layer("连通井网"))).get(), nullptr);  // its line and fill pages come later
 }
 
@@ -173,7 +181,7 @@ TEST(PlaneCreator, UnknownLayerKindsRowsWithoutTheirListsAndNoParentOpenNothing)
     CreatorWorld w;
     EXPECT_EQ(nullptr, Opened(w.OpenLayer(w.Layer("图层X"))).get());
     EXPECT_EQ(nullptr, Opened(w.OpenLayer(w.Layer("断层 "))).get());  // kinds are compared whole
-    EXPECT_EQ(nullptr, Opened(w.OpenLayer(w.Layer("井位"))).get());   // its name and symbol pages come later
+    EXPECT_EQ(nullptr, Opened(w.OpenLayer(w.Layer("饼图"))).get());   // its pages come later
     EXPECT_EQ(nullptr, CPlanePropWndCreator::CreateLayerProp(w.Layer("线"), nullptr));
     EXPECT_EQ(nullptr, CPlanePropWndCreator::CreateLayerProp(nullptr, &w.host.frame));
 }

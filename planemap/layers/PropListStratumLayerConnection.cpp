@@ -1,0 +1,93 @@
+#include "planemap/layers/PropListStratumLayerConnection.h"
+
+#include "framework/ItemGroupsBasic.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/layers/WellItems.h"
+#include "planemap/layers/WellTexts.h"
+
+using kel::plane::CStratumLayer;
+
+namespace {
+
+// The river-facies and other-facies pens: one body over a table of their ids and accessors.
+struct PenGroup {
+    DWORD_PTR group, style, width, color;
+    const char* label;
+    void (CStratumLayer::*pen)(QXLOGPEN*) const;
+    void (CStratumLayer::*setStyle)(UINT);
+    void (CStratumLayer::*setWidth)(double);
+    void (CStratumLayer::*setColor)(COLORREF);
+};
+
+using Page = CPropListStratumLayerConnection;
+const PenGroup kPens[] = {
+    {Page::kRiverGroupId, Page::kRiverStyleId, Page::kRiverWidthId, Page::kRiverColorId, welltext::kRiverFacies,
+     &CStratumLayer::GetRiverPen, &CStratumLayer::SetRiverLineStyle, &CStratumLayer::SetRiverLineSize,
+     &CStratumLayer::SetRiverLineColor},
+    {Page::kOtherGroupId, Page::kOtherStyleId, Page::kOtherWidthId, Page::kOtherColorId, welltext::kOtherFacies,
+     &CStratumLayer::GetOtherPen, &CStratumLayer::SetOtherLineStyle, &CStratumLayer::SetOtherLineSize,
+     &CStratumLayer::SetOtherLineColor},
+};
+
+constexpr int kWidthOptions = 30;  // 0.1 to 3.0 mm
+
+}  // namespace
+
+int CPropListStratumLayerConnection::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    m_wndPropList.AddProperty(CreateYesNoProp(grouptext::kShow, kShowId, _variant_t(""), nullptr), TRUE, TRUE);
+    for (const PenGroup& p : kPens) {
+        CBCGPProp* group = wellitems::NewGroup(p.label, p.group);
+        group->AddSubItem(wellitems::NewLinePicker(grouptext::kLineStyle, welltext::kBorderStyleDescription, p.style));
+        CBCGPProp* width = NewTextItem(welltext::kPenWidth, grouptext::kLineWidthMmDescription, p.width);
+        for (int i = 1; i <= kWidthOptions; ++i) width->AddOption(FormatString("%.1f", i / 10.0));
+        group->AddSubItem(width);
+        group->AddSubItem(wellitems::NewColor(grouptext::kColor, welltext::kBorderColorDescription, p.color));
+        group->Expand(TRUE);
+        m_wndPropList.AddProperty(group, TRUE, TRUE);
+    }
+    return 0;
+}
+
+void CPropListStratumLayerConnection::EnableAfterShow(BOOL enable) {
+    for (int i = 1; i < m_wndPropList.GetPropertyCount(); ++i)
+        EnablePropRecursive(m_wndPropList.GetProperty(i), enable);
+}
+
+void CPropListStratumLayerConnection::RefreshLayer(CStratumLayer& layer) {
+    const bool created = wellitems::IsCreated(layer.GetLayer(), welltext::kConnectionCreated);
+    if (created) EnableAfterShow(TRUE);
+    const int visible = layer.GetConnectionVisible();
+    SetYesNoProp(FindItem(kShowId), visible != 0);
+    EnableAfterShow(visible ? TRUE : FALSE);
+    for (const PenGroup& p : kPens) {
+        QXLOGPEN pen;
+        (layer.*p.pen)(&pen);
+        wellitems::ShowStyle(FindItem(p.style), pen.style);
+        SetItemText(FindItem(p.width), wellitems::Hundredths(pen.width));
+        ShowColor(FindItem(p.color), pen.color);
+    }
+    if (!created) EnableAfterShow(FALSE);
+}
+
+void CPropListStratumLayerConnection::OnLayerItemChanged(CStratumLayer& layer, CBCGPProp* item) {
+    const DWORD_PTR id = item->GetData();
+    if (id == kShowId) {
+        layer.SetConnectionVisible(GetYesNoProp(item) ? 1 : 0);
+        EnableAfterShow(GetYesNoProp(item) ? TRUE : FALSE);
+        return;
+    }
+    for (const PenGroup& p : kPens) {
+        QXLOGPEN pen;
+        (layer.*p.pen)(&pen);
+        UINT style = 0;
+        double width = 0;
+        COLORREF color = 0;
+        if (id == p.style && wellitems::PickedStyle(item, &style))
+            (layer.*p.setStyle)(style);
+        else if (id == p.width && wellitems::ReadHundredths(item, pen.width, false, &width))
+            (layer.*p.setWidth)(width);
+        else if (id == p.color && ReadColor(item, &color))
+            (layer.*p.setColor)(color);
+    }
+}

@@ -1,0 +1,164 @@
+#include "planemap/layers/PropListStratumLayerStratum.h"
+
+#include <cmath>
+#include <vector>
+
+#include "framework/ItemGroupsBasic.h"
+#include "hosttypes/Moraine/WellLayer.h"
+#include "hosttypes/Parsnip/QXMap.h"
+#include "hosttypes/Tamarind/TemplateManagerFacade.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneTexts.h"
+#include "planemap/layers/WellItems.h"
+#include "planemap/layers/WellTexts.h"
+
+using kel::plane::CStratumLayer;
+using wellitems::Sign;
+
+namespace {
+
+constexpr const char* kTopAligns[] = {"实际起伏",     "起伏程度高", "起伏程度中高", "起伏程度中",
+                                      "起伏程度中低", "起伏程度低", "水平显示"};
+// Vertical reference 0: the well-row base line; horizontal reference 0: the well.
+constexpr int kByBaseLine = 0;
+constexpr int kByWell = 0;
+
+}  // namespace
+
+int CPropListStratumLayerStratum::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    m_wndPropList.AddProperty(CreateYesNoProp(grouptext::kShow, kShowId, _variant_t(""), nullptr), TRUE, TRUE);
+
+    CBCGPProp* column = wellitems::NewGroup(welltext::kWellColumn, kColumnGroupId);
+    column->AddSubItem(
+        wellitems::NewChoice(welltext::kTemplateOption, welltext::kTemplateDescription, kTemplateId, {""}));
+    column->AddSubItem(NewTextItem(welltext::kDepthScale, welltext::kDepthScaleDescription, kDepthScaleId));
+    column->AddSubItem(NewTextItem(welltext::kZoom, welltext::kZoomDescription, kZoomId));
+    column->AddSubItem(NewTextItem(welltext::kUpExtra, welltext::kUpExtraDescription, kUpExtraId));
+    column->AddSubItem(NewTextItem(welltext::kDownExtra, welltext::kDownExtraDescription, kDownExtraId));
+    column->Expand(TRUE);
+    m_wndPropList.AddProperty(column, TRUE, TRUE);
+
+    CBCGPProp* place = wellitems::NewGroup(planetext::kPosition, kPlaceGroupId);
+    place->AddSubItem(wellitems::NewChoice(welltext::kVerticalRefer, welltext::kVerticalReferDescription,
+                                           kVerticalReferId, {welltext::kBaseLine, welltext::kWellSymbol}));
+    CBCGPProp* topAlign = wellitems::NewChoice(welltext::kTopAlign, welltext::kTopAlignDescription, kTopAlignId, {});
+    for (const char* align : kTopAligns) topAlign->AddOption(align);
+    place->AddSubItem(topAlign);
+    place->AddSubItem(NewTextItem(welltext::kVerticalDistance, welltext::kVerticalDistanceDescription, kDistanceId));
+    place->AddSubItem(wellitems::NewChoice(welltext::kHorizontalRefer, welltext::kHorizontalReferDescription,
+                                           kHorizontalReferId, {welltext::kWellSymbol, welltext::kWellLabel}));
+    place->Expand(TRUE);
+    m_wndPropList.AddProperty(place, TRUE, TRUE);
+    return 0;
+}
+
+bool CPropListStratumLayerStratum::HasBaseLine(CStratumLayer& layer) {
+    CQXMap* map = layer.GetLayer() ? layer.GetLayer()->GetMap() : nullptr;
+    CQXLayer* wells = map ? map->GetLayer(layer.GetWellLayerName().GetString()) : nullptr;
+    return wells && kel::plane::CWellLayer(wells).IsHaveBaseLine();
+}
+
+void CPropListStratumLayerStratum::EnableByVerticalType(int type) {
+    if (CBCGPProp* align = FindItem(kTopAlignId)) align->Enable(type == kByBaseLine ? TRUE : FALSE);
+    if (CBCGPProp* distance = FindItem(kDistanceId)) distance->Enable(type == kByBaseLine ? FALSE : TRUE);
+}
+
+void CPropListStratumLayerStratum::EnableAfterShow(int visible) {
+    for (int i = 1; i < m_wndPropList.GetPropertyCount(); ++i)
+        EnablePropRecursive(m_wndPropList.GetProperty(i), visible ? TRUE : FALSE);
+}
+
+void CPropListStratumLayerStratum::RefreshLayer(CStratumLayer& layer) {
+    const bool created = wellitems::IsCreated(layer.GetLayer(), welltext::kStratumCreated);
+    if (created) EnableAllItems(TRUE);
+    const int visible = layer.GetStratumVisible();
+    SetYesNoProp(FindItem(kShowId), visible != 0);
+    EnableAfterShow(visible);
+
+    if (CBCGPProp* templates = FindItem(kTemplateId)) {
+        templates->RemoveAllOptions();
+        std::vector<CString> names;
+        TemplateManager::CTemplateManagerFacade::Instance()->GetAllTemplateByTplType(
+            names, TemplateManager::TPL_STRATUMSECTION);
+        for (const CString& name : names) templates->AddOption(name);
+        SetItemText(templates, layer.GetStratumTemplate());
+    }
+    SetItemText(FindItem(kDepthScaleId), FormatString("%.2f", 1.0 / layer.GetStratumDepthFactor()));
+    SetItemText(FindItem(kZoomId), FormatString("%.2f", layer.GetStratumTemplateModify()));
+    SetItemText(FindItem(kUpExtraId), FormatString("%.2f", layer.GetStratumUpExtra()));
+    SetItemText(FindItem(kDownExtraId), FormatString("%.2f", layer.GetStratumDownExtra()));
+
+    CBCGPProp* vertical = FindItem(kVerticalReferId);
+    wellitems::ShowOption(vertical, layer.GetStratumVerticalType());
+    const bool baseLine = HasBaseLine(layer);
+    if (!baseLine) SetItemText(vertical, welltext::kWell);
+    if (vertical) vertical->Enable(baseLine ? TRUE : FALSE);
+    wellitems::ShowOption(FindItem(kTopAlignId), layer.GetStratumTopAlign());
+    SetItemText(FindItem(kDistanceId), wellitems::Hundredths(layer.GetStratumVerticalDistance()));
+    wellitems::ShowOption(FindItem(kHorizontalReferId), layer.GetStratumHorizontalType());
+    EnableByVerticalType(layer.GetStratumVerticalType());
+
+    if (!created) EnableAllItems(FALSE);
+}
+
+void CPropListStratumLayerStratum::OnLayerItemChanged(CStratumLayer& layer, CBCGPProp* item) {
+    if (item->GetData() == kShowId) {
+        layer.SetStratumVisible(GetYesNoProp(item) ? 1 : 0);
+        EnableAfterShow(GetYesNoProp(item) ? 1 : 0);
+        return;
+    }
+    if (EditSetting(layer, item)) layer.ReCreateStratum();
+}
+
+bool CPropListStratumLayerStratum::EditSetting(CStratumLayer& layer, CBCGPProp* item) {
+    const CString text = ItemText(item);
+    double x = 0;
+    switch (item->GetData()) {
+        case kTemplateId:
+            layer.SetStratumTemplate(text);
+            return true;
+        case kDepthScaleId: {
+            const double shown = 1.0 / layer.GetStratumDepthFactor();
+            if (!wellitems::ReadScaled(item, 1, shown, Sign::kAboveZero, &x)) return false;
+            if (!std::isfinite(1.0 / x)) {
+                SetItemText(item, FormatString("%.2f", shown));
+                return false;
+            }
+            layer.SetStratumDepthFactor(1.0 / x);
+            return true;
+        }
+        case kZoomId:
+            if (!wellitems::ReadScaled(item, 1, layer.GetStratumTemplateModify(), Sign::kZeroOrMore, &x)) return false;
+            layer.SetStratumTemplateModify(x);
+            return true;
+        case kUpExtraId:
+            if (!wellitems::ReadScaled(item, 1, layer.GetStratumUpExtra(), Sign::kZeroOrMore, &x)) return false;
+            layer.SetStratumUpExtra(x);
+            return true;
+        case kDownExtraId:
+            if (!wellitems::ReadScaled(item, 1, layer.GetStratumDownExtra(), Sign::kZeroOrMore, &x)) return false;
+            layer.SetStratumDownExtra(x);
+            return true;
+        case kVerticalReferId: {
+            const int type = text == welltext::kBaseLine ? kByBaseLine : 1;
+            layer.SetStratumVerticalType(type);
+            EnableByVerticalType(type);
+            return true;
+        }
+        case kTopAlignId: {
+            const int align = wellitems::ChosenOption(item);
+            layer.SetStratumTopAlign(align < 0 ? 0 : align);
+            return true;
+        }
+        case kDistanceId:
+            if (!wellitems::ReadHundredths(item, layer.GetStratumVerticalDistance(), true, &x)) return false;
+            layer.SetStratumVerticalDistance(x);
+            return true;
+        case kHorizontalReferId:
+            layer.SetStratumHorizontalType(text == welltext::kWellSymbol ? kByWell : 1);
+            return true;
+        default:
+            return false;
+    }
+}

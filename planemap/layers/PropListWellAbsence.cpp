@@ -1,0 +1,81 @@
+#include "planemap/layers/PropListWellAbsence.h"
+
+#include "hosttypes/Parsnip/QXObjectPoint.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneTexts.h"
+#include "planemap/SameTypeEdits.h"
+#include "planemap/layers/WellItems.h"
+#include "planemap/layers/WellTexts.h"
+
+CPropListWellAbsence::CPropListWellAbsence() = default;
+CPropListWellAbsence::~CPropListWellAbsence() = default;
+
+CQXObjectPoint* CPropListWellAbsence::Mark() const { return dynamic_cast<CQXObjectPoint*>(m_pTarget); }
+
+int CPropListWellAbsence::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    m_wndPropList.AddProperty(wellitems::NewReadOnly(planetext::kType, "", kTypeId), TRUE, TRUE);
+    m_wndPropList.AddProperty(
+        wellitems::NewReadOnly(welltext::kChooseAbsenceType, welltext::kChooseAbsenceTypeDescription, kAbsenceTypeId),
+        TRUE, TRUE);
+    m_wndPropList.AddProperty(
+        wellitems::NewReadOnly(welltext::kAbsenceWell, welltext::kAbsenceWellDescription, kWellId), TRUE, TRUE);
+
+    CBCGPProp* symbol = wellitems::NewGroup(welltext::kSymbol, kSymbolGroupId);
+    wellitems::AddPointItems(symbol,
+                             wellitems::NewPointPicker(grouptext::kPointStyle, grouptext::kPointStyleDescription,
+                                                       kStyleId, welltext::kCommonPointStyles, welltext::kCommonPoints,
+                                                       welltext::kSpecialMarks, false),
+                             kSizeId, kBorderColorId, kInnerColorId);
+    symbol->Expand(TRUE);
+    m_wndPropList.AddProperty(symbol, TRUE, TRUE);
+    return 0;
+}
+
+void CPropListWellAbsence::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    CQXObjectPoint* mark = Mark();
+    if (!mark || !m_pLayer) return;
+    SetItemText(FindItem(kTypeId), mark->GetTypeName());
+    CString absenceType;
+    if (m_pLayer->GetSelectedObjectCount() == 1)
+        mark->GetPropertyManager()->GetStringProperty(welltext::kAbsenceTypeKey, absenceType);
+    SetItemText(FindItem(kAbsenceTypeId), absenceType);
+    SetItemText(FindItem(kWellId), mark->GetName());
+    QXLOGPOINT style;
+    mark->GetLogPoint(&style);
+    wellitems::ShowStyle(FindItem(kStyleId), style.style);
+    SetItemText(FindItem(kSizeId), wellitems::Hundredths(style.size));
+    ShowColor(FindItem(kBorderColorId), style.borderColor);
+    ShowColor(FindItem(kInnerColorId), style.innerColor);
+}
+
+LRESULT CPropListWellAbsence::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CQXObjectPoint* mark = Mark();
+    if (item && mark) {
+        QXLOGPOINT style;
+        mark->GetLogPoint(&style);
+        bool changed = false;
+        switch (item->GetData()) {
+            case kStyleId:
+                changed = wellitems::PickedStyle(item, &style.style);
+                break;
+            case kSizeId:
+                changed = wellitems::ReadPositiveHundredths(item, &style.size);
+                break;
+            case kBorderColorId:
+                changed = ReadColor(item, &style.borderColor);
+                break;
+            case kInnerColorId:
+                changed = ReadColor(item, &style.innerColor);
+                break;
+            default:
+                break;
+        }
+        if (changed) mark->SetLogPoint(&style);
+        SetSameTypeObjects(mark->GetLayer(), &CQXObjectPoint::SetLogPoint, &style, mark->GetTypeName());
+    }
+    UpdateView();
+    return 0;
+}

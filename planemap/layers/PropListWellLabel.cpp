@@ -1,0 +1,94 @@
+#include "planemap/layers/PropListWellLabel.h"
+
+#include "framework/PropStyleCombox.h"
+#include "hosttypes/Parsnip/QXObjectText.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneTexts.h"
+#include "planemap/SameTypeEdits.h"
+#include "planemap/TextListCommon.h"
+#include "planemap/layers/WellItems.h"
+#include "planemap/layers/WellTexts.h"
+
+CPropListWellLabel::CPropListWellLabel() = default;
+CPropListWellLabel::~CPropListWellLabel() = default;
+
+CQXObjectText* CPropListWellLabel::Label() const { return dynamic_cast<CQXObjectText*>(m_pTarget); }
+
+int CPropListWellLabel::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    m_wndPropList.AddProperty(wellitems::NewReadOnly(planetext::kType, "", kTypeId), TRUE, TRUE);
+    m_wndPropList.AddProperty(wellitems::NewReadOnly(welltext::kLabelWell, "", kWellId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTextItem(planetext::kText, "", kTextId), TRUE, TRUE);
+
+    CBCGPProp* position = wellitems::NewGroup(planetext::kPosition, kPositionGroupId);
+    position->AddSubItem(NewTextItem(planetext::kX, planetext::kXDescription, kXId));
+    position->AddSubItem(NewTextItem(planetext::kY, planetext::kYDescription, kYId));
+    position->Expand(TRUE);
+    m_wndPropList.AddProperty(position, TRUE, TRUE);
+
+    CBCGPProp* font = wellitems::NewGroup(planetext::kFontGroup, kFontGroupId);
+    font->AddSubItem(new CPropStyleCombox(grouptext::kFontFace, grouptext::kDefaultFontFace,
+                                          grouptext::kFontFaceDescription, kFaceId));
+    font->AddSubItem(NewTextItem(grouptext::kSize, welltext::kSizeDescription, kSizeId));
+    font->AddSubItem(wellitems::NewColor(grouptext::kColor, welltext::kLabelColorDescription, kColorId));
+    font->Expand(TRUE);
+    m_wndPropList.AddProperty(font, TRUE, TRUE);
+    return 0;
+}
+
+void CPropListWellLabel::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    CQXObjectText* label = Label();
+    if (!label || !m_pLayer) return;
+    const bool single = m_pLayer->GetSelectedObjectCount() == 1;
+    SetItemText(FindItem(kTypeId), label->GetTypeName());
+    SetItemText(FindItem(kWellId), single ? label->GetName() : CString());
+    QXLOGFONT font;
+    label->GetLogFont(&font);
+    SetItemText(FindItem(kFaceId), font.faceName);
+    SetItemText(FindItem(kSizeId), wellitems::Hundredths(font.size));
+    ShowColor(FindItem(kColorId), font.color);
+    textlist::ShowString(FindItem(kTextId), label->GetString(), single);
+    QXPOINT at;
+    at.x = 0;
+    at.y = 0;
+    label->GetAnchor(&at);
+    SetItemText(FindItem(kXId), single ? FormatString("%.2f", at.x) : CString());
+    SetItemText(FindItem(kYId), single ? FormatString("%.2f", at.y) : CString());
+}
+
+LRESULT CPropListWellLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CQXObjectText* label = Label();
+    if (!item || !label) {
+        UpdateView();
+        return 0;
+    }
+    QXLOGFONT font;
+    label->GetLogFont(&font);
+    switch (item->GetData()) {
+        case kFaceId:
+            font.SetFaceName(ItemText(item));
+            break;
+        case kSizeId:
+            wellitems::ReadPositiveHundredths(item, &font.size);
+            break;
+        case kColorId:
+            ReadColor(item, &font.color);
+            break;
+        case kTextId:
+            // The text belongs to the edited label alone; the font is not written.
+            label->SetString(ItemText(item));
+            UpdateView();
+            return 0;
+        case kXId:
+        case kYId:
+            textlist::MoveAnchorCoordinate(label, ItemText(item), item->GetData() == kXId);
+            break;
+        default:
+            break;
+    }
+    SetSameTypeObjects(label->GetLayer(), &CQXObjectText::SetLogFont, &font, label->GetTypeName());
+    UpdateView();
+    return 0;
+}

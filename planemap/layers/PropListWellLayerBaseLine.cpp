@@ -1,0 +1,80 @@
+#include "planemap/layers/PropListWellLayerBaseLine.h"
+
+#include "framework/ItemGroupsBasic.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/layers/WellItems.h"
+#include "planemap/layers/WellPenGroups.h"
+#include "planemap/layers/WellTexts.h"
+
+using kel::plane::CWellLayer;
+
+namespace {
+
+using Page = CPropListWellLayerBaseLine;
+
+// A stored offset type below 0 shows the middle.
+constexpr int kMiddleOffset = 1;
+
+// The base line's and the connecting line's switch and pen.
+const wellpens::PenGroup kPens[] = {
+    {Page::kBaseGroupId, Page::kBaseShowId, Page::kBaseStyleId, Page::kBaseWidthId, Page::kBaseColorId,
+     welltext::kBaseLineGroup, &CWellLayer::GetBaseLineVisible, &CWellLayer::SetBaseLineVisible,
+     &CWellLayer::GetBaseLinePen, &CWellLayer::SetBaseLineStyle, &CWellLayer::GetBaseLineSize,
+     &CWellLayer::SetBaseLineSize, &CWellLayer::GetBaseLineColor, &CWellLayer::SetBaseLineColor},
+    {Page::kQueueGroupId, Page::kQueueShowId, Page::kQueueStyleId, Page::kQueueWidthId, Page::kQueueColorId,
+     welltext::kQueueGroup, &CWellLayer::GetWellQueueVisible, &CWellLayer::SetWellQueueVisible,
+     &CWellLayer::GetWellQueuePen, &CWellLayer::SetWellQueueStyle, &CWellLayer::GetWellQueueSize,
+     &CWellLayer::SetWellQueueSize, &CWellLayer::GetWellQueueColor, &CWellLayer::SetWellQueueColor},
+};
+
+}  // namespace
+
+int CPropListWellLayerBaseLine::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    for (const wellpens::PenGroup& p : kPens) {
+        CBCGPProp* group = wellpens::NewPenGroup(p);
+        if (p.group == kBaseGroupId) {
+            group->AddSubItem(wellitems::NewChoice(welltext::kOffsetType, welltext::kOffsetTypeDescription,
+                                                   kOffsetTypeId,
+                                                   {welltext::kAbove, welltext::kMiddle, welltext::kBelow}));
+            group->AddSubItem(NewTextItem(welltext::kVerticalOffset, welltext::kVerticalOffsetDescription, kOffsetId));
+            group->AddSubItem(NewTextItem(welltext::kEndLength, welltext::kEndLengthDescription, kEndLengthId));
+        }
+        group->Expand(TRUE);
+        m_wndPropList.AddProperty(group, TRUE, TRUE);
+    }
+    return 0;
+}
+
+void CPropListWellLayerBaseLine::RefreshLayer(CWellLayer& layer) {
+    const bool created = wellitems::IsCreated(layer.GetLayer(), welltext::kBaseLineCreated);
+    if (created) EnableAllItems(TRUE);
+    for (const wellpens::PenGroup& p : kPens) wellpens::ShowPenGroup(m_wndPropList, p, layer);
+    const int offsetType = layer.GetBaseLineOffsetType();
+    wellitems::ShowOption(FindItem(kOffsetTypeId), offsetType < 0 ? kMiddleOffset : offsetType);
+    SetItemText(FindItem(kOffsetId), wellitems::Hundredths(layer.GetBaseLineOffset()));
+    SetItemText(FindItem(kEndLengthId), wellitems::Hundredths(layer.GetBaseLineEndLength()));
+    if (!created) EnableAllItems(FALSE);
+}
+
+void CPropListWellLayerBaseLine::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* item) {
+    double value = 0;
+    switch (item->GetData()) {
+        case kOffsetTypeId: {
+            const int type = wellitems::ChosenOption(item);
+            if (type >= 0) layer.SetBaseLineOffsetType(type);
+            return;
+        }
+        case kOffsetId:
+            if (wellitems::ReadHundredths(item, layer.GetBaseLineOffset(), true, &value))
+                layer.SetBaseLineOffset(value);
+            return;
+        case kEndLengthId:
+            if (wellitems::ReadHundredths(item, layer.GetBaseLineEndLength(), false, &value))
+                layer.SetBaseLineEndLength(value);
+            return;
+        default:
+            for (const wellpens::PenGroup& p : kPens) wellpens::EditPenGroup(m_wndPropList, p, layer, item);
+            return;
+    }
+}

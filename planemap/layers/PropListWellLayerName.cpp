@@ -1,0 +1,153 @@
+#include "planemap/layers/PropListWellLayerName.h"
+
+#include "framework/ItemGroupsBasic.h"
+#include "framework/PropStyleCombox.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneTexts.h"
+#include "planemap/layers/PropLstPlaneEx.h"
+#include "planemap/layers/WellItems.h"
+#include "planemap/layers/WellTexts.h"
+
+namespace {
+// The reference objects, by their stored index.
+constexpr int kReferWell = 0;
+}  // namespace
+
+int CPropListWellLayerName::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    m_wndPropList.AddProperty(wellitems::NewSwitch(kShowId), TRUE, TRUE);
+
+    auto newTemplate = [this](const char* label, const char* description, DWORD_PTR id, int mode) {
+        auto* item = new CPropLstPlaneEx(label, CString(), description, id, mode, welltext::kTemplateButton);
+        item->SetPlaneProplist(this);
+        return item;
+    };
+    CBCGPProp* font = wellitems::NewGroup(planetext::kFontGroup, kFontGroupId);
+    CPropLstPlaneEx* fontTemplate = newTemplate(welltext::kFontTemplate, welltext::kFontTemplateDescription,
+                                                kFontTemplateId, CPropLstPlaneEx::kFont);
+    InitFontTemplate(fontTemplate);
+    font->AddSubItem(fontTemplate);
+    font->AddSubItem(new CPropStyleCombox(grouptext::kFontFace, grouptext::kDefaultFontFace,
+                                          grouptext::kFontFaceDescription, kFaceId));
+    CPropLstPlaneEx* sizeTemplate = newTemplate(grouptext::kSizeTemplate, grouptext::kSizeTemplateDescription,
+                                                kSizeTemplateId, CPropLstPlaneEx::kSize);
+    InitSizeTemplate(sizeTemplate);
+    font->AddSubItem(sizeTemplate);
+    font->AddSubItem(NewTextItem(grouptext::kSize, welltext::kSizeDescription, kSizeId));
+    CPropLstPlaneEx* colorTemplate = newTemplate(welltext::kColorTemplate, welltext::kColorTemplateDescription,
+                                                 kColorTemplateId, CPropLstPlaneEx::kColor);
+    InitColorTemplate(colorTemplate);
+    font->AddSubItem(colorTemplate);
+    font->AddSubItem(wellitems::NewColor(grouptext::kColor, welltext::kLabelColorDescription, kColorId));
+    font->Expand(TRUE);
+    m_wndPropList.AddProperty(font, TRUE, TRUE);
+
+    CBCGPProp* place = wellitems::NewGroup(planetext::kPosition, kPlaceGroupId);
+    place->AddSubItem(wellitems::NewChoice(welltext::kReferObject, welltext::kReferObjectDescription, kReferId,
+                                           {welltext::kWell, welltext::kBaseLine}));
+    place->AddSubItem(
+        wellitems::NewPlaceChoice(welltext::kRelativePlace, welltext::kRelativePlaceDescription, kAlignId));
+    place->AddSubItem(NewTextItem(welltext::kOffset, welltext::kOffsetDescription, kOffsetId));
+    place->Expand(TRUE);
+    m_wndPropList.AddProperty(place, TRUE, TRUE);
+    return 0;
+}
+
+void CPropListWellLayerName::EnableGroups(BOOL enable) {
+    EnableAllSubItems(FindItem(kFontGroupId), enable);
+    EnableAllSubItems(FindItem(kPlaceGroupId), enable);
+}
+
+void CPropListWellLayerName::ShowTemplate(DWORD_PTR id, const CString& name, kel::plane::CWellLayer& layer) {
+    CBCGPProp* item = FindItem(id);
+    SetItemText(item, name);
+    if (auto* button = dynamic_cast<CPropLstPlaneEx*>(item)) button->SetWellLayer(layer.GetLayer());
+}
+
+void CPropListWellLayerName::RefreshLayer(kel::plane::CWellLayer& layer) {
+    const bool created = wellitems::IsCreated(layer.GetLayer(), welltext::kNameCreated);
+    if (created) EnableAllItems(TRUE);
+    const int visible = layer.GetNameVisible();
+    wellitems::ShowSwitch(FindItem(kShowId), visible);
+    EnableGroups(visible ? TRUE : FALSE);
+
+    // A value a template governs is the template's while one is named.
+    auto showGoverned = [&](DWORD_PTR templateId, const CString& templateName, DWORD_PTR valueId) {
+        ShowTemplate(templateId, templateName, layer);
+        if (CBCGPProp* value = FindItem(valueId)) value->Enable(templateName.IsEmpty() && visible ? TRUE : FALSE);
+    };
+    SetItemText(FindItem(kFaceId), layer.GetNameFontName());
+    showGoverned(kFontTemplateId, layer.GetNameFontTemplate(), kFaceId);
+    SetItemText(FindItem(kSizeId), wellitems::Hundredths(layer.GetNameSize()));
+    showGoverned(kSizeTemplateId, layer.GetNameSizeTemplate(), kSizeId);
+    ShowColor(FindItem(kColorId), layer.GetNameColor());
+    showGoverned(kColorTemplateId, layer.GetNameColorTemplate(), kColorId);
+
+    CBCGPProp* refer = FindItem(kReferId);
+    const bool baseLine = layer.IsHaveBaseLine() != 0;
+    if (baseLine)
+        wellitems::ShowOption(refer, layer.GetNameLabelReferType());
+    else
+        SetItemText(refer, welltext::kWell);
+    if (refer) refer->Enable(baseLine ? TRUE : FALSE);
+    wellitems::ShowOption(FindItem(kAlignId), layer.GetNameLabelAlign());
+    SetItemText(FindItem(kOffsetId), wellitems::Hundredths(layer.GetNameLabelDistance()));
+
+    if (!created) EnableAllItems(FALSE);
+}
+
+void CPropListWellLayerName::OnLayerItemChanged(kel::plane::CWellLayer& layer, CBCGPProp* item) {
+    const CString text = ItemText(item);
+    double value = 0;
+    switch (item->GetData()) {
+        case kShowId:
+            layer.SetNameVisible(wellitems::SwitchValue(item));
+            EnableGroups(wellitems::SwitchValue(item) ? TRUE : FALSE);
+            break;
+        case kFontTemplateId:
+            layer.SetNameFontTemplate(text);
+            break;
+        case kFaceId:
+            layer.SetNameFontName(text);
+            break;
+        case kSizeTemplateId:
+            layer.SetNameSizeTemplate(text);
+            break;
+        case kSizeId:
+            if (wellitems::ReadHundredths(item, layer.GetNameSize(), false, &value)) layer.SetNameSize(value);
+            break;
+        case kColorTemplateId:
+            layer.SetNameColorTemplate(text);
+            break;
+        case kColorId: {
+            COLORREF color = 0;
+            if (ReadColor(item, &color)) layer.SetNameColor(color);
+            break;
+        }
+        case kReferId:
+            EditReference(layer, item);
+            break;
+        case kAlignId: {
+            const int align = wellitems::ChosenOption(item);
+            if (align >= 0) layer.SetNameLabelAlign(align);
+            break;
+        }
+        case kOffsetId:
+            if (wellitems::ReadHundredths(item, layer.GetNameLabelDistance(), false, &value))
+                layer.SetNameLabelDistance(value);
+            break;
+        default:
+            break;
+    }
+}
+
+// The base line can be the reference only on a layer that has one.
+void CPropListWellLayerName::EditReference(kel::plane::CWellLayer& layer, CBCGPProp* item) {
+    if (layer.IsHaveBaseLine()) {
+        const int refer = wellitems::ChosenOption(item);
+        if (refer >= 0) layer.SetNameLabelReferType(refer);
+        return;
+    }
+    if (ItemText(item) == welltext::kBaseLine) AfxMessageBox(welltext::kNoBaseLine, MB_OK);
+    wellitems::ShowOption(item, kReferWell);
+}

@@ -1,0 +1,48 @@
+// CPropLstPlaneEx: an item naming a style template, with two buttons at the end of its row: the
+// grid's own button, which drops the list of template names, and a second button ("...") that
+// opens the named template in the template library's editor, refills the names when the template
+// was renamed, writes the name into the well layer's name or symbol settings and redraws the view.
+#pragma once
+
+#include "bcg/Prop.h"
+#include "framework/Export.h"
+
+class CDC;
+class CQXLayer;
+class CWndLstPlane;
+
+class TESSALY_API CPropLstPlaneEx : public CBCGPProp {
+public:
+    // Template kinds; the template store's type is the kind plus 3.
+    enum Mode : int { kColor = 0, kSize = 1, kPointStyle = 2, kLineStyle = 3, kFillStyle = 4, kFont = 5 };
+
+    CPropLstPlaneEx(const CString& name, int value, const char* description, DWORD_PTR data, int mode,
+                    const CString& caption);
+    CPropLstPlaneEx(const CString& name, CString value, const char* description, DWORD_PTR data, int mode,
+                    const CString& caption);
+    ~CPropLstPlaneEx() override;
+
+    void OnDrawButton(CDC* dc, CRect rect) override;
+    void OnClickButton(CPoint point) override;
+    void AdjustButtonRect() override;
+    virtual void OnDrawButtonEX(CDC* dc, CRect rect);
+    // A click on the second button: see the header comment. An empty value, a click outside the
+    // second button or a name the store does not know change nothing and redraw nothing.
+    virtual void OnClickButtonEx(CPoint point);
+
+    void SetWellLayer(CQXLayer* layer) { m_pLayer = layer; }
+    void SetPlaneProplist(CWndLstPlane* list) { m_pList = list; }
+    int GetMode() const { return m_nMode; }
+    const CRect& GetFirstButtonRect() const { return m_rectFirst; }
+    const CRect& GetSecondButtonRect() const { return m_rectSecond; }
+
+private:
+    void WriteTemplateName(const CString& oldName, const CString& newName);
+
+    CRect m_rectFirst;
+    CRect m_rectSecond;
+    CString m_strCaption;
+    int m_nMode;
+    CQXLayer* m_pLayer = nullptr;
+    CWndLstPlane* m_pList = nullptr;
+};

@@ -1,0 +1,74 @@
+// Items the well and stratum-section lists and pages share: making them, showing a value in them
+// and reading a typed number back, with the one refusal path (the stored value shown again).
+#pragma once
+
+#include "bcg/ColorProp.h"
+#include "bcg/Prop.h"
+#include "framework/PropStyleCombox.h"
+#include "mfc/String.h"
+class CQXLayer;
+
+namespace wellitems {
+
+// ---- making items ---------------------------------------------------------------------------
+// A group holding its id, expanded once its sub-items are added.
+CBCGPProp* NewGroup(const char* label, DWORD_PTR id);
+// "显示" (or label): "是" / "否", text editing off, showing "TRUE" until the first refresh.
+CBCGPProp* NewSwitch(DWORD_PTR id, const char* label = nullptr);
+// A colour item with "其它..." and an automatic button "自动" of colour 0 (black), colour 0 at first.
+CBCGPColorProp* NewColor(const char* label, const char* description, DWORD_PTR id);
+// A point-style picker (style 1) whose groups are replaced by shownGroup with addedGroup after it.
+CPropStyleCombox* NewPointPicker(const char* label, const char* description, DWORD_PTR id, const char* captionGroup,
+                                 const char* shownGroup, const char* addedGroup, bool groupFlag);
+// A line-style picker (style 1), text editing off.
+CPropStyleCombox* NewLinePicker(const char* label, const char* description, DWORD_PTR id);
+// A read-only text item.
+CBCGPProp* NewReadOnly(const char* label, const char* description, DWORD_PTR id);
+// An option item, text editing off, with an empty value.
+CBCGPProp* NewChoice(const char* label, const char* description, DWORD_PTR id,
+                     std::initializer_list<const char*> options);
+// The nine places around a label's anchor, "左上" (0) to "右下" (8).
+CBCGPProp* NewPlaceChoice(const char* label, const char* description, DWORD_PTR id);
+
+// ---- showing ---------------------------------------------------------------------------------
+// Hundredths shown as the number ("%.2f" of value / 100).
+CString Hundredths(double value);
+// "是" for non-zero, "否" for 0.
+void ShowSwitch(CBCGPProp* item, int on);
+// A picker takes the style only when it shows another one (and then redraws itself).
+void ShowStyle(CBCGPProp* picker, UINT style);
+// The option at index; the empty text for an index outside the options.
+void ShowOption(CBCGPProp* item, int index);
+// A group led by its "显示" switch: the sub-items after the switch follow it.
+void EnableAfterSwitch(CBCGPProp* group, int on);
+
+// ---- reading ---------------------------------------------------------------------------------
+// 1 for "是", else 0.
+int SwitchValue(CBCGPProp* item);
+// The picker's style; false for an item that is no picker.
+bool PickedStyle(CBCGPProp* item, UINT* style);
+// The position of the item's text among its options; -1 when it is none of them.
+int ChosenOption(CBCGPProp* item);
+// What a typed number may be besides a number a single-precision field holds.
+enum class Sign { kZeroOrMore, kAny, kAboveZero };
+// The typed number times scale. A number of the wrong sign is refused, and exactly 0 (where 0 is
+// allowed) only when the whole text is a number. A refused text shows stored / scale again
+// ("%.2f") and answers false.
+bool ReadScaled(CBCGPProp* item, double scale, double stored, Sign sign, double* value);
+// The size rule: the typed millimetres times 100. Below 0 is refused unless negatives are allowed;
+// exactly 0 is taken only when the whole text is a number; more than the layer's single-precision
+// fields hold is refused.
+// A refused text shows stored (in hundredths) again and answers false.
+bool ReadHundredths(CBCGPProp* item, double stored, bool allowNegative, double* value);
+
+// A size or width in hundredths that is taken only above 0 and within a float; any other text
+// leaves value alone (the typed text stays in the item) and answers false.
+bool ReadPositiveHundredths(CBCGPProp* item, float* value);
+// The style picker, size, border and inner colour of a point symbol, appended to group.
+void AddPointItems(CBCGPProp* group, CPropStyleCombox* picker, DWORD_PTR sizeId, DWORD_PTR borderId, DWORD_PTR innerId);
+
+// ---- layers --------------------------------------------------------------------------------
+// A creation flag of the layer: TRUE unless the layer holds the key as FALSE.
+bool IsCreated(CQXLayer* layer, const char* key);
+
+}  // namespace wellitems

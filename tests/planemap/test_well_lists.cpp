@@ -1,0 +1,404 @@
+// The well object lists (symbols, absence marks, well-row lines, trajectories, well-name labels)
+// and the stratum well-graph list: what they show for one or several selected objects, which
+// objects an edit reaches, and the trajectory rebuild that keeps the old line when it fails.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "PlaneListFixture.h"
+#include "framework/PropStyleCombox.h"
+#include "hostlibs/Moraine/MoraineTesting.h"
+#include "hostlibs/Osprey/WellStrataTesting.h"
+#include "hostlibs/Parsnip/MapFixture.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
+#include "hosttypes/Moraine/PlaneOption.h"
+#include "hosttypes/Moraine/StratumLayer.h"
+#include "hosttypes/Parsnip/QXLayer.h"
+#include "hosttypes/Parsnip/QXObjectPoint.h"
+#include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "hosttypes/Parsnip/QXObjectText.h"
+#include "hosttypes/Vireo/QXObjectWellGraph.h"
+#include "hosttypes/Zephyr/WpWell.h"
+#include "planemap/layers/PropListStratum.h"
+#include "planemap/layers/PropListWellAbsence.h"
+#include "planemap/layers/PropListWellBaseLine.h"
+#include "planemap/layers/PropListWellLabel.h"
+#include "planemap/layers/PropListWellPath.h"
+#include "planemap/layers/PropListWellSymbol.h"
+
+namespace {
+
+using planetest::OpenList;
+
+QXLOGPOINT PointOf(CQXObjectPoint* point) {
+    QXLOGPOINT style;
+    point->GetLogPoint(&style);
+    return style;
+}
+
+QXLOGPOINT Style(UINT style, float size, COLORREF inner, COLORREF border) {
+    QXLOGPOINT p;
+    p.style = style;
+    p.size = size;
+    p.innerColor = inner;
+    p.borderColor = border;
+    return p;
+}
+
+}  // namespace
+
+// ---- well symbols, absence marks, well-row lines -------------------------------------------------
+
+TEST(WellSymbolList, AStyleEditReachesOnlySelectedSymbolsOfTheShownKind) {
+    parsnip::MapFixture map;
+    CQXObjectPoint* head1 = map.AddPoint("井口", {1, 1});
+    CQXObjectPoint* head2 = map.AddPoint("井口", {2, 2});
+    CQXObjectPoint* bottom = map.AddPoint("井底", {3, 3});
+    CQXObjectText* impostor = map.AddText("井口", "W", {4, 4});  // the type name, another class
+    map.Select({head1, bottom, impostor, head2});
+    OpenList<CPropListWellSymbol> open;
+    open.Show(head1);
+    parsnip::testing::ClearCallLog();
+
+    ASSERT_TRUE(open.Color(CPropListWellSymbol::kInnerColorId, RGB(9, 8, 7)));
+    EXPECT_EQ(RGB(9, 8, 7), PointOf(head1).innerColor);
+    EXPECT_EQ(RGB(9, 8, 7), PointOf(head2).innerColor);
+    EXPECT_EQ(0u, PointOf(bottom).innerColor);
+    for (const auto& call : parsnip::testing::CallLog()) EXPECT_NE(call.target, impostor) << call.operation;
+}
+
+TEST(WellSymbolList, NameAndCoordinatesBelongToALoneSymbol) {
+    parsnip::MapFixture map;
+    CQXObjectPoint* a = map.AddPoint("井位", {100.5, 200.25});
+    CQXObjectPoint* b = map.AddPoint("井位", {7, 7});
+    a->SetName("W1");
+    map.Select(a);
+    OpenList<CPropListWellSymbol> open;
+    open.Show(a);
+    EXPECT_EQ("W1", open.Value(CPropListWellSymbol::kWellNameId));
+    EXPECT_EQ("100.50", open.Value(CPropListWellSymbol::kXId));
+    EXPECT_EQ("200.25", open.Value(CPropListWellSymbol::kYId));
+    EXPECT_TRUE(open.Enabled(CPropListWellSymbol::kXId));
+
+    map.Select(b);
+    open.Show(a);
+    EXPECT_EQ("", open.Value(CPropListWellSymbol::kWellNameId));
+    EXPECT_EQ("", open.Value(CPropListWellSymbol::kXId));
+    EXPECT_EQ("", open.Value(CPropListWellSymbol::kYId));
+    EXPECT_FALSE(open.Enabled(CPropListWellSymbol::kXId));
+    EXPECT_FALSE(open.Enabled(CPropListWellSymbol::kYId));
+}
+
+TEST(WellSymbolList, ANegativeSizeKeepsSizeAndColoursButTakesThePickedStyle) {
+    parsnip::MapFixture map;
+    CQXObjectPoint* well = map.AddPoint("井位", {0, 0});
+    QXLOGPOINT start = Style(1, 300, RGB(1, 1, 1), RGB(2, 2, 2));
+    well->SetLogPoint(&start);
+    map.Select(well);
+    OpenList<CPropListWellSymbol> open;
+    open.Show(well);
+
+    // The picker and a colour changed in the grid but not yet reported, then a size typed.
+    UINT picked = 7;
+    dynamic_cast<CPropStyleCombox*>(open.Item(CPropListWellSymbol::kStyleId))->SetVal(picked);
+    dynamic_cast<CBCGPColorProp*>(open.Item(CPropListWellSymbol::kInnerColorId))->SetColor(RGB(5, 5, 5));
+    ASSERT_TRUE(open.Type(CPropListWellSymbol::kSizeId, "-2"));
+    EXPECT_EQ(7u, PointOf(well).style);
+    EXPECT_EQ(300.0f, PointOf(well).size);
+    EXPECT_EQ(RGB(1, 1, 1), PointOf(well).innerColor);
+
+    ASSERT_TRUE(open.Type(CPropListWellSymbol::kSizeId, "2.4"));
+    EXPECT_EQ(240.0f, PointOf(well).size);
+    EXPECT_EQ(RGB(5, 5, 5), PointOf(well).innerColor);
+}
+
+TEST(WellAbsenceList, OnlyASizeAboveZeroIsTakenAndTheTypeShowsForALoneMark) {
+    parsnip::MapFixture map;
+    CQXObjectPoint* mark = map.AddPoint("缺失标志", {0, 0});
+    CQXObjectPoint* other = map.AddPoint("缺失标志", {1, 0});
+    mark->GetPropertyManager()->SetStringProperty("缺失类型", "剥蚀");
+    mark->SetName("W1");
+    QXLOGPOINT start = Style(1, 150, 0, 0);
+    mark->SetLogPoint(&start);
+    map.Select(mark);
+    OpenList<CPropListWellAbsence> open;
+    open.Show(mark);
+    EXPECT_EQ("剥蚀", open.Value(CPropListWellAbsence::kAbsenceTypeId));
+    EXPECT_EQ("W1", open.Value(CPropListWellAbsence::kWellId));
+    EXPECT_EQ("1.50", open.Value(CPropListWellAbsence::kSizeId));
+
+    ASSERT_TRUE(open.Type(CPropListWellAbsence::kSizeId, "0.8"));
+    EXPECT_EQ(80.0f, PointOf(mark).size);
+    for (const char* refused : {"0", "-1", "abc"}) {
+        ASSERT_TRUE(open.Type(CPropListWellAbsence::kSizeId, refused));
+        EXPECT_EQ(80.0f, PointOf(mark).size) << refused;
+    }
+
+    map.Select(other);
+    open.Show(mark);
+    EXPECT_EQ("", open.Value(CPropListWellAbsence::kAbsenceTypeId));
+    ASSERT_TRUE(open.Color(CPropListWellAbsence::kBorderColorId, RGB(3, 3, 3)));
+    EXPECT_EQ(RGB(3, 3, 3), PointOf(other).borderColor);  // every selected mark follows
+}
+
+TEST(WellBaseLineList, TheRowNumberShowsOnlyForALoneLine) {
+    parsnip::MapFixture map;
+    CQXObjectPolyline* row = map.AddPolyline("井排基线", {{0, 0}, {1, 0}});
+    CQXObjectPolyline* next = map.AddPolyline("井排基线", {{0, 1}, {1, 1}});
+    row->SetName("3");
+    map.Select(row);
+    OpenList<CPropListWellBaseLine> open;
+    open.Show(row);
+    EXPECT_EQ("井排基线", open.Value(CPropListWellBaseLine::kTypeId));
+    EXPECT_EQ("3", open.Value(CPropListWellBaseLine::kRowId));
+    map.Select(next);
+    open.Show(row);
+    EXPECT_EQ("", open.Value(CPropListWellBaseLine::kRowId));
+}
+
+// ---- trajectories ---------------------------------------------------------------------------------
+
+namespace {
+
+struct PathWorld {
+    parsnip::MapFixture map;
+    CQXLayer* wells = map.AddLayer("井位层", "井位");
+    PathWorld() {
+        WELLPOSITION vertical, inclined;
+        vertical.wellName = "V1";
+        inclined.wellName = "S1";
+        inclined.type = 1;
+        osprey::testing::SetWellPositions({vertical, inclined});
+    }
+    CQXObjectPolyline* Path(const char* well, const char* kind = "上部井斜线") {
+        CQXObjectPolyline* line = map.AddPolyline(kind, {{0, 0}, {5, 5}}, wells);
+        line->SetName(well);
+        return line;
+    }
+};
+
+}  // namespace
+
+TEST(WellPathList, OnlyAnInclinedWellsLineIsRebuiltAndTheNewLineIsSelected) {
+    PathWorld w;
+    CQXObjectPolyline* vertical = w.Path("V1");
+    w.map.Select(vertical);
+    OpenList<CPropListWellPath> open;
+    open.Show(vertical);
+    EXPECT_EQ("实际轨迹", open.Value(CPropListWellPath::kTrackModeId));
+    ASSERT_TRUE(open.Pick(CPropListWellPath::kTrackModeId, "直线"));
+    EXPECT_EQ(vertical, w.wells->GetSelectedObject(0));
+    EXPECT_EQ(1, w.wells->GetObjectCount());
+
+    w.map.ClearSelection(w.wells);
+    CQXObjectPolyline* inclined = w.Path("S1");
+    w.map.Select(inclined);
+    open.Show(inclined);
+    ASSERT_TRUE(open.Pick(CPropListWellPath::kTrackModeId, "直线"));
+    auto* rebuilt = dynamic_cast<CQXObjectPolyline*>(w.wells->GetSelectedObject(0));
+    ASSERT_NE(nullptr, rebuilt);
+    EXPECT_NE(inclined, rebuilt);
+    EXPECT_EQ("上部井斜线", std::string(rebuilt->GetTypeName().GetString()));
+    EXPECT_EQ(2, rebuilt->GetShapeType());
+    EXPECT_EQ(2, w.wells->GetObjectCount());  // the vertical well's line and the new one
+    open.Show(rebuilt);
+    EXPECT_EQ("直线", open.Value(CPropListWellPath::kTrackModeId));
+}
+
+TEST(WellPathList, AFailedRebuildKeepsTheOldLineSelected) {
+    PathWorld w;
+    CQXObjectPolyline* inclined = w.Path("S1");
+    w.map.Select(inclined);
+    OpenList<CPropListWellPath> open;
+    open.Show(inclined);
+    moraine::testing::FailWellPathLines(true);
+    ASSERT_TRUE(open.Pick(CPropListWellPath::kTrackModeId, "直线"));
+    EXPECT_EQ(1, w.wells->GetObjectCount());
+    EXPECT_EQ(inclined, w.wells->GetObjectG(0));
+    EXPECT_EQ(1, w.wells->GetSelectedObjectCount());
+    EXPECT_EQ(inclined, w.wells->GetSelectedObject(0));
+    ApplyWellPathMode(nullptr, true);  // no object: nothing
+}
+
+TEST(WellPathList, APenWidthReachesEverySelectedLineOfTheKindEachKeepingItsPen) {
+    PathWorld w;
+    CQXObjectPolyline* a = w.Path("S1");
+    CQXObjectPolyline* b = w.Path("V1");
+    CQXObjectPolyline* lower = w.Path("V1", "下部井斜线");
+    QXLOGPEN red;
+    red.color = RGB(255, 0, 0);
+    b->SetLogPen(&red);
+    w.map.Select({a, b, lower});
+    OpenList<CPropListWellPath> open;
+    open.Show(a);
+    EXPECT_EQ("", open.Value(CPropListWellPath::kTypeId));
+    EXPECT_FALSE(open.Enabled(CPropListWellPath::kTrackModeId));
+    ASSERT_TRUE(open.Type(CPropListWellPath::kWidthId, "0.35"));
+    EXPECT_EQ(35.0f, planetest::PenOf(a).width);
+    EXPECT_EQ(35.0f, planetest::PenOf(b).width);
+    EXPECT_EQ(RGB(255, 0, 0), planetest::PenOf(b).color);
+    EXPECT_EQ(0.0f, planetest::PenOf(lower).width);
+    ASSERT_TRUE(open.Type(CPropListWellPath::kWidthId, "0"));
+    EXPECT_EQ(35.0f, planetest::PenOf(a).width);
+}
+
+// ---- well-name labels -------------------------------------------------------------------------------
+
+TEST(WellLabelList, PositionAndTextBelongToTheLabelTheFontToEverySelectedLabel) {
+    parsnip::MapFixture map;
+    CQXObjectText* a = map.AddText("井名", "W1", {1, 2});
+    CQXObjectText* b = map.AddText("井名", "W2", {3, 4});
+    map.Select(a);
+    OpenList<CPropListWellLabel> open;
+    open.Show(a);
+    EXPECT_EQ("1.00", open.Value(CPropListWellLabel::kXId));
+    ASSERT_TRUE(open.Type(CPropListWellLabel::kXId, "-12.5"));
+    QXPOINT at;
+    a->GetAnchor(&at);
+    EXPECT_EQ(-12.5, at.x);
+    ASSERT_TRUE(open.Type(CPropListWellLabel::kYId, "1e"));
+    a->GetAnchor(&at);
+    EXPECT_EQ(2.0, at.y);
+
+    map.Select(b);
+    open.Show(a);
+    EXPECT_EQ("", open.Value(CPropListWellLabel::kXId));
+    EXPECT_EQ("", open.Value(CPropListWellLabel::kTextId));
+    ASSERT_TRUE(open.Type(CPropListWellLabel::kSizeId, "9"));
+    EXPECT_EQ(900.0f, planetest::FontOf(a).size);
+    EXPECT_EQ(900.0f, planetest::FontOf(b).size);
+
+    map.ClearSelection();
+    map.Select(a);
+    open.Show(a);
+    ASSERT_TRUE(open.Type(CPropListWellLabel::kTextId, "新井"));
+    EXPECT_EQ("新井", std::string(a->GetString().GetString()));
+    EXPECT_EQ("W2", std::string(b->GetString().GetString()));
+}
+
+// ---- the stratum well-graph list ----------------------------------------------------------------------
+
+namespace {
+
+struct KitWorld {
+    parsnip::MapFixture map;
+    CWpWell* first = Well("W1");
+    CWpWell* second = Well("W2");
+    KitWorld() {
+        osprey::testing::SetWellStrata(1, "W1", {{"1", 1000, 10}, {"2", 1010, 5}, {"3", 1015, 8}});
+        osprey::testing::SetWellStrata(1, "W2", {{"1", 2000, 10}});
+        kel::plane::CPlaneOption::Instance()->m_nStratumGrade = 1;
+        first->SetBottomUnit("3");
+        map.Select({first, second});
+    }
+    CWpWell* Well(const char* name) {
+        auto* well = map.Add<CWpWell>("层段剖面");
+        well->SetName(name);
+        well->SetUnitClass(1);
+        return well;
+    }
+};
+
+}  // namespace
+
+TEST(StratumList, AStartSubLayerAndTheEditedWellsDepthReachEverySelectedKit) {
+    KitWorld w;
+    OpenList<CPropListStratum> open;
+    open.Show(w.first);
+    EXPECT_EQ("W1", open.Value(CPropListStratum::kWellId));
+    ASSERT_EQ(3, open.Item(CPropListStratum::kStartId)->GetOptionCount());
+    parsnip::testing::ClearCallLog();
+
+    ASSERT_TRUE(open.Pick(CPropListStratum::kStartId, "2"));
+    for (CWpWell* well : {w.first, w.second}) {
+        EXPECT_EQ("2", std::string(well->GetTopUnit().GetString()));
+        EXPECT_EQ(1010.0f, well->GetTopDepth());
+        EXPECT_EQ(1, parsnip::testing::CountCalls("CWpKit::UpdateAfterEdit", well));
+        EXPECT_EQ(1, parsnip::testing::CountCalls("CQXObject::OnChanged", well));
+    }
+    // A stop above the start is put back.
+    ASSERT_TRUE(open.Pick(CPropListStratum::kStopId, "1"));
+    EXPECT_EQ("3", std::string(w.first->GetBottomUnit().GetString()));
+    EXPECT_EQ("3", open.Value(CPropListStratum::kStopId));
+}
+
+TEST(StratumList, AnUnknownStratumIsWrittenWithoutDepthAndAWellWithoutStrataTakesNothing) {
+    KitWorld w;
+    OpenList<CPropListStratum> open;
+    open.Show(w.first);
+    CBCGPProp* start = open.Item(CPropListStratum::kStartId);
+    start->AddOption("未知层");
+    ASSERT_TRUE(open.Pick(CPropListStratum::kStartId, "未知层"));
+    EXPECT_EQ("未知层", std::string(w.first->GetTopUnit().GetString()));
+    EXPECT_EQ(0.0f, w.first->GetTopDepth());
+
+    osprey::testing::SetWellStrata(1, "W1", {});
+    parsnip::testing::ClearCallLog();
+    ASSERT_TRUE(open.Type(CPropListStratum::kWidthId, "1"));
+    EXPECT_EQ(0, parsnip::testing::CountCalls("CWpKit::SetBorderPen"));
+}
+
+TEST(StratumList, BorderWidthsFollowTheWidthRule) {
+    KitWorld w;
+    OpenList<CPropListStratum> open;
+    open.Show(w.first);
+    ASSERT_TRUE(open.Type(CPropListStratum::kWidthId, "0.5"));
+    EXPECT_EQ(50.0f, w.first->GetBorderPen().width);
+    EXPECT_EQ(50.0f, w.second->GetBorderPen().width);
+    ASSERT_TRUE(open.Type(CPropListStratum::kWidthId, "abc"));
+    EXPECT_EQ("0.50", open.Value(CPropListStratum::kWidthId));
+    EXPECT_EQ(50.0f, w.first->GetBorderPen().width);
+    ASSERT_TRUE(open.Type(CPropListStratum::kWidthId, "0"));
+    EXPECT_EQ(0.0f, w.first->GetBorderPen().width);
+}
+
+TEST(StratumList, AWellGraphShowsItsIntervalWithoutOptionsAndTheLayersTemplate) {
+    parsnip::MapFixture map;
+    CQXLayer* sections = map.AddLayer("剖面1", "剖面");
+    kel::plane::CStratumLayer(sections).SetStratumTemplate("层段剖面[系统]");
+    auto* graph = map.Add<CQXObjectWellGraph>("井柱", sections);
+    auto* other = map.Add<CQXObjectWellGraph>("井柱", sections);
+    graph->SetTitle("W9");
+    graph->SetStartStratum("1");
+    map.Select({graph, other});
+    OpenList<CPropListStratum> open;
+    open.Show(graph);
+    EXPECT_EQ("W9", open.Value(CPropListStratum::kWellId));
+    EXPECT_EQ("1", open.Value(CPropListStratum::kStartId));
+    EXPECT_EQ(0, open.Item(CPropListStratum::kStartId)->GetOptionCount());
+    EXPECT_EQ("层段剖面[系统]", open.Value(CPropListStratum::kTemplateId));
+    graph->GetPropertyManager()->SetStringProperty("模板", "自带");
+    graph->SetTitle("W9");  // a change: the list reads again
+    open.Show(graph);
+    EXPECT_EQ("自带", open.Value(CPropListStratum::kTemplateId));
+
+    ASSERT_TRUE(open.Type(CPropListStratum::kWidthId, "0.2"));
+    QXLOGPEN pen;
+    other->GetHeadLogPen(&pen);
+    EXPECT_EQ(20.0f, pen.width);
+}
+
+// ---- same-type writes pass over objects of another class -----------------------------------------
+
+TEST(WellSameTypeWrites, ObjectsOfTheTypeNameButAnotherClassAreLeftAlone) {
+    KitWorld w;
+    CQXObjectText* text = w.map.AddText("层段剖面", "W", {0, 0});
+    CQXObjectPoint* point = w.map.AddPoint("井名", {0, 0});
+    CQXObjectText* label = w.map.AddText("井名", "W1", {1, 1});
+    w.map.Select({text, point, label});
+    OpenList<CPropListStratum> kits;
+    kits.Show(w.first);
+    parsnip::testing::ClearCallLog();
+    ASSERT_TRUE(kits.Type(CPropListStratum::kWidthId, "0.3"));
+    OpenList<CPropListWellLabel> labels;
+    labels.Show(label);
+    ASSERT_TRUE(labels.Type(CPropListWellLabel::kSizeId, "8"));
+    EXPECT_EQ(800.0f, planetest::FontOf(label).size);
+    // No setter reaches them (they are told of the change like every selected object of the type).
+    for (const auto& call : parsnip::testing::CallLog()) {
+        if (call.operation.find("::Set") == std::string::npos) continue;
+        EXPECT_NE(call.target, text) << call.operation;
+        EXPECT_NE(call.target, point) << call.operation;
+    }
+    EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObject::UpdateAfterEdit", point));
+}

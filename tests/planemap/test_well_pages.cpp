@@ -1,0 +1,328 @@
+// The well-layer pages ("井名", "井符号", "井排线", "缺失标志"), the stratum-section pages
+// ("层段剖面", "连通线") and the template-button item: creation flags, template rules, the number
+// rules with their refusals, and what a click on the item's second button writes.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "PlaneListFixture.h"
+#include "driver/Responder.h"
+#include "hostlibs/Parsnip/MapFixture.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
+#include "hosttypes/Moraine/StratumLayer.h"
+#include "hosttypes/Moraine/WellLayer.h"
+#include "hosttypes/Parsnip/QXLayer.h"
+#include "hosttypes/Parsnip/QXObjectPoint.h"
+#include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "hosttypes/Sorrel/TemplateManager.h"
+#include "planemap/layers/PropListStratumLayerConnection.h"
+#include "planemap/layers/PropListStratumLayerStratum.h"
+#include "planemap/layers/PropListWellLayerAbsence.h"
+#include "planemap/layers/PropListWellLayerBaseLine.h"
+#include "planemap/layers/PropListWellLayerName.h"
+#include "planemap/layers/PropListWellLayerSymbol.h"
+#include "planemap/layers/PropLstPlaneEx.h"
+
+namespace {
+
+using kel::plane::CStratumLayer;
+using kel::plane::CWellLayer;
+using planetest::OpenList;
+
+struct WellWorld {
+    parsnip::MapFixture map;
+    CQXLayer* wells = map.AddLayer("井位", "井位");
+    CQXObjectPolyline* AddBaseLine() { return map.AddPolyline("井排基线", {{0, 0}, {9, 0}}, wells); }
+};
+
+size_t MessageBoxes() { return platform::Responder::Instance().MessageBoxes().size(); }
+
+}  // namespace
+
+// ---- the name page ----------------------------------------------------------------------------------
+
+TEST(WellLayerNamePage, ALayerNotCreatedYetShowsItsValuesGreyed) {
+    WellWorld w;
+    CWellLayer(w.wells).SetNameSize(250);
+    OpenList<CPropListWellLayerName> page;
+    page.Show(w.wells);
+    EXPECT_TRUE(page.Enabled(CPropListWellLayerName::kShowId));
+    EXPECT_TRUE(page.Enabled(CPropListWellLayerName::kSizeId));
+
+    w.wells->GetPropertyManager()->SetBoolProperty("NAME_ISCREATED", FALSE);
+    w.wells->ProChanged();
+    page.Show(w.wells);
+    EXPECT_EQ("2.50", page.Value(CPropListWellLayerName::kSizeId));
+    for (DWORD_PTR id : {CPropListWellLayerName::kShowId, CPropListWellLayerName::kSizeId,
+                         CPropListWellLayerName::kFontTemplateId, CPropListWellLayerName::kOffsetId})
+        EXPECT_FALSE(page.Enabled(id)) << id;
+}
+
+TEST(WellLayerNamePage, ABaseLineGoneSinceTheRefreshCannotBeTheReference) {
+    WellWorld w;
+    CQXObjectPolyline* base = w.AddBaseLine();
+    OpenList<CPropListWellLayerName> page;
+    page.Show(w.wells);
+    EXPECT_TRUE(page.Enabled(CPropListWellLayerName::kReferId));
+    w.wells->DeleteObject(base);
+
+    ASSERT_TRUE(page.Pick(CPropListWellLayerName::kReferId, "井排基线"));
+    ASSERT_EQ(1u, MessageBoxes());
+    EXPECT_EQ("未找到井排基线！", platform::Responder::Instance().MessageBoxes()[0].text);
+    EXPECT_EQ("井", page.Value(CPropListWellLayerName::kReferId));
+    EXPECT_EQ(0, CWellLayer(w.wells).GetNameLabelReferType());
+
+    page.Show(w.wells);  // the layer changed: re-read
+    EXPECT_EQ("井", page.Value(CPropListWellLayerName::kReferId));
+    EXPECT_FALSE(page.Enabled(CPropListWellLayerName::kReferId));
+}
+
+TEST(WellLayerNamePage, ASizeTemplateGovernsTheSizeUntilCleared) {
+    WellWorld w;
+    OpenList<CPropListWellLayerName> page;
+    page.Show(w.wells);
+    ASSERT_TRUE(page.Pick(CPropListWellLayerName::kSizeTemplateId, "中号"));
+    EXPECT_EQ("中号", std::string(CWellLayer(w.wells).GetNameSizeTemplate().GetString()));
+    page.Show(w.wells);
+    EXPECT_FALSE(page.Enabled(CPropListWellLayerName::kSizeId));
+    ASSERT_TRUE(page.Pick(CPropListWellLayerName::kSizeTemplateId, ""));
+    page.Show(w.wells);
+    EXPECT_TRUE(page.Enabled(CPropListWellLayerName::kSizeId));
+
+    ASSERT_TRUE(page.Type(CPropListWellLayerName::kSizeId, "1.5"));
+    EXPECT_EQ(150.0, CWellLayer(w.wells).GetNameSize());
+    ASSERT_TRUE(page.Type(CPropListWellLayerName::kSizeId, "-1"));
+    EXPECT_EQ("1.50", page.Value(CPropListWellLayerName::kSizeId));
+    ASSERT_TRUE(page.Type(CPropListWellLayerName::kSizeId, "0"));
+    EXPECT_EQ(0.0, CWellLayer(w.wells).GetNameSize());
+}
+
+// ---- the template-button item -----------------------------------------------------------------------
+
+TEST(TemplateButton, TheOrdinaryButtonOnlyDropsTheList) {
+    WellWorld w;
+    CWellLayer(w.wells).SetNameSizeTemplate("中号");
+    OpenList<CPropListWellLayerName> page;
+    page.Show(w.wells);
+    ASSERT_TRUE(page.grid().ClickFirstButton(page.Item(CPropListWellLayerName::kSizeTemplateId)));
+    EXPECT_TRUE(sorrel::testing::CallLog().empty());
+    EXPECT_EQ(page.Item(CPropListWellLayerName::kSizeTemplateId), page.list().GetPropList().GetEditedItem());
+}
+
+TEST(TemplateButton, ASizeTemplateEditOnTheNamePageWritesTheNameSizeTemplate) {
+    WellWorld w;
+    CWellLayer(w.wells).SetNameSizeTemplate("中号");
+    OpenList<CPropListWellLayerName> page;
+    page.Show(w.wells);
+    sorrel::testing::SetEditScript([](CStyleTemplate& t) { t.SetName("标准号"); });
+    const int redraws = page.Redraws();
+    ASSERT_TRUE(page.grid().ClickSecondButton(page.Item(CPropListWellLayerName::kSizeTemplateId)));
+    EXPECT_EQ(std::vector<std::string>{"Edit 中号"}, sorrel::testing::CallLog());
+    EXPECT_EQ("标准号", std::string(CWellLayer(w.wells).GetNameSizeTemplate().GetString()));
+    EXPECT_GT(page.Redraws(), redraws);
+}
+
+TEST(TemplateButton, AnInnerColourRenameRenamesTheBorderTemplateWhenBothNamedIt) {
+    WellWorld w;
+    CWellLayer(w.wells).SetSymbolInnerColorTemplate("红色");
+    CWellLayer(w.wells).SetSymbolBorderColorTemplate("红色");
+    OpenList<CPropListWellLayerSymbol> page;
+    page.Show(w.wells);
+    CBCGPProp* inner = page.Item(CPropListWellLayerSymbol::kSymbolInnerTemplateId);
+    const int options = inner->GetOptionCount();
+
+    sorrel::testing::SetEditScript([](CStyleTemplate& t) { t.SetName("朱红"); });
+    ASSERT_TRUE(page.grid().ClickSecondButton(inner));
+    EXPECT_EQ("朱红", std::string(CWellLayer(w.wells).GetSymbolInnerColorTemplate().GetString()));
+    EXPECT_EQ("朱红", std::string(CWellLayer(w.wells).GetSymbolBorderColorTemplate().GetString()));
+    EXPECT_EQ(options, inner->GetOptionCount());
+    EXPECT_STREQ("朱红", inner->GetOption(2));  // refilled after the rename
+
+    // Without a rename the options are left as they were.
+    inner->AddOption("旧的");
+    sorrel::testing::SetEditScript(nullptr);
+    inner->SetValue(_variant_t("朱红"));
+    ASSERT_TRUE(page.grid().ClickSecondButton(inner));
+    EXPECT_EQ(options + 1, inner->GetOptionCount());
+}
+
+TEST(TemplateButton, LineAndFillTemplatesWriteNothingButRedraw) {
+    WellWorld w;
+    OpenList<CPropListWellLayerName> page;
+    page.Show(w.wells);
+    auto* line = new CPropLstPlaneEx("线", CString("细线"), "", 9001, CPropLstPlaneEx::kLineStyle, "...");
+    auto* fill = new CPropLstPlaneEx("填充", CString("实心填充"), "", 9002, CPropLstPlaneEx::kFillStyle, "...");
+    for (CPropLstPlaneEx* item : {line, fill}) {
+        item->SetPlaneProplist(&page.list());
+        item->SetWellLayer(w.wells);
+        item->AddOption("");
+        page.list().GetPropList().AddProperty(item, TRUE, TRUE);
+    }
+    page.list().GetPropList().AdjustLayout();
+    parsnip::testing::ClearCallLog();
+    const int redraws = page.Redraws();
+    sorrel::testing::SetEditScript([](CStyleTemplate& t) { t.SetName("改名"); });
+    ASSERT_TRUE(page.grid().ClickSecondButton(line));
+    ASSERT_TRUE(page.grid().ClickSecondButton(fill));
+    EXPECT_EQ(2u, sorrel::testing::CallLog().size());
+    EXPECT_TRUE(parsnip::testing::CallLog().empty());
+    EXPECT_EQ(redraws + 2, page.Redraws());
+}
+
+// ---- the symbol page --------------------------------------------------------------------------------
+
+TEST(WellLayerSymbolPage, TemplatesGovernTheirValuesAndTheTrackModeShowsBothSegments) {
+    WellWorld w;
+    CWellLayer layer(w.wells);
+    layer.SetSymbolPointStyleTemplate("井点");
+    layer.SetWellTopLineVisible(0);
+    OpenList<CPropListWellLayerSymbol> page;
+    page.Show(w.wells);
+    EXPECT_FALSE(page.Enabled(CPropListWellLayerSymbol::kSymbolStyleId));
+    EXPECT_TRUE(page.Enabled(CPropListWellLayerSymbol::kSymbolSizeId));
+    EXPECT_FALSE(page.Enabled(CPropListWellLayerSymbol::kUpperWidthId));
+
+    ASSERT_TRUE(page.Pick(CPropListWellLayerSymbol::kSymbolShowId, "否"));
+    EXPECT_FALSE(page.Enabled(CPropListWellLayerSymbol::kSymbolSizeTemplateId));
+    ASSERT_TRUE(page.Pick(CPropListWellLayerSymbol::kSymbolShowId, "是"));
+    EXPECT_TRUE(page.Enabled(CPropListWellLayerSymbol::kSymbolStyleId));  // until the next refresh
+
+    ASSERT_TRUE(page.Type(CPropListWellLayerSymbol::kHeadSizeId, "2.4"));
+    EXPECT_EQ(240.0, layer.GetWellTopPointSize());
+    ASSERT_TRUE(page.Type(CPropListWellLayerSymbol::kLowerWidthId, "x"));
+    EXPECT_EQ("0.00", page.Value(CPropListWellLayerSymbol::kLowerWidthId));
+
+    ASSERT_TRUE(page.Pick(CPropListWellLayerSymbol::kTrackModeId, "实际轨迹"));
+    EXPECT_EQ(1, layer.GetSymbolLineShowTrack());
+    EXPECT_EQ(1, layer.GetWellTopLineVisible());
+}
+
+TEST(WellLayerSymbolPage, ARefreshAddsNewTemplateNamesOnce) {
+    WellWorld w;
+    OpenList<CPropListWellLayerSymbol> page;
+    page.Show(w.wells);
+    CBCGPProp* points = page.Item(CPropListWellLayerSymbol::kSymbolStyleTemplateId);
+    const int offered = points->GetOptionCount();
+    _AfxGetTemplateManager()->AddTemplatePointStyle("新井点", QXLOGPOINT());
+    w.wells->ProChanged();
+    page.Show(w.wells);
+    ASSERT_EQ(offered + 1, points->GetOptionCount());
+    EXPECT_STREQ("新井点", points->GetOption(offered));
+}
+
+// ---- the base-line and absence pages ---------------------------------------------------------------
+
+TEST(WellLayerBaseLinePage, AnOffsetMayBeNegativeAWidthMayNot) {
+    WellWorld w;
+    OpenList<CPropListWellLayerBaseLine> page;
+    page.Show(w.wells);
+    ASSERT_TRUE(page.Type(CPropListWellLayerBaseLine::kOffsetId, "-0.75"));
+    EXPECT_EQ(-75.0, CWellLayer(w.wells).GetBaseLineOffset());
+    ASSERT_TRUE(page.Type(CPropListWellLayerBaseLine::kBaseWidthId, "0.3"));
+    ASSERT_TRUE(page.Type(CPropListWellLayerBaseLine::kBaseWidthId, "-0.75"));
+    EXPECT_EQ("0.30", page.Value(CPropListWellLayerBaseLine::kBaseWidthId));
+    EXPECT_FLOAT_EQ(30.0f, static_cast<float>(CWellLayer(w.wells).GetBaseLineSize()));
+
+    ASSERT_TRUE(page.Pick(CPropListWellLayerBaseLine::kQueueShowId, "否"));
+    EXPECT_FALSE(page.Enabled(CPropListWellLayerBaseLine::kQueueWidthId));
+    EXPECT_TRUE(page.Enabled(CPropListWellLayerBaseLine::kQueueShowId));
+    CWellLayer(w.wells).SetBaseLineOffsetType(-1);
+    page.Show(w.wells);
+    EXPECT_EQ("中间位置", page.Value(CPropListWellLayerBaseLine::kOffsetTypeId));
+}
+
+TEST(WellLayerAbsencePage, EachTypeHasItsSymbolAndTheAlignmentFollowsTheReference) {
+    WellWorld w;
+    w.AddBaseLine();
+    for (const char* type : {"剥蚀", "断失", "剥蚀"}) {
+        CQXObjectPoint* mark = w.map.AddPoint("缺失标志", {0, 0}, w.wells);
+        mark->GetPropertyManager()->SetStringProperty("缺失类型", type);
+    }
+    OpenList<CPropListWellLayerAbsence> page;
+    page.Show(w.wells);
+    ASSERT_EQ(2, page.Item(CPropListWellLayerAbsence::kTypeId)->GetOptionCount());
+    ASSERT_TRUE(page.Pick(CPropListWellLayerAbsence::kTypeId, "断失"));
+    ASSERT_TRUE(page.Type(CPropListWellLayerAbsence::kSizeId, "1.5"));
+    QXLOGPOINT symbol;
+    CWellLayer(w.wells).GetAbsenceSymbol(&symbol, "断失");
+    EXPECT_EQ(150.0f, symbol.size);
+    CWellLayer(w.wells).GetAbsenceSymbol(&symbol, "剥蚀");
+    EXPECT_EQ(0.0f, symbol.size);
+    ASSERT_TRUE(page.Type(CPropListWellLayerAbsence::kSizeId, "-2"));
+    EXPECT_EQ("1.50", page.Value(CPropListWellLayerAbsence::kSizeId));
+
+    ASSERT_TRUE(page.Pick(CPropListWellLayerAbsence::kReferId, "井排基线"));
+    EXPECT_FALSE(page.Enabled(CPropListWellLayerAbsence::kAlignId));
+    ASSERT_TRUE(page.Pick(CPropListWellLayerAbsence::kReferId, "井"));
+    EXPECT_TRUE(page.Enabled(CPropListWellLayerAbsence::kAlignId));
+    EXPECT_EQ(1, CWellLayer(w.wells).GetAbsenceReferType());
+}
+
+// ---- the stratum-section pages ---------------------------------------------------------------------
+
+TEST(StratumSectionPage, TheDepthScaleIsTheReciprocalOfTheFactorAndMustBeAboveZero) {
+    parsnip::MapFixture map;
+    CQXLayer* sections = map.AddLayer("剖面", "剖面");
+    OpenList<CPropListStratumLayerStratum> page;
+    page.Show(sections);
+    EXPECT_EQ(3, page.Item(CPropListStratumLayerStratum::kTemplateId)->GetOptionCount() + 1);
+    parsnip::testing::ClearCallLog();
+
+    ASSERT_TRUE(page.Type(CPropListStratumLayerStratum::kDepthScaleId, "4"));
+    EXPECT_EQ(0.25, CStratumLayer(sections).GetStratumDepthFactor());
+    EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CStratumLayer::ReCreateStratum", sections));
+    page.Show(sections);
+    EXPECT_EQ("4.00", page.Value(CPropListStratumLayerStratum::kDepthScaleId));
+    for (const char* refused : {"0", "-1", "abc"}) {
+        ASSERT_TRUE(page.Type(CPropListStratumLayerStratum::kDepthScaleId, refused));
+        EXPECT_EQ("4.00", page.Value(CPropListStratumLayerStratum::kDepthScaleId)) << refused;
+    }
+    EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CStratumLayer::ReCreateStratum", sections));
+
+    CStratumLayer(sections).SetStratumVerticalType(1);  // placed by the well: the offset counts
+    page.Show(sections);
+    ASSERT_TRUE(page.Type(CPropListStratumLayerStratum::kDistanceId, "-2.5"));
+    EXPECT_EQ(-250.0, CStratumLayer(sections).GetStratumVerticalDistance());
+}
+
+TEST(StratumSectionPage, TheVerticalReferenceNeedsTheWellLayersBaseLine) {
+    WellWorld w;
+    CQXLayer* sections = w.map.AddLayer("剖面", "剖面");
+    OpenList<CPropListStratumLayerStratum> page;
+    page.Show(sections);
+    EXPECT_EQ("井", page.Value(CPropListStratumLayerStratum::kVerticalReferId));
+    EXPECT_FALSE(page.Enabled(CPropListStratumLayerStratum::kVerticalReferId));
+
+    w.AddBaseLine();
+    CStratumLayer(sections).SetStratumVerticalType(1);
+    page.Show(sections);
+    EXPECT_EQ("井位", page.Value(CPropListStratumLayerStratum::kVerticalReferId));
+    EXPECT_FALSE(page.Enabled(CPropListStratumLayerStratum::kTopAlignId));
+    ASSERT_TRUE(page.Pick(CPropListStratumLayerStratum::kVerticalReferId, "井排基线"));
+    EXPECT_TRUE(page.Enabled(CPropListStratumLayerStratum::kTopAlignId));
+    EXPECT_FALSE(page.Enabled(CPropListStratumLayerStratum::kDistanceId));
+
+    sections->GetPropertyManager()->SetBoolProperty("STRATUM_ISCREATED", FALSE);
+    sections->ProChanged();
+    page.Show(sections);
+    EXPECT_FALSE(page.Enabled(CPropListStratumLayerStratum::kShowId));
+}
+
+TEST(StratumConnectionPage, OnlyTheSwitchStaysUsableBeforeTheLinesAreCreated) {
+    parsnip::MapFixture map;
+    CQXLayer* sections = map.AddLayer("剖面", "剖面");
+    sections->GetPropertyManager()->SetBoolProperty("CONNECTION_ISCREATED", FALSE);
+    OpenList<CPropListStratumLayerConnection> page;
+    page.Show(sections);
+    EXPECT_TRUE(page.Enabled(CPropListStratumLayerConnection::kShowId));
+    EXPECT_FALSE(page.Enabled(CPropListStratumLayerConnection::kRiverWidthId));
+
+    sections->GetPropertyManager()->SetBoolProperty("CONNECTION_ISCREATED", TRUE);
+    sections->ProChanged();
+    page.Show(sections);
+    ASSERT_TRUE(page.Type(CPropListStratumLayerConnection::kOtherWidthId, "0.4"));
+    QXLOGPEN pen;
+    CStratumLayer(sections).GetOtherPen(&pen);
+    EXPECT_EQ(40.0f, pen.width);
+    EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CStratumLayer::ReCreateStratum"));
+}
