@@ -6,6 +6,7 @@
 
 #include "MultiWellDemo.h"
 #include "SectionObjectsDemo.h"
+#include "SingleWellDemo.h"
 #include "WindowPrinter.h"
 #include "driver/CellGridDriver.h"
 #include "driver/GridDriver.h"
@@ -31,18 +32,6 @@
 
 namespace demo {
 
-namespace {
-
-using KelReservoir::Connection::CkelReservoir;
-
-// The list of a sheet's page, shown by choosing its tab.
-template <class List>
-List* ShowPage(CWnd& sheet, int index) {
-    if (!platform::ChooseTab(sheet, index)) return nullptr;
-    auto* page = dynamic_cast<CWndPag*>(static_cast<CPropWndMgr&>(sheet).GetPage(index));
-    return page ? dynamic_cast<List*>(page->GetWndLst()) : nullptr;
-}
-
 void PrintCells(std::ostream& out, CGridCtrl& grid) {
     for (int r = 0; r < grid.GetRowCount(); ++r) {
         out << "  ";
@@ -53,6 +42,10 @@ void PrintCells(std::ostream& out, CGridCtrl& grid) {
         out << "\n";
     }
 }
+
+namespace {
+
+using KelReservoir::Connection::CkelReservoir;
 
 void PrintBytes(std::ostream& out, const CMapProperty& record) {
     out << "  settings bytes:";
@@ -299,6 +292,7 @@ void RunSectionDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     GraphSettings(frame, view, out, step);
     RunSectionObjectsDemo(frame, view, out);
     RunMultiWellDemo(frame, view, out);
+    RunSingleWellDemo(frame, view, out, step);
 }
 
 }  // namespace demo

@@ -6,6 +6,7 @@
 #include "hosttypes/Parsnip/QXMap.h"
 #include "hosttypes/Spindle/GridCtrl.h"
 #include "section/SectionTexts.h"
+#include "section/StratumGrid.h"
 
 namespace {
 
@@ -23,10 +24,6 @@ const FeatureColumn kFeatureColumns[] = {
 };
 
 const FeatureColumn& ColumnDef(CLstStratumSetor::Feature feature) { return kFeatureColumns[feature - 1]; }
-
-constexpr UINT kCellFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-constexpr int kColumnWidth = 52;
-constexpr COLORREF kGrey = RGB(180, 180, 180);
 
 boost::shared_ptr<CMapProperty> Record() { return CMapPropertySignle::Instance()->GetProperty(); }
 
@@ -67,31 +64,16 @@ CLstStratumSetor::~CLstStratumSetor() {
 
 // A page whose grid cannot be made has no window.
 int CLstStratumSetor::InitPropWnd() {
-    CRect client;
-    GetClientRect(client);
-    if (!m_grid->Create(client, this, kGridId, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP)) return -1;
-    m_grid->InsertColumn(sectiontext::kStratum, kCellFormat, 0, GVCT_TEXT, nullptr);
-    for (std::size_t i = 0; i < m_features.size(); ++i)
-        m_grid->InsertColumn(ColumnDef(m_features[i]).caption, kCellFormat, static_cast<int>(i + 1), GVCT_SWITCH,
-                             nullptr);
-    m_grid->SetRowResize(FALSE);
-    m_grid->SetColumnResize(FALSE);
-    for (int c = 0; c < m_grid->GetColumnCount(); ++c) m_grid->SetColumnWidth(c, kColumnWidth);
-    m_grid->SetFixedRowCount(1);
-    m_grid->SetFixedBkColor(kGrey);
-    m_grid->EnableDblClickHeaderSel();
+    std::vector<const char*> captions;
+    for (Feature feature : m_features) captions.push_back(ColumnDef(feature).caption);
+    if (!section::CreateStratumGrid(*m_grid, this, kGridId, captions)) return -1;
     BuildRows();
     return 0;
 }
 
 void CLstStratumSetor::AdjustLayout() {
     AdjustWndLayout(m_grid.get());
-    LockNameCells();
-}
-
-// The stratum names are the rows' keys: they are never edited.
-void CLstStratumSetor::LockNameCells() {
-    for (int r = 1; r < m_grid->GetRowCount(); ++r) m_grid->SetCellChangable(r, 0, FALSE);
+    section::LockStratumNames(*m_grid);
 }
 
 void CLstStratumSetor::BuildRows() {
@@ -101,13 +83,10 @@ void CLstStratumSetor::BuildRows() {
     m_grid->SetRowCount(static_cast<int>(strata.size()) + 1);
     for (std::size_t i = 0; i < strata.size(); ++i)
         m_grid->SetItemText(static_cast<int>(i + 1), 0, strata[i].first.c_str());
-    LockNameCells();
+    section::LockStratumNames(*m_grid);
     // Only the first stratum's bottom boundary can be set: the others' is the top of the next.
     if (const int bottom = ColumnOf(kFeatureBottomBound); bottom > 0)
-        for (int r = 2; r < m_grid->GetRowCount(); ++r) {
-            m_grid->SetCellChangable(r, bottom, FALSE);
-            m_grid->SetItemBkColour(r, bottom, kGrey);
-        }
+        for (int r = 2; r < m_grid->GetRowCount(); ++r) section::LockStratumCell(*m_grid, r, bottom);
     for (int r = 1; r < m_grid->GetRowCount(); ++r) {
         unsigned char flags = 0;
         const bool known = record && record->GetStratumSetorInfo(m_grid->GetItemText(r, 0).str(), flags);
@@ -149,12 +128,7 @@ BOOL CLstStratumSetor::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
 }
 
 void CLstStratumSetor::ApplyColumn(int column) {
-    bool on = false;
-    for (int r = 1; r < m_grid->GetRowCount(); ++r)
-        if (m_grid->IsCellChangable(r, column)) {
-            on = m_grid->GetItemText(r, column) == sectiontext::kTrue;
-            break;
-        }
+    const bool on = section::FirstChangeableIsTrue(*m_grid, column);
     for (int r = 1; r < m_grid->GetRowCount(); ++r)
         WriteFlag(m_grid->GetItemText(r, 0).str(), m_features[column - 1], on);
 }

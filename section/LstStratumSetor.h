@@ -45,7 +45,6 @@ protected:
 private:
     // Rows of the record's strata, the bottom-boundary rule and the cell texts.
     void BuildRows();
-    void LockNameCells();
     // Sets or clears the feature's bit of the stratum in the record; nothing for a stratum the
     // record lacks.
     void WriteFlag(const std::string& stratum, Feature feature, bool on);

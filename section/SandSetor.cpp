@@ -140,17 +140,7 @@ int CSandSetor::InitPropWnd() {
 
     m_wndPropList.AddProperty(CreateShowLineProp(kFaciesContact, kFaciesContactId), TRUE, TRUE);
 
-    CBCGPProp* seepage = NewGroup(kSeepage, kSeepageGroupId);
-    seepage->AddSubItem(CreateYesNoProp(grouptext::kShow, kSeepageShowId, _variant_t(grouptext::kYes), ""));
-    seepage->AddSubItem(NewOptionItem(kInterfaceForm, "", kInterfaceForm, kSeepageFormId, {kAbruptStraight}, false));
-    seepage->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, 1, 1, kestrel::kLineSetCommonAlt,
-                                             kLineStyleDescription, kSeepageStyleId));
-    seepage->AddSubItem(new CBCGPropFloat(kWidth, _variant_t(0.0), 2, kWidthDescription, FALSE, kSeepageWidthId));
-    const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
-    auto* colour = new CBCGPColorProp(grouptext::kColor, text, nullptr, kColorDescription, kSeepageColorId);
-    colour->EnableOtherButton(kOtherColors);
-    colour->EnableAutomaticButton(grouptext::kAutomaticColor, text);
-    seepage->AddSubItem(colour);
+    CBCGPProp* seepage = section::NewSeepageGroup(kSeepageGroupId);
     m_wndPropList.AddProperty(seepage, TRUE, TRUE);
 
     m_wndPropList.AddProperty(CreateShowLineProp(kOswInterface, kOswId), TRUE, TRUE);

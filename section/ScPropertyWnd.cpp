@@ -13,6 +13,11 @@
 #include "hosttypes/Oriel/ScDisScale.h"
 #include "hosttypes/Oriel/ScLookDownForm.h"
 #include "hosttypes/Oriel/ScRulerFrame.h"
+#include "hosttypes/Pennant/SandUnit.h"
+#include "hosttypes/Pennant/SglCtrlLine.h"
+#include "hosttypes/Pennant/SglWellAdapter.h"
+#include "hosttypes/Pennant/SingleWellSection.h"
+#include "hosttypes/Pennant/StratumUnit.h"
 #include "section/CnLstWell.h"
 #include "section/GraphSetors.h"
 #include "section/LstDepthRuler.h"
@@ -22,12 +27,20 @@
 #include "section/LstRulerFrame.h"
 #include "section/LstRulerScale.h"
 #include "section/LstSandFill.h"
+#include "section/LstSandUnitFill.h"
+#include "section/LstSglSandSetor.h"
+#include "section/LstSglStraumSetor.h"
+#include "section/LstSingle.h"
 #include "section/LstStratumLine.h"
 #include "section/LstStratumSetor.h"
+#include "section/LstStratumUnit.h"
 #include "section/MultiWellTexts.h"
 #include "section/ObjectPageTexts.h"
 #include "section/SandSetor.h"
 #include "section/SectionTexts.h"
+#include "section/SglLstCtrlLine.h"
+#include "section/SglLstWell.h"
+#include "section/SingleWellTexts.h"
 
 using namespace sectiontext;
 
@@ -95,9 +108,13 @@ void ScPropertyLstCreator::SetBecontroler(ScDepthRuler* ruler) {
     BuildSheet({{name, new CLstDepthRuler(ruler)}});
 }
 
-void ScPropertyLstCreator::SetBecontroler(ScLookDownForm* map) { BuildSheet({{kLookDownPage, new CLstLookDownForm(map)}}); }
+void ScPropertyLstCreator::SetBecontroler(ScLookDownForm* map) {
+    BuildSheet({{kLookDownPage, new CLstLookDownForm(map)}});
+}
 
-void ScPropertyLstCreator::SetBecontroler(CrFaultPoint* point) { BuildSheet({{kFaultPointPage, new CLstFaultPoint(point)}}); }
+void ScPropertyLstCreator::SetBecontroler(CrFaultPoint* point) {
+    BuildSheet({{kFaultPointPage, new CLstFaultPoint(point)}});
+}
 
 void ScPropertyLstCreator::SetBecontroler(CnSandFill* fill) {
     BuildSheet({{multiwelltext::kSandFillPage, new CLstSandFill(fill, CLstSandFill::kMultiWell)}});
@@ -130,7 +147,42 @@ CWnd* ScPropertyWnd::CreateObj(long object, CWnd* parent) {
 
 CSglPropertyLstCreator::~CSglPropertyLstCreator() = default;
 
-void CSglPropertyLstCreator::SetBecontroler(ScObjInterface*) {}
+void CSglPropertyLstCreator::SetBecontroler(ScObjInterface* object) {
+    using Self = CSglPropertyLstCreator;
+    static const Row<Self> rows[] = {
+        {"CSingleWellSection", &CastThen<CSingleWellSection, Self, &Self::SetBecontroler>},
+        {"CSglWellAdapter", &CastThen<CSglWellAdapter, Self, &Self::SetBecontroler>},
+        {"CSglCtrlLine", &CastThen<ControlLine::CSglCtrlLine, Self, &Self::SetBecontroler>},
+        {"CSandUnitFill", &CastThen<Sand::CSandUnitFill, Self, &Self::SetBecontroler>},
+        {"CStratumUnit", &CastThen<Stratum::CStratumUnit, Self, &Self::SetBecontroler>},
+    };
+    Dispatch(*this, object, rows);
+}
+
+void CSglPropertyLstCreator::SetBecontroler(CSingleWellSection* section) {
+    if (!section->IsSameWorkArea()) return;
+    BuildSheet({{kGraphPage, new CLstSingle(section)},
+                {kStratumPage, new CLstSglStraumSetor(section)},
+                {kSandPage, new CLstSglSandSetor(section)}});
+}
+
+void CSglPropertyLstCreator::SetBecontroler(CSglWellAdapter* well) {
+    const CSingleWellSection* section = well->GetSingle();
+    if (!section || !section->IsSameWorkArea()) return;
+    BuildSheet({{kWellPage, new CsglLstWell(well)}});
+}
+
+void CSglPropertyLstCreator::SetBecontroler(ControlLine::CSglCtrlLine* line) {
+    BuildSheet({{sgltext::kCtrlLinePage, new CSglLstCtrlLine(line)}});
+}
+
+void CSglPropertyLstCreator::SetBecontroler(Sand::CSandUnitFill* fill) {
+    BuildSheet({{kSandPage, new CLstSandUnitFill(fill)}});
+}
+
+void CSglPropertyLstCreator::SetBecontroler(Stratum::CStratumUnit* unit) {
+    BuildSheet({{sgltext::kStratumLinePage, new CLstStratumUnit(unit)}});
+}
 
 CSglPropertyWnd::CSglPropertyWnd() = default;
 CSglPropertyWnd::~CSglPropertyWnd() = default;

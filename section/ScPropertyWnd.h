@@ -9,6 +9,17 @@
 #include "section/SectionCreator.h"
 
 class CrCorrelation;
+class CSingleWellSection;
+class CSglWellAdapter;
+namespace ControlLine {
+class CSglCtrlLine;
+}
+namespace Sand {
+class CSandUnitFill;
+}
+namespace Stratum {
+class CStratumUnit;
+}
 class CnConnection;
 class IkelWellAdapter;
 class ScDisRuler;
@@ -54,8 +65,15 @@ public:
     CSglPropertyLstCreator& operator=(const CSglPropertyLstCreator&) = default;
     ~CSglPropertyLstCreator() override;
 
-    // No single-well object kind has its pages yet: nothing is built.
     void SetBecontroler(ScObjInterface* object) override;
+
+private:
+    // The section and its well open only when the section lies in the work area.
+    void SetBecontroler(CSingleWellSection* section);
+    void SetBecontroler(CSglWellAdapter* well);
+    void SetBecontroler(ControlLine::CSglCtrlLine* line);
+    void SetBecontroler(Sand::CSandUnitFill* fill);
+    void SetBecontroler(Stratum::CStratumUnit* unit);
 };
 
 class TESSALY_API ScPropertyWnd {

@@ -3,6 +3,13 @@
 #include <cmath>
 #include <vector>
 
+#include "bcg/ColorProp.h"
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/PropFloat.h"
+#include "framework/PropStyleCombox.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Oriel/ScUtility.h"
 #include "framework/PropItems.h"
 #include "section/SectionTexts.h"
@@ -20,16 +27,34 @@ bool ReadItemNumber(CBCGPProp* item, double scale, double* value) {
     return true;
 }
 
+CBCGPProp* NewSeepageGroup(DWORD_PTR id) {
+    using namespace sectiontext;
+    auto* seepage = new CBCGPProp(kSeepage, id, FALSE);
+    seepage->AddSubItem(CreateYesNoProp(grouptext::kShow, id + 1, _variant_t(grouptext::kYes), ""));
+    seepage->AddSubItem(NewOptionItem(kInterfaceForm, "", kInterfaceForm, id + 2, {kAbruptStraight}, false));
+    seepage->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, 1, CPropStyleCombox::kLineStyle,
+                                             kestrel::kLineSetCommonAlt, kLineStyleDescription, id + 3));
+    seepage->AddSubItem(new CBCGPropFloat(kWidth, _variant_t(0.0), 2, kWidthDescription, FALSE, id + 4));
+    const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    auto* colour = new CBCGPColorProp(grouptext::kColor, text, nullptr, kColorDescription, id + 5);
+    colour->EnableOtherButton(kOtherColors);
+    colour->EnableAutomaticButton(grouptext::kAutomaticColor, text);
+    seepage->AddSubItem(colour);
+    return seepage;
+}
+
 TemplateManager::TemplateType TemplateTypeOfKind(int kind) {
     using namespace TemplateManager;
     static const TemplateType kTypes[] = {TPL_CORRELATION, TPL_CONNECTION, TPL_RESERVOIR, TPL_FENCE};
     return (kind >= 1 && kind <= 4) ? kTypes[kind - 1] : TPL_GENERAL;
 }
 
-void AddTemplateOptions(CBCGPProp* item, int kind) {
+void AddTemplateOptions(CBCGPProp* item, int kind) { AddTemplateOptionsOfType(item, TemplateTypeOfKind(kind)); }
+
+void AddTemplateOptionsOfType(CBCGPProp* item, TemplateManager::TemplateType type) {
     if (!item) return;
     std::vector<CString> names;
-    TemplateManager::CTemplateManagerFacade::Instance()->GetAllTemplateByTplType(names, TemplateTypeOfKind(kind));
+    TemplateManager::CTemplateManagerFacade::Instance()->GetAllTemplateByTplType(names, type);
     for (const CString& name : names) item->AddOption(name, TRUE);
 }
 
@@ -43,8 +68,12 @@ CString TemplateTextOfPath(const std::string& path) {
 }
 
 std::string TemplatePathOfText(const CString& text, int kind) {
+    return TemplatePathOfType(text, TemplateTypeOfKind(kind));
+}
+
+std::string TemplatePathOfType(const CString& text, TemplateManager::TemplateType type) {
     return TemplateManager::CTemplateManagerFacade::Instance()
-        ->GetTemplateFileFullPath(text, TemplateTypeOfKind(kind), TemplateManager::TPL_POS_BYNAME)
+        ->GetTemplateFileFullPath(text, type, TemplateManager::TPL_POS_BYNAME)
         .str();
 }
 

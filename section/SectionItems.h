@@ -14,16 +14,22 @@ namespace section {
 // when the text is no number or the scaled value is not finite.
 bool ReadItemNumber(CBCGPProp* item, double scale, double* value);
 
+// The "渗流界面" group of the sand pages: shown flag (id+1), interface form (id+2), line style
+// (id+3), width (id+4) and colour (id+5).
+CBCGPProp* NewSeepageGroup(DWORD_PTR id);
+
 // The drawing-template type of a section kind (1 correlation, 2 connection, 3 reservoir,
 // 4 fence); 19 for any other kind.
 TemplateManager::TemplateType TemplateTypeOfKind(int kind);
 
 // Adds the names of every template of the section kind's type to the item's options (unique).
 void AddTemplateOptions(CBCGPProp* item, int kind);
+void AddTemplateOptionsOfType(CBCGPProp* item, TemplateManager::TemplateType type);
 // The text a template path shows as: "<不使用>" for none, else the template's name with its place.
 CString TemplateTextOfPath(const std::string& path);
 // The file of the template an option text names, for a section kind (the template facade's answer,
 // also for "<不使用>").
 std::string TemplatePathOfText(const CString& text, int kind);
+std::string TemplatePathOfType(const CString& text, TemplateManager::TemplateType type);
 
 }  // namespace section

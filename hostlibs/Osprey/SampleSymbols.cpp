@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "hostlibs/Osprey/WellDataTesting.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "win32/Text.h"
 
@@ -19,13 +20,6 @@ const SampleSymbol kLithologies[] = {
     {"粉砂岩", 2, RGB(220, 200, 120)},
     {"泥岩", 3, RGB(128, 128, 128)},
 };
-// Oil-gas-water symbols: solid brushes.
-const SampleSymbol kOilSymbols[] = {
-    {"油层", 1, RGB(255, 0, 0)},
-    {"气层", 2, RGB(255, 255, 0)},
-    {"水层", 3, RGB(0, 0, 255)},
-    {"油水同层", 4, RGB(255, 0, 255)},
-};
 
 }  // namespace
 
@@ -39,13 +33,6 @@ void osprey::detail::LoadSampleSymbols(CWellDataManager& manager) {
         entry.brush.style = kDefaultLithologyStyle + static_cast<UINT>(kLithologies[i].code);
         entry.brush.fillColor = kLithologies[i].color;
     }
-    CSymbolManager* oil = manager.GetOilSymbolManager();
-    oil->SetArraySize(static_cast<int>(std::size(kOilSymbols)));
-    for (int i = 0; i < oil->GetCount(); ++i) {
-        SYMBOLTYPE* entry = oil->GetData(i);
-        text::CopyToField(entry->name, kWellStyleNameSize, kOilSymbols[i].name);
-        entry->code = kOilSymbols[i].code;
-        entry->brush.style = 1001;
-        entry->brush.fillColor = kOilSymbols[i].color;
-    }
+    // Oil-gas-water symbols: one sample catalogue, also what tests install again.
+    osprey::testing::SetOilSymbols(*manager.GetOilSymbolManager(), osprey::testing::SampleOilSymbols());
 }

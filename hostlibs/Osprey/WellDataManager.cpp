@@ -31,15 +31,6 @@ namespace {
 using osprey::detail::CatalogueAccess;
 using namespace osprey::testing;
 
-QXLOGBRUSH SolidBrush(COLORREF fill) {
-    QXLOGBRUSH brush;
-    brush.style = kBrushStyleSolid;
-    brush.fillColor = fill;
-    brush.lineColor = RGB(0, 0, 0);
-    brush.backMode = kBackModeOpaque;
-    return brush;
-}
-
 QXLOGPEN Pen(COLORREF color, float width) {
     QXLOGPEN pen;
     pen.color = color;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "hosttypes/Kestrel/StyleRecords.h"
+#include "hosttypes/Osprey/SymbolManager.h"
 #include "hosttypes/Osprey/WellRecords.h"
 #include "hosttypes/Osprey/WellStyleRecords.h"
 
@@ -29,4 +30,16 @@ STRATUM MakeStratum(int grade, const char* name, const char* alias, const char* 
 FACIESTYPE MakeFaciesType(const char* code, const char* name, const QXLOGBRUSH& brush, const QXLOGPEN& pen);
 SCATTEREDTYPE MakeScatteredType(const char* code, const char* name, const QXLOGBRUSH& brush,
                                 const QXLOGPEN& pen = QXLOGPEN());
+
+// ---- oil-bearing symbols (OilSymbols.cpp) ----
+// A solid, opaque brush of that fill colour with black lines (the samples' brushes).
+QXLOGBRUSH SolidBrush(COLORREF fill);
+// The brush of every code the catalogue does not know, "缺省填充" among them.
+QXLOGBRUSH DefaultOilFill();
+// The sample catalogue a new manager holds: "油层", "油水同层", "水层", "干层", solid fills of
+// distinct colours.
+std::vector<SYMBOLTYPE> SampleOilSymbols();
+SYMBOLTYPE MakeOilSymbol(int code, const char* name, const QXLOGBRUSH& brush);
+// Replaces the catalogue's entries (the manager's stamp does not move).
+void SetOilSymbols(CSymbolManager& symbols, const std::vector<SYMBOLTYPE>& catalogue);
 }  // namespace osprey::testing

@@ -90,7 +90,7 @@ CSglWellAdapter::CSglWellAdapter()
       m_pSandAdapter(nullptr),
       m_pLapJoint(nullptr),
       m_lapJointType(LAPJOINT_TRACK_CENTRE),
-      m_depthDataType(static_cast<WellDataType>(0)),
+      m_depthDataType(DEPTHDATA_MEASURED),
       m_rangeType(DEPTHTYPE_BY_DEPTH),
       m_bEditTemplate(false),
       m_dZoomFactor(1.0),
@@ -146,5 +146,5 @@ bool CSglWellAdapter::IsShooted(double top, double bottom) const {
 }
 void CSglWellAdapter::SetWellName(const std::string& name) { m_strWellName = name; }
 void CSglWellAdapter::SetSingle(CSingleWellSection* section) { m_pSingle = section; }
-void CSglWellAdapter::SetDepthDataType(WellDataType type) { m_depthDataType = type; }
+void CSglWellAdapter::SetDepthDataType(DepthDataType type) { m_depthDataType = type; }
 void CSglWellAdapter::AddShootInterval(double top, double bottom) { m_shootIntervals.emplace_back(top, bottom); }

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Osprey/QXTable.h"
 #include "hosttypes/Osprey/WellStyleRecords.h"
 
@@ -21,6 +22,11 @@ public:
     SYMBOLTYPE* GetData(int i) {
         return (i >= 0 && i < GetCount()) ? &m_symbols[static_cast<std::size_t>(i)] : nullptr;
     }
+
+    // ---- well-data library operations ----
+    // The fill brush of the symbol named code; a code the catalogue does not know ("缺省填充"
+    // among them) gets the catalogue's default fill.
+    QXLOGBRUSH GetLogBrushByCode(const CString& code) const;
 
 protected:
     std::vector<SYMBOLTYPE> m_symbols;

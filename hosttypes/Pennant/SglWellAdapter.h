@@ -40,7 +40,7 @@ public:
     LapJointType GetLapJointType() const { return m_lapJointType; }
     void SetLapJointType(LapJointType type) { m_lapJointType = type; }
     // 0 measured, 1 vertical, 2 elevation depths.
-    WellDataType GetDepthDataType() const { return m_depthDataType; }
+    DepthDataType GetDepthDataType() const { return m_depthDataType; }
     EnumDepthType GetRangeType() const { return m_rangeType; }
     void SetRangeType(EnumDepthType type) { m_rangeType = type; }
     bool IfEditTemplate() const { return m_bEditTemplate; }
@@ -73,7 +73,7 @@ public:
     bool IsShooted(double top, double bottom) const;
     void SetWellName(const std::string& name);
     void SetSingle(CSingleWellSection* section);
-    void SetDepthDataType(WellDataType type);
+    void SetDepthDataType(DepthDataType type);
     void AddShootInterval(double top, double bottom);
 
 protected:
@@ -88,7 +88,7 @@ protected:
     CSandDataAdapter* m_pSandAdapter;
     LapJoint::CSglLapJointCalor* m_pLapJoint;
     LapJointType m_lapJointType;
-    WellDataType m_depthDataType;
+    DepthDataType m_depthDataType;
     EnumDepthType m_rangeType;
     bool m_bEditTemplate;
     double m_dZoomFactor;

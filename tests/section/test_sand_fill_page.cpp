@@ -72,7 +72,7 @@ TEST(SandFillPage, ALithologyTakesTheCellSizeShown) {
 
 TEST(SandFillPage, OilGasWaterOffersTheOilSymbols) {
     FillPage page(2);
-    EXPECT_EQ((std::vector<std::string>{"缺省填充", "油层", "气层", "水层", "油水同层"}), page.Options(P::kSymbolId));
+    EXPECT_EQ((std::vector<std::string>{"缺省填充", "油层", "气层", "水层", "油水同层", "干层"}), page.Options(P::kSymbolId));
     EXPECT_EQ("水层", page.open.Value(P::kSymbolId));
 }
 

@@ -1,0 +1,78 @@
+// CLstSingle: the "图设置" page of a single-well section. It shows and edits the section's
+// template, its scales, where strata connect, the stratum grade, the displayed depth range and
+// the well width; every edit goes straight into the section or its well, after which the well is
+// recalculated, the section stamped, redrawn and marked modified.
+#pragma once
+
+#include <string>
+
+#include "framework/OptionTables.h"
+#include "framework/WndLst.h"
+#include "section/GraphTexts.h"
+
+class CSingleWellSection;
+class CSglWellAdapter;
+
+namespace single {
+// Where neighbouring strata connect: on the well track's centre line (0) or on the well column (1).
+inline constexpr TextValue kLapJoints[] = {{sectiontext::kWellTrack, 0}, {sectiontext::kWellColumn, 1}};
+// The grade of a grade name: "一级" 0 .. "四级" 3, any other text 4.
+int GradeOfText(const CString& text);
+// The scale typed as "1:n" or "n": n when it is a number above FLT_EPSILON.
+bool ReadSingleScale(const CString& text, double* scale);
+// The depth to store for a typed bound: a top never lies below the bottom, a bottom never above
+// the top. typed is the depth as shown (an elevation, depth type 2, with its sign reversed),
+// other the stored opposite bound. False, nothing to store, when either is plus or minus FLT_MAX.
+bool ClampDepth(double typed, double other, bool typedTop, int depthType, double* depth);
+}  // namespace single
+
+class CLstSingle : public CWndLst {
+public:
+    enum : DWORD_PTR {
+        kTemplateId = 1000,
+        kLayoutId = 1001,
+        kXScaleId = 1002,
+        kYScaleId = 1003,
+        kLapJointId = 1004,
+        kLeftTrackId = 1009,
+        kRightTrackId = 1010,
+        kGradeId = 1011,
+        kRangeId = 1012,
+        kRangeTypeId = 1013,
+        kTopDepthId = 1014,
+        kTopStratumId = 1015,
+        kTopExtendId = 1016,
+        kBottomDepthId = 1017,
+        kBottomStratumId = 1018,
+        kBottomExtendId = 1019,
+        kWellWidthId = 1020,
+    };
+
+    explicit CLstSingle(CSingleWellSection* section);
+    ~CLstSingle() override;
+
+protected:
+    int InitPropWnd() override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+
+private:
+    CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
+    void RefreshLayout();
+    void RefreshRange();
+    // The top options end at the bottom stratum, the bottom options start at the top stratum.
+    void FillStratumOptions(const std::string& top, const std::string& bottom);
+
+    void EditScale(CBCGPProp* item, bool x);
+    void EditLapJoint(const CString& text);
+    void EditGrade(const CString& text);
+    void ResetStrata(int grade);
+    void EditDepth(CBCGPProp* item, bool top);
+    void EditExtend(CBCGPProp* item, bool top);
+    void EditWidth(CBCGPProp* item);
+    // After every edit: the well recalculated, the section notified, stamped, redrawn, modified.
+    void Tail();
+
+    CSingleWellSection* m_pSection;
+    CSglWellAdapter* m_pWell;
+};

@@ -1,0 +1,55 @@
+#include "section/SglLstCtrlLine.h"
+
+#include "bcg/ColorProp.h"
+#include "framework/GroupTexts.h"
+#include "framework/NumberText.h"
+#include "framework/PropFloat.h"
+#include "framework/PropStyleCombox.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Parsnip/QXObjectLine.h"
+#include "hosttypes/Pennant/SglCtrlLine.h"
+#include "section/SectionItems.h"
+#include "section/SingleWellSteps.h"
+#include "section/SingleWellTexts.h"
+
+CSglLstCtrlLine::CSglLstCtrlLine(ControlLine::CSglCtrlLine* line) : m_pLine(line) {}
+CSglLstCtrlLine::~CSglLstCtrlLine() = default;
+
+int CSglLstCtrlLine::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    const QXLOGPEN pen = m_pLine ? m_pLine->GetLogPen() : QXLOGPEN();
+    auto* group = new CBCGPProp(sgltext::kLine, kLineId, FALSE);
+    group->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, static_cast<int>(pen.style),
+                                           CPropStyleCombox::kLineStyle, nullptr, "", kStyleId));
+    auto* colour = new CBCGPColorProp(grouptext::kColor, pen.color, nullptr, "", kColorId);
+    colour->EnableOtherButton(grouptext::kOtherColor);
+    colour->EnableAutomaticButton(grouptext::kAutomaticColor, 0);
+    group->AddSubItem(colour);
+    group->AddSubItem(new CBCGPropFloat(grouptext::kLineWidth, _variant_t(pen.width / 100.0), 2, "", FALSE, kWidthId));
+    m_wndPropList.AddProperty(group, TRUE, TRUE);
+    return 0;
+}
+
+LRESULT CSglLstCtrlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    if (!m_pLine) return 0;
+    QXLOGPEN pen = m_pLine->GetLogPen();
+    double width = 0;
+    switch (item ? item->GetData() : kLineId) {
+        case kStyleId:
+            if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) pen.style = style->GetVal();
+            break;
+        case kColorId:
+            if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) pen.color = colour->GetDisplayColor();
+            break;
+        case kWidthId:
+            if (section::ReadItemNumber(item, 1.0, &width)) numtext::FitFloat(width, numtext::kHundredths, &pen.width);
+            break;
+        default:
+            break;
+    }
+    m_pLine->SetLogPen(pen);
+    if (CQXObjectLine* line = m_pLine->GetLine()) line->SetLogPen(&pen);
+    single::Redraw(m_pLine->GetOwner());
+    return 0;
+}
