@@ -95,6 +95,20 @@ public:
     std::vector<LOGSTRATUMUNIT> m_units;
 };
 
+// ---- strata of a stratum kit ----
+// What a stratum data set stands for: a level 0 to 4, -1 the kit's own graphics, 5 a discrete
+// table (then the name is the table and the field, separated by a blank or a tab).
+struct LOGSTRATUM2 {
+    CString name;
+    int type = -1;
+};
+
+class LogStratum2DIO : public LogDataIO {
+public:
+    using LogDataIO::LogDataIO;
+    LOGSTRATUM2 m_record;
+};
+
 class WDMgrIO {
 public:
     WDMgrIO();
@@ -129,7 +143,16 @@ public:
     CString GetCurveName(int i);
     void AddCurveName(CString name);
 
+    // ---- strata of a stratum kit (kit library) ----
+    // The set of that level and name, made on first request (its record: the name and the level).
+    LogStratum2DIO* GetStratum2(STRATUMTYPE type, CString name);
+    // Fills record from the set; false, record untouched, for NULL or a set of another well.
+    bool FindData(LogStratum2DIO* data, LOGSTRATUM2& record);
+    // Adds (or replaces) a set of any type code, its record holding that name and type.
+    LogStratum2DIO* AddStratum2(int type, CString name);
+
 protected:
+    std::vector<std::unique_ptr<LogStratum2DIO>> m_stratum2;
     DepthType m_depthType = DEPTH_MEASURED;
     std::vector<std::unique_ptr<LogCorelithDIO>> m_corelith;
     std::vector<std::unique_ptr<LogFaciesDIO>> m_facies;

@@ -42,6 +42,7 @@
 #include "wellplot/intervals/LstSand.h"
 #include "wellplot/intervals/LstSandStratum.h"
 #include "wellplot/intervals/LstSandStratumGrid.h"
+#include "wellplot/intervals/LstStratum.h"
 #include "wellplot/intervals/OilTestPage.h"
 
 namespace {
@@ -93,7 +94,7 @@ const RowDef* Rows() {
         {RUNTIME_CLASS(CWpDepth), {{wptext::kPageDepth, Empty<CLstDepth>}}},
         {RUNTIME_CLASS(CWpTrack), {{wptext::kPageTrack, WithKit<CLstTrack>}, {wptext::kPageGrid, Empty<CLstGrid>}}},
         {RUNTIME_CLASS(CWpCurve), {{wptext::kPageCurve, WithKit<CLstCurve>}}},
-        {RUNTIME_CLASS(CWpStratum), {{"地层", nullptr}}},
+        {RUNTIME_CLASS(CWpStratum), {{"地层", Empty<CLstStratum>}}},
         {RUNTIME_CLASS(CWpSand), {{"砂岩", Empty<CLstSand>}}},
         {RUNTIME_CLASS(CWpFacies), {{"沉积相", WithKit<CLstFacies>}}},
         {RUNTIME_CLASS(CWpCorelith), {{"岩性", Empty<CLstColth>}}},
