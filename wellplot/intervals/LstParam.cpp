@@ -11,6 +11,7 @@
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceNames.h"
 #include "wellplot/intervals/IntervalTexts.h"
+#include "wellplot/intervals/KitItems.h"
 
 IMPLEMENT_DYNCREATE(CLstParam, CWndLst)
 
@@ -22,22 +23,10 @@ CLstParam::~CLstParam() = default;
 
 int CLstParam::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    auto* title = new CBCGPProp(wptext::kTitle, kTitleGroupId);
-    title->AddSubItem(new CBCGPProp(ivtext::kName, _variant_t(wptext::kText), "指定标题", kTitleTextId));
-    title->AddSubItem(
-        CreateOrientationProp(wptext::kDirection, kTitleDirectionId, _variant_t(grouptext::kAuto), "指定文字方向"));
-    auto* font = new CBCGPProp(wptext::kFont, kFontGroupId);
-    font->AddSubItem(
-        new CPropStyleCombox(wptext::kFont, CString(grouptext::kDefaultFontFace), "指定标题文本字体", kFontFaceId));
-    auto* size =
-        new CBCGPProp(grouptext::kSize, _variant_t(grouptext::kInitialFontSize), "指定标题文本字体的高度", kFontSizeId);
-    for (int i = 1; i <= 19; ++i) size->AddOption(FormatString("%d", i));
-    font->AddSubItem(size);
-    font->AddSubItem(CreateColorProp(grouptext::kColor, kFontColorId, "指定标题文本字体的颜色"));
-    font->Expand(FALSE);
-    title->AddSubItem(font);
-    title->Expand(TRUE);
-    m_wndPropList.AddProperty(title, TRUE, TRUE);
+    m_wndPropList.AddProperty(
+        NewKitTitleGroup(kTitleGroupId, kTitleTextId, kTitleDirectionId, wptext::kText,
+                         NewTitleFontGroup(kFontGroupId, wptext::kFont, kFontFaceId, kFontSizeId, kFontColorId)),
+        TRUE, TRUE);
 
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
     source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, true));
@@ -48,11 +37,8 @@ int CLstParam::InitPropWnd() {
     source->AddSubItem(nullDisplay);
     m_wndPropList.AddProperty(source, TRUE, TRUE);
 
-    auto* segment = new CBCGPProp(ivtext::kCurrentSegProps, kSegmentGroupId);
-    segment->AddSubItem(NewOptionItem(ivtext::kTopDepth, "", nullptr, kTopDepthId, {}, false));
-    segment->AddSubItem(NewOptionItem(ivtext::kBottomDepth, "", nullptr, kBottomDepthId, {}, false));
-    segment->AddSubItem(new CBCGPProp("参数值", _variant_t(""), nullptr, kValueId));
-    m_wndPropList.AddProperty(segment, TRUE, TRUE);
+    static_assert(kValueId == kSegmentGroupId + 3, "the interval's items follow their group");
+    m_wndPropList.AddProperty(NewActiveSegmentGroup(kSegmentGroupId, "参数值"), TRUE, TRUE);
     return 0;
 }
 

@@ -10,6 +10,7 @@
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceNames.h"
 #include "wellplot/intervals/IntervalTexts.h"
+#include "wellplot/intervals/KitItems.h"
 
 IMPLEMENT_DYNCREATE(CLstResult, CWndLst)
 
@@ -37,12 +38,9 @@ CLstResult::~CLstResult() = default;
 
 int CLstResult::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    CBCGPProp* title = NewCollapsed(wptext::kTitle, kTitleGroupId);
-    title->AddSubItem(new CBCGPProp(ivtext::kName, _variant_t(kPageTitle), "指定标题", kTitleTextId));
-    title->AddSubItem(
-        CreateOrientationProp(wptext::kDirection, kTitleDirectionId, _variant_t(grouptext::kAuto), "指定文字方向"));
-    title->AddSubItem(CreateFontProp(wptext::kFont, kTitleFontId));
-    m_wndPropList.AddProperty(title, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewKitTitleGroup(kTitleGroupId, kTitleTextId, kTitleDirectionId, kPageTitle,
+                                               CreateFontProp(wptext::kFont, kTitleFontId), false),
+                              TRUE, TRUE);
 
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
     source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, true));
@@ -65,11 +63,8 @@ int CLstResult::InitPropWnd() {
     display->AddSubItem(label);
     m_wndPropList.AddProperty(display, TRUE, TRUE);
 
-    auto* segment = new CBCGPProp(ivtext::kCurrentSegProps, kSegmentGroupId);
-    segment->AddSubItem(NewOptionItem(ivtext::kTopDepth, "", nullptr, kTopDepthId, {}, false));
-    segment->AddSubItem(NewOptionItem(ivtext::kBottomDepth, "", nullptr, kBottomDepthId, {}, false));
-    segment->AddSubItem(new CBCGPProp("解释结论", _variant_t(""), nullptr, kConclusionId));
-    m_wndPropList.AddProperty(segment, TRUE, TRUE);
+    static_assert(kConclusionId == kSegmentGroupId + 3, "the interval's items follow their group");
+    m_wndPropList.AddProperty(NewActiveSegmentGroup(kSegmentGroupId, "解释结论"), TRUE, TRUE);
     return 0;
 }
 

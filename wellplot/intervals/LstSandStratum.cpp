@@ -8,6 +8,7 @@
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceNames.h"
 #include "wellplot/intervals/IntervalTexts.h"
+#include "wellplot/intervals/KitItems.h"
 
 IMPLEMENT_DYNCREATE(CLstSandStratum, CWndLst)
 
@@ -16,12 +17,9 @@ CLstSandStratum::~CLstSandStratum() = default;
 
 int CLstSandStratum::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    auto* title = new CBCGPProp(wptext::kTitle, kTitleGroupId);
-    title->AddSubItem(new CBCGPProp(ivtext::kName, _variant_t(wptext::kText), "指定标题", kTitleTextId));
-    title->AddSubItem(
-        CreateOrientationProp(wptext::kDirection, kTitleDirectionId, _variant_t(grouptext::kAuto), "指定文字方向"));
-    title->AddSubItem(CreateFontProp(wptext::kFont, kTitleFontId));
-    m_wndPropList.AddProperty(title, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewKitTitleGroup(kTitleGroupId, kTitleTextId, kTitleDirectionId, wptext::kText,
+                                               CreateFontProp(wptext::kFont, kTitleFontId)),
+                              TRUE, TRUE);
 
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
     source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, false));
