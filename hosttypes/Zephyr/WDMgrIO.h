@@ -109,6 +109,21 @@ public:
     LOGSTRATUM2 m_record;
 };
 
+// ---- perforations of a perforation kit ----
+enum SHOOTSOURCE : int { SHOOT_NONE = 0, SHOOT_WELL = 1, SHOOT_DISCRETE = 2 };
+// A perforation data set: its source and name (for discrete data the table and the field joined
+// by one blank).
+struct LOGSHOOT {
+    SHOOTSOURCE source = SHOOT_NONE;
+    CString name;
+};
+
+class LogShootDIO : public LogDataIO {
+public:
+    using LogDataIO::LogDataIO;
+    LOGSHOOT m_record;
+};
+
 class WDMgrIO {
 public:
     WDMgrIO();
@@ -151,7 +166,14 @@ public:
     // Adds (or replaces) a set of any type code, its record holding that name and type.
     LogStratum2DIO* AddStratum2(int type, CString name);
 
+    // ---- perforations (kit library) ----
+    // The set of that source and name, made on first request (its record: the source and the name).
+    LogShootDIO* GetShoot(SHOOTSOURCE source, CString name);
+    // Fills record from the set; false, record untouched, for NULL or a set of another well.
+    bool FindData(LogShootDIO* data, LOGSHOOT& record);
+
 protected:
+    std::vector<std::unique_ptr<LogShootDIO>> m_shoot;
     std::vector<std::unique_ptr<LogStratum2DIO>> m_stratum2;
     DepthType m_depthType = DEPTH_MEASURED;
     std::vector<std::unique_ptr<LogCorelithDIO>> m_corelith;

@@ -42,6 +42,7 @@
 #include "wellplot/intervals/LstSand.h"
 #include "wellplot/intervals/LstSandStratum.h"
 #include "wellplot/intervals/LstSandStratumGrid.h"
+#include "wellplot/intervals/LstShoot.h"
 #include "wellplot/intervals/LstShootMgr.h"
 #include "wellplot/intervals/LstStratum.h"
 #include "wellplot/intervals/OilTestPage.h"
@@ -99,7 +100,7 @@ const RowDef* Rows() {
         {RUNTIME_CLASS(CWpSand), {{"砂岩", Empty<CLstSand>}}},
         {RUNTIME_CLASS(CWpFacies), {{"沉积相", WithKit<CLstFacies>}}},
         {RUNTIME_CLASS(CWpCorelith), {{"岩性", Empty<CLstColth>}}},
-        {RUNTIME_CLASS(CWpShoot), {{kPageShoot, nullptr}, {"射孔配置", Empty<CLstShootMgr>}}},
+        {RUNTIME_CLASS(CWpShoot), {{kPageShoot, Empty<CLstShoot>}, {"射孔配置", Empty<CLstShootMgr>}}},
         {RUNTIME_CLASS(CWpLthSample), {{"岩样", Empty<CLstLthSample>}}},
         {RUNTIME_CLASS(CWpSymbleShoot), {{kPageShoot, nullptr}}},
         {RUNTIME_CLASS(CWpSymbleCycle), {{"旋回", nullptr}}},
