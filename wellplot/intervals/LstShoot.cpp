@@ -7,6 +7,7 @@
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpShoot.h"
 #include "wellplot/intervals/DataSourceItems.h"
+#include "wellplot/intervals/DiscreteItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
 
 const TextValue kShootTypes[2] = {{"射孔", SHOOT_PERFORATION}, {"补孔", SHOOT_REPERFORATION}};
@@ -76,30 +77,13 @@ void CLstShoot::ShowSource(CWpShoot* kit) {
         SetItemText(type, ivtext::kDiscreteData);
         CParseString words;
         words.Parse(record.name, " \t");
-        CBCGPProp* table = Item(kTableId);
-        CBCGPProp* field = Item(kFieldId);
-        if (!table || !field) return;
-        AddSegmentDataOptions(table);
-        SetItemText(table, words[0]);
-        FillDiscreteFieldOptions(words[0], field);
-        SetItemText(field, words[1]);
-        table->Enable(TRUE);
-        field->Enable(TRUE);
+        ShowDiscreteBinding(Item(kTableId), Item(kFieldId), words[0], words[1]);
         return;
     } else {
         SetItemText(type, TextOfValue(kShootSources, record.source, ""));
         if (record.source == SHOOT_WELL) FillShootDateOptions(kit);
     }
-    ClearDiscrete();
-}
-
-void CLstShoot::ClearDiscrete() {
-    for (DWORD_PTR id : {kTableId, kFieldId})
-        if (CBCGPProp* item = Item(id)) {
-            item->Enable(FALSE);
-            item->RemoveAllOptions();
-            SetItemText(item, "");
-        }
+    ClearDiscreteBinding(Item(kTableId), Item(kFieldId));
 }
 
 void CLstShoot::ShowActiveSeg(CWpShoot* kit) {
@@ -129,17 +113,13 @@ void CLstShoot::ChooseSource(CWpShoot* kit, CBCGPProp* item) {
     WDMgrIO* data = WellDataOf(kit);
     if (name == ivtext::kType) {
         if (text == ivtext::kDiscreteData) {
-            if (CBCGPProp* table = Item(kTableId)) {
-                AddSegmentDataOptions(table);
-                table->Enable(TRUE);
-            }
-            if (CBCGPProp* field = Item(kFieldId)) field->Enable(TRUE);
+            OfferDiscreteBinding(Item(kTableId), Item(kFieldId));
             return;
         }
         if (text == ivtext::kWellData) {
             kit->SetData(data ? data->GetShoot(SHOOT_WELL, "") : nullptr);
             kit->OnDataChanged();
-            ClearDiscrete();
+            ClearDiscreteBinding(Item(kTableId), Item(kFieldId));
         } else if (text == ivtext::kGraphic) {
             kit->SetData(nullptr);
         }

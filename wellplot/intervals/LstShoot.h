@@ -37,7 +37,6 @@ private:
     void FillShootDateOptions(CWpShoot* kit);
     void ShowSource(CWpShoot* kit);
     void ShowActiveSeg(CWpShoot* kit);
-    void ClearDiscrete();
     void ChooseSource(CWpShoot* kit, CBCGPProp* item);
     void EditSeg(CWpShoot* kit, CBCGPProp* item);
 };

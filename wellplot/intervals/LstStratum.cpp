@@ -10,6 +10,7 @@
 #include "hosttypes/Zephyr/WpStratum.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
+#include "wellplot/intervals/DiscreteItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
 
 IMPLEMENT_DYNCREATE(CLstStratum, CLstContent)
@@ -140,7 +141,8 @@ void CLstStratum::ShowSource(CWpStratum* kit) {
     if (!type) return;
     if (kit->m_nDataSource == kDiscreteSource) {
         SetItemText(type, ivtext::kDiscreteData);
-        ShowDiscrete(CString(kit->GetTableName()), CString(kit->GetFiledName()));
+        ShowDiscreteBinding(SourceItem(kTableItem), SourceItem(kFieldItem), CString(kit->GetTableName()),
+                            CString(kit->GetFiledName()));
         return;
     }
     WDMgrIO* data = WellDataOf(kit);
@@ -151,33 +153,12 @@ void CLstStratum::ShowSource(CWpStratum* kit) {
         SetItemText(type, ivtext::kDiscreteData);
         CParseString words;
         words.Parse(record.name, " \t");
-        ShowDiscrete(words[0], words[1]);
+        ShowDiscreteBinding(SourceItem(kTableItem), SourceItem(kFieldItem), words[0], words[1]);
         return;
     } else if (const char* text = TextOfValue(kStratumSources, record.type, nullptr)) {
         SetItemText(type, text);
     }
-    ClearDiscrete();
-}
-
-void CLstStratum::ShowDiscrete(const CString& tableName, const CString& fieldName) {
-    CBCGPProp* table = SourceItem(kTableItem);
-    CBCGPProp* field = SourceItem(kFieldItem);
-    if (!table || !field) return;
-    AddSegmentDataOptions(table);
-    SetItemText(table, tableName);
-    FillDiscreteFieldOptions(tableName, field);
-    SetItemText(field, fieldName);
-    table->Enable(TRUE);
-    field->Enable(TRUE);
-}
-
-void CLstStratum::ClearDiscrete() {
-    for (int index : {kTableItem, kFieldItem})
-        if (CBCGPProp* item = SourceItem(index)) {
-            item->Enable(FALSE);
-            item->RemoveAllOptions();
-            SetItemText(item, "");
-        }
+    ClearDiscreteBinding(SourceItem(kTableItem), SourceItem(kFieldItem));
 }
 
 // ---- write-back -------------------------------------------------------------------------------
@@ -210,14 +191,10 @@ void CLstStratum::ChooseSource(CWpStratum* kit, CBCGPProp* item) {
         if (source >= 0 && source < kLevels) {
             kit->SetData(data ? data->GetStratum2(static_cast<STRATUMTYPE>(source), "") : nullptr);
             kit->OnDataChanged();
-            ClearDiscrete();
+            ClearDiscreteBinding(SourceItem(kTableItem), SourceItem(kFieldItem));
         } else if (source == kDiscreteSource) {
             kit->m_nDataSource = kDiscreteSource;
-            if (CBCGPProp* table = SourceItem(kTableItem)) {
-                AddSegmentDataOptions(table);
-                table->Enable(TRUE);
-            }
-            if (CBCGPProp* field = SourceItem(kFieldItem)) field->Enable(TRUE);
+            OfferDiscreteBinding(SourceItem(kTableItem), SourceItem(kFieldItem));
         } else if (source == kGraphicSource) {
             kit->SetData(data ? data->GetStratum2(STRATUM_GRAPHIC, "") : nullptr);
         }

@@ -51,8 +51,6 @@ private:
     CBCGPProp* SourceItem(int index) const;
     void ShowTypeOptions();
     void ShowSource(CWpStratum* kit);
-    void ShowDiscrete(const CString& table, const CString& field);
-    void ClearDiscrete();
     void ChooseSource(CWpStratum* kit, CBCGPProp* item);
     void EditGroup(CWpStratum* kit, CBCGPProp* group);
     void EditById(CWpStratum* kit, CBCGPProp* item);
