@@ -33,6 +33,9 @@
 #include "hosttypes/Zephyr/WpParam.h"
 #include "hosttypes/Zephyr/WpResult.h"
 #include "hosttypes/Zephyr/WpSandStratum.h"
+#include "hosttypes/Zephyr/WpShoot.h"
+#include "hosttypes/Zephyr/WpStratum.h"
+#include "hosttypes/Zephyr/WpWell.h"
 #include "wellplot/intervals/LstSandStratumGrid.h"
 #include "wellplot/intervals/PropWnd.h"
 
@@ -107,6 +110,18 @@ std::string Describe(CWpKit* kit) {
         out << " 文本位置=";
         for (unsigned i = 0; i < strata->GetTextOptionCount(); ++i) out << strata->GetTextOption(i).position << ' ';
     }
+    if (auto* stratum = dynamic_cast<CWpStratum*>(kit))
+        out << " 层源=" << stratum->m_nDataSource << " 表=" << stratum->GetTableName() << " 字段=" << stratum->GetFiledName()
+            << " 背景色=" << stratum->IsBkColorUsed();
+    if (auto* shoot = dynamic_cast<CWpShoot*>(kit)) {
+        LOGSHOOT record;
+        WDMgrIO* data = shoot->GetWell() ? shoot->GetWell()->GetDataMgr() : nullptr;
+        const bool bound = data && data->FindData(shoot->GetData(), record);
+        out << " 射孔数据=" << (bound ? std::string(record.name) : std::string("-")) << " 类型="
+            << (shoot->GetSegCount() > 0 ? shoot->GetSegType(0) : 0);
+        if (LogShootMgrIO* mgr = shoot->GetShootMgr())
+            out << " 符号=" << *mgr->GetShootSymbol() << "," << *mgr->GetReShootSymbol();
+    }
     if (auto* facies = dynamic_cast<CWpFacies*>(kit))
         out << " 相源=" << facies->m_faciesSource << " 相名=" << facies->GetFaciesName(0).str();
     return out.str();
@@ -127,7 +142,7 @@ void AddIntervalData(zephyr::PlotFixture& plot) {
         auto* seg = dynamic_cast<CWpSegment*>(kit);
         if (!seg || !(dynamic_cast<CWpCorelith*>(kit) || dynamic_cast<CWpLthSample*>(kit) ||
                       dynamic_cast<CWpIntegratedCore*>(kit) || dynamic_cast<CWpSand*>(kit) ||
-                      dynamic_cast<CWpFacies*>(kit)))
+                      dynamic_cast<CWpFacies*>(kit) || dynamic_cast<CWpStratum*>(kit) || dynamic_cast<CWpShoot*>(kit)))
             continue;
         WPSEGMENT first;
         first.top = 1200;
@@ -405,6 +420,21 @@ void RunWellPlotDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     edit("显示参数/厚度文本/显示", "是", true);
     edit("显示参数/厚度文本/小数位数", "5.9", false);
     edit("显示参数/分界线/样式/符号类型", "工字型", true);
+
+    step("select the strata; pick 离散数据, the set 试油成果 and the field 结论; use the background colour");
+    session.Select(plot.First<CWpStratum>());
+    edit("数据源/类型", "离散数据", true);
+    edit("数据源/离散表", "试油成果", true);
+    edit("数据源/层名字段", "结论", true);
+    edit("显示参数/背景色", "是", true);
+
+    step("select the perforations; pick 离散数据, 试油成果 and 结论 (binds by both); make the interval 补孔");
+    plot.First<CWpShoot>()->SetShootMgr(new LogShootMgrIO);
+    session.Select(plot.First<CWpShoot>());
+    edit("数据源/类型", "离散数据", true);
+    edit("数据源/离散表", "试油成果", true);
+    edit("数据源/射孔类型字段", "结论", true);
+    edit("当前段/类型", "补孔", true);
 
     step("select the facies; pick 离散数据, the set 试油成果 and the field 结论; rename the active interval");
     session.Select(plot.First<CWpFacies>());

@@ -95,6 +95,35 @@ public:
     std::vector<LOGSTRATUMUNIT> m_units;
 };
 
+// ---- strata of a stratum kit ----
+// What a stratum data set stands for: a level 0 to 4, -1 the kit's own graphics, 5 a discrete
+// table (then the name is the table and the field, separated by a blank or a tab).
+struct LOGSTRATUM2 {
+    CString name;
+    int type = -1;
+};
+
+class LogStratum2DIO : public LogDataIO {
+public:
+    using LogDataIO::LogDataIO;
+    LOGSTRATUM2 m_record;
+};
+
+// ---- perforations of a perforation kit ----
+enum SHOOTSOURCE : int { SHOOT_NONE = 0, SHOOT_WELL = 1, SHOOT_DISCRETE = 2 };
+// A perforation data set: its source and name (for discrete data the table and the field joined
+// by one blank).
+struct LOGSHOOT {
+    SHOOTSOURCE source = SHOOT_NONE;
+    CString name;
+};
+
+class LogShootDIO : public LogDataIO {
+public:
+    using LogDataIO::LogDataIO;
+    LOGSHOOT m_record;
+};
+
 class WDMgrIO {
 public:
     WDMgrIO();
@@ -129,7 +158,23 @@ public:
     CString GetCurveName(int i);
     void AddCurveName(CString name);
 
+    // ---- strata of a stratum kit (kit library) ----
+    // The set of that level and name, made on first request (its record: the name and the level).
+    LogStratum2DIO* GetStratum2(STRATUMTYPE type, CString name);
+    // Fills record from the set; false, record untouched, for NULL or a set of another well.
+    bool FindData(LogStratum2DIO* data, LOGSTRATUM2& record);
+    // Adds (or replaces) a set of any type code, its record holding that name and type.
+    LogStratum2DIO* AddStratum2(int type, CString name);
+
+    // ---- perforations (kit library) ----
+    // The set of that source and name, made on first request (its record: the source and the name).
+    LogShootDIO* GetShoot(SHOOTSOURCE source, CString name);
+    // Fills record from the set; false, record untouched, for NULL or a set of another well.
+    bool FindData(LogShootDIO* data, LOGSHOOT& record);
+
 protected:
+    std::vector<std::unique_ptr<LogShootDIO>> m_shoot;
+    std::vector<std::unique_ptr<LogStratum2DIO>> m_stratum2;
     DepthType m_depthType = DEPTH_MEASURED;
     std::vector<std::unique_ptr<LogCorelithDIO>> m_corelith;
     std::vector<std::unique_ptr<LogFaciesDIO>> m_facies;

@@ -36,6 +36,8 @@ public:
     virtual void UpdateSelf();
     // After one of the kit's style settings (a style template) changed: the kit takes it up and redraws.
     virtual void OnSettingChanged();
+    // After the kit's data binding, an interval's type or symbol, or a drawing size or colour changed.
+    virtual void OnDataChanged();
     // The map object's post-edit update: a kit placed on a map brings itself up to date.
     void UpdateAfterEdit() override;
 

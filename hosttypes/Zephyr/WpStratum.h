@@ -2,8 +2,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "hosttypes/Kestrel/StyleRecords.h"
+#include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpSegment.h"
 
 class CWpStratum : public CWpSegment {
@@ -32,7 +34,27 @@ public:
     std::string GetTableName();
     std::string GetFiledName();
 
+    // ---- kit library ----
+    LogStratum2DIO* GetData();
+    void SetData(LogStratum2DIO* data);
+    void SetTableName(const std::string& name);
+    void SetFiledName(const std::string& name);
+    bool IsStratumNameShowed();
+    void ShowStratumName(bool show);
+    QXLOGFONT& GetSNFont();
+    bool IsBkColorUsed();
+    void UseBkColor(bool use);
+    // The stratum name of interval i; "" outside the intervals or without a name.
+    CString GetStratumName(int i);
+    // Test and demo set-up: the name of interval i (ignored outside the intervals).
+    void SetStratumName(int i, const CString& name);
+
 protected:
+    LogStratum2DIO* m_pData = nullptr;
+    bool m_bStratumNameShow = false;
+    QXLOGFONT m_snFont;
+    bool m_bBkColorUsed = false;
+    std::vector<CString> m_stratumNames;
     STRATUMTYPE m_stratumType = STRATUM_LEVEL0;
     QXLOGPOINT m_faultLogPoint;
     int m_nFaultPointVisible = 0;

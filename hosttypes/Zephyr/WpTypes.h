@@ -56,8 +56,9 @@ enum DATATYPE {
     DATA_POINT3 = 6,
 };
 
-// Stratum level (grade) 0 to 4.
+// Stratum level (grade) 0 to 4; -1 asks for the kit's own (graphic) strata.
 enum STRATUMTYPE {
+    STRATUM_GRAPHIC = -1,
     STRATUM_LEVEL0 = 0,
     STRATUM_LEVEL1 = 1,
     STRATUM_LEVEL2 = 2,

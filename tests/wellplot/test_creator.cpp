@@ -10,6 +10,7 @@
 #include "hosttypes/Zephyr/WpOilTest.h"
 #include "hosttypes/Zephyr/WpSand.h"
 #include "hosttypes/Zephyr/WpShoot.h"
+#include "hosttypes/Zephyr/WpStratum.h"
 #include "hosttypes/Zephyr/WpSymble.h"
 #include "wellplot/LstDepth.h"
 #include "wellplot/LstHead.h"
@@ -65,7 +66,8 @@ TEST_F(Creator, EachKitGetsThePagesOfItsFirstMatchingClassThenOther) {
     EXPECT_EQ(Tabs(plot.First<CWpCorelith>()), (Names{"岩性", "其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpLthSample>()), (Names{"岩样", "其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpIntegratedCore>()), (Names{"取芯综合", "其它"}));
-    EXPECT_EQ(Tabs(plot.First<CWpShoot>()), (Names{"其它"}));
+    EXPECT_EQ(Tabs(plot.First<CWpShoot>()), (Names{"射孔", "射孔配置", "其它"}));
+    EXPECT_EQ(Tabs(plot.First<CWpStratum>()), (Names{"地层", "其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpSymbleShoot>()), (Names{"其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpKit>()), (Names{"其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpInWell>()), (Names{"其它"}));

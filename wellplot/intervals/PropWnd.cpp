@@ -42,6 +42,9 @@
 #include "wellplot/intervals/LstSand.h"
 #include "wellplot/intervals/LstSandStratum.h"
 #include "wellplot/intervals/LstSandStratumGrid.h"
+#include "wellplot/intervals/LstShoot.h"
+#include "wellplot/intervals/LstShootMgr.h"
+#include "wellplot/intervals/LstStratum.h"
 #include "wellplot/intervals/OilTestPage.h"
 
 namespace {
@@ -93,11 +96,11 @@ const RowDef* Rows() {
         {RUNTIME_CLASS(CWpDepth), {{wptext::kPageDepth, Empty<CLstDepth>}}},
         {RUNTIME_CLASS(CWpTrack), {{wptext::kPageTrack, WithKit<CLstTrack>}, {wptext::kPageGrid, Empty<CLstGrid>}}},
         {RUNTIME_CLASS(CWpCurve), {{wptext::kPageCurve, WithKit<CLstCurve>}}},
-        {RUNTIME_CLASS(CWpStratum), {{"地层", nullptr}}},
+        {RUNTIME_CLASS(CWpStratum), {{"地层", Empty<CLstStratum>}}},
         {RUNTIME_CLASS(CWpSand), {{"砂岩", Empty<CLstSand>}}},
         {RUNTIME_CLASS(CWpFacies), {{"沉积相", WithKit<CLstFacies>}}},
         {RUNTIME_CLASS(CWpCorelith), {{"岩性", Empty<CLstColth>}}},
-        {RUNTIME_CLASS(CWpShoot), {{kPageShoot, nullptr}, {"射孔配置", nullptr}}},
+        {RUNTIME_CLASS(CWpShoot), {{kPageShoot, Empty<CLstShoot>}, {"射孔配置", Empty<CLstShootMgr>}}},
         {RUNTIME_CLASS(CWpLthSample), {{"岩样", Empty<CLstLthSample>}}},
         {RUNTIME_CLASS(CWpSymbleShoot), {{kPageShoot, nullptr}}},
         {RUNTIME_CLASS(CWpSymbleCycle), {{"旋回", nullptr}}},

@@ -1,0 +1,150 @@
+#include "wellplot/intervals/LstShoot.h"
+
+#include <string>
+
+#include "framework/PropItems.h"
+#include "hosttypes/Tinder/ParseString.h"
+#include "hosttypes/Zephyr/WDMgrIO.h"
+#include "hosttypes/Zephyr/WpShoot.h"
+#include "wellplot/intervals/DataSourceItems.h"
+#include "wellplot/intervals/DiscreteItems.h"
+#include "wellplot/intervals/IntervalTexts.h"
+
+const TextValue kShootTypes[2] = {{"射孔", SHOOT_PERFORATION}, {"补孔", SHOOT_REPERFORATION}};
+
+namespace {
+
+const TextValue kShootSources[] = {
+    {ivtext::kWellData, SHOOT_WELL},
+    {ivtext::kDiscreteData, SHOOT_DISCRETE},
+};
+constexpr const char* kShootField = "射孔类型字段";
+
+CBCGPProp* NewListItem(const char* name, DWORD_PTR id) { return NewOptionItem(name, "", "", id, {}, false); }
+
+}  // namespace
+
+CLstShoot::CLstShoot() = default;
+CLstShoot::~CLstShoot() = default;
+
+CWpShoot* CLstShoot::Kit() const { return SelectedKit<CWpShoot>(); }
+CBCGPProp* CLstShoot::Item(DWORD_PTR id) const { return m_wndPropList.FindItemByData(id, TRUE); }
+
+int CLstShoot::InitPropWnd() {
+    if (CLstContent::InitPropWnd() == -1) return -1;
+    auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
+    source->AddSubItem(
+        NewOptionItem(ivtext::kType, "", "", kSourceTypeId, {ivtext::kWellData, ivtext::kDiscreteData, ivtext::kGraphic}, false));
+    source->AddSubItem(NewListItem(ivtext::kDiscreteTable, kTableId));
+    source->AddSubItem(NewListItem(kShootField, kFieldId));
+    source->AddSubItem(NewListItem("开始日期", kStartDateId));
+    source->AddSubItem(NewListItem("结束日期", kEndDateId));
+    m_wndPropList.AddProperty(source, TRUE, TRUE);
+
+    CBCGPProp* current = NewSegDepthGroup(kCurrentSegGroupId, kTopId, kBottomId);
+    current->AddSubItem(NewOptionItem(ivtext::kType, "", "射孔类型", kSegTypeId, {"射孔", "补孔"}, false));
+    m_wndPropList.AddProperty(current, TRUE, TRUE);
+    return 0;
+}
+
+// ---- refresh ----------------------------------------------------------------------------------
+void CLstShoot::RefreshFromKit() {
+    CWpShoot* kit = Kit();
+    if (!kit) return;
+    CLstContent::RefreshFromKit();
+    ShowSource(kit);
+    SetItemText(Item(kStartDateId), CString(kit->GetStartDateTime()));
+    SetItemText(Item(kEndDateId), CString(kit->GetEndDateTime()));
+    ShowActiveSeg(kit);
+}
+
+void CLstShoot::FillShootDateOptions(CWpShoot* kit) {
+    for (DWORD_PTR id : {kStartDateId, kEndDateId}) {
+        CBCGPProp* item = Item(id);
+        if (!item) continue;
+        item->RemoveAllOptions();
+        for (const std::string& date : kit->GetAllDateTime()) item->AddOption(CString(date), TRUE);
+    }
+}
+
+void CLstShoot::ShowSource(CWpShoot* kit) {
+    CBCGPProp* type = Item(kSourceTypeId);
+    WDMgrIO* data = WellDataOf(kit);
+    LOGSHOOT record;
+    if (!data || !data->FindData(kit->GetData(), record)) {
+        SetItemText(type, ivtext::kGraphic);
+    } else if (record.source == SHOOT_DISCRETE) {
+        SetItemText(type, ivtext::kDiscreteData);
+        CParseString words;
+        words.Parse(record.name, " \t");
+        ShowDiscreteBinding(Item(kTableId), Item(kFieldId), words[0], words[1]);
+        return;
+    } else {
+        SetItemText(type, TextOfValue(kShootSources, record.source, ""));
+        if (record.source == SHOOT_WELL) FillShootDateOptions(kit);
+    }
+    ClearDiscreteBinding(Item(kTableId), Item(kFieldId));
+}
+
+void CLstShoot::ShowActiveSeg(CWpShoot* kit) {
+    ShowActiveSegDepths(kit, Item(kTopId), Item(kBottomId));
+    const int active = kit->GetActiveSeg();
+    SetItemText(Item(kSegTypeId), active < 0 ? CString() : CString(TextOfValue(kShootTypes, kit->GetSegType(active), "")));
+}
+
+// ---- write-back -------------------------------------------------------------------------------
+LRESULT CLstShoot::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CWpShoot* kit = Kit();
+    if (!item || !kit) return 0;
+    CLstContent::OnPropertyChanged(wParam, lParam);
+    CBCGPProp* parent = item->GetParent();
+    const CString group = parent ? parent->GetName() : CString();
+    if (group == ivtext::kDataSource)
+        ChooseSource(kit, item);
+    else if (group == ivtext::kCurrentSeg)
+        EditSeg(kit, item);
+    return 0;
+}
+
+void CLstShoot::ChooseSource(CWpShoot* kit, CBCGPProp* item) {
+    const CString name = item->GetName();
+    const CString text = ItemText(item);
+    WDMgrIO* data = WellDataOf(kit);
+    if (name == ivtext::kType) {
+        if (text == ivtext::kDiscreteData) {
+            OfferDiscreteBinding(Item(kTableId), Item(kFieldId));
+            return;
+        }
+        if (text == ivtext::kWellData) {
+            kit->SetData(data ? data->GetShoot(SHOOT_WELL, "") : nullptr);
+            kit->OnDataChanged();
+            ClearDiscreteBinding(Item(kTableId), Item(kFieldId));
+        } else if (text == ivtext::kGraphic) {
+            kit->SetData(nullptr);
+        }
+        RefreshFromKit();
+    } else if (name == ivtext::kDiscreteTable) {
+        if (CBCGPProp* field = Item(kFieldId)) {
+            FillDiscreteFieldOptions(text, field);
+            SetItemText(field, "");
+        }
+    } else if (name == kShootField) {
+        const CString table = ItemText(Item(kTableId));
+        if (table.IsEmpty() || text.IsEmpty() || !data) return;
+        kit->SetData(data->GetShoot(SHOOT_DISCRETE, table + " " + text));
+        kit->OnDataChanged();
+    }
+}
+
+void CLstShoot::EditSeg(CWpShoot* kit, CBCGPProp* item) {
+    if (item->GetData() == kTopId || item->GetData() == kBottomId) {
+        if (!StoreActiveSegDepth(kit, item, item->GetData() == kTopId)) RefreshFromKit();
+    } else if (item->GetName() == ivtext::kType) {
+        const auto type = static_cast<SHOOTTYPE>(ValueOfText(kShootTypes, ItemText(item), SHOOT_TYPE_OTHER));
+        if (kit->SetSegType(kit->GetActiveSeg(), type))
+            kit->OnDataChanged();
+        else
+            RefreshFromKit();
+    }
+}

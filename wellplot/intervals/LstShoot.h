@@ -1,0 +1,45 @@
+// CLstShoot: the page "射孔" of a perforation kit: where its perforations come from (well data, a
+// discrete table with its type field, or graphics), the date range and the active interval's top,
+// bottom and type. Edits are told apart by the item's caption and its group's caption.
+#pragma once
+
+#include "framework/OptionTables.h"
+#include "wellplot/intervals/LstContent.h"
+
+class CWpShoot;
+
+class CLstShoot : public CLstContent {
+public:
+    enum : DWORD_PTR {
+        kSourceGroupId = 2000,
+        kSourceTypeId = 2001,
+        kTableId = 2002,
+        kFieldId = 2003,
+        kStartDateId = 2004,
+        kEndDateId = 2005,
+        kCurrentSegGroupId = 2006,
+        kTopId = 2007,
+        kBottomId = 2008,
+        kSegTypeId = 2009,
+    };
+
+    CLstShoot();
+    ~CLstShoot() override;
+
+protected:
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    int InitPropWnd() override;
+    void RefreshFromKit() override;
+
+private:
+    CWpShoot* Kit() const;
+    CBCGPProp* Item(DWORD_PTR id) const;
+    void FillShootDateOptions(CWpShoot* kit);
+    void ShowSource(CWpShoot* kit);
+    void ShowActiveSeg(CWpShoot* kit);
+    void ChooseSource(CWpShoot* kit, CBCGPProp* item);
+    void EditSeg(CWpShoot* kit, CBCGPProp* item);
+};
+
+// The interval types shown, both ways.
+extern const TextValue kShootTypes[2];

@@ -1,0 +1,258 @@
+#include "wellplot/intervals/LstStratum.h"
+
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsFill.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/PropItems.h"
+#include "hosttypes/Osprey/WellDataManager.h"
+#include "hosttypes/Tinder/ParseString.h"
+#include "hosttypes/Zephyr/WDMgrIO.h"
+#include "hosttypes/Zephyr/WpStratum.h"
+#include "wellplot/WellPlotTexts.h"
+#include "wellplot/intervals/DataSourceItems.h"
+#include "wellplot/intervals/DiscreteItems.h"
+#include "wellplot/intervals/IntervalTexts.h"
+
+IMPLEMENT_DYNCREATE(CLstStratum, CLstContent)
+
+const TextValue kStratumSources[7] = {
+    {"一级分层界限", 0}, {"二级分层界限", 1}, {"三级分层界限", 2}, {"四级分层界限", 3}, {"五级分层界限", 4},
+    {ivtext::kDiscreteData, CLstStratum::kDiscreteSource},
+    {ivtext::kGraphic, CLstStratum::kGraphicSource},
+};
+
+namespace {
+
+constexpr int kLevels = 5;
+// Sub-items of "数据源" and "当前段", found by position.
+constexpr int kTypeItem = 0;
+constexpr int kTableItem = 1;
+constexpr int kFieldItem = 2;
+constexpr int kTopItem = 0;
+constexpr int kBottomItem = 1;
+constexpr int kNameItem = 2;
+constexpr const char* kNameField = "层名字段";
+constexpr const char* kStratumName = "层名";
+constexpr const char* kPointSetting = "点型设置";
+
+CBCGPProp* NewGroup(const char* name, DWORD_PTR id, bool collapsed) {
+    auto* group = new CBCGPProp(name, id);
+    if (collapsed) group->Expand(FALSE);
+    return group;
+}
+
+CBCGPProp* NewFixedText(const char* name, const char* value) {
+    auto* item = new CBCGPProp(name, _variant_t(value), "", 0);
+    item->AllowEdit(FALSE);
+    return item;
+}
+
+}  // namespace
+
+CLstStratum::CLstStratum() = default;
+CLstStratum::~CLstStratum() = default;
+
+CWpStratum* CLstStratum::Kit() const { return SelectedKit<CWpStratum>(); }
+CBCGPProp* CLstStratum::Item(DWORD_PTR id) const { return m_wndPropList.FindItemByData(id, TRUE); }
+CBCGPProp* CLstStratum::SourceItem(int index) const {
+    CBCGPProp* group = Item(kSourceGroupId);
+    return group ? group->GetSubItem(index) : nullptr;
+}
+
+BOOL CLstStratum::IsKitChanged() { return IsKitOrStrataChanged(); }
+
+int CLstStratum::InitPropWnd() {
+    if (CLstContent::InitPropWnd() == -1) return -1;
+
+    auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
+    source->AddSubItem(NewOptionItem(ivtext::kType, "", "", 0, {}, false));
+    source->AddSubItem(NewOptionItem(ivtext::kDiscreteTable, "", "", 0, {}, false));
+    source->AddSubItem(NewOptionItem(kNameField, "", "", 0, {}, false));
+    m_wndPropList.AddProperty(source, TRUE, TRUE);
+    ShowTypeOptions();
+
+    auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
+    CBCGPProp* name = NewGroup(kStratumName, kNameGroupId, true);
+    name->AddSubItem(CreateYesNoProp(wptext::kShown, kNameShowId, _variant_t(""), nullptr));
+    name->AddSubItem(CreateFontProp(ivtext::kFontSetting, kNameFontId));
+    display->AddSubItem(name);
+    CBCGPProp* line = NewGroup(ivtext::kDivideLine, kLineGroupId, true);
+    line->AddSubItem(CreateYesNoProp(wptext::kShown, kLineShowId, _variant_t(""), nullptr));
+    line->AddSubItem(CreateLineProp(ivtext::kLineSetting, kLinePenId, false));
+    display->AddSubItem(line);
+    CBCGPProp* point = NewGroup("分界点", kPointGroupId, true);
+    point->AddSubItem(CreateYesNoProp(wptext::kShown, kPointShowId, _variant_t(""), nullptr));
+    point->AddSubItem(CreatePointProp(kPointSetting, kPointStyleId));
+    display->AddSubItem(point);
+    CBCGPProp* fault = NewGroup("断点", kBreakGroupId, true);
+    fault->AddSubItem(CreateYesNoProp(wptext::kShown, kBreakShowId, _variant_t(""), nullptr));
+    fault->AddSubItem(CreatePointProp(kPointSetting, kBreakStyleId));
+    fault->AddSubItem(CreateFontProp(ivtext::kFontSetting, kBreakFontId));
+    fault->AddSubItem(NewFixedText("断点信息1调用字段", "测深"));
+    fault->AddSubItem(NewFixedText("断点信息2调用字段", "断距"));
+    display->AddSubItem(fault);
+    display->AddSubItem(CreateYesNoProp("背景色", kBkColorId, _variant_t(""), nullptr));
+    m_wndPropList.AddProperty(display, TRUE, TRUE);
+
+    CBCGPProp* current = NewSegDepthGroup(kCurrentSegGroupId, 0, 0);
+    current->AddSubItem(NewFixedText(kStratumName, ""));
+    m_wndPropList.AddProperty(current, TRUE, TRUE);
+    return 0;
+}
+
+// ---- refresh ----------------------------------------------------------------------------------
+void CLstStratum::RefreshFromKit() {
+    CWpStratum* kit = Kit();
+    if (!kit) return;
+    CLstContent::RefreshFromKit();
+    ShowTypeOptions();
+    ShowSource(kit);
+    SetYesNoProp(Item(kNameShowId), kit->IsStratumNameShowed());
+    if (CBCGPProp* font = Item(kNameFontId)) SetFontProp(font, kit->GetSNFont());
+    SetYesNoProp(Item(kLineShowId), kit->IsDivideLineVisible());
+    if (CBCGPProp* pen = Item(kLinePenId)) SetLineProp(pen, kit->GetDivideLogPen());
+    SetYesNoProp(Item(kPointShowId), kit->IsDividePointVisible());
+    if (CBCGPProp* point = Item(kPointStyleId)) SetPointProp(point, kit->GetDivideLogPoint());
+    SetYesNoProp(Item(kBreakShowId), kit->IsFaultPointVisible() == 1);
+    if (CBCGPProp* point = Item(kBreakStyleId)) SetPointProp(point, kit->GetFaultLogPoint());
+    if (CBCGPProp* font = Item(kBreakFontId)) SetFontProp(font, kit->GetFontFault());
+    SetYesNoProp(Item(kBkColorId), kit->IsBkColorUsed());
+
+    CBCGPProp* current = Item(kCurrentSegGroupId);
+    if (!current) return;
+    ShowActiveSegDepths(kit, current->GetSubItem(kTopItem), current->GetSubItem(kBottomItem));
+    const int active = kit->GetActiveSeg();
+    SetItemText(current->GetSubItem(kNameItem), active < 0 ? CString() : kit->GetStratumName(active));
+}
+
+// The levels that hold strata in the well data, then discrete data and graphics.
+void CLstStratum::ShowTypeOptions() {
+    CBCGPProp* type = SourceItem(kTypeItem);
+    if (!type) return;
+    type->RemoveAllOptions();
+    for (int level = 0; level < kLevels; ++level)
+        if (CWellDataManager::Instance()->GetStratumCount(level) > 0) type->AddOption(kStratumSources[level].text, TRUE);
+    type->AddOption(ivtext::kDiscreteData, TRUE);
+    type->AddOption(ivtext::kGraphic, TRUE);
+}
+
+void CLstStratum::ShowSource(CWpStratum* kit) {
+    CBCGPProp* type = SourceItem(kTypeItem);
+    if (!type) return;
+    if (kit->m_nDataSource == kDiscreteSource) {
+        SetItemText(type, ivtext::kDiscreteData);
+        ShowDiscreteBinding(SourceItem(kTableItem), SourceItem(kFieldItem), CString(kit->GetTableName()),
+                            CString(kit->GetFiledName()));
+        return;
+    }
+    WDMgrIO* data = WellDataOf(kit);
+    LOGSTRATUM2 record;
+    if (!data || !data->FindData(kit->GetData(), record)) {
+        SetItemText(type, ivtext::kGraphic);
+    } else if (record.type == kDiscreteSource) {
+        SetItemText(type, ivtext::kDiscreteData);
+        CParseString words;
+        words.Parse(record.name, " \t");
+        ShowDiscreteBinding(SourceItem(kTableItem), SourceItem(kFieldItem), words[0], words[1]);
+        return;
+    } else if (const char* text = TextOfValue(kStratumSources, record.type, nullptr)) {
+        SetItemText(type, text);
+    }
+    ClearDiscreteBinding(SourceItem(kTableItem), SourceItem(kFieldItem));
+}
+
+// ---- write-back -------------------------------------------------------------------------------
+LRESULT CLstStratum::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CWpStratum* kit = Kit();
+    if (!item || !kit) return 0;
+    CLstContent::OnPropertyChanged(wParam, lParam);
+
+    CBCGPProp* parent = item->GetParent();
+    if (parent && parent->GetData() == kSourceGroupId) {
+        ChooseSource(kit, item);
+    } else if (parent && parent->GetData() == kCurrentSegGroupId) {
+        const bool top = item->GetName() == ivtext::kTopDepth;
+        if ((top || item->GetName() == ivtext::kBottomDepth) && !StoreActiveSegDepth(kit, item, top)) RefreshFromKit();
+    } else if (parent) {
+        EditGroup(kit, parent);
+    }
+    EditById(kit, item);
+    kit->SetModifyFlag(1);
+    UpdateView();
+    return 0;
+}
+
+void CLstStratum::ChooseSource(CWpStratum* kit, CBCGPProp* item) {
+    const CString text = ItemText(item);
+    if (item->GetName() == ivtext::kType) {
+        const int source = ValueOfText(kStratumSources, text, kGraphicSource - 1);
+        WDMgrIO* data = WellDataOf(kit);
+        if (source >= 0 && source < kLevels) {
+            kit->SetData(data ? data->GetStratum2(static_cast<STRATUMTYPE>(source), "") : nullptr);
+            kit->OnDataChanged();
+            ClearDiscreteBinding(SourceItem(kTableItem), SourceItem(kFieldItem));
+        } else if (source == kDiscreteSource) {
+            kit->m_nDataSource = kDiscreteSource;
+            OfferDiscreteBinding(SourceItem(kTableItem), SourceItem(kFieldItem));
+        } else if (source == kGraphicSource) {
+            kit->SetData(data ? data->GetStratum2(STRATUM_GRAPHIC, "") : nullptr);
+        }
+    } else if (item->GetName() == ivtext::kDiscreteTable) {
+        kit->SetTableName(std::string(text));
+        if (CBCGPProp* field = SourceItem(kFieldItem)) {
+            FillDiscreteFieldOptions(text, field);
+            SetItemText(field, "");
+        }
+    } else if (item->GetName() == kNameField) {
+        kit->SetFiledName(std::string(text));
+    }
+}
+
+// A sub-item of a font, line or point group: the whole group is read over the kit's record.
+void CLstStratum::EditGroup(CWpStratum* kit, CBCGPProp* group) {
+    switch (group->GetData()) {
+    case kNameFontId:
+        GetFontProp(group, kit->GetSNFont());
+        break;
+    case kLinePenId:
+        GetLineProp(group, kit->GetDivideLogPen());
+        break;
+    case kPointStyleId:
+        GetPointProp(group, kit->GetDivideLogPoint());
+        break;
+    case kBreakStyleId:
+        GetPointProp(group, kit->GetFaultLogPoint());
+        break;
+    case kBreakFontId:
+        GetFontProp(group, kit->GetFontFault());
+        break;
+    default:
+        return;
+    }
+    kit->InvalidSelf();
+    UpdateView();
+}
+
+void CLstStratum::EditById(CWpStratum* kit, CBCGPProp* item) {
+    switch (item->GetData()) {
+    case kNameShowId:
+        kit->ShowStratumName(GetYesNoProp(item));
+        break;
+    case kLineShowId:
+        kit->SetDivideLineVisible(GetYesNoProp(item));
+        break;
+    case kPointShowId:
+        kit->SetDividePointVisible(GetYesNoProp(item));
+        break;
+    case kBreakShowId:
+        kit->SetFaultPointVisible(GetYesNoProp(item));
+        break;
+    case kBkColorId:
+        kit->UseBkColor(GetYesNoProp(item));
+        break;
+    default:
+        return;
+    }
+    kit->OnDataChanged();
+}
