@@ -45,7 +45,7 @@ CPropListStratum::~CPropListStratum() = default;
 int CPropListStratum::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     CBCGPProp* type = wellitems::NewReadOnly(planetext::kType, welltext::kStratumSection, kTypeId);
-    planemap::SetItemText(type, welltext::kStratumSection);
+    SetItemText(type, welltext::kStratumSection);
     m_wndPropList.AddProperty(type, TRUE, TRUE);
     m_wndPropList.AddProperty(wellitems::NewReadOnly(welltext::kWellNumber, welltext::kWellNumber, kWellId), TRUE,
                               TRUE);
@@ -55,7 +55,7 @@ int CPropListStratum::InitPropWnd() {
     column->AddSubItem(wellitems::NewChoice(welltext::kStopUnit, welltext::kStopUnit, kStopId, {}));
     column->AddSubItem(wellitems::NewReadOnly(welltext::kTemplate, welltext::kTemplateDescription, kTemplateId));
     column->AddSubItem(wellitems::NewLinePicker(grouptext::kLineStyle, welltext::kBorderStyleDescription, kStyleId));
-    column->AddSubItem(planemap::NewTextItem(welltext::kWidth, welltext::kWidthDescription, kWidthId));
+    column->AddSubItem(NewTextItem(welltext::kWidth, welltext::kWidthDescription, kWidthId));
     column->AddSubItem(wellitems::NewColor(grouptext::kColor, welltext::kBorderColorDescription, kColorId));
     column->Expand(TRUE);
     m_wndPropList.AddProperty(column, TRUE, TRUE);
@@ -72,33 +72,33 @@ void CPropListStratum::UpdateBCGPProperty(long object, CString) {
 }
 
 void CPropListStratum::RefreshWell(CWpWell* well) {
-    planemap::SetItemText(FindItem(kTypeId), well->GetTypeName());
-    planemap::SetItemText(FindItem(kWellId), well->GetName());
+    SetItemText(FindItem(kTypeId), well->GetTypeName());
+    SetItemText(FindItem(kWellId), well->GetName());
     const int grade = kel::plane::CPlaneOption::Instance()->m_nStratumGrade;
     OfferStrata(FindItem(kStartId), grade);
     OfferStrata(FindItem(kStopId), grade);
-    planemap::SetItemText(FindItem(kStartId), well->GetTopUnit());
-    planemap::SetItemText(FindItem(kStopId), well->GetBottomUnit());
+    SetItemText(FindItem(kStartId), well->GetTopUnit());
+    SetItemText(FindItem(kStopId), well->GetBottomUnit());
     RefreshTemplateAndPen(well, well->GetBorderPen());
 }
 
 void CPropListStratum::RefreshGraph(CQXObjectWellGraph* graph) {
-    planemap::SetItemText(FindItem(kTypeId), graph->GetTypeName());
-    planemap::SetItemText(FindItem(kWellId), graph->GetTitle());
+    SetItemText(FindItem(kTypeId), graph->GetTypeName());
+    SetItemText(FindItem(kWellId), graph->GetTitle());
     for (DWORD_PTR id : {kStartId, kStopId})
         if (CBCGPProp* item = FindItem(id)) item->RemoveAllOptions();
-    planemap::SetItemText(FindItem(kStartId), graph->GetStartStratum());
-    planemap::SetItemText(FindItem(kStopId), graph->GetStopStratum());
+    SetItemText(FindItem(kStartId), graph->GetStartStratum());
+    SetItemText(FindItem(kStopId), graph->GetStopStratum());
     QXLOGPEN pen;
     graph->GetHeadLogPen(&pen);
     RefreshTemplateAndPen(graph, pen);
 }
 
 void CPropListStratum::RefreshTemplateAndPen(CQXObject* object, const QXLOGPEN& pen) {
-    planemap::SetItemText(FindItem(kTemplateId), TemplateOf(object));
+    SetItemText(FindItem(kTemplateId), TemplateOf(object));
     wellitems::ShowStyle(FindItem(kStyleId), pen.style);
-    planemap::SetItemText(FindItem(kWidthId), wellitems::Hundredths(pen.width));
-    planemap::ShowColor(FindItem(kColorId), pen.color);
+    SetItemText(FindItem(kWidthId), wellitems::Hundredths(pen.width));
+    ShowColor(FindItem(kColorId), pen.color);
 }
 
 LRESULT CPropListStratum::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -121,7 +121,7 @@ bool CPropListStratum::EditPen(CBCGPProp* item, QXLOGPEN* pen) {
         case kWidthId:
             return planemap::EditWidth(item, &pen->width);
         case kColorId:
-            return planemap::ReadColor(item, &pen->color);
+            return ReadColor(item, &pen->color);
         default:
             return false;
     }
@@ -136,12 +136,12 @@ void CPropListStratum::EditWell(CWpWell* well, CBCGPProp* item) {
     CWellDataManager* data = CWellDataManager::Instance();
     CWellStratum* strata = data->GetWellStratum(grade, well->GetName().GetString());
     if (!strata) return;
-    const CString text = planemap::ItemText(item);
+    const CString text = ItemText(item);
     switch (item->GetData()) {
         case kStartId: {
             const int n = data->FindStratum(grade, text.GetString());
             if (n > data->FindStratum(grade, well->GetBottomUnit().GetString())) {
-                planemap::SetItemText(item, well->GetTopUnit());
+                SetItemText(item, well->GetTopUnit());
                 break;
             }
             SetSameTypeObjects(layer, &CWpWell::SetTopUnit, text, typeName);
@@ -152,7 +152,7 @@ void CPropListStratum::EditWell(CWpWell* well, CBCGPProp* item) {
         case kStopId: {
             const int n = data->FindStratum(grade, text.GetString());
             if (n < data->FindStratum(grade, well->GetTopUnit().GetString())) {
-                planemap::SetItemText(item, well->GetBottomUnit());
+                SetItemText(item, well->GetBottomUnit());
                 break;
             }
             SetSameTypeObjects(layer, &CWpWell::SetBottomUnit, text, typeName);
@@ -174,7 +174,7 @@ void CPropListStratum::EditWell(CWpWell* well, CBCGPProp* item) {
 void CPropListStratum::EditGraph(CQXObjectWellGraph* graph, CBCGPProp* item) {
     CQXLayer* layer = graph->GetLayer();
     const CString typeName = graph->GetTypeName();
-    const CString text = planemap::ItemText(item);
+    const CString text = ItemText(item);
     switch (item->GetData()) {
         case kStartId:
             SetSameTypeObjects(layer, &CQXObjectWellGraph::SetStartStratum, text.GetString(), typeName);

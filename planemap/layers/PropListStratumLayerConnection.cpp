@@ -39,7 +39,7 @@ int CPropListStratumLayerConnection::InitPropWnd() {
     for (const PenGroup& p : kPens) {
         CBCGPProp* group = wellitems::NewGroup(p.label, p.group);
         group->AddSubItem(wellitems::NewLinePicker(grouptext::kLineStyle, welltext::kBorderStyleDescription, p.style));
-        CBCGPProp* width = planemap::NewTextItem(welltext::kPenWidth, grouptext::kLineWidthMmDescription, p.width);
+        CBCGPProp* width = NewTextItem(welltext::kPenWidth, grouptext::kLineWidthMmDescription, p.width);
         for (int i = 1; i <= kWidthOptions; ++i) width->AddOption(FormatString("%.1f", i / 10.0));
         group->AddSubItem(width);
         group->AddSubItem(wellitems::NewColor(grouptext::kColor, welltext::kBorderColorDescription, p.color));
@@ -64,8 +64,8 @@ void CPropListStratumLayerConnection::RefreshLayer(CStratumLayer& layer) {
         QXLOGPEN pen;
         (layer.*p.pen)(&pen);
         wellitems::ShowStyle(FindItem(p.style), pen.style);
-        planemap::SetItemText(FindItem(p.width), wellitems::Hundredths(pen.width));
-        planemap::ShowColor(FindItem(p.color), pen.color);
+        SetItemText(FindItem(p.width), wellitems::Hundredths(pen.width));
+        ShowColor(FindItem(p.color), pen.color);
     }
     if (!created) EnableAfterShow(FALSE);
 }
@@ -87,7 +87,7 @@ void CPropListStratumLayerConnection::OnLayerItemChanged(CStratumLayer& layer, C
             (layer.*p.setStyle)(style);
         else if (id == p.width && wellitems::ReadHundredths(item, pen.width, false, &width))
             (layer.*p.setWidth)(width);
-        else if (id == p.color && planemap::ReadColor(item, &color))
+        else if (id == p.color && ReadColor(item, &color))
             (layer.*p.setColor)(color);
     }
 }

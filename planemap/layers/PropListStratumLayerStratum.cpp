@@ -32,10 +32,10 @@ int CPropListStratumLayerStratum::InitPropWnd() {
     CBCGPProp* column = wellitems::NewGroup(welltext::kWellColumn, kColumnGroupId);
     column->AddSubItem(
         wellitems::NewChoice(welltext::kTemplateOption, welltext::kTemplateDescription, kTemplateId, {""}));
-    column->AddSubItem(planemap::NewTextItem(welltext::kDepthScale, welltext::kDepthScaleDescription, kDepthScaleId));
-    column->AddSubItem(planemap::NewTextItem(welltext::kZoom, welltext::kZoomDescription, kZoomId));
-    column->AddSubItem(planemap::NewTextItem(welltext::kUpExtra, welltext::kUpExtraDescription, kUpExtraId));
-    column->AddSubItem(planemap::NewTextItem(welltext::kDownExtra, welltext::kDownExtraDescription, kDownExtraId));
+    column->AddSubItem(NewTextItem(welltext::kDepthScale, welltext::kDepthScaleDescription, kDepthScaleId));
+    column->AddSubItem(NewTextItem(welltext::kZoom, welltext::kZoomDescription, kZoomId));
+    column->AddSubItem(NewTextItem(welltext::kUpExtra, welltext::kUpExtraDescription, kUpExtraId));
+    column->AddSubItem(NewTextItem(welltext::kDownExtra, welltext::kDownExtraDescription, kDownExtraId));
     column->Expand(TRUE);
     m_wndPropList.AddProperty(column, TRUE, TRUE);
 
@@ -46,7 +46,7 @@ int CPropListStratumLayerStratum::InitPropWnd() {
     for (const char* align : kTopAligns) topAlign->AddOption(align);
     place->AddSubItem(topAlign);
     place->AddSubItem(
-        planemap::NewTextItem(welltext::kVerticalDistance, welltext::kVerticalDistanceDescription, kDistanceId));
+        NewTextItem(welltext::kVerticalDistance, welltext::kVerticalDistanceDescription, kDistanceId));
     place->AddSubItem(wellitems::NewChoice(welltext::kHorizontalRefer, welltext::kHorizontalReferDescription,
                                            kHorizontalReferId, {welltext::kWellSymbol, welltext::kWellLabel}));
     place->Expand(TRUE);
@@ -83,20 +83,20 @@ void CPropListStratumLayerStratum::RefreshLayer(CStratumLayer& layer) {
         TemplateManager::CTemplateManagerFacade::Instance()->GetAllTemplateByTplType(
             names, TemplateManager::TPL_STRATUMSECTION);
         for (const CString& name : names) templates->AddOption(name);
-        planemap::SetItemText(templates, layer.GetStratumTemplate());
+        SetItemText(templates, layer.GetStratumTemplate());
     }
-    planemap::SetItemText(FindItem(kDepthScaleId), FormatString("%.2f", 1.0 / layer.GetStratumDepthFactor()));
-    planemap::SetItemText(FindItem(kZoomId), FormatString("%.2f", layer.GetStratumTemplateModify()));
-    planemap::SetItemText(FindItem(kUpExtraId), FormatString("%.2f", layer.GetStratumUpExtra()));
-    planemap::SetItemText(FindItem(kDownExtraId), FormatString("%.2f", layer.GetStratumDownExtra()));
+    SetItemText(FindItem(kDepthScaleId), FormatString("%.2f", 1.0 / layer.GetStratumDepthFactor()));
+    SetItemText(FindItem(kZoomId), FormatString("%.2f", layer.GetStratumTemplateModify()));
+    SetItemText(FindItem(kUpExtraId), FormatString("%.2f", layer.GetStratumUpExtra()));
+    SetItemText(FindItem(kDownExtraId), FormatString("%.2f", layer.GetStratumDownExtra()));
 
     CBCGPProp* vertical = FindItem(kVerticalReferId);
     wellitems::ShowOption(vertical, layer.GetStratumVerticalType());
     const bool baseLine = HasBaseLine(layer);
-    if (!baseLine) planemap::SetItemText(vertical, welltext::kWell);
+    if (!baseLine) SetItemText(vertical, welltext::kWell);
     if (vertical) vertical->Enable(baseLine ? TRUE : FALSE);
     wellitems::ShowOption(FindItem(kTopAlignId), layer.GetStratumTopAlign());
-    planemap::SetItemText(FindItem(kDistanceId), wellitems::Hundredths(layer.GetStratumVerticalDistance()));
+    SetItemText(FindItem(kDistanceId), wellitems::Hundredths(layer.GetStratumVerticalDistance()));
     wellitems::ShowOption(FindItem(kHorizontalReferId), layer.GetStratumHorizontalType());
     EnableByVerticalType(layer.GetStratumVerticalType());
 
@@ -113,7 +113,7 @@ void CPropListStratumLayerStratum::OnLayerItemChanged(CStratumLayer& layer, CBCG
 }
 
 bool CPropListStratumLayerStratum::EditSetting(CStratumLayer& layer, CBCGPProp* item) {
-    const CString text = planemap::ItemText(item);
+    const CString text = ItemText(item);
     double x = 0;
     switch (item->GetData()) {
         case kTemplateId:
@@ -123,7 +123,7 @@ bool CPropListStratumLayerStratum::EditSetting(CStratumLayer& layer, CBCGPProp* 
             const double shown = 1.0 / layer.GetStratumDepthFactor();
             if (!wellitems::ReadScaled(item, 1, shown, Sign::kAboveZero, &x)) return false;
             if (!std::isfinite(1.0 / x)) {
-                planemap::SetItemText(item, FormatString("%.2f", shown));
+                SetItemText(item, FormatString("%.2f", shown));
                 return false;
             }
             layer.SetStratumDepthFactor(1.0 / x);

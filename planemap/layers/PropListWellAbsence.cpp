@@ -36,18 +36,18 @@ void CPropListWellAbsence::UpdateBCGPProperty(long object, CString) {
     if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
     CQXObjectPoint* mark = Mark();
     if (!mark || !m_pLayer) return;
-    planemap::SetItemText(FindItem(kTypeId), mark->GetTypeName());
+    SetItemText(FindItem(kTypeId), mark->GetTypeName());
     CString absenceType;
     if (m_pLayer->GetSelectedObjectCount() == 1)
         mark->GetPropertyManager()->GetStringProperty(welltext::kAbsenceTypeKey, absenceType);
-    planemap::SetItemText(FindItem(kAbsenceTypeId), absenceType);
-    planemap::SetItemText(FindItem(kWellId), mark->GetName());
+    SetItemText(FindItem(kAbsenceTypeId), absenceType);
+    SetItemText(FindItem(kWellId), mark->GetName());
     QXLOGPOINT style;
     mark->GetLogPoint(&style);
     wellitems::ShowStyle(FindItem(kStyleId), style.style);
-    planemap::SetItemText(FindItem(kSizeId), wellitems::Hundredths(style.size));
-    planemap::ShowColor(FindItem(kBorderColorId), style.borderColor);
-    planemap::ShowColor(FindItem(kInnerColorId), style.innerColor);
+    SetItemText(FindItem(kSizeId), wellitems::Hundredths(style.size));
+    ShowColor(FindItem(kBorderColorId), style.borderColor);
+    ShowColor(FindItem(kInnerColorId), style.innerColor);
 }
 
 LRESULT CPropListWellAbsence::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -65,10 +65,10 @@ LRESULT CPropListWellAbsence::OnPropertyChanged(WPARAM, LPARAM lParam) {
                 changed = wellitems::ReadPositiveHundredths(item, &style.size);
                 break;
             case kBorderColorId:
-                changed = planemap::ReadColor(item, &style.borderColor);
+                changed = ReadColor(item, &style.borderColor);
                 break;
             case kInnerColorId:
-                changed = planemap::ReadColor(item, &style.innerColor);
+                changed = ReadColor(item, &style.innerColor);
                 break;
             default:
                 break;

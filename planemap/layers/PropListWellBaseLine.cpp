@@ -19,8 +19,8 @@ void CPropListWellBaseLine::UpdateBCGPProperty(long object, CString) {
     if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
     auto* line = dynamic_cast<CQXObject*>(m_pTarget);
     if (!line || !m_pLayer) return;
-    planemap::SetItemText(FindItem(kTypeId), line->GetTypeName());
-    planemap::SetItemText(FindItem(kRowId), m_pLayer->GetSelectedObjectCount() == 1 ? line->GetName() : CString());
+    SetItemText(FindItem(kTypeId), line->GetTypeName());
+    SetItemText(FindItem(kRowId), m_pLayer->GetSelectedObjectCount() == 1 ? line->GetName() : CString());
 }
 
 LRESULT CPropListWellBaseLine::OnPropertyChanged(WPARAM, LPARAM) {

@@ -18,18 +18,18 @@ int CPropListWellLabel::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     m_wndPropList.AddProperty(wellitems::NewReadOnly(planetext::kType, "", kTypeId), TRUE, TRUE);
     m_wndPropList.AddProperty(wellitems::NewReadOnly(welltext::kLabelWell, "", kWellId), TRUE, TRUE);
-    m_wndPropList.AddProperty(planemap::NewTextItem(planetext::kText, "", kTextId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTextItem(planetext::kText, "", kTextId), TRUE, TRUE);
 
     CBCGPProp* position = wellitems::NewGroup(planetext::kPosition, kPositionGroupId);
-    position->AddSubItem(planemap::NewTextItem(planetext::kX, planetext::kXDescription, kXId));
-    position->AddSubItem(planemap::NewTextItem(planetext::kY, planetext::kYDescription, kYId));
+    position->AddSubItem(NewTextItem(planetext::kX, planetext::kXDescription, kXId));
+    position->AddSubItem(NewTextItem(planetext::kY, planetext::kYDescription, kYId));
     position->Expand(TRUE);
     m_wndPropList.AddProperty(position, TRUE, TRUE);
 
     CBCGPProp* font = wellitems::NewGroup(planetext::kFontGroup, kFontGroupId);
     font->AddSubItem(new CPropStyleCombox(grouptext::kFontFace, grouptext::kDefaultFontFace,
                                           grouptext::kFontFaceDescription, kFaceId));
-    font->AddSubItem(planemap::NewTextItem(grouptext::kSize, welltext::kSizeDescription, kSizeId));
+    font->AddSubItem(NewTextItem(grouptext::kSize, welltext::kSizeDescription, kSizeId));
     font->AddSubItem(wellitems::NewColor(grouptext::kColor, welltext::kLabelColorDescription, kColorId));
     font->Expand(TRUE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
@@ -41,20 +41,20 @@ void CPropListWellLabel::UpdateBCGPProperty(long object, CString) {
     CQXObjectText* label = Label();
     if (!label || !m_pLayer) return;
     const bool single = m_pLayer->GetSelectedObjectCount() == 1;
-    planemap::SetItemText(FindItem(kTypeId), label->GetTypeName());
-    planemap::SetItemText(FindItem(kWellId), single ? label->GetName() : CString());
+    SetItemText(FindItem(kTypeId), label->GetTypeName());
+    SetItemText(FindItem(kWellId), single ? label->GetName() : CString());
     QXLOGFONT font;
     label->GetLogFont(&font);
-    planemap::SetItemText(FindItem(kFaceId), font.faceName);
-    planemap::SetItemText(FindItem(kSizeId), wellitems::Hundredths(font.size));
-    planemap::ShowColor(FindItem(kColorId), font.color);
+    SetItemText(FindItem(kFaceId), font.faceName);
+    SetItemText(FindItem(kSizeId), wellitems::Hundredths(font.size));
+    ShowColor(FindItem(kColorId), font.color);
     textlist::ShowString(FindItem(kTextId), label->GetString(), single);
     QXPOINT at;
     at.x = 0;
     at.y = 0;
     label->GetAnchor(&at);
-    planemap::SetItemText(FindItem(kXId), single ? FormatString("%.2f", at.x) : CString());
-    planemap::SetItemText(FindItem(kYId), single ? FormatString("%.2f", at.y) : CString());
+    SetItemText(FindItem(kXId), single ? FormatString("%.2f", at.x) : CString());
+    SetItemText(FindItem(kYId), single ? FormatString("%.2f", at.y) : CString());
 }
 
 LRESULT CPropListWellLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -68,22 +68,22 @@ LRESULT CPropListWellLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     label->GetLogFont(&font);
     switch (item->GetData()) {
         case kFaceId:
-            font.SetFaceName(planemap::ItemText(item));
+            font.SetFaceName(ItemText(item));
             break;
         case kSizeId:
             wellitems::ReadPositiveHundredths(item, &font.size);
             break;
         case kColorId:
-            planemap::ReadColor(item, &font.color);
+            ReadColor(item, &font.color);
             break;
         case kTextId:
             // The text belongs to the edited label alone; the font is not written.
-            label->SetString(planemap::ItemText(item));
+            label->SetString(ItemText(item));
             UpdateView();
             return 0;
         case kXId:
         case kYId:
-            textlist::MoveAnchorCoordinate(label, planemap::ItemText(item), item->GetData() == kXId);
+            textlist::MoveAnchorCoordinate(label, ItemText(item), item->GetData() == kXId);
             break;
         default:
             break;

@@ -29,7 +29,7 @@ int CPropListWellLayerAbsence::InitPropWnd() {
                                            {welltext::kBaseLine, welltext::kWell}));
     place->AddSubItem(
         wellitems::NewPlaceChoice(welltext::kRelativePlace, welltext::kRelativePlaceDescription, kAlignId));
-    place->AddSubItem(planemap::NewTextItem(welltext::kOffset, welltext::kOffsetDescription, kDistanceId));
+    place->AddSubItem(NewTextItem(welltext::kOffset, welltext::kOffsetDescription, kDistanceId));
     place->Expand(TRUE);
     m_wndPropList.AddProperty(place, TRUE, TRUE);
     return 0;
@@ -37,15 +37,15 @@ int CPropListWellLayerAbsence::InitPropWnd() {
 
 void CPropListWellLayerAbsence::ShowSymbol(const QXLOGPOINT& symbol) {
     wellitems::ShowStyle(FindItem(kStyleId), symbol.style);
-    planemap::SetItemText(FindItem(kSizeId), wellitems::Hundredths(symbol.size));
-    planemap::ShowColor(FindItem(kBorderColorId), symbol.borderColor);
-    planemap::ShowColor(FindItem(kInnerColorId), symbol.innerColor);
+    SetItemText(FindItem(kSizeId), wellitems::Hundredths(symbol.size));
+    ShowColor(FindItem(kBorderColorId), symbol.borderColor);
+    ShowColor(FindItem(kInnerColorId), symbol.innerColor);
 }
 
 // The place around the base line is chosen only while the base line is the reference.
 void CPropListWellLayerAbsence::EnableAlign(CBCGPProp* refer) {
     if (CBCGPProp* align = FindItem(kAlignId))
-        align->Enable(planemap::ItemText(refer) != welltext::kBaseLine ? TRUE : FALSE);
+        align->Enable(ItemText(refer) != welltext::kBaseLine ? TRUE : FALSE);
 }
 
 void CPropListWellLayerAbsence::RefreshLayer(CWellLayer& layer) {
@@ -63,7 +63,7 @@ void CPropListWellLayerAbsence::RefreshLayer(CWellLayer& layer) {
         for (INT_PTR i = 0; i < types.GetSize(); ++i) type->AddOption(types.GetAt(i));
     }
     QXLOGPOINT symbol;
-    layer.GetAbsenceSymbol(&symbol, planemap::ItemText(type));
+    layer.GetAbsenceSymbol(&symbol, ItemText(type));
     ShowSymbol(symbol);
 
     CBCGPProp* refer = FindItem(kReferId);
@@ -71,17 +71,17 @@ void CPropListWellLayerAbsence::RefreshLayer(CWellLayer& layer) {
     if (layer.IsHaveBaseLine())
         wellitems::ShowOption(refer, referType < 0 ? 0 : referType);
     else
-        planemap::SetItemText(refer, welltext::kWell);
+        SetItemText(refer, welltext::kWell);
     EnableAlign(refer);
     const int align = layer.GetAbsenceAlign();
     wellitems::ShowOption(FindItem(kAlignId), align < 0 ? 0 : align);
-    planemap::SetItemText(FindItem(kDistanceId), wellitems::Hundredths(layer.GetAbsenceDistance()));
+    SetItemText(FindItem(kDistanceId), wellitems::Hundredths(layer.GetAbsenceDistance()));
 
     if (!created) EnableAllItems(FALSE);
 }
 
 void CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* item) {
-    const CString type = planemap::ItemText(FindItem(kTypeId));
+    const CString type = ItemText(FindItem(kTypeId));
     QXLOGPOINT symbol;
     layer.GetAbsenceSymbol(&symbol, type);
     bool symbolChanged = false;
@@ -103,10 +103,10 @@ void CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp*
             symbolChanged = planemap::EditWidth(item, &symbol.size);
             break;
         case kBorderColorId:
-            symbolChanged = planemap::ReadColor(item, &symbol.borderColor);
+            symbolChanged = ReadColor(item, &symbol.borderColor);
             break;
         case kInnerColorId:
-            symbolChanged = planemap::ReadColor(item, &symbol.innerColor);
+            symbolChanged = ReadColor(item, &symbol.innerColor);
             break;
         case kReferId: {
             const int refer = wellitems::ChosenOption(item);

@@ -38,9 +38,9 @@ int CPropListWellLayerBaseLine::InitPropWnd() {
                                                    kOffsetTypeId,
                                                    {welltext::kAbove, welltext::kMiddle, welltext::kBelow}));
             group->AddSubItem(
-                planemap::NewTextItem(welltext::kVerticalOffset, welltext::kVerticalOffsetDescription, kOffsetId));
+                NewTextItem(welltext::kVerticalOffset, welltext::kVerticalOffsetDescription, kOffsetId));
             group->AddSubItem(
-                planemap::NewTextItem(welltext::kEndLength, welltext::kEndLengthDescription, kEndLengthId));
+                NewTextItem(welltext::kEndLength, welltext::kEndLengthDescription, kEndLengthId));
         }
         group->Expand(TRUE);
         m_wndPropList.AddProperty(group, TRUE, TRUE);
@@ -54,8 +54,8 @@ void CPropListWellLayerBaseLine::RefreshLayer(CWellLayer& layer) {
     for (const wellpens::PenGroup& p : kPens) wellpens::ShowPenGroup(m_wndPropList, p, layer);
     const int offsetType = layer.GetBaseLineOffsetType();
     wellitems::ShowOption(FindItem(kOffsetTypeId), offsetType < 0 ? kMiddleOffset : offsetType);
-    planemap::SetItemText(FindItem(kOffsetId), wellitems::Hundredths(layer.GetBaseLineOffset()));
-    planemap::SetItemText(FindItem(kEndLengthId), wellitems::Hundredths(layer.GetBaseLineEndLength()));
+    SetItemText(FindItem(kOffsetId), wellitems::Hundredths(layer.GetBaseLineOffset()));
+    SetItemText(FindItem(kEndLengthId), wellitems::Hundredths(layer.GetBaseLineEndLength()));
     if (!created) EnableAllItems(FALSE);
 }
 

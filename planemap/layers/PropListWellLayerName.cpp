@@ -33,7 +33,7 @@ int CPropListWellLayerName::InitPropWnd() {
                                                 kSizeTemplateId, CPropLstPlaneEx::kSize);
     InitSizeTemplate(sizeTemplate);
     font->AddSubItem(sizeTemplate);
-    font->AddSubItem(planemap::NewTextItem(grouptext::kSize, welltext::kSizeDescription, kSizeId));
+    font->AddSubItem(NewTextItem(grouptext::kSize, welltext::kSizeDescription, kSizeId));
     CPropLstPlaneEx* colorTemplate = newTemplate(welltext::kColorTemplate, welltext::kColorTemplateDescription,
                                                  kColorTemplateId, CPropLstPlaneEx::kColor);
     InitColorTemplate(colorTemplate);
@@ -47,7 +47,7 @@ int CPropListWellLayerName::InitPropWnd() {
                                            {welltext::kWell, welltext::kBaseLine}));
     place->AddSubItem(
         wellitems::NewPlaceChoice(welltext::kRelativePlace, welltext::kRelativePlaceDescription, kAlignId));
-    place->AddSubItem(planemap::NewTextItem(welltext::kOffset, welltext::kOffsetDescription, kOffsetId));
+    place->AddSubItem(NewTextItem(welltext::kOffset, welltext::kOffsetDescription, kOffsetId));
     place->Expand(TRUE);
     m_wndPropList.AddProperty(place, TRUE, TRUE);
     return 0;
@@ -60,7 +60,7 @@ void CPropListWellLayerName::EnableGroups(BOOL enable) {
 
 void CPropListWellLayerName::ShowTemplate(DWORD_PTR id, const CString& name, kel::plane::CWellLayer& layer) {
     CBCGPProp* item = FindItem(id);
-    planemap::SetItemText(item, name);
+    SetItemText(item, name);
     if (auto* button = dynamic_cast<CPropLstPlaneEx*>(item)) button->SetWellLayer(layer.GetLayer());
 }
 
@@ -76,11 +76,11 @@ void CPropListWellLayerName::RefreshLayer(kel::plane::CWellLayer& layer) {
         ShowTemplate(templateId, templateName, layer);
         if (CBCGPProp* value = FindItem(valueId)) value->Enable(templateName.IsEmpty() && visible ? TRUE : FALSE);
     };
-    planemap::SetItemText(FindItem(kFaceId), layer.GetNameFontName());
+    SetItemText(FindItem(kFaceId), layer.GetNameFontName());
     showGoverned(kFontTemplateId, layer.GetNameFontTemplate(), kFaceId);
-    planemap::SetItemText(FindItem(kSizeId), wellitems::Hundredths(layer.GetNameSize()));
+    SetItemText(FindItem(kSizeId), wellitems::Hundredths(layer.GetNameSize()));
     showGoverned(kSizeTemplateId, layer.GetNameSizeTemplate(), kSizeId);
-    planemap::ShowColor(FindItem(kColorId), layer.GetNameColor());
+    ShowColor(FindItem(kColorId), layer.GetNameColor());
     showGoverned(kColorTemplateId, layer.GetNameColorTemplate(), kColorId);
 
     CBCGPProp* refer = FindItem(kReferId);
@@ -88,16 +88,16 @@ void CPropListWellLayerName::RefreshLayer(kel::plane::CWellLayer& layer) {
     if (baseLine)
         wellitems::ShowOption(refer, layer.GetNameLabelReferType());
     else
-        planemap::SetItemText(refer, welltext::kWell);
+        SetItemText(refer, welltext::kWell);
     if (refer) refer->Enable(baseLine ? TRUE : FALSE);
     wellitems::ShowOption(FindItem(kAlignId), layer.GetNameLabelAlign());
-    planemap::SetItemText(FindItem(kOffsetId), wellitems::Hundredths(layer.GetNameLabelDistance()));
+    SetItemText(FindItem(kOffsetId), wellitems::Hundredths(layer.GetNameLabelDistance()));
 
     if (!created) EnableAllItems(FALSE);
 }
 
 void CPropListWellLayerName::OnLayerItemChanged(kel::plane::CWellLayer& layer, CBCGPProp* item) {
-    const CString text = planemap::ItemText(item);
+    const CString text = ItemText(item);
     double value = 0;
     switch (item->GetData()) {
         case kShowId:
@@ -121,7 +121,7 @@ void CPropListWellLayerName::OnLayerItemChanged(kel::plane::CWellLayer& layer, C
             break;
         case kColorId: {
             COLORREF color = 0;
-            if (planemap::ReadColor(item, &color)) layer.SetNameColor(color);
+            if (ReadColor(item, &color)) layer.SetNameColor(color);
             break;
         }
         case kReferId:
@@ -148,6 +148,6 @@ void CPropListWellLayerName::EditReference(kel::plane::CWellLayer& layer, CBCGPP
         if (refer >= 0) layer.SetNameLabelReferType(refer);
         return;
     }
-    if (planemap::ItemText(item) == welltext::kBaseLine) AfxMessageBox(welltext::kNoBaseLine, MB_OK);
+    if (ItemText(item) == welltext::kBaseLine) AfxMessageBox(welltext::kNoBaseLine, MB_OK);
     wellitems::ShowOption(item, kReferWell);
 }

@@ -114,7 +114,7 @@ int CPropListWellLayerSymbol::InitPropWnd() {
         add(g.style, wellitems::NewPointPicker(grouptext::kPointStyle, grouptext::kPointStyleDescription, g.style,
                                                welltext::kCommonPointStyles, welltext::kCommonPoints,
                                                welltext::kWellSymbols, false));
-        add(g.size, planemap::NewTextItem(grouptext::kSize, welltext::kSizeDescription, g.size));
+        add(g.size, NewTextItem(grouptext::kSize, welltext::kSizeDescription, g.size));
         add(g.border, wellitems::NewColor(grouptext::kBorderColor, grouptext::kBorderColorDescription, g.border));
         add(g.inner, wellitems::NewColor(grouptext::kInnerColor, grouptext::kInnerColorDescription, g.inner));
         group->Expand(TRUE);
@@ -139,14 +139,14 @@ void CPropListWellLayerSymbol::RefreshLayer(CWellLayer& layer) {
         QXLOGPOINT point;
         (layer.*g.point)(&point);
         wellitems::ShowStyle(FindItem(g.style), point.style);
-        planemap::SetItemText(FindItem(g.size), wellitems::Hundredths((layer.*g.getSize)()));
-        planemap::ShowColor(FindItem(g.border), (layer.*g.getBorder)());
-        planemap::ShowColor(FindItem(g.inner), (layer.*g.getInner)());
+        SetItemText(FindItem(g.size), wellitems::Hundredths((layer.*g.getSize)()));
+        ShowColor(FindItem(g.border), (layer.*g.getBorder)());
+        ShowColor(FindItem(g.inner), (layer.*g.getInner)());
         if (g.group == kSymbolGroupId) RefreshTemplates(layer, visible);
     }
     for (const wellpens::PenGroup& g : kTrackGroups) wellpens::ShowPenGroup(m_wndPropList, g, layer);
     CBCGPProp* mode = FindItem(kTrackModeId);
-    planemap::SetItemText(mode, layer.GetSymbolLineShowTrack() ? welltext::kRealTrack : welltext::kStraight);
+    SetItemText(mode, layer.GetSymbolLineShowTrack() ? welltext::kRealTrack : welltext::kStraight);
     if (mode) mode->Enable(layer.GetWellTopLineVisible() || layer.GetWellBottomLineVisible() ? TRUE : FALSE);
 }
 
@@ -157,7 +157,7 @@ void CPropListWellLayerSymbol::RefreshTemplates(CWellLayer& layer, int visible) 
         const CString name = (layer.*t.get)();
         auto* item = dynamic_cast<CPropLstPlaneEx*>(FindItem(t.id));
         if (!item) continue;
-        planemap::SetItemText(item, name);
+        SetItemText(item, name);
         item->SetWellLayer(layer.GetLayer());
         FillTemplateOptions(item, t.mode);
         if (CBCGPProp* value = FindItem(t.governs)) value->Enable(name.IsEmpty() && visible ? TRUE : FALSE);
@@ -186,7 +186,7 @@ void CPropListWellLayerSymbol::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* 
         return;
     }
     for (const TemplateRow& t : kTemplates)
-        if (id == t.id) (layer.*t.set)(planemap::ItemText(item));
+        if (id == t.id) (layer.*t.set)(ItemText(item));
     double value = 0;
     COLORREF color = 0;
     UINT style = 0;
@@ -198,9 +198,9 @@ void CPropListWellLayerSymbol::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* 
             (layer.*g.setStyle)(style);
         } else if (id == g.size && wellitems::ReadHundredths(item, (layer.*g.getSize)(), false, &value)) {
             (layer.*g.setSize)(value);
-        } else if (id == g.border && planemap::ReadColor(item, &color)) {
+        } else if (id == g.border && ReadColor(item, &color)) {
             (layer.*g.setBorder)(color);
-        } else if (id == g.inner && planemap::ReadColor(item, &color)) {
+        } else if (id == g.inner && ReadColor(item, &color)) {
             (layer.*g.setInner)(color);
         }
     }
@@ -210,7 +210,7 @@ void CPropListWellLayerSymbol::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* 
 // A changed way of drawing trajectories shows both segments.
 void CPropListWellLayerSymbol::EditTrackMode(CWellLayer& layer, CBCGPProp* item) {
     const int old = layer.GetSymbolLineShowTrack();
-    layer.SetSymbolLineShowTrack(planemap::ItemText(item) == welltext::kRealTrack ? 1 : 0);
+    layer.SetSymbolLineShowTrack(ItemText(item) == welltext::kRealTrack ? 1 : 0);
     if (layer.GetSymbolLineShowTrack() == old) return;
     layer.SetWellTopLineVisible(1);
     layer.SetWellBottomLineVisible(1);

@@ -53,7 +53,7 @@ int CPropListWellPath::InitPropWnd() {
     m_wndPropList.AddProperty(wellitems::NewReadOnly(planetext::kType, "", kTypeId), TRUE, TRUE);
     CBCGPProp* line = wellitems::NewGroup(layertext::kLineSettings, kLineGroupId);
     line->AddSubItem(wellitems::NewLinePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription, kStyleId));
-    line->AddSubItem(planemap::NewTextItem(welltext::kWidth, welltext::kWidthDescription, kWidthId));
+    line->AddSubItem(NewTextItem(welltext::kWidth, welltext::kWidthDescription, kWidthId));
     line->AddSubItem(wellitems::NewColor(grouptext::kColor, welltext::kColorDescription, kColorId));
     line->Expand(TRUE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
@@ -68,13 +68,13 @@ void CPropListWellPath::UpdateBCGPProperty(long object, CString) {
     CQXObjectLine* line = Line();
     if (!line || !m_pLayer) return;
     const bool single = m_pLayer->GetSelectedObjectCount() == 1;
-    planemap::SetItemText(FindItem(kTypeId), single ? line->GetTypeName() : CString());
+    SetItemText(FindItem(kTypeId), single ? line->GetTypeName() : CString());
     wellitems::ShowStyle(FindItem(kStyleId), line->GetLineStyle());
-    planemap::SetItemText(FindItem(kWidthId), wellitems::Hundredths(line->GetPenSize()));
-    planemap::ShowColor(FindItem(kColorId), line->GetLineColor());
+    SetItemText(FindItem(kWidthId), wellitems::Hundredths(line->GetPenSize()));
+    ShowColor(FindItem(kColorId), line->GetLineColor());
     CBCGPProp* mode = FindItem(kTrackModeId);
     const char* shape = line->GetShapeType() == kStraightShape ? welltext::kStraight : welltext::kRealTrack;
-    planemap::SetItemText(mode, single ? CString(shape) : CString());
+    SetItemText(mode, single ? CString(shape) : CString());
     if (mode) mode->Enable(single ? TRUE : FALSE);
 }
 
@@ -96,11 +96,11 @@ LRESULT CPropListWellPath::OnPropertyChanged(WPARAM, LPARAM lParam) {
             }
             case kColorId: {
                 COLORREF color = 0;
-                if (planemap::ReadColor(item, &color)) EditPens(line, [&](QXLOGPEN& pen) { pen.color = color; });
+                if (ReadColor(item, &color)) EditPens(line, [&](QXLOGPEN& pen) { pen.color = color; });
                 break;
             }
             case kTrackModeId:
-                ApplyWellPathMode(line, planemap::ItemText(item) == welltext::kRealTrack);
+                ApplyWellPathMode(line, ItemText(item) == welltext::kRealTrack);
                 break;
             default:
                 break;

@@ -40,8 +40,8 @@ void CPropListWellSymbol::UpdateBCGPProperty(long object, CString) {
     CQXObjectPoint* symbol = Symbol();
     if (!symbol || !m_pLayer) return;
     const bool single = m_pLayer->GetSelectedObjectCount() == 1;
-    planemap::SetItemText(FindItem(kWellNameId), single ? symbol->GetName() : CString());
-    planemap::SetItemText(FindItem(kTypeId), symbol->GetTypeName());
+    SetItemText(FindItem(kWellNameId), single ? symbol->GetName() : CString());
+    SetItemText(FindItem(kTypeId), symbol->GetTypeName());
     RefreshCoordinates(symbol, single);
     QXLOGPOINT style;
     symbol->GetLogPoint(&style);
@@ -57,7 +57,7 @@ void CPropListWellSymbol::RefreshCoordinates(CQXObjectPoint* symbol, bool single
     const DWORD_PTR ids[] = {kXId, kYId};
     for (int i = 0; i < 2; ++i) {
         CBCGPProp* item = FindItem(ids[i]);
-        planemap::SetItemText(item, single ? FormatString("%.2f", values[i]) : CString());
+        SetItemText(item, single ? FormatString("%.2f", values[i]) : CString());
         if (item) item->Enable(single ? TRUE : FALSE);
     }
 }

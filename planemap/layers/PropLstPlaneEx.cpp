@@ -70,7 +70,7 @@ void CPropLstPlaneEx::OnClickButton(CPoint point) { TwoButtonClick(this, m_rectF
 
 void CPropLstPlaneEx::OnClickButtonEx(CPoint point) {
     if (!m_rectSecond.PtInRect(point)) return;
-    const CString value = planemap::ItemText(this);
+    const CString value = ItemText(this);
     if (value.IsEmpty()) return;
     if (m_nMode >= 0 && m_nMode < kModeCount) {
         CStyleTemplate* style = TemplateManager::CTemplateManagerFacade::Instance()->GetGeneralTemplate(

@@ -21,7 +21,7 @@ constexpr int kLineStyles = 1;
 CBCGPProp* NewGroup(const char* label, DWORD_PTR id) { return new CBCGPProp(label, id, FALSE); }
 
 CBCGPProp* NewSwitch(DWORD_PTR id, const char* label) {
-    return planemap::NewOptionItem(label ? label : grouptext::kShow, welltext::kSwitchCaption,
+    return NewOptionItem(label ? label : grouptext::kShow, welltext::kSwitchCaption,
                                    welltext::kShowDescription, id, {grouptext::kYes, grouptext::kNo}, false);
 }
 
@@ -48,14 +48,14 @@ CPropStyleCombox* NewLinePicker(const char* label, const char* description, DWOR
 }
 
 CBCGPProp* NewReadOnly(const char* label, const char* description, DWORD_PTR id) {
-    CBCGPProp* item = planemap::NewTextItem(label, description, id);
+    CBCGPProp* item = NewTextItem(label, description, id);
     item->AllowEdit(FALSE);
     return item;
 }
 
 CBCGPProp* NewChoice(const char* label, const char* description, DWORD_PTR id,
                      std::initializer_list<const char*> options) {
-    return planemap::NewOptionItem(label, "", description, id, options, false);
+    return NewOptionItem(label, "", description, id, options, false);
 }
 
 CBCGPProp* NewPlaceChoice(const char* label, const char* description, DWORD_PTR id) {
@@ -66,7 +66,7 @@ CBCGPProp* NewPlaceChoice(const char* label, const char* description, DWORD_PTR 
 
 CString Hundredths(double value) { return FormatString("%.2f", value / 100.0); }
 
-void ShowSwitch(CBCGPProp* item, int on) { planemap::SetItemText(item, on ? grouptext::kYes : grouptext::kNo); }
+void ShowSwitch(CBCGPProp* item, int on) { SetItemText(item, on ? grouptext::kYes : grouptext::kNo); }
 
 void ShowStyle(CBCGPProp* picker, UINT style) {
     auto* combo = dynamic_cast<CPropStyleCombox*>(picker);
@@ -75,7 +75,7 @@ void ShowStyle(CBCGPProp* picker, UINT style) {
 
 void ShowOption(CBCGPProp* item, int index) {
     if (!item) return;
-    planemap::SetItemText(item,
+    SetItemText(item,
                           index >= 0 && index < item->GetOptionCount() ? CString(item->GetOption(index)) : CString());
 }
 
@@ -83,7 +83,7 @@ void EnableAfterSwitch(CBCGPProp* group, int on) {
     if (group) EnableSubItems(group, 1, group->GetSubItemsCount(), on ? TRUE : FALSE);
 }
 
-int SwitchValue(CBCGPProp* item) { return planemap::ItemText(item) == grouptext::kYes ? 1 : 0; }
+int SwitchValue(CBCGPProp* item) { return ItemText(item) == grouptext::kYes ? 1 : 0; }
 
 bool PickedStyle(CBCGPProp* item, UINT* style) {
     auto* combo = dynamic_cast<CPropStyleCombox*>(item);
@@ -94,12 +94,12 @@ bool PickedStyle(CBCGPProp* item, UINT* style) {
 
 int ChosenOption(CBCGPProp* item) {
     if (!item) return -1;
-    const int index = planemap::OptionIndex(item);
+    const int index = OptionIndex(item);
     return index < item->GetOptionCount() ? index : -1;
 }
 
 bool ReadScaled(CBCGPProp* item, double scale, double stored, Sign sign, double* value) {
-    const CString text = planemap::ItemText(item);
+    const CString text = ItemText(item);
     double typed = 0;
     double scaled = 0;
     float kept = 0;
@@ -115,7 +115,7 @@ bool ReadScaled(CBCGPProp* item, double scale, double stored, Sign sign, double*
             taken = sign != Sign::kAboveZero && kel::plane::CPlaneFunc::IsEffectiveFigure(text);
     }
     if (!taken) {
-        planemap::SetItemText(item, FormatString("%.2f", stored / scale));
+        SetItemText(item, FormatString("%.2f", stored / scale));
         return false;
     }
     *value = scaled + 0.0;  // "-0" is stored as 0
@@ -129,7 +129,7 @@ bool ReadHundredths(CBCGPProp* item, double stored, bool allowNegative, double* 
 bool ReadPositiveHundredths(CBCGPProp* item, float* value) {
     double typed = 0;
     float scaled = 0;
-    if (!numtext::LeadingNumber(planemap::ItemText(item), &typed) ||
+    if (!numtext::LeadingNumber(ItemText(item), &typed) ||
         !numtext::FitFloat(typed, numtext::kHundredths, &scaled) || !(scaled > 0))
         return false;
     *value = scaled;
@@ -139,7 +139,7 @@ bool ReadPositiveHundredths(CBCGPProp* item, float* value) {
 void AddPointItems(CBCGPProp* group, CPropStyleCombox* picker, DWORD_PTR sizeId, DWORD_PTR borderId,
                    DWORD_PTR innerId) {
     group->AddSubItem(picker);
-    group->AddSubItem(planemap::NewTextItem(grouptext::kSize, welltext::kSizeDescription, sizeId));
+    group->AddSubItem(NewTextItem(grouptext::kSize, welltext::kSizeDescription, sizeId));
     group->AddSubItem(NewColor(grouptext::kBorderColor, grouptext::kBorderColorDescription, borderId));
     group->AddSubItem(NewColor(grouptext::kInnerColor, grouptext::kInnerColorDescription, innerId));
 }

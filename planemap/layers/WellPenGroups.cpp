@@ -13,7 +13,7 @@ CBCGPProp* NewPenGroup(const PenGroup& g) {
     CBCGPProp* group = wellitems::NewGroup(g.label, g.group);
     group->AddSubItem(wellitems::NewSwitch(g.show));
     group->AddSubItem(wellitems::NewLinePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription, g.style));
-    group->AddSubItem(planemap::NewTextItem(welltext::kWidth, welltext::kWidthDescription, g.width));
+    group->AddSubItem(NewTextItem(welltext::kWidth, welltext::kWidthDescription, g.width));
     group->AddSubItem(wellitems::NewColor(grouptext::kColor, welltext::kColorDescription, g.color));
     return group;
 }
@@ -25,8 +25,8 @@ void ShowPenGroup(CBCGPPropList& grid, const PenGroup& g, CWellLayer& layer) {
     QXLOGPEN pen;
     (layer.*g.pen)(&pen);
     wellitems::ShowStyle(grid.FindItemByData(g.style, TRUE), pen.style);
-    planemap::SetItemText(grid.FindItemByData(g.width, TRUE), wellitems::Hundredths((layer.*g.getWidth)()));
-    planemap::ShowColor(grid.FindItemByData(g.color, TRUE), (layer.*g.getColor)());
+    SetItemText(grid.FindItemByData(g.width, TRUE), wellitems::Hundredths((layer.*g.getWidth)()));
+    ShowColor(grid.FindItemByData(g.color, TRUE), (layer.*g.getColor)());
 }
 
 void EditPenGroup(CBCGPPropList& grid, const PenGroup& g, CWellLayer& layer, CBCGPProp* item) {
@@ -41,7 +41,7 @@ void EditPenGroup(CBCGPPropList& grid, const PenGroup& g, CWellLayer& layer, CBC
         (layer.*g.setStyle)(style);
     } else if (id == g.width && wellitems::ReadHundredths(item, (layer.*g.getWidth)(), false, &width)) {
         (layer.*g.setWidth)(width);
-    } else if (id == g.color && planemap::ReadColor(item, &color)) {
+    } else if (id == g.color && ReadColor(item, &color)) {
         (layer.*g.setColor)(color);
     }
 }
