@@ -85,6 +85,10 @@
 #include "planemap/layers/PropListStratum.h"
 #include "planemap/layers/PropListStratumLayerConnection.h"
 #include "planemap/layers/PropListStratumLayerStratum.h"
+#include "planemap/layers/PropListStratumMapLayerData.h"
+#include "planemap/layers/PropListStratumMapLayerFill.h"
+#include "planemap/layers/PropListStratumMapLayerLine.h"
+#include "planemap/layers/PropListStratumMapLines.h"
 #include "planemap/layers/PropListWellAbsence.h"
 #include "planemap/layers/PropListWellBaseLine.h"
 #include "planemap/layers/PropListWellLabel.h"
@@ -95,6 +99,7 @@
 #include "planemap/layers/PropListWellPath.h"
 #include "planemap/layers/PropListWellSymbol.h"
 #include "planemap/layers/StratumDataPages.h"
+#include "planemap/layers/StratumMapKinds.h"
 
 using planecreator::ListFactory;
 using planecreator::SheetPages;
@@ -215,9 +220,9 @@ const LineRow kLineRows[] = {
     {{{geotext::kFootwall, geotext::kHangingWall, geotext::kFaultPolygon, geotext::kFaultCentre}}, nullptr, Make<CPropListFaultLine>},
     {{{geotext::kCtrlLine}}, nullptr, Make<CPropListCtrlLine>},
     {{{geotext::kBoundLine}}, nullptr, Make<CPropListBound>},
-    {{{"砂岩尖灭线"}}, nullptr, nullptr /* CPropListPinchOutLine */},
-    {{{"有效厚度零线"}}, nullptr, nullptr /* CPropListValidThickLine */},
-    {{{lt::kOilWaterLine}}, lt::kStratumMapLayer, nullptr /* CPropListOilWaterBorderLine */},
+    {{{stratummap::kPinchOutLine}}, nullptr, Make<CPropListPinchOutLine>},
+    {{{stratummap::kValidThickLine}}, nullptr, Make<CPropListValidThickLine>},
+    {{{lt::kOilWaterLine}}, lt::kStratumMapLayer, Make<CPropListOilWaterBorderLine>},
     {{{"连通井网线"}}, nullptr, Make<CPropListWellNetLine>},
     {{}, nullptr, Make<CPropListLine>},
 };
@@ -286,9 +291,9 @@ const LayerRow kLayerRows[] = {
        {lt::kWellNetLinePage, nullptr /* CPropListWellNetLayerLine */, false},
        {lt::kWellNetAreaPage, nullptr /* CPropListWellNetLayerFill */, false}}}},
     {{{lt::kStratumMapLayer}},
-     {{{lt::kDataPage, nullptr /* CPropListStratumMapLayerData */, false},
-       {lt::kLineLayer, nullptr /* CPropListStratumMapLayerLine */, false},
-       {lt::kFillPage, nullptr /* CPropListStratumMapLayerFill */, false}}}},
+     {{{lt::kDataPage, Make<CPropListStratumMapLayerData>, false},
+       {lt::kLineLayer, Make<CPropListStratumMapLayerLine>, false},
+       {lt::kFillPage, Make<CPropListStratumMapLayerFill>, false}}}},
     {{{lt::kGeneralLayer}}, {{{lt::kDataPage, Make<CPropListGeneralLayerData>, false}}}},
 };
 // clang-format on
