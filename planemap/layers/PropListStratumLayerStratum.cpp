@@ -45,8 +45,7 @@ int CPropListStratumLayerStratum::InitPropWnd() {
     CBCGPProp* topAlign = wellitems::NewChoice(welltext::kTopAlign, welltext::kTopAlignDescription, kTopAlignId, {});
     for (const char* align : kTopAligns) topAlign->AddOption(align);
     place->AddSubItem(topAlign);
-    place->AddSubItem(
-        NewTextItem(welltext::kVerticalDistance, welltext::kVerticalDistanceDescription, kDistanceId));
+    place->AddSubItem(NewTextItem(welltext::kVerticalDistance, welltext::kVerticalDistanceDescription, kDistanceId));
     place->AddSubItem(wellitems::NewChoice(welltext::kHorizontalRefer, welltext::kHorizontalReferDescription,
                                            kHorizontalReferId, {welltext::kWellSymbol, welltext::kWellLabel}));
     place->Expand(TRUE);

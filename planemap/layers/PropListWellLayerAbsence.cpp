@@ -44,8 +44,7 @@ void CPropListWellLayerAbsence::ShowSymbol(const QXLOGPOINT& symbol) {
 
 // The place around the base line is chosen only while the base line is the reference.
 void CPropListWellLayerAbsence::EnableAlign(CBCGPProp* refer) {
-    if (CBCGPProp* align = FindItem(kAlignId))
-        align->Enable(ItemText(refer) != welltext::kBaseLine ? TRUE : FALSE);
+    if (CBCGPProp* align = FindItem(kAlignId)) align->Enable(ItemText(refer) != welltext::kBaseLine ? TRUE : FALSE);
 }
 
 void CPropListWellLayerAbsence::RefreshLayer(CWellLayer& layer) {

@@ -37,10 +37,8 @@ int CPropListWellLayerBaseLine::InitPropWnd() {
             group->AddSubItem(wellitems::NewChoice(welltext::kOffsetType, welltext::kOffsetTypeDescription,
                                                    kOffsetTypeId,
                                                    {welltext::kAbove, welltext::kMiddle, welltext::kBelow}));
-            group->AddSubItem(
-                NewTextItem(welltext::kVerticalOffset, welltext::kVerticalOffsetDescription, kOffsetId));
-            group->AddSubItem(
-                NewTextItem(welltext::kEndLength, welltext::kEndLengthDescription, kEndLengthId));
+            group->AddSubItem(NewTextItem(welltext::kVerticalOffset, welltext::kVerticalOffsetDescription, kOffsetId));
+            group->AddSubItem(NewTextItem(welltext::kEndLength, welltext::kEndLengthDescription, kEndLengthId));
         }
         group->Expand(TRUE);
         m_wndPropList.AddProperty(group, TRUE, TRUE);

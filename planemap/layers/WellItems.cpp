@@ -21,8 +21,8 @@ constexpr int kLineStyles = 1;
 CBCGPProp* NewGroup(const char* label, DWORD_PTR id) { return new CBCGPProp(label, id, FALSE); }
 
 CBCGPProp* NewSwitch(DWORD_PTR id, const char* label) {
-    return NewOptionItem(label ? label : grouptext::kShow, welltext::kSwitchCaption,
-                                   welltext::kShowDescription, id, {grouptext::kYes, grouptext::kNo}, false);
+    return NewOptionItem(label ? label : grouptext::kShow, welltext::kSwitchCaption, welltext::kShowDescription, id,
+                         {grouptext::kYes, grouptext::kNo}, false);
 }
 
 CBCGPColorProp* NewColor(const char* label, const char* description, DWORD_PTR id) {
@@ -75,8 +75,7 @@ void ShowStyle(CBCGPProp* picker, UINT style) {
 
 void ShowOption(CBCGPProp* item, int index) {
     if (!item) return;
-    SetItemText(item,
-                          index >= 0 && index < item->GetOptionCount() ? CString(item->GetOption(index)) : CString());
+    SetItemText(item, index >= 0 && index < item->GetOptionCount() ? CString(item->GetOption(index)) : CString());
 }
 
 void EnableAfterSwitch(CBCGPProp* group, int on) {
@@ -129,8 +128,8 @@ bool ReadHundredths(CBCGPProp* item, double stored, bool allowNegative, double* 
 bool ReadPositiveHundredths(CBCGPProp* item, float* value) {
     double typed = 0;
     float scaled = 0;
-    if (!numtext::LeadingNumber(ItemText(item), &typed) ||
-        !numtext::FitFloat(typed, numtext::kHundredths, &scaled) || !(scaled > 0))
+    if (!numtext::LeadingNumber(ItemText(item), &typed) || !numtext::FitFloat(typed, numtext::kHundredths, &scaled) ||
+        !(scaled > 0))
         return false;
     *value = scaled;
     return true;
