@@ -3,10 +3,13 @@
 #include <utility>
 
 #include "hostlibs/Halyard/Testing.h"
+#include "mfc/BoundedLog.h"
 
 namespace {
-std::vector<std::string>& Entries() {
-    static std::vector<std::string> entries;
+constexpr std::size_t kCallsKept = 4096;
+// Tests read the newest calls; a session that runs all day keeps a bounded record.
+platform::BoundedLog<std::string>& Entries() {
+    static platform::BoundedLog<std::string> entries(kCallsKept);
     return entries;
 }
 std::function<void(const std::string&)>& Listener() {
@@ -23,7 +26,7 @@ void Log(const std::string& entry) {
 }  // namespace halyard::detail
 
 namespace halyard::testing {
-const std::vector<std::string>& CallLog() { return Entries(); }
+const std::vector<std::string>& CallLog() { return Entries().items(); }
 void ClearCallLog() { Entries().clear(); }
 void Reset() {
     ClearCallLog();

@@ -2,10 +2,13 @@
 
 #include "hostlibs/Lodestar/Testing.h"
 #include "hosttypes/Lodestar/LayerProperty.h"
+#include "mfc/BoundedLog.h"
 
 namespace {
-std::vector<std::string>& Entries() {
-    static std::vector<std::string> entries;
+constexpr std::size_t kCallsKept = 4096;
+// Tests read the newest calls; a session that runs all day keeps a bounded record.
+platform::BoundedLog<std::string>& Entries() {
+    static platform::BoundedLog<std::string> entries(kCallsKept);
     return entries;
 }
 bool& Enabled() {
@@ -21,7 +24,7 @@ void Log(const std::string& entry) {
 }  // namespace lodestar::detail
 
 namespace lodestar::testing {
-const std::vector<std::string>& CallLog() { return Entries(); }
+const std::vector<std::string>& CallLog() { return Entries().items(); }
 void ClearCallLog() { Entries().clear(); }
 void EnableCallLog(bool enable) { Enabled() = enable; }
 void Reset() {

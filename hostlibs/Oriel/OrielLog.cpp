@@ -9,10 +9,13 @@
 #include "hosttypes/Oriel/CMapProperty.h"
 #include "hosttypes/Oriel/OrielTesting.h"
 #include "hosttypes/Oriel/ScUpdateView.h"
+#include "mfc/BoundedLog.h"
 
 namespace {
-std::vector<std::string>& LogStore() {
-    static std::vector<std::string> log;
+constexpr std::size_t kCallsKept = 4096;
+// Tests read the newest calls; a session that runs all day keeps a bounded record.
+platform::BoundedLog<std::string>& LogStore() {
+    static platform::BoundedLog<std::string> log(kCallsKept);
     return log;
 }
 std::function<void(const std::string&)>& Listener() {
@@ -44,7 +47,7 @@ std::string Num(double v) { return FormatString("%g", v).str(); }
 }  // namespace oriel::detail
 
 namespace oriel::testing {
-const std::vector<std::string>& CallLog() { return LogStore(); }
+const std::vector<std::string>& CallLog() { return LogStore().items(); }
 void ClearCallLog() { LogStore().clear(); }
 void EnableCallLog(bool enable) { LogEnabled() = enable; }
 void SetLogListener(std::function<void(const std::string&)> listener) { Listener() = std::move(listener); }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <utility>
+#include "mfc/BoundedLog.h"
 
 namespace {
 
@@ -27,7 +28,8 @@ constexpr const char kFaceHei[] = "黑体";
 constexpr const char kFaceKai[] = "楷体";
 
 std::function<void(CStyleTemplate&)> g_editScript;
-std::vector<std::string> g_callLog;
+// Bounded: tests read the newest calls, a long session must not grow.
+platform::BoundedLog<std::string> g_callLog(4096);
 
 template <class T>
 T* At(const std::vector<std::unique_ptr<T>>& list, int i) {
@@ -190,7 +192,7 @@ void ClearTemplates() { _AfxGetTemplateManager()->RemoveAll(); }
 
 void SetEditScript(std::function<void(CStyleTemplate&)> script) { g_editScript = std::move(script); }
 
-const std::vector<std::string>& CallLog() { return g_callLog; }
+const std::vector<std::string>& CallLog() { return g_callLog.items(); }
 
 void ClearCallLog() { g_callLog.clear(); }
 
