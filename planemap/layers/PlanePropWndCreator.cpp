@@ -80,6 +80,7 @@
 #include "planemap/layers/PropListBoundLayerBound.h"
 #include "planemap/layers/PropListCtrlLineLayerData.h"
 #include "planemap/layers/PropListCtrlLineLayerLine.h"
+#include "planemap/layers/PropListFaultLayerLine.h"
 #include "planemap/layers/PropListLineLayerLine.h"
 #include "planemap/layers/PropListPointLayerPoint.h"
 #include "planemap/layers/PropListStratum.h"
@@ -264,7 +265,7 @@ const LayerRow kLayerRows[] = {
        {lt::kBoundLayer, Make<CPropListBoundLayerBound>, false}}}},
     {{{lt::kFaultLayer}},
      {{{lt::kDataPage, Make<CPropListFaultLayerData>, false},
-       {lt::kFaultLinePage, nullptr /* CPropListFaultLayerLine */, false}}}},
+       {lt::kFaultLinePage, Make<CPropListFaultLayerLine>, false}}}},
     {{{lt::kSandLayer}},
      {{{lt::kDataPage, nullptr /* CPropListSandLayerData */, false},
        {lt::kSandLinePage, nullptr /* CPropListSandLayerLine */, false}}}},
