@@ -97,6 +97,8 @@
 #include "planemap/layers/PropListWellLayerBaseLine.h"
 #include "planemap/layers/PropListWellLayerName.h"
 #include "planemap/layers/PropListWellLayerSymbol.h"
+#include "planemap/layers/PropListWellNetLayerFill.h"
+#include "planemap/layers/PropListWellNetLayerLine.h"
 #include "planemap/layers/PropListWellPath.h"
 #include "planemap/layers/PropListWellSymbol.h"
 #include "planemap/layers/StratumDataPages.h"
@@ -289,8 +291,8 @@ const LayerRow kLayerRows[] = {
        {lt::kShowPage, nullptr /* CPropListPieLayerObj */, false}}}},
     {{{lt::kWellNetLayer}},
      {{{lt::kDataPage, Make<CPropListWellNetLayerData>, false},
-       {lt::kWellNetLinePage, nullptr /* CPropListWellNetLayerLine */, false},
-       {lt::kWellNetAreaPage, nullptr /* CPropListWellNetLayerFill */, false}}}},
+       {lt::kWellNetLinePage, Make<CPropListWellNetLayerLine>, false},
+       {lt::kWellNetAreaPage, Make<CPropListWellNetLayerFill>, false}}}},
     {{{lt::kStratumMapLayer}},
      {{{lt::kDataPage, Make<CPropListStratumMapLayerData>, false},
        {lt::kLineLayer, Make<CPropListStratumMapLayerLine>, false},
