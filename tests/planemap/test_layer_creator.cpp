@@ -37,6 +37,7 @@
 #include "planemap/PropListScatteredAppendControlPoint.h"
 #include "planemap/layers/LayerDataPages.h"
 #include "planemap/layers/PlanePropWndCreator.h"
+#include "planemap/layers/PropListStratumMapLines.h"
 #include "planemap/layers/PropListLineLayerLine.h"
 #include "planemap/layers/PropListWellBaseLine.h"
 #include "planemap/layers/PropListWellLabel.h"
@@ -107,6 +108,12 @@ TEST(PlaneCreator, OilWaterBorderLinesOpenByTheirLayersKind) {
     Opened onPoints(w.Open(w.map.AddPolyline("油水边界线", {{0, 0}, {1, 1}}, w.Layer("点"))));
     EXPECT_TRUE(onPoints.Is<CPropListLine>());
     EXPECT_FALSE(onPoints.Is<CPropListOWLine>());
+    CQXLayer* stratumMap = w.Layer("小层平面图");
+    EXPECT_TRUE(Opened(w.Open(w.map.AddPolyline("油水边界线", {{0, 0}, {1, 1}}, stratumMap)))
+                    .Is<CPropListOilWaterBorderLine>());
+    EXPECT_TRUE(Opened(w.Open(w.map.AddPolyline("砂岩尖灭线", {{0, 0}, {1, 1}}, stratumMap))).Is<CPropListPinchOutLine>());
+    EXPECT_TRUE(
+        Opened(w.Open(w.map.AddPolyline("有效厚度零线", {{0, 0}, {1, 1}}, stratumMap))).Is<CPropListValidThickLine>());
 }
 
 TEST(PlaneCreator, TheFirstMatchingClassDecidesEvenWhenItsRowHasNoListYet) {
@@ -174,7 +181,10 @@ TEST(PlaneCreator, LayersOpenTheSheetOfTheirKind) {
     EXPECT_EQ(Opened(w.OpenLayer(w.Layer("井位"))).Tabs(),
               (std::vector<std::string>{"数据", "井名", "井符号", "井排线", "缺失标志"}));
     EXPECT_EQ(Opened(w.OpenLayer(w.Layer("剖面"))).Tabs(), (std::vector<std::string>{"数据", "层段剖面", "连通线"}));
-    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("连通井网"))).get(), nullptr);  // its line and fill pages come later
+    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("连通井网"))).Tabs(),
+              (std::vector<std::string>{"数据", "连通井网线", "连通井网区"}));
+    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("小层平面图"))).Tabs(), (std::vector<std::string>{"数据", "线", "填充"}));
+    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("断层"))).Tabs(), (std::vector<std::string>{"数据", "断层线"}));
 }
 
 TEST(PlaneCreator, UnknownLayerKindsRowsWithoutTheirListsAndNoParentOpenNothing) {
