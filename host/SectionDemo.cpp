@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "SectionObjectsDemo.h"
 #include "WindowPrinter.h"
 #include "driver/CellGridDriver.h"
 #include "driver/GridDriver.h"
@@ -295,6 +296,7 @@ void RunSectionDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     Connection(frame, view, out, step);
     FenceAndReservoir(frame, view, out, step);
     GraphSettings(frame, view, out, step);
+    RunSectionObjectsDemo(frame, view, out);
 }
 
 }  // namespace demo

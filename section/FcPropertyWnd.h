@@ -6,6 +6,22 @@
 #include "section/SectionCreator.h"
 
 class IkelWellAdapter;
+class ScDisRuler;
+class ScDepthRuler;
+class ScLookDownForm;
+namespace KelReservoir::SandUnit {
+class CkelFlowUnit;
+class CkelOSWerLine;
+}  // namespace KelReservoir::SandUnit
+namespace KelReservoir::VirtualWell {
+class CkelControlLine;
+}
+namespace KelReservoir::Fault {
+class CkelFaultLine;
+}
+namespace KelReservoir::Connection {
+class CDesignerWellAdapter;
+}
 namespace KelFence {
 class CFence;
 }
@@ -22,6 +38,7 @@ public:
 private:
     void SetBecontroler(KelFence::CFence* fence);
     void SetBecontroler(IkelWellAdapter* well);
+    void SetBecontroler(ScLookDownForm* map);
 };
 
 class CkelPropertyListCreator : public SectionCreatorBase {
@@ -33,6 +50,14 @@ public:
 private:
     void SetBecontroler(KelReservoir::Connection::CkelReservoir* reservoir);
     void SetBecontroler(IkelWellAdapter* well);
+    void SetBecontroler(KelReservoir::SandUnit::CkelFlowUnit* unit);
+    void SetBecontroler(KelReservoir::SandUnit::CkelOSWerLine* line);
+    void SetBecontroler(ScDisRuler* ruler);
+    void SetBecontroler(ScDepthRuler* ruler);
+    void SetBecontroler(ScLookDownForm* map);
+    void SetBecontroler(KelReservoir::VirtualWell::CkelControlLine* line);
+    void SetBecontroler(KelReservoir::Fault::CkelFaultLine* line);
+    void SetBecontroler(KelReservoir::Connection::CDesignerWellAdapter* well);
 };
 
 class TESSALY_API CFcPropertyWnd {

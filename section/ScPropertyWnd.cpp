@@ -5,6 +5,15 @@
 #include "hosttypes/Oriel/CrCorrelation.h"
 #include "hosttypes/Oriel/IkelWellAdapter.h"
 #include "hosttypes/Oriel/ScContainer.h"
+#include "hosttypes/Oriel/CrFaultPoint.h"
+#include "hosttypes/Oriel/ScDepthRuler.h"
+#include "hosttypes/Oriel/ScDisRuler.h"
+#include "hosttypes/Oriel/ScLookDownForm.h"
+#include "section/LstDepthRuler.h"
+#include "section/LstDisRuler.h"
+#include "section/LstFaultPoint.h"
+#include "section/LstLookDownForm.h"
+#include "section/ObjectPageTexts.h"
 #include "section/CnLstWell.h"
 #include "section/GraphSetors.h"
 #include "section/LstStratumSetor.h"
@@ -33,6 +42,10 @@ void ScPropertyLstCreator::SetBecontroler(ScObjInterface* object) {
         {"CrCorrelation", &CastThen<CrCorrelation, Self, &Self::SetBecontroler>},
         {"CnConnection", &CastThen<CnConnection, Self, &Self::SetBecontroler>},
         {"IkelWellAdapter", &CastThen<IkelWellAdapter, Self, &Self::SetBecontroler>},
+        {"ScDisRuler", &CastThen<ScDisRuler, Self, &Self::SetBecontroler>},
+        {"ScDepthRuler", &CastThen<ScDepthRuler, Self, &Self::SetBecontroler>},
+        {"ScLookDownForm", &CastThen<ScLookDownForm, Self, &Self::SetBecontroler>},
+        {"CrFaultPoint", &CastThen<CrFaultPoint, Self, &Self::SetBecontroler>},
     };
     Dispatch(*this, object, rows);
 }
@@ -57,6 +70,20 @@ void ScPropertyLstCreator::SetBecontroler(IkelWellAdapter*) {
     else
         BuildSheet({});  // a well of another kind of section: a sheet without pages
 }
+
+void ScPropertyLstCreator::SetBecontroler(ScDisRuler* ruler) {
+    const CString name = ruler->GetRulerName();
+    BuildSheet({{name, new CLstDisRuler(ruler)}});
+}
+
+void ScPropertyLstCreator::SetBecontroler(ScDepthRuler* ruler) {
+    const CString name = ruler->GetRulerName();
+    BuildSheet({{name, new CLstDepthRuler(ruler)}});
+}
+
+void ScPropertyLstCreator::SetBecontroler(ScLookDownForm* map) { BuildSheet({{kLookDownPage, new CLstLookDownForm(map)}}); }
+
+void ScPropertyLstCreator::SetBecontroler(CrFaultPoint* point) { BuildSheet({{kFaultPointPage, new CLstFaultPoint(point)}}); }
 
 ScPropertyWnd::ScPropertyWnd() = default;
 ScPropertyWnd::~ScPropertyWnd() = default;

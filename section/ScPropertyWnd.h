@@ -11,6 +11,10 @@
 class CrCorrelation;
 class CnConnection;
 class IkelWellAdapter;
+class ScDisRuler;
+class ScDepthRuler;
+class ScLookDownForm;
+class CrFaultPoint;
 
 class TESSALY_API ScPropertyLstCreator : public SectionCreatorBase {
 public:
@@ -27,6 +31,11 @@ private:
     void SetBecontroler(CnConnection* section);
     // The wells selected in the current section, for correlation and connection sections.
     void SetBecontroler(IkelWellAdapter* well);
+    // Rulers, the navigation map and fault points: one page each (rulers captioned with their name).
+    void SetBecontroler(ScDisRuler* ruler);
+    void SetBecontroler(ScDepthRuler* ruler);
+    void SetBecontroler(ScLookDownForm* map);
+    void SetBecontroler(CrFaultPoint* point);
 };
 
 class TESSALY_API CSglPropertyLstCreator : public SectionCreatorBase {

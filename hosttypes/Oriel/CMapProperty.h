@@ -78,6 +78,8 @@ public:
     QXLOGPEN m_oswPen;
     std::string m_strWellNameFace;
     CONTENT m_content;
+    // ---- reservoir fault lines ----
+    QXLOGPEN m_faultLinePen;  // the pen of every fault line of the section
 
     // ---- section-library operations ----
     // False when the record has no such stratum.

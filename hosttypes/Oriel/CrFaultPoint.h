@@ -3,6 +3,7 @@
 #pragma once
 
 #include <boost/shared_ptr.hpp>
+#include <string>
 #include <vector>
 
 #include "hosttypes/Kestrel/StyleRecords.h"
@@ -12,6 +13,7 @@ class CrWellFaultPoint;
 class CrWellFaultPointMgr;
 class CrFaultPointData;
 class ScWellMgr;
+class IkelWellAdapter;
 
 class CrFaultPoint : public ScObjInterface {
 public:
@@ -54,6 +56,45 @@ protected:
     int m_nDisplayStyle;
     int m_nPosStyle;
     CrWellFaultPoint* m_pParent;
+
+    // ---- label fields and fault data (section-library operations) ----
+public:
+    // The point keeps kMaxLabels label fields; the number shown is stored as given, 0 for a
+    // negative one.
+    static constexpr int kMaxLabels = 7;
+    unsigned int GetLabelNumber() const;
+    void SetLabelNumber(int number);
+    // "" outside 0 .. kMaxLabels-1; SetLabel there stores nothing.
+    std::string GetLabel(int i) const;
+    void SetLabel(int i, const std::string& label);
+    CString GetFaultStraum() const;
+    void SetFaultStraum(CString stratum);
+    int GetFaultNumber() const;
+    void SetFaultNumber(int number);
+    double GetFaultDepth() const;
+    void SetFaultDepth(double depth);
+    double GetFaultDistance() const;
+    void SetFaultDistance(double distance);
+    CString GetCompareWell() const;
+    void SetCompareWell(CString well);
+    double GetCompareDepth() const;
+    void SetCompareDepth(double depth);
+    CString GetFaultTopStraum() const;
+    void SetFaultTopStraum(CString stratum);
+    CString GetFaultBotStraum() const;
+    void SetFaultBotStraum(CString stratum);
+
+protected:
+    unsigned int m_nLabelNumber = 0;
+    std::string m_labels[kMaxLabels];
+    CString m_strFaultStraum;
+    int m_nFaultNumber = 0;
+    double m_dFaultDepth = 0.0;
+    double m_dFaultDistance = 0.0;
+    CString m_strCompareWell;
+    double m_dCompareDepth = 0.0;
+    CString m_strFaultTopStraum;
+    CString m_strFaultBotStraum;
 };
 
 class CrWellFaultPoint {
@@ -79,6 +120,14 @@ protected:
     bool m_bUsed;
     boost::shared_ptr<CrFaultPointData> m_data;
     CrWellFaultPointMgr* m_pMgr;
+
+    // ---- the well (section-library operations) ----
+public:
+    IkelWellAdapter* GetWell() const;
+    void SetWell(IkelWellAdapter* well);
+
+protected:
+    IkelWellAdapter* m_pWell = nullptr;
 };
 
 class CrWellFaultPointMgr {

@@ -122,4 +122,51 @@ protected:
     QXLOGPEN m_rightFrame;
     ScDepthRulerMgr* m_pMgr;
     SmartPtr<ScCoordsTranslatorInterface> m_translator;
+
+    // ---- side operations of the section library: true the left side, false the right ----
+public:
+    double GetInterval(bool left) const;
+    void SetInterval(bool left, double interval);
+    double GetWideTimes(bool left) const;
+    void SetWideTimes(bool left, double times);
+    // Major marks: length and line width in hundredths, line style, colour.
+    double GetWideMarkLength(bool left) const;
+    void SetWideMarkLength(bool left, double length);
+    double GetWideMarkLineSize(bool left) const;
+    void SetWideMarkLineSize(bool left, double size);
+    unsigned int GetWideMarkLineStyle(bool left) const;
+    void SetWideMarkLineStyle(bool left, unsigned int style);
+    COLORREF GetWideMarkClr(bool left) const;
+    void SetWideMarkClr(bool left, COLORREF color);
+    // Minor marks, the same.
+    double GetMarkLength(bool left) const;
+    void SetMarkLength(bool left, double length);
+    double GetMarkLineSize(bool left) const;
+    void SetMarkLineSize(bool left, double size);
+    unsigned int GetMarkLineStyle(bool left) const;
+    void SetMarkLineStyle(bool left, unsigned int style);
+    COLORREF GetMarkClr(bool left) const;
+    void SetMarkClr(bool left, COLORREF color);
+    // Depth labels: the font, its size in hundredths and its colour.
+    void GetMarkFont(bool left, QXLOGFONT& font) const;
+    void SetMarkFont(bool left, QXLOGFONT& font);
+    double GetMarkFontSize(bool left) const;
+    void SetMarkFontSize(bool left, double size);
+    COLORREF GetMarkFontClr(bool left) const;
+    void SetMarkFontClr(bool left, COLORREF color);
+
+protected:
+    // The marks and labels of one side.
+    struct SideMarks {
+        double interval = 10.0;
+        double wideTimes = 5.0;
+        double wideLength = 300.0;
+        QXLOGPEN widePen;
+        double markLength = 150.0;
+        QXLOGPEN markPen;
+        QXLOGFONT labelFont;
+    };
+    SideMarks& Side(bool left) { return m_sides[left ? 0 : 1]; }
+    const SideMarks& Side(bool left) const { return m_sides[left ? 0 : 1]; }
+    SideMarks m_sides[2];
 };

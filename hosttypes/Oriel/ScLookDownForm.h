@@ -116,4 +116,24 @@ protected:
     ScWellPositionor* m_pPositionor;
     ScDisRulerMgr* m_pDisRulerMgr;
     std::vector<DATAENTRY> m_data;
+
+    // ---- pens, well-name font and point symbols ----
+public:
+    QXLOGPEN GetFrameLine() const { return m_framePen; }
+    COLORREF GetLineClr() const { return m_linePen.color; }
+    // Section-library operations. The font pointer is NULL when the map has no font; handing
+    // SetLogFont a font gives the map that font, handing it NULL leaves the map without one.
+    void GetLogFont(QXLOGFONT*& font);
+    void SetLogFont(QXLOGFONT* font);
+    // Point symbols 0 to 3 (0 the well symbol, 3 the projection symbol); other numbers read a
+    // default symbol and store nothing.
+    QXLOGPOINT GetLogPoint(int n) const;
+    void SetLogPoint(QXLOGPOINT& point, int n);
+    unsigned int GetLogPointStyle(int n) const;
+    void SetLogPointStyle(unsigned int style, int n);
+
+protected:
+    bool m_bHasFont = true;
+    QXLOGFONT m_font;
+    QXLOGPOINT m_points[4];
 };

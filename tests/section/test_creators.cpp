@@ -63,7 +63,7 @@ TEST_F(SectionCreators, CorrelationGetsTheGraphAndStratumPages) {
 TEST_F(SectionCreators, ReservoirOpensOnlyWhileItsContainerAllowsPropertyWindows) {
     oriel::SectionFixture<CkelReservoir> section;
     Owned sheet(CkelPropertyWnd().Create(SectionObjectArg(section.Object()), &host.frame));
-    EXPECT_EQ((Captions{"图设置", "层设置", "砂体设置"}), sheet.Tabs());
+    EXPECT_EQ((Captions{"图设置", "层设置", "砂体设置", "断层线"}), sheet.Tabs());
     section.Section().SetPropertyValid(false);
     EXPECT_EQ(nullptr, CkelPropertyWnd().Create(SectionObjectArg(section.Object()), &host.frame));
     EXPECT_EQ(nullptr, CkelPropertyWnd().CreateObj(SectionObjectArg(section.Object()), &host.frame));

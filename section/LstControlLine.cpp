@@ -1,0 +1,76 @@
+#include "section/LstControlLine.h"
+
+#include "bcg/ColorProp.h"
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/PropFloat.h"
+#include "framework/PropItems.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Halyard/ControlLine.h"
+#include "hosttypes/Halyard/Reservoir.h"
+#include "section/ObjectPageItems.h"
+#include "section/ObjectPageTexts.h"
+
+using KelReservoir::VirtualWell::CkelControlLine;
+using namespace sectiontext;
+using namespace section;
+
+CLstControlLine::CLstControlLine(CkelControlLine* line) : m_pLine(line) {}
+CLstControlLine::~CLstControlLine() = default;
+
+int CLstControlLine::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    m_wndPropList.AddProperty(CreateLineFloatProp(grouptext::kLineStyle, kPenId), TRUE, TRUE);
+    CBCGPProp* point = NewGroupItem(kPointType, kPointId, true);
+    point->AddSubItem(NewFloatItem(grouptext::kSize, 0.0, 2, false, "", kPointSizeId));
+    point->AddSubItem(NewBlackColorItem(grouptext::kInnerColor, "", kInnerColorId));
+    point->AddSubItem(NewBlackColorItem(grouptext::kBorderColor, "", kBorderColorId));
+    m_wndPropList.AddProperty(point, TRUE, TRUE);
+    return 0;
+}
+
+void CLstControlLine::UpdateBCGPProperty(long object, CString) {
+    if (object != m_curObject || !m_pLine) return;
+    if (m_pLine->GetTimeStamp() == m_timeStamp) return;
+    m_timeStamp = m_pLine->GetTimeStamp();
+    EnableLineProp(Item(kPenId), m_pLine->GetLogPen(), true);
+    CBCGPProp* point = Item(kPointId);
+    if (!point) return;
+    if (auto* size = dynamic_cast<CBCGPropFloat*>(point->GetSubItem(0)))
+        size->SetValue(_variant_t(m_pLine->m_dPointSize / 100.0));
+    const QXLOGBRUSH brush = m_pLine->GetBrush();
+    if (auto* inner = dynamic_cast<CBCGPColorProp*>(point->GetSubItem(1))) inner->SetColor(brush.fillColor);
+    if (auto* border = dynamic_cast<CBCGPColorProp*>(point->GetSubItem(2))) border->SetColor(brush.lineColor);
+}
+
+LRESULT CLstControlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    if (!m_pLine) return 0;
+    if (item) Edit(item);
+    RedrawReservoirOf(m_pLine->GetManager());
+    return 0;
+}
+
+void CLstControlLine::Edit(CBCGPProp* item) {
+    const DWORD_PTR id = item->GetData();
+    double number = 0;
+    QXLOGBRUSH brush = m_pLine->GetBrush();
+    switch (id) {
+        case kPenStyleId:
+        case kPenWidthId:
+        case kPenColorId:
+            EditObjectPen(*m_pLine, item, static_cast<int>(id - kPenStyleId));
+            break;
+        case kPointSizeId:
+            if (ReadHundredths(item, &number)) m_pLine->m_dPointSize = number;
+            break;
+        case kInnerColorId:
+            if (PickedColor(item, &brush.fillColor)) m_pLine->SetBrush(brush);
+            break;
+        case kBorderColorId:
+            if (PickedColor(item, &brush.lineColor)) m_pLine->SetBrush(brush);
+            break;
+        default:
+            break;
+    }
+}

@@ -1,0 +1,316 @@
+#include "section/LstDepthRuler.h"
+
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/OptionTables.h"
+#include "framework/PropItems.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Oriel/ScContainer.h"
+#include "hosttypes/Oriel/ScDepthRuler.h"
+#include "hosttypes/Oriel/ScDepthRulerMgr.h"
+#include "section/ObjectPageItems.h"
+#include "section/ObjectPageTexts.h"
+#include "section/SectionItems.h"
+
+using namespace sectiontext;
+using namespace section;
+using L = CLstDepthRuler;
+
+namespace {
+
+const TextValue kDepthUnits[] = {{kMetre, 0}, {kFoot, 1}};
+
+// One border line of the ruler, with its accessors.
+struct Border {
+    DWORD_PTR group;
+    const char* name;
+    int (ScDepthRuler::*shown)() const;
+    void (ScDepthRuler::*setShown)(int);
+    unsigned int (ScDepthRuler::*style)() const;
+    void (ScDepthRuler::*setStyle)(unsigned int);
+    COLORREF (ScDepthRuler::*color)() const;
+    void (ScDepthRuler::*setColor)(unsigned long);
+    double (ScDepthRuler::*width)() const;
+    void (ScDepthRuler::*setWidth)(double);
+};
+const Border kBorderLines[] = {
+    {L::kTopBorderId, kTopBorder, &ScDepthRuler::GetTopBorderVisible, &ScDepthRuler::SetTopBorderVisible,
+     &ScDepthRuler::GetTopFrameLineStyle, &ScDepthRuler::SetTopFrameLineStyle, &ScDepthRuler::GetTopFrameClr,
+     &ScDepthRuler::SetTopFrameClr, &ScDepthRuler::GetTopFrameLineSize, &ScDepthRuler::SetTopFrameLineSize},
+    {L::kBottomBorderId, kBottomBorder, &ScDepthRuler::GetBottomBorderVisible, &ScDepthRuler::SetBottomBorderVisible,
+     &ScDepthRuler::GetBottFrameLineStyle, &ScDepthRuler::SetBottFrameLineStyle, &ScDepthRuler::GetBottFrameClr,
+     &ScDepthRuler::SetBottFrameClr, &ScDepthRuler::GetBottFrameLineSize, &ScDepthRuler::SetBottFrameLineSize},
+    {L::kLeftBorderId, kLeftBorder, &ScDepthRuler::GetLeftBorderVisible, &ScDepthRuler::SetLeftBorderVisible,
+     &ScDepthRuler::GetLeftFrameLineStyle, &ScDepthRuler::SetLeftFrameLineStyle, &ScDepthRuler::GetLeftFrameClr,
+     &ScDepthRuler::SetLeftFrameClr, &ScDepthRuler::GetLeftFrameLineSize, &ScDepthRuler::SetLeftFrameLineSize},
+    {L::kRightBorderId, kRightBorder, &ScDepthRuler::GetRightBorderVisible, &ScDepthRuler::SetRightBorderVisible,
+     &ScDepthRuler::GetRightFrameLineStyle, &ScDepthRuler::SetRightFrameLineStyle, &ScDepthRuler::GetRightFrameClr,
+     &ScDepthRuler::SetRightFrameClr, &ScDepthRuler::GetRightFrameLineSize, &ScDepthRuler::SetRightFrameLineSize},
+};
+constexpr int kRightBorderIndex = 3;
+
+CBCGPProp* NewShown(DWORD_PTR id) { return CreateYesNoProp(grouptext::kShow, id, _variant_t(""), nullptr); }
+
+int MarksShown(const ScDepthRuler& ruler, bool left) {
+    return left ? ruler.GetLeftMarkVisible() : ruler.GetRightMarkVisible();
+}
+int DepthUnit(const ScDepthRuler& ruler, bool left) {
+    return left ? ruler.GetLeftDepthMeasure() : ruler.GetRightDepthMeasure();
+}
+
+}  // namespace
+
+CLstDepthRuler::CLstDepthRuler(ScDepthRuler* ruler) : m_pRuler(ruler) {}
+CLstDepthRuler::~CLstDepthRuler() = default;
+
+void CLstDepthRuler::SetModifyFlag(bool modified) {
+    ScDepthRulerMgr* manager = m_pRuler ? m_pRuler->GetDepRulerMgr() : nullptr;
+    if (ScContainer* container = manager ? manager->GetContainer() : nullptr)
+        container->SetModifyFlag(modified ? 1 : 0);
+}
+
+// ---- fill ---------------------------------------------------------------------------------------------
+
+int CLstDepthRuler::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    if (!m_pRuler) return 0;
+    const bool leftRuler = m_pRuler->IsLeftRuler();
+    QXLOGFONT nameFont;
+    m_pRuler->GetNameFont(nameFont);
+
+    CBCGPProp* title = NewGroupItem(kTitle, kTitleId, true);
+    title->AddSubItem(NewTextValueItem(kText, "", nullptr, kTitleTextId, true));
+    title->AddSubItem(NewFacePicker(grouptext::kFontFace, nameFont.GetFaceName(), nullptr, kTitleFaceId));
+    title->AddSubItem(NewRulerNumber(grouptext::kSize, m_pRuler->GetNameFontSize() / 100.0, kTitleSizeId));
+    title->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kTitleColorId));
+    m_wndPropList.AddProperty(title, TRUE, TRUE);
+
+    auto* sides = new CBCGPProp(kSidesMarks, kSidesId, FALSE);
+    sides->AddSubItem(BuildSide(true, !leftRuler));
+    sides->AddSubItem(BuildSide(false, leftRuler));
+    m_wndPropList.AddProperty(sides, TRUE, TRUE);
+
+    CBCGPProp* borders = NewGroupItem(sectiontext::kBorders, kBordersId, true);
+    for (int border = 0; border < 4; ++border)
+        borders->AddSubItem(BuildBorder(border, border == 2 ? !leftRuler : border == kRightBorderIndex && leftRuler));
+    m_wndPropList.AddProperty(borders, TRUE, TRUE);
+    return 0;
+}
+
+CBCGPProp* CLstDepthRuler::BuildSide(bool left, bool expanded) {
+    const DWORD_PTR d = left ? 0 : static_cast<DWORD_PTR>(kRightOffset);
+    const ScDepthRuler& r = *m_pRuler;
+    CBCGPProp* side = NewGroupItem(left ? kLeftMarks : kRightMarks, kLeftSideId + d, expanded);
+    side->AddSubItem(NewShown(kMarksShownId + d));
+    side->AddSubItem(NewOptionItem(kDepthUnit, "", nullptr, kDepthUnitId + d, {kMetre, kFoot}, false));
+    side->AddSubItem(NewRulerNumber(kMarkInterval, r.GetInterval(left), kIntervalId + d));
+
+    CBCGPProp* major = NewGroupItem(kMajorMarks, kMajorId + d, expanded);
+    major->AddSubItem(NewRulerNumber(kFrequency, r.GetWideTimes(left), kMajorTimesId + d));
+    major->AddSubItem(NewRulerNumber(kLength, r.GetWideMarkLength(left) / 100.0, kMajorLengthId + d));
+    major->AddSubItem(NewRulerLineStyle(kMajorStyleId + d, false));
+    major->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kMajorColorId + d));
+    major->AddSubItem(NewRulerNumber(grouptext::kLineWidth, r.GetWideMarkLineSize(left) / 100.0, kMajorWidthId + d));
+    side->AddSubItem(major);
+
+    CBCGPProp* minor = NewGroupItem(kMinorMarks, kMinorId + d, expanded);
+    minor->AddSubItem(NewRulerNumber(kLength, r.GetMarkLength(left) / 100.0, kMinorLengthId + d));
+    minor->AddSubItem(NewRulerLineStyle(kMinorStyleId + d, true));
+    minor->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kMinorColorId + d));
+    minor->AddSubItem(NewRulerNumber(grouptext::kLineWidth, r.GetMarkLineSize(left) / 100.0, kMinorWidthId + d));
+    side->AddSubItem(minor);
+
+    QXLOGFONT font;
+    r.GetMarkFont(left, font);
+    CBCGPProp* label = NewGroupItem(kLabel, kLabelId + d, expanded);
+    label->AddSubItem(NewFacePicker(grouptext::kFontFace, font.GetFaceName(), nullptr, kLabelFaceId + d));
+    label->AddSubItem(NewRulerNumber(grouptext::kSize, r.GetMarkFontSize(left) / 100.0, kLabelSizeId + d));
+    label->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kLabelColorId + d));
+    side->AddSubItem(label);
+    return side;
+}
+
+CBCGPProp* CLstDepthRuler::BuildBorder(int border, bool expanded) {
+    const Border& b = kBorderLines[border];
+    CBCGPProp* group = NewGroupItem(b.name, b.group, expanded);
+    group->AddSubItem(NewShown(b.group + kBorderShownOffset));
+    group->AddSubItem(NewRulerLineStyle(b.group + kBorderStyleOffset, true));
+    group->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, b.group + kBorderColorOffset));
+    group->AddSubItem(
+        NewRulerNumber(grouptext::kLineWidth, (m_pRuler->*b.width)() / 100.0, b.group + kBorderWidthOffset));
+    return group;
+}
+
+// ---- refresh: texts, colours, styles, switches and units; numbers keep what was typed -------------------
+
+void CLstDepthRuler::UpdateBCGPProperty(long object, CString) {
+    // Another kind of object leaves the page's ruler.
+    auto* ruler = ChangedSelection<ScDepthRuler>(object, m_curObject, m_timeStamp);
+    if (!ruler) return;
+    m_pRuler = ruler;
+    ShowText(Item(kTitleTextId), ruler->GetRulerTitle());
+    ShowColor(Item(kTitleColorId), ruler->GetNameFontClr());
+    QXLOGFONT nameFont;
+    ruler->GetNameFont(nameFont);
+    ShowFace(Item(kTitleFaceId), nameFont);
+    ShowSide(true);
+    ShowSide(false);
+    ShowBorders();
+}
+
+void CLstDepthRuler::ShowSide(bool left) {
+    const DWORD_PTR d = left ? 0 : static_cast<DWORD_PTR>(kRightOffset);
+    const ScDepthRuler& r = *m_pRuler;
+    ShowColor(Item(kLabelColorId + d), r.GetMarkFontClr(left));
+    ShowStyle(Item(kMinorStyleId + d), r.GetMarkLineStyle(left));
+    ShowColor(Item(kMinorColorId + d), r.GetMarkClr(left));
+    ShowStyle(Item(kMajorStyleId + d), r.GetWideMarkLineStyle(left));
+    ShowColor(Item(kMajorColorId + d), r.GetWideMarkClr(left));
+    if (CBCGPProp* shown = Item(kMarksShownId + d)) SetYesNoProp(shown, MarksShown(r, left) == 1);
+    if (const char* unit = TextOfValue(kDepthUnits, DepthUnit(r, left), nullptr))
+        ShowText(Item(kDepthUnitId + d), unit);
+    QXLOGFONT font;
+    r.GetMarkFont(left, font);
+    ShowFace(Item(kLabelFaceId + d), font);
+}
+
+void CLstDepthRuler::ShowBorders() {
+    for (const Border& b : kBorderLines) {
+        if (CBCGPProp* shown = Item(b.group + kBorderShownOffset)) SetYesNoProp(shown, (m_pRuler->*b.shown)() == 1);
+        ShowStyle(Item(b.group + kBorderStyleOffset), (m_pRuler->*b.style)());
+        ShowColor(Item(b.group + kBorderColorOffset), (m_pRuler->*b.color)());
+    }
+}
+
+// ---- edits --------------------------------------------------------------------------------------------
+
+LRESULT CLstDepthRuler::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    if (!item || !m_pRuler) return 0;
+    if (Edit(item)) m_pRuler->ProChanged();
+    m_pRuler->Update();
+    SetModifyFlag(true);
+    return 0;
+}
+
+bool CLstDepthRuler::Edit(CBCGPProp* item) {
+    const DWORD_PTR id = item->GetData();
+    if (id > kLeftSideId && id <= kLabelColorId) return EditSide(item, true, id);
+    if (id > kRightSideId && id <= kLabelColorId + kRightOffset) return EditSide(item, false, id - kRightOffset);
+    if (id > kBordersId && id < kRightBorderId + kBorderStep) return EditBorder(item, id);
+    double number = 0;
+    COLORREF color = 0;
+    switch (id) {
+        case kTitleTextId:
+            m_pRuler->SetRulerTitle(ItemText(item));
+            return false;
+        case kTitleFaceId: {
+            QXLOGFONT font;
+            m_pRuler->GetNameFont(font);
+            font.SetFaceName(ItemText(item));
+            m_pRuler->SetNameFont(font);
+            return false;
+        }
+        case kTitleSizeId:
+            if (ReadHundredths(item, &number)) m_pRuler->SetNameFontSize(number);
+            return true;
+        case kTitleColorId:
+            if (PickedColor(item, &color)) m_pRuler->SetNameFontClr(color);
+            return false;
+        default:
+            return false;
+    }
+}
+
+bool CLstDepthRuler::EditSide(CBCGPProp* item, bool left, DWORD_PTR leftId) {
+    ScDepthRuler& r = *m_pRuler;
+    double number = 0;
+    COLORREF color = 0;
+    UINT style = 0;
+    const bool isNumber = ReadItemNumber(item, 1.0, &number);
+    switch (leftId) {
+        case kMarksShownId:
+            (r.*(left ? &ScDepthRuler::SetLeftMarkVisible : &ScDepthRuler::SetRightMarkVisible))(
+                GetYesNoProp(item) ? 1 : 0);
+            return false;
+        case kDepthUnitId:
+            (r.*(left ? &ScDepthRuler::SetLeftDepthMeasure : &ScDepthRuler::SetRightDepthMeasure))(
+                ItemText(item) == kMetre ? 0 : 1);
+            return false;
+        case kIntervalId:
+            if (isNumber) r.SetInterval(left, number);
+            return true;
+        case kMajorTimesId:
+            if (isNumber) r.SetWideTimes(left, number);
+            return true;
+        case kMajorLengthId:
+            if (ReadHundredths(item, &number)) r.SetWideMarkLength(left, number);
+            return true;
+        case kMajorStyleId:
+            if (PickedStyle(item, &style)) r.SetWideMarkLineStyle(left, style);
+            return false;
+        case kMajorColorId:
+            if (PickedColor(item, &color)) r.SetWideMarkClr(left, color);
+            return false;
+        case kMajorWidthId:
+            if (ReadHundredths(item, &number)) r.SetWideMarkLineSize(left, number);
+            return true;
+        case kMinorLengthId:
+            if (ReadHundredths(item, &number)) r.SetMarkLength(left, number);
+            return true;
+        case kMinorStyleId:
+            if (PickedStyle(item, &style)) r.SetMarkLineStyle(left, style);
+            return false;
+        case kMinorColorId:
+            if (PickedColor(item, &color)) r.SetMarkClr(left, color);
+            return false;
+        case kMinorWidthId:
+            if (ReadHundredths(item, &number)) r.SetMarkLineSize(left, number);
+            return true;
+        case kLabelFaceId: {
+            QXLOGFONT font;
+            r.GetMarkFont(left, font);
+            font.SetFaceName(ItemText(item));
+            r.SetMarkFont(left, font);
+            return false;
+        }
+        case kLabelSizeId:
+            if (ReadHundredths(item, &number)) r.SetMarkFontSize(left, number);
+            return true;
+        case kLabelColorId:
+            if (PickedColor(item, &color)) r.SetMarkFontClr(left, color);
+            return false;
+        default:
+            return false;
+    }
+}
+
+// The right border's switch also shows or hides the right side's marks.
+bool CLstDepthRuler::EditBorder(CBCGPProp* item, DWORD_PTR id) {
+    const DWORD_PTR offset = (id - kTopBorderId) % kBorderStep;
+    const int index = static_cast<int>((id - kTopBorderId) / kBorderStep);
+    const Border& b = kBorderLines[index];
+    ScDepthRuler& r = *m_pRuler;
+    double number = 0;
+    COLORREF color = 0;
+    UINT style = 0;
+    switch (offset) {
+        case kBorderShownOffset: {
+            const int shown = GetYesNoProp(item) ? 1 : 0;
+            (r.*b.setShown)(shown);
+            if (index == kRightBorderIndex) r.SetRightMarkVisible(shown);
+            return false;
+        }
+        case kBorderStyleOffset:
+            if (PickedStyle(item, &style)) (r.*b.setStyle)(style);
+            return false;
+        case kBorderColorOffset:
+            if (PickedColor(item, &color)) (r.*b.setColor)(color);
+            return false;
+        case kBorderWidthOffset:
+            if (ReadHundredths(item, &number)) (r.*b.setWidth)(number);
+            return true;
+        default:
+            return false;
+    }
+}

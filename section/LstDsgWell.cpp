@@ -1,0 +1,114 @@
+#include "section/LstDsgWell.h"
+
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/PropFloat.h"
+#include "framework/PropItems.h"
+#include "hosttypes/Halyard/DesignerWell.h"
+#include "hosttypes/Halyard/Reservoir.h"
+#include "section/ObjectPageItems.h"
+#include "section/ObjectPageTexts.h"
+#include "section/SectionItems.h"
+#include "section/SectionTexts.h"
+
+using KelReservoir::Connection::CDesignerWellAdapter;
+using namespace sectiontext;
+using namespace section;
+
+namespace {
+// The narrowest width a designer well takes, in hundredths of a millimetre (exclusive).
+constexpr double kNarrowestWidth = 10;
+}  // namespace
+
+CLstDsgWell::CLstDsgWell(CDesignerWellAdapter* well, int mode) : m_pWell(well), m_nMode(mode) {}
+CLstDsgWell::~CLstDsgWell() = default;
+
+int CLstDsgWell::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    auto* basic = new CBCGPProp(kBasic, kBasicId, FALSE);
+    basic->AddSubItem(NewTextValueItem(kWellName, "", nullptr, kWellNameId, false));
+    CBCGPProp* depthType = NewTextValueItem(kDepthType, "", nullptr, kDepthTypeId, false);
+    SetItemText(depthType, kElevationDepth);
+    basic->AddSubItem(depthType);
+    basic->AddSubItem(NewFloatItem(kWellWidth, 0.0, 0, false, kWellWidthDescription, kWidthId));
+    m_wndPropList.AddProperty(basic, TRUE, TRUE);
+
+    auto* range = new CBCGPProp(kDisplayRange, kRangeId, FALSE);
+    range->AddSubItem(NewFloatItem(kTopDepth, 0.0, 2, true, kTopDepthDescription, kTopDepthId));
+    range->AddSubItem(NewFloatItem(kBottomDepth, 0.0, 2, true, kBottomDepthDescription, kBottomDepthId));
+    m_wndPropList.AddProperty(range, TRUE, TRUE);
+
+    CBCGPProp* pen = CreateLineProp(kDesignerWellPage, kPenId, false);
+    pen->Expand(TRUE);
+    m_wndPropList.AddProperty(pen, TRUE, TRUE);
+    CBCGPProp* font = CreateFontProp(kFontSettings, kFontId);
+    font->Expand(TRUE);
+    m_wndPropList.AddProperty(font, TRUE, TRUE);
+    return 0;
+}
+
+void CLstDsgWell::UpdateBCGPProperty(long object, CString) {
+    if (object != m_curObject || !m_pWell) return;
+    if (m_pWell->GetTimeStamp() == m_timeStamp) return;
+    m_timeStamp = m_pWell->GetTimeStamp();
+    if (CBCGPProp* basic = Item(kBasicId)) {
+        SetItemText(basic->GetSubItem(0), m_pWell->GetWellName().c_str());
+        if (auto* width = dynamic_cast<CBCGPropFloat*>(basic->GetSubItem(2)))
+            width->SetValue(_variant_t(m_pWell->m_dMinWidth / 100.0));
+    }
+    if (CBCGPProp* range = Item(kRangeId)) {
+        if (auto* top = dynamic_cast<CBCGPropFloat*>(range->GetSubItem(0)))
+            top->SetValue(_variant_t(-m_pWell->GetTopDepth()));
+        if (auto* bottom = dynamic_cast<CBCGPropFloat*>(range->GetSubItem(1)))
+            bottom->SetValue(_variant_t(-m_pWell->GetBottomDepth()));
+    }
+    if (const QXLOGPEN* pen = m_pWell->GetLogPen()) SetLineProp(Item(kPenId), *pen);
+    if (const QXLOGFONT* font = m_pWell->GetLogFont()) SetFontProp(Item(kFontId), *font);
+}
+
+LRESULT CLstDsgWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    if (!m_pWell) return 0;
+    if (item) Edit(item);
+    if (KelReservoir::Connection::CkelReservoir* reservoir = m_pWell->GetReservoir()) {
+        reservoir->UpdateWnd();
+        reservoir->SetModifyFlag(1);
+    }
+    return 0;
+}
+
+void CLstDsgWell::Edit(CBCGPProp* item) {
+    // Depths are typed as depths; a reservoir keeps elevations.
+    const double sign = m_nMode == kReservoirMode ? -1.0 : 1.0;
+    double number = 0;
+    switch (item->GetData()) {
+        case kWidthId:
+            if (ReadHundredths(item, &number) && number > kNarrowestWidth) m_pWell->m_dMinWidth = number;
+            break;
+        case kTopDepthId:
+            if (ReadItemNumber(item, sign, &number)) m_pWell->SetTopDepth(number);
+            break;
+        case kBottomDepthId:
+            if (ReadItemNumber(item, sign, &number)) m_pWell->SetBottomDepth(number);
+            break;
+        case kPenStyleId:
+        case kPenWidthId:
+        case kPenColorId:
+            // The whole group over the well's pen; a width that is no number writes nothing.
+            if (const QXLOGPEN* current = m_pWell->GetLogPen()) {
+                QXLOGPEN pen = *current;
+                if (GetLineProp(Item(kPenId), pen)) m_pWell->SetLogPen(&pen);
+            }
+            break;
+        case kFontFaceId:
+        case kFontSizeId:
+        case kFontColorId:
+            if (const QXLOGFONT* current = m_pWell->GetLogFont()) {
+                QXLOGFONT font = *current;
+                if (GetFontProp(Item(kFontId), font)) m_pWell->SetLogFont(&font);
+            }
+            break;
+        default:
+            break;
+    }
+}

@@ -1,0 +1,129 @@
+#include "section/LstFaultLineEntity.h"
+
+#include "framework/ChangeCheckers.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/PropFloat.h"
+#include "framework/PropItems.h"
+#include "hosttypes/Halyard/FaultLine.h"
+#include "hosttypes/Halyard/Reservoir.h"
+#include "hosttypes/Oriel/IkelWellAdapter.h"
+#include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "section/ObjectPageItems.h"
+#include "section/ObjectPageTexts.h"
+#include "section/SectionItems.h"
+
+using KelReservoir::Fault::CkelFaultLine;
+using namespace sectiontext;
+using namespace section;
+
+namespace KelReservoir::UI {
+
+namespace {
+
+// The dip angle is a two-point line's: only such a line takes one.
+constexpr int kDipLinePoints = 2;
+
+const char* KindText(bool normal) { return normal ? kNormalFault : kReverseFault; }
+const char* SealingText(bool permeable) { return permeable ? kPermeableFault : kSealingFault; }
+
+void SetFloat(CBCGPProp* item, double value) {
+    if (auto* number = dynamic_cast<CBCGPropFloat*>(item)) number->SetValue(_variant_t(value));
+}
+
+}  // namespace
+
+CLstFaultLineEntity::CLstFaultLineEntity(CkelFaultLine* line) : m_pLine(line) {}
+CLstFaultLineEntity::~CLstFaultLineEntity() = default;
+
+int CLstFaultLineEntity::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    CBCGPProp* properties = NewGroupItem(kFaultLineProperties, kPropertiesId, true);
+    properties->AddSubItem(NewTextValueItem(kName, "", nullptr, kNameId, true));
+    properties->AddSubItem(NewOptionItem(kFaultKind, "", nullptr, kKindId, {kNormalFault, kReverseFault}, false));
+    properties->AddSubItem(NewFloatItem(kMaxThrow, 0.0, 2, false, "", kThrowId));
+    CBCGPProp* angle = NewFloatItem(kDipAngle, 0.0, 2, true, "", kDipAngleId);
+    CQXObjectPolyline* polyline = m_pLine ? m_pLine->GetImp() : nullptr;
+    angle->Enable(polyline && polyline->GetPointCount() == kDipLinePoints ? TRUE : FALSE);
+    properties->AddSubItem(angle);
+    properties->AddSubItem(NewOptionItem(kSealing, "", nullptr, kSealingId, {kSealingFault, kPermeableFault}, false));
+    properties->AddSubItem(NewFloatItem(kBreakDepth, 0.0, 2, false, "", kBreakDepthId));
+    m_wndPropList.AddProperty(properties, TRUE, TRUE);
+    m_wndPropList.AddProperty(CreateLineFloatProp(kDisplayProperties, kPenId), TRUE, TRUE);
+    return 0;
+}
+
+void CLstFaultLineEntity::UpdateBCGPProperty(long object, CString) {
+    if (object != m_curObject || !m_pLine) return;
+    if (!CProChangedChecker(m_pLine, this)()) return;
+    if (CBCGPProp* properties = Item(kPropertiesId)) ShowProperties(properties);
+    EnableLineProp(Item(kPenId), m_pLine->GetLogPen(), true);
+}
+
+void CLstFaultLineEntity::ShowProperties(CBCGPProp* group) {
+    SetItemText(group->GetSubItem(0), m_pLine->GetName().c_str());
+    SetItemText(group->GetSubItem(1), KindText(m_pLine->GetNoraml()));
+    SetFloat(group->GetSubItem(2), m_pLine->GetRealDistance());
+    SetFloat(group->GetSubItem(3), m_pLine->GetAngle());
+    SetItemText(group->GetSubItem(4), SealingText(m_pLine->GetPermeable()));
+    auto* depth = dynamic_cast<CBCGPropFloat*>(group->GetSubItem(5));
+    if (!depth) return;
+    const bool overWell = m_pLine->GetOverWell();
+    depth->Show(overWell ? TRUE : FALSE);
+    if (!overWell) return;
+    // The depth of the first point where the line breaks a well; none without such a point.
+    KelReservoir::Fault::CkelFaultWellPoint* point =
+        m_pLine->GetWellPointManager().GetNum() > 0 ? &m_pLine->GetWellPointManager().GetObj(0) : nullptr;
+    IkelWellAdapter* well = point ? point->GetWell() : nullptr;
+    if (well)
+        depth->SetValue(_variant_t(well->MapY2Depth(point->GetPoint().y)));
+    else
+        SetItemText(depth, "");
+}
+
+LRESULT CLstFaultLineEntity::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    if (!m_pLine) return 0;
+    if (item) Edit(item);
+    RedrawReservoirOf(m_pLine->GetManager());
+    return 0;
+}
+
+void CLstFaultLineEntity::Edit(CBCGPProp* item) {
+    const DWORD_PTR id = item->GetData();
+    double number = 0;
+    switch (id) {
+        case kNameId:
+            m_pLine->SetName(ItemText(item).str());
+            break;
+        case kKindId:
+            m_pLine->SetNoraml(ItemText(item) == kNormalFault);
+            m_pLine->Update();
+            break;
+        case kThrowId:
+            if (ReadItemNumber(item, 1.0, &number)) {
+                m_pLine->SetDistance(number);
+                m_pLine->Update();
+            }
+            break;
+        case kDipAngleId:
+            if (ReadItemNumber(item, 1.0, &number)) {
+                m_pLine->SetAngle(number);
+                m_pLine->Update();
+            }
+            break;
+        case kSealingId:
+            m_pLine->SetPermeable(ItemText(item) != kSealingFault);
+            m_pLine->Update();
+            m_pLine->ProChanged();
+            break;
+        case kPenStyleId:
+        case kPenWidthId:
+        case kPenColorId:
+            EditObjectPen(*m_pLine, item, static_cast<int>(id - kPenStyleId));
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace KelReservoir::UI

@@ -1,0 +1,45 @@
+// KelReservoir::UI::CLstFaultLineEntity: the "断层线" page of one fault line of a reservoir
+// section: name, kind, throw, dip angle, sealing, the depth where it breaks a well, and its pen.
+#pragma once
+
+#include "framework/WndLst.h"
+
+namespace KelReservoir::Fault {
+class CkelFaultLine;
+}
+
+namespace KelReservoir::UI {
+
+class CLstFaultLineEntity : public CWndLst {
+public:
+    enum : DWORD_PTR {
+        kPropertiesId = 1001,
+        kNameId = 1002,
+        kKindId = 1003,
+        kThrowId = 1004,
+        kDipAngleId = 1005,
+        kSealingId = 1006,
+        kBreakDepthId = 1007,
+        kPenId = 1008,
+        kPenStyleId = 1009,
+        kPenWidthId = 1010,
+        kPenColorId = 1011,
+    };
+
+    explicit CLstFaultLineEntity(Fault::CkelFaultLine* line);
+    ~CLstFaultLineEntity() override;
+
+protected:
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    int InitPropWnd() override;
+
+private:
+    CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
+    void ShowProperties(CBCGPProp* group);
+    void Edit(CBCGPProp* item);
+
+    Fault::CkelFaultLine* m_pLine;
+};
+
+}  // namespace KelReservoir::UI

@@ -1,0 +1,141 @@
+#include "section/ObjectPageItems.h"
+
+#include <cmath>
+
+#include "bcg/ColorProp.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/PropFloat.h"
+#include "framework/PropItems.h"
+#include "framework/PropStyleCombox.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Halyard/OSWerLine.h"
+#include "hosttypes/Oriel/ScContainer.h"
+#include "hosttypes/Oriel/ScUpdateView.h"
+#include "mfc/Wnd.h"
+#include "section/SectionItems.h"
+#include "win32/Win32.h"
+
+namespace section {
+
+namespace {
+constexpr const char* kDepthOutOfRange = "设置的深度范围超过其所在的深度范围%f-%f";
+constexpr const char* kErrorCaption = "错误";
+}  // namespace
+
+CBCGPProp* NewGroupItem(const char* name, DWORD_PTR id, bool expanded) {
+    auto* group = new CBCGPProp(name, id, FALSE);
+    group->Expand(expanded ? TRUE : FALSE);
+    return group;
+}
+
+CBCGPProp* NewFloatItem(const char* name, double value, int digits, bool negatives, const char* description,
+                        DWORD_PTR id) {
+    return new CBCGPropFloat(name, _variant_t(value), digits, description, negatives ? TRUE : FALSE, id);
+}
+
+CBCGPProp* NewTextValueItem(const char* name, const char* value, const char* description, DWORD_PTR id, bool editable) {
+    auto* item = new CBCGPProp(name, _variant_t(value), description, id);
+    item->AllowEdit(editable ? TRUE : FALSE);
+    return item;
+}
+
+CBCGPProp* NewBlackColorItem(const char* name, const char* description, DWORD_PTR id) {
+    return NewGroupColorProp(name, description, id, RGB(0, 0, 0));
+}
+
+CBCGPProp* NewStylePicker(const char* name, int kind, const char* group, const char* description, DWORD_PTR id) {
+    return new CPropStyleCombox(name, 1, kind, group, description, id);
+}
+
+CBCGPProp* NewRulerNumber(const char* name, double value, DWORD_PTR id) {
+    return NewFloatItem(name, value, 2, false, nullptr, id);
+}
+
+CBCGPProp* NewRulerLineStyle(DWORD_PTR id, bool editable) {
+    CBCGPProp* style = NewStylePicker(grouptext::kLineStyle, CPropStyleCombox::kLineStyle, nullptr, nullptr, id);
+    style->AllowEdit(editable ? TRUE : FALSE);
+    return style;
+}
+
+CBCGPProp* NewFacePicker(const char* name, const char* face, const char* description, DWORD_PTR id) {
+    return new CPropStyleCombox(name, CString(face), description, id);
+}
+
+bool ReadHundredths(CBCGPProp* item, double* value) {
+    double scaled = 0;
+    if (!ReadItemNumber(item, 100.0, &scaled) || std::fabs(scaled) > kFltMax) return false;
+    *value = scaled;
+    return true;
+}
+
+bool ReadPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {
+    double width = 0;
+    switch (field) {
+        case kPenStyle:
+            return PickedStyle(item, &pen.style);
+        case kPenWidth:
+            if (!ReadHundredths(item, &width)) return false;
+            pen.width = static_cast<float>(width);
+            return true;
+        default:
+            return PickedColor(item, &pen.color);
+    }
+}
+
+bool PickedColor(CBCGPProp* item, COLORREF* color) {
+    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
+    if (!colour) return false;
+    *color = colour->GetDisplayColor();
+    return true;
+}
+
+bool PickedStyle(CBCGPProp* item, UINT* style) {
+    auto* picker = dynamic_cast<CPropStyleCombox*>(item);
+    if (!picker) return false;
+    *style = picker->GetVal();
+    return true;
+}
+
+void ShowText(CBCGPProp* item, const CString& text) {
+    if (item && ItemText(item) != text) SetItemText(item, text);
+}
+
+void ShowNumber(CBCGPProp* item, double value) {
+    if (!item) return;
+    const _variant_t& shown = item->GetValue();
+    if (shown.vt == VT_R8 && shown.dblVal == value) return;
+    item->SetValue(_variant_t(value));
+}
+
+void ShowStyle(CBCGPProp* item, UINT style) {
+    if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) picker->SetVal(style);
+}
+
+void ShowFace(CBCGPProp* item, const QXLOGFONT& font) { ShowText(item, font.GetFaceName()); }
+
+void RedrawCurrentSection() {
+    ScUpdateView* view = ScUpdateView::Instance();
+    view->EnableUpdate();
+    if (ScContainer* container = view->GetContainer()) container->UpdateWnd();
+}
+
+void MoveInterfaceLine(CWnd* owner, KelReservoir::SandUnit::CkelOSWerLine* line, CBCGPProp* item) {
+    double depth = 0;
+    if (!line || !ReadItemNumber(item, 1.0, &depth)) return;
+    double lowest = 0, highest = 0;
+    line->GetMoveDepthExtent(lowest, highest);
+    if (depth < lowest || depth > highest) {
+        item->SetValue(_variant_t(line->GetDepth()));
+        CString text;
+        text.Format(kDepthOutOfRange, lowest, highest);
+        if (owner)
+            owner->MessageBox(text, kErrorCaption, MB_OK);
+        else
+            AfxMessageBox(text, MB_OK);
+        return;
+    }
+    if (KelReservoir::SandUnit::CkelOSWerLineManager* manager = line->GetManager())
+        line->setPosY(manager->DpToY(depth));
+}
+
+}  // namespace section

@@ -1,0 +1,118 @@
+// The fault-point page: the apply scope of drawing edits, fault data on the point alone, the
+// label fields built from the field count, and the enabling that follows the label switch.
+#include <gtest/gtest.h>
+
+#include "hostlibs/Oriel/SectionFixture.h"
+#include "hosttypes/Oriel/CrCorrelation.h"
+#include "hosttypes/Oriel/CrFaultPoint.h"
+#include "section/LstFaultPoint.h"
+#include "section/SectionTestFixture.h"
+
+namespace {
+
+using F = CLstFaultPoint;
+
+// Two wells of a correlation section with two fault points each; the page shows the first.
+class FaultPointPage : public ::testing::Test {
+protected:
+    FaultPointPage() {
+        points.SetWellMgr(section.Section().GetWellMgr());
+        for (int w = 0; w < 2; ++w) {
+            CrWellFaultPoint* well = points.CreateFaultPoint();
+            well->SetWell(&section.Well(w));
+            for (int i = 0; i < 2; ++i) well->AddFaultPoint()->SetTimeStamp(1);
+        }
+        open = std::make_unique<sectiontest::OpenList<CLstFaultPoint>>(new CLstFaultPoint(&Point(0, 0)));
+        Refresh();
+    }
+    CrFaultPoint& Point(unsigned int well, unsigned int i) { return *points.GetWellFaultPoint(well)->GetFaultPoint(i); }
+    void Refresh() { open->Show(&Point(0, 0)); }
+    void Touch() {
+        Point(0, 0).SetTimeStamp(Point(0, 0).GetTimeStamp() + 1);
+        Refresh();
+    }
+    std::string Caption(DWORD_PTR id) { return platform::GridDriver::Info(open->Item(id)).name; }
+
+    oriel::SectionFixture<CrCorrelation> section;
+    CrWellFaultPointMgr points;
+    std::unique_ptr<sectiontest::OpenList<CLstFaultPoint>> open;
+};
+
+TEST_F(FaultPointPage, SymbolEditsFollowTheApplyScope) {
+    ASSERT_TRUE(open->Type(F::kSymbolSizeId, "2"));
+    EXPECT_FLOAT_EQ(200, Point(0, 0).GetLogPoint().size);
+    EXPECT_FLOAT_EQ(0, Point(0, 1).GetLogPoint().size);
+
+    ASSERT_TRUE(open->Pick(F::kApplyId, "当前井上所有断点"));
+    EXPECT_EQ(1, Point(0, 0).GetApplyType());
+    EXPECT_EQ(0, Point(0, 1).GetApplyType());
+    ASSERT_TRUE(open->Type(F::kSymbolSizeId, "3"));
+    for (unsigned int i = 0; i < 2; ++i) EXPECT_FLOAT_EQ(300, Point(0, i).GetLogPoint().size) << i;
+    EXPECT_FLOAT_EQ(0, Point(1, 0).GetLogPoint().size);
+
+    ASSERT_TRUE(open->Pick(F::kApplyId, "当前剖面上所有断点"));
+    ASSERT_TRUE(open->Type(F::kSymbolSizeId, "4"));
+    ASSERT_TRUE(open->Pick(F::kLabelPlaceId, "下边"));
+    for (unsigned int w = 0; w < 2; ++w)
+        for (unsigned int i = 0; i < 2; ++i) {
+            EXPECT_EQ(3, Point(w, i).GetPosStyle());
+            EXPECT_FLOAT_EQ(400, Point(w, i).GetLogPoint().size);
+        }
+    EXPECT_GE(section.Section().GetUpdateCount(), 5);
+}
+
+TEST_F(FaultPointPage, FaultDataChangesTheSelectedPointOnly) {
+    Point(0, 0).SetApplyType(2);
+    ASSERT_TRUE(open->Type(F::kFaultStratumId, "F12"));
+    EXPECT_EQ("F12", std::string(Point(0, 0).GetFaultStraum()));
+    EXPECT_EQ("", std::string(Point(0, 1).GetFaultStraum()));
+    ASSERT_TRUE(open->Type(F::kFaultNumberId, "4"));
+    EXPECT_EQ(4, Point(0, 0).GetFaultNumber());
+    EXPECT_EQ(0, Point(1, 0).GetFaultNumber());
+}
+
+TEST_F(FaultPointPage, FieldCountBuildsOneItemPerFieldUpToTheSevenKinds) {
+    Point(0, 0).SetLabel(1, "断距");
+    ASSERT_TRUE(open->Type(F::kFieldCountId, "2"));
+    EXPECT_EQ(2u, Point(0, 0).GetLabelNumber());
+    Refresh();
+    EXPECT_EQ("字段1", Caption(F::kFirstFieldId));
+    EXPECT_EQ("字段2", Caption(F::kFirstFieldId + 1));
+    EXPECT_EQ("断距", open->Value(F::kFirstFieldId + 1));
+    EXPECT_EQ(nullptr, open->list().GetPropList().FindItemByData(F::kFirstFieldId + 2, TRUE));
+
+    ASSERT_TRUE(open->Type(F::kFieldCountId, "50"));
+    EXPECT_EQ(7u, Point(0, 0).GetLabelNumber());
+    Refresh();
+    for (DWORD_PTR id = F::kFirstFieldId; id <= F::kFirstFieldId + 6; ++id) EXPECT_NE(nullptr, open->Item(id));
+    EXPECT_EQ(nullptr, open->list().GetPropList().FindItemByData(F::kFirstFieldId + 7, TRUE));
+
+    ASSERT_TRUE(open->Pick(F::kFirstFieldId + 6, "对比井号"));
+    EXPECT_EQ("对比井号", Point(0, 0).GetLabel(6));
+}
+
+TEST_F(FaultPointPage, HidingTheLabelDisablesItsItemsButTheSwitch) {
+    Point(0, 0).SetLabelNumber(1);
+    Touch();
+    ASSERT_TRUE(open->Pick(F::kLabelShownId, "否"));
+    EXPECT_FALSE(Point(0, 0).IsShowLabel());
+    Refresh();
+    EXPECT_TRUE(open->Item(F::kLabelShownId)->IsEnabled());
+    for (DWORD_PTR id : {F::kFieldCountId, F::kLabelPlaceId, F::kXOffsetId, F::kYOffsetId, F::kFirstFieldId,
+                         F::kFontFaceId, F::kFontSizeId, F::kFontColorId})
+        EXPECT_FALSE(open->Item(id)->IsEnabled()) << id;
+}
+
+TEST_F(FaultPointPage, CompareWellsLeaveOutThePointsOwnWell) {
+    EXPECT_EQ((std::vector<std::string>{"W2", "W3"}),
+              platform::GridDriver::Info(open->Item(F::kCompareWellId)).options);
+}
+
+TEST(FaultPointFields, CountIsKeptToTheFieldKinds) {
+    EXPECT_EQ(0, ClampFieldCount(-3));
+    EXPECT_EQ(3, ClampFieldCount(3.9));
+    EXPECT_EQ(7, ClampFieldCount(50));
+    EXPECT_EQ(7, ClampFieldCount(1e300));
+}
+
+}  // namespace

@@ -1,0 +1,158 @@
+// The navigation-map pages: the geometry each edit passes, the proportion rule, the groups of
+// correlation and reservoir sections, the align rule, and a map without a font.
+#include <gtest/gtest.h>
+
+#include "hostlibs/Oriel/SectionFixture.h"
+#include "hosttypes/Halyard/Reservoir.h"
+#include "hosttypes/Oriel/CnConnection.h"
+#include "hosttypes/Oriel/CrCorrelation.h"
+#include "hosttypes/Oriel/ScDepthRuler.h"
+#include "hosttypes/Oriel/ScLookDownForm.h"
+#include "hosttypes/Oriel/ScWellPositionor.h"
+#include "section/LstLookDownForm.h"
+#include "section/RsLstLookDownForm.h"
+#include "section/SectionTestFixture.h"
+
+namespace {
+
+using L = CLstLookDownForm;
+using Rs = CRsLstLookDownForm;
+using sectiontest::Logged;
+
+template <class Page, class Container = CnConnection>
+class MapPage {
+public:
+    explicit MapPage(FLOATRECT rect = FLOATRECT(10, 80, 60, 20), bool withFont = true) {
+        map().SetMapRect(rect);
+        if (!withFont) map().SetLogFont(nullptr);
+        map().SetTimeStamp(3);
+        open = std::make_unique<sectiontest::OpenList<Page>>(new Page(&map()));
+        open->Show(&map());
+        oriel::testing::ClearCallLog();
+    }
+    ScLookDownForm& map() { return *section.Section().GetLookDownForm(); }
+    void Refresh() {
+        map().SetTimeStamp(map().GetTimeStamp() + 1);
+        open->Show(&map());
+    }
+    int Groups() { return open->list().GetPropList().GetPropertyCount(); }
+
+    oriel::SectionFixture<Container> section;
+    std::unique_ptr<sectiontest::OpenList<Page>> open;
+};
+
+TEST(LookDownPage, PositionMovesTheRectangleKeepingItsSize) {
+    MapPage<CLstLookDownForm> page;
+    ASSERT_TRUE(page.open->Type(L::kYId, "100"));
+    EXPECT_TRUE(Logged("ScLookDownForm::SetPosition(35,70,50,60,0)"));
+    EXPECT_TRUE(Logged("ScLookDownForm::UpdateWnd()"));
+    EXPECT_EQ(1, page.section.Section().GetModifyFlag());
+    page.Refresh();
+    EXPECT_EQ("100.00", page.open->Value(L::kYId));
+}
+
+TEST(LookDownPage, KeptProportionMakesTheOtherDimensionFollow) {
+    MapPage<CLstLookDownForm> page;
+    page.map().SetMaintainScale(true);
+    ASSERT_TRUE(page.open->Type(L::kWidthId, "100"));
+    EXPECT_TRUE(Logged("ScLookDownForm::SetPosition(60,50,100,120,0)"));
+}
+
+TEST(LookDownPage, HeightMovesTheBottomEdgeToTheTypedHeight) {
+    MapPage<CLstLookDownForm> page;
+    ASSERT_TRUE(page.open->Type(L::kHeightId, "30"));
+    // The bottom edge (below the top in map coordinates) moves up; a height edit passes 1.
+    EXPECT_TRUE(Logged("ScLookDownForm::SetPosition(35,65,50,30,1)"));
+    oriel::testing::ClearCallLog();
+    page.map().SetMaintainScale(true);
+    ASSERT_TRUE(page.open->Type(L::kHeightId, "60"));
+    EXPECT_TRUE(Logged("ScLookDownForm::SetPosition(35,50,100,60,1)"));
+}
+
+TEST(LookDownPage, KeepingTheProportionOfAZeroWideMapLeavesTheHeight) {
+    MapPage<CLstLookDownForm> page(FLOATRECT(10, 80, 10, 20));
+    page.map().SetMaintainScale(true);
+    ASSERT_TRUE(page.open->Type(L::kWidthId, "50"));
+    EXPECT_TRUE(Logged("ScLookDownForm::SetPosition(35,50,50,60,0)"));
+}
+
+TEST(LookDownPage, CorrelationShowsSixGroupsItsReservoirTwinEight) {
+    MapPage<CLstLookDownForm, CrCorrelation> multi;
+    multi.map().SetInCorrelation(true);
+    sectiontest::OpenList<CLstLookDownForm> correlation(new CLstLookDownForm(&multi.map()));
+    EXPECT_EQ(6, correlation.list().GetPropList().GetPropertyCount());
+    EXPECT_EQ(nullptr, correlation.list().GetPropList().FindItemByData(L::kShadeId, TRUE));
+
+    sectiontest::OpenList<CRsLstLookDownForm> reservoir(new CRsLstLookDownForm(&multi.map()));
+    EXPECT_EQ(8, reservoir.list().GetPropList().GetPropertyCount());
+    for (DWORD_PTR id = Rs::kPositionId; id <= Rs::kShadeWidthId; ++id)
+        EXPECT_NE(nullptr, reservoir.list().GetPropList().FindItemByData(id, TRUE)) << id;
+    EXPECT_EQ("大小", platform::GridDriver::Info(reservoir.Item(Rs::kSizeId)).name);
+    EXPECT_EQ("粗细", platform::GridDriver::Info(reservoir.Item(Rs::kShadeWidthId)).name);
+}
+
+TEST(LookDownPage, AlignStyleDecidesWhetherTheProjectionsCanBeEdited) {
+    MapPage<CLstLookDownForm> page;
+    page.section.Section().GetWellPositionor()->SetAlignStyle(2);
+    page.Refresh();
+    EXPECT_TRUE(page.open->Item(L::kProjectionStyleId)->IsEnabled());
+    EXPECT_TRUE(page.open->Item(L::kShadeWidthId)->IsEnabled());
+    page.section.Section().GetWellPositionor()->SetAlignStyle(7);
+    page.Refresh();
+    EXPECT_FALSE(page.open->Item(L::kProjectionStyleId)->IsEnabled());
+    EXPECT_FALSE(page.open->Item(L::kShadeShownId)->IsEnabled());
+}
+
+TEST(LookDownPage, SwitchesEnableTheirGroupsItems) {
+    MapPage<CLstLookDownForm> page;
+    ASSERT_TRUE(page.open->Pick(L::kNameShownId, "否"));
+    EXPECT_FALSE(page.map().IsWellNameShowing());
+    EXPECT_FALSE(page.open->Item(L::kNameFaceId)->IsEnabled());
+    EXPECT_TRUE(page.open->Item(L::kNameShownId)->IsEnabled());
+    ASSERT_TRUE(page.open->Pick(L::kNameShownId, "是"));
+    EXPECT_TRUE(page.open->Item(L::kNameColorId)->IsEnabled());
+}
+
+TEST(LookDownPage, PointEditsChangeOneFieldOfTheSymbol) {
+    MapPage<CLstLookDownForm> page;
+    QXLOGPOINT point;
+    point.style = 4;
+    point.borderColor = RGB(1, 2, 3);
+    page.map().SetLogPoint(point, 0);
+    ASSERT_TRUE(page.open->Type(L::kSymbolSizeId, "2.5"));
+    EXPECT_FLOAT_EQ(250, page.map().GetLogPoint(0).size);
+    EXPECT_EQ(4u, page.map().GetLogPoint(0).style);
+    EXPECT_EQ(RGB(1, 2, 3), page.map().GetLogPoint(0).borderColor);
+}
+
+TEST(LookDownPage, AMapWithoutAFontShowsNoSizeAndTakesNoFontEdit) {
+    MapPage<CLstLookDownForm> page(FLOATRECT(10, 80, 60, 20), false);
+    EXPECT_EQ("", page.open->Value(L::kNameSizeId));
+    page.open->Type(L::kNameSizeId, "12");
+    QXLOGFONT* font = nullptr;
+    page.map().GetLogFont(font);
+    EXPECT_EQ(nullptr, font);
+    EXPECT_TRUE(Logged("ScLookDownForm::UpdateWnd()"));
+}
+
+TEST(ReservoirLookDownPage, SwitchesStampTheMapAndTheRefreshEnables) {
+    MapPage<CRsLstLookDownForm, KelReservoir::Connection::CkelReservoir> page;
+    const uint64_t stamp = page.map().GetTimeStamp();
+    ASSERT_TRUE(page.open->Pick(Rs::kNameShownId, "否"));
+    EXPECT_NE(stamp, page.map().GetTimeStamp());
+    EXPECT_TRUE(page.open->Item(Rs::kNameFaceId)->IsEnabled());
+    page.open->Show(&page.map());
+    EXPECT_FALSE(page.open->Item(Rs::kNameFaceId)->IsEnabled());
+}
+
+TEST(ReservoirLookDownPage, AnotherKindOfObjectLeavesThePagesMap) {
+    MapPage<CRsLstLookDownForm, KelReservoir::Connection::CkelReservoir> page;
+    ScDepthRuler ruler;
+    page.open->Show(&ruler);
+    EXPECT_EQ(&page.map(), page.open->list().GetMap());
+    // An edit while a ruler is selected changes no map.
+    page.open->Type(Rs::kXId, "5");
+    EXPECT_FALSE(Logged("ScLookDownForm::UpdateWnd()"));
+}
+
+}  // namespace

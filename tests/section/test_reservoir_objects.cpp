@@ -1,0 +1,340 @@
+// The reservoir object pages: designer well, interface line, control line, fault lines and flow
+// unit: what each edit stores, the movable range of interface lines, and objects that miss a part.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <boost/make_shared.hpp>
+
+#include "bcg/ColorProp.h"
+#include "driver/Responder.h"
+#include "hostlibs/Halyard/Testing.h"
+#include "hostlibs/Oriel/SectionFixture.h"
+#include "hosttypes/Halyard/ControlLine.h"
+#include "hosttypes/Halyard/DesignerWell.h"
+#include "hosttypes/Halyard/FaultLine.h"
+#include "hosttypes/Halyard/FlowUnit.h"
+#include "hosttypes/Halyard/OSWerLine.h"
+#include "hosttypes/Halyard/Reservoir.h"
+#include "hosttypes/Oriel/ConnectionLines.h"
+#include "hosttypes/Oriel/ConnectionSegments.h"
+#include "hosttypes/Oriel/ScDepthRuler.h"
+#include "hosttypes/Parsnip/QXObjectFill.h"
+#include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "section/LstControlLine.h"
+#include "section/LstDsgWell.h"
+#include "section/LstFaultLine.h"
+#include "section/LstFaultLineEntity.h"
+#include "section/LstOiLine.h"
+#include "section/RsLstSand.h"
+#include "section/SectionTestFixture.h"
+
+namespace {
+
+using KelReservoir::Connection::CDesignerWellAdapter;
+using KelReservoir::Connection::CkelReservoir;
+using KelReservoir::Fault::CkelFaultLine;
+using KelReservoir::Fault::CkelFaultWellPoint;
+using KelReservoir::SandUnit::CkelFlowUnit;
+using KelReservoir::SandUnit::CkelOSWerLine;
+using KelReservoir::SandUnit::CkelOSWerLineManager;
+using KelReservoir::UI::CLstFaultLineEntity;
+using KelReservoir::VirtualWell::CkelControlLine;
+
+bool HalyardLogged(const std::string& entry) {
+    const auto& log = halyard::testing::CallLog();
+    return std::find(log.begin(), log.end(), entry) != log.end();
+}
+
+class ReservoirPages : public ::testing::Test {
+protected:
+    ReservoirPages() {
+        halyard::testing::ClearCallLog();
+        platform::Responder::Instance().Reset();
+    }
+    ~ReservoirPages() override { platform::Responder::Instance().Reset(); }
+    int Updates() { return section.Section().GetUpdateCount(); }
+
+    oriel::SectionFixture<CkelReservoir> section;
+};
+
+// ---- designer well ----------------------------------------------------------------------------------------
+
+TEST_F(ReservoirPages, DesignerWellDepthsAreElevationsAndNarrowWidthsAreIgnored) {
+    CDesignerWellAdapter well;
+    well.SetReservoir(&section.Section());
+    well.SetTopDepth(-1200);
+    sectiontest::OpenList<CLstDsgWell> open(new CLstDsgWell(&well, CLstDsgWell::kReservoirMode));
+    open.Show(&well);
+    EXPECT_EQ("1200.00", open.Value(CLstDsgWell::kTopDepthId));
+    EXPECT_EQ("海拔深", open.Value(CLstDsgWell::kDepthTypeId));
+
+    ASSERT_TRUE(open.Type(CLstDsgWell::kTopDepthId, "850"));
+    EXPECT_TRUE(HalyardLogged("CDesignerWellAdapter::SetTopDepth(-850.000000)"));
+    EXPECT_DOUBLE_EQ(-850, well.GetTopDepth());
+    well.m_dMinWidth = 300;
+    open.Type(CLstDsgWell::kWidthId, "0.1");
+    EXPECT_DOUBLE_EQ(300, well.m_dMinWidth);
+    ASSERT_TRUE(open.Type(CLstDsgWell::kWidthId, "2"));
+    EXPECT_DOUBLE_EQ(200, well.m_dMinWidth);
+    EXPECT_EQ(3, Updates());
+    EXPECT_EQ(1, section.Section().GetModifyFlag());
+}
+
+TEST_F(ReservoirPages, DesignerWellFontEditKeepsTheFontsSecondColour) {
+    CDesignerWellAdapter well;
+    well.SetReservoir(&section.Section());
+    QXLOGFONT font;
+    font.size = 1200;
+    font.backColor = RGB(9, 9, 9);
+    font.SetFaceName("黑体");
+    well.SetLogFont(&font);
+    sectiontest::OpenList<CLstDsgWell> open(new CLstDsgWell(&well, CLstDsgWell::kReservoirMode));
+    open.Show(&well);
+    auto* colour = dynamic_cast<CBCGPColorProp*>(open.Item(CLstDsgWell::kFontColorId));
+    ASSERT_TRUE(open.grid().ChooseColor(colour, RGB(0, 0, 200)));
+    const QXLOGFONT stored = *well.GetLogFont();
+    EXPECT_EQ(RGB(0, 0, 200), stored.color);
+    EXPECT_EQ(RGB(9, 9, 9), stored.backColor);
+    EXPECT_FLOAT_EQ(1200, stored.size);
+    EXPECT_EQ("黑体", std::string(stored.GetFaceName()));
+
+    // A size that is no number: the group reader refuses it and nothing is written.
+    halyard::testing::ClearCallLog();
+    open.Type(CLstDsgWell::kFontSizeId, "x");
+    EXPECT_FALSE(HalyardLogged("CDesignerWellAdapter::SetLogFont"));
+    EXPECT_FLOAT_EQ(1200, well.GetLogFont()->size);
+}
+
+// ---- interface lines --------------------------------------------------------------------------------------
+
+struct InterfaceLines {
+    boost::shared_ptr<CkelOSWerLineManager> manager = boost::make_shared<CkelOSWerLineManager>();
+    boost::shared_ptr<CkelOSWerLine> upper = boost::make_shared<CkelOSWerLine>();
+    boost::shared_ptr<CkelOSWerLine> lower = boost::make_shared<CkelOSWerLine>();
+    explicit InterfaceLines(int count) {
+        upper->SetMoveDepthExtent(1000, 1100);
+        upper->SetDepth(1050);
+        lower->SetMoveDepthExtent(1100, 1200);
+        lower->SetDepth(1150);
+        if (count > 0) manager->SetUpperLine(upper);
+        if (count > 1) manager->SetLowerLine(lower);
+    }
+};
+
+TEST_F(ReservoirPages, InterfaceLineMovesWithinItsRangeBoundsIncluded) {
+    InterfaceLines lines(1);
+    sectiontest::OpenList<CLstOiLine> open(new CLstOiLine(lines.upper.get()));
+    open.Show(lines.upper.get());
+    EXPECT_EQ("1050", open.Value(CLstOiLine::kDepthId).substr(0, 4));
+    ASSERT_TRUE(open.Type(CLstOiLine::kDepthId, "1100"));
+    EXPECT_DOUBLE_EQ(1100, lines.upper->GetDepth());
+    EXPECT_TRUE(platform::Responder::Instance().MessageBoxes().empty());
+
+    open.Type(CLstOiLine::kDepthId, "1100.5");
+    EXPECT_DOUBLE_EQ(1100, lines.upper->GetDepth());
+    const auto& boxes = platform::Responder::Instance().MessageBoxes();
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ("设置的深度范围超过其所在的深度范围1000.000000-1100.000000", boxes[0].text);
+    EXPECT_EQ("错误", boxes[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_OK), boxes[0].type);
+    EXPECT_EQ(1100.0, open.Item(CLstOiLine::kDepthId)->GetValue().dblVal);
+}
+
+TEST_F(ReservoirPages, InterfaceLinePageFollowsOnlyInterfaceLines) {
+    InterfaceLines lines(2);
+    sectiontest::OpenList<CLstOiLine> open(new CLstOiLine(lines.upper.get()));
+    open.Show(lines.upper.get());
+    lines.lower->SetTimeStamp(lines.upper->GetTimeStamp());
+    open.Show(lines.lower.get());
+    EXPECT_EQ(lines.lower.get(), open.list().GetLine());
+    ScDepthRuler ruler;
+    open.Show(&ruler);
+    EXPECT_EQ(lines.lower.get(), open.list().GetLine());
+}
+
+TEST_F(ReservoirPages, PageWithoutItsInterfaceLineShowsAnEmptyDepthAndMovesNothing) {
+    sectiontest::OpenList<CLstOiLine> open(new CLstOiLine(nullptr));
+    EXPECT_EQ("", open.Value(CLstOiLine::kDepthId));
+    open.Type(CLstOiLine::kDepthId, "5");
+    EXPECT_TRUE(platform::Responder::Instance().MessageBoxes().empty());
+}
+
+// ---- control line -----------------------------------------------------------------------------------------
+
+TEST_F(ReservoirPages, ControlLinePointSizeIsStoredInHundredthsAndColoursOneWordEach) {
+    auto line = boost::make_shared<CkelControlLine>();
+    section.Section().GetControlLineMgr()->AddLine(line);
+    QXLOGBRUSH brush;
+    brush.fillColor = RGB(1, 1, 1);
+    brush.lineColor = RGB(2, 2, 2);
+    line->SetBrush(brush);
+    line->m_dPointSize = 250;
+    sectiontest::OpenList<CLstControlLine> open(new CLstControlLine(line.get()));
+    open.Show(line.get());
+    EXPECT_EQ("2.50", open.Value(CLstControlLine::kPointSizeId));
+    ASSERT_TRUE(open.Type(CLstControlLine::kPointSizeId, "1.5"));
+    EXPECT_DOUBLE_EQ(150, line->m_dPointSize);
+    ASSERT_TRUE(open.Type(CLstControlLine::kPointSizeId, "2.5"));
+    EXPECT_DOUBLE_EQ(250, line->m_dPointSize);
+    auto* inner = dynamic_cast<CBCGPColorProp*>(open.Item(CLstControlLine::kInnerColorId));
+    ASSERT_TRUE(open.grid().ChooseColor(inner, RGB(7, 7, 7)));
+    EXPECT_EQ(RGB(7, 7, 7), line->GetBrush().fillColor);
+    EXPECT_EQ(RGB(2, 2, 2), line->GetBrush().lineColor);
+    EXPECT_EQ(3, Updates());
+}
+
+// ---- fault lines ------------------------------------------------------------------------------------------
+
+class FaultLines : public ReservoirPages {
+protected:
+    FaultLines() {
+        for (int i = 0; i < 2; ++i) {
+            lines[i] = boost::make_shared<CkelFaultLine>();
+            section.Section().GetFaultLineMgr()->AddLine(lines[i]);
+        }
+    }
+    boost::shared_ptr<CkelFaultLine> lines[2];
+};
+
+TEST_F(FaultLines, StylePageWidthReachesTheRecordAndEveryFaultLine) {
+    section.Record().m_faultLinePen.style = 2;
+    section.Record().m_faultLinePen.color = RGB(5, 5, 5);
+    sectiontest::OpenList<CLstFaultLine> open(new CLstFaultLine(&section.Section()));
+    open.Show(section.Object());
+    ASSERT_TRUE(open.Type(CLstFaultLine::kWidthId, "0.4"));
+    EXPECT_FLOAT_EQ(40, section.Record().m_faultLinePen.width);
+    for (const auto& line : lines) {
+        EXPECT_FLOAT_EQ(40, line->GetLogPen().width);
+        EXPECT_EQ(2u, line->GetLogPen().style);
+        EXPECT_EQ(RGB(5, 5, 5), line->GetLogPen().color);
+    }
+    EXPECT_EQ(1, Updates());
+}
+
+TEST_F(FaultLines, KindAndSealingEdits) {
+    CkelFaultLine& line = *lines[0];
+    line.SetNoraml(true);
+    sectiontest::OpenList<CLstFaultLineEntity> open(new CLstFaultLineEntity(&line));
+    open.Show(&line);
+    EXPECT_EQ("正断层", open.Value(CLstFaultLineEntity::kKindId));
+    ASSERT_TRUE(open.Pick(CLstFaultLineEntity::kKindId, "逆断层"));
+    EXPECT_FALSE(line.GetNoraml());
+    EXPECT_TRUE(HalyardLogged("CkelFaultLine::Update"));
+    const uint64_t stamp = line.GetTimeStamp();
+    ASSERT_TRUE(open.Pick(CLstFaultLineEntity::kSealingId, "渗透断层"));
+    EXPECT_TRUE(line.GetPermeable());
+    EXPECT_NE(stamp, line.GetTimeStamp());
+    EXPECT_EQ(2, Updates());
+}
+
+TEST_F(FaultLines, OnlyATwoPointLineTakesADipAngle) {
+    CQXObjectPolyline two, three;
+    two.SetPoints({FLOATPOINT(0, 0), FLOATPOINT(1, 1)});
+    three.SetPoints({FLOATPOINT(0, 0), FLOATPOINT(1, 1), FLOATPOINT(2, 0)});
+    lines[0]->SetImp(&two);
+    lines[1]->SetImp(&three);
+    sectiontest::OpenList<CLstFaultLineEntity> first(new CLstFaultLineEntity(lines[0].get()));
+    sectiontest::OpenList<CLstFaultLineEntity> second(new CLstFaultLineEntity(lines[1].get()));
+    EXPECT_TRUE(first.Item(CLstFaultLineEntity::kDipAngleId)->IsEnabled());
+    EXPECT_FALSE(second.Item(CLstFaultLineEntity::kDipAngleId)->IsEnabled());
+}
+
+TEST_F(FaultLines, BreakDepthShowsOnlyForALineOverAWellAndIsEmptyWithoutItsPoint) {
+    CkelFaultLine& line = *lines[0];
+    sectiontest::OpenList<CLstFaultLineEntity> open(new CLstFaultLineEntity(&line));
+    open.Show(&line);
+    EXPECT_FALSE(open.Shown(CLstFaultLineEntity::kBreakDepthId));
+
+    line.SetOverWell(true);
+    line.SetTimeStamp(line.GetTimeStamp() + 1);
+    open.Show(&line);
+    EXPECT_TRUE(open.Shown(CLstFaultLineEntity::kBreakDepthId));
+    EXPECT_EQ("", open.Value(CLstFaultLineEntity::kBreakDepthId));
+
+    CkelFaultWellPoint point;
+    point.SetWell(&section.Well(0));
+    point.SetPoint(FLOATPOINT(0, -1234.5));
+    line.GetWellPointManager().AddObj(point);
+    line.SetTimeStamp(line.GetTimeStamp() + 1);
+    open.Show(&line);
+    EXPECT_EQ("1234.50", open.Value(CLstFaultLineEntity::kBreakDepthId));
+}
+
+// ---- flow unit --------------------------------------------------------------------------------------------
+
+class FlowUnitPage : public ReservoirPages {
+protected:
+    void Open(int lineCount, bool withFill = true) {
+        lines = std::make_unique<InterfaceLines>(lineCount);
+        unit.SetOswLineManager(lines->manager);
+        sand.SetUnitCode("U7");
+        fill.AddSand(&sand);
+        QXLOGBRUSH brush;
+        brush.style = 1002;
+        drawing.SetLogBrush(&brush);
+        fill.SetFillObject(&drawing);
+        if (withFill) unit.GetFillManager().AddObj(&fill);
+        unit.SetTimeStamp(4);
+        open = std::make_unique<sectiontest::OpenList<CRsLstSand>>(new CRsLstSand(&unit));
+        open->Show(&unit);
+    }
+    bool Enabled(DWORD_PTR id) { return open->Item(id)->IsEnabled() == TRUE; }
+
+    CkelFlowUnit unit;
+    CnSand sand;
+    CnSandFill fill;
+    CQXObjectFill drawing;
+    std::unique_ptr<InterfaceLines> lines;
+    std::unique_ptr<sectiontest::OpenList<CRsLstSand>> open;
+};
+
+TEST_F(FlowUnitPage, WithoutLinesOnlyTheFillIsEditable) {
+    Open(0);
+    EXPECT_EQ("U7", open->Value(CRsLstSand::kUnitTypeId));
+    EXPECT_TRUE(Enabled(CRsLstSand::kFillStyleId));
+    EXPECT_FALSE(Enabled(CRsLstSand::kUpperDepthId));
+    EXPECT_FALSE(Enabled(CRsLstSand::kLowerDepthId));
+    ASSERT_TRUE(open->Pick(CRsLstSand::kFillStyleSetId, "常用填充"));
+    EXPECT_EQ(1000u, unit.GetBrush().style);
+    ASSERT_TRUE(open->Pick(CRsLstSand::kFillTransparentId, "否"));
+    EXPECT_EQ(13u, unit.GetBrush().backMode);
+}
+
+TEST_F(FlowUnitPage, LinesLockTheFillAndMoveWithinTheirRange) {
+    Open(2);
+    EXPECT_FALSE(Enabled(CRsLstSand::kFillStyleId));
+    EXPECT_FALSE(Enabled(CRsLstSand::kUnitTypeId));
+    EXPECT_TRUE(Enabled(CRsLstSand::kUpperDepthId));
+    EXPECT_TRUE(Enabled(CRsLstSand::kLowerDepthId));
+    ASSERT_TRUE(open->Type(CRsLstSand::kLowerDepthId, "1200"));
+    EXPECT_DOUBLE_EQ(1200, lines->lower->GetDepth());
+    open->Type(CRsLstSand::kLowerDepthId, "1099");
+    EXPECT_DOUBLE_EQ(1200, lines->lower->GetDepth());
+    ASSERT_EQ(1u, platform::Responder::Instance().MessageBoxes().size());
+    EXPECT_EQ("设置的深度范围超过其所在的深度范围1100.000000-1200.000000",
+              platform::Responder::Instance().MessageBoxes()[0].text);
+}
+
+TEST_F(FlowUnitPage, OneLineLeavesTheLowerGroupDisabled) {
+    Open(1);
+    EXPECT_TRUE(Enabled(CRsLstSand::kUpperDepthId));
+    EXPECT_FALSE(Enabled(CRsLstSand::kLowerDepthId));
+}
+
+TEST_F(FlowUnitPage, AUnitWithoutASandFillShowsEmptySandAndFillItemsAndIsNotEdited) {
+    Open(0, false);
+    EXPECT_EQ("", open->Value(CRsLstSand::kUnitTypeId));
+    EXPECT_EQ("", open->Value(CRsLstSand::kFillStyleSetId));
+    const QXLOGBRUSH before = unit.GetBrush();
+    open->Pick(CRsLstSand::kFillTransparentId, "是");
+    EXPECT_EQ(before.backMode, unit.GetBrush().backMode);
+}
+
+TEST_F(FlowUnitPage, AnotherKindOfObjectLeavesThePagesUnit) {
+    Open(0);
+    ScDepthRuler ruler;
+    open->Show(&ruler);
+    EXPECT_EQ(&unit, open->list().GetUnit());
+}
+
+}  // namespace
