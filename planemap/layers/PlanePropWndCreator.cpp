@@ -77,6 +77,7 @@
 #include "planemap/PropListWellNetLine.h"
 #include "planemap/layers/LayerDataPages.h"
 #include "planemap/layers/LayerTexts.h"
+#include "planemap/layers/PropListAttributeLayerPages.h"
 #include "planemap/layers/PropListBoundLayerBound.h"
 #include "planemap/layers/PropListCtrlLineLayerData.h"
 #include "planemap/layers/PropListCtrlLineLayerLine.h"
@@ -251,13 +252,13 @@ const LayerRow kLayerRows[] = {
        {lt::kStratumSectionPage, Make<CPropListStratumLayerStratum>, false},
        {lt::kConnectionPage, Make<CPropListStratumLayerConnection>, false}}}},
     {{{lt::kFaciesLineLayer, lt::kFaciesFillLayer}},
-     {{{lt::kDataPage, nullptr /* CPropListFaciesLayerData */, false},
-       {lt::kFaciesLinePage, nullptr /* CPropListFaciesLayerLine */, false},
-       {lt::kVirtualWellPage, nullptr /* CPropListFaciesLayerAppendControlPoint */, false}}}},
+     {{{lt::kDataPage, Make<CPropListFaciesLayerData>, false},
+       {lt::kFaciesLinePage, Make<CPropListFaciesLayerLine>, false},
+       {lt::kVirtualWellPage, Make<CPropListFaciesLayerAppendControlPoint>, false}}}},
     {{{lt::kScatteredLineLayer, lt::kScatteredFillLayer}},
-     {{{lt::kDataPage, nullptr /* CPropListScatteredLayerData */, false},
-       {lt::kScatteredLineLayer, nullptr /* CPropListScatteredLayerLine */, false},
-       {lt::kVirtualWellPage, nullptr /* CPropListScatteredLayerAppendControlPoint */, false}}}},
+     {{{lt::kDataPage, Make<CPropListScatteredLayerData>, false},
+       {lt::kScatteredLineLayer, Make<CPropListScatteredLayerLine>, false},
+       {lt::kVirtualWellPage, Make<CPropListScatteredLayerAppendControlPoint>, false}}}},
     {{{lt::kContourLayer, lt::kContourFillLayer}},
      {{{lt::kDataPage, nullptr /* CPropListContourLayerData */, true},
        {lt::kContourLayer, nullptr /* CPropListContourLayerLine */, false},
