@@ -37,12 +37,6 @@ CString Hundredths(float value) {
     return text;
 }
 
-// A switch item and the item it greys.
-void ShowSwitch(CBCGPProp* item, CBCGPProp* governed, int on) {
-    SetYesNoProp(item, on == 1);
-    if (governed) governed->Enable(on != 0);
-}
-
 }  // namespace
 
 // ---- data page ---------------------------------------------------------------------------------------------
@@ -100,71 +94,7 @@ const AttributeDataRules& CPropListScatteredLayerData::Rules() const { return kS
 
 // ---- line page ---------------------------------------------------------------------------------------------
 
-template <class Wrapper>
-int TAttributeLayerLine<Wrapper>::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
-    auto& grid = this->m_wndPropList;
-    grid.AddProperty(CreateYesNoProp(attrtext::kSameStyle, kSameStyleId, _variant_t(""), nullptr), TRUE, TRUE);
-    grid.AddProperty(geoitems::NewStylePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription, kStyleId),
-                     TRUE, TRUE);
-    grid.AddProperty(CreateYesNoProp(attrtext::kSameColor, kSameColorId, _variant_t(""), nullptr), TRUE, TRUE);
-    grid.AddProperty(NewGroupColorProp(grouptext::kColor, attrtext::kLineColorDescription, kColorId, 0), TRUE, TRUE);
-    grid.AddProperty(CreateYesNoProp(attrtext::kSameSize, kSameSizeId, _variant_t(""), nullptr), TRUE, TRUE);
-    grid.AddProperty(NewTextItem(grouptext::kLineWidth, attrtext::kLineSizeDescription, kWidthId), TRUE, TRUE);
-    return 0;
-}
-
-template <class Wrapper>
-void TAttributeLayerLine<Wrapper>::RefreshLayer(Wrapper& layer) {
-    QXLOGPEN pen;
-    pen.style = layer.GetLineStyle();
-    pen.color = layer.GetLineColor();
-    pen.width = layer.GetLineSize();
-    geoitems::ShowPen(this->FindItem(kStyleId), this->FindItem(kColorId), this->FindItem(kWidthId), pen, "%.2f");
-    ShowSwitch(this->FindItem(kSameStyleId), this->FindItem(kStyleId), layer.GetLineSameStyle());
-    ShowSwitch(this->FindItem(kSameColorId), this->FindItem(kColorId), layer.GetLineSameColor());
-    ShowSwitch(this->FindItem(kSameSizeId), this->FindItem(kWidthId), layer.GetLineSameSize());
-}
-
-template <class Wrapper>
-void TAttributeLayerLine<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) {
-    const int on = GetYesNoProp(item) ? 1 : 0;
-    switch (item->GetData()) {
-        case kSameStyleId:
-            layer.SetLineSameStyle(on);
-            if (CBCGPProp* style = this->FindItem(kStyleId)) style->Enable(on);
-            break;
-        case kSameColorId:
-            layer.SetLineSameColor(on);
-            if (CBCGPProp* colour = this->FindItem(kColorId)) colour->Enable(on);
-            break;
-        case kSameSizeId:
-            layer.SetLineSameSize(on);
-            if (CBCGPProp* width = this->FindItem(kWidthId)) width->Enable(on);
-            break;
-        case kStyleId:
-            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) layer.SetLineStyle(picker->GetVal());
-            break;
-        case kColorId: {
-            COLORREF color = 0;
-            if (ReadColor(item, &color)) layer.SetLineColor(color);
-            break;
-        }
-        case kWidthId: {
-            float width = layer.GetLineSize();
-            if (planemap::ReadWidth(ItemText(item), &width))
-                layer.SetLineSize(width);
-            else
-                SetItemText(item, Hundredths(layer.GetLineSize()));
-            break;
-        }
-        default:
-            break;
-    }
-}
-
-template class TAttributeLayerLine<CFaciesLayer>;
-template class TAttributeLayerLine<CScatteredLayer>;
+const linesettings::Ids AttributeLineIds::kIds{kSameStyleId, kStyleId, kSameColorId, kColorId, kSameSizeId, kWidthId};
 
 // ---- virtual-well page -------------------------------------------------------------------------------------
 

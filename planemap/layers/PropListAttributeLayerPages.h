@@ -9,6 +9,7 @@
 #include "hosttypes/Moraine/FaciesLayer.h"
 #include "hosttypes/Moraine/ScatteredLayer.h"
 #include "planemap/layers/LayerPage.h"
+#include "planemap/layers/LineSettings.h"
 
 // What sets the data pages of the two kinds apart.
 struct AttributeDataRules {
@@ -50,9 +51,8 @@ protected:
     const AttributeDataRules& Rules() const override;
 };
 
-template <class Wrapper>
-class TAttributeLayerLine : public TLayerPage<Wrapper> {
-public:
+// The line pages' item ids, the same for both kinds.
+struct AttributeLineIds {
     enum : DWORD_PTR {
         kStyleId = 2002,
         kWidthId = 2003,
@@ -61,15 +61,18 @@ public:
         kSameStyleId = 2006,
         kSameSizeId = 2007,
     };
-
-protected:
-    int InitPropWnd() override;
-    void RefreshLayer(Wrapper& layer) override;
-    void OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) override;
+    static const linesettings::Ids kIds;
 };
 
-class CPropListFaciesLayerLine : public TAttributeLayerLine<kel::plane::CFaciesLayer> {};
-class CPropListScatteredLayerLine : public TAttributeLayerLine<kel::plane::CScatteredLayer> {};
+class CPropListFaciesLayerLine : public TLineSettingsPage<kel::plane::CFaciesLayer>, public AttributeLineIds {
+protected:
+    const linesettings::Ids& LineIds() const override { return kIds; }
+};
+
+class CPropListScatteredLayerLine : public TLineSettingsPage<kel::plane::CScatteredLayer>, public AttributeLineIds {
+protected:
+    const linesettings::Ids& LineIds() const override { return kIds; }
+};
 
 template <class Wrapper>
 class TAttributeLayerPoint : public TLayerPage<Wrapper> {
