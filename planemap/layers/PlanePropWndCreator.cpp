@@ -84,6 +84,8 @@
 #include "planemap/layers/PropListFaultLayerLine.h"
 #include "planemap/layers/PropListLineLayerLine.h"
 #include "planemap/layers/PropListPointLayerPoint.h"
+#include "planemap/layers/PropListSandLayerData.h"
+#include "planemap/layers/PropListSandLayerLine.h"
 #include "planemap/layers/PropListStratum.h"
 #include "planemap/layers/PropListStratumLayerConnection.h"
 #include "planemap/layers/PropListStratumLayerStratum.h"
@@ -270,14 +272,14 @@ const LayerRow kLayerRows[] = {
      {{{lt::kDataPage, Make<CPropListFaultLayerData>, false},
        {lt::kFaultLinePage, Make<CPropListFaultLayerLine>, false}}}},
     {{{lt::kSandLayer}},
-     {{{lt::kDataPage, nullptr /* CPropListSandLayerData */, false},
-       {lt::kSandLinePage, nullptr /* CPropListSandLayerLine */, false}}}},
+     {{{lt::kDataPage, Make<CPropListSandLayerData>, false},
+       {lt::kSandLinePage, Make<CPropListSandLayerLine>, false}}}},
     {{{lt::kOilWaterLayer, lt::kOilWaterFillLayer}},
-     {{{lt::kDataPage, nullptr /* CPropListOilWaterLayerData */, false},
-       {lt::kOilWaterLinePage, nullptr /* CPropListOilWaterLayerLine */, false}}}},
+     {{{lt::kDataPage, Make<CPropListOilWaterLayerData>, false},
+       {lt::kOilWaterLinePage, Make<CPropListOilWaterLayerLine>, false}}}},
     {{{lt::kRegionLayer, lt::kRegionFillLayer}},
-     {{{lt::kDataPage, nullptr /* CPropListRegionLayerData */, false},
-       {lt::kRegionLinePage, nullptr /* CPropListRegionLayerLine */, false}}}},
+     {{{lt::kDataPage, Make<CPropListRegionLayerData>, false},
+       {lt::kRegionLinePage, Make<CPropListRegionLayerLine>, false}}}},
     {{{lt::kCtrlLineLayer}},
      {{{lt::kDataPage, Make<CPropListCtrlLineLayerData>, false},
        {lt::kCtrlLineLayer, Make<CPropListCtrlLineLayerLine>, false}}}},

@@ -23,6 +23,12 @@ using kel::plane::CScatteredLayer;
 
 const AttributeDataRules kFaciesRules{true, false, layertext::kFaciesLinePage, attrtext::kFaciesBelt};
 const AttributeDataRules kScatteredRules{false, true, layertext::kScatteredLineLayer, layertext::kScatteredFillLayer};
+const AttributeDataRules kOilWaterRules{false, false, layertext::kOilWaterLinePage, attrtext::kOilWaterBelt};
+const AttributeDataRules kRegionRules{false, false, layertext::kRegionLinePage, attrtext::kRegionBelt};
+
+// Facies and scattered-attribute layers have virtual wells; the oil-water and region layers none.
+template <class W>
+constexpr bool kHasVirtualWells = std::is_base_of_v<kel::plane::TAppendControlPoint<W>, W>;
 
 // The attribute a scattered-attribute layer manages: its data name after the first ".", or the
 // whole name when it holds none.
@@ -55,7 +61,8 @@ int TAttributeLayerData<Wrapper>::InitPropWnd() {
     const DWORD_PTR first = LineSwitchId(rules);
     grid.AddProperty(CreateYesNoProp(rules.lineSwitch, first, _variant_t(""), nullptr), TRUE, TRUE);
     grid.AddProperty(CreateYesNoProp(rules.fillSwitch, first + 1, _variant_t(""), nullptr), TRUE, TRUE);
-    grid.AddProperty(CreateYesNoProp(layertext::kVirtualWellPage, first + 2, _variant_t(""), nullptr), TRUE, TRUE);
+    if constexpr (kHasVirtualWells<Wrapper>)
+        grid.AddProperty(CreateYesNoProp(layertext::kVirtualWellPage, first + 2, _variant_t(""), nullptr), TRUE, TRUE);
     return 0;
 }
 
@@ -68,7 +75,8 @@ void TAttributeLayerData<Wrapper>::RefreshLayer(Wrapper& layer) {
         SetItemText(this->FindItem(first - 1), ManagedAttribute(layer.GetDataName()));
     SetYesNoProp(this->FindItem(first), layer.GetLineVisible() == 1);
     SetYesNoProp(this->FindItem(first + 1), layer.GetFillVisible() == 1);
-    SetYesNoProp(this->FindItem(first + 2), layer.GetAppendControlPointVisible() == 1);
+    if constexpr (kHasVirtualWells<Wrapper>)
+        SetYesNoProp(this->FindItem(first + 2), layer.GetAppendControlPointVisible() == 1);
 }
 
 template <class Wrapper>
@@ -82,19 +90,26 @@ void TAttributeLayerData<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp*
         layer.SetLineVisible(on);
     else if (id == first + 1)
         layer.SetFillVisible(on);
-    else if (id == first + 2)
-        layer.SetAppendControlPointVisible(on);
+    else if constexpr (kHasVirtualWells<Wrapper>) {
+        if (id == first + 2) layer.SetAppendControlPointVisible(on);
+    }
 }
 
 template class TAttributeLayerData<CFaciesLayer>;
 template class TAttributeLayerData<CScatteredLayer>;
+template class TAttributeLayerData<kel::plane::COilWaterLayer>;
+template class TAttributeLayerData<kel::plane::CRegionLayer>;
 
 const AttributeDataRules& CPropListFaciesLayerData::Rules() const { return kFaciesRules; }
 const AttributeDataRules& CPropListScatteredLayerData::Rules() const { return kScatteredRules; }
+const AttributeDataRules& CPropListOilWaterLayerData::Rules() const { return kOilWaterRules; }
+const AttributeDataRules& CPropListRegionLayerData::Rules() const { return kRegionRules; }
 
 // ---- line page ---------------------------------------------------------------------------------------------
 
 const linesettings::Ids AttributeLineIds::kIds{kSameStyleId, kStyleId, kSameColorId, kColorId, kSameSizeId, kWidthId};
+const linesettings::Ids DistributionLineIds::kIds{kSameStyleId, kStyleId, kSameColorId, kColorId, kSameSizeId,
+                                                  kWidthId};
 
 // ---- virtual-well page -------------------------------------------------------------------------------------
 

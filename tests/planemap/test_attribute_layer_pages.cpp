@@ -4,17 +4,24 @@
 #include <gtest/gtest.h>
 
 #include "PlaneListFixture.h"
+#include "framework/PropStyleCombox.h"
 #include "hostlibs/Moraine/MoraineTesting.h"
 #include "hostlibs/Parsnip/MapFixture.h"
 #include "hosttypes/Moraine/FaciesLayer.h"
 #include "hosttypes/Moraine/PlaneOption.h"
 #include "hosttypes/Moraine/ScatteredLayer.h"
+#include "hosttypes/Moraine/RegionLayer.h"
+#include "hosttypes/Moraine/SandLayer.h"
 #include "planemap/layers/PropListAttributeLayerPages.h"
+#include "planemap/layers/PropListSandLayerData.h"
+#include "planemap/layers/PropListSandLayerLine.h"
 
 namespace {
 
 using kel::plane::CFaciesLayer;
 using kel::plane::CPlaneOption;
+using kel::plane::CRegionLayer;
+using kel::plane::CSandLayer;
 using kel::plane::CScatteredLayer;
 using planetest::OpenList;
 
@@ -107,6 +114,69 @@ TEST(AttributeLayerDataPage, TheManagedAttributeIsTheDataNameAfterItsFirstDot) {
     EXPECT_TRUE(faciesPage.Item(CPropListFaciesLayerData::kStratumId)->IsAllowEdit());
     ASSERT_TRUE(faciesPage.Pick(CPropListFaciesLayerData::kVirtualWellSwitchId, "是"));
     EXPECT_EQ(1, CFaciesLayer(facies).GetAppendControlPointVisible());
+}
+
+TEST(DistributionLayerPages, TheRegionPagesSwitchAndGreyAsTheOilWaterPages) {
+    Reset reset;
+    parsnip::MapFixture map;
+    CQXLayer* layer = map.AddLayer("区域1", "区域边界");
+    CRegionLayer(layer).SetLineSameStyle(1);
+    CRegionLayer(layer).SetLineStyle(5);
+    using Line = CPropListRegionLayerLine;
+    OpenList<Line> page;
+    page.Show(layer);
+    EXPECT_TRUE(page.Enabled(Line::kStyleId));
+    ASSERT_TRUE(page.Pick(Line::kSameStyleId, "否"));
+    EXPECT_FALSE(page.Enabled(Line::kStyleId));
+    ASSERT_TRUE(page.Type(Line::kWidthId, "0"));
+    EXPECT_FLOAT_EQ(0.0f, CRegionLayer(layer).GetLineSize());
+    page.Show(layer);
+    EXPECT_FALSE(page.Enabled(Line::kStyleId));
+    EXPECT_EQ(5u, dynamic_cast<CPropStyleCombox*>(page.Item(Line::kStyleId))->GetVal());
+
+    using Data = CPropListRegionLayerData;
+    OpenList<Data> data;
+    data.Show(layer);
+    EXPECT_EQ("区划线", platform::GridDriver::Info(data.Item(Data::kLineSwitchId)).name);
+    EXPECT_EQ("区划带", platform::GridDriver::Info(data.Item(Data::kFillSwitchId)).name);
+    EXPECT_EQ(nullptr, data.list().GetPropList().FindItemByData(2004, TRUE));  // no virtual wells
+    ASSERT_TRUE(data.Pick(Data::kFillSwitchId, "否"));
+    EXPECT_EQ(0, CRegionLayer(layer).GetFillVisible());
+}
+
+TEST(SandLayerPages, EachSwitchAndEachGroupActsOnItsOwnFamily) {
+    Reset reset;
+    parsnip::MapFixture map;
+    CQXLayer* layer = map.AddLayer("砂体1", "砂体");
+    CSandLayer sand(layer);
+    sand.SetLineVisible(1);
+    sand.SetLineValidVisible(1);
+    sand.SetFillVisible(1);
+    sand.SetFillValidVisible(1);
+    OpenList<CPropListSandLayerData> data;
+    data.Show(layer);
+    ASSERT_TRUE(data.Pick(CPropListSandLayerData::kValidFillSwitchId, "否"));
+    EXPECT_EQ(0, CSandLayer(layer).GetFillValidVisible());
+    EXPECT_EQ(1, CSandLayer(layer).GetFillVisible());
+    EXPECT_EQ(1, CSandLayer(layer).GetLineVisible());
+    EXPECT_EQ(1, CSandLayer(layer).GetLineValidVisible());
+
+    sand.SetLineSameColor(1);
+    sand.SetLineValidSameColor(1);
+    sand.SetLineValidSize(40);
+    using Line = CPropListSandLayerLine;
+    OpenList<Line> page;
+    page.Show(layer);
+    EXPECT_EQ("0.40", page.Value(Line::kValidWidthId));
+    ASSERT_TRUE(page.Pick(Line::kValidSameColorId, "否"));
+    EXPECT_EQ(0, CSandLayer(layer).GetLineValidSameColor());
+    EXPECT_EQ(1, CSandLayer(layer).GetLineSameColor());
+    EXPECT_FALSE(page.Enabled(Line::kValidColorId));
+    EXPECT_TRUE(page.Enabled(Line::kColorId));
+    ASSERT_TRUE(page.Type(Line::kValidWidthId, "0.8"));
+    EXPECT_FLOAT_EQ(80.0f, CSandLayer(layer).GetLineValidSize());
+    ASSERT_TRUE(page.Type(Line::kValidWidthId, "x"));
+    EXPECT_EQ("0.80", page.Value(Line::kValidWidthId));
 }
 
 }  // namespace
