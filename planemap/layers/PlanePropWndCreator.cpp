@@ -79,6 +79,9 @@
 #include "planemap/layers/LayerTexts.h"
 #include "planemap/layers/PropListAttributeLayerPages.h"
 #include "planemap/layers/PropListBoundLayerBound.h"
+#include "planemap/layers/PropListContourLayerData.h"
+#include "planemap/layers/PropListContourLayerFill.h"
+#include "planemap/layers/PropListContourLayerLine.h"
 #include "planemap/layers/PropListCtrlLineLayerData.h"
 #include "planemap/layers/PropListCtrlLineLayerLine.h"
 #include "planemap/layers/PropListFaultLayerLine.h"
@@ -262,9 +265,9 @@ const LayerRow kLayerRows[] = {
        {lt::kScatteredLineLayer, Make<CPropListScatteredLayerLine>, false},
        {lt::kVirtualWellPage, Make<CPropListScatteredLayerAppendControlPoint>, false}}}},
     {{{lt::kContourLayer, lt::kContourFillLayer}},
-     {{{lt::kDataPage, nullptr /* CPropListContourLayerData */, true},
-       {lt::kContourLayer, nullptr /* CPropListContourLayerLine */, false},
-       {lt::kContourAreaPage, nullptr /* CPropListContourLayerFill */, true}}}},
+     {{{lt::kDataPage, Make<CPropListContourLayerData>, true},
+       {lt::kContourLayer, Make<CPropListContourLayerLine>, false},
+       {lt::kContourAreaPage, Make<CPropListContourLayerFill>, true}}}},
     {{{lt::kBoundLayer}},
      {{{lt::kDataPage, Make<CPropListBoundLayerData>, false},
        {lt::kBoundLayer, Make<CPropListBoundLayerBound>, false}}}},

@@ -185,6 +185,12 @@ TEST(PlaneCreator, LayersOpenTheSheetOfTheirKind) {
               (std::vector<std::string>{"数据", "连通井网线", "连通井网区"}));
     EXPECT_EQ(Opened(w.OpenLayer(w.Layer("小层平面图"))).Tabs(), (std::vector<std::string>{"数据", "线", "填充"}));
     EXPECT_EQ(Opened(w.OpenLayer(w.Layer("断层"))).Tabs(), (std::vector<std::string>{"数据", "断层线"}));
+    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("砂体"))).Tabs(), (std::vector<std::string>{"数据", "砂体分布线"}));
+    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("油水填充"))).Tabs(), (std::vector<std::string>{"数据", "油水分布线"}));
+    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("区域边界"))).Tabs(), (std::vector<std::string>{"数据", "区划线"}));
+    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("沉积相填充"))).Tabs(), (std::vector<std::string>{"数据", "相带线", "虚拟井"}));
+    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("离散属性边界线"))).Tabs(),
+              (std::vector<std::string>{"数据", "离散属性边界线", "虚拟井"}));
 }
 
 TEST(PlaneCreator, UnknownLayerKindsRowsWithoutTheirListsAndNoParentOpenNothing) {
@@ -204,6 +210,18 @@ TEST(PlaneCreator, TheDigitisingHostIsKnownByItsFileNamesPrefix) {
     for (const char* no : {"/opt/myquillmark", "/opt/quillmark/host", "quillmar", "", "C:\\quill mark.exe"})
         EXPECT_FALSE(planecreator::IsDigitisingHost(no)) << no;
     EXPECT_FALSE(planecreator::IsDigitisingHost(nullptr));
+}
+
+TEST(PlaneCreator, TheDigitisingHostsContourSheetHasTheLinePageOnly) {
+    CreatorWorld w;
+    {
+        ExecutablePath path("/opt/QuillMark.exe");
+        EXPECT_EQ(Opened(w.OpenLayer(w.Layer("等值线"))).Tabs(), (std::vector<std::string>{"等值线"}));
+    }
+    {
+        ExecutablePath path("/opt/quill");
+        EXPECT_EQ(Opened(w.OpenLayer(w.Layer("等值填充"))).Tabs(), (std::vector<std::string>{"数据", "等值线", "等值区"}));
+    }
 }
 
 TEST(PlaneCreator, PagesLeftOutInTheDigitisingHostOnly) {
