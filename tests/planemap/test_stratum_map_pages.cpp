@@ -24,20 +24,13 @@ namespace {
 using parsnip::MapFixture;
 using parsnip::testing::CountCalls;
 using planetest::BrushOf;
+using planetest::MakePen;
 using planetest::OpenList;
 using planetest::PenOf;
 using Line = CPropListStratumMapLayerLine;
 using Fill = CPropListStratumMapLayerFill;
 
 const std::vector<FLOATPOINT> kPath{FLOATPOINT(0, 0), FLOATPOINT(10, 5), FLOATPOINT(20, 0)};
-
-QXLOGPEN MakePen(UINT style, COLORREF color, float width) {
-    QXLOGPEN pen;
-    pen.style = style;
-    pen.color = color;
-    pen.width = width;
-    return pen;
-}
 
 QXLOGPEN LayerPen(CQXLayer* layer, const char* key) {
     QXLOGPEN pen;
