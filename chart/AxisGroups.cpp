@@ -19,6 +19,11 @@ using namespace axistext;
 
 namespace chart {
 
+bool ReadDigitText(CBCGPProp* item, double* value) {
+    const CString text = ItemText(item);
+    return CCommonUtility::IsDigit(text.str()) && numtext::LexicalDouble(text, value);
+}
+
 namespace {
 
 constexpr int kAngleAxis = 3;
@@ -49,12 +54,6 @@ void ShowFixed2(CBCGPProp* item, double value) { ShowNumber(item, "%.2f", value)
 void RefuseWithLimit(CBCGPProp* item, const char* message, double limit, double stored) {
     AfxMessageBox(FormatString(message, limit));
     ShowFixed2(item, stored);
-}
-
-// A text the utility library takes as a number, converted as lexical_cast converts it.
-bool ReadDigitText(CBCGPProp* item, double* value) {
-    const CString text = ItemText(item);
-    return CCommonUtility::IsDigit(text.str()) && numtext::LexicalDouble(text, value);
 }
 
 CBCGPProp* Sub(CBCGPProp* group, DWORD_PTR id) { return group ? group->FindSubItemByData(id) : nullptr; }

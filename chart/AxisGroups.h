@@ -54,6 +54,9 @@ enum LineFillItemId : DWORD_PTR {
     kLineFillTransparentId = 13,
 };
 
+// A text the utility library takes as a number, converted as lexical_cast converts it.
+bool ReadDigitText(CBCGPProp* item, double* value);
+
 // ---- text conversions ------------------------------------------------------------------------------
 // "线性" 1, "对数" 2, "概率" 5; any other text linear. Back: 1 "线性", 5 "概率", any other "对数".
 int AxisScaleFromText(const CString& text);

@@ -146,12 +146,6 @@ void ShowOneDecimal(CBCGPProp* item, double value) {
     text.Format("%.1f", value);
     SetItemText(item, text);
 }
-
-void ShowRow(CBCGPProp* item, long long value) {
-    CString text;
-    text.Format("%d", static_cast<int>(value));
-    SetItemText(item, text);
-}
 }  // namespace
 
 void RefreshLabelPosition(CBCGPProp* group, CkelPlotLabels* labels) {
@@ -278,7 +272,7 @@ void RefreshBarLayout(CBCGPProp* group, CkelBarPlot* plot) {
     CBCGPProp* direction = group->GetSubItem(3);
     direction->AddOption(kHorizontal, TRUE);
     direction->AddOption(kVertical, TRUE);
-    direction->SetValue(_variant_t(plot->GetIsTransfer() ? kHorizontal : kVertical));
+    direction->SetValue(_variant_t(plot->GetIsHorizontal() ? kHorizontal : kVertical));
     IkelAxis* axis = plot->GetBaseAxis();
     direction->Enable(!axis || axis->GetNumsOfPlots() < 2);
 }

@@ -71,13 +71,11 @@ void ShowRowBounds(long long low, long long high) {
     AfxMessageBox(message);
 }
 
-namespace {
-void ShowCount(CBCGPProp* item, long long value) {
+void ShowRow(CBCGPProp* item, long long value) {
     CString text;
     text.Format("%d", static_cast<int>(value));
     SetItemText(item, text);
 }
-}  // namespace
 
 void OnFirstRowChanged(CBCGPProp* item, IkelPlot* plot) {
     if (!item || !plot) return;
@@ -117,15 +115,15 @@ void OnStepChanged(CBCGPProp* item, IkelPlot* plot) {
 }
 
 void ShowFirstRow(CBCGPProp* item, IkelPlot* plot) {
-    if (item && plot) ShowCount(item, static_cast<long long>(plot->GetDataRange()->GetFirstRow()) + 1);
+    if (item && plot) ShowRow(item, static_cast<long long>(plot->GetDataRange()->GetFirstRow()) + 1);
 }
 
 void ShowLastRow(CBCGPProp* item, IkelPlot* plot) {
-    if (item && plot) ShowCount(item, static_cast<long long>(plot->GetDataRange()->GetLastRow()) + 1);
+    if (item && plot) ShowRow(item, static_cast<long long>(plot->GetDataRange()->GetLastRow()) + 1);
 }
 
 void ShowStep(CBCGPProp* item, IkelPlot* plot) {
-    if (item && plot) ShowCount(item, plot->GetDataRange()->GetStep());
+    if (item && plot) ShowRow(item, plot->GetDataRange()->GetStep());
 }
 
 // ---- option lists ---------------------------------------------------------------------------------

@@ -41,6 +41,8 @@ bool ReadRowNumber(CBCGPProp* item, long long* n);
 bool ReadStep(CBCGPProp* item, unsigned* step);
 // Shows the bounds message with the two bounds.
 void ShowRowBounds(long long low, long long high);
+// Shows a row (already counted from 1) or a step, "%d".
+void ShowRow(CBCGPProp* item, long long value);
 
 // ---- option lists (each replaces the item's options; each option once) --------------------------------
 // The chart's datasets, then "选择数据……"; the value is the plot's dataset. Nothing when the

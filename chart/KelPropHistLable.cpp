@@ -1,4 +1,56 @@
 #include "chart/KelPropHistLable.h"
 
+#include "chart/ChartTexts.h"
+#include "chart/PlotItems.h"
+#include "framework/ItemGroupsBasic.h"
+#include "hosttypes/Thistle/Plots.h"
+#include "mfc/Variant.h"
+
+using namespace chart;
+using namespace charttext;
+
+namespace {
+
+using Page = CkelPropHistLable;
+
+constexpr LabelIds kIds{Page::kShowId, kNoItem, Page::kPositionGroupId, Page::kFontGroupId};
+constexpr PlotItemDef kPositionItems[] = {
+    {Page::kXOffsetId, kXOffset, kXOffsetDescription, false},
+    {Page::kYOffsetId, kYOffset, kYOffsetDescription, false},
+    {Page::kAngleId, kAngle, kAngleDescription, false},
+};
+
+// The labels of the histogram's current series; NULL when it has none.
+CkelPlotLabels* CurrentLabels(CHistogramPlot* plot) {
+    CBarFillSery* current = plot ? plot->GetFillSeryGroup()->GetCurSelFillSery() : nullptr;
+    return current ? current->GetLabels() : nullptr;
+}
+
+}  // namespace
+
 CkelPropHistLable::CkelPropHistLable() = default;
 CkelPropHistLable::~CkelPropHistLable() = default;
+
+int CkelPropHistLable::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    CBCGPProp* show = CreateYesNoProp(kShowLabels, kShowId, _variant_t(""), "");
+    CBCGPProp* position = NewPlotGroup(kLabelPosition, kPositionGroupId, kPositionItems);
+    CBCGPProp* font = CreateFontProp(kFont, kFontGroupId);
+    font->Expand(TRUE);
+    AddToGrid(m_wndPropList, {show, position, font});
+    return 0;
+}
+
+void CkelPropHistLable::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    RefreshLabels(m_wndPropList, kIds, CurrentLabels(TargetAs<CHistogramPlot>()));
+}
+
+LRESULT CkelPropHistLable::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    auto* plot = TargetAs<CHistogramPlot>();
+    if (!item || !plot) return 0;
+    ApplyLabelEdit(item, kIds, CurrentLabels(plot), plot);
+    UpdateView();
+    return 0;
+}

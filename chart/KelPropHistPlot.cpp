@@ -1,4 +1,119 @@
 #include "chart/KelPropHistPlot.h"
 
+#include "chart/ChartDataFiles.h"
+#include "chart/ChartGroups.h"
+#include "chart/ChartTexts.h"
+#include "chart/PlotItems.h"
+#include "chart/PlotTexts.h"
+#include "framework/NumberText.h"
+#include "framework/PropItems.h"
+#include "hosttypes/Thistle/ChartGraph.h"
+#include "hosttypes/Thistle/Plots.h"
+#include "mfc/Variant.h"
+
+using namespace chart;
+using namespace plottext;
+
+namespace {
+
+using Page = CkelPropHistPlot;
+
+static_assert(DWORD_PTR{Page::kDataTableId} == kPlotDataTableId && DWORD_PTR{Page::kYAxisId} == kPlotYAxisId,
+              "the shared data table and axes");
+constexpr PlotItemDef kDataItems[] = {
+    {Page::kDataColumnId, kDataColumn, kDataColumnDescription, true},
+    {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false},
+    {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false},
+};
+constexpr PlotItemDef kBinningItems[] = {
+    {Page::kLeftValueId, kLeftValue, kLeftValueDescription, false},
+    {Page::kRightValueId, kRightValue, kRightValue, false},
+    {Page::kZoneCountId, kZoneCount, kZoneCountDescription, false},
+    {Page::kStyleId, kHistStyle, kHistStyleDescription, true},
+    {Page::kWidthId, kBarWidth, kBarWidthDescription, false},
+};
+
+// The graph type whose histograms show counts only.
+constexpr int kCountsOnlyGraph = IChartGraph::KEL_CHART_STATISTIC;
+
+void ShowFixed2(CBCGPProp* item, double value) { SetItemText(item, FormatString("%.2f", value)); }
+
+void RefreshBinning(CBCGPPropList& list, CHistogramPlot* plot) {
+    ShowFixed2(list.FindItemByData(Page::kLeftValueId), plot->GetLeftValue());
+    ShowFixed2(list.FindItemByData(Page::kRightValueId), plot->GetRightValue());
+    SetItemText(list.FindItemByData(Page::kZoneCountId), FormatString("%d", plot->GetZoneCount()));
+    if (CBCGPProp* style = list.FindItemByData(Page::kStyleId)) {
+        style->RemoveAllOptions();
+        style->AddOption(kCounts);
+        style->AddOption(kFrequencies);
+        style->SetValue(_variant_t(plot->GetIsFrequency() ? kFrequencies : kCounts));
+        // Counts or frequencies can be chosen again as soon as the chart is of another type.
+        IChartGraph* chart = plot->GetChartGraph();
+        style->Enable(chart && chart->GetChartGraphType() == kCountsOnlyGraph ? FALSE : TRUE);
+    }
+    ShowFixed2(list.FindItemByData(Page::kWidthId), plot->GetWidthPercent() * 100);
+}
+
+}  // namespace
+
+bool ReadPositiveCount(CBCGPProp* item, int* count) {
+    int n = 0;
+    if (!item || !numtext::LeadingInt(ItemText(item), &n) || n <= 0) return false;
+    *count = n;
+    return true;
+}
+
 CkelPropHistPlot::CkelPropHistPlot() = default;
 CkelPropHistPlot::~CkelPropHistPlot() = default;
+
+int CkelPropHistPlot::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    CBCGPProp* data = NewPlotGroup(charttext::kLabelData, kDataGroupId);
+    AddTableAndAxisItems(data);
+    AddPlotItems(data, kDataItems);
+    AddToGrid(m_wndPropList, {data, NewPlotGroup(charttext::kPlotSetTab, kBinningGroupId, kBinningItems)});
+    return 0;
+}
+
+void CkelPropHistPlot::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    auto* plot = TargetAs<CHistogramPlot>();
+    if (!plot) return;
+    RefreshTableAndAxes(m_wndPropList, plot);
+    FillSeriesOptions(m_wndPropList.FindItemByData(kDataColumnId), plot->GetOuterDataset(), SeriesKinds::Numeric,
+                      plot->GetDataCol());
+    RefreshRows(m_wndPropList, plot, kFirstRowId, kLastRowId, kNoItem);
+    RefreshBinning(m_wndPropList, plot);
+}
+
+LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    auto* plot = TargetAs<CHistogramPlot>();
+    if (!item || !plot) return 0;
+    int n = 0;
+    switch (item->GetData()) {
+        case kDataColumnId:
+            if (CkelDataset* outer = plot->GetOuterDataset()) plot->SetDataCol(ChosenSeriesIndex(outer, item));
+            break;
+        case kLeftValueId:
+            if (ReadPositiveCount(item, &n)) plot->SetLeftValue(n);
+            break;
+        case kRightValueId:
+            if (ReadPositiveCount(item, &n)) plot->SetRightValue(n);
+            break;
+        case kZoneCountId:
+            if (ReadPositiveCount(item, &n)) plot->SetZoneCount(n);
+            break;
+        case kStyleId:
+            plot->SetIsFrequency(ItemText(item).CompareNoCase(kFrequencies) == 0);
+            break;
+        case kWidthId:
+            if (ReadPositiveCount(item, &n)) plot->SetWidthPercent(n / 100.0);
+            break;
+        default:
+            if (!ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kNoItem)) ApplyTableOrAxis(item, plot);
+            break;
+    }
+    UpdateView();
+    return 0;
+}

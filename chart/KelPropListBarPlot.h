@@ -1,10 +1,42 @@
-// CkelPropListBarPlot: the "常规" page of a bar plot: dataset, series, axes, rows and bar layout.
+// CkelPropListBarPlot: the "常规" page of a bar plot: dataset, axes, base column, series, rows and
+// the bar layout (width, stacking, overlap, direction).
 #pragma once
 
 #include "chart/WndLstChart.h"
 
+class CkelBarPlot;
+
 class CkelPropListBarPlot : public CWndLstChart {
 public:
+    enum : DWORD_PTR {
+        kDataGroupId = 0,
+        kDataTableId = 1,  // 1 to 3: the shared data table and axes (chart/PlotItems.h)
+        kXAxisId = 2,
+        kYAxisId = 3,
+        kBaseColumnId = 4,
+        kDataSeriesId = 5,
+        kTransferId = 6,
+        kFirstRowId = 7,
+        kLastRowId = 8,
+        kStepId = 9,
+        kLayoutGroupId = 10,
+        kWidthId = 11,
+        kStackId = 12,
+        kOverlapId = 13,
+        kDirectionId = 14,
+    };
+
     CkelPropListBarPlot();
     ~CkelPropListBarPlot() override;
+
+protected:
+    int InitPropWnd() override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 };
+
+// Bar width (%): 0 to 100 kept as a fraction; a number outside brings the message and, like a
+// text that is no number, the stored width again.
+void ApplyBarWidth(CBCGPProp* item, CkelBarPlot* plot);
+// Overlap (%): -100 to 100 kept as a fraction; outside, the message and the stored overlap again.
+void ApplyBarOverlap(CBCGPProp* item, CkelBarPlot* plot);

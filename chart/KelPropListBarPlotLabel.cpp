@@ -1,4 +1,74 @@
 #include "chart/KelPropListBarPlotLabel.h"
 
+#include "chart/ChartTexts.h"
+#include "chart/PlotItems.h"
+#include "chart/PlotTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "hosttypes/Thistle/Plots.h"
+#include "mfc/Variant.h"
+
+using namespace chart;
+using namespace charttext;
+
+namespace {
+
+using Page = CkelPropListBarPlotLabel;
+
+constexpr PlotItemDef kRowItems[] = {
+    {Page::kFirstRowId, kFirstRow, kFirstRow, false},
+    {Page::kLastRowId, kLastRow, kLastRow, false},
+    {Page::kStepId, kStep, kStep, false},
+};
+constexpr PlotItemDef kPositionItems[] = {
+    {Page::kXOffsetId, kXOffset, kXOffsetDescription, false},
+    {Page::kYOffsetId, kYOffset, kYOffsetDescription, false},
+    {Page::kAngleId, kAngle, kAngleDescription, false},
+};
+
+}  // namespace
+
 CkelPropListBarPlotLabel::CkelPropListBarPlotLabel() = default;
 CkelPropListBarPlotLabel::~CkelPropListBarPlotLabel() = default;
+
+int CkelPropListBarPlotLabel::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    CBCGPProp* series = NewPlotItem({kSeriesId, kSeryName, kSeryName, true});
+    CBCGPProp* show = CreateYesNoProp(kShowLabels, kShowId, _variant_t(""), "");
+    CBCGPProp* data = NewPlotGroup(kLabelData, kDataGroupId);
+    data->AddSubItem(CreateYesNoProp(plottext::kShowDataColumn, kInYColumnId, _variant_t(""), ""));
+    data->AddSubItem(NewPlotItem({kColumnId, kLabelColumn, kLabelColumnDescription, true}));
+    AddPlotItems(data, kRowItems);
+    CBCGPProp* position = NewPlotGroup(kLabelPosition, kPositionGroupId, kPositionItems);
+    CBCGPProp* font = CreateFontProp(kFont, kFontGroupId);
+    font->Expand(TRUE);
+    AddToGrid(m_wndPropList, {series, show, data, position, font});
+    return 0;
+}
+
+void CkelPropListBarPlotLabel::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    auto* plot = TargetAs<CkelBarPlot>();
+    if (!plot) return;
+    CBarFillSeryGrp* group = plot->GetFillSeryGroup();
+    RefreshSeriesChoice(m_wndPropList.FindItemByData(kSeriesId), group);
+    CBarFillSery* current = group->GetCurSelFillSery();
+    RefreshLabels(m_wndPropList, kLabelGroupIds, current ? current->GetLabels() : nullptr);
+}
+
+LRESULT CkelPropListBarPlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    auto* plot = TargetAs<CkelBarPlot>();
+    if (!item || !plot) return 0;
+    CBarFillSeryGrp* group = plot->GetFillSeryGroup();
+    CBarFillSery* current = group->GetCurSelFillSery();
+    switch (item->GetData()) {
+        case kSeriesId:
+            ApplySeriesChoice(item, group);
+            break;
+        default:
+            if (current) ApplyLabelEdit(item, kLabelGroupIds, current->GetLabels(), plot, current->GetColIndex());
+            break;
+    }
+    UpdateView();
+    return 0;
+}

@@ -1,4 +1,59 @@
 #include "chart/KelPropListClassPlot.h"
 
+#include "chart/ChartGroups.h"
+#include "chart/ChartTexts.h"
+#include "chart/KelPropListLinePlot.h"
+#include "chart/PlotItems.h"
+#include "chart/PlotTexts.h"
+#include "hosttypes/Thistle/Plots.h"
+
+using namespace chart;
+using namespace plottext;
+
+namespace {
+
+using Page = CkelPropListClassPlot;
+
+constexpr PlotItemDef kClassItems[] = {
+    {Page::kClassColumnId, kClassColumn, kClassColumnDescription, true},
+    {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false},
+    {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false},
+    {Page::kStepId, charttext::kStep, kStepDescription, false},
+};
+
+}  // namespace
+
 CkelPropListClassPlot::CkelPropListClassPlot() = default;
 CkelPropListClassPlot::~CkelPropListClassPlot() = default;
+
+int CkelPropListClassPlot::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    CBCGPProp* data = NewPlotGroup(charttext::kLabelData, kDataGroupId);
+    AddXYDataItems(data);
+    AddPlotItems(data, kClassItems);
+    AddToGrid(m_wndPropList, {data});
+    return 0;
+}
+
+void CkelPropListClassPlot::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    auto* plot = TargetAs<CkelClassPlot>();
+    if (!plot) return;
+    RefreshXYDataItems(m_wndPropList, plot);
+    FillClassColumnOptions(m_wndPropList.FindItemByData(kClassColumnId), plot);
+    RefreshRows(m_wndPropList, plot, kFirstRowId, kLastRowId, kStepId);
+}
+
+LRESULT CkelPropListClassPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    auto* plot = TargetAs<CkelClassPlot>();
+    if (!item || !plot) return 0;
+    if (item->GetData() == kClassColumnId) {
+        const int index = ChosenSeriesIndex(plot->GetDataset(), item);
+        if (index >= 0) plot->SetClassCol(static_cast<unsigned>(index));
+    } else if (!ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId)) {
+        ApplyXYDataItem(item, plot);
+    }
+    UpdateView();
+    return 0;
+}

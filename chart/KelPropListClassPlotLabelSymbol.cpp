@@ -1,4 +1,89 @@
 #include "chart/KelPropListClassPlotLabelSymbol.h"
 
+#include "chart/ChartDataFiles.h"
+#include "chart/ChartItems.h"
+#include "chart/ChartTexts.h"
+#include "chart/PlotItems.h"
+#include "chart/PlotTexts.h"
+#include "framework/GroupTexts.h"
+#include "hosttypes/Thistle/Plots.h"
+#include "mfc/Variant.h"
+
+using namespace chart;
+using namespace charttext;
+
+namespace {
+
+// The uniform symbol read over the plot's; nothing is written when the size is refused.
+void ApplyUniformSymbol(CBCGPProp* group, CkelClassPlot* plot) {
+    QXLOGPOINT point;
+    plot->GetUniSymbol(&point);
+    if (ReadPointGroup(group, point)) plot->SetUniSymbol(&point);
+}
+
+}  // namespace
+
 CkelPropListClassPlotLabelSymbol::CkelPropListClassPlotLabelSymbol() = default;
 CkelPropListClassPlotLabelSymbol::~CkelPropListClassPlotLabelSymbol() = default;
+
+int CkelPropListClassPlotLabelSymbol::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    CBCGPProp* symbols = NewPlotGroup(plottext::kSymbolGroup, kSymbolGroupId);
+    symbols->AddSubItem(CreateYesNoProp(kShowLabels, kSymbolShowId, _variant_t(""), ""));
+    auto* uniform = new CPropLstUniSetSymbol(kUniformSymbol, "", kUniformSymbolDescription, kUniformId,
+                                             kUniformSymbolButton);
+    uniform->AddOption(grouptext::kYes);
+    uniform->AddOption(grouptext::kNo);
+    uniform->SetOwnerPage(this);
+    symbols->AddSubItem(uniform);
+    CBCGPProp* point = CreatePointProp(plottext::kPointSymbol, kPointGroupId);
+    int position = 0;
+    for (const char* description : {plottext::kPointStyleDescription, plottext::kPointSizeDescription,
+                                    plottext::kPointColorDescription, plottext::kPointColorDescription})
+        point->GetSubItem(position++)->SetDescription(description);
+    symbols->AddSubItem(point);
+    AddToGrid(m_wndPropList, {InitLabelProps(kLabelTab), symbols});
+    return 0;
+}
+
+void CkelPropListClassPlotLabelSymbol::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    auto* plot = TargetAs<CkelClassPlot>();
+    if (!plot) return;
+    RefreshLabels(m_wndPropList, kLabelGroupIds, plot->GetLabels());
+    SetYesNoProp(m_wndPropList.FindItemByData(kSymbolShowId), plot->GetIsShowSymbol());
+    const bool uniform = plot->GetIsUniSetSymbol();
+    SetYesNoProp(m_wndPropList.FindItemByData(kUniformId), uniform);
+    if (CBCGPProp* point = m_wndPropList.FindItemByData(kPointGroupId)) {
+        QXLOGPOINT symbol;
+        plot->GetUniSymbol(&symbol);
+        SetPointProp(point, symbol);
+        EnableSubItems(point, 0, -1, uniform ? TRUE : FALSE);
+        point->Expand(uniform ? TRUE : FALSE);
+    }
+}
+
+LRESULT CkelPropListClassPlotLabelSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    auto* plot = TargetAs<CkelClassPlot>();
+    if (!item || !plot) return 0;
+    switch (item->GetData()) {
+        case kSymbolShowId:
+            plot->SetIsShowSymbol(GetYesNoProp(item));
+            break;
+        case kUniformId:
+            plot->SetIsUniSetSymbol(GetYesNoProp(item));
+            break;
+        case kPointStyleId:
+        case kPointSizeId:
+        case kPointBorderId:
+        case kPointInnerId:
+            ApplyUniformSymbol(item->GetParent(), plot);
+            break;
+        default:
+            ApplyLabelEdit(item, kLabelGroupIds, plot->GetLabels(), plot);
+            break;
+    }
+    UpdateView();
+    return 0;
+}

@@ -1,4 +1,82 @@
 #include "chart/KelPropListLinePlot.h"
 
+#include "chart/ChartDataFiles.h"
+#include "chart/ChartGroups.h"
+#include "chart/ChartTexts.h"
+#include "chart/PlotItems.h"
+#include "chart/PlotTexts.h"
+#include "hosttypes/Thistle/Plots.h"
+
+using namespace chart;
+using namespace plottext;
+
+namespace {
+
+using Page = CkelPropListLinePlot;
+
+static_assert(DWORD_PTR{Page::kDataTableId} == kPlotDataTableId && DWORD_PTR{Page::kYAxisId} == kPlotYAxisId,
+              "the shared data table and axes");
+constexpr PlotItemDef kColumnItems[] = {
+    {Page::kXColumnId, kXColumn, kDataColumnDescription, true},
+    {Page::kYColumnId, kYColumn, kDataColumnDescription, true},
+};
+constexpr PlotItemDef kRowItems[] = {
+    {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false},
+    {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false},
+    {Page::kStepId, charttext::kStep, kStepDescription, false},
+};
+
+}  // namespace
+
+void AddXYDataItems(CBCGPProp* group) {
+    AddTableAndAxisItems(group);
+    AddPlotItems(group, kColumnItems);
+}
+
+void RefreshXYDataItems(CBCGPPropList& list, IkelPlot* plot) {
+    RefreshTableAndAxes(list, plot);
+    FillColumnOptions(list.FindItemByData(Page::kXColumnId), plot, plot->GetAxis1ColumnIndex());
+    FillColumnOptions(list.FindItemByData(Page::kYColumnId), plot, plot->GetAxis2ColumnIndex());
+}
+
+bool ApplyXYDataItem(CBCGPProp* item, IkelPlot* plot) {
+    switch (item->GetData()) {
+        case Page::kXColumnId:
+            plot->SetAxis1ColumnIndex(ChosenSeriesIndex(plot->GetDataset(), item));
+            return true;
+        case Page::kYColumnId:
+            plot->SetAxis2ColumnIndex(ChosenSeriesIndex(plot->GetDataset(), item));
+            return true;
+        default:
+            return ApplyTableOrAxis(item, plot);
+    }
+}
+
 CkelPropListLinePlot::CkelPropListLinePlot() = default;
 CkelPropListLinePlot::~CkelPropListLinePlot() = default;
+
+int CkelPropListLinePlot::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    CBCGPProp* data = NewPlotGroup(charttext::kLabelData, kDataGroupId);
+    AddXYDataItems(data);
+    AddPlotItems(data, kRowItems);
+    AddToGrid(m_wndPropList, {data});
+    return 0;
+}
+
+void CkelPropListLinePlot::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    auto* plot = TargetAs<CkelLinePlot>();
+    if (!plot) return;
+    RefreshXYDataItems(m_wndPropList, plot);
+    RefreshRows(m_wndPropList, plot, kFirstRowId, kLastRowId, kStepId);
+}
+
+LRESULT CkelPropListLinePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    auto* plot = TargetAs<CkelLinePlot>();
+    if (!item || !plot) return 0;
+    if (!ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId)) ApplyXYDataItem(item, plot);
+    UpdateView();
+    return 0;
+}

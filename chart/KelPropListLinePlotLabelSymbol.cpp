@@ -1,4 +1,58 @@
 #include "chart/KelPropListLinePlotLabelSymbol.h"
 
+#include "chart/ChartDataFiles.h"
+#include "chart/ChartTexts.h"
+#include "chart/PlotItems.h"
+#include "chart/PlotTexts.h"
+#include "hosttypes/Thistle/Plots.h"
+
+using namespace chart;
+
+namespace {
+// The point style the plot's symbol strategy draws; NULL for a strategy of another kind.
+QXLOGPOINT* SymbolPoint(CkelLinePlot* plot) {
+    auto* simple = dynamic_cast<CkelPlotSymbolSimpleStrategy*>(plot->GetSymbol());
+    return simple ? &simple->m_firstSymbol : nullptr;
+}
+}  // namespace
+
 CkelPropListLinePlotLabelSymbol::CkelPropListLinePlotLabelSymbol() = default;
 CkelPropListLinePlotLabelSymbol::~CkelPropListLinePlotLabelSymbol() = default;
+
+int CkelPropListLinePlotLabelSymbol::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    AddToGrid(m_wndPropList,
+              {InitLabelProps(charttext::kLabelTab), CreatePointProp(plottext::kPointSymbol, kSymbolGroupId)});
+    return 0;
+}
+
+void CkelPropListLinePlotLabelSymbol::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    auto* plot = TargetAs<CkelLinePlot>();
+    if (!plot) return;
+    RefreshLabels(m_wndPropList, kLabelGroupIds, plot->GetLabels());
+    CBCGPProp* symbol = m_wndPropList.FindItemByData(kSymbolGroupId);
+    if (QXLOGPOINT* point = SymbolPoint(plot); point && symbol) {
+        symbol->Expand(TRUE);
+        SetPointProp(symbol, *point);
+    }
+}
+
+LRESULT CkelPropListLinePlotLabelSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    auto* plot = TargetAs<CkelLinePlot>();
+    if (!item || !plot) return 0;
+    switch (item->GetData()) {
+        case kSymbolStyleId:
+        case kSymbolSizeId:
+        case kSymbolBorderId:
+        case kSymbolInnerId:
+            if (QXLOGPOINT* point = SymbolPoint(plot)) ReadPointGroup(item->GetParent(), *point);
+            break;
+        default:
+            ApplyLabelEdit(item, kLabelGroupIds, plot->GetLabels(), plot);
+            break;
+    }
+    UpdateView();
+    return 0;
+}

@@ -1,4 +1,137 @@
 #include "chart/KelPropListLinePlotSet.h"
 
+#include "chart/ChartTexts.h"
+#include "chart/PlotItems.h"
+#include "chart/PlotTexts.h"
+#include "framework/NumberText.h"
+#include "framework/OptionTables.h"
+#include "framework/PropItems.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Thistle/Plots.h"
+#include "mfc/Variant.h"
+
+using namespace chart;
+using namespace plottext;
+
+namespace {
+
+using Page = CkelPropListLinePlotSet;
+
+constexpr TextValue kLineModes[] = {{kPolyline, 0}, {kSteps, 1}};
+
+// The fill's direction; a new direction takes the fill's automatic cutoff.
+void ApplyFillTarget(CBCGPProp* item, CkelLinePlotFill* fill) {
+    const auto direction = static_cast<CkelLinePlotFill::KELFillDirections>(FillDirectionFromText(ItemText(item)));
+    fill->SetFillDirections(direction);
+    fill->SetCutoffValue(fill->GetAutoCutoffValue());
+}
+
+// The cutoff as atof reads it (a text that is no number is 0); one beyond a double is ignored.
+void ApplyCutoff(CBCGPProp* item, CkelLinePlotFill* fill) {
+    double value = 0;
+    if (numtext::LeadingNumber(ItemText(item), &value)) fill->SetCutoffValue(value);
+}
+
+void ApplyFillStyle(CBCGPProp* item, CkelLinePlotFill* fill, CkelLinePlot* plot) {
+    QXLOGBRUSH brush;
+    fill->GetLogBrush(&brush);
+    std::string set = fill->GetFillStyleSet();
+    GetFillSubProp(item, &set, static_cast<int>(item->GetData() - kLineFillStyleSetId), brush);
+    fill->SetLogBrush(&brush);
+    fill->SetFillStyleSet(set);
+    NotifyPlot(plot);
+}
+
+// An edit of the fill group's items; false for any other item. Without a fill object the fill
+// items change nothing.
+bool ApplyLineFill(CBCGPProp* item, CkelLinePlot* plot) {
+    const DWORD_PTR id = item->GetData();
+    if (id < kLineFillGroupId || id > kLineFillTransparentId) return false;
+    CkelLinePlotFill* fill = plot->GetPlotFills();
+    if (!fill) return true;
+    switch (id) {
+        case kLineFillShowId:
+            fill->SetShowFill(GetYesNoProp(item));
+            break;
+        case kLineFillTargetId:
+            ApplyFillTarget(item, fill);
+            break;
+        case kLineFillTargetValueId:
+            ApplyCutoff(item, fill);
+            break;
+        case kLineFillGroupId:
+            break;
+        default:
+            ApplyFillStyle(item, fill, plot);
+            break;
+    }
+    return true;
+}
+
+}  // namespace
+
+int LineModeFromText(const CString& text) { return ValueOfText(kLineModes, text, 0); }
+const char* LineModeToText(int mode) { return TextOfValue(kLineModes, mode, kPolyline); }
+
 CkelPropListLinePlotSet::CkelPropListLinePlotSet() = default;
 CkelPropListLinePlotSet::~CkelPropListLinePlotSet() = default;
+
+int CkelPropListLinePlotSet::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    CBCGPProp* line = CreateLineProp(grouptext::kLineStyle, kLineGroupId, false);
+    line->Expand(TRUE);
+    int position = 0;
+    for (const char* description : {kLineStyleDescription, kLineWidthDescription, kLineColorDescription})
+        line->GetSubItem(position++)->SetDescription(description);
+    CBCGPProp* fill = CreateLineFillProp(charttext::kFillTab);
+    CBCGPProp* mode = NewPlotGroup(kLineModeGroup, kModeGroupId);
+    mode->AddSubItem(NewOptionItem(kLineMode, "", kLineModeDescription, kModeId, {kPolyline, kSteps}, true));
+    mode->AddSubItem(CreateYesNoProp(kStepReverse, kReverseId, _variant_t(""), ""));
+    AddToGrid(m_wndPropList, {line, fill, mode});
+    return 0;
+}
+
+void CkelPropListLinePlotSet::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    auto* plot = TargetAs<CkelLinePlot>();
+    if (!plot) return;
+    QXLOGPEN pen;
+    plot->GetLogPen(&pen);
+    SetLineProp(m_wndPropList.FindItemByData(kLineGroupId), pen);
+    if (CkelLinePlotFill* fill = plot->GetPlotFills())
+        SetLineFillProp(m_wndPropList.FindItemByData(kLineFillGroupId), fill);
+    const int mode = plot->GetLineMode();
+    SetItemText(m_wndPropList.FindItemByData(kModeId), LineModeToText(mode));
+    if (CBCGPProp* reverse = m_wndPropList.FindItemByData(kReverseId)) {
+        SetYesNoProp(reverse, plot->GetIsLineStepModeReverse());
+        reverse->Enable(mode == 1 ? TRUE : FALSE);
+    }
+}
+
+LRESULT CkelPropListLinePlotSet::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    auto* plot = TargetAs<CkelLinePlot>();
+    if (!item || !plot) return 0;
+    switch (item->GetData()) {
+        case kLineStyleId:
+        case kLineWidthId:
+        case kLineColorId: {
+            QXLOGPEN pen;
+            plot->GetLogPen(&pen);
+            GetLineProp(item->GetParent(), pen);
+            plot->SetLogPen(&pen);
+            break;
+        }
+        case kModeId:
+            plot->SetLineMode(LineModeFromText(ItemText(item)));
+            break;
+        case kReverseId:
+            plot->SetIsLineStepModeReverse(GetYesNoProp(item));
+            break;
+        default:
+            ApplyLineFill(item, plot);
+            break;
+    }
+    UpdateView();
+    return 0;
+}

@@ -1,10 +1,32 @@
-// CkelPropListLinePlotSet: the "图形设置" page of a line plot: line and fill.
+// CkelPropListLinePlotSet: the "图形设置" page of a line plot: its pen, the fill beside the line
+// and the line mode. A plot without a fill object keeps its pen and mode items working.
 #pragma once
 
+#include "chart/AxisGroups.h"
 #include "chart/WndLstChart.h"
 
 class CkelPropListLinePlotSet : public CWndLstChart {
 public:
+    // The fill group's ids 4 to 13 are those of the line-plot fill group (chart/AxisGroups.h).
+    enum : DWORD_PTR {
+        kLineGroupId = 0,
+        kLineStyleId = 1,
+        kLineWidthId = 2,
+        kLineColorId = 3,
+        kModeGroupId = 14,
+        kModeId = 15,
+        kReverseId = 16,
+    };
+
     CkelPropListLinePlotSet();
     ~CkelPropListLinePlotSet() override;
+
+protected:
+    int InitPropWnd() override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 };
+
+// "折线" 0, "阶梯" 1, any other text 0; back: 1 "阶梯", any other mode "折线".
+int LineModeFromText(const CString& text);
+const char* LineModeToText(int mode);

@@ -1,4 +1,53 @@
 #include "chart/KelPropListPiePlotFill.h"
 
+#include "chart/PlotItems.h"
+#include "chart/PlotTexts.h"
+#include "framework/PropItems.h"
+#include "hosttypes/Thistle/PiePlot.h"
+#include "mfc/Variant.h"
+
+using namespace chart;
+
+namespace {
+// Options: the labels of the pieces; value: the current piece's.
+void RefreshPieceChoice(CBCGPProp* item, CPiePlot* plot) {
+    if (!item) return;
+    item->RemoveAllOptions();
+    for (unsigned i = 0; i < plot->GetPieceCount(); ++i) item->AddOption(plot->GetPiece(i)->GetLabelStr().c_str());
+    if (CPiePiece* current = plot->GetCurSelPiece()) item->SetValue(_variant_t(current->GetLabelStr().c_str()));
+}
+}  // namespace
+
 CkelPropListPiePlotFill::CkelPropListPiePlotFill() = default;
 CkelPropListPiePlotFill::~CkelPropListPiePlotFill() = default;
+
+int CkelPropListPiePlotFill::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    AddToGrid(m_wndPropList, {NewPlotItem({kPieceId, plottext::kSector, plottext::kSector, true})});
+    AddPenFillItems(m_wndPropList, kBorderGroupId);
+    return 0;
+}
+
+void CkelPropListPiePlotFill::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    auto* plot = TargetAs<CPiePlot>();
+    if (!plot) return;
+    RefreshPieceChoice(m_wndPropList.FindItemByData(kPieceId), plot);
+    RefreshPenFill(m_wndPropList, kBorderGroupId, plot->GetCurSelPiece());
+}
+
+LRESULT CkelPropListPiePlotFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    auto* plot = TargetAs<CPiePlot>();
+    if (!item || !plot) return 0;
+    switch (item->GetData()) {
+        case kPieceId:
+            plot->SetCurSelPiece(plot->GetPieceIndexByName(std::string(ItemText(item))));
+            break;
+        default:
+            ApplyPenFill(item, kBorderGroupId, plot->GetCurSelPiece(), plot);
+            break;
+    }
+    UpdateView();
+    return 0;
+}

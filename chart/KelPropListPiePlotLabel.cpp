@@ -1,4 +1,190 @@
 #include "chart/KelPropListPiePlotLabel.h"
 
+#include "chart/AxisTexts.h"
+#include "chart/ChartGroups.h"
+#include "chart/ChartTexts.h"
+#include "chart/PlotItems.h"
+#include "chart/PlotTexts.h"
+#include "framework/GroupTexts.h"
+#include "framework/PropItems.h"
+#include "hosttypes/Thistle/PiePlot.h"
+#include "mfc/Variant.h"
+
+using namespace chart;
+using namespace charttext;
+
+namespace {
+
+using Page = CkelPropListPiePlotLabel;
+
+constexpr PlotItemDef kRowItems[] = {
+    {Page::kFirstRowId, kFirstRow, kFirstRow, false},
+    {Page::kLastRowId, kLastRow, kLastRow, false},
+    {Page::kStepId, kStep, kStep, false},
+};
+
+void RefreshLabelColumn(CBCGPPropList& list, CPiePlot* plot) {
+    const bool dataColumn = plot->GetLabelCol() == plot->GetDataCol();
+    SetYesNoProp(list.FindItemByData(Page::kDataColumnValueId), dataColumn);
+    CBCGPProp* column = list.FindItemByData(Page::kColumnId);
+    if (!column) return;
+    column->Enable(dataColumn ? FALSE : TRUE);
+    CkelDataset* outer = plot->GetOuterDataset();
+    if (dataColumn || !outer) return;
+    for (unsigned i = 0; i < outer->GetNumOfSeries(); ++i)
+        column->AddOption(outer->GetDataSeries(i)->GetName().c_str(), TRUE);
+    if (plot->GetLabelCol() >= 0)
+        if (IkelDataSery* shown = outer->GetDataSeries(static_cast<unsigned>(plot->GetLabelCol())))
+            column->SetValue(_variant_t(shown->GetName().c_str()));
+}
+
+void RefreshLabelRows(CBCGPPropList& list, CPiePlot* plot) {
+    const CPiePlot::CLabelRange* range = plot->GetLabel();
+    ShowRow(list.FindItemByData(Page::kFirstRowId), static_cast<long long>(range->m_nFirstRow) + 1);
+    ShowRow(list.FindItemByData(Page::kLastRowId), static_cast<long long>(range->m_nLastRow) + 1);
+    ShowRow(list.FindItemByData(Page::kStepId), range->m_nStep);
+}
+
+void RefreshPlace(CBCGPPropList& list, CPiePlot* plot) {
+    const bool inner = plot->GetIsLabelsInner();
+    if (CBCGPProp* place = list.FindItemByData(Page::kPlaceId)) {
+        place->AddOption(axistext::kInner, TRUE);
+        place->AddOption(axistext::kOuter, TRUE);
+        place->SetValue(_variant_t(inner ? axistext::kInner : axistext::kOuter));
+    }
+    if (CBCGPProp* leader = list.FindItemByData(Page::kLeaderLineId)) {
+        SetYesNoProp(leader, plot->GetIsShowPosLine());
+        leader->Enable(inner ? FALSE : TRUE);
+    }
+}
+
+void RefreshFont(CBCGPPropList& list, CPiePlot* plot) {
+    CBCGPProp* font = list.FindItemByData(Page::kFontGroupId);
+    if (!font) return;
+    const bool shown = plot->GetIsShowlabels();
+    font->Expand(shown ? TRUE : FALSE);
+    EnableSubItems(font, 0, -1, shown ? TRUE : FALSE);
+    QXLOGFONT current;
+    plot->GetLabelFont(&current);
+    SetFontProp(font, current);
+}
+
+// The label font read over the plot's; nothing is written when the size is refused.
+void ApplyFont(CBCGPProp* group, CPiePlot* plot) {
+    QXLOGFONT font;
+    plot->GetLabelFont(&font);
+    if (GetFontProp(group, font)) plot->SetLabelFont(&font);
+}
+
+}  // namespace
+
+void ApplyPieLabelFirstRow(CBCGPProp* item, CPiePlot* plot) {
+    if (!item || !plot) return;
+    CPiePlot::CLabelRange* range = plot->GetLabel();
+    const long long high = static_cast<long long>(plot->GetDataRange()->GetLastRow()) + 1;
+    long long n = 0;
+    if (ReadRowNumber(item, &n) && n >= 1 && n <= high) {
+        range->m_nFirstRow = static_cast<unsigned>(n - 1);
+        plot->CaculateLabelIndex();
+        return;
+    }
+    ShowRowBounds(1, high);
+    ShowRow(item, static_cast<long long>(range->m_nFirstRow) + 1);
+}
+
+void ApplyPieLabelLastRow(CBCGPProp* item, CPiePlot* plot) {
+    if (!item || !plot) return;
+    CPiePlot::CLabelRange* range = plot->GetLabel();
+    const long long low = static_cast<long long>(plot->GetDataRange()->GetFirstRow()) + 1;
+    const long long rows = plot->GetDataset() ? plot->GetDataset()->GetRows() : 0;
+    long long n = 0;
+    if (ReadRowNumber(item, &n) && n >= low && n <= rows) {
+        range->m_nLastRow = static_cast<unsigned>(n - 1);
+        plot->CaculateLabelIndex();
+        return;
+    }
+    ShowRowBounds(low, rows);
+    ShowRow(item, static_cast<long long>(range->m_nLastRow) + 1);
+}
+
+void ApplyPieLabelStep(CBCGPProp* item, CPiePlot* plot) {
+    if (!item || !plot) return;
+    unsigned step = 0;
+    if (ReadStep(item, &step)) {
+        plot->GetLabel()->m_nStep = step;
+        plot->CaculateLabelIndex();
+        return;
+    }
+    ShowRow(item, plot->GetLabel()->m_nStep);
+}
+
 CkelPropListPiePlotLabel::CkelPropListPiePlotLabel() = default;
 CkelPropListPiePlotLabel::~CkelPropListPiePlotLabel() = default;
+
+int CkelPropListPiePlotLabel::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    CBCGPProp* show = CreateYesNoProp(kShowLabels, kShowId, _variant_t(""), "");
+    CBCGPProp* data = NewPlotGroup(kLabelData, kDataGroupId);
+    data->AddSubItem(CreateYesNoProp(plottext::kShowDataColumn, kDataColumnValueId, _variant_t(""), ""));
+    data->AddSubItem(NewPlotItem({kColumnId, plottext::kDataColumn, kLabelColumnDescription, true}));
+    AddPlotItems(data, kRowItems);
+    CBCGPProp* place = NewPlotGroup(kLabelPosition, kPlaceGroupId);
+    place->AddSubItem(NewPlotItem({kPlaceId, plottext::kLabelPlace, plottext::kLabelPlaceDescription, false}));
+    place->AddSubItem(CreateYesNoProp(plottext::kLeaderLine, kLeaderLineId, _variant_t(""), ""));
+    CBCGPProp* font = CreateFontProp(kFont, kFontGroupId);
+    font->Expand(TRUE);
+    AddToGrid(m_wndPropList, {show, data, place, font});
+    return 0;
+}
+
+void CkelPropListPiePlotLabel::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    auto* plot = TargetAs<CPiePlot>();
+    if (!plot) return;
+    SetYesNoProp(m_wndPropList.FindItemByData(kShowId), plot->GetIsShowlabels());
+    RefreshLabelColumn(m_wndPropList, plot);
+    RefreshLabelRows(m_wndPropList, plot);
+    RefreshPlace(m_wndPropList, plot);
+    RefreshFont(m_wndPropList, plot);
+}
+
+LRESULT CkelPropListPiePlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    auto* plot = TargetAs<CPiePlot>();
+    if (!item || !plot) return 0;
+    switch (item->GetData()) {
+        case kShowId:
+            plot->SetIsShowLabels(ItemText(item) == grouptext::kYes);
+            break;
+        case kDataColumnValueId:
+            plot->SetLabelCol(ItemText(item) == grouptext::kYes ? plot->GetDataCol() : 0);
+            break;
+        case kColumnId:
+            if (CkelDataset* outer = plot->GetOuterDataset()) plot->SetLabelCol(ChosenSeriesIndex(outer, item));
+            break;
+        case kFirstRowId:
+            ApplyPieLabelFirstRow(item, plot);
+            break;
+        case kLastRowId:
+            ApplyPieLabelLastRow(item, plot);
+            break;
+        case kStepId:
+            ApplyPieLabelStep(item, plot);
+            break;
+        case kPlaceId:
+            plot->SetIsLabelsInner(ItemText(item) == axistext::kInner);
+            break;
+        case kLeaderLineId:
+            plot->SetIsShowPosLine(ItemText(item) == grouptext::kYes);
+            break;
+        case kFontFaceId:
+        case kFontSizeId:
+        case kFontColorId:
+            ApplyFont(item->GetParent(), plot);
+            break;
+        default:
+            break;
+    }
+    UpdateView();
+    return 0;
+}

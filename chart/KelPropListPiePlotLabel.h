@@ -1,10 +1,42 @@
-// CkelPropListPiePlotLabel: the "标签" page of a pie plot: sector labels.
+// CkelPropListPiePlotLabel: the "标签" page of a pie plot: whether the pieces are labelled, with
+// which column's values and for which rows, inside or outside the pie with leader lines, and the
+// label font.
 #pragma once
 
 #include "chart/WndLstChart.h"
 
+class CPiePlot;
+
 class CkelPropListPiePlotLabel : public CWndLstChart {
 public:
+    enum : DWORD_PTR {
+        kShowId = 0,
+        kDataGroupId = 1,
+        kDataColumnValueId = 2,
+        kColumnId = 3,
+        kFirstRowId = 4,
+        kLastRowId = 5,
+        kStepId = 6,
+        kPlaceGroupId = 7,
+        kPlaceId = 8,
+        kLeaderLineId = 9,
+        kFontGroupId = 10,
+        kFontFaceId = 11,
+        kFontSizeId = 12,
+        kFontColorId = 13,
+    };
+
     CkelPropListPiePlotLabel();
     ~CkelPropListPiePlotLabel() override;
+
+protected:
+    int InitPropWnd() override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 };
+
+// The labelled rows, checked against the plot's rows: a refused first or last row brings the
+// bounds message and the label range's own row again; a refused step only shows the step again.
+void ApplyPieLabelFirstRow(CBCGPProp* item, CPiePlot* plot);
+void ApplyPieLabelLastRow(CBCGPProp* item, CPiePlot* plot);
+void ApplyPieLabelStep(CBCGPProp* item, CPiePlot* plot);

@@ -1,4 +1,133 @@
 #include "chart/KelPropListRosePlot.h"
 
+#include "chart/ChartDataFiles.h"
+#include "chart/ChartGroups.h"
+#include "chart/ChartTexts.h"
+#include "chart/PlotItems.h"
+#include "chart/PlotTexts.h"
+#include "framework/OptionTables.h"
+#include "framework/PropItems.h"
+#include "hosttypes/Thistle/Plots.h"
+#include "mfc/Variant.h"
+
+using namespace chart;
+using namespace plottext;
+
+namespace {
+
+using Page = CkelPropListRosePlot;
+
+constexpr PlotItemDef kDataItems[] = {
+    {Page::kDataTableId, kDataTable, kDataTableDescription, true},
+    {Page::kAngleColumnId, kAngleColumn, kAngleColumnDescription, true},
+    {Page::kCountColumnId, kCountColumn, kCountColumnDescription, true},
+    {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false},
+    {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false},
+    {Page::kStepId, charttext::kStep, kIntervalStepDescription, false},
+};
+constexpr PlotItemDef kShapeItems[] = {
+    {Page::kSectorAngleId, kSectorAngle, kSectorAngleDescription, false},
+    {Page::kTypeId, kRoseType, kRoseTypeDescription, false},
+};
+constexpr TextValue kRoseTypes[] = {{kSectorType, CRosePlot::ROSE_SECTOR}, {kFlowerType, CRosePlot::ROSE_FLOWER}};
+
+// Only integer series are offered as angle and count columns.
+bool IsColumnKind(IkelDataSery* sery) { return sery->GetType() == IkelDataSery::KEL_SERY_INT; }
+
+// "无" (count column only), then the outer dataset's integer series; the value is the series at
+// column, or "无" when the count column names none.
+void FillRoseColumns(CBCGPProp* item, CkelDataset* dataset, int column, bool withNone) {
+    if (!item) return;
+    item->RemoveAllOptions();
+    if (withNone) item->AddOption(kNoCountColumn);
+    IkelDataSery* shown = nullptr;
+    for (unsigned i = 0; dataset && i < dataset->GetNumOfSeries(); ++i) {
+        IkelDataSery* sery = dataset->GetDataSeries(i);
+        if (!IsColumnKind(sery)) continue;
+        item->AddOption(sery->GetName().c_str(), TRUE);
+        if (static_cast<int>(i) == column) shown = sery;
+    }
+    if (shown)
+        item->SetValue(_variant_t(shown->GetName().c_str()));
+    else if (withNone)
+        item->SetValue(_variant_t(kNoCountColumn));
+}
+
+}  // namespace
+
+int RoseTypeFromText(const CString& text) { return ValueOfText(kRoseTypes, text, CRosePlot::ROSE_FLOWER); }
+
+const char* RoseTypeToText(double type) {
+    return TextOfValue(kRoseTypes, type == 0.0 ? CRosePlot::ROSE_SECTOR : CRosePlot::ROSE_FLOWER, kFlowerType);
+}
+
+void ApplySectorAngle(CBCGPProp* item, CRosePlot* plot) {
+    float angle = 0;
+    if (plot && ReadPlainFloat(item, &angle)) plot->SetAngleSpacing(angle);
+}
+
 CkelPropListRosePlot::CkelPropListRosePlot() = default;
 CkelPropListRosePlot::~CkelPropListRosePlot() = default;
+
+int CkelPropListRosePlot::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    AddToGrid(m_wndPropList, {NewPlotGroup(charttext::kLabelData, kDataGroupId, kDataItems),
+                              NewPlotGroup(charttext::kPlotSetTab, kShapeGroupId, kShapeItems)});
+    return 0;
+}
+
+void CkelPropListRosePlot::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    auto* plot = TargetAs<CRosePlot>();
+    if (!plot) return;
+    FillDataTableOptions(m_wndPropList.FindItemByData(kDataTableId), plot);
+    FillRoseColumns(m_wndPropList.FindItemByData(kAngleColumnId), plot->GetOuterDataset(), plot->GetDataCol(), false);
+    FillRoseColumns(m_wndPropList.FindItemByData(kCountColumnId), plot->GetOuterDataset(), plot->GetCountCol(), true);
+    RefreshRows(m_wndPropList, plot, kFirstRowId, kLastRowId, kStepId);
+    SetItemText(m_wndPropList.FindItemByData(kSectorAngleId), FormatString("%.2f", plot->GetAngleSpacing()));
+    if (CBCGPProp* type = m_wndPropList.FindItemByData(kTypeId)) {
+        type->RemoveAllOptions();
+        type->AddOption(kSectorType);
+        type->AddOption(kFlowerType);
+        type->SetValue(_variant_t(RoseTypeToText(plot->GetRoseType())));
+    }
+}
+
+LRESULT CkelPropListRosePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    auto* plot = TargetAs<CRosePlot>();
+    if (!item || !plot) return 0;
+    switch (item->GetData()) {
+        case kDataTableId:
+            OnDataTableChanged(plot, item->GetParent());
+            break;
+        case kAngleColumnId:
+            if (CkelDataset* outer = plot->GetOuterDataset()) plot->SetDataCol(ChosenSeriesIndex(outer, item));
+            break;
+        case kCountColumnId:
+            if (ItemText(item) == kNoCountColumn)
+                plot->SetCountCol(-1);
+            else if (CkelDataset* outer = plot->GetOuterDataset())
+                plot->SetCountCol(ChosenSeriesIndex(outer, item));
+            break;
+        case kFirstRowId:
+            OnFirstRowChanged(item, plot);
+            break;
+        case kLastRowId:
+            OnLastRowChanged(item, plot);
+            break;
+        case kStepId:
+            OnStepChanged(item, plot);
+            break;
+        case kSectorAngleId:
+            ApplySectorAngle(item, plot);
+            break;
+        case kTypeId:
+            plot->SetRoseType(static_cast<CRosePlot::ROSETYPE>(RoseTypeFromText(ItemText(item))));
+            break;
+        default:
+            break;
+    }
+    UpdateView();
+    return 0;
+}

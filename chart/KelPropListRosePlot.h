@@ -1,10 +1,38 @@
-// CkelPropListRosePlot: the "常规" page of a rose diagram: dataset, columns, spacing and rows.
+// CkelPropListRosePlot: the "常规" page of a rose diagram: dataset, angle and count columns, rows,
+// sector angle and rose type.
 #pragma once
 
 #include "chart/WndLstChart.h"
 
+class CRosePlot;
+
 class CkelPropListRosePlot : public CWndLstChart {
 public:
+    enum : DWORD_PTR {
+        kDataGroupId = 0,
+        kDataTableId = 1,
+        kAngleColumnId = 2,
+        kCountColumnId = 3,
+        kFirstRowId = 4,
+        kLastRowId = 5,
+        kStepId = 6,
+        kShapeGroupId = 7,
+        kSectorAngleId = 8,
+        kTypeId = 9,
+    };
+
     CkelPropListRosePlot();
     ~CkelPropListRosePlot() override;
+
+protected:
+    int InitPropWnd() override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 };
+
+// The sector angle: taken when the text holds only digits, blanks and points (an empty text is
+// 0); anything else, a minus sign included, is ignored.
+void ApplySectorAngle(CBCGPProp* item, CRosePlot* plot);
+// "扇形" 0; any other text 1 ("玫瑰花"). Back: 0 "扇形", any other type "玫瑰花".
+int RoseTypeFromText(const CString& text);
+const char* RoseTypeToText(double type);

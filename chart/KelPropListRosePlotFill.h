@@ -1,10 +1,15 @@
-// CkelPropListRosePlotFill: the "填充" page of a rose diagram: outline and fill.
+// CkelPropListRosePlotFill: the "填充" page of a rose diagram: its outline pen and its fill. It holds
+// the items of the histogram's fill page under the same ids, applied to the diagram itself.
 #pragma once
 
-#include "chart/WndLstChart.h"
+#include "chart/KelPropHistFill.h"
 
-class CkelPropListRosePlotFill : public CWndLstChart {
+class CkelPropListRosePlotFill : public CkelPropHistFill {
 public:
     CkelPropListRosePlotFill();
     ~CkelPropListRosePlotFill() override;
+
+protected:
+    void UpdateBCGPProperty(long object, CString name) override;
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 };

@@ -1,4 +1,79 @@
 #include "chart/PropListPiePlot.h"
 
+#include "chart/ChartDataFiles.h"
+#include "chart/ChartGroups.h"
+#include "chart/ChartTexts.h"
+#include "chart/PlotItems.h"
+#include "chart/PlotTexts.h"
+#include "framework/NumberText.h"
+#include "framework/PropItems.h"
+#include "hosttypes/Thistle/PiePlot.h"
+
+using namespace chart;
+using namespace plottext;
+
+namespace {
+
+using Page = CPropListPiePlot;
+
+constexpr PlotItemDef kDataItems[] = {
+    {Page::kDataTableId, kDataTable, kDataTableDescription, true},
+    {Page::kDataColumnId, kDataColumn, kDataColumnDescription, true},
+    {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false},
+    {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false},
+};
+constexpr PlotItemDef kShapeItems[] = {
+    {Page::kStartAngleId, kStartAngle, kStartAngleDescription, false},
+    {Page::kSplitId, kSplitDistance, kSplitDistanceDescription, false},
+};
+
+}  // namespace
+
 CPropListPiePlot::CPropListPiePlot() = default;
 CPropListPiePlot::~CPropListPiePlot() = default;
+
+int CPropListPiePlot::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    AddToGrid(m_wndPropList, {NewPlotGroup(charttext::kLabelData, kDataGroupId, kDataItems),
+                              NewPlotGroup(charttext::kPlotSetTab, kShapeGroupId, kShapeItems)});
+    return 0;
+}
+
+void CPropListPiePlot::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    auto* plot = TargetAs<CPiePlot>();
+    if (!plot) return;
+    FillDataTableOptions(m_wndPropList.FindItemByData(kDataTableId), plot);
+    FillSeriesOptions(m_wndPropList.FindItemByData(kDataColumnId), plot->GetOuterDataset(), SeriesKinds::Numeric,
+                      plot->GetDataCol());
+    RefreshRows(m_wndPropList, plot, kFirstRowId, kLastRowId, kNoItem);
+    SetItemText(m_wndPropList.FindItemByData(kStartAngleId), FormatString("%.2f", plot->GetStartAngle()));
+    SetItemText(m_wndPropList.FindItemByData(kSplitId), FormatString("%.2f", plot->GetSplitDist()));
+}
+
+LRESULT CPropListPiePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    auto* plot = TargetAs<CPiePlot>();
+    if (!item || !plot) return 0;
+    double angle = 0;
+    float split = 0;
+    switch (item->GetData()) {
+        case kDataTableId:
+            OnDataTableChanged(plot, item->GetParent());
+            break;
+        case kDataColumnId:
+            if (CkelDataset* outer = plot->GetOuterDataset()) plot->SetDataCol(ChosenSeriesIndex(outer, item));
+            break;
+        case kStartAngleId:
+            if (numtext::LeadingNumber(ItemText(item), &angle)) plot->SetStartAngle(angle);
+            break;
+        case kSplitId:
+            if (ReadPlainFloat(item, &split)) plot->SetSplitDist(split);
+            break;
+        default:
+            ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kNoItem);
+            break;
+    }
+    UpdateView();
+    return 0;
+}

@@ -1,10 +1,27 @@
-// CPropListPiePlot: the "常规" page of a pie plot: dataset, column, angles and rows.
+// CPropListPiePlot: the "常规" page of a pie plot: dataset, data column, rows, start angle and the
+// gap between the pieces.
 #pragma once
 
 #include "chart/WndLstChart.h"
 
 class CPropListPiePlot : public CWndLstChart {
 public:
+    enum : DWORD_PTR {
+        kDataGroupId = 0,
+        kDataTableId = 1,
+        kDataColumnId = 2,
+        kFirstRowId = 3,
+        kLastRowId = 4,
+        kShapeGroupId = 5,
+        kStartAngleId = 6,
+        kSplitId = 7,
+    };
+
     CPropListPiePlot();
     ~CPropListPiePlot() override;
+
+protected:
+    int InitPropWnd() override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 };

@@ -1,10 +1,40 @@
-// CPropListTernaryPlot: the "常规" page of a ternary plot: dataset, the three columns and rows.
+// CPropListTernaryPlot: the "常规" page of a ternary plot: dataset, the three value columns, the
+// classification column, rows, and tick and label settings applied to all three axes at once
+// (shown from the first axis).
 #pragma once
 
 #include "chart/WndLstChart.h"
 
+class IkelPlot;
+
 class CPropListTernaryPlot : public CWndLstChart {
 public:
+    enum : DWORD_PTR {
+        kDataGroupId = 0,
+        kDataTableId = 1,
+        kXColumnId = 2,
+        kYColumnId = 3,
+        kZColumnId = 4,
+        kClassColumnId = 5,
+        kFirstRowId = 6,
+        kLastRowId = 7,
+        kStepId = 8,
+        kAxesGroupId = 9,
+        kMajorSpacingId = 10,
+        kMinorDivisionId = 11,
+        kUnitId = 12,
+        kDecimalsId = 13,
+    };
+
     CPropListTernaryPlot();
     ~CPropListTernaryPlot() override;
+
+protected:
+    int InitPropWnd() override;
+    void UpdateBCGPProperty(long object, CString name) override;
+    LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 };
+
+// An edit of the axis group applied to each of the plot's three axes in turn (false for another
+// item): each axis checks the spacing against its own range and refuses it on its own.
+bool ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot);

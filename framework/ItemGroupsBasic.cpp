@@ -222,6 +222,10 @@ CBCGPColorProp* CreateColorProp(const CString& name, DWORD_PTR id, const char* d
     return item;
 }
 
+CBCGPColorProp* CreateBlackColorProp(const CString& name, DWORD_PTR id, const char* description) {
+    return NewColorItem(name, RGB(0, 0, 0), description, id, RGB(0, 0, 0));
+}
+
 CBCGPropDigits* CreateIndexProp(const CString& name, DWORD_PTR id, const char* description, int count) {
     CBCGPropDigits* item = new CBCGPropDigits(name, _variant_t(""), description, id);
     item->AllowEdit(FALSE);

@@ -59,6 +59,8 @@ TESSALY_API int IsNumberText(const CString& text);
 
 // ---- single items ----------------------------------------------------------------------------------
 TESSALY_API CBCGPColorProp* CreateColorProp(const CString& name, DWORD_PTR id, const char* description);
+// A colour item that starts black, its automatic button standing for black.
+TESSALY_API CBCGPColorProp* CreateBlackColorProp(const CString& name, DWORD_PTR id, const char* description);
 // Options 0 .. count-1.
 TESSALY_API CBCGPropDigits* CreateIndexProp(const CString& name, DWORD_PTR id, const char* description, int count);
 TESSALY_API CBCGPProp* CreateHAlignProp(const CString& name, DWORD_PTR id, const char* description);

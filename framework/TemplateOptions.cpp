@@ -40,3 +40,17 @@ void AppendTemplateOptions(CBCGPProp* item, TemplateKind kind) {
     for (int i = 0; i < n; ++i)
         if (const CStyleTemplate* t = TemplateAt(*manager, kind, i)) item->AddOption(t->GetName(), TRUE);
 }
+
+CStyleTemplate* FindNamedTemplate(TemplateKind kind, const char* name) {
+    CTemplateManager* m = _AfxGetTemplateManager();
+    if (!m || !name) return nullptr;
+    switch (kind) {
+        case TemplateKind::FontStyle: return m->GetTemplateFontStyle(name);
+        case TemplateKind::Size: return m->GetTemplateSize(name);
+        case TemplateKind::Color: return m->GetTemplateColor(name);
+        case TemplateKind::PointStyle: return m->GetTemplatePointStyle(name);
+        case TemplateKind::LineStyle: return m->GetTemplateLineStyle(name);
+        case TemplateKind::FillStyle: return m->GetTemplateFillStyle(name);
+    }
+    return nullptr;
+}

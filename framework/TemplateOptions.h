@@ -8,3 +8,7 @@ class CBCGPProp;
 enum class TemplateKind { FontStyle, Size, Color, PointStyle, LineStyle, FillStyle };
 
 void AppendTemplateOptions(CBCGPProp* item, TemplateKind kind);
+
+class CStyleTemplate;
+// The manager's template of the kind named so (the first of that name); NULL for none.
+CStyleTemplate* FindNamedTemplate(TemplateKind kind, const char* name);

@@ -7,6 +7,18 @@
 // The button area of a two-button item: the row's right end, 12 pixels wider than the row is
 // high, one pixel below the row's top.
 CRect TwoButtonRect(const CRect& row);
+// The two buttons inside it: the library's button, 15 pixels wide, then the item's own button to
+// the row's right end.
+CRect TwoButtonFirst(const CRect& row);
+CRect TwoButtonSecond(const CRect& row);
+
+// The template kinds of a two-button template item, in the order the items number them.
+enum TemplateItemMode : int { kModeColor = 0, kModeSize = 1, kModePointStyle = 2, kModeLineStyle = 3, kModeFillStyle = 4,
+                              kModeFont = 5 };
+constexpr int kTemplateModeCount = 6;
+// After a template was renamed: the item's options again, "" and every name of the mode's kind.
+// A mode outside 0 to 5 changes nothing.
+void RefillTemplateOptions(int mode, CBCGPProp* item);
 
 // A click in the first button's rectangle is the library's button click; any other click in the
 // button area goes to the item's own second button (its OnClickButtonEx, which the item

@@ -1,6 +1,7 @@
 #include "ChartDemo.h"
 
 #include "ChartAxesDemo.h"
+#include "ChartPlotsDemo.h"
 
 #include <boost/filesystem.hpp>
 #include <fstream>
@@ -230,6 +231,7 @@ void RunChartDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     }
 
     RunChartAxesDemo(frame, view, out);
+    RunChartPlotsDemo(frame, view, out);
 }
 
 }  // namespace demo

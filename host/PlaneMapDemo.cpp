@@ -17,6 +17,7 @@
 #include "hosttypes/Moraine/BoundLayer.h"
 #include "hosttypes/Moraine/CtrlLineLayer.h"
 #include "hosttypes/Moraine/LineLayer.h"
+#include "hosttypes/Moraine/PieLayer.h"
 #include "hosttypes/Moraine/PlaneOption.h"
 #include "hosttypes/Moraine/PointLayer.h"
 #include "hosttypes/Parsnip/QXLayer.h"
@@ -28,13 +29,16 @@
 #include "hosttypes/Parsnip/QXObjectCircle.h"
 #include "hosttypes/Parsnip/QXObjectColorMark.h"
 #include "hosttypes/Parsnip/QXObjectContour.h"
+#include "hosttypes/Parsnip/QXObjectCoordinate.h"
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "hosttypes/Parsnip/QXObjectFinger.h"
 #include "hosttypes/Parsnip/QXObjectHint.h"
 #include "hosttypes/Parsnip/QXObjectLegend.h"
 #include "hosttypes/Parsnip/QXObjectMultiText.h"
+#include "hosttypes/Parsnip/QXObjectPie.h"
 #include "hosttypes/Parsnip/QXObjectPoint.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "hosttypes/Parsnip/QXSegment.h"
 #include "hosttypes/Parsnip/QXObjectQXM.h"
 #include "hosttypes/Parsnip/QXObjectRect.h"
 #include "hosttypes/Parsnip/QXObjectScale.h"
@@ -57,7 +61,11 @@
 #include "planemap/layers/PropListBoundLayerBound.h"
 #include "planemap/layers/PropListCtrlLineLayerData.h"
 #include "planemap/layers/PropListCtrlLineLayerLine.h"
+#include "planemap/layers/PropListCoordinate.h"
 #include "planemap/layers/PropListLineLayerLine.h"
+#include "planemap/layers/PropListPie.h"
+#include "planemap/layers/PropListPieLayerData.h"
+#include "planemap/layers/PropListPieLayerObj.h"
 #include "planemap/layers/PropListPointLayerPoint.h"
 #include "hostlibs/Osprey/WellStrataTesting.h"
 #include "hosttypes/Moraine/StratumLayer.h"
@@ -143,6 +151,16 @@ std::string Describe(CQXObject* object) {
         out << "来源=" << qxm->GetFileName().GetString() << " 比例=" << Num(qxm->GetFactor());
     } else if (auto* border = dynamic_cast<CQXObjectBorder*>(object)) {
         out << "经纬网=" << border->GetDrawGraticule() << " 方里网=" << border->GetDrawKilometerGrid();
+    } else if (auto* pie = dynamic_cast<CQXObjectPie*>(object)) {
+        QXLOGFONT font;
+        pie->GetFont(font);
+        out << "形状=" << pie->GetShapeType() << " 半径=" << Num(pie->GetRadius()) << " 列宽=" << Num(pie->GetBarWidth())
+            << " 条数=" << pie->GetUpPropCount() << " 字大小=" << font.size << " 字色=0x" << std::hex << font.color
+            << std::dec << " 底线=" << pie->GetDrawBotLine();
+    } else if (auto* axes = dynamic_cast<CQXObjectCoordinate*>(object)) {
+        out << "X=" << Num(axes->m_dXMin) << ".." << Num(axes->m_dXMax) << "/" << Num(axes->m_dXDivision)
+            << " Y=" << Num(axes->m_dYMin) << ".." << Num(axes->m_dYMax) << "/" << Num(axes->m_dYDivision)
+            << " 高度=" << Num(axes->m_dHeight) << " X标签=" << axes->m_nXLabelShow << " 缩放=" << axes->GetAxisXFactor();
     } else if (auto* well = dynamic_cast<CWpWell*>(object)) {
         out << "起始小层=" << well->GetTopUnit().GetString() << " 顶深=" << Num(well->GetTopDepth())
             << " 终止小层=" << well->GetBottomUnit().GetString() << " 底深=" << Num(well->GetBottomDepth())
@@ -194,6 +212,14 @@ std::string DescribeLayer(CQXLayer* layer) {
         out << ": 点风格=" << symbol.style << " 大小=" << symbol.size << " 字大小=" << font.size
             << " 小数位数=" << points.GetDecimal() << " 旋转(弧度)=" << Num(points.GetAngle())
             << " 对齐=" << points.GetHAlign() << "/" << points.GetVAlign();
+    } else if (kind == "饼图") {
+        kel::plane::CPieLayer pie(layer);
+        out << ": 形状=" << pie.GetShapeType() << " 来源=" << pie.GetDataType() << " 表=" << pie.GetTableName().GetString()
+            << " 层=" << pie.GetDataLayer() << " 属性数=" << pie.GetRecordCount() << " 颜色=";
+        for (int i = 0; i < pie.GetRecordCount(); ++i)
+            out << (i ? "," : "") << "0x" << std::hex << pie.GetColor(i) << std::dec << (pie.GetColorControl(i) ? "*" : "");
+        out << " 半径=" << Num(pie.GetRadius()) << " X偏移=" << pie.GetXMove() << "; 符号:";
+        for (int i = 0; i < layer->GetObjectCount(); ++i) out << "\n    " << Describe(layer->GetObjectG(i));
     } else if (kind == "井位") {
         kel::plane::CWellLayer wells(layer);
         out << ": 井名大小=" << Num(wells.GetNameSize()) << " 大小模板=" << wells.GetNameSizeTemplate().GetString()
@@ -321,6 +347,12 @@ struct SampleMap {
     CQXLayer* sectionLayer = map.AddLayer("剖面", "剖面");
     CWpWell* column = map.Add<CWpWell>("层段剖面", sectionLayer);
     CQXObjectWellGraph* wellGraph = map.Add<CQXObjectWellGraph>("井柱", sectionLayer);
+    // A chart layer of well data (the map has wells), its symbols of three shapes and their axes.
+    CQXLayer* pieLayer = map.AddLayer("产量饼图", "饼图");
+    CQXObjectPie* pieWhole = map.Add<CQXObjectPie>("饼图", pieLayer);
+    CQXObjectPie* pieBars = map.Add<CQXObjectPie>("饼图", pieLayer);
+    CQXObjectPie* pieState = map.Add<CQXObjectPie>("饼图", pieLayer);
+    CQXObjectCoordinate* pieAxes = map.Add<CQXObjectCoordinate>("坐标系", pieLayer);
 
     SampleMap() {
         note->SetString("第一行\n第二行");
@@ -356,6 +388,29 @@ struct SampleMap {
         kel::plane::CCtrlLineLayer ctrl(ctrlLayer);
         ctrl.SetBoundaryName("边界");
         ctrl.SetFaultName("断层");
+        // The chart symbols: a whole pie, gapped bars and a current-state chart, three records each.
+        const int shapes[] = {0, 4, 7};
+        CQXObjectPie* pies[] = {pieWhole, pieBars, pieState};
+        for (int i = 0; i < 3; ++i) {
+            pies[i]->SetShapeType(shapes[i]);
+            pies[i]->SetRecordCount(3);
+        }
+        pieAxes->AddSegment(new CQXSegment(std::vector<FLOATPOINT>{{10, 10}}));
+        pieAxes->m_dHeight = 40;
+        pieAxes->m_dXMax = 100;
+        pieAxes->m_dXDivision = 20;
+        pieAxes->m_dYMax = 50;
+        pieAxes->m_dYDivision = 10;
+        pieAxes->SetAxisXFactor(2);
+        kel::plane::CPieLayer chart(pieLayer);
+        chart.SetRecordCount(3);
+        chart.SetTableName("小层数据表");
+        chart.SetDataLayer(0);
+        chart.SetRadius(5);
+        for (int i = 0; i < 3; ++i) {
+            chart.SetRecordName(i, i == 0 ? "砂岩厚度" : i == 1 ? "有效厚度" : "孔隙度");
+            chart.SetColor(i, CPropListPieLayerData::DefaultColor(i));
+        }
         // The wells: 直1 vertical, 斜1 inclined, with their strata of grade 1.
         wellSymbol->SetName("直1");
         absence->SetName("直1");
@@ -537,6 +592,40 @@ std::vector<Step> WellSteps(SampleMap& s) {
     // clang-format on
 }
 
+// The chart layer: both tabs and the symbols after each step; a symbol and the axes edited, then
+// the shape, the property count, a colour control point and the source changed.
+std::vector<Step> PieSteps(SampleMap& s) {
+    using Pie = CPropListPie;
+    using Axes = CPropListCoordinate;
+    using Data = CPropListPieLayerData;
+    using Show = CPropListPieLayerObj;
+    const std::vector<Action> bothTabs = {Tab(1), Tab(0), PrintWindow(), Print()};
+    auto then = [&bothTabs](std::vector<Action> actions) {
+        actions.insert(actions.end(), bothTabs.begin(), bothTabs.end());
+        return actions;
+    };
+    // clang-format off
+    return {
+        {"the chart layer 产量饼图: its 数据 and 显示 tabs and its symbols", nullptr, {}, bothTabs, s.pieLayer},
+        {"select the current-state symbol with the gapped bars; choose a blue font, type 6 into 半径 and -2 into "
+         "X偏移 (refused)", nullptr, {s.pieState, s.pieBars},
+            {Colour(Pie::kFontColorId, RGB(0, 0, 255)), Type(Pie::kRadiusId, "6"), Type(Pie::kXMoveId, "-2"), Print(),
+             AsideLayer("the chart layer", s.pieLayer)}},
+        {"select the axes; type 80 into X 最小值 (refused), 25 into X 分隔数, pick 否 for Y 显示", nullptr, {s.pieAxes},
+            {Type(Axes::kXMinId, "80"), Type(Axes::kXDivisionId, "25"), Pick(Axes::kYLabelShowId, "否"),
+             PrintWindow(), Print()}},
+        {"the chart layer: pick 饼状图(半圆) and 4 properties, make 属性2 a colour control point, colour 属性4 red",
+            nullptr, {},
+            then({Pick(Data::kShapeId, "饼状图(半圆)"), Pick(Data::kCountId, "4"), Pick(Data::kFirstControlId + 1, "是"),
+                  Colour(Data::kFirstColorId + 3, RGB(255, 0, 0))}), s.pieLayer},
+        {"on 显示 type -7 into X偏移 and 2 into 上半圆半径", nullptr, {},
+            then({Tab(1), Type(Show::kXMoveId, "-7"), Type(Show::kUpRadiusId, "2")}), s.pieLayer},
+        {"on 数据 pick 散点数据: the layer's symbols go and the layer starts afresh", nullptr, {},
+            then({Pick(Data::kSourceId, "散点数据")}), s.pieLayer},
+    };
+    // clang-format on
+}
+
 std::vector<Step> SessionSteps(SampleMap& s) {
     using Line = CPropListLine;
     using Text = CPropListText;
@@ -603,6 +692,8 @@ std::vector<Step> SessionSteps(SampleMap& s) {
     steps.insert(steps.end(), layers.begin(), layers.end());
     const std::vector<Step> wells = WellSteps(s);
     steps.insert(steps.end(), wells.begin(), wells.end());
+    const std::vector<Step> pies = PieSteps(s);
+    steps.insert(steps.end(), pies.begin(), pies.end());
     return steps;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "MultiWellDemo.h"
 #include "SectionObjectsDemo.h"
 #include "WindowPrinter.h"
 #include "driver/CellGridDriver.h"
@@ -297,6 +298,7 @@ void RunSectionDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     FenceAndReservoir(frame, view, out, step);
     GraphSettings(frame, view, out, step);
     RunSectionObjectsDemo(frame, view, out);
+    RunMultiWellDemo(frame, view, out);
 }
 
 }  // namespace demo

@@ -28,6 +28,12 @@
 #include "hosttypes/Zephyr/WpWell.h"
 #include "wellplot/intervals/CellTypesGridCtrl.h"
 #include "wellplot/intervals/OilTestPage.h"
+#include "driver/CellGridDriver.h"
+#include "hosttypes/Sorrel/TemplateManager.h"
+#include "hosttypes/Zephyr/WpParam.h"
+#include "hosttypes/Zephyr/WpResult.h"
+#include "hosttypes/Zephyr/WpSandStratum.h"
+#include "wellplot/intervals/LstSandStratumGrid.h"
 #include "wellplot/intervals/PropWnd.h"
 
 namespace demo {
@@ -87,6 +93,20 @@ std::string Describe(CWpKit* kit) {
     if (auto* sand = dynamic_cast<CWpSand*>(kit))
         out << " 数据=" << (sand->GetData() ? std::to_string(sand->GetData()->GetKind()) : std::string("-"))
             << " 小数位数=" << sand->GetThkTextPrecision() << " 符号=" << sand->GetSymbleType();
+    if (auto* param = dynamic_cast<CWpParam*>(kit))
+        out << " 数据=" << param->GetDataType().str() << "/" << param->GetDataTable().str() << "/"
+            << param->GetDataField().str() << " 线粗=" << param->GetLineType().width
+            << " 线色模板=" << param->GetLineColorTemp().str() << " 边界色模板=" << param->GetRectBColorTemp().str()
+            << " 内部色模板=" << param->GetRectIColorTemp().str();
+    if (auto* result = dynamic_cast<CWpResult*>(kit))
+        out << " 数据=" << result->GetDataType().str() << "/" << result->GetDataTable().str() << "/"
+            << result->GetDataField().str();
+    if (auto* strata = dynamic_cast<CWpSandStratum*>(kit)) {
+        out << " 数据类型=" << strata->DataType() << " 级别=" << strata->Grade() << " 填充显示=";
+        for (unsigned i = 0; i < strata->GetFillOptionCount(); ++i) out << strata->GetFillOption(i).show;
+        out << " 文本位置=";
+        for (unsigned i = 0; i < strata->GetTextOptionCount(); ++i) out << strata->GetTextOption(i).position << ' ';
+    }
     if (auto* facies = dynamic_cast<CWpFacies*>(kit))
         out << " 相源=" << facies->m_faciesSource << " 相名=" << facies->GetFaciesName(0).str();
     return out.str();
@@ -185,6 +205,21 @@ public:
     bool DragDivider(int col, int width) {
         COilTestPage* page = OilTestPage();
         return page && page->GetCellGrid() && platform::DragGridColumnDivider(*page->GetCellGrid(), col, width);
+    }
+    // The cell grid of a sand-stratum option page when it is the active page.
+    CLstSandStratumGrid* SandGridPage() {
+        auto* page = sheet_ ? dynamic_cast<CWndPag*>(sheet_->GetActivePage()) : nullptr;
+        return page ? dynamic_cast<CLstSandStratumGrid*>(page->GetWndLst()) : nullptr;
+    }
+    void PrintSandGrid() {
+        CLstSandStratumGrid* page = SandGridPage();
+        if (!page) return;
+        CGridCtrEx& g = page->Grid();
+        for (int r = 0; r < g.GetRowCount(); ++r) {
+            out_ << "   ";
+            for (int c = 0; c < g.GetColumnCount(); ++c) out_ << " [" << g.GetItemText(r, c).str() << ']';
+            out_ << '\n';
+        }
     }
     // The message boxes the edits brought, then forgets them.
     void PrintBoxes() {
@@ -435,6 +470,71 @@ void RunWellPlotDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     session.Select(graphic);
     session.PrintWindow();
     session.PrintKit();
+
+    // The parameter, result and sand-stratum kits: a parameter source and style, a result of the
+    // well's data, a sand-stratum kit with five option rows of each kind.
+    auto* param = plot.First<CWpParam>();
+    param->SetData("当前井", "测井解释", "孔隙度");
+    param->SetActiveSeg(1200, 1208.5, "18.5");
+    auto* result = plot.First<CWpResult>();
+    result->SetData("当前井", "测井解释", "解释结论");
+    auto* strata = plot.First<CWpSandStratum>();
+    strata->SetOptionRows(5);
+
+    step("select the parameter kit; pick 离散数据, 离散表1 and 值2; pick 图形");
+    session.Select(param);
+    session.Grid().PickOption(session.Path("数据源/类型"), "离散数据");
+    session.Grid().PickOption(session.Path("数据源/表名"), "离散表1");
+    session.Grid().PickOption(session.Path("数据源/字段"), "值2");
+    session.PrintWindow();
+    session.PrintKit();
+    session.Grid().PickOption(session.Path("数据源/类型"), "图形");
+    session.PrintKit();
+
+    step("on 线 type 0.75 and 1.5mm into 线型设置/粗细, pick 红色 for 颜色模板; on 矩形填充 pick 红色 for both colours and rename it by ...");
+    session.Tab(1);
+    session.Grid().TypeText(session.Path("线型设置/粗细"), "0.75");
+    session.Grid().TypeText(session.Path("线型设置/粗细"), "1.5mm");
+    session.Grid().PickOption(session.Path("线型设置/颜色模板"), "红色");
+    session.PrintKit();
+    session.Tab(4);
+    session.Grid().PickOption(session.Path("边界色模板"), "红色");
+    session.Grid().PickOption(session.Path("内部色模板"), "红色");
+    sorrel::testing::SetEditScript([](CStyleTemplate& t) { t.SetName("朱红"); });
+    session.Grid().ClickSecondButton(session.Path("边界色模板"));
+    sorrel::testing::SetEditScript(nullptr);
+    if (CTemplateColor* renamed = _AfxGetTemplateManager()->GetTemplateColor("朱红")) renamed->SetName("红色");
+    session.PrintWindow();
+    session.PrintKit();
+
+    step("select the result kit; pick 图形, then 井数据, 分层数据 and 层号");
+    session.Select(result);
+    session.Grid().PickOption(session.Path("数据源/类型"), "图形");
+    session.PrintKit();
+    session.Grid().PickOption(session.Path("数据源/类型"), "井数据");
+    session.Grid().PickOption(session.Path("数据源/数据表"), "分层数据");
+    session.Grid().PickOption(session.Path("数据源/字段"), "层号");
+    session.PrintWindow();
+    session.PrintKit();
+
+    step("select the sand-stratum kit; pick 三级分层数据; on 填充 set row 2 to FALSE, then rows 3 to 4 at once; on 文本 type 100 and 100.5 as a position");
+    session.Select(strata);
+    session.Grid().PickOption(session.Path("数据源/数据表"), "三级分层数据");
+    session.Tab(1);
+    if (CLstSandStratumGrid* grid = session.SandGridPage()) {
+        platform::EditGridCell(grid->Grid(), 2, 1, "FALSE");
+        platform::SelectGridCells(grid->Grid(), 3, 1, 4, 1);
+        platform::EditSelectedGridCells(grid->Grid(), "FALSE");
+    }
+    session.PrintSandGrid();
+    session.Tab(3);
+    if (CLstSandStratumGrid* grid = session.SandGridPage()) {
+        platform::EditGridCell(grid->Grid(), 1, 2, "100");
+        platform::EditGridCell(grid->Grid(), 2, 2, "100.5");
+    }
+    session.PrintSandGrid();
+    session.PrintKit();
+    zephyr::testing::ResetDataCatalogue();
 
     step("the sheet of every kit of the plot, all pages shown");
     for (CWpKit* kit : plot.AllKits()) {

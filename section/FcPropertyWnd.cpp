@@ -1,15 +1,21 @@
 #include "section/FcPropertyWnd.h"
 
 #include "hosttypes/Gondola/Fence.h"
-#include "hosttypes/Halyard/Reservoir.h"
 #include "hosttypes/Halyard/ControlLine.h"
 #include "hosttypes/Halyard/DesignerWell.h"
 #include "hosttypes/Halyard/FaultLine.h"
 #include "hosttypes/Halyard/OSWerLine.h"
+#include "hosttypes/Halyard/Reservoir.h"
+#include "hosttypes/Oriel/CStratumCell.h"
+#include "hosttypes/Oriel/ConnectionLines.h"
 #include "hosttypes/Oriel/IkelWellAdapter.h"
 #include "hosttypes/Oriel/ScDepthRuler.h"
 #include "hosttypes/Oriel/ScDisRuler.h"
+#include "hosttypes/Oriel/ScDisScale.h"
 #include "hosttypes/Oriel/ScLookDownForm.h"
+#include "hosttypes/Oriel/ScRulerFrame.h"
+#include "section/CnLstWell.h"
+#include "section/GraphSetors.h"
 #include "section/LstControlLine.h"
 #include "section/LstDepthRuler.h"
 #include "section/LstDisRuler.h"
@@ -18,12 +24,15 @@
 #include "section/LstFaultLineEntity.h"
 #include "section/LstLookDownForm.h"
 #include "section/LstOiLine.h"
+#include "section/LstRulerFrame.h"
+#include "section/LstRulerScale.h"
+#include "section/LstSandFill.h"
+#include "section/LstStratumLine.h"
+#include "section/LstStratumSetor.h"
+#include "section/MultiWellTexts.h"
 #include "section/ObjectPageTexts.h"
 #include "section/RsLstLookDownForm.h"
 #include "section/RsLstSand.h"
-#include "section/CnLstWell.h"
-#include "section/GraphSetors.h"
-#include "section/LstStratumSetor.h"
 #include "section/SandSetor.h"
 #include "section/SectionTexts.h"
 
@@ -44,7 +53,9 @@ void CFcPropertyListCreator::SetBecontroler(ScObjInterface* object) {
     static const Row<Self> rows[] = {
         {"CFence", &CastThen<KelFence::CFence, Self, &Self::SetBecontroler>},
         {"IkelWellAdapter", &CastThen<IkelWellAdapter, Self, &Self::SetBecontroler>},
+        {"CnSandFill", &CastThen<CnSandFill, Self, &Self::SetBecontroler>},
         {"ScLookDownForm", &CastThen<ScLookDownForm, Self, &Self::SetBecontroler>},
+        {"CStratumCell", &CastThen<CStratumCell, Self, &Self::SetBecontroler>},
     };
     Dispatch(*this, object, rows);
 }
@@ -64,6 +75,14 @@ void CFcPropertyListCreator::SetBecontroler(IkelWellAdapter*) {
 // projection groups.
 void CFcPropertyListCreator::SetBecontroler(ScLookDownForm* map) {
     BuildSheet({{kLookDownPage, new CLstLookDownForm(map)}});
+}
+
+void CFcPropertyListCreator::SetBecontroler(CnSandFill* fill) {
+    BuildSheet({{kSandPage, new CLstSandFill(fill, CLstSandFill::kFence)}});
+}
+
+void CFcPropertyListCreator::SetBecontroler(CStratumCell* cell) {
+    BuildSheet({{multiwelltext::kStratumLinePage, new CLstStratumLine(cell)}});
 }
 
 CFcPropertyWnd::CFcPropertyWnd() = default;
@@ -86,11 +105,18 @@ void CkelPropertyListCreator::SetBecontroler(ScObjInterface* object) {
     static const Row<Self> rows[] = {
         {"CkelReservoir", &CastThen<CkelReservoir, Self, &Self::SetBecontroler>},
         {"IkelWellAdapter", &CastThen<IkelWellAdapter, Self, &Self::SetBecontroler>},
+        {"CnSandFill", &CastThen<CnSandFill, Self, &Self::SetBecontroler>},
+        {"CkelFaultSandFill", &CastThen<CnSandFill, Self, &Self::SetBecontroler>},
+        {"CrStratum", &CastThen<CStratumCell, Self, &Self::SetBecontroler>},
+        {"CStratumCell", &CastThen<CStratumCell, Self, &Self::SetBecontroler>},
         {"CkelFlowUnit", &CastThen<CkelFlowUnit, Self, &Self::SetBecontroler>},
         {"CkelOSWerLine", &CastThen<CkelOSWerLine, Self, &Self::SetBecontroler>},
         {"ScDisRuler", &CastThen<ScDisRuler, Self, &Self::SetBecontroler>},
         {"ScDepthRuler", &CastThen<ScDepthRuler, Self, &Self::SetBecontroler>},
         {"ScLookDownForm", &CastThen<ScLookDownForm, Self, &Self::SetBecontroler>},
+        {"ScRulerFrame", &CastThen<ScRulerFrame, Self, &Self::SetBecontroler>},
+        {"ScDisScale", &CastThen<ScDisScale, Self, &Self::SetBecontroler>},
+        {"ScDepthScale", &CastThen<ScDisScale, Self, &Self::SetBecontroler>},
         {"CkelControlLine", &CastThen<CkelControlLine, Self, &Self::SetBecontroler>},
         {"CkelFaultLine", &CastThen<CkelFaultLine, Self, &Self::SetBecontroler>},
         {"CDesignerWellAdapter", &CastThen<CDesignerWellAdapter, Self, &Self::SetBecontroler>},
@@ -134,6 +160,22 @@ void CkelPropertyListCreator::SetBecontroler(CkelFaultLine* line) {
 
 void CkelPropertyListCreator::SetBecontroler(CDesignerWellAdapter* well) {
     BuildSheet({{kDesignerWellPage, new CLstDsgWell(well, CLstDsgWell::kReservoirMode)}});
+}
+
+void CkelPropertyListCreator::SetBecontroler(CnSandFill* fill) {
+    BuildSheet({{kSandPage, new CLstSandFill(fill, CLstSandFill::kReservoir)}});
+}
+
+void CkelPropertyListCreator::SetBecontroler(CStratumCell* cell) {
+    BuildSheet({{multiwelltext::kStratumLinePage, new CLstStratumLine(cell)}});
+}
+
+void CkelPropertyListCreator::SetBecontroler(ScRulerFrame* frame) {
+    BuildSheet({{multiwelltext::kRulerFramePage, new CLstRulerFrame(frame)}});
+}
+
+void CkelPropertyListCreator::SetBecontroler(ScDisScale* scale) {
+    BuildSheet({{multiwelltext::kScalePage, new CLstRulerScale(scale)}});
 }
 
 CkelPropertyWnd::CkelPropertyWnd() = default;

@@ -22,6 +22,10 @@ class CkelFaultLine;
 namespace KelReservoir::Connection {
 class CDesignerWellAdapter;
 }
+class CnSandFill;
+class CStratumCell;
+class ScRulerFrame;
+class ScDisScale;
 namespace KelFence {
 class CFence;
 }
@@ -39,6 +43,8 @@ private:
     void SetBecontroler(KelFence::CFence* fence);
     void SetBecontroler(IkelWellAdapter* well);
     void SetBecontroler(ScLookDownForm* map);
+    void SetBecontroler(CnSandFill* fill);
+    void SetBecontroler(CStratumCell* cell);
 };
 
 class CkelPropertyListCreator : public SectionCreatorBase {
@@ -58,6 +64,10 @@ private:
     void SetBecontroler(KelReservoir::VirtualWell::CkelControlLine* line);
     void SetBecontroler(KelReservoir::Fault::CkelFaultLine* line);
     void SetBecontroler(KelReservoir::Connection::CDesignerWellAdapter* well);
+    void SetBecontroler(CnSandFill* fill);
+    void SetBecontroler(CStratumCell* cell);
+    void SetBecontroler(ScRulerFrame* frame);
+    void SetBecontroler(ScDisScale* scale);
 };
 
 class TESSALY_API CFcPropertyWnd {

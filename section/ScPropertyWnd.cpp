@@ -1,22 +1,31 @@
 #include "section/ScPropertyWnd.h"
 
 #include "hosttypes/Oriel/CContainerSignle.h"
+#include "hosttypes/Oriel/CStratumCell.h"
 #include "hosttypes/Oriel/CnConnection.h"
+#include "hosttypes/Oriel/ConnectionLines.h"
 #include "hosttypes/Oriel/CrCorrelation.h"
+#include "hosttypes/Oriel/CrFaultPoint.h"
 #include "hosttypes/Oriel/IkelWellAdapter.h"
 #include "hosttypes/Oriel/ScContainer.h"
-#include "hosttypes/Oriel/CrFaultPoint.h"
 #include "hosttypes/Oriel/ScDepthRuler.h"
 #include "hosttypes/Oriel/ScDisRuler.h"
+#include "hosttypes/Oriel/ScDisScale.h"
 #include "hosttypes/Oriel/ScLookDownForm.h"
+#include "hosttypes/Oriel/ScRulerFrame.h"
+#include "section/CnLstWell.h"
+#include "section/GraphSetors.h"
 #include "section/LstDepthRuler.h"
 #include "section/LstDisRuler.h"
 #include "section/LstFaultPoint.h"
 #include "section/LstLookDownForm.h"
-#include "section/ObjectPageTexts.h"
-#include "section/CnLstWell.h"
-#include "section/GraphSetors.h"
+#include "section/LstRulerFrame.h"
+#include "section/LstRulerScale.h"
+#include "section/LstSandFill.h"
+#include "section/LstStratumLine.h"
 #include "section/LstStratumSetor.h"
+#include "section/MultiWellTexts.h"
+#include "section/ObjectPageTexts.h"
 #include "section/SandSetor.h"
 #include "section/SectionTexts.h"
 
@@ -45,7 +54,12 @@ void ScPropertyLstCreator::SetBecontroler(ScObjInterface* object) {
         {"ScDisRuler", &CastThen<ScDisRuler, Self, &Self::SetBecontroler>},
         {"ScDepthRuler", &CastThen<ScDepthRuler, Self, &Self::SetBecontroler>},
         {"ScLookDownForm", &CastThen<ScLookDownForm, Self, &Self::SetBecontroler>},
+        {"CnSandFill", &CastThen<CnSandFill, Self, &Self::SetBecontroler>},
         {"CrFaultPoint", &CastThen<CrFaultPoint, Self, &Self::SetBecontroler>},
+        {"ScRulerFrame", &CastThen<ScRulerFrame, Self, &Self::SetBecontroler>},
+        {"ScDisScale", &CastThen<ScDisScale, Self, &Self::SetBecontroler>},
+        {"ScDepthScale", &CastThen<ScDisScale, Self, &Self::SetBecontroler>},
+        {"CStratumCell", &CastThen<CStratumCell, Self, &Self::SetBecontroler>},
     };
     Dispatch(*this, object, rows);
 }
@@ -84,6 +98,22 @@ void ScPropertyLstCreator::SetBecontroler(ScDepthRuler* ruler) {
 void ScPropertyLstCreator::SetBecontroler(ScLookDownForm* map) { BuildSheet({{kLookDownPage, new CLstLookDownForm(map)}}); }
 
 void ScPropertyLstCreator::SetBecontroler(CrFaultPoint* point) { BuildSheet({{kFaultPointPage, new CLstFaultPoint(point)}}); }
+
+void ScPropertyLstCreator::SetBecontroler(CnSandFill* fill) {
+    BuildSheet({{multiwelltext::kSandFillPage, new CLstSandFill(fill, CLstSandFill::kMultiWell)}});
+}
+
+void ScPropertyLstCreator::SetBecontroler(ScRulerFrame* frame) {
+    BuildSheet({{multiwelltext::kRulerFramePage, new CLstRulerFrame(frame)}});
+}
+
+void ScPropertyLstCreator::SetBecontroler(ScDisScale* scale) {
+    BuildSheet({{multiwelltext::kScalePage, new CLstRulerScale(scale)}});
+}
+
+void ScPropertyLstCreator::SetBecontroler(CStratumCell* cell) {
+    BuildSheet({{multiwelltext::kStratumLinePage, new CLstStratumLine(cell)}});
+}
 
 ScPropertyWnd::ScPropertyWnd() = default;
 ScPropertyWnd::~ScPropertyWnd() = default;

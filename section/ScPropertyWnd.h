@@ -15,6 +15,10 @@ class ScDisRuler;
 class ScDepthRuler;
 class ScLookDownForm;
 class CrFaultPoint;
+class CnSandFill;
+class ScRulerFrame;
+class ScDisScale;
+class CStratumCell;
 
 class TESSALY_API ScPropertyLstCreator : public SectionCreatorBase {
 public:
@@ -36,6 +40,11 @@ private:
     void SetBecontroler(ScDepthRuler* ruler);
     void SetBecontroler(ScLookDownForm* map);
     void SetBecontroler(CrFaultPoint* point);
+    // Sand fills, the ruler frame, scale bars (distance or depth) and stratum cells: one page each.
+    void SetBecontroler(CnSandFill* fill);
+    void SetBecontroler(ScRulerFrame* frame);
+    void SetBecontroler(ScDisScale* scale);
+    void SetBecontroler(CStratumCell* cell);
 };
 
 class TESSALY_API CSglPropertyLstCreator : public SectionCreatorBase {

@@ -33,6 +33,8 @@ public:
     void Set(const char* name, const T& value) {
         m_values[name] = value;
     }
+    // Drops every value (a layer set back to a new layer's state).
+    void Clear() { m_values.clear(); }
 
 private:
     using Value =

@@ -26,6 +26,14 @@ bool& LogEnabled() {
     static bool enabled = true;
     return enabled;
 }
+struct SandBrushSlot {
+    bool set = false;
+    oriel::testing::AppliedSandBrush applied{};
+};
+SandBrushSlot& LastBrush() {
+    static SandBrushSlot slot;
+    return slot;
+}
 std::map<std::string, std::vector<oriel::testing::WellStratum>>& WellStrataStore() {
     static std::map<std::string, std::vector<oriel::testing::WellStratum>> strata;
     return strata;
@@ -44,6 +52,12 @@ void Log(const std::string& entry) {
     if (Listener()) Listener()(entry);
 }
 std::string Num(double v) { return FormatString("%g", v).str(); }
+void RecordSandBrush(IkelWellAdapter* well, CnSand* sand, const QXLOGBRUSH& brush) {
+    LastBrush().set = true;
+    LastBrush().applied.well = well;
+    LastBrush().applied.sand = sand;
+    LastBrush().applied.brush = brush;
+}
 }  // namespace oriel::detail
 
 namespace oriel::testing {
@@ -54,7 +68,13 @@ void SetLogListener(std::function<void(const std::string&)> listener) { Listener
 void SetWellStrata(const std::string& well, const std::vector<WellStratum>& strata) {
     WellStrataStore()[well] = strata;
 }
+bool LastSandBrush(AppliedSandBrush* applied) {
+    if (!LastBrush().set) return false;
+    if (applied) *applied = LastBrush().applied;
+    return true;
+}
 void Reset() {
+    LastBrush().set = false;
     ClearCallLog();
     EnableCallLog(true);
     Listener() = nullptr;

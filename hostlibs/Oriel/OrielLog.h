@@ -13,4 +13,6 @@ void Log(const std::string& entry);
 std::string Num(double v);
 // The strata the well data hold for a well (none unless a test gave some).
 const std::vector<oriel::testing::WellStratum>& WellStrata(const std::string& well);
+// Keeps the container's last sand brush for oriel::testing::LastSandBrush.
+void RecordSandBrush(IkelWellAdapter* well, CnSand* sand, const QXLOGBRUSH& brush);
 }  // namespace oriel::detail

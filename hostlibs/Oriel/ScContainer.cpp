@@ -8,6 +8,7 @@
 #include "hosttypes/Oriel/ConnectionGroups.h"
 #include "hosttypes/Oriel/CrCorrelation.h"
 #include "hosttypes/Oriel/CrFaultPoint.h"
+#include "hosttypes/Oriel/IkelWellAdapter.h"
 #include "hosttypes/Oriel/ScDisRulerMgr.h"
 #include "hosttypes/Oriel/ScLookDownForm.h"
 #include "hosttypes/Oriel/ScRulerFrame.h"
@@ -61,7 +62,9 @@ void ScContainer::OnScaleChanged(double xRatio, double yRatio) {
 void ScContainer::PrepareRefresh(int mode) { Log("ScContainer::PrepareRefresh(" + std::to_string(mode) + ")"); }
 void ScContainer::Refresh() { Log("ScContainer::Refresh()"); }
 void ScContainer::ApplySandBrush(IkelWellAdapter* well, CnSand* sand, const QXLOGBRUSH& brush) {
-    Log("ScContainer::ApplySandBrush()");
+    oriel::detail::RecordSandBrush(well, sand, brush);
+    Log("ScContainer::ApplySandBrush[" + (well ? well->GetName() : std::string()) + "](" +
+        std::to_string(brush.style) + "," + std::to_string(brush.fillColor) + "," + Num(brush.size) + ")");
 }
 void ScContainer::UpdateWnd() {
     ++m_nUpdateCount;

@@ -22,6 +22,7 @@
 #include "hosttypes/Oriel/ScScaler.h"
 #include "hosttypes/Oriel/ScUpdateView.h"
 #include "hosttypes/Oriel/ScWellPositionor.h"
+#include "hosttypes/Parsnip/QXObjectPolyline.h"
 
 using oriel::detail::Log;
 using oriel::detail::Num;
@@ -271,8 +272,11 @@ void CrWellFaultPointMgr::SetWellMgr(ScWellMgr* mgr) { m_pWellMgr = mgr; }
 void CStratumCell::SetStratumName(const std::string& name) { m_strStratumName = name; }
 void CStratumCell::SetBottomLine(CQXObjectPolyline* line) { m_pBottomLine = line; }
 QXLOGPEN* CStratumCell::GetStratumLogPen() { return &m_pen; }
+// The boundary line draws with the cell's pen.
 void CStratumCell::SetStratumLogPen(QXLOGPEN* pen) {
-    if (pen) m_pen = *pen;
+    if (!pen) return;
+    m_pen = *pen;
+    if (m_pStratumLine) m_pStratumLine->SetLogPen(pen);
 }
 QXLOGFONT CStratumCell::GetStratumFont() const { return m_font; }
 void CStratumCell::SetStratumFont(const QXLOGFONT& font) { m_font = font; }
@@ -296,11 +300,3 @@ double CStratumAdapter::GetBotDepth(const std::string& stratum, bool exact) cons
         if (m_strata[i] == stratum) return m_intervals[i].second;
     return kFltMax;
 }
-
-CSandSymbolAdapter::CSandSymbolAdapter(CnSand* sand, int type) {
-    if (sand) m_sands.push_back(sand);
-}
-CSandSymbolAdapter::CSandSymbolAdapter(const std::vector<CnSand*>& sands, int type) : m_sands(sands) {}
-std::string CSandSymbolAdapter::GetName() const { return m_strName; }
-void CSandSymbolAdapter::SetName(const std::string& name) { m_strName = name; }
-QXLOGBRUSH CSandSymbolAdapter::GetBrush() const { return QXLOGBRUSH(); }

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "hostlibs/Osprey/SampleSymbols.h"
 #include "hostlibs/Osprey/WellDataTesting.h"
 #include "hosttypes/Tinder/TimeStamp.h"
 #include "win32/Text.h"
@@ -93,6 +94,7 @@ CWellDataManager* CWellDataManager::Instance() {
         CatalogueAccess::SetStrata(*manager, SampleStrata());
         CatalogueAccess::SetFaciesTypes(*manager, SampleFaciesTypes());
         CatalogueAccess::SetScatteredTypes(*manager, SampleScatteredTypes());
+        osprey::detail::LoadSampleSymbols(*manager);
         Slot() = std::move(manager);
     }
     return Slot().get();

@@ -184,6 +184,16 @@ BOOL CGridCtrl::IsCellChangable(int nRow, int nCol) const {
     return cell && !(cell->GetState() & GVIS_READONLY);
 }
 
+BOOL CGridCtrl::DeleteAllItems() {
+    m_nFixedRows = 0;
+    m_nFixedCols = 0;
+    SetRowCount(0);
+    SetColumnCount(0);
+    m_idCurrentCell = CCellID();
+    SetSelectedRange(CCellRange());
+    return TRUE;
+}
+
 BOOL CGridCtrl::DeleteNonFixedRows() { return SetRowCount(m_nFixedRows); }
 
 int CGridCtrl::InsertRow(LPCTSTR heading, int position) {
@@ -293,3 +303,56 @@ bool CGridCtrl::UserPickSymbol(int nRow, int nCol, const QXLOGPOINT& point) {
 }
 
 void DDX_GridControl(CDataExchange* dx, int id, CGridCtrl& grid) { DDX_Control(dx, id, grid); }
+
+// ---- line styles, picks and block edits ------------------------------------------------------------
+
+BOOL CGridCtrl::SetItemGraphStyle(int nRow, int nCol, UINT style) {
+    CGridCellBase* cell = GetCell(nRow, nCol);
+    if (!cell) return FALSE;
+    cell->SetGraphStyle(style);
+    return TRUE;
+}
+
+UINT CGridCtrl::GetItemGraphStyle(int nRow, int nCol) const {
+    const CGridCellBase* cell = GetCell(nRow, nCol);
+    return cell ? cell->GetGraphStyle() : 0;
+}
+
+namespace {
+// A data cell of the kind that the user may change.
+bool Pickable(const CGridCtrl& grid, int nRow, int nCol, int kind) {
+    return grid.GetSafeHwnd() && grid.IsEditable() && grid.GetCell(nRow, nCol) && grid.GetColumnType(nCol) == kind &&
+           nRow >= grid.GetFixedRowCount() && nCol >= grid.GetFixedColumnCount() && grid.IsCellChangable(nRow, nCol);
+}
+}  // namespace
+
+bool CGridCtrl::UserPickCellColour(int nRow, int nCol, COLORREF colour) {
+    if (!Pickable(*this, nRow, nCol, GVCT_COLOR)) return false;
+    SetItemBkColour(nRow, nCol, colour);
+    OnEndEditCell(nRow, nCol, GetItemText(nRow, nCol));
+    return true;
+}
+
+bool CGridCtrl::UserPickCellLineStyle(int nRow, int nCol, UINT style) {
+    if (!Pickable(*this, nRow, nCol, GVCT_LINESTYLE)) return false;
+    SetItemGraphStyle(nRow, nCol, style);
+    OnEndEditCell(nRow, nCol, GetItemText(nRow, nCol));
+    return true;
+}
+
+bool CGridCtrl::UserSelectCells(int nMinRow, int nMinCol, int nMaxRow, int nMaxCol) {
+    if (!m_hWnd) return false;
+    SetSelectedRange(nMinRow, nMinCol, nMaxRow, nMaxCol);
+    return m_selection.IsValid();
+}
+
+bool CGridCtrl::UserEditSelectedCells(const std::string& text) {
+    if (!m_hWnd || !m_bEditable || !m_selection.IsValid()) return false;
+    for (int r = std::max(m_selection.GetMinRow(), m_nFixedRows); r <= m_selection.GetMaxRow(); ++r)
+        for (int c = std::max(m_selection.GetMinCol(), m_nFixedCols); c <= m_selection.GetMaxCol(); ++c)
+            if (IsCellChangable(r, c)) SetItemText(r, c, text.c_str());
+    CWnd* owner = GetOwner();
+    if (owner && owner->GetSafeHwnd())
+        owner->SendMessage(WM_COMMAND, static_cast<WPARAM>(GetDlgCtrlID()), reinterpret_cast<LPARAM>(m_hWnd));
+    return true;
+}

@@ -16,15 +16,23 @@ void IChartGraph::SetLogBrush(QXLOGBRUSH* brush) {
 }
 
 double CkelLinePlotFill::GetCutoffValue() const { return m_dCutoffValue; }
-void CkelLinePlotFill::SetCutoffValue(double value) { m_dCutoffValue = value; }
+void CkelLinePlotFill::SetCutoffValue(double value) {
+    m_dCutoffValue = value;
+    if (m_pPlot) Stamp(m_pPlot);
+}
 
 void CkelLinePlotFill::GetLogBrush(QXLOGBRUSH* brush) const {
     if (brush) *brush = m_brush;
 }
 
 void CkelLinePlotFill::SetLogBrush(QXLOGBRUSH* brush) {
-    if (brush) m_brush = *brush;
+    if (!brush) return;
+    m_brush = *brush;
+    if (m_pPlot) Stamp(m_pPlot);
 }
 
 std::string CkelLinePlotFill::GetFillStyleSet() const { return m_strFillStyleSet; }
-void CkelLinePlotFill::SetFillStyleSet(const std::string& name) { m_strFillStyleSet = name; }
+void CkelLinePlotFill::SetFillStyleSet(const std::string& name) {
+    m_strFillStyleSet = name;
+    if (m_pPlot) Stamp(m_pPlot);
+}

@@ -53,8 +53,14 @@ void CkelLinePlotFill::UpdateFill() {
     ++m_nUpdates;
 }
 
-void CkelLinePlotFill::SetShowFill(bool show) { m_bShowFill = show; }
-void CkelLinePlotFill::SetFillDirections(KELFillDirections direction) { m_direction = direction; }
+void CkelLinePlotFill::SetShowFill(bool show) {
+    m_bShowFill = show;
+    if (m_pPlot) Stamp(m_pPlot);
+}
+void CkelLinePlotFill::SetFillDirections(KELFillDirections direction) {
+    m_direction = direction;
+    if (m_pPlot) Stamp(m_pPlot);
+}
 unsigned CkelLinePlotFill::GetUpdateCount() const { return m_nUpdates; }
 
 // ---- plots ----------------------------------------------------------------------------
@@ -86,7 +92,7 @@ void IkelPlot::UpdateByDataset(CkelDataset* dataset) {
     Stamp(this);
 }
 
-CkelLineBasePlot::CkelLineBasePlot() : m_labels(this) {}
+CkelLineBasePlot::CkelLineBasePlot() : m_labels(this) { m_fill.SetPlot(this); }
 CkelLineBasePlot::~CkelLineBasePlot() = default;
 
 void CkelLineBasePlot::GetLogPen(QXLOGPEN* pen) const {
@@ -99,7 +105,7 @@ void CkelLineBasePlot::SetLogPen(QXLOGPEN* pen) {
     Stamp(this);
 }
 
-CkelLinePlotFill* CkelLineBasePlot::GetPlotFills() { return &m_fill; }
+CkelLinePlotFill* CkelLineBasePlot::GetPlotFills() { return m_bHasFill ? &m_fill : nullptr; }
 
 CkelLinePlot::CkelLinePlot()
     : m_pSymbol(CkelPlotSymbolFactory::GetPlotSymbolFactory()->CreatePlotSymbolStrategy(KEL_SYMBOL_SIMPLE, this)) {
@@ -194,7 +200,7 @@ bool CBarFillSeryGrp::AddSery(const std::string& name) {
     CkelDataset* dataset = m_pPlot ? m_pPlot->GetDataset() : nullptr;
     const int column = dataset ? dataset->GetDataSeriesIndex(name) : -1;
     if (column < 0 || IsSeryInGroup(name)) return false;
-    m_series.emplace_back(name, column);
+    m_series.emplace_back(name, column, m_pPlot);
     return true;
 }
 

@@ -91,9 +91,6 @@ CWpOilTest::CWpOilTest() {
     }
 }
 CWpText::CWpText() = default;
-CWpParam::CWpParam() = default;
-CWpParam::~CWpParam() = default;
-CWpResult::CWpResult() = default;
 CWpSidewallCore::CWpSidewallCore() = default;
 CWpSidewallCore::~CWpSidewallCore() = default;
 CWpSandStratum::CWpSandStratum() = default;

@@ -17,6 +17,7 @@ void Touch(CWpKit* kit) {
 void Reset() {
     parsnip::testing::ClearCallLog();
     detail::ResetCodeTables();
+    ResetDataCatalogue();
 }
 }  // namespace zephyr::testing
 

@@ -35,3 +35,12 @@ LogFaciesTypeMgrIO& FaciesTypes();
 namespace zephyr::detail {
 void ResetCodeTables();
 }  // namespace zephyr::detail
+
+// ---- parameter and result kits ----
+class LogParaDMgrIO;
+namespace zephyr::testing {
+// The catalogue every parameter and result kit is made with (a kit given another, or none, by
+// SetDataInfo keeps that). Reset() gives it its sample tables again (see the README).
+LogParaDMgrIO& DataCatalogue();
+void ResetDataCatalogue();
+}  // namespace zephyr::testing

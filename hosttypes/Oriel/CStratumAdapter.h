@@ -50,4 +50,5 @@ public:
 private:
     std::vector<CnSand*> m_sands;
     std::string m_strName;
+    int m_nType = 0;
 };

@@ -6,6 +6,7 @@
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Oriel/ScObjInterface.h"
 
+class CQXObjectFill;
 class CQXObjectPolyline;
 
 class CStratumCell : public ScObjInterface {
@@ -35,4 +36,15 @@ protected:
     CQXObjectPolyline* m_pBottomLine;
     QXLOGPEN m_pen;
     QXLOGFONT m_font;
+
+public:
+    // The cell's boundary line, and the fill of its interval (NULL when the cell has none).
+    CQXObjectPolyline* GetStratumLine() const { return m_pStratumLine; }
+    CQXObjectFill* GetStratumFill() const { return m_pStratumFill; }
+    void SetStratumLine(CQXObjectPolyline* line) { m_pStratumLine = line; }
+    void SetStratumFill(CQXObjectFill* fill) { m_pStratumFill = fill; }
+
+protected:
+    CQXObjectPolyline* m_pStratumLine = nullptr;
+    CQXObjectFill* m_pStratumFill = nullptr;
 };

@@ -24,14 +24,17 @@ enum FACIESSTYLE {
     FACIES_RIVER = 2,
 };
 
-// What a sand fill's symbols show; the fill-type table of the sand pages has entries 0 to 5.
-enum SymbolFillType {
-    SYMFILL_NONE = 0,
-    SYMFILL_OIL = 1,
-    SYMFILL_UNIT = 2,
-    SYMFILL_LITH = 3,
-    SYMFILL_FACIES = 4,
-    SYMFILL_CUSTOM = 5,
+// What a sand fill shows: a facies, lithology or oil-gas-water symbol, a plain fill, a fill of
+// its own or nothing; the fill-type table of the sand pages has entries 0 to 5.
+enum SymbolFillType : int {
+    SYMFILL_FACIES = 0,
+    SYMFILL_LITH = 1,
+    SYMFILL_OIL = 2,
+    SYMFILL_SINGLE = 3,
+    SYMFILL_CUSTOM = 4,
+    SYMFILL_NONE = 5,
+    // The flow-unit code of a reservoir's sands; the sand pages show no type for it.
+    SYMFILL_UNIT = 6,
 };
 
 // The well data a connection is built from.

@@ -5,6 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "hosttypes/Kestrel/StyleRecords.h"
+
+class CnSand;
+class IkelWellAdapter;
+
 namespace oriel::testing {
 // Library operations in call order, as "Class::Operation(arguments)".
 const std::vector<std::string>& CallLog();
@@ -26,4 +31,13 @@ void Reset();
 // Called with every entry as it is logged (tests that follow calls across libraries in one
 // order); an empty function stops it. Reset() clears it.
 void SetLogListener(std::function<void(const std::string&)> listener);
+
+// The last brush the current container applied to a sand (ScContainer::ApplySandBrush), with
+// the well and sand it was given; false when none since the last Reset().
+struct AppliedSandBrush {
+    IkelWellAdapter* well;
+    CnSand* sand;
+    QXLOGBRUSH brush;
+};
+bool LastSandBrush(AppliedSandBrush* applied);
 }  // namespace oriel::testing

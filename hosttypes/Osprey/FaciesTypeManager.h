@@ -32,6 +32,10 @@ public:
     CString GetFaciesName(int index) const;
     QXLOGBRUSH GetFaciesLogBrush(int index) const;
 
+    // The catalogue's entries in order, each beginning with its name; NULL when it is empty.
+    int GetFaciesCount() const { return static_cast<int>(m_types.size()); }
+    FACIESTYPE* GetFaciesTypeArray() { return m_types.empty() ? nullptr : m_types.data(); }
+
 protected:
     friend struct osprey::detail::CatalogueAccess;
     std::vector<FACIESTYPE> m_types;

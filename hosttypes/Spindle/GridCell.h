@@ -21,12 +21,16 @@ public:
     // The point symbol a symbol cell shows.
     virtual void SetPoint(const QXLOGPOINT& point) { m_point = point; }
     virtual QXLOGPOINT GetPoint() const { return m_point; }
+    // The line style a line-style cell shows.
+    virtual void SetGraphStyle(UINT style) { m_nGraphStyle = style; }
+    virtual UINT GetGraphStyle() const { return m_nGraphStyle; }
 
 protected:
     QXLOGPOINT m_point;
     CString m_strText;
     COLORREF m_crBkClr = 0xFFFFFFFFu;  // none: the grid's background
     DWORD m_nState = 0;
+    UINT m_nGraphStyle = 0;
 };
 
 class CGridCell : public CGridCellBase {

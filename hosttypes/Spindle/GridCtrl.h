@@ -27,9 +27,14 @@ enum : int {
 // Cell kinds given to InsertColumn (the kind of every cell of the column).
 enum : int {
     GVCT_TEXT = 0,                      // plain text
-    GVCT_LABEL = 2,                     // text the user does not type into; a click notifies
+    GVCT_INTEGER = 1,                   // a whole number, typed as text
+    GVCT_LABEL = 2,                     // a label or number, typed as text; a click notifies
+    GVCT_NUMBER = GVCT_LABEL,
     GVCT_SWITCH = 8,                    // "TRUE" or "FALSE"; a click turns it over
+    GVCT_COLOR = 11,                    // a colour, held as the cell's background colour
     GVCT_SYMBOL = 13,                   // a point symbol (QXLOGPOINT) the user picks
+    GVCT_FONT = 17,                     // a font face, held as the cell's text
+    GVCT_LINESTYLE = 26,                // a line style, held as the cell's graph style
 };
 
 // Cell state bits (CGridCellBase::GetState).
@@ -74,6 +79,8 @@ public:
     // A cell that is not changeable refuses the user's edits and clicks do not turn it over.
     void SetCellChangable(int nRow, int nCol, BOOL changable);
     BOOL IsCellChangable(int nRow, int nCol) const;
+    // Removes every row and column (the fixed counts become 0); focus and selection are dropped.
+    BOOL DeleteAllItems();
     // Removes every row below the fixed ones.
     BOOL DeleteNonFixedRows();
     // Inserts a row before position (-1 or past the end: after the last one) with heading in its
@@ -81,6 +88,9 @@ public:
     int InsertRow(LPCTSTR heading, int position = -1);
     // Removes one row; FALSE outside the grid. Focus and selection are dropped.
     BOOL DeleteRow(int nRow);
+    // The line style of a cell (its graph style); FALSE / 0 where there is no cell.
+    BOOL SetItemGraphStyle(int nRow, int nCol, UINT style);
+    UINT GetItemGraphStyle(int nRow, int nCol) const;
     // The point symbol of a cell; FALSE where there is no cell.
     BOOL SetItemPoint(int nRow, int nCol, const QXLOGPOINT& point);
     BOOL GetItemPoint(int nRow, int nCol, QXLOGPOINT& point) const;
@@ -103,6 +113,18 @@ public:
     // The user picks a symbol for a changeable symbol cell below the fixed rows and right of the
     // fixed columns: the cell takes it, then the owner hears GVN_ENDLABELEDIT. False elsewhere.
     bool UserPickSymbol(int nRow, int nCol, const QXLOGPOINT& point);
+    // The user picks a colour for a changeable colour cell, or a line style for a changeable
+    // line-style cell, below the fixed rows and right of the fixed columns: the cell takes it, then
+    // the edit ends (OnEndEditCell with the cell's text). False elsewhere.
+    bool UserPickCellColour(int nRow, int nCol, COLORREF colour) override;
+    bool UserPickCellLineStyle(int nRow, int nCol, UINT style) override;
+    // The user drags the mouse over a block of cells: it becomes the selection. False (selection
+    // dropped) for a block not inside the grid.
+    bool UserSelectCells(int nMinRow, int nMinCol, int nMaxRow, int nMaxCol) override;
+    // The user types one text into the selected block of an editable grid: every changeable cell
+    // of it below the fixed rows and right of the fixed columns takes the text, then the owner gets
+    // WM_COMMAND with the grid's id (lParam the grid's window). False without a selection.
+    bool UserEditSelectedCells(const std::string& text) override;
     // Resizing keeps the cells that stay inside the grid, makes new cells and deletes the rest.
     BOOL SetRowCount(int nRows);
     BOOL SetColumnCount(int nCols);
@@ -121,6 +143,7 @@ public:
     void SetGridColor(COLORREF colour) { m_crGridColour = colour; }
     COLORREF GetGridColor() const { return m_crGridColour; }
     void SetFixedBkColor(COLORREF colour) { m_crFixedBkColour = colour; }
+    COLORREF GetFixedBkColor() const { return m_crFixedBkColour; }
     void SetImageList(CImageList* imageList) { m_pImageList = imageList; }
     CImageList* GetImageList() const { return m_pImageList; }
     void SetGridLines(int whichLines = GVL_BOTH) { m_nGridLines = whichLines; }
@@ -147,6 +170,7 @@ public:
     BOOL GetTitleTips() const { return m_bTitleTips; }
     void SetZoomFactor(double zoom) { m_dZoomFactor = zoom; }
     void EnableDblClickHeaderSel(BOOL enable = TRUE) { m_bDblClickHeaderSel = enable; }
+    BOOL IsDblClickHeaderSel() const { return m_bDblClickHeaderSel; }
     CCellID GetFocusCell() const { return m_idCurrentCell; }
     int GetSelectedCount() const { return static_cast<int>(m_selectedCells.size()); }
     int GetFocusColumn() const { return m_idCurrentCell.col; }

@@ -49,6 +49,8 @@ public:
     void GetLogPen(QXLOGPEN* pen) const;
     void SetLogPen(QXLOGPEN* pen);
     unsigned GetNumsOfPlots() const;
+    // The number of plots drawn on the axis; plots count themselves in when attached.
+    void SetNumsOfPlots(unsigned count);
     virtual void GetAxisPosition(QXPOINT& pos);
     virtual void MoveAxisTo(const QXPOINT& pos);
     virtual void SetAxisLength(double length);

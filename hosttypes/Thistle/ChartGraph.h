@@ -46,6 +46,7 @@ public:
     // Chart library.
     unsigned GetAllAxisNum() const;
     IkelAxis* GetAxis(unsigned index);  // NULL outside the axes
+    IkelAxis* GetAxis(const std::string& name);  // the first axis of that name; NULL when none has it
     void AddAxis(IkelAxis* axis);
 
     std::vector<IkelAxis*> m_axes;
@@ -100,7 +101,13 @@ public:
 class IChartGraph : public CQXObject {
     DECLARE_DYNAMIC(IChartGraph)
 public:
-    enum KELChartGraphType { KEL_CHART_XY = 0, KEL_CHART_PIE = 1, KEL_CHART_TERNARY = 2, KEL_CHART_POLAR = 3 };
+    enum KELChartGraphType {
+        KEL_CHART_XY = 0,
+        KEL_CHART_PIE = 1,
+        KEL_CHART_TERNARY = 2,
+        KEL_CHART_POLAR = 3,
+        KEL_CHART_STATISTIC = 4,
+    };
 
     IChartGraph();
     ~IChartGraph() override;
@@ -135,4 +142,8 @@ public:
 
 protected:
     QXLOGBRUSH m_logBrush;
+
+public:
+    // Chart library: the kind of chart; a change stamps it.
+    void SetChartGraphType(KELChartGraphType type);
 };

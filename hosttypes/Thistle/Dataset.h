@@ -27,6 +27,7 @@ public:
     IkelDataSery* GetDataSeries(unsigned index);           // NULL outside the series
     IkelDataSery* GetDataSeries(const std::string& name);  // NULL when absent
     int GetDataSeriesIndex(const std::string& name);       // -1 when absent
+    int GetDataSeriesIndex(IkelDataSery* sery);            // -1 for NULL or a series of another dataset
     unsigned GetRows();
 
 protected:

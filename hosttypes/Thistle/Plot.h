@@ -11,6 +11,7 @@
 #include "hosttypes/Thistle/Dataset.h"
 
 class IChartGraph;
+class IkelAxis;
 class IkelPlot;
 
 // Value labels drawn beside a plot's points; setters tell the labels' plot.
@@ -116,6 +117,41 @@ protected:
     std::vector<std::pair<FLOATPOINT, int>> m_dataPoints;
     int m_nCoordSysType = 0;
     CkelDataRange m_dataRange;
+
+    // ---- outer dataset, axes and data columns ---------------------------------------------------------
+public:
+    // Chart library: the dataset the plot was bound to. The stand-in draws from that dataset
+    // itself, so this is the plot's dataset.
+    CkelDataset* GetOuterDataset() const;
+    // The plot's first (X), second (Y) and, for ternary plots, third axis; NULL until attached.
+    IkelAxis* GetAxis1() const;
+    IkelAxis* GetAxis2() const;
+    IkelAxis* GetAxis3() const;
+    // Attaching an axis as the plot's X or Y axis: the plot counts on the axis, which counts the
+    // plots it carries. NULL is ignored.
+    virtual void AttachXAxis(IkelAxis* axis);
+    virtual void AttachYAxis(IkelAxis* axis);
+    void SetAxis3(IkelAxis* axis);
+    // The dataset columns drawn on the three axes (0, 1, 2 at first). A setter refuses (false,
+    // column kept) an index that names no series of the plot's dataset.
+    int GetAxis1ColumnIndex() const;
+    int GetAxis2ColumnIndex() const;
+    int GetAxis3ColumnIndex() const;
+    virtual bool SetAxis1ColumnIndex(int index);
+    virtual bool SetAxis2ColumnIndex(int index);
+    virtual bool SetAxis3ColumnIndex(int index);
+    // The series at the first and second column; NULL when there is none.
+    IkelDataSery* GetColumn1() const;
+    IkelDataSery* GetColumn2() const;
+
+protected:
+    bool SetColumnIndex(int slot, int index);
+    void Attach(IkelAxis*& slot, IkelAxis* axis);
+
+    IkelAxis* m_pAxis1 = nullptr;
+    IkelAxis* m_pAxis2 = nullptr;
+    IkelAxis* m_pAxis3 = nullptr;
+    int m_nAxisColumns[3] = {0, 1, 2};
 };
 
 class IkelPlotFill {
@@ -169,6 +205,23 @@ public:
 
 protected:
     std::string m_strFillStyleSet;
+
+    // ---- automatic cutoff -----------------------------------------------------------------------------
+public:
+    // Chart library: the value the fill reaches to when none is chosen (the plot sets it from its
+    // data when it draws).
+    double GetAutoCutoffValue() const;
+    void SetAutoCutoffValue(double value);
+
+protected:
+    double m_dAutoCutoffValue = 0;
+
+public:
+    // The plot the fill belongs to: the fill's setters stamp it, so that its pages read it again.
+    void SetPlot(IkelPlot* plot) { m_pPlot = plot; }
+
+protected:
+    IkelPlot* m_pPlot = nullptr;
 };
 
 // Coordinate systems a plot is drawn in.

@@ -1,6 +1,6 @@
 #include "hosttypes/Thistle/Plots.h"
 
-CkelPlotLabels* CkelLineBasePlot::GetLabels() { return &m_labels; }
+CkelPlotLabels* CkelLineBasePlot::GetLabels() { return m_bHasLabels ? &m_labels : nullptr; }
 
 IkelPlotSymbolStrategy* CkelLinePlot::GetSymbol() { return m_pSymbol; }
 
@@ -12,11 +12,11 @@ int CkelBarBasePlot::GetParallelColumn() const { return m_nParallelColumn; }
 int CkelBarBasePlot::GetOrientation() const { return m_nOrientation; }
 
 unsigned CkelClassPlot::GetClassCol() const { return m_nClassCol; }
-CkelPlotLabels* CkelClassPlot::GetLabels() { return &m_labels; }
+CkelPlotLabels* CkelClassPlot::GetLabels() { return m_bHasLabels ? &m_labels : nullptr; }
 CkelClassificationManager* CkelClassPlot::GetClassificationManager() { return &m_classification; }
 
 int CkelTernaryPlot::GetXCol() const { return m_nXCol; }
 int CkelTernaryPlot::GetYCol() const { return m_nYCol; }
 int CkelTernaryPlot::GetZCol() const { return m_nZCol; }
 unsigned CkelTernaryPlot::GetClassCounts() const { return static_cast<unsigned>(m_classes.size()); }
-CkelPlotLabels* CkelTernaryPlot::GetPlotLabels() { return &m_labels; }
+CkelPlotLabels* CkelTernaryPlot::GetPlotLabels() { return m_bHasLabels ? &m_labels : nullptr; }

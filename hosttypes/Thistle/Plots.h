@@ -18,6 +18,7 @@ public:
     CkelLineBasePlot(const CkelLineBasePlot& other)
         : IkelPlot(other), m_pen(other.m_pen), m_labels(other.m_labels), m_fill(other.m_fill) {
         m_labels.SetPlot(this);
+        m_fill.SetPlot(this);
     }
     CkelLineBasePlot& operator=(const CkelLineBasePlot& other) {
         IkelPlot::operator=(other);
@@ -25,6 +26,7 @@ public:
         m_labels = other.m_labels;
         m_labels.SetPlot(this);
         m_fill = other.m_fill;
+        m_fill.SetPlot(this);
         return *this;
     }
 
@@ -39,6 +41,17 @@ protected:
     QXLOGPEN m_pen;
     CkelPlotLabels m_labels;
     CkelLinePlotFill m_fill;
+
+    // ---- plots without labels or fill ---------------------------------------------------------------
+public:
+    // Test hooks: a plot whose library made no labels or no fill object (GetLabels or GetPlotFills
+    // then answer NULL).
+    void RemoveLabels() { m_bHasLabels = false; }
+    void RemovePlotFills() { m_bHasFill = false; }
+
+protected:
+    bool m_bHasLabels = true;
+    bool m_bHasFill = true;
 };
 
 // A line plot owns its symbol strategy; a copy gets a simple strategy of its own with the
@@ -60,6 +73,15 @@ public:
 protected:
     IkelPlotSymbolStrategy* m_pSymbol = nullptr;
     int m_nLineMode = 0;
+
+    // ---- step reverse ---------------------------------------------------------------------------------
+public:
+    // Chart library: steps drawn the other way round (line mode 1).
+    bool GetIsLineStepModeReverse() const;
+    void SetIsLineStepModeReverse(bool reverse);
+
+protected:
+    bool m_bStepReverse = false;
 };
 
 class CkelBarBasePlot;
@@ -77,6 +99,34 @@ public:
 protected:
     std::string m_strName;
     int m_nColIndex = -1;
+
+    // ---- pen, fill and labels of the series ------------------------------------------------------------
+public:
+    // Chart library: the series of a plot; its labels belong to the plot as well.
+    CBarFillSery(const std::string& name, int column, IkelPlot* plot);
+    void SetPlot(IkelPlot* plot);
+    // Setters that change a value stamp the series' plot; null pointers are ignored.
+    void GetLogPen(QXLOGPEN* pen) const;
+    void SetLogPen(QXLOGPEN* pen);
+    bool GetIsShowFill() const;
+    void SetIsShowFill(bool show);
+    void GetLogBrush(QXLOGBRUSH* brush) const;
+    void SetLogBrush(QXLOGBRUSH* brush);
+    std::string GetFillStyleSet() const;
+    void SetFillStyleSet(const std::string& name);
+    // NULL after RemoveLabels.
+    CkelPlotLabels* GetLabels();
+    // Test hook: a series whose library made no labels.
+    void RemoveLabels() { m_bHasLabels = false; }
+
+protected:
+    IkelPlot* m_pPlot = nullptr;
+    QXLOGPEN m_pen;
+    bool m_bShowFill = true;
+    QXLOGBRUSH m_brush;
+    std::string m_strFillStyleSet;
+    CkelPlotLabels m_labels;
+    bool m_bHasLabels = true;
 };
 
 // The series a bar plot draws, and the order of all series of its dataset. The order lists
@@ -98,12 +148,26 @@ public:
     // Puts the group's series in the dataset order and has the plot drawn again.
     void UpdateForPlot();
 
-    void SetPlot(CkelBarBasePlot* plot) { m_pPlot = plot; }
+    // The group's plot, also for every series it holds.
+    void SetPlot(CkelBarBasePlot* plot);
 
 protected:
     CkelBarBasePlot* m_pPlot;
     std::vector<CBarFillSery> m_series;
     std::vector<std::string> m_order;
+
+    // ---- the current series --------------------------------------------------------------------------
+public:
+    // Chart library: the position of the series of that name; -1 when the group has none.
+    int GetIndexByName(const std::string& name) const;
+    // The series the label and fill pages show; NULL when the group is empty.
+    CBarFillSery* GetCurSelFillSery();
+    int GetCurSelIndex() const;
+    // An index outside the group is ignored; a change stamps the plot.
+    void SetCurSelIndex(int index);
+
+protected:
+    int m_nCurSel = 0;
 };
 
 class CkelBarBasePlot : public IkelPlot {
@@ -153,6 +217,11 @@ protected:
     double m_dBarWidth = 0;
     std::vector<BARSTRUCT> m_bars;
     CBarFillSeryGrp m_fillGroup{this};
+
+public:
+    // A bar plot's base axis is its X axis, the axis its bars stand on the parallel one.
+    void AttachXAxis(IkelAxis* axis) override;
+    void AttachYAxis(IkelAxis* axis) override;
 };
 
 class CkelBarPlot : public CkelBarBasePlot {
@@ -171,6 +240,19 @@ protected:
     bool m_bStack = false;
     double m_dOverLapPer = 0;
     bool m_bTransfer = false;
+
+    // ---- setters and direction ----------------------------------------------------------------------
+public:
+    // Chart library: each change stamps the plot.
+    void SetStackMethod(bool stack);
+    void SetOverLapPer(double overlap);
+    void SetIsTransfer(bool transfer);
+    // The drawing direction: true horizontal bars, false vertical ones.
+    bool GetIsHorizontal() const;
+    void SetIsHorizontal(bool horizontal);
+
+protected:
+    bool m_bHorizontal = false;
 };
 
 class CHistogramPlot : public CkelBarBasePlot {
@@ -178,6 +260,27 @@ class CHistogramPlot : public CkelBarBasePlot {
 public:
     CHistogramPlot();
     ~CHistogramPlot() override;
+
+    // ---- binning ------------------------------------------------------------------------------------
+    // Chart library: the binned column of the outer dataset, the ends of the binned range, the
+    // number of intervals and whether the bars show frequencies (else counts); changes stamp.
+    int GetDataCol() const;
+    void SetDataCol(int col);
+    double GetLeftValue() const;
+    void SetLeftValue(double value);
+    double GetRightValue() const;
+    void SetRightValue(double value);
+    int GetZoneCount() const;
+    void SetZoneCount(int count);
+    bool GetIsFrequency() const;
+    void SetIsFrequency(bool frequency);
+
+protected:
+    int m_nDataCol = 0;
+    double m_dLeftValue = 0;
+    double m_dRightValue = 100;
+    int m_nZoneCount = 10;
+    bool m_bFrequency = false;
 };
 
 // One class of a classification: a value range and the symbol drawn for it.
@@ -262,6 +365,25 @@ protected:
     unsigned m_nClassCol = 0;
     CkelPlotLabels m_labels;
     CkelClassificationManager m_classification;
+
+    // ---- symbols ---------------------------------------------------------------------------------------
+public:
+    // Chart library: whether symbols are drawn, whether every class takes one uniform symbol, and
+    // that symbol (null pointers ignored); changes stamp.
+    bool GetIsShowSymbol() const;
+    void SetIsShowSymbol(bool show);
+    bool GetIsUniSetSymbol() const;
+    void SetIsUniSetSymbol(bool uniform);
+    void GetUniSymbol(QXLOGPOINT* symbol) const;
+    void SetUniSymbol(QXLOGPOINT* symbol);
+    // Test hook: a plot whose library made no labels (GetLabels then answers NULL).
+    void RemoveLabels() { m_bHasLabels = false; }
+
+protected:
+    bool m_bShowSymbol = true;
+    bool m_bUniSymbol = true;
+    QXLOGPOINT m_uniSymbol;
+    bool m_bHasLabels = true;
 };
 
 class CkelTernaryPlot : public IkelPlot {
@@ -316,11 +438,53 @@ protected:
     uint64_t m_classStamp = 0;
     CkelPlotLabels m_labels;
     int m_nClassCol = -1;
+
+public:
+    // The three value columns are the plot's axis columns.
+    bool SetAxis1ColumnIndex(int index) override;
+    bool SetAxis2ColumnIndex(int index) override;
+    bool SetAxis3ColumnIndex(int index) override;
+    // Test hook: a plot whose library made no labels (GetPlotLabels then answers NULL).
+    void RemoveLabels() { m_bHasLabels = false; }
+
+protected:
+    bool m_bHasLabels = true;
 };
 
 class CRosePlot : public IkelPlot {
     DECLARE_DYNAMIC(CRosePlot)
 public:
+    enum ROSETYPE { ROSE_SECTOR = 0, ROSE_FLOWER = 1 };
+
     CRosePlot();
     ~CRosePlot() override;
+
+    // Chart library: the angle column and the count column (-1 none) of the outer dataset, the
+    // sector angle, the type, the outline pen and the fill (null pointers ignored); changes stamp.
+    int GetDataCol() const;
+    void SetDataCol(int col);
+    int GetCountCol() const;
+    void SetCountCol(int col);
+    double GetAngleSpacing() const;
+    void SetAngleSpacing(double angle);
+    double GetRoseType() const;
+    void SetRoseType(ROSETYPE type);
+    void GetLogPen(QXLOGPEN* pen) const;
+    void SetLogPen(QXLOGPEN* pen);
+    bool GetIsShowFill() const;
+    void SetIsShowFill(bool show);
+    void GetLogBrush(QXLOGBRUSH* brush) const;
+    void SetLogBrush(QXLOGBRUSH* brush);
+    std::string GetFillStyleSet() const;
+    void SetFillStyleSet(const std::string& name);
+
+protected:
+    int m_nDataCol = 0;
+    int m_nCountCol = -1;
+    double m_dAngleSpacing = 10;
+    ROSETYPE m_type = ROSE_SECTOR;
+    QXLOGPEN m_pen;
+    bool m_bShowFill = true;
+    QXLOGBRUSH m_brush;
+    std::string m_strFillStyleSet;
 };

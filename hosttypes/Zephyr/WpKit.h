@@ -34,6 +34,8 @@ public:
     virtual BOOL Recalculate();
     virtual void SetTitleFontScope(int scope);
     virtual void UpdateSelf();
+    // After one of the kit's style settings (a style template) changed: the kit takes it up and redraws.
+    virtual void OnSettingChanged();
     // The map object's post-edit update: a kit placed on a map brings itself up to date.
     void UpdateAfterEdit() override;
 

@@ -8,6 +8,8 @@
 #include "hosttypes/Zephyr/WpContent.h"
 #include "hosttypes/Zephyr/WpSegmentRecords.h"
 
+class LogParaDMgrIO;
+
 class CWpParam : public CWpContent {
     DECLARE_DYNAMIC(CWpParam)
 public:
@@ -100,6 +102,21 @@ public:
     CString GetRectIColorTemp();
     void SetRectIColorTemp(const CString& name);
 
+    // ---- data source, empty values and the active interval (kit library) ----
+    // Stores the source (type, table, field) and reloads the values; true.
+    bool SetData(CString type, CString table, CString field);
+    // The catalogue of tables and fields the kit's sources offer; NULL when there is none.
+    LogParaDMgrIO* GetDataInfo();
+    void SetDataInfo(LogParaDMgrIO* info);
+    bool IsNullDisplay();
+    void SetNullDisplay(bool display);
+    // The active interval: depths 0 and an empty value when there is none.
+    double GetActiveSegTopDepth();
+    double GetActiveSegBotDepth();
+    CString GetActiveSegValue();
+    void SetActiveSegValue(CString value);
+    void SetActiveSeg(double top, double bottom, CString value);
+
 protected:
     std::list<boost::shared_ptr<CgParamSegment>> m_segments;
     int m_nState = 0;
@@ -141,4 +158,10 @@ protected:
     CString m_strRectSizeTemp;
     CString m_strRectBColorTemp;
     CString m_strRectIColorTemp;
+    // Kit library.
+    LogParaDMgrIO* m_pDataInfo;
+    bool m_bNullDisplay = false;
+    double m_dActiveTop = 0;
+    double m_dActiveBottom = 0;
+    CString m_strActiveValue;
 };

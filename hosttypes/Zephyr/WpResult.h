@@ -8,6 +8,8 @@
 #include "hosttypes/Zephyr/WpContent.h"
 #include "hosttypes/Zephyr/WpSegmentRecords.h"
 
+class LogParaDMgrIO;
+
 class CWpResult : public CWpContent {
     DECLARE_DYNAMIC(CWpResult)
 public:
@@ -39,6 +41,19 @@ public:
     QXLOGFONT& GetLabelFont();
     void SetLabelFont(const QXLOGFONT& font);
 
+    // ---- data source and the active interval (kit library) ----
+    // Stores the source (type, table, field) and reloads the conclusions; true.
+    bool SetData(CString type, CString table, CString field);
+    // The catalogue of tables and fields the kit's sources offer; NULL when there is none.
+    LogParaDMgrIO* GetDataInfo();
+    void SetDataInfo(LogParaDMgrIO* info);
+    // The active interval: depths 0 and an empty conclusion when there is none.
+    double GetActiveSegTopDepth();
+    double GetActiveSegBotDepth();
+    CString GetActiveSegValue();
+    void SetActiveSegValue(CString value);
+    void SetActiveSeg(double top, double bottom, CString value);
+
 protected:
     std::list<CgResultSegment*> m_segments;
     std::vector<CString> m_tableNames;
@@ -51,4 +66,9 @@ protected:
     bool m_bDivideLineVisible = false;
     bool m_bLabelVisible = false;
     QXLOGFONT m_labelFont;
+    // Kit library.
+    LogParaDMgrIO* m_pDataInfo;
+    double m_dActiveTop = 0;
+    double m_dActiveBottom = 0;
+    CString m_strActiveValue;
 };

@@ -11,24 +11,28 @@ class CWpSandStratum : public CWpContent {
     DECLARE_DYNAMIC(CWpSandStratum)
 public:
     // Option records of one grid row (kit library's fields; sizes fixed by the stored files).
+    // Each row: its name, whether it is drawn, where across the track (fractions of the width,
+    // left and right; a text's position 0 to 100), and its style.
     struct FILLOPTION {
         char name[32] = {};
-        QXLOGBRUSH brush;
         BOOL show = TRUE;
-        BYTE reserved[24] = {};
+        double left = 0;
+        double right = 1;
+        QXLOGBRUSH brush;
     };
     struct LINEOPTION {
         char name[32] = {};
-        QXLOGPEN pen;
         BOOL show = TRUE;
-        BYTE reserved[24] = {};
+        double left = 0;
+        double right = 1;
+        QXLOGPEN pen;
     };
     struct TEXTOPTIONEX {
         char name[32] = {};
-        QXLOGFONT font;
         BOOL show = TRUE;
-        int align = 0;
-        BYTE reserved[12] = {};
+        double position = 50;
+        QXLOGFONT font;
+        int decimals = 2;
     };
 
     CWpSandStratum();

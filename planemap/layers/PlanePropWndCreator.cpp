@@ -82,10 +82,14 @@
 #include "planemap/layers/PropListContourLayerData.h"
 #include "planemap/layers/PropListContourLayerFill.h"
 #include "planemap/layers/PropListContourLayerLine.h"
+#include "planemap/layers/PropListCoordinate.h"
 #include "planemap/layers/PropListCtrlLineLayerData.h"
 #include "planemap/layers/PropListCtrlLineLayerLine.h"
 #include "planemap/layers/PropListFaultLayerLine.h"
 #include "planemap/layers/PropListLineLayerLine.h"
+#include "planemap/layers/PropListPie.h"
+#include "planemap/layers/PropListPieLayerData.h"
+#include "planemap/layers/PropListPieLayerObj.h"
 #include "planemap/layers/PropListPointLayerPoint.h"
 #include "planemap/layers/PropListSandLayerData.h"
 #include "planemap/layers/PropListSandLayerLine.h"
@@ -170,14 +174,14 @@ const ObjectRow kObjectRows[] = {
     {IsA<CQXObjectPoint>, {{lt::kVirtualWell}}, lt::kFaciesLineLayer, false, Opens::kList, Make<CPropListAppendControlPoint>},
     {IsA<CQXObjectPoint>, {{lt::kVirtualWell}}, lt::kScatteredLineLayer, false, Opens::kList,
      Make<CPropListScatteredAppendControlPoint>},
-    {IsA<CQXObjectPoint>, {{"饼图"}}, nullptr, false, Opens::kList, nullptr /* CPropListPie */},
+    {IsA<CQXObjectPoint>, {{lt::kPieLayer}}, nullptr, false, Opens::kList, Make<CPropListPie>},
     {IsA<CQXObjectPoint>, {}, nullptr, false, Opens::kList, Make<CPropListPoint>},
     {IsA<CQXObjectContour>, {{"等值线"}}, nullptr, false, Opens::kList, Make<CPropListContour>},
     {IsA<CQXObjectContour>, {}, nullptr, false, Opens::kLine, nullptr},
     {IsA<CQXObjectText>, {{"井名"}}, nullptr, false, Opens::kList, Make<CPropListWellLabel>},
     {IsA<CQXObjectText>, {}, lt::kPointLayer, false, Opens::kList, Make<CPropListPointText>},
     {IsA<CQXObjectText>, {}, nullptr, false, Opens::kList, Make<CPropListText>},
-    {IsA<CQXObjectPie>, {}, nullptr, false, Opens::kList, nullptr /* CPropListPie */},
+    {IsA<CQXObjectPie>, {}, nullptr, false, Opens::kList, Make<CPropListPie>},
     {IsA<CQXObjectPolyline>, {}, nullptr, false, Opens::kLine, nullptr},
     {IsA<CQXObjectFill>, {{"等值填充", "等值线填充"}}, nullptr, false, Opens::kList, Make<CPropListContourFill>},
     {IsA<CQXObjectFill>, {{"沉积相填充"}}, nullptr, false, Opens::kList, Make<CPropListFaciesFill>},
@@ -205,7 +209,7 @@ const ObjectRow kObjectRows[] = {
     {IsA<CQXObjectFinger>, {}, nullptr, false, Opens::kList, Make<CPropListFinger>},
     {IsA<CQXObjectHint>, {}, nullptr, false, Opens::kList, Make<CPropListHint>},
     {IsA<CQXObjectBorder>, {}, nullptr, false, Opens::kBorder, nullptr},
-    {IsA<CQXObjectCoordinate>, {}, nullptr, false, Opens::kList, nullptr /* CPropListCoordinate */},
+    {IsA<CQXObjectCoordinate>, {}, nullptr, false, Opens::kList, Make<CPropListCoordinate>},
 };
 // clang-format on
 
@@ -293,8 +297,8 @@ const LayerRow kLayerRows[] = {
      {{{lt::kDataPage, Make<CPropListLineLayerData>, false},
        {lt::kLineLayer, Make<CPropListLineLayerLine>, false}}}},
     {{{lt::kPieLayer}},
-     {{{lt::kDataPage, nullptr /* CPropListPieLayerData */, false},
-       {lt::kShowPage, nullptr /* CPropListPieLayerObj */, false}}}},
+     {{{lt::kDataPage, Make<CPropListPieLayerData>, false},
+       {lt::kShowPage, Make<CPropListPieLayerObj>, false}}}},
     {{{lt::kWellNetLayer}},
      {{{lt::kDataPage, Make<CPropListWellNetLayerData>, false},
        {lt::kWellNetLinePage, Make<CPropListWellNetLayerLine>, false},

@@ -16,11 +16,6 @@
 
 namespace {
 
-// Per template kind: the option refill after a rename.
-using Refill = void (*)(CBCGPProp*);
-constexpr Refill kRefills[] = {FillColorTemplates,     FillSizeTemplates,      FillPointStyleTemplates,
-                               FillLineStyleTemplates, FillFillStyleTemplates, FillFontStyleTemplates};
-constexpr int kModeCount = static_cast<int>(sizeof(kRefills) / sizeof(kRefills[0]));
 constexpr int kStoreTypeOffset = 3;
 
 }  // namespace
@@ -35,32 +30,21 @@ CPropLstPlaneEx::CPropLstPlaneEx(const CString& name, CString value, const char*
 
 CPropLstPlaneEx::~CPropLstPlaneEx() = default;
 
-namespace {
-CRect FirstButton(const CRect& row) {
-    const int h = row.Height();
-    return CRect(row.right - h - 12, row.top + 1, row.right - h + 3, row.bottom);
-}
-CRect SecondButton(const CRect& row) {
-    const int h = row.Height();
-    return CRect(row.right - h + 2, row.top + 1, row.right, row.bottom);
-}
-}  // namespace
-
 // The buttons are placed with the button area, so a click finds them before the row was drawn.
 void CPropLstPlaneEx::AdjustButtonRect() {
     m_rectButton = TwoButtonRect(m_Rect);
-    m_rectFirst = FirstButton(m_Rect);
-    m_rectSecond = SecondButton(m_Rect);
+    m_rectFirst = TwoButtonFirst(m_Rect);
+    m_rectSecond = TwoButtonSecond(m_Rect);
 }
 
 void CPropLstPlaneEx::OnDrawButton(CDC* dc, CRect rect) {
-    m_rectFirst = FirstButton(m_Rect);
+    m_rectFirst = TwoButtonFirst(m_Rect);
     CBCGPProp::OnDrawButton(dc, m_rectFirst);
     OnDrawButtonEX(dc, rect);
 }
 
 void CPropLstPlaneEx::OnDrawButtonEX(CDC* dc, CRect) {
-    m_rectSecond = SecondButton(m_Rect);
+    m_rectSecond = TwoButtonSecond(m_Rect);
     if (!dc) return;
     dc->FillRect(&m_rectSecond, &globalData.brBtnFace);
     dc->DrawText(m_strCaption, &m_rectSecond, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -72,14 +56,14 @@ void CPropLstPlaneEx::OnClickButtonEx(CPoint point) {
     if (!m_rectSecond.PtInRect(point)) return;
     const CString value = ItemText(this);
     if (value.IsEmpty()) return;
-    if (m_nMode >= 0 && m_nMode < kModeCount) {
+    if (m_nMode >= 0 && m_nMode < kTemplateModeCount) {
         CStyleTemplate* style = TemplateManager::CTemplateManagerFacade::Instance()->GetGeneralTemplate(
             value, static_cast<TemplateManager::TemplateType>(m_nMode + kStoreTypeOffset));
         if (!style) return;
         const CString oldName = style->GetName();
         style->Edit();
         const CString newName = style->GetName();
-        if (newName != oldName) kRefills[m_nMode](this);
+        if (newName != oldName) RefillTemplateOptions(m_nMode, this);
         WriteTemplateName(oldName, newName);
     }
     if (m_pList) m_pList->UpdateObjFinished();

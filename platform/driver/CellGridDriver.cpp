@@ -26,6 +26,26 @@ bool DragGridColumnDivider(CWnd& grid, int col, int width) {
     return cells && cells->UserDragColumnDivider(col, width);
 }
 
+bool PickGridCellColour(CWnd& grid, int row, int col, COLORREF colour) {
+    UserCellGrid* cells = LiveGrid(grid);
+    return cells && cells->UserPickCellColour(row, col, colour);
+}
+
+bool PickGridCellLineStyle(CWnd& grid, int row, int col, UINT style) {
+    UserCellGrid* cells = LiveGrid(grid);
+    return cells && cells->UserPickCellLineStyle(row, col, style);
+}
+
+bool SelectGridCells(CWnd& grid, int minRow, int minCol, int maxRow, int maxCol) {
+    UserCellGrid* cells = LiveGrid(grid);
+    return cells && cells->UserSelectCells(minRow, minCol, maxRow, maxCol);
+}
+
+bool EditSelectedGridCells(CWnd& grid, const std::string& text) {
+    UserCellGrid* cells = LiveGrid(grid);
+    return cells && cells->UserEditSelectedCells(text);
+}
+
 bool ReleaseMouse(CWnd& wnd) {
     if (!wnd.GetSafeHwnd()) return false;
     wnd.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(0, 0));

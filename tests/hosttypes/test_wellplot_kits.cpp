@@ -159,8 +159,8 @@ TEST_F(WellPlotKits, SandStratumOptionsAndGrade) {
     ASSERT_EQ(2u, kit.GetTextOptionCount());
     EXPECT_TRUE(kit.GetFillOption(1).show);
     EXPECT_EQ('\0', kit.GetLineOption(0).name[0]);
-    kit.GetTextOption(1).align = 2;  // the reference is the kit's own row
-    EXPECT_EQ(2, kit.GetTextOption(1).align);
+    kit.GetTextOption(1).decimals = 4;  // the reference is the kit's own row
+    EXPECT_EQ(4, kit.GetTextOption(1).decimals);
     EXPECT_THROW(kit.GetLineOption(2), std::out_of_range);
     EXPECT_THROW(kit.GetTextOption(2), std::out_of_range);
 

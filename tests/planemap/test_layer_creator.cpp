@@ -118,8 +118,6 @@ TEST(PlaneCreator, OilWaterBorderLinesOpenByTheirLayersKind) {
 
 TEST(PlaneCreator, TheFirstMatchingClassDecidesEvenWhenItsRowHasNoListYet) {
     CreatorWorld w;
-    // Pie symbols come with a later list.
-    EXPECT_EQ(nullptr, Opened(w.Open(w.map.Add<CQXObjectPie>("饼图"))).get());
     // The type name is tested before the layer's kind; a contour of a well-row line's type name
     // takes the line dispatch.
     EXPECT_TRUE(Opened(w.Open(w.map.AddPoint("井位", {0, 0}))).Is<CPropListWellSymbol>());
@@ -197,7 +195,6 @@ TEST(PlaneCreator, UnknownLayerKindsRowsWithoutTheirListsAndNoParentOpenNothing)
     CreatorWorld w;
     EXPECT_EQ(nullptr, Opened(w.OpenLayer(w.Layer("图层X"))).get());
     EXPECT_EQ(nullptr, Opened(w.OpenLayer(w.Layer("断层 "))).get());  // kinds are compared whole
-    EXPECT_EQ(nullptr, Opened(w.OpenLayer(w.Layer("饼图"))).get());   // its pages come later
     EXPECT_EQ(nullptr, CPlanePropWndCreator::CreateLayerProp(w.Layer("线"), nullptr));
     EXPECT_EQ(nullptr, CPlanePropWndCreator::CreateLayerProp(nullptr, &w.host.frame));
 }

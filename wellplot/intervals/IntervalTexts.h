@@ -32,4 +32,23 @@ inline constexpr const char* kSegBottomDescription = "段底深";
 // Title group.
 inline constexpr const char* kName = "名称";
 inline constexpr const char* kTitleDirectionDescription = "指定地层标题文字方向";
+// ---- data-source kinds of the parameter, result and sand-stratum kits ----
+// The type a kit stores for the well's own data (offered as kWellData).
+inline constexpr const char* kCurrentWell = "当前井";
+// The stratification levels one to five of the well's data, offered as its tables.
+inline constexpr const char* kLevelData[] = {"一级分层数据", "二级分层数据", "三级分层数据", "四级分层数据",
+                                             "五级分层数据"};
+inline constexpr int kLevelCount = 5;
+inline constexpr const char* kTableName = "表名";
+inline constexpr const char* kField = "字段";
+inline constexpr const char* kNullDisplay = "空值显示";
+// The field a result kit of graphics stores.
+inline constexpr const char* kLogInterpretation = "电测解释";
+inline constexpr const char* kCurrentSegProps = "当前段属性";
+// ---- parameter style pages ----
+inline constexpr const char* kColorTemplate = "颜色模板";
+inline constexpr const char* kSizeTemplate = "大小模板";
+inline constexpr const char* kBorderColorTemplate = "边界色模板";
+inline constexpr const char* kInnerColorTemplate = "内部色模板";
+inline constexpr const char* kExButton = "...";
 }  // namespace ivtext

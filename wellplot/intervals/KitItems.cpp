@@ -1,9 +1,13 @@
 #include "wellplot/intervals/KitItems.h"
 
+#include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
-#include "hosttypes/Zephyr/WpKit.h"
 #include "framework/PropItems.h"
+#include "framework/PropStyleCombox.h"
+#include "hosttypes/Zephyr/WpKit.h"
+#include "wellplot/WellPlotTexts.h"
+#include "wellplot/intervals/IntervalTexts.h"
 
 namespace {
 constexpr DWORD_PTR kRecordFields = 3;
@@ -33,4 +37,37 @@ bool ReadLineSubItem(CBCGPProp* item, DWORD_PTR groupId, QXLOGPEN& pen) {
     if (field < 0) return false;
     GetLineSubProp(item, pen, field);
     return true;
+}
+
+CBCGPProp* NewKitTitleGroup(DWORD_PTR groupId, DWORD_PTR nameId, DWORD_PTR directionId, const char* name,
+                            CBCGPProp* font, bool expand) {
+    auto* title = new CBCGPProp(wptext::kTitle, groupId);
+    title->AddSubItem(new CBCGPProp(ivtext::kName, _variant_t(name), "指定标题", nameId));
+    title->AddSubItem(
+        CreateOrientationProp(wptext::kDirection, directionId, _variant_t(grouptext::kAuto), "指定文字方向"));
+    title->AddSubItem(font);
+    title->Expand(expand ? TRUE : FALSE);
+    return title;
+}
+
+CBCGPProp* NewTitleFontGroup(DWORD_PTR groupId, const char* faceCaption, DWORD_PTR faceId, DWORD_PTR sizeId,
+                             DWORD_PTR colorId) {
+    auto* font = new CBCGPProp(wptext::kFont, groupId);
+    font->AddSubItem(
+        new CPropStyleCombox(faceCaption, CString(grouptext::kDefaultFontFace), "指定标题文本字体", faceId));
+    auto* size =
+        new CBCGPProp(grouptext::kSize, _variant_t(grouptext::kInitialFontSize), "指定标题文本字体的高度", sizeId);
+    for (int i = 1; i <= 19; ++i) size->AddOption(FormatString("%d", i));
+    font->AddSubItem(size);
+    font->AddSubItem(CreateColorProp(grouptext::kColor, colorId, "指定标题文本字体的颜色"));
+    font->Expand(FALSE);
+    return font;
+}
+
+CBCGPProp* NewActiveSegmentGroup(DWORD_PTR groupId, const char* valueCaption) {
+    auto* segment = new CBCGPProp(ivtext::kCurrentSegProps, groupId);
+    segment->AddSubItem(NewOptionItem(ivtext::kTopDepth, "", nullptr, groupId + 1, {}, false));
+    segment->AddSubItem(NewOptionItem(ivtext::kBottomDepth, "", nullptr, groupId + 2, {}, false));
+    segment->AddSubItem(new CBCGPProp(valueCaption, _variant_t(""), nullptr, groupId + 3));
+    return segment;
 }

@@ -11,6 +11,17 @@ class CWpKit;
 // The kit's title text as stored, its direction and its font (written enabled) into the items
 // nameId, nameId + 1 and the font group nameId + 2.
 void ShowKitTitleItems(CBCGPPropList& list, CWpKit* kit, DWORD_PTR nameId);
+// The title group of a kit's page: "名称" (editable, first showing name), "方向" (automatic) and the
+// given font group; collapsed when expand is false.
+CBCGPProp* NewKitTitleGroup(DWORD_PTR groupId, DWORD_PTR nameId, DWORD_PTR directionId, const char* name,
+                            CBCGPProp* font, bool expand = true);
+// The collapsed title-font group of the picture and parameter pages: a face picker captioned
+// faceCaption, the size offered as 1 to 19 (free entry), the colour.
+CBCGPProp* NewTitleFontGroup(DWORD_PTR groupId, const char* faceCaption, DWORD_PTR faceId, DWORD_PTR sizeId,
+                             DWORD_PTR colorId);
+// "当前段属性": the active interval's top and bottom depth (display only) and its editable value,
+// all empty; ids groupId + 1, + 2, + 3.
+CBCGPProp* NewActiveSegmentGroup(DWORD_PTR groupId, const char* valueCaption);
 // When item is a sub-item of the font group groupId (face, size, colour at groupId + 1 .. + 3):
 // that field read into font, true; otherwise false, font untouched.
 bool ReadFontSubItem(CBCGPProp* item, DWORD_PTR groupId, QXLOGFONT& font);

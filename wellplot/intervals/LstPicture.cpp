@@ -4,13 +4,14 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/PropWndMgr.h"
 #include "hosttypes/Zephyr/WpPicture.h"
-#include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/CheckBoxProp.h"
+#include "wellplot/intervals/KitItems.h"
 
 IMPLEMENT_DYNCREATE(CLstPicture, CWndLst)
 using wellplot::ShowText;
@@ -40,21 +41,10 @@ CLstPicture::~CLstPicture() = default;
 
 int CLstPicture::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    auto* title = new CBCGPProp(wptext::kTitle, kTitleGroupId);
-    title->AddSubItem(new CBCGPProp("名称", _variant_t(kPicture), "指定标题", kTitleTextId));
-    title->AddSubItem(
-        CreateOrientationProp(wptext::kDirection, kTitleDirectionId, _variant_t(grouptext::kAuto), "指定文字方向"));
-    auto* font = new CBCGPProp(wptext::kFont, kFontGroupId);
-    font->AddSubItem(
-        new CPropStyleCombox(wptext::kType, CString(grouptext::kDefaultFontFace), "指定标题文本字体", kFontFaceId));
-    auto* size =
-        new CBCGPProp(grouptext::kSize, _variant_t(grouptext::kInitialFontSize), "指定标题文本字体的高度", kFontSizeId);
-    for (int i = 1; i <= 19; ++i) size->AddOption(FormatString("%d", i));
-    font->AddSubItem(size);
-    font->AddSubItem(CreateColorProp(grouptext::kColor, kFontColorId, "指定标题文本字体的颜色"));
-    font->Expand(FALSE);
-    title->AddSubItem(font);
-    m_wndPropList.AddProperty(title, TRUE, TRUE);
+    m_wndPropList.AddProperty(
+        NewKitTitleGroup(kTitleGroupId, kTitleTextId, kTitleDirectionId, kPicture,
+                         NewTitleFontGroup(kFontGroupId, wptext::kType, kFontFaceId, kFontSizeId, kFontColorId)),
+        TRUE, TRUE);
 
     auto* segment = new CBCGPProp("当前段属性", kSegmentGroupId);
     segment->AddSubItem(NewReadOnly("比例", "高宽比"));

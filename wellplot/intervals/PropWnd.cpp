@@ -36,7 +36,12 @@
 #include "wellplot/intervals/LstOilTestPie.h"
 #include "wellplot/intervals/LstPicture.h"
 #include "wellplot/intervals/LstProgram.h"
+#include "wellplot/intervals/LstParam.h"
+#include "wellplot/intervals/LstParamStyle.h"
+#include "wellplot/intervals/LstResult.h"
 #include "wellplot/intervals/LstSand.h"
+#include "wellplot/intervals/LstSandStratum.h"
+#include "wellplot/intervals/LstSandStratumGrid.h"
 #include "wellplot/intervals/OilTestPage.h"
 
 namespace {
@@ -99,13 +104,21 @@ const RowDef* Rows() {
         {RUNTIME_CLASS(CWpPicture), {{"图片", WithKit<CLstPicture>}}},
         {RUNTIME_CLASS(CWpText), {{kPageText, nullptr}}},
         {RUNTIME_CLASS(CWpParam),
-         {{kPageGeneral, nullptr}, {kPageLine, nullptr}, {"点", nullptr}, {kPageText, nullptr}, {"矩形填充", nullptr}}},
-        {RUNTIME_CLASS(CWpResult), {{"解释结果", nullptr}}},
+         {{kPageGeneral, WithKit<CLstParam>},
+          {kPageLine, WithKit<CLstParamLine>},
+          {"点", WithKit<CLstParamPoint>},
+          {kPageText, WithKit<CLstParamText>},
+          {"矩形填充", WithKit<CLstParamRectFill>}}},
+        {RUNTIME_CLASS(CWpResult), {{"解释结果", WithKit<CLstResult>}}},
         {RUNTIME_CLASS(CWpOilTest), {{"试油", nullptr, OwnPage<COilTestPage>}, {"饼图", WithKit<CLstOilTestPie>}}},
         {RUNTIME_CLASS(CWpSymbleTexture), {{"层理", nullptr}}},
         {RUNTIME_CLASS(CWpWaterEntry), {{nullptr, nullptr}}},  // captioned by the kit: WaterEntryCaption
         {RUNTIME_CLASS(CWpProgram), {{wptext::kPageProgram, WithKit<CLstProgram>}}},
-        {RUNTIME_CLASS(CWpSandStratum), {{kPageGeneral, nullptr}, {"填充", nullptr}, {kPageLine, nullptr}, {kPageText, nullptr}}},
+        {RUNTIME_CLASS(CWpSandStratum),
+         {{kPageGeneral, Empty<CLstSandStratum>},
+          {"填充", Empty<CLstSandStratumFill>},
+          {kPageLine, Empty<CLstSandStratumLine>},
+          {kPageText, Empty<CLstSandStratumText>}}},
         {RUNTIME_CLASS(CWpSidewallCore), {{"井壁取芯", nullptr}}},
         {RUNTIME_CLASS(CWpIntegratedCore), {{"取芯综合", WithKit<CLstIntegratedCore>}}},
         {nullptr, {kNoPage}},

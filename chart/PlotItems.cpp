@@ -1,0 +1,214 @@
+#include "chart/PlotItems.h"
+
+#include "chart/ChartDataFiles.h"
+#include "chart/ChartTexts.h"
+#include "chart/PlotTexts.h"
+#include "framework/GroupTexts.h"
+#include "framework/NumberText.h"
+#include "framework/PropItems.h"
+#include "hosttypes/Thistle/Axis.h"
+#include "hosttypes/Thistle/ChartGraph.h"
+#include "hosttypes/Thistle/Plots.h"
+#include "mfc/Variant.h"
+
+
+namespace chart {
+
+// ---- building -----------------------------------------------------------------------------------------
+
+CBCGPProp* NewPlotItem(const PlotItemDef& def) {
+    auto* item = new CBCGPProp(def.label, _variant_t(""), def.description, def.id);
+    item->AllowEdit(def.choiceOnly ? FALSE : TRUE);
+    return item;
+}
+
+CBCGPProp* NewPlotGroup(const char* label, DWORD_PTR id) {
+    auto* group = new CBCGPProp(label, id, FALSE);
+    group->Expand(TRUE);
+    return group;
+}
+
+void AddToGrid(CBCGPPropList& list, std::initializer_list<CBCGPProp*> items) {
+    for (CBCGPProp* item : items) list.AddProperty(item, TRUE, TRUE);
+}
+
+// ---- data groups ----------------------------------------------------------------------------------------
+
+namespace {
+constexpr PlotItemDef kTableAndAxisItems[] = {
+    {kPlotDataTableId, plottext::kDataTable, plottext::kDataTableDescription, true},
+    {kPlotXAxisId, plottext::kXAxis, plottext::kXAxisDescription, true},
+    {kPlotYAxisId, plottext::kYAxis, plottext::kYAxisDescription, true},
+};
+}  // namespace
+
+void AddTableAndAxisItems(CBCGPProp* group) { AddPlotItems(group, kTableAndAxisItems); }
+
+void RefreshTableAndAxes(CBCGPPropList& list, IkelPlot* plot) {
+    FillDataTableOptions(list.FindItemByData(kPlotDataTableId), plot);
+    RefreshAxisChoices(list.FindItemByData(kPlotXAxisId), list.FindItemByData(kPlotYAxisId), plot);
+}
+
+bool ApplyTableOrAxis(CBCGPProp* item, IkelPlot* plot) {
+    switch (item->GetData()) {
+        case kPlotDataTableId:
+            OnDataTableChanged(plot, item->GetParent());
+            return true;
+        case kPlotXAxisId:
+        case kPlotYAxisId:
+            ApplyAxisChoice(item, plot, item->GetData() == kPlotXAxisId);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void ApplyAxisChoice(CBCGPProp* item, IkelPlot* plot, bool xAxis) {
+    IChartGraph* chart = plot ? plot->GetChartGraph() : nullptr;
+    if (!item || !chart) return;
+    IkelAxis* axis = chart->GetAxisManager()->GetAxis(std::string(ItemText(item)));
+    if (!axis) return;
+    if (xAxis)
+        plot->AttachXAxis(axis);
+    else
+        plot->AttachYAxis(axis);
+}
+
+void RefreshAxisChoices(CBCGPProp* xItem, CBCGPProp* yItem, IkelPlot* plot) {
+    if (!plot) return;
+    FillAxisOptions(xItem, plot, 0, plot->GetAxis1());
+    FillAxisOptions(yItem, plot, 1, plot->GetAxis2());
+}
+
+int ChosenSeriesIndex(CkelDataset* dataset, CBCGPProp* item) {
+    if (!dataset || !item) return -1;
+    return dataset->GetDataSeriesIndex(dataset->GetDataSeries(std::string(ItemText(item))));
+}
+
+void RefreshRows(CBCGPPropList& list, IkelPlot* plot, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId) {
+    ShowFirstRow(list.FindItemByData(firstId, TRUE), plot);
+    ShowLastRow(list.FindItemByData(lastId, TRUE), plot);
+    if (stepId != kNoItem) ShowStep(list.FindItemByData(stepId, TRUE), plot);
+}
+
+bool ApplyRowEdit(CBCGPProp* item, IkelPlot* plot, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId) {
+    const DWORD_PTR id = item->GetData();
+    if (id == firstId)
+        OnFirstRowChanged(item, plot);
+    else if (id == lastId)
+        OnLastRowChanged(item, plot);
+    else if (stepId != kNoItem && id == stepId)
+        OnStepChanged(item, plot);
+    else
+        return false;
+    return true;
+}
+
+bool ReadPlainFloat(CBCGPProp* item, float* value) {
+    const CString text = ItemText(item);
+    double number = 0;
+    return item && numtext::IsNumberText(text) && numtext::LeadingNumber(text, &number) &&
+           numtext::FitFloat(number, 1, value);
+}
+
+// ---- value labels --------------------------------------------------------------------------------------------
+
+namespace {
+CBCGPProp* Find(CBCGPPropList& list, DWORD_PTR id) { return id == kNoItem ? nullptr : list.FindItemByData(id, TRUE); }
+
+void ShowGroup(CBCGPProp* group, bool shown) {
+    if (!group) return;
+    group->Expand(shown ? TRUE : FALSE);
+    EnableSubItems(group, 0, -1, shown ? TRUE : FALSE);
+}
+}  // namespace
+
+void RefreshLabels(CBCGPPropList& list, const LabelIds& ids, CkelPlotLabels* labels) {
+    if (!labels) return;
+    const bool shown = labels->GetIsShowlabels();
+    SetYesNoProp(Find(list, ids.show), shown);
+    CBCGPProp* data = Find(list, ids.data);
+    CBCGPProp* position = Find(list, ids.position);
+    CBCGPProp* font = Find(list, ids.font);
+    for (CBCGPProp* group : {data, position, font}) ShowGroup(group, shown);
+    if (data) RefreshLabelData(data, labels);
+    RefreshLabelPosition(position, labels);
+    if (font) {
+        QXLOGFONT current;
+        labels->GetLogFont(&current);
+        SetFontProp(font, current);
+    }
+}
+
+bool ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels, IkelPlot* plot, int barColumn) {
+    const DWORD_PTR id = item->GetData();
+    if (id == ids.data || id == ids.position || id == ids.font) return true;
+    CBCGPProp* parent = item->GetParent();
+    const DWORD_PTR parentId = parent ? parent->GetData() : kNoItem;
+    const bool known = id == ids.show || (parent && (parentId == ids.data || parentId == ids.position ||
+                                                     parentId == ids.font));
+    if (!known) return false;
+    if (!labels) return true;
+    if (id == ids.show) {
+        labels->SetIsShowlabels(ItemText(item) == grouptext::kYes);
+    } else if (parentId == ids.data) {
+        if (barColumn >= 0)
+            ApplyBarLabelData(parent, labels, plot, barColumn);
+        else
+            ApplyLabelData(parent, labels, plot);
+    } else if (parentId == ids.position) {
+        ApplyLabelPosition(parent, labels);
+    } else {
+        ApplyLabelFont(parent, labels);
+    }
+    return true;
+}
+
+void ApplyLabelFont(CBCGPProp* fontGroup, CkelPlotLabels* labels) {
+    if (!fontGroup || !labels) return;
+    QXLOGFONT font;
+    labels->GetLogFont(&font);
+    if (GetFontProp(fontGroup, font)) labels->SetLogFont(&font);
+}
+
+// ---- point symbols ---------------------------------------------------------------------------------------------
+
+bool ReadPointGroup(CBCGPProp* group, QXLOGPOINT& point) {
+    if (!group) return false;
+    double size = 0;
+    QXLOGPOINT read = point;
+    if (!GetNumberProp(group->GetSubItem(1), &size) || !GetPointProp(group, read)) {
+        SetPointProp(group, point);
+        return false;
+    }
+    point = read;
+    return true;
+}
+
+// ---- series selector and notifications ----------------------------------------------------------------------------
+
+void RefreshSeriesChoice(CBCGPProp* item, CBarFillSeryGrp* group) {
+    if (!item || !group) return;
+    item->RemoveAllOptions();
+    for (unsigned i = 0; i < group->GetSeryNums(); ++i) item->AddOption(group->GetFillSery(i)->GetSeryName().c_str());
+    if (CBarFillSery* current = group->GetCurSelFillSery())
+        item->SetValue(_variant_t(current->GetSeryName().c_str()));
+}
+
+void ApplySeriesChoice(CBCGPProp* item, CBarFillSeryGrp* group) {
+    if (item && group) group->SetCurSelIndex(group->GetIndexByName(std::string(ItemText(item))));
+}
+
+void NotifyPlot(IkelPlot* plot) {
+    if (plot) plot->OnChanged(0);
+}
+
+void AddPenFillItems(CBCGPPropList& list, DWORD_PTR lineId) {
+    CBCGPProp* line = CreateLineProp(plottext::kBorder, lineId, false);
+    line->Expand(TRUE);
+    CBCGPProp* fill = InitFillProps(lineId + 4, charttext::kFillTab);
+    fill->Expand(TRUE);
+    AddToGrid(list, {line, fill});
+}
+
+}  // namespace chart

@@ -1,0 +1,166 @@
+// What the plot pages share: building their items from tables, the axis and column choices of
+// the data groups, the value-label items, the point-symbol reader, the series selector of the bar
+// pages and the border-and-fill items of the bar, histogram, rose and pie fill pages. Each helper
+// does nothing when the object it works on is missing.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "bcg/Prop.h"
+#include "bcg/PropList.h"
+#include "chart/ChartGroups.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsFill.h"
+#include "framework/ItemGroupsLine.h"
+#include "hosttypes/Kestrel/StyleRecords.h"
+
+class CBarFillSeryGrp;
+class CkelDataset;
+class CkelPlotLabels;
+class IkelPlot;
+
+namespace chart {
+
+// ---- building -----------------------------------------------------------------------------------------
+// A text item (empty) or, choice only, an option item whose free-text editing is off.
+struct PlotItemDef {
+    DWORD_PTR id;
+    const char* label;
+    const char* description;
+    bool choiceOnly;
+};
+CBCGPProp* NewPlotItem(const PlotItemDef& def);
+template <std::size_t N>
+void AddPlotItems(CBCGPProp* group, const PlotItemDef (&defs)[N]) {
+    for (const PlotItemDef& def : defs) group->AddSubItem(NewPlotItem(def));
+}
+// A group row, expanded; with a table, holding its items.
+CBCGPProp* NewPlotGroup(const char* label, DWORD_PTR id);
+template <std::size_t N>
+CBCGPProp* NewPlotGroup(const char* label, DWORD_PTR id, const PlotItemDef (&defs)[N]) {
+    CBCGPProp* group = NewPlotGroup(label, id);
+    AddPlotItems(group, defs);
+    return group;
+}
+// Adds each top-level item to the grid.
+void AddToGrid(CBCGPPropList& list, std::initializer_list<CBCGPProp*> items);
+
+// ---- data groups ----------------------------------------------------------------------------------------
+// The data table and the two axes, ids 1 to 3 of the "数据" group of the bar, histogram, line and
+// class plot pages: building, refresh and edit (false for another item).
+enum : DWORD_PTR { kPlotDataTableId = 1, kPlotXAxisId = 2, kPlotYAxisId = 3 };
+void AddTableAndAxisItems(CBCGPProp* group);
+void RefreshTableAndAxes(CBCGPPropList& list, IkelPlot* plot);
+bool ApplyTableOrAxis(CBCGPProp* item, IkelPlot* plot);
+// The chart's axis named by the item becomes the plot's X (or Y) axis; an unknown name changes nothing.
+void ApplyAxisChoice(CBCGPProp* item, IkelPlot* plot, bool xAxis);
+// The X-axis and Y-axis options with the plot's axes.
+void RefreshAxisChoices(CBCGPProp* xItem, CBCGPProp* yItem, IkelPlot* plot);
+// The index of the series the item names in the dataset; -1 when it holds none of that name.
+int ChosenSeriesIndex(CkelDataset* dataset, CBCGPProp* item);
+// The rows of a "常规" page: first row, last row and, when given, the step.
+void RefreshRows(CBCGPPropList& list, IkelPlot* plot, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId);
+
+// ---- value labels --------------------------------------------------------------------------------------------
+// Where a page keeps its label items: the show item, the "数据" group (kNoItem when the page has
+// none), the "位置" group and the "字体" group.
+constexpr DWORD_PTR kNoItem = static_cast<DWORD_PTR>(-1);
+struct LabelIds {
+    DWORD_PTR show;
+    DWORD_PTR data;
+    DWORD_PTR position;
+    DWORD_PTR font;
+};
+// The ids of the shared label group (InitLabelProps) and of the bar plot's label page.
+constexpr LabelIds kLabelGroupIds{1, 2, 8, 12};
+// Show flag; each group expanded and its sub-items enabled only when shown; their values.
+void RefreshLabels(CBCGPPropList& list, const LabelIds& ids, CkelPlotLabels* labels);
+// An edit of one of the label items: the show flag, the data group (with the plot's range checks;
+// the column is barColumn when it is 0 or more, else the series the column item names), the
+// position group or the font. False when the item is none of them.
+bool ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels, IkelPlot* plot,
+                    int barColumn = -1);
+// The font group read over the labels' current font; nothing is written when the reader refuses.
+void ApplyLabelFont(CBCGPProp* fontGroup, CkelPlotLabels* labels);
+
+// ---- point symbols ---------------------------------------------------------------------------------------------
+// A point group read over point: false, point unchanged and shown again in the group, unless the
+// size is a number of 0 or more.
+bool ReadPointGroup(CBCGPProp* group, QXLOGPOINT& point);
+
+// ---- the series selector of the bar pages ----------------------------------------------------------------------
+// Options: the group's series; value: the current one.
+void RefreshSeriesChoice(CBCGPProp* item, CBarFillSeryGrp* group);
+// The series the item names becomes the current one (an unknown name changes nothing).
+void ApplySeriesChoice(CBCGPProp* item, CBarFillSeryGrp* group);
+
+// The plot's change notification.
+void NotifyPlot(IkelPlot* plot);
+
+// ---- border and fill (a bar or histogram series, a rose diagram, a pie piece) ----------------------------------
+// The line group "边框" (lineId; style, width, colour at lineId+1 .. +3) and the fill group "填充"
+// (lineId+4; flag at +5, style set .. transparency at +6 .. +11), both expanded.
+void AddPenFillItems(CBCGPPropList& list, DWORD_PTR lineId);
+
+// Owner: any object with the pen, fill flag, brush and style-set accessors of a bar series.
+template <class Owner>
+void RefreshPenFill(CBCGPPropList& list, DWORD_PTR lineId, Owner* owner) {
+    if (!owner) return;
+    QXLOGPEN pen;
+    owner->GetLogPen(&pen);
+    SetLineProp(list.FindItemByData(lineId, TRUE), pen);
+    CBCGPProp* fill = list.FindItemByData(lineId + 4, TRUE);
+    if (!fill) return;
+    const bool filled = owner->GetIsShowFill();
+    SetYesNoProp(fill->GetSubItem(0), filled);
+    EnableSubItemsDeep(fill, 1, -1, filled ? TRUE : FALSE);
+    QXLOGBRUSH brush;
+    owner->GetLogBrush(&brush);
+    UpdateFillProps(fill, 1, owner->GetFillStyleSet(), brush);
+}
+
+// An edit of the border or fill items: the pen read over the owner's, the fill flag, or the one
+// fill sub-item read over the owner's brush and set (after which the plot is told). False when the
+// item is none of them.
+template <class Owner>
+bool ApplyPenFill(CBCGPProp* item, DWORD_PTR lineId, Owner* owner, IkelPlot* plot) {
+    const DWORD_PTR id = item->GetData();
+    if (id == lineId || id == lineId + 4) return true;
+    if (id > lineId && id <= lineId + 3) {
+        if (!owner) return true;
+        QXLOGPEN pen;
+        owner->GetLogPen(&pen);
+        GetLineProp(item->GetParent(), pen);
+        owner->SetLogPen(&pen);
+        return true;
+    }
+    if (id == lineId + 5) {
+        if (owner) owner->SetIsShowFill(GetYesNoProp(item));
+        return true;
+    }
+    if (id >= lineId + 6 && id <= lineId + 11) {
+        if (!owner) return true;
+        QXLOGBRUSH brush;
+        owner->GetLogBrush(&brush);
+        std::string set = owner->GetFillStyleSet();
+        GetFillSubProp(item, &set, static_cast<int>(id - lineId - 6), brush);
+        owner->SetLogBrush(&brush);
+        owner->SetFillStyleSet(set);
+        NotifyPlot(plot);
+        return true;
+    }
+    return false;
+}
+}  // namespace chart
+
+namespace chart {
+// An edit of a row item of a "常规" page (the step only when stepId is given); false for another item.
+bool ApplyRowEdit(CBCGPProp* item, IkelPlot* plot, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId);
+}  // namespace chart
+
+namespace chart {
+// A number typed with only digits, blanks and points (an empty text is 0), as a float; false for
+// any other text (a minus sign included) or a number beyond the float range.
+bool ReadPlainFloat(CBCGPProp* item, float* value);
+}  // namespace chart

@@ -1,0 +1,252 @@
+#include "planemap/layers/PropListPie.h"
+
+#include "framework/ItemGroupsBasic.h"
+#include "framework/NumberText.h"
+#include "framework/PropStyleCombox.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneTexts.h"
+#include "planemap/SameTypeEdits.h"
+#include "planemap/layers/PieTexts.h"
+
+namespace pt = pietext;
+using namespace pieitems;
+
+namespace {
+
+constexpr const char* kShapeDescription = "选择图的类型";
+
+// The symbol's three pens and the items that show each.
+constexpr PenItems kPens[] = {
+    {CPropListPie::kPenStyleId, CPropListPie::kPenWidthId, CPropListPie::kPenColorId, PenKind::kOutline},
+    {CPropListPie::kIndicatorStyleId, CPropListPie::kIndicatorWidthId, CPropListPie::kIndicatorColorId,
+     PenKind::kIndicator},
+    {CPropListPie::kBottomStyleId, CPropListPie::kBottomWidthId, CPropListPie::kBottomColorId, PenKind::kBottom},
+};
+
+// Line-style picker, width and colour of a pen group, in the group's own order.
+void AddPenItems(CBCGPProp* group, DWORD_PTR styleId, DWORD_PTR widthId, DWORD_PTR colorId, const char* widthLabel,
+                 const char* colorDescription) {
+    group->AddSubItem(NewLineStylePicker(pt::kLineStyle, pt::kPenStyleDescription, styleId, ""));
+    group->AddSubItem(NewWidthItem(widthLabel, widthId, "%.1f"));
+    group->AddSubItem(NewColorItem(pt::kColor, colorDescription, colorId));
+}
+
+}  // namespace
+
+void CPropListPie::SetSameTypeFont(CQXLayer* layer, QXLOGFONT& font, const CString& typeName) {
+    ForSameTypeObjects<CQXObjectPie>(layer, typeName, [&](CQXObjectPie* pie) { pie->SetFont(font); });
+}
+
+int CPropListPie::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    CBCGPProp* basic = NewGroup(pt::kBasic, kBasicGroupId, true);
+    CBCGPProp* shape = NewTextItem(planetext::kType, kShapeDescription, kShapeId);
+    shape->AllowEdit(FALSE);
+    basic->AddSubItem(shape);
+    m_wndPropList.AddProperty(basic);
+
+    CBCGPProp* text = NewGroup(pt::kText, kTextGroupId, true);
+    text->AddSubItem(NewFaceItem(pt::kFontFaceDescription, kFaceId));
+    text->AddSubItem(NewFontSizeItem(pt::kFontSizeDescription, kFontSizeId));
+    text->AddSubItem(NewColorItem(pt::kColor, pt::kFontColorDescription, kFontColorId));
+    m_wndPropList.AddProperty(text);
+
+    CBCGPProp* pen = NewGroup(pt::kLineStyle, kPenGroupId, true);
+    AddPenItems(pen, kPenStyleId, kPenWidthId, kPenColorId, pt::kWidth, pt::kPenColorDescription);
+    m_wndPropList.AddProperty(pen);
+
+    CBCGPProp* place = NewGroup(planetext::kPosition, kPlaceGroupId, false);
+    place->AddSubItem(NewIntItem(pt::kXMove, pt::kXMoveDescription, kXMoveId));
+    place->AddSubItem(NewIntItem(pt::kYMove, pt::kYMoveDescription, kYMoveId));
+    m_wndPropList.AddProperty(place);
+
+    CBCGPProp* indicator = NewGroup(pt::kIndicator, kIndicatorGroupId, false);
+    indicator->AddSubItem(CreateYesNoProp(pt::kDraw, kIndicatorDrawId, _variant_t(""), nullptr));
+    AddPenItems(indicator, kIndicatorStyleId, kIndicatorWidthId, kIndicatorColorId, pt::kWidth,
+                pt::kIndicatorColorDescription);
+    m_wndPropList.AddProperty(indicator);
+
+    CBCGPProp* bottom = NewGroup(pt::kBottomLine, kBottomGroupId, true);
+    bottom->AddSubItem(CreateYesNoProp(pt::kDraw, kBottomDrawId, _variant_t(""), nullptr));
+    bottom->AddSubItem(new CBCGPProp(pt::kLength, _variant_t(pt::kBottomLengthInitial), pt::kBottomLengthDescription,
+                                     kBottomLengthId));
+    AddPenItems(bottom, kBottomStyleId, kBottomWidthId, kBottomColorId, pt::kLineWidth, pt::kPenColorDescription);
+    m_wndPropList.AddProperty(bottom);
+
+    CBCGPProp* sizes = NewGroup(pt::kSize, kSizeGroupId, false, true);
+    m_wndPropList.AddProperty(sizes);
+    return 0;
+}
+
+CQXObjectPie* CPropListPie::ShownPie() const { return dynamic_cast<CQXObjectPie*>(m_pTarget); }
+
+void CPropListPie::UpdateBCGPProperty(long object, CString) {
+    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+    m_wndPropList.SetCurSel(nullptr);
+    CQXObjectPie* pie = ShownPie();
+    if (!pie) return;  // a point typed like the pies has none of their values
+    RebuildSizes(*pie);
+    SetItemText(FindItem(kShapeId), pt::ShapeName(pie->GetShapeType()));
+
+    QXLOGFONT font;
+    pie->GetFont(font);
+    ShowFont(FindItem(kFaceId), FindItem(kFontSizeId), FindItem(kFontColorId), font);
+    QXLOGPEN pen;
+    pie->GetPen(pen);
+    ShowPen(FindItem(kPenStyleId), FindItem(kPenWidthId), FindItem(kPenColorId), pen, 1);
+    FindItem(kXMoveId)->SetValue(_variant_t(static_cast<long>(pie->GetXMove())));
+    FindItem(kYMoveId)->SetValue(_variant_t(static_cast<long>(pie->GetYMove())));
+
+    CBCGPProp* indicator = FindItem(kIndicatorGroupId);
+    SetYesNoProp(FindItem(kIndicatorDrawId), pie->GetDrawOrgLine() == 1);
+    EnableSubItems(indicator, 1, indicator->GetSubItemsCount(), pie->GetDrawOrgLine() != 0 ? TRUE : FALSE);
+    QXLOGPEN orgPen;
+    pie->GetDrawOrgLine(&orgPen);
+    ShowPen(FindItem(kIndicatorStyleId), FindItem(kIndicatorWidthId), FindItem(kIndicatorColorId), orgPen, 1);
+    ShowBottomLine(*pie);
+}
+
+// The size items of the shape, made again with their values.
+void CPropListPie::RebuildSizes(CQXObjectPie& pie) {
+    CBCGPProp* group = FindItem(kSizeGroupId);
+    DeleteAllSubItems(group);
+    const int shape = pie.GetShapeType();
+    AddSizeItems(group, shape, kSizeIds);
+    const ShapeSizes& sizes = SizesOf(shape);
+    for (int i = 0; i < sizes.count; ++i) SetItemText(group->GetSubItem(i), SizeText(pie, sizes.row[i]));
+    SetCountOptions(FindItem(kBarCountId), 1, pie.GetRecordCount() - 1);
+    AdjustLayout();
+    group->Expand(TRUE);
+}
+
+// Only the bar charts draw a bottom line: for every other shape the shown symbol's is switched off.
+void CPropListPie::ShowBottomLine(CQXObjectPie& pie) {
+    CBCGPProp* bottom = FindItem(kBottomGroupId);
+    CBCGPProp* draw = FindItem(kBottomDrawId);
+    const bool bar = pt::IsBarShape(pie.GetShapeType());
+    if (!bar) pie.SetDrawBotLine(0);
+    SetYesNoProp(draw, bar && pie.GetDrawBotLine() == 1);
+    draw->Enable(bar ? TRUE : FALSE);
+    EnableSubItems(bottom, 1, bottom->GetSubItemsCount(), bar ? TRUE : FALSE);
+    SetItemText(FindItem(kBottomLengthId), Number(pie.GetBotWidth()));
+    QXLOGPEN botPen;
+    pie.GetBotPen(botPen);
+    ShowPen(FindItem(kBottomStyleId), FindItem(kBottomWidthId), FindItem(kBottomColorId), botPen, 1);
+    bottom->Expand(FALSE);
+    bottom->Expand(TRUE);
+}
+
+LRESULT CPropListPie::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CQXObjectPie* pie = ShownPie();
+    if (item && pie && !ApplyEdit(*pie, item)) ShowStored(*pie, item);
+    UpdateView();
+    return 0;
+}
+
+bool CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
+    CQXLayer* layer = pie.GetLayer();
+    const CString typeName = pie.GetTypeName();
+    QXLOGFONT font;
+    pie.GetFont(font);
+    double value = 0;
+    switch (item->GetData()) {
+        case kFaceId:
+            font.SetFaceName(ItemText(item));
+            SetSameTypeFont(layer, font, typeName);
+            return true;
+        case kFontSizeId:
+            if (!GetNumberProp(item, &value) || !numtext::FitFloat(value, numtext::kHundredths, &font.size))
+                return false;
+            SetSameTypeFont(layer, font, typeName);
+            return true;
+        case kFontColorId:
+            if (!ReadColor(item, &font.color)) return true;
+            SetSameTypeFont(layer, font, typeName);
+            return true;
+        case kXMoveId:
+        case kYMoveId: {
+            int move = 0;
+            if (!GetNumberProp(item, &value) || !numtext::FitInt(value, 1, &move)) return false;
+            SetSameTypeObjects(layer, item->GetData() == kXMoveId ? &CQXObjectPie::SetXMove : &CQXObjectPie::SetYMove,
+                               move, typeName);
+            return true;
+        }
+        case kIndicatorDrawId: {
+            const bool draw = GetYesNoProp(item);
+            SetSameTypeObjects(layer, static_cast<void (CQXObjectPie::*)(int)>(&CQXObjectPie::SetDrawOrgLine),
+                               draw ? 1 : 0, typeName);
+            CBCGPProp* group = FindItem(kIndicatorGroupId);
+            EnableSubItems(group, 1, group->GetSubItemsCount(), draw ? TRUE : FALSE);
+            return true;
+        }
+        case kBottomDrawId: {
+            const bool draw = GetYesNoProp(item);
+            SetSameTypeObjects(layer, &CQXObjectPie::SetDrawBotLine, draw ? 1 : 0, typeName);
+            CBCGPProp* group = FindItem(kBottomGroupId);
+            EnableSubItems(group, 1, group->GetSubItemsCount(), draw ? TRUE : FALSE);
+            return true;
+        }
+        case kBottomLengthId:
+            if (!GetNumberProp(item, &value)) return false;
+            SetSameTypeObjects(layer, &CQXObjectPie::SetBotWidth, value, typeName);
+            return true;
+        default:
+            if (SizeRowOf(kSizeIds, item->GetData()) != kSizeRowCount) return ApplySizeEdit(pie, item);
+            return ApplyPenEdit(pie, item);
+    }
+}
+
+// The outline, indicator and bottom pens keep their widths as shown, in millimetres. Each edit
+// gives every symbol of the type the shown symbol's pen with the one field changed.
+bool CPropListPie::ApplyPenEdit(CQXObjectPie& pie, CBCGPProp* item) {
+    const PenItems* pen = PenOf(kPens, item->GetData());
+    if (!pen) return true;  // groups and the read-only shape write nothing
+    QXLOGPEN record = ReadPen(pie, pen->kind);
+    if (item->GetData() == pen->width) {
+        double value = 0;
+        if (!GetNumberProp(item, &value) || !numtext::FitFloat(value, 1, &record.width)) return false;
+    } else if (!EditPenStyleOrColor(record, *pen, item)) {
+        return true;
+    }
+    ForSameTypeObjects<CQXObjectPie>(pie.GetLayer(), pie.GetTypeName(),
+                                     [&](CQXObjectPie* object) { WritePen(*object, pen->kind, record); });
+    return true;
+}
+
+bool CPropListPie::ApplySizeEdit(CQXObjectPie& pie, CBCGPProp* item) {
+    const SizeRow row = SizeRowOf(kSizeIds, item->GetData());
+    double value = 0;
+    if (!GetNumberProp(item, &value)) return false;
+    if (row == kBarCountRow) {
+        int count = 0;
+        if (!numtext::FitInt(value, 1, &count)) return false;
+        SetSameTypeObjects(pie.GetLayer(), &CQXObjectPie::SetUpPropCount, count, pie.GetTypeName());
+    } else {
+        ForSameTypeObjects<CQXObjectPie>(pie.GetLayer(), pie.GetTypeName(),
+                                         [&](CQXObjectPie* object) { SetSizeValue(*object, row, value); });
+    }
+    return true;
+}
+
+void CPropListPie::ShowStored(CQXObjectPie& pie, CBCGPProp* item) {
+    const DWORD_PTR id = item->GetData();
+    CString text;
+    if (id == kFontSizeId) {
+        QXLOGFONT font;
+        pie.GetFont(font);
+        text = Number(font.size / 100.0);
+    } else if (id == kXMoveId || id == kYMoveId) {
+        item->SetValue(_variant_t(static_cast<long>(id == kXMoveId ? pie.GetXMove() : pie.GetYMove())));
+        return;
+    } else if (id == kBottomLengthId) {
+        text = Number(pie.GetBotWidth());
+    } else if (const PenItems* pen = PenOf(kPens, id)) {
+        text = Number(ReadPen(pie, pen->kind).width);
+    } else if (SizeRowOf(kSizeIds, id) != kSizeRowCount) {
+        text = SizeText(pie, SizeRowOf(kSizeIds, id));
+    } else {
+        return;
+    }
+    SetItemText(item, text);
+}

@@ -1,0 +1,497 @@
+#include "planemap/layers/PropListPieLayerObj.h"
+
+#include "framework/ItemGroupsBasic.h"
+#include "framework/NumberText.h"
+#include "framework/OptionTables.h"
+#include "framework/PropStyleCombox.h"
+#include "hosttypes/Moraine/PlaneFunc.h"
+#include "hosttypes/Parsnip/QXLayer.h"
+#include "hosttypes/Parsnip/QXObjectCoordinate.h"
+#include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
+#include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
+#include "planemap/layers/PieTexts.h"
+
+namespace pt = pietext;
+using namespace pieitems;
+using kel::plane::CPieLayer;
+using Page = CPropListPieLayerObj;
+
+namespace {
+
+namespace otext {
+inline constexpr const char* kPointBorderColor = "边界颜色";
+inline constexpr const char* kPointFillColor = "填充颜色";
+inline constexpr const char* kPointFillDescription = "指定填充线颜色";
+inline constexpr const char* kWholePlace = "整体位置";
+inline constexpr const char* kDataPositions = "属性位置";
+inline constexpr const char* kDrawStyles = "属性显示样式";
+inline constexpr const char* kControl = "控制";
+inline constexpr const char* kRadiusMode = "方式";
+inline constexpr const char* kRadiusModeDescription = "指定绘制的方式：固定半径还是按比例绘制";
+inline constexpr const char* kFixed = "固定";
+inline constexpr const char* kProportional = "比例";
+inline constexpr const char* kNullShow = "空值";
+inline constexpr const char* kEachMax = "独立比例";
+inline constexpr const char* kScale = "比例尺";
+inline constexpr const char* kScaleFactor = "缩放系数";
+inline constexpr const char* kContentFormat = "内容%d";
+inline constexpr const char* kContentDescription = "选择显示的文本内容";
+inline constexpr const char* kTextPosDescription = "设置文本位置";
+inline constexpr const char* kDataPosDescription = "选择属性绘制位置";
+inline constexpr const char* kBarChart = "条形图";
+inline constexpr const char* kLineChart = "折线图";
+inline constexpr const char* kMiddle = "中部";
+}  // namespace otext
+
+// Radius modes: position 0 a fixed radius, 1 a radius in proportion to the data.
+inline constexpr const char* kRadiusModes[] = {otext::kFixed, otext::kProportional};
+
+constexpr TextValue kTextPositions[] = {
+    {"顶部内侧", 0},
+    {"顶部外侧", 1},
+    {otext::kMiddle, 2},
+    {"底部", 3},
+};
+constexpr TextValue kDrawTypes[] = {{otext::kBarChart, kel::plane::DMB_BAR}, {otext::kLineChart, kel::plane::DMB_LINE}};
+constexpr const char* kHalfPiePositions[] = {"上半圆", "下半圆"};
+constexpr const char* kBarPositions[] = {"上", "下"};
+constexpr int kContentLines = 3;
+constexpr int kLargestDecimals = 5;
+constexpr int kLargestScaleFactor = 10;
+
+CBCGPProp* NewOptions(const char* label, const CString& value, const char* description, DWORD_PTR id, bool allowEdit) {
+    CBCGPProp* item = new CBCGPProp(label, _variant_t(value), description, id);
+    item->AllowEdit(allowEdit ? TRUE : FALSE);
+    return item;
+}
+
+// Rows 1 onward of a group enabled or disabled.
+void EnableRows(CBCGPProp* group, bool enable) {
+    if (group) EnableSubItems(group, 1, group->GetSubItemsCount(), enable ? TRUE : FALSE);
+}
+
+// Property 1 or 2 of a dynamic multi-column bar chart.
+int DrawTypeProperty(DWORD_PTR id) { return static_cast<int>(id - Page::kDrawType1Id) + 1; }
+
+bool IsPie(int shape) { return shape == pt::kFullPie || shape == pt::kHalfPie; }
+
+// The first coordinate system among the layer's objects that passes the test; NULL for none.
+template <class Test>
+CQXObjectCoordinate* FindCoordinate(CQXLayer* layer, Test test) {
+    const int n = layer ? layer->GetObjectCount() : 0;
+    for (int i = 0; i < n; ++i)
+        if (auto* axes = dynamic_cast<CQXObjectCoordinate*>(layer->GetObjectG(i)))
+            if (test(*axes)) return axes;
+    return nullptr;
+}
+
+}  // namespace
+
+int CPropListPieLayerObj::TextShowStyleFromName(const CString& text) { return ValueOfText(pt::kAllContents, text, 0); }
+
+int CPropListPieLayerObj::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    m_wndPropList.AddProperty(NewGroup(pt::kText, kTextGroupId, true, true));
+
+    CBCGPProp* pen = NewGroup(pt::kLineStyle, kPenGroupId, false);
+    pen->AddSubItem(NewLineStylePicker(pt::kLineStyle, pt::kPenStyleDescription, kPenStyleId, ""));
+    pen->AddSubItem(NewWidthItem(pt::kWidth, kPenWidthId, "%.1f"));
+    pen->AddSubItem(NewColorItem(pt::kColor, pt::kPenColorDescription, kPenColorId));
+    m_wndPropList.AddProperty(pen);
+
+    CBCGPProp* point = NewGroup(planetext::kPointGroup, kPointGroupId, false);
+    point->AddSubItem(NewPointStylePicker(grouptext::kPointStyle, pt::kPenStyleDescription, kPointStyleId));
+    CBCGPProp* pointSize = NewWidthItem(pt::kSize, kPointSizeId, "%.2f");
+    pointSize->SetDescription(grouptext::kPointSizeDescription);
+    point->AddSubItem(pointSize);
+    point->AddSubItem(NewColorItem(otext::kPointBorderColor, pt::kPenColorDescription, kPointBorderColorId));
+    point->AddSubItem(NewColorItem(otext::kPointFillColor, otext::kPointFillDescription, kPointFillColorId));
+    m_wndPropList.AddProperty(point);
+
+    CBCGPProp* place = NewGroup(otext::kWholePlace, kPlaceGroupId, false);
+    place->AddSubItem(NewIntItem(pt::kXMove, pt::kXMoveDescription, kXMoveId));
+    place->AddSubItem(NewIntItem(pt::kYMove, pt::kYMoveDescription, kYMoveId));
+    m_wndPropList.AddProperty(place);
+
+    m_wndPropList.AddProperty(NewGroup(otext::kDataPositions, kDataPosGroupId, false, true));
+
+    CBCGPProp* indicator = NewGroup(pt::kIndicator, kIndicatorGroupId, false);
+    indicator->AddSubItem(CreateYesNoProp(pt::kDraw, kIndicatorDrawId, _variant_t(""), nullptr));
+    indicator->AddSubItem(NewLineStylePicker(pt::kLineStyle, pt::kPenStyleDescription, kIndicatorStyleId, ""));
+    indicator->AddSubItem(NewWidthItem(pt::kWidth, kIndicatorWidthId, "%.1f"));
+    indicator->AddSubItem(NewColorItem(pt::kColor, pt::kIndicatorColorDescription, kIndicatorColorId));
+    m_wndPropList.AddProperty(indicator);
+
+    CBCGPProp* bottom = NewGroup(pt::kBottomLine, kBottomGroupId, true);
+    bottom->AddSubItem(CreateYesNoProp(pt::kDraw, kBottomDrawId, _variant_t(""), nullptr));
+    bottom->AddSubItem(new CBCGPProp(pt::kLength, _variant_t(pt::kBottomLengthInitial), pt::kBottomLengthDescription,
+                                     kBottomLengthId));
+    bottom->AddSubItem(NewLineStylePicker(pt::kLineStyle, pt::kPenStyleDescription, kBottomStyleId, ""));
+    bottom->AddSubItem(NewWidthItem(pt::kLineWidth, kBottomWidthId, "%.1f"));
+    bottom->AddSubItem(NewColorItem(pt::kColor, pt::kPenColorDescription, kBottomColorId));
+    m_wndPropList.AddProperty(bottom);
+
+    CBCGPProp* control = NewGroup(otext::kControl, kControlGroupId, true);
+    CBCGPProp* mode = NewOptions(otext::kRadiusMode, "", otext::kRadiusModeDescription, kRadiusModeId, true);
+    for (const char* name : kRadiusModes) mode->AddOption(name);
+    control->AddSubItem(mode);
+    control->AddSubItem(CreateYesNoProp(otext::kNullShow, kNullShowId, _variant_t(""), nullptr));
+    m_wndPropList.AddProperty(control);
+
+    CBCGPProp* sizes = NewGroup(pt::kSize, kSizeGroupId, true, true);
+    AddSizeItems(sizes, pt::kFullPie, kSizeIds);
+    m_wndPropList.AddProperty(sizes);
+
+    CBCGPProp* scale = NewGroup(otext::kScale, kScaleGroupId, true, true);
+    scale->AddSubItem(CreateYesNoProp(pt::kDraw, kScaleDrawId, _variant_t(""), nullptr));
+    CBCGPProp* factor = NewOptions(otext::kScaleFactor, "1", otext::kScaleFactor, kScaleFactorId, true);
+    SetCountOptions(factor, 1, kLargestScaleFactor);
+    scale->AddSubItem(factor);
+    m_wndPropList.AddProperty(scale);
+    return 0;
+}
+
+void CPropListPieLayerObj::RefreshLayer(CPieLayer& layer) {
+    m_wndPropList.SetCurSel(nullptr);
+    const int records = layer.GetRecordCount();
+    const int shape = layer.GetShapeType();
+    const bool rebuilt = shape != m_nBuiltShape && shape >= 0 && shape < pt::kShapeCount;
+    if (rebuilt) RebuildSizes(shape);
+    RebuildTexts(layer, shape);
+
+    QXLOGPEN pen;
+    layer.GetPen(pen);
+    ShowPen(FindItem(kPenStyleId), FindItem(kPenWidthId), FindItem(kPenColorId), pen, 100);
+    ShowPoint(layer);
+    FindItem(kXMoveId)->SetValue(_variant_t(static_cast<long>(layer.GetXMove())));
+    FindItem(kYMoveId)->SetValue(_variant_t(static_cast<long>(layer.GetYMove())));
+    SetItemText(FindItem(kRadiusModeId), kRadiusModes[layer.GetFixRadius() != 0 ? 0 : 1]);
+    SetYesNoProp(FindItem(kNullShowId), layer.GetNULLShow() == 1);
+    RebuildDataPositions(layer, shape, records);
+
+    SetYesNoProp(FindItem(kIndicatorDrawId), layer.GetDrawOrgLine() == 1);
+    EnableRows(FindItem(kIndicatorGroupId), layer.GetDrawOrgLine() == 1);
+    QXLOGPEN orgPen;
+    layer.GetDrawOrgLine(&orgPen);
+    ShowPen(FindItem(kIndicatorStyleId), FindItem(kIndicatorWidthId), FindItem(kIndicatorColorId), orgPen, 1);
+    ShowBottomLine(layer, shape);
+    ShowSizes(layer, shape, records, rebuilt);
+    ShowScale(layer, shape);
+    for (DWORD_PTR id : {kDrawType1Id, kDrawType2Id})
+        if (CBCGPProp* row = FindItem(id))
+            SetItemText(row, TextOfValue(kDrawTypes, layer.GetDynamicMultiBarDrawType(DrawTypeProperty(id)),
+                                         otext::kLineChart));
+    m_nBuiltShape = rebuilt ? shape : m_nBuiltShape;
+    m_nBuiltRecords = records;
+}
+
+void CPropListPieLayerObj::RebuildSizes(int shape) {
+    CBCGPProp* group = FindItem(kSizeGroupId);
+    DeleteAllSubItems(group);
+    m_wndPropList.SetCurSel(nullptr);
+    AddSizeItems(group, shape, kSizeIds);
+    if (shape != pt::kFullPie && shape != pt::kHalfPie)
+        group->AddSubItem(CreateYesNoProp(otext::kEachMax, kEachMaxId, _variant_t(""), nullptr));
+    group->Expand(TRUE);
+}
+
+void CPropListPieLayerObj::RebuildTexts(CPieLayer& layer, int shape) {
+    CBCGPProp* group = FindItem(kTextGroupId);
+    DeleteAllSubItems(group);
+    const bool multiBar = shape == pt::kMultiBar;
+    for (int line = 1; line <= kContentLines; ++line) {
+        const int code = layer.GetTextShowStyle(line);
+        const char* shown = multiBar ? TextOfValue(pt::kBarContents, code, pt::kNoText)
+                                     : TextOfValue(pt::kOtherContents, code, pt::kNoText);
+        CString label;
+        label.Format(otext::kContentFormat, line);
+        CBCGPProp* content = NewOptions(label, shown, otext::kContentDescription, kFirstContentId + line - 1, false);
+        if (multiBar)
+            for (const TextValue& option : pt::kBarContents) content->AddOption(option.text);
+        else
+            for (const TextValue& option : pt::kOtherContents) content->AddOption(option.text);
+        group->AddSubItem(content);
+    }
+    QXLOGFONT font;
+    layer.GetFont(font);
+    group->AddSubItem(NewFaceItem(pt::kFontFaceDescription, kFaceId));
+    group->AddSubItem(NewFontSizeItem(pt::kFontSizeDescription, kFontSizeId));
+    group->AddSubItem(NewColorItem(pt::kColor, pt::kFontColorDescription, kFontColorId));
+    ShowFont(FindItem(kFaceId), FindItem(kFontSizeId), FindItem(kFontColorId), font);
+    CBCGPProp* decimals =
+        NewOptions(planetext::kDecimals, Count(layer.GetDotCount()), planetext::kDecimals, kDecimalsId, false);
+    SetCountOptions(decimals, 1, kLargestDecimals);
+    group->AddSubItem(decimals);
+    if (shape == pt::kMultiBar || shape == pt::kMultiState) {
+        CBCGPProp* pos =
+            NewOptions(planetext::kPosition, TextOfValue(kTextPositions, layer.GetTextPos(), otext::kMiddle),
+                       otext::kTextPosDescription, kTextPosId, false);
+        for (const TextValue& option : kTextPositions) pos->AddOption(option.text);
+        group->AddSubItem(pos);
+    }
+    group->Expand(FALSE);
+    group->Expand(TRUE);
+    AdjustLayout();
+}
+
+// Where each property is drawn (half pies and multi-column bars of non-dynamic data), or how the
+// two properties of a dynamic multi-column bar chart are drawn.
+void CPropListPieLayerObj::RebuildDataPositions(CPieLayer& layer, int shape, int records) {
+    CBCGPProp* group = FindItem(kDataPosGroupId);
+    group->SetName(otext::kDataPositions);
+    group->Expand(FALSE);
+    DeleteAllSubItems(group);
+    const bool dynamic = layer.GetDataType() == pt::kDynamicData;
+    bool added = false;
+    if ((shape == pt::kHalfPie || shape == pt::kMultiBar) && !dynamic) {
+        const char* const* options = shape == pt::kHalfPie ? kHalfPiePositions : kBarPositions;
+        const int rows = records < pt::kMaxProperties ? records : pt::kMaxProperties;
+        for (int i = 0; i < rows; ++i) {
+            CBCGPProp* row = NewOptions(pt::PropertyLabel(i + 1), layer.GetDataPos(i), otext::kDataPosDescription,
+                                        kFirstDataPosId + i, false);
+            row->AddOption(options[0]);
+            row->AddOption(options[1]);
+            group->AddSubItem(row);
+        }
+        added = rows > 0;
+    } else if (layer.IsDynamicMultiBar()) {
+        group->SetName(otext::kDrawStyles);
+        for (int property = 1; property <= 2; ++property) {
+            CBCGPProp* row = NewOptions(pt::PropertyLabel(property), "", "", kDrawType1Id + property - 1, false);
+            for (const TextValue& option : kDrawTypes) row->AddOption(option.text);
+            group->AddSubItem(row);
+        }
+        added = true;
+    }
+    if (added) group->Expand(TRUE);
+    AdjustLayout();
+}
+
+void CPropListPieLayerObj::ShowPoint(CPieLayer& layer) {
+    CBCGPProp* group = FindItem(kPointGroupId);
+    const bool dynamic = layer.IsDynamicMultiBar() != 0;
+    EnablePropRecursive(group, dynamic ? TRUE : FALSE);
+    group->Expand(dynamic ? TRUE : FALSE);
+    if (!dynamic) return;
+    QXLOGPOINT point;
+    layer.GetDynamicMultiBarPoint(point);
+    QXLOGPEN asPen;  // the picker and the size show like a pen's style and width
+    asPen.style = point.style;
+    asPen.width = point.size;
+    asPen.color = point.borderColor;
+    ShowPen(FindItem(kPointStyleId), FindItem(kPointSizeId), FindItem(kPointBorderColorId), asPen, 100);
+    ShowColor(FindItem(kPointFillColorId), point.innerColor);
+}
+
+// Only the bar charts draw a bottom line: for every other shape the layer's is switched off.
+void CPropListPieLayerObj::ShowBottomLine(CPieLayer& layer, int shape) {
+    CBCGPProp* group = FindItem(kBottomGroupId);
+    CBCGPProp* draw = FindItem(kBottomDrawId);
+    const bool bar = pt::IsBarShape(shape);
+    if (bar) {
+        SetYesNoProp(draw, layer.GetDrawBotLine() == 1);
+    } else {
+        SetYesNoProp(draw, false);
+        group->Expand(FALSE);
+        layer.SetDrawBotLine(0);
+    }
+    draw->Enable(bar ? TRUE : FALSE);
+    EnableRows(group, bar);
+    SetItemText(FindItem(kBottomLengthId), Number(layer.GetBotWidth()));
+    QXLOGPEN botPen;
+    layer.GetBotPen(botPen);
+    ShowPen(FindItem(kBottomStyleId), FindItem(kBottomWidthId), FindItem(kBottomColorId), botPen, 1);
+}
+
+void CPropListPieLayerObj::ShowSizes(CPieLayer& layer, int shape, int records, bool rebuilt) {
+    const ShapeSizes& sizes = SizesOf(shape);
+    // A "条数" made afresh has no options yet, whatever the count it was last filled for.
+    if (sizes.count && sizes.row[0] == kBarCountRow && (rebuilt || records != m_nBuiltRecords))
+        SetCountOptions(FindItem(kBarCountId), 1, records - 1);
+    for (int i = 0; i < sizes.count; ++i) SetItemText(FindItem(kSizeIds[sizes.row[i]]), SizeText(layer, sizes.row[i]));
+    if (sizes.count && shape != pt::kFullPie && shape != pt::kHalfPie)
+        SetYesNoProp(FindItem(kEachMaxId), layer.GetEachMax() == 1);
+}
+
+void CPropListPieLayerObj::ShowScale(CPieLayer& layer, int shape) {
+    SetYesNoProp(FindItem(kScaleDrawId), layer.GetDrawCorrdinate() == 1);
+    const bool proportional = ItemText(FindItem(kRadiusModeId)) == otext::kProportional;
+    CBCGPProp* draw = FindItem(kScaleDrawId);
+    CBCGPProp* factor = FindItem(kScaleFactorId);
+    draw->Enable(proportional && IsPie(shape) ? TRUE : FALSE);
+    factor->Enable(proportional && IsPie(shape) ? TRUE : FALSE);
+    if (CQXObjectCoordinate* axes = FindCoordinate(layer.GetLayer(), [](const CQXObjectCoordinate& a) {
+            return a.GetAxisXFactor() >= 1 && a.GetAxisXFactor() <= kLargestScaleFactor;
+        }))
+        SetItemText(factor, Count(static_cast<int>(axes->GetAxisXFactor())));
+}
+
+void CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item) {
+    const DWORD_PTR id = item->GetData();
+    const CString text = ItemText(item);
+    QXLOGFONT font;
+    layer.GetFont(font);
+    QXLOGPOINT point;
+    layer.GetDynamicMultiBarPoint(point);
+    double value = 0;
+    int whole = 0;
+    switch (id) {
+        case kFaceId:
+            font.SetFaceName(text);
+            layer.SetFont(font);
+            return;
+        case kFontSizeId:
+            if (planemap::EditWidth(item, &font.size)) layer.SetFont(font);
+            return;
+        case kFontColorId:
+            if (ReadColor(item, &font.color)) layer.SetFont(font);
+            return;
+        case kTextPosId:
+            layer.SetTextPos(ValueOfText(kTextPositions, text, 2));
+            return;
+        case kDecimalsId:
+            if (numtext::LeadingNumber(text, &value) && numtext::FitInt(value, 1, &whole)) layer.SetDotCount(whole);
+            return;
+        case kXMoveId:
+        case kYMoveId:
+            // Offsets may be negative; a text that is no number shows the stored offset again.
+            if (!numtext::LeadingInt(text, &whole) ||
+                (whole == 0 && !kel::plane::CPlaneFunc::IsEffectiveFigure(text))) {
+                item->SetValue(_variant_t(static_cast<long>(id == kXMoveId ? layer.GetXMove() : layer.GetYMove())));
+            } else if (id == kXMoveId) {
+                layer.SetXMove(whole);
+            } else {
+                layer.SetYMove(whole);
+            }
+            return;
+        case kRadiusModeId: {
+            const bool fixed = text == kRadiusModes[0];
+            if (fixed && layer.GetLayer()) layer.GetLayer()->RemoveAllSelectedObject(nullptr, nullptr);
+            layer.SetFixRadius(fixed ? 1 : 0);
+            const bool pie = IsPie(layer.GetShapeType());
+            FindItem(kScaleDrawId)->Enable(!fixed && pie ? TRUE : FALSE);
+            FindItem(kScaleFactorId)->Enable(!fixed && pie && layer.GetDrawCorrdinate() != 0 ? TRUE : FALSE);
+            return;
+        }
+        case kNullShowId:
+            layer.SetNULLShow(GetYesNoProp(item) ? 1 : 0);
+            return;
+        case kIndicatorDrawId:
+            layer.SetDrawOrgLine(GetYesNoProp(item) ? 1 : 0);
+            EnableRows(FindItem(kIndicatorGroupId), GetYesNoProp(item));
+            return;
+        case kEachMaxId:
+            layer.SetEachMax(GetYesNoProp(item) ? 1 : 0);
+            return;
+        case kScaleDrawId: {
+            const bool drawn = GetYesNoProp(item);
+            layer.SetDrawCorrdinate(drawn ? 1 : 0);
+            FindItem(kScaleFactorId)->Enable(drawn && IsPie(layer.GetShapeType()) ? TRUE : FALSE);
+            return;
+        }
+        case kScaleFactorId: {
+            // A factor below 0 has no unsigned value: refused.
+            const bool number = kel::plane::CPlaneFunc::IsEffectiveFigure(text) != 0;
+            if (!numtext::LeadingInt(text, &whole) || whole < 0 || (whole == 0 && !number)) return;
+            if (CQXObjectCoordinate* axes =
+                    FindCoordinate(layer.GetLayer(), [](const CQXObjectCoordinate&) { return true; }))
+                axes->SetAxisXFactor(static_cast<unsigned>(whole));
+            return;
+        }
+        case kBottomDrawId:
+            layer.SetDrawBotLine(GetYesNoProp(item) ? 1 : 0);
+            return;
+        case kBottomLengthId:
+            if (ReadLayerNumber(text, &value))
+                layer.SetBotWidth(value);
+            else
+                SetItemText(item, Number(layer.GetBotWidth()));
+            return;
+        case kDrawType1Id:
+        case kDrawType2Id:
+            // Property 29 of a half pie shares these ids; only a dynamic bar chart has these rows.
+            if (layer.IsDynamicMultiBar()) {
+                layer.SetDynamicMultiBarDrawType(DrawTypeProperty(id), static_cast<kel::plane::DynamicMultiBarDrawType>(
+                                                                           ValueOfText(kDrawTypes, text, 1)));
+                return;
+            }
+            break;
+        case kPointStyleId:
+            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) point.style = picker->GetVal();
+            layer.SetDynamicMultiBarPoint(point);
+            return;
+        case kPointSizeId:
+            // A refused size is left as typed.
+            if (planemap::ReadWidth(text, &point.size)) layer.SetDynamicMultiBarPoint(point);
+            return;
+        case kPointBorderColorId:
+        case kPointFillColorId:
+            if (ReadColor(item, id == kPointBorderColorId ? &point.borderColor : &point.innerColor))
+                layer.SetDynamicMultiBarPoint(point);
+            return;
+        default:
+            break;
+    }
+    if (id >= kFirstContentId && id <= kLastContentId) {
+        layer.SetTextShowStyle(static_cast<int>(id - kFirstContentId) + 1, TextShowStyleFromName(text));
+    } else if (id >= kFirstDataPosId && id < kFirstDataPosId + pt::kMaxProperties) {
+        layer.SetDataPos(static_cast<int>(id - kFirstDataPosId), text);
+    } else if (!ApplyPenEdit(layer, item)) {
+        ApplySizeEdit(layer, item);
+    }
+}
+
+// The outline pen keeps its width in hundredths, the indicator and bottom pens as shown.
+bool CPropListPieLayerObj::ApplyPenEdit(CPieLayer& layer, CBCGPProp* item) {
+    static constexpr PenItems kPens[] = {
+        {kPenStyleId, kPenWidthId, kPenColorId, PenKind::kOutline},
+        {kIndicatorStyleId, kIndicatorWidthId, kIndicatorColorId, PenKind::kIndicator},
+        {kBottomStyleId, kBottomWidthId, kBottomColorId, PenKind::kBottom},
+    };
+    const PenItems* items = PenOf(kPens, item->GetData());
+    if (!items) return false;
+    QXLOGPEN pen = ReadPen(layer, items->kind);
+    if (item->GetData() != items->width) {
+        if (!EditPenStyleOrColor(pen, *items, item)) return true;
+    } else if (items->kind == PenKind::kOutline) {
+        if (!planemap::EditWidth(item, &pen.width)) return true;
+    } else {
+        double value = 0;
+        if (!ReadLayerNumber(ItemText(item), &value) || !numtext::FitFloat(value, 1, &pen.width)) {
+            SetItemText(item, Number(pen.width));
+            return true;
+        }
+    }
+    WritePen(layer, items->kind, pen);
+    return true;
+}
+
+// Radii and the bar count follow the layer number rule; the bar sizes take any number.
+bool CPropListPieLayerObj::ApplySizeEdit(CPieLayer& layer, CBCGPProp* item) {
+    const SizeRow row = SizeRowOf(kSizeIds, item->GetData());
+    if (row == kSizeRowCount) return false;
+    const CString text = ItemText(item);
+    double value = 0;
+    switch (row) {
+        case kRadiusRow:
+        case kUpRadiusRow:
+        case kDownRadiusRow:
+            if (!ReadLayerNumber(text, &value)) break;
+            SetSizeValue(layer, row, value);
+            if (row == kRadiusRow) layer.UpdatePieCoordinate();
+            return true;
+        case kBarCountRow: {
+            int count = 0;
+            if (!ReadLayerNumber(text, &value) || !numtext::FitInt(value, 1, &count)) break;
+            layer.SetUpPropCount(count);
+            return true;
+        }
+        default:
+            if (numtext::LeadingNumber(text, &value)) SetSizeValue(layer, row, value);
+            return true;
+    }
+    SetItemText(item, SizeText(layer, row));
+    return true;
+}

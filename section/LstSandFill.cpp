@@ -1,0 +1,204 @@
+#include "section/LstSandFill.h"
+
+#include <cstring>
+#include <tuple>
+#include <vector>
+
+#include "framework/ChangeCheckers.h"
+#include "framework/ItemGroupsFill.h"
+#include "framework/NumberText.h"
+#include "framework/OptionTables.h"
+#include "framework/PropFloat.h"
+#include "framework/PropItems.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Oriel/CContainerSignle.h"
+#include "hosttypes/Oriel/CStratumAdapter.h"
+#include "hosttypes/Oriel/ConnectionGroups.h"
+#include "hosttypes/Oriel/ConnectionLines.h"
+#include "hosttypes/Oriel/ConnectionSegments.h"
+#include "hosttypes/Oriel/ScContainer.h"
+#include "hosttypes/Osprey/WellDataManager.h"
+#include "hosttypes/Parsnip/QXObjectFill.h"
+#include "section/MultiWellItems.h"
+#include "section/ObjectPageItems.h"
+#include "section/MultiWellTexts.h"
+
+using namespace multiwelltext;
+
+namespace {
+
+const TextValue kFillTypes[] = {{kFaciesFill, SYMFILL_FACIES}, {kSandstoneFill, SYMFILL_LITH},
+                                {kOilGasWaterFill, SYMFILL_OIL}, {kSingleFill, SYMFILL_SINGLE},
+                                {kCustomFill, SYMFILL_CUSTOM}, {kNoFill, SYMFILL_NONE}};
+constexpr double kInitialCellSize = 5.0;  // millimetres
+
+std::string Field(const char* field) { return std::string(field, strnlen(field, kWellStyleNameSize)); }
+
+// "缺省填充", then the names of the catalogue of the symbol type, in catalogue order.
+CBCGPProp* NewSymbolList(const char* label, int type) {
+    auto* item = new CBCGPProp(label, _variant_t(label), "", CLstSandFill::kSymbolId);
+    item->AllowEdit(FALSE);
+    item->AddOption(kDefaultFill);
+    CWellDataManager* data = CWellDataManager::Instance();
+    if (type == SYMFILL_FACIES) {
+        CFaciesTypeManager* facies = data->GetFaciesTypeManager();
+        for (int i = 0; facies && i < facies->GetFaciesCount(); ++i)
+            item->AddOption(Field(facies->GetFaciesTypeArray()[i].name).c_str());
+    } else if (type == SYMFILL_LITH) {
+        CLithTypeManager* lith = data->GetLithTypeManager();
+        for (int i = 0; i < lith->GetLithCount(); ++i) item->AddOption(Field(lith->GetLithArray()[i].name).c_str());
+    } else {
+        CSymbolManager* oil = data->GetOilSymbolManager();
+        for (int i = 0; i < oil->GetCount(); ++i) item->AddOption(Field(oil->GetData(i)->name).c_str());
+    }
+    return item;
+}
+
+// A cell size taken from an item's text inside a symbol edit: its leading number (0 for none), in
+// hundredths; false when single precision cannot hold it.
+bool LeadingCellSize(CBCGPProp* item, float* size) {
+    double typed = 0;
+    return item && numtext::LeadingNumber(ItemText(item), &typed) && numtext::FitFloat(typed, numtext::kHundredths, size);
+}
+
+}  // namespace
+
+CLstSandFill::CLstSandFill(CnSandFill* fill, int owner) : m_pFill(fill), m_nOwner(owner) {}
+CLstSandFill::~CLstSandFill() = default;
+
+const char* CLstSandFill::FillTypeText(int type) { return TextOfValue(kFillTypes, type, ""); }
+
+int CLstSandFill::FillTypeOfText(const CString& text) {
+    const int type = ValueOfText(kFillTypes, text, SYMFILL_NONE);
+    return type <= SYMFILL_SINGLE ? type : SYMFILL_NONE;
+}
+
+int CLstSandFill::ShownType() const { return m_pTypeItem ? FillTypeOfText(ItemText(m_pTypeItem)) : SYMFILL_NONE; }
+
+int CLstSandFill::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    const char* type = m_pFill ? FillTypeText(m_pFill->GetSymFillType()) : "";
+    for (const auto& [id, label, value] : {std::make_tuple(kStratumId, kStratumNumber, ""),
+                                           std::make_tuple(kNumberId, kInterpretNumber, ""),
+                                           std::make_tuple(kTypeId, kConclusion, type)}) {
+        auto* item = new CBCGPProp(label, _variant_t(value), "", id);
+        item->AllowEdit(FALSE);
+        m_wndPropList.AddProperty(item, TRUE, TRUE);
+        if (id == kTypeId) m_pTypeItem = item;
+    }
+    BuildTypeItems();
+    return 0;
+}
+
+void CLstSandFill::BuildTypeItems() {
+    switch (const int type = ShownType()) {
+        case SYMFILL_FACIES:
+            m_wndPropList.AddProperty(NewSymbolList(kFaciesFill, type), TRUE, TRUE);
+            break;
+        case SYMFILL_LITH: {
+            auto* group = new CBCGPProp(kSandstoneFill, kLithologyGroupId, FALSE);
+            group->AddSubItem(NewSymbolList(kSandstoneFill, type));
+            group->AddSubItem(new CBCGPropFloat(grouptext::kFillCellSize, _variant_t(kInitialCellSize), 2,
+                                                grouptext::kFillCellSizeDescription, FALSE, kCellSizeId));
+            group->Expand(TRUE);
+            m_wndPropList.AddProperty(group, TRUE, TRUE);
+            break;
+        }
+        case SYMFILL_OIL:
+            m_wndPropList.AddProperty(NewSymbolList(kOilGasWaterFill, type), TRUE, TRUE);
+            break;
+        case SYMFILL_SINGLE:
+            m_wndPropList.AddProperty(CreateFillProp(kFill, kFillGroupId), TRUE, TRUE);
+            break;
+        default:
+            break;
+    }
+}
+
+// ---- refresh --------------------------------------------------------------------------------------
+
+void CLstSandFill::UpdateBCGPProperty(long object, CString) {
+    if (object != m_curObject || !object || !ScProChangedChecker(SectionObjectOf(object), this)()) return;
+    CnConnectionGroup* group = m_pFill ? m_pFill->GetConGroup() : nullptr;
+    SetItemText(Item(kStratumId), group ? CString(group->GetStratumName()) : CString());
+    ShowTypeItems();
+}
+
+void CLstSandFill::ShowTypeItems() {
+    if (!m_pFill) return;
+    QXLOGBRUSH brush;
+    CQXObjectFill* fillObject = m_pFill->GetFillObject();
+    if (fillObject) fillObject->GetLogBrush(&brush);
+    const int type = ShownType();
+    if (type == SYMFILL_SINGLE) {
+        SetFillProp(Item(kFillGroupId), m_pFill->GetStyleSet(), brush);
+        return;
+    }
+    if (type > SYMFILL_OIL) return;
+    if (CnSand* sand = m_pFill->GetSand()) {
+        const std::string name = CSandSymbolAdapter(sand, type).GetName();
+        SetItemText(Item(kSymbolId), name.empty() ? kDefaultFill : name.c_str());
+    }
+    if (type == SYMFILL_LITH && fillObject)
+        SetItemText(Item(kCellSizeId), FormatString("%.2f", brush.size / numtext::kHundredths));
+}
+
+// ---- edits ----------------------------------------------------------------------------------------
+
+LRESULT CLstSandFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    if (!item || !m_pFill) return 0;
+    const DWORD_PTR id = item->GetData();
+    if (id == kSymbolId)
+        EditSymbol(item);
+    else if (id == kCellSizeId)
+        EditCellSize(item);
+    else if (id > kFillGroupId && id <= kFillGroupId + 6)
+        EditPlainFill(item);
+    return 0;
+}
+
+// The brush of the symbol chosen for the fill's sands; a lithology or plain fill takes the cell
+// size its page shows.
+void CLstSandFill::EditSymbol(CBCGPProp* item) {
+    if (!m_pFill->GetFillType()) return;
+    const int type = ShownType();
+    std::vector<CnSand*> sands;
+    m_pFill->GetSand(sands);
+    CSandSymbolAdapter symbol(sands, type);
+    symbol.SetName(ItemText(item).GetString());
+    QXLOGBRUSH brush = symbol.GetBrush();
+    float size = 0;
+    if (type == SYMFILL_LITH && LeadingCellSize(Item(kCellSizeId), &size)) brush.size = size;
+    if (type == SYMFILL_SINGLE && LeadingCellSize(Item(kFillGroupId + 5), &size)) brush.size = size;
+    ApplyBrush(brush);
+}
+
+void CLstSandFill::EditCellSize(CBCGPProp* item) {
+    CQXObjectFill* fillObject = m_pFill->GetFillObject();
+    double typed = 0;
+    float size = 0;
+    if (!fillObject || !section::ReadTypedNumber(item, 1, &typed) || !numtext::FitFloat(typed, numtext::kHundredths, &size))
+        return;
+    QXLOGBRUSH brush;
+    fillObject->GetLogBrush(&brush);
+    brush.size = size;
+    ApplyBrush(brush);
+}
+
+void CLstSandFill::EditPlainFill(CBCGPProp* item) {
+    QXLOGBRUSH brush;
+    if (CQXObjectFill* fillObject = m_pFill->GetFillObject()) fillObject->GetLogBrush(&brush);
+    std::string styleSet = m_pFill->GetStyleSet();
+    GetFillSubProp(item, &styleSet, static_cast<int>(item->GetData() - kFillGroupId - 1), brush);
+    m_pFill->SetStyleSet(styleSet);
+    ApplyBrush(brush);
+}
+
+void CLstSandFill::ApplyBrush(const QXLOGBRUSH& brush) {
+    CnSand* sand = m_pFill->GetSand();
+    ScContainer* section = CContainerSignle::Instance()->GetContainer();
+    if (!sand || !section) return;
+    CnSandMgr* wells = sand->GetMgr();
+    section->ApplySandBrush(wells ? wells->GetWellGraph() : nullptr, sand, brush);
+}

@@ -1,0 +1,194 @@
+#include "section/LstStratumLine.h"
+
+#include <exception>
+
+#include "bcg/ColorProp.h"
+#include "framework/ChangeCheckers.h"
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/PropFloat.h"
+#include "hosttypes/Oriel/CContainerSignle.h"
+#include "hosttypes/Oriel/CStratumCell.h"
+#include "hosttypes/Oriel/ConnectionGroups.h"
+#include "hosttypes/Oriel/ScContainer.h"
+#include "hosttypes/Parsnip/QXObjectFill.h"
+#include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "section/MultiWellItems.h"
+#include "section/ObjectPageItems.h"
+#include "section/MultiWellTexts.h"
+#include "win32/Win32.h"
+
+using namespace multiwelltext;
+
+namespace {
+
+ScContainer* CurrentSection() { return CContainerSignle::Instance()->GetContainer(); }
+
+// A number the float item refused leaves every cell as it was.
+bool Refused(CBCGPProp* item) {
+    auto* number = dynamic_cast<CBCGPropFloat*>(item);
+    return number && number->IsTextRefused();
+}
+
+}  // namespace
+
+CLstStratumLine::CLstStratumLine(CStratumCell*) {
+    if (ScContainer* section = CurrentSection())
+        for (ScObjInterface* object : section->GetActiveObj())
+            if (auto* cell = dynamic_cast<CStratumCell*>(object)) m_cells.push_back(cell);
+}
+
+CLstStratumLine::~CLstStratumLine() = default;
+
+int CLstStratumLine::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    if (m_cells.empty()) return 0;
+
+    auto* name = new CBCGPProp(kStratumName, _variant_t(""), kStratumNameDescription, kNameId);
+    name->AllowEdit(FALSE);
+    m_wndPropList.AddProperty(name, TRUE, TRUE);
+
+    m_wndPropList.AddProperty(CreateLineFloatProp(kBoundary, kLineGroupId), TRUE, TRUE);
+
+    auto* interval = new CBCGPProp(kInterval, kIntervalGroupId, FALSE);
+    const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    auto* fill = new CBCGPColorProp(kFill, 0, nullptr, kFillDescription, kFillId);
+    fill->EnableOtherButton(kOtherColours);
+    fill->EnableAutomaticButton(grouptext::kAutomaticColor, text);
+    fill->Enable(IsColorEnable() ? TRUE : FALSE);
+    interval->AddSubItem(fill);
+    m_wndPropList.AddProperty(interval, TRUE, TRUE);
+
+    m_wndPropList.AddProperty(CreateFontPropFloatSize(kNameFont, kFontGroupId), TRUE, TRUE);
+    return 0;
+}
+
+// ---- refresh: the first cell decides --------------------------------------------------------------
+
+void CLstStratumLine::UpdateBCGPProperty(long object, CString) {
+    if (object != m_curObject || m_cells.empty()) return;
+    CStratumCell* first = m_cells.front();
+    if (!ScProChangedChecker(first, this)()) return;
+
+    if (CBCGPProp* name = Item(kNameId)) {
+        const bool same = IsSameStratum();
+        name->Enable(same ? TRUE : FALSE);
+        if (same) section::ShowText(name, GetStratumName().c_str());
+    }
+    if (CQXObjectPolyline* line = first->GetStratumLine()) {
+        QXLOGPEN pen;
+        line->GetLogPen(&pen);
+        EnableLineProp(Item(kLineGroupId), pen, true);
+    }
+    if (CBCGPProp* fillItem = Item(kFillId)) {
+        CQXObjectFill* fill = first->GetStratumFill();
+        fillItem->Enable(fill ? TRUE : FALSE);
+        if (fill) {
+            QXLOGBRUSH brush;
+            fill->GetLogBrush(&brush);
+            section::ShowColour(fillItem, brush.fillColor);
+        }
+    }
+    EnableFontProp(Item(kFontGroupId), first->GetStratumFont(), true);
+}
+
+// ---- edits: every selected cell ---------------------------------------------------------------------
+
+LRESULT CLstStratumLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    switch (item ? item->GetData() : 0) {
+        case kLineStyleId:
+        case kLineWidthId:
+        case kLineColorId:
+            SetStratumLogpen(item);
+            break;
+        case kFillId:
+            SetStratumFill(item);
+            break;
+        case kFontFaceId:
+        case kFontSizeId:
+        case kFontColorId:
+            SetStratumFont(item);
+            break;
+        default:
+            break;
+    }
+    UpdateWnd();
+    return 0;
+}
+
+// Only the edited part of each cell's own pen changes.
+void CLstStratumLine::SetStratumLogpen(CBCGPProp* item) {
+    if (Refused(item)) return;
+    const int index = static_cast<int>(item->GetData() - kLineStyleId);
+    for (CStratumCell* cell : m_cells) {
+        QXLOGPEN pen = *cell->GetStratumLogPen();
+        GetLineSubProp(item, pen, index);
+        cell->SetStratumLogPen(&pen);
+    }
+}
+
+void CLstStratumLine::SetStratumFill(CBCGPProp* item) {
+    COLORREF color = 0;
+    if (!section::PickedColor(item, &color)) return;
+    for (CStratumCell* cell : m_cells) {
+        CQXObjectFill* fill = cell->GetStratumFill();
+        if (!fill) continue;
+        QXLOGBRUSH brush;
+        fill->GetLogBrush(&brush);
+        brush.fillColor = color;
+        fill->SetLogBrush(&brush);
+    }
+}
+
+// The edited part of each cell's name font goes to the section's stratum groups under the cell's
+// stratum; the cells keep their own fonts.
+void CLstStratumLine::SetStratumFont(CBCGPProp* item) {
+    if (Refused(item)) return;
+    const int index = static_cast<int>(item->GetData() - kFontFaceId);
+    COLORREF color = 0;
+    for (CStratumCell* cell : m_cells) {
+        QXLOGFONT font = cell->GetStratumFont();
+        if (index == 2) {
+            if (!section::PickedColor(item, &color)) return;
+            font.color = color;
+        } else {
+            GetFontSubProp(item, font, index);
+        }
+        SetStratumNameFont(cell->GetStratumName(), font);
+    }
+}
+
+std::string CLstStratumLine::GetStratumName() const {
+    if (m_cells.empty()) return std::string();
+    try {
+        return m_cells.front()->GetStratumName();
+    } catch (const std::exception&) {
+        return std::string();
+    }
+}
+
+bool CLstStratumLine::IsColorEnable() const {
+    ScContainer* section = CurrentSection();
+    return !(section && section->GetType() == ScControlerClient::CT_CORRELATION);
+}
+
+bool CLstStratumLine::IsSameStratum() const {
+    const std::string first = GetStratumName();
+    for (CStratumCell* cell : m_cells)
+        if (cell->GetStratumName() != first) return false;
+    return true;
+}
+
+void CLstStratumLine::SetStratumNameFont(const std::string& name, const QXLOGFONT& font) {
+    ScContainer* section = CurrentSection();
+    CStratumGroupManager* groups = section ? section->GetStratumGroupManager() : nullptr;
+    if (!groups) return;
+    for (unsigned int i = 0; i < groups->GetNum(); ++i)
+        if (boost::shared_ptr<CStratumGroup> group = groups->GetObj(i)) group->SetStratumNameFont(name, font);
+}
+
+void CLstStratumLine::UpdateWnd() {
+    if (ScContainer* section = CurrentSection()) section->UpdateWnd();
+}

@@ -1,0 +1,26 @@
+#include "section/MultiWellItems.h"
+
+#include "bcg/ColorProp.h"
+#include "framework/PropFloat.h"
+#include "framework/PropItems.h"
+#include "section/SectionItems.h"
+
+namespace section {
+
+void ShowColour(CBCGPProp* item, COLORREF color) {
+    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
+    if (colour && colour->GetColor() != color) colour->SetColor(color);
+}
+
+bool ReadTypedNumber(CBCGPProp* item, double scale, double* value) {
+    auto* number = dynamic_cast<CBCGPropFloat*>(item);
+    if (number && number->IsTextRefused()) return false;
+    return ReadItemNumber(item, scale, value);
+}
+
+QXLOGFONT WithFace(QXLOGFONT font, CBCGPProp* item) {
+    font.SetFaceName(ItemText(item).GetString());
+    return font;
+}
+
+}  // namespace section

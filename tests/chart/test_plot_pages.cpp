@@ -1,0 +1,375 @@
+// The pages of line, class, pie and ternary plots.
+#include <gtest/gtest.h>
+
+#include "ChartPageFixture.h"
+#include "chart/ChartDataFiles.h"
+#include "chart/KelPropListClassPlot.h"
+#include "chart/KelPropListClassPlotLabelSymbol.h"
+#include "chart/KelPropListLinePlot.h"
+#include "chart/KelPropListLinePlotLabelSymbol.h"
+#include "chart/KelPropListLinePlotSet.h"
+#include "chart/KelPropListPiePlotFill.h"
+#include "chart/KelPropListPiePlotLabel.h"
+#include "chart/PropListPiePlot.h"
+#include "chart/PropListTernaryLabel.h"
+#include "chart/PropListTernaryPlot.h"
+
+using charttest::Boxes;
+using charttest::OpenChartPage;
+using charttest::ShapedAxis;
+using charttest::Texts;
+using namespace chart;
+
+namespace {
+
+QXLOGPOINT& SymbolOf(CkelLinePlot& plot) {
+    return dynamic_cast<CkelPlotSymbolSimpleStrategy*>(plot.GetSymbol())->m_firstSymbol;
+}
+
+// ---- line plot ----------------------------------------------------------------------------------------------
+
+using LinePage = CkelPropListLinePlot;
+using LineSet = CkelPropListLinePlotSet;
+using LineLabel = CkelPropListLinePlotLabelSymbol;
+
+TEST(LinePlotPage, AxesColumnsAndRows) {
+    OpenChartPage<LinePage> p;
+    tsltest::SampleChart& s = p.chart();
+    s.line.AttachXAxis(&s.x);
+    p.Show(&s.line);
+    EXPECT_EQ(p.Value(LinePage::kXAxisId), "X轴");
+    EXPECT_EQ(p.Value(LinePage::kYColumnId), "孔隙度");
+    EXPECT_TRUE(p.Pick(LinePage::kYColumnId, "岩性"));
+    EXPECT_EQ(s.line.GetAxis2ColumnIndex(), 2);
+    EXPECT_TRUE(p.Pick(LinePage::kYAxisId, "Y轴"));
+    EXPECT_EQ(s.line.GetAxis2(), &s.y);
+    EXPECT_TRUE(p.Type(LinePage::kLastRowId, "11"));
+    EXPECT_EQ(Boxes(), Texts{"值必须大于等于1,小于等于10"});
+    EXPECT_TRUE(p.Type(LinePage::kStepId, "2"));
+    EXPECT_EQ(s.line.GetDataRange()->GetStep(), 2u);
+}
+
+TEST(LinePlotSettings, FillTargetCutoffAndMode) {
+    OpenChartPage<LineSet> p;
+    CkelLinePlot& line = p.chart().line;
+    CkelLinePlotFill* fill = line.GetPlotFills();
+    fill->SetShowFill(true);
+    fill->SetAutoCutoffValue(7.5);
+    fill->SetCutoffValue(2);
+    p.Show(&line);
+    EXPECT_EQ(p.Value(kLineFillTargetId), "下");
+    EXPECT_TRUE(p.Pick(kLineFillTargetId, "左"));
+    EXPECT_EQ(fill->GetFillDirections(), CkelLinePlotFill::KEL_FILL_LEFT);
+    EXPECT_DOUBLE_EQ(fill->GetCutoffValue(), 7.5) << "a new direction takes the automatic cutoff";
+    p.Show(&line);
+    EXPECT_EQ(p.Value(kLineFillTargetValueId), "7.50") << "shown at the next refresh";
+    EXPECT_TRUE(p.Type(kLineFillTargetValueId, "x"));
+    EXPECT_DOUBLE_EQ(fill->GetCutoffValue(), 0);
+
+    EXPECT_FALSE(p.Enabled(LineSet::kReverseId));
+    EXPECT_TRUE(p.Pick(LineSet::kModeId, "阶梯"));
+    EXPECT_EQ(line.GetLineMode(), 1);
+    EXPECT_FALSE(p.Enabled(LineSet::kReverseId)) << "follows the mode at the refresh";
+    p.Show(&line);
+    EXPECT_TRUE(p.Enabled(LineSet::kReverseId));
+    EXPECT_TRUE(p.Pick(LineSet::kReverseId, "是"));
+    EXPECT_TRUE(line.GetIsLineStepModeReverse());
+    EXPECT_TRUE(p.Type(LineSet::kModeId, "曲线"));
+    EXPECT_EQ(line.GetLineMode(), 0);
+}
+
+TEST(LinePlotSettings, WithoutAFillOnlyTheFillItemsAreIgnored) {
+    OpenChartPage<LineSet> p;
+    CkelLinePlot& line = p.chart().line;
+    line.RemovePlotFills();
+    p.Show(&line);
+    EXPECT_TRUE(p.Pick(LineSet::kLineWidthId, "0.5"));
+    QXLOGPEN pen;
+    line.GetLogPen(&pen);
+    EXPECT_FLOAT_EQ(pen.width, 50);
+    EXPECT_TRUE(p.Pick(LineSet::kModeId, "阶梯"));
+    EXPECT_EQ(line.GetLineMode(), 1);
+    EXPECT_TRUE(p.Pick(kLineFillShowId, "是"));
+    p.Show(&line);
+    EXPECT_EQ(p.Value(LineSet::kModeId), "阶梯");
+    EXPECT_EQ(p.Value(LineSet::kLineWidthId), "0.50");
+}
+
+TEST(LinePlotLabels, WithoutLabelsTheSymbolStillWorks) {
+    OpenChartPage<LineLabel> p;
+    CkelLinePlot& line = p.chart().line;
+    line.RemoveLabels();
+    SymbolOf(line).size = 300;
+    p.Show(&line);
+    EXPECT_EQ(p.Value(LineLabel::kSymbolSizeId), "3.00");
+    EXPECT_TRUE(p.Type(LineLabel::kSymbolSizeId, "4.5"));
+    EXPECT_FLOAT_EQ(SymbolOf(line).size, 450);
+    EXPECT_TRUE(p.Color(LineLabel::kSymbolInnerId, RGB(0, 0, 200)));
+    EXPECT_EQ(SymbolOf(line).innerColor, RGB(0, 0, 200));
+    EXPECT_TRUE(p.Pick(kLabelShowId, "是"));
+    EXPECT_TRUE(p.Type(LineLabel::kSymbolSizeId, "abc"));
+    EXPECT_FLOAT_EQ(SymbolOf(line).size, 450) << "a size that is no number writes nothing";
+}
+
+TEST(LinePlotLabels, HidingTheLabelsCollapsesTheirGroups) {
+    OpenChartPage<LineLabel> p;
+    CkelLinePlot& line = p.chart().line;
+    line.GetLabels()->SetIsShowlabels(true);
+    p.Show(&line);
+    EXPECT_TRUE(p.Expanded(kLabelDataId));
+    EXPECT_TRUE(p.Pick(kLabelShowId, "否"));
+    EXPECT_FALSE(line.GetLabels()->GetIsShowlabels());
+    p.Show(&line);
+    for (DWORD_PTR group : {kLabelDataId, kLabelPositionId, kLabelFontId}) {
+        EXPECT_FALSE(p.Expanded(group)) << group;
+        EXPECT_FALSE(p.Enabled(group + 1)) << group;
+    }
+}
+
+// ---- class plot ----------------------------------------------------------------------------------------------
+
+using ClassLabel = CkelPropListClassPlotLabelSymbol;
+
+TEST(ClassPlotPage, ClassColumnStoresTheChosenIndex) {
+    OpenChartPage<CkelPropListClassPlot> p;
+    CkelClassPlot& plot = p.chart().classes;
+    p.Show(&plot);
+    EXPECT_EQ(p.Options(CkelPropListClassPlot::kClassColumnId), (Texts{"深度", "孔隙度", "岩性"}));
+    EXPECT_TRUE(p.Pick(CkelPropListClassPlot::kClassColumnId, "岩性"));
+    EXPECT_EQ(plot.GetClassCol(), 2u);
+    EXPECT_TRUE(p.Pick(CkelPropListClassPlot::kXColumnId, "孔隙度"));
+    EXPECT_EQ(plot.GetAxis1ColumnIndex(), 1);
+}
+
+TEST(ClassPlotLabels, UniformSymbolStartsFromThePlots) {
+    OpenChartPage<ClassLabel> p;
+    CkelClassPlot& plot = p.chart().classes;
+    QXLOGPOINT symbol;
+    symbol.style = 1003;
+    symbol.size = 250;
+    symbol.innerColor = RGB(1, 2, 3);
+    plot.SetUniSymbol(&symbol);
+    p.Show(&plot);
+    EXPECT_EQ(p.Value(ClassLabel::kUniformId), "是");
+    EXPECT_TRUE(p.Expanded(ClassLabel::kPointGroupId));
+
+    EXPECT_TRUE(p.Type(ClassLabel::kPointSizeId, "abc"));
+    QXLOGPOINT stored;
+    plot.GetUniSymbol(&stored);
+    EXPECT_FLOAT_EQ(stored.size, 250) << "refused size: the uniform symbol stays";
+    EXPECT_EQ(p.Value(ClassLabel::kPointSizeId), "2.50") << "and shows again";
+    EXPECT_TRUE(p.Color(ClassLabel::kPointBorderId, RGB(9, 9, 9)));
+    plot.GetUniSymbol(&stored);
+    EXPECT_EQ(stored.borderColor, RGB(9, 9, 9));
+    EXPECT_EQ(stored.innerColor, RGB(1, 2, 3));
+    EXPECT_EQ(stored.style, 1003u);
+
+    EXPECT_TRUE(p.Pick(ClassLabel::kUniformId, "否"));
+    EXPECT_FALSE(plot.GetIsUniSetSymbol());
+    p.Show(&plot);
+    EXPECT_FALSE(p.Expanded(ClassLabel::kPointGroupId));
+    EXPECT_FALSE(p.Enabled(ClassLabel::kPointStyleId));
+}
+
+TEST(ClassPlotLabels, LabelEditsNeedTheLabels) {
+    OpenChartPage<ClassLabel> p;
+    CkelClassPlot& plot = p.chart().classes;
+    plot.RemoveLabels();
+    p.Show(&plot);
+    EXPECT_TRUE(p.Pick(kLabelShowId, "是"));
+    EXPECT_TRUE(p.Type(kLabelXOffsetId, "3"));
+    EXPECT_TRUE(p.Pick(ClassLabel::kSymbolShowId, "否"));
+    EXPECT_FALSE(plot.GetIsShowSymbol()) << "the symbol items work without labels";
+}
+
+// ---- pie plot ------------------------------------------------------------------------------------------------
+
+using PiePage = CPropListPiePlot;
+using PieLabel = CkelPropListPiePlotLabel;
+using PieFill = CkelPropListPiePlotFill;
+
+TEST(PiePlotPage, SplitDistanceAndStartAngle) {
+    OpenChartPage<PiePage> p;
+    CPiePlot& pie = p.chart().pie;
+    p.Show(&pie);
+    EXPECT_EQ(p.Options(PiePage::kDataColumnId), (Texts{"深度", "孔隙度"}));
+    EXPECT_TRUE(p.Type(PiePage::kSplitId, "0.5"));
+    EXPECT_DOUBLE_EQ(pie.GetSplitDist(), 0.5);
+    EXPECT_TRUE(p.Type(PiePage::kSplitId, "0.5a"));
+    EXPECT_DOUBLE_EQ(pie.GetSplitDist(), 0.5);
+    EXPECT_TRUE(p.Type(PiePage::kStartAngleId, "-45"));
+    EXPECT_DOUBLE_EQ(pie.GetStartAngle(), -45);
+    EXPECT_TRUE(p.Pick(PiePage::kDataColumnId, "孔隙度"));
+    EXPECT_EQ(pie.GetDataCol(), 1);
+}
+
+TEST(PiePlotLabels, ColumnRowsAndPlace) {
+    OpenChartPage<PieLabel> p;
+    CPiePlot& pie = p.chart().pie;
+    pie.SetDataCol(1);
+    pie.SetLabelCol(1);
+    p.Show(&pie);
+    EXPECT_EQ(p.Value(PieLabel::kDataColumnValueId), "是");
+    EXPECT_FALSE(p.Enabled(PieLabel::kColumnId));
+    EXPECT_TRUE(p.Pick(PieLabel::kDataColumnValueId, "否"));
+    EXPECT_EQ(pie.GetLabelCol(), 0);
+    p.Show(&pie);
+    EXPECT_TRUE(p.Enabled(PieLabel::kColumnId));
+    EXPECT_EQ(p.Value(PieLabel::kColumnId), "深度");
+
+    EXPECT_TRUE(p.Type(PieLabel::kLastRowId, "11"));
+    EXPECT_EQ(Boxes(), Texts{"值必须大于等于1,小于等于10"});
+    EXPECT_TRUE(p.Type(PieLabel::kLastRowId, "6"));
+    EXPECT_EQ(pie.GetLabel()->m_nLastRow, 5u);
+    EXPECT_TRUE(p.Type(PieLabel::kStepId, "2"));
+    EXPECT_EQ(pie.GetLabelIndices(), (std::vector<unsigned>{0, 2, 4}));
+    EXPECT_TRUE(p.Type(PieLabel::kFirstRowId, "0"));
+    EXPECT_EQ(Boxes().back(), "值必须大于等于1,小于等于10");
+    EXPECT_EQ(p.Value(PieLabel::kFirstRowId), "1");
+
+    EXPECT_FALSE(p.Enabled(PieLabel::kLeaderLineId)) << "labels inside: no leader lines";
+    EXPECT_TRUE(p.Pick(PieLabel::kPlaceId, "外部"));
+    p.Show(&pie);
+    EXPECT_TRUE(p.Enabled(PieLabel::kLeaderLineId));
+    EXPECT_TRUE(p.Pick(PieLabel::kLeaderLineId, "是"));
+    EXPECT_TRUE(pie.GetIsShowPosLine());
+}
+
+TEST(PiePlotLabels, HidingCollapsesOnlyTheFont) {
+    OpenChartPage<PieLabel> p;
+    CPiePlot& pie = p.chart().pie;
+    p.Show(&pie);
+    EXPECT_TRUE(p.Pick(PieLabel::kShowId, "否"));
+    p.Show(&pie);
+    EXPECT_FALSE(p.Expanded(PieLabel::kFontGroupId));
+    EXPECT_FALSE(p.Enabled(PieLabel::kFontSizeId));
+    EXPECT_TRUE(p.Enabled(PieLabel::kStepId));
+}
+
+TEST(PiePlotFill, AnotherSectorRetargetsBorderAndFill) {
+    OpenChartPage<PieFill> p;
+    CPiePlot& pie = p.chart().pie;
+    CPiePiece first, second;
+    first.m_strLabel = "砂岩";
+    second.m_strLabel = "泥岩";
+    second.m_pen.width = 200;
+    pie.AddPiece(first);
+    pie.AddPiece(second);
+    p.Show(&pie);
+    EXPECT_EQ(p.Options(PieFill::kPieceId), (Texts{"砂岩", "泥岩"}));
+    EXPECT_EQ(p.Value(PieFill::kPieceId), "砂岩");
+    EXPECT_TRUE(p.Pick(PieFill::kPieceId, "泥岩"));
+    p.Show(&pie);
+    EXPECT_EQ(p.Value(PieFill::kBorderWidthId), "2.00");
+    EXPECT_TRUE(p.Pick(PieFill::kBorderWidthId, "0.5"));
+    EXPECT_TRUE(p.Color(PieFill::kFillColorId, RGB(5, 5, 5)));
+    EXPECT_FLOAT_EQ(pie.GetPiece(1)->m_pen.width, 50);
+    EXPECT_EQ(pie.GetPiece(1)->m_brush.fillColor, RGB(5, 5, 5));
+    EXPECT_FLOAT_EQ(pie.GetPiece(0)->m_pen.width, first.m_pen.width);
+}
+
+TEST(PiePlotPages, WithoutOuterDatasetOrPiecesNothingChanges) {
+    OpenChartPage<PieFill> fill;
+    OpenChartPage<PiePage> page;
+    OpenChartPage<PieLabel> label;
+    CPiePlot& pie = fill.chart().pie;
+    fill.Show(&pie);
+    EXPECT_TRUE(fill.Pick(PieFill::kBorderWidthId, "1.0"));
+    EXPECT_TRUE(fill.Pick(PieFill::kFillFlagId, "否"));
+    EXPECT_TRUE(fill.Color(PieFill::kFillColorId, RGB(5, 5, 5)));
+
+    pie.SetLabelCol(2);
+    page.Show(&pie);
+    label.Show(&pie);
+    pie.SetOuterDataset(nullptr);  // the items still offer the old columns
+    EXPECT_TRUE(page.Pick(PiePage::kDataColumnId, "孔隙度"));
+    EXPECT_EQ(pie.GetDataCol(), 0);
+    EXPECT_TRUE(label.Pick(PieLabel::kColumnId, "深度"));
+    EXPECT_EQ(pie.GetLabelCol(), 2);
+    label.Reshow(&pie);
+    EXPECT_EQ(label.Value(PieLabel::kDataColumnValueId), "否");
+}
+
+// ---- ternary plot -----------------------------------------------------------------------------------------------
+
+using TernaryPage = CPropListTernaryPlot;
+
+struct TernaryAxes {
+    explicit TernaryAxes(CkelTernaryPlot& plot) {
+        for (ShapedAxis* axis : {&a, &b, &c}) {
+            axis->SetMin(0);
+            axis->SetMax(100);
+        }
+        plot.AttachXAxis(&a);
+        plot.AttachYAxis(&b);
+        plot.SetAxis3(&c);
+    }
+    double Spacing(ShapedAxis& axis) { return axis.GetTickMarks()->GetMajorTickStruct()->GetSpacing(); }
+    ShapedAxis a{2}, b{2}, c{2};
+};
+
+TEST(TernaryPlotPage, AxisSettingsGoToAllThreeAxes) {
+    OpenChartPage<TernaryPage> p;
+    CkelTernaryPlot& plot = p.chart().ternaryPlot;
+    TernaryAxes axes(plot);
+    p.Show(&plot);
+    EXPECT_TRUE(p.Type(TernaryPage::kMajorSpacingId, "40"));
+    for (ShapedAxis* axis : {&axes.a, &axes.b, &axes.c}) EXPECT_DOUBLE_EQ(axes.Spacing(*axis), 40);
+    EXPECT_TRUE(p.Type(TernaryPage::kMajorSpacingId, "0"));
+    for (ShapedAxis* axis : {&axes.a, &axes.b, &axes.c}) EXPECT_DOUBLE_EQ(axes.Spacing(*axis), 40);
+
+    axes.c.SetMax(30);
+    EXPECT_TRUE(p.Type(TernaryPage::kMajorSpacingId, "35"));
+    EXPECT_EQ(Boxes(), Texts{"主刻度间隔必须小于：30.00"});
+    EXPECT_DOUBLE_EQ(axes.Spacing(axes.a), 35);
+    EXPECT_DOUBLE_EQ(axes.Spacing(axes.b), 35);
+    EXPECT_DOUBLE_EQ(axes.Spacing(axes.c), 40);
+
+    EXPECT_TRUE(p.Pick(TernaryPage::kUnitId, "百分比"));
+    EXPECT_TRUE(p.Pick(TernaryPage::kDecimalsId, "2"));
+    EXPECT_TRUE(p.Pick(TernaryPage::kMinorDivisionId, "7"));
+    for (ShapedAxis* axis : {&axes.a, &axes.b, &axes.c}) {
+        EXPECT_EQ(axis->GetAxisUnit(), 1);
+        EXPECT_EQ(axis->GetTickLabels()->GetMajorTickLabel()->GetDotCount(), 2);
+        EXPECT_EQ(axis->GetTickLabels()->GetMinorTickLabel()->GetDotCount(), 2);
+        EXPECT_EQ(axis->GetTickMarks()->GetMinorTickStruct()->GetDivision(), 7u);
+    }
+    p.Reshow(&plot);
+    EXPECT_EQ(p.Value(TernaryPage::kMajorSpacingId), "35.00");
+    EXPECT_EQ(p.Value(TernaryPage::kUnitId), "百分比");
+}
+
+TEST(TernaryPlotPage, ColumnsOfTheOuterDataset) {
+    OpenChartPage<TernaryPage> p;
+    CkelTernaryPlot& plot = p.chart().ternaryPlot;
+    p.Show(&plot);
+    EXPECT_EQ(p.Options(TernaryPage::kZColumnId), (Texts{"深度", "孔隙度"}));
+    EXPECT_EQ(p.Options(TernaryPage::kClassColumnId), (Texts{"深度", "孔隙度", "岩性"}));
+    EXPECT_TRUE(p.Pick(TernaryPage::kClassColumnId, "岩性"));
+    EXPECT_EQ(plot.GetClassCol(), 2);
+    EXPECT_TRUE(p.Pick(TernaryPage::kXColumnId, "孔隙度"));
+    EXPECT_EQ(plot.GetXCol(), 1);
+    EXPECT_EQ(plot.GetAxis1ColumnIndex(), 1);
+}
+
+TEST(TernaryLabelPage, OnlyATernaryPlotIsRead) {
+    OpenChartPage<CPropListTernaryLabel> p;
+    tsltest::SampleChart& s = p.chart();
+    s.line.GetLabels()->SetIsShowlabels(true);
+    p.Show(&s.line);
+    EXPECT_EQ(p.Value(kLabelShowId), "");
+    EXPECT_TRUE(p.Pick(kLabelShowId, "否"));
+    EXPECT_TRUE(s.line.GetLabels()->GetIsShowlabels());
+
+    p.Show(&s.ternaryPlot);
+    EXPECT_EQ(p.Value(kLabelShowId), "否");
+    EXPECT_TRUE(p.Pick(kLabelShowId, "是"));
+    EXPECT_TRUE(s.ternaryPlot.GetPlotLabels()->GetIsShowlabels());
+    EXPECT_FALSE(p.Enabled(CPropListTernaryLabel::kSymbolSettingsId));
+
+    s.ternaryPlot.RemoveLabels();
+    p.Reshow(&s.ternaryPlot);
+    EXPECT_TRUE(p.Pick(kLabelShowId, "否"));
+}
+
+}  // namespace

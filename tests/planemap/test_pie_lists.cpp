@@ -1,0 +1,288 @@
+// The chart-symbol object lists: the pie and bar symbol (sizes by shape, the bottom line of the
+// bars, same-type writes, the number rules) and its coordinate system (range tests, label
+// switches, sizes in hundredths), and the creator rows that open them.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "PieFixture.h"
+#include "PlaneListFixture.h"
+#include "framework/PropWndMgr.h"
+#include "hostlibs/Parsnip/MapFixture.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
+#include "hosttypes/Parsnip/QXObjectCoordinate.h"
+#include "hosttypes/Parsnip/QXObjectPie.h"
+#include "hosttypes/Parsnip/QXObjectPoint.h"
+#include "hosttypes/Parsnip/QXObjectText.h"
+#include "hosttypes/Parsnip/QXSegment.h"
+#include "planemap/layers/PlanePropWndCreator.h"
+#include "planemap/layers/PropListCoordinate.h"
+#include "planemap/layers/PropListPie.h"
+#include "planemap/layers/PropListPieLayerData.h"
+#include "planemap/layers/PropListPieLayerObj.h"
+
+namespace {
+
+using pietest::Options;
+using pietest::SubItemNames;
+using planetest::OpenList;
+using P = CPropListPie;
+using C = CPropListCoordinate;
+
+CQXObjectPie* AddPie(parsnip::MapFixture& map, int shape, int records = 3) {
+    auto* pie = map.Add<CQXObjectPie>("饼图");
+    pie->SetShapeType(shape);
+    pie->SetRecordCount(records);
+    return pie;
+}
+
+QXLOGFONT FontOfPie(CQXObjectPie* pie) {
+    QXLOGFONT font;
+    pie->GetFont(font);
+    return font;
+}
+
+}  // namespace
+
+// ---- the pie and bar symbol ----------------------------------------------------------------------------
+
+TEST(PieList, SizeItemsFollowTheShapeAndTheBarCountOffersOneLessThanTheRecords) {
+    parsnip::MapFixture map;
+    CQXObjectPie* pie = AddPie(map, 7, 4);
+    map.Select(pie);
+    OpenList<P> list;
+    list.Show(pie);
+    EXPECT_EQ((std::vector<std::string>{"条数", "半径", "列宽", "高度", "间隔", "拱高"}),
+              SubItemNames(list.Item(P::kSizeGroupId)));
+    EXPECT_EQ((std::vector<std::string>{"1", "2", "3"}), Options(list.Item(P::kBarCountId)));
+    EXPECT_EQ("现状图(间隔)", list.Value(P::kShapeId));
+
+    // One record: no bar count to offer. A half pie shows two radii, the lower one the radius.
+    CQXObjectPie* half = AddPie(map, 1, 1);
+    half->SetRadius(12.5);
+    map.Select(half);
+    list.Show(half);
+    EXPECT_EQ((std::vector<std::string>{"上半圆半径", "下半圆半径"}), SubItemNames(list.Item(P::kSizeGroupId)));
+    EXPECT_EQ("12.50", list.Value(P::kDownRadiusId));
+}
+
+TEST(PieList, AShapeOutsideTheListShowsNoNameAndNoSizes) {
+    parsnip::MapFixture map;
+    CQXObjectPie* pie = AddPie(map, 9);
+    map.Select(pie);
+    OpenList<P> list;
+    list.Show(pie);
+    EXPECT_EQ("", list.Value(P::kShapeId));
+    EXPECT_EQ(0, list.Item(P::kSizeGroupId)->GetSubItemsCount());
+}
+
+TEST(PieList, OnlyTheBarsDrawABottomLineAndTheRefreshSwitchesTheShownSymbolsOff) {
+    parsnip::MapFixture map;
+    CQXObjectPie* bar = AddPie(map, 4);
+    bar->SetDrawBotLine(1);
+    map.Select(bar);
+    OpenList<P> list;
+    list.Show(bar);
+    EXPECT_EQ("是", list.Value(P::kBottomDrawId));
+    EXPECT_TRUE(list.Enabled(P::kBottomDrawId));
+    EXPECT_TRUE(list.Enabled(P::kBottomLengthId));
+
+    CQXObjectPie* state = AddPie(map, 6);
+    CQXObjectPie* other = AddPie(map, 6);
+    state->SetDrawBotLine(1);
+    other->SetDrawBotLine(1);
+    map.Select({state, other});
+    list.Show(state);
+    EXPECT_EQ("否", list.Value(P::kBottomDrawId));
+    EXPECT_FALSE(list.Enabled(P::kBottomDrawId));
+    EXPECT_FALSE(list.Enabled(P::kBottomColorId));
+    EXPECT_EQ(0, state->GetDrawBotLine());
+    EXPECT_EQ(1, other->GetDrawBotLine());
+}
+
+TEST(PieList, AFontEditGivesEverySelectedPieOfTheTypeTheWholeFontButNoTextTypedLikeThem) {
+    parsnip::MapFixture map;
+    CQXObjectPie* shown = AddPie(map, 0);
+    CQXObjectPie* second = AddPie(map, 0);
+    CQXObjectPie* third = AddPie(map, 2);
+    CQXObjectText* text = map.AddText("饼图", "T", {0, 0});
+    QXLOGFONT font;
+    font.size = 350;
+    font.SetFaceName("黑体");
+    shown->SetFont(font);
+    QXLOGFONT textFont;
+    textFont.size = 111;
+    text->SetLogFont(&textFont);
+    map.Select({shown, text, second, third});
+    OpenList<P> list;
+    list.Show(shown);
+    ASSERT_TRUE(list.Color(P::kFontColorId, RGB(0, 0, 255)));
+    for (CQXObjectPie* pie : {shown, second, third}) {
+        EXPECT_EQ(RGB(0, 0, 255), FontOfPie(pie).color);
+        EXPECT_EQ(350, FontOfPie(pie).size);
+        EXPECT_EQ("黑体", std::string(FontOfPie(pie).GetFaceName().GetString()));
+    }
+    QXLOGFONT after;
+    text->GetLogFont(&after);
+    EXPECT_EQ(111, after.size);
+
+    list.Type(P::kFontSizeId, "2.25");
+    EXPECT_EQ(225, FontOfPie(third).size);
+}
+
+TEST(PieList, PenWidthsStayInMillimetresOffsetsRefuseNegativesAndLettersRestore) {
+    parsnip::MapFixture map;
+    CQXObjectPie* pie = AddPie(map, 0);
+    pie->SetRadius(8);
+    pie->SetXMove(4);
+    pie->SetDrawOrgLine(1);
+    map.Select(pie);
+    OpenList<P> list;
+    list.Show(pie);
+
+    list.Type(P::kPenWidthId, "0.7");
+    QXLOGPEN pen;
+    pie->GetPen(pen);
+    EXPECT_FLOAT_EQ(0.7f, pen.width);
+    list.Type(P::kIndicatorWidthId, "1.5");
+    pie->GetDrawOrgLine(&pen);
+    EXPECT_FLOAT_EQ(1.5f, pen.width);
+
+    list.Type(P::kXMoveId, "-2");
+    EXPECT_EQ(4, pie->GetXMove());
+    EXPECT_EQ("4", list.Value(P::kXMoveId));
+    list.Type(P::kXMoveId, "0");
+    EXPECT_EQ(0, pie->GetXMove());
+
+    list.Type(P::kRadiusId, "r5");
+    EXPECT_DOUBLE_EQ(8, pie->GetRadius());
+    EXPECT_EQ("8.00", list.Value(P::kRadiusId));
+    list.Type(P::kRadiusId, "-1");
+    EXPECT_DOUBLE_EQ(8, pie->GetRadius());
+    list.Type(P::kRadiusId, "6.5");
+    EXPECT_DOUBLE_EQ(6.5, pie->GetRadius());
+}
+
+// ---- the coordinate system -------------------------------------------------------------------------------
+
+namespace {
+
+CQXObjectCoordinate* AddAxes(parsnip::MapFixture& map) {
+    auto* axes = map.Add<CQXObjectCoordinate>("坐标系");
+    axes->AddSegment(new CQXSegment(std::vector<FLOATPOINT>{{5, 6}}));
+    axes->m_dHeight = 50;
+    axes->m_dXMin = 0;
+    axes->m_dXMax = 100;
+    axes->m_dXDivision = 20;
+    axes->m_dYMin = 0;
+    axes->m_dYMax = 50;
+    axes->m_dYDivision = 10;
+    axes->m_nScaleLength = 3;
+    return axes;
+}
+
+}  // namespace
+
+TEST(CoordinateList, RangesDivisionsAndCountsPassTheirTests) {
+    parsnip::MapFixture map;
+    CQXObjectCoordinate* axes = AddAxes(map);
+    map.Select(axes);
+    OpenList<C> list;
+    list.Show(axes);
+    EXPECT_EQ("100.00", list.Value(C::kWidthId));
+
+    list.Type(C::kXMinId, "80");  // leaves exactly one division: the minimum needs more
+    EXPECT_DOUBLE_EQ(0, axes->m_dXMin);
+    list.Type(C::kYMinId, "40");  // the Y minimum takes exactly one
+    EXPECT_DOUBLE_EQ(40, axes->m_dYMin);
+    list.Type(C::kXMaxId, "20");
+    EXPECT_DOUBLE_EQ(20, axes->m_dXMax);
+    axes->m_dXMax = 100;
+    for (const char* refused : {"0", "101"}) {
+        list.Type(C::kXDivisionId, refused);
+        EXPECT_DOUBLE_EQ(20, axes->m_dXDivision) << refused;
+    }
+    list.Type(C::kXDivisionId, "100");
+    EXPECT_DOUBLE_EQ(100, axes->m_dXDivision);
+    list.Type(C::kXLabelIntervalId, "101");
+    EXPECT_DOUBLE_EQ(0, axes->m_dXLabelInterval);
+
+    list.Type(C::kTickLengthId, "0");
+    EXPECT_EQ(3, axes->m_nScaleLength);
+    ASSERT_TRUE(list.Pick(C::kXLabelDecimalsId, "0"));
+    EXPECT_EQ(0, axes->m_nXLabelDecimal);
+
+    // Every edit, taken or not, marks the object and has it update itself.
+    EXPECT_EQ(9, parsnip::testing::CountCalls("CQXObject::UpdateAfterEdit", axes));
+    EXPECT_EQ(1, axes->GetModifyFlag());
+}
+
+TEST(CoordinateList, OriginsAreDigitsOnlyAndSizesAreKeptInHundredths) {
+    parsnip::MapFixture map;
+    CQXObjectCoordinate* axes = AddAxes(map);
+    map.Select(axes);
+    OpenList<C> list;
+    list.Show(axes);
+    EXPECT_EQ("5.00", list.Value(C::kOriginXId));
+    list.Type(C::kOriginXId, "-3");
+    EXPECT_DOUBLE_EQ(5, axes->GetOrigin().x);
+    list.Type(C::kOriginXId, "");
+    EXPECT_DOUBLE_EQ(0, axes->GetOrigin().x);
+    EXPECT_DOUBLE_EQ(6, axes->GetOrigin().y);
+
+    list.Type(C::kYLabelSizeId, "1.75");
+    EXPECT_FLOAT_EQ(175, axes->m_YLabelFont.size);
+    list.Type(C::kTrendWidthId, "0.3");
+    EXPECT_FLOAT_EQ(30, axes->m_TrendPen.width);
+}
+
+TEST(CoordinateList, HiddenLabelsGreyTheirItemsButNotTheirSwitch) {
+    parsnip::MapFixture map;
+    CQXObjectCoordinate* axes = AddAxes(map);
+    map.Select(axes);
+    OpenList<C> list;
+    list.Show(axes);
+    ASSERT_TRUE(list.Pick(C::kYLabelShowId, "否"));
+    EXPECT_EQ(0, axes->m_nYLabelShow);
+    EXPECT_TRUE(list.Enabled(C::kYLabelShowId));
+    for (DWORD_PTR id : {C::kYLabelSideId, C::kYLabelIntervalId, C::kYLabelDecimalsId, C::kYLabelFontGroupId,
+                         C::kYLabelFaceId, C::kYLabelSizeId, C::kYLabelColorId})
+        EXPECT_FALSE(list.Enabled(id)) << id;
+    EXPECT_TRUE(list.Enabled(C::kXLabelSideId));
+    ASSERT_TRUE(list.Pick(C::kXLabelSideId, "下"));
+    EXPECT_EQ(0, axes->m_nXLabelSide);
+}
+
+TEST(CoordinateList, AnObjectWithoutHeightTakesNoEdit) {
+    parsnip::MapFixture map;
+    CQXObjectCoordinate* axes = AddAxes(map);
+    axes->m_dHeight = 0;
+    map.Select(axes);
+    OpenList<C> list;
+    list.Show(axes);
+    list.Type(C::kXNameId, "孔隙度");
+    EXPECT_EQ("", std::string(axes->m_strXName.GetString()));
+    EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObject::UpdateAfterEdit", axes));
+}
+
+// ---- the creator's rows ---------------------------------------------------------------------------------
+
+TEST(PieCreator, SymbolsCoordinateSystemsAndPieLayersOpenTheirLists) {
+    parsnip::MapFixture map;
+    planetest::HostWindows host;
+    auto opens = [&](CQXObject* object, auto* kind) {
+        CWnd* window = CPlanePropWndCreator::CreateObjProp(object, &host.frame);
+        const bool is = dynamic_cast<decltype(kind)>(window) != nullptr;
+        if (window) platform::DestroyAndDelete(window);
+        return is;
+    };
+    EXPECT_TRUE(opens(AddPie(map, 0), static_cast<P*>(nullptr)));
+    EXPECT_TRUE(opens(map.AddPoint("饼图", {0, 0}), static_cast<P*>(nullptr)));
+    EXPECT_TRUE(opens(AddAxes(map), static_cast<C*>(nullptr)));
+
+    CPropWndMgr* sheet = CPlanePropWndCreator::CreateLayerProp(map.AddLayer("饼图1", "饼图"), &host.frame);
+    ASSERT_NE(nullptr, sheet);
+    EXPECT_EQ((std::vector<std::string>{"数据", "显示"}), platform::TabCaptions(*sheet));
+    platform::DestroyAndDelete(sheet);
+}

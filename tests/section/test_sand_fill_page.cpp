@@ -1,0 +1,109 @@
+// The sand-fill page: the items of each fill type, the symbol chosen and the brush the section
+// applies to the fill's sand, the lithology cell size, and the plain fill's style set.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "hostlibs/Oriel/MultiWellFixture.h"
+#include "hosttypes/Oriel/CnConnection.h"
+#include "hosttypes/Osprey/WellDataManager.h"
+#include "section/LstSandFill.h"
+#include "section/SectionTestFixture.h"
+
+namespace {
+
+using P = CLstSandFill;
+
+struct FillPage {
+    explicit FillPage(int type) : open(new CLstSandFill(&world.Fill(type), CLstSandFill::kMultiWell)) {
+        open.Show(&world.Fill(type));
+    }
+    std::vector<std::string> Options(DWORD_PTR id) { return platform::GridDriver::Info(open.Item(id)).options; }
+    bool Has(DWORD_PTR id) { return open.list().GetPropList().FindItemByData(id, TRUE) != nullptr; }
+    oriel::MultiWellFixture<CnConnection> world;
+    sectiontest::OpenList<CLstSandFill> open;
+};
+
+TEST(SandFillTypes, TextsBothWays) {
+    EXPECT_STREQ("单一填充", CLstSandFill::FillTypeText(3));
+    EXPECT_STREQ("无", CLstSandFill::FillTypeText(5));
+    EXPECT_STREQ("", CLstSandFill::FillTypeText(6));
+    EXPECT_EQ(1, CLstSandFill::FillTypeOfText("砂岩填充"));
+    EXPECT_EQ(5, CLstSandFill::FillTypeOfText("自定义"));
+}
+
+TEST(SandFillPage, FaciesFillOffersTheCatalogueAndShowsTheSandsSymbol) {
+    FillPage page(0);
+    EXPECT_EQ("沉积相填充", page.open.Value(P::kTypeId));
+    EXPECT_EQ((std::vector<std::string>{"缺省填充", "水下分流河道", "河口坝", "席状砂", "分流间湾"}),
+              page.Options(P::kSymbolId));
+    EXPECT_EQ("河口坝", page.open.Value(P::kSymbolId));  // the sand's facies code HKB
+    EXPECT_EQ("1", page.open.Value(P::kStratumId));
+    EXPECT_EQ("", page.open.Value(P::kNumberId));
+}
+
+TEST(SandFillPage, ChoosingAFaciesHandsItsBrushWithTheWellAndSandToTheSection) {
+    FillPage page(0);
+    EXPECT_TRUE(page.open.Pick(P::kSymbolId, "河口坝"));
+    oriel::testing::AppliedSandBrush applied{};
+    ASSERT_TRUE(oriel::testing::LastSandBrush(&applied));
+    EXPECT_EQ(&page.world.World().Well(0), applied.well);
+    EXPECT_EQ(page.world.Fill(0).GetSand(), applied.sand);
+    CFaciesTypeManager* facies = CWellDataManager::Instance()->GetFaciesTypeManager();
+    EXPECT_EQ(facies->GetFaciesLogBrush(1).fillColor, applied.brush.fillColor);
+    EXPECT_EQ(facies->GetFaciesLogBrush(1).style, applied.brush.style);
+}
+
+TEST(SandFillPage, ALithologyTakesTheCellSizeShown) {
+    FillPage page(1);
+    EXPECT_EQ("5.00", page.open.Value(P::kCellSizeId));  // the fill object's brush
+    EXPECT_EQ((std::vector<std::string>{"缺省填充", "砂岩", "粉砂岩", "泥岩"}), page.Options(P::kSymbolId));
+    EXPECT_EQ("砂岩", page.open.Value(P::kSymbolId));
+    EXPECT_TRUE(page.open.Type(P::kCellSizeId, "3"));
+    oriel::testing::AppliedSandBrush applied{};
+    ASSERT_TRUE(oriel::testing::LastSandBrush(&applied));
+    EXPECT_FLOAT_EQ(300, applied.brush.size);
+    EXPECT_TRUE(page.open.Pick(P::kSymbolId, "泥岩"));
+    ASSERT_TRUE(oriel::testing::LastSandBrush(&applied));
+    EXPECT_FLOAT_EQ(300, applied.brush.size);
+    EXPECT_EQ(RGB(128, 128, 128), applied.brush.fillColor);
+}
+
+TEST(SandFillPage, OilGasWaterOffersTheOilSymbols) {
+    FillPage page(2);
+    EXPECT_EQ((std::vector<std::string>{"缺省填充", "油层", "气层", "水层", "油水同层"}), page.Options(P::kSymbolId));
+    EXPECT_EQ("水层", page.open.Value(P::kSymbolId));
+}
+
+TEST(SandFillPage, PlainFillShowsTheFillGroupAndStoresTheStyleSet) {
+    FillPage page(3);
+    ASSERT_TRUE(page.Has(P::kFillGroupId));
+    const std::vector<std::string> sets = page.Options(P::kFillGroupId + 1);
+    ASSERT_GE(sets.size(), 2u);
+    EXPECT_TRUE(page.open.Pick(P::kFillGroupId + 1, sets[1]));
+    EXPECT_EQ(sets[1], page.world.Fill(3).GetStyleSet());
+    EXPECT_TRUE(oriel::testing::LastSandBrush(nullptr));
+}
+
+TEST(SandFillPage, CustomAndNoFillShowOnlyTheirTypeAndOthersAnEmptyOne) {
+    for (int type : {4, 5}) {
+        FillPage page(type);
+        EXPECT_EQ(CLstSandFill::FillTypeText(type), page.open.Value(P::kTypeId));
+        EXPECT_FALSE(page.Has(P::kSymbolId));
+        EXPECT_FALSE(page.Has(P::kFillGroupId));
+    }
+    oriel::MultiWellFixture<CnConnection> world;
+    world.Fill(0).SetSymFillType(static_cast<SymbolFillType>(9));
+    sectiontest::OpenList<CLstSandFill> open(new CLstSandFill(&world.Fill(0), CLstSandFill::kFence));
+    EXPECT_EQ("", open.Value(P::kTypeId));
+}
+
+TEST(SandFillPage, ASymbolEditOfAFillWithoutSymbolsAppliesNothing) {
+    FillPage page(0);
+    page.world.Fill(0).SetFillType(false);
+    EXPECT_TRUE(page.open.Pick(P::kSymbolId, "席状砂"));
+    EXPECT_FALSE(oriel::testing::LastSandBrush(nullptr));
+}
+
+}  // namespace

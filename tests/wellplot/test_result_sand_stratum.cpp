@@ -1,0 +1,260 @@
+// The interpretation-result page's source and display groups, the sand-stratum page's source and
+// level (a level outside the five shows nothing), and the sand-stratum option grids: rows filled
+// only where a record and a row exist, cell edits and block edits written back row by row.
+#include "WellPlotFixture.h"
+#include "driver/CellGridDriver.h"
+#include "framework/ModuleFamilies.h"
+#include "hostlibs/Zephyr/ZephyrTesting.h"
+#include "hosttypes/Zephyr/WpResult.h"
+#include "hosttypes/Zephyr/WpSandStratum.h"
+#include "wellplot/intervals/DataSourceNames.h"
+#include "wellplot/intervals/LstResult.h"
+#include "wellplot/intervals/LstSandStratum.h"
+#include "wellplot/intervals/LstSandStratumGrid.h"
+#include "wellplot/intervals/PropWnd.h"
+
+using wptest::CallsOn;
+using wptest::Names;
+
+namespace {
+
+// ---- the data-source names ----------------------------------------------------------------------------------
+TEST(DataSourceNames, TheTableLivesFromModuleLoadToUnloadAndTheTextsStayTheSame) {
+    EXPECT_TRUE(IsDataSourceNamesBuilt());
+    StopModuleFamilies();
+    EXPECT_FALSE(IsDataSourceNamesBuilt());
+    EXPECT_EQ(ShownSourceType("当前井"), "井数据");
+    StartModuleFamilies();
+    EXPECT_TRUE(IsDataSourceNamesBuilt());
+    EXPECT_EQ(ShownSourceType("当前井"), "井数据");
+    EXPECT_EQ(ShownSourceType("离散数据"), "离散数据");
+    EXPECT_EQ(StoredSourceType("井数据"), "当前井");
+    EXPECT_EQ(LevelOfName("五级分层数据"), 4);
+    EXPECT_EQ(LevelOfName("六级分层数据"), -1);
+}
+
+// ---- the result page ----------------------------------------------------------------------------------------
+class ResultPage : public wptest::OpenPage<CLstResult> {
+public:
+    ResultPage() : OpenPage([](zephyr::PlotFixture& plot) { return new CLstResult(plot.First<CWpResult>()); }) {
+        zephyr::testing::ResetDataCatalogue();
+    }
+    CWpResult* kit() { return plot().First<CWpResult>(); }
+};
+using R = CLstResult;
+
+TEST(ResultPage, GraphicsStoresTheLogInterpretationFieldAndWellDataAsksForCurrentWell) {
+    ResultPage page;
+    page.kit()->SetData("当前井", "测井解释", "解释结论");
+    page.Show(page.kit());
+    EXPECT_EQ(page.Value(R::kSourceTypeId), "井数据");
+    EXPECT_EQ(page.Options(page.Item(R::kFieldId)), (Names{"解释结论", "孔隙度", "渗透率"}));
+
+    ASSERT_TRUE(page.Pick(R::kSourceTypeId, "图形"));
+    EXPECT_EQ(page.kit()->GetDataType(), "图形");
+    EXPECT_EQ(page.kit()->GetDataTable(), "");
+    EXPECT_EQ(page.kit()->GetDataField(), "电测解释");
+    EXPECT_EQ(CallsOn(page.kit()), (Names{"CWpResult::SetData"}));  // no redraw
+
+    ASSERT_TRUE(page.Pick(R::kSourceTypeId, "井数据"));
+    EXPECT_EQ(page.Options(page.Item(R::kTableId)), (Names{"测井解释", "分层数据"}));
+    ASSERT_TRUE(page.Pick(R::kTableId, "分层数据"));
+    ASSERT_TRUE(page.Pick(R::kFieldId, "层号"));
+    EXPECT_EQ(page.kit()->GetDataType(), "当前井");
+    EXPECT_EQ(page.kit()->GetDataTable(), "分层数据");
+    EXPECT_EQ(page.kit()->GetDataField(), "层号");
+}
+
+TEST(ResultPage, HidingTheDivideLineDisablesItsStyleAndAStyleEditAppliesTheWholeGroup) {
+    ResultPage page;
+    page.kit()->SetDivideLineVisible(true);
+    page.kit()->GetDivideLinePen().width = 50;
+    page.Show(page.kit());
+    CBCGPProp* width = page.Item(R::kLineStyleId + 2);
+    EXPECT_TRUE(width->IsEnabled());
+    ASSERT_TRUE(page.Type(width, "1.5"));
+    EXPECT_FLOAT_EQ(page.kit()->GetDivideLinePen().width, 150);
+    EXPECT_EQ(CallsOn(page.kit()), (Names{"CWpKit::InvalidSelf", "CWpKit::InvalidSelf", "CWpKit::UpdateParent"}));
+    ASSERT_TRUE(page.Pick(R::kLineVisibleId, "否"));
+    EXPECT_FALSE(page.kit()->IsDivideLineVisible());
+    EXPECT_FALSE(width->IsEnabled());
+}
+
+// ---- the sand-stratum page ----------------------------------------------------------------------------------
+class StratumPage : public wptest::OpenPage<CLstSandStratum> {
+public:
+    CWpSandStratum* kit() { return plot().First<CWpSandStratum>(); }
+};
+using S = CLstSandStratum;
+
+TEST(SandStratumPage, GraphicsShowsNoLevelAndWellDataOffersTheFiveLevels) {
+    StratumPage page;
+    page.kit()->DataType(DATA_GRAPHIC);
+    page.Show(page.kit());
+    EXPECT_EQ(page.Value(S::kSourceTypeId), "图形");
+    EXPECT_EQ(page.Value(S::kLevelId), "");
+    EXPECT_TRUE(page.Options(page.Item(S::kLevelId)).empty());
+
+    ASSERT_TRUE(page.Pick(S::kSourceTypeId, "井数据"));
+    EXPECT_EQ(page.kit()->DataType(), DATA_WELL);
+    EXPECT_EQ(page.Options(page.Item(S::kLevelId)),
+              (Names{"一级分层数据", "二级分层数据", "三级分层数据", "四级分层数据", "五级分层数据"}));
+    EXPECT_EQ(page.Value(S::kLevelId), "");
+    EXPECT_TRUE(CallsOn(page.kit()).empty());  // drawn with the next redraw
+
+    ASSERT_TRUE(page.Pick(S::kLevelId, "三级分层数据"));
+    EXPECT_EQ(page.kit()->Grade(), 2);
+    EXPECT_EQ(CallsOn(page.kit()), (Names{"CWpSandStratum::UpdateD2V", "CWpKit::InvalidSelf", "CWpKit::UpdateParent"}));
+}
+
+TEST(SandStratumPage, ALevelOutsideTheFiveShowsNothing) {
+    StratumPage page;
+    page.kit()->DataType(DATA_WELL);
+    page.kit()->Grade(6);
+    page.Show(page.kit());
+    EXPECT_EQ(page.Value(S::kSourceTypeId), "井数据");
+    EXPECT_EQ(page.Value(S::kLevelId), "");
+    EXPECT_EQ(LevelName(-1), "");
+}
+
+TEST(SandStratumPage, PerforationDataSwitchesTheInStratumItemAtOnce) {
+    StratumPage page;
+    page.kit()->UseShootData(true);
+    page.Show(page.kit());
+    EXPECT_TRUE(page.Enabled(S::kOnlyInStratumId));
+    ASSERT_TRUE(page.Pick(S::kUseShootDataId, "否"));
+    EXPECT_FALSE(page.kit()->UseShootData());
+    EXPECT_FALSE(page.Enabled(S::kOnlyInStratumId));
+}
+
+// ---- the option grids ---------------------------------------------------------------------------------------
+template <class List>
+class GridPage : public wptest::OpenPage<List> {
+public:
+    CWpSandStratum* kit() { return this->plot().template First<CWpSandStratum>(); }
+    CGridCtrEx& cells() { return this->list().Grid(); }
+    bool Edit(int row, int col, const std::string& text) { return platform::EditGridCell(cells(), row, col, text); }
+};
+
+TEST(SandStratumGrids, GridsAreLaidOutWithFixedNamesAndTwoRecordsFillTwoRows) {
+    GridPage<CLstSandStratumFill> page;
+    CGridCtrEx& g = page.cells();
+    EXPECT_EQ(g.GetColumnCount(), 5);
+    EXPECT_EQ(g.GetRowCount(), 8);
+    EXPECT_EQ(g.GetColumnType(CLstSandStratumFill::kFillColorCol), GVCT_COLOR);
+    EXPECT_EQ(g.GetFixedBkColor(), RGB(244, 244, 244));
+    EXPECT_TRUE(g.IsDblClickHeaderSel());
+    page.kit()->SetOptionRows(2);
+    page.kit()->GetFillOption(1).show = FALSE;
+    page.kit()->GetFillOption(1).brush.fillColor = RGB(9, 9, 9);
+    page.Show(page.kit());
+    EXPECT_EQ(g.GetItemText(1, 1), "TRUE");
+    EXPECT_EQ(g.GetItemText(2, 1), "FALSE");
+    EXPECT_EQ(g.GetItemBkColour(2, 4), RGB(9, 9, 9));
+    EXPECT_EQ(g.GetItemText(3, 1), "有效厚度");  // no record: the row keeps its name
+}
+
+TEST(SandStratumGrids, OnlyExactlyTrueShowsARow) {
+    GridPage<CLstSandStratumFill> page;
+    page.kit()->SetOptionRows(3);
+    page.Show(page.kit());
+    ASSERT_TRUE(page.Edit(3, 1, "True"));
+    EXPECT_EQ(page.kit()->GetFillOption(2).show, 0);
+    EXPECT_EQ(CallsOn(page.kit()), (Names{"CWpKit::InvalidSelf", "CWpKit::UpdateParent"}));
+    ASSERT_TRUE(page.Edit(3, 1, "TRUE"));
+    EXPECT_EQ(page.kit()->GetFillOption(2).show, 1);
+}
+
+TEST(SandStratumGrids, LineColoursAndStylesArePickedAndWidthsTyped) {
+    GridPage<CLstSandStratumLine> page;
+    page.kit()->SetOptionRows(2);
+    page.Show(page.kit());
+    ASSERT_TRUE(platform::PickGridCellColour(page.cells(), 2, CLstSandStratumLine::kColorCol, RGB(1, 2, 3)));
+    ASSERT_TRUE(platform::PickGridCellLineStyle(page.cells(), 2, CLstSandStratumLine::kLineStyleCol, 4));
+    ASSERT_TRUE(page.Edit(2, CLstSandStratumLine::kWidthCol, "25abc"));
+    EXPECT_EQ(page.kit()->GetLineOption(1).pen.color, RGB(1, 2, 3));
+    EXPECT_EQ(page.kit()->GetLineOption(1).pen.style, 4u);
+    EXPECT_FLOAT_EQ(page.kit()->GetLineOption(1).pen.width, 25);
+    ASSERT_TRUE(page.Edit(2, CLstSandStratumLine::kLeftCol, "1e999"));  // beyond a double: kept
+    EXPECT_EQ(page.kit()->GetLineOption(1).left, 0);
+    EXPECT_FALSE(platform::PickGridCellColour(page.cells(), 2, CLstSandStratumLine::kWidthCol, RGB(1, 2, 3)));
+}
+
+TEST(SandStratumGrids, TextPositionsStayWithinTheTrackAndSizesAreInHundredths) {
+    GridPage<CLstSandStratumText> page;
+    page.kit()->SetOptionRows(1);
+    page.Show(page.kit());
+    using T = CLstSandStratumText;
+    ASSERT_TRUE(page.Edit(1, T::kPositionCol, "100"));
+    EXPECT_EQ(page.kit()->GetTextOption(0).position, 100);
+    ASSERT_TRUE(page.Edit(1, T::kPositionCol, "100.5"));
+    EXPECT_EQ(page.kit()->GetTextOption(0).position, 100);
+    EXPECT_EQ(page.cells().GetItemText(1, T::kPositionCol), "100.5");
+    ASSERT_TRUE(page.Edit(1, T::kSizeCol, "9"));
+    EXPECT_FLOAT_EQ(page.kit()->GetTextOption(0).font.size, 900);
+    ASSERT_TRUE(page.Edit(1, T::kDecimalsCol, "3"));
+    EXPECT_EQ(page.kit()->GetTextOption(0).decimals, 3);
+    zephyr::testing::Touch(page.kit());
+    page.Show(page.kit());
+    EXPECT_EQ(page.cells().GetItemText(1, T::kSizeCol), "9.00");
+}
+
+TEST(SandStratumGrids, MoreRecordsThanRowsAndRowsWithoutRecordsAreNeverTouched) {
+    GridPage<CLstSandStratumFill> page;
+    page.kit()->SetOptionRows(12);  // more than the seven rows
+    page.Show(page.kit());
+    EXPECT_EQ(page.cells().GetRowCount(), 8);
+
+    page.kit()->SetOptionRows(2);
+    page.Show(page.kit());
+    parsnip::testing::ClearCallLog();
+    ASSERT_TRUE(page.Edit(5, 1, "FALSE"));  // a row without a record
+    ASSERT_TRUE(platform::SelectGridCells(page.cells(), 3, 1, 7, 4));
+    ASSERT_TRUE(platform::EditSelectedGridCells(page.cells(), "FALSE"));
+    EXPECT_TRUE(CallsOn(page.kit()).empty());
+    EXPECT_EQ(page.kit()->GetFillOption(1).show, 1);
+}
+
+TEST(SandStratumGrids, ABlockEditWritesEveryRowOfItAndRedrawsOnce) {
+    GridPage<CLstSandStratumFill> page;
+    page.kit()->SetOptionRows(4);
+    page.Show(page.kit());
+    const int redraws = page.Redraws();
+    ASSERT_TRUE(platform::SelectGridCells(page.cells(), 1, 1, 3, 1));
+    ASSERT_TRUE(platform::EditSelectedGridCells(page.cells(), "FALSE"));
+    for (unsigned i = 0; i < 3; ++i) EXPECT_EQ(page.kit()->GetFillOption(i).show, 0) << i;
+    EXPECT_EQ(page.kit()->GetFillOption(3).show, 1);
+    EXPECT_EQ(CallsOn(page.kit()), (Names{"CWpKit::InvalidSelf", "CWpKit::UpdateParent"}));
+    EXPECT_EQ(page.Redraws(), redraws + 1);
+}
+
+TEST(SandStratumGrids, AGridOwnedByAnotherWindowOnlyStoresTheText) {
+    wptest::HostWindows host;
+    CGridCtrEx grid;
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 200, 100), &host.frame, 77));
+    grid.InsertColumn("类型");
+    grid.InsertColumn("显示", DT_CENTER, -1, GVCT_SWITCH);
+    grid.SetFixedRowCount(1);
+    grid.SetFixedColumnCount(1);
+    grid.InsertRow("行");
+    grid.SetOwnerPane(&host.frame);
+    parsnip::testing::ClearCallLog();
+    ASSERT_TRUE(platform::EditGridCell(grid, 1, 1, "FALSE"));
+    EXPECT_EQ(grid.GetItemText(1, 1), "FALSE");
+    EXPECT_TRUE(wptest::AllCalls().empty());
+    grid.DestroyWindow();
+}
+
+TEST(SandStratumSheet, ASandStratumKitOpensItsFourPagesAndOther) {
+    wptest::HostWindows host;
+    zephyr::PlotFixture plot;
+    plot.BuildSample();
+    CWnd* sheet = CPropWnd::Create(plot.First<CWpSandStratum>(), &host.frame);
+    EXPECT_EQ(platform::TabCaptions(*sheet), (Names{"常规", "填充", "线", "文本", "其它"}));
+    platform::DestroyAndDelete(sheet);
+    sheet = CPropWnd::Create(plot.First<CWpResult>(), &host.frame);
+    EXPECT_EQ(platform::TabCaptions(*sheet), (Names{"解释结果", "其它"}));
+    platform::DestroyAndDelete(sheet);
+}
+
+}  // namespace

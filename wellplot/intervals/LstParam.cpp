@@ -1,0 +1,207 @@
+#include "wellplot/intervals/LstParam.h"
+
+#include "bcg/ColorProp.h"
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/NumberText.h"
+#include "framework/PropStyleCombox.h"
+#include "hosttypes/Zephyr/WpParam.h"
+#include "planemap/PlaneItems.h"
+#include "wellplot/KitPage.h"
+#include "wellplot/WellPlotTexts.h"
+#include "wellplot/intervals/DataSourceNames.h"
+#include "wellplot/intervals/IntervalTexts.h"
+#include "wellplot/intervals/KitItems.h"
+
+IMPLEMENT_DYNCREATE(CLstParam, CWndLst)
+
+using wellplot::ShowText;
+
+CLstParam::CLstParam() = default;
+CLstParam::CLstParam(CWpKit* kit) : m_pKit(wellplot::KitOf<CWpParam>(reinterpret_cast<long>(kit))) {}
+CLstParam::~CLstParam() = default;
+
+int CLstParam::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    m_wndPropList.AddProperty(
+        NewKitTitleGroup(kTitleGroupId, kTitleTextId, kTitleDirectionId, wptext::kText,
+                         NewTitleFontGroup(kFontGroupId, wptext::kFont, kFontFaceId, kFontSizeId, kFontColorId)),
+        TRUE, TRUE);
+
+    auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
+    source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, true));
+    source->AddSubItem(NewOptionItem(ivtext::kTableName, "", nullptr, kTableId, {}, false));
+    source->AddSubItem(NewOptionItem(ivtext::kField, "", nullptr, kFieldId, {}, false));
+    CBCGPProp* nullDisplay = CreateYesNoProp(ivtext::kNullDisplay, kNullDisplayId, _variant_t(""), nullptr);
+    nullDisplay->Enable(FALSE);
+    source->AddSubItem(nullDisplay);
+    m_wndPropList.AddProperty(source, TRUE, TRUE);
+
+    static_assert(kValueId == kSegmentGroupId + 3, "the interval's items follow their group");
+    m_wndPropList.AddProperty(NewActiveSegmentGroup(kSegmentGroupId, "参数值"), TRUE, TRUE);
+    return 0;
+}
+
+// ---- refresh ------------------------------------------------------------------------------------------------
+void CLstParam::UpdateBCGPProperty(long object, CString) {
+    CWpParam* kit = wellplot::KitOf<CWpParam>(object);
+    if (!wellplot::BeginKitRefresh(*this, object, kit)) return;
+    m_pKit = kit;
+    ShowTitle(kit);
+    ShowSource(kit);
+    ShowNullDisplay(kit);
+    ShowSegment(kit);
+}
+
+void CLstParam::ShowTitle(CWpParam* kit) {
+    ShowText(Item(kTitleTextId), wellplot::TitleToText(kit->GetTitleText()));
+    SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
+    const QXLOGFONT font = kit->GetTitleFont();
+    SetItemText(Item(kFontFaceId), font.faceName);
+    int size = 0;
+    if (numtext::FitInt(font.size, 0.01, &size)) ShowText(Item(kFontSizeId), FormatString("%d", size));
+    if (auto* color = dynamic_cast<CBCGPColorProp*>(Item(kFontColorId)); color && color->GetColor() != font.color)
+        color->SetColor(font.color);
+}
+
+void CLstParam::ShowSource(CWpParam* kit) {
+    const CString stored = kit->GetDataType();
+    SetItemText(Item(kSourceTypeId), ShownSourceType(stored));
+    const bool graphics = stored == SourceNames().graphics;
+    CBCGPProp* table = Item(kTableId);
+    CBCGPProp* field = Item(kFieldId);
+    for (CBCGPProp* item : {table, field}) {
+        if (!item) continue;
+        item->Enable(graphics ? FALSE : TRUE);
+        ClearChoice(item);
+    }
+    if (graphics) return;
+    SetItemText(table, kit->GetDataTable());
+    SetItemText(field, kit->GetDataField());
+    AddTableOptions(table, kit->GetDataInfo(), stored);
+    AddFieldOptions(field, kit->GetDataInfo(), stored, kit->GetDataTable());
+}
+
+// "空值显示" only means something once a field is chosen.
+void CLstParam::ShowNullDisplay(CWpParam* kit) {
+    CBCGPProp* item = Item(kNullDisplayId);
+    if (!item) return;
+    const bool noField = ItemText(Item(kFieldId)).IsEmpty();
+    item->Enable(noField ? FALSE : TRUE);
+    if (noField)
+        SetItemText(item, CString());
+    else
+        SetYesNoProp(item, kit->IsNullDisplay());
+}
+
+void CLstParam::ShowSegment(CWpParam* kit) {
+    const double top = kit->GetActiveSegTopDepth();
+    const double bottom = kit->GetActiveSegBotDepth();
+    const CString value = kit->GetActiveSegValue();
+    const bool absent = top == 0 && bottom == 0 && value.IsEmpty();
+    SetItemText(Item(kTopDepthId), absent ? CString() : FormatString("%.2f", top));
+    SetItemText(Item(kBottomDepthId), absent ? CString() : FormatString("%.2f", bottom));
+    SetItemText(Item(kValueId), value);
+}
+
+// ---- write-back ---------------------------------------------------------------------------------------------
+LRESULT CLstParam::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CWpParam* kit = wellplot::CurrentKit<CWpParam>(*this);
+    if (!item || !kit) return 0;
+    m_pKit = kit;
+    const CString text = ItemText(item);
+    bool redraw = true;
+    switch (item->GetData()) {
+        case kSourceTypeId:
+            ChooseType(kit, text);
+            redraw = false;
+            break;
+        case kTableId:
+            ChooseTable(kit, text);
+            redraw = false;
+            break;
+        case kFieldId:
+            ChooseField(kit, text);
+            break;
+        case kNullDisplayId:
+            if (!text.IsEmpty()) kit->SetNullDisplay(text == grouptext::kYes);
+            break;
+        case kValueId:
+            kit->SetActiveSegValue(text);
+            break;
+        default:
+            redraw = EditTitle(kit, item);
+            break;
+    }
+    if (!redraw) return 0;
+    kit->InvalidSelf();
+    kit->UpdateParent();
+    UpdateView();
+    return 0;
+}
+
+bool CLstParam::EditTitle(CWpParam* kit, CBCGPProp* item) {
+    QXLOGFONT font = kit->GetTitleFont();
+    const CString text = ItemText(item);
+    double size = 0;
+    switch (item->GetData()) {
+        case kTitleTextId:
+            kit->SetTitleText(wellplot::TextToTitle(text));
+            break;
+        case kTitleDirectionId:
+            kit->SetTitleDirection(GetOrientationProp(item));
+            break;
+        case kFontFaceId:
+            font.SetFaceName(text.GetString());
+            kit->SetTitleFont(font);
+            break;
+        case kFontSizeId:
+            // A size a float cannot hold leaves the font and shows its size again.
+            if (numtext::LeadingNumber(text, &size) && numtext::FitFloat(size, numtext::kHundredths, &font.size)) {
+                kit->SetTitleFont(font);
+            } else {
+                int shown = 0;
+                numtext::FitInt(kit->GetTitleFont().size, 0.01, &shown);
+                SetItemText(item, FormatString("%d", shown));
+            }
+            break;
+        case kFontColorId:
+            ReadColor(item, &font.color);
+            kit->SetTitleFont(font);
+            break;
+        default:
+            break;
+    }
+    return true;
+}
+
+void CLstParam::ChooseType(CWpParam* kit, const CString& shown) {
+    const CString type = StoredSourceType(shown);
+    const bool graphics = type == SourceNames().graphics;
+    CBCGPProp* table = Item(kTableId);
+    for (CBCGPProp* item : {table, Item(kFieldId)}) {
+        if (!item) continue;
+        item->Enable(graphics ? FALSE : TRUE);
+        ClearChoice(item);
+    }
+    if (graphics)
+        kit->SetData(type, CString(), CString());
+    else
+        AddTableOptions(table, kit->GetDataInfo(), type);
+}
+
+void CLstParam::ChooseTable(CWpParam* kit, const CString& table) {
+    CBCGPProp* field = Item(kFieldId);
+    ClearChoice(field);
+    const CString type = StoredSourceType(ItemText(Item(kSourceTypeId)));
+    if (type == SourceNames().currentWell) kit->SetData(type, table, CString());
+    AddFieldOptions(field, kit->GetDataInfo(), type, table);
+    ShowNullDisplay(kit);
+}
+
+void CLstParam::ChooseField(CWpParam* kit, const CString& field) {
+    const CString type = StoredSourceType(ItemText(Item(kSourceTypeId)));
+    kit->SetData(type, ItemText(Item(kTableId)), field);
+    ShowNullDisplay(kit);
+}

@@ -1,0 +1,114 @@
+#include "wellplot/intervals/LstSandStratum.h"
+
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "hosttypes/Zephyr/WpSandStratum.h"
+#include "planemap/PlaneItems.h"
+#include "wellplot/KitPage.h"
+#include "wellplot/WellPlotTexts.h"
+#include "wellplot/intervals/DataSourceNames.h"
+#include "wellplot/intervals/IntervalTexts.h"
+#include "wellplot/intervals/KitItems.h"
+
+IMPLEMENT_DYNCREATE(CLstSandStratum, CWndLst)
+
+CLstSandStratum::CLstSandStratum() = default;
+CLstSandStratum::~CLstSandStratum() = default;
+
+int CLstSandStratum::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    m_wndPropList.AddProperty(NewKitTitleGroup(kTitleGroupId, kTitleTextId, kTitleDirectionId, wptext::kText,
+                                               CreateFontProp(wptext::kFont, kTitleFontId)),
+                              TRUE, TRUE);
+
+    auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
+    source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, false));
+    source->AddSubItem(NewOptionItem(ivtext::kDataTable, "", nullptr, kLevelId, {}, false));
+    source->AddSubItem(CreateYesNoProp("有效数据等距显示", kSameDistanceId, _variant_t(""), nullptr));
+    source->AddSubItem(CreateYesNoProp("使用射孔数据显示射孔标志", kUseShootDataId, _variant_t(""), nullptr));
+    source->AddSubItem(CreateYesNoProp("仅显示分层数据内射孔标志", kOnlyInStratumId, _variant_t(""), nullptr));
+    m_wndPropList.AddProperty(source, TRUE, TRUE);
+    return 0;
+}
+
+void CLstSandStratum::OfferLevels(CBCGPProp* item) {
+    if (!item) return;
+    for (const CString& name : SourceNames().levels) item->AddOption(name, TRUE);
+}
+
+// ---- refresh ------------------------------------------------------------------------------------------------
+void CLstSandStratum::UpdateBCGPProperty(long object, CString) {
+    CWpSandStratum* kit = wellplot::KitOf<CWpSandStratum>(object);
+    if (!wellplot::BeginKitRefresh(*this, object, kit)) return;
+    m_pKit = kit;
+    m_bFirst = FALSE;
+    wellplot::ShowText(Item(kTitleTextId), wellplot::TitleToText(kit->GetTitleText()));
+    SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
+    SetFontProp(Item(kTitleFontId), kit->GetTitleFont());
+    const DataSourceNames& names = SourceNames();
+    const bool wellData = kit->DataType() == DATA_WELL;
+    SetItemText(Item(kSourceTypeId), wellData ? names.wellData : names.graphics);
+    CBCGPProp* level = Item(kLevelId);
+    ClearChoice(level);
+    if (wellData) {
+        OfferLevels(level);
+        // A level outside the five has no name: the item stays empty.
+        SetItemText(level, LevelName(kit->Grade()));
+    }
+    SetYesNoProp(Item(kSameDistanceId), kit->ValidSameDistance());
+    SetYesNoProp(Item(kUseShootDataId), kit->UseShootData());
+    SetYesNoProp(Item(kOnlyInStratumId), kit->OnlyInStratum());
+    if (CBCGPProp* only = Item(kOnlyInStratumId)) only->Enable(kit->UseShootData() ? TRUE : FALSE);
+}
+
+// ---- write-back ---------------------------------------------------------------------------------------------
+LRESULT CLstSandStratum::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CWpSandStratum* kit = wellplot::CurrentKit<CWpSandStratum>(*this);
+    if (!item || !kit) return 0;
+    m_pKit = kit;
+    if (CBCGPProp* group = item->GetParent(); group && group->GetData() == kTitleFontId) {
+        QXLOGFONT font = kit->GetTitleFont();
+        GetFontProp(group, font);
+        kit->SetTitleFont(font);
+    }
+    const CString text = ItemText(item);
+    switch (item->GetData()) {
+        case kTitleTextId:
+            kit->SetTitleText(wellplot::TextToTitle(text));
+            break;
+        case kTitleDirectionId:
+            kit->SetTitleDirection(GetOrientationProp(item));
+            break;
+        case kSourceTypeId: {
+            CBCGPProp* level = Item(kLevelId);
+            ClearChoice(level);
+            if (text == SourceNames().graphics) {
+                kit->DataType(DATA_GRAPHIC);
+            } else {
+                kit->DataType(DATA_WELL);
+                OfferLevels(level);
+            }
+            return 0;
+        }
+        case kLevelId:
+            if (const int level = LevelOfName(text); level >= 0) kit->Grade(level);
+            break;
+        case kSameDistanceId:
+            kit->ValidSameDistance(text == grouptext::kYes);
+            break;
+        case kUseShootDataId:
+            kit->UseShootData(text == grouptext::kYes);
+            if (CBCGPProp* only = Item(kOnlyInStratumId)) only->Enable(text == grouptext::kYes ? TRUE : FALSE);
+            break;
+        case kOnlyInStratumId:
+            kit->OnlyInStratum(text == grouptext::kYes);
+            break;
+        default:
+            break;
+    }
+    kit->InvalidSelf();
+    kit->UpdateParent();
+    UpdateView();
+    return 0;
+}
