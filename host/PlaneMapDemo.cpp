@@ -81,6 +81,15 @@
 #include "planemap/layers/PropListWellLayerName.h"
 #include "planemap/layers/PropListWellLayerSymbol.h"
 #include "planemap/layers/PropListWellPath.h"
+#include "planemap/layers/PropListFaultLayerLine.h"
+#include "planemap/layers/PropListStratumMapLayerFill.h"
+#include "planemap/layers/PropListStratumMapLayerLine.h"
+#include "planemap/layers/PropListStratumMapLines.h"
+#include "planemap/layers/PropListWellNetLayerFill.h"
+#include "planemap/layers/PropListWellNetLayerLine.h"
+#include "hosttypes/Moraine/FaultLayer.h"
+#include "hosttypes/Moraine/WellNetLayer.h"
+#include "hosttypes/Parsnip/QXPropertyManager.h"
 #include "planemap/layers/PropListWellSymbol.h"
 
 namespace demo {
@@ -217,6 +226,38 @@ std::string DescribeLayer(CQXLayer* layer) {
             << " 符号大小=" << Num(wells.GetSymbolSize()) << " 边界色模板="
             << wells.GetSymbolBorderColorTemplate().GetString() << " 内部色模板="
             << wells.GetSymbolInnerColorTemplate().GetString() << " 基线偏移=" << Num(wells.GetBaseLineOffset());
+    } else if (kind == "连通井网") {
+        kel::plane::CWellNetLayer net(layer);
+        out << ": 显示线=" << net.GetLineVisible() << " 显示区=" << net.GetFillVisible() << "; 箭头:";
+        for (int i = 0; i < layer->GetObjectCount(); ++i)
+            if (auto* line = dynamic_cast<CQXObjectPolyline*>(layer->GetObjectG(i)))
+                out << " " << line->GetBegArrow()->GetArrowType() << "/" << line->GetEndArrow()->GetArrowType();
+    } else if (kind == "断层") {
+        QXLOGPEN down;
+        kel::plane::CFaultLayer(layer).GetDnPen(down);
+        QXLOGBRUSH zone;
+        kel::plane::CFaultLayer(layer).GetBrush(zone);
+        out << ": 下盘 " << PenText(down) << " 断裂带样式=" << zone.style << "; 选项下盘线宽="
+            << kel::plane::CPlaneOption::Instance()->m_DnPen.width;
+    } else if (kind == "小层平面图") {
+        QXLOGPEN pen;
+        layer->GetPropertyManager()->GetPenProperty("PINCHOUTLINE_PEN", &pen);
+        out << ": 尖灭线 " << PenText(pen) << ";";
+        for (int i = 0; i < layer->GetObjectCount(); ++i) {
+            CQXObject* object = layer->GetObjectG(i);
+            if (auto* line = dynamic_cast<CQXObjectPolyline*>(object)) {
+                QXLOGPEN own;
+                line->GetLogPen(&own);
+                int direction = 1;
+                line->GetPropertyManager()->GetBoolProperty("PINCHOUT_DIRECTION", direction);
+                out << " " << line->GetTypeName().GetString() << "(线宽=" << own.width << " 方向=" << direction << ")";
+            } else if (auto* fill = dynamic_cast<CQXObjectFill*>(object)) {
+                QXLOGBRUSH brush;
+                fill->GetLogBrush(&brush);
+                out << " " << fill->GetTypeName().GetString() << "(填充色=0x" << std::hex << brush.fillColor << std::dec
+                    << ")";
+            }
+        }
     } else if (kind == "剖面") {
         kel::plane::CStratumLayer sections(layer);
         out << ": 模板=" << sections.GetStratumTemplate().GetString()
@@ -282,6 +323,13 @@ struct SampleMap {
     CQXLayer* pointLayer = label->GetLayer();
     CQXLayer* wellNetLayer = map.AddLayer("井网", "连通井网");
     CQXLayer* generalLayer = map.AddLayer("注记", "通用");
+    CQXObjectPolyline* wellNetLink = map.AddPolyline("连通井网线", {{0, 0}, {3, 3}}, wellNetLayer);
+    // A stratum map: two pinch-out lines (selected), a valid-thickness line, a reservoir fill.
+    CQXLayer* stratumMap = map.AddLayer("沙二1", "小层平面图");
+    CQXObjectPolyline* pinchOut1 = map.AddPolyline("砂岩尖灭线", {{0, 0}, {2, 5}}, stratumMap);
+    CQXObjectPolyline* pinchOut2 = map.AddPolyline("砂岩尖灭线", {{1, 0}, {3, 5}}, stratumMap);
+    CQXObjectPolyline* validThick = map.AddPolyline("有效厚度零线", {{0, 1}, {4, 1}}, stratumMap);
+    CQXObjectFill* reservoir = map.AddFill("储层面积", {{0, 0}, {4, 0}, {4, 4}}, stratumMap);
     // A well layer: the three symbols, absence marks, a well-row base line, a vertical and an
     // inclined well with their trajectories and their labels; a stratum-section layer beside it
     // with a well column and a well graph.
@@ -479,9 +527,21 @@ std::vector<Step> LayerSteps(SampleMap& s) {
              PrintWindow(), Print()}, s.pointLayer},
         {"the general layer: rename it 注记2", nullptr, {},
             {Type(CPropListGeneralLayerData::kLayerNameId, "注记2"), Print()}, s.generalLayer},
-        {"the well-net and fault layers open nothing until their line pages are built", nullptr, {}, {},
-            s.wellNetLayer},
-        {nullptr, nullptr, {}, {}, s.faults},
+        {"the well-net layer: on 连通井网线 pick 简单样式 for 结束样式 (every polyline), type 0 into 尺寸 (nothing); "
+         "on 连通井网区 pick 否 for 显示", nullptr, {},
+            {Tab(1), Pick(CPropListWellNetLayerLine::kEndArrowId, "简单样式"),
+             Type(CPropListWellNetLayerLine::kArrowLengthId, "0"), PrintWindow(), Tab(2),
+             Pick(CPropListWellNetLayerFill::kVisibleId, "否"), PrintWindow(), Print()}, s.wellNetLayer},
+        {"the fault layer: on 断层线 type 0.25 into 下盘宽度 (also the plane options), pick 否 for 断裂带填充", nullptr, {},
+            {Tab(1), Type(CPropListFaultLayerLine::kDnWidthId, "0.25"), Pick(CPropListFaultLayerLine::kZoneFillId, "否"),
+             PrintWindow(), Print()}, s.faults},
+        {"the stratum map: on 线 type 0.6 into the pinch-out lines' 粗细; on 填充 choose red for 储量面积's 填充色",
+            nullptr, {},
+            {Tab(1), Type(CPropListStratumMapLayerLine::kPinchOutWidthId, "0.6"), PrintWindow(), Tab(2),
+             Colour(CPropListStratumMapLayerFill::kStoreFillColorId, RGB(255, 0, 0)), PrintWindow(), Print()},
+            s.stratumMap},
+        {"a pinch-out line of the stratum map: pick 反向 for 尖灭方向 (both selected lines reversed)", nullptr,
+            {s.pinchOut1, s.pinchOut2}, {Pick(CPropListPinchOutLine::kDirectionId, "反向"), PrintWindow(), Print()}},
     };
     // clang-format on
 }

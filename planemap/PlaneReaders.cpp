@@ -45,4 +45,12 @@ bool ReadWidth(const CString& text, float* width) {
     return true;
 }
 
+bool ReadCount(const CString& text, int* value) {
+    int typed = 0;
+    if (!numtext::LeadingInt(text, &typed) || typed < 0) return false;
+    if (typed == 0 && !kel::plane::CPlaneFunc::IsEffectiveFigure(text)) return false;
+    *value = typed;
+    return true;
+}
+
 }  // namespace planemap

@@ -35,4 +35,9 @@ bool ReadAngleItem(CBCGPProp* item, double stored, double* radians);
 // holds, is refused. False, width untouched, when refused.
 bool ReadWidth(const CString& text, float* width);
 
+// The whole-number rule of counts and positions typed into an item: the leading integer; below 0
+// refused; exactly 0 only when the whole text is a number ("0"), not for a text that merely reads
+// as 0; beyond the int range refused. False, value untouched, when refused.
+bool ReadCount(const CString& text, int* value);
+
 }  // namespace planemap

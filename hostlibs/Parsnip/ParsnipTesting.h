@@ -23,3 +23,12 @@ void Reset();
 // Library side: appends one entry.
 void Record(const char* operation, const void* target, const std::string& arguments = std::string());
 }  // namespace parsnip::testing
+
+// The contour-option editors (CQXLayer::ChangeContourLineOption / ChangeContourFillOption) log
+// their call and then run this change on the layer, as the user's edit in the editor; none by
+// default.
+#include <functional>
+class CQXLayer;
+namespace parsnip::testing {
+void SetContourOptionChange(std::function<void(CQXLayer*)> change);
+}  // namespace parsnip::testing

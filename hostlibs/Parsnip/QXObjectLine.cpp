@@ -104,6 +104,10 @@ void CQXObjectPolyline::ReverseDirection() {
     std::vector<FLOATPOINT> reversed(m_points.rbegin(), m_points.rend());
     m_points.swap(reversed);
     m_dAngle = CaculateAngle();
+    // A stratum map's boundary lines keep their direction as an attribute (1 forward, the default).
+    int direction = 1;
+    m_propertyManager.GetBoolProperty("PINCHOUT_DIRECTION", direction);
+    m_propertyManager.SetBoolProperty("PINCHOUT_DIRECTION", direction ? 0 : 1);
     Touched("CQXObjectPolyline::ReverseDirection");
 }
 

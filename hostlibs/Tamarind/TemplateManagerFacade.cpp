@@ -27,6 +27,7 @@ std::map<int, std::vector<Template>> SampleStore() {
         {TPL_SINGLEWELL, {{"单井剖面", TPL_POS_SYSTEM}}},
         {TPL_FENCE, {{"栅状图", TPL_POS_SYSTEM}}},
         {TPL_STRATUMSECTION, {{"层段剖面", TPL_POS_SYSTEM}, {"小层剖面", TPL_POS_PROJECT}}},
+        {TPL_CONTOURCOLOR, {{"彩虹色", TPL_POS_SYSTEM}, {"地形色", TPL_POS_PROJECT}}},
         {TPL_GENERAL, {{"通用模板", TPL_POS_SYSTEM}}},
     };
 }

@@ -67,6 +67,11 @@ public:
     // Marks the layer changed: a new stamp.
     void ProChanged();
 
+    // The library's own editors of a contour layer's custom line options and of its fill layer's
+    // custom fill options; their results are not examined.
+    int ChangeContourLineOption();
+    int ChangeContourFillOption();
+
     // Adds an object the layer then lists (its layer becomes this one); the caller keeps it.
     void AddObject(CQXObject* object);
     // Removes the object from both arrays; the layer never frees objects.

@@ -11,8 +11,8 @@ class CStyleTemplate;
 namespace TemplateManager {
 
 // Kinds of template: the style templates 3 to 8 (kept by the drawing-program library's template
-// manager), the section kinds' drawing templates 11 to 15, the stratum-section templates 16 and
-// 19 for any other drawing.
+// manager), the section kinds' drawing templates 11 to 15, the stratum-section templates 16, the
+// colour templates of contour fills 17 and 19 for any other drawing.
 enum TemplateType {
     TPL_COLOR = 3,
     TPL_SIZE = 4,
@@ -26,6 +26,7 @@ enum TemplateType {
     TPL_SINGLEWELL = 14,
     TPL_FENCE = 15,
     TPL_STRATUMSECTION = 16,
+    TPL_CONTOURCOLOR = 17,
     TPL_GENERAL = 19,
 };
 

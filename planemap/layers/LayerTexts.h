@@ -79,3 +79,8 @@ namespace layertext {
 // The line group of the control-line page.
 inline constexpr const char* kLineSettings = "线设置";
 }  // namespace layertext
+
+namespace layertext {
+// The stratum a contour or stratum-map layer was made for, on their data pages.
+inline constexpr const char* kStratumNumber = "层号";
+}  // namespace layertext

@@ -77,18 +77,29 @@
 #include "planemap/PropListWellNetLine.h"
 #include "planemap/layers/LayerDataPages.h"
 #include "planemap/layers/LayerTexts.h"
+#include "planemap/layers/PropListAttributeLayerPages.h"
 #include "planemap/layers/PropListBoundLayerBound.h"
+#include "planemap/layers/PropListContourLayerData.h"
+#include "planemap/layers/PropListContourLayerFill.h"
+#include "planemap/layers/PropListContourLayerLine.h"
 #include "planemap/layers/PropListCoordinate.h"
 #include "planemap/layers/PropListCtrlLineLayerData.h"
 #include "planemap/layers/PropListCtrlLineLayerLine.h"
+#include "planemap/layers/PropListFaultLayerLine.h"
 #include "planemap/layers/PropListLineLayerLine.h"
 #include "planemap/layers/PropListPie.h"
 #include "planemap/layers/PropListPieLayerData.h"
 #include "planemap/layers/PropListPieLayerObj.h"
 #include "planemap/layers/PropListPointLayerPoint.h"
+#include "planemap/layers/PropListSandLayerData.h"
+#include "planemap/layers/PropListSandLayerLine.h"
 #include "planemap/layers/PropListStratum.h"
 #include "planemap/layers/PropListStratumLayerConnection.h"
 #include "planemap/layers/PropListStratumLayerStratum.h"
+#include "planemap/layers/PropListStratumMapLayerData.h"
+#include "planemap/layers/PropListStratumMapLayerFill.h"
+#include "planemap/layers/PropListStratumMapLayerLine.h"
+#include "planemap/layers/PropListStratumMapLines.h"
 #include "planemap/layers/PropListWellAbsence.h"
 #include "planemap/layers/PropListWellBaseLine.h"
 #include "planemap/layers/PropListWellLabel.h"
@@ -96,9 +107,12 @@
 #include "planemap/layers/PropListWellLayerBaseLine.h"
 #include "planemap/layers/PropListWellLayerName.h"
 #include "planemap/layers/PropListWellLayerSymbol.h"
+#include "planemap/layers/PropListWellNetLayerFill.h"
+#include "planemap/layers/PropListWellNetLayerLine.h"
 #include "planemap/layers/PropListWellPath.h"
 #include "planemap/layers/PropListWellSymbol.h"
 #include "planemap/layers/StratumDataPages.h"
+#include "planemap/layers/StratumMapKinds.h"
 
 using planecreator::ListFactory;
 using planecreator::SheetPages;
@@ -219,9 +233,9 @@ const LineRow kLineRows[] = {
     {{{geotext::kFootwall, geotext::kHangingWall, geotext::kFaultPolygon, geotext::kFaultCentre}}, nullptr, Make<CPropListFaultLine>},
     {{{geotext::kCtrlLine}}, nullptr, Make<CPropListCtrlLine>},
     {{{geotext::kBoundLine}}, nullptr, Make<CPropListBound>},
-    {{{"砂岩尖灭线"}}, nullptr, nullptr /* CPropListPinchOutLine */},
-    {{{"有效厚度零线"}}, nullptr, nullptr /* CPropListValidThickLine */},
-    {{{lt::kOilWaterLine}}, lt::kStratumMapLayer, nullptr /* CPropListOilWaterBorderLine */},
+    {{{stratummap::kPinchOutLine}}, nullptr, Make<CPropListPinchOutLine>},
+    {{{stratummap::kValidThickLine}}, nullptr, Make<CPropListValidThickLine>},
+    {{{lt::kOilWaterLine}}, lt::kStratumMapLayer, Make<CPropListOilWaterBorderLine>},
     {{{"连通井网线"}}, nullptr, Make<CPropListWellNetLine>},
     {{}, nullptr, Make<CPropListLine>},
 };
@@ -247,32 +261,32 @@ const LayerRow kLayerRows[] = {
        {lt::kStratumSectionPage, Make<CPropListStratumLayerStratum>, false},
        {lt::kConnectionPage, Make<CPropListStratumLayerConnection>, false}}}},
     {{{lt::kFaciesLineLayer, lt::kFaciesFillLayer}},
-     {{{lt::kDataPage, nullptr /* CPropListFaciesLayerData */, false},
-       {lt::kFaciesLinePage, nullptr /* CPropListFaciesLayerLine */, false},
-       {lt::kVirtualWellPage, nullptr /* CPropListFaciesLayerAppendControlPoint */, false}}}},
+     {{{lt::kDataPage, Make<CPropListFaciesLayerData>, false},
+       {lt::kFaciesLinePage, Make<CPropListFaciesLayerLine>, false},
+       {lt::kVirtualWellPage, Make<CPropListFaciesLayerAppendControlPoint>, false}}}},
     {{{lt::kScatteredLineLayer, lt::kScatteredFillLayer}},
-     {{{lt::kDataPage, nullptr /* CPropListScatteredLayerData */, false},
-       {lt::kScatteredLineLayer, nullptr /* CPropListScatteredLayerLine */, false},
-       {lt::kVirtualWellPage, nullptr /* CPropListScatteredLayerAppendControlPoint */, false}}}},
+     {{{lt::kDataPage, Make<CPropListScatteredLayerData>, false},
+       {lt::kScatteredLineLayer, Make<CPropListScatteredLayerLine>, false},
+       {lt::kVirtualWellPage, Make<CPropListScatteredLayerAppendControlPoint>, false}}}},
     {{{lt::kContourLayer, lt::kContourFillLayer}},
-     {{{lt::kDataPage, nullptr /* CPropListContourLayerData */, true},
-       {lt::kContourLayer, nullptr /* CPropListContourLayerLine */, false},
-       {lt::kContourAreaPage, nullptr /* CPropListContourLayerFill */, true}}}},
+     {{{lt::kDataPage, Make<CPropListContourLayerData>, true},
+       {lt::kContourLayer, Make<CPropListContourLayerLine>, false},
+       {lt::kContourAreaPage, Make<CPropListContourLayerFill>, true}}}},
     {{{lt::kBoundLayer}},
      {{{lt::kDataPage, Make<CPropListBoundLayerData>, false},
        {lt::kBoundLayer, Make<CPropListBoundLayerBound>, false}}}},
     {{{lt::kFaultLayer}},
      {{{lt::kDataPage, Make<CPropListFaultLayerData>, false},
-       {lt::kFaultLinePage, nullptr /* CPropListFaultLayerLine */, false}}}},
+       {lt::kFaultLinePage, Make<CPropListFaultLayerLine>, false}}}},
     {{{lt::kSandLayer}},
-     {{{lt::kDataPage, nullptr /* CPropListSandLayerData */, false},
-       {lt::kSandLinePage, nullptr /* CPropListSandLayerLine */, false}}}},
+     {{{lt::kDataPage, Make<CPropListSandLayerData>, false},
+       {lt::kSandLinePage, Make<CPropListSandLayerLine>, false}}}},
     {{{lt::kOilWaterLayer, lt::kOilWaterFillLayer}},
-     {{{lt::kDataPage, nullptr /* CPropListOilWaterLayerData */, false},
-       {lt::kOilWaterLinePage, nullptr /* CPropListOilWaterLayerLine */, false}}}},
+     {{{lt::kDataPage, Make<CPropListOilWaterLayerData>, false},
+       {lt::kOilWaterLinePage, Make<CPropListOilWaterLayerLine>, false}}}},
     {{{lt::kRegionLayer, lt::kRegionFillLayer}},
-     {{{lt::kDataPage, nullptr /* CPropListRegionLayerData */, false},
-       {lt::kRegionLinePage, nullptr /* CPropListRegionLayerLine */, false}}}},
+     {{{lt::kDataPage, Make<CPropListRegionLayerData>, false},
+       {lt::kRegionLinePage, Make<CPropListRegionLayerLine>, false}}}},
     {{{lt::kCtrlLineLayer}},
      {{{lt::kDataPage, Make<CPropListCtrlLineLayerData>, false},
        {lt::kCtrlLineLayer, Make<CPropListCtrlLineLayerLine>, false}}}},
@@ -287,12 +301,12 @@ const LayerRow kLayerRows[] = {
        {lt::kShowPage, Make<CPropListPieLayerObj>, false}}}},
     {{{lt::kWellNetLayer}},
      {{{lt::kDataPage, Make<CPropListWellNetLayerData>, false},
-       {lt::kWellNetLinePage, nullptr /* CPropListWellNetLayerLine */, false},
-       {lt::kWellNetAreaPage, nullptr /* CPropListWellNetLayerFill */, false}}}},
+       {lt::kWellNetLinePage, Make<CPropListWellNetLayerLine>, false},
+       {lt::kWellNetAreaPage, Make<CPropListWellNetLayerFill>, false}}}},
     {{{lt::kStratumMapLayer}},
-     {{{lt::kDataPage, nullptr /* CPropListStratumMapLayerData */, false},
-       {lt::kLineLayer, nullptr /* CPropListStratumMapLayerLine */, false},
-       {lt::kFillPage, nullptr /* CPropListStratumMapLayerFill */, false}}}},
+     {{{lt::kDataPage, Make<CPropListStratumMapLayerData>, false},
+       {lt::kLineLayer, Make<CPropListStratumMapLayerLine>, false},
+       {lt::kFillPage, Make<CPropListStratumMapLayerFill>, false}}}},
     {{{lt::kGeneralLayer}}, {{{lt::kDataPage, Make<CPropListGeneralLayerData>, false}}}},
 };
 // clang-format on

@@ -23,6 +23,13 @@ QXLOGPEN PenOf(T* object) {
     object->GetLogPen(&pen);
     return pen;
 }
+inline QXLOGPEN MakePen(UINT style, COLORREF color, float width) {
+    QXLOGPEN pen;
+    pen.style = style;
+    pen.color = color;
+    pen.width = width;
+    return pen;
+}
 template <class T>
 QXLOGBRUSH BrushOf(T* object) {
     QXLOGBRUSH brush;

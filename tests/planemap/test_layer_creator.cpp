@@ -37,6 +37,7 @@
 #include "planemap/PropListScatteredAppendControlPoint.h"
 #include "planemap/layers/LayerDataPages.h"
 #include "planemap/layers/PlanePropWndCreator.h"
+#include "planemap/layers/PropListStratumMapLines.h"
 #include "planemap/layers/PropListLineLayerLine.h"
 #include "planemap/layers/PropListWellBaseLine.h"
 #include "planemap/layers/PropListWellLabel.h"
@@ -107,6 +108,12 @@ TEST(PlaneCreator, OilWaterBorderLinesOpenByTheirLayersKind) {
     Opened onPoints(w.Open(w.map.AddPolyline("油水边界线", {{0, 0}, {1, 1}}, w.Layer("点"))));
     EXPECT_TRUE(onPoints.Is<CPropListLine>());
     EXPECT_FALSE(onPoints.Is<CPropListOWLine>());
+    CQXLayer* stratumMap = w.Layer("小层平面图");
+    EXPECT_TRUE(Opened(w.Open(w.map.AddPolyline("油水边界线", {{0, 0}, {1, 1}}, stratumMap)))
+                    .Is<CPropListOilWaterBorderLine>());
+    EXPECT_TRUE(Opened(w.Open(w.map.AddPolyline("砂岩尖灭线", {{0, 0}, {1, 1}}, stratumMap))).Is<CPropListPinchOutLine>());
+    EXPECT_TRUE(
+        Opened(w.Open(w.map.AddPolyline("有效厚度零线", {{0, 0}, {1, 1}}, stratumMap))).Is<CPropListValidThickLine>());
 }
 
 TEST(PlaneCreator, TheFirstMatchingClassDecidesEvenWhenItsRowHasNoListYet) {
@@ -172,14 +179,22 @@ TEST(PlaneCreator, LayersOpenTheSheetOfTheirKind) {
     EXPECT_EQ(Opened(w.OpenLayer(w.Layer("井位"))).Tabs(),
               (std::vector<std::string>{"数据", "井名", "井符号", "井排线", "缺失标志"}));
     EXPECT_EQ(Opened(w.OpenLayer(w.Layer("剖面"))).Tabs(), (std::vector<std::string>{"数据", "层段剖面", "连通线"}));
-    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("连通井网"))).get(), nullptr);  // its line and fill pages come later
+    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("连通井网"))).Tabs(),
+              (std::vector<std::string>{"数据", "连通井网线", "连通井网区"}));
+    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("小层平面图"))).Tabs(), (std::vector<std::string>{"数据", "线", "填充"}));
+    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("断层"))).Tabs(), (std::vector<std::string>{"数据", "断层线"}));
+    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("砂体"))).Tabs(), (std::vector<std::string>{"数据", "砂体分布线"}));
+    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("油水填充"))).Tabs(), (std::vector<std::string>{"数据", "油水分布线"}));
+    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("区域边界"))).Tabs(), (std::vector<std::string>{"数据", "区划线"}));
+    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("沉积相填充"))).Tabs(), (std::vector<std::string>{"数据", "相带线", "虚拟井"}));
+    EXPECT_EQ(Opened(w.OpenLayer(w.Layer("离散属性边界线"))).Tabs(),
+              (std::vector<std::string>{"数据", "离散属性边界线", "虚拟井"}));
 }
 
 TEST(PlaneCreator, UnknownLayerKindsRowsWithoutTheirListsAndNoParentOpenNothing) {
     CreatorWorld w;
     EXPECT_EQ(nullptr, Opened(w.OpenLayer(w.Layer("图层X"))).get());
     EXPECT_EQ(nullptr, Opened(w.OpenLayer(w.Layer("断层 "))).get());  // kinds are compared whole
-    EXPECT_EQ(nullptr, Opened(w.OpenLayer(w.Layer("砂体"))).get());   // its pages come later
     EXPECT_EQ(nullptr, CPlanePropWndCreator::CreateLayerProp(w.Layer("线"), nullptr));
     EXPECT_EQ(nullptr, CPlanePropWndCreator::CreateLayerProp(nullptr, &w.host.frame));
 }
@@ -192,6 +207,18 @@ TEST(PlaneCreator, TheDigitisingHostIsKnownByItsFileNamesPrefix) {
     for (const char* no : {"/opt/myquillmark", "/opt/quillmark/host", "quillmar", "", "C:\\quill mark.exe"})
         EXPECT_FALSE(planecreator::IsDigitisingHost(no)) << no;
     EXPECT_FALSE(planecreator::IsDigitisingHost(nullptr));
+}
+
+TEST(PlaneCreator, TheDigitisingHostsContourSheetHasTheLinePageOnly) {
+    CreatorWorld w;
+    {
+        ExecutablePath path("/opt/QuillMark.exe");
+        EXPECT_EQ(Opened(w.OpenLayer(w.Layer("等值线"))).Tabs(), (std::vector<std::string>{"等值线"}));
+    }
+    {
+        ExecutablePath path("/opt/quill");
+        EXPECT_EQ(Opened(w.OpenLayer(w.Layer("等值填充"))).Tabs(), (std::vector<std::string>{"数据", "等值线", "等值区"}));
+    }
 }
 
 TEST(PlaneCreator, PagesLeftOutInTheDigitisingHostOnly) {

@@ -1,0 +1,82 @@
+#include "planemap/layers/LineSettings.h"
+
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/PropItems.h"
+#include "framework/PropStyleCombox.h"
+#include "framework/GroupTexts.h"
+#include "framework/StyleGroupTexts.h"
+#include "planemap/GeoPenItems.h"
+#include "planemap/PlaneReaders.h"
+#include "planemap/layers/AttributeLayerTexts.h"
+
+namespace linesettings {
+
+namespace {
+
+enum Position { kSameStyle, kStyle, kSameColor, kColor, kSameSize, kWidth };
+
+void ShowSwitch(CBCGPProp* item, CBCGPProp* governed, int on) {
+    SetYesNoProp(item, on == 1);
+    if (governed) governed->Enable(on != 0);
+}
+
+}  // namespace
+
+std::vector<CBCGPProp*> NewItems(const Ids& ids) {
+    return {
+        CreateYesNoProp(attrtext::kSameStyle, ids.sameStyle, _variant_t(""), nullptr),
+        geoitems::NewStylePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription, ids.style),
+        CreateYesNoProp(attrtext::kSameColor, ids.sameColor, _variant_t(""), nullptr),
+        NewGroupColorProp(grouptext::kColor, attrtext::kLineColorDescription, ids.color, 0),
+        CreateYesNoProp(attrtext::kSameSize, ids.sameSize, _variant_t(""), nullptr),
+        NewTextItem(grouptext::kLineWidth, attrtext::kLineSizeDescription, ids.width),
+    };
+}
+
+void Show(const Values& values, const Ids&, CBCGPProp* const (&items)[6]) {
+    QXLOGPEN pen;
+    pen.style = values.style;
+    pen.color = values.color;
+    pen.width = values.width;
+    geoitems::ShowPen(items[kStyle], items[kColor], items[kWidth], pen, "%.2f");
+    ShowSwitch(items[kSameStyle], items[kStyle], values.sameStyle);
+    ShowSwitch(items[kSameColor], items[kColor], values.sameColor);
+    ShowSwitch(items[kSameSize], items[kWidth], values.sameSize);
+}
+
+Edit Read(CBCGPProp* item, const Ids& ids, float storedWidth, CBCGPProp* const (&items)[6]) {
+    Edit edit;
+    const DWORD_PTR id = item->GetData();
+    edit.on = GetYesNoProp(item) ? 1 : 0;
+    auto greys = [&](Edit::Kind kind, CBCGPProp* governed) {
+        edit.kind = kind;
+        if (governed) governed->Enable(edit.on);
+    };
+    if (id == ids.sameStyle) {
+        greys(Edit::kSameStyle, items[kStyle]);
+    } else if (id == ids.sameColor) {
+        greys(Edit::kSameColor, items[kColor]);
+    } else if (id == ids.sameSize) {
+        greys(Edit::kSameSize, items[kWidth]);
+    } else if (id == ids.style) {
+        if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
+            edit.kind = Edit::kStyle;
+            edit.style = picker->GetVal();
+        }
+    } else if (id == ids.color) {
+        if (ReadColor(item, &edit.color)) edit.kind = Edit::kColor;
+    } else if (id == ids.width) {
+        edit.width = storedWidth;
+        if (planemap::ReadWidth(ItemText(item), &edit.width)) {
+            edit.kind = Edit::kWidth;
+        } else {
+            QXLOGPEN pen;
+            pen.width = storedWidth;
+            geoitems::ShowPen(nullptr, nullptr, item, pen, "%.2f");
+        }
+    }
+    return edit;
+}
+
+}  // namespace linesettings

@@ -1,0 +1,204 @@
+#include "planemap/layers/PropListContourLayerLine.h"
+
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/PropItems.h"
+#include "framework/PropStyleCombox.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Parsnip/QXLayer.h"
+#include "planemap/GeoPenItems.h"
+#include "planemap/GeologyTexts.h"
+#include "planemap/PlaneReaders.h"
+#include "planemap/PlaneTexts.h"
+#include "planemap/layers/AttributeLayerTexts.h"
+#include "planemap/layers/ContourTexts.h"
+#include "planemap/layers/LayerTexts.h"
+#include "planemap/layers/PropLstPlaneExContour.h"
+
+namespace {
+
+using kel::plane::CContourLayer;
+
+CString Format(const char* format, double value) {
+    CString text;
+    text.Format(format, value);
+    return text;
+}
+CString Whole(int value) {
+    CString text;
+    text.Format("%d", value);
+    return text;
+}
+
+// The option at a stored index; a negative index counts as 0.
+void ShowIndex(CBCGPProp* item, const char* const (&options)[2], int index) {
+    SetItemText(item, options[index > 0 ? (index > 1 ? 1 : index) : 0]);
+}
+
+constexpr const char* kModes[2] = {contourtext::kUniform, contourtext::kCustom};
+constexpr const char* kColorTypes[2] = {contourtext::kScaleColor, contourtext::kUniform};
+
+}  // namespace
+
+int CPropListContourLayerLine::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    m_wndPropList.AddProperty(CreateYesNoProp(grouptext::kShow, kVisibleId, _variant_t(""), nullptr), TRUE, TRUE);
+
+    auto* line = new CBCGPProp(layertext::kLineSettings, kLineGroupId);
+    auto* mode = new CPropLstPlaneExContour(contourtext::kMode, "", contourtext::kModeDescription, kModeId,
+                                            CPropLstPlaneExContour::kLineMode, contourtext::kMoreButton);
+    for (const char* option : kModes) mode->AddOption(option, TRUE);
+    mode->SetOwner(this);
+    line->AddSubItem(mode);
+    line->AddSubItem(NewOptionItem(contourtext::kColorSetting, "", contourtext::kColorSettingDescription, kColorTypeId,
+                                   {kColorTypes[0], kColorTypes[1]}, false));
+    line->AddSubItem(NewGroupColorProp(grouptext::kColor, attrtext::kLineColorDescription, kColorId, 0));
+    line->AddSubItem(geoitems::NewStylePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription, kStyleId));
+    line->AddSubItem(NewTextItem(grouptext::kLineWidth, attrtext::kLineSizeDescription, kWidthId));
+    line->Expand(TRUE);
+    m_wndPropList.AddProperty(line, TRUE, TRUE);
+
+    auto* label = new CBCGPProp(contourtext::kLabelSettings, kLabelGroupId);
+    label->AddSubItem(new CPropStyleCombox(grouptext::kFontFace, grouptext::kDefaultFontFace,
+                                           grouptext::kFontFaceDescription, kFontId));
+    label->AddSubItem(NewTextItem(grouptext::kSize, grouptext::kPointSizeDescription, kFontSizeId));
+    label->AddSubItem(NewGroupColorProp(grouptext::kColor, planetext::kColorDescription, kFontColorId, 0));
+    label->AddSubItem(NewOptionItem(planetext::kDecimals, "", planetext::kDecimalsDescription, kDecimalsId,
+                                    {"0", "1", "2", "3", "4"}, true));
+    label->AddSubItem(NewTextItem(geotext::kLabelStart, geotext::kLabelStartDescription, kBeginPosId));
+    label->AddSubItem(NewTextItem(planetext::kInterval, planetext::kIntervalDescription, kIntervalId));
+    label->AddSubItem(CreateYesNoProp(planetext::kBackTransparent, kTransparentId, _variant_t(""), nullptr));
+    label->AddSubItem(NewGroupColorProp(planetext::kBackColor, geotext::kLabelBackDescription, kBackColorId, 0));
+    label->Expand(TRUE);
+    m_wndPropList.AddProperty(label, TRUE, TRUE);
+    return 0;
+}
+
+void CPropListContourLayerLine::EnableGroups(bool enable) {
+    for (DWORD_PTR id : {kLineGroupId, kLabelGroupId}) EnableAllSubItems(FindItem(id), enable ? TRUE : FALSE);
+}
+
+// Custom lines, or hidden ones, grey the colouring and the pen; uniform visible lines enable them,
+// the colour only while the colouring is uniform.
+void CPropListContourLayerLine::ApplyModeRule(int mode, int visible, int colorType) {
+    const bool on = mode == 0 && visible != 0;
+    for (DWORD_PTR id : {kColorTypeId, kStyleId, kWidthId})
+        if (CBCGPProp* item = FindItem(id)) item->Enable(on);
+    if (CBCGPProp* colour = FindItem(kColorId)) colour->Enable(on && colorType > 0);
+}
+
+void CPropListContourLayerLine::RefreshLayer(CContourLayer& layer) {
+    const int visible = layer.GetLineVisible();
+    SetYesNoProp(FindItem(kVisibleId), visible == 1);
+    EnableGroups(visible == 1);
+
+    if (auto* mode = dynamic_cast<CPropLstPlaneExContour*>(FindItem(kModeId))) {
+        ShowIndex(mode, kModes, layer.GetLineMode());
+        mode->SetContourLayer(layer.GetLayer());
+    }
+    ShowIndex(FindItem(kColorTypeId), kColorTypes, layer.GetLineColorType());
+    QXLOGPEN pen;
+    if (layer.GetLayer()) layer.GetLayer()->GetLogPen(&pen);
+    geoitems::ShowPen(FindItem(kStyleId), FindItem(kColorId), FindItem(kWidthId), pen, "%.2f");
+
+    if (auto* face = dynamic_cast<CPropStyleCombox*>(FindItem(kFontId))) SetItemText(face, layer.GetLabelFontName());
+    SetItemText(FindItem(kFontSizeId), Format("%.2f", layer.GetLabelFontSize() / 100.0));
+    ShowColor(FindItem(kFontColorId), layer.GetLabelFontColor());
+    SetItemText(FindItem(kDecimalsId), Whole(layer.GetLabelDotCount()));
+    SetItemText(FindItem(kBeginPosId), Whole(layer.GetLabelBeginPos()));
+    SetItemText(FindItem(kIntervalId), Whole(layer.GetLabelInterval()));
+    const int transparent = layer.GetLabelFontTransParent();
+    SetYesNoProp(FindItem(kTransparentId), transparent == 1);
+    ShowColor(FindItem(kBackColorId), layer.GetLabelFontBackColor());
+
+    ApplyModeRule(layer.GetLineMode() < 0 ? 0 : layer.GetLineMode(), visible, layer.GetLineColorType());
+    if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(transparent == 0);
+}
+
+// Refused numbers show the stored value again.
+void CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPProp* item) {
+    auto count = [&](int stored, void (CContourLayer::*set)(int)) {
+        int value = 0;
+        if (planemap::ReadCount(ItemText(item), &value))
+            (layer.*set)(value);
+        else
+            SetItemText(item, Whole(stored));
+    };
+    switch (item->GetData()) {
+        case kVisibleId: {
+            const bool visible = GetYesNoProp(item);
+            layer.SetLineVisible(visible ? 1 : 0);
+            EnableGroups(visible);
+            break;
+        }
+        case kModeId: {
+            const int index = OptionIndex(item);
+            if (index >= 2) break;
+            layer.SetLineMode(index);
+            ApplyModeRule(index, layer.GetLineVisible(), layer.GetLineColorType());
+            break;
+        }
+        case kColorTypeId: {
+            const int index = OptionIndex(item);
+            if (index >= 2) break;
+            layer.SetLineColorType(index);
+            if (CBCGPProp* colour = FindItem(kColorId)) colour->Enable(index != 0);
+            break;
+        }
+        case kColorId: {
+            COLORREF color = 0;
+            if (ReadColor(item, &color)) layer.SetLineColor(color);
+            break;
+        }
+        case kStyleId:
+            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) layer.SetLineStyle(picker->GetVal());
+            break;
+        case kWidthId: {
+            float width = 0;
+            if (planemap::ReadWidth(ItemText(item), &width))
+                layer.SetLineSize(width);
+            else
+                SetItemText(item, Format("%.2f", layer.GetLineSize() / 100.0));
+            break;
+        }
+        case kFontId:
+            layer.SetLabelFontName(ItemText(item));
+            break;
+        case kFontSizeId: {
+            float size = 0;
+            if (planemap::ReadWidth(ItemText(item), &size))
+                layer.SetLabelFontSize(size);
+            else
+                SetItemText(item, Format("%.2f", layer.GetLabelFontSize() / 100.0));
+            break;
+        }
+        case kFontColorId: {
+            COLORREF color = 0;
+            if (ReadColor(item, &color)) layer.SetLabelFontColor(color);
+            break;
+        }
+        case kDecimalsId:
+            count(layer.GetLabelDotCount(), &CContourLayer::SetLabelDotCount);
+            break;
+        case kBeginPosId:
+            count(layer.GetLabelBeginPos(), &CContourLayer::SetLabelBeginPos);
+            break;
+        case kIntervalId:
+            count(layer.GetLabelInterval(), &CContourLayer::SetLabelInterval);
+            break;
+        case kTransparentId: {
+            const bool transparent = GetYesNoProp(item);
+            layer.SetLabelFontTransParent(transparent ? 1 : 0);
+            if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(!transparent);
+            break;
+        }
+        case kBackColorId: {
+            COLORREF color = 0;
+            if (ReadColor(item, &color)) layer.SetLabelFontBackColor(color);
+            break;
+        }
+        default:
+            break;
+    }
+}

@@ -1,0 +1,142 @@
+#include "planemap/layers/PropListStratumMapLayerLine.h"
+
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/PropItems.h"
+#include "framework/PropStyleCombox.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Parsnip/QXLayer.h"
+#include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "hosttypes/Parsnip/QXPropertyManager.h"
+#include "planemap/GeoPenItems.h"
+#include "planemap/GeologyTexts.h"
+#include "planemap/PlaneReaders.h"
+#include "planemap/PlaneTexts.h"
+#include "planemap/layers/StratumMapKinds.h"
+
+namespace {
+
+using Page = CPropListStratumMapLayerLine;
+
+struct LineGroup {
+    DWORD_PTR groupId;
+    const char* label;  // also the type name of its lines
+    const char* penKey;
+};
+
+const LineGroup kGroups[] = {
+    {Page::kPinchOutGroupId, stratummap::kPinchOutLine, stratummap::kPinchOutPenKey},
+    {Page::kValidThickGroupId, stratummap::kValidThickLine, stratummap::kValidThickPenKey},
+    {Page::kOilWaterGroupId, stratummap::kOilWaterBorderLine, stratummap::kOilWaterBorderPenKey},
+};
+
+// The group an item id belongs to ("显示" G-1 up to "颜色" G+3), or NULL.
+const LineGroup* GroupOf(DWORD_PTR id) {
+    for (const LineGroup& group : kGroups)
+        if (id + 1 >= group.groupId && id <= group.groupId + 3) return &group;
+    return nullptr;
+}
+
+QXLOGPEN LayerPen(CQXLayer* layer, const char* key) {
+    QXLOGPEN pen;
+    layer->GetPropertyManager()->GetPenProperty(key, &pen);
+    return pen;
+}
+
+// One field of the pen, by the item's offset from its group: 1 style, 2 width, 3 colour.
+enum class Field { kStyle = 1, kWidth = 2, kColor = 3 };
+
+void CopyField(Field field, const QXLOGPEN& from, QXLOGPEN* to) {
+    switch (field) {
+        case Field::kStyle:
+            to->style = from.style;
+            break;
+        case Field::kWidth:
+            to->width = from.width;
+            break;
+        case Field::kColor:
+            to->color = from.color;
+            break;
+    }
+}
+
+// The edited item's value into pen; false, pen untouched, when the item's value is refused.
+bool ReadField(CBCGPProp* item, Field field, QXLOGPEN* pen) {
+    switch (field) {
+        case Field::kStyle:
+            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
+                pen->style = picker->GetVal();
+                return true;
+            }
+            return false;
+        case Field::kWidth:
+            return planemap::ReadWidth(ItemText(item), &pen->width);
+        case Field::kColor:
+            return ReadColor(item, &pen->color);
+    }
+    return false;
+}
+
+}  // namespace
+
+int CPropListStratumMapLayerLine::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    for (const LineGroup& kind : kGroups) {
+        auto* group = new CBCGPProp(kind.label, kind.groupId);
+        group->AddSubItem(CreateYesNoProp(grouptext::kShow, kind.groupId - 1, _variant_t(grouptext::kYes), nullptr));
+        group->AddSubItem(geoitems::NewStylePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription,
+                                                   kind.groupId + 1));
+        group->AddSubItem(NewGroupColorProp(grouptext::kColor, planetext::kColorDescription, kind.groupId + 3, 0));
+        group->AddSubItem(NewTextItem(grouptext::kLineWidth, geotext::kWidthDescription, kind.groupId + 2));
+        group->Expand(TRUE);
+        m_wndPropList.AddProperty(group, TRUE, TRUE);
+    }
+    return 0;
+}
+
+// Showing enables or disables nothing; "显示" follows the first line of the kind and stays as it
+// was when the layer has none.
+void CPropListStratumMapLayerLine::RefreshLayer(CPlainLayer& plain) {
+    CQXLayer* layer = plain.GetLayer();
+    for (const LineGroup& kind : kGroups) {
+        if (!FindItem(kind.groupId)) continue;
+        if (auto* first = stratummap::FirstOfKind<CQXObjectPolyline>(layer, kind.label))
+            SetYesNoProp(FindItem(kind.groupId - 1), first->GetVisible() == 1);
+        geoitems::ShowPen(FindItem(kind.groupId + 1), FindItem(kind.groupId + 3), FindItem(kind.groupId + 2),
+                          LayerPen(layer, kind.penKey), "%.2f");
+    }
+}
+
+// A refused width shows the layer's pen width again. The three layer pens are written back after
+// every edit, changed or not.
+void CPropListStratumMapLayerLine::OnLayerItemChanged(CPlainLayer& plain, CBCGPProp* item) {
+    CQXLayer* layer = plain.GetLayer();
+    QXLOGPEN pens[3];
+    for (int k = 0; k < 3; ++k) pens[k] = LayerPen(layer, kGroups[k].penKey);
+
+    const DWORD_PTR id = item->GetData();
+    if (const LineGroup* kind = GroupOf(id)) {
+        QXLOGPEN& pen = pens[kind - kGroups];
+        if (id == kind->groupId - 1) {
+            const int shown = GetYesNoProp(item) ? 1 : 0;
+            stratummap::ForEachOfKind<CQXObjectPolyline>(layer, kind->label,
+                                                         [&](CQXObjectPolyline* line) { line->SetVisible(shown); });
+            CBCGPProp* group = FindItem(kind->groupId);
+            EnableSubItems(group, 1, group->GetSubItemsCount(), shown ? TRUE : FALSE);
+        } else if (id != kind->groupId) {
+            const auto field = static_cast<Field>(id - kind->groupId);
+            if (ReadField(item, field, &pen)) {
+                stratummap::ForEachOfKind<CQXObjectPolyline>(layer, kind->label, [&](CQXObjectPolyline* line) {
+                    QXLOGPEN own;
+                    line->GetLogPen(&own);
+                    CopyField(field, pen, &own);
+                    line->SetLogPen(&own);
+                    line->OnChanged(0);
+                });
+            } else if (field == Field::kWidth) {
+                geoitems::ShowPen(nullptr, nullptr, item, pen, "%.2f");
+            }
+        }
+    }
+    for (int k = 0; k < 3; ++k) layer->GetPropertyManager()->SetPenProperty(kGroups[k].penKey, &pens[k]);
+}

@@ -1,0 +1,109 @@
+#include "planemap/layers/PropListWellNetLayerLine.h"
+
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
+#include "framework/PropItems.h"
+#include "framework/PropStyleCombox.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Parsnip/QXLayer.h"
+#include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "planemap/GeoPenItems.h"
+#include "planemap/PlaneReaders.h"
+
+namespace {
+
+using kel::plane::CWellNetLayer;
+
+QXLOGPEN PenOf(CQXLayer* layer) {
+    QXLOGPEN pen;
+    if (layer) layer->GetLogPen(&pen);
+    return pen;
+}
+
+// Every polyline of the layer, in object order, selected or not.
+template <class Fn>
+void ForEachPolyline(CQXLayer* layer, Fn fn) {
+    const int count = layer ? layer->GetObjectCount() : 0;
+    for (int i = 0; i < count; ++i)
+        if (auto* line = dynamic_cast<CQXObjectPolyline*>(layer->GetObjectG(i))) fn(line);
+}
+
+}  // namespace
+
+int CPropListWellNetLayerLine::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    m_wndPropList.AddProperty(CreateYesNoProp(grouptext::kShow, kVisibleId, _variant_t(""), nullptr), TRUE, TRUE);
+    CBCGPProp* line = CreateLineProp(grouptext::kLineStyle, kLineGroupId, true);
+    line->Expand(TRUE);
+    m_wndPropList.AddProperty(line, TRUE, TRUE);
+    return 0;
+}
+
+void CPropListWellNetLayerLine::RefreshLayer(CWellNetLayer& layer) {
+    const int visible = layer.GetLineVisible();
+    SetYesNoProp(FindItem(kVisibleId), visible == 1);
+    CBCGPProp* group = FindItem(kLineGroupId);
+    if (!group) return;
+    SetLineSubItems(group, 0, PenOf(layer.GetLayer()));
+    const int count = layer.GetLayer() ? layer.GetLayer()->GetObjectCount() : 0;
+    for (int i = 0; i < count; ++i) {
+        if (auto* first = dynamic_cast<CQXObjectPolyline*>(layer.GetLayer()->GetObjectG(i))) {
+            SetArrowLineProp(group, first);
+            break;
+        }
+    }
+    EnableSubItems(group, 0, group->GetSubItemsCount(), visible != 0 ? TRUE : FALSE);
+}
+
+// A refused width shows the layer's width again; an arrow length of 0 or less, or no number,
+// changes nothing.
+void CPropListWellNetLayerLine::OnLayerItemChanged(CWellNetLayer& layer, CBCGPProp* item) {
+    CQXLayer* shown = layer.GetLayer();
+    QXLOGPEN pen = PenOf(shown);
+    switch (item->GetData()) {
+        case kVisibleId: {
+            const bool visible = GetYesNoProp(item);
+            layer.SetLineVisible(visible ? 1 : 0);
+            CBCGPProp* group = FindItem(kLineGroupId);
+            EnableSubItems(group, 0, group ? group->GetSubItemsCount() : 0, visible ? TRUE : FALSE);
+            break;
+        }
+        case kStyleId:
+            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
+                pen.style = picker->GetVal();
+                layer.SetPen(pen);
+            }
+            break;
+        case kWidthId:
+            if (planemap::ReadWidth(ItemText(item), &pen.width))
+                layer.SetPen(pen);
+            else
+                geoitems::ShowPen(nullptr, nullptr, item, pen, "%.2f");
+            break;
+        case kColorId:
+            if (ReadColor(item, &pen.color)) layer.SetPen(pen);
+            break;
+        case kBeginArrowId:
+        case kEndArrowId: {
+            const int type = ArrowTypeFromText(ItemText(item));
+            const bool begin = item->GetData() == kBeginArrowId;
+            ForEachPolyline(shown, [&](CQXObjectPolyline* line) {
+                (begin ? line->GetBegArrow() : line->GetEndArrow())->SetArrowType(type);
+                line->OnChanged(0);
+            });
+            break;
+        }
+        case kArrowLengthId: {
+            double length = 0;
+            if (!numtext::LeadingNumber(ItemText(item), &length) || !(length > 0)) break;
+            ForEachPolyline(shown, [&](CQXObjectPolyline* line) {
+                line->GetBegArrow()->SetArrowLength(length);
+                line->GetEndArrow()->SetArrowLength(length);
+            });
+            break;
+        }
+        default:
+            break;
+    }
+}
