@@ -2,6 +2,7 @@
 // and field names, display settings, the coring kit's active run and the shared code tables.
 // Every setter logs itself with its kit (numbers and texts as arguments); a stored change renews
 // the kit's stamp, a refused one (false) changes nothing else.
+#include <boost/make_shared.hpp>
 #include <cmath>
 #include <string>
 
@@ -13,6 +14,7 @@
 #include "hosttypes/Zephyr/WpIntegratedCore.h"
 #include "hosttypes/Zephyr/WpLthSample.h"
 #include "hosttypes/Zephyr/WpSand.h"
+#include "hosttypes/Zephyr/WpSidewallCore.h"
 
 using zephyr::detail::Record;
 using zephyr::detail::Stamp;
@@ -312,3 +314,45 @@ bool CWpFacies::SetFaciesName(const CString& name, int seg) {
                  Arg(seg));
 }
 LogFaciesTypeMgrIO* CWpFacies::GetFaciesTypeMgr() { return &zephyr::testing::FaciesTypes(); }
+
+// ---- sidewall cores ---------------------------------------------------------------------------
+
+void CWpSidewallCore::SetDataSource(DATATYPE source) {
+    Store(this, m_dataSource, source, "CWpSidewallCore::SetDataSource");
+}
+void CWpSidewallCore::SetDataTable(const std::string& table) {
+    Store(this, m_strDataTable, table, "CWpSidewallCore::SetDataTable");
+}
+void CWpSidewallCore::SetLithologyField(const std::string& field) {
+    Store(this, m_strLithologyField, field, "CWpSidewallCore::SetLithologyField");
+}
+void CWpSidewallCore::SetOilField(const std::string& field) {
+    Store(this, m_strOilField, field, "CWpSidewallCore::SetOilField");
+}
+CString CWpSidewallCore::ComposeDataName() {
+    m_strDataName = CString(m_strDataTable.c_str()) + " " + m_strLithologyField.c_str() + " " + m_strOilField.c_str();
+    Record("CWpSidewallCore::ComposeDataName", this, m_strDataName.str());
+    return m_strDataName;
+}
+CString CWpSidewallCore::GetDataName() { return m_strDataName; }
+void CWpSidewallCore::SetCoreDep(double depth) {
+    PutIf(m_activeCore != nullptr, this, m_activeCore ? &m_activeCore->depth : nullptr, depth,
+          "CWpSidewallCore::SetCoreDep");
+}
+void CWpSidewallCore::SetSelectCoreLith(const std::string& lithology) {
+    PutIf(m_activeCore != nullptr, this, m_activeCore ? &m_activeCore->lithology : nullptr, lithology,
+          "CWpSidewallCore::SetSelectCoreLith");
+}
+void CWpSidewallCore::SetSelectCoreOil(const std::string& oil) {
+    PutIf(m_activeCore != nullptr, this, m_activeCore ? &m_activeCore->oil : nullptr, oil,
+          "CWpSidewallCore::SetSelectCoreOil");
+}
+LogCorelithMgrIO* CWpSidewallCore::GetCorelithMgr() { return m_pCorelithMgr; }
+void CWpSidewallCore::SetActiveCore(int i) {
+    if (i < 0) {
+        m_activeCore.reset();
+        return;
+    }
+    while (static_cast<int>(m_cores.size()) <= i) m_cores.push_back(boost::make_shared<CSidewallCoreSeg>());
+    m_activeCore = m_cores[static_cast<size_t>(i)];
+}

@@ -2,6 +2,8 @@
 // kit library; the kits' header members only hand them out.
 #pragma once
 
+#include <string>
+
 #include <cstddef>
 
 // Run data of one cored interval, shared between segment records.
@@ -91,6 +93,8 @@ public:
 class CSidewallCoreSeg {
 public:
     double depth = 0;
+    std::string lithology;
+    std::string oil;
 };
 
 // The in-place text editor of a text kit.

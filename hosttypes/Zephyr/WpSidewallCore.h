@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "hosttypes/Kestrel/StyleRecords.h"
+#include "mfc/String.h"
 #include "hosttypes/Zephyr/WpContent.h"
 #include "hosttypes/Zephyr/WpSegmentRecords.h"
 
@@ -35,6 +36,20 @@ public:
     std::string GetDataTable();
     std::string GetLithologyField();
     std::string GetOilField();
+    // kit library: the source and its fields; the table and fields joined by blanks as the data name.
+    void SetDataSource(DATATYPE source);
+    void SetDataTable(const std::string& table);
+    void SetLithologyField(const std::string& field);
+    void SetOilField(const std::string& field);
+    CString ComposeDataName();
+    CString GetDataName();
+    // kit library: the active core's depth, lithology and oil show; nothing without an active core.
+    void SetCoreDep(double depth);
+    void SetSelectCoreLith(const std::string& lithology);
+    void SetSelectCoreOil(const std::string& oil);
+    LogCorelithMgrIO* GetCorelithMgr();
+    // Makes core i (0-based, among the kit's cores, added when missing) the active one; -1 none.
+    void SetActiveCore(int i);
     bool IsDrawActive();
     void SetDrawActive(bool draw);
 
@@ -54,4 +69,5 @@ protected:
     std::string m_strDataTable;
     std::string m_strLithologyField;
     std::string m_strOilField;
+    CString m_strDataName;
 };

@@ -44,6 +44,7 @@
 #include "wellplot/intervals/LstSandStratumGrid.h"
 #include "wellplot/intervals/LstShoot.h"
 #include "wellplot/intervals/LstShootMgr.h"
+#include "wellplot/intervals/LstSidewallCore.h"
 #include "wellplot/intervals/LstStratum.h"
 #include "wellplot/intervals/OilTestPage.h"
 
@@ -122,7 +123,7 @@ const RowDef* Rows() {
           {"填充", Empty<CLstSandStratumFill>},
           {kPageLine, Empty<CLstSandStratumLine>},
           {kPageText, Empty<CLstSandStratumText>}}},
-        {RUNTIME_CLASS(CWpSidewallCore), {{"井壁取芯", nullptr}}},
+        {RUNTIME_CLASS(CWpSidewallCore), {{"井壁取芯", WithKit<CLstSidewallCore>}}},
         {RUNTIME_CLASS(CWpIntegratedCore), {{"取芯综合", WithKit<CLstIntegratedCore>}}},
         {nullptr, {kNoPage}},
     };
