@@ -50,6 +50,14 @@ CBCGPProp* NewKitTitleGroup(DWORD_PTR groupId, DWORD_PTR nameId, DWORD_PTR direc
     return title;
 }
 
+CBCGPProp* NewNamedTitleGroup(DWORD_PTR groupId, DWORD_PTR nameId) {
+    auto* title = new CBCGPProp(wptext::kTitle, groupId);
+    title->AddSubItem(new CBCGPProp(ivtext::kName, _variant_t(""), "标题名", nameId));
+    title->AddSubItem(CreateOrientationProp(wptext::kDirection, nameId + 1, _variant_t(""), wptext::kDirection));
+    title->AddSubItem(CreateFontPropFloatSize(wptext::kFont, nameId + 2));
+    return title;
+}
+
 CBCGPProp* NewTitleFontGroup(DWORD_PTR groupId, const char* faceCaption, DWORD_PTR faceId, DWORD_PTR sizeId,
                              DWORD_PTR colorId) {
     auto* font = new CBCGPProp(wptext::kFont, groupId);

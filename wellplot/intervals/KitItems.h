@@ -15,6 +15,9 @@ void ShowKitTitleItems(CBCGPPropList& list, CWpKit* kit, DWORD_PTR nameId);
 // given font group; collapsed when expand is false.
 CBCGPProp* NewKitTitleGroup(DWORD_PTR groupId, DWORD_PTR nameId, DWORD_PTR directionId, const char* name,
                             CBCGPProp* font, bool expand = true);
+// The title group of the coring pages: "名称" (empty, described "标题名") at nameId, "方向" at
+// nameId + 1 and a font group with a numeric size at nameId + 2 (sub-items + 3 .. + 5).
+CBCGPProp* NewNamedTitleGroup(DWORD_PTR groupId, DWORD_PTR nameId);
 // The collapsed title-font group of the picture and parameter pages: a face picker captioned
 // faceCaption, the size offered as 1 to 19 (free entry), the colour.
 CBCGPProp* NewTitleFontGroup(DWORD_PTR groupId, const char* faceCaption, DWORD_PTR faceId, DWORD_PTR sizeId,

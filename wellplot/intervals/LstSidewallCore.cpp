@@ -58,11 +58,7 @@ CBCGPProp* CLstSidewallCore::Item(DWORD_PTR id) const {
 int CLstSidewallCore::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
-    auto* title = new CBCGPProp(wptext::kTitle, kTitleGroupId);
-    title->AddSubItem(new CBCGPProp(ivtext::kName, _variant_t(""), "标题名", kTitleNameId));
-    title->AddSubItem(CreateOrientationProp(wptext::kDirection, kTitleDirectionId, _variant_t(""), wptext::kDirection));
-    title->AddSubItem(CreateFontPropFloatSize(wptext::kFont, kTitleFontId));
-    m_wndPropList.AddProperty(title, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewNamedTitleGroup(kTitleGroupId, kTitleNameId), TRUE, TRUE);
 
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
     source->AddSubItem(NewOptionItem(ivtext::kType, "", "数据类型", kSourceTypeId,
