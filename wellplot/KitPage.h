@@ -4,6 +4,7 @@
 #pragma once
 
 #include "bcg/Prop.h"
+#include "bcg/PropList.h"
 #include "framework/WndProp.h"
 #include "hosttypes/Zephyr/WpKit.h"
 #include "mfc/String.h"
@@ -67,5 +68,12 @@ CString ScopeLabel(CWpKit* kit);
 void ShowScope(CBCGPProp* item, CWpKit* kit, int scope);
 // 2 for "当前图内所有对象", 1 for "当前图内同类对象", 0 for any other text.
 int ScopeOfText(const CString& text);
+
+// The item whose own data is id (a group's sub-items carry the group's number plus their place,
+// so a search may meet an item of another id first); NULL when there is none.
+inline CBCGPProp* ItemWithData(const CBCGPPropList& list, DWORD_PTR id) {
+    CBCGPProp* item = list.FindItemByData(id, TRUE);
+    return item && item->GetData() == id ? item : nullptr;
+}
 
 }  // namespace wellplot

@@ -63,8 +63,7 @@ CLstIntegratedCore::~CLstIntegratedCore() = default;
 
 CWpIntegratedCore* CLstIntegratedCore::Kit() const { return wellplot::KeptKit<CWpIntegratedCore>(*this, m_pKit); }
 CBCGPProp* CLstIntegratedCore::Item(DWORD_PTR id) const {
-    CBCGPProp* item = m_wndPropList.FindItemByData(id, TRUE);
-    return item && item->GetData() == id ? item : nullptr;
+    return wellplot::ItemWithData(m_wndPropList, id);
 }
 
 int CLstIntegratedCore::InitPropWnd() {

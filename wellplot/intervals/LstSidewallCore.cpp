@@ -51,8 +51,7 @@ CLstSidewallCore::~CLstSidewallCore() = default;
 
 CWpSidewallCore* CLstSidewallCore::Kit() const { return wellplot::KeptKit<CWpSidewallCore>(*this, m_pKit); }
 CBCGPProp* CLstSidewallCore::Item(DWORD_PTR id) const {
-    CBCGPProp* item = m_wndPropList.FindItemByData(id, TRUE);
-    return item && item->GetData() == id ? item : nullptr;
+    return wellplot::ItemWithData(m_wndPropList, id);
 }
 
 int CLstSidewallCore::InitPropWnd() {
