@@ -46,17 +46,6 @@ private:
     bool isT_ = false;
 };
 
-// Calls setter with value on every selected object of the layer whose type name equals typeName,
-// in selection order. Objects of that type name that are not of the setter's class are skipped.
-template <class T, class R, class Arg, class V>
-void SetSameTypeObjects(CQXLayer* layer, R (T::*setter)(Arg), V value, const CString& typeName) {
-    if (!layer) return;
-    SameTypeTarget<T> target(typeName);
-    const int n = layer->GetSelectedObjectCount();
-    for (int i = 0; i < n; ++i)
-        if (T* typed = target(layer->GetSelectedObject(i))) (typed->*setter)(value);
-}
-
 // Calls fn(object) on every selected object of typeName that is a T, in selection order; for
 // edits that change one field of each object's own value.
 template <class T, class Fn>
@@ -66,6 +55,13 @@ void ForSameTypeObjects(CQXLayer* layer, const CString& typeName, Fn fn) {
     const int n = layer->GetSelectedObjectCount();
     for (int i = 0; i < n; ++i)
         if (T* typed = target(layer->GetSelectedObject(i))) fn(typed);
+}
+
+// Calls setter with value on every selected object of the layer whose type name equals typeName,
+// in selection order. Objects of that type name that are not of the setter's class are skipped.
+template <class T, class R, class Arg, class V>
+void SetSameTypeObjects(CQXLayer* layer, R (T::*setter)(Arg), V value, const CString& typeName) {
+    ForSameTypeObjects<T>(layer, typeName, [&](T* typed) { (typed->*setter)(value); });
 }
 
 // Sends the change notification (with 0) to every selected object of typeName.
