@@ -1,131 +1,31 @@
 #include "WellPlotDemo.h"
 
-#include <sstream>
-#include <string>
-
-#include "WindowPrinter.h"
-#include "driver/CellGridDriver.h"
-#include "driver/GridDriver.h"
-#include "driver/Responder.h"
-#include "driver/SheetDriver.h"
-#include "framework/PropWndMgr.h"
-#include "framework/WndPag.h"
-#include "hostlibs/Zephyr/PlotFixture.h"
-#include "hosttypes/Zephyr/WDMgrIO.h"
+#include "KitSession.h"
 #include "hostlibs/Zephyr/WellDataFixture.h"
 #include "hostlibs/Zephyr/ZephyrTesting.h"
+#include "hosttypes/Sorrel/TemplateManager.h"
 #include "hosttypes/Zephyr/DIOilTest.h"
-#include "hosttypes/Zephyr/WpOilTest.h"
-#include "hosttypes/Zephyr/WpPicture.h"
+#include "hosttypes/Zephyr/LogShootMgrIO.h"
+#include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpContent.h"
 #include "hosttypes/Zephyr/WpCorelith.h"
 #include "hosttypes/Zephyr/WpFacies.h"
 #include "hosttypes/Zephyr/WpIntegratedCore.h"
 #include "hosttypes/Zephyr/WpLthSample.h"
-#include "hosttypes/Zephyr/WpSand.h"
-#include "hosttypes/Zephyr/WpTrack.h"
-#include "hosttypes/Zephyr/WpWaterEntry.h"
-#include "hosttypes/Zephyr/WpWell.h"
-#include "wellplot/intervals/CellTypesGridCtrl.h"
-#include "wellplot/intervals/OilTestPage.h"
-#include "driver/CellGridDriver.h"
-#include "hosttypes/Sorrel/TemplateManager.h"
+#include "hosttypes/Zephyr/WpOilTest.h"
 #include "hosttypes/Zephyr/WpParam.h"
+#include "hosttypes/Zephyr/WpPicture.h"
 #include "hosttypes/Zephyr/WpResult.h"
+#include "hosttypes/Zephyr/WpSand.h"
 #include "hosttypes/Zephyr/WpSandStratum.h"
 #include "hosttypes/Zephyr/WpShoot.h"
 #include "hosttypes/Zephyr/WpStratum.h"
+#include "hosttypes/Zephyr/WpTrack.h"
+#include "hosttypes/Zephyr/WpWaterEntry.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "wellplot/intervals/LstSandStratumGrid.h"
-#include "wellplot/intervals/PropWnd.h"
 
 namespace demo {
 namespace {
-
-std::string OneLine(const CString& text) {
-    std::string s = text.str();
-    for (std::size_t at = s.find('\n'); at != std::string::npos; at = s.find('\n', at + 2)) s.replace(at, 1, "⏎");
-    return s;
-}
-
-// What the session changes of a kit, on one line.
-std::string Describe(CWpKit* kit) {
-    std::ostringstream out;
-    out << kit->GetRuntimeClass()->m_lpszClassName << " 标题=" << OneLine(kit->GetTitleText())
-        << " 宽度=" << kit->GetWidth() << " 边框模式=" << kit->GetBorderMode();
-    if (auto* track = dynamic_cast<CWpTrack*>(kit))
-        out << " 对数=" << track->IsLogScale() << " 粗线间隔=" << track->GetMajDep();
-    if (auto* depth = dynamic_cast<CWpDepth*>(kit)) out << " 刻度=" << depth->GetTickAlign();
-    if (auto* well = dynamic_cast<CWpWell*>(kit)) {
-        out << " 标题区高度=" << kit->GetTitleHeight() << " 图头=" << kit->GetHeadAlign();
-        out << " 深度=" << well->GetTopDepth() << "-" << well->GetBottomDepth() << " 分层级别=" << well->GetUnitClass()
-            << " 单元=" << well->GetTopUnit().str() << "-" << well->GetBottomUnit().str()
-            << " 比例=1:" << well->GetDepthScale();
-    }
-    if (auto* oilTest = dynamic_cast<CWpOilTest*>(kit)) {
-        out << " 风格=" << oilTest->m_nDisplayStyle << " 表格=" << oilTest->m_nRowNumber << "x" << oilTest->m_nColNumber
-            << " 条形图道=" << oilTest->m_dBarWidth << " 网格线型=" << oilTest->m_gridPen.style << " 单元格=";
-        for (const CString& text : oilTest->m_cellTexts) out << '[' << text.str() << ']';
-        out << " 列宽=";
-        for (float w : *oilTest->GetColWidth()) out << w << ' ';
-        out << "饼图数据=" << oilTest->m_nPieDataChoice << " 上部属性=" << oilTest->m_pieUpper.size();
-    }
-    if (auto* picture = dynamic_cast<CWpPicture*>(kit)) {
-        out << " 类型=" << picture->GetType();
-        if (CgPicSegment* seg = picture->GetActiveSeg())
-            out << " 锁定比例=" << seg->IsScaleLock() << " 顶深=" << picture->GetActiveSegTopDepth();
-    }
-    if (auto* curve = dynamic_cast<CWpCurve*>(kit))
-        out << " 左值=" << curve->GetLeft() << " 右值=" << curve->GetRight() << " 对数=" << curve->IsLogScale()
-            << " 填充=" << curve->FillCount() << "/" << curve->FillAt();
-    if (auto* seg = dynamic_cast<CWpSegment*>(kit)) {
-        const int active = seg->GetActiveSeg();
-        out << " 数据源=" << seg->GetDataSource() << " 当前段=" << active;
-        if (active >= 0) out << " 顶深=" << seg->GetSegTopDpth(active) << " 底深=" << seg->GetSegBottomDpth(active);
-    }
-    if (auto* lith = dynamic_cast<CWpCorelith*>(kit))
-        out << " 表=" << lith->GetTableName() << " 字段=" << lith->GetCorelithField() << "," << lith->GetColorField()
-            << " 颜色=" << lith->GetColorName(0).str();
-    if (auto* sample = dynamic_cast<CWpLthSample*>(kit))
-        out << " 表=" << sample->GetTableName() << " 字段=" << sample->GetDepthFiledName() << ","
-            << sample->GetNumberFiledName();
-    if (auto* core = dynamic_cast<CWpIntegratedCore*>(kit))
-        out << " 取芯数据源=" << core->GetDataSource() << " 表=" << core->GetTable() << " 字段=" << core->GetCoreTubeField()
-            << "," << core->GetCoreLengthField() << " 芯长="
-            << (core->GetSeg(0) && core->GetSeg(0)->data.Get() ? core->GetSeg(0)->data.Get()->coreLength : 0.0);
-    if (auto* sand = dynamic_cast<CWpSand*>(kit))
-        out << " 数据=" << (sand->GetData() ? std::to_string(sand->GetData()->GetKind()) : std::string("-"))
-            << " 小数位数=" << sand->GetThkTextPrecision() << " 符号=" << sand->GetSymbleType();
-    if (auto* param = dynamic_cast<CWpParam*>(kit))
-        out << " 数据=" << param->GetDataType().str() << "/" << param->GetDataTable().str() << "/"
-            << param->GetDataField().str() << " 线粗=" << param->GetLineType().width
-            << " 线色模板=" << param->GetLineColorTemp().str() << " 边界色模板=" << param->GetRectBColorTemp().str()
-            << " 内部色模板=" << param->GetRectIColorTemp().str();
-    if (auto* result = dynamic_cast<CWpResult*>(kit))
-        out << " 数据=" << result->GetDataType().str() << "/" << result->GetDataTable().str() << "/"
-            << result->GetDataField().str();
-    if (auto* strata = dynamic_cast<CWpSandStratum*>(kit)) {
-        out << " 数据类型=" << strata->DataType() << " 级别=" << strata->Grade() << " 填充显示=";
-        for (unsigned i = 0; i < strata->GetFillOptionCount(); ++i) out << strata->GetFillOption(i).show;
-        out << " 文本位置=";
-        for (unsigned i = 0; i < strata->GetTextOptionCount(); ++i) out << strata->GetTextOption(i).position << ' ';
-    }
-    if (auto* stratum = dynamic_cast<CWpStratum*>(kit))
-        out << " 层源=" << stratum->m_nDataSource << " 表=" << stratum->GetTableName() << " 字段=" << stratum->GetFiledName()
-            << " 背景色=" << stratum->IsBkColorUsed();
-    if (auto* shoot = dynamic_cast<CWpShoot*>(kit)) {
-        LOGSHOOT record;
-        WDMgrIO* data = shoot->GetWell() ? shoot->GetWell()->GetDataMgr() : nullptr;
-        const bool bound = data && data->FindData(shoot->GetData(), record);
-        out << " 射孔数据=" << (bound ? std::string(record.name) : std::string("-")) << " 类型="
-            << (shoot->GetSegCount() > 0 ? shoot->GetSegType(0) : 0);
-        if (LogShootMgrIO* mgr = shoot->GetShootMgr())
-            out << " 符号=" << *mgr->GetShootSymbol() << "," << *mgr->GetReShootSymbol();
-    }
-    if (auto* facies = dynamic_cast<CWpFacies*>(kit))
-        out << " 相源=" << facies->m_faciesSource << " 相名=" << facies->GetFaciesName(0).str();
-    return out.str();
-}
 
 // The well's interval data beside its sample data: lithology of the well's own table, a sand set
 // of segment data, the facies of a discrete set; each interval kit gets two intervals, the first
@@ -157,109 +57,6 @@ void AddIntervalData(zephyr::PlotFixture& plot) {
     }
     if (auto* lith = plot.First<CWpCorelith>()) lith->SetData(data->GetCorelith(1, ""));
 }
-
-// The host's side: one open sheet at a time, announced the selected kit as the host does.
-class Session {
-public:
-    Session(CWnd& frame, CWnd& view, std::ostream& out) : frame_(frame), view_(view), out_(out) {}
-    ~Session() { Close(); }
-    Session(const Session&) = delete;
-    Session& operator=(const Session&) = delete;
-
-    void Select(CWpKit* kit) {
-        Close();
-        kit_ = kit;
-        sheet_ = dynamic_cast<CPropWndMgr*>(CPropWnd::Create(kit, &frame_));
-        Announce();
-    }
-    // The host announces the kit again (after an edit, or to fill a tab shown after the last one).
-    void Announce() {
-        if (sheet_) platform::SendSelectionChanged(*sheet_, &view_, reinterpret_cast<LPARAM>(kit_));
-    }
-    void Tab(int i) {
-        if (!sheet_) return;
-        platform::ChooseTab(*sheet_, i);
-        Announce();
-    }
-    platform::GridDriver Grid() {
-        if (COilTestPage* oilTest = OilTestPage()) return platform::GridDriver(&oilTest->GetPropList());
-        auto* page = sheet_ ? dynamic_cast<CWndPag*>(sheet_->GetActivePage()) : nullptr;
-        CBCGPPropList* grid = page && page->GetWndLst() ? hostapp::FindGrid(*page->GetWndLst()) : nullptr;
-        return platform::GridDriver(grid);
-    }
-    CBCGPProp* Item(DWORD_PTR id) { return Grid().FindByData(id); }
-    CBCGPProp* Path(const char* path) { return Grid().FindByPath(path); }
-    void PrintWindow() {
-        if (sheet_) hostapp::PrintPropertyWindow(out_, *sheet_);
-    }
-    void PrintKit() { out_ << "  " << Describe(kit_) << "\n"; }
-    // The oil-test page when it is the active page.
-    COilTestPage* OilTestPage() { return sheet_ ? dynamic_cast<COilTestPage*>(sheet_->GetActivePage()) : nullptr; }
-    // The cell grid of the oil-test page, row by row.
-    void PrintCells() {
-        COilTestPage* page = OilTestPage();
-        CCellTypesGridCtrl* cells = page ? page->GetCellGrid() : nullptr;
-        if (!cells) return;
-        out_ << "  [cells]";
-        for (int c = 0; c < cells->GetColumnCount(); ++c)
-            out_ << ' ' << cells->GetColumnName(c).str() << '(' << cells->GetColumnWidth(c) << ')';
-        out_ << '\n';
-        for (int r = 0; r < cells->GetRowCount(); ++r) {
-            out_ << "   ";
-            for (int c = 0; c < cells->GetColumnCount(); ++c) {
-                CBCGPGridItem* item = cells->GetItem(r, c);
-                out_ << " [" << (item ? item->GetLabel().str() : std::string()) << ']';
-            }
-            out_ << '\n';
-        }
-    }
-    bool EditCell(int row, int col, const char* text) {
-        COilTestPage* page = OilTestPage();
-        return page && page->GetCellGrid() && platform::EditGridCell(*page->GetCellGrid(), row + 1, col, text);
-    }
-    bool DragDivider(int col, int width) {
-        COilTestPage* page = OilTestPage();
-        return page && page->GetCellGrid() && platform::DragGridColumnDivider(*page->GetCellGrid(), col, width);
-    }
-    // The cell grid of a sand-stratum option page when it is the active page.
-    CLstSandStratumGrid* SandGridPage() {
-        auto* page = sheet_ ? dynamic_cast<CWndPag*>(sheet_->GetActivePage()) : nullptr;
-        return page ? dynamic_cast<CLstSandStratumGrid*>(page->GetWndLst()) : nullptr;
-    }
-    void PrintSandGrid() {
-        CLstSandStratumGrid* page = SandGridPage();
-        if (!page) return;
-        CGridCtrEx& g = page->Grid();
-        for (int r = 0; r < g.GetRowCount(); ++r) {
-            out_ << "   ";
-            for (int c = 0; c < g.GetColumnCount(); ++c) out_ << " [" << g.GetItemText(r, c).str() << ']';
-            out_ << '\n';
-        }
-    }
-    // The message boxes the edits brought, then forgets them.
-    void PrintBoxes() {
-        platform::Responder& responder = platform::Responder::Instance();
-        for (const platform::MessageBoxRecord& box : responder.MessageBoxes()) out_ << "  [消息] " << box.text << "\n";
-        responder.ClearMessageBoxes();
-    }
-    // Shows every tab in turn, announcing the kit to each, then prints the whole sheet.
-    void PrintAllPages() {
-        if (!sheet_) return;
-        for (int i = sheet_->GetPageCount() - 1; i >= 0; --i) Tab(i);
-        PrintWindow();
-    }
-    void Close() {
-        if (sheet_) platform::DestroyAndDelete(sheet_);
-        sheet_ = nullptr;
-    }
-
-private:
-    CWnd& frame_;
-    CWnd& view_;
-    std::ostream& out_;
-    CWpKit* kit_ = nullptr;
-    CPropWndMgr* sheet_ = nullptr;
-};
 
 }  // namespace
 
@@ -565,6 +362,10 @@ void RunWellPlotDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     session.PrintSandGrid();
     session.PrintKit();
     zephyr::testing::ResetDataCatalogue();
+
+    RunSymbolKitSteps(session, plot, out);
+    RunTextKitSteps(session, plot, out);
+    RunProfileKitSteps(session, plot, out);
 
     step("the sheet of every kit of the plot, all pages shown");
     for (CWpKit* kit : plot.AllKits()) {
