@@ -87,6 +87,9 @@
 #include "planemap/layers/PropListStratumMapLines.h"
 #include "planemap/layers/PropListWellNetLayerFill.h"
 #include "planemap/layers/PropListWellNetLayerLine.h"
+#include "planemap/layers/PropListAttributeLayerPages.h"
+#include "planemap/layers/PropListContourLayerLine.h"
+#include "planemap/layers/PropListSandLayerLine.h"
 #include "hosttypes/Moraine/FaultLayer.h"
 #include "hosttypes/Moraine/WellNetLayer.h"
 #include "hosttypes/Parsnip/QXPropertyManager.h"
@@ -353,6 +356,12 @@ struct SampleMap {
     CQXObjectPie* pieBars = map.Add<CQXObjectPie>("饼图", pieLayer);
     CQXObjectPie* pieState = map.Add<CQXObjectPie>("饼图", pieLayer);
     CQXObjectCoordinate* pieAxes = map.Add<CQXObjectCoordinate>("坐标系", pieLayer);
+    // Layers of the line and fill families opened as layers: a contour map and regions beside the
+    // facies, scattered, sand and oil-water layers above.
+    CQXLayer* contourLayer = map.AddLayer("构造等值线", "等值线");
+    CQXObjectContour* contourInLayer = map.Add<CQXObjectContour>("等值线", contourLayer);
+    CQXLayer* regionLayer = map.AddLayer("分区界线", "区域边界");
+    CQXObjectPolyline* regionInLayer = map.AddPolyline("区域边界线", {{0, 0}, {8, 0}}, regionLayer);
 
     SampleMap() {
         note->SetString("第一行\n第二行");
@@ -546,6 +555,30 @@ std::vector<Step> LayerSteps(SampleMap& s) {
     // clang-format on
 }
 
+// The line and fill layer families, each opened as a layer with every tab shown and a line width
+// typed on its line tab.
+std::vector<Step> FamilyLayerSteps(SampleMap& s) {
+    // clang-format off
+    return {
+        {"layer families: the contour layer; on 等值线 type 0.3 into 粗细, then show 等值线区域", nullptr, {},
+            {Tab(1), Type(CPropListContourLayerLine::kWidthId, "0.3"), PrintWindow(), Tab(2), PrintWindow(), Print()},
+            s.contourLayer},
+        {"the facies layer; on 沉积相线 type 0.4 into 粗细, then show 虚拟井", nullptr, {},
+            {Tab(1), Type(CPropListFaciesLayerLine::kWidthId, "0.4"), PrintWindow(), Tab(2), PrintWindow(), Print()},
+            s.facies},
+        {"the scattered layer; on 离散属性边界线 type 0.4 into 粗细, then show 虚拟井", nullptr, {},
+            {Tab(1), Type(CPropListScatteredLayerLine::kWidthId, "0.4"), PrintWindow(), Tab(2), PrintWindow(),
+             Print()}, s.scattered},
+        {"the sand layer; on its line tab type 0.5 into 粗细", nullptr, {},
+            {Tab(1), Type(CPropListSandLayerLine::kWidthId, "0.5"), PrintWindow(), Print()}, s.sand},
+        {"the oil-water layer; on its line tab type 0.6 into 粗细", nullptr, {},
+            {Tab(1), Type(CPropListOilWaterLayerLine::kWidthId, "0.6"), PrintWindow(), Print()}, s.zoneLines},
+        {"the region layer; on its line tab type 0.6 into 粗细", nullptr, {},
+            {Tab(1), Type(CPropListRegionLayerLine::kWidthId, "0.6"), PrintWindow(), Print()}, s.regionLayer},
+    };
+    // clang-format on
+}
+
 // The well layer and its objects, the stratum-section layer and its well graphs.
 std::vector<Step> WellSteps(SampleMap& s) {
     using Symbol = CPropListWellSymbol;
@@ -694,6 +727,8 @@ std::vector<Step> SessionSteps(SampleMap& s) {
     steps.insert(steps.end(), wells.begin(), wells.end());
     const std::vector<Step> pies = PieSteps(s);
     steps.insert(steps.end(), pies.begin(), pies.end());
+    const std::vector<Step> families = FamilyLayerSteps(s);
+    steps.insert(steps.end(), families.begin(), families.end());
     return steps;
 }
 
