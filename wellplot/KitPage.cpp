@@ -1,5 +1,6 @@
 #include "wellplot/KitPage.h"
 
+#include "bcg/ColorProp.h"
 #include "framework/NumberText.h"
 #include "hosttypes/Tinder/TimeStamp.h"
 #include "hosttypes/Zephyr/WpContent.h"
@@ -57,6 +58,11 @@ bool ReadInt(const CString& text, int* value) {
 
 void ShowText(CBCGPProp* item, const CString& text) {
     if (item && ItemText(item) != text) SetItemText(item, text);
+}
+
+void ShowColor(CBCGPProp* item, COLORREF color) {
+    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
+    if (colour && colour->GetColor() != color) colour->SetColor(color);
 }
 
 void AddPenWidthOptions(CBCGPProp* item) {

@@ -46,6 +46,7 @@
 #include "wellplot/intervals/LstShootMgr.h"
 #include "wellplot/intervals/LstSidewallCore.h"
 #include "wellplot/intervals/LstStratum.h"
+#include "wellplot/intervals/LstWaterEntry.h"
 #include "wellplot/intervals/OilTestPage.h"
 
 namespace {
@@ -116,7 +117,7 @@ const RowDef* Rows() {
         {RUNTIME_CLASS(CWpResult), {{"解释结果", WithKit<CLstResult>}}},
         {RUNTIME_CLASS(CWpOilTest), {{"试油", nullptr, OwnPage<COilTestPage>}, {"饼图", WithKit<CLstOilTestPie>}}},
         {RUNTIME_CLASS(CWpSymbleTexture), {{"层理", nullptr}}},
-        {RUNTIME_CLASS(CWpWaterEntry), {{nullptr, nullptr}}},  // captioned by the kit: WaterEntryCaption
+        {RUNTIME_CLASS(CWpWaterEntry), {{nullptr, WithKit<CLstWaterEntry>}}},  // captioned by the kit: WaterEntryCaption
         {RUNTIME_CLASS(CWpProgram), {{wptext::kPageProgram, WithKit<CLstProgram>}}},
         {RUNTIME_CLASS(CWpSandStratum),
          {{kPageGeneral, Empty<CLstSandStratum>},

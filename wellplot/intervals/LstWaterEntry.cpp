@@ -1,0 +1,502 @@
+#include "wellplot/intervals/LstWaterEntry.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "bcg/ColorProp.h"
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/NumberText.h"
+#include "framework/PropItems.h"
+#include "framework/PropStyleCombox.h"
+#include "framework/StyleGroupTexts.h"
+#include "hosttypes/Zephyr/WpWaterEntry.h"
+#include "wellplot/KitPage.h"
+#include "wellplot/WellPlotTexts.h"
+#include "wellplot/intervals/DataSourceItems.h"
+#include "wellplot/intervals/IntervalTexts.h"
+
+IMPLEMENT_DYNCREATE(CLstWaterEntry, CLstContent)
+
+const TextValue kProfileLabelAligns[3] = {
+    {grouptext::kAlignLeft, 0},
+    {grouptext::kAlignCenter, 1},
+    {grouptext::kAlignRight, 2},
+};
+
+namespace {
+
+constexpr const char* kTitleFont = "标题字体";
+constexpr const char* kFace = "字型";
+constexpr const char* kWidth = "宽度";
+constexpr const char* kDepthLine = "顶底线";
+constexpr const char* kLineWidth = "线宽";
+constexpr const char* kParamCount = "参数个数";
+constexpr const char* kParamCaption = "参数%d";
+constexpr const char* kLabel = "数值属性";
+constexpr const char* kInitialWidth = "1.0";
+constexpr unsigned kInitialLabelSize = 33;
+constexpr int kLargestOfferedSize = 32;
+constexpr int kLargestDigits = 3;
+// The title size is taken up to 100; a size below this counts as 0.
+constexpr double kLargestTitleSize = 100;
+constexpr double kSmallestTitleSize = 0.001;
+
+// The top-level rows before the parameter groups: source, title font, width, lines, count.
+constexpr int kFixedRows = 5;
+// Sub-items of "数据源", of "顶底线" and of a parameter's group and label group, by position.
+enum SourceItem { kTypeItem, kTableItem, kTimeItem, kStartItem, kEndItem };
+enum DepthLineItem { kShowItem, kStyleItem, kLineWidthItem, kLineColorItem };
+enum ParamPlace { kFieldPlace, kLeftPlace, kRightPlace, kColorPlace, kDigitsPlace, kLabelPlace };
+enum LabelPlace { kLabelShowPlace, kLabelFacePlace, kLabelSizePlace, kLabelColorPlace, kLabelAlignPlace };
+
+CBCGPProp* NewChoice(const char* name, const CString& value, const char* description, DWORD_PTR id) {
+    auto* item = new CBCGPProp(name, _variant_t(value), description, id);
+    item->AllowEdit(FALSE);
+    return item;
+}
+
+// Options "from" .. "to" as whole numbers.
+void AddNumberOptions(CBCGPProp* item, int from, int to) {
+    for (int i = from; i <= to; ++i) item->AddOption(FormatString("%d", i), TRUE);
+}
+
+void AddOptions(CBCGPProp* item, const CStringArray& texts, INT_PTR count) {
+    for (INT_PTR i = 0; i < count && i < texts.GetSize(); ++i) item->AddOption(texts.GetAt(i), TRUE);
+}
+
+// The first min(available, size) field names of the kit.
+void ShowFieldOptions(CBCGPProp* item, CWpWaterEntry* kit) {
+    item->RemoveAllOptions();
+    AddOptions(item, kit->m_arrField, kit->GetParamMaxNum());
+}
+
+// The colour the item stands for: its automatic colour when "自动" is chosen.
+COLORREF ColorOf(CBCGPProp* item) {
+    auto* color = dynamic_cast<CBCGPColorProp*>(item);
+    return color ? color->GetDisplayColor() : 0;
+}
+
+void ShowValue(CBCGPProp* item, const _variant_t& value) {
+    if (item && item->GetValue() != value) item->SetValue(value);
+}
+
+CString Hundredths(double value) { return FormatString("%.2f", value / numtext::kHundredths); }
+
+// A label height in hundredths as the whole size shown; 0 for what an unsigned size cannot show.
+unsigned ShownLabelSize(float height) {
+    const double size = std::trunc(static_cast<double>(height) / numtext::kHundredths);
+    return size > 0 && size < 4294967296.0 ? static_cast<unsigned>(size) : 0;
+}
+
+// The kit drops the dates and parameters of its previous source.
+void ResetProfileSource(CWpWaterEntry* kit) {
+    kit->SetStartDate("");
+    kit->SetEndDate("");
+    kit->SetParamNumber(0);
+    kit->SetParamMaxNum(0);
+    kit->ClearProfileData();
+}
+
+bool IsParamItem(DWORD_PTR id) {
+    return id >= CLstWaterEntry::kParamBaseId &&
+           id < CLstWaterEntry::kParamBaseId + CLstWaterEntry::kParamStride * CLstWaterEntry::kMaxParams;
+}
+
+}  // namespace
+
+// What an edit carries, read from the item before anything may delete it.
+struct CLstWaterEntry::Edit {
+    DWORD_PTR id = 0;
+    CString text;
+    COLORREF color = 0;
+    UINT style = 0;
+};
+
+CLstWaterEntry::CLstWaterEntry() = default;
+CLstWaterEntry::CLstWaterEntry(CWpKit* kit) : m_pKit(wellplot::KitOf<CWpWaterEntry>(reinterpret_cast<long>(kit))) {
+    const int count = m_pKit ? m_pKit->GetParamNumber() : 0;
+    m_nParamCount = count >= 0 && count <= kMaxParams ? count : 0;
+}
+CLstWaterEntry::~CLstWaterEntry() = default;
+
+CWpWaterEntry* CLstWaterEntry::Kit() const { return m_pKit ? SelectedKit<CWpWaterEntry>() : nullptr; }
+CBCGPProp* CLstWaterEntry::Item(DWORD_PTR id) const { return wellplot::ItemWithData(m_wndPropList, id); }
+
+// ---- building ------------------------------------------------------------------------------------
+int CLstWaterEntry::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    m_strSource = ivtext::kCurrentWell;
+    if (m_pKit) BuildItems(m_pKit);
+    return 0;
+}
+
+void CLstWaterEntry::BuildItems(CWpWaterEntry* kit) {
+    const bool graphic = kit->GetSourceType() == ivtext::kGraphic;
+    const BOOL scattered = m_strSource == ivtext::kDiscreteData ? TRUE : FALSE;
+
+    auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
+    CBCGPProp* type = NewChoice(ivtext::kType, m_strSource, "指定数据类型", kSourceTypeId);
+    for (const char* option : {ivtext::kCurrentWell, ivtext::kGraphic, ivtext::kDiscreteData}) type->AddOption(option);
+    source->AddSubItem(type);
+    CBCGPProp* table = NewChoice(ivtext::kDataTable, "", "指定离散数据表", kTableId);
+    table->Enable(scattered);
+    source->AddSubItem(table);
+    CBCGPProp* time = NewChoice("时间列", "", "指定该时间列为所使用的时间列", kTimeFieldId);
+    time->Enable(scattered);
+    source->AddSubItem(time);
+    CBCGPProp* start = NewChoice("开始日期", "", "指定数据开始日期", kStartDateId);
+    CBCGPProp* end = NewChoice("结束日期", "", "指定数据结束日期", kEndDateId);
+    if (!graphic) {
+        AddOptions(start, kit->m_arrDate, kit->m_arrDate.GetSize());
+        AddOptions(end, kit->m_arrDate, kit->m_arrDate.GetSize());
+    }
+    source->AddSubItem(start);
+    source->AddSubItem(end);
+    m_wndPropList.AddProperty(source, TRUE, TRUE);
+
+    auto* font = new CBCGPProp(kTitleFont, kTitleFontId);
+    font->AddSubItem(new CPropStyleCombox(kFace, CString(grouptext::kDefaultFontFace), "指定标题文本字体", kTitleFaceId));
+    auto* size = new CBCGPProp(grouptext::kSize, _variant_t(grouptext::kInitialFontSize), "指定标题文本字体的高度",
+                               kTitleSizeId);
+    AddNumberOptions(size, 1, kLargestOfferedSize);
+    font->AddSubItem(size);
+    font->AddSubItem(CreateColorProp(grouptext::kColor, kTitleColorId, "指定柱状图标题文本字体的颜色"));
+    font->Expand(FALSE);
+    m_wndPropList.AddProperty(font, TRUE, TRUE);
+
+    m_wndPropList.AddProperty(new CBCGPProp(kWidth, _variant_t(kInitialWidth), "指定条状显示的绘制宽度", kDrawWidthId),
+                              TRUE, TRUE);
+
+    auto* line = new CBCGPProp(kDepthLine, kDepthLineGroupId);
+    line->AddSubItem(CreateYesNoProp(wptext::kShown, kDepthLineShowId, _variant_t(grouptext::kNo), "指定是否绘制顶底线"));
+    line->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, 1, CPropStyleCombox::kLineStyle, wptext::kCommonLines,
+                                          "指定顶底线线型样式", kDepthLineStyleId));
+    line->AddSubItem(new CBCGPProp(kLineWidth, _variant_t(kInitialWidth), "指定绘制顶底线的线宽", kDepthLineWidthId));
+    line->AddSubItem(CreateColorProp(grouptext::kColor, kDepthLineColorId, "指定顶底线的颜色"));
+    line->Expand(FALSE);
+    m_wndPropList.AddProperty(line, TRUE, TRUE);
+
+    CBCGPProp* count = NewChoice(kParamCount, "", "指定显示的参数个数", kParamCountId);
+    count->SetValue(_variant_t(m_nParamCount));
+    if (!graphic) AddNumberOptions(count, 0, kit->GetParamMaxNum());
+    m_wndPropList.AddProperty(count, TRUE, TRUE);
+
+    for (int i = 0; i < m_nParamCount; ++i) m_wndPropList.AddProperty(NewParamGroup(kit, i), TRUE, TRUE);
+}
+
+CBCGPProp* CLstWaterEntry::NewParamGroup(CWpWaterEntry* kit, int i) {
+    auto* group = new CBCGPProp(FormatString(kParamCaption, i + 1), ParamItemId(i, kParamGroup));
+    CBCGPProp* field = NewChoice(ivtext::kField, kit->GetParamName(i), "指定参数字段", ParamItemId(i, kParamField));
+    ShowFieldOptions(field, kit);
+    group->AddSubItem(field);
+    group->AddSubItem(new CBCGPProp("左值", _variant_t(FormatString("%.2f", kit->GetParamLeft(i))), "指定参数显示左值",
+                                    ParamItemId(i, kParamLeft)));
+    group->AddSubItem(new CBCGPProp("右值", _variant_t(FormatString("%.2f", kit->GetParamRight(i))), "指定参数显示右值",
+                                    ParamItemId(i, kParamRight)));
+    CBCGPColorProp* color = CreateBlackColorProp(grouptext::kColor, ParamItemId(i, kParamColor), "指定图像颜色");
+    color->SetColor(kit->GetParamColor(i));
+    group->AddSubItem(color);
+    CBCGPProp* digits = NewChoice("小数个数", "0", "指定小数个数", ParamItemId(i, kParamDigits));
+    AddNumberOptions(digits, 0, kLargestDigits);
+    group->AddSubItem(digits);
+
+    auto* label = new CBCGPProp(kLabel, ParamItemId(i, kLabelGroup));
+    label->AddSubItem(CreateYesNoProp(wptext::kShown, ParamItemId(i, kLabelShow), _variant_t(grouptext::kNo), "指定是否绘制"));
+    label->AddSubItem(
+        new CPropStyleCombox(kFace, CString(grouptext::kDefaultFontFace), "指定文本字体", ParamItemId(i, kLabelFace)));
+    auto* size = new CBCGPProp(grouptext::kSize, _variant_t(kInitialLabelSize), "指定文本字体的高度",
+                               ParamItemId(i, kLabelSize));
+    AddNumberOptions(size, 1, kLargestOfferedSize);
+    label->AddSubItem(size);
+    label->AddSubItem(
+        CreateColorProp(grouptext::kColor, ParamItemId(i, kLabelColor), grouptext::kFontColorDescriptionShort));
+    label->AddSubItem(CreateHAlignProp("水平对齐", ParamItemId(i, kLabelAlign), "水平对齐"));
+    label->Expand(FALSE);
+    group->AddSubItem(label);
+    return group;
+}
+
+// ---- refresh -------------------------------------------------------------------------------------
+void CLstWaterEntry::UpdateBCGPProperty(long object, CString) {
+    CWpWaterEntry* kit = object == GetCurrentObject() ? Kit() : nullptr;
+    if (!wellplot::BeginKitRefresh(*this, object, kit)) return;
+    m_pKit = kit;
+    const int count = kit->GetParamNumber();
+    if (count < 0 || count > kMaxParams) return;
+    if (count != m_nParamCount) {
+        m_nParamCount = count;
+        m_wndPropList.RemoveAll();
+        BuildItems(kit);
+    }
+    ShowCountOptions(kit);
+    ShowSource(kit);
+    ShowTitleFont(kit);
+    wellplot::ShowText(Item(kDrawWidthId), FormatString("%.2f", kit->GetDrawWidth()));
+    ShowDepthLine(kit);
+    for (int i = 0; i < m_nParamCount; ++i) ShowParam(kit, i);
+}
+
+void CLstWaterEntry::ShowCountOptions(CWpWaterEntry* kit) {
+    CBCGPProp* count = Item(kParamCountId);
+    if (!count || count->GetOptionCount() == kit->GetParamMaxNum() + 1 || kit->GetSourceType() == ivtext::kGraphic)
+        return;
+    count->RemoveAllOptions();
+    AddNumberOptions(count, 0, kit->GetParamMaxNum());
+}
+
+void CLstWaterEntry::ShowSource(CWpWaterEntry* kit) {
+    CBCGPProp* group = Item(kSourceGroupId);
+    if (!group) return;
+    wellplot::ShowText(group->GetSubItem(kTypeItem), kit->GetSourceType());
+    m_strSource = kit->GetSourceType();
+    CBCGPProp* table = group->GetSubItem(kTableItem);
+    CBCGPProp* time = group->GetSubItem(kTimeItem);
+    if (!table || !time) return;
+    const BOOL scattered = m_strSource == ivtext::kDiscreteData ? TRUE : FALSE;
+    table->Enable(scattered);
+    time->Enable(scattered);
+    if (scattered) {
+        AddSegmentDataOptions(table);
+        FillDiscreteFieldOptions(kit->GetScattTable(), time);
+    }
+    if (ItemText(table) != kit->GetScattTable()) {
+        SetItemText(table, kit->GetScattTable());
+        AddSegmentDataOptions(table);
+    }
+    if (ItemText(time) != kit->GetScattTimeField()) {
+        SetItemText(time, kit->GetScattTimeField());
+        FillDiscreteFieldOptions(kit->GetScattTable(), time);
+    }
+    ShowDates(kit, group);
+}
+
+void CLstWaterEntry::ShowDates(CWpWaterEntry* kit, CBCGPProp* group) {
+    const bool graphic = kit->GetSourceType() == ivtext::kGraphic;
+    for (const auto& [place, date] : {std::make_pair(kStartItem, kit->GetStartDate()),
+                                      std::make_pair(kEndItem, kit->GetEndDate())}) {
+        CBCGPProp* item = group->GetSubItem(place);
+        if (!item) continue;
+        if (item->GetOptionCount() != kit->m_arrDate.GetSize() && !graphic) {
+            item->RemoveAllOptions();
+            AddOptions(item, kit->m_arrDate, kit->m_arrDate.GetSize());
+        }
+        wellplot::ShowText(item, date);
+    }
+}
+
+void CLstWaterEntry::ShowTitleFont(CWpWaterEntry* kit) {
+    CBCGPProp* group = Item(kTitleFontId);
+    if (!group) return;
+    const QXLOGFONT font = kit->GetTitleFont();
+    wellplot::ShowText(group->GetSubItem(0), font.GetFaceName());
+    wellplot::ShowText(group->GetSubItem(1), Hundredths(font.size));
+    wellplot::ShowColor(group->GetSubItem(2), font.color);
+}
+
+void CLstWaterEntry::ShowDepthLine(CWpWaterEntry* kit) {
+    CBCGPProp* group = Item(kDepthLineGroupId);
+    if (!group) return;
+    wellplot::ShowText(group->GetSubItem(kShowItem), kit->GetDrawDepthLine() != 0 ? grouptext::kYes : grouptext::kNo);
+    if (auto* style = dynamic_cast<CPropStyleCombox*>(group->GetSubItem(kStyleItem))) {
+        UINT value = kit->GetDepthLineStyle();
+        style->SetVal(value);
+    }
+    wellplot::ShowText(group->GetSubItem(kLineWidthItem), Hundredths(kit->GetDepthLineWidth()));
+    wellplot::ShowColor(group->GetSubItem(kLineColorItem), kit->GetDepthLineColor());
+}
+
+void CLstWaterEntry::ShowParam(CWpWaterEntry* kit, int i) {
+    // The groups follow the fixed rows in order: reached by position, not by a search of the tree.
+    CBCGPProp* group = m_wndPropList.GetProperty(kFixedRows + i);
+    if (!group || group->GetData() != ParamItemId(i, kParamGroup)) return;
+    if (CBCGPProp* field = group->GetSubItem(kFieldPlace)) {
+        if (field->GetOptionCount() != kit->GetParamMaxNum()) ShowFieldOptions(field, kit);
+        wellplot::ShowText(field, kit->GetParamName(i));
+    }
+    wellplot::ShowText(group->GetSubItem(kLeftPlace), FormatString("%.2f", kit->GetParamLeft(i)));
+    wellplot::ShowText(group->GetSubItem(kRightPlace), FormatString("%.2f", kit->GetParamRight(i)));
+    wellplot::ShowColor(group->GetSubItem(kColorPlace), kit->GetParamColor(i));
+    wellplot::ShowText(group->GetSubItem(kDigitsPlace), FormatString("%d", kit->GetParamDigits(i)));
+    CBCGPProp* label = group->GetSubItem(kLabelPlace);
+    if (!label) return;
+    wellplot::ShowText(label->GetSubItem(kLabelShowPlace), kit->GetParamDraw(i) ? grouptext::kYes : grouptext::kNo);
+    wellplot::ShowText(label->GetSubItem(kLabelFacePlace), kit->GetParamFontName(i));
+    ShowValue(label->GetSubItem(kLabelSizePlace), _variant_t(ShownLabelSize(kit->GetParamFontHeight(i))));
+    wellplot::ShowColor(label->GetSubItem(kLabelColorPlace), kit->GetParamFontColor(i));
+    if (const char* align = TextOfValue(kProfileLabelAligns, kit->GetParamFontHAlign(i), nullptr))
+        wellplot::ShowText(label->GetSubItem(kLabelAlignPlace), align);
+}
+
+// ---- write-back ----------------------------------------------------------------------------------
+LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CWpWaterEntry* kit = Kit();
+    if (!item || !kit) return 0;
+    m_pKit = kit;
+    Edit edit;
+    edit.id = item->GetData();
+    edit.text = ItemText(item);
+    edit.color = ColorOf(item);
+    if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) edit.style = picker->GetVal();
+    // From here on the item may be deleted by a rebuild: only the copy above is read.
+
+    double number = 0;
+    switch (edit.id) {
+    case kSourceTypeId:
+        if (!ChooseSource(kit, edit)) return 0;  // the same type again: nothing at all
+        break;
+    case kTableId:
+        ChooseTable(kit, edit);
+        break;
+    case kTimeFieldId:
+        kit->SetScattTimeField(edit.text);
+        break;
+    case kStartDateId:
+        kit->SetStartDate(edit.text);
+        break;
+    case kEndDateId:
+        kit->SetEndDate(edit.text);
+        break;
+    case kTitleFaceId:
+    case kTitleSizeId:
+    case kTitleColorId:
+        EditTitleFont(kit, edit);
+        break;
+    case kDrawWidthId:
+        if (numtext::LeadingNumber(edit.text, &number) && number > 0) kit->SetDrawWidth(number);
+        break;
+    case kDepthLineShowId:
+        kit->EnableDepthLine(edit.text == grouptext::kNo ? 0 : 1);
+        break;
+    case kDepthLineStyleId:
+        kit->SetDepthLineStyle(edit.style);
+        break;
+    case kDepthLineWidthId: {
+        float width = 0;
+        if (numtext::LeadingNumber(edit.text, &number) && numtext::FitFloat(number, numtext::kHundredths, &width) &&
+            width > 0)
+            kit->SetDepthLineWidth(width);
+        break;
+    }
+    case kDepthLineColorId:
+        kit->SetDepthLineColor(edit.color);
+        break;
+    case kParamCountId:
+        ChooseCount(kit, edit);
+        break;
+    default:
+        if (IsParamItem(edit.id)) EditParam(kit, edit);
+        break;
+    }
+    kit->InvalidSelf();
+    kit->UpdateParent();
+    UpdateView();
+    return 0;
+}
+
+// False when the type is the kit's already.
+bool CLstWaterEntry::ChooseSource(CWpWaterEntry* kit, const Edit& edit) {
+    if (edit.text == kit->GetSourceType()) return false;
+    if (edit.text == ivtext::kGraphic) {
+        kit->SetParamNumber(0);
+        ClearSourceOptions();
+    } else {
+        ClearSourceOptions();
+        ResetProfileSource(kit);
+    }
+    kit->SetSourceType(edit.text);
+    RefreshAfterRebuild(kit);
+    return true;
+}
+
+// A count above what the page shows, or below 0, is not written.
+void CLstWaterEntry::ChooseCount(CWpWaterEntry* kit, const Edit& edit) {
+    int count = 0;
+    if (!wellplot::ReadInt(edit.text, &count) || count < 0 || count > kMaxParams) return;
+    kit->SetParamNumber(count);
+    RefreshAfterRebuild(kit);
+}
+
+void CLstWaterEntry::RefreshAfterRebuild(CWpWaterEntry* kit) {
+    UpdateBCGPProperty(reinterpret_cast<long>(kit), "*");
+    m_wndPropList.AdjustLayout();
+}
+
+// The date and count items lose their options until the next refresh fills them again.
+void CLstWaterEntry::ClearSourceOptions() {
+    for (DWORD_PTR id : {kStartDateId, kEndDateId, kParamCountId})
+        if (CBCGPProp* item = Item(id)) item->RemoveAllOptions();
+}
+
+// A new table empties the time column and offers the table's columns for it.
+void CLstWaterEntry::ChooseTable(CWpWaterEntry* kit, const Edit& edit) {
+    kit->SetScattTable(edit.text);
+    kit->SetScattTimeField("");
+    if (CBCGPProp* time = Item(kTimeFieldId)) FillDiscreteFieldOptions(edit.text, time);
+}
+
+void CLstWaterEntry::EditTitleFont(CWpWaterEntry* kit, const Edit& edit) {
+    QXLOGFONT font = kit->GetTitleFont();
+    if (edit.id == kTitleFaceId) {
+        font.SetFaceName(edit.text);
+    } else if (edit.id == kTitleSizeId) {
+        double size = 0;
+        if (!numtext::LeadingNumber(edit.text, &size) || !(size > 0)) return;
+        size = std::min(size, kLargestTitleSize);
+        if (size < kSmallestTitleSize) size = 0;
+        font.size = static_cast<float>(size * numtext::kHundredths);
+    } else {
+        font.color = edit.color;
+    }
+    kit->SetTitleFont(font);
+}
+
+// An item of parameter k's group or of its value-label group.
+void CLstWaterEntry::EditParam(CWpWaterEntry* kit, const Edit& edit) {
+    const int k = static_cast<int>((edit.id - kParamBaseId) / kParamStride);
+    const auto place = static_cast<ParamItem>((edit.id - kParamBaseId) % kParamStride);
+    double number = 0;
+    switch (place) {
+    case kParamField:
+        kit->SetParamName(k, edit.text);
+        break;
+    case kParamLeft:
+        if (numtext::LeadingNumber(edit.text, &number)) kit->SetParamLeft(k, number);
+        break;
+    case kParamRight:
+        if (numtext::LeadingNumber(edit.text, &number)) kit->SetParamRight(k, number);
+        break;
+    case kParamColor:
+        kit->SetParamColor(k, edit.color);
+        break;
+    case kParamDigits: {
+        int digits = 0;
+        if (wellplot::ReadInt(edit.text, &digits)) kit->SetParamDigits(k, digits);
+        break;
+    }
+    case kLabelShow:
+        kit->SetParamDraw(k, edit.text != grouptext::kNo);
+        break;
+    case kLabelFace:
+        kit->SetParamFontName(k, edit.text);
+        break;
+    case kLabelSize: {
+        float height = 0;
+        if (numtext::LeadingNumber(edit.text, &number) && number > 0 &&
+            numtext::FitFloatThenScale(number, static_cast<float>(numtext::kHundredths), &height))
+            kit->SetParamFontHeight(k, height);
+        break;
+    }
+    case kLabelColor:
+        kit->SetParamFontColor(k, edit.color);
+        break;
+    case kLabelAlign: {
+        const int align = ValueOfText(kProfileLabelAligns, edit.text, -1);
+        if (align >= 0) kit->SetParamFontHAlign(k, align);
+        break;
+    }
+    default:
+        break;
+    }
+}
