@@ -1,6 +1,7 @@
 #include "wellplot/intervals/LstSymble.h"
 
 #include <climits>
+#include <iterator>
 #include <string>
 
 #include "bcg/ColorProp.h"
@@ -60,19 +61,26 @@ namespace {
 
 constexpr int kNoSource = INT_MIN;
 
+// The table of differences: one row per page, in the order of SymblePageDef's fields.
 const SymblePageDef kShootPage = {
-    RUNTIME_CLASS(CWpSymbleShoot), kSymbleShootSources, 3, SYMBLE_SHOOT_DISCRETE, SYMBLE_SHOOT_GRAPHIC,
-    false, SYMBLE_SHOOT_WELL, false, false, true, false, SymblePageDef::kDates,
+    RUNTIME_CLASS(CWpSymbleShoot), kSymbleShootSources, std::size(kSymbleShootSources),
+    SYMBLE_SHOOT_DISCRETE, SYMBLE_SHOOT_GRAPHIC,
+    /*mgrBySource*/ false, SYMBLE_SHOOT_WELL, /*notifyAfterGraphic*/ false, /*dataChangedAfterDiscrete*/ false,
+    /*settingChangedAfterField*/ true, /*sourceLockedByActiveSeg*/ false, SymblePageDef::kDates,
     ivtext::kShootTypeField, ivtext::kShootTypeDescription, CLstSymbleShoot::kCurrentSegGroupId,
 };
 const SymblePageDef kCyclePage = {
-    RUNTIME_CLASS(CWpSymbleCycle), kSymbleCycleSources, 5, SYMBLE_CYCLE_DISCRETE, SYMBLE_CYCLE_GRAPHIC,
-    true, 0, true, false, false, true, SymblePageDef::kCycleDisplay,
+    RUNTIME_CLASS(CWpSymbleCycle), kSymbleCycleSources, std::size(kSymbleCycleSources),
+    SYMBLE_CYCLE_DISCRETE, SYMBLE_CYCLE_GRAPHIC,
+    /*mgrBySource*/ true, 0, /*notifyAfterGraphic*/ true, /*dataChangedAfterDiscrete*/ false,
+    /*settingChangedAfterField*/ false, /*sourceLockedByActiveSeg*/ true, SymblePageDef::kCycleDisplay,
     ivtext::kCycleTypeField, ivtext::kCycleTypeDescription, CLstSymbleCycle::kCurrentSegGroupId,
 };
 const SymblePageDef kTexturePage = {
-    RUNTIME_CLASS(CWpSymbleTexture), kSymbleTextureSources, 3, SYMBLE_TEXTURE_DISCRETE, SYMBLE_TEXTURE_GRAPHIC,
-    true, 0, false, true, false, false, SymblePageDef::kBeddingDisplay,
+    RUNTIME_CLASS(CWpSymbleTexture), kSymbleTextureSources, std::size(kSymbleTextureSources),
+    SYMBLE_TEXTURE_DISCRETE, SYMBLE_TEXTURE_GRAPHIC,
+    /*mgrBySource*/ true, 0, /*notifyAfterGraphic*/ false, /*dataChangedAfterDiscrete*/ true,
+    /*settingChangedAfterField*/ false, /*sourceLockedByActiveSeg*/ false, SymblePageDef::kBeddingDisplay,
     ivtext::kBeddingTypeField, ivtext::kBeddingTypeDescription, CLstSymbleTexture::kCurrentSegGroupId,
 };
 
@@ -361,8 +369,8 @@ void CLstSymble::EditBeddingDisplay(CWpSymble* kit, CBCGPProp* item) {
     }
     if (id != CLstSymbleTexture::kWidthId && id != CLstSymbleTexture::kHeightId) return;
     double size = 0;
-    const bool stored = TypedNumber(item, &size) && (id == CLstSymbleTexture::kWidthId ? bedding->SetSymbleWidth(size)
-                                                                                        : bedding->SetSymbleHeight(size));
+    bool stored = TypedNumber(item, &size);
+    if (stored) stored = id == CLstSymbleTexture::kWidthId ? bedding->SetSymbleWidth(size) : bedding->SetSymbleHeight(size);
     if (stored)
         kit->OnDataChanged();
     else
