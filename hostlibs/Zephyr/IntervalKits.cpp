@@ -20,19 +20,9 @@ using zephyr::detail::Record;
 using zephyr::detail::Stamp;
 using zephyr::detail::Arg;
 using zephyr::detail::Store;
+using zephyr::detail::PutIf;
 
 namespace {
-
-// A refusable change: logged always, stored and stamped only when accepted.
-template <class Field, class Value>
-bool PutIf(bool accepted, CWpKit* kit, Field* field, const Value& value, const char* operation,
-           const std::string& where = std::string()) {
-    Record(operation, kit, where.empty() ? Arg(value) : Arg(value) + "," + where);
-    if (!accepted || !field) return false;
-    *field = value;
-    Stamp(kit);
-    return true;
-}
 
 bool IsShare(double per) { return std::isfinite(per) && per >= 0 && per <= 1; }
 

@@ -30,4 +30,16 @@ void Store(CWpKit* kit, Field& field, const Value& value, const char* operation)
     Stamp(kit);
 }
 
+// A refusable change: logged always ("value" or "value,where"), stored and stamped only when
+// accepted and there is a field to store into.
+template <class Field, class Value>
+bool PutIf(bool accepted, CWpKit* kit, Field* field, const Value& value, const char* operation,
+           const std::string& where = std::string()) {
+    Record(operation, kit, where.empty() ? Arg(value) : Arg(value) + "," + where);
+    if (!accepted || !field) return false;
+    *field = value;
+    Stamp(kit);
+    return true;
+}
+
 }  // namespace zephyr::detail

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "hosttypes/Zephyr/WpTypes.h"
@@ -124,6 +125,29 @@ public:
     LOGSHOOT m_record;
 };
 
+// ---- symbols of the symbol kits ----
+// The catalogue of symbols a kit draws its intervals with, in the catalogue's order.
+class ISymbleMgr {
+public:
+    explicit ISymbleMgr(std::vector<CString> names = {}) : m_names(std::move(names)) {}
+    // Virtual operations, in slot order.
+    virtual int GetSymbleCount();
+    // The position of the symbol of exactly that name; -1 for none.
+    virtual int FindSymble(const CString& name);
+    // "" outside the catalogue.
+    virtual CString GetSymbleName(int i);
+    virtual ~ISymbleMgr();
+
+protected:
+    std::vector<CString> m_names;
+};
+
+// One symbol data set of a well: the source code it was asked for and its name.
+class ISymbleData : public LogDataIO {
+public:
+    using LogDataIO::LogDataIO;
+};
+
 class WDMgrIO {
 public:
     WDMgrIO();
@@ -172,7 +196,16 @@ public:
     // Fills record from the set; false, record untouched, for NULL or a set of another well.
     bool FindData(LogShootDIO* data, LOGSHOOT& record);
 
+    // ---- symbols of the symbol kits (kit library) ----
+    // The set of that source code and name, made on first request.
+    ISymbleData* GetSymbleData(int code, CString name);
+    // The symbol catalogue of that source code (the same one at every request); NULL for a code
+    // that has none.
+    ISymbleMgr* GetSymbleMgr(int code);
+
 protected:
+    std::vector<std::unique_ptr<ISymbleData>> m_symbleData;
+    std::vector<std::pair<int, std::unique_ptr<ISymbleMgr>>> m_symbleMgrs;
     std::vector<std::unique_ptr<LogShootDIO>> m_shoot;
     std::vector<std::unique_ptr<LogStratum2DIO>> m_stratum2;
     DepthType m_depthType = DEPTH_MEASURED;

@@ -35,6 +35,10 @@ public:
     bool SetSegTopDpth(int i, double depth);
     bool SetSegBottomDpth(int i, double depth);
 
+    // ---- the colour the intervals are drawn in (kit library) ----
+    COLORREF GetSegColor();
+    void SetSegColor(COLORREF color);
+
 protected:
     virtual void UpdateSegDepth();
     // Lets go of the record's run data and leaves it with an empty reference.
@@ -42,4 +46,5 @@ protected:
 
     int m_nActiveSeg = -1;
     std::vector<WPSEGMENT> m_segments;
+    COLORREF m_segColor = RGB(255, 0, 0);
 };

@@ -68,7 +68,6 @@ TEST_F(Creator, EachKitGetsThePagesOfItsFirstMatchingClassThenOther) {
     EXPECT_EQ(Tabs(plot.First<CWpIntegratedCore>()), (Names{"取芯综合", "其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpShoot>()), (Names{"射孔", "射孔配置", "其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpStratum>()), (Names{"地层", "其它"}));
-    EXPECT_EQ(Tabs(plot.First<CWpSymbleShoot>()), (Names{"其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpKit>()), (Names{"其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpInWell>()), (Names{"其它"}));
     EXPECT_EQ(CPropWnd::Create(nullptr, &host.frame), nullptr);

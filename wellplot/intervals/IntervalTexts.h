@@ -29,6 +29,26 @@ inline constexpr const char* kTopDepth = "顶深";
 inline constexpr const char* kBottomDepth = "底深";
 inline constexpr const char* kSegTopDescription = "段顶深";
 inline constexpr const char* kSegBottomDescription = "段底深";
+// ---- perforation and symbol pages ----
+inline constexpr const char* kShootTypeField = "射孔类型字段";
+inline constexpr const char* kShootTypeDescription = "射孔类型";
+inline constexpr const char* kStartDate = "开始日期";
+inline constexpr const char* kEndDate = "结束日期";
+inline constexpr const char* kShootByDate = "按时间显示射孔段";
+inline constexpr const char* kCycleTypeField = "旋回类型字段";
+inline constexpr const char* kCycleTypeDescription = "旋回类型";
+inline constexpr const char* kLongCycle = "长期旋回";
+inline constexpr const char* kMiddleCycle = "中期旋回";
+inline constexpr const char* kShortCycle = "短期旋回";
+inline constexpr const char* kMargin = "边距";
+inline constexpr const char* kBeddingTypeField = "层理类型字段";
+inline constexpr const char* kBeddingTypeDescription = "层理类型";
+inline constexpr const char* kFitSize = "适应大小";
+inline constexpr const char* kSymbolWidth = "符号宽度";
+inline constexpr const char* kSymbolHeight = "符号高度";
+// The buttons of the symbol pages' colour item.
+inline constexpr const char* kOtherColorButton = "Other...";
+inline constexpr const char* kDefaultColorButton = "Default";
 // Title group.
 inline constexpr const char* kName = "名称";
 inline constexpr const char* kTitleDirectionDescription = "指定地层标题文字方向";

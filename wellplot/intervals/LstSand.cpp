@@ -113,7 +113,7 @@ int CLstSand::InitPropWnd() {
     display->AddSubItem(CreateYesNoProp("填充背景", kFillId, _variant_t(""), nullptr));
     auto* fill = new CBCGPColorProp("填充颜色", RGB(255, 0, 0), nullptr, "", kFillColorId);
     fill->EnableOtherButton(grouptext::kOtherColor, FALSE);
-    fill->EnableAutomaticButton("Default", GetSysColor(COLOR_BTNFACE));
+    fill->EnableAutomaticButton(ivtext::kDefaultColorButton, GetSysColor(COLOR_BTNFACE));
     display->AddSubItem(fill);
     m_wndPropList.AddProperty(display, TRUE, TRUE);
 

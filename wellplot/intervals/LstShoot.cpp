@@ -18,7 +18,6 @@ const TextValue kShootSources[] = {
     {ivtext::kWellData, SHOOT_WELL},
     {ivtext::kDiscreteData, SHOOT_DISCRETE},
 };
-constexpr const char* kShootField = "射孔类型字段";
 
 CBCGPProp* NewListItem(const char* name, DWORD_PTR id) { return NewOptionItem(name, "", "", id, {}, false); }
 
@@ -36,13 +35,13 @@ int CLstShoot::InitPropWnd() {
     source->AddSubItem(
         NewOptionItem(ivtext::kType, "", "", kSourceTypeId, {ivtext::kWellData, ivtext::kDiscreteData, ivtext::kGraphic}, false));
     source->AddSubItem(NewListItem(ivtext::kDiscreteTable, kTableId));
-    source->AddSubItem(NewListItem(kShootField, kFieldId));
-    source->AddSubItem(NewListItem("开始日期", kStartDateId));
-    source->AddSubItem(NewListItem("结束日期", kEndDateId));
+    source->AddSubItem(NewListItem(ivtext::kShootTypeField, kFieldId));
+    source->AddSubItem(NewListItem(ivtext::kStartDate, kStartDateId));
+    source->AddSubItem(NewListItem(ivtext::kEndDate, kEndDateId));
     m_wndPropList.AddProperty(source, TRUE, TRUE);
 
     CBCGPProp* current = NewSegDepthGroup(kCurrentSegGroupId, kTopId, kBottomId);
-    current->AddSubItem(NewOptionItem(ivtext::kType, "", "射孔类型", kSegTypeId, {"射孔", "补孔"}, false));
+    current->AddSubItem(NewOptionItem(ivtext::kType, "", ivtext::kShootTypeDescription, kSegTypeId, {"射孔", "补孔"}, false));
     m_wndPropList.AddProperty(current, TRUE, TRUE);
     return 0;
 }
@@ -129,7 +128,7 @@ void CLstShoot::ChooseSource(CWpShoot* kit, CBCGPProp* item) {
             FillDiscreteFieldOptions(text, field);
             SetItemText(field, "");
         }
-    } else if (name == kShootField) {
+    } else if (name == ivtext::kShootTypeField) {
         const CString table = ItemText(Item(kTableId));
         if (table.IsEmpty() || text.IsEmpty() || !data) return;
         kit->SetData(data->GetShoot(SHOOT_DISCRETE, table + " " + text));

@@ -46,6 +46,7 @@
 #include "wellplot/intervals/LstShootMgr.h"
 #include "wellplot/intervals/LstSidewallCore.h"
 #include "wellplot/intervals/LstStratum.h"
+#include "wellplot/intervals/LstSymble.h"
 #include "wellplot/intervals/LstWaterEntry.h"
 #include "wellplot/intervals/OilTestPage.h"
 
@@ -104,8 +105,8 @@ const RowDef* Rows() {
         {RUNTIME_CLASS(CWpCorelith), {{"岩性", Empty<CLstColth>}}},
         {RUNTIME_CLASS(CWpShoot), {{kPageShoot, Empty<CLstShoot>}, {"射孔配置", Empty<CLstShootMgr>}}},
         {RUNTIME_CLASS(CWpLthSample), {{"岩样", Empty<CLstLthSample>}}},
-        {RUNTIME_CLASS(CWpSymbleShoot), {{kPageShoot, nullptr}}},
-        {RUNTIME_CLASS(CWpSymbleCycle), {{"旋回", nullptr}}},
+        {RUNTIME_CLASS(CWpSymbleShoot), {{kPageShoot, Empty<CLstSymbleShoot>}}},
+        {RUNTIME_CLASS(CWpSymbleCycle), {{"旋回", Empty<CLstSymbleCycle>}}},
         {RUNTIME_CLASS(CWpPicture), {{"图片", WithKit<CLstPicture>}}},
         {RUNTIME_CLASS(CWpText), {{kPageText, nullptr}}},
         {RUNTIME_CLASS(CWpParam),
@@ -116,7 +117,7 @@ const RowDef* Rows() {
           {"矩形填充", WithKit<CLstParamRectFill>}}},
         {RUNTIME_CLASS(CWpResult), {{"解释结果", WithKit<CLstResult>}}},
         {RUNTIME_CLASS(CWpOilTest), {{"试油", nullptr, OwnPage<COilTestPage>}, {"饼图", WithKit<CLstOilTestPie>}}},
-        {RUNTIME_CLASS(CWpSymbleTexture), {{"层理", nullptr}}},
+        {RUNTIME_CLASS(CWpSymbleTexture), {{"层理", Empty<CLstSymbleTexture>}}},
         {RUNTIME_CLASS(CWpWaterEntry), {{nullptr, WithKit<CLstWaterEntry>}}},  // captioned by the kit: WaterEntryCaption
         {RUNTIME_CLASS(CWpProgram), {{wptext::kPageProgram, WithKit<CLstProgram>}}},
         {RUNTIME_CLASS(CWpSandStratum),
