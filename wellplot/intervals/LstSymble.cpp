@@ -92,7 +92,7 @@ CBCGPProp* NewListItem(const char* name, const char* description, DWORD_PTR id) 
 CBCGPProp* NewSymbolColorItem(DWORD_PTR id) {
     auto* color = new CBCGPColorProp(grouptext::kColor, RGB(255, 0, 0), nullptr, "", id);
     color->EnableOtherButton(ivtext::kOtherColorButton, FALSE);
-    color->EnableAutomaticButton(ivtext::kDefaultColorButton, GetSysColor(COLOR_BTNFACE));
+    color->EnableAutomaticButton(ivtext::kDefaultColorButton, GetSysColor(COLOR_3DFACE));
     return color;
 }
 
