@@ -46,6 +46,7 @@
 #include "wellplot/intervals/LstShootMgr.h"
 #include "wellplot/intervals/LstSidewallCore.h"
 #include "wellplot/intervals/LstStratum.h"
+#include "wellplot/intervals/LstText.h"
 #include "wellplot/intervals/OilTestPage.h"
 
 namespace {
@@ -106,7 +107,7 @@ const RowDef* Rows() {
         {RUNTIME_CLASS(CWpSymbleShoot), {{kPageShoot, nullptr}}},
         {RUNTIME_CLASS(CWpSymbleCycle), {{"旋回", nullptr}}},
         {RUNTIME_CLASS(CWpPicture), {{"图片", WithKit<CLstPicture>}}},
-        {RUNTIME_CLASS(CWpText), {{kPageText, nullptr}}},
+        {RUNTIME_CLASS(CWpText), {{kPageText, WithKit<CLstText>}}},
         {RUNTIME_CLASS(CWpParam),
          {{kPageGeneral, WithKit<CLstParam>},
           {kPageLine, WithKit<CLstParamLine>},
