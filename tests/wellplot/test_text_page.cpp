@@ -153,6 +153,9 @@ TEST(TextPage, DepthsTheKitOrTheFieldRefusesShowTheKitsDepthAgain) {
     ASSERT_TRUE(page.Type(Txt::kTopDepthId, "120"));  // below the bottom: the kit refuses
     EXPECT_DOUBLE_EQ(page.kit()->GetActiveSegTopDepth(), 105.5);
     EXPECT_EQ(page.Value(Txt::kTopDepthId), "105.5");
+    // The depth shown again is still a text: letters typed next are no depth of 0.
+    ASSERT_TRUE(page.Type(Txt::kTopDepthId, "abc"));
+    EXPECT_DOUBLE_EQ(page.kit()->GetActiveSegTopDepth(), 105.5);
 
     for (const char* text : {"abc", "1e39", ""}) {
         parsnip::testing::ClearCallLog();

@@ -178,7 +178,8 @@ void CLstText::EditGroup(CWpText* kit, CBCGPProp* item) {
 }
 
 // A depth typed: a number a float holds goes to the kit; any other text, or a depth the kit
-// refuses, leaves the kit as it is and shows the kit's depth again.
+// refuses, leaves the kit as it is and shows the kit's depth again, as the number's own text. The
+// item stays a text item: holding a number value it would turn letters typed next into 0.
 void CLstText::EditDepth(CBCGPProp* item, bool (CWpText::*set)(float), double (CWpText::*get)()) {
     double number = 0;
     float depth = 0;
