@@ -90,7 +90,6 @@ CWpOilTest::CWpOilTest() {
         font->size = 300;
     }
 }
-CWpText::CWpText() = default;
 CWpSidewallCore::CWpSidewallCore() = default;
 CWpSidewallCore::~CWpSidewallCore() = default;
 CWpSandStratum::CWpSandStratum() = default;

@@ -47,6 +47,7 @@
 #include "wellplot/intervals/LstSidewallCore.h"
 #include "wellplot/intervals/LstStratum.h"
 #include "wellplot/intervals/LstSymble.h"
+#include "wellplot/intervals/LstText.h"
 #include "wellplot/intervals/LstWaterEntry.h"
 #include "wellplot/intervals/OilTestPage.h"
 
@@ -71,8 +72,8 @@ CBCGPPropertyPage* OwnPage(CWpKit* kit) {
     return new Page(kit);
 }
 
-// A page of a row: a list wrapped in a CWndPag, or a page of its own; a page whose list is not part
-// of the module yet has no maker and is left out.
+// A page of a row: a list wrapped in a CWndPag, or a page of its own; the unused places of a row's
+// page array have no maker.
 struct PageDef {
     const char* caption;
     CWndLst* (*make)(CWpKit* kit);
@@ -108,7 +109,7 @@ const RowDef* Rows() {
         {RUNTIME_CLASS(CWpSymbleShoot), {{kPageShoot, Empty<CLstSymbleShoot>}}},
         {RUNTIME_CLASS(CWpSymbleCycle), {{"旋回", Empty<CLstSymbleCycle>}}},
         {RUNTIME_CLASS(CWpPicture), {{"图片", WithKit<CLstPicture>}}},
-        {RUNTIME_CLASS(CWpText), {{kPageText, nullptr}}},
+        {RUNTIME_CLASS(CWpText), {{kPageText, WithKit<CLstText>}}},
         {RUNTIME_CLASS(CWpParam),
          {{kPageGeneral, WithKit<CLstParam>},
           {kPageLine, WithKit<CLstParamLine>},
@@ -140,7 +141,7 @@ const char* WaterEntryCaption(CWpKit* kit) {
 
 void AddPages(CPropWndMgr* sheet, const RowDef& row, CWpKit* kit) {
     for (const PageDef& page : row.pages) {
-        if (!page.make && !page.makePage) continue;
+        if (!page.make && !page.makePage) break;
         const char* caption = page.caption ? page.caption : WaterEntryCaption(kit);
         if (page.makePage)
             sheet->AddDialogPage(page.makePage(kit), caption);

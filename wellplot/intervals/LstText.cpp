@@ -1,0 +1,189 @@
+#include "wellplot/intervals/LstText.h"
+
+#include "bcg/ColorProp.h"
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
+#include "framework/PropItems.h"
+#include "hosttypes/Zephyr/WpText.h"
+#include "wellplot/KitPage.h"
+#include "wellplot/WellPlotTexts.h"
+#include "wellplot/intervals/IntervalTexts.h"
+#include "wellplot/intervals/KitItems.h"
+
+IMPLEMENT_DYNCREATE(CLstText, CWndLst)
+
+namespace {
+
+constexpr const char* kTextProps = "文本属性";
+constexpr const char* kTextFont = "文本字体";
+constexpr const char* kBackColor = "背景颜色";
+constexpr const char* kTransparent = "背景透明";
+constexpr const char* kAlignH = "水平对齐";
+constexpr const char* kAlignV = "竖直对齐";
+constexpr const char* kFrameLine = "文本框线型";
+
+}  // namespace
+
+CLstText::CLstText() = default;
+CLstText::CLstText(CWpKit* kit) : m_pKit(wellplot::KitOf<CWpText>(reinterpret_cast<long>(kit))) {}
+CLstText::~CLstText() = default;
+
+CBCGPProp* CLstText::Item(DWORD_PTR id) const { return wellplot::ItemWithData(m_wndPropList, id); }
+
+int CLstText::InitPropWnd() {
+    if (CWndLst::InitPropWnd() == -1) return -1;
+    if (!m_pKit) return 0;
+
+    m_wndPropList.AddProperty(NewKitTitleGroup(kTitleGroupId, kTitleTextId, kTitleDirectionId, wptext::kText,
+                                               CreateFontProp(wptext::kFont, kTitleFontId), false),
+                              TRUE, TRUE);
+
+    auto* text = new CBCGPProp(kTextProps, kTextGroupId);
+    CBCGPProp* font = CreateFontProp(kTextFont, kTextFontId);
+    font->Expand(TRUE);
+    text->AddSubItem(font);
+    // The background's automatic colour is the caption text colour it starts with.
+    const COLORREF caption = GetSysColor(COLOR_CAPTIONTEXT);
+    auto* back = new CBCGPColorProp(kBackColor, caption, nullptr, "", kBackColorId);
+    back->EnableOtherButton(grouptext::kOtherColor, TRUE, TRUE);
+    back->EnableAutomaticButton(grouptext::kAutomaticColor, caption, TRUE);
+    text->AddSubItem(back);
+    text->AddSubItem(CreateYesNoProp(kTransparent, kTransparentId, _variant_t(grouptext::kNo), "是否透明"));
+    text->AddSubItem(NewOptionItem(kAlignH, grouptext::kAlignLeft, "", kAlignHId,
+                                   {grouptext::kAlignLeft, grouptext::kAlignCenter, grouptext::kAlignRight}, false));
+    text->AddSubItem(NewOptionItem(kAlignV, grouptext::kAlignTop, "", kAlignVId,
+                                   {grouptext::kAlignTop, grouptext::kAlignCenter, grouptext::kAlignBottom}, false));
+    m_wndPropList.AddProperty(text, TRUE, TRUE);
+
+    m_wndPropList.AddProperty(CreateLineProp(kFrameLine, kFramePenId, false), TRUE, TRUE);
+
+    auto* segment = new CBCGPProp(ivtext::kCurrentSegProps, kSegmentGroupId);
+    segment->AddSubItem(NewTextItem(ivtext::kTopDepth, "", kTopDepthId));
+    segment->AddSubItem(NewTextItem(ivtext::kBottomDepth, "", kBottomDepthId));
+    m_wndPropList.AddProperty(segment, TRUE, TRUE);
+    return 0;
+}
+
+// ---- refresh ----------------------------------------------------------------------------------
+void CLstText::UpdateBCGPProperty(long object, CString) {
+    CWpText* kit = m_pKit ? wellplot::KitOf<CWpText>(object) : nullptr;
+    if (!wellplot::BeginKitRefresh(*this, object, kit)) return;
+    m_pKit = kit;
+    ShowTitle(kit);
+    ShowText(kit);
+    ShowSegment(kit);
+}
+
+void CLstText::ShowTitle(CWpText* kit) {
+    SetItemText(Item(kTitleTextId), kit->GetTitleText());
+    SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
+    SetFontProp(Item(kTitleFontId), kit->GetTitleFont());
+}
+
+void CLstText::ShowText(CWpText* kit) {
+    const QXLOGFONT font = kit->GetTextFont();
+    SetFontProp(Item(kTextFontId), font);
+    if (auto* back = dynamic_cast<CBCGPColorProp*>(Item(kBackColorId)); back && back->GetColor() != font.backColor)
+        back->SetColor(font.backColor);
+    SetYesNoProp(Item(kTransparentId), kit->IsTransparent());
+    SetItemText(Item(kAlignHId), kit->GetTextAlignH());
+    SetItemText(Item(kAlignVId), kit->GetTextAlignV());
+    QXLOGPEN pen;
+    kit->GetTextBoundaryPen(pen);
+    SetLineProp(Item(kFramePenId), pen);
+}
+
+void CLstText::ShowSegment(CWpText* kit) {
+    SetItemText(Item(kTopDepthId), FormatString("%.2f", kit->GetActiveSegTopDepth()));
+    SetItemText(Item(kBottomDepthId), FormatString("%.2f", kit->GetActiveSegBotDepth()));
+}
+
+// ---- write-back -------------------------------------------------------------------------------
+LRESULT CLstText::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    CWpText* kit = m_pKit ? wellplot::CurrentKit<CWpText>(*this) : nullptr;
+    if (!item || !kit) return 0;
+    m_pKit = kit;
+    EditGroup(kit, item);
+    switch (item->GetData()) {
+        case kTitleTextId:
+            kit->SetTitleText(ItemText(item));
+            kit->UpdateParent();
+            break;
+        case kTitleDirectionId:
+            kit->SetTitleDirection(GetOrientationProp(item));
+            kit->UpdateParent();
+            break;
+        case kBackColorId:
+            if (auto* back = dynamic_cast<CBCGPColorProp*>(item)) {
+                QXLOGFONT font = kit->GetTextFont();
+                font.backColor = back->GetDisplayColor();
+                kit->SetTextFont(font);
+            }
+            break;
+        case kTransparentId:
+            kit->SetTransparent(GetYesNoProp(item));
+            break;
+        case kAlignHId:
+            kit->SetTextAlignH(ItemText(item));
+            break;
+        case kAlignVId:
+            kit->SetTextAlignV(ItemText(item));
+            break;
+        case kTopDepthId:
+            EditDepth(item, &CWpText::SetActiveSegTopDepth, &CWpText::GetActiveSegTopDepth);
+            break;
+        case kBottomDepthId:
+            EditDepth(item, &CWpText::SetActiveSegBotDepth, &CWpText::GetActiveSegBotDepth);
+            break;
+        default:
+            break;
+    }
+    kit->InvalidSelf();
+    kit->UpdateParent();
+    UpdateView();
+    return 0;
+}
+
+// A sub-item of the title font, the text font or the frame line: the whole group is read over the
+// kit's record and written back. A size or width the reader refuses leaves the record's size (or
+// width) and colour, so only the face or line style changes.
+void CLstText::EditGroup(CWpText* kit, CBCGPProp* item) {
+    CBCGPProp* group = item->GetParent();
+    switch (group ? group->GetData() : 0) {
+        case kTitleFontId: {
+            QXLOGFONT font = kit->GetTitleFont();
+            GetFontProp(group, font);
+            kit->SetTitleFont(font);
+            break;
+        }
+        case kTextFontId: {
+            QXLOGFONT font = kit->GetTextFont();
+            GetFontProp(group, font);
+            kit->SetTextFont(font);
+            break;
+        }
+        case kFramePenId: {
+            QXLOGPEN pen;
+            kit->GetTextBoundaryPen(pen);
+            GetLineProp(group, pen);
+            kit->SetTextBoundaryPen(&pen);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+// A depth typed: a number a float holds goes to the kit; any other text, or a depth the kit
+// refuses, leaves the kit as it is and shows the kit's depth again, as the number's own text. The
+// item stays a text item: holding a number value it would turn letters typed next into 0.
+void CLstText::EditDepth(CBCGPProp* item, bool (CWpText::*set)(float), double (CWpText::*get)()) {
+    double number = 0;
+    float depth = 0;
+    if (numtext::WholeNumber(ItemText(item), &number) && numtext::FitFloat(number, 1, &depth) && (m_pKit->*set)(depth))
+        return;
+    SetItemText(item, VariantToText(_variant_t((m_pKit->*get)())));
+}
