@@ -11,7 +11,13 @@
 #include "hosttypes/Zephyr/WpSand.h"
 #include "hosttypes/Zephyr/WpShoot.h"
 #include "hosttypes/Zephyr/WpStratum.h"
+#include "hosttypes/Zephyr/WpParam.h"
+#include "hosttypes/Zephyr/WpResult.h"
+#include "hosttypes/Zephyr/WpSandStratum.h"
+#include "hosttypes/Zephyr/WpSidewallCore.h"
 #include "hosttypes/Zephyr/WpSymble.h"
+#include "hosttypes/Zephyr/WpText.h"
+#include "hosttypes/Zephyr/WpWaterEntry.h"
 #include "wellplot/LstDepth.h"
 #include "wellplot/LstHead.h"
 #include "hosttypes/Zephyr/WpPicture.h"
@@ -60,7 +66,6 @@ TEST_F(Creator, EachKitGetsThePagesOfItsFirstMatchingClassThenOther) {
     EXPECT_EQ(Tabs(plot.First<CWpProgram>()), (Names{"程序", "其它"}));
     EXPECT_EQ(Tabs(plot.Well()), (Names{"柱状图", "图头", "其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpCurve>()), (Names{"曲线", "其它"}));
-    // Classes whose pages come later still stop the search at their own row.
     EXPECT_EQ(Tabs(plot.First<CWpSand>()), (Names{"砂岩", "其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpFacies>()), (Names{"沉积相", "其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpCorelith>()), (Names{"岩性", "其它"}));
@@ -68,6 +73,19 @@ TEST_F(Creator, EachKitGetsThePagesOfItsFirstMatchingClassThenOther) {
     EXPECT_EQ(Tabs(plot.First<CWpIntegratedCore>()), (Names{"取芯综合", "其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpShoot>()), (Names{"射孔", "射孔配置", "其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpStratum>()), (Names{"地层", "其它"}));
+    EXPECT_EQ(Tabs(plot.First<CWpSymbleShoot>()), (Names{"射孔", "其它"}));
+    EXPECT_EQ(Tabs(plot.First<CWpSymbleCycle>()), (Names{"旋回", "其它"}));
+    EXPECT_EQ(Tabs(plot.First<CWpSymbleTexture>()), (Names{"层理", "其它"}));
+    EXPECT_EQ(Tabs(plot.First<CWpPicture>()), (Names{"图片", "其它"}));
+    EXPECT_EQ(Tabs(plot.First<CWpText>()), (Names{"文本", "其它"}));
+    EXPECT_EQ(Tabs(plot.First<CWpParam>()), (Names{"常规", "线", "点", "文本", "矩形填充", "其它"}));
+    EXPECT_EQ(Tabs(plot.First<CWpResult>()), (Names{"解释结果", "其它"}));
+    EXPECT_EQ(Tabs(plot.First<CWpSandStratum>()), (Names{"常规", "填充", "线", "文本", "其它"}));
+    EXPECT_EQ(Tabs(plot.First<CWpSidewallCore>()), (Names{"井壁取芯", "其它"}));
+    auto* profile = plot.First<CWpWaterEntry>();
+    EXPECT_EQ(Tabs(profile), (Names{"产液", "其它"}));
+    profile->SetProductedFluid(false);
+    EXPECT_EQ(Tabs(profile), (Names{"吸水", "其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpKit>()), (Names{"其它"}));
     EXPECT_EQ(Tabs(plot.First<CWpInWell>()), (Names{"其它"}));
     EXPECT_EQ(CPropWnd::Create(nullptr, &host.frame), nullptr);
