@@ -41,3 +41,10 @@ private:
     BOOL m_bAllowNegative;
     BOOL m_bRefused = FALSE;
 };
+
+// Whether the item is a float item that refused the text just typed into it; any other item
+// refuses nothing.
+inline bool FloatItemRefused(CBCGPProp* item) {
+    auto* number = dynamic_cast<CBCGPropFloat*>(item);
+    return number && number->IsTextRefused();
+}

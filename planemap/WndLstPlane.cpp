@@ -18,8 +18,7 @@ CWndLstPlane::CWndLstPlane() { m_timeStamp = 0; }
 CWndLstPlane::~CWndLstPlane() { m_selection.RemoveAll(); }
 
 LRESULT CWndLstPlane::OnPlanePropertyChanged(WPARAM wParam, LPARAM lParam) {
-    auto* number = dynamic_cast<CBCGPropFloat*>(reinterpret_cast<CBCGPProp*>(lParam));
-    if (number && number->IsTextRefused()) return 0;
+    if (FloatItemRefused(reinterpret_cast<CBCGPProp*>(lParam))) return 0;
     return OnPropertyChanged(wParam, lParam);
 }
 

@@ -25,12 +25,6 @@ namespace {
 
 ScContainer* CurrentSection() { return CContainerSignle::Instance()->GetContainer(); }
 
-// A number the float item refused leaves every cell as it was.
-bool Refused(CBCGPProp* item) {
-    auto* number = dynamic_cast<CBCGPropFloat*>(item);
-    return number && number->IsTextRefused();
-}
-
 }  // namespace
 
 CLstStratumLine::CLstStratumLine(CStratumCell*) {
@@ -120,7 +114,7 @@ LRESULT CLstStratumLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 // Only the edited part of each cell's own pen changes.
 void CLstStratumLine::SetStratumLogpen(CBCGPProp* item) {
-    if (Refused(item)) return;
+    if (FloatItemRefused(item)) return;  // a refused number leaves every cell as it was
     const int index = static_cast<int>(item->GetData() - kLineStyleId);
     for (CStratumCell* cell : m_cells) {
         QXLOGPEN pen = *cell->GetStratumLogPen();
@@ -145,7 +139,7 @@ void CLstStratumLine::SetStratumFill(CBCGPProp* item) {
 // The edited part of each cell's name font goes to the section's stratum groups under the cell's
 // stratum; the cells keep their own fonts.
 void CLstStratumLine::SetStratumFont(CBCGPProp* item) {
-    if (Refused(item)) return;
+    if (FloatItemRefused(item)) return;  // a refused number leaves every cell as it was
     const int index = static_cast<int>(item->GetData() - kFontFaceId);
     COLORREF color = 0;
     for (CStratumCell* cell : m_cells) {

@@ -13,8 +13,7 @@ void ShowColour(CBCGPProp* item, COLORREF color) {
 }
 
 bool ReadTypedNumber(CBCGPProp* item, double scale, double* value) {
-    auto* number = dynamic_cast<CBCGPropFloat*>(item);
-    if (number && number->IsTextRefused()) return false;
+    if (FloatItemRefused(item)) return false;
     return ReadItemNumber(item, scale, value);
 }
 

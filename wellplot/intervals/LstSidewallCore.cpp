@@ -38,8 +38,7 @@ bool IsPointTable(const std::string& table) {
 
 // The number typed into a float item; false when the item refused the text.
 bool ReadFloatItem(CBCGPProp* item, double* value) {
-    auto* number = dynamic_cast<CBCGPropFloat*>(item);
-    if (number && number->IsTextRefused()) return false;
+    if (FloatItemRefused(item)) return false;
     return numtext::LeadingNumber(ItemText(item), value);
 }
 
