@@ -6,6 +6,8 @@
 #include "ChartSheet.h"
 #include "chart/AxisGroups.h"
 #include "chart/ChartDataFiles.h"
+#include "chart/KelPropHistFill.h"
+#include "chart/KelPropHistLable.h"
 #include "chart/KelPropHistPlot.h"
 #include "chart/KelPropListBarPlot.h"
 #include "chart/KelPropListBarPlotFill.h"
@@ -142,6 +144,17 @@ void RunChartPlotsDemo(CWnd& frame, CWnd& view, std::ostream& out) {
         out << "左端值 " << Shown(page, CkelPropHistPlot::kLeftValueId) << ", 区间个数 "
             << Shown(page, CkelPropHistPlot::kZoneCountId) << ", 条形宽度 " << Shown(page, CkelPropHistPlot::kWidthId)
             << ", 数据列 " << Shown(page, CkelPropHistPlot::kDataColumnId) << "\n";
+        platform::GridDriver label = sheet.Tab(1);
+        Pick(label, CkelPropHistLable::kShowId, "是");
+        label = sheet.Tab(1);  // the position items are enabled once the labels show
+        Type(label, CkelPropHistLable::kAngleId, "45");
+        label = sheet.Tab(1);
+        out << "标签 是, 角度 45: 显示 " << Shown(label, CkelPropHistLable::kShowId) << ", 角度 "
+            << Shown(label, CkelPropHistLable::kAngleId) << "\n";
+        platform::GridDriver fill = sheet.Tab(2);
+        Pick(fill, CkelPropHistFill::kBorderWidthId, "0.5");
+        fill = sheet.Tab(2);
+        out << "边框宽度 0.5: " << Shown(fill, CkelPropHistFill::kBorderWidthId) << "\n";
     }
 
     Step(out, "the rose diagram: count column, sector angle and type");
