@@ -57,3 +57,12 @@ bool ReadColor(CBCGPProp* item, COLORREF* color) {
 void ShowColor(CBCGPProp* item, COLORREF color) {
     if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) colour->SetColor(color);
 }
+
+void ShowTextIfChanged(CBCGPProp* item, const CString& text) {
+    if (item && ItemText(item) != text) SetItemText(item, text);
+}
+
+void ShowColorIfChanged(CBCGPProp* item, COLORREF color) {
+    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
+    if (colour && colour->GetColor() != color) colour->SetColor(color);
+}

@@ -38,3 +38,8 @@ void ClearSubItems(CBCGPProp* group, int count = -1);
 bool ReadColor(CBCGPProp* item, COLORREF* color);
 // Shows the colour in a colour item; any other item is passed over.
 void ShowColor(CBCGPProp* item, COLORREF color);
+// Refresh writes that leave an item alone when it already shows the value, so an item being looked
+// at keeps its state and an unchanged refresh writes nothing. NULL and, for the colour, any item
+// that is no colour item are passed over.
+void ShowTextIfChanged(CBCGPProp* item, const CString& text);
+void ShowColorIfChanged(CBCGPProp* item, COLORREF color);

@@ -148,7 +148,7 @@ void CLstDepthRuler::UpdateBCGPProperty(long object, CString) {
     auto* ruler = ChangedSelection<ScDepthRuler>(object, m_curObject, m_timeStamp);
     if (!ruler) return;
     m_pRuler = ruler;
-    ShowText(Item(kTitleTextId), ruler->GetRulerTitle());
+    ShowTextIfChanged(Item(kTitleTextId), ruler->GetRulerTitle());
     ShowColor(Item(kTitleColorId), ruler->GetNameFontClr());
     QXLOGFONT nameFont;
     ruler->GetNameFont(nameFont);
@@ -168,7 +168,7 @@ void CLstDepthRuler::ShowSide(bool left) {
     ShowColor(Item(kMajorColorId + d), r.GetWideMarkClr(left));
     if (CBCGPProp* shown = Item(kMarksShownId + d)) SetYesNoProp(shown, MarksShown(r, left) == 1);
     if (const char* unit = TextOfValue(kDepthUnits, DepthUnit(r, left), nullptr))
-        ShowText(Item(kDepthUnitId + d), unit);
+        ShowTextIfChanged(Item(kDepthUnitId + d), unit);
     QXLOGFONT font;
     r.GetMarkFont(left, font);
     ShowFace(Item(kLabelFaceId + d), font);

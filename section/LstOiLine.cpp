@@ -1,5 +1,6 @@
 #include "section/LstOiLine.h"
 
+#include "framework/PropItems.h"
 #include "hosttypes/Halyard/OSWerLine.h"
 #include "section/ObjectPageItems.h"
 #include "section/ObjectPageTexts.h"
@@ -31,8 +32,8 @@ CBCGPProp* NewInterfaceLineGroup(DWORD_PTR groupId, DWORD_PTR depthId, const Cke
 
 void ShowInterfaceLine(CBCGPProp* depth, CBCGPProp* upper, CBCGPProp* lower, const CkelOSWerLine& line) {
     ShowNumber(depth, line.GetDepth());
-    ShowText(upper, line.GetUpperString().c_str());
-    ShowText(lower, line.GetLowerString().c_str());
+    ShowTextIfChanged(upper, line.GetUpperString().c_str());
+    ShowTextIfChanged(lower, line.GetLowerString().c_str());
 }
 
 CLstOiLine::CLstOiLine(CkelOSWerLine* line) : m_pLine(line) {}

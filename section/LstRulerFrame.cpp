@@ -356,7 +356,7 @@ void CLstRulerFrame::UpdateBCGPProperty(long object, CString) {
                     section::ShowStyle(item, LineStyle(*frame, row.index));
                     break;
                 case Kind::Colour:
-                    section::ShowColour(item, frame->GetMarkClr(static_cast<RulerFrameColorType>(row.index)));
+                    ShowColorIfChanged(item, frame->GetMarkClr(static_cast<RulerFrameColorType>(row.index)));
                     break;
                 case Kind::YesNo: {
                     const bool shown = frame->GetShow(static_cast<RulerFrameShowType>(row.index));
@@ -367,14 +367,14 @@ void CLstRulerFrame::UpdateBCGPProperty(long object, CString) {
                 }
                 case Kind::Options:
                     if (const char* text = PositionText(row.index, frame->GetPos(static_cast<RulerFramePosType>(row.index))))
-                        section::ShowText(item, text);
+                        ShowTextIfChanged(item, text);
                     break;
                 case Kind::Face:
-                    section::ShowText(item,
+                    ShowTextIfChanged(item,
                                       frame->GetRulerFrameFont(static_cast<RulerFrameLogFontType>(row.index)).GetFaceName());
                     break;
                 case Kind::Text:
-                    section::ShowText(item, row.index == kTitleText ? frame->GetTitleText() : frame->GetInscribeText());
+                    ShowTextIfChanged(item, row.index == kTitleText ? frame->GetTitleText() : frame->GetInscribeText());
                     break;
                 default:
                     break;

@@ -147,17 +147,17 @@ void CLstRulerScale::UpdateBCGPProperty(long object, CString) {
     ScDisScale* scale = section::ChangedSelection<ScDisScale>(object, m_curObject, m_timeStamp);
     if (!scale) return;
     m_pScale = scale;
-    section::ShowText(Item(kTypeId), scale->GetScaleName());
-    section::ShowText(Item(kContentId), scale->GetContent());
-    section::ShowColour(Item(kContentColorId), scale->GetContentColor());
-    section::ShowText(Item(kUnitId), scale->GetWordText());
+    ShowTextIfChanged(Item(kTypeId), scale->GetScaleName());
+    ShowTextIfChanged(Item(kContentId), scale->GetContent());
+    ShowColorIfChanged(Item(kContentColorId), scale->GetContentColor());
+    ShowTextIfChanged(Item(kUnitId), scale->GetWordText());
     QXLOGFONT labelFont;
     scale->GetLogFont(&labelFont);
-    section::ShowText(Item(kLabelFontId), labelFont.GetFaceName());
-    section::ShowColour(Item(kLabelColorId), scale->GetLogColor());
+    ShowTextIfChanged(Item(kLabelFontId), labelFont.GetFaceName());
+    ShowColorIfChanged(Item(kLabelColorId), scale->GetLogColor());
     if (const char* align = TextOfValue(kAlignments, scale->GetAglin(), nullptr))
         SetItemText(Item(kAlignId), align);
-    section::ShowColour(Item(kLineColorId), scale->GetLineColor());
+    ShowColorIfChanged(Item(kLineColorId), scale->GetLineColor());
     section::ShowStyle(Item(kLineStyleId), scale->GetLineStyle());
     ShowPicture(Item(kStyleId), scale->GetStyle());
 }

@@ -77,11 +77,6 @@ void SetNumber(CBCGPProp* item, double value) {
     if (item) item->SetValue(_variant_t(value));
 }
 
-// Only a value that differs is written, so an item being looked at keeps its state.
-void SetTextIfChanged(CBCGPProp* item, const CString& text) {
-    if (item && ItemText(item) != text) SetItemText(item, text);
-}
-
 }  // namespace
 
 CLstSingle::CLstSingle(CSingleWellSection* section)
@@ -136,8 +131,8 @@ void CLstSingle::UpdateBCGPProperty(long, CString) {
 
 void CLstSingle::RefreshLayout() {
     const CSingleProperty& record = *m_pSection->GetProperty();
-    SetTextIfChanged(Item(kXScaleId), graphsetor::ScaleText(record.m_dXScale));
-    SetTextIfChanged(Item(kYScaleId), graphsetor::ScaleText(record.m_dYScale));
+    ShowTextIfChanged(Item(kXScaleId), graphsetor::ScaleText(record.m_dXScale));
+    ShowTextIfChanged(Item(kYScaleId), graphsetor::ScaleText(record.m_dYScale));
     const CString joint = TextOfValue(single::kLapJoints, m_pWell->GetLapJointType(), "");
     if (!joint.IsEmpty()) SetItemText(Item(kLapJointId), joint);
     SetItemText(Item(kGradeId), TextOfValue(graphsetor::kGrades, record.m_nGrade, ""));

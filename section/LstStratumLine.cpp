@@ -8,6 +8,7 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "hosttypes/Oriel/CContainerSignle.h"
 #include "hosttypes/Oriel/CStratumCell.h"
 #include "hosttypes/Oriel/ConnectionGroups.h"
@@ -68,7 +69,7 @@ void CLstStratumLine::UpdateBCGPProperty(long object, CString) {
     if (CBCGPProp* name = Item(kNameId)) {
         const bool same = IsSameStratum();
         name->Enable(same ? TRUE : FALSE);
-        if (same) section::ShowText(name, GetStratumName().c_str());
+        if (same) ShowTextIfChanged(name, GetStratumName().c_str());
     }
     if (CQXObjectPolyline* line = first->GetStratumLine()) {
         QXLOGPEN pen;
@@ -81,7 +82,7 @@ void CLstStratumLine::UpdateBCGPProperty(long object, CString) {
         if (fill) {
             QXLOGBRUSH brush;
             fill->GetLogBrush(&brush);
-            section::ShowColour(fillItem, brush.fillColor);
+            ShowColorIfChanged(fillItem, brush.fillColor);
         }
     }
     EnableFontProp(Item(kFontGroupId), first->GetStratumFont(), true);

@@ -7,11 +7,6 @@
 
 namespace section {
 
-void ShowColour(CBCGPProp* item, COLORREF color) {
-    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-    if (colour && colour->GetColor() != color) colour->SetColor(color);
-}
-
 bool ReadTypedNumber(CBCGPProp* item, double scale, double* value) {
     if (FloatItemRefused(item)) return false;
     return ReadItemNumber(item, scale, value);

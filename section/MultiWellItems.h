@@ -8,9 +8,6 @@
 
 namespace section {
 
-// Shows the colour in a colour item only when it differs; another item, or none, is passed over.
-void ShowColour(CBCGPProp* item, COLORREF color);
-
 // The number typed in an item times scale (ScUtility::JudgeFigure's reading); false, value
 // untouched, for a text it refuses, one the number item itself refused, or a value a double
 // cannot hold.

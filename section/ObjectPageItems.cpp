@@ -96,10 +96,6 @@ bool PickedStyle(CBCGPProp* item, UINT* style) {
     return true;
 }
 
-void ShowText(CBCGPProp* item, const CString& text) {
-    if (item && ItemText(item) != text) SetItemText(item, text);
-}
-
 void ShowNumber(CBCGPProp* item, double value) {
     if (!item) return;
     const _variant_t& shown = item->GetValue();
@@ -111,7 +107,7 @@ void ShowStyle(CBCGPProp* item, UINT style) {
     if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) picker->SetVal(style);
 }
 
-void ShowFace(CBCGPProp* item, const QXLOGFONT& font) { ShowText(item, font.GetFaceName()); }
+void ShowFace(CBCGPProp* item, const QXLOGFONT& font) { ShowTextIfChanged(item, font.GetFaceName()); }
 
 void RedrawCurrentSection() {
     ScUpdateView* view = ScUpdateView::Instance();

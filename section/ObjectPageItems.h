@@ -49,7 +49,6 @@ bool PickedColor(CBCGPProp* item, COLORREF* color);
 bool PickedStyle(CBCGPProp* item, UINT* style);
 // Shows a value in an item only when it differs from what the item shows; an item of another
 // kind, or no item, is passed over.
-void ShowText(CBCGPProp* item, const CString& text);
 void ShowNumber(CBCGPProp* item, double value);
 void ShowStyle(CBCGPProp* item, UINT style);
 void ShowFace(CBCGPProp* item, const QXLOGFONT& font);

@@ -118,7 +118,7 @@ void CRsLstSand::EnableSandItems(bool enabled) {
 void CRsLstSand::ShowSand() {
     CnSandFill* fill = FirstFill(*m_pUnit);
     CnSand* body = fill ? fill->GetSand() : nullptr;
-    ShowText(Item(kUnitTypeId), body ? body->GetCode(kUnitTypeFill).c_str() : "");
+    ShowTextIfChanged(Item(kUnitTypeId), body ? body->GetCode(kUnitTypeFill).c_str() : "");
     CQXObjectFill* drawing = fill ? fill->GetFillObject() : nullptr;
     if (!m_pFillGroup) return;
     if (!drawing) {

@@ -67,10 +67,6 @@ CBCGPProp* NewReadOnlyText(const char* name, DWORD_PTR id) {
     return item;
 }
 
-void SetTextIfChanged(CBCGPProp* item, const CString& text) {
-    if (item && ItemText(item) != text) SetItemText(item, text);
-}
-
 // An elevation is shown negated; a zero bound keeps its sign.
 double Shown(double depth, bool elevation) { return elevation && std::fabs(depth) > kFltEpsilon ? -depth : depth; }
 
@@ -109,11 +105,11 @@ void CsglLstWell::UpdateBCGPProperty(long object, CString) {
     if (object != m_curObject) return;
     if (auto* well = dynamic_cast<CSglWellAdapter*>(SectionObjectOf(object))) m_pWell = well;
     if (!m_pWell || !ScProChangedChecker(m_pWell, this)()) return;
-    SetTextIfChanged(Item(kWellNameId), m_pWell->GetWellName().c_str());
-    SetTextIfChanged(Item(kTemplateId), section::TemplateTextOfPath(m_pWell->GetTemplateFullPath()));
+    ShowTextIfChanged(Item(kWellNameId), m_pWell->GetWellName().c_str());
+    ShowTextIfChanged(Item(kTemplateId), section::TemplateTextOfPath(m_pWell->GetTemplateFullPath()));
     const CString type = TextOfValue(kDepthTypes, m_pWell->GetDepthDataType(), "");
-    if (!type.IsEmpty()) SetTextIfChanged(Item(kDepthTypeId), type);
-    SetTextIfChanged(Item(kDepthRangeId), DepthRangeText(*m_pWell));
+    if (!type.IsEmpty()) ShowTextIfChanged(Item(kDepthTypeId), type);
+    ShowTextIfChanged(Item(kDepthRangeId), DepthRangeText(*m_pWell));
 }
 
 LRESULT CsglLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {

@@ -56,15 +56,6 @@ bool ReadInt(const CString& text, int* value) {
     return numtext::LeadingInteger(text, &number) && numtext::FitInt(static_cast<double>(number), 1, value);
 }
 
-void ShowText(CBCGPProp* item, const CString& text) {
-    if (item && ItemText(item) != text) SetItemText(item, text);
-}
-
-void ShowColor(CBCGPProp* item, COLORREF color) {
-    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-    if (colour && colour->GetColor() != color) colour->SetColor(color);
-}
-
 void AddPenWidthOptions(CBCGPProp* item) {
     for (float w = 0.1f; w < 3.0f; w += 0.1f) item->AddOption(FormatString("%.1f", static_cast<double>(w)));
 }
@@ -87,7 +78,7 @@ void ShowScope(CBCGPProp* item, CWpKit* kit, int scope) {
     item->AddOption(label);
     item->AddOption(wptext::kSameKindInPlot);
     item->AddOption(wptext::kAllInPlot);
-    ShowText(item, scope < 1 ? label : scope == 1 ? CString(wptext::kSameKindInPlot) : CString(wptext::kAllInPlot));
+    ShowTextIfChanged(item, scope < 1 ? label : scope == 1 ? CString(wptext::kSameKindInPlot) : CString(wptext::kAllInPlot));
 }
 
 int ScopeOfText(const CString& text) {

@@ -53,10 +53,6 @@ bool ReadScaled(CBCGPProp* item, double scale, float stored, float* value, bool 
 // The leading integer of the text, when an int holds it (a text that is no number reads 0).
 bool ReadInt(const CString& text, int* value);
 
-// Writes text into item only when it differs from what the item shows; NULL is passed over.
-void ShowText(CBCGPProp* item, const CString& text);
-// Sets a colour item's colour only when it differs; any other item is passed over.
-void ShowColor(CBCGPProp* item, COLORREF color);
 
 // The pen widths offered in millimetres: from 0.1 by steps of 0.1 added in single precision while
 // the sum stays below 3.0, so that "3.0" is the last of 30 options.

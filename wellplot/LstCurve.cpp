@@ -25,7 +25,6 @@
 #include "wellplot/KitWalk.h"
 #include "wellplot/WellPlotTexts.h"
 #include "win32/Text.h"
-using wellplot::ShowText;
 
 namespace {
 
@@ -235,7 +234,7 @@ void CLstCurve::UpdateBCGPProperty(long object, CString) {
 
 void CLstCurve::ShowSource(CWpCurve* curve) {
     const int source = curve->GetSource();
-    ShowText(m_wndPropList.FindItemByData(kSourceId), TextOfValue(kSources, source, ""));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kSourceId), TextOfValue(kSources, source, ""));
     CMutiColPtDataManager* sets = CGeneralDataManager::Instance()->GetColPtDataManager();
 
     if (CBCGPProp* table = m_wndPropList.FindItemByData(kTableId)) {
@@ -243,7 +242,7 @@ void CLstCurve::ShowSource(CWpCurve* curve) {
         if (source == 2) {
             table->RemoveAllOptions();
             for (int i = 0; sets && i < sets->GetCount(); ++i) table->AddOption(sets->GetName(i));
-            ShowText(table, curve->GetTable());
+            ShowTextIfChanged(table, curve->GetTable());
         }
     }
 
@@ -254,7 +253,7 @@ void CLstCurve::ShowSource(CWpCurve* curve) {
     auto restart = [item] {
         item->RemoveAllOptions();
         item->AddOption(kUnassigned);
-        ShowText(item, kUnassigned);
+        ShowTextIfChanged(item, kUnassigned);
     };
     if (source == 1) {
         restart();
@@ -277,30 +276,30 @@ void CLstCurve::ShowSource(CWpCurve* curve) {
                 item->AddOption(column->GetName());
     }
     const CString name = curve->GetName();
-    ShowText(item, name == kUnboundCurve ? CString(kUnassigned) : name);
+    ShowTextIfChanged(item, name == kUnboundCurve ? CString(kUnassigned) : name);
 }
 
 void CLstCurve::ShowTitleAndUnit(CWpCurve* curve) {
-    ShowText(m_wndPropList.FindItemByData(kTitleTextId), curve->GetTitleText());
-    ShowText(m_wndPropList.FindItemByData(kTitleScopeId), TextOfValue(kTitleScopes, curve->GetTtlFtScope(), ""));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kTitleTextId), curve->GetTitleText());
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kTitleScopeId), TextOfValue(kTitleScopes, curve->GetTtlFtScope(), ""));
     EnableFontProp(m_wndPropList.FindItemByData(kTitleFontId), curve->GetTitleFont(), true);
-    ShowText(m_wndPropList.FindItemByData(kUnitNameId), curve->GetUnitText());
-    ShowText(m_wndPropList.FindItemByData(kUnitShownId), curve->IsShowUnit() ? kYes : kNo);
-    ShowText(m_wndPropList.FindItemByData(kUnitAlignId), TextOfValue(kUnitAligns, curve->GetUnitAlign(), ""));
-    ShowText(m_wndPropList.FindItemByData(kUnitScopeId), TextOfValue(kScopes, curve->GetUntScope(), ""));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kUnitNameId), curve->GetUnitText());
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kUnitShownId), curve->IsShowUnit() ? kYes : kNo);
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kUnitAlignId), TextOfValue(kUnitAligns, curve->GetUnitAlign(), ""));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kUnitScopeId), TextOfValue(kScopes, curve->GetUntScope(), ""));
     EnableFontProp(m_wndPropList.FindItemByData(kUnitFontId), curve->GetUnitFont(), true);
 }
 
 void CLstCurve::ShowScale(CWpCurve* curve) {
-    ShowText(m_wndPropList.FindItemByData(kScaleScopeId), TextOfValue(kScopes, curve->GetLmtScope(), ""));
-    ShowText(m_wndPropList.FindItemByData(kLimitShownId), TextOfValue(kLimitShows, curve->IsShowLimit(), ""));
-    ShowText(m_wndPropList.FindItemByData(kLimitAlignId), TextOfValue(kLimitAligns, curve->GetLimitAlign(), ""));
-    ShowText(m_wndPropList.FindItemByData(kScaleTypeId), curve->IsLogScale() ? kLogarithmic : kLinear);
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kScaleScopeId), TextOfValue(kScopes, curve->GetLmtScope(), ""));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kLimitShownId), TextOfValue(kLimitShows, curve->IsShowLimit(), ""));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kLimitAlignId), TextOfValue(kLimitAligns, curve->GetLimitAlign(), ""));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kScaleTypeId), curve->IsLogScale() ? kLogarithmic : kLinear);
     const int range = curve->GetValueRangeType();
-    ShowText(m_wndPropList.FindItemByData(kRangeTypeId), TextOfValue(kRangeTypes, range, ""));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kRangeTypeId), TextOfValue(kRangeTypes, range, ""));
     const int digits = curve->GetScaleDecimalDigit();
     if (CBCGPProp* item = m_wndPropList.FindItemByData(kDigitsId)) item->SetValue(_variant_t(double(digits)));
-    ShowText(m_wndPropList.FindItemByData(kDirectionId),
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kDirectionId),
              curve->GetRight() > curve->GetLeft() ? kLeftToRight : kRightToLeft);
     const bool fixed = range == kFixedRange;
     const std::pair<DWORD_PTR, float> values[] = {{kLeftId, curve->GetLeft()}, {kRightId, curve->GetRight()}};
@@ -314,7 +313,7 @@ void CLstCurve::ShowScale(CWpCurve* curve) {
     const bool second = curve->IsShowScale() != 0;
     if (CBCGPProp* item = m_wndPropList.FindItemByData(kSecondScaleId)) {
         item->Enable(fixed);
-        if (fixed) ShowText(item, second ? wptext::kShown : wptext::kHidden);
+        if (fixed) ShowTextIfChanged(item, second ? wptext::kShown : wptext::kHidden);
     }
     if (CBCGPProp* item = m_wndPropList.FindItemByData(kMultiplesId)) {
         item->Enable(fixed && second);
@@ -330,7 +329,7 @@ void CLstCurve::ShowDrawing(CWpCurve* curve) {
     m_wndPropList.SetCurSel(nullptr);
     DeleteLastSubItems(draw, draw->GetSubItemsCount() - 1);
     const int form = curve->GetType();
-    ShowText(m_wndPropList.FindItemByData(kFormId), TextOfValue(kForms, form, ""));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kFormId), TextOfValue(kForms, form, ""));
     const bool second = curve->IsShowScale() != 0;
     auto lines = [&] {
         draw->AddSubItem(NewLineGroup("第一刻度曲线线型", kLineId, curve->GetPen()));
@@ -410,7 +409,7 @@ void CLstCurve::ShowFills(CWpCurve* curve) {
         list->AddOption(kDeleteAll);
     }
     CWpCurve::tagCVEFILL* fill = CurrentFill(curve);
-    ShowText(list, fill ? FormatString("%s%d", kFillPrefix, curve->FillAt()) : CString(kNoFill));
+    ShowTextIfChanged(list, fill ? FormatString("%s%d", kFillPrefix, curve->FillAt()) : CString(kNoFill));
     if (!fill) return;
 
     group->AddSubItem(NewOptionItem(wptext::kVisibility, fill->shown ? wptext::kShown : wptext::kHidden,
@@ -425,7 +424,7 @@ void CLstCurve::ShowFills(CWpCurve* curve) {
         if (other->GetName() != kUnboundCurve && IsCurveForm(other->GetType())) target->AddOption(other->GetTitleText());
     });
     const CString targetName = FieldText(fill->target, sizeof fill->target);
-    ShowText(target, targetName);
+    ShowTextIfChanged(target, targetName);
     group->AddSubItem(target);
     if (targetName == kValueTarget)
         group->AddSubItem(NewFloat("目标值线幅值", fill->targetValue, 2, true, "指定当前横向填充目标值线的幅值",
@@ -451,7 +450,7 @@ void CLstCurve::ShowFills(CWpCurve* curve) {
 
 void CLstCurve::ShowMarker(CWpCurve* curve) {
     const bool shown = curve->IsFlagLineShow();
-    ShowText(m_wndPropList.FindItemByData(kMarkShownId), shown ? kYes : kNo);
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kMarkShownId), shown ? kYes : kNo);
     if (CBCGPProp* value = m_wndPropList.FindItemByData(kMarkValueId)) {
         value->Enable(shown);
         if (shown) value->SetValue(_variant_t(double(curve->GetFlagLineValue())));

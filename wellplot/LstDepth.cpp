@@ -15,7 +15,6 @@
 #include "wellplot/WellPlotTexts.h"
 
 IMPLEMENT_DYNCREATE(CLstDepth, CWndLst)
-using wellplot::ShowText;
 
 namespace {
 
@@ -137,9 +136,9 @@ void CLstDepth::ShowTitle(CWpDepth* depth) {
     }
     SetOrientationProp(m_wndPropList.FindItemByData(kTitleDirectionId), depth->GetTitleDirection());
     const QXLOGFONT font = depth->GetTitleFont();
-    ShowText(m_wndPropList.FindItemByData(kFontScopeId), ClampedText(kFontScopes, depth->GetTtlFtScope()));
-    ShowText(m_wndPropList.FindItemByData(kFontFaceId), font.faceName);
-    ShowText(m_wndPropList.FindItemByData(kFontHeightId), FormatString("%.2f", font.size / 100.0));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kFontScopeId), ClampedText(kFontScopes, depth->GetTtlFtScope()));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kFontFaceId), font.faceName);
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kFontHeightId), FormatString("%.2f", font.size / 100.0));
     if (auto* color = dynamic_cast<CBCGPColorProp*>(m_wndPropList.FindItemByData(kFontColorId));
         color && color->GetColor() != font.color)
         color->SetColor(font.color);
@@ -148,20 +147,20 @@ void CLstDepth::ShowTitle(CWpDepth* depth) {
 void CLstDepth::ShowLabelsAndTicks(CWpDepth* depth) {
     if (const char* type = TextOfValue(kDepthTypes, depth->GetShowDepthType(), nullptr))
         SetItemText(m_wndPropList.FindItemByData(kDepthTypeId), type);
-    ShowText(m_wndPropList.FindItemByData(kLabelSpaceId), FormatString("%g", depth->GetDepthSpace()));
-    ShowText(m_wndPropList.FindItemByData(kLabelAlignId), ClampedText(kLabelAligns, depth->GetDepthAlign()));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kLabelSpaceId), FormatString("%g", depth->GetDepthSpace()));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kLabelAlignId), ClampedText(kLabelAligns, depth->GetDepthAlign()));
     if (CBCGPProp* font = m_wndPropList.FindItemByData(kLabelFontGroupId)) SetFontProp(font, depth->GetDepthFont());
 
     const bool ticks = depth->GetTickAlign() > -1;
     if (CBCGPProp* space = m_wndPropList.FindItemByData(kTickSpaceId)) {
-        ShowText(space, FormatString("%g", depth->GetTickSpace()));
+        ShowTextIfChanged(space, FormatString("%g", depth->GetTickSpace()));
         space->Enable(ticks);
     }
     if (CBCGPProp* count = m_wndPropList.FindItemByData(kTickNumId)) {
-        ShowText(count, FormatString("%d", depth->GetTickNum()));
+        ShowTextIfChanged(count, FormatString("%d", depth->GetTickNum()));
         count->Enable(ticks);
     }
-    ShowText(m_wndPropList.FindItemByData(kTickAlignId), ClampedText(kTickAligns, depth->GetTickAlign()));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kTickAlignId), ClampedText(kTickAligns, depth->GetTickAlign()));
     if (CBCGPProp* line = m_wndPropList.FindItemByData(kTickLineGroupId)) SetLineProp(line, depth->GetTickPen());
 }
 

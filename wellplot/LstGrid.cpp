@@ -18,7 +18,6 @@
 #include "wellplot/WellPlotTexts.h"
 
 IMPLEMENT_DYNCREATE(CLstGrid, CWndLst)
-using wellplot::ShowText;
 
 namespace {
 
@@ -132,7 +131,7 @@ void ShowPen(CBCGPProp* group, const QXLOGPEN& pen, bool enable) {
         UINT value = pen.style;
         style->SetVal(value);
     }
-    ShowText(group->GetSubItem(1), FormatString("%.2f", pen.width / 100.0));
+    ShowTextIfChanged(group->GetSubItem(1), FormatString("%.2f", pen.width / 100.0));
     if (auto* color = dynamic_cast<CBCGPColorProp*>(group->GetSubItem(2)); color && color->GetColor() != pen.color)
         color->SetColor(pen.color);
     EnableAllSubItems(group, enable ? TRUE : FALSE);
@@ -243,14 +242,14 @@ void CLstGrid::ShowScaleGroup(CWpTrack* track, CBCGPProp* group) {
     if (group->GetSubItemsCount() < 7) return;
     const bool shown = track->IsShowScale() != 0;
     const bool linear = shown && !track->IsLogScale();
-    ShowText(group->GetSubItem(0), ScopeText(track->GetScaleScope()));
-    ShowText(group->GetSubItem(1), ShownText(track->IsShowScale()));
+    ShowTextIfChanged(group->GetSubItem(0), ScopeText(track->GetScaleScope()));
+    ShowTextIfChanged(group->GetSubItem(1), ShownText(track->IsShowScale()));
     CBCGPProp* divisions = group->GetSubItem(2);
     const int count = track->GetMinScale();
     if (int shownCount = 0; (!wellplot::ReadInt(ItemText(divisions), &shownCount) || shownCount != count) && count >= 0)
         divisions->SetValue(_variant_t(static_cast<UINT>(count)));
     divisions->Enable(linear);
-    ShowText(group->GetSubItem(3), ShownText(track->IsShowMid()));
+    ShowTextIfChanged(group->GetSubItem(3), ShownText(track->IsShowMid()));
     group->GetSubItem(3)->Enable(linear);
     for (int k = 0; k < 3; ++k) {
         const bool enable = k == 1 ? linear && track->IsShowMid() != 0 : shown;
@@ -261,8 +260,8 @@ void CLstGrid::ShowScaleGroup(CWpTrack* track, CBCGPProp* group) {
 void CLstGrid::ShowDepthGroup(CWpTrack* track, CBCGPProp* group) {
     if (group->GetSubItemsCount() < 6) return;
     const bool shown = track->IsShowDepth() != 0;
-    ShowText(group->GetSubItem(0), ScopeText(track->GetDepthScope()));
-    ShowText(group->GetSubItem(1), ShownText(track->IsShowDepth()));
+    ShowTextIfChanged(group->GetSubItem(0), ScopeText(track->GetDepthScope()));
+    ShowTextIfChanged(group->GetSubItem(1), ShownText(track->IsShowDepth()));
     CBCGPProp* intervals = group->GetSubItem(2);
     for (int k = 0; k < 3 && k < intervals->GetSubItemsCount(); ++k) {
         CBCGPProp* item = intervals->GetSubItem(k);

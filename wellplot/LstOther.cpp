@@ -19,7 +19,6 @@
 #include "win32/Text.h"
 
 IMPLEMENT_DYNCREATE(CLstOther, CWndLst)
-using wellplot::ShowText;
 
 namespace {
 
@@ -180,12 +179,12 @@ int CLstOther::InitPropWnd() {
 void CLstOther::UpdateBCGPProperty(long object, CString) {
     CWpKit* kit = wellplot::KitOf<CWpKit>(object);
     if (!wellplot::BeginKitRefresh(*this, object, kit)) return;
-    ShowText(m_wndPropList.FindItemByData(kStyleId), TextOfValue(kStyles, StyleOf(kit), ""));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kStyleId), TextOfValue(kStyles, StyleOf(kit), ""));
     ShowWidths(kit);
     wellplot::ShowScope(m_wndPropList.FindItemByData(kTitleScopeId), kit, kit->GetTitleScope());
-    ShowText(m_wndPropList.FindItemByData(kTitleVisibleId), ShownText(kit->GetTitleVisible()));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kTitleVisibleId), ShownText(kit->GetTitleVisible()));
     wellplot::ShowScope(m_wndPropList.FindItemByData(kBorderScopeId), kit, kit->GetBoderScope());
-    ShowText(m_wndPropList.FindItemByData(kBorderModeId), BorderModeText(kit->GetBorderMode()));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kBorderModeId), BorderModeText(kit->GetBorderMode()));
     ShowEdges(kit);
     ShowBorderLine(kit);
     if (CBCGPProp* fill = m_wndPropList.FindItemByData(kFillGroupId))
@@ -208,7 +207,7 @@ void CLstOther::ShowEdges(CWpKit* kit) {
         CBCGPProp* edge = group->GetSubItem(i);
         const CString caption = edge->GetName();
         edge->Enable(HasClientSides(kit) || (caption != kClientLeft && caption != kClientRight));
-        ShowText(edge, ShownText(kit->GetBorderVisible(EdgeCodeOfCaption(caption))));
+        ShowTextIfChanged(edge, ShownText(kit->GetBorderVisible(EdgeCodeOfCaption(caption))));
     }
 }
 
@@ -220,7 +219,7 @@ void CLstOther::ShowBorderLine(CWpKit* kit) {
         UINT value = pen.style;
         style->SetVal(value);
     }
-    ShowText(m_wndPropList.FindItemByData(kLineWidthId), FormatString("%.2f", pen.width / 100.0));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kLineWidthId), FormatString("%.2f", pen.width / 100.0));
     if (auto* color = dynamic_cast<CBCGPColorProp*>(m_wndPropList.FindItemByData(kLineColorId));
         color && color->GetColor() != pen.color)
         color->SetColor(pen.color);

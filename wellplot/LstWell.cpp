@@ -15,7 +15,6 @@
 #include "wellplot/WellPlotTexts.h"
 
 IMPLEMENT_DYNCREATE(CLstWell, CWndLst)
-using wellplot::ShowText;
 
 namespace {
 
@@ -160,23 +159,23 @@ int CLstWell::InitPropWnd() {
 void CLstWell::UpdateBCGPProperty(long object, CString) {
     CWpWell* well = wellplot::KitOf<CWpWell>(object);
     if (!wellplot::BeginKitRefresh(*this, object, well)) return;
-    ShowText(m_wndPropList.FindItemByData(kWellId), well->GetName());
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kWellId), well->GetName());
     WDMgrIO* data = well->GetDataMgr();
     if (!data) return;
     LogStratumDIO* layering = data->GetStratum(well->GetUnitClass(), "");
 
     const int kind = data->GetDepthType();
     if (kind == 0 || kind == 1)
-        ShowText(m_wndPropList.FindItemByData(kDepthKindId), TextOfValue(kDepthKinds, kind, ""));
-    ShowText(m_wndPropList.FindItemByData(kTopDepthId),
+        ShowTextIfChanged(m_wndPropList.FindItemByData(kDepthKindId), TextOfValue(kDepthKinds, kind, ""));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kTopDepthId),
              Metres(static_cast<float>(well->GetTopDepth() + well->GetTopExtendDepth())));
-    ShowText(m_wndPropList.FindItemByData(kBottomDepthId),
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kBottomDepthId),
              Metres(static_cast<float>(well->GetBottomDepth() - well->GetBotExtendDepth())));
     ShowLevels(well);
     ShowUnits(well, layering);
-    ShowText(m_wndPropList.FindItemByData(kScaleId), ScaleText(well->GetDepthScale()));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kScaleId), ScaleText(well->GetDepthScale()));
     ShowThickness(well);
-    ShowText(m_wndPropList.FindItemByData(kAutoDepthId), well->GetAutoDepth() ? kAdjust : kKeep);
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kAutoDepthId), well->GetAutoDepth() ? kAdjust : kKeep);
     ShowBreaks(well);
 }
 
@@ -191,7 +190,7 @@ void CLstWell::ShowLevels(CWpWell* well) {
             if (LogStratumDIO* units = data->GetStratum(level.value, ""); units && units->GetUnitCount() > 0)
                 item->AddOption(level.text);
     }
-    ShowText(item, LevelText(well->GetUnitClass()));
+    ShowTextIfChanged(item, LevelText(well->GetUnitClass()));
     item->Enable(item->GetOptionCount() > 0);
 }
 
@@ -207,7 +206,7 @@ void CLstWell::ShowUnits(CWpWell* well, LogStratumDIO* layering) {
         item->RemoveAllOptions();
         item->AddOption(wptext::kUnknownUnit);
         for (int i = 0; i < count; ++i) item->AddOption(layering->GetUnitName(i));
-        ShowText(item, end.unit);
+        ShowTextIfChanged(item, end.unit);
         item->Enable(item->GetOptionCount() > 0);
     }
     if (CBCGPProp* item = m_wndPropList.FindItemByData(kExtendId)) {
@@ -237,7 +236,7 @@ void CLstWell::ShowThickness(CWpWell* well) {
     for (const auto& entry : items) {
         CBCGPProp* item = m_wndPropList.FindItemByData(entry.id);
         if (!item) continue;
-        ShowText(item, entry.thick > 0.001 ? Metres(entry.thick) : CString(kNotSet));
+        ShowTextIfChanged(item, entry.thick > 0.001 ? Metres(entry.thick) : CString(kNotSet));
         item->Enable(enable);
     }
 }

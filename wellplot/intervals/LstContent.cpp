@@ -48,7 +48,7 @@ void CLstContent::RefreshFromKit() {
     CWpKit* kit = SelectedKit<CWpKit>();
     CBCGPProp* title = m_wndPropList.FindItemByData(kTitleGroupId, TRUE);
     if (!kit || !title) return;
-    wellplot::ShowText(title->FindSubItemByData(kTitleNameId), wellplot::TitleToText(kit->GetTitleText()));
+    ShowTextIfChanged(title->FindSubItemByData(kTitleNameId), wellplot::TitleToText(kit->GetTitleText()));
     SetOrientationProp(title->FindSubItemByData(kTitleDirectionId), kit->GetTitleDirection());
     if (CBCGPProp* font = title->FindSubItemByData(kTitleFontId)) SetFontProp(font, kit->GetTitleFont());
 }

@@ -18,7 +18,6 @@
 #include "wellplot/intervals/OilTestCommon.h"
 
 IMPLEMENT_DYNCREATE(CLstOilTestPie, CWndLst)
-using wellplot::ShowText;
 
 namespace {
 
@@ -118,7 +117,7 @@ void CLstOilTestPie::UpdateBCGPProperty(long object, CString) {
 
     SetYesNoProp(Item(kShownId), kit->m_nPieShow == 1);
     EnablePieItems(kit->m_nPieShow == 1);
-    ShowText(Item(kDataChoiceId), oiltest::DataChoiceText(kit->m_nPieDataChoice));
+    ShowTextIfChanged(Item(kDataChoiceId), oiltest::DataChoiceText(kit->m_nPieDataChoice));
     // The colour captions follow the data choice the kit holds.
     oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nPieDataChoice);
     CBCGPProp* colors = Item(kColorGroupId);
@@ -127,18 +126,18 @@ void CLstOilTestPie::UpdateBCGPProperty(long object, CString) {
     ShowColor(SubItem(colors, 2), kit->m_clrPieWater);
 
     if (CBCGPProp* text = Item(kTextGroupId)) {
-        ShowText(SubItem(text, 0), kit->m_nPieShowValue ? wptext::kShown : kNotShown);
-        ShowText(SubItem(text, 1), kit->m_nPieShowPercent ? wptext::kShown : kNotShown);
+        ShowTextIfChanged(SubItem(text, 0), kit->m_nPieShowValue ? wptext::kShown : kNotShown);
+        ShowTextIfChanged(SubItem(text, 1), kit->m_nPieShowPercent ? wptext::kShown : kNotShown);
         SetFontProp(Item(kLabelFontId), kit->m_pieLabelFont);
-        ShowText(Item(kDecimalsId), FormatString("%d", kit->m_nPieDecimals));
+        ShowTextIfChanged(Item(kDecimalsId), FormatString("%d", kit->m_nPieDecimals));
     }
     SetLineProp(Item(kOutlineId), kit->m_pieOutlinePen);
     SetLineProp(Item(kLeaderId), kit->m_pieLeaderPen);
     SetYesNoProp(Item(kLeaderDrawnId), kit->m_nPieLeader == 1);
     if (CBCGPProp* radius = Item(kRadiusGroupId)) {
-        ShowText(SubItem(radius, 0), kit->m_nPieRadiusMode == 0 ? kFixed : kProportional);
-        ShowText(SubItem(radius, 1), FormatString("%.2f", kit->m_dPieRadius / 100));
-        ShowText(SubItem(radius, 2), kit->m_nPieDrawNull ? kDraw : kNoDraw);
+        ShowTextIfChanged(SubItem(radius, 0), kit->m_nPieRadiusMode == 0 ? kFixed : kProportional);
+        ShowTextIfChanged(SubItem(radius, 1), FormatString("%.2f", kit->m_dPieRadius / 100));
+        ShowTextIfChanged(SubItem(radius, 2), kit->m_nPieDrawNull ? kDraw : kNoDraw);
     }
     if (CBCGPProp* side = Item(kSideGroupId)) {
         SetYesNoProp(SubItem(side, 0), kit->m_nPieSideShow != 0);
@@ -175,7 +174,7 @@ void CLstOilTestPie::RefreshAttributes(const AttributeList& list) {
         group->Expand(FALSE);
     }
     const size_t items = std::min<size_t>(entries.size(), kMaxAttributes);
-    for (size_t i = 0; i < items; ++i) ShowText(Item(list.firstId + i), entries[i]);
+    for (size_t i = 0; i < items; ++i) ShowTextIfChanged(Item(list.firstId + i), entries[i]);
     m_wndPropList.UpdateWindow();
     m_wndPropList.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     AdjustLayout();

@@ -15,7 +15,6 @@
 
 IMPLEMENT_DYNCREATE(CLstParam, CWndLst)
 
-using wellplot::ShowText;
 
 CLstParam::CLstParam() = default;
 CLstParam::CLstParam(CWpKit* kit) : m_pKit(wellplot::KitOf<CWpParam>(reinterpret_cast<long>(kit))) {}
@@ -54,12 +53,12 @@ void CLstParam::UpdateBCGPProperty(long object, CString) {
 }
 
 void CLstParam::ShowTitle(CWpParam* kit) {
-    ShowText(Item(kTitleTextId), wellplot::TitleToText(kit->GetTitleText()));
+    ShowTextIfChanged(Item(kTitleTextId), wellplot::TitleToText(kit->GetTitleText()));
     SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
     const QXLOGFONT font = kit->GetTitleFont();
     SetItemText(Item(kFontFaceId), font.faceName);
     int size = 0;
-    if (numtext::FitInt(font.size, 0.01, &size)) ShowText(Item(kFontSizeId), FormatString("%d", size));
+    if (numtext::FitInt(font.size, 0.01, &size)) ShowTextIfChanged(Item(kFontSizeId), FormatString("%d", size));
     if (auto* color = dynamic_cast<CBCGPColorProp*>(Item(kFontColorId)); color && color->GetColor() != font.color)
         color->SetColor(font.color);
 }

@@ -14,7 +14,6 @@
 #include "wellplot/intervals/KitItems.h"
 
 IMPLEMENT_DYNCREATE(CLstPicture, CWndLst)
-using wellplot::ShowText;
 
 namespace {
 
@@ -83,12 +82,12 @@ void CLstPicture::ShowTabCaption(CWpPicture* kit) {
 }
 
 void CLstPicture::ShowTitle(CWpPicture* kit) {
-    ShowText(Item(kTitleTextId), wellplot::TitleToText(kit->GetTitleText()));
+    ShowTextIfChanged(Item(kTitleTextId), wellplot::TitleToText(kit->GetTitleText()));
     SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
     const QXLOGFONT font = kit->GetTitleFont();
-    ShowText(Item(kFontFaceId), font.GetFaceName());
+    ShowTextIfChanged(Item(kFontFaceId), font.GetFaceName());
     int size = 0;
-    if (numtext::FitInt(font.size, 0.01, &size)) ShowText(Item(kFontSizeId), FormatString("%d", size));
+    if (numtext::FitInt(font.size, 0.01, &size)) ShowTextIfChanged(Item(kFontSizeId), FormatString("%d", size));
     if (auto* color = dynamic_cast<CBCGPColorProp*>(Item(kFontColorId)); color && color->GetColor() != font.color)
         color->SetColor(font.color);
 }
@@ -101,10 +100,10 @@ void CLstPicture::ShowSegment(CWpPicture* kit) {
     if (!seg) return;
     SetItemText(Item(kTopDepthId), FormatString("%.2f", kit->GetActiveSegTopDepth()));
     SetItemText(Item(kBottomDepthId), FormatString("%.2f", kit->GetActiveSegBotDepth()));
-    ShowText(group->GetSubItem(kScalePosition), FormatString("%.2f", seg->GetScale()));
+    ShowTextIfChanged(group->GetSubItem(kScalePosition), FormatString("%.2f", seg->GetScale()));
     if (auto* lock = dynamic_cast<CCheckBoxProp*>(Item(kScaleLockId)); lock && lock->IsChecked() != seg->IsScaleLock())
         lock->SetValue(_variant_t(seg->IsScaleLock()));
-    ShowText(group->GetSubItem(kFilePosition), seg->GetPictureName());
+    ShowTextIfChanged(group->GetSubItem(kFilePosition), seg->GetPictureName());
     // Zoom and offsets belong to graphics only.
     const bool graphic = kit->GetType() != 0;
     const double values[] = {seg->GetBaseZoom(), seg->GetDetaX(), seg->GetDetaY()};

@@ -73,7 +73,7 @@ void CLstResult::UpdateBCGPProperty(long object, CString) {
     CWpResult* kit = wellplot::KitOf<CWpResult>(object);
     if (!wellplot::BeginKitRefresh(*this, object, kit)) return;
     m_pKit = kit;
-    wellplot::ShowText(Item(kTitleTextId), wellplot::TitleToText(kit->GetTitleText()));
+    ShowTextIfChanged(Item(kTitleTextId), wellplot::TitleToText(kit->GetTitleText()));
     SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
     SetFontProp(Item(kTitleFontId), kit->GetTitleFont());
     ShowSource(kit);

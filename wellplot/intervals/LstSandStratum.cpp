@@ -42,7 +42,7 @@ void CLstSandStratum::UpdateBCGPProperty(long object, CString) {
     if (!wellplot::BeginKitRefresh(*this, object, kit)) return;
     m_pKit = kit;
     m_bFirst = FALSE;
-    wellplot::ShowText(Item(kTitleTextId), wellplot::TitleToText(kit->GetTitleText()));
+    ShowTextIfChanged(Item(kTitleTextId), wellplot::TitleToText(kit->GetTitleText()));
     SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
     SetFontProp(Item(kTitleFontId), kit->GetTitleFont());
     const DataSourceNames& names = SourceNames();

@@ -232,7 +232,7 @@ void CLstWaterEntry::UpdateBCGPProperty(long object, CString) {
     ShowCountOptions(kit);
     ShowSource(kit);
     ShowTitleFont(kit);
-    wellplot::ShowText(Item(kDrawWidthId), FormatString("%.2f", kit->GetDrawWidth()));
+    ShowTextIfChanged(Item(kDrawWidthId), FormatString("%.2f", kit->GetDrawWidth()));
     ShowDepthLine(kit);
     for (int i = 0; i < m_nParamCount; ++i) ShowParam(kit, i);
 }
@@ -248,7 +248,7 @@ void CLstWaterEntry::ShowCountOptions(CWpWaterEntry* kit) {
 void CLstWaterEntry::ShowSource(CWpWaterEntry* kit) {
     CBCGPProp* group = Item(kSourceGroupId);
     if (!group) return;
-    wellplot::ShowText(group->GetSubItem(kTypeItem), kit->GetSourceType());
+    ShowTextIfChanged(group->GetSubItem(kTypeItem), kit->GetSourceType());
     m_strSource = kit->GetSourceType();
     CBCGPProp* table = group->GetSubItem(kTableItem);
     CBCGPProp* time = group->GetSubItem(kTimeItem);
@@ -281,7 +281,7 @@ void CLstWaterEntry::ShowDates(CWpWaterEntry* kit, CBCGPProp* group) {
             item->RemoveAllOptions();
             AddOptions(item, kit->m_arrDate, kit->m_arrDate.GetSize());
         }
-        wellplot::ShowText(item, date);
+        ShowTextIfChanged(item, date);
     }
 }
 
@@ -289,21 +289,21 @@ void CLstWaterEntry::ShowTitleFont(CWpWaterEntry* kit) {
     CBCGPProp* group = Item(kTitleFontId);
     if (!group) return;
     const QXLOGFONT font = kit->GetTitleFont();
-    wellplot::ShowText(group->GetSubItem(0), font.GetFaceName());
-    wellplot::ShowText(group->GetSubItem(1), Hundredths(font.size));
-    wellplot::ShowColor(group->GetSubItem(2), font.color);
+    ShowTextIfChanged(group->GetSubItem(0), font.GetFaceName());
+    ShowTextIfChanged(group->GetSubItem(1), Hundredths(font.size));
+    ShowColorIfChanged(group->GetSubItem(2), font.color);
 }
 
 void CLstWaterEntry::ShowDepthLine(CWpWaterEntry* kit) {
     CBCGPProp* group = Item(kDepthLineGroupId);
     if (!group) return;
-    wellplot::ShowText(group->GetSubItem(kShowItem), kit->GetDrawDepthLine() != 0 ? grouptext::kYes : grouptext::kNo);
+    ShowTextIfChanged(group->GetSubItem(kShowItem), kit->GetDrawDepthLine() != 0 ? grouptext::kYes : grouptext::kNo);
     if (auto* style = dynamic_cast<CPropStyleCombox*>(group->GetSubItem(kStyleItem))) {
         UINT value = kit->GetDepthLineStyle();
         style->SetVal(value);
     }
-    wellplot::ShowText(group->GetSubItem(kLineWidthItem), Hundredths(kit->GetDepthLineWidth()));
-    wellplot::ShowColor(group->GetSubItem(kLineColorItem), kit->GetDepthLineColor());
+    ShowTextIfChanged(group->GetSubItem(kLineWidthItem), Hundredths(kit->GetDepthLineWidth()));
+    ShowColorIfChanged(group->GetSubItem(kLineColorItem), kit->GetDepthLineColor());
 }
 
 void CLstWaterEntry::ShowParam(CWpWaterEntry* kit, int i) {
@@ -312,20 +312,20 @@ void CLstWaterEntry::ShowParam(CWpWaterEntry* kit, int i) {
     if (!group || group->GetData() != ParamItemId(i, kParamGroup)) return;
     if (CBCGPProp* field = group->GetSubItem(kFieldPlace)) {
         if (field->GetOptionCount() != kit->GetParamMaxNum()) ShowFieldOptions(field, kit);
-        wellplot::ShowText(field, kit->GetParamName(i));
+        ShowTextIfChanged(field, kit->GetParamName(i));
     }
-    wellplot::ShowText(group->GetSubItem(kLeftPlace), FormatString("%.2f", kit->GetParamLeft(i)));
-    wellplot::ShowText(group->GetSubItem(kRightPlace), FormatString("%.2f", kit->GetParamRight(i)));
-    wellplot::ShowColor(group->GetSubItem(kColorPlace), kit->GetParamColor(i));
-    wellplot::ShowText(group->GetSubItem(kDigitsPlace), FormatString("%d", kit->GetParamDigits(i)));
+    ShowTextIfChanged(group->GetSubItem(kLeftPlace), FormatString("%.2f", kit->GetParamLeft(i)));
+    ShowTextIfChanged(group->GetSubItem(kRightPlace), FormatString("%.2f", kit->GetParamRight(i)));
+    ShowColorIfChanged(group->GetSubItem(kColorPlace), kit->GetParamColor(i));
+    ShowTextIfChanged(group->GetSubItem(kDigitsPlace), FormatString("%d", kit->GetParamDigits(i)));
     CBCGPProp* label = group->GetSubItem(kLabelPlace);
     if (!label) return;
-    wellplot::ShowText(label->GetSubItem(kLabelShowPlace), kit->GetParamDraw(i) ? grouptext::kYes : grouptext::kNo);
-    wellplot::ShowText(label->GetSubItem(kLabelFacePlace), kit->GetParamFontName(i));
+    ShowTextIfChanged(label->GetSubItem(kLabelShowPlace), kit->GetParamDraw(i) ? grouptext::kYes : grouptext::kNo);
+    ShowTextIfChanged(label->GetSubItem(kLabelFacePlace), kit->GetParamFontName(i));
     ShowValue(label->GetSubItem(kLabelSizePlace), _variant_t(ShownLabelSize(kit->GetParamFontHeight(i))));
-    wellplot::ShowColor(label->GetSubItem(kLabelColorPlace), kit->GetParamFontColor(i));
+    ShowColorIfChanged(label->GetSubItem(kLabelColorPlace), kit->GetParamFontColor(i));
     if (const char* align = TextOfValue(kProfileLabelAligns, kit->GetParamFontHAlign(i), nullptr))
-        wellplot::ShowText(label->GetSubItem(kLabelAlignPlace), align);
+        ShowTextIfChanged(label->GetSubItem(kLabelAlignPlace), align);
 }
 
 // ---- write-back ----------------------------------------------------------------------------------

@@ -21,7 +21,6 @@
 
 IMPLEMENT_DYNAMIC(PropList, CBCGPPropList)
 IMPLEMENT_DYNCREATE(COilTestPage, CBCGPPropertyPage)
-using wellplot::ShowText;
 
 namespace {
 
@@ -72,7 +71,7 @@ CBCGPProp* NewCollapsedGroup(const char* name, DWORD_PTR id) {
     return group;
 }
 
-void ShowHundredths(CBCGPProp* item, double value) { ShowText(item, FormatString("%.2f", value / 100)); }
+void ShowHundredths(CBCGPProp* item, double value) { ShowTextIfChanged(item, FormatString("%.2f", value / 100)); }
 
 }  // namespace
 
@@ -169,7 +168,7 @@ CBCGPProp* COilTestPage::Item(DWORD_PTR id) const { return m_wndList.FindItemByD
 void COilTestPage::RefreshItems() {
     CWpOilTest* kit = m_pKit;
     BuildDisplayItems(kit->m_nDisplayStyle);
-    ShowText(Item(kTitleTextId), wellplot::TitleToText(kit->GetTitleText()));
+    ShowTextIfChanged(Item(kTitleTextId), wellplot::TitleToText(kit->GetTitleText()));
     SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
     SetFontProp(Item(kTitleFontId), kit->GetTitleFont());
 
@@ -177,22 +176,22 @@ void COilTestPage::RefreshItems() {
     if (CBCGPProp* cols = Item(kColumnsId)) cols->SetValue(_variant_t(kit->m_nColNumber));
     SetLineProp(Item(kGridLineGroupId), kit->m_gridPen);
     SetFontProp(Item(kCellFontGroupId), kit->m_cellFont);
-    ShowText(Item(kFillModeId), TextOfValue(kFillModes, kit->m_nFillMode, kFillModes[2].text));
+    ShowTextIfChanged(Item(kFillModeId), TextOfValue(kFillModes, kit->m_nFillMode, kFillModes[2].text));
     if (CBCGPProp* fill = Item(kFillColorId)) {
         ShowColor(fill, kit->m_clrFill);
         fill->Enable(kit->m_nFillMode == 1);
     }
     SetYesNoProp(Item(kShowTextId), kit->m_nShowText != 0);
-    ShowText(Item(kTableAlignHId), AlignHText(kit->m_nTableAlignH));
-    ShowText(Item(kTableAlignVId), AlignVText(kit->m_nTableAlignV));
+    ShowTextIfChanged(Item(kTableAlignHId), AlignHText(kit->m_nTableAlignH));
+    ShowTextIfChanged(Item(kTableAlignVId), AlignVText(kit->m_nTableAlignV));
     if (kit->m_nDisplayStyle == 0) RefreshGraphicItems();
 }
 
 void COilTestPage::RefreshGraphicItems() {
     CWpOilTest* kit = m_pKit;
-    ShowText(Item(kTextTrackWidthId), FormatString("%.2f", 1 - kit->m_dBarWidth));
-    ShowText(Item(kBarTrackWidthId), FormatString("%.2f", kit->m_dBarWidth));
-    ShowText(Item(kDataChoiceId), oiltest::DataChoiceText(kit->m_nDataChoice));
+    ShowTextIfChanged(Item(kTextTrackWidthId), FormatString("%.2f", 1 - kit->m_dBarWidth));
+    ShowTextIfChanged(Item(kBarTrackWidthId), FormatString("%.2f", kit->m_dBarWidth));
+    ShowTextIfChanged(Item(kDataChoiceId), oiltest::DataChoiceText(kit->m_nDataChoice));
     // The colour captions follow the data choice the kit holds.
     oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nDataChoice);
     ShowColor(Item(kOilColorId), kit->m_clrOil);
@@ -203,12 +202,12 @@ void COilTestPage::RefreshGraphicItems() {
     ShowHundredths(Item(kDividerWidthId), kit->m_dividerPen.width);
     ShowColor(Item(kDividerColorId), kit->m_dividerPen.color);
     SetYesNoProp(Item(kLabelsShownId), kit->m_nShowLabel == 1);
-    ShowText(Item(kLabelFaceId), kit->m_labelFont.GetFaceName());
+    ShowTextIfChanged(Item(kLabelFaceId), kit->m_labelFont.GetFaceName());
     ShowHundredths(Item(kLabelSizeId), kit->m_labelFont.size);
     ShowColor(Item(kLabelColorId), kit->m_labelFont.color);
-    ShowText(Item(kDecimalsId), FormatString("%d", kit->m_nDecimals));
-    ShowText(Item(kLabelAlignHId), AlignHText(kit->m_nLabelAlignH));
-    ShowText(Item(kLabelAlignVId), AlignVText(kit->m_nLabelAlignV));
+    ShowTextIfChanged(Item(kDecimalsId), FormatString("%d", kit->m_nDecimals));
+    ShowTextIfChanged(Item(kLabelAlignHId), AlignHText(kit->m_nLabelAlignH));
+    ShowTextIfChanged(Item(kLabelAlignVId), AlignVText(kit->m_nLabelAlignV));
 }
 
 void COilTestPage::BuildDisplayItems(int style) {
