@@ -50,10 +50,9 @@ enum DepthLineItem { kShowItem, kStyleItem, kLineWidthItem, kLineColorItem };
 enum ParamPlace { kFieldPlace, kLeftPlace, kRightPlace, kColorPlace, kDigitsPlace, kLabelPlace };
 enum LabelPlace { kLabelShowPlace, kLabelFacePlace, kLabelSizePlace, kLabelColorPlace, kLabelAlignPlace };
 
-CBCGPProp* NewChoice(const char* name, const CString& value, const char* description, DWORD_PTR id) {
-    auto* item = new CBCGPProp(name, _variant_t(value), description, id);
-    item->AllowEdit(FALSE);
-    return item;
+// A list-only item whose options come at the refresh.
+CBCGPProp* NewChoice(const char* name, const char* value, const char* description, DWORD_PTR id) {
+    return NewOptionItem(name, value, description, id, {}, false);
 }
 
 // Options "from" .. "to" as whole numbers.
@@ -136,7 +135,7 @@ void CLstWaterEntry::BuildItems(CWpWaterEntry* kit) {
     const BOOL scattered = m_strSource == ivtext::kDiscreteData ? TRUE : FALSE;
 
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    CBCGPProp* type = NewChoice(ivtext::kType, m_strSource, "指定数据类型", kSourceTypeId);
+    CBCGPProp* type = NewChoice(ivtext::kType, m_strSource.GetString(), "指定数据类型", kSourceTypeId);
     for (const char* option : {ivtext::kCurrentWell, ivtext::kGraphic, ivtext::kDiscreteData}) type->AddOption(option);
     source->AddSubItem(type);
     CBCGPProp* table = NewChoice(ivtext::kDataTable, "", "指定离散数据表", kTableId);
@@ -187,7 +186,7 @@ void CLstWaterEntry::BuildItems(CWpWaterEntry* kit) {
 
 CBCGPProp* CLstWaterEntry::NewParamGroup(CWpWaterEntry* kit, int i) {
     auto* group = new CBCGPProp(FormatString(kParamCaption, i + 1), ParamItemId(i, kParamGroup));
-    CBCGPProp* field = NewChoice(ivtext::kField, kit->GetParamName(i), "指定参数字段", ParamItemId(i, kParamField));
+    CBCGPProp* field = NewChoice(ivtext::kField, kit->GetParamName(i).GetString(), "指定参数字段", ParamItemId(i, kParamField));
     ShowFieldOptions(field, kit);
     group->AddSubItem(field);
     group->AddSubItem(new CBCGPProp("左值", _variant_t(FormatString("%.2f", kit->GetParamLeft(i))), "指定参数显示左值",
