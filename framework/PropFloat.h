@@ -42,9 +42,10 @@ private:
     BOOL m_bRefused = FALSE;
 };
 
-// Whether the item is a float item that refused the text just typed into it; any other item
-// refuses nothing.
-inline bool FloatItemRefused(CBCGPProp* item) {
+// Whether the item refused the text just typed into it although the grid reported the edit: only
+// a float item does (any other item keeps its editor open instead). Every pane and page checks this
+// before its write-back, so a refused text writes nothing.
+inline bool ItemRefusedText(CBCGPProp* item) {
     auto* number = dynamic_cast<CBCGPropFloat*>(item);
     return number && number->IsTextRefused();
 }

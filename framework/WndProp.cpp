@@ -1,6 +1,7 @@
 #include "framework/WndProp.h"
 
 #include "bcg/PropList.h"
+#include "framework/PropFloat.h"
 #include "mfc/Dc.h"
 #include "mfc/Module.h"
 
@@ -105,7 +106,12 @@ void CWndProp::OnPaint() {
 // Consumed: a pane shows no menu and its parent never sees the request.
 void CWndProp::OnContextMenu(CWnd*, CPoint) {}
 
-LRESULT CWndProp::OnBCGPPropertyChanged(WPARAM wParam, LPARAM lParam) { return OnPropertyChanged(wParam, lParam); }
+// A float item that refused the typed text still reports the edit, with its value untouched: such a
+// report writes nothing, so it never reaches any list's OnPropertyChanged.
+LRESULT CWndProp::OnBCGPPropertyChanged(WPARAM wParam, LPARAM lParam) {
+    if (ItemRefusedText(reinterpret_cast<CBCGPProp*>(lParam))) return 0;
+    return OnPropertyChanged(wParam, lParam);
+}
 
 LRESULT CWndProp::OnSelChanged(WPARAM wParam, LPARAM lParam) {
     m_pView = reinterpret_cast<CWnd*>(wParam);

@@ -4,23 +4,16 @@
 #include <unordered_set>
 
 #include "bcg/PropList.h"
-#include "framework/PropFloat.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 
 IMPLEMENT_DYNCREATE(CWndLstPlane, CWndLst)
 
 BEGIN_MESSAGE_MAP(CWndLstPlane, CWndLst)
-ON_REGISTERED_MESSAGE(BCGM_PROPERTY_CHANGED, OnPlanePropertyChanged)
 END_MESSAGE_MAP()
 
 CWndLstPlane::CWndLstPlane() { m_timeStamp = 0; }
 
 CWndLstPlane::~CWndLstPlane() { m_selection.RemoveAll(); }
-
-LRESULT CWndLstPlane::OnPlanePropertyChanged(WPARAM wParam, LPARAM lParam) {
-    if (FloatItemRefused(reinterpret_cast<CBCGPProp*>(lParam))) return 0;
-    return OnPropertyChanged(wParam, lParam);
-}
 
 uint64_t CWndLstPlane::CopySelection(CQXLayer* layer, int count) {
     m_selection.RemoveAll();

@@ -54,10 +54,6 @@ protected:
     CTypedPtrArray<CPtrArray, CQXObject*> m_selection;
 
 private:
-    // The grid's change report. A float item that refused the typed text still reports the edit,
-    // with its value untouched; such a report writes nothing, for every list, and never reaches
-    // OnPropertyChanged.
-    LRESULT OnPlanePropertyChanged(WPARAM wParam, LPARAM lParam);
     // Copies the layer's selection; answers the newest stamp among it.
     uint64_t CopySelection(CQXLayer* layer, int count);
     // Whether the selection from position `from` on holds only members of the copy (the copy and

@@ -401,7 +401,7 @@ void Apply(const Row& row, CBCGPProp* item, ScRulerFrame& frame) {
             if (section::PickedColor(item, &color)) frame.SetMarkClr(static_cast<RulerFrameColorType>(row.index), color);
             break;
         case Kind::Number:
-            if (section::ReadTypedNumber(item, 1, &typed) && Kept(row.conv, typed, &kept))
+            if (section::ReadItemNumber(item, 1, &typed) && Kept(row.conv, typed, &kept))
                 row.number->set(frame, row.index, kept);
             break;
         case Kind::YesNo:

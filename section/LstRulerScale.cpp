@@ -84,7 +84,7 @@ CLstRulerScale::~CLstRulerScale() = default;
 bool CLstRulerScale::ReadDigits(CBCGPProp* item, int* digits) {
     double typed = 0;
     int n = 0;
-    if (!section::ReadTypedNumber(item, 1, &typed) || !numtext::FitInt(typed, 1, &n)) return false;
+    if (!section::ReadItemNumber(item, 1, &typed) || !numtext::FitInt(typed, 1, &n)) return false;
     if (n < 0 || n > kMaxDigits) return false;
     *digits = n;
     return true;
@@ -200,7 +200,7 @@ LRESULT CLstRulerScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CLstRulerScale::EditNumber(CBCGPProp* item) {
     const NumberItem& number = *NumberOf(item->GetData());
     double value = 0;
-    if (section::ReadTypedNumber(item, number.scale, &value)) {
+    if (section::ReadItemNumber(item, number.scale, &value)) {
         int count = 0;
         if (!number.set && numtext::FitInt(value, 1, &count))
             m_pScale->SetStep(count);

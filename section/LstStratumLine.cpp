@@ -115,7 +115,6 @@ LRESULT CLstStratumLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 // Only the edited part of each cell's own pen changes.
 void CLstStratumLine::SetStratumLogpen(CBCGPProp* item) {
-    if (FloatItemRefused(item)) return;  // a refused number leaves every cell as it was
     const int index = static_cast<int>(item->GetData() - kLineStyleId);
     for (CStratumCell* cell : m_cells) {
         QXLOGPEN pen = *cell->GetStratumLogPen();
@@ -140,7 +139,6 @@ void CLstStratumLine::SetStratumFill(CBCGPProp* item) {
 // The edited part of each cell's name font goes to the section's stratum groups under the cell's
 // stratum; the cells keep their own fonts.
 void CLstStratumLine::SetStratumFont(CBCGPProp* item) {
-    if (FloatItemRefused(item)) return;  // a refused number leaves every cell as it was
     const int index = static_cast<int>(item->GetData() - kFontFaceId);
     COLORREF color = 0;
     for (CStratumCell* cell : m_cells) {

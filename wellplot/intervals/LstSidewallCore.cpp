@@ -36,9 +36,8 @@ bool IsPointTable(const std::string& table) {
     return false;
 }
 
-// The number typed into a float item; false when the item refused the text.
+// The number typed into a float item; false when it is beyond a double.
 bool ReadFloatItem(CBCGPProp* item, double* value) {
-    if (FloatItemRefused(item)) return false;
     return numtext::LeadingNumber(ItemText(item), value);
 }
 

@@ -7,6 +7,7 @@
 #include "framework/OptionTables.h"
 #include "framework/PropDigits.h"
 #include "framework/PropEx.h"
+#include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/WndLst.h"
 #include "framework/WndProp.h"
@@ -292,7 +293,7 @@ void COilTestPage::BuildTableItems(CBCGPProp* group) {
 // ---- write-back -------------------------------------------------------------------------------------------
 LRESULT COilTestPage::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
-    if (!m_pKit || !item) return 0;
+    if (!m_pKit || !item || ItemRefusedText(item)) return 0;
     EditItem(item);
     RedrawKitAndView();
     return 0;
