@@ -86,15 +86,20 @@ TYPED_TEST(ScalePage, NumberEditsStampTheBarTextEditsDoNot) {
     const double offset = this->Scale().GetContentOffset();
     EXPECT_TRUE(this->open.Type(S::kContentOffsetId, "abc"));
     EXPECT_DOUBLE_EQ(offset, this->Scale().GetContentOffset());
-    const uint64_t rejected = this->Scale().GetTimeStamp();
-    EXPECT_NE(before, rejected);
+    EXPECT_EQ(before, this->Scale().GetTimeStamp());  // a refused number writes nothing
+    EXPECT_TRUE(this->open.Type(S::kContentOffsetId, "2"));
+    const uint64_t typed = this->Scale().GetTimeStamp();
+    EXPECT_NE(before, typed);
     EXPECT_TRUE(this->open.Pick(S::kUnitId, "米"));
-    EXPECT_EQ(rejected, this->Scale().GetTimeStamp());
+    EXPECT_EQ(typed, this->Scale().GetTimeStamp());
 }
 
 TYPED_TEST(ScalePage, EveryEditUpdatesTheBarAndMarksTheSection) {
     this->world.Section().SetModifyFlag(0);
-    EXPECT_TRUE(this->open.Type(S::kStepId, "x"));
+    EXPECT_TRUE(this->open.Type(S::kStepId, "x"));  // refused: nothing is written or redrawn
+    EXPECT_EQ(0, this->Updates());
+    EXPECT_EQ(0, this->world.Section().GetModifyFlag());
+    EXPECT_TRUE(this->open.Type(S::kStepId, "4"));
     EXPECT_TRUE(this->open.Pick(S::kUnitId, "m"));
     EXPECT_EQ(2, this->Updates());
     EXPECT_EQ(1, this->world.Section().GetModifyFlag());
