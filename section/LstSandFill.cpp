@@ -179,7 +179,7 @@ void CLstSandFill::EditCellSize(CBCGPProp* item) {
     CQXObjectFill* fillObject = m_pFill->GetFillObject();
     double typed = 0;
     float size = 0;
-    if (!fillObject || !section::ReadItemNumber(item, 1, &typed) || !numtext::FitFloat(typed, numtext::kHundredths, &size))
+    if (!fillObject || !section::ReadItemSize(item, 1, &typed) || !numtext::FitFloat(typed, numtext::kHundredths, &size))
         return;
     QXLOGBRUSH brush;
     fillObject->GetLogBrush(&brush);

@@ -34,8 +34,10 @@ CBCGPProp* NewRulerLineStyle(DWORD_PTR id, bool editable);
 CBCGPProp* NewFacePicker(const char* name, const char* face, const char* description, DWORD_PTR id);
 
 // A length, width or size typed in an item, times 100 (the hundredths the section library keeps);
-// false, value untouched, for a text that is no number or a value single precision cannot hold.
+// false, value untouched, for a text that is no number, a negative, or a value single precision
+// cannot hold. The second form writes the single-precision field itself.
 bool ReadHundredths(CBCGPProp* item, double* value);
+bool ReadHundredths(CBCGPProp* item, float* field);
 
 // One field of a pen from its item: 0 the picked style, 1 the width typed (hundredths kept),
 // 2 the picked colour; false, pen untouched, when the item gives no such value.

@@ -270,7 +270,7 @@ void CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
             m_pContainer->ProChanged();
             break;
         case kCellSizeId:
-            if (section::ReadItemNumber(item, 100.0, &record.m_dCellSize)) UpdateSandFill(record);
+            if (section::ReadItemSize(item, 100.0, &record.m_dCellSize)) UpdateSandFill(record);
             break;
         case kSingleFillId + 1:
         case kSingleFillId + 2:

@@ -27,6 +27,13 @@ bool ReadItemNumber(CBCGPProp* item, double scale, double* value) {
     return true;
 }
 
+bool ReadItemSize(CBCGPProp* item, double scale, double* value) {
+    double number = 0;
+    if (!ReadItemNumber(item, scale, &number) || number < 0) return false;
+    *value = number;
+    return true;
+}
+
 CBCGPProp* NewSeepageGroup(DWORD_PTR id) {
     using namespace sectiontext;
     auto* seepage = new CBCGPProp(kSeepage, id, FALSE);

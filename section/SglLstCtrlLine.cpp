@@ -43,7 +43,7 @@ LRESULT CSglLstCtrlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) pen.color = colour->GetDisplayColor();
             break;
         case kWidthId:
-            if (section::ReadItemNumber(item, 1.0, &width)) numtext::FitFloat(width, numtext::kHundredths, &pen.width);
+            if (section::ReadItemSize(item, 1.0, &width)) numtext::FitFloat(width, numtext::kHundredths, &pen.width);
             break;
         default:
             break;
