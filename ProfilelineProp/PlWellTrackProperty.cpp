@@ -42,7 +42,10 @@ LRESULT CPlWellTrackProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
     if (id >= kFirstLineId && id <= kLastLineId) {
         QXLOGPEN pen = m_pTrack->GetLogPen();
-        GetLineSubProp(item, pen, static_cast<int>(id - kFirstLineId));
+        if (!plpage::EditGroupField(pen, item, static_cast<int>(id - kFirstLineId))) {
+            plpage::ShowAgain(*this);  // a refused width writes nothing
+            return 0;
+        }
         for (CWellTrack* track : plpage::ActiveOf<CWellTrack>(container)) track->SetLogPen(pen);
     } else if (id == kShowModeId) {
         const BYTE straight = ItemText(item) == kStraightTrack ? 1 : 0;

@@ -82,10 +82,14 @@ LRESULT CPlWellLabelProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The shown label's font with the edited field, for every active well label.
+// The shown label's font with the edited field, for every active well label. A refused size
+// writes nothing: the page shows what it showed again.
 void CPlWellLabelProperty::EditFont(CBCGPProp* item) {
     QXLOGFONT font = m_pLabel->GetLabelFont();
-    if (plpage::EditField(font, item, static_cast<int>(item->GetData() - kFaceId)))
+    if (plpage::EditField(font, item, static_cast<int>(item->GetData() - kFaceId))) {
         plpage::ApplyToActive<CWellLabel>(plpage::ContainerOfWellPart(m_pLabel),
                                           [&font](CWellLabel& label) { label.SetLabelFont(font); });
+        return;
+    }
+    plpage::ShowAgain(*this);
 }

@@ -234,7 +234,9 @@ TEST(ProfileObjectPages, SymbolAndTrackEditsReachTheirActiveKind) {
 // A text the number item refuses writes nothing: the shown object's record is not copied to the
 // other active objects, whose sizes, widths and angles stay their own.
 TEST(ProfileObjectPages, ARefusedTextLeavesEveryActiveObjectAsItWas) {
-    const char* const refused[] = {"abc", "-1", "1e400", "-3e87", "nan", "--2"};
+    // The item refuses the first ones itself; the last ones it takes, but a size or width kept in
+    // hundredths in single precision cannot hold them.
+    const char* const refused[] = {"abc", "-1", "1e400", "-3e87", "nan", "--2", "1e39", "3.5e38", "9e296"};
     SampleGraph g;
 
     QXLOGPOINT point;
