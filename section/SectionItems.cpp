@@ -17,9 +17,9 @@
 
 namespace section {
 
-bool ReadItemNumber(CBCGPProp* item, double scale, double* value) {
+bool ReadItemNumber(CBCGPProp* item, double scale, double* value, bool judgeFlag) {
     if (!item) return false;
-    const double number = ScUtility::JudgeFigure(ItemText(item), false);
+    const double number = ScUtility::JudgeFigure(ItemText(item), judgeFlag);
     if (number == kFltMax) return false;
     const double scaled = number * scale;
     if (!std::isfinite(scaled)) return false;
