@@ -6,6 +6,7 @@
 
 #include "framework/ChangeCheckers.h"
 #include "framework/ItemGroupsFill.h"
+#include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
@@ -140,8 +141,11 @@ void CLstSandFill::ShowTypeItems() {
         const std::string name = CSandSymbolAdapter(sand, type).GetName();
         SetItemText(Item(kSymbolId), name.empty() ? kDefaultFill : name.c_str());
     }
-    if (type == SYMFILL_LITH && fillObject)
-        SetItemText(Item(kCellSizeId), FormatString("%.2f", brush.size / numtext::kHundredths));
+    if (type == SYMFILL_LITH && fillObject) ShowCellSize(Item(kCellSizeId), brush);
+}
+
+void CLstSandFill::ShowCellSize(CBCGPProp* item, const QXLOGBRUSH& brush) {
+    SetItemText(item, FormatString("%.2f", brush.size / numtext::kHundredths));
 }
 
 // ---- edits ----------------------------------------------------------------------------------------
@@ -175,14 +179,19 @@ void CLstSandFill::EditSymbol(CBCGPProp* item) {
     ApplyBrush(brush);
 }
 
+// A size that is refused (no number, a negative, or beyond the brush's single-precision field in
+// hundredths) writes nothing; the item shows the stored size again.
 void CLstSandFill::EditCellSize(CBCGPProp* item) {
     CQXObjectFill* fillObject = m_pFill->GetFillObject();
-    double typed = 0;
-    float size = 0;
-    if (!fillObject || !section::ReadItemSize(item, 1, &typed) || !numtext::FitFloat(typed, numtext::kHundredths, &size))
-        return;
+    if (!fillObject) return;
     QXLOGBRUSH brush;
     fillObject->GetLogBrush(&brush);
+    double typed = 0;
+    float size = 0;
+    if (!section::ReadItemSize(item, 1, &typed) || !numtext::FitFloat(typed, numtext::kHundredths, &size)) {
+        ShowCellSize(item, brush);
+        return;
+    }
     brush.size = size;
     ApplyBrush(brush);
 }
@@ -190,8 +199,14 @@ void CLstSandFill::EditCellSize(CBCGPProp* item) {
 void CLstSandFill::EditPlainFill(CBCGPProp* item) {
     QXLOGBRUSH brush;
     if (CQXObjectFill* fillObject = m_pFill->GetFillObject()) fillObject->GetLogBrush(&brush);
+    const int position = static_cast<int>(item->GetData() - kFillGroupId - 1);
+    float size = 0;
+    if (position == kCellSizePosition && !ReadHundredthsItem(item, &size)) {
+        ShowCellSize(item, brush);  // refused: nothing is written
+        return;
+    }
     std::string styleSet = m_pFill->GetStyleSet();
-    GetFillSubProp(item, &styleSet, static_cast<int>(item->GetData() - kFillGroupId - 1), brush);
+    GetFillSubProp(item, &styleSet, position, brush);
     m_pFill->SetStyleSet(styleSet);
     ApplyBrush(brush);
 }
