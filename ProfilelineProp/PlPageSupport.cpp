@@ -5,8 +5,6 @@
 #include <sstream>
 
 #include "framework/ChangeCheckers.h"
-#include "framework/ItemGroupsFill.h"
-#include "framework/ItemGroupsLine.h"
 #include "framework/WndLst.h"
 #include "hosttypes/Lodestar/PlManagers.h"
 #include "hosttypes/Tinder/TimeStamp.h"
@@ -63,18 +61,6 @@ bool EditField(QXLOGPEN& pen, CBCGPProp* item, int position) {
 
 bool EditField(QXLOGFONT& font, CBCGPProp* item, int position) {
     return EditRecordField(font, &QXLOGFONT::size, item, position);
-}
-
-bool EditGroupField(QXLOGPOINT& point, CBCGPProp* item, int position) {
-    if (position == 1) return ReadHundredthsItem(item, &point.size);
-    GetPointSubProp(item, point, position);
-    return true;
-}
-
-bool EditGroupField(QXLOGPEN& pen, CBCGPProp* item, int position) {
-    if (position == 1) return ReadHundredthsItem(item, &pen.width);
-    GetLineSubProp(item, pen, position);
-    return true;
 }
 
 void ShowAgain(CWndProp& pane) {

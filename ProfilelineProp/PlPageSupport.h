@@ -67,13 +67,6 @@ void ApplyToActive(KelProfileline::CPlContainer* container, Apply apply) {
 bool EditField(QXLOGPEN& pen, CBCGPProp* item, int position);
 bool EditField(QXLOGFONT& font, CBCGPProp* item, int position);
 
-// A sub-item of a point group (0 style, 1 size, 2 border colour, 3 inner colour) or of a line
-// group (0 style, 1 width, 2 colour) read into the record as the shared group readers read it.
-// False, record untouched, when the size or width is refused: no number, a negative, or more than
-// the record's single-precision field holds in hundredths. The caller then writes nothing.
-bool EditGroupField(QXLOGPOINT& point, CBCGPProp* item, int position);
-bool EditGroupField(QXLOGPEN& pen, CBCGPProp* item, int position);
-
 // After a refused text: the pane shows its object again as the host's last selection message
 // had it shown, whatever the object's stamp, so that what is stored (or the neutral values of
 // several objects) shows again.

@@ -2,6 +2,7 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
+#include "framework/GroupFieldEdits.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/PropFloat.h"
 #include "hosttypes/Lodestar/PlWell.h"
@@ -67,7 +68,7 @@ LRESULT CPlWellSymbolProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
     if (id >= kFirstPointId && id <= kLastPointId) {
         QXLOGPOINT point = m_pSymbol->GetSymbolLogPoint();
-        if (!plpage::EditGroupField(point, item, static_cast<int>(id - kFirstPointId))) {
+        if (!EditPointField(point, item, static_cast<int>(id - kFirstPointId))) {
             plpage::ShowAgain(*this);
             return 0;
         }

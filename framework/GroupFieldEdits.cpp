@@ -1,0 +1,24 @@
+#include "framework/GroupFieldEdits.h"
+
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsFill.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/PropFloat.h"
+
+bool EditPointField(QXLOGPOINT& point, CBCGPProp* item, int position) {
+    if (position == 1) return ReadHundredthsItem(item, &point.size);
+    GetPointSubProp(item, point, position);
+    return true;
+}
+
+bool EditPenField(QXLOGPEN& pen, CBCGPProp* item, int position) {
+    if (position == 1) return ReadHundredthsItem(item, &pen.width);
+    GetLineSubProp(item, pen, position);
+    return true;
+}
+
+bool EditFontField(QXLOGFONT& font, CBCGPProp* item, int position) {
+    if (position == 1 && dynamic_cast<CBCGPropFloat*>(item)) return ReadHundredthsItem(item, &font.size);
+    GetFontSubProp(item, font, position);
+    return true;
+}

@@ -1,0 +1,17 @@
+// One edited sub-item of a point, line or font group read into the record it stands for, as the
+// group readers (GetPointSubProp, GetLineSubProp, GetFontSubProp) read it, with the answer whether
+// the value was taken. A page that hands the record to several objects, or writes it back at all,
+// asks this first: a size or width that is refused (no number, a negative, or more than the
+// record's single-precision field holds in hundredths) leaves the record untouched, and the page
+// writes nothing.
+#pragma once
+
+#include "bcg/Prop.h"
+#include "hosttypes/Kestrel/StyleRecords.h"
+
+// 0 style, 1 size, 2 border colour, 3 inner colour.
+bool EditPointField(QXLOGPOINT& point, CBCGPProp* item, int position);
+// 0 style, 1 width, 2 colour.
+bool EditPenField(QXLOGPEN& pen, CBCGPProp* item, int position);
+// 0 face, 1 size (a float item; any other item leaves the size as it was), 2 colour.
+bool EditFontField(QXLOGFONT& font, CBCGPProp* item, int position);
