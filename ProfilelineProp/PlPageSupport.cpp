@@ -63,11 +63,6 @@ bool EditField(QXLOGFONT& font, CBCGPProp* item, int position) {
     return EditRecordField(font, &QXLOGFONT::size, item, position);
 }
 
-void ShowAgain(CWndProp& pane) {
-    pane.SetTimeStamp(~static_cast<uint64_t>(0));  // a stamp no object carries
-    pane.SendMessage(WM_PROP_SELCHANGED, reinterpret_cast<WPARAM>(pane.GetView()), pane.GetCurrentObject());
-}
-
 bool ShouldRefresh(CWndProp& pane, long object, KelProfileline::CPlObjInterface* shown) {
     return shown && object == pane.GetCurrentObject() && CProChangedChecker(shown, &pane)();
 }

@@ -67,11 +67,6 @@ void ApplyToActive(KelProfileline::CPlContainer* container, Apply apply) {
 bool EditField(QXLOGPEN& pen, CBCGPProp* item, int position);
 bool EditField(QXLOGFONT& font, CBCGPProp* item, int position);
 
-// After a refused text: the pane shows its object again as the host's last selection message
-// had it shown, whatever the object's stamp, so that what is stored (or the neutral values of
-// several objects) shows again.
-void ShowAgain(CWndProp& pane);
-
 // Whether a page shows its object again: the host named the pane's own object and the object's
 // stamp differs from the pane's (which then takes it).
 bool ShouldRefresh(CWndProp& pane, long object, KelProfileline::CPlObjInterface* shown);

@@ -2,6 +2,7 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
+#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
@@ -89,7 +90,7 @@ void CPlProfilelineProperty::EditPen(CBCGPProp* item) {
                                               [&pen](CPlProfileline& line) { line.SetLinePen(pen); });
         return;
     }
-    plpage::ShowAgain(*this);  // refused: what the page showed shows again
+    ShowStoredAgain(*this);  // refused: what the page showed shows again
 }
 
 // An angle outside [0, 360) is refused silently; the item keeps the typed text.

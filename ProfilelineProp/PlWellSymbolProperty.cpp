@@ -69,7 +69,7 @@ LRESULT CPlWellSymbolProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (id >= kFirstPointId && id <= kLastPointId) {
         QXLOGPOINT point = m_pSymbol->GetSymbolLogPoint();
         if (!EditPointField(point, item, static_cast<int>(id - kFirstPointId))) {
-            plpage::ShowAgain(*this);
+            ShowStoredAgain(*this);
             return 0;
         }
         for (CWellSymbol* symbol : plpage::ActiveOf<CWellSymbol>(container)) symbol->SetSymbolLogPoint(point);

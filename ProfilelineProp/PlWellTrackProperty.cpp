@@ -44,7 +44,7 @@ LRESULT CPlWellTrackProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (id >= kFirstLineId && id <= kLastLineId) {
         QXLOGPEN pen = m_pTrack->GetLogPen();
         if (!EditPenField(pen, item, static_cast<int>(id - kFirstLineId))) {
-            plpage::ShowAgain(*this);  // a refused width writes nothing
+            ShowStoredAgain(*this);  // a refused width writes nothing
             return 0;
         }
         for (CWellTrack* track : plpage::ActiveOf<CWellTrack>(container)) track->SetLogPen(pen);

@@ -3,6 +3,7 @@
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
 #include "bcg/ColorProp.h"
+#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/NumberText.h"
 #include "framework/PropFloat.h"
@@ -91,5 +92,5 @@ void CPlWellLabelProperty::EditFont(CBCGPProp* item) {
                                           [&font](CWellLabel& label) { label.SetLabelFont(font); });
         return;
     }
-    plpage::ShowAgain(*this);
+    ShowStoredAgain(*this);
 }

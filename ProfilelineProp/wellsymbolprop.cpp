@@ -191,6 +191,6 @@ bool CPlLayerWellSymbol::EditTrackGroup(CLayerProperty& layer, CBCGPProp* item, 
 
 // A refused size or width: nothing written, nothing redrawn; the page shows the layer's values again.
 LRESULT CPlLayerWellSymbol::Refused() {
-    plpage::ShowAgain(*this);
+    ShowStoredAgain(*this);
     return 0;
 }

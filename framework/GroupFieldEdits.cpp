@@ -4,6 +4,7 @@
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropFloat.h"
+#include "framework/WndProp.h"
 
 bool EditPointField(QXLOGPOINT& point, CBCGPProp* item, int position) {
     if (position == 1) return ReadHundredthsItem(item, &point.size);
@@ -21,4 +22,9 @@ bool EditFontField(QXLOGFONT& font, CBCGPProp* item, int position) {
     if (position == 1 && dynamic_cast<CBCGPropFloat*>(item)) return ReadHundredthsItem(item, &font.size);
     GetFontSubProp(item, font, position);
     return true;
+}
+
+void ShowStoredAgain(CWndProp& pane) {
+    pane.SetTimeStamp(~static_cast<uint64_t>(0));  // a stamp no object carries
+    pane.SendMessage(WM_PROP_SELCHANGED, reinterpret_cast<WPARAM>(pane.GetView()), pane.GetCurrentObject());
 }

@@ -9,9 +9,16 @@
 #include "bcg/Prop.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
+class CWndProp;
+
 // 0 style, 1 size, 2 border colour, 3 inner colour.
 bool EditPointField(QXLOGPOINT& point, CBCGPProp* item, int position);
 // 0 style, 1 width, 2 colour.
 bool EditPenField(QXLOGPEN& pen, CBCGPProp* item, int position);
 // 0 face, 1 size (a float item; any other item leaves the size as it was), 2 colour.
 bool EditFontField(QXLOGFONT& font, CBCGPProp* item, int position);
+
+// After a refused value: the pane shows its object again as the host's last selection message had
+// it shown, whatever the object's stamp, so that what is stored (or the neutral values of several
+// objects) shows again.
+void ShowStoredAgain(CWndProp& pane);

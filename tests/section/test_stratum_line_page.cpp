@@ -102,6 +102,31 @@ TEST(StratumLinePage, AStyleEditKeepsEachCellsWidthAndColour) {
     EXPECT_EQ(RGB(0, 0, 255), page.b->GetStratumLogPen()->color);
 }
 
+// A width or name-font size the records cannot hold in hundredths changes no cell and no stratum
+// group, and the page shows the first cell's values again.
+TEST(StratumLinePage, ARefusedWidthOrSizeWritesNothing) {
+    LinePage<CnConnection> page(false);
+    QXLOGPEN first = Pen(1001, 10, RGB(255, 0, 0));
+    QXLOGPEN second = Pen(1003, 20, RGB(0, 0, 255));
+    page.a->SetStratumLogPen(&first);
+    page.b->SetStratumLogPen(&second);
+    page.a->ProChanged();
+    page.open->Show(page.a);
+    oriel::testing::ClearCallLog();
+    const std::string width = page.open->Value(L::kLineWidthId);
+    const std::string size = page.open->Value(L::kFontSizeId);
+    for (const char* text : {"1e39", "3.5e38", "9e296"}) {
+        EXPECT_TRUE(page.open->Type(L::kLineWidthId, text));
+        EXPECT_TRUE(page.open->Type(L::kFontSizeId, text));
+        EXPECT_EQ(width, page.open->Value(L::kLineWidthId)) << text;
+        EXPECT_EQ(size, page.open->Value(L::kFontSizeId)) << text;
+    }
+    EXPECT_FLOAT_EQ(10, page.a->GetStratumLogPen()->width);
+    EXPECT_FLOAT_EQ(20, page.b->GetStratumLogPen()->width);
+    EXPECT_EQ(0, CountLogged("CStratumGroup::SetStratumNameFont(1)"));
+    EXPECT_EQ(0, CountLogged("CStratumGroup::SetStratumNameFont(2)"));
+}
+
 TEST(StratumLinePage, AFillColourReachesOnlyCellsWithAFill) {
     LinePage<CnConnection> page(true);
     auto* fill = dynamic_cast<CBCGPColorProp*>(page.open->Item(L::kFillId));
