@@ -24,6 +24,12 @@ bool EditFontField(QXLOGFONT& font, CBCGPProp* item, int position) {
     return true;
 }
 
+bool EditFillField(QXLOGBRUSH& brush, std::string* setName, CBCGPProp* item, int position) {
+    if (position == 4) return ReadHundredthsItem(item, &brush.size);
+    GetFillSubProp(item, setName, position, brush);
+    return true;
+}
+
 void ShowStoredAgain(CWndProp& pane) {
     pane.SetTimeStamp(~static_cast<uint64_t>(0));  // a stamp no object carries
     pane.SendMessage(WM_PROP_SELCHANGED, reinterpret_cast<WPARAM>(pane.GetView()), pane.GetCurrentObject());

@@ -6,6 +6,8 @@
 // writes nothing.
 #pragma once
 
+#include <string>
+
 #include "bcg/Prop.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
@@ -17,6 +19,9 @@ bool EditPointField(QXLOGPOINT& point, CBCGPProp* item, int position);
 bool EditPenField(QXLOGPEN& pen, CBCGPProp* item, int position);
 // 0 face, 1 size (a float item; any other item leaves the size as it was), 2 colour.
 bool EditFontField(QXLOGFONT& font, CBCGPProp* item, int position);
+// 0 style set (its name into *setName), 1 style, 2 line colour, 3 fill colour, 4 cell size,
+// 5 transparent background.
+bool EditFillField(QXLOGBRUSH& brush, std::string* setName, CBCGPProp* item, int position);
 
 // After a refused value: the pane shows its object again as the host's last selection message had
 // it shown, whatever the object's stamp, so that what is stored (or the neutral values of several

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "framework/ChangeCheckers.h"
+#include "framework/GroupFieldEdits.h"
 #include "framework/ItemGroupsFill.h"
-#include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
@@ -199,14 +199,11 @@ void CLstSandFill::EditCellSize(CBCGPProp* item) {
 void CLstSandFill::EditPlainFill(CBCGPProp* item) {
     QXLOGBRUSH brush;
     if (CQXObjectFill* fillObject = m_pFill->GetFillObject()) fillObject->GetLogBrush(&brush);
-    const int position = static_cast<int>(item->GetData() - kFillGroupId - 1);
-    float size = 0;
-    if (position == kCellSizePosition && !ReadHundredthsItem(item, &size)) {
+    std::string styleSet = m_pFill->GetStyleSet();
+    if (!EditFillField(brush, &styleSet, item, static_cast<int>(item->GetData() - kFillGroupId - 1))) {
         ShowCellSize(item, brush);  // refused: nothing is written
         return;
     }
-    std::string styleSet = m_pFill->GetStyleSet();
-    GetFillSubProp(item, &styleSet, position, brush);
     m_pFill->SetStyleSet(styleSet);
     ApplyBrush(brush);
 }
