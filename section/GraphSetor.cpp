@@ -428,13 +428,13 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             record.m_strTopStratum = edit.text.str();
             break;
         case kTopExtendId:
-            if (edit.hasNumber) record.m_dTopExtendDepth = v;
+            if (edit.hasNumber && v >= 0) record.m_dTopExtendDepth = v;  // never negative
             break;
         case kBottomStratumId:
             record.m_strBottomStratum = edit.text.str();
             break;
         case kBottomExtendId:
-            if (edit.hasNumber) record.m_dBottomExtendDepth = v;
+            if (edit.hasNumber && v >= 0) record.m_dBottomExtendDepth = v;
             break;
         case kTopDepthId:
         case kBottomDepthId:
@@ -442,7 +442,7 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             break;
         case kWellWidthId: {
             double width = 0;
-            if (edit.hasNumber && numtext::Scale(v, numtext::kHundredths, &width))
+            if (edit.hasNumber && v >= 0 && numtext::Scale(v, numtext::kHundredths, &width))
                 record.m_dWellWidth = std::max(width, m_pContainer->GetWellMgr()->GetMinWidth());
             save = true;
             break;
@@ -450,7 +450,7 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
         case kLeftExtendId:
         case kRightExtendId: {
             double length = 0;
-            if (edit.hasNumber && numtext::Scale(v, 100000, &length))
+            if (edit.hasNumber && v >= 0 && numtext::Scale(v, 100000, &length))
                 (edit.id == kLeftExtendId ? record.m_dLeftExtend : record.m_dRightExtend) = length;
             break;
         }
