@@ -236,6 +236,7 @@ TEST(ChartValueLabels, DataEditChecksRowsAndFollowsTheYColumnFlag) {
     std::unique_ptr<CBCGPProp> group(chart::InitLabelProps("标签"));
     CBCGPProp* data = group->GetSubItem(1);
     CkelPlotLabels* labels = s.line.GetLabels();
+    labels->SetIsShowlabels(true);
     labels->SetLabelsColIndex(1);
     chart::RefreshLabelData(data, labels);
     EXPECT_EQ(Text(data->GetSubItem(1)), "孔隙度");
