@@ -47,9 +47,7 @@ std::vector<IkelAxis*> Axes(IkelPlot* plot) {
     return axes;
 }
 
-int UnitOfText(const CString& text) {
-    return text.CompareNoCase(charttext::kUnitNone) == 0 ? 0 : UnitCode(text);
-}
+int UnitOfText(const CString& text) { return text.CompareNoCase(charttext::kUnitNone) == 0 ? 0 : UnitCode(text); }
 
 // A decimal count: an int that is not negative.
 bool ReadDecimals(CBCGPProp* item, int* count) { return numtext::LeadingInt(ItemText(item), count) && *count >= 0; }

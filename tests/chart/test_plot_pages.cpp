@@ -161,7 +161,8 @@ TEST(PlotLabelPages, TheColumnChoiceNeedsShownLabelsOffTheYColumn) {
         OpenChartPage<CkelPropListBarPlotLabel> p;
         CkelBarPlot& plot = p.chart().bar;
         plot.GetFillSeryGroup()->AddSery("深度");
-        ExpectColumnOnlyForShownLabelsOffTheYColumn(p, &plot, plot.GetFillSeryGroup()->GetCurSelFillSery()->GetLabels());
+        ExpectColumnOnlyForShownLabelsOffTheYColumn(p, &plot,
+                                                    plot.GetFillSeryGroup()->GetCurSelFillSery()->GetLabels());
     }
     {
         OpenChartPage<CPropListTernaryLabel> p;
@@ -398,7 +399,9 @@ TEST(TernaryPlotPage, ARefusingAxisKeepsItsSpacingAndTheOthersTakeTheTypedOne) {
         }
         p.Reshow(&plot);
     };
-    auto spacings = [&] { return std::vector<double>{axes.Spacing(axes.a), axes.Spacing(axes.b), axes.Spacing(axes.c)}; };
+    auto spacings = [&] {
+        return std::vector<double>{axes.Spacing(axes.a), axes.Spacing(axes.b), axes.Spacing(axes.c)};
+    };
 
     setUp({80, 80, 80}, {30, 10, 10});
     EXPECT_TRUE(p.Type(TernaryPage::kMajorSpacingId, "0"));
@@ -420,6 +423,18 @@ TEST(TernaryPlotPage, ARefusingAxisKeepsItsSpacingAndTheOthersTakeTheTypedOne) {
     EXPECT_TRUE(p.Type(TernaryPage::kMajorSpacingId, "20"));
     EXPECT_EQ(spacings(), (std::vector<double>{20, 20, 20}));
     EXPECT_EQ(p.Value(TernaryPage::kMajorSpacingId), "20") << "a value every axis took stays as typed";
+
+    // The division list offers 1 to 19 only; a division of 0 reaching the page changes no axis.
+    unsigned division = 3;
+    for (ShapedAxis* axis : {&axes.a, &axes.b, &axes.c})
+        axis->GetTickMarks()->GetMinorTickStruct()->SetDivision(division++);
+    CBCGPProp* item = p.Item(TernaryPage::kMinorDivisionId);
+    item->SetValue(_variant_t("0"));
+    EXPECT_TRUE(ApplyTernaryAxes(item, &plot));
+    division = 3;
+    for (ShapedAxis* axis : {&axes.a, &axes.b, &axes.c})
+        EXPECT_EQ(axis->GetTickMarks()->GetMinorTickStruct()->GetDivision(), division++);
+    EXPECT_EQ(p.Value(TernaryPage::kMinorDivisionId), "3");
 }
 
 TEST(TernaryPlotPage, ColumnsOfTheOuterDataset) {
