@@ -209,6 +209,13 @@ TEST(ChartRows, FirstLastAndStepAreCheckedAgainstTheRange) {
     step.SetValue(_variant_t("2"));
     chart::OnStepChanged(&step, &s.line);
     EXPECT_EQ(s.line.GetDataRange()->GetStep(), 2u);
+    step.SetValue(_variant_t("2147483648"));
+    chart::OnStepChanged(&step, &s.line);
+    EXPECT_EQ(s.line.GetDataRange()->GetStep(), 2u) << "a step the item would show negative";
+    EXPECT_EQ(Text(&step), "2");
+    step.SetValue(_variant_t("2147483647"));
+    chart::OnStepChanged(&step, &s.line);
+    EXPECT_EQ(s.line.GetDataRange()->GetStep(), 2147483647u);
 }
 
 // ---- value labels -------------------------------------------------------------------------------
