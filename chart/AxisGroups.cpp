@@ -394,8 +394,9 @@ void ApplyMajorSpacing(CBCGPProp* item, IkelAxis* axis) {
 
 bool ReadMinorDivision(CBCGPProp* item, unsigned* division) {
     double value = 0;
-    // No minor division at all would divide the major spacing by 0.
-    if (!GetNumberProp(item, &value) || value < 1 || value >= 4294967296.0) return false;
+    // No minor division at all would divide the major spacing by 0; one beyond an int would show
+    // negative ("%d").
+    if (!GetNumberProp(item, &value) || value < 1 || value >= 2147483648.0) return false;
     *division = static_cast<unsigned>(value);
     return true;
 }
