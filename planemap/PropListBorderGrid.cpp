@@ -423,8 +423,8 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
                     layer, id == kXIntervalId ? &CQXObjectBorder::SetKIntervalX : &CQXObjectBorder::SetKIntervalY,
                     static_cast<double>(interval), typeName);
             break;
-        default:  // a pen's style, width (not checked) or colour
-            ApplyBorderRecordItem(kPenSlots, border, item, Accept::AnyNumber);
+        default:  // a pen's style, width (0 or more) or colour
+            ApplyBorderRecordItem(kPenSlots, border, item, Accept::ZeroOrMore);
             break;
     }
     UpdateSameTypeObjects(layer, typeName);

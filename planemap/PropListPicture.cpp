@@ -117,8 +117,11 @@ LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (qxm) qxm->GetQXMCenter(baseX, baseY);
     const CString text = VariantToText(item->GetValue());
     double v = 0;
-    // No number reads as 0; a number beyond a double is refused and the stored values show again.
-    if (item->GetData() != kSourceId && !planemap::ReadNumber(text, 1, &v)) {
+    // No number reads as 0; a number beyond a double, or a negative length or width, is refused and
+    // the stored values show again.
+    const bool size = item->GetData() == kLengthId || item->GetData() == kWidthId;
+    if (item->GetData() != kSourceId &&
+        !(size ? planemap::ReadLength(text, 1, &v) : planemap::ReadNumber(text, 1, &v))) {
         ShowValues(bitmap, qxm);
         UpdateView();
         return 0;

@@ -114,9 +114,9 @@ TEST(FillList, EditsReachTheShownFillOnlyWhateverIsSelected) {
     EXPECT_EQ(13u, BrushOf(shown).backMode);
 }
 
-// The cell size is read as typed, a text that is no number giving 0; only a size past the
-// record's float range writes nothing.
-TEST(FillList, CellSizeIsReadAsTypedAndOnlyAnOverflowWritesNothing) {
+// The cell size is read as typed, a text that is no number giving 0; a negative size or one past
+// the record's float range writes nothing.
+TEST(FillList, CellSizeIsReadAsTypedAndANegativeOrAnOverflowWritesNothing) {
     FillLayer fx;
     CQXObjectFill* fill = fx.Add(1002);
     planetest::OpenList<CPropListFill> open;
@@ -129,10 +129,11 @@ TEST(FillList, CellSizeIsReadAsTypedAndOnlyAnOverflowWritesNothing) {
     };
     typeFromCode("abc");
     EXPECT_FLOAT_EQ(0.0f, BrushOf(fill).size);
-    typeFromCode("-3");
-    EXPECT_FLOAT_EQ(-300.0f, BrushOf(fill).size);
     typeFromCode("2.5");
     EXPECT_FLOAT_EQ(250.0f, BrushOf(fill).size);
+    typeFromCode("-3");  // a negative size writes nothing either, and the stored one shows again
+    EXPECT_FLOAT_EQ(250.0f, BrushOf(fill).size);
+    EXPECT_EQ("2.50", open.Value(kPlaneFillCellSizeId));
 
     ClearCallLog();
     const int redraws = open.Redraws();

@@ -94,9 +94,17 @@ TEST(PlaneShared, RecordEditGivesTheShownPenToEverySelectedObjectOfItsClassAndTy
                                     Accept::AboveZero));
     EXPECT_FLOAT_EQ(250.0f, fx.Pen(1).width);
 
+    EXPECT_EQ("2.50", VariantToText(refused.GetValue()));  // the shown arrow's width again
+    // A negative width is never taken, whatever the rule.
+    refused.SetValue(_variant_t("-1"));
+    EXPECT_FALSE(EditSameTypeRecord(fx.objects[2].get(), &CQXObjectLine::GetLogPen, &CQXObjectLine::SetLogPen,
+                                    &refused, 1, Accept::ZeroOrMore));
+    EXPECT_FLOAT_EQ(250.0f, fx.Pen(1).width);
+
     // Read through the lines' class, every line of "A" takes it.
-    EXPECT_TRUE(EditSameTypeRecord(fx.objects[2].get(), &CQXObjectLine::GetLogPen, &CQXObjectLine::SetLogPen, &refused,
-                                   1, Accept::AnyNumber));
-    for (std::size_t i : {0u, 1u, 2u}) EXPECT_FLOAT_EQ(-100.0f, fx.Pen(i).width);
+    CBCGPProp zero("w", _variant_t("0"), "", 1);
+    EXPECT_TRUE(EditSameTypeRecord(fx.objects[2].get(), &CQXObjectLine::GetLogPen, &CQXObjectLine::SetLogPen, &zero,
+                                   1, Accept::ZeroOrMore));
+    for (std::size_t i : {0u, 1u, 2u}) EXPECT_FLOAT_EQ(0.0f, fx.Pen(i).width);
     EXPECT_FLOAT_EQ(400.0f, fx.Pen(3).width);
 }
