@@ -29,11 +29,12 @@ constexpr DWORD_PTR kStartItemIds[] = {CPropListScale::kStyleId, CPropListScale:
 // The library keeps ten times the tick spacing it is given.
 constexpr double kKeptSpacingScale = 10;
 
-// The spacing typed, refused when ten times it leaves the range of a double ("1e308").
+// The spacing typed, a length: refused when negative or when ten times it leaves the range of a
+// double ("1e308").
 bool ReadSpacing(const CString& text, double* spacing) {
     double typed = 0;
     double kept = 0;
-    if (!ReadNumber(text, 1, &typed) || !numtext::Scale(typed, kKeptSpacingScale, &kept)) return false;
+    if (!ReadLength(text, 1, &typed) || !numtext::Scale(typed, kKeptSpacingScale, &kept)) return false;
     *spacing = typed;
     return true;
 }
@@ -168,8 +169,8 @@ void CPropListScale::ApplyZeroFromStart(CQXObjectScale* scale, CBCGPProp* item) 
 }
 
 // A text that is no number gives 0, and the bar's setters refuse a height not above 0, a count
-// below 1 and negative decimals themselves. A spacing whose kept form a double cannot hold is
-// refused here and the stored spacing shown again.
+// below 1 and negative decimals themselves. A negative spacing, or one whose kept form a double
+// cannot hold, is refused here and the stored spacing shown again.
 void CPropListScale::ApplyTicks(CQXObjectScale* scale, CBCGPProp* item) {
     CQXLayer* layer = scale->GetLayer();
     const CString typeName = scale->GetTypeName();

@@ -401,8 +401,8 @@ TEST(ScaleList, TheBarsSettersRefuseHeightsCountsAndDecimalsAndNoNumberIsZero) {
     EXPECT_TRUE(platform::Responder::Instance().MessageBoxes().empty());
 }
 
-// The bar keeps ten times the spacing it is given: a spacing whose kept form a double cannot hold
-// is refused for every selected bar, and the stored spacing is shown again.
+// The bar keeps ten times the spacing it is given: a spacing whose kept form a double cannot hold,
+// or a negative one, is refused for every selected bar, and the stored spacing is shown again.
 TEST(ScaleList, SpacingKeptTenfoldIsRefusedBeyondADouble) {
     MapFixture map;
     auto* a = map.Add<CQXObjectScale>("比例尺");
@@ -414,7 +414,7 @@ TEST(ScaleList, SpacingKeptTenfoldIsRefusedBeyondADouble) {
     ASSERT_TRUE(open.Type(CPropListScale::kSpacingId, "2.5"));
     EXPECT_EQ(2.5, a->GetSize());
     EXPECT_EQ(2.5, b->GetSize());
-    for (const char* refused : {"1e308", "-1e308", "1.7976931348623157e308"}) {
+    for (const char* refused : {"1e308", "-1e308", "1.7976931348623157e308", "-1"}) {
         ASSERT_TRUE(open.Type(CPropListScale::kSpacingId, refused)) << refused;
         EXPECT_EQ(2.5, a->GetSize()) << refused;
         EXPECT_EQ(2.5, b->GetSize()) << refused;
