@@ -146,9 +146,15 @@ LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kWidthId:
         bitmap ? bitmap->SetRadiusB(v) : qxm->SetRadiusB(v);
         break;
-    case kRotationId:
-        if (bitmap) bitmap->SetAngle(planemap::ToRadians(v));
+    case kRotationId: {
+        // Degrees whose radians a double cannot hold are refused.
+        double radians = 0;
+        if (bitmap && planemap::ToRadians(v, &radians))
+            bitmap->SetAngle(radians);
+        else
+            ShowValues(bitmap, qxm);
         break;
+    }
     case kScaleId:
         if (qxm) qxm->SetFactor(v);
         break;

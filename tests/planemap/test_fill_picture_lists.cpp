@@ -185,6 +185,10 @@ TEST(PictureList, RasterShowsRotationInDegreesAndStoresTypedDegreesAsRadians) {
     ASSERT_TRUE(open.Type(CPropListPicture::kRotationId, "90"));
     EXPECT_DOUBLE_EQ(90 * kShortPi / 180.0, bitmap->GetAngle());
     EXPECT_DOUBLE_EQ(1.570796326794895, bitmap->GetAngle());
+    // Degrees whose radians a double cannot hold are refused, never stored as infinity.
+    ASSERT_TRUE(open.Type(CPropListPicture::kRotationId, "1e308"));
+    EXPECT_DOUBLE_EQ(1.570796326794895, bitmap->GetAngle());
+    EXPECT_EQ("90.00", open.Value(CPropListPicture::kRotationId));
 }
 
 TEST(PictureList, EmbeddedMapHasScaleAndBasePointInsteadOfRotation) {

@@ -23,7 +23,11 @@ TEST(PlaneShared, StyleAndAngleTexts) {
     EXPECT_DOUBLE_EQ(planetext::kPi / 2, AngleFromText("90"));
     EXPECT_DOUBLE_EQ(planetext::kPi / 4, AngleFromText("45deg"));  // the leading number
     EXPECT_EQ(0.0, AngleFromText("abc"));
-    EXPECT_DOUBLE_EQ(30.0, ToDegrees(ToRadians(30.0)));
+    double radians = 0;
+    ASSERT_TRUE(ToRadians(30.0, &radians));
+    EXPECT_DOUBLE_EQ(30.0, ToDegrees(radians));
+    EXPECT_FALSE(ToRadians(1e308, &radians));  // the product with π is no double
+    EXPECT_DOUBLE_EQ(30.0, ToDegrees(radians));
 }
 
 TEST(PlaneShared, ColorItemsAreReadAndShownOnlyWhenTheyAreColourItems) {
