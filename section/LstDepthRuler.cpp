@@ -234,7 +234,7 @@ bool CLstDepthRuler::EditSide(CBCGPProp* item, bool left, DWORD_PTR leftId) {
     double number = 0;
     COLORREF color = 0;
     UINT style = 0;
-    const bool isNumber = ReadItemNumber(item, 1.0, &number);
+    const bool isNumber = ReadItemSize(item, 1.0, &number);  // intervals and frequencies are never negative
     switch (leftId) {
         case kMarksShownId:
             (r.*(left ? &ScDepthRuler::SetLeftMarkVisible : &ScDepthRuler::SetRightMarkVisible))(

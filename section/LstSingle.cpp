@@ -285,7 +285,7 @@ void CLstSingle::EditDepth(CBCGPProp* item, bool top) {
 
 void CLstSingle::EditExtend(CBCGPProp* item, bool top) {
     double depth = 0;
-    if (!section::ReadItemNumber(item, 1.0, &depth)) return;
+    if (!section::ReadItemSize(item, 1.0, &depth)) return;  // an extension is never negative
     if (top)
         m_pWell->SetTopExtendDep(depth);
     else
