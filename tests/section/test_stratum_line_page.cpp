@@ -38,6 +38,13 @@ struct LinePage {
         open = std::make_unique<sectiontest::OpenList<CLstStratumLine>>(new CLstStratumLine(c));
         open->Show(a);
     }
+    // Cell a draws with style 1001, width 10 and red; b with 1003, 20 and blue.
+    void GiveOwnPens() {
+        QXLOGPEN first = Pen(1001, 10, RGB(255, 0, 0));
+        QXLOGPEN second = Pen(1003, 20, RGB(0, 0, 255));
+        a->SetStratumLogPen(&first);
+        b->SetStratumLogPen(&second);
+    }
     oriel::MultiWellFixture<Container> world;
     CStratumCell* a;
     CStratumCell* b;
@@ -63,10 +70,7 @@ TEST(StratumLinePage, CellsOfTwoStrataDisableTheNameAndStillTakeEdits) {
 
 TEST(StratumLinePage, AWidthEditKeepsEachCellsStyleAndColour) {
     LinePage<CnConnection> page(false);
-    QXLOGPEN first = Pen(1001, 10, RGB(255, 0, 0));
-    QXLOGPEN second = Pen(1003, 20, RGB(0, 0, 255));
-    page.a->SetStratumLogPen(&first);
-    page.b->SetStratumLogPen(&second);
+    page.GiveOwnPens();
     EXPECT_TRUE(page.open->Type(L::kLineWidthId, "0.8"));
     EXPECT_EQ(1001u, page.a->GetStratumLogPen()->style);
     EXPECT_EQ(RGB(255, 0, 0), page.a->GetStratumLogPen()->color);
@@ -106,10 +110,7 @@ TEST(StratumLinePage, AStyleEditKeepsEachCellsWidthAndColour) {
 // group, and the page shows the first cell's values again.
 TEST(StratumLinePage, ARefusedWidthOrSizeWritesNothing) {
     LinePage<CnConnection> page(false);
-    QXLOGPEN first = Pen(1001, 10, RGB(255, 0, 0));
-    QXLOGPEN second = Pen(1003, 20, RGB(0, 0, 255));
-    page.a->SetStratumLogPen(&first);
-    page.b->SetStratumLogPen(&second);
+    page.GiveOwnPens();
     page.a->ProChanged();
     page.open->Show(page.a);
     oriel::testing::ClearCallLog();
