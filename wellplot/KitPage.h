@@ -47,9 +47,9 @@ CString TitleToText(const CString& title);
 CString TextToTitle(const CString& text);
 
 // The item's number times scale for a float field of the kit. A number the field cannot hold, or
-// a negative one where negatives are not taken, is refused: false, and the item shows "%.2f" of
-// the stored value divided by scale again. A text that is no number reads 0.
-bool ReadScaled(CBCGPProp* item, double scale, float stored, float* value, bool allowNegative = true);
+// a negative one where negatives are not taken (widths, sizes, counts), is refused: false, and the
+// item shows "%.2f" of the stored value divided by scale again. A text that is no number reads 0.
+bool ReadScaled(CBCGPProp* item, double scale, float stored, float* value, bool allowNegative);
 // The leading integer of the text, when an int holds it (a text that is no number reads 0).
 bool ReadInt(const CString& text, int* value);
 

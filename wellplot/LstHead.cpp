@@ -197,11 +197,11 @@ void CLstHead::EditStamped(CWpWell* well, CBCGPProp* item) {
         well->SetHeadAlign(HeadAlignOfText(text));
         break;
     case kTitleHeightId:
-        if (!wellplot::ReadScaled(item, 1000, well->GetTitleHeight(), &height)) return;
+        if (!wellplot::ReadScaled(item, 1000, well->GetTitleHeight(), &height, true)) return;
         well->SetTitleHeight(height);
         break;
     case kClientHeightId:
-        if (!wellplot::ReadScaled(item, 1000, well->GetClientHeight(), &height)) return;
+        if (!wellplot::ReadScaled(item, 1000, well->GetClientHeight(), &height, true)) return;
         well->SetClientHeight(height);
         well->UpdateClient();
         break;

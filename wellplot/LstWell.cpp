@@ -168,9 +168,9 @@ void CLstWell::UpdateBCGPProperty(long object, CString) {
     if (kind == 0 || kind == 1)
         ShowTextIfChanged(m_wndPropList.FindItemByData(kDepthKindId), TextOfValue(kDepthKinds, kind, ""));
     ShowTextIfChanged(m_wndPropList.FindItemByData(kTopDepthId),
-             Metres(static_cast<float>(well->GetTopDepth() + well->GetTopExtendDepth())));
+             Metres(static_cast<double>(well->GetTopDepth()) + well->GetTopExtendDepth()));
     ShowTextIfChanged(m_wndPropList.FindItemByData(kBottomDepthId),
-             Metres(static_cast<float>(well->GetBottomDepth() - well->GetBotExtendDepth())));
+             Metres(static_cast<double>(well->GetBottomDepth()) - well->GetBotExtendDepth()));
     ShowLevels(well);
     ShowUnits(well, layering);
     ShowTextIfChanged(m_wndPropList.FindItemByData(kScaleId), ScaleText(well->GetDepthScale()));
