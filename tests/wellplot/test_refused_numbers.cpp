@@ -92,12 +92,20 @@ TEST(RefusedNumberTest, ACoringRunTakesNoDepthASingleFloatCannotHold) {
     ASSERT_TRUE(page.Type(CLstIntegratedCore::kRunTopId, "1201.5"));
     EXPECT_DOUBLE_EQ(core->GetSeg(0)->top, 1201.5);
 
+    // A core length is a double, but its recovery over a footage below 1 would not be.
+    core->GetSeg(0)->data.Get()->footage = 0.5;
+    ASSERT_TRUE(page.Type(CLstIntegratedCore::kRunLengthId, "1.7976931348623157e308"));
+    EXPECT_DOUBLE_EQ(core->GetSeg(0)->data.Get()->coreLength, 7);
+    EXPECT_DOUBLE_EQ(core->GetSeg(0)->data.Get()->recovery, 0.875);
+    EXPECT_EQ(page.Value(CLstIntegratedCore::kRunLengthId), "7.00");  // the kit kept it: shown again
+
     // A position the host left beyond single precision shows as no value, never as "inf".
     core->GetSeg(0)->bottom = 9e296;
     SetKitTimeStamp(core);
     page.Show(core);
     EXPECT_EQ(page.Value(CLstIntegratedCore::kRunTopId), "1201.50");
     EXPECT_EQ(page.Value(CLstIntegratedCore::kRunBottomId), "0.00");
+    EXPECT_EQ(page.Value(CLstIntegratedCore::kRunLengthId), "7.00");
 }
 
 TEST(RefusedNumberTest, TheParameterTitleSizeIsAWholeNumberOfPoints) {

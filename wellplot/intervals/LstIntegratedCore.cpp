@@ -2,6 +2,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
@@ -62,7 +63,9 @@ double RunDepth(CWpIntegratedCore* kit, double position) {
 
 }  // namespace
 
-double ShownRunValue(double value) { return std::fabs(value - FLT_MAX) < FLT_EPSILON ? 0 : value; }
+double ShownRunValue(double value) {
+    return !std::isfinite(value) || std::fabs(value - FLT_MAX) < FLT_EPSILON ? 0 : value;
+}
 
 CLstIntegratedCore::CLstIntegratedCore(CWpKit* kit)
     : m_pKit(wellplot::KitOf<CWpIntegratedCore>(reinterpret_cast<long>(kit))) {}
@@ -278,11 +281,13 @@ void CLstIntegratedCore::EditRecord(CWpIntegratedCore* kit, CBCGPProp* item) {
 }
 
 // The depths are shown through single precision and the run number is whole: a value beyond what
-// they hold is refused, and the active run's values are shown again.
+// they hold is refused. A value refused here or left by the kit (its stamp unchanged) shows the
+// active run's values again.
 void CLstIntegratedCore::EditRun(CWpIntegratedCore* kit, CBCGPProp* item) {
     double value = 0;
     float depth = 0;
     int number = 0;
+    const uint64_t stamp = kit->GetTimeStamp();
     bool taken = numtext::LeadingNumber(ItemText(item), &value) && value >= 0;
     switch (item->GetData()) {
     case kRunTopId:
@@ -301,5 +306,5 @@ void CLstIntegratedCore::EditRun(CWpIntegratedCore* kit, CBCGPProp* item) {
         if (taken) kit->SetSelectCoreLen(value);
         break;
     }
-    if (!taken) ShowActiveRun(kit);
+    if (!taken || kit->GetTimeStamp() == stamp) ShowActiveRun(kit);
 }

@@ -64,5 +64,6 @@ private:
     CWpIntegratedCore* m_pKit;
 };
 
-// A value of a coring run as shown: 0 for the largest single-precision number (no value).
+// A value of a coring run as shown: 0 for the largest single-precision number (no value) and for a
+// value that is not finite.
 double ShownRunValue(double value);
