@@ -14,9 +14,18 @@
 #include "wellplot/LstCurve.h"
 #include "wellplot/LstOther.h"
 #include "wellplot/LstTrack.h"
+#include "hosttypes/Zephyr/WpLthSample.h"
+#include "hosttypes/Zephyr/WpOilTest.h"
+#include "hosttypes/Zephyr/WpSand.h"
+#include "hosttypes/Zephyr/WpStratum.h"
 #include "wellplot/intervals/LstIntegratedCore.h"
+#include "wellplot/intervals/LstLthSample.h"
+#include "wellplot/intervals/LstOilTestPie.h"
 #include "wellplot/intervals/LstParam.h"
 #include "wellplot/intervals/LstPicture.h"
+#include "wellplot/intervals/LstSand.h"
+#include "wellplot/intervals/LstStratum.h"
+#include "wellplot/intervals/LstWaterEntry.h"
 
 using wptest::AllCalls;
 using wptest::CallsOn;
@@ -168,6 +177,71 @@ TEST(RefusedNumberTest, ARefusedDigitCountCopiesNoScaleToTheCurvesOfTheScope) {
     EXPECT_EQ(gr->GetScaleDecimalDigit(), digits);
     EXPECT_EQ(CallsOn(sp), Names());
     rivet::testing::Reset();
+}
+
+// A text that is no number ("inf", "nan", "abc") or a negative width or size: the kit keeps its value
+// and the item shows the kept value again, never the typed text.
+TEST(RefusedNumberTest, NumberItemsShowTheKeptValueAfterATextThatIsNoNumber) {
+    wptest::IntervalPage<CLstWaterEntry> water(
+        [](zephyr::PlotFixture& plot) { return new CLstWaterEntry(plot.First<CWpWaterEntry>()); });
+    CWpWaterEntry* profile = water.plot().First<CWpWaterEntry>();
+    SetTitleSize(profile, 400);
+    water.Show(profile);
+    ASSERT_TRUE(water.Type(CLstWaterEntry::kTitleSizeId, "inf"));
+    EXPECT_FLOAT_EQ(profile->GetTitleFont().size, 400);
+    EXPECT_EQ(water.Value(CLstWaterEntry::kTitleSizeId), "4.00");
+    const double width = profile->GetDrawWidth();
+    ASSERT_TRUE(water.Type(CLstWaterEntry::kDrawWidthId, "-1"));
+    EXPECT_DOUBLE_EQ(profile->GetDrawWidth(), width);
+    EXPECT_EQ(water.Value(CLstWaterEntry::kDrawWidthId), FormatString("%.2f", width).str());
+    ASSERT_TRUE(water.Type(CLstWaterEntry::kDepthLineWidthId, "nan"));
+    EXPECT_EQ(water.Value(CLstWaterEntry::kDepthLineWidthId),
+              FormatString("%.2f", profile->GetDepthLineWidth() / 100).str());
+
+    wptest::IntervalPage<CLstSand> sand;
+    CWpSand* sandKit = sand.plot().First<CWpSand>();
+    sandKit->SetSymbleLeftPos(0.25);
+    sand.Show(sandKit);
+    ASSERT_TRUE(sand.Type(CLstSand::kLeftPosId, "inf"));
+    EXPECT_DOUBLE_EQ(sandKit->GetSymbleLeftPos(), 0.25);
+    EXPECT_EQ(sand.Value(CLstSand::kLeftPosId), "0.25");
+
+    wptest::IntervalPage<CLstStratum> stratum;
+    CWpStratum* strata = stratum.plot().First<CWpStratum>();
+    strata->GetDivideLogPen().width = 30;
+    strata->SetDivideLineVisible(true);
+    stratum.Show(strata);
+    ASSERT_TRUE(stratum.Type(CLstStratum::kLinePenId + 2, "-2"));
+    EXPECT_FLOAT_EQ(strata->GetDivideLogPen().width, 30);
+    EXPECT_EQ(stratum.Value(CLstStratum::kLinePenId + 2), "0.30");
+
+    wptest::IntervalPage<CLstLthSample> sample;
+    CWpLthSample* samples = sample.plot().First<CWpLthSample>();
+    sample.Show(samples);
+    const float penWidth = samples->GetSegLogPen().width;
+    ASSERT_TRUE(sample.Type(CLstLthSample::kSegPenId + 2, "nan"));
+    EXPECT_FLOAT_EQ(samples->GetSegLogPen().width, penWidth);
+    EXPECT_EQ(sample.Value(CLstLthSample::kSegPenId + 2), FormatString("%.2f", penWidth / 100.0).str());
+
+    wptest::IntervalPage<CLstOilTestPie> pie(
+        [](zephyr::PlotFixture& plot) { return new CLstOilTestPie(plot.First<CWpOilTest>()); });
+    CWpOilTest* oilTest = pie.plot().First<CWpOilTest>();
+    oilTest->m_dPieRadius = 500;
+    oilTest->m_pieOutlinePen.width = 20;
+    pie.Show(oilTest);
+    ASSERT_TRUE(pie.Type(CLstOilTestPie::kRadiusId, "-5"));
+    ASSERT_TRUE(pie.Type(CLstOilTestPie::kOutlineId + 2, "-1"));
+    EXPECT_DOUBLE_EQ(oilTest->m_dPieRadius, 500);
+    EXPECT_FLOAT_EQ(oilTest->m_pieOutlinePen.width, 20);
+    EXPECT_EQ(pie.Value(CLstOilTestPie::kRadiusId), "5.00");
+    EXPECT_EQ(pie.Value(CLstOilTestPie::kOutlineId + 2), "0.20");
+
+    wptest::IntervalPage<CLstIntegratedCore> core(
+        [](zephyr::PlotFixture& plot) { return new CLstIntegratedCore(plot.First<CWpIntegratedCore>()); });
+    core.Show(core.plot().First<CWpIntegratedCore>());
+    ASSERT_TRUE(core.Type(CLstIntegratedCore::kSourceTypeId, "inf"));  // any other text: discrete data
+    EXPECT_EQ(core.plot().First<CWpIntegratedCore>()->GetDataSource(), DATA_DISCRETE);
+    EXPECT_EQ(core.Value(CLstIntegratedCore::kSourceTypeId), "离散数据");
 }
 
 }  // namespace

@@ -213,6 +213,8 @@ LRESULT CLstIntegratedCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kTableId:
         if (item->GetData() == kSourceTypeId) {
             kit->SetDataSource(static_cast<DATATYPE>(ValueOfText(kCoringSources, text, DATA_DISCRETE)));
+            // Any other text typed means discrete data, and the item says so at once.
+            SetItemText(item, TextOfValue(kCoringSources, kit->GetDataSource(), ivtext::kDiscreteData));
             kit->SetTable("");
         } else {
             kit->SetTable(text.str());

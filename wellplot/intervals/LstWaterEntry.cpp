@@ -362,9 +362,11 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kTitleSizeId:
     case kTitleColorId:
         EditTitleFont(kit, edit);
+        ShowTitleFont(kit);  // a refused size shows the stored one again
         break;
     case kDrawWidthId:
         if (numtext::LeadingNumber(edit.text, &number) && number > 0) kit->SetDrawWidth(number);
+        ShowTextIfChanged(Item(kDrawWidthId), FormatString("%.2f", kit->GetDrawWidth()));
         break;
     case kDepthLineShowId:
         kit->EnableDepthLine(edit.text == grouptext::kNo ? 0 : 1);
@@ -377,6 +379,7 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
         if (numtext::LeadingNumber(edit.text, &number) && numtext::FitFloat(number, numtext::kHundredths, &width) &&
             width > 0)
             kit->SetDepthLineWidth(width);
+        ShowDepthLine(kit);
         break;
     }
     case kDepthLineColorId:
