@@ -337,11 +337,11 @@ void CLstWell::EditDepthKind(CWpWell* well, const CString& text) {
     well->Recalculate();
 }
 
-// A top above the bottom (or a bottom below the top) is refused; a depth a float cannot hold too.
-// The typed depth picks the unit that contains it, extension applied.
+// A top above the bottom (or a bottom below the top) is refused; a negative depth, or one a float
+// cannot hold, too. The typed depth picks the unit that contains it, extension applied.
 void CLstWell::EditDepth(CWpWell* well, CBCGPProp* item, bool top, LogStratumDIO* layering) {
     float depth = 0;
-    const bool legal = ReadDepth(ItemText(item), &depth) &&
+    const bool legal = ReadDepth(ItemText(item), &depth) && depth >= 0 &&
                        (top ? !(well->GetBottomDepth() < depth) : !(well->GetTopDepth() > depth));
     if (!legal) {
         AfxMessageBox(wptext::kBadDepthRange, MB_OK);

@@ -11,7 +11,10 @@
 #include "hosttypes/Zephyr/WpParam.h"
 #include "hosttypes/Zephyr/WpPicture.h"
 #include "wellplot/KitPage.h"
+#include "hosttypes/Zephyr/WpText.h"
 #include "wellplot/LstCurve.h"
+#include "wellplot/LstHead.h"
+#include "wellplot/LstWell.h"
 #include "wellplot/LstOther.h"
 #include "wellplot/LstTrack.h"
 #include "hosttypes/Zephyr/WpLthSample.h"
@@ -25,6 +28,7 @@
 #include "wellplot/intervals/LstPicture.h"
 #include "wellplot/intervals/LstSand.h"
 #include "wellplot/intervals/LstStratum.h"
+#include "wellplot/intervals/LstText.h"
 #include "wellplot/intervals/LstWaterEntry.h"
 
 using wptest::AllCalls;
@@ -242,6 +246,44 @@ TEST(RefusedNumberTest, NumberItemsShowTheKeptValueAfterATextThatIsNoNumber) {
     ASSERT_TRUE(core.Type(CLstIntegratedCore::kSourceTypeId, "inf"));  // any other text: discrete data
     EXPECT_EQ(core.plot().First<CWpIntegratedCore>()->GetDataSource(), DATA_DISCRETE);
     EXPECT_EQ(core.Value(CLstIntegratedCore::kSourceTypeId), "离散数据");
+}
+
+// Heights and depths take no negative either: the header's heights, the well's range, a text's
+// segment and an interval's active segment.
+TEST(RefusedNumberTest, HeightsAndDepthsTakeNoNegative) {
+    wptest::OpenPage<CLstHead> head([](zephyr::PlotFixture& plot) { return new CLstHead(plot.Well()); });
+    CWpWell* well = head.well();
+    well->SetTitleHeight(1500);
+    well->SetClientHeight(2000);
+    head.Show(well);
+    ASSERT_TRUE(head.Type(CLstHead::kTitleHeightId, "-1"));
+    ASSERT_TRUE(head.Type(CLstHead::kClientHeightId, "-1"));
+    EXPECT_FLOAT_EQ(well->GetTitleHeight(), 1500);
+    EXPECT_FLOAT_EQ(well->GetClientHeight(), 2000);
+    EXPECT_EQ(head.Value(CLstHead::kTitleHeightId), "1.50");
+    EXPECT_EQ(head.Value(CLstHead::kClientHeightId), "2.00");
+
+    wptest::OpenPage<CLstWell> column;
+    column.well()->SetDataMgr(zephyr::NewSampleWellData());
+    column.well()->SetTopDepth(1000);
+    column.well()->SetBottomDepth(1100);
+    column.Show(column.well());
+    ASSERT_TRUE(column.Type(CLstWell::kTopDepthId, "-1"));
+    EXPECT_FLOAT_EQ(column.well()->GetTopDepth(), 1000);
+
+    wptest::IntervalPage<CLstText> text([](zephyr::PlotFixture& plot) { return new CLstText(plot.First<CWpText>()); });
+    CWpText* note = text.plot().First<CWpText>();
+    note->AppendSegment(10, 20);
+    note->SetActiveSegIndex(0);
+    text.Show(note);
+    ASSERT_TRUE(text.Type(CLstText::kTopDepthId, "-1"));
+    EXPECT_DOUBLE_EQ(note->GetActiveSegTopDepth(), 10);
+
+    wptest::IntervalPage<CLstLthSample> sample;
+    CWpLthSample* samples = sample.KitWithInterval<CWpLthSample>(10, 20);
+    sample.Show(samples);
+    ASSERT_TRUE(sample.Type(CLstLthSample::kTopId, "-5"));
+    EXPECT_DOUBLE_EQ(samples->GetSegTopDpth(0), 10);
 }
 
 }  // namespace

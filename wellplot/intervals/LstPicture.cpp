@@ -178,11 +178,11 @@ void CLstPicture::EditSegment(CBCGPProp* item) {
             if (auto* lock = dynamic_cast<CCheckBoxProp*>(item)) kit->LockScale(lock->IsChecked());
             break;
         case kTopDepthId:
-            if (!ReadNumber(item, &number) || !kit->SetActiveSegTopDepth(number))
+            if (!ReadNumber(item, &number) || number < 0 || !kit->SetActiveSegTopDepth(number))
                 SetItemText(item, FormatString("%.2f", kit->GetActiveSegTopDepth()));
             break;
         case kBottomDepthId:
-            if (!ReadNumber(item, &number) || !kit->SetActiveSegBotDepth(number))
+            if (!ReadNumber(item, &number) || number < 0 || !kit->SetActiveSegBotDepth(number))
                 SetItemText(item, FormatString("%.2f", kit->GetActiveSegBotDepth()));
             break;
         case kZoomId:
