@@ -53,6 +53,10 @@ bool ReadScaled(CBCGPProp* item, double scale, float stored, float* value, bool 
 // The leading integer of the text, when an int holds it (a text that is no number reads 0).
 bool ReadInt(const CString& text, int* value);
 
+// The most decimal places a typed count may ask numbers to be shown with: a double holds no more,
+// and a larger count would only make the texts grow.
+inline constexpr int kMostDecimals = 15;
+
 
 // The pen widths offered in millimetres: from 0.1 by steps of 0.1 added in single precision while
 // the sum stays below 3.0, so that "3.0" is the last of 30 options.

@@ -306,7 +306,7 @@ void CLstCurve::ShowScale(CWpCurve* curve) {
     for (const auto& [id, value] : values) {
         auto* item = dynamic_cast<CBCGPropFloat*>(m_wndPropList.FindItemByData(id));
         if (!item) continue;
-        item->SetDecimalDigit(std::max(digits, 0));
+        item->SetDecimalDigit(std::clamp(digits, 0, wellplot::kMostDecimals));
         item->SetValue(_variant_t(double(value)));
         item->Enable(fixed);
     }
@@ -595,7 +595,10 @@ void CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
         return;
     case kDigitsId: {
         int digits = 0;
-        if (!ReadInt(item, &digits)) return;
+        if (!ReadInt(item, &digits) || digits > wellplot::kMostDecimals) {
+            item->SetValue(_variant_t(double(curve->GetScaleDecimalDigit())));
+            return;
+        }
         curve->SetScaleDecimalDigit(digits);
         recalculate = true;
         break;

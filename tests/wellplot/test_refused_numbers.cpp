@@ -180,6 +180,17 @@ TEST(RefusedNumberTest, ARefusedDigitCountCopiesNoScaleToTheCurvesOfTheScope) {
     EXPECT_FLOAT_EQ(sp->GetRight(), 100);
     EXPECT_EQ(gr->GetScaleDecimalDigit(), digits);
     EXPECT_EQ(CallsOn(sp), Names());
+
+    // A count of decimals no double shows is refused: the scale items' texts never grow with it.
+    ASSERT_TRUE(page.Type(CLstCurve::kDigitsId, "2000000000"));
+    EXPECT_EQ(gr->GetScaleDecimalDigit(), digits);
+    EXPECT_EQ(page.Value(CLstCurve::kDigitsId), std::to_string(digits));
+    ASSERT_TRUE(page.Type(CLstCurve::kDigitsId, "15"));
+    EXPECT_EQ(gr->GetScaleDecimalDigit(), 15);
+    gr->SetScaleDecimalDigit(70000);  // the host's own count is shown with at most 15
+    SetKitTimeStamp(gr);
+    page.Show(gr);
+    EXPECT_LE(page.Value(CLstCurve::kLeftId).size(), 17u);
     rivet::testing::Reset();
 }
 

@@ -198,6 +198,7 @@ TEST(SandStratumGrids, TextPositionsStayWithinTheTrackAndSizesAreInHundredths) {
     EXPECT_EQ(page.kit()->GetTextOption(0).decimals, 3);
     ASSERT_TRUE(page.Edit(1, T::kSizeCol, "-5"));  // no negative size or decimal count
     ASSERT_TRUE(page.Edit(1, T::kDecimalsCol, "-2"));
+    ASSERT_TRUE(page.Edit(1, T::kDecimalsCol, "2000000000"));
     EXPECT_FLOAT_EQ(page.kit()->GetTextOption(0).font.size, 900);
     EXPECT_EQ(page.kit()->GetTextOption(0).decimals, 3);
     zephyr::testing::Touch(page.kit());

@@ -122,7 +122,9 @@ void ReadTextRow(CGridCtrl& g, int row, Kit& kit, unsigned i) {
     if (numtext::LeadingNumber(Text(g, row, 4), &size) && size >= 0)
         numtext::FitFloat(size, numtext::kHundredths, &o.font.size);
     o.font.color = g.GetItemBkColour(row, 5);
-    if (int decimals = 0; numtext::LeadingInt(Text(g, row, 6), &decimals) && decimals >= 0) o.decimals = decimals;
+    if (int decimals = 0; numtext::LeadingInt(Text(g, row, 6), &decimals) && decimals >= 0 &&
+                          decimals <= wellplot::kMostDecimals)
+        o.decimals = decimals;
 }
 
 }  // namespace
