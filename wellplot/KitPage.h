@@ -47,11 +47,15 @@ CString TitleToText(const CString& title);
 CString TextToTitle(const CString& text);
 
 // The item's number times scale for a float field of the kit. A number the field cannot hold, or
-// a negative one where negatives are not taken, is refused: false, and the item shows "%.2f" of
-// the stored value divided by scale again. A text that is no number reads 0.
-bool ReadScaled(CBCGPProp* item, double scale, float stored, float* value, bool allowNegative = true);
+// a negative one where negatives are not taken (widths, sizes, counts), is refused: false, and the
+// item shows "%.2f" of the stored value divided by scale again. A text that is no number reads 0.
+bool ReadScaled(CBCGPProp* item, double scale, float stored, float* value, bool allowNegative);
 // The leading integer of the text, when an int holds it (a text that is no number reads 0).
 bool ReadInt(const CString& text, int* value);
+
+// The most decimal places a typed count may ask numbers to be shown with: a double holds no more,
+// and a larger count would only make the texts grow.
+inline constexpr int kMostDecimals = 15;
 
 
 // The pen widths offered in millimetres: from 0.1 by steps of 0.1 added in single precision while

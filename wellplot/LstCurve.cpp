@@ -306,7 +306,7 @@ void CLstCurve::ShowScale(CWpCurve* curve) {
     for (const auto& [id, value] : values) {
         auto* item = dynamic_cast<CBCGPropFloat*>(m_wndPropList.FindItemByData(id));
         if (!item) continue;
-        item->SetDecimalDigit(std::max(digits, 0));
+        item->SetDecimalDigit(std::clamp(digits, 0, wellplot::kMostDecimals));
         item->SetValue(_variant_t(double(value)));
         item->Enable(fixed);
     }
@@ -535,7 +535,7 @@ LRESULT CLstCurve::OnPropertyChanged(WPARAM, LPARAM lParam) {
         SetKitTimeStamp(curve);
         break;
     case kMarkValueId:
-        if (float value = 0; wellplot::ReadScaled(item, 1, curve->GetFlagLineValue(), &value))
+        if (float value = 0; wellplot::ReadScaled(item, 1, curve->GetFlagLineValue(), &value, true))
             curve->SetFlagLineValue(value);
         break;
     case kMarkLineId + 1:
@@ -595,7 +595,10 @@ void CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
         return;
     case kDigitsId: {
         int digits = 0;
-        if (!ReadInt(item, &digits)) return;
+        if (!ReadInt(item, &digits) || digits > wellplot::kMostDecimals) {
+            item->SetValue(_variant_t(double(curve->GetScaleDecimalDigit())));
+            return;
+        }
         curve->SetScaleDecimalDigit(digits);
         recalculate = true;
         break;
@@ -606,7 +609,7 @@ void CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
     case kLeftId:
     case kRightId: {
         float value = 0;
-        if (!wellplot::ReadScaled(item, 1, id == kLeftId ? curve->GetLeft() : curve->GetRight(), &value)) return;
+        if (!wellplot::ReadScaled(item, 1, id == kLeftId ? curve->GetLeft() : curve->GetRight(), &value, true)) return;
         if (id == kLeftId)
             curve->SetLeft(value, 0);
         else
@@ -619,7 +622,7 @@ void CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
         break;
     case kMultiplesId: {
         float multiples = 0;
-        if (!wellplot::ReadScaled(item, 1, curve->GetMultiples(), &multiples)) return;
+        if (!wellplot::ReadScaled(item, 1, curve->GetMultiples(), &multiples, false)) return;
         curve->SetMultiples(multiples);
         recalculate = true;
         break;
@@ -671,7 +674,7 @@ void CLstCurve::EditDrawing(CWpCurve* curve, CBCGPProp* item) {
     } else if (id > kSquareLineId && id < kSquareStepId) {
         editPen(kSquareLineId, curve->GetPen2(), &CWpCurve::SetPen2);
     } else if (id == kSquareStepId) {
-        if (float step = 0; wellplot::ReadScaled(item, 1, curve->GetFrequency(), &step)) curve->SetFrequency(step);
+        if (float step = 0; wellplot::ReadScaled(item, 1, curve->GetFrequency(), &step, false)) curve->SetFrequency(step);
     }
 }
 
@@ -706,7 +709,7 @@ void CLstCurve::EditFillTarget(CWpCurve* curve, const CString& text) {
 void CLstCurve::EditFillValue(CWpCurve* curve, CBCGPProp* item) {
     CWpCurve::tagCVEFILL* fill = CurrentFill(curve);
     float v = 0;
-    if (!fill || !wellplot::ReadScaled(item, 1, fill->targetValue, &v)) return;
+    if (!fill || !wellplot::ReadScaled(item, 1, fill->targetValue, &v, true)) return;
     const float lo = std::min(curve->GetLeft(), curve->GetRight());
     const float hi = std::max(curve->GetLeft(), curve->GetRight());
     if (!(lo < v && v < hi)) return;

@@ -226,7 +226,8 @@ void CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
         depth->SetDepthAlign(ValueOfText(kLabelAligns, text, 0));
         break;
     case kTickSpaceId:
-        if (numtext::LeadingNumber(text, &number)) depth->SetTickSpace(number);
+        // A spacing is a length: a negative one is not taken, as the label spacing's item refuses it.
+        if (numtext::LeadingNumber(text, &number) && number >= 0) depth->SetTickSpace(number);
         depth->Recalculate();
         break;
     case kTickNumId:

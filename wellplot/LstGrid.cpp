@@ -189,8 +189,7 @@ bool ReadDepthInterval(const CString& text, int kind, float* interval) {
     if (number < 0.1f) return false;
     double rounded = 0;  // one decimal, rounded by formatting
     if (!numtext::LeadingNumber(FormatString("%.1f", static_cast<double>(number)), &rounded)) return false;
-    *interval = static_cast<float>(rounded);
-    return true;
+    return numtext::FitFloat(rounded, 1, interval);
 }
 
 CLstGrid::CLstGrid() = default;

@@ -188,7 +188,7 @@ LRESULT CLstHead::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// Heights that no float can hold are refused and the stored height shown again.
+// Negative heights, and heights that no float can hold, are refused and the stored height shown again.
 void CLstHead::EditStamped(CWpWell* well, CBCGPProp* item) {
     const CString text = ItemText(item);
     float height = 0;
@@ -197,11 +197,11 @@ void CLstHead::EditStamped(CWpWell* well, CBCGPProp* item) {
         well->SetHeadAlign(HeadAlignOfText(text));
         break;
     case kTitleHeightId:
-        if (!wellplot::ReadScaled(item, 1000, well->GetTitleHeight(), &height)) return;
+        if (!wellplot::ReadScaled(item, 1000, well->GetTitleHeight(), &height, false)) return;
         well->SetTitleHeight(height);
         break;
     case kClientHeightId:
-        if (!wellplot::ReadScaled(item, 1000, well->GetClientHeight(), &height)) return;
+        if (!wellplot::ReadScaled(item, 1000, well->GetClientHeight(), &height, false)) return;
         well->SetClientHeight(height);
         well->UpdateClient();
         break;

@@ -241,7 +241,7 @@ LRESULT CLstOther::OnPropertyChanged(WPARAM, LPARAM lParam) {
         break;
     case kWidthId: {
         float width = 0;
-        if (wellplot::ReadScaled(item, 1000, kit->GetWidth(), &width)) {
+        if (wellplot::ReadScaled(item, 1000, kit->GetWidth(), &width, false)) {
             kit->SetWidth(width);
             kit->UpdateParentForWidth();
         }
@@ -289,7 +289,7 @@ void CLstOther::EditBorderLine(CWpKit* kit, CBCGPProp* item) {
         break;
     case kLineWidthId:
         // No number reads as 0; a width the pen cannot hold is refused and the stored one shown.
-        if (!wellplot::ReadScaled(item, 100, pen.width, &pen.width)) return;
+        if (!wellplot::ReadScaled(item, 100, pen.width, &pen.width, false)) return;
         break;
     case kLineColorId:
         ReadColor(item, &pen.color);

@@ -168,9 +168,9 @@ void CLstWell::UpdateBCGPProperty(long object, CString) {
     if (kind == 0 || kind == 1)
         ShowTextIfChanged(m_wndPropList.FindItemByData(kDepthKindId), TextOfValue(kDepthKinds, kind, ""));
     ShowTextIfChanged(m_wndPropList.FindItemByData(kTopDepthId),
-             Metres(static_cast<float>(well->GetTopDepth() + well->GetTopExtendDepth())));
+             Metres(static_cast<double>(well->GetTopDepth()) + well->GetTopExtendDepth()));
     ShowTextIfChanged(m_wndPropList.FindItemByData(kBottomDepthId),
-             Metres(static_cast<float>(well->GetBottomDepth() - well->GetBotExtendDepth())));
+             Metres(static_cast<double>(well->GetBottomDepth()) - well->GetBotExtendDepth()));
     ShowLevels(well);
     ShowUnits(well, layering);
     ShowTextIfChanged(m_wndPropList.FindItemByData(kScaleId), ScaleText(well->GetDepthScale()));
@@ -337,11 +337,11 @@ void CLstWell::EditDepthKind(CWpWell* well, const CString& text) {
     well->Recalculate();
 }
 
-// A top above the bottom (or a bottom below the top) is refused; a depth a float cannot hold too.
-// The typed depth picks the unit that contains it, extension applied.
+// A top above the bottom (or a bottom below the top) is refused; a negative depth, or one a float
+// cannot hold, too. The typed depth picks the unit that contains it, extension applied.
 void CLstWell::EditDepth(CWpWell* well, CBCGPProp* item, bool top, LogStratumDIO* layering) {
     float depth = 0;
-    const bool legal = ReadDepth(ItemText(item), &depth) &&
+    const bool legal = ReadDepth(ItemText(item), &depth) && depth >= 0 &&
                        (top ? !(well->GetBottomDepth() < depth) : !(well->GetTopDepth() > depth));
     if (!legal) {
         AfxMessageBox(wptext::kBadDepthRange, MB_OK);

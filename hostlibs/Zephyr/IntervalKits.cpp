@@ -251,12 +251,13 @@ void CWpIntegratedCore::SetSelectCoreTube(double tube) {
     data->runNumber = static_cast<int>(tube);
     Stamp(this);
 }
+// A length whose recovery (length over footage) no double holds is refused.
 void CWpIntegratedCore::SetSelectCoreLen(double length) {
     WPSEGMENT* run = nullptr;
     WPSEGDATA* data = ActiveRunData(this, &run);
-    if (PutIf(data && std::isfinite(length), this, data ? &data->coreLength : nullptr, length,
-              "CWpIntegratedCore::SetSelectCoreLen") &&
-        data->footage > 0)
+    const bool recovers = data && data->footage > 0;
+    const bool ok = data && std::isfinite(length) && (!recovers || std::isfinite(length / data->footage));
+    if (PutIf(ok, this, data ? &data->coreLength : nullptr, length, "CWpIntegratedCore::SetSelectCoreLen") && recovers)
         data->recovery = data->coreLength / data->footage;
 }
 

@@ -19,7 +19,7 @@ protected:
 
 class InWpCurve : public InWpContent {
 public:
-    enum ScaleShowWays { SCALE_HIDE = 0, SCALE_SHOW = 1, SCALE_SHOW_ENDS = 2 };
+    enum ScaleShowWays : int { SCALE_HIDE = 0, SCALE_SHOW = 1, SCALE_SHOW_ENDS = 2 };
 
     InWpCurve();
     ~InWpCurve() override;

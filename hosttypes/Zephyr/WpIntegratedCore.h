@@ -9,7 +9,7 @@
 class CWpIntegratedCore : public CWpSegment {
     DECLARE_DYNAMIC(CWpIntegratedCore)
 public:
-    enum HorizontalAlign { ALIGN_LEFT = 0, ALIGN_CENTER = 1, ALIGN_RIGHT = 2 };
+    enum HorizontalAlign : int { ALIGN_LEFT = 0, ALIGN_CENTER = 1, ALIGN_RIGHT = 2 };
 
     CWpIntegratedCore();
     ~CWpIntegratedCore() override;

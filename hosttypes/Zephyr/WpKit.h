@@ -18,7 +18,7 @@ class CWpKit : public CQXObject, public Observee {
     DECLARE_DYNAMIC(CWpKit)
 public:
     // Frame style of a plot.
-    enum BorderStyle { STYLE_FULL = 0, STYLE_SIMPLE = 1, STYLE_HIDDEN = 2 };
+    enum BorderStyle : int { STYLE_FULL = 0, STYLE_SIMPLE = 1, STYLE_HIDDEN = 2 };
     // Edges of a kit's frame, as GetBorderVisible / SetBorderVisible take them.
     static constexpr int kBorderEdgeCount = 10;
 

@@ -1,8 +1,9 @@
-// Kinds and enumerations shared by the well-plot kits and their data objects.
+// Kinds and enumerations shared by the well-plot kits and their data objects. Each has int as its
+// type, so a code the host hands beyond the named ones is still a value of it.
 #pragma once
 
 // The kit kind every kit answers from GetWpKitType(); the kit creator dispatches on it.
-enum WPKITTYPE {
+enum WPKITTYPE : int {
     WPKIT_BASE = 0,
     WPKIT_WELL = 1,
     WPKIT_INWELL = 2,
@@ -33,20 +34,20 @@ enum WPKITTYPE {
 };
 
 // Depth kind of a well's data (measured or vertical depth); a depth track also shows altitudes.
-enum DepthType {
+enum DepthType : int {
     DEPTH_MEASURED = 0,
     DEPTH_VERTICAL = 1,
     DEPTH_ALTITUDE = 2,
 };
 
 // How a well's shown depth range is given: by depths or by strata.
-enum EnumDepthRangeType {
+enum EnumDepthRangeType : int {
     DEPTH_RANGE_BY_DEPTH = 0,
     DEPTH_RANGE_BY_STRATUM = 1,
 };
 
 // Where a kit takes its data from.
-enum DATATYPE {
+enum DATATYPE : int {
     DATA_GRAPHIC = 0,
     DATA_WELL = 1,
     DATA_DISCRETE = 2,
@@ -57,7 +58,7 @@ enum DATATYPE {
 };
 
 // Stratum level (grade) 0 to 4; -1 asks for the kit's own (graphic) strata.
-enum STRATUMTYPE {
+enum STRATUMTYPE : int {
     STRATUM_GRAPHIC = -1,
     STRATUM_LEVEL0 = 0,
     STRATUM_LEVEL1 = 1,

@@ -78,6 +78,16 @@ TEST(DepthPage, TickSidesGovernTheTickItemsAfterTheNextRefresh) {
     EXPECT_DOUBLE_EQ(depth->GetDepthSpace(), 50);
 }
 
+TEST(DepthPage, TheTickSpacingTakesNoNegative) {
+    DepthPage page;
+    CWpDepth* depth = page.depth();
+    page.Show(depth);
+    ASSERT_TRUE(page.Type(CLstDepth::kTickSpaceId, "2"));
+    EXPECT_DOUBLE_EQ(depth->GetTickSpace(), 2);
+    ASSERT_TRUE(page.Type(CLstDepth::kTickSpaceId, "-5"));
+    EXPECT_DOUBLE_EQ(depth->GetTickSpace(), 2);
+}
+
 // ---- header ----------------------------------------------------------------------------------------
 
 // A header page over the sample plot, as the creator makes it: the well kept as it is.

@@ -1,6 +1,6 @@
 // The kit library's interval operations the interval pages rely on (refused depths and names, the
-// shares, the active run, the data a sand kit follows), and the pages that keep their kit editing
-// it only while a kit of its class is selected.
+// shares, the active run, the data a sand kit follows), and the pages that keep their kit for their
+// whole life, whatever the host has selected.
 #include <cmath>
 
 #include "IntervalFixture.h"
@@ -102,25 +102,33 @@ TEST(IntervalKitTest, CodeTablesAnswerEmptyOutsideAndResetToTheirSamples) {
     EXPECT_EQ(zephyr::testing::CorelithCodes().GetColorCount(), 4);
 }
 
-TEST(KeptKitPageTest, PagesThatKeepTheirKitWriteNothingWhileAnotherKindIsSelected) {
+// The facies and coring pages keep their kit: with a sand kit (or another kind) selected the page
+// still shows its own kit, re-read when its stamp changed, and an edit goes to that kit.
+TEST(KeptKitPageTest, PagesThatKeepTheirKitShowAndEditItWhileAnotherKindIsSelected) {
     wptest::IntervalPage<CLstFacies> facies(
         [](zephyr::PlotFixture& plot) { return new CLstFacies(plot.First<CWpFacies>()); });
     CWpFacies* kit = facies.plot().First<CWpFacies>();
+    CWpSand* sand = facies.plot().First<CWpSand>();
     facies.Show(kit);
-    facies.Show(facies.plot().First<CWpSand>());
+    facies.Show(sand);
+    EXPECT_EQ(facies.Value(CLstFacies::kTitleNameId), "沉积相");
     ASSERT_TRUE(facies.Type(CLstFacies::kTitleNameId, "改"));
+    EXPECT_EQ(kit->GetTitleText(), "改");
+    EXPECT_EQ(sand->GetTitleText(), "砂岩");
     ASSERT_TRUE(facies.Pick(CLstFacies::kSourceTypeId, "离散数据"));
-    EXPECT_EQ(wptest::AllCalls(), Names());
-    EXPECT_EQ(kit->m_faciesSource, FACIES_GRAPHIC);
+    EXPECT_EQ(kit->m_faciesSource, FACIES_DISCRETE);
+    facies.Show(sand);  // the stamped kit is read again: the discrete table and field appear
+    EXPECT_NE(facies.list().GetPropList().FindItemByData(CLstFacies::kTableId, TRUE), nullptr);
 
     wptest::IntervalPage<CLstIntegratedCore> core(
         [](zephyr::PlotFixture& plot) { return new CLstIntegratedCore(plot.First<CWpIntegratedCore>()); });
     CWpIntegratedCore* coring = core.plot().First<CWpIntegratedCore>();
-    core.Show(coring);
+    coring->SetTitleText("取芯");
     core.Show(core.plot().First<CWpFacies>());
+    EXPECT_EQ(core.Value(CLstIntegratedCore::kTitleNameId), "取芯");
     ASSERT_TRUE(core.Type(CLstIntegratedCore::kTitleNameId, "改"));
-    EXPECT_EQ(wptest::AllCalls(), Names());
-    EXPECT_EQ(coring->GetTitleText(), "取芯综合");
+    EXPECT_EQ(coring->GetTitleText(), "改");
+    EXPECT_EQ(core.plot().First<CWpFacies>()->GetTitleText(), "沉积相");
 }
 
 TEST(SandPageTest, APositionTheKitRefusesShowsItsValueAgain) {

@@ -178,6 +178,8 @@ TEST(SandStratumGrids, LineColoursAndStylesArePickedAndWidthsTyped) {
     ASSERT_TRUE(page.Edit(2, CLstSandStratumLine::kLeftCol, "1e999"));  // beyond a double: kept
     EXPECT_EQ(page.kit()->GetLineOption(1).left, 0);
     EXPECT_FALSE(platform::PickGridCellColour(page.cells(), 2, CLstSandStratumLine::kWidthCol, RGB(1, 2, 3)));
+    ASSERT_TRUE(page.Edit(2, CLstSandStratumLine::kWidthCol, "-1"));  // no negative width
+    EXPECT_FLOAT_EQ(page.kit()->GetLineOption(1).pen.width, 25);
 }
 
 TEST(SandStratumGrids, TextPositionsStayWithinTheTrackAndSizesAreInHundredths) {
@@ -193,6 +195,11 @@ TEST(SandStratumGrids, TextPositionsStayWithinTheTrackAndSizesAreInHundredths) {
     ASSERT_TRUE(page.Edit(1, T::kSizeCol, "9"));
     EXPECT_FLOAT_EQ(page.kit()->GetTextOption(0).font.size, 900);
     ASSERT_TRUE(page.Edit(1, T::kDecimalsCol, "3"));
+    EXPECT_EQ(page.kit()->GetTextOption(0).decimals, 3);
+    ASSERT_TRUE(page.Edit(1, T::kSizeCol, "-5"));  // no negative size or decimal count
+    ASSERT_TRUE(page.Edit(1, T::kDecimalsCol, "-2"));
+    ASSERT_TRUE(page.Edit(1, T::kDecimalsCol, "2000000000"));
+    EXPECT_FLOAT_EQ(page.kit()->GetTextOption(0).font.size, 900);
     EXPECT_EQ(page.kit()->GetTextOption(0).decimals, 3);
     zephyr::testing::Touch(page.kit());
     page.Show(page.kit());

@@ -1,8 +1,10 @@
 #include "wellplot/intervals/CellTypesGridCtrl.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 
+#include "framework/NumberText.h"
 #include "hosttypes/Zephyr/WpOilTest.h"
 #include "wellplot/intervals/OilTestPage.h"
 
@@ -87,13 +89,16 @@ void CCellTypesGridCtrl::StoreColumnWidths() {
     CBCGPGridColumnsInfo& columns = GetColumnsInfo();
     const int n = static_cast<short>(columns.GetColumnCount());
     const double total = columns.GetTotalWidth();
+    if (!(total > 0)) return;  // no columns to share
     std::vector<float>* widths = kit->GetColWidth();
     widths->clear();
     widths->push_back(0);
     double acc = 0;
     for (int i = 0; i + 1 < n; ++i) {
         acc += columns.GetColumnWidth(i) / total;
-        widths->push_back(static_cast<float>(acc));
+        float share = 1;
+        numtext::FitFloat(std::min(acc, 1.0), 1, &share);
+        widths->push_back(share);
     }
     widths->push_back(1.0f);
     m_pPage->RedrawKitAndView();

@@ -3,6 +3,7 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpKit.h"
@@ -11,6 +12,7 @@
 
 namespace {
 constexpr DWORD_PTR kRecordFields = 3;
+constexpr unsigned kInitialSize = 33;
 
 // The field index of item in the group groupId, or -1 when it is none of its sub-items.
 int FieldOf(CBCGPProp* item, DWORD_PTR groupId) {
@@ -18,6 +20,21 @@ int FieldOf(CBCGPProp* item, DWORD_PTR groupId) {
     return id > groupId && id <= groupId + kRecordFields ? static_cast<int>(id - groupId - 1) : -1;
 }
 }  // namespace
+
+BOOL CUnsignedProp::TextToVar(const CString& text) {
+    unsigned value = 0;
+    if (!numtext::WholeUnsigned(text, &value)) return FALSE;
+    m_varValue = _variant_t(value);
+    return TRUE;
+}
+
+bool CUnsignedProp::GetUnsigned(unsigned* value) const {
+    return numtext::WholeUnsigned(VariantToText(GetValue()), value);
+}
+
+void CUnsignedProp::ShowUnsigned(unsigned value) {
+    if (unsigned held = 0; !GetUnsigned(&held) || held != value) SetValue(_variant_t(value));
+}
 
 void ShowKitTitleItems(CBCGPPropList& list, CWpKit* kit, DWORD_PTR nameId) {
     SetItemText(list.FindItemByData(nameId, TRUE), kit->GetTitleText());
@@ -59,12 +76,13 @@ CBCGPProp* NewNamedTitleGroup(DWORD_PTR groupId, DWORD_PTR nameId) {
 }
 
 CBCGPProp* NewTitleFontGroup(DWORD_PTR groupId, const char* faceCaption, DWORD_PTR faceId, DWORD_PTR sizeId,
-                             DWORD_PTR colorId) {
+                             DWORD_PTR colorId, bool wholeSize) {
     auto* font = new CBCGPProp(wptext::kFont, groupId);
     font->AddSubItem(
         new CPropStyleCombox(faceCaption, CString(grouptext::kDefaultFontFace), "指定标题文本字体", faceId));
-    auto* size =
-        new CBCGPProp(grouptext::kSize, _variant_t(grouptext::kInitialFontSize), "指定标题文本字体的高度", sizeId);
+    constexpr const char* kDescription = "指定标题文本字体的高度";
+    CBCGPProp* size = wholeSize ? new CUnsignedProp(grouptext::kSize, kInitialSize, kDescription, sizeId)
+                                : new CBCGPProp(grouptext::kSize, _variant_t(grouptext::kInitialFontSize), kDescription, sizeId);
     for (int i = 1; i <= 19; ++i) size->AddOption(FormatString("%d", i));
     font->AddSubItem(size);
     font->AddSubItem(CreateColorProp(grouptext::kColor, colorId, "指定标题文本字体的颜色"));

@@ -8,6 +8,20 @@
 
 class CWpKit;
 
+// An item holding an unsigned whole number: a typed text is taken only when it is one whole number
+// an unsigned int holds, so a sign, a fraction or letters keep the editor open.
+class CUnsignedProp : public CBCGPProp {
+public:
+    CUnsignedProp(const CString& name, unsigned value, const char* description, DWORD_PTR data)
+        : CBCGPProp(name, _variant_t(value), description, data) {}
+
+    BOOL TextToVar(const CString& text) override;
+    // The value held; false when the value is no unsigned whole number (never set by a user).
+    bool GetUnsigned(unsigned* value) const;
+    // Sets value when it differs from the one held.
+    void ShowUnsigned(unsigned value);
+};
+
 // The kit's title text as stored, its direction and its font (written enabled) into the items
 // nameId, nameId + 1 and the font group nameId + 2.
 void ShowKitTitleItems(CBCGPPropList& list, CWpKit* kit, DWORD_PTR nameId);
@@ -19,9 +33,10 @@ CBCGPProp* NewKitTitleGroup(DWORD_PTR groupId, DWORD_PTR nameId, DWORD_PTR direc
 // nameId + 1 and a font group with a numeric size at nameId + 2 (sub-items + 3 .. + 5).
 CBCGPProp* NewNamedTitleGroup(DWORD_PTR groupId, DWORD_PTR nameId);
 // The collapsed title-font group of the picture and parameter pages: a face picker captioned
-// faceCaption, the size offered as 1 to 19 (free entry), the colour.
+// faceCaption, the size offered as 1 to 19 (free entry; a CUnsignedProp when wholeSize, else a
+// text), the colour.
 CBCGPProp* NewTitleFontGroup(DWORD_PTR groupId, const char* faceCaption, DWORD_PTR faceId, DWORD_PTR sizeId,
-                             DWORD_PTR colorId);
+                             DWORD_PTR colorId, bool wholeSize);
 // "当前段属性": the active interval's top and bottom depth (display only) and its editable value,
 // all empty; ids groupId + 1, + 2, + 3.
 CBCGPProp* NewActiveSegmentGroup(DWORD_PTR groupId, const char* valueCaption);

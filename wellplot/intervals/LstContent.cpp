@@ -82,7 +82,7 @@ LRESULT CLstContent::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 bool StoreActiveSegDepth(CWpSegment* kit, CBCGPProp* item, bool top) {
     double depth = 0;
-    if (!kit || !numtext::LeadingNumber(ItemText(item), &depth)) return false;
+    if (!kit || !numtext::LeadingNumber(ItemText(item), &depth) || depth < 0) return false;
     const int i = kit->GetActiveSeg();
     return top ? kit->SetSegTopDpth(i, depth) : kit->SetSegBottomDpth(i, depth);
 }

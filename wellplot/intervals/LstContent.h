@@ -46,7 +46,8 @@ protected:
 };
 
 // The item's text read as a number (no number reads 0) and given to the kit's active interval as
-// its top (or bottom) depth; false when a double cannot hold the number or the kit refuses it.
+// its top (or bottom) depth; false when a double cannot hold the number, it is negative or the kit
+// refuses it.
 bool StoreActiveSegDepth(CWpSegment* kit, CBCGPProp* item, bool top);
 // The group "当前段" holding the free-text top and bottom depth items ("段顶深", "段底深").
 CBCGPProp* NewSegDepthGroup(DWORD_PTR groupId, DWORD_PTR topId, DWORD_PTR bottomId);

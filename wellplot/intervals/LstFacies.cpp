@@ -48,7 +48,6 @@ const char* YesNo(bool yes) { return yes ? grouptext::kYes : grouptext::kNo; }
 CLstFacies::CLstFacies(CWpKit* kit) : m_pKit(wellplot::KitOf<CWpFacies>(reinterpret_cast<long>(kit))) {}
 CLstFacies::~CLstFacies() = default;
 
-CWpFacies* CLstFacies::Kit() const { return wellplot::KeptKit<CWpFacies>(*this, m_pKit); }
 CBCGPProp* CLstFacies::Item(DWORD_PTR id) const { return m_wndPropList.FindItemByData(id, TRUE); }
 
 int CLstFacies::InitPropWnd() {

@@ -2,8 +2,9 @@
 // data, the boundaries or data of a stratum level, or a discrete data set with its facies-type
 // field), how facies names and dividing lines are drawn, and the facies of the active interval.
 // It keeps the kit it was made for, re-reads it when the kit's stamp differs from the page's or
-// another object was selected, and stamps the kit after the edits that change what it shows. It
-// edits the kit only while the selection is a facies kit.
+// another object was selected, and stamps the kit after the edits that change what it shows. The
+// kit is the page's for its whole life: while the host has another kind of object selected the
+// page still shows that kit, and an edit goes to it.
 #pragma once
 
 #include "framework/OptionTables.h"
@@ -48,8 +49,8 @@ protected:
     int InitPropWnd() override;
 
 private:
-    // The kept kit, while the selection is a facies kit too; otherwise NULL.
-    CWpFacies* Kit() const;
+    // The kept kit (NULL when the page was made for another kind of kit).
+    CWpFacies* Kit() const { return m_pKit; }
     CBCGPProp* Item(DWORD_PTR id) const;
     void ShowSource(CWpFacies* kit);
     void ShowDisplay(CWpFacies* kit);

@@ -2,6 +2,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
@@ -53,15 +54,23 @@ CBCGPropFloat* NewRunValue(const char* name, int digits, const char* description
     return item;
 }
 
+// The depth at a run's position, read through single precision as the kit maps it; a position no
+// float holds shows as no value.
+double RunDepth(CWpIntegratedCore* kit, double position) {
+    float y = 0;
+    return numtext::FitFloat(position, 1, &y) ? kit->MapYToDep(y) : 0;
+}
+
 }  // namespace
 
-double ShownRunValue(double value) { return std::fabs(value - FLT_MAX) < FLT_EPSILON ? 0 : value; }
+double ShownRunValue(double value) {
+    return !std::isfinite(value) || std::fabs(value - FLT_MAX) < FLT_EPSILON ? 0 : value;
+}
 
 CLstIntegratedCore::CLstIntegratedCore(CWpKit* kit)
     : m_pKit(wellplot::KitOf<CWpIntegratedCore>(reinterpret_cast<long>(kit))) {}
 CLstIntegratedCore::~CLstIntegratedCore() = default;
 
-CWpIntegratedCore* CLstIntegratedCore::Kit() const { return wellplot::KeptKit<CWpIntegratedCore>(*this, m_pKit); }
 CBCGPProp* CLstIntegratedCore::Item(DWORD_PTR id) const {
     return wellplot::ItemWithData(m_wndPropList, id);
 }
@@ -176,8 +185,8 @@ void CLstIntegratedCore::ShowActiveRun(CWpIntegratedCore* kit) {
     const WpSegDataRef held = run->data;  // kept while the values are read
     const WPSEGDATA values = held.Get() ? *held.Get() : WPSEGDATA();
     const double shown[] = {
-        kit->MapYToDep(static_cast<float>(run->top)),
-        kit->MapYToDep(static_cast<float>(run->bottom)),
+        RunDepth(kit, run->top),
+        RunDepth(kit, run->bottom),
         static_cast<double>(values.runNumber),
         values.coreLength,
         values.footage,
@@ -204,6 +213,8 @@ LRESULT CLstIntegratedCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kTableId:
         if (item->GetData() == kSourceTypeId) {
             kit->SetDataSource(static_cast<DATATYPE>(ValueOfText(kCoringSources, text, DATA_DISCRETE)));
+            // Any other text typed means discrete data, and the item says so at once.
+            SetItemText(item, TextOfValue(kCoringSources, kit->GetDataSource(), ivtext::kDiscreteData));
             kit->SetTable("");
         } else {
             kit->SetTable(text.str());
@@ -271,21 +282,31 @@ void CLstIntegratedCore::EditRecord(CWpIntegratedCore* kit, CBCGPProp* item) {
     }
 }
 
+// The depths are shown through single precision and the run number is whole: a value beyond what
+// they hold is refused. A value refused here or left by the kit (its stamp unchanged) shows the
+// active run's values again.
 void CLstIntegratedCore::EditRun(CWpIntegratedCore* kit, CBCGPProp* item) {
     double value = 0;
-    if (!numtext::LeadingNumber(ItemText(item), &value)) return;
+    float depth = 0;
+    int number = 0;
+    const uint64_t stamp = kit->GetTimeStamp();
+    bool taken = numtext::LeadingNumber(ItemText(item), &value) && value >= 0;
     switch (item->GetData()) {
     case kRunTopId:
-        kit->SetSelectCoreTopDep(value);
+        taken = taken && numtext::FitFloat(value, 1, &depth);
+        if (taken) kit->SetSelectCoreTopDep(value);
         break;
     case kRunBottomId:
-        kit->SetSelectCoreBtmDep(value);
+        taken = taken && numtext::FitFloat(value, 1, &depth);
+        if (taken) kit->SetSelectCoreBtmDep(value);
         break;
     case kRunTubeId:
-        kit->SetSelectCoreTube(value);
+        taken = taken && numtext::FitInt(value, 1, &number);
+        if (taken) kit->SetSelectCoreTube(value);
         break;
     default:
-        kit->SetSelectCoreLen(value);
+        if (taken) kit->SetSelectCoreLen(value);
         break;
     }
+    if (!taken || kit->GetTimeStamp() == stamp) ShowActiveRun(kit);
 }

@@ -2,7 +2,8 @@
 // coring data (a well-data table or a discrete data set, with the run-number, core-length and
 // footage fields), what is drawn, and the values of the kit's active run. It keeps the kit it was
 // made for and re-reads it whenever the kit's stamp differs from the page's or another object was
-// selected; it edits the kit only while the selection is a coring kit.
+// selected; the kit is the page's for its whole life, so while the host has another kind of object
+// selected the page still shows that kit, and an edit goes to it.
 #pragma once
 
 #include "framework/WndLst.h"
@@ -51,8 +52,8 @@ protected:
     int InitPropWnd() override;
 
 private:
-    // The kept kit, while the selection is a coring kit too; otherwise NULL.
-    CWpIntegratedCore* Kit() const;
+    // The kept kit (NULL when the page was made for another kind of kit).
+    CWpIntegratedCore* Kit() const { return m_pKit; }
     CBCGPProp* Item(DWORD_PTR id) const;
     void ShowSource(CWpIntegratedCore* kit);
     void ShowDisplay(CWpIntegratedCore* kit);
@@ -63,5 +64,6 @@ private:
     CWpIntegratedCore* m_pKit;
 };
 
-// A value of a coring run as shown: 0 for the largest single-precision number (no value).
+// A value of a coring run as shown: 0 for the largest single-precision number (no value) and for a
+// value that is not finite.
 double ShownRunValue(double value);

@@ -207,25 +207,29 @@ void CLstLthSample::ChooseTable(CWpLthSample* kit, const CString& text) {
     }
 }
 
-// A sub-item of one of the three style groups: the whole group is stored, whatever it reports.
+// A sub-item of one of the three style groups: the whole group is stored, whatever it reports, and
+// then shows what the kit keeps, so a refused width or size shows the stored one again.
 void CLstLthSample::EditRecord(CWpLthSample* kit, CBCGPProp* group) {
     switch (group->GetData()) {
     case kSegPenId: {
         QXLOGPEN pen = kit->GetSegLogPen();
         GetLineProp(group, pen);
         kit->SetSegLogPen(pen);
+        SetLineProp(group, kit->GetSegLogPen());
         break;
     }
     case kMarkFontId: {
         QXLOGFONT font = kit->GetMarkLogFont();
         GetFontProp(group, font);
         kit->SetMarkLogFont(font);
+        SetFontProp(group, kit->GetMarkLogFont());
         break;
     }
     case kMarkPenId: {
         QXLOGPEN pen = kit->GetSmapleLogPen();
         GetLineProp(group, pen);
         kit->SetSmapleLogPen(pen);
+        SetLineProp(group, kit->GetSmapleLogPen());
         break;
     }
     default:

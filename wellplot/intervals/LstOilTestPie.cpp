@@ -217,8 +217,8 @@ LRESULT CLstOilTestPie::OnPropertyChanged(WPARAM, LPARAM lParam) {
             kit->m_nPieRadiusMode = text == kFixed ? 0 : 1;
             break;
         case kRadiusId:
-            if (!oiltest::ReadHundredths(item, &kit->m_dPieRadius))
-                SetItemText(item, FormatString("%.2f", kit->m_dPieRadius / 100));
+            oiltest::ReadHundredths(item, &kit->m_dPieRadius);
+            oiltest::ShowHundredths(item, kit->m_dPieRadius);
             break;
         case kNullValuesId:
             kit->m_nPieDrawNull = text == kNoDraw ? 0 : 1;

@@ -24,7 +24,7 @@ int CLstParam::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     m_wndPropList.AddProperty(
         NewKitTitleGroup(kTitleGroupId, kTitleTextId, kTitleDirectionId, wptext::kText,
-                         NewTitleFontGroup(kFontGroupId, wptext::kFont, kFontFaceId, kFontSizeId, kFontColorId)),
+                         NewTitleFontGroup(kFontGroupId, wptext::kFont, kFontFaceId, kFontSizeId, kFontColorId, true)),
         TRUE, TRUE);
 
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
@@ -57,8 +57,11 @@ void CLstParam::ShowTitle(CWpParam* kit) {
     SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
     const QXLOGFONT font = kit->GetTitleFont();
     SetItemText(Item(kFontFaceId), font.faceName);
+    // Whole points; a stored size the item cannot hold as one leaves it as it is.
     int size = 0;
-    if (numtext::FitInt(font.size, 0.01, &size)) ShowTextIfChanged(Item(kFontSizeId), FormatString("%d", size));
+    if (auto* item = dynamic_cast<CUnsignedProp*>(Item(kFontSizeId));
+        item && numtext::FitInt(font.size, 0.01, &size) && size >= 0)
+        item->ShowUnsigned(static_cast<unsigned>(size));
     if (auto* color = dynamic_cast<CBCGPColorProp*>(Item(kFontColorId)); color && color->GetColor() != font.color)
         color->SetColor(font.color);
 }
@@ -143,7 +146,7 @@ LRESULT CLstParam::OnPropertyChanged(WPARAM, LPARAM lParam) {
 bool CLstParam::EditTitle(CWpParam* kit, CBCGPProp* item) {
     QXLOGFONT font = kit->GetTitleFont();
     const CString text = ItemText(item);
-    double size = 0;
+    unsigned size = 0;
     switch (item->GetData()) {
         case kTitleTextId:
             kit->SetTitleText(wellplot::TextToTitle(text));
@@ -156,14 +159,10 @@ bool CLstParam::EditTitle(CWpParam* kit, CBCGPProp* item) {
             kit->SetTitleFont(font);
             break;
         case kFontSizeId:
-            // A size a float cannot hold leaves the font and shows its size again.
-            if (numtext::LeadingNumber(text, &size) && numtext::FitFloat(size, numtext::kHundredths, &font.size)) {
+            // The item takes whole points only; the font keeps hundredths.
+            if (auto* points = dynamic_cast<CUnsignedProp*>(item);
+                points && points->GetUnsigned(&size) && numtext::FitFloat(size, numtext::kHundredths, &font.size))
                 kit->SetTitleFont(font);
-            } else {
-                int shown = 0;
-                numtext::FitInt(kit->GetTitleFont().size, 0.01, &shown);
-                SetItemText(item, FormatString("%d", shown));
-            }
             break;
         case kFontColorId:
             ReadColor(item, &font.color);

@@ -42,7 +42,7 @@ int CLstPicture::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     m_wndPropList.AddProperty(
         NewKitTitleGroup(kTitleGroupId, kTitleTextId, kTitleDirectionId, kPicture,
-                         NewTitleFontGroup(kFontGroupId, wptext::kType, kFontFaceId, kFontSizeId, kFontColorId)),
+                         NewTitleFontGroup(kFontGroupId, wptext::kType, kFontFaceId, kFontSizeId, kFontColorId, false)),
         TRUE, TRUE);
 
     auto* segment = new CBCGPProp("当前段属性", kSegmentGroupId);
@@ -149,8 +149,8 @@ void CLstPicture::EditTitle(CWpKit* kit, CBCGPProp* item) {
             kit->SetTitleFont(font);
             break;
         case kFontSizeId:
-            // A size that is no number leaves the font as it is and shows its size again.
-            if (numtext::LexicalFloat(text, &size) && numtext::FitFloatThenScale(size, 100, &font.size)) {
+            // A size that is no number, or a negative one, leaves the font as it is and shows its size again.
+            if (numtext::LexicalFloat(text, &size) && size >= 0 && numtext::FitFloatThenScale(size, 100, &font.size)) {
                 kit->SetTitleFont(font);
                 kit->UpdateParent();
             } else {
@@ -178,11 +178,11 @@ void CLstPicture::EditSegment(CBCGPProp* item) {
             if (auto* lock = dynamic_cast<CCheckBoxProp*>(item)) kit->LockScale(lock->IsChecked());
             break;
         case kTopDepthId:
-            if (!ReadNumber(item, &number) || !kit->SetActiveSegTopDepth(number))
+            if (!ReadNumber(item, &number) || number < 0 || !kit->SetActiveSegTopDepth(number))
                 SetItemText(item, FormatString("%.2f", kit->GetActiveSegTopDepth()));
             break;
         case kBottomDepthId:
-            if (!ReadNumber(item, &number) || !kit->SetActiveSegBotDepth(number))
+            if (!ReadNumber(item, &number) || number < 0 || !kit->SetActiveSegBotDepth(number))
                 SetItemText(item, FormatString("%.2f", kit->GetActiveSegBotDepth()));
             break;
         case kZoomId:

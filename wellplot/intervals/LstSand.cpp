@@ -288,10 +288,16 @@ void CLstSand::EditById(CWpSand* kit, CBCGPProp* item) {
         kit->UpdateSelf();
         break;
     case kLeftPosId:
-        if (GetNumberProp(item, &number)) kit->SetSymbleLeftPos(number);
+        if (GetNumberProp(item, &number))
+            kit->SetSymbleLeftPos(number);
+        else
+            SetItemText(item, FormatString("%0.2f", kit->GetSymbleLeftPos()));  // refused: the stored one again
         break;
     case kRightPosId:
-        if (GetNumberProp(item, &number)) kit->SetSymbleRightPos(number);
+        if (GetNumberProp(item, &number))
+            kit->SetSymbleRightPos(number);
+        else
+            SetItemText(item, FormatString("%0.2f", kit->GetSymbleRightPos()));
         break;
     case kVLinePosId:
         if (const int pos = ValueOfText(kVLinePositions, ItemText(item), kNoPosition); pos != kNoPosition)
@@ -309,12 +315,10 @@ void CLstSand::EditById(CWpSand* kit, CBCGPProp* item) {
         kit->ShowThkText(GetYesNoProp(item));
         break;
     case kThkPosId:
-        if (GetNumberProp(item, &number)) {
-            if (kit->SetThkTextPos(number))
-                kit->UpdateSelf();
-            else
-                RefreshFromKit();
-        }
+        if (GetNumberProp(item, &number) && kit->SetThkTextPos(number))
+            kit->UpdateSelf();
+        else
+            RefreshFromKit();
         break;
     case kThkPrecisionId:
         EditPrecision(kit, item);

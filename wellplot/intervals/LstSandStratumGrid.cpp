@@ -97,8 +97,9 @@ void ReadLine(CGridCtrl& g, int row, Kit& kit, unsigned i) {
     ReadSpan(g, row, o.left, o.right);
     o.pen.style = g.GetItemGraphStyle(row, 4);
     o.pen.color = g.GetItemBkColour(row, 5);
+    // Widths, sizes and decimal counts take no negatives; the cell keeps what was typed.
     double width = 0;
-    if (numtext::LeadingNumber(Text(g, row, 6), &width)) numtext::FitFloat(width, 1, &o.pen.width);
+    if (numtext::LeadingNumber(Text(g, row, 6), &width) && width >= 0) numtext::FitFloat(width, 1, &o.pen.width);
 }
 
 void ShowTextRow(CGridCtrl& g, int row, Kit& kit, unsigned i) {
@@ -118,9 +119,12 @@ void ReadTextRow(CGridCtrl& g, int row, Kit& kit, unsigned i) {
     if (numtext::LeadingNumber(Text(g, row, 2), &position) && position >= 0 && position <= 100) o.position = position;
     o.font.SetFaceName(Text(g, row, 3).GetString());
     double size = 0;
-    if (numtext::LeadingNumber(Text(g, row, 4), &size)) numtext::FitFloat(size, numtext::kHundredths, &o.font.size);
+    if (numtext::LeadingNumber(Text(g, row, 4), &size) && size >= 0)
+        numtext::FitFloat(size, numtext::kHundredths, &o.font.size);
     o.font.color = g.GetItemBkColour(row, 5);
-    numtext::LeadingInt(Text(g, row, 6), &o.decimals);
+    if (int decimals = 0; numtext::LeadingInt(Text(g, row, 6), &decimals) && decimals >= 0 &&
+                          decimals <= wellplot::kMostDecimals)
+        o.decimals = decimals;
 }
 
 }  // namespace

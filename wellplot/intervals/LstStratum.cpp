@@ -209,23 +209,29 @@ void CLstStratum::ChooseSource(CWpStratum* kit, CBCGPProp* item) {
     }
 }
 
-// A sub-item of a font, line or point group: the whole group is read over the kit's record.
+// A sub-item of a font, line or point group: the whole group is read over the kit's record, then
+// shows the record, so a refused size or width shows the stored one again.
 void CLstStratum::EditGroup(CWpStratum* kit, CBCGPProp* group) {
     switch (group->GetData()) {
     case kNameFontId:
         GetFontProp(group, kit->GetSNFont());
+        SetFontProp(group, kit->GetSNFont());
         break;
     case kLinePenId:
         GetLineProp(group, kit->GetDivideLogPen());
+        SetLineProp(group, kit->GetDivideLogPen());
         break;
     case kPointStyleId:
         GetPointProp(group, kit->GetDivideLogPoint());
+        SetPointProp(group, kit->GetDivideLogPoint());
         break;
     case kBreakStyleId:
         GetPointProp(group, kit->GetFaultLogPoint());
+        SetPointProp(group, kit->GetFaultLogPoint());
         break;
     case kBreakFontId:
         GetFontProp(group, kit->GetFontFault());
+        SetFontProp(group, kit->GetFontFault());
         break;
     default:
         return;

@@ -177,13 +177,14 @@ void CLstText::EditGroup(CWpText* kit, CBCGPProp* item) {
     }
 }
 
-// A depth typed: a number a float holds goes to the kit; any other text, or a depth the kit
-// refuses, leaves the kit as it is and shows the kit's depth again, as the number's own text. The
+// A depth typed: a number a float holds, not negative, goes to the kit; any other text, or a depth
+// the kit refuses, leaves the kit as it is and shows the kit's depth again, as the number's own text. The
 // item stays a text item: holding a number value it would turn letters typed next into 0.
 void CLstText::EditDepth(CBCGPProp* item, bool (CWpText::*set)(float), double (CWpText::*get)()) {
     double number = 0;
     float depth = 0;
-    if (numtext::WholeNumber(ItemText(item), &number) && numtext::FitFloat(number, 1, &depth) && (m_pKit->*set)(depth))
+    if (numtext::WholeNumber(ItemText(item), &number) && number >= 0 && numtext::FitFloat(number, 1, &depth) &&
+        (m_pKit->*set)(depth))
         return;
     SetItemText(item, VariantToText(_variant_t((m_pKit->*get)())));
 }

@@ -41,6 +41,7 @@ constexpr int kLargestDigits = 3;
 // The title size is taken up to 100; a size below this counts as 0.
 constexpr double kLargestTitleSize = 100;
 constexpr double kSmallestTitleSize = 0.001;
+constexpr float kHundredthsFloat = 100;  // label heights are scaled in single precision
 
 // The top-level rows before the parameter groups: source, title font, width, lines, count.
 constexpr int kFixedRows = 5;
@@ -361,9 +362,11 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kTitleSizeId:
     case kTitleColorId:
         EditTitleFont(kit, edit);
+        ShowTitleFont(kit);  // a refused size shows the stored one again
         break;
     case kDrawWidthId:
         if (numtext::LeadingNumber(edit.text, &number) && number > 0) kit->SetDrawWidth(number);
+        ShowTextIfChanged(Item(kDrawWidthId), FormatString("%.2f", kit->GetDrawWidth()));
         break;
     case kDepthLineShowId:
         kit->EnableDepthLine(edit.text == grouptext::kNo ? 0 : 1);
@@ -376,6 +379,7 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
         if (numtext::LeadingNumber(edit.text, &number) && numtext::FitFloat(number, numtext::kHundredths, &width) &&
             width > 0)
             kit->SetDepthLineWidth(width);
+        ShowDepthLine(kit);
         break;
     }
     case kDepthLineColorId:
@@ -444,7 +448,7 @@ void CLstWaterEntry::EditTitleFont(CWpWaterEntry* kit, const Edit& edit) {
         if (!numtext::LeadingNumber(edit.text, &size) || !(size > 0)) return;
         size = std::min(size, kLargestTitleSize);
         if (size < kSmallestTitleSize) size = 0;
-        font.size = static_cast<float>(size * numtext::kHundredths);
+        if (!numtext::FitFloat(size, numtext::kHundredths, &font.size)) return;
     } else {
         font.color = edit.color;
     }
@@ -483,7 +487,7 @@ void CLstWaterEntry::EditParam(CWpWaterEntry* kit, const Edit& edit) {
     case kLabelSize: {
         float height = 0;
         if (numtext::LeadingNumber(edit.text, &number) && number > 0 &&
-            numtext::FitFloatThenScale(number, static_cast<float>(numtext::kHundredths), &height))
+            numtext::FitFloatThenScale(number, kHundredthsFloat, &height))
             kit->SetParamFontHeight(k, height);
         break;
     }

@@ -1,6 +1,7 @@
 #include "wellplot/intervals/OilTestCommon.h"
 
 #include "framework/NumberText.h"
+#include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/PropItems.h"
 
@@ -26,6 +27,7 @@ void EditPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {
         if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) pen.style = style->GetVal();
     } else if (field == 1) {
         ReadHundredths(item, &pen.width);
+        ShowHundredths(item, pen.width);
     } else {
         ReadColor(item, &pen.color);
     }
@@ -34,9 +36,10 @@ void EditPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {
 void EditFontField(CBCGPProp* item, int field, QXLOGFONT& font, bool positiveSize) {
     if (field == 0)
         font.SetFaceName(ItemText(item).GetString());
-    else if (field == 1)
+    else if (field == 1) {
         ReadHundredths(item, &font.size, positiveSize);
-    else
+        ShowHundredths(item, font.size);
+    } else
         ReadColor(item, &font.color);
 }
 
@@ -44,7 +47,7 @@ bool ReadHundredths(CBCGPProp* item, float* value, bool positive) {
     double number = 0;
     float scaled = 0;
     if (!numtext::LeadingNumber(ItemText(item), &number) ||
-        !numtext::FitFloat(number, numtext::kHundredths, &scaled) || (positive && !(scaled > 0)))
+        !numtext::FitFloat(number, numtext::kHundredths, &scaled) || scaled < 0 || (positive && !(scaled > 0)))
         return false;
     *value = scaled;
     return true;
@@ -54,10 +57,15 @@ bool ReadHundredths(CBCGPProp* item, double* value) {
     double number = 0;
     double scaled = 0;
     if (!numtext::LeadingNumber(ItemText(item), &number) ||
-        !numtext::Scale(number, numtext::kHundredths, &scaled))
+        !numtext::Scale(number, numtext::kHundredths, &scaled) || scaled < 0)
         return false;
     *value = scaled;
     return true;
+}
+
+void ShowHundredths(CBCGPProp* item, double value) {
+    if (item && !dynamic_cast<CBCGPropFloat*>(item))
+        ShowTextIfChanged(item, FormatString("%.2f", value / numtext::kHundredths));
 }
 
 bool ReadWhole(CBCGPProp* item, int* value) { return numtext::LeadingInt(ItemText(item), value); }

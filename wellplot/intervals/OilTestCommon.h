@@ -34,16 +34,21 @@ CBCGPProp* NewChoice(const char* name, const char* value, const char* descriptio
                      std::initializer_list<const char*> options);
 
 // One changed sub-item of a pen group: field 0 the style picker, 1 the width (hundredths), 2 the
-// colour. A width that is no number reads 0; one a float cannot hold is dropped.
+// colour. A width that is no number reads 0; a negative one, or one a float cannot hold, is
+// dropped. The width item then shows the width kept.
 void EditPenField(CBCGPProp* item, int field, QXLOGPEN& pen);
-// One changed sub-item of a font group: 0 the face, 1 the size (hundredths; with positiveSize only a
-// size above 0 is taken), 2 the colour.
+// One changed sub-item of a font group: 0 the face, 1 the size (hundredths; never negative, with
+// positiveSize only above 0), 2 the colour. The size item then shows the size kept.
 void EditFontField(CBCGPProp* item, int field, QXLOGFONT& font, bool positiveSize);
 
-// The item's leading number (0 for a text that is no number) times 100 into *value. A number the
-// field cannot hold, or one not above 0 when positive is set, is refused: false, value untouched.
+// The item's leading number (0 for a text that is no number) times 100 into *value: a width or a
+// size, so a negative number is refused, as is one the field cannot hold or, when positive is set,
+// 0: false, value untouched.
 bool ReadHundredths(CBCGPProp* item, float* value, bool positive = false);
 bool ReadHundredths(CBCGPProp* item, double* value);
+// Shows value / 100 with two decimals in a text item, when it shows something else (a number item
+// shows its own value).
+void ShowHundredths(CBCGPProp* item, double value);
 // The item's leading integer (0 for none); false when an int cannot hold it.
 bool ReadWhole(CBCGPProp* item, int* value);
 

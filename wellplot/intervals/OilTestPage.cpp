@@ -72,8 +72,6 @@ CBCGPProp* NewCollapsedGroup(const char* name, DWORD_PTR id) {
     return group;
 }
 
-void ShowHundredths(CBCGPProp* item, double value) { ShowTextIfChanged(item, FormatString("%.2f", value / 100)); }
-
 }  // namespace
 
 BEGIN_MESSAGE_MAP(COilTestPage, CBCGPPropertyPage)
@@ -200,11 +198,11 @@ void COilTestPage::RefreshGraphicItems() {
     ShowColor(Item(kWaterColorId), kit->m_clrWater);
     SetYesNoProp(Item(kDividerShownId), kit->m_nShowDivider == 1);
     if (auto* style = dynamic_cast<CPropStyleCombox*>(Item(kDividerStyleId))) style->SetVal(kit->m_dividerPen.style);
-    ShowHundredths(Item(kDividerWidthId), kit->m_dividerPen.width);
+    oiltest::ShowHundredths(Item(kDividerWidthId), kit->m_dividerPen.width);
     ShowColor(Item(kDividerColorId), kit->m_dividerPen.color);
     SetYesNoProp(Item(kLabelsShownId), kit->m_nShowLabel == 1);
     ShowTextIfChanged(Item(kLabelFaceId), kit->m_labelFont.GetFaceName());
-    ShowHundredths(Item(kLabelSizeId), kit->m_labelFont.size);
+    oiltest::ShowHundredths(Item(kLabelSizeId), kit->m_labelFont.size);
     ShowColor(Item(kLabelColorId), kit->m_labelFont.color);
     ShowTextIfChanged(Item(kDecimalsId), FormatString("%d", kit->m_nDecimals));
     ShowTextIfChanged(Item(kLabelAlignHId), AlignHText(kit->m_nLabelAlignH));

@@ -1,0 +1,300 @@
+// Numbers a well-plot page refuses: a refused text writes no kit, not the edited one nor any kit a
+// scope reaches; widths and sizes take no negatives; depths, sizes and counts take nothing their
+// field cannot hold, and a page never shows "inf".
+#include <algorithm>
+#include <string>
+
+#include "IntervalFixture.h"
+#include "hostlibs/Rivet/RivetTesting.h"
+#include "hostlibs/Zephyr/WellDataFixture.h"
+#include "hosttypes/Zephyr/WpIntegratedCore.h"
+#include "hosttypes/Zephyr/WpParam.h"
+#include "hosttypes/Zephyr/WpPicture.h"
+#include "wellplot/KitPage.h"
+#include "hosttypes/Zephyr/WpText.h"
+#include "wellplot/LstCurve.h"
+#include "wellplot/LstHead.h"
+#include "wellplot/LstWell.h"
+#include "wellplot/LstOther.h"
+#include "wellplot/LstTrack.h"
+#include "hosttypes/Zephyr/WpLthSample.h"
+#include "hosttypes/Zephyr/WpOilTest.h"
+#include "hosttypes/Zephyr/WpSand.h"
+#include "hosttypes/Zephyr/WpStratum.h"
+#include "wellplot/intervals/LstIntegratedCore.h"
+#include "wellplot/intervals/LstLthSample.h"
+#include "wellplot/intervals/LstOilTestPie.h"
+#include "wellplot/intervals/LstParam.h"
+#include "wellplot/intervals/LstPicture.h"
+#include "wellplot/intervals/LstSand.h"
+#include "wellplot/intervals/LstStratum.h"
+#include "wellplot/intervals/LstText.h"
+#include "wellplot/intervals/LstWaterEntry.h"
+
+using wptest::AllCalls;
+using wptest::CallsOn;
+using wptest::Names;
+
+namespace {
+
+void SetTitleSize(CWpKit* kit, float size) {
+    QXLOGFONT font = kit->GetTitleFont();
+    font.size = size;
+    kit->SetTitleFont(font);
+}
+
+TEST(RefusedNumberTest, ARefusedTrackTitleSizeReachesNoKitOfTheScope) {
+    wptest::OpenPage<CLstTrack> page([](zephyr::PlotFixture& plot) { return new CLstTrack(plot.First<CWpTrack>()); });
+    CWpWaterEntry* water = page.plot().First<CWpWaterEntry>();
+    SetTitleSize(water, 400);
+    SetTitleSize(page.track(), 25600);
+    page.track()->SetTtlFtScope(2);  // every track and every kit in them
+    page.Show(page.track());
+    EXPECT_EQ(page.Value(CLstTrack::kFontScopeId), "当前图内所有道");
+
+    ASSERT_TRUE(page.Type(CLstTrack::kFontSizeId, "-3e87"));
+    EXPECT_FLOAT_EQ(water->GetTitleFont().size, 400);
+    EXPECT_FLOAT_EQ(page.track()->GetTitleFont().size, 25600);
+    EXPECT_EQ(AllCalls(), Names());
+    EXPECT_EQ(page.Value(CLstTrack::kFontSizeId), "256.00");
+
+    ASSERT_TRUE(page.Type(CLstTrack::kFontSizeId, "5"));  // an accepted size still reaches the scope
+    EXPECT_FLOAT_EQ(water->GetTitleFont().size, 500);
+}
+
+TEST(RefusedNumberTest, TheCommonPageRefusesANegativeWidthForEveryKitClass) {
+    wptest::OpenPage<CLstOther> page;
+    for (CWpKit* kit : page.plot().AllKits()) {
+        const std::string kind = kit->GetRuntimeClass()->m_lpszClassName;
+        kit->SetWidth(2500);
+        page.Show(kit);
+        for (const char* refused : {"-1", "-0.5", "1e39", "-1e400"}) {
+            EXPECT_TRUE(page.Type(CLstOther::kWidthId, refused)) << kind;
+            EXPECT_FLOAT_EQ(kit->GetWidth(), 2500) << kind << " " << refused;
+            EXPECT_EQ(page.Value(CLstOther::kWidthId), "2.50") << kind;
+        }
+        const Names calls = CallsOn(kit);
+        EXPECT_EQ(std::count(calls.begin(), calls.end(), "CWpKit::SetWidth"), 0) << kind;
+        ASSERT_TRUE(page.Type(CLstOther::kWidthId, "3"));
+        EXPECT_FLOAT_EQ(kit->GetWidth(), 3000) << kind;
+    }
+}
+
+TEST(RefusedNumberTest, ACoringRunTakesNoDepthASingleFloatCannotHold) {
+    wptest::IntervalPage<CLstIntegratedCore> page(
+        [](zephyr::PlotFixture& plot) { return new CLstIntegratedCore(plot.First<CWpIntegratedCore>()); });
+    CWpIntegratedCore* core = page.plot().First<CWpIntegratedCore>();
+    WPSEGMENT run;
+    run.top = 1200;
+    run.bottom = 1209;
+    run.data = WpSegDataRef(new WPSEGDATA{2, 7, 8, 0.875});
+    core->AddSeg(run);
+    core->SetActiveSeg(0);
+    page.Show(core);
+
+    ASSERT_TRUE(page.Type(CLstIntegratedCore::kRunTopId, "9e296"));
+    ASSERT_TRUE(page.Type(CLstIntegratedCore::kRunBottomId, "9e296"));
+    ASSERT_TRUE(page.Type(CLstIntegratedCore::kRunTubeId, "3e9"));  // no run number holds it
+    EXPECT_DOUBLE_EQ(core->GetSeg(0)->top, 1200);
+    EXPECT_DOUBLE_EQ(core->GetSeg(0)->bottom, 1209);
+    EXPECT_EQ(core->GetSeg(0)->data.Get()->runNumber, 2);
+    EXPECT_EQ(page.Value(CLstIntegratedCore::kRunTopId), "1200.00");
+    EXPECT_EQ(page.Value(CLstIntegratedCore::kRunBottomId), "1209.00");
+    EXPECT_EQ(page.Value(CLstIntegratedCore::kRunTubeId), "2");
+
+    ASSERT_TRUE(page.Type(CLstIntegratedCore::kRunTopId, "1201.5"));
+    EXPECT_DOUBLE_EQ(core->GetSeg(0)->top, 1201.5);
+
+    // A core length is a double, but its recovery over a footage below 1 would not be.
+    core->GetSeg(0)->data.Get()->footage = 0.5;
+    ASSERT_TRUE(page.Type(CLstIntegratedCore::kRunLengthId, "1.7976931348623157e308"));
+    EXPECT_DOUBLE_EQ(core->GetSeg(0)->data.Get()->coreLength, 7);
+    EXPECT_DOUBLE_EQ(core->GetSeg(0)->data.Get()->recovery, 0.875);
+    EXPECT_EQ(page.Value(CLstIntegratedCore::kRunLengthId), "7.00");  // the kit kept it: shown again
+
+    // A position the host left beyond single precision shows as no value, never as "inf".
+    core->GetSeg(0)->bottom = 9e296;
+    SetKitTimeStamp(core);
+    page.Show(core);
+    EXPECT_EQ(page.Value(CLstIntegratedCore::kRunTopId), "1201.50");
+    EXPECT_EQ(page.Value(CLstIntegratedCore::kRunBottomId), "0.00");
+    EXPECT_EQ(page.Value(CLstIntegratedCore::kRunLengthId), "7.00");
+}
+
+TEST(RefusedNumberTest, TheParameterTitleSizeIsAWholeNumberOfPoints) {
+    wptest::IntervalPage<CLstParam> page([](zephyr::PlotFixture& plot) { return new CLstParam(plot.First<CWpParam>()); });
+    CWpParam* kit = page.plot().First<CWpParam>();
+    SetTitleSize(kit, 1050);
+    page.Show(kit);
+    EXPECT_EQ(page.Value(CLstParam::kFontSizeId), "10");
+
+    for (const char* refused : {"-5", "12.5", "abc", "", "4294967296"})
+        EXPECT_FALSE(page.Type(CLstParam::kFontSizeId, refused)) << refused;  // the editor stays open
+    EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 1050);
+    EXPECT_EQ(page.Value(CLstParam::kFontSizeId), "10");
+    EXPECT_EQ(AllCalls(), Names());
+
+    ASSERT_TRUE(page.Type(CLstParam::kFontSizeId, "12"));
+    EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 1200);
+    ASSERT_TRUE(page.Pick(CLstParam::kFontSizeId, "19"));
+    EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 1900);
+
+    // A size the host stored negative is left out of the item.
+    SetTitleSize(kit, -500);
+    SetKitTimeStamp(kit);
+    page.Show(kit);
+    EXPECT_EQ(page.Value(CLstParam::kFontSizeId), "19");
+}
+
+TEST(RefusedNumberTest, ThePictureTitleSizeTakesNoNegative) {
+    wptest::IntervalPage<CLstPicture> page(
+        [](zephyr::PlotFixture& plot) { return new CLstPicture(plot.First<CWpPicture>()); });
+    CWpPicture* kit = page.plot().First<CWpPicture>();
+    SetTitleSize(kit, 1250);
+    page.Show(kit);
+    ASSERT_TRUE(page.Type(CLstPicture::kFontSizeId, "-5"));
+    EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 1250);
+    EXPECT_EQ(page.Value(CLstPicture::kFontSizeId), "12");
+}
+
+// A refused digit count after a right value and a pick of the scale scope: the curves of the scope
+// keep their scale, since a refused text writes nothing, scope or not.
+TEST(RefusedNumberTest, ARefusedDigitCountCopiesNoScaleToTheCurvesOfTheScope) {
+    wptest::OpenPage<CLstCurve> page([](zephyr::PlotFixture& plot) { return new CLstCurve(plot.First<CWpCurve>()); });
+    rivet::testing::Reset();
+    page.well()->SetDataMgr(zephyr::NewSampleWellData());
+    CWpCurve* gr = page.plot().First<CWpCurve>();
+    auto* sp = static_cast<CWpCurve*>(page.track(0)->GetChild(1));
+    gr->SetLeft(0, 0);
+    gr->SetRight(100, 0);
+    sp->SetLeft(0.007f, 0);
+    sp->SetRight(100, 0);
+    const int digits = gr->GetScaleDecimalDigit();
+    page.Show(gr);
+
+    ASSERT_TRUE(page.Type(CLstCurve::kRightId, "-69.5750"));
+    EXPECT_FLOAT_EQ(gr->GetRight(), -69.575f);
+    ASSERT_TRUE(page.Pick(CLstCurve::kScaleScopeId, "同道内所有曲线"));
+    ASSERT_TRUE(page.Type(CLstCurve::kDigitsId, " "));
+    EXPECT_FLOAT_EQ(sp->GetLeft(), 0.007f);
+    EXPECT_FLOAT_EQ(sp->GetRight(), 100);
+    EXPECT_EQ(gr->GetScaleDecimalDigit(), digits);
+    EXPECT_EQ(CallsOn(sp), Names());
+
+    // A count of decimals no double shows is refused: the scale items' texts never grow with it.
+    ASSERT_TRUE(page.Type(CLstCurve::kDigitsId, "2000000000"));
+    EXPECT_EQ(gr->GetScaleDecimalDigit(), digits);
+    EXPECT_EQ(page.Value(CLstCurve::kDigitsId), std::to_string(digits));
+    ASSERT_TRUE(page.Type(CLstCurve::kDigitsId, "15"));
+    EXPECT_EQ(gr->GetScaleDecimalDigit(), 15);
+    gr->SetScaleDecimalDigit(70000);  // the host's own count is shown with at most 15
+    SetKitTimeStamp(gr);
+    page.Show(gr);
+    EXPECT_LE(page.Value(CLstCurve::kLeftId).size(), 17u);
+    rivet::testing::Reset();
+}
+
+// A text that is no number ("inf", "nan", "abc") or a negative width or size: the kit keeps its value
+// and the item shows the kept value again, never the typed text.
+TEST(RefusedNumberTest, NumberItemsShowTheKeptValueAfterATextThatIsNoNumber) {
+    wptest::IntervalPage<CLstWaterEntry> water(
+        [](zephyr::PlotFixture& plot) { return new CLstWaterEntry(plot.First<CWpWaterEntry>()); });
+    CWpWaterEntry* profile = water.plot().First<CWpWaterEntry>();
+    SetTitleSize(profile, 400);
+    water.Show(profile);
+    ASSERT_TRUE(water.Type(CLstWaterEntry::kTitleSizeId, "inf"));
+    EXPECT_FLOAT_EQ(profile->GetTitleFont().size, 400);
+    EXPECT_EQ(water.Value(CLstWaterEntry::kTitleSizeId), "4.00");
+    const double width = profile->GetDrawWidth();
+    ASSERT_TRUE(water.Type(CLstWaterEntry::kDrawWidthId, "-1"));
+    EXPECT_DOUBLE_EQ(profile->GetDrawWidth(), width);
+    EXPECT_EQ(water.Value(CLstWaterEntry::kDrawWidthId), FormatString("%.2f", width).str());
+    ASSERT_TRUE(water.Type(CLstWaterEntry::kDepthLineWidthId, "nan"));
+    EXPECT_EQ(water.Value(CLstWaterEntry::kDepthLineWidthId),
+              FormatString("%.2f", profile->GetDepthLineWidth() / 100).str());
+
+    wptest::IntervalPage<CLstSand> sand;
+    CWpSand* sandKit = sand.plot().First<CWpSand>();
+    sandKit->SetSymbleLeftPos(0.25);
+    sand.Show(sandKit);
+    ASSERT_TRUE(sand.Type(CLstSand::kLeftPosId, "inf"));
+    EXPECT_DOUBLE_EQ(sandKit->GetSymbleLeftPos(), 0.25);
+    EXPECT_EQ(sand.Value(CLstSand::kLeftPosId), "0.25");
+
+    wptest::IntervalPage<CLstStratum> stratum;
+    CWpStratum* strata = stratum.plot().First<CWpStratum>();
+    strata->GetDivideLogPen().width = 30;
+    strata->SetDivideLineVisible(true);
+    stratum.Show(strata);
+    ASSERT_TRUE(stratum.Type(CLstStratum::kLinePenId + 2, "-2"));
+    EXPECT_FLOAT_EQ(strata->GetDivideLogPen().width, 30);
+    EXPECT_EQ(stratum.Value(CLstStratum::kLinePenId + 2), "0.30");
+
+    wptest::IntervalPage<CLstLthSample> sample;
+    CWpLthSample* samples = sample.plot().First<CWpLthSample>();
+    sample.Show(samples);
+    const float penWidth = samples->GetSegLogPen().width;
+    ASSERT_TRUE(sample.Type(CLstLthSample::kSegPenId + 2, "nan"));
+    EXPECT_FLOAT_EQ(samples->GetSegLogPen().width, penWidth);
+    EXPECT_EQ(sample.Value(CLstLthSample::kSegPenId + 2), FormatString("%.2f", penWidth / 100.0).str());
+
+    wptest::IntervalPage<CLstOilTestPie> pie(
+        [](zephyr::PlotFixture& plot) { return new CLstOilTestPie(plot.First<CWpOilTest>()); });
+    CWpOilTest* oilTest = pie.plot().First<CWpOilTest>();
+    oilTest->m_dPieRadius = 500;
+    oilTest->m_pieOutlinePen.width = 20;
+    pie.Show(oilTest);
+    ASSERT_TRUE(pie.Type(CLstOilTestPie::kRadiusId, "-5"));
+    ASSERT_TRUE(pie.Type(CLstOilTestPie::kOutlineId + 2, "-1"));
+    EXPECT_DOUBLE_EQ(oilTest->m_dPieRadius, 500);
+    EXPECT_FLOAT_EQ(oilTest->m_pieOutlinePen.width, 20);
+    EXPECT_EQ(pie.Value(CLstOilTestPie::kRadiusId), "5.00");
+    EXPECT_EQ(pie.Value(CLstOilTestPie::kOutlineId + 2), "0.20");
+
+    wptest::IntervalPage<CLstIntegratedCore> core(
+        [](zephyr::PlotFixture& plot) { return new CLstIntegratedCore(plot.First<CWpIntegratedCore>()); });
+    core.Show(core.plot().First<CWpIntegratedCore>());
+    ASSERT_TRUE(core.Type(CLstIntegratedCore::kSourceTypeId, "inf"));  // any other text: discrete data
+    EXPECT_EQ(core.plot().First<CWpIntegratedCore>()->GetDataSource(), DATA_DISCRETE);
+    EXPECT_EQ(core.Value(CLstIntegratedCore::kSourceTypeId), "离散数据");
+}
+
+// Heights and depths take no negative either: the header's heights, the well's range, a text's
+// segment and an interval's active segment.
+TEST(RefusedNumberTest, HeightsAndDepthsTakeNoNegative) {
+    wptest::OpenPage<CLstHead> head([](zephyr::PlotFixture& plot) { return new CLstHead(plot.Well()); });
+    CWpWell* well = head.well();
+    well->SetTitleHeight(1500);
+    well->SetClientHeight(2000);
+    head.Show(well);
+    ASSERT_TRUE(head.Type(CLstHead::kTitleHeightId, "-1"));
+    ASSERT_TRUE(head.Type(CLstHead::kClientHeightId, "-1"));
+    EXPECT_FLOAT_EQ(well->GetTitleHeight(), 1500);
+    EXPECT_FLOAT_EQ(well->GetClientHeight(), 2000);
+    EXPECT_EQ(head.Value(CLstHead::kTitleHeightId), "1.50");
+    EXPECT_EQ(head.Value(CLstHead::kClientHeightId), "2.00");
+
+    wptest::OpenPage<CLstWell> column;
+    column.well()->SetDataMgr(zephyr::NewSampleWellData());
+    column.well()->SetTopDepth(1000);
+    column.well()->SetBottomDepth(1100);
+    column.Show(column.well());
+    ASSERT_TRUE(column.Type(CLstWell::kTopDepthId, "-1"));
+    EXPECT_FLOAT_EQ(column.well()->GetTopDepth(), 1000);
+
+    wptest::IntervalPage<CLstText> text([](zephyr::PlotFixture& plot) { return new CLstText(plot.First<CWpText>()); });
+    CWpText* note = text.plot().First<CWpText>();
+    note->AppendSegment(10, 20);
+    note->SetActiveSegIndex(0);
+    text.Show(note);
+    ASSERT_TRUE(text.Type(CLstText::kTopDepthId, "-1"));
+    EXPECT_DOUBLE_EQ(note->GetActiveSegTopDepth(), 10);
+
+    wptest::IntervalPage<CLstLthSample> sample;
+    CWpLthSample* samples = sample.KitWithInterval<CWpLthSample>(10, 20);
+    sample.Show(samples);
+    ASSERT_TRUE(sample.Type(CLstLthSample::kTopId, "-5"));
+    EXPECT_DOUBLE_EQ(samples->GetSegTopDpth(0), 10);
+}
+
+}  // namespace
