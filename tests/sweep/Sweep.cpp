@@ -20,7 +20,7 @@ namespace sweep {
 namespace {
 
 // How many corpus texts each item gets; every text still reaches every page (see SweepGrid).
-constexpr std::size_t kTextsPerItem = 3;
+constexpr std::size_t kTextsPerItem = 2;
 
 std::string Number(double value) {
     std::ostringstream out;
@@ -185,6 +185,7 @@ void Sweeper::Report(const std::string& where, const Item& key, const std::strin
 }
 
 void Sweeper::Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>& open, LPARAM announced) {
+    lastValid_ = false;
     CWnd* wnd = open(&frame_);
     if (!wnd) {
         unopened_.push_back(object);
@@ -201,6 +202,7 @@ void Sweeper::Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>
         if (sheet) {
             EXPECT_TRUE(platform::ChooseTab(*wnd, p)) << family_ << " / " << object << ": tab " << p;
             announce();
+            lastValid_ = false;
             const std::vector<std::string> captions = platform::TabCaptions(*wnd);
             caption = p < static_cast<int>(captions.size()) ? captions[static_cast<std::size_t>(p)] : "#" + std::to_string(p);
         }
@@ -254,8 +256,9 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     CBCGPProp* item = key.Find(grid);
     if (!item || !TakesText(grid, item)) return false;
 
-    std::vector<std::string> negativesBefore;
-    const std::string before = Dump(&negativesBefore);
+    // The dump after the last text is the state before this one: nothing but the probe ran since.
+    std::vector<std::string> negativesBefore = lastNegatives_;
+    const std::string before = lastValid_ ? last_ : Dump(&negativesBefore);
     std::map<std::string, std::string> shownBefore;
     for (CBCGPPropList* g : grids)
         for (CBCGPProp* shown : platform::GridDriver(g).AllItems())
@@ -290,6 +293,9 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
 
     std::vector<std::string> negatives;
     const std::string after = Dump(&negatives);
+    last_ = after;
+    lastNegatives_ = negatives;
+    lastValid_ = true;
     if ((leftOpen || refusedByItem || rejected) && after != before) {
         std::istringstream a(before), b(after);
         std::string la, lb, diff;

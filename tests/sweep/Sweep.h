@@ -79,6 +79,10 @@ private:
     std::vector<std::string> pages_;
     std::vector<std::string> unopened_;
     int typed_ = 0;
+    // The dump after the last text typed, while nothing else has run since.
+    std::string last_;
+    std::vector<std::string> lastNegatives_;
+    bool lastValid_ = false;
     std::vector<std::string> reported_;
 };
 
