@@ -326,8 +326,9 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
             if (!echo && ShowsNonFinite(info.value))
                 Report(where, key, "made item \"" + PathOf(shown) + "\" show a number that is not finite", text,
                        "it shows \"" + info.value + "\"");
+            // A size shown negative once the text was stored (what the item shows then is what it read back).
             double value = 0;
-            if (NamesASize(info.name) && LeadingNumber(info.value, &value) && value < 0)
+            if (after != before && NamesASize(info.name) && LeadingNumber(info.value, &value) && value < 0)
                 Report(where, key, "made item \"" + PathOf(shown) + "\" show a negative size", text,
                        "it shows \"" + info.value + "\"");
         }

@@ -61,6 +61,15 @@ void DumpMap(CQXMap* map, sweep::State& state) {
         const std::string key = "object" + std::to_string(i);
         state.Put(key, demo::planesample::Describe(object));
         state.Put(key + ".stamp", std::to_string(object->GetTimeStamp()));
+        QXLOGPEN pen;
+        QXLOGFONT font;
+        QXLOGPOINT point;
+        QXLOGBRUSH brush;
+        if (auto* line = dynamic_cast<CQXObjectPolyline*>(object)) line->GetLogPen(&pen);
+        if (auto* text = dynamic_cast<CQXObjectText*>(object)) text->GetLogFont(&font);
+        if (auto* mark = dynamic_cast<CQXObjectPoint*>(object)) mark->GetLogPoint(&point);
+        if (auto* fill = dynamic_cast<CQXObjectFill*>(object)) fill->GetLogBrush(&brush);
+        DumpStyles(state, key, pen, brush, font, point);
     }
 }
 
