@@ -20,7 +20,7 @@ namespace sweep {
 namespace {
 
 // How many corpus texts each item gets; every text still reaches every page (see SweepGrid).
-constexpr std::size_t kTextsPerItem = 2;
+constexpr std::size_t kTextsPerItem = 1;
 
 std::string Number(double value) {
     std::ostringstream out;
