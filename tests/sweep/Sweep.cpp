@@ -31,8 +31,9 @@ std::string Number(double value) {
 
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-// Item names that hold a width, a size or a height.
+// Item names that hold a width, a size or a height (a template's name is a name, not a size).
 bool NamesASize(const std::string& name) {
+    if (name.find("模板") != std::string::npos) return false;
     for (const char* word : {"宽度", "线宽", "高度", "大小", "尺寸", "粗细"})
         if (name.find(word) != std::string::npos) return true;
     return false;

@@ -36,50 +36,48 @@ void DumpStyles(sweep::State& state, const std::string& key, const QXLOGPEN& pen
     state.Size(key + ".point.size", point.size);
 }
 
-// Every layer and every object of the map, through their getters.
-void DumpMap(CQXMap* map, sweep::State& state) {
-    const std::vector<CQXLayer*> layers = Layers(map);
-    for (std::size_t i = 0; i < layers.size(); ++i) {
-        CQXLayer* layer = layers[i];
-        const std::string key = "layer" + std::to_string(i);
-        QXLOGPEN pen;
-        QXLOGBRUSH brush;
-        QXLOGFONT font;
-        QXLOGPOINT point;
-        layer->GetLogPen(&pen);
-        layer->GetLogBrush(&brush);
-        layer->GetLogFont(&font);
-        layer->GetLogPoint(&point);
-        state.Put(key, demo::planesample::DescribeLayer(layer));
-        state.Put(key + ".stamp", std::to_string(layer->GetTimeStamp()));
-        state.Put(key + ".properties", std::to_string(layer->GetPropertyManager()->GetPropertyCount()));
-        DumpStyles(state, key, pen, brush, font, point);
-    }
-    const std::vector<CQXObject*> objects = Objects(map);
-    for (std::size_t i = 0; i < objects.size(); ++i) {
-        CQXObject* object = objects[i];
+// A layer and every object in it, through their getters: what one window edits (the object, the
+// objects of its type selected with it, or the layer and its objects).
+void DumpLayer(CQXLayer* layer, sweep::State& state) {
+    QXLOGPEN pen;
+    QXLOGBRUSH brush;
+    QXLOGFONT font;
+    QXLOGPOINT point;
+    layer->GetLogPen(&pen);
+    layer->GetLogBrush(&brush);
+    layer->GetLogFont(&font);
+    layer->GetLogPoint(&point);
+    state.Put("layer", demo::planesample::DescribeLayer(layer));
+    state.Put("layer.stamp", std::to_string(layer->GetTimeStamp()));
+    state.Put("layer.properties", std::to_string(layer->GetPropertyManager()->GetPropertyCount()));
+    DumpStyles(state, "layer", pen, brush, font, point);
+    for (int i = 0; i < layer->GetObjectCount(); ++i) {
+        CQXObject* object = layer->GetObjectG(i);
         const std::string key = "object" + std::to_string(i);
         state.Put(key, demo::planesample::Describe(object));
         state.Put(key + ".stamp", std::to_string(object->GetTimeStamp()));
-        QXLOGPEN pen;
-        QXLOGFONT font;
-        QXLOGPOINT point;
-        QXLOGBRUSH brush;
-        if (auto* line = dynamic_cast<CQXObjectPolyline*>(object)) line->GetLogPen(&pen);
-        if (auto* text = dynamic_cast<CQXObjectText*>(object)) text->GetLogFont(&font);
-        if (auto* mark = dynamic_cast<CQXObjectPoint*>(object)) mark->GetLogPoint(&point);
-        if (auto* fill = dynamic_cast<CQXObjectFill*>(object)) fill->GetLogBrush(&brush);
-        DumpStyles(state, key, pen, brush, font, point);
+        QXLOGPEN objectPen;
+        QXLOGFONT objectFont;
+        QXLOGPOINT objectPoint;
+        QXLOGBRUSH objectBrush;
+        if (auto* line = dynamic_cast<CQXObjectPolyline*>(object)) line->GetLogPen(&objectPen);
+        if (auto* text = dynamic_cast<CQXObjectText*>(object)) text->GetLogFont(&objectFont);
+        if (auto* mark = dynamic_cast<CQXObjectPoint*>(object)) mark->GetLogPoint(&objectPoint);
+        if (auto* fill = dynamic_cast<CQXObjectFill*>(object)) fill->GetLogBrush(&objectBrush);
+        DumpStyles(state, key, objectPen, objectBrush, objectFont, objectPoint);
     }
 }
 
 TEST(SweepPlaneMap, EveryPageOfEveryObjectAndLayer) {
     SampleMap sample;
     CQXMap* map = sample.map.Map();
-    sweep::Sweeper sweeper("plane map", [map](sweep::State& state) { DumpMap(map, state); });
+    // Every edit stays within the shown object's layer (its same-type objects) or the shown layer.
+    CQXLayer* scope = nullptr;
+    sweep::Sweeper sweeper("plane map", [&scope](sweep::State& state) { DumpLayer(scope, state); });
     for (CQXObject* object : Objects(map)) {
         // The host selects the object in its layer, then asks the creator for its window.
-        sample.map.ClearSelection(object->GetLayer());
+        scope = object->GetLayer();
+        sample.map.ClearSelection(scope);
         sample.map.Select(object);
         const std::string name = std::string(object->GetTypeName().str()) + " \"" + object->GetName().str() + "\" in " +
                                  object->GetLayer()->GetName().str();
@@ -88,6 +86,7 @@ TEST(SweepPlaneMap, EveryPageOfEveryObjectAndLayer) {
         sample.map.ClearSelection(object->GetLayer());
     }
     for (CQXLayer* layer : Layers(map)) {
+        scope = layer;
         const std::string name = std::string("layer ") + layer->GetName().str() + " (" + layer->GetTypeName().str() + ")";
         sweeper.Sweep(name, [layer](CWnd* frame) -> CWnd* { return CPlanePropWndCreator::CreateLayerProp(layer, frame); },
                       reinterpret_cast<LPARAM>(layer));
