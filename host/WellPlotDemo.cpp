@@ -25,7 +25,6 @@
 #include "hosttypes/Zephyr/WpWell.h"
 
 namespace demo {
-namespace {
 
 // The well's interval data beside its sample data: lithology of the well's own table, a sand set
 // of segment data, the facies of a discrete set; each interval kit gets two intervals, the first
@@ -57,8 +56,6 @@ void AddIntervalData(zephyr::PlotFixture& plot) {
     }
     if (auto* lith = plot.First<CWpCorelith>()) lith->SetData(data->GetCorelith(1, ""));
 }
-
-}  // namespace
 
 void RunWellPlotDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     zephyr::PlotFixture plot;

@@ -7,7 +7,15 @@
 
 class CWnd;
 
+namespace zephyr {
+class PlotFixture;
+}
+
 namespace demo {
+
+// The well's interval data beside its sample data: each interval kit gets two intervals, the
+// first active.
+void AddIntervalData(zephyr::PlotFixture& plot);
 
 void RunWellPlotDemo(CWnd& frame, CWnd& view, std::ostream& out);
 

@@ -1,0 +1,93 @@
+// The sweep over the profile lines: the layer window of a sample graph through its creator, and
+// the window of every object through PlPropertyWnd, with every object of the shown one's kind active.
+#include <gtest/gtest.h>
+
+#include <boost/make_shared.hpp>
+
+#include "ProfilelineProp/PlPropertyWnd.h"
+#include "hostlibs/Lodestar/GraphFixture.h"
+#include "hosttypes/Lodestar/LayerProperty.h"
+#include "hosttypes/Lodestar/PlContainer.h"
+#include "hosttypes/Lodestar/PlManagers.h"
+#include "hosttypes/Lodestar/PlProfileline.h"
+#include "hosttypes/Lodestar/PlWell.h"
+#include "sweep/Sweep.h"
+
+namespace {
+
+using namespace KelProfileline;
+
+struct Kind {
+    std::string name;
+    std::vector<CPlObjInterface*> objects;
+};
+
+std::vector<Kind> Kinds(lodestar::GraphFixture& g) {
+    std::vector<Kind> kinds = {{"graph", {&g.entity}}, {"line", {&g.sequence, &g.projected}},
+                               {"label", {}},          {"head symbol", {}},                  {"bottom symbol", {}},
+                               {"upper track", {}},    {"lower track", {}}};
+    for (const auto& w : g.well) {
+        kinds[2].objects.push_back(w->GetWellLabel().get());
+        kinds[3].objects.push_back(w->GetSymbol(PL_SYMBOL_HEAD).get());
+        kinds[4].objects.push_back(w->GetSymbol(PL_SYMBOL_BOTTOM).get());
+        kinds[5].objects.push_back(w->GetTrack(PL_TRACK_UPPER).get());
+        kinds[6].objects.push_back(w->GetTrack(PL_TRACK_LOWER).get());
+    }
+    return kinds;
+}
+
+void DumpGraph(lodestar::GraphFixture& g, const std::vector<Kind>& kinds, sweep::State& state) {
+    const boost::shared_ptr<CLayerProperty> layer = CPropertySignle::Instance()->GetProperty();
+    state.Put("layer", std::to_string(layer->m_nDataTarget) + "/" + std::to_string(layer->m_nStratumIndex));
+    state.Size("layer.line.width", layer->m_profileLinePen.width);
+    for (const Kind& kind : kinds)
+        for (std::size_t i = 0; i < kind.objects.size(); ++i)
+            state.Put(kind.name + std::to_string(i) + ".stamp", std::to_string(kind.objects[i]->GetObjTimeStamp()));
+    for (CPlProfileline* line : {&g.sequence, &g.projected}) {
+        const std::string key = "line" + std::to_string(line->GetLineType());
+        state.Size(key + ".width", line->GetLinePen().width);
+        state.Put(key + ".angle", line->GetAngle());
+    }
+    for (const auto& w : g.well) {
+        const std::string key = w->GetName().str();
+        state.Size(key + ".label.size", w->GetWellLabel()->GetLabelFont().size);
+        for (int symbol : {PL_SYMBOL_HEAD, PL_SYMBOL_BOTTOM}) {
+            state.Size(key + ".symbol" + std::to_string(symbol) + ".size",
+                       w->GetSymbol(symbol)->GetSymbolLogPoint().size);
+        }
+        for (int track : {PL_TRACK_UPPER, PL_TRACK_LOWER})
+            state.Put(key + ".track" + std::to_string(track),
+                      static_cast<double>(w->GetTrack(track)->m_byStraightLine));
+    }
+}
+
+TEST(SweepProfileLine, EveryPageOfTheLayerAndOfEveryObject) {
+    lodestar::GraphFixture g({"桩1", "桩2", "桩3"});
+    auto info = boost::make_shared<CPlRefrenceInfo>();
+    info->SetLayerProperty(CPropertySignle::Instance()->GetProperty());
+    info->AddShowLayer("等值线", true);
+    g.entity.SetRefrenceInfo(info);
+    const std::vector<Kind> kinds = Kinds(g);
+    sweep::Sweeper sweeper("profile line", [&](sweep::State& state) { DumpGraph(g, kinds, state); });
+
+    sweeper.Sweep("layer", [&g](CWnd* frame) { return PlPropertyLstCreator::CreateLayerProp(&g.entity, frame); },
+                  PlObjectArg(&g.entity));
+    for (const Kind& kind : kinds) {
+        for (std::size_t i = 0; i < kind.objects.size(); ++i) {
+            CPlObjInterface* shown = kind.objects[i];
+            // Every object of the kind is active, the shown one first.
+            std::vector<CPlObjInterface*> active = {shown};
+            for (CPlObjInterface* other : kind.objects)
+                if (other != shown) active.push_back(other);
+            g.Activate(active);
+            sweeper.Sweep(kind.name + " " + std::to_string(i),
+                          [shown](CWnd* frame) { return PlPropertyWnd().Create(PlObjectArg(shown), frame); },
+                          PlObjectArg(shown));
+        }
+    }
+    EXPECT_GT(sweeper.Typed(), 0);
+    std::cout << "[sweep] profile line: " << sweeper.Pages().size() << " pages, " << sweeper.Typed() << " texts, "
+              << sweeper.Unopened().size() << " without a window\n";
+}
+
+}  // namespace

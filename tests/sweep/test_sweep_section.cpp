@@ -1,0 +1,157 @@
+// The sweep over the sections: the section objects and the objects of multi-well, fence and
+// reservoir sections through their window makers, a single-well section's objects through its
+// maker, and a map layer shown in a section through the section layer creator.
+#include <gtest/gtest.h>
+
+#include <boost/make_shared.hpp>
+#include <memory>
+
+#include "hostlibs/Oriel/MultiWellFixture.h"
+#include "hostlibs/Pennant/SingleWellFixture.h"
+#include "hosttypes/Gondola/Fence.h"
+#include "hosttypes/Halyard/Reservoir.h"
+#include "hosttypes/Oriel/CnConnection.h"
+#include "hosttypes/Oriel/CrCorrelation.h"
+#include "hosttypes/Oriel/CrFaultPoint.h"
+#include "hosttypes/Oriel/ScDepthRuler.h"
+#include "hosttypes/Oriel/ScDepthRulerMgr.h"
+#include "hosttypes/Oriel/ScDisRuler.h"
+#include "hosttypes/Oriel/ScDisRulerMgr.h"
+#include "hosttypes/Oriel/ScLookDownForm.h"
+#include "hosttypes/Parsnip/QXLayer.h"
+#include "hosttypes/Parsnip/QXMap.h"
+#include "section/FcPropertyWnd.h"
+#include "section/ScPropertyWnd.h"
+#include "section/SectionObject.h"
+#include "sweep/Sweep.h"
+
+namespace {
+
+using KelReservoir::Connection::CkelReservoir;
+using Maker = std::function<CWnd*(long, CWnd*)>;
+
+const Maker kMultiWell = [](long o, CWnd* p) { return ScPropertyWnd().Create(o, p); };
+const Maker kFence = [](long o, CWnd* p) { return CFcPropertyWnd().Create(o, p); };
+const Maker kReservoir = [](long o, CWnd* p) { return CkelPropertyWnd().Create(o, p); };
+const Maker kSingleWell = [](long o, CWnd* p) { return CSglPropertyWnd().Create(o, p); };
+
+struct Shown {
+    std::string name;
+    ScObjInterface* object;
+};
+
+// The wells of a section and the objects the sweep shows, through their getters and stamps.
+template <class Container>
+void DumpSection(oriel::SectionFixture<Container>& world, const std::vector<Shown>& shown, sweep::State& state) {
+    state.Put("section.stamp", std::to_string(world.Object()->GetTimeStamp()));
+    for (int i = 0; i < world.WellCount(); ++i) {
+        IkelWellAdapter& well = world.Well(i);
+        const std::string key = well.GetName();
+        state.Size(key + ".宽度", well.GetWidth());
+        state.Put(key + ".顶深", well.GetTopDepth());
+        state.Put(key + ".底深", well.GetBottomDepth());
+        state.Put(key + ".模板", well.GetTemplate());
+    }
+    for (const Shown& s : shown) state.Put(s.name + ".stamp", std::to_string(s.object->GetTimeStamp()));
+}
+
+template <class Container>
+void SweepMultiWell(const char* family, const Maker& maker, bool withSection) {
+    oriel::MultiWellFixture<Container> world;
+    CStratumCell& a = world.AddCell("1");
+    CStratumCell& b = world.AddCell("1");
+    world.AddCell("2", false);
+    world.AddStratumGroups(2);
+    std::vector<Shown> shown = {{"比例尺(距离)", &world.Distance()}, {"比例尺(深度)", &world.Depth()},
+                                {"图框", &world.Frame()},           {"地层线", &a}};
+    if (withSection) shown.insert(shown.begin(), {"剖面", world.World().Object()});
+    for (int type = 0; type < oriel::MultiWellFixture<Container>::kFillTypes; ++type)
+        shown.push_back({"砂体填充" + std::to_string(type), &world.Fill(type)});
+    sweep::Sweeper sweeper(family, [&](sweep::State& state) { DumpSection(world.World(), shown, state); });
+    for (const Shown& s : shown) {
+        if (s.object == &a) world.Select({&a, &b});
+        ScObjInterface* object = s.object;
+        sweeper.Sweep(s.name, [&maker, object](CWnd* frame) { return maker(SectionObjectArg(object), frame); },
+                      SectionObjectArg(object));
+    }
+    EXPECT_GT(sweeper.Typed(), 0);
+    std::cout << "[sweep] " << family << ": " << sweeper.Pages().size() << " pages, " << sweeper.Typed()
+              << " texts, " << sweeper.Unopened().size() << " without a window\n";
+}
+
+TEST(SweepSection, ConnectionSectionAndItsObjects) { SweepMultiWell<CnConnection>("connection section", kMultiWell, true); }
+
+TEST(SweepSection, FenceDiagramAndItsObjects) { SweepMultiWell<KelFence::CFence>("fence diagram", kFence, true); }
+
+TEST(SweepSection, ReservoirSectionAndItsObjects) {
+    SweepMultiWell<CkelReservoir>("reservoir section", kReservoir, true);
+}
+
+TEST(SweepSection, CorrelationSectionRulersMapsAndFaultPoints) {
+    oriel::SectionFixture<CrCorrelation> section;
+    ScDepthRulerMgr depthRulers(&section.Section());
+    ScDepthRuler depthRuler;
+    depthRuler.SetDepRulerMgr(&depthRulers);
+    auto disRuler = boost::make_shared<ScDisRuler>();
+    section.Section().GetDisRulerMgr()->AddDisRuler(disRuler);
+    section.Section().GetDisRulerMgr()->GetSelectDisRuler().push_back(disRuler.get());
+    auto faultPoints = section.Section().GetFaultPointMgr();
+    faultPoints->SetWellMgr(section.Section().GetWellMgr());
+    for (int w = 0; w < 2; ++w) {
+        CrWellFaultPoint* well = faultPoints->CreateFaultPoint();
+        well->SetWell(&section.Well(w));
+        well->AddFaultPoint();
+        well->AddFaultPoint();
+    }
+    CrFaultPoint& point = *faultPoints->GetWellFaultPoint(0)->GetFaultPoint(0);
+    std::vector<Shown> shown = {{"剖面", section.Object()},
+                                {"深度标尺", &depthRuler},
+                                {"距离标尺", disRuler.get()},
+                                {"导航图", section.Section().GetLookDownForm()},
+                                {"断点", &point}};
+    sweep::Sweeper sweeper("correlation section", [&](sweep::State& state) { DumpSection(section, shown, state); });
+    for (const Shown& s : shown) {
+        ScObjInterface* object = s.object;
+        sweeper.Sweep(s.name, [object](CWnd* frame) { return kMultiWell(SectionObjectArg(object), frame); },
+                      SectionObjectArg(object));
+    }
+    // A map layer shown in the section, through the section layer creator.
+    CQXLayer* layer = section.Map()->GetLayer(0);
+    layer->SetName("等值线");
+    sweeper.Sweep("图层", [layer](CWnd* frame) { return ScPropertyLstCreator::CreateLayerProperty(layer, frame); },
+                  reinterpret_cast<LPARAM>(layer));
+    EXPECT_GT(sweeper.Typed(), 0);
+    std::cout << "[sweep] correlation section: " << sweeper.Pages().size() << " pages, " << sweeper.Typed()
+              << " texts, " << sweeper.Unopened().size() << " without a window\n";
+}
+
+TEST(SweepSection, SingleWellSectionAndItsObjects) {
+    pennant::SingleWellFixture world;
+    const std::vector<Shown> shown = {{"单井剖面", world.Object()},
+                                      {"井", &world.Well()},
+                                      {"砂层填充", &world.Fill()},
+                                      {"地层单元", world.StratumUnit(0)},
+                                      {"控制线", &world.Line()}};
+    sweep::Sweeper sweeper("single-well section", [&](sweep::State& state) {
+        for (const Shown& s : shown) state.Put(s.name + ".stamp", std::to_string(s.object->GetTimeStamp()));
+        CSglWellAdapter& well = world.Well();
+        state.Size("井.宽度", well.GetWidth());
+        QXLOGPEN pen;
+        world.StratumUnit(0)->GetLinePen(pen);
+        state.Size("地层单元.线宽", pen.width);
+        state.Size("控制线.线宽", world.Line().GetLogPen().width);
+        QXLOGBRUSH brush;
+        world.FillObject().GetLogBrush(&brush);
+        state.Size("砂层填充.大小", brush.size);
+    });
+    for (const Shown& s : shown) {
+        ScObjInterface* object = s.object;
+        sweeper.Sweep(s.name, [object](CWnd* frame) { return kSingleWell(SectionObjectArg(object), frame); },
+                      SectionObjectArg(object));
+    }
+    EXPECT_GT(sweeper.Typed(), 0);
+    std::cout << "[sweep] single-well section: " << sweeper.Pages().size() << " pages, " << sweeper.Typed()
+              << " texts, " << sweeper.Unopened().size() << " without a window\n";
+}
+
+}  // namespace
