@@ -102,6 +102,20 @@ TEST(LithologyPageTest, WellDataOnTheLithologyTableStoresTheDefaultFieldsAtRefre
         EXPECT_FALSE(page.Enabled(id)) << id;
 }
 
+TEST(LithologyPageTest, ShowingAKitWhoseTableIsAppliedAlreadyLeavesItUntouched) {
+    LithPage page;
+    auto* lith = page.plot().First<CWpCorelith>();
+    lith->SetDataSource(1);
+    lith->SetTableName("岩性数据");
+    page.Show(lith);  // stores the default fields once
+    const uint64_t stamp = lith->GetTimeStamp();
+    zephyr::testing::ClearCallLog();
+    for (int i = 0; i < 3; ++i) page.Show(lith);
+    EXPECT_EQ(stamp, lith->GetTimeStamp());
+    EXPECT_TRUE(zephyr::testing::CallLog().empty());
+    EXPECT_EQ(lith->GetCorelithField(), "岩性名称");
+}
+
 TEST(LithologyPageTest, SegmentTableIsStoredUnderItsFullNameAndTheLithologyTableRestoresDefaults) {
     LithPage page;
     auto* lith = page.KitWithInterval<CWpCorelith>();

@@ -39,6 +39,13 @@ bool IsSegmentTable(const CString& text) {
     return false;
 }
 
+// The refresh applies the table to the kit too: a name the kit already holds is not written again,
+// so showing the kit leaves it (and its stamp) as it was.
+void SetNameIfChanged(CWpCorelith* kit, std::string (CWpCorelith::*get)(), void (CWpCorelith::*set)(const std::string&),
+                      const std::string& name) {
+    if ((kit->*get)() != name) (kit->*set)(name);
+}
+
 }  // namespace
 
 WDMgrIO* WellDataOf(CWpKit* kit) {
@@ -88,11 +95,11 @@ void ResetCorelithTableOptions(CBCGPProp* group) {
 
 void SetDefaultCorelithFields(CWpCorelith* kit) {
     if (!kit) return;
-    kit->SetTableName(ivtext::kCorelithTable);
-    kit->SetCorelithField("岩性名称");
-    kit->SetColorField("颜色");
-    kit->SetOilCodeField("含油性");
-    kit->SetCorelithCodeField("岩性");
+    SetNameIfChanged(kit, &CWpCorelith::GetTableName, &CWpCorelith::SetTableName, ivtext::kCorelithTable);
+    SetNameIfChanged(kit, &CWpCorelith::GetCorelithField, &CWpCorelith::SetCorelithField, "岩性名称");
+    SetNameIfChanged(kit, &CWpCorelith::GetColorField, &CWpCorelith::SetColorField, "颜色");
+    SetNameIfChanged(kit, &CWpCorelith::GetOilCodeField, &CWpCorelith::SetOilCodeField, "含油性");
+    SetNameIfChanged(kit, &CWpCorelith::GetCorelithCodeField, &CWpCorelith::SetCorelithCodeField, "岩性");
 }
 
 void ClearCorelithFields(CWpCorelith* kit) {
@@ -108,7 +115,7 @@ void ApplyCorelithTable(CWpCorelith* kit, CBCGPProp* group) {
     if (!kit || !group) return;
     CString table = ItemText(group->GetSubItem(kTableItem));
     if (IsSegmentTable(table)) table = CString(ivtext::kSegmentTablePrefix) + table;
-    kit->SetTableName(table.str());
+    SetNameIfChanged(kit, &CWpCorelith::GetTableName, &CWpCorelith::SetTableName, table.str());
 
     switch (kit->GetDataSource()) {
     case CORELITH_WELL:
