@@ -1,5 +1,14 @@
 # Helpers shared by the CMake files of the tree.
 
+# GCC marks the static data of inline functions and templates that headers make visible (Boost.System's
+# error categories among them) as unique symbols, and the loader never unloads a library that defines
+# one, nor any library such a library has bound a symbol to. The module and the stand-in libraries it
+# brings in are built without them (ordinary weak symbols instead), so the module unloads with its host.
+set(TSL_NO_UNIQUE "")
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  set(TSL_NO_UNIQUE -fno-gnu-unique)
+endif()
+
 # Sources of a folder (not recursive), picked up as helpers add files.
 function(tsl_sources out)
   set(all)
@@ -18,6 +27,7 @@ function(tsl_hostlib name)
     set(src ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
   endif()
   add_library(${name} SHARED ${src})
+  target_compile_options(${name} PRIVATE ${TSL_NO_UNIQUE})
   target_link_libraries(${name} PUBLIC hosttypes ${ARG_DEPS})
 endfunction()
 

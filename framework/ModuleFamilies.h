@@ -4,6 +4,8 @@
 // StartModuleFamilies at load and StopModuleFamilies at unload.
 #pragma once
 
+#include "framework/Export.h"
+
 class ModuleFamily {
 public:
     using Hook = void (*)();
@@ -29,5 +31,6 @@ private:
 void StartModuleFamilies();
 // Every family's stop, newest first; does nothing when not started.
 void StopModuleFamilies();
-// Whether the families are started (between load and unload).
-bool AreModuleFamiliesStarted();
+// Whether the families are started (between load and unload). Exported so that whoever loads the
+// shared module can tell that an unload stopped them.
+TESSALY_API bool AreModuleFamiliesStarted();

@@ -229,7 +229,7 @@ bool FitFloat(double value, double scale, float* field) {
     // shows FLT_MAX is one of them); from there on they would round to infinity.
     const double roundsToInfinity = static_cast<double>(FLT_MAX) + std::ldexp(1.0, 103);
     if (std::fabs(v) >= roundsToInfinity) return false;
-    *field = std::fabs(v) > FLT_MAX ? std::copysign(FLT_MAX, v) : static_cast<float>(v);
+    *field = std::fabs(v) > FLT_MAX ? (v < 0 ? -FLT_MAX : FLT_MAX) : static_cast<float>(v);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <string>
 
 #include "framework/NumberText.h"
 
@@ -29,6 +30,9 @@ CString CBCGPropFloat::FormatProperty() {
         const int digits = m_nDigits < 0 ? 0 : m_nDigits;
         CString text;
         text.Format("%.*f", digits, number);
+        // A negative that rounds to zero shows as zero: "-0.00" is a text the item itself refuses.
+        if (text.GetLength() > 0 && text[0] == '-' && text.str().find_first_not_of("0.", 1) == std::string::npos)
+            text.Delete(0);
         return text;
     }
     return CBCGPProp::FormatProperty();

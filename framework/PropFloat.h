@@ -1,4 +1,5 @@
-// CBCGPropFloat: a number item shown with a fixed count of decimals. A typed text that is
+// CBCGPropFloat: a number item shown with a fixed count of decimals (a negative that rounds to
+// zero shows as zero, so the item never shows a text it would refuse). A typed text that is
 // not an acceptable number is silently dropped: the edit closes and the previous value stays.
 // The grid still reports that edit to the list; the item remembers that it refused the text, so
 // the list can tell such a report from a real change.

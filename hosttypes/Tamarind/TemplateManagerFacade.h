@@ -12,8 +12,9 @@ namespace TemplateManager {
 
 // Kinds of template: the style templates 3 to 8 (kept by the drawing-program library's template
 // manager), the section kinds' drawing templates 11 to 15, the stratum-section templates 16, the
-// colour templates of contour fills 17 and 19 for any other drawing.
-enum TemplateType {
+// colour templates of contour fills 17 and 19 for any other drawing. A fixed int type: the host
+// may hand a code beyond these, which the facade answers with nothing.
+enum TemplateType : int {
     TPL_COLOR = 3,
     TPL_SIZE = 4,
     TPL_POINTSTYLE = 5,
@@ -32,7 +33,7 @@ enum TemplateType {
 
 // Where a template lies. TPL_POS_BYNAME: the place written in a name decorated by
 // AppendTemplatePosStr.
-enum TemplatePosType { TPL_POS_NONE = -1, TPL_POS_SYSTEM = 0, TPL_POS_PROJECT = 1, TPL_POS_BYNAME = 2 };
+enum TemplatePosType : int { TPL_POS_NONE = -1, TPL_POS_SYSTEM = 0, TPL_POS_PROJECT = 1, TPL_POS_BYNAME = 2 };
 
 class CTemplateManagerFacade {
 public:

@@ -1,10 +1,14 @@
 #include "bcg/Prop.h"
 
 #include <algorithm>
+#include <cfloat>
+#include <climits>
+#include <cmath>
 
 #include "bcg/PropList.h"
 #include "mfc/Dc.h"
 #include "win32/Crt.h"
+#include "win32/Text.h"
 
 IMPLEMENT_DYNAMIC(CBCGPProp, CObject)
 
@@ -263,21 +267,31 @@ BOOL CBCGPProp::TextToVar(const CString& text) {
         case VT_EMPTY:
             value = _variant_t(text);
             break;
-        case VT_R8:
-            value = _variant_t(crt::Atof(text));
+        // A number the value's type cannot hold is refused, never stored as infinity or wrapped round.
+        case VT_R8: {
+            const double d = crt::Atof(text);
+            if (!std::isfinite(d)) return FALSE;
+            value = _variant_t(d);
             break;
-        case VT_R4:
-            value = _variant_t(static_cast<float>(crt::Atof(text)));
+        }
+        case VT_R4: {
+            const double d = crt::Atof(text);
+            if (!std::isfinite(d) || std::fabs(d) > FLT_MAX) return FALSE;
+            value = _variant_t(static_cast<float>(d));
             break;
+        }
         case VT_I4:
             value = _variant_t(crt::Atoi(text));
             break;
-        case VT_I2:
-            value = _variant_t(static_cast<short>(crt::Atoi(text)));
+        case VT_I2: {
+            const int n = crt::Atoi(text);
+            if (n < SHRT_MIN || n > SHRT_MAX) return FALSE;
+            value = _variant_t(static_cast<short>(n));
             break;
+        }
         case VT_UI1: {
             const int n = crt::Atoi(text);
-            if (n < 0 || n > 255) return FALSE;
+            if (n < 0 || n > UCHAR_MAX) return FALSE;
             value = _variant_t(static_cast<BYTE>(n));
             break;
         }
@@ -419,6 +433,8 @@ BOOL CBCGPProp::OnUpdateValue() {
     if (!m_pWndInPlace || !m_pWndList) return FALSE;
     CString text;
     m_pWndInPlace->GetWindowText(text);
+    // Texts are UTF-8 throughout: bytes that are not are refused here, before any item reads them.
+    if (!text::IsValidUtf8(text.str())) return FALSE;
     if (!TextToVar(text)) return FALSE;
     // Every committed edit is reported, whether or not the value changed.
     m_pWndList->OnPropertyChanged(this);

@@ -7,6 +7,7 @@
 
 #include "driver/Responder.h"
 #include "mfc/Controls.h"
+#include "mfc/Variant.h"
 #include "win32/Crt.h"
 
 namespace {
@@ -97,7 +98,9 @@ void DDX_Text(CDataExchange* dx, int id, double& value) {
         }
         value = v;
     } else {
-        control->SetWindowText(FormatString("%.15g", value));
+        // The shortest text that reads back to the same double ("%.15g" would show DBL_MAX as
+        // 1.79769313486232e+308, which reads back as no number a double holds).
+        control->SetWindowText(VariantToText(_variant_t(value)));
     }
 }
 

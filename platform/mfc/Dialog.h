@@ -52,7 +52,8 @@ inline constexpr const char* kParseRealPrompt = "Please enter a number.";
 inline constexpr const char* kParseIntPrompt = "Please enter an integer.";
 }  // namespace platform
 
-// Texts of edits: doubles are shown with "%.15g", integers with "%d". Reading back accepts
+// Texts of edits: a double is shown with the shortest of "%.15g", "%.16g", "%.17g" that reads
+// back to the same double (DBL_MAX included), an integer with "%d". Reading back accepts
 // a whole number only (blanks around it allowed) that the member can hold: a finite double,
 // an integer within 32 bits. Anything else shows the class library's prompt, gives the focus
 // to the edit and fails the exchange, so that UpdateData(TRUE) answers FALSE and the member

@@ -27,6 +27,7 @@ struct ModuleState {
     HINSTANCE resource = nullptr;
     bool resourceSet = false;
     bool refuseInit = false;
+    platform::UnloadObserver unloadObserver = nullptr;
 };
 
 ModuleState& State() {
@@ -61,7 +62,10 @@ HINSTANCE LoadModuleImage(const std::string& name) {
     return handle;
 }
 
-void UnloadModuleImage(HINSTANCE module) { Images().erase(module); }
+void UnloadModuleImage(HINSTANCE module) {
+    if (IsModuleLoaded(module) && State().unloadObserver) State().unloadObserver(module);
+    Images().erase(module);
+}
 
 bool IsModuleLoaded(HINSTANCE module) { return module && Images().count(module) != 0; }
 
@@ -101,8 +105,11 @@ void SetExtensionModuleRefusal(bool refuse) { State().refuseInit = refuse; }
 
 std::size_t DynLinkLibraryCount() { return Chain().size(); }
 
+void SetUnloadObserver(UnloadObserver observer) { State().unloadObserver = observer; }
+
 void ResetModuleHooks() {
     State().refuseInit = false;
+    State().unloadObserver = nullptr;
     State().resourceSet = false;
     State().resource = nullptr;
 }

@@ -78,9 +78,13 @@ const DialogTemplate* FindDialogTemplateInChain(UINT id);
 void SetExtensionModuleRefusal(bool refuse);
 // Libraries currently in the resource chain.
 std::size_t DynLinkLibraryCount();
-// Clears the refusal and gives the resource handle back to the application; modules,
-// their resources and the chain are left alone (a module's image lives as long as it is
-// loaded).
+// Called with a loaded image just before it goes (UnloadModuleImage), so a test can ask a
+// library that unloads what state it leaves while its code is still mapped. NULL: none.
+using UnloadObserver = void (*)(HINSTANCE module);
+void SetUnloadObserver(UnloadObserver observer);
+// Clears the refusal and the unload observer and gives the resource handle back to the
+// application; modules, their resources and the chain are left alone (a module's image lives
+// as long as it is loaded).
 void ResetModuleHooks();
 
 }  // namespace platform

@@ -81,6 +81,39 @@ void CopyToField(char* field, std::size_t fieldSize, const std::string& utf8) {
     std::memcpy(field, cut.data(), cut.size());
 }
 
+bool IsValidUtf8(const std::string& text) {
+    const std::size_t size = text.size();
+    for (std::size_t i = 0; i < size;) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t n = 0;
+        unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
+        if (c >= 0xC2 && c <= 0xDF) {
+            n = 2;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            n = 3;
+            if (c == 0xE0) low = 0xA0;   // overlong
+            if (c == 0xED) high = 0x9F;  // surrogates
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            n = 4;
+            if (c == 0xF0) low = 0x90;   // overlong
+            if (c == 0xF4) high = 0x8F;  // beyond U+10FFFF
+        } else {
+            return false;  // a continuation byte, an overlong lead (C0, C1) or F5..FF
+        }
+        if (i + n > size) return false;
+        const unsigned char second = static_cast<unsigned char>(text[i + 1]);
+        if (second < low || second > high) return false;
+        for (std::size_t k = 2; k < n; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        i += n;
+    }
+    return true;
+}
+
 std::size_t CharCount(const std::string& utf8) {
     std::size_t count = 0;
     for (std::size_t i = 0; i < utf8.size(); i += CharLengthAt(utf8, i)) ++count;

@@ -19,6 +19,10 @@ std::string CutUtf8(const std::string& utf8, std::size_t maxBytes);
 // last whole character that fits; the rest of the field is zero-filled.
 void CopyToField(char* field, std::size_t fieldSize, const std::string& utf8);
 
+// Whether the text is well-formed UTF-8: no stray or cut sequences, no overlong forms, no
+// surrogates, nothing beyond U+10FFFF.
+bool IsValidUtf8(const std::string& text);
+
 // Number of characters (code points) of a UTF-8 text.
 std::size_t CharCount(const std::string& utf8);
 // Byte offset of character index ci (CharCount when past the end).

@@ -293,7 +293,7 @@ typedef MEASUREITEMSTRUCT* LPMEASUREITEMSTRUCT;
 // ---- DLL entry ---------------------------------------------------------------------------
 enum : DWORD { DLL_PROCESS_DETACH = 0, DLL_PROCESS_ATTACH = 1, DLL_THREAD_ATTACH = 2, DLL_THREAD_DETACH = 3 };
 
-// ---- C limits the Parts quote --------------------------------------------------------------
+// ---- single-precision limits, as the C library states them -------------------------------
 constexpr double kFltMax = 3.4028234663852886e38;
 constexpr double kFltEpsilon = 1.1920928955078125e-07;
 

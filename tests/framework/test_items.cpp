@@ -121,6 +121,49 @@ TEST_F(FloatOnPane, AcceptedTextsBecomeTheValue) {
     EXPECT_DOUBLE_EQ(signedItem->GetValue().dblVal, -2.5);
 }
 
+TEST(FloatItemShown, ANegativeThatRoundsToZeroShowsZeroWhichTheItemTakesBack) {
+    HostWindow host;
+    CBCGPropFloat* two = nullptr;
+    CBCGPropFloat* none = nullptr;
+    ItemPane pane([&](CBCGPPropList& grid) {
+        two = new CBCGPropFloat("偏移", _variant_t(1.0), 2, "", TRUE, 3003);
+        none = new CBCGPropFloat("角度", _variant_t(1.0), 0, "", TRUE, 3004);
+        grid.AddProperty(two);
+        grid.AddProperty(none);
+    });
+    ASSERT_TRUE(pane.Open(host));
+    platform::GridDriver driver(&pane.GetPropList());
+
+    ASSERT_TRUE(driver.TypeText(two, "-0.001"));
+    EXPECT_FALSE(two->IsTextRefused());
+    EXPECT_EQ(two->FormatProperty(), "0.00");  // not "-0.00", a text the item refuses
+    EXPECT_EQ(driver.Info(two).value, "0.00");
+    ASSERT_TRUE(driver.TypeText(none, "-.256e+"));
+    EXPECT_FALSE(none->IsTextRefused());
+    EXPECT_DOUBLE_EQ(none->GetValue().dblVal, -0.256);
+    EXPECT_EQ(none->FormatProperty(), "0");
+    // Whatever it shows, the item takes back.
+    for (CBCGPropFloat* item : {two, none}) {
+        const CString shown = item->FormatProperty();
+        ASSERT_TRUE(driver.TypeText(item, shown.str()));
+        EXPECT_FALSE(item->IsTextRefused()) << shown;
+    }
+    // A negative that does not round to zero keeps its sign.
+    ASSERT_TRUE(driver.TypeText(two, "-.256e+"));
+    EXPECT_EQ(two->FormatProperty(), "-0.26");
+    pane.DestroyWindow();
+}
+
+TEST(FloatItemShown, NoShownTextIsOneTheItemRefuses) {
+    for (int digits : {0, 1, 2, 4}) {
+        for (double value : {-0.0, -0.001, -0.004999, -0.4, -0.5, -1e-300, 0.001, -2.5, 1e300, -1e300}) {
+            CBCGPropFloat item("w", _variant_t(value), digits);
+            const CString shown = item.FormatProperty();
+            EXPECT_NE(JudgeFloatText(shown, TRUE), FLT_MAX) << value << " with " << digits << " shows " << shown;
+        }
+    }
+}
+
 // ---- an item that ignores typed characters -------------------------------------------------------
 
 TEST(DigitsItem, TypedCharacterNeitherEditsNorChanges) {

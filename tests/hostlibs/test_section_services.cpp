@@ -10,6 +10,7 @@
 #include "hosttypes/Oriel/CMapProperty.h"
 #include "hosttypes/Oriel/CStratumSysAdapter.h"
 #include "hosttypes/Oriel/ScUtility.h"
+#include "hosttypes/Sorrel/TemplateManager.h"
 #include "hosttypes/Tamarind/TemplateManagerFacade.h"
 #include "win32/Win32.h"
 
@@ -71,6 +72,32 @@ TEST(TemplateFacade, NamesPathsAndPlaces) {
     EXPECT_EQ("a.b.tpl", name.str());
     EXPECT_EQ(-1, place);
     EXPECT_EQ("x", facade->AppendTemplatePosStr("x", -1).str());
+}
+
+TEST(TemplateFacade, ATypeCodeBeyondTheNamedOnesHasNoTemplates) {
+    // The host may hand any code; those the facade does not name answer nothing.
+    const auto unnamed = static_cast<TemplateManager::TemplateType>(99);
+    CTemplateManagerFacade* facade = CTemplateManagerFacade::Instance();
+    CTemplateColor* colour = _AfxGetTemplateManager()->GetTemplateColor(0);
+    ASSERT_NE(colour, nullptr);
+    const CString name = colour->GetName();
+    EXPECT_EQ(facade->GetGeneralTemplate(name, TemplateManager::TPL_COLOR), colour);
+    EXPECT_EQ(facade->GetGeneralTemplate(name, unnamed), nullptr);
+    std::vector<CString> names{"<不使用>"};
+    facade->GetAllTemplateByTplType(names, unnamed);
+    EXPECT_EQ(std::vector<CString>{"<不使用>"}, names);
+    EXPECT_EQ("", facade->GetTemplateFileFullPath("通用模板[系统]", unnamed, TemplateManager::TPL_POS_BYNAME).str());
+    EXPECT_NE("", facade->GetTemplateFileFullPath("通用模板[系统]", TemplateManager::TPL_GENERAL, 2).str());
+
+    // A store that holds templates of such a code keeps and lists them like any other; a style
+    // template is still none of them.
+    tamarind::testing::SetTemplates(unnamed, {{name.str(), 0}});
+    names.clear();
+    facade->GetAllTemplateByTplType(names, unnamed);
+    EXPECT_EQ(std::vector<CString>{name + "[系统]"}, names);
+    EXPECT_EQ("/kel/templates/system/99/" + name.str() + ".tpl",
+              facade->GetTemplateFileFullPath(name, unnamed, TemplateManager::TPL_POS_SYSTEM).str());
+    EXPECT_EQ(facade->GetGeneralTemplate(name, unnamed), nullptr);
 }
 
 TEST(TemplateFacade, TestHookReplacesATypeUntilReset) {

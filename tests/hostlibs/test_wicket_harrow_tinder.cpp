@@ -67,12 +67,20 @@ TEST(DegreeConvertTest, NegativeValuesKeepTheirSignInEveryPart) {
     EXPECT_DMS(-1e-9, 0, 0, 0);
 }
 
-TEST(DegreeConvertTest, UnusableValuesGiveZero) {
-    EXPECT_DMS(std::numeric_limits<double>::quiet_NaN(), 0, 0, 0);
-    EXPECT_DMS(std::numeric_limits<double>::infinity(), 0, 0, 0);
-    EXPECT_DMS(-std::numeric_limits<double>::infinity(), 0, 0, 0);
-    EXPECT_DMS(1e12, 0, 0, 0);
-    EXPECT_DMS(-1e300, 0, 0, 0);
+TEST(DegreeConvertTest, AnAngleItCannotShowIsRefusedAndThePartsKept) {
+    for (double value : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                         -std::numeric_limits<double>::infinity(), 1e12, -1e300, 2147483647.0}) {
+        int d = -7, m = -7, s = -7;
+        EXPECT_FALSE(ConvertDegToDegMintSec(value, d, m, s)) << value;
+        EXPECT_EQ(d, -7) << value;  // not 0:0:0, which would read as an angle of 0
+        EXPECT_EQ(m, -7) << value;
+        EXPECT_EQ(s, -7) << value;
+    }
+    int d = 0, m = 0, s = 0;
+    EXPECT_TRUE(ConvertDegToDegMintSec(2147483646.0, d, m, s));
+    EXPECT_EQ(d, 2147483646);
+    EXPECT_TRUE(ConvertDegToDegMintSec(0.0, d, m, s));
+    EXPECT_EQ(d, 0);
 }
 
 // ---- CScatteredFunc::TruncFloatString ----

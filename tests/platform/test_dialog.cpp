@@ -1,6 +1,7 @@
 // Dialogs made from templates, data exchange, and headless modal runs played by scripts.
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <climits>
 
 #include "driver/DialogDriver.h"
@@ -180,6 +181,29 @@ TEST_F(DialogTest, TextThatIsNotANumberFailsTheExchangeWithThePrompt) {
     const auto& boxes = platform::Responder::Instance().MessageBoxes();
     ASSERT_EQ(boxes.size(), 4u);
     for (const auto& box : boxes) EXPECT_EQ(box.text, platform::kParseRealPrompt);
+}
+
+TEST(DataExchange, ADoubleShowsATextThatReadsBackToIt) {
+    CWnd host;
+    ASSERT_TRUE(host.CreateEx(0, nullptr, "host", WS_POPUP, CRect(0, 0, 100, 100), nullptr, 0));
+    CEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD, CRect(0, 0, 50, 20), &host, 7));
+    CDataExchange out(&host, FALSE), in(&host, TRUE);
+    for (double value : {DBL_MAX, -DBL_MAX, 0.1, 1.0 / 3, 0.1 + 0.2, DBL_MIN, 5e-324, 2.5, 0.0}) {
+        double shown = value;
+        DDX_Text(&out, 7, shown);
+        double back = -1;
+        ASSERT_NO_THROW(DDX_Text(&in, 7, back)) << edit.GetWindowTextString();
+        EXPECT_EQ(back, value) << edit.GetWindowTextString();
+    }
+    double big = DBL_MAX;
+    DDX_Text(&out, 7, big);
+    EXPECT_EQ(edit.GetWindowTextString(), "1.7976931348623157e+308");
+    double plain = 2.5;
+    DDX_Text(&out, 7, plain);
+    EXPECT_EQ(edit.GetWindowTextString(), "2.5");
+    EXPECT_TRUE(platform::Responder::Instance().MessageBoxes().empty());
+    host.DestroyWindow();
 }
 
 TEST(DataExchange, IntegersTakeNoFraction) {

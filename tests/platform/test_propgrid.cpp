@@ -1,12 +1,14 @@
 // The property grid and its items, driven as a user drives them.
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "bcg/Bcg.h"
 #include "driver/GridDriver.h"
+#include "win32/Text.h"
 
 namespace {
 
@@ -201,6 +203,80 @@ TEST_F(PropGridTest, TextToVarFollowsTheValueType) {
     ASSERT_TRUE(driver.TypeText(flag, "True"));
     EXPECT_EQ(flag->GetValue().vt, VT_BOOL);
     EXPECT_EQ(flag->FormatProperty(), "True");
+}
+
+TEST_F(PropGridTest, ANumberItsTypeCannotHoldIsRefusedNotWrapped) {
+    CBCGPProp* single = new CBCGPProp("f", _variant_t(1.5f), "", 1);
+    CBCGPProp* shortInt = new CBCGPProp("s", _variant_t(static_cast<short>(12)), "", 2);
+    CBCGPProp* byte = new CBCGPProp("b", _variant_t(static_cast<BYTE>(7)), "", 3);
+    CBCGPProp* real = new CBCGPProp("r", _variant_t(2.5), "", 4);
+    for (CBCGPProp* p : {single, shortInt, byte, real}) grid.AddProperty(p);
+
+    const struct {
+        CBCGPProp* item;
+        const char* text;
+    } refused[] = {{single, "1e39"},      {single, "-1e39"},       {single, "1e400"},     {shortInt, "70000"},
+                   {shortInt, "32768"},   {shortInt, "-32769"},    {shortInt, "2147483648"}, {byte, "256"},
+                   {byte, "-1"},          {byte, "2147483648"},    {real, "1e400"},       {real, "-1e400"}};
+    for (const auto& r : refused) {
+        const _variant_t before = r.item->GetValue();
+        const std::size_t notes = owner.notes.size();
+        EXPECT_FALSE(driver.TypeText(r.item, r.text)) << r.text;  // refused: the editor stays until Escape
+        EXPECT_TRUE(r.item->GetValue() == before) << r.text;
+        EXPECT_EQ(r.item->GetValue().vt, before.vt) << r.text;
+        EXPECT_EQ(owner.notes.size(), notes) << r.text;
+        EXPECT_EQ(grid.GetEditedItem(), nullptr) << r.text;
+    }
+    // The edges of each type are taken as typed.
+    ASSERT_TRUE(driver.TypeText(single, "3.4e38"));
+    EXPECT_FLOAT_EQ(single->GetValue().fltVal, 3.4e38f);
+    ASSERT_TRUE(driver.TypeText(shortInt, "-32768"));
+    EXPECT_EQ(shortInt->GetValue().iVal, -32768);
+    ASSERT_TRUE(driver.TypeText(shortInt, "32767"));
+    EXPECT_EQ(shortInt->GetValue().iVal, 32767);
+    ASSERT_TRUE(driver.TypeText(byte, "255"));
+    EXPECT_EQ(byte->GetValue().bVal, 255);
+    ASSERT_TRUE(driver.TypeText(real, "1.7976931348623157e308"));
+    EXPECT_EQ(real->GetValue().dblVal, DBL_MAX);
+}
+
+TEST(Utf8Check, TellsWellFormedTextFromStrayBytes) {
+    for (const char* good : {"", "abc", "断层1", "\xC2\x80", "\xED\x9F\xBF", "\xF4\x8F\xBF\xBF"})
+        EXPECT_TRUE(text::IsValidUtf8(good)) << good;
+    for (const char* bad : {"\xFF\xFE", "a\xFF", "\x80", "\xE6\x96", "\xC0\xAF", "\xE0\x80\xAF",
+                            "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80"})
+        EXPECT_FALSE(text::IsValidUtf8(bad)) << bad;
+}
+
+TEST_F(PropGridTest, TextThatIsNotUtf8IsRefusedWhenTheEditEnds) {
+    CBCGPProp* name = AddText("名称", "断层1", 2002);
+    ASSERT_TRUE(driver.Select(name));
+    driver.PressKey(VK_F2);
+    ASSERT_EQ(grid.GetEditedItem(), name);
+    name->GetInPlaceWnd()->SetWindowText("\xFF\xFE");
+    driver.PressKey(VK_RETURN);
+    // Refused the way any refused text is: nothing stored, nothing reported, the editor stays open.
+    EXPECT_EQ(grid.GetEditedItem(), name);
+    EXPECT_EQ(name->FormatProperty(), "断层1");
+    EXPECT_TRUE(owner.notes.empty());
+    driver.PressKey(VK_ESCAPE);  // the user leaves it: the stored text shows again
+    EXPECT_EQ(grid.GetEditedItem(), nullptr);
+    EXPECT_EQ(name->FormatProperty(), "断层1");
+    EXPECT_EQ(driver.Info(name).value, "断层1");
+
+    // Through the driver, which leaves a refused edit the same way; a cut character too.
+    EXPECT_FALSE(driver.TypeText(name, "断\xE5\xB1"));
+    EXPECT_FALSE(driver.TypeText(name, "a\xFF\xFE" "b"));
+    EXPECT_EQ(name->FormatProperty(), "断层1");
+    EXPECT_TRUE(owner.notes.empty());
+    ASSERT_TRUE(driver.TypeText(name, "断层2"));
+    EXPECT_EQ(owner.notes.size(), 1u);
+    // A number item is refused the same way before it reads anything.
+    CBCGPProp* number = new CBCGPProp("n", _variant_t(4.0), "", 3);
+    grid.AddProperty(number);
+    EXPECT_FALSE(driver.TypeText(number, "5\xFF"));
+    EXPECT_DOUBLE_EQ(number->GetValue().dblVal, 4.0);
+    EXPECT_EQ(owner.notes.size(), 1u);
 }
 
 TEST_F(PropGridTest, SetValueAdoptsTheNewTypeWholeAndNeverNotifies) {
