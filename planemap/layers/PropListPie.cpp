@@ -119,12 +119,13 @@ void CPropListPie::RebuildSizes(CQXObjectPie& pie) {
     group->Expand(TRUE);
 }
 
-// Only the bar charts draw a bottom line: for every other shape the shown symbol's is switched off.
+// Only the bar charts draw a bottom line: for every other shape the shown symbol's is switched off
+// (once: a symbol already off is left alone, so showing it does not touch it).
 void CPropListPie::ShowBottomLine(CQXObjectPie& pie) {
     CBCGPProp* bottom = FindItem(kBottomGroupId);
     CBCGPProp* draw = FindItem(kBottomDrawId);
     const bool bar = pt::IsBarShape(pie.GetShapeType());
-    if (!bar) pie.SetDrawBotLine(0);
+    if (!bar && pie.GetDrawBotLine() != 0) pie.SetDrawBotLine(0);
     SetYesNoProp(draw, bar && pie.GetDrawBotLine() == 1);
     draw->Enable(bar ? TRUE : FALSE);
     EnableSubItems(bottom, 1, bottom->GetSubItemsCount(), bar ? TRUE : FALSE);

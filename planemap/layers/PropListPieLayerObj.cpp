@@ -295,7 +295,7 @@ void CPropListPieLayerObj::ShowBottomLine(CPieLayer& layer, int shape) {
     } else {
         SetYesNoProp(draw, false);
         group->Expand(FALSE);
-        layer.SetDrawBotLine(0);
+        if (layer.GetDrawBotLine() != 0) layer.SetDrawBotLine(0);  // switched off once, not at every showing
     }
     draw->Enable(bar ? TRUE : FALSE);
     EnableRows(group, bar);

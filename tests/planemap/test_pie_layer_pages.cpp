@@ -114,6 +114,9 @@ TEST(PieLayerDisplay, OffsetsTakeNegativesAndTheBottomLineIsForcedOffForNonBars)
     page.Show(w.layer);
     EXPECT_EQ(0, w.pie.GetDrawBotLine());
     EXPECT_FALSE(page.Enabled(O::kBottomDrawId));
+    const uint64_t stamp = w.layer->GetTimeStamp();
+    for (int i = 0; i < 3; ++i) page.Show(w.layer);  // once off, showing the layer writes nothing
+    EXPECT_EQ(stamp, w.layer->GetTimeStamp());
     page.Type(O::kXMoveId, "-7");
     EXPECT_EQ(-7, w.pie.GetXMove());
     page.Type(O::kRadiusId, "abc");

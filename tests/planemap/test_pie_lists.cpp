@@ -99,6 +99,10 @@ TEST(PieList, OnlyTheBarsDrawABottomLineAndTheRefreshSwitchesTheShownSymbolsOff)
     EXPECT_FALSE(list.Enabled(P::kBottomColorId));
     EXPECT_EQ(0, state->GetDrawBotLine());
     EXPECT_EQ(1, other->GetDrawBotLine());
+    // Once off, showing the symbol again writes nothing to it.
+    const uint64_t stamp = state->GetTimeStamp();
+    for (int i = 0; i < 3; ++i) list.Show(state);
+    EXPECT_EQ(stamp, state->GetTimeStamp());
 }
 
 TEST(PieList, AFontEditGivesEverySelectedPieOfTheTypeTheWholeFontButNoTextTypedLikeThem) {
