@@ -170,7 +170,7 @@ void AddGridItems(CBCGPProp* settings, const GridItems& ids, DWORD_PTR majorPenI
     }
 }
 
-// Whole degrees beyond an int cannot be shown as d:m:s (the conversion gives 0:0:0 for them).
+// Whole degrees beyond an int cannot be shown as d:m:s (the conversion refuses them).
 bool IsShownAsDegMinSec(double degrees) {
     return std::isfinite(degrees) && std::fabs(degrees) < static_cast<double>(INT_MAX);
 }
