@@ -15,7 +15,6 @@
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlProfileline.h"
 #include "hosttypes/Lodestar/PlWell.h"
-#include "section/SectionCreator.h"
 
 using namespace KelProfileline;
 using namespace pltext;
@@ -76,11 +75,11 @@ void PlPropertyLstCreator::SetBecontroler(CPlCnEntity* entity) {
 }
 
 void PlPropertyLstCreator::BuildOnePage(const char* caption, CWndLst* list) {
-    if (CPropWndMgr* sheet = SectionCreatorBase::MakeSheet(m_pParent, {{caption, list}})) m_pCreated = sheet;
+    if (CPropWndMgr* sheet = MakeListSheet(m_pParent, {{caption, list}})) m_pCreated = sheet;
 }
 
 CWnd* PlPropertyLstCreator::CreateLayerProp(CPlCnEntity* entity, CWnd* parent) {
-    CPropWndMgr* sheet = SectionCreatorBase::NewSheet({{kDataPage, new CPlLayerData(entity)},
+    CPropWndMgr* sheet = NewListSheet({{kDataPage, new CPlLayerData(entity)},
                                                        {kWellLabelPage, new CPlLayerWellName(entity)},
                                                        {kWellSymbolPage, new CPlLayerWellSymbol(entity)},
                                                        {kProfileLinePage, new CPlLayerLine(entity)},

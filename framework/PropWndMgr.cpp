@@ -115,3 +115,19 @@ LRESULT CPropWndMgr::OnSelChanged(WPARAM wParam, LPARAM lParam) {
 LRESULT CPropWndMgr::OnCheckValue(WPARAM wParam, LPARAM lParam) {
     return ForwardToPages(WM_PROP_CHECKVALUE, wParam, lParam);
 }
+
+CPropWndMgr* NewListSheet(std::initializer_list<ListPage> pages) {
+    auto* sheet = new CPropWndMgr(0, 0);
+    for (const ListPage& page : pages) sheet->AddLstPage(page.list, page.caption);
+    sheet->Initialize();
+    return sheet;
+}
+
+CPropWndMgr* MakeListSheet(CWnd* parent, std::initializer_list<ListPage> pages) {
+    CPropWndMgr* sheet = NewListSheet(pages);
+    if (!sheet->Create(parent, WS_CHILD | WS_VISIBLE, 0)) {
+        delete sheet;  // destroys what was made of its window and frees its pages and lists
+        return nullptr;
+    }
+    return sheet;
+}

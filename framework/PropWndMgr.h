@@ -4,6 +4,8 @@
 #pragma once
 
 #include "bcg/PropertyPage.h"
+#include <initializer_list>
+
 #include "framework/Export.h"
 #include "mfc/Collections.h"
 #include "mfc/PropertySheet.h"
@@ -41,3 +43,15 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
+
+// One page of a sheet a creator builds from its lists: the tab caption and the list (owned by the
+// sheet once added).
+struct ListPage {
+    const char* caption;
+    CWndLst* list;
+};
+// A new sheet holding the pages, ready to be created.
+TESSALY_API CPropWndMgr* NewListSheet(std::initializer_list<ListPage> pages);
+// A visible child sheet of the pages in the parent. A sheet whose window cannot be made is
+// destroyed with its pages and NULL answered.
+TESSALY_API CPropWndMgr* MakeListSheet(CWnd* parent, std::initializer_list<ListPage> pages);

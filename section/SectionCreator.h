@@ -7,6 +7,7 @@
 #include <initializer_list>
 
 #include "framework/Export.h"
+#include "framework/PropWndMgr.h"
 #include "hosttypes/Oriel/ScControlerInterface.h"
 #include "hosttypes/Oriel/ScObjInterface.h"
 #include "mfc/Wnd.h"
@@ -30,15 +31,7 @@ public:
     // window cannot be made in the parent (the host owns it either way).
     static CWnd* CreateLayerProperty(CQXLayer* layer, CWnd* parent);
 
-    struct Page {
-        const char* caption;
-        CWndLst* list;  // owned by the sheet once added
-    };
-    // A new sheet holding the pages, ready to be created.
-    static CPropWndMgr* NewSheet(std::initializer_list<Page> pages);
-    // A visible child sheet of the pages in the parent. A sheet whose window cannot be made is
-    // destroyed with its pages and NULL answered.
-    static CPropWndMgr* MakeSheet(CWnd* parent, std::initializer_list<Page> pages);
+    using Page = ListPage;
 
 protected:
     // Makes the sheet and records it as the window made; nothing recorded when it failed.
