@@ -13,7 +13,6 @@
 #include "mfc/Wnd.h"
 #include "section/SectionObject.h"
 
-class CPropWndMgr;
 class CQXLayer;
 class CWndLst;
 
