@@ -12,6 +12,7 @@
 #include "hosttypes/Oriel/ScRulerFrame.h"
 #include "section/MultiWellItems.h"
 #include "section/ObjectPageItems.h"
+#include "section/SectionItems.h"
 #include "section/MultiWellTexts.h"
 
 using namespace multiwelltext;

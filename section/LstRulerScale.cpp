@@ -15,6 +15,7 @@
 #include "resources/ModuleResources.h"
 #include "section/MultiWellItems.h"
 #include "section/ObjectPageItems.h"
+#include "section/SectionItems.h"
 #include "section/MultiWellTexts.h"
 
 using namespace multiwelltext;

@@ -21,6 +21,7 @@
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "section/MultiWellItems.h"
 #include "section/ObjectPageItems.h"
+#include "section/SectionItems.h"
 #include "section/MultiWellTexts.h"
 
 using namespace multiwelltext;

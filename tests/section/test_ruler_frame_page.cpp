@@ -88,7 +88,7 @@ TEST_F(RulerFramePage, PositionsShowAndStoreTheirValues) {
 TEST_F(RulerFramePage, StampsFollowTheTable) {
     EXPECT_TRUE(TypeStamps(F::kTitleOffsetId, "2"));
     EXPECT_DOUBLE_EQ(200, Frame().GetTitleOffset());
-    EXPECT_TRUE(TypeStamps(F::kSideLabelSizeId, "no"));  // rejected numbers stamp too
+    EXPECT_FALSE(TypeStamps(F::kSideLabelSizeId, "no"));  // a refused number writes nothing, stamp included
     EXPECT_FALSE(TypeStamps(F::kLevelGridWidthId, "1"));
     EXPECT_DOUBLE_EQ(100, Frame().GetRulerFrameFSize(RF_WIDTH_H_GRID));
     EXPECT_FALSE(TypeStamps(F::kUprightGridWidthId, "1"));

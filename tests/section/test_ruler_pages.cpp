@@ -82,14 +82,15 @@ TEST_F(DepthRulerPage, LengthsAndWidthsAreStoredInHundredthsOnTheirSide) {
     EXPECT_EQ(1, section.Section().GetModifyFlag());
 }
 
-TEST_F(DepthRulerPage, TextThatIsNoNumberLeavesTheIntervalYetStampsUpdatesAndMarks) {
+TEST_F(DepthRulerPage, TextThatIsNoNumberChangesNothing) {
     const uint64_t stamp = ruler.GetTimeStamp();
+    const int modified = section.Section().GetModifyFlag();
     open->Type(D::kIntervalId, "abc");
     EXPECT_DOUBLE_EQ(10, ruler.GetInterval(true));
     EXPECT_EQ("10.00", open->Value(D::kIntervalId));
-    EXPECT_NE(stamp, ruler.GetTimeStamp());
-    EXPECT_TRUE(Logged("ScDepthRuler::Update()"));
-    EXPECT_EQ(1, section.Section().GetModifyFlag());
+    EXPECT_EQ(stamp, ruler.GetTimeStamp());
+    EXPECT_FALSE(Logged("ScDepthRuler::Update()"));
+    EXPECT_EQ(modified, section.Section().GetModifyFlag());
 }
 
 TEST_F(DepthRulerPage, UnitsSwitchesAndColoursKeepTheStamp) {

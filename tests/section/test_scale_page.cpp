@@ -81,20 +81,25 @@ TYPED_TEST(ScalePage, DigitsFromZeroToThreeAreStoredOthersBringTheMessage) {
     EXPECT_EQ("3", this->open.Value(S::kDigitId));
 }
 
-TYPED_TEST(ScalePage, NumberEditsStampTheBarTextEditsDoNot) {
+TYPED_TEST(ScalePage, NumberEditsStampTheBarTextEditsAndRefusedNumbersDoNot) {
     const uint64_t before = this->Scale().GetTimeStamp();
     const double offset = this->Scale().GetContentOffset();
     EXPECT_TRUE(this->open.Type(S::kContentOffsetId, "abc"));
     EXPECT_DOUBLE_EQ(offset, this->Scale().GetContentOffset());
-    const uint64_t rejected = this->Scale().GetTimeStamp();
-    EXPECT_NE(before, rejected);
+    EXPECT_EQ(before, this->Scale().GetTimeStamp());
+    EXPECT_TRUE(this->open.Type(S::kContentOffsetId, "1.5"));
+    const uint64_t stamped = this->Scale().GetTimeStamp();
+    EXPECT_NE(before, stamped);
     EXPECT_TRUE(this->open.Pick(S::kUnitId, "米"));
-    EXPECT_EQ(rejected, this->Scale().GetTimeStamp());
+    EXPECT_EQ(stamped, this->Scale().GetTimeStamp());
 }
 
-TYPED_TEST(ScalePage, EveryEditUpdatesTheBarAndMarksTheSection) {
+TYPED_TEST(ScalePage, EveryEditUpdatesTheBarAndMarksTheSectionARefusedNumberNone) {
     this->world.Section().SetModifyFlag(0);
     EXPECT_TRUE(this->open.Type(S::kStepId, "x"));
+    EXPECT_EQ(0, this->Updates());
+    EXPECT_EQ(0, this->world.Section().GetModifyFlag());
+    EXPECT_TRUE(this->open.Type(S::kStepId, "2"));
     EXPECT_TRUE(this->open.Pick(S::kUnitId, "m"));
     EXPECT_EQ(2, this->Updates());
     EXPECT_EQ(1, this->world.Section().GetModifyFlag());
