@@ -1,8 +1,8 @@
 // Two costs of the well column and curve pages, each beside its floor (the bare loop doing the same
 // work) with the ratio as a counter:
 // - a scale edit with the scope "当前图内所有曲线" over C curves (C = 10, 100, 1000): each other curve
-//   gets its eleven scale values once (counted once, outside the timing); floor: eleven values stored
-//   into C bare records;
+//   gets its eleven scale values once (counted once by the library's call counters, outside the
+//   timing; any other count stops the run); floor: eleven values stored into C bare records;
 // - a well-column refresh over U layering units (U = 10^2, 10^3, 10^4): linear in U; floor: the U
 //   unit names formatted into a list, twice (top and bottom unit choices).
 #include <benchmark/benchmark.h>
