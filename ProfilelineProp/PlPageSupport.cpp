@@ -9,7 +9,7 @@
 #include "hosttypes/Lodestar/PlManagers.h"
 #include "hosttypes/Tinder/TimeStamp.h"
 #include "framework/PropItems.h"
-#include "planemap/RecordEdits.h"
+#include "framework/PenFontEdits.h"
 
 namespace plpage {
 
@@ -49,7 +49,7 @@ namespace {
 template <class Record>
 bool EditRecordField(Record& record, float Record::*scaled, CBCGPProp* item, int position) {
     const float stored = record.*scaled;
-    if (planemap::EditRecord(record, item, position, planemap::Accept::ZeroOrMore)) return true;
+    if (penfont::EditRecord(record, item, position, penfont::Accept::ZeroOrMore)) return true;
     if (position == 1 && item) item->SetValue(_variant_t(stored / 100.0));
     return false;
 }

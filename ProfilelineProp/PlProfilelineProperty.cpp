@@ -2,6 +2,7 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
+#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
@@ -84,9 +85,12 @@ LRESULT CPlProfilelineProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // The shown line's pen with the edited field, for every active profile line.
 void CPlProfilelineProperty::EditPen(CBCGPProp* item) {
     QXLOGPEN pen = m_pLine->GetLinePen();
-    if (plpage::EditField(pen, item, static_cast<int>(item->GetData() - kStyleId)))
+    if (plpage::EditField(pen, item, static_cast<int>(item->GetData() - kStyleId))) {
         plpage::ApplyToActive<CPlProfileline>(m_pLine->GetContainer(),
                                               [&pen](CPlProfileline& line) { line.SetLinePen(pen); });
+        return;
+    }
+    ShowStoredAgain(*this);  // refused: what the page showed shows again
 }
 
 // An angle outside [0, 360) is refused silently; the item keeps the typed text.

@@ -2,6 +2,7 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
+#include "framework/GroupFieldEdits.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/PropFloat.h"
 #include "hosttypes/Lodestar/PlWell.h"
@@ -58,7 +59,8 @@ void CPlWellSymbolProperty::UpdateBCGPProperty(long object, CString) {
     SetPointFloatProp(Item(kSymbolGroupId), m_pSymbol->GetSymbolLogPoint());
 }
 
-// The shown symbol's point with the edited field, for every active well symbol.
+// The shown symbol's point with the edited field, for every active well symbol. A refused size
+// writes nothing: the page shows what is stored again.
 LRESULT CPlWellSymbolProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!item || !m_pSymbol) return 0;
@@ -66,7 +68,10 @@ LRESULT CPlWellSymbolProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
     if (id >= kFirstPointId && id <= kLastPointId) {
         QXLOGPOINT point = m_pSymbol->GetSymbolLogPoint();
-        GetPointSubProp(item, point, static_cast<int>(id - kFirstPointId));
+        if (!EditPointField(point, item, static_cast<int>(id - kFirstPointId))) {
+            ShowStoredAgain(*this);
+            return 0;
+        }
         for (CWellSymbol* symbol : plpage::ActiveOf<CWellSymbol>(container)) symbol->SetSymbolLogPoint(point);
     }
     plpage::UpdateWnd(container);

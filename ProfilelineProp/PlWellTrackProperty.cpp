@@ -2,6 +2,7 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
+#include "framework/GroupFieldEdits.h"
 #include "framework/ItemGroupsLine.h"
 #include "hosttypes/Lodestar/PlWell.h"
 #include "framework/PropItems.h"
@@ -42,7 +43,10 @@ LRESULT CPlWellTrackProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
     if (id >= kFirstLineId && id <= kLastLineId) {
         QXLOGPEN pen = m_pTrack->GetLogPen();
-        GetLineSubProp(item, pen, static_cast<int>(id - kFirstLineId));
+        if (!EditPenField(pen, item, static_cast<int>(id - kFirstLineId))) {
+            ShowStoredAgain(*this);  // a refused width writes nothing
+            return 0;
+        }
         for (CWellTrack* track : plpage::ActiveOf<CWellTrack>(container)) track->SetLogPen(pen);
     } else if (id == kShowModeId) {
         const BYTE straight = ItemText(item) == kStraightTrack ? 1 : 0;

@@ -3,6 +3,7 @@
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
 #include "bcg/ColorProp.h"
+#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/NumberText.h"
 #include "framework/PropFloat.h"
@@ -82,10 +83,14 @@ LRESULT CPlWellLabelProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The shown label's font with the edited field, for every active well label.
+// The shown label's font with the edited field, for every active well label. A refused size
+// writes nothing: the page shows what it showed again.
 void CPlWellLabelProperty::EditFont(CBCGPProp* item) {
     QXLOGFONT font = m_pLabel->GetLabelFont();
-    if (plpage::EditField(font, item, static_cast<int>(item->GetData() - kFaceId)))
+    if (plpage::EditField(font, item, static_cast<int>(item->GetData() - kFaceId))) {
         plpage::ApplyToActive<CWellLabel>(plpage::ContainerOfWellPart(m_pLabel),
                                           [&font](CWellLabel& label) { label.SetLabelFont(font); });
+        return;
+    }
+    ShowStoredAgain(*this);
 }

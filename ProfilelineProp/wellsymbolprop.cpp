@@ -4,6 +4,7 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
+#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
@@ -124,7 +125,7 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kSizeId:
         case kBorderColorId:
         case kInnerColorId:
-            EditCurrentPoint(*layer, item);
+            if (!EditCurrentPoint(*layer, item)) return Refused();
             break;
         case kTrackModeId:
             layer->m_bStraightTrack = ItemText(item) == kStraightTrack;
@@ -133,12 +134,12 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
         default:
             for (const KindGroup& g : kPointGroups)
                 if (InRange(id, g.group, kPointSubItems)) {
-                    EditPointGroup(*layer, item, g.group, g.kind);
+                    if (!EditPointGroup(*layer, item, g.group, g.kind)) return Refused();
                     stamp = true;
                 }
             for (const KindGroup& g : kTrackGroups)
                 if (InRange(id, g.group, kTrackSubItems)) {
-                    EditTrackGroup(*layer, item, g.group, g.kind);
+                    if (!EditTrackGroup(*layer, item, g.group, g.kind)) return Refused();
                     stamp = true;
                 }
             if (!stamp) return 0;  // a group or an unknown item: nothing written, nothing redrawn
@@ -149,28 +150,47 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// Style, size, border and inner colour stand every second item, after their template items.
-void CPlLayerWellSymbol::EditCurrentPoint(CLayerProperty& layer, CBCGPProp* item) {
+// Style, size, border and inner colour stand every second item, after their template items. A
+// refused size writes nothing: neither the layer nor the wells take the layer's point again.
+bool CPlLayerWellSymbol::EditCurrentPoint(CLayerProperty& layer, CBCGPProp* item) {
     QXLOGPOINT point = layer.GetSymbolPoint(PL_SYMBOL_CURRENT);
-    GetPointSubProp(item, point, static_cast<int>(item->GetData() - kPointStyleId) / 2);
+    if (!EditPointField(point, item, static_cast<int>(item->GetData() - kPointStyleId) / 2)) return false;
     layer.SetSymbolPoint(PL_SYMBOL_CURRENT, point);
     if (m_pEntity->m_pWellMgr) m_pEntity->m_pWellMgr->SetSymbolLogPoint(PL_SYMBOL_CURRENT, point);
+    return true;
 }
 
-void CPlLayerWellSymbol::EditPointGroup(CLayerProperty& layer, CBCGPProp* item, DWORD_PTR group, int kind) {
+// Sub-item 0 is the shown switch, the others the point's fields.
+bool CPlLayerWellSymbol::EditPointGroup(CLayerProperty& layer, CBCGPProp* item, DWORD_PTR group, int kind) {
     bool shown = layer.GetSymbolVisible(kind);
     QXLOGPOINT point = layer.GetSymbolPoint(kind);
-    GetShowPointSubProp(item, point, static_cast<int>(item->GetData() - group - 1), &shown);
+    const int position = static_cast<int>(item->GetData() - group - 1);
+    if (position == 0)
+        shown = IsYesText(item);
+    else if (!EditPointField(point, item, position - 1))
+        return false;
     layer.SetSymbolPoint(kind, point);
     if (m_pEntity->m_pWellMgr) m_pEntity->m_pWellMgr->SetSymbolLogPoint(kind, point);
     layer.SetSymbolVisible(shown, kind);
+    return true;
 }
 
-void CPlLayerWellSymbol::EditTrackGroup(CLayerProperty& layer, CBCGPProp* item, DWORD_PTR group, int kind) {
+bool CPlLayerWellSymbol::EditTrackGroup(CLayerProperty& layer, CBCGPProp* item, DWORD_PTR group, int kind) {
     bool shown = layer.GetWellTrackVisible(kind);
     QXLOGPEN pen = layer.GetWellTrackPen(kind);
-    GetShowLineSubProp(item, pen, static_cast<int>(item->GetData() - group - 1), &shown);
+    const int position = static_cast<int>(item->GetData() - group - 1);
+    if (position == 0)
+        shown = IsYesText(item);
+    else if (!EditPenField(pen, item, position - 1))
+        return false;
     layer.SetWellTrackPen(kind, pen);
     if (m_pEntity->m_pWellMgr) m_pEntity->m_pWellMgr->SetTrackPen(kind, pen);
     layer.SetWellTrackVisible(shown, kind);
+    return true;
+}
+
+// A refused size or width: nothing written, nothing redrawn; the page shows the layer's values again.
+LRESULT CPlLayerWellSymbol::Refused() {
+    ShowStoredAgain(*this);
+    return 0;
 }

@@ -42,9 +42,11 @@ protected:
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
     void ShowCurrentSymbol(const KelProfileline::CLayerProperty& layer);
-    void EditCurrentPoint(KelProfileline::CLayerProperty& layer, CBCGPProp* item);
-    void EditPointGroup(KelProfileline::CLayerProperty& layer, CBCGPProp* item, DWORD_PTR group, int kind);
-    void EditTrackGroup(KelProfileline::CLayerProperty& layer, CBCGPProp* item, DWORD_PTR group, int kind);
+    // False, nothing written, when the typed size or width is refused.
+    bool EditCurrentPoint(KelProfileline::CLayerProperty& layer, CBCGPProp* item);
+    bool EditPointGroup(KelProfileline::CLayerProperty& layer, CBCGPProp* item, DWORD_PTR group, int kind);
+    bool EditTrackGroup(KelProfileline::CLayerProperty& layer, CBCGPProp* item, DWORD_PTR group, int kind);
+    LRESULT Refused();
 
     KelProfileline::CPlCnEntity* m_pEntity;
 };

@@ -367,32 +367,48 @@ void ApplyAxisMax(CBCGPProp* item, IkelAxis* axis) {
         RefuseWithLimit(item, kMaxAboveMin, axis->GetMin(), axis->GetMax());
 }
 
+bool ReadMajorSpacing(CBCGPProp* item, double* spacing) {
+    double value = 0;
+    if (!GetNumberProp(item, &value) || value <= 0) return false;
+    *spacing = value;
+    return true;
+}
+
+bool TakeMajorSpacing(IkelAxis* axis, double spacing) {
+    CkelAxisTickMarks::MajorTickStruct* major = axis->GetTickMarks()->GetMajorTickStruct();
+    const double limit = axis->GetMax() - axis->GetMin();
+    if (spacing >= limit) {
+        AfxMessageBox(FormatString(kSpacingBelowRange, limit));
+        return false;
+    }
+    major->SetSpacing(spacing);
+    return true;
+}
+
 void ApplyMajorSpacing(CBCGPProp* item, IkelAxis* axis) {
     if (!item || !axis) return;
-    CkelAxisTickMarks::MajorTickStruct* major = axis->GetTickMarks()->GetMajorTickStruct();
+    double spacing = 0;
+    if (ReadMajorSpacing(item, &spacing) && TakeMajorSpacing(axis, spacing)) return;
+    ShowFixed2(item, axis->GetTickMarks()->GetMajorTickStruct()->GetSpacing());
+}
+
+bool ReadMinorDivision(CBCGPProp* item, unsigned* division) {
     double value = 0;
-    if (!GetNumberProp(item, &value) || value <= 0) {
-        ShowFixed2(item, major->GetSpacing());
-        return;
-    }
-    const double limit = axis->GetMax() - axis->GetMin();
-    if (value >= limit) {
-        RefuseWithLimit(item, kSpacingBelowRange, limit, major->GetSpacing());
-        return;
-    }
-    major->SetSpacing(value);
+    // No minor division at all would divide the major spacing by 0; one beyond an int would show
+    // negative ("%d").
+    if (!GetNumberProp(item, &value) || value < 1 || value >= 2147483648.0) return false;
+    *division = static_cast<unsigned>(value);
+    return true;
 }
 
 void ApplyMinorDivision(CBCGPProp* item, IkelAxis* axis) {
     if (!item || !axis) return;
     CkelAxisTickMarks::MinorTickStruct* minor = axis->GetTickMarks()->GetMinorTickStruct();
-    double value = 0;
-    // No minor division at all would divide the major spacing by 0.
-    if (GetNumberProp(item, &value) && value >= 1 && value < 4294967296.0) {
-        minor->SetDivision(static_cast<unsigned>(value));
-        return;
-    }
-    SetItemText(item, FormatString("%d", static_cast<int>(minor->GetDivision())));
+    unsigned division = 0;
+    if (ReadMinorDivision(item, &division))
+        minor->SetDivision(division);
+    else
+        SetItemText(item, FormatString("%d", static_cast<int>(minor->GetDivision())));
 }
 
 void ApplyTitlePosProp(CBCGPProp* group, IkelAxis* axis) {

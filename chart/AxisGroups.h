@@ -114,8 +114,15 @@ void ApplyAxisMax(CBCGPProp* item, IkelAxis* axis);
 // A spacing above 0 and below maximum minus minimum; at or above that limit a message. A spacing
 // of 0 would never advance the ticks: like a text that is no number, it only shows the stored one.
 void ApplyMajorSpacing(CBCGPProp* item, IkelAxis* axis);
-// A number cut toward 0; a count below 1 or beyond an unsigned shows the stored one again.
+// A number cut toward 0; a count below 1 or beyond an int shows the stored one again.
 void ApplyMinorDivision(CBCGPProp* item, IkelAxis* axis);
+// The steps of the two above, for a page that gives one typed value to several axes: the item is
+// read once, so that an axis refusing it cannot change what the next axes take. The reads answer
+// false for a text the appliers refuse; TakeMajorSpacing sets the spacing when it is below the
+// axis's range, otherwise it shows the message naming that range and answers false.
+bool ReadMajorSpacing(CBCGPProp* item, double* spacing);
+bool TakeMajorSpacing(IkelAxis* axis, double spacing);
+bool ReadMinorDivision(CBCGPProp* item, unsigned* division);
 void ApplyTitleXOffset(CBCGPProp* item, IkelAxis* axis);
 void ApplyTitleYOffset(CBCGPProp* item, IkelAxis* axis);
 void ApplyTitleAngle(CBCGPProp* item, IkelAxis* axis);

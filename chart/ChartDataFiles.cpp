@@ -160,7 +160,8 @@ void RefreshLabelData(CBCGPProp* group, CkelPlotLabels* labels) {
     const bool inY = labels->GetIsLabelsInYCol();
     SetYesNoProp(group->GetSubItem(0), inY);
     CBCGPProp* column = group->GetSubItem(1);
-    column->Enable(!inY);
+    // Hidden labels leave the whole group disabled; shown ones in the Y column need no column.
+    column->Enable(labels->GetIsShowlabels() && !inY);
     IkelPlot* plot = labels->GetPlot();
     if (CkelDataset* dataset = plot ? plot->GetDataset() : nullptr) {
         for (unsigned i = 0; i < dataset->GetNumOfSeries(); ++i) {

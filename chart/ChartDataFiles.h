@@ -48,7 +48,8 @@ enum LabelItem : DWORD_PTR {
 CBCGPProp* InitLabelProps(const char* name);
 // "位置": offsets / 100 and the angle, each "%.1f".
 void RefreshLabelPosition(CBCGPProp* positionGroup, CkelPlotLabels* labels);
-// "数据": Y-column flag, the column choice (enabled only off the Y column), rows from 1, step.
+// "数据": Y-column flag, the column choice (enabled only for shown labels off the Y column), rows
+// from 1, step.
 void RefreshLabelData(CBCGPProp* dataGroup, CkelPlotLabels* labels);
 // Writes all three position values back (offsets × 100); a value no double holds is not written.
 void ApplyLabelPosition(CBCGPProp* positionGroup, CkelPlotLabels* labels);

@@ -60,7 +60,7 @@ bool ReadRowNumber(CBCGPProp* item, long long* n) {
 
 bool ReadStep(CBCGPProp* item, unsigned* step) {
     long long n = 0;
-    if (!ReadRowNumber(item, &n) || n < 1 || n > UINT_MAX) return false;
+    if (!ReadRowNumber(item, &n) || n < 1 || n > INT_MAX) return false;
     *step = static_cast<unsigned>(n);
     return true;
 }

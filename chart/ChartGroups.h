@@ -37,7 +37,7 @@ void ShowStep(CBCGPProp* item, IkelPlot* plot);
 // The whole number a row item holds, read as atoi reads it ("12.9" is 12, no number is 0); false
 // for a number beyond 64 bits.
 bool ReadRowNumber(CBCGPProp* item, long long* n);
-// A step: a whole number of at least 1 that an unsigned holds; false otherwise.
+// A step: a whole number of at least 1 that the step item shows ("%d") as it is; false otherwise.
 bool ReadStep(CBCGPProp* item, unsigned* step);
 // Shows the bounds message with the two bounds.
 void ShowRowBounds(long long low, long long high);

@@ -243,8 +243,9 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             }
             break;
         case kMajorDecimalsId: {
+            // A count of decimals: never negative.
             long long digits = 0;
-            if (numtext::LeadingInteger(text, &digits) && digits >= INT_MIN && digits <= INT_MAX)
+            if (numtext::LeadingInteger(text, &digits) && digits >= 0 && digits <= INT_MAX)
                 entity->SetDotCount(static_cast<int>(digits));
             else
                 SetItemText(item, FormatString("%d", entity->GetDotCount()));

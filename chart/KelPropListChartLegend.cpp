@@ -16,20 +16,32 @@ namespace {
 
 using Legend = CkelPropListChartLegend;
 
-// The five sizes held in hundredths: item, label, getter, setter.
+// The five lengths held in hundredths: item, label, getter, setter, and whether the length is a
+// size (width, height, spacing between entries), which a negative number cannot be. The margins
+// move the entries and may be negative.
 struct HundredthsItem {
     DWORD_PTR id;
     const char* label;
     double (CkelLegend::*get)() const;
     void (CkelLegend::*set)(double);
+    bool size;
 };
 const HundredthsItem kHundredths[] = {
-    {Legend::kWidthId, kLegendWidth, &CkelLegend::GetBorderWidth, &CkelLegend::SetBorderWidth},
-    {Legend::kHeightId, kLegendHeight, &CkelLegend::GetBorderHeight, &CkelLegend::SetBorderHeight},
-    {Legend::kSpacingId, kLegendSpacing, &CkelLegend::GetIntervalSpace, &CkelLegend::SetIntervalSpace},
-    {Legend::kLeftMarginId, kLeftMargin, &CkelLegend::GetLMarginSpace, &CkelLegend::SetLMarginSpace},
-    {Legend::kTopMarginId, kTopMargin, &CkelLegend::GetTMarginSpace, &CkelLegend::SetTMarginSpace},
+    {Legend::kWidthId, kLegendWidth, &CkelLegend::GetBorderWidth, &CkelLegend::SetBorderWidth, true},
+    {Legend::kHeightId, kLegendHeight, &CkelLegend::GetBorderHeight, &CkelLegend::SetBorderHeight, true},
+    {Legend::kSpacingId, kLegendSpacing, &CkelLegend::GetIntervalSpace, &CkelLegend::SetIntervalSpace, true},
+    {Legend::kLeftMarginId, kLeftMargin, &CkelLegend::GetLMarginSpace, &CkelLegend::SetLMarginSpace, false},
+    {Legend::kTopMarginId, kTopMargin, &CkelLegend::GetTMarginSpace, &CkelLegend::SetTMarginSpace, false},
 };
+
+// The number typed, times 100; false for a text with no number a double holds, and for a negative
+// size. A typed "-0" is kept as 0, so that it never shows as "-0.00".
+bool ReadHundredths(const CString& text, bool size, double* stored) {
+    double value = 0;
+    if (!numtext::LeadingNumber(text, &value) || (size && value < 0)) return false;
+    if (value == 0) value = 0;
+    return numtext::Scale(value, numtext::kHundredths, stored);
+}
 
 const HundredthsItem* HundredthsOf(DWORD_PTR id) {
     for (const HundredthsItem& entry : kHundredths)
@@ -177,8 +189,8 @@ LRESULT CkelPropListChartLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CkelPropListChartLegend::ApplyHundredths(CkelLegend* legend, CBCGPProp* item) {
     const HundredthsItem* entry = HundredthsOf(item->GetData());
     if (!entry) return;
-    double value = 0, stored = 0;
-    if (numtext::LeadingNumber(ItemText(item), &value) && numtext::Scale(value, numtext::kHundredths, &stored))
+    double stored = 0;
+    if (ReadHundredths(ItemText(item), entry->size, &stored))
         (legend->*entry->set)(stored);
     else
         SetItemText(item, FormatString("%.2f", (legend->*entry->get)() / 100));

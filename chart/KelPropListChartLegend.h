@@ -52,7 +52,8 @@ protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 
 private:
-    // Widths, height, spacing and margins: the number typed times 100, or the stored value again.
+    // Width, height, spacing and margins: the number typed times 100, or the stored value again (a
+    // negative width, height or spacing included).
     void ApplyHundredths(CkelLegend* legend, CBCGPProp* item);
     void ApplyColumns(CkelLegend* legend, CBCGPProp* item);
 };

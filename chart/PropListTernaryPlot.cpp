@@ -1,5 +1,7 @@
 #include "chart/PropListTernaryPlot.h"
 
+#include <vector>
+
 #include "chart/AxisGroups.h"
 #include "chart/AxisTexts.h"
 #include "chart/ChartDataFiles.h"
@@ -37,37 +39,43 @@ constexpr PlotItemDef kAxisItems[] = {
     {Page::kDecimalsId, axistext::kDecimals, axistext::kDecimalsDescription, true},
 };
 
-using AxisApplier = void (*)(CBCGPProp*, IkelAxis*);
-
-void ForEachAxis(IkelPlot* plot, CBCGPProp* item, AxisApplier apply) {
+// The plot's axes that exist, the first one first.
+std::vector<IkelAxis*> Axes(IkelPlot* plot) {
+    std::vector<IkelAxis*> axes;
     for (IkelAxis* axis : {plot->GetAxis1(), plot->GetAxis2(), plot->GetAxis3()})
-        if (axis) apply(item, axis);
+        if (axis) axes.push_back(axis);
+    return axes;
 }
 
-void ApplyUnit(CBCGPProp* item, IkelAxis* axis) {
-    const CString text = ItemText(item);
-    const int unit = text.CompareNoCase(charttext::kUnitNone) == 0 ? 0 : UnitCode(text);
-    axis->SetAxisUnit(static_cast<CkelLabelFormat::KELUnit>(unit));
+int UnitOfText(const CString& text) { return text.CompareNoCase(charttext::kUnitNone) == 0 ? 0 : UnitCode(text); }
+
+// A decimal count: an int that is not negative.
+bool ReadDecimals(CBCGPProp* item, int* count) { return numtext::LeadingInt(ItemText(item), count) && *count >= 0; }
+
+// The text an item of the axis group shows: the first axis's value.
+CString AxisItemText(DWORD_PTR id, IkelAxis* first) {
+    switch (id) {
+        case Page::kMajorSpacingId:
+            return FormatString("%.2f", first->GetTickMarks()->GetMajorTickStruct()->GetSpacing());
+        case Page::kMinorDivisionId:
+            return FormatString("%d", static_cast<int>(first->GetTickMarks()->GetMinorTickStruct()->GetDivision()));
+        case Page::kUnitId:
+            return UnitText(first->GetAxisUnit());
+        default:
+            return FormatString("%d", first->GetTickLabels()->GetMajorTickLabel()->GetDotCount());
+    }
 }
 
-void ApplyDecimals(CBCGPProp* item, IkelAxis* axis) {
-    int count = 0;
-    if (!numtext::LeadingInt(ItemText(item), &count)) return;
-    CkelAxisTickLabels* labels = axis->GetTickLabels();
-    labels->GetMajorTickLabel()->SetDotCount(count);
-    labels->GetMinorTickLabel()->SetDotCount(count);
+// The first axis's value shown again in the item.
+void ShowFirstAxis(CBCGPProp* item, IkelPlot* plot) {
+    if (IkelAxis* first = plot->GetAxis1()) SetItemText(item, AxisItemText(item->GetData(), first));
 }
 
 void RefreshAxes(CBCGPPropList& list, IkelPlot* plot) {
     IkelAxis* first = plot->GetAxis1();
     if (!first) return;
-    SetItemText(list.FindItemByData(Page::kMajorSpacingId),
-                FormatString("%.2f", first->GetTickMarks()->GetMajorTickStruct()->GetSpacing()));
-    SetItemText(list.FindItemByData(Page::kMinorDivisionId),
-                FormatString("%d", static_cast<int>(first->GetTickMarks()->GetMinorTickStruct()->GetDivision())));
-    SetItemText(list.FindItemByData(Page::kUnitId), UnitText(first->GetAxisUnit()));
-    SetItemText(list.FindItemByData(Page::kDecimalsId),
-                FormatString("%d", first->GetTickLabels()->GetMajorTickLabel()->GetDotCount()));
+    for (DWORD_PTR id : {Page::kMajorSpacingId, Page::kMinorDivisionId, Page::kUnitId, Page::kDecimalsId})
+        SetItemText(list.FindItemByData(id), AxisItemText(id, first));
 }
 
 // Sets the column the item names in the outer dataset with setter.
@@ -77,23 +85,47 @@ void ApplyColumn(CBCGPProp* item, CkelTernaryPlot* plot, bool (IkelPlot::*setter
 
 }  // namespace
 
+// The typed value is read once and given to each axis in turn; the item's text is touched only at
+// the end, and only when the text or an axis refused it.
 bool ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot) {
+    const std::vector<IkelAxis*> axes = Axes(plot);
+    bool taken = true;
     switch (item->GetData()) {
-        case Page::kMajorSpacingId:
-            ForEachAxis(plot, item, ApplyMajorSpacing);
-            return true;
-        case Page::kMinorDivisionId:
-            ForEachAxis(plot, item, ApplyMinorDivision);
-            return true;
-        case Page::kUnitId:
-            ForEachAxis(plot, item, ApplyUnit);
-            return true;
-        case Page::kDecimalsId:
-            ForEachAxis(plot, item, ApplyDecimals);
-            return true;
+        case Page::kMajorSpacingId: {
+            double spacing = 0;
+            taken = ReadMajorSpacing(item, &spacing);
+            if (taken)
+                for (IkelAxis* axis : axes) taken = TakeMajorSpacing(axis, spacing) && taken;
+            break;
+        }
+        case Page::kMinorDivisionId: {
+            unsigned division = 0;
+            taken = ReadMinorDivision(item, &division);
+            if (taken)
+                for (IkelAxis* axis : axes) axis->GetTickMarks()->GetMinorTickStruct()->SetDivision(division);
+            break;
+        }
+        case Page::kUnitId: {
+            const auto unit = static_cast<CkelLabelFormat::KELUnit>(UnitOfText(ItemText(item)));
+            for (IkelAxis* axis : axes) axis->SetAxisUnit(unit);
+            break;
+        }
+        case Page::kDecimalsId: {
+            int count = 0;
+            taken = ReadDecimals(item, &count);
+            if (taken)
+                for (IkelAxis* axis : axes) {
+                    CkelAxisTickLabels* labels = axis->GetTickLabels();
+                    labels->GetMajorTickLabel()->SetDotCount(count);
+                    labels->GetMinorTickLabel()->SetDotCount(count);
+                }
+            break;
+        }
         default:
             return false;
     }
+    if (!taken) ShowFirstAxis(item, plot);
+    return true;
 }
 
 CPropListTernaryPlot::CPropListTernaryPlot() = default;

@@ -36,5 +36,6 @@ protected:
 };
 
 // An edit of the axis group applied to each of the plot's three axes in turn (false for another
-// item): each axis checks the spacing against its own range and refuses it on its own.
+// item): the typed value is read once; each axis checks a spacing against its own range and, when
+// it refuses, keeps its own spacing while the others take the value.
 bool ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot);

@@ -51,9 +51,10 @@ void CPropStyleCombox::SetVal(UINT& value) {
 }
 
 CWnd* CPropStyleCombox::CreateInPlaceEdit(CRect rect, BOOL& defaultFormat) {
-    // Only the drop-down is meant to be seen: the editor just carries the picked text.
+    // Only the drop-down is meant to be seen: the editor just carries the picked text, except in a
+    // face picker whose page lets a face name be typed.
     CWnd* edit = CBCGPProp::CreateInPlaceEdit(rect, defaultFormat);
-    if (edit) edit->ShowWindow(SW_HIDE);
+    if (edit && !(m_nKind == kFontFace && IsAllowEdit())) edit->ShowWindow(SW_HIDE);
     return edit;
 }
 

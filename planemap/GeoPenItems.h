@@ -22,6 +22,6 @@ void ShowPen(CBCGPProp* style, CBCGPProp* colour, CBCGPProp* width, const QXLOGP
 // typed in millimetres, 2 colour), to every selected line of its type name. False, nothing
 // written, when the item's value is refused.
 bool ApplyPenItem(CQXObjectLine* line, CBCGPProp* item, int position,
-                  planemap::Accept width = planemap::Accept::AnyNumber);
+                  planemap::Accept width = planemap::Accept::ZeroOrMore);
 
 }  // namespace geoitems

@@ -22,6 +22,28 @@ bool ReadFloatThenScale(const CString& text, float scale, float* value) {
     return numtext::LeadingNumber(text, &typed) && numtext::FitFloatThenScale(typed, scale, value);
 }
 
+bool ReadLength(const CString& text, double scale, double* value) {
+    double typed = 0;
+    return numtext::LeadingNumber(text, &typed) && typed >= 0 && numtext::Scale(typed, scale, value);
+}
+
+bool ReadFloatLength(const CString& text, double scale, float* value) {
+    double typed = 0;
+    float kept = 0;
+    if (!numtext::LeadingNumber(text, &typed) || typed < 0 || !numtext::FitFloat(typed, scale, &kept)) return false;
+    *value = kept + 0.0f;  // "-0" is kept as 0
+    return true;
+}
+
+bool ReadFloatLengthThenScale(const CString& text, float scale, float* value) {
+    double typed = 0;
+    float kept = 0;
+    if (!numtext::LeadingNumber(text, &typed) || typed < 0 || !numtext::FitFloatThenScale(typed, scale, &kept))
+        return false;
+    *value = kept + 0.0f;
+    return true;
+}
+
 bool IsDigits(const std::string& text) { return numtext::IsDigits(text); }
 
 bool ReadWholeUnsigned(const CString& text, unsigned* value) { return numtext::WholeUnsigned(text, value); }

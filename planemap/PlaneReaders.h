@@ -17,6 +17,12 @@ bool ReadFloat(const CString& text, double scale, float* value);
 // pen-width items do; refused the same way when the result leaves the float range.
 bool ReadFloatThenScale(const CString& text, float scale, float* value);
 
+// The same for a length, width, size or height, which is never negative: a negative number is
+// refused like one the field cannot hold. Text that is no number still reads as 0.
+bool ReadLength(const CString& text, double scale, double* value);
+bool ReadFloatLength(const CString& text, double scale, float* value);
+bool ReadFloatLengthThenScale(const CString& text, float scale, float* value);
+
 // Whole-text readers: the whole text (blanks around it allowed) must be one number of the type:
 // decimal digits only, below 2^32, for an unsigned count; a finite number for a double. False,
 // value untouched, for any other text.

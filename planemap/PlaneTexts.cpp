@@ -23,8 +23,6 @@ int VAlignValue(const CString& text) { return ValueOfText(kVAligns, text, 2); }
 
 CString StyleText(int style) { return FormatString("%s%d", planetext::kStyle, style + 1); }
 
-double ToRadians(double degrees) { return degrees * planetext::kPi / 180; }
-
 bool ToRadians(double degrees, double* radians) {
     double r = 0;
     if (!numtext::Scale(degrees, planetext::kPi, &r)) return false;

@@ -95,9 +95,8 @@ int VAlignValue(const CString& text);
 // "风格1" for style 0, "风格2" for 1, ...
 CString StyleText(int style);
 
-// Angles are stored in radians and shown in degrees.
-double ToRadians(double degrees);
-// The same, false with radians untouched when the product with π leaves the range of a double.
+// Angles are stored in radians and shown in degrees. False, radians untouched, when the product
+// with π leaves the range of a double.
 bool ToRadians(double degrees, double* radians);
 double ToDegrees(double radians);
 // Radians shown as degrees, "%.2f".

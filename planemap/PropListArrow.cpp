@@ -99,9 +99,9 @@ LRESULT CPropListArrow::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kPenWidthId:
     case kPenColorId:
         // Every arrow of the type gets the shown arrow's whole pen with the one field changed; a
-        // width is not checked.
+        // negative width is refused.
         EditSameTypeRecord(arrow, &CQXObjectArrow::GetLogPen, &CQXObjectArrow::SetLogPen, item,
-                           SubItemPosition(id, kPenGroupId), Accept::AnyNumber);
+                           SubItemPosition(id, kPenGroupId), Accept::ZeroOrMore);
         break;
     case kHeightId:
     case kHeadPercentId:
@@ -129,7 +129,8 @@ void CPropListArrow::ApplyStyle(CQXObjectArrow* arrow, CBCGPProp* item) {
     SetSameTypeObjects(arrow->GetLayer(), &CQXObjectArrow::SetStyle, style, arrow->GetTypeName());
 }
 
-// Not checked: a height or proportion that is no number stores 0.
+// A height or proportion that is no number stores 0; a negative height is refused and the
+// stored one shown again.
 void CPropListArrow::ApplySize(CQXObjectArrow* arrow, CBCGPProp* item) {
     CQXLayer* layer = arrow->GetLayer();
     const CString typeName = arrow->GetTypeName();
@@ -138,7 +139,10 @@ void CPropListArrow::ApplySize(CQXObjectArrow* arrow, CBCGPProp* item) {
     int percent = 0;
     switch (item->GetData()) {
     case kHeightId:
-        if (ReadNumber(text, 1, &height)) SetSameTypeObjects(layer, &CQXObjectArrow::SetHeight, height, typeName);
+        if (ReadLength(text, 1, &height))
+            SetSameTypeObjects(layer, &CQXObjectArrow::SetHeight, height, typeName);
+        else
+            SetItemText(item, FormatString("%.2f", arrow->GetHeight()));
         break;
     case kHeadPercentId:
         if (numtext::LeadingInt(text, &percent))

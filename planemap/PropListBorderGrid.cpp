@@ -417,14 +417,18 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kXIntervalId:
         case kYIntervalId:
-            // Not checked, but kept to float precision, as the interval has always been stored.
-            if (ReadFloat(text, 1, &interval))
+            // Kept to float precision, as the interval has always been stored; no number is 0. A
+            // negative spacing of the grid lines is refused and the stored one shown again.
+            if (ReadFloatLength(text, 1, &interval))
                 SetSameTypeObjects(
                     layer, id == kXIntervalId ? &CQXObjectBorder::SetKIntervalX : &CQXObjectBorder::SetKIntervalY,
                     static_cast<double>(interval), typeName);
+            else
+                SetItemText(item, FormatString("%.2f", id == kXIntervalId ? border->GetKIntervalX()
+                                                                           : border->GetKIntervalY()));
             break;
-        default:  // a pen's style, width (not checked) or colour
-            ApplyBorderRecordItem(kPenSlots, border, item, Accept::AnyNumber);
+        default:  // a pen's style, width (0 or more) or colour
+            ApplyBorderRecordItem(kPenSlots, border, item, Accept::ZeroOrMore);
             break;
     }
     UpdateSameTypeObjects(layer, typeName);

@@ -7,6 +7,7 @@
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/SameTypeEdits.h"
 
@@ -63,7 +64,7 @@ LRESULT CPropListFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
 }
 
 // Changes brush by the edited item. Every edit writes the brush back, changed or not, except a
-// cell size past the record's range (false).
+// cell size that is negative or past the record's range (false; the stored size shows again).
 bool CPropListFill::ReadFillItem(CBCGPProp* item, QXLOGBRUSH& brush) {
     switch (item->GetData()) {
     case kStyleSetId:
@@ -72,8 +73,10 @@ bool CPropListFill::ReadFillItem(CBCGPProp* item, QXLOGBRUSH& brush) {
             picker->SetStyleGroup(ItemText(item), true);
         return true;
     case kCellSizeId:
-        // Read as typed: a text that is no number gives 0.
-        return planemap::ReadFloat(ItemText(item), 100, &brush.size);
+        // Read as typed: a text that is no number gives 0; a negative size is refused.
+        if (planemap::ReadFloatLength(ItemText(item), 100, &brush.size)) return true;
+        planemap::ShowStoredHundredths(item, brush.size);
+        return false;
     default:
         // The style, colours and background; any other item leaves the brush as it is.
         ReadFillSubItem(item, &brush);

@@ -114,9 +114,9 @@ LRESULT CPropListFinger::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kPenStyleId:
     case kPenWidthId:
     case kPenColorId:
-        // The shown north arrow's pen with the one field changed; a width is not checked.
+        // The shown north arrow's pen with the one field changed; a negative width is refused.
         EditSameTypeRecord(finger, &CQXObjectFinger::GetLogPen, &CQXObjectFinger::SetLogPen, item,
-                           SubItemPosition(item->GetData(), kPenGroupId), Accept::AnyNumber);
+                           SubItemPosition(item->GetData(), kPenGroupId), Accept::ZeroOrMore);
         break;
     case kLeftFillId:
     case kRightFillId:

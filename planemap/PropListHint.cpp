@@ -111,7 +111,7 @@ LRESULT CPropListHint::OnPropertyChanged(WPARAM, LPARAM lParam) {
         // The shown hint's whole pen, the edited field replaced; a width that is no number gives 0.
         planemap::EditSameTypeRecord(hint, &CQXObjectHint::GetLogPen, &CQXObjectHint::SetLogPen, item,
                                      planemap::SubItemPosition(item->GetData(), kPenGroupId),
-                                     planemap::Accept::AnyNumber);
+                                     planemap::Accept::ZeroOrMore);
         break;
     case kFontFaceId:
     case kFontSizeId:

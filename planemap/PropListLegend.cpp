@@ -118,7 +118,7 @@ LRESULT CPropListLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kFrameWidthId:
     case kFrameColorId:
         EditSameTypeRecord(legend, &CQXObjectLegend::GetLogPen, &CQXObjectLegend::SetLogPen, item,
-                           SubItemPosition(item->GetData(), kFrameGroupId), Accept::AnyNumber);
+                           SubItemPosition(item->GetData(), kFrameGroupId), Accept::ZeroOrMore);
         break;
     case kEntryFaceId:
     case kEntrySizeId:
@@ -129,7 +129,7 @@ LRESULT CPropListLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kOutlineWidthId:
     case kOutlineColorId:
         EditSameTypeRecord(legend, &CQXObjectLegend::GetOuterLineLogPen, &CQXObjectLegend::SetOuterLineLogPen, item,
-                           SubItemPosition(item->GetData(), kOutlineGroupId), Accept::AnyNumber);
+                           SubItemPosition(item->GetData(), kOutlineGroupId), Accept::ZeroOrMore);
         break;
     case kEntryWidthId:
     case kEntryHeightId:
@@ -165,11 +165,16 @@ void CPropListLegend::ApplyEntryFont(CQXObjectLegend* legend, CBCGPProp* item) {
         SetSameTypeObjects(legend->GetLayer(), &CQXObjectLegend::SetLegendFont, &font, legend->GetTypeName());
 }
 
-// Entry size (shown legend only) and spacings (every legend of the type), in hundredths; not
-// checked, so a text that is no number stores 0.
+// Entry size (shown legend only) and spacings (every legend of the type), in hundredths; a text
+// that is no number stores 0. A negative entry size is refused and the stored one shown again.
 void CPropListLegend::ApplyLength(CQXObjectLegend* legend, CBCGPProp* item) {
     double value = 0;
-    if (!ReadNumber(ItemText(item), 100, &value)) return;
+    const bool entrySize = item->GetData() == kEntryWidthId || item->GetData() == kEntryHeightId;
+    if (entrySize && !ReadLength(ItemText(item), 100, &value)) {
+        ShowStoredHundredths(item, item->GetData() == kEntryWidthId ? legend->m_dLegendWidth : legend->m_dLegendHeight);
+        return;
+    }
+    if (!entrySize && !ReadNumber(ItemText(item), 100, &value)) return;
     CQXLayer* layer = legend->GetLayer();
     const CString typeName = legend->GetTypeName();
     switch (item->GetData()) {

@@ -11,6 +11,7 @@
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/SameTypeEdits.h"
 
@@ -122,9 +123,11 @@ LRESULT CPropListLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
         }
         break;
     case kPenWidthId:
-        // No number reads as 0; a width the pen record cannot hold is refused.
-        if (planemap::ReadFloatThenScale(text, 100, &pen.width))
+        // No number reads as 0; a negative width, or one the pen record cannot hold, is refused.
+        if (planemap::ReadFloatLengthThenScale(text, 100, &pen.width))
             SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
+        else
+            planemap::ShowStoredHundredths(item, pen.width);
         break;
     case kPenColorId:
         if (ReadColor(item, &pen.color)) SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);

@@ -117,8 +117,11 @@ LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (qxm) qxm->GetQXMCenter(baseX, baseY);
     const CString text = VariantToText(item->GetValue());
     double v = 0;
-    // No number reads as 0; a number beyond a double is refused and the stored values show again.
-    if (item->GetData() != kSourceId && !planemap::ReadNumber(text, 1, &v)) {
+    // No number reads as 0; a number beyond a double, or a negative length or width, is refused and
+    // the stored values show again.
+    const bool size = item->GetData() == kLengthId || item->GetData() == kWidthId;
+    if (item->GetData() != kSourceId &&
+        !(size ? planemap::ReadLength(text, 1, &v) : planemap::ReadNumber(text, 1, &v))) {
         ShowValues(bitmap, qxm);
         UpdateView();
         return 0;
@@ -143,9 +146,15 @@ LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kWidthId:
         bitmap ? bitmap->SetRadiusB(v) : qxm->SetRadiusB(v);
         break;
-    case kRotationId:
-        if (bitmap) bitmap->SetAngle(planemap::ToRadians(v));
+    case kRotationId: {
+        // Degrees whose radians a double cannot hold are refused.
+        double radians = 0;
+        if (bitmap && planemap::ToRadians(v, &radians))
+            bitmap->SetAngle(radians);
+        else
+            ShowValues(bitmap, qxm);
         break;
+    }
     case kScaleId:
         if (qxm) qxm->SetFactor(v);
         break;

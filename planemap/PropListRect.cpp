@@ -127,21 +127,29 @@ LRESULT CPropListRect::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// Geometry edits change the shown rectangle only and are not checked: a text that is no number
-// gives 0. Length and width are kept as half-axes, the corner half-axes to single precision.
+// Geometry edits change the shown rectangle only: a text that is no number gives 0. Length and
+// width are kept as half-axes, the corner half-axes to single precision; a negative one of these
+// sizes is refused and the stored geometry shown again.
 void CPropListRect::ApplyGeometry(CQXObjectRect* rect, CBCGPProp* item) {
     const CString text = ItemText(item);
     const DWORD_PTR id = item->GetData();
     if (id == kCornerAId || id == kCornerBId) {
         float value = 0;
-        if (!ReadFloat(text, 1, &value)) return;
+        if (!ReadFloatLength(text, 1, &value)) {
+            RefreshGeometry(rect);
+            return;
+        }
         FLOATSIZE corner = rect->GetRoundSize();
         (id == kCornerAId ? corner.cx : corner.cy) = value;
         rect->SetRoundSize(corner);
         return;
     }
     double value = 0;
-    if (!ReadNumber(text, 1, &value)) return;
+    const bool size = id == kLengthId || id == kWidthId;
+    if (!(size ? ReadLength(text, 1, &value) : ReadNumber(text, 1, &value))) {
+        if (size) RefreshGeometry(rect);
+        return;
+    }
     FLOATPOINT anchor;
     rect->GetAnchor(&anchor);
     switch (id) {

@@ -26,6 +26,19 @@ constexpr int kNotFromStartStyle = 6;
 constexpr DWORD_PTR kStartItemIds[] = {CPropListScale::kStyleId, CPropListScale::kUnitId, CPropListScale::kDecimalsId,
                                        CPropListScale::kSpacingId, CPropListScale::kCountId};
 
+// The library keeps ten times the tick spacing it is given.
+constexpr double kKeptSpacingScale = 10;
+
+// The spacing typed, a length: refused when negative or when ten times it leaves the range of a
+// double ("1e308").
+bool ReadSpacing(const CString& text, double* spacing) {
+    double typed = 0;
+    double kept = 0;
+    if (!ReadLength(text, 1, &typed) || !numtext::Scale(typed, kKeptSpacingScale, &kept)) return false;
+    *spacing = typed;
+    return true;
+}
+
 }  // namespace
 
 CPropListScale::CPropListScale() = default;
@@ -127,9 +140,9 @@ LRESULT CPropListScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kPenStyleId:
     case kPenWidthId:
     case kPenColorId:
-        // The shown bar's pen with the one field changed, to every bar of the type; a width is not checked.
+        // The shown bar's pen with the one field changed, to every bar of the type; no negative width.
         EditSameTypeRecord(scale, &CQXObjectScale::GetLogPen, &CQXObjectScale::SetLogPen, item,
-                           SubItemPosition(item->GetData(), kPenGroupId), Accept::AnyNumber);
+                           SubItemPosition(item->GetData(), kPenGroupId), Accept::ZeroOrMore);
         break;
     case kFontFaceId:
     case kFontSizeId:
@@ -155,8 +168,9 @@ void CPropListScale::ApplyZeroFromStart(CQXObjectScale* scale, CBCGPProp* item) 
     EnableStartItems(fromStart);
 }
 
-// Not checked here: a text that is no number gives 0, and the bar's setters refuse a height not
-// above 0, a count below 1 and negative decimals themselves.
+// A text that is no number gives 0, and the bar's setters refuse a height not above 0, a count
+// below 1 and negative decimals themselves. A negative spacing, or one whose kept form a double
+// cannot hold, is refused here and the stored spacing shown again.
 void CPropListScale::ApplyTicks(CQXObjectScale* scale, CBCGPProp* item) {
     CQXLayer* layer = scale->GetLayer();
     const CString typeName = scale->GetTypeName();
@@ -165,7 +179,10 @@ void CPropListScale::ApplyTicks(CQXObjectScale* scale, CBCGPProp* item) {
     int whole = 0;
     switch (item->GetData()) {
     case kSpacingId:
-        if (ReadNumber(text, 1, &value)) SetSameTypeObjects(layer, &CQXObjectScale::SetSize, value, typeName);
+        if (ReadSpacing(text, &value))
+            SetSameTypeObjects(layer, &CQXObjectScale::SetSize, value, typeName);
+        else
+            SetItemText(item, FormatString("%.2f", scale->GetSize()));
         break;
     case kHeightId:
         if (ReadNumber(text, 100, &value)) SetSameTypeObjects(layer, &CQXObjectScale::SetHeight, value, typeName);
@@ -180,11 +197,15 @@ void CPropListScale::ApplyTicks(CQXObjectScale* scale, CBCGPProp* item) {
     }
 }
 
-// Font edits reach the shown bar only; the size is not checked. A new face also notifies the bar.
+// Font edits reach the shown bar only; a negative size is refused. A new face also notifies the bar.
 void CPropListScale::ApplyFont(CQXObjectScale* scale, CBCGPProp* item) {
     QXLOGFONT font;
     scale->GetLogFont(&font);
-    if (!EditFont(font, item, SubItemPosition(item->GetData(), kFontGroupId), Accept::AnyNumber)) return;
+    const int position = SubItemPosition(item->GetData(), kFontGroupId);
+    if (!EditFont(font, item, position, Accept::ZeroOrMore)) {
+        if (position == 1) ShowStoredHundredths(item, font.size);
+        return;
+    }
     scale->SetLogFont(&font);
     if (item->GetData() == kFontFaceId) scale->OnChanged(0);
 }

@@ -66,10 +66,10 @@ LRESULT CPropListWeb::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kPenStyleId:
     case kPenWidthId:
     case kPenColorId:
-        // The shown web's pen with the one field changed goes to every web of the type; a width is
-        // not checked.
+        // The shown web's pen with the one field changed goes to every web of the type; a negative
+        // width is refused.
         EditSameTypeRecord(web, &CQXObjectWeb::GetLogPen, &CQXObjectWeb::SetLogPen, item,
-                           SubItemPosition(item->GetData(), kPenGroupId), Accept::AnyNumber);
+                           SubItemPosition(item->GetData(), kPenGroupId), Accept::ZeroOrMore);
         break;
     default:
         break;

@@ -7,6 +7,7 @@
 #include "planemap/GeoPenItems.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/SameTypeEdits.h"
 
@@ -72,6 +73,8 @@ LRESULT CPropListWellNetLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CPropListWellNetLine::ApplyWidth(CQXObjectLine* line, CBCGPProp* item) {
     QXLOGPEN pen;
     line->GetLogPen(&pen);
-    if (ReadFloatThenScale(ItemText(item), 100, &pen.width))
+    if (ReadFloatLengthThenScale(ItemText(item), 100, &pen.width))
         SetSameTypeObjects(line->GetLayer(), &CQXObjectLine::SetLogPen, &pen, line->GetTypeName());
+    else
+        ShowStoredHundredths(item, pen.width);
 }

@@ -1,10 +1,11 @@
-// Edits written to every selected object of the shown object's type name, and the fill group the
-// line-like lists share, read into a brush and written that way.
+// Edits written to every selected object of the shown object's type name, and the fill group
+// (framework/FillSubItems.h) read into a brush and written that way.
 #pragma once
 
 #include <typeinfo>
 
 #include "bcg/Prop.h"
+#include "framework/FillSubItems.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObject.h"
@@ -66,21 +67,6 @@ void SetSameTypeObjects(CQXLayer* layer, R (T::*setter)(Arg), V value, const CSt
 
 // Sends the change notification (with 0) to every selected object of typeName.
 void UpdateSameTypeObjects(CQXLayer* layer, CString typeName);
-
-// The fill group the line-like lists share, and its sub-items in display order.
-constexpr DWORD_PTR kPlaneFillGroupId = 7000;
-constexpr DWORD_PTR kPlaneFillStyleSetId = kPlaneFillGroupId + 1;
-constexpr DWORD_PTR kPlaneFillStyleId = kPlaneFillGroupId + 2;
-constexpr DWORD_PTR kPlaneFillLineColorId = kPlaneFillGroupId + 3;
-constexpr DWORD_PTR kPlaneFillColorId = kPlaneFillGroupId + 4;
-constexpr DWORD_PTR kPlaneFillCellSizeId = kPlaneFillGroupId + 5;
-constexpr DWORD_PTR kPlaneFillTransparentId = kPlaneFillGroupId + 6;
-
-// Reads one edited sub-item of the fill group 7000 (7001 .. 7006) into brush. False, with brush
-// untouched, when nothing is to be written: an empty style set, a cell size that is no number of
-// 0 or more, another id. A style set also switches the group's style picker to that set and its
-// first style.
-bool ReadFillSubItem(CBCGPProp* item, QXLOGBRUSH* brush);
 
 // ReadFillSubItem, then the brush to every selected T of typeName through setter.
 template <class T, class R>

@@ -194,7 +194,7 @@ void CnLstWell::Edit(CBCGPProp* item, ScContainer& container) {
             EditTemplate(text, container);
             break;
         case kWidthId:
-            if (section::ReadItemNumber(item, 100.0, &number)) EditWidth(number, container);
+            if (section::ReadItemSize(item, 100.0, &number)) EditWidth(number, container);
             break;
         case kRangeTypeId:
             EditRangeType(text, container);
@@ -206,11 +206,11 @@ void CnLstWell::Edit(CBCGPProp* item, ScContainer& container) {
             EditRangeEnd(item, container);
             break;
         case kTopExtendId:
-            if (section::ReadItemNumber(item, 1.0, &number))
+            if (section::ReadItemSize(item, 1.0, &number))
                 for (IkelWellAdapter* well : m_wells) well->SetTopExtendDepth(number);
             break;
         case kBottomExtendId:
-            if (section::ReadItemNumber(item, 1.0, &number))
+            if (section::ReadItemSize(item, 1.0, &number))
                 for (IkelWellAdapter* well : m_wells) well->SetBottomExtendDepth(number);
             break;
         case kRefWellId:

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/ChangeCheckers.h"
+#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -428,13 +429,13 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             record.m_strTopStratum = edit.text.str();
             break;
         case kTopExtendId:
-            if (edit.hasNumber) record.m_dTopExtendDepth = v;
+            if (edit.hasNumber && v >= 0) record.m_dTopExtendDepth = v;  // never negative
             break;
         case kBottomStratumId:
             record.m_strBottomStratum = edit.text.str();
             break;
         case kBottomExtendId:
-            if (edit.hasNumber) record.m_dBottomExtendDepth = v;
+            if (edit.hasNumber && v >= 0) record.m_dBottomExtendDepth = v;
             break;
         case kTopDepthId:
         case kBottomDepthId:
@@ -442,7 +443,7 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             break;
         case kWellWidthId: {
             double width = 0;
-            if (edit.hasNumber && numtext::Scale(v, numtext::kHundredths, &width))
+            if (edit.hasNumber && v >= 0 && numtext::Scale(v, numtext::kHundredths, &width))
                 record.m_dWellWidth = std::max(width, m_pContainer->GetWellMgr()->GetMinWidth());
             save = true;
             break;
@@ -450,7 +451,7 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
         case kLeftExtendId:
         case kRightExtendId: {
             double length = 0;
-            if (edit.hasNumber && numtext::Scale(v, 100000, &length))
+            if (edit.hasNumber && v >= 0 && numtext::Scale(v, 100000, &length))
                 (edit.id == kLeftExtendId ? record.m_dLeftExtend : record.m_dRightExtend) = length;
             break;
         }
@@ -469,12 +470,12 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
         case kVirPenStyleId:
         case kVirPenWidthId:
         case kVirPenColorId:
-            GetLineSubProp(item, record.m_virStratumPen, static_cast<int>(edit.id - kVirPenStyleId));
+            edit.refused = !EditPenField(record.m_virStratumPen, item, static_cast<int>(edit.id - kVirPenStyleId));
             break;
         case kNameFaceId:
         case kNameSizeId:
         case kNameColorId:
-            GetFontSubProp(item, record.m_stratumNameFont, static_cast<int>(edit.id - kNameFaceId));
+            edit.refused = !EditFontField(record.m_stratumNameFont, item, static_cast<int>(edit.id - kNameFaceId));
             break;
         case kNamePlaceId:
             record.m_nStratumNamePos = ValueOfText(kNamePlaces, edit.text, -1);

@@ -118,6 +118,7 @@ protected:
         double number = 0;
         bool scaleAccepted = false;  // 1008, 1009: the scale was taken
         double scale = 0;
+        bool refused = false;  // a pen width or font size the record cannot hold: nothing stored
     };
     // The record write of one edited item (no modify flag); an id of no item stores nothing.
     Edit StoreEdit(CBCGPProp* item);

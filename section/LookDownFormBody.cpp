@@ -263,7 +263,7 @@ void CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
             break;
         case kWidth:
         case kHeight:
-            if (ReadItemNumber(item, 1.0, &number)) EditSize(slot, number);
+            if (ReadItemSize(item, 1.0, &number)) EditSize(slot, number);
             break;
         case kFrameStyle:
             if (PickedStyle(item, &style)) map.SetFrameLineStyle(style);
@@ -368,7 +368,6 @@ void CLookDownFormBody::EditSize(Slot slot, double value) {
 }
 
 void CLookDownFormBody::EditPoint(CBCGPProp* item, Slot slot, int n, Slot first) {
-    double number = 0;
     if (slot == first) {
         UINT style = 0;
         if (PickedStyle(item, &style)) m_pMap->SetLogPointStyle(style, n);
@@ -378,10 +377,7 @@ void CLookDownFormBody::EditPoint(CBCGPProp* item, Slot slot, int n, Slot first)
     bool changed = false;
     switch (slot - first) {
         case 1:
-            if (ReadHundredths(item, &number)) {
-                point.size = static_cast<float>(number);
-                changed = true;
-            }
+            changed = ReadHundredths(item, &point.size);
             break;
         case 2:
             changed = PickedColor(item, &point.borderColor);
@@ -399,12 +395,11 @@ void CLookDownFormBody::EditFont(CBCGPProp* item, Slot slot) {
     m_pMap->GetLogFont(current);
     if (!current) return;
     QXLOGFONT font = *current;
-    double number = 0;
     bool changed = true;
     if (slot == kNameFace)
         font.SetFaceName(ItemText(item));
-    else if (slot == kNameSize && ReadHundredths(item, &number))
-        font.size = static_cast<float>(number);
+    else if (slot == kNameSize)
+        changed = ReadHundredths(item, &font.size);
     else if (slot == kNameColor)
         changed = PickedColor(item, &font.color);
     else

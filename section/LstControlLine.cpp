@@ -59,7 +59,7 @@ void CLstControlLine::Edit(CBCGPProp* item) {
         case kPenStyleId:
         case kPenWidthId:
         case kPenColorId:
-            EditObjectPen(*m_pLine, item, static_cast<int>(id - kPenStyleId));
+            if (!EditObjectPen(*m_pLine, item, static_cast<int>(id - kPenStyleId))) ShowStoredAgain(*this);
             break;
         case kPointSizeId:
             if (ReadHundredths(item, &number)) m_pLine->m_dPointSize = number;

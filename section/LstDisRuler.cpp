@@ -151,8 +151,7 @@ bool CLstDisRuler::Edit(CBCGPProp* item) {
             if (id == kFaceId) {
                 font.SetFaceName(ItemText(item));
                 changed = true;
-            } else if (id == kFontSizeId && ReadHundredths(item, &number)) {
-                font.size = static_cast<float>(number);
+            } else if (id == kFontSizeId && ReadHundredths(item, &font.size)) {
                 changed = true;
             } else if (id == kFontColorId && PickedColor(item, &color)) {
                 font.color = color;

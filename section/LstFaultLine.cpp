@@ -1,6 +1,7 @@
 #include "section/LstFaultLine.h"
 
 #include "bcg/ColorProp.h"
+#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropFloat.h"
@@ -55,7 +56,11 @@ LRESULT CLstFaultLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item ? item->GetData() : 0;
     const boost::shared_ptr<CMapProperty> record = CMapPropertySignle::Instance()->GetProperty();
     if (record && id >= kStyleId && id <= kColorId) {
-        GetLineSubProp(item, record->m_faultLinePen, static_cast<int>(id - kStyleId));
+        // A refused width reaches no fault line: each keeps its own pen.
+        if (!EditPenField(record->m_faultLinePen, item, static_cast<int>(id - kStyleId))) {
+            ShowStoredAgain(*this);
+            return 0;
+        }
         if (const auto faults = m_pReservoir->GetFaultLineMgr())
             for (unsigned int i = 0; i < faults->GetNum(); ++i)
                 if (const boost::shared_ptr<KelReservoir::Fault::CkelFaultLine>& line = faults->GetObj(i))

@@ -119,7 +119,7 @@ void CLstFaultLineEntity::Edit(CBCGPProp* item) {
         case kPenStyleId:
         case kPenWidthId:
         case kPenColorId:
-            EditObjectPen(*m_pLine, item, static_cast<int>(id - kPenStyleId));
+            if (!EditObjectPen(*m_pLine, item, static_cast<int>(id - kPenStyleId))) ShowStoredAgain(*this);
             break;
         default:
             break;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
@@ -235,7 +236,10 @@ void CLstFaultPoint::Edit(CBCGPProp* item) {
         case kSymbolBorderId:
         case kSymbolInnerId: {
             QXLOGPOINT symbol = point.GetLogPoint();
-            GetPointSubProp(item, symbol, static_cast<int>(id - kSymbolStyleId));
+            if (!EditPointField(symbol, item, static_cast<int>(id - kSymbolStyleId))) {
+                ShowNumber(item, symbol.size / 100.0);  // refused: no point in scope is written
+                break;
+            }
             ApplyInScope([&symbol](CrFaultPoint& p) { p.SetLogPoint(symbol); });
             break;
         }
@@ -294,7 +298,10 @@ void CLstFaultPoint::Edit(CBCGPProp* item) {
         case kFontSizeId:
         case kFontColorId: {
             QXLOGFONT font = point.GetLabelFont();
-            GetFontSubProp(item, font, static_cast<int>(id - kFontFaceId));
+            if (!EditFontField(font, item, static_cast<int>(id - kFontFaceId))) {
+                ShowNumber(item, font.size / 100.0);  // refused: no label in scope is written
+                break;
+            }
             ApplyInScope([&font](CrFaultPoint& p) { p.SetLabelFont(font); });
             break;
         }

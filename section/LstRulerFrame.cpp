@@ -164,6 +164,8 @@ const Row kRows[] = {
 };
 // clang-format on
 
+bool IsDepth(const Row& row) { return row.id == F::kStartDepthId || row.id == F::kEndDepthId; }
+
 const Row* RowOf(DWORD_PTR id) {
     for (const Row& row : kRows)
         if (row.id == id) return &row;
@@ -402,7 +404,8 @@ void Apply(const Row& row, CBCGPProp* item, ScRulerFrame& frame) {
             if (section::PickedColor(item, &color)) frame.SetMarkClr(static_cast<RulerFrameColorType>(row.index), color);
             break;
         case Kind::Number:
-            if (section::ReadItemNumber(item, 1, &typed) && Kept(row.conv, typed, &kept))
+            // The section library's check is told when it reads one of the two depths.
+            if (section::ReadItemNumber(item, 1, &typed, IsDepth(row)) && Kept(row.conv, typed, &kept))
                 row.number->set(frame, row.index, kept);
             break;
         case Kind::YesNo:

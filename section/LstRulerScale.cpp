@@ -201,7 +201,7 @@ LRESULT CLstRulerScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CLstRulerScale::EditNumber(CBCGPProp* item) {
     const NumberItem& number = *NumberOf(item->GetData());
     double value = 0;
-    if (section::ReadItemNumber(item, number.scale, &value)) {
+    if (section::ReadItemSize(item, number.scale, &value)) {  // no bar value is negative
         int count = 0;
         if (!number.set && numtext::FitInt(value, 1, &count))
             m_pScale->SetStep(count);

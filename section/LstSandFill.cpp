@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/ChangeCheckers.h"
+#include "framework/GroupFieldEdits.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
@@ -140,8 +141,11 @@ void CLstSandFill::ShowTypeItems() {
         const std::string name = CSandSymbolAdapter(sand, type).GetName();
         SetItemText(Item(kSymbolId), name.empty() ? kDefaultFill : name.c_str());
     }
-    if (type == SYMFILL_LITH && fillObject)
-        SetItemText(Item(kCellSizeId), FormatString("%.2f", brush.size / numtext::kHundredths));
+    if (type == SYMFILL_LITH && fillObject) ShowCellSize(Item(kCellSizeId), brush);
+}
+
+void CLstSandFill::ShowCellSize(CBCGPProp* item, const QXLOGBRUSH& brush) {
+    SetItemText(item, FormatString("%.2f", brush.size / numtext::kHundredths));
 }
 
 // ---- edits ----------------------------------------------------------------------------------------
@@ -175,14 +179,19 @@ void CLstSandFill::EditSymbol(CBCGPProp* item) {
     ApplyBrush(brush);
 }
 
+// A size that is refused (no number, a negative, or beyond the brush's single-precision field in
+// hundredths) writes nothing; the item shows the stored size again.
 void CLstSandFill::EditCellSize(CBCGPProp* item) {
     CQXObjectFill* fillObject = m_pFill->GetFillObject();
-    double typed = 0;
-    float size = 0;
-    if (!fillObject || !section::ReadItemNumber(item, 1, &typed) || !numtext::FitFloat(typed, numtext::kHundredths, &size))
-        return;
+    if (!fillObject) return;
     QXLOGBRUSH brush;
     fillObject->GetLogBrush(&brush);
+    double typed = 0;
+    float size = 0;
+    if (!section::ReadItemSize(item, 1, &typed) || !numtext::FitFloat(typed, numtext::kHundredths, &size)) {
+        ShowCellSize(item, brush);
+        return;
+    }
     brush.size = size;
     ApplyBrush(brush);
 }
@@ -191,7 +200,10 @@ void CLstSandFill::EditPlainFill(CBCGPProp* item) {
     QXLOGBRUSH brush;
     if (CQXObjectFill* fillObject = m_pFill->GetFillObject()) fillObject->GetLogBrush(&brush);
     std::string styleSet = m_pFill->GetStyleSet();
-    GetFillSubProp(item, &styleSet, static_cast<int>(item->GetData() - kFillGroupId - 1), brush);
+    if (!EditFillField(brush, &styleSet, item, static_cast<int>(item->GetData() - kFillGroupId - 1))) {
+        ShowCellSize(item, brush);  // refused: nothing is written
+        return;
+    }
     m_pFill->SetStyleSet(styleSet);
     ApplyBrush(brush);
 }

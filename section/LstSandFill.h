@@ -20,6 +20,8 @@ public:
         kLithologyGroupId = 1005,
         kFillGroupId = 7000,  // 7001 style set .. 7006 transparent background
     };
+    // The cell size among the fill group's sub-items.
+    static constexpr int kCellSizePosition = 4;
     // Which section the page is made for.
     enum Owner : int { kMultiWell = 1, kReservoir = 2, kFence = 3 };
 
@@ -44,6 +46,8 @@ private:
     void EditSymbol(CBCGPProp* item);
     void EditCellSize(CBCGPProp* item);
     void EditPlainFill(CBCGPProp* item);
+    // The brush's cell size in the item ("%.2f" of the hundredths kept).
+    void ShowCellSize(CBCGPProp* item, const QXLOGBRUSH& brush);
     // Has the current section apply the brush to the fill's sand.
     void ApplyBrush(const QXLOGBRUSH& brush);
 

@@ -1,6 +1,7 @@
 #include "section/LstSglSandSetor.h"
 
 #include "framework/ChangeCheckers.h"
+#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -86,7 +87,11 @@ LRESULT CLstSglSandSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
         single::ForEachSandUnit(m_pSection, [visible](Sand::CSandUnit& unit) { unit.SetSandLineVisible(visible); });
         single::Stamp(m_pSection);
     } else if (id >= kEnvelopeStyleId && id <= kEnvelopeColorId) {
-        GetLineSubProp(item, record.m_envelopePen, static_cast<int>(id - kEnvelopeStyleId));
+        // A refused width reaches no sand unit: each keeps its own pen.
+        if (!EditPenField(record.m_envelopePen, item, static_cast<int>(id - kEnvelopeStyleId))) {
+            ShowStoredAgain(*this);
+            return 0;
+        }
         const QXLOGPEN pen = record.m_envelopePen;
         single::ForEachSandUnit(m_pSection, [&pen](Sand::CSandUnit& unit) { unit.SetSandLinePen(pen); });
     }

@@ -285,7 +285,7 @@ void CLstSingle::EditDepth(CBCGPProp* item, bool top) {
 
 void CLstSingle::EditExtend(CBCGPProp* item, bool top) {
     double depth = 0;
-    if (!section::ReadItemNumber(item, 1.0, &depth)) return;
+    if (!section::ReadItemSize(item, 1.0, &depth)) return;  // an extension is never negative
     if (top)
         m_pWell->SetTopExtendDep(depth);
     else
@@ -295,7 +295,7 @@ void CLstSingle::EditExtend(CBCGPProp* item, bool top) {
 // The same width again changes nothing but the layout of the strata and sands.
 void CLstSingle::EditWidth(CBCGPProp* item) {
     double width = 0;
-    if (section::ReadItemNumber(item, 100.0, &width) && std::fabs(m_pWell->GetWidth() - width) > kFltEpsilon) {
+    if (section::ReadItemSize(item, 100.0, &width) && std::fabs(m_pWell->GetWidth() - width) > kFltEpsilon) {
         m_pWell->SetWidth(width);
         m_pWell->RecalculateDrawing();
         m_pWell->RecalculateLayout();

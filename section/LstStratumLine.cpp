@@ -4,6 +4,7 @@
 
 #include "bcg/ColorProp.h"
 #include "framework/ChangeCheckers.h"
+#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -113,12 +114,17 @@ LRESULT CLstStratumLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// Only the edited part of each cell's own pen changes.
+// Only the edited part of each cell's own pen changes. A refused width changes no cell.
 void CLstStratumLine::SetStratumLogpen(CBCGPProp* item) {
     const int index = static_cast<int>(item->GetData() - kLineStyleId);
+    QXLOGPEN probe;
+    if (!EditPenField(probe, item, index)) {
+        ShowStoredAgain(*this);
+        return;
+    }
     for (CStratumCell* cell : m_cells) {
         QXLOGPEN pen = *cell->GetStratumLogPen();
-        GetLineSubProp(item, pen, index);
+        EditPenField(pen, item, index);
         cell->SetStratumLogPen(&pen);
     }
 }
@@ -137,9 +143,14 @@ void CLstStratumLine::SetStratumFill(CBCGPProp* item) {
 }
 
 // The edited part of each cell's name font goes to the section's stratum groups under the cell's
-// stratum; the cells keep their own fonts.
+// stratum; the cells keep their own fonts. A refused size goes nowhere.
 void CLstStratumLine::SetStratumFont(CBCGPProp* item) {
     const int index = static_cast<int>(item->GetData() - kFontFaceId);
+    QXLOGFONT probe;
+    if (index != 2 && !EditFontField(probe, item, index)) {
+        ShowStoredAgain(*this);
+        return;
+    }
     COLORREF color = 0;
     for (CStratumCell* cell : m_cells) {
         QXLOGFONT font = cell->GetStratumFont();
@@ -147,7 +158,7 @@ void CLstStratumLine::SetStratumFont(CBCGPProp* item) {
             if (!section::PickedColor(item, &color)) return;
             font.color = color;
         } else {
-            GetFontSubProp(item, font, index);
+            EditFontField(font, item, index);
         }
         SetStratumNameFont(cell->GetStratumName(), font);
     }

@@ -2,6 +2,7 @@
 
 #include "bcg/ColorProp.h"
 #include "framework/ChangeCheckers.h"
+#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
@@ -46,7 +47,10 @@ LRESULT CLstStratumUnit::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (id >= kLineStyleId && id <= kLineColorId) {
         QXLOGPEN pen;
         m_pUnit->GetLinePen(pen);
-        GetLineSubProp(item, pen, static_cast<int>(id - kLineStyleId));
+        if (!EditPenField(pen, item, static_cast<int>(id - kLineStyleId))) {
+            ShowStoredAgain(*this);  // a refused width writes nothing, not even the section's stamp
+            return 0;
+        }
         m_pUnit->SetLinePen(pen);
     } else if (id == kFillColorId) {
         if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {

@@ -4,6 +4,7 @@
 
 #include "bcg/ColorProp.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
@@ -62,21 +63,25 @@ CBCGPProp* NewFacePicker(const char* name, const char* face, const char* descrip
 }
 
 bool ReadHundredths(CBCGPProp* item, double* value) {
-    double scaled = 0;
-    if (!ReadItemNumber(item, 100.0, &scaled) || std::fabs(scaled) > kFltMax) return false;
-    *value = scaled;
+    double typed = 0;
+    float single = 0;
+    if (!ReadItemNumber(item, 1.0, &typed) || typed < 0 || !numtext::FitFloat(typed, numtext::kHundredths, &single))
+        return false;
+    *value = typed * numtext::kHundredths;
     return true;
 }
 
+bool ReadHundredths(CBCGPProp* item, float* field) {
+    double typed = 0;
+    return ReadItemNumber(item, 1.0, &typed) && typed >= 0 && numtext::FitFloat(typed, numtext::kHundredths, field);
+}
+
 bool ReadPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {
-    double width = 0;
     switch (field) {
         case kPenStyle:
             return PickedStyle(item, &pen.style);
         case kPenWidth:
-            if (!ReadHundredths(item, &width)) return false;
-            pen.width = static_cast<float>(width);
-            return true;
+            return ReadHundredths(item, &pen.width);
         default:
             return PickedColor(item, &pen.color);
     }

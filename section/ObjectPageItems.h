@@ -34,8 +34,10 @@ CBCGPProp* NewRulerLineStyle(DWORD_PTR id, bool editable);
 CBCGPProp* NewFacePicker(const char* name, const char* face, const char* description, DWORD_PTR id);
 
 // A length, width or size typed in an item, times 100 (the hundredths the section library keeps);
-// false, value untouched, for a text that is no number or a value single precision cannot hold.
+// false, value untouched, for a text that is no number, a negative, or a value single precision
+// cannot hold. The second form writes the single-precision field itself.
 bool ReadHundredths(CBCGPProp* item, double* value);
+bool ReadHundredths(CBCGPProp* item, float* field);
 
 // One field of a pen from its item: 0 the picked style, 1 the width typed (hundredths kept),
 // 2 the picked colour; false, pen untouched, when the item gives no such value.
@@ -64,9 +66,9 @@ template <class T>
 T* ChangedSelection(long object, long current, uint64_t& paneStamp);
 
 // The pen of a reservoir object edited through one sub-item of its line group (0 style, 1 width,
-// 2 colour), read over the object's pen and stored back.
+// 2 colour), read over the object's pen and stored back; false, nothing stored, for a refused width.
 template <class Object>
-void EditObjectPen(Object& object, CBCGPProp* item, int index);
+bool EditObjectPen(Object& object, CBCGPProp* item, int index);
 
 // Has the reservoir section that owns a reservoir object's manager redraw itself.
 template <class Manager>
@@ -82,6 +84,7 @@ void MoveInterfaceLine(CWnd* owner, KelReservoir::SandUnit::CkelOSWerLine* line,
 
 }  // namespace section
 
+#include "framework/GroupFieldEdits.h"
 #include "framework/ItemGroupsLine.h"
 #include "section/SectionObject.h"
 
@@ -100,10 +103,11 @@ T* section::ChangedSelection(long object, long current, uint64_t& paneStamp) {
 }
 
 template <class Object>
-void section::EditObjectPen(Object& object, CBCGPProp* item, int index) {
+bool section::EditObjectPen(Object& object, CBCGPProp* item, int index) {
     QXLOGPEN pen = object.GetLogPen();
-    GetLineSubProp(item, pen, index);
+    if (!EditPenField(pen, item, index)) return false;
     object.SetLogPen(pen);
+    return true;
 }
 
 template <class Manager>

@@ -172,9 +172,7 @@ void CRsLstSand::EditFill(CBCGPProp* item) {
         if (picker) picker->SetVal(first);
         brush.style = first;
     } else if (id == kFillCellSizeId) {
-        double size = 0;
-        if (!ReadHundredths(item, &size)) return;  // no number: nothing is written
-        brush.size = static_cast<float>(size);
+        if (!ReadHundredths(item, &brush.size)) return;  // refused: nothing is written
     } else {
         GetFillSubProp(item, nullptr, static_cast<int>(id - kFillStyleSetId), brush);
     }

@@ -2,6 +2,7 @@
 
 #include "framework/BmpPropLst.h"
 #include "framework/ChangeCheckers.h"
+#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
@@ -258,7 +259,11 @@ void CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
     // One sub-item of a pen: stored, then the connection groups (and a reservoir's curves) take it.
     for (const PenItems& pen : kPens)
         if (id >= pen.first && id < pen.first + 3) {
-            GetLineSubProp(item, record.*pen.field, static_cast<int>(id - pen.first));
+            // A refused width is handed to no group: each keeps its own pen.
+            if (!EditPenField(record.*pen.field, item, static_cast<int>(id - pen.first))) {
+                ShowStoredAgain(*this);
+                return;
+            }
             ApplyGroupPen(pen.groupSetter, record.*pen.field, pen.reservoirChanged);
             return;
         }
@@ -270,7 +275,10 @@ void CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
             m_pContainer->ProChanged();
             break;
         case kCellSizeId:
-            if (section::ReadItemNumber(item, 100.0, &record.m_dCellSize)) UpdateSandFill(record);
+            if (section::ReadItemSize(item, 100.0, &record.m_dCellSize))
+                UpdateSandFill(record);
+            else
+                ShowStoredAgain(*this);  // refused: no sand takes the fill again
             break;
         case kSingleFillId + 1:
         case kSingleFillId + 2:
@@ -278,8 +286,11 @@ void CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
         case kSingleFillId + 4:
         case kSingleFillId + 5:
         case kSingleFillId + 6:
-            GetFillSubProp(item, &record.m_strFillStyleSet, static_cast<int>(id - kSingleFillId - 1),
-                           record.m_singleFill);
+            if (!EditFillField(record.m_singleFill, &record.m_strFillStyleSet, item,
+                               static_cast<int>(id - kSingleFillId - 1))) {
+                ShowStoredAgain(*this);  // a refused cell size: no sand takes the fill again
+                break;
+            }
             UpdateSandFill(record);
             m_pContainer->ProChanged();
             break;

@@ -17,13 +17,20 @@
 
 namespace section {
 
-bool ReadItemNumber(CBCGPProp* item, double scale, double* value) {
+bool ReadItemNumber(CBCGPProp* item, double scale, double* value, bool judgeFlag) {
     if (!item) return false;
-    const double number = ScUtility::JudgeFigure(ItemText(item), false);
+    const double number = ScUtility::JudgeFigure(ItemText(item), judgeFlag);
     if (number == kFltMax) return false;
     const double scaled = number * scale;
     if (!std::isfinite(scaled)) return false;
     *value = scaled;
+    return true;
+}
+
+bool ReadItemSize(CBCGPProp* item, double scale, double* value) {
+    double number = 0;
+    if (!ReadItemNumber(item, scale, &number) || number < 0) return false;
+    *value = number;
     return true;
 }
 

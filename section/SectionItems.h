@@ -10,9 +10,11 @@
 
 namespace section {
 
-// The number in the item's text (ScUtility::JudgeFigure) times scale; false, value untouched,
-// when the text is no number or the scaled value is not finite.
-bool ReadItemNumber(CBCGPProp* item, double scale, double* value);
+// The number in the item's text (ScUtility::JudgeFigure, handed the flag) times scale; false,
+// value untouched, when the text is no number or the scaled value is not finite.
+bool ReadItemNumber(CBCGPProp* item, double scale, double* value, bool judgeFlag = false);
+// The same for a width, size or length, which is never negative: a negative is refused too.
+bool ReadItemSize(CBCGPProp* item, double scale, double* value);
 
 // The "渗流界面" group of the sand pages: shown flag (id+1), interface form (id+2), line style
 // (id+3), width (id+4) and colour (id+5).

@@ -43,7 +43,10 @@ LRESULT CSglLstCtrlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) pen.color = colour->GetDisplayColor();
             break;
         case kWidthId:
-            if (section::ReadItemNumber(item, 1.0, &width)) numtext::FitFloat(width, numtext::kHundredths, &pen.width);
+            if (!section::ReadItemSize(item, 1.0, &width) || !numtext::FitFloat(width, numtext::kHundredths, &pen.width)) {
+                item->SetValue(_variant_t(pen.width / 100.0));  // refused: the stored width shows again
+                return 0;
+            }
             break;
         default:
             break;

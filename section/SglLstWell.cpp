@@ -123,7 +123,7 @@ LRESULT CsglLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
             m_pWell->RecalculateDrawing();
             break;
         case kWidthId:
-            if (!section::ReadItemNumber(item, 100.0, &width)) break;
+            if (!section::ReadItemSize(item, 100.0, &width)) break;
             m_pWell->SetWidth(width);
             m_pWell->SetTimeStamp(AfxGetTimeStamp());
             m_pWell->RecalculateDrawing();

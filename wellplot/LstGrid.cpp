@@ -13,7 +13,7 @@
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "framework/PropItems.h"
-#include "planemap/RecordEdits.h"
+#include "framework/PenFontEdits.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 
@@ -330,7 +330,7 @@ LRESULT CLstGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CLstGrid::EditPen(CWpTrack* track, CBCGPProp* item, bool depth, int kind) {
     QXLOGPEN pen = PenOf(track, depth, kind);
     const int field = ValueOfText(kPenFields, item->GetName(), -1);
-    if (!planemap::EditPen(pen, item, field)) {
+    if (!penfont::EditPen(pen, item, field)) {
         if (field == 1) SetItemText(item, FormatString("%.2f", pen.width / 100.0));
         return;
     }

@@ -13,7 +13,7 @@
 #include "hosttypes/Zephyr/WpWell.h"
 #include "framework/OptionTables.h"
 #include "framework/PropItems.h"
-#include "planemap/SameTypeEdits.h"
+#include "framework/FillSubItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 #include "win32/Text.h"

@@ -1,5 +1,6 @@
 #include "hosttypes/Moraine/ContourLayer.h"
 
+#include "hostlibs/Moraine/LayerSettings.h"
 #include "hostlibs/Moraine/LayerStyleWords.h"
 
 using namespace moraine::detail;
@@ -31,7 +32,8 @@ void CContourLayer::SetLineStyle(unsigned style) {
 
 double CContourLayer::GetLineSize() const { return PenWidth(m_pLayer); }
 void CContourLayer::SetLineSize(double size) {
-    SetPenWidth(m_pLayer, static_cast<float>(size), "kel::plane::CContourLayer::SetLineSize");
+    float width = 0;
+    if (FitsFloat(size, &width)) SetPenWidth(m_pLayer, width, "kel::plane::CContourLayer::SetLineSize");
 }
 
 CString CContourLayer::GetLabelFontName() const { return LayerFont(m_pLayer).GetFaceName(); }

@@ -1,5 +1,6 @@
 #include "hosttypes/Moraine/CtrlLineLayer.h"
 
+#include "hostlibs/Moraine/LayerSettings.h"
 #include "hostlibs/Moraine/LayerStyleWords.h"
 
 using namespace moraine::detail;
@@ -17,7 +18,8 @@ void CCtrlLineLayer::SetVisible(int visible) {
 double CCtrlLineLayer::GetLineSize() const { return PenWidth(m_pLayer); }
 
 void CCtrlLineLayer::SetLineSize(double size) {
-    SetPenWidth(m_pLayer, static_cast<float>(size), "kel::plane::CCtrlLineLayer::SetLineSize");
+    float width = 0;
+    if (FitsFloat(size, &width)) SetPenWidth(m_pLayer, width, "kel::plane::CCtrlLineLayer::SetLineSize");
 }
 
 }  // namespace kel::plane

@@ -4,6 +4,7 @@
 // outlive their layer's identity (a new layer at a freed address starts with none).
 #pragma once
 
+#include <cfloat>
 #include <map>
 #include <string>
 #include <variant>
@@ -87,6 +88,21 @@ void WriteField(CQXLayer* layer, LayerSettings* settings, const char* name, Fiel
     record.*field = value;
     settings->Set<Record>(name, record);
     Changed(layer, operation.c_str(), arguments);
+}
+
+// A width or size handed as a double, made the float its record keeps. False, nothing to write,
+// for NaN and for a value beyond the float range: the library leaves the record as it was.
+inline bool FitsFloat(double value, float* kept) {
+    if (!(value >= -FLT_MAX && value <= FLT_MAX)) return false;
+    *kept = static_cast<float>(value);
+    return true;
+}
+// WriteField for a float field given a double: nothing is written when the float cannot hold it.
+template <class Record>
+void WriteFloatField(CQXLayer* layer, LayerSettings* settings, const char* name, float Record::*field, double value,
+                     const std::string& operation, const std::string& arguments) {
+    float kept = 0;
+    if (FitsFloat(value, &kept)) WriteField(layer, settings, name, field, kept, operation, arguments);
 }
 
 // The distribution types of an oil-water or region line layer, in order, into the emptied array.

@@ -33,7 +33,7 @@ CStratumLayer::CStratumLayer(CQXLayer* layer) : IProfLayer(layer) {}
                    std::to_string(style));                                                                       \
     }                                                                                                            \
     void CStratumLayer::Set##Prefix##LineSize(double size) {                                                     \
-        WriteField(m_pLayer, m_pSettings, #Prefix "Pen", &QXLOGPEN::width, static_cast<float>(size),             \
+        WriteFloatField(m_pLayer, m_pSettings, #Prefix "Pen", &QXLOGPEN::width, size,                            \
                    Op("Set" #Prefix "LineSize"), std::to_string(size));                                          \
     }                                                                                                            \
     void CStratumLayer::Set##Prefix##LineColor(COLORREF color) {                                                 \

@@ -55,7 +55,7 @@ CWellLayer::CWellLayer(CQXLayer* layer) : IProfLayer(layer) {}
     }                                                                                                                  \
     double CWellLayer::Get##Prefix##Size() const { return Read<QXLOGPOINT>(m_pSettings, #Record, QXLOGPOINT()).size; } \
     void CWellLayer::Set##Prefix##Size(double size) {                                                                  \
-        WriteField(m_pLayer, m_pSettings, #Record, &QXLOGPOINT::size, static_cast<float>(size),                        \
+        WriteFloatField(m_pLayer, m_pSettings, #Record, &QXLOGPOINT::size, size,                                       \
                    Op("Set" #Prefix "Size"), std::to_string(size));                                                    \
     }                                                                                                                  \
     COLORREF CWellLayer::Get##Prefix##BorderColor() const {                                                            \
@@ -85,7 +85,7 @@ CWellLayer::CWellLayer(CQXLayer* layer) : IProfLayer(layer) {}
         return Read<QXLOGPEN>(m_pSettings, #Prefix "Pen", QXLOGPEN()).width;                                 \
     }                                                                                                        \
     void CWellLayer::Set##Prefix##Size(double size) {                                                        \
-        WriteField(m_pLayer, m_pSettings, #Prefix "Pen", &QXLOGPEN::width, static_cast<float>(size),         \
+        WriteFloatField(m_pLayer, m_pSettings, #Prefix "Pen", &QXLOGPEN::width, size,                        \
                    Op("Set" #Prefix "Size"), std::to_string(size));                                          \
     }                                                                                                        \
     COLORREF CWellLayer::Get##Prefix##Color() const {                                                        \

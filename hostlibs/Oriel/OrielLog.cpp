@@ -34,6 +34,14 @@ SandBrushSlot& LastBrush() {
     static SandBrushSlot slot;
     return slot;
 }
+struct JudgedSlot {
+    bool set = false;
+    oriel::testing::JudgedText judged{};
+};
+JudgedSlot& LastJudged() {
+    static JudgedSlot slot;
+    return slot;
+}
 std::map<std::string, std::vector<oriel::testing::WellStratum>>& WellStrataStore() {
     static std::map<std::string, std::vector<oriel::testing::WellStratum>> strata;
     return strata;
@@ -58,6 +66,11 @@ void RecordSandBrush(IkelWellAdapter* well, CnSand* sand, const QXLOGBRUSH& brus
     LastBrush().applied.sand = sand;
     LastBrush().applied.brush = brush;
 }
+void RecordJudgedText(const CString& text, bool flag) {
+    LastJudged().set = true;
+    LastJudged().judged.text = text.str();
+    LastJudged().judged.flag = flag;
+}
 }  // namespace oriel::detail
 
 namespace oriel::testing {
@@ -73,8 +86,14 @@ bool LastSandBrush(AppliedSandBrush* applied) {
     if (applied) *applied = LastBrush().applied;
     return true;
 }
+bool LastJudgedText(JudgedText* judged) {
+    if (!LastJudged().set) return false;
+    if (judged) *judged = LastJudged().judged;
+    return true;
+}
 void Reset() {
     LastBrush().set = false;
+    LastJudged().set = false;
     ClearCallLog();
     EnableCallLog(true);
     Listener() = nullptr;

@@ -15,4 +15,6 @@ std::string Num(double v);
 const std::vector<oriel::testing::WellStratum>& WellStrata(const std::string& well);
 // Keeps the container's last sand brush for oriel::testing::LastSandBrush.
 void RecordSandBrush(IkelWellAdapter* well, CnSand* sand, const QXLOGBRUSH& brush);
+// Keeps the last text and flag handed to ScUtility::JudgeFigure for oriel::testing::LastJudgedText.
+void RecordJudgedText(const CString& text, bool flag);
 }  // namespace oriel::detail

@@ -3,6 +3,7 @@
 #include "hosttypes/Oriel/CrFaultPoint.h"
 #include "hosttypes/Oriel/ScDepthRuler.h"
 #include "hosttypes/Oriel/ScLookDownForm.h"
+#include "hosttypes/Oriel/SingleField.h"
 
 // ---- depth ruler sides ----
 double ScDepthRuler::GetInterval(bool left) const { return Side(left).interval; }
@@ -13,7 +14,7 @@ void ScDepthRuler::SetWideTimes(bool left, double times) { Side(left).wideTimes 
 double ScDepthRuler::GetWideMarkLength(bool left) const { return Side(left).wideLength; }
 void ScDepthRuler::SetWideMarkLength(bool left, double length) { Side(left).wideLength = length; }
 double ScDepthRuler::GetWideMarkLineSize(bool left) const { return Side(left).widePen.width; }
-void ScDepthRuler::SetWideMarkLineSize(bool left, double size) { Side(left).widePen.width = static_cast<float>(size); }
+void ScDepthRuler::SetWideMarkLineSize(bool left, double size) { oriel::StoreSingle(Side(left).widePen.width, size); }
 unsigned int ScDepthRuler::GetWideMarkLineStyle(bool left) const { return Side(left).widePen.style; }
 void ScDepthRuler::SetWideMarkLineStyle(bool left, unsigned int style) { Side(left).widePen.style = style; }
 COLORREF ScDepthRuler::GetWideMarkClr(bool left) const { return Side(left).widePen.color; }
@@ -22,7 +23,7 @@ void ScDepthRuler::SetWideMarkClr(bool left, COLORREF color) { Side(left).widePe
 double ScDepthRuler::GetMarkLength(bool left) const { return Side(left).markLength; }
 void ScDepthRuler::SetMarkLength(bool left, double length) { Side(left).markLength = length; }
 double ScDepthRuler::GetMarkLineSize(bool left) const { return Side(left).markPen.width; }
-void ScDepthRuler::SetMarkLineSize(bool left, double size) { Side(left).markPen.width = static_cast<float>(size); }
+void ScDepthRuler::SetMarkLineSize(bool left, double size) { oriel::StoreSingle(Side(left).markPen.width, size); }
 unsigned int ScDepthRuler::GetMarkLineStyle(bool left) const { return Side(left).markPen.style; }
 void ScDepthRuler::SetMarkLineStyle(bool left, unsigned int style) { Side(left).markPen.style = style; }
 COLORREF ScDepthRuler::GetMarkClr(bool left) const { return Side(left).markPen.color; }
@@ -31,7 +32,7 @@ void ScDepthRuler::SetMarkClr(bool left, COLORREF color) { Side(left).markPen.co
 void ScDepthRuler::GetMarkFont(bool left, QXLOGFONT& font) const { font = Side(left).labelFont; }
 void ScDepthRuler::SetMarkFont(bool left, QXLOGFONT& font) { Side(left).labelFont = font; }
 double ScDepthRuler::GetMarkFontSize(bool left) const { return Side(left).labelFont.size; }
-void ScDepthRuler::SetMarkFontSize(bool left, double size) { Side(left).labelFont.size = static_cast<float>(size); }
+void ScDepthRuler::SetMarkFontSize(bool left, double size) { oriel::StoreSingle(Side(left).labelFont.size, size); }
 COLORREF ScDepthRuler::GetMarkFontClr(bool left) const { return Side(left).labelFont.color; }
 void ScDepthRuler::SetMarkFontClr(bool left, COLORREF color) { Side(left).labelFont.color = color; }
 

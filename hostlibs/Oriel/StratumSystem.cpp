@@ -1,6 +1,7 @@
 // The stratification system read from the well data, and the section library's number check.
 #include <cmath>
 
+#include "hostlibs/Oriel/OrielLog.h"
 #include "hosttypes/Oriel/CStratumSysAdapter.h"
 #include "hosttypes/Oriel/ScUtility.h"
 #include "hosttypes/Osprey/WellDataManager.h"
@@ -37,8 +38,9 @@ std::string CStratumSysAdapter::GetBotStraum() const { return m_names.empty() ? 
 
 // The whole text, blanks around it allowed, must be one number of the platform's reading; a
 // number at or beyond the single-precision limit cannot be told from the answer "no number" and
-// is none.
-double ScUtility::JudgeFigure(CString text, bool) {
+// is none. The flag changes nothing here; it is kept for the tests.
+double ScUtility::JudgeFigure(CString text, bool flag) {
+    oriel::detail::RecordJudgedText(text, flag);
     const char* s = text;
     std::size_t used = 0;
     const double value = crt::Atof(s, &used);

@@ -1,6 +1,7 @@
 #include "hosttypes/Parsnip/QXObjectContour.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "win32/Crt.h"
@@ -11,12 +12,13 @@ namespace {
 // More decimals than a double carries would only write noise.
 constexpr int kMaxShownDecimals = 15;
 
-// The text read whole as a number (blanks around it allowed).
+// The text read whole as a finite number (blanks around it allowed). A text whose number a double
+// cannot hold ("-4e358", "nan") is no number here: rewriting it would write "-inf".
 bool ReadWholeNumber(const CString& text, double& value) {
     const char* p = text.GetString();
     std::size_t used = 0;
     const double v = crt::Atof(p, &used);
-    if (used == 0) return false;
+    if (used == 0 || !std::isfinite(v)) return false;
     for (p += used; *p; ++p)
         if (!crt::IsSpace(*p)) return false;
     value = v;

@@ -16,7 +16,7 @@ class CkelOSWerLineManager;
 class IkelSandUnit;
 
 // Which fluids an interface line separates.
-enum OSWLineType { OSW_OIL_GAS = 0, OSW_OIL_WATER = 1, OSW_GAS_WATER = 2 };
+enum OSWLineType : int { OSW_OIL_GAS = 0, OSW_OIL_WATER = 1, OSW_GAS_WATER = 2 };
 
 class CkelOSWerLine : public ScObjInterface {
 public:

@@ -11,8 +11,8 @@ namespace KelProfileline {
 
 // Kinds of the symbol and track settings: current-layer symbol, well head, well bottom,
 // upper track, lower track.
-enum PlSymbolKind { PL_SYMBOL_CURRENT = 2, PL_SYMBOL_HEAD = 3, PL_SYMBOL_BOTTOM = 4 };
-enum PlTrackKind { PL_TRACK_UPPER = 5, PL_TRACK_LOWER = 6 };
+enum PlSymbolKind : int { PL_SYMBOL_CURRENT = 2, PL_SYMBOL_HEAD = 3, PL_SYMBOL_BOTTOM = 4 };
+enum PlTrackKind : int { PL_TRACK_UPPER = 5, PL_TRACK_LOWER = 6 };
 
 class CLayerProperty {
 public:

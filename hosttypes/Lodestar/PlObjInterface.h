@@ -14,7 +14,7 @@ class CView;
 namespace KelProfileline {
 
 // Kind of a profile-line object; 0 for objects that do not tell.
-enum OBJINTERFACETYPE {
+enum OBJINTERFACETYPE : int {
     OBJ_NONE = 0,
     OBJ_WELL_LABEL = 1,
     OBJ_WELL_SYMBOL = 2,

@@ -13,7 +13,7 @@ namespace KelProfileline {
 
 // How the wells of a line were chosen: in drawing order ("顺序连井线") or by projection
 // onto the line ("投影连井线").
-enum LineType { LINE_NONE = 0, LINE_SEQUENCE = 1, LINE_PROJECTION = 2 };
+enum LineType : int { LINE_NONE = 0, LINE_SEQUENCE = 1, LINE_PROJECTION = 2 };
 
 class CPlContainer;
 class CPlWell;

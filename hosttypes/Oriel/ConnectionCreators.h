@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "hosttypes/Oriel/ConnectionTypes.h"
+#include "hosttypes/Oriel/SingleField.h"
 
 class CnConnectionData;
 class CnSandLine;
@@ -68,8 +69,8 @@ public:
     CnConnectionYCreator& operator=(const CnConnectionYCreator&) = default;
     ~CnConnectionYCreator() override;
 
-    // Kept in single precision.
-    void SetAlignPercent(double percent) { m_fAlignPercent = static_cast<float>(percent); }
+    // Kept in single precision; a share single precision cannot hold is not taken.
+    void SetAlignPercent(double percent) { oriel::StoreSingle(m_fAlignPercent, percent); }
     float GetAlignPercent() const { return m_fAlignPercent; }
 
 protected:

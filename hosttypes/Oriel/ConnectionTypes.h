@@ -3,14 +3,14 @@
 #pragma once
 
 // How the connections between two wells are calculated.
-enum ConnectionCalculateType {
+enum ConnectionCalculateType : int {
     CON_CAL_NORMAL = 0,
     CON_CAL_PINCHOUT = 1,
     CON_CAL_EXTEND = 2,
 };
 
 // The kind of connection group a pinch-out creator builds.
-enum ConnectionGroupType {
+enum ConnectionGroupType : int {
     CON_GROUP_NORMAL = 0,
     CON_GROUP_PINCHOUT = 1,
     CON_GROUP_RIVER = 2,
@@ -18,7 +18,7 @@ enum ConnectionGroupType {
 };
 
 // The facies of a sand body; 2 is a river channel.
-enum FACIESSTYLE {
+enum FACIESSTYLE : int {
     FACIES_NONE = 0,
     FACIES_NORMAL = 1,
     FACIES_RIVER = 2,
@@ -38,7 +38,7 @@ enum SymbolFillType : int {
 };
 
 // The well data a connection is built from.
-enum WellDataType {
+enum WellDataType : int {
     WELLDATA_SAND = 0,
     WELLDATA_SHALE = 1,
 };

@@ -40,4 +40,11 @@ struct AppliedSandBrush {
     QXLOGBRUSH brush;
 };
 bool LastSandBrush(AppliedSandBrush* applied);
+
+// The text and flag of the last ScUtility::JudgeFigure call; false when none since the last Reset().
+struct JudgedText {
+    std::string text;
+    bool flag;
+};
+bool LastJudgedText(JudgedText* judged);
 }  // namespace oriel::testing

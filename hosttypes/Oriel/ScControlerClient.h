@@ -8,7 +8,7 @@ class ScObjInterface;
 
 class ScControlerClient {
 public:
-    enum CONTAINERTYPE { CT_BASE = 0, CT_CORRELATION = 1, CT_CONNECTION = 2, CT_RESERVOIR = 3, CT_FENCE = 4 };
+    enum CONTAINERTYPE : int { CT_BASE = 0, CT_CORRELATION = 1, CT_CONNECTION = 2, CT_RESERVOIR = 3, CT_FENCE = 4 };
 
     ScControlerClient() = default;
     ScControlerClient(const ScControlerClient&) = default;

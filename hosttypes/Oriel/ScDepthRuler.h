@@ -4,6 +4,7 @@
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Oriel/ScCoordsTranslatorInterface.h"
 #include "hosttypes/Oriel/ScObjInterface.h"
+#include "hosttypes/Oriel/SingleField.h"
 #include "hosttypes/Oriel/SmartPtr.h"
 #include "hosttypes/Parsnip/Geometry.h"
 
@@ -28,7 +29,7 @@ public:
     void GetNameFont(QXLOGFONT& font) const { font = m_nameFont; }
     void SetNameFont(QXLOGFONT& font) { m_nameFont = font; }
     float GetNameFontSize() const { return m_nameFont.size; }
-    void SetNameFontSize(double size) { m_nameFont.size = static_cast<float>(size); }
+    void SetNameFontSize(double size) { oriel::StoreSingle(m_nameFont.size, size); }
     COLORREF GetNameFontClr() const { return m_nameFont.color; }
     void SetNameFontClr(unsigned long color) { m_nameFont.color = static_cast<COLORREF>(color); }
 
@@ -75,13 +76,13 @@ public:
     void SetRightFrameClr(unsigned long color) { m_rightFrame.color = static_cast<COLORREF>(color); }
 
     double GetTopFrameLineSize() const { return m_topFrame.width; }
-    void SetTopFrameLineSize(double size) { m_topFrame.width = static_cast<float>(size); }
+    void SetTopFrameLineSize(double size) { oriel::StoreSingle(m_topFrame.width, size); }
     double GetBottFrameLineSize() const { return m_bottomFrame.width; }
-    void SetBottFrameLineSize(double size) { m_bottomFrame.width = static_cast<float>(size); }
+    void SetBottFrameLineSize(double size) { oriel::StoreSingle(m_bottomFrame.width, size); }
     double GetLeftFrameLineSize() const { return m_leftFrame.width; }
-    void SetLeftFrameLineSize(double size) { m_leftFrame.width = static_cast<float>(size); }
+    void SetLeftFrameLineSize(double size) { oriel::StoreSingle(m_leftFrame.width, size); }
     double GetRightFrameLineSize() const { return m_rightFrame.width; }
-    void SetRightFrameLineSize(double size) { m_rightFrame.width = static_cast<float>(size); }
+    void SetRightFrameLineSize(double size) { oriel::StoreSingle(m_rightFrame.width, size); }
 
     ScDepthRulerMgr* GetDepRulerMgr() const { return m_pMgr; }
     // The new translator's reference is taken before the old one is released, so handing the

@@ -101,7 +101,7 @@ public:
 class IChartGraph : public CQXObject {
     DECLARE_DYNAMIC(IChartGraph)
 public:
-    enum KELChartGraphType {
+    enum KELChartGraphType : int {
         KEL_CHART_XY = 0,
         KEL_CHART_PIE = 1,
         KEL_CHART_TERNARY = 2,

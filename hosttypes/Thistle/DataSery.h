@@ -7,7 +7,7 @@
 
 class IkelDataSery {
 public:
-    enum KELDataSeriesType { KEL_SERY_DOUBLE = 0, KEL_SERY_INT = 1, KEL_SERY_STRING = 2, KEL_SERY_DATETIME = 3 };
+    enum KELDataSeriesType : int { KEL_SERY_DOUBLE = 0, KEL_SERY_INT = 1, KEL_SERY_STRING = 2, KEL_SERY_DATETIME = 3 };
 
     IkelDataSery();
     virtual ~IkelDataSery();

@@ -78,7 +78,7 @@ protected:
 class IkelPlot : public CQXObject {
     DECLARE_DYNAMIC(IkelPlot)
 public:
-    enum KELPlotType {
+    enum KELPlotType : int {
         KEL_PLOT_LINE = 0,
         KEL_PLOT_BAR = 1,
         KEL_PLOT_HISTOGRAM = 2,
@@ -169,7 +169,7 @@ public:
 
 class CkelLinePlotFill : public IkelPlotFill {
 public:
-    enum KELFillDirections { KEL_FILL_UP = 0, KEL_FILL_DOWN = 1, KEL_FILL_RIGHT = 2, KEL_FILL_LEFT = 3 };
+    enum KELFillDirections : int { KEL_FILL_UP = 0, KEL_FILL_DOWN = 1, KEL_FILL_RIGHT = 2, KEL_FILL_LEFT = 3 };
 
     CkelLinePlotFill();
     ~CkelLinePlotFill() override;

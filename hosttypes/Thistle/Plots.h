@@ -454,7 +454,7 @@ protected:
 class CRosePlot : public IkelPlot {
     DECLARE_DYNAMIC(CRosePlot)
 public:
-    enum ROSETYPE { ROSE_SECTOR = 0, ROSE_FLOWER = 1 };
+    enum ROSETYPE : int { ROSE_SECTOR = 0, ROSE_FLOWER = 1 };
 
     CRosePlot();
     ~CRosePlot() override;

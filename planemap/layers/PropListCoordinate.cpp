@@ -7,6 +7,7 @@
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/layers/PieItems.h"
 #include "planemap/layers/PieTexts.h"
@@ -297,19 +298,22 @@ void CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) 
     } else if (const FontItems* font =
                    Find(kFonts, [id](const FontItems& f) { return f.face == id || f.size == id || f.color == id; })) {
         QXLOGFONT& record = axes.*font->font;
-        if (id == font->face)
+        if (id == font->face) {
             record.SetFaceName(text);
-        else if (id == font->size)
-            numtext::LeadingNumber(text, &value) && numtext::FitFloat(value, numtext::kHundredths, &record.size);
-        else
+        } else if (id == font->size) {
+            if (!planemap::ReadFloatLength(text, numtext::kHundredths, &record.size))
+                SetItemText(item, pieitems::Number(record.size / 100.0));
+        } else {
             ReadColor(item, &record.color);
+        }
     } else if (const PenItems* pen =
                    Find(kPens, [id](const PenItems& p) { return p.style == id || p.color == id || p.width == id; })) {
         QXLOGPEN& record = axes.*pen->pen;
         if (id == pen->style) {
             if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) record.style = picker->GetVal();
         } else if (id == pen->width) {
-            numtext::LeadingNumber(text, &value) && numtext::FitFloat(value, numtext::kHundredths, &record.width);
+            if (!planemap::ReadFloatLength(text, numtext::kHundredths, &record.width))
+                SetItemText(item, pieitems::Number(record.width / 100.0));
         } else {
             ReadColor(item, &record.color);
         }

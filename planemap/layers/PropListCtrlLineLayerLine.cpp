@@ -3,6 +3,7 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "planemap/GeoPenItems.h"
@@ -27,7 +28,7 @@ void CPropListCtrlLineLayerLine::RefreshLayer(kel::plane::CCtrlLineLayer& layer)
     EnableAllSubItems(line, visible != 0 ? TRUE : FALSE);
     QXLOGPEN pen;
     pen.style = layer.GetLineStyle();
-    pen.width = static_cast<float>(layer.GetLineSize());
+    numtext::FitFloat(layer.GetLineSize(), 1, &pen.width);
     pen.color = layer.GetLineColor();
     geoitems::ShowPen(FindItem(kStyleId), FindItem(kColorId), FindItem(kWidthId), pen, "%.2f");
 }
@@ -44,7 +45,8 @@ void CPropListCtrlLineLayerLine::OnLayerItemChanged(kel::plane::CCtrlLineLayer& 
             if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) layer.SetLineStyle(picker->GetVal());
             break;
         case kWidthId: {
-            float width = static_cast<float>(layer.GetLineSize());
+            float width = 0;
+            numtext::FitFloat(layer.GetLineSize(), 1, &width);
             if (planemap::EditWidth(item, &width)) layer.SetLineSize(width);
             break;
         }

@@ -468,7 +468,7 @@ bool CPropListPieLayerObj::ApplyPenEdit(CPieLayer& layer, CBCGPProp* item) {
     return true;
 }
 
-// Radii and the bar count follow the layer number rule; the bar sizes take any number.
+// Radii and the bar count follow the layer number rule; the bar sizes take any number of 0 or more.
 bool CPropListPieLayerObj::ApplySizeEdit(CPieLayer& layer, CBCGPProp* item) {
     const SizeRow row = SizeRowOf(kSizeIds, item->GetData());
     if (row == kSizeRowCount) return false;
@@ -489,7 +489,9 @@ bool CPropListPieLayerObj::ApplySizeEdit(CPieLayer& layer, CBCGPProp* item) {
             return true;
         }
         default:
-            if (numtext::LeadingNumber(text, &value)) SetSizeValue(layer, row, value);
+            // No number reads as 0; a negative size is refused and the stored one shown again.
+            if (!numtext::LeadingNumber(text, &value) || value < 0) break;
+            SetSizeValue(layer, row, value + 0.0);
             return true;
     }
     SetItemText(item, SizeText(layer, row));

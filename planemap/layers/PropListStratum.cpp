@@ -1,5 +1,6 @@
 #include "planemap/layers/PropListStratum.h"
 
+#include "framework/NumberText.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Moraine/PlaneOption.h"
 #include "hosttypes/Moraine/StratumLayer.h"
@@ -145,8 +146,9 @@ void CPropListStratum::EditWell(CWpWell* well, CBCGPProp* item) {
                 break;
             }
             SetSameTypeObjects(layer, &CWpWell::SetTopUnit, text, typeName);
-            if (n >= 0)
-                SetSameTypeObjects(layer, &CWpKit::SetTopDepth, static_cast<float>(strata->GetTopDepth(n)), typeName);
+            float depth = 0;
+            if (n >= 0 && numtext::FitFloat(strata->GetTopDepth(n), 1, &depth))
+                SetSameTypeObjects(layer, &CWpKit::SetTopDepth, depth, typeName);
             break;
         }
         case kStopId: {
@@ -156,9 +158,9 @@ void CPropListStratum::EditWell(CWpWell* well, CBCGPProp* item) {
                 break;
             }
             SetSameTypeObjects(layer, &CWpWell::SetBottomUnit, text, typeName);
-            if (n >= 0)
-                SetSameTypeObjects(layer, &CWpKit::SetBottomDepth,
-                                   static_cast<float>(strata->GetTopDepth(n) + strata->GetThick(n)), typeName);
+            float depth = 0;
+            if (n >= 0 && numtext::FitFloat(strata->GetTopDepth(n) + strata->GetThick(n), 1, &depth))
+                SetSameTypeObjects(layer, &CWpKit::SetBottomDepth, depth, typeName);
             break;
         }
         default: {

@@ -48,7 +48,12 @@ void CPropListWellLabel::UpdateBCGPProperty(long object, CString) {
     SetItemText(FindItem(kFaceId), font.faceName);
     SetItemText(FindItem(kSizeId), wellitems::Hundredths(font.size));
     ShowColor(FindItem(kColorId), font.color);
-    textlist::ShowString(FindItem(kTextId), label->GetString(), single);
+    // The text belongs to one label: with several selected the item stays enabled but empty and
+    // read-only (the text lists disable it instead).
+    if (CBCGPProp* text = FindItem(kTextId)) {
+        SetItemText(text, single ? label->GetString() : CString());
+        text->AllowEdit(single ? TRUE : FALSE);
+    }
     QXPOINT at;
     at.x = 0;
     at.y = 0;

@@ -162,6 +162,10 @@ TEST_F(AxisGroups, MinorDivisionIsCutToAWholeCount) {
     ApplyMinorDivision(item, &axis);
     EXPECT_EQ(axis.GetTickMarks()->GetMinorTickStruct()->GetDivision(), 7u) << "no division by 0";
     EXPECT_EQ(Text(item), "7");
+    item = Typed(range.get(), kMinorDivisionId, "2147483648");
+    ApplyMinorDivision(item, &axis);
+    EXPECT_EQ(axis.GetTickMarks()->GetMinorTickStruct()->GetDivision(), 7u) << "a count the item would show negative";
+    EXPECT_EQ(Text(item), "7");
 }
 
 TEST_F(AxisGroups, RangeGroupAppliesAllItsItemsAndTheUnit) {

@@ -209,6 +209,13 @@ TEST(ChartRows, FirstLastAndStepAreCheckedAgainstTheRange) {
     step.SetValue(_variant_t("2"));
     chart::OnStepChanged(&step, &s.line);
     EXPECT_EQ(s.line.GetDataRange()->GetStep(), 2u);
+    step.SetValue(_variant_t("2147483648"));
+    chart::OnStepChanged(&step, &s.line);
+    EXPECT_EQ(s.line.GetDataRange()->GetStep(), 2u) << "a step the item would show negative";
+    EXPECT_EQ(Text(&step), "2");
+    step.SetValue(_variant_t("2147483647"));
+    chart::OnStepChanged(&step, &s.line);
+    EXPECT_EQ(s.line.GetDataRange()->GetStep(), 2147483647u);
 }
 
 // ---- value labels -------------------------------------------------------------------------------
@@ -236,6 +243,7 @@ TEST(ChartValueLabels, DataEditChecksRowsAndFollowsTheYColumnFlag) {
     std::unique_ptr<CBCGPProp> group(chart::InitLabelProps("标签"));
     CBCGPProp* data = group->GetSubItem(1);
     CkelPlotLabels* labels = s.line.GetLabels();
+    labels->SetIsShowlabels(true);
     labels->SetLabelsColIndex(1);
     chart::RefreshLabelData(data, labels);
     EXPECT_EQ(Text(data->GetSubItem(1)), "孔隙度");

@@ -167,6 +167,33 @@ TEST(LegendPage, SizesInHundredthsAndTheColumnCount) {
     EXPECT_EQ(p.Value(LegendPage::kWidthId), "1.50");
 }
 
+TEST(LegendPage, ASizeIsNeverNegativeAMarginMayBe) {
+    OpenChartPage<LegendPage> p;
+    CkelLegend& legend = p.chart().legend;
+    legend.SetBorderWidth(300);
+    legend.SetBorderHeight(200);
+    legend.SetIntervalSpace(50);
+    p.Show(&legend);
+    for (const char* refused : {"-5", "-0.001", "-1e400"}) {
+        EXPECT_TRUE(p.Type(LegendPage::kWidthId, refused));
+        EXPECT_TRUE(p.Type(LegendPage::kHeightId, refused));
+        EXPECT_TRUE(p.Type(LegendPage::kSpacingId, refused));
+        EXPECT_EQ(legend.GetBorderWidth(), 300) << refused;
+        EXPECT_EQ(legend.GetBorderHeight(), 200) << refused;
+        EXPECT_EQ(legend.GetIntervalSpace(), 50) << refused;
+        EXPECT_EQ(p.Value(LegendPage::kWidthId), "3.00") << refused;
+        EXPECT_EQ(p.Value(LegendPage::kHeightId), "2.00") << refused;
+        EXPECT_EQ(p.Value(LegendPage::kSpacingId), "0.50") << refused;
+    }
+    EXPECT_TRUE(p.Type(LegendPage::kHeightId, "-0"));
+    EXPECT_EQ(legend.GetBorderHeight(), 0);
+    p.Reshow(&legend);
+    EXPECT_EQ(p.Value(LegendPage::kHeightId), "0.00") << "never \"-0.00\"";
+    EXPECT_TRUE(p.Type(LegendPage::kLeftMarginId, "-1"));
+    EXPECT_EQ(legend.GetLMarginSpace(), -100) << "a margin moves the entries either way";
+    EXPECT_TRUE(Boxes().empty());
+}
+
 TEST(LegendPage, TitleFontAndFrameLine) {
     OpenChartPage<LegendPage> p;
     CkelLegend& legend = p.chart().legend;

@@ -1,8 +1,12 @@
 // The pages of line, class, pie and ternary plots.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <vector>
+
 #include "ChartPageFixture.h"
 #include "chart/ChartDataFiles.h"
+#include "chart/KelPropListBarPlotLabel.h"
 #include "chart/KelPropListClassPlot.h"
 #include "chart/KelPropListClassPlotLabelSymbol.h"
 #include "chart/KelPropListLinePlot.h"
@@ -123,6 +127,47 @@ TEST(LinePlotLabels, HidingTheLabelsCollapsesTheirGroups) {
     for (DWORD_PTR group : {kLabelDataId, kLabelPositionId, kLabelFontId}) {
         EXPECT_FALSE(p.Expanded(group)) << group;
         EXPECT_FALSE(p.Enabled(group + 1)) << group;
+    }
+}
+
+// The label pages that share the label-data refresh: "显示列值" is enabled only for shown labels
+// that are not in the Y column, and hidden labels leave every item of "数据" disabled.
+template <class Page>
+void ExpectColumnOnlyForShownLabelsOffTheYColumn(OpenChartPage<Page>& p, CQXObject* plot, CkelPlotLabels* labels) {
+    for (bool shown : {false, true}) {
+        for (bool inY : {false, true}) {
+            labels->SetIsShowlabels(shown);
+            labels->SetIsLabelsInYCol(inY);
+            p.Reshow(plot);
+            EXPECT_EQ(p.Enabled(kLabelColumnId), shown && !inY) << "shown " << shown << ", in Y " << inY;
+            if (shown) continue;
+            for (DWORD_PTR id = kLabelInYColumnId; id <= kLabelStepId; ++id) EXPECT_FALSE(p.Enabled(id)) << id;
+        }
+    }
+}
+
+TEST(PlotLabelPages, TheColumnChoiceNeedsShownLabelsOffTheYColumn) {
+    {
+        OpenChartPage<LineLabel> p;
+        CkelLinePlot& plot = p.chart().line;
+        ExpectColumnOnlyForShownLabelsOffTheYColumn(p, &plot, plot.GetLabels());
+    }
+    {
+        OpenChartPage<CkelPropListClassPlotLabelSymbol> p;
+        CkelClassPlot& plot = p.chart().classes;
+        ExpectColumnOnlyForShownLabelsOffTheYColumn(p, &plot, plot.GetLabels());
+    }
+    {
+        OpenChartPage<CkelPropListBarPlotLabel> p;
+        CkelBarPlot& plot = p.chart().bar;
+        plot.GetFillSeryGroup()->AddSery("深度");
+        ExpectColumnOnlyForShownLabelsOffTheYColumn(p, &plot,
+                                                    plot.GetFillSeryGroup()->GetCurSelFillSery()->GetLabels());
+    }
+    {
+        OpenChartPage<CPropListTernaryLabel> p;
+        CkelTernaryPlot& plot = p.chart().ternaryPlot;
+        ExpectColumnOnlyForShownLabelsOffTheYColumn(p, &plot, plot.GetPlotLabels());
     }
 }
 
@@ -337,6 +382,59 @@ TEST(TernaryPlotPage, AxisSettingsGoToAllThreeAxes) {
     p.Reshow(&plot);
     EXPECT_EQ(p.Value(TernaryPage::kMajorSpacingId), "35.00");
     EXPECT_EQ(p.Value(TernaryPage::kUnitId), "百分比");
+}
+
+// The spacing typed is read once: an axis that refuses it keeps its own spacing and never hands it
+// on to the axes after it.
+TEST(TernaryPlotPage, ARefusingAxisKeepsItsSpacingAndTheOthersTakeTheTypedOne) {
+    OpenChartPage<TernaryPage> p;
+    CkelTernaryPlot& plot = p.chart().ternaryPlot;
+    TernaryAxes axes(plot);
+    auto setUp = [&](std::initializer_list<double> maxima, std::initializer_list<double> spacings) {
+        auto max = maxima.begin();
+        auto spacing = spacings.begin();
+        for (ShapedAxis* axis : {&axes.a, &axes.b, &axes.c}) {
+            axis->SetMax(*max++);
+            axis->GetTickMarks()->GetMajorTickStruct()->SetSpacing(*spacing++);
+        }
+        p.Reshow(&plot);
+    };
+    auto spacings = [&] {
+        return std::vector<double>{axes.Spacing(axes.a), axes.Spacing(axes.b), axes.Spacing(axes.c)};
+    };
+
+    setUp({80, 80, 80}, {30, 10, 10});
+    EXPECT_TRUE(p.Type(TernaryPage::kMajorSpacingId, "0"));
+    EXPECT_EQ(spacings(), (std::vector<double>{30, 10, 10})) << "no axis takes another's spacing";
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(p.Value(TernaryPage::kMajorSpacingId), "30.00");
+
+    setUp({80, 80, 25}, {10, 10, 10});
+    EXPECT_TRUE(p.Type(TernaryPage::kMajorSpacingId, "0"));
+    EXPECT_EQ(spacings(), (std::vector<double>{10, 10, 10}));
+    EXPECT_TRUE(Boxes().empty()) << "a spacing of 0 is refused without a message";
+
+    setUp({25, 80, 80}, {10, 10, 10});
+    EXPECT_TRUE(p.Type(TernaryPage::kMajorSpacingId, "30"));
+    EXPECT_EQ(Boxes(), Texts{"主刻度间隔必须小于：25.00"});
+    EXPECT_EQ(spacings(), (std::vector<double>{10, 30, 30}));
+    EXPECT_EQ(p.Value(TernaryPage::kMajorSpacingId), "10.00") << "the first axis's spacing, as a refresh shows";
+
+    EXPECT_TRUE(p.Type(TernaryPage::kMajorSpacingId, "20"));
+    EXPECT_EQ(spacings(), (std::vector<double>{20, 20, 20}));
+    EXPECT_EQ(p.Value(TernaryPage::kMajorSpacingId), "20") << "a value every axis took stays as typed";
+
+    // The division list offers 1 to 19 only; a division of 0 reaching the page changes no axis.
+    unsigned division = 3;
+    for (ShapedAxis* axis : {&axes.a, &axes.b, &axes.c})
+        axis->GetTickMarks()->GetMinorTickStruct()->SetDivision(division++);
+    CBCGPProp* item = p.Item(TernaryPage::kMinorDivisionId);
+    item->SetValue(_variant_t("0"));
+    EXPECT_TRUE(ApplyTernaryAxes(item, &plot));
+    division = 3;
+    for (ShapedAxis* axis : {&axes.a, &axes.b, &axes.c})
+        EXPECT_EQ(axis->GetTickMarks()->GetMinorTickStruct()->GetDivision(), division++);
+    EXPECT_EQ(p.Value(TernaryPage::kMinorDivisionId), "3");
 }
 
 TEST(TernaryPlotPage, ColumnsOfTheOuterDataset) {

@@ -2,6 +2,7 @@
 // keep their values (the layer's own pen, brush and font, or its settings), and NULL layers.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 
@@ -20,7 +21,9 @@
 #include "hosttypes/Moraine/RegionLayer.h"
 #include "hosttypes/Moraine/SandLayer.h"
 #include "hosttypes/Moraine/ScatteredLayer.h"
+#include "hosttypes/Moraine/StratumLayer.h"
 #include "hosttypes/Moraine/StratumMapLayer.h"
+#include "hosttypes/Moraine/WellLayer.h"
 #include "hosttypes/Moraine/WellNetLayer.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXMap.h"
@@ -115,6 +118,37 @@ TEST_F(Moraine, PenAndBrushSettersChangeTheLayersOwnValuesAndStamp) {
     EXPECT_EQ(0xABCDEFu, seen.fillColor);
     EXPECT_GT(layer.GetTimeStamp(), stamp);
     EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CWellNetLayer::SetBrush", &layer));
+}
+
+// A width or size handed as a double that the float record cannot hold, or NaN, is ignored.
+TEST_F(Moraine, WidthsAndSizesAFloatCannotHoldAreIgnored) {
+    CQXLayer layer;
+    CContourLayer contour(&layer);
+    CCtrlLineLayer ctrl(&layer);
+    contour.SetLineSize(150);
+    const uint64_t stamp = layer.GetTimeStamp();
+    contour.SetLineSize(1e39);
+    ctrl.SetLineSize(-1e300);
+    contour.SetLineSize(std::nan(""));
+    EXPECT_DOUBLE_EQ(150, contour.GetLineSize());
+    EXPECT_EQ(stamp, layer.GetTimeStamp());
+
+    CQXLayer wells;
+    CWellLayer well(&wells);
+    well.SetWellTopPointSize(300);
+    well.SetWellTopLineSize(40);
+    well.SetWellTopPointSize(1e39);
+    well.SetWellTopLineSize(std::nan(""));
+    EXPECT_DOUBLE_EQ(300, well.GetWellTopPointSize());
+    EXPECT_DOUBLE_EQ(40, well.GetWellTopLineSize());
+
+    CQXLayer strata;
+    CStratumLayer stratum(&strata);
+    stratum.SetRiverLineSize(25);
+    stratum.SetRiverLineSize(-3.5e38);
+    QXLOGPEN pen;
+    stratum.GetRiverPen(&pen);
+    EXPECT_FLOAT_EQ(25, pen.width);
 }
 
 TEST_F(Moraine, SettingsBelongToOneLayerAndDefaultToOnForSwitches) {

@@ -150,6 +150,8 @@ TEST(CreatorTest, YCreatorDefaultsAndNarrowing) {
     EXPECT_EQ(0.5f, y.GetAlignPercent());
     y.SetAlignPercent(0.1);
     EXPECT_EQ(static_cast<float>(0.1), y.GetAlignPercent());
+    y.SetAlignPercent(1e39);  // beyond single precision: not taken
+    EXPECT_EQ(static_cast<float>(0.1), y.GetAlignPercent());
     EXPECT_TRUE(y.CheckParasValid());
     EXPECT_EQ(0u, y.GetLocalSplitLineCount());
 }

@@ -168,6 +168,15 @@ TEST(ParsnipContour, DecimalsRewriteANumericLabelOnly) {
     contour.SetDecimal(3);
     EXPECT_EQ(CString("12a"), contour.GetLabel());
     EXPECT_EQ(3, contour.GetDecimal());
+
+    // A number beyond a double's range is kept as typed, never rewritten as "-inf".
+    contour.SetLabel("-4e358");
+    contour.SetDecimal(2);
+    EXPECT_EQ(CString("-4e358"), contour.GetLabel());
+    EXPECT_EQ(2, contour.GetDecimal());
+    contour.SetLabel("nan");
+    contour.SetDecimal(1);
+    EXPECT_EQ(CString("nan"), contour.GetLabel());
 }
 
 // ---- class tree ------------------------------------------------------------------------------

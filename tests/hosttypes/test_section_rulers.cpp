@@ -95,6 +95,20 @@ TEST_F(SectionRulers, DepthRulerNarrowsFontAndFrameSizesToSinglePrecision) {
 
     ruler.SetRulerTitle("深度");
     EXPECT_EQ(CString("深度"), ruler.GetRulerTitle());
+
+    // A size single precision cannot hold leaves the field as it was.
+    ruler.SetNameFontSize(1e39);
+    EXPECT_EQ(static_cast<float>(10.3), ruler.GetNameFontSize());
+    ruler.SetTopFrameLineSize(-1e300);
+    EXPECT_EQ(static_cast<double>(0.1f), ruler.GetTopFrameLineSize());
+    ruler.SetMarkFontSize(true, 900);
+    ruler.SetMarkFontSize(true, std::numeric_limits<double>::quiet_NaN());
+    ruler.SetWideMarkLineSize(false, 50);
+    ruler.SetWideMarkLineSize(false, 9e296);
+    ruler.SetMarkLineSize(true, 1e39);
+    EXPECT_DOUBLE_EQ(900, ruler.GetMarkFontSize(true));
+    EXPECT_DOUBLE_EQ(50, ruler.GetWideMarkLineSize(false));
+    EXPECT_DOUBLE_EQ(0, ruler.GetMarkLineSize(true));
 }
 
 TEST_F(SectionRulers, ReplacingTheTranslatorWithItselfKeepsItAlive) {

@@ -282,6 +282,25 @@ TEST(BorderGrid, ShowFlagDisablesTheTicksAtOnceAndLineItemsFollowTheStyleAtRefre
     EXPECT_EQ(CQXObjectBorder::GRID_CROSS, lined->GetGGridDrawType());
 }
 
+TEST(BorderGrid, KilometreIntervalsAreKeptAsFloatsAndNeverNegative) {
+    BorderWorld w;
+    CQXObjectBorder* shown = w.AddSelected();
+    CQXObjectBorder* twin = w.AddSelected();
+    for (CQXObjectBorder* b : {shown, twin}) b->SetDrawKilometerGrid(1);
+    planetest::OpenList<CPropListBorderGrid> open;
+    open.Show(shown);
+    ASSERT_TRUE(open.Type(CPropListBorderGrid::kXIntervalId, "2.5"));
+    ASSERT_TRUE(open.Type(CPropListBorderGrid::kYIntervalId, "abc"));  // no number is 0
+    EXPECT_DOUBLE_EQ(2.5, twin->GetKIntervalX());
+    EXPECT_DOUBLE_EQ(0, twin->GetKIntervalY());
+    for (const char* refused : {"-1", "1e39", "-1e308"}) {
+        ASSERT_TRUE(open.Type(CPropListBorderGrid::kXIntervalId, refused)) << refused;
+        EXPECT_DOUBLE_EQ(2.5, shown->GetKIntervalX()) << refused;
+        EXPECT_DOUBLE_EQ(2.5, twin->GetKIntervalX()) << refused;
+        EXPECT_EQ("2.50", open.Value(CPropListBorderGrid::kXIntervalId)) << refused;
+    }
+}
+
 // ---- frame page -------------------------------------------------------------------------------------------
 
 TEST(BorderFrame, TypedStratumStoresTheStratumTablesAliasForTheMapsGrade) {

@@ -334,10 +334,10 @@ TEST(CtrlLineList, PenEditsReachEverySelectedLineOfTheTypeName) {
     EXPECT_EQ(0, CountCalls("CQXObject::OnChanged", other));
     EXPECT_EQ(redraws + 3, open.Redraws());
 
-    ASSERT_TRUE(open.Type(CPropListCtrlLine::kPenWidthId, "-1"));  // widths are not range-checked
-    EXPECT_FLOAT_EQ(-100.0f, PenOf(b).width);
+    ASSERT_TRUE(open.Type(CPropListCtrlLine::kPenWidthId, "-1"));  // a negative width: nothing written
+    EXPECT_FLOAT_EQ(250.0f, PenOf(b).width);
     ASSERT_TRUE(open.Type(CPropListCtrlLine::kPenWidthId, "1e39"));  // beyond the pen record: nothing written
-    EXPECT_FLOAT_EQ(-100.0f, PenOf(b).width);
+    EXPECT_FLOAT_EQ(250.0f, PenOf(b).width);
 }
 
 // ---- appended control points ----------------------------------------------------------------------------

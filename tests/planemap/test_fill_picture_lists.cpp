@@ -114,9 +114,9 @@ TEST(FillList, EditsReachTheShownFillOnlyWhateverIsSelected) {
     EXPECT_EQ(13u, BrushOf(shown).backMode);
 }
 
-// The cell size is read as typed, a text that is no number giving 0; only a size past the
-// record's float range writes nothing.
-TEST(FillList, CellSizeIsReadAsTypedAndOnlyAnOverflowWritesNothing) {
+// The cell size is read as typed, a text that is no number giving 0; a negative size or one past
+// the record's float range writes nothing.
+TEST(FillList, CellSizeIsReadAsTypedAndANegativeOrAnOverflowWritesNothing) {
     FillLayer fx;
     CQXObjectFill* fill = fx.Add(1002);
     planetest::OpenList<CPropListFill> open;
@@ -129,10 +129,11 @@ TEST(FillList, CellSizeIsReadAsTypedAndOnlyAnOverflowWritesNothing) {
     };
     typeFromCode("abc");
     EXPECT_FLOAT_EQ(0.0f, BrushOf(fill).size);
-    typeFromCode("-3");
-    EXPECT_FLOAT_EQ(-300.0f, BrushOf(fill).size);
     typeFromCode("2.5");
     EXPECT_FLOAT_EQ(250.0f, BrushOf(fill).size);
+    typeFromCode("-3");  // a negative size writes nothing either, and the stored one shows again
+    EXPECT_FLOAT_EQ(250.0f, BrushOf(fill).size);
+    EXPECT_EQ("2.50", open.Value(kPlaneFillCellSizeId));
 
     ClearCallLog();
     const int redraws = open.Redraws();
@@ -184,6 +185,10 @@ TEST(PictureList, RasterShowsRotationInDegreesAndStoresTypedDegreesAsRadians) {
     ASSERT_TRUE(open.Type(CPropListPicture::kRotationId, "90"));
     EXPECT_DOUBLE_EQ(90 * kShortPi / 180.0, bitmap->GetAngle());
     EXPECT_DOUBLE_EQ(1.570796326794895, bitmap->GetAngle());
+    // Degrees whose radians a double cannot hold are refused, never stored as infinity.
+    ASSERT_TRUE(open.Type(CPropListPicture::kRotationId, "1e308"));
+    EXPECT_DOUBLE_EQ(1.570796326794895, bitmap->GetAngle());
+    EXPECT_EQ("90.00", open.Value(CPropListPicture::kRotationId));
 }
 
 TEST(PictureList, EmbeddedMapHasScaleAndBasePointInsteadOfRotation) {

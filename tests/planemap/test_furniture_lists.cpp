@@ -378,20 +378,55 @@ TEST(ScaleList, TheBarsSettersRefuseHeightsCountsAndDecimalsAndNoNumberIsZero) {
     open.Show(scale);
     EXPECT_EQ("2.50", open.Value(CPropListScale::kHeightId));
 
-    ASSERT_TRUE(open.Type(CPropListScale::kSpacingId, "abc"));  // spacing, font size and width are not checked
+    ASSERT_TRUE(open.Type(CPropListScale::kSpacingId, "abc"));  // no number is 0 for spacing, font size and width
     EXPECT_EQ(0.0, scale->GetSize());
     ASSERT_TRUE(open.Type(CPropListScale::kFontSizeId, "abc"));
     EXPECT_FLOAT_EQ(0.0f, FontOf(scale).size);
-    ASSERT_TRUE(open.Type(CPropListScale::kFontSizeId, "-2"));
-    EXPECT_FLOAT_EQ(-200.0f, FontOf(scale).size);
     ASSERT_TRUE(open.Type(CPropListScale::kPenWidthId, "abc"));
     EXPECT_FLOAT_EQ(0.0f, PenOf(scale).width);
+    // A negative size or width is refused, and the stored one shown again.
+    ASSERT_TRUE(open.Type(CPropListScale::kFontSizeId, "12"));
+    ASSERT_TRUE(open.Type(CPropListScale::kFontSizeId, "-2"));
+    EXPECT_FLOAT_EQ(1200.0f, FontOf(scale).size);
+    EXPECT_EQ("12.00", open.Value(CPropListScale::kFontSizeId));
+    ASSERT_TRUE(open.Type(CPropListScale::kPenWidthId, "0.5"));
+    ASSERT_TRUE(open.Type(CPropListScale::kPenWidthId, "-1"));
+    EXPECT_FLOAT_EQ(50.0f, PenOf(scale).width);
+    EXPECT_EQ("0.50", open.Value(CPropListScale::kPenWidthId));
     open.Type(CPropListScale::kCountId, "0");
     open.Type(CPropListScale::kCountId, "x");
     EXPECT_EQ(5, scale->GetStep());
     ASSERT_TRUE(open.Type(CPropListScale::kCountId, "3.9"));  // atoi
     EXPECT_EQ(3, scale->GetStep());
     EXPECT_TRUE(platform::Responder::Instance().MessageBoxes().empty());
+}
+
+// The bar keeps ten times the spacing it is given: a spacing whose kept form a double cannot hold,
+// or a negative one, is refused for every selected bar, and the stored spacing is shown again.
+TEST(ScaleList, SpacingKeptTenfoldIsRefusedBeyondADouble) {
+    MapFixture map;
+    auto* a = map.Add<CQXObjectScale>("比例尺");
+    auto* b = map.Add<CQXObjectScale>("比例尺");
+    map.Select(a);
+    map.Select(b);
+    planetest::OpenList<CPropListScale> open;
+    open.Show(a);
+    ASSERT_TRUE(open.Type(CPropListScale::kSpacingId, "2.5"));
+    EXPECT_EQ(2.5, a->GetSize());
+    EXPECT_EQ(2.5, b->GetSize());
+    for (const char* refused : {"1e308", "-1e308", "1.7976931348623157e308", "-1"}) {
+        ASSERT_TRUE(open.Type(CPropListScale::kSpacingId, refused)) << refused;
+        EXPECT_EQ(2.5, a->GetSize()) << refused;
+        EXPECT_EQ(2.5, b->GetSize()) << refused;
+        EXPECT_EQ("2.50", open.Value(CPropListScale::kSpacingId)) << refused;
+    }
+    open.Show(a);
+    EXPECT_EQ("2.50", open.Value(CPropListScale::kSpacingId));
+    // The largest spacing whose tenfold a double holds is taken.
+    ASSERT_TRUE(open.Type(CPropListScale::kSpacingId, "1e307"));
+    EXPECT_DOUBLE_EQ(1e307, a->GetSize());
+    open.Show(a);
+    EXPECT_EQ(std::string::npos, open.Value(CPropListScale::kSpacingId).find("inf"));
 }
 
 TEST(ScaleList, EmptyUnitOptionStoresTheEmptyWord) {

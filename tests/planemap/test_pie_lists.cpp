@@ -235,6 +235,14 @@ TEST(CoordinateList, OriginsAreDigitsOnlyAndSizesAreKeptInHundredths) {
     EXPECT_FLOAT_EQ(175, axes->m_YLabelFont.size);
     list.Type(C::kTrendWidthId, "0.3");
     EXPECT_FLOAT_EQ(30, axes->m_TrendPen.width);
+
+    // Sizes and widths are never negative: the stored one stays and is shown again.
+    list.Type(C::kYLabelSizeId, "-1.75");
+    list.Type(C::kTrendWidthId, "-0.3");
+    EXPECT_FLOAT_EQ(175, axes->m_YLabelFont.size);
+    EXPECT_FLOAT_EQ(30, axes->m_TrendPen.width);
+    EXPECT_EQ("1.75", list.Value(C::kYLabelSizeId));
+    EXPECT_EQ("0.30", list.Value(C::kTrendWidthId));
 }
 
 TEST(CoordinateList, HiddenLabelsGreyTheirItemsButNotTheirSwitch) {

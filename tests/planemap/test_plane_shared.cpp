@@ -23,7 +23,11 @@ TEST(PlaneShared, StyleAndAngleTexts) {
     EXPECT_DOUBLE_EQ(planetext::kPi / 2, AngleFromText("90"));
     EXPECT_DOUBLE_EQ(planetext::kPi / 4, AngleFromText("45deg"));  // the leading number
     EXPECT_EQ(0.0, AngleFromText("abc"));
-    EXPECT_DOUBLE_EQ(30.0, ToDegrees(ToRadians(30.0)));
+    double radians = 0;
+    ASSERT_TRUE(ToRadians(30.0, &radians));
+    EXPECT_DOUBLE_EQ(30.0, ToDegrees(radians));
+    EXPECT_FALSE(ToRadians(1e308, &radians));  // the product with π is no double
+    EXPECT_DOUBLE_EQ(30.0, ToDegrees(radians));
 }
 
 TEST(PlaneShared, ColorItemsAreReadAndShownOnlyWhenTheyAreColourItems) {
@@ -94,9 +98,17 @@ TEST(PlaneShared, RecordEditGivesTheShownPenToEverySelectedObjectOfItsClassAndTy
                                     Accept::AboveZero));
     EXPECT_FLOAT_EQ(250.0f, fx.Pen(1).width);
 
+    EXPECT_EQ("2.50", VariantToText(refused.GetValue()));  // the shown arrow's width again
+    // A negative width is never taken, whatever the rule.
+    refused.SetValue(_variant_t("-1"));
+    EXPECT_FALSE(EditSameTypeRecord(fx.objects[2].get(), &CQXObjectLine::GetLogPen, &CQXObjectLine::SetLogPen,
+                                    &refused, 1, Accept::ZeroOrMore));
+    EXPECT_FLOAT_EQ(250.0f, fx.Pen(1).width);
+
     // Read through the lines' class, every line of "A" takes it.
-    EXPECT_TRUE(EditSameTypeRecord(fx.objects[2].get(), &CQXObjectLine::GetLogPen, &CQXObjectLine::SetLogPen, &refused,
-                                   1, Accept::AnyNumber));
-    for (std::size_t i : {0u, 1u, 2u}) EXPECT_FLOAT_EQ(-100.0f, fx.Pen(i).width);
+    CBCGPProp zero("w", _variant_t("0"), "", 1);
+    EXPECT_TRUE(EditSameTypeRecord(fx.objects[2].get(), &CQXObjectLine::GetLogPen, &CQXObjectLine::SetLogPen, &zero,
+                                   1, Accept::ZeroOrMore));
+    for (std::size_t i : {0u, 1u, 2u}) EXPECT_FLOAT_EQ(0.0f, fx.Pen(i).width);
     EXPECT_FLOAT_EQ(400.0f, fx.Pen(3).width);
 }

@@ -263,7 +263,13 @@ TEST(WellLabelList, PositionAndTextBelongToTheLabelTheFontToEverySelectedLabel) 
     map.Select(b);
     open.Show(a);
     EXPECT_EQ("", open.Value(CPropListWellLabel::kXId));
+    // With two labels the text is empty and read-only, but not disabled.
     EXPECT_EQ("", open.Value(CPropListWellLabel::kTextId));
+    EXPECT_FALSE(open.Item(CPropListWellLabel::kTextId)->IsAllowEdit());
+    EXPECT_TRUE(open.Enabled(CPropListWellLabel::kTextId));
+    EXPECT_FALSE(open.Type(CPropListWellLabel::kTextId, "改"));
+    EXPECT_EQ("W1", std::string(a->GetString().GetString()));
+    EXPECT_EQ("W2", std::string(b->GetString().GetString()));
     ASSERT_TRUE(open.Type(CPropListWellLabel::kSizeId, "9"));
     EXPECT_EQ(900.0f, planetest::FontOf(a).size);
     EXPECT_EQ(900.0f, planetest::FontOf(b).size);
@@ -271,6 +277,8 @@ TEST(WellLabelList, PositionAndTextBelongToTheLabelTheFontToEverySelectedLabel) 
     map.ClearSelection();
     map.Select(a);
     open.Show(a);
+    EXPECT_TRUE(open.Item(CPropListWellLabel::kTextId)->IsAllowEdit());
+    EXPECT_EQ("W1", open.Value(CPropListWellLabel::kTextId));
     ASSERT_TRUE(open.Type(CPropListWellLabel::kTextId, "新井"));
     EXPECT_EQ("新井", std::string(a->GetString().GetString()));
     EXPECT_EQ("W2", std::string(b->GetString().GetString()));

@@ -249,4 +249,33 @@ TEST(ProfileWellSymbolPage, TheCurrentLayerSymbolFollowsItsTemplates) {
     EXPECT_EQ(CountLogged("CPlWellMgr::SetSymbolLogPoint(2)"), 1);
 }
 
+// A size or width the layer's single-precision field cannot hold in hundredths is refused: the
+// layer keeps its point and pen, the wells keep their own symbols and tracks, and the item shows
+// the layer's value again.
+TEST(ProfileWellSymbolPage, ARefusedSizeOrWidthWritesNothing) {
+    SampleGraph g;
+    QXLOGPOINT own;
+    own.size = 200;
+    g.Head(1)->SetSymbolLogPoint(own);
+    QXLOGPEN pen;
+    pen.width = 30;
+    g.Upper(1)->SetLogPen(pen);
+    OpenList<CPlLayerWellSymbol> page(new CPlLayerWellSymbol(&g.entity));
+    page.Show(&g.entity);
+    const uint64_t stamp = g.entity.GetObjTimeStamp();
+    lodestar::testing::ClearCallLog();
+    for (const char* text : {"1e39", "3.5e38", "9e296", "abc", "-1"}) {
+        ASSERT_TRUE(page.Type(CPlLayerWellSymbol::kHeadGroupId + 3, text));
+        ASSERT_TRUE(page.Type(CPlLayerWellSymbol::kUpperTrackGroupId + 3, text));
+        ASSERT_TRUE(page.Type(CPlLayerWellSymbol::kSizeId, text));
+        EXPECT_EQ(page.Value(CPlLayerWellSymbol::kHeadGroupId + 3), "0.00") << text;
+        EXPECT_EQ(page.Value(CPlLayerWellSymbol::kUpperTrackGroupId + 3), "0.00") << text;
+    }
+    EXPECT_FLOAT_EQ(g.Head(1)->GetSymbolLogPoint().size, 200.0f);
+    EXPECT_FLOAT_EQ(g.Upper(1)->GetLogPen().width, 30.0f);
+    EXPECT_FLOAT_EQ(Layer()->GetSymbolPoint(PL_SYMBOL_HEAD).size, 0.0f);
+    EXPECT_EQ(g.entity.GetObjTimeStamp(), stamp);
+    EXPECT_EQ(lodestar::testing::CallLog(), Texts{});
+}
+
 }  // namespace

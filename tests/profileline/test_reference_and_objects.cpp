@@ -231,4 +231,66 @@ TEST(ProfileObjectPages, SymbolAndTrackEditsReachTheirActiveKind) {
     EXPECT_EQ(one.Value(CPlWellTrackProperty::kTypeId), "5");
 }
 
+// A text the number item refuses writes nothing: the shown object's record is not copied to the
+// other active objects, whose sizes, widths and angles stay their own.
+TEST(ProfileObjectPages, ARefusedTextLeavesEveryActiveObjectAsItWas) {
+    // The item refuses the first ones itself; the last ones it takes, but a size or width kept in
+    // hundredths in single precision cannot hold them.
+    const char* const refused[] = {"abc", "-1", "1e400", "-3e87", "nan", "--2", "1e39", "3.5e38", "9e296"};
+    SampleGraph g;
+
+    QXLOGPOINT point;
+    point.size = 200;
+    g.Head(1)->SetSymbolLogPoint(point);
+    g.Activate({g.Head(0), g.Head(1)});
+    OpenList<CPlWellSymbolProperty> symbols(new CPlWellSymbolProperty(g.Head(0)));
+    symbols.Show(g.Head(0));
+    QXLOGPEN pen;
+    pen.width = 30;
+    g.Upper(1)->SetLogPen(pen);
+    OpenList<CPlWellTrackProperty> tracks(new CPlWellTrackProperty(g.Upper(0)));
+    QXLOGFONT font;
+    font.size = 1200;
+    g.Label(1)->SetLabelFont(font);
+    OpenList<CPlWellLabelProperty> labels(new CPlWellLabelProperty(g.Label(0)));
+    pen.width = 50;
+    g.sequence.SetLinePen(pen);
+    g.sequence.SetLineType(LINE_PROJECTION);
+    g.sequence.SetAngle(0.004);
+    OpenList<CPlProfilelineProperty> lines(new CPlProfilelineProperty(&g.projected));
+    lodestar::testing::ClearCallLog();
+
+    for (const char* text : refused) {
+        EXPECT_TRUE(symbols.Type(CPlWellSymbolProperty::kSymbolGroupId + 2, text));
+        EXPECT_FLOAT_EQ(g.Head(1)->GetSymbolLogPoint().size, 200.0f) << text;
+    }
+    EXPECT_EQ(symbols.Value(CPlWellSymbolProperty::kSymbolGroupId + 2), "0.00");
+
+    g.Activate({g.Upper(0), g.Upper(1)});
+    tracks.Show(g.Upper(0));
+    for (const char* text : refused) {
+        EXPECT_TRUE(tracks.Type(CPlWellTrackProperty::kFirstLineId + 1, text));
+        EXPECT_FLOAT_EQ(g.Upper(1)->GetLogPen().width, 30.0f) << text;
+    }
+
+    g.Activate({g.Label(0), g.Label(1)});
+    labels.Show(g.Label(0));
+    for (const char* text : refused) {
+        EXPECT_TRUE(labels.Type(CPlWellLabelProperty::kSizeId, text));
+        EXPECT_FLOAT_EQ(g.Label(1)->GetLabelFont().size, 1200.0f) << text;
+        EXPECT_FLOAT_EQ(g.Label(0)->GetLabelFont().size, 0.0f) << text;
+    }
+    EXPECT_EQ(labels.Value(CPlWellLabelProperty::kSizeId), "4.00");
+
+    g.Activate({&g.projected, &g.sequence});
+    lines.Show(&g.projected);
+    for (const char* text : refused) {
+        EXPECT_TRUE(lines.Type(CPlProfilelineProperty::kWidthId, text));
+        EXPECT_TRUE(lines.Type(CPlProfilelineProperty::kAngleId, text));
+        EXPECT_FLOAT_EQ(g.sequence.GetLinePen().width, 50.0f) << text;
+        EXPECT_DOUBLE_EQ(g.sequence.GetAngle(), 0.004) << text;
+    }
+    EXPECT_EQ(lodestar::testing::CallLog(), Texts{}) << "nothing set, nothing redrawn";
+}
+
 }  // namespace

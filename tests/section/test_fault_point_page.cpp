@@ -61,6 +61,29 @@ TEST_F(FaultPointPage, SymbolEditsFollowTheApplyScope) {
     EXPECT_GE(section.Section().GetUpdateCount(), 5);
 }
 
+// A symbol or label size the record cannot hold in hundredths is refused: the points in scope
+// keep their own sizes (the shown point's record is not copied to them) and the item shows the
+// stored size again.
+TEST_F(FaultPointPage, ARefusedSizeWritesNothingInScope) {
+    ASSERT_TRUE(open->Pick(F::kApplyId, "当前剖面上所有断点"));
+    QXLOGPOINT symbol = Point(1, 1).GetLogPoint();
+    symbol.size = 700;
+    Point(1, 1).SetLogPoint(symbol);
+    QXLOGFONT font = Point(1, 0).GetLabelFont();
+    font.size = 900;
+    Point(1, 0).SetLabelFont(font);
+    Refresh();
+    const float shownFont = Point(0, 0).GetLabelFont().size;
+    for (const char* text : {"1e39", "3.5e38", "9e296"}) {
+        ASSERT_TRUE(open->Type(F::kSymbolSizeId, text));
+        ASSERT_TRUE(open->Type(F::kFontSizeId, text));
+        EXPECT_FLOAT_EQ(700, Point(1, 1).GetLogPoint().size) << text;
+        EXPECT_FLOAT_EQ(900, Point(1, 0).GetLabelFont().size) << text;
+        EXPECT_EQ(FormatString("%.2f", Point(0, 0).GetLogPoint().size / 100.0).str(), open->Value(F::kSymbolSizeId));
+        EXPECT_EQ(FormatString("%.2f", shownFont / 100.0).str(), open->Value(F::kFontSizeId));
+    }
+}
+
 TEST_F(FaultPointPage, FaultDataChangesTheSelectedPointOnly) {
     Point(0, 0).SetApplyType(2);
     ASSERT_TRUE(open->Type(F::kFaultStratumId, "F12"));

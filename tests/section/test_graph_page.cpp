@@ -317,4 +317,26 @@ TEST(GraphPageSteps, FenceXScaleMovesEveryWell) {
               From(trace, "IkelWellAdapter::SetPosition[W1](50,20,true)", 10));
 }
 
+// A virtual-stratum pen width or name-font size the record cannot hold in hundredths changes
+// nothing: the record keeps its pen and font, no stratum group or virtual stratum takes them
+// again, and the section is neither stamped, redrawn nor marked modified.
+TEST(GraphPageSteps, ARefusedWidthOrSizeRunsNoStep) {
+    GraphPage<CnConnection> page;
+    page.Record().m_bCalVirtualStratum = true;
+    page.Record().m_bConnectVirtualStratum = true;
+    page.Record().m_virStratumPen.width = 30;
+    page.Record().m_stratumNameFont.size = 900;
+    page.section.Section().ProChanged();
+    page.Refresh();
+    CallTrace trace(page.section.Section());
+    for (const char* text : {"1e39", "3.5e38", "9e296"}) {
+        ASSERT_TRUE(page.open.Type(G::kVirPenWidthId, text));
+        ASSERT_TRUE(page.open.Type(G::kNameSizeId, text));
+        EXPECT_EQ("9.00", page.open.Value(G::kNameSizeId)) << text;
+    }
+    EXPECT_FLOAT_EQ(30, page.Record().m_virStratumPen.width);
+    EXPECT_FLOAT_EQ(900, page.Record().m_stratumNameFont.size);
+    EXPECT_EQ(Texts{}, trace.Entries());
+}
+
 }  // namespace

@@ -211,6 +211,26 @@ TEST_F(FaultLines, StylePageWidthReachesTheRecordAndEveryFaultLine) {
     EXPECT_EQ(1, Updates());
 }
 
+// A width the pens cannot hold in hundredths reaches neither the record nor any fault line, whose
+// own pens stay as they are; an entity page keeps its line's pen too.
+TEST_F(FaultLines, ARefusedWidthReachesNoFaultLine) {
+    QXLOGPEN own = lines[1]->GetLogPen();
+    own.width = 80;
+    lines[1]->SetLogPen(own);
+    sectiontest::OpenList<CLstFaultLine> open(new CLstFaultLine(&section.Section()));
+    open.Show(section.Object());
+    sectiontest::OpenList<CLstFaultLineEntity> entity(new CLstFaultLineEntity(lines[1].get()));
+    entity.Show(lines[1].get());
+    for (const char* text : {"1e39", "3.5e38", "9e296"}) {
+        ASSERT_TRUE(open.Type(CLstFaultLine::kWidthId, text));
+        ASSERT_TRUE(entity.Type(CLstFaultLineEntity::kPenStyleId + 1, text));
+        EXPECT_EQ("0.80", entity.Value(CLstFaultLineEntity::kPenStyleId + 1)) << text;
+    }
+    EXPECT_FLOAT_EQ(0, section.Record().m_faultLinePen.width);
+    EXPECT_FLOAT_EQ(0, lines[0]->GetLogPen().width);
+    EXPECT_FLOAT_EQ(80, lines[1]->GetLogPen().width);
+}
+
 TEST_F(FaultLines, KindAndSealingEdits) {
     CkelFaultLine& line = *lines[0];
     line.SetNoraml(true);

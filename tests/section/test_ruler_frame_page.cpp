@@ -72,6 +72,32 @@ TEST_F(RulerFramePage, NumbersShowAndKeepTheirConversions) {
     EXPECT_DOUBLE_EQ(0, Frame().GetTimes(RF_TIMES_LR_MAJOR));
 }
 
+// The section library's number check is told when it reads one of the two depths, and only then.
+TEST_F(RulerFramePage, TheNumberCheckIsToldWhichItemsAreDepths) {
+    const DWORD_PTR numbers[] = {F::kStartDepthId,      F::kEndDepthId,         F::kFrameWidthId,
+                                 F::kSideIntervalId,    F::kSideMajorTimesId,   F::kSideMajorLengthId,
+                                 F::kSideLabelSizeId,   F::kLevelIntervalId,    F::kLevelMinorWidthId,
+                                 F::kLevelGridTimesId,  F::kUprightGridIntervalId, F::kTitleOffsetId,
+                                 F::kTitleSizeId,       F::kInscribeOffsetId};
+    int typed = 10;
+    for (DWORD_PTR id : numbers) {
+        const std::string text = std::to_string(++typed);
+        ASSERT_TRUE(Page().Type(id, text));
+        oriel::testing::JudgedText judged;
+        ASSERT_TRUE(oriel::testing::LastJudgedText(&judged)) << id;
+        EXPECT_EQ(text, judged.text) << id;
+        EXPECT_EQ(id == F::kStartDepthId || id == F::kEndDepthId, judged.flag) << id;
+    }
+}
+
+// The face pickers take a typed face name as well as a picked one.
+TEST_F(RulerFramePage, FaceNamesCanBeTyped) {
+    ASSERT_TRUE(Page().Type(F::kTitleFaceId, "方正舒体"));
+    EXPECT_EQ("方正舒体", Frame().GetRulerFrameFont(RF_FONT_TITLE).GetFaceName().str());
+    ASSERT_TRUE(Page().Type(F::kLevelLabelFaceId, "幼圆"));
+    EXPECT_EQ("幼圆", Frame().GetRulerFrameFont(RF_FONT_H_LABEL).GetFaceName().str());
+}
+
 TEST_F(RulerFramePage, PositionsShowAndStoreTheirValues) {
     EXPECT_EQ("内外侧", Page().Value(F::kLevelPosId));
     EXPECT_EQ("右对齐", Page().Value(F::kInscribePosId));

@@ -93,6 +93,23 @@ TEST_F(DepthRulerPage, TextThatIsNoNumberChangesNothing) {
     EXPECT_EQ(modified, section.Section().GetModifyFlag());
 }
 
+TEST_F(DepthRulerPage, FaceNamesCanBeTyped) {
+    for (DWORD_PTR id : {DWORD_PTR{D::kTitleFaceId}, DWORD_PTR{D::kLabelFaceId}, D::kLabelFaceId + D::kRightOffset})
+        EXPECT_TRUE(open->Item(id)->IsAllowEdit()) << id;
+    ASSERT_TRUE(open->Type(D::kTitleFaceId, "方正姚体"));
+    QXLOGFONT font;
+    ruler.GetNameFont(font);
+    EXPECT_EQ("方正姚体", font.GetFaceName().str());
+    ASSERT_TRUE(open->Type(D::kLabelFaceId + D::kRightOffset, "华文行楷"));
+    ruler.GetMarkFont(false, font);
+    EXPECT_EQ("华文行楷", font.GetFaceName().str());
+    ruler.GetMarkFont(true, font);
+    EXPECT_NE("华文行楷", font.GetFaceName().str());
+    ASSERT_TRUE(open->Type(D::kLabelFaceId, "隶书"));
+    ruler.GetMarkFont(true, font);
+    EXPECT_EQ("隶书", font.GetFaceName().str());
+}
+
 TEST_F(DepthRulerPage, UnitsSwitchesAndColoursKeepTheStamp) {
     const uint64_t stamp = ruler.GetTimeStamp();
     ASSERT_TRUE(open->Pick(D::kDepthUnitId, "英尺"));

@@ -70,6 +70,27 @@ TEST(SandFillPage, ALithologyTakesTheCellSizeShown) {
     EXPECT_EQ(RGB(128, 128, 128), applied.brush.fillColor);
 }
 
+// A cell size the brush cannot hold in hundredths is refused: no brush is applied, the stored size
+// shows again, and a symbol chosen next keeps that size.
+TEST(SandFillPage, ACellSizeTheBrushCannotHoldWritesNothing) {
+    for (int type : {1, 3}) {
+        FillPage page(type);
+        const DWORD_PTR id = type == 1 ? P::kCellSizeId : P::kFillGroupId + 1 + P::kCellSizePosition;
+        const std::string shown = page.open.Value(id);
+        for (const char* text : {"1e39", "3.5e38", "9e296"}) {
+            EXPECT_TRUE(page.open.Type(id, text));
+            EXPECT_FALSE(oriel::testing::LastSandBrush(nullptr)) << type << " " << text;
+            EXPECT_EQ(shown, page.open.Value(id)) << type << " " << text;
+        }
+    }
+    FillPage page(1);
+    EXPECT_TRUE(page.open.Type(P::kCellSizeId, "1e39"));
+    EXPECT_TRUE(page.open.Pick(P::kSymbolId, "泥岩"));
+    oriel::testing::AppliedSandBrush applied{};
+    ASSERT_TRUE(oriel::testing::LastSandBrush(&applied));
+    EXPECT_FLOAT_EQ(500, applied.brush.size);
+}
+
 TEST(SandFillPage, OilGasWaterOffersTheOilSymbols) {
     FillPage page(2);
     EXPECT_EQ((std::vector<std::string>{"缺省填充", "油层", "气层", "水层", "油水同层", "干层"}), page.Options(P::kSymbolId));

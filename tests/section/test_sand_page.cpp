@@ -163,6 +163,28 @@ TEST(SandPageEdits, EnvelopePenGoesToEveryConnectionGroupWithoutANewStamp) {
     EXPECT_NE(before, page.section.Section().GetTimeStamp());
 }
 
+// A pen width or cell size the records cannot hold in hundredths is handed to no connection group
+// and no sand: each keeps its own pen and fill.
+TEST(SandPageEdits, ARefusedWidthOrCellSizeReachesNoGroupAndNoSand) {
+    SandPage<CnConnection> page;
+    EXPECT_TRUE(page.open.Pick(S::kEnvelopeId + 1, "是"));
+    page.Record().m_nFillType = 3;
+    page.section.Section().ProChanged();
+    page.Refresh();
+    ASSERT_TRUE(page.open.Shown(S::kSingleFillId));
+    oriel::testing::ClearCallLog();
+    const uint64_t before = page.section.Section().GetTimeStamp();
+    for (const char* text : {"1e39", "3.5e38", "9e296"}) {
+        EXPECT_TRUE(page.open.Type(S::kEnvelopeId + 3, text));
+        EXPECT_TRUE(page.open.Type(S::kSingleFillId + 5, text));
+        EXPECT_EQ("0.00", page.open.Value(S::kEnvelopeId + 3)) << text;
+    }
+    EXPECT_EQ(0, sectiontest::CountLogged("CnConnectionGroupMgr::SetConLinePen()"));
+    EXPECT_FALSE(Logged("CMapProperty::UpdateSandFill()"));
+    EXPECT_FLOAT_EQ(0, page.Record().m_envelopePen.width);
+    EXPECT_EQ(before, page.section.Section().GetTimeStamp());
+}
+
 TEST(SandPageEdits, ContactAndSeepageEditTheSameInterface) {
     SandPage<CkelReservoir> page;
     EXPECT_FALSE(page.open.Item(S::kSeepageWidthId)->IsEnabled());

@@ -330,6 +330,36 @@ TEST(ControlLinePage, WidthGoesToTheLineAndItsObject) {
     EXPECT_EQ("0.80", page.open.Value(CSglLstCtrlLine::kWidthId));
 }
 
+// A width the pen cannot hold in hundredths writes nothing: neither the line, its drawing object
+// nor the unit's section is touched, and the stored width shows again.
+TEST(SingleWellObjectPages, ARefusedWidthWritesNothing) {
+    SingleWorld world;
+    SinglePage<CSglLstCtrlLine> line(&world.Line());
+    line.Show(&world.Line());
+    Stratum::CStratumUnit& unit = *world.StratumUnit(0);
+    SinglePage<CLstStratumUnit> units(&unit);
+    units.Show(&unit);
+    QXLOGPEN drawn;
+    world.LineObject().GetLogPen(&drawn);
+    drawn.width = 70;  // the drawing object's pen differs from the line's
+    world.LineObject().SetLogPen(&drawn);
+    QXLOGPEN unitPen;
+    unit.GetLinePen(unitPen);
+    const uint64_t sectionStamp = ObjectStamp(world.Section());
+    for (const char* text : {"1e39", "3.5e38", "9e296"}) {
+        EXPECT_TRUE(line.open.Type(CSglLstCtrlLine::kWidthId, text));
+        EXPECT_EQ("0.20", line.open.Value(CSglLstCtrlLine::kWidthId)) << text;
+        EXPECT_TRUE(units.open.Type(CLstStratumUnit::kLineStyleId + 1, text));
+    }
+    QXLOGPEN pen;
+    world.LineObject().GetLogPen(&pen);
+    EXPECT_FLOAT_EQ(70, pen.width);
+    EXPECT_FLOAT_EQ(20, world.Line().GetLogPen().width);
+    unit.GetLinePen(pen);
+    EXPECT_FLOAT_EQ(unitPen.width, pen.width);
+    EXPECT_EQ(sectionStamp, ObjectStamp(world.Section()));
+}
+
 // ---- creator rows -------------------------------------------------------------------------------------
 
 class SingleCreators : public ::testing::Test {

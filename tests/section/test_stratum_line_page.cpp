@@ -38,6 +38,13 @@ struct LinePage {
         open = std::make_unique<sectiontest::OpenList<CLstStratumLine>>(new CLstStratumLine(c));
         open->Show(a);
     }
+    // Cell a draws with style 1001, width 10 and red; b with 1003, 20 and blue.
+    void GiveOwnPens() {
+        QXLOGPEN first = Pen(1001, 10, RGB(255, 0, 0));
+        QXLOGPEN second = Pen(1003, 20, RGB(0, 0, 255));
+        a->SetStratumLogPen(&first);
+        b->SetStratumLogPen(&second);
+    }
     oriel::MultiWellFixture<Container> world;
     CStratumCell* a;
     CStratumCell* b;
@@ -63,10 +70,7 @@ TEST(StratumLinePage, CellsOfTwoStrataDisableTheNameAndStillTakeEdits) {
 
 TEST(StratumLinePage, AWidthEditKeepsEachCellsStyleAndColour) {
     LinePage<CnConnection> page(false);
-    QXLOGPEN first = Pen(1001, 10, RGB(255, 0, 0));
-    QXLOGPEN second = Pen(1003, 20, RGB(0, 0, 255));
-    page.a->SetStratumLogPen(&first);
-    page.b->SetStratumLogPen(&second);
+    page.GiveOwnPens();
     EXPECT_TRUE(page.open->Type(L::kLineWidthId, "0.8"));
     EXPECT_EQ(1001u, page.a->GetStratumLogPen()->style);
     EXPECT_EQ(RGB(255, 0, 0), page.a->GetStratumLogPen()->color);
@@ -100,6 +104,28 @@ TEST(StratumLinePage, AStyleEditKeepsEachCellsWidthAndColour) {
     EXPECT_EQ(RGB(255, 0, 0), page.a->GetStratumLogPen()->color);
     EXPECT_FLOAT_EQ(20, page.b->GetStratumLogPen()->width);
     EXPECT_EQ(RGB(0, 0, 255), page.b->GetStratumLogPen()->color);
+}
+
+// A width or name-font size the records cannot hold in hundredths changes no cell and no stratum
+// group, and the page shows the first cell's values again.
+TEST(StratumLinePage, ARefusedWidthOrSizeWritesNothing) {
+    LinePage<CnConnection> page(false);
+    page.GiveOwnPens();
+    page.a->ProChanged();
+    page.open->Show(page.a);
+    oriel::testing::ClearCallLog();
+    const std::string width = page.open->Value(L::kLineWidthId);
+    const std::string size = page.open->Value(L::kFontSizeId);
+    for (const char* text : {"1e39", "3.5e38", "9e296"}) {
+        EXPECT_TRUE(page.open->Type(L::kLineWidthId, text));
+        EXPECT_TRUE(page.open->Type(L::kFontSizeId, text));
+        EXPECT_EQ(width, page.open->Value(L::kLineWidthId)) << text;
+        EXPECT_EQ(size, page.open->Value(L::kFontSizeId)) << text;
+    }
+    EXPECT_FLOAT_EQ(10, page.a->GetStratumLogPen()->width);
+    EXPECT_FLOAT_EQ(20, page.b->GetStratumLogPen()->width);
+    EXPECT_EQ(0, CountLogged("CStratumGroup::SetStratumNameFont(1)"));
+    EXPECT_EQ(0, CountLogged("CStratumGroup::SetStratumNameFont(2)"));
 }
 
 TEST(StratumLinePage, AFillColourReachesOnlyCellsWithAFill) {

@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "hostlibs/Halyard/Testing.h"
 #include "hostlibs/Oriel/SectionFixture.h"
 #include "hostlibs/Osprey/WellDataTesting.h"
+#include "hosttypes/Gondola/Fence.h"
 #include "hosttypes/Halyard/Reservoir.h"
 #include "hosttypes/Oriel/CnConnection.h"
 #include "hosttypes/Oriel/CrCorrelation.h"
@@ -151,6 +153,79 @@ TEST(WellPageEdits, WithoutWellsOnlyTheSectionIsRedrawn) {
     EXPECT_TRUE(open.Type(W::kWidthId, "5"));
     EXPECT_DOUBLE_EQ(300, section.Well(0).GetWidth());
     EXPECT_EQ(1, section.Section().GetUpdateCount());
+}
+
+// A text the number item refuses writes nothing, in every kind of section: each well keeps its
+// own depths, extensions and width (the shown well's are not copied to the others), and the
+// section is neither redrawn nor marked modified.
+template <class Container>
+class WellPageRefusals : public ::testing::Test {
+protected:
+    struct WellState {
+        double top, bottom, width, topExtend, bottomExtend;
+        bool operator==(const WellState& o) const {
+            return top == o.top && bottom == o.bottom && width == o.width && topExtend == o.topExtend &&
+                   bottomExtend == o.bottomExtend;
+        }
+    };
+    std::vector<WellState> Wells() {
+        std::vector<WellState> states;
+        for (int i = 0; i < page.section.WellCount(); ++i) {
+            const IkelWellAdapter& w = page.section.Well(i);
+            states.push_back({w.GetTopDepth(), w.GetBottomDepth(), w.GetWidth(), w.GetTopExtendDepth(),
+                              w.GetBottomExtendDepth()});
+        }
+        return states;
+    }
+    void ExpectRefused(DWORD_PTR id, const char* text) {
+        const std::vector<WellState> before = Wells();
+        const std::string shown = page.open.Value(id);
+        EXPECT_TRUE(page.open.Type(id, text));
+        EXPECT_TRUE(before == Wells()) << "item " << id << " took \"" << text << "\"";
+        EXPECT_EQ(shown, page.open.Value(id)) << text;
+    }
+    void ExpectNothingWritten() {
+        for (const std::string& entry : oriel::testing::CallLog())
+            EXPECT_EQ(std::string::npos, entry.find("::Set")) << entry;
+        EXPECT_EQ(0, page.section.Section().GetUpdateCount());
+        EXPECT_EQ(0, page.section.Section().GetModifyFlag());
+    }
+
+    WellPage<Container> page;
+};
+using SectionKinds = ::testing::Types<CrCorrelation, CnConnection, CkelReservoir, KelFence::CFence>;
+TYPED_TEST_SUITE(WellPageRefusals, SectionKinds);
+
+TYPED_TEST(WellPageRefusals, DepthsAndWidthKeepEachWellsOwnValue) {
+    const double sign = std::is_same<TypeParam, CkelReservoir>::value ? -1 : 1;
+    EXPECT_EQ(sign > 0 ? "1200.00" : "-1200.00", this->page.open.Value(W::kTopDepthId));
+    for (const char* text : {"abc", "1e400", "-1e400", "nan", "--5"}) {
+        this->ExpectRefused(W::kTopDepthId, text);
+        this->ExpectRefused(W::kBottomDepthId, text);
+        this->ExpectRefused(W::kWidthId, text);
+    }
+    this->ExpectRefused(W::kWidthId, "-1");  // a width is never negative
+    EXPECT_DOUBLE_EQ(1000, this->page.section.Well(0).GetTopDepth());
+    EXPECT_DOUBLE_EQ(1100, this->page.section.Well(1).GetTopDepth());
+    EXPECT_DOUBLE_EQ(2000, this->page.section.Well(0).GetBottomDepth());
+    EXPECT_DOUBLE_EQ(300, this->page.section.Well(1).GetWidth());
+    this->ExpectNothingWritten();
+}
+
+TYPED_TEST(WellPageRefusals, ExtensionsByStrataKeepEachWellsOwnValue) {
+    this->page.section.Well(0).SetTopExtendDepth(5);
+    this->page.section.Well(1).SetBottomExtendDepth(7);
+    this->page.section.Well(2).SetDepthType(1);
+    this->page.section.Well(2).ProChanged();
+    this->page.Refresh();
+    oriel::testing::ClearCallLog();
+    for (const char* text : {"abc", "-1", "1e400", "nan"}) {
+        this->ExpectRefused(W::kTopExtendId, text);
+        this->ExpectRefused(W::kBottomExtendId, text);
+    }
+    EXPECT_DOUBLE_EQ(5, this->page.section.Well(0).GetTopExtendDepth());
+    EXPECT_DOUBLE_EQ(7, this->page.section.Well(1).GetBottomExtendDepth());
+    this->ExpectNothingWritten();
 }
 
 TEST(MaxStratumLevel, FinestLevelWithStrata) {

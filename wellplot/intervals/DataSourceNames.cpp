@@ -3,7 +3,7 @@
 #include "bcg/Prop.h"
 #include "framework/ModuleFamilies.h"
 #include "hosttypes/Zephyr/LogParaDMgrIO.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
 
 namespace {

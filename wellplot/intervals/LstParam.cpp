@@ -6,7 +6,7 @@
 #include "framework/NumberText.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpParam.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceNames.h"

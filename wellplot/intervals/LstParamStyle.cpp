@@ -6,7 +6,7 @@
 #include "framework/PropStyleCombox.h"
 #include "framework/TwoButtonProp.h"
 #include "hosttypes/Zephyr/WpParam.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/intervals/IntervalTexts.h"
 #include "wellplot/intervals/PropLstEx.h"

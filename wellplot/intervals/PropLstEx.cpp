@@ -7,7 +7,7 @@
 #include "hosttypes/Zephyr/WpParam.h"
 #include "hosttypes/Zephyr/WpWell.h"
 #include "mfc/Dc.h"
-#include "planemap/PlaneItems.h"
+#include "framework/PropItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
 #include "wellplot/intervals/LstParamStyle.h"
 

@@ -1,0 +1,64 @@
+#include "framework/PenFontEdits.h"
+
+#include "framework/NumberText.h"
+#include "framework/PropItems.h"
+#include "framework/PropStyleCombox.h"
+
+namespace penfont {
+
+namespace {
+
+bool IsAccepted(double value, Accept accept) { return accept == Accept::AboveZero ? value > 0 : value >= 0; }
+
+// A width or size typed in units shown and kept ×100 in a float field: the rule is tested on the
+// number read, before it is rounded to the field.
+bool ReadHundredths(const CString& text, Accept accept, float* value) {
+    double typed = 0;
+    double v = 0;
+    return numtext::LeadingNumber(text, &typed) && numtext::Scale(typed, numtext::kHundredths, &v) &&
+           IsAccepted(v, accept) && numtext::FitFloat(v, 1, value);
+}
+
+}  // namespace
+
+bool EditPen(QXLOGPEN& pen, CBCGPProp* item, int position, Accept width) {
+    switch (position) {
+    case 0: {
+        auto* picker = dynamic_cast<CPropStyleCombox*>(item);
+        if (!picker) return false;
+        pen.style = picker->GetVal();
+        return true;
+    }
+    case 1: {
+        float w = 0;
+        if (!item || !ReadHundredths(ItemText(item), width, &w)) return false;
+        pen.width = w;
+        return true;
+    }
+    case 2:
+        return ReadColor(item, &pen.color);
+    default:
+        return false;
+    }
+}
+
+bool EditFont(QXLOGFONT& font, CBCGPProp* item, int position, Accept size) {
+    switch (position) {
+    case 0:
+        if (!item) return false;
+        font.SetFaceName(ItemText(item));
+        return true;
+    case 1: {
+        float s = 0;
+        if (!item || !ReadHundredths(ItemText(item), size, &s)) return false;
+        font.size = s;
+        return true;
+    }
+    case 2:
+        return ReadColor(item, &font.color);
+    default:
+        return false;
+    }
+}
+
+}  // namespace penfont

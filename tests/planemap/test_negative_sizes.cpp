@@ -1,0 +1,117 @@
+// Lengths, widths, sizes and heights typed into the plane lists are never negative: a negative
+// one writes nothing to any selected object, and the item shows the stored value again.
+#include <gtest/gtest.h>
+
+#include "PlaneListFixture.h"
+#include "hostlibs/Parsnip/MapFixture.h"
+#include "hosttypes/Moraine/PieLayer.h"
+#include "hosttypes/Parsnip/QXObjectArrow.h"
+#include "hosttypes/Parsnip/QXObjectBitmap.h"
+#include "hosttypes/Parsnip/QXObjectLegend.h"
+#include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "hosttypes/Parsnip/QXObjectRect.h"
+#include "planemap/PropListArrow.h"
+#include "planemap/PropListLegend.h"
+#include "planemap/PropListLine.h"
+#include "planemap/PropListPicture.h"
+#include "planemap/PropListRect.h"
+#include "planemap/PropListWellNetLine.h"
+#include "planemap/layers/PropListPieLayerObj.h"
+
+using parsnip::MapFixture;
+using planetest::OpenList;
+using planetest::PenOf;
+
+TEST(NegativeSizes, LinePenWidthsAreRefusedForEverySelectedLine) {
+    MapFixture map;
+    CQXObjectPolyline* a = map.AddPolyline("线", {{0, 0}, {1, 1}});
+    CQXObjectPolyline* b = map.AddPolyline("线", {{2, 2}, {3, 3}});
+    map.Select({a, b});
+    OpenList<CPropListLine> open;
+    open.Show(a);
+    ASSERT_TRUE(open.Type(CPropListLine::kPenWidthId, "0.4"));
+    ASSERT_TRUE(open.Type(CPropListLine::kPenWidthId, "-1"));
+    EXPECT_FLOAT_EQ(40.0f, PenOf(a).width);
+    EXPECT_FLOAT_EQ(40.0f, PenOf(b).width);
+    EXPECT_EQ("0.40", open.Value(CPropListLine::kPenWidthId));
+
+    CQXObjectPolyline* net = map.AddPolyline("连通井网线", {{0, 0}, {1, 0}});
+    map.ClearSelection();
+    map.Select(net);
+    OpenList<CPropListWellNetLine> netList;
+    netList.Show(net);
+    ASSERT_TRUE(netList.Type(CPropListWellNetLine::kPenWidthId, "0.7"));
+    ASSERT_TRUE(netList.Type(CPropListWellNetLine::kPenWidthId, "-0.5"));
+    EXPECT_FLOAT_EQ(70.0f, PenOf(net).width);
+    EXPECT_EQ("0.70", netList.Value(CPropListWellNetLine::kPenWidthId));
+}
+
+TEST(NegativeSizes, ArrowHeightAndRectangleSizes) {
+    MapFixture map;
+    auto* arrow = map.Add<CQXObjectArrow>("箭头");  // the size items are for one selected arrow
+    map.Select(arrow);
+    OpenList<CPropListArrow> arrows;
+    arrows.Show(arrow);
+    ASSERT_TRUE(arrows.Type(CPropListArrow::kHeightId, "3"));
+    ASSERT_TRUE(arrows.Type(CPropListArrow::kHeightId, "-3"));
+    EXPECT_EQ(3.0, arrow->GetHeight());
+    EXPECT_EQ("3.00", arrows.Value(CPropListArrow::kHeightId));
+
+    auto* rect = map.Add<CQXObjectRect>("矩形");
+    map.ClearSelection();
+    map.Select(rect);
+    OpenList<CPropListRect> rects;
+    rects.Show(rect);
+    ASSERT_TRUE(rects.Type(CPropListRect::kLengthId, "8"));
+    ASSERT_TRUE(rects.Type(CPropListRect::kWidthId, "6"));
+    ASSERT_TRUE(rects.Type(CPropListRect::kCornerAId, "1"));
+    ASSERT_TRUE(rects.Type(CPropListRect::kLengthId, "-8"));
+    ASSERT_TRUE(rects.Type(CPropListRect::kWidthId, "-1e308"));
+    ASSERT_TRUE(rects.Type(CPropListRect::kCornerAId, "-1"));
+    EXPECT_EQ(4.0, rect->GetRadiusA());
+    EXPECT_EQ(3.0, rect->GetRadiusB());
+    EXPECT_EQ(1.0, rect->GetRoundSize().cx);
+    EXPECT_EQ("8.00", rects.Value(CPropListRect::kLengthId));
+    EXPECT_EQ("6.00", rects.Value(CPropListRect::kWidthId));
+    EXPECT_EQ("1.00", rects.Value(CPropListRect::kCornerAId));
+}
+
+TEST(NegativeSizes, LegendEntrySizeAndPictureSize) {
+    MapFixture map;
+    auto* legend = map.Add<CQXObjectLegend>("图例");
+    map.Select(legend);
+    OpenList<CPropListLegend> legends;
+    legends.Show(legend);
+    ASSERT_TRUE(legends.Type(CPropListLegend::kEntryWidthId, "2"));
+    ASSERT_TRUE(legends.Type(CPropListLegend::kEntryWidthId, "-5"));
+    ASSERT_TRUE(legends.Type(CPropListLegend::kEntryHeightId, "-5"));
+    EXPECT_EQ(200.0, legend->m_dLegendWidth);
+    EXPECT_EQ(500.0, legend->m_dLegendHeight);
+    EXPECT_EQ("2.00", legends.Value(CPropListLegend::kEntryWidthId));
+    EXPECT_EQ("5.00", legends.Value(CPropListLegend::kEntryHeightId));
+
+    auto* picture = map.Add<CQXObjectBitmap>("图片");
+    picture->SetRadiusA(12.5);
+    map.ClearSelection();
+    map.Select(picture);
+    OpenList<CPropListPicture> pictures;
+    pictures.Show(picture);
+    ASSERT_TRUE(pictures.Type(CPropListPicture::kLengthId, "-12.5"));
+    EXPECT_EQ(12.5, picture->GetRadiusA());
+    EXPECT_EQ("12.50", pictures.Value(CPropListPicture::kLengthId));
+}
+
+TEST(NegativeSizes, PieBarSizes) {
+    MapFixture map;
+    CQXLayer* layer = map.AddLayer("饼图1", "饼图");
+    kel::plane::CPieLayer pie(layer);
+    pie.SetShapeType(7);
+    pie.SetRecordCount(2);
+    pie.SetBarWidth(4);
+    OpenList<CPropListPieLayerObj> page;
+    page.Show(layer);
+    const std::string shown = page.Value(CPropListPieLayerObj::kBarWidthId);
+    page.Type(CPropListPieLayerObj::kBarWidthId, "-4");
+    EXPECT_EQ(4.0, pie.GetBarWidth());
+    EXPECT_EQ(shown, page.Value(CPropListPieLayerObj::kBarWidthId));
+}
