@@ -1,9 +1,11 @@
 // Costs of the framework: filling a pane, building a sheet, one message round trip.
 // Filling must stay linear in the number of items (no walk over the grid per item) and close to
-// the cost of building the items themselves.
+// the cost of building the items themselves, at every size: the pane's ratio to that floor at
+// 10^4 groups is at most 1.3 times its ratio at 10^3 (BM_FillPaneShareGrowth).
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
+#include <chrono>
 #include <vector>
 
 #include "BenchFloor.h"
@@ -68,20 +70,42 @@ void BM_FillPane(benchmark::State& state) {
     bench::TimeBesideFloor(
         state, [] {}, [&] { FillPane(host, n); }, [&] { BuildItems(n); });
     state.counters["fill_ms"] = state.counters["op_us"] / 1000;
+    state.counters["pane_ns_per_group"] = state.counters["op_us"] * 1000 / n;
+    state.counters["floor_ns_per_group"] = state.counters["floor_us"] * 1000 / n;
 }
-BENCHMARK(BM_FillPane)->Arg(1000)->Arg(10000)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FillPane)->Arg(100)->Arg(1000)->Arg(10000)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-// Cost per item of a fill of 10^4 items against one of 10^3, timed alternately: "floor_ratio" is
-// (time at 10^4 / 10^4) / (time at 10^3 / 10^3).
-void BM_FillPanePerItemScaling(benchmark::State& state) {
+// The grid's share at scale: each iteration fills one pane of 10^4 groups and ten of 10^3, and
+// builds their floors, in turn, so that both sizes see the same machine. "share_1e3" and
+// "share_1e4" are pane/floor at each size, "share_growth" their quotient (1 when the grid's cost
+// grows as its items' do; at most 1.3).
+void BM_FillPaneShareGrowth(benchmark::State& state) {
+    using Clock = std::chrono::steady_clock;
     Host host;
-    bench::TimeBesideFloor(
-        state, [] {}, [&] { FillPane(host, 10000); },
-        [&] {
-            for (int k = 0; k < 10; ++k) FillPane(host, 1000);
-        });
+    double pane3 = 0, floor3 = 0, pane4 = 0, floor4 = 0;
+    auto timed = [](double& total, auto&& work) {
+        const Clock::time_point start = Clock::now();
+        work();
+        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        total += seconds;
+        return seconds;
+    };
+    for (auto _ : state) {
+        double seconds = timed(pane4, [&] { FillPane(host, 10000); });
+        timed(floor4, [&] { BuildItems(10000); });
+        for (int k = 0; k < 10; ++k) {
+            seconds += timed(pane3, [&] { FillPane(host, 1000); });
+            timed(floor3, [&] { BuildItems(1000); });
+        }
+        state.SetIterationTime(seconds);
+    }
+    const double share3 = floor3 > 0 ? pane3 / floor3 : 0;
+    const double share4 = floor4 > 0 ? pane4 / floor4 : 0;
+    state.counters["share_1e3"] = share3;
+    state.counters["share_1e4"] = share4;
+    state.counters["share_growth"] = share3 > 0 ? share4 / share3 : 0;
 }
-BENCHMARK(BM_FillPanePerItemScaling)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FillPaneShareGrowth)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 void BM_BuildSheet(benchmark::State& state) {
     Host host;

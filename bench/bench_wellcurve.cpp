@@ -1,8 +1,8 @@
 // Two costs of the well column and curve pages, each beside its floor (the bare loop doing the same
 // work) with the ratio as a counter:
 // - a scale edit with the scope "当前图内所有曲线" over C curves (C = 10, 100, 1000): each other curve
-//   gets its eleven scale values once (counted once, outside the timing); floor: eleven values stored
-//   into C bare records;
+//   gets its eleven scale values once (counted once by the library's call counters, outside the
+//   timing; any other count stops the run); floor: eleven values stored into C bare records;
 // - a well-column refresh over U layering units (U = 10^2, 10^3, 10^4): linear in U; floor: the U
 //   unit names formatted into a list, twice (top and bottom unit choices).
 #include <benchmark/benchmark.h>
@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "BenchCheck.h"
 #include "BenchFloor.h"
-
 #include "driver/SheetDriver.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hostlibs/Zephyr/PlotFixture.h"
@@ -26,14 +26,34 @@ namespace {
 
 constexpr int kCurvesPerTrack = 10;
 
-// The scale values one scale edit stores per other curve of the plot (11 when each gets each once).
-double SetsPerCurve(CWpCurve* curve, int curves) {
-    parsnip::testing::EnableCallLog(true);
-    parsnip::testing::ClearCallLog();
+// The scale values a scale edit gives each other curve, one call of each setter.
+constexpr const char* kScaleSetters[] = {
+    "CWpCurve::SetLimitFont",
+    "CWpCurve::SetMultiples",
+    "CWpCurve::ShowScale",
+    "CWpCurve::SetRight",
+    "CWpCurve::SetLeft",
+    "CWpCurve::SetLeftAlignText",
+    "CWpCurve::SetScaleDecimalDigit",
+    "CWpCurve::SetValueRangeType",
+    "CWpCurve::LogScale",
+    "CWpCurve::ShowLimit",
+    "CWpCurve::SetLimitAlign",
+};
+constexpr int kScaleValues = static_cast<int>(sizeof kScaleSetters / sizeof kScaleSetters[0]);
+
+// Counts the library calls of one scale edit over a plot of `curves` curves: the calls per other
+// curve become the counter "sets_per_curve" (11); the edit must make no other call and call each
+// setter once per other curve.
+void CountScaleEdit(benchmark::State& state, CWpCurve* curve, int curves) {
+    parsnip::testing::EnableCallCounts(true);
     ApplyScaleToScope(curve);
-    const double sets = static_cast<double>(parsnip::testing::CallLog().size());
-    parsnip::testing::ClearCallLog();
-    return curves > 1 ? sets / (curves - 1) : 0;
+    const double others = curves > 1 ? curves - 1 : 1;
+    bench::ExpectCount(state, "sets_per_curve", static_cast<double>(parsnip::testing::CountedCalls()) / others,
+                       kScaleValues);
+    for (const char* setter : kScaleSetters)
+        bench::CheckCount(setter, static_cast<double>(parsnip::testing::CountedCalls(setter)), curves - 1);
+    parsnip::testing::EnableCallCounts(false);
 }
 
 struct ScaleRecord {
@@ -49,8 +69,8 @@ void BM_CurveScaleToPlot(benchmark::State& state) {
     plot.BuildTracks(curves / kCurvesPerTrack, kCurvesPerTrack);
     auto* first = static_cast<CWpCurve*>(plot.Well()->GetChild(0)->GetChild(0));
     first->SetLmtScope(2);
-    const double sets = SetsPerCurve(first, curves);
     parsnip::testing::EnableCallLog(false);
+    CountScaleEdit(state, first, curves);
 
     std::vector<ScaleRecord> bare(static_cast<std::size_t>(curves));
     float left = 0;
@@ -73,7 +93,6 @@ void BM_CurveScaleToPlot(benchmark::State& state) {
             benchmark::DoNotOptimize(bare.data());
         });
     parsnip::testing::EnableCallLog(true);
-    state.counters["sets_per_curve"] = sets;
     state.SetComplexityN(curves);
 }
 BENCHMARK(BM_CurveScaleToPlot)->Arg(10)->Arg(100)->Arg(1000)->UseManualTime()->Complexity(benchmark::oN);

@@ -1,11 +1,13 @@
 // One colour edit on the well-symbol list over S selected well symbols: one point-style write per
 // symbol and one view redraw, so the cost is linear in S. Timed beside the bare loop that writes
-// the same point style to every symbol; the setter calls and redraws of one edit are counters.
+// the same point style to every symbol; the setter calls and redraws of one edit are counters,
+// counted by the library's own call counters and checked against S and 1.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 #include <vector>
 
+#include "BenchCheck.h"
 #include "BenchFloor.h"
 #include "driver/GridDriver.h"
 #include "driver/SheetDriver.h"
@@ -49,15 +51,16 @@ void BM_WellSymbolColourEdit(benchmark::State& state) {
     platform::GridDriver grid(&world.list->GetPropList());
     auto* inner = dynamic_cast<CBCGPColorProp*>(grid.FindByData(CPropListWellSymbol::kInnerColorId));
 
-    // One edit with the call log on: its setter calls and redraws.
-    parsnip::testing::ClearCallLog();
+    // One edit, counted: one setter call per symbol and one redraw.
+    parsnip::testing::EnableCallLog(false);
+    parsnip::testing::EnableCallCounts(true);
     const int redraws = world.view.GetPaintCounters().invalidate;
     grid.ChooseColor(inner, RGB(1, 2, 3));
-    state.counters["setter_calls"] = parsnip::testing::CountCalls("CQXObjectPoint::SetLogPoint");
-    state.counters["redraws"] = world.view.GetPaintCounters().invalidate - redraws;
-    parsnip::testing::ClearCallLog();
+    const long long setterCalls = parsnip::testing::CountedCalls("CQXObjectPoint::SetLogPoint");
+    parsnip::testing::EnableCallCounts(false);
+    bench::ExpectCount(state, "setter_calls", static_cast<double>(setterCalls), s);
+    bench::ExpectCount(state, "redraws", world.view.GetPaintCounters().invalidate - redraws, 1);
 
-    parsnip::testing::EnableCallLog(false);
     COLORREF color = 0;
     int k = 0;
     bench::TimeBesideFloor(

@@ -19,6 +19,14 @@ void ClearCallLog();
 int CountCalls(const std::string& operation, const void* target = nullptr);
 // Logging can be switched off for large benchmarks.
 void EnableCallLog(bool enable);
+// Counters of calls by operation, kept beside the log whether it is on or off and never trimmed
+// (the log keeps only its newest calls), so that a benchmark can count what one edit over many
+// objects did. Off until switched on; switching on starts them from zero. Reset() switches off.
+void EnableCallCounts(bool enable);
+// Calls of one operation counted since counting was switched on.
+long long CountedCalls(const std::string& operation);
+// Calls of every operation counted since then.
+long long CountedCalls();
 void Reset();
 // Library side: appends one entry.
 void Record(const char* operation, const void* target, const std::string& arguments = std::string());

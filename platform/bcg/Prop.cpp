@@ -21,12 +21,18 @@ CBCGPProp* CBCGPPropSubItemList::GetAt(int index) const {
 
 void CBCGPPropSubItemList::AddTail(CBCGPProp* item) { owner_->AddSubItem(item); }
 
+// An item is in the list at most once; searched from the newest, which lists rebuild and delete most.
 int CBCGPPropSubItemList::Find(const CBCGPProp* item) const {
-    auto it = std::find(items_.begin(), items_.end(), item);
-    return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+    auto it = std::find(items_.rbegin(), items_.rend(), item);
+    return it == items_.rend() ? -1 : static_cast<int>(items_.rend() - it) - 1;
 }
 
 CBCGPProp* CBCGPPropSubItemList::RemoveTail() { return RemoveAt(GetCount() - 1); }
+
+void CBCGPPropSubItemList::Erase(const CBCGPProp* item) {
+    const int index = Find(item);
+    if (index >= 0) items_.erase(items_.begin() + index);
+}
 
 CBCGPProp* CBCGPPropSubItemList::RemoveAt(int index) {
     CBCGPProp* item = GetAt(index);
@@ -62,12 +68,11 @@ CBCGPProp::~CBCGPProp() {
     // The grid forgets this item (and everything below it) before anything is freed.
     ReleaseFromList();
     if (m_pParent) {
-        auto& siblings = m_pParent->m_lstSubItems.items_;
-        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+        m_pParent->m_lstSubItems.Erase(this);
         m_pParent = nullptr;
     } else if (m_pWndList) {
-        auto& top = m_pWndList->m_lstProps;
-        top.erase(std::remove(top.begin(), top.end(), this), top.end());
+        const int index = m_pWndList->FindProperty(this);
+        if (index >= 0) m_pWndList->m_lstProps.erase(m_pWndList->m_lstProps.begin() + index);
     }
     std::vector<CBCGPProp*> subs;
     subs.swap(m_lstSubItems.items_);

@@ -43,6 +43,7 @@ public:
 
 private:
     friend class CBCGPProp;
+    void Erase(const CBCGPProp* item);  // takes the pointer out of the list, nothing else
     CBCGPProp* owner_;
     std::vector<CBCGPProp*> items_;
 };

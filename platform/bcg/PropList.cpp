@@ -220,9 +220,14 @@ BOOL CBCGPPropList::DeleteProperty(CBCGPProp*& prop, BOOL redraw, BOOL adjustLay
 }
 
 void CBCGPPropList::RemoveAll() {
+    // What the grid holds of its items (selection and open editor, held-back message, watches,
+    // shown rows) is dropped once for all of them, not once per deleted item.
     std::vector<CBCGPProp*> items;
     items.swap(m_lstProps);
+    ReleaseAll();
+    m_bReleasedAll = true;
     for (CBCGPProp* item : items) delete item;
+    m_bReleasedAll = false;
     m_pSel = nullptr;
     m_nVertScrollOffset = 0;
     AdjustLayout();
@@ -234,9 +239,10 @@ CBCGPProp* CBCGPPropList::GetProperty(int index) const {
     return m_lstProps[static_cast<std::size_t>(index)];
 }
 
+// An item is in the list at most once; searched from the newest, which lists rebuild and delete most.
 int CBCGPPropList::FindProperty(const CBCGPProp* prop) const {
-    auto it = std::find(m_lstProps.begin(), m_lstProps.end(), prop);
-    return it == m_lstProps.end() ? -1 : static_cast<int>(it - m_lstProps.begin());
+    auto it = std::find(m_lstProps.rbegin(), m_lstProps.rend(), prop);
+    return it == m_lstProps.rend() ? -1 : static_cast<int>(m_lstProps.rend() - it) - 1;
 }
 
 CBCGPProp* CBCGPPropList::FindIn(CBCGPProp* item, DWORD_PTR data, BOOL searchSub) {
@@ -284,20 +290,10 @@ CBCGPProp* CBCGPPropList::HitTest(CPoint point) const {
 // ---- leaving items, disposed windows --------------------------------------------------------------
 
 void CBCGPPropList::OnItemLeaving(CBCGPProp* item) {
-    auto within = [item](const CBCGPProp* p) { return p && (p == item || item->IsSubItem(p)); };
-    if (within(m_pSel)) {
-        CBCGPProp* sel = m_pSel;
-        m_pSel = nullptr;
-        sel->m_bInPlaceEdit = FALSE;
-        sel->m_bButtonIsDown = FALSE;
-        CWnd* combo = sel->m_pWndCombo;
-        sel->m_pWndCombo = nullptr;
-        if (combo) DisposeWindow(combo);
-        if (sel->m_pWndInPlace) {
-            DisposeWindow(sel->m_pWndInPlace);
-            sel->m_pWndInPlace = nullptr;
-        }
-    }
+    if (m_bReleasedAll) return;  // RemoveAll dropped everything before deleting
+    const bool leaf = item->m_lstSubItems.IsEmpty();
+    auto within = [item, leaf](const CBCGPProp* p) { return p && (p == item || (!leaf && item->IsSubItem(p))); };
+    if (within(m_pSel)) ReleaseSelection();
     if (within(m_pDeferredFor)) {
         m_pDeferredFor = nullptr;
         m_bDeferredPending = false;
@@ -305,6 +301,30 @@ void CBCGPPropList::OnItemLeaving(CBCGPProp* item) {
     for (Watch* w : m_watches)
         if (within(w->item)) w->item = nullptr;
     m_shownRows.erase(std::remove_if(m_shownRows.begin(), m_shownRows.end(), within), m_shownRows.end());
+}
+
+void CBCGPPropList::ReleaseAll() {
+    if (m_pSel) ReleaseSelection();
+    m_pDeferredFor = nullptr;
+    m_bDeferredPending = false;
+    for (Watch* w : m_watches) w->item = nullptr;
+    m_shownRows.clear();
+}
+
+// Drops the selection; its editor windows are destroyed now and freed later (they may be on the
+// call stack).
+void CBCGPPropList::ReleaseSelection() {
+    CBCGPProp* sel = m_pSel;
+    m_pSel = nullptr;
+    sel->m_bInPlaceEdit = FALSE;
+    sel->m_bButtonIsDown = FALSE;
+    CWnd* combo = sel->m_pWndCombo;
+    sel->m_pWndCombo = nullptr;
+    if (combo) DisposeWindow(combo);
+    if (sel->m_pWndInPlace) {
+        DisposeWindow(sel->m_pWndInPlace);
+        sel->m_pWndInPlace = nullptr;
+    }
 }
 
 void CBCGPPropList::DisposeWindow(CWnd* wnd) {

@@ -132,6 +132,8 @@ private:
     };
     class WatchScope;
     void OnItemLeaving(CBCGPProp* item);  // item (and its sub-items) deleted or taken out
+    void ReleaseAll();                    // every item is leaving (RemoveAll)
+    void ReleaseSelection();
     void DisposeWindow(CWnd* wnd);
     void FlushDisposed();
     void SendChanged(CBCGPProp* prop);
@@ -150,6 +152,7 @@ private:
     CBCGPProp* m_pDeferredFor = nullptr;  // item whose change message waits for the editor to close
     bool m_bDeferredPending = false;
     bool m_bLayoutPending = false;  // items were added or the grid was sized since the last layout
+    bool m_bReleasedAll = false;    // RemoveAll is deleting items the grid has already let go
 
     BOOL m_bHeaderCtrl = FALSE;
     CString m_strHeaderLeft;

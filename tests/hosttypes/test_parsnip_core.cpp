@@ -157,6 +157,31 @@ TEST(ParsnipFixture, BuildingLeavesTheLogAloneAndSelectionKeepsOrder) {
     EXPECT_EQ(world.Layer()->GetSelectedObject(0), b);
 }
 
+// The call counters go on where the bounded log lets its older calls go, and count with the log off.
+TEST(ParsnipFixture, CallCountersAreNotTrimmedByTheLogsBound) {
+    parsnip::testing::Reset();
+    CQXObjectPoint point;
+    QXLOGPOINT style;
+    constexpr int kCalls = 10000;
+    parsnip::testing::EnableCallCounts(true);
+    for (int i = 0; i < kCalls; ++i) point.SetLogPoint(&style);
+    EXPECT_LT(CountCalls("CQXObjectPoint::SetLogPoint"), kCalls);
+    EXPECT_EQ(parsnip::testing::CountedCalls("CQXObjectPoint::SetLogPoint"), kCalls);
+    parsnip::testing::EnableCallLog(false);
+    point.SetLogPoint(&style);
+    point.SetLogPoint(nullptr);  // refused before the library acts: not a call
+    EXPECT_EQ(parsnip::testing::CountedCalls("CQXObjectPoint::SetLogPoint"), kCalls + 1);
+    EXPECT_EQ(parsnip::testing::CountedCalls(), kCalls + 1);
+    EXPECT_EQ(parsnip::testing::CountedCalls("CQXObjectPoint::GetLogPoint"), 0);
+
+    parsnip::testing::EnableCallCounts(true);  // from zero again
+    EXPECT_EQ(parsnip::testing::CountedCalls(), 0);
+    parsnip::testing::Reset();  // counting off
+    point.SetLogPoint(&style);
+    EXPECT_EQ(parsnip::testing::CountedCalls(), 0);
+    parsnip::testing::Reset();
+}
+
 // ---- object base ------------------------------------------------------------------------------
 
 TEST(ParsnipObject, ControlNodesWithoutAnArrayWriteNothing) {

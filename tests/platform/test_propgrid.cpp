@@ -485,6 +485,57 @@ TEST_F(PropGridTest, SelectedItemMayBeDeletedAtAnyTime) {
     EXPECT_TRUE(owner.notes.empty());
 }
 
+TEST_F(PropGridTest, RemoveAllDropsAnOpenEditAndLeavesTheGridUsable) {
+    CBCGPProp* group = new CBCGPProp("组", 1);
+    grid.AddProperty(group);
+    CBCGPProp* item = AddText("a", "1", 2, group);
+    grid.AdjustLayout();
+    const std::size_t windows = AfxLiveWindowCount();
+    ASSERT_TRUE(driver.Select(item));
+    driver.PressKey(VK_F2);
+    ASSERT_EQ(grid.GetEditedItem(), item);
+    grid.RemoveAll();
+    EXPECT_EQ(grid.GetCurSel(), nullptr);
+    EXPECT_EQ(grid.GetEditedItem(), nullptr);
+    EXPECT_EQ(grid.HitTest(CPoint(10, 30)), nullptr);  // no row is left where the group was shown
+    driver.PressKey(VK_RETURN);                         // nothing left to commit
+    EXPECT_TRUE(owner.notes.empty());
+    EXPECT_EQ(AfxLiveWindowCount(), windows);  // the editor is gone
+
+    CBCGPProp* again = AddText("b", "2", 3);  // the grid goes on as before
+    grid.AdjustLayout();
+    EXPECT_EQ(grid.HitTest(CPoint(10, 30)), again);
+    ASSERT_TRUE(driver.TypeText(again, "x"));
+    ASSERT_EQ(owner.notes.size(), 1u);
+    EXPECT_EQ(owner.notes[0].item, again);
+}
+
+TEST_F(PropGridTest, DeletingItemsInAnyOrderKeepsTheOthersInOrder) {
+    std::vector<CBCGPProp*> top;
+    for (int i = 0; i < 5; ++i) top.push_back(AddText("t", "", 10 + i));
+    CBCGPProp* group = top[2];
+    std::vector<CBCGPProp*> subs;
+    for (int i = 0; i < 5; ++i) subs.push_back(AddText("s", "", 20 + i, group));
+
+    ASSERT_TRUE(group->RemoveSubItem(subs[4]));  // newest
+    delete subs[1];                              // a middle one, deleted directly
+    ASSERT_TRUE(group->RemoveSubItem(subs[0]));  // oldest
+    ASSERT_EQ(group->GetSubItemsCount(), 2);
+    EXPECT_EQ(group->GetSubItem(0), subs[2]);
+    EXPECT_EQ(group->GetSubItem(1), subs[3]);
+    EXPECT_EQ(group->m_lstSubItems.Find(subs[3]), 1);
+
+    ASSERT_TRUE(grid.DeleteProperty(top[4]));
+    delete top[0];
+    ASSERT_TRUE(grid.DeleteProperty(top[1]));
+    ASSERT_EQ(grid.GetPropertyCount(), 2);
+    EXPECT_EQ(grid.GetProperty(0), group);
+    EXPECT_EQ(grid.GetProperty(1), top[3]);
+    EXPECT_EQ(grid.FindProperty(top[3]), 1);
+    EXPECT_EQ(grid.FindItemByData(23), subs[3]);
+    EXPECT_EQ(grid.FindItemByData(20), nullptr);
+}
+
 // ---- structure ---------------------------------------------------------------------------------------
 
 TEST_F(PropGridTest, FindItemByDataSearchesAttachedItemsDepthFirst) {
