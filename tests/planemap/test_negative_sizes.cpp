@@ -33,7 +33,7 @@ TEST(NegativeSizes, LinePenWidthsAreRefusedForEverySelectedLine) {
     ASSERT_TRUE(open.Type(CPropListLine::kPenWidthId, "-1"));
     EXPECT_FLOAT_EQ(40.0f, PenOf(a).width);
     EXPECT_FLOAT_EQ(40.0f, PenOf(b).width);
-    EXPECT_EQ("0.40", open.Value(CPropListLine::kPenWidthId));
+    EXPECT_EQ("0.4", open.Value(CPropListLine::kPenWidthId));  // the width taken, as it showed
 
     CQXObjectPolyline* net = map.AddPolyline("连通井网线", {{0, 0}, {1, 0}});
     map.ClearSelection();
@@ -43,7 +43,7 @@ TEST(NegativeSizes, LinePenWidthsAreRefusedForEverySelectedLine) {
     ASSERT_TRUE(netList.Type(CPropListWellNetLine::kPenWidthId, "0.7"));
     ASSERT_TRUE(netList.Type(CPropListWellNetLine::kPenWidthId, "-0.5"));
     EXPECT_FLOAT_EQ(70.0f, PenOf(net).width);
-    EXPECT_EQ("0.70", netList.Value(CPropListWellNetLine::kPenWidthId));
+    EXPECT_EQ("0.7", netList.Value(CPropListWellNetLine::kPenWidthId));
 }
 
 TEST(NegativeSizes, ArrowHeightAndRectangleSizes) {
