@@ -175,7 +175,7 @@ CBCGPProp* CreateAxisTitleProp(const CString& caption) {
     position->AddSubItem(NewTextItem(charttext::kYOffset, kTitleYOffsetDescription, kTitleYOffsetId));
     position->AddSubItem(NewTextItem(charttext::kAngle, charttext::kAngleDescription, kTitleAngleId));
     group->AddSubItem(position);
-    CBCGPProp* font = CreateFontProp(charttext::kFont, kTitleFontId);
+    CBCGPProp* font = CreateFontProp(charttext::kFont, kTitleFontId, kHundredthsNumberRequired);
     font->Expand(TRUE);
     group->AddSubItem(font);
     group->Expand(TRUE);

@@ -134,7 +134,7 @@ CBCGPProp* InitLabelProps(const char* name) {
     position->AddSubItem(NewTextItem(kAngle, kAngleDescription, kLabelAngleId));
     group->AddSubItem(position);
 
-    CBCGPProp* font = CreateFontProp(kFont, kLabelFontId);
+    CBCGPProp* font = CreateFontProp(kFont, kLabelFontId, kHundredthsNumberRequired);
     font->Expand(TRUE);
     group->AddSubItem(font);
     return group;

@@ -19,7 +19,7 @@ int CChartGraphProp::InitPropWnd() {
     group->AddSubItem(NewTextItem(kYDirectionOffset, kTitleYOffsetDescription, kYOffsetId));
     group->Expand(TRUE);
     m_wndPropList.AddProperty(group, TRUE, TRUE);
-    CBCGPProp* font = CreateFontProp(charttext::kFont, kFontGroupId);
+    CBCGPProp* font = CreateFontProp(charttext::kFont, kFontGroupId, kHundredthsNumberRequired);
     font->Expand(TRUE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
     return 0;

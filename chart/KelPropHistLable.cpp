@@ -35,7 +35,7 @@ int CkelPropHistLable::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     CBCGPProp* show = CreateYesNoProp(kShowLabels, kShowId, _variant_t(""), "");
     CBCGPProp* position = NewPlotGroup(kLabelPosition, kPositionGroupId, kPositionItems);
-    CBCGPProp* font = CreateFontProp(kFont, kFontGroupId);
+    CBCGPProp* font = CreateFontProp(kFont, kFontGroupId, kHundredthsNumberRequired);
     font->Expand(TRUE);
     AddToGrid(m_wndPropList, {show, position, font});
     return 0;

@@ -30,7 +30,7 @@ constexpr PlotItemDef kBinningItems[] = {
     {Page::kRightValueId, kRightValue, kRightValue, false},
     {Page::kZoneCountId, kZoneCount, kZoneCountDescription, false},
     {Page::kStyleId, kHistStyle, kHistStyleDescription, true},
-    {Page::kWidthId, kBarWidth, kBarWidthDescription, false},
+    {Page::kWidthId, kBarWidth, kBarWidthDescription, false, SizeRule::kWholeAboveZero},
 };
 
 // The graph type whose histograms show counts only.

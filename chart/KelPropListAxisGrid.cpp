@@ -50,7 +50,7 @@ int CkelPropListAxisGrid::InitPropWnd() {
     for (const GridLevel& level : kLevels) {
         auto* group = new CBCGPProp(level.caption, level.group, FALSE);
         group->AddSubItem(CreateYesNoProp(grouptext::kShow, level.show, _variant_t(""), level.showDescription));
-        group->AddSubItem(CreateLineProp(grouptext::kLineStyle, level.line, false));
+        group->AddSubItem(CreateLineProp(grouptext::kLineStyle, level.line, false, kHundredthsNumberRequired));
         group->Expand(TRUE);
         m_wndPropList.AddProperty(group, TRUE, TRUE);
     }

@@ -119,7 +119,7 @@ int CkelPropListAxisLabel::InitPropWnd() {
         auto* group = new CBCGPProp(level.caption, At(level.base, kMajorGroupId), FALSE);
         group->AddSubItem(CreateYesNoProp(level.show, At(level.base, kMajorShowId), _variant_t(""), level.showDescription));
         group->AddSubItem(CreateLabelPosProp(charttext::kLabelPosition, At(level.base, kMajorPosGroupId)));
-        CBCGPProp* font = CreateFontProp(charttext::kFont, At(level.base, kMajorFontId));
+        CBCGPProp* font = CreateFontProp(charttext::kFont, At(level.base, kMajorFontId), kHundredthsNumberRequired);
         font->Expand(TRUE);
         group->AddSubItem(font);
         group->AddSubItem(CreateLabelFormatProp(kFormat, At(level.base, kMajorFormatId)));

@@ -39,7 +39,7 @@ int CkelPropListBarPlotLabel::InitPropWnd() {
     data->AddSubItem(NewPlotItem({kColumnId, kLabelColumn, kLabelColumnDescription, true}));
     AddPlotItems(data, kRowItems);
     CBCGPProp* position = NewPlotGroup(kLabelPosition, kPositionGroupId, kPositionItems);
-    CBCGPProp* font = CreateFontProp(kFont, kFontGroupId);
+    CBCGPProp* font = CreateFontProp(kFont, kFontGroupId, kHundredthsNumberRequired);
     font->Expand(TRUE);
     AddToGrid(m_wndPropList, {series, show, data, position, font});
     return 0;

@@ -50,7 +50,7 @@ const HundredthsItem* HundredthsOf(DWORD_PTR id) {
 }
 
 CBCGPProp* NewExpandedFont(const char* name, DWORD_PTR id) {
-    CBCGPProp* font = CreateFontProp(name, id);
+    CBCGPProp* font = CreateFontProp(name, id, kHundredthsNumberRequired);
     font->Expand(TRUE);
     return font;
 }
@@ -69,7 +69,7 @@ int CkelPropListChartLegend::InitPropWnd() {
     m_wndPropList.AddProperty(title, TRUE, TRUE);
 
     auto* frame = new CBCGPProp(kFrameGroup, kFrameGroupId, FALSE);
-    CBCGPProp* frameLine = CreateLineProp(kFrameLine, kFrameLineId, false);
+    CBCGPProp* frameLine = CreateLineProp(kFrameLine, kFrameLineId, false, kHundredthsNumberRequired);
     frameLine->Expand(TRUE);
     frame->AddSubItem(frameLine);
     frame->AddSubItem(CreateYesNoProp(grouptext::kFillTransparent, kTransparentId, _variant_t(""), ""));

@@ -78,7 +78,7 @@ CkelPropListLinePlotSet::~CkelPropListLinePlotSet() = default;
 
 int CkelPropListLinePlotSet::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    CBCGPProp* line = CreateLineProp(grouptext::kLineStyle, kLineGroupId, false);
+    CBCGPProp* line = CreateLineProp(grouptext::kLineStyle, kLineGroupId, false, kHundredthsNumberRequired);
     line->Expand(TRUE);
     int position = 0;
     for (const char* description : {kLineStyleDescription, kLineWidthDescription, kLineColorDescription})

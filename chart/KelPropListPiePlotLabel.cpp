@@ -131,7 +131,7 @@ int CkelPropListPiePlotLabel::InitPropWnd() {
     CBCGPProp* place = NewPlotGroup(kLabelPosition, kPlaceGroupId);
     place->AddSubItem(NewPlotItem({kPlaceId, plottext::kLabelPlace, plottext::kLabelPlaceDescription, false}));
     place->AddSubItem(CreateYesNoProp(plottext::kLeaderLine, kLeaderLineId, _variant_t(""), ""));
-    CBCGPProp* font = CreateFontProp(kFont, kFontGroupId);
+    CBCGPProp* font = CreateFontProp(kFont, kFontGroupId, kHundredthsNumberRequired);
     font->Expand(TRUE);
     AddToGrid(m_wndPropList, {show, data, place, font});
     return 0;

@@ -17,7 +17,8 @@ namespace chart {
 // ---- building -----------------------------------------------------------------------------------------
 
 CBCGPProp* NewPlotItem(const PlotItemDef& def) {
-    auto* item = new CBCGPProp(def.label, _variant_t(""), def.description, def.id);
+    auto* item = def.size ? new CBCGPropSizeText(def.label, _variant_t(""), def.description, def.id, *def.size)
+                          : new CBCGPProp(def.label, _variant_t(""), def.description, def.id);
     item->AllowEdit(def.choiceOnly ? FALSE : TRUE);
     return item;
 }
@@ -204,7 +205,7 @@ void NotifyPlot(IkelPlot* plot) {
 }
 
 void AddPenFillItems(CBCGPPropList& list, DWORD_PTR lineId) {
-    CBCGPProp* line = CreateLineProp(plottext::kBorder, lineId, false);
+    CBCGPProp* line = CreateLineProp(plottext::kBorder, lineId, false, kHundredthsNumberRequired);
     line->Expand(TRUE);
     CBCGPProp* fill = InitFillProps(lineId + 4, charttext::kFillTab);
     fill->Expand(TRUE);

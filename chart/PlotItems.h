@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "bcg/Prop.h"
@@ -13,6 +14,7 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/PropSizeText.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
 class CBarFillSeryGrp;
@@ -29,6 +31,8 @@ struct PlotItemDef {
     const char* label;
     const char* description;
     bool choiceOnly;
+    // Set for a width or size typed as text: what the page's reader refuses.
+    std::optional<SizeRule> size = std::nullopt;
 };
 CBCGPProp* NewPlotItem(const PlotItemDef& def);
 template <std::size_t N>

@@ -19,7 +19,7 @@ int CPropListAxis::InitPropWnd() {
     m_wndPropList.AddProperty(CreateAxisAttrProp(), TRUE, TRUE);
     m_wndPropList.AddProperty(CreateAxisRangeProp(), TRUE, TRUE);
     m_wndPropList.AddProperty(CreateAxisTitleProp(axistext::kTitleGroup), TRUE, TRUE);
-    CBCGPProp* line = CreateLineProp(grouptext::kLineStyle, kLineGroupId, false);
+    CBCGPProp* line = CreateLineProp(grouptext::kLineStyle, kLineGroupId, false, kHundredthsNumberRequired);
     line->Expand(TRUE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
     return 0;

@@ -76,7 +76,7 @@ CBCGPProp* NewTickGroup(const char* caption, DWORD_PTR group, DWORD_PTR side, DW
     tick->AddSubItem(NewOptionItem(charttext::kLabelPosition, "", kTickSideDescription, side,
                                    {kNoSide, kBottom, kTop}, false));
     tick->AddSubItem(NewTextItem(kLength, kTickLengthDescription, length));
-    tick->AddSubItem(CreateLineProp(grouptext::kLineStyle, line, false));
+    tick->AddSubItem(CreateLineProp(grouptext::kLineStyle, line, false, kHundredthsNumberRequired));
     tick->Expand(TRUE);
     return tick;
 }

@@ -104,15 +104,15 @@ int GetOrientationProp(CBCGPProp* item) { return ValueOfText(kOrientations, Valu
 
 // ---- font groups ----------------------------------------------------------------------------------
 
-CBCGPProp* CreateFontProp(const CString& name, DWORD_PTR id) {
+CBCGPProp* CreateFontProp(const CString& name, DWORD_PTR id, SizeRule sizeRule) {
     CBCGPProp* group = new CBCGPProp(name, id, FALSE);
 
     CPropStyleCombox* face = new CPropStyleCombox(grouptext::kFontFace, CString(grouptext::kDefaultFontFace),
                                                   grouptext::kFontFaceDescription, id + 1);
     group->AddSubItem(face);
 
-    CBCGPProp* size = new CBCGPProp(grouptext::kSize, _variant_t(grouptext::kInitialFontSize),
-                                    grouptext::kFontSizeDescription, id + 2);
+    CBCGPProp* size = new CBCGPropSizeText(grouptext::kSize, _variant_t(grouptext::kInitialFontSize),
+                                           grouptext::kFontSizeDescription, id + 2, sizeRule);
     for (int i = 1; i <= 32; ++i) {
         CString option;
         option.Format("%d", i);

@@ -10,6 +10,7 @@
 #include "bcg/ColorProp.h"
 #include "bcg/Prop.h"
 #include "framework/Export.h"
+#include "framework/PropSizeText.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
 class CBCGPropDigits;
@@ -28,8 +29,8 @@ TESSALY_API void SetOrientationProp(CBCGPProp* item, int orientation);
 TESSALY_API int GetOrientationProp(CBCGPProp* item);
 
 // ---- font groups: face, size, colour --------------------------------------------------------------
-// Size offered as the options 1 to 32; collapsed.
-TESSALY_API CBCGPProp* CreateFontProp(const CString& name, DWORD_PTR id);
+// Size offered as the options 1 to 32 (a size text refused by sizeRule); collapsed.
+TESSALY_API CBCGPProp* CreateFontProp(const CString& name, DWORD_PTR id, SizeRule sizeRule = SizeRule::kZeroOrMore);
 // Size as a two-decimal number item; expanded.
 TESSALY_API CBCGPProp* CreateFontPropFloatSize(const std::string& name, DWORD_PTR id);
 TESSALY_API void SetFontProp(CBCGPProp* group, const QXLOGFONT& font);

@@ -135,9 +135,9 @@ void WriteFillItems(CBCGPProp* group, int first, const std::string& setName, con
 
 // ---- point groups ---------------------------------------------------------------------------------
 
-CBCGPProp* CreatePointProp(const CString& name, DWORD_PTR id) {
+CBCGPProp* CreatePointProp(const CString& name, DWORD_PTR id, SizeRule sizeRule) {
     CBCGPProp* group = new CBCGPProp(name, id, FALSE);
-    CBCGPProp* size = new CBCGPProp(kSize, _variant_t(""), kPointSizeDescription, id + 2);
+    CBCGPProp* size = new CBCGPropSizeText(kSize, _variant_t(""), kPointSizeDescription, id + 2, sizeRule);
     AddPointSubItems(group, id + 1, size);
     group->Expand(FALSE);
     return group;

@@ -9,11 +9,12 @@
 
 #include "bcg/Prop.h"
 #include "framework/Export.h"
+#include "framework/PropSizeText.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
 // ---- point groups --------------------------------------------------------------------------------
-// Style picker, size as text, border colour, inner colour; collapsed.
-TESSALY_API CBCGPProp* CreatePointProp(const CString& name, DWORD_PTR id);
+// Style picker, size as text (a size text refused by sizeRule), border colour, inner colour; collapsed.
+TESSALY_API CBCGPProp* CreatePointProp(const CString& name, DWORD_PTR id, SizeRule sizeRule = SizeRule::kZeroOrMore);
 // The same with a two-decimal number size; collapsed.
 TESSALY_API CBCGPProp* CreatePointFloatProp(const std::string& name, DWORD_PTR id);
 // Shown flag, style picker, number size, border colour, inner colour; expanded.

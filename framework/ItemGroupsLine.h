@@ -9,15 +9,17 @@
 #include "bcg/ColorProp.h"
 #include "bcg/Prop.h"
 #include "framework/Export.h"
+#include "framework/PropSizeText.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
 class CQXObject;
 class CQXObjectPolyline;
 
 // ---- builders ----------------------------------------------------------------------------------
-// Style picker, width options 0.1 .. 3.0, colour; with arrows also begin and end style and size.
-// Collapsed.
-TESSALY_API CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows);
+// Style picker, width options 0.1 .. 3.0 (a width text refused by widthRule), colour; with arrows
+// also begin and end style and size (a size above 0). Collapsed.
+TESSALY_API CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows,
+                                      SizeRule widthRule = SizeRule::kZeroOrMore);
 // Adds style picker, float width and colour (id+1 .. id+3) to an existing group.
 TESSALY_API void AddLineSubItems(CBCGPProp* group, DWORD_PTR id);
 // Style picker, float width, colour; expanded.

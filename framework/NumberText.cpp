@@ -57,6 +57,12 @@ bool LeadingNumber(const CString& text, double* value) {
     return true;
 }
 
+bool StartsWithNumber(const CString& text) {
+    std::size_t consumed = 0;
+    crt::Atof(text, &consumed);
+    return consumed > 0;
+}
+
 bool LeadingInteger(const CString& text, long long* value) {
     const char* p = text;
     while (crt::IsSpace(*p)) ++p;

@@ -22,6 +22,9 @@ TESSALY_API bool LeadingNumber(const CString& text, double* value);
 TESSALY_API bool LeadingInteger(const CString& text, long long* value);
 // The same for an int field: false when the integer is beyond the 32-bit range.
 TESSALY_API bool LeadingInt(const CString& text, int* value);
+// Whether the text starts with a number by the leading-number rule (blanks, sign, digits with an
+// optional point and exponent), whatever its size: "abc", "nan", "-x" and "" do not.
+TESSALY_API bool StartsWithNumber(const CString& text);
 // The whole text is one number (blanks around it allowed) that a double holds.
 TESSALY_API bool WholeNumber(const CString& text, double* value);
 // The whole text is decimal digits (blanks around them allowed) with a value below 2^32.

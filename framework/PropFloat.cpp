@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/NumberText.h"
+#include "framework/PropSizeText.h"
 
 double JudgeFloatText(const CString& text, BOOL allowNegative) {
     double value = 0;
@@ -52,4 +53,10 @@ BOOL CBCGPropFloat::TextToVar(const CString& text) {
 
 void CBCGPropFloat::ChangeType(VARTYPE type) {
     if (m_varValue.vt != type) m_varValue.ChangeType(type);
+}
+
+bool ItemRefusedText(CBCGPProp* item) {
+    if (auto* number = dynamic_cast<CBCGPropFloat*>(item)) return number->IsTextRefused();
+    if (auto* size = dynamic_cast<CBCGPropSizeText*>(item)) return size->IsTextRefused();
+    return false;
 }

@@ -43,10 +43,7 @@ private:
     BOOL m_bRefused = FALSE;
 };
 
-// Whether the item refused the text just typed into it although the grid reported the edit: only
-// a float item does (any other item keeps its editor open instead). Every pane and page checks this
-// before its write-back, so a refused text writes nothing.
-inline bool ItemRefusedText(CBCGPProp* item) {
-    auto* number = dynamic_cast<CBCGPropFloat*>(item);
-    return number && number->IsTextRefused();
-}
+// Whether the item refused the text just typed into it although the grid reported the edit: a
+// float item or a size text item does (any other item keeps its editor open instead). Every pane
+// and page checks this before its write-back, so a refused text writes nothing.
+TESSALY_API bool ItemRefusedText(CBCGPProp* item);

@@ -24,6 +24,10 @@ CBCGPProp* NewTextItem(const char* name, const char* description, DWORD_PTR id) 
     return new CBCGPProp(name, _variant_t(""), description, id);
 }
 
+CBCGPProp* NewSizeTextItem(const char* name, const char* description, DWORD_PTR id, SizeRule rule) {
+    return new CBCGPropSizeText(name, _variant_t(""), description, id, rule);
+}
+
 CBCGPProp* NewOptionItem(const char* name, const char* value, const char* description, DWORD_PTR id,
                          std::initializer_list<const char*> options, bool allowEdit) {
     auto* item = new CBCGPProp(name, _variant_t(value), description, id);

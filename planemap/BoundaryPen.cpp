@@ -26,7 +26,8 @@ CBCGPProp* NewPenGroup() {
     CBCGPProp* style = geoitems::NewStylePicker(grouptext::kLineStyle, geotext::kLineStyleDescription, kStyleId);
     style->AllowEdit(FALSE);
     group->AddSubItem(style);
-    group->AddSubItem(NewTextItem(grouptext::kLineWidth, geotext::kWidthDescription, kWidthId));
+    group->AddSubItem(
+        NewSizeTextItem(grouptext::kLineWidth, geotext::kWidthDescription, kWidthId, kHundredthsAboveZero));
     group->Expand(TRUE);
     return group;
 }

@@ -16,7 +16,7 @@ CBCGPProp* NewStylePicker(const char* name, const char* description, DWORD_PTR i
 }
 
 CBCGPProp* NewWidthItem(const char* name, double first, double step, int count, const char* format, DWORD_PTR id) {
-    CBCGPProp* width = NewTextItem(name, grouptext::kLineWidthMmDescription, id);
+    CBCGPProp* width = NewSizeTextItem(name, grouptext::kLineWidthMmDescription, id, SizeRule::kZeroOrMore);
     for (int i = 0; i < count; ++i) {
         CString option;
         option.Format(format, first + i * step);

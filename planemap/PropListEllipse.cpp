@@ -47,7 +47,7 @@ int CPropListEllipse::InitPropWnd() {
                                        {planetext::kForward, planetext::kBackward}, false));
     m_wndPropList.AddProperty(position, TRUE, TRUE);
 
-    CBCGPProp* pen = CreateLineProp(st::kOutline, kPenGroupId, false);
+    CBCGPProp* pen = CreateLineProp(st::kOutline, kPenGroupId, false, kHundredthsAboveZero);
     pen->Expand(TRUE);
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
 

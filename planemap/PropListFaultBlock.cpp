@@ -151,7 +151,10 @@ void CPropListFaultBlock::ApplyWallItem(CBCGPProp* item, CQXLayer* layer, CQXObj
                                         int field) {
     QXLOGPEN pen;
     wall->GetLogPen(&pen);
-    if (EditPen(pen, item, field)) SetBlockSubObjects(layer, &pen, part);
+    if (!EditPen(pen, item, field)) return;
+    SetBlockSubObjects(layer, &pen, part);
+    // A text that only reads as a width (no number is 0) shows the width taken.
+    if (field == 1) geoitems::ShowPen(nullptr, nullptr, item, pen, "%.1f");
 }
 
 // The fill switch or colour of the shown block's zone, written to the zone of every selected block.

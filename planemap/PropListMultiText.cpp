@@ -41,7 +41,7 @@ int CPropListMultiText::InitPropWnd() {
     m_wndPropList.AddProperty(textlist::NewStringItem(kStringId), TRUE, TRUE);
     m_wndPropList.AddProperty(textlist::NewDirectionItem(kDirectionId), TRUE, TRUE);
 
-    CBCGPProp* font = CreateFontProp(grouptext::kFontFace, kFontGroupId);
+    CBCGPProp* font = CreateFontProp(grouptext::kFontFace, kFontGroupId, kHundredthsAboveZero);
     font->Expand(TRUE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
 

@@ -53,7 +53,7 @@ int CPropListPointText::InitPropWnd() {
     direction->Enable(FALSE);
     m_wndPropList.AddProperty(direction, TRUE, TRUE);
 
-    CBCGPProp* group = CreateFontProp(planetext::kFontGroup, kFontGroupId);
+    CBCGPProp* group = CreateFontProp(planetext::kFontGroup, kFontGroupId, kHundredthsAboveZero);
     group->Expand(TRUE);
     group->AddSubItem(
         CreateIndexProp(planetext::kDecimals, kDecimalsId, planetext::kDecimalsDescription, kMaxDecimals + 1));

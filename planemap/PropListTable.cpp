@@ -56,7 +56,7 @@ int CPropListTable::InitPropWnd() {
     m_wndPropList.AddProperty(borders, TRUE, TRUE);
 
     m_wndPropList.AddProperty(CreateColorProp(st::kCellFillColor, kFillColorId, ""), TRUE, TRUE);
-    m_wndPropList.AddProperty(CreateFontProp(st::kDefaultFontSettings, kFontGroupId), TRUE, TRUE);
+    m_wndPropList.AddProperty(CreateFontProp(st::kDefaultFontSettings, kFontGroupId, SizeRule::kAnyNumber), TRUE, TRUE);
 
     auto* align = new CBCGPProp(st::kAlignSettings, kAlignGroupId);
     align->AddSubItem(NewOptionItem(grouptext::kHorizontal, "", "", kHAlignId,

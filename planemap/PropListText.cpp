@@ -26,7 +26,7 @@ int CPropListText::InitPropWnd() {
 
     m_wndPropList.AddProperty(textlist::NewPositionGroup(kPositionGroupId, kXId, kYId), TRUE, TRUE);
 
-    CBCGPProp* font = CreateFontProp(grouptext::kFontFace, kFontGroupId);
+    CBCGPProp* font = CreateFontProp(grouptext::kFontFace, kFontGroupId, kHundredthsAboveZero);
     font->Expand(TRUE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
 

@@ -83,7 +83,7 @@ CBCGPProp* NewFaceItem(const char* description, DWORD_PTR id) {
 }
 
 CBCGPProp* NewFontSizeItem(const char* description, DWORD_PTR id) {
-    CBCGPProp* size = NewTextItem(grouptext::kSize, description, id);
+    CBCGPProp* size = NewSizeTextItem(grouptext::kSize, description, id, SizeRule::kZeroOrMore);
     SetCountOptions(size, 1, kLargestFontSize);
     size->AllowEdit(TRUE);
     return size;

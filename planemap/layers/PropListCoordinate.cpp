@@ -201,7 +201,7 @@ int CPropListCoordinate::InitPropWnd() {
     CBCGPProp* width = NewText(planetext::kWidth, kWidthId);
     width->AllowEdit(FALSE);
     size->AddSubItem(width);
-    size->AddSubItem(NewText(planetext::kHeight, kHeightId, ctext::kHeightDescription));
+    size->AddSubItem(NewSizeTextItem(planetext::kHeight, ctext::kHeightDescription, kHeightId, SizeRule::kAboveZero));
     m_wndPropList.AddProperty(size);
 
     CBCGPProp* axes = NewGroup(ctext::kAxes, 0);
@@ -301,8 +301,9 @@ void CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) 
         if (id == font->face) {
             record.SetFaceName(text);
         } else if (id == font->size) {
-            if (!planemap::ReadFloatLength(text, numtext::kHundredths, &record.size))
-                SetItemText(item, pieitems::Number(record.size / 100.0));
+            // The size taken (a text that is no number reads as 0) or, when refused, the stored one.
+            planemap::ReadFloatLength(text, numtext::kHundredths, &record.size);
+            SetItemText(item, pieitems::Number(record.size / 100.0));
         } else {
             ReadColor(item, &record.color);
         }
@@ -312,8 +313,8 @@ void CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) 
         if (id == pen->style) {
             if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) record.style = picker->GetVal();
         } else if (id == pen->width) {
-            if (!planemap::ReadFloatLength(text, numtext::kHundredths, &record.width))
-                SetItemText(item, pieitems::Number(record.width / 100.0));
+            planemap::ReadFloatLength(text, numtext::kHundredths, &record.width);
+            SetItemText(item, pieitems::Number(record.width / 100.0));
         } else {
             ReadColor(item, &record.color);
         }

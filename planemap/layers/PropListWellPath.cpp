@@ -53,7 +53,7 @@ int CPropListWellPath::InitPropWnd() {
     m_wndPropList.AddProperty(wellitems::NewReadOnly(planetext::kType, "", kTypeId), TRUE, TRUE);
     CBCGPProp* line = wellitems::NewGroup(layertext::kLineSettings, kLineGroupId);
     line->AddSubItem(wellitems::NewLinePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription, kStyleId));
-    line->AddSubItem(NewTextItem(welltext::kWidth, welltext::kWidthDescription, kWidthId));
+    line->AddSubItem(NewSizeTextItem(welltext::kWidth, welltext::kWidthDescription, kWidthId, kHundredthsAboveZero));
     line->AddSubItem(wellitems::NewColor(grouptext::kColor, welltext::kColorDescription, kColorId));
     line->Expand(TRUE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);

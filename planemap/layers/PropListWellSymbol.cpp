@@ -25,7 +25,8 @@ int CPropListWellSymbol::InitPropWnd() {
     coordinates->Expand(TRUE);
     m_wndPropList.AddProperty(coordinates, TRUE, TRUE);
 
-    CBCGPProp* symbol = CreatePointProp(welltext::kSymbol, kSymbolGroupId);
+    // Any text reaches the group read, which takes the picked style whatever the size.
+    CBCGPProp* symbol = CreatePointProp(welltext::kSymbol, kSymbolGroupId, SizeRule::kAnyText);
     if (auto* picker = dynamic_cast<CPropStyleCombox*>(symbol->GetSubItem(0))) {
         picker->SetStyleGroup(welltext::kCommonPoints, true);
         picker->AddStyleGroup(welltext::kWellSymbols, true);

@@ -384,15 +384,15 @@ TEST(ScaleList, TheBarsSettersRefuseHeightsCountsAndDecimalsAndNoNumberIsZero) {
     EXPECT_FLOAT_EQ(0.0f, FontOf(scale).size);
     ASSERT_TRUE(open.Type(CPropListScale::kPenWidthId, "abc"));
     EXPECT_FLOAT_EQ(0.0f, PenOf(scale).width);
-    // A negative size or width is refused, and the stored one shown again.
+    // A negative size or width is refused, and the stored one (as it showed) shown again.
     ASSERT_TRUE(open.Type(CPropListScale::kFontSizeId, "12"));
     ASSERT_TRUE(open.Type(CPropListScale::kFontSizeId, "-2"));
     EXPECT_FLOAT_EQ(1200.0f, FontOf(scale).size);
-    EXPECT_EQ("12.00", open.Value(CPropListScale::kFontSizeId));
+    EXPECT_EQ("12", open.Value(CPropListScale::kFontSizeId));
     ASSERT_TRUE(open.Type(CPropListScale::kPenWidthId, "0.5"));
     ASSERT_TRUE(open.Type(CPropListScale::kPenWidthId, "-1"));
     EXPECT_FLOAT_EQ(50.0f, PenOf(scale).width);
-    EXPECT_EQ("0.50", open.Value(CPropListScale::kPenWidthId));
+    EXPECT_EQ("0.5", open.Value(CPropListScale::kPenWidthId));
     open.Type(CPropListScale::kCountId, "0");
     open.Type(CPropListScale::kCountId, "x");
     EXPECT_EQ(5, scale->GetStep());

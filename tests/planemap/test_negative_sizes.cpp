@@ -7,10 +7,12 @@
 #include "hosttypes/Moraine/PieLayer.h"
 #include "hosttypes/Parsnip/QXObjectArrow.h"
 #include "hosttypes/Parsnip/QXObjectBitmap.h"
+#include "hosttypes/Parsnip/QXObjectCircle.h"
 #include "hosttypes/Parsnip/QXObjectLegend.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "hosttypes/Parsnip/QXObjectRect.h"
 #include "planemap/PropListArrow.h"
+#include "planemap/PropListEllipse.h"
 #include "planemap/PropListLegend.h"
 #include "planemap/PropListLine.h"
 #include "planemap/PropListPicture.h"
@@ -33,7 +35,7 @@ TEST(NegativeSizes, LinePenWidthsAreRefusedForEverySelectedLine) {
     ASSERT_TRUE(open.Type(CPropListLine::kPenWidthId, "-1"));
     EXPECT_FLOAT_EQ(40.0f, PenOf(a).width);
     EXPECT_FLOAT_EQ(40.0f, PenOf(b).width);
-    EXPECT_EQ("0.40", open.Value(CPropListLine::kPenWidthId));
+    EXPECT_EQ("0.4", open.Value(CPropListLine::kPenWidthId));  // the width taken, as it showed
 
     CQXObjectPolyline* net = map.AddPolyline("连通井网线", {{0, 0}, {1, 0}});
     map.ClearSelection();
@@ -43,7 +45,42 @@ TEST(NegativeSizes, LinePenWidthsAreRefusedForEverySelectedLine) {
     ASSERT_TRUE(netList.Type(CPropListWellNetLine::kPenWidthId, "0.7"));
     ASSERT_TRUE(netList.Type(CPropListWellNetLine::kPenWidthId, "-0.5"));
     EXPECT_FLOAT_EQ(70.0f, PenOf(net).width);
-    EXPECT_EQ("0.70", netList.Value(CPropListWellNetLine::kPenWidthId));
+    EXPECT_EQ("0.7", netList.Value(CPropListWellNetLine::kPenWidthId));
+}
+
+// A size or width text the lists refuse (no number, a negative, one no record holds) closes the
+// edit, writes nothing, and the item shows the stored value again, not what was typed.
+TEST(NegativeSizes, RefusedArrowSizeAndOutlineWidthShowTheStoredValueAgain) {
+    MapFixture map;
+    CQXObjectPolyline* road = map.AddPolyline("公路", {{0, 0}, {1, 1}});
+    road->GetBegArrow()->SetArrowLength(2.5);
+    map.Select(road);
+    OpenList<CPropListLine> lines;
+    lines.Show(road);
+    EXPECT_EQ("2.50", lines.Value(CPropListLine::kArrowSizeId));
+    for (const char* refused : {"nan", "inf", "abc", "0", "-1", "1e400", "-1e308"}) {
+        ASSERT_TRUE(lines.Type(CPropListLine::kArrowSizeId, refused)) << refused;
+        EXPECT_EQ(2.5, road->GetBegArrow()->GetArrowLength()) << refused;
+        EXPECT_EQ("2.50", lines.Value(CPropListLine::kArrowSizeId)) << refused;
+    }
+
+    auto* ellipse = map.Add<CQXObjectCircle>("椭圆");
+    QXLOGPEN pen = PenOf(ellipse);
+    pen.width = 30;
+    ellipse->SetLogPen(&pen);
+    map.ClearSelection();
+    map.Select(ellipse);
+    OpenList<CPropListEllipse> ellipses;
+    ellipses.Show(ellipse);
+    const std::string stored = ellipses.Value(CPropListEllipse::kPenWidthId);
+    EXPECT_EQ("0.30", stored);
+    for (const char* refused : {"nan", "abc", "0", "-1", "1e39", "-1e308"}) {
+        ASSERT_TRUE(ellipses.Type(CPropListEllipse::kPenWidthId, refused)) << refused;
+        EXPECT_FLOAT_EQ(30.0f, PenOf(ellipse).width) << refused;
+        EXPECT_EQ(stored, ellipses.Value(CPropListEllipse::kPenWidthId)) << refused;
+    }
+    ASSERT_TRUE(ellipses.Type(CPropListEllipse::kPenWidthId, "0.8"));
+    EXPECT_FLOAT_EQ(80.0f, PenOf(ellipse).width);
 }
 
 TEST(NegativeSizes, ArrowHeightAndRectangleSizes) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <sstream>
@@ -315,6 +316,16 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
             Report(where, key, "stored a negative size", text, negative);
 
     grids = GridsOf(page);
+    // A width, size or height that took no number (or a negative, or one no double holds) shows
+    // the stored value again, not what was typed.
+    if (CBCGPProp* edited = key.Find(grids[static_cast<std::size_t>(gridIndex)])) {
+        const platform::GridDriver::ItemInfo info = platform::GridDriver::Info(edited);
+        double typedNumber = 0;
+        const bool noSize = !LeadingNumber(text, &typedNumber) || typedNumber < 0 || !std::isfinite(typedNumber) ||
+                            text.find_first_not_of("0123456789.eE+- ") != std::string::npos;
+        if (NamesASize(info.name) && noSize && !text.empty() && info.value == text)
+            Report(where, key, "keeps showing a refused size", text, "it shows \"" + info.value + "\"");
+    }
     for (CBCGPPropList* g : grids) {
         for (CBCGPProp* shown : platform::GridDriver(g).AllItems()) {
             if (shown->IsGroup() && !shown->IsValueList()) continue;

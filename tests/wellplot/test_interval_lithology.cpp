@@ -216,6 +216,34 @@ TEST(LithologyPageTest, RefusedDepthsAndSharesShowTheKitsValuesAgain) {
     EXPECT_EQ(page.Value(CLstColth::kCtOilWidthId), "0.20");
 }
 
+TEST(LithologyPageTest, ARefusedDividerWidthOrSizeShowsTheKitsValueAgain) {
+    LithPage page;
+    auto* lith = page.KitWithInterval<CWpCorelith>(10, 20);
+    lith->GetDivideLogPen().width = 40;
+    lith->GetDivideLogPoint().size = 250;
+    page.Show(lith);
+    const DWORD_PTR width = CLstColth::kDivideLinePenId + 2;
+    const DWORD_PTR size = CLstColth::kDividePointStyleId + 2;
+    EXPECT_EQ(page.Value(width), "0.40");
+    EXPECT_EQ(page.Value(size), "2.50");
+    for (const char* refused : {"nan", "inf", "abc", "-1", "1e400", "-1e308", "1e39"}) {
+        ASSERT_TRUE(page.Type(width, refused)) << refused;
+        EXPECT_FLOAT_EQ(lith->GetDivideLogPen().width, 40) << refused;
+        EXPECT_EQ(page.Value(width), "0.40") << refused;
+    }
+    for (const char* refused : {"-1", "1e400", "-1e308", "1e39"}) {
+        ASSERT_TRUE(page.Type(size, refused)) << refused;
+        EXPECT_FLOAT_EQ(lith->GetDivideLogPoint().size, 250) << refused;
+        EXPECT_EQ(page.Value(size), "2.50") << refused;
+    }
+    // The point group reads a text with no number as a size of 0, and shows the size taken.
+    ASSERT_TRUE(page.Type(size, "abc"));
+    EXPECT_FLOAT_EQ(lith->GetDivideLogPoint().size, 0);
+    EXPECT_EQ(page.Value(size), "0.00");
+    ASSERT_TRUE(page.Type(width, "1.5"));
+    EXPECT_FLOAT_EQ(lith->GetDivideLogPen().width, 150);
+}
+
 TEST(LithologyPageTest, WithoutAnActiveIntervalTheSixItemsAreEmpty) {
     LithPage page;
     auto* lith = page.KitWithInterval<CWpCorelith>();

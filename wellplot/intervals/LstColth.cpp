@@ -93,15 +93,15 @@ int CLstColth::InitPropWnd() {
     auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
     CBCGPProp* names = NewCollapsedGroup(ivtext::kName, kNameGroupId);
     names->AddSubItem(CreateYesNoProp(wptext::kShown, kNameShowId, _variant_t(""), nullptr));
-    names->AddSubItem(CreateFontProp(ivtext::kFontSetting, kNameFontId));
+    names->AddSubItem(CreateFontProp(ivtext::kFontSetting, kNameFontId, kHundredthsNumberRequired));
     display->AddSubItem(names);
     CBCGPProp* line = NewCollapsedGroup(ivtext::kDivideLine, kDivideLineGroupId);
     line->AddSubItem(CreateYesNoProp(wptext::kShown, kDivideLineShowId, _variant_t(""), nullptr));
-    line->AddSubItem(CreateLineProp(ivtext::kLineSetting, kDivideLinePenId, false));
+    line->AddSubItem(CreateLineProp(ivtext::kLineSetting, kDivideLinePenId, false, kHundredthsNumberRequired));
     display->AddSubItem(line);
     CBCGPProp* points = NewCollapsedGroup("分界点", kDividePointGroupId);
     points->AddSubItem(CreateYesNoProp(wptext::kShown, kDividePointShowId, _variant_t(""), nullptr));
-    points->AddSubItem(CreatePointProp("点型设置", kDividePointStyleId));
+    points->AddSubItem(CreatePointProp("点型设置", kDividePointStyleId, kHundredthsZeroOrMore));
     display->AddSubItem(points);
     CBCGPProp* widths = NewCollapsedGroup("参数宽度", kWidthGroupId);
     widths->AddSubItem(new CBCGPProp("颜色", _variant_t(""), "", kColorWidthId));
@@ -218,7 +218,10 @@ LRESULT CLstColth::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     if (parentId == kNameFontId || parentId == kDivideLinePenId || parentId == kDividePointStyleId) {
         if (parentId == kNameFontId) GetFontProp(parent, kit->GetNameFont());
         if (parentId == kDivideLinePenId) GetLineProp(parent, kit->GetDivideLogPen());
-        if (parentId == kDividePointStyleId) GetPointProp(parent, kit->GetDivideLogPoint());
+        if (parentId == kDividePointStyleId) {
+            // A size that only reads as one (a text with no number is 0) shows the size taken.
+            if (GetPointProp(parent, kit->GetDivideLogPoint())) SetPointProp(parent, kit->GetDivideLogPoint());
+        }
         kit->InvalidSelf();
         UpdateView();
     }

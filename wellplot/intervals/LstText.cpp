@@ -36,12 +36,13 @@ int CLstText::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     if (!m_pKit) return 0;
 
+    // Every size or width text reaches EditGroup, which writes the face or line style whatever it reads.
     m_wndPropList.AddProperty(NewKitTitleGroup(kTitleGroupId, kTitleTextId, kTitleDirectionId, wptext::kText,
-                                               CreateFontProp(wptext::kFont, kTitleFontId), false),
+                                               CreateFontProp(wptext::kFont, kTitleFontId, SizeRule::kAnyText), false),
                               TRUE, TRUE);
 
     auto* text = new CBCGPProp(kTextProps, kTextGroupId);
-    CBCGPProp* font = CreateFontProp(kTextFont, kTextFontId);
+    CBCGPProp* font = CreateFontProp(kTextFont, kTextFontId, SizeRule::kAnyText);
     font->Expand(TRUE);
     text->AddSubItem(font);
     // The background's automatic colour is the caption text colour it starts with.
@@ -57,7 +58,7 @@ int CLstText::InitPropWnd() {
                                    {grouptext::kAlignTop, grouptext::kAlignCenter, grouptext::kAlignBottom}, false));
     m_wndPropList.AddProperty(text, TRUE, TRUE);
 
-    m_wndPropList.AddProperty(CreateLineProp(kFrameLine, kFramePenId, false), TRUE, TRUE);
+    m_wndPropList.AddProperty(CreateLineProp(kFrameLine, kFramePenId, false, SizeRule::kAnyText), TRUE, TRUE);
 
     auto* segment = new CBCGPProp(ivtext::kCurrentSegProps, kSegmentGroupId);
     segment->AddSubItem(NewTextItem(ivtext::kTopDepth, "", kTopDepthId));
