@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "ChartSample.h"
 #include "ChartSheet.h"
 #include "chart/AxisGroups.h"
 #include "chart/ChartDataFiles.h"
@@ -29,14 +30,6 @@
 namespace demo {
 
 namespace {
-
-template <class Sery, class Value>
-Sery* MakeSery(const char* name, std::initializer_list<Value> values) {
-    auto* sery = new Sery();
-    sery->SetName(name);
-    for (Value v : values) sery->AddData(v);
-    return sery;
-}
 
 // A chart with a well table (numbers and lithology) and a fracture table (azimuths and counts),
 // an axis of each direction, three ternary axes and one plot of each kind.

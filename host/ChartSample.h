@@ -43,11 +43,17 @@ private:
     CQXObject* m_active = nullptr;
 };
 
-inline CkelDataSeryDouble* NumberSery(const char* name, std::initializer_list<double> values) {
-    auto* sery = new CkelDataSeryDouble();
+// A data series of the sample charts, named and filled.
+template <class Sery, class Value>
+Sery* MakeSery(const char* name, std::initializer_list<Value> values) {
+    auto* sery = new Sery();
     sery->SetName(name);
-    for (double v : values) sery->AddData(v);
+    for (Value v : values) sery->AddData(v);
     return sery;
+}
+
+inline CkelDataSeryDouble* NumberSery(const char* name, std::initializer_list<double> values) {
+    return MakeSery<CkelDataSeryDouble, double>(name, values);
 }
 
 struct DemoChart {
