@@ -1,15 +1,32 @@
 #include "ProfilelineProp/PlPageSupport.h"
 
+#include <dlfcn.h>
 #include <log4cplus/logger.h>
 
 #include <sstream>
 
 #include "framework/ChangeCheckers.h"
+#include "framework/ModuleFamilies.h"
 #include "framework/WndLst.h"
 #include "hosttypes/Lodestar/PlManagers.h"
 #include "hosttypes/Tinder/TimeStamp.h"
 #include "framework/PropItems.h"
 #include "framework/PenFontEdits.h"
+
+namespace {
+
+// The logging library starts worker threads as it is loaded and leaves them running; unmapping it
+// under them when the module goes would crash them. The module keeps it loaded for the rest of the
+// process instead (the module itself still unloads).
+void KeepLoggingLoaded() {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&log4cplus::Logger::getRoot), &info) && info.dli_fname)
+        dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+}
+
+const ModuleFamily kLogging(KeepLoggingLoaded, nullptr);
+
+}  // namespace
 
 namespace plpage {
 
