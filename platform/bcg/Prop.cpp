@@ -285,25 +285,28 @@ BOOL CBCGPProp::TextToVar(const CString& text) {
             value = _variant_t(static_cast<float>(d));
             break;
         }
-        case VT_I4:
-            value = _variant_t(crt::Atoi(text));
+        case VT_I4: {
+            const long long n = crt::AtoiWide(text);
+            if (n < INT_MIN || n > INT_MAX) return FALSE;
+            value = _variant_t(static_cast<int>(n));
             break;
+        }
         case VT_I2: {
-            const int n = crt::Atoi(text);
+            const long long n = crt::AtoiWide(text);
             if (n < SHRT_MIN || n > SHRT_MAX) return FALSE;
             value = _variant_t(static_cast<short>(n));
             break;
         }
         case VT_UI1: {
-            const int n = crt::Atoi(text);
+            const long long n = crt::AtoiWide(text);
             if (n < 0 || n > UCHAR_MAX) return FALSE;
             value = _variant_t(static_cast<BYTE>(n));
             break;
         }
         case VT_UI4: {
             // A negative number has no unsigned meaning: refused rather than wrapped round.
-            const int n = crt::Atoi(text);
-            if (n < 0) return FALSE;
+            const long long n = crt::AtoiWide(text);
+            if (n < 0 || n > static_cast<long long>(UINT_MAX)) return FALSE;
             value = _variant_t(static_cast<unsigned int>(n));
             break;
         }

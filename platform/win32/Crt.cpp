@@ -59,21 +59,24 @@ double Atof(const char* text, std::size_t* consumed) {
     return v;
 }
 
-int Atoi(const char* text) {
+long long AtoiWide(const char* text) {
+    constexpr long long kLimit = 1LL << 53;
     if (!text) return 0;
     const char* p = text;
     while (IsSpace(*p)) ++p;
     bool negative = false;
     if (*p == '+' || *p == '-') negative = (*p++ == '-');
     long long v = 0;
-    bool any = false;
     while (IsDigit(*p)) {
-        any = true;
-        if (v <= static_cast<long long>(INT_MAX) + 1) v = v * 10 + (*p - '0');
+        if (v < kLimit) v = v * 10 + (*p - '0');
         ++p;
     }
-    if (!any) return 0;
-    if (negative) v = -v;
+    if (v > kLimit) v = kLimit;
+    return negative ? -v : v;
+}
+
+int Atoi(const char* text) {
+    const long long v = AtoiWide(text);
     if (v > INT_MAX) return INT_MAX;
     if (v < INT_MIN) return INT_MIN;
     return static_cast<int>(v);

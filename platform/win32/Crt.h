@@ -14,6 +14,9 @@ double Atof(const char* text, std::size_t* consumed = nullptr);
 // Leading integer (optional blanks, sign, decimal digits); 0 when there is none.
 // Values beyond 32 bits saturate like the host's atoi does in practice (INT_MAX/INT_MIN).
 int Atoi(const char* text);
+// The same leading integer without the 32-bit limit, so a caller can tell a value its field cannot
+// hold; beyond +/-2^53 it saturates there.
+long long AtoiWide(const char* text);
 // isspace on a byte of possibly multibyte text: the byte is taken as unsigned char.
 bool IsSpace(char c);
 bool IsDigit(char c);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <climits>
 #include <functional>
 #include <string>
 #include <vector>
@@ -210,14 +211,17 @@ TEST_F(PropGridTest, ANumberItsTypeCannotHoldIsRefusedNotWrapped) {
     CBCGPProp* shortInt = new CBCGPProp("s", _variant_t(static_cast<short>(12)), "", 2);
     CBCGPProp* byte = new CBCGPProp("b", _variant_t(static_cast<BYTE>(7)), "", 3);
     CBCGPProp* real = new CBCGPProp("r", _variant_t(2.5), "", 4);
-    for (CBCGPProp* p : {single, shortInt, byte, real}) grid.AddProperty(p);
+    CBCGPProp* whole = new CBCGPProp("i", _variant_t(5), "", 5);
+    CBCGPProp* count = new CBCGPProp("u", _variant_t(5u), "", 6);
+    for (CBCGPProp* p : {single, shortInt, byte, real, whole, count}) grid.AddProperty(p);
 
     const struct {
         CBCGPProp* item;
         const char* text;
     } refused[] = {{single, "1e39"},      {single, "-1e39"},       {single, "1e400"},     {shortInt, "70000"},
                    {shortInt, "32768"},   {shortInt, "-32769"},    {shortInt, "2147483648"}, {byte, "256"},
-                   {byte, "-1"},          {byte, "2147483648"},    {real, "1e400"},       {real, "-1e400"}};
+                   {byte, "-1"},          {byte, "2147483648"},    {real, "1e400"},       {real, "-1e400"},
+                   {whole, "2147483648"}, {whole, "-2147483649"},  {count, "4294967296"}, {count, "-1"}};
     for (const auto& r : refused) {
         const _variant_t before = r.item->GetValue();
         const std::size_t notes = owner.notes.size();
@@ -238,6 +242,12 @@ TEST_F(PropGridTest, ANumberItsTypeCannotHoldIsRefusedNotWrapped) {
     EXPECT_EQ(byte->GetValue().bVal, 255);
     ASSERT_TRUE(driver.TypeText(real, "1.7976931348623157e308"));
     EXPECT_EQ(real->GetValue().dblVal, DBL_MAX);
+    ASSERT_TRUE(driver.TypeText(whole, "-2147483648"));
+    EXPECT_EQ(whole->GetValue().lVal, INT_MIN);
+    ASSERT_TRUE(driver.TypeText(count, "4294967295"));
+    EXPECT_EQ(count->GetValue().ulVal, UINT_MAX);
+    ASSERT_TRUE(driver.TypeText(count, "3000000000"));
+    EXPECT_EQ(count->GetValue().ulVal, 3000000000u);
 }
 
 TEST(Utf8Check, TellsWellFormedTextFromStrayBytes) {
