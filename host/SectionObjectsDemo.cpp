@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "ReservoirSample.h"
 #include "WindowPrinter.h"
 #include "driver/GridDriver.h"
 #include "driver/Responder.h"
@@ -11,14 +12,8 @@
 #include "framework/PropWndMgr.h"
 #include "framework/WndPag.h"
 #include "hostlibs/Oriel/SectionFixture.h"
-#include "hosttypes/Halyard/ControlLine.h"
-#include "hosttypes/Halyard/DesignerWell.h"
 #include "hosttypes/Halyard/FaultLine.h"
-#include "hosttypes/Halyard/FlowUnit.h"
-#include "hosttypes/Halyard/OSWerLine.h"
 #include "hosttypes/Halyard/Reservoir.h"
-#include "hosttypes/Oriel/ConnectionLines.h"
-#include "hosttypes/Oriel/ConnectionSegments.h"
 #include "hosttypes/Oriel/CrCorrelation.h"
 #include "hosttypes/Oriel/CrFaultPoint.h"
 #include "hosttypes/Oriel/ScDepthRuler.h"
@@ -26,8 +21,6 @@
 #include "hosttypes/Oriel/ScDisRuler.h"
 #include "hosttypes/Oriel/ScDisRulerMgr.h"
 #include "hosttypes/Oriel/ScLookDownForm.h"
-#include "hosttypes/Parsnip/QXObjectFill.h"
-#include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "section/FcPropertyWnd.h"
 #include "section/LstControlLine.h"
 #include "section/LstDepthRuler.h"
@@ -159,70 +152,39 @@ void CorrelationObjects(CWnd& frame, CWnd& view, std::ostream& out, const Step& 
 void ReservoirObjects(CWnd& frame, CWnd& view, std::ostream& out, const Step& step) {
     oriel::SectionFixture<Connection::CkelReservoir> reservoir;
     Connection::CkelReservoir& section = reservoir.Section();
-
-    Connection::CDesignerWellAdapter designed;
-    designed.SetWellNames("设计井1", "W1", "W2");
-    designed.SetReservoir(&section);
+    ReservoirSample sample(section);
     step("reservoir section: a designer well; 顶部深度 850, 宽度 0.1 (ignored) then 2");
-    Session<CLstDsgWell>(CkelPropertyWnd().Create(SectionObjectArg(&designed), &frame), view, &designed, out,
-                         [](platform::GridDriver& grid) {
+    Session<CLstDsgWell>(CkelPropertyWnd().Create(SectionObjectArg(&sample.designed), &frame), view, &sample.designed,
+                         out, [](platform::GridDriver& grid) {
                              grid.TypeText(grid.FindByData(CLstDsgWell::kTopDepthId), "850");
                              grid.TypeText(grid.FindByData(CLstDsgWell::kWidthId), "0.1");
                              grid.TypeText(grid.FindByData(CLstDsgWell::kWidthId), "2");
                          });
-    out << "  stored: top elevation=" << designed.GetTopDepth() << " width=" << designed.m_dMinWidth << "\n";
+    out << "  stored: top elevation=" << sample.designed.GetTopDepth() << " width=" << sample.designed.m_dMinWidth
+        << "\n";
 
-    auto lines = boost::make_shared<SandUnit::CkelOSWerLineManager>();
-    auto upper = boost::make_shared<SandUnit::CkelOSWerLine>();
-    auto lower = boost::make_shared<SandUnit::CkelOSWerLine>();
-    upper->SetMoveDepthExtent(1000, 1100);
-    upper->SetDepth(1050);
-    lower->SetLineType(SandUnit::OSW_GAS_WATER);
-    lower->SetMoveDepthExtent(1100, 1200);
-    lower->SetDepth(1150);
-    lines->SetUpperLine(upper);
-    lines->SetLowerLine(lower);
     platform::Responder::Instance().ClearMessageBoxes();
     step("reservoir section: an interface line; 深度 1100 (the bound), then 1100.5 (out of range)");
-    Session<CLstOiLine>(CkelPropertyWnd().Create(SectionObjectArg(upper.get()), &frame), view, upper.get(), out,
-                        [](platform::GridDriver& grid) {
+    Session<CLstOiLine>(CkelPropertyWnd().Create(SectionObjectArg(sample.upper.get()), &frame), view,
+                        sample.upper.get(), out, [](platform::GridDriver& grid) {
                             grid.TypeText(grid.FindByData(CLstOiLine::kDepthId), "1100");
                             grid.TypeText(grid.FindByData(CLstOiLine::kDepthId), "1100.5");
                         });
-    out << "  upper line depth " << upper->GetDepth() << "\n";
+    out << "  upper line depth " << sample.upper->GetDepth() << "\n";
     PrintMessageBoxes(out);
 
-    SandUnit::CkelFlowUnit unit;
-    unit.SetOswLineManager(lines);
-    CnSand sand;
-    sand.SetUnitCode("单元2");
-    CnSandFill fill;
-    fill.AddSand(&sand);
-    CQXObjectFill drawing;
-    fill.SetFillObject(&drawing);
-    unit.GetFillManager().AddObj(&fill);
     step("reservoir section: a flow unit with two interface lines; lower 深度 1180");
     Session<CRsLstSand>(
-        CkelPropertyWnd().Create(SectionObjectArg(&unit), &frame), view, &unit, out,
+        CkelPropertyWnd().Create(SectionObjectArg(&sample.unit), &frame), view, &sample.unit, out,
         [](platform::GridDriver& grid) { grid.TypeText(grid.FindByData(CRsLstSand::kLowerDepthId), "1180"); });
-    out << "  lower line depth " << lower->GetDepth() << "\n";
+    out << "  lower line depth " << sample.lower->GetDepth() << "\n";
 
-    auto control = boost::make_shared<VirtualWell::CkelControlLine>();
-    section.GetControlLineMgr()->AddLine(control);
     step("reservoir section: a control line; 大小 2.5");
     Session<CLstControlLine>(
-        CkelPropertyWnd().Create(SectionObjectArg(control.get()), &frame), view, control.get(), out,
+        CkelPropertyWnd().Create(SectionObjectArg(sample.control.get()), &frame), view, sample.control.get(), out,
         [](platform::GridDriver& grid) { grid.TypeText(grid.FindByData(CLstControlLine::kPointSizeId), "2.5"); });
-    out << "  point size stored " << control->m_dPointSize << "\n";
+    out << "  point size stored " << sample.control->m_dPointSize << "\n";
 
-    CQXObjectPolyline trace;
-    trace.SetPoints({FLOATPOINT(0, -1000), FLOATPOINT(40, -1300)});
-    for (int i = 0; i < 2; ++i) {
-        auto fault = boost::make_shared<Fault::CkelFaultLine>();
-        fault->SetName("F" + std::to_string(i + 1));
-        fault->SetImp(&trace);
-        section.GetFaultLineMgr()->AddLine(fault);
-    }
     Fault::CkelFaultLine& first = *section.GetFaultLineMgr()->GetObj(0);
     step("reservoir section: the section sheet's fault-line page; 宽度 0.4 for every fault line");
     CWnd* sheet = CkelPropertyWnd().Create(SectionObjectArg(reservoir.Object()), &frame);
@@ -250,13 +212,11 @@ void ReservoirObjects(CWnd& frame, CWnd& view, std::ostream& out, const Step& st
         });
     out << "  F1 normal=" << first.GetNoraml() << " permeable=" << first.GetPermeable() << "\n";
 
-    ScLookDownForm& map = *section.GetLookDownForm();
-    map.SetMapRect(FLOATRECT(0, 50, 40, 0));
     step("reservoir section: the navigation map (eight groups); 高度 25");
     Session<CRsLstLookDownForm>(
-        CkelPropertyWnd().Create(SectionObjectArg(&map), &frame), view, &map, out,
+        CkelPropertyWnd().Create(SectionObjectArg(&sample.map), &frame), view, &sample.map, out,
         [](platform::GridDriver& grid) { grid.TypeText(grid.FindByData(CRsLstLookDownForm::kHeightId), "25"); });
-    const FLOATRECT rect = map.GetMapRect();
+    const FLOATRECT rect = sample.map.GetMapRect();
     out << "  map rectangle: " << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << "\n";
 }
 

@@ -6,18 +6,12 @@
 #include <boost/make_shared.hpp>
 #include <memory>
 
+#include "host/ReservoirSample.h"
 #include "hostlibs/Oriel/MultiWellFixture.h"
 #include "hostlibs/Pennant/SingleWellFixture.h"
 #include "hosttypes/Gondola/Fence.h"
-#include "hosttypes/Halyard/ControlLine.h"
-#include "hosttypes/Halyard/DesignerWell.h"
 #include "hosttypes/Halyard/FaultLine.h"
-#include "hosttypes/Halyard/FlowUnit.h"
-#include "hosttypes/Halyard/OSWerLine.h"
 #include "hosttypes/Halyard/Reservoir.h"
-#include "hosttypes/Oriel/ConnectionSegments.h"
-#include "hosttypes/Parsnip/QXObjectFill.h"
-#include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "hosttypes/Oriel/CnConnection.h"
 #include "hosttypes/Oriel/CrCorrelation.h"
 #include "hosttypes/Oriel/CrFaultPoint.h"
@@ -102,73 +96,42 @@ TEST(SweepSection, ReservoirSectionObjects) {
     using namespace KelReservoir;
     oriel::SectionFixture<CkelReservoir> reservoir;
     CkelReservoir& section = reservoir.Section();
-    Connection::CDesignerWellAdapter designed;
-    designed.SetWellNames("设计井1", "W1", "W2");
-    designed.SetReservoir(&section);
+    demo::ReservoirSample sample(section);
 
-    auto lines = boost::make_shared<SandUnit::CkelOSWerLineManager>();
-    auto upper = boost::make_shared<SandUnit::CkelOSWerLine>();
-    auto lower = boost::make_shared<SandUnit::CkelOSWerLine>();
-    upper->SetMoveDepthExtent(1000, 1100);
-    upper->SetDepth(1050);
-    lower->SetLineType(SandUnit::OSW_GAS_WATER);
-    lower->SetMoveDepthExtent(1100, 1200);
-    lower->SetDepth(1150);
-    lines->SetUpperLine(upper);
-    lines->SetLowerLine(lower);
-    SandUnit::CkelFlowUnit unit;
-    unit.SetOswLineManager(lines);
-    CnSand sand;
-    sand.SetUnitCode("单元2");
-    CnSandFill fill;
-    fill.AddSand(&sand);
-    CQXObjectFill drawing;
-    fill.SetFillObject(&drawing);
-    unit.GetFillManager().AddObj(&fill);
-
-    auto control = boost::make_shared<VirtualWell::CkelControlLine>();
-    section.GetControlLineMgr()->AddLine(control);
-    CQXObjectPolyline trace;
-    trace.SetPoints({FLOATPOINT(0, -1000), FLOATPOINT(40, -1300)});
-    for (int i = 0; i < 2; ++i) {
-        auto fault = boost::make_shared<Fault::CkelFaultLine>();
-        fault->SetName("F" + std::to_string(i + 1));
-        fault->SetImp(&trace);
-        section.GetFaultLineMgr()->AddLine(fault);
-    }
-    ScLookDownForm& map = *section.GetLookDownForm();
-    map.SetMapRect(FLOATRECT(0, 50, 40, 0));
-
-    const std::vector<Shown> shown = {{"设计井", &designed}, {"油水界面", upper.get()},   {"流动单元", &unit},
-                                      {"控制线", control.get()}, {"断层", section.GetFaultLineMgr()->GetObj(0).get()},
-                                      {"导航图", &map}};
+    const std::vector<Shown> shown = {{"设计井", &sample.designed},
+                                      {"油水界面", sample.upper.get()},
+                                      {"流动单元", &sample.unit},
+                                      {"控制线", sample.control.get()},
+                                      {"断层", section.GetFaultLineMgr()->GetObj(0).get()},
+                                      {"导航图", &sample.map}};
     sweep::Sweeper sweeper("reservoir section", [&](sweep::State& state) {
         DumpSection(reservoir, shown, state);
-        state.Put("设计井.顶深", designed.GetTopDepth());
-        state.Size("设计井.宽度", designed.m_dMinWidth);
-        state.Put("上界面.深度", upper->GetDepth());
-        state.Put("下界面.深度", lower->GetDepth());
-        state.Size("控制线.大小", control->m_dPointSize);
-        state.Size("控制线.线宽", control->GetLogPen().width);
+        state.Put("设计井.顶深", sample.designed.GetTopDepth());
+        state.Size("设计井.宽度", sample.designed.m_dMinWidth);
+        state.Put("上界面.深度", sample.upper->GetDepth());
+        state.Put("下界面.深度", sample.lower->GetDepth());
+        state.Size("控制线.大小", sample.control->m_dPointSize);
+        state.Size("控制线.线宽", sample.control->GetLogPen().width);
         for (unsigned int i = 0; i < section.GetFaultLineMgr()->GetNum(); ++i) {
             const Fault::CkelFaultLine& fault = *section.GetFaultLineMgr()->GetObj(i);
-            state.Put(fault.GetName() + ".类型", std::to_string(fault.GetNoraml()) + "/" +
-                                                     std::to_string(fault.GetPermeable()));
+            state.Put(fault.GetName() + ".类型",
+                      std::to_string(fault.GetNoraml()) + "/" + std::to_string(fault.GetPermeable()));
             state.Size(fault.GetName() + ".线宽", fault.GetLogPen().width);
         }
-        const FLOATRECT rect = map.GetMapRect();
+        const FLOATRECT rect = sample.map.GetMapRect();
         state.Put("导航图", std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
                                 std::to_string(rect.right) + "," + std::to_string(rect.bottom));
     });
     for (const Shown& s : shown) {
         ScObjInterface* object = s.object;
-        sweeper.Sweep(s.name, [object](CWnd* frame) { return kReservoir(SectionObjectArg(object), frame); },
-                      SectionObjectArg(object));
+        sweeper.Sweep(
+            s.name, [object](CWnd* frame) { return kReservoir(SectionObjectArg(object), frame); },
+            SectionObjectArg(object));
     }
     EXPECT_TRUE(sweeper.Unopened().empty());
     EXPECT_GT(sweeper.Typed(), 0);
-    std::cout << "[sweep] reservoir objects: " << sweeper.Pages().size() << " pages, " << sweeper.Typed()
-              << " texts, " << sweeper.Unopened().size() << " without a window\n";
+    std::cout << "[sweep] reservoir objects: " << sweeper.Pages().size() << " pages, " << sweeper.Typed() << " texts, "
+              << sweeper.Unopened().size() << " without a window\n";
 }
 
 TEST(SweepSection, CorrelationSectionRulersMapsAndFaultPoints) {
