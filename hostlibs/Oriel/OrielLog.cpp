@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -26,21 +27,17 @@ bool& LogEnabled() {
     static bool enabled = true;
     return enabled;
 }
-struct SandBrushSlot {
-    bool set = false;
-    oriel::testing::AppliedSandBrush applied{};
-};
-SandBrushSlot& LastBrush() {
-    static SandBrushSlot slot;
-    return slot;
+// The last call of a kind, empty until one comes (and after Reset()).
+template <class Call>
+std::optional<Call>& Last() {
+    static std::optional<Call> last;
+    return last;
 }
-struct JudgedSlot {
-    bool set = false;
-    oriel::testing::JudgedText judged{};
-};
-JudgedSlot& LastJudged() {
-    static JudgedSlot slot;
-    return slot;
+template <class Call>
+bool ReadLast(Call* call) {
+    if (!Last<Call>()) return false;
+    if (call) *call = *Last<Call>();
+    return true;
 }
 std::map<std::string, std::vector<oriel::testing::WellStratum>>& WellStrataStore() {
     static std::map<std::string, std::vector<oriel::testing::WellStratum>> strata;
@@ -61,15 +58,10 @@ void Log(const std::string& entry) {
 }
 std::string Num(double v) { return FormatString("%g", v).str(); }
 void RecordSandBrush(IkelWellAdapter* well, CnSand* sand, const QXLOGBRUSH& brush) {
-    LastBrush().set = true;
-    LastBrush().applied.well = well;
-    LastBrush().applied.sand = sand;
-    LastBrush().applied.brush = brush;
+    Last<oriel::testing::AppliedSandBrush>() = oriel::testing::AppliedSandBrush{well, sand, brush};
 }
 void RecordJudgedText(const CString& text, bool flag) {
-    LastJudged().set = true;
-    LastJudged().judged.text = text.str();
-    LastJudged().judged.flag = flag;
+    Last<oriel::testing::JudgedText>() = oriel::testing::JudgedText{text.str(), flag};
 }
 }  // namespace oriel::detail
 
@@ -81,19 +73,11 @@ void SetLogListener(std::function<void(const std::string&)> listener) { Listener
 void SetWellStrata(const std::string& well, const std::vector<WellStratum>& strata) {
     WellStrataStore()[well] = strata;
 }
-bool LastSandBrush(AppliedSandBrush* applied) {
-    if (!LastBrush().set) return false;
-    if (applied) *applied = LastBrush().applied;
-    return true;
-}
-bool LastJudgedText(JudgedText* judged) {
-    if (!LastJudged().set) return false;
-    if (judged) *judged = LastJudged().judged;
-    return true;
-}
+bool LastSandBrush(AppliedSandBrush* applied) { return ReadLast(applied); }
+bool LastJudgedText(JudgedText* judged) { return ReadLast(judged); }
 void Reset() {
-    LastBrush().set = false;
-    LastJudged().set = false;
+    Last<AppliedSandBrush>().reset();
+    Last<JudgedText>().reset();
     ClearCallLog();
     EnableCallLog(true);
     Listener() = nullptr;
