@@ -22,7 +22,6 @@
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "section/MultiWellItems.h"
 #include "section/ObjectPageItems.h"
-#include "section/SectionItems.h"
 #include "section/MultiWellTexts.h"
 
 using namespace multiwelltext;
@@ -186,13 +185,10 @@ void CLstSandFill::EditCellSize(CBCGPProp* item) {
     if (!fillObject) return;
     QXLOGBRUSH brush;
     fillObject->GetLogBrush(&brush);
-    double typed = 0;
-    float size = 0;
-    if (!section::ReadItemSize(item, 1, &typed) || !numtext::FitFloat(typed, numtext::kHundredths, &size)) {
+    if (!section::ReadHundredths(item, &brush.size)) {
         ShowCellSize(item, brush);
         return;
     }
-    brush.size = size;
     ApplyBrush(brush);
 }
 

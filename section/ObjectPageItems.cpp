@@ -63,17 +63,16 @@ CBCGPProp* NewFacePicker(const char* name, const char* face, const char* descrip
 }
 
 bool ReadHundredths(CBCGPProp* item, double* value) {
-    double typed = 0;
     float single = 0;
-    if (!ReadItemNumber(item, 1.0, &typed) || typed < 0 || !numtext::FitFloat(typed, numtext::kHundredths, &single))
-        return false;
+    double typed = 0;
+    if (!ReadItemSize(item, 1.0, &typed) || !numtext::FitFloat(typed, numtext::kHundredths, &single)) return false;
     *value = typed * numtext::kHundredths;
     return true;
 }
 
 bool ReadHundredths(CBCGPProp* item, float* field) {
     double typed = 0;
-    return ReadItemNumber(item, 1.0, &typed) && typed >= 0 && numtext::FitFloat(typed, numtext::kHundredths, field);
+    return ReadItemSize(item, 1.0, &typed) && numtext::FitFloat(typed, numtext::kHundredths, field);
 }
 
 bool ReadPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {

@@ -2,13 +2,12 @@
 
 #include "bcg/ColorProp.h"
 #include "framework/GroupTexts.h"
-#include "framework/NumberText.h"
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
 #include "hosttypes/Pennant/SglCtrlLine.h"
-#include "section/SectionItems.h"
+#include "section/ObjectPageItems.h"
 #include "section/SingleWellSteps.h"
 #include "section/SingleWellTexts.h"
 
@@ -34,7 +33,6 @@ LRESULT CSglLstCtrlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pLine) return 0;
     QXLOGPEN pen = m_pLine->GetLogPen();
-    double width = 0;
     switch (item ? item->GetData() : kLineId) {
         case kStyleId:
             if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) pen.style = style->GetVal();
@@ -43,7 +41,7 @@ LRESULT CSglLstCtrlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) pen.color = colour->GetDisplayColor();
             break;
         case kWidthId:
-            if (!section::ReadItemSize(item, 1.0, &width) || !numtext::FitFloat(width, numtext::kHundredths, &pen.width)) {
+            if (!section::ReadHundredths(item, &pen.width)) {
                 item->SetValue(_variant_t(pen.width / 100.0));  // refused: the stored width shows again
                 return 0;
             }
