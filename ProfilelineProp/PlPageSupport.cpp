@@ -64,21 +64,17 @@ void UpdateWnd(KelProfileline::CPlContainer* container) {
 
 namespace {
 template <class Record>
-bool EditRecordField(Record& record, float Record::*scaled, CBCGPProp* item, int position) {
-    const float stored = record.*scaled;
+bool EditRecordField(Record& record, CBCGPProp* item, int position) {
     if (penfont::EditRecord(record, item, position, penfont::Accept::ZeroOrMore)) return true;
-    if (position == 1 && item) item->SetValue(_variant_t(stored / 100.0));
+    // Refused: the record is untouched and still holds the stored width or size.
+    if (position == 1 && item) item->SetValue(_variant_t(penfont::ScaledField(record) / 100.0));
     return false;
 }
 }  // namespace
 
-bool EditField(QXLOGPEN& pen, CBCGPProp* item, int position) {
-    return EditRecordField(pen, &QXLOGPEN::width, item, position);
-}
+bool EditField(QXLOGPEN& pen, CBCGPProp* item, int position) { return EditRecordField(pen, item, position); }
 
-bool EditField(QXLOGFONT& font, CBCGPProp* item, int position) {
-    return EditRecordField(font, &QXLOGFONT::size, item, position);
-}
+bool EditField(QXLOGFONT& font, CBCGPProp* item, int position) { return EditRecordField(font, item, position); }
 
 bool ShouldRefresh(CWndProp& pane, long object, KelProfileline::CPlObjInterface* shown) {
     return shown && object == pane.GetCurrentObject() && CProChangedChecker(shown, &pane)();
