@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "ReservoirSample.h"
+#include "SectionSamples.h"
 #include "WindowPrinter.h"
 #include "driver/GridDriver.h"
 #include "driver/Responder.h"
@@ -124,15 +124,7 @@ void CorrelationObjects(CWnd& frame, CWnd& view, std::ostream& out, const Step& 
     const FLOATRECT rect = map.GetMapRect();
     out << "  map rectangle: " << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << "\n";
 
-    auto faultPoints = section.Section().GetFaultPointMgr();
-    faultPoints->SetWellMgr(section.Section().GetWellMgr());
-    for (int w = 0; w < 2; ++w) {
-        CrWellFaultPoint* well = faultPoints->CreateFaultPoint();
-        well->SetWell(&section.Well(w));
-        well->AddFaultPoint();
-        well->AddFaultPoint();
-    }
-    CrFaultPoint& point = *faultPoints->GetWellFaultPoint(0)->GetFaultPoint(0);
+    CrFaultPoint& point = AddFaultPoints(section);
     step("correlation section: a fault point; 应用到 当前井上所有断点, 大小 3, 断层号 F1, 显示字段数 2");
     Session<CLstFaultPoint>(ScPropertyWnd().Create(SectionObjectArg(&point), &frame), view, &point, out,
                             [](platform::GridDriver& grid) {
@@ -143,7 +135,7 @@ void CorrelationObjects(CWnd& frame, CWnd& view, std::ostream& out, const Step& 
                             });
     for (int w = 0; w < 2; ++w)
         for (unsigned int i = 0; i < 2; ++i) {
-            const CrFaultPoint& p = *faultPoints->GetWellFaultPoint(w)->GetFaultPoint(i);
+            const CrFaultPoint& p = *section.Section().GetFaultPointMgr()->GetWellFaultPoint(w)->GetFaultPoint(i);
             out << "  W" << w + 1 << " point " << i + 1 << ": 大小=" << p.GetLogPoint().size
                 << " 断层号=" << (p.GetFaultStraum().IsEmpty() ? "-" : p.GetFaultStraum().str()) << "\n";
         }

@@ -6,7 +6,7 @@
 #include <boost/make_shared.hpp>
 #include <memory>
 
-#include "host/ReservoirSample.h"
+#include "host/SectionSamples.h"
 #include "hostlibs/Oriel/MultiWellFixture.h"
 #include "hostlibs/Pennant/SingleWellFixture.h"
 #include "hosttypes/Gondola/Fence.h"
@@ -142,15 +142,7 @@ TEST(SweepSection, CorrelationSectionRulersMapsAndFaultPoints) {
     auto disRuler = boost::make_shared<ScDisRuler>();
     section.Section().GetDisRulerMgr()->AddDisRuler(disRuler);
     section.Section().GetDisRulerMgr()->GetSelectDisRuler().push_back(disRuler.get());
-    auto faultPoints = section.Section().GetFaultPointMgr();
-    faultPoints->SetWellMgr(section.Section().GetWellMgr());
-    for (int w = 0; w < 2; ++w) {
-        CrWellFaultPoint* well = faultPoints->CreateFaultPoint();
-        well->SetWell(&section.Well(w));
-        well->AddFaultPoint();
-        well->AddFaultPoint();
-    }
-    CrFaultPoint& point = *faultPoints->GetWellFaultPoint(0)->GetFaultPoint(0);
+    CrFaultPoint& point = demo::AddFaultPoints(section);
     std::vector<Shown> shown = {{"剖面", section.Object()},
                                 {"深度标尺", &depthRuler},
                                 {"距离标尺", disRuler.get()},

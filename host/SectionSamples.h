@@ -1,12 +1,12 @@
-// The reservoir section's own objects of the demo host: a designer well between W1 and W2, the
-// two interface lines of a flow unit, the flow unit with one sand fill, a control line, two fault
-// lines along one trace and the navigation map. The demo's session and the sweep test open them.
+// Section objects of the demo host that the demo's session and the sweep test both open: the
+// fault points of a correlation section and the reservoir section's own objects.
 #pragma once
 
 #include <boost/make_shared.hpp>
 #include <boost/shared_ptr.hpp>
 #include <string>
 
+#include "hostlibs/Oriel/SectionFixture.h"
 #include "hosttypes/Halyard/ControlLine.h"
 #include "hosttypes/Halyard/DesignerWell.h"
 #include "hosttypes/Halyard/FaultLine.h"
@@ -15,13 +15,30 @@
 #include "hosttypes/Halyard/Reservoir.h"
 #include "hosttypes/Oriel/ConnectionLines.h"
 #include "hosttypes/Oriel/ConnectionSegments.h"
+#include "hosttypes/Oriel/CrCorrelation.h"
+#include "hosttypes/Oriel/CrFaultPoint.h"
 #include "hosttypes/Oriel/ScLookDownForm.h"
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 
 namespace demo {
 
-// Built into the section it is given, which must outlive it.
+// Two fault points on each of the section's first two wells; answers the first well's first one.
+inline CrFaultPoint& AddFaultPoints(oriel::SectionFixture<CrCorrelation>& section) {
+    auto faultPoints = section.Section().GetFaultPointMgr();
+    faultPoints->SetWellMgr(section.Section().GetWellMgr());
+    for (int w = 0; w < 2; ++w) {
+        CrWellFaultPoint* well = faultPoints->CreateFaultPoint();
+        well->SetWell(&section.Well(w));
+        well->AddFaultPoint();
+        well->AddFaultPoint();
+    }
+    return *faultPoints->GetWellFaultPoint(0)->GetFaultPoint(0);
+}
+
+// A designer well between W1 and W2, the two interface lines of a flow unit, the flow unit with
+// one sand fill, a control line, two fault lines along one trace and the navigation map, built
+// into the section it is given, which must outlive it.
 struct ReservoirSample {
     explicit ReservoirSample(KelReservoir::Connection::CkelReservoir& section)
         : lines(boost::make_shared<KelReservoir::SandUnit::CkelOSWerLineManager>()),
