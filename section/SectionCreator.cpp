@@ -7,7 +7,7 @@
 
 SectionCreatorBase::~SectionCreatorBase() = default;
 
-void SectionCreatorBase::BuildSheet(std::initializer_list<Page> pages) {
+void SectionCreatorBase::BuildSheet(std::initializer_list<ListPage> pages) {
     if (CPropWndMgr* sheet = MakeListSheet(m_pParent, pages)) m_pCreated = sheet;
 }
 

@@ -30,11 +30,9 @@ public:
     // window cannot be made in the parent (the host owns it either way).
     static CWnd* CreateLayerProperty(CQXLayer* layer, CWnd* parent);
 
-    using Page = ListPage;
-
 protected:
     // Makes the sheet and records it as the window made; nothing recorded when it failed.
-    void BuildSheet(std::initializer_list<Page> pages);
+    void BuildSheet(std::initializer_list<ListPage> pages);
 
     // One row of a creator's table: the class name and what the creator does with such an object.
     template <class Creator>
