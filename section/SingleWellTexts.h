@@ -1,12 +1,14 @@
-// Texts of the single-well section pages that no other section page shows, each defined once (the
-// shared ones are in SectionTexts.h and GraphTexts.h).
+// Texts of the single-well section pages, each defined once: those the multi-well pages show too
+// are taken from MultiWellTexts.h (the other shared ones are in SectionTexts.h and GraphTexts.h).
 #pragma once
+
+#include "section/MultiWellTexts.h"
 
 namespace sgltext {
 
 // Page captions of the single objects.
 inline constexpr const char* kCtrlLinePage = "虚拟线设置";
-inline constexpr const char* kStratumLinePage = "地层线设置";
+inline constexpr const char* kStratumLinePage = multiwelltext::kStratumLinePage;
 
 // Graph page.
 inline constexpr const char* kTopDepthDescription = "顶部深度";
@@ -21,17 +23,17 @@ inline constexpr const char* kGradeQuestion = "分层等级改变，现有关系
 inline constexpr const char* kDepthRange = "深度范围(米)";
 
 // Sand-unit fill page.
-inline constexpr const char* kOwnerStratum = "所属层号";
-inline constexpr const char* kInterpretationNumber = "解释序号";
-inline constexpr const char* kInterpretationResult = "解释结论";
-inline constexpr const char* kOilFill = "油气水填充";
-inline constexpr const char* kDefaultFill = "缺省填充";
+inline constexpr const char* kOwnerStratum = multiwelltext::kStratumNumber;
+inline constexpr const char* kInterpretationNumber = multiwelltext::kInterpretNumber;
+inline constexpr const char* kInterpretationResult = multiwelltext::kConclusion;
+inline constexpr const char* kOilFill = multiwelltext::kOilGasWaterFill;
+inline constexpr const char* kDefaultFill = multiwelltext::kDefaultFill;
 
 // Stratum-unit page.
 inline constexpr const char* kStratumNameDescription = "地层名";
-inline constexpr const char* kBoundary = "界限";
-inline constexpr const char* kInterval = "层段";
-inline constexpr const char* kFillColorDescription = "指定填充颜色";
+inline constexpr const char* kBoundary = multiwelltext::kBoundary;
+inline constexpr const char* kInterval = multiwelltext::kInterval;
+inline constexpr const char* kFillColorDescription = multiwelltext::kFillDescription;
 
 // Control-line page.
 inline constexpr const char* kLine = "线";
