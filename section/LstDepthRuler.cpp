@@ -51,13 +51,6 @@ constexpr int kRightBorderIndex = 3;
 
 CBCGPProp* NewShown(DWORD_PTR id) { return CreateYesNoProp(grouptext::kShow, id, _variant_t(""), nullptr); }
 
-// The title's and the labels' face pickers: a face name can also be typed.
-CBCGPProp* NewTypedFace(const QXLOGFONT& font, DWORD_PTR id) {
-    CBCGPProp* face = NewFacePicker(grouptext::kFontFace, font.GetFaceName(), nullptr, id);
-    face->AllowEdit(TRUE);
-    return face;
-}
-
 int MarksShown(const ScDepthRuler& ruler, bool left) {
     return left ? ruler.GetLeftMarkVisible() : ruler.GetRightMarkVisible();
 }
@@ -87,7 +80,7 @@ int CLstDepthRuler::InitPropWnd() {
 
     CBCGPProp* title = NewGroupItem(kTitle, kTitleId, true);
     title->AddSubItem(NewTextValueItem(kText, "", nullptr, kTitleTextId, true));
-    title->AddSubItem(NewTypedFace(nameFont, kTitleFaceId));
+    title->AddSubItem(NewTypedFacePicker(grouptext::kFontFace, nameFont.GetFaceName(), nullptr, kTitleFaceId));
     title->AddSubItem(NewRulerNumber(grouptext::kSize, m_pRuler->GetNameFontSize() / 100.0, kTitleSizeId));
     title->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kTitleColorId));
     m_wndPropList.AddProperty(title, TRUE, TRUE);
@@ -130,7 +123,7 @@ CBCGPProp* CLstDepthRuler::BuildSide(bool left, bool expanded) {
     QXLOGFONT font;
     r.GetMarkFont(left, font);
     CBCGPProp* label = NewGroupItem(kLabel, kLabelId + d, expanded);
-    label->AddSubItem(NewTypedFace(font, kLabelFaceId + d));
+    label->AddSubItem(NewTypedFacePicker(grouptext::kFontFace, font.GetFaceName(), nullptr, kLabelFaceId + d));
     label->AddSubItem(NewRulerNumber(grouptext::kSize, r.GetMarkFontSize(left) / 100.0, kLabelSizeId + d));
     label->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kLabelColorId + d));
     side->AddSubItem(label);

@@ -288,8 +288,7 @@ CBCGPProp* NewItem(const Row& row, const ScRulerFrame* frame) {
         case Kind::Face: {
             const CString face = frame ? frame->GetRulerFrameFont(static_cast<RulerFrameLogFontType>(row.index)).GetFaceName()
                                        : CString();
-            item = new CPropStyleCombox(row.label, face, "", 0);
-            item->AllowEdit(TRUE);  // a face name can also be typed
+            item = section::NewTypedFacePicker(row.label, face, "", 0);
             break;
         }
         case Kind::Text:

@@ -62,6 +62,12 @@ CBCGPProp* NewFacePicker(const char* name, const char* face, const char* descrip
     return new CPropStyleCombox(name, CString(face), description, id);
 }
 
+CBCGPProp* NewTypedFacePicker(const char* name, const char* face, const char* description, DWORD_PTR id) {
+    CBCGPProp* picker = NewFacePicker(name, face, description, id);
+    picker->AllowEdit(TRUE);
+    return picker;
+}
+
 bool ReadHundredths(CBCGPProp* item, double* value) {
     float single = 0;
     double typed = 0;

@@ -32,6 +32,8 @@ CBCGPProp* NewRulerNumber(const char* name, double value, DWORD_PTR id);
 CBCGPProp* NewRulerLineStyle(DWORD_PTR id, bool editable);
 // A font-face picker holding the face.
 CBCGPProp* NewFacePicker(const char* name, const char* face, const char* description, DWORD_PTR id);
+// The same picker where a face name can also be typed.
+CBCGPProp* NewTypedFacePicker(const char* name, const char* face, const char* description, DWORD_PTR id);
 
 // A length, width or size typed in an item, times 100 (the hundredths the section library keeps);
 // false, value untouched, for a text that is no number, a negative, or a value single precision
