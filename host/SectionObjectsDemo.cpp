@@ -4,13 +4,13 @@
 #include <functional>
 #include <string>
 
+#include "SectionDemo.h"
 #include "SectionSamples.h"
 #include "WindowPrinter.h"
 #include "driver/GridDriver.h"
 #include "driver/Responder.h"
 #include "driver/SheetDriver.h"
 #include "framework/PropWndMgr.h"
-#include "framework/WndPag.h"
 #include "hostlibs/Oriel/SectionFixture.h"
 #include "hosttypes/Halyard/FaultLine.h"
 #include "hosttypes/Halyard/Reservoir.h"
@@ -53,9 +53,7 @@ void Session(CWnd* sheet, CWnd& view, ScObjInterface* object, std::ostream& out,
         return;
     }
     platform::SendSelectionChanged(*sheet, &view, SectionObjectArg(object));
-    auto* page =
-        platform::ChooseTab(*sheet, 0) ? dynamic_cast<CWndPag*>(static_cast<CPropWndMgr*>(sheet)->GetPage(0)) : nullptr;
-    if (auto* list = page ? dynamic_cast<List*>(page->GetWndLst()) : nullptr) {
+    if (auto* list = ShowPage<List>(*sheet, 0)) {
         platform::SendSelectionChanged(*sheet, &view, SectionObjectArg(object));
         platform::GridDriver grid(&list->GetPropList());
         script(grid);
@@ -182,13 +180,10 @@ void ReservoirObjects(CWnd& frame, CWnd& view, std::ostream& out, const Step& st
     CWnd* sheet = CkelPropertyWnd().Create(SectionObjectArg(reservoir.Object()), &frame);
     platform::SendSelectionChanged(*sheet, &view, SectionObjectArg(reservoir.Object()));
     const int last = static_cast<CPropWndMgr*>(sheet)->GetPageCount() - 1;  // the fault-line page comes last
-    if (platform::ChooseTab(*sheet, last)) {
-        auto* page = dynamic_cast<CWndPag*>(static_cast<CPropWndMgr*>(sheet)->GetPage(last));
-        if (auto* list = page ? dynamic_cast<CLstFaultLine*>(page->GetWndLst()) : nullptr) {
-            platform::SendSelectionChanged(*sheet, &view, SectionObjectArg(reservoir.Object()));
-            platform::GridDriver grid(&list->GetPropList());
-            grid.TypeText(grid.FindByData(CLstFaultLine::kWidthId), "0.4");
-        }
+    if (auto* list = ShowPage<CLstFaultLine>(*sheet, last)) {
+        platform::SendSelectionChanged(*sheet, &view, SectionObjectArg(reservoir.Object()));
+        platform::GridDriver grid(&list->GetPropList());
+        grid.TypeText(grid.FindByData(CLstFaultLine::kWidthId), "0.4");
     }
     hostapp::PrintPropertyWindow(out, *sheet);
     platform::DestroyAndDelete(sheet);
