@@ -115,7 +115,7 @@ int CLstIntegratedCore::InitPropWnd() {
 
 // ---- refresh ----------------------------------------------------------------------------------
 void CLstIntegratedCore::UpdateBCGPProperty(long object, CString) {
-    CWpIntegratedCore* kit = object == GetCurrentObject() ? Kit() : nullptr;
+    CWpIntegratedCore* kit = Kit();
     if (!wellplot::BeginKitRefresh(*this, object, kit)) return;
     ShowKitTitleItems(m_wndPropList, kit, kTitleNameId);
     ShowSource(kit);

@@ -94,7 +94,7 @@ void CLstSidewallCore::FillCoreNameOptions(CWpSidewallCore* kit) {
 
 // ---- refresh ----------------------------------------------------------------------------------
 void CLstSidewallCore::UpdateBCGPProperty(long object, CString) {
-    CWpSidewallCore* kit = object == GetCurrentObject() ? Kit() : nullptr;
+    CWpSidewallCore* kit = Kit();
     if (!wellplot::BeginKitRefresh(*this, object, kit)) return;
     ShowKitTitleItems(m_wndPropList, kit, kTitleNameId);
     ShowSource(kit);

@@ -219,7 +219,7 @@ CBCGPProp* CLstWaterEntry::NewParamGroup(CWpWaterEntry* kit, int i) {
 
 // ---- refresh -------------------------------------------------------------------------------------
 void CLstWaterEntry::UpdateBCGPProperty(long object, CString) {
-    CWpWaterEntry* kit = object == GetCurrentObject() ? Kit() : nullptr;
+    CWpWaterEntry* kit = Kit();
     if (!wellplot::BeginKitRefresh(*this, object, kit)) return;
     m_pKit = kit;
     const int count = kit->GetParamNumber();
