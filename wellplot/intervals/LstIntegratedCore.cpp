@@ -90,15 +90,15 @@ int CLstIntegratedCore::InitPropWnd() {
     }
     m_wndPropList.AddProperty(source, TRUE, TRUE);
 
-    auto* display = new CBCGPProp("显示设置", kDisplayGroupId);
+    auto* display = new CBCGPProp(ivtext::kDisplaySettings, kDisplayGroupId);
     for (const char* flag : {"显示顶底深度", "显示芯长", "显示收获率"}) {
         const DWORD_PTR id = kShowTopBtmId + static_cast<DWORD_PTR>(display->GetSubItemsCount());
         display->AddSubItem(CreateYesNoProp(flag, id, _variant_t(""), flag));
     }
-    display->AddSubItem(CreateColorProp("背景颜色", kBackColorId, "背景颜色"));
-    display->AddSubItem(CreateYesNoProp("背景透明", kBackOpenId, _variant_t(""), "背景透明"));
+    display->AddSubItem(CreateColorProp(ivtext::kBackColor, kBackColorId, ivtext::kBackColor));
+    display->AddSubItem(CreateYesNoProp(ivtext::kBackTransparent, kBackOpenId, _variant_t(""), ivtext::kBackTransparent));
     display->AddSubItem(CreateHAlignProp("对齐", kAlignId, "水平对齐方式"));
-    display->AddSubItem(CreateFontPropFloatSize("文本字体", kTextFontId));
+    display->AddSubItem(CreateFontPropFloatSize(ivtext::kTextFont, kTextFontId));
     display->AddSubItem(CreateLineFloatProp("分割线线型", kLinePenId));
     m_wndPropList.AddProperty(display, TRUE, TRUE);
 

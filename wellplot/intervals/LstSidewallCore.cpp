@@ -65,7 +65,7 @@ int CLstSidewallCore::InitPropWnd() {
     source->AddSubItem(NewOptionItem("含油性代码字段", "", nullptr, kOilFieldId, {}, false));
     m_wndPropList.AddProperty(source, TRUE, TRUE);
 
-    auto* display = new CBCGPProp("显示设置", kDisplayGroupId);
+    auto* display = new CBCGPProp(ivtext::kDisplaySettings, kDisplayGroupId);
     display->AddSubItem(new CBCGPropFloat("符号宽度", _variant_t(0.0), 1, "宽度比例", FALSE, kWidthRateId));
     display->AddSubItem(NewOptionItem("符号位置", "", nullptr, kSymbolSideId,
                                       {kSidewallSymbolSides[0].text, kSidewallSymbolSides[1].text}, false));

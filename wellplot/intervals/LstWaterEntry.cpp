@@ -145,8 +145,8 @@ void CLstWaterEntry::BuildItems(CWpWaterEntry* kit) {
     CBCGPProp* time = NewChoice("时间列", "", "指定该时间列为所使用的时间列", kTimeFieldId);
     time->Enable(scattered);
     source->AddSubItem(time);
-    CBCGPProp* start = NewChoice("开始日期", "", "指定数据开始日期", kStartDateId);
-    CBCGPProp* end = NewChoice("结束日期", "", "指定数据结束日期", kEndDateId);
+    CBCGPProp* start = NewChoice(ivtext::kStartDate, "", "指定数据开始日期", kStartDateId);
+    CBCGPProp* end = NewChoice(ivtext::kEndDate, "", "指定数据结束日期", kEndDateId);
     if (!graphic) {
         AddOptions(start, kit->m_arrDate, kit->m_arrDate.GetSize());
         AddOptions(end, kit->m_arrDate, kit->m_arrDate.GetSize());
@@ -211,7 +211,7 @@ CBCGPProp* CLstWaterEntry::NewParamGroup(CWpWaterEntry* kit, int i) {
     label->AddSubItem(size);
     label->AddSubItem(
         CreateColorProp(grouptext::kColor, ParamItemId(i, kLabelColor), grouptext::kFontColorDescriptionShort));
-    label->AddSubItem(CreateHAlignProp("水平对齐", ParamItemId(i, kLabelAlign), "水平对齐"));
+    label->AddSubItem(CreateHAlignProp(ivtext::kAlignH, ParamItemId(i, kLabelAlign), ivtext::kAlignH));
     label->Expand(FALSE);
     group->AddSubItem(label);
     return group;
