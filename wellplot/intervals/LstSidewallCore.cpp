@@ -3,7 +3,6 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/NumberText.h"
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Zephyr/LogCodeMgrIO.h"
@@ -34,11 +33,6 @@ bool IsPointTable(const std::string& table) {
     for (const char* name : kPointTables)
         if (table == name) return true;
     return false;
-}
-
-// The number typed into a float item; false when it is beyond a double.
-bool ReadFloatItem(CBCGPProp* item, double* value) {
-    return numtext::LeadingNumber(ItemText(item), value);
 }
 
 }  // namespace
@@ -178,7 +172,7 @@ LRESULT CLstSidewallCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
         kit->SetOilField(text.str());
         break;
     case kWidthRateId:
-        if (ReadFloatItem(item, &number)) kit->m_dWidthRate = number;
+        if (wellplot::ReadNumber(item, &number)) kit->m_dWidthRate = number;
         break;
     case kSymbolSideId:
         kit->m_nLeft = ValueOfText(kSidewallSymbolSides, text, -1);
@@ -219,7 +213,7 @@ void CLstSidewallCore::EditSource(CWpSidewallCore* kit, CBCGPProp* item) {
 void CLstSidewallCore::EditCore(CWpSidewallCore* kit, CBCGPProp* item) {
     if (item->GetData() == kCoreDepthId) {
         double depth = 0;
-        if (ReadFloatItem(item, &depth)) kit->SetCoreDep(depth);
+        if (wellplot::ReadNumber(item, &depth)) kit->SetCoreDep(depth);
         return;
     }
     if (!kit->GetActiveCoreSeg()) return;
