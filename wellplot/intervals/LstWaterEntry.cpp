@@ -256,18 +256,14 @@ void CLstWaterEntry::ShowSource(CWpWaterEntry* kit) {
     const BOOL scattered = m_strSource == ivtext::kDiscreteData ? TRUE : FALSE;
     table->Enable(scattered);
     time->Enable(scattered);
-    if (scattered) {
-        AddSegmentDataOptions(table);
-        FillDiscreteFieldOptions(kit->GetScattTable(), time);
-    }
-    if (ItemText(table) != kit->GetScattTable()) {
-        SetItemText(table, kit->GetScattTable());
-        AddSegmentDataOptions(table);
-    }
-    if (ItemText(time) != kit->GetScattTimeField()) {
-        SetItemText(time, kit->GetScattTimeField());
-        FillDiscreteFieldOptions(kit->GetScattTable(), time);
-    }
+    // The options are offered again for a scattered source, and whenever the kit's table or time
+    // column is not the one shown.
+    const CString tableName = kit->GetScattTable();
+    const CString timeField = kit->GetScattTimeField();
+    if (scattered || ItemText(table) != tableName) AddSegmentDataOptions(table);
+    ShowTextIfChanged(table, tableName);
+    if (scattered || ItemText(time) != timeField) FillDiscreteFieldOptions(tableName, time);
+    ShowTextIfChanged(time, timeField);
     ShowDates(kit, group);
 }
 
