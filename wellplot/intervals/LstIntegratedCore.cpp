@@ -147,14 +147,10 @@ void CLstIntegratedCore::ShowSource(CWpIntegratedCore* kit) {
         CBCGPProp* field = Item(def.id);
         if (!field) continue;
         field->RemoveAllOptions();
-        if (source == DATA_WELL) {
-            if (name == ivtext::kCoringTable)
-                SetItemText(field, def.defaultField);
-            else if (IsSegmentTable(name))
-                AddTableFieldOptions(CString(ivtext::kSegmentTablePrefix) + name.c_str(), field);
-        } else if (source == DATA_DISCRETE) {
+        if (source == DATA_WELL && IsSegmentTable(name))
+            AddTableFieldOptions(CString(ivtext::kSegmentTablePrefix) + name.c_str(), field);
+        else if (source == DATA_DISCRETE)
             FillValueNameOptions(field, name.c_str(), kNumberValues);
-        }
     }
     SetItemText(Item(kTubeFieldId), kit->GetCoreTubeField().c_str());
     SetItemText(Item(kLengthFieldId), kit->GetCoreLengthField().c_str());
