@@ -15,6 +15,7 @@
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
+#include "wellplot/intervals/KitItems.h"
 
 IMPLEMENT_DYNCREATE(CLstWaterEntry, CLstContent)
 
@@ -35,7 +36,6 @@ constexpr const char* kParamCount = "参数个数";
 constexpr const char* kParamCaption = "参数%d";
 constexpr const char* kLabel = "数值属性";
 constexpr const char* kInitialWidth = "1.0";
-constexpr unsigned kInitialLabelSize = 33;
 constexpr int kLargestOfferedSize = 32;
 constexpr int kLargestDigits = 3;
 // The title size is taken up to 100; a size below this counts as 0.
@@ -205,7 +205,7 @@ CBCGPProp* CLstWaterEntry::NewParamGroup(CWpWaterEntry* kit, int i) {
     label->AddSubItem(CreateYesNoProp(wptext::kShown, ParamItemId(i, kLabelShow), _variant_t(grouptext::kNo), "指定是否绘制"));
     label->AddSubItem(
         new CPropStyleCombox(kFace, CString(grouptext::kDefaultFontFace), "指定文本字体", ParamItemId(i, kLabelFace)));
-    auto* size = new CBCGPProp(grouptext::kSize, _variant_t(kInitialLabelSize), "指定文本字体的高度",
+    auto* size = new CBCGPProp(grouptext::kSize, _variant_t(kInitialWholeFontSize), "指定文本字体的高度",
                                ParamItemId(i, kLabelSize));
     AddNumberOptions(size, 1, kLargestOfferedSize);
     label->AddSubItem(size);
