@@ -51,6 +51,8 @@ bool ReadScaled(CBCGPProp* item, double scale, float stored, float* value, bool 
     return false;
 }
 
+bool ReadNumber(CBCGPProp* item, double* value) { return numtext::LeadingNumber(ItemText(item), value); }
+
 bool ReadInt(const CString& text, int* value) {
     long long number = 0;
     return numtext::LeadingInteger(text, &number) && numtext::FitInt(static_cast<double>(number), 1, value);

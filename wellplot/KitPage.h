@@ -50,6 +50,8 @@ CString TextToTitle(const CString& text);
 // a negative one where negatives are not taken (widths, sizes, counts), is refused: false, and the
 // item shows "%.2f" of the stored value divided by scale again. A text that is no number reads 0.
 bool ReadScaled(CBCGPProp* item, double scale, float stored, float* value, bool allowNegative);
+// The item's leading number (0 for a text that is no number); false for a number a double cannot hold.
+bool ReadNumber(CBCGPProp* item, double* value);
 // The leading integer of the text, when an int holds it (a text that is no number reads 0).
 bool ReadInt(const CString& text, int* value);
 

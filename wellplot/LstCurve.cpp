@@ -221,7 +221,7 @@ int CLstCurve::InitPropWnd() {
 
 // ---- refresh ------------------------------------------------------------------------------------------
 void CLstCurve::UpdateBCGPProperty(long object, CString) {
-    CWpCurve* curve = object == GetCurrentObject() ? Curve() : nullptr;
+    CWpCurve* curve = Curve();
     if (!wellplot::BeginKitRefresh(*this, object, curve)) return;
     ShowSource(curve);
     ShowTitleAndUnit(curve);

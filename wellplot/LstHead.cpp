@@ -65,7 +65,7 @@ int CLstHead::InitPropWnd() {
 }
 
 void CLstHead::UpdateBCGPProperty(long object, CString) {
-    CWpWell* well = object == GetCurrentObject() ? Well() : nullptr;
+    CWpWell* well = Well();
     if (!wellplot::BeginKitRefresh(*this, object, well)) return;
     const int headAlign = well->GetHeadAlign();
     SetItemText(m_wndPropList.FindItemByData(kHeadAlignId), HeadAlignText(headAlign));

@@ -65,7 +65,7 @@ int CLstTrack::InitPropWnd() {
 }
 
 void CLstTrack::UpdateBCGPProperty(long object, CString) {
-    CWpTrack* track = object == GetCurrentObject() ? Track() : nullptr;
+    CWpTrack* track = Track();
     if (!wellplot::BeginKitRefresh(*this, object, track)) return;
     if (m_wndPropList.FindItemByData(kTitleGroupId)) {
         SetItemText(m_wndPropList.FindItemByData(kTitleTextId), track->GetTitleText());

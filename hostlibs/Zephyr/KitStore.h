@@ -12,6 +12,7 @@ class CWpKit;
 namespace zephyr::detail {
 
 inline std::string Arg(int value) { return std::to_string(value); }
+inline std::string Arg(unsigned value) { return std::to_string(value); }  // colours, styles
 inline std::string Arg(bool value) { return value ? "1" : "0"; }
 inline std::string Arg(double value) { return std::string(FormatString("%g", value)); }
 inline std::string Arg(float value) { return Arg(static_cast<double>(value)); }

@@ -6,6 +6,7 @@
 #include "hostlibs/Zephyr/KitStore.h"
 #include "hosttypes/Zephyr/WpText.h"
 
+using zephyr::detail::PutIf;
 using zephyr::detail::Record;
 using zephyr::detail::Stamp;
 using zephyr::detail::Store;
@@ -42,11 +43,7 @@ CgTextSegment* CWpText::AppendSegment(double top, double bottom) {
     return seg;
 }
 
-void CWpText::SetActiveSegIndex(int i) {
-    m_nActiveSeg = i;
-    Record("CWpText::SetActiveSegIndex", this, std::to_string(i));
-    Stamp(this);
-}
+void CWpText::SetActiveSegIndex(int i) { Store(this, m_nActiveSeg, i, "CWpText::SetActiveSegIndex"); }
 
 CgTextSegment* CWpText::GetActiveSeg() {
     if (m_nActiveSeg < 0 || static_cast<std::size_t>(m_nActiveSeg) >= m_segments.size()) return nullptr;
@@ -64,19 +61,13 @@ double CWpText::GetActiveSegBotDepth() {
 }
 
 bool CWpText::SetActiveSegTopDepth(float depth) {
-    Record("CWpText::SetActiveSegTopDepth", this, zephyr::detail::Arg(depth));
     CgTextSegment* seg = GetActiveSeg();
-    if (!seg || !std::isfinite(depth) || depth >= seg->bottom) return false;
-    seg->top = depth;
-    Stamp(this);
-    return true;
+    const bool ok = seg && std::isfinite(depth) && !(depth >= seg->bottom);
+    return PutIf(ok, this, seg ? &seg->top : nullptr, depth, "CWpText::SetActiveSegTopDepth");
 }
 
 bool CWpText::SetActiveSegBotDepth(float depth) {
-    Record("CWpText::SetActiveSegBotDepth", this, zephyr::detail::Arg(depth));
     CgTextSegment* seg = GetActiveSeg();
-    if (!seg || !std::isfinite(depth) || depth <= seg->top) return false;
-    seg->bottom = depth;
-    Stamp(this);
-    return true;
+    const bool ok = seg && std::isfinite(depth) && !(depth <= seg->top);
+    return PutIf(ok, this, seg ? &seg->bottom : nullptr, depth, "CWpText::SetActiveSegBotDepth");
 }

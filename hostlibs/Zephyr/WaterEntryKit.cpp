@@ -49,7 +49,6 @@ void LoadCatalogue(const CString& type, CStringArray& dates, CStringArray& field
 }
 
 std::string IndexArg(int i, const std::string& value) { return std::to_string(i) + "," + value; }
-std::string ColorArg(COLORREF color) { return std::to_string(color); }
 
 }  // namespace
 
@@ -98,9 +97,7 @@ int CWpWaterEntry::GetDrawDepthLine() { return m_nDrawDepthLine; }
 void CWpWaterEntry::EnableDepthLine(int draw) { Store(this, m_nDrawDepthLine, draw, "CWpWaterEntry::EnableDepthLine"); }
 unsigned CWpWaterEntry::GetDepthLineStyle() { return m_nDepthLineStyle; }
 void CWpWaterEntry::SetDepthLineStyle(unsigned style) {
-    m_nDepthLineStyle = style;
-    Record("CWpWaterEntry::SetDepthLineStyle", this, std::to_string(style));
-    Stamp(this);
+    Store(this, m_nDepthLineStyle, style, "CWpWaterEntry::SetDepthLineStyle");
 }
 double CWpWaterEntry::GetDepthLineWidth() { return m_dDepthLineWidth; }
 void CWpWaterEntry::SetDepthLineWidth(double width) {
@@ -108,9 +105,7 @@ void CWpWaterEntry::SetDepthLineWidth(double width) {
 }
 COLORREF CWpWaterEntry::GetDepthLineColor() { return m_depthLineColor; }
 void CWpWaterEntry::SetDepthLineColor(COLORREF color) {
-    m_depthLineColor = color;
-    Record("CWpWaterEntry::SetDepthLineColor", this, ColorArg(color));
-    Stamp(this);
+    Store(this, m_depthLineColor, color, "CWpWaterEntry::SetDepthLineColor");
 }
 
 // The parameters' settings belonged to the previous source's fields: they go back to their defaults.
@@ -150,9 +145,7 @@ void CWpWaterEntry::SetParamRight(int i, double value) {
 }
 COLORREF CWpWaterEntry::GetParamColor(int i) { return Param(i) ? Param(i)->color : 0; }
 void CWpWaterEntry::SetParamColor(int i, COLORREF color) {
-    if (ProfileParam* p = Param(i)) p->color = color;
-    Record("CWpWaterEntry::SetParamColor", this, IndexArg(i, ColorArg(color)));
-    if (Param(i)) Stamp(this);
+    StoreParam(this, Param(i), &ProfileParam::color, i, color, "CWpWaterEntry::SetParamColor");
 }
 int CWpWaterEntry::GetParamDigits(int i) { return Param(i) ? Param(i)->digits : 0; }
 void CWpWaterEntry::SetParamDigits(int i, int digits) {
@@ -172,9 +165,7 @@ void CWpWaterEntry::SetParamFontHeight(int i, float height) {
 }
 COLORREF CWpWaterEntry::GetParamFontColor(int i) { return Param(i) ? Param(i)->fontColor : 0; }
 void CWpWaterEntry::SetParamFontColor(int i, COLORREF color) {
-    if (ProfileParam* p = Param(i)) p->fontColor = color;
-    Record("CWpWaterEntry::SetParamFontColor", this, IndexArg(i, ColorArg(color)));
-    if (Param(i)) Stamp(this);
+    StoreParam(this, Param(i), &ProfileParam::fontColor, i, color, "CWpWaterEntry::SetParamFontColor");
 }
 int CWpWaterEntry::GetParamFontHAlign(int i) { return Param(i) ? Param(i)->fontHAlign : 1; }
 void CWpWaterEntry::SetParamFontHAlign(int i, int align) {

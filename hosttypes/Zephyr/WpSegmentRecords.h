@@ -2,9 +2,8 @@
 // kit library; the kits' header members only hand them out.
 #pragma once
 
-#include <string>
-
 #include <cstddef>
+#include <string>
 
 // Run data of one cored interval, shared between segment records.
 struct WPSEGDATA {

@@ -23,6 +23,11 @@ inline constexpr const char* kFontSetting = "字体设置";
 inline constexpr const char* kLineSetting = "线型设置";
 inline constexpr const char* kDivideLine = "分界线";
 inline constexpr const char* kStyle = "样式";
+inline constexpr const char* kDisplaySettings = "显示设置";
+inline constexpr const char* kTextFont = "文本字体";
+inline constexpr const char* kBackColor = "背景颜色";
+inline constexpr const char* kBackTransparent = "背景透明";
+inline constexpr const char* kAlignH = "水平对齐";
 // The active interval.
 inline constexpr const char* kCurrentSeg = "当前段";
 inline constexpr const char* kTopDepth = "顶深";

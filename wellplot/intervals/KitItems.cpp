@@ -12,7 +12,6 @@
 
 namespace {
 constexpr DWORD_PTR kRecordFields = 3;
-constexpr unsigned kInitialSize = 33;
 
 // The field index of item in the group groupId, or -1 when it is none of its sub-items.
 int FieldOf(CBCGPProp* item, DWORD_PTR groupId) {
@@ -81,7 +80,7 @@ CBCGPProp* NewTitleFontGroup(DWORD_PTR groupId, const char* faceCaption, DWORD_P
     font->AddSubItem(
         new CPropStyleCombox(faceCaption, CString(grouptext::kDefaultFontFace), "指定标题文本字体", faceId));
     constexpr const char* kDescription = "指定标题文本字体的高度";
-    CBCGPProp* size = wholeSize ? new CUnsignedProp(grouptext::kSize, kInitialSize, kDescription, sizeId)
+    CBCGPProp* size = wholeSize ? new CUnsignedProp(grouptext::kSize, kInitialWholeFontSize, kDescription, sizeId)
                                 : new CBCGPProp(grouptext::kSize, _variant_t(grouptext::kInitialFontSize), kDescription, sizeId);
     for (int i = 1; i <= 19; ++i) size->AddOption(FormatString("%d", i));
     font->AddSubItem(size);

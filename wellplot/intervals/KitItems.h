@@ -8,6 +8,9 @@
 
 class CWpKit;
 
+// The size a whole-number font size item starts at: the number of the initial size text.
+inline constexpr unsigned kInitialWholeFontSize = 33;
+
 // An item holding an unsigned whole number: a typed text is taken only when it is one whole number
 // an unsigned int holds, so a sign, a fraction or letters keep the editor open.
 class CUnsignedProp : public CBCGPProp {

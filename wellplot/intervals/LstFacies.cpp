@@ -93,7 +93,7 @@ int CLstFacies::InitPropWnd() {
 
 // ---- refresh ----------------------------------------------------------------------------------
 void CLstFacies::UpdateBCGPProperty(long object, CString) {
-    CWpFacies* kit = object == GetCurrentObject() ? Kit() : nullptr;
+    CWpFacies* kit = Kit();
     if (!wellplot::BeginKitRefresh(*this, object, kit)) return;
     ShowKitTitleItems(m_wndPropList, kit, kTitleNameId);
     ShowSource(kit);

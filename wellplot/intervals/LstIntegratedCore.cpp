@@ -90,15 +90,15 @@ int CLstIntegratedCore::InitPropWnd() {
     }
     m_wndPropList.AddProperty(source, TRUE, TRUE);
 
-    auto* display = new CBCGPProp("显示设置", kDisplayGroupId);
+    auto* display = new CBCGPProp(ivtext::kDisplaySettings, kDisplayGroupId);
     for (const char* flag : {"显示顶底深度", "显示芯长", "显示收获率"}) {
         const DWORD_PTR id = kShowTopBtmId + static_cast<DWORD_PTR>(display->GetSubItemsCount());
         display->AddSubItem(CreateYesNoProp(flag, id, _variant_t(""), flag));
     }
-    display->AddSubItem(CreateColorProp("背景颜色", kBackColorId, "背景颜色"));
-    display->AddSubItem(CreateYesNoProp("背景透明", kBackOpenId, _variant_t(""), "背景透明"));
+    display->AddSubItem(CreateColorProp(ivtext::kBackColor, kBackColorId, ivtext::kBackColor));
+    display->AddSubItem(CreateYesNoProp(ivtext::kBackTransparent, kBackOpenId, _variant_t(""), ivtext::kBackTransparent));
     display->AddSubItem(CreateHAlignProp("对齐", kAlignId, "水平对齐方式"));
-    display->AddSubItem(CreateFontPropFloatSize("文本字体", kTextFontId));
+    display->AddSubItem(CreateFontPropFloatSize(ivtext::kTextFont, kTextFontId));
     display->AddSubItem(CreateLineFloatProp("分割线线型", kLinePenId));
     m_wndPropList.AddProperty(display, TRUE, TRUE);
 
@@ -115,7 +115,7 @@ int CLstIntegratedCore::InitPropWnd() {
 
 // ---- refresh ----------------------------------------------------------------------------------
 void CLstIntegratedCore::UpdateBCGPProperty(long object, CString) {
-    CWpIntegratedCore* kit = object == GetCurrentObject() ? Kit() : nullptr;
+    CWpIntegratedCore* kit = Kit();
     if (!wellplot::BeginKitRefresh(*this, object, kit)) return;
     ShowKitTitleItems(m_wndPropList, kit, kTitleNameId);
     ShowSource(kit);
@@ -147,14 +147,10 @@ void CLstIntegratedCore::ShowSource(CWpIntegratedCore* kit) {
         CBCGPProp* field = Item(def.id);
         if (!field) continue;
         field->RemoveAllOptions();
-        if (source == DATA_WELL) {
-            if (name == ivtext::kCoringTable)
-                SetItemText(field, def.defaultField);
-            else if (IsSegmentTable(name))
-                AddTableFieldOptions(CString(ivtext::kSegmentTablePrefix) + name.c_str(), field);
-        } else if (source == DATA_DISCRETE) {
+        if (source == DATA_WELL && IsSegmentTable(name))
+            AddTableFieldOptions(CString(ivtext::kSegmentTablePrefix) + name.c_str(), field);
+        else if (source == DATA_DISCRETE)
             FillValueNameOptions(field, name.c_str(), kNumberValues);
-        }
     }
     SetItemText(Item(kTubeFieldId), kit->GetCoreTubeField().c_str());
     SetItemText(Item(kLengthFieldId), kit->GetCoreLengthField().c_str());

@@ -28,10 +28,6 @@ CBCGPProp* NewReadOnly(const char* name, const char* description) {
 
 CBCGPProp* NewText(const char* name, DWORD_PTR id) { return new CBCGPProp(name, _variant_t(""), nullptr, id); }
 
-// A depth, zoom or offset typed: its leading number (0 for a text that is no number); false for a
-// number a double cannot hold.
-bool ReadNumber(CBCGPProp* item, double* value) { return numtext::LeadingNumber(ItemText(item), value); }
-
 }  // namespace
 
 CLstPicture::CLstPicture() = default;
@@ -178,21 +174,21 @@ void CLstPicture::EditSegment(CBCGPProp* item) {
             if (auto* lock = dynamic_cast<CCheckBoxProp*>(item)) kit->LockScale(lock->IsChecked());
             break;
         case kTopDepthId:
-            if (!ReadNumber(item, &number) || number < 0 || !kit->SetActiveSegTopDepth(number))
+            if (!wellplot::ReadNumber(item, &number) || number < 0 || !kit->SetActiveSegTopDepth(number))
                 SetItemText(item, FormatString("%.2f", kit->GetActiveSegTopDepth()));
             break;
         case kBottomDepthId:
-            if (!ReadNumber(item, &number) || number < 0 || !kit->SetActiveSegBotDepth(number))
+            if (!wellplot::ReadNumber(item, &number) || number < 0 || !kit->SetActiveSegBotDepth(number))
                 SetItemText(item, FormatString("%.2f", kit->GetActiveSegBotDepth()));
             break;
         case kZoomId:
-            if (seg && ReadNumber(item, &number)) seg->SetBaseZoom(number);
+            if (seg && wellplot::ReadNumber(item, &number)) seg->SetBaseZoom(number);
             break;
         case kOffsetXId:
-            if (seg && ReadNumber(item, &number)) seg->SetDetaX(number);
+            if (seg && wellplot::ReadNumber(item, &number)) seg->SetDetaX(number);
             break;
         case kOffsetYId:
-            if (seg && ReadNumber(item, &number)) seg->SetDetaY(number);
+            if (seg && wellplot::ReadNumber(item, &number)) seg->SetDetaY(number);
             break;
         default:
             break;

@@ -3,7 +3,6 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/NumberText.h"
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Zephyr/LogCodeMgrIO.h"
@@ -36,11 +35,6 @@ bool IsPointTable(const std::string& table) {
     return false;
 }
 
-// The number typed into a float item; false when it is beyond a double.
-bool ReadFloatItem(CBCGPProp* item, double* value) {
-    return numtext::LeadingNumber(ItemText(item), value);
-}
-
 }  // namespace
 
 CLstSidewallCore::CLstSidewallCore(CWpKit* kit)
@@ -65,7 +59,7 @@ int CLstSidewallCore::InitPropWnd() {
     source->AddSubItem(NewOptionItem("含油性代码字段", "", nullptr, kOilFieldId, {}, false));
     m_wndPropList.AddProperty(source, TRUE, TRUE);
 
-    auto* display = new CBCGPProp("显示设置", kDisplayGroupId);
+    auto* display = new CBCGPProp(ivtext::kDisplaySettings, kDisplayGroupId);
     display->AddSubItem(new CBCGPropFloat("符号宽度", _variant_t(0.0), 1, "宽度比例", FALSE, kWidthRateId));
     display->AddSubItem(NewOptionItem("符号位置", "", nullptr, kSymbolSideId,
                                       {kSidewallSymbolSides[0].text, kSidewallSymbolSides[1].text}, false));
@@ -94,7 +88,7 @@ void CLstSidewallCore::FillCoreNameOptions(CWpSidewallCore* kit) {
 
 // ---- refresh ----------------------------------------------------------------------------------
 void CLstSidewallCore::UpdateBCGPProperty(long object, CString) {
-    CWpSidewallCore* kit = object == GetCurrentObject() ? Kit() : nullptr;
+    CWpSidewallCore* kit = Kit();
     if (!wellplot::BeginKitRefresh(*this, object, kit)) return;
     ShowKitTitleItems(m_wndPropList, kit, kTitleNameId);
     ShowSource(kit);
@@ -178,7 +172,7 @@ LRESULT CLstSidewallCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
         kit->SetOilField(text.str());
         break;
     case kWidthRateId:
-        if (ReadFloatItem(item, &number)) kit->m_dWidthRate = number;
+        if (wellplot::ReadNumber(item, &number)) kit->m_dWidthRate = number;
         break;
     case kSymbolSideId:
         kit->m_nLeft = ValueOfText(kSidewallSymbolSides, text, -1);
@@ -219,7 +213,7 @@ void CLstSidewallCore::EditSource(CWpSidewallCore* kit, CBCGPProp* item) {
 void CLstSidewallCore::EditCore(CWpSidewallCore* kit, CBCGPProp* item) {
     if (item->GetData() == kCoreDepthId) {
         double depth = 0;
-        if (ReadFloatItem(item, &depth)) kit->SetCoreDep(depth);
+        if (wellplot::ReadNumber(item, &depth)) kit->SetCoreDep(depth);
         return;
     }
     if (!kit->GetActiveCoreSeg()) return;

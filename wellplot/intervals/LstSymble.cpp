@@ -7,10 +7,10 @@
 #include "bcg/ColorProp.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
-#include "framework/NumberText.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpSymble.h"
+#include "wellplot/KitPage.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/DiscreteItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
@@ -95,9 +95,6 @@ CBCGPProp* NewSymbolColorItem(DWORD_PTR id) {
     color->EnableAutomaticButton(ivtext::kDefaultColorButton, GetSysColor(COLOR_3DFACE));
     return color;
 }
-
-// The typed number; false for one a double cannot hold.
-bool TypedNumber(CBCGPProp* item, double* value) { return numtext::LeadingNumber(ItemText(item), value); }
 
 }  // namespace
 
@@ -343,7 +340,7 @@ void CLstSymble::EditCycleDisplay(CWpSymble* kit, CBCGPProp* item) {
     case CLstSymbleCycle::kMarginId: {
         // Both margins take the value; a margin of half the track or more, or below 0, is refused.
         double margin = 0;
-        if (TypedNumber(item, &margin) && margin >= 0 && margin < 0.5 && kit->SetEdgeOffL(margin) &&
+        if (wellplot::ReadNumber(item, &margin) && margin >= 0 && margin < 0.5 && kit->SetEdgeOffL(margin) &&
             kit->SetEdgeOffR(margin))
             kit->OnDataChanged();
         else
@@ -369,7 +366,7 @@ void CLstSymble::EditBeddingDisplay(CWpSymble* kit, CBCGPProp* item) {
     }
     if (id != CLstSymbleTexture::kWidthId && id != CLstSymbleTexture::kHeightId) return;
     double size = 0;
-    bool stored = TypedNumber(item, &size);
+    bool stored = wellplot::ReadNumber(item, &size);
     if (stored) stored = id == CLstSymbleTexture::kWidthId ? bedding->SetSymbleWidth(size) : bedding->SetSymbleHeight(size);
     if (stored)
         kit->OnDataChanged();

@@ -17,10 +17,6 @@ IMPLEMENT_DYNCREATE(CLstText, CWndLst)
 namespace {
 
 constexpr const char* kTextProps = "文本属性";
-constexpr const char* kTextFont = "文本字体";
-constexpr const char* kBackColor = "背景颜色";
-constexpr const char* kTransparent = "背景透明";
-constexpr const char* kAlignH = "水平对齐";
 constexpr const char* kAlignV = "竖直对齐";
 constexpr const char* kFrameLine = "文本框线型";
 
@@ -42,17 +38,17 @@ int CLstText::InitPropWnd() {
                               TRUE, TRUE);
 
     auto* text = new CBCGPProp(kTextProps, kTextGroupId);
-    CBCGPProp* font = CreateFontProp(kTextFont, kTextFontId, SizeRule::kAnyText);
+    CBCGPProp* font = CreateFontProp(ivtext::kTextFont, kTextFontId, SizeRule::kAnyText);
     font->Expand(TRUE);
     text->AddSubItem(font);
     // The background's automatic colour is the caption text colour it starts with.
     const COLORREF caption = GetSysColor(COLOR_CAPTIONTEXT);
-    auto* back = new CBCGPColorProp(kBackColor, caption, nullptr, "", kBackColorId);
+    auto* back = new CBCGPColorProp(ivtext::kBackColor, caption, nullptr, "", kBackColorId);
     back->EnableOtherButton(grouptext::kOtherColor, TRUE, TRUE);
     back->EnableAutomaticButton(grouptext::kAutomaticColor, caption, TRUE);
     text->AddSubItem(back);
-    text->AddSubItem(CreateYesNoProp(kTransparent, kTransparentId, _variant_t(grouptext::kNo), "是否透明"));
-    text->AddSubItem(NewOptionItem(kAlignH, grouptext::kAlignLeft, "", kAlignHId,
+    text->AddSubItem(CreateYesNoProp(ivtext::kBackTransparent, kTransparentId, _variant_t(grouptext::kNo), "是否透明"));
+    text->AddSubItem(NewOptionItem(ivtext::kAlignH, grouptext::kAlignLeft, "", kAlignHId,
                                    {grouptext::kAlignLeft, grouptext::kAlignCenter, grouptext::kAlignRight}, false));
     text->AddSubItem(NewOptionItem(kAlignV, grouptext::kAlignTop, "", kAlignVId,
                                    {grouptext::kAlignTop, grouptext::kAlignCenter, grouptext::kAlignBottom}, false));

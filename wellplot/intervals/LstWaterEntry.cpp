@@ -15,6 +15,7 @@
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
+#include "wellplot/intervals/KitItems.h"
 
 IMPLEMENT_DYNCREATE(CLstWaterEntry, CLstContent)
 
@@ -35,7 +36,6 @@ constexpr const char* kParamCount = "参数个数";
 constexpr const char* kParamCaption = "参数%d";
 constexpr const char* kLabel = "数值属性";
 constexpr const char* kInitialWidth = "1.0";
-constexpr unsigned kInitialLabelSize = 33;
 constexpr int kLargestOfferedSize = 32;
 constexpr int kLargestDigits = 3;
 // The title size is taken up to 100; a size below this counts as 0.
@@ -145,8 +145,8 @@ void CLstWaterEntry::BuildItems(CWpWaterEntry* kit) {
     CBCGPProp* time = NewChoice("时间列", "", "指定该时间列为所使用的时间列", kTimeFieldId);
     time->Enable(scattered);
     source->AddSubItem(time);
-    CBCGPProp* start = NewChoice("开始日期", "", "指定数据开始日期", kStartDateId);
-    CBCGPProp* end = NewChoice("结束日期", "", "指定数据结束日期", kEndDateId);
+    CBCGPProp* start = NewChoice(ivtext::kStartDate, "", "指定数据开始日期", kStartDateId);
+    CBCGPProp* end = NewChoice(ivtext::kEndDate, "", "指定数据结束日期", kEndDateId);
     if (!graphic) {
         AddOptions(start, kit->m_arrDate, kit->m_arrDate.GetSize());
         AddOptions(end, kit->m_arrDate, kit->m_arrDate.GetSize());
@@ -205,13 +205,13 @@ CBCGPProp* CLstWaterEntry::NewParamGroup(CWpWaterEntry* kit, int i) {
     label->AddSubItem(CreateYesNoProp(wptext::kShown, ParamItemId(i, kLabelShow), _variant_t(grouptext::kNo), "指定是否绘制"));
     label->AddSubItem(
         new CPropStyleCombox(kFace, CString(grouptext::kDefaultFontFace), "指定文本字体", ParamItemId(i, kLabelFace)));
-    auto* size = new CBCGPProp(grouptext::kSize, _variant_t(kInitialLabelSize), "指定文本字体的高度",
+    auto* size = new CBCGPProp(grouptext::kSize, _variant_t(kInitialWholeFontSize), "指定文本字体的高度",
                                ParamItemId(i, kLabelSize));
     AddNumberOptions(size, 1, kLargestOfferedSize);
     label->AddSubItem(size);
     label->AddSubItem(
         CreateColorProp(grouptext::kColor, ParamItemId(i, kLabelColor), grouptext::kFontColorDescriptionShort));
-    label->AddSubItem(CreateHAlignProp("水平对齐", ParamItemId(i, kLabelAlign), "水平对齐"));
+    label->AddSubItem(CreateHAlignProp(ivtext::kAlignH, ParamItemId(i, kLabelAlign), ivtext::kAlignH));
     label->Expand(FALSE);
     group->AddSubItem(label);
     return group;
@@ -219,7 +219,7 @@ CBCGPProp* CLstWaterEntry::NewParamGroup(CWpWaterEntry* kit, int i) {
 
 // ---- refresh -------------------------------------------------------------------------------------
 void CLstWaterEntry::UpdateBCGPProperty(long object, CString) {
-    CWpWaterEntry* kit = object == GetCurrentObject() ? Kit() : nullptr;
+    CWpWaterEntry* kit = Kit();
     if (!wellplot::BeginKitRefresh(*this, object, kit)) return;
     m_pKit = kit;
     const int count = kit->GetParamNumber();
@@ -256,18 +256,14 @@ void CLstWaterEntry::ShowSource(CWpWaterEntry* kit) {
     const BOOL scattered = m_strSource == ivtext::kDiscreteData ? TRUE : FALSE;
     table->Enable(scattered);
     time->Enable(scattered);
-    if (scattered) {
-        AddSegmentDataOptions(table);
-        FillDiscreteFieldOptions(kit->GetScattTable(), time);
-    }
-    if (ItemText(table) != kit->GetScattTable()) {
-        SetItemText(table, kit->GetScattTable());
-        AddSegmentDataOptions(table);
-    }
-    if (ItemText(time) != kit->GetScattTimeField()) {
-        SetItemText(time, kit->GetScattTimeField());
-        FillDiscreteFieldOptions(kit->GetScattTable(), time);
-    }
+    // The options are offered again for a scattered source, and whenever the kit's table or time
+    // column is not the one shown.
+    const CString tableName = kit->GetScattTable();
+    const CString timeField = kit->GetScattTimeField();
+    if (scattered || ItemText(table) != tableName) AddSegmentDataOptions(table);
+    ShowTextIfChanged(table, tableName);
+    if (scattered || ItemText(time) != timeField) FillDiscreteFieldOptions(tableName, time);
+    ShowTextIfChanged(time, timeField);
     ShowDates(kit, group);
 }
 
