@@ -37,11 +37,7 @@ CString ManagedAttribute(const CString& dataName) {
     return dot < 0 ? dataName : dataName.Mid(dot + 1);
 }
 
-CString Hundredths(float value) {
-    CString text;
-    text.Format("%.2f", value / 100.0);
-    return text;
-}
+CString Hundredths(float value) { return FormatString("%.2f", value / 100.0); }
 
 }  // namespace
 

@@ -151,11 +151,7 @@ void CPropListStratumMapLayerFill::OnLayerItemChanged(CStratumMapLayer& layer, C
                 taken = false;
             } else if (position == 4) {
                 taken = planemap::ReadWidth(ItemText(item), &brush.size);
-                if (!taken) {
-                    CString text;
-                    text.Format("%.2f", brush.size / 100.0);
-                    SetItemText(item, text);
-                }
+                if (!taken) SetItemText(item, FormatString("%.2f", brush.size / 100.0));
             } else {
                 GetFillSubProp(item, nullptr, position, brush);
             }
