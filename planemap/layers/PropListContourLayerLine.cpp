@@ -11,6 +11,7 @@
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/layers/AttributeLayerTexts.h"
 #include "planemap/layers/ContourTexts.h"
 #include "planemap/layers/LayerTexts.h"
@@ -92,7 +93,7 @@ void CPropListContourLayerLine::RefreshLayer(CContourLayer& layer) {
     geoitems::ShowPen(FindItem(kStyleId), FindItem(kColorId), FindItem(kWidthId), pen, "%.2f");
 
     if (auto* face = dynamic_cast<CPropStyleCombox*>(FindItem(kFontId))) SetItemText(face, layer.GetLabelFontName());
-    SetItemText(FindItem(kFontSizeId), FormatString("%.2f", layer.GetLabelFontSize() / 100.0));
+    planemap::ShowStoredHundredths(FindItem(kFontSizeId), layer.GetLabelFontSize());
     ShowColor(FindItem(kFontColorId), layer.GetLabelFontColor());
     SetItemText(FindItem(kDecimalsId), FormatString("%d", layer.GetLabelDotCount()));
     SetItemText(FindItem(kBeginPosId), FormatString("%d", layer.GetLabelBeginPos()));
@@ -148,18 +149,15 @@ void CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPPr
             if (planemap::ReadWidth(ItemText(item), &width))
                 layer.SetLineSize(width);
             else
-                SetItemText(item, FormatString("%.2f", layer.GetLineSize() / 100.0));
+                planemap::ShowStoredHundredths(item, layer.GetLineSize());
             break;
         }
         case kFontId:
             layer.SetLabelFontName(ItemText(item));
             break;
         case kFontSizeId: {
-            float size = 0;
-            if (planemap::ReadWidth(ItemText(item), &size))
-                layer.SetLabelFontSize(size);
-            else
-                SetItemText(item, FormatString("%.2f", layer.GetLabelFontSize() / 100.0));
+            float size = layer.GetLabelFontSize();
+            if (planemap::EditWidth(item, &size)) layer.SetLabelFontSize(size);
             break;
         }
         case kFontColorId: {
