@@ -9,8 +9,8 @@
 #include "planemap/FaultItems.h"
 #include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
-#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
 
 namespace {
 
@@ -139,8 +139,7 @@ void CPropListFaultLayerLine::OnLayerItemChanged(CFaultLayer& layer, CBCGPProp* 
                 taken = true;
             }
         } else if (field == 1) {
-            taken = planemap::ReadWidth(ItemText(item), &pen.width);
-            if (!taken) geoitems::ShowPen(nullptr, nullptr, item, pen, "%.2f");
+            taken = planemap::EditWidth(item, &pen.width);
         } else {
             taken = ReadColor(item, &pen.color);
         }
