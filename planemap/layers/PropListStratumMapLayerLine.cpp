@@ -10,8 +10,8 @@
 #include "hosttypes/Parsnip/QXPropertyManager.h"
 #include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
-#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/layers/StratumMapKinds.h"
 
 namespace {
@@ -60,7 +60,8 @@ void CopyField(Field field, const QXLOGPEN& from, QXLOGPEN* to) {
     }
 }
 
-// The edited item's value into pen; false, pen untouched, when the item's value is refused.
+// The edited item's value into pen; false, pen untouched, when the item's value is refused (a
+// refused width shows the pen's width again).
 bool ReadField(CBCGPProp* item, Field field, QXLOGPEN* pen) {
     switch (field) {
         case Field::kStyle:
@@ -70,7 +71,7 @@ bool ReadField(CBCGPProp* item, Field field, QXLOGPEN* pen) {
             }
             return false;
         case Field::kWidth:
-            return planemap::ReadWidth(ItemText(item), &pen->width);
+            return planemap::EditWidth(item, &pen->width);
         case Field::kColor:
             return ReadColor(item, &pen->color);
     }
@@ -133,8 +134,6 @@ void CPropListStratumMapLayerLine::OnLayerItemChanged(CPlainLayer& plain, CBCGPP
                     line->SetLogPen(&own);
                     line->OnChanged(0);
                 });
-            } else if (field == Field::kWidth) {
-                geoitems::ShowPen(nullptr, nullptr, item, pen, "%.2f");
             }
         }
     }
