@@ -47,8 +47,6 @@ std::vector<IkelAxis*> Axes(IkelPlot* plot) {
     return axes;
 }
 
-int UnitOfText(const CString& text) { return text.CompareNoCase(charttext::kUnitNone) == 0 ? 0 : UnitCode(text); }
-
 // A decimal count: an int that is not negative.
 bool ReadDecimals(CBCGPProp* item, int* count) { return numtext::LeadingInt(ItemText(item), count) && *count >= 0; }
 
@@ -106,7 +104,7 @@ bool ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot) {
             break;
         }
         case Page::kUnitId: {
-            const auto unit = static_cast<CkelLabelFormat::KELUnit>(UnitOfText(ItemText(item)));
+            const auto unit = static_cast<CkelLabelFormat::KELUnit>(UnitCode(ItemText(item)));
             for (IkelAxis* axis : axes) axis->SetAxisUnit(unit);
             break;
         }

@@ -3,33 +3,17 @@
 // the sweep test open the sheet of each of its objects.
 #pragma once
 
-#include <boost/filesystem.hpp>
-#include <fstream>
-#include <memory>
-#include <string>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
-#include "chart/ChartDataFiles.h"
-#include "chart/ChartItems.h"
 #include "chart/KelCgPropWndCreator.h"
-#include "chart/KelPropListBarPlot.h"
-#include "chart/KelPropListClassPlotLabelSymbol.h"
-#include "chart/PropListTernaryLabel.h"
-#include "driver/CellGridDriver.h"
-#include "driver/DialogDriver.h"
-#include "driver/GridDriver.h"
-#include "driver/Responder.h"
-#include "driver/SheetDriver.h"
 #include "hosttypes/Oriel/IDispManager.h"
-#include "hosttypes/Spindle/GridCtrl.h"
 #include "hosttypes/Thistle/Axis.h"
 #include "hosttypes/Thistle/ChartGraph.h"
 #include "hosttypes/Thistle/Legend.h"
 #include "hosttypes/Thistle/PiePlot.h"
 #include "hosttypes/Thistle/Plots.h"
-#include "mfc/FileDialog.h"
-#include "mfc/Variant.h"
-#include "resources/ModuleResources.h"
 
 namespace demo {
 

@@ -1,6 +1,7 @@
 #include "planemap/GeoPenItems.h"
 
 #include "framework/GroupTexts.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
@@ -39,6 +40,36 @@ void ShowPen(CBCGPProp* style, CBCGPProp* colour, CBCGPProp* width, const QXLOGP
 
 bool ApplyPenItem(CQXObjectLine* line, CBCGPProp* item, int position, Accept width) {
     return EditSameTypeRecord(line, &CQXObjectLine::GetLogPen, &CQXObjectLine::SetLogPen, item, position, width);
+}
+
+bool ReadPenField(CBCGPProp* item, PenField field, QXLOGPEN* pen) {
+    switch (field) {
+        case PenField::kStyle:
+            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
+                pen->style = picker->GetVal();
+                return true;
+            }
+            return false;
+        case PenField::kWidth:
+            return EditWidth(item, &pen->width);
+        case PenField::kColor:
+            return ReadColor(item, &pen->color);
+    }
+    return false;
+}
+
+void CopyPenField(PenField field, const QXLOGPEN& from, QXLOGPEN* to) {
+    switch (field) {
+        case PenField::kStyle:
+            to->style = from.style;
+            break;
+        case PenField::kWidth:
+            to->width = from.width;
+            break;
+        case PenField::kColor:
+            to->color = from.color;
+            break;
+    }
 }
 
 }  // namespace geoitems

@@ -24,4 +24,13 @@ void ShowPen(CBCGPProp* style, CBCGPProp* colour, CBCGPProp* width, const QXLOGP
 bool ApplyPenItem(CQXObjectLine* line, CBCGPProp* item, int position,
                   planemap::Accept width = planemap::Accept::ZeroOrMore);
 
+// One field of a pen, numbered as the positions above.
+enum class PenField { kStyle = 0, kWidth = 1, kColor = 2 };
+// The edited item's value into that field of pen: the style picker's style, a width by the width
+// rule (a refused one shows pen's width again), the colour item's colour. False, pen untouched,
+// when refused or when the item is not of the field's kind.
+bool ReadPenField(CBCGPProp* item, PenField field, QXLOGPEN* pen);
+// That one field of from into to.
+void CopyPenField(PenField field, const QXLOGPEN& from, QXLOGPEN* to);
+
 }  // namespace geoitems

@@ -7,7 +7,7 @@
 #include "framework/GroupTexts.h"
 #include "framework/StyleGroupTexts.h"
 #include "planemap/GeoPenItems.h"
-#include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/layers/AttributeLayerTexts.h"
 
 namespace linesettings {
@@ -68,13 +68,7 @@ Edit Read(CBCGPProp* item, const Ids& ids, float storedWidth, CBCGPProp* const (
         if (ReadColor(item, &edit.color)) edit.kind = Edit::kColor;
     } else if (id == ids.width) {
         edit.width = storedWidth;
-        if (planemap::ReadWidth(ItemText(item), &edit.width)) {
-            edit.kind = Edit::kWidth;
-        } else {
-            QXLOGPEN pen;
-            pen.width = storedWidth;
-            geoitems::ShowPen(nullptr, nullptr, item, pen, "%.2f");
-        }
+        if (planemap::EditWidth(item, &edit.width)) edit.kind = Edit::kWidth;
     }
     return edit;
 }

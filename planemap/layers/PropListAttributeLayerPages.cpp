@@ -10,6 +10,7 @@
 #include "hosttypes/Moraine/PlaneOption.h"
 #include "planemap/GeoPenItems.h"
 #include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/layers/AttributeLayerTexts.h"
 #include "planemap/layers/LayerName.h"
 #include "planemap/layers/LayerTexts.h"
@@ -37,11 +38,6 @@ CString ManagedAttribute(const CString& dataName) {
     return dot < 0 ? dataName : dataName.Mid(dot + 1);
 }
 
-CString Hundredths(float value) {
-    CString text;
-    text.Format("%.2f", value / 100.0);
-    return text;
-}
 
 }  // namespace
 
@@ -136,7 +132,7 @@ void TAttributeLayerPoint<Wrapper>::RefreshLayer(Wrapper& layer) {
         UINT style = symbol.style;
         picker->SetVal(style);
     }
-    SetItemText(this->FindItem(kSizeId), Hundredths(symbol.size));
+    planemap::ShowStoredHundredths(this->FindItem(kSizeId), symbol.size);
     ShowColor(this->FindItem(kBorderColorId), symbol.borderColor);
     ShowColor(this->FindItem(kInnerColorId), symbol.innerColor);
 }
@@ -155,11 +151,9 @@ void TAttributeLayerPoint<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp
             break;
         case kSizeId: {
             float size = layer.GetAppendControlPointSize();
-            if (planemap::ReadWidth(ItemText(item), &size)) {
+            if (planemap::EditWidth(item, &size)) {
                 layer.SetAppendControlPointSize(size);
                 option.size = size;
-            } else {
-                SetItemText(item, Hundredths(layer.GetAppendControlPointSize()));
             }
             break;
         }

@@ -11,6 +11,7 @@
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/layers/AttributeLayerTexts.h"
 #include "planemap/layers/ContourTexts.h"
 #include "planemap/layers/LayerTexts.h"
@@ -19,17 +20,6 @@
 namespace {
 
 using kel::plane::CContourLayer;
-
-CString Format(const char* format, double value) {
-    CString text;
-    text.Format(format, value);
-    return text;
-}
-CString Whole(int value) {
-    CString text;
-    text.Format("%d", value);
-    return text;
-}
 
 // The option at a stored index; a negative index counts as 0.
 void ShowIndex(CBCGPProp* item, const char* const (&options)[2], int index) {
@@ -103,11 +93,11 @@ void CPropListContourLayerLine::RefreshLayer(CContourLayer& layer) {
     geoitems::ShowPen(FindItem(kStyleId), FindItem(kColorId), FindItem(kWidthId), pen, "%.2f");
 
     if (auto* face = dynamic_cast<CPropStyleCombox*>(FindItem(kFontId))) SetItemText(face, layer.GetLabelFontName());
-    SetItemText(FindItem(kFontSizeId), Format("%.2f", layer.GetLabelFontSize() / 100.0));
+    planemap::ShowStoredHundredths(FindItem(kFontSizeId), layer.GetLabelFontSize());
     ShowColor(FindItem(kFontColorId), layer.GetLabelFontColor());
-    SetItemText(FindItem(kDecimalsId), Whole(layer.GetLabelDotCount()));
-    SetItemText(FindItem(kBeginPosId), Whole(layer.GetLabelBeginPos()));
-    SetItemText(FindItem(kIntervalId), Whole(layer.GetLabelInterval()));
+    SetItemText(FindItem(kDecimalsId), FormatString("%d", layer.GetLabelDotCount()));
+    SetItemText(FindItem(kBeginPosId), FormatString("%d", layer.GetLabelBeginPos()));
+    SetItemText(FindItem(kIntervalId), FormatString("%d", layer.GetLabelInterval()));
     const int transparent = layer.GetLabelFontTransParent();
     SetYesNoProp(FindItem(kTransparentId), transparent == 1);
     ShowColor(FindItem(kBackColorId), layer.GetLabelFontBackColor());
@@ -123,7 +113,7 @@ void CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPPr
         if (planemap::ReadCount(ItemText(item), &value))
             (layer.*set)(value);
         else
-            SetItemText(item, Whole(stored));
+            SetItemText(item, FormatString("%d", stored));
     };
     switch (item->GetData()) {
         case kVisibleId: {
@@ -159,18 +149,15 @@ void CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPPr
             if (planemap::ReadWidth(ItemText(item), &width))
                 layer.SetLineSize(width);
             else
-                SetItemText(item, Format("%.2f", layer.GetLineSize() / 100.0));
+                planemap::ShowStoredHundredths(item, layer.GetLineSize());
             break;
         }
         case kFontId:
             layer.SetLabelFontName(ItemText(item));
             break;
         case kFontSizeId: {
-            float size = 0;
-            if (planemap::ReadWidth(ItemText(item), &size))
-                layer.SetLabelFontSize(size);
-            else
-                SetItemText(item, Format("%.2f", layer.GetLabelFontSize() / 100.0));
+            float size = layer.GetLabelFontSize();
+            if (planemap::EditWidth(item, &size)) layer.SetLabelFontSize(size);
             break;
         }
         case kFontColorId: {

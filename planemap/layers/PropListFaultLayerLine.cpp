@@ -3,13 +3,11 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
-#include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Moraine/PlaneOption.h"
 #include "planemap/FaultItems.h"
 #include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
-#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 
 namespace {
@@ -80,18 +78,18 @@ void AddFillItems(CBCGPProp* group, const FillRow& row) {
     group->AddSubItem(NewGroupColorProp(row.color, row.colorDescription, row.colorId, 0));
 }
 
-// The edited field of the pen: 0 style, 1 width, 2 colour; another item answers -1.
-int PenField(const PenRow& row, DWORD_PTR id) {
-    if (id == row.styleId) return 0;
-    if (id == row.widthId) return 1;
-    if (id == row.colorId) return 2;
-    return -1;
-}
-
-void CopyPenField(int field, const QXLOGPEN& from, QXLOGPEN* to) {
-    if (field == 0) to->style = from.style;
-    if (field == 1) to->width = from.width;
-    if (field == 2) to->color = from.color;
+// The edited field of the row's pen; false for another item.
+bool FieldOf(const PenRow& row, DWORD_PTR id, geoitems::PenField* field) {
+    if (id == row.styleId) {
+        *field = geoitems::PenField::kStyle;
+    } else if (id == row.widthId) {
+        *field = geoitems::PenField::kWidth;
+    } else if (id == row.colorId) {
+        *field = geoitems::PenField::kColor;
+    } else {
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -128,25 +126,13 @@ void CPropListFaultLayerLine::RefreshLayer(CFaultLayer& layer) {
 void CPropListFaultLayerLine::OnLayerItemChanged(CFaultLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     for (const PenRow& row : kPens) {
-        const int field = PenField(row, id);
-        if (field < 0) continue;
+        geoitems::PenField field;
+        if (!FieldOf(row, id, &field)) continue;
         QXLOGPEN pen;
         (layer.*row.get)(pen);
-        bool taken = false;
-        if (field == 0) {
-            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
-                pen.style = picker->GetVal();
-                taken = true;
-            }
-        } else if (field == 1) {
-            taken = planemap::ReadWidth(ItemText(item), &pen.width);
-            if (!taken) geoitems::ShowPen(nullptr, nullptr, item, pen, "%.2f");
-        } else {
-            taken = ReadColor(item, &pen.color);
-        }
-        if (!taken) return;
+        if (!geoitems::ReadPenField(item, field, &pen)) return;
         (layer.*row.set)(pen);
-        if (row.option) CopyPenField(field, pen, &(CPlaneOption::Instance()->*row.option));
+        if (row.option) geoitems::CopyPenField(field, pen, &(CPlaneOption::Instance()->*row.option));
         return;
     }
     for (const FillRow& row : kFills) {

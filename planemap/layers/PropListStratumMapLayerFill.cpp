@@ -13,6 +13,7 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/PropListFill.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/layers/PropListLineLayerLine.h"
 #include "planemap/layers/StratumMapKinds.h"
@@ -150,12 +151,7 @@ void CPropListStratumMapLayerFill::OnLayerItemChanged(CStratumMapLayer& layer, C
                     picker->SetStyleGroup(ItemText(item), true);
                 taken = false;
             } else if (position == 4) {
-                taken = planemap::ReadWidth(ItemText(item), &brush.size);
-                if (!taken) {
-                    CString text;
-                    text.Format("%.2f", brush.size / 100.0);
-                    SetItemText(item, text);
-                }
+                taken = planemap::EditWidth(item, &brush.size);
             } else {
                 GetFillSubProp(item, nullptr, position, brush);
             }

@@ -3,14 +3,12 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
-#include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "hosttypes/Parsnip/QXPropertyManager.h"
 #include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
-#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/layers/StratumMapKinds.h"
 
@@ -41,40 +39,6 @@ QXLOGPEN LayerPen(CQXLayer* layer, const char* key) {
     QXLOGPEN pen;
     layer->GetPropertyManager()->GetPenProperty(key, &pen);
     return pen;
-}
-
-// One field of the pen, by the item's offset from its group: 1 style, 2 width, 3 colour.
-enum class Field { kStyle = 1, kWidth = 2, kColor = 3 };
-
-void CopyField(Field field, const QXLOGPEN& from, QXLOGPEN* to) {
-    switch (field) {
-        case Field::kStyle:
-            to->style = from.style;
-            break;
-        case Field::kWidth:
-            to->width = from.width;
-            break;
-        case Field::kColor:
-            to->color = from.color;
-            break;
-    }
-}
-
-// The edited item's value into pen; false, pen untouched, when the item's value is refused.
-bool ReadField(CBCGPProp* item, Field field, QXLOGPEN* pen) {
-    switch (field) {
-        case Field::kStyle:
-            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
-                pen->style = picker->GetVal();
-                return true;
-            }
-            return false;
-        case Field::kWidth:
-            return planemap::ReadWidth(ItemText(item), &pen->width);
-        case Field::kColor:
-            return ReadColor(item, &pen->color);
-    }
-    return false;
 }
 
 }  // namespace
@@ -124,17 +88,16 @@ void CPropListStratumMapLayerLine::OnLayerItemChanged(CPlainLayer& plain, CBCGPP
             CBCGPProp* group = FindItem(kind->groupId);
             EnableSubItems(group, 1, group->GetSubItemsCount(), shown ? TRUE : FALSE);
         } else if (id != kind->groupId) {
-            const auto field = static_cast<Field>(id - kind->groupId);
-            if (ReadField(item, field, &pen)) {
+            // The pen's fields in item order from G+1.
+            const auto field = static_cast<geoitems::PenField>(id - kind->groupId - 1);
+            if (geoitems::ReadPenField(item, field, &pen)) {
                 stratummap::ForEachOfKind<CQXObjectPolyline>(layer, kind->label, [&](CQXObjectPolyline* line) {
                     QXLOGPEN own;
                     line->GetLogPen(&own);
-                    CopyField(field, pen, &own);
+                    geoitems::CopyPenField(field, pen, &own);
                     line->SetLogPen(&own);
                     line->OnChanged(0);
                 });
-            } else if (field == Field::kWidth) {
-                geoitems::ShowPen(nullptr, nullptr, item, pen, "%.2f");
             }
         }
     }

@@ -12,8 +12,8 @@
 #include "hosttypes/Parsnip/QXPropertyManager.h"
 #include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
-#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/layers/LayerTexts.h"
 #include "planemap/layers/StratumMapKinds.h"
@@ -139,10 +139,7 @@ LRESULT CPropListBoundaryLineBase::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (ReadColor(item, &color)) writeField([&](QXLOGPEN& own) { own.color = color; });
         } else if (id == rules.widthId) {
             float width = pen.width;
-            if (planemap::ReadWidth(ItemText(item), &width))
-                writeField([&](QXLOGPEN& own) { own.width = width; });
-            else
-                geoitems::ShowPen(nullptr, nullptr, item, pen, "%.2f");
+            if (planemap::EditWidth(item, &width)) writeField([&](QXLOGPEN& own) { own.width = width; });
         } else if (rules.directionId && id == rules.directionId) {
             ApplyDirection(shown, item);
         }

@@ -8,8 +8,7 @@
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
-#include "planemap/GeoPenItems.h"
-#include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
 
 namespace {
 
@@ -76,10 +75,7 @@ void CPropListWellNetLayerLine::OnLayerItemChanged(CWellNetLayer& layer, CBCGPPr
             }
             break;
         case kWidthId:
-            if (planemap::ReadWidth(ItemText(item), &pen.width))
-                layer.SetPen(pen);
-            else
-                geoitems::ShowPen(nullptr, nullptr, item, pen, "%.2f");
+            if (planemap::EditWidth(item, &pen.width)) layer.SetPen(pen);
             break;
         case kColorId:
             if (ReadColor(item, &pen.color)) layer.SetPen(pen);

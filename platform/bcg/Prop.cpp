@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cfloat>
-#include <climits>
 #include <cmath>
+#include <limits>
 
 #include "bcg/PropList.h"
 #include "mfc/Dc.h"
@@ -260,6 +260,22 @@ CRect CBCGPProp::GetValueRect() const {
 
 // ---- text <-> value ---------------------------------------------------------------------------------
 
+namespace {
+
+// The text's whole number stored as a T; false when a T cannot hold it (a negative number has no
+// unsigned meaning), rather than wrapped round.
+template <class T>
+bool TakeWhole(const CString& text, _variant_t* value) {
+    const long long n = crt::AtoiWide(text);
+    if (n < static_cast<long long>(std::numeric_limits<T>::min()) ||
+        n > static_cast<long long>(std::numeric_limits<T>::max()))
+        return false;
+    *value = _variant_t(static_cast<T>(n));
+    return true;
+}
+
+}  // namespace
+
 CString CBCGPProp::FormatProperty() {
     if (m_varValue.vt == VT_BOOL) return m_varValue.boolVal ? "True" : "False";
     return VariantToText(m_varValue);
@@ -285,31 +301,18 @@ BOOL CBCGPProp::TextToVar(const CString& text) {
             value = _variant_t(static_cast<float>(d));
             break;
         }
-        case VT_I4: {
-            const long long n = crt::AtoiWide(text);
-            if (n < INT_MIN || n > INT_MAX) return FALSE;
-            value = _variant_t(static_cast<int>(n));
+        case VT_I4:
+            if (!TakeWhole<int>(text, &value)) return FALSE;
             break;
-        }
-        case VT_I2: {
-            const long long n = crt::AtoiWide(text);
-            if (n < SHRT_MIN || n > SHRT_MAX) return FALSE;
-            value = _variant_t(static_cast<short>(n));
+        case VT_I2:
+            if (!TakeWhole<short>(text, &value)) return FALSE;
             break;
-        }
-        case VT_UI1: {
-            const long long n = crt::AtoiWide(text);
-            if (n < 0 || n > UCHAR_MAX) return FALSE;
-            value = _variant_t(static_cast<BYTE>(n));
+        case VT_UI1:
+            if (!TakeWhole<BYTE>(text, &value)) return FALSE;
             break;
-        }
-        case VT_UI4: {
-            // A negative number has no unsigned meaning: refused rather than wrapped round.
-            const long long n = crt::AtoiWide(text);
-            if (n < 0 || n > static_cast<long long>(UINT_MAX)) return FALSE;
-            value = _variant_t(static_cast<unsigned int>(n));
+        case VT_UI4:
+            if (!TakeWhole<unsigned int>(text, &value)) return FALSE;
             break;
-        }
         case VT_BOOL: {
             CString t(text);
             t.Trim();

@@ -20,9 +20,6 @@ namespace sweep {
 
 namespace {
 
-// How many corpus texts each item gets; every text still reaches every page (see SweepGrid).
-constexpr std::size_t kTextsPerItem = 1;
-
 std::string Number(double value) {
     std::ostringstream out;
     out.precision(17);
@@ -76,6 +73,12 @@ void CollectGrids(CWnd& wnd, std::vector<CBCGPPropList*>& out) {
         return;
     }
     for (CWnd* child : wnd.GetChildren()) CollectGrids(*child, out);
+}
+
+// The page's grid at index as the page is now (an edit may rebuild it); NULL when there is none.
+CBCGPPropList* GridAt(CWnd& page, int index) {
+    const std::vector<CBCGPPropList*> grids = GridsOf(page);
+    return index < static_cast<int>(grids.size()) ? grids[static_cast<std::size_t>(index)] : nullptr;
 }
 
 bool ShownInGrid(CBCGPProp* item) {
@@ -219,30 +222,26 @@ void Sweeper::Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>
 }
 
 void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce) {
-    std::vector<CBCGPPropList*> grids = GridsOf(page);
-    if (gridIndex >= static_cast<int>(grids.size())) return;
-    CBCGPPropList* grid = grids[static_cast<std::size_t>(gridIndex)];
+    CBCGPPropList* grid = GridAt(page, gridIndex);
+    if (!grid) return;
     std::vector<Item> typeable;
     for (CBCGPProp* item : platform::GridDriver(grid).AllItems()) typeable.push_back({PathOf(item), item->GetData()});
     // Probing opens editors, which may rebuild the grid: each item is found again by its key.
     typeable.erase(std::remove_if(typeable.begin(), typeable.end(),
                                   [&](const Item& key) {
-                                      std::vector<CBCGPPropList*> now = GridsOf(page);
-                                      if (gridIndex >= static_cast<int>(now.size())) return true;
-                                      CBCGPPropList* g = now[static_cast<std::size_t>(gridIndex)];
-                                      CBCGPProp* item = key.Find(g);
-                                      return !item || !TakesText(g, item);
+                                      CBCGPPropList* now = GridAt(page, gridIndex);
+                                      CBCGPProp* item = now ? key.Find(now) : nullptr;
+                                      return !item || !TakesText(now, item);
                                   }),
                    typeable.end());
     if (typeable.empty()) return;
     // Each item gets a run of the corpus, the runs following on from item to item, so that every
     // text reaches the page even when an item gets fewer than all of them.
     const std::vector<std::string>& corpus = Corpus();
-    const std::size_t perItem =
-        std::max(kTextsPerItem, (corpus.size() + typeable.size() - 1) / typeable.size());
+    const std::size_t perItem = (corpus.size() + typeable.size() - 1) / typeable.size();
     std::size_t next = 0;
     for (const Item& key : typeable) {
-        for (std::size_t j = 0; j < std::min(perItem, corpus.size()); ++j) {
+        for (std::size_t j = 0; j < perItem; ++j) {
             const std::string& text = corpus[(next + j) % corpus.size()];
             if (!TypeOne(where, page, gridIndex, key, text, announce)) break;
         }
@@ -318,7 +317,9 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     grids = GridsOf(page);
     // A width, size or height that took no number (or a negative, or one no double holds) shows
     // the stored value again, not what was typed.
-    if (CBCGPProp* edited = key.Find(grids[static_cast<std::size_t>(gridIndex)])) {
+    if (CBCGPProp* edited = gridIndex < static_cast<int>(grids.size())
+                                ? key.Find(grids[static_cast<std::size_t>(gridIndex)])
+                                : nullptr) {
         const platform::GridDriver::ItemInfo info = platform::GridDriver::Info(edited);
         double typedNumber = 0;
         const bool noSize = !LeadingNumber(text, &typedNumber) || typedNumber < 0 || !std::isfinite(typedNumber) ||

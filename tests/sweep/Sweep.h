@@ -49,9 +49,6 @@ public:
     Sweeper(const Sweeper&) = delete;
     Sweeper& operator=(const Sweeper&) = delete;
 
-    CWnd& Frame() { return frame_; }
-    CWnd& View() { return view_; }
-
     // Opens the object's window (open gets the host's frame), announces the object with the
     // selection message, shows every tab and sweeps every grid of every page; the window is then
     // destroyed as the host destroys it.
