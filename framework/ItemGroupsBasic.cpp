@@ -175,13 +175,13 @@ bool GetFontProp(CBCGPProp* group, QXLOGFONT& font) {
     return true;
 }
 
-void GetFontSubProp(CBCGPProp* item, QXLOGFONT& font, int index) {
+bool GetFontSubProp(CBCGPProp* item, QXLOGFONT& font, int index) {
     switch (index) {
         case 0:
             if (dynamic_cast<CPropStyleCombox*>(item)) font.SetFaceName(ValueText(item));
             break;
         case 1:
-            if (dynamic_cast<CBCGPropFloat*>(item)) ReadHundredthsItem(item, &font.size);
+            if (dynamic_cast<CBCGPropFloat*>(item)) return ReadHundredthsItem(item, &font.size);
             break;
         case 2:
             if (auto* color = dynamic_cast<CBCGPColorProp*>(item)) font.color = color->GetColor();
@@ -189,6 +189,7 @@ void GetFontSubProp(CBCGPProp* item, QXLOGFONT& font, int index) {
         default:
             break;
     }
+    return true;
 }
 
 // ---- template option lists ------------------------------------------------------------------------

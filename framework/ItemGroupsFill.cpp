@@ -205,15 +205,13 @@ bool GetPointProp(CBCGPProp* group, QXLOGPOINT& point) {
     return true;
 }
 
-void GetPointSubProp(CBCGPProp* item, QXLOGPOINT& point, int index) {
-    if (!item) return;
+bool GetPointSubProp(CBCGPProp* item, QXLOGPOINT& point, int index) {
     switch (index) {
         case 0:
             if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, item)) point.style = style->GetVal();
             break;
         case 1:
-            ReadHundredthsItem(item, &point.size);
-            break;
+            return ReadHundredthsItem(item, &point.size);
         case 2:
             if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item)) point.borderColor = colour->GetColor();
             break;
@@ -223,6 +221,7 @@ void GetPointSubProp(CBCGPProp* item, QXLOGPOINT& point, int index) {
         default:
             break;
     }
+    return true;
 }
 
 void GetShowPointSubProp(CBCGPProp* item, QXLOGPOINT& point, int index, bool* show) {
@@ -258,8 +257,10 @@ void SetFillFlagProp(CBCGPProp* group, const std::string& setName, const QXLOGBR
     WriteFillItems(group, 1, setName, brush, &fill);
 }
 
-void GetFillSubProp(CBCGPProp* item, std::string* setName, int index, QXLOGBRUSH& brush) {
-    if (!item) return;
+bool GetFillSubProp(CBCGPProp* item, std::string* setName, int index, QXLOGBRUSH& brush) {
+    // The cell size is the one field whose text can be refused; no item holds none.
+    if (index == 4) return ReadHundredthsItem(item, &brush.size);
+    if (!item) return true;
     switch (index) {
         case 0: {
             const CString name = ItemText(item);
@@ -276,15 +277,13 @@ void GetFillSubProp(CBCGPProp* item, std::string* setName, int index, QXLOGBRUSH
         case 3:
             if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item)) brush.fillColor = colour->GetColor();
             break;
-        case 4:
-            ReadHundredthsItem(item, &brush.size);
-            break;
         case 5:
             brush.backMode = IsYesText(item) ? kBackModeTransparent : kBackModeOpaque;
             break;
         default:
             break;
     }
+    return true;
 }
 
 void GetFillFlagSubProp(CBCGPProp* item, bool* fill, int index, std::string* setName, QXLOGBRUSH& brush) {

@@ -208,15 +208,13 @@ bool GetLineProp(CBCGPProp* group, QXLOGPEN& pen) {
     return true;
 }
 
-void GetLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index) {
-    if (!item) return;
+bool GetLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index) {
     switch (index) {
         case 0:
             if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, item)) pen.style = style->GetVal();
             break;
         case 1:
-            ReadHundredthsItem(item, &pen.width);
-            break;
+            return ReadHundredthsItem(item, &pen.width);
         case 2:
             if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item)) {
                 const COLORREF value = colour->GetColor();
@@ -226,6 +224,7 @@ void GetLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index) {
         default:
             break;
     }
+    return true;
 }
 
 void GetShowLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index, bool* show) {
