@@ -6,6 +6,7 @@
 #include "framework/OptionTables.h"
 #include "framework/PropDigits.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/TemplateOptions.h"
 #include "hosttypes/Sorrel/TemplateManager.h"
@@ -184,7 +185,7 @@ bool GetFontSubProp(CBCGPProp* item, QXLOGFONT& font, int index) {
             if (dynamic_cast<CBCGPropFloat*>(item)) return ReadHundredthsItem(item, &font.size);
             break;
         case 2:
-            if (auto* color = dynamic_cast<CBCGPColorProp*>(item)) font.color = color->GetColor();
+            ReadColor(item, &font.color);
             break;
         default:
             break;

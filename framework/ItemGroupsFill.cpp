@@ -208,15 +208,15 @@ bool GetPointProp(CBCGPProp* group, QXLOGPOINT& point) {
 bool GetPointSubProp(CBCGPProp* item, QXLOGPOINT& point, int index) {
     switch (index) {
         case 0:
-            if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, item)) point.style = style->GetVal();
+            ReadStyle(item, &point.style);
             break;
         case 1:
             return ReadHundredthsItem(item, &point.size);
         case 2:
-            if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item)) point.borderColor = colour->GetColor();
+            ReadColor(item, &point.borderColor);
             break;
         case 3:
-            if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item)) point.innerColor = colour->GetColor();
+            ReadColor(item, &point.innerColor);
             break;
         default:
             break;
@@ -269,13 +269,13 @@ bool GetFillSubProp(CBCGPProp* item, std::string* setName, int index, QXLOGBRUSH
             break;
         }
         case 1:
-            if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, item)) brush.style = style->GetVal();
+            ReadStyle(item, &brush.style);
             break;
         case 2:
-            if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item)) brush.lineColor = colour->GetColor();
+            ReadColor(item, &brush.lineColor);
             break;
         case 3:
-            if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item)) brush.fillColor = colour->GetColor();
+            ReadColor(item, &brush.fillColor);
             break;
         case 5:
             brush.backMode = IsYesText(item) ? kBackModeTransparent : kBackModeOpaque;

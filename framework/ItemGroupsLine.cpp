@@ -211,7 +211,7 @@ bool GetLineProp(CBCGPProp* group, QXLOGPEN& pen) {
 bool GetLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index) {
     switch (index) {
         case 0:
-            if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, item)) pen.style = style->GetVal();
+            ReadStyle(item, &pen.style);
             break;
         case 1:
             return ReadHundredthsItem(item, &pen.width);

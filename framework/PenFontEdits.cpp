@@ -2,7 +2,6 @@
 
 #include "framework/NumberText.h"
 #include "framework/PropItems.h"
-#include "framework/PropStyleCombox.h"
 
 namespace penfont {
 
@@ -23,12 +22,8 @@ bool ReadHundredths(const CString& text, Accept accept, float* value) {
 
 bool EditPen(QXLOGPEN& pen, CBCGPProp* item, int position, Accept width) {
     switch (position) {
-    case 0: {
-        auto* picker = dynamic_cast<CPropStyleCombox*>(item);
-        if (!picker) return false;
-        pen.style = picker->GetVal();
-        return true;
-    }
+    case 0:
+        return ReadStyle(item, &pen.style);
     case 1: {
         float w = 0;
         if (!item || !ReadHundredths(ItemText(item), width, &w)) return false;
