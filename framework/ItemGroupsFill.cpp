@@ -5,7 +5,7 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/NumberText.h"
+#include "framework/PenFontEdits.h"
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
@@ -192,11 +192,8 @@ bool GetPointProp(CBCGPProp* group, QXLOGPOINT& point) {
     if (!group) return false;
     if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, group->GetSubItem(0)))
         point.style = style->GetVal();
-    double typed = 0, size = 0;
     float kept = 0;
-    if (!numtext::LeadingNumber(ItemText(group->GetSubItem(1)), &typed) ||
-        !numtext::Scale(typed, numtext::kHundredths, &size) || size < 0 || !numtext::FitFloat(size, 1, &kept))
-        return false;
+    if (!penfont::ReadHundredths(ItemText(group->GetSubItem(1)), penfont::Accept::ZeroOrMore, &kept)) return false;
     point.size = kept;
     if (CBCGPColorProp* border = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(2)))
         point.borderColor = border->GetColor();

@@ -9,16 +9,15 @@ namespace {
 
 bool IsAccepted(double value, Accept accept) { return accept == Accept::AboveZero ? value > 0 : value >= 0; }
 
-// A width or size typed in units shown and kept ×100 in a float field: the rule is tested on the
-// number read, before it is rounded to the field.
+}  // namespace
+
+// The rule is tested on the number read, before it is rounded to the field.
 bool ReadHundredths(const CString& text, Accept accept, float* value) {
     double typed = 0;
     double v = 0;
     return numtext::LeadingNumber(text, &typed) && numtext::Scale(typed, numtext::kHundredths, &v) &&
            IsAccepted(v, accept) && numtext::FitFloat(v, 1, value);
 }
-
-}  // namespace
 
 bool EditPen(QXLOGPEN& pen, CBCGPProp* item, int position, Accept width) {
     switch (position) {
