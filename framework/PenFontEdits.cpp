@@ -21,37 +21,29 @@ bool ReadHundredths(const CString& text, Accept accept, float* value) {
 
 bool EditPen(QXLOGPEN& pen, CBCGPProp* item, int position, Accept width) {
     switch (position) {
-    case 0:
-        return ReadStyle(item, &pen.style);
-    case 1: {
-        float w = 0;
-        if (!item || !ReadHundredths(ItemText(item), width, &w)) return false;
-        pen.width = w;
-        return true;
-    }
-    case 2:
-        return ReadColor(item, &pen.color);
-    default:
-        return false;
+        case 0:
+            return ReadStyle(item, &pen.style);
+        case 1:
+            return item && ReadHundredths(ItemText(item), width, &pen.width);
+        case 2:
+            return ReadColor(item, &pen.color);
+        default:
+            return false;
     }
 }
 
 bool EditFont(QXLOGFONT& font, CBCGPProp* item, int position, Accept size) {
     switch (position) {
-    case 0:
-        if (!item) return false;
-        font.SetFaceName(ItemText(item));
-        return true;
-    case 1: {
-        float s = 0;
-        if (!item || !ReadHundredths(ItemText(item), size, &s)) return false;
-        font.size = s;
-        return true;
-    }
-    case 2:
-        return ReadColor(item, &font.color);
-    default:
-        return false;
+        case 0:
+            if (!item) return false;
+            font.SetFaceName(ItemText(item));
+            return true;
+        case 1:
+            return item && ReadHundredths(ItemText(item), size, &font.size);
+        case 2:
+            return ReadColor(item, &font.color);
+        default:
+            return false;
     }
 }
 
