@@ -43,10 +43,6 @@ CBCGPProp* NewOptionItem(const char* name, const char* description, DWORD_PTR da
     return new CBCGPProp(name, _variant_t(""), description, data);
 }
 
-CBCGPProp* NewWidthText(const char* name, const char* description, DWORD_PTR data, SizeRule rule) {
-    return new CBCGPropSizeText(name, _variant_t(""), description, data, rule);
-}
-
 // Style, width and colour written into three consecutive sub-items.
 void WriteLineItems(CBCGPProp* group, int first, const QXLOGPEN& pen) {
     if (!group) return;
@@ -111,7 +107,7 @@ CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows, Si
     CBCGPProp* group = new CBCGPProp(name, id, FALSE);
     group->AddSubItem(NewLineStylePicker(kLineStyle, kestrel::kLineSetCommon, kLineStyleDescription, id + 1));
 
-    CBCGPProp* width = NewWidthText(kLineWidth, kLineWidthDescription, id + 2, widthRule);
+    CBCGPProp* width = NewSizeTextItem(kLineWidth, kLineWidthDescription, id + 2, widthRule);
     for (int i = 1; i <= 30; ++i) {
         CString option;
         option.Format("%.1f", i / 10.0);
@@ -131,7 +127,7 @@ CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows, Si
             arrow->AddOption(kArrowRightAngle);
             group->AddSubItem(arrow);
         }
-        group->AddSubItem(NewWidthText(kArrowSize, kArrowSizeDescription, id + 6, SizeRule::kAboveZero));
+        group->AddSubItem(NewSizeTextItem(kArrowSize, kArrowSizeDescription, id + 6, SizeRule::kAboveZero));
     }
     return group;
 }
