@@ -172,7 +172,7 @@ bool GetFontProp(CBCGPProp* group, QXLOGFONT& font) {
         return false;
     }
     font.size = s;
-    if (auto* color = dynamic_cast<CBCGPColorProp*>(group->GetSubItem(2))) font.color = color->GetColor();
+    ReadColor(group->GetSubItem(2), &font.color);
     return true;
 }
 

@@ -190,15 +190,12 @@ void SetShowPointProp(CBCGPProp* group, const QXLOGPOINT& point, bool show) {
 
 bool GetPointProp(CBCGPProp* group, QXLOGPOINT& point) {
     if (!group) return false;
-    if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, group->GetSubItem(0)))
-        point.style = style->GetVal();
+    ReadStyle(group->GetSubItem(0), &point.style);
     float kept = 0;
     if (!penfont::ReadHundredths(ItemText(group->GetSubItem(1)), penfont::Accept::ZeroOrMore, &kept)) return false;
     point.size = kept;
-    if (CBCGPColorProp* border = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(2)))
-        point.borderColor = border->GetColor();
-    if (CBCGPColorProp* inner = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(3)))
-        point.innerColor = inner->GetColor();
+    ReadColor(group->GetSubItem(2), &point.borderColor);
+    ReadColor(group->GetSubItem(3), &point.innerColor);
     return true;
 }
 

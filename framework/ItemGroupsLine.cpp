@@ -190,7 +190,7 @@ void SetShowLineProp(CBCGPProp* group, const QXLOGPEN& pen, bool show) {
 
 bool GetLineProp(CBCGPProp* group, QXLOGPEN& pen) {
     if (!group) return false;
-    if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, group->GetSubItem(0))) pen.style = style->GetVal();
+    ReadStyle(group->GetSubItem(0), &pen.style);
     const CString text = ItemText(group->GetSubItem(1));
     double typed = 0, width = 0;
     float kept = 0;
@@ -200,7 +200,7 @@ bool GetLineProp(CBCGPProp* group, QXLOGPEN& pen) {
         return false;
     if (!(width > 0 || (width == 0 && IsNumberText(text)))) return false;
     pen.width = kept;
-    if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(2))) pen.color = colour->GetColor();
+    ReadColor(group->GetSubItem(2), &pen.color);
     return true;
 }
 
