@@ -2,7 +2,6 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
-#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
@@ -10,6 +9,7 @@
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
+#include "framework/WndProp.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Lodestar/PlProfileline.h"
 #include "framework/PropItems.h"

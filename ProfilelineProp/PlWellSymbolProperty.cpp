@@ -2,9 +2,9 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
-#include "framework/GroupFieldEdits.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/PropFloat.h"
+#include "framework/WndProp.h"
 #include "hosttypes/Lodestar/PlWell.h"
 #include "framework/PropItems.h"
 
@@ -68,7 +68,7 @@ LRESULT CPlWellSymbolProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
     if (id >= kFirstPointId && id <= kLastPointId) {
         QXLOGPOINT point = m_pSymbol->GetSymbolLogPoint();
-        if (!EditPointField(point, item, static_cast<int>(id - kFirstPointId))) {
+        if (!GetPointSubProp(item, point, static_cast<int>(id - kFirstPointId))) {
             ShowStoredAgain(*this);
             return 0;
         }

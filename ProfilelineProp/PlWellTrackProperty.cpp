@@ -2,8 +2,8 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
-#include "framework/GroupFieldEdits.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/WndProp.h"
 #include "hosttypes/Lodestar/PlWell.h"
 #include "framework/PropItems.h"
 
@@ -43,7 +43,7 @@ LRESULT CPlWellTrackProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
     if (id >= kFirstLineId && id <= kLastLineId) {
         QXLOGPEN pen = m_pTrack->GetLogPen();
-        if (!EditPenField(pen, item, static_cast<int>(id - kFirstLineId))) {
+        if (!GetLineSubProp(item, pen, static_cast<int>(id - kFirstLineId))) {
             ShowStoredAgain(*this);  // a refused width writes nothing
             return 0;
         }

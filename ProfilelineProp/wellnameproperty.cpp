@@ -3,12 +3,12 @@
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
 #include "bcg/ColorProp.h"
-#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/NumberText.h"
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
+#include "framework/WndProp.h"
 #include "hosttypes/Lodestar/PlWell.h"
 #include "framework/PropItems.h"
 

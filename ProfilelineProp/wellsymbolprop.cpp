@@ -4,12 +4,12 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
-#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropStyleCombox.h"
+#include "framework/WndProp.h"
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlManagers.h"
 #include "framework/PropItems.h"
@@ -154,7 +154,7 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // refused size writes nothing: neither the layer nor the wells take the layer's point again.
 bool CPlLayerWellSymbol::EditCurrentPoint(CLayerProperty& layer, CBCGPProp* item) {
     QXLOGPOINT point = layer.GetSymbolPoint(PL_SYMBOL_CURRENT);
-    if (!EditPointField(point, item, static_cast<int>(item->GetData() - kPointStyleId) / 2)) return false;
+    if (!GetPointSubProp(item, point, static_cast<int>(item->GetData() - kPointStyleId) / 2)) return false;
     layer.SetSymbolPoint(PL_SYMBOL_CURRENT, point);
     if (m_pEntity->m_pWellMgr) m_pEntity->m_pWellMgr->SetSymbolLogPoint(PL_SYMBOL_CURRENT, point);
     return true;
@@ -167,7 +167,7 @@ bool CPlLayerWellSymbol::EditPointGroup(CLayerProperty& layer, CBCGPProp* item, 
     const int position = static_cast<int>(item->GetData() - group - 1);
     if (position == 0)
         shown = IsYesText(item);
-    else if (!EditPointField(point, item, position - 1))
+    else if (!GetPointSubProp(item, point, position - 1))
         return false;
     layer.SetSymbolPoint(kind, point);
     if (m_pEntity->m_pWellMgr) m_pEntity->m_pWellMgr->SetSymbolLogPoint(kind, point);
@@ -181,7 +181,7 @@ bool CPlLayerWellSymbol::EditTrackGroup(CLayerProperty& layer, CBCGPProp* item, 
     const int position = static_cast<int>(item->GetData() - group - 1);
     if (position == 0)
         shown = IsYesText(item);
-    else if (!EditPenField(pen, item, position - 1))
+    else if (!GetLineSubProp(item, pen, position - 1))
         return false;
     layer.SetWellTrackPen(kind, pen);
     if (m_pEntity->m_pWellMgr) m_pEntity->m_pWellMgr->SetTrackPen(kind, pen);

@@ -31,12 +31,8 @@ bool ReadFillSubItem(CBCGPProp* item, QXLOGBRUSH* brush) {
         brush->style = style;
         return true;
     }
-    case kPlaneFillStyleId: {
-        auto* picker = dynamic_cast<CPropStyleCombox*>(item);
-        if (!picker) return false;
-        brush->style = picker->GetVal();
-        return true;
-    }
+    case kPlaneFillStyleId:
+        return ReadStyle(item, &brush->style);
     case kPlaneFillLineColorId:
         return ReadColor(item, &brush->lineColor);
     case kPlaneFillColorId:

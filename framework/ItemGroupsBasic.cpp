@@ -6,6 +6,7 @@
 #include "framework/OptionTables.h"
 #include "framework/PropDigits.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/TemplateOptions.h"
 #include "hosttypes/Sorrel/TemplateManager.h"
@@ -171,24 +172,25 @@ bool GetFontProp(CBCGPProp* group, QXLOGFONT& font) {
         return false;
     }
     font.size = s;
-    if (auto* color = dynamic_cast<CBCGPColorProp*>(group->GetSubItem(2))) font.color = color->GetColor();
+    ReadColor(group->GetSubItem(2), &font.color);
     return true;
 }
 
-void GetFontSubProp(CBCGPProp* item, QXLOGFONT& font, int index) {
+bool GetFontSubProp(CBCGPProp* item, QXLOGFONT& font, int index) {
     switch (index) {
         case 0:
             if (dynamic_cast<CPropStyleCombox*>(item)) font.SetFaceName(ValueText(item));
             break;
         case 1:
-            if (dynamic_cast<CBCGPropFloat*>(item)) ReadHundredthsItem(item, &font.size);
+            if (dynamic_cast<CBCGPropFloat*>(item)) return ReadHundredthsItem(item, &font.size);
             break;
         case 2:
-            if (auto* color = dynamic_cast<CBCGPColorProp*>(item)) font.color = color->GetColor();
+            ReadColor(item, &font.color);
             break;
         default:
             break;
     }
+    return true;
 }
 
 // ---- template option lists ------------------------------------------------------------------------

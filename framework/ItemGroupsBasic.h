@@ -41,8 +41,10 @@ TESSALY_API void EnableFontPropChecked(CBCGPProp* group, const QXLOGFONT& font, 
 // Reads the whole group. A size that is not a number of 0 or more is refused: the size item
 // shows the font's size again, size and colour stay (the face is taken anyway), false.
 TESSALY_API bool GetFontProp(CBCGPProp* group, QXLOGFONT& font);
-// Reads one changed sub-item of a CreateFontPropFloatSize group: 0 face, 1 size, 2 colour.
-TESSALY_API void GetFontSubProp(CBCGPProp* item, QXLOGFONT& font, int index);
+// Reads one changed sub-item of a CreateFontPropFloatSize group: 0 face, 1 size (a float item; any
+// other item leaves the size as it was), 2 colour. False, font untouched, when the size is refused
+// as GetLineSubProp refuses a width.
+TESSALY_API bool GetFontSubProp(CBCGPProp* item, QXLOGFONT& font, int index);
 
 // ---- style-template option lists: "" first, then every template's name ---------------------------
 TESSALY_API void FillFontStyleTemplates(CBCGPProp* item);

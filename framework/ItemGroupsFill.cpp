@@ -5,7 +5,7 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/NumberText.h"
+#include "framework/PenFontEdits.h"
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
@@ -190,39 +190,32 @@ void SetShowPointProp(CBCGPProp* group, const QXLOGPOINT& point, bool show) {
 
 bool GetPointProp(CBCGPProp* group, QXLOGPOINT& point) {
     if (!group) return false;
-    if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, group->GetSubItem(0)))
-        point.style = style->GetVal();
-    double typed = 0, size = 0;
+    ReadStyle(group->GetSubItem(0), &point.style);
     float kept = 0;
-    if (!numtext::LeadingNumber(ItemText(group->GetSubItem(1)), &typed) ||
-        !numtext::Scale(typed, numtext::kHundredths, &size) || size < 0 || !numtext::FitFloat(size, 1, &kept))
-        return false;
+    if (!penfont::ReadHundredths(ItemText(group->GetSubItem(1)), penfont::Accept::ZeroOrMore, &kept)) return false;
     point.size = kept;
-    if (CBCGPColorProp* border = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(2)))
-        point.borderColor = border->GetColor();
-    if (CBCGPColorProp* inner = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(3)))
-        point.innerColor = inner->GetColor();
+    ReadColor(group->GetSubItem(2), &point.borderColor);
+    ReadColor(group->GetSubItem(3), &point.innerColor);
     return true;
 }
 
-void GetPointSubProp(CBCGPProp* item, QXLOGPOINT& point, int index) {
-    if (!item) return;
+bool GetPointSubProp(CBCGPProp* item, QXLOGPOINT& point, int index) {
     switch (index) {
         case 0:
-            if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, item)) point.style = style->GetVal();
+            ReadStyle(item, &point.style);
             break;
         case 1:
-            ReadHundredthsItem(item, &point.size);
-            break;
+            return ReadHundredthsItem(item, &point.size);
         case 2:
-            if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item)) point.borderColor = colour->GetColor();
+            ReadColor(item, &point.borderColor);
             break;
         case 3:
-            if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item)) point.innerColor = colour->GetColor();
+            ReadColor(item, &point.innerColor);
             break;
         default:
             break;
     }
+    return true;
 }
 
 void GetShowPointSubProp(CBCGPProp* item, QXLOGPOINT& point, int index, bool* show) {
@@ -258,8 +251,10 @@ void SetFillFlagProp(CBCGPProp* group, const std::string& setName, const QXLOGBR
     WriteFillItems(group, 1, setName, brush, &fill);
 }
 
-void GetFillSubProp(CBCGPProp* item, std::string* setName, int index, QXLOGBRUSH& brush) {
-    if (!item) return;
+bool GetFillSubProp(CBCGPProp* item, std::string* setName, int index, QXLOGBRUSH& brush) {
+    // The cell size is the one field whose text can be refused; no item holds none.
+    if (index == 4) return ReadHundredthsItem(item, &brush.size);
+    if (!item) return true;
     switch (index) {
         case 0: {
             const CString name = ItemText(item);
@@ -268,16 +263,13 @@ void GetFillSubProp(CBCGPProp* item, std::string* setName, int index, QXLOGBRUSH
             break;
         }
         case 1:
-            if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, item)) brush.style = style->GetVal();
+            ReadStyle(item, &brush.style);
             break;
         case 2:
-            if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item)) brush.lineColor = colour->GetColor();
+            ReadColor(item, &brush.lineColor);
             break;
         case 3:
-            if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item)) brush.fillColor = colour->GetColor();
-            break;
-        case 4:
-            ReadHundredthsItem(item, &brush.size);
+            ReadColor(item, &brush.fillColor);
             break;
         case 5:
             brush.backMode = IsYesText(item) ? kBackModeTransparent : kBackModeOpaque;
@@ -285,6 +277,7 @@ void GetFillSubProp(CBCGPProp* item, std::string* setName, int index, QXLOGBRUSH
         default:
             break;
     }
+    return true;
 }
 
 void GetFillFlagSubProp(CBCGPProp* item, bool* fill, int index, std::string* setName, QXLOGBRUSH& brush) {

@@ -26,8 +26,9 @@ TESSALY_API void SetShowPointProp(CBCGPProp* group, const QXLOGPOINT& point, boo
 // The style always; a negative size is refused (false, size and colours unchanged); a size text
 // that is no number reads 0.
 TESSALY_API bool GetPointProp(CBCGPProp* group, QXLOGPOINT& point);
-// 0 style, 1 size, 2 border colour, 3 inner colour (automatic stays (COLORREF)-1).
-TESSALY_API void GetPointSubProp(CBCGPProp* item, QXLOGPOINT& point, int index);
+// 0 style, 1 size, 2 border colour, 3 inner colour (automatic stays (COLORREF)-1). False, point
+// untouched, when the size is refused as GetLineSubProp refuses a width.
+TESSALY_API bool GetPointSubProp(CBCGPProp* item, QXLOGPOINT& point, int index);
 // 0 shown, 1 .. 4 as GetPointSubProp 0 .. 3.
 TESSALY_API void GetShowPointSubProp(CBCGPProp* item, QXLOGPOINT& point, int index, bool* show);
 
@@ -40,8 +41,9 @@ TESSALY_API void CreateFillFlagProp(CBCGPProp* group, DWORD_PTR id);
 TESSALY_API void SetFillProp(CBCGPProp* group, const std::string& setName, const QXLOGBRUSH& brush);
 TESSALY_API void SetFillFlagProp(CBCGPProp* group, const std::string& setName, const QXLOGBRUSH& brush, bool fill);
 // 0 style set (and its first style), 1 style, 2 line colour, 3 fill colour, 4 cell size,
-// 5 background (100 transparent, 13 drawn).
-TESSALY_API void GetFillSubProp(CBCGPProp* item, std::string* setName, int index, QXLOGBRUSH& brush);
+// 5 background (100 transparent, 13 drawn). False, brush untouched, when the cell size is refused
+// as GetLineSubProp refuses a width.
+TESSALY_API bool GetFillSubProp(CBCGPProp* item, std::string* setName, int index, QXLOGBRUSH& brush);
 // 0 fill flag, 1 .. 6 as GetFillSubProp 0 .. 5.
 TESSALY_API void GetFillFlagSubProp(CBCGPProp* item, bool* fill, int index, std::string* setName, QXLOGBRUSH& brush);
 // The first style of the named set (the second of the whole collection, "所有样式"); 0 when

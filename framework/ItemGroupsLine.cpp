@@ -43,10 +43,6 @@ CBCGPProp* NewOptionItem(const char* name, const char* description, DWORD_PTR da
     return new CBCGPProp(name, _variant_t(""), description, data);
 }
 
-CBCGPProp* NewWidthText(const char* name, const char* description, DWORD_PTR data, SizeRule rule) {
-    return new CBCGPropSizeText(name, _variant_t(""), description, data, rule);
-}
-
 // Style, width and colour written into three consecutive sub-items.
 void WriteLineItems(CBCGPProp* group, int first, const QXLOGPEN& pen) {
     if (!group) return;
@@ -111,7 +107,7 @@ CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows, Si
     CBCGPProp* group = new CBCGPProp(name, id, FALSE);
     group->AddSubItem(NewLineStylePicker(kLineStyle, kestrel::kLineSetCommon, kLineStyleDescription, id + 1));
 
-    CBCGPProp* width = NewWidthText(kLineWidth, kLineWidthDescription, id + 2, widthRule);
+    CBCGPProp* width = NewSizeTextItem(kLineWidth, kLineWidthDescription, id + 2, widthRule);
     for (int i = 1; i <= 30; ++i) {
         CString option;
         option.Format("%.1f", i / 10.0);
@@ -131,7 +127,7 @@ CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows, Si
             arrow->AddOption(kArrowRightAngle);
             group->AddSubItem(arrow);
         }
-        group->AddSubItem(NewWidthText(kArrowSize, kArrowSizeDescription, id + 6, SizeRule::kAboveZero));
+        group->AddSubItem(NewSizeTextItem(kArrowSize, kArrowSizeDescription, id + 6, SizeRule::kAboveZero));
     }
     return group;
 }
@@ -194,7 +190,7 @@ void SetShowLineProp(CBCGPProp* group, const QXLOGPEN& pen, bool show) {
 
 bool GetLineProp(CBCGPProp* group, QXLOGPEN& pen) {
     if (!group) return false;
-    if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, group->GetSubItem(0))) pen.style = style->GetVal();
+    ReadStyle(group->GetSubItem(0), &pen.style);
     const CString text = ItemText(group->GetSubItem(1));
     double typed = 0, width = 0;
     float kept = 0;
@@ -204,19 +200,17 @@ bool GetLineProp(CBCGPProp* group, QXLOGPEN& pen) {
         return false;
     if (!(width > 0 || (width == 0 && IsNumberText(text)))) return false;
     pen.width = kept;
-    if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(2))) pen.color = colour->GetColor();
+    ReadColor(group->GetSubItem(2), &pen.color);
     return true;
 }
 
-void GetLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index) {
-    if (!item) return;
+bool GetLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index) {
     switch (index) {
         case 0:
-            if (CPropStyleCombox* style = DYNAMIC_DOWNCAST(CPropStyleCombox, item)) pen.style = style->GetVal();
+            ReadStyle(item, &pen.style);
             break;
         case 1:
-            ReadHundredthsItem(item, &pen.width);
-            break;
+            return ReadHundredthsItem(item, &pen.width);
         case 2:
             if (CBCGPColorProp* colour = DYNAMIC_DOWNCAST(CBCGPColorProp, item)) {
                 const COLORREF value = colour->GetColor();
@@ -226,6 +220,7 @@ void GetLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index) {
         default:
             break;
     }
+    return true;
 }
 
 void GetShowLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index, bool* show) {

@@ -42,7 +42,9 @@ TESSALY_API void SetShowLineProp(CBCGPProp* group, const QXLOGPEN& pen, bool sho
 // automatic colour stays (COLORREF)-1.
 TESSALY_API bool GetLineProp(CBCGPProp* group, QXLOGPEN& pen);
 // One changed sub-item of a float-width group: 0 style, 1 width, 2 colour (automatic reads 0).
-TESSALY_API void GetLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index);
+// False, pen untouched, when the width is refused (no number of 0 or more, or more than the pen's
+// float holds in hundredths, or no item): a page that writes the pen back writes nothing then.
+TESSALY_API bool GetLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index);
 // One changed sub-item of a CreateShowLineProp group: 0 shown, 1 .. 3 as GetLineSubProp 0 .. 2.
 TESSALY_API void GetShowLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index, bool* show);
 

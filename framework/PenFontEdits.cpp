@@ -2,7 +2,6 @@
 
 #include "framework/NumberText.h"
 #include "framework/PropItems.h"
-#include "framework/PropStyleCombox.h"
 
 namespace penfont {
 
@@ -10,8 +9,9 @@ namespace {
 
 bool IsAccepted(double value, Accept accept) { return accept == Accept::AboveZero ? value > 0 : value >= 0; }
 
-// A width or size typed in units shown and kept ×100 in a float field: the rule is tested on the
-// number read, before it is rounded to the field.
+}  // namespace
+
+// The rule is tested on the number read, before it is rounded to the field.
 bool ReadHundredths(const CString& text, Accept accept, float* value) {
     double typed = 0;
     double v = 0;
@@ -19,45 +19,31 @@ bool ReadHundredths(const CString& text, Accept accept, float* value) {
            IsAccepted(v, accept) && numtext::FitFloat(v, 1, value);
 }
 
-}  // namespace
-
 bool EditPen(QXLOGPEN& pen, CBCGPProp* item, int position, Accept width) {
     switch (position) {
-    case 0: {
-        auto* picker = dynamic_cast<CPropStyleCombox*>(item);
-        if (!picker) return false;
-        pen.style = picker->GetVal();
-        return true;
-    }
-    case 1: {
-        float w = 0;
-        if (!item || !ReadHundredths(ItemText(item), width, &w)) return false;
-        pen.width = w;
-        return true;
-    }
-    case 2:
-        return ReadColor(item, &pen.color);
-    default:
-        return false;
+        case 0:
+            return ReadStyle(item, &pen.style);
+        case 1:
+            return item && ReadHundredths(ItemText(item), width, &pen.width);
+        case 2:
+            return ReadColor(item, &pen.color);
+        default:
+            return false;
     }
 }
 
 bool EditFont(QXLOGFONT& font, CBCGPProp* item, int position, Accept size) {
     switch (position) {
-    case 0:
-        if (!item) return false;
-        font.SetFaceName(ItemText(item));
-        return true;
-    case 1: {
-        float s = 0;
-        if (!item || !ReadHundredths(ItemText(item), size, &s)) return false;
-        font.size = s;
-        return true;
-    }
-    case 2:
-        return ReadColor(item, &font.color);
-    default:
-        return false;
+        case 0:
+            if (!item) return false;
+            font.SetFaceName(ItemText(item));
+            return true;
+        case 1:
+            return item && ReadHundredths(ItemText(item), size, &font.size);
+        case 2:
+            return ReadColor(item, &font.color);
+        default:
+            return false;
     }
 }
 

@@ -11,6 +11,10 @@ namespace penfont {
 // never negative, and above 0 where a width of 0 would draw nothing.
 enum class Accept { ZeroOrMore, AboveZero };
 
+// A width or size typed in units shown (its leading number, as atof reads it) and kept ×100 in a
+// float field; false, value untouched, when the rule refuses it or the float cannot hold it.
+bool ReadHundredths(const CString& text, Accept accept, float* value);
+
 // Changes the field of pen that the edited line sub-item holds: position 0 the style picker's
 // style, 1 the width typed in millimetres (stored ×100), 2 the colour item's colour (-1 for "自动").
 // False, pen untouched, when the width is refused or the item is not of the position's kind.

@@ -58,6 +58,13 @@ bool ReadColor(CBCGPProp* item, COLORREF* color) {
     return true;
 }
 
+bool ReadStyle(CBCGPProp* item, UINT* style) {
+    auto* picker = dynamic_cast<CPropStyleCombox*>(item);
+    if (!picker) return false;
+    *style = picker->GetVal();
+    return true;
+}
+
 void ShowColor(CBCGPProp* item, COLORREF color) {
     if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) colour->SetColor(color);
 }

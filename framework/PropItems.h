@@ -39,6 +39,8 @@ void SetSubItemNumbers(CBCGPProp* group, std::initializer_list<double> values);
 void ClearSubItems(CBCGPProp* group, int count = -1);
 // A colour item's colour (-1 for "自动"); false, color untouched, when the item is no colour item.
 bool ReadColor(CBCGPProp* item, COLORREF* color);
+// A style picker's style; false, style untouched, when the item is no style picker.
+bool ReadStyle(CBCGPProp* item, UINT* style);
 // Shows the colour in a colour item; any other item is passed over.
 void ShowColor(CBCGPProp* item, COLORREF color);
 // Refresh writes that leave an item alone when it already shows the value, so an item being looked

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "framework/ChangeCheckers.h"
-#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -470,12 +469,12 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
         case kVirPenStyleId:
         case kVirPenWidthId:
         case kVirPenColorId:
-            edit.refused = !EditPenField(record.m_virStratumPen, item, static_cast<int>(edit.id - kVirPenStyleId));
+            edit.refused = !GetLineSubProp(item, record.m_virStratumPen, static_cast<int>(edit.id - kVirPenStyleId));
             break;
         case kNameFaceId:
         case kNameSizeId:
         case kNameColorId:
-            edit.refused = !EditFontField(record.m_stratumNameFont, item, static_cast<int>(edit.id - kNameFaceId));
+            edit.refused = !GetFontSubProp(item, record.m_stratumNameFont, static_cast<int>(edit.id - kNameFaceId));
             break;
         case kNamePlaceId:
             record.m_nStratumNamePos = ValueOfText(kNamePlaces, edit.text, -1);

@@ -1,7 +1,7 @@
 #include "section/GraphSetors.h"
 
-#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
+#include "framework/WndProp.h"
 #include "hosttypes/Gondola/Fence.h"
 #include "hosttypes/Halyard/DesignerWell.h"
 #include "hosttypes/Halyard/FaultLine.h"

@@ -6,6 +6,7 @@
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
+#include "framework/WndProp.h"
 #include "hosttypes/Halyard/ControlLine.h"
 #include "hosttypes/Halyard/Reservoir.h"
 #include "section/ObjectPageItems.h"

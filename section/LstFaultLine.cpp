@@ -1,12 +1,12 @@
 #include "section/LstFaultLine.h"
 
 #include "bcg/ColorProp.h"
-#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
+#include "framework/WndProp.h"
 #include "hosttypes/Halyard/FaultLine.h"
 #include "hosttypes/Halyard/Reservoir.h"
 #include "hosttypes/Oriel/CMapProperty.h"
@@ -57,7 +57,7 @@ LRESULT CLstFaultLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const boost::shared_ptr<CMapProperty> record = CMapPropertySignle::Instance()->GetProperty();
     if (record && id >= kStyleId && id <= kColorId) {
         // A refused width reaches no fault line: each keeps its own pen.
-        if (!EditPenField(record->m_faultLinePen, item, static_cast<int>(id - kStyleId))) {
+        if (!GetLineSubProp(item, record->m_faultLinePen, static_cast<int>(id - kStyleId))) {
             ShowStoredAgain(*this);
             return 0;
         }

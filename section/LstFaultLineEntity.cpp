@@ -4,6 +4,7 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
+#include "framework/WndProp.h"
 #include "hosttypes/Halyard/FaultLine.h"
 #include "hosttypes/Halyard/Reservoir.h"
 #include "hosttypes/Oriel/IkelWellAdapter.h"

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
@@ -236,7 +235,7 @@ void CLstFaultPoint::Edit(CBCGPProp* item) {
         case kSymbolBorderId:
         case kSymbolInnerId: {
             QXLOGPOINT symbol = point.GetLogPoint();
-            if (!EditPointField(symbol, item, static_cast<int>(id - kSymbolStyleId))) {
+            if (!GetPointSubProp(item, symbol, static_cast<int>(id - kSymbolStyleId))) {
                 ShowNumber(item, symbol.size / 100.0);  // refused: no point in scope is written
                 break;
             }
@@ -298,7 +297,7 @@ void CLstFaultPoint::Edit(CBCGPProp* item) {
         case kFontSizeId:
         case kFontColorId: {
             QXLOGFONT font = point.GetLabelFont();
-            if (!EditFontField(font, item, static_cast<int>(id - kFontFaceId))) {
+            if (!GetFontSubProp(item, font, static_cast<int>(id - kFontFaceId))) {
                 ShowNumber(item, font.size / 100.0);  // refused: no label in scope is written
                 break;
             }

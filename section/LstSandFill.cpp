@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "framework/ChangeCheckers.h"
-#include "framework/GroupFieldEdits.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
@@ -196,7 +195,7 @@ void CLstSandFill::EditPlainFill(CBCGPProp* item) {
     QXLOGBRUSH brush;
     if (CQXObjectFill* fillObject = m_pFill->GetFillObject()) fillObject->GetLogBrush(&brush);
     std::string styleSet = m_pFill->GetStyleSet();
-    if (!EditFillField(brush, &styleSet, item, static_cast<int>(item->GetData() - kFillGroupId - 1))) {
+    if (!GetFillSubProp(item, &styleSet, static_cast<int>(item->GetData() - kFillGroupId - 1), brush)) {
         ShowCellSize(item, brush);  // refused: nothing is written
         return;
     }

@@ -1,7 +1,6 @@
 #include "section/LstSglSandSetor.h"
 
 #include "framework/ChangeCheckers.h"
-#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -9,6 +8,7 @@
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
+#include "framework/WndProp.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Pennant/SandUnit.h"
 #include "hosttypes/Pennant/SglWellAdapter.h"
@@ -88,7 +88,7 @@ LRESULT CLstSglSandSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
         single::Stamp(m_pSection);
     } else if (id >= kEnvelopeStyleId && id <= kEnvelopeColorId) {
         // A refused width reaches no sand unit: each keeps its own pen.
-        if (!EditPenField(record.m_envelopePen, item, static_cast<int>(id - kEnvelopeStyleId))) {
+        if (!GetLineSubProp(item, record.m_envelopePen, static_cast<int>(id - kEnvelopeStyleId))) {
             ShowStoredAgain(*this);
             return 0;
         }

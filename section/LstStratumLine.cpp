@@ -4,12 +4,12 @@
 
 #include "bcg/ColorProp.h"
 #include "framework/ChangeCheckers.h"
-#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
+#include "framework/WndProp.h"
 #include "hosttypes/Oriel/CContainerSignle.h"
 #include "hosttypes/Oriel/CStratumCell.h"
 #include "hosttypes/Oriel/ConnectionGroups.h"
@@ -118,13 +118,13 @@ LRESULT CLstStratumLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CLstStratumLine::SetStratumLogpen(CBCGPProp* item) {
     const int index = static_cast<int>(item->GetData() - kLineStyleId);
     QXLOGPEN probe;
-    if (!EditPenField(probe, item, index)) {
+    if (!GetLineSubProp(item, probe, index)) {
         ShowStoredAgain(*this);
         return;
     }
     for (CStratumCell* cell : m_cells) {
         QXLOGPEN pen = *cell->GetStratumLogPen();
-        EditPenField(pen, item, index);
+        GetLineSubProp(item, pen, index);
         cell->SetStratumLogPen(&pen);
     }
 }
@@ -147,7 +147,7 @@ void CLstStratumLine::SetStratumFill(CBCGPProp* item) {
 void CLstStratumLine::SetStratumFont(CBCGPProp* item) {
     const int index = static_cast<int>(item->GetData() - kFontFaceId);
     QXLOGFONT probe;
-    if (index != 2 && !EditFontField(probe, item, index)) {
+    if (index != 2 && !GetFontSubProp(item, probe, index)) {
         ShowStoredAgain(*this);
         return;
     }
@@ -158,7 +158,7 @@ void CLstStratumLine::SetStratumFont(CBCGPProp* item) {
             if (!section::PickedColor(item, &color)) return;
             font.color = color;
         } else {
-            EditFontField(font, item, index);
+            GetFontSubProp(item, font, index);
         }
         SetStratumNameFont(cell->GetStratumName(), font);
     }

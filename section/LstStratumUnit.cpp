@@ -2,10 +2,10 @@
 
 #include "bcg/ColorProp.h"
 #include "framework/ChangeCheckers.h"
-#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
+#include "framework/WndProp.h"
 #include "hosttypes/Pennant/StratumUnit.h"
 #include "section/SectionTexts.h"
 #include "section/SingleWellSteps.h"
@@ -47,7 +47,7 @@ LRESULT CLstStratumUnit::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (id >= kLineStyleId && id <= kLineColorId) {
         QXLOGPEN pen;
         m_pUnit->GetLinePen(pen);
-        if (!EditPenField(pen, item, static_cast<int>(id - kLineStyleId))) {
+        if (!GetLineSubProp(item, pen, static_cast<int>(id - kLineStyleId))) {
             ShowStoredAgain(*this);  // a refused width writes nothing, not even the section's stamp
             return 0;
         }

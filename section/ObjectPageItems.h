@@ -86,7 +86,6 @@ void MoveInterfaceLine(CWnd* owner, KelReservoir::SandUnit::CkelOSWerLine* line,
 
 }  // namespace section
 
-#include "framework/GroupFieldEdits.h"
 #include "framework/ItemGroupsLine.h"
 #include "section/SectionObject.h"
 
@@ -107,7 +106,7 @@ T* section::ChangedSelection(long object, long current, uint64_t& paneStamp) {
 template <class Object>
 bool section::EditObjectPen(Object& object, CBCGPProp* item, int index) {
     QXLOGPEN pen = object.GetLogPen();
-    if (!EditPenField(pen, item, index)) return false;
+    if (!GetLineSubProp(item, pen, index)) return false;
     object.SetLogPen(pen);
     return true;
 }

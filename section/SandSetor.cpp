@@ -2,7 +2,6 @@
 
 #include "framework/BmpPropLst.h"
 #include "framework/ChangeCheckers.h"
-#include "framework/GroupFieldEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
@@ -12,6 +11,7 @@
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
+#include "framework/WndProp.h"
 #include "hosttypes/Halyard/Reservoir.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Oriel/CMapProperty.h"
@@ -260,7 +260,7 @@ void CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
     for (const PenItems& pen : kPens)
         if (id >= pen.first && id < pen.first + 3) {
             // A refused width is handed to no group: each keeps its own pen.
-            if (!EditPenField(record.*pen.field, item, static_cast<int>(id - pen.first))) {
+            if (!GetLineSubProp(item, record.*pen.field, static_cast<int>(id - pen.first))) {
                 ShowStoredAgain(*this);
                 return;
             }
@@ -286,8 +286,8 @@ void CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
         case kSingleFillId + 4:
         case kSingleFillId + 5:
         case kSingleFillId + 6:
-            if (!EditFillField(record.m_singleFill, &record.m_strFillStyleSet, item,
-                               static_cast<int>(id - kSingleFillId - 1))) {
+            if (!GetFillSubProp(item, &record.m_strFillStyleSet, static_cast<int>(id - kSingleFillId - 1),
+                                record.m_singleFill)) {
                 ShowStoredAgain(*this);  // a refused cell size: no sand takes the fill again
                 break;
             }
