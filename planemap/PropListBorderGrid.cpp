@@ -9,6 +9,7 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/ModuleFamilies.h"
 #include "framework/NumberText.h"
+#include "framework/PropUnsigned.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
 #include "hosttypes/Harrow/KelProject.h"
@@ -116,20 +117,6 @@ constexpr TextValue kLineStyleNames[] = {
 enum GridTypeIndex : int { kNoGrid = 0, kGraticuleOnly = 1, kKilometerOnly = 2, kBothGrids = 3 };
 
 std::vector<CString>* g_gridTypeNames = nullptr;
-
-// A count typed as a whole number. Any other text is refused, so the count stays as it was
-// instead of becoming 0 or a clipped number.
-class CCountProp : public CBCGPProp {
-public:
-    CCountProp(const char* name, unsigned value, const char* description, DWORD_PTR id)
-        : CBCGPProp(name, _variant_t(value), description, id) {}
-    BOOL TextToVar(const CString& text) override {
-        unsigned count = 0;
-        if (!ReadWholeUnsigned(text, &count)) return FALSE;
-        SetValue(_variant_t(count));
-        return TRUE;
-    }
-};
 
 CBCGPProp* NewLengthItem(DWORD_PTR id, const char* name = planetext::kLength) {
     return new CBCGPropFloat(name, _variant_t(""), 1, "", FALSE, id);
@@ -286,7 +273,7 @@ int CPropListBorderGrid::InitPropWnd() {
     m_pKilometerGroup->AddSubItem(NewTextItem(kXInterval, kXIntervalDescription, kXIntervalId));
     m_pKilometerGroup->AddSubItem(NewTextItem(kYInterval, kYIntervalDescription, kYIntervalId));
     AddGridItems(m_pKilometerGroup, kKilometerItems, kKMajorPenId, kKMinorPenId, kKLinePenId,
-                 new CCountProp(kFrequency, 1, kFrequency, kKFrequencyId), true);
+                 new CUnsignedProp(kFrequency, 1, kFrequency, kKFrequencyId), true);
     m_wndPropList.AddProperty(m_pKilometerGroup, TRUE, TRUE);
     return 0;
 }

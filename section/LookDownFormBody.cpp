@@ -266,7 +266,7 @@ void CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
             if (ReadItemSize(item, 1.0, &number)) EditSize(slot, number);
             break;
         case kFrameStyle:
-            if (PickedStyle(item, &style)) map.SetFrameLineStyle(style);
+            if (ReadStyle(item, &style)) map.SetFrameLineStyle(style);
             break;
         case kFrameColor:
             if (PickedColor(item, &color)) map.SetFrameClr(color);
@@ -296,7 +296,7 @@ void CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
             EditSwitch(kLine, GetYesNoProp(item), m_variant.switchEditsEnable);
             break;
         case kLineStyle:
-            if (PickedStyle(item, &style)) map.SetLineStyle(style);
+            if (ReadStyle(item, &style)) map.SetLineStyle(style);
             break;
         case kLineColor:
             if (PickedColor(item, &color)) map.SetLineClr(color);
@@ -370,7 +370,7 @@ void CLookDownFormBody::EditSize(Slot slot, double value) {
 void CLookDownFormBody::EditPoint(CBCGPProp* item, Slot slot, int n, Slot first) {
     if (slot == first) {
         UINT style = 0;
-        if (PickedStyle(item, &style)) m_pMap->SetLogPointStyle(style, n);
+        if (ReadStyle(item, &style)) m_pMap->SetLogPointStyle(style, n);
         return;
     }
     QXLOGPOINT point = m_pMap->GetLogPoint(n);

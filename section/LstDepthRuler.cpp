@@ -247,7 +247,7 @@ bool CLstDepthRuler::EditSide(CBCGPProp* item, bool left, DWORD_PTR leftId) {
             if (ReadHundredths(item, &number)) r.SetWideMarkLength(left, number);
             return true;
         case kMajorStyleId:
-            if (PickedStyle(item, &style)) r.SetWideMarkLineStyle(left, style);
+            if (ReadStyle(item, &style)) r.SetWideMarkLineStyle(left, style);
             return false;
         case kMajorColorId:
             if (PickedColor(item, &color)) r.SetWideMarkClr(left, color);
@@ -259,7 +259,7 @@ bool CLstDepthRuler::EditSide(CBCGPProp* item, bool left, DWORD_PTR leftId) {
             if (ReadHundredths(item, &number)) r.SetMarkLength(left, number);
             return true;
         case kMinorStyleId:
-            if (PickedStyle(item, &style)) r.SetMarkLineStyle(left, style);
+            if (ReadStyle(item, &style)) r.SetMarkLineStyle(left, style);
             return false;
         case kMinorColorId:
             if (PickedColor(item, &color)) r.SetMarkClr(left, color);
@@ -302,7 +302,7 @@ bool CLstDepthRuler::EditBorder(CBCGPProp* item, DWORD_PTR id) {
             return false;
         }
         case kBorderStyleOffset:
-            if (PickedStyle(item, &style)) (r.*b.setStyle)(style);
+            if (ReadStyle(item, &style)) (r.*b.setStyle)(style);
             return false;
         case kBorderColorOffset:
             if (PickedColor(item, &color)) (r.*b.setColor)(color);

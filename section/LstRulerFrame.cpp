@@ -397,7 +397,7 @@ void Apply(const Row& row, CBCGPProp* item, ScRulerFrame& frame) {
     double kept = 0;
     switch (row.kind) {
         case Kind::LineStyle:
-            if (section::PickedStyle(item, &style)) SetLineStyle(frame, row.index, style);
+            if (ReadStyle(item, &style)) SetLineStyle(frame, row.index, style);
             break;
         case Kind::Colour:
             if (section::PickedColor(item, &color)) frame.SetMarkClr(static_cast<RulerFrameColorType>(row.index), color);

@@ -258,7 +258,7 @@ void CLstRulerScale::EditValue(CBCGPProp* item) {
             if (section::PickedColor(item, &color)) scale.SetLineColor(color);
             break;
         case kLineStyleId:
-            if (section::PickedStyle(item, &style)) scale.SetLineStyle(style);
+            if (ReadStyle(item, &style)) scale.SetLineStyle(style);
             break;
         default:
             break;  // groups and the type name

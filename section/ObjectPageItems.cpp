@@ -84,7 +84,7 @@ bool ReadHundredths(CBCGPProp* item, float* field) {
 bool ReadPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {
     switch (field) {
         case kPenStyle:
-            return PickedStyle(item, &pen.style);
+            return ReadStyle(item, &pen.style);
         case kPenWidth:
             return ReadHundredths(item, &pen.width);
         default:
@@ -96,13 +96,6 @@ bool PickedColor(CBCGPProp* item, COLORREF* color) {
     auto* colour = dynamic_cast<CBCGPColorProp*>(item);
     if (!colour) return false;
     *color = colour->GetDisplayColor();
-    return true;
-}
-
-bool PickedStyle(CBCGPProp* item, UINT* style) {
-    auto* picker = dynamic_cast<CPropStyleCombox*>(item);
-    if (!picker) return false;
-    *style = picker->GetVal();
     return true;
 }
 

@@ -49,8 +49,6 @@ bool ReadPenField(CBCGPProp* item, int field, QXLOGPEN& pen);
 // The colour picked in a colour item, the automatic choice read as its colour; false for an
 // item that is no colour item.
 bool PickedColor(CBCGPProp* item, COLORREF* color);
-// The style picked in a style picker; false for an item that is no picker.
-bool PickedStyle(CBCGPProp* item, UINT* style);
 // Shows a value in an item only when it differs from what the item shows; an item of another
 // kind, or no item, is passed over.
 void ShowNumber(CBCGPProp* item, double value);

@@ -1,4 +1,5 @@
 #include "planemap/layers/PropListStratum.h"
+#include "framework/PropItems.h"
 
 #include "framework/NumberText.h"
 #include "framework/StyleGroupTexts.h"
@@ -118,7 +119,7 @@ LRESULT CPropListStratum::OnPropertyChanged(WPARAM, LPARAM lParam) {
 bool CPropListStratum::EditPen(CBCGPProp* item, QXLOGPEN* pen) {
     switch (item->GetData()) {
         case kStyleId:
-            return wellitems::PickedStyle(item, &pen->style);
+            return ReadStyle(item, &pen->style);
         case kWidthId:
             return planemap::EditWidth(item, &pen->width);
         case kColorId:

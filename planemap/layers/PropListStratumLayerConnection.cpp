@@ -1,4 +1,5 @@
 #include "planemap/layers/PropListStratumLayerConnection.h"
+#include "framework/PropItems.h"
 
 #include "framework/ItemGroupsBasic.h"
 #include "planemap/PlaneItems.h"
@@ -83,7 +84,7 @@ void CPropListStratumLayerConnection::OnLayerItemChanged(CStratumLayer& layer, C
         UINT style = 0;
         double width = 0;
         COLORREF color = 0;
-        if (id == p.style && wellitems::PickedStyle(item, &style))
+        if (id == p.style && ReadStyle(item, &style))
             (layer.*p.setStyle)(style);
         else if (id == p.width && wellitems::ReadHundredths(item, pen.width, false, &width))
             (layer.*p.setWidth)(width);

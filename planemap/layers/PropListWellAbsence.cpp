@@ -1,4 +1,5 @@
 #include "planemap/layers/PropListWellAbsence.h"
+#include "framework/PropItems.h"
 
 #include "hosttypes/Parsnip/QXObjectPoint.h"
 #include "planemap/PlaneItems.h"
@@ -59,7 +60,7 @@ LRESULT CPropListWellAbsence::OnPropertyChanged(WPARAM, LPARAM lParam) {
         bool changed = false;
         switch (item->GetData()) {
             case kStyleId:
-                changed = wellitems::PickedStyle(item, &style.style);
+                changed = ReadStyle(item, &style.style);
                 break;
             case kSizeId:
                 changed = wellitems::ReadPositiveHundredths(item, &style.size);

@@ -1,4 +1,5 @@
 #include "planemap/layers/PropListWellLayerAbsence.h"
+#include "framework/PropItems.h"
 
 #include "framework/ItemGroupsBasic.h"
 #include "planemap/PlaneItems.h"
@@ -96,7 +97,7 @@ void CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp*
             ShowSymbol(symbol);
             break;
         case kStyleId:
-            symbolChanged = wellitems::PickedStyle(item, &symbol.style);
+            symbolChanged = ReadStyle(item, &symbol.style);
             break;
         case kSizeId:
             symbolChanged = planemap::EditWidth(item, &symbol.size);

@@ -1,4 +1,5 @@
 #include "planemap/layers/PropListWellLayerSymbol.h"
+#include "framework/PropItems.h"
 
 #include "framework/ItemGroupsBasic.h"
 #include "framework/PropStyleCombox.h"
@@ -194,7 +195,7 @@ void CPropListWellLayerSymbol::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* 
         if (id == g.show) {
             (layer.*g.setVisible)(wellitems::SwitchValue(item));
             wellitems::EnableAfterSwitch(FindItem(g.group), wellitems::SwitchValue(item));
-        } else if (id == g.style && wellitems::PickedStyle(item, &style)) {
+        } else if (id == g.style && ReadStyle(item, &style)) {
             (layer.*g.setStyle)(style);
         } else if (id == g.size && wellitems::ReadHundredths(item, (layer.*g.getSize)(), false, &value)) {
             (layer.*g.setSize)(value);

@@ -1,4 +1,5 @@
 #include "planemap/layers/PropListWellPath.h"
+#include "framework/PropItems.h"
 
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Moraine/PlaneFunc.h"
@@ -85,7 +86,7 @@ LRESULT CPropListWellPath::OnPropertyChanged(WPARAM, LPARAM lParam) {
         switch (item->GetData()) {
             case kStyleId: {
                 UINT style = 0;
-                if (wellitems::PickedStyle(item, &style)) EditPens(line, [&](QXLOGPEN& pen) { pen.style = style; });
+                if (ReadStyle(item, &style)) EditPens(line, [&](QXLOGPEN& pen) { pen.style = style; });
                 break;
             }
             case kWidthId: {

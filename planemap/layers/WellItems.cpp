@@ -84,13 +84,6 @@ void EnableAfterSwitch(CBCGPProp* group, int on) {
 
 int SwitchValue(CBCGPProp* item) { return ItemText(item) == grouptext::kYes ? 1 : 0; }
 
-bool PickedStyle(CBCGPProp* item, UINT* style) {
-    auto* combo = dynamic_cast<CPropStyleCombox*>(item);
-    if (!combo) return false;
-    *style = combo->GetVal();
-    return true;
-}
-
 int ChosenOption(CBCGPProp* item) {
     if (!item) return -1;
     const int index = OptionIndex(item);

@@ -45,8 +45,6 @@ void EnableAfterSwitch(CBCGPProp* group, int on);
 // ---- reading ---------------------------------------------------------------------------------
 // 1 for "是", else 0.
 int SwitchValue(CBCGPProp* item);
-// The picker's style; false for an item that is no picker.
-bool PickedStyle(CBCGPProp* item, UINT* style);
 // The position of the item's text among its options; -1 when it is none of them.
 int ChosenOption(CBCGPProp* item);
 // What a typed number may be besides a number a single-precision field holds.

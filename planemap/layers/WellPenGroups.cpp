@@ -1,4 +1,5 @@
 #include "planemap/layers/WellPenGroups.h"
+#include "framework/PropItems.h"
 
 #include "framework/StyleGroupTexts.h"
 #include "planemap/PlaneItems.h"
@@ -37,7 +38,7 @@ void EditPenGroup(CBCGPPropList& grid, const PenGroup& g, CWellLayer& layer, CBC
     if (id == g.show) {
         (layer.*g.setVisible)(wellitems::SwitchValue(item));
         wellitems::EnableAfterSwitch(grid.FindItemByData(g.group, TRUE), wellitems::SwitchValue(item));
-    } else if (id == g.style && wellitems::PickedStyle(item, &style)) {
+    } else if (id == g.style && ReadStyle(item, &style)) {
         (layer.*g.setStyle)(style);
     } else if (id == g.width && wellitems::ReadHundredths(item, (layer.*g.getWidth)(), false, &width)) {
         (layer.*g.setWidth)(width);

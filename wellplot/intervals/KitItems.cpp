@@ -3,7 +3,6 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/NumberText.h"
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpKit.h"
@@ -19,21 +18,6 @@ int FieldOf(CBCGPProp* item, DWORD_PTR groupId) {
     return id > groupId && id <= groupId + kRecordFields ? static_cast<int>(id - groupId - 1) : -1;
 }
 }  // namespace
-
-BOOL CUnsignedProp::TextToVar(const CString& text) {
-    unsigned value = 0;
-    if (!numtext::WholeUnsigned(text, &value)) return FALSE;
-    m_varValue = _variant_t(value);
-    return TRUE;
-}
-
-bool CUnsignedProp::GetUnsigned(unsigned* value) const {
-    return numtext::WholeUnsigned(VariantToText(GetValue()), value);
-}
-
-void CUnsignedProp::ShowUnsigned(unsigned value) {
-    if (unsigned held = 0; !GetUnsigned(&held) || held != value) SetValue(_variant_t(value));
-}
 
 void ShowKitTitleItems(CBCGPPropList& list, CWpKit* kit, DWORD_PTR nameId) {
     SetItemText(list.FindItemByData(nameId, TRUE), kit->GetTitleText());

@@ -4,26 +4,13 @@
 
 #include "bcg/Prop.h"
 #include "bcg/PropList.h"
+#include "framework/PropUnsigned.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
 class CWpKit;
 
 // The size a whole-number font size item starts at: the number of the initial size text.
 inline constexpr unsigned kInitialWholeFontSize = 33;
-
-// An item holding an unsigned whole number: a typed text is taken only when it is one whole number
-// an unsigned int holds, so a sign, a fraction or letters keep the editor open.
-class CUnsignedProp : public CBCGPProp {
-public:
-    CUnsignedProp(const CString& name, unsigned value, const char* description, DWORD_PTR data)
-        : CBCGPProp(name, _variant_t(value), description, data) {}
-
-    BOOL TextToVar(const CString& text) override;
-    // The value held; false when the value is no unsigned whole number (never set by a user).
-    bool GetUnsigned(unsigned* value) const;
-    // Sets value when it differs from the one held.
-    void ShowUnsigned(unsigned value);
-};
 
 // The kit's title text as stored, its direction and its font (written enabled) into the items
 // nameId, nameId + 1 and the font group nameId + 2.
