@@ -6,12 +6,15 @@
 #include <sstream>
 
 #include "framework/ChangeCheckers.h"
+#include "framework/ItemGroupsLine.h"
 #include "framework/ModuleFamilies.h"
+#include "framework/NumberText.h"
+#include "framework/PenFontEdits.h"
+#include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/WndLst.h"
 #include "hosttypes/Lodestar/PlManagers.h"
 #include "hosttypes/Tinder/TimeStamp.h"
-#include "framework/PropItems.h"
-#include "framework/PenFontEdits.h"
 
 namespace {
 
@@ -54,27 +57,26 @@ KelProfileline::CPlContainer* ContainerOfWellPart(const KelProfileline::CWellCom
     return wells ? wells->GetContainer() : nullptr;
 }
 
-bool OneActive(const KelProfileline::CPlControlerClient* client) {
-    return client && client->GetActiveObjCount() == 1;
-}
+bool OneActive(const KelProfileline::CPlControlerClient* client) { return client && client->GetActiveObjCount() == 1; }
 
 void UpdateWnd(KelProfileline::CPlContainer* container) {
     if (container) container->UpdateWnd();
 }
 
 namespace {
-template <class Record>
-bool EditRecordField(Record& record, CBCGPProp* item, int position) {
-    if (penfont::EditRecord(record, item, position, penfont::Accept::ZeroOrMore)) return true;
-    // Refused: the record is untouched and still holds the stored width or size.
-    if (position == 1 && item) item->SetValue(_variant_t(penfont::ScaledField(record) / 100.0));
-    return false;
-}
+// Widths and sizes of 0 are taken.
+constexpr penfont::Accept kFieldAccept = penfont::Accept::ZeroOrMore;
 }  // namespace
 
-bool EditField(QXLOGPEN& pen, CBCGPProp* item, int position) { return EditRecordField(pen, item, position); }
+bool EditField(QXLOGPEN& pen, CBCGPProp* item, int position) {
+    return penfont::EditPen(pen, item, position, kFieldAccept);
+}
 
-bool EditField(QXLOGFONT& font, CBCGPProp* item, int position) { return EditRecordField(font, item, position); }
+bool EditField(QXLOGFONT& font, CBCGPProp* item, int position) {
+    return penfont::EditFont(font, item, position, kFieldAccept);
+}
+
+TextRule FieldRule() { return penfont::HundredthsRule(kFieldAccept); }
 
 bool ShouldRefresh(CWndProp& pane, long object, KelProfileline::CPlObjInterface* shown) {
     return shown && object == pane.GetCurrentObject() && CProChangedChecker(shown, &pane)();

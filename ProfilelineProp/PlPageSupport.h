@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bcg/Prop.h"
+#include "framework/PropSizeText.h"
 #include "hosttypes/Lodestar/LayerProperty.h"
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlWell.h"
@@ -62,10 +63,12 @@ void ApplyToActive(KelProfileline::CPlContainer* container, Apply apply) {
 
 // One field of a pen or a font from its edited item: 0 the style (or face), 1 the width (or size)
 // typed in the unit shown and kept ×100, 2 the colour ((COLORREF)-1 for "自动"). A width or size
-// that is negative or that the float field cannot hold is refused: false, and the item shows the
-// stored one again.
+// that is negative or that the float field cannot hold is refused: false, record untouched.
 bool EditField(QXLOGPEN& pen, CBCGPProp* item, int position);
 bool EditField(QXLOGFONT& font, CBCGPProp* item, int position);
+
+// EditField's rule, for the item a width or size is typed into.
+TextRule FieldRule();
 
 // Whether a page shows its object again: the host named the pane's own object and the object's
 // stamp differs from the pane's (which then takes it).

@@ -7,12 +7,11 @@
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
-#include "framework/WndProp.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Lodestar/PlProfileline.h"
-#include "framework/PropItems.h"
 
 using namespace KelProfileline;
 using namespace grouptext;
@@ -37,16 +36,22 @@ int CPlProfilelineProperty::InitPropWnd() {
     auto* type = new CBCGPProp(kType, _variant_t(""), "", kTypeId);
     type->AllowEdit(FALSE);
     m_wndPropList.AddProperty(type, TRUE, TRUE);
-    auto* style = new CPropStyleCombox(kLineStyle, kNoStyle, CPropStyleCombox::kLineStyle,
-                                       kestrel::kLineSetCommonAlt, "", kStyleId);
+    auto* style = new CPropStyleCombox(kLineStyle, kNoStyle, CPropStyleCombox::kLineStyle, kestrel::kLineSetCommonAlt,
+                                       "", kStyleId);
     style->AllowEdit(FALSE);
     m_wndPropList.AddProperty(style, TRUE, TRUE);
-    m_wndPropList.AddProperty(new CBCGPropFloat(kLineWidth, _variant_t(0.0), 2, kWidthDescription, FALSE, kWidthId),
-                              TRUE, TRUE);
+    auto* width = new CBCGPropFloat(kLineWidth, _variant_t(0.0), 2, kWidthDescription, FALSE, kWidthId);
+    width->SetTextRule(plpage::FieldRule());
+    m_wndPropList.AddProperty(width, TRUE, TRUE);
     m_wndPropList.AddProperty(NewGroupColorProp(kColor, "", kColorId, 0), TRUE, TRUE);
-    if (m_pLine && m_pLine->GetLineType() == LINE_PROJECTION)
-        m_wndPropList.AddProperty(
-            new CBCGPropFloat(kAngle, _variant_t(0.0), 2, kAngleDescription, FALSE, kAngleId), TRUE, TRUE);
+    if (m_pLine && m_pLine->GetLineType() == LINE_PROJECTION) {
+        auto* angle = new CBCGPropFloat(kAngle, _variant_t(0.0), 2, kAngleDescription, FALSE, kAngleId);
+        angle->SetTextRule([](const CString& text) {
+            double degrees = 0;
+            return ReadAngle(text, &degrees);
+        });
+        m_wndPropList.AddProperty(angle, TRUE, TRUE);
+    }
     return 0;
 }
 
@@ -85,18 +90,21 @@ LRESULT CPlProfilelineProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // The shown line's pen with the edited field, for every active profile line.
 void CPlProfilelineProperty::EditPen(CBCGPProp* item) {
     QXLOGPEN pen = m_pLine->GetLinePen();
-    if (plpage::EditField(pen, item, static_cast<int>(item->GetData() - kStyleId))) {
+    if (plpage::EditField(pen, item, static_cast<int>(item->GetData() - kStyleId)))
         plpage::ApplyToActive<CPlProfileline>(m_pLine->GetContainer(),
                                               [&pen](CPlProfileline& line) { line.SetLinePen(pen); });
-        return;
-    }
-    ShowStoredAgain(*this);  // refused: what the page showed shows again
 }
 
-// An angle outside [0, 360) is refused silently; the item keeps the typed text.
+bool CPlProfilelineProperty::ReadAngle(const CString& text, double* degrees) {
+    double angle = 0;
+    if (!numtext::LeadingNumber(text, &angle) || !IsAngle(angle)) return false;
+    *degrees = angle;
+    return true;
+}
+
 void CPlProfilelineProperty::EditAngle(CBCGPProp* item) {
     double angle = 0;
-    if (numtext::LeadingNumber(ItemText(item), &angle) && IsAngle(angle))
+    if (ReadAngle(ItemText(item), &angle))
         plpage::ApplyToActive<CPlProfileline>(m_pLine->GetContainer(),
                                               [angle](CPlProfileline& line) { line.SetAngle(angle); });
 }

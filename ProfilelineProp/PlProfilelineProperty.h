@@ -20,6 +20,8 @@ public:
     static const char* KindName(int kind);
     // Whether a projection angle is taken: 0 or more and below 360.
     static bool IsAngle(double degrees) { return degrees >= 0 && degrees < 360; }
+    // The angle typed (its leading number) when it is taken; false, value untouched, otherwise.
+    static bool ReadAngle(const CString& text, double* degrees);
 
 protected:
     int InitPropWnd() override;

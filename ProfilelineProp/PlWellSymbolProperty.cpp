@@ -3,10 +3,10 @@
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
 #include "framework/ItemGroupsFill.h"
+#include "framework/ItemGroupsLine.h"
 #include "framework/PropFloat.h"
-#include "framework/WndProp.h"
-#include "hosttypes/Lodestar/PlWell.h"
 #include "framework/PropItems.h"
+#include "hosttypes/Lodestar/PlWell.h"
 
 using namespace KelProfileline;
 using namespace pltext;
@@ -38,7 +38,9 @@ int CPlWellSymbolProperty::InitPropWnd() {
     coordinates->AddSubItem(NewReadOnlyNumber(kOrdinate, kYId));
     coordinates->Expand(TRUE);
     m_wndPropList.AddProperty(coordinates, TRUE, TRUE);
-    m_wndPropList.AddProperty(CreatePointFloatProp(kSymbol, kSymbolGroupId), TRUE, TRUE);
+    CBCGPProp* symbol = CreatePointFloatProp(kSymbol, kSymbolGroupId);
+    ReadBy(symbol->FindSubItemByData(kSymbolSizeId), HundredthsItemRule());
+    m_wndPropList.AddProperty(symbol, TRUE, TRUE);
     return 0;
 }
 
@@ -59,8 +61,7 @@ void CPlWellSymbolProperty::UpdateBCGPProperty(long object, CString) {
     SetPointFloatProp(Item(kSymbolGroupId), m_pSymbol->GetSymbolLogPoint());
 }
 
-// The shown symbol's point with the edited field, for every active well symbol. A refused size
-// writes nothing: the page shows what is stored again.
+// The shown symbol's point with the edited field, for every active well symbol.
 LRESULT CPlWellSymbolProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!item || !m_pSymbol) return 0;
@@ -68,10 +69,7 @@ LRESULT CPlWellSymbolProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
     if (id >= kFirstPointId && id <= kLastPointId) {
         QXLOGPOINT point = m_pSymbol->GetSymbolLogPoint();
-        if (!GetPointSubProp(item, point, static_cast<int>(id - kFirstPointId))) {
-            ShowStoredAgain(*this);
-            return 0;
-        }
+        GetPointSubProp(item, point, static_cast<int>(id - kFirstPointId));
         for (CWellSymbol* symbol : plpage::ActiveOf<CWellSymbol>(container)) symbol->SetSymbolLogPoint(point);
     }
     plpage::UpdateWnd(container);

@@ -3,9 +3,9 @@
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/WndProp.h"
-#include "hosttypes/Lodestar/PlWell.h"
+#include "framework/PropFloat.h"
 #include "framework/PropItems.h"
+#include "hosttypes/Lodestar/PlWell.h"
 
 using namespace KelProfileline;
 using namespace pltext;
@@ -17,9 +17,11 @@ int CPlWellTrackProperty::InitPropWnd() {
     auto* type = new CBCGPProp(kType, _variant_t(""), kType, kTypeId);
     type->AllowEdit(FALSE);
     m_wndPropList.AddProperty(type, TRUE, TRUE);
-    m_wndPropList.AddProperty(CreateLineFloatProp(kLineSettings, kLineGroupId), TRUE, TRUE);
-    m_wndPropList.AddProperty(
-        NewOptionItem(kTrackShowMode, "", "", kShowModeId, {kRealTrack, kStraightTrack}, false), TRUE, TRUE);
+    CBCGPProp* line = CreateLineFloatProp(kLineSettings, kLineGroupId);
+    ReadBy(line->FindSubItemByData(kLineWidthId), HundredthsItemRule());
+    m_wndPropList.AddProperty(line, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewOptionItem(kTrackShowMode, "", "", kShowModeId, {kRealTrack, kStraightTrack}, false),
+                              TRUE, TRUE);
     return 0;
 }
 
@@ -43,10 +45,7 @@ LRESULT CPlWellTrackProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
     if (id >= kFirstLineId && id <= kLastLineId) {
         QXLOGPEN pen = m_pTrack->GetLogPen();
-        if (!GetLineSubProp(item, pen, static_cast<int>(id - kFirstLineId))) {
-            ShowStoredAgain(*this);  // a refused width writes nothing
-            return 0;
-        }
+        GetLineSubProp(item, pen, static_cast<int>(id - kFirstLineId));
         for (CWellTrack* track : plpage::ActiveOf<CWellTrack>(container)) track->SetLogPen(pen);
     } else if (id == kShowModeId) {
         const BYTE straight = ItemText(item) == kStraightTrack ? 1 : 0;

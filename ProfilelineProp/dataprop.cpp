@@ -5,10 +5,10 @@
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Osprey/StratumManager.h"
 #include "hosttypes/Osprey/WellDataManager.h"
-#include "framework/PropItems.h"
 #include "section/CnLstWell.h"
 
 using namespace KelProfileline;
@@ -17,10 +17,14 @@ using namespace pltext;
 namespace {
 
 const TextValue kTargets[] = {
-    {kWellHead, CPlLayerData::kTargetWellHead}, {kWellBottom, CPlLayerData::kTargetWellBottom},
-    {kTargetLevel1, 3},                         {kTargetLevel2, 4},
-    {kTargetLevel3, 5},                         {kTargetLevel4, 6},
-    {kTargetLevel5, 7},                         {kWellSeaLevel, CPlLayerData::kTargetSeaLevel},
+    {kWellHead, CPlLayerData::kTargetWellHead},
+    {kWellBottom, CPlLayerData::kTargetWellBottom},
+    {kTargetLevel1, 3},
+    {kTargetLevel2, 4},
+    {kTargetLevel3, 5},
+    {kTargetLevel4, 6},
+    {kTargetLevel5, 7},
+    {kWellSeaLevel, CPlLayerData::kTargetSeaLevel},
 };
 
 CStratumManager* Strata() { return CWellDataManager::Instance()->GetStratumManager(); }
@@ -95,6 +99,10 @@ void CPlLayerData::ShowDepth(const CLayerProperty& layer) {
     if (seaLevel) item->SetValue(_variant_t(layer.m_dSeaLevelDepth));
 }
 
+// A refused depth keeps showing the depth its item held, the stored one: the refresh is not run for
+// it, since it has the graph read the layer again.
+void CPlLayerData::ShowItemAgain(CBCGPProp*) {}
+
 // ---- edits -------------------------------------------------------------------------------------------
 
 LRESULT CPlLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -135,13 +143,9 @@ void CPlLayerData::EditStratum(CLayerProperty& layer, CBCGPProp* item) {
     m_pEntity->UpdateProperty();
 }
 
-// A depth a double cannot hold is refused and the stored one shown again.
 void CPlLayerData::EditDepth(CLayerProperty& layer, CBCGPProp* item) {
     double depth = 0;
-    if (!numtext::LeadingNumber(ItemText(item), &depth)) {
-        item->SetValue(_variant_t(layer.m_dSeaLevelDepth));
-        return;
-    }
+    if (!numtext::LeadingNumber(ItemText(item), &depth)) return;
     layer.m_dSeaLevelDepth = depth;
     m_pEntity->UpdateProperty();
 }

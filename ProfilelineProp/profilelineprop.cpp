@@ -6,12 +6,12 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlManagers.h"
-#include "framework/PropItems.h"
 
 using namespace KelProfileline;
 using namespace grouptext;
@@ -30,7 +30,9 @@ int CPlLayerLine::InitPropWnd() {
                                        kestrel::kLineSetCommonAlt, "", kStyleId);
     style->AllowEdit(FALSE);
     m_wndPropList.AddProperty(style, TRUE, TRUE);
-    m_wndPropList.AddProperty(new CBCGPropFloat(kLineWidth, _variant_t(0.0), 2, "", FALSE, kWidthId), TRUE, TRUE);
+    auto* width = new CBCGPropFloat(kLineWidth, _variant_t(0.0), 2, "", FALSE, kWidthId);
+    width->SetTextRule(plpage::FieldRule());
+    m_wndPropList.AddProperty(width, TRUE, TRUE);
     m_wndPropList.AddProperty(CreateYesNoProp(kRandomColor, kRandomColorId, _variant_t(""), kRandomColorDescription),
                               TRUE, TRUE);
     m_wndPropList.AddProperty(NewGroupColorProp(kColor, "", kColorId, 0), TRUE, TRUE);

@@ -9,11 +9,11 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlManagers.h"
-#include "framework/PropItems.h"
 
 using namespace KelProfileline;
 using namespace grouptext;
@@ -48,7 +48,9 @@ int CPlLayerWellName::InitPropWnd() {
     font->AddSubItem(NewTemplateChoice(kFontTemplate, kFontTemplateDescription, kFontTemplateId));
     font->AddSubItem(new CPropStyleCombox(kFontFace, CString(), "", kFaceId));
     font->AddSubItem(NewTemplateChoice(kSizeTemplate, kSizeTemplateDescription, kSizeTemplateId));
-    font->AddSubItem(new CBCGPropFloat(kSize, _variant_t(0.0), 2, kPointSizeDescription, FALSE, kSizeId));
+    auto* size = new CBCGPropFloat(kSize, _variant_t(0.0), 2, kPointSizeDescription, FALSE, kSizeId);
+    size->SetTextRule(plpage::FieldRule());
+    font->AddSubItem(size);
     font->AddSubItem(NewTemplateChoice(kColorTemplate, kColorTemplateDescription, kColorTemplateId));
     font->AddSubItem(NewGroupColorProp(kColor, kWellNameColorDescription, kColorId, 0));
     font->Expand(TRUE);
@@ -57,10 +59,9 @@ int CPlLayerWellName::InitPropWnd() {
     auto* position = new CBCGPProp(kPosition, kPositionGroupId, FALSE);
     position->AddSubItem(
         NewOptionItem(kReferObject, "", kReferObjectDescription, kReferObjectId, {kReferWell, kReferBaseLine}, false));
-    position->AddSubItem(NewOptionItem(kRelativePos, "", kRelativePosDescription, kRelativePosId,
-                                       {kPosTop, kPosBottom, kPosLeft, kPosRight, kPosTopLeft, kPosBottomLeft,
-                                        kPosTopRight, kPosBottomRight},
-                                       false));
+    position->AddSubItem(NewOptionItem(
+        kRelativePos, "", kRelativePosDescription, kRelativePosId,
+        {kPosTop, kPosBottom, kPosLeft, kPosRight, kPosTopLeft, kPosBottomLeft, kPosTopRight, kPosBottomRight}, false));
     position->AddSubItem(new CBCGPropFloat(kOffset, _variant_t(0.0), 2, kOffsetDescription, FALSE, kOffsetId));
     position->Expand(TRUE);
     m_wndPropList.AddProperty(position, TRUE, TRUE);
@@ -143,13 +144,9 @@ bool CPlLayerWellName::EditFont(CLayerProperty& layer, CBCGPProp* item) {
     return plpage::EditField(layer.m_nameFont, item, static_cast<int>(item->GetData() - kFaceId) / 2);
 }
 
-// A value a double cannot hold is refused and the stored one shown again.
 bool CPlLayerWellName::EditOffset(CLayerProperty& layer, CBCGPProp* item) {
     double offset = 0;
-    if (!numtext::LeadingNumber(ItemText(item), &offset)) {
-        item->SetValue(_variant_t(layer.m_dNameOffset));
-        return false;
-    }
+    if (!numtext::LeadingNumber(ItemText(item), &offset)) return false;
     layer.m_dNameOffset = offset;
     return true;
 }

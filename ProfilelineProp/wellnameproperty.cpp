@@ -6,11 +6,10 @@
 #include "framework/GroupTexts.h"
 #include "framework/NumberText.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
-#include "framework/WndProp.h"
 #include "hosttypes/Lodestar/PlWell.h"
-#include "framework/PropItems.h"
 
 using namespace KelProfileline;
 using namespace grouptext;
@@ -39,7 +38,9 @@ int CPlWellLabelProperty::InitPropWnd() {
     color->EnableOtherButton(kOtherColors, TRUE, TRUE);
     color->EnableAutomaticButton(kAutomaticColor, GetSysColor(COLOR_WINDOWTEXT), TRUE);
     font->AddSubItem(color);
-    font->AddSubItem(new CBCGPropFloat(kSize, _variant_t(0.0), 2, kPointSizeDescription, FALSE, kSizeId));
+    auto* size = new CBCGPropFloat(kSize, _variant_t(0.0), 2, kPointSizeDescription, FALSE, kSizeId);
+    size->SetTextRule(plpage::FieldRule());
+    font->AddSubItem(size);
     font->Expand(TRUE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
     m_wndPropList.AddProperty(new CBCGPProp(kLabelText, _variant_t(""), kLabelTextDescription, kTextId), TRUE, TRUE);
@@ -83,14 +84,10 @@ LRESULT CPlWellLabelProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The shown label's font with the edited field, for every active well label. A refused size
-// writes nothing: the page shows what it showed again.
+// The shown label's font with the edited field, for every active well label.
 void CPlWellLabelProperty::EditFont(CBCGPProp* item) {
     QXLOGFONT font = m_pLabel->GetLabelFont();
-    if (plpage::EditField(font, item, static_cast<int>(item->GetData() - kFaceId))) {
+    if (plpage::EditField(font, item, static_cast<int>(item->GetData() - kFaceId)))
         plpage::ApplyToActive<CWellLabel>(plpage::ContainerOfWellPart(m_pLabel),
                                           [&font](CWellLabel& label) { label.SetLabelFont(font); });
-        return;
-    }
-    ShowStoredAgain(*this);
 }

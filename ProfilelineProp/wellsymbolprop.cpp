@@ -8,11 +8,11 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
-#include "framework/WndProp.h"
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlManagers.h"
-#include "framework/PropItems.h"
 
 using namespace KelProfileline;
 using namespace pltext;
@@ -30,6 +30,8 @@ const KindGroup kTrackGroups[] = {{CPlLayerWellSymbol::kUpperTrackGroupId, PL_TR
                                   {CPlLayerWellSymbol::kLowerTrackGroupId, PL_TRACK_LOWER}};
 constexpr DWORD_PTR kPointSubItems = 5;
 constexpr DWORD_PTR kTrackSubItems = 4;
+// The size (the width) among the sub-items of a point (track) group, after the switch and style.
+constexpr int kSizePosition = 2;
 
 const plpage::TemplateEdit kTemplateEdits[] = {
     {CPlLayerWellSymbol::kPointTemplateId, &CLayerProperty::m_strPointStyleTemplate,
@@ -50,13 +52,19 @@ CPlLayerWellSymbol::~CPlLayerWellSymbol() = default;
 
 int CPlLayerWellSymbol::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return PL_PAGE_FAILED(kWellSymbolPageFailed);
+    // The sizes and widths are read by GetPointSubProp and GetLineSubProp.
     CBCGPProp* current = CreateSymbolTemplateProp(kCurrentSymbol, kCurrentGroupId);
+    ReadBy(current->FindSubItemByData(kSizeId), HundredthsItemRule());
     current->Expand(TRUE);
     m_wndPropList.AddProperty(current, TRUE, TRUE);
-    m_wndPropList.AddProperty(CreateShowPointProp(kHeadSymbol, kHeadGroupId), TRUE, TRUE);
-    m_wndPropList.AddProperty(CreateShowPointProp(kBottomSymbol, kBottomGroupId), TRUE, TRUE);
-    m_wndPropList.AddProperty(CreateShowLineProp(kUpperTrack, kUpperTrackGroupId), TRUE, TRUE);
-    m_wndPropList.AddProperty(CreateShowLineProp(kLowerTrack, kLowerTrackGroupId), TRUE, TRUE);
+    auto add = [this](CBCGPProp* group) {
+        ReadBy(group->GetSubItem(kSizePosition), HundredthsItemRule());
+        m_wndPropList.AddProperty(group, TRUE, TRUE);
+    };
+    add(CreateShowPointProp(kHeadSymbol, kHeadGroupId));
+    add(CreateShowPointProp(kBottomSymbol, kBottomGroupId));
+    add(CreateShowLineProp(kUpperTrack, kUpperTrackGroupId));
+    add(CreateShowLineProp(kLowerTrack, kLowerTrackGroupId));
     m_wndPropList.AddProperty(
         NewOptionItem(kTrackMode, "", kTrackModeDescription, kTrackModeId, {kRealTrack, kStraightTrack}, false), TRUE,
         TRUE);
@@ -125,7 +133,7 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kSizeId:
         case kBorderColorId:
         case kInnerColorId:
-            if (!EditCurrentPoint(*layer, item)) return Refused();
+            EditCurrentPoint(*layer, item);
             break;
         case kTrackModeId:
             layer->m_bStraightTrack = ItemText(item) == kStraightTrack;
@@ -133,15 +141,9 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         default:
             for (const KindGroup& g : kPointGroups)
-                if (InRange(id, g.group, kPointSubItems)) {
-                    if (!EditPointGroup(*layer, item, g.group, g.kind)) return Refused();
-                    stamp = true;
-                }
+                if (InRange(id, g.group, kPointSubItems)) stamp = EditPointGroup(*layer, item, g.group, g.kind);
             for (const KindGroup& g : kTrackGroups)
-                if (InRange(id, g.group, kTrackSubItems)) {
-                    if (!EditTrackGroup(*layer, item, g.group, g.kind)) return Refused();
-                    stamp = true;
-                }
+                if (InRange(id, g.group, kTrackSubItems)) stamp = EditTrackGroup(*layer, item, g.group, g.kind);
             if (!stamp) return 0;  // a group or an unknown item: nothing written, nothing redrawn
             break;
     }
@@ -150,14 +152,12 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// Style, size, border and inner colour stand every second item, after their template items. A
-// refused size writes nothing: neither the layer nor the wells take the layer's point again.
-bool CPlLayerWellSymbol::EditCurrentPoint(CLayerProperty& layer, CBCGPProp* item) {
+// Style, size, border and inner colour stand every second item, after their template items.
+void CPlLayerWellSymbol::EditCurrentPoint(CLayerProperty& layer, CBCGPProp* item) {
     QXLOGPOINT point = layer.GetSymbolPoint(PL_SYMBOL_CURRENT);
-    if (!GetPointSubProp(item, point, static_cast<int>(item->GetData() - kPointStyleId) / 2)) return false;
+    GetPointSubProp(item, point, static_cast<int>(item->GetData() - kPointStyleId) / 2);
     layer.SetSymbolPoint(PL_SYMBOL_CURRENT, point);
     if (m_pEntity->m_pWellMgr) m_pEntity->m_pWellMgr->SetSymbolLogPoint(PL_SYMBOL_CURRENT, point);
-    return true;
 }
 
 // Sub-item 0 is the shown switch, the others the point's fields.
@@ -187,10 +187,4 @@ bool CPlLayerWellSymbol::EditTrackGroup(CLayerProperty& layer, CBCGPProp* item, 
     if (m_pEntity->m_pWellMgr) m_pEntity->m_pWellMgr->SetTrackPen(kind, pen);
     layer.SetWellTrackVisible(shown, kind);
     return true;
-}
-
-// A refused size or width: nothing written, nothing redrawn; the page shows the layer's values again.
-LRESULT CPlLayerWellSymbol::Refused() {
-    ShowStoredAgain(*this);
-    return 0;
 }

@@ -24,8 +24,8 @@ public:
         kBorderColorId = 1009,
         kInnerTemplateId = 1010,
         kInnerColorId = 1011,
-        kHeadGroupId = 1012,     // 1013 .. 1017: shown, style, size, border colour, inner colour
-        kBottomGroupId = 1018,   // 1019 .. 1023
+        kHeadGroupId = 1012,        // 1013 .. 1017: shown, style, size, border colour, inner colour
+        kBottomGroupId = 1018,      // 1019 .. 1023
         kUpperTrackGroupId = 1024,  // 1025 .. 1028: shown, style, width, colour
         kLowerTrackGroupId = 1029,  // 1030 .. 1033
         kTrackModeId = 1034,
@@ -42,11 +42,10 @@ protected:
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
     void ShowCurrentSymbol(const KelProfileline::CLayerProperty& layer);
+    void EditCurrentPoint(KelProfileline::CLayerProperty& layer, CBCGPProp* item);
     // False, nothing written, when the typed size or width is refused.
-    bool EditCurrentPoint(KelProfileline::CLayerProperty& layer, CBCGPProp* item);
     bool EditPointGroup(KelProfileline::CLayerProperty& layer, CBCGPProp* item, DWORD_PTR group, int kind);
     bool EditTrackGroup(KelProfileline::CLayerProperty& layer, CBCGPProp* item, DWORD_PTR group, int kind);
-    LRESULT Refused();
 
     KelProfileline::CPlCnEntity* m_pEntity;
 };

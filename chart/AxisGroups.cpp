@@ -4,25 +4,21 @@
 
 #include "chart/AxisTexts.h"
 #include "chart/ChartGroups.h"
+#include "chart/ChartItems.h"
+#include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
+#include "framework/PropItems.h"
 #include "hosttypes/Thistle/Axis.h"
 #include "hosttypes/Thistle/Plot.h"
-#include "hosttypes/Tinder/CommonUtility.h"
-#include "framework/PropItems.h"
 
 using namespace axistext;
 
 namespace chart {
-
-bool ReadDigitText(CBCGPProp* item, double* value) {
-    const CString text = ItemText(item);
-    return CCommonUtility::IsDigit(text.str()) && numtext::LexicalDouble(text, value);
-}
 
 namespace {
 
@@ -47,13 +43,17 @@ bool IsOneOf(int value, std::initializer_list<int> values) {
     return false;
 }
 
-void ShowNumber(CBCGPProp* item, const char* format, double value) { SetItemText(item, FormatString(format, value)); }
-void ShowFixed2(CBCGPProp* item, double value) { ShowNumber(item, "%.2f", value); }
+// A number with that many decimals; one that rounds to zero shows unsigned.
+void ShowNumber(CBCGPProp* item, int decimals, double value) {
+    SetItemText(item, FormatString("%.*f", decimals, numtext::Shown(value, decimals)));
+}
+void ShowFixed2(CBCGPProp* item, double value) { ShowNumber(item, 2, value); }
 
 // The one refusal with a message: the message naming the limit, then the stored value again.
-void RefuseWithLimit(CBCGPProp* item, const char* message, double limit, double stored) {
-    AfxMessageBox(FormatString(message, limit));
-    ShowFixed2(item, stored);
+bool RefuseWithLimit(CBCGPProp* item, const char* message, double limit, IkelAxis* axis) {
+    AfxMessageBox(FormatString(message, numtext::Shown(limit, 2)));
+    ShowAxisValueAgain(item, axis);
+    return false;
 }
 
 CBCGPProp* Sub(CBCGPProp* group, DWORD_PTR id) { return group ? group->FindSubItemByData(id) : nullptr; }
@@ -71,6 +71,11 @@ void SetScaleOptions(CBCGPProp* item, bool linearOnly) {
 }
 
 }  // namespace
+
+bool ReadAxisBound(const IkelAxis* axis, const CString& text, double* value) {
+    return axis && axis->GetAxisType() == kAngleAxis ? numtext::PositiveOrZeroNumber(text, value)
+                                                     : ReadDigitText(text, value);
+}
 
 // ---- text conversions ------------------------------------------------------------------------------
 
@@ -140,20 +145,25 @@ CBCGPProp* CreateAxisAttrProp() {
     CBCGPProp* scale = NewOptionItem(kScaleType, "", kScaleTypeDescription, kScaleTypeId, {}, false);
     SetScaleOptions(scale, false);
     group->AddSubItem(scale);
-    group->AddSubItem(NewTextItem(kLength, kLengthDescription, kLengthId));
-    group->AddSubItem(NewTextItem(kPosX, kPosDescription, kPosXId));
-    group->AddSubItem(NewTextItem(kPosY, kPosDescription, kPosYId));
+    group->AddSubItem(NewNumberItem(kLength, kLengthDescription, kLengthId, ReaderRule(&ReadScaledNumber)));
+    group->AddSubItem(NewNumberItem(kPosX, kPosDescription, kPosXId, NumberRule()));
+    group->AddSubItem(NewNumberItem(kPosY, kPosDescription, kPosYId, NumberRule()));
     group->Expand(TRUE);
     return group;
 }
 
-CBCGPProp* CreateAxisRangeProp() {
+CBCGPProp* CreateAxisRangeProp(ShownAxis shownAxis) {
     auto* group = new CBCGPProp(kRangeGroup, kRangeGroupId, FALSE);
     group->AddSubItem(NewRangeYesNo(kDescend, kDescendId));
     group->AddSubItem(NewRangeYesNo(grouptext::kAuto, kAutoRangeId));
-    group->AddSubItem(NewTextItem(kMinimum, kRangeDescription, kMinId));
-    group->AddSubItem(NewTextItem(kMaximum, kRangeDescription, kMaxId));
-    group->AddSubItem(NewTextItem(kMajorSpacing, kMajorSpacingDescription, kMajorSpacingId));
+    const TextRule bound = [shownAxis](const CString& text) {
+        double value = 0;
+        return ReadAxisBound(shownAxis ? shownAxis() : nullptr, text, &value);
+    };
+    group->AddSubItem(NewNumberItem(kMinimum, kRangeDescription, kMinId, bound));
+    group->AddSubItem(NewNumberItem(kMaximum, kRangeDescription, kMaxId, bound));
+    group->AddSubItem(
+        NewNumberItem(kMajorSpacing, kMajorSpacingDescription, kMajorSpacingId, ReaderRule(&ReadMajorSpacing)));
     CBCGPProp* division = NewOptionItem(kMinorDivision, "", kMinorDivisionDescription, kMinorDivisionId, {}, false);
     for (int i = 1; i <= 19; ++i) division->AddOption(FormatString("%d", i));
     group->AddSubItem(division);
@@ -169,13 +179,14 @@ CBCGPProp* CreateAxisTitleProp(const CString& caption) {
     auto* group = new CBCGPProp(caption, kTitleGroupId, FALSE);
     group->AddSubItem(NewTextItem(kTitle, kTitleDescription, kTitleTextId));
     auto* position = new CBCGPProp(charttext::kLabelPosition, kTitlePosGroupId, FALSE);
+    position->AddSubItem(NewOptionItem(charttext::kLabelPosition, "", kTitlePosDescription, kTitlePosId, {}, true));
     position->AddSubItem(
-        NewOptionItem(charttext::kLabelPosition, "", kTitlePosDescription, kTitlePosId, {}, true));
-    position->AddSubItem(NewTextItem(charttext::kXOffset, kTitleXOffsetDescription, kTitleXOffsetId));
-    position->AddSubItem(NewTextItem(charttext::kYOffset, kTitleYOffsetDescription, kTitleYOffsetId));
-    position->AddSubItem(NewTextItem(charttext::kAngle, charttext::kAngleDescription, kTitleAngleId));
+        NewNumberItem(charttext::kXOffset, kTitleXOffsetDescription, kTitleXOffsetId, ReaderRule(&ReadDigitText)));
+    position->AddSubItem(
+        NewNumberItem(charttext::kYOffset, kTitleYOffsetDescription, kTitleYOffsetId, ReaderRule(&ReadDigitText)));
+    position->AddSubItem(NewNumberItem(charttext::kAngle, charttext::kAngleDescription, kTitleAngleId, NumberRule()));
     group->AddSubItem(position);
-    CBCGPProp* font = CreateFontProp(charttext::kFont, kTitleFontId, kHundredthsNumberRequired);
+    CBCGPProp* font = CreateFontProp(charttext::kFont, kTitleFontId);
     font->Expand(TRUE);
     group->AddSubItem(font);
     group->Expand(TRUE);
@@ -194,14 +205,14 @@ void SetAxisAttrProp(IkelAxis* axis, CBCGPProp* group) {
         SetItemText(scale, AxisScaleToText(axis->GetAxisScaleType()));
     }
     if (CBCGPProp* length = Sub(group, kLengthId)) {
-        ShowNumber(length, "%.1f", axis->GetLength() / 100);
+        ShowNumber(length, 1, axis->GetLength() / 100);
         length->Enable(type != kAngleAxis);
     }
     QXPOINT pos;
     pos.x = pos.y = 0;
     axis->GetAxisPosition(pos);
-    ShowNumber(Sub(group, kPosXId), "%.1f", pos.x);
-    ShowNumber(Sub(group, kPosYId), "%.1f", pos.y);
+    ShowNumber(Sub(group, kPosXId), 1, pos.x);
+    ShowNumber(Sub(group, kPosYId), 1, pos.y);
 }
 
 void SetAxisRangeProp(IkelAxis* axis, CBCGPProp* group) {
@@ -213,21 +224,24 @@ void SetAxisRangeProp(IkelAxis* axis, CBCGPProp* group) {
     CkelAxisTickMarks* ticks = axis->GetTickMarks();
     struct Shown {
         DWORD_PTR id;
-        CString text;
+        int decimals;
+        double value;
         bool enable;
     };
     const Shown shown[] = {
-        {kMinId, FormatString("%.1f", axis->GetMin()), !automatic},
-        {kMaxId, FormatString("%.1f", axis->GetMax()), !automatic},
-        {kMajorSpacingId, FormatString("%.2f", ticks->GetMajorTickStruct()->GetSpacing()), !automatic && !probability},
-        {kMinorDivisionId, FormatString("%d", static_cast<int>(ticks->GetMinorTickStruct()->GetDivision())),
-         !automatic && !probability},
+        {kMinId, 1, axis->GetMin(), !automatic},
+        {kMaxId, 1, axis->GetMax(), !automatic},
+        {kMajorSpacingId, 2, ticks->GetMajorTickStruct()->GetSpacing(), !automatic && !probability},
     };
     for (const Shown& s : shown) {
         if (CBCGPProp* item = Sub(group, s.id)) {
-            SetItemText(item, s.text);
+            ShowNumber(item, s.decimals, s.value);
             item->Enable(s.enable);
         }
+    }
+    if (CBCGPProp* division = Sub(group, kMinorDivisionId)) {
+        SetItemText(division, FormatString("%d", static_cast<int>(ticks->GetMinorTickStruct()->GetDivision())));
+        division->Enable(!automatic && !probability);
     }
     SetItemText(Sub(group, kUnitId), UnitText(axis->GetAxisUnit()));
     if (IsOneOf(axis->GetAxisType(), {4, 5, 6})) {
@@ -250,199 +264,289 @@ void SetAxisTitleProp(CBCGPProp* group, IkelAxis* axis) {
         }
         SetItemText(pos, TitlePosToText(title->GetTitleRelativePos()));
     }
-    ShowNumber(Sub(group, kTitleXOffsetId), "%.1f", title->GetXOffset());
-    ShowNumber(Sub(group, kTitleYOffsetId), "%.1f", title->GetYOffset());
-    ShowNumber(Sub(group, kTitleAngleId), "%.1f", title->GetRotateAngle());
+    ShowNumber(Sub(group, kTitleXOffsetId), 1, title->GetXOffset());
+    ShowNumber(Sub(group, kTitleYOffsetId), 1, title->GetYOffset());
+    ShowNumber(Sub(group, kTitleAngleId), 1, title->GetRotateAngle());
     QXLOGFONT font;
     title->GetFont(&font);
     SetFontProp(Sub(group, kTitleFontId), font);
 }
 
+bool ShowAxisValueAgain(CBCGPProp* item, IkelAxis* axis) {
+    if (!item || !axis) return false;
+    QXPOINT pos;
+    pos.x = pos.y = 0;
+    axis->GetAxisPosition(pos);
+    CkelAxisTitle* title = axis->GetTitle();
+    switch (item->GetData()) {
+        case kScaleTypeId:
+            SetItemText(item, AxisScaleToText(axis->GetAxisScaleType()));
+            return true;
+        case kMinorDivisionId:
+            SetItemText(
+                item, FormatString("%d", static_cast<int>(axis->GetTickMarks()->GetMinorTickStruct()->GetDivision())));
+            return true;
+        case kLengthId:
+            ShowFixed2(item, axis->GetLength() / 100);
+            return true;
+        case kPosXId:
+            ShowFixed2(item, pos.x);
+            return true;
+        case kPosYId:
+            ShowFixed2(item, pos.y);
+            return true;
+        case kMinId:
+            ShowFixed2(item, axis->GetMin());
+            return true;
+        case kMaxId:
+            ShowFixed2(item, axis->GetMax());
+            return true;
+        case kMajorSpacingId:
+            ShowFixed2(item, axis->GetTickMarks()->GetMajorTickStruct()->GetSpacing());
+            return true;
+        case kTitleXOffsetId:
+            ShowFixed2(item, title->GetXOffset());
+            return true;
+        case kTitleYOffsetId:
+            ShowFixed2(item, title->GetYOffset());
+            return true;
+        case kTitleAngleId:
+            ShowFixed2(item, title->GetRotateAngle());
+            return true;
+        default:
+            return false;
+    }
+}
+
 // ---- appliers ----------------------------------------------------------------------------------------------
 
-void ApplyAxisAttrProp(CBCGPProp* group, IkelAxis* axis) {
-    if (!axis || !group) return;
-    ApplyAxisScaleType(Sub(group, kScaleTypeId), axis);
-    ApplyAxisLength(Sub(group, kLengthId), axis);
-    ApplyAxisPosX(Sub(group, kPosXId), axis);
-    ApplyAxisPosY(Sub(group, kPosYId), axis);
-}
+namespace {
 
-void ApplyAxisScaleType(CBCGPProp* item, IkelAxis* axis) {
-    if (!item || !axis) return;
-    const int scale = AxisScaleFromText(ItemText(item));
-    if (scale == kProbabilityScale && !(axis->GetMin() > 0 && axis->GetMax() < 100)) {
+// The checks below speak (the message, then the axis's value again) only when told to: for the
+// entry the user edited. The other entries of a group show what is stored; one that no longer
+// passes is left as stored, without a word.
+
+// The scale the item names, when the axis takes it: "概率" only for a range strictly inside 0 .. 100.
+bool CheckScaleType(CBCGPProp* item, IkelAxis* axis, int* scale, bool say) {
+    *scale = AxisScaleFromText(ItemText(item));
+    if (*scale != kProbabilityScale || (axis->GetMin() > 0 && axis->GetMax() < 100)) return true;
+    if (say) {
         AfxMessageBox(kNoProbability);
-        SetItemText(item, AxisScaleToText(axis->GetAxisScaleType()));
-        return;
+        ShowAxisValueAgain(item, axis);
     }
-    axis->SetAxisScaleType(scale);
+    return false;
 }
 
-void ApplyAxisLength(CBCGPProp* item, IkelAxis* axis) {
-    if (!item || !axis) return;
-    double value = 0, length = 0;
-    if (GetNumberProp(item, &value) && numtext::Scale(value, numtext::kHundredths, &length)) {
-        axis->SetAxisLength(length);
-        return;
-    }
-    ShowFixed2(item, axis->GetLength() / 100);
+bool Refuse(bool say, CBCGPProp* item, const char* message, double limit, IkelAxis* axis) {
+    return say ? RefuseWithLimit(item, message, limit, axis) : false;
+}
+
+// A minimum below max (the maximum it is checked against), on an angle axis also within a full turn.
+bool CheckMin(CBCGPProp* item, IkelAxis* axis, double max, double* min, bool say) {
+    if (!ReadAxisBound(axis, ItemText(item), min)) return false;
+    if (axis->GetAxisType() == kAngleAxis)
+        return (*min >= 0 && *min <= kFullTurn && *min < max) || Refuse(say, item, kAngleMinRange, max, axis);
+    return *min < max || Refuse(say, item, kMinBelowMax, max, axis);
+}
+
+// A maximum above min (the minimum it is checked against), on an angle axis also within a full turn.
+bool CheckMax(CBCGPProp* item, IkelAxis* axis, double min, double* max, bool say) {
+    if (!ReadAxisBound(axis, ItemText(item), max)) return false;
+    if (axis->GetAxisType() == kAngleAxis)
+        return (*max >= 0 && *max <= kFullTurn && *max > min) || Refuse(say, item, kAngleMaxRange, min, axis);
+    return *max > min || Refuse(say, item, kMaxAboveMin, min, axis);
+}
+
+// A spacing below limit, the range it divides.
+bool CheckSpacing(CBCGPProp* item, IkelAxis* axis, double limit, double* spacing, bool say) {
+    if (!ReadMajorSpacing(ItemText(item), spacing)) return false;
+    return *spacing < limit || Refuse(say, item, kSpacingBelowRange, limit, axis);
+}
+
+// One entry of a group: its item (NULL when the group has none) and whether it passed.
+struct Entry {
+    CBCGPProp* item;
+    bool fits;
+};
+
+// Whether the edited entry passed; an edit that did not writes nothing of the group.
+template <std::size_t N>
+bool EditedFits(const CBCGPProp* edited, const Entry (&entries)[N]) {
+    for (const Entry& entry : entries)
+        if (entry.item && entry.item == edited) return entry.fits;
+    return true;
+}
+
+CBCGPProp* GroupOf(CBCGPProp* edited, IkelAxis* axis) { return edited && axis ? edited->GetParent() : nullptr; }
+
+}  // namespace
+
+bool ApplyAxisAttrProp(CBCGPProp* edited, IkelAxis* axis) {
+    CBCGPProp* group = GroupOf(edited, axis);
+    if (!group) return false;
+    CBCGPProp* scale = Sub(group, kScaleTypeId);
+    CBCGPProp* length = Sub(group, kLengthId);
+    CBCGPProp* x = Sub(group, kPosXId);
+    CBCGPProp* y = Sub(group, kPosYId);
+    int scaleType = 0;
+    double number = 0;
+    const Entry entries[] = {
+        {scale, scale && CheckScaleType(scale, axis, &scaleType, scale == edited)},
+        {length, length && ReadScaledNumber(ItemText(length), &number)},
+        {x, x && numtext::PositiveOrZeroNumber(ItemText(x), &number)},
+        {y, y && numtext::PositiveOrZeroNumber(ItemText(y), &number)},
+    };
+    if (!EditedFits(edited, entries)) return false;
+    if (entries[0].fits) axis->SetAxisScaleType(scaleType);
+    if (entries[1].fits) ApplyAxisLength(length, axis);
+    if (entries[2].fits) ApplyAxisPosX(x, axis);
+    if (entries[3].fits) ApplyAxisPosY(y, axis);
+    return true;
+}
+
+bool ApplyAxisScaleType(CBCGPProp* item, IkelAxis* axis) {
+    int scale = 0;
+    if (!item || !axis || !CheckScaleType(item, axis, &scale, true)) return false;
+    axis->SetAxisScaleType(scale);
+    return true;
+}
+
+bool ApplyAxisLength(CBCGPProp* item, IkelAxis* axis) {
+    double length = 0;
+    if (!item || !axis || !ReadScaledNumber(ItemText(item), &length)) return false;
+    axis->SetAxisLength(length);
+    return true;
 }
 
 namespace {
 // Replaces one coordinate of the axis position by the item's number.
-void ApplyAxisPos(CBCGPProp* item, IkelAxis* axis, double QXPOINT::*coordinate) {
-    if (!item || !axis) return;
+bool ApplyAxisPos(CBCGPProp* item, IkelAxis* axis, double QXPOINT::*coordinate) {
+    double value = 0;
+    if (!item || !axis || !numtext::PositiveOrZeroNumber(ItemText(item), &value)) return false;
     QXPOINT pos;
     pos.x = pos.y = 0;
     axis->GetAxisPosition(pos);
-    double value = 0;
-    if (!GetNumberProp(item, &value)) {
-        ShowFixed2(item, pos.*coordinate);
-        return;
-    }
     pos.*coordinate = value;
     axis->MoveAxisTo(pos);
+    return true;
 }
 }  // namespace
 
-void ApplyAxisPosX(CBCGPProp* item, IkelAxis* axis) { ApplyAxisPos(item, axis, &QXPOINT::x); }
-void ApplyAxisPosY(CBCGPProp* item, IkelAxis* axis) { ApplyAxisPos(item, axis, &QXPOINT::y); }
+bool ApplyAxisPosX(CBCGPProp* item, IkelAxis* axis) { return ApplyAxisPos(item, axis, &QXPOINT::x); }
+bool ApplyAxisPosY(CBCGPProp* item, IkelAxis* axis) { return ApplyAxisPos(item, axis, &QXPOINT::y); }
 
-void ApplyAxisRangeProp(CBCGPProp* group, IkelAxis* axis) {
-    if (!axis || !group) return;
-    axis->SetDescend(GetYesNoProp(Sub(group, kDescendId)));
+bool ApplyAxisRangeProp(CBCGPProp* edited, IkelAxis* axis) {
+    CBCGPProp* group = GroupOf(edited, axis);
+    if (!group) return false;
     const bool automatic = GetYesNoProp(Sub(group, kAutoRangeId));
-    axis->SetIsRangeAuto(automatic);
+    CBCGPProp* minItem = Sub(group, kMinId);
+    CBCGPProp* maxItem = Sub(group, kMaxId);
+    CBCGPProp* spacingItem = Sub(group, kMajorSpacingId);
+    CBCGPProp* divisionItem = Sub(group, kMinorDivisionId);
+    // A typed range: the bounds, the spacing and the division, each checked against the others as
+    // they will be, in this order.
+    double min = axis->GetMin(), max = axis->GetMax(), spacing = 0, value = 0;
+    unsigned division = 0;
+    bool minFits = false, maxFits = false, spacingFits = false, divisionFits = false;
     if (!automatic) {
-        ApplyAxisMin(Sub(group, kMinId), axis);
-        ApplyAxisMax(Sub(group, kMaxId), axis);
-        ApplyMajorSpacing(Sub(group, kMajorSpacingId), axis);
-        ApplyMinorDivision(Sub(group, kMinorDivisionId), axis);
+        minFits = minItem && CheckMin(minItem, axis, max, &value, minItem == edited);
+        if (minFits) min = value;
+        maxFits = maxItem && CheckMax(maxItem, axis, min, &value, maxItem == edited);
+        if (maxFits) max = value;
+        spacingFits = spacingItem && CheckSpacing(spacingItem, axis, max - min, &spacing, spacingItem == edited);
+        divisionFits = divisionItem && ReadMinorDivision(ItemText(divisionItem), &division);
+        const Entry entries[] = {
+            {minItem, minFits}, {maxItem, maxFits}, {spacingItem, spacingFits}, {divisionItem, divisionFits}};
+        if (!EditedFits(edited, entries)) return false;
     }
+    axis->SetDescend(GetYesNoProp(Sub(group, kDescendId)));
+    axis->SetIsRangeAuto(automatic);
+    if (minFits) axis->SetMin(min);
+    if (maxFits) axis->SetMax(max);
+    if (spacingFits) axis->GetTickMarks()->GetMajorTickStruct()->SetSpacing(spacing);
+    if (divisionFits) axis->GetTickMarks()->GetMinorTickStruct()->SetDivision(division);
     if (CBCGPProp* unit = Sub(group, kUnitId))
         axis->SetAxisUnit(static_cast<CkelLabelFormat::KELUnit>(UnitCode(ItemText(unit))));
-}
-
-void ApplyAxisMin(CBCGPProp* item, IkelAxis* axis) {
-    if (!item || !axis) return;
-    double value = 0;
-    if (axis->GetAxisType() == kAngleAxis) {
-        // A text that is no number (a negative one included) changes nothing on an angle axis.
-        if (!GetNumberProp(item, &value)) return;
-        if (value >= 0 && value <= kFullTurn && value < axis->GetMax())
-            axis->SetMin(value);
-        else
-            RefuseWithLimit(item, kAngleMinRange, axis->GetMax(), axis->GetMin());
-        return;
-    }
-    if (!ReadDigitText(item, &value)) {
-        ShowFixed2(item, axis->GetMin());
-        return;
-    }
-    if (value < axis->GetMax())
-        axis->SetMin(value);
-    else
-        RefuseWithLimit(item, kMinBelowMax, axis->GetMax(), axis->GetMin());
-}
-
-void ApplyAxisMax(CBCGPProp* item, IkelAxis* axis) {
-    if (!item || !axis) return;
-    double value = 0;
-    if (axis->GetAxisType() == kAngleAxis) {
-        if (!GetNumberProp(item, &value)) return;
-        if (value >= 0 && value <= kFullTurn && value > axis->GetMin())
-            axis->SetMax(value);
-        else
-            RefuseWithLimit(item, kAngleMaxRange, axis->GetMin(), axis->GetMax());
-        return;
-    }
-    if (!ReadDigitText(item, &value)) {
-        ShowFixed2(item, axis->GetMax());
-        return;
-    }
-    if (value > axis->GetMin())
-        axis->SetMax(value);
-    else
-        RefuseWithLimit(item, kMaxAboveMin, axis->GetMin(), axis->GetMax());
-}
-
-bool ReadMajorSpacing(CBCGPProp* item, double* spacing) {
-    double value = 0;
-    if (!GetNumberProp(item, &value) || value <= 0) return false;
-    *spacing = value;
     return true;
 }
 
-bool TakeMajorSpacing(IkelAxis* axis, double spacing) {
-    CkelAxisTickMarks::MajorTickStruct* major = axis->GetTickMarks()->GetMajorTickStruct();
+bool ApplyAxisMin(CBCGPProp* item, IkelAxis* axis) {
+    double value = 0;
+    if (!item || !axis || !CheckMin(item, axis, axis->GetMax(), &value, true)) return false;
+    axis->SetMin(value);
+    return true;
+}
+
+bool ApplyAxisMax(CBCGPProp* item, IkelAxis* axis) {
+    double value = 0;
+    if (!item || !axis || !CheckMax(item, axis, axis->GetMin(), &value, true)) return false;
+    axis->SetMax(value);
+    return true;
+}
+
+bool SpacingFits(IkelAxis* axis, double spacing) {
     const double limit = axis->GetMax() - axis->GetMin();
-    if (spacing >= limit) {
-        AfxMessageBox(FormatString(kSpacingBelowRange, limit));
-        return false;
-    }
-    major->SetSpacing(spacing);
-    return true;
+    if (spacing < limit) return true;
+    AfxMessageBox(FormatString(kSpacingBelowRange, numtext::Shown(limit, 2)));
+    return false;
 }
 
-void ApplyMajorSpacing(CBCGPProp* item, IkelAxis* axis) {
-    if (!item || !axis) return;
+bool ApplyMajorSpacing(CBCGPProp* item, IkelAxis* axis) {
     double spacing = 0;
-    if (ReadMajorSpacing(item, &spacing) && TakeMajorSpacing(axis, spacing)) return;
-    ShowFixed2(item, axis->GetTickMarks()->GetMajorTickStruct()->GetSpacing());
-}
-
-bool ReadMinorDivision(CBCGPProp* item, unsigned* division) {
-    double value = 0;
-    // No minor division at all would divide the major spacing by 0; one beyond an int would show
-    // negative ("%d").
-    if (!GetNumberProp(item, &value) || value < 1 || value >= 2147483648.0) return false;
-    *division = static_cast<unsigned>(value);
+    if (!item || !axis || !CheckSpacing(item, axis, axis->GetMax() - axis->GetMin(), &spacing, true)) return false;
+    axis->GetTickMarks()->GetMajorTickStruct()->SetSpacing(spacing);
     return true;
 }
 
-void ApplyMinorDivision(CBCGPProp* item, IkelAxis* axis) {
-    if (!item || !axis) return;
-    CkelAxisTickMarks::MinorTickStruct* minor = axis->GetTickMarks()->GetMinorTickStruct();
+bool ApplyMinorDivision(CBCGPProp* item, IkelAxis* axis) {
     unsigned division = 0;
-    if (ReadMinorDivision(item, &division))
-        minor->SetDivision(division);
-    else
-        SetItemText(item, FormatString("%d", static_cast<int>(minor->GetDivision())));
+    if (!item || !axis || !ReadMinorDivision(ItemText(item), &division)) return false;
+    axis->GetTickMarks()->GetMinorTickStruct()->SetDivision(division);
+    return true;
 }
 
-void ApplyTitlePosProp(CBCGPProp* group, IkelAxis* axis) {
-    if (!axis || !group) return;
-    if (CBCGPProp* pos = Sub(group, kTitlePosId)) axis->GetTitle()->SetTitleRelativePos(TitlePosFromText(ItemText(pos)));
-    ApplyTitleXOffset(Sub(group, kTitleXOffsetId), axis);
-    ApplyTitleYOffset(Sub(group, kTitleYOffsetId), axis);
-    ApplyTitleAngle(Sub(group, kTitleAngleId), axis);
+bool ApplyTitlePosProp(CBCGPProp* edited, IkelAxis* axis) {
+    CBCGPProp* group = GroupOf(edited, axis);
+    if (!group) return false;
+    CBCGPProp* x = Sub(group, kTitleXOffsetId);
+    CBCGPProp* y = Sub(group, kTitleYOffsetId);
+    CBCGPProp* angle = Sub(group, kTitleAngleId);
+    double number = 0;
+    const Entry entries[] = {
+        {x, x && ReadDigitText(ItemText(x), &number)},
+        {y, y && ReadDigitText(ItemText(y), &number)},
+        {angle, angle && numtext::PositiveOrZeroNumber(ItemText(angle), &number)},
+    };
+    if (!EditedFits(edited, entries)) return false;
+    if (CBCGPProp* pos = Sub(group, kTitlePosId))
+        axis->GetTitle()->SetTitleRelativePos(TitlePosFromText(ItemText(pos)));
+    if (entries[0].fits) ApplyTitleXOffset(x, axis);
+    if (entries[1].fits) ApplyTitleYOffset(y, axis);
+    if (entries[2].fits) ApplyTitleAngle(angle, axis);
+    return true;
 }
 
 namespace {
-// One number of the title: read by the item's rule, or the stored number shown again.
-void ApplyTitleNumber(CBCGPProp* item, IkelAxis* axis, bool (*read)(CBCGPProp*, double*),
-                      double (CkelAxisTitle::*get)() const, void (CkelAxisTitle::*set)(double)) {
-    if (!item || !axis) return;
-    CkelAxisTitle* title = axis->GetTitle();
+// One number of the title, read by the item's reader.
+bool ApplyTitleNumber(CBCGPProp* item, IkelAxis* axis, bool (*read)(const CString&, double*),
+                      void (CkelAxisTitle::*set)(double)) {
     double value = 0;
-    if (read(item, &value))
-        (title->*set)(value);
-    else
-        ShowFixed2(item, (title->*get)());
+    if (!item || !axis || !read(ItemText(item), &value)) return false;
+    (axis->GetTitle()->*set)(value);
+    return true;
 }
 }  // namespace
 
-void ApplyTitleXOffset(CBCGPProp* item, IkelAxis* axis) {
-    ApplyTitleNumber(item, axis, ReadDigitText, &CkelAxisTitle::GetXOffset, &CkelAxisTitle::SetXOffset);
+bool ApplyTitleXOffset(CBCGPProp* item, IkelAxis* axis) {
+    return ApplyTitleNumber(item, axis, &ReadDigitText, &CkelAxisTitle::SetXOffset);
 }
 
-void ApplyTitleYOffset(CBCGPProp* item, IkelAxis* axis) {
-    ApplyTitleNumber(item, axis, ReadDigitText, &CkelAxisTitle::GetYOffset, &CkelAxisTitle::SetYOffset);
+bool ApplyTitleYOffset(CBCGPProp* item, IkelAxis* axis) {
+    return ApplyTitleNumber(item, axis, &ReadDigitText, &CkelAxisTitle::SetYOffset);
 }
 
-void ApplyTitleAngle(CBCGPProp* item, IkelAxis* axis) {
-    ApplyTitleNumber(item, axis, GetNumberProp, &CkelAxisTitle::GetRotateAngle, &CkelAxisTitle::SetRotateAngle);
+bool ApplyTitleAngle(CBCGPProp* item, IkelAxis* axis) {
+    return ApplyTitleNumber(item, axis, &numtext::PositiveOrZeroNumber, &CkelAxisTitle::SetRotateAngle);
 }
 
 // ---- line-plot fill group ------------------------------------------------------------------------------------
@@ -452,7 +556,7 @@ CBCGPProp* CreateLineFillProp(const CString& caption) {
     group->AddSubItem(CreateYesNoProp(charttext::kShowLabels, kLineFillShowId, _variant_t(""), ""));
     group->AddSubItem(NewOptionItem(kFillTarget, "", kFillTargetDescription, kLineFillTargetId,
                                     {kFillUp, kFillDown, kFillLeft, kFillRight}, true));
-    group->AddSubItem(NewTextItem(kFillTargetValue, kFillTargetValue, kLineFillTargetValueId));
+    group->AddSubItem(NewNumberItem(kFillTargetValue, kFillTargetValue, kLineFillTargetValueId, LeadingNumberRule()));
     // The six fill items are the shared fill group's, moved over after the target items.
     std::unique_ptr<CBCGPProp> fill(CreateFillProp("", kLineFillStyleSetId - 1));
     while (fill->GetSubItemsCount() > 0) {

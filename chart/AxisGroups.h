@@ -4,6 +4,8 @@
 // side); and the line-plot fill group. Appliers never repaint: the calling page does that.
 #pragma once
 
+#include <functional>
+
 #include "bcg/Prop.h"
 #include "mfc/String.h"
 
@@ -54,8 +56,12 @@ enum LineFillItemId : DWORD_PTR {
     kLineFillTransparentId = 13,
 };
 
-// A text the utility library takes as a number, converted as lexical_cast converts it.
-bool ReadDigitText(CBCGPProp* item, double* value);
+// Where a range group finds the axis its page shows (the bounds are read by that axis's rule).
+using ShownAxis = std::function<IkelAxis*()>;
+
+// A minimum or maximum as the axis reads it: on an angle axis (type 3) GetNumberProp's number, on
+// any other axis a text the utility library takes as a number (chart/ChartReaders.h).
+bool ReadAxisBound(const IkelAxis* axis, const CString& text, double* value);
 
 // ---- text conversions ------------------------------------------------------------------------------
 // "线性" 1, "对数" 2, "概率" 5; any other text linear. Back: 1 "线性", 5 "概率", any other "对数".
@@ -89,43 +95,50 @@ int TickSideFromText(IkelAxis* axis, const CString& text);
 void SetTickSideOptions(CBCGPProp* item, int axisType);
 
 // ---- builders ------------------------------------------------------------------------------------------
+// Every item a number is typed into is built with the rule of the reader its applier reads it by.
 CBCGPProp* CreateAxisAttrProp();
-CBCGPProp* CreateAxisRangeProp();
+CBCGPProp* CreateAxisRangeProp(ShownAxis shownAxis);
 CBCGPProp* CreateAxisTitleProp(const CString& caption);
 
 // ---- writers ---------------------------------------------------------------------------------------------
 void SetAxisAttrProp(IkelAxis* axis, CBCGPProp* group);
 void SetAxisRangeProp(IkelAxis* axis, CBCGPProp* group);
 void SetAxisTitleProp(CBCGPProp* group, IkelAxis* axis);
+// The axis's value of an item of the three groups as an edit shows it again after a refusal: the
+// scale text, the division "%d", every number "%.2f" (the refresh shows most with one decimal).
+// False, item untouched, for an item with no such value.
+bool ShowAxisValueAgain(CBCGPProp* item, IkelAxis* axis);
 
-// ---- appliers: each refused entry leaves the axis unchanged and shows the stored value again ------------
-void ApplyAxisAttrProp(CBCGPProp* group, IkelAxis* axis);
-void ApplyAxisRangeProp(CBCGPProp* group, IkelAxis* axis);
-void ApplyTitlePosProp(CBCGPProp* group, IkelAxis* axis);
+// ---- appliers --------------------------------------------------------------------------------------------
+// Each answers true when it wrote the axis. A check that refuses shows its message, then the axis's
+// value again (ShowAxisValueAgain), and writes nothing; a text the item's reader refuses (which the
+// item itself refuses first) writes nothing either.
+// The group appliers take the edited item and apply its whole group (the attributes, the range, the
+// title position): every entry is read and checked first. When the edited entry is refused nothing
+// of the group is written; any other entry shows what is stored, and one that no longer passes
+// (a stored spacing of 0, one the new range no longer holds) is left as stored, without a message.
+bool ApplyAxisAttrProp(CBCGPProp* edited, IkelAxis* axis);
+bool ApplyAxisRangeProp(CBCGPProp* edited, IkelAxis* axis);
+bool ApplyTitlePosProp(CBCGPProp* edited, IkelAxis* axis);
 // "概率" only for a range strictly inside 0 .. 100, otherwise a message.
-void ApplyAxisScaleType(CBCGPProp* item, IkelAxis* axis);
-void ApplyAxisLength(CBCGPProp* item, IkelAxis* axis);
-void ApplyAxisPosX(CBCGPProp* item, IkelAxis* axis);
-void ApplyAxisPosY(CBCGPProp* item, IkelAxis* axis);
+bool ApplyAxisScaleType(CBCGPProp* item, IkelAxis* axis);
+bool ApplyAxisLength(CBCGPProp* item, IkelAxis* axis);
+bool ApplyAxisPosX(CBCGPProp* item, IkelAxis* axis);
+bool ApplyAxisPosY(CBCGPProp* item, IkelAxis* axis);
 // Below the maximum (an angle axis also within 0 .. 360), otherwise a message naming the limit.
-void ApplyAxisMin(CBCGPProp* item, IkelAxis* axis);
+bool ApplyAxisMin(CBCGPProp* item, IkelAxis* axis);
 // Above the minimum (an angle axis also within 0 .. 360), otherwise a message naming the limit.
-void ApplyAxisMax(CBCGPProp* item, IkelAxis* axis);
-// A spacing above 0 and below maximum minus minimum; at or above that limit a message. A spacing
-// of 0 would never advance the ticks: like a text that is no number, it only shows the stored one.
-void ApplyMajorSpacing(CBCGPProp* item, IkelAxis* axis);
-// A number cut toward 0; a count below 1 or beyond an int shows the stored one again.
-void ApplyMinorDivision(CBCGPProp* item, IkelAxis* axis);
-// The steps of the two above, for a page that gives one typed value to several axes: the item is
-// read once, so that an axis refusing it cannot change what the next axes take. The reads answer
-// false for a text the appliers refuse; TakeMajorSpacing sets the spacing when it is below the
-// axis's range, otherwise it shows the message naming that range and answers false.
-bool ReadMajorSpacing(CBCGPProp* item, double* spacing);
-bool TakeMajorSpacing(IkelAxis* axis, double spacing);
-bool ReadMinorDivision(CBCGPProp* item, unsigned* division);
-void ApplyTitleXOffset(CBCGPProp* item, IkelAxis* axis);
-void ApplyTitleYOffset(CBCGPProp* item, IkelAxis* axis);
-void ApplyTitleAngle(CBCGPProp* item, IkelAxis* axis);
+bool ApplyAxisMax(CBCGPProp* item, IkelAxis* axis);
+// A spacing above 0 and below maximum minus minimum; at or above that limit a message.
+bool ApplyMajorSpacing(CBCGPProp* item, IkelAxis* axis);
+// A number of at least 1 cut toward 0 that an int holds.
+bool ApplyMinorDivision(CBCGPProp* item, IkelAxis* axis);
+// For a page that gives one spacing to several axes: whether it is below the axis's range; if not,
+// the message naming that range is shown.
+bool SpacingFits(IkelAxis* axis, double spacing);
+bool ApplyTitleXOffset(CBCGPProp* item, IkelAxis* axis);
+bool ApplyTitleYOffset(CBCGPProp* item, IkelAxis* axis);
+bool ApplyTitleAngle(CBCGPProp* item, IkelAxis* axis);
 
 // ---- line-plot fill group (item data 4 .. 13) ----------------------------------------------------------------
 CBCGPProp* CreateLineFillProp(const CString& caption);

@@ -1,20 +1,20 @@
 #include "chart/ChartDataFiles.h"
 
-#include <climits>
-
 #include <boost/filesystem.hpp>
 
 #include "chart/ChartGroups.h"
+#include "chart/ChartItems.h"
+#include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
+#include "framework/NumberText.h"
+#include "framework/PropItems.h"
 #include "hosttypes/Thistle/Axis.h"
 #include "hosttypes/Thistle/ChartGraph.h"
 #include "hosttypes/Thistle/Plots.h"
 #include "mfc/FileDialog.h"
 #include "mfc/Variant.h"
-#include "framework/NumberText.h"
-#include "framework/PropItems.h"
 
 using namespace charttext;
 
@@ -123,18 +123,18 @@ CBCGPProp* InitLabelProps(const char* name) {
     CBCGPProp* column = new CBCGPProp(kLabelColumn, _variant_t(""), kLabelColumnDescription, kLabelColumnId);
     column->AllowEdit(FALSE);
     data->AddSubItem(column);
-    data->AddSubItem(NewTextItem(kFirstRow, kFirstRow, kLabelFirstRowId));
-    data->AddSubItem(NewTextItem(kLastRow, kLastRow, kLabelLastRowId));
-    data->AddSubItem(NewTextItem(kStep, kStep, kLabelStepId));
+    data->AddSubItem(NewRowItem(kFirstRow, kFirstRow, kLabelFirstRowId));
+    data->AddSubItem(NewRowItem(kLastRow, kLastRow, kLabelLastRowId));
+    data->AddSubItem(NewStepItem(kStep, kStep, kLabelStepId));
     group->AddSubItem(data);
 
     CBCGPProp* position = new CBCGPProp(kLabelPosition, kLabelPositionId, FALSE);
-    position->AddSubItem(NewTextItem(kXOffset, kXOffsetDescription, kLabelXOffsetId));
-    position->AddSubItem(NewTextItem(kYOffset, kYOffsetDescription, kLabelYOffsetId));
-    position->AddSubItem(NewTextItem(kAngle, kAngleDescription, kLabelAngleId));
+    position->AddSubItem(NewNumberItem(kXOffset, kXOffsetDescription, kLabelXOffsetId, ReaderRule(&ReadScaledOffset)));
+    position->AddSubItem(NewNumberItem(kYOffset, kYOffsetDescription, kLabelYOffsetId, ReaderRule(&ReadScaledOffset)));
+    position->AddSubItem(NewNumberItem(kAngle, kAngleDescription, kLabelAngleId, LeadingNumberRule()));
     group->AddSubItem(position);
 
-    CBCGPProp* font = CreateFontProp(kFont, kLabelFontId, kHundredthsNumberRequired);
+    CBCGPProp* font = CreateFontProp(kFont, kLabelFontId);
     font->Expand(TRUE);
     group->AddSubItem(font);
     return group;
@@ -143,7 +143,7 @@ CBCGPProp* InitLabelProps(const char* name) {
 namespace {
 void ShowOneDecimal(CBCGPProp* item, double value) {
     CString text;
-    text.Format("%.1f", value);
+    text.Format("%.1f", numtext::Shown(value, 1));
     SetItemText(item, text);
 }
 }  // namespace
@@ -179,19 +179,24 @@ void RefreshLabelData(CBCGPProp* group, CkelPlotLabels* labels) {
 }
 
 namespace {
-// The leading number of the item's text times scale; false when a double cannot hold it.
-bool ReadScaled(CBCGPProp* item, double scale, double* value) {
-    double number = 0;
-    return numtext::LeadingNumber(ItemText(item), &number) && numtext::Scale(number, scale, value);
-}
+// An entry of a label group that the edited item decides on: the edited one must pass, or nothing
+// of the group is written; another one shows what is stored and is left so when it no longer passes.
+bool EditedPasses(const CBCGPProp* edited, const CBCGPProp* item, bool passes) { return passes || item != edited; }
 }  // namespace
 
-void ApplyLabelPosition(CBCGPProp* group, CkelPlotLabels* labels) {
-    if (!group || !labels || group->GetSubItemsCount() < 3) return;
-    double value = 0;
-    if (ReadScaled(group->GetSubItem(0), numtext::kHundredths, &value)) labels->SetXoffset(value);
-    if (ReadScaled(group->GetSubItem(1), numtext::kHundredths, &value)) labels->SetYoffset(value);
-    if (ReadScaled(group->GetSubItem(2), 1.0, &value)) labels->SetAngle(value);
+bool ApplyLabelPosition(CBCGPProp* edited, CkelPlotLabels* labels) {
+    CBCGPProp* group = edited ? edited->GetParent() : nullptr;
+    if (!group || !labels || group->GetSubItemsCount() < 3) return false;
+    CBCGPProp* items[] = {group->GetSubItem(0), group->GetSubItem(1), group->GetSubItem(2)};
+    double x = 0, y = 0, angle = 0;
+    const bool read[] = {ReadScaledOffset(ItemText(items[0]), &x), ReadScaledOffset(ItemText(items[1]), &y),
+                         numtext::LeadingNumber(ItemText(items[2]), &angle)};
+    for (int i = 0; i < 3; ++i)
+        if (!EditedPasses(edited, items[i], read[i])) return false;
+    if (read[0]) labels->SetXoffset(x);
+    if (read[1]) labels->SetYoffset(y);
+    if (read[2]) labels->SetAngle(angle);
+    return true;
 }
 
 namespace {
@@ -203,53 +208,62 @@ int SeriesIndexByName(IkelPlot* plot, const CString& name) {
     return index < 0 ? 0 : index;
 }
 
-// Rows and step of the labels, checked against the plot's data range; a refused row shows the
-// labels' own row again.
-void ApplyLabelRows(CBCGPProp* group, CkelPlotLabels* labels, IkelPlot* plot) {
-    CkelDataRange* range = plot->GetDataRange();
-    long long n = 0;
-    CBCGPProp* first = group->GetSubItem(2);
-    const long long lastOfRange = static_cast<long long>(range->GetLastRow()) + 1;
-    if (ReadRowNumber(first, &n) && n >= 1 && n <= lastOfRange) {
-        labels->SetFirstlabelRow(static_cast<unsigned>(n - 1));
-    } else {
-        ShowRowBounds(1, lastOfRange);
-        ShowRow(first, static_cast<long long>(labels->GetFirstlabelRow()) + 1);
+// A row within low .. high: the edited row out of them shows the bounds message and the labels'
+// own row again (shown, counted from 1).
+bool RowFits(CBCGPProp* item, bool edited, long long low, long long high, long long shown, long long* row) {
+    if (!ReadRow(ItemText(item), row)) return false;
+    if (*row >= low && *row <= high) return true;
+    if (edited) {
+        ShowRowBounds(low, high);
+        ShowRow(item, shown);
     }
-    CBCGPProp* last = group->GetSubItem(3);
-    const long long firstOfRange = static_cast<long long>(range->GetFirstRow()) + 1;
-    const long long rows = plot->GetDataset() ? plot->GetDataset()->GetRows() : 0;
-    if (ReadRowNumber(last, &n) && n >= firstOfRange && n <= rows) {
-        labels->SetLastlabelRow(static_cast<unsigned>(n - 1));
-    } else {
-        ShowRowBounds(firstOfRange, rows);
-        ShowRow(last, static_cast<long long>(labels->GetLastlabelRow()) + 1);
-    }
-    CBCGPProp* step = group->GetSubItem(4);
-    unsigned stepValue = 0;
-    if (ReadStep(step, &stepValue))
-        labels->SetStep(stepValue);
-    else
-        ShowRow(step, labels->GetStep());
+    return false;
 }
 
-void ApplyLabelDataWithColumn(CBCGPProp* group, CkelPlotLabels* labels, IkelPlot* plot, int column) {
+// The rows and step of the labels, checked against the plot's data range, then the flag and the
+// column: the whole group is read and checked before anything is written.
+bool ApplyLabelDataWithColumn(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot, int column) {
+    CBCGPProp* group = edited->GetParent();
+    CkelDataRange* range = plot->GetDataRange();
+    CBCGPProp* firstItem = group->GetSubItem(2);
+    CBCGPProp* lastItem = group->GetSubItem(3);
+    CBCGPProp* stepItem = group->GetSubItem(4);
+    const long long rows = plot->GetDataset() ? plot->GetDataset()->GetRows() : 0;
+    long long first = 0, last = 0;
+    unsigned step = 0;
+    const bool firstFits = RowFits(firstItem, firstItem == edited, 1, static_cast<long long>(range->GetLastRow()) + 1,
+                                   static_cast<long long>(labels->GetFirstlabelRow()) + 1, &first);
+    const bool lastFits = RowFits(lastItem, lastItem == edited, static_cast<long long>(range->GetFirstRow()) + 1, rows,
+                                  static_cast<long long>(labels->GetLastlabelRow()) + 1, &last);
+    const bool stepFits = ReadStep(ItemText(stepItem), &step);
+    if (!EditedPasses(edited, firstItem, firstFits) || !EditedPasses(edited, lastItem, lastFits) ||
+        !EditedPasses(edited, stepItem, stepFits))
+        return false;
     const bool inY = GetYesNoProp(group->GetSubItem(0));
     labels->SetIsLabelsInYCol(inY);
     if (!inY) labels->SetLabelsColIndex(column);
-    ApplyLabelRows(group, labels, plot);
+    if (firstFits) labels->SetFirstlabelRow(static_cast<unsigned>(first - 1));
+    if (lastFits) labels->SetLastlabelRow(static_cast<unsigned>(last - 1));
+    if (stepFits) labels->SetStep(step);
+    return true;
+}
+
+bool IsDataGroupItem(CBCGPProp* edited) {
+    CBCGPProp* group = edited ? edited->GetParent() : nullptr;
+    return group && group->GetSubItemsCount() >= 5;
 }
 
 }  // namespace
 
-void ApplyLabelData(CBCGPProp* group, CkelPlotLabels* labels, IkelPlot* plot) {
-    if (!group || !labels || !plot || group->GetSubItemsCount() < 5) return;
-    ApplyLabelDataWithColumn(group, labels, plot, SeriesIndexByName(plot, ItemText(group->GetSubItem(1))));
+bool ApplyLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot) {
+    if (!IsDataGroupItem(edited) || !labels || !plot) return false;
+    return ApplyLabelDataWithColumn(edited, labels, plot,
+                                    SeriesIndexByName(plot, ItemText(edited->GetParent()->GetSubItem(1))));
 }
 
-void ApplyBarLabelData(CBCGPProp* group, CkelPlotLabels* labels, IkelPlot* plot, int barColumn) {
-    if (!group || !labels || !plot || group->GetSubItemsCount() < 5) return;
-    ApplyLabelDataWithColumn(group, labels, plot, barColumn);
+bool ApplyBarLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot, int barColumn) {
+    if (!IsDataGroupItem(edited) || !labels || !plot) return false;
+    return ApplyLabelDataWithColumn(edited, labels, plot, barColumn);
 }
 
 // ---- bar layout group ----------------------------------------------------------------------------
@@ -257,7 +271,7 @@ void ApplyBarLabelData(CBCGPProp* group, CkelPlotLabels* labels, IkelPlot* plot,
 void RefreshBarLayout(CBCGPProp* group, CkelBarPlot* plot) {
     if (!group || !plot || group->GetSubItemsCount() < 4) return;
     CString text;
-    text.Format("%.2f", plot->GetWidthPercent() * 100);
+    text.Format("%.2f", numtext::Shown(plot->GetWidthPercent() * 100, 2));
     SetItemText(group->GetSubItem(0), text);
 
     CBCGPProp* stack = group->GetSubItem(1);
@@ -266,7 +280,7 @@ void RefreshBarLayout(CBCGPProp* group, CkelBarPlot* plot) {
     stack->SetValue(_variant_t(plot->GetIsStack() ? kStackUpDown : kStackSideBySide));
     stack->Enable(plot->GetFillSeryGroup()->GetSeryNums() >= 2);
 
-    text.Format("%.2f", plot->GetOverLapPer() * 100);
+    text.Format("%.2f", numtext::Shown(plot->GetOverLapPer() * 100, 2));
     SetItemText(group->GetSubItem(2), text);
     group->GetSubItem(2)->Enable(!plot->GetIsStack());
 

@@ -46,17 +46,22 @@ enum LabelItem : DWORD_PTR {
     kLabelFontId = 12,
 };
 CBCGPProp* InitLabelProps(const char* name);
-// "位置": offsets / 100 and the angle, each "%.1f".
+// "位置": offsets / 100 and the angle, each "%.1f"; the position items refuse what
+// ApplyLabelPosition's readers refuse, the row items what the row readers refuse.
 void RefreshLabelPosition(CBCGPProp* positionGroup, CkelPlotLabels* labels);
 // "数据": Y-column flag, the column choice (enabled only for shown labels off the Y column), rows
 // from 1, step.
 void RefreshLabelData(CBCGPProp* dataGroup, CkelPlotLabels* labels);
-// Writes all three position values back (offsets × 100); a value no double holds is not written.
-void ApplyLabelPosition(CBCGPProp* positionGroup, CkelPlotLabels* labels);
-// Writes the five data values back, checking the rows against the plot's data range.
-void ApplyLabelData(CBCGPProp* dataGroup, CkelPlotLabels* labels, IkelPlot* plot);
+// The group appliers take the edited item of the group and write its whole group back; every
+// entry is read and checked first. When the edited entry is refused they write nothing and answer
+// false; any other entry shows what is stored and is left so when it no longer passes.
+// The position group: all three values (offsets × 100).
+bool ApplyLabelPosition(CBCGPProp* edited, CkelPlotLabels* labels);
+// The data group: the five values, the rows checked against the plot's data range (an edited row
+// out of it shows the bounds message and the labels' row again).
+bool ApplyLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot);
 // The same for a bar plot's labels, whose column is their bar series'.
-void ApplyBarLabelData(CBCGPProp* dataGroup, CkelPlotLabels* labels, IkelPlot* plot, int barColumn);
+bool ApplyBarLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot, int barColumn);
 
 // ---- bar layout group ----------------------------------------------------------------------------
 // Width (%), stacking ("上下"/"左右"), overlap (%), direction ("横向"/"纵向").

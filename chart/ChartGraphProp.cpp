@@ -1,10 +1,13 @@
 #include "chart/ChartGraphProp.h"
 
 #include "chart/AxisTexts.h"
+#include "chart/ChartItems.h"
+#include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "framework/ItemGroupsBasic.h"
-#include "hosttypes/Thistle/ChartGraph.h"
+#include "framework/NumberText.h"
 #include "framework/PropItems.h"
+#include "hosttypes/Thistle/ChartGraph.h"
 
 using namespace axistext;
 
@@ -15,11 +18,13 @@ int CChartGraphProp::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     auto* group = new CBCGPProp(kChartTitleGroup, kTitleGroupId, FALSE);
     group->AddSubItem(NewTextItem(kTitle, kChartTitleDescription, kTitleTextId));
-    group->AddSubItem(NewTextItem(kXDirectionOffset, kTitleXOffsetDescription, kXOffsetId));
-    group->AddSubItem(NewTextItem(kYDirectionOffset, kTitleYOffsetDescription, kYOffsetId));
+    group->AddSubItem(
+        chart::NewNumberItem(kXDirectionOffset, kTitleXOffsetDescription, kXOffsetId, chart::NumberRule()));
+    group->AddSubItem(
+        chart::NewNumberItem(kYDirectionOffset, kTitleYOffsetDescription, kYOffsetId, chart::NumberRule()));
     group->Expand(TRUE);
     m_wndPropList.AddProperty(group, TRUE, TRUE);
-    CBCGPProp* font = CreateFontProp(charttext::kFont, kFontGroupId, kHundredthsNumberRequired);
+    CBCGPProp* font = CreateFontProp(charttext::kFont, kFontGroupId);
     font->Expand(TRUE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
     return 0;
@@ -31,8 +36,8 @@ void CChartGraphProp::UpdateBCGPProperty(long object, CString) {
     if (!chart) return;
     CkelChartTitle* title = chart->GetTitle();
     SetItemText(m_wndPropList.FindItemByData(kTitleTextId), title->GetText().c_str());
-    SetItemText(m_wndPropList.FindItemByData(kXOffsetId), FormatString("%.1f", title->GetXOffset()));
-    SetItemText(m_wndPropList.FindItemByData(kYOffsetId), FormatString("%.1f", title->GetYOffset()));
+    SetItemText(m_wndPropList.FindItemByData(kXOffsetId), FormatString("%.1f", numtext::Shown(title->GetXOffset(), 1)));
+    SetItemText(m_wndPropList.FindItemByData(kYOffsetId), FormatString("%.1f", numtext::Shown(title->GetYOffset(), 1)));
     if (CBCGPProp* font = m_wndPropList.FindItemByData(kFontGroupId)) {
         font->Expand(TRUE);
         QXLOGFONT logFont;
@@ -41,40 +46,52 @@ void CChartGraphProp::UpdateBCGPProperty(long object, CString) {
     }
 }
 
+// A refused offset (no number of 0 or more) shows the stored one with two decimals, the refresh
+// with one.
+void CChartGraphProp::ShowItemAgain(CBCGPProp* item) {
+    CWndLstChart::ShowItemAgain(item);
+    IChartGraph* chart = TargetAs<IChartGraph>();
+    if (!item || !chart) return;
+    const DWORD_PTR id = item->GetData();
+    if (id != kXOffsetId && id != kYOffsetId) return;
+    CkelChartTitle* title = chart->GetTitle();
+    const double offset = id == kXOffsetId ? title->GetXOffset() : title->GetYOffset();
+    SetItemText(item, FormatString("%.2f", numtext::Shown(offset, 2)));
+}
+
 LRESULT CChartGraphProp::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     IChartGraph* chart = TargetAs<IChartGraph>();
     if (!item || !chart) return 0;
     CkelChartTitle* title = chart->GetTitle();
-    // An offset that is no number of 0 or more shows the stored one again, without a message.
-    auto applyOffset = [&](double (CkelChartTitle::*get)() const, void (CkelChartTitle::*set)(const double&)) {
+    bool taken = true;
+    auto applyOffset = [&](void (CkelChartTitle::*set)(const double&)) {
         double offset = 0;
-        if (GetNumberProp(item, &offset))
-            (title->*set)(offset);
-        else
-            SetItemText(item, FormatString("%.2f", (title->*get)()));
+        taken = GetNumberProp(item, &offset);
+        if (taken) (title->*set)(offset);
     };
     switch (item->GetData()) {
         case kTitleTextId:
             title->SetText(ItemText(item).str());
             break;
         case kXOffsetId:
-            applyOffset(&CkelChartTitle::GetXOffset, &CkelChartTitle::SetXOffset);
+            applyOffset(&CkelChartTitle::SetXOffset);
             break;
         case kYOffsetId:
-            applyOffset(&CkelChartTitle::GetYOffset, &CkelChartTitle::SetYOffset);
+            applyOffset(&CkelChartTitle::SetYOffset);
             break;
         case kFontFaceId:
         case kFontSizeId:
         case kFontColorId: {
             QXLOGFONT font;
             title->GetLogFont(font);
-            if (GetFontProp(item->GetParent(), font)) title->SetLogFont(font);
+            taken = GetFontProp(item->GetParent(), font);
+            if (taken) title->SetLogFont(font);
             break;
         }
         default:
             break;
     }
-    UpdateView();
+    if (taken) UpdateView();
     return 0;
 }

@@ -23,4 +23,5 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    void ShowItemAgain(CBCGPProp* item) override;
 };

@@ -1,19 +1,18 @@
 #include "chart/ChartGroups.h"
 
-#include <climits>
-
 #include "bcg/ColorProp.h"
+#include "chart/ChartItems.h"
+#include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsFill.h"
+#include "framework/OptionTables.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Thistle/Axis.h"
 #include "hosttypes/Thistle/ChartGraph.h"
 #include "hosttypes/Thistle/Plots.h"
 #include "mfc/Variant.h"
-#include "framework/NumberText.h"
-#include "framework/OptionTables.h"
-#include "framework/PropItems.h"
 
 using namespace charttext;
 
@@ -54,15 +53,12 @@ void UpdateFillProps(CBCGPProp* group, int first, const std::string& setName, co
 
 // ---- data rows ------------------------------------------------------------------------------------
 
-bool ReadRowNumber(CBCGPProp* item, long long* n) {
-    return item && numtext::LeadingInteger(ItemText(item), n);
+CBCGPProp* NewRowItem(const char* label, const char* description, DWORD_PTR id) {
+    return NewNumberItem(label, description, id, ReaderRule(&ReadRow));
 }
 
-bool ReadStep(CBCGPProp* item, unsigned* step) {
-    long long n = 0;
-    if (!ReadRowNumber(item, &n) || n < 1 || n > INT_MAX) return false;
-    *step = static_cast<unsigned>(n);
-    return true;
+CBCGPProp* NewStepItem(const char* label, const char* description, DWORD_PTR id) {
+    return NewNumberItem(label, description, id, ReaderRule(&ReadStep));
 }
 
 void ShowRowBounds(long long low, long long high) {
@@ -77,41 +73,42 @@ void ShowRow(CBCGPProp* item, long long value) {
     SetItemText(item, text);
 }
 
-void OnFirstRowChanged(CBCGPProp* item, IkelPlot* plot) {
-    if (!item || !plot) return;
+bool OnFirstRowChanged(CBCGPProp* item, IkelPlot* plot) {
+    if (!item || !plot) return false;
     CkelDataRange* range = plot->GetDataRange();
     const long long high = static_cast<long long>(range->GetLastRow()) + 1;
     long long n = 0;
-    if (ReadRowNumber(item, &n) && n >= 1 && n <= high) {
+    if (!ReadRow(ItemText(item), &n)) return false;
+    if (n >= 1 && n <= high) {
         range->SetFirstRow(static_cast<unsigned>(n - 1));
-        return;
+        return true;
     }
     ShowRowBounds(1, high);
     ShowFirstRow(item, plot);
+    return false;
 }
 
-void OnLastRowChanged(CBCGPProp* item, IkelPlot* plot) {
-    if (!item || !plot) return;
+bool OnLastRowChanged(CBCGPProp* item, IkelPlot* plot) {
+    if (!item || !plot) return false;
     CkelDataRange* range = plot->GetDataRange();
     const long long low = static_cast<long long>(range->GetFirstRow()) + 1;
     const long long rows = plot->GetDataset() ? plot->GetDataset()->GetRows() : 0;
     long long n = 0;
-    if (ReadRowNumber(item, &n) && n >= low && n <= rows) {
+    if (!ReadRow(ItemText(item), &n)) return false;
+    if (n >= low && n <= rows) {
         range->SetLastRow(static_cast<unsigned>(n - 1));
-        return;
+        return true;
     }
     ShowRowBounds(low, rows);
     ShowLastRow(item, plot);
+    return false;
 }
 
-void OnStepChanged(CBCGPProp* item, IkelPlot* plot) {
-    if (!item || !plot) return;
+bool OnStepChanged(CBCGPProp* item, IkelPlot* plot) {
     unsigned step = 0;
-    if (ReadStep(item, &step)) {
-        plot->GetDataRange()->SetStep(step);
-        return;
-    }
-    ShowStep(item, plot);
+    if (!item || !plot || !ReadStep(ItemText(item), &step)) return false;
+    plot->GetDataRange()->SetStep(step);
+    return true;
 }
 
 void ShowFirstRow(CBCGPProp* item, IkelPlot* plot) {

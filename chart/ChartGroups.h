@@ -25,20 +25,22 @@ CBCGPProp* InitFillProps(DWORD_PTR firstId, const char* name);
 // colour only when it differs from the item's; the size / 100; "是" for a transparent background.
 void UpdateFillProps(CBCGPProp* group, int first, const std::string& setName, const QXLOGBRUSH& brush);
 
+// What an edit helper made of the edited item: not one of its items, taken (written), or refused
+// (nothing written, no redraw due; the item shows the stored value again).
+enum class Edit { NotMine, Taken, Refused };
+
 // ---- data rows (shown from 1, kept from 0) ----------------------------------------------------------
-// Each writes the range when the typed number is accepted; otherwise the item shows the stored
-// value again, after "值必须大于等于%d,小于等于%d" for the two rows (silently for the step).
-void OnFirstRowChanged(CBCGPProp* item, IkelPlot* plot);
-void OnLastRowChanged(CBCGPProp* item, IkelPlot* plot);
-void OnStepChanged(CBCGPProp* item, IkelPlot* plot);
+// Row and step items, built with the rule of the row reader (chart/ChartReaders.h: ReadRow, ReadStep).
+CBCGPProp* NewRowItem(const char* label, const char* description, DWORD_PTR id);
+CBCGPProp* NewStepItem(const char* label, const char* description, DWORD_PTR id);
+// Each writes the range when the typed number is within its bounds and answers true; a row out of
+// bounds shows "值必须大于等于%d,小于等于%d", then the stored row again, and answers false.
+bool OnFirstRowChanged(CBCGPProp* item, IkelPlot* plot);
+bool OnLastRowChanged(CBCGPProp* item, IkelPlot* plot);
+bool OnStepChanged(CBCGPProp* item, IkelPlot* plot);
 void ShowFirstRow(CBCGPProp* item, IkelPlot* plot);
 void ShowLastRow(CBCGPProp* item, IkelPlot* plot);
 void ShowStep(CBCGPProp* item, IkelPlot* plot);
-// The whole number a row item holds, read as atoi reads it ("12.9" is 12, no number is 0); false
-// for a number beyond 64 bits.
-bool ReadRowNumber(CBCGPProp* item, long long* n);
-// A step: a whole number of at least 1 that the step item shows ("%d") as it is; false otherwise.
-bool ReadStep(CBCGPProp* item, unsigned* step);
 // Shows the bounds message with the two bounds.
 void ShowRowBounds(long long low, long long high);
 // Shows a row (already counted from 1) or a step, "%d".

@@ -6,11 +6,30 @@
 #include "chart/KelPropListBarPlot.h"
 #include "chart/WndLstChart.h"
 #include "framework/GroupTexts.h"
+#include "framework/NumberText.h"
 #include "framework/PropListEx.h"
 #include "framework/TwoButtonProp.h"
 #include "hosttypes/Thistle/Plots.h"
 #include "mfc/Dc.h"
 #include "mfc/Variant.h"
+
+BOOL CBCGPPropChartNumber::TextToVar(const CString& text) {
+    const BOOL done = CBCGPropSizeText::TextToVar(text);
+    if (IsTextRefused()) return done;
+    CString typed(text);
+    typed.TrimLeft();
+    double value = 1;
+    if (!typed.IsEmpty() && typed[0] == '-' && numtext::StartsWithNumber(typed) &&
+        numtext::LeadingNumber(typed, &value) && value == 0)
+        SetValue(_variant_t(typed.Mid(1)));
+    return done;
+}
+
+namespace chart {
+CBCGPProp* NewNumberItem(const char* label, const char* description, DWORD_PTR id, TextRule rule) {
+    return new CBCGPPropChartNumber(label, _variant_t(""), description, id, std::move(rule));
+}
+}  // namespace chart
 
 IMPLEMENT_DYNAMIC(CBCGPPropBarDataSery, CBCGPPropEx)
 IMPLEMENT_DYNAMIC(CBCGPPropSymbolSet, CBCGPPropEx)
@@ -42,8 +61,8 @@ void CBCGPPropSymbolSet::OnRClickValue(CPoint, BOOL) {
     dialog.DoModal();
 }
 
-CPropLstUniSetSymbol::CPropLstUniSetSymbol(const CString& name, CString value, LPCTSTR description,
-                                           DWORD_PTR data, const CString& buttonCaption)
+CPropLstUniSetSymbol::CPropLstUniSetSymbol(const CString& name, CString value, LPCTSTR description, DWORD_PTR data,
+                                           const CString& buttonCaption)
     : CBCGPProp(name, _variant_t(value), description, data), m_strButtonCaption(buttonCaption) {}
 
 CPropLstUniSetSymbol::~CPropLstUniSetSymbol() = default;

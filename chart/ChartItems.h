@@ -1,4 +1,5 @@
-// The property items of the chart pages that open a chart dialog from the grid: the bar plot's
+// The property items of the chart pages: the number typed as text, and the items that open a
+// chart dialog from the grid: the bar plot's
 // data-series item ("数据系列", right click), the ternary plot's symbol-settings item ("符号设置",
 // right click) and the class plot's uniform-symbol item (second button: "分类设置" when the
 // symbols are not uniform). Each finds its chart object through the chart page that owns its grid;
@@ -6,8 +7,23 @@
 #pragma once
 
 #include "framework/PropEx.h"
+#include "framework/PropSizeText.h"
 
 class CWndLstChart;
+
+// A number typed as text, refused by the rule its page reads it by (chart/ChartReaders.h), so that
+// a refused text never reaches the page. A zero typed with a minus sign ("-0", "-0.00") is taken
+// and kept without the sign: the item never shows a negative zero.
+class CBCGPPropChartNumber : public CBCGPropSizeText {
+public:
+    using CBCGPropSizeText::CBCGPropSizeText;
+    BOOL TextToVar(const CString& text) override;
+};
+
+namespace chart {
+// An empty number item with the rule of its page's reader.
+CBCGPProp* NewNumberItem(const char* label, const char* description, DWORD_PTR id, TextRule rule);
+}  // namespace chart
 
 class CBCGPPropBarDataSery : public CBCGPPropEx {
     DECLARE_DYNAMIC(CBCGPPropBarDataSery)

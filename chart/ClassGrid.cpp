@@ -1,6 +1,7 @@
 #include "chart/ClassGrid.h"
 
 #include "chart/ChartTexts.h"
+#include "framework/NumberText.h"
 #include "hosttypes/Thistle/Plots.h"
 
 using namespace charttext;
@@ -33,7 +34,7 @@ void AddClassRow(CGridCtrl& grid, unsigned number, const CString& text, const QX
 
 CString ClassRangeText(const CClassEntity& entity) {
     CString text;
-    text.Format(kClassRange, entity.m_dMin, entity.m_dMax);
+    text.Format(kClassRange, numtext::Shown(entity.m_dMin, 2), numtext::Shown(entity.m_dMax, 2));
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "chart/ChartTexts.h"
+#include "framework/NumberText.h"
 #include "hosttypes/Thistle/Plots.h"
 #include "resources/ModuleResources.h"
 
@@ -16,7 +17,7 @@ constexpr double kTolerance = 0.0001;
 
 void ShowBound(const char* format, double bound) {
     CString message;
-    message.Format(format, bound);
+    message.Format(format, numtext::Shown(bound, 6));  // "%f"
     AfxMessageBox(message);
 }
 }  // namespace

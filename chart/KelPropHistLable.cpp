@@ -1,5 +1,6 @@
 #include "chart/KelPropHistLable.h"
 
+#include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "chart/PlotItems.h"
 #include "framework/ItemGroupsBasic.h"
@@ -14,10 +15,10 @@ namespace {
 using Page = CkelPropHistLable;
 
 constexpr LabelIds kIds{Page::kShowId, kNoItem, Page::kPositionGroupId, Page::kFontGroupId};
-constexpr PlotItemDef kPositionItems[] = {
-    {Page::kXOffsetId, kXOffset, kXOffsetDescription, false},
-    {Page::kYOffsetId, kYOffset, kYOffsetDescription, false},
-    {Page::kAngleId, kAngle, kAngleDescription, false},
+const PlotItemDef kPositionItems[] = {
+    {Page::kXOffsetId, kXOffset, kXOffsetDescription, false, ReaderRule(&ReadScaledOffset)},
+    {Page::kYOffsetId, kYOffset, kYOffsetDescription, false, ReaderRule(&ReadScaledOffset)},
+    {Page::kAngleId, kAngle, kAngleDescription, false, LeadingNumberRule()},
 };
 
 // The labels of the histogram's current series; NULL when it has none.
@@ -35,7 +36,7 @@ int CkelPropHistLable::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     CBCGPProp* show = CreateYesNoProp(kShowLabels, kShowId, _variant_t(""), "");
     CBCGPProp* position = NewPlotGroup(kLabelPosition, kPositionGroupId, kPositionItems);
-    CBCGPProp* font = CreateFontProp(kFont, kFontGroupId, kHundredthsNumberRequired);
+    CBCGPProp* font = CreateFontProp(kFont, kFontGroupId);
     font->Expand(TRUE);
     AddToGrid(m_wndPropList, {show, position, font});
     return 0;
@@ -50,7 +51,6 @@ LRESULT CkelPropHistLable::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CHistogramPlot>();
     if (!item || !plot) return 0;
-    ApplyLabelEdit(item, kIds, CurrentLabels(plot), plot);
-    UpdateView();
+    if (ApplyLabelEdit(item, kIds, CurrentLabels(plot), plot) != Edit::Refused) UpdateView();
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "chart/ChartDataFiles.h"
 #include "chart/ChartGroups.h"
+#include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "chart/PlotItems.h"
 #include "chart/PlotTexts.h"
@@ -20,23 +21,24 @@ using Page = CkelPropHistPlot;
 
 static_assert(DWORD_PTR{Page::kDataTableId} == kPlotDataTableId && DWORD_PTR{Page::kYAxisId} == kPlotYAxisId,
               "the shared data table and axes");
-constexpr PlotItemDef kDataItems[] = {
+const PlotItemDef kDataItems[] = {
     {Page::kDataColumnId, kDataColumn, kDataColumnDescription, true},
-    {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false},
-    {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false},
+    {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false, ReaderRule(&ReadRow)},
+    {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false, ReaderRule(&ReadRow)},
 };
-constexpr PlotItemDef kBinningItems[] = {
-    {Page::kLeftValueId, kLeftValue, kLeftValueDescription, false},
-    {Page::kRightValueId, kRightValue, kRightValue, false},
-    {Page::kZoneCountId, kZoneCount, kZoneCountDescription, false},
+// The end values, the interval count and the width are whole numbers above 0.
+const PlotItemDef kBinningItems[] = {
+    {Page::kLeftValueId, kLeftValue, kLeftValueDescription, false, ReaderRule(&ReadPositiveCount)},
+    {Page::kRightValueId, kRightValue, kRightValue, false, ReaderRule(&ReadPositiveCount)},
+    {Page::kZoneCountId, kZoneCount, kZoneCountDescription, false, ReaderRule(&ReadPositiveCount)},
     {Page::kStyleId, kHistStyle, kHistStyleDescription, true},
-    {Page::kWidthId, kBarWidth, kBarWidthDescription, false, SizeRule::kWholeAboveZero},
+    {Page::kWidthId, kBarWidth, kBarWidthDescription, false, ReaderRule(&ReadPositiveCount)},
 };
 
 // The graph type whose histograms show counts only.
 constexpr int kCountsOnlyGraph = IChartGraph::KEL_CHART_STATISTIC;
 
-void ShowFixed2(CBCGPProp* item, double value) { SetItemText(item, FormatString("%.2f", value)); }
+void ShowFixed2(CBCGPProp* item, double value) { SetItemText(item, FormatString("%.2f", numtext::Shown(value, 2))); }
 
 void RefreshBinning(CBCGPPropList& list, CHistogramPlot* plot) {
     ShowFixed2(list.FindItemByData(Page::kLeftValueId), plot->GetLeftValue());
@@ -55,13 +57,6 @@ void RefreshBinning(CBCGPPropList& list, CHistogramPlot* plot) {
 }
 
 }  // namespace
-
-bool ReadPositiveCount(CBCGPProp* item, int* count) {
-    int n = 0;
-    if (!item || !numtext::LeadingInt(ItemText(item), &n) || n <= 0) return false;
-    *count = n;
-    return true;
-}
 
 CkelPropHistPlot::CkelPropHistPlot() = default;
 CkelPropHistPlot::~CkelPropHistPlot() = default;
@@ -90,30 +85,37 @@ LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CHistogramPlot>();
     if (!item || !plot) return 0;
+    const DWORD_PTR id = item->GetData();
     int n = 0;
-    switch (item->GetData()) {
+    // The binning numbers: a text ReadPositiveCount refuses (which the items refuse themselves)
+    // writes nothing.
+    const bool binning = id == kLeftValueId || id == kRightValueId || id == kZoneCountId || id == kWidthId;
+    if (binning && !ReadPositiveCount(ItemText(item), &n)) return 0;
+    Edit edit = Edit::Taken;
+    switch (id) {
         case kDataColumnId:
             if (CkelDataset* outer = plot->GetOuterDataset()) plot->SetDataCol(ChosenSeriesIndex(outer, item));
             break;
         case kLeftValueId:
-            if (ReadPositiveCount(item, &n)) plot->SetLeftValue(n);
+            plot->SetLeftValue(n);
             break;
         case kRightValueId:
-            if (ReadPositiveCount(item, &n)) plot->SetRightValue(n);
+            plot->SetRightValue(n);
             break;
         case kZoneCountId:
-            if (ReadPositiveCount(item, &n)) plot->SetZoneCount(n);
+            plot->SetZoneCount(n);
             break;
         case kStyleId:
             plot->SetIsFrequency(ItemText(item).CompareNoCase(kFrequencies) == 0);
             break;
         case kWidthId:
-            if (ReadPositiveCount(item, &n)) plot->SetWidthPercent(n / 100.0);
+            plot->SetWidthPercent(n / 100.0);
             break;
         default:
-            if (!ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kNoItem)) ApplyTableOrAxis(item, plot);
+            edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kNoItem);
+            if (edit == Edit::NotMine) ApplyTableOrAxis(item, plot);
             break;
     }
-    UpdateView();
+    if (edit != Edit::Refused) UpdateView();
     return 0;
 }

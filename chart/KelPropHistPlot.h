@@ -30,7 +30,3 @@ protected:
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 };
-
-// The whole number at the start of the item's text when it is above 0 ("12.7" is 12); false for
-// 0, a negative number, a text without leading digits or a number beyond an int.
-bool ReadPositiveCount(CBCGPProp* item, int* count);

@@ -50,7 +50,7 @@ int CkelPropListAxisGrid::InitPropWnd() {
     for (const GridLevel& level : kLevels) {
         auto* group = new CBCGPProp(level.caption, level.group, FALSE);
         group->AddSubItem(CreateYesNoProp(grouptext::kShow, level.show, _variant_t(""), level.showDescription));
-        group->AddSubItem(CreateLineProp(grouptext::kLineStyle, level.line, false, kHundredthsNumberRequired));
+        group->AddSubItem(chart::NewPenGroup(grouptext::kLineStyle, level.line));
         group->Expand(TRUE);
         m_wndPropList.AddProperty(group, TRUE, TRUE);
     }
@@ -92,7 +92,8 @@ LRESULT CkelPropListAxisGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (id == level->show) {
         (grid->*level->setShown)(GetYesNoProp(item));
         EnableAllSubItems(m_wndPropList.FindItemByData(level->line), (grid->*level->getShown)());
-    } else if (id > level->line && chart::ReadPenSubItem(item, static_cast<int>(id - level->line - 1), pen)) {
+    } else if (id > level->line) {
+        if (!chart::ReadPenSubItem(item, static_cast<int>(id - level->line - 1), pen)) return 0;
         (grid->*level->setPen)(&pen);
     }
     UpdateView();

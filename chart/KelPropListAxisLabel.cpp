@@ -5,15 +5,17 @@
 #include "bcg/ColorProp.h"
 #include "chart/AxisGroups.h"
 #include "chart/AxisTexts.h"
+#include "chart/ChartItems.h"
+#include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "chart/PropListAxis.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
+#include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Thistle/Axis.h"
-#include "framework/PropItems.h"
 
 using namespace axistext;
 using Entity = CkelAxisTickLabels::TickLabelEntity;
@@ -31,15 +33,14 @@ bool SwapsLabelSides(int axisType) { return axisType == 5 || axisType == 6; }
 // The item data of one level: the major id shifted to the level.
 DWORD_PTR At(DWORD_PTR base, DWORD_PTR majorId) { return base + majorId; }
 
-void ShowFixed2(CBCGPProp* item, double value) { SetItemText(item, FormatString("%.2f", value)); }
+void ShowFixed2(CBCGPProp* item, double value) { SetItemText(item, FormatString("%.2f", numtext::Shown(value, 2))); }
 
-// Offsets: the number typed times 100; one no double holds shows the stored offset again.
-void ApplyOffset(CBCGPProp* item, Entity* entity, double (Entity::*get)() const, void (Entity::*set)(double)) {
-    double value = 0, offset = 0;
-    if (numtext::LeadingNumber(ItemText(item), &value) && numtext::Scale(value, numtext::kHundredths, &offset))
-        (entity->*set)(offset);
-    else
-        ShowFixed2(item, (entity->*get)() / 100);
+// Offsets: the number typed times 100 (one no double holds the item refuses itself).
+bool ApplyOffset(CBCGPProp* item, Entity* entity, void (Entity::*set)(double)) {
+    double offset = 0;
+    if (!chart::ReadScaledOffset(ItemText(item), &offset)) return false;
+    (entity->*set)(offset);
+    return true;
 }
 
 }  // namespace
@@ -79,9 +80,12 @@ CBCGPProp* CreateLabelPosProp(const CString& caption, DWORD_PTR id) {
     auto* group = new CBCGPProp(caption, id, FALSE);
     group->AddSubItem(
         NewOptionItem(charttext::kLabelPosition, "", kLabelSideDescription, id + 1, {kTop, kBottom}, false));
-    group->AddSubItem(NewTextItem(charttext::kXOffset, kLabelXOffsetDescription, id + 2));
-    group->AddSubItem(NewTextItem(charttext::kYOffset, kLabelYOffsetDescription, id + 3));
-    group->AddSubItem(NewTextItem(charttext::kAngle, kLabelAngleDescription, id + 4));
+    group->AddSubItem(chart::NewNumberItem(charttext::kXOffset, kLabelXOffsetDescription, id + 2,
+                                           ReaderRule(&chart::ReadScaledOffset)));
+    group->AddSubItem(chart::NewNumberItem(charttext::kYOffset, kLabelYOffsetDescription, id + 3,
+                                           ReaderRule(&chart::ReadScaledOffset)));
+    group->AddSubItem(
+        chart::NewNumberItem(charttext::kAngle, kLabelAngleDescription, id + 4, chart::LeadingNumberRule()));
     group->Expand(TRUE);
     return group;
 }
@@ -117,9 +121,12 @@ int CkelPropListAxisLabel::InitPropWnd() {
     };
     for (const Level& level : levels) {
         auto* group = new CBCGPProp(level.caption, At(level.base, kMajorGroupId), FALSE);
-        group->AddSubItem(CreateYesNoProp(level.show, At(level.base, kMajorShowId), _variant_t(""), level.showDescription));
+        group->AddSubItem(
+            CreateYesNoProp(level.show, At(level.base, kMajorShowId), _variant_t(""), level.showDescription));
         group->AddSubItem(CreateLabelPosProp(charttext::kLabelPosition, At(level.base, kMajorPosGroupId)));
-        CBCGPProp* font = CreateFontProp(charttext::kFont, At(level.base, kMajorFontId), kHundredthsNumberRequired);
+        // The page reads the size itself, by the tick widths' reader.
+        CBCGPProp* font =
+            CreateFontProp(charttext::kFont, At(level.base, kMajorFontId), ReaderRule(&chart::ReadPlainHundredths));
         font->Expand(TRUE);
         group->AddSubItem(font);
         group->AddSubItem(CreateLabelFormatProp(kFormat, At(level.base, kMajorFormatId)));
@@ -203,6 +210,7 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     QXLOGFONT font;
     entity->GetLOGFONT(&font);
     const CString text = ItemText(item);
+    bool taken = true;
     switch (minor ? id - kMinorOffset : id) {
         case kMajorShowId:
             entity->SetOn(GetYesNoProp(item));
@@ -211,31 +219,26 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             entity->SetTickSide(static_cast<KELLabelsSide>(LabelSideFromText(axis, text)));
             break;
         case kMajorXOffsetId:
-            ApplyOffset(item, entity, &Entity::GetXOffset, &Entity::SetXOffset);
+            taken = ApplyOffset(item, entity, &Entity::SetXOffset);
             break;
         case kMajorYOffsetId:
-            ApplyOffset(item, entity, &Entity::GetYOffset, &Entity::SetYOffset);
+            taken = ApplyOffset(item, entity, &Entity::SetYOffset);
             break;
         case kMajorAngleId: {
             double angle = 0;
-            if (numtext::LeadingNumber(text, &angle))
-                entity->SetLabelAngle(angle);
-            else
-                ShowFixed2(item, entity->GetLabelAngel());
+            taken = numtext::LeadingNumber(text, &angle);
+            if (taken) entity->SetLabelAngle(angle);
             break;
         }
         case kMajorFontFaceId:
             font.SetFaceName(text);
             entity->SetLOGFONT(&font);
             break;
-        case kMajorFontSizeId: {
-            // Only digits, blanks and points are a size; anything else is ignored.
-            double size = 0;
-            if (numtext::IsNumberText(text) && numtext::LeadingNumber(text, &size) &&
-                numtext::FitFloatThenScale(size, 100, &font.size))
-                entity->SetLOGFONT(&font);
+        case kMajorFontSizeId:
+            // Only digits, blanks and points are a size.
+            taken = chart::ReadPlainHundredths(text, &font.size);
+            if (taken) entity->SetLOGFONT(&font);
             break;
-        }
         case kMajorFontColorId:
             if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
                 font.color = colour->GetDisplayColor();
@@ -243,12 +246,10 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             }
             break;
         case kMajorDecimalsId: {
-            // A count of decimals: never negative.
+            // A count of decimals (picked from "0" .. "5"): never negative.
             long long digits = 0;
-            if (numtext::LeadingInteger(text, &digits) && digits >= 0 && digits <= INT_MAX)
-                entity->SetDotCount(static_cast<int>(digits));
-            else
-                SetItemText(item, FormatString("%d", entity->GetDotCount()));
+            taken = numtext::LeadingInteger(text, &digits) && digits >= 0 && digits <= INT_MAX;
+            if (taken) entity->SetDotCount(static_cast<int>(digits));
             break;
         }
         case kMajorDateId:
@@ -257,6 +258,6 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
         default:
             break;
     }
-    UpdateView();
+    if (taken) UpdateView();
     return 0;
 }

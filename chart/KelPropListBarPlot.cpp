@@ -1,13 +1,14 @@
 #include "chart/KelPropListBarPlot.h"
 
-#include "chart/AxisGroups.h"
 #include "chart/ChartDataFiles.h"
 #include "chart/ChartGroups.h"
 #include "chart/ChartItems.h"
+#include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "chart/PlotItems.h"
 #include "chart/PlotTexts.h"
 #include "framework/ItemGroupsBasic.h"
+#include "framework/NumberText.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Thistle/Plots.h"
 #include "mfc/Variant.h"
@@ -21,19 +22,21 @@ using Page = CkelPropListBarPlot;
 
 static_assert(DWORD_PTR{Page::kDataTableId} == kPlotDataTableId && DWORD_PTR{Page::kYAxisId} == kPlotYAxisId,
               "the shared data table and axes");
-constexpr PlotItemDef kRowItems[] = {
-    {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false},
-    {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false},
-    {Page::kStepId, charttext::kStep, kStepDescription, false},
+const PlotItemDef kRowItems[] = {
+    {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false, ReaderRule(&ReadRow)},
+    {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false, ReaderRule(&ReadRow)},
+    {Page::kStepId, charttext::kStep, kStepDescription, false, ReaderRule(&ReadStep)},
 };
-constexpr PlotItemDef kLayoutItems[] = {
-    {Page::kWidthId, kBarWidth, kBarWidthDescription, false},
+const PlotItemDef kLayoutItems[] = {
+    {Page::kWidthId, kBarWidth, kBarWidthDescription, false, NumberRule()},
     {Page::kStackId, kStackStyle, kOverlapDescription, false},
-    {Page::kOverlapId, kOverlap, kOverlapDescription, false},
+    {Page::kOverlapId, kOverlap, kOverlapDescription, false, ReaderRule(&ReadDigitText)},
     {Page::kDirectionId, kDirection, kDirectionDescription, false},
 };
 
-void ShowPercent(CBCGPProp* item, double fraction) { SetItemText(item, FormatString("%.2f", fraction * 100)); }
+void ShowPercent(CBCGPProp* item, double fraction) {
+    SetItemText(item, FormatString("%.2f", numtext::Shown(fraction * 100, 2)));
+}
 
 // Whether the first series of the dataset is a text series, the only kind a bar plot transposes.
 bool FirstSeriesIsText(CkelDataset* dataset) {
@@ -43,30 +46,28 @@ bool FirstSeriesIsText(CkelDataset* dataset) {
 
 }  // namespace
 
-void ApplyBarWidth(CBCGPProp* item, CkelBarPlot* plot) {
-    if (!item || !plot) return;
+bool ApplyBarWidth(CBCGPProp* item, CkelBarPlot* plot) {
     double value = 0;
-    if (GetNumberProp(item, &value)) {
-        if (value <= 100) {
-            plot->SetWidthPercent(value / 100);
-            return;
-        }
+    if (!item || !plot || !GetNumberProp(item, &value)) return false;
+    if (value > 100) {
         AfxMessageBox(kWidthRange);
+        ShowPercent(item, plot->GetWidthPercent());
+        return false;
     }
-    ShowPercent(item, plot->GetWidthPercent());
+    plot->SetWidthPercent(value / 100);
+    return true;
 }
 
-void ApplyBarOverlap(CBCGPProp* item, CkelBarPlot* plot) {
-    if (!item || !plot) return;
+bool ApplyBarOverlap(CBCGPProp* item, CkelBarPlot* plot) {
     double value = 0;
-    if (ReadDigitText(item, &value)) {
-        if (value >= -100 && value <= 100) {
-            plot->SetOverLapPer(value / 100);
-            return;
-        }
+    if (!item || !plot || !ReadDigitText(ItemText(item), &value)) return false;
+    if (value < -100 || value > 100) {
         AfxMessageBox(kOverlapRange);
+        ShowPercent(item, plot->GetOverLapPer());
+        return false;
     }
-    ShowPercent(item, plot->GetOverLapPer());
+    plot->SetOverLapPer(value / 100);
+    return true;
 }
 
 CkelPropListBarPlot::CkelPropListBarPlot() = default;
@@ -107,6 +108,7 @@ LRESULT CkelPropListBarPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CkelBarPlot>();
     if (!item || !plot) return 0;
+    bool taken = true;
     switch (item->GetData()) {
         case kBaseColumnId:
             plot->SetAxis1ColumnIndex(ChosenSeriesIndex(plot->GetDataset(), item));
@@ -115,21 +117,24 @@ LRESULT CkelPropListBarPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             plot->SetIsTransfer(GetYesNoProp(item));
             break;
         case kWidthId:
-            ApplyBarWidth(item, plot);
+            taken = ApplyBarWidth(item, plot);
             break;
         case kStackId:
             plot->SetStackMethod(ItemText(item).CompareNoCase(charttext::kStackUpDown) == 0);
             break;
         case kOverlapId:
-            ApplyBarOverlap(item, plot);
+            taken = ApplyBarOverlap(item, plot);
             break;
         case kDirectionId:
             plot->SetIsHorizontal(ItemText(item).CompareNoCase(charttext::kHorizontal) == 0);
             break;
-        default:
-            if (!ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId)) ApplyTableOrAxis(item, plot);
+        default: {
+            const Edit edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);
+            if (edit == Edit::NotMine) ApplyTableOrAxis(item, plot);
+            taken = edit != Edit::Refused;
             break;
+        }
     }
-    UpdateView();
+    if (taken) UpdateView();
     return 0;
 }

@@ -35,8 +35,9 @@ protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 };
 
-// Bar width (%): 0 to 100 kept as a fraction; a number outside brings the message and, like a
-// text that is no number, the stored width again.
-void ApplyBarWidth(CBCGPProp* item, CkelBarPlot* plot);
-// Overlap (%): -100 to 100 kept as a fraction; outside, the message and the stored overlap again.
-void ApplyBarOverlap(CBCGPProp* item, CkelBarPlot* plot);
+// Bar width (%): GetNumberProp's number up to 100 kept as a fraction; a number above brings the
+// message and the stored width again. True when written.
+bool ApplyBarWidth(CBCGPProp* item, CkelBarPlot* plot);
+// Overlap (%): a number the utility library takes, -100 to 100, kept as a fraction; outside, the
+// message and the stored overlap again. True when written.
+bool ApplyBarOverlap(CBCGPProp* item, CkelBarPlot* plot);

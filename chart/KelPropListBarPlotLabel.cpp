@@ -1,5 +1,6 @@
 #include "chart/KelPropListBarPlotLabel.h"
 
+#include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "chart/PlotItems.h"
 #include "chart/PlotTexts.h"
@@ -14,15 +15,15 @@ namespace {
 
 using Page = CkelPropListBarPlotLabel;
 
-constexpr PlotItemDef kRowItems[] = {
-    {Page::kFirstRowId, kFirstRow, kFirstRow, false},
-    {Page::kLastRowId, kLastRow, kLastRow, false},
-    {Page::kStepId, kStep, kStep, false},
+const PlotItemDef kRowItems[] = {
+    {Page::kFirstRowId, kFirstRow, kFirstRow, false, ReaderRule(&ReadRow)},
+    {Page::kLastRowId, kLastRow, kLastRow, false, ReaderRule(&ReadRow)},
+    {Page::kStepId, kStep, kStep, false, ReaderRule(&ReadStep)},
 };
-constexpr PlotItemDef kPositionItems[] = {
-    {Page::kXOffsetId, kXOffset, kXOffsetDescription, false},
-    {Page::kYOffsetId, kYOffset, kYOffsetDescription, false},
-    {Page::kAngleId, kAngle, kAngleDescription, false},
+const PlotItemDef kPositionItems[] = {
+    {Page::kXOffsetId, kXOffset, kXOffsetDescription, false, ReaderRule(&ReadScaledOffset)},
+    {Page::kYOffsetId, kYOffset, kYOffsetDescription, false, ReaderRule(&ReadScaledOffset)},
+    {Page::kAngleId, kAngle, kAngleDescription, false, LeadingNumberRule()},
 };
 
 }  // namespace
@@ -39,7 +40,7 @@ int CkelPropListBarPlotLabel::InitPropWnd() {
     data->AddSubItem(NewPlotItem({kColumnId, kLabelColumn, kLabelColumnDescription, true}));
     AddPlotItems(data, kRowItems);
     CBCGPProp* position = NewPlotGroup(kLabelPosition, kPositionGroupId, kPositionItems);
-    CBCGPProp* font = CreateFontProp(kFont, kFontGroupId, kHundredthsNumberRequired);
+    CBCGPProp* font = CreateFontProp(kFont, kFontGroupId);
     font->Expand(TRUE);
     AddToGrid(m_wndPropList, {series, show, data, position, font});
     return 0;
@@ -61,14 +62,16 @@ LRESULT CkelPropListBarPlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!item || !plot) return 0;
     CBarFillSeryGrp* group = plot->GetFillSeryGroup();
     CBarFillSery* current = group->GetCurSelFillSery();
+    Edit edit = Edit::Taken;
     switch (item->GetData()) {
         case kSeriesId:
             ApplySeriesChoice(item, group);
             break;
         default:
-            if (current) ApplyLabelEdit(item, kLabelGroupIds, current->GetLabels(), plot, current->GetColIndex());
+            if (current)
+                edit = ApplyLabelEdit(item, kLabelGroupIds, current->GetLabels(), plot, current->GetColIndex());
             break;
     }
-    UpdateView();
+    if (edit != Edit::Refused) UpdateView();
     return 0;
 }

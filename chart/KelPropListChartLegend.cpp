@@ -2,13 +2,15 @@
 
 #include "bcg/ColorProp.h"
 #include "chart/AxisTexts.h"
+#include "chart/ChartItems.h"
+#include "chart/ChartReaders.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
+#include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Thistle/Legend.h"
-#include "framework/PropItems.h"
 
 using namespace axistext;
 
@@ -16,32 +18,44 @@ namespace {
 
 using Legend = CkelPropListChartLegend;
 
-// The five lengths held in hundredths: item, label, getter, setter, and whether the length is a
-// size (width, height, spacing between entries), which a negative number cannot be. The margins
-// move the entries and may be negative.
+// A margin: the number typed, times 100; false for a text with no number a double holds. The
+// margins move the entries and may be negative.
+bool ReadMargin(const CString& text, double* stored) {
+    double value = 0;
+    return numtext::LeadingNumber(text, &value) && numtext::Scale(value, numtext::kHundredths, stored);
+}
+
+// A size (width, height, spacing between entries): a margin that is not negative.
+bool ReadSize(const CString& text, double* stored) {
+    double value = 0;
+    if (!ReadMargin(text, &value) || value < 0) return false;
+    *stored = value;
+    return true;
+}
+
+// A column count: a whole unsigned number above 0.
+bool ReadColumns(const CString& text, unsigned* count) {
+    unsigned value = 0;
+    if (!numtext::WholeUnsigned(text, &value) || value == 0) return false;
+    *count = value;
+    return true;
+}
+
+// The five lengths held in hundredths: item, label, getter, setter, and the reader.
 struct HundredthsItem {
     DWORD_PTR id;
     const char* label;
     double (CkelLegend::*get)() const;
     void (CkelLegend::*set)(double);
-    bool size;
+    bool (*read)(const CString&, double*);
 };
 const HundredthsItem kHundredths[] = {
-    {Legend::kWidthId, kLegendWidth, &CkelLegend::GetBorderWidth, &CkelLegend::SetBorderWidth, true},
-    {Legend::kHeightId, kLegendHeight, &CkelLegend::GetBorderHeight, &CkelLegend::SetBorderHeight, true},
-    {Legend::kSpacingId, kLegendSpacing, &CkelLegend::GetIntervalSpace, &CkelLegend::SetIntervalSpace, true},
-    {Legend::kLeftMarginId, kLeftMargin, &CkelLegend::GetLMarginSpace, &CkelLegend::SetLMarginSpace, false},
-    {Legend::kTopMarginId, kTopMargin, &CkelLegend::GetTMarginSpace, &CkelLegend::SetTMarginSpace, false},
+    {Legend::kWidthId, kLegendWidth, &CkelLegend::GetBorderWidth, &CkelLegend::SetBorderWidth, &ReadSize},
+    {Legend::kHeightId, kLegendHeight, &CkelLegend::GetBorderHeight, &CkelLegend::SetBorderHeight, &ReadSize},
+    {Legend::kSpacingId, kLegendSpacing, &CkelLegend::GetIntervalSpace, &CkelLegend::SetIntervalSpace, &ReadSize},
+    {Legend::kLeftMarginId, kLeftMargin, &CkelLegend::GetLMarginSpace, &CkelLegend::SetLMarginSpace, &ReadMargin},
+    {Legend::kTopMarginId, kTopMargin, &CkelLegend::GetTMarginSpace, &CkelLegend::SetTMarginSpace, &ReadMargin},
 };
-
-// The number typed, times 100; false for a text with no number a double holds, and for a negative
-// size. A typed "-0" is kept as 0, so that it never shows as "-0.00".
-bool ReadHundredths(const CString& text, bool size, double* stored) {
-    double value = 0;
-    if (!numtext::LeadingNumber(text, &value) || (size && value < 0)) return false;
-    if (value == 0) value = 0;
-    return numtext::Scale(value, numtext::kHundredths, stored);
-}
 
 const HundredthsItem* HundredthsOf(DWORD_PTR id) {
     for (const HundredthsItem& entry : kHundredths)
@@ -50,7 +64,7 @@ const HundredthsItem* HundredthsOf(DWORD_PTR id) {
 }
 
 CBCGPProp* NewExpandedFont(const char* name, DWORD_PTR id) {
-    CBCGPProp* font = CreateFontProp(name, id, kHundredthsNumberRequired);
+    CBCGPProp* font = CreateFontProp(name, id);
     font->Expand(TRUE);
     return font;
 }
@@ -69,7 +83,7 @@ int CkelPropListChartLegend::InitPropWnd() {
     m_wndPropList.AddProperty(title, TRUE, TRUE);
 
     auto* frame = new CBCGPProp(kFrameGroup, kFrameGroupId, FALSE);
-    CBCGPProp* frameLine = CreateLineProp(kFrameLine, kFrameLineId, false, kHundredthsNumberRequired);
+    CBCGPProp* frameLine = CreateLineProp(kFrameLine, kFrameLineId, false);
     frameLine->Expand(TRUE);
     frame->AddSubItem(frameLine);
     frame->AddSubItem(CreateYesNoProp(grouptext::kFillTransparent, kTransparentId, _variant_t(""), ""));
@@ -86,8 +100,8 @@ int CkelPropListChartLegend::InitPropWnd() {
     m_wndPropList.AddProperty(entries, TRUE, TRUE);
 
     for (const HundredthsItem& entry : kHundredths)
-        m_wndPropList.AddProperty(new CBCGPProp(entry.label, _variant_t(""), "", entry.id), TRUE, TRUE);
-    m_wndPropList.AddProperty(new CBCGPProp(kColumns, _variant_t(""), "", kColumnsId), TRUE, TRUE);
+        m_wndPropList.AddProperty(chart::NewNumberItem(entry.label, "", entry.id, ReaderRule(entry.read)), TRUE, TRUE);
+    m_wndPropList.AddProperty(chart::NewNumberItem(kColumns, "", kColumnsId, ReaderRule(&ReadColumns)), TRUE, TRUE);
     return 0;
 }
 
@@ -115,7 +129,8 @@ void CkelPropListChartLegend::UpdateBCGPProperty(long object, CString) {
     legend->GetInnerBorderLine(&pen);
     SetShowLineProp(m_wndPropList.FindItemByData(kEntryLineId), pen, pen.style != kHiddenStyle);
     for (const HundredthsItem& entry : kHundredths)
-        SetItemText(m_wndPropList.FindItemByData(entry.id), FormatString("%.2f", (legend->*entry.get)() / 100));
+        SetItemText(m_wndPropList.FindItemByData(entry.id),
+                    FormatString("%.2f", numtext::Shown((legend->*entry.get)() / 100, 2)));
     SetItemText(m_wndPropList.FindItemByData(kColumnsId), FormatString("%u", legend->GetColNum()));
 }
 
@@ -133,6 +148,7 @@ LRESULT CkelPropListChartLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
     legend->GetBorderFill(&fill);
 
     const DWORD_PTR id = item->GetData();
+    bool taken = true;
     switch (id) {
         case kTitleTextId:
             legend->SetTitleText(ItemText(item).str());
@@ -140,12 +156,14 @@ LRESULT CkelPropListChartLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kTitleFontFaceId:
         case kTitleFontSizeId:
         case kTitleFontColorId:
-            if (GetFontProp(item->GetParent(), titleFont)) legend->SetTitleFont(&titleFont);
+            taken = GetFontProp(item->GetParent(), titleFont);
+            if (taken) legend->SetTitleFont(&titleFont);
             break;
         case kFrameLineStyleId:
         case kFrameLineWidthId:
         case kFrameLineColorId:
-            if (GetLineProp(item->GetParent(), border)) legend->SetBorderLine(&border);
+            taken = GetLineProp(item->GetParent(), border);
+            if (taken) legend->SetBorderLine(&border);
             break;
         case kTransparentId: {
             const bool transparent = GetYesNoProp(item);
@@ -163,44 +181,44 @@ LRESULT CkelPropListChartLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kEntryFontFaceId:
         case kEntryFontSizeId:
         case kEntryFontColorId:
-            if (GetFontProp(item->GetParent(), entryFont)) legend->SetLegendFont(&entryFont);
+            taken = GetFontProp(item->GetParent(), entryFont);
+            if (taken) legend->SetLegendFont(&entryFont);
             break;
-        case kEntryLineShowId:
-        case kEntryLineStyleId:
-        case kEntryLineWidthId:
-        case kEntryLineColorId: {
+        case kEntryLineShowId: {
             bool shown = inner.style != kHiddenStyle;
-            GetShowLineSubProp(item, inner, static_cast<int>(id - kEntryLineShowId), &shown);
-            if (id == kEntryLineShowId) inner.style = shown ? kDrawnStyle : kHiddenStyle;
+            GetShowLineSubProp(item, inner, 0, &shown);
+            inner.style = shown ? kDrawnStyle : kHiddenStyle;
             legend->SetInnerBorderLine(&inner);
             break;
         }
+        case kEntryLineStyleId:
+        case kEntryLineWidthId:
+        case kEntryLineColorId:
+            taken = GetLineSubProp(item, inner, static_cast<int>(id - kEntryLineStyleId));
+            if (taken) legend->SetInnerBorderLine(&inner);
+            break;
         case kColumnsId:
-            ApplyColumns(legend, item);
+            taken = ApplyColumns(legend, item);
             break;
         default:
-            ApplyHundredths(legend, item);
+            taken = ApplyHundredths(legend, item);
             break;
     }
-    UpdateView();
+    if (taken) UpdateView();
     return 0;
 }
 
-void CkelPropListChartLegend::ApplyHundredths(CkelLegend* legend, CBCGPProp* item) {
+bool CkelPropListChartLegend::ApplyHundredths(CkelLegend* legend, CBCGPProp* item) {
     const HundredthsItem* entry = HundredthsOf(item->GetData());
-    if (!entry) return;
     double stored = 0;
-    if (ReadHundredths(ItemText(item), entry->size, &stored))
-        (legend->*entry->set)(stored);
-    else
-        SetItemText(item, FormatString("%.2f", (legend->*entry->get)() / 100));
+    if (!entry || !entry->read(ItemText(item), &stored)) return false;
+    (legend->*entry->set)(stored);
+    return true;
 }
 
-// A count of 0, or a text that is no unsigned number, shows the stored count again.
-void CkelPropListChartLegend::ApplyColumns(CkelLegend* legend, CBCGPProp* item) {
+bool CkelPropListChartLegend::ApplyColumns(CkelLegend* legend, CBCGPProp* item) {
     unsigned count = 0;
-    if (numtext::WholeUnsigned(ItemText(item), &count) && count > 0)
-        legend->SetColNum(count);
-    else
-        SetItemText(item, FormatString("%u", legend->GetColNum()));
+    if (!ReadColumns(ItemText(item), &count)) return false;
+    legend->SetColNum(count);
+    return true;
 }

@@ -52,8 +52,9 @@ protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 
 private:
-    // Width, height, spacing and margins: the number typed times 100, or the stored value again (a
-    // negative width, height or spacing included).
-    void ApplyHundredths(CkelLegend* legend, CBCGPProp* item);
-    void ApplyColumns(CkelLegend* legend, CBCGPProp* item);
+    // Width, height, spacing and margins: the number typed times 100 (a width, height or spacing
+    // never negative); the column count: a whole number above 0. False, nothing written, for a text
+    // the reader refuses (which the item, built with the reader's rule, refuses first).
+    bool ApplyHundredths(CkelLegend* legend, CBCGPProp* item);
+    bool ApplyColumns(CkelLegend* legend, CBCGPProp* item);
 };

@@ -1,6 +1,7 @@
 #include "chart/KelPropListClassPlot.h"
 
 #include "chart/ChartGroups.h"
+#include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "chart/KelPropListLinePlot.h"
 #include "chart/PlotItems.h"
@@ -14,11 +15,11 @@ namespace {
 
 using Page = CkelPropListClassPlot;
 
-constexpr PlotItemDef kClassItems[] = {
+const PlotItemDef kClassItems[] = {
     {Page::kClassColumnId, kClassColumn, kClassColumnDescription, true},
-    {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false},
-    {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false},
-    {Page::kStepId, charttext::kStep, kStepDescription, false},
+    {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false, ReaderRule(&ReadRow)},
+    {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false, ReaderRule(&ReadRow)},
+    {Page::kStepId, charttext::kStep, kStepDescription, false, ReaderRule(&ReadStep)},
 };
 
 }  // namespace
@@ -48,12 +49,14 @@ LRESULT CkelPropListClassPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CkelClassPlot>();
     if (!item || !plot) return 0;
+    Edit edit = Edit::Taken;
     if (item->GetData() == kClassColumnId) {
         const int index = ChosenSeriesIndex(plot->GetDataset(), item);
         if (index >= 0) plot->SetClassCol(static_cast<unsigned>(index));
-    } else if (!ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId)) {
-        ApplyXYDataItem(item, plot);
+    } else {
+        edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);
+        if (edit == Edit::NotMine) ApplyXYDataItem(item, plot);
     }
-    UpdateView();
+    if (edit != Edit::Refused) UpdateView();
     return 0;
 }

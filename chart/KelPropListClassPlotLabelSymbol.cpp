@@ -15,10 +15,12 @@ using namespace charttext;
 namespace {
 
 // The uniform symbol read over the plot's; nothing is written when the size is refused.
-void ApplyUniformSymbol(CBCGPProp* group, CkelClassPlot* plot) {
+bool ApplyUniformSymbol(CBCGPProp* group, CkelClassPlot* plot) {
     QXLOGPOINT point;
     plot->GetUniSymbol(&point);
-    if (ReadPointGroup(group, point)) plot->SetUniSymbol(&point);
+    if (!ReadPointGroup(group, point)) return false;
+    plot->SetUniSymbol(&point);
+    return true;
 }
 
 }  // namespace
@@ -30,13 +32,13 @@ int CkelPropListClassPlotLabelSymbol::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     CBCGPProp* symbols = NewPlotGroup(plottext::kSymbolGroup, kSymbolGroupId);
     symbols->AddSubItem(CreateYesNoProp(kShowLabels, kSymbolShowId, _variant_t(""), ""));
-    auto* uniform = new CPropLstUniSetSymbol(kUniformSymbol, "", kUniformSymbolDescription, kUniformId,
-                                             kUniformSymbolButton);
+    auto* uniform =
+        new CPropLstUniSetSymbol(kUniformSymbol, "", kUniformSymbolDescription, kUniformId, kUniformSymbolButton);
     uniform->AddOption(grouptext::kYes);
     uniform->AddOption(grouptext::kNo);
     uniform->SetOwnerPage(this);
     symbols->AddSubItem(uniform);
-    CBCGPProp* point = CreatePointProp(plottext::kPointSymbol, kPointGroupId);
+    CBCGPProp* point = NewPointGroup(plottext::kPointSymbol, kPointGroupId);
     int position = 0;
     for (const char* description : {plottext::kPointStyleDescription, plottext::kPointSizeDescription,
                                     plottext::kPointColorDescription, plottext::kPointColorDescription})
@@ -67,6 +69,7 @@ LRESULT CkelPropListClassPlotLabelSymbol::OnPropertyChanged(WPARAM, LPARAM lPara
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CkelClassPlot>();
     if (!item || !plot) return 0;
+    bool taken = true;
     switch (item->GetData()) {
         case kSymbolShowId:
             plot->SetIsShowSymbol(GetYesNoProp(item));
@@ -78,12 +81,12 @@ LRESULT CkelPropListClassPlotLabelSymbol::OnPropertyChanged(WPARAM, LPARAM lPara
         case kPointSizeId:
         case kPointBorderId:
         case kPointInnerId:
-            ApplyUniformSymbol(item->GetParent(), plot);
+            taken = ApplyUniformSymbol(item->GetParent(), plot);
             break;
         default:
-            ApplyLabelEdit(item, kLabelGroupIds, plot->GetLabels(), plot);
+            taken = ApplyLabelEdit(item, kLabelGroupIds, plot->GetLabels(), plot) != Edit::Refused;
             break;
     }
-    UpdateView();
+    if (taken) UpdateView();
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "chart/ChartDataFiles.h"
 #include "chart/ChartGroups.h"
+#include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "chart/PlotItems.h"
 #include "chart/PlotTexts.h"
@@ -16,14 +17,14 @@ using Page = CkelPropListLinePlot;
 
 static_assert(DWORD_PTR{Page::kDataTableId} == kPlotDataTableId && DWORD_PTR{Page::kYAxisId} == kPlotYAxisId,
               "the shared data table and axes");
-constexpr PlotItemDef kColumnItems[] = {
+const PlotItemDef kColumnItems[] = {
     {Page::kXColumnId, kXColumn, kDataColumnDescription, true},
     {Page::kYColumnId, kYColumn, kDataColumnDescription, true},
 };
-constexpr PlotItemDef kRowItems[] = {
-    {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false},
-    {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false},
-    {Page::kStepId, charttext::kStep, kStepDescription, false},
+const PlotItemDef kRowItems[] = {
+    {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false, ReaderRule(&ReadRow)},
+    {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false, ReaderRule(&ReadRow)},
+    {Page::kStepId, charttext::kStep, kStepDescription, false, ReaderRule(&ReadStep)},
 };
 
 }  // namespace
@@ -76,7 +77,8 @@ LRESULT CkelPropListLinePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CkelLinePlot>();
     if (!item || !plot) return 0;
-    if (!ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId)) ApplyXYDataItem(item, plot);
-    UpdateView();
+    const Edit edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);
+    if (edit == Edit::NotMine) ApplyXYDataItem(item, plot);
+    if (edit != Edit::Refused) UpdateView();
     return 0;
 }

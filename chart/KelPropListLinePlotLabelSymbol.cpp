@@ -22,7 +22,7 @@ CkelPropListLinePlotLabelSymbol::~CkelPropListLinePlotLabelSymbol() = default;
 int CkelPropListLinePlotLabelSymbol::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     AddToGrid(m_wndPropList,
-              {InitLabelProps(charttext::kLabelTab), CreatePointProp(plottext::kPointSymbol, kSymbolGroupId)});
+              {InitLabelProps(charttext::kLabelTab), NewPointGroup(plottext::kPointSymbol, kSymbolGroupId)});
     return 0;
 }
 
@@ -42,17 +42,18 @@ LRESULT CkelPropListLinePlotLabelSymbol::OnPropertyChanged(WPARAM, LPARAM lParam
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CkelLinePlot>();
     if (!item || !plot) return 0;
+    bool taken = true;
     switch (item->GetData()) {
         case kSymbolStyleId:
         case kSymbolSizeId:
         case kSymbolBorderId:
         case kSymbolInnerId:
-            if (QXLOGPOINT* point = SymbolPoint(plot)) ReadPointGroup(item->GetParent(), *point);
+            if (QXLOGPOINT* point = SymbolPoint(plot)) taken = ReadPointGroup(item->GetParent(), *point);
             break;
         default:
-            ApplyLabelEdit(item, kLabelGroupIds, plot->GetLabels(), plot);
+            taken = ApplyLabelEdit(item, kLabelGroupIds, plot->GetLabels(), plot) != Edit::Refused;
             break;
     }
-    UpdateView();
+    if (taken) UpdateView();
     return 0;
 }

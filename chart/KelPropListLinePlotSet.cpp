@@ -26,29 +26,35 @@ void ApplyFillTarget(CBCGPProp* item, CkelLinePlotFill* fill) {
     fill->SetCutoffValue(fill->GetAutoCutoffValue());
 }
 
-// The cutoff as atof reads it (a text that is no number is 0); one beyond a double is ignored.
-void ApplyCutoff(CBCGPProp* item, CkelLinePlotFill* fill) {
+// The cutoff as atof reads it (a text that is no number is 0); one beyond a double, which the
+// item refuses itself, writes nothing.
+bool ApplyCutoff(CBCGPProp* item, CkelLinePlotFill* fill) {
     double value = 0;
-    if (numtext::LeadingNumber(ItemText(item), &value)) fill->SetCutoffValue(value);
+    if (!numtext::LeadingNumber(ItemText(item), &value)) return false;
+    fill->SetCutoffValue(value);
+    return true;
 }
 
-void ApplyFillStyle(CBCGPProp* item, CkelLinePlotFill* fill, CkelLinePlot* plot) {
+// One fill sub-item read over the fill's brush; a cell size its reader refuses writes nothing.
+bool ApplyFillStyle(CBCGPProp* item, CkelLinePlotFill* fill, CkelLinePlot* plot) {
     QXLOGBRUSH brush;
     fill->GetLogBrush(&brush);
     std::string set = fill->GetFillStyleSet();
-    GetFillSubProp(item, &set, static_cast<int>(item->GetData() - kLineFillStyleSetId), brush);
+    if (!GetFillSubProp(item, &set, static_cast<int>(item->GetData() - kLineFillStyleSetId), brush)) return false;
     fill->SetLogBrush(&brush);
     fill->SetFillStyleSet(set);
     NotifyPlot(plot);
+    return true;
 }
 
-// An edit of the fill group's items; false for any other item. Without a fill object the fill
+// An edit of the fill group's items; NotMine for any other item. Without a fill object the fill
 // items change nothing.
-bool ApplyLineFill(CBCGPProp* item, CkelLinePlot* plot) {
+Edit ApplyLineFill(CBCGPProp* item, CkelLinePlot* plot) {
     const DWORD_PTR id = item->GetData();
-    if (id < kLineFillGroupId || id > kLineFillTransparentId) return false;
+    if (id < kLineFillGroupId || id > kLineFillTransparentId) return Edit::NotMine;
     CkelLinePlotFill* fill = plot->GetPlotFills();
-    if (!fill) return true;
+    if (!fill) return Edit::Taken;
+    bool taken = true;
     switch (id) {
         case kLineFillShowId:
             fill->SetShowFill(GetYesNoProp(item));
@@ -57,15 +63,15 @@ bool ApplyLineFill(CBCGPProp* item, CkelLinePlot* plot) {
             ApplyFillTarget(item, fill);
             break;
         case kLineFillTargetValueId:
-            ApplyCutoff(item, fill);
+            taken = ApplyCutoff(item, fill);
             break;
         case kLineFillGroupId:
             break;
         default:
-            ApplyFillStyle(item, fill, plot);
+            taken = ApplyFillStyle(item, fill, plot);
             break;
     }
-    return true;
+    return taken ? Edit::Taken : Edit::Refused;
 }
 
 }  // namespace
@@ -78,7 +84,7 @@ CkelPropListLinePlotSet::~CkelPropListLinePlotSet() = default;
 
 int CkelPropListLinePlotSet::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    CBCGPProp* line = CreateLineProp(grouptext::kLineStyle, kLineGroupId, false, kHundredthsNumberRequired);
+    CBCGPProp* line = CreateLineProp(grouptext::kLineStyle, kLineGroupId, false);
     line->Expand(TRUE);
     int position = 0;
     for (const char* description : {kLineStyleDescription, kLineWidthDescription, kLineColorDescription})
@@ -112,14 +118,15 @@ LRESULT CkelPropListLinePlotSet::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CkelLinePlot>();
     if (!item || !plot) return 0;
+    bool taken = true;
     switch (item->GetData()) {
         case kLineStyleId:
         case kLineWidthId:
         case kLineColorId: {
             QXLOGPEN pen;
             plot->GetLogPen(&pen);
-            GetLineProp(item->GetParent(), pen);
-            plot->SetLogPen(&pen);
+            taken = GetLineProp(item->GetParent(), pen);
+            if (taken) plot->SetLogPen(&pen);
             break;
         }
         case kModeId:
@@ -129,9 +136,9 @@ LRESULT CkelPropListLinePlotSet::OnPropertyChanged(WPARAM, LPARAM lParam) {
             plot->SetIsLineStepModeReverse(GetYesNoProp(item));
             break;
         default:
-            ApplyLineFill(item, plot);
+            taken = ApplyLineFill(item, plot) != Edit::Refused;
             break;
     }
-    UpdateView();
+    if (taken) UpdateView();
     return 0;
 }

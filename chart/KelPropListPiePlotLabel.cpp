@@ -2,6 +2,7 @@
 
 #include "chart/AxisTexts.h"
 #include "chart/ChartGroups.h"
+#include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "chart/PlotItems.h"
 #include "chart/PlotTexts.h"
@@ -17,10 +18,10 @@ namespace {
 
 using Page = CkelPropListPiePlotLabel;
 
-constexpr PlotItemDef kRowItems[] = {
-    {Page::kFirstRowId, kFirstRow, kFirstRow, false},
-    {Page::kLastRowId, kLastRow, kLastRow, false},
-    {Page::kStepId, kStep, kStep, false},
+const PlotItemDef kRowItems[] = {
+    {Page::kFirstRowId, kFirstRow, kFirstRow, false, ReaderRule(&ReadRow)},
+    {Page::kLastRowId, kLastRow, kLastRow, false, ReaderRule(&ReadRow)},
+    {Page::kStepId, kStep, kStep, false, ReaderRule(&ReadStep)},
 };
 
 void RefreshLabelColumn(CBCGPPropList& list, CPiePlot* plot) {
@@ -70,52 +71,53 @@ void RefreshFont(CBCGPPropList& list, CPiePlot* plot) {
 }
 
 // The label font read over the plot's; nothing is written when the size is refused.
-void ApplyFont(CBCGPProp* group, CPiePlot* plot) {
+bool ApplyFont(CBCGPProp* group, CPiePlot* plot) {
     QXLOGFONT font;
     plot->GetLabelFont(&font);
-    if (GetFontProp(group, font)) plot->SetLabelFont(&font);
+    if (!GetFontProp(group, font)) return false;
+    plot->SetLabelFont(&font);
+    return true;
 }
 
 }  // namespace
 
-void ApplyPieLabelFirstRow(CBCGPProp* item, CPiePlot* plot) {
-    if (!item || !plot) return;
+bool ApplyPieLabelFirstRow(CBCGPProp* item, CPiePlot* plot) {
+    long long n = 0;
+    if (!item || !plot || !ReadRow(ItemText(item), &n)) return false;
     CPiePlot::CLabelRange* range = plot->GetLabel();
     const long long high = static_cast<long long>(plot->GetDataRange()->GetLastRow()) + 1;
-    long long n = 0;
-    if (ReadRowNumber(item, &n) && n >= 1 && n <= high) {
-        range->m_nFirstRow = static_cast<unsigned>(n - 1);
-        plot->CaculateLabelIndex();
-        return;
+    if (n < 1 || n > high) {
+        ShowRowBounds(1, high);
+        ShowRow(item, static_cast<long long>(range->m_nFirstRow) + 1);
+        return false;
     }
-    ShowRowBounds(1, high);
-    ShowRow(item, static_cast<long long>(range->m_nFirstRow) + 1);
+    range->m_nFirstRow = static_cast<unsigned>(n - 1);
+    plot->CaculateLabelIndex();
+    return true;
 }
 
-void ApplyPieLabelLastRow(CBCGPProp* item, CPiePlot* plot) {
-    if (!item || !plot) return;
+bool ApplyPieLabelLastRow(CBCGPProp* item, CPiePlot* plot) {
+    long long n = 0;
+    if (!item || !plot || !ReadRow(ItemText(item), &n)) return false;
     CPiePlot::CLabelRange* range = plot->GetLabel();
     const long long low = static_cast<long long>(plot->GetDataRange()->GetFirstRow()) + 1;
     const long long rows = plot->GetDataset() ? plot->GetDataset()->GetRows() : 0;
-    long long n = 0;
-    if (ReadRowNumber(item, &n) && n >= low && n <= rows) {
-        range->m_nLastRow = static_cast<unsigned>(n - 1);
-        plot->CaculateLabelIndex();
-        return;
+    if (n < low || n > rows) {
+        ShowRowBounds(low, rows);
+        ShowRow(item, static_cast<long long>(range->m_nLastRow) + 1);
+        return false;
     }
-    ShowRowBounds(low, rows);
-    ShowRow(item, static_cast<long long>(range->m_nLastRow) + 1);
+    range->m_nLastRow = static_cast<unsigned>(n - 1);
+    plot->CaculateLabelIndex();
+    return true;
 }
 
-void ApplyPieLabelStep(CBCGPProp* item, CPiePlot* plot) {
-    if (!item || !plot) return;
+bool ApplyPieLabelStep(CBCGPProp* item, CPiePlot* plot) {
     unsigned step = 0;
-    if (ReadStep(item, &step)) {
-        plot->GetLabel()->m_nStep = step;
-        plot->CaculateLabelIndex();
-        return;
-    }
-    ShowRow(item, plot->GetLabel()->m_nStep);
+    if (!item || !plot || !ReadStep(ItemText(item), &step)) return false;
+    plot->GetLabel()->m_nStep = step;
+    plot->CaculateLabelIndex();
+    return true;
 }
 
 CkelPropListPiePlotLabel::CkelPropListPiePlotLabel() = default;
@@ -131,7 +133,7 @@ int CkelPropListPiePlotLabel::InitPropWnd() {
     CBCGPProp* place = NewPlotGroup(kLabelPosition, kPlaceGroupId);
     place->AddSubItem(NewPlotItem({kPlaceId, plottext::kLabelPlace, plottext::kLabelPlaceDescription, false}));
     place->AddSubItem(CreateYesNoProp(plottext::kLeaderLine, kLeaderLineId, _variant_t(""), ""));
-    CBCGPProp* font = CreateFontProp(kFont, kFontGroupId, kHundredthsNumberRequired);
+    CBCGPProp* font = CreateFontProp(kFont, kFontGroupId);
     font->Expand(TRUE);
     AddToGrid(m_wndPropList, {show, data, place, font});
     return 0;
@@ -152,6 +154,7 @@ LRESULT CkelPropListPiePlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CPiePlot>();
     if (!item || !plot) return 0;
+    bool taken = true;
     switch (item->GetData()) {
         case kShowId:
             plot->SetIsShowLabels(ItemText(item) == grouptext::kYes);
@@ -163,13 +166,13 @@ LRESULT CkelPropListPiePlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (CkelDataset* outer = plot->GetOuterDataset()) plot->SetLabelCol(ChosenSeriesIndex(outer, item));
             break;
         case kFirstRowId:
-            ApplyPieLabelFirstRow(item, plot);
+            taken = ApplyPieLabelFirstRow(item, plot);
             break;
         case kLastRowId:
-            ApplyPieLabelLastRow(item, plot);
+            taken = ApplyPieLabelLastRow(item, plot);
             break;
         case kStepId:
-            ApplyPieLabelStep(item, plot);
+            taken = ApplyPieLabelStep(item, plot);
             break;
         case kPlaceId:
             plot->SetIsLabelsInner(ItemText(item) == axistext::kInner);
@@ -180,11 +183,11 @@ LRESULT CkelPropListPiePlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFontFaceId:
         case kFontSizeId:
         case kFontColorId:
-            ApplyFont(item->GetParent(), plot);
+            taken = ApplyFont(item->GetParent(), plot);
             break;
         default:
             break;
     }
-    UpdateView();
+    if (taken) UpdateView();
     return 0;
 }

@@ -35,8 +35,9 @@ protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 };
 
-// The labelled rows, checked against the plot's rows: a refused first or last row brings the
-// bounds message and the label range's own row again; a refused step only shows the step again.
-void ApplyPieLabelFirstRow(CBCGPProp* item, CPiePlot* plot);
-void ApplyPieLabelLastRow(CBCGPProp* item, CPiePlot* plot);
-void ApplyPieLabelStep(CBCGPProp* item, CPiePlot* plot);
+// The labelled rows, checked against the plot's rows: a first or last row out of them brings the
+// bounds message and the label range's own row again. True when written; a text the row or step
+// reader refuses (which the items refuse themselves) writes nothing.
+bool ApplyPieLabelFirstRow(CBCGPProp* item, CPiePlot* plot);
+bool ApplyPieLabelLastRow(CBCGPProp* item, CPiePlot* plot);
+bool ApplyPieLabelStep(CBCGPProp* item, CPiePlot* plot);

@@ -2,9 +2,11 @@
 
 #include "chart/ChartDataFiles.h"
 #include "chart/ChartGroups.h"
+#include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "chart/PlotItems.h"
 #include "chart/PlotTexts.h"
+#include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Thistle/Plots.h"
@@ -17,16 +19,16 @@ namespace {
 
 using Page = CkelPropListRosePlot;
 
-constexpr PlotItemDef kDataItems[] = {
+const PlotItemDef kDataItems[] = {
     {Page::kDataTableId, kDataTable, kDataTableDescription, true},
     {Page::kAngleColumnId, kAngleColumn, kAngleColumnDescription, true},
     {Page::kCountColumnId, kCountColumn, kCountColumnDescription, true},
-    {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false},
-    {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false},
-    {Page::kStepId, charttext::kStep, kIntervalStepDescription, false},
+    {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false, ReaderRule(&ReadRow)},
+    {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false, ReaderRule(&ReadRow)},
+    {Page::kStepId, charttext::kStep, kIntervalStepDescription, false, ReaderRule(&ReadStep)},
 };
-constexpr PlotItemDef kShapeItems[] = {
-    {Page::kSectorAngleId, kSectorAngle, kSectorAngleDescription, false},
+const PlotItemDef kShapeItems[] = {
+    {Page::kSectorAngleId, kSectorAngle, kSectorAngleDescription, false, ReaderRule(&ReadPlainFloat)},
     {Page::kTypeId, kRoseType, kRoseTypeDescription, false},
 };
 constexpr TextValue kRoseTypes[] = {{kSectorType, CRosePlot::ROSE_SECTOR}, {kFlowerType, CRosePlot::ROSE_FLOWER}};
@@ -61,9 +63,11 @@ const char* RoseTypeToText(double type) {
     return TextOfValue(kRoseTypes, type == 0.0 ? CRosePlot::ROSE_SECTOR : CRosePlot::ROSE_FLOWER, kFlowerType);
 }
 
-void ApplySectorAngle(CBCGPProp* item, CRosePlot* plot) {
+bool ApplySectorAngle(CBCGPProp* item, CRosePlot* plot) {
     float angle = 0;
-    if (plot && ReadPlainFloat(item, &angle)) plot->SetAngleSpacing(angle);
+    if (!item || !plot || !ReadPlainFloat(ItemText(item), &angle)) return false;
+    plot->SetAngleSpacing(angle);
+    return true;
 }
 
 CkelPropListRosePlot::CkelPropListRosePlot() = default;
@@ -84,7 +88,8 @@ void CkelPropListRosePlot::UpdateBCGPProperty(long object, CString) {
     FillRoseColumns(m_wndPropList.FindItemByData(kAngleColumnId), plot->GetOuterDataset(), plot->GetDataCol(), false);
     FillRoseColumns(m_wndPropList.FindItemByData(kCountColumnId), plot->GetOuterDataset(), plot->GetCountCol(), true);
     RefreshRows(m_wndPropList, plot, kFirstRowId, kLastRowId, kStepId);
-    SetItemText(m_wndPropList.FindItemByData(kSectorAngleId), FormatString("%.2f", plot->GetAngleSpacing()));
+    SetItemText(m_wndPropList.FindItemByData(kSectorAngleId),
+                FormatString("%.2f", numtext::Shown(plot->GetAngleSpacing(), 2)));
     if (CBCGPProp* type = m_wndPropList.FindItemByData(kTypeId)) {
         type->RemoveAllOptions();
         type->AddOption(kSectorType);
@@ -97,6 +102,7 @@ LRESULT CkelPropListRosePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CRosePlot>();
     if (!item || !plot) return 0;
+    bool taken = true;
     switch (item->GetData()) {
         case kDataTableId:
             OnDataTableChanged(plot, item->GetParent());
@@ -111,16 +117,16 @@ LRESULT CkelPropListRosePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
                 plot->SetCountCol(ChosenSeriesIndex(outer, item));
             break;
         case kFirstRowId:
-            OnFirstRowChanged(item, plot);
+            taken = OnFirstRowChanged(item, plot);
             break;
         case kLastRowId:
-            OnLastRowChanged(item, plot);
+            taken = OnLastRowChanged(item, plot);
             break;
         case kStepId:
-            OnStepChanged(item, plot);
+            taken = OnStepChanged(item, plot);
             break;
         case kSectorAngleId:
-            ApplySectorAngle(item, plot);
+            taken = ApplySectorAngle(item, plot);
             break;
         case kTypeId:
             plot->SetRoseType(static_cast<CRosePlot::ROSETYPE>(RoseTypeFromText(ItemText(item))));
@@ -128,6 +134,6 @@ LRESULT CkelPropListRosePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
         default:
             break;
     }
-    UpdateView();
+    if (taken) UpdateView();
     return 0;
 }

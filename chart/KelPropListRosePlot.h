@@ -30,9 +30,9 @@ protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 };
 
-// The sector angle: taken when the text holds only digits, blanks and points (an empty text is
-// 0); anything else, a minus sign included, is ignored.
-void ApplySectorAngle(CBCGPProp* item, CRosePlot* plot);
+// The sector angle: taken (true) when the text holds only digits, blanks and points (an empty text
+// is 0); anything else, a minus sign included, writes nothing (the item refuses it itself).
+bool ApplySectorAngle(CBCGPProp* item, CRosePlot* plot);
 // "扇形" 0; any other text 1 ("玫瑰花"). Back: 0 "扇形", any other type "玫瑰花".
 int RoseTypeFromText(const CString& text);
 const char* RoseTypeToText(double type);

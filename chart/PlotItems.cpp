@@ -1,24 +1,24 @@
 #include "chart/PlotItems.h"
 
 #include "chart/ChartDataFiles.h"
+#include "chart/ChartItems.h"
+#include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "chart/PlotTexts.h"
 #include "framework/GroupTexts.h"
-#include "framework/NumberText.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Thistle/Axis.h"
 #include "hosttypes/Thistle/ChartGraph.h"
 #include "hosttypes/Thistle/Plots.h"
 #include "mfc/Variant.h"
 
-
 namespace chart {
 
 // ---- building -----------------------------------------------------------------------------------------
 
 CBCGPProp* NewPlotItem(const PlotItemDef& def) {
-    auto* item = def.size ? new CBCGPropSizeText(def.label, _variant_t(""), def.description, def.id, *def.size)
-                          : new CBCGPProp(def.label, _variant_t(""), def.description, def.id);
+    CBCGPProp* item = def.rule ? NewNumberItem(def.label, def.description, def.id, def.rule)
+                               : new CBCGPProp(def.label, _variant_t(""), def.description, def.id);
     item->AllowEdit(def.choiceOnly ? FALSE : TRUE);
     return item;
 }
@@ -36,7 +36,7 @@ void AddToGrid(CBCGPPropList& list, std::initializer_list<CBCGPProp*> items) {
 // ---- data groups ----------------------------------------------------------------------------------------
 
 namespace {
-constexpr PlotItemDef kTableAndAxisItems[] = {
+const PlotItemDef kTableAndAxisItems[] = {
     {kPlotDataTableId, plottext::kDataTable, plottext::kDataTableDescription, true},
     {kPlotXAxisId, plottext::kXAxis, plottext::kXAxisDescription, true},
     {kPlotYAxisId, plottext::kYAxis, plottext::kYAxisDescription, true},
@@ -92,24 +92,18 @@ void RefreshRows(CBCGPPropList& list, IkelPlot* plot, DWORD_PTR firstId, DWORD_P
     if (stepId != kNoItem) ShowStep(list.FindItemByData(stepId, TRUE), plot);
 }
 
-bool ApplyRowEdit(CBCGPProp* item, IkelPlot* plot, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId) {
+Edit ApplyRowEdit(CBCGPProp* item, IkelPlot* plot, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId) {
     const DWORD_PTR id = item->GetData();
+    bool taken = false;
     if (id == firstId)
-        OnFirstRowChanged(item, plot);
+        taken = OnFirstRowChanged(item, plot);
     else if (id == lastId)
-        OnLastRowChanged(item, plot);
+        taken = OnLastRowChanged(item, plot);
     else if (stepId != kNoItem && id == stepId)
-        OnStepChanged(item, plot);
+        taken = OnStepChanged(item, plot);
     else
-        return false;
-    return true;
-}
-
-bool ReadPlainFloat(CBCGPProp* item, float* value) {
-    const CString text = ItemText(item);
-    double number = 0;
-    return item && numtext::IsNumberText(text) && numtext::LeadingNumber(text, &number) &&
-           numtext::FitFloat(number, 1, value);
+        return Edit::NotMine;
+    return taken ? Edit::Taken : Edit::Refused;
 }
 
 // ---- value labels --------------------------------------------------------------------------------------------
@@ -141,47 +135,46 @@ void RefreshLabels(CBCGPPropList& list, const LabelIds& ids, CkelPlotLabels* lab
     }
 }
 
-bool ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels, IkelPlot* plot, int barColumn) {
+Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels, IkelPlot* plot, int barColumn) {
     const DWORD_PTR id = item->GetData();
-    if (id == ids.data || id == ids.position || id == ids.font) return true;
+    if (id == ids.data || id == ids.position || id == ids.font) return Edit::Taken;
     CBCGPProp* parent = item->GetParent();
     const DWORD_PTR parentId = parent ? parent->GetData() : kNoItem;
-    const bool known = id == ids.show || (parent && (parentId == ids.data || parentId == ids.position ||
-                                                     parentId == ids.font));
-    if (!known) return false;
-    if (!labels) return true;
+    const bool known =
+        id == ids.show || (parent && (parentId == ids.data || parentId == ids.position || parentId == ids.font));
+    if (!known) return Edit::NotMine;
+    if (!labels) return Edit::Taken;
+    bool taken = true;
     if (id == ids.show) {
         labels->SetIsShowlabels(ItemText(item) == grouptext::kYes);
     } else if (parentId == ids.data) {
-        if (barColumn >= 0)
-            ApplyBarLabelData(parent, labels, plot, barColumn);
-        else
-            ApplyLabelData(parent, labels, plot);
+        taken = barColumn >= 0 ? ApplyBarLabelData(item, labels, plot, barColumn) : ApplyLabelData(item, labels, plot);
     } else if (parentId == ids.position) {
-        ApplyLabelPosition(parent, labels);
+        taken = ApplyLabelPosition(item, labels);
     } else {
-        ApplyLabelFont(parent, labels);
+        taken = ApplyLabelFont(parent, labels);
     }
+    return taken ? Edit::Taken : Edit::Refused;
+}
+
+bool ApplyLabelFont(CBCGPProp* fontGroup, CkelPlotLabels* labels) {
+    if (!fontGroup || !labels) return false;
+    QXLOGFONT font;
+    labels->GetLogFont(&font);
+    if (!GetFontProp(fontGroup, font)) return false;
+    labels->SetLogFont(&font);
     return true;
 }
 
-void ApplyLabelFont(CBCGPProp* fontGroup, CkelPlotLabels* labels) {
-    if (!fontGroup || !labels) return;
-    QXLOGFONT font;
-    labels->GetLogFont(&font);
-    if (GetFontProp(fontGroup, font)) labels->SetLogFont(&font);
-}
-
 // ---- point symbols ---------------------------------------------------------------------------------------------
+
+CBCGPProp* NewPointGroup(const char* label, DWORD_PTR id) { return CreatePointProp(label, id, PointSizeTextRule()); }
 
 bool ReadPointGroup(CBCGPProp* group, QXLOGPOINT& point) {
     if (!group) return false;
     double size = 0;
     QXLOGPOINT read = point;
-    if (!GetNumberProp(group->GetSubItem(1), &size) || !GetPointProp(group, read)) {
-        SetPointProp(group, point);
-        return false;
-    }
+    if (!GetNumberProp(group->GetSubItem(1), &size) || !GetPointProp(group, read)) return false;
     point = read;
     return true;
 }
@@ -192,8 +185,7 @@ void RefreshSeriesChoice(CBCGPProp* item, CBarFillSeryGrp* group) {
     if (!item || !group) return;
     item->RemoveAllOptions();
     for (unsigned i = 0; i < group->GetSeryNums(); ++i) item->AddOption(group->GetFillSery(i)->GetSeryName().c_str());
-    if (CBarFillSery* current = group->GetCurSelFillSery())
-        item->SetValue(_variant_t(current->GetSeryName().c_str()));
+    if (CBarFillSery* current = group->GetCurSelFillSery()) item->SetValue(_variant_t(current->GetSeryName().c_str()));
 }
 
 void ApplySeriesChoice(CBCGPProp* item, CBarFillSeryGrp* group) {
@@ -205,7 +197,7 @@ void NotifyPlot(IkelPlot* plot) {
 }
 
 void AddPenFillItems(CBCGPPropList& list, DWORD_PTR lineId) {
-    CBCGPProp* line = CreateLineProp(plottext::kBorder, lineId, false, kHundredthsNumberRequired);
+    CBCGPProp* line = CreateLineProp(plottext::kBorder, lineId, false);
     line->Expand(TRUE);
     CBCGPProp* fill = InitFillProps(lineId + 4, charttext::kFillTab);
     fill->Expand(TRUE);

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 
 #include "bcg/Prop.h"
@@ -31,8 +30,9 @@ struct PlotItemDef {
     const char* label;
     const char* description;
     bool choiceOnly;
-    // Set for a width or size typed as text: what the page's reader refuses.
-    std::optional<SizeRule> size = std::nullopt;
+    // Set for a number typed as text: the rule of the reader the page reads it by
+    // (chart/ChartReaders.h), so that the item refuses what the page would refuse.
+    TextRule rule = nullptr;
 };
 CBCGPProp* NewPlotItem(const PlotItemDef& def);
 template <std::size_t N>
@@ -82,15 +82,17 @@ constexpr LabelIds kLabelGroupIds{1, 2, 8, 12};
 void RefreshLabels(CBCGPPropList& list, const LabelIds& ids, CkelPlotLabels* labels);
 // An edit of one of the label items: the show flag, the data group (with the plot's range checks;
 // the column is barColumn when it is 0 or more, else the series the column item names), the
-// position group or the font. False when the item is none of them.
-bool ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels, IkelPlot* plot,
-                    int barColumn = -1);
+// position group or the font. NotMine when the item is none of them; Refused when a row is out of
+// the plot's range (nothing written).
+Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels, IkelPlot* plot, int barColumn = -1);
 // The font group read over the labels' current font; nothing is written when the reader refuses.
-void ApplyLabelFont(CBCGPProp* fontGroup, CkelPlotLabels* labels);
+bool ApplyLabelFont(CBCGPProp* fontGroup, CkelPlotLabels* labels);
 
 // ---- point symbols ---------------------------------------------------------------------------------------------
-// A point group read over point: false, point unchanged and shown again in the group, unless the
-// size is a number of 0 or more.
+// A point group whose size item refuses what ReadPointGroup refuses (chart/ChartReaders.h:
+// PointSizeTextRule).
+CBCGPProp* NewPointGroup(const char* label, DWORD_PTR id);
+// A point group read over point: false, point unchanged, unless the size is a number of 0 or more.
 bool ReadPointGroup(CBCGPProp* group, QXLOGPOINT& point);
 
 // ---- the series selector of the bar pages ----------------------------------------------------------------------
@@ -135,8 +137,7 @@ bool ApplyPenFill(CBCGPProp* item, DWORD_PTR lineId, Owner* owner, IkelPlot* plo
         if (!owner) return true;
         QXLOGPEN pen;
         owner->GetLogPen(&pen);
-        GetLineProp(item->GetParent(), pen);
-        owner->SetLogPen(&pen);
+        if (GetLineProp(item->GetParent(), pen)) owner->SetLogPen(&pen);
         return true;
     }
     if (id == lineId + 5) {
@@ -148,7 +149,7 @@ bool ApplyPenFill(CBCGPProp* item, DWORD_PTR lineId, Owner* owner, IkelPlot* plo
         QXLOGBRUSH brush;
         owner->GetLogBrush(&brush);
         std::string set = owner->GetFillStyleSet();
-        GetFillSubProp(item, &set, static_cast<int>(id - lineId - 6), brush);
+        if (!GetFillSubProp(item, &set, static_cast<int>(id - lineId - 6), brush)) return true;
         owner->SetLogBrush(&brush);
         owner->SetFillStyleSet(set);
         NotifyPlot(plot);
@@ -159,12 +160,7 @@ bool ApplyPenFill(CBCGPProp* item, DWORD_PTR lineId, Owner* owner, IkelPlot* plo
 }  // namespace chart
 
 namespace chart {
-// An edit of a row item of a "常规" page (the step only when stepId is given); false for another item.
-bool ApplyRowEdit(CBCGPProp* item, IkelPlot* plot, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId);
-}  // namespace chart
-
-namespace chart {
-// A number typed with only digits, blanks and points (an empty text is 0), as a float; false for
-// any other text (a minus sign included) or a number beyond the float range.
-bool ReadPlainFloat(CBCGPProp* item, float* value);
+// An edit of a row item of a "常规" page (the step only when stepId is given); NotMine for another
+// item, Refused for a row out of bounds.
+Edit ApplyRowEdit(CBCGPProp* item, IkelPlot* plot, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId);
 }  // namespace chart

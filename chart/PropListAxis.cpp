@@ -3,9 +3,9 @@
 #include "chart/AxisTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Thistle/Axis.h"
-#include "framework/PropItems.h"
 
 using namespace chart;
 
@@ -17,9 +17,9 @@ CPropListAxis::~CPropListAxis() = default;
 int CPropListAxis::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     m_wndPropList.AddProperty(CreateAxisAttrProp(), TRUE, TRUE);
-    m_wndPropList.AddProperty(CreateAxisRangeProp(), TRUE, TRUE);
+    m_wndPropList.AddProperty(CreateAxisRangeProp([this] { return TargetAs<IkelAxis>(); }), TRUE, TRUE);
     m_wndPropList.AddProperty(CreateAxisTitleProp(axistext::kTitleGroup), TRUE, TRUE);
-    CBCGPProp* line = CreateLineProp(grouptext::kLineStyle, kLineGroupId, false, kHundredthsNumberRequired);
+    CBCGPProp* line = CreateLineProp(grouptext::kLineStyle, kLineGroupId, false);
     line->Expand(TRUE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
     return 0;
@@ -56,17 +56,24 @@ void CPropListAxis::UpdateBCGPProperty(long object, CString) {
     }
 }
 
+// The edits show a refused number with two decimals, the refresh most of them with one.
+void CPropListAxis::ShowItemAgain(CBCGPProp* item) {
+    CWndLstChart::ShowItemAgain(item);
+    ShowAxisValueAgain(item, TargetAs<IkelAxis>());
+}
+
 LRESULT CPropListAxis::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     IkelAxis* axis = TargetAs<IkelAxis>();
     if (!item || !axis) return 0;
     CBCGPProp* group = item->GetParent();
+    bool taken = true;
     switch (item->GetData()) {
         case kScaleTypeId:
         case kLengthId:
         case kPosXId:
         case kPosYId:
-            ApplyAxisAttrProp(group, axis);
+            taken = ApplyAxisAttrProp(item, axis);
             break;
         case kDescendId:
         case kAutoRangeId:
@@ -75,7 +82,7 @@ LRESULT CPropListAxis::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kMajorSpacingId:
         case kMinorDivisionId:
         case kUnitId:
-            ApplyAxisRangeProp(group, axis);
+            taken = ApplyAxisRangeProp(item, axis);
             break;
         case kTitleTextId:
             axis->GetTitle()->SetText(ItemText(item).str());
@@ -84,14 +91,15 @@ LRESULT CPropListAxis::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kTitleXOffsetId:
         case kTitleYOffsetId:
         case kTitleAngleId:
-            ApplyTitlePosProp(group, axis);
+            taken = ApplyTitlePosProp(item, axis);
             break;
         case kTitleFontFaceId:
         case kTitleFontSizeId:
         case kTitleFontColorId: {
             QXLOGFONT font;
             axis->GetTitle()->GetFont(&font);
-            if (GetFontProp(group, font)) axis->GetTitle()->SetFont(&font);
+            taken = GetFontProp(group, font);
+            if (taken) axis->GetTitle()->SetFont(&font);
             break;
         }
         case kLineStyleId:
@@ -99,12 +107,14 @@ LRESULT CPropListAxis::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kLineColorId: {
             QXLOGPEN pen;
             axis->GetLogPen(&pen);
-            if (GetLineProp(group, pen)) axis->SetLogPen(&pen);
+            taken = GetLineProp(group, pen);
+            if (taken) axis->SetLogPen(&pen);
             break;
         }
         default:
             break;
     }
-    UpdateView();
+    // A refused edit wrote nothing: the view needs no repaint.
+    if (taken) UpdateView();
     return 0;
 }

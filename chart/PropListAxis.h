@@ -22,6 +22,7 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    void ShowItemAgain(CBCGPProp* item) override;
 };
 
 // Scale types whose axes take no attribute or range edits (3 also no line edits), shared by the

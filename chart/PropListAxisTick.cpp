@@ -3,15 +3,17 @@
 #include "bcg/ColorProp.h"
 #include "chart/AxisGroups.h"
 #include "chart/AxisTexts.h"
+#include "chart/ChartItems.h"
+#include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "chart/PropListAxis.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Thistle/Axis.h"
-#include "framework/PropItems.h"
 
 using namespace axistext;
 
@@ -19,21 +21,24 @@ namespace chart {
 
 namespace {
 template <class Tick>
-void ApplyTickLength(CBCGPProp* item, Tick* tick) {
-    double value = 0, length = 0;
-    if (GetNumberProp(item, &value) && numtext::Scale(value, numtext::kHundredths, &length))
-        tick->SetLength(length);
-    else
-        SetItemText(item, FormatString("%.2f", tick->GetLength() / 100));
+bool ApplyTickLength(CBCGPProp* item, Tick* tick) {
+    double length = 0;
+    if (!ReadScaledNumber(ItemText(item), &length)) return false;
+    tick->SetLength(length);
+    return true;
 }
 }  // namespace
 
-void ApplyMajorTickLength(CBCGPProp* item, IkelAxis* axis) {
-    if (item && axis) ApplyTickLength(item, axis->GetTickMarks()->GetMajorTickStruct());
+bool ApplyMajorTickLength(CBCGPProp* item, IkelAxis* axis) {
+    return item && axis && ApplyTickLength(item, axis->GetTickMarks()->GetMajorTickStruct());
 }
 
-void ApplyMinorTickLength(CBCGPProp* item, IkelAxis* axis) {
-    if (item && axis) ApplyTickLength(item, axis->GetTickMarks()->GetMinorTickStruct());
+bool ApplyMinorTickLength(CBCGPProp* item, IkelAxis* axis) {
+    return item && axis && ApplyTickLength(item, axis->GetTickMarks()->GetMinorTickStruct());
+}
+
+CBCGPProp* NewPenGroup(const char* label, DWORD_PTR id) {
+    return CreateLineProp(label, id, false, ReaderRule(&ReadPlainHundredths));
 }
 
 bool ReadPenSubItem(CBCGPProp* item, int index, QXLOGPEN& pen) {
@@ -45,17 +50,8 @@ bool ReadPenSubItem(CBCGPProp* item, int index, QXLOGPEN& pen) {
                 return true;
             }
             return false;
-        case 1: {
-            // Only digits, blanks and points are a width; the empty text is a width of 0.
-            const CString text = ItemText(item);
-            double value = 0;
-            float width = 0;
-            if (!numtext::IsNumberText(text) || !numtext::LeadingNumber(text, &value) ||
-                !numtext::FitFloatThenScale(value, 100, &width))
-                return false;
-            pen.width = width;
-            return true;
-        }
+        case 1:
+            return ReadPlainHundredths(ItemText(item), &pen.width);
         case 2:
             if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
                 pen.color = colour->GetDisplayColor();
@@ -73,10 +69,11 @@ namespace {
 
 CBCGPProp* NewTickGroup(const char* caption, DWORD_PTR group, DWORD_PTR side, DWORD_PTR length, DWORD_PTR line) {
     auto* tick = new CBCGPProp(caption, group, FALSE);
-    tick->AddSubItem(NewOptionItem(charttext::kLabelPosition, "", kTickSideDescription, side,
-                                   {kNoSide, kBottom, kTop}, false));
-    tick->AddSubItem(NewTextItem(kLength, kTickLengthDescription, length));
-    tick->AddSubItem(CreateLineProp(grouptext::kLineStyle, line, false, kHundredthsNumberRequired));
+    tick->AddSubItem(
+        NewOptionItem(charttext::kLabelPosition, "", kTickSideDescription, side, {kNoSide, kBottom, kTop}, false));
+    tick->AddSubItem(
+        chart::NewNumberItem(kLength, kTickLengthDescription, length, ReaderRule(&chart::ReadScaledNumber)));
+    tick->AddSubItem(chart::NewPenGroup(grouptext::kLineStyle, line));
     tick->Expand(TRUE);
     return tick;
 }
@@ -88,10 +85,10 @@ CPropListAxisTick::~CPropListAxisTick() = default;
 
 int CPropListAxisTick::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(NewTickGroup(kMajorTicks, kMajorGroupId, kMajorSideId, kMajorLengthId, kMajorLineId), TRUE,
-                              TRUE);
-    m_wndPropList.AddProperty(NewTickGroup(kMinorTicks, kMinorGroupId, kMinorSideId, kMinorLengthId, kMinorLineId), TRUE,
-                              TRUE);
+    m_wndPropList.AddProperty(NewTickGroup(kMajorTicks, kMajorGroupId, kMajorSideId, kMajorLengthId, kMajorLineId),
+                              TRUE, TRUE);
+    m_wndPropList.AddProperty(NewTickGroup(kMinorTicks, kMinorGroupId, kMinorSideId, kMinorLengthId, kMinorLineId),
+                              TRUE, TRUE);
     return 0;
 }
 
@@ -108,10 +105,18 @@ void CPropListAxisTick::UpdateBCGPProperty(long object, CString) {
         QXLOGPEN pen;
     };
     Level levels[2] = {
-        {kMajorSideId, kMajorLengthId, kMajorLineId, ticks->GetMajorTickStruct()->GetSide(),
-         ticks->GetMajorTickStruct()->GetLength(), {}},
-        {kMinorSideId, kMinorLengthId, kMinorLineId, ticks->GetMinorTickStruct()->GetSide(),
-         ticks->GetMinorTickStruct()->GetLength(), {}},
+        {kMajorSideId,
+         kMajorLengthId,
+         kMajorLineId,
+         ticks->GetMajorTickStruct()->GetSide(),
+         ticks->GetMajorTickStruct()->GetLength(),
+         {}},
+        {kMinorSideId,
+         kMinorLengthId,
+         kMinorLineId,
+         ticks->GetMinorTickStruct()->GetSide(),
+         ticks->GetMinorTickStruct()->GetLength(),
+         {}},
     };
     ticks->GetMajorTickStruct()->GetStyle(&levels[0].pen);
     ticks->GetMinorTickStruct()->GetStyle(&levels[1].pen);
@@ -120,7 +125,8 @@ void CPropListAxisTick::UpdateBCGPProperty(long object, CString) {
             chart::SetTickSideOptions(side, type);
             SetItemText(side, chart::TickSideToText(type, level.sideValue));
         }
-        SetItemText(m_wndPropList.FindItemByData(level.length), FormatString("%.2f", level.lengthValue / 100));
+        SetItemText(m_wndPropList.FindItemByData(level.length),
+                    FormatString("%.2f", numtext::Shown(level.lengthValue / 100, 2)));
         SetLineProp(m_wndPropList.FindItemByData(level.line), level.pen);
     }
     if (IsFixedScale(axis->GetAxisScaleType())) {
@@ -139,6 +145,7 @@ LRESULT CPropListAxisTick::OnPropertyChanged(WPARAM, LPARAM lParam) {
     major->GetStyle(&majorPen);
     minor->GetStyle(&minorPen);
     const DWORD_PTR id = item->GetData();
+    bool taken = true;
     switch (id) {
         case kMajorSideId:
             major->SetSide(chart::TickSideFromText(axis, ItemText(item)));
@@ -147,24 +154,26 @@ LRESULT CPropListAxisTick::OnPropertyChanged(WPARAM, LPARAM lParam) {
             minor->SetSide(chart::TickSideFromText(axis, ItemText(item)));
             break;
         case kMajorLengthId:
-            chart::ApplyMajorTickLength(item, axis);
+            taken = chart::ApplyMajorTickLength(item, axis);
             break;
         case kMinorLengthId:
-            chart::ApplyMinorTickLength(item, axis);
+            taken = chart::ApplyMinorTickLength(item, axis);
             break;
         case kMajorStyleId:
         case kMajorWidthId:
         case kMajorColorId:
-            if (chart::ReadPenSubItem(item, static_cast<int>(id - kMajorStyleId), majorPen)) major->SetStyle(&majorPen);
+            taken = chart::ReadPenSubItem(item, static_cast<int>(id - kMajorStyleId), majorPen);
+            if (taken) major->SetStyle(&majorPen);
             break;
         case kMinorStyleId:
         case kMinorWidthId:
         case kMinorColorId:
-            if (chart::ReadPenSubItem(item, static_cast<int>(id - kMinorStyleId), minorPen)) minor->SetStyle(&minorPen);
+            taken = chart::ReadPenSubItem(item, static_cast<int>(id - kMinorStyleId), minorPen);
+            if (taken) minor->SetStyle(&minorPen);
             break;
         default:
             break;
     }
-    UpdateView();
+    if (taken) UpdateView();
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "chart/ChartDataFiles.h"
 #include "chart/ChartGroups.h"
+#include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "chart/PlotItems.h"
 #include "chart/PlotTexts.h"
@@ -16,16 +17,18 @@ namespace {
 
 using Page = CPropListPiePlot;
 
-constexpr PlotItemDef kDataItems[] = {
+const PlotItemDef kDataItems[] = {
     {Page::kDataTableId, kDataTable, kDataTableDescription, true},
     {Page::kDataColumnId, kDataColumn, kDataColumnDescription, true},
-    {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false},
-    {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false},
+    {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false, ReaderRule(&ReadRow)},
+    {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false, ReaderRule(&ReadRow)},
 };
-constexpr PlotItemDef kShapeItems[] = {
-    {Page::kStartAngleId, kStartAngle, kStartAngleDescription, false},
-    {Page::kSplitId, kSplitDistance, kSplitDistanceDescription, false},
+const PlotItemDef kShapeItems[] = {
+    {Page::kStartAngleId, kStartAngle, kStartAngleDescription, false, LeadingNumberRule()},
+    {Page::kSplitId, kSplitDistance, kSplitDistanceDescription, false, ReaderRule(&ReadPlainFloat)},
 };
+
+void ShowFixed2(CBCGPProp* item, double value) { SetItemText(item, FormatString("%.2f", numtext::Shown(value, 2))); }
 
 }  // namespace
 
@@ -47,8 +50,8 @@ void CPropListPiePlot::UpdateBCGPProperty(long object, CString) {
     FillSeriesOptions(m_wndPropList.FindItemByData(kDataColumnId), plot->GetOuterDataset(), SeriesKinds::Numeric,
                       plot->GetDataCol());
     RefreshRows(m_wndPropList, plot, kFirstRowId, kLastRowId, kNoItem);
-    SetItemText(m_wndPropList.FindItemByData(kStartAngleId), FormatString("%.2f", plot->GetStartAngle()));
-    SetItemText(m_wndPropList.FindItemByData(kSplitId), FormatString("%.2f", plot->GetSplitDist()));
+    ShowFixed2(m_wndPropList.FindItemByData(kStartAngleId), plot->GetStartAngle());
+    ShowFixed2(m_wndPropList.FindItemByData(kSplitId), plot->GetSplitDist());
 }
 
 LRESULT CPropListPiePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -57,6 +60,7 @@ LRESULT CPropListPiePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!item || !plot) return 0;
     double angle = 0;
     float split = 0;
+    bool taken = true;
     switch (item->GetData()) {
         case kDataTableId:
             OnDataTableChanged(plot, item->GetParent());
@@ -65,15 +69,17 @@ LRESULT CPropListPiePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (CkelDataset* outer = plot->GetOuterDataset()) plot->SetDataCol(ChosenSeriesIndex(outer, item));
             break;
         case kStartAngleId:
-            if (numtext::LeadingNumber(ItemText(item), &angle)) plot->SetStartAngle(angle);
+            taken = numtext::LeadingNumber(ItemText(item), &angle);
+            if (taken) plot->SetStartAngle(angle);
             break;
         case kSplitId:
-            if (ReadPlainFloat(item, &split)) plot->SetSplitDist(split);
+            taken = ReadPlainFloat(ItemText(item), &split);
+            if (taken) plot->SetSplitDist(split);
             break;
         default:
-            ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kNoItem);
+            taken = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kNoItem) != Edit::Refused;
             break;
     }
-    UpdateView();
+    if (taken) UpdateView();
     return 0;
 }

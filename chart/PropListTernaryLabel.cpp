@@ -32,7 +32,6 @@ LRESULT CPropListTernaryLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CkelTernaryPlot>();
     if (!item || !plot || !plot->GetPlotLabels()) return 0;
-    ApplyLabelEdit(item, kLabelGroupIds, plot->GetPlotLabels(), plot);
-    UpdateView();
+    if (ApplyLabelEdit(item, kLabelGroupIds, plot->GetPlotLabels(), plot) != Edit::Refused) UpdateView();
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "chart/AxisTexts.h"
 #include "chart/ChartDataFiles.h"
 #include "chart/ChartGroups.h"
+#include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "chart/PlotItems.h"
 #include "chart/PlotTexts.h"
@@ -22,18 +23,19 @@ namespace {
 
 using Page = CPropListTernaryPlot;
 
-constexpr PlotItemDef kDataItems[] = {
+const PlotItemDef kDataItems[] = {
     {Page::kDataTableId, kDataTable, kDataTableDescription, true},
     {Page::kXColumnId, kXColumn, kXColumnDescription, true},
     {Page::kYColumnId, kYColumn, kYColumnDescription, true},
     {Page::kZColumnId, kZColumn, kZColumnDescription, true},
     {Page::kClassColumnId, kClassColumn, kSymbolClassColumnDescription, true},
-    {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false},
-    {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false},
-    {Page::kStepId, charttext::kStep, kStepDescription, false},
+    {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false, ReaderRule(&ReadRow)},
+    {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false, ReaderRule(&ReadRow)},
+    {Page::kStepId, charttext::kStep, kStepDescription, false, ReaderRule(&ReadStep)},
 };
-constexpr PlotItemDef kAxisItems[] = {
-    {Page::kMajorSpacingId, axistext::kMajorSpacing, axistext::kMajorSpacingDescription, false},
+const PlotItemDef kAxisItems[] = {
+    {Page::kMajorSpacingId, axistext::kMajorSpacing, axistext::kMajorSpacingDescription, false,
+     ReaderRule(&ReadMajorSpacing)},
     {Page::kMinorDivisionId, axistext::kMinorDivision, axistext::kMinorDivisionDescription, true},
     {Page::kUnitId, axistext::kUnit, axistext::kUnitDescription, true},
     {Page::kDecimalsId, axistext::kDecimals, axistext::kDecimalsDescription, true},
@@ -54,7 +56,7 @@ bool ReadDecimals(CBCGPProp* item, int* count) { return numtext::LeadingInt(Item
 CString AxisItemText(DWORD_PTR id, IkelAxis* first) {
     switch (id) {
         case Page::kMajorSpacingId:
-            return FormatString("%.2f", first->GetTickMarks()->GetMajorTickStruct()->GetSpacing());
+            return FormatString("%.2f", numtext::Shown(first->GetTickMarks()->GetMajorTickStruct()->GetSpacing(), 2));
         case Page::kMinorDivisionId:
             return FormatString("%d", static_cast<int>(first->GetTickMarks()->GetMinorTickStruct()->GetDivision()));
         case Page::kUnitId:
@@ -84,21 +86,31 @@ void ApplyColumn(CBCGPProp* item, CkelTernaryPlot* plot, bool (IkelPlot::*setter
 }  // namespace
 
 // The typed value is read once and given to each axis in turn; the item's text is touched only at
-// the end, and only when the text or an axis refused it.
-bool ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot) {
+// the end, and only when an axis refused it. A spacing some axis takes is an edit, even when
+// another axis refused it (with its message) and kept its own.
+Edit ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot) {
     const std::vector<IkelAxis*> axes = Axes(plot);
     bool taken = true;
     switch (item->GetData()) {
         case Page::kMajorSpacingId: {
             double spacing = 0;
-            taken = ReadMajorSpacing(item, &spacing);
-            if (taken)
-                for (IkelAxis* axis : axes) taken = TakeMajorSpacing(axis, spacing) && taken;
-            break;
+            if (!ReadMajorSpacing(ItemText(item), &spacing)) {
+                taken = false;
+                break;
+            }
+            bool any = false;
+            for (IkelAxis* axis : axes) {
+                const bool fits = SpacingFits(axis, spacing);
+                if (fits) axis->GetTickMarks()->GetMajorTickStruct()->SetSpacing(spacing);
+                any = any || fits;
+                taken = taken && fits;
+            }
+            if (!taken) ShowFirstAxis(item, plot);
+            return any ? Edit::Taken : Edit::Refused;
         }
         case Page::kMinorDivisionId: {
             unsigned division = 0;
-            taken = ReadMinorDivision(item, &division);
+            taken = ReadMinorDivision(ItemText(item), &division);
             if (taken)
                 for (IkelAxis* axis : axes) axis->GetTickMarks()->GetMinorTickStruct()->SetDivision(division);
             break;
@@ -120,10 +132,11 @@ bool ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot) {
             break;
         }
         default:
-            return false;
+            return Edit::NotMine;
     }
-    if (!taken) ShowFirstAxis(item, plot);
-    return true;
+    if (taken) return Edit::Taken;
+    ShowFirstAxis(item, plot);
+    return Edit::Refused;
 }
 
 CPropListTernaryPlot::CPropListTernaryPlot() = default;
@@ -163,6 +176,7 @@ LRESULT CPropListTernaryPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CkelTernaryPlot>();
     if (!item || !plot) return 0;
+    bool taken = true;
     switch (item->GetData()) {
         case kDataTableId:
             OnDataTableChanged(plot, item->GetParent());
@@ -179,10 +193,13 @@ LRESULT CPropListTernaryPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kClassColumnId:
             if (CkelDataset* outer = plot->GetOuterDataset()) plot->SetClassCol(ChosenSeriesIndex(outer, item));
             break;
-        default:
-            if (!ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId)) ApplyTernaryAxes(item, plot);
+        default: {
+            Edit edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);
+            if (edit == Edit::NotMine) edit = ApplyTernaryAxes(item, plot);
+            taken = edit != Edit::Refused;
             break;
+        }
     }
-    UpdateView();
+    if (taken) UpdateView();
     return 0;
 }

@@ -3,6 +3,7 @@
 // (shown from the first axis).
 #pragma once
 
+#include "chart/ChartGroups.h"
 #include "chart/WndLstChart.h"
 
 class IkelPlot;
@@ -35,7 +36,8 @@ protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 };
 
-// An edit of the axis group applied to each of the plot's three axes in turn (false for another
-// item): the typed value is read once; each axis checks a spacing against its own range and, when
-// it refuses, keeps its own spacing while the others take the value.
-bool ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot);
+// An edit of the axis group applied to each of the plot's three axes (NotMine for another item):
+// the typed value is read once; a spacing is checked against each axis's range first, and when
+// one axis refuses it (with its message) no axis takes it and the item shows the first axis's
+// spacing again (Refused).
+chart::Edit ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot);

@@ -17,7 +17,7 @@ CString ValueText(CBCGPProp* item) { return item ? VariantToText(item->GetValue(
 
 CString SizeText(float size) {
     CString text;
-    text.Format("%.2f", size / 100.0);
+    text.Format("%.2f", numtext::Shown(size / 100.0, 2));
     return text;
 }
 
@@ -105,7 +105,24 @@ int GetOrientationProp(CBCGPProp* item) { return ValueOfText(kOrientations, Valu
 
 // ---- font groups ----------------------------------------------------------------------------------
 
-CBCGPProp* CreateFontProp(const CString& name, DWORD_PTR id, SizeRule sizeRule) {
+bool ReadFontSize(const CString& text, float* hundredths) {
+    double typed = 0;
+    float s = 0;
+    // A size too large for the record's float is no size either.
+    if (!numtext::LeadingNumber(text, &typed) || !numtext::FitFloat(typed, numtext::kHundredths, &s)) return false;
+    if (!(s > 0 || (s == 0 && IsNumberText(text)))) return false;
+    *hundredths = s;
+    return true;
+}
+
+TextRule FontSizeRule() {
+    return [](const CString& text) {
+        float size = 0;
+        return ReadFontSize(text, &size);
+    };
+}
+
+CBCGPProp* CreateFontProp(const CString& name, DWORD_PTR id, TextRule sizeRule) {
     CBCGPProp* group = new CBCGPProp(name, id, FALSE);
 
     CPropStyleCombox* face = new CPropStyleCombox(grouptext::kFontFace, CString(grouptext::kDefaultFontFace),
@@ -113,7 +130,7 @@ CBCGPProp* CreateFontProp(const CString& name, DWORD_PTR id, SizeRule sizeRule) 
     group->AddSubItem(face);
 
     CBCGPProp* size = new CBCGPropSizeText(grouptext::kSize, _variant_t(grouptext::kInitialFontSize),
-                                           grouptext::kFontSizeDescription, id + 2, sizeRule);
+                                           grouptext::kFontSizeDescription, id + 2, std::move(sizeRule));
     for (int i = 1; i <= 32; ++i) {
         CString option;
         option.Format("%d", i);
@@ -137,6 +154,7 @@ CBCGPProp* CreateFontPropFloatSize(const std::string& name, DWORD_PTR id) {
     CBCGPropFloat* size =
         new CBCGPropFloat(grouptext::kSize, _variant_t(33.0), 2, grouptext::kFontSizeDescription, FALSE, id + 2);
     size->AllowEdit(TRUE);
+    size->SetTextRule(HundredthsItemRule());  // GetFontSubProp keeps it in hundredths
     group->AddSubItem(size);
 
     group->AddSubItem(NewColorItem(grouptext::kColor, 0, grouptext::kFontColorDescriptionShort, id + 3, 0));
@@ -161,13 +179,8 @@ bool GetFontProp(CBCGPProp* group, QXLOGFONT& font) {
     CBCGPProp* sizeItem = group->GetSubItem(1);
     font.SetFaceName(ValueText(group->GetSubItem(0)));
 
-    const CString text = ValueText(sizeItem);
-    double typed = 0;
     float s = 0;
-    // A size too large for the record's float is no size either.
-    const bool inRange = numtext::LeadingNumber(text, &typed) && numtext::FitFloat(typed, numtext::kHundredths, &s);
-    const bool accepted = inRange && (s > 0 || (s == 0 && IsNumberText(text)));
-    if (!accepted) {
+    if (!ReadFontSize(ValueText(sizeItem), &s)) {
         if (sizeItem) sizeItem->SetValue(_variant_t(SizeText(font.size)));
         return false;
     }

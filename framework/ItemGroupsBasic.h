@@ -29,8 +29,13 @@ TESSALY_API void SetOrientationProp(CBCGPProp* item, int orientation);
 TESSALY_API int GetOrientationProp(CBCGPProp* item);
 
 // ---- font groups: face, size, colour --------------------------------------------------------------
-// Size offered as the options 1 to 32 (a size text refused by sizeRule); collapsed.
-TESSALY_API CBCGPProp* CreateFontProp(const CString& name, DWORD_PTR id, SizeRule sizeRule = SizeRule::kZeroOrMore);
+// GetFontProp's size: a leading number of 0 or more (0 only from a text of digits, blanks and
+// points) whose hundredths a float holds.
+TESSALY_API bool ReadFontSize(const CString& text, float* hundredths);
+TESSALY_API TextRule FontSizeRule();
+// Size offered as the options 1 to 32; the size item refuses what sizeRule refuses, the rule of
+// the reader the list reads it by (GetFontProp's by default). Collapsed.
+TESSALY_API CBCGPProp* CreateFontProp(const CString& name, DWORD_PTR id, TextRule sizeRule = FontSizeRule());
 // Size as a two-decimal number item; expanded.
 TESSALY_API CBCGPProp* CreateFontPropFloatSize(const std::string& name, DWORD_PTR id);
 TESSALY_API void SetFontProp(CBCGPProp* group, const QXLOGFONT& font);

@@ -1,12 +1,13 @@
 #include "framework/ItemGroupsFill.h"
-#include "framework/PropItems.h"
 
 #include "bcg/ColorProp.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
 #include "framework/PenFontEdits.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
@@ -19,7 +20,6 @@ namespace {
 constexpr UINT kInitialStyle = 1;
 constexpr UINT kSymbolInitialStyle = 1002;
 
-
 CPropStyleCombox* NewPointStylePicker(DWORD_PTR data) {
     return new CPropStyleCombox(kPointStyle, kInitialStyle, CPropStyleCombox::kPointStyle,
                                 kestrel::kPointSetCommonStyle, kPointStyleDescription, data);
@@ -28,6 +28,7 @@ CPropStyleCombox* NewPointStylePicker(DWORD_PTR data) {
 CBCGPropFloat* NewSizeFloat(const char* name, const char* description, DWORD_PTR data) {
     CBCGPropFloat* size = new CBCGPropFloat(name, _variant_t(0.0), 2, description, FALSE, data);
     size->AllowEdit(TRUE);
+    size->SetTextRule(HundredthsItemRule());  // the group readers keep it in hundredths
     return size;
 }
 
@@ -135,9 +136,11 @@ void WriteFillItems(CBCGPProp* group, int first, const std::string& setName, con
 
 // ---- point groups ---------------------------------------------------------------------------------
 
-CBCGPProp* CreatePointProp(const CString& name, DWORD_PTR id, SizeRule sizeRule) {
+TextRule PointSizeRule() { return penfont::HundredthsRule(penfont::Accept::ZeroOrMore); }
+
+CBCGPProp* CreatePointProp(const CString& name, DWORD_PTR id, TextRule sizeRule) {
     CBCGPProp* group = new CBCGPProp(name, id, FALSE);
-    CBCGPProp* size = new CBCGPropSizeText(kSize, _variant_t(""), kPointSizeDescription, id + 2, sizeRule);
+    CBCGPProp* size = new CBCGPropSizeText(kSize, _variant_t(""), kPointSizeDescription, id + 2, std::move(sizeRule));
     AddPointSubItems(group, id + 1, size);
     group->Expand(FALSE);
     return group;
@@ -165,7 +168,7 @@ void SetPointProp(CBCGPProp* group, const QXLOGPOINT& point) {
     }
     if (CBCGPProp* size = group->GetSubItem(1)) {
         CString text;
-        text.Format("%.2f", static_cast<double>(point.size) / 100.0);
+        text.Format("%.2f", numtext::Shown(static_cast<double>(point.size) / 100.0, 2));
         size->SetValue(_variant_t(text));
     }
     if (CBCGPColorProp* border = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(2)))

@@ -13,8 +13,11 @@
 #include "hosttypes/Kestrel/StyleRecords.h"
 
 // ---- point groups --------------------------------------------------------------------------------
-// Style picker, size as text (a size text refused by sizeRule), border colour, inner colour; collapsed.
-TESSALY_API CBCGPProp* CreatePointProp(const CString& name, DWORD_PTR id, SizeRule sizeRule = SizeRule::kZeroOrMore);
+// GetPointProp's size: a leading number of 0 or more whose hundredths a float holds.
+TESSALY_API TextRule PointSizeRule();
+// Style picker, size as text, border colour, inner colour; collapsed. The size item refuses what
+// sizeRule refuses, the rule of the reader the list reads it by (GetPointProp's by default).
+TESSALY_API CBCGPProp* CreatePointProp(const CString& name, DWORD_PTR id, TextRule sizeRule = PointSizeRule());
 // The same with a two-decimal number size; collapsed.
 TESSALY_API CBCGPProp* CreatePointFloatProp(const std::string& name, DWORD_PTR id);
 // Shown flag, style picker, number size, border colour, inner colour; expanded.

@@ -1,10 +1,11 @@
 #include "framework/ItemGroupsLine.h"
-#include "framework/PropItems.h"
 
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
+#include "framework/PenFontEdits.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
@@ -18,10 +19,9 @@ namespace {
 
 constexpr UINT kInitialLineStyle = 1;
 
-
 CString WidthText(const QXLOGPEN& pen) {
     CString text;
-    text.Format("%.2f", static_cast<double>(pen.width) / 100.0);
+    text.Format("%.2f", numtext::Shown(static_cast<double>(pen.width) / 100.0, 2));
     return text;
 }
 
@@ -32,6 +32,7 @@ CPropStyleCombox* NewLineStylePicker(const char* name, const char* group, const 
 CBCGPropFloat* NewWidthFloat(DWORD_PTR data) {
     CBCGPropFloat* width = new CBCGPropFloat(kLineWidthMm, _variant_t(0.0), 2, kLineWidthDescription, FALSE, data);
     width->AllowEdit(TRUE);
+    width->SetTextRule(HundredthsItemRule());  // the group readers keep it in hundredths
     return width;
 }
 
@@ -99,15 +100,50 @@ bool ReadHundredthsItem(CBCGPProp* item, float* field) {
     return numtext::FitFloatThenScale(number, 100.0f, field);
 }
 
+TextRule HundredthsItemRule() {
+    return KeptNumberRule([](CBCGPProp* kept) {
+        float hundredths = 0;
+        return ReadHundredthsItem(kept, &hundredths);
+    });
+}
+
 bool IsYesText(CBCGPProp* item) { return item && ItemText(item) == kYes; }
 
 // ---- builders ------------------------------------------------------------------------------------
 
-CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows, SizeRule widthRule) {
+// ---- rules ---------------------------------------------------------------------------------------------
+
+bool ReadLineWidth(const CString& text, float* hundredths) {
+    double typed = 0, width = 0;
+    float kept = 0;
+    // A width too large for the pen's float is refused like a negative one.
+    if (!numtext::LeadingNumber(text, &typed) || !numtext::Scale(typed, numtext::kHundredths, &width) ||
+        !numtext::FitFloat(width, 1, &kept))
+        return false;
+    if (!(width > 0 || (width == 0 && IsNumberText(text)))) return false;
+    *hundredths = kept;
+    return true;
+}
+
+TextRule LineWidthRule() {
+    return [](const CString& text) {
+        float width = 0;
+        return ReadLineWidth(text, &width);
+    };
+}
+
+TextRule ArrowSizeRule() {
+    return [](const CString& text) {
+        double length = 0;
+        return numtext::LeadingNumber(text, &length) && length > 0;
+    };
+}
+
+CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows, TextRule widthRule) {
     CBCGPProp* group = new CBCGPProp(name, id, FALSE);
     group->AddSubItem(NewLineStylePicker(kLineStyle, kestrel::kLineSetCommon, kLineStyleDescription, id + 1));
 
-    CBCGPProp* width = NewSizeTextItem(kLineWidth, kLineWidthDescription, id + 2, widthRule);
+    CBCGPProp* width = NewSizeTextItem(kLineWidth, kLineWidthDescription, id + 2, std::move(widthRule));
     for (int i = 1; i <= 30; ++i) {
         CString option;
         option.Format("%.1f", i / 10.0);
@@ -127,7 +163,7 @@ CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows, Si
             arrow->AddOption(kArrowRightAngle);
             group->AddSubItem(arrow);
         }
-        group->AddSubItem(NewSizeTextItem(kArrowSize, kArrowSizeDescription, id + 6, SizeRule::kAboveZero));
+        group->AddSubItem(NewSizeTextItem(kArrowSize, kArrowSizeDescription, id + 6, ArrowSizeRule()));
     }
     return group;
 }
@@ -159,7 +195,8 @@ CBCGPProp* CreateShowLineProp(const std::string& name, DWORD_PTR id) {
 void AddLineSubItemsWithIds(CBCGPProp* group, DWORD_PTR styleId, DWORD_PTR widthId, DWORD_PTR colorId) {
     if (!group) return;
     group->AddSubItem(NewLineStylePicker(kLineStyle, "", kLineStylePlainDescription, styleId));
-    CBCGPProp* width = NewOptionItem(kLineWidth, kLineWidthMmDescription, widthId);
+    CBCGPProp* width = NewSizeTextItem(kLineWidth, kLineWidthMmDescription, widthId,
+                                       penfont::HundredthsRule(penfont::Accept::ZeroOrMore));
     for (int i = 0; i < 60; ++i) {
         CString option;
         option.Format("%.1f", i * 0.5);
@@ -191,14 +228,8 @@ void SetShowLineProp(CBCGPProp* group, const QXLOGPEN& pen, bool show) {
 bool GetLineProp(CBCGPProp* group, QXLOGPEN& pen) {
     if (!group) return false;
     ReadStyle(group->GetSubItem(0), &pen.style);
-    const CString text = ItemText(group->GetSubItem(1));
-    double typed = 0, width = 0;
     float kept = 0;
-    // A width too large for the pen's float is refused like a negative one.
-    if (!numtext::LeadingNumber(text, &typed) || !numtext::Scale(typed, numtext::kHundredths, &width) ||
-        !numtext::FitFloat(width, 1, &kept))
-        return false;
-    if (!(width > 0 || (width == 0 && IsNumberText(text)))) return false;
+    if (!ReadLineWidth(ItemText(group->GetSubItem(1)), &kept)) return false;
     pen.width = kept;
     ReadColor(group->GetSubItem(2), &pen.color);
     return true;
@@ -260,7 +291,7 @@ void SetArrowLineProp(CBCGPProp* group, CQXObjectPolyline* line) {
     }
     if (CBCGPProp* size = group->GetSubItem(5)) {
         CString text;
-        text.Format("%.2f", arrows[0]->GetArrowLength());
+        text.Format("%.2f", numtext::Shown(arrows[0]->GetArrowLength(), 2));
         size->SetValue(_variant_t(text));
     }
 }

@@ -15,18 +15,28 @@
 class CQXObject;
 class CQXObjectPolyline;
 
+// ---- the rules the readers below read a typed width or size by -------------------------------------
+// GetLineProp's width: a leading number of 0 or more (0 only from a text of digits, blanks and
+// points) whose hundredths a float holds.
+TESSALY_API bool ReadLineWidth(const CString& text, float* hundredths);
+TESSALY_API TextRule LineWidthRule();
+// ApplyArrowProp's size: a leading number above 0.
+TESSALY_API TextRule ArrowSizeRule();
+
 // ---- builders ----------------------------------------------------------------------------------
-// Style picker, width options 0.1 .. 3.0 (a width text refused by widthRule), colour; with arrows
-// also begin and end style and size (a size above 0). Collapsed.
+// Style picker, width options 0.1 .. 3.0, colour; with arrows also begin and end style and size.
+// The width item refuses what widthRule refuses: the rule of the reader the list reads it by
+// (GetLineProp's by default). Collapsed.
 TESSALY_API CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows,
-                                      SizeRule widthRule = SizeRule::kZeroOrMore);
+                                      TextRule widthRule = LineWidthRule());
 // Adds style picker, float width and colour (id+1 .. id+3) to an existing group.
 TESSALY_API void AddLineSubItems(CBCGPProp* group, DWORD_PTR id);
 // Style picker, float width, colour; expanded.
 TESSALY_API CBCGPProp* CreateLineFloatProp(const std::string& name, DWORD_PTR id);
 // Shown flag, style picker, float width, colour; expanded.
 TESSALY_API CBCGPProp* CreateShowLineProp(const std::string& name, DWORD_PTR id);
-// Style picker (no style group), width options 0.0 .. 29.5, colour, each with its own data.
+// Style picker (no style group), width options 0.0 .. 29.5, colour, each with its own data. The
+// width refuses what penfont::EditPen refuses (no number of 0 or more that the pen's float holds).
 TESSALY_API void AddLineSubItemsWithIds(CBCGPProp* group, DWORD_PTR styleId, DWORD_PTR widthId, DWORD_PTR colorId);
 
 // ---- writers -------------------------------------------------------------------------------------
@@ -69,5 +79,8 @@ bool ReadFloatItem(CBCGPProp* item, float& value);
 // A width or size sub-item: the float it holds, 0 or more, times 100 in single precision into
 // *field; false, field untouched, for any other text or a result beyond the float range.
 bool ReadHundredthsItem(CBCGPProp* item, float* field);
+// Its rule, for the float sub-item the width or size is typed into (GetLineSubProp's width,
+// GetFontSubProp's and GetPointSubProp's size, GetFillSubProp's cell size).
+TESSALY_API TextRule HundredthsItemRule();
 // Whether an item's text is exactly the yes text.
 bool IsYesText(CBCGPProp* item);

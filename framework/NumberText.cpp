@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 #include "win32/Crt.h"
@@ -11,6 +12,10 @@
 namespace numtext {
 
 namespace {
+
+// The store rule: a number that reads as zero is +0, so no field ever holds a negative zero.
+double Unsigned0(double v) { return v == 0 ? 0.0 : v; }
+float Unsigned0(float v) { return v == 0 ? 0.0f : v; }
 
 CString Trimmed(const CString& text) {
     CString t(text);
@@ -24,7 +29,7 @@ bool ExactNumber(const CString& text, double* value) {
     std::size_t consumed = 0;
     const double v = crt::Atof(text, &consumed);
     if (consumed != text.str().size() || !std::isfinite(v)) return false;
-    *value = v;
+    *value = Unsigned0(v);
     return true;
 }
 
@@ -53,7 +58,7 @@ bool IntegerIn(const CString& text, long long low, long long high, Int* value) {
 bool LeadingNumber(const CString& text, double* value) {
     const double v = crt::Atof(text);
     if (!std::isfinite(v)) return false;
-    *value = v;
+    *value = Unsigned0(v);
     return true;
 }
 
@@ -157,7 +162,7 @@ bool DegMinSec(const CString& text, double* degrees) {
         return false;
     const double v = d + m / 60 + s / 3600;
     if (!std::isfinite(v)) return false;
-    *degrees = v;
+    *degrees = Unsigned0(v);
     return true;
 }
 
@@ -219,12 +224,26 @@ bool TextToVariant(const CString& text, VARTYPE type, _variant_t* value) {
     }
 }
 
+// ---- showing a number -------------------------------------------------------------------------------
+
+double Shown(double value, int decimals) {
+    if (value == 0) return 0.0;
+    if (!(std::fabs(value) < 1)) return value;  // shows a digit other than 0 (or is not finite)
+    const int places = decimals < 0 ? 0 : (decimals > 40 ? 40 : decimals);
+    // Rounded as the shown text rounds it: a number that shows as zero shows unsigned.
+    char fixed[64];
+    std::snprintf(fixed, sizeof fixed, "%.*f", places, std::fabs(value));
+    for (const char* p = fixed; *p; ++p)
+        if (*p >= '1' && *p <= '9') return value;
+    return 0.0;
+}
+
 // ---- the store step ------------------------------------------------------------------------------------
 
 bool Scale(double value, double scale, double* scaled) {
     const double v = value * scale;
     if (!std::isfinite(v)) return false;
-    *scaled = v;
+    *scaled = Unsigned0(v);
     return true;
 }
 
@@ -235,7 +254,8 @@ bool FitFloat(double value, double scale, float* field) {
     // shows FLT_MAX is one of them); from there on they would round to infinity.
     const double roundsToInfinity = static_cast<double>(FLT_MAX) + std::ldexp(1.0, 103);
     if (std::fabs(v) >= roundsToInfinity) return false;
-    *field = std::fabs(v) > FLT_MAX ? (v < 0 ? -FLT_MAX : FLT_MAX) : static_cast<float>(v);
+    // A number too small for a float ("-5e-216" thousandths) underflows to zero: +0, not -0.
+    *field = std::fabs(v) > FLT_MAX ? (v < 0 ? -FLT_MAX : FLT_MAX) : Unsigned0(static_cast<float>(v));
     return true;
 }
 
@@ -244,7 +264,7 @@ bool FitFloatThenScale(double value, float scale, float* field) {
     if (!FitFloat(value, 1, &single)) return false;
     const float scaled = single * scale;
     if (!std::isfinite(scaled)) return false;
-    *field = scaled;
+    *field = Unsigned0(scaled);
     return true;
 }
 

@@ -1,7 +1,8 @@
 // Every rule by which an item's text becomes a number, and the step that puts a number into the
 // field that keeps it. All readers run in the "C" locale, answer false for a refused text and then
 // leave their output untouched, and never yield a NaN or an infinity: a number a double or the
-// target field cannot hold is refused, never stored as infinity or wrapped round.
+// target field cannot hold is refused, never stored as infinity or wrapped round. A number that
+// reads (or scales, or rounds into its field) as zero is +0: no field is given a negative zero.
 #pragma once
 
 #include <string>
@@ -52,6 +53,12 @@ TESSALY_API bool DegMinSec(const CString& text, double* degrees);
 // "false" (any case) or a leading integer other than 0. A number outside the type is refused, as is
 // every other type.
 TESSALY_API bool TextToVariant(const CString& text, VARTYPE type, _variant_t* value);
+
+// ---- showing a number ------------------------------------------------------------------------------
+// The number a refresh formats with decimals places ("%.2f" has 2, "%g"-like texts count as many
+// as they show): 0 when it rounds to zero there, so no item ever shows "-0", "-0.0" or "-0.00";
+// the number itself otherwise.
+TESSALY_API double Shown(double value, int decimals);
 
 // ---- the store step: scale, then fit the field -----------------------------------------------------
 // Widths and sizes are kept in hundredths, some lengths in thousandths, angles in radians.

@@ -19,6 +19,13 @@ bool ReadHundredths(const CString& text, Accept accept, float* value) {
            IsAccepted(v, accept) && numtext::FitFloat(v, 1, value);
 }
 
+TextRule HundredthsRule(Accept accept) {
+    return [accept](const CString& text) {
+        float value = 0;
+        return ReadHundredths(text, accept, &value);
+    };
+}
+
 bool EditPen(QXLOGPEN& pen, CBCGPProp* item, int position, Accept width) {
     switch (position) {
         case 0:

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "bcg/Prop.h"
+#include "framework/PropSizeText.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
 namespace penfont {
@@ -14,6 +15,8 @@ enum class Accept { ZeroOrMore, AboveZero };
 // A width or size typed in units shown (its leading number, as atof reads it) and kept ×100 in a
 // float field; false, value untouched, when the rule refuses it or the float cannot hold it.
 bool ReadHundredths(const CString& text, Accept accept, float* value);
+// Its rule, for the item the text is typed into.
+TextRule HundredthsRule(Accept accept);
 
 // Changes the field of pen that the edited line sub-item holds: position 0 the style picker's
 // style, 1 the width typed in millimetres (stored ×100), 2 the colour item's colour (-1 for "自动").

@@ -46,13 +46,27 @@ BOOL CBCGPropFloat::TextToVar(const CString& text) {
     // Not a number, or one the value's type cannot hold (a 16-bit value of 70000, a single-precision
     // value of 1e39): the edit is taken with the value untouched, so the previous value shows again.
     _variant_t value;
-    m_bRefused = std::fabs(r - FLT_MAX) < FLT_EPSILON || !numtext::TextToVariant(text, m_varValue.vt, &value);
+    // The list reads what the item keeps (the number, or the text itself for a text value), so its
+    // rule judges that.
+    m_bRefused = std::fabs(r - FLT_MAX) < FLT_EPSILON || !numtext::TextToVariant(text, m_varValue.vt, &value) ||
+                 (m_rule && !m_rule(VariantToText(value)));
     if (!m_bRefused) m_varValue = value;
     return TRUE;
 }
 
 void CBCGPropFloat::ChangeType(VARTYPE type) {
     if (m_varValue.vt != type) m_varValue.ChangeType(type);
+}
+
+TextRule KeptNumberRule(std::function<bool(CBCGPProp* kept)> reads) {
+    return [reads = std::move(reads)](const CString& kept) {
+        CBCGPProp probe("", _variant_t(kept));
+        return reads(&probe);
+    };
+}
+
+void ReadBy(CBCGPProp* item, TextRule rule) {
+    if (auto* number = dynamic_cast<CBCGPropFloat*>(item)) number->SetTextRule(std::move(rule));
 }
 
 bool ItemRefusedText(CBCGPProp* item) {

@@ -1,12 +1,15 @@
 // CBCGPropFloat: a number item shown with a fixed count of decimals (a negative that rounds to
 // zero shows as zero, so the item never shows a text it would refuse). A typed text that is
 // not an acceptable number is silently dropped: the edit closes and the previous value stays.
-// The grid still reports that edit to the list; the item remembers that it refused the text, so
-// the list can tell such a report from a real change.
+// The grid still reports that edit; the item remembers that it refused the text, so the pane
+// writes nothing and shows the stored value again.
 #pragma once
+
+#include <functional>
 
 #include "bcg/Prop.h"
 #include "framework/Export.h"
+#include "framework/PropSizeText.h"
 
 // The number a typed text means for a float item, or FLT_MAX when the text is not acceptable:
 // a minus sign anywhere but first, a minus sign where negatives are not allowed, a text that
@@ -31,6 +34,10 @@ public:
     void SetDecimalDigit(int digits) { m_nDigits = digits < 0 ? 0 : digits; }
     int GetDecimalDigit() const { return m_nDigits; }
     BOOL IsNegativeAllowed() const { return m_bAllowNegative; }
+    // The rule the list reads the item by, beside the item's own filter: it judges what the item
+    // would keep for a typed text (the text of the number, or the text itself for a text value),
+    // and a text either refuses is refused, so the list never sees a value it would refuse.
+    void SetTextRule(TextRule rule) { m_rule = std::move(rule); }
     // Whether the last typed text was refused (by the filter, or as a number the value's type
     // cannot hold) and the value left as it was.
     BOOL IsTextRefused() const { return m_bRefused; }
@@ -40,8 +47,15 @@ private:
 
     int m_nDigits;
     BOOL m_bAllowNegative;
+    TextRule m_rule;
     BOOL m_bRefused = FALSE;
 };
+
+// The rule of a list that reads a float item by an item reader: reads is that reader, given an
+// item holding what the float item would keep.
+TESSALY_API TextRule KeptNumberRule(std::function<bool(CBCGPProp* kept)> reads);
+// Adds rule to a float item's own filter; any other item (or none) is passed over.
+TESSALY_API void ReadBy(CBCGPProp* item, TextRule rule);
 
 // Whether the item refused the text just typed into it although the grid reported the edit: a
 // float item or a size text item does (any other item keeps its editor open instead). Every pane

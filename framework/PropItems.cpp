@@ -1,8 +1,9 @@
 #include "framework/PropItems.h"
 
 #include "bcg/ColorProp.h"
-#include "framework/PropStyleCombox.h"
 #include "framework/GroupTexts.h"
+#include "framework/NumberText.h"
+#include "framework/PropStyleCombox.h"
 
 CString ItemText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
 
@@ -24,8 +25,8 @@ CBCGPProp* NewTextItem(const char* name, const char* description, DWORD_PTR id) 
     return new CBCGPProp(name, _variant_t(""), description, id);
 }
 
-CBCGPProp* NewSizeTextItem(const char* name, const char* description, DWORD_PTR id, SizeRule rule) {
-    return new CBCGPropSizeText(name, _variant_t(""), description, id, rule);
+CBCGPProp* NewSizeTextItem(const char* name, const char* description, DWORD_PTR id, TextRule rule) {
+    return new CBCGPropSizeText(name, _variant_t(""), description, id, std::move(rule));
 }
 
 CBCGPProp* NewOptionItem(const char* name, const char* value, const char* description, DWORD_PTR id,
@@ -41,7 +42,7 @@ void SetSubItemNumbers(CBCGPProp* group, std::initializer_list<double> values) {
     int i = 0;
     for (double value : values) {
         if (i >= group->GetSubItemsCount()) return;
-        SetItemText(group->GetSubItem(i++), FormatString("%.2f", value));
+        SetItemText(group->GetSubItem(i++), FormatString("%.2f", numtext::Shown(value, 2)));
     }
 }
 

@@ -18,7 +18,7 @@ CBCGPProp* NewFontFaceItem(DWORD_PTR id);
 // A text item that starts empty.
 CBCGPProp* NewTextItem(const char* name, const char* description, DWORD_PTR id);
 // The same for a width, size or height: a text the rule refuses is dropped and the value stays.
-CBCGPProp* NewSizeTextItem(const char* name, const char* description, DWORD_PTR id, SizeRule rule);
+CBCGPProp* NewSizeTextItem(const char* name, const char* description, DWORD_PTR id, TextRule rule);
 // An option item with its first value and options, text editing on or off.
 CBCGPProp* NewOptionItem(const char* name, const char* value, const char* description, DWORD_PTR id,
                          std::initializer_list<const char*> options, bool allowEdit);

@@ -106,10 +106,17 @@ void CWndProp::OnPaint() {
 // Consumed: a pane shows no menu and its parent never sees the request.
 void CWndProp::OnContextMenu(CWnd*, CPoint) {}
 
-// A float item that refused the typed text still reports the edit, with its value untouched: such a
-// report writes nothing, so it never reaches any list's OnPropertyChanged.
+void CWndProp::ShowItemAgain(CBCGPProp*) { ShowStoredAgain(*this); }
+
+// An item that refused the typed text still reports the edit, with its value untouched: such a
+// report writes nothing, so it never reaches any list's OnPropertyChanged; the item shows the
+// stored value again instead.
 LRESULT CWndProp::OnBCGPPropertyChanged(WPARAM wParam, LPARAM lParam) {
-    if (ItemRefusedText(reinterpret_cast<CBCGPProp*>(lParam))) return 0;
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    if (ItemRefusedText(item)) {
+        ShowItemAgain(item);
+        return 0;
+    }
     return OnPropertyChanged(wParam, lParam);
 }
 

@@ -9,6 +9,7 @@
 #include "framework/PropertiesToolBar.h"
 #include "mfc/Wnd.h"
 
+class CBCGPProp;
 class CDC;
 
 // Sent by the host: selection changed (wParam the view CWnd*, lParam the object).
@@ -37,6 +38,10 @@ protected:
     virtual UINT GetToolbarID();
     virtual void AdjustWndLayout(CWnd* child);
     virtual void PaintWndBound(CDC* dc, CWnd* child);
+    // After a text the item refused: the item shows the stored value again as the list's refresh
+    // shows it (the whole refresh runs as if the object had changed). A list whose edits show a
+    // refused value in another format overrides it.
+    virtual void ShowItemAgain(CBCGPProp* item);
 
 public:
     void SetTimeStamp(uint64_t stamp) { m_timeStamp = stamp; }

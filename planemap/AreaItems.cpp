@@ -21,7 +21,7 @@ void ShowArea(CBCGPProp* item, bool alone, CQXObject* object) {
         SetItemText(item, CString());
         return;
     }
-    if (auto* fill = dynamic_cast<CQXObjectFill*>(object)) SetItemText(item, FormatString("%.2f", fill->GetArea()));
+    if (auto* fill = dynamic_cast<CQXObjectFill*>(object)) SetItemText(item, FixedText(fill->GetArea(), 2));
 }
 
 }  // namespace areaitems

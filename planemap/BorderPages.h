@@ -20,7 +20,8 @@ struct BorderRecordSlot {
 
 // When item is one of a slot's three sub-items: the border's record with that field changed goes
 // to every selected border of the border's type name (a width or size that accept refuses writes
-// nothing), and the answer is true. False for any other item.
+// nothing; the group's item is built with HundredthsRule(accept) to refuse it), and the answer is
+// true. False for any other item.
 template <class Record, std::size_t N>
 bool ApplyBorderRecordItem(const BorderRecordSlot<Record> (&slots)[N], CQXObjectBorder* border, CBCGPProp* item,
                            planemap::Accept accept) {

@@ -26,8 +26,9 @@ CBCGPProp* NewPenGroup() {
     CBCGPProp* style = geoitems::NewStylePicker(grouptext::kLineStyle, geotext::kLineStyleDescription, kStyleId);
     style->AllowEdit(FALSE);
     group->AddSubItem(style);
-    group->AddSubItem(
-        NewSizeTextItem(grouptext::kLineWidth, geotext::kWidthDescription, kWidthId, kHundredthsAboveZero));
+    // Read by EditPenItem: a width above 0.
+    group->AddSubItem(NewSizeTextItem(grouptext::kLineWidth, geotext::kWidthDescription, kWidthId,
+                                      HundredthsRule(Accept::AboveZero)));
     group->Expand(TRUE);
     return group;
 }

@@ -16,7 +16,7 @@ enum : DWORD_PTR {
     kColorId = 2006,
 };
 
-// The group, expanded.
+// The group, expanded; its width item refuses what EditPenItem refuses.
 CBCGPProp* NewPenGroup();
 // The line's pen: colour, style (redrawn only when it differs) and width ("%.2f" millimetres) by
 // position.
@@ -24,7 +24,8 @@ void ShowPenGroup(CBCGPProp* group, CQXObjectLine* line);
 // A pen item's field as EditPen numbers it: 0 style, 1 width, 2 colour.
 int PenField(CBCGPProp* item);
 // Puts one edited item of the group into pen. A width is taken only when the typed millimetres
-// make a stored width above 0 that the record can hold. False when nothing was put.
+// make a stored width above 0 that the record can hold (the width item refuses any other text).
+// False when nothing was put.
 bool EditPenItem(QXLOGPEN& pen, CBCGPProp* item);
 
 }  // namespace boundarypen

@@ -1,6 +1,10 @@
 #include "planemap/GeoPenItems.h"
 
+#include <cstdio>
+#include <utility>
+
 #include "framework/GroupTexts.h"
+#include "framework/NumberText.h"
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
@@ -16,8 +20,9 @@ CBCGPProp* NewStylePicker(const char* name, const char* description, DWORD_PTR i
     return new CPropStyleCombox(name, 0, CPropStyleCombox::kLineStyle, kestrel::kLineSetCommon, description, id);
 }
 
-CBCGPProp* NewWidthItem(const char* name, double first, double step, int count, const char* format, DWORD_PTR id) {
-    CBCGPProp* width = NewSizeTextItem(name, grouptext::kLineWidthMmDescription, id, SizeRule::kZeroOrMore);
+CBCGPProp* NewWidthItem(const char* name, double first, double step, int count, const char* format, DWORD_PTR id,
+                        TextRule rule) {
+    CBCGPProp* width = NewSizeTextItem(name, grouptext::kLineWidthMmDescription, id, std::move(rule));
     for (int i = 0; i < count; ++i) {
         CString option;
         option.Format(format, first + i * step);
@@ -33,8 +38,12 @@ void ShowPen(CBCGPProp* style, CBCGPProp* colour, CBCGPProp* width, const QXLOGP
         picker->SetVal(value);
     }
     ShowColor(colour, pen.color);
+    if (!width) return;
+    // The format's decimals, so that a width that shows as zero shows unsigned.
+    int decimals = 0;
+    if (std::sscanf(widthFormat, "%%.%df", &decimals) != 1) decimals = 6;
     CString text;
-    text.Format(widthFormat, pen.width / 100.0);
+    text.Format(widthFormat, numtext::Shown(pen.width / 100.0, decimals));
     SetItemText(width, text);
 }
 

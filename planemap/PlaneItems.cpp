@@ -1,5 +1,6 @@
 #include "planemap/PlaneItems.h"
 
+#include "framework/NumberText.h"
 #include "planemap/PlaneTexts.h"
 
 namespace planemap {
@@ -8,6 +9,10 @@ CBCGPProp* NewTypeItem(const char* kind, DWORD_PTR id) {
     auto* item = new CBCGPProp(planetext::kType, _variant_t(kind), "", id);
     item->AllowEdit(FALSE);
     return item;
+}
+
+CString FixedText(double value, int decimals) {
+    return FormatString("%.*f", decimals, numtext::Shown(value, decimals));
 }
 
 }  // namespace planemap

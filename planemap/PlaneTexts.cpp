@@ -32,7 +32,7 @@ bool ToRadians(double degrees, double* radians) {
 
 double ToDegrees(double radians) { return radians * 180 / planetext::kPi; }
 
-CString AngleText(double radians) { return FormatString("%.2f", ToDegrees(radians)); }
+CString AngleText(double radians) { return FormatString("%.2f", numtext::Shown(ToDegrees(radians), 2)); }
 
 double AngleFromText(const CString& text) {
     double radians = 0;

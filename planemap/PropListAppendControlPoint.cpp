@@ -25,6 +25,14 @@ enum : int { kStylePosition = 0, kSizePosition = 1, kBorderColorPosition = 2, kI
 // The notification the map file's views take as "an object was renamed or restyled".
 constexpr UINT kObjectChangedNotice = 2;
 
+// A symbol size typed in millimetres, kept ×100: only a positive size the record can hold.
+bool ReadSymbolSize(const CString& text, float* size) {
+    float value = 0;
+    if (!ReadFloat(text, 100, &value) || !(value > 0)) return false;
+    *size = value;
+    return true;
+}
+
 }  // namespace
 
 CPropListAppendControlPoint::CPropListAppendControlPoint() = default;
@@ -48,7 +56,8 @@ int CPropListAppendControlPoint::InitPropWnd() {
     style->SetStyleGroup(kestrel::kPointSetCommon, true);
     style->AddStyleGroup(kestrel::kPointSetWell, true);
     group->AddSubItem(style);
-    group->AddSubItem(NewTextItem(grouptext::kSize, grouptext::kPointSizeDescription, kSizeId));
+    group->AddSubItem(
+        NewSizeTextItem(grouptext::kSize, grouptext::kPointSizeDescription, kSizeId, ReaderRule(&ReadSymbolSize)));
     group->AddSubItem(
         NewGroupColorProp(grouptext::kBorderColor, grouptext::kBorderColorDescription, kBorderColorId, 0));
     group->AddSubItem(NewGroupColorProp(grouptext::kInnerColor, grouptext::kInnerColorDescription, kInnerColorId, 0));
@@ -75,9 +84,7 @@ void CPropListAppendControlPoint::RefreshSymbol(CQXObjectPoint* point) {
         UINT value = symbol.style;
         style->SetVal(value);
     }
-    CString size;
-    size.Format("%.2f", symbol.size / 100.0);
-    SetItemText(group->GetSubItem(kSizePosition), size);
+    SetItemText(group->GetSubItem(kSizePosition), FixedText(symbol.size / 100.0, 2));
     ShowColor(group->GetSubItem(kBorderColorPosition), symbol.borderColor);
     ShowColor(group->GetSubItem(kInnerColorPosition), symbol.innerColor);
 }
@@ -99,12 +106,10 @@ LRESULT CPropListAppendControlPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kStyleId:
             if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) symbol.style = picker->GetVal();
             break;
-        case kSizeId: {
-            // Only a positive size the record can hold replaces the old one.
-            float size = 0;
-            if (ReadFloat(ItemText(item), 100, &size) && size > 0) symbol.size = size;
+        case kSizeId:
+            // Only a positive size the record can hold: the item refuses any other.
+            ReadSymbolSize(ItemText(item), &symbol.size);
             break;
-        }
         case kBorderColorId:
             ReadColor(item, &symbol.borderColor);
             break;

@@ -1,6 +1,5 @@
 #include "planemap/PropListArrow.h"
 
-#include "framework/NumberText.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
 #include "hosttypes/Parsnip/QXObjectArrow.h"
@@ -38,7 +37,8 @@ int CPropListArrow::InitPropWnd() {
     styleGroup->Expand(TRUE);
     m_wndPropList.AddProperty(styleGroup, TRUE, TRUE);
 
-    CBCGPProp* pen = CreateLineProp(planetext::kPenSettings, kPenGroupId, false);
+    // The width, height and proportion items refuse what their edits below refuse.
+    CBCGPProp* pen = CreateLineProp(planetext::kPenSettings, kPenGroupId, false, HundredthsRule(Accept::ZeroOrMore));
     pen->Expand(TRUE);
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
 
@@ -47,9 +47,9 @@ int CPropListArrow::InitPropWnd() {
     m_pFillGroup->Expand(TRUE);
 
     auto* size = new CBCGPProp(st::kSizeSettings, kSizeGroupId);
-    size->AddSubItem(NewTextItem(planetext::kHeight, "", kHeightId));
-    size->AddSubItem(NewTextItem(st::kHeadPercent, "", kHeadPercentId));
-    size->AddSubItem(NewTextItem(st::kBodyPercent, "", kBodyPercentId));
+    size->AddSubItem(NewSizeTextItem(planetext::kHeight, "", kHeightId, LengthRule(1)));
+    size->AddSubItem(NewSizeTextItem(st::kHeadPercent, "", kHeadPercentId, IntRule()));
+    size->AddSubItem(NewSizeTextItem(st::kBodyPercent, "", kBodyPercentId, IntRule()));
     size->Expand(TRUE);
     m_wndPropList.AddProperty(size, TRUE, TRUE);
     return 0;
@@ -63,7 +63,7 @@ void CPropListArrow::UpdateBCGPProperty(long object, CString) {
     if (!arrow) return;
     const bool single = GetSelectionCount() == 1;
     if (single) {
-        SetItemText(FindItem(kHeightId), FormatString("%.2f", arrow->GetHeight()));
+        SetItemText(FindItem(kHeightId), FixedText(arrow->GetHeight(), 2));
         SetItemText(FindItem(kHeadPercentId), FormatString("%d", arrow->GetHeadPercent()));
         SetItemText(FindItem(kBodyPercentId), FormatString("%d", arrow->GetBodyPercent()));
     } else {
@@ -92,29 +92,29 @@ LRESULT CPropListArrow::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
 
     switch (id) {
-    case kStyleId:
-        ApplyStyle(arrow, item);
-        break;
-    case kPenStyleId:
-    case kPenWidthId:
-    case kPenColorId:
-        // Every arrow of the type gets the shown arrow's whole pen with the one field changed; a
-        // negative width is refused.
-        EditSameTypeRecord(arrow, &CQXObjectArrow::GetLogPen, &CQXObjectArrow::SetLogPen, item,
-                           SubItemPosition(id, kPenGroupId), Accept::ZeroOrMore);
-        break;
-    case kHeightId:
-    case kHeadPercentId:
-    case kBodyPercentId:
-        ApplySize(arrow, item);
-        break;
-    default:
-        if (id > kPlaneFillGroupId) {
-            QXLOGBRUSH brush;
-            arrow->GetLogBrush(&brush);
-            ApplyFillSubItem(item, layer, &brush, typeName, &CQXObjectArrow::SetLogBrush);
-        }
-        break;
+        case kStyleId:
+            ApplyStyle(arrow, item);
+            break;
+        case kPenStyleId:
+        case kPenWidthId:
+        case kPenColorId:
+            // Every arrow of the type gets the shown arrow's whole pen with the one field changed; a
+            // negative width is refused.
+            EditSameTypeRecord(arrow, &CQXObjectArrow::GetLogPen, &CQXObjectArrow::SetLogPen, item,
+                               SubItemPosition(id, kPenGroupId), Accept::ZeroOrMore);
+            break;
+        case kHeightId:
+        case kHeadPercentId:
+        case kBodyPercentId:
+            ApplySize(arrow, item);
+            break;
+        default:
+            if (id > kPlaneFillGroupId) {
+                QXLOGBRUSH brush;
+                arrow->GetLogBrush(&brush);
+                ApplyFillSubItem(item, layer, &brush, typeName, &CQXObjectArrow::SetLogBrush);
+            }
+            break;
     }
     // Also after an edit that changed nothing.
     arrow->CreateModel();
@@ -129,8 +129,7 @@ void CPropListArrow::ApplyStyle(CQXObjectArrow* arrow, CBCGPProp* item) {
     SetSameTypeObjects(arrow->GetLayer(), &CQXObjectArrow::SetStyle, style, arrow->GetTypeName());
 }
 
-// A height or proportion that is no number stores 0; a negative height is refused and the
-// stored one shown again.
+// A height or proportion that is no number stores 0; a negative height is refused.
 void CPropListArrow::ApplySize(CQXObjectArrow* arrow, CBCGPProp* item) {
     CQXLayer* layer = arrow->GetLayer();
     const CString typeName = arrow->GetTypeName();
@@ -138,19 +137,14 @@ void CPropListArrow::ApplySize(CQXObjectArrow* arrow, CBCGPProp* item) {
     double height = 0;
     int percent = 0;
     switch (item->GetData()) {
-    case kHeightId:
-        if (ReadLength(text, 1, &height))
-            SetSameTypeObjects(layer, &CQXObjectArrow::SetHeight, height, typeName);
-        else
-            SetItemText(item, FormatString("%.2f", arrow->GetHeight()));
-        break;
-    case kHeadPercentId:
-        if (numtext::LeadingInt(text, &percent))
-            SetSameTypeObjects(layer, &CQXObjectArrow::SetHeadPercent, percent, typeName);
-        break;
-    default:
-        if (numtext::LeadingInt(text, &percent))
-            SetSameTypeObjects(layer, &CQXObjectArrow::SetBodyPercent, percent, typeName);
-        break;
+        case kHeightId:
+            if (ReadLength(text, 1, &height)) SetSameTypeObjects(layer, &CQXObjectArrow::SetHeight, height, typeName);
+            break;
+        case kHeadPercentId:
+            if (ReadInt(text, &percent)) SetSameTypeObjects(layer, &CQXObjectArrow::SetHeadPercent, percent, typeName);
+            break;
+        default:
+            if (ReadInt(text, &percent)) SetSameTypeObjects(layer, &CQXObjectArrow::SetBodyPercent, percent, typeName);
+            break;
     }
 }

@@ -66,17 +66,17 @@ int CPropListBorder::InitPropWnd() {
 
     auto* frame = new CBCGPProp(kFrameSettings, kUnnumberedId);
     auto* extent = new CBCGPProp(kExtent, kExtentGroupId);
-    extent->AddSubItem(NewTextItem(kXFrom, kXFrom, kXFromId));
-    extent->AddSubItem(NewTextItem(kXTo, kXTo, kXToId));
-    extent->AddSubItem(NewTextItem(kYFrom, kYFrom, kYFromId));
-    extent->AddSubItem(NewTextItem(kYTo, kYTo, kYToId));
+    // Each item refuses what its edit below refuses.
+    for (const auto& [name, id] :
+         {std::pair{kXFrom, kXFromId}, std::pair{kXTo, kXToId}, std::pair{kYFrom, kYFromId}, std::pair{kYTo, kYToId}})
+        extent->AddSubItem(NewSizeTextItem(name, name, id, NumberRule(1)));
     frame->AddSubItem(extent);
     for (const auto& [name, id] : {std::pair{kOuterFrame, kOuterPenId}, std::pair{kInnerFrame, kInnerPenId}}) {
-        CBCGPProp* pen = CreateLineProp(name, id, false);
+        CBCGPProp* pen = CreateLineProp(name, id, false, HundredthsRule(Accept::ZeroOrMore));
         pen->Expand(TRUE);
         frame->AddSubItem(pen);
     }
-    frame->AddSubItem(NewTextItem(kFrameDistance, kFrameDistanceDescription, kFrameDistanceId));
+    frame->AddSubItem(NewSizeTextItem(kFrameDistance, kFrameDistanceDescription, kFrameDistanceId, LengthRule(100)));
     m_pFillGroup = CreateFillProp(planetext::kFill, kPlaneFillGroupId);
     m_pFillGroup->Expand(TRUE);
     frame->AddSubItem(m_pFillGroup);
@@ -86,8 +86,8 @@ int CPropListBorder::InitPropWnd() {
     title->AddSubItem(NewTextItem(kPrefix, kPrefixDescription, kPrefixId));
     title->AddSubItem(NewTextItem(kStratum, kStratumDescription, kStratumId));
     title->AddSubItem(NewTextItem(kPostfix, kPostfixDescription, kPostfixId));
-    title->AddSubItem(CreateFontProp(planetext::kFontSettings, kTitleFontId));
-    title->AddSubItem(NewTextItem(kTitleOffset, kTitleOffsetDescription, kTitleOffsetId));
+    title->AddSubItem(CreateFontProp(planetext::kFontSettings, kTitleFontId, HundredthsRule(Accept::AboveZero)));
+    title->AddSubItem(NewSizeTextItem(kTitleOffset, kTitleOffsetDescription, kTitleOffsetId, AboveZeroRule(100)));
     m_wndPropList.AddProperty(title, TRUE, TRUE);
     return 0;
 }
@@ -104,17 +104,17 @@ void CPropListBorder::UpdateBCGPProperty(long object, CString) {
         return;
     }
     const FLOATRECT extent = border->GetBorderExtent();
-    SetItemText(FindItem(kXFromId), FormatString("%.2f", extent.left));
-    SetItemText(FindItem(kXToId), FormatString("%.2f", extent.right));
-    SetItemText(FindItem(kYFromId), FormatString("%.2f", extent.bottom));
-    SetItemText(FindItem(kYToId), FormatString("%.2f", extent.top));
+    SetItemText(FindItem(kXFromId), FixedText(extent.left, 2));
+    SetItemText(FindItem(kXToId), FixedText(extent.right, 2));
+    SetItemText(FindItem(kYFromId), FixedText(extent.bottom, 2));
+    SetItemText(FindItem(kYToId), FixedText(extent.top, 2));
 
     QXLOGPEN pen;
     border->GetOuterLogPen(&pen);
     SetLineProp(FindItem(kOuterPenId), pen);
     border->GetInnerLogPen(&pen);
     SetLineProp(FindItem(kInnerPenId), pen);
-    SetItemText(FindItem(kFrameDistanceId), FormatString("%.2f", border->GetBorderWidth() / 100));
+    SetItemText(FindItem(kFrameDistanceId), FixedText(border->GetBorderWidth() / 100, 2));
 
     QXLOGBRUSH brush;
     border->GetLogBrush(&brush);
@@ -126,7 +126,7 @@ void CPropListBorder::UpdateBCGPProperty(long object, CString) {
     QXLOGFONT font;
     border->GetTitleFont(&font);
     SetFontProp(FindItem(kTitleFontId), font);
-    SetItemText(FindItem(kTitleOffsetId), FormatString("%.2f", border->GetTitleDist() / 100));
+    SetItemText(FindItem(kTitleOffsetId), FixedText(border->GetTitleDist() / 100, 2));
 }
 
 LRESULT CPropListBorder::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -158,7 +158,7 @@ LRESULT CPropListBorder::OnPropertyChanged(WPARAM, LPARAM lParam) {
             ApplyBorderRecordItem(kFramePens, border, item, Accept::ZeroOrMore);
             break;
         case kFrameDistanceId:
-            if (ReadNumber(text, 100, &value) && value >= 0)
+            if (ReadLength(text, 100, &value))
                 SetSameTypeObjects(layer, &CQXObjectBorder::SetBorderWidth, value, typeName);
             break;
         case kPrefixId:
@@ -176,7 +176,7 @@ LRESULT CPropListBorder::OnPropertyChanged(WPARAM, LPARAM lParam) {
             ApplyBorderRecordItem(kTitleFontSlot, border, item, Accept::AboveZero);
             break;
         case kTitleOffsetId:
-            if (ReadNumber(text, 100, &value) && value > 0)
+            if (ReadAboveZero(text, 100, &value))
                 SetSameTypeObjects(layer, &CQXObjectBorder::SetTitleDist, value, typeName);
             break;
         default:
@@ -188,16 +188,24 @@ LRESULT CPropListBorder::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// One edge of the extent; not checked, so a text that is no number gives 0.
+// One edge of the extent; not checked, so a text that is no number gives 0 (only a number beyond a
+// double is refused, by the item).
 void CPropListBorder::ApplyExtent(CBCGPProp* item, CQXObjectBorder* border) {
     double value = 0;
     if (!ReadNumber(ItemText(item), 1, &value)) return;
     CQXObject::CONTROLNODE node = CQXObject::NODE_TOP;
     switch (item->GetData()) {
-        case kXFromId: node = CQXObject::NODE_LEFT; break;
-        case kXToId: node = CQXObject::NODE_RIGHT; break;
-        case kYFromId: node = CQXObject::NODE_BOTTOM; break;
-        default: break;
+        case kXFromId:
+            node = CQXObject::NODE_LEFT;
+            break;
+        case kXToId:
+            node = CQXObject::NODE_RIGHT;
+            break;
+        case kYFromId:
+            node = CQXObject::NODE_BOTTOM;
+            break;
+        default:
+            break;
     }
     SetSameTypeBorderExtent(border->GetLayer(), node, value, border->GetTypeName());
 }

@@ -1,7 +1,5 @@
 #include "planemap/PropListBorderGrid.h"
 
-#include <climits>
-#include <cmath>
 #include <iterator>
 #include <vector>
 
@@ -9,9 +7,9 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/ModuleFamilies.h"
 #include "framework/NumberText.h"
-#include "framework/PropUnsigned.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
+#include "framework/PropUnsigned.h"
 #include "hosttypes/Harrow/KelProject.h"
 #include "hosttypes/Tinder/DegreeConvert.h"
 #include "planemap/BorderPages.h"
@@ -118,8 +116,16 @@ enum GridTypeIndex : int { kNoGrid = 0, kGraticuleOnly = 1, kKilometerOnly = 2, 
 
 std::vector<CString>* g_gridTypeNames = nullptr;
 
+// A tick or cross length: the whole text one number of 0 or more millimetres, kept in hundredths.
+bool ReadTickLength(const CString& text, double* hundredths) {
+    double typed = 0;
+    return ReadWholeDouble(text, &typed) && typed >= 0 && numtext::Scale(typed, numtext::kHundredths, hundredths);
+}
+
 CBCGPProp* NewLengthItem(DWORD_PTR id, const char* name = planetext::kLength) {
-    return new CBCGPropFloat(name, _variant_t(""), 1, "", FALSE, id);
+    auto* length = new CBCGPropFloat(name, _variant_t(""), 1, "", FALSE, id);
+    length->SetTextRule(ReaderRule(ReadTickLength));
+    return length;
 }
 
 CBCGPProp* NewLineStyleItem(DWORD_PTR id) {
@@ -157,17 +163,46 @@ void AddGridItems(CBCGPProp* settings, const GridItems& ids, DWORD_PTR majorPenI
     }
 }
 
-// Whole degrees beyond an int cannot be shown as d:m:s (the conversion refuses them).
-bool IsShownAsDegMinSec(double degrees) {
-    return std::isfinite(degrees) && std::fabs(degrees) < static_cast<double>(INT_MAX);
+// Shows degrees as d:m:s; an angle the conversion cannot split leaves the item's text as it is.
+void ShowDegMinSec(CBCGPProp* item, double degrees) {
+    int d = 0, m = 0, s = 0;
+    if (ConvertDegToDegMintSec(degrees, d, m, s)) SetItemText(item, FormatString("%d:%d:%d", d, m, s));
 }
 
-// Shows degrees as d:m:s; an angle that cannot be shown so leaves the item's text as it is.
-void ShowDegMinSec(CBCGPProp* item, double degrees) {
-    if (!IsShownAsDegMinSec(degrees)) return;
+// A graticule interval: a d:m:s text above 0 that the item can show again. The conversion itself
+// says what it can split, so the page takes exactly the intervals it can show.
+bool ReadGraticuleInterval(const CString& text, double* degrees) {
+    double v = 0;
     int d = 0, m = 0, s = 0;
-    ConvertDegToDegMintSec(degrees, d, m, s);
-    SetItemText(item, FormatString("%d:%d:%d", d, m, s));
+    if (!numtext::DegMinSec(text, &v) || !(v > 0) || !ConvertDegToDegMintSec(v, d, m, s)) return false;
+    *degrees = v;
+    return true;
+}
+
+// The kilometre grid's spacing, kept to float precision as it has always been stored; no number
+// is 0, a negative spacing is refused.
+bool ReadKilometerInterval(const CString& text, float* interval) { return ReadFloatLength(text, 1, interval); }
+
+// The value read from text written to every selected border of the shown one's type name; false,
+// nothing written, when the reader refuses the text.
+template <class T, class Arg>
+bool WriteRead(CQXObjectBorder* border, void (CQXObjectBorder::*set)(Arg), bool (*read)(const CString&, T*),
+               const CString& text) {
+    T value{};
+    if (!read(text, &value)) return false;
+    SetSameTypeObjects(border->GetLayer(), set, static_cast<Arg>(value), border->GetTypeName());
+    return true;
+}
+
+// A pen's style, width or colour item written into that pen of every selected border of the
+// type; false, nothing written, for a width EditPen refuses (the item shows the stored one again).
+bool WritePenItem(CQXObjectBorder* border, CBCGPProp* item) {
+    const DWORD_PTR id = item->GetData();
+    for (const BorderRecordSlot<QXLOGPEN>& slot : kPenSlots)
+        if (id >= slot.firstId && id <= slot.firstId + 2)
+            return EditSameTypeRecord(border, slot.get, slot.set, item, static_cast<int>(id - slot.firstId),
+                                      Accept::ZeroOrMore);
+    return false;
 }
 
 }  // namespace
@@ -227,8 +262,7 @@ void ApplyBorderGridType(CQXObjectBorder* border, const CString& name) {
 
 double ParseDegMinSec(CBCGPProp* item) {
     double degrees = 0;
-    // A run of digits too long for a double is refused like any other text: no infinite interval.
-    return item && numtext::DegMinSec(ItemText(item), &degrees) ? degrees : 0;
+    return item && ReadGraticuleInterval(ItemText(item), &degrees) ? degrees : 0;
 }
 
 CQXObjectBorder::GridDrawType GridLineStyleFromName(const CString& name) {
@@ -241,7 +275,9 @@ CString GridLineStyleName(int style) { return TextOfValue(kLineStyleNames, style
 
 CPropListBorderGrid::CPropListBorderGrid() = default;
 
-CPropListBorderGrid::~CPropListBorderGrid() { DeleteDetachedGroups(m_wndPropList, m_pGraticuleGroup, m_pKilometerGroup); }
+CPropListBorderGrid::~CPropListBorderGrid() {
+    DeleteDetachedGroups(m_wndPropList, m_pGraticuleGroup, m_pKilometerGroup);
+}
 
 CQXObjectBorder* CPropListBorderGrid::Border() const { return dynamic_cast<CQXObjectBorder*>(m_pTarget); }
 
@@ -263,15 +299,21 @@ int CPropListBorderGrid::InitPropWnd() {
     m_wndPropList.AddProperty(type, TRUE, TRUE);
 
     m_pGraticuleGroup = new CBCGPProp(kGraticuleSettings, kGraticuleGroupId);
-    m_pGraticuleGroup->AddSubItem(NewTextItem(kMeridianInterval, kMeridianIntervalDescription, kMeridianIntervalId));
-    m_pGraticuleGroup->AddSubItem(NewTextItem(kParallelInterval, kParallelIntervalDescription, kParallelIntervalId));
+    // Each number item refuses what the page's reader of it refuses, so a refused text never
+    // reaches the handler: nothing is written and the refresh shows the stored value again.
+    m_pGraticuleGroup->AddSubItem(NewSizeTextItem(kMeridianInterval, kMeridianIntervalDescription, kMeridianIntervalId,
+                                                  ReaderRule(ReadGraticuleInterval)));
+    m_pGraticuleGroup->AddSubItem(NewSizeTextItem(kParallelInterval, kParallelIntervalDescription, kParallelIntervalId,
+                                                  ReaderRule(ReadGraticuleInterval)));
     AddGridItems(m_pGraticuleGroup, kGraticuleItems, kGMajorPenId, kGMinorPenId, kGLinePenId,
-                 NewTextItem(kFrequency, kFrequency, kGFrequencyId), false);
+                 NewSizeTextItem(kFrequency, kFrequency, kGFrequencyId, WholeUnsignedRule()), false);
     m_wndPropList.AddProperty(m_pGraticuleGroup, TRUE, TRUE);
 
     m_pKilometerGroup = new CBCGPProp(kKilometerSettings, kKilometerGroupId);
-    m_pKilometerGroup->AddSubItem(NewTextItem(kXInterval, kXIntervalDescription, kXIntervalId));
-    m_pKilometerGroup->AddSubItem(NewTextItem(kYInterval, kYIntervalDescription, kYIntervalId));
+    m_pKilometerGroup->AddSubItem(
+        NewSizeTextItem(kXInterval, kXIntervalDescription, kXIntervalId, ReaderRule(ReadKilometerInterval)));
+    m_pKilometerGroup->AddSubItem(
+        NewSizeTextItem(kYInterval, kYIntervalDescription, kYIntervalId, ReaderRule(ReadKilometerInterval)));
     AddGridItems(m_pKilometerGroup, kKilometerItems, kKMajorPenId, kKMinorPenId, kKLinePenId,
                  new CUnsignedProp(kFrequency, 1, kFrequency, kKFrequencyId), true);
     m_wndPropList.AddProperty(m_pKilometerGroup, TRUE, TRUE);
@@ -296,9 +338,13 @@ void RefreshGridItems(CBCGPPropList& grid, const GridItems& ids, const GridValue
         else
             SetItemText(frequency, FormatString("%u", v.frequency));
     }
-    SetItemText(find(ids.majorLength), FormatString("%.*f", ids.lengthDecimals, v.majorLength / 100));
+    auto showLength = [&](DWORD_PTR id, double hundredths) {
+        const double shown = numtext::Shown(hundredths / 100, ids.lengthDecimals);
+        SetItemText(find(id), FormatString("%.*f", ids.lengthDecimals, shown));
+    };
+    showLength(ids.majorLength, v.majorLength);
     if (major) SetLineSubItems(major, 2, v.majorPen);
-    SetItemText(find(ids.minorLength), FormatString("%.*f", ids.lengthDecimals, v.minorLength / 100));
+    showLength(ids.minorLength, v.minorLength);
     if (minor) SetLineSubItems(minor, 1, v.minorPen);
 
     const CString style = GridLineStyleName(v.drawType);
@@ -307,7 +353,7 @@ void RefreshGridItems(CBCGPPropList& grid, const GridItems& ids, const GridValue
         EnableSubItems(lines, 1, 5, style != bordertext::kGridLineNone);
         SetLineSubItems(lines, 1, v.linePen);
     }
-    SetItemText(find(ids.crossLength), FormatString("%.*f", ids.lengthDecimals, v.crossLength / 100));
+    showLength(ids.crossLength, v.crossLength);
 }
 
 }  // namespace
@@ -329,8 +375,8 @@ void CPropListBorderGrid::UpdateBCGPProperty(long object, CString) {
         RefreshGridItems(m_wndPropList, kGraticuleItems, GraticuleValues(*border));
     }
     if (FindItem(kKilometerGroupId)) {
-        SetItemText(FindItem(kXIntervalId), FormatString("%.2f", border->GetKIntervalX()));
-        SetItemText(FindItem(kYIntervalId), FormatString("%.2f", border->GetKIntervalY()));
+        SetItemText(FindItem(kXIntervalId), FormatString("%.2f", numtext::Shown(border->GetKIntervalX(), 2)));
+        SetItemText(FindItem(kYIntervalId), FormatString("%.2f", numtext::Shown(border->GetKIntervalY(), 2)));
         RefreshGridItems(m_wndPropList, kKilometerItems, KilometerValues(*border));
     }
 }
@@ -351,41 +397,30 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
         UpdateView();
         return 0;
     }
-    CQXLayer* layer = border->GetLayer();
     const CString typeName = border->GetTypeName();
     const CString text = ItemText(item);
     const DWORD_PTR id = item->GetData();
-    double number = 0;
-    float interval = 0;
-    unsigned count = 0;
+    bool written = true;
 
     switch (id) {
         case kGridTypeId:
             ApplyBorderGridType(border, text);
             break;
         case kMeridianIntervalId:
+            written = WriteRead(border, &CQXObjectBorder::SetGraticuleIntervalX, ReadGraticuleInterval, text);
+            break;
         case kParallelIntervalId:
-            // An interval the item could not show again is refused with the others.
-            number = ParseDegMinSec(item);
-            if (number > 0 && IsShownAsDegMinSec(number))
-                SetSameTypeObjects(layer,
-                                   id == kMeridianIntervalId ? &CQXObjectBorder::SetGraticuleIntervalX
-                                                             : &CQXObjectBorder::SetGraticuleIntervalY,
-                                   number, typeName);
-            else
-                ShowDegMinSec(item, id == kMeridianIntervalId ? border->GetGraticuleIntervalX()
-                                                              : border->GetGraticuleIntervalY());
+            written = WriteRead(border, &CQXObjectBorder::SetGraticuleIntervalY, ReadGraticuleInterval, text);
             break;
         case kGShowScaleId:
         case kKShowScaleId:
             ApplyShowScale(item, border);
             break;
         case kGFrequencyId:
+            written = WriteRead(border, &CQXObjectBorder::SetGFrequency, ReadWholeUnsigned, text);
+            break;
         case kKFrequencyId:
-            if (ReadWholeUnsigned(text, &count))
-                SetSameTypeObjects(
-                    layer, id == kGFrequencyId ? &CQXObjectBorder::SetGFrequency : &CQXObjectBorder::SetKFrequency,
-                    count, typeName);
+            written = WriteRead(border, &CQXObjectBorder::SetKFrequency, ReadWholeUnsigned, text);
             break;
         case kGMajorLengthId:
         case kGMinorLengthId:
@@ -394,31 +429,29 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kKMinorLengthId:
         case kKCrossLengthId:
             for (const LengthSlot& slot : kLengthSlots)
-                if (slot.id == id && ReadWholeDouble(text, &number) && number >= 0 &&
-                    numtext::Scale(number, numtext::kHundredths, &number))
-                    SetSameTypeObjects(layer, slot.set, number, typeName);
+                if (slot.id == id) written = WriteRead(border, slot.set, ReadTickLength, text);
             break;
         case kGLineStyleId:
         case kKLineStyleId:
             ApplyLineStyle(item, border);
             break;
         case kXIntervalId:
+            written = WriteRead(border, &CQXObjectBorder::SetKIntervalX, ReadKilometerInterval, text);
+            break;
         case kYIntervalId:
-            // Kept to float precision, as the interval has always been stored; no number is 0. A
-            // negative spacing of the grid lines is refused and the stored one shown again.
-            if (ReadFloatLength(text, 1, &interval))
-                SetSameTypeObjects(
-                    layer, id == kXIntervalId ? &CQXObjectBorder::SetKIntervalX : &CQXObjectBorder::SetKIntervalY,
-                    static_cast<double>(interval), typeName);
-            else
-                SetItemText(item, FormatString("%.2f", id == kXIntervalId ? border->GetKIntervalX()
-                                                                           : border->GetKIntervalY()));
+            written = WriteRead(border, &CQXObjectBorder::SetKIntervalY, ReadKilometerInterval, text);
             break;
         default:  // a pen's style, width (0 or more) or colour
-            ApplyBorderRecordItem(kPenSlots, border, item, Accept::ZeroOrMore);
+            written = WritePenItem(border, item);
             break;
     }
-    UpdateSameTypeObjects(layer, typeName);
+    // What the page refuses here (a value set on an item from code, past the item's rule; a pen
+    // width) writes nothing at all: no notification, no redraw; the item shows the stored value.
+    if (!written) {
+        ShowItemAgain(item);
+        return 0;
+    }
+    UpdateSameTypeObjects(border->GetLayer(), typeName);
     UpdateView();
     return 0;
 }

@@ -83,7 +83,8 @@ CString GetBorderGridTypeName(CQXObjectBorder* border);
 // name: both are cleared first; an unknown name leaves both cleared.
 void ApplyBorderGridType(CQXObjectBorder* border, const CString& name);
 // Decimal degrees from an item's text "d:m:s": exactly three parts, each of the digits 0-9 only
-// (minutes and seconds may exceed 59). Any other text, or a result too large to hold, gives 0.
+// (minutes and seconds may exceed 59). Any other text, or an interval the item could not show
+// again as d:m:s (2147483647 degrees or more), gives 0.
 double ParseDegMinSec(CBCGPProp* item);
 // "无" 0, "网格线" 1, "十字标记" 2, any other text 0; and back (values other than 1, 2 are "无").
 CQXObjectBorder::GridDrawType GridLineStyleFromName(const CString& name);

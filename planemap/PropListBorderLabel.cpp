@@ -43,8 +43,9 @@ CBCGPProp* NewDirectionItem(const char* name, DWORD_PTR id, bool editable) {
                          editable);
 }
 
+// Its size item refuses what ApplyBorderRecordItem refuses: a size not above 0.
 CBCGPProp* NewFontGroup(const char* name, DWORD_PTR id) {
-    CBCGPProp* group = CreateFontProp(name, id);
+    CBCGPProp* group = CreateFontProp(name, id, HundredthsRule(Accept::AboveZero));
     group->Expand(TRUE);
     return group;
 }
@@ -126,8 +127,10 @@ void CPropListBorderLabel::RefreshKilometer(CQXObjectBorder* border) {
     if (CBCGPProp* group = FindItem(kKHighFontId)) SetFontProp(group, font);
     border->GetKScaleLabelFont2(&font);
     if (CBCGPProp* group = FindItem(kKLowFontId)) SetFontProp(group, font);
-    SetItemText(FindItem(kKXDirectionId), TextOfValue(kDirections, border->GetKTextDirectionX(), bordertext::kAlongTicks));
-    SetItemText(FindItem(kKYDirectionId), TextOfValue(kDirections, border->GetKTextDirectionY(), bordertext::kAlongTicks));
+    SetItemText(FindItem(kKXDirectionId),
+                TextOfValue(kDirections, border->GetKTextDirectionX(), bordertext::kAlongTicks));
+    SetItemText(FindItem(kKYDirectionId),
+                TextOfValue(kDirections, border->GetKTextDirectionY(), bordertext::kAlongTicks));
     SetItemText(FindItem(kUnitId), TextOfValue(kUnits, border->GetUnit(), planetext::kKilometre));
 }
 

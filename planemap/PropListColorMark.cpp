@@ -1,6 +1,5 @@
 #include "planemap/PropListColorMark.h"
 
-#include "framework/NumberText.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/OptionTables.h"
@@ -24,7 +23,7 @@ bool IsMarkShown(CQXObjectColorMark* mark, const char* key) {
     return shown == 1;
 }
 
-// The stored value of a numeric item, as the refresh shows it and as a refused edit restores it.
+// The stored value of a numeric item, as the refresh shows it.
 CString StoredText(CQXObjectColorMark* mark, DWORD_PTR id) {
     FLOATPOINT p(0, 0);
     mark->GetAnchor(&p);
@@ -32,15 +31,15 @@ CString StoredText(CQXObjectColorMark* mark, DWORD_PTR id) {
     mark->GetLogFont(&font);
     switch (id) {
         case CPropListColorMark::kXId:
-            return FormatString("%.2f", p.x);
+            return FixedText(p.x, 2);
         case CPropListColorMark::kYId:
-            return FormatString("%.2f", p.y);
+            return FixedText(p.y, 2);
         case CPropListColorMark::kLengthId:
-            return FormatString("%.2f", mark->GetRadiusB());
+            return FixedText(mark->GetRadiusB(), 2);
         case CPropListColorMark::kWidthId:
-            return FormatString("%.2f", mark->GetRadiusA());
+            return FixedText(mark->GetRadiusA(), 2);
         case CPropListColorMark::kSizeId:
-            return FormatString("%.2f", font.size / 100.0);
+            return FixedText(font.size / 100.0, 2);
         case CPropListColorMark::kDecimalsId:
             return FormatString("%d", mark->GetDecimal());
         case CPropListColorMark::kIntervalId:
@@ -50,10 +49,15 @@ CString StoredText(CQXObjectColorMark* mark, DWORD_PTR id) {
     }
 }
 
-// The mark takes a number above 0, or 0 typed as a number: negative values and texts that are
-// no number are refused.
-bool IsAccepted(const CString& text, double value) {
-    return value > 0 || (value == 0 && kel::plane::CPlaneFunc::IsEffectiveFigure(text));
+// The mark's rule for its position, length and width: a number above 0, or 0 typed as a number;
+// negative values and texts that are no number are refused. The size and the whole numbers follow
+// the same rule through ReadWidth and ReadCount.
+bool ReadMarkNumber(const CString& text, double* value) {
+    double v = 0;
+    if (!ReadNumber(text, 1, &v)) return false;
+    if (!(v > 0 || (v == 0 && kel::plane::CPlaneFunc::IsEffectiveFigure(text)))) return false;
+    *value = v;
+    return true;
 }
 
 }  // namespace
@@ -72,22 +76,28 @@ int CPropListColorMark::InitPropWnd() {
         TRUE, TRUE);
 
     auto* geometry = new CBCGPProp(planetext::kPosition, kGeometryGroupId);
-    geometry->AddSubItem(NewTextItem(planetext::kX, ft::kXDescription, kXId));
-    geometry->AddSubItem(NewTextItem(planetext::kY, ft::kYDescription, kYId));
-    geometry->AddSubItem(NewTextItem(planetext::kLength, ft::kLengthDescription, kLengthId));
-    geometry->AddSubItem(NewTextItem(planetext::kWidth, ft::kWidthDescription, kWidthId));
+    // Every number item refuses what its reader in ApplyNumber refuses.
+    geometry->AddSubItem(NewSizeTextItem(planetext::kX, ft::kXDescription, kXId, ReaderRule(&ReadMarkNumber)));
+    geometry->AddSubItem(NewSizeTextItem(planetext::kY, ft::kYDescription, kYId, ReaderRule(&ReadMarkNumber)));
+    geometry->AddSubItem(
+        NewSizeTextItem(planetext::kLength, ft::kLengthDescription, kLengthId, ReaderRule(&ReadMarkNumber)));
+    geometry->AddSubItem(
+        NewSizeTextItem(planetext::kWidth, ft::kWidthDescription, kWidthId, ReaderRule(&ReadMarkNumber)));
     geometry->Expand(TRUE);
     m_wndPropList.AddProperty(geometry, TRUE, TRUE);
 
     auto* label = new CBCGPProp(planetext::kLabel, kLabelGroupId);
     label->AddSubItem(NewFontFaceItem(kFaceId));
-    label->AddSubItem(NewTextItem(grouptext::kSize, planetext::kSizeDescription, kSizeId));
+    label->AddSubItem(NewSizeTextItem(grouptext::kSize, planetext::kSizeDescription, kSizeId, WidthRule()));
     label->AddSubItem(NewGroupColorProp(grouptext::kColor, planetext::kColorDescription, kColorId, 0));
-    label->AddSubItem(NewOptionItem(planetext::kDecimals, "", planetext::kDecimalsDescription, kDecimalsId,
-                                    {"0", "1", "2", "3"}, true));
+    CBCGPProp* decimals =
+        NewSizeTextItem(planetext::kDecimals, planetext::kDecimalsDescription, kDecimalsId, CountRule());
+    for (const char* option : {"0", "1", "2", "3"}) decimals->AddOption(option);
+    decimals->AllowEdit(TRUE);
+    label->AddSubItem(decimals);
     label->AddSubItem(NewOptionItem(planetext::kPosition, "", ft::kLabelSideDescription, kLabelSideId,
                                     {ft::kLeftSide, ft::kRightSide}, false));
-    label->AddSubItem(NewTextItem(planetext::kInterval, planetext::kIntervalDescription, kIntervalId));
+    label->AddSubItem(NewSizeTextItem(planetext::kInterval, planetext::kIntervalDescription, kIntervalId, CountRule()));
     label->Expand(TRUE);
     m_wndPropList.AddProperty(label, TRUE, TRUE);
 
@@ -102,8 +112,8 @@ void CPropListColorMark::UpdateBCGPProperty(long object, CString) {
     CQXObjectColorMark* mark = Mark();
     if (!mark) return;
     if (CBCGPProp* direction = FindItem(kDirectionId))
-        direction->SetValue(_variant_t(
-            TextOfValue(furniture::kDirections, mark->GetDirection(), furniture::kDirectionOtherText)));
+        direction->SetValue(
+            _variant_t(TextOfValue(furniture::kDirections, mark->GetDirection(), furniture::kDirectionOtherText)));
     SetYesNoProp(FindItem(kShowMinId), IsMarkShown(mark, ft::kShowMinMark));
     SetYesNoProp(FindItem(kShowMaxId), IsMarkShown(mark, ft::kShowMaxMark));
     RefreshGeometry(mark);
@@ -126,8 +136,8 @@ void CPropListColorMark::RefreshLabel(CQXObjectColorMark* mark) {
     group->GetSubItem(1)->SetValue(_variant_t(StoredText(mark, kSizeId)));
     ShowColor(group->GetSubItem(2), font.color);
     group->GetSubItem(3)->SetValue(_variant_t(StoredText(mark, kDecimalsId)));
-    group->GetSubItem(4)->SetValue(_variant_t(
-        TextOfValue(furniture::kLabelSides, mark->GetLabelAlign(), furniture::kLabelSideOtherText)));
+    group->GetSubItem(4)->SetValue(
+        _variant_t(TextOfValue(furniture::kLabelSides, mark->GetLabelAlign(), furniture::kLabelSideOtherText)));
     group->GetSubItem(5)->SetValue(_variant_t(StoredText(mark, kIntervalId)));
 }
 
@@ -143,74 +153,70 @@ LRESULT CPropListColorMark::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const CString text = ItemText(item);
 
     switch (item->GetData()) {
-    case kDirectionId:
-        mark->SetDirection(ValueOfText(furniture::kDirections, text, furniture::kDirectionDefault));
-        break;
-    case kShowMinId:
-    case kShowMaxId:
-        mark->GetPropertyManager()->SetBoolProperty(item->GetName(), GetYesNoProp(item) ? 1 : 0);
-        break;
-    case kXId:
-    case kYId:
-    case kLengthId:
-    case kWidthId:
-    case kSizeId:
-    case kDecimalsId:
-    case kIntervalId:
-        ApplyNumber(mark, item);
-        break;
-    case kFaceId:
-    case kColorId:
-        if (EditFont(font, item, SubItemPosition(item->GetData(), kLabelGroupId))) mark->SetLogFont(&font);
-        break;
-    case kLabelSideId:
-        mark->SetLabelAlign(ValueOfText(furniture::kLabelSides, text, furniture::kLabelSideDefault));
-        break;
-    default:
-        break;
+        case kDirectionId:
+            mark->SetDirection(ValueOfText(furniture::kDirections, text, furniture::kDirectionDefault));
+            break;
+        case kShowMinId:
+        case kShowMaxId:
+            mark->GetPropertyManager()->SetBoolProperty(item->GetName(), GetYesNoProp(item) ? 1 : 0);
+            break;
+        case kXId:
+        case kYId:
+        case kLengthId:
+        case kWidthId:
+        case kSizeId:
+        case kDecimalsId:
+        case kIntervalId:
+            ApplyNumber(mark, item);
+            break;
+        case kFaceId:
+        case kColorId:
+            if (EditFont(font, item, SubItemPosition(item->GetData(), kLabelGroupId))) mark->SetLogFont(&font);
+            break;
+        case kLabelSideId:
+            mark->SetLabelAlign(ValueOfText(furniture::kLabelSides, text, furniture::kLabelSideDefault));
+            break;
+        default:
+            break;
     }
     mark->OnChanged(0);
     UpdateView();
     return 0;
 }
 
-// A refused number, or one that overflows what keeps it, leaves the mark as it is and shows the
-// stored value again.
+// The shown mark only. The items refuse a number their reader refuses, so each is taken here.
 void CPropListColorMark::ApplyNumber(CQXObjectColorMark* mark, CBCGPProp* item) {
     const CString text = ItemText(item);
     const DWORD_PTR id = item->GetData();
-    double value = 0;
-    float size = 0;
-    bool read = true;
-    if (id == kDecimalsId || id == kIntervalId) {
-        int whole = 0;
-        read = numtext::LeadingInt(text, &whole);
-        value = whole;
-    } else if (id == kSizeId) {
-        read = ReadFloat(text, 100, &size);
-        value = size;
-    } else {
-        read = ReadNumber(text, 1, &value);
-    }
-    if (!read || !IsAccepted(text, value)) {
-        SetItemText(item, StoredText(mark, id));
-        return;
-    }
     FLOATPOINT p(0, 0);
     mark->GetAnchor(&p);
     QXLOGFONT font;
     mark->GetLogFont(&font);
+    double value = 0;
+    int whole = 0;
     switch (id) {
-    case kXId: mark->MoveAnchor(FLOATPOINT(value, p.y)); break;
-    case kYId: mark->MoveAnchor(FLOATPOINT(p.x, value)); break;
-    case kLengthId: mark->SetRadiusB(value); break;
-    case kWidthId: mark->SetRadiusA(value); break;
-    case kSizeId:
-        font.size = size;
-        mark->SetLogFont(&font);
-        break;
-    case kDecimalsId: mark->SetDecimal(static_cast<int>(value)); break;
-    case kIntervalId: mark->SetLabelInterval(static_cast<int>(value)); break;
-    default: break;
+        case kXId:
+            if (ReadMarkNumber(text, &value)) mark->MoveAnchor(FLOATPOINT(value, p.y));
+            break;
+        case kYId:
+            if (ReadMarkNumber(text, &value)) mark->MoveAnchor(FLOATPOINT(p.x, value));
+            break;
+        case kLengthId:
+            if (ReadMarkNumber(text, &value)) mark->SetRadiusB(value);
+            break;
+        case kWidthId:
+            if (ReadMarkNumber(text, &value)) mark->SetRadiusA(value);
+            break;
+        case kSizeId:
+            if (ReadWidth(text, &font.size)) mark->SetLogFont(&font);
+            break;
+        case kDecimalsId:
+            if (ReadCount(text, &whole)) mark->SetDecimal(whole);
+            break;
+        case kIntervalId:
+            if (ReadCount(text, &whole)) mark->SetLabelInterval(whole);
+            break;
+        default:
+            break;
     }
 }

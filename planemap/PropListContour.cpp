@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "framework/NumberText.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
 #include "framework/PropDigits.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Moraine/PlaneFunc.h"
@@ -24,11 +24,7 @@ namespace {
 constexpr int kDecimalOptions = 5;  // 0 .. 4
 
 // A label distance is shown in whole units: the integer part of the stored value / 100.
-CString WholeUnits(double stored) {
-    CString text;
-    text.Format("%.0f", std::trunc(stored / 100) + 0.0);  // + 0.0: no "-0"
-    return text;
-}
+CString WholeUnits(double stored) { return FixedText(std::trunc(stored / 100), 0); }
 
 // A pen width or font size typed in shown units, as the stored value (x100). Accepted when above
 // 0, or 0 typed as a number (letters also read as 0); a value the record cannot hold is refused.
@@ -58,19 +54,24 @@ int CPropListContour::InitPropWnd() {
     auto* line = new CBCGPProp(planetext::kLine, kLineGroupId);
     line->AddSubItem(NewGroupColorProp(grouptext::kColor, geotext::kBoundaryColorDescription, kPenColorId, 0));
     line->AddSubItem(geoitems::NewStylePicker(grouptext::kLineStyle, geotext::kBoundaryStyleDescription, kPenStyleId));
-    line->AddSubItem(NewTextItem(grouptext::kLineWidth, grouptext::kLineWidthMmDescription, kPenWidthId));
+    // The width, size and distance items refuse what their edits below refuse.
+    line->AddSubItem(NewSizeTextItem(grouptext::kLineWidth, grouptext::kLineWidthMmDescription, kPenWidthId,
+                                     ReaderRule(&ReadStoredSize)));
     line->Expand(TRUE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
 
     auto* label = new CBCGPProp(geotext::kLabelGroup, kLabelGroupId);
     label->AddSubItem(CreateYesNoProp(grouptext::kShow, kLabelVisibleId, _variant_t(""), ""));
     label->AddSubItem(NewFontFaceItem(kFontFaceId));
-    label->AddSubItem(NewTextItem(grouptext::kSize, planetext::kSizeDescription, kFontSizeId));
+    label->AddSubItem(
+        NewSizeTextItem(grouptext::kSize, planetext::kSizeDescription, kFontSizeId, ReaderRule(&ReadStoredSize)));
     label->AddSubItem(NewGroupColorProp(grouptext::kColor, planetext::kColorDescription, kFontColorId, 0));
     label->AddSubItem(
         CreateIndexProp(planetext::kDecimals, kDecimalsId, planetext::kDecimalsDescription, kDecimalOptions));
-    label->AddSubItem(NewTextItem(geotext::kLabelStart, geotext::kLabelStartDescription, kLabelStartId));
-    label->AddSubItem(NewTextItem(planetext::kInterval, planetext::kIntervalDescription, kLabelSpacingId));
+    label->AddSubItem(
+        NewSizeTextItem(geotext::kLabelStart, geotext::kLabelStartDescription, kLabelStartId, WholeAboveZeroRule()));
+    label->AddSubItem(
+        NewSizeTextItem(planetext::kInterval, planetext::kIntervalDescription, kLabelSpacingId, WholeAboveZeroRule()));
     label->AddSubItem(CreateYesNoProp(planetext::kBackTransparent, kBackTransparentId, _variant_t(""), ""));
     label->AddSubItem(NewGroupColorProp(planetext::kBackColor, geotext::kLabelBackDescription, kBackColorId, 0));
     label->Expand(TRUE);
@@ -102,7 +103,7 @@ void CPropListContour::RefreshLabel(CQXObjectContour* contour) {
     contour->GetLogFont(&font);
     if (CBCGPProp* visible = FindItem(kLabelVisibleId)) SetYesNoProp(visible, contour->GetLabelVisible() == 1);
     SetItemText(FindItem(kFontFaceId), font.GetFaceName());
-    SetItemText(FindItem(kFontSizeId), FormatString("%.2f", font.size / 100.0));
+    SetItemText(FindItem(kFontSizeId), FixedText(font.size / 100.0, 2));
     ShowColor(FindItem(kFontColorId), font.color);
     CString decimals;
     decimals.Format("%d", contour->GetDecimal());
@@ -195,31 +196,21 @@ void CPropListContour::ApplyValue(CQXObjectContour* contour, const CString& text
 void CPropListContour::ApplyPenWidth(CQXObjectContour* contour, CBCGPProp* item) {
     QXLOGPEN pen;
     contour->GetLogPen(&pen);
-    if (!ReadStoredSize(ItemText(item), &pen.width)) {
-        SetItemText(item, FormatString("%.2f", pen.width / 100.0));
-        return;
-    }
+    if (!ReadStoredSize(ItemText(item), &pen.width)) return;
     SetSameTypeObjects(contour->GetLayer(), &CQXObjectLine::SetLogPen, &pen, contour->GetTypeName());
 }
 
 void CPropListContour::ApplyFontSize(CQXObjectContour* contour, CBCGPProp* item, QXLOGFONT& font) {
-    if (!ReadStoredSize(ItemText(item), &font.size)) {
-        SetItemText(item, FormatString("%.2f", font.size / 100.0));
-        return;
-    }
+    if (!ReadStoredSize(ItemText(item), &font.size)) return;
     SetSameTypeObjects(contour->GetLayer(), &CQXObjectContour::SetLogFont, &font, contour->GetTypeName());
 }
 
 // Distances are typed in whole units and stored x100; only a positive distance is taken.
 void CPropListContour::ApplyDistance(CQXObjectContour* contour, CBCGPProp* item, bool start) {
-    // 64 bits: a large typed number must not wrap into a negative or small distance.
     int units = 0;
-    const bool read = numtext::LeadingInt(ItemText(item), &units);
+    if (!ReadWholeAboveZero(ItemText(item), &units)) return;
+    // 64 bits: a large typed number must not wrap into a negative or small distance.
     const long long stored = static_cast<long long>(units) * 100;
-    if (!read || stored <= 0) {
-        SetItemText(item, WholeUnits(start ? contour->GetStartDistance() : contour->GetLabelDistance()));
-        return;
-    }
     SetSameTypeObjects(contour->GetLayer(),
                        start ? &CQXObjectContour::SetStartDistance : &CQXObjectContour::SetLabelDistance,
                        static_cast<double>(stored), contour->GetTypeName());

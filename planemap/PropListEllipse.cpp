@@ -29,6 +29,29 @@ constexpr TextItemDef kGeometryItems[] = {
 };
 constexpr int kWidthSubItem = 1;
 
+// A geometry item's text as the edits take it: a position or angle that is no number gives 0
+// (angles in degrees, read into radians); a half-axis must be above 0. False, value untouched,
+// when refused.
+bool ReadGeometry(DWORD_PTR id, const CString& text, double* value) {
+    switch (id) {
+        case CPropListEllipse::kXId:
+        case CPropListEllipse::kYId:
+            return ReadNumber(text, 1, value);
+        case CPropListEllipse::kHalfAxisAId:
+        case CPropListEllipse::kHalfAxisBId:
+            return ReadAboveZero(text, 1, value);
+        default:
+            return ReadAngle(text, value);
+    }
+}
+
+TextRule GeometryRule(DWORD_PTR id) {
+    return [id](const CString& text) {
+        double value = 0;
+        return ReadGeometry(id, text, &value);
+    };
+}
+
 }  // namespace
 
 CPropListEllipse::CPropListEllipse() = default;
@@ -42,12 +65,14 @@ int CPropListEllipse::InitPropWnd() {
     m_wndPropList.AddProperty(NewTypeItem(st::kEllipseKind, kTypeId), TRUE, TRUE);
 
     auto* position = new CBCGPProp(planetext::kPosition, kPositionGroupId);
-    AddTextItems(position, kGeometryItems);
+    // Each refuses what its edit refuses.
+    for (const TextItemDef& row : kGeometryItems)
+        position->AddSubItem(NewSizeTextItem(row.label, row.description, row.id, GeometryRule(row.id)));
     position->AddSubItem(NewOptionItem(planetext::kDirection, "", st::kDirectionDescription, kDirectionId,
                                        {planetext::kForward, planetext::kBackward}, false));
     m_wndPropList.AddProperty(position, TRUE, TRUE);
 
-    CBCGPProp* pen = CreateLineProp(st::kOutline, kPenGroupId, false, kHundredthsAboveZero);
+    CBCGPProp* pen = CreateLineProp(st::kOutline, kPenGroupId, false, HundredthsRule(Accept::AboveZero));
     pen->Expand(TRUE);
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
 
@@ -107,78 +132,64 @@ LRESULT CPropListEllipse::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
 
     switch (id) {
-    case kXId:
-    case kYId:
-    case kAxisAngleId:
-    case kStartAngleId:
-    case kStopAngleId:
-        ApplyGeometry(ellipse, item);
-        break;
-    case kHalfAxisAId:
-    case kHalfAxisBId:
-        ApplyHalfAxis(ellipse, item);
-        break;
-    case kDirectionId:
-        ellipse->SetDirection(static_cast<SEGMENTDIRECTION>(
-            ValueOfText(shapes::kDirections, ItemText(item), shapes::kDirectionOther)));
-        break;
-    case kPenStyleId:
-    case kPenWidthId:
-    case kPenColorId:
-        EditOwnPens(layer, typeName, item, SubItemPosition(id, kPenGroupId), Accept::AboveZero);
-        break;
-    default:
-        if (id > kPlaneFillGroupId) {
-            QXLOGBRUSH brush;
-            ellipse->GetLogBrush(&brush);
-            ApplyFillSubItem(item, layer, &brush, typeName);
-        }
-        break;
+        case kXId:
+        case kYId:
+        case kAxisAngleId:
+        case kHalfAxisAId:
+        case kHalfAxisBId:
+        case kStartAngleId:
+        case kStopAngleId:
+            ApplyGeometry(ellipse, item);
+            break;
+        case kDirectionId:
+            ellipse->SetDirection(static_cast<SEGMENTDIRECTION>(
+                ValueOfText(shapes::kDirections, ItemText(item), shapes::kDirectionOther)));
+            break;
+        case kPenStyleId:
+        case kPenWidthId:
+        case kPenColorId:
+            EditOwnPens(layer, typeName, item, SubItemPosition(id, kPenGroupId), Accept::AboveZero);
+            break;
+        default:
+            if (id > kPlaneFillGroupId) {
+                QXLOGBRUSH brush;
+                ellipse->GetLogBrush(&brush);
+                ApplyFillSubItem(item, layer, &brush, typeName);
+            }
+            break;
     }
     UpdateView();
     return 0;
 }
 
-// Geometry edits change the shown ellipse only and are not checked: a text that is no number
-// gives 0.
+// Geometry edits change the shown ellipse only.
 void CPropListEllipse::ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item) {
+    const DWORD_PTR id = item->GetData();
     double value = 0;
-    if (!ReadNumber(ItemText(item), 1, &value)) return;
+    if (!ReadGeometry(id, ItemText(item), &value)) return;
     FLOATPOINT anchor;
     ellipse->GetAnchor(&anchor);
-    const DWORD_PTR id = item->GetData();
-    // Angles are typed in degrees; degrees whose radians a double cannot hold are refused.
-    double radians = 0;
-    if (id != kXId && id != kYId && !ToRadians(value, &radians)) return;
     switch (id) {
-    case kXId:
-        ellipse->MoveAnchor(FLOATPOINT(value, anchor.y));
-        break;
-    case kYId:
-        ellipse->MoveAnchor(FLOATPOINT(anchor.x, value));
-        break;
-    case kAxisAngleId:
-        ellipse->SetAngle(radians);
-        break;
-    case kStartAngleId:
-        ellipse->SetStartAngle(radians);
-        break;
-    default:
-        ellipse->SetStopAngle(radians);
-        break;
-    }
-}
-
-// A half-axis must be above 0; a refused one shows the ellipse's own value again.
-void CPropListEllipse::ApplyHalfAxis(CQXObjectCircle* ellipse, CBCGPProp* item) {
-    const bool isA = item->GetData() == kHalfAxisAId;
-    double value = 0;
-    if (ReadNumber(ItemText(item), 1, &value) && value > 0) {
-        if (isA)
+        case kXId:
+            ellipse->MoveAnchor(FLOATPOINT(value, anchor.y));
+            break;
+        case kYId:
+            ellipse->MoveAnchor(FLOATPOINT(anchor.x, value));
+            break;
+        case kHalfAxisAId:
             ellipse->SetRadiusA(value);
-        else
+            break;
+        case kHalfAxisBId:
             ellipse->SetRadiusB(value);
-        return;
+            break;
+        case kAxisAngleId:
+            ellipse->SetAngle(value);
+            break;
+        case kStartAngleId:
+            ellipse->SetStartAngle(value);
+            break;
+        default:
+            ellipse->SetStopAngle(value);
+            break;
     }
-    SetItemText(item, FormatString("%.2f", isA ? ellipse->GetRadiusA() : ellipse->GetRadiusB()));
 }

@@ -39,7 +39,6 @@ private:
     CQXObjectCircle* Ellipse() const;
     void RefreshGeometry(CQXObjectCircle* ellipse);
     void ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item);
-    void ApplyHalfAxis(CQXObjectCircle* ellipse, CBCGPProp* item);
 
     CBCGPProp* m_pFillGroup = nullptr;  // owned by the grid
 };

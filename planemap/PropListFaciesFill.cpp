@@ -13,7 +13,7 @@ CPropListFaciesFill::CPropListFaciesFill() = default;
 CPropListFaciesFill::~CPropListFaciesFill() = default;
 
 CPropListFaciesFill::CodeRules CPropListFaciesFill::Rules() const {
-    return {codeitems::Catalogue::kFacies, geotext::kFaciesType, false, false};
+    return {codeitems::Catalogue::kFacies, geotext::kFaciesType, false};
 }
 
 CQXObject* CPropListFaciesFill::Target() const { return dynamic_cast<CQXObject*>(m_pTarget); }
@@ -37,16 +37,17 @@ void CPropListFaciesFill::UpdateBCGPProperty(long object, CString) {
     areaitems::ShowArea(FindItem(kAreaId), alone, target);
 }
 
-// Only the shown area takes the code, and only a code the catalogue holds; the objects of the
-// type name are told of the edit in any case.
+// Only the shown area takes the code, and only a code the catalogue holds: any other is refused,
+// so nothing is written, nobody is told and the stored code shows again. After a taken edit the
+// objects of the type name are told.
 LRESULT CPropListFaciesFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObject* target = Target();
     if (item && target) {
-        const CodeRules rules = Rules();
-        if (item->GetData() == kCodeId && !codeitems::GiveAreaType(target, rules.catalogue, ItemText(item)) &&
-            rules.unknownCodeSkipsRedraw)
+        if (item->GetData() == kCodeId && !codeitems::GiveAreaType(target, Rules().catalogue, ItemText(item))) {
+            ShowStoredAgain(*this);
             return 0;
+        }
         UpdateSameTypeObjects(target->GetLayer(), target->GetTypeName());
     }
     UpdateView();

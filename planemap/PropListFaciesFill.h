@@ -20,13 +20,12 @@ public:
     ~CPropListFaciesFill() override;
 
 protected:
-    // What sets the coded-area lists apart: the catalogue and its caption, whether an area outside
-    // any layer counts as shown alone, and whether a code outside the catalogue skips the redraw.
+    // What sets the coded-area lists apart: the catalogue and its caption, and whether an area
+    // outside any layer counts as shown alone.
     struct CodeRules {
         codeitems::Catalogue catalogue;
         const char* caption;
         bool aloneWithoutLayer;
-        bool unknownCodeSkipsRedraw;
     };
     virtual CodeRules Rules() const;
 

@@ -7,8 +7,8 @@
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
-#include "planemap/RecordEdits.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 
 std::string GetFillStyleName(const QXLOGBRUSH& brush) {
@@ -32,6 +32,9 @@ int CPropListFill::InitPropWnd() {
 
     m_pFillGroup = CreateFillProp(planetext::kFill, kFillGroupId);
     m_wndPropList.AddProperty(m_pFillGroup, TRUE, TRUE);
+    // The cell size refuses what ReadFillItem refuses: a negative size or one past the record.
+    if (auto* cellSize = dynamic_cast<CBCGPropFloat*>(FindItem(kCellSizeId)))
+        cellSize->SetTextRule(planemap::FloatLengthRule(100));
 
     auto* area = new CBCGPropFloat(planetext::kArea, _variant_t(0.0), 2, planetext::kArea, FALSE, kAreaId);
     area->AllowEdit(FALSE);
@@ -64,22 +67,20 @@ LRESULT CPropListFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
 }
 
 // Changes brush by the edited item. Every edit writes the brush back, changed or not, except a
-// cell size that is negative or past the record's range (false; the stored size shows again).
+// cell size that is negative or past the record's range (false), which the item refuses.
 bool CPropListFill::ReadFillItem(CBCGPProp* item, QXLOGBRUSH& brush) {
     switch (item->GetData()) {
-    case kStyleSetId:
-        // Only the picker follows the chosen set; the brush keeps its style until one is picked.
-        if (auto* picker = dynamic_cast<CPropStyleCombox*>(FindItem(kStyleId)))
-            picker->SetStyleGroup(ItemText(item), true);
-        return true;
-    case kCellSizeId:
-        // Read as typed: a text that is no number gives 0; a negative size is refused.
-        if (planemap::ReadFloatLength(ItemText(item), 100, &brush.size)) return true;
-        planemap::ShowStoredHundredths(item, brush.size);
-        return false;
-    default:
-        // The style, colours and background; any other item leaves the brush as it is.
-        ReadFillSubItem(item, &brush);
-        return true;
+        case kStyleSetId:
+            // Only the picker follows the chosen set; the brush keeps its style until one is picked.
+            if (auto* picker = dynamic_cast<CPropStyleCombox*>(FindItem(kStyleId)))
+                picker->SetStyleGroup(ItemText(item), true);
+            return true;
+        case kCellSizeId:
+            // Read as typed: a text that is no number gives 0; a negative size is refused.
+            return planemap::ReadFloatLength(ItemText(item), 100, &brush.size);
+        default:
+            // The style, colours and background; any other item leaves the brush as it is.
+            ReadFillSubItem(item, &brush);
+            return true;
     }
 }

@@ -53,7 +53,8 @@ int CPropListFinger::InitPropWnd() {
     style->AllowEdit(FALSE);
     m_wndPropList.AddProperty(style, TRUE, TRUE);
 
-    CBCGPProp* pen = CreateLineProp(planetext::kPenSettings, kPenGroupId, false);
+    // The width and size items refuse what the record edits below refuse.
+    CBCGPProp* pen = CreateLineProp(planetext::kPenSettings, kPenGroupId, false, HundredthsRule(Accept::ZeroOrMore));
     pen->Expand(TRUE);
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
 
@@ -72,7 +73,7 @@ int CPropListFinger::InitPropWnd() {
     label->Expand(TRUE);
     m_wndPropList.AddProperty(label, TRUE, TRUE);
 
-    CBCGPProp* font = CreateFontProp(planetext::kFontSettings, kFontGroupId);
+    CBCGPProp* font = CreateFontProp(planetext::kFontSettings, kFontGroupId, HundredthsRule(Accept::AboveZero));
     font->Expand(TRUE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
     return 0;
@@ -108,32 +109,32 @@ LRESULT CPropListFinger::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const CString typeName = finger->GetTypeName();
 
     switch (item->GetData()) {
-    case kStyleId:
-        SetSameTypeObjects(layer, &CQXObjectFinger::SetStyle, OptionIndex(item), typeName);
-        break;
-    case kPenStyleId:
-    case kPenWidthId:
-    case kPenColorId:
-        // The shown north arrow's pen with the one field changed; a negative width is refused.
-        EditSameTypeRecord(finger, &CQXObjectFinger::GetLogPen, &CQXObjectFinger::SetLogPen, item,
-                           SubItemPosition(item->GetData(), kPenGroupId), Accept::ZeroOrMore);
-        break;
-    case kLeftFillId:
-    case kRightFillId:
-        ApplyHalfFill(finger, item);
-        break;
-    case kCompassTextId:
-        ApplyCompassText(finger, item);
-        break;
-    case kFontFaceId:
-    case kFontSizeId:
-    case kFontColorId:
-        // A size that is not above 0 (or no number) writes nothing and the item keeps the typed text.
-        EditSameTypeRecord(finger, &CQXObjectFinger::GetLogFont, &CQXObjectFinger::SetLogFont, item,
-                           SubItemPosition(item->GetData(), kFontGroupId), Accept::AboveZero);
-        break;
-    default:  // choosing a compass point changes no object
-        break;
+        case kStyleId:
+            SetSameTypeObjects(layer, &CQXObjectFinger::SetStyle, OptionIndex(item), typeName);
+            break;
+        case kPenStyleId:
+        case kPenWidthId:
+        case kPenColorId:
+            // The shown north arrow's pen with the one field changed; a negative width is refused.
+            EditSameTypeRecord(finger, &CQXObjectFinger::GetLogPen, &CQXObjectFinger::SetLogPen, item,
+                               SubItemPosition(item->GetData(), kPenGroupId), Accept::ZeroOrMore);
+            break;
+        case kLeftFillId:
+        case kRightFillId:
+            ApplyHalfFill(finger, item);
+            break;
+        case kCompassTextId:
+            ApplyCompassText(finger, item);
+            break;
+        case kFontFaceId:
+        case kFontSizeId:
+        case kFontColorId:
+            // A size that is not above 0 (or no number) is refused.
+            EditSameTypeRecord(finger, &CQXObjectFinger::GetLogFont, &CQXObjectFinger::SetLogFont, item,
+                               SubItemPosition(item->GetData(), kFontGroupId), Accept::AboveZero);
+            break;
+        default:  // choosing a compass point changes no object
+            break;
     }
     UpdateSameTypeObjects(layer, typeName);
     UpdateView();

@@ -40,7 +40,9 @@ int CPropListHint::InitPropWnd() {
     styleGroup->Expand(TRUE);
     m_wndPropList.AddProperty(styleGroup, TRUE, TRUE);
 
-    CBCGPProp* pen = CreateLineProp(planetext::kPenSettings, kPenGroupId, false);
+    // The width and size items refuse what the record edits refuse.
+    CBCGPProp* pen = CreateLineProp(planetext::kPenSettings, kPenGroupId, false,
+                                    planemap::HundredthsRule(planemap::Accept::ZeroOrMore));
     pen->Expand(TRUE);
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
 
@@ -48,7 +50,8 @@ int CPropListHint::InitPropWnd() {
     m_pFillGroup->Expand(TRUE);
     m_wndPropList.AddProperty(m_pFillGroup, TRUE, TRUE);
 
-    CBCGPProp* font = CreateFontProp(planetext::kFontSettings, kFontGroupId);
+    CBCGPProp* font =
+        CreateFontProp(planetext::kFontSettings, kFontGroupId, planemap::HundredthsRule(planemap::Accept::AboveZero));
     font->Expand(TRUE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
 
@@ -101,43 +104,43 @@ LRESULT CPropListHint::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const CString text = VariantToText(item->GetValue());
 
     switch (item->GetData()) {
-    case kStyleId:
-        // The option's position; the option count for a text that is none of them.
-        SetSameTypeObjects(layer, &CQXObjectHint::SetStyle, OptionIndex(item), typeName);
-        break;
-    case kPenStyleId:
-    case kPenWidthId:
-    case kPenColorId:
-        // The shown hint's whole pen, the edited field replaced; a width that is no number gives 0.
-        planemap::EditSameTypeRecord(hint, &CQXObjectHint::GetLogPen, &CQXObjectHint::SetLogPen, item,
-                                     planemap::SubItemPosition(item->GetData(), kPenGroupId),
-                                     planemap::Accept::ZeroOrMore);
-        break;
-    case kFontFaceId:
-    case kFontSizeId:
-    case kFontColorId:
-        // The shown hint's whole font, the edited field replaced; a size that is no number above 0
-        // is not written.
-        planemap::EditSameTypeRecord(hint, &CQXObjectHint::GetLogFont, &CQXObjectHint::SetLogFont, item,
-                                     planemap::SubItemPosition(item->GetData(), kFontGroupId),
-                                     planemap::Accept::AboveZero);
-        break;
-    case kTextId:
-        SetSameTypeObjects(layer, &CQXObjectHint::SetString, static_cast<const char*>(text), typeName);
-        break;
-    case kHAlignId:
-        SetSameTypeObjects(layer, &CQXObjectHint::SetHorizontalAlign, planemap::HAlignValue(text), typeName);
-        break;
-    case kVAlignId:
-        SetSameTypeObjects(layer, &CQXObjectHint::SetVerticalAlign, planemap::VAlignValue(text), typeName);
-        break;
-    default:
-        if (item->GetData() > kPlaneFillGroupId) {
-            QXLOGBRUSH brush;
-            hint->GetLogBrush(&brush);
-            ApplyFillSubItem(item, layer, &brush, typeName, &CQXObjectHint::SetLogBrush);
-        }
-        break;
+        case kStyleId:
+            // The option's position; the option count for a text that is none of them.
+            SetSameTypeObjects(layer, &CQXObjectHint::SetStyle, OptionIndex(item), typeName);
+            break;
+        case kPenStyleId:
+        case kPenWidthId:
+        case kPenColorId:
+            // The shown hint's whole pen, the edited field replaced; a width that is no number gives 0.
+            planemap::EditSameTypeRecord(hint, &CQXObjectHint::GetLogPen, &CQXObjectHint::SetLogPen, item,
+                                         planemap::SubItemPosition(item->GetData(), kPenGroupId),
+                                         planemap::Accept::ZeroOrMore);
+            break;
+        case kFontFaceId:
+        case kFontSizeId:
+        case kFontColorId:
+            // The shown hint's whole font, the edited field replaced; a size that is no number above 0
+            // is refused.
+            planemap::EditSameTypeRecord(hint, &CQXObjectHint::GetLogFont, &CQXObjectHint::SetLogFont, item,
+                                         planemap::SubItemPosition(item->GetData(), kFontGroupId),
+                                         planemap::Accept::AboveZero);
+            break;
+        case kTextId:
+            SetSameTypeObjects(layer, &CQXObjectHint::SetString, static_cast<const char*>(text), typeName);
+            break;
+        case kHAlignId:
+            SetSameTypeObjects(layer, &CQXObjectHint::SetHorizontalAlign, planemap::HAlignValue(text), typeName);
+            break;
+        case kVAlignId:
+            SetSameTypeObjects(layer, &CQXObjectHint::SetVerticalAlign, planemap::VAlignValue(text), typeName);
+            break;
+        default:
+            if (item->GetData() > kPlaneFillGroupId) {
+                QXLOGBRUSH brush;
+                hint->GetLogBrush(&brush);
+                ApplyFillSubItem(item, layer, &brush, typeName, &CQXObjectHint::SetLogBrush);
+            }
+            break;
     }
     UpdateSameTypeObjects(layer, typeName);
     UpdateView();

@@ -2,10 +2,10 @@
 
 #include <utility>
 
-#include "framework/NumberText.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/OptionTables.h"
+#include "framework/PropSizeText.h"
 #include "hosttypes/Parsnip/QXObjectLegend.h"
 #include "planemap/FurnitureTexts.h"
 #include "planemap/PlaneItems.h"
@@ -33,32 +33,37 @@ int CPropListLegend::InitPropWnd() {
 
     auto* title = new CBCGPProp(planetext::kTitleSettings, kTitleGroupId);
     title->AddSubItem(NewTextItem(ft::kName, "", kTitleId));
-    CBCGPProp* titleFont = CreateFontProp(planetext::kFontSettings, kTitleFontGroupId);
+    // Every width, size and number item refuses what its edit below refuses.
+    CBCGPProp* titleFont =
+        CreateFontProp(planetext::kFontSettings, kTitleFontGroupId, HundredthsRule(Accept::AboveZero));
     titleFont->Expand(TRUE);
     title->AddSubItem(titleFont);
     title->Expand(TRUE);
     m_wndPropList.AddProperty(title, TRUE, TRUE);
 
-    CBCGPProp* frame = CreateLineProp(ft::kFrameLineSettings, kFrameGroupId, false);
+    CBCGPProp* frame = CreateLineProp(ft::kFrameLineSettings, kFrameGroupId, false, HundredthsRule(Accept::ZeroOrMore));
     frame->Expand(TRUE);
     m_wndPropList.AddProperty(frame, TRUE, TRUE);
 
     auto* entries = new CBCGPProp(ft::kLegendSettings, kEntryGroupId);
-    CBCGPProp* entryFont = CreateFontProp(planetext::kFontSettings, kEntryFontGroupId);
+    CBCGPProp* entryFont =
+        CreateFontProp(planetext::kFontSettings, kEntryFontGroupId, HundredthsRule(Accept::AboveZero));
     entryFont->Expand(TRUE);
     entries->AddSubItem(entryFont);
-    CBCGPProp* outline = CreateLineProp(ft::kOutlineSettings, kOutlineGroupId, false);
+    CBCGPProp* outline =
+        CreateLineProp(ft::kOutlineSettings, kOutlineGroupId, false, HundredthsRule(Accept::ZeroOrMore));
     outline->Expand(TRUE);
     entries->AddSubItem(outline);
     entries->Expand(TRUE);
     m_wndPropList.AddProperty(entries, TRUE, TRUE);
 
-    m_wndPropList.AddProperty(NewTextItem(ft::kEntryWidth, "", kEntryWidthId), TRUE, TRUE);
-    m_wndPropList.AddProperty(NewTextItem(ft::kEntryHeight, "", kEntryHeightId), TRUE, TRUE);
-    m_wndPropList.AddProperty(NewTextItem(ft::kEntrySpacing, "", kSpacingId), TRUE, TRUE);
-    m_wndPropList.AddProperty(NewTextItem(ft::kLeftMargin, "", kLeftMarginId), TRUE, TRUE);
-    m_wndPropList.AddProperty(NewTextItem(ft::kTopMargin, "", kTopMarginId), TRUE, TRUE);
-    m_wndPropList.AddProperty(new CBCGPProp(ft::kColumns, _variant_t(0), "", kColumnsId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewSizeTextItem(ft::kEntryWidth, "", kEntryWidthId, LengthRule(100)), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewSizeTextItem(ft::kEntryHeight, "", kEntryHeightId, LengthRule(100)), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewSizeTextItem(ft::kEntrySpacing, "", kSpacingId, NumberRule(100)), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewSizeTextItem(ft::kLeftMargin, "", kLeftMarginId, NumberRule(100)), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewSizeTextItem(ft::kTopMargin, "", kTopMarginId, NumberRule(100)), TRUE, TRUE);
+    m_wndPropList.AddProperty(new CBCGPropSizeText(ft::kColumns, _variant_t(0), "", kColumnsId, WholeAboveZeroRule()),
+                              TRUE, TRUE);
 
     m_wndPropList.AddProperty(
         NewOptionItem(ft::kTextPosition, "", "", kTextPositionId, {ft::kTextRight, ft::kTextBelow}, false), TRUE, TRUE);
@@ -86,8 +91,7 @@ void CPropListLegend::UpdateBCGPProperty(long object, CString) {
                                                     {kSpacingId, legend->GetDSpace()},
                                                     {kLeftMarginId, legend->GetLSpace()},
                                                     {kTopMarginId, legend->GetTSpace()}};
-    for (const auto& [id, value] : lengths)
-        SetItemText(FindItem(id), FormatString("%.2f", value / 100));
+    for (const auto& [id, value] : lengths) SetItemText(FindItem(id), FixedText(value / 100, 2));
     if (CBCGPProp* columns = FindItem(kColumnsId)) columns->SetValue(_variant_t(legend->GetColCount()));
     SetItemText(FindItem(kTextPositionId),
                 TextOfValue(furniture::kTextPositions, legend->GetFontPosition(), furniture::kTextPositionOtherText));
@@ -104,50 +108,50 @@ LRESULT CPropListLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const CString typeName = legend->GetTypeName();
 
     switch (item->GetData()) {
-    case kTitleId:
-        SetSameTypeObjects(layer, &CQXObjectLegend::SetTitle, ItemText(item), typeName);
-        break;
-    case kTitleFaceId:
-    case kTitleSizeId:
-    case kTitleColorId:
-        // The shown legend's title font with one field changed, written to every legend of the type.
-        EditSameTypeRecord(legend, &CQXObjectLegend::GetLogFont, &CQXObjectLegend::SetLogFont, item,
-                           SubItemPosition(item->GetData(), kTitleFontGroupId), Accept::AboveZero);
-        break;
-    case kFrameStyleId:
-    case kFrameWidthId:
-    case kFrameColorId:
-        EditSameTypeRecord(legend, &CQXObjectLegend::GetLogPen, &CQXObjectLegend::SetLogPen, item,
-                           SubItemPosition(item->GetData(), kFrameGroupId), Accept::ZeroOrMore);
-        break;
-    case kEntryFaceId:
-    case kEntrySizeId:
-    case kEntryColorId:
-        ApplyEntryFont(legend, item);
-        break;
-    case kOutlineStyleId:
-    case kOutlineWidthId:
-    case kOutlineColorId:
-        EditSameTypeRecord(legend, &CQXObjectLegend::GetOuterLineLogPen, &CQXObjectLegend::SetOuterLineLogPen, item,
-                           SubItemPosition(item->GetData(), kOutlineGroupId), Accept::ZeroOrMore);
-        break;
-    case kEntryWidthId:
-    case kEntryHeightId:
-    case kSpacingId:
-    case kLeftMarginId:
-    case kTopMarginId:
-        ApplyLength(legend, item);
-        break;
-    case kColumnsId:
-        ApplyColumns(legend, item);
-        break;
-    case kTextPositionId:
-        SetSameTypeObjects(layer, &CQXObjectLegend::SetFontPosition,
-                           ValueOfText(furniture::kTextPositions, ItemText(item), furniture::kTextPositionDefault),
-                           typeName);
-        break;
-    default:
-        break;
+        case kTitleId:
+            SetSameTypeObjects(layer, &CQXObjectLegend::SetTitle, ItemText(item), typeName);
+            break;
+        case kTitleFaceId:
+        case kTitleSizeId:
+        case kTitleColorId:
+            // The shown legend's title font with one field changed, written to every legend of the type.
+            EditSameTypeRecord(legend, &CQXObjectLegend::GetLogFont, &CQXObjectLegend::SetLogFont, item,
+                               SubItemPosition(item->GetData(), kTitleFontGroupId), Accept::AboveZero);
+            break;
+        case kFrameStyleId:
+        case kFrameWidthId:
+        case kFrameColorId:
+            EditSameTypeRecord(legend, &CQXObjectLegend::GetLogPen, &CQXObjectLegend::SetLogPen, item,
+                               SubItemPosition(item->GetData(), kFrameGroupId), Accept::ZeroOrMore);
+            break;
+        case kEntryFaceId:
+        case kEntrySizeId:
+        case kEntryColorId:
+            ApplyEntryFont(legend, item);
+            break;
+        case kOutlineStyleId:
+        case kOutlineWidthId:
+        case kOutlineColorId:
+            EditSameTypeRecord(legend, &CQXObjectLegend::GetOuterLineLogPen, &CQXObjectLegend::SetOuterLineLogPen, item,
+                               SubItemPosition(item->GetData(), kOutlineGroupId), Accept::ZeroOrMore);
+            break;
+        case kEntryWidthId:
+        case kEntryHeightId:
+        case kSpacingId:
+        case kLeftMarginId:
+        case kTopMarginId:
+            ApplyLength(legend, item);
+            break;
+        case kColumnsId:
+            ApplyColumns(legend, item);
+            break;
+        case kTextPositionId:
+            SetSameTypeObjects(layer, &CQXObjectLegend::SetFontPosition,
+                               ValueOfText(furniture::kTextPositions, ItemText(item), furniture::kTextPositionDefault),
+                               typeName);
+            break;
+        default:
+            break;
     }
     UpdateSameTypeObjects(layer, typeName);
     UpdateView();
@@ -166,32 +170,35 @@ void CPropListLegend::ApplyEntryFont(CQXObjectLegend* legend, CBCGPProp* item) {
 }
 
 // Entry size (shown legend only) and spacings (every legend of the type), in hundredths; a text
-// that is no number stores 0. A negative entry size is refused and the stored one shown again.
+// that is no number stores 0. A negative entry size is refused.
 void CPropListLegend::ApplyLength(CQXObjectLegend* legend, CBCGPProp* item) {
     double value = 0;
     const bool entrySize = item->GetData() == kEntryWidthId || item->GetData() == kEntryHeightId;
-    if (entrySize && !ReadLength(ItemText(item), 100, &value)) {
-        ShowStoredHundredths(item, item->GetData() == kEntryWidthId ? legend->m_dLegendWidth : legend->m_dLegendHeight);
-        return;
-    }
-    if (!entrySize && !ReadNumber(ItemText(item), 100, &value)) return;
+    if (!(entrySize ? ReadLength(ItemText(item), 100, &value) : ReadNumber(ItemText(item), 100, &value))) return;
     CQXLayer* layer = legend->GetLayer();
     const CString typeName = legend->GetTypeName();
     switch (item->GetData()) {
-    case kEntryWidthId: legend->m_dLegendWidth = value; break;
-    case kEntryHeightId: legend->m_dLegendHeight = value; break;
-    case kSpacingId: SetSameTypeObjects(layer, &CQXObjectLegend::SetDSpace, value, typeName); break;
-    case kLeftMarginId: SetSameTypeObjects(layer, &CQXObjectLegend::SetLSpace, value, typeName); break;
-    default: SetSameTypeObjects(layer, &CQXObjectLegend::SetTSpace, value, typeName); break;
+        case kEntryWidthId:
+            legend->m_dLegendWidth = value;
+            break;
+        case kEntryHeightId:
+            legend->m_dLegendHeight = value;
+            break;
+        case kSpacingId:
+            SetSameTypeObjects(layer, &CQXObjectLegend::SetDSpace, value, typeName);
+            break;
+        case kLeftMarginId:
+            SetSameTypeObjects(layer, &CQXObjectLegend::SetLSpace, value, typeName);
+            break;
+        default:
+            SetSameTypeObjects(layer, &CQXObjectLegend::SetTSpace, value, typeName);
+            break;
     }
 }
 
-// Fewer than one column puts the stored count back.
+// Fewer than one column is refused.
 void CPropListLegend::ApplyColumns(CQXObjectLegend* legend, CBCGPProp* item) {
     int count = 0;
-    if (!numtext::LeadingInt(ItemText(item), &count) || count < 1) {
-        item->SetValue(_variant_t(legend->GetColCount()));
-        return;
-    }
+    if (!ReadWholeAboveZero(ItemText(item), &count)) return;
     SetSameTypeObjects(legend->GetLayer(), &CQXObjectLegend::SetColCount, count, legend->GetTypeName());
 }

@@ -11,8 +11,8 @@
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
-#include "planemap/RecordEdits.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 
 namespace {
@@ -22,6 +22,14 @@ const char kPositionGroup[] = "线位置";
 const char* const kPositionLabels[] = {
     "起始点X坐标", "起始点Y坐标", "终止点X坐标", "终止点Y坐标", planetext::kLength, "方位角",
 };
+
+// The azimuth typed in degrees: digits, blanks and points only, from 0 to 360.
+bool ReadAzimuth(const CString& text, double* degrees) {
+    double a = 0;
+    if (!planemap::ReadNumber(text, 1, &a) || !IsNumberText(text) || a < 0 || a > 360) return false;
+    *degrees = a;
+    return true;
+}
 
 }  // namespace
 
@@ -41,14 +49,19 @@ int CPropListLine::InitPropWnd() {
     closed->AllowEdit(FALSE);
     m_wndPropList.AddProperty(closed, TRUE, TRUE);
 
-    CBCGPProp* pen = CreateLineProp(grouptext::kLineStyle, kPenGroupId, true);
+    // The width item refuses what the width edit refuses.
+    CBCGPProp* pen = CreateLineProp(grouptext::kLineStyle, kPenGroupId, true, planemap::FloatLengthThenScaleRule(100));
     pen->Expand(TRUE);
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
 
+    // Coordinates and length refuse a number beyond a double, the azimuth what ReadAzimuth refuses.
     auto* position = new CBCGPProp(kPositionGroup, kPositionGroupId);
-    for (int i = 0; i < 6; ++i)
-        position->AddSubItem(
-            new CBCGPropFloat(kPositionLabels[i], _variant_t(""), 2, "", FALSE, kStartXId + static_cast<DWORD_PTR>(i)));
+    for (int i = 0; i < 6; ++i) {
+        const DWORD_PTR id = kStartXId + static_cast<DWORD_PTR>(i);
+        auto* number = new CBCGPropFloat(kPositionLabels[i], _variant_t(""), 2, "", FALSE, id);
+        number->SetTextRule(id == kAzimuthId ? ReaderRule(&ReadAzimuth) : planemap::NumberRule(1));
+        position->AddSubItem(number);
+    }
     m_wndPropList.AddProperty(position, TRUE, TRUE);
 
     m_pFillGroup = CreateFillProp(planetext::kFill, kPlaneFillGroupId);
@@ -89,7 +102,7 @@ void CPropListLine::RefreshPosition(CQXObjectPolyline* line) {
     }
     const double values[] = {p0.x, p0.y, p1.x, p1.y, CGraphUtility::TwoPointDistance(p0, p1), line->CaculateAngle()};
     for (int i = 0; i < 6 && i < group->GetSubItemsCount(); ++i)
-        group->GetSubItem(i)->SetValue(_variant_t(FormatString("%.2f", values[i])));
+        group->GetSubItem(i)->SetValue(_variant_t(planemap::FixedText(values[i], 2)));
     EnableSubItems(group, 0, -1, TRUE);
 }
 
@@ -110,66 +123,75 @@ LRESULT CPropListLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
 
     switch (id) {
-    case kClosedId: {
-        const int close = GetYesNoProp(item) ? 1 : 0;
-        line->SetClose(close);
-        SetSameTypeObjects(layer, &CQXObjectPolyline::SetClose, close, typeName);
-        break;
-    }
-    case kPenStyleId:
-        if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
-            pen.style = picker->GetVal();
-            SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
+        case kClosedId: {
+            const int close = GetYesNoProp(item) ? 1 : 0;
+            line->SetClose(close);
+            SetSameTypeObjects(layer, &CQXObjectPolyline::SetClose, close, typeName);
+            break;
         }
-        break;
-    case kPenWidthId:
-        // No number reads as 0; a negative width, or one the pen record cannot hold, is refused.
-        if (planemap::ReadFloatLengthThenScale(text, 100, &pen.width))
-            SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
-        else
-            planemap::ShowStoredHundredths(item, pen.width);
-        break;
-    case kPenColorId:
-        if (ReadColor(item, &pen.color)) SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
-        break;
-    case kBeginArrowId:
-    case kEndArrowId:
-    case kArrowSizeId:
-        ApplyArrowProp(item, line, static_cast<int>(id - kBeginArrowId));
-        break;
-    case kStartXId:
-    case kStartYId:
-    case kEndXId:
-    case kEndYId:
-        // The other position items (length, azimuth, the other coordinates) follow the move.
-        if (ApplyEndCoordinate(line, item)) RefreshPosition(line);
-        break;
-    case kLengthId:
-        if (ApplyLength(line, item)) RefreshPosition(line);
-        break;
-    case kAzimuthId:
-        if (ApplyAzimuth(line, item)) RefreshPosition(line);
-        break;
-    default:
-        if (id > kPlaneFillGroupId) ApplyFillSubItem(item, layer, &brush, typeName);
-        break;
+        case kPenStyleId:
+            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
+                pen.style = picker->GetVal();
+                SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
+            }
+            break;
+        case kPenWidthId:
+            // No number reads as 0; a negative width, or one the pen record cannot hold, is refused.
+            if (planemap::ReadFloatLengthThenScale(text, 100, &pen.width))
+                SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
+            break;
+        case kPenColorId:
+            if (ReadColor(item, &pen.color)) SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
+            break;
+        case kBeginArrowId:
+        case kEndArrowId:
+        case kArrowSizeId:
+            ApplyArrowProp(item, line, static_cast<int>(id - kBeginArrowId));
+            break;
+        case kStartXId:
+        case kStartYId:
+        case kEndXId:
+        case kEndYId:
+        case kLengthId:
+        case kAzimuthId:
+            // The other position items (length, azimuth, the other coordinates) follow the change; a
+            // length that leads to no point writes nothing and shows the stored line again.
+            if (!ApplyPosition(line, item)) {
+                ShowStoredAgain(*this);
+                return 0;
+            }
+            RefreshPosition(line);
+            break;
+        default:
+            if (id > kPlaneFillGroupId) ApplyFillSubItem(item, layer, &brush, typeName);
+            break;
     }
     UpdateView();
     return 0;
 }
 
-// Geometry edits touch the shown line only, and only a line that has the point. A number beyond
-// a double is refused and the position items show the stored line again.
+bool CPropListLine::ApplyPosition(CQXObjectPolyline* line, CBCGPProp* item) {
+    switch (item->GetData()) {
+        case kLengthId:
+            return ApplyLength(line, item);
+        case kAzimuthId: {
+            double a = 0;
+            if (!ReadAzimuth(ItemText(item), &a)) return false;
+            line->SetAngle(a);
+            return true;
+        }
+        default:
+            return ApplyEndCoordinate(line, item);
+    }
+}
+
+// Geometry edits touch the shown line only, and only a line that has the point.
 bool CPropListLine::ApplyEndCoordinate(CQXObjectPolyline* line, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     const int index = id == kStartXId || id == kStartYId ? 0 : 1;
     FLOATPOINT q;
-    if (!line->GetPoint(index, q)) return false;
     double v = 0;
-    if (!planemap::ReadNumber(ItemText(item), 1, &v)) {
-        RefreshPosition(line);
-        return false;
-    }
+    if (!line->GetPoint(index, q) || !planemap::ReadNumber(ItemText(item), 1, &v)) return false;
     (id == kStartXId || id == kEndXId ? q.x : q.y) = v;
     if (index == 1) line->BeginNodeEdit();
     line->SetPoint(index, q);
@@ -177,31 +199,30 @@ bool CPropListLine::ApplyEndCoordinate(CQXObjectPolyline* line, CBCGPProp* item)
     return true;
 }
 
-// Moves the end point along the line so that the segment gets the typed length.
+// Moves the end point along the line so that the segment gets the typed length; a length whose
+// end point a double cannot hold is refused.
 bool CPropListLine::ApplyLength(CQXObjectPolyline* line, CBCGPProp* item) {
     FLOATPOINT p0, p1;
-    if (line->GetPointCount() < 2 || !line->GetPoint(0, p0) || !line->GetPoint(1, p1)) return false;
     double length = 0;
-    const bool read = planemap::ReadNumber(ItemText(item), 1, &length);
+    if (line->GetPointCount() < 2 || !line->GetPoint(0, p0) || !line->GetPoint(1, p1) ||
+        !planemap::ReadNumber(ItemText(item), 1, &length))
+        return false;
     const double d = CGraphUtility::TwoPointDistance(p0, p1);
     const double theta = CGraphUtility::rotateangle(p0, p0, p1);
     const FLOATPOINT end(p1.x + (length - d) * std::cos(theta), p1.y + (length - d) * std::sin(theta));
-    if (!read || !std::isfinite(end.x) || !std::isfinite(end.y)) {
-        RefreshPosition(line);
-        return false;
-    }
+    if (!std::isfinite(end.x) || !std::isfinite(end.y)) return false;
     line->BeginNodeEdit();
     line->SetPoint(1, end);
     return true;
 }
 
-bool CPropListLine::ApplyAzimuth(CQXObjectPolyline* line, CBCGPProp* item) {
-    const CString text = ItemText(item);
-    double a = 0;
-    if (planemap::ReadNumber(text, 1, &a) && IsNumberText(text) && a >= 0 && a <= 360) {
-        line->SetAngle(a);
-        return true;
+// A refused azimuth shows the line's own angle again ("%.2f"), which the refresh does not show;
+// any other refused item shows what the refresh shows.
+void CPropListLine::ShowItemAgain(CBCGPProp* item) {
+    CQXObjectPolyline* line = Line();
+    if (!item || !line || item->GetData() != kAzimuthId) {
+        CWndLstPlane::ShowItemAgain(item);
+        return;
     }
-    item->SetValue(_variant_t(FormatString("%.2f", line->GetAngle())));
-    return false;
+    item->SetValue(_variant_t(planemap::FixedText(line->GetAngle(), 2)));
 }

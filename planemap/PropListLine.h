@@ -36,14 +36,15 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CQXObjectPolyline* Line() const;
     void RefreshPosition(CQXObjectPolyline* line);
-    // Geometry edits; each answers whether it moved the line.
+    // Geometry edits; each answers whether it moved the line (false: nothing written).
+    bool ApplyPosition(CQXObjectPolyline* line, CBCGPProp* item);
     bool ApplyEndCoordinate(CQXObjectPolyline* line, CBCGPProp* item);
     bool ApplyLength(CQXObjectPolyline* line, CBCGPProp* item);
-    bool ApplyAzimuth(CQXObjectPolyline* line, CBCGPProp* item);
 
     CBCGPProp* m_pFillGroup = nullptr;  // owned by the grid
 };

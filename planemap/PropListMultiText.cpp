@@ -41,7 +41,7 @@ int CPropListMultiText::InitPropWnd() {
     m_wndPropList.AddProperty(textlist::NewStringItem(kStringId), TRUE, TRUE);
     m_wndPropList.AddProperty(textlist::NewDirectionItem(kDirectionId), TRUE, TRUE);
 
-    CBCGPProp* font = CreateFontProp(grouptext::kFontFace, kFontGroupId, kHundredthsAboveZero);
+    CBCGPProp* font = CreateFontProp(grouptext::kFontFace, kFontGroupId, textlist::OwnFontSizeRule());
     font->Expand(TRUE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
 
@@ -69,7 +69,7 @@ void CPropListMultiText::UpdateBCGPProperty(long object, CString) {
 
     textlist::ShowString(FindItem(kStringId), text->GetString(), GetSelectionCount() == 1);
     SetItemText(FindItem(kDirectionId),
-                          text->GetDirection() == kAcross ? grouptext::kHorizontal : grouptext::kVertical);
+                text->GetDirection() == kAcross ? grouptext::kHorizontal : grouptext::kVertical);
     SetFontProp(FindItem(kFontGroupId), font);
     ShowColor(FindItem(kBackColorId), brush.fillColor);
     SetYesNoProp(FindItem(kTransparentId), brush.style == kBrushStyleNone);
@@ -90,43 +90,43 @@ LRESULT CPropListMultiText::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
 
     switch (id) {
-    case kStringId:
-        text->SetString(typed);
-        break;
-    case kDirectionId:
-        SetSameTypeObjects(layer, &CQXObjectMultiText::SetDirection,
-                           typed == grouptext::kHorizontal ? kAcross : kDown, typeName);
-        break;
-    case kFaceId:
-    case kSizeId:
-    case kColorId:
-        textlist::EditOwnFonts<CQXObjectMultiText>(layer, typeName, item, planemap::SubItemPosition(id, kFontGroupId));
-        break;
-    case kBackColorId: {
-        COLORREF c = 0;
-        if (ReadColor(item, &c))
-            EditSameTypeBrushes(layer, typeName, [&](QXLOGBRUSH& b) { b.fillColor = c; });
-        break;
-    }
-    case kTransparentId: {
-        const UINT style = GetYesNoProp(item) ? kBrushStyleNone : kBrushStyleSolid;
-        EditSameTypeBrushes(layer, typeName, [&](QXLOGBRUSH& b) { b.style = style; });
-        break;
-    }
-    case kAngleId: {  // disabled: reached only when the item is changed from code
-        double radians = 0;
-        if (planemap::ReadAngleItem(item, text->GetAngle(), &radians))
-            SetSameTypeObjects(layer, &CQXObjectMultiText::SetAngle, radians, typeName);
-        break;
-    }
-    case kHAlignId:
-        SetSameTypeObjects(layer, &CQXObjectMultiText::SetHAlign, planemap::HAlignValue(typed), typeName);
-        break;
-    case kVAlignId:
-        SetSameTypeObjects(layer, &CQXObjectMultiText::SetVAlign, planemap::VAlignValue(typed), typeName);
-        break;
-    default:
-        break;
+        case kStringId:
+            text->SetString(typed);
+            break;
+        case kDirectionId:
+            SetSameTypeObjects(layer, &CQXObjectMultiText::SetDirection,
+                               typed == grouptext::kHorizontal ? kAcross : kDown, typeName);
+            break;
+        case kFaceId:
+        case kSizeId:
+        case kColorId:
+            textlist::EditOwnFonts<CQXObjectMultiText>(layer, typeName, item,
+                                                       planemap::SubItemPosition(id, kFontGroupId));
+            break;
+        case kBackColorId: {
+            COLORREF c = 0;
+            if (ReadColor(item, &c)) EditSameTypeBrushes(layer, typeName, [&](QXLOGBRUSH& b) { b.fillColor = c; });
+            break;
+        }
+        case kTransparentId: {
+            const UINT style = GetYesNoProp(item) ? kBrushStyleNone : kBrushStyleSolid;
+            EditSameTypeBrushes(layer, typeName, [&](QXLOGBRUSH& b) { b.style = style; });
+            break;
+        }
+        case kAngleId: {  // disabled: reached only when the item is changed from code
+            double radians = 0;
+            if (planemap::ReadAngle(typed, &radians))
+                SetSameTypeObjects(layer, &CQXObjectMultiText::SetAngle, radians, typeName);
+            break;
+        }
+        case kHAlignId:
+            SetSameTypeObjects(layer, &CQXObjectMultiText::SetHAlign, planemap::HAlignValue(typed), typeName);
+            break;
+        case kVAlignId:
+            SetSameTypeObjects(layer, &CQXObjectMultiText::SetVAlign, planemap::VAlignValue(typed), typeName);
+            break;
+        default:
+            break;
     }
     UpdateView();
     return 0;

@@ -1,5 +1,6 @@
 #include "planemap/PropListPicture.h"
 
+#include "framework/PropSizeText.h"
 #include "hosttypes/Parsnip/QXObjectBitmap.h"
 #include "hosttypes/Parsnip/QXObjectQXM.h"
 #include "planemap/PlaneItems.h"
@@ -34,6 +35,29 @@ const ItemRow kItems[] = {
     {CPropListPicture::kBaseYId, kBaseY, "", true},
 };
 
+// A number item's text as the edit takes it: no number reads as 0; a length or width is never
+// negative; the rotation is read in degrees into radians. False, value untouched, when refused.
+bool ReadNumberItem(DWORD_PTR id, const CString& text, double* value) {
+    switch (id) {
+        case CPropListPicture::kLengthId:
+        case CPropListPicture::kWidthId:
+            return planemap::ReadLength(text, 1, value);
+        case CPropListPicture::kRotationId:
+            return planemap::ReadAngle(text, value);
+        default:
+            return planemap::ReadNumber(text, 1, value);
+    }
+}
+
+TextRule NumberItemRule(DWORD_PTR id) {
+    return [id](const CString& text) {
+        double value = 0;
+        return ReadNumberItem(id, text, &value);
+    };
+}
+
+bool IsNumberItem(DWORD_PTR id) { return id != CPropListPicture::kTypeId && id != CPropListPicture::kSourceId; }
+
 }  // namespace
 
 CPropListPicture::CPropListPicture() = default;
@@ -45,7 +69,10 @@ CQXObjectQXM* CPropListPicture::Qxm() const { return dynamic_cast<CQXObjectQXM*>
 int CPropListPicture::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     for (const ItemRow& row : kItems) {
-        auto* item = new CBCGPProp(row.label, _variant_t(row.value), "", row.id);
+        // A number item refuses what its edit refuses.
+        auto* item = IsNumberItem(row.id)
+                         ? new CBCGPropSizeText(row.label, _variant_t(row.value), "", row.id, NumberItemRule(row.id))
+                         : new CBCGPProp(row.label, _variant_t(row.value), "", row.id);
         if (!row.editable) item->AllowEdit(FALSE);
         m_wndPropList.AddProperty(item, TRUE, TRUE);
     }
@@ -99,7 +126,7 @@ void CPropListPicture::ShowKindItems(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm)
 }
 
 void CPropListPicture::SetNumber(DWORD_PTR id, double value) {
-    SetItemText(FindItem(id), FormatString("%.2f", value));
+    SetItemText(FindItem(id), planemap::FixedText(value, 2));
 }
 
 LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -117,55 +144,41 @@ LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (qxm) qxm->GetQXMCenter(baseX, baseY);
     const CString text = VariantToText(item->GetValue());
     double v = 0;
-    // No number reads as 0; a number beyond a double, or a negative length or width, is refused and
-    // the stored values show again.
-    const bool size = item->GetData() == kLengthId || item->GetData() == kWidthId;
-    if (item->GetData() != kSourceId &&
-        !(size ? planemap::ReadLength(text, 1, &v) : planemap::ReadNumber(text, 1, &v))) {
-        ShowValues(bitmap, qxm);
-        UpdateView();
-        return 0;
-    }
+    if (IsNumberItem(item->GetData()) && !ReadNumberItem(item->GetData(), text, &v)) return 0;
 
     // The shown picture only; no other selected object takes the edit.
     switch (item->GetData()) {
-    case kSourceId:
-        bitmap ? bitmap->SetFileName(text) : qxm->SetFileName(text);
-        break;
-    case kXId:
-        anchor.x = v;  // y and both bytes stay as read
-        picture->MoveAnchor(anchor);
-        break;
-    case kYId:
-        anchor.y = v;
-        picture->MoveAnchor(anchor);
-        break;
-    case kLengthId:
-        bitmap ? bitmap->SetRadiusA(v) : qxm->SetRadiusA(v);
-        break;
-    case kWidthId:
-        bitmap ? bitmap->SetRadiusB(v) : qxm->SetRadiusB(v);
-        break;
-    case kRotationId: {
-        // Degrees whose radians a double cannot hold are refused.
-        double radians = 0;
-        if (bitmap && planemap::ToRadians(v, &radians))
-            bitmap->SetAngle(radians);
-        else
-            ShowValues(bitmap, qxm);
-        break;
-    }
-    case kScaleId:
-        if (qxm) qxm->SetFactor(v);
-        break;
-    case kBaseXId:
-        if (qxm) qxm->SetQXMCenter(v, baseY);
-        break;
-    case kBaseYId:
-        if (qxm) qxm->SetQXMCenter(baseX, v);
-        break;
-    default:
-        break;
+        case kSourceId:
+            bitmap ? bitmap->SetFileName(text) : qxm->SetFileName(text);
+            break;
+        case kXId:
+            anchor.x = v;  // y and both bytes stay as read
+            picture->MoveAnchor(anchor);
+            break;
+        case kYId:
+            anchor.y = v;
+            picture->MoveAnchor(anchor);
+            break;
+        case kLengthId:
+            bitmap ? bitmap->SetRadiusA(v) : qxm->SetRadiusA(v);
+            break;
+        case kWidthId:
+            bitmap ? bitmap->SetRadiusB(v) : qxm->SetRadiusB(v);
+            break;
+        case kRotationId:
+            if (bitmap) bitmap->SetAngle(v);
+            break;
+        case kScaleId:
+            if (qxm) qxm->SetFactor(v);
+            break;
+        case kBaseXId:
+            if (qxm) qxm->SetQXMCenter(v, baseY);
+            break;
+        case kBaseYId:
+            if (qxm) qxm->SetQXMCenter(baseX, v);
+            break;
+        default:
+            break;
     }
     UpdateView();
     return 0;

@@ -12,7 +12,7 @@
 namespace {
 
 // One object's number, "" while several objects are selected.
-CString SingleValueText(double value, bool single) { return single ? FormatString("%.2f", value) : CString(); }
+CString SingleValueText(double value, bool single) { return single ? planemap::FixedText(value, 2) : CString(); }
 
 }  // namespace
 
@@ -30,7 +30,8 @@ int CPropListPoint::InitPropWnd() {
 
     m_wndPropList.AddProperty(textlist::NewPositionGroup(kPositionGroupId, kXId, kYId), TRUE, TRUE);
 
-    CBCGPProp* style = CreatePointProp(planetext::kPointGroup, kStyleGroupId);
+    // The size is read by the width rule: above 0, or 0 typed as a number.
+    CBCGPProp* style = CreatePointProp(planetext::kPointGroup, kStyleGroupId, planemap::WidthRule());
     style->Expand(TRUE);
     m_wndPropList.AddProperty(style, TRUE, TRUE);
     return 0;
@@ -80,33 +81,45 @@ LRESULT CPropListPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
     point->GetLogPoint(&style);
 
     switch (item->GetData()) {
-    case kXId:
-    case kYId:
-        // The shown point only.
-        textlist::MoveAnchorCoordinate(point, VariantToText(item->GetValue()), item->GetData() == kXId);
-        break;
-    case kStyleId:
-    case kBorderColorId:
-    case kInnerColorId:
-        GetPointSubProp(item, style, planemap::SubItemPosition(item->GetData(), kStyleGroupId));
-        WriteStyle(point, style);
-        break;
-    case kSizeId:
-        ApplySize(point, item);
-        break;
-    default:
-        break;
+        case kXId:
+        case kYId:
+            // The shown point only.
+            textlist::MoveAnchorCoordinate(point, VariantToText(item->GetValue()), item->GetData() == kXId);
+            break;
+        case kStyleId:
+        case kBorderColorId:
+        case kInnerColorId:
+            GetPointSubProp(item, style, planemap::SubItemPosition(item->GetData(), kStyleGroupId));
+            WriteStyle(point, style);
+            break;
+        case kSizeId:
+            ApplySize(point, item);
+            break;
+        default:
+            break;
     }
     UpdateSameTypeObjects(point->GetLayer(), point->GetTypeName());
     UpdateView();
     return 0;
 }
 
-// A negative size, a text that is no number, or one past the record's range shows the stored size again.
 void CPropListPoint::ApplySize(CQXObjectPoint* point, CBCGPProp* item) {
     QXLOGPOINT style;
     point->GetLogPoint(&style);
     if (planemap::EditWidth(item, &style.size)) WriteStyle(point, style);
+}
+
+// A refused size shows the shown point's size again, "%.2f", also while several points are
+// selected; any other item the refresh shows again.
+void CPropListPoint::ShowItemAgain(CBCGPProp* item) {
+    CQXObjectPoint* point = Point();
+    if (!item || !point || item->GetData() != kSizeId) {
+        CWndLstPlane::ShowItemAgain(item);
+        return;
+    }
+    QXLOGPOINT style;
+    point->GetLogPoint(&style);
+    SetItemText(item, planemap::FixedText(style.size / 100.0, 2));
 }
 
 void CPropListPoint::WriteStyle(CQXObjectPoint* point, QXLOGPOINT& style) {

@@ -2,10 +2,9 @@
 
 #include <cmath>
 
-#include "framework/NumberText.h"
 #include "framework/ItemGroupsBasic.h"
+#include "framework/NumberText.h"
 #include "framework/PropDigits.h"
-#include "hosttypes/Moraine/PlaneFunc.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
@@ -30,10 +29,10 @@ int DecimalsOf(const CString& label) {
 bool Reformat(CString& label, int decimals) {
     if (decimals < 0 || decimals > kMaxDecimals) return false;
     double v = 0;
-    if (!kel::plane::CPlaneFunc::IsEffectiveFigure(label) || !planemap::ReadNumber(label, 1, &v)) return false;
-    // Half away from zero; + 0.0 turns a negative zero into "0".
-    label = decimals == 0 ? FormatString("%.0f", std::trunc(v < 0 ? v - 0.5 : v + 0.5) + 0.0)
-                          : FormatString("%.*f", decimals, v);
+    if (!planemap::ReadFigure(label, &v)) return false;
+    // Half away from zero; a number that rounds to zero is written "0", "0.00", never "-0".
+    label = decimals == 0 ? planemap::FixedText(std::trunc(v < 0 ? v - 0.5 : v + 0.5), 0)
+                          : planemap::FixedText(v, decimals);
     return true;
 }
 
@@ -53,7 +52,7 @@ int CPropListPointText::InitPropWnd() {
     direction->Enable(FALSE);
     m_wndPropList.AddProperty(direction, TRUE, TRUE);
 
-    CBCGPProp* group = CreateFontProp(planetext::kFontGroup, kFontGroupId, kHundredthsAboveZero);
+    CBCGPProp* group = CreateFontProp(planetext::kFontGroup, kFontGroupId, textlist::OwnFontSizeRule());
     group->Expand(TRUE);
     group->AddSubItem(
         CreateIndexProp(planetext::kDecimals, kDecimalsId, planetext::kDecimalsDescription, kMaxDecimals + 1));
@@ -106,43 +105,43 @@ LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
 
     switch (id) {
-    case kStringId:
-        SetSameTypeObjects(layer, &CQXObjectText::SetString, typed.GetString(), typeName);
-        break;
-    case kFaceId:
-    case kSizeId:
-    case kColorId:
-        textlist::EditOwnFonts<CQXObjectText>(layer, typeName, item, planemap::SubItemPosition(id, kFontGroupId));
-        break;
-    case kDecimalsId: {
-        int decimals = 0;
-        if (!numtext::LeadingInt(typed, &decimals)) break;
-        ForSameTypeObjects<CQXObjectText>(layer, typeName, [&](CQXObjectText* label) {
-            CString s = label->GetString();
-            if (Reformat(s, decimals)) label->SetString(s);
-        });
-        break;
-    }
-    case kTransparentId: {
-        // A transparent label has no background to colour.
-        const UINT transparent = textlist::EditOwnTransparency(layer, typeName, item);
-        if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(transparent == 0 ? TRUE : FALSE);
-        break;
-    }
-    case kBackColorId:
-        textlist::EditOwnBackColors(layer, typeName, item);
-        break;
-    case kAngleId: {
-        double radians = 0;
-        if (planemap::ReadAngleItem(item, text->GetAngle(), &radians))
-            SetSameTypeObjects(layer, &CQXObjectText::SetAngle, radians, typeName);
-        break;
-    }
-    case kPlaceId:
-        ApplyPlace(typed, layer, typeName);
-        break;
-    default:
-        break;
+        case kStringId:
+            SetSameTypeObjects(layer, &CQXObjectText::SetString, typed.GetString(), typeName);
+            break;
+        case kFaceId:
+        case kSizeId:
+        case kColorId:
+            textlist::EditOwnFonts<CQXObjectText>(layer, typeName, item, planemap::SubItemPosition(id, kFontGroupId));
+            break;
+        case kDecimalsId: {
+            int decimals = 0;
+            if (!numtext::LeadingInt(typed, &decimals)) break;
+            ForSameTypeObjects<CQXObjectText>(layer, typeName, [&](CQXObjectText* label) {
+                CString s = label->GetString();
+                if (Reformat(s, decimals)) label->SetString(s);
+            });
+            break;
+        }
+        case kTransparentId: {
+            // A transparent label has no background to colour.
+            const UINT transparent = textlist::EditOwnTransparency(layer, typeName, item);
+            if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(transparent == 0 ? TRUE : FALSE);
+            break;
+        }
+        case kBackColorId:
+            textlist::EditOwnBackColors(layer, typeName, item);
+            break;
+        case kAngleId: {
+            double radians = 0;
+            if (planemap::ReadAngle(typed, &radians))
+                SetSameTypeObjects(layer, &CQXObjectText::SetAngle, radians, typeName);
+            break;
+        }
+        case kPlaceId:
+            ApplyPlace(typed, layer, typeName);
+            break;
+        default:
+            break;
     }
     UpdateView();
     return 0;

@@ -29,6 +29,35 @@ constexpr TextItemDef kGeometryItems[] = {
 // Position, length, width and rotation are one rectangle's values; the corner items are not.
 constexpr int kSingleObjectItems = 5;
 
+// A geometry item's text as ApplyGeometry takes it: a text that is no number gives 0; lengths,
+// widths and corner half-axes (to single precision) are never negative; the rotation is read in
+// degrees into radians. False, value untouched, when refused.
+bool ReadGeometry(DWORD_PTR id, const CString& text, double* value) {
+    switch (id) {
+        case CPropListRect::kLengthId:
+        case CPropListRect::kWidthId:
+            return ReadLength(text, 1, value);
+        case CPropListRect::kCornerAId:
+        case CPropListRect::kCornerBId: {
+            float corner = 0;
+            if (!ReadFloatLength(text, 1, &corner)) return false;
+            *value = corner;
+            return true;
+        }
+        case CPropListRect::kRotationId:
+            return ReadAngle(text, value);
+        default:
+            return ReadNumber(text, 1, value);
+    }
+}
+
+TextRule GeometryRule(DWORD_PTR id) {
+    return [id](const CString& text) {
+        double value = 0;
+        return ReadGeometry(id, text, &value);
+    };
+}
+
 }  // namespace
 
 CPropListRect::CPropListRect() = default;
@@ -42,10 +71,12 @@ int CPropListRect::InitPropWnd() {
     m_wndPropList.AddProperty(NewTypeItem(st::kRectKind, kTypeId), TRUE, TRUE);
 
     auto* position = new CBCGPProp(planetext::kPosition, kPositionGroupId);
-    AddTextItems(position, kGeometryItems);
+    // Each refuses what ApplyGeometry refuses.
+    for (const TextItemDef& row : kGeometryItems)
+        position->AddSubItem(NewSizeTextItem(row.label, row.description, row.id, GeometryRule(row.id)));
     m_wndPropList.AddProperty(position, TRUE, TRUE);
 
-    CBCGPProp* pen = CreateLineProp(st::kOutline, kPenGroupId, false);
+    CBCGPProp* pen = CreateLineProp(st::kOutline, kPenGroupId, false, HundredthsRule(Accept::ZeroOrMore));
     pen->Expand(TRUE);
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
 
@@ -101,73 +132,60 @@ LRESULT CPropListRect::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
 
     switch (id) {
-    case kXId:
-    case kYId:
-    case kLengthId:
-    case kWidthId:
-    case kRotationId:
-    case kCornerAId:
-    case kCornerBId:
-        ApplyGeometry(rect, item);
-        break;
-    case kPenStyleId:
-    case kPenWidthId:
-    case kPenColorId:
-        EditOwnPens(layer, typeName, item, SubItemPosition(id, kPenGroupId), Accept::ZeroOrMore);
-        break;
-    default:
-        if (id > kPlaneFillGroupId) {
-            QXLOGBRUSH brush;
-            rect->GetLogBrush(&brush);
-            ApplyFillSubItem(item, layer, &brush, typeName);
-        }
-        break;
+        case kXId:
+        case kYId:
+        case kLengthId:
+        case kWidthId:
+        case kRotationId:
+        case kCornerAId:
+        case kCornerBId:
+            ApplyGeometry(rect, item);
+            break;
+        case kPenStyleId:
+        case kPenWidthId:
+        case kPenColorId:
+            EditOwnPens(layer, typeName, item, SubItemPosition(id, kPenGroupId), Accept::ZeroOrMore);
+            break;
+        default:
+            if (id > kPlaneFillGroupId) {
+                QXLOGBRUSH brush;
+                rect->GetLogBrush(&brush);
+                ApplyFillSubItem(item, layer, &brush, typeName);
+            }
+            break;
     }
     UpdateView();
     return 0;
 }
 
-// Geometry edits change the shown rectangle only: a text that is no number gives 0. Length and
-// width are kept as half-axes, the corner half-axes to single precision; a negative one of these
-// sizes is refused and the stored geometry shown again.
+// Geometry edits change the shown rectangle only. Length and width are kept as half-axes.
 void CPropListRect::ApplyGeometry(CQXObjectRect* rect, CBCGPProp* item) {
-    const CString text = ItemText(item);
     const DWORD_PTR id = item->GetData();
-    if (id == kCornerAId || id == kCornerBId) {
-        float value = 0;
-        if (!ReadFloatLength(text, 1, &value)) {
-            RefreshGeometry(rect);
-            return;
-        }
-        FLOATSIZE corner = rect->GetRoundSize();
-        (id == kCornerAId ? corner.cx : corner.cy) = value;
-        rect->SetRoundSize(corner);
-        return;
-    }
     double value = 0;
-    const bool size = id == kLengthId || id == kWidthId;
-    if (!(size ? ReadLength(text, 1, &value) : ReadNumber(text, 1, &value))) {
-        if (size) RefreshGeometry(rect);
-        return;
-    }
+    if (!ReadGeometry(id, ItemText(item), &value)) return;
     FLOATPOINT anchor;
     rect->GetAnchor(&anchor);
+    FLOATSIZE corner = rect->GetRoundSize();
     switch (id) {
-    case kXId:
-        rect->MoveAnchor(FLOATPOINT(value, anchor.y));
-        break;
-    case kYId:
-        rect->MoveAnchor(FLOATPOINT(anchor.x, value));
-        break;
-    case kLengthId:
-        rect->SetRadiusA(value * 0.5);
-        break;
-    case kWidthId:
-        rect->SetRadiusB(value * 0.5);
-        break;
-    default:
-        // Degrees whose radians a double cannot hold are refused.
-        if (ToRadians(value, &value)) rect->SetAngle(value);
-        break;
+        case kXId:
+            rect->MoveAnchor(FLOATPOINT(value, anchor.y));
+            break;
+        case kYId:
+            rect->MoveAnchor(FLOATPOINT(anchor.x, value));
+            break;
+        case kLengthId:
+            rect->SetRadiusA(value * 0.5);
+            break;
+        case kWidthId:
+            rect->SetRadiusB(value * 0.5);
+            break;
+        case kCornerAId:
+        case kCornerBId:
+            (id == kCornerAId ? corner.cx : corner.cy) = value;
+            rect->SetRoundSize(corner);
+            break;
+        default:
+            rect->SetAngle(value);
+            break;
     }
 }

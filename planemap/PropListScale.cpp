@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "framework/NumberText.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
 #include "framework/PropDigits.h"
 #include "hosttypes/Parsnip/QXObjectScale.h"
 #include "planemap/FurnitureTexts.h"
@@ -58,9 +58,10 @@ int CPropListScale::InitPropWnd() {
     m_wndPropList.AddProperty(style, TRUE, TRUE);
 
     auto* ticks = new CBCGPProp(ft::kTickSettings, kTickGroupId);
-    ticks->AddSubItem(NewTextItem(planetext::kSpacing, "", kSpacingId));
-    ticks->AddSubItem(NewTextItem(planetext::kHeight, "", kHeightId));
-    ticks->AddSubItem(NewTextItem(ft::kCount, "", kCountId));
+    // Every number item refuses what its edit below refuses.
+    ticks->AddSubItem(NewSizeTextItem(planetext::kSpacing, "", kSpacingId, ReaderRule(&ReadSpacing)));
+    ticks->AddSubItem(NewSizeTextItem(planetext::kHeight, "", kHeightId, AboveZeroRule(100)));
+    ticks->AddSubItem(NewSizeTextItem(ft::kCount, "", kCountId, WholeAboveZeroRule()));
     auto* unit = new CBCGPProp(planetext::kUnit, _variant_t(""), "", kUnitId);
     for (const char* word : ft::kUnitWords) unit->AddOption(word);
     unit->AllowEdit(FALSE);
@@ -68,13 +69,13 @@ int CPropListScale::InitPropWnd() {
     ticks->Expand(TRUE);
     m_wndPropList.AddProperty(ticks, TRUE, TRUE);
 
-    CBCGPProp* font = CreateFontProp(planetext::kFontSettings, kFontGroupId);
+    CBCGPProp* font = CreateFontProp(planetext::kFontSettings, kFontGroupId, HundredthsRule(Accept::ZeroOrMore));
     font->Expand(TRUE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
     m_wndPropList.AddProperty(CreateIndexProp(planetext::kDecimals, kDecimalsId, planetext::kDecimalsDescription, 4),
                               TRUE, TRUE);
 
-    CBCGPProp* pen = CreateLineProp(planetext::kPenSettings, kPenGroupId, false);
+    CBCGPProp* pen = CreateLineProp(planetext::kPenSettings, kPenGroupId, false, HundredthsRule(Accept::ZeroOrMore));
     pen->Expand(TRUE);
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
     return 0;
@@ -90,8 +91,8 @@ void CPropListScale::UpdateBCGPProperty(long object, CString) {
 
     const std::pair<DWORD_PTR, CString> values[] = {
         {kStyleId, StyleText(scale->GetStyle())},
-        {kSpacingId, FormatString("%.2f", scale->GetSize())},
-        {kHeightId, FormatString("%.2f", scale->GetHeight() / 100)},
+        {kSpacingId, FixedText(scale->GetSize(), 2)},
+        {kHeightId, FixedText(scale->GetHeight() / 100, 2)},
         {kCountId, FormatString("%d", scale->GetStep())},
         {kUnitId, scale->GetUnitWord()},
         {kDecimalsId, FormatString("%d", scale->GetDecimalNum())},
@@ -122,35 +123,35 @@ LRESULT CPropListScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const CString typeName = scale->GetTypeName();
 
     switch (item->GetData()) {
-    case kStyleId:
-        SetSameTypeObjects(layer, &CQXObjectScale::SetStyle, OptionIndex(item), typeName);
-        break;
-    case kZeroFromStartId:
-        ApplyZeroFromStart(scale, item);
-        break;
-    case kSpacingId:
-    case kHeightId:
-    case kCountId:
-    case kDecimalsId:
-        ApplyTicks(scale, item);
-        break;
-    case kUnitId:
-        SetSameTypeObjects(layer, &CQXObjectScale::SetUnitWord, ItemText(item), typeName);
-        break;
-    case kPenStyleId:
-    case kPenWidthId:
-    case kPenColorId:
-        // The shown bar's pen with the one field changed, to every bar of the type; no negative width.
-        EditSameTypeRecord(scale, &CQXObjectScale::GetLogPen, &CQXObjectScale::SetLogPen, item,
-                           SubItemPosition(item->GetData(), kPenGroupId), Accept::ZeroOrMore);
-        break;
-    case kFontFaceId:
-    case kFontSizeId:
-    case kFontColorId:
-        ApplyFont(scale, item);
-        break;
-    default:
-        break;
+        case kStyleId:
+            SetSameTypeObjects(layer, &CQXObjectScale::SetStyle, OptionIndex(item), typeName);
+            break;
+        case kZeroFromStartId:
+            ApplyZeroFromStart(scale, item);
+            break;
+        case kSpacingId:
+        case kHeightId:
+        case kCountId:
+        case kDecimalsId:
+            ApplyTicks(scale, item);
+            break;
+        case kUnitId:
+            SetSameTypeObjects(layer, &CQXObjectScale::SetUnitWord, ItemText(item), typeName);
+            break;
+        case kPenStyleId:
+        case kPenWidthId:
+        case kPenColorId:
+            // The shown bar's pen with the one field changed, to every bar of the type; no negative width.
+            EditSameTypeRecord(scale, &CQXObjectScale::GetLogPen, &CQXObjectScale::SetLogPen, item,
+                               SubItemPosition(item->GetData(), kPenGroupId), Accept::ZeroOrMore);
+            break;
+        case kFontFaceId:
+        case kFontSizeId:
+        case kFontColorId:
+            ApplyFont(scale, item);
+            break;
+        default:
+            break;
     }
     UpdateSameTypeObjects(layer, typeName);
     UpdateView();
@@ -168,9 +169,9 @@ void CPropListScale::ApplyZeroFromStart(CQXObjectScale* scale, CBCGPProp* item) 
     EnableStartItems(fromStart);
 }
 
-// A text that is no number gives 0, and the bar's setters refuse a height not above 0, a count
-// below 1 and negative decimals themselves. A negative spacing, or one whose kept form a double
-// cannot hold, is refused here and the stored spacing shown again.
+// A spacing or font size that is no number gives 0; a negative spacing, or one whose kept form a
+// double cannot hold, is refused, as are a height not above 0 and a count below 1, which the bar's
+// setters would ignore.
 void CPropListScale::ApplyTicks(CQXObjectScale* scale, CBCGPProp* item) {
     CQXLayer* layer = scale->GetLayer();
     const CString typeName = scale->GetTypeName();
@@ -178,22 +179,20 @@ void CPropListScale::ApplyTicks(CQXObjectScale* scale, CBCGPProp* item) {
     double value = 0;
     int whole = 0;
     switch (item->GetData()) {
-    case kSpacingId:
-        if (ReadSpacing(text, &value))
-            SetSameTypeObjects(layer, &CQXObjectScale::SetSize, value, typeName);
-        else
-            SetItemText(item, FormatString("%.2f", scale->GetSize()));
-        break;
-    case kHeightId:
-        if (ReadNumber(text, 100, &value)) SetSameTypeObjects(layer, &CQXObjectScale::SetHeight, value, typeName);
-        break;
-    case kCountId:
-        if (numtext::LeadingInt(text, &whole)) SetSameTypeObjects(layer, &CQXObjectScale::SetStep, whole, typeName);
-        break;
-    default:
-        if (numtext::LeadingInt(text, &whole))
-            SetSameTypeObjects(layer, &CQXObjectScale::SetDecimalNum, whole, typeName);
-        break;
+        case kSpacingId:
+            if (ReadSpacing(text, &value)) SetSameTypeObjects(layer, &CQXObjectScale::SetSize, value, typeName);
+            break;
+        case kHeightId:
+            if (ReadAboveZero(text, 100, &value))
+                SetSameTypeObjects(layer, &CQXObjectScale::SetHeight, value, typeName);
+            break;
+        case kCountId:
+            if (ReadWholeAboveZero(text, &whole)) SetSameTypeObjects(layer, &CQXObjectScale::SetStep, whole, typeName);
+            break;
+        default:
+            if (numtext::LeadingInt(text, &whole))
+                SetSameTypeObjects(layer, &CQXObjectScale::SetDecimalNum, whole, typeName);
+            break;
     }
 }
 
@@ -201,11 +200,7 @@ void CPropListScale::ApplyTicks(CQXObjectScale* scale, CBCGPProp* item) {
 void CPropListScale::ApplyFont(CQXObjectScale* scale, CBCGPProp* item) {
     QXLOGFONT font;
     scale->GetLogFont(&font);
-    const int position = SubItemPosition(item->GetData(), kFontGroupId);
-    if (!EditFont(font, item, position, Accept::ZeroOrMore)) {
-        if (position == 1) ShowStoredHundredths(item, font.size);
-        return;
-    }
+    if (!EditFont(font, item, SubItemPosition(item->GetData(), kFontGroupId), Accept::ZeroOrMore)) return;
     scale->SetLogFont(&font);
     if (item->GetData() == kFontFaceId) scale->OnChanged(0);
 }

@@ -7,5 +7,5 @@ CPropListScatteredFill::CPropListScatteredFill() = default;
 CPropListScatteredFill::~CPropListScatteredFill() = default;
 
 CPropListFaciesFill::CodeRules CPropListScatteredFill::Rules() const {
-    return {codeitems::Catalogue::kScattered, geotext::kScatteredType, true, true};
+    return {codeitems::Catalogue::kScattered, geotext::kScatteredType, true};
 }

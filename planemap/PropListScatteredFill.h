@@ -1,8 +1,7 @@
 // CPropListScatteredFill: an area of a scattered-attribute distribution: its attribute type code,
 // chosen among the catalogue's codes, and its size. Choosing a code gives the shown area the
 // type's name and standard fill and keeps the code in the area's attributes. It is the facies
-// area's list over the other catalogue; an area outside any layer is shown alone, and a code
-// outside the catalogue changes nothing, not even the view.
+// area's list over the other catalogue; an area outside any layer is shown alone.
 #pragma once
 
 #include "planemap/PropListFaciesFill.h"

@@ -52,11 +52,12 @@ int CPropListTable::InitPropWnd() {
     m_wndPropList.AddProperty(NewTypeItem(st::kTableKind, kTypeId), TRUE, TRUE);
 
     auto* borders = new CBCGPProp(planetext::kPenSettings, kBorderSettingsId);
+    // Each group is read back whole: by GetLineProp (the line group's own rule) and by ApplyFont.
     for (const Border& border : kBorders) borders->AddSubItem(CreateLineProp(border.label, border.groupId, false));
     m_wndPropList.AddProperty(borders, TRUE, TRUE);
 
     m_wndPropList.AddProperty(CreateColorProp(st::kCellFillColor, kFillColorId, ""), TRUE, TRUE);
-    m_wndPropList.AddProperty(CreateFontProp(st::kDefaultFontSettings, kFontGroupId, SizeRule::kAnyNumber), TRUE, TRUE);
+    m_wndPropList.AddProperty(CreateFontProp(st::kDefaultFontSettings, kFontGroupId, FloatRule(100)), TRUE, TRUE);
 
     auto* align = new CBCGPProp(st::kAlignSettings, kAlignGroupId);
     align->AddSubItem(NewOptionItem(grouptext::kHorizontal, "", "", kHAlignId,
@@ -128,25 +129,33 @@ LRESULT CPropListTable::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CBCGPProp* parent = item->GetParent();
     const DWORD_PTR parentId = parent ? parent->GetData() : 0;
 
-    // A ruling pen or the font is read back whole from its group, whichever sub-item changed.
+    // A ruling pen or the font is read back whole from its group, whichever sub-item changed; a
+    // group with a field its reader refuses writes nothing, and the stored table shows again.
+    bool taken = true;
     if (QXLOGPEN* pen = BorderPen(table, parentId)) {
-        GetLineProp(parent, *pen);
+        QXLOGPEN read = *pen;
+        taken = GetLineProp(parent, read);
+        if (taken) *pen = read;
     } else if (parentId == kFontGroupId) {
-        ApplyFont(table, range, parent);
+        taken = ApplyFont(table, range, parent);
     } else {
         switch (item->GetData()) {
-        case kFillColorId:
-            ApplyFillColor(table, range, item);
-            break;
-        case kHAlignId:
-            ApplyAlign(table, range, item, true);
-            break;
-        case kVAlignId:
-            ApplyAlign(table, range, item, false);
-            break;
-        default:
-            break;
+            case kFillColorId:
+                ApplyFillColor(table, range, item);
+                break;
+            case kHAlignId:
+                ApplyAlign(table, range, item, true);
+                break;
+            case kVAlignId:
+                ApplyAlign(table, range, item, false);
+                break;
+            default:
+                break;
         }
+    }
+    if (!taken) {
+        ShowStoredAgain(*this);
+        return 0;
     }
     table->OnChanged(0);
     UpdateView();
@@ -154,15 +163,16 @@ LRESULT CPropListTable::OnPropertyChanged(WPARAM, LPARAM lParam) {
 }
 
 // The whole font from the group: a size that is no number gives 0, a negative one the table's
-// default size; one too large for the record writes nothing.
-void CPropListTable::ApplyFont(CQXObjectCell* table, const CellRange& range, CBCGPProp* group) {
+// default size; one too large for the record is refused (false), and nothing is written.
+bool CPropListTable::ApplyFont(CQXObjectCell* table, const CellRange& range, CBCGPProp* group) {
     float size = 0;
-    if (group->GetSubItemsCount() < 3 || !ReadFloat(ItemText(group->GetSubItem(1)), 100, &size)) return;
+    if (group->GetSubItemsCount() < 3 || !ReadFloat(ItemText(group->GetSubItem(1)), 100, &size)) return false;
     QXLOGFONT font;
     font.SetFaceName(ItemText(group->GetSubItem(0)));
     font.size = size < 0 ? table->GetDefaultFont()->size : size;
     ReadColor(group->GetSubItem(2), &font.color);
     ForEachCell(table, range, [&](COneCell* cell) { cell->SetLogFont(&font); });
+    return true;
 }
 
 void CPropListTable::ApplyFillColor(CQXObjectCell* table, const CellRange& range, CBCGPProp* item) {

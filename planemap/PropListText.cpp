@@ -26,7 +26,7 @@ int CPropListText::InitPropWnd() {
 
     m_wndPropList.AddProperty(textlist::NewPositionGroup(kPositionGroupId, kXId, kYId), TRUE, TRUE);
 
-    CBCGPProp* font = CreateFontProp(grouptext::kFontFace, kFontGroupId, kHundredthsAboveZero);
+    CBCGPProp* font = CreateFontProp(grouptext::kFontFace, kFontGroupId, textlist::OwnFontSizeRule());
     font->Expand(TRUE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
 
@@ -57,8 +57,8 @@ void CPropListText::UpdateBCGPProperty(long object, CString) {
     SetItemText(FindItem(kVAlignId), planemap::VAlignText(text->GetVerticalAlign()));
     QXPOINT p;
     text->GetAnchor(&p);
-    SetItemText(FindItem(kXId), FormatString("%.2f", p.x));
-    SetItemText(FindItem(kYId), FormatString("%.2f", p.y));
+    SetItemText(FindItem(kXId), planemap::FixedText(p.x, 2));
+    SetItemText(FindItem(kYId), planemap::FixedText(p.y, 2));
 }
 
 LRESULT CPropListText::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -74,39 +74,39 @@ LRESULT CPropListText::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
 
     switch (id) {
-    case kStringId:
-        SetSameTypeObjects(layer, &CQXObjectText::SetString, typed.GetString(), typeName);
-        break;
-    case kFaceId:
-    case kSizeId:
-    case kColorId:
-        textlist::EditOwnFonts<CQXObjectText>(layer, typeName, item, planemap::SubItemPosition(id, kFontGroupId));
-        break;
-    case kBackColorId:
-        textlist::EditOwnBackColors(layer, typeName, item);
-        break;
-    case kTransparentId:
-        textlist::EditOwnTransparency(layer, typeName, item);
-        break;
-    case kAngleId: {
-        double radians = 0;
-        if (planemap::ReadAngleItem(item, text->GetAngle(), &radians))
-            SetSameTypeObjects(layer, &CQXObjectText::SetAngle, radians, typeName);
-        break;
-    }
-    case kHAlignId:
-        SetSameTypeObjects(layer, &CQXObjectText::SetHorizontalAlign, planemap::HAlignValue(typed), typeName);
-        break;
-    case kVAlignId:
-        SetSameTypeObjects(layer, &CQXObjectText::SetVerticalAlign, planemap::VAlignValue(typed), typeName);
-        break;
-    case kXId:
-    case kYId:
-        // The shown text only.
-        textlist::MoveAnchorCoordinate(text, typed, id == kXId);
-        break;
-    default:
-        break;
+        case kStringId:
+            SetSameTypeObjects(layer, &CQXObjectText::SetString, typed.GetString(), typeName);
+            break;
+        case kFaceId:
+        case kSizeId:
+        case kColorId:
+            textlist::EditOwnFonts<CQXObjectText>(layer, typeName, item, planemap::SubItemPosition(id, kFontGroupId));
+            break;
+        case kBackColorId:
+            textlist::EditOwnBackColors(layer, typeName, item);
+            break;
+        case kTransparentId:
+            textlist::EditOwnTransparency(layer, typeName, item);
+            break;
+        case kAngleId: {
+            double radians = 0;
+            if (planemap::ReadAngle(typed, &radians))
+                SetSameTypeObjects(layer, &CQXObjectText::SetAngle, radians, typeName);
+            break;
+        }
+        case kHAlignId:
+            SetSameTypeObjects(layer, &CQXObjectText::SetHorizontalAlign, planemap::HAlignValue(typed), typeName);
+            break;
+        case kVAlignId:
+            SetSameTypeObjects(layer, &CQXObjectText::SetVerticalAlign, planemap::VAlignValue(typed), typeName);
+            break;
+        case kXId:
+        case kYId:
+            // The shown text only.
+            textlist::MoveAnchorCoordinate(text, typed, id == kXId);
+            break;
+        default:
+            break;
     }
     UpdateView();
     return 0;

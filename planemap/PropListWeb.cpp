@@ -26,9 +26,10 @@ int CPropListWeb::InitPropWnd() {
     style->AllowEdit(TRUE);
     m_wndPropList.AddProperty(style, TRUE, TRUE);
 
-    m_wndPropList.AddProperty(NewTextItem(planetext::kSpacing, "", kGapId), TRUE, TRUE);
+    // The spacing and the width refuse what their edits refuse.
+    m_wndPropList.AddProperty(NewSizeTextItem(planetext::kSpacing, "", kGapId, AboveZeroRule(100)), TRUE, TRUE);
 
-    CBCGPProp* pen = CreateLineProp(planetext::kPenSettings, kPenGroupId, false);
+    CBCGPProp* pen = CreateLineProp(planetext::kPenSettings, kPenGroupId, false, HundredthsRule(Accept::ZeroOrMore));
     pen->Expand(TRUE);
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
     return 0;
@@ -39,7 +40,7 @@ void CPropListWeb::UpdateBCGPProperty(long object, CString) {
     CQXObjectWeb* web = Web();
     if (!web) return;
     SetItemText(FindItem(kStyleId), TextOfValue(shapes::kWebStyles, web->GetStyle(), shapes::kWebStyleOtherText));
-    SetItemText(FindItem(kGapId), FormatString("%.2f", web->GetXGap() / 100));
+    SetItemText(FindItem(kGapId), FixedText(web->GetXGap() / 100, 2));
     QXLOGPEN pen;
     web->GetLogPen(&pen);
     SetLineProp(FindItem(kPenGroupId), pen);
@@ -56,33 +57,33 @@ LRESULT CPropListWeb::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const CString typeName = web->GetTypeName();
 
     switch (item->GetData()) {
-    case kStyleId:
-        SetSameTypeObjects(layer, &CQXObjectWeb::SetStyle,
-                           ValueOfText(shapes::kWebStyles, ItemText(item), shapes::kWebStyleOther), typeName);
-        break;
-    case kGapId:
-        ApplyGap(web, item);
-        break;
-    case kPenStyleId:
-    case kPenWidthId:
-    case kPenColorId:
-        // The shown web's pen with the one field changed goes to every web of the type; a negative
-        // width is refused.
-        EditSameTypeRecord(web, &CQXObjectWeb::GetLogPen, &CQXObjectWeb::SetLogPen, item,
-                           SubItemPosition(item->GetData(), kPenGroupId), Accept::ZeroOrMore);
-        break;
-    default:
-        break;
+        case kStyleId:
+            SetSameTypeObjects(layer, &CQXObjectWeb::SetStyle,
+                               ValueOfText(shapes::kWebStyles, ItemText(item), shapes::kWebStyleOther), typeName);
+            break;
+        case kGapId:
+            ApplyGap(web, item);
+            break;
+        case kPenStyleId:
+        case kPenWidthId:
+        case kPenColorId:
+            // The shown web's pen with the one field changed goes to every web of the type; a negative
+            // width is refused.
+            EditSameTypeRecord(web, &CQXObjectWeb::GetLogPen, &CQXObjectWeb::SetLogPen, item,
+                               SubItemPosition(item->GetData(), kPenGroupId), Accept::ZeroOrMore);
+            break;
+        default:
+            break;
     }
     UpdateSameTypeObjects(layer, typeName);
     UpdateView();
     return 0;
 }
 
-// One spacing for both directions; a spacing that is not above 0 (or no number) is ignored.
+// One spacing for both directions; a spacing that is not above 0 (or no number) is refused.
 void CPropListWeb::ApplyGap(CQXObjectWeb* web, CBCGPProp* item) {
     double gap = 0;
-    if (!ReadNumber(ItemText(item), 100, &gap) || gap <= 0) return;
+    if (!ReadAboveZero(ItemText(item), 100, &gap)) return;
     SetSameTypeObjects(web->GetLayer(), &CQXObjectWeb::SetXGap, gap, web->GetTypeName());
     SetSameTypeObjects(web->GetLayer(), &CQXObjectWeb::SetYGap, gap, web->GetTypeName());
 }

@@ -1,14 +1,13 @@
 #include "planemap/PropListWellNetLine.h"
 
-
 #include "framework/ItemGroupsLine.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "planemap/GeoPenItems.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
-#include "planemap/RecordEdits.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 
 using namespace planemap;
@@ -23,7 +22,8 @@ int CPropListWellNetLine::InitPropWnd() {
 
     m_wndPropList.AddProperty(NewOptionItem(planetext::kType, "", planetext::kType, kTypeId, {}, false), TRUE, TRUE);
 
-    CBCGPProp* pen = CreateLineProp(grouptext::kLineStyle, kPenGroupId, true);
+    // The width item refuses what ApplyWidth refuses.
+    CBCGPProp* pen = CreateLineProp(grouptext::kLineStyle, kPenGroupId, true, FloatLengthThenScaleRule(100));
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
     pen->Expand(TRUE);
     return 0;
@@ -75,6 +75,4 @@ void CPropListWellNetLine::ApplyWidth(CQXObjectLine* line, CBCGPProp* item) {
     line->GetLogPen(&pen);
     if (ReadFloatLengthThenScale(ItemText(item), 100, &pen.width))
         SetSameTypeObjects(line->GetLayer(), &CQXObjectLine::SetLogPen, &pen, line->GetTypeName());
-    else
-        ShowStoredHundredths(item, pen.width);
 }

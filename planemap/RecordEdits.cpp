@@ -15,13 +15,9 @@ void EditOwnPens(CQXLayer* layer, const CString& typeName, CBCGPProp* item, int 
 }
 
 void ShowStoredHundredths(CBCGPProp* item, double stored) {
-    if (item) SetItemText(item, FormatString("%.2f", stored / 100.0));
+    if (item) SetItemText(item, FixedText(stored / 100.0, 2));
 }
 
-bool EditWidth(CBCGPProp* item, float* width) {
-    if (ReadWidth(ItemText(item), width)) return true;
-    ShowStoredHundredths(item, *width);
-    return false;
-}
+bool EditWidth(CBCGPProp* item, float* width) { return item && ReadWidth(ItemText(item), width); }
 
 }  // namespace planemap

@@ -2,7 +2,6 @@
 
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
-#include "hosttypes/Moraine/PlaneFunc.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
@@ -36,7 +35,7 @@ CBCGPProp* NewStringItem(DWORD_PTR id) { return NewTextItem(planetext::kText, ""
 
 CBCGPProp* NewDirectionItem(DWORD_PTR id) {
     return NewOptionItem(planetext::kTextDirection, grouptext::kHorizontal, planetext::kTextDirection, id,
-                                   {grouptext::kHorizontal, grouptext::kVertical}, false);
+                         {grouptext::kHorizontal, grouptext::kVertical}, false);
 }
 
 CBCGPColorProp* NewBackColorItem(DWORD_PTR id) {
@@ -47,7 +46,7 @@ CBCGPColorProp* NewBackColorItem(DWORD_PTR id) {
 }
 
 CBCGPProp* NewAngleItem(DWORD_PTR id) {
-    return NewTextItem(planetext::kRotation, planetext::kRotationDescription, id);
+    return NewSizeTextItem(planetext::kRotation, planetext::kRotationDescription, id, planemap::AngleRule());
 }
 
 CBCGPProp* NewAlignItem(bool horizontal, const char* name, const char* value, const char* description, DWORD_PTR id,
@@ -63,14 +62,14 @@ CBCGPProp* NewHAlignItem(DWORD_PTR id) {
 }
 
 CBCGPProp* NewVAlignItem(DWORD_PTR id) {
-    return NewAlignItem(false, planetext::kVAlignUpright, planetext::kAlignTopCaption, planetext::kAlignDescription,
-                        id, false);
+    return NewAlignItem(false, planetext::kVAlignUpright, planetext::kAlignTopCaption, planetext::kAlignDescription, id,
+                        false);
 }
 
 CBCGPProp* NewPositionGroup(DWORD_PTR groupId, DWORD_PTR xId, DWORD_PTR yId) {
     auto* group = new CBCGPProp(planetext::kPosition, groupId);
-    group->AddSubItem(NewTextItem(planetext::kX, planetext::kXDescription, xId));
-    group->AddSubItem(NewTextItem(planetext::kY, planetext::kYDescription, yId));
+    group->AddSubItem(NewSizeTextItem(planetext::kX, planetext::kXDescription, xId, planemap::FigureRule()));
+    group->AddSubItem(NewSizeTextItem(planetext::kY, planetext::kYDescription, yId, planemap::FigureRule()));
     group->Expand(TRUE);
     return group;
 }
@@ -83,7 +82,7 @@ void ShowString(CBCGPProp* item, const CString& text, bool oneSelected) {
 
 void MoveAnchorCoordinate(CQXObject* object, const CString& typed, bool x) {
     double value = 0;
-    if (!kel::plane::CPlaneFunc::IsEffectiveFigure(typed) || !planemap::ReadNumber(typed, 1, &value)) return;
+    if (!planemap::ReadFigure(typed, &value)) return;
     QXPOINT p;
     object->GetAnchor(&p);
     (x ? p.x : p.y) = value;

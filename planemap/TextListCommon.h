@@ -24,7 +24,7 @@ CBCGPProp* NewStringItem(DWORD_PTR id);
 CBCGPProp* NewDirectionItem(DWORD_PTR id);
 // "背景颜色" with the "其它..." button and an automatic button of colour 0.
 CBCGPColorProp* NewBackColorItem(DWORD_PTR id);
-// "旋转角" in degrees.
+// "旋转角" in degrees, refusing what planemap::ReadAngle refuses.
 CBCGPProp* NewAngleItem(DWORD_PTR id);
 // An item offering the horizontal ("左对齐", "居中", "右对齐") or vertical ("上对齐", "居中",
 // "下对齐") alignments.
@@ -34,7 +34,7 @@ CBCGPProp* NewAlignItem(bool horizontal, const char* name, const char* value, co
 // replaces them.
 CBCGPProp* NewHAlignItem(DWORD_PTR id);
 CBCGPProp* NewVAlignItem(DWORD_PTR id);
-// "位置" holding "横坐标" and "纵坐标", expanded.
+// "位置" holding "横坐标" and "纵坐标", expanded; each refuses what MoveAnchorCoordinate refuses.
 CBCGPProp* NewPositionGroup(DWORD_PTR groupId, DWORD_PTR xId, DWORD_PTR yId);
 
 // ---- refresh ----------------------------------------------------------------------------------
@@ -43,20 +43,23 @@ void ShowString(CBCGPProp* item, const CString& text, bool oneSelected);
 
 // ---- edits ------------------------------------------------------------------------------------
 // Moves the object's anchor to the typed x (or y) coordinate, keeping the other one. A text that
-// is not a number, or one past the range of a double, is ignored.
+// is not a number, or one past the range of a double, is ignored (planemap::ReadFigure).
 void MoveAnchorCoordinate(CQXObject* object, const CString& typed, bool x);
 
 // The font group's sub-item at position (0 face, 1 size, 2 colour) written into the own font of
 // every selected T of typeName. The face is cut to the font's name field at a character
-// boundary; a size that is no positive number writes nothing and the item keeps the typed text.
+// boundary; a size that is no positive number writes nothing (the font group is built with
+// textlist::OwnFontSizeRule, so its size item refuses such a text).
 template <class T>
 void EditOwnFonts(CQXLayer* layer, const CString& typeName, CBCGPProp* item, int position) {
     ForSameTypeObjects<T>(layer, typeName, [&](T* object) {
         QXLOGFONT font;
         object->GetLogFont(&font);
-        if (planemap::EditFont(font, item, position)) object->SetLogFont(&font);
+        if (planemap::EditFont(font, item, position, planemap::Accept::AboveZero)) object->SetLogFont(&font);
     });
 }
+// The size rule of EditOwnFonts, for the font group's size item.
+inline TextRule OwnFontSizeRule() { return planemap::HundredthsRule(planemap::Accept::AboveZero); }
 
 // The background colour (word 2) of every selected text of typeName, each keeping its own font.
 void EditOwnBackColors(CQXLayer* layer, const CString& typeName, CBCGPProp* item);

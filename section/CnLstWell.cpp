@@ -2,6 +2,7 @@
 
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "hosttypes/Halyard/FaultLine.h"
 #include "hosttypes/Halyard/Reservoir.h"
 #include "hosttypes/Oriel/CContainerSignle.h"
@@ -13,7 +14,6 @@
 #include "hosttypes/Oriel/ScContainer.h"
 #include "hosttypes/Oriel/ScWellMgr.h"
 #include "hosttypes/Osprey/WellDataManager.h"
-#include "framework/PropItems.h"
 #include "section/SectionItems.h"
 #include "section/SectionOptions.h"
 #include "section/SectionTexts.h"
@@ -29,8 +29,12 @@ CBCGPProp* NewReadOnlyText(const char* name, DWORD_PTR id) {
     return item;
 }
 
-CBCGPProp* NewNumber(const char* name, int digits, const char* description, bool negatives, DWORD_PTR id) {
-    return new CBCGPropFloat(name, _variant_t(0.0), digits, description, negatives ? TRUE : FALSE, id);
+// A number item that refuses what rule, the rule of the reader the page reads it by, refuses.
+CBCGPProp* NewNumber(const char* name, int digits, const char* description, bool negatives, DWORD_PTR id,
+                     TextRule rule) {
+    auto* item = new CBCGPropFloat(name, _variant_t(0.0), digits, description, negatives ? TRUE : FALSE, id);
+    item->SetTextRule(std::move(rule));
+    return item;
 }
 
 void SetNumber(CBCGPProp* item, double value) {
@@ -95,17 +99,20 @@ int CnLstWell::InitPropWnd() {
     section::AddTemplateOptions(templ, m_nMode + 1);
     basic->AddSubItem(templ);
     basic->AddSubItem(NewReadOnlyText(kDepthType, kDepthTypeId));
-    basic->AddSubItem(NewNumber(kWellWidth, 0, kWellWidthDescription, false, kWidthId));
+    basic->AddSubItem(NewNumber(kWellWidth, 0, kWellWidthDescription, false, kWidthId, section::ItemSizeRule(100.0)));
     m_wndPropList.AddProperty(basic, TRUE, TRUE);
 
     auto* range = new CBCGPProp(kDisplayRange, kRangeId, FALSE);
     range->AddSubItem(NewOptionItem(kRangeType, "", "", kRangeTypeId, {kByDepth, kByStrata}, false));
     range->AddSubItem(NewOptionItem(kTopStratum, "", "", kTopStratumId, {}, false));
-    range->AddSubItem(NewNumber(kTopExtend, 2, kTopExtendDescription, false, kTopExtendId));
+    range->AddSubItem(NewNumber(kTopExtend, 2, kTopExtendDescription, false, kTopExtendId, section::ItemSizeRule()));
     range->AddSubItem(NewOptionItem(kBottomStratum, "", "", kBottomStratumId, {}, false));
-    range->AddSubItem(NewNumber(kBottomExtend, 2, kBottomExtendDescription, false, kBottomExtendId));
-    range->AddSubItem(NewNumber(kTopDepth, 2, kTopDepthDescription, true, kTopDepthId));
-    range->AddSubItem(NewNumber(kBottomDepth, 2, kBottomDepthDescription, true, kBottomDepthId));
+    range->AddSubItem(
+        NewNumber(kBottomExtend, 2, kBottomExtendDescription, false, kBottomExtendId, section::ItemSizeRule()));
+    range->AddSubItem(
+        NewNumber(kTopDepth, 2, kTopDepthDescription, true, kTopDepthId, section::ItemNumberRule(DepthSign())));
+    range->AddSubItem(NewNumber(kBottomDepth, 2, kBottomDepthDescription, true, kBottomDepthId,
+                                section::ItemNumberRule(DepthSign())));
     m_wndPropList.AddProperty(range, TRUE, TRUE);
 
     auto* missing = new CBCGPProp(kMissingStrata, kMissingStrataId, FALSE);

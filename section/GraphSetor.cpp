@@ -8,6 +8,7 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Halyard/Reservoir.h"
 #include "hosttypes/Oriel/CContainerSignle.h"
@@ -22,7 +23,6 @@
 #include "hosttypes/Oriel/ScWellPositionor.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Tinder/TimeStamp.h"
-#include "framework/PropItems.h"
 #include "section/SectionItems.h"
 #include "win32/Win32.h"
 
@@ -46,6 +46,13 @@ bool ReadScaleText(const CString& text, double* scale) {
     return true;
 }
 
+TextRule ScaleRule() {
+    return [](const CString& text) {
+        double scale = 0;
+        return ReadScaleText(text, &scale);
+    };
+}
+
 CString ScaleText(double scale) { return CString(kScalePrefix) + VariantToText(_variant_t(scale)); }
 
 }  // namespace graphsetor
@@ -53,17 +60,38 @@ CString ScaleText(double scale) { return CString(kScalePrefix) + VariantToText(_
 namespace {
 
 const char* const kScaleOptions[] = {"1:100", "1:200", "1:500", "1:1000"};
+// The record keeps the extension lengths in these units per metre shown.
+constexpr double kExtendUnits = 100000;
 
 CBCGPProp* NewFixedList(const char* name, DWORD_PTR id, std::initializer_list<const char*> options) {
     return NewOptionItem(name, "", "", id, options, false);
 }
 
-CBCGPProp* NewNumber(const char* name, int digits, bool negatives, const char* description, DWORD_PTR id) {
-    return new CBCGPropFloat(name, _variant_t(0.0), digits, description, negatives ? TRUE : FALSE, id);
+// The number the item holds; false for a text that is no number.
+bool ReadNumber(CBCGPProp* item, double* value) { return numtext::WholeNumber(ItemText(item), value); }
+
+// The same times scale; false for a negative where negatives are refused, and for a product a
+// double cannot hold.
+bool ReadScaled(CBCGPProp* item, double scale, bool negatives, double* value) {
+    double typed = 0;
+    return ReadNumber(item, &typed) && (negatives || typed >= 0) && numtext::Scale(typed, scale, value);
 }
 
+// A number item the page reads times scale (the record's unit per unit shown).
+CBCGPProp* NewNumber(const char* name, int digits, bool negatives, const char* description, DWORD_PTR id,
+                     double scale = 1.0) {
+    auto* item = new CBCGPropFloat(name, _variant_t(0.0), digits, description, negatives ? TRUE : FALSE, id);
+    item->SetTextRule(KeptNumberRule([scale, negatives](CBCGPProp* kept) {
+        double value = 0;
+        return ReadScaled(kept, scale, negatives, &value);
+    }));
+    return item;
+}
+
+// An editable list of scales: a typed text that is no scale is refused.
 CBCGPProp* NewScaleItem(const char* name, DWORD_PTR id) {
-    CBCGPProp* item = NewOptionItem(name, "", "", id, {}, true);
+    auto* item = new CBCGPropSizeText(name, _variant_t(""), "", id, ScaleRule());
+    item->AllowEdit(TRUE);
     for (const char* option : kScaleOptions) item->AddOption(option, TRUE);
     return item;
 }
@@ -81,9 +109,6 @@ void SetOptions(CBCGPProp* item, std::initializer_list<const char*> options) {
     item->RemoveAllOptions();
     for (const char* option : options) item->AddOption(option, TRUE);
 }
-
-// The number the item holds; false for a text that is no number.
-bool ReadNumber(CBCGPProp* item, double* value) { return numtext::WholeNumber(ItemText(item), value); }
 
 // A range type, a stratification level, ... as the text of its option; "" for any other value.
 template <std::size_t N>
@@ -123,8 +148,9 @@ int CGraphSetor::InitPropWnd() {
     layout->AddSubItem(NewScaleItem(kXScale, kXScaleId));
     layout->AddSubItem(NewScaleItem(kYScale, kYScaleId));
     layout->AddSubItem(NewFixedList(kConnectPos, kConnectPosId, {kWellColumn, kWellTrack, kJointPositions}));
-    CBCGPProp* leftJoint = NewNumber(kLeftJoint, 2, true, kLeftJointDescription, kLeftJointId);
-    CBCGPProp* rightJoint = NewNumber(kRightJoint, 2, true, kRightJointDescription, kRightJointId);
+    CBCGPProp* leftJoint = NewNumber(kLeftJoint, 2, true, kLeftJointDescription, kLeftJointId, numtext::kHundredths);
+    CBCGPProp* rightJoint =
+        NewNumber(kRightJoint, 2, true, kRightJointDescription, kRightJointId, numtext::kHundredths);
     layout->AddSubItem(leftJoint);
     layout->AddSubItem(rightJoint);
     layout->AddSubItem(CreateYesNoProp(kShowJointLine, kShowJointId, _variant_t(grouptext::kYes), ""));
@@ -145,9 +171,10 @@ int CGraphSetor::InitPropWnd() {
     m_wndPropList.AddProperty(range, TRUE, TRUE);
 
     auto* other = new CBCGPProp(kOther, kOtherId, FALSE);
-    other->AddSubItem(NewNumber(kGraphWellWidth, 2, false, kGraphWellWidthDescription, kWellWidthId));
-    other->AddSubItem(NewNumber(kLeftExtend, 2, false, kLeftExtendDescription, kLeftExtendId));
-    other->AddSubItem(NewNumber(kRightExtend, 2, false, kRightExtendDescription, kRightExtendId));
+    other->AddSubItem(
+        NewNumber(kGraphWellWidth, 2, false, kGraphWellWidthDescription, kWellWidthId, numtext::kHundredths));
+    other->AddSubItem(NewNumber(kLeftExtend, 2, false, kLeftExtendDescription, kLeftExtendId, kExtendUnits));
+    other->AddSubItem(NewNumber(kRightExtend, 2, false, kRightExtendDescription, kRightExtendId, kExtendUnits));
     CBCGPProp* form = NewFixedList(kExtendForm, kExtendFormId, {kHorizontalExtend, kExtrapolatedExtend});
     SetItemText(form, kExtendFormInitial);
     other->AddSubItem(form);
@@ -159,11 +186,13 @@ int CGraphSetor::InitPropWnd() {
     missing->AddSubItem(NewFixedList(kCalVirtualStrata, kCalVirtualId, {grouptext::kYes, grouptext::kNo}));
     missing->AddSubItem(NewFixedList(kConnectVirtualStrata, kConnectVirtualId, {grouptext::kYes, grouptext::kNo}));
     AddLineSubItems(missing, kConnectVirtualId);
+    ReadBy(missing->FindSubItemByData(kVirPenWidthId), HundredthsItemRule());
     m_wndPropList.AddProperty(missing, TRUE, TRUE);
 
     // Fences write no stratum names.
     const bool names = kind >= ScControlerClient::CT_CORRELATION && kind <= ScControlerClient::CT_RESERVOIR;
     CBCGPProp* nameStyle = CreateFontPropFloatSize(kStratumNameStyle, kNameFontId);
+    ReadBy(nameStyle->FindSubItemByData(kNameSizeId), HundredthsItemRule());
     if (names)
         nameStyle->AddSubItem(NewFixedList(kStratumNamePlace, kNamePlaceId, {kLeftShown, kRightShown, kBothShown}));
     m_wndPropList.AddProperty(nameStyle, TRUE, TRUE);
@@ -301,8 +330,8 @@ void CGraphSetor::RefreshOther(const CMapProperty& record) {
     const bool extends = kind >= ScControlerClient::CT_CORRELATION && kind <= ScControlerClient::CT_RESERVOIR;
     ShowItem(Item(kLeftExtendId), extends);
     ShowItem(Item(kRightExtendId), extends);
-    SetNumber(Item(kLeftExtendId), record.m_dLeftExtend / 100000);
-    SetNumber(Item(kRightExtendId), record.m_dRightExtend / 100000);
+    SetNumber(Item(kLeftExtendId), record.m_dLeftExtend / kExtendUnits);
+    SetNumber(Item(kRightExtendId), record.m_dRightExtend / kExtendUnits);
     ShowItem(Item(kExtendFormId), kind == ScControlerClient::CT_CONNECTION || kind == ScControlerClient::CT_RESERVOIR);
     SetItemText(Item(kExtendFormId), OptionText(kExtendForms, record.m_nExtendForm == 0 ? 0 : 1));
     const bool reservoir = kind == ScControlerClient::CT_RESERVOIR;
@@ -406,7 +435,7 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
         case kLeftJointId:
         case kRightJointId: {
             double offset = 0;
-            if (edit.hasNumber && numtext::Scale(v, numtext::kHundredths, &offset))
+            if (ReadScaled(item, numtext::kHundredths, true, &offset))
                 (edit.id == kLeftJointId ? record.m_dLeftJoint : record.m_dRightJoint) = offset;
             save = true;
             break;
@@ -442,7 +471,7 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             break;
         case kWellWidthId: {
             double width = 0;
-            if (edit.hasNumber && v >= 0 && numtext::Scale(v, numtext::kHundredths, &width))
+            if (ReadScaled(item, numtext::kHundredths, false, &width))
                 record.m_dWellWidth = std::max(width, m_pContainer->GetWellMgr()->GetMinWidth());
             save = true;
             break;
@@ -450,7 +479,7 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
         case kLeftExtendId:
         case kRightExtendId: {
             double length = 0;
-            if (edit.hasNumber && v >= 0 && numtext::Scale(v, 100000, &length))
+            if (ReadScaled(item, kExtendUnits, false, &length))
                 (edit.id == kLeftExtendId ? record.m_dLeftExtend : record.m_dRightExtend) = length;
             break;
         }
@@ -469,12 +498,12 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
         case kVirPenStyleId:
         case kVirPenWidthId:
         case kVirPenColorId:
-            edit.refused = !GetLineSubProp(item, record.m_virStratumPen, static_cast<int>(edit.id - kVirPenStyleId));
+            GetLineSubProp(item, record.m_virStratumPen, static_cast<int>(edit.id - kVirPenStyleId));
             break;
         case kNameFaceId:
         case kNameSizeId:
         case kNameColorId:
-            edit.refused = !GetFontSubProp(item, record.m_stratumNameFont, static_cast<int>(edit.id - kNameFaceId));
+            GetFontSubProp(item, record.m_stratumNameFont, static_cast<int>(edit.id - kNameFaceId));
             break;
         case kNamePlaceId:
             record.m_nStratumNamePos = ValueOfText(kNamePlaces, edit.text, -1);
@@ -488,7 +517,7 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
 
 // An elevation is stored negated; the top never lies below the bottom, nor the bottom above the top.
 void CGraphSetor::StoreDepth(const Edit& edit, bool top, CMapProperty& record) {
-    const double v = record.m_nDepthType == 2 ? -edit.number : edit.number;
+    const double v = record.m_nDepthType == 2 ? 0.0 - edit.number : edit.number;  // a depth of 0 stays +0
     if (top)
         record.m_dTopDepth = std::min(v, record.m_dBottomDepth);
     else

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "framework/OptionTables.h"
+#include "framework/PropSizeText.h"
 #include "framework/WndLst.h"
 #include "section/GraphTexts.h"
 #include "section/SectionOptions.h"
@@ -40,8 +41,9 @@ constexpr int kJointConnect = 4;  // the connection position that shows both joi
 // The spacing type of an option text of "间隔类型" or "投影类型".
 int SpacingTypeOfText(const CString& text);
 // The scale typed as "1:n" or "n": n when it is a number above 0 (ScUtility::JudgeFigure);
-// false otherwise.
+// false otherwise. Its rule, for the items a scale is typed into.
 bool ReadScaleText(const CString& text, double* scale);
+TextRule ScaleRule();
 // "1:" and the scale as the shortest text that reads back as the same number.
 CString ScaleText(double scale);
 
@@ -118,7 +120,6 @@ protected:
         double number = 0;
         bool scaleAccepted = false;  // 1008, 1009: the scale was taken
         double scale = 0;
-        bool refused = false;  // a pen width or font size the record cannot hold: nothing stored
     };
     // The record write of one edited item (no modify flag); an id of no item stores nothing.
     Edit StoreEdit(CBCGPProp* item);

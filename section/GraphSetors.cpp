@@ -1,7 +1,6 @@
 #include "section/GraphSetors.h"
 
 #include "framework/GroupTexts.h"
-#include "framework/WndProp.h"
 #include "hosttypes/Gondola/Fence.h"
 #include "hosttypes/Halyard/DesignerWell.h"
 #include "hosttypes/Halyard/FaultLine.h"
@@ -661,11 +660,6 @@ void GraphSteps::FenceYScale() {
 
 LRESULT CGraphSetor::ApplyEdit(LPARAM lParam) {
     const Edit edit = StoreEdit(reinterpret_cast<CBCGPProp*>(lParam));
-    if (edit.refused) {
-        // Neither the stratum groups nor the virtual strata take the record's pen or font again.
-        ShowStoredAgain(*this);
-        return 0;
-    }
     SetModified();
     if (!m_pContainer) return 0;
     const int kind = Kind();

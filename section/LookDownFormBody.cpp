@@ -88,8 +88,9 @@ int CLookDownFormBody::InitPropWnd() {
     const FLOATRECT rect = m_pMap->GetMapRect();
     const char* pointGroup = m_variant.pointStyleGroup;
     auto group = [this](Slot slot) { return new CBCGPProp(kCaptions[slot], IdOf(slot), FALSE); };
-    auto number = [this](Slot slot, double value, bool negatives, const char* description = nullptr) {
-        return NewFloatItem(kCaptions[slot], value, 2, negatives, description, IdOf(slot));
+    // Positions are read as numbers, extents as sizes, widths and sizes as hundredths.
+    auto number = [this](Slot slot, double value, bool negatives, TextRule rule, const char* description = nullptr) {
+        return NewFloatItem(kCaptions[slot], value, 2, negatives, description, IdOf(slot), std::move(rule));
     };
     auto colour = [this](Slot slot) { return NewBlackColorItem(kCaptions[slot], "", IdOf(slot)); };
     auto yesNo = [this](Slot slot) { return CreateYesNoProp(kCaptions[slot], IdOf(slot), _variant_t(""), nullptr); };
@@ -102,20 +103,20 @@ int CLookDownFormBody::InitPropWnd() {
     auto add = [this](CBCGPProp* g) { m_wndPropList.AddProperty(g, TRUE, TRUE); };
 
     CBCGPProp* position = group(kPosition);
-    position->AddSubItem(number(kX, rect.left, true, kXCoordinate));
-    position->AddSubItem(number(kY, rect.top, true, kYCoordinate));
+    position->AddSubItem(number(kX, rect.left, true, ItemNumberRule(), kXCoordinate));
+    position->AddSubItem(number(kY, rect.top, true, ItemNumberRule(), kYCoordinate));
     add(position);
 
     CBCGPProp* size = group(kSize);
     size->AddSubItem(yesNo(kKeepProportion));
-    size->AddSubItem(number(kWidth, std::fabs(rect.right - rect.left), false));
-    size->AddSubItem(number(kHeight, std::fabs(rect.top - rect.bottom), false));
+    size->AddSubItem(number(kWidth, std::fabs(rect.right - rect.left), false, ItemSizeRule()));
+    size->AddSubItem(number(kHeight, std::fabs(rect.top - rect.bottom), false, ItemSizeRule()));
     add(size);
 
     CBCGPProp* frame = group(kFrame);
     frame->AddSubItem(lineStyle(kFrameStyle));
     frame->AddSubItem(colour(kFrameColor));
-    frame->AddSubItem(number(kFrameWidth, m_pMap->GetFrameLine().width / 100.0, false));
+    frame->AddSubItem(number(kFrameWidth, m_pMap->GetFrameLine().width / 100.0, false, HundredthsRule()));
     add(frame);
 
     CBCGPProp* name = group(kName);
@@ -123,7 +124,7 @@ int CLookDownFormBody::InitPropWnd() {
     name->AddSubItem(NewFacePicker(kCaptions[kNameFace], grouptext::kDefaultFontFace, "", IdOf(kNameFace)));
     QXLOGFONT* font = nullptr;
     m_pMap->GetLogFont(font);
-    CBCGPProp* fontSize = number(kNameSize, font ? font->size / 100.0 : 0.0, false);
+    CBCGPProp* fontSize = number(kNameSize, font ? font->size / 100.0 : 0.0, false, HundredthsRule());
     if (!font) SetItemText(fontSize, "");  // a map without a font has no size to show
     name->AddSubItem(fontSize);
     name->AddSubItem(colour(kNameColor));
@@ -131,7 +132,8 @@ int CLookDownFormBody::InitPropWnd() {
 
     CBCGPProp* symbol = group(kSymbol);
     symbol->AddSubItem(pointStyle(kSymbolStyle));
-    symbol->AddSubItem(number(kSymbolSize, m_pMap->GetLogPoint(kWellSymbolPoint).size / 100.0, false));
+    symbol->AddSubItem(
+        number(kSymbolSize, m_pMap->GetLogPoint(kWellSymbolPoint).size / 100.0, false, HundredthsRule()));
     symbol->AddSubItem(colour(kSymbolBorder));
     symbol->AddSubItem(colour(kSymbolInner));
     add(symbol);
@@ -140,13 +142,14 @@ int CLookDownFormBody::InitPropWnd() {
     line->AddSubItem(yesNo(kLineShown));
     line->AddSubItem(lineStyle(kLineStyle));
     line->AddSubItem(colour(kLineColor));
-    line->AddSubItem(number(kLineWidth, m_pMap->GetLine().width / 100.0, false));
+    line->AddSubItem(number(kLineWidth, m_pMap->GetLine().width / 100.0, false, HundredthsRule()));
     add(line);
 
     if (!HasProjection()) return 0;
     CBCGPProp* projection = group(kProjection);
     projection->AddSubItem(pointStyle(kProjectionStyle));
-    projection->AddSubItem(number(kProjectionSize, m_pMap->GetLogPoint(kProjectionPoint).size / 100.0, false));
+    projection->AddSubItem(
+        number(kProjectionSize, m_pMap->GetLogPoint(kProjectionPoint).size / 100.0, false, HundredthsRule()));
     projection->AddSubItem(colour(kProjectionBorder));
     projection->AddSubItem(colour(kProjectionInner));
     add(projection);
@@ -155,7 +158,7 @@ int CLookDownFormBody::InitPropWnd() {
     shade->AddSubItem(yesNo(kShadeShown));
     shade->AddSubItem(lineStyle(kShadeStyle));
     shade->AddSubItem(colour(kShadeColor));
-    shade->AddSubItem(number(kShadeWidth, m_pMap->GetShadeLine().width / 100.0, false));
+    shade->AddSubItem(number(kShadeWidth, m_pMap->GetShadeLine().width / 100.0, false, HundredthsRule()));
     add(shade);
     return 0;
 }
@@ -231,6 +234,10 @@ void CLookDownFormBody::ApplyAlignRule() {
     if (CBCGPProp* projection = Item(kProjection)) EnableAllSubItems(projection, enable);
     if (CBCGPProp* shade = Item(kShade)) EnableAllSubItems(shade, enable);
 }
+
+// A refused number keeps showing the value its item held, the stored one: the refresh is not run
+// for it, since it notifies the section of a change.
+void CLookDownFormBody::ShowItemAgain(CBCGPProp*) {}
 
 // ---- edits --------------------------------------------------------------------------------------------
 

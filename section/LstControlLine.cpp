@@ -6,11 +6,11 @@
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
-#include "framework/WndProp.h"
 #include "hosttypes/Halyard/ControlLine.h"
 #include "hosttypes/Halyard/Reservoir.h"
 #include "section/ObjectPageItems.h"
 #include "section/ObjectPageTexts.h"
+#include "section/SectionItems.h"
 
 using KelReservoir::VirtualWell::CkelControlLine;
 using namespace sectiontext;
@@ -21,9 +21,11 @@ CLstControlLine::~CLstControlLine() = default;
 
 int CLstControlLine::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(CreateLineFloatProp(grouptext::kLineStyle, kPenId), TRUE, TRUE);
+    CBCGPProp* pen = CreateLineFloatProp(grouptext::kLineStyle, kPenId);
+    ReadBy(pen->FindSubItemByData(kPenWidthId), HundredthsItemRule());
+    m_wndPropList.AddProperty(pen, TRUE, TRUE);
     CBCGPProp* point = NewGroupItem(kPointType, kPointId, true);
-    point->AddSubItem(NewFloatItem(grouptext::kSize, 0.0, 2, false, "", kPointSizeId));
+    point->AddSubItem(NewFloatItem(grouptext::kSize, 0.0, 2, false, "", kPointSizeId, HundredthsRule()));
     point->AddSubItem(NewBlackColorItem(grouptext::kInnerColor, "", kInnerColorId));
     point->AddSubItem(NewBlackColorItem(grouptext::kBorderColor, "", kBorderColorId));
     m_wndPropList.AddProperty(point, TRUE, TRUE);
@@ -60,7 +62,7 @@ void CLstControlLine::Edit(CBCGPProp* item) {
         case kPenStyleId:
         case kPenWidthId:
         case kPenColorId:
-            if (!EditObjectPen(*m_pLine, item, static_cast<int>(id - kPenStyleId))) ShowStoredAgain(*this);
+            EditObjectPen(*m_pLine, item, static_cast<int>(id - kPenStyleId));
             break;
         case kPointSizeId:
             if (ReadHundredths(item, &number)) m_pLine->m_dPointSize = number;

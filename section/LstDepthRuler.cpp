@@ -81,7 +81,8 @@ int CLstDepthRuler::InitPropWnd() {
     CBCGPProp* title = NewGroupItem(kTitle, kTitleId, true);
     title->AddSubItem(NewTextValueItem(kText, "", nullptr, kTitleTextId, true));
     title->AddSubItem(NewTypedFacePicker(grouptext::kFontFace, nameFont.GetFaceName(), nullptr, kTitleFaceId));
-    title->AddSubItem(NewRulerNumber(grouptext::kSize, m_pRuler->GetNameFontSize() / 100.0, kTitleSizeId));
+    title->AddSubItem(
+        NewRulerNumber(grouptext::kSize, m_pRuler->GetNameFontSize() / 100.0, kTitleSizeId, HundredthsRule()));
     title->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kTitleColorId));
     m_wndPropList.AddProperty(title, TRUE, TRUE);
 
@@ -103,28 +104,31 @@ CBCGPProp* CLstDepthRuler::BuildSide(bool left, bool expanded) {
     CBCGPProp* side = NewGroupItem(left ? kLeftMarks : kRightMarks, kLeftSideId + d, expanded);
     side->AddSubItem(NewShown(kMarksShownId + d));
     side->AddSubItem(NewOptionItem(kDepthUnit, "", nullptr, kDepthUnitId + d, {kMetre, kFoot}, false));
-    side->AddSubItem(NewRulerNumber(kMarkInterval, r.GetInterval(left), kIntervalId + d));
+    side->AddSubItem(NewRulerNumber(kMarkInterval, r.GetInterval(left), kIntervalId + d, ItemSizeRule()));
 
     CBCGPProp* major = NewGroupItem(kMajorMarks, kMajorId + d, expanded);
-    major->AddSubItem(NewRulerNumber(kFrequency, r.GetWideTimes(left), kMajorTimesId + d));
-    major->AddSubItem(NewRulerNumber(kLength, r.GetWideMarkLength(left) / 100.0, kMajorLengthId + d));
+    major->AddSubItem(NewRulerNumber(kFrequency, r.GetWideTimes(left), kMajorTimesId + d, ItemSizeRule()));
+    major->AddSubItem(NewRulerNumber(kLength, r.GetWideMarkLength(left) / 100.0, kMajorLengthId + d, HundredthsRule()));
     major->AddSubItem(NewRulerLineStyle(kMajorStyleId + d, false));
     major->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kMajorColorId + d));
-    major->AddSubItem(NewRulerNumber(grouptext::kLineWidth, r.GetWideMarkLineSize(left) / 100.0, kMajorWidthId + d));
+    major->AddSubItem(NewRulerNumber(grouptext::kLineWidth, r.GetWideMarkLineSize(left) / 100.0, kMajorWidthId + d,
+                                     HundredthsRule()));
     side->AddSubItem(major);
 
     CBCGPProp* minor = NewGroupItem(kMinorMarks, kMinorId + d, expanded);
-    minor->AddSubItem(NewRulerNumber(kLength, r.GetMarkLength(left) / 100.0, kMinorLengthId + d));
+    minor->AddSubItem(NewRulerNumber(kLength, r.GetMarkLength(left) / 100.0, kMinorLengthId + d, HundredthsRule()));
     minor->AddSubItem(NewRulerLineStyle(kMinorStyleId + d, true));
     minor->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kMinorColorId + d));
-    minor->AddSubItem(NewRulerNumber(grouptext::kLineWidth, r.GetMarkLineSize(left) / 100.0, kMinorWidthId + d));
+    minor->AddSubItem(
+        NewRulerNumber(grouptext::kLineWidth, r.GetMarkLineSize(left) / 100.0, kMinorWidthId + d, HundredthsRule()));
     side->AddSubItem(minor);
 
     QXLOGFONT font;
     r.GetMarkFont(left, font);
     CBCGPProp* label = NewGroupItem(kLabel, kLabelId + d, expanded);
     label->AddSubItem(NewTypedFacePicker(grouptext::kFontFace, font.GetFaceName(), nullptr, kLabelFaceId + d));
-    label->AddSubItem(NewRulerNumber(grouptext::kSize, r.GetMarkFontSize(left) / 100.0, kLabelSizeId + d));
+    label->AddSubItem(
+        NewRulerNumber(grouptext::kSize, r.GetMarkFontSize(left) / 100.0, kLabelSizeId + d, HundredthsRule()));
     label->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kLabelColorId + d));
     side->AddSubItem(label);
     return side;
@@ -136,8 +140,8 @@ CBCGPProp* CLstDepthRuler::BuildBorder(int border, bool expanded) {
     group->AddSubItem(NewShown(b.group + kBorderShownOffset));
     group->AddSubItem(NewRulerLineStyle(b.group + kBorderStyleOffset, true));
     group->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, b.group + kBorderColorOffset));
-    group->AddSubItem(
-        NewRulerNumber(grouptext::kLineWidth, (m_pRuler->*b.width)() / 100.0, b.group + kBorderWidthOffset));
+    group->AddSubItem(NewRulerNumber(grouptext::kLineWidth, (m_pRuler->*b.width)() / 100.0,
+                                     b.group + kBorderWidthOffset, HundredthsRule()));
     return group;
 }
 

@@ -51,7 +51,8 @@ int CLstDisRuler::InitPropWnd() {
     CBCGPProp* indicator = NewGroupItem(kIndicatorLine, kIndicatorId, true);
     indicator->AddSubItem(NewRulerLineStyle(kIndicatorStyleId, false));
     indicator->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kIndicatorColorId));
-    indicator->AddSubItem(NewRulerNumber(grouptext::kLineWidth, indicatorPen.width / 100.0, kIndicatorWidthId));
+    indicator->AddSubItem(
+        NewRulerNumber(grouptext::kLineWidth, indicatorPen.width / 100.0, kIndicatorWidthId, HundredthsRule()));
     auto* arrow = new CBmpPropLst(kArrowStyle, kArrowItemValue, "");
     arrow->SetData(kArrowId);
     arrow->AllowEdit(FALSE);
@@ -62,16 +63,16 @@ int CLstDisRuler::InitPropWnd() {
     m_wndPropList.AddProperty(indicator, TRUE, TRUE);
 
     CBCGPProp* lead = NewGroupItem(kLeadLine, kLeadId, true);
-    lead->AddSubItem(NewRulerNumber(kHeight, m_pRuler->GetQianHeight() / 100.0, kLeadHeightId));
+    lead->AddSubItem(NewRulerNumber(kHeight, m_pRuler->GetQianHeight() / 100.0, kLeadHeightId, HundredthsRule()));
     lead->AddSubItem(NewRulerLineStyle(kLeadStyleId, false));
     lead->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kLeadColorId));
-    lead->AddSubItem(NewRulerNumber(grouptext::kLineWidth, leadPen.width / 100.0, kLeadWidthId));
+    lead->AddSubItem(NewRulerNumber(grouptext::kLineWidth, leadPen.width / 100.0, kLeadWidthId, HundredthsRule()));
     m_wndPropList.AddProperty(lead, TRUE, TRUE);
 
     CBCGPProp* label = NewGroupItem(kLabel, kLabelId, true);
     label->AddSubItem(NewOptionItem(kUnit, "", nullptr, kUnitId, {kMetre, kFoot, kKilometre}, false));
     label->AddSubItem(NewFacePicker(grouptext::kFontFace, font.GetFaceName(), nullptr, kFaceId));
-    label->AddSubItem(NewRulerNumber(grouptext::kSize, font.size / 100.0, kFontSizeId));
+    label->AddSubItem(NewRulerNumber(grouptext::kSize, font.size / 100.0, kFontSizeId, HundredthsRule()));
     label->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kFontColorId));
     m_wndPropList.AddProperty(label, TRUE, TRUE);
     return 0;

@@ -18,6 +18,21 @@ using namespace section;
 namespace {
 // The narrowest width a designer well takes, in hundredths of a millimetre (exclusive).
 constexpr double kNarrowestWidth = 10;
+
+// The minimum width typed in millimetres, in hundredths; false for a width not above the narrowest.
+bool ReadMinWidth(CBCGPProp* item, double* width) {
+    double typed = 0;
+    if (!ReadHundredths(item, &typed) || !(typed > kNarrowestWidth)) return false;
+    *width = typed;
+    return true;
+}
+
+TextRule MinWidthRule() {
+    return KeptNumberRule([](CBCGPProp* kept) {
+        double width = 0;
+        return ReadMinWidth(kept, &width);
+    });
+}
 }  // namespace
 
 CLstDsgWell::CLstDsgWell(CDesignerWellAdapter* well, int mode) : m_pWell(well), m_nMode(mode) {}
@@ -30,12 +45,14 @@ int CLstDsgWell::InitPropWnd() {
     CBCGPProp* depthType = NewTextValueItem(kDepthType, "", nullptr, kDepthTypeId, false);
     SetItemText(depthType, kElevationDepth);
     basic->AddSubItem(depthType);
-    basic->AddSubItem(NewFloatItem(kWellWidth, 0.0, 0, false, kWellWidthDescription, kWidthId));
+    basic->AddSubItem(NewFloatItem(kWellWidth, 0.0, 0, false, kWellWidthDescription, kWidthId, MinWidthRule()));
     m_wndPropList.AddProperty(basic, TRUE, TRUE);
 
     auto* range = new CBCGPProp(kDisplayRange, kRangeId, FALSE);
-    range->AddSubItem(NewFloatItem(kTopDepth, 0.0, 2, true, kTopDepthDescription, kTopDepthId));
-    range->AddSubItem(NewFloatItem(kBottomDepth, 0.0, 2, true, kBottomDepthDescription, kBottomDepthId));
+    range->AddSubItem(
+        NewFloatItem(kTopDepth, 0.0, 2, true, kTopDepthDescription, kTopDepthId, ItemNumberRule(DepthSign())));
+    range->AddSubItem(
+        NewFloatItem(kBottomDepth, 0.0, 2, true, kBottomDepthDescription, kBottomDepthId, ItemNumberRule(DepthSign())));
     m_wndPropList.AddProperty(range, TRUE, TRUE);
 
     CBCGPProp* pen = CreateLineProp(kDesignerWellPage, kPenId, false);
@@ -66,10 +83,15 @@ void CLstDsgWell::UpdateBCGPProperty(long object, CString) {
     if (const QXLOGFONT* font = m_pWell->GetLogFont()) SetFontProp(Item(kFontId), *font);
 }
 
+// A group read back whole can meet a field the reader refuses (a stored width shown as a text the
+// width rule refuses): then nothing is written, nothing redrawn, and the stored values show again.
 LRESULT CLstDsgWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pWell) return 0;
-    if (item) Edit(item);
+    if (item && !Edit(item)) {
+        ShowStoredAgain(*this);
+        return 0;
+    }
     if (KelReservoir::Connection::CkelReservoir* reservoir = m_pWell->GetReservoir()) {
         reservoir->UpdateWnd();
         reservoir->SetModifyFlag(1);
@@ -77,38 +99,45 @@ LRESULT CLstDsgWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-void CLstDsgWell::Edit(CBCGPProp* item) {
-    // Depths are typed as depths; a reservoir keeps elevations.
-    const double sign = m_nMode == kReservoirMode ? -1.0 : 1.0;
+// Depths are typed as depths; a reservoir keeps elevations.
+double CLstDsgWell::DepthSign() const { return m_nMode == kReservoirMode ? -1.0 : 1.0; }
+
+bool CLstDsgWell::Edit(CBCGPProp* item) {
+    const double sign = DepthSign();
     double number = 0;
     switch (item->GetData()) {
         case kWidthId:
-            if (ReadHundredths(item, &number) && number > kNarrowestWidth) m_pWell->m_dMinWidth = number;
-            break;
+            if (!ReadMinWidth(item, &number)) return false;
+            m_pWell->m_dMinWidth = number;
+            return true;
         case kTopDepthId:
-            if (ReadItemNumber(item, sign, &number)) m_pWell->SetTopDepth(number);
-            break;
+            if (!ReadItemNumber(item, sign, &number)) return false;
+            m_pWell->SetTopDepth(number);
+            return true;
         case kBottomDepthId:
-            if (ReadItemNumber(item, sign, &number)) m_pWell->SetBottomDepth(number);
-            break;
+            if (!ReadItemNumber(item, sign, &number)) return false;
+            m_pWell->SetBottomDepth(number);
+            return true;
         case kPenStyleId:
         case kPenWidthId:
         case kPenColorId:
-            // The whole group over the well's pen; a width that is no number writes nothing.
+            // The whole group over the well's pen.
             if (const QXLOGPEN* current = m_pWell->GetLogPen()) {
                 QXLOGPEN pen = *current;
-                if (GetLineProp(Item(kPenId), pen)) m_pWell->SetLogPen(&pen);
+                if (!GetLineProp(Item(kPenId), pen)) return false;
+                m_pWell->SetLogPen(&pen);
             }
-            break;
+            return true;
         case kFontFaceId:
         case kFontSizeId:
         case kFontColorId:
             if (const QXLOGFONT* current = m_pWell->GetLogFont()) {
                 QXLOGFONT font = *current;
-                if (GetFontProp(Item(kFontId), font)) m_pWell->SetLogFont(&font);
+                if (!GetFontProp(Item(kFontId), font)) return false;
+                m_pWell->SetLogFont(&font);
             }
-            break;
+            return true;
         default:
-            break;
+            return true;
     }
 }

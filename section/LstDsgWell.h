@@ -40,7 +40,10 @@ protected:
 
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
-    void Edit(CBCGPProp* item);
+    // The edit stored in the well; false, nothing stored, when a field read is refused.
+    bool Edit(CBCGPProp* item);
+    // The sign a typed depth is stored with.
+    double DepthSign() const;
 
     KelReservoir::Connection::CDesignerWellAdapter* m_pWell;
     int m_nMode;

@@ -6,12 +6,12 @@
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
-#include "framework/WndProp.h"
 #include "hosttypes/Halyard/FaultLine.h"
 #include "hosttypes/Halyard/Reservoir.h"
 #include "hosttypes/Oriel/CMapProperty.h"
 #include "section/ObjectPageItems.h"
 #include "section/ObjectPageTexts.h"
+#include "section/SectionItems.h"
 #include "section/SectionTexts.h"
 
 using KelReservoir::Connection::CkelReservoir;
@@ -32,8 +32,9 @@ int CLstFaultLine::InitPropWnd() {
                                       kFaultLineStyleDescription, kStyleId);
     style->AllowEdit(FALSE);
     m_wndPropList.AddProperty(style, TRUE, TRUE);
-    m_wndPropList.AddProperty(
-        NewFloatItem(sectiontext::kWidth, kInitialWidth, 2, false, kLineWidthShortDescription, kWidthId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewFloatItem(sectiontext::kWidth, kInitialWidth, 2, false, kLineWidthShortDescription,
+                                           kWidthId, HundredthsItemRule()),
+                              TRUE, TRUE);
     m_wndPropList.AddProperty(NewBlackColorItem(grouptext::kColor, "", kColorId), TRUE, TRUE);
     return 0;
 }
@@ -56,11 +57,7 @@ LRESULT CLstFaultLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item ? item->GetData() : 0;
     const boost::shared_ptr<CMapProperty> record = CMapPropertySignle::Instance()->GetProperty();
     if (record && id >= kStyleId && id <= kColorId) {
-        // A refused width reaches no fault line: each keeps its own pen.
-        if (!GetLineSubProp(item, record->m_faultLinePen, static_cast<int>(id - kStyleId))) {
-            ShowStoredAgain(*this);
-            return 0;
-        }
+        GetLineSubProp(item, record->m_faultLinePen, static_cast<int>(id - kStyleId));
         if (const auto faults = m_pReservoir->GetFaultLineMgr())
             for (unsigned int i = 0; i < faults->GetNum(); ++i)
                 if (const boost::shared_ptr<KelReservoir::Fault::CkelFaultLine>& line = faults->GetObj(i))

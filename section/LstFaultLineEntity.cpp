@@ -4,7 +4,6 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
-#include "framework/WndProp.h"
 #include "hosttypes/Halyard/FaultLine.h"
 #include "hosttypes/Halyard/Reservoir.h"
 #include "hosttypes/Oriel/IkelWellAdapter.h"
@@ -41,15 +40,17 @@ int CLstFaultLineEntity::InitPropWnd() {
     CBCGPProp* properties = NewGroupItem(kFaultLineProperties, kPropertiesId, true);
     properties->AddSubItem(NewTextValueItem(kName, "", nullptr, kNameId, true));
     properties->AddSubItem(NewOptionItem(kFaultKind, "", nullptr, kKindId, {kNormalFault, kReverseFault}, false));
-    properties->AddSubItem(NewFloatItem(kMaxThrow, 0.0, 2, false, "", kThrowId));
-    CBCGPProp* angle = NewFloatItem(kDipAngle, 0.0, 2, true, "", kDipAngleId);
+    properties->AddSubItem(NewFloatItem(kMaxThrow, 0.0, 2, false, "", kThrowId, ItemNumberRule()));
+    CBCGPProp* angle = NewFloatItem(kDipAngle, 0.0, 2, true, "", kDipAngleId, ItemNumberRule());
     CQXObjectPolyline* polyline = m_pLine ? m_pLine->GetImp() : nullptr;
     angle->Enable(polyline && polyline->GetPointCount() == kDipLinePoints ? TRUE : FALSE);
     properties->AddSubItem(angle);
     properties->AddSubItem(NewOptionItem(kSealing, "", nullptr, kSealingId, {kSealingFault, kPermeableFault}, false));
-    properties->AddSubItem(NewFloatItem(kBreakDepth, 0.0, 2, false, "", kBreakDepthId));
+    properties->AddSubItem(NewFloatItem(kBreakDepth, 0.0, 2, false, "", kBreakDepthId, nullptr));  // shown only
     m_wndPropList.AddProperty(properties, TRUE, TRUE);
-    m_wndPropList.AddProperty(CreateLineFloatProp(kDisplayProperties, kPenId), TRUE, TRUE);
+    CBCGPProp* pen = CreateLineFloatProp(kDisplayProperties, kPenId);
+    ReadBy(pen->FindSubItemByData(kPenWidthId), HundredthsItemRule());
+    m_wndPropList.AddProperty(pen, TRUE, TRUE);
     return 0;
 }
 
@@ -120,7 +121,7 @@ void CLstFaultLineEntity::Edit(CBCGPProp* item) {
         case kPenStyleId:
         case kPenWidthId:
         case kPenColorId:
-            if (!EditObjectPen(*m_pLine, item, static_cast<int>(id - kPenStyleId))) ShowStoredAgain(*this);
+            EditObjectPen(*m_pLine, item, static_cast<int>(id - kPenStyleId));
             break;
         default:
             break;

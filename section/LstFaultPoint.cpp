@@ -5,9 +5,11 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
+#include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropEx.h"
+#include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Oriel/CContainerSignle.h"
@@ -31,6 +33,19 @@ const TextValue kApplyScopes[] = {{"", 0}, {kApplyWell, 1}, {kApplySection, 2}};
 const char* const kFieldOptions[P::kFieldKinds] = {kBreakDepth,       kFieldThrow,      kFieldCompareDepth,
                                                    kFieldFaultNumber, kFieldMissingTop, kFieldMissingBottom,
                                                    kFieldCompareWell};
+
+// The point's number: a number with a whole part an int holds (the fraction is cut off).
+bool ReadFaultNumber(CBCGPProp* item, int* number) {
+    double typed = 0;
+    return ReadItemNumber(item, 1.0, &typed) && numtext::FitInt(typed, 1.0, number);
+}
+
+TextRule FaultNumberRule() {
+    return KeptNumberRule([](CBCGPProp* kept) {
+        int number = 0;
+        return ReadFaultNumber(kept, &number);
+    });
+}
 
 void Enable(CBCGPProp* item, bool enabled) {
     if (item) item->Enable(enabled ? TRUE : FALSE);
@@ -57,6 +72,7 @@ int CLstFaultPoint::InitPropWnd() {
     display->AddSubItem(NewOptionItem(kDisplayPosition, "", nullptr, kDisplayStyleId,
                                       {kColumnLeft, kColumnCentre, kColumnRight}, true));
     CBCGPProp* symbol = CreatePointFloatProp(kFaultSymbol, kSymbolId);
+    ReadBy(symbol->FindSubItemByData(kSymbolSizeId), HundredthsItemRule());
     symbol->Expand(TRUE);
     display->AddSubItem(symbol);
     display->AddSubItem(BuildLabelGroup());
@@ -66,11 +82,11 @@ int CLstFaultPoint::InitPropWnd() {
 
     CBCGPProp* data = NewGroupItem(kFaultPointProperties, kFaultDataId, true);
     data->AddSubItem(NewTextValueItem(kFieldFaultNumber, "", "", kFaultStratumId, true));
-    data->AddSubItem(NewFloatItem(kPointNumber, 0.0, 0, false, "", kFaultNumberId));
-    data->AddSubItem(NewFloatItem(kBreakDepthMetres, 0.0, 2, false, "", kFaultDepthId));
-    data->AddSubItem(NewFloatItem(kFieldThrow, 0.0, 2, false, "", kFaultThrowId));
+    data->AddSubItem(NewFloatItem(kPointNumber, 0.0, 0, false, "", kFaultNumberId, FaultNumberRule()));
+    data->AddSubItem(NewFloatItem(kBreakDepthMetres, 0.0, 2, false, "", kFaultDepthId, ItemNumberRule()));
+    data->AddSubItem(NewFloatItem(kFieldThrow, 0.0, 2, false, "", kFaultThrowId, ItemNumberRule()));
     data->AddSubItem(NewTextValueItem(kFieldCompareWell, "", "", kCompareWellId, true));
-    data->AddSubItem(NewFloatItem(kCompareTopDepth, 0.0, 2, false, "", kCompareDepthId));
+    data->AddSubItem(NewFloatItem(kCompareTopDepth, 0.0, 2, false, "", kCompareDepthId, ItemNumberRule()));
     data->AddSubItem(NewTextValueItem(kFieldMissingTop, "", "", kMissingTopId, true));
     data->AddSubItem(NewTextValueItem(kFieldMissingBottom, "", "", kMissingBottomId, true));
     m_wndPropList.AddProperty(data, TRUE, TRUE);
@@ -81,17 +97,19 @@ CBCGPProp* CLstFaultPoint::BuildLabelGroup() {
     CBCGPProp* label = NewGroupItem(kLabel, kLabelId, true);
     label->AddSubItem(
         NewOptionItem(grouptext::kShow, "", nullptr, kLabelShownId, {grouptext::kYes, grouptext::kNo}, false));
-    label->AddSubItem(NewFloatItem(kFieldCount, 0.0, 0, false, "", kFieldCountId));
+    label->AddSubItem(NewFloatItem(kFieldCount, 0.0, 0, false, "", kFieldCountId, ItemNumberRule()));
     CBCGPProp* position = NewGroupItem(kPosition, kLabelPositionId, true);
     position->AddSubItem(NewOptionItem(kDisplayPosition, "", nullptr, kLabelPlaceId,
                                        {kLabelLeft, kLabelRight, kLabelAbove, kLabelBelow}, false));
-    position->AddSubItem(NewFloatItem(kXOffset, 0.0, 2, true, "", kXOffsetId));
-    position->AddSubItem(NewFloatItem(kYOffset, 0.0, 2, true, "", kYOffsetId));
+    position->AddSubItem(NewFloatItem(kXOffset, 0.0, 2, true, "", kXOffsetId, ItemNumberRule()));
+    position->AddSubItem(NewFloatItem(kYOffset, 0.0, 2, true, "", kYOffsetId, ItemNumberRule()));
     label->AddSubItem(position);
     auto* fields = new CBCGPPropEx(kFields, kFieldsId, FALSE);
     fields->Expand(TRUE);
     label->AddSubItem(fields);
-    label->AddSubItem(CreateFontPropFloatSize(grouptext::kFontFace, kFontId));
+    CBCGPProp* font = CreateFontPropFloatSize(grouptext::kFontFace, kFontId);
+    ReadBy(font->FindSubItemByData(kFontSizeId), HundredthsItemRule());
+    label->AddSubItem(font);
     return label;
 }
 
@@ -205,14 +223,19 @@ void CLstFaultPoint::ApplyInScope(Set set) {
     }
 }
 
+// A count kept to the field kinds may leave every count as it was: then nothing is written or
+// redrawn, and the page shows the stored count again.
 LRESULT CLstFaultPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
-    if (item && m_pPoint) Edit(item);
+    if (item && m_pPoint && !Edit(item)) {
+        ShowStoredAgain(*this);
+        return 0;
+    }
     if (ScContainer* container = CContainerSignle::Instance()->GetContainer()) container->UpdateWnd();
     return 0;
 }
 
-void CLstFaultPoint::Edit(CBCGPProp* item) {
+bool CLstFaultPoint::Edit(CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     const CString text = ItemText(item);
     CrFaultPoint& point = *m_pPoint;
@@ -222,7 +245,7 @@ void CLstFaultPoint::Edit(CBCGPProp* item) {
         const int index = static_cast<int>(id - kFirstFieldId);
         const std::string label = text.str();
         ApplyInScope([index, &label](CrFaultPoint& p) { p.SetLabel(index, label); });
-        return;
+        return true;
     }
     switch (id) {
         case kDisplayStyleId: {
@@ -235,10 +258,7 @@ void CLstFaultPoint::Edit(CBCGPProp* item) {
         case kSymbolBorderId:
         case kSymbolInnerId: {
             QXLOGPOINT symbol = point.GetLogPoint();
-            if (!GetPointSubProp(item, symbol, static_cast<int>(id - kSymbolStyleId))) {
-                ShowNumber(item, symbol.size / 100.0);  // refused: no point in scope is written
-                break;
-            }
+            GetPointSubProp(item, symbol, static_cast<int>(id - kSymbolStyleId));
             ApplyInScope([&symbol](CrFaultPoint& p) { p.SetLogPoint(symbol); });
             break;
         }
@@ -258,7 +278,7 @@ void CLstFaultPoint::Edit(CBCGPProp* item) {
             point.SetFaultBotStraum(text);
             break;
         case kFaultNumberId:
-            if (ReadItemNumber(item, 1.0, &number) && numtext::FitInt(number, 1.0, &whole)) point.SetFaultNumber(whole);
+            if (ReadFaultNumber(item, &whole)) point.SetFaultNumber(whole);
             break;
         case kFaultDepthId:
             if (ReadItemNumber(item, 1.0, &number)) point.SetFaultDepth(number);
@@ -276,12 +296,7 @@ void CLstFaultPoint::Edit(CBCGPProp* item) {
             break;
         }
         case kFieldCountId:
-            if (ReadItemNumber(item, 1.0, &number)) {
-                const int count = ClampFieldCount(number);
-                ApplyInScope([count](CrFaultPoint& p) { p.SetLabelNumber(count); });
-                point.ProChanged();
-            }
-            break;
+            return EditFieldCount(item);
         case kLabelPlaceId: {
             const int place = ValueOfText(kLabelPlaces, text, -1);
             ApplyInScope([place](CrFaultPoint& p) { p.SetPosStyle(place); });
@@ -297,14 +312,27 @@ void CLstFaultPoint::Edit(CBCGPProp* item) {
         case kFontSizeId:
         case kFontColorId: {
             QXLOGFONT font = point.GetLabelFont();
-            if (!GetFontSubProp(item, font, static_cast<int>(id - kFontFaceId))) {
-                ShowNumber(item, font.size / 100.0);  // refused: no label in scope is written
-                break;
-            }
+            GetFontSubProp(item, font, static_cast<int>(id - kFontFaceId));
             ApplyInScope([&font](CrFaultPoint& p) { p.SetLabelFont(font); });
             break;
         }
         default:
             break;
     }
+    return true;
+}
+
+// The stamp has the next refresh rebuild the fields.
+bool CLstFaultPoint::EditFieldCount(CBCGPProp* item) {
+    double number = 0;
+    if (!ReadItemNumber(item, 1.0, &number)) return false;
+    const int count = ClampFieldCount(number);
+    bool changed = false;
+    ApplyInScope([count, &changed](CrFaultPoint& p) {
+        if (static_cast<int>(p.GetLabelNumber()) == count) return;
+        p.SetLabelNumber(count);
+        changed = true;
+    });
+    if (changed) m_pPoint->ProChanged();
+    return changed;
 }

@@ -1,9 +1,11 @@
 #include "section/LstOiLine.h"
 
 #include "framework/PropItems.h"
+#include "framework/PropSizeText.h"
 #include "hosttypes/Halyard/OSWerLine.h"
 #include "section/ObjectPageItems.h"
 #include "section/ObjectPageTexts.h"
+#include "section/SectionItems.h"
 #include "section/SectionTexts.h"
 
 using KelReservoir::SandUnit::CkelOSWerLine;
@@ -17,9 +19,9 @@ constexpr double kInitialDepth = 0.2;
 
 CBCGPProp* NewInterfaceLineGroup(DWORD_PTR groupId, DWORD_PTR depthId, const CkelOSWerLine* line, bool enabled) {
     CBCGPProp* group = NewGroupItem(kOswInterface, groupId, true);
-    // Without a line there is no depth to show.
-    CBCGPProp* depth = line ? new CBCGPProp(kDepth, _variant_t(kInitialDepth), kDepthDescription, depthId)
-                            : new CBCGPProp(kDepth, _variant_t(""), kDepthDescription, depthId);
+    // Without a line there is no depth to show. A depth that is no number is refused.
+    CBCGPProp* depth = new CBCGPropSizeText(kDepth, line ? _variant_t(kInitialDepth) : _variant_t(""),
+                                            kDepthDescription, depthId, ItemNumberRule());
     group->AddSubItem(depth);
     group->AddSubItem(
         NewTextValueItem(kUpperUnit, line ? line->GetUpperString().c_str() : "", nullptr, depthId + 1, false));

@@ -11,9 +11,9 @@
 #include "hosttypes/Oriel/ScContainer.h"
 #include "hosttypes/Oriel/ScRulerFrame.h"
 #include "section/MultiWellItems.h"
+#include "section/MultiWellTexts.h"
 #include "section/ObjectPageItems.h"
 #include "section/SectionItems.h"
-#include "section/MultiWellTexts.h"
 
 using namespace multiwelltext;
 using F = CLstRulerFrame;
@@ -37,15 +37,15 @@ struct NumberAccess {
     void (*set)(ScRulerFrame&, int, double);
 };
 const NumberAccess kFrameLineSizeValue = {[](const ScRulerFrame& f, int) { return f.GetFrameLineSize(); },
-                                     [](ScRulerFrame& f, int, double v) { f.SetFrameLineSize(v); }};
+                                          [](ScRulerFrame& f, int, double v) { f.SetFrameLineSize(v); }};
 const NumberAccess kStartDepthValue = {[](const ScRulerFrame& f, int) { return f.GetStartDepth(); },
-                                  [](ScRulerFrame& f, int, double v) { f.SetStartDepth(v); }};
+                                       [](ScRulerFrame& f, int, double v) { f.SetStartDepth(v); }};
 const NumberAccess kEndDepthValue = {[](const ScRulerFrame& f, int) { return f.GetEndDepth(); },
-                                [](ScRulerFrame& f, int, double v) { f.SetEndDepth(v); }};
+                                     [](ScRulerFrame& f, int, double v) { f.SetEndDepth(v); }};
 const NumberAccess kSideIntervalValue = {[](const ScRulerFrame& f, int) { return f.GetLRMarkInterval(); },
-                                    [](ScRulerFrame& f, int, double v) { f.SetLRMarkInterval(v); }};
+                                         [](ScRulerFrame& f, int, double v) { f.SetLRMarkInterval(v); }};
 const NumberAccess kLevelIntervalValue = {[](const ScRulerFrame& f, int) { return f.GetLevelMarkInterval(); },
-                                     [](ScRulerFrame& f, int, double v) { f.SetLevelMarkInterval(v); }};
+                                          [](ScRulerFrame& f, int, double v) { f.SetLevelMarkInterval(v); }};
 const NumberAccess kTimesValue = {
     [](const ScRulerFrame& f, int i) { return f.GetTimes(static_cast<RulerFrameTimesType>(i)); },
     [](ScRulerFrame& f, int i, double v) { f.SetTimes(static_cast<RulerFrameTimesType>(i), static_cast<int>(v)); }};
@@ -56,11 +56,11 @@ const NumberAccess kFSizeValue = {
     [](const ScRulerFrame& f, int i) { return f.GetRulerFrameFSize(static_cast<RulerFrameFSizeType>(i)); },
     [](ScRulerFrame& f, int i, double v) { f.SetRulerFrameFSize(static_cast<RulerFrameFSizeType>(i), v); }};
 const NumberAccess kGridIntervalValue = {[](const ScRulerFrame& f, int i) { return f.GetGridInterval(i); },
-                                    [](ScRulerFrame& f, int i, double v) { f.SetGridInterval(i, v); }};
+                                         [](ScRulerFrame& f, int i, double v) { f.SetGridInterval(i, v); }};
 const NumberAccess kTitleOffsetValue = {[](const ScRulerFrame& f, int) { return f.GetTitleOffset(); },
-                                   [](ScRulerFrame& f, int, double v) { f.SetTitleOffset(v); }};
+                                        [](ScRulerFrame& f, int, double v) { f.SetTitleOffset(v); }};
 const NumberAccess kInscribeOffsetValue = {[](const ScRulerFrame& f, int) { return f.GetInscribeOffset(); },
-                                      [](ScRulerFrame& f, int, double v) { f.SetInscribeOffset(v); }};
+                                           [](ScRulerFrame& f, int, double v) { f.SetInscribeOffset(v); }};
 
 // Line styles by index: the frame line, the horizontal grid, the vertical grid. Texts by index:
 // the title, the inscription.
@@ -70,8 +70,8 @@ enum { kTitleText = 0, kInscribeText = 1 };
 // Position options by RulerFramePosType.
 const TextValue kSidePositions[] = {{kInside, 0}, {kOutside, 1}};
 const TextValue kLevelPositions[] = {{kInside, 0}, {kOutside, 1}, {kBothSides, 2}};
-const TextValue kInscribePositions[] = {{grouptext::kAlignCenter, 0}, {grouptext::kAlignRight, 1},
-                                        {grouptext::kAlignLeft, 2}};
+const TextValue kInscribePositions[] = {
+    {grouptext::kAlignCenter, 0}, {grouptext::kAlignRight, 1}, {grouptext::kAlignLeft, 2}};
 constexpr int kNoPosition = -1;
 
 // One item: item data, label, kind, the frame's index (an enumeration value of the kind), the
@@ -208,6 +208,13 @@ bool Kept(Conv conv, double typed, double* kept) {
     }
 }
 
+// The value to keep for the number typed into a row's item; false when it is no number or the
+// field cannot hold it. The section library's check is told when it reads one of the two depths.
+bool ReadRow(const Row& row, CBCGPProp* item, double* kept) {
+    double typed = 0;
+    return section::ReadItemNumber(item, 1, &typed, IsDepth(row)) && Kept(row.conv, typed, kept);
+}
+
 // ---- the frame's values by row --------------------------------------------------------------------
 
 UINT LineStyle(const ScRulerFrame& frame, int index) {
@@ -271,8 +278,13 @@ CBCGPProp* NewItem(const Row& row, const ScRulerFrame* frame) {
             break;
         case Kind::Number: {
             const double kept = frame ? row.number->get(*frame, row.index) : 0;
-            item = new CBCGPropFloat(row.label, _variant_t(Shown(row.conv, kept)), 2, "",
-                                     row.conv == Conv::Negated ? TRUE : FALSE, 0);
+            auto* number = new CBCGPropFloat(row.label, _variant_t(Shown(row.conv, kept)), 2, "",
+                                             row.conv == Conv::Negated ? TRUE : FALSE, 0);
+            number->SetTextRule(KeptNumberRule([&row](CBCGPProp* typed) {
+                double value = 0;
+                return ReadRow(row, typed, &value);
+            }));
+            item = number;
             break;
         }
         case Kind::YesNo:
@@ -286,8 +298,9 @@ CBCGPProp* NewItem(const Row& row, const ScRulerFrame* frame) {
             item->AllowEdit(FALSE);
             break;
         case Kind::Face: {
-            const CString face = frame ? frame->GetRulerFrameFont(static_cast<RulerFrameLogFontType>(row.index)).GetFaceName()
-                                       : CString();
+            const CString face =
+                frame ? frame->GetRulerFrameFont(static_cast<RulerFrameLogFontType>(row.index)).GetFaceName()
+                      : CString();
             item = section::NewTypedFacePicker(row.label, face, "", 0);
             break;
         }
@@ -368,12 +381,13 @@ void CLstRulerFrame::UpdateBCGPProperty(long object, CString) {
                     break;
                 }
                 case Kind::Options:
-                    if (const char* text = PositionText(row.index, frame->GetPos(static_cast<RulerFramePosType>(row.index))))
+                    if (const char* text =
+                            PositionText(row.index, frame->GetPos(static_cast<RulerFramePosType>(row.index))))
                         ShowTextIfChanged(item, text);
                     break;
                 case Kind::Face:
-                    ShowTextIfChanged(item,
-                                      frame->GetRulerFrameFont(static_cast<RulerFrameLogFontType>(row.index)).GetFaceName());
+                    ShowTextIfChanged(
+                        item, frame->GetRulerFrameFont(static_cast<RulerFrameLogFontType>(row.index)).GetFaceName());
                     break;
                 case Kind::Text:
                     ShowTextIfChanged(item, row.index == kTitleText ? frame->GetTitleText() : frame->GetInscribeText());
@@ -393,19 +407,17 @@ namespace {
 void Apply(const Row& row, CBCGPProp* item, ScRulerFrame& frame) {
     COLORREF color = 0;
     UINT style = 0;
-    double typed = 0;
     double kept = 0;
     switch (row.kind) {
         case Kind::LineStyle:
             if (ReadStyle(item, &style)) SetLineStyle(frame, row.index, style);
             break;
         case Kind::Colour:
-            if (section::PickedColor(item, &color)) frame.SetMarkClr(static_cast<RulerFrameColorType>(row.index), color);
+            if (section::PickedColor(item, &color))
+                frame.SetMarkClr(static_cast<RulerFrameColorType>(row.index), color);
             break;
         case Kind::Number:
-            // The section library's check is told when it reads one of the two depths.
-            if (section::ReadItemNumber(item, 1, &typed, IsDepth(row)) && Kept(row.conv, typed, &kept))
-                row.number->set(frame, row.index, kept);
+            if (ReadRow(row, item, &kept)) row.number->set(frame, row.index, kept);
             break;
         case Kind::YesNo:
             frame.SetShow(static_cast<RulerFrameShowType>(row.index), GetYesNoProp(item));

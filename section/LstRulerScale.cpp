@@ -14,9 +14,9 @@
 #include "hosttypes/Oriel/ScDisScaleMgr.h"
 #include "resources/ModuleResources.h"
 #include "section/MultiWellItems.h"
+#include "section/MultiWellTexts.h"
 #include "section/ObjectPageItems.h"
 #include "section/SectionItems.h"
-#include "section/MultiWellTexts.h"
 
 using namespace multiwelltext;
 using S = CLstRulerScale;
@@ -39,7 +39,8 @@ struct NumberItem {
 };
 const NumberItem kNumbers[] = {
     {S::kContentOffsetId, kOffset, numtext::kHundredths, &ScDisScale::GetContentOffset, &ScDisScale::SetContentOffset},
-    {S::kContentSizeId, grouptext::kSize, numtext::kHundredths, &ScDisScale::GetContentSize, &ScDisScale::SetContentSize},
+    {S::kContentSizeId, grouptext::kSize, numtext::kHundredths, &ScDisScale::GetContentSize,
+     &ScDisScale::SetContentSize},
     {S::kIntervalId, kTickInterval, 10, &ScDisScale::GetInterval, &ScDisScale::SetInterval},
     {S::kHeightId, kTickHeight, numtext::kHundredths, &ScDisScale::GetHeight, &ScDisScale::SetHeight},
     {S::kStepId, kTickCount, 1, nullptr, nullptr},
@@ -57,11 +58,30 @@ double Shown(const ScDisScale& scale, const NumberItem& number) {
     return number.get ? (scale.*number.get)() / number.scale : scale.GetStep();
 }
 
+// The value a number typed into the item stores: typed × scale (no bar value is negative); for
+// the tick count the integer part, which an int holds.
+bool ReadNumber(const NumberItem& number, CBCGPProp* item, double* value) {
+    double v = 0;
+    int count = 0;
+    if (!section::ReadItemSize(item, number.scale, &v)) return false;
+    if (!number.set) {
+        if (!numtext::FitInt(v, 1, &count)) return false;
+        v = count;
+    }
+    *value = v;
+    return true;
+}
+
 CBCGPProp* NewGroup(const char* label, DWORD_PTR id) { return new CBCGPProp(label, id, FALSE); }
 
 CBCGPProp* NewNumber(const ScDisScale& scale, DWORD_PTR id) {
     const NumberItem& number = *NumberOf(id);
-    return new CBCGPropFloat(number.label, _variant_t(Shown(scale, number)), 2, "", FALSE, id);
+    auto* item = new CBCGPropFloat(number.label, _variant_t(Shown(scale, number)), 2, "", FALSE, id);
+    item->SetTextRule(KeptNumberRule([&number](CBCGPProp* typed) {
+        double value = 0;
+        return ReadNumber(number, typed, &value);
+    }));
+    return item;
 }
 
 CBCGPProp* NewText(const char* label, DWORD_PTR id, bool editable) {
@@ -101,7 +121,8 @@ int CLstRulerScale::InitPropWnd() {
     CBCGPProp* caption = NewGroup(kCaption, kCaptionGroupId);
     caption->AddSubItem(NewText(kContent, kContentId, true));
     caption->AddSubItem(NewNumber(scale, kContentOffsetId));
-    caption->AddSubItem(new CPropStyleCombox(grouptext::kFontFace, scale.GetContentFont().GetFaceName(), "", kContentFontId));
+    caption->AddSubItem(
+        new CPropStyleCombox(grouptext::kFontFace, scale.GetContentFont().GetFaceName(), "", kContentFontId));
     caption->AddSubItem(NewNumber(scale, kContentSizeId));
     caption->AddSubItem(section::NewBlackColorItem(grouptext::kColor, "", kContentColorId));
     auto* style = new CBmpPropLst(kStyle, 0, "");
@@ -114,9 +135,9 @@ int CLstRulerScale::InitPropWnd() {
     ticks->AddSubItem(NewNumber(scale, kIntervalId));
     ticks->AddSubItem(NewNumber(scale, kHeightId));
     ticks->AddSubItem(NewNumber(scale, kStepId));
-    ticks->AddSubItem(NewOptionItem(
-        kUnit, "", "", kUnitId, {kUnitKilometreBracketed, kUnitKm, kUnitM, kUnitGongli, kUnitMetre, kUnitKilometre},
-        false));
+    ticks->AddSubItem(NewOptionItem(kUnit, "", "", kUnitId,
+                                    {kUnitKilometreBracketed, kUnitKm, kUnitM, kUnitGongli, kUnitMetre, kUnitKilometre},
+                                    false));
 
     QXLOGFONT labelFont;
     scale.GetLogFont(&labelFont);
@@ -126,11 +147,13 @@ int CLstRulerScale::InitPropWnd() {
     labels->AddSubItem(section::NewBlackColorItem(grouptext::kColor, "", kLabelColorId));
     labels->AddSubItem(
         NewOptionItem(kAlignment, "", "", kAlignId, {grouptext::kAlignCenter, grouptext::kAlignLeft}, false));
-    labels->AddSubItem(new CBCGPropFloat(kDigits, _variant_t(static_cast<double>(scale.GetDigit())), 0, "", FALSE, kDigitId));
+    labels->AddSubItem(
+        new CBCGPropFloat(kDigits, _variant_t(static_cast<double>(scale.GetDigit())), 0, "", FALSE, kDigitId));
 
     CBCGPProp* line = NewGroup(kLineSettings, kLineGroupId);
     line->AddSubItem(section::NewBlackColorItem(grouptext::kColor, "", kLineColorId));
-    auto* lineStyle = new CPropStyleCombox(grouptext::kLineStyle, 1, CPropStyleCombox::kLineStyle, nullptr, nullptr, kLineStyleId);
+    auto* lineStyle =
+        new CPropStyleCombox(grouptext::kLineStyle, 1, CPropStyleCombox::kLineStyle, nullptr, nullptr, kLineStyleId);
     lineStyle->AllowEdit(FALSE);
     line->AddSubItem(lineStyle);
     line->AddSubItem(NewNumber(scale, kLineSizeId));
@@ -156,8 +179,7 @@ void CLstRulerScale::UpdateBCGPProperty(long object, CString) {
     scale->GetLogFont(&labelFont);
     ShowTextIfChanged(Item(kLabelFontId), labelFont.GetFaceName());
     ShowColorIfChanged(Item(kLabelColorId), scale->GetLogColor());
-    if (const char* align = TextOfValue(kAlignments, scale->GetAglin(), nullptr))
-        SetItemText(Item(kAlignId), align);
+    if (const char* align = TextOfValue(kAlignments, scale->GetAglin(), nullptr)) SetItemText(Item(kAlignId), align);
     ShowColorIfChanged(Item(kLineColorId), scale->GetLineColor());
     section::ShowStyle(Item(kLineStyleId), scale->GetLineStyle());
     ShowPicture(Item(kStyleId), scale->GetStyle());
@@ -184,7 +206,7 @@ LRESULT CLstRulerScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
             EditNumber(item);
             break;
         case kDigitId:
-            EditDigits(item);
+            if (!EditDigits(item)) return 0;
             break;
         default:
             EditValue(item);
@@ -196,29 +218,27 @@ LRESULT CLstRulerScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// A number is stored when the text is one; the bar is stamped either way, so that the next
-// selection shows it again.
+// The bar is stamped, so that the next selection shows the number again.
 void CLstRulerScale::EditNumber(CBCGPProp* item) {
     const NumberItem& number = *NumberOf(item->GetData());
     double value = 0;
-    if (section::ReadItemSize(item, number.scale, &value)) {  // no bar value is negative
-        int count = 0;
-        if (!number.set && numtext::FitInt(value, 1, &count))
-            m_pScale->SetStep(count);
-        else if (number.set)
-            (m_pScale->*number.set)(value);
-    }
+    if (!ReadNumber(number, item, &value)) return;
+    if (number.set)
+        (m_pScale->*number.set)(value);
+    else
+        m_pScale->SetStep(static_cast<int>(value));
     m_pScale->ProChanged();
 }
 
-void CLstRulerScale::EditDigits(CBCGPProp* item) {
+bool CLstRulerScale::EditDigits(CBCGPProp* item) {
     int digits = 0;
     if (ReadDigits(item, &digits)) {
         m_pScale->SetDigit(digits);
-        return;
+        return true;
     }
     AfxMessageBox(kDigitsRange, MB_OK);
     item->SetValue(_variant_t(static_cast<double>(m_pScale->GetDigit())));
+    return false;
 }
 
 void CLstRulerScale::EditValue(CBCGPProp* item) {

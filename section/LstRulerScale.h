@@ -55,7 +55,8 @@ private:
     // The selected scale bar when the host announced one; the page's own otherwise.
     void FollowSelection();
     void EditNumber(CBCGPProp* item);
-    void EditDigits(CBCGPProp* item);
+    // False when the digits were refused (with a message): nothing else runs for the edit.
+    bool EditDigits(CBCGPProp* item);
     void EditValue(CBCGPProp* item);
 
     ScDisScale* m_pScale;

@@ -6,6 +6,7 @@
 
 #include "framework/ChangeCheckers.h"
 #include "framework/ItemGroupsFill.h"
+#include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
@@ -20,16 +21,17 @@
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "section/MultiWellItems.h"
-#include "section/ObjectPageItems.h"
 #include "section/MultiWellTexts.h"
+#include "section/ObjectPageItems.h"
+#include "section/SectionItems.h"
 
 using namespace multiwelltext;
 
 namespace {
 
-const TextValue kFillTypes[] = {{kFaciesFill, SYMFILL_FACIES}, {kSandstoneFill, SYMFILL_LITH},
+const TextValue kFillTypes[] = {{kFaciesFill, SYMFILL_FACIES},   {kSandstoneFill, SYMFILL_LITH},
                                 {kOilGasWaterFill, SYMFILL_OIL}, {kSingleFill, SYMFILL_SINGLE},
-                                {kCustomFill, SYMFILL_CUSTOM}, {kNoFill, SYMFILL_NONE}};
+                                {kCustomFill, SYMFILL_CUSTOM},   {kNoFill, SYMFILL_NONE}};
 constexpr double kInitialCellSize = 5.0;  // millimetres
 
 std::string Field(const char* field) { return std::string(field, strnlen(field, kWellStyleNameSize)); }
@@ -58,7 +60,8 @@ CBCGPProp* NewSymbolList(const char* label, int type) {
 // hundredths; false when single precision cannot hold it.
 bool LeadingCellSize(CBCGPProp* item, float* size) {
     double typed = 0;
-    return item && numtext::LeadingNumber(ItemText(item), &typed) && numtext::FitFloat(typed, numtext::kHundredths, size);
+    return item && numtext::LeadingNumber(ItemText(item), &typed) &&
+           numtext::FitFloat(typed, numtext::kHundredths, size);
 }
 
 }  // namespace
@@ -78,9 +81,9 @@ int CLstSandFill::ShownType() const { return m_pTypeItem ? FillTypeOfText(ItemTe
 int CLstSandFill::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     const char* type = m_pFill ? FillTypeText(m_pFill->GetSymFillType()) : "";
-    for (const auto& [id, label, value] : {std::make_tuple(kStratumId, kStratumNumber, ""),
-                                           std::make_tuple(kNumberId, kInterpretNumber, ""),
-                                           std::make_tuple(kTypeId, kConclusion, type)}) {
+    for (const auto& [id, label, value] :
+         {std::make_tuple(kStratumId, kStratumNumber, ""), std::make_tuple(kNumberId, kInterpretNumber, ""),
+          std::make_tuple(kTypeId, kConclusion, type)}) {
         auto* item = new CBCGPProp(label, _variant_t(value), "", id);
         item->AllowEdit(FALSE);
         m_wndPropList.AddProperty(item, TRUE, TRUE);
@@ -98,8 +101,10 @@ void CLstSandFill::BuildTypeItems() {
         case SYMFILL_LITH: {
             auto* group = new CBCGPProp(kSandstoneFill, kLithologyGroupId, FALSE);
             group->AddSubItem(NewSymbolList(kSandstoneFill, type));
-            group->AddSubItem(new CBCGPropFloat(grouptext::kFillCellSize, _variant_t(kInitialCellSize), 2,
-                                                grouptext::kFillCellSizeDescription, FALSE, kCellSizeId));
+            auto* size = new CBCGPropFloat(grouptext::kFillCellSize, _variant_t(kInitialCellSize), 2,
+                                           grouptext::kFillCellSizeDescription, FALSE, kCellSizeId);
+            size->SetTextRule(section::HundredthsRule());
+            group->AddSubItem(size);
             group->Expand(TRUE);
             m_wndPropList.AddProperty(group, TRUE, TRUE);
             break;
@@ -107,9 +112,12 @@ void CLstSandFill::BuildTypeItems() {
         case SYMFILL_OIL:
             m_wndPropList.AddProperty(NewSymbolList(kOilGasWaterFill, type), TRUE, TRUE);
             break;
-        case SYMFILL_SINGLE:
-            m_wndPropList.AddProperty(CreateFillProp(kFill, kFillGroupId), TRUE, TRUE);
+        case SYMFILL_SINGLE: {
+            CBCGPProp* fill = CreateFillProp(kFill, kFillGroupId);
+            ReadBy(fill->GetSubItem(kCellSizePosition), HundredthsItemRule());
+            m_wndPropList.AddProperty(fill, TRUE, TRUE);
             break;
+        }
         default:
             break;
     }
@@ -143,7 +151,7 @@ void CLstSandFill::ShowTypeItems() {
 }
 
 void CLstSandFill::ShowCellSize(CBCGPProp* item, const QXLOGBRUSH& brush) {
-    SetItemText(item, FormatString("%.2f", brush.size / numtext::kHundredths));
+    if (item) item->SetValue(_variant_t(brush.size / numtext::kHundredths));
 }
 
 // ---- edits ----------------------------------------------------------------------------------------
@@ -177,17 +185,12 @@ void CLstSandFill::EditSymbol(CBCGPProp* item) {
     ApplyBrush(brush);
 }
 
-// A size that is refused (no number, a negative, or beyond the brush's single-precision field in
-// hundredths) writes nothing; the item shows the stored size again.
 void CLstSandFill::EditCellSize(CBCGPProp* item) {
     CQXObjectFill* fillObject = m_pFill->GetFillObject();
     if (!fillObject) return;
     QXLOGBRUSH brush;
     fillObject->GetLogBrush(&brush);
-    if (!section::ReadHundredths(item, &brush.size)) {
-        ShowCellSize(item, brush);
-        return;
-    }
+    section::ReadHundredths(item, &brush.size);
     ApplyBrush(brush);
 }
 
@@ -195,10 +198,7 @@ void CLstSandFill::EditPlainFill(CBCGPProp* item) {
     QXLOGBRUSH brush;
     if (CQXObjectFill* fillObject = m_pFill->GetFillObject()) fillObject->GetLogBrush(&brush);
     std::string styleSet = m_pFill->GetStyleSet();
-    if (!GetFillSubProp(item, &styleSet, static_cast<int>(item->GetData() - kFillGroupId - 1), brush)) {
-        ShowCellSize(item, brush);  // refused: nothing is written
-        return;
-    }
+    GetFillSubProp(item, &styleSet, static_cast<int>(item->GetData() - kFillGroupId - 1), brush);
     m_pFill->SetStyleSet(styleSet);
     ApplyBrush(brush);
 }

@@ -8,7 +8,6 @@
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
-#include "framework/WndProp.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Pennant/SandUnit.h"
 #include "hosttypes/Pennant/SglWellAdapter.h"
@@ -40,7 +39,9 @@ int CLstSglSandSetor::InitPropWnd() {
                                    {kSandAll, kSandPerforated, kSandConnected}, false));
     m_wndPropList.AddProperty(sand, TRUE, TRUE);
 
-    m_wndPropList.AddProperty(CreateShowLineProp(kEnvelope, kEnvelopeId), TRUE, TRUE);
+    CBCGPProp* envelope = CreateShowLineProp(kEnvelope, kEnvelopeId);
+    ReadBy(envelope->FindSubItemByData(kEnvelopeWidthId), HundredthsItemRule());
+    m_wndPropList.AddProperty(envelope, TRUE, TRUE);
 
     CBCGPProp* seepage = section::NewSeepageGroup(kSeepageGroupId);
     EnableSubItemsDeep(seepage, 0, seepage->GetSubItemsCount(), false);
@@ -87,11 +88,7 @@ LRESULT CLstSglSandSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
         single::ForEachSandUnit(m_pSection, [visible](Sand::CSandUnit& unit) { unit.SetSandLineVisible(visible); });
         single::Stamp(m_pSection);
     } else if (id >= kEnvelopeStyleId && id <= kEnvelopeColorId) {
-        // A refused width reaches no sand unit: each keeps its own pen.
-        if (!GetLineSubProp(item, record.m_envelopePen, static_cast<int>(id - kEnvelopeStyleId))) {
-            ShowStoredAgain(*this);
-            return 0;
-        }
+        GetLineSubProp(item, record.m_envelopePen, static_cast<int>(id - kEnvelopeStyleId));
         const QXLOGPEN pen = record.m_envelopePen;
         single::ForEachSandUnit(m_pSection, [&pen](Sand::CSandUnit& unit) { unit.SetSandLinePen(pen); });
     }

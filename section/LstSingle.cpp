@@ -35,7 +35,7 @@ bool ReadSingleScale(const CString& text, double* scale) {
 bool ClampDepth(double typed, double other, bool typedTop, int depthType, double* depth) {
     for (double bound : {typed, other})
         if (bound == kFltMax || bound == -kFltMax) return false;
-    const double v = depthType == 2 ? -typed : typed;
+    const double v = depthType == 2 ? 0.0 - typed : typed;  // a depth of 0 stays +0
     *depth = typedTop ? std::min(v, other) : std::max(v, other);
     return true;
 }
@@ -47,9 +47,14 @@ namespace {
 const char* const kXScales[] = {"1:100", "1:200", "1:500", "1:1000"};
 const char* const kYScales[] = {"1:50", "1:100", "1:200", "1:500", "1:1000"};
 
+// An editable list of scales: a typed text that is no scale is refused.
 template <std::size_t N>
 CBCGPProp* NewScaleItem(const char* name, DWORD_PTR id, const char* const (&options)[N]) {
-    CBCGPProp* item = NewOptionItem(name, "", "", id, {}, true);
+    auto* item = new CBCGPropSizeText(name, _variant_t(""), "", id, [](const CString& text) {
+        double scale = 0;
+        return single::ReadSingleScale(text, &scale);
+    });
+    item->AllowEdit(TRUE);
     for (const char* option : options) item->AddOption(option, TRUE);
     return item;
 }
@@ -58,8 +63,11 @@ CBCGPProp* NewFixedList(const char* name, DWORD_PTR id, std::initializer_list<co
     return NewOptionItem(name, "", "", id, options, false);
 }
 
-CBCGPProp* NewNumber(const char* name, bool negatives, const char* description, DWORD_PTR id) {
-    return new CBCGPropFloat(name, _variant_t(0.0), 2, description, negatives ? TRUE : FALSE, id);
+// A number item that refuses what rule, the rule of the reader the page reads it by, refuses.
+CBCGPProp* NewNumber(const char* name, bool negatives, const char* description, DWORD_PTR id, TextRule rule) {
+    auto* item = new CBCGPropFloat(name, _variant_t(0.0), 2, description, negatives ? TRUE : FALSE, id);
+    item->SetTextRule(std::move(rule));
+    return item;
 }
 
 // A track item that offers the rock-sample track only and is never changed.
@@ -105,14 +113,16 @@ int CLstSingle::InitPropWnd() {
     auto* range = new CBCGPProp(kDisplayRange, kRangeId, FALSE);
     range->AddSubItem(NewFixedList(kRangeType, kRangeTypeId, {kByStrata, kByDepth}));
     range->AddSubItem(NewFixedList(kTopStratum, kTopStratumId, {}));
-    range->AddSubItem(NewNumber(kTopDepth, true, sgltext::kTopDepthDescription, kTopDepthId));
-    range->AddSubItem(NewNumber(kTopExtend, false, "", kTopExtendId));
+    range->AddSubItem(NewNumber(kTopDepth, true, sgltext::kTopDepthDescription, kTopDepthId, DepthRule(true)));
+    range->AddSubItem(NewNumber(kTopExtend, false, "", kTopExtendId, section::ItemSizeRule()));
     range->AddSubItem(NewFixedList(kBottomStratum, kBottomStratumId, {}));
-    range->AddSubItem(NewNumber(kBottomDepth, true, sgltext::kBottomDepthDescription, kBottomDepthId));
-    range->AddSubItem(NewNumber(kBottomExtend, false, "", kBottomExtendId));
+    range->AddSubItem(
+        NewNumber(kBottomDepth, true, sgltext::kBottomDepthDescription, kBottomDepthId, DepthRule(false)));
+    range->AddSubItem(NewNumber(kBottomExtend, false, "", kBottomExtendId, section::ItemSizeRule()));
     m_wndPropList.AddProperty(range, TRUE, TRUE);
 
-    m_wndPropList.AddProperty(NewNumber(sgltext::kWellWidth, false, "", kWellWidthId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewNumber(sgltext::kWellWidth, false, "", kWellWidthId, section::ItemSizeRule(100.0)),
+                              TRUE, TRUE);
     return 0;
 }
 
@@ -207,7 +217,10 @@ LRESULT CLstSingle::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kTopDepthId:
         case kBottomDepthId:
-            EditDepth(item, item->GetData() == kTopDepthId);
+            if (!EditDepth(item, item->GetData() == kTopDepthId)) {
+                ShowStoredAgain(*this);
+                return 0;
+            }
             break;
         case kTopExtendId:
         case kBottomExtendId:
@@ -223,7 +236,6 @@ LRESULT CLstSingle::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// A text that is no scale sets nothing; the section still lays its strata and sands out again.
 void CLstSingle::EditScale(CBCGPProp* item, bool x) {
     double scale = 0;
     if (single::ReadSingleScale(ItemText(item), &scale)) {
@@ -271,16 +283,29 @@ void CLstSingle::ResetStrata(int grade) {
     SetItemText(bottomItem, bottom.c_str());
 }
 
-void CLstSingle::EditDepth(CBCGPProp* item, bool top) {
+bool CLstSingle::ReadDepth(CBCGPProp* item, bool top, double* depth) const {
     double typed = 0;
-    if (!section::ReadItemNumber(item, 1.0, &typed)) return;
+    if (!m_pWell || !section::ReadItemNumber(item, 1.0, &typed)) return false;
     const double other = top ? m_pWell->GetBottomDep() : m_pWell->GetTopDep();
+    return single::ClampDepth(typed, other, top, m_pWell->GetDepthDataType(), depth);
+}
+
+TextRule CLstSingle::DepthRule(bool top) const {
+    return KeptNumberRule([this, top](CBCGPProp* kept) {
+        double depth = 0;
+        return ReadDepth(kept, top, &depth);
+    });
+}
+
+// A depth kept to the other bound may leave the bound as it was: then nothing changes.
+bool CLstSingle::EditDepth(CBCGPProp* item, bool top) {
     double depth = 0;
-    if (!single::ClampDepth(typed, other, top, m_pWell->GetDepthDataType(), &depth)) return;
+    if (!ReadDepth(item, top, &depth) || depth == (top ? m_pWell->GetTopDep() : m_pWell->GetBottomDep())) return false;
     if (top)
         m_pWell->SetTopDep(depth);
     else
         m_pWell->SetBottomDep(depth);
+    return true;
 }
 
 void CLstSingle::EditExtend(CBCGPProp* item, bool top) {

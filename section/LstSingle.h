@@ -7,6 +7,7 @@
 #include <string>
 
 #include "framework/OptionTables.h"
+#include "framework/PropSizeText.h"
 #include "framework/WndLst.h"
 #include "section/GraphTexts.h"
 
@@ -67,7 +68,12 @@ private:
     void EditLapJoint(const CString& text);
     void EditGrade(const CString& text);
     void ResetStrata(int grade);
-    void EditDepth(CBCGPProp* item, bool top);
+    // The depth to store for the bound typed into item (ClampDepth over the well's other bound);
+    // false, nothing to store, when the text or the other bound is refused. Its rule, for the items.
+    bool ReadDepth(CBCGPProp* item, bool top, double* depth) const;
+    TextRule DepthRule(bool top) const;
+    // False, nothing written, when the bound stays as it was.
+    bool EditDepth(CBCGPProp* item, bool top);
     void EditExtend(CBCGPProp* item, bool top);
     void EditWidth(CBCGPProp* item);
     // After every edit: the well recalculated, the section notified, stamped, redrawn, modified.

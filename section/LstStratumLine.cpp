@@ -9,7 +9,6 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
-#include "framework/WndProp.h"
 #include "hosttypes/Oriel/CContainerSignle.h"
 #include "hosttypes/Oriel/CStratumCell.h"
 #include "hosttypes/Oriel/ConnectionGroups.h"
@@ -17,8 +16,9 @@
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "section/MultiWellItems.h"
-#include "section/ObjectPageItems.h"
 #include "section/MultiWellTexts.h"
+#include "section/ObjectPageItems.h"
+#include "section/SectionItems.h"
 #include "win32/Win32.h"
 
 using namespace multiwelltext;
@@ -45,7 +45,9 @@ int CLstStratumLine::InitPropWnd() {
     name->AllowEdit(FALSE);
     m_wndPropList.AddProperty(name, TRUE, TRUE);
 
-    m_wndPropList.AddProperty(CreateLineFloatProp(kBoundary, kLineGroupId), TRUE, TRUE);
+    CBCGPProp* line = CreateLineFloatProp(kBoundary, kLineGroupId);
+    ReadBy(line->FindSubItemByData(kLineWidthId), HundredthsItemRule());
+    m_wndPropList.AddProperty(line, TRUE, TRUE);
 
     auto* interval = new CBCGPProp(kInterval, kIntervalGroupId, FALSE);
     const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
@@ -56,7 +58,9 @@ int CLstStratumLine::InitPropWnd() {
     interval->AddSubItem(fill);
     m_wndPropList.AddProperty(interval, TRUE, TRUE);
 
-    m_wndPropList.AddProperty(CreateFontPropFloatSize(kNameFont, kFontGroupId), TRUE, TRUE);
+    CBCGPProp* font = CreateFontPropFloatSize(kNameFont, kFontGroupId);
+    ReadBy(font->FindSubItemByData(kFontSizeId), HundredthsItemRule());
+    m_wndPropList.AddProperty(font, TRUE, TRUE);
     return 0;
 }
 
@@ -114,14 +118,9 @@ LRESULT CLstStratumLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// Only the edited part of each cell's own pen changes. A refused width changes no cell.
+// Only the edited part of each cell's own pen changes.
 void CLstStratumLine::SetStratumLogpen(CBCGPProp* item) {
     const int index = static_cast<int>(item->GetData() - kLineStyleId);
-    QXLOGPEN probe;
-    if (!GetLineSubProp(item, probe, index)) {
-        ShowStoredAgain(*this);
-        return;
-    }
     for (CStratumCell* cell : m_cells) {
         QXLOGPEN pen = *cell->GetStratumLogPen();
         GetLineSubProp(item, pen, index);
@@ -143,14 +142,9 @@ void CLstStratumLine::SetStratumFill(CBCGPProp* item) {
 }
 
 // The edited part of each cell's name font goes to the section's stratum groups under the cell's
-// stratum; the cells keep their own fonts. A refused size goes nowhere.
+// stratum; the cells keep their own fonts.
 void CLstStratumLine::SetStratumFont(CBCGPProp* item) {
     const int index = static_cast<int>(item->GetData() - kFontFaceId);
-    QXLOGFONT probe;
-    if (index != 2 && !GetFontSubProp(item, probe, index)) {
-        ShowStoredAgain(*this);
-        return;
-    }
     COLORREF color = 0;
     for (CStratumCell* cell : m_cells) {
         QXLOGFONT font = cell->GetStratumFont();

@@ -4,9 +4,10 @@
 #include "framework/ChangeCheckers.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/PropFloat.h"
 #include "framework/PropItems.h"
-#include "framework/WndProp.h"
 #include "hosttypes/Pennant/StratumUnit.h"
+#include "section/SectionItems.h"
 #include "section/SectionTexts.h"
 #include "section/SingleWellSteps.h"
 #include "section/SingleWellTexts.h"
@@ -18,7 +19,9 @@ int CLstStratumUnit::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     m_wndPropList.AddProperty(
         NewOptionItem(sectiontext::kStratumName, "", sgltext::kStratumNameDescription, kNameId, {}, false), TRUE, TRUE);
-    m_wndPropList.AddProperty(CreateLineFloatProp(sgltext::kBoundary, kLineId), TRUE, TRUE);
+    CBCGPProp* line = CreateLineFloatProp(sgltext::kBoundary, kLineId);
+    ReadBy(line->FindSubItemByData(kLineWidthId), HundredthsItemRule());
+    m_wndPropList.AddProperty(line, TRUE, TRUE);
     auto* interval = new CBCGPProp(sgltext::kInterval, kIntervalId, FALSE);
     auto* colour = new CBCGPColorProp(grouptext::kColor, 0, nullptr, sgltext::kFillColorDescription, kFillColorId);
     colour->EnableOtherButton(grouptext::kOtherColor);
@@ -47,10 +50,7 @@ LRESULT CLstStratumUnit::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (id >= kLineStyleId && id <= kLineColorId) {
         QXLOGPEN pen;
         m_pUnit->GetLinePen(pen);
-        if (!GetLineSubProp(item, pen, static_cast<int>(id - kLineStyleId))) {
-            ShowStoredAgain(*this);  // a refused width writes nothing, not even the section's stamp
-            return 0;
-        }
+        GetLineSubProp(item, pen, static_cast<int>(id - kLineStyleId));
         m_pUnit->SetLinePen(pen);
     } else if (id == kFillColorId) {
         if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {

@@ -30,8 +30,10 @@ CBCGPProp* NewGroupItem(const char* name, DWORD_PTR id, bool expanded) {
 }
 
 CBCGPProp* NewFloatItem(const char* name, double value, int digits, bool negatives, const char* description,
-                        DWORD_PTR id) {
-    return new CBCGPropFloat(name, _variant_t(value), digits, description, negatives ? TRUE : FALSE, id);
+                        DWORD_PTR id, TextRule rule) {
+    auto* item = new CBCGPropFloat(name, _variant_t(value), digits, description, negatives ? TRUE : FALSE, id);
+    item->SetTextRule(std::move(rule));
+    return item;
 }
 
 CBCGPProp* NewTextValueItem(const char* name, const char* value, const char* description, DWORD_PTR id, bool editable) {
@@ -48,8 +50,8 @@ CBCGPProp* NewStylePicker(const char* name, int kind, const char* group, const c
     return new CPropStyleCombox(name, 1, kind, group, description, id);
 }
 
-CBCGPProp* NewRulerNumber(const char* name, double value, DWORD_PTR id) {
-    return NewFloatItem(name, value, 2, false, nullptr, id);
+CBCGPProp* NewRulerNumber(const char* name, double value, DWORD_PTR id, TextRule rule) {
+    return NewFloatItem(name, value, 2, false, nullptr, id, std::move(rule));
 }
 
 CBCGPProp* NewRulerLineStyle(DWORD_PTR id, bool editable) {
@@ -79,6 +81,13 @@ bool ReadHundredths(CBCGPProp* item, double* value) {
 bool ReadHundredths(CBCGPProp* item, float* field) {
     double typed = 0;
     return ReadItemSize(item, 1.0, &typed) && numtext::FitFloat(typed, numtext::kHundredths, field);
+}
+
+TextRule HundredthsRule() {
+    return KeptNumberRule([](CBCGPProp* kept) {
+        float field = 0;
+        return ReadHundredths(kept, &field);
+    });
 }
 
 bool ReadPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "bcg/Prop.h"
+#include "framework/PropSizeText.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
 class CWnd;
@@ -17,18 +18,20 @@ class CkelOSWerLine;
 namespace section {
 
 CBCGPProp* NewGroupItem(const char* name, DWORD_PTR id, bool expanded);
-// A number item holding value, with digits decimals; negatives refused unless allowed.
+// A number item holding value, with digits decimals; negatives refused unless allowed, and every
+// text refused that rule refuses (the rule of the reader the list reads the item by; none for an
+// item no list reads).
 CBCGPProp* NewFloatItem(const char* name, double value, int digits, bool negatives, const char* description,
-                        DWORD_PTR id);
+                        DWORD_PTR id, TextRule rule);
 // A text item; read-only unless editable.
 CBCGPProp* NewTextValueItem(const char* name, const char* value, const char* description, DWORD_PTR id, bool editable);
 // A colour item starting black, with "其它..." and the automatic "自动" (black).
 CBCGPProp* NewBlackColorItem(const char* name, const char* description, DWORD_PTR id);
 // A line-style or point-style picker on a style group (NULL: none), holding style 1.
 CBCGPProp* NewStylePicker(const char* name, int kind, const char* group, const char* description, DWORD_PTR id);
-// The rulers' items: a two-decimal number that refuses negatives, and a "线型" picker of line
-// styles without a style group.
-CBCGPProp* NewRulerNumber(const char* name, double value, DWORD_PTR id);
+// The rulers' items: a two-decimal number that refuses negatives and what rule refuses, and a
+// "线型" picker of line styles without a style group.
+CBCGPProp* NewRulerNumber(const char* name, double value, DWORD_PTR id, TextRule rule);
 CBCGPProp* NewRulerLineStyle(DWORD_PTR id, bool editable);
 // A font-face picker holding the face.
 CBCGPProp* NewFacePicker(const char* name, const char* face, const char* description, DWORD_PTR id);
@@ -40,6 +43,8 @@ CBCGPProp* NewTypedFacePicker(const char* name, const char* face, const char* de
 // cannot hold. The second form writes the single-precision field itself.
 bool ReadHundredths(CBCGPProp* item, double* value);
 bool ReadHundredths(CBCGPProp* item, float* field);
+// Their rule, for a number item read by them.
+TextRule HundredthsRule();
 
 // One field of a pen from its item: 0 the picked style, 1 the width typed (hundredths kept),
 // 2 the picked colour; false, pen untouched, when the item gives no such value.

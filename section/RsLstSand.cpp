@@ -1,6 +1,7 @@
 #include "section/RsLstSand.h"
 
 #include "framework/ItemGroupsFill.h"
+#include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Halyard/FlowUnit.h"
@@ -11,6 +12,7 @@
 #include "section/LstOiLine.h"
 #include "section/ObjectPageItems.h"
 #include "section/ObjectPageTexts.h"
+#include "section/SectionItems.h"
 #include "section/SectionTexts.h"
 
 using KelReservoir::SandUnit::CkelFlowUnit;
@@ -60,6 +62,7 @@ void CRsLstSand::BuildSandGroup(bool enabled) {
     type->Enable(enabled ? TRUE : FALSE);
     sand->AddSubItem(type);
     m_pFillGroup = CreateFillProp(kFill, kFillId);
+    ReadBy(m_pFillGroup->FindSubItemByData(kFillCellSizeId), HundredthsRule());
     m_pFillGroup->Expand(TRUE);
     sand->AddSubItem(m_pFillGroup);
     sand->Expand(TRUE);
@@ -172,7 +175,7 @@ void CRsLstSand::EditFill(CBCGPProp* item) {
         if (picker) picker->SetVal(first);
         brush.style = first;
     } else if (id == kFillCellSizeId) {
-        if (!ReadHundredths(item, &brush.size)) return;  // refused: nothing is written
+        ReadHundredths(item, &brush.size);
     } else {
         GetFillSubProp(item, nullptr, static_cast<int>(id - kFillStyleSetId), brush);
     }

@@ -9,15 +9,14 @@
 #include "framework/ModuleEntry.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
-#include "framework/WndProp.h"
 #include "hosttypes/Halyard/Reservoir.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Oriel/CMapProperty.h"
 #include "hosttypes/Oriel/ConnectionGroups.h"
 #include "hosttypes/Oriel/ScContainer.h"
-#include "framework/PropItems.h"
 #include "resources/ModuleResources.h"
 #include "section/SandDisplayMode.h"
 #include "section/SectionItems.h"
@@ -114,9 +113,12 @@ int CSandSetor::InitPropWnd() {
     if (kind == ScControlerClient::CT_RESERVOIR)
         for (const char* text : {kOilGasWater, kFaciesMode}) fillType->AddOption(text, TRUE);
     fill->AddSubItem(fillType);
-    fill->AddSubItem(new CBCGPropFloat(grouptext::kFillCellSize, _variant_t(0.0), 2,
-                                       grouptext::kFillCellSizeDescription, FALSE, kCellSizeId));
+    auto* cellSize = new CBCGPropFloat(grouptext::kFillCellSize, _variant_t(0.0), 2,
+                                       grouptext::kFillCellSizeDescription, FALSE, kCellSizeId);
+    cellSize->SetTextRule(section::ItemSizeRule(100.0));
+    fill->AddSubItem(cellSize);
     CBCGPProp* single = CreateFillProp(kSingleFill, kSingleFillId);
+    ReadBy(single->FindSubItemByData(kSingleFillCellSizeId), HundredthsItemRule());
     single->Expand(TRUE);
     fill->AddSubItem(single);
     m_wndPropList.AddProperty(fill, TRUE, TRUE);
@@ -145,6 +147,8 @@ int CSandSetor::InitPropWnd() {
     m_wndPropList.AddProperty(seepage, TRUE, TRUE);
 
     m_wndPropList.AddProperty(CreateShowLineProp(kOswInterface, kOswId), TRUE, TRUE);
+    // The pens' widths are read by GetLineSubProp.
+    for (const PenItems& pen : kPens) ReadBy(Item(pen.first + 1), HundredthsItemRule());
     return 0;
 }
 
@@ -259,11 +263,7 @@ void CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
     // One sub-item of a pen: stored, then the connection groups (and a reservoir's curves) take it.
     for (const PenItems& pen : kPens)
         if (id >= pen.first && id < pen.first + 3) {
-            // A refused width is handed to no group: each keeps its own pen.
-            if (!GetLineSubProp(item, record.*pen.field, static_cast<int>(id - pen.first))) {
-                ShowStoredAgain(*this);
-                return;
-            }
+            GetLineSubProp(item, record.*pen.field, static_cast<int>(id - pen.first));
             ApplyGroupPen(pen.groupSetter, record.*pen.field, pen.reservoirChanged);
             return;
         }
@@ -275,10 +275,7 @@ void CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
             m_pContainer->ProChanged();
             break;
         case kCellSizeId:
-            if (section::ReadItemSize(item, 100.0, &record.m_dCellSize))
-                UpdateSandFill(record);
-            else
-                ShowStoredAgain(*this);  // refused: no sand takes the fill again
+            if (section::ReadItemSize(item, 100.0, &record.m_dCellSize)) UpdateSandFill(record);
             break;
         case kSingleFillId + 1:
         case kSingleFillId + 2:
@@ -286,11 +283,8 @@ void CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
         case kSingleFillId + 4:
         case kSingleFillId + 5:
         case kSingleFillId + 6:
-            if (!GetFillSubProp(item, &record.m_strFillStyleSet, static_cast<int>(id - kSingleFillId - 1),
-                                record.m_singleFill)) {
-                ShowStoredAgain(*this);  // a refused cell size: no sand takes the fill again
-                break;
-            }
+            GetFillSubProp(item, &record.m_strFillStyleSet, static_cast<int>(id - kSingleFillId - 1),
+                           record.m_singleFill);
             UpdateSandFill(record);
             m_pContainer->ProChanged();
             break;

@@ -1,17 +1,18 @@
 #include "section/SectionItems.h"
 
-#include <cmath>
 #include <vector>
 
 #include "bcg/ColorProp.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Oriel/ScUtility.h"
-#include "framework/PropItems.h"
 #include "section/SectionTexts.h"
 #include "win32/Win32.h"
 
@@ -20,11 +21,8 @@ namespace section {
 bool ReadItemNumber(CBCGPProp* item, double scale, double* value, bool judgeFlag) {
     if (!item) return false;
     const double number = ScUtility::JudgeFigure(ItemText(item), judgeFlag);
-    if (number == kFltMax) return false;
-    const double scaled = number * scale;
-    if (!std::isfinite(scaled)) return false;
-    *value = scaled;
-    return true;
+    // A zero read with its sign reversed (a depth of 0 as an elevation) is still +0.
+    return number != kFltMax && numtext::Scale(number, scale, value);
 }
 
 bool ReadItemSize(CBCGPProp* item, double scale, double* value) {
@@ -32,6 +30,20 @@ bool ReadItemSize(CBCGPProp* item, double scale, double* value) {
     if (!ReadItemNumber(item, scale, &number) || number < 0) return false;
     *value = number;
     return true;
+}
+
+TextRule ItemNumberRule(double scale, bool judgeFlag) {
+    return KeptNumberRule([scale, judgeFlag](CBCGPProp* kept) {
+        double value = 0;
+        return ReadItemNumber(kept, scale, &value, judgeFlag);
+    });
+}
+
+TextRule ItemSizeRule(double scale) {
+    return KeptNumberRule([scale](CBCGPProp* kept) {
+        double value = 0;
+        return ReadItemSize(kept, scale, &value);
+    });
 }
 
 CBCGPProp* NewSeepageGroup(DWORD_PTR id) {

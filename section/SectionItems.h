@@ -3,9 +3,11 @@
 // names offered, the file a name stands for and the text a file shows as).
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "bcg/Prop.h"
+#include "framework/PropSizeText.h"
 #include "hosttypes/Tamarind/TemplateManagerFacade.h"
 
 namespace section {
@@ -15,6 +17,12 @@ namespace section {
 bool ReadItemNumber(CBCGPProp* item, double scale, double* value, bool judgeFlag = false);
 // The same for a width, size or length, which is never negative: a negative is refused too.
 bool ReadItemSize(CBCGPProp* item, double scale, double* value);
+
+// ---- the rules of the readers, for the items the text is typed into --------------------------------
+// A number item keeps the leading number of a typed text and its list reads that number, so these
+// are KeptNumberRule's (framework/PropFloat.h). ReadItemNumber's and ReadItemSize's rules.
+TextRule ItemNumberRule(double scale = 1.0, bool judgeFlag = false);
+TextRule ItemSizeRule(double scale = 1.0);
 
 // The "渗流界面" group of the sand pages: shown flag (id+1), interface form (id+2), line style
 // (id+3), width (id+4) and colour (id+5).

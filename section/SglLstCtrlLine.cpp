@@ -24,7 +24,9 @@ int CSglLstCtrlLine::InitPropWnd() {
     colour->EnableOtherButton(grouptext::kOtherColor);
     colour->EnableAutomaticButton(grouptext::kAutomaticColor, 0);
     group->AddSubItem(colour);
-    group->AddSubItem(new CBCGPropFloat(grouptext::kLineWidth, _variant_t(pen.width / 100.0), 2, "", FALSE, kWidthId));
+    auto* width = new CBCGPropFloat(grouptext::kLineWidth, _variant_t(pen.width / 100.0), 2, "", FALSE, kWidthId);
+    width->SetTextRule(section::HundredthsRule());
+    group->AddSubItem(width);
     m_wndPropList.AddProperty(group, TRUE, TRUE);
     return 0;
 }
@@ -41,10 +43,7 @@ LRESULT CSglLstCtrlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) pen.color = colour->GetDisplayColor();
             break;
         case kWidthId:
-            if (!section::ReadHundredths(item, &pen.width)) {
-                item->SetValue(_variant_t(pen.width / 100.0));  // refused: the stored width shows again
-                return 0;
-            }
+            section::ReadHundredths(item, &pen.width);
             break;
         default:
             break;

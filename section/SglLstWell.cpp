@@ -4,6 +4,7 @@
 
 #include "framework/ChangeCheckers.h"
 #include "framework/ModuleFamilies.h"
+#include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
@@ -47,7 +48,7 @@ void ScDecimalFormator::Release() {
 
 CString ScDecimalFormator::Format(double value) const {
     CString text;
-    text.Format("%.*f", m_nDigits, value);
+    text.Format("%.*f", m_nDigits, numtext::Shown(value, m_nDigits));
     return text;
 }
 
@@ -94,7 +95,9 @@ int CsglLstWell::InitPropWnd() {
     basic->AddSubItem(templ);
     basic->AddSubItem(NewOptionItem(kDepthType, "", "", kDepthTypeId, {}, false));
     const double width = m_pWell ? m_pWell->GetWidth() / 100.0 : 0.0;
-    basic->AddSubItem(new CBCGPropFloat(kWellWidth, _variant_t(width), 2, "", FALSE, kWidthId));
+    auto* widthItem = new CBCGPropFloat(kWellWidth, _variant_t(width), 2, "", FALSE, kWidthId);
+    widthItem->SetTextRule(section::ItemSizeRule(100.0));
+    basic->AddSubItem(widthItem);
     basic->AddSubItem(NewReadOnlyText(sgltext::kDepthRange, kDepthRangeId));
     m_wndPropList.AddProperty(basic, TRUE, TRUE);
     return 0;

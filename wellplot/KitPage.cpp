@@ -1,13 +1,15 @@
 #include "wellplot/KitPage.h"
 
+#include <climits>
+
 #include "bcg/ColorProp.h"
 #include "framework/NumberText.h"
+#include "framework/PropItems.h"
 #include "hosttypes/Tinder/TimeStamp.h"
 #include "hosttypes/Zephyr/WpContent.h"
 #include "hosttypes/Zephyr/WpStratum.h"
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "framework/PropItems.h"
 #include "wellplot/WellPlotTexts.h"
 
 void SetKitTimeStamp(CWpKit* kit) {
@@ -39,16 +41,36 @@ CString TextToTitle(const CString& text) {
     return title;
 }
 
-bool ReadScaled(CBCGPProp* item, double scale, float stored, float* value, bool allowNegative) {
+bool ScaledNumber(const CString& text, double scale, bool allowNegative, float* value) {
     double number = 0;
     float read = 0;
-    if (numtext::LeadingNumber(ItemText(item), &number) && numtext::FitFloat(number, scale, &read) &&
-        (allowNegative || read >= 0)) {
-        *value = read;
-        return true;
-    }
-    SetItemText(item, FormatString("%.2f", stored / scale));
+    if (!numtext::LeadingNumber(text, &number) || !numtext::FitFloat(number, scale, &read) ||
+        (!allowNegative && read < 0))
+        return false;
+    *value = read;
+    return true;
+}
+
+TextRule ScaledRule(double scale, bool allowNegative) {
+    return [scale, allowNegative](const CString& text) {
+        float value = 0;
+        return ScaledNumber(text, scale, allowNegative, &value);
+    };
+}
+
+bool ReadScaled(CBCGPProp* item, double scale, float stored, float* value, bool allowNegative) {
+    if (ScaledNumber(ItemText(item), scale, allowNegative, value)) return true;
+    SetItemText(item, FormatString("%.2f", numtext::Shown(stored / scale, 2)));
     return false;
+}
+
+TextRule KeptRule(VARTYPE type, std::function<bool(CBCGPProp* kept)> reader) {
+    return [type, reader = std::move(reader)](const CString& text) {
+        _variant_t kept;
+        if (!numtext::TextToVariant(text, type, &kept)) return false;
+        CBCGPProp probe("", kept);
+        return reader(&probe);
+    };
 }
 
 bool ReadNumber(CBCGPProp* item, double* value) { return numtext::LeadingNumber(ItemText(item), value); }
@@ -58,6 +80,15 @@ bool ReadInt(const CString& text, int* value) {
     return numtext::LeadingInteger(text, &number) && numtext::FitInt(static_cast<double>(number), 1, value);
 }
 
+bool ReadCount(const CString& text, int* count) {
+    unsigned number = 0;
+    if (!numtext::WholeUnsigned(text, &number) || number > static_cast<unsigned>(INT_MAX)) return false;
+    *count = static_cast<int>(number);
+    return true;
+}
+
+TextRule CountRule() { return ReaderRule(ReadCount); }
+
 void AddPenWidthOptions(CBCGPProp* item) {
     for (float w = 0.1f; w < 3.0f; w += 0.1f) item->AddOption(FormatString("%.1f", static_cast<double>(w)));
 }
@@ -65,11 +96,9 @@ void AddPenWidthOptions(CBCGPProp* item) {
 CString ScopeLabel(CWpKit* kit) {
     if (kit->IsKindOf(RUNTIME_CLASS(CWpWell))) return FormatString("当前柱状图[%s]", kit->GetName().GetString());
     if (kit->IsKindOf(RUNTIME_CLASS(CWpDepth))) return wptext::kThisDepthTrack;
-    if (kit->IsKindOf(RUNTIME_CLASS(CWpTrack)))
-        return FormatString("当前内容道[%s]", kit->GetTitleText().GetString());
+    if (kit->IsKindOf(RUNTIME_CLASS(CWpTrack))) return FormatString("当前内容道[%s]", kit->GetTitleText().GetString());
     if (kit->IsKindOf(RUNTIME_CLASS(CWpCurve))) return FormatString("当前曲线[%s]", kit->GetTitleText().GetString());
-    if (kit->IsKindOf(RUNTIME_CLASS(CWpStratum)))
-        return FormatString("当前分层[%s]", kit->GetTitleText().GetString());
+    if (kit->IsKindOf(RUNTIME_CLASS(CWpStratum))) return FormatString("当前分层[%s]", kit->GetTitleText().GetString());
     return "当前对象";
 }
 
@@ -80,7 +109,9 @@ void ShowScope(CBCGPProp* item, CWpKit* kit, int scope) {
     item->AddOption(label);
     item->AddOption(wptext::kSameKindInPlot);
     item->AddOption(wptext::kAllInPlot);
-    ShowTextIfChanged(item, scope < 1 ? label : scope == 1 ? CString(wptext::kSameKindInPlot) : CString(wptext::kAllInPlot));
+    ShowTextIfChanged(item, scope < 1    ? label
+                            : scope == 1 ? CString(wptext::kSameKindInPlot)
+                                         : CString(wptext::kAllInPlot));
 }
 
 int ScopeOfText(const CString& text) {

@@ -3,8 +3,12 @@
 // breaks, and the three-way apply-scope items.
 #pragma once
 
+#include <functional>
+
 #include "bcg/Prop.h"
 #include "bcg/PropList.h"
+#include "framework/PropItems.h"
+#include "framework/PropSizeText.h"
 #include "framework/WndProp.h"
 #include "hosttypes/Zephyr/WpKit.h"
 #include "mfc/String.h"
@@ -50,15 +54,32 @@ CString TextToTitle(const CString& text);
 // a negative one where negatives are not taken (widths, sizes, counts), is refused: false, and the
 // item shows "%.2f" of the stored value divided by scale again. A text that is no number reads 0.
 bool ReadScaled(CBCGPProp* item, double scale, float stored, float* value, bool allowNegative);
+// ReadScaled's reader on a text: the number it stores (value untouched when refused), and its rule,
+// for the item the text is typed into.
+bool ScaledNumber(const CString& text, double scale, bool allowNegative, float* value);
+TextRule ScaledRule(double scale, bool allowNegative);
+// A page's reader of a typed text reading an item's text (the item's rule is ReaderRule of it).
+template <class Number>
+std::function<bool(CBCGPProp*)> ItemReader(bool (*read)(const CString& text, Number* value)) {
+    return [read](CBCGPProp* item) {
+        Number value{};
+        return read(ItemText(item), &value);
+    };
+}
+// The rule of an item keeping a value of the given type that the page reads with reader: a text is
+// judged by the value the item would keep (a whole-number item keeps "12.5" as 12).
+TextRule KeptRule(VARTYPE type, std::function<bool(CBCGPProp* kept)> reader);
 // The item's leading number (0 for a text that is no number); false for a number a double cannot hold.
 bool ReadNumber(CBCGPProp* item, double* value);
 // The leading integer of the text, when an int holds it (a text that is no number reads 0).
 bool ReadInt(const CString& text, int* value);
+// A count typed: the whole text one unsigned whole number that an int holds; and its rule.
+bool ReadCount(const CString& text, int* count);
+TextRule CountRule();
 
 // The most decimal places a typed count may ask numbers to be shown with: a double holds no more,
 // and a larger count would only make the texts grow.
 inline constexpr int kMostDecimals = 15;
-
 
 // The pen widths offered in millimetres: from 0.1 by steps of 0.1 added in single precision while
 // the sum stays below 3.0, so that "3.0" is the last of 30 options.

@@ -14,13 +14,13 @@
 #include "framework/OptionTables.h"
 #include "framework/PropEx.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Osprey/TableDefinition.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Rivet/GeneralDataManager.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/KitWalk.h"
 #include "wellplot/WellPlotTexts.h"
@@ -86,20 +86,61 @@ CBCGPProp* NewTableChoice(const char* name, const char* description, DWORD_PTR i
     return item;
 }
 
-CBCGPropFloat* NewFloat(const char* name, double value, int digits, bool negatives, const char* description,
-                        DWORD_PTR id) {
-    auto* item = new CBCGPropFloat(name, _variant_t(value), digits, description, negatives ? TRUE : FALSE, id);
-    item->AllowEdit(TRUE);
-    return item;
-}
-
-CBCGPProp* NewGroup(const char* name, DWORD_PTR id) { return new CBCGPProp(name, id); }
-
-// The whole number an item holds, cut toward 0; false when the text is no number an int holds.
+// The readers of the page's number items; each item refuses what its reader refuses, so a refused
+// text never reaches the page. The whole number an item holds, cut toward 0; false when the text
+// is no number an int holds.
 bool ReadInt(CBCGPProp* item, int* value) {
     double number = 0;
     return numtext::LeadingNumber(ItemText(item), &number) && numtext::FitInt(number, 1, value);
 }
+
+// A count of decimals: a whole number up to the most a double shows.
+bool ReadDigits(CBCGPProp* item, int* digits) {
+    int read = 0;
+    if (!ReadInt(item, &read) || read > wellplot::kMostDecimals) return false;
+    *digits = read;
+    return true;
+}
+
+// A value of the curve's scale (a float; of either sign when negatives is true).
+bool ReadValue(CBCGPProp* item, bool negatives, float* value) {
+    return wellplot::ScaledNumber(ItemText(item), 1, negatives, value);
+}
+
+// A fill's target value: a value strictly between the curve's left and right values.
+bool ReadTargetValue(CWpCurve* curve, CBCGPProp* item, float* value) {
+    float read = 0;
+    if (!curve || !ReadValue(item, true, &read)) return false;
+    const float lo = std::min(curve->GetLeft(), curve->GetRight());
+    const float hi = std::max(curve->GetLeft(), curve->GetRight());
+    if (!(lo < read && read < hi)) return false;
+    *value = read;
+    return true;
+}
+
+TextRule ValueRule(bool negatives) {
+    return KeptNumberRule([negatives](CBCGPProp* item) {
+        float value = 0;
+        return ReadValue(item, negatives, &value);
+    });
+}
+
+TextRule IntRule(bool (*read)(CBCGPProp*, int*)) {
+    return KeptNumberRule([read](CBCGPProp* item) {
+        int value = 0;
+        return read(item, &value);
+    });
+}
+
+CBCGPropFloat* NewFloat(const char* name, double value, int digits, bool negatives, const char* description,
+                        DWORD_PTR id, TextRule rule) {
+    auto* item = new CBCGPropFloat(name, _variant_t(value), digits, description, negatives ? TRUE : FALSE, id);
+    item->AllowEdit(TRUE);
+    ReadBy(item, std::move(rule));
+    return item;
+}
+
+CBCGPProp* NewGroup(const char* name, DWORD_PTR id) { return new CBCGPProp(name, id); }
 
 bool IsCurveForm(int form) { return form == 0 || form == 1 || form == 4; }
 
@@ -107,7 +148,9 @@ bool IsCurveForm(int form) { return form == 0 || form == 1 || form == 4; }
 CBCGPProp* NewLineGroup(const char* name, DWORD_PTR id, const QXLOGPEN& pen) {
     CBCGPProp* group = NewGroup(name, id);
     AddLineSubItems(group, id);
-    SetLineProp(group, pen);
+    // Written as numbers (SetLineProp would make the width a text), so that the width item keeps a
+    // typed text as the number its rule and GetLineSubProp read.
+    EnableLineProp(group, pen, true);
     return group;
 }
 
@@ -115,7 +158,7 @@ CBCGPProp* NewLineGroup(const char* name, DWORD_PTR id, const QXLOGPEN& pen) {
 CBCGPProp* NewSymbolGroup(const char* name, DWORD_PTR id, const QXLOGPOINT& point) {
     CBCGPProp* group = NewGroup(name, id);
     group->AddSubItem(new CPropStyleCombox("样式", 1, CPropStyleCombox::kPointStyle, nullptr, "指定符号样式", id + 1));
-    group->AddSubItem(NewFloat("尺寸(毫米)", 1.0, 0, false, "指定符号的尺寸大小", id + 2));
+    group->AddSubItem(NewFloat("尺寸(毫米)", 1.0, 0, false, "指定符号的尺寸大小", id + 2, HundredthsItemRule()));
     CBCGPColorProp* border = NewGroupColorProp("边界颜色", "指定符号的边界颜色", id + 3, RGB(128, 0, 0));
     border->SetColor(RGB(128, 0, 0));
     group->AddSubItem(border);
@@ -144,8 +187,7 @@ int FillOperationOfText(const CString& text) {
     const std::string all = text.str();
     if (text::CharCount(all) < 2) return -1;
     long long n = 0;
-    if (!numtext::LeadingInteger(CString(all.substr(text::ByteOffsetOfChar(all, 2))), &n) || n < 0 ||
-        n > INT_MAX - 7)
+    if (!numtext::LeadingInteger(CString(all.substr(text::ByteOffsetOfChar(all, 2))), &n) || n < 0 || n > INT_MAX - 7)
         return -1;
     return static_cast<int>(n) + 7;
 }
@@ -173,9 +215,9 @@ int CLstCurve::InitPropWnd() {
     add(title);
 
     CBCGPProp* unit = NewGroup("单位", kUnitGroupId);
-    unit->AddSubItem(NewOptionItem(
-        "名称", "", "指定曲线单位名称", kUnitNameId,
-        {"cm", "N", "mV", "μs/m", "g/cm^3", "GAPI", "%", "p.u.", "Ω·m", "小数", "无"}, true));
+    unit->AddSubItem(NewOptionItem("名称", "", "指定曲线单位名称", kUnitNameId,
+                                   {"cm", "N", "mV", "μs/m", "g/cm^3", "GAPI", "%", "p.u.", "Ω·m", "小数", "无"},
+                                   true));
     unit->AddSubItem(NewOptionItem(wptext::kShown, "", "指定曲线单位是否显示", kUnitShownId, {kYes, kNo}, false));
     unit->AddSubItem(NewTableChoice(kArrangement, "指定曲线单位的排列格式", kUnitAlignId, kUnitAligns));
     unit->AddSubItem(NewTableChoice(wptext::kFontApplyTo, "指定曲线单位字体设置的应用范围", kUnitScopeId, kScopes));
@@ -187,17 +229,16 @@ int CLstCurve::InitPropWnd() {
     scale->AddSubItem(NewTableChoice(wptext::kApplyTo, "指定刻度属性设置的应用范围", kScaleScopeId, kScopes));
     scale->AddSubItem(NewTableChoice(wptext::kVisibility, "指定曲线刻度值的显隐状态", kLimitShownId, kLimitShows));
     scale->AddSubItem(NewTableChoice(kArrangement, "指定曲线刻度值的排列格式", kLimitAlignId, kLimitAligns));
-    scale->AddSubItem(
-        NewOptionItem(wptext::kType, "", "指定刻度类型", kScaleTypeId, {kLinear, kLogarithmic}, false));
+    scale->AddSubItem(NewOptionItem(wptext::kType, "", "指定刻度类型", kScaleTypeId, {kLinear, kLogarithmic}, false));
     scale->AddSubItem(NewTableChoice("刻度范围", "指定刻度范围类型", kRangeTypeId, kRangeTypes));
-    scale->AddSubItem(NewFloat("刻度小数位数", 0, 0, false, "指定刻度小数位数", kDigitsId));
-    scale->AddSubItem(NewOptionItem(wptext::kDirection, "", "指定刻度类型", kDirectionId,
-                                              {kLeftToRight, kRightToLeft}, false));
-    scale->AddSubItem(NewFloat("左值", 0, 0, true, "指定曲线左值", kLeftId));
-    scale->AddSubItem(NewFloat("右值", 0, 0, true, "指定曲线右值", kRightId));
+    scale->AddSubItem(NewFloat("刻度小数位数", 0, 0, false, "指定刻度小数位数", kDigitsId, IntRule(ReadDigits)));
+    scale->AddSubItem(
+        NewOptionItem(wptext::kDirection, "", "指定刻度类型", kDirectionId, {kLeftToRight, kRightToLeft}, false));
+    scale->AddSubItem(NewFloat("左值", 0, 0, true, "指定曲线左值", kLeftId, ValueRule(true)));
+    scale->AddSubItem(NewFloat("右值", 0, 0, true, "指定曲线右值", kRightId, ValueRule(true)));
     scale->AddSubItem(NewOptionItem("第二刻度", "", "指定曲线第二刻度的显隐状态", kSecondScaleId,
-                                              {wptext::kShown, wptext::kHidden}, false));
-    scale->AddSubItem(NewFloat("倍数", 0, 1, false, "指定曲线第二刻度倍数", kMultiplesId));
+                                    {wptext::kShown, wptext::kHidden}, false));
+    scale->AddSubItem(NewFloat("倍数", 0, 1, false, "指定曲线第二刻度倍数", kMultiplesId, ValueRule(false)));
     CBCGPProp* limitFont = CreateFontPropFloatSize(wptext::kFont, kLimitFontId);
     limitFont->Expand(FALSE);
     scale->AddSubItem(limitFont);
@@ -213,7 +254,7 @@ int CLstCurve::InitPropWnd() {
 
     CBCGPProp* mark = NewGroup("标识线", kMarkGroupId);
     mark->AddSubItem(NewOptionItem(wptext::kShown, "", "指定标识线是否显示", kMarkShownId, {kYes, kNo}, false));
-    mark->AddSubItem(NewFloat("指定值", 0, 2, true, "指定标识线的值", kMarkValueId));
+    mark->AddSubItem(NewFloat("指定值", 0, 2, true, "指定标识线的值", kMarkValueId, ValueRule(true)));
     mark->AddSubItem(CreateLineFloatProp(kLineStyle, kMarkLineId));
     add(mark);
     return 0;
@@ -281,7 +322,8 @@ void CLstCurve::ShowSource(CWpCurve* curve) {
 
 void CLstCurve::ShowTitleAndUnit(CWpCurve* curve) {
     ShowTextIfChanged(m_wndPropList.FindItemByData(kTitleTextId), curve->GetTitleText());
-    ShowTextIfChanged(m_wndPropList.FindItemByData(kTitleScopeId), TextOfValue(kTitleScopes, curve->GetTtlFtScope(), ""));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kTitleScopeId),
+                      TextOfValue(kTitleScopes, curve->GetTtlFtScope(), ""));
     EnableFontProp(m_wndPropList.FindItemByData(kTitleFontId), curve->GetTitleFont(), true);
     ShowTextIfChanged(m_wndPropList.FindItemByData(kUnitNameId), curve->GetUnitText());
     ShowTextIfChanged(m_wndPropList.FindItemByData(kUnitShownId), curve->IsShowUnit() ? kYes : kNo);
@@ -293,14 +335,15 @@ void CLstCurve::ShowTitleAndUnit(CWpCurve* curve) {
 void CLstCurve::ShowScale(CWpCurve* curve) {
     ShowTextIfChanged(m_wndPropList.FindItemByData(kScaleScopeId), TextOfValue(kScopes, curve->GetLmtScope(), ""));
     ShowTextIfChanged(m_wndPropList.FindItemByData(kLimitShownId), TextOfValue(kLimitShows, curve->IsShowLimit(), ""));
-    ShowTextIfChanged(m_wndPropList.FindItemByData(kLimitAlignId), TextOfValue(kLimitAligns, curve->GetLimitAlign(), ""));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kLimitAlignId),
+                      TextOfValue(kLimitAligns, curve->GetLimitAlign(), ""));
     ShowTextIfChanged(m_wndPropList.FindItemByData(kScaleTypeId), curve->IsLogScale() ? kLogarithmic : kLinear);
     const int range = curve->GetValueRangeType();
     ShowTextIfChanged(m_wndPropList.FindItemByData(kRangeTypeId), TextOfValue(kRangeTypes, range, ""));
     const int digits = curve->GetScaleDecimalDigit();
     if (CBCGPProp* item = m_wndPropList.FindItemByData(kDigitsId)) item->SetValue(_variant_t(double(digits)));
     ShowTextIfChanged(m_wndPropList.FindItemByData(kDirectionId),
-             curve->GetRight() > curve->GetLeft() ? kLeftToRight : kRightToLeft);
+                      curve->GetRight() > curve->GetLeft() ? kLeftToRight : kRightToLeft);
     const bool fixed = range == kFixedRange;
     const std::pair<DWORD_PTR, float> values[] = {{kLeftId, curve->GetLeft()}, {kRightId, curve->GetRight()}};
     for (const auto& [id, value] : values) {
@@ -345,45 +388,45 @@ void CLstCurve::ShowDrawing(CWpCurve* curve) {
         EnableAllSubItems(point2, second);
         draw->AddSubItem(point2);
         draw->AddSubItem(NewFloat("散点抽稀间隔)", curve->GetScanted(), 0, false, "指定散点抽稀显示的间隔数",
-                                  kScatterStepId));
+                                  kScatterStepId, IntRule(ReadInt)));
     };
     auto stick = [&] {
         draw->AddSubItem(NewLineGroup("杆棒线型", kStickLineId, curve->GetPen2()));
         draw->AddSubItem(NewFloat("杆棒抽稀间隔)", curve->GetScanted(), 0, false, "指定杆棒抽稀显示的间隔数",
-                                  kStickStepId));
+                                  kStickStepId, IntRule(ReadInt)));
     };
     auto square = [&] {
         draw->AddSubItem(NewLineGroup("方波线型", kSquareLineId, curve->GetPen2()));
         draw->AddSubItem(NewFloat("方波阶跃步长)", curve->GetFrequency(), 2, false, "指定方波阶跃的步长值",
-                                  kSquareStepId));
+                                  kSquareStepId, ValueRule(false)));
     };
     switch (form) {
-    case CWpCurve::CURVE_LINE:
-        lines();
-        break;
-    case CWpCurve::CURVE_SCATTER:
-        scatter();
-        break;
-    case CWpCurve::CURVE_STICK:
-        stick();
-        break;
-    case CWpCurve::CURVE_SQUARE:
-        square();
-        break;
-    case CWpCurve::CURVE_SCATTER_LINE:
-        lines();
-        scatter();
-        break;
-    case CWpCurve::CURVE_STICK_LINE:
-        lines();
-        stick();
-        break;
-    case CWpCurve::CURVE_SQUARE_LINE:
-        lines();
-        square();
-        break;
-    default:
-        break;
+        case CWpCurve::CURVE_LINE:
+            lines();
+            break;
+        case CWpCurve::CURVE_SCATTER:
+            scatter();
+            break;
+        case CWpCurve::CURVE_STICK:
+            stick();
+            break;
+        case CWpCurve::CURVE_SQUARE:
+            square();
+            break;
+        case CWpCurve::CURVE_SCATTER_LINE:
+            lines();
+            scatter();
+            break;
+        case CWpCurve::CURVE_STICK_LINE:
+            lines();
+            stick();
+            break;
+        case CWpCurve::CURVE_SQUARE_LINE:
+            lines();
+            square();
+            break;
+        default:
+            break;
     }
 }
 
@@ -413,22 +456,26 @@ void CLstCurve::ShowFills(CWpCurve* curve) {
     if (!fill) return;
 
     group->AddSubItem(NewOptionItem(wptext::kVisibility, fill->shown ? wptext::kShown : wptext::kHidden,
-                                              "指定填充是否显示,隐藏或者删除", kFillShownId,
-                                              {wptext::kShown, wptext::kHidden, kDelete}, false));
+                                    "指定填充是否显示,隐藏或者删除", kFillShownId,
+                                    {wptext::kShown, wptext::kHidden, kDelete}, false));
     if (!fill->shown) return;
     CBCGPProp* target = NewOptionItem("目标", "", "指定当前横向填充目标对象", kFillTargetId,
-                                                {kBorderTarget, kMiddleTarget, kValueTarget}, false);
+                                      {kBorderTarget, kMiddleTarget, kValueTarget}, false);
     wellplot::ForEachChild(curve->GetParent(), [&](CWpKit* kit) {
         if (kit == curve || !kit->IsKindOf(RUNTIME_CLASS(CWpCurve))) return;
         auto* other = static_cast<CWpCurve*>(kit);
-        if (other->GetName() != kUnboundCurve && IsCurveForm(other->GetType())) target->AddOption(other->GetTitleText());
+        if (other->GetName() != kUnboundCurve && IsCurveForm(other->GetType()))
+            target->AddOption(other->GetTitleText());
     });
     const CString targetName = FieldText(fill->target, sizeof fill->target);
     ShowTextIfChanged(target, targetName);
     group->AddSubItem(target);
     if (targetName == kValueTarget)
         group->AddSubItem(NewFloat("目标值线幅值", fill->targetValue, 2, true, "指定当前横向填充目标值线的幅值",
-                                   kFillValueId));
+                                   kFillValueId, KeptNumberRule([this](CBCGPProp* kept) {
+                                       float value = 0;
+                                       return ReadTargetValue(Curve(), kept, &value);
+                                   })));
     const struct {
         const char* name;
         DWORD_PTR id;
@@ -467,93 +514,92 @@ LRESULT CLstCurve::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
 
     switch (id) {
-    case kSourceId:
-        curve->SetSource(ValueOfText(kSources, text, -1));
-        SetKitTimeStamp(curve);
-        break;
-    case kTableId:
-        curve->SetTable(text);
-        SetKitTimeStamp(curve);
-        break;
-    case kCurveId:
-        EditSourceCurve(curve, text);
-        break;
-    case kTitleTextId:
-        curve->SetTitleText(text);
-        break;
-    case kTitleScopeId:
-        curve->SetTitleFontScope(ValueOfText(kTitleScopes, text, -1));
-        break;
-    case kTitleFontId + 1:
-    case kTitleFontId + 2:
-    case kTitleFontId + 3: {
-        QXLOGFONT font = curve->GetTitleFont();
-        GetFontSubProp(item, font, static_cast<int>(id - kTitleFontId - 1));
-        curve->SetTitleFont(font);
-        ApplyTitleFontToScope(curve, font);
-        break;
-    }
-    case kUnitNameId:
-        curve->SetUnitText(text);
-        break;
-    case kUnitShownId:
-        curve->ShowUnit(text == kYes);
-        break;
-    case kUnitAlignId:
-        curve->SetUnitAlign(ValueOfText(kUnitAligns, text, -1));
-        break;
-    case kUnitScopeId:
-        curve->SetUntScope(ValueOfText(kScopes, text, -1));
-        break;
-    case kUnitFontId + 1:
-    case kUnitFontId + 2:
-    case kUnitFontId + 3: {
-        QXLOGFONT font = curve->GetUnitFont();
-        GetFontSubProp(item, font, static_cast<int>(id - kUnitFontId - 1));
-        curve->SetUnitFont(font);
-        ApplyToScopeCurves(curve, curve->GetUntScope(), [&](CWpCurve* other) { other->SetUnitFont(font); });
-        break;
-    }
-    case kScaleScopeId:
-        curve->SetLmtScope(ValueOfText(kScopes, text, -1));
-        break;
-    case kFillListId:
-        EditFillList(curve, text);
-        break;
-    case kFillShownId:
-        curve->Operation(text == wptext::kShown ? 1 : text == wptext::kHidden ? 2 : 3);
-        SetKitTimeStamp(curve);
-        break;
-    case kFillTargetId:
-        EditFillTarget(curve, text);
-        break;
-    case kFillValueId:
-        EditFillValue(curve, item);
-        break;
-    case kMarkShownId:
-        curve->SetFlagLineShow(text == kYes);
-        SetKitTimeStamp(curve);
-        break;
-    case kMarkValueId:
-        if (float value = 0; wellplot::ReadScaled(item, 1, curve->GetFlagLineValue(), &value, true))
-            curve->SetFlagLineValue(value);
-        break;
-    case kMarkLineId + 1:
-    case kMarkLineId + 2:
-    case kMarkLineId + 3: {
-        QXLOGPEN pen = curve->GetFlagLinePen();
-        GetLineSubProp(item, pen, static_cast<int>(id - kMarkLineId - 1));
-        curve->SetFlagLinePen(pen);
-        break;
-    }
-    default:
-        if (id >= kLimitShownId && id <= kLimitFontId + 3)
-            EditScale(curve, item);
-        else if (id >= kFormId && id <= kSquareStepId)
-            EditDrawing(curve, item);
-        else if (id > kLeftFillId && id < kMarkGroupId && id != kRightFillId)
-            EditFillSide(curve, item);
-        break;
+        case kSourceId:
+            curve->SetSource(ValueOfText(kSources, text, -1));
+            SetKitTimeStamp(curve);
+            break;
+        case kTableId:
+            curve->SetTable(text);
+            SetKitTimeStamp(curve);
+            break;
+        case kCurveId:
+            EditSourceCurve(curve, text);
+            break;
+        case kTitleTextId:
+            curve->SetTitleText(text);
+            break;
+        case kTitleScopeId:
+            curve->SetTitleFontScope(ValueOfText(kTitleScopes, text, -1));
+            break;
+        case kTitleFontId + 1:
+        case kTitleFontId + 2:
+        case kTitleFontId + 3: {
+            QXLOGFONT font = curve->GetTitleFont();
+            GetFontSubProp(item, font, static_cast<int>(id - kTitleFontId - 1));
+            curve->SetTitleFont(font);
+            ApplyTitleFontToScope(curve, font);
+            break;
+        }
+        case kUnitNameId:
+            curve->SetUnitText(text);
+            break;
+        case kUnitShownId:
+            curve->ShowUnit(text == kYes);
+            break;
+        case kUnitAlignId:
+            curve->SetUnitAlign(ValueOfText(kUnitAligns, text, -1));
+            break;
+        case kUnitScopeId:
+            curve->SetUntScope(ValueOfText(kScopes, text, -1));
+            break;
+        case kUnitFontId + 1:
+        case kUnitFontId + 2:
+        case kUnitFontId + 3: {
+            QXLOGFONT font = curve->GetUnitFont();
+            GetFontSubProp(item, font, static_cast<int>(id - kUnitFontId - 1));
+            curve->SetUnitFont(font);
+            ApplyToScopeCurves(curve, curve->GetUntScope(), [&](CWpCurve* other) { other->SetUnitFont(font); });
+            break;
+        }
+        case kScaleScopeId:
+            curve->SetLmtScope(ValueOfText(kScopes, text, -1));
+            break;
+        case kFillListId:
+            EditFillList(curve, text);
+            break;
+        case kFillShownId:
+            curve->Operation(text == wptext::kShown ? 1 : text == wptext::kHidden ? 2 : 3);
+            SetKitTimeStamp(curve);
+            break;
+        case kFillTargetId:
+            EditFillTarget(curve, text);
+            break;
+        case kFillValueId:
+            EditFillValue(curve, item);
+            break;
+        case kMarkShownId:
+            curve->SetFlagLineShow(text == kYes);
+            SetKitTimeStamp(curve);
+            break;
+        case kMarkValueId:
+            if (float value = 0; ReadValue(item, true, &value)) curve->SetFlagLineValue(value);
+            break;
+        case kMarkLineId + 1:
+        case kMarkLineId + 2:
+        case kMarkLineId + 3: {
+            QXLOGPEN pen = curve->GetFlagLinePen();
+            GetLineSubProp(item, pen, static_cast<int>(id - kMarkLineId - 1));
+            curve->SetFlagLinePen(pen);
+            break;
+        }
+        default:
+            if (id >= kLimitShownId && id <= kLimitFontId + 3)
+                EditScale(curve, item);
+            else if (id >= kFormId && id <= kSquareStepId)
+                EditDrawing(curve, item);
+            else if (id > kLeftFillId && id < kMarkGroupId && id != kRightFillId)
+                EditFillSide(curve, item);
+            break;
     }
     curve->InvalidSelf();
     curve->SetModifyFlag(1);
@@ -576,67 +622,64 @@ void CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     bool recalculate = false;
     switch (id) {
-    case kLimitShownId:
-        curve->ShowLimit(static_cast<CWpCurve::ScaleShowWays>(ValueOfText(kLimitShows, text, -1)));
-        break;
-    case kLimitAlignId:
-        curve->SetLimitAlign(ValueOfText(kLimitAligns, text, -1));
-        break;
-    case kScaleTypeId:
-        curve->LogScale(text == kLogarithmic);
-        recalculate = true;
-        break;
-    case kRangeTypeId:
-        curve->SetValueRangeType(ValueOfText(kRangeTypes, text, -1));
-        ApplyScaleToScope(curve);
-        curve->UpdateRightLeftValue();
-        curve->Recalculate();
-        SetKitTimeStamp(curve);
-        return;
-    case kDigitsId: {
-        int digits = 0;
-        if (!ReadInt(item, &digits) || digits > wellplot::kMostDecimals) {
-            item->SetValue(_variant_t(double(curve->GetScaleDecimalDigit())));
+        case kLimitShownId:
+            curve->ShowLimit(static_cast<CWpCurve::ScaleShowWays>(ValueOfText(kLimitShows, text, -1)));
+            break;
+        case kLimitAlignId:
+            curve->SetLimitAlign(ValueOfText(kLimitAligns, text, -1));
+            break;
+        case kScaleTypeId:
+            curve->LogScale(text == kLogarithmic);
+            recalculate = true;
+            break;
+        case kRangeTypeId:
+            curve->SetValueRangeType(ValueOfText(kRangeTypes, text, -1));
+            ApplyScaleToScope(curve);
+            curve->UpdateRightLeftValue();
+            curve->Recalculate();
+            SetKitTimeStamp(curve);
             return;
+        case kDigitsId: {
+            int digits = 0;
+            if (!ReadDigits(item, &digits)) return;
+            curve->SetScaleDecimalDigit(digits);
+            recalculate = true;
+            break;
         }
-        curve->SetScaleDecimalDigit(digits);
-        recalculate = true;
-        break;
-    }
-    case kDirectionId:
-        curve->SetLeftAlignText(text == kLeftToRight);
-        break;
-    case kLeftId:
-    case kRightId: {
-        float value = 0;
-        if (!wellplot::ReadScaled(item, 1, id == kLeftId ? curve->GetLeft() : curve->GetRight(), &value, true)) return;
-        if (id == kLeftId)
-            curve->SetLeft(value, 0);
-        else
-            curve->SetRight(value, 0);
-        break;
-    }
-    case kSecondScaleId:
-        curve->ShowScale(text == wptext::kShown);
-        recalculate = true;
-        break;
-    case kMultiplesId: {
-        float multiples = 0;
-        if (!wellplot::ReadScaled(item, 1, curve->GetMultiples(), &multiples, false)) return;
-        curve->SetMultiples(multiples);
-        recalculate = true;
-        break;
-    }
-    case kLimitFontId + 1:
-    case kLimitFontId + 2:
-    case kLimitFontId + 3: {
-        QXLOGFONT font = curve->GetLimitFont();
-        GetFontSubProp(item, font, static_cast<int>(id - kLimitFontId - 1));
-        curve->SetLimitFont(font);
-        break;
-    }
-    default:
-        return;
+        case kDirectionId:
+            curve->SetLeftAlignText(text == kLeftToRight);
+            break;
+        case kLeftId:
+        case kRightId: {
+            float value = 0;
+            if (!ReadValue(item, true, &value)) return;
+            if (id == kLeftId)
+                curve->SetLeft(value, 0);
+            else
+                curve->SetRight(value, 0);
+            break;
+        }
+        case kSecondScaleId:
+            curve->ShowScale(text == wptext::kShown);
+            recalculate = true;
+            break;
+        case kMultiplesId: {
+            float multiples = 0;
+            if (!ReadValue(item, false, &multiples)) return;
+            curve->SetMultiples(multiples);
+            recalculate = true;
+            break;
+        }
+        case kLimitFontId + 1:
+        case kLimitFontId + 2:
+        case kLimitFontId + 3: {
+            QXLOGFONT font = curve->GetLimitFont();
+            GetFontSubProp(item, font, static_cast<int>(id - kLimitFontId - 1));
+            curve->SetLimitFont(font);
+            break;
+        }
+        default:
+            return;
     }
     ApplyScaleToScope(curve);
     if (recalculate) curve->Recalculate();
@@ -674,7 +717,7 @@ void CLstCurve::EditDrawing(CWpCurve* curve, CBCGPProp* item) {
     } else if (id > kSquareLineId && id < kSquareStepId) {
         editPen(kSquareLineId, curve->GetPen2(), &CWpCurve::SetPen2);
     } else if (id == kSquareStepId) {
-        if (float step = 0; wellplot::ReadScaled(item, 1, curve->GetFrequency(), &step, false)) curve->SetFrequency(step);
+        if (float step = 0; ReadValue(item, false, &step)) curve->SetFrequency(step);
     }
 }
 
@@ -705,14 +748,11 @@ void CLstCurve::EditFillTarget(CWpCurve* curve, const CString& text) {
     curve->Recalculate();
 }
 
-// A target value is taken only strictly between the left and right values.
+// A target value is taken only strictly between the left and right values (the item refuses any other).
 void CLstCurve::EditFillValue(CWpCurve* curve, CBCGPProp* item) {
     CWpCurve::tagCVEFILL* fill = CurrentFill(curve);
     float v = 0;
-    if (!fill || !wellplot::ReadScaled(item, 1, fill->targetValue, &v, true)) return;
-    const float lo = std::min(curve->GetLeft(), curve->GetRight());
-    const float hi = std::max(curve->GetLeft(), curve->GetRight());
-    if (!(lo < v && v < hi)) return;
+    if (!fill || !ReadTargetValue(curve, item, &v)) return;
     fill->targetValue = v;
     curve->Recalculate();
 }

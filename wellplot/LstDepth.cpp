@@ -7,10 +7,11 @@
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
+#include "framework/PropSizeText.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 
@@ -32,6 +33,20 @@ const char* ClampedText(const TextValue (&table)[N], int value) {
     if (value <= table[0].value) return table[0].text;
     if (value >= table[N - 1].value) return table[N - 1].text;
     return TextOfValue(table, value, table[0].text);
+}
+
+// The page's readers of a typed number, each also the rule of the item it is typed into: the title
+// font's height (a float in hundredths, not negative), a label spacing (a number a double holds)
+// and a tick spacing (the same, not negative).
+bool ReadFontHeight(const CString& text, float* hundredths) {
+    return wellplot::ScaledNumber(text, 100, false, hundredths);
+}
+bool ReadLabelSpace(const CString& text, double* space) { return numtext::LeadingNumber(text, space); }
+bool ReadTickSpace(const CString& text, double* space) {
+    double read = 0;
+    if (!numtext::LeadingNumber(text, &read) || read < 0) return false;
+    *space = read;
+    return true;
 }
 
 template <std::size_t N>
@@ -58,6 +73,7 @@ CBCGPProp* NewTitleGroup() {
     auto* height = new CBCGPropFloat("高度(毫米)", _variant_t(""), 0, "指定深度道标题文本字体的高度", FALSE,
                                      CLstDepth::kFontHeightId);
     for (int i = 1; i <= 32; ++i) height->AddOption(FormatString("%d", i));
+    ReadBy(height, KeptNumberRule(wellplot::ItemReader(ReadFontHeight)));
     font->AddSubItem(height);
     const COLORREF text_color = GetSysColor(COLOR_WINDOWTEXT);
     CBCGPColorProp* color =
@@ -71,32 +87,34 @@ CBCGPProp* NewTitleGroup() {
 
 CBCGPProp* NewLabelGroup() {
     auto* label = new CBCGPProp("标注", CLstDepth::kLabelGroupId);
-    label->AddSubItem(NewFixedItem("深度类型", kDepthTypes[0].text, "指定深度道深度类型", CLstDepth::kDepthTypeId, kDepthTypes));
+    label->AddSubItem(
+        NewFixedItem("深度类型", kDepthTypes[0].text, "指定深度道深度类型", CLstDepth::kDepthTypeId, kDepthTypes));
     auto* space = new CBCGPropFloat(wptext::kIntervalMetres, _variant_t("25"), 0, "指定深度标注间隔", FALSE,
                                     CLstDepth::kLabelSpaceId);
     for (int d = 1; d <= 100000; d *= 10)
         for (int m : {1, 2, 5}) space->AddOption(FormatString("%d", d * m));
+    ReadBy(space, KeptNumberRule(wellplot::ItemReader(ReadLabelSpace)));
     label->AddSubItem(space);
-    label->AddSubItem(
-        NewFixedItem(wptext::kFormat, kLabelAligns[1].text, "指定深度标注文字方向", CLstDepth::kLabelAlignId, kLabelAligns));
+    label->AddSubItem(NewFixedItem(wptext::kFormat, kLabelAligns[1].text, "指定深度标注文字方向",
+                                   CLstDepth::kLabelAlignId, kLabelAligns));
     label->AddSubItem(CreateFontProp(wptext::kFont, CLstDepth::kLabelFontGroupId));
     return label;
 }
 
 CBCGPProp* NewTickGroup() {
     auto* ticks = new CBCGPProp(wptext::kScaleLines, CLstDepth::kTickGroupId);
-    auto* space =
-        new CBCGPProp("细刻度线间隔(米)", _variant_t("5"), "指定深度粗刻度线间隔", CLstDepth::kTickSpaceId);
+    auto* space = new CBCGPropSizeText("细刻度线间隔(米)", _variant_t("5"), "指定深度粗刻度线间隔",
+                                       CLstDepth::kTickSpaceId, ReaderRule(ReadTickSpace));
     for (float v = 0.1f; v < 200000; v *= 10)
         for (float m : {1.0f, 2.0f, 5.0f}) space->AddOption(FormatString("%g", static_cast<double>(v * m)));
     ticks->AddSubItem(space);
-    auto* count = new CBCGPProp("粗刻度线等分格数", _variant_t(5u), "指定深度粗刻度线间隔等分格数",
-                                CLstDepth::kTickNumId);
+    auto* count = new CBCGPropSizeText("粗刻度线等分格数", _variant_t(5u), "指定深度粗刻度线间隔等分格数",
+                                       CLstDepth::kTickNumId, wellplot::CountRule());
     count->AddOption("5");
     count->AddOption("10");
     ticks->AddSubItem(count);
-    ticks->AddSubItem(
-        NewFixedItem(wptext::kFormat, kTickAligns[3].text, "指定深度刻度线标注格式", CLstDepth::kTickAlignId, kTickAligns));
+    ticks->AddSubItem(NewFixedItem(wptext::kFormat, kTickAligns[3].text, "指定深度刻度线标注格式",
+                                   CLstDepth::kTickAlignId, kTickAligns));
     CBCGPProp* line = CreateLineProp("改变刻度线型", CLstDepth::kTickLineGroupId, false);
     if (CBCGPProp* width = line->GetSubItem(1))
         width->SetDescription("指定最细的刻度线的宽度，粗刻度线的粗细是它的3倍，标注线的粗细是它的5倍");
@@ -138,7 +156,8 @@ void CLstDepth::ShowTitle(CWpDepth* depth) {
     const QXLOGFONT font = depth->GetTitleFont();
     ShowTextIfChanged(m_wndPropList.FindItemByData(kFontScopeId), ClampedText(kFontScopes, depth->GetTtlFtScope()));
     ShowTextIfChanged(m_wndPropList.FindItemByData(kFontFaceId), font.faceName);
-    ShowTextIfChanged(m_wndPropList.FindItemByData(kFontHeightId), FormatString("%.2f", font.size / 100.0));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kFontHeightId),
+                      FormatString("%.2f", numtext::Shown(font.size / 100.0, 2)));
     if (auto* color = dynamic_cast<CBCGPColorProp*>(m_wndPropList.FindItemByData(kFontColorId));
         color && color->GetColor() != font.color)
         color->SetColor(font.color);
@@ -200,62 +219,63 @@ void CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
     const CString text = ItemText(item);
     double number = 0;
     switch (item->GetData()) {
-    case kTitleTextId:
-        depth->SetTitleText(wellplot::TextToTitle(text));
-        break;
-    case kTitleDirectionId:
-        depth->SetTitleDirection(GetOrientationProp(item));
-        depth->SetTitleText(depth->GetTitleText());
-        depth->Recalculate();
-        break;
-    case kFontScopeId:
-        depth->SetTitleFontScope(ValueOfText(kFontScopes, text, 0));
-        break;
-    case kFontFaceId:
-    case kFontHeightId:
-    case kFontColorId:
-        EditTitleFont(depth, item);
-        break;
-    case kDepthTypeId:
-        depth->SetShowDepthType(static_cast<DepthType>(ValueOfText(kDepthTypes, text, DEPTH_MEASURED)));
-        break;
-    case kLabelSpaceId:
-        if (numtext::LeadingNumber(text, &number)) depth->SetDepthSpace(number);
-        break;
-    case kLabelAlignId:
-        depth->SetDepthAlign(ValueOfText(kLabelAligns, text, 0));
-        break;
-    case kTickSpaceId:
-        // A spacing is a length: a negative one is not taken, as the label spacing's item refuses it.
-        if (numtext::LeadingNumber(text, &number) && number >= 0) depth->SetTickSpace(number);
-        depth->Recalculate();
-        break;
-    case kTickNumId:
-        if (int count = 0; wellplot::ReadInt(text, &count)) depth->SetTickNum(count);
-        depth->Recalculate();
-        break;
-    case kTickAlignId:
-        depth->SetTickAlign(ValueOfText(kTickAligns, text, -1));
-        depth->Recalculate();
-        break;
-    default:
-        break;
+        case kTitleTextId:
+            depth->SetTitleText(wellplot::TextToTitle(text));
+            break;
+        case kTitleDirectionId:
+            depth->SetTitleDirection(GetOrientationProp(item));
+            depth->SetTitleText(depth->GetTitleText());
+            depth->Recalculate();
+            break;
+        case kFontScopeId:
+            depth->SetTitleFontScope(ValueOfText(kFontScopes, text, 0));
+            break;
+        case kFontFaceId:
+        case kFontHeightId:
+        case kFontColorId:
+            EditTitleFont(depth, item);
+            break;
+        case kDepthTypeId:
+            depth->SetShowDepthType(static_cast<DepthType>(ValueOfText(kDepthTypes, text, DEPTH_MEASURED)));
+            break;
+        case kLabelSpaceId:
+            if (ReadLabelSpace(text, &number)) depth->SetDepthSpace(number);
+            break;
+        case kLabelAlignId:
+            depth->SetDepthAlign(ValueOfText(kLabelAligns, text, 0));
+            break;
+        case kTickSpaceId:
+            // A spacing is a length: a negative one is not taken (the item refuses it, as the label
+            // spacing's item does).
+            if (ReadTickSpace(text, &number)) depth->SetTickSpace(number);
+            depth->Recalculate();
+            break;
+        case kTickNumId:
+            if (int count = 0; wellplot::ReadCount(text, &count)) depth->SetTickNum(count);
+            depth->Recalculate();
+            break;
+        case kTickAlignId:
+            depth->SetTickAlign(ValueOfText(kTickAligns, text, -1));
+            depth->Recalculate();
+            break;
+        default:
+            break;
     }
 }
 
-// A negative height, or one the font cannot hold, is refused: the stored height shows again.
+// A negative height, or one the font cannot hold, is refused by the height item.
 void CLstDepth::EditTitleFont(CWpDepth* depth, CBCGPProp* item) {
     QXLOGFONT font = depth->GetTitleFont();
     switch (item->GetData()) {
-    case kFontFaceId:
-        font.SetFaceName(ItemText(item));
-        break;
-    case kFontHeightId:
-        if (!wellplot::ReadScaled(item, 100, font.size, &font.size, false)) return;
-        break;
-    default:
-        if (!ReadColor(item, &font.color)) return;
-        break;
+        case kFontFaceId:
+            font.SetFaceName(ItemText(item));
+            break;
+        case kFontHeightId:
+            if (!ReadFontHeight(ItemText(item), &font.size)) return;
+            break;
+        default:
+            if (!ReadColor(item, &font.color)) return;
+            break;
     }
     depth->SetTitleFont(font);
 }

@@ -1,5 +1,6 @@
 #include "wellplot/LstGrid.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -9,11 +10,12 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
+#include "framework/PenFontEdits.h"
+#include "framework/PropItems.h"
+#include "framework/PropSizeText.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Zephyr/WpTrack.h"
-#include "framework/PropItems.h"
-#include "framework/PenFontEdits.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 
@@ -43,17 +45,26 @@ int ShownOfText(const CString& text) { return text == wptext::kShown ? 1 : 0; }
 // or of the depth lines.
 QXLOGPEN PenOf(CWpTrack* track, bool depth, int kind) {
     switch (kind) {
-    case 0: return depth ? track->GetMajDepPen() : track->GetMajScalePen();
-    case 1: return depth ? track->GetMidDepPen() : track->GetMidScalePen();
-    default: return depth ? track->GetMinDepPen() : track->GetMinScalePen();
+        case 0:
+            return depth ? track->GetMajDepPen() : track->GetMajScalePen();
+        case 1:
+            return depth ? track->GetMidDepPen() : track->GetMidScalePen();
+        default:
+            return depth ? track->GetMinDepPen() : track->GetMinScalePen();
     }
 }
 
 void SetPenOf(CWpTrack* track, bool depth, int kind, const QXLOGPEN& pen) {
     switch (kind) {
-    case 0: depth ? track->SetMajDepPen(pen) : track->SetMajScalePen(pen); break;
-    case 1: depth ? track->SetMidDepPen(pen) : track->SetMidScalePen(pen); break;
-    default: depth ? track->SetMinDepPen(pen) : track->SetMinScalePen(pen); break;
+        case 0:
+            depth ? track->SetMajDepPen(pen) : track->SetMajScalePen(pen);
+            break;
+        case 1:
+            depth ? track->SetMidDepPen(pen) : track->SetMidScalePen(pen);
+            break;
+        default:
+            depth ? track->SetMinDepPen(pen) : track->SetMinScalePen(pen);
+            break;
     }
 }
 
@@ -113,14 +124,16 @@ CBCGPProp* NewOptionItem(const char* name, const char* value, const CString& des
 // "%s线型" group: style picker, width with the usual options, colour.
 CBCGPProp* NewPenGroup(int kind, const char* styleFormat, const char* widthFormat, const char* colorFormat) {
     auto* group = new CBCGPProp(kPenGroups[kind], 0);
-    group->AddSubItem(new CPropStyleCombox(grouptext::kLineStyleShort, 1, CPropStyleCombox::kLineStyle, wptext::kCommonLines,
-                                           FormatString(styleFormat, kKinds[kind]).GetString(), 0));
-    auto* width =
-        new CBCGPProp(grouptext::kLineWidthMm, _variant_t(""), FormatString(widthFormat, kKinds[kind]).GetString(), 0);
+    group->AddSubItem(new CPropStyleCombox(grouptext::kLineStyleShort, 1, CPropStyleCombox::kLineStyle,
+                                           wptext::kCommonLines, FormatString(styleFormat, kKinds[kind]).GetString(),
+                                           0));
+    auto* width = new CBCGPropSizeText(grouptext::kLineWidthMm, _variant_t(""),
+                                       FormatString(widthFormat, kKinds[kind]).GetString(), 0,
+                                       penfont::HundredthsRule(penfont::Accept::ZeroOrMore));
     wellplot::AddPenWidthOptions(width);
     group->AddSubItem(width);
-    group->AddSubItem(NewGroupColorProp(grouptext::kColor, FormatString(colorFormat, kKinds[kind]).GetString(), 0,
-                                        RGB(0, 0, 0)));
+    group->AddSubItem(
+        NewGroupColorProp(grouptext::kColor, FormatString(colorFormat, kKinds[kind]).GetString(), 0, RGB(0, 0, 0)));
     group->Expand(FALSE);
     return group;
 }
@@ -131,7 +144,7 @@ void ShowPen(CBCGPProp* group, const QXLOGPEN& pen, bool enable) {
         UINT value = pen.style;
         style->SetVal(value);
     }
-    ShowTextIfChanged(group->GetSubItem(1), FormatString("%.2f", pen.width / 100.0));
+    ShowTextIfChanged(group->GetSubItem(1), FormatString("%.2f", numtext::Shown(pen.width / 100.0, 2)));
     if (auto* color = dynamic_cast<CBCGPColorProp*>(group->GetSubItem(2)); color && color->GetColor() != pen.color)
         color->SetColor(pen.color);
     EnableAllSubItems(group, enable ? TRUE : FALSE);
@@ -175,6 +188,16 @@ Edit EditOf(const CString& n, const CString& p, const CString& g) {
     return Edit::None;
 }
 
+// A depth interval as a refused one shows it again: "%.0f" for thick lines, "%.1f" for the others.
+CString IntervalText(CWpTrack* track, int kind) {
+    return FormatString(kind == 0 ? "%.0f" : "%.1f", static_cast<double>(IntervalOf(track, kind)));
+}
+
+// The interval kind of an item under "间隔(米)"; -1 for any other item.
+int IntervalKindOf(CBCGPProp* item) {
+    return NameOf(item->GetParent()) == wptext::kIntervalMetres ? KindOfCaption(item->GetName(), kKinds) : -1;
+}
+
 }  // namespace
 
 bool ReadDepthInterval(const CString& text, int kind, float* interval) {
@@ -204,12 +227,14 @@ int CLstGrid::InitPropWnd() {
                                     {scopes[0], scopes[1], scopes[2]}, false));
     scale->AddSubItem(NewOptionItem(wptext::kVisibility, wptext::kShown, "指定刻度线显隐状态",
                                     {wptext::kShown, wptext::kHidden}, false));
-    auto* divisions = new CBCGPProp(kDivisions, _variant_t(5u), "指定线性刻度等分格数", 0);
+    auto* divisions =
+        new CBCGPropSizeText(kDivisions, _variant_t(5u), "指定线性刻度等分格数", 0, wellplot::CountRule());
     for (const char* option : {"2", "5", "10", "20"}) divisions->AddOption(option);
     scale->AddSubItem(divisions);
     scale->AddSubItem(
         NewOptionItem(kShowMid, wptext::kHidden, "显示隐藏中值格线", {wptext::kShown, wptext::kHidden}, false));
-    for (int k = 0; k < 3; ++k) scale->AddSubItem(NewPenGroup(k, "指定格值%s线型样式", "指定格值%s线型宽度", "指定格值%s线型颜色"));
+    for (int k = 0; k < 3; ++k)
+        scale->AddSubItem(NewPenGroup(k, "指定格值%s线型样式", "指定格值%s线型宽度", "指定格值%s线型颜色"));
     m_wndPropList.AddProperty(scale, TRUE, TRUE);
 
     auto* depth = new CBCGPProp(kDepthLines, kDepthGroupData);
@@ -219,13 +244,19 @@ int CLstGrid::InitPropWnd() {
                                     {wptext::kShown, wptext::kHidden}, false));
     auto* intervals = new CBCGPProp(wptext::kIntervalMetres, 0, TRUE);
     for (int k = 0; k < 3; ++k) {
-        auto* interval = new CBCGPProp(kKinds[k], _variant_t("0"), FormatString("指定深度%s间隔", kKinds[k]).GetString(), 0);
+        auto* interval =
+            new CBCGPropSizeText(kKinds[k], _variant_t("0"), FormatString("指定深度%s间隔", kKinds[k]).GetString(), 0,
+                                 [k](const CString& text) {
+                                     float read = 0;
+                                     return ReadDepthInterval(text, k, &read);
+                                 });
         for (double x = 1; x <= 10000; x *= 10)
             for (double m : {1.0, 2.0, 5.0}) interval->AddOption(FormatString("%g", x * m));
         intervals->AddSubItem(interval);
     }
     depth->AddSubItem(intervals);
-    for (int k = 0; k < 3; ++k) depth->AddSubItem(NewPenGroup(k, "指定深度%s线型样式", "指定深度%s线型宽度", "指定深度%s线型颜色"));
+    for (int k = 0; k < 3; ++k)
+        depth->AddSubItem(NewPenGroup(k, "指定深度%s线型样式", "指定深度%s线型宽度", "指定深度%s线型颜色"));
     m_wndPropList.AddProperty(depth, TRUE, TRUE);
     return 0;
 }
@@ -283,66 +314,83 @@ LRESULT CLstGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const CString text = ItemText(item);
 
     switch (EditOf(n, p, g)) {
-    case Edit::ScaleScope:
-        EditScope(track, kScaleKind, text);
-        break;
-    case Edit::ScaleShown:
-        EditShown(track, kScaleKind, text);
-        break;
-    case Edit::Divisions:
-        if (int count = 0; wellplot::ReadInt(text, &count)) track->SetMinScale(count);
-        break;
-    case Edit::ShowMid:
-        track->ShowMid(ShownOfText(text));
-        track->Recalculate();
-        break;
-    case Edit::ScalePen:
-        EditPen(track, item, false, KindOfCaption(p, kPenGroups));
-        UpdateParentInScope(track, kScaleKind);
-        break;
-    case Edit::DepthScope:
-        EditScope(track, kDepthKind, text);
-        break;
-    case Edit::DepthShown:
-        EditShown(track, kDepthKind, text);
-        break;
-    case Edit::AllIntervals:
-        for (int k = 0; k < 3 && k < item->GetSubItemsCount(); ++k)
-            if (EditInterval(track, item->GetSubItem(k), k)) UpdateParentInScope(track, kDepthKind);
-        break;
-    case Edit::Interval:
-        if (EditInterval(track, item, KindOfCaption(n, kKinds))) UpdateParentInScope(track, kDepthKind);
-        break;
-    case Edit::DepthPen:
-        EditPen(track, item, true, KindOfCaption(p, kPenGroups));
-        UpdateParentInScope(track, kDepthKind);
-        break;
-    case Edit::None:
-        break;
+        case Edit::ScaleScope:
+            EditScope(track, kScaleKind, text);
+            break;
+        case Edit::ScaleShown:
+            EditShown(track, kScaleKind, text);
+            break;
+        case Edit::Divisions:
+            if (int count = 0; wellplot::ReadCount(text, &count)) track->SetMinScale(count);
+            break;
+        case Edit::ShowMid:
+            track->ShowMid(ShownOfText(text));
+            track->Recalculate();
+            break;
+        case Edit::ScalePen:
+            EditPen(track, item, false, KindOfCaption(p, kPenGroups));
+            UpdateParentInScope(track, kScaleKind);
+            break;
+        case Edit::DepthScope:
+            EditScope(track, kDepthKind, text);
+            break;
+        case Edit::DepthShown:
+            EditShown(track, kDepthKind, text);
+            break;
+        case Edit::AllIntervals:
+            if (!EditIntervals(track, item)) return 0;  // one refused: nothing is written
+            break;
+        case Edit::Interval:
+            if (EditInterval(track, item, KindOfCaption(n, kKinds))) UpdateParentInScope(track, kDepthKind);
+            break;
+        case Edit::DepthPen:
+            EditPen(track, item, true, KindOfCaption(p, kPenGroups));
+            UpdateParentInScope(track, kDepthKind);
+            break;
+        case Edit::None:
+            break;
     }
     track->InvalidSelf();
     UpdateView();
     return 0;
 }
 
-// A width the pen cannot hold is refused and the stored width shown again.
+// A width the pen cannot hold is refused by the width item itself.
 void CLstGrid::EditPen(CWpTrack* track, CBCGPProp* item, bool depth, int kind) {
     QXLOGPEN pen = PenOf(track, depth, kind);
-    const int field = ValueOfText(kPenFields, item->GetName(), -1);
-    if (!penfont::EditPen(pen, item, field)) {
-        if (field == 1) SetItemText(item, FormatString("%.2f", pen.width / 100.0));
-        return;
-    }
-    SetPenOf(track, depth, kind, pen);
+    if (penfont::EditPen(pen, item, ValueOfText(kPenFields, item->GetName(), -1))) SetPenOf(track, depth, kind, pen);
 }
 
+// One interval typed (the item refuses what the interval rule refuses).
 bool CLstGrid::EditInterval(CWpTrack* track, CBCGPProp* item, int kind) {
     float interval = 0;
-    if (!ReadDepthInterval(ItemText(item), kind, &interval)) {
-        const double stored = IntervalOf(track, kind);
-        SetItemText(item, FormatString(kind == 0 ? "%.0f" : "%.1f", stored));
-        return false;
-    }
+    if (!ReadDepthInterval(ItemText(item), kind, &interval)) return false;
     SetIntervalOf(track, kind, interval);
     return true;
+}
+
+// The three intervals edited as one value list: all are read before any is stored, so one the rule
+// refuses stores none, and the three show the stored intervals again.
+bool CLstGrid::EditIntervals(CWpTrack* track, CBCGPProp* intervals) {
+    const int count = std::min(3, intervals->GetSubItemsCount());
+    float read[3] = {};
+    bool taken = true;
+    for (int k = 0; k < count; ++k) taken = ReadDepthInterval(ItemText(intervals->GetSubItem(k)), k, &read[k]) && taken;
+    if (!taken) {
+        for (int k = 0; k < count; ++k) SetItemText(intervals->GetSubItem(k), IntervalText(track, k));
+        return false;
+    }
+    for (int k = 0; k < count; ++k) {
+        SetIntervalOf(track, k, read[k]);
+        UpdateParentInScope(track, kDepthKind);
+    }
+    return true;
+}
+
+void CLstGrid::ShowItemAgain(CBCGPProp* item) {
+    CWpTrack* track = wellplot::CurrentKit<CWpTrack>(*this);
+    if (const int kind = IntervalKindOf(item); track && kind >= 0)
+        SetItemText(item, IntervalText(track, kind));
+    else
+        CWndLst::ShowItemAgain(item);
 }

@@ -24,12 +24,16 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    // A refused depth interval shows the stored one as the interval rule shows it; any other item
+    // as the refresh shows it.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     void ShowScaleGroup(CWpTrack* track, CBCGPProp* group);
     void ShowDepthGroup(CWpTrack* track, CBCGPProp* group);
     void EditPen(CWpTrack* track, CBCGPProp* item, bool depth, int kind);
     bool EditInterval(CWpTrack* track, CBCGPProp* item, int kind);
+    bool EditIntervals(CWpTrack* track, CBCGPProp* intervals);
 };
 
 // The interval rule of the depth lines: kind 0 (thick) takes a number of at least 1 and keeps its

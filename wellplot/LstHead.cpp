@@ -4,10 +4,10 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
-#include "framework/PropStyleCombox.h"
-#include "hosttypes/Zephyr/WpWell.h"
 #include "framework/OptionTables.h"
 #include "framework/PropItems.h"
+#include "framework/PropStyleCombox.h"
+#include "hosttypes/Zephyr/WpWell.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 
@@ -16,7 +16,7 @@ namespace {
 const TextValue kHeadAligns[] = {{wptext::kHidden, -1}, {"顶端显示", 0}, {"顶底显示", 1}};
 const TextValue kTitleAligns[] = {
     {wptext::kHidden, -1}, {grouptext::kAuto, 0}, {"中心", 1}, {"中上", 2}, {"中下", 3}, {"左中", 4},
-    {"左上", 5},           {"左下", 6}, {"右中", 7}, {"右上", 8}, {"右下", 9},
+    {"左上", 5},           {"左下", 6},           {"右中", 7}, {"右上", 8}, {"右下", 9},
 };
 const TextValue kTypeAligns[] = {
     {wptext::kHidden, -1}, {grouptext::kAuto, 0}, {"标题下", 1}, {"标题上", 2}, {"标题左", 3}, {"标题右", 4},
@@ -47,15 +47,19 @@ CWpWell* CLstHead::Well() const { return wellplot::KeptKit<CWpWell>(*this, m_pKi
 int CLstHead::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     m_wndPropList.AddProperty(
-        NewChoice(wptext::kVisibility, kHeadAligns[1].text, "指定图头内容的显隐方式", kHeadAlignId, kHeadAligns), TRUE, TRUE);
-    m_wndPropList.AddProperty(new CBCGPProp("标题区高度(厘米)", _variant_t(""), "指定标题区高度", kTitleHeightId),
-                              TRUE, TRUE);
-    m_wndPropList.AddProperty(new CBCGPProp("客户区高度(厘米)", _variant_t(""), "指定客户区高度", kClientHeightId),
-                              TRUE, TRUE);
+        NewChoice(wptext::kVisibility, kHeadAligns[1].text, "指定图头内容的显隐方式", kHeadAlignId, kHeadAligns), TRUE,
+        TRUE);
+    // Heights keep their sign; the items refuse what the page's reader refuses (no float holds it).
+    m_wndPropList.AddProperty(
+        NewSizeTextItem("标题区高度(厘米)", "指定标题区高度", kTitleHeightId, wellplot::ScaledRule(1000, true)), TRUE,
+        TRUE);
+    m_wndPropList.AddProperty(
+        NewSizeTextItem("客户区高度(厘米)", "指定客户区高度", kClientHeightId, wellplot::ScaledRule(1000, true)), TRUE,
+        TRUE);
 
     auto* title = new CBCGPProp(wptext::kTitle, kTitleGroupId);
-    title->AddSubItem(
-        NewChoice(wptext::kVisibility, kTitleAligns[2].text, "指定柱状图标题文本的显隐排列方式", kTitleAlignId, kTitleAligns));
+    title->AddSubItem(NewChoice(wptext::kVisibility, kTitleAligns[2].text, "指定柱状图标题文本的显隐排列方式",
+                                kTitleAlignId, kTitleAligns));
     title->AddSubItem(new CBCGPProp(wptext::kText, _variant_t(""), "指定柱状图标题文本", kTitleTextId));
     title->AddSubItem(CreateFontPropFloatSize(wptext::kFont, kFontGroupId));
     m_wndPropList.AddProperty(title, TRUE, TRUE);
@@ -69,10 +73,8 @@ void CLstHead::UpdateBCGPProperty(long object, CString) {
     if (!wellplot::BeginKitRefresh(*this, object, well)) return;
     const int headAlign = well->GetHeadAlign();
     SetItemText(m_wndPropList.FindItemByData(kHeadAlignId), HeadAlignText(headAlign));
-    SetItemText(m_wndPropList.FindItemByData(kTitleHeightId),
-                          FormatString("%.2f", well->GetTitleHeight() / 1000.0));
-    SetItemText(m_wndPropList.FindItemByData(kClientHeightId),
-                          FormatString("%.2f", well->GetClientHeight() / 1000.0));
+    SetItemText(m_wndPropList.FindItemByData(kTitleHeightId), FormatString("%.2f", well->GetTitleHeight() / 1000.0));
+    SetItemText(m_wndPropList.FindItemByData(kClientHeightId), FormatString("%.2f", well->GetClientHeight() / 1000.0));
     if (m_wndPropList.FindItemByData(kTitleGroupId)) ShowTitle(well, headAlign != -1);
     if (m_wndPropList.FindItemByData(kSymbolGroupId)) ShowSymbol(well, headAlign != -1);
 }
@@ -128,21 +130,21 @@ void CLstHead::ShowSymbol(CWpWell* well, bool headShown) {
         value->Enable(enable);
         if (!enable) continue;
         switch (t.valueId) {
-        case kPointStyleId:
-            if (auto* style = dynamic_cast<CPropStyleCombox*>(value)) {
-                UINT code = point.style;
-                style->SetVal(code);
-            }
-            break;
-        case kSizeId:
-            value->SetValue(_variant_t(point.size / 100.0));
-            break;
-        case kBorderColorId:
-            ShowColor(value, point.borderColor);
-            break;
-        default:
-            ShowColor(value, point.innerColor);
-            break;
+            case kPointStyleId:
+                if (auto* style = dynamic_cast<CPropStyleCombox*>(value)) {
+                    UINT code = point.style;
+                    style->SetVal(code);
+                }
+                break;
+            case kSizeId:
+                value->SetValue(_variant_t(point.size / 100.0));
+                break;
+            case kBorderColorId:
+                ShowColor(value, point.borderColor);
+                break;
+            default:
+                ShowColor(value, point.innerColor);
+                break;
         }
     }
 }
@@ -154,75 +156,77 @@ LRESULT CLstHead::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
 
     switch (id) {
-    case kTitleTextId:
-        well->SetTitleText(ItemText(item));
-        break;
-    case kFontFaceId:
-    case kFontSizeId:
-    case kFontColorId: {
-        QXLOGFONT font = well->GetTitleFont();
-        GetFontSubProp(item, font, static_cast<int>(id - kFontFaceId));
-        well->SetTitleFont(font);
-        well->Recalculate();
-        break;
-    }
-    case kSymbolAlignId:
-        well->SetTypeAlign(TypeAlignOfText(ItemText(item)));
-        well->Recalculate();
-        break;
-    case kPointStyleId:
-    case kSizeId:
-    case kBorderColorId:
-    case kInnerColorId: {
-        QXLOGPOINT point = well->GetTypePoint();
-        GetPointSubProp(item, point, static_cast<int>(id - kPointStyleId) / 2);
-        well->SetTypePoint(point);
-        break;
-    }
-    default:
-        EditStamped(well, item);
-        break;
+        case kTitleTextId:
+            well->SetTitleText(ItemText(item));
+            break;
+        case kFontFaceId:
+        case kFontSizeId:
+        case kFontColorId: {
+            QXLOGFONT font = well->GetTitleFont();
+            GetFontSubProp(item, font, static_cast<int>(id - kFontFaceId));
+            well->SetTitleFont(font);
+            well->Recalculate();
+            break;
+        }
+        case kSymbolAlignId:
+            well->SetTypeAlign(TypeAlignOfText(ItemText(item)));
+            well->Recalculate();
+            break;
+        case kPointStyleId:
+        case kSizeId:
+        case kBorderColorId:
+        case kInnerColorId: {
+            QXLOGPOINT point = well->GetTypePoint();
+            GetPointSubProp(item, point, static_cast<int>(id - kPointStyleId) / 2);
+            well->SetTypePoint(point);
+            break;
+        }
+        default:
+            if (!EditStamped(well, item)) return 0;
+            break;
     }
     well->InvalidSelf();
     UpdateView();
     return 0;
 }
 
-// Negative heights, and heights that no float can hold, are refused and the stored height shown again.
-void CLstHead::EditStamped(CWpWell* well, CBCGPProp* item) {
+// Heights keep the sign typed; a height that no float can hold (in thousandths of a centimetre) is
+// refused and the stored height shown again.
+bool CLstHead::EditStamped(CWpWell* well, CBCGPProp* item) {
     const CString text = ItemText(item);
     float height = 0;
     switch (item->GetData()) {
-    case kHeadAlignId:
-        well->SetHeadAlign(HeadAlignOfText(text));
-        break;
-    case kTitleHeightId:
-        if (!wellplot::ReadScaled(item, 1000, well->GetTitleHeight(), &height, false)) return;
-        well->SetTitleHeight(height);
-        break;
-    case kClientHeightId:
-        if (!wellplot::ReadScaled(item, 1000, well->GetClientHeight(), &height, false)) return;
-        well->SetClientHeight(height);
-        well->UpdateClient();
-        break;
-    case kTitleAlignId:
-        well->SetTitleAlign(TitleAlignOfText(text));
-        break;
-    case kPointTemplateId:
-        well->SetPointStyleTemplate(text);
-        break;
-    case kSizeTemplateId:
-        well->SetSizeTemplate(text);
-        break;
-    case kBorderTemplateId:
-        well->SetBorderColorTemplate(text);
-        break;
-    case kInnerTemplateId:
-        well->SetInnerColorTemplate(text);
-        break;
-    default:
-        return;
+        case kHeadAlignId:
+            well->SetHeadAlign(HeadAlignOfText(text));
+            break;
+        case kTitleHeightId:
+            if (!wellplot::ReadScaled(item, 1000, well->GetTitleHeight(), &height, true)) return false;
+            well->SetTitleHeight(height);
+            break;
+        case kClientHeightId:
+            if (!wellplot::ReadScaled(item, 1000, well->GetClientHeight(), &height, true)) return false;
+            well->SetClientHeight(height);
+            well->UpdateClient();
+            break;
+        case kTitleAlignId:
+            well->SetTitleAlign(TitleAlignOfText(text));
+            break;
+        case kPointTemplateId:
+            well->SetPointStyleTemplate(text);
+            break;
+        case kSizeTemplateId:
+            well->SetSizeTemplate(text);
+            break;
+        case kBorderTemplateId:
+            well->SetBorderColorTemplate(text);
+            break;
+        case kInnerTemplateId:
+            well->SetInnerColorTemplate(text);
+            break;
+        default:
+            return true;
     }
     SetKitTimeStamp(well);
     well->Recalculate();
+    return true;
 }

@@ -48,8 +48,9 @@ private:
     CWpWell* Well() const;
     void ShowTitle(CWpWell* well, bool headShown);
     void ShowSymbol(CWpWell* well, bool headShown);
-    // Edits that change what the page shows stamp the kit; all recalculate.
-    void EditStamped(CWpWell* well, CBCGPProp* item);
+    // Edits that change what the page shows stamp the kit; all recalculate. False for a refused
+    // height, which writes nothing and shows the stored height again.
+    bool EditStamped(CWpWell* well, CBCGPProp* item);
 
     CWpKit* m_pKit;
 };

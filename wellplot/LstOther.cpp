@@ -4,16 +4,18 @@
 #include <string>
 
 #include "bcg/ColorProp.h"
+#include "framework/FillSubItems.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
+#include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
+#include "framework/PropSizeText.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "framework/OptionTables.h"
-#include "framework/PropItems.h"
-#include "framework/FillSubItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 #include "win32/Text.h"
@@ -84,12 +86,20 @@ CBCGPProp* NewScopeItem(const char* description, DWORD_PTR id) {
 }
 
 CBCGPProp* NewShownItem(const char* name, const CString& description, DWORD_PTR id) {
-    return NewOptionItem(name, wptext::kShown, description.GetString(), id,
-                                   {wptext::kShown, wptext::kHidden}, false);
+    return NewOptionItem(name, wptext::kShown, description.GetString(), id, {wptext::kShown, wptext::kHidden}, false);
 }
 
 const char* ShownText(int visible) { return visible ? wptext::kShown : wptext::kHidden; }
 int VisibleOfText(const CString& text) { return text == wptext::kShown ? 1 : 0; }
+
+// The kit's width typed in centimetres, kept in thousandths; a border width in millimetres, kept in
+// hundredths. Neither is negative; each reader is also the rule of its item.
+bool ReadWidth(const CString& text, float* thousandths) {
+    return wellplot::ScaledNumber(text, 1000, false, thousandths);
+}
+bool ReadBorderWidth(const CString& text, float* hundredths) {
+    return wellplot::ScaledNumber(text, 100, false, hundredths);
+}
 
 // The client area's side edges are not the kit's own for a depth track or a plain content kit.
 bool HasClientSides(CWpKit* kit) {
@@ -131,9 +141,9 @@ int CLstOther::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
     auto* style = NewOptionItem(kStyleCaption, grouptext::kAuto, "指定柱状图自动套用样式", kStyleId,
-                                          {kStyles[0].text, kStyles[1].text, kStyles[2].text}, false);
+                                {kStyles[0].text, kStyles[1].text, kStyles[2].text}, false);
     m_wndPropList.AddProperty(style, TRUE, TRUE);
-    auto* width = new CBCGPProp(kWidthCaption, _variant_t(""), "指定宽度", kWidthId);
+    auto* width = new CBCGPropSizeText(kWidthCaption, _variant_t(""), "指定宽度", kWidthId, ReaderRule(ReadWidth));
     width->AddOption("");
     m_wndPropList.AddProperty(width, TRUE, TRUE);
 
@@ -144,6 +154,12 @@ int CLstOther::InitPropWnd() {
 
     CBCGPProp* fill = CreateFillProp(kFillCaption, kFillGroupId);
     fill->Expand(TRUE);
+    // The cell size refuses what the fill reader refuses.
+    ReadBy(fill->FindSubItemByData(kPlaneFillCellSizeId), KeptNumberRule([](CBCGPProp* kept) {
+               CBCGPProp size("", kept->GetValue(), nullptr, kPlaneFillCellSizeId);
+               QXLOGBRUSH brush{};
+               return ReadFillSubItem(&size, &brush);
+           }));
     m_wndPropList.AddProperty(fill, TRUE, TRUE);
 
     auto* border = new CBCGPProp(kBorder, kBorderGroupId);
@@ -160,11 +176,12 @@ int CLstOther::InitPropWnd() {
 
     auto* line = new CBCGPProp(kLine, kLineGroupId);
     line->AddSubItem(NewScopeItem("指定边框线型各设置的应用范围", kLineScopeId));
-    line->AddSubItem(new CPropStyleCombox(grouptext::kLineStyleShort, 1, CPropStyleCombox::kLineStyle, wptext::kCommonLines,
-                                          "指定边框线型样式", kLineStyleId));
+    line->AddSubItem(new CPropStyleCombox(grouptext::kLineStyleShort, 1, CPropStyleCombox::kLineStyle,
+                                          wptext::kCommonLines, "指定边框线型样式", kLineStyleId));
     auto* lineWidth =
         new CBCGPropFloat(grouptext::kLineWidthMm, _variant_t(""), 0, "指定边框线型宽度", FALSE, kLineWidthId);
     wellplot::AddPenWidthOptions(lineWidth);
+    ReadBy(lineWidth, KeptNumberRule(wellplot::ItemReader(ReadBorderWidth)));
     line->AddSubItem(lineWidth);
     line->AddSubItem(NewGroupColorProp(grouptext::kColor, "指定边框线型颜色", kLineColorId, RGB(0, 0, 0)));
     CBCGPColorProp* inner =
@@ -197,7 +214,7 @@ void CLstOther::ShowWidths(CWpKit* kit) {
     if (!item) return;
     item->RemoveAllOptions();
     for (const CString& option : WidthOptions(kit->GetBaseWidth() / 1000.0)) item->AddOption(option);
-    SetItemText(item, FormatString("%.2f", kit->GetWidth() / 1000.0));
+    SetItemText(item, FormatString("%.2f", numtext::Shown(kit->GetWidth() / 1000.0, 2)));
 }
 
 void CLstOther::ShowEdges(CWpKit* kit) {
@@ -219,7 +236,8 @@ void CLstOther::ShowBorderLine(CWpKit* kit) {
         UINT value = pen.style;
         style->SetVal(value);
     }
-    ShowTextIfChanged(m_wndPropList.FindItemByData(kLineWidthId), FormatString("%.2f", pen.width / 100.0));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kLineWidthId),
+                      FormatString("%.2f", numtext::Shown(pen.width / 100.0, 2)));
     if (auto* color = dynamic_cast<CBCGPColorProp*>(m_wndPropList.FindItemByData(kLineColorId));
         color && color->GetColor() != pen.color)
         color->SetColor(pen.color);
@@ -235,45 +253,45 @@ LRESULT CLstOther::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const CString text = ItemText(item);
 
     switch (item->GetData()) {
-    case kStyleId:
-        if (const int style = ValueOfText(kStyles, text, -1); style >= 0)
-            SetStyleOf(kit, static_cast<CWpKit::BorderStyle>(style));
-        break;
-    case kWidthId: {
-        float width = 0;
-        if (wellplot::ReadScaled(item, 1000, kit->GetWidth(), &width, false)) {
-            kit->SetWidth(width);
-            kit->UpdateParentForWidth();
+        case kStyleId:
+            if (const int style = ValueOfText(kStyles, text, -1); style >= 0)
+                SetStyleOf(kit, static_cast<CWpKit::BorderStyle>(style));
+            break;
+        case kWidthId: {
+            float width = 0;
+            if (ReadWidth(text, &width)) {
+                kit->SetWidth(width);
+                kit->UpdateParentForWidth();
+            }
+            break;
         }
-        break;
-    }
-    case kTitleScopeId:
-        kit->SetTitleScope(wellplot::ScopeOfText(text));
-        break;
-    case kTitleVisibleId:
-        kit->SetTitleVisible(VisibleOfText(text));
-        break;
-    case kBorderScopeId:
-        kit->SetBoderScope(wellplot::ScopeOfText(text));
-        break;
-    case kBorderModeId:
-        kit->SetBorderMode(BorderModeOfText(text));
-        break;
-    case kLineScopeId:
-        kit->SetBdrLnScope(wellplot::ScopeOfText(text));
-        break;
-    case kLineStyleId:
-    case kLineWidthId:
-    case kLineColorId:
-    case kLineInnerColorId:
-        EditBorderLine(kit, item);
-        break;
-    default:
-        if (IsEdgeCaption(item->GetName()))
-            kit->SetBorderVisible(VisibleOfText(text), EdgeCodeOfCaption(item->GetName()));
-        else if (item->GetData() > kFillGroupId)
-            EditFill(kit, item);
-        break;
+        case kTitleScopeId:
+            kit->SetTitleScope(wellplot::ScopeOfText(text));
+            break;
+        case kTitleVisibleId:
+            kit->SetTitleVisible(VisibleOfText(text));
+            break;
+        case kBorderScopeId:
+            kit->SetBoderScope(wellplot::ScopeOfText(text));
+            break;
+        case kBorderModeId:
+            kit->SetBorderMode(BorderModeOfText(text));
+            break;
+        case kLineScopeId:
+            kit->SetBdrLnScope(wellplot::ScopeOfText(text));
+            break;
+        case kLineStyleId:
+        case kLineWidthId:
+        case kLineColorId:
+        case kLineInnerColorId:
+            EditBorderLine(kit, item);
+            break;
+        default:
+            if (IsEdgeCaption(item->GetName()))
+                kit->SetBorderVisible(VisibleOfText(text), EdgeCodeOfCaption(item->GetName()));
+            else if (item->GetData() > kFillGroupId)
+                EditFill(kit, item);
+            break;
     }
     kit->Recalculate();
     kit->InvalidSelf();
@@ -284,32 +302,28 @@ LRESULT CLstOther::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CLstOther::EditBorderLine(CWpKit* kit, CBCGPProp* item) {
     QXLOGPEN pen = kit->GetBorderPen();
     switch (item->GetData()) {
-    case kLineStyleId:
-        if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) pen.style = style->GetVal();
-        break;
-    case kLineWidthId:
-        // No number reads as 0; a width the pen cannot hold is refused and the stored one shown.
-        if (!wellplot::ReadScaled(item, 100, pen.width, &pen.width, false)) return;
-        break;
-    case kLineColorId:
-        ReadColor(item, &pen.color);
-        break;
-    case kLineInnerColorId:
-        ReadColor(item, &pen.reserved1);
-        break;
-    default:
-        return;
+        case kLineStyleId:
+            if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) pen.style = style->GetVal();
+            break;
+        case kLineWidthId:
+            // No number reads as 0; a width the pen cannot hold is refused by the item.
+            if (!ReadBorderWidth(ItemText(item), &pen.width)) return;
+            break;
+        case kLineColorId:
+            ReadColor(item, &pen.color);
+            break;
+        case kLineInnerColorId:
+            ReadColor(item, &pen.reserved1);
+            break;
+        default:
+            return;
     }
     kit->SetBorderPen(pen);
 }
 
 void CLstOther::EditFill(CWpKit* kit, CBCGPProp* item) {
     QXLOGBRUSH brush = kit->GetClientBrush();
-    if (!ReadFillSubItem(item, &brush)) {
-        if (item->GetData() == kFillGroupId + 5)
-            SetItemText(item, FormatString("%.2f", kit->GetClientBrush().size / 100.0));
-        return;
-    }
+    if (!ReadFillSubItem(item, &brush)) return;
     if (item->GetData() == kFillGroupId + 1) kit->SetClientFillStyleSet(ItemText(item));
     kit->SetClientBrush(brush);
 }

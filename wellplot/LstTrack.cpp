@@ -1,12 +1,11 @@
 #include "wellplot/LstTrack.h"
 
 #include "framework/ItemGroupsBasic.h"
-#include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/KitWalk.h"
 #include "wellplot/WellPlotTexts.h"
@@ -24,10 +23,16 @@ const TextValue kScaleTypes[] = {
     {"对数", 1},
 };
 
+// A logarithmic scale's left or right value: a number the scale's float holds.
+bool ReadScaleValue(CBCGPProp* item, float* value) { return wellplot::ScaledNumber(ItemText(item), 1, true, value); }
 
 CBCGPropFloat* NewScaleValue(const char* name, double value, const char* description, DWORD_PTR id) {
     auto* item = new CBCGPropFloat(name, _variant_t(value), 0, description, FALSE, id);
     item->AllowEdit(TRUE);
+    ReadBy(item, KeptNumberRule([](CBCGPProp* kept) {
+               float read = 0;
+               return ReadScaleValue(kept, &read);
+           }));
     return item;
 }
 
@@ -50,8 +55,7 @@ int CLstTrack::InitPropWnd() {
     auto* title = new CBCGPProp(wptext::kTitle, kTitleGroupId);
     title->AddSubItem(new CBCGPProp(wptext::kText, _variant_t(""), "指定内容道标题文本", kTitleTextId));
     title->AddSubItem(NewOptionItem(wptext::kFontApplyTo, "", "指定标题字体设置的应用范围", kFontScopeId,
-                                              {kFontScopes[0].text, kFontScopes[1].text, kFontScopes[2].text},
-                                              false));
+                                    {kFontScopes[0].text, kFontScopes[1].text, kFontScopes[2].text}, false));
     CBCGPProp* font = CreateFontPropFloatSize(wptext::kFont, kFontGroupId);
     font->Expand(FALSE);
     title->AddSubItem(font);
@@ -59,7 +63,7 @@ int CLstTrack::InitPropWnd() {
 
     auto* scale = new CBCGPProp(wptext::kScale, kScaleGroupId);
     scale->AddSubItem(NewOptionItem(wptext::kType, "", "指定刻度线刻度类型", kScaleTypeId,
-                                              {kScaleTypes[0].text, kScaleTypes[1].text}, false));
+                                    {kScaleTypes[0].text, kScaleTypes[1].text}, false));
     m_wndPropList.AddProperty(scale, TRUE, TRUE);
     return 0;
 }
@@ -69,8 +73,7 @@ void CLstTrack::UpdateBCGPProperty(long object, CString) {
     if (!wellplot::BeginKitRefresh(*this, object, track)) return;
     if (m_wndPropList.FindItemByData(kTitleGroupId)) {
         SetItemText(m_wndPropList.FindItemByData(kTitleTextId), track->GetTitleText());
-        SetItemText(m_wndPropList.FindItemByData(kFontScopeId),
-                              TextOfValue(kFontScopes, track->GetTtlFtScope(), ""));
+        SetItemText(m_wndPropList.FindItemByData(kFontScopeId), TextOfValue(kFontScopes, track->GetTtlFtScope(), ""));
         EnableFontProp(m_wndPropList.FindItemByData(kFontGroupId), track->GetTitleFont(), true);
     }
     ShowScale(track);
@@ -97,30 +100,30 @@ LRESULT CLstTrack::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const CString text = ItemText(item);
 
     switch (item->GetData()) {
-    case kTitleTextId:
-        track->SetTitleText(text);
-        track->UpdateParent();
-        break;
-    case kFontScopeId:
-        track->SetTtlFtScope(ValueOfText(kFontScopes, text, -1));
-        track->UpdateParent();
-        break;
-    case kFontFaceId:
-    case kFontSizeId:
-    case kFontColorId:
-        EditFont(track, item);
-        break;
-    case kScaleTypeId:
-        track->LogScale(ValueOfText(kScaleTypes, text, 0));
-        track->Recalculate();
-        SetKitTimeStamp(track);  // the next refresh adds or removes the value items
-        break;
-    case kLeftId:
-    case kRightId:
-        EditScaleValue(track, item);
-        break;
-    default:
-        break;
+        case kTitleTextId:
+            track->SetTitleText(text);
+            track->UpdateParent();
+            break;
+        case kFontScopeId:
+            track->SetTtlFtScope(ValueOfText(kFontScopes, text, -1));
+            track->UpdateParent();
+            break;
+        case kFontFaceId:
+        case kFontSizeId:
+        case kFontColorId:
+            EditFont(track, item);
+            break;
+        case kScaleTypeId:
+            track->LogScale(ValueOfText(kScaleTypes, text, 0));
+            track->Recalculate();
+            SetKitTimeStamp(track);  // the next refresh adds or removes the value items
+            break;
+        case kLeftId:
+        case kRightId:
+            EditScaleValue(track, item);
+            break;
+        default:
+            break;
     }
     track->InvalidSelf();
     UpdateView();
@@ -135,15 +138,11 @@ void CLstTrack::EditFont(CWpTrack* track, CBCGPProp* item) {
     track->UpdateParent();
 }
 
-// A value the scale's float cannot hold is refused and the stored one shown again.
+// A value the scale's float cannot hold is refused by the item.
 void CLstTrack::EditScaleValue(CWpTrack* track, CBCGPProp* item) {
     const bool left = item->GetData() == kLeftId;
-    double number = 0;
     float value = 0;
-    if (!numtext::LeadingNumber(ItemText(item), &number) || !numtext::FitFloat(number, 1, &value)) {
-        item->SetValue(_variant_t(left ? track->GetLeft() : track->GetRight()));
-        return;
-    }
+    if (!ReadScaleValue(item, &value)) return;
     if (left)
         track->SetLeft(value);
     else

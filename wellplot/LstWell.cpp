@@ -7,10 +7,11 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
+#include "framework/PropItems.h"
+#include "framework/PropSizeText.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 
@@ -48,7 +49,7 @@ constexpr double kMinUnitTop = 0.001;
 constexpr double kMaxUnitTop = 100000;
 bool UsableTop(double top) { return top >= kMinUnitTop && top <= kMaxUnitTop; }
 
-CString Metres(double value) { return FormatString("%.2f", value); }
+CString Metres(double value) { return FormatString("%.2f", numtext::Shown(value, 2)); }
 CString ScaleText(int scale) { return FormatString("1:%d", scale); }
 
 // A typed number as the float a depth field keeps; false when the float cannot hold it.
@@ -69,11 +70,20 @@ void AddOptions(CBCGPProp* item, const std::vector<CString>& options) {
     for (const CString& option : options) item->AddOption(option);
 }
 
-CBCGPProp* NewChoice(const char* name, const char* value, const char* description, DWORD_PTR id, bool typing,
-                     const std::vector<CString>& options) {
-    CBCGPProp* item = NewOptionItem(name, value, description, id, {}, typing);
+// An option item that also takes a typed number: it refuses what the page's reader refuses.
+CBCGPProp* NewNumberChoice(const char* name, const char* value, const char* description, DWORD_PTR id,
+                           const std::vector<CString>& options, TextRule rule) {
+    CBCGPProp* item = new CBCGPropSizeText(name, _variant_t(value), description, id, std::move(rule));
     AddOptions(item, options);
     return item;
+}
+
+// The extension of the units: a depth of 0 or more.
+bool ReadExtension(const CString& text, float* value) {
+    float read = 0;
+    if (!ReadDepth(text, &read) || read < 0) return false;
+    *value = read;
+    return true;
 }
 
 }  // namespace
@@ -108,9 +118,11 @@ int LevelOfText(const CString& text) { return ValueOfText(kLevels, text, -1); }
 bool ReadDepthScale(const CString& text, int* scale) {
     const int colon = text.Find(':');
     const CString number = colon < 0 ? text : text.Mid(colon + 1);
-    long long value = 0;
-    if (!numtext::LeadingInteger(number, &value) || value <= 0 || value > INT_MAX) return false;
-    *scale = static_cast<int>(value);
+    // The number read whole, then cut to an int: "1e39" is no scale, rather than a scale of 1.
+    double value = 0;
+    int whole = 0;
+    if (!numtext::LeadingNumber(number, &value) || !numtext::FitInt(value, 1, &whole) || whole <= 0) return false;
+    *scale = whole;
     return true;
 }
 
@@ -126,25 +138,27 @@ int CLstWell::InitPropWnd() {
 
     auto* range = new CBCGPProp(kRange, kRangeGroupId);
     range->AddSubItem(NewOptionItem(kDepthKind, kDepthKinds[0].text, "指定深度类型", kDepthKindId,
-                                              {kDepthKinds[0].text, kDepthKinds[1].text}, false));
+                                    {kDepthKinds[0].text, kDepthKinds[1].text}, false));
     range->AddSubItem(new CBCGPProp(kTopDepth, _variant_t("0"), "指定顶部深度", kTopDepthId));
     range->AddSubItem(new CBCGPProp(kBottomDepth, _variant_t("0"), "指定底部深度", kBottomDepthId));
-    range->AddSubItem(NewOptionItem(kLevel, kLevels[4].text, "指定分层级别", kLevelId, {kLevels[4].text},
-                                              false));
-    range->AddSubItem(NewOptionItem(kTopUnit, wptext::kUnknownUnit, "指定顶层单元", kTopUnitId,
-                                              {wptext::kUnknownUnit}, false));
-    range->AddSubItem(NewOptionItem(kBottomUnit, wptext::kUnknownUnit, "指定底层单元", kBottomUnitId,
-                                              {wptext::kUnknownUnit}, false));
-    range->AddSubItem(NewChoice(kExtend, "0", "指定分层单元外延深度", kExtendId, true, ExtendOptions()));
+    range->AddSubItem(NewOptionItem(kLevel, kLevels[4].text, "指定分层级别", kLevelId, {kLevels[4].text}, false));
+    range->AddSubItem(
+        NewOptionItem(kTopUnit, wptext::kUnknownUnit, "指定顶层单元", kTopUnitId, {wptext::kUnknownUnit}, false));
+    range->AddSubItem(
+        NewOptionItem(kBottomUnit, wptext::kUnknownUnit, "指定底层单元", kBottomUnitId, {wptext::kUnknownUnit}, false));
+    range->AddSubItem(
+        NewNumberChoice(kExtend, "0", "指定分层单元外延深度", kExtendId, ExtendOptions(), ReaderRule(ReadExtension)));
     m_wndPropList.AddProperty(range, TRUE, TRUE);
 
     auto* scale = new CBCGPProp(kScale, kScaleGroupId);
-    scale->AddSubItem(NewChoice(kScale, "1:200", "指定绘图深度比例", kScaleId, true, ScaleOptions()));
-    scale->AddSubItem(NewChoice(kSandThick, kNotSet, "指定砂岩等厚厚度", kSandThickId, true, ThicknessOptions()));
-    scale->AddSubItem(NewChoice(kShaleThick, kNotSet, "指定泥岩等厚厚度", kShaleThickId, true, ThicknessOptions()));
-    scale->AddSubItem(NewOptionItem(kAutoDepth, kKeep,
-                                              "指定是否自动调整深度线及标尺间隔以符合相应的深度比例", kAutoDepthId,
-                                              {kKeep, kAdjust}, false));
+    scale->AddSubItem(
+        NewNumberChoice(kScale, "1:200", "指定绘图深度比例", kScaleId, ScaleOptions(), ReaderRule(ReadDepthScale)));
+    scale->AddSubItem(NewNumberChoice(kSandThick, kNotSet, "指定砂岩等厚厚度", kSandThickId, ThicknessOptions(),
+                                      ReaderRule(ReadDepth)));
+    scale->AddSubItem(NewNumberChoice(kShaleThick, kNotSet, "指定泥岩等厚厚度", kShaleThickId, ThicknessOptions(),
+                                      ReaderRule(ReadDepth)));
+    scale->AddSubItem(NewOptionItem(kAutoDepth, kKeep, "指定是否自动调整深度线及标尺间隔以符合相应的深度比例",
+                                    kAutoDepthId, {kKeep, kAdjust}, false));
     m_wndPropList.AddProperty(scale, TRUE, TRUE);
 
     auto* breaks = new CBCGPProp(kBreaks, kBreakGroupId);
@@ -168,9 +182,9 @@ void CLstWell::UpdateBCGPProperty(long object, CString) {
     if (kind == 0 || kind == 1)
         ShowTextIfChanged(m_wndPropList.FindItemByData(kDepthKindId), TextOfValue(kDepthKinds, kind, ""));
     ShowTextIfChanged(m_wndPropList.FindItemByData(kTopDepthId),
-             Metres(static_cast<double>(well->GetTopDepth()) + well->GetTopExtendDepth()));
+                      Metres(static_cast<double>(well->GetTopDepth()) + well->GetTopExtendDepth()));
     ShowTextIfChanged(m_wndPropList.FindItemByData(kBottomDepthId),
-             Metres(static_cast<double>(well->GetBottomDepth()) - well->GetBotExtendDepth()));
+                      Metres(static_cast<double>(well->GetBottomDepth()) - well->GetBotExtendDepth()));
     ShowLevels(well);
     ShowUnits(well, layering);
     ShowTextIfChanged(m_wndPropList.FindItemByData(kScaleId), ScaleText(well->GetDepthScale()));
@@ -214,8 +228,8 @@ void CLstWell::ShowUnits(CWpWell* well, LogStratumDIO* layering) {
         numtext::LeadingNumber(ItemText(item), &shown);
         const double extension = well->GetTopExtendDepth();
         if (std::fabs(shown - extension) > 0.001) SetItemText(item, Metres(extension));
-        item->Enable(count > 0 && (well->GetTopUnit() != wptext::kUnknownUnit ||
-                                   well->GetBottomUnit() != wptext::kUnknownUnit));
+        item->Enable(count > 0 &&
+                     (well->GetTopUnit() != wptext::kUnknownUnit || well->GetBottomUnit() != wptext::kUnknownUnit));
     }
 }
 
@@ -259,6 +273,14 @@ void CLstWell::EnableBreakItems(bool blank) {
     }
 }
 
+void CLstWell::ShowItemAgain(CBCGPProp* item) {
+    CWpWell* well = wellplot::CurrentKit<CWpWell>(*this);
+    if (well && item && item->GetData() == kExtendId)
+        SetItemText(item, Metres(well->GetTopExtendDepth()));
+    else
+        CWndLst::ShowItemAgain(item);
+}
+
 // ---- write-back -----------------------------------------------------------------------------------
 LRESULT CLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
@@ -278,7 +300,7 @@ LRESULT CLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
     } else if (caption == kDepthKind) {
         EditDepthKind(well, text);
     } else if (caption == kTopDepth || caption == kBottomDepth) {
-        EditDepth(well, item, caption == kTopDepth, layering);
+        if (!EditDepth(well, item, caption == kTopDepth, layering)) return 0;  // refused: nothing redrawn
     } else if (caption == kLevel) {
         if (layering) EditLevel(well, level, layering);
     } else if (caption == kTopUnit) {
@@ -337,12 +359,13 @@ void CLstWell::EditDepthKind(CWpWell* well, const CString& text) {
     well->Recalculate();
 }
 
-// A top above the bottom (or a bottom below the top) is refused; a negative depth, or one a float
-// cannot hold, too. The typed depth picks the unit that contains it, extension applied.
-void CLstWell::EditDepth(CWpWell* well, CBCGPProp* item, bool top, LogStratumDIO* layering) {
+// A top below the bottom (or a bottom above the top) is refused, and so is a depth a float cannot
+// hold: a message, and the stored depth shown again. A depth keeps its sign (a plot in elevation
+// depths has negative depths). The typed depth picks the unit that contains it, extension applied.
+bool CLstWell::EditDepth(CWpWell* well, CBCGPProp* item, bool top, LogStratumDIO* layering) {
     float depth = 0;
-    const bool legal = ReadDepth(ItemText(item), &depth) && depth >= 0 &&
-                       (top ? !(well->GetBottomDepth() < depth) : !(well->GetTopDepth() > depth));
+    const bool legal =
+        ReadDepth(ItemText(item), &depth) && (top ? !(well->GetBottomDepth() < depth) : !(well->GetTopDepth() > depth));
     if (!legal) {
         AfxMessageBox(wptext::kBadDepthRange, MB_OK);
     } else if (top) {
@@ -361,6 +384,7 @@ void CLstWell::EditDepth(CWpWell* well, CBCGPProp* item, bool top, LogStratumDIO
         well->Recalculate();
     }
     SetItemText(item, Metres(top ? well->GetTopDepth() : well->GetBottomDepth()));
+    return legal;
 }
 
 // One step finer carries the range over to the first and last sub-units of the old units; any
@@ -435,14 +459,11 @@ void CLstWell::EditBottomUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* lay
     well->Recalculate();
 }
 
-// One extension for both ends; a negative one (or one no float holds) is refused silently. An end
-// whose unit is unknown keeps its depth.
+// One extension for both ends; a negative one (or one no float holds) is refused silently by the
+// item. An end whose unit is unknown keeps its depth.
 void CLstWell::EditExtension(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering) {
     float v = 0;
-    if (!ReadDepth(ItemText(item), &v) || v < 0) {
-        SetItemText(item, Metres(well->GetTopExtendDepth()));
-        return;
-    }
+    if (!ReadExtension(ItemText(item), &v)) return;
     well->SetTopExtendDepth(v);
     well->SetBotExtendDepth(v);
     const int t = layering->FindUnit(well->GetTopUnit());
@@ -452,13 +473,10 @@ void CLstWell::EditExtension(CWpWell* well, CBCGPProp* item, LogStratumDIO* laye
     well->Recalculate();
 }
 
-// A scale of 0 or less means nothing: it is refused and the kit's scale shown again.
+// A scale of 0 or less means nothing: the item refuses it.
 void CLstWell::EditScale(CWpWell* well, CBCGPProp* item) {
     int scale = 0;
-    if (!ReadDepthScale(ItemText(item), &scale)) {
-        SetItemText(item, ScaleText(well->GetDepthScale()));
-        return;
-    }
+    if (!ReadDepthScale(ItemText(item), &scale)) return;
     well->SetDepthScale(scale);
     well->Recalculate();
 }
@@ -466,11 +484,7 @@ void CLstWell::EditScale(CWpWell* well, CBCGPProp* item) {
 // A thickness below 0.001 ("不设置" or no number) means not set; one set switches blank-at-break off.
 void CLstWell::EditThickness(CWpWell* well, CBCGPProp* item, bool sand) {
     float thick = 0;
-    if (!ReadDepth(ItemText(item), &thick)) {
-        const float stored = sand ? well->GetSandThick() : well->GetShaleThick();
-        SetItemText(item, stored > 0.001 ? Metres(stored) : CString(kNotSet));
-        return;
-    }
+    if (!ReadDepth(ItemText(item), &thick)) return;  // the item refuses what no float holds
     if (thick < 0.001) thick = 0;
     if (sand)
         well->SetSandThick(thick);

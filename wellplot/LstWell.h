@@ -42,6 +42,9 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    // A refused extension shows the stored one in metres ("%.2f"), which the refresh leaves alone
+    // while the item's text reads as it; any other item as the refresh shows it.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     void ShowLevels(CWpWell* well);
@@ -52,7 +55,8 @@ private:
     void EnableBreakItems(bool blank);
 
     void EditDepthKind(CWpWell* well, const CString& text);
-    void EditDepth(CWpWell* well, CBCGPProp* item, bool top, LogStratumDIO* layering);
+    // False for a refused depth, after its message: nothing written, the stored depth shown again.
+    bool EditDepth(CWpWell* well, CBCGPProp* item, bool top, LogStratumDIO* layering);
     void EditLevel(CWpWell* well, int level, LogStratumDIO* layering);
     void EditTopUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering);
     void EditBottomUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering);

@@ -65,3 +65,9 @@ void CQXPropertyManager::RemoveProperty(const char* key) {
 }
 
 int CQXPropertyManager::GetPropertyCount() const { return static_cast<int>(m_values.size()); }
+
+namespace parsnip::testing {
+const std::map<std::string, QXPropertyValue>& PropertyEntries(const CQXPropertyManager& store) {
+    return store.m_values;
+}
+}  // namespace parsnip::testing

@@ -10,6 +10,15 @@
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "mfc/String.h"
 
+// A value the store keeps under a key: a flag, a text, a pen or a brush.
+using QXPropertyValue = std::variant<int, CString, QXLOGPEN, QXLOGBRUSH>;
+
+class CQXPropertyManager;
+namespace parsnip::testing {
+// Test hook: every entry of an attribute store, in key order.
+const std::map<std::string, QXPropertyValue>& PropertyEntries(const CQXPropertyManager& store);
+}  // namespace parsnip::testing
+
 class CQXPropertyManager {
 public:
     CQXPropertyManager();
@@ -32,6 +41,8 @@ public:
     int GetPropertyCount() const;
 
 private:
-    using Value = std::variant<int, CString, QXLOGPEN, QXLOGBRUSH>;
+    using Value = QXPropertyValue;
+    friend const std::map<std::string, QXPropertyValue>& parsnip::testing::PropertyEntries(
+        const CQXPropertyManager& store);
     std::map<std::string, Value> m_values;
 };

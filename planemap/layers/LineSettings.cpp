@@ -1,13 +1,13 @@
 #include "planemap/layers/LineSettings.h"
 
+#include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
-#include "framework/GroupTexts.h"
 #include "framework/StyleGroupTexts.h"
 #include "planemap/GeoPenItems.h"
-#include "planemap/RecordEdits.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/layers/AttributeLayerTexts.h"
 
 namespace linesettings {
@@ -30,7 +30,7 @@ std::vector<CBCGPProp*> NewItems(const Ids& ids) {
         CreateYesNoProp(attrtext::kSameColor, ids.sameColor, _variant_t(""), nullptr),
         NewGroupColorProp(grouptext::kColor, attrtext::kLineColorDescription, ids.color, 0),
         CreateYesNoProp(attrtext::kSameSize, ids.sameSize, _variant_t(""), nullptr),
-        NewTextItem(grouptext::kLineWidth, attrtext::kLineSizeDescription, ids.width),
+        NewSizeTextItem(grouptext::kLineWidth, attrtext::kLineSizeDescription, ids.width, planemap::WidthRule()),
     };
 }
 
@@ -45,7 +45,7 @@ void Show(const Values& values, const Ids&, CBCGPProp* const (&items)[6]) {
     ShowSwitch(items[kSameSize], items[kWidth], values.sameSize);
 }
 
-Edit Read(CBCGPProp* item, const Ids& ids, float storedWidth, CBCGPProp* const (&items)[6]) {
+Edit Read(CBCGPProp* item, const Ids& ids, CBCGPProp* const (&items)[6]) {
     Edit edit;
     const DWORD_PTR id = item->GetData();
     edit.on = GetYesNoProp(item) ? 1 : 0;
@@ -67,8 +67,7 @@ Edit Read(CBCGPProp* item, const Ids& ids, float storedWidth, CBCGPProp* const (
     } else if (id == ids.color) {
         if (ReadColor(item, &edit.color)) edit.kind = Edit::kColor;
     } else if (id == ids.width) {
-        edit.width = storedWidth;
-        if (planemap::EditWidth(item, &edit.width)) edit.kind = Edit::kWidth;
+        if (planemap::ReadWidth(ItemText(item), &edit.width)) edit.kind = Edit::kWidth;
     }
     return edit;
 }

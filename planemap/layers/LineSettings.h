@@ -35,12 +35,12 @@ struct Ops {
 // The operations every wrapper with the common line values offers.
 template <class W>
 Ops<W> CommonOps() {
-    return {&W::GetLineSameStyle, &W::SetLineSameStyle, &W::GetLineStyle,    &W::SetLineStyle,
-            &W::GetLineSameColor, &W::SetLineSameColor, &W::GetLineColor,    &W::SetLineColor,
-            &W::GetLineSameSize,  &W::SetLineSameSize,  &W::GetLineSize,     &W::SetLineSize};
+    return {&W::GetLineSameStyle, &W::SetLineSameStyle, &W::GetLineStyle, &W::SetLineStyle,
+            &W::GetLineSameColor, &W::SetLineSameColor, &W::GetLineColor, &W::SetLineColor,
+            &W::GetLineSameSize,  &W::SetLineSameSize,  &W::GetLineSize,  &W::SetLineSize};
 }
 
-// The six items, new, in grid order.
+// The six items, new, in grid order; the width item refuses what the width rule refuses.
 std::vector<CBCGPProp*> NewItems(const Ids& ids);
 
 // The values the wrapper read, each switch enabling or greying its value item.
@@ -60,9 +60,8 @@ struct Edit {
     COLORREF color = 0;
     float width = 0;
 };
-// Reads the edited item (a switch also greys or enables its value item, found in items); a refused
-// width shows storedWidth again and asks nothing.
-Edit Read(CBCGPProp* item, const Ids& ids, float storedWidth, CBCGPProp* const (&items)[6]);
+// Reads the edited item (a switch also greys or enables its value item, found in items).
+Edit Read(CBCGPProp* item, const Ids& ids, CBCGPProp* const (&items)[6]);
 
 template <class W>
 Values ValuesOf(const W& layer, const Ops<W>& ops) {
@@ -73,13 +72,26 @@ Values ValuesOf(const W& layer, const Ops<W>& ops) {
 template <class W>
 void Write(W& layer, const Ops<W>& ops, const Edit& edit) {
     switch (edit.kind) {
-        case Edit::kSameStyle: (layer.*ops.setSameStyle)(edit.on); break;
-        case Edit::kStyle: (layer.*ops.setStyle)(edit.style); break;
-        case Edit::kSameColor: (layer.*ops.setSameColor)(edit.on); break;
-        case Edit::kColor: (layer.*ops.setColor)(edit.color); break;
-        case Edit::kSameSize: (layer.*ops.setSameSize)(edit.on); break;
-        case Edit::kWidth: (layer.*ops.setSize)(edit.width); break;
-        case Edit::kNone: break;
+        case Edit::kSameStyle:
+            (layer.*ops.setSameStyle)(edit.on);
+            break;
+        case Edit::kStyle:
+            (layer.*ops.setStyle)(edit.style);
+            break;
+        case Edit::kSameColor:
+            (layer.*ops.setSameColor)(edit.on);
+            break;
+        case Edit::kColor:
+            (layer.*ops.setColor)(edit.color);
+            break;
+        case Edit::kSameSize:
+            (layer.*ops.setSameSize)(edit.on);
+            break;
+        case Edit::kWidth:
+            (layer.*ops.setSize)(edit.width);
+            break;
+        case Edit::kNone:
+            break;
     }
 }
 
@@ -104,7 +116,7 @@ protected:
     void OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) override {
         CBCGPProp* items[6];
         Items(items);
-        const auto edit = linesettings::Read(item, LineIds(), layer.GetLineSize(), items);
+        const auto edit = linesettings::Read(item, LineIds(), items);
         linesettings::Write(layer, linesettings::CommonOps<Wrapper>(), edit);
     }
 

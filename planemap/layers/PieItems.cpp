@@ -8,6 +8,7 @@
 #include "hosttypes/Moraine/PlaneFunc.h"
 #include "planemap/GeoPenItems.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/layers/PieTexts.h"
 
@@ -16,6 +17,7 @@ namespace pieitems {
 namespace {
 constexpr int kFirstStyle = 1;
 constexpr int kLargestFontSize = 32;
+constexpr int kWidthOptions = 30;  // 0.1 to 3.0
 
 struct SizeRowText {
     const char* label;
@@ -52,8 +54,8 @@ CBCGPProp* NewGroup(const char* label, DWORD_PTR id, bool expanded, bool rebuilt
     return group;
 }
 
-CBCGPProp* NewIntItem(const char* label, const char* description, DWORD_PTR id) {
-    return new CBCGPProp(label, _variant_t(0L), description, id);
+CBCGPProp* NewIntItem(const char* label, const char* description, DWORD_PTR id, TextRule rule) {
+    return new CBCGPropSizeText(label, _variant_t(0L), description, id, std::move(rule));
 }
 
 void SetCountOptions(CBCGPProp* item, int first, int last) {
@@ -74,16 +76,16 @@ CBCGPProp* NewColorItem(const char* label, const char* description, DWORD_PTR id
     return NewGroupColorProp(label, description, id, 0);
 }
 
-CBCGPProp* NewWidthItem(const char* label, DWORD_PTR id, const char* format) {
-    return geoitems::NewWidthItem(label, 0.1, 0.1, 30, format, id);
+CBCGPProp* NewWidthItem(const char* label, DWORD_PTR id, const char* format, TextRule rule) {
+    return geoitems::NewWidthItem(label, 0.1, 0.1, kWidthOptions, format, id, std::move(rule));
 }
 
 CBCGPProp* NewFaceItem(const char* description, DWORD_PTR id) {
     return new CPropStyleCombox(grouptext::kFontFace, CString(grouptext::kDefaultFontFace), description, id);
 }
 
-CBCGPProp* NewFontSizeItem(const char* description, DWORD_PTR id) {
-    CBCGPProp* size = NewSizeTextItem(grouptext::kSize, description, id, SizeRule::kZeroOrMore);
+CBCGPProp* NewFontSizeItem(const char* description, DWORD_PTR id, TextRule rule) {
+    CBCGPProp* size = NewSizeTextItem(grouptext::kSize, description, id, std::move(rule));
     SetCountOptions(size, 1, kLargestFontSize);
     size->AllowEdit(TRUE);
     return size;
@@ -102,7 +104,7 @@ void ShowFont(CBCGPProp* face, CBCGPProp* size, CBCGPProp* colour, const QXLOGFO
 
 CString Number(double value) {
     CString text;
-    text.Format("%.2f", value);
+    text.Format("%.2f", numtext::Shown(value, 2));
     return text;
 }
 
@@ -116,11 +118,11 @@ const ShapeSizes& SizesOf(int shape) {
     return shape >= 0 && shape < pietext::kShapeCount ? kShapeSizes[shape] : kNoSizes;
 }
 
-void AddSizeItems(CBCGPProp* group, int shape, const SizeIds& ids) {
+void AddSizeItems(CBCGPProp* group, int shape, const SizeIds& ids, TextRule (*ruleOf)(SizeRow)) {
     const ShapeSizes& sizes = SizesOf(shape);
     for (int i = 0; i < sizes.count; ++i) {
         const SizeRowText& text = kSizeRowTexts[sizes.row[i]];
-        CBCGPProp* item = NewTextItem(text.label, text.description, ids[sizes.row[i]]);
+        CBCGPProp* item = NewSizeTextItem(text.label, text.description, ids[sizes.row[i]], ruleOf(sizes.row[i]));
         if (sizes.row[i] == kBarCountRow) item->AllowEdit(FALSE);
         group->AddSubItem(item);
     }
@@ -136,9 +138,11 @@ bool ReadLayerNumber(const CString& text, double* value) {
     double typed = 0;
     if (!numtext::LeadingNumber(text, &typed) || typed < 0) return false;
     if (typed == 0 && !kel::plane::CPlaneFunc::IsEffectiveFigure(text)) return false;
-    *value = typed + 0.0;  // "-0" is kept as 0
+    *value = typed;
     return true;
 }
+
+TextRule LayerNumberRule() { return ReaderRule(ReadLayerNumber); }
 
 bool EditPenStyleOrColor(QXLOGPEN& pen, const PenItems& items, CBCGPProp* item) {
     return planemap::EditPen(pen, item, item->GetData() == items.style ? 0 : 2);

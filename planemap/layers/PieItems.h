@@ -1,10 +1,12 @@
 // Items the chart-symbol lists build alike: pens and fonts shown in three items, the count options
-// of "条数" and of the property counts, and the pickers of their groups.
+// of "条数" and of the property counts, and the pickers of their groups. The lists read the same
+// items by different rules, so every number item is built with the rule its list reads it by.
 #pragma once
 
 #include <cstddef>
 
 #include "bcg/Prop.h"
+#include "framework/PropSizeText.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
 namespace pieitems {
@@ -12,8 +14,8 @@ namespace pieitems {
 // A group, expanded or collapsed; of the rebuildable kind (CBCGPPropEx) for the groups whose rows
 // a list makes again.
 CBCGPProp* NewGroup(const char* label, DWORD_PTR id, bool expanded, bool rebuilt = false);
-// An integer item starting at 0 (the offsets).
-CBCGPProp* NewIntItem(const char* label, const char* description, DWORD_PTR id);
+// An integer item starting at 0 (the offsets), refusing what rule refuses.
+CBCGPProp* NewIntItem(const char* label, const char* description, DWORD_PTR id, TextRule rule);
 // The options "%d" from first to last, replacing the item's options (none when last < first).
 void SetCountOptions(CBCGPProp* item, int first, int last);
 // A line-style picker starting at style 1, offering the style group ("" for none).
@@ -22,18 +24,19 @@ CBCGPProp* NewLineStylePicker(const char* label, const char* description, DWORD_
 CBCGPProp* NewPointStylePicker(const char* label, const char* description, DWORD_PTR id);
 // A colour item with "其它..." and the automatic black.
 CBCGPProp* NewColorItem(const char* label, const char* description, DWORD_PTR id);
-// A width item of 30 options 0.1 to 3.0 in the format, free text allowed.
-CBCGPProp* NewWidthItem(const char* label, DWORD_PTR id, const char* format);
-// A font face picker starting at "宋体", and a font size item of the options 1 to 32.
+// A width item of 30 options 0.1 to 3.0 in the format, free text allowed, refusing what rule refuses.
+CBCGPProp* NewWidthItem(const char* label, DWORD_PTR id, const char* format, TextRule rule);
+// A font face picker starting at "宋体", and a font size item of the options 1 to 32 (free text
+// allowed, refusing what rule refuses).
 CBCGPProp* NewFaceItem(const char* description, DWORD_PTR id);
-CBCGPProp* NewFontSizeItem(const char* description, DWORD_PTR id);
+CBCGPProp* NewFontSizeItem(const char* description, DWORD_PTR id, TextRule rule);
 
 // A pen in its picker (redrawn only when the style differs), width ("%.2f" of width / divisor) and
 // colour items; the divisor is 100 for widths kept in hundredths, 1 for widths kept as shown.
 void ShowPen(CBCGPProp* style, CBCGPProp* width, CBCGPProp* colour, const QXLOGPEN& pen, double divisor);
 // A font in its face, size ("%.2f" of size / 100) and colour items.
 void ShowFont(CBCGPProp* face, CBCGPProp* size, CBCGPProp* colour, const QXLOGFONT& font);
-// "%.2f" of value, "%d" of a count.
+// "%.2f" of value (never "-0.00"), "%d" of a count.
 CString Number(double value);
 CString Count(int value);
 
@@ -57,8 +60,9 @@ struct ShapeSizes {
     SizeRow row[6];
 };
 const ShapeSizes& SizesOf(int shape);
-// Appends the shape's size items, empty, to the group; "条数" offers its options only.
-void AddSizeItems(CBCGPProp* group, int shape, const SizeIds& ids);
+// Appends the shape's size items, empty, to the group, each refusing what the rule of its row
+// refuses; "条数" offers its options only.
+void AddSizeItems(CBCGPProp* group, int shape, const SizeIds& ids, TextRule (*ruleOf)(SizeRow));
 
 // A size value of a pie symbol or a pie layer (their getters and setters share names).
 template <class Holder>
@@ -119,6 +123,7 @@ SizeRow SizeRowOf(const SizeIds& ids, DWORD_PTR id);
 
 // The layer pages' number rule: refused below 0, and at 0 unless the whole text is a number.
 bool ReadLayerNumber(const CString& text, double* value);
+TextRule LayerNumberRule();
 
 // The three pens of a chart symbol or a chart layer (the getters and setters share names), and
 // the items of a list that show one: picker, width, colour.

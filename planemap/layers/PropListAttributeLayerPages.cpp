@@ -38,7 +38,6 @@ CString ManagedAttribute(const CString& dataName) {
     return dot < 0 ? dataName : dataName.Mid(dot + 1);
 }
 
-
 }  // namespace
 
 // ---- data page ---------------------------------------------------------------------------------------------
@@ -49,8 +48,7 @@ int TAttributeLayerData<Wrapper>::InitPropWnd() {
     const AttributeDataRules& rules = Rules();
     auto& grid = this->m_wndPropList;
     grid.AddProperty(layername::NewLayerNameItem(kLayerNameId, ""), TRUE, TRUE);
-    grid.AddProperty(NewOptionItem(layertext::kStratumName, "", "", kStratumId, {}, rules.stratumEditable), TRUE,
-                     TRUE);
+    grid.AddProperty(NewOptionItem(layertext::kStratumName, "", "", kStratumId, {}, rules.stratumEditable), TRUE, TRUE);
     if (rules.showsDataName)
         grid.AddProperty(NewOptionItem(attrtext::kManagedAttribute, "", "", LineSwitchId(rules) - 1, {}, false), TRUE,
                          TRUE);
@@ -104,8 +102,8 @@ const AttributeDataRules& CPropListRegionLayerData::Rules() const { return kRegi
 // ---- line page ---------------------------------------------------------------------------------------------
 
 const linesettings::Ids AttributeLineIds::kIds{kSameStyleId, kStyleId, kSameColorId, kColorId, kSameSizeId, kWidthId};
-const linesettings::Ids DistributionLineIds::kIds{kSameStyleId, kStyleId, kSameColorId, kColorId, kSameSizeId,
-                                                  kWidthId};
+const linesettings::Ids DistributionLineIds::kIds{kSameStyleId, kStyleId,    kSameColorId,
+                                                  kColorId,     kSameSizeId, kWidthId};
 
 // ---- virtual-well page -------------------------------------------------------------------------------------
 
@@ -116,7 +114,9 @@ int TAttributeLayerPoint<Wrapper>::InitPropWnd() {
     grid.AddProperty(new CPropStyleCombox(grouptext::kPointStyle, 1, CPropStyleCombox::kPointStyle,
                                           welltext::kCommonPointStyles, grouptext::kPointStyleDescription, kStyleId),
                      TRUE, TRUE);
-    grid.AddProperty(NewTextItem(grouptext::kSize, grouptext::kPointSizeDescription, kSizeId), TRUE, TRUE);
+    grid.AddProperty(
+        NewSizeTextItem(grouptext::kSize, grouptext::kPointSizeDescription, kSizeId, planemap::WidthRule()), TRUE,
+        TRUE);
     grid.AddProperty(NewGroupColorProp(grouptext::kBorderColor, grouptext::kBorderColorDescription, kBorderColorId, 0),
                      TRUE, TRUE);
     grid.AddProperty(NewGroupColorProp(grouptext::kInnerColor, grouptext::kInnerColorDescription, kInnerColorId, 0),
@@ -137,8 +137,7 @@ void TAttributeLayerPoint<Wrapper>::RefreshLayer(Wrapper& layer) {
     ShowColor(this->FindItem(kInnerColorId), symbol.innerColor);
 }
 
-// Each accepted part goes to the layer, then to the plane options' virtual-well symbol; a refused
-// size leaves both and shows the layer's size again.
+// Each part goes to the layer, then to the plane options' virtual-well symbol.
 template <class Wrapper>
 void TAttributeLayerPoint<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) {
     QXLOGPOINT& option = CPlaneOption::Instance()->m_VirtualWellPoint;
@@ -150,8 +149,8 @@ void TAttributeLayerPoint<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp
             }
             break;
         case kSizeId: {
-            float size = layer.GetAppendControlPointSize();
-            if (planemap::EditWidth(item, &size)) {
+            float size = 0;
+            if (planemap::ReadWidth(ItemText(item), &size)) {
                 layer.SetAppendControlPointSize(size);
                 option.size = size;
             }

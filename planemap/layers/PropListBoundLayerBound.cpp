@@ -7,6 +7,7 @@
 #include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/RecordEdits.h"
 
@@ -24,8 +25,9 @@ int CPropListBoundLayerBound::InitPropWnd() {
     m_wndPropList.AddProperty(new CPropStyleCombox(grouptext::kLineStyle, kInitialStyle, CPropStyleCombox::kLineStyle,
                                                    nullptr, grouptext::kLineStylePlainDescription, kStyleId),
                               TRUE, TRUE);
-    m_wndPropList.AddProperty(NewTextItem(grouptext::kLineWidth, geotext::kWidthDescription, kWidthId), TRUE,
-                              TRUE);
+    m_wndPropList.AddProperty(
+        NewSizeTextItem(grouptext::kLineWidth, geotext::kWidthDescription, kWidthId, planemap::WidthRule()), TRUE,
+        TRUE);
     return 0;
 }
 
@@ -46,7 +48,7 @@ void CPropListBoundLayerBound::OnLayerItemChanged(kel::plane::CBoundLayer& layer
             optionPen.style = pen.style;
             break;
         case kWidthId:
-            if (!planemap::EditWidth(item, &pen.width)) return;
+            if (!planemap::ReadWidth(ItemText(item), &pen.width)) return;
             optionPen.width = pen.width;
             break;
         case kColorId:

@@ -29,6 +29,15 @@ void ShowIndex(CBCGPProp* item, const char* const (&options)[2], int index) {
 constexpr const char* kModes[2] = {contourtext::kUniform, contourtext::kCustom};
 constexpr const char* kColorTypes[2] = {contourtext::kScaleColor, contourtext::kUniform};
 
+// A whole number of 0 or more (the count rule), with the options given.
+CBCGPProp* NewCountItem(const char* name, const char* description, DWORD_PTR id,
+                        std::initializer_list<const char*> options) {
+    CBCGPProp* item = NewSizeTextItem(name, description, id, planemap::CountRule());
+    for (const char* option : options) item->AddOption(option);
+    item->AllowEdit(TRUE);
+    return item;
+}
+
 }  // namespace
 
 int CPropListContourLayerLine::InitPropWnd() {
@@ -45,19 +54,21 @@ int CPropListContourLayerLine::InitPropWnd() {
                                    {kColorTypes[0], kColorTypes[1]}, false));
     line->AddSubItem(NewGroupColorProp(grouptext::kColor, attrtext::kLineColorDescription, kColorId, 0));
     line->AddSubItem(geoitems::NewStylePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription, kStyleId));
-    line->AddSubItem(NewTextItem(grouptext::kLineWidth, attrtext::kLineSizeDescription, kWidthId));
+    line->AddSubItem(
+        NewSizeTextItem(grouptext::kLineWidth, attrtext::kLineSizeDescription, kWidthId, planemap::WidthRule()));
     line->Expand(TRUE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
 
     auto* label = new CBCGPProp(contourtext::kLabelSettings, kLabelGroupId);
     label->AddSubItem(new CPropStyleCombox(grouptext::kFontFace, grouptext::kDefaultFontFace,
                                            grouptext::kFontFaceDescription, kFontId));
-    label->AddSubItem(NewTextItem(grouptext::kSize, grouptext::kPointSizeDescription, kFontSizeId));
+    label->AddSubItem(
+        NewSizeTextItem(grouptext::kSize, grouptext::kPointSizeDescription, kFontSizeId, planemap::WidthRule()));
     label->AddSubItem(NewGroupColorProp(grouptext::kColor, planetext::kColorDescription, kFontColorId, 0));
-    label->AddSubItem(NewOptionItem(planetext::kDecimals, "", planetext::kDecimalsDescription, kDecimalsId,
-                                    {"0", "1", "2", "3", "4"}, true));
-    label->AddSubItem(NewTextItem(geotext::kLabelStart, geotext::kLabelStartDescription, kBeginPosId));
-    label->AddSubItem(NewTextItem(planetext::kInterval, planetext::kIntervalDescription, kIntervalId));
+    label->AddSubItem(
+        NewCountItem(planetext::kDecimals, planetext::kDecimalsDescription, kDecimalsId, {"0", "1", "2", "3", "4"}));
+    label->AddSubItem(NewCountItem(geotext::kLabelStart, geotext::kLabelStartDescription, kBeginPosId, {}));
+    label->AddSubItem(NewCountItem(planetext::kInterval, planetext::kIntervalDescription, kIntervalId, {}));
     label->AddSubItem(CreateYesNoProp(planetext::kBackTransparent, kTransparentId, _variant_t(""), nullptr));
     label->AddSubItem(NewGroupColorProp(planetext::kBackColor, geotext::kLabelBackDescription, kBackColorId, 0));
     label->Expand(TRUE);
@@ -106,14 +117,10 @@ void CPropListContourLayerLine::RefreshLayer(CContourLayer& layer) {
     if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(transparent == 0);
 }
 
-// Refused numbers show the stored value again.
 void CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPProp* item) {
-    auto count = [&](int stored, void (CContourLayer::*set)(int)) {
+    auto count = [&](void (CContourLayer::*set)(int)) {
         int value = 0;
-        if (planemap::ReadCount(ItemText(item), &value))
-            (layer.*set)(value);
-        else
-            SetItemText(item, FormatString("%d", stored));
+        if (planemap::ReadCount(ItemText(item), &value)) (layer.*set)(value);
     };
     switch (item->GetData()) {
         case kVisibleId: {
@@ -146,18 +153,15 @@ void CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPPr
             break;
         case kWidthId: {
             float width = 0;
-            if (planemap::ReadWidth(ItemText(item), &width))
-                layer.SetLineSize(width);
-            else
-                planemap::ShowStoredHundredths(item, layer.GetLineSize());
+            if (planemap::ReadWidth(ItemText(item), &width)) layer.SetLineSize(width);
             break;
         }
         case kFontId:
             layer.SetLabelFontName(ItemText(item));
             break;
         case kFontSizeId: {
-            float size = layer.GetLabelFontSize();
-            if (planemap::EditWidth(item, &size)) layer.SetLabelFontSize(size);
+            float size = 0;
+            if (planemap::ReadWidth(ItemText(item), &size)) layer.SetLabelFontSize(size);
             break;
         }
         case kFontColorId: {
@@ -166,13 +170,13 @@ void CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPPr
             break;
         }
         case kDecimalsId:
-            count(layer.GetLabelDotCount(), &CContourLayer::SetLabelDotCount);
+            count(&CContourLayer::SetLabelDotCount);
             break;
         case kBeginPosId:
-            count(layer.GetLabelBeginPos(), &CContourLayer::SetLabelBeginPos);
+            count(&CContourLayer::SetLabelBeginPos);
             break;
         case kIntervalId:
-            count(layer.GetLabelInterval(), &CContourLayer::SetLabelInterval);
+            count(&CContourLayer::SetLabelInterval);
             break;
         case kTransparentId: {
             const bool transparent = GetYesNoProp(item);

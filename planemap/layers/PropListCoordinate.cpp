@@ -121,10 +121,57 @@ const Row* Find(const Row (&rows)[N], Match match) {
     return nullptr;
 }
 
+// ---- reading the typed numbers ----
+// An origin coordinate: a text of digits, blanks and points (so no negative) and its number.
+bool ReadOrigin(const CString& text, double* value) {
+    return numtext::IsNumberText(text) && numtext::LeadingNumber(text, value);
+}
+// A font size or pen width in millimetres, kept in hundredths: 0 or more (no number reads as 0).
+bool ReadHundredthsLength(const CString& text, float* value) {
+    return planemap::ReadFloatLength(text, numtext::kHundredths, value);
+}
+// A double member: its number passing the member's test against the object's other members.
+bool ReadMember(const Axes& axes, const NumberItem& number, const CString& text, double* value) {
+    double typed = 0;
+    if (!numtext::LeadingNumber(text, &typed) || !number.accepts(axes, typed)) return false;
+    *value = typed;
+    return true;
+}
+// A whole-number member: its leading integer, at least the member's least value.
+bool ReadWhole(const IntItem& whole, const CString& text, int* value) {
+    int typed = 0;
+    if (!numtext::LeadingInt(text, &typed) || typed < whole.least) return false;
+    *value = typed;
+    return true;
+}
+
+const NumberItem* NumberOf(DWORD_PTR id) {
+    return Find(kNumbers, [id](const NumberItem& n) { return n.id == id; });
+}
+const IntItem* IntOf(DWORD_PTR id) {
+    return Find(kInts, [id](const IntItem& n) { return n.id == id; });
+}
+
+bool ReadTickLength(const CString& text, int* length) { return ReadWhole(*IntOf(L::kTickLengthId), text, length); }
+
+// The rule of a number member's item: its number passing the member's test against the list's
+// object as it is when the text is typed.
+TextRule NumberRule(const CWndLstPlane* list, DWORD_PTR id) {
+    const NumberItem* number = NumberOf(id);
+    return [list, number](const CString& text) {
+        const auto* axes = dynamic_cast<const CQXObjectCoordinate*>(list->GetTarget());
+        double value = 0;
+        return !axes || !number || ReadMember(*axes, *number, text, &value);
+    };
+}
+
 CBCGPProp* NewGroup(const char* label, DWORD_PTR id) { return pieitems::NewGroup(label, id, true); }
 
-CBCGPProp* NewText(const char* label, DWORD_PTR id, const char* description = nullptr) {
-    return NewTextItem(label, description ? description : "", id);
+CBCGPProp* NewText(const char* label, DWORD_PTR id) { return NewTextItem(label, "", id); }
+
+// A number item whose rule is the list's reading of it (reader and test).
+CBCGPProp* NewNumber(const char* label, DWORD_PTR id, TextRule rule, const char* description = "") {
+    return NewSizeTextItem(label, description, id, std::move(rule));
 }
 
 // The direction group of an axis: its name and the name's font.
@@ -137,16 +184,18 @@ CBCGPProp* NewAxisDirection(const char* label, DWORD_PTR groupId, DWORD_PTR name
     return direction;
 }
 
-CBCGPProp* NewTickDirection(const char* label, DWORD_PTR groupId, DWORD_PTR minId, DWORD_PTR styleId) {
+CBCGPProp* NewTickDirection(const CWndLstPlane* list, const char* label, DWORD_PTR groupId, DWORD_PTR minId,
+                            DWORD_PTR styleId) {
     CBCGPProp* direction = NewGroup(label, groupId);
-    direction->AddSubItem(NewText(ctext::kMinimum, minId));
-    direction->AddSubItem(NewText(ctext::kMaximum, minId + 1));
-    direction->AddSubItem(NewText(ctext::kDivision, minId + 2));
+    direction->AddSubItem(NewNumber(ctext::kMinimum, minId, NumberRule(list, minId)));
+    direction->AddSubItem(NewNumber(ctext::kMaximum, minId + 1, NumberRule(list, minId + 1)));
+    direction->AddSubItem(NewNumber(ctext::kDivision, minId + 2, NumberRule(list, minId + 2)));
     L::AddCoordinateLineItems(direction, styleId, styleId + 1, styleId + 2);
     return direction;
 }
 
-CBCGPProp* NewLabelDirection(const char* label, const LabelItems& items, DWORD_PTR intervalId, DWORD_PTR decimalsId) {
+CBCGPProp* NewLabelDirection(const CWndLstPlane* list, const char* label, const LabelItems& items, DWORD_PTR intervalId,
+                             DWORD_PTR decimalsId) {
     CBCGPProp* direction = NewGroup(label, items.group);
     direction->AddSubItem(CreateYesNoProp(grouptext::kShow, items.show, _variant_t(""), nullptr));
     // Options in reading order: "上" before "下", "左" before "右".
@@ -155,7 +204,7 @@ CBCGPProp* NewLabelDirection(const char* label, const LabelItems& items, DWORD_P
     side->AddOption(onFirst ? items.sideOn : items.sideOff);
     side->AddOption(onFirst ? items.sideOff : items.sideOn);
     direction->AddSubItem(side);
-    direction->AddSubItem(NewText(planetext::kInterval, intervalId));
+    direction->AddSubItem(NewNumber(planetext::kInterval, intervalId, NumberRule(list, intervalId)));
     CBCGPProp* decimals = CreateIndexProp(planetext::kDecimals, decimalsId, "", kLabelDecimalOptions);
     decimals->SetValue(_variant_t(kInitialDecimals));
     direction->AddSubItem(decimals);
@@ -176,7 +225,8 @@ CBCGPProp* NewGridDirection(const char* label, DWORD_PTR groupId) {
 void CPropListCoordinate::AddCoordinateFontItems(CBCGPProp* group, DWORD_PTR faceId, DWORD_PTR sizeId,
                                                  DWORD_PTR colorId) {
     group->AddSubItem(pieitems::NewFaceItem(pietext::kFontFaceDescription, faceId));
-    group->AddSubItem(pieitems::NewFontSizeItem(pietext::kFontSizeDescription, sizeId));
+    group->AddSubItem(
+        pieitems::NewFontSizeItem(pietext::kFontSizeDescription, sizeId, ReaderRule(ReadHundredthsLength)));
     group->AddSubItem(pieitems::NewColorItem(grouptext::kColor, pietext::kFontColorDescription, colorId));
     group->Expand(TRUE);
 }
@@ -186,22 +236,22 @@ void CPropListCoordinate::AddCoordinateLineItems(CBCGPProp* group, DWORD_PTR sty
     group->AddSubItem(pieitems::NewLineStylePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription,
                                                    styleId, kestrel::kLineSetCommonAlt));
     group->AddSubItem(pieitems::NewColorItem(grouptext::kColor, pietext::kPenColorDescription, colorId));
-    group->AddSubItem(pieitems::NewWidthItem(grouptext::kLineWidth, widthId, "%.2f"));
+    group->AddSubItem(pieitems::NewWidthItem(grouptext::kLineWidth, widthId, "%.2f", ReaderRule(ReadHundredthsLength)));
     group->Expand(TRUE);
 }
 
 int CPropListCoordinate::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     CBCGPProp* place = NewGroup(planetext::kPosition, kPlaceGroupId);
-    place->AddSubItem(NewText(planetext::kX, kOriginXId));
-    place->AddSubItem(NewText(planetext::kY, kOriginYId));
+    place->AddSubItem(NewNumber(planetext::kX, kOriginXId, ReaderRule(ReadOrigin)));
+    place->AddSubItem(NewNumber(planetext::kY, kOriginYId, ReaderRule(ReadOrigin)));
     m_wndPropList.AddProperty(place);
 
     CBCGPProp* size = NewGroup(pietext::kSize, kSizeGroupId);
     CBCGPProp* width = NewText(planetext::kWidth, kWidthId);
     width->AllowEdit(FALSE);
     size->AddSubItem(width);
-    size->AddSubItem(NewSizeTextItem(planetext::kHeight, ctext::kHeightDescription, kHeightId, SizeRule::kAboveZero));
+    size->AddSubItem(NewNumber(planetext::kHeight, kHeightId, NumberRule(this, kHeightId), ctext::kHeightDescription));
     m_wndPropList.AddProperty(size);
 
     CBCGPProp* axes = NewGroup(ctext::kAxes, 0);
@@ -216,14 +266,14 @@ int CPropListCoordinate::InitPropWnd() {
     m_wndPropList.AddProperty(trend);
 
     CBCGPProp* ticks = NewGroup(ctext::kTicks, 0);
-    ticks->AddSubItem(NewText(planetext::kLength, kTickLengthId));
-    ticks->AddSubItem(NewTickDirection(ctext::kXDirection, kXTickGroupId, kXMinId, kXTickStyleId));
-    ticks->AddSubItem(NewTickDirection(ctext::kYDirection, kYTickGroupId, kYMinId, kYTickStyleId));
+    ticks->AddSubItem(NewNumber(planetext::kLength, kTickLengthId, ReaderRule(ReadTickLength)));
+    ticks->AddSubItem(NewTickDirection(this, ctext::kXDirection, kXTickGroupId, kXMinId, kXTickStyleId));
+    ticks->AddSubItem(NewTickDirection(this, ctext::kYDirection, kYTickGroupId, kYMinId, kYTickStyleId));
     m_wndPropList.AddProperty(ticks);
 
     CBCGPProp* labels = NewGroup(ctext::kTickLabels, 0);
-    labels->AddSubItem(NewLabelDirection(ctext::kXDirection, kLabels[0], kXLabelIntervalId, kXLabelDecimalsId));
-    labels->AddSubItem(NewLabelDirection(ctext::kYDirection, kLabels[1], kYLabelIntervalId, kYLabelDecimalsId));
+    labels->AddSubItem(NewLabelDirection(this, ctext::kXDirection, kLabels[0], kXLabelIntervalId, kXLabelDecimalsId));
+    labels->AddSubItem(NewLabelDirection(this, ctext::kYDirection, kLabels[1], kYLabelIntervalId, kYLabelDecimalsId));
     m_wndPropList.AddProperty(labels);
 
     CBCGPProp* grid = NewGroup(ctext::kGrid, kGridGroupId);
@@ -284,26 +334,30 @@ void CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) 
     const CString text = ItemText(item);
     double value = 0;
     if (id == kOriginXId || id == kOriginYId) {
-        if (!numtext::IsNumberText(text) || !numtext::LeadingNumber(text, &value)) return;
+        if (!ReadOrigin(text, &value)) return;
         FLOATPOINT origin = axes.GetOrigin();
         (id == kOriginXId ? origin.x : origin.y) = value;
         axes.SetOrigin(origin);
     } else if (id == kXNameId || id == kYNameId) {
         (id == kXNameId ? axes.m_strXName : axes.m_strYName) = text;
-    } else if (const NumberItem* number = Find(kNumbers, [id](const NumberItem& n) { return n.id == id; })) {
-        if (numtext::LeadingNumber(text, &value) && number->accepts(axes, value)) axes.*number->member = value;
-    } else if (const IntItem* whole = Find(kInts, [id](const IntItem& n) { return n.id == id; })) {
+    } else if (const NumberItem* number = NumberOf(id)) {
+        if (!ReadMember(axes, *number, text, &value)) return;
+        axes.*number->member = value;
+        // A zero taken shows as a refresh shows it: a typed "-0" would keep its sign.
+        if (value == 0) SetItemText(item, pieitems::Number(value));
+    } else if (const IntItem* whole = IntOf(id)) {
         int count = 0;
-        if (numtext::LeadingInt(text, &count) && count >= whole->least) axes.*whole->member = count;
+        if (!ReadWhole(*whole, text, &count)) return;
+        axes.*whole->member = count;
+        if (count == 0) SetItemText(item, pieitems::Count(count));
     } else if (const FontItems* font =
                    Find(kFonts, [id](const FontItems& f) { return f.face == id || f.size == id || f.color == id; })) {
         QXLOGFONT& record = axes.*font->font;
         if (id == font->face) {
             record.SetFaceName(text);
         } else if (id == font->size) {
-            // The size taken (a text that is no number reads as 0) or, when refused, the stored one.
-            planemap::ReadFloatLength(text, numtext::kHundredths, &record.size);
-            SetItemText(item, pieitems::Number(record.size / 100.0));
+            // The size taken (a text that is no number reads as 0), shown as a refresh shows it.
+            if (ReadHundredthsLength(text, &record.size)) SetItemText(item, pieitems::Number(record.size / 100.0));
         } else {
             ReadColor(item, &record.color);
         }
@@ -313,8 +367,7 @@ void CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) 
         if (id == pen->style) {
             if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) record.style = picker->GetVal();
         } else if (id == pen->width) {
-            planemap::ReadFloatLength(text, numtext::kHundredths, &record.width);
-            SetItemText(item, pieitems::Number(record.width / 100.0));
+            if (ReadHundredthsLength(text, &record.width)) SetItemText(item, pieitems::Number(record.width / 100.0));
         } else {
             ReadColor(item, &record.color);
         }

@@ -8,13 +8,13 @@
 #include "framework/StyleGroupTexts.h"
 #include "planemap/GeoPenItems.h"
 #include "planemap/PlaneItems.h"
-#include "planemap/RecordEdits.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/layers/LayerTexts.h"
 
 int CPropListCtrlLineLayerLine::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     m_wndPropList.AddProperty(CreateYesNoProp(grouptext::kShow, kVisibleId, _variant_t(""), nullptr), TRUE, TRUE);
-    CBCGPProp* line = CreateLineProp(layertext::kLineSettings, kLineGroupId, false);
+    CBCGPProp* line = CreateLineProp(layertext::kLineSettings, kLineGroupId, false, planemap::WidthRule());
     line->Expand(TRUE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
     return 0;
@@ -46,8 +46,7 @@ void CPropListCtrlLineLayerLine::OnLayerItemChanged(kel::plane::CCtrlLineLayer& 
             break;
         case kWidthId: {
             float width = 0;
-            numtext::FitFloat(layer.GetLineSize(), 1, &width);
-            if (planemap::EditWidth(item, &width)) layer.SetLineSize(width);
+            if (planemap::ReadWidth(ItemText(item), &width)) layer.SetLineSize(width);
             break;
         }
         case kColorId: {

@@ -8,6 +8,7 @@
 #include "planemap/FaultItems.h"
 #include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 
 namespace {
@@ -70,7 +71,7 @@ const GroupDef kGroups[] = {
 void AddPenItems(CBCGPProp* group, const PenRow& row) {
     group->AddSubItem(geoitems::NewStylePicker(row.style, row.styleDescription, row.styleId));
     group->AddSubItem(NewGroupColorProp(row.color, row.colorDescription, row.colorId, 0));
-    group->AddSubItem(NewTextItem(row.width, row.widthDescription, row.widthId));
+    group->AddSubItem(NewSizeTextItem(row.width, row.widthDescription, row.widthId, planemap::WidthRule()));
 }
 
 void AddFillItems(CBCGPProp* group, const FillRow& row) {
@@ -121,8 +122,7 @@ void CPropListFaultLayerLine::RefreshLayer(CFaultLayer& layer) {
     }
 }
 
-// The layer's setter first, then the one changed part of the plane options' pen or brush; a
-// refused width shows the stored width again and leaves both alone.
+// The layer's setter first, then the one changed part of the plane options' pen or brush.
 void CPropListFaultLayerLine::OnLayerItemChanged(CFaultLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     for (const PenRow& row : kPens) {

@@ -2,6 +2,8 @@
 
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
+#include "framework/PropFloat.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
@@ -9,9 +11,25 @@
 #include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PropListFill.h"
 #include "planemap/RecordEdits.h"
-#include "planemap/SameTypeEdits.h"
+
+namespace {
+
+// The pen's width in millimetres, two decimals.
+CString WidthText(const QXLOGPEN& pen) { return FormatString("%.2f", numtext::Shown(pen.width / 100.0, 2)); }
+
+// ReadFillSubItem's cell size: a number of 0 or more whose hundredths a float holds.
+TextRule CellSizeRule() {
+    return [](const CString& text) {
+        double size = 0;
+        float kept = 0;
+        return numtext::PositiveOrZeroNumber(text, &size) && numtext::FitFloat(size, numtext::kHundredths, &kept);
+    };
+}
+
+}  // namespace
 
 namespace linelayer {
 
@@ -55,10 +73,11 @@ void GiveLinesFillField(CQXLayer* layer, DWORD_PTR id, const QXLOGBRUSH& edited)
 
 int CPropListLineLayerLine::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    CBCGPProp* line = CreateLineProp(grouptext::kLineStyle, kLineGroupId, false);
+    CBCGPProp* line = CreateLineProp(grouptext::kLineStyle, kLineGroupId, false, planemap::WidthRule());
     line->Expand(TRUE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
     CBCGPProp* fill = CreateFillProp(geotext::kFillGroup, kFillGroupId);
+    if (auto* cellSize = dynamic_cast<CBCGPropFloat*>(fill->GetSubItem(4))) cellSize->SetTextRule(CellSizeRule());
     fill->Expand(TRUE);
     m_wndPropList.AddProperty(fill, TRUE, TRUE);
     return 0;
@@ -71,11 +90,10 @@ void CPropListLineLayerLine::RefreshLayer(kel::plane::CLineLayer& layer) {
     QXLOGBRUSH brush;
     layer.GetLogBrush(brush);
     if (FindItem(kLineGroupId)) {
-        CBCGPProp* width = FindItem(kWidthId);
-        geoitems::ShowPen(FindItem(kStyleId), FindItem(kColorId), width, pen, "%.2f");
-        CString text = ItemText(width);
+        geoitems::ShowPen(FindItem(kStyleId), FindItem(kColorId), nullptr, pen, "");
+        CString text = WidthText(pen);
         CScatteredFunc::TruncFloatString(text);
-        SetItemText(width, text);
+        SetItemText(FindItem(kWidthId), text);
     }
     SetFillProp(FindItem(kFillGroupId), GetFillStyleName(brush), brush);
 }
@@ -91,7 +109,7 @@ void CPropListLineLayerLine::OnLayerItemChanged(kel::plane::CLineLayer& layer, C
             planemap::EditPen(pen, item, 0);
             break;
         case kWidthId:
-            planemap::EditWidth(item, &pen.width);
+            planemap::ReadWidth(ItemText(item), &pen.width);
             break;
         case kColorId:
             ReadColor(item, &pen.color);
@@ -103,14 +121,21 @@ void CPropListLineLayerLine::OnLayerItemChanged(kel::plane::CLineLayer& layer, C
         case kCellSizeId:
         case kTransparentId: {
             QXLOGBRUSH edited = brush;
-            if (ReadFillSubItem(item, &edited))
-                linelayer::GiveLinesFillField(layer.GetLayer(), id, edited);
-            else if (id == kCellSizeId)
-                SetItemText(item, FormatString("%.2f", brush.size / 100.0));
+            if (ReadFillSubItem(item, &edited)) linelayer::GiveLinesFillField(layer.GetLayer(), id, edited);
             break;
         }
         default:
             break;
     }
     layer.SetPen(pen);
+}
+
+void CPropListLineLayerLine::ShowItemAgain(CBCGPProp* item) {
+    if (!item || item->GetData() != kWidthId || !m_pLayer) {
+        CWndLstPlane::ShowItemAgain(item);
+        return;
+    }
+    QXLOGPEN pen;
+    kel::plane::CLineLayer(m_pLayer).GetPen(pen);
+    SetItemText(item, WidthText(pen));
 }

@@ -29,6 +29,8 @@ protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CLineLayer& layer) override;
     void OnLayerItemChanged(kel::plane::CLineLayer& layer, CBCGPProp* item) override;
+    // A refused width shows the stored width with two decimals; any other item as a refresh shows it.
+    void ShowItemAgain(CBCGPProp* item) override;
 };
 
 namespace linelayer {

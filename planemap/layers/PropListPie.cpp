@@ -4,6 +4,7 @@
 #include "framework/NumberText.h"
 #include "framework/PropStyleCombox.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/layers/PieTexts.h"
@@ -23,11 +24,34 @@ constexpr PenItems kPens[] = {
     {CPropListPie::kBottomStyleId, CPropListPie::kBottomWidthId, CPropListPie::kBottomColorId, PenKind::kBottom},
 };
 
+// The list reads every number by GetNumberProp (0 or more; 0 only from a text of digits, blanks
+// and points), then fits it into its field.
+bool ReadNumber(const CString& text, double* value) { return numtext::PositiveOrZeroNumber(text, value); }
+// A number kept in a float at scale: the font size (hundredths) and the pen widths (as shown).
+bool ReadFloatNumber(const CString& text, double scale, float* value) {
+    double number = 0;
+    return ReadNumber(text, &number) && numtext::FitFloat(number, scale, value);
+}
+// A number cut to an int: the bar count, and the offsets, which the item holds as whole numbers.
+bool ReadIntNumber(const CString& text, int* value) {
+    double number = 0;
+    return ReadNumber(text, &number) && numtext::FitInt(number, 1, value);
+}
+
+TextRule NumberRule() { return ReaderRule(ReadNumber); }
+TextRule FloatNumberRule(double scale) {
+    return [scale](const CString& text) {
+        float value = 0;
+        return ReadFloatNumber(text, scale, &value);
+    };
+}
+TextRule SizeRowRule(SizeRow row) { return row == kBarCountRow ? ReaderRule(ReadIntNumber) : NumberRule(); }
+
 // Line-style picker, width and colour of a pen group, in the group's own order.
 void AddPenItems(CBCGPProp* group, DWORD_PTR styleId, DWORD_PTR widthId, DWORD_PTR colorId, const char* widthLabel,
                  const char* colorDescription) {
     group->AddSubItem(NewLineStylePicker(pt::kLineStyle, pt::kPenStyleDescription, styleId, ""));
-    group->AddSubItem(NewWidthItem(widthLabel, widthId, "%.1f"));
+    group->AddSubItem(NewWidthItem(widthLabel, widthId, "%.1f", FloatNumberRule(1)));
     group->AddSubItem(NewColorItem(pt::kColor, colorDescription, colorId));
 }
 
@@ -47,7 +71,7 @@ int CPropListPie::InitPropWnd() {
 
     CBCGPProp* text = NewGroup(pt::kText, kTextGroupId, true);
     text->AddSubItem(NewFaceItem(pt::kFontFaceDescription, kFaceId));
-    text->AddSubItem(NewFontSizeItem(pt::kFontSizeDescription, kFontSizeId));
+    text->AddSubItem(NewFontSizeItem(pt::kFontSizeDescription, kFontSizeId, FloatNumberRule(numtext::kHundredths)));
     text->AddSubItem(NewColorItem(pt::kColor, pt::kFontColorDescription, kFontColorId));
     m_wndPropList.AddProperty(text);
 
@@ -56,8 +80,8 @@ int CPropListPie::InitPropWnd() {
     m_wndPropList.AddProperty(pen);
 
     CBCGPProp* place = NewGroup(planetext::kPosition, kPlaceGroupId, false);
-    place->AddSubItem(NewIntItem(pt::kXMove, pt::kXMoveDescription, kXMoveId));
-    place->AddSubItem(NewIntItem(pt::kYMove, pt::kYMoveDescription, kYMoveId));
+    place->AddSubItem(NewIntItem(pt::kXMove, pt::kXMoveDescription, kXMoveId, ReaderRule(ReadIntNumber)));
+    place->AddSubItem(NewIntItem(pt::kYMove, pt::kYMoveDescription, kYMoveId, ReaderRule(ReadIntNumber)));
     m_wndPropList.AddProperty(place);
 
     CBCGPProp* indicator = NewGroup(pt::kIndicator, kIndicatorGroupId, false);
@@ -68,8 +92,8 @@ int CPropListPie::InitPropWnd() {
 
     CBCGPProp* bottom = NewGroup(pt::kBottomLine, kBottomGroupId, true);
     bottom->AddSubItem(CreateYesNoProp(pt::kDraw, kBottomDrawId, _variant_t(""), nullptr));
-    bottom->AddSubItem(new CBCGPProp(pt::kLength, _variant_t(pt::kBottomLengthInitial), pt::kBottomLengthDescription,
-                                     kBottomLengthId));
+    bottom->AddSubItem(new CBCGPropSizeText(pt::kLength, _variant_t(pt::kBottomLengthInitial),
+                                            pt::kBottomLengthDescription, kBottomLengthId, NumberRule()));
     AddPenItems(bottom, kBottomStyleId, kBottomWidthId, kBottomColorId, pt::kLineWidth, pt::kPenColorDescription);
     m_wndPropList.AddProperty(bottom);
 
@@ -111,7 +135,7 @@ void CPropListPie::RebuildSizes(CQXObjectPie& pie) {
     CBCGPProp* group = FindItem(kSizeGroupId);
     DeleteAllSubItems(group);
     const int shape = pie.GetShapeType();
-    AddSizeItems(group, shape, kSizeIds);
+    AddSizeItems(group, shape, kSizeIds, SizeRowRule);
     const ShapeSizes& sizes = SizesOf(shape);
     for (int i = 0; i < sizes.count; ++i) SetItemText(group->GetSubItem(i), SizeText(pie, sizes.row[i]));
     SetCountOptions(FindItem(kBarCountId), 1, pie.GetRecordCount() - 1);
@@ -140,38 +164,36 @@ void CPropListPie::ShowBottomLine(CQXObjectPie& pie) {
 LRESULT CPropListPie::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObjectPie* pie = ShownPie();
-    if (item && pie && !ApplyEdit(*pie, item)) ShowStored(*pie, item);
+    if (item && pie) ApplyEdit(*pie, item);
     UpdateView();
     return 0;
 }
 
-bool CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
+void CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
     CQXLayer* layer = pie.GetLayer();
     const CString typeName = pie.GetTypeName();
+    const CString text = ItemText(item);
     QXLOGFONT font;
     pie.GetFont(font);
     double value = 0;
     switch (item->GetData()) {
         case kFaceId:
-            font.SetFaceName(ItemText(item));
+            font.SetFaceName(text);
             SetSameTypeFont(layer, font, typeName);
-            return true;
+            return;
         case kFontSizeId:
-            if (!GetNumberProp(item, &value) || !numtext::FitFloat(value, numtext::kHundredths, &font.size))
-                return false;
-            SetSameTypeFont(layer, font, typeName);
-            return true;
+            if (ReadFloatNumber(text, numtext::kHundredths, &font.size)) SetSameTypeFont(layer, font, typeName);
+            return;
         case kFontColorId:
-            if (!ReadColor(item, &font.color)) return true;
-            SetSameTypeFont(layer, font, typeName);
-            return true;
+            if (ReadColor(item, &font.color)) SetSameTypeFont(layer, font, typeName);
+            return;
         case kXMoveId:
         case kYMoveId: {
             int move = 0;
-            if (!GetNumberProp(item, &value) || !numtext::FitInt(value, 1, &move)) return false;
+            if (!ReadIntNumber(text, &move)) return;
             SetSameTypeObjects(layer, item->GetData() == kXMoveId ? &CQXObjectPie::SetXMove : &CQXObjectPie::SetYMove,
                                move, typeName);
-            return true;
+            return;
         }
         case kIndicatorDrawId: {
             const bool draw = GetYesNoProp(item);
@@ -179,75 +201,51 @@ bool CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
                                draw ? 1 : 0, typeName);
             CBCGPProp* group = FindItem(kIndicatorGroupId);
             EnableSubItems(group, 1, group->GetSubItemsCount(), draw ? TRUE : FALSE);
-            return true;
+            return;
         }
         case kBottomDrawId: {
             const bool draw = GetYesNoProp(item);
             SetSameTypeObjects(layer, &CQXObjectPie::SetDrawBotLine, draw ? 1 : 0, typeName);
             CBCGPProp* group = FindItem(kBottomGroupId);
             EnableSubItems(group, 1, group->GetSubItemsCount(), draw ? TRUE : FALSE);
-            return true;
+            return;
         }
         case kBottomLengthId:
-            if (!GetNumberProp(item, &value)) return false;
-            SetSameTypeObjects(layer, &CQXObjectPie::SetBotWidth, value, typeName);
-            return true;
+            if (ReadNumber(text, &value)) SetSameTypeObjects(layer, &CQXObjectPie::SetBotWidth, value, typeName);
+            return;
         default:
-            if (SizeRowOf(kSizeIds, item->GetData()) != kSizeRowCount) return ApplySizeEdit(pie, item);
-            return ApplyPenEdit(pie, item);
+            if (SizeRowOf(kSizeIds, item->GetData()) != kSizeRowCount)
+                ApplySizeEdit(pie, item);
+            else
+                ApplyPenEdit(pie, item);
+            return;
     }
 }
 
 // The outline, indicator and bottom pens keep their widths as shown, in millimetres. Each edit
 // gives every symbol of the type the shown symbol's pen with the one field changed.
-bool CPropListPie::ApplyPenEdit(CQXObjectPie& pie, CBCGPProp* item) {
+void CPropListPie::ApplyPenEdit(CQXObjectPie& pie, CBCGPProp* item) {
     const PenItems* pen = PenOf(kPens, item->GetData());
-    if (!pen) return true;  // groups and the read-only shape write nothing
+    if (!pen) return;  // groups and the read-only shape write nothing
     QXLOGPEN record = ReadPen(pie, pen->kind);
-    if (item->GetData() == pen->width) {
-        double value = 0;
-        if (!GetNumberProp(item, &value) || !numtext::FitFloat(value, 1, &record.width)) return false;
-    } else if (!EditPenStyleOrColor(record, *pen, item)) {
-        return true;
-    }
+    const bool taken = item->GetData() == pen->width ? ReadFloatNumber(ItemText(item), 1, &record.width)
+                                                     : EditPenStyleOrColor(record, *pen, item);
+    if (!taken) return;
     ForSameTypeObjects<CQXObjectPie>(pie.GetLayer(), pie.GetTypeName(),
                                      [&](CQXObjectPie* object) { WritePen(*object, pen->kind, record); });
-    return true;
 }
 
-bool CPropListPie::ApplySizeEdit(CQXObjectPie& pie, CBCGPProp* item) {
+void CPropListPie::ApplySizeEdit(CQXObjectPie& pie, CBCGPProp* item) {
     const SizeRow row = SizeRowOf(kSizeIds, item->GetData());
-    double value = 0;
-    if (!GetNumberProp(item, &value)) return false;
+    const CString text = ItemText(item);
     if (row == kBarCountRow) {
         int count = 0;
-        if (!numtext::FitInt(value, 1, &count)) return false;
-        SetSameTypeObjects(pie.GetLayer(), &CQXObjectPie::SetUpPropCount, count, pie.GetTypeName());
-    } else {
-        ForSameTypeObjects<CQXObjectPie>(pie.GetLayer(), pie.GetTypeName(),
-                                         [&](CQXObjectPie* object) { SetSizeValue(*object, row, value); });
-    }
-    return true;
-}
-
-void CPropListPie::ShowStored(CQXObjectPie& pie, CBCGPProp* item) {
-    const DWORD_PTR id = item->GetData();
-    CString text;
-    if (id == kFontSizeId) {
-        QXLOGFONT font;
-        pie.GetFont(font);
-        text = Number(font.size / 100.0);
-    } else if (id == kXMoveId || id == kYMoveId) {
-        item->SetValue(_variant_t(static_cast<long>(id == kXMoveId ? pie.GetXMove() : pie.GetYMove())));
-        return;
-    } else if (id == kBottomLengthId) {
-        text = Number(pie.GetBotWidth());
-    } else if (const PenItems* pen = PenOf(kPens, id)) {
-        text = Number(ReadPen(pie, pen->kind).width);
-    } else if (SizeRowOf(kSizeIds, id) != kSizeRowCount) {
-        text = SizeText(pie, SizeRowOf(kSizeIds, id));
-    } else {
+        if (ReadIntNumber(text, &count))
+            SetSameTypeObjects(pie.GetLayer(), &CQXObjectPie::SetUpPropCount, count, pie.GetTypeName());
         return;
     }
-    SetItemText(item, text);
+    double value = 0;
+    if (!ReadNumber(text, &value)) return;
+    ForSameTypeObjects<CQXObjectPie>(pie.GetLayer(), pie.GetTypeName(),
+                                     [&](CQXObjectPie* object) { SetSizeValue(*object, row, value); });
 }

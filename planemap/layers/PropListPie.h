@@ -60,11 +60,9 @@ private:
     CQXObjectPie* ShownPie() const;
     void RebuildSizes(CQXObjectPie& pie);
     void ShowBottomLine(CQXObjectPie& pie);
-    // One edit to the shown pie and its same-type objects; false when the typed value is refused
-    // (every other case, also an item that writes nothing, answers true).
-    bool ApplyEdit(CQXObjectPie& pie, CBCGPProp* item);
-    bool ApplyPenEdit(CQXObjectPie& pie, CBCGPProp* item);
-    bool ApplySizeEdit(CQXObjectPie& pie, CBCGPProp* item);
-    // Shows the stored value of a numeric item again.
-    void ShowStored(CQXObjectPie& pie, CBCGPProp* item);
+    // One edit to the shown pie and its same-type objects. A number item refuses what its reader
+    // here refuses, so a refused text never gets this far.
+    void ApplyEdit(CQXObjectPie& pie, CBCGPProp* item);
+    void ApplyPenEdit(CQXObjectPie& pie, CBCGPProp* item);
+    void ApplySizeEdit(CQXObjectPie& pie, CBCGPProp* item);
 };

@@ -61,6 +61,50 @@ constexpr int kContentLines = 3;
 constexpr int kLargestDecimals = 5;
 constexpr int kLargestScaleFactor = 10;
 
+// ---- the readers of the typed numbers, each also the rule of its items ----
+
+// An offset: a whole number of any sign; 0 only from a text that is a number.
+bool ReadOffset(const CString& text, int* value) {
+    int whole = 0;
+    if (!numtext::LeadingInt(text, &whole) || (whole == 0 && !kel::plane::CPlaneFunc::IsEffectiveFigure(text)))
+        return false;
+    *value = whole;
+    return true;
+}
+
+// The indicator and bottom pens keep their widths as shown: the layer number rule, in a float.
+bool ReadShownWidth(const CString& text, float* width) {
+    double value = 0;
+    return ReadLayerNumber(text, &value) && numtext::FitFloat(value, 1, width);
+}
+
+// The bar count: the layer number rule, cut to an int.
+bool ReadBarCount(const CString& text, int* count) {
+    double value = 0;
+    return ReadLayerNumber(text, &value) && numtext::FitInt(value, 1, count);
+}
+
+// The bar sizes: any number of 0 or more; a text that is no number reads as 0.
+bool ReadBarSize(const CString& text, double* size) {
+    double value = 0;
+    if (!numtext::LeadingNumber(text, &value) || value < 0) return false;
+    *size = value;
+    return true;
+}
+
+TextRule SizeRowRule(SizeRow row) {
+    switch (row) {
+        case kRadiusRow:
+        case kUpRadiusRow:
+        case kDownRadiusRow:
+            return LayerNumberRule();
+        case kBarCountRow:
+            return ReaderRule(ReadBarCount);
+        default:
+            return ReaderRule(ReadBarSize);
+    }
+}
+
 CBCGPProp* NewOptions(const char* label, const CString& value, const char* description, DWORD_PTR id, bool allowEdit) {
     CBCGPProp* item = new CBCGPProp(label, _variant_t(value), description, id);
     item->AllowEdit(allowEdit ? TRUE : FALSE);
@@ -97,13 +141,13 @@ int CPropListPieLayerObj::InitPropWnd() {
 
     CBCGPProp* pen = NewGroup(pt::kLineStyle, kPenGroupId, false);
     pen->AddSubItem(NewLineStylePicker(pt::kLineStyle, pt::kPenStyleDescription, kPenStyleId, ""));
-    pen->AddSubItem(NewWidthItem(pt::kWidth, kPenWidthId, "%.1f"));
+    pen->AddSubItem(NewWidthItem(pt::kWidth, kPenWidthId, "%.1f", planemap::WidthRule()));
     pen->AddSubItem(NewColorItem(pt::kColor, pt::kPenColorDescription, kPenColorId));
     m_wndPropList.AddProperty(pen);
 
     CBCGPProp* point = NewGroup(planetext::kPointGroup, kPointGroupId, false);
     point->AddSubItem(NewPointStylePicker(grouptext::kPointStyle, pt::kPenStyleDescription, kPointStyleId));
-    CBCGPProp* pointSize = NewWidthItem(pt::kSize, kPointSizeId, "%.2f");
+    CBCGPProp* pointSize = NewWidthItem(pt::kSize, kPointSizeId, "%.2f", planemap::WidthRule());
     pointSize->SetDescription(grouptext::kPointSizeDescription);
     point->AddSubItem(pointSize);
     point->AddSubItem(NewColorItem(otext::kPointBorderColor, pt::kPenColorDescription, kPointBorderColorId));
@@ -111,8 +155,8 @@ int CPropListPieLayerObj::InitPropWnd() {
     m_wndPropList.AddProperty(point);
 
     CBCGPProp* place = NewGroup(otext::kWholePlace, kPlaceGroupId, false);
-    place->AddSubItem(NewIntItem(pt::kXMove, pt::kXMoveDescription, kXMoveId));
-    place->AddSubItem(NewIntItem(pt::kYMove, pt::kYMoveDescription, kYMoveId));
+    place->AddSubItem(NewIntItem(pt::kXMove, pt::kXMoveDescription, kXMoveId, ReaderRule(ReadOffset)));
+    place->AddSubItem(NewIntItem(pt::kYMove, pt::kYMoveDescription, kYMoveId, ReaderRule(ReadOffset)));
     m_wndPropList.AddProperty(place);
 
     m_wndPropList.AddProperty(NewGroup(otext::kDataPositions, kDataPosGroupId, false, true));
@@ -120,16 +164,16 @@ int CPropListPieLayerObj::InitPropWnd() {
     CBCGPProp* indicator = NewGroup(pt::kIndicator, kIndicatorGroupId, false);
     indicator->AddSubItem(CreateYesNoProp(pt::kDraw, kIndicatorDrawId, _variant_t(""), nullptr));
     indicator->AddSubItem(NewLineStylePicker(pt::kLineStyle, pt::kPenStyleDescription, kIndicatorStyleId, ""));
-    indicator->AddSubItem(NewWidthItem(pt::kWidth, kIndicatorWidthId, "%.1f"));
+    indicator->AddSubItem(NewWidthItem(pt::kWidth, kIndicatorWidthId, "%.1f", ReaderRule(ReadShownWidth)));
     indicator->AddSubItem(NewColorItem(pt::kColor, pt::kIndicatorColorDescription, kIndicatorColorId));
     m_wndPropList.AddProperty(indicator);
 
     CBCGPProp* bottom = NewGroup(pt::kBottomLine, kBottomGroupId, true);
     bottom->AddSubItem(CreateYesNoProp(pt::kDraw, kBottomDrawId, _variant_t(""), nullptr));
-    bottom->AddSubItem(new CBCGPProp(pt::kLength, _variant_t(pt::kBottomLengthInitial), pt::kBottomLengthDescription,
-                                     kBottomLengthId));
+    bottom->AddSubItem(new CBCGPropSizeText(pt::kLength, _variant_t(pt::kBottomLengthInitial),
+                                            pt::kBottomLengthDescription, kBottomLengthId, LayerNumberRule()));
     bottom->AddSubItem(NewLineStylePicker(pt::kLineStyle, pt::kPenStyleDescription, kBottomStyleId, ""));
-    bottom->AddSubItem(NewWidthItem(pt::kLineWidth, kBottomWidthId, "%.1f"));
+    bottom->AddSubItem(NewWidthItem(pt::kLineWidth, kBottomWidthId, "%.1f", ReaderRule(ReadShownWidth)));
     bottom->AddSubItem(NewColorItem(pt::kColor, pt::kPenColorDescription, kBottomColorId));
     m_wndPropList.AddProperty(bottom);
 
@@ -141,13 +185,15 @@ int CPropListPieLayerObj::InitPropWnd() {
     m_wndPropList.AddProperty(control);
 
     CBCGPProp* sizes = NewGroup(pt::kSize, kSizeGroupId, true, true);
-    AddSizeItems(sizes, pt::kFullPie, kSizeIds);
+    AddSizeItems(sizes, pt::kFullPie, kSizeIds, SizeRowRule);
     m_wndPropList.AddProperty(sizes);
 
     CBCGPProp* scale = NewGroup(otext::kScale, kScaleGroupId, true, true);
     scale->AddSubItem(CreateYesNoProp(pt::kDraw, kScaleDrawId, _variant_t(""), nullptr));
-    CBCGPProp* factor = NewOptions(otext::kScaleFactor, "1", otext::kScaleFactor, kScaleFactorId, true);
+    CBCGPProp* factor = new CBCGPropSizeText(otext::kScaleFactor, _variant_t("1"), otext::kScaleFactor, kScaleFactorId,
+                                             planemap::CountRule());  // the factor has no sign
     SetCountOptions(factor, 1, kLargestScaleFactor);
+    factor->AllowEdit(TRUE);
     scale->AddSubItem(factor);
     m_wndPropList.AddProperty(scale);
     return 0;
@@ -191,7 +237,7 @@ void CPropListPieLayerObj::RebuildSizes(int shape) {
     CBCGPProp* group = FindItem(kSizeGroupId);
     DeleteAllSubItems(group);
     m_wndPropList.SetCurSel(nullptr);
-    AddSizeItems(group, shape, kSizeIds);
+    AddSizeItems(group, shape, kSizeIds, SizeRowRule);
     if (shape != pt::kFullPie && shape != pt::kHalfPie)
         group->AddSubItem(CreateYesNoProp(otext::kEachMax, kEachMaxId, _variant_t(""), nullptr));
     group->Expand(TRUE);
@@ -217,7 +263,7 @@ void CPropListPieLayerObj::RebuildTexts(CPieLayer& layer, int shape) {
     QXLOGFONT font;
     layer.GetFont(font);
     group->AddSubItem(NewFaceItem(pt::kFontFaceDescription, kFaceId));
-    group->AddSubItem(NewFontSizeItem(pt::kFontSizeDescription, kFontSizeId));
+    group->AddSubItem(NewFontSizeItem(pt::kFontSizeDescription, kFontSizeId, planemap::WidthRule()));
     group->AddSubItem(NewColorItem(pt::kColor, pt::kFontColorDescription, kFontColorId));
     ShowFont(FindItem(kFaceId), FindItem(kFontSizeId), FindItem(kFontColorId), font);
     CBCGPProp* decimals =
@@ -343,7 +389,7 @@ void CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             layer.SetFont(font);
             return;
         case kFontSizeId:
-            if (planemap::EditWidth(item, &font.size)) layer.SetFont(font);
+            if (planemap::ReadWidth(text, &font.size)) layer.SetFont(font);
             return;
         case kFontColorId:
             if (ReadColor(item, &font.color)) layer.SetFont(font);
@@ -356,15 +402,12 @@ void CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             return;
         case kXMoveId:
         case kYMoveId:
-            // Offsets may be negative; a text that is no number shows the stored offset again.
-            if (!numtext::LeadingInt(text, &whole) ||
-                (whole == 0 && !kel::plane::CPlaneFunc::IsEffectiveFigure(text))) {
-                item->SetValue(_variant_t(static_cast<long>(id == kXMoveId ? layer.GetXMove() : layer.GetYMove())));
-            } else if (id == kXMoveId) {
+            // Offsets may be negative.
+            if (!ReadOffset(text, &whole)) return;
+            if (id == kXMoveId)
                 layer.SetXMove(whole);
-            } else {
+            else
                 layer.SetYMove(whole);
-            }
             return;
         case kRadiusModeId: {
             const bool fixed = text == kRadiusModes[0];
@@ -392,9 +435,8 @@ void CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             return;
         }
         case kScaleFactorId: {
-            // A factor below 0 has no unsigned value: refused.
-            const bool number = kel::plane::CPlaneFunc::IsEffectiveFigure(text) != 0;
-            if (!numtext::LeadingInt(text, &whole) || whole < 0 || (whole == 0 && !number)) return;
+            if (!planemap::ReadCount(text, &whole)) return;
+            if (whole == 0) SetItemText(item, Count(whole));  // a typed "-0" would keep its sign
             if (CQXObjectCoordinate* axes =
                     FindCoordinate(layer.GetLayer(), [](const CQXObjectCoordinate&) { return true; }))
                 axes->SetAxisXFactor(static_cast<unsigned>(whole));
@@ -404,10 +446,7 @@ void CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             layer.SetDrawBotLine(GetYesNoProp(item) ? 1 : 0);
             return;
         case kBottomLengthId:
-            if (ReadLayerNumber(text, &value))
-                layer.SetBotWidth(value);
-            else
-                SetItemText(item, Number(layer.GetBotWidth()));
+            if (ReadLayerNumber(text, &value)) layer.SetBotWidth(value);
             return;
         case kDrawType1Id:
         case kDrawType2Id:
@@ -423,7 +462,6 @@ void CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             layer.SetDynamicMultiBarPoint(point);
             return;
         case kPointSizeId:
-            // A refused size is left as typed.
             if (planemap::ReadWidth(text, &point.size)) layer.SetDynamicMultiBarPoint(point);
             return;
         case kPointBorderColorId:
@@ -453,18 +491,14 @@ bool CPropListPieLayerObj::ApplyPenEdit(CPieLayer& layer, CBCGPProp* item) {
     const PenItems* items = PenOf(kPens, item->GetData());
     if (!items) return false;
     QXLOGPEN pen = ReadPen(layer, items->kind);
-    if (item->GetData() != items->width) {
-        if (!EditPenStyleOrColor(pen, *items, item)) return true;
-    } else if (items->kind == PenKind::kOutline) {
-        if (!planemap::EditWidth(item, &pen.width)) return true;
-    } else {
-        double value = 0;
-        if (!ReadLayerNumber(ItemText(item), &value) || !numtext::FitFloat(value, 1, &pen.width)) {
-            SetItemText(item, Number(pen.width));
-            return true;
-        }
-    }
-    WritePen(layer, items->kind, pen);
+    bool taken = false;
+    if (item->GetData() != items->width)
+        taken = EditPenStyleOrColor(pen, *items, item);
+    else if (items->kind == PenKind::kOutline)
+        taken = planemap::ReadWidth(ItemText(item), &pen.width);
+    else
+        taken = ReadShownWidth(ItemText(item), &pen.width);
+    if (taken) WritePen(layer, items->kind, pen);
     return true;
 }
 
@@ -481,19 +515,15 @@ bool CPropListPieLayerObj::ApplySizeEdit(CPieLayer& layer, CBCGPProp* item) {
             if (!ReadLayerNumber(text, &value)) break;
             SetSizeValue(layer, row, value);
             if (row == kRadiusRow) layer.UpdatePieCoordinate();
-            return true;
+            break;
         case kBarCountRow: {
             int count = 0;
-            if (!ReadLayerNumber(text, &value) || !numtext::FitInt(value, 1, &count)) break;
-            layer.SetUpPropCount(count);
-            return true;
+            if (ReadBarCount(text, &count)) layer.SetUpPropCount(count);
+            break;
         }
         default:
-            // No number reads as 0; a negative size is refused and the stored one shown again.
-            if (!numtext::LeadingNumber(text, &value) || value < 0) break;
-            SetSizeValue(layer, row, value + 0.0);
-            return true;
+            if (ReadBarSize(text, &value)) SetSizeValue(layer, row, value);
+            break;
     }
-    SetItemText(item, SizeText(layer, row));
     return true;
 }

@@ -9,7 +9,6 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/RecordEdits.h"
 #include "planemap/TextListCommon.h"
 
 namespace {
@@ -28,11 +27,11 @@ bool ReadDecimals(CBCGPProp* item, int* decimals) {
 
 int CPropListPointLayerPoint::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    CBCGPProp* symbol = CreatePointProp(planetext::kPointGroup, kSymbolGroupId);
+    CBCGPProp* symbol = CreatePointProp(planetext::kPointGroup, kSymbolGroupId, planemap::WidthRule());
     symbol->Expand(TRUE);
     m_wndPropList.AddProperty(symbol, TRUE, TRUE);
 
-    CBCGPProp* font = CreateFontProp(planetext::kFontGroup, kFontGroupId);
+    CBCGPProp* font = CreateFontProp(planetext::kFontGroup, kFontGroupId, planemap::WidthRule());
     font->AddSubItem(
         CreateIndexProp(planetext::kDecimals, kDecimalsId, planetext::kDecimalsDescription, kMaxDecimals + 1));
     font->AddSubItem(CreateYesNoProp(planetext::kBackTransparent, kTransparentId, _variant_t(""), nullptr));
@@ -78,7 +77,7 @@ void CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer
             if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) symbol.style = picker->GetVal();
             break;
         case kSymbolSizeId:
-            planemap::EditWidth(item, &symbol.size);
+            planemap::ReadWidth(ItemText(item), &symbol.size);
             break;
         case kBorderColorId:
             ReadColor(item, &symbol.borderColor);
@@ -90,7 +89,7 @@ void CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer
             font.SetFaceName(ItemText(item));
             break;
         case kFontSizeId:
-            planemap::EditWidth(item, &font.size);
+            planemap::ReadWidth(ItemText(item), &font.size);
             break;
         case kFontColorId:
             ReadColor(item, &font.color);
@@ -111,7 +110,7 @@ void CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer
         }
         case kAngleId: {
             double radians = 0;
-            if (planemap::ReadAngleItem(item, layer.GetAngle(), &radians)) layer.SetAngle(radians);
+            if (planemap::ReadAngle(ItemText(item), &radians)) layer.SetAngle(radians);
             break;
         }
         case kPlaceId:

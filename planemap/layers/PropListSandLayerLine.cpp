@@ -17,10 +17,12 @@ struct LineBlock {
 };
 
 const LineBlock kBlocks[] = {
-    {Page::kLineGroupId, attrtext::kSandLineSettings,
+    {Page::kLineGroupId,
+     attrtext::kSandLineSettings,
      {Page::kSameStyleId, Page::kStyleId, Page::kSameColorId, Page::kColorId, Page::kSameSizeId, Page::kWidthId},
      linesettings::CommonOps<CSandLayer>()},
-    {Page::kValidGroupId, attrtext::kValidSandLineSettings,
+    {Page::kValidGroupId,
+     attrtext::kValidSandLineSettings,
      {Page::kValidSameStyleId, Page::kValidStyleId, Page::kValidSameColorId, Page::kValidColorId,
       Page::kValidSameSizeId, Page::kValidWidthId},
      {&CSandLayer::GetLineValidSameStyle, &CSandLayer::SetLineValidSameStyle, &CSandLayer::GetLineValidStyle,
@@ -59,7 +61,7 @@ void CPropListSandLayerLine::OnLayerItemChanged(CSandLayer& layer, CBCGPProp* it
         CBCGPProp* group = FindItem(block.groupId);
         CBCGPProp* items[6] = {};
         for (int k = 0; group && k < 6 && k < group->GetSubItemsCount(); ++k) items[k] = group->GetSubItem(k);
-        const auto edit = linesettings::Read(item, block.ids, (layer.*block.ops.getSize)(), items);
+        const auto edit = linesettings::Read(item, block.ids, items);
         linesettings::Write(layer, block.ops, edit);
         return;
     }

@@ -1,7 +1,7 @@
 #include "planemap/layers/PropListStratum.h"
-#include "framework/PropItems.h"
 
 #include "framework/NumberText.h"
+#include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Moraine/PlaneOption.h"
 #include "hosttypes/Moraine/StratumLayer.h"
@@ -10,8 +10,8 @@
 #include "hosttypes/Zephyr/WpKit.h"
 #include "hosttypes/Zephyr/WpWell.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/layers/WellItems.h"
 #include "planemap/layers/WellTexts.h"
@@ -57,7 +57,7 @@ int CPropListStratum::InitPropWnd() {
     column->AddSubItem(wellitems::NewChoice(welltext::kStopUnit, welltext::kStopUnit, kStopId, {}));
     column->AddSubItem(wellitems::NewReadOnly(welltext::kTemplate, welltext::kTemplateDescription, kTemplateId));
     column->AddSubItem(wellitems::NewLinePicker(grouptext::kLineStyle, welltext::kBorderStyleDescription, kStyleId));
-    column->AddSubItem(NewTextItem(welltext::kWidth, welltext::kWidthDescription, kWidthId));
+    column->AddSubItem(NewSizeTextItem(welltext::kWidth, welltext::kWidthDescription, kWidthId, planemap::WidthRule()));
     column->AddSubItem(wellitems::NewColor(grouptext::kColor, welltext::kBorderColorDescription, kColorId));
     column->Expand(TRUE);
     m_wndPropList.AddProperty(column, TRUE, TRUE);
@@ -121,7 +121,7 @@ bool CPropListStratum::EditPen(CBCGPProp* item, QXLOGPEN* pen) {
         case kStyleId:
             return ReadStyle(item, &pen->style);
         case kWidthId:
-            return planemap::EditWidth(item, &pen->width);
+            return planemap::ReadWidth(ItemText(item), &pen->width);
         case kColorId:
             return ReadColor(item, &pen->color);
         default:

@@ -1,7 +1,7 @@
 #include "planemap/layers/PropListStratumLayerConnection.h"
-#include "framework/PropItems.h"
 
 #include "framework/ItemGroupsBasic.h"
+#include "framework/PropItems.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/layers/WellItems.h"
 #include "planemap/layers/WellTexts.h"
@@ -40,7 +40,8 @@ int CPropListStratumLayerConnection::InitPropWnd() {
     for (const PenGroup& p : kPens) {
         CBCGPProp* group = wellitems::NewGroup(p.label, p.group);
         group->AddSubItem(wellitems::NewLinePicker(grouptext::kLineStyle, welltext::kBorderStyleDescription, p.style));
-        CBCGPProp* width = NewTextItem(welltext::kPenWidth, grouptext::kLineWidthMmDescription, p.width);
+        CBCGPProp* width =
+            wellitems::NewHundredthsItem(welltext::kPenWidth, grouptext::kLineWidthMmDescription, p.width, false);
         for (int i = 1; i <= kWidthOptions; ++i) width->AddOption(FormatString("%.1f", i / 10.0));
         group->AddSubItem(width);
         group->AddSubItem(wellitems::NewColor(grouptext::kColor, welltext::kBorderColorDescription, p.color));
@@ -86,7 +87,7 @@ void CPropListStratumLayerConnection::OnLayerItemChanged(CStratumLayer& layer, C
         COLORREF color = 0;
         if (id == p.style && ReadStyle(item, &style))
             (layer.*p.setStyle)(style);
-        else if (id == p.width && wellitems::ReadHundredths(item, pen.width, false, &width))
+        else if (id == p.width && wellitems::ReadHundredths(item, false, &width))
             (layer.*p.setWidth)(width);
         else if (id == p.color && ReadColor(item, &color))
             (layer.*p.setColor)(color);

@@ -8,6 +8,7 @@
 #include "hosttypes/Parsnip/QXMap.h"
 #include "hosttypes/Tamarind/TemplateManagerFacade.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/layers/WellItems.h"
 #include "planemap/layers/WellTexts.h"
@@ -23,6 +24,20 @@ constexpr const char* kTopAligns[] = {"实际起伏",     "起伏程度高", "�
 constexpr int kByBaseLine = 0;
 constexpr int kByWell = 0;
 
+// The depth scale is typed as its inverse, the factor the layer keeps: a number above 0 whose
+// inverse is finite.
+bool ReadDepthFactor(const CString& text, double* factor) {
+    double scale = 0;
+    if (!wellitems::ReadScaled(text, 1, Sign::kAboveZero, &scale) || !std::isfinite(1.0 / scale)) return false;
+    *factor = 1.0 / scale;
+    return true;
+}
+
+TextRule DepthScaleRule() { return ReaderRule(ReadDepthFactor); }
+
+// Zoom and the extra lengths: a number of 0 or more, unscaled.
+TextRule PlainRule() { return wellitems::ScaledRule(1, Sign::kZeroOrMore); }
+
 }  // namespace
 
 int CPropListStratumLayerStratum::InitPropWnd() {
@@ -32,10 +47,12 @@ int CPropListStratumLayerStratum::InitPropWnd() {
     CBCGPProp* column = wellitems::NewGroup(welltext::kWellColumn, kColumnGroupId);
     column->AddSubItem(
         wellitems::NewChoice(welltext::kTemplateOption, welltext::kTemplateDescription, kTemplateId, {""}));
-    column->AddSubItem(NewTextItem(welltext::kDepthScale, welltext::kDepthScaleDescription, kDepthScaleId));
-    column->AddSubItem(NewTextItem(welltext::kZoom, welltext::kZoomDescription, kZoomId));
-    column->AddSubItem(NewTextItem(welltext::kUpExtra, welltext::kUpExtraDescription, kUpExtraId));
-    column->AddSubItem(NewTextItem(welltext::kDownExtra, welltext::kDownExtraDescription, kDownExtraId));
+    column->AddSubItem(
+        NewSizeTextItem(welltext::kDepthScale, welltext::kDepthScaleDescription, kDepthScaleId, DepthScaleRule()));
+    column->AddSubItem(NewSizeTextItem(welltext::kZoom, welltext::kZoomDescription, kZoomId, PlainRule()));
+    column->AddSubItem(NewSizeTextItem(welltext::kUpExtra, welltext::kUpExtraDescription, kUpExtraId, PlainRule()));
+    column->AddSubItem(
+        NewSizeTextItem(welltext::kDownExtra, welltext::kDownExtraDescription, kDownExtraId, PlainRule()));
     column->Expand(TRUE);
     m_wndPropList.AddProperty(column, TRUE, TRUE);
 
@@ -45,7 +62,8 @@ int CPropListStratumLayerStratum::InitPropWnd() {
     CBCGPProp* topAlign = wellitems::NewChoice(welltext::kTopAlign, welltext::kTopAlignDescription, kTopAlignId, {});
     for (const char* align : kTopAligns) topAlign->AddOption(align);
     place->AddSubItem(topAlign);
-    place->AddSubItem(NewTextItem(welltext::kVerticalDistance, welltext::kVerticalDistanceDescription, kDistanceId));
+    place->AddSubItem(wellitems::NewHundredthsItem(welltext::kVerticalDistance, welltext::kVerticalDistanceDescription,
+                                                   kDistanceId, true));
     place->AddSubItem(wellitems::NewChoice(welltext::kHorizontalRefer, welltext::kHorizontalReferDescription,
                                            kHorizontalReferId, {welltext::kWellSymbol, welltext::kWellLabel}));
     place->Expand(TRUE);
@@ -84,10 +102,10 @@ void CPropListStratumLayerStratum::RefreshLayer(CStratumLayer& layer) {
         for (const CString& name : names) templates->AddOption(name);
         SetItemText(templates, layer.GetStratumTemplate());
     }
-    SetItemText(FindItem(kDepthScaleId), FormatString("%.2f", 1.0 / layer.GetStratumDepthFactor()));
-    SetItemText(FindItem(kZoomId), FormatString("%.2f", layer.GetStratumTemplateModify()));
-    SetItemText(FindItem(kUpExtraId), FormatString("%.2f", layer.GetStratumUpExtra()));
-    SetItemText(FindItem(kDownExtraId), FormatString("%.2f", layer.GetStratumDownExtra()));
+    SetItemText(FindItem(kDepthScaleId), wellitems::Number(1.0 / layer.GetStratumDepthFactor()));
+    SetItemText(FindItem(kZoomId), wellitems::Number(layer.GetStratumTemplateModify()));
+    SetItemText(FindItem(kUpExtraId), wellitems::Number(layer.GetStratumUpExtra()));
+    SetItemText(FindItem(kDownExtraId), wellitems::Number(layer.GetStratumDownExtra()));
 
     CBCGPProp* vertical = FindItem(kVerticalReferId);
     wellitems::ShowOption(vertical, layer.GetStratumVerticalType());
@@ -118,26 +136,20 @@ bool CPropListStratumLayerStratum::EditSetting(CStratumLayer& layer, CBCGPProp* 
         case kTemplateId:
             layer.SetStratumTemplate(text);
             return true;
-        case kDepthScaleId: {
-            const double shown = 1.0 / layer.GetStratumDepthFactor();
-            if (!wellitems::ReadScaled(item, 1, shown, Sign::kAboveZero, &x)) return false;
-            if (!std::isfinite(1.0 / x)) {
-                SetItemText(item, FormatString("%.2f", shown));
-                return false;
-            }
-            layer.SetStratumDepthFactor(1.0 / x);
+        case kDepthScaleId:
+            if (!ReadDepthFactor(text, &x)) return false;
+            layer.SetStratumDepthFactor(x);
             return true;
-        }
         case kZoomId:
-            if (!wellitems::ReadScaled(item, 1, layer.GetStratumTemplateModify(), Sign::kZeroOrMore, &x)) return false;
+            if (!wellitems::ReadScaled(text, 1, Sign::kZeroOrMore, &x)) return false;
             layer.SetStratumTemplateModify(x);
             return true;
         case kUpExtraId:
-            if (!wellitems::ReadScaled(item, 1, layer.GetStratumUpExtra(), Sign::kZeroOrMore, &x)) return false;
+            if (!wellitems::ReadScaled(text, 1, Sign::kZeroOrMore, &x)) return false;
             layer.SetStratumUpExtra(x);
             return true;
         case kDownExtraId:
-            if (!wellitems::ReadScaled(item, 1, layer.GetStratumDownExtra(), Sign::kZeroOrMore, &x)) return false;
+            if (!wellitems::ReadScaled(text, 1, Sign::kZeroOrMore, &x)) return false;
             layer.SetStratumDownExtra(x);
             return true;
         case kVerticalReferId: {
@@ -152,7 +164,7 @@ bool CPropListStratumLayerStratum::EditSetting(CStratumLayer& layer, CBCGPProp* 
             return true;
         }
         case kDistanceId:
-            if (!wellitems::ReadHundredths(item, layer.GetStratumVerticalDistance(), true, &x)) return false;
+            if (!wellitems::ReadHundredths(item, true, &x)) return false;
             layer.SetStratumVerticalDistance(x);
             return true;
         case kHorizontalReferId:

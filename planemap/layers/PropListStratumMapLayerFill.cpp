@@ -5,6 +5,7 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
@@ -98,7 +99,11 @@ int CPropListStratumMapLayerFill::InitPropWnd() {
     auto addArea = [&](const AreaGroup& area) {
         auto* group = new CBCGPProp(area.label, area.groupId);
         group->AddSubItem(NewShowItem(area.showId));
-        group->AddSubItem(CreateFillProp(planetext::kFill, area.fillId));
+        CBCGPProp* fill = CreateFillProp(planetext::kFill, area.fillId);
+        // The cell size is read by the width rule.
+        if (auto* cellSize = dynamic_cast<CBCGPropFloat*>(fill->GetSubItem(4)))
+            cellSize->SetTextRule(planemap::WidthRule());
+        group->AddSubItem(fill);
         group->Expand(TRUE);
         m_wndPropList.AddProperty(group, TRUE, TRUE);
     };
@@ -132,8 +137,7 @@ void CPropListStratumMapLayerFill::RefreshLayer(CStratumMapLayer& layer) {
     belts->GetSubItem(2)->Enable(brushes.waterBelt.style != kBrushStyleNone);
 }
 
-// A refused cell size (negative, or no number) shows the layer's size again. The four brushes
-// are written back after every edit, changed or not.
+// The four brushes are written back after every edit the page takes, changed or not.
 void CPropListStratumMapLayerFill::OnLayerItemChanged(CStratumMapLayer& layer, CBCGPProp* item) {
     CQXLayer* shown = layer.GetLayer();
     Brushes brushes(layer);
@@ -151,7 +155,7 @@ void CPropListStratumMapLayerFill::OnLayerItemChanged(CStratumMapLayer& layer, C
                     picker->SetStyleGroup(ItemText(item), true);
                 taken = false;
             } else if (position == 4) {
-                taken = planemap::EditWidth(item, &brush.size);
+                taken = planemap::ReadWidth(ItemText(item), &brush.size);
             } else {
                 GetFillSubProp(item, nullptr, position, brush);
             }

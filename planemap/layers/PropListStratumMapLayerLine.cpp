@@ -2,6 +2,7 @@
 
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
 #include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Parsnip/QXLayer.h"
@@ -9,6 +10,7 @@
 #include "hosttypes/Parsnip/QXPropertyManager.h"
 #include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/layers/StratumMapKinds.h"
 
@@ -48,10 +50,11 @@ int CPropListStratumMapLayerLine::InitPropWnd() {
     for (const LineGroup& kind : kGroups) {
         auto* group = new CBCGPProp(kind.label, kind.groupId);
         group->AddSubItem(CreateYesNoProp(grouptext::kShow, kind.groupId - 1, _variant_t(grouptext::kYes), nullptr));
-        group->AddSubItem(geoitems::NewStylePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription,
-                                                   kind.groupId + 1));
+        group->AddSubItem(
+            geoitems::NewStylePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription, kind.groupId + 1));
         group->AddSubItem(NewGroupColorProp(grouptext::kColor, planetext::kColorDescription, kind.groupId + 3, 0));
-        group->AddSubItem(NewTextItem(grouptext::kLineWidth, geotext::kWidthDescription, kind.groupId + 2));
+        group->AddSubItem(NewSizeTextItem(grouptext::kLineWidth, geotext::kWidthDescription, kind.groupId + 2,
+                                          planemap::WidthRule()));
         group->Expand(TRUE);
         m_wndPropList.AddProperty(group, TRUE, TRUE);
     }
@@ -71,8 +74,8 @@ void CPropListStratumMapLayerLine::RefreshLayer(CPlainLayer& plain) {
     }
 }
 
-// A refused width shows the layer's pen width again. The three layer pens are written back after
-// every edit, changed or not.
+// The three layer pens are written back after every edit the page takes, changed or not; a width
+// the reader refuses never gets here (the item refuses it).
 void CPropListStratumMapLayerLine::OnLayerItemChanged(CPlainLayer& plain, CBCGPProp* item) {
     CQXLayer* layer = plain.GetLayer();
     QXLOGPEN pens[3];
@@ -91,6 +94,9 @@ void CPropListStratumMapLayerLine::OnLayerItemChanged(CPlainLayer& plain, CBCGPP
             // The pen's fields in item order from G+1.
             const auto field = static_cast<geoitems::PenField>(id - kind->groupId - 1);
             if (geoitems::ReadPenField(item, field, &pen)) {
+                // A zero width taken shows as a refresh shows it: a typed "-0" would keep its sign.
+                if (field == geoitems::PenField::kWidth && pen.width == 0)
+                    SetItemText(item, FormatString("%.2f", numtext::Shown(pen.width / 100.0, 2)));
                 stratummap::ForEachOfKind<CQXObjectPolyline>(layer, kind->label, [&](CQXObjectPolyline* line) {
                     QXLOGPEN own;
                     line->GetLogPen(&own);

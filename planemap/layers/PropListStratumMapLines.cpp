@@ -12,8 +12,8 @@
 #include "hosttypes/Parsnip/QXPropertyManager.h"
 #include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/layers/LayerTexts.h"
 #include "planemap/layers/StratumMapKinds.h"
@@ -73,10 +73,11 @@ int CPropListBoundaryLineBase::InitPropWnd() {
     const BoundaryLineRules& rules = Rules();
     m_wndPropList.AddProperty(NewOptionItem(planetext::kType, rules.typeName, "", 0, {}, false), TRUE, TRUE);
     auto* group = new CBCGPProp(layertext::kLineSettings, rules.groupId);
-    group->AddSubItem(geoitems::NewStylePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription,
-                                               rules.styleId));
+    group->AddSubItem(
+        geoitems::NewStylePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription, rules.styleId));
     group->AddSubItem(NewGroupColorProp(grouptext::kColor, planetext::kColorDescription, rules.colorId, 0));
-    group->AddSubItem(NewTextItem(grouptext::kLineWidth, geotext::kWidthDescription, rules.widthId));
+    group->AddSubItem(
+        NewSizeTextItem(grouptext::kLineWidth, geotext::kWidthDescription, rules.widthId, planemap::WidthRule()));
     if (rules.directionLabel)
         group->AddSubItem(NewOptionItem(rules.directionLabel, planetext::kForward, rules.directionDescription,
                                         rules.directionId, {planetext::kForward, planetext::kBackward}, false));
@@ -85,9 +86,7 @@ int CPropListBoundaryLineBase::InitPropWnd() {
     return 0;
 }
 
-CQXObjectPolyline* CPropListBoundaryLineBase::ShownLine() const {
-    return dynamic_cast<CQXObjectPolyline*>(m_pTarget);
-}
+CQXObjectPolyline* CPropListBoundaryLineBase::ShownLine() const { return dynamic_cast<CQXObjectPolyline*>(m_pTarget); }
 
 // The lines an edit reaches: every selected polyline of the shown line's type name (objects of that
 // type name that are no polyline are left alone), or the shown line only.
@@ -111,14 +110,11 @@ void CPropListBoundaryLineBase::UpdateBCGPProperty(long object, CString) {
         SetItemText(group->GetSubItem(3), DirectionOf(line) ? planetext::kForward : planetext::kBackward);
 }
 
-// A refused width (negative, or no number) shows the shown line's width again.
 LRESULT CPropListBoundaryLineBase::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObjectPolyline* shown = ShownLine();
     if (item && shown) {
         const BoundaryLineRules& rules = Rules();
-        QXLOGPEN pen;
-        shown->GetLogPen(&pen);
         const DWORD_PTR id = item->GetData();
         auto writeField = [&](auto copy) {
             ForTargets(shown, [&](CQXObjectPolyline* line) {
@@ -138,8 +134,8 @@ LRESULT CPropListBoundaryLineBase::OnPropertyChanged(WPARAM, LPARAM lParam) {
             COLORREF color = 0;
             if (ReadColor(item, &color)) writeField([&](QXLOGPEN& own) { own.color = color; });
         } else if (id == rules.widthId) {
-            float width = pen.width;
-            if (planemap::EditWidth(item, &width)) writeField([&](QXLOGPEN& own) { own.width = width; });
+            float width = 0;
+            if (planemap::ReadWidth(ItemText(item), &width)) writeField([&](QXLOGPEN& own) { own.width = width; });
         } else if (rules.directionId && id == rules.directionId) {
             ApplyDirection(shown, item);
         }

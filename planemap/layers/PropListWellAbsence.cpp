@@ -1,6 +1,6 @@
 #include "planemap/layers/PropListWellAbsence.h"
-#include "framework/PropItems.h"
 
+#include "framework/PropItems.h"
 #include "hosttypes/Parsnip/QXObjectPoint.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
@@ -27,7 +27,7 @@ int CPropListWellAbsence::InitPropWnd() {
                              wellitems::NewPointPicker(grouptext::kPointStyle, grouptext::kPointStyleDescription,
                                                        kStyleId, welltext::kCommonPointStyles, welltext::kCommonPoints,
                                                        welltext::kSpecialMarks, false),
-                             kSizeId, kBorderColorId, kInnerColorId);
+                             kSizeId, wellitems::PositiveHundredthsRule(), kBorderColorId, kInnerColorId);
     symbol->Expand(TRUE);
     m_wndPropList.AddProperty(symbol, TRUE, TRUE);
     return 0;
@@ -63,7 +63,7 @@ LRESULT CPropListWellAbsence::OnPropertyChanged(WPARAM, LPARAM lParam) {
                 changed = ReadStyle(item, &style.style);
                 break;
             case kSizeId:
-                changed = wellitems::ReadPositiveHundredths(item, &style.size);
+                changed = wellitems::ReadPositiveHundredths(ItemText(item), &style.size);
                 break;
             case kBorderColorId:
                 changed = ReadColor(item, &style.borderColor);

@@ -1,8 +1,10 @@
 #include "planemap/layers/PropListWellLabel.h"
 
+#include "framework/NumberText.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/TextListCommon.h"
@@ -21,15 +23,16 @@ int CPropListWellLabel::InitPropWnd() {
     m_wndPropList.AddProperty(NewTextItem(planetext::kText, "", kTextId), TRUE, TRUE);
 
     CBCGPProp* position = wellitems::NewGroup(planetext::kPosition, kPositionGroupId);
-    position->AddSubItem(NewTextItem(planetext::kX, planetext::kXDescription, kXId));
-    position->AddSubItem(NewTextItem(planetext::kY, planetext::kYDescription, kYId));
+    position->AddSubItem(NewSizeTextItem(planetext::kX, planetext::kXDescription, kXId, planemap::FigureRule()));
+    position->AddSubItem(NewSizeTextItem(planetext::kY, planetext::kYDescription, kYId, planemap::FigureRule()));
     position->Expand(TRUE);
     m_wndPropList.AddProperty(position, TRUE, TRUE);
 
     CBCGPProp* font = wellitems::NewGroup(planetext::kFontGroup, kFontGroupId);
     font->AddSubItem(new CPropStyleCombox(grouptext::kFontFace, grouptext::kDefaultFontFace,
                                           grouptext::kFontFaceDescription, kFaceId));
-    font->AddSubItem(NewTextItem(grouptext::kSize, welltext::kSizeDescription, kSizeId));
+    font->AddSubItem(
+        NewSizeTextItem(grouptext::kSize, welltext::kSizeDescription, kSizeId, wellitems::PositiveHundredthsRule()));
     font->AddSubItem(wellitems::NewColor(grouptext::kColor, welltext::kLabelColorDescription, kColorId));
     font->Expand(TRUE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
@@ -58,8 +61,8 @@ void CPropListWellLabel::UpdateBCGPProperty(long object, CString) {
     at.x = 0;
     at.y = 0;
     label->GetAnchor(&at);
-    SetItemText(FindItem(kXId), single ? FormatString("%.2f", at.x) : CString());
-    SetItemText(FindItem(kYId), single ? FormatString("%.2f", at.y) : CString());
+    SetItemText(FindItem(kXId), single ? FormatString("%.2f", numtext::Shown(at.x, 2)) : CString());
+    SetItemText(FindItem(kYId), single ? FormatString("%.2f", numtext::Shown(at.y, 2)) : CString());
 }
 
 LRESULT CPropListWellLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -76,7 +79,7 @@ LRESULT CPropListWellLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             font.SetFaceName(ItemText(item));
             break;
         case kSizeId:
-            wellitems::ReadPositiveHundredths(item, &font.size);
+            wellitems::ReadPositiveHundredths(ItemText(item), &font.size);
             break;
         case kColorId:
             ReadColor(item, &font.color);

@@ -1,10 +1,10 @@
 #include "planemap/layers/PropListWellLayerAbsence.h"
-#include "framework/PropItems.h"
 
 #include "framework/ItemGroupsBasic.h"
+#include "framework/PropItems.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/RecordEdits.h"
 #include "planemap/layers/WellItems.h"
 #include "planemap/layers/WellTexts.h"
 
@@ -21,7 +21,7 @@ int CPropListWellLayerAbsence::InitPropWnd() {
         symbol,
         wellitems::NewPointPicker(welltext::kSymbol, welltext::kSymbolDescription, kStyleId, welltext::kCommonSymbols,
                                   welltext::kCommonPoints, welltext::kSpecialMarks, false),
-        kSizeId, kBorderColorId, kInnerColorId);
+        kSizeId, planemap::WidthRule(), kBorderColorId, kInnerColorId);
     symbol->Expand(TRUE);
     m_wndPropList.AddProperty(symbol, TRUE, TRUE);
 
@@ -30,7 +30,8 @@ int CPropListWellLayerAbsence::InitPropWnd() {
                                            {welltext::kBaseLine, welltext::kWell}));
     place->AddSubItem(
         wellitems::NewPlaceChoice(welltext::kRelativePlace, welltext::kRelativePlaceDescription, kAlignId));
-    place->AddSubItem(NewTextItem(welltext::kOffset, welltext::kOffsetDescription, kDistanceId));
+    place->AddSubItem(
+        wellitems::NewHundredthsItem(welltext::kOffset, welltext::kOffsetDescription, kDistanceId, false));
     place->Expand(TRUE);
     m_wndPropList.AddProperty(place, TRUE, TRUE);
     return 0;
@@ -100,7 +101,7 @@ void CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp*
             symbolChanged = ReadStyle(item, &symbol.style);
             break;
         case kSizeId:
-            symbolChanged = planemap::EditWidth(item, &symbol.size);
+            symbolChanged = planemap::ReadWidth(ItemText(item), &symbol.size);
             break;
         case kBorderColorId:
             symbolChanged = ReadColor(item, &symbol.borderColor);
@@ -120,8 +121,7 @@ void CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp*
             break;
         }
         case kDistanceId:
-            if (wellitems::ReadHundredths(item, layer.GetAbsenceDistance(), false, &value))
-                layer.SetAbsenceDistance(value);
+            if (wellitems::ReadHundredths(item, false, &value)) layer.SetAbsenceDistance(value);
             break;
         default:
             break;

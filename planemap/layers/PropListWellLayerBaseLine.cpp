@@ -37,8 +37,10 @@ int CPropListWellLayerBaseLine::InitPropWnd() {
             group->AddSubItem(wellitems::NewChoice(welltext::kOffsetType, welltext::kOffsetTypeDescription,
                                                    kOffsetTypeId,
                                                    {welltext::kAbove, welltext::kMiddle, welltext::kBelow}));
-            group->AddSubItem(NewTextItem(welltext::kVerticalOffset, welltext::kVerticalOffsetDescription, kOffsetId));
-            group->AddSubItem(NewTextItem(welltext::kEndLength, welltext::kEndLengthDescription, kEndLengthId));
+            group->AddSubItem(wellitems::NewHundredthsItem(welltext::kVerticalOffset,
+                                                           welltext::kVerticalOffsetDescription, kOffsetId, true));
+            group->AddSubItem(wellitems::NewHundredthsItem(welltext::kEndLength, welltext::kEndLengthDescription,
+                                                           kEndLengthId, false));
         }
         group->Expand(TRUE);
         m_wndPropList.AddProperty(group, TRUE, TRUE);
@@ -66,12 +68,10 @@ void CPropListWellLayerBaseLine::OnLayerItemChanged(CWellLayer& layer, CBCGPProp
             return;
         }
         case kOffsetId:
-            if (wellitems::ReadHundredths(item, layer.GetBaseLineOffset(), true, &value))
-                layer.SetBaseLineOffset(value);
+            if (wellitems::ReadHundredths(item, true, &value)) layer.SetBaseLineOffset(value);
             return;
         case kEndLengthId:
-            if (wellitems::ReadHundredths(item, layer.GetBaseLineEndLength(), false, &value))
-                layer.SetBaseLineEndLength(value);
+            if (wellitems::ReadHundredths(item, false, &value)) layer.SetBaseLineEndLength(value);
             return;
         default:
             for (const wellpens::PenGroup& p : kPens) wellpens::EditPenGroup(m_wndPropList, p, layer, item);

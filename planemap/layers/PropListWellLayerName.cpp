@@ -33,7 +33,7 @@ int CPropListWellLayerName::InitPropWnd() {
                                                 kSizeTemplateId, CPropLstPlaneEx::kSize);
     InitSizeTemplate(sizeTemplate);
     font->AddSubItem(sizeTemplate);
-    font->AddSubItem(NewTextItem(grouptext::kSize, welltext::kSizeDescription, kSizeId));
+    font->AddSubItem(wellitems::NewHundredthsItem(grouptext::kSize, welltext::kSizeDescription, kSizeId, false));
     CPropLstPlaneEx* colorTemplate = newTemplate(welltext::kColorTemplate, welltext::kColorTemplateDescription,
                                                  kColorTemplateId, CPropLstPlaneEx::kColor);
     InitColorTemplate(colorTemplate);
@@ -47,7 +47,7 @@ int CPropListWellLayerName::InitPropWnd() {
                                            {welltext::kWell, welltext::kBaseLine}));
     place->AddSubItem(
         wellitems::NewPlaceChoice(welltext::kRelativePlace, welltext::kRelativePlaceDescription, kAlignId));
-    place->AddSubItem(NewTextItem(welltext::kOffset, welltext::kOffsetDescription, kOffsetId));
+    place->AddSubItem(wellitems::NewHundredthsItem(welltext::kOffset, welltext::kOffsetDescription, kOffsetId, false));
     place->Expand(TRUE);
     m_wndPropList.AddProperty(place, TRUE, TRUE);
     return 0;
@@ -114,7 +114,7 @@ void CPropListWellLayerName::OnLayerItemChanged(kel::plane::CWellLayer& layer, C
             layer.SetNameSizeTemplate(text);
             break;
         case kSizeId:
-            if (wellitems::ReadHundredths(item, layer.GetNameSize(), false, &value)) layer.SetNameSize(value);
+            if (wellitems::ReadHundredths(item, false, &value)) layer.SetNameSize(value);
             break;
         case kColorTemplateId:
             layer.SetNameColorTemplate(text);
@@ -133,8 +133,7 @@ void CPropListWellLayerName::OnLayerItemChanged(kel::plane::CWellLayer& layer, C
             break;
         }
         case kOffsetId:
-            if (wellitems::ReadHundredths(item, layer.GetNameLabelDistance(), false, &value))
-                layer.SetNameLabelDistance(value);
+            if (wellitems::ReadHundredths(item, false, &value)) layer.SetNameLabelDistance(value);
             break;
         default:
             break;

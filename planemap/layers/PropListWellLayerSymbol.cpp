@@ -1,7 +1,7 @@
 #include "planemap/layers/PropListWellLayerSymbol.h"
-#include "framework/PropItems.h"
 
 #include "framework/ItemGroupsBasic.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/layers/PropLstPlaneEx.h"
@@ -115,7 +115,7 @@ int CPropListWellLayerSymbol::InitPropWnd() {
         add(g.style, wellitems::NewPointPicker(grouptext::kPointStyle, grouptext::kPointStyleDescription, g.style,
                                                welltext::kCommonPointStyles, welltext::kCommonPoints,
                                                welltext::kWellSymbols, false));
-        add(g.size, NewTextItem(grouptext::kSize, welltext::kSizeDescription, g.size));
+        add(g.size, wellitems::NewHundredthsItem(grouptext::kSize, welltext::kSizeDescription, g.size, false));
         add(g.border, wellitems::NewColor(grouptext::kBorderColor, grouptext::kBorderColorDescription, g.border));
         add(g.inner, wellitems::NewColor(grouptext::kInnerColor, grouptext::kInnerColorDescription, g.inner));
         group->Expand(TRUE);
@@ -197,7 +197,7 @@ void CPropListWellLayerSymbol::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* 
             wellitems::EnableAfterSwitch(FindItem(g.group), wellitems::SwitchValue(item));
         } else if (id == g.style && ReadStyle(item, &style)) {
             (layer.*g.setStyle)(style);
-        } else if (id == g.size && wellitems::ReadHundredths(item, (layer.*g.getSize)(), false, &value)) {
+        } else if (id == g.size && wellitems::ReadHundredths(item, false, &value)) {
             (layer.*g.setSize)(value);
         } else if (id == g.border && ReadColor(item, &color)) {
             (layer.*g.setBorder)(color);

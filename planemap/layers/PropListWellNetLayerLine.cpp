@@ -8,7 +8,7 @@
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
-#include "planemap/RecordEdits.h"
+#include "planemap/PlaneReaders.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ void ForEachPolyline(CQXLayer* layer, Fn fn) {
 int CPropListWellNetLayerLine::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     m_wndPropList.AddProperty(CreateYesNoProp(grouptext::kShow, kVisibleId, _variant_t(""), nullptr), TRUE, TRUE);
-    CBCGPProp* line = CreateLineProp(grouptext::kLineStyle, kLineGroupId, true);
+    CBCGPProp* line = CreateLineProp(grouptext::kLineStyle, kLineGroupId, true, planemap::WidthRule());
     line->Expand(TRUE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
     return 0;
@@ -55,8 +55,8 @@ void CPropListWellNetLayerLine::RefreshLayer(CWellNetLayer& layer) {
     EnableSubItems(group, 0, group->GetSubItemsCount(), visible != 0 ? TRUE : FALSE);
 }
 
-// A refused width shows the layer's width again; an arrow length of 0 or less, or no number,
-// changes nothing.
+// The width and the arrow length are read by their items' rules: a width by the width rule, an
+// arrow length only above 0.
 void CPropListWellNetLayerLine::OnLayerItemChanged(CWellNetLayer& layer, CBCGPProp* item) {
     CQXLayer* shown = layer.GetLayer();
     QXLOGPEN pen = PenOf(shown);
@@ -75,7 +75,7 @@ void CPropListWellNetLayerLine::OnLayerItemChanged(CWellNetLayer& layer, CBCGPPr
             }
             break;
         case kWidthId:
-            if (planemap::EditWidth(item, &pen.width)) layer.SetPen(pen);
+            if (planemap::ReadWidth(ItemText(item), &pen.width)) layer.SetPen(pen);
             break;
         case kColorId:
             if (ReadColor(item, &pen.color)) layer.SetPen(pen);

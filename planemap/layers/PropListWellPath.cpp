@@ -1,6 +1,6 @@
 #include "planemap/layers/PropListWellPath.h"
-#include "framework/PropItems.h"
 
+#include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Moraine/PlaneFunc.h"
 #include "hosttypes/Moraine/PlaneUtility.h"
@@ -54,7 +54,8 @@ int CPropListWellPath::InitPropWnd() {
     m_wndPropList.AddProperty(wellitems::NewReadOnly(planetext::kType, "", kTypeId), TRUE, TRUE);
     CBCGPProp* line = wellitems::NewGroup(layertext::kLineSettings, kLineGroupId);
     line->AddSubItem(wellitems::NewLinePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription, kStyleId));
-    line->AddSubItem(NewSizeTextItem(welltext::kWidth, welltext::kWidthDescription, kWidthId, kHundredthsAboveZero));
+    line->AddSubItem(
+        NewSizeTextItem(welltext::kWidth, welltext::kWidthDescription, kWidthId, wellitems::PositiveHundredthsRule()));
     line->AddSubItem(wellitems::NewColor(grouptext::kColor, welltext::kColorDescription, kColorId));
     line->Expand(TRUE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
@@ -91,7 +92,7 @@ LRESULT CPropListWellPath::OnPropertyChanged(WPARAM, LPARAM lParam) {
             }
             case kWidthId: {
                 float width = 0;
-                if (wellitems::ReadPositiveHundredths(item, &width))
+                if (wellitems::ReadPositiveHundredths(ItemText(item), &width))
                     EditPens(line, [&](QXLOGPEN& pen) { pen.width = width; });
                 break;
             }

@@ -1,6 +1,7 @@
 #include "planemap/layers/PropListWellSymbol.h"
 
 #include "framework/ItemGroupsFill.h"
+#include "framework/NumberText.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Parsnip/QXObjectPoint.h"
 #include "planemap/PlaneItems.h"
@@ -25,8 +26,8 @@ int CPropListWellSymbol::InitPropWnd() {
     coordinates->Expand(TRUE);
     m_wndPropList.AddProperty(coordinates, TRUE, TRUE);
 
-    // Any text reaches the group read, which takes the picked style whatever the size.
-    CBCGPProp* symbol = CreatePointProp(welltext::kSymbol, kSymbolGroupId, SizeRule::kAnyText);
+    // The size item refuses what the group read refuses.
+    CBCGPProp* symbol = CreatePointProp(welltext::kSymbol, kSymbolGroupId);
     if (auto* picker = dynamic_cast<CPropStyleCombox*>(symbol->GetSubItem(0))) {
         picker->SetStyleGroup(welltext::kCommonPoints, true);
         picker->AddStyleGroup(welltext::kWellSymbols, true);
@@ -58,13 +59,13 @@ void CPropListWellSymbol::RefreshCoordinates(CQXObjectPoint* symbol, bool single
     const DWORD_PTR ids[] = {kXId, kYId};
     for (int i = 0; i < 2; ++i) {
         CBCGPProp* item = FindItem(ids[i]);
-        SetItemText(item, single ? FormatString("%.2f", values[i]) : CString());
+        SetItemText(item, single ? FormatString("%.2f", numtext::Shown(values[i], 2)) : CString());
         if (item) item->Enable(single ? TRUE : FALSE);
     }
 }
 
-// Any sub-item of the symbol group reads the whole group back: the picked style always, size and
-// colours only when the size is no negative number.
+// Any sub-item of the symbol group reads the whole group back, and the shown symbol's whole point
+// style goes to every selected symbol of its type. A group the read refuses writes nothing.
 LRESULT CPropListWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObjectPoint* symbol = Symbol();
@@ -76,7 +77,10 @@ LRESULT CPropListWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
             case kInnerColorId: {
                 QXLOGPOINT style;
                 symbol->GetLogPoint(&style);
-                GetPointProp(item->GetParent(), style);
+                if (!GetPointProp(item->GetParent(), style)) {
+                    ShowStoredAgain(*this);
+                    return 0;
+                }
                 SetSameTypeObjects(symbol->GetLayer(), &CQXObjectPoint::SetLogPoint, &style, symbol->GetTypeName());
                 break;
             }

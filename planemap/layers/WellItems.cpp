@@ -8,6 +8,7 @@
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "mfc/Variant.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/layers/WellTexts.h"
 
@@ -64,7 +65,9 @@ CBCGPProp* NewPlaceChoice(const char* label, const char* description, DWORD_PTR 
     return item;
 }
 
-CString Hundredths(double value) { return FormatString("%.2f", value / 100.0); }
+CString Number(double value) { return FormatString("%.2f", numtext::Shown(value, 2)); }
+
+CString Hundredths(double value) { return Number(value / 100.0); }
 
 void ShowSwitch(CBCGPProp* item, int on) { SetItemText(item, on ? grouptext::kYes : grouptext::kNo); }
 
@@ -90,48 +93,60 @@ int ChosenOption(CBCGPProp* item) {
     return index < item->GetOptionCount() ? index : -1;
 }
 
-bool ReadScaled(CBCGPProp* item, double scale, double stored, Sign sign, double* value) {
-    const CString text = ItemText(item);
+bool ReadScaled(const CString& text, double scale, Sign sign, double* value) {
     double typed = 0;
     double scaled = 0;
     float kept = 0;
-    const bool number = numtext::LeadingNumber(text, &typed) && numtext::Scale(typed, scale, &scaled) &&
-                        numtext::FitFloat(scaled, 1, &kept);
-    bool taken = false;
-    if (number) {
-        if (scaled > 0)
-            taken = true;
-        else if (scaled < 0)
-            taken = sign == Sign::kAny;
-        else
-            taken = sign != Sign::kAboveZero && kel::plane::CPlaneFunc::IsEffectiveFigure(text);
-    }
-    if (!taken) {
-        SetItemText(item, FormatString("%.2f", stored / scale));
+    if (!numtext::LeadingNumber(text, &typed) || !numtext::Scale(typed, scale, &scaled) ||
+        !numtext::FitFloat(scaled, 1, &kept))
         return false;
-    }
-    *value = scaled + 0.0;  // "-0" is stored as 0
+    bool taken = false;
+    if (scaled > 0)
+        taken = true;
+    else if (scaled < 0)
+        taken = sign == Sign::kAny;
+    else
+        taken = sign != Sign::kAboveZero && kel::plane::CPlaneFunc::IsEffectiveFigure(text);
+    if (!taken) return false;
+    *value = scaled;
     return true;
 }
 
-bool ReadHundredths(CBCGPProp* item, double stored, bool allowNegative, double* value) {
-    return ReadScaled(item, numtext::kHundredths, stored, allowNegative ? Sign::kAny : Sign::kZeroOrMore, value);
+TextRule ScaledRule(double scale, Sign sign) {
+    return [scale, sign](const CString& text) {
+        double value = 0;
+        return ReadScaled(text, scale, sign, &value);
+    };
 }
 
-bool ReadPositiveHundredths(CBCGPProp* item, float* value) {
+namespace {
+Sign HundredthsSign(bool allowNegative) { return allowNegative ? Sign::kAny : Sign::kZeroOrMore; }
+}  // namespace
+
+bool ReadHundredths(CBCGPProp* item, bool allowNegative, double* value) {
+    return ReadScaled(ItemText(item), numtext::kHundredths, HundredthsSign(allowNegative), value);
+}
+
+CBCGPProp* NewHundredthsItem(const char* label, const char* description, DWORD_PTR id, bool allowNegative) {
+    return NewSizeTextItem(label, description, id, ScaledRule(numtext::kHundredths, HundredthsSign(allowNegative)));
+}
+
+bool ReadPositiveHundredths(const CString& text, float* value) {
     double typed = 0;
     float scaled = 0;
-    if (!numtext::LeadingNumber(ItemText(item), &typed) || !numtext::FitFloat(typed, numtext::kHundredths, &scaled) ||
+    if (!numtext::LeadingNumber(text, &typed) || !numtext::FitFloat(typed, numtext::kHundredths, &scaled) ||
         !(scaled > 0))
         return false;
     *value = scaled;
     return true;
 }
 
-void AddPointItems(CBCGPProp* group, CPropStyleCombox* picker, DWORD_PTR sizeId, DWORD_PTR borderId,
+TextRule PositiveHundredthsRule() { return ReaderRule(ReadPositiveHundredths); }
+
+void AddPointItems(CBCGPProp* group, CPropStyleCombox* picker, DWORD_PTR sizeId, TextRule sizeRule, DWORD_PTR borderId,
                    DWORD_PTR innerId) {
     group->AddSubItem(picker);
-    group->AddSubItem(NewTextItem(grouptext::kSize, welltext::kSizeDescription, sizeId));
+    group->AddSubItem(NewSizeTextItem(grouptext::kSize, welltext::kSizeDescription, sizeId, std::move(sizeRule)));
     group->AddSubItem(NewColor(grouptext::kBorderColor, grouptext::kBorderColorDescription, borderId));
     group->AddSubItem(NewColor(grouptext::kInnerColor, grouptext::kInnerColorDescription, innerId));
 }

@@ -1,9 +1,11 @@
 // Items the well and stratum-section lists and pages share: making them, showing a value in them
-// and reading a typed number back, with the one refusal path (the stored value shown again).
+// and reading a typed number back. A number item is built with the rule its reader reads it by, so
+// it refuses what the reader refuses and the pane shows the stored value again.
 #pragma once
 
 #include "bcg/ColorProp.h"
 #include "bcg/Prop.h"
+#include "framework/PropSizeText.h"
 #include "framework/PropStyleCombox.h"
 #include "mfc/String.h"
 class CQXLayer;
@@ -31,7 +33,8 @@ CBCGPProp* NewChoice(const char* label, const char* description, DWORD_PTR id,
 CBCGPProp* NewPlaceChoice(const char* label, const char* description, DWORD_PTR id);
 
 // ---- showing ---------------------------------------------------------------------------------
-// Hundredths shown as the number ("%.2f" of value / 100).
+// A number shown "%.2f" (never "-0.00"), and hundredths shown as the number (of value / 100).
+CString Number(double value);
 CString Hundredths(double value);
 // "是" for non-zero, "否" for 0.
 void ShowSwitch(CBCGPProp* item, int on);
@@ -49,21 +52,25 @@ int SwitchValue(CBCGPProp* item);
 int ChosenOption(CBCGPProp* item);
 // What a typed number may be besides a number a single-precision field holds.
 enum class Sign { kZeroOrMore, kAny, kAboveZero };
-// The typed number times scale. A number of the wrong sign is refused, and exactly 0 (where 0 is
-// allowed) only when the whole text is a number. A refused text shows stored / scale again
-// ("%.2f") and answers false.
-bool ReadScaled(CBCGPProp* item, double scale, double stored, Sign sign, double* value);
-// The size rule: the typed millimetres times 100. Below 0 is refused unless negatives are allowed;
-// exactly 0 is taken only when the whole text is a number; more than the layer's single-precision
-// fields hold is refused.
-// A refused text shows stored (in hundredths) again and answers false.
-bool ReadHundredths(CBCGPProp* item, double stored, bool allowNegative, double* value);
+// The typed number times scale (its leading number; a text that is no number reads as 0), which
+// the layer's single-precision fields must hold. A number of the wrong sign is refused, and exactly
+// 0 (where 0 is allowed) only when the whole text is a number. False, value untouched, when refused.
+bool ReadScaled(const CString& text, double scale, Sign sign, double* value);
+TextRule ScaledRule(double scale, Sign sign);
+// The size rule: the typed millimetres times 100 by ReadScaled, below 0 refused unless negatives
+// are allowed. The item's text; false, value untouched, when refused.
+bool ReadHundredths(CBCGPProp* item, bool allowNegative, double* value);
+// A text item read by the size rule, empty at first.
+CBCGPProp* NewHundredthsItem(const char* label, const char* description, DWORD_PTR id, bool allowNegative);
 
-// A size or width in hundredths that is taken only above 0 and within a float; any other text
-// leaves value alone (the typed text stays in the item) and answers false.
-bool ReadPositiveHundredths(CBCGPProp* item, float* value);
-// The style picker, size, border and inner colour of a point symbol, appended to group.
-void AddPointItems(CBCGPProp* group, CPropStyleCombox* picker, DWORD_PTR sizeId, DWORD_PTR borderId, DWORD_PTR innerId);
+// A size or width in hundredths that is taken only above 0 and within a float. False, value
+// untouched, for any other text.
+bool ReadPositiveHundredths(const CString& text, float* value);
+TextRule PositiveHundredthsRule();
+// The style picker, size (refusing what sizeRule refuses), border and inner colour of a point
+// symbol, appended to group.
+void AddPointItems(CBCGPProp* group, CPropStyleCombox* picker, DWORD_PTR sizeId, TextRule sizeRule, DWORD_PTR borderId,
+                   DWORD_PTR innerId);
 
 // ---- layers --------------------------------------------------------------------------------
 // A creation flag of the layer: TRUE unless the layer holds the key as FALSE.

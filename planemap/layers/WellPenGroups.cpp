@@ -1,6 +1,6 @@
 #include "planemap/layers/WellPenGroups.h"
-#include "framework/PropItems.h"
 
+#include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/layers/WellItems.h"
@@ -14,7 +14,7 @@ CBCGPProp* NewPenGroup(const PenGroup& g) {
     CBCGPProp* group = wellitems::NewGroup(g.label, g.group);
     group->AddSubItem(wellitems::NewSwitch(g.show));
     group->AddSubItem(wellitems::NewLinePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription, g.style));
-    group->AddSubItem(NewTextItem(welltext::kWidth, welltext::kWidthDescription, g.width));
+    group->AddSubItem(wellitems::NewHundredthsItem(welltext::kWidth, welltext::kWidthDescription, g.width, false));
     group->AddSubItem(wellitems::NewColor(grouptext::kColor, welltext::kColorDescription, g.color));
     return group;
 }
@@ -40,7 +40,7 @@ void EditPenGroup(CBCGPPropList& grid, const PenGroup& g, CWellLayer& layer, CBC
         wellitems::EnableAfterSwitch(grid.FindItemByData(g.group, TRUE), wellitems::SwitchValue(item));
     } else if (id == g.style && ReadStyle(item, &style)) {
         (layer.*g.setStyle)(style);
-    } else if (id == g.width && wellitems::ReadHundredths(item, (layer.*g.getWidth)(), false, &width)) {
+    } else if (id == g.width && wellitems::ReadHundredths(item, false, &width)) {
         (layer.*g.setWidth)(width);
     } else if (id == g.color && ReadColor(item, &color)) {
         (layer.*g.setColor)(color);

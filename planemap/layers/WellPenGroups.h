@@ -27,7 +27,7 @@ struct PenGroup {
 CBCGPProp* NewPenGroup(const PenGroup& g);
 // The switch, then the pen; the items after the switch follow it.
 void ShowPenGroup(CBCGPPropList& grid, const PenGroup& g, kel::plane::CWellLayer& layer);
-// Writes the edited item when it is one of the group's (a refused width shows the stored one).
+// Writes the edited item when it is one of the group's.
 void EditPenGroup(CBCGPPropList& grid, const PenGroup& g, kel::plane::CWellLayer& layer, CBCGPProp* item);
 
 }  // namespace wellpens

@@ -31,7 +31,7 @@ protected:
         return item;
     }
     std::unique_ptr<CBCGPProp> attr{CreateAxisAttrProp()};
-    std::unique_ptr<CBCGPProp> range{CreateAxisRangeProp()};
+    std::unique_ptr<CBCGPProp> range{CreateAxisRangeProp(nullptr)};
     std::unique_ptr<CBCGPProp> title{CreateAxisTitleProp("轴标题")};
 };
 
@@ -96,21 +96,21 @@ TEST_F(AxisGroups, MinimumAndMaximumOfAStandardAxis) {
     CkelAxisStanderdX axis;
     Range(axis, 0, 100);
     CBCGPProp* min = Typed(range.get(), kMinId, "120");
-    ApplyAxisMin(min, &axis);
+    EXPECT_FALSE(ApplyAxisMin(min, &axis));
     EXPECT_EQ(Boxes(), Texts{"最小值必须小于：100.00"});
     EXPECT_EQ(Text(min), "0.00");
     EXPECT_EQ(axis.GetMin(), 0);
-    ApplyAxisMin(Typed(range.get(), kMinId, "-20"), &axis);
+    EXPECT_TRUE(ApplyAxisMin(Typed(range.get(), kMinId, "-20"), &axis));
     EXPECT_EQ(axis.GetMin(), -20) << "a standard axis takes negative values";
-    ApplyAxisMin(Typed(range.get(), kMinId, "1x"), &axis);
-    EXPECT_EQ(Text(min), "-20.00");
+    EXPECT_FALSE(ApplyAxisMin(Typed(range.get(), kMinId, "1x"), &axis));
+    EXPECT_EQ(axis.GetMin(), -20);
     EXPECT_EQ(Boxes().size(), 1u) << "a text that is no number is refused silently";
 
     CBCGPProp* max = Typed(range.get(), kMaxId, "-20");
-    ApplyAxisMax(max, &axis);
+    EXPECT_FALSE(ApplyAxisMax(max, &axis));
     EXPECT_EQ(Boxes().back(), "最大值必须大于：-20.00");
     EXPECT_EQ(Text(max), "100.00");
-    ApplyAxisMax(Typed(range.get(), kMaxId, "nan"), &axis);
+    EXPECT_FALSE(ApplyAxisMax(Typed(range.get(), kMaxId, "nan"), &axis));
     EXPECT_EQ(axis.GetMax(), 100);
 }
 
@@ -124,10 +124,8 @@ TEST_F(AxisGroups, AngleAxisRangeStaysWithinAFullTurn) {
     ApplyAxisMax(Typed(range.get(), kMaxId, "360"), &axis);
     EXPECT_EQ(axis.GetMax(), 360);
 
-    CBCGPProp* min = Typed(range.get(), kMinId, "-1");
-    ApplyAxisMin(min, &axis);
-    EXPECT_EQ(axis.GetMin(), 10);
-    EXPECT_EQ(Text(min), "-1") << "an angle minimum that is no number changes nothing, the text stays";
+    EXPECT_FALSE(ApplyAxisMin(Typed(range.get(), kMinId, "-1"), &axis));
+    EXPECT_EQ(axis.GetMin(), 10) << "an angle minimum that is no number of 0 or more changes nothing";
     EXPECT_EQ(Boxes().size(), 1u);
     ApplyAxisMin(Typed(range.get(), kMinId, "360"), &axis);
     EXPECT_EQ(Boxes().back(), "最小值必须在[0,360]之间，且小于：360.00");
@@ -140,10 +138,8 @@ TEST_F(AxisGroups, MajorSpacingOfZeroNeverReachesTheAxis) {
     Range(axis, 0, 100);
     axis.GetTickMarks()->GetMajorTickStruct()->SetSpacing(20);
     for (const char* kept : {"0", "-5", "abc"}) {
-        CBCGPProp* item = Typed(range.get(), kMajorSpacingId, kept);
-        ApplyMajorSpacing(item, &axis);
+        EXPECT_FALSE(ApplyMajorSpacing(Typed(range.get(), kMajorSpacingId, kept), &axis)) << kept;
         EXPECT_EQ(axis.GetTickMarks()->GetMajorTickStruct()->GetSpacing(), 20) << kept;
-        EXPECT_EQ(Text(item), "20.00") << kept;
     }
     EXPECT_TRUE(Boxes().empty());
     ApplyMajorSpacing(Typed(range.get(), kMajorSpacingId, "150"), &axis);
@@ -158,14 +154,10 @@ TEST_F(AxisGroups, MinorDivisionIsCutToAWholeCount) {
     CkelAxisStanderdX axis;
     ApplyMinorDivision(Typed(range.get(), kMinorDivisionId, "7.6"), &axis);
     EXPECT_EQ(axis.GetTickMarks()->GetMinorTickStruct()->GetDivision(), 7u);
-    CBCGPProp* item = Typed(range.get(), kMinorDivisionId, "0.5");
-    ApplyMinorDivision(item, &axis);
+    EXPECT_FALSE(ApplyMinorDivision(Typed(range.get(), kMinorDivisionId, "0.5"), &axis));
     EXPECT_EQ(axis.GetTickMarks()->GetMinorTickStruct()->GetDivision(), 7u) << "no division by 0";
-    EXPECT_EQ(Text(item), "7");
-    item = Typed(range.get(), kMinorDivisionId, "2147483648");
-    ApplyMinorDivision(item, &axis);
+    EXPECT_FALSE(ApplyMinorDivision(Typed(range.get(), kMinorDivisionId, "2147483648"), &axis));
     EXPECT_EQ(axis.GetTickMarks()->GetMinorTickStruct()->GetDivision(), 7u) << "a count the item would show negative";
-    EXPECT_EQ(Text(item), "7");
 }
 
 TEST_F(AxisGroups, RangeGroupAppliesAllItsItemsAndTheUnit) {
@@ -178,7 +170,7 @@ TEST_F(AxisGroups, RangeGroupAppliesAllItsItemsAndTheUnit) {
     Typed(range.get(), kMajorSpacingId, "10");
     Typed(range.get(), kMinorDivisionId, "4");
     Typed(range.get(), kUnitId, "千");
-    ApplyAxisRangeProp(range.get(), &axis);
+    ApplyAxisRangeProp(range->FindSubItemByData(kUnitId), &axis);
     EXPECT_TRUE(axis.GetDescend());
     EXPECT_FALSE(axis.GetIsAutoRange());
     EXPECT_EQ(axis.GetMin(), 5);
@@ -190,9 +182,74 @@ TEST_F(AxisGroups, RangeGroupAppliesAllItsItemsAndTheUnit) {
     Typed(range.get(), kAutoRangeId, "是");
     Typed(range.get(), kMinId, "1");
     Typed(range.get(), kUnitId, "无");
-    ApplyAxisRangeProp(range.get(), &axis);
+    ApplyAxisRangeProp(range->FindSubItemByData(kUnitId), &axis);
     EXPECT_EQ(axis.GetMin(), 5) << "an automatic range takes no typed bounds";
     EXPECT_EQ(axis.GetAxisUnit(), 0);
+}
+
+// A group is read and checked whole before the axis is written: an edited bound, spacing or scale
+// that a check refuses leaves every setting of the axis, its stamp included, as it was.
+TEST_F(AxisGroups, ARefusedEntryOfAGroupWritesNoneOfIt) {
+    CkelAxisStanderdX axis;
+    Range(axis, 0, 100);
+    axis.SetIsRangeAuto(false);
+    axis.GetTickMarks()->GetMajorTickStruct()->SetSpacing(20);
+    SetAxisRangeProp(&axis, range.get());
+    Typed(range.get(), kDescendId, "是");
+    Typed(range.get(), kMinId, "30");
+    struct Case {
+        DWORD_PTR id;
+        const char* text;
+        const char* message;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {kMaxId, "20", "最大值必须大于：30.00", "100.00"},              // above the old minimum, not the new one
+        {kMajorSpacingId, "80", "主刻度间隔必须小于：70.00", "20.00"},  // below the old range, not the new one
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const uint64_t stamp = axis.GetTimeStamp();
+        CBCGPProp* item = Typed(range.get(), c.id, c.text);
+        EXPECT_FALSE(ApplyAxisRangeProp(item, &axis));
+        EXPECT_EQ(Boxes().back(), c.message);
+        EXPECT_EQ(Text(item), c.shown);
+        EXPECT_FALSE(axis.GetDescend());
+        EXPECT_EQ(axis.GetMin(), 0);
+        EXPECT_EQ(axis.GetTimeStamp(), stamp);
+        SetAxisRangeProp(&axis, range.get());
+        Typed(range.get(), kDescendId, "是");
+        Typed(range.get(), kMinId, "30");
+    }
+
+    Typed(attr.get(), kScaleTypeId, "概率");
+    Typed(attr.get(), kLengthId, "12");
+    const uint64_t stamp = axis.GetTimeStamp();
+    EXPECT_FALSE(ApplyAxisAttrProp(attr->FindSubItemByData(kScaleTypeId), &axis));
+    EXPECT_EQ(Boxes().back(), "数据范围超出0-100，此轴不能设为概率轴");
+    EXPECT_NE(axis.GetLength(), 1200);
+    EXPECT_EQ(axis.GetTimeStamp(), stamp);
+}
+
+// The entries the user did not edit show what is stored: one that no longer passes (a fresh axis's
+// spacing and division of 0, a spacing the new range no longer holds) stays as stored, silently.
+TEST_F(AxisGroups, StoredEntriesThatNoLongerPassDoNotStopAnEdit) {
+    CkelAxisStanderdX axis;
+    Range(axis, 0, 100);
+    axis.SetIsRangeAuto(false);
+    SetAxisRangeProp(&axis, range.get());
+    EXPECT_EQ(Text(range->FindSubItemByData(kMajorSpacingId)), "0.00");
+    EXPECT_TRUE(ApplyAxisRangeProp(Typed(range.get(), kMinId, "40"), &axis));
+    EXPECT_EQ(axis.GetMin(), 40);
+    EXPECT_EQ(axis.GetTickMarks()->GetMajorTickStruct()->GetSpacing(), 0);
+    EXPECT_EQ(axis.GetTickMarks()->GetMinorTickStruct()->GetDivision(), 0u);
+
+    axis.GetTickMarks()->GetMajorTickStruct()->SetSpacing(20);
+    SetAxisRangeProp(&axis, range.get());
+    EXPECT_TRUE(ApplyAxisRangeProp(Typed(range.get(), kMinId, "90"), &axis));
+    EXPECT_EQ(axis.GetMin(), 90);
+    EXPECT_EQ(axis.GetTickMarks()->GetMajorTickStruct()->GetSpacing(), 20);
+    EXPECT_TRUE(Boxes().empty());
 }
 
 TEST_F(AxisGroups, RangeWriterDisablesWhatTheAxisDoesNotTake) {
@@ -213,9 +270,7 @@ TEST_F(AxisGroups, AttributesAndTitlePosition) {
     ShapedAxis axis(0);
     ApplyAxisLength(Typed(attr.get(), kLengthId, "12"), &axis);
     EXPECT_EQ(axis.GetLength(), 1200);
-    CBCGPProp* x = Typed(attr.get(), kPosXId, "abc");
-    ApplyAxisPosX(x, &axis);
-    EXPECT_EQ(Text(x), "0.00");
+    EXPECT_FALSE(ApplyAxisPosX(Typed(attr.get(), kPosXId, "abc"), &axis));
     ApplyAxisPosY(Typed(attr.get(), kPosYId, "3.5"), &axis);
     QXPOINT pos;
     axis.GetAxisPosition(pos);
@@ -229,13 +284,17 @@ TEST_F(AxisGroups, AttributesAndTitlePosition) {
 
     Typed(title.get(), kTitlePosId, "下端");
     Typed(title.get(), kTitleXOffsetId, "1.5");
-    Typed(title.get(), kTitleYOffsetId, "abc");
+    Typed(title.get(), kTitleYOffsetId, "-2");
     Typed(title.get(), kTitleAngleId, "45");
-    ApplyTitlePosProp(title->FindSubItemByData(kTitlePosGroupId), &axis);
+    EXPECT_TRUE(ApplyTitlePosProp(title->FindSubItemByData(kTitleYOffsetId), &axis));
     EXPECT_EQ(axis.GetTitle()->GetTitleRelativePos(), 4);
     EXPECT_EQ(axis.GetTitle()->GetXOffset(), 1.5);
-    EXPECT_EQ(Text(title->FindSubItemByData(kTitleYOffsetId)), "0.00");
+    EXPECT_EQ(axis.GetTitle()->GetYOffset(), -2) << "an offset keeps its sign";
     EXPECT_EQ(axis.GetTitle()->GetRotateAngle(), 45);
+    Typed(title.get(), kTitlePosId, "左端");
+    Typed(title.get(), kTitleYOffsetId, "abc");
+    EXPECT_FALSE(ApplyTitlePosProp(title->FindSubItemByData(kTitleYOffsetId), &axis));
+    EXPECT_EQ(axis.GetTitle()->GetTitleRelativePos(), 4) << "the group is read whole before it is written";
     EXPECT_TRUE(Boxes().empty());
 }
 

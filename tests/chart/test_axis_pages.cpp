@@ -135,28 +135,6 @@ TEST(AxisTickPage, LengthsAndWidths) {
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST(AxisTickPage, ARefusedWidthWritesNothingAndShowsTheStoredWidthAgain) {
-    OpenChartPage<TickPage> p;
-    ShapedAxis axis(1);
-    QXLOGPEN pen;
-    axis.GetTickMarks()->GetMajorTickStruct()->GetStyle(&pen);
-    pen.width = 50;
-    axis.GetTickMarks()->GetMajorTickStruct()->SetStyle(&pen);
-    p.Show(&axis);
-    const std::string stored = p.Value(TickPage::kMajorWidthId);
-    EXPECT_EQ(stored, "0.50");
-    for (const char* refused : {"nan", "inf", "abc", "-1", "1e400", "-1e308", "1e39"}) {
-        EXPECT_TRUE(p.Type(TickPage::kMajorWidthId, refused)) << refused;  // the edit closes
-        axis.GetTickMarks()->GetMajorTickStruct()->GetStyle(&pen);
-        EXPECT_FLOAT_EQ(pen.width, 50) << refused;
-        EXPECT_EQ(p.Value(TickPage::kMajorWidthId), stored) << refused;
-    }
-    EXPECT_TRUE(p.Type(TickPage::kMajorWidthId, "1.5"));
-    axis.GetTickMarks()->GetMajorTickStruct()->GetStyle(&pen);
-    EXPECT_FLOAT_EQ(pen.width, 150);
-    EXPECT_TRUE(Boxes().empty());
-}
-
 TEST(AxisTickPage, FixedScaleDisablesTheMinorTicks) {
     OpenChartPage<TickPage> p;
     ShapedAxis axis(0);

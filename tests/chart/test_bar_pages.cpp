@@ -61,10 +61,15 @@ TEST(BarPlotPage, WidthAndOverlapAreCheckedPercentages) {
 
     EXPECT_TRUE(p.Type(BarPage::kWidthId, "60"));
     EXPECT_DOUBLE_EQ(bar.GetWidthPercent(), 0.6);
+    // A width out of range is refused with the message: nothing written, nothing repainted.
+    const uint64_t stamp = bar.GetTimeStamp();
+    const int repaints = p.Repaints();
     EXPECT_TRUE(p.Type(BarPage::kWidthId, "101"));
     EXPECT_EQ(Boxes(), Texts{"值必须在0-100之间！"});
     EXPECT_EQ(p.Value(BarPage::kWidthId), "60.00");
     EXPECT_DOUBLE_EQ(bar.GetWidthPercent(), 0.6);
+    EXPECT_EQ(bar.GetTimeStamp(), stamp);
+    EXPECT_EQ(p.Repaints(), repaints);
     EXPECT_TRUE(p.Type(BarPage::kWidthId, "-5"));
     EXPECT_EQ(Boxes().size(), 1u) << "a negative width only shows the stored one";
     EXPECT_EQ(p.Value(BarPage::kWidthId), "60.00");
@@ -241,15 +246,21 @@ TEST(HistogramPage, BinningTakesWholeNumbersAboveZero) {
     EXPECT_DOUBLE_EQ(hist.GetLeftValue(), 12);
     EXPECT_TRUE(p.Type(HistPage::kLeftValueId, "0"));
     EXPECT_DOUBLE_EQ(hist.GetLeftValue(), 12);
+    EXPECT_EQ(p.Value(HistPage::kLeftValueId), "12.00") << "refused: the stored value as the refresh shows it";
     EXPECT_TRUE(p.Type(HistPage::kZoneCountId, "10"));
     EXPECT_EQ(hist.GetZoneCount(), 10);
+    const uint64_t stamp = hist.GetTimeStamp();
+    const int repaints = p.Repaints();
     EXPECT_TRUE(p.Type(HistPage::kZoneCountId, "-3"));
     EXPECT_EQ(hist.GetZoneCount(), 10);
-    EXPECT_EQ(p.Value(HistPage::kZoneCountId), "-3") << "kept until the next refresh";
+    EXPECT_EQ(p.Value(HistPage::kZoneCountId), "10");
+    EXPECT_EQ(hist.GetTimeStamp(), stamp);
+    EXPECT_EQ(p.Repaints(), repaints);
     EXPECT_TRUE(p.Type(HistPage::kWidthId, "150"));
     EXPECT_DOUBLE_EQ(hist.GetWidthPercent(), 1.5);
     EXPECT_TRUE(p.Type(HistPage::kRightValueId, "99999999999"));
-    EXPECT_DOUBLE_EQ(hist.GetRightValue(), 100) << "beyond an int: ignored";
+    EXPECT_DOUBLE_EQ(hist.GetRightValue(), 100) << "beyond an int: refused";
+    EXPECT_EQ(p.Value(HistPage::kRightValueId), "100.00");
     EXPECT_TRUE(Boxes().empty());
     p.Show(&hist);
     EXPECT_EQ(p.Value(HistPage::kLeftValueId), "12.00");

@@ -176,7 +176,8 @@ TEST_F(DataFiles, WithoutADatasetManagerNothingHappens) {
 
 TEST(ChartRows, FirstLastAndStepAreCheckedAgainstTheRange) {
     SampleChart s;
-    CBCGPProp first("起始行", _variant_t(""), "", 1), last("结束行", _variant_t(""), "", 2), step("步长", _variant_t(""), "", 3);
+    CBCGPProp first("起始行", _variant_t(""), "", 1), last("结束行", _variant_t(""), "", 2),
+        step("步长", _variant_t(""), "", 3);
     chart::ShowFirstRow(&first, &s.line);
     EXPECT_EQ(Text(&first), "1");
     first.SetValue(_variant_t("10"));
@@ -203,16 +204,15 @@ TEST(ChartRows, FirstLastAndStepAreCheckedAgainstTheRange) {
 
     const std::size_t boxes = Boxes().size();
     step.SetValue(_variant_t("0"));
-    chart::OnStepChanged(&step, &s.line);
-    EXPECT_EQ(Text(&step), "1");
+    EXPECT_FALSE(chart::OnStepChanged(&step, &s.line));
+    EXPECT_EQ(s.line.GetDataRange()->GetStep(), 1u);
     EXPECT_EQ(Boxes().size(), boxes) << "the step is refused silently";
     step.SetValue(_variant_t("2"));
-    chart::OnStepChanged(&step, &s.line);
+    EXPECT_TRUE(chart::OnStepChanged(&step, &s.line));
     EXPECT_EQ(s.line.GetDataRange()->GetStep(), 2u);
     step.SetValue(_variant_t("2147483648"));
-    chart::OnStepChanged(&step, &s.line);
+    EXPECT_FALSE(chart::OnStepChanged(&step, &s.line));
     EXPECT_EQ(s.line.GetDataRange()->GetStep(), 2u) << "a step the item would show negative";
-    EXPECT_EQ(Text(&step), "2");
     step.SetValue(_variant_t("2147483647"));
     chart::OnStepChanged(&step, &s.line);
     EXPECT_EQ(s.line.GetDataRange()->GetStep(), 2147483647u);
@@ -229,7 +229,7 @@ TEST(ChartValueLabels, PositionIsStoredInHundredthsAndShownWithOneDecimal) {
     position->GetSubItem(1)->SetValue(_variant_t("abc"));  // a text with no number reads 0
     position->GetSubItem(2)->SetValue(_variant_t("45"));
     CkelPlotLabels* labels = s.line.GetLabels();
-    chart::ApplyLabelPosition(position, labels);
+    chart::ApplyLabelPosition(position->GetSubItem(0), labels);
     EXPECT_DOUBLE_EQ(labels->GetXoffset(), 250);
     EXPECT_DOUBLE_EQ(labels->GetYoffset(), 0);
     EXPECT_DOUBLE_EQ(labels->GetAngle(), 45);
@@ -250,22 +250,29 @@ TEST(ChartValueLabels, DataEditChecksRowsAndFollowsTheYColumnFlag) {
     EXPECT_EQ(data->GetSubItem(1)->GetOptionCount(), 2) << "numeric series only";
     EXPECT_TRUE(data->GetSubItem(1)->IsEnabled());
 
+    // A first row out of the range is refused with the bounds, and nothing of the group is written.
     data->GetSubItem(0)->SetValue(_variant_t("否"));
     data->GetSubItem(1)->SetValue(_variant_t("不存在"));  // no such series: column 0
-    data->GetSubItem(2)->SetValue(_variant_t("0"));
     data->GetSubItem(3)->SetValue(_variant_t("10"));
     data->GetSubItem(4)->SetValue(_variant_t("3"));
-    chart::ApplyLabelData(data, labels, &s.line);
-    EXPECT_EQ(labels->GetLabelsColIndex(), 0);
+    const unsigned step = labels->GetStep();
+    data->GetSubItem(2)->SetValue(_variant_t("0"));
+    EXPECT_FALSE(chart::ApplyLabelData(data->GetSubItem(2), labels, &s.line));
     EXPECT_EQ(Boxes(), std::vector<std::string>{"值必须大于等于1,小于等于10"});
     EXPECT_EQ(Text(data->GetSubItem(2)), "1") << "the labels' own first row again";
+    EXPECT_EQ(labels->GetLabelsColIndex(), 1);
+    EXPECT_EQ(labels->GetStep(), step);
+
+    data->GetSubItem(2)->SetValue(_variant_t("2"));
+    EXPECT_TRUE(chart::ApplyLabelData(data->GetSubItem(2), labels, &s.line));
+    EXPECT_EQ(labels->GetLabelsColIndex(), 0);
+    EXPECT_EQ(labels->GetFirstlabelRow(), 1u);
     EXPECT_EQ(labels->GetLastlabelRow(), 9u);
     EXPECT_EQ(labels->GetStep(), 3u);
 
     data->GetSubItem(0)->SetValue(_variant_t("是"));
     data->GetSubItem(1)->SetValue(_variant_t("孔隙度"));
-    data->GetSubItem(2)->SetValue(_variant_t("2"));
-    chart::ApplyLabelData(data, labels, &s.line);
+    EXPECT_TRUE(chart::ApplyLabelData(data->GetSubItem(0), labels, &s.line));
     EXPECT_TRUE(labels->GetIsLabelsInYCol());
     EXPECT_EQ(labels->GetLabelsColIndex(), 0) << "in the Y column the column choice is not taken";
     chart::RefreshLabelData(data, labels);

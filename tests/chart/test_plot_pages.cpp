@@ -385,8 +385,8 @@ TEST(TernaryPlotPage, AxisSettingsGoToAllThreeAxes) {
 }
 
 // The spacing typed is read once: an axis that refuses it keeps its own spacing and never hands it
-// on to the axes after it.
-TEST(TernaryPlotPage, ARefusingAxisKeepsItsSpacingAndTheOthersTakeTheTypedOne) {
+// on to the axes after it; when no axis takes it, nothing repaints.
+TEST(TernaryPlotPage, ASpacingOneAxisRefusesLeavesThatAxisAndTheOthersTakeIt) {
     OpenChartPage<TernaryPage> p;
     CkelTernaryPlot& plot = p.chart().ternaryPlot;
     TernaryAxes axes(plot);
@@ -404,21 +404,25 @@ TEST(TernaryPlotPage, ARefusingAxisKeepsItsSpacingAndTheOthersTakeTheTypedOne) {
     };
 
     setUp({80, 80, 80}, {30, 10, 10});
+    int repaints = p.Repaints();
     EXPECT_TRUE(p.Type(TernaryPage::kMajorSpacingId, "0"));
     EXPECT_EQ(spacings(), (std::vector<double>{30, 10, 10})) << "no axis takes another's spacing";
-    EXPECT_TRUE(Boxes().empty());
-    EXPECT_EQ(p.Value(TernaryPage::kMajorSpacingId), "30.00");
-
-    setUp({80, 80, 25}, {10, 10, 10});
-    EXPECT_TRUE(p.Type(TernaryPage::kMajorSpacingId, "0"));
-    EXPECT_EQ(spacings(), (std::vector<double>{10, 10, 10}));
     EXPECT_TRUE(Boxes().empty()) << "a spacing of 0 is refused without a message";
+    EXPECT_EQ(p.Value(TernaryPage::kMajorSpacingId), "30.00");
+    EXPECT_EQ(p.Repaints(), repaints);
+
+    setUp({80, 80, 80}, {10, 10, 10});
+    EXPECT_TRUE(p.Type(TernaryPage::kMajorSpacingId, "80"));  // no axis takes it: nothing repaints
+    EXPECT_EQ(Boxes().size(), 3u);
+    EXPECT_EQ(spacings(), (std::vector<double>{10, 10, 10}));
+    EXPECT_EQ(p.Repaints(), repaints);
 
     setUp({25, 80, 80}, {10, 10, 10});
     EXPECT_TRUE(p.Type(TernaryPage::kMajorSpacingId, "30"));
     EXPECT_EQ(Boxes(), Texts{"主刻度间隔必须小于：25.00"});
     EXPECT_EQ(spacings(), (std::vector<double>{10, 30, 30}));
     EXPECT_EQ(p.Value(TernaryPage::kMajorSpacingId), "10.00") << "the first axis's spacing, as a refresh shows";
+    EXPECT_GT(p.Repaints(), repaints);
 
     EXPECT_TRUE(p.Type(TernaryPage::kMajorSpacingId, "20"));
     EXPECT_EQ(spacings(), (std::vector<double>{20, 20, 20}));
@@ -430,7 +434,7 @@ TEST(TernaryPlotPage, ARefusingAxisKeepsItsSpacingAndTheOthersTakeTheTypedOne) {
         axis->GetTickMarks()->GetMinorTickStruct()->SetDivision(division++);
     CBCGPProp* item = p.Item(TernaryPage::kMinorDivisionId);
     item->SetValue(_variant_t("0"));
-    EXPECT_TRUE(ApplyTernaryAxes(item, &plot));
+    EXPECT_EQ(ApplyTernaryAxes(item, &plot), Edit::Refused);
     division = 3;
     for (ShapedAxis* axis : {&axes.a, &axes.b, &axes.c})
         EXPECT_EQ(axis->GetTickMarks()->GetMinorTickStruct()->GetDivision(), division++);

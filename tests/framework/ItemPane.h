@@ -28,6 +28,9 @@ public:
         return true;
     }
     std::vector<Change> changes;
+    // The pane's refresh: run at each selection message, counted.
+    std::function<void(CBCGPPropList&)> refresh;
+    int refreshes = 0;
 
 protected:
     int InitPropWnd() override {
@@ -35,7 +38,10 @@ protected:
         fill_(m_wndPropList);
         return 0;
     }
-    void UpdateBCGPProperty(long, CString) override {}
+    void UpdateBCGPProperty(long, CString) override {
+        ++refreshes;
+        if (refresh) refresh(m_wndPropList);
+    }
     LRESULT OnPropertyChanged(WPARAM, LPARAM lParam) override {
         CBCGPProp* item = reinterpret_cast<CBCGPProp*>(lParam);
         changes.push_back({item, std::string(VariantToText(item->GetValue()))});

@@ -17,13 +17,20 @@ const Answer R;                        // refused
 
 double AsDouble(const _variant_t& v) {
     switch (v.vt) {
-        case VT_R8: return v.dblVal;
-        case VT_R4: return v.fltVal;
-        case VT_I4: return v.lVal;
-        case VT_I2: return v.iVal;
-        case VT_UI1: return v.bVal;
-        case VT_UI4: return v.ulVal;
-        default: return NAN;
+        case VT_R8:
+            return v.dblVal;
+        case VT_R4:
+            return v.fltVal;
+        case VT_I4:
+            return v.lVal;
+        case VT_I2:
+            return v.iVal;
+        case VT_UI1:
+            return v.bVal;
+        case VT_UI4:
+            return v.ulVal;
+        default:
+            return NAN;
     }
 }
 
@@ -158,6 +165,45 @@ TEST(NumberText, DegreesMinutesSeconds) {
         EXPECT_FALSE(numtext::DegMinSec(bad, &d)) << bad;
     EXPECT_FALSE(numtext::DegMinSec((std::string(400, '9') + ":0:0").c_str(), &d));
     EXPECT_DOUBLE_EQ(d, 10.51);
+}
+
+TEST(NumberText, NothingIsStoredOrShownAsANegativeZero) {
+    using namespace numtext;
+    double d = 1;
+    for (const char* text : {"-0", "-0.0", " -0e5", "-0abc"}) {
+        ASSERT_TRUE(LeadingNumber(text, &d)) << text;
+        EXPECT_FALSE(std::signbit(d)) << text;
+    }
+    ASSERT_TRUE(WholeNumber("-0", &d));
+    EXPECT_FALSE(std::signbit(d));
+    float f = 1;
+    ASSERT_TRUE(LexicalFloat("-0", &f));
+    EXPECT_FALSE(std::signbit(f));
+    // Thousandths too small for a float underflow to +0 ("-5e-216" cm of a kit's width).
+    ASSERT_TRUE(FitFloat(-5e-216, kThousandths, &f));
+    EXPECT_FALSE(std::signbit(f));
+    ASSERT_TRUE(FitFloatThenScale(-1e-30, 1e-30f, &f));
+    EXPECT_FALSE(std::signbit(f));
+    ASSERT_TRUE(Scale(-0.0, 5, &d));
+    EXPECT_FALSE(std::signbit(d));
+    _variant_t v;
+    ASSERT_TRUE(TextToVariant("-0", VT_R8, &v));
+    EXPECT_FALSE(std::signbit(v.dblVal));
+    ASSERT_TRUE(TextToVariant("-0", VT_R4, &v));
+    EXPECT_FALSE(std::signbit(v.fltVal));
+
+    // Shown: what rounds to zero at the shown decimals shows unsigned; anything else as it is.
+    CString text;
+    for (double tiny : {-9e-96 * kRadiansPerDegree, -6e-50, -7e-271, -0.004, -0.0}) {
+        text.Format("%.2f", Shown(tiny, 2));
+        EXPECT_EQ(text, "0.00") << tiny;
+    }
+    text.Format("%.1f", Shown(-0.04, 1));
+    EXPECT_EQ(text, "0.0");
+    EXPECT_EQ(Shown(-0.006, 2), -0.006);  // shows "-0.01"
+    EXPECT_EQ(Shown(-0.4, 0), 0.0);
+    EXPECT_EQ(Shown(-2.5, 2), -2.5);
+    EXPECT_EQ(Shown(-1e300, 2), -1e300);
 }
 
 TEST(NumberText, StoreStepScalesThenFitsTheField) {

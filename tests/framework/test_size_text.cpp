@@ -15,61 +15,6 @@ using tsltest::ItemPane;
 
 namespace {
 
-// ---- what each rule refuses ---------------------------------------------------------------------------
-
-struct Ruled {
-    const char* text;
-    bool anyNumber, zeroOrMore, numberRequired, aboveZero, wholeAboveZero;
-};
-
-TEST(SizeText, EachRuleRefusesWhatItsReadersRefuse) {
-    // refused by:           any number, zero or more, number required, above zero, whole above zero
-    const Ruled table[] = {
-        {"1.5", false, false, false, false, false},
-        {"12abc", false, false, false, false, false},  // the leading number
-        {"0", false, false, false, true, true},
-        {"0.5", false, false, false, false, true},
-        {"-0", false, false, false, true, true},
-        {"", false, false, false, true, true},
-        {" ", false, false, false, true, true},
-        {".", false, false, false, true, true},
-        {"abc", false, false, true, true, true},
-        {"nan", false, false, true, true, true},
-        {"inf", false, false, true, true, true},
-        {"-x", false, false, true, true, true},
-        {"-1", false, true, true, true, true},
-        {"-1e308", false, true, true, true, true},
-        {"1e400", true, true, true, true, false},  // "1" as a whole number
-        {"-1e400", true, true, true, true, true},
-        {"2147483648", false, false, false, false, true},  // beyond an int
-    };
-    for (const Ruled& r : table) {
-        const CString text(r.text);
-        EXPECT_FALSE(SizeTextRefused(text, SizeRule::kAnyText)) << r.text;
-        EXPECT_EQ(r.anyNumber, SizeTextRefused(text, SizeRule::kAnyNumber)) << r.text;
-        EXPECT_EQ(r.zeroOrMore, SizeTextRefused(text, SizeRule::kZeroOrMore)) << r.text;
-        EXPECT_EQ(r.numberRequired, SizeTextRefused(text, SizeRule::kNumberRequired)) << r.text;
-        EXPECT_EQ(r.aboveZero, SizeTextRefused(text, SizeRule::kAboveZero)) << r.text;
-        EXPECT_EQ(r.wholeAboveZero, SizeTextRefused(text, SizeRule::kWholeAboveZero)) << r.text;
-    }
-}
-
-TEST(SizeText, HundredthsInAFloatRefuseOnlyWhatNoFloatFieldHolds) {
-    // Every reader keeping hundredths in a float refuses these; the rule alone takes them.
-    for (const char* text : {"1e39", "9e296", "1e300", "1.7976931348623157e308", "1e37"}) {
-        EXPECT_TRUE(SizeTextRefused(text, kHundredthsZeroOrMore)) << text;
-        EXPECT_FALSE(SizeTextRefused(text, SizeRule::kZeroOrMore)) << text;
-    }
-    // Up to the float range, and a little beyond where the readers' own limits differ, it is the
-    // readers' to refuse.
-    for (const char* text : {"3.4e36", "3.4028234e36", "6e36", "70000", "0"}) {
-        EXPECT_FALSE(SizeTextRefused(text, kHundredthsZeroOrMore)) << text;
-    }
-    EXPECT_TRUE(SizeTextRefused("abc", kHundredthsNumberRequired));
-    EXPECT_TRUE(SizeTextRefused("0", kHundredthsAboveZero));
-    EXPECT_FALSE(SizeTextRefused("0", kHundredthsNumberRequired));
-}
-
 TEST(SizeText, NumberTextStartsWithANumberByTheLeadingNumberRule) {
     for (const char* text : {"1", " 2", "-3", "+.5", "-0", "1e400", "5abc"})
         EXPECT_TRUE(numtext::StartsWithNumber(text)) << text;
@@ -88,10 +33,14 @@ protected:
     CBCGPropSizeText* width = nullptr;
     CBCGPropSizeText* lenient = nullptr;
     ItemPane pane{[this](CBCGPPropList& grid) {
-        width = new CBCGPropSizeText("粗细", _variant_t("0.50"), "", 3101, kHundredthsNumberRequired);
+        width = new CBCGPropSizeText("粗细", _variant_t("0.50"), "", 3101, LineWidthRule());
         for (const char* option : {"0.1", "0.2", "3.0"}) width->AddOption(option);
         width->AllowEdit(TRUE);
-        lenient = new CBCGPropSizeText("大小", _variant_t("12.00"), "", 3102, SizeRule::kZeroOrMore);
+        // A list that reads no number as 0 and refuses only negatives.
+        lenient = new CBCGPropSizeText("大小", _variant_t("12.00"), "", 3102, [](const CString& text) {
+            double value = 0;
+            return numtext::LeadingNumber(text, &value) && value >= 0;
+        });
         grid.AddProperty(width);
         grid.AddProperty(lenient);
     }};
@@ -99,13 +48,18 @@ protected:
 };
 
 TEST_F(SizeTextOnPane, ARefusedTextClosesTheEditReachesNoListAndTheStoredTextShowsAgain) {
+    // The stored width, as the pane's refresh shows it.
+    pane.refresh = [this](CBCGPPropList&) { width->SetValue(_variant_t("0.50")); };
     for (const char* text : {"nan", "inf", "abc", "-1", "1e400", "-1e308", "1e39"}) {
         pane.changes.clear();
+        width->SetValue(_variant_t("0.5"));  // what the pane showed before the text was typed
+        const int refreshes = pane.refreshes;
         EXPECT_TRUE(driver.TypeText(width, text)) << text;  // the editor closes
         EXPECT_EQ(pane.GetPropList().GetEditedItem(), nullptr) << text;
         EXPECT_TRUE(width->IsTextRefused()) << text;
         EXPECT_TRUE(ItemRefusedText(width)) << text;
-        EXPECT_TRUE(pane.changes.empty()) << text;  // the grid reports it, the pane base stops it
+        EXPECT_TRUE(pane.changes.empty()) << text;         // the grid reports it, the pane base stops it
+        EXPECT_EQ(pane.refreshes, refreshes + 1) << text;  // and has the refresh show the stored value
         EXPECT_EQ(driver.Info(width).value, "0.50") << text;
     }
 }
@@ -142,7 +96,7 @@ TEST(SizeText, OtherItemsNeverCountAsRefusing) {
     CBCGPProp plain("文字", _variant_t("abc"));
     EXPECT_FALSE(ItemRefusedText(&plain));
     EXPECT_FALSE(ItemRefusedText(nullptr));
-    CBCGPropSizeText size("粗细", _variant_t("1"));
+    CBCGPropSizeText size("粗细", _variant_t("1"), "", 0, LineWidthRule());
     EXPECT_TRUE(size.TextToVar("-1"));
     EXPECT_TRUE(ItemRefusedText(&size));
     EXPECT_EQ(VariantToText(size.GetValue()), "1");
@@ -153,29 +107,56 @@ TEST(SizeText, OtherItemsNeverCountAsRefusing) {
 
 // ---- the shared builders ------------------------------------------------------------------------------
 
-SizeRule RuleOf(CBCGPProp* item) {
-    auto* size = dynamic_cast<CBCGPropSizeText*>(item);
-    return size ? size->GetRule() : SizeRule::kAnyText;
+// Whether the item takes the typed text (a text item keeps every text it takes).
+bool Takes(CBCGPProp* item, const char* text) {
+    item->TextToVar(text);
+    return !ItemRefusedText(item);
 }
 
-TEST(SizeText, SharedBuildersMakeWidthsAndSizesSizeTextItemsWithTheListsRule) {
+TEST(SizeText, SharedBuildersRefuseWhatTheirGroupReadersRefuse) {
     std::unique_ptr<CBCGPProp> line(CreateLineProp("线", 300, true));
     ASSERT_NE(dynamic_cast<CBCGPropSizeText*>(line->GetSubItem(1)), nullptr);
-    EXPECT_EQ(RuleOf(line->GetSubItem(1)), SizeRule::kZeroOrMore);  // never stricter than any reader
     EXPECT_EQ(line->GetSubItem(1)->GetOptionCount(), 30);
     EXPECT_TRUE(line->GetSubItem(1)->IsAllowEdit());
-    EXPECT_EQ(RuleOf(line->GetSubItem(5)), SizeRule::kAboveZero);  // the arrow size
+    // Each text the group reader refuses, the width item refuses; what it takes, the reader takes.
+    for (const char* text : {"-1", "abc", "1e39", "1e400", "-", "0abc", "nan", "1.5", "3x", "0", " ", "-0"}) {
+        float width = 0;
+        EXPECT_EQ(Takes(line->GetSubItem(1), text), ReadLineWidth(text, &width)) << text;
+    }
+    EXPECT_FALSE(Takes(line->GetSubItem(5), "0"));  // the arrow size is above 0
+    EXPECT_TRUE(Takes(line->GetSubItem(5), "2"));
 
-    std::unique_ptr<CBCGPProp> strict(CreateLineProp("线", 300, false, kHundredthsNumberRequired));
-    EXPECT_EQ(RuleOf(strict->GetSubItem(1)), kHundredthsNumberRequired);
-
-    std::unique_ptr<CBCGPProp> font(CreateFontProp("字体", 400, kHundredthsAboveZero));
-    EXPECT_EQ(RuleOf(font->GetSubItem(1)), kHundredthsAboveZero);
+    std::unique_ptr<CBCGPProp> font(CreateFontProp("字体", 400));
     EXPECT_EQ(VariantToText(font->GetSubItem(1)->GetValue()), "33");
     EXPECT_EQ(font->GetSubItem(1)->GetOptionCount(), 32);
+    for (const char* text : {"-3", "x", "1e37", "12", "0.0", "0abc"}) {
+        float size = 0;
+        EXPECT_EQ(Takes(font->GetSubItem(1), text), ReadFontSize(text, &size)) << text;
+    }
+
+    // A list that reads by another rule builds the item with it.
+    std::unique_ptr<CBCGPProp> strict(
+        CreateLineProp("线", 300, false, [](const CString& text) { return text == "1"; }));
+    EXPECT_FALSE(Takes(strict->GetSubItem(1), "2"));
+    EXPECT_TRUE(Takes(strict->GetSubItem(1), "1"));
 
     std::unique_ptr<CBCGPProp> point(CreatePointProp("点", 500));
-    EXPECT_EQ(RuleOf(point->GetSubItem(1)), SizeRule::kZeroOrMore);
+    EXPECT_FALSE(Takes(point->GetSubItem(1), "-0.5"));
+    EXPECT_TRUE(Takes(point->GetSubItem(1), "3x"));
+}
+
+TEST(SizeText, AFloatItemAlsoRefusesWhatItsListsRuleRefuses) {
+    CBCGPropFloat depth("深度", _variant_t(12.5), 2);
+    depth.SetTextRule([](const CString& text) {
+        double value = 0;
+        return numtext::LeadingNumber(text, &value) && value < 1000;
+    });
+    EXPECT_TRUE(depth.TextToVar("2000"));
+    EXPECT_TRUE(ItemRefusedText(&depth));
+    EXPECT_EQ(depth.FormatProperty(), "12.50");
+    EXPECT_TRUE(depth.TextToVar("-5"));
+    EXPECT_FALSE(ItemRefusedText(&depth));
+    EXPECT_EQ(depth.FormatProperty(), "-5.00");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "PlaneListFixture.h"
 #include "driver/SheetDriver.h"
 #include "framework/ModuleFamilies.h"
+#include "framework/PropFloat.h"
 #include "framework/PropWndMgr.h"
 #include "framework/WndPag.h"
 #include "hostlibs/Harrow/HarrowTesting.h"
@@ -21,8 +22,8 @@
 #include "planemap/PropListBorder.h"
 #include "planemap/PropListBorderGrid.h"
 #include "planemap/PropListBorderLabel.h"
-#include "planemap/layers/PlanePropWndCreator.h"
 #include "planemap/SameTypeEdits.h"
+#include "planemap/layers/PlanePropWndCreator.h"
 
 namespace {
 
@@ -178,9 +179,10 @@ TEST(BorderGridTypeNames, TableIsBuiltAndFreedOnceAndConversionsFollowTheFlags) 
 TEST(BorderGrid, ParseDegMinSecReadsExactlyThreeDigitRuns) {
     CBCGPProp item("间隔", _variant_t(""));
     const std::pair<const char*, double> cases[] = {
-        {"1:30:0", 1.5}, {"0:0:36", 0.01}, {"1:90:0", 2.5}, {"010:00:00", 10}, {"1.5", 0},
-        {"1:30", 0},     {"1:3a:0", 0},    {"0:0:0", 0},    {"1::0", 0},       {"", 0},
-        {"1:30:0:0", 0}, {" 1:30:0", 0},   {"-1:30:0", 0},  {"1:30:0.5", 0},   {":30:0", 0},
+        {"1:30:0", 1.5}, {"0:0:36", 0.01}, {"1:90:0", 2.5}, {"010:00:00", 10},
+        {"1.5", 0},      {"1:30", 0},      {"1:3a:0", 0},   {"0:0:0", 0},
+        {"1::0", 0},     {"", 0},          {"1:30:0:0", 0}, {" 1:30:0", 0},
+        {"-1:30:0", 0},  {"1:30:0.5", 0},  {":30:0", 0},    {"2147483647:0:0", 0},  // more degrees than d:m:s can show
     };
     for (const auto& [text, degrees] : cases) {
         item.SetValue(_variant_t(text));
@@ -237,7 +239,7 @@ TEST(BorderGrid, LengthsNeedAWholeNumberAndAreStoredInHundredths) {
     EXPECT_EQ("2.00", open.Value(CPropListBorderGrid::kKMajorLengthId));
     ASSERT_TRUE(open.Type(CPropListBorderGrid::kKMajorLengthId, "1.25"));
     EXPECT_DOUBLE_EQ(125, border->GetKScaleLength());
-    open.Type(CPropListBorderGrid::kKMajorLengthId, "3abc");  // the item takes the text; as a whole it is no number
+    open.Type(CPropListBorderGrid::kKMajorLengthId, "3abc");  // as a whole no number: refused
     open.Type(CPropListBorderGrid::kKCrossLengthId, "-2");
     EXPECT_DOUBLE_EQ(125, border->GetKScaleLength());
     EXPECT_DOUBLE_EQ(200, border->GetKCrossLength());
@@ -293,12 +295,138 @@ TEST(BorderGrid, KilometreIntervalsAreKeptAsFloatsAndNeverNegative) {
     ASSERT_TRUE(open.Type(CPropListBorderGrid::kYIntervalId, "abc"));  // no number is 0
     EXPECT_DOUBLE_EQ(2.5, twin->GetKIntervalX());
     EXPECT_DOUBLE_EQ(0, twin->GetKIntervalY());
+    const uint64_t stamp = twin->GetTimeStamp();
     for (const char* refused : {"-1", "1e39", "-1e308"}) {
         ASSERT_TRUE(open.Type(CPropListBorderGrid::kXIntervalId, refused)) << refused;
         EXPECT_DOUBLE_EQ(2.5, shown->GetKIntervalX()) << refused;
         EXPECT_DOUBLE_EQ(2.5, twin->GetKIntervalX()) << refused;
+        EXPECT_EQ(stamp, twin->GetTimeStamp()) << refused;  // nothing written, nothing notified
         EXPECT_EQ("2.50", open.Value(CPropListBorderGrid::kXIntervalId)) << refused;
     }
+}
+
+namespace {
+
+// A number item of the grid page: a text it takes and what that stores and shows, the texts
+// refused, whether the item itself refuses them (else the page does), and the value it edits.
+struct GridNumberCase {
+    DWORD_PTR id;
+    const char* taken;
+    double stored;
+    const char* shown;
+    std::vector<const char*> refused;
+    bool byItem;
+    double (*get)(const CQXObjectBorder&);
+};
+
+double MajorPenWidth(const CQXObjectBorder& b) {
+    QXLOGPEN pen;
+    b.GetKScaleLine(&pen);
+    return pen.width;
+}
+
+}  // namespace
+
+// Whether the item or the page's reader refuses the text, and whether it is typed or set on the
+// item from code: the border and its twin are left alone, stamps included, the view is not
+// redrawn, and the item shows the stored value as the page shows it.
+TEST(BorderGrid, RefusedNumbersWriteNothingAndShowTheStoredValue) {
+    using L = CPropListBorderGrid;
+    const std::vector<const char*> noWholeNumber = {"3x", "-1", "abc", "1e400", "-0.5", "1.5e"};
+    const GridNumberCase cases[] = {
+        {L::kMeridianIntervalId,
+         "0:90:0",
+         1.5,
+         "1:30:0",
+         {"1:30", "0:0:0", "3x", "2147483647:0:0"},
+         true,
+         [](const CQXObjectBorder& b) { return b.GetGraticuleIntervalX(); }},
+        {L::kGFrequencyId,
+         "7",
+         7,
+         "7",
+         {"3x", "-1", "abc", "1.5", "4294967296", ""},
+         true,
+         [](const CQXObjectBorder& b) { return static_cast<double>(b.GetGFrequency()); }},
+        {L::kGMajorLengthId, "1.5", 150, "1.5", noWholeNumber, true,
+         [](const CQXObjectBorder& b) { return b.GetGScaleLength(); }},
+        {L::kGMinorLengthId, "0.5", 50, "0.5", noWholeNumber, true,
+         [](const CQXObjectBorder& b) { return b.GetGScaleLength2(); }},
+        {L::kGCrossLengthId, "2", 200, "2.0", noWholeNumber, true,
+         [](const CQXObjectBorder& b) { return b.GetGCrossLength(); }},
+        {L::kKMajorLengthId, "1.25", 125, "1.25", noWholeNumber, true,
+         [](const CQXObjectBorder& b) { return b.GetKScaleLength(); }},
+        {L::kKMinorLengthId, "0.75", 75, "0.75", noWholeNumber, true,
+         [](const CQXObjectBorder& b) { return b.GetKScaleLength2(); }},
+        {L::kKCrossLengthId,
+         "3",
+         300,
+         "3.00",
+         {"3x", "-1", "1e307"},
+         true,
+         [](const CQXObjectBorder& b) { return b.GetKCrossLength(); }},
+        {L::kXIntervalId,
+         "2.5",
+         2.5,
+         "2.50",
+         {"-1", "1e39", "-1e308"},
+         true,
+         [](const CQXObjectBorder& b) { return b.GetKIntervalX(); }},
+        // The pen width item refuses by the page's pen edit.
+        {L::kKMajorPenId + 1, "0.5", 50, "0.50", {"-1", "-0.5", "1e39"}, true, MajorPenWidth},
+    };
+    BorderWorld w;
+    CQXObjectBorder* shown = w.AddSelected();
+    CQXObjectBorder* twin = w.AddSelected();
+    for (CQXObjectBorder* b : {shown, twin}) {
+        b->SetDrawGraticule(1);
+        b->SetDrawKilometerGrid(1);
+        b->SetGGridDrawType(CQXObjectBorder::GRID_CROSS);
+        b->SetKGridDrawType(CQXObjectBorder::GRID_CROSS);
+    }
+    planetest::OpenList<CPropListBorderGrid> open;
+    open.Show(shown);
+    for (const GridNumberCase& c : cases) {
+        ASSERT_TRUE(open.Type(c.id, c.taken)) << c.id;
+        ASSERT_DOUBLE_EQ(c.stored, c.get(*twin)) << c.id;
+        const uint64_t shownStamp = shown->GetTimeStamp(), twinStamp = twin->GetTimeStamp();
+        const int redraws = open.Redraws();
+        auto expectNothingWritten = [&](const char* text, const char* how) {
+            EXPECT_DOUBLE_EQ(c.stored, c.get(*shown)) << c.id << how << text;
+            EXPECT_DOUBLE_EQ(c.stored, c.get(*twin)) << c.id << how << text;
+            EXPECT_EQ(shownStamp, shown->GetTimeStamp()) << c.id << how << text;
+            EXPECT_EQ(twinStamp, twin->GetTimeStamp()) << c.id << how << text;
+            EXPECT_EQ(redraws, open.Redraws()) << c.id << how << text;
+            EXPECT_EQ(c.shown, open.Value(c.id)) << c.id << how << text;
+        };
+        for (const char* text : c.refused) {  // from code first: the item has refused nothing yet
+            ChangeFromCode(open, c.id, text);
+            expectNothingWritten(text, " set from code: ");
+        }
+        for (const char* text : c.refused) {
+            open.Type(c.id, text);
+            EXPECT_EQ(c.byItem, ItemRefusedText(open.Item(c.id))) << c.id << " typed: " << text;
+            expectNothingWritten(text, " typed: ");
+        }
+    }
+}
+
+// A length or interval the host stored just below 0 shows unsigned at the page's decimals.
+TEST(BorderGrid, NumbersThatRoundToZeroShowNoSign) {
+    BorderWorld w;
+    CQXObjectBorder* border = w.AddSelected();
+    border->SetDrawGraticule(1);
+    border->SetDrawKilometerGrid(1);
+    border->SetGScaleLength(-4);  // -0.04 mm at one decimal
+    border->SetGCrossLength(-0.0);
+    border->SetKScaleLength2(-0.4);  // -0.004 mm at two decimals
+    border->SetKIntervalY(-0.001);
+    planetest::OpenList<CPropListBorderGrid> open;
+    open.Show(border);
+    EXPECT_EQ("0.0", open.Value(CPropListBorderGrid::kGMajorLengthId));
+    EXPECT_EQ("0.0", open.Value(CPropListBorderGrid::kGCrossLengthId));
+    EXPECT_EQ("0.00", open.Value(CPropListBorderGrid::kKMinorLengthId));
+    EXPECT_EQ("0.00", open.Value(CPropListBorderGrid::kYIntervalId));
 }
 
 // ---- frame page -------------------------------------------------------------------------------------------

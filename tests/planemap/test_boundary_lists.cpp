@@ -31,8 +31,8 @@
 
 namespace {
 
-using planetest::PenOf;
 using planetest::BrushOf;
+using planetest::PenOf;
 
 using parsnip::MapFixture;
 using parsnip::testing::ClearCallLog;
@@ -223,7 +223,8 @@ TEST(SandLists, BodyNumbersRunUpToTheFirstMissingFill) {
     MapFixture map;
     CQXLayer* layer = map.Layer();
     QXLOGBRUSH brush;
-    for (const char* key : {"LOGBRUSH_1", "LOGBRUSH_2", "LOGBRUSH_4"}) layer->GetPropertyManager()->SetBrushProperty(key, &brush);
+    for (const char* key : {"LOGBRUSH_1", "LOGBRUSH_2", "LOGBRUSH_4"})
+        layer->GetPropertyManager()->SetBrushProperty(key, &brush);
     CQXObjectFill* area = AddArea(map, "砂体填充");
     CQXObjectPolyline* line = AddLine(map, "有效实线边界", QXLOGPEN());
     map.Select(area);
@@ -352,9 +353,10 @@ TEST(ScatteredFillList, ACodeGivesTheTypesNameFillAndCode) {
     EXPECT_EQ("2", open.Value(CPropListScatteredFill::kCodeId));
 
     const int redraws = open.Redraws();
-    ASSERT_TRUE(open.Type(CPropListScatteredFill::kCodeId, "9"));  // not in the catalogue
+    ASSERT_TRUE(open.Type(CPropListScatteredFill::kCodeId, "9"));  // not in the catalogue: refused
     EXPECT_EQ("二类储层", area->GetName());
     EXPECT_EQ(redraws, open.Redraws());
+    EXPECT_EQ("2", open.Value(CPropListScatteredFill::kCodeId));
 
     map.Select(AddArea(map, "离散属性填充"));
     open.Show(area);
@@ -490,10 +492,13 @@ TEST(WellNetLineList, PenEditsGiveEveryLineOfTheTypeNameTheShownPen) {
     EXPECT_EQ(RGB(1, 0, 0), PenOf(b).color);
     EXPECT_FLOAT_EQ(70.0f, PenOf(other).width);
 
-    ASSERT_TRUE(open.Type(CPropListWellNetLine::kPenWidthId, "abc"));
+    ASSERT_TRUE(open.Type(CPropListWellNetLine::kPenWidthId, "abc"));  // not checked: no number is 0
     EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
+    ASSERT_TRUE(open.Type(CPropListWellNetLine::kPenWidthId, "1.1"));
     open.Type(CPropListWellNetLine::kPenWidthId, "1e39");  // beyond the pen record: nothing written
-    EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
+    open.Type(CPropListWellNetLine::kPenWidthId, "-0.3");
+    EXPECT_FLOAT_EQ(110.0f, PenOf(a).width);
+    EXPECT_EQ("1.10", open.Value(CPropListWellNetLine::kPenWidthId));
 }
 
 TEST(WellNetFillList, FillColourReachesEveryWellNetArea) {

@@ -17,8 +17,8 @@
 
 namespace {
 
-using planetest::PenOf;
 using planetest::FontOf;
+using planetest::PenOf;
 
 using parsnip::MapFixture;
 using parsnip::testing::ClearCallLog;
@@ -98,6 +98,7 @@ TEST(ContourList, RefusedWidthsSizesAndDistancesShowTheStoredValueAgain) {
     EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
     ASSERT_TRUE(open.Type(CPropListContour::kPenWidthId, "1.5"));
     ClearCallLog();
+    const int redraws = open.Redraws();
     open.Type(CPropListContour::kPenWidthId, "abc");  // reads as 0 but is no number
     EXPECT_EQ("1.50", open.Value(CPropListContour::kPenWidthId));
     open.Type(CPropListContour::kPenWidthId, "-1");
@@ -105,7 +106,8 @@ TEST(ContourList, RefusedWidthsSizesAndDistancesShowTheStoredValueAgain) {
     open.Type(CPropListContour::kPenWidthId, "1e39");  // beyond what the pen record holds
     EXPECT_EQ("1.50", open.Value(CPropListContour::kPenWidthId));
     EXPECT_EQ(0, CountCalls("CQXObjectLine::SetLogPen"));
-    EXPECT_EQ(3, CountCalls("CQXObject::OnChanged"));  // the same-type update still runs
+    EXPECT_EQ(0, CountCalls("CQXObject::OnChanged"));  // a refused text tells nobody
+    EXPECT_EQ(redraws, open.Redraws());
 
     open.Type(CPropListContour::kFontSizeId, "x");
     EXPECT_EQ("12.00", open.Value(CPropListContour::kFontSizeId));

@@ -23,8 +23,8 @@
 
 namespace {
 
-using planetest::PenOf;
 using planetest::BrushOf;
+using planetest::PenOf;
 
 using parsnip::MapFixture;
 using parsnip::testing::ClearCallLog;
@@ -252,12 +252,18 @@ TEST(FaciesFillList, AnUnknownCodeOrAMissingCatalogueChangesNothing) {
     planetest::OpenList<CPropListFaciesFill> open;
     open.Show(fill);
     ClearCallLog();
+    const int redraws = open.Redraws();
 
+    // Refused: nothing written, nobody told, no redraw, and the stored code shows again.
     ASSERT_TRUE(open.Type(CPropListFaciesFill::kCodeId, "ZZ"));
+    EXPECT_EQ("HD", open.Value(CPropListFaciesFill::kCodeId));
     osprey::testing::RemoveFaciesTypeManager();
     ASSERT_TRUE(open.Type(CPropListFaciesFill::kCodeId, "JW"));
+    EXPECT_EQ("HD", open.Value(CPropListFaciesFill::kCodeId));
     EXPECT_EQ(0, CountCalls("CQXObject::SetName"));
     EXPECT_EQ(0, CountCalls("CQXObjectFill::SetLogBrush"));
+    EXPECT_EQ(0, CountCalls("CQXObject::OnChanged"));
+    EXPECT_EQ(redraws, open.Redraws());
     EXPECT_EQ("河道", fill->GetName());
     EXPECT_TRUE(SameBrush(brush, BrushOf(fill)));
     CString code;

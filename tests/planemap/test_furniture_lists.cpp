@@ -19,8 +19,8 @@
 
 namespace {
 
-using planetest::PenOf;
 using planetest::FontOf;
+using planetest::PenOf;
 
 using parsnip::MapFixture;
 using parsnip::testing::ClearCallLog;
@@ -384,17 +384,23 @@ TEST(ScaleList, TheBarsSettersRefuseHeightsCountsAndDecimalsAndNoNumberIsZero) {
     EXPECT_FLOAT_EQ(0.0f, FontOf(scale).size);
     ASSERT_TRUE(open.Type(CPropListScale::kPenWidthId, "abc"));
     EXPECT_FLOAT_EQ(0.0f, PenOf(scale).width);
-    // A negative size or width is refused, and the stored one (as it showed) shown again.
+    // A negative size or width is refused, and the stored one shown again as the refresh shows it.
     ASSERT_TRUE(open.Type(CPropListScale::kFontSizeId, "12"));
     ASSERT_TRUE(open.Type(CPropListScale::kFontSizeId, "-2"));
     EXPECT_FLOAT_EQ(1200.0f, FontOf(scale).size);
-    EXPECT_EQ("12", open.Value(CPropListScale::kFontSizeId));
+    EXPECT_EQ("12.00", open.Value(CPropListScale::kFontSizeId));
     ASSERT_TRUE(open.Type(CPropListScale::kPenWidthId, "0.5"));
     ASSERT_TRUE(open.Type(CPropListScale::kPenWidthId, "-1"));
     EXPECT_FLOAT_EQ(50.0f, PenOf(scale).width);
-    EXPECT_EQ("0.5", open.Value(CPropListScale::kPenWidthId));
-    open.Type(CPropListScale::kCountId, "0");
-    open.Type(CPropListScale::kCountId, "x");
+    EXPECT_EQ("0.50", open.Value(CPropListScale::kPenWidthId));
+    // What the bar's setters would ignore is refused before them: no notification, no redraw.
+    ClearCallLog();
+    const int redraws = open.Redraws();
+    for (const char* refused : {"0", "x", "-2", "1e39"}) open.Type(CPropListScale::kCountId, refused);
+    open.Type(CPropListScale::kHeightId, "0");
+    EXPECT_EQ(0, CountCalls("CQXObject::OnChanged"));
+    EXPECT_EQ(redraws, open.Redraws());
+    EXPECT_EQ("5", open.Value(CPropListScale::kCountId));
     EXPECT_EQ(5, scale->GetStep());
     ASSERT_TRUE(open.Type(CPropListScale::kCountId, "3.9"));  // atoi
     EXPECT_EQ(3, scale->GetStep());

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <initializer_list>
 #include <string>
 
 #include "PlaneListFixture.h"
@@ -17,6 +18,7 @@
 #include "hosttypes/Moraine/LineLayer.h"
 #include "hosttypes/Moraine/PlaneOption.h"
 #include "hosttypes/Moraine/PointLayer.h"
+#include "hosttypes/Moraine/WellNetLayer.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
@@ -30,6 +32,7 @@
 #include "planemap/layers/PropListCtrlLineLayerLine.h"
 #include "planemap/layers/PropListLineLayerLine.h"
 #include "planemap/layers/PropListPointLayerPoint.h"
+#include "planemap/layers/PropListWellNetLayerLine.h"
 #include "planemap/layers/StratumDataPages.h"
 
 namespace {
@@ -229,14 +232,75 @@ TEST(LineLayerLine, WidthsDropTrailingZerosOnRefreshButARefusalShowsTwoDecimals)
     parsnip::MapFixture map;
     CQXLayer* lines = map.AddLayer("线", "线");
     QXLOGPEN pen;
-    pen.width = 200;
+    pen.width = 250;
     kel::plane::CLineLayer(lines).SetPen(pen);
     OpenList<CPropListLineLayerLine> page;
     page.Show(lines);
-    EXPECT_EQ("2", page.Value(CPropListLineLayerLine::kWidthId));
-    page.Type(CPropListLineLayerLine::kWidthId, "abc");
-    EXPECT_EQ("2.00", page.Value(CPropListLineLayerLine::kWidthId));
+    EXPECT_EQ("2.5", page.Value(CPropListLineLayerLine::kWidthId));
+    for (const char* refused : {"-1", "abc", "1e38"}) {
+        page.Type(CPropListLineLayerLine::kWidthId, refused);
+        EXPECT_EQ("2.50", page.Value(CPropListLineLayerLine::kWidthId)) << refused;
+        EXPECT_EQ(250, PenOfLine(lines).width) << refused;
+    }
+    page.Type(CPropListLineLayerLine::kWidthId, "2");
     EXPECT_EQ(200, PenOfLine(lines).width);
+}
+
+// ---- refused widths and sizes on the layer pages ----------------------------------------------------------
+
+namespace {
+
+struct Refusal {
+    const char* text;
+    std::string shown;  // the stored value as the page shows it after a refusal
+};
+
+// Each refused text writes nothing through the setter, redraws nothing and shows the stored value.
+template <class Page>
+void ExpectRefused(CQXLayer* layer, DWORD_PTR id, const char* setter, std::initializer_list<Refusal> refusals) {
+    OpenList<Page> page;
+    page.Show(layer);
+    const int redraws = page.Redraws();
+    parsnip::testing::ClearCallLog();
+    for (const Refusal& r : refusals) {
+        ASSERT_TRUE(page.Type(id, r.text));
+        EXPECT_EQ(r.shown, page.Value(id)) << r.text;
+    }
+    EXPECT_EQ(0, parsnip::testing::CountCalls(setter)) << setter;
+    EXPECT_EQ(redraws, page.Redraws()) << setter;
+}
+
+}  // namespace
+
+TEST(LayerPageRefusals, AWidthOrSizeTheReaderRefusesShowsTheStoredValueAndWritesNothing) {
+    parsnip::MapFixture map;
+    CQXLayer* lines = map.AddLayer("线", "线");
+    QXLOGPEN pen;
+    pen.width = 250;
+    kel::plane::CLineLayer(lines).SetPen(pen);
+    ExpectRefused<CPropListLineLayerLine>(lines, CPropListLineLayerLine::kWidthId, "kel::plane::CLineLayer::SetPen",
+                                          {{"-1", "2.50"}, {"1e39", "2.50"}});
+
+    CQXLayer* points = map.AddLayer("点", "点");
+    kel::plane::CPointLayer wrapper(points);
+    QXLOGPOINT symbol;
+    symbol.size = 160;
+    wrapper.SetSymbolPoint(&symbol);
+    QXLOGFONT font;
+    font.size = 0;
+    wrapper.SetFont(&font);
+    for (DWORD_PTR id : {CPropListPointLayerPoint::kSymbolSizeId, CPropListPointLayerPoint::kFontSizeId}) {
+        const std::string stored = id == CPropListPointLayerPoint::kSymbolSizeId ? "1.60" : "0.00";
+        for (const char* setter : {"kel::plane::CPointLayer::SetSymbolPoint", "kel::plane::CPointLayer::SetFont"})
+            ExpectRefused<CPropListPointLayerPoint>(points, id, setter,
+                                                    {{"-1", stored}, {"-3", stored}, {"x", stored}, {"-0.5", stored}});
+    }
+
+    CQXLayer* net = map.AddLayer("井网", "连通井网");
+    pen.width = 110;
+    kel::plane::CWellNetLayer(net).SetPen(pen);
+    ExpectRefused<CPropListWellNetLayerLine>(net, CPropListWellNetLayerLine::kWidthId,
+                                             "kel::plane::CWellNetLayer::SetPen", {{"-0.3", "1.10"}, {"x", "1.10"}});
 }
 
 TEST(LineLayerLine, AFillEditReachesEveryLineOfTheLayerAndWritesThePenBack) {
@@ -258,9 +322,10 @@ TEST(LineLayerLine, AFillEditReachesEveryLineOfTheLayerAndWritesThePenBack) {
     EXPECT_EQ(RGB(10, 20, 30), planetest::BrushOf(a).fillColor);
     EXPECT_EQ(RGB(10, 20, 30), planetest::BrushOf(b).fillColor);
     EXPECT_EQ(321, planetest::BrushOf(b).size);  // the rest of each line's fill stays
+    // The layer answers its lines' fill, so the page shows the colour taken.
     QXLOGBRUSH layerBrush;
     kel::plane::CLineLayer(lines).GetLogBrush(layerBrush);
-    EXPECT_NE(RGB(10, 20, 30), layerBrush.fillColor);
+    EXPECT_EQ(RGB(10, 20, 30), layerBrush.fillColor);
     EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CLineLayer::SetPen"));
     EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectText::SetLogFont", text));
 

@@ -35,7 +35,7 @@ TEST(NegativeSizes, LinePenWidthsAreRefusedForEverySelectedLine) {
     ASSERT_TRUE(open.Type(CPropListLine::kPenWidthId, "-1"));
     EXPECT_FLOAT_EQ(40.0f, PenOf(a).width);
     EXPECT_FLOAT_EQ(40.0f, PenOf(b).width);
-    EXPECT_EQ("0.4", open.Value(CPropListLine::kPenWidthId));  // the width taken, as it showed
+    EXPECT_EQ("0.40", open.Value(CPropListLine::kPenWidthId));  // the stored width, as the refresh shows it
 
     CQXObjectPolyline* net = map.AddPolyline("连通井网线", {{0, 0}, {1, 0}});
     map.ClearSelection();
@@ -45,7 +45,7 @@ TEST(NegativeSizes, LinePenWidthsAreRefusedForEverySelectedLine) {
     ASSERT_TRUE(netList.Type(CPropListWellNetLine::kPenWidthId, "0.7"));
     ASSERT_TRUE(netList.Type(CPropListWellNetLine::kPenWidthId, "-0.5"));
     EXPECT_FLOAT_EQ(70.0f, PenOf(net).width);
-    EXPECT_EQ("0.7", netList.Value(CPropListWellNetLine::kPenWidthId));
+    EXPECT_EQ("0.70", netList.Value(CPropListWellNetLine::kPenWidthId));
 }
 
 // A size or width text the lists refuse (no number, a negative, one no record holds) closes the

@@ -114,6 +114,26 @@ TEST(LineNumberFaults, PositionPenAndArrowSizeKeepTheStoredValues) {
     EXPECT_EQ(1e39, s.line->GetBegArrow()->GetArrowLength());
 }
 
+// A stored number that rounds to zero where the list shows it shows unsigned, never "-0.00".
+TEST(LineNumberFaults, NumbersThatRoundToZeroShowUnsigned) {
+    parsnip::MapFixture map;
+    CQXObjectPolyline* line = map.AddPolyline("线", {{-0.001, -0.004}, {-0.002, 3}});
+    map.Select(line);
+    planetest::OpenList<CPropListLine> open;
+    open.Show(line);
+    for (const char* label : {"起始点X坐标", "起始点Y坐标", "终止点X坐标"})
+        EXPECT_EQ("0.00", Shown(ByName(open, label))) << label;
+
+    CQXObjectText* text = map.AddText("文本", "说明", FLOATPOINT(-0.004, -0.001));
+    text->SetAngle(-1e-9);
+    map.ClearSelection();
+    map.Select(text);
+    planetest::OpenList<CPropListText> texts;
+    texts.Show(text);
+    for (const char* label : {planetext::kX, planetext::kY, planetext::kRotation})
+        EXPECT_EQ("0.00", Shown(ByName(texts, label))) << label;
+}
+
 // ---- texts, pictures, tables, borders ----------------------------------------------------------------
 
 TEST(ListNumberFaults, TextAngleBeyondADoubleIsRefusedAndShownAgain) {
@@ -183,18 +203,27 @@ TEST(ListNumberFaults, GraticuleIntervalTheItemCannotShowIsRefused) {
     CQXObjectBorder* border = map.Add<CQXObjectBorder>("图框");
     map.Select(border);
     border->SetDrawGraticule(1);
-    border->SetGraticuleIntervalX(1.5);
     planetest::OpenList<CPropListBorderGrid> open;
     open.Show(border);
     CBCGPProp* interval = ByName(open, bordertext::kMeridianInterval);
-    ASSERT_EQ("1:30:0", Shown(interval));
-    for (const char* text : {"4294967296:0:0", "2147483647:0:0", "99999999999999999999999999:0:0"}) {
+    ASSERT_TRUE(TypeInto(open, interval, "0:90:0"));  // shown again below as the page shows 1.5
+    ASSERT_EQ(1.5, border->GetGraticuleIntervalX());
+    const uint64_t stamp = border->GetTimeStamp();
+    const int redraws = open.Redraws();
+    // From 2147483647 degrees on the d:m:s conversion splits nothing: the item would show 0:0:0.
+    for (const char* text : {"2147967297999982:1:1", "2147483647:0:0", "2147483646:60:0", "0:0:7730941132800",
+                             "99999999999999999999999999:0:0"}) {
         TypeInto(open, interval, text);
         EXPECT_EQ(1.5, border->GetGraticuleIntervalX()) << text;
+        EXPECT_EQ(stamp, border->GetTimeStamp()) << text;
+        EXPECT_EQ(redraws, open.Redraws()) << text;
         EXPECT_EQ("1:30:0", Shown(interval)) << text;
     }
-    ASSERT_TRUE(TypeInto(open, interval, "2147483646:0:0"));
-    EXPECT_EQ(2147483646.0, border->GetGraticuleIntervalX());
+    // The largest interval that still shows, typed in seconds and shown as the page shows it.
+    ASSERT_TRUE(TypeInto(open, interval, "2147483646:0:3599"));
+    EXPECT_DOUBLE_EQ(2147483647 - 1.0 / 3600, border->GetGraticuleIntervalX());
+    TypeInto(open, interval, "2147483647:0:0");
+    EXPECT_EQ("2147483646:59:59", Shown(interval));
 }
 
 // The shown object's angle item: degrees whose radians overflow leave the angle, 180 is π.

@@ -3,6 +3,7 @@
 // switches, sizes in hundredths), and the creator rows that open them.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -168,6 +169,44 @@ TEST(PieList, PenWidthsStayInMillimetresOffsetsRefuseNegativesAndLettersRestore)
     EXPECT_DOUBLE_EQ(6.5, pie->GetRadius());
 }
 
+// A number the list's reader refuses never reaches the symbols: no write, no redraw, and the item
+// shows the stored value as a refresh shows it.
+TEST(PieList, ARefusedNumberWritesNothingAndShowsTheStoredValue) {
+    parsnip::MapFixture map;
+    CQXObjectPie* pie = AddPie(map, 0);
+    CQXObjectPie* other = AddPie(map, 0);
+    QXLOGFONT font;
+    font.size = 250;
+    pie->SetFont(font);
+    pie->SetRadius(8);
+    pie->SetXMove(4);
+    map.Select({pie, other});
+    OpenList<P> list;
+    list.Show(pie);
+    const int redraws = list.Redraws();
+    parsnip::testing::ClearCallLog();
+
+    struct Case {
+        DWORD_PTR id;
+        const char* shown;
+        std::vector<const char*> refused;
+    };
+    for (const Case& c :
+         {Case{P::kFontSizeId, "2.50", {"-1", "abc", "1e37", "-0.5"}}, Case{P::kRadiusId, "8.00", {"r5", "-1"}},
+          Case{P::kXMoveId, "4", {"-2"}}, Case{P::kPenWidthId, "0.00", {"-1", "1e39"}}}) {
+        for (const char* text : c.refused) {
+            ASSERT_TRUE(list.Type(c.id, text));
+            EXPECT_EQ(c.shown, list.Value(c.id)) << c.id << " " << text;
+        }
+    }
+    EXPECT_EQ(250, FontOfPie(pie).size);
+    EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectPie::SetFont"));
+    EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectPie::SetPen"));
+    EXPECT_DOUBLE_EQ(8, pie->GetRadius());
+    EXPECT_EQ(4, pie->GetXMove());
+    EXPECT_EQ(redraws, list.Redraws());
+}
+
 // ---- the coordinate system -------------------------------------------------------------------------------
 
 namespace {
@@ -198,6 +237,9 @@ TEST(CoordinateList, RangesDivisionsAndCountsPassTheirTests) {
 
     list.Type(C::kXMinId, "80");  // leaves exactly one division: the minimum needs more
     EXPECT_DOUBLE_EQ(0, axes->m_dXMin);
+    list.Type(C::kYMinId, "-0");  // zero, shown and stored unsigned
+    EXPECT_EQ("0.00", list.Value(C::kYMinId));
+    EXPECT_FALSE(std::signbit(axes->m_dYMin));
     list.Type(C::kYMinId, "40");  // the Y minimum takes exactly one
     EXPECT_DOUBLE_EQ(40, axes->m_dYMin);
     list.Type(C::kXMaxId, "20");
@@ -217,9 +259,10 @@ TEST(CoordinateList, RangesDivisionsAndCountsPassTheirTests) {
     ASSERT_TRUE(list.Pick(C::kXLabelDecimalsId, "0"));
     EXPECT_EQ(0, axes->m_nXLabelDecimal);
 
-    // Every edit, taken or not, marks the object and has it update itself.
-    EXPECT_EQ(9, parsnip::testing::CountCalls("CQXObject::UpdateAfterEdit", axes));
+    // Every edit taken marks the object and has it update itself; a refused one does neither.
+    EXPECT_EQ(5, parsnip::testing::CountCalls("CQXObject::UpdateAfterEdit", axes));
     EXPECT_EQ(1, axes->GetModifyFlag());
+    EXPECT_EQ("3", list.Value(C::kTickLengthId));
 }
 
 TEST(CoordinateList, OriginsAreDigitsOnlyAndSizesAreKeptInHundredths) {

@@ -1,7 +1,9 @@
-// What the plane-map lists share across families: the style and angle texts, the colour items,
-// and the edit of one field of the shown object's pen that every selected object of its type takes.
+// What the plane-map lists share across families: the style and angle texts, the colour items, the
+// whole-number readers with their item rules, and the edit of one field of the shown object's pen
+// that every selected object of its type takes.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 #include <vector>
 
@@ -47,6 +49,44 @@ TEST(PlaneShared, ColorItemsAreReadAndShownOnlyWhenTheyAreColourItems) {
     EXPECT_TRUE(IsDigits("0123"));
     EXPECT_FALSE(IsDigits(""));
     EXPECT_FALSE(IsDigits("12a"));
+}
+
+// A whole number is read as atoi reads it, but a number no int holds is refused, not cut to its
+// leading digits ("1e39" is no 1); each item built with the reader's rule refuses the same texts.
+TEST(PlaneShared, WholeNumberReadersRefuseANumberNoIntHolds) {
+    struct Case {
+        const char* text;
+        bool taken;
+        int value;
+    };
+    const Case cases[] = {
+        {"12.9", true, 12},
+        {"abc", true, 0},
+        {"-7", true, -7},
+        {"2147483647.9", true, INT_MAX},
+        {"-2147483648", true, INT_MIN},
+        {"2147483648", false, 0},
+        {"1e39", false, 0},
+        {"1e400", false, 0},
+        {"-3e9", false, 0},
+    };
+    for (const Case& c : cases) {
+        int value = 99;
+        EXPECT_EQ(c.taken, ReadInt(c.text, &value)) << c.text;
+        EXPECT_EQ(c.taken ? c.value : 99, value) << c.text;
+        EXPECT_EQ(c.taken, CBCGPropSizeText("n", _variant_t(""), "", 1, IntRule()).Takes(c.text)) << c.text;
+    }
+    int count = 99;
+    EXPECT_TRUE(ReadCount("0", &count));
+    EXPECT_EQ(0, count);
+    for (const char* refused : {"abc", "-1", "1e39"}) {
+        EXPECT_FALSE(ReadCount(refused, &count)) << refused;
+        EXPECT_FALSE(CBCGPropSizeText("n", _variant_t(""), "", 1, CountRule()).Takes(refused)) << refused;
+    }
+    EXPECT_TRUE(ReadWholeAboveZero("3.9", &count));
+    EXPECT_EQ(3, count);
+    for (const char* refused : {"0", "abc", "1e400"})
+        EXPECT_FALSE(CBCGPropSizeText("n", _variant_t(""), "", 1, WholeAboveZeroRule()).Takes(refused)) << refused;
 }
 
 namespace {
@@ -98,17 +138,16 @@ TEST(PlaneShared, RecordEditGivesTheShownPenToEverySelectedObjectOfItsClassAndTy
                                     Accept::AboveZero));
     EXPECT_FLOAT_EQ(250.0f, fx.Pen(1).width);
 
-    EXPECT_EQ("2.50", VariantToText(refused.GetValue()));  // the shown arrow's width again
     // A negative width is never taken, whatever the rule.
     refused.SetValue(_variant_t("-1"));
-    EXPECT_FALSE(EditSameTypeRecord(fx.objects[2].get(), &CQXObjectLine::GetLogPen, &CQXObjectLine::SetLogPen,
-                                    &refused, 1, Accept::ZeroOrMore));
+    EXPECT_FALSE(EditSameTypeRecord(fx.objects[2].get(), &CQXObjectLine::GetLogPen, &CQXObjectLine::SetLogPen, &refused,
+                                    1, Accept::ZeroOrMore));
     EXPECT_FLOAT_EQ(250.0f, fx.Pen(1).width);
 
     // Read through the lines' class, every line of "A" takes it.
     CBCGPProp zero("w", _variant_t("0"), "", 1);
-    EXPECT_TRUE(EditSameTypeRecord(fx.objects[2].get(), &CQXObjectLine::GetLogPen, &CQXObjectLine::SetLogPen, &zero,
-                                   1, Accept::ZeroOrMore));
+    EXPECT_TRUE(EditSameTypeRecord(fx.objects[2].get(), &CQXObjectLine::GetLogPen, &CQXObjectLine::SetLogPen, &zero, 1,
+                                   Accept::ZeroOrMore));
     for (std::size_t i : {0u, 1u, 2u}) EXPECT_FLOAT_EQ(0.0f, fx.Pen(i).width);
     EXPECT_FLOAT_EQ(400.0f, fx.Pen(3).width);
 }

@@ -115,7 +115,7 @@ TEST(PointList, UniformSelectionAfterAMixedOneEnablesTheItemsAgain) {
     EXPECT_EQ("1.00", open.Value(CPropListPoint::kXId));
 }
 
-TEST(PointList, CoordinateEditMovesTheShownPointOnlyAndIgnoresNonNumbers) {
+TEST(PointList, CoordinateEditMovesTheShownPointOnlyAndRefusesNonNumbers) {
     parsnip::MapFixture map;
     CQXObjectPoint* point = AddPoint(map, 1, 2, 100);
     map.Select(point);
@@ -127,12 +127,17 @@ TEST(PointList, CoordinateEditMovesTheShownPointOnlyAndIgnoresNonNumbers) {
     EXPECT_EQ(1.0, p.x);
     EXPECT_EQ(-7.5, p.y);
 
+    // No number, a number with text after it, or one a double cannot hold: nothing moves, nobody
+    // is told, and the stored coordinate shows again.
     parsnip::testing::ClearCallLog();
-    open.Type(CPropListPoint::kXId, "abc");
+    const int redraws = open.Redraws();
+    for (const char* refused : {"abc", "3x", "1e400"}) {
+        open.Type(CPropListPoint::kXId, refused);
+        EXPECT_EQ("1.00", open.Value(CPropListPoint::kXId)) << refused;
+    }
     EXPECT_EQ(0, CountCalls("CQXObject::MoveAnchor"));
-    EXPECT_EQ("abc", open.Value(CPropListPoint::kXId));  // kept until the next refresh
-    open.Type(CPropListPoint::kXId, "1e400");            // overflows a double: no coordinate either
-    EXPECT_EQ(0, CountCalls("CQXObject::MoveAnchor"));
+    EXPECT_EQ(0, CountCalls("CQXObject::OnChanged"));
+    EXPECT_EQ(redraws, open.Redraws());
     point->GetAnchor(&p);
     EXPECT_EQ(1.0, p.x);
 }
@@ -156,6 +161,37 @@ TEST(PointList, SizeZeroIsStoredAndTextsThatAreNoSizeRestoreTheShownOne) {
         EXPECT_FLOAT_EQ(125.0f, StyleOf(point).size) << refused;
         EXPECT_EQ(0, CountCalls("CQXObjectPoint::SetLogPoint")) << refused;
     }
+}
+
+// A text that starts with a size is taken as that size; what the list then refuses writes
+// nothing, tells nobody, and shows the stored size as the list shows it.
+TEST(PointList, ARefusedSizeShowsTheStoredSizeWithTwoDecimals) {
+    parsnip::MapFixture map;
+    CQXObjectPoint* point = AddPoint(map, 0, 0, 250);
+    CQXObjectPoint* other = AddPoint(map, 1, 0, 700);
+    map.Select(point);
+    planetest::OpenList<CPropListPoint> open;
+    open.Show(point);
+    ASSERT_TRUE(open.Type(CPropListPoint::kSizeId, "3x"));
+    EXPECT_FLOAT_EQ(300.0f, StyleOf(point).size);
+    const int redraws = open.Redraws();
+    for (const char* refused : {"-2", "abc", "-0.5", "1e39"}) {
+        parsnip::testing::ClearCallLog();
+        open.Type(CPropListPoint::kSizeId, refused);
+        EXPECT_EQ("3.00", open.Value(CPropListPoint::kSizeId)) << refused;
+        EXPECT_FLOAT_EQ(300.0f, StyleOf(point).size) << refused;
+        EXPECT_EQ(0, CountCalls("CQXObjectPoint::SetLogPoint")) << refused;
+        EXPECT_EQ(0, CountCalls("CQXObject::OnChanged")) << refused;
+    }
+    EXPECT_EQ(redraws, open.Redraws());
+
+    // With several points selected the size shows empty, and a refused one the shown point's.
+    map.Select(other);
+    open.Show(point);
+    ASSERT_EQ("", open.Value(CPropListPoint::kSizeId));
+    open.Type(CPropListPoint::kSizeId, "-1");
+    EXPECT_EQ("3.00", open.Value(CPropListPoint::kSizeId));
+    EXPECT_FLOAT_EQ(700.0f, StyleOf(other).size);
 }
 
 TEST(PointList, InnerColourReachesEveryPointOfTheTypeEachNotifiedOnce) {

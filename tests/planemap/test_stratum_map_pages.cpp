@@ -2,6 +2,7 @@
 // what a switch greys, and the direction of pinch-out lines.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -125,6 +126,40 @@ TEST(StratumMapLinePage, AWidthReachesTheLayerPenAndEveryLineOfTheKindOnly) {
     }
     ASSERT_TRUE(page.Type(Line::kPinchOutWidthId, "0"));
     EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
+    ASSERT_TRUE(page.Type(Line::kPinchOutWidthId, "-0"));  // zero, shown and stored unsigned
+    EXPECT_EQ("0.00", page.Value(Line::kPinchOutWidthId));
+    EXPECT_FALSE(std::signbit(LayerPen(world.layer, "PINCHOUTLINE_PEN").width));
+}
+
+// A width the width rule refuses, in any of the three groups, writes no pen at all: no layer
+// attribute is added or changed and no line is touched.
+TEST(StratumMapLinePage, ARefusedWidthWritesNoPenIntoTheLayerAttributes) {
+    MapFixture map;
+    CQXLayer* layer = map.AddLayer("小层1", "小层平面图");
+    const QXLOGPEN pinch = MakePen(2, RGB(1, 2, 3), 50);
+    layer->GetPropertyManager()->SetPenProperty("PINCHOUTLINE_PEN", &pinch);
+    CQXObjectPolyline* line = map.AddPolyline("有效厚度零线", kPath, layer);
+    const QXLOGPEN own = PenOf(line);
+    OpenList<Line> page;
+    page.Show(layer);
+    ASSERT_EQ(1, layer->GetPropertyManager()->GetPropertyCount());
+    const int redraws = page.Redraws();
+
+    struct Case {
+        DWORD_PTR id;
+        const char* shown;
+    };
+    for (const Case& c : {Case{Line::kPinchOutWidthId, "0.50"}, Case{Line::kValidThickWidthId, "0.00"},
+                          Case{Line::kOilWaterWidthId, "0.00"}}) {
+        for (const char* refused : {"1e400", "1e38", "-2e120"}) {
+            ASSERT_TRUE(page.Type(c.id, refused));
+            EXPECT_EQ(c.shown, page.Value(c.id)) << c.id << " " << refused;
+        }
+    }
+    EXPECT_EQ(1, layer->GetPropertyManager()->GetPropertyCount());
+    EXPECT_TRUE(SamePen(pinch, LayerPen(layer, "PINCHOUTLINE_PEN")));
+    EXPECT_TRUE(SamePen(own, PenOf(line)));
+    EXPECT_EQ(redraws, page.Redraws());
 }
 
 // ---- boundary-line lists --------------------------------------------------------------------------------

@@ -261,15 +261,19 @@ TEST(ArrowList, EveryEditRebuildsTheShownArrowBeforeTheSameTypeUpdate) {
     std::vector<std::string> order;
     for (const auto& call : parsnip::testing::CallLog())
         if (call.target == a) order.push_back(call.operation);
-    ASSERT_EQ((std::vector<std::string>{"CQXObjectArrow::SetStyle", "CQXObjectArrow::CreateModel",
-                                        "CQXObject::OnChanged"}),
-              order);
+    ASSERT_EQ(
+        (std::vector<std::string>{"CQXObjectArrow::SetStyle", "CQXObjectArrow::CreateModel", "CQXObject::OnChanged"}),
+        order);
 
+    // Too wide or too large for the record: refused, so nothing is written and nothing rebuilt.
     parsnip::testing::ClearCallLog();
-    open.Type(CPropListArrow::kPenWidthId,
-              "1e39");  // too wide for the record: nothing written, the rebuild runs anyway
+    open.Type(CPropListArrow::kPenWidthId, "1e39");
+    open.Type(kPlaneFillCellSizeId, "1e39");
     EXPECT_EQ(0, CountCalls("CQXObjectLine::SetLogPen"));
-    EXPECT_EQ(1, CountCalls("CQXObjectArrow::CreateModel", a));
+    EXPECT_EQ(0, CountCalls("CQXObjectArrow::SetLogBrush"));
+    EXPECT_EQ("0.00", open.Value(kPlaneFillCellSizeId));
+    EXPECT_EQ(0, CountCalls("CQXObjectArrow::CreateModel", a));
+    EXPECT_EQ(0, CountCalls("CQXObject::OnChanged", a));
     open.Show(a);
     EXPECT_EQ("风格3", open.Value(CPropListArrow::kStyleId));
 }
@@ -370,12 +374,17 @@ TEST(RectList, GeometryMovesOnlyTheTargetAndNoNumberIsZero) {
     EXPECT_DOUBLE_EQ(0, a->GetRadiusA());
     EXPECT_DOUBLE_EQ(0, a->GetRoundSize().cx);
 
-    parsnip::testing::ClearCallLog();
-    open.Type(CPropListRect::kXId, "1e400");       // overflows: refused
-    open.Type(CPropListRect::kCornerBId, "1e39");  // beyond single precision: refused
-    EXPECT_TRUE(parsnip::testing::CallLog().empty());
     ASSERT_TRUE(open.Type(CPropListRect::kRotationId, "1e39"));  // a double keeps it
     EXPECT_DOUBLE_EQ(1e39 * kPi / 180, a->GetAngle());
+
+    // Refused: nothing is written, and the list shows the stored selection again, which now holds
+    // both rectangles.
+    parsnip::testing::ClearCallLog();
+    open.Type(CPropListRect::kXId, "1e400");       // overflows
+    open.Type(CPropListRect::kCornerBId, "1e39");  // beyond single precision
+    EXPECT_TRUE(parsnip::testing::CallLog().empty());
+    EXPECT_EQ("", open.Value(CPropListRect::kXId));
+    EXPECT_FALSE(open.Enabled(CPropListRect::kXId));
 }
 
 TEST(RectList, SeveralSelectedEmptyTheOneRectangleItemsAndPenEditsKeepEachOwnPen) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "PlaneListFixture.h"
 #include "framework/PropStyleCombox.h"
@@ -89,27 +90,40 @@ TEST(WellSymbolList, NameAndCoordinatesBelongToALoneSymbol) {
     EXPECT_FALSE(open.Enabled(CPropListWellSymbol::kYId));
 }
 
-TEST(WellSymbolList, ANegativeSizeKeepsSizeAndColoursButTakesThePickedStyle) {
+// The size item refuses what the group read refuses, so a refused size writes no symbol's style,
+// the shown one's or another selected one's.
+TEST(WellSymbolList, ARefusedSizeWritesNoSymbolAndShowsTheStoredSize) {
     parsnip::MapFixture map;
-    CQXObjectPoint* well = map.AddPoint("井位", {0, 0});
-    QXLOGPOINT start = Style(1, 300, RGB(1, 1, 1), RGB(2, 2, 2));
-    well->SetLogPoint(&start);
-    map.Select(well);
+    CQXObjectPoint* shown = map.AddPoint("井位", {0, 0});
+    CQXObjectPoint* other = map.AddPoint("井位", {5, 5});
+    const QXLOGPOINT shownStyle = Style(1, 300, RGB(1, 1, 1), RGB(2, 2, 2));
+    const QXLOGPOINT otherStyle = Style(2, 700, RGB(3, 3, 3), RGB(4, 4, 4));
+    QXLOGPOINT start = shownStyle;
+    shown->SetLogPoint(&start);
+    start = otherStyle;
+    other->SetLogPoint(&start);
+    map.Select({shown, other});
     OpenList<CPropListWellSymbol> open;
-    open.Show(well);
+    open.Show(shown);
+    const int redraws = open.Redraws();
+    parsnip::testing::ClearCallLog();
 
-    // The picker and a colour changed in the grid but not yet reported, then a size typed.
-    UINT picked = 7;
-    dynamic_cast<CPropStyleCombox*>(open.Item(CPropListWellSymbol::kStyleId))->SetVal(picked);
-    dynamic_cast<CBCGPColorProp*>(open.Item(CPropListWellSymbol::kInnerColorId))->SetColor(RGB(5, 5, 5));
-    ASSERT_TRUE(open.Type(CPropListWellSymbol::kSizeId, "-2"));
-    EXPECT_EQ(7u, PointOf(well).style);
-    EXPECT_EQ(300.0f, PointOf(well).size);
-    EXPECT_EQ(RGB(1, 1, 1), PointOf(well).innerColor);
+    for (const char* refused : {"-1", "-0.5", "1e39"}) {
+        ASSERT_TRUE(open.Type(CPropListWellSymbol::kSizeId, refused));
+        EXPECT_EQ("3.00", open.Value(CPropListWellSymbol::kSizeId)) << refused;
+    }
+    EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectPoint::SetLogPoint"));
+    EXPECT_EQ(redraws, open.Redraws());
+    for (auto [point, style] : {std::pair{shown, shownStyle}, std::pair{other, otherStyle}}) {
+        EXPECT_EQ(style.size, PointOf(point).size);
+        EXPECT_EQ(style.innerColor, PointOf(point).innerColor);
+        EXPECT_EQ(style.borderColor, PointOf(point).borderColor);
+    }
 
+    // A size taken gives every selected symbol of the kind the shown symbol's whole style.
     ASSERT_TRUE(open.Type(CPropListWellSymbol::kSizeId, "2.4"));
-    EXPECT_EQ(240.0f, PointOf(well).size);
-    EXPECT_EQ(RGB(5, 5, 5), PointOf(well).innerColor);
+    EXPECT_EQ(240.0f, PointOf(other).size);
+    EXPECT_EQ(RGB(1, 1, 1), PointOf(other).innerColor);
 }
 
 TEST(WellAbsenceList, OnlyASizeAboveZeroIsTakenAndTheTypeShowsForALoneMark) {

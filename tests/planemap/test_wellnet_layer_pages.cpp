@@ -54,7 +54,7 @@ TEST(WellNetLayerLinePage, ArrowsReachEveryPolylineAndALengthOfZeroNothing) {
     ASSERT_TRUE(page.Type(Line::kWidthId, "-1"));
     layer->GetLogPen(&pen);
     EXPECT_FLOAT_EQ(50.0f, pen.width);
-    EXPECT_EQ("0.5", page.Value(Line::kWidthId));  // the width taken, as it showed
+    EXPECT_EQ("0.50", page.Value(Line::kWidthId));  // the stored width, as a refresh shows it
 
     ASSERT_TRUE(page.Pick(Line::kVisibleId, "否"));
     EXPECT_EQ(0, kel::plane::CWellNetLayer(layer).GetLineVisible());

@@ -79,8 +79,13 @@ TEST(ProfileDataPage, ATargetStratumThenItsNameThenASeaLevelDepth) {
 
     ASSERT_TRUE(page.Type(CPlLayerData::kSeaLevelDepthId, "-20.25"));
     EXPECT_DOUBLE_EQ(Layer()->m_dSeaLevelDepth, -20.25);
-    ASSERT_TRUE(page.Type(CPlLayerData::kSeaLevelDepthId, "1e999"));
-    EXPECT_DOUBLE_EQ(Layer()->m_dSeaLevelDepth, -20.25) << "a depth a double cannot hold is refused";
+    lodestar::testing::ClearCallLog();
+    for (const char* text : {"1e999", "abc", "--2"}) {
+        ASSERT_TRUE(page.Type(CPlLayerData::kSeaLevelDepthId, text));
+        EXPECT_DOUBLE_EQ(Layer()->m_dSeaLevelDepth, -20.25) << "refused: " << text;
+        EXPECT_EQ(page.Value(CPlLayerData::kSeaLevelDepthId), "-20.25") << text;
+    }
+    EXPECT_TRUE(lodestar::testing::CallLog().empty()) << "a refused depth has the graph read nothing";
 }
 
 // ---- line page -----------------------------------------------------------------------------------------
@@ -126,8 +131,8 @@ TEST(ProfileLinePage, AHiddenLineDisablesItsItems) {
     EXPECT_FALSE(Layer()->m_bShowProfileLine);
     EXPECT_EQ(CountLogged("CPlContainer::UpdateWnd"), 1);
     page.Show(&g.entity);
-    for (DWORD_PTR id : {CPlLayerLine::kStyleId, CPlLayerLine::kWidthId, CPlLayerLine::kRandomColorId,
-                         CPlLayerLine::kColorId})
+    for (DWORD_PTR id :
+         {CPlLayerLine::kStyleId, CPlLayerLine::kWidthId, CPlLayerLine::kRandomColorId, CPlLayerLine::kColorId})
         EXPECT_FALSE(page.Enabled(id)) << id;
     EXPECT_TRUE(page.Enabled(CPlLayerLine::kShowId));
 }
@@ -138,8 +143,8 @@ TEST(ProfileWellNamePage, TemplatesNeedAStratumAndFontEditsReachTheLabels) {
     SampleGraph g;
     OpenList<CPlLayerWellName> page(new CPlLayerWellName(&g.entity));
     page.Show(&g.entity);
-    for (DWORD_PTR id : {CPlLayerWellName::kFontTemplateId, CPlLayerWellName::kSizeTemplateId,
-                         CPlLayerWellName::kColorTemplateId}) {
+    for (DWORD_PTR id :
+         {CPlLayerWellName::kFontTemplateId, CPlLayerWellName::kSizeTemplateId, CPlLayerWellName::kColorTemplateId}) {
         EXPECT_FALSE(page.Enabled(id)) << id;
         EXPECT_EQ(page.Value(id), "") << id;
     }

@@ -1,10 +1,11 @@
 // The reference page (plane maps of the project folder, their layers, the reference information
 // the page keeps alive) and the object pages, whose edits reach the active objects of their own
 // kind only.
+#include <unistd.h>
+
 #include <boost/filesystem.hpp>
 #include <boost/make_shared.hpp>
 #include <fstream>
-#include <unistd.h>
 
 #include "ProfileFixture.h"
 #include "ProfilelineProp/PlLayerReferenceInfo.h"
@@ -232,10 +233,11 @@ TEST(ProfileObjectPages, SymbolAndTrackEditsReachTheirActiveKind) {
 }
 
 // A text the number item refuses writes nothing: the shown object's record is not copied to the
-// other active objects, whose sizes, widths and angles stay their own.
+// other active objects, whose sizes, widths and angles stay their own, and the item shows what the
+// page shows for the objects again.
 TEST(ProfileObjectPages, ARefusedTextLeavesEveryActiveObjectAsItWas) {
-    // The item refuses the first ones itself; the last ones it takes, but a size or width kept in
-    // hundredths in single precision cannot hold them.
+    // The last ones are numbers, but a size or width kept in hundredths in single precision cannot
+    // hold them, and no angle is that large.
     const char* const refused[] = {"abc", "-1", "1e400", "-3e87", "nan", "--2", "1e39", "3.5e38", "9e296"};
     SampleGraph g;
 
@@ -290,6 +292,11 @@ TEST(ProfileObjectPages, ARefusedTextLeavesEveryActiveObjectAsItWas) {
         EXPECT_FLOAT_EQ(g.sequence.GetLinePen().width, 50.0f) << text;
         EXPECT_DOUBLE_EQ(g.sequence.GetAngle(), 0.004) << text;
     }
+    EXPECT_TRUE(lines.Type(CPlProfilelineProperty::kAngleId, "360"));
+    EXPECT_DOUBLE_EQ(g.sequence.GetAngle(), 0.004);
+    // Several lines are active: the page shows its neutral width and angle.
+    EXPECT_EQ(lines.Value(CPlProfilelineProperty::kWidthId), "0.02");
+    EXPECT_EQ(lines.Value(CPlProfilelineProperty::kAngleId), "0.00");
     EXPECT_EQ(lodestar::testing::CallLog(), Texts{}) << "nothing set, nothing redrawn";
 }
 

@@ -112,6 +112,33 @@ TEST_F(FaultPointPage, FieldCountBuildsOneItemPerFieldUpToTheSevenKinds) {
 
     ASSERT_TRUE(open->Pick(F::kFirstFieldId + 6, "对比井号"));
     EXPECT_EQ("对比井号", Point(0, 0).GetLabel(6));
+
+    // A count kept to the seven it already is changes nothing: no stamp, and 7 shows again.
+    const uint64_t stamp = Point(0, 0).GetTimeStamp();
+    for (const char* text : {"1e38", "70000"}) {
+        open->Type(F::kFieldCountId, text);
+        EXPECT_EQ(stamp, Point(0, 0).GetTimeStamp()) << text;
+        EXPECT_EQ("7", open->Value(F::kFieldCountId)) << text;
+    }
+}
+
+// A number the section library's check or the int field refuses leaves the point as it was and
+// shows the stored value again.
+TEST_F(FaultPointPage, RefusedNumbersLeaveThePointAsItWas) {
+    ASSERT_TRUE(open->Type(F::kFaultNumberId, "4"));
+    const struct {
+        DWORD_PTR id;
+        const char* text;
+        const char* shown;
+    } kCases[] = {
+        {F::kFaultNumberId, "3e9", "4"}, {F::kFaultDepthId, "1e39", "0.00"}, {F::kXOffsetId, "-1e39", "0.00"}};
+    for (const auto& c : kCases) {
+        open->Type(c.id, c.text);
+        EXPECT_EQ(c.shown, open->Value(c.id)) << c.text;
+    }
+    EXPECT_EQ(4, Point(0, 0).GetFaultNumber());
+    EXPECT_EQ(0, Point(0, 0).GetFaultDepth());
+    EXPECT_EQ(0, Point(0, 0).GetXOffset());
 }
 
 TEST_F(FaultPointPage, HidingTheLabelDisablesItsItemsButTheSwitch) {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "bcg/Prop.h"
+#include "framework/PropFloat.h"
 #include "section/ObjectPageItems.h"
 #include "section/SectionItems.h"
 
@@ -43,6 +44,31 @@ TEST(SectionReaders, HundredthsFitSinglePrecisionAndAreNeverNegative) {
         EXPECT_FALSE(section::ReadHundredths(Typed(text).get(), &wide)) << text;
         EXPECT_FLOAT_EQ(3, field) << text;
         EXPECT_DOUBLE_EQ(3, wide) << text;
+    }
+}
+
+// A number item built with the rule of its list's reader refuses what the reader refuses of the
+// number the item keeps (it keeps "3x" as 3, which the section library's check takes), and keeps
+// showing its value.
+TEST(SectionRules, ANumberItemRefusesWhatItsReaderRefuses) {
+    using namespace section;
+    const struct {
+        TextRule rule;
+        const char* text;
+        bool taken;
+    } kCases[] = {
+        {ItemNumberRule(), "3x", true},          {ItemNumberRule(), "-2.5", true},
+        {ItemNumberRule(), "1e39", false},       {ItemNumberRule(-1), "0", true},
+        {ItemSizeRule(100), "2", true},          {ItemSizeRule(100), "1e307", false},
+        {HundredthsRule(), "1.5", true},         {HundredthsRule(), "1e37", false},
+        {HundredthsItemRule(), "0.5", true},     {HundredthsItemRule(), "3.5e36", false},
+        {HundredthsItemRule(), "3.5e38", false},
+    };
+    for (const auto& c : kCases) {
+        std::unique_ptr<CBCGPProp> item(NewFloatItem("数", 1.25, 2, true, nullptr, 1, c.rule));
+        item->TextToVar(c.text);
+        EXPECT_EQ(!c.taken, ItemRefusedText(item.get())) << c.text;
+        if (!c.taken) EXPECT_EQ("1.25", item->FormatProperty().str()) << c.text;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "hostlibs/Oriel/SectionFixture.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hosttypes/Halyard/Reservoir.h"
 #include "hosttypes/Oriel/CnConnection.h"
 #include "hosttypes/Oriel/CrCorrelation.h"
@@ -123,6 +124,31 @@ TEST(LookDownPage, PointEditsChangeOneFieldOfTheSymbol) {
     EXPECT_FLOAT_EQ(250, page.map().GetLogPoint(0).size);
     EXPECT_EQ(4u, page.map().GetLogPoint(0).style);
     EXPECT_EQ(RGB(1, 2, 3), page.map().GetLogPoint(0).borderColor);
+}
+
+// A number the section library's check or the map's single-precision fields refuse: the map is not
+// touched, redrawn or notified, the section neither stamped nor marked, and the item keeps its value.
+TEST(LookDownPage, ARefusedNumberWritesAndNotifiesNothing) {
+    MapPage<CLstLookDownForm> page;
+    auto notified = [&page] {
+        return parsnip::testing::CountCalls("CQXObject::OnChanged", static_cast<CQXObject*>(&page.section.Section()));
+    };
+    const int notifications = notified();
+    const struct {
+        DWORD_PTR id;
+        const char* text;
+        const char* shown;
+    } kCases[] = {{L::kXId, "1e39", "10.00"},
+                  {L::kWidthId, "5e38", "50.00"},
+                  {L::kFrameWidthId, "1e37", "0.00"},
+                  {L::kSymbolSizeId, "3.5e37", "0.00"}};
+    for (const auto& c : kCases) {
+        page.open->Type(c.id, c.text);
+        EXPECT_EQ(c.shown, page.open->Value(c.id)) << c.text;
+    }
+    EXPECT_TRUE(oriel::testing::CallLog().empty());
+    EXPECT_EQ(notifications, notified());
+    EXPECT_EQ(0, page.section.Section().GetModifyFlag());
 }
 
 TEST(LookDownPage, AMapWithoutAFontShowsNoSizeAndTakesNoFontEdit) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <boost/make_shared.hpp>
+#include <cmath>
 
 #include "bcg/ColorProp.h"
 #include "driver/Responder.h"
@@ -59,7 +60,7 @@ protected:
 
 // ---- designer well ----------------------------------------------------------------------------------------
 
-TEST_F(ReservoirPages, DesignerWellDepthsAreElevationsAndNarrowWidthsAreIgnored) {
+TEST_F(ReservoirPages, DesignerWellDepthsAreElevationsAndNarrowWidthsAreRefused) {
     CDesignerWellAdapter well;
     well.SetReservoir(&section.Section());
     well.SetTopDepth(-1200);
@@ -72,12 +73,62 @@ TEST_F(ReservoirPages, DesignerWellDepthsAreElevationsAndNarrowWidthsAreIgnored)
     EXPECT_TRUE(HalyardLogged("CDesignerWellAdapter::SetTopDepth(-850.000000)"));
     EXPECT_DOUBLE_EQ(-850, well.GetTopDepth());
     well.m_dMinWidth = 300;
+    // A width not above 0.1 mm is refused like a text that is no number: nothing is redrawn.
     open.Type(CLstDsgWell::kWidthId, "0.1");
     EXPECT_DOUBLE_EQ(300, well.m_dMinWidth);
+    EXPECT_EQ(1, Updates());
     ASSERT_TRUE(open.Type(CLstDsgWell::kWidthId, "2"));
     EXPECT_DOUBLE_EQ(200, well.m_dMinWidth);
-    EXPECT_EQ(3, Updates());
+    EXPECT_EQ(2, Updates());
     EXPECT_EQ(1, section.Section().GetModifyFlag());
+
+    // A depth of 0 is stored as +0 although a reservoir reverses the sign.
+    ASSERT_TRUE(open.Type(CLstDsgWell::kTopDepthId, "0"));
+    EXPECT_EQ(0, well.GetTopDepth());
+    EXPECT_FALSE(std::signbit(well.GetTopDepth()));
+}
+
+// Whatever item or reader refuses a text, the well, its section and the log stay as they were and
+// the item shows the stored value as the refresh shows it ("abc" into "粗细" shows "1.50" again).
+TEST_F(ReservoirPages, DesignerWellRefusedTextsWriteNothingAndShowTheStoredValue) {
+    CDesignerWellAdapter well;
+    well.SetReservoir(&section.Section());
+    well.SetTopDepth(-1200);
+    well.m_dMinWidth = 300;
+    QXLOGPEN pen;
+    pen.width = 150;
+    well.SetLogPen(&pen);
+    QXLOGFONT font;
+    font.size = 1200;
+    well.SetLogFont(&font);
+    sectiontest::OpenList<CLstDsgWell> open(new CLstDsgWell(&well, CLstDsgWell::kReservoirMode));
+    open.Show(&well);
+    section.Section().SetModifyFlag(0);
+    const int updates = Updates();
+
+    const struct {
+        DWORD_PTR id;
+        const char* text;
+        const char* shown;
+    } kCases[] = {
+        {CLstDsgWell::kPenWidthId, "abc", "1.50"},     {CLstDsgWell::kPenWidthId, "-1", "1.50"},
+        {CLstDsgWell::kPenWidthId, "-0", "1.50"},      {CLstDsgWell::kPenWidthId, "1e39", "1.50"},
+        {CLstDsgWell::kFontSizeId, "x", "12.00"},      {CLstDsgWell::kFontSizeId, "-3", "12.00"},
+        {CLstDsgWell::kWidthId, "0.05", "3"},          {CLstDsgWell::kWidthId, "1e39", "3"},
+        {CLstDsgWell::kTopDepthId, "1e39", "1200.00"}, {CLstDsgWell::kBottomDepthId, "abc", "0.00"},
+    };
+    for (const auto& c : kCases) {
+        halyard::testing::ClearCallLog();
+        open.Type(c.id, c.text);
+        EXPECT_TRUE(halyard::testing::CallLog().empty()) << c.text;
+        EXPECT_EQ(c.shown, open.Value(c.id)) << c.text;
+    }
+    EXPECT_FLOAT_EQ(150, well.GetLogPen()->width);
+    EXPECT_FLOAT_EQ(1200, well.GetLogFont()->size);
+    EXPECT_DOUBLE_EQ(300, well.m_dMinWidth);
+    EXPECT_DOUBLE_EQ(-1200, well.GetTopDepth());
+    EXPECT_EQ(updates, Updates());
+    EXPECT_EQ(0, section.Section().GetModifyFlag());
 }
 
 TEST_F(ReservoirPages, DesignerWellFontEditKeepsTheFontsSecondColour) {

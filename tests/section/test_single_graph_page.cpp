@@ -2,6 +2,8 @@
 // depth-range and width edits, and the steps every edit ends with.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "driver/Responder.h"
 #include "hostlibs/Osprey/WellDataTesting.h"
 #include "hosttypes/Pennant/SglWellAdapter.h"
@@ -80,12 +82,17 @@ TEST_F(SingleGraphPage, ScaleTexts) {
     EXPECT_DOUBLE_EQ(50, world.Record().m_dYScale);
     EXPECT_EQ(0u,
               trace.Text().find("CSingleWellSection::SetYScale(50.000000) | CSingleWellSection::UpdateStratumSand"));
+    // A text that is no scale is refused: nothing is laid out again, stamped or redrawn, and the
+    // item shows the stored scale.
     trace.Clear();
-    EXPECT_TRUE(page.open.Type(CLstSingle::kXScaleId, "1:abc"));
-    EXPECT_TRUE(page.open.Type(CLstSingle::kXScaleId, "1:0"));
+    const uint64_t stamp = world.Object()->GetTimeStamp();
+    for (const char* text : {"1:abc", "1:0", "1e400"}) {
+        page.open.Type(CLstSingle::kXScaleId, text);
+        EXPECT_EQ("1:1000", Value(CLstSingle::kXScaleId)) << text;
+    }
     EXPECT_DOUBLE_EQ(1000, world.Record().m_dXScale);
-    EXPECT_FALSE(Logged("CSingleWellSection::SetXScale(0.000000)"));
-    EXPECT_TRUE(Logged("CSingleWellSection::UpdateStratumSand"));
+    EXPECT_EQ("", trace.Text());
+    EXPECT_EQ(stamp, world.Object()->GetTimeStamp());
     EXPECT_TRUE(page.open.Type(CLstSingle::kXScaleId, "250"));
     EXPECT_DOUBLE_EQ(250, world.Record().m_dXScale);
     double scale = 0;
@@ -146,6 +153,13 @@ TEST_F(SingleGraphPage, GradeChangeOfVerticalDepthsResetsTheRange) {
 TEST_F(SingleGraphPage, DepthsAreClampedToTheOtherBound) {
     EXPECT_TRUE(page.open.Type(CLstSingle::kBottomDepthId, "900"));
     EXPECT_DOUBLE_EQ(1000, world.Well().GetBottomDep());
+    // Kept to the bound it already has, a depth changes nothing and the stored one shows again.
+    Refresh();
+    for (const char* text : {"5000", "1e38"}) {
+        page.open.Type(CLstSingle::kTopDepthId, text);
+        EXPECT_EQ("", trace.Text()) << text;
+        EXPECT_EQ("1000.00", Value(CLstSingle::kTopDepthId)) << text;
+    }
     EXPECT_TRUE(page.open.Type(CLstSingle::kTopDepthId, "950"));
     EXPECT_DOUBLE_EQ(950, world.Well().GetTopDep());
 
@@ -163,6 +177,11 @@ TEST_F(SingleGraphPage, DepthsAreClampedToTheOtherBound) {
     trace.Clear();
     EXPECT_TRUE(page.open.Type(CLstSingle::kTopDepthId, "-1100"));
     EXPECT_DOUBLE_EQ(1200, world.Well().GetTopDep());
+    // An elevation of 0 is stored as +0.
+    world.Well().SetBottomDep(1500);
+    EXPECT_TRUE(page.open.Type(CLstSingle::kTopDepthId, "0"));
+    EXPECT_EQ(0, world.Well().GetTopDep());
+    EXPECT_FALSE(std::signbit(world.Well().GetTopDep()));
     double depth = 0;
     EXPECT_FALSE(single::ClampDepth(kFltMax, 100, true, 0, &depth));
     EXPECT_TRUE(single::ClampDepth(100, 50, false, 0, &depth));

@@ -91,6 +91,10 @@ TEST(SingleWellPage, DecimalFormatter) {
     EXPECT_EQ("1350.50", std::string(formator.Format(1350.5)));
     EXPECT_EQ("0.10", std::string(formator.Format(0.1f)));
     EXPECT_EQ("-7", std::string(formator.Format(-7)));
+    // A number that rounds to zero shows unsigned.
+    EXPECT_EQ("0.00", std::string(formator.Format(-0.0)));
+    EXPECT_EQ("0.00", std::string(formator.Format(-0.004)));
+    EXPECT_EQ("-0.01", std::string(formator.Format(-0.006)));
     ScDecimalFormator::Release();
     EXPECT_EQ("2.00", std::string(ScDecimalFormator::Instance().Format(2.0)));
 }

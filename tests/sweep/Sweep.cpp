@@ -4,9 +4,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <map>
 #include <sstream>
+#include <unordered_map>
+#include <variant>
 
 #include "bcg/PropList.h"
 #include "driver/GridDriver.h"
@@ -14,6 +18,8 @@
 #include "driver/SheetDriver.h"
 #include "framework/PropFloat.h"
 #include "framework/PropWndMgr.h"
+#include "hosttypes/Kestrel/StyleRecords.h"
+#include "hosttypes/Parsnip/QXPropertyManager.h"
 #include "mfc/Controls.h"
 
 namespace sweep {
@@ -21,33 +27,36 @@ namespace sweep {
 namespace {
 
 std::string Number(double value) {
-    std::ostringstream out;
-    out.precision(17);
-    out << value;
-    return out.str();
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
 }
 
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
-// Item names that hold a width, a size or a height (a template's name is a name, not a size).
-bool NamesASize(const std::string& name) {
+bool NamesAny(const std::string& name, std::initializer_list<const char*> words) {
+    // A template's name is a name, not a size.
     if (name.find("模板") != std::string::npos) return false;
-    for (const char* word : {"宽度", "线宽", "高度", "大小", "尺寸", "粗细"})
+    for (const char* word : words)
         if (name.find(word) != std::string::npos) return true;
     return false;
 }
 
-// The number a shown text starts with, when it is one.
-bool LeadingNumber(const std::string& text, double* value) {
-    const char* begin = text.c_str();
-    char* end = nullptr;
-    *value = std::strtod(begin, &end);
-    return end != begin && !IsAsciiLetter(*begin);
-}
+// Item names that hold a width, a size or a height: numbers shown in the list's format.
+bool NamesASize(const std::string& name) { return NamesAny(name, {"宽度", "线宽", "高度", "大小", "尺寸", "粗细"}); }
 
-// A corpus text as a failure message names it.
+// Item names that hold a width or a size, which is never negative (a height keeps its sign).
+bool NamesAWidth(const std::string& name) { return NamesAny(name, {"宽度", "线宽", "大小", "尺寸", "粗细"}); }
+
+// A typed or shown text as a failure message names it.
 std::string Printable(const std::string& text) {
-    if (text.size() > 40) return "<" + std::to_string(text.size()) + "-byte text>";
+    if (text.size() > 40) {
+        std::size_t cut = 12;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+        return "<" + std::to_string(text.size()) + "-byte text " + Printable(text.substr(0, cut)) + "...>";
+    }
     std::string out = "\"";
     for (unsigned char c : text) {
         if (c >= 0xF5) {
@@ -81,6 +90,15 @@ CBCGPPropList* GridAt(CWnd& page, int index) {
     return index < static_cast<int>(grids.size()) ? grids[static_cast<std::size_t>(index)] : nullptr;
 }
 
+// Whether the page still has that grid and the grid that item, comparing addresses only: an edit
+// may have deleted either.
+bool Holds(CWnd& page, CBCGPPropList* grid, CBCGPProp* item) {
+    const std::vector<CBCGPPropList*> grids = GridsOf(page);
+    if (std::find(grids.begin(), grids.end(), grid) == grids.end()) return false;
+    const std::vector<CBCGPProp*> items = platform::GridDriver(grid).AllItems();
+    return std::find(items.begin(), items.end(), item) != items.end();
+}
+
 bool ShownInGrid(CBCGPProp* item) {
     for (CBCGPProp* p = item; p; p = p->GetParent())
         if (!p->IsVisible()) return false;
@@ -101,31 +119,115 @@ bool TakesText(CBCGPPropList* grid, CBCGPProp* item) {
     return typeable;
 }
 
+std::size_t Occurrences(const std::string& text, const std::string& word) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + word.size())) ++count;
+    return count;
+}
+
+bool IsCorpusText(const std::string& text) {
+    static const std::set<std::string> texts(Corpus().begin(), Corpus().end());
+    return texts.count(text) != 0;
+}
+
 }  // namespace
 
 // ---- state ---------------------------------------------------------------------------------------
 
 State& State::Put(const std::string& key, const std::string& value) {
-    text_ += key + "=" + value + "\n";
+    text_ += key;
+    text_ += '=';
+    text_ += value;
+    text_ += '\n';
     return *this;
 }
 
-State& State::Put(const std::string& key, double value) { return Put(key, Number(value)); }
+State& State::Put(const std::string& key, double value) {
+    if (value == 0 && std::signbit(value)) negativeZeros_.push_back(key);
+    return Put(key, Number(value));
+}
 
 State& State::Size(const std::string& key, double value) {
     if (value < 0) negatives_.push_back(key + "=" + Number(value));
     return Put(key, value);
 }
 
+State& State::Pen(const std::string& key, const QXLOGPEN& pen) {
+    Put(key + ".pen", std::to_string(pen.style) + "/" + std::to_string(pen.color) + "/" +
+                          std::to_string(pen.reserved1) + "/" + std::to_string(pen.reserved4));
+    return Size(key + ".pen.width", pen.width);
+}
+
+State& State::Font(const std::string& key, const QXLOGFONT& font) {
+    Put(key + ".font", std::string(font.faceName) + "/" + std::to_string(font.color) + "/" +
+                           std::to_string(font.transparent) + "/" + std::to_string(font.backColor) + "/" +
+                           std::to_string(font.reserved4));
+    return Size(key + ".font.size", font.size);
+}
+
+State& State::Brush(const std::string& key, const QXLOGBRUSH& brush) {
+    Put(key + ".brush", std::to_string(brush.style) + "/" + std::to_string(brush.fillColor) + "/" +
+                            std::to_string(brush.lineColor) + "/" + std::to_string(brush.backMode));
+    return Size(key + ".brush.size", brush.size);
+}
+
+State& State::Point(const std::string& key, const QXLOGPOINT& point) {
+    Put(key + ".point", std::to_string(point.style) + "/" + std::to_string(point.innerColor) + "/" +
+                            std::to_string(point.borderColor) + "/" + std::to_string(point.reserved4));
+    return Size(key + ".point.size", point.size);
+}
+
+State& State::Attributes(const std::string& key, const CQXPropertyManager& store) {
+    // Every entry, whatever its key, so that an entry a refused text wrote or changed shows.
+    const auto& entries = parsnip::testing::PropertyEntries(store);
+    Put(key + ".attributes", std::to_string(entries.size()));
+    for (const auto& [name, value] : entries) {
+        const std::string at = key + ".attribute[" + name + "]";
+        if (const int* flag = std::get_if<int>(&value)) Put(at, std::to_string(*flag));
+        if (const CString* text = std::get_if<CString>(&value)) Put(at, text->str());
+        if (const QXLOGPEN* pen = std::get_if<QXLOGPEN>(&value)) Pen(at, *pen);
+        if (const QXLOGBRUSH* brush = std::get_if<QXLOGBRUSH>(&value)) Brush(at, *brush);
+    }
+    return *this;
+}
+
 const std::vector<std::string>& Corpus() {
     static const std::vector<std::string> texts = [] {
         std::string long300;
         for (int i = 0; i < 150; ++i) long300 += "井9";  // 300 characters, 600 bytes
-        return std::vector<std::string>{"",      "abc",  "-1",         "-1e400",     "1e39",  "1e400",
-                                        "9e296", "nan",  "inf",        "70000",      "2147483648", long300,
-                                        "\xFF\xFE", "1e308", "-1e308", "1.7976931348623157e308"};
+        // Texts no number field takes come first, while the objects are as the sample made them,
+        // so that a refused text that writes all the same changes something the dump sees.
+        return std::vector<std::string>{
+            "1e400", "-1e400", "1e39", "9e296",    "1e308", "-1e308",     "1.7976931348623157e308",
+            "nan",   "inf",    "-",    "\xFF\xFE", "abc",   "5e36",       "1e38",
+            "0abc",  "-0",     "",     "-1",       "70000", "2147483648", "3x",
+            long300};
     }();
     return texts;
+}
+
+bool LeadingNumber(const std::string& text, double* value) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && IsBlank(text[i])) ++i;
+    const std::size_t start = i;
+    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+    std::size_t digits = 0;
+    for (; i < n && IsDigit(text[i]); ++i) ++digits;
+    if (i < n && text[i] == '.')
+        for (++i; i < n && IsDigit(text[i]); ++i) ++digits;
+    if (digits == 0) return false;
+    std::size_t end = i;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < n && (text[j] == '+' || text[j] == '-')) ++j;
+        if (j < n && IsDigit(text[j])) {
+            while (j < n && IsDigit(text[j])) ++j;
+            end = j;
+        }
+    }
+    *value = std::strtod(text.substr(start, end - start).c_str(), nullptr);
+    return true;
 }
 
 bool ShowsNonFinite(const std::string& text) {
@@ -141,6 +243,13 @@ bool ShowsNonFinite(const std::string& text) {
         }
     }
     return false;
+}
+
+bool ShowsNegativeZero(const std::string& text) {
+    std::size_t at = 0;
+    while (at < text.size() && IsBlank(text[at])) ++at;
+    double value = 1;
+    return at < text.size() && text[at] == '-' && LeadingNumber(text.substr(at), &value) && value == 0;
 }
 
 std::vector<CBCGPPropList*> GridsOf(CWnd& wnd) {
@@ -165,6 +274,14 @@ struct Sweeper::Item {
     }
 };
 
+// What one item of a page shows.
+struct Sweeper::Shown {
+    std::string path;
+    std::string name;
+    std::string value;
+    VARTYPE type;
+};
+
 Sweeper::Sweeper(std::string family, Dumper dump) : family_(std::move(family)), dump_(std::move(dump)) {
     frame_.CreateEx(0, nullptr, "host", WS_VISIBLE, CRect(0, 0, 400, 800), nullptr, 0);
     view_.Create(nullptr, "view", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &frame_, 100);
@@ -172,21 +289,33 @@ Sweeper::Sweeper(std::string family, Dumper dump) : family_(std::move(family)), 
 
 Sweeper::~Sweeper() { frame_.DestroyWindow(); }
 
-std::string Sweeper::Dump(std::vector<std::string>* negatives) {
+void Sweeper::Dump() {
     State state;
     dump_(state);
-    if (negatives) *negatives = state.Negatives();
-    return state.Text();
+    last_ = state.Text();
+    lastNegatives_ = state.Negatives();
+    lastZeros_ = state.NegativeZeros();
+    lastValid_ = true;
+}
+
+Sweeper::Showing Sweeper::ShownOn(CWnd& page) {
+    Showing shown;
+    for (CBCGPPropList* grid : GridsOf(page))
+        for (CBCGPProp* item : platform::GridDriver(grid).AllItems())
+            if (!item->IsGroup() || item->IsValueList())
+                shown.push_back(
+                    {PathOf(item), item->GetName().str(), item->FormatProperty().str(), item->GetValue().vt});
+    return shown;
 }
 
 void Sweeper::Report(const std::string& where, const Item& key, const std::string& what, const std::string& text,
                      const std::string& detail) {
     // One failure per page, item and kind of fault, naming the texts that caused it.
     const std::string head = family_ + " / " + where + ": item " + key.Label() + " " + what;
-    for (const std::string& seen : reported_)
-        if (seen == head) return;
-    reported_.push_back(head);
-    ADD_FAILURE() << head << "; typed " << Printable(text) << (detail.empty() ? "" : "; ") << detail;
+    if (!reported_.insert(head).second) return;
+    const std::string line = head + "; typed " + Printable(text) + (detail.empty() ? "" : "; ") + detail;
+    failures_.push_back(line);
+    ADD_FAILURE() << line;
 }
 
 void Sweeper::Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>& open, LPARAM announced) {
@@ -207,18 +336,39 @@ void Sweeper::Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>
         if (sheet) {
             EXPECT_TRUE(platform::ChooseTab(*wnd, p)) << family_ << " / " << object << ": tab " << p;
             announce();
-            lastValid_ = false;
             const std::vector<std::string> captions = platform::TabCaptions(*wnd);
-            caption = p < static_cast<int>(captions.size()) ? captions[static_cast<std::size_t>(p)] : "#" + std::to_string(p);
+            caption =
+                p < static_cast<int>(captions.size()) ? captions[static_cast<std::size_t>(p)] : "#" + std::to_string(p);
         }
+        lastValid_ = false;
         CWnd* page = sheet ? sheet->GetPage(p) : wnd;
         if (!page) continue;
         const std::string where = object + " / " + caption;
         pages_.push_back(where);
+        CheckOpened(where, *page);
         const std::size_t grids = GridsOf(*page).size();
         for (std::size_t g = 0; g < grids; ++g) SweepGrid(where, *page, static_cast<int>(g), announce);
     }
     platform::DestroyAndDelete(wnd);
+}
+
+void Sweeper::CheckOpened(const std::string& where, CWnd& page) {
+    numberItems_.clear();
+    wordItems_.clear();
+    for (const Shown& shown : ShownOn(page)) {
+        // An item that opens showing a number (not a text typed into it in an earlier window) is
+        // taken for a number item, whatever the type of its value, until it stores a word.
+        double value = 0;
+        if (LeadingNumber(shown.value, &value) && !IsCorpusText(shown.value)) numberItems_.insert(shown.path);
+        if (!ShowsBackTypedName(shown) && ShowsNegativeZero(shown.value))
+            Report(where, {shown.path, 0}, "shows a negative zero when the page opens", "",
+                   "it shows " + Printable(shown.value));
+    }
+}
+
+bool Sweeper::ShowsBackTypedName(const Shown& shown) const {
+    return shown.type == VT_BSTR && IsCorpusText(shown.value) && !NamesASize(shown.name) &&
+           (numberItems_.count(shown.path) == 0 || wordItems_.count(shown.path) != 0);
 }
 
 void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce) {
@@ -234,38 +384,32 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
                                       return !item || !TakesText(now, item);
                                   }),
                    typeable.end());
-    if (typeable.empty()) return;
-    // Each item gets a run of the corpus, the runs following on from item to item, so that every
-    // text reaches the page even when an item gets fewer than all of them.
-    const std::vector<std::string>& corpus = Corpus();
-    const std::size_t perItem = (corpus.size() + typeable.size() - 1) / typeable.size();
-    std::size_t next = 0;
-    for (const Item& key : typeable) {
-        for (std::size_t j = 0; j < perItem; ++j) {
-            const std::string& text = corpus[(next + j) % corpus.size()];
+    for (const Item& key : typeable)
+        for (const std::string& text : Corpus())
             if (!TypeOne(where, page, gridIndex, key, text, announce)) break;
-        }
-        next += perItem;
-    }
 }
 
 bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const std::string& text,
                       const std::function<void()>& announce) {
-    std::vector<CBCGPPropList*> grids = GridsOf(page);
-    if (gridIndex >= static_cast<int>(grids.size())) return false;
-    CBCGPPropList* grid = grids[static_cast<std::size_t>(gridIndex)];
-    CBCGPProp* item = key.Find(grid);
+    CBCGPPropList* grid = GridAt(page, gridIndex);
+    CBCGPProp* item = grid ? key.Find(grid) : nullptr;
     if (!item || !TakesText(grid, item)) return false;
 
-    // The dump after the last text is the state before this one: nothing but the probe ran since.
-    std::vector<std::string> negativesBefore = lastNegatives_;
-    const std::string before = lastValid_ ? last_ : Dump(&negativesBefore);
-    std::map<std::string, std::string> shownBefore;
-    for (CBCGPPropList* g : grids)
-        for (CBCGPProp* shown : platform::GridDriver(g).AllItems())
-            if (!shown->IsGroup() || shown->IsValueList()) shownBefore[PathOf(shown)] = shown->FormatProperty().str();
+    // The dump and the shown texts after the last text are the state before this one: nothing but
+    // the probe ran since.
+    if (!lastValid_) {
+        Dump();
+        lastShown_ = ShownOn(page);
+    }
+    const std::string before = std::move(last_);
+    const std::vector<std::string> negativesBefore = std::move(lastNegatives_);
+    const std::vector<std::string> zerosBefore = std::move(lastZeros_);
+    const Showing shownBefore = std::move(lastShown_);
+    lastValid_ = false;
+    const std::string shownText = item->FormatProperty().str();
+
     platform::Responder& responder = platform::Responder::Instance();
-    const std::size_t boxesBefore = responder.MessageBoxes().size();
+    responder.ClearMessageBoxes();
     // A question is declined (the one answer queued); an OK-only box needs no answer.
     responder.QueueAnswer(IDNO);
     bool leftOpen = false;
@@ -276,14 +420,12 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
         return false;
     }
     ++typed_;
-    const bool refusedByItem = grid->ContainsProperty(item) && ItemRefusedText(item);
-    bool rejected = false;
+    // The edit may have rebuilt the grid or the page: the item is asked only while it is still there.
+    const bool refusedByItem = Holds(page, grid, item) && ItemRefusedText(item);
     std::string boxes;
-    const std::vector<platform::MessageBoxRecord>& records = responder.MessageBoxes();
-    for (std::size_t i = boxesBefore; i < records.size(); ++i) {
-        rejected = true;
-        boxes += " [" + records[i].text + "]";
-    }
+    for (const platform::MessageBoxRecord& record : responder.MessageBoxes()) boxes += " [" + record.text + "]";
+    const bool rejected = !boxes.empty();
+    responder.ClearMessageBoxes();
     if (responder.PendingAnswers() > 0) {
         const std::string path = responder.ExecutablePath();
         responder.Reset();
@@ -292,61 +434,108 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     // The host announces the object again after an edit.
     announce();
 
-    std::vector<std::string> negatives;
-    const std::string after = Dump(&negatives);
-    last_ = after;
-    lastNegatives_ = negatives;
-    lastValid_ = true;
-    if ((leftOpen || refusedByItem || rejected) && after != before) {
+    Dump();
+    lastShown_ = ShownOn(page);
+    const std::string& after = last_;
+    const bool stored = after != before;
+
+    // What the item shows now: the stored value when the page did not take the text. A text that
+    // reads as the value shown before ("abc" into an item showing "0.00") may have been taken as
+    // that value, so it tells nothing; so does a text that is none of an item's options when the
+    // item shows one of them, since a list may read any other text as a default option.
+    bool shownAgain = false;
+    std::string shownNow, name;
+    if (CBCGPPropList* now = GridAt(page, gridIndex))
+        if (CBCGPProp* edited = key.Find(now)) {
+            shownNow = edited->FormatProperty().str();
+            name = edited->GetName().str();
+            double typedNumber = 0, shownNumber = 0;
+            LeadingNumber(text, &typedNumber);
+            bool anOption = false;
+            for (int i = 0; i < edited->GetOptionCount() && !anOption; ++i)
+                anOption = shownNow == std::string(edited->GetOption(i));
+            shownAgain = shownNow == shownText && shownNow != text &&
+                         (LeadingNumber(shownNow, &shownNumber) ? typedNumber != shownNumber : !anOption);
+        }
+
+    if (stored && (leftOpen || refusedByItem || rejected || shownAgain)) {
         std::istringstream a(before), b(after);
         std::string la, lb, diff;
+        int changed = 0;
         while (std::getline(a, la) && std::getline(b, lb))
-            if (la != lb) {
-                diff = la + " -> " + lb;
-                break;
-            }
-        if (diff.empty()) diff = "the objects in scope changed in number";
-        const char* how = leftOpen ? "the grid kept the editor open" : refusedByItem ? "the item refused it" : "a message box rejected it";
-        Report(where, key, "changed the objects although the text was refused", text,
-               std::string(how) + boxes + "; first change: " + diff);
+            if (la != lb && ++changed <= 3) diff += (changed > 1 ? "; " : "") + la + " -> " + lb;
+        if (diff.empty())
+            diff = "the objects in scope changed in number";
+        else if (changed > 3)
+            diff += " (" + std::to_string(changed) + " lines changed)";
+        const std::string how = leftOpen        ? "the grid kept the editor open"
+                                : refusedByItem ? "the item refused it"
+                                : rejected      ? "a message box rejected it" + boxes
+                                                : "the item shows the stored value " + Printable(shownNow) + " again";
+        Report(where, key, "changed the objects although the text was refused", text, how + "; changes: " + diff);
     }
-    for (const std::string& negative : negatives)
+    for (const std::string& negative : lastNegatives_)
         if (std::find(negativesBefore.begin(), negativesBefore.end(), negative) == negativesBefore.end())
             Report(where, key, "stored a negative size", text, negative);
+    for (const std::string& zero : lastZeros_)
+        if (std::find(zerosBefore.begin(), zerosBefore.end(), zero) == zerosBefore.end())
+            Report(where, key, "stored a negative zero", text, zero);
 
-    grids = GridsOf(page);
-    // A width, size or height that took no number (or a negative, or one no double holds) shows
-    // the stored value again, not what was typed.
-    if (CBCGPProp* edited = gridIndex < static_cast<int>(grids.size())
-                                ? key.Find(grids[static_cast<std::size_t>(gridIndex)])
-                                : nullptr) {
-        const platform::GridDriver::ItemInfo info = platform::GridDriver::Info(edited);
-        double typedNumber = 0;
-        const bool noSize = !LeadingNumber(text, &typedNumber) || typedNumber < 0 || !std::isfinite(typedNumber) ||
-                            text.find_first_not_of("0123456789.eE+- ") != std::string::npos;
-        if (NamesASize(info.name) && noSize && !text.empty() && info.value == text)
-            Report(where, key, "keeps showing a refused size", text, "it shows \"" + info.value + "\"");
+    // A width, size or height shows the stored value, not a text that was not stored: neither a
+    // text without a number or with one no double holds, nor a text that reads as another number
+    // than the stored value the item showed before while the objects read back unchanged. (A text
+    // the page took may stay as typed: "3x" taken as 3. What the item showed before is the stored
+    // value only when it is none of the typed texts.)
+    if (NamesASize(name) && !text.empty() && shownNow == text) {
+        double typedNumber = 0, shownNumber = 0;
+        const bool noSize = !LeadingNumber(text, &typedNumber) || !std::isfinite(typedNumber);
+        const bool notStored =
+            !stored && !IsCorpusText(shownText) && LeadingNumber(shownText, &shownNumber) && typedNumber != shownNumber;
+        if (noSize || notStored)
+            Report(where, key, "keeps showing a refused size", text,
+                   "it shows " + Printable(shownNow) + " (before: " + Printable(shownText) + ")");
     }
-    for (CBCGPPropList* g : grids) {
-        for (CBCGPProp* shown : platform::GridDriver(g).AllItems()) {
-            if (shown->IsGroup() && !shown->IsValueList()) continue;
-            const platform::GridDriver::ItemInfo info = platform::GridDriver::Info(shown);
-            const bool echo = info.type == VT_BSTR &&
-                              std::find(Corpus().begin(), Corpus().end(), info.value) != Corpus().end();
-            // Only what this text changed is its fault.
-            const auto was = shownBefore.find(PathOf(shown));
-            if (was != shownBefore.end() && was->second == info.value) continue;
-            if (!echo && ShowsNonFinite(info.value))
-                Report(where, key, "made item \"" + PathOf(shown) + "\" show a number that is not finite", text,
-                       "it shows \"" + info.value + "\"");
-            // A size shown negative once the text was stored (what the item shows then is what it read back).
-            double value = 0;
-            if (after != before && NamesASize(info.name) && LeadingNumber(info.value, &value) && value < 0)
-                Report(where, key, "made item \"" + PathOf(shown) + "\" show a negative size", text,
-                       "it shows \"" + info.value + "\"");
-        }
-    }
+    // An item that stores a word as typed and shows it back is a text item (a label "12.345" is a
+    // text); a number item may take a word as 0 and show it back, so the word itself must be
+    // stored.
+    double number = 0;
+    if (stored && text.size() >= 3 && shownNow == text && !LeadingNumber(text, &number) &&
+        Occurrences(after, text) > Occurrences(before, text))
+        wordItems_.insert(key.path);
+    CheckShown(where, key, text, shownBefore, lastShown_, stored);
     return true;
+}
+
+void Sweeper::CheckShown(const std::string& where, const Item& key, const std::string& text, const Showing& before,
+                         const Showing& after, bool stored) {
+    // Only what this text changed is its fault. The items are mostly where they were; a grid that
+    // was rebuilt is looked up by path.
+    std::unordered_map<std::string, const std::string*> byPath;
+    const auto previous = [&](std::size_t i) -> const std::string* {
+        if (i < before.size() && before[i].path == after[i].path) return &before[i].value;
+        if (byPath.empty())
+            for (const Shown& s : before) byPath.emplace(s.path, &s.value);
+        const auto found = byPath.find(after[i].path);
+        return found == byPath.end() ? nullptr : found->second;
+    };
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        const Shown& shown = after[i];
+        const std::string* was = previous(i);
+        if (was && *was == shown.value) continue;
+        // A name item showing back a typed text is a name, not a number.
+        const bool echo = shown.type == VT_BSTR && IsCorpusText(shown.value);
+        if (!echo && ShowsNonFinite(shown.value))
+            Report(where, key, "made item \"" + shown.path + "\" show a number that is not finite", text,
+                   "it shows " + Printable(shown.value));
+        if (!ShowsBackTypedName(shown) && ShowsNegativeZero(shown.value))
+            Report(where, key, "made item \"" + shown.path + "\" show a negative zero", text,
+                   "it shows " + Printable(shown.value));
+        // A width or size shown negative once the text was stored (what the item shows then is what it read back).
+        double value = 0;
+        if (stored && NamesAWidth(shown.name) && LeadingNumber(shown.value, &value) && value < 0)
+            Report(where, key, "made item \"" + shown.path + "\" show a negative size", text,
+                   "it shows " + Printable(shown.value));
+    }
 }
 
 }  // namespace sweep

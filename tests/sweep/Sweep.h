@@ -1,13 +1,20 @@
 // The sweep of every page: a property window opened the way the host opens it (through the
-// family's creator, then the selection message), every tab shown, and every item that takes typed
-// text given hostile texts as a user would type them. After each text: no item of the page shows a
-// number that is an infinity or not a number; when the item refused the text, the objects the
-// window may write (the family's state dump) read back unchanged; no width, size or height read
-// back is negative. Pages and items are found in the windows themselves, so a new page or item is
-// swept without a change here.
+// family's creator, then the selection message), every tab shown, and every text of the corpus
+// typed into every item that takes typed text, as a user would type them. After each text the
+// host announces the object again, and then:
+// - when the page did not take the text (the item refused it, the grid kept its editor open, a
+//   message box rejected it, or the item shows the stored value again rather than what the text
+//   reads as), the objects the window may write (the family's dump, attributes and stamps
+//   included) read back unchanged;
+// - no item shows a number that is an infinity or not a number, nor a negative zero in any form;
+//   a width or size item does not keep showing a text that was not stored;
+// - no width or size reads back negative, and no number reads back as a negative zero.
+// When a page opens, no item shows a negative zero either. Pages and items are found in the
+// windows themselves, so a new page or item is swept without a change here.
 #pragma once
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -15,6 +22,11 @@
 
 class CBCGPProp;
 class CBCGPPropList;
+struct QXLOGFONT;
+struct QXLOGPEN;
+struct QXLOGBRUSH;
+struct QXLOGPOINT;
+class CQXPropertyManager;
 
 namespace sweep {
 
@@ -22,15 +34,26 @@ namespace sweep {
 class State {
 public:
     State& Put(const std::string& key, const std::string& value);
+    // A number; it must never read back as a negative zero.
     State& Put(const std::string& key, double value);
-    // A width, size or height: recorded, and it must never read back negative.
+    // A width or size: recorded, and it must never read back negative (nor as -0).
     State& Size(const std::string& key, double value);
+    // The style records, every field; their widths and sizes as sizes.
+    State& Pen(const std::string& key, const QXLOGPEN& pen);
+    State& Font(const std::string& key, const QXLOGFONT& font);
+    State& Brush(const std::string& key, const QXLOGBRUSH& brush);
+    State& Point(const std::string& key, const QXLOGPOINT& point);
+    // Every entry of an attribute store, with its value.
+    State& Attributes(const std::string& key, const CQXPropertyManager& store);
     const std::string& Text() const { return text_; }
+    // Sizes that read back negative, as "key=value"; numbers that read back as -0, by key.
     const std::vector<std::string>& Negatives() const { return negatives_; }
+    const std::vector<std::string>& NegativeZeros() const { return negativeZeros_; }
 
 private:
     std::string text_;
     std::vector<std::string> negatives_;
+    std::vector<std::string> negativeZeros_;
 };
 using Dumper = std::function<void(State&)>;
 
@@ -40,6 +63,12 @@ const std::vector<std::string>& Corpus();
 // Whether a shown text holds a number that is an infinity or not a number ("inf", "-inf", "nan",
 // "1.#INF"), as opposed to a word that happens to contain those letters.
 bool ShowsNonFinite(const std::string& text);
+// Whether a shown text is a negative zero in any form: after blanks a minus sign and a number
+// that reads as zero ("-0", "-0.00", "-0e5", "-0.0 厘米").
+bool ShowsNegativeZero(const std::string& text);
+// The leading number of a text as the host's atof reads it (blanks, sign, digits with an optional
+// point and exponent; "nan", "inf" and hexadecimal texts are no number); false when it has none.
+bool LeadingNumber(const std::string& text, double* value);
 
 // One family's sweep: the host's windows, the dump of the objects in scope, and what was found.
 class Sweeper {
@@ -59,15 +88,26 @@ public:
     int Typed() const { return typed_; }
     // Windows a creator did not make.
     const std::vector<std::string>& Unopened() const { return unopened_; }
+    // One line per page, item and kind of fault found so far.
+    const std::vector<std::string>& Failures() const { return failures_; }
 
 private:
     struct Item;
+    struct Shown;
+    using Showing = std::vector<Shown>;
     void SweepGrid(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce);
     bool TypeOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const std::string& text,
                  const std::function<void()>& announce);
+    void CheckOpened(const std::string& where, CWnd& page);
+    // A text or name item that shows back a text typed into it: a name, which may read "-0".
+    bool ShowsBackTypedName(const Shown& shown) const;
+    void CheckShown(const std::string& where, const Item& key, const std::string& text, const Showing& before,
+                    const Showing& after, bool stored);
     void Report(const std::string& where, const Item& key, const std::string& what, const std::string& text,
                 const std::string& detail);
-    std::string Dump(std::vector<std::string>* negatives = nullptr);
+    // Reads the family's objects into last_, lastNegatives_ and lastZeros_.
+    void Dump();
+    static Showing ShownOn(CWnd& page);
 
     std::string family_;
     Dumper dump_;
@@ -76,11 +116,18 @@ private:
     std::vector<std::string> pages_;
     std::vector<std::string> unopened_;
     int typed_ = 0;
-    // The dump after the last text typed, while nothing else has run since.
+    // The dump and the shown texts after the last text typed, while nothing else has run since.
     std::string last_;
     std::vector<std::string> lastNegatives_;
+    std::vector<std::string> lastZeros_;
+    std::vector<Shown> lastShown_;
     bool lastValid_ = false;
-    std::vector<std::string> reported_;
+    // The items of the page being swept that showed a number when it opened, and those that
+    // stored a word typed into them.
+    std::set<std::string> numberItems_;
+    std::set<std::string> wordItems_;
+    std::set<std::string> reported_;
+    std::vector<std::string> failures_;
 };
 
 // Every property grid inside a window, depth first.

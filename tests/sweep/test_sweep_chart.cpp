@@ -1,5 +1,8 @@
 // The sweep over the charts: the sheet of every object of the demo host's sample chart, opened
-// through the chart creator with the object active in the host's display manager.
+// through the chart creator with the object active in the host's display manager. Every page
+// may write any object of the chart (the frame's pages write the axes and plots too), so the dump
+// reads the whole chart: every value the pages edit, with the widths, sizes and fonts of every
+// part, and the stamps.
 #include <gtest/gtest.h>
 
 #include "host/ChartSample.h"
@@ -7,23 +10,324 @@
 
 namespace {
 
+using sweep::State;
+
+void DumpFormat(State& state, const std::string& key, CkelLabelFormat& format) {
+    state.Put(key + ".format", std::to_string(format.m_unit) + "/" + std::to_string(format.m_nDotCount) + "/" +
+                                   std::to_string(format.m_nDateFormat) + "/" + std::to_string(format.m_nLabelType));
+}
+
+void DumpLabels(State& state, const std::string& key, CkelPlotLabels* labels) {
+    if (!labels) return;
+    state.Put(key + ".shown", std::to_string(labels->GetIsShowlabels()) + "/" + std::to_string(labels->m_bShowLabels));
+    state.Put(key + ".angle", labels->GetAngle());
+    state.Put(key + ".rows", std::to_string(labels->GetFirstlabelRow()) + ".." +
+                                 std::to_string(labels->GetLastlabelRow()) + "/" + std::to_string(labels->GetStep()));
+    state.Put(key + ".column",
+              std::to_string(labels->GetLabelsColIndex()) + "/" + std::to_string(labels->GetIsLabelsInYCol()));
+    state.Put(key + ".offset.x", labels->GetXoffset());
+    state.Put(key + ".offset.y", labels->GetYoffset());
+    state.Put(key + ".align", std::to_string(labels->GetHAlignment()) + "/" + std::to_string(labels->GetVAlignment()));
+    QXLOGFONT font;
+    labels->GetLogFont(&font);
+    state.Font(key, font);
+    state.Font(key + ".direct", labels->m_font);
+    DumpFormat(state, key, *labels->GetLabelFormat());
+}
+
+void DumpTickLabel(State& state, const std::string& key, CkelAxisTickLabels::TickLabelEntity* label) {
+    state.Put(key + ".side", std::to_string(label->GetTickSide()) + "/" + std::to_string(label->GetOn()));
+    QXLOGFONT font;
+    label->GetLOGFONT(&font);
+    state.Font(key, font);
+    state.Put(key + ".angle", label->GetLabelAngel());
+    state.Put(key + ".offset.x", label->GetXOffset());
+    state.Put(key + ".offset.y", label->GetYOffset());
+    state.Put(key + ".type", std::to_string(label->GetLabelType()) + "/" + std::to_string(label->GetDotCount()) + "/" +
+                                 std::to_string(label->GetDateFormatA()));
+    DumpFormat(state, key, *label->GetLabelFormat());
+}
+
+void DumpAxis(State& state, const std::string& key, IkelAxis* axis) {
+    state.Put(key + ".range", axis->GetMin());
+    state.Put(key + ".range.max", axis->GetMax());
+    state.Put(key + ".kind", std::to_string(axis->GetAxisScaleType()) + "/" + std::to_string(axis->GetDescend()) + "/" +
+                                 std::to_string(axis->GetIsAutoRange()) + "/" + std::to_string(axis->GetAxisUnit()));
+    state.Size(key + ".spacing", axis->GetIntervalSpacing());
+    state.Size(key + ".length", axis->GetLength());
+    QXPOINT pos;
+    pos.x = pos.y = 0;
+    axis->GetAxisPosition(pos);
+    state.Put(key + ".position.x", pos.x);
+    state.Put(key + ".position.y", pos.y);
+    QXLOGPEN pen;
+    axis->GetLogPen(&pen);
+    state.Pen(key + ".line", pen);
+    if (auto* angle = dynamic_cast<CkelAxisAngle*>(axis)) state.Put(key + ".start", angle->GetStartAngle());
+
+    CkelAxisGrid* grid = axis->GetGrid();
+    state.Put(key + ".grid", std::to_string(grid->GetShowMajorTicks()) + "/" +
+                                 std::to_string(grid->GetShowMinorTicks()) + "/" +
+                                 std::to_string(grid->GetTimeStamp()));
+    grid->GetMajorLogPen(&pen);
+    state.Pen(key + ".grid.major", pen);
+    grid->GetMinorLogPen(&pen);
+    state.Pen(key + ".grid.minor", pen);
+
+    CkelAxisTitle* title = axis->GetTitle();
+    state.Put(key + ".title", title->GetText() + "/" + std::to_string(title->GetTitleType()) + "/" +
+                                  std::to_string(title->GetTitleRelativePos()) + "/" +
+                                  std::to_string(title->GetHAlign()) + "/" + std::to_string(title->GetVAlign()) + "/" +
+                                  std::to_string(title->GetTimeStamp()));
+    state.Put(key + ".title.offset.x", title->GetXOffset());
+    state.Put(key + ".title.offset.y", title->GetYOffset());
+    state.Put(key + ".title.angle", title->GetRotateAngle());
+    state.Put(key + ".title.pos.x", title->GetPos().x);
+    state.Put(key + ".title.pos.y", title->GetPos().y);
+    QXLOGFONT font;
+    title->GetFont(&font);
+    state.Font(key + ".title", font);
+
+    CkelAxisTickMarks* ticks = axis->GetTickMarks();
+    state.Put(key + ".ticks", std::to_string(ticks->GetStrategyType()) + "/" + std::to_string(ticks->GetTimeStamp()));
+    CkelAxisTickMarks::MajorTickStruct* major = ticks->GetMajorTickStruct();
+    state.Put(key + ".ticks.major.length", major->GetLength());
+    state.Put(key + ".ticks.major.side", major->GetSide());
+    state.Size(key + ".ticks.major.spacing", major->GetSpacing());
+    major->GetStyle(&pen);
+    state.Pen(key + ".ticks.major", pen);
+    CkelAxisTickMarks::MinorTickStruct* minor = ticks->GetMinorTickStruct();
+    state.Put(key + ".ticks.minor.length", minor->GetLength());
+    state.Put(key + ".ticks.minor.side", std::to_string(minor->GetSide()) + "/" + std::to_string(minor->GetDivision()));
+    minor->GetStyle(&pen);
+    state.Pen(key + ".ticks.minor", pen);
+
+    CkelAxisTickLabels* labels = axis->GetTickLabels();
+    state.Put(key + ".labels", std::to_string(labels->GetStrategyType()) + "/" +
+                                   std::to_string(labels->GetAlignType()) + "/" +
+                                   std::to_string(labels->GetTimeStamp()));
+    state.Put(key + ".labels.polar", labels->GetPolarLabelsAngle());
+    DumpTickLabel(state, key + ".labels.major", labels->GetMajorTickLabel());
+    DumpTickLabel(state, key + ".labels.minor", labels->GetMinorTickLabel());
+}
+
+void DumpClass(State& state, const std::string& key, const CClassEntity& entity) {
+    state.Put(key, entity.m_strName);
+    state.Put(key + ".min", entity.m_dMin);
+    state.Put(key + ".max", entity.m_dMax);
+    state.Point(key, entity.m_symbol);
+}
+
+void DumpFillSery(State& state, const std::string& key, CBarFillSery* sery) {
+    state.Put(key, sery->GetSeryName() + "/" + std::to_string(sery->GetColIndex()) + "/" +
+                       std::to_string(sery->GetIsShowFill()) + "/" + sery->GetFillStyleSet());
+    QXLOGPEN pen;
+    sery->GetLogPen(&pen);
+    state.Pen(key, pen);
+    QXLOGBRUSH brush;
+    sery->GetLogBrush(&brush);
+    state.Brush(key, brush);
+    DumpLabels(state, key + ".labels", sery->GetLabels());
+}
+
+void DumpBars(State& state, const std::string& key, CkelBarBasePlot* bars) {
+    state.Size(key + ".width", bars->GetWidthPercent());
+    CBarFillSeryGrp* group = bars->GetFillSeryGroup();
+    std::vector<std::string> order;
+    group->GetDataSetOrder(order);
+    std::string names;
+    for (const std::string& name : order) names += name + ",";
+    state.Put(key + ".series",
+              std::to_string(group->GetSeryNums()) + "/" + std::to_string(group->GetCurSelIndex()) + "/" + names);
+    for (unsigned i = 0; i < group->GetSeryNums(); ++i)
+        DumpFillSery(state, key + ".sery" + std::to_string(i), group->GetFillSery(i));
+    if (auto* bar = dynamic_cast<CkelBarPlot*>(bars)) {
+        state.Put(key + ".bar", std::to_string(bar->GetIsStack()) + "/" + std::to_string(bar->GetIsTransfer()) + "/" +
+                                    std::to_string(bar->GetIsHorizontal()));
+        state.Put(key + ".overlap", bar->GetOverLapPer());
+    }
+    if (auto* histogram = dynamic_cast<CHistogramPlot*>(bars)) {
+        state.Put(key + ".bins", std::to_string(histogram->GetDataCol()) + "/" +
+                                     std::to_string(histogram->GetZoneCount()) + "/" +
+                                     std::to_string(histogram->GetIsFrequency()));
+        state.Put(key + ".bins.left", histogram->GetLeftValue());
+        state.Put(key + ".bins.right", histogram->GetRightValue());
+    }
+}
+
+void DumpPlot(State& state, const std::string& key, IkelPlot* plot) {
+    CkelDataset* dataset = plot->GetDataset();
+    CkelDataRange* range = plot->GetDataRange();
+    state.Put(key + ".data", (dataset ? dataset->GetName() : std::string("-")) + "/" +
+                                 std::to_string(range->GetFirstRow()) + ".." + std::to_string(range->GetLastRow()) +
+                                 "/" + std::to_string(range->GetStep()) + "/" + std::to_string(range->GetTimeStamp()));
+    state.Put(key + ".columns", std::to_string(plot->GetAxis1ColumnIndex()) + "/" +
+                                    std::to_string(plot->GetAxis2ColumnIndex()) + "/" +
+                                    std::to_string(plot->GetAxis3ColumnIndex()));
+    QXLOGPEN pen;
+    QXLOGBRUSH brush;
+    if (auto* line = dynamic_cast<CkelLineBasePlot*>(plot)) {
+        line->GetLogPen(&pen);
+        state.Pen(key, pen);
+        DumpLabels(state, key + ".labels", line->GetLabels());
+        if (CkelLinePlotFill* fill = line->GetPlotFills()) {
+            state.Put(key + ".fill", std::to_string(fill->GetShowFill()) + "/" +
+                                         std::to_string(fill->GetFillDirections()) + "/" + fill->GetFillStyleSet());
+            state.Put(key + ".fill.cutoff", fill->GetCutoffValue());
+            fill->GetLogBrush(&brush);
+            state.Brush(key + ".fill", brush);
+        }
+    }
+    if (auto* line = dynamic_cast<CkelLinePlot*>(plot)) {
+        state.Put(key + ".mode",
+                  std::to_string(line->GetLineMode()) + "/" + std::to_string(line->GetIsLineStepModeReverse()));
+        if (auto* symbol = dynamic_cast<CkelPlotSymbolSimpleStrategy*>(line->GetSymbol()))
+            state.Point(key + ".symbol", symbol->m_firstSymbol);
+    }
+    if (auto* bars = dynamic_cast<CkelBarBasePlot*>(plot)) DumpBars(state, key, bars);
+    if (auto* classes = dynamic_cast<CkelClassPlot*>(plot)) {
+        state.Put(key + ".class", std::to_string(classes->GetClassCol()) + "/" +
+                                      std::to_string(classes->GetIsShowSymbol()) + "/" +
+                                      std::to_string(classes->GetIsUniSetSymbol()));
+        QXLOGPOINT symbol;
+        classes->GetUniSymbol(&symbol);
+        state.Point(key + ".symbol", symbol);
+        DumpLabels(state, key + ".labels", classes->GetLabels());
+        CkelClassificationManager* manager = classes->GetClassificationManager();
+        state.Put(key + ".classes", manager->GetClassNum());
+        for (unsigned i = 0; i < manager->GetClassNum(); ++i)
+            DumpClass(state, key + ".class" + std::to_string(i), *manager->GetClassEntity(i));
+    }
+    if (auto* ternary = dynamic_cast<CkelTernaryPlot*>(plot)) {
+        state.Put(key + ".ternary", std::to_string(ternary->GetXCol()) + "/" + std::to_string(ternary->GetYCol()) +
+                                        "/" + std::to_string(ternary->GetZCol()) + "/" +
+                                        std::to_string(ternary->GetClassCol()));
+        DumpLabels(state, key + ".labels", ternary->GetPlotLabels());
+        state.Put(key + ".classes", ternary->GetClassCounts());
+        for (unsigned i = 0; i < ternary->GetClassCounts(); ++i)
+            DumpClass(state, key + ".class" + std::to_string(i), *ternary->GetClass(i));
+    }
+    if (auto* pie = dynamic_cast<CPiePlot*>(plot)) {
+        QXLOGFONT font;
+        pie->GetLabelFont(&font);
+        state.Font(key + ".labels", font);
+        state.Put(key + ".pie", std::to_string(pie->GetDataCol()) + "/" + std::to_string(pie->GetLabelCol()) + "/" +
+                                    std::to_string(pie->GetIsShowlabels()) + "/" +
+                                    std::to_string(pie->GetIsLabelsInner()) + "/" +
+                                    std::to_string(pie->GetIsShowPosLine()));
+        state.Put(key + ".start", pie->GetStartAngle());
+        state.Put(key + ".split", pie->GetSplitDist());
+        const CPiePlot::CLabelRange* rows = pie->GetLabel();
+        state.Put(key + ".labels.rows", std::to_string(rows->m_nFirstRow) + ".." + std::to_string(rows->m_nLastRow) +
+                                            "/" + std::to_string(rows->m_nStep));
+        state.Put(key + ".pieces",
+                  std::to_string(pie->GetPieceCount()) + "/" + std::to_string(pie->GetCurSelPiece() ? 1 : 0));
+        for (unsigned i = 0; i < pie->GetPieceCount(); ++i) {
+            CPiePiece* piece = pie->GetPiece(i);
+            const std::string at = key + ".piece" + std::to_string(i);
+            state.Put(at, piece->GetLabelStr() + "/" + std::to_string(piece->GetIsShowFill()) + "/" +
+                              piece->GetFillStyleSet());
+            state.Put(at + ".angle", piece->GetAngle());
+            piece->GetLogPen(&pen);
+            state.Pen(at, pen);
+            piece->GetLogBrush(&brush);
+            state.Brush(at, brush);
+        }
+    }
+    if (auto* rose = dynamic_cast<CRosePlot*>(plot)) {
+        state.Put(key + ".rose", std::to_string(rose->GetDataCol()) + "/" + std::to_string(rose->GetCountCol()) + "/" +
+                                     std::to_string(rose->GetIsShowFill()) + "/" + rose->GetFillStyleSet());
+        state.Put(key + ".rose.type", rose->GetRoseType());
+        state.Put(key + ".rose.angle", rose->GetAngleSpacing());
+        rose->GetLogPen(&pen);
+        state.Pen(key, pen);
+        rose->GetLogBrush(&brush);
+        state.Brush(key, brush);
+    }
+}
+
+void DumpLegend(State& state, CkelLegend& legend) {
+    state.Put("图例", legend.GetTitleText() + "/" + std::to_string(legend.GetShowTitle()) + "/" +
+                          std::to_string(legend.GetDisplayShadow()) + "/" + std::to_string(legend.GetColNum()));
+    state.Size("图例.宽度", legend.GetBorderWidth());
+    state.Put("图例.高度", legend.GetBorderHeight());
+    state.Put("图例.左边距", legend.GetLMarginSpace());
+    state.Put("图例.上边距", legend.GetTMarginSpace());
+    state.Size("图例.间距", legend.GetIntervalSpace());
+    QXLOGFONT font;
+    legend.GetTitleFont(&font);
+    state.Font("图例.标题", font);
+    legend.GetLegendFont(&font);
+    state.Font("图例.文字", font);
+    QXLOGPEN pen;
+    legend.GetBorderLine(&pen);
+    state.Pen("图例.边框", pen);
+    legend.GetInnerBorderLine(&pen);
+    state.Pen("图例.内框", pen);
+    QXLOGBRUSH brush;
+    legend.GetBorderFill(&brush);
+    state.Brush("图例.填充", brush);
+    legend.GetShadowFill(&brush);
+    state.Brush("图例.阴影", brush);
+    const std::vector<CkelLegendCell>& cells = legend.GetLegendManager()->m_cells;
+    state.Put("图例.cells", cells.size());
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const std::string key = "图例.cell" + std::to_string(i);
+        state.Put(key, cells[i].m_strText);
+        state.Point(key, cells[i].m_symbol);
+        state.Pen(key, cells[i].m_pen);
+        state.Brush(key, cells[i].m_brush);
+    }
+}
+
+void DumpChart(State& state, demo::DemoChart& chart) {
+    for (const auto& [label, object] : chart.Kinds())
+        state.Put(std::string(label) + ".stamp", std::to_string(object->GetTimeStamp()));
+    IChartGraph& graph = chart.chart;
+    CkelChartTitle* title = graph.GetTitle();
+    state.Put("图框.type", graph.GetChartGraphType());
+    state.Put("图框.title", title->GetText());
+    state.Put("图框.title.offset.x", title->GetXOffset());
+    state.Put("图框.title.offset.y", title->GetYOffset());
+    QXLOGFONT font;
+    title->GetLogFont(font);
+    state.Font("图框.title", font);
+    QXLOGBRUSH brush;
+    graph.GetLogBrush(&brush);
+    state.Brush("图框.background", brush);
+    if (CDataSetMgrObj* datasets = graph.GetDatasetManagerObj())
+        for (unsigned i = 0; i < datasets->GetDatasetNum(); ++i) {
+            CkelDataset* dataset = datasets->GetDataset(i);
+            state.Put("dataset" + std::to_string(i), dataset->GetName() + "/" + dataset->GetDescInfo() + "/" +
+                                                         std::to_string(dataset->GetNumOfSeries()));
+        }
+    const std::vector<std::pair<const char*, IkelAxis*>> axes = {{"X轴", &chart.x},
+                                                                 {"Y轴", &chart.y},
+                                                                 {"三角轴", &chart.ternary},
+                                                                 {"半径轴", &chart.radius},
+                                                                 {"角度轴", &chart.angle}};
+    for (const auto& [label, axis] : axes) DumpAxis(state, label, axis);
+    const std::vector<std::pair<const char*, IkelPlot*>> plots = {
+        {"曲线图", &chart.line}, {"分类图", &chart.classes},     {"柱状图", &chart.bar}, {"直方图", &chart.histogram},
+        {"饼图", &chart.pie},    {"三角图", &chart.ternaryPlot}, {"玫瑰图", &chart.rose}};
+    for (const auto& [label, plot] : plots) DumpPlot(state, label, plot);
+    DumpLegend(state, chart.legend);
+}
+
 TEST(SweepChart, EveryPageOfEveryChartObject) {
     demo::DemoChart chart;
     demo::ChartDispManager manager;
     const auto kinds = chart.Kinds();
-    sweep::Sweeper sweeper("chart", [&](sweep::State& state) {
-        for (const auto& [label, object] : kinds) state.Put(std::string(label) + ".stamp", std::to_string(object->GetTimeStamp()));
-        state.Size("图例.宽度", chart.legend.GetBorderWidth());
-        state.Size("图例.高度", chart.legend.GetBorderHeight());
-    });
+    sweep::Sweeper sweeper("chart", [&](State& state) { DumpChart(state, chart); });
     for (const auto& [label, object] : kinds) {
         CQXObject* active = object;
-        sweeper.Sweep(label,
-                      [&manager, active](CWnd* frame) {
-                          manager.Activate(active);
-                          return CKelCgPropWndCreator::CreateObjProp(&manager, frame);
-                      },
-                      reinterpret_cast<LPARAM>(active));
+        sweeper.Sweep(
+            label,
+            [&manager, active](CWnd* frame) {
+                manager.Activate(active);
+                return CKelCgPropWndCreator::CreateObjProp(&manager, frame);
+            },
+            reinterpret_cast<LPARAM>(active));
     }
     EXPECT_TRUE(sweeper.Unopened().empty()) << sweeper.Unopened().front();
     EXPECT_GT(sweeper.Typed(), 0);

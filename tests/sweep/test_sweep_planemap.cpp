@@ -1,14 +1,18 @@
 // The sweep over the plane map: the window of every object and every layer of the demo host's
-// sample map, each opened through the plane-map creator.
+// sample map, each opened through the plane-map creator. The sample's objects are split into a
+// few runs, each a test of its own, so that they run side by side.
 #include <gtest/gtest.h>
 
 #include "host/PlaneMapSample.h"
 #include "hosttypes/Parsnip/QXMap.h"
+#include "hosttypes/Parsnip/QXObjectCell.h"
+#include "hosttypes/Parsnip/QXObjectCtrlLine.h"
 #include "sweep/Sweep.h"
 
 namespace {
 
 using demo::planesample::SampleMap;
+using sweep::State;
 
 std::vector<CQXLayer*> Layers(CQXMap* map) {
     std::vector<CQXLayer*> layers;
@@ -23,22 +27,317 @@ std::vector<CQXObject*> Objects(CQXMap* map) {
     return objects;
 }
 
-void DumpStyles(sweep::State& state, const std::string& key, const QXLOGPEN& pen, const QXLOGBRUSH& brush,
-                const QXLOGFONT& font, const QXLOGPOINT& point) {
-    state.Put(key + ".pen", std::to_string(pen.style) + "/" + std::to_string(pen.color));
-    state.Size(key + ".pen.width", pen.width);
-    state.Put(key + ".brush", std::to_string(brush.style) + "/" + std::to_string(brush.fillColor) + "/" +
-                                  std::to_string(brush.lineColor) + "/" + std::to_string(brush.backMode));
-    state.Size(key + ".brush.size", brush.size);
-    state.Put(key + ".font", std::string(font.faceName) + "/" + std::to_string(font.color));
-    state.Size(key + ".font.size", font.size);
-    state.Put(key + ".point", std::to_string(point.style) + "/" + std::to_string(point.innerColor));
-    state.Size(key + ".point.size", point.size);
+std::string Text(const CString& text) { return text.str(); }
+
+void DumpBorder(State& state, const std::string& key, CQXObjectBorder* border) {
+    QXLOGPEN pen;
+    QXLOGFONT font;
+    QXLOGBRUSH brush;
+    border->GetOuterLogPen(&pen);
+    state.Pen(key + ".outer", pen);
+    border->GetInnerLogPen(&pen);
+    state.Pen(key + ".inner", pen);
+    border->GetLogBrush(&brush);
+    state.Brush(key, brush);
+    state.Size(key + ".width", border->GetBorderWidth());
+    state.Put(key + ".title", Text(border->GetPrefix()) + "/" + Text(border->GetStratum()) + "/" +
+                                  Text(border->GetPostfix()) + "/" + Text(border->GetStratumAlias()));
+    border->GetTitleFont(&font);
+    state.Font(key + ".title", font);
+    state.Put(key + ".title.distance", border->GetTitleDist());
+    state.Put(key + ".grids",
+              std::to_string(border->GetDrawGraticule()) + "/" + std::to_string(border->GetDrawKilometerGrid()) + "/" +
+                  std::to_string(border->GetGDrawScale()) + "/" + std::to_string(border->GetKDrawScale()) + "/" +
+                  std::to_string(border->GetGFrequency()) + "/" + std::to_string(border->GetKFrequency()) + "/" +
+                  std::to_string(border->GetGGridDrawType()) + "/" + std::to_string(border->GetKGridDrawType()) + "/" +
+                  std::to_string(border->GetUnit()));
+    state.Put(key + ".directions",
+              std::to_string(border->GetGTextDirectionX()) + "/" + std::to_string(border->GetGTextDirectionY()) + "/" +
+                  std::to_string(border->GetKTextDirectionX()) + "/" + std::to_string(border->GetKTextDirectionY()) +
+                  "/" + std::to_string(border->GetKNumCountX2()) + "/" + std::to_string(border->GetKNumCountY2()));
+    const std::pair<const char*, double> numbers[] = {
+        {"graticule.x", border->GetGraticuleIntervalX()}, {"graticule.y", border->GetGraticuleIntervalY()},
+        {"kilometre.x", border->GetKIntervalX()},         {"kilometre.y", border->GetKIntervalY()},
+        {"graticule.scale", border->GetGScaleLength()},   {"graticule.scale2", border->GetGScaleLength2()},
+        {"kilometre.scale", border->GetKScaleLength()},   {"kilometre.scale2", border->GetKScaleLength2()},
+        {"graticule.cross", border->GetGCrossLength()},   {"kilometre.cross", border->GetKCrossLength()}};
+    for (const auto& [name, value] : numbers) state.Put(key + "." + name, value);
+    const FLOATRECT extent = border->GetBorderExtent();
+    state.Put(key + ".extent.left", extent.left);
+    state.Put(key + ".extent.top", extent.top);
+    state.Put(key + ".extent.right", extent.right);
+    state.Put(key + ".extent.bottom", extent.bottom);
+    border->GetGScaleLine(&pen);
+    state.Pen(key + ".graticule.scale", pen);
+    border->GetGScaleLine2(&pen);
+    state.Pen(key + ".graticule.scale2", pen);
+    border->GetKScaleLine(&pen);
+    state.Pen(key + ".kilometre.scale", pen);
+    border->GetKScaleLine2(&pen);
+    state.Pen(key + ".kilometre.scale2", pen);
+    border->GetGraticuleLogPen(&pen);
+    state.Pen(key + ".graticule", pen);
+    border->GetKLineLogPen(&pen);
+    state.Pen(key + ".kilometre", pen);
+    border->GetGraticuleFont(&font);
+    state.Font(key + ".graticule", font);
+    border->GetGraticuleFont2(&font);
+    state.Font(key + ".graticule2", font);
+    border->GetKScaleLabelFont(&font);
+    state.Font(key + ".kilometre", font);
+    border->GetKScaleLabelFont2(&font);
+    state.Font(key + ".kilometre2", font);
+}
+
+void DumpCoordinate(State& state, const std::string& key, CQXObjectCoordinate* axes) {
+    state.Put(key + ".height", axes->m_dHeight);
+    state.Put(key + ".names", Text(axes->m_strXName) + "/" + Text(axes->m_strYName) + "/" +
+                                  std::to_string(axes->m_nScaleLength) + "/" + std::to_string(axes->GetAxisXFactor()));
+    const std::pair<const char*, double> numbers[] = {{"x.min", axes->m_dXMin},
+                                                      {"x.max", axes->m_dXMax},
+                                                      {"y.min", axes->m_dYMin},
+                                                      {"y.max", axes->m_dYMax},
+                                                      {"x.division", axes->m_dXDivision},
+                                                      {"y.division", axes->m_dYDivision},
+                                                      {"x.interval", axes->m_dXLabelInterval},
+                                                      {"y.interval", axes->m_dYLabelInterval}};
+    for (const auto& [name, value] : numbers) state.Put(key + "." + name, value);
+    state.Put(key + ".labels", std::to_string(axes->m_nXLabelShow) + "/" + std::to_string(axes->m_nYLabelShow) + "/" +
+                                   std::to_string(axes->m_nXLabelSide) + "/" + std::to_string(axes->m_nYLabelSide) +
+                                   "/" + std::to_string(axes->m_nXLabelDecimal) + "/" +
+                                   std::to_string(axes->m_nYLabelDecimal));
+    state.Font(key + ".x.name", axes->m_XNameFont);
+    state.Font(key + ".y.name", axes->m_YNameFont);
+    state.Font(key + ".x.label", axes->m_XLabelFont);
+    state.Font(key + ".y.label", axes->m_YLabelFont);
+    state.Pen(key + ".x.axis", axes->m_XAxisPen);
+    state.Pen(key + ".y.axis", axes->m_YAxisPen);
+    state.Pen(key + ".trend", axes->m_TrendPen);
+    state.Pen(key + ".x.scale", axes->m_XScalePen);
+    state.Pen(key + ".y.scale", axes->m_YScalePen);
+    state.Pen(key + ".x.grid", axes->m_XGridPen);
+    state.Pen(key + ".y.grid", axes->m_YGridPen);
+}
+
+void DumpPie(State& state, const std::string& key, CQXObjectPie* pie) {
+    QXLOGFONT font;
+    QXLOGPEN pen;
+    pie->GetFont(font);
+    state.Font(key, font);
+    pie->GetPen(pen);
+    state.Pen(key, pen);
+    pie->GetDrawOrgLine(&pen);
+    state.Pen(key + ".origin", pen);
+    pie->GetBotPen(pen);
+    state.Pen(key + ".bottom", pen);
+    state.Put(key + ".pie", std::to_string(pie->GetRecordCount()) + "/" + std::to_string(pie->GetShapeType()) + "/" +
+                                std::to_string(pie->GetXMove()) + "/" + std::to_string(pie->GetYMove()) + "/" +
+                                std::to_string(pie->GetDrawOrgLine()) + "/" + std::to_string(pie->GetDrawBotLine()) +
+                                "/" + std::to_string(pie->GetUpPropCount()));
+    state.Size(key + ".bottom.width", pie->GetBotWidth());
+    state.Put(key + ".radius", pie->GetRadius());
+    state.Put(key + ".radius.up", pie->GetUpRadius());
+    state.Size(key + ".bar.width", pie->GetBarWidth());
+    state.Put(key + ".bar.height", pie->GetBarHeight());
+    state.Put(key + ".bar.interval", pie->GetBarInterv());
+    state.Put(key + ".bar.curve", pie->GetBarCurveHeight());
+}
+
+// One object through its getters, its attributes and its stamp.
+void DumpObject(State& state, const std::string& key, CQXObject* object) {
+    state.Put(key, demo::planesample::Describe(object));
+    state.Put(key + ".stamp", std::to_string(object->GetTimeStamp()));
+    state.Put(key + ".shown", std::to_string(object->GetVisible()) + "/" + Text(object->GetName()));
+    state.Attributes(key, *object->GetPropertyManager());
+    QXLOGPEN pen;
+    QXLOGBRUSH brush;
+    QXLOGFONT font;
+    QXLOGPOINT point;
+    if (auto* line = dynamic_cast<CQXObjectLine*>(object)) {
+        line->GetLogPen(&pen);
+        state.Pen(key, pen);
+        line->GetLogBrush(&brush);
+        state.Brush(key, brush);
+    }
+    if (auto* line = dynamic_cast<CQXObjectPolyline*>(object)) {
+        for (CArrow* arrow : {line->GetBegArrow(), line->GetEndArrow()}) {
+            const std::string at = key + (arrow == line->GetBegArrow() ? ".arrow.begin" : ".arrow.end");
+            state.Put(at, arrow->GetArrowType());
+            state.Size(at + ".size", arrow->GetArrowLength());
+        }
+        state.Put(key + ".angle", line->GetAngle());
+    }
+    if (auto* contour = dynamic_cast<CQXObjectContour*>(object)) {
+        contour->GetLogFont(&font);
+        state.Font(key + ".label", font);
+        state.Put(key + ".label", Text(contour->GetLabel()) + "/" + std::to_string(contour->GetLabelVisible()) + "/" +
+                                      std::to_string(contour->GetDecimal()));
+        state.Put(key + ".label.start", contour->GetStartDistance());
+        state.Put(key + ".label.distance", contour->GetLabelDistance());
+    }
+    if (auto* ctrl = dynamic_cast<CQXObjectCtrlLine*>(object)) {
+        ctrl->GetFont(font);
+        state.Font(key, font);
+        state.Put(key + ".index", ctrl->GetDrawIndex());
+    }
+    if (auto* arrow = dynamic_cast<CQXObjectArrow*>(object)) {
+        state.Put(key + ".arrow", std::to_string(arrow->GetHeadPercent()) + "/" +
+                                      std::to_string(arrow->GetBodyPercent()) + "/" +
+                                      std::to_string(arrow->GetStyle()));
+        state.Put(key + ".height", arrow->GetHeight());
+        arrow->GetLogBrush(&brush);
+        state.Brush(key + ".arrow", brush);
+    }
+    if (auto* circle = dynamic_cast<CQXObjectCircle*>(object)) {
+        state.Put(key + ".angle", circle->GetAngle());
+        state.Put(key + ".radius.a", circle->GetRadiusA());
+        state.Put(key + ".radius.b", circle->GetRadiusB());
+        state.Put(key + ".start", circle->GetStartAngle());
+        state.Put(key + ".stop", circle->GetStopAngle());
+    }
+    if (auto* rect = dynamic_cast<CQXObjectRect*>(object)) {
+        state.Put(key + ".angle", rect->GetAngle());
+        state.Put(key + ".radius.a", rect->GetRadiusA());
+        state.Put(key + ".radius.b", rect->GetRadiusB());
+    }
+    if (auto* text = dynamic_cast<CQXObjectText*>(object)) {
+        text->GetLogFont(&font);
+        state.Font(key, font);
+        state.Put(key + ".angle", text->GetAngle());
+    }
+    if (auto* multi = dynamic_cast<CQXObjectMultiText*>(object)) {
+        multi->GetLogFont(&font);
+        state.Font(key, font);
+        multi->GetLogBrush(&brush);
+        state.Brush(key, brush);
+        state.Put(key + ".angle", multi->GetAngle());
+        state.Put(key + ".align", std::to_string(multi->GetHAlign()) + "/" + std::to_string(multi->GetVAlign()));
+    }
+    if (auto* mark = dynamic_cast<CQXObjectPoint*>(object)) {
+        mark->GetLogPoint(&point);
+        state.Point(key, point);
+    }
+    if (auto* fill = dynamic_cast<CQXObjectFill*>(object)) {
+        fill->GetLogBrush(&brush);
+        state.Brush(key, brush);
+    }
+    if (auto* hint = dynamic_cast<CQXObjectHint*>(object)) {
+        hint->GetLogPen(&pen);
+        state.Pen(key, pen);
+        hint->GetLogBrush(&brush);
+        state.Brush(key, brush);
+        hint->GetLogFont(&font);
+        state.Font(key, font);
+        state.Put(key + ".align",
+                  std::to_string(hint->GetHorizontalAlign()) + "/" + std::to_string(hint->GetVerticalAlign()));
+    }
+    if (auto* bitmap = dynamic_cast<CQXObjectBitmap*>(object)) {
+        state.Put(key + ".radius.a", bitmap->GetRadiusA());
+        state.Put(key + ".radius.b", bitmap->GetRadiusB());
+    }
+    if (auto* qxm = dynamic_cast<CQXObjectQXM*>(object)) {
+        state.Put(key + ".radius.a", qxm->GetRadiusA());
+        state.Put(key + ".radius.b", qxm->GetRadiusB());
+        double x = 0, y = 0;
+        qxm->GetQXMCenter(x, y);
+        state.Put(key + ".centre.x", x);
+        state.Put(key + ".centre.y", y);
+    }
+    if (auto* border = dynamic_cast<CQXObjectBorder*>(object)) DumpBorder(state, key, border);
+    if (auto* cell = dynamic_cast<CQXObjectCell*>(object)) {
+        if (const QXLOGFONT* standard = cell->GetDefaultFont()) state.Font(key + ".default", *standard);
+        state.Pen(key + ".top", cell->GetTopBorderPen());
+        state.Pen(key + ".bottom", cell->GetBottomBorderPen());
+        state.Pen(key + ".left", cell->GetLeftBorderPen());
+        state.Pen(key + ".right", cell->GetRightBorderPen());
+        state.Pen(key + ".centre", cell->GetCenterBorderPen());
+        state.Put(key + ".cells", std::to_string(cell->GetColumnCount()) + "x" + std::to_string(cell->GetRowCount()));
+        for (int c = 0; c < cell->GetColumnCount(); ++c)
+            for (int r = 0; r < cell->GetRowCount(); ++r)
+                if (COneCell* one = cell->GetCell(c, r)) {
+                    const std::string at = key + ".cell" + std::to_string(c) + "," + std::to_string(r);
+                    one->GetLogFont(&font);
+                    state.Font(at, font);
+                    state.Brush(at, one->GetLogBrush());
+                    state.Put(at + ".align", std::to_string(one->GetHAlign()) + "/" + std::to_string(one->GetVAlign()));
+                }
+    }
+    if (auto* mark = dynamic_cast<CQXObjectColorMark*>(object)) {
+        mark->GetLogFont(&font);
+        state.Font(key, font);
+        state.Put(key + ".mark", std::to_string(mark->GetDirection()) + "/" + std::to_string(mark->GetDecimal()) + "/" +
+                                     std::to_string(mark->GetLabelAlign()) + "/" +
+                                     std::to_string(mark->GetLabelInterval()));
+        state.Put(key + ".radius.a", mark->GetRadiusA());
+        state.Put(key + ".radius.b", mark->GetRadiusB());
+    }
+    if (auto* axes = dynamic_cast<CQXObjectCoordinate*>(object)) DumpCoordinate(state, key, axes);
+    if (auto* finger = dynamic_cast<CQXObjectFinger*>(object)) {
+        finger->GetLogPen(&pen);
+        state.Pen(key, pen);
+        state.Brush(key + ".left", finger->GetLeftBrush());
+        state.Brush(key + ".right", finger->GetRightBrush());
+        finger->GetLogFont(&font);
+        state.Font(key, font);
+        state.Put(key + ".finger", std::to_string(finger->GetStyle()) + "/" + Text(finger->GetNorthText()) + "/" +
+                                       Text(finger->GetSouthText()) + "/" + Text(finger->GetEastText()) + "/" +
+                                       Text(finger->GetWestText()));
+    }
+    if (auto* legend = dynamic_cast<CQXObjectLegend*>(object)) {
+        legend->GetLegendFont(&font);
+        state.Font(key + ".legend", font);
+        legend->GetLogFont(&font);
+        state.Font(key, font);
+        legend->GetOuterLineLogPen(&pen);
+        state.Pen(key + ".outer", pen);
+        legend->GetLogPen(&pen);
+        state.Pen(key, pen);
+        state.Put(key + ".legend", Text(legend->GetTitle()) + "/" + std::to_string(legend->GetFontPosition()) + "/" +
+                                       std::to_string(legend->GetColCount()));
+        state.Put(key + ".space.left", legend->GetLSpace());
+        state.Put(key + ".space.top", legend->GetTSpace());
+        state.Put(key + ".space.between", legend->GetDSpace());
+    }
+    if (auto* pie = dynamic_cast<CQXObjectPie*>(object)) DumpPie(state, key, pie);
+    if (auto* scale = dynamic_cast<CQXObjectScale*>(object)) {
+        scale->GetLogFont(&font);
+        state.Font(key, font);
+        scale->GetLogPen(&pen);
+        state.Pen(key, pen);
+        state.Put(key + ".scale", std::to_string(scale->GetStep()) + "/" + std::to_string(scale->GetDecimalNum()) +
+                                      "/" + Text(scale->GetUnitWord()) + "/" +
+                                      std::to_string(scale->GetZeroFromStart()) + "/" +
+                                      std::to_string(scale->GetStyle()));
+        state.Put(key + ".height", scale->GetHeight());
+        state.Size(key + ".size", scale->GetSize());
+    }
+    if (auto* web = dynamic_cast<CQXObjectWeb*>(object)) {
+        web->GetLogPen(&pen);
+        state.Pen(key, pen);
+        state.Put(key + ".style", web->GetStyle());
+        state.Size(key + ".gap.x", web->GetXGap());
+        state.Size(key + ".gap.y", web->GetYGap());
+    }
+    if (auto* block = dynamic_cast<CQXObjectBlock*>(object))
+        for (const char* part : {"上盘", "下盘", "断层多边形"})
+            if (CQXObject* member = block->GetObjectByTypeName(part)) DumpObject(state, key + "." + part, member);
+    if (auto* well = dynamic_cast<CWpWell*>(object)) {
+        state.Font(key + ".title", well->GetTitleFont());
+        state.Pen(key + ".border", well->GetBorderPen());
+        state.Brush(key + ".client", well->GetClientBrush());
+        state.Size(key + ".width", well->GetWidth());
+    }
+    if (auto* graph = dynamic_cast<CQXObjectWellGraph*>(object)) {
+        graph->GetHeadLogPen(&pen);
+        state.Pen(key + ".head", pen);
+        state.Point(key, graph->GetPointOption());
+    }
 }
 
 // A layer and every object in it, through their getters: what one window edits (the object, the
-// objects of its type selected with it, or the layer and its objects).
-void DumpLayer(CQXLayer* layer, sweep::State& state) {
+// objects of its type selected with it, or the layer and its objects), and the map options the
+// layer pages write.
+void DumpLayer(CQXLayer* layer, State& state) {
     QXLOGPEN pen;
     QXLOGBRUSH brush;
     QXLOGFONT font;
@@ -49,50 +348,69 @@ void DumpLayer(CQXLayer* layer, sweep::State& state) {
     layer->GetLogPoint(&point);
     state.Put("layer", demo::planesample::DescribeLayer(layer));
     state.Put("layer.stamp", std::to_string(layer->GetTimeStamp()));
-    state.Put("layer.properties", std::to_string(layer->GetPropertyManager()->GetPropertyCount()));
-    DumpStyles(state, "layer", pen, brush, font, point);
-    for (int i = 0; i < layer->GetObjectCount(); ++i) {
-        CQXObject* object = layer->GetObjectG(i);
-        const std::string key = "object" + std::to_string(i);
-        state.Put(key, demo::planesample::Describe(object));
-        state.Put(key + ".stamp", std::to_string(object->GetTimeStamp()));
-        QXLOGPEN objectPen;
-        QXLOGFONT objectFont;
-        QXLOGPOINT objectPoint;
-        QXLOGBRUSH objectBrush;
-        if (auto* line = dynamic_cast<CQXObjectPolyline*>(object)) line->GetLogPen(&objectPen);
-        if (auto* text = dynamic_cast<CQXObjectText*>(object)) text->GetLogFont(&objectFont);
-        if (auto* mark = dynamic_cast<CQXObjectPoint*>(object)) mark->GetLogPoint(&objectPoint);
-        if (auto* fill = dynamic_cast<CQXObjectFill*>(object)) fill->GetLogBrush(&objectBrush);
-        DumpStyles(state, key, objectPen, objectBrush, objectFont, objectPoint);
-    }
+    state.Attributes("layer", *layer->GetPropertyManager());
+    state.Pen("layer", pen).Brush("layer", brush).Font("layer", font).Point("layer", point);
+    for (int i = 0; i < layer->GetObjectCount(); ++i)
+        DumpObject(state, "object" + std::to_string(i), layer->GetObjectG(i));
+    kel::plane::CPlaneOption* options = kel::plane::CPlaneOption::Instance();
+    state.Pen("options.bound", options->m_BoundPen);
+    state.Point("options.virtual", options->m_VirtualWellPoint);
+    state.Pen("options.up", options->m_UpPen);
+    state.Pen("options.down", options->m_DnPen);
+    state.Brush("options.fault", options->m_FaultBrush);
 }
 
-TEST(SweepPlaneMap, EveryPageOfEveryObjectAndLayer) {
+// Every edit stays within the shown object's layer (its same-type objects) or the shown layer.
+// The objects are swept in runs of every parts-th one, starting at part.
+void SweepObjects(int part, int parts) {
     SampleMap sample;
     CQXMap* map = sample.map.Map();
-    // Every edit stays within the shown object's layer (its same-type objects) or the shown layer.
+    // The table's default font gets a size no typed text reads as: a negative size typed into the
+    // table's font means that default, which then shows as the change it is.
+    for (const auto& [caption, object] : sample.furniture)
+        if (auto* table = dynamic_cast<CQXObjectCell*>(object)) table->GetDefaultFont()->size = 1234;
     CQXLayer* scope = nullptr;
-    sweep::Sweeper sweeper("plane map", [&scope](sweep::State& state) { DumpLayer(scope, state); });
-    for (CQXObject* object : Objects(map)) {
+    sweep::Sweeper sweeper("plane map", [&scope](State& state) { DumpLayer(scope, state); });
+    const std::vector<CQXObject*> objects = Objects(map);
+    for (std::size_t i = static_cast<std::size_t>(part); i < objects.size(); i += static_cast<std::size_t>(parts)) {
+        CQXObject* object = objects[i];
         // The host selects the object in its layer, then asks the creator for its window.
         scope = object->GetLayer();
         sample.map.ClearSelection(scope);
         sample.map.Select(object);
         const std::string name = std::string(object->GetTypeName().str()) + " \"" + object->GetName().str() + "\" in " +
                                  object->GetLayer()->GetName().str();
-        sweeper.Sweep(name, [object](CWnd* frame) { return CPlanePropWndCreator::CreateObjProp(object, frame); },
-                      reinterpret_cast<LPARAM>(object));
+        sweeper.Sweep(
+            name, [object](CWnd* frame) { return CPlanePropWndCreator::CreateObjProp(object, frame); },
+            reinterpret_cast<LPARAM>(object));
         sample.map.ClearSelection(object->GetLayer());
     }
+    EXPECT_GT(sweeper.Typed(), 0);
+    std::cout << "[sweep] plane map objects " << part << "/" << parts << ": " << sweeper.Pages().size() << " pages, "
+              << sweeper.Typed() << " texts, " << sweeper.Unopened().size() << " without a window\n";
+}
+
+constexpr int kObjectRuns = 3;
+
+TEST(SweepPlaneMap, EveryPageOfEveryObjectFirstRun) { SweepObjects(0, kObjectRuns); }
+TEST(SweepPlaneMap, EveryPageOfEveryObjectSecondRun) { SweepObjects(1, kObjectRuns); }
+TEST(SweepPlaneMap, EveryPageOfEveryObjectThirdRun) { SweepObjects(2, kObjectRuns); }
+
+TEST(SweepPlaneMap, EveryPageOfEveryLayer) {
+    SampleMap sample;
+    CQXMap* map = sample.map.Map();
+    CQXLayer* scope = nullptr;
+    sweep::Sweeper sweeper("plane map", [&scope](State& state) { DumpLayer(scope, state); });
     for (CQXLayer* layer : Layers(map)) {
         scope = layer;
-        const std::string name = std::string("layer ") + layer->GetName().str() + " (" + layer->GetTypeName().str() + ")";
-        sweeper.Sweep(name, [layer](CWnd* frame) -> CWnd* { return CPlanePropWndCreator::CreateLayerProp(layer, frame); },
-                      reinterpret_cast<LPARAM>(layer));
+        const std::string name =
+            std::string("layer ") + layer->GetName().str() + " (" + layer->GetTypeName().str() + ")";
+        sweeper.Sweep(
+            name, [layer](CWnd* frame) -> CWnd* { return CPlanePropWndCreator::CreateLayerProp(layer, frame); },
+            reinterpret_cast<LPARAM>(layer));
     }
     EXPECT_GT(sweeper.Typed(), 0);
-    std::cout << "[sweep] plane map: " << sweeper.Pages().size() << " pages, " << sweeper.Typed() << " texts, "
+    std::cout << "[sweep] plane map layers: " << sweeper.Pages().size() << " pages, " << sweeper.Typed() << " texts, "
               << sweeper.Unopened().size() << " without a window\n";
 }
 

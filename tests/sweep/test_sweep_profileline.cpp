@@ -24,8 +24,9 @@ struct Kind {
 
 std::vector<Kind> Kinds(lodestar::GraphFixture& g) {
     std::vector<Kind> kinds = {{"graph", {&g.entity}}, {"line", {&g.sequence, &g.projected}},
-                               {"label", {}},          {"head symbol", {}},                  {"bottom symbol", {}},
-                               {"upper track", {}},    {"lower track", {}}};
+                               {"label", {}},          {"head symbol", {}},
+                               {"bottom symbol", {}},  {"upper track", {}},
+                               {"lower track", {}}};
     for (const auto& w : g.well) {
         kinds[2].objects.push_back(w->GetWellLabel().get());
         kinds[3].objects.push_back(w->GetSymbol(PL_SYMBOL_HEAD).get());
@@ -39,21 +40,20 @@ std::vector<Kind> Kinds(lodestar::GraphFixture& g) {
 void DumpGraph(lodestar::GraphFixture& g, const std::vector<Kind>& kinds, sweep::State& state) {
     const boost::shared_ptr<CLayerProperty> layer = CPropertySignle::Instance()->GetProperty();
     state.Put("layer", std::to_string(layer->m_nDataTarget) + "/" + std::to_string(layer->m_nStratumIndex));
-    state.Size("layer.line.width", layer->m_profileLinePen.width);
+    state.Pen("layer.line", layer->m_profileLinePen);
     for (const Kind& kind : kinds)
         for (std::size_t i = 0; i < kind.objects.size(); ++i)
             state.Put(kind.name + std::to_string(i) + ".stamp", std::to_string(kind.objects[i]->GetObjTimeStamp()));
     for (CPlProfileline* line : {&g.sequence, &g.projected}) {
         const std::string key = "line" + std::to_string(line->GetLineType());
-        state.Size(key + ".width", line->GetLinePen().width);
+        state.Pen(key, line->GetLinePen());
         state.Put(key + ".angle", line->GetAngle());
     }
     for (const auto& w : g.well) {
         const std::string key = w->GetName().str();
-        state.Size(key + ".label.size", w->GetWellLabel()->GetLabelFont().size);
+        state.Font(key + ".label", w->GetWellLabel()->GetLabelFont());
         for (int symbol : {PL_SYMBOL_HEAD, PL_SYMBOL_BOTTOM}) {
-            state.Size(key + ".symbol" + std::to_string(symbol) + ".size",
-                       w->GetSymbol(symbol)->GetSymbolLogPoint().size);
+            state.Point(key + ".symbol" + std::to_string(symbol), w->GetSymbol(symbol)->GetSymbolLogPoint());
         }
         for (int track : {PL_TRACK_UPPER, PL_TRACK_LOWER})
             state.Put(key + ".track" + std::to_string(track),
@@ -70,8 +70,9 @@ TEST(SweepProfileLine, EveryPageOfTheLayerAndOfEveryObject) {
     const std::vector<Kind> kinds = Kinds(g);
     sweep::Sweeper sweeper("profile line", [&](sweep::State& state) { DumpGraph(g, kinds, state); });
 
-    sweeper.Sweep("layer", [&g](CWnd* frame) { return PlPropertyLstCreator::CreateLayerProp(&g.entity, frame); },
-                  PlObjectArg(&g.entity));
+    sweeper.Sweep(
+        "layer", [&g](CWnd* frame) { return PlPropertyLstCreator::CreateLayerProp(&g.entity, frame); },
+        PlObjectArg(&g.entity));
     for (const Kind& kind : kinds) {
         for (std::size_t i = 0; i < kind.objects.size(); ++i) {
             CPlObjInterface* shown = kind.objects[i];
@@ -80,9 +81,9 @@ TEST(SweepProfileLine, EveryPageOfTheLayerAndOfEveryObject) {
             for (CPlObjInterface* other : kind.objects)
                 if (other != shown) active.push_back(other);
             g.Activate(active);
-            sweeper.Sweep(kind.name + " " + std::to_string(i),
-                          [shown](CWnd* frame) { return PlPropertyWnd().Create(PlObjectArg(shown), frame); },
-                          PlObjectArg(shown));
+            sweeper.Sweep(
+                kind.name + " " + std::to_string(i),
+                [shown](CWnd* frame) { return PlPropertyWnd().Create(PlObjectArg(shown), frame); }, PlObjectArg(shown));
         }
     }
     EXPECT_GT(sweeper.Typed(), 0);

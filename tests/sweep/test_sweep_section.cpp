@@ -15,6 +15,7 @@
 #include "hosttypes/Oriel/CnConnection.h"
 #include "hosttypes/Oriel/CrCorrelation.h"
 #include "hosttypes/Oriel/CrFaultPoint.h"
+#include "hosttypes/Oriel/OrielTesting.h"
 #include "hosttypes/Oriel/ScDepthRuler.h"
 #include "hosttypes/Oriel/ScDepthRulerMgr.h"
 #include "hosttypes/Oriel/ScDisRuler.h"
@@ -57,31 +58,94 @@ void DumpSection(oriel::SectionFixture<Container>& world, const std::vector<Show
     for (const Shown& s : shown) state.Put(s.name + ".stamp", std::to_string(s.object->GetTimeStamp()));
 }
 
+// A distance or depth scale: its sizes, fonts and line.
+void DumpScale(sweep::State& state, const std::string& key, ScDisScale& scale) {
+    state.Put(key, std::to_string(scale.GetStep()) + "/" + std::to_string(scale.GetStyle()) + "/" +
+                       std::to_string(scale.GetAglin()) + "/" + std::to_string(scale.GetDigit()) + "/" +
+                       std::string(scale.GetScaleName().str()) + "/" + std::string(scale.GetContent().str()) + "/" +
+                       std::string(scale.GetWordText().str()) + "/" + std::to_string(scale.GetContentColor()) + "/" +
+                       std::to_string(scale.GetLogColor()) + "/" + std::to_string(scale.GetLineColor()) + "/" +
+                       std::to_string(scale.GetLineStyle()));
+    state.Put(key + ".高度", scale.GetHeight());
+    state.Put(key + ".间隔", scale.GetInterval());
+    state.Put(key + ".偏移", scale.GetContentOffset());
+    state.Size(key + ".内容大小", scale.GetContentSize());
+    state.Size(key + ".标注大小", scale.GetLogSize());
+    state.Size(key + ".线宽", scale.GetLineSize());
+    state.Font(key + ".内容", scale.GetContentFont());
+    QXLOGFONT font;
+    scale.GetLogFont(&font);
+    state.Font(key + ".标注", font);
+}
+
+// A stratum cell: its pen and font, its boundary line and its interval fill.
+void DumpCell(sweep::State& state, const std::string& key, CStratumCell& cell) {
+    if (const QXLOGPEN* pen = cell.GetStratumLogPen()) state.Pen(key, *pen);
+    state.Font(key, cell.GetStratumFont());
+    QXLOGPEN pen;
+    QXLOGBRUSH brush;
+    if (CQXObjectPolyline* line = cell.GetStratumLine()) {
+        line->GetLogPen(&pen);
+        state.Pen(key + ".line", pen);
+    }
+    if (CQXObjectFill* fill = cell.GetStratumFill()) {
+        fill->GetLogBrush(&brush);
+        state.Brush(key + ".fill", brush);
+    }
+}
+
 template <class Container>
 void SweepMultiWell(const char* family, const Maker& maker, bool withSection) {
     oriel::MultiWellFixture<Container> world;
     CStratumCell& a = world.AddCell("1");
     CStratumCell& b = world.AddCell("1");
-    world.AddCell("2", false);
+    CStratumCell& c = world.AddCell("2", false);
     world.AddStratumGroups(2);
-    std::vector<Shown> shown = {{"比例尺(距离)", &world.Distance()}, {"比例尺(深度)", &world.Depth()},
-                                {"图框", &world.Frame()},           {"地层线", &a}};
+    std::vector<Shown> shown = {{"比例尺(距离)", &world.Distance()},
+                                {"比例尺(深度)", &world.Depth()},
+                                {"图框", &world.Frame()},
+                                {"地层线", &a}};
     if (withSection) shown.insert(shown.begin(), {"剖面", world.World().Object()});
     for (int type = 0; type < oriel::MultiWellFixture<Container>::kFillTypes; ++type)
         shown.push_back({"砂体填充" + std::to_string(type), &world.Fill(type)});
-    sweep::Sweeper sweeper(family, [&](sweep::State& state) { DumpSection(world.World(), shown, state); });
+    sweep::Sweeper sweeper(family, [&](sweep::State& state) {
+        DumpSection(world.World(), shown, state);
+        for (int type = 0; type < oriel::MultiWellFixture<Container>::kFillTypes; ++type) {
+            QXLOGBRUSH brush;
+            world.FillObject(type).GetLogBrush(&brush);
+            state.Brush("砂体填充" + std::to_string(type), brush);
+        }
+        DumpCell(state, "地层线a", a);
+        DumpCell(state, "地层线b", b);
+        DumpCell(state, "地层线c", c);
+        DumpScale(state, "比例尺(距离)", world.Distance());
+        DumpScale(state, "比例尺(深度)", world.Depth());
+        // The sand pages hand their brush to the section, which the stand-in records.
+        oriel::testing::AppliedSandBrush applied{};
+        if (oriel::testing::LastSandBrush(&applied)) {
+            int sand = -1;
+            for (int type = 0; type < oriel::MultiWellFixture<Container>::kFillTypes; ++type)
+                if (world.Fill(type).GetSand() == applied.sand) sand = type;
+            state.Put("砂体画刷",
+                      std::to_string(sand) + "/" + (applied.well ? applied.well->GetName() : std::string()));
+            state.Brush("砂体画刷", applied.brush);
+        }
+    });
     for (const Shown& s : shown) {
         if (s.object == &a) world.Select({&a, &b});
         ScObjInterface* object = s.object;
-        sweeper.Sweep(s.name, [&maker, object](CWnd* frame) { return maker(SectionObjectArg(object), frame); },
-                      SectionObjectArg(object));
+        sweeper.Sweep(
+            s.name, [&maker, object](CWnd* frame) { return maker(SectionObjectArg(object), frame); },
+            SectionObjectArg(object));
     }
     EXPECT_GT(sweeper.Typed(), 0);
-    std::cout << "[sweep] " << family << ": " << sweeper.Pages().size() << " pages, " << sweeper.Typed()
-              << " texts, " << sweeper.Unopened().size() << " without a window\n";
+    std::cout << "[sweep] " << family << ": " << sweeper.Pages().size() << " pages, " << sweeper.Typed() << " texts, "
+              << sweeper.Unopened().size() << " without a window\n";
 }
 
-TEST(SweepSection, ConnectionSectionAndItsObjects) { SweepMultiWell<CnConnection>("connection section", kMultiWell, true); }
+TEST(SweepSection, ConnectionSectionAndItsObjects) {
+    SweepMultiWell<CnConnection>("connection section", kMultiWell, true);
+}
 
 TEST(SweepSection, FenceDiagramAndItsObjects) { SweepMultiWell<KelFence::CFence>("fence diagram", kFence, true); }
 
@@ -107,16 +171,19 @@ TEST(SweepSection, ReservoirSectionObjects) {
     sweep::Sweeper sweeper("reservoir section", [&](sweep::State& state) {
         DumpSection(reservoir, shown, state);
         state.Put("设计井.顶深", sample.designed.GetTopDepth());
+        state.Put("设计井.底深", sample.designed.GetBottomDepth());
+        if (const QXLOGPEN* pen = sample.designed.GetLogPen()) state.Pen("设计井", *pen);
+        if (const QXLOGFONT* font = sample.designed.GetLogFont()) state.Font("设计井", *font);
         state.Size("设计井.宽度", sample.designed.m_dMinWidth);
         state.Put("上界面.深度", sample.upper->GetDepth());
         state.Put("下界面.深度", sample.lower->GetDepth());
         state.Size("控制线.大小", sample.control->m_dPointSize);
-        state.Size("控制线.线宽", sample.control->GetLogPen().width);
+        state.Pen("控制线", sample.control->GetLogPen());
         for (unsigned int i = 0; i < section.GetFaultLineMgr()->GetNum(); ++i) {
             const Fault::CkelFaultLine& fault = *section.GetFaultLineMgr()->GetObj(i);
             state.Put(fault.GetName() + ".类型",
                       std::to_string(fault.GetNoraml()) + "/" + std::to_string(fault.GetPermeable()));
-            state.Size(fault.GetName() + ".线宽", fault.GetLogPen().width);
+            state.Pen(fault.GetName(), fault.GetLogPen());
         }
         const FLOATRECT rect = sample.map.GetMapRect();
         state.Put("导航图", std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
@@ -151,14 +218,16 @@ TEST(SweepSection, CorrelationSectionRulersMapsAndFaultPoints) {
     sweep::Sweeper sweeper("correlation section", [&](sweep::State& state) { DumpSection(section, shown, state); });
     for (const Shown& s : shown) {
         ScObjInterface* object = s.object;
-        sweeper.Sweep(s.name, [object](CWnd* frame) { return kMultiWell(SectionObjectArg(object), frame); },
-                      SectionObjectArg(object));
+        sweeper.Sweep(
+            s.name, [object](CWnd* frame) { return kMultiWell(SectionObjectArg(object), frame); },
+            SectionObjectArg(object));
     }
     // A map layer shown in the section, through the section layer creator.
     CQXLayer* layer = section.Map()->GetLayer(0);
     layer->SetName("等值线");
-    sweeper.Sweep("图层", [layer](CWnd* frame) { return ScPropertyLstCreator::CreateLayerProperty(layer, frame); },
-                  reinterpret_cast<LPARAM>(layer));
+    sweeper.Sweep(
+        "图层", [layer](CWnd* frame) { return ScPropertyLstCreator::CreateLayerProperty(layer, frame); },
+        reinterpret_cast<LPARAM>(layer));
     EXPECT_GT(sweeper.Typed(), 0);
     std::cout << "[sweep] correlation section: " << sweeper.Pages().size() << " pages, " << sweeper.Typed()
               << " texts, " << sweeper.Unopened().size() << " without a window\n";
@@ -177,16 +246,17 @@ TEST(SweepSection, SingleWellSectionAndItsObjects) {
         state.Size("井.宽度", well.GetWidth());
         QXLOGPEN pen;
         world.StratumUnit(0)->GetLinePen(pen);
-        state.Size("地层单元.线宽", pen.width);
-        state.Size("控制线.线宽", world.Line().GetLogPen().width);
+        state.Pen("地层单元", pen);
+        state.Pen("控制线", world.Line().GetLogPen());
         QXLOGBRUSH brush;
         world.FillObject().GetLogBrush(&brush);
-        state.Size("砂层填充.大小", brush.size);
+        state.Brush("砂层填充", brush);
     });
     for (const Shown& s : shown) {
         ScObjInterface* object = s.object;
-        sweeper.Sweep(s.name, [object](CWnd* frame) { return kSingleWell(SectionObjectArg(object), frame); },
-                      SectionObjectArg(object));
+        sweeper.Sweep(
+            s.name, [object](CWnd* frame) { return kSingleWell(SectionObjectArg(object), frame); },
+            SectionObjectArg(object));
     }
     EXPECT_GT(sweeper.Typed(), 0);
     std::cout << "[sweep] single-well section: " << sweeper.Pages().size() << " pages, " << sweeper.Typed()

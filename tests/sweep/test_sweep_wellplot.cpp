@@ -1,17 +1,168 @@
-// The sweep over the well plot: the kit property sheet of every kit of the sample plot.
+// The sweep over the well plot: the kit property sheet of every kit of the sample plot. Every kit
+// is in scope of some page ("应用范围", "设置应用到"), so the dump reads them all: what the
+// kits' pages edit, with the widths, sizes, pens and fonts of every kit, and the stamps. The kits
+// are swept in a few runs, each a test of its own, so that they run side by side.
 #include <gtest/gtest.h>
 
 #include "host/KitSession.h"
 #include "host/WellPlotDemo.h"
 #include "hostlibs/Zephyr/PlotFixture.h"
 #include "hostlibs/Zephyr/WellDataFixture.h"
+#include "hosttypes/Zephyr/WpContent.h"
+#include "hosttypes/Zephyr/WpCorelith.h"
+#include "hosttypes/Zephyr/WpFacies.h"
+#include "hosttypes/Zephyr/WpIntegratedCore.h"
+#include "hosttypes/Zephyr/WpLthSample.h"
+#include "hosttypes/Zephyr/WpParam.h"
+#include "hosttypes/Zephyr/WpPicture.h"
+#include "hosttypes/Zephyr/WpResult.h"
+#include "hosttypes/Zephyr/WpSand.h"
+#include "hosttypes/Zephyr/WpStratum.h"
+#include "hosttypes/Zephyr/WpSymble.h"
+#include "hosttypes/Zephyr/WpText.h"
+#include "hosttypes/Zephyr/WpTrack.h"
+#include "hosttypes/Zephyr/WpWaterEntry.h"
 #include "hosttypes/Zephyr/WpWell.h"
 #include "sweep/Sweep.h"
 #include "wellplot/intervals/PropWnd.h"
 
 namespace {
 
-TEST(SweepWellPlot, EveryPageOfEveryKit) {
+using sweep::State;
+
+void DumpKit(State& state, const std::string& key, CWpKit* kit) {
+    state.Put(key + ".stamp", std::to_string(kit->GetTimeStamp()));
+    state.Put(key, demo::Describe(kit));
+    std::string frame = std::to_string(kit->GetStyle()) + "/" + std::to_string(kit->GetTitleDirection()) + "/" +
+                        std::to_string(kit->GetTtlFtScope()) + "/" + std::to_string(kit->GetTitleScope()) + "/" +
+                        std::to_string(kit->GetBoderScope()) + "/" + std::to_string(kit->GetBdrLnScope()) + "/" +
+                        std::to_string(kit->GetTitleVisible()) + "/" + std::to_string(kit->GetAutoDepth()) + "/" +
+                        std::string(kit->GetClientFillStyleSet().str()) + "/";
+    for (int edge = 0; edge < CWpKit::kBorderEdgeCount; ++edge) frame += std::to_string(kit->GetBorderVisible(edge));
+    state.Put(key + ".frame", frame);
+    state.Size(key + ".宽度", kit->GetWidth());
+    state.Put(key + ".标题区高度", kit->GetTitleHeight());
+    if (auto* k = dynamic_cast<CWpContent*>(kit)) {
+        state.Pen(key + ".Pen", k->GetPen());
+    }
+    if (auto* k = dynamic_cast<CWpCurve*>(kit)) {
+        state.Font(key + ".UnitFont", k->GetUnitFont());
+        state.Font(key + ".LimitFont", k->GetLimitFont());
+        state.Pen(key + ".PenCur2", k->GetPenCur2());
+        state.Point(key + ".Point", k->GetPoint());
+        state.Point(key + ".Point2", k->GetPoint2());
+        state.Pen(key + ".Pen2", k->GetPen2());
+        state.Pen(key + ".FlagLinePen", k->GetFlagLinePen());
+    }
+    if (auto* k = dynamic_cast<CWpCorelith*>(kit)) {
+        state.Font(key + ".NameFont", k->GetNameFont());
+        state.Pen(key + ".DivideLogPen", k->GetDivideLogPen());
+        state.Point(key + ".DivideLogPoint", k->GetDivideLogPoint());
+        state.Put(key + ".ColorPer", k->GetColorPer());
+        state.Put(key + ".CtOilPer", k->GetCtOilPer());
+        state.Put(key + ".ColthTypePer", k->GetColthTypePer());
+    }
+    if (auto* k = dynamic_cast<CWpFacies*>(kit)) {
+        state.Pen(key + ".DivideLinePen", k->GetDivideLinePen());
+        state.Font(key + ".FaciesNameFont", k->GetFaciesNameFont());
+    }
+    if (auto* k = dynamic_cast<CWpIntegratedCore*>(kit)) {
+        state.Brush(key + ".BackColor", k->GetBackColor());
+        state.Font(key + ".TextFont", k->GetTextFont());
+        state.Pen(key + ".LinePen", k->GetLinePen());
+    }
+    {
+        CWpKit* k = kit;
+        state.Size(key + ".BaseWidth", k->GetBaseWidth());
+        state.Font(key + ".TitleFont", k->GetTitleFont());
+        state.Size(key + ".Width", k->GetWidth());
+        state.Pen(key + ".BorderPen", k->GetBorderPen());
+        state.Brush(key + ".ClientBrush", k->GetClientBrush());
+        state.Put(key + ".TitleHeight", k->GetTitleHeight());
+        state.Put(key + ".ClientHeight", k->GetClientHeight());
+        state.Put(key + ".TopDepth", k->GetTopDepth());
+        state.Put(key + ".BottomDepth", k->GetBottomDepth());
+        state.Put(key + ".SandThick", k->GetSandThick());
+        state.Put(key + ".ShaleThick", k->GetShaleThick());
+    }
+    if (auto* k = dynamic_cast<CWpLthSample*>(kit)) {
+        state.Pen(key + ".SegLogPen", k->GetSegLogPen());
+        state.Pen(key + ".SmapleLogPen", k->GetSmapleLogPen());
+        state.Font(key + ".MarkLogFont", k->GetMarkLogFont());
+    }
+    if (auto* k = dynamic_cast<CWpParam*>(kit)) {
+        state.Size(key + ".BLWidth", k->GetBLWidth());
+        state.Pen(key + ".LineType", k->GetLineType());
+        state.Point(key + ".PointType", k->GetPointType());
+        state.Font(key + ".TextType", k->GetTextType());
+        state.Font(key + ".TextFont", k->GetTextFont());
+        state.Brush(key + ".RectFillBrush", k->GetRectFillBrush());
+        state.Put(key + ".ActiveSegTopDepth", k->GetActiveSegTopDepth());
+        state.Put(key + ".ActiveSegBotDepth", k->GetActiveSegBotDepth());
+    }
+    if (auto* k = dynamic_cast<CWpPicture*>(kit)) {
+        state.Put(key + ".ActiveSegTopDepth", k->GetActiveSegTopDepth());
+        state.Put(key + ".ActiveSegBotDepth", k->GetActiveSegBotDepth());
+    }
+    if (auto* k = dynamic_cast<CWpResult*>(kit)) {
+        state.Point(key + ".DivideLogPoint", k->GetDivideLogPoint());
+        state.Pen(key + ".DivideLinePen", k->GetDivideLinePen());
+        state.Font(key + ".LabelFont", k->GetLabelFont());
+        state.Put(key + ".ActiveSegTopDepth", k->GetActiveSegTopDepth());
+        state.Put(key + ".ActiveSegBotDepth", k->GetActiveSegBotDepth());
+    }
+    if (auto* k = dynamic_cast<CWpSand*>(kit)) {
+        state.Size(key + ".LineSize", k->GetLineSize());
+        state.Pen(key + ".LogDividePen", k->GetLogDividePen());
+        state.Font(key + ".ThkTextFont", k->GetThkTextFont());
+    }
+    if (auto* k = dynamic_cast<CWpStratum*>(kit)) {
+        state.Point(key + ".FaultLogPoint", k->GetFaultLogPoint());
+        state.Font(key + ".FontFault", k->GetFontFault());
+        state.Pen(key + ".DivideLogPen", k->GetDivideLogPen());
+        state.Point(key + ".DivideLogPoint", k->GetDivideLogPoint());
+        state.Font(key + ".SNFont", k->GetSNFont());
+    }
+    if (auto* k = dynamic_cast<CWpSymbleTexture*>(kit)) {
+        state.Size(key + ".SymbleWidth", k->GetSymbleWidth());
+        state.Put(key + ".SymbleHeight", k->GetSymbleHeight());
+    }
+    if (auto* k = dynamic_cast<CWpText*>(kit)) {
+        state.Font(key + ".TextFont", k->GetTextFont());
+        state.Put(key + ".ActiveSegTopDepth", k->GetActiveSegTopDepth());
+        state.Put(key + ".ActiveSegBotDepth", k->GetActiveSegBotDepth());
+    }
+    if (auto* k = dynamic_cast<CWpTrack*>(kit)) {
+        state.Pen(key + ".MajScalePen", k->GetMajScalePen());
+        state.Pen(key + ".MidScalePen", k->GetMidScalePen());
+        state.Pen(key + ".MinScalePen", k->GetMinScalePen());
+        state.Put(key + ".MajDep", k->GetMajDep());
+        state.Put(key + ".MidDep", k->GetMidDep());
+        state.Put(key + ".MinDep", k->GetMinDep());
+        state.Pen(key + ".MajDepPen", k->GetMajDepPen());
+        state.Pen(key + ".MidDepPen", k->GetMidDepPen());
+        state.Pen(key + ".MinDepPen", k->GetMinDepPen());
+    }
+    if (auto* k = dynamic_cast<CWpDepth*>(kit)) {
+        state.Put(key + ".DepthSpace", k->GetDepthSpace());
+        state.Font(key + ".DepthFont", k->GetDepthFont());
+        state.Put(key + ".TickSpace", k->GetTickSpace());
+        state.Pen(key + ".TickPen", k->GetTickPen());
+    }
+    if (auto* k = dynamic_cast<CWpWaterEntry*>(kit)) {
+        state.Size(key + ".DrawWidth", k->GetDrawWidth());
+        state.Size(key + ".DepthLineWidth", k->GetDepthLineWidth());
+    }
+    if (auto* k = dynamic_cast<CWpWell*>(kit)) {
+        state.Pen(key + ".FaultPointLine", k->GetFaultPointLine());
+        state.Point(key + ".TypePoint", k->GetTypePoint());
+        state.Put(key + ".TopExtendDepth", k->GetTopExtendDepth());
+        state.Put(key + ".BotExtendDepth", k->GetBotExtendDepth());
+    }
+}
+
+// The kits i, i + runs, ... of the sample plot, starting at run.
+void SweepKits(int run, int runs) {
     zephyr::PlotFixture plot;
     plot.BuildSample();
     plot.Well()->SetDataMgr(zephyr::NewSampleWellData());
@@ -20,27 +171,26 @@ TEST(SweepWellPlot, EveryPageOfEveryKit) {
     demo::AddIntervalData(plot);
     const std::vector<CWpKit*> kits = plot.AllKits();
 
-    // Every kit is in scope of some page ("应用范围", "设置应用到"): the dump reads them all.
-    sweep::Sweeper sweeper("well plot", [&kits](sweep::State& state) {
-        for (std::size_t i = 0; i < kits.size(); ++i) {
-            CWpKit* kit = kits[i];
-            const std::string key = "kit" + std::to_string(i);
-            state.Put(key + ".stamp", std::to_string(kit->GetTimeStamp()));
-            state.Put(key, demo::Describe(kit));
-            state.Size(key + ".宽度", kit->GetWidth());
-            state.Size(key + ".标题区高度", kit->GetTitleHeight());
-        }
+    sweep::Sweeper sweeper("well plot", [&kits](State& state) {
+        for (std::size_t i = 0; i < kits.size(); ++i) DumpKit(state, "kit" + std::to_string(i), kits[i]);
     });
-    for (std::size_t i = 0; i < kits.size(); ++i) {
+    for (std::size_t i = static_cast<std::size_t>(run); i < kits.size(); i += static_cast<std::size_t>(runs)) {
         CWpKit* kit = kits[i];
         const std::string name =
             std::string(kit->GetRuntimeClass()->m_lpszClassName) + " \"" + demo::OneLine(kit->GetTitleText()) + "\"";
-        sweeper.Sweep(name, [kit](CWnd* frame) { return CPropWnd::Create(kit, frame); },
-                      reinterpret_cast<LPARAM>(kit));
+        sweeper.Sweep(
+            name, [kit](CWnd* frame) { return CPropWnd::Create(kit, frame); }, reinterpret_cast<LPARAM>(kit));
     }
     EXPECT_TRUE(sweeper.Unopened().empty()) << sweeper.Unopened().front();
     EXPECT_GT(sweeper.Typed(), 0);
-    std::cout << "[sweep] well plot: " << sweeper.Pages().size() << " pages, " << sweeper.Typed() << " texts\n";
+    std::cout << "[sweep] well plot " << run << "/" << runs << ": " << sweeper.Pages().size() << " pages, "
+              << sweeper.Typed() << " texts\n";
 }
+
+constexpr int kRuns = 3;
+
+TEST(SweepWellPlot, EveryPageOfEveryKitFirstRun) { SweepKits(0, kRuns); }
+TEST(SweepWellPlot, EveryPageOfEveryKitSecondRun) { SweepKits(1, kRuns); }
+TEST(SweepWellPlot, EveryPageOfEveryKitThirdRun) { SweepKits(2, kRuns); }
 
 }  // namespace

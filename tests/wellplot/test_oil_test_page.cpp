@@ -31,12 +31,32 @@ TEST_F(OilTestPage, TrackWidthsSplitTheKitAndOnlySharesInsideZeroToOneAreTaken) 
     ShowChanged();
     EXPECT_EQ(Value(Page::kTextTrackWidthId), "0.65");
     EXPECT_EQ(Value(Page::kBarTrackWidthId), "0.35");
-    for (const char* refused : {"1", "0", "abc", "-0.5", "1e400"}) {
+    for (const char* refused : {"1", "0", "abc", "-0.5", "1e400"}) {  // nothing written, the share shown again
+        parsnip::testing::ClearCallLog();
         ASSERT_TRUE(Type(Page::kTextTrackWidthId, refused));
         EXPECT_NEAR(kit->m_dBarWidth, 0.35, 1e-12) << refused;
+        EXPECT_EQ(CallsOn(kit), Names()) << refused;
+        EXPECT_EQ(Value(Page::kTextTrackWidthId), "0.65") << refused;
     }
     ASSERT_TRUE(Type(Page::kBarTrackWidthId, "0.2"));
     EXPECT_NEAR(kit->m_dBarWidth, 0.2, 1e-12);
+}
+
+// The page is no pane of the framework: it shows the stored value again itself, as its refresh
+// does, also over a text it took as a number ("5x" is 5) but has not shown again yet.
+TEST_F(OilTestPage, ARefusedTitleSizeWritesNothingAndTheSizeTakenShowsAgain) {
+    Open();
+    Show(kit);
+    ASSERT_TRUE(Type(Page::kTitleFontId + 2, "5x"));
+    EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 500);
+    EXPECT_EQ(Value(Page::kTitleFontId + 2), "5x");
+    for (const char* refused : {"-3", "abc", "1e39"}) {
+        parsnip::testing::ClearCallLog();
+        ASSERT_TRUE(Type(Page::kTitleFontId + 2, refused));
+        EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 500) << refused;
+        EXPECT_EQ(CallsOn(kit), Names()) << refused;
+        EXPECT_EQ(Value(Page::kTitleFontId + 2), "5.00") << refused;
+    }
 }
 
 TEST_F(OilTestPage, FillColourIsOpenOnlyForOneColourFill) {

@@ -200,7 +200,7 @@ TEST(ParamPointPage, ATypedUnknownTemplateIsStoredAndDisablesThePointStyle) {
     EXPECT_EQ(page.kit()->GetPointType().innerColor, RGB(1, 2, 3));
 }
 
-TEST(ParamTextPage, FontSizeIsWrittenBackWholeEvenWhenRefused) {
+TEST(ParamTextPage, FontSizeIsWrittenBackWholeAndARefusedOneWritesNothing) {
     ParamPage<CLstParamText> page;
     page.kit()->GetTextFont().size = 1200;
     page.Open();
@@ -208,9 +208,12 @@ TEST(ParamTextPage, FontSizeIsWrittenBackWholeEvenWhenRefused) {
     ASSERT_TRUE(page.Type(CLstParamText::kFontSizeId, "9.5"));
     EXPECT_FLOAT_EQ(page.kit()->GetTextFont().size, 950);
     parsnip::testing::ClearCallLog();
+    const int redraws = page.Redraws();
     ASSERT_TRUE(page.Type(CLstParamText::kFontSizeId, "0"));
     EXPECT_FLOAT_EQ(page.kit()->GetTextFont().size, 950);
-    EXPECT_EQ(CallsOn(page.kit()), (Names{"CWpKit::InvalidSelf", "CWpKit::UpdateParent"}));
+    EXPECT_EQ(CallsOn(page.kit()), Names());
+    EXPECT_EQ(page.Redraws(), redraws);
+    EXPECT_EQ(page.Value(CLstParamText::kFontSizeId), "9.50");
     ASSERT_TRUE(page.Pick(CLstParamText::kFontTemplateId, "正文"));
     EXPECT_FALSE(page.Enabled(CLstParamText::kFontFaceId));
 }

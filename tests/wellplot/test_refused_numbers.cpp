@@ -1,33 +1,44 @@
 // Numbers a well-plot page refuses: a refused text writes no kit, not the edited one nor any kit a
-// scope reaches; widths and sizes take no negatives; depths, sizes and counts take nothing their
-// field cannot hold, and a page never shows "inf".
+// scope reaches; widths and sizes take no negatives, depths and heights keep their sign; depths,
+// sizes and counts take nothing their field cannot hold, and a page never shows "inf".
 #include <algorithm>
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "IntervalFixture.h"
+#include "driver/Responder.h"
 #include "hostlibs/Rivet/RivetTesting.h"
 #include "hostlibs/Zephyr/WellDataFixture.h"
+#include "hosttypes/Zephyr/PicSegment.h"
+#include "hosttypes/Zephyr/WpCorelith.h"
 #include "hosttypes/Zephyr/WpIntegratedCore.h"
-#include "hosttypes/Zephyr/WpParam.h"
-#include "hosttypes/Zephyr/WpPicture.h"
-#include "wellplot/KitPage.h"
-#include "hosttypes/Zephyr/WpText.h"
-#include "wellplot/LstCurve.h"
-#include "wellplot/LstHead.h"
-#include "wellplot/LstWell.h"
-#include "wellplot/LstOther.h"
-#include "wellplot/LstTrack.h"
 #include "hosttypes/Zephyr/WpLthSample.h"
 #include "hosttypes/Zephyr/WpOilTest.h"
+#include "hosttypes/Zephyr/WpParam.h"
+#include "hosttypes/Zephyr/WpPicture.h"
 #include "hosttypes/Zephyr/WpSand.h"
+#include "hosttypes/Zephyr/WpShoot.h"
 #include "hosttypes/Zephyr/WpStratum.h"
+#include "hosttypes/Zephyr/WpSymble.h"
+#include "hosttypes/Zephyr/WpText.h"
+#include "wellplot/KitPage.h"
+#include "wellplot/LstCurve.h"
+#include "wellplot/LstHead.h"
+#include "wellplot/LstOther.h"
+#include "wellplot/LstTrack.h"
+#include "wellplot/LstWell.h"
+#include "wellplot/intervals/LstColth.h"
 #include "wellplot/intervals/LstIntegratedCore.h"
 #include "wellplot/intervals/LstLthSample.h"
 #include "wellplot/intervals/LstOilTestPie.h"
 #include "wellplot/intervals/LstParam.h"
 #include "wellplot/intervals/LstPicture.h"
 #include "wellplot/intervals/LstSand.h"
+#include "wellplot/intervals/LstShoot.h"
 #include "wellplot/intervals/LstStratum.h"
+#include "wellplot/intervals/LstSymble.h"
 #include "wellplot/intervals/LstText.h"
 #include "wellplot/intervals/LstWaterEntry.h"
 
@@ -122,7 +133,8 @@ TEST(RefusedNumberTest, ACoringRunTakesNoDepthASingleFloatCannotHold) {
 }
 
 TEST(RefusedNumberTest, TheParameterTitleSizeIsAWholeNumberOfPoints) {
-    wptest::IntervalPage<CLstParam> page([](zephyr::PlotFixture& plot) { return new CLstParam(plot.First<CWpParam>()); });
+    wptest::IntervalPage<CLstParam> page(
+        [](zephyr::PlotFixture& plot) { return new CLstParam(plot.First<CWpParam>()); });
     CWpParam* kit = page.plot().First<CWpParam>();
     SetTitleSize(kit, 1050);
     page.Show(kit);
@@ -259,42 +271,176 @@ TEST(RefusedNumberTest, NumberItemsShowTheKeptValueAfterATextThatIsNoNumber) {
     EXPECT_EQ(core.Value(CLstIntegratedCore::kSourceTypeId), "离散数据");
 }
 
-// Heights and depths take no negative either: the header's heights, the well's range, a text's
-// segment and an interval's active segment.
-TEST(RefusedNumberTest, HeightsAndDepthsTakeNoNegative) {
-    wptest::OpenPage<CLstHead> head([](zephyr::PlotFixture& plot) { return new CLstHead(plot.Well()); });
-    CWpWell* well = head.well();
-    well->SetTitleHeight(1500);
-    well->SetClientHeight(2000);
-    head.Show(well);
-    ASSERT_TRUE(head.Type(CLstHead::kTitleHeightId, "-1"));
-    ASSERT_TRUE(head.Type(CLstHead::kClientHeightId, "-1"));
-    EXPECT_FLOAT_EQ(well->GetTitleHeight(), 1500);
-    EXPECT_FLOAT_EQ(well->GetClientHeight(), 2000);
-    EXPECT_EQ(head.Value(CLstHead::kTitleHeightId), "1.50");
-    EXPECT_EQ(head.Value(CLstHead::kClientHeightId), "2.00");
+// A depth or height item of a page open on its kit, and what it takes to type into it.
+struct OpenItem {
+    std::shared_ptr<void> page;  // keeps the page and its plot alive
+    CWpKit* kit = nullptr;
+    CBCGPProp* item = nullptr;
+    std::function<bool(const std::string&)> type;
+    std::function<int()> redraws;
+};
 
-    wptest::OpenPage<CLstWell> column;
-    column.well()->SetDataMgr(zephyr::NewSampleWellData());
-    column.well()->SetTopDepth(1000);
-    column.well()->SetBottomDepth(1100);
-    column.Show(column.well());
-    ASSERT_TRUE(column.Type(CLstWell::kTopDepthId, "-1"));
-    EXPECT_FLOAT_EQ(column.well()->GetTopDepth(), 1000);
+template <class Page, class Find>
+OpenItem OpenOn(std::shared_ptr<Page> page, CWpKit* kit, Find find) {
+    page->Show(kit);
+    CBCGPProp* item = find(*page);
+    return {page, kit, item, [page, item](const std::string& text) { return page->Type(item, text); },
+            [page] { return page->Redraws(); }};
+}
 
-    wptest::IntervalPage<CLstText> text([](zephyr::PlotFixture& plot) { return new CLstText(plot.First<CWpText>()); });
-    CWpText* note = text.plot().First<CWpText>();
-    note->AppendSegment(10, 20);
-    note->SetActiveSegIndex(0);
-    text.Show(note);
-    ASSERT_TRUE(text.Type(CLstText::kTopDepthId, "-1"));
-    EXPECT_DOUBLE_EQ(note->GetActiveSegTopDepth(), 10);
+// An interval page whose kit's active interval runs from -20 to 20 m (an elevation range).
+template <class List, class Kit>
+OpenItem IntervalItem(const char* path) {
+    auto page = std::make_shared<wptest::IntervalPage<List>>();
+    Kit* kit = page->template KitWithInterval<Kit>(-20, 20);
+    return OpenOn(page, kit, [path](wptest::IntervalPage<List>& p) { return p.Path(path); });
+}
 
-    wptest::IntervalPage<CLstLthSample> sample;
-    CWpLthSample* samples = sample.KitWithInterval<CWpLthSample>(10, 20);
-    sample.Show(samples);
-    ASSERT_TRUE(sample.Type(CLstLthSample::kTopId, "-5"));
-    EXPECT_DOUBLE_EQ(samples->GetSegTopDpth(0), 10);
+OpenItem HeadItem(DWORD_PTR id) {
+    auto page = std::make_shared<wptest::OpenPage<CLstHead>>(
+        [](zephyr::PlotFixture& plot) { return new CLstHead(plot.Well()); });
+    page->well()->SetTitleHeight(1500);
+    page->well()->SetClientHeight(1500);
+    return OpenOn(page, page->well(), [id](wptest::OpenPage<CLstHead>& p) { return p.Item(id); });
+}
+
+OpenItem WellItem(DWORD_PTR id) {
+    auto page = std::make_shared<wptest::OpenPage<CLstWell>>();
+    page->well()->SetDataMgr(zephyr::NewSampleWellData());
+    page->well()->SetTopDepth(-20);
+    page->well()->SetBottomDepth(20);
+    return OpenOn(page, page->well(), [id](wptest::OpenPage<CLstWell>& p) { return p.Item(id); });
+}
+
+OpenItem TextItem(DWORD_PTR id) {
+    auto page = std::make_shared<wptest::OpenPage<CLstText>>(
+        [](zephyr::PlotFixture& plot) { return new CLstText(plot.First<CWpText>()); });
+    CWpText* kit = page->plot().First<CWpText>();
+    kit->AppendSegment(-20, 20);
+    kit->SetActiveSegIndex(0);
+    return OpenOn(page, kit, [id](wptest::OpenPage<CLstText>& p) { return p.Item(id); });
+}
+
+OpenItem PictureItem(DWORD_PTR id) {
+    auto page = std::make_shared<wptest::OpenPage<CLstPicture>>(
+        [](zephyr::PlotFixture& plot) { return new CLstPicture(plot.First<CWpPicture>()); });
+    CWpPicture* kit = page->plot().First<CWpPicture>();
+    CgPicSegment seg;
+    seg.SetRect(0, 20, 20, -20);  // upward y: depths -20 to 20
+    kit->AppendSegment(seg);
+    kit->SetActiveSegIndex(kit->GetSegCount() - 1);
+    return OpenOn(page, kit, [id](wptest::OpenPage<CLstPicture>& p) { return p.Item(id); });
+}
+
+double SegTop(CWpKit* kit) { return static_cast<CWpSegment*>(kit)->GetSegTopDpth(0); }
+double SegBottom(CWpKit* kit) { return static_cast<CWpSegment*>(kit)->GetSegBottomDpth(0); }
+
+struct SignedCase {
+    const char* what;
+    std::function<OpenItem()> open;
+    std::function<double(CWpKit*)> stored;  // in the item's unit: metres, centimetres
+    std::string shownAgain;                 // -5 as the page shows it again after a refusal
+    std::vector<std::string> unholdable;    // texts the field (or the page's reader) cannot take
+    std::string wrongOrder;                 // a depth beyond the other end; empty for heights
+    const char* kitCheck;                   // the kit's setter that refuses that order; NULL when the page does
+    const char* message;                    // the page's message for a refused depth, or NULL
+};
+
+// Depths and heights keep their sign (a plot in elevation depths has negative depths): "-5" is
+// stored as -5 (a height in thousandths of a centimetre). What the field cannot hold, and a depth on
+// the wrong side of the other end, are still refused: the kit keeps -5 and its stamp, nothing but
+// the kit's own order check is called, nothing is redrawn, and the item shows -5 as the page shows it.
+TEST(RefusedNumberTest, HeightsAndDepthsTakeTheirSignAndRefuseOnlyWhatTheirFieldCannotHold) {
+    const std::vector<std::string> floats{"1e39", "1e400"};
+    const std::vector<std::string> doubles{"1e400"};
+    const char* segTop = "CWpSegment::SetSegTopDpth";
+    const char* segBottom = "CWpSegment::SetSegBottomDpth";
+    const SignedCase cases[] = {
+        {"header title height", [] { return HeadItem(CLstHead::kTitleHeightId); },
+         [](CWpKit* k) { return k->GetTitleHeight() / 1000.0; }, "-5.00", floats, "", nullptr, nullptr},
+        {"header client height", [] { return HeadItem(CLstHead::kClientHeightId); },
+         [](CWpKit* k) { return k->GetClientHeight() / 1000.0; }, "-5.00", floats, "", nullptr, nullptr},
+        {"well top", [] { return WellItem(CLstWell::kTopDepthId); }, [](CWpKit* k) { return k->GetTopDepth(); },
+         "-5.00", floats, "30", nullptr, "深度范围不合法！"},
+        {"well bottom", [] { return WellItem(CLstWell::kBottomDepthId); },
+         [](CWpKit* k) { return k->GetBottomDepth(); }, "-5.00", floats, "-30", nullptr, "深度范围不合法！"},
+        {"lithology top", [] { return IntervalItem<CLstColth, CWpCorelith>("当前段/顶深"); }, SegTop, "-5.00", doubles,
+         "30", segTop, nullptr},
+        {"lithology bottom", [] { return IntervalItem<CLstColth, CWpCorelith>("当前段/底深"); }, SegBottom, "-5.00",
+         doubles, "-30", segBottom, nullptr},
+        {"rock-sample top", [] { return IntervalItem<CLstLthSample, CWpLthSample>("当前段/顶深"); }, SegTop, "-5.00",
+         doubles, "30", segTop, nullptr},
+        {"rock-sample bottom", [] { return IntervalItem<CLstLthSample, CWpLthSample>("当前段/底深"); }, SegBottom,
+         "-5.00", doubles, "-30", segBottom, nullptr},
+        {"sand top", [] { return IntervalItem<CLstSand, CWpSand>("当前段/顶深"); }, SegTop, "-5.00", doubles, "30",
+         segTop, nullptr},
+        {"sand bottom", [] { return IntervalItem<CLstSand, CWpSand>("当前段/底深"); }, SegBottom, "-5.00", doubles,
+         "-30", segBottom, nullptr},
+        {"stratum top", [] { return IntervalItem<CLstStratum, CWpStratum>("当前段/顶深"); }, SegTop, "-5.00", doubles,
+         "30", segTop, nullptr},
+        {"stratum bottom", [] { return IntervalItem<CLstStratum, CWpStratum>("当前段/底深"); }, SegBottom, "-5.00",
+         doubles, "-30", segBottom, nullptr},
+        {"perforation top", [] { return IntervalItem<CLstShoot, CWpShoot>("当前段/顶深"); }, SegTop, "-5.00", doubles,
+         "30", segTop, nullptr},
+        {"perforation bottom", [] { return IntervalItem<CLstShoot, CWpShoot>("当前段/底深"); }, SegBottom, "-5.00",
+         doubles, "-30", segBottom, nullptr},
+        {"perforation-symbol top", [] { return IntervalItem<CLstSymbleShoot, CWpSymbleShoot>("当前段/顶深"); }, SegTop,
+         "-5.00", doubles, "30", segTop, nullptr},
+        {"cycle bottom", [] { return IntervalItem<CLstSymbleCycle, CWpSymbleCycle>("当前段/底深"); }, SegBottom,
+         "-5.00", doubles, "-30", segBottom, nullptr},
+        {"bedding top", [] { return IntervalItem<CLstSymbleTexture, CWpSymbleTexture>("当前段/顶深"); }, SegTop,
+         "-5.00", doubles, "30", segTop, nullptr},
+        {"picture top", [] { return PictureItem(CLstPicture::kTopDepthId); },
+         [](CWpKit* k) { return static_cast<CWpPicture*>(k)->GetActiveSegTopDepth(); }, "-5.00", doubles, "30",
+         "CWpPicture::SetActiveSegTopDepth", nullptr},
+        {"picture bottom", [] { return PictureItem(CLstPicture::kBottomDepthId); },
+         [](CWpKit* k) { return static_cast<CWpPicture*>(k)->GetActiveSegBotDepth(); }, "-5.00", doubles, "-30",
+         "CWpPicture::SetActiveSegBotDepth", nullptr},
+        // The text kit reads a whole number only, and shows a refused depth as the number's own text.
+        {"text top",
+         [] { return TextItem(CLstText::kTopDepthId); },
+         [](CWpKit* k) { return static_cast<CWpText*>(k)->GetActiveSegTopDepth(); },
+         "-5",
+         {"1e39", "nan", "-5x"},
+         "30",
+         "CWpText::SetActiveSegTopDepth",
+         nullptr},
+        {"text bottom",
+         [] { return TextItem(CLstText::kBottomDepthId); },
+         [](CWpKit* k) { return static_cast<CWpText*>(k)->GetActiveSegBotDepth(); },
+         "-5",
+         {"1e39", "nan", "-5x"},
+         "-30",
+         "CWpText::SetActiveSegBotDepth",
+         nullptr},
+    };
+    const auto& boxes = platform::Responder::Instance().MessageBoxes();
+    for (const SignedCase& c : cases) {
+        OpenItem open = c.open();
+        ASSERT_NE(open.item, nullptr) << c.what;
+        ASSERT_TRUE(open.type("-5")) << c.what;
+        EXPECT_DOUBLE_EQ(c.stored(open.kit), -5) << c.what;
+
+        std::vector<std::string> refused = c.unholdable;
+        if (!c.wrongOrder.empty()) refused.push_back(c.wrongOrder);
+        for (const std::string& text : refused) {
+            parsnip::testing::ClearCallLog();
+            const uint64_t stamp = open.kit->GetTimeStamp();
+            const int redraws = open.redraws();
+            const std::size_t boxCount = boxes.size();
+            ASSERT_TRUE(open.type(text)) << c.what << " " << text;
+            EXPECT_DOUBLE_EQ(c.stored(open.kit), -5) << c.what << " " << text;
+            EXPECT_EQ(platform::GridDriver::Info(open.item).value, c.shownAgain) << c.what << " " << text;
+            EXPECT_EQ(open.kit->GetTimeStamp(), stamp) << c.what << " " << text;
+            EXPECT_EQ(open.redraws(), redraws) << c.what << " " << text;
+            const bool kitAsked = text == c.wrongOrder && c.kitCheck;
+            EXPECT_EQ(CallsOn(open.kit), kitAsked ? Names{c.kitCheck} : Names()) << c.what << " " << text;
+            ASSERT_EQ(boxes.size(), boxCount + (c.message ? 1 : 0)) << c.what << " " << text;
+            if (c.message) {
+                EXPECT_EQ(boxes.back().text, c.message) << c.what << " " << text;
+            }
+        }
+    }
 }
 
 }  // namespace

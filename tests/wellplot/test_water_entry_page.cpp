@@ -96,6 +96,11 @@ TEST(WaterEntryPageTest, TitleSizesAndWidthsAreScaledCappedOrRefused) {
     CWpWaterEntry* kit = page.kit();
     ASSERT_TRUE(page.Type(L::kTitleSizeId, "120"));
     EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 10000);
+    EXPECT_EQ(page.Value(L::kTitleSizeId), "100.00");
+    const uint64_t stamp = kit->GetTimeStamp();
+    ASSERT_TRUE(page.Type(L::kTitleSizeId, "9e296"));  // capped to the size stored: nothing to write
+    EXPECT_EQ(kit->GetTimeStamp(), stamp);
+    EXPECT_EQ(page.Value(L::kTitleSizeId), "100.00");
     for (const char* refused : {"0", "abc", "-3", "1e999"}) {
         ASSERT_TRUE(page.Type(L::kTitleSizeId, refused));
         EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 10000) << refused;
@@ -217,9 +222,8 @@ TEST(WaterEntryPageTest, AnotherKitClassOrAnEditBeforeAnySelectionChangesNothing
     EXPECT_DOUBLE_EQ(kit->GetDrawWidth(), 1);
 
     // A page made at run time has no kit: it shows nothing, whatever is selected.
-    wptest::IntervalPage<L> bare([](zephyr::PlotFixture&) {
-        return static_cast<L*>(RUNTIME_CLASS(CLstWaterEntry)->CreateObject());
-    });
+    wptest::IntervalPage<L> bare(
+        [](zephyr::PlotFixture&) { return static_cast<L*>(RUNTIME_CLASS(CLstWaterEntry)->CreateObject()); });
     bare.Show(bare.plot().First<CWpWaterEntry>());
     EXPECT_EQ(bare.list().GetPropList().GetPropertyCount(), 0);
 }

@@ -63,6 +63,37 @@ TEST_F(WellColumn, ATypedDepthPicksTheUnitHoldingItWithTheExtensionOrUnknown) {
     EXPECT_EQ(well()->GetTopUnit(), "未知");
 }
 
+// A refused extension, scale or thickness writes nothing and shows the stored one as the page
+// shows it, also over a text taken earlier as its leading number ("2.5x" is 2.5).
+TEST_F(WellColumn, ARefusedExtensionScaleOrThicknessShowsTheStoredOne) {
+    ASSERT_TRUE(page.Pick(CLstWell::kLevelId, "二级"));
+    ASSERT_TRUE(page.Type(CLstWell::kExtendId, "2.5x"));
+    EXPECT_FLOAT_EQ(well()->GetTopExtendDepth(), 2.5);
+    well()->SetDepthScale(200);
+    well()->SetSandThick(3);
+    page.Show(well());
+    const struct {
+        DWORD_PTR id;
+        const char* refused;
+        const char* shown;
+    } cases[] = {
+        {CLstWell::kExtendId, "-1", "2.50"},
+        {CLstWell::kScaleId, "1e39", "1:200"},  // no int holds it: not a scale of 1
+        {CLstWell::kScaleId, "1:-5", "1:200"},
+        {CLstWell::kSandThickId, "1e39", "3.00"},
+    };
+    for (const auto& c : cases) {
+        const uint64_t stamp = well()->GetTimeStamp();
+        ASSERT_TRUE(page.Type(c.id, c.refused)) << c.refused;
+        EXPECT_EQ(CallsOn(well()), Names()) << c.refused;
+        EXPECT_EQ(well()->GetTimeStamp(), stamp) << c.refused;
+        EXPECT_EQ(page.Value(c.id), c.shown) << c.refused;
+    }
+    EXPECT_FLOAT_EQ(well()->GetTopExtendDepth(), 2.5);
+    EXPECT_EQ(well()->GetDepthScale(), 200);
+    EXPECT_FLOAT_EQ(well()->GetSandThick(), 3);
+}
+
 TEST_F(WellColumn, UnitChoicesSkipUnusableTopsAndRefuseACrossedRange) {
     zephyr::SetLayering(well()->GetDataMgr(), 3, {{"A", 0, 10}, {"B", 1200, 100}, {"C", 1300, 100}, {"D", 2e5, 5}});
     zephyr::testing::Touch(well());
@@ -172,9 +203,9 @@ TEST_F(WellColumn, ADepthKindChangeConvertsTheRangeBeforeStoringTheKind) {
     ASSERT_TRUE(page.Pick(CLstWell::kDepthKindId, "垂深"));
     EXPECT_FLOAT_EQ(well()->GetTopDepth(), 500);
     EXPECT_FLOAT_EQ(well()->GetBottomDepth(), 750);
-    EXPECT_EQ(CallsOn(well()), (Names{"CWpKit::SetTopDepth", "CWpKit::SetBottomDepth", "CWpWell::SetDepthType",
-                                      "CWpKit::Recalculate", "CWpWell::ComputeValidTopAndBottom",
-                                      "CWpKit::InvalidSelf"}));
+    EXPECT_EQ(CallsOn(well()),
+              (Names{"CWpKit::SetTopDepth", "CWpKit::SetBottomDepth", "CWpWell::SetDepthType", "CWpKit::Recalculate",
+                     "CWpWell::ComputeValidTopAndBottom", "CWpKit::InvalidSelf"}));
     EXPECT_EQ(well()->GetDataMgr()->GetDepthType(), DEPTH_VERTICAL);
     // The kind in use again: only the common ending.
     parsnip::testing::ClearCallLog();

@@ -59,13 +59,16 @@ CBCGPProp* NewNamedTitleGroup(DWORD_PTR groupId, DWORD_PTR nameId) {
 }
 
 CBCGPProp* NewTitleFontGroup(DWORD_PTR groupId, const char* faceCaption, DWORD_PTR faceId, DWORD_PTR sizeId,
-                             DWORD_PTR colorId, bool wholeSize) {
+                             DWORD_PTR colorId, bool wholeSize, TextRule textSizeRule) {
     auto* font = new CBCGPProp(wptext::kFont, groupId);
     font->AddSubItem(
         new CPropStyleCombox(faceCaption, CString(grouptext::kDefaultFontFace), "指定标题文本字体", faceId));
     constexpr const char* kDescription = "指定标题文本字体的高度";
-    CBCGPProp* size = wholeSize ? new CUnsignedProp(grouptext::kSize, kInitialWholeFontSize, kDescription, sizeId)
-                                : new CBCGPProp(grouptext::kSize, _variant_t(grouptext::kInitialFontSize), kDescription, sizeId);
+    CBCGPProp* size =
+        wholeSize
+            ? static_cast<CBCGPProp*>(new CUnsignedProp(grouptext::kSize, kInitialWholeFontSize, kDescription, sizeId))
+            : new CBCGPropSizeText(grouptext::kSize, _variant_t(grouptext::kInitialFontSize), kDescription, sizeId,
+                                   std::move(textSizeRule));
     for (int i = 1; i <= 19; ++i) size->AddOption(FormatString("%d", i));
     font->AddSubItem(size);
     font->AddSubItem(CreateColorProp(grouptext::kColor, colorId, "指定标题文本字体的颜色"));

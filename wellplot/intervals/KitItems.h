@@ -4,6 +4,7 @@
 
 #include "bcg/Prop.h"
 #include "bcg/PropList.h"
+#include "framework/PropSizeText.h"
 #include "framework/PropUnsigned.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
@@ -24,9 +25,9 @@ CBCGPProp* NewKitTitleGroup(DWORD_PTR groupId, DWORD_PTR nameId, DWORD_PTR direc
 CBCGPProp* NewNamedTitleGroup(DWORD_PTR groupId, DWORD_PTR nameId);
 // The collapsed title-font group of the picture and parameter pages: a face picker captioned
 // faceCaption, the size offered as 1 to 19 (free entry; a CUnsignedProp when wholeSize, else a
-// text), the colour.
+// text refusing what textSizeRule refuses), the colour.
 CBCGPProp* NewTitleFontGroup(DWORD_PTR groupId, const char* faceCaption, DWORD_PTR faceId, DWORD_PTR sizeId,
-                             DWORD_PTR colorId, bool wholeSize);
+                             DWORD_PTR colorId, bool wholeSize, TextRule textSizeRule = nullptr);
 // "当前段属性": the active interval's top and bottom depth (display only) and its editable value,
 // all empty; ids groupId + 1, + 2, + 3.
 CBCGPProp* NewActiveSegmentGroup(DWORD_PTR groupId, const char* valueCaption);

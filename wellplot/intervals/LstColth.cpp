@@ -4,10 +4,11 @@
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
+#include "framework/PropItems.h"
+#include "framework/PropSizeText.h"
 #include "hosttypes/Zephyr/LogCodeMgrIO.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpCorelith.h"
-#include "framework/PropItems.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
@@ -52,6 +53,13 @@ void OfferLabels(CBCGPProp* item, LogCorelithMgrIO* codes, const CodeTable& tabl
     for (int k = 0; k < table.count; ++k) item->AddOption((codes->*table.label)(k), TRUE);
 }
 
+// A column's width share typed (a text that is no number reads 0); also the rule of its item.
+bool ReadShare(const CString& text, double* share) { return numtext::LeadingNumber(text, share); }
+
+CBCGPProp* NewShareItem(const char* name, DWORD_PTR id) {
+    return new CBCGPropSizeText(name, _variant_t(""), "", id, ReaderRule(ReadShare));
+}
+
 CodeTable Colors(LogCorelithMgrIO* codes) {
     return {codes->GetColorCount(), &LogCorelithMgrIO::GetColorEntryName, &LogCorelithMgrIO::GetColorEntryLabel};
 }
@@ -93,19 +101,21 @@ int CLstColth::InitPropWnd() {
     auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
     CBCGPProp* names = NewCollapsedGroup(ivtext::kName, kNameGroupId);
     names->AddSubItem(CreateYesNoProp(wptext::kShown, kNameShowId, _variant_t(""), nullptr));
-    names->AddSubItem(CreateFontProp(ivtext::kFontSetting, kNameFontId, kHundredthsNumberRequired));
+    // The font, line and point groups are read whole (GetFontProp, GetLineProp, GetPointProp), by
+    // their builders' own rules.
+    names->AddSubItem(CreateFontProp(ivtext::kFontSetting, kNameFontId));
     display->AddSubItem(names);
     CBCGPProp* line = NewCollapsedGroup(ivtext::kDivideLine, kDivideLineGroupId);
     line->AddSubItem(CreateYesNoProp(wptext::kShown, kDivideLineShowId, _variant_t(""), nullptr));
-    line->AddSubItem(CreateLineProp(ivtext::kLineSetting, kDivideLinePenId, false, kHundredthsNumberRequired));
+    line->AddSubItem(CreateLineProp(ivtext::kLineSetting, kDivideLinePenId, false));
     display->AddSubItem(line);
     CBCGPProp* points = NewCollapsedGroup("分界点", kDividePointGroupId);
     points->AddSubItem(CreateYesNoProp(wptext::kShown, kDividePointShowId, _variant_t(""), nullptr));
-    points->AddSubItem(CreatePointProp("点型设置", kDividePointStyleId, kHundredthsZeroOrMore));
+    points->AddSubItem(CreatePointProp("点型设置", kDividePointStyleId));
     display->AddSubItem(points);
     CBCGPProp* widths = NewCollapsedGroup("参数宽度", kWidthGroupId);
-    widths->AddSubItem(new CBCGPProp("颜色", _variant_t(""), "", kColorWidthId));
-    widths->AddSubItem(new CBCGPProp(kOilBearing, _variant_t(""), "", kCtOilWidthId));
+    widths->AddSubItem(NewShareItem("颜色", kColorWidthId));
+    widths->AddSubItem(NewShareItem(kOilBearing, kCtOilWidthId));
     auto* lithology = new CBCGPProp(kLithology, _variant_t(""), "", kColthWidthId);
     lithology->AllowEdit(FALSE);
     widths->AddSubItem(lithology);
@@ -164,9 +174,9 @@ void CLstColth::ShowDisplay(CWpCorelith* kit) {
     if (CBCGPProp* pen = Item(kDivideLinePenId)) SetLineProp(pen, kit->GetDivideLogPen());
     SetYesNoProp(Item(kDividePointShowId), kit->IsDividePointVisible());
     if (CBCGPProp* point = Item(kDividePointStyleId)) SetPointProp(point, kit->GetDivideLogPoint());
-    SetItemText(Item(kColorWidthId), FormatString("%0.2f", kit->GetColorPer()));
-    SetItemText(Item(kCtOilWidthId), FormatString("%0.2f", kit->GetCtOilPer()));
-    SetItemText(Item(kColthWidthId), FormatString("%0.2f", kit->GetColthTypePer()));
+    SetItemText(Item(kColorWidthId), FormatString("%0.2f", numtext::Shown(kit->GetColorPer(), 2)));
+    SetItemText(Item(kCtOilWidthId), FormatString("%0.2f", numtext::Shown(kit->GetCtOilPer(), 2)));
+    SetItemText(Item(kColthWidthId), FormatString("%0.2f", numtext::Shown(kit->GetColthTypePer(), 2)));
     SetYesNoProp(Item(kBackColorId), kit->UseColthBkColor());
 }
 
@@ -210,7 +220,7 @@ void CLstColth::ShowActiveSeg(CWpCorelith* kit) {
 LRESULT CLstColth::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpCorelith* kit = Kit();
-    if (!item || !kit) return 0;
+    if (!item || !kit || !TakeActiveSegDepth(item)) return 0;
     CLstContent::OnPropertyChanged(wParam, lParam);
 
     CBCGPProp* parent = item->GetParent();
@@ -228,54 +238,54 @@ LRESULT CLstColth::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
 
     const CString text = ItemText(item);
     switch (item->GetData()) {
-    case kSourceTypeId:
-        ChooseSource(kit, text);
-        break;
-    case kTableId:
-        ChooseTable(kit, text);
-        break;
-    case kCorelithFieldId:
-        kit->SetCorelithField(text.str());
-        break;
-    case kColorFieldId:
-        kit->SetColorField(text.str());
-        break;
-    case kOilCodeFieldId:
-        kit->SetOilCodeField(text.str());
-        break;
-    case kCorelithCodeFieldId:
-        kit->SetCorelithCodeField(text.str());
-        break;
-    case kNameShowId:
-        kit->SetNameVisible(GetYesNoProp(item));
-        break;
-    case kDivideLineShowId:
-        kit->SetDivideLineVisible(GetYesNoProp(item));
-        break;
-    case kDividePointShowId:
-        kit->SetDividePointVisible(GetYesNoProp(item));
-        break;
-    case kColorWidthId:
-    case kCtOilWidthId:
-        EditShare(kit, item);
-        break;
-    case kBackColorId:
-        kit->SetColthUseBkColor(GetYesNoProp(item));
-        break;
-    case kTopId:
-    case kBottomId:
-        EditDepth(kit, item);
-        break;
-    case kColthNameId:
-        if (!kit->SetColthName(text, kit->GetActiveSeg())) RefreshFromKit();
-        break;
-    case kColorNameId:
-    case kCtOilNameId:
-    case kColthTypeId:
-        EditCodeName(kit, item);
-        break;
-    default:
-        break;
+        case kSourceTypeId:
+            ChooseSource(kit, text);
+            break;
+        case kTableId:
+            ChooseTable(kit, text);
+            break;
+        case kCorelithFieldId:
+            kit->SetCorelithField(text.str());
+            break;
+        case kColorFieldId:
+            kit->SetColorField(text.str());
+            break;
+        case kOilCodeFieldId:
+            kit->SetOilCodeField(text.str());
+            break;
+        case kCorelithCodeFieldId:
+            kit->SetCorelithCodeField(text.str());
+            break;
+        case kNameShowId:
+            kit->SetNameVisible(GetYesNoProp(item));
+            break;
+        case kDivideLineShowId:
+            kit->SetDivideLineVisible(GetYesNoProp(item));
+            break;
+        case kDividePointShowId:
+            kit->SetDividePointVisible(GetYesNoProp(item));
+            break;
+        case kColorWidthId:
+        case kCtOilWidthId:
+            EditShare(kit, item);
+            break;
+        case kBackColorId:
+            kit->SetColthUseBkColor(GetYesNoProp(item));
+            break;
+        case kTopId:
+        case kBottomId:  // taken above
+            kit->UpdateSelf();
+            break;
+        case kColthNameId:
+            if (!kit->SetColthName(text, kit->GetActiveSeg())) RefreshFromKit();
+            break;
+        case kColorNameId:
+        case kCtOilNameId:
+        case kColthTypeId:
+            EditCodeName(kit, item);
+            break;
+        default:
+            break;
     }
     kit->SetModifyFlag(1);
     kit->InvalidSelf();
@@ -327,20 +337,13 @@ void CLstColth::ChooseTable(CWpCorelith* kit, const CString& text) {
 // A share that is no number is given as 0; the page then shows what the kit keeps.
 void CLstColth::EditShare(CWpCorelith* kit, CBCGPProp* item) {
     double share = 0;
-    if (numtext::LeadingNumber(ItemText(item), &share)) {
+    if (ReadShare(ItemText(item), &share)) {
         if (item->GetData() == kColorWidthId)
             kit->SetColorPer(share);
         else
             kit->SetCtOilPer(share);
     }
     RefreshFromKit();
-}
-
-void CLstColth::EditDepth(CWpCorelith* kit, CBCGPProp* item) {
-    if (StoreActiveSegDepth(kit, item, item->GetData() == kTopId))
-        kit->UpdateSelf();
-    else
-        RefreshFromKit();
 }
 
 void CLstColth::EditCodeName(CWpCorelith* kit, CBCGPProp* item) {

@@ -60,7 +60,6 @@ private:
     void ChooseSource(CWpCorelith* kit, const CString& text);
     void ChooseTable(CWpCorelith* kit, const CString& text);
     void EditShare(CWpCorelith* kit, CBCGPProp* item);
-    void EditDepth(CWpCorelith* kit, CBCGPProp* item);
     void EditCodeName(CWpCorelith* kit, CBCGPProp* item);
 };
 

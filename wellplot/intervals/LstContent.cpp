@@ -3,14 +3,35 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
+#include "framework/PropItems.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Tinder/TimeStamp.h"
 #include "hosttypes/Zephyr/WpSegment.h"
-#include "framework/PropItems.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/IntervalTexts.h"
 
 IMPLEMENT_DYNCREATE(CLstContent, CWndLst)
+
+namespace {
+
+// The active interval's top (or bottom) depth as the pages show it; empty without an active interval.
+CString ActiveSegDepthText(CWpSegment* kit, bool top) {
+    const int i = kit->GetActiveSeg();
+    if (i < 0) return CString();
+    return FormatString("%0.2f", top ? kit->GetSegTopDpth(i) : kit->GetSegBottomDpth(i));
+}
+
+// The item's text read as a number (no number reads 0) and given to the kit's active interval as
+// its top (or bottom) depth, whatever its sign: a plot in elevation depths has negative depths.
+// False when a double cannot hold the number or the kit refuses it (a top below the bottom).
+bool StoreActiveSegDepth(CWpSegment* kit, CBCGPProp* item, bool top) {
+    double depth = 0;
+    if (!kit || !numtext::LeadingNumber(ItemText(item), &depth)) return false;
+    const int i = kit->GetActiveSeg();
+    return top ? kit->SetSegTopDpth(i, depth) : kit->SetSegBottomDpth(i, depth);
+}
+
+}  // namespace
 
 CLstContent::CLstContent() = default;
 CLstContent::~CLstContent() = default;
@@ -28,6 +49,12 @@ int CLstContent::InitPropWnd() {
 
 void CLstContent::UpdateBCGPProperty(long object, CString) {
     if (object != GetCurrentObject() || !IsKitChanged()) return;
+    SetTimeStamp(AfxGetTimeStamp());
+    RefreshFromKit();
+}
+
+void CLstContent::ShowItemAgain(CBCGPProp*) {
+    if (!SelectedKit<CWpKit>()) return;
     SetTimeStamp(AfxGetTimeStamp());
     RefreshFromKit();
 }
@@ -80,11 +107,17 @@ LRESULT CLstContent::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-bool StoreActiveSegDepth(CWpSegment* kit, CBCGPProp* item, bool top) {
-    double depth = 0;
-    if (!kit || !numtext::LeadingNumber(ItemText(item), &depth) || depth < 0) return false;
-    const int i = kit->GetActiveSeg();
-    return top ? kit->SetSegTopDpth(i, depth) : kit->SetSegBottomDpth(i, depth);
+bool CLstContent::TakeActiveSegDepth(CBCGPProp* item) {
+    CBCGPProp* group = item->GetParent();
+    const CString name = item->GetName();
+    const bool top = name == ivtext::kTopDepth;
+    if (!group || group->GetName() != ivtext::kCurrentSeg || (!top && name != ivtext::kBottomDepth)) return true;
+    CWpSegment* kit = SelectedKit<CWpSegment>();
+    const bool taken = StoreActiveSegDepth(kit, item, top);
+    // The item shows what the kit keeps, as the refresh shows it ("-0" is kept as 0), and only the
+    // item: a whole refresh may write the kit's table or field names.
+    if (kit) SetItemText(item, ActiveSegDepthText(kit, top));
+    return taken;
 }
 
 CBCGPProp* NewSegDepthGroup(DWORD_PTR groupId, DWORD_PTR topId, DWORD_PTR bottomId) {
@@ -95,7 +128,6 @@ CBCGPProp* NewSegDepthGroup(DWORD_PTR groupId, DWORD_PTR topId, DWORD_PTR bottom
 }
 
 void ShowActiveSegDepths(CWpSegment* kit, CBCGPProp* top, CBCGPProp* bottom) {
-    const int i = kit->GetActiveSeg();
-    SetItemText(top, i < 0 ? CString() : FormatString("%0.2f", kit->GetSegTopDpth(i)));
-    SetItemText(bottom, i < 0 ? CString() : FormatString("%0.2f", kit->GetSegBottomDpth(i)));
+    SetItemText(top, ActiveSegDepthText(kit, true));
+    SetItemText(bottom, ActiveSegDepthText(kit, false));
 }

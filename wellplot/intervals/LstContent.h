@@ -29,6 +29,10 @@ protected:
     void UpdateBCGPProperty(long object, CString name) override;
     int InitPropWnd() override;
 
+    // After a text an item refused: the page shows the kit again as its refresh does. (The refresh
+    // gate takes only a newer kit stamp, so the page takes the current stamp as its refresh does.)
+    void ShowItemAgain(CBCGPProp* item) override;
+
     // Re-reads every item from the kit.
     virtual void RefreshFromKit();
     // Whether the kit must be read again at the next refresh.
@@ -43,12 +47,14 @@ protected:
     Kit* SelectedKit() const {
         return wellplot::CurrentKit<Kit>(*this);
     }
+
+    // Run before anything else of an edit is written: a top or bottom depth typed into "当前段" goes
+    // to the selected kit's active interval, and the item then shows the kit's depth. False when the
+    // item is such a depth and it was refused (no double holds the number, or the kit refused it): the
+    // edit must end there, writing nothing. True for any other item and for a depth taken.
+    bool TakeActiveSegDepth(CBCGPProp* item);
 };
 
-// The item's text read as a number (no number reads 0) and given to the kit's active interval as
-// its top (or bottom) depth; false when a double cannot hold the number, it is negative or the kit
-// refuses it.
-bool StoreActiveSegDepth(CWpSegment* kit, CBCGPProp* item, bool top);
 // The group "当前段" holding the free-text top and bottom depth items ("段顶深", "段底深").
 CBCGPProp* NewSegDepthGroup(DWORD_PTR groupId, DWORD_PTR topId, DWORD_PTR bottomId);
 // The active interval's top and bottom depth as "%0.2f"; both empty without an active interval.

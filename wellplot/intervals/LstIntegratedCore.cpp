@@ -9,8 +9,8 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
 #include "framework/PropFloat.h"
-#include "hosttypes/Zephyr/WpIntegratedCore.h"
 #include "framework/PropItems.h"
+#include "hosttypes/Zephyr/WpIntegratedCore.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
@@ -48,9 +48,28 @@ bool IsSegmentTable(const std::string& table) {
     return table == ivtext::kSegmentData1 || table == ivtext::kSegmentData2 || table == ivtext::kSegmentData3;
 }
 
+// A value typed for the active run: 0 or more; the depths are shown through single precision and
+// the run number is whole, so a value beyond what they hold is refused. Also the rule of the items.
+bool ReadRunValue(DWORD_PTR id, CBCGPProp* item, double* value) {
+    double read = 0;
+    float depth = 0;
+    int number = 0;
+    if (!numtext::LeadingNumber(ItemText(item), &read) || read < 0) return false;
+    if ((id == CLstIntegratedCore::kRunTopId || id == CLstIntegratedCore::kRunBottomId) &&
+        !numtext::FitFloat(read, 1, &depth))
+        return false;
+    if (id == CLstIntegratedCore::kRunTubeId && !numtext::FitInt(read, 1, &number)) return false;
+    *value = read;
+    return true;
+}
+
 CBCGPropFloat* NewRunValue(const char* name, int digits, const char* description, DWORD_PTR id, bool editable = true) {
     auto* item = new CBCGPropFloat(name, _variant_t(0.0), digits, description, FALSE, id);
     item->AllowEdit(editable ? TRUE : FALSE);
+    ReadBy(item, KeptNumberRule([id](CBCGPProp* kept) {
+               double value = 0;
+               return ReadRunValue(id, kept, &value);
+           }));
     return item;
 }
 
@@ -71,9 +90,7 @@ CLstIntegratedCore::CLstIntegratedCore(CWpKit* kit)
     : m_pKit(wellplot::KitOf<CWpIntegratedCore>(reinterpret_cast<long>(kit))) {}
 CLstIntegratedCore::~CLstIntegratedCore() = default;
 
-CBCGPProp* CLstIntegratedCore::Item(DWORD_PTR id) const {
-    return wellplot::ItemWithData(m_wndPropList, id);
-}
+CBCGPProp* CLstIntegratedCore::Item(DWORD_PTR id) const { return wellplot::ItemWithData(m_wndPropList, id); }
 
 int CLstIntegratedCore::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
@@ -96,7 +113,8 @@ int CLstIntegratedCore::InitPropWnd() {
         display->AddSubItem(CreateYesNoProp(flag, id, _variant_t(""), flag));
     }
     display->AddSubItem(CreateColorProp(ivtext::kBackColor, kBackColorId, ivtext::kBackColor));
-    display->AddSubItem(CreateYesNoProp(ivtext::kBackTransparent, kBackOpenId, _variant_t(""), ivtext::kBackTransparent));
+    display->AddSubItem(
+        CreateYesNoProp(ivtext::kBackTransparent, kBackOpenId, _variant_t(""), ivtext::kBackTransparent));
     display->AddSubItem(CreateHAlignProp("对齐", kAlignId, "水平对齐方式"));
     display->AddSubItem(CreateFontPropFloatSize(ivtext::kTextFont, kTextFontId));
     display->AddSubItem(CreateLineFloatProp("分割线线型", kLinePenId));
@@ -131,7 +149,8 @@ void CLstIntegratedCore::ShowSource(CWpIntegratedCore* kit) {
     if (!table) return;
     table->RemoveAllOptions();
     if (source == DATA_WELL) {
-        for (const char* name : {ivtext::kCoringTable, ivtext::kSegmentData1, ivtext::kSegmentData2, ivtext::kSegmentData3})
+        for (const char* name :
+             {ivtext::kCoringTable, ivtext::kSegmentData1, ivtext::kSegmentData2, ivtext::kSegmentData3})
             table->AddOption(name, TRUE);
     } else if (source == DATA_DISCRETE) {
         AddColPtDataSetOptions(table);
@@ -199,60 +218,60 @@ LRESULT CLstIntegratedCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!item || !kit) return 0;
     const CString text = ItemText(item);
     switch (item->GetData()) {
-    case kTitleNameId:
-        kit->SetTitleText(text);
-        break;
-    case kTitleDirectionId:
-        kit->SetTitleDirection(GetOrientationProp(item));
-        break;
-    case kSourceTypeId:
-    case kTableId:
-        if (item->GetData() == kSourceTypeId) {
-            kit->SetDataSource(static_cast<DATATYPE>(ValueOfText(kCoringSources, text, DATA_DISCRETE)));
-            // Any other text typed means discrete data, and the item says so at once.
-            SetItemText(item, TextOfValue(kCoringSources, kit->GetDataSource(), ivtext::kDiscreteData));
-            kit->SetTable("");
-        } else {
-            kit->SetTable(text.str());
-        }
-        kit->SetCoreTubeField("");
-        kit->SetCoreLengthField("");
-        kit->SetCoreFootageField("");
-        break;
-    case kTubeFieldId:
-        kit->SetCoreTubeField(text.str());
-        break;
-    case kLengthFieldId:
-        kit->SetCoreLengthField(text.str());
-        break;
-    case kFootageFieldId:
-        kit->SetCoreFootageField(text.str());
-        break;
-    case kShowTopBtmId:
-        kit->SetShowTopBtm(text == grouptext::kYes);
-        break;
-    case kShowCoreId:
-        kit->SetShowCore(text == grouptext::kYes);
-        break;
-    case kShowRecoveryId:
-        kit->SetShowRecovery(text == grouptext::kYes);
-        break;
-    case kBackOpenId:
-        kit->SetBackColorOpen(text == grouptext::kYes);
-        break;
-    case kAlignId:
-        kit->SetHorizontalAlign(
-            static_cast<CWpIntegratedCore::HorizontalAlign>(ValueOfText(kAlignShown, text, CWpIntegratedCore::ALIGN_CENTER)));
-        break;
-    case kRunTopId:
-    case kRunBottomId:
-    case kRunTubeId:
-    case kRunLengthId:
-        EditRun(kit, item);
-        break;
-    default:
-        EditRecord(kit, item);
-        break;
+        case kTitleNameId:
+            kit->SetTitleText(text);
+            break;
+        case kTitleDirectionId:
+            kit->SetTitleDirection(GetOrientationProp(item));
+            break;
+        case kSourceTypeId:
+        case kTableId:
+            if (item->GetData() == kSourceTypeId) {
+                kit->SetDataSource(static_cast<DATATYPE>(ValueOfText(kCoringSources, text, DATA_DISCRETE)));
+                // Any other text typed means discrete data, and the item says so at once.
+                SetItemText(item, TextOfValue(kCoringSources, kit->GetDataSource(), ivtext::kDiscreteData));
+                kit->SetTable("");
+            } else {
+                kit->SetTable(text.str());
+            }
+            kit->SetCoreTubeField("");
+            kit->SetCoreLengthField("");
+            kit->SetCoreFootageField("");
+            break;
+        case kTubeFieldId:
+            kit->SetCoreTubeField(text.str());
+            break;
+        case kLengthFieldId:
+            kit->SetCoreLengthField(text.str());
+            break;
+        case kFootageFieldId:
+            kit->SetCoreFootageField(text.str());
+            break;
+        case kShowTopBtmId:
+            kit->SetShowTopBtm(text == grouptext::kYes);
+            break;
+        case kShowCoreId:
+            kit->SetShowCore(text == grouptext::kYes);
+            break;
+        case kShowRecoveryId:
+            kit->SetShowRecovery(text == grouptext::kYes);
+            break;
+        case kBackOpenId:
+            kit->SetBackColorOpen(text == grouptext::kYes);
+            break;
+        case kAlignId:
+            kit->SetHorizontalAlign(static_cast<CWpIntegratedCore::HorizontalAlign>(
+                ValueOfText(kAlignShown, text, CWpIntegratedCore::ALIGN_CENTER)));
+            break;
+        case kRunTopId:
+        case kRunBottomId:
+        case kRunTubeId:
+        case kRunLengthId:
+            EditRun(kit, item);
+            break;
+        default:
+            EditRecord(kit, item);
+            break;
     }
     kit->InvalidSelf();
     kit->SetModifyFlag(1);
@@ -278,31 +297,25 @@ void CLstIntegratedCore::EditRecord(CWpIntegratedCore* kit, CBCGPProp* item) {
     }
 }
 
-// The depths are shown through single precision and the run number is whole: a value beyond what
-// they hold is refused. A value refused here or left by the kit (its stamp unchanged) shows the
+// A value the items refuse never comes here; a value the kit leaves (its stamp unchanged) shows the
 // active run's values again.
 void CLstIntegratedCore::EditRun(CWpIntegratedCore* kit, CBCGPProp* item) {
     double value = 0;
-    float depth = 0;
-    int number = 0;
     const uint64_t stamp = kit->GetTimeStamp();
-    bool taken = numtext::LeadingNumber(ItemText(item), &value) && value >= 0;
+    if (!ReadRunValue(item->GetData(), item, &value)) return;
     switch (item->GetData()) {
-    case kRunTopId:
-        taken = taken && numtext::FitFloat(value, 1, &depth);
-        if (taken) kit->SetSelectCoreTopDep(value);
-        break;
-    case kRunBottomId:
-        taken = taken && numtext::FitFloat(value, 1, &depth);
-        if (taken) kit->SetSelectCoreBtmDep(value);
-        break;
-    case kRunTubeId:
-        taken = taken && numtext::FitInt(value, 1, &number);
-        if (taken) kit->SetSelectCoreTube(value);
-        break;
-    default:
-        if (taken) kit->SetSelectCoreLen(value);
-        break;
+        case kRunTopId:
+            kit->SetSelectCoreTopDep(value);
+            break;
+        case kRunBottomId:
+            kit->SetSelectCoreBtmDep(value);
+            break;
+        case kRunTubeId:
+            kit->SetSelectCoreTube(value);
+            break;
+        default:
+            kit->SetSelectCoreLen(value);
+            break;
     }
-    if (!taken || kit->GetTimeStamp() == stamp) ShowActiveRun(kit);
+    if (kit->GetTimeStamp() == stamp) ShowActiveRun(kit);
 }

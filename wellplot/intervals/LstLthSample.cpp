@@ -3,9 +3,9 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
+#include "framework/PropItems.h"
 #include "hosttypes/Zephyr/WpLthSample.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "framework/PropItems.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
 
@@ -69,8 +69,8 @@ int CLstLthSample::InitPropWnd() {
     for (int i = 1; i <= kMaxOfferedInterval; ++i) interval->AddOption(FormatString("%d", i), TRUE);
     mark->AddSubItem(interval);
     mark->AddSubItem(CreateYesNoProp("标注", kMarkTextId, _variant_t(""), nullptr));
-    mark->AddSubItem(
-        NewOptionItem("标注方向", kMarkAligns[0].text, "", kMarkAlignId, {kMarkAligns[0].text, kMarkAligns[1].text}, false));
+    mark->AddSubItem(NewOptionItem("标注方向", kMarkAligns[0].text, "", kMarkAlignId,
+                                   {kMarkAligns[0].text, kMarkAligns[1].text}, false));
     CBCGPProp* font = CreateFontProp("标注字体", kMarkFontId);
     font->Expand(TRUE);
     mark->AddSubItem(font);
@@ -134,44 +134,40 @@ void CLstLthSample::ShowSource(CWpLthSample* kit) {
 LRESULT CLstLthSample::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpLthSample* kit = Kit();
-    if (!item || !kit) return 0;
+    if (!item || !kit || !TakeActiveSegDepth(item)) return 0;
     CLstContent::OnPropertyChanged(wParam, lParam);
 
     const CString text = ItemText(item);
     switch (item->GetData()) {
-    case kSourceTypeId:
-        ChooseSource(kit, text);
-        break;
-    case kTableId:
-        ChooseTable(kit, text);
-        break;
-    case kDepthFieldId:
-        kit->SetDepthFiledName(text.str());
-        break;
-    case kNumberFieldId:
-        kit->SetNumberFiledName(text.str());
-        break;
-    case kMarkIntervalId: {
-        double number = 0;
-        int interval = 0;
-        if (numtext::LeadingNumber(text, &number) && numtext::FitInt(number, 1, &interval))
-            kit->SetMarkInterval(interval);
-        else
-            SetItemText(item, FormatString("%d", kit->GetMarkInterval()));
-        break;
-    }
-    case kMarkTextId:
-        kit->SetMarkTextVisible(GetYesNoProp(item) ? 1 : 0);
-        break;
-    case kMarkAlignId:
-        if (const int align = ValueOfText(kMarkAligns, text, -1); align >= 0) kit->SetMarkTextAlign(align);
-        break;
-    case kTopId:
-    case kBottomId:
-        EditDepth(kit, item);
-        break;
-    default:
-        break;
+        case kSourceTypeId:
+            ChooseSource(kit, text);
+            break;
+        case kTableId:
+            ChooseTable(kit, text);
+            break;
+        case kDepthFieldId:
+            kit->SetDepthFiledName(text.str());
+            break;
+        case kNumberFieldId:
+            kit->SetNumberFiledName(text.str());
+            break;
+        case kMarkIntervalId: {
+            double number = 0;
+            int interval = 0;
+            if (numtext::LeadingNumber(text, &number) && numtext::FitInt(number, 1, &interval))
+                kit->SetMarkInterval(interval);
+            else
+                SetItemText(item, FormatString("%d", kit->GetMarkInterval()));
+            break;
+        }
+        case kMarkTextId:
+            kit->SetMarkTextVisible(GetYesNoProp(item) ? 1 : 0);
+            break;
+        case kMarkAlignId:
+            if (const int align = ValueOfText(kMarkAligns, text, -1); align >= 0) kit->SetMarkTextAlign(align);
+            break;
+        default:
+            break;
     }
     if (CBCGPProp* parent = item->GetParent()) EditRecord(kit, parent);
     kit->UpdateSelf();
@@ -211,32 +207,28 @@ void CLstLthSample::ChooseTable(CWpLthSample* kit, const CString& text) {
 // then shows what the kit keeps, so a refused width or size shows the stored one again.
 void CLstLthSample::EditRecord(CWpLthSample* kit, CBCGPProp* group) {
     switch (group->GetData()) {
-    case kSegPenId: {
-        QXLOGPEN pen = kit->GetSegLogPen();
-        GetLineProp(group, pen);
-        kit->SetSegLogPen(pen);
-        SetLineProp(group, kit->GetSegLogPen());
-        break;
+        case kSegPenId: {
+            QXLOGPEN pen = kit->GetSegLogPen();
+            GetLineProp(group, pen);
+            kit->SetSegLogPen(pen);
+            SetLineProp(group, kit->GetSegLogPen());
+            break;
+        }
+        case kMarkFontId: {
+            QXLOGFONT font = kit->GetMarkLogFont();
+            GetFontProp(group, font);
+            kit->SetMarkLogFont(font);
+            SetFontProp(group, kit->GetMarkLogFont());
+            break;
+        }
+        case kMarkPenId: {
+            QXLOGPEN pen = kit->GetSmapleLogPen();
+            GetLineProp(group, pen);
+            kit->SetSmapleLogPen(pen);
+            SetLineProp(group, kit->GetSmapleLogPen());
+            break;
+        }
+        default:
+            break;
     }
-    case kMarkFontId: {
-        QXLOGFONT font = kit->GetMarkLogFont();
-        GetFontProp(group, font);
-        kit->SetMarkLogFont(font);
-        SetFontProp(group, kit->GetMarkLogFont());
-        break;
-    }
-    case kMarkPenId: {
-        QXLOGPEN pen = kit->GetSmapleLogPen();
-        GetLineProp(group, pen);
-        kit->SetSmapleLogPen(pen);
-        SetLineProp(group, kit->GetSmapleLogPen());
-        break;
-    }
-    default:
-        break;
-    }
-}
-
-void CLstLthSample::EditDepth(CWpLthSample* kit, CBCGPProp* item) {
-    if (!StoreActiveSegDepth(kit, item, item->GetData() == kTopId)) RefreshFromKit();
 }

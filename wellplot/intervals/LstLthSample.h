@@ -45,5 +45,4 @@ private:
     void ChooseSource(CWpLthSample* kit, const CString& text);
     void ChooseTable(CWpLthSample* kit, const CString& text);
     void EditRecord(CWpLthSample* kit, CBCGPProp* group);
-    void EditDepth(CWpLthSample* kit, CBCGPProp* item);
 };

@@ -9,10 +9,10 @@
 #include "framework/NumberText.h"
 #include "framework/PropDigits.h"
 #include "framework/PropEx.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/DIOilTest.h"
 #include "hosttypes/Zephyr/WpOilTest.h"
-#include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/OilTestCommon.h"
@@ -39,8 +39,10 @@ CBCGPProp* NewCountItem(const char* name, const char* description, DWORD_PTR id)
     return item;
 }
 
+// The font and line groups are read one sub-item at a time (EditFontField, EditPenField): their
+// size and width items refuse what those readers refuse.
 CBCGPProp* NewExpandedFont(const char* name, DWORD_PTR id) {
-    CBCGPProp* font = CreateFontProp(name, id);
+    CBCGPProp* font = CreateFontProp(name, id, oiltest::HundredthsRule(true));
     font->Expand(TRUE);
     return font;
 }
@@ -81,21 +83,21 @@ int CLstOilTestPie::InitPropWnd() {
     text->AddSubItem(CreateIndexProp("小数位数", kDecimalsId, nullptr, 8));
     m_wndPropList.AddProperty(text);
 
-    m_wndPropList.AddProperty(CreateLineProp("线型", kOutlineId, false));
-    CBCGPProp* leader = CreateLineProp("指示线", kLeaderId, false);
+    m_wndPropList.AddProperty(CreateLineProp("线型", kOutlineId, false, oiltest::HundredthsRule(false)));
+    CBCGPProp* leader = CreateLineProp("指示线", kLeaderId, false, oiltest::HundredthsRule(false));
     leader->AddSubItem(CreateYesNoProp(kDraw, kLeaderDrawnId, _variant_t(""), nullptr));
     m_wndPropList.AddProperty(leader);
 
     auto* radius = new CBCGPProp("控制线", kRadiusGroupId);
     radius->AddSubItem(oiltest::NewChoice("方式", kFixed, "", kRadiusModeId, {kFixed, kProportional}));
-    radius->AddSubItem(new CBCGPProp("半径大小", _variant_t(""), "", kRadiusId));
+    radius->AddSubItem(new CBCGPropSizeText("半径大小", _variant_t(""), "", kRadiusId, oiltest::WideHundredthsRule()));
     radius->AddSubItem(oiltest::NewChoice("空值", "", nullptr, kNullValuesId, {kDraw, kNoDraw}));
     m_wndPropList.AddProperty(radius);
 
     auto* side = new CBCGPProp("饼旁标注", kSideGroupId);
     side->AddSubItem(CreateYesNoProp(wptext::kShown, kSideShownId, _variant_t(""), nullptr));
     side->AddSubItem(NewExpandedFont(wptext::kFont, kSideFontId));
-    side->AddSubItem(CreateLineProp("中间线型", kMiddleLineId, false));
+    side->AddSubItem(CreateLineProp("中间线型", kMiddleLineId, false, oiltest::HundredthsRule(false)));
     side->AddSubItem(NewCountItem("上部属性文本行数", "指定上部属性文本行数", kUpperCountId));
     side->AddSubItem(NewCountItem("下部属性文本行数", "指定下部属性文本行数", kLowerCountId));
     side->AddSubItem(new CBCGPPropEx("上部属性", kUpperGroupId));
@@ -136,7 +138,7 @@ void CLstOilTestPie::UpdateBCGPProperty(long object, CString) {
     SetYesNoProp(Item(kLeaderDrawnId), kit->m_nPieLeader == 1);
     if (CBCGPProp* radius = Item(kRadiusGroupId)) {
         ShowTextIfChanged(SubItem(radius, 0), kit->m_nPieRadiusMode == 0 ? kFixed : kProportional);
-        ShowTextIfChanged(SubItem(radius, 1), FormatString("%.2f", kit->m_dPieRadius / 100));
+        ShowTextIfChanged(SubItem(radius, 1), FormatString("%.2f", numtext::Shown(kit->m_dPieRadius / 100, 2)));
         ShowTextIfChanged(SubItem(radius, 2), kit->m_nPieDrawNull ? kDraw : kNoDraw);
     }
     if (CBCGPProp* side = Item(kSideGroupId)) {
@@ -217,7 +219,7 @@ LRESULT CLstOilTestPie::OnPropertyChanged(WPARAM, LPARAM lParam) {
             kit->m_nPieRadiusMode = text == kFixed ? 0 : 1;
             break;
         case kRadiusId:
-            oiltest::ReadHundredths(item, &kit->m_dPieRadius);
+            oiltest::ReadHundredths(ItemText(item), &kit->m_dPieRadius);
             oiltest::ShowHundredths(item, kit->m_dPieRadius);
             break;
         case kNullValuesId:

@@ -4,9 +4,9 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpParam.h"
-#include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceNames.h"
@@ -14,7 +14,6 @@
 #include "wellplot/intervals/KitItems.h"
 
 IMPLEMENT_DYNCREATE(CLstParam, CWndLst)
-
 
 CLstParam::CLstParam() = default;
 CLstParam::CLstParam(CWpKit* kit) : m_pKit(wellplot::KitOf<CWpParam>(reinterpret_cast<long>(kit))) {}
@@ -101,8 +100,8 @@ void CLstParam::ShowSegment(CWpParam* kit) {
     const double bottom = kit->GetActiveSegBotDepth();
     const CString value = kit->GetActiveSegValue();
     const bool absent = top == 0 && bottom == 0 && value.IsEmpty();
-    SetItemText(Item(kTopDepthId), absent ? CString() : FormatString("%.2f", top));
-    SetItemText(Item(kBottomDepthId), absent ? CString() : FormatString("%.2f", bottom));
+    SetItemText(Item(kTopDepthId), absent ? CString() : FormatString("%.2f", numtext::Shown(top, 2)));
+    SetItemText(Item(kBottomDepthId), absent ? CString() : FormatString("%.2f", numtext::Shown(bottom, 2)));
     SetItemText(Item(kValueId), value);
 }
 

@@ -3,10 +3,11 @@
 #include "bcg/ColorProp.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
+#include "framework/PropItems.h"
+#include "framework/PropSizeText.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/TwoButtonProp.h"
 #include "hosttypes/Zephyr/WpParam.h"
-#include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/intervals/IntervalTexts.h"
 #include "wellplot/intervals/PropLstEx.h"
@@ -41,8 +42,8 @@ struct AspectDef {
     void (CWpParam::*setTemplate)(const CString&);
     UINT (*getCode)(CWpParam&);  // style or colour
     void (*setCode)(CWpParam&, UINT);
-    float (*getSize)(CWpParam&);               // sizes in hundredths
-    void (*setSize)(CWpParam&, const float*);  // NULL: the typed size was refused
+    float (*getSize)(CWpParam&);  // sizes in hundredths
+    void (*setSize)(CWpParam&, float);
     CString (*getFace)(CWpParam&);
     void (*setFace)(CWpParam&, const CString&);
 };
@@ -93,10 +94,7 @@ const AspectDef kLineAspects[] = {
      nullptr, nullptr, nullptr},
     {"粗细模板", "指定线型粗细模板", kModeSize, FillSize, "粗细", "指定线型粗细", ValueKind::Size, 0, nullptr,
      &CWpParam::GetLineSizeTemp, &CWpParam::SetLineSizeTemp, nullptr, nullptr,
-     [](CWpParam& k) { return k.GetLineType().width; },
-     [](CWpParam& k, const float* v) {
-         if (v) k.GetLineType().width = *v;
-     },
+     [](CWpParam& k) { return k.GetLineType().width; }, [](CWpParam& k, float v) { k.GetLineType().width = v; },
      nullptr, nullptr},
     {ivtext::kColorTemplate, "指定线型颜色模板", kModeColor, FillColor, "颜色", "指定线型颜色", ValueKind::Color, 0,
      nullptr, &CWpParam::GetLineColorTemp, &CWpParam::SetLineColorTemp,
@@ -112,10 +110,7 @@ const AspectDef kPointAspects[] = {
      nullptr, nullptr, nullptr, nullptr},
     {ivtext::kSizeTemplate, "指定点型大小模板", kModeSize, FillSize, "大小", "指定点型大小", ValueKind::Size, 0,
      nullptr, &CWpParam::GetPointSizeTemp, &CWpParam::SetPointSizeTemp, nullptr, nullptr,
-     [](CWpParam& k) { return k.GetPointType().size; },
-     [](CWpParam& k, const float* v) {
-         if (v) k.GetPointType().size = *v;
-     },
+     [](CWpParam& k) { return k.GetPointType().size; }, [](CWpParam& k, float v) { k.GetPointType().size = v; },
      nullptr, nullptr},
     {ivtext::kColorTemplate, "指定点型颜色模板", kModeColor, FillColor, "颜色", "指定点型颜色", ValueKind::Color, 0,
      nullptr, &CWpParam::GetPointColorTemp, &CWpParam::SetPointColorTemp,
@@ -134,10 +129,9 @@ const AspectDef kTextAspects[] = {
     {ivtext::kSizeTemplate, "指定文本大小模板", kModeSize, FillSize, "大小", "指定文本大小", ValueKind::Size, 0,
      nullptr, &CWpParam::GetTextSizeTemp, &CWpParam::SetTextSizeTemp, nullptr, nullptr,
      [](CWpParam& k) { return k.GetTextFont().size; },
-     // A refused size still writes the font back, unchanged.
-     [](CWpParam& k, const float* v) {
+     [](CWpParam& k, float v) {
          SetTextFontField(
-             k, [](QXLOGFONT& f, const void* s) { f.size = *static_cast<const float*>(s); }, v);
+             k, [](QXLOGFONT& f, const void* s) { f.size = *static_cast<const float*>(s); }, &v);
      },
      nullptr, nullptr},
     {ivtext::kColorTemplate, "指定文本颜色模板", kModeColor, FillColor, "颜色", "指定文本颜色", ValueKind::Color, 0,
@@ -157,10 +151,7 @@ const AspectDef kFillAspects[] = {
      [](CWpParam& k, UINT v) { k.GetRectFillBrush().style = v; }, nullptr, nullptr, nullptr, nullptr},
     {"元素大小模板", "设置元素大小模板", kModeSize, FillSize, "元素大小", "设置元素大小", ValueKind::Size, 0, nullptr,
      &CWpParam::GetRectSizeTemp, &CWpParam::SetRectSizeTemp, nullptr, nullptr,
-     [](CWpParam& k) { return k.GetRectFillBrush().size; },
-     [](CWpParam& k, const float* v) {
-         if (v) k.GetRectFillBrush().size = *v;
-     },
+     [](CWpParam& k) { return k.GetRectFillBrush().size; }, [](CWpParam& k, float v) { k.GetRectFillBrush().size = v; },
      nullptr, nullptr},
     {ivtext::kBorderColorTemplate, "指定边界颜色模板", kModeColor, FillColor, "边界颜色", "指定边界颜色",
      ValueKind::Color, 0, nullptr, &CWpParam::GetRectBColorTemp, &CWpParam::SetRectBColorTemp,
@@ -202,6 +193,18 @@ const ParamStylePageDef kPages[] = {
     Page(CLstParamRectFill::kFillVisibleId, kFillSwitches, nullptr, kFillAspects, true),
 };
 
+// A typed size: its leading number times 100 when that is above 0 and a float holds it; also the
+// rule of the size items, which so refuse any other text.
+bool ReadSize(const CString& text, float* size) {
+    double number = 0;
+    float scaled = 0;
+    if (!numtext::LeadingNumber(text, &number) || !numtext::FitFloat(number, numtext::kHundredths, &scaled))
+        return false;
+    if (!(scaled > 0)) return false;
+    *size = scaled;
+    return true;
+}
+
 CBCGPProp* NewValueItem(const AspectDef& a, DWORD_PTR id) {
     switch (a.kind) {
         case ValueKind::Style: {
@@ -212,22 +215,11 @@ CBCGPProp* NewValueItem(const AspectDef& a, DWORD_PTR id) {
         case ValueKind::Face:
             return new CPropStyleCombox(a.valueCaption, CString("宋体"), a.valueDescription, id);
         case ValueKind::Size:
-            return new CBCGPProp(a.valueCaption, _variant_t(""), a.valueDescription, id);
+            return new CBCGPropSizeText(a.valueCaption, _variant_t(""), a.valueDescription, id, ReaderRule(ReadSize));
         case ValueKind::Color:
             return CreateBlackColorProp(a.valueCaption, id, a.valueDescription);
     }
     return nullptr;
-}
-
-// A typed size: its leading number times 100 when that is above 0 and a float holds it.
-bool ReadSize(CBCGPProp* item, float* size) {
-    double number = 0;
-    float scaled = 0;
-    if (!numtext::LeadingNumber(ItemText(item), &number) || !numtext::FitFloat(number, numtext::kHundredths, &scaled))
-        return false;
-    if (!(scaled > 0)) return false;
-    *size = scaled;
-    return true;
 }
 
 }  // namespace
@@ -303,7 +295,7 @@ void CLstParamStyle::UpdateBCGPProperty(long object, CString) {
                 SetItemText(value, aspect.getFace(*kit));
                 break;
             case ValueKind::Size:
-                SetItemText(value, FormatString("%.2f", aspect.getSize(*kit) / 100.0));
+                SetItemText(value, FormatString("%.2f", numtext::Shown(aspect.getSize(*kit) / 100.0, 2)));
                 break;
             case ValueKind::Color:
                 ShowColor(value, aspect.getCode(*kit));
@@ -341,7 +333,7 @@ LRESULT CLstParamStyle::OnPropertyChanged(WPARAM, LPARAM lParam) {
                         aspect.setFace(*kit, ItemText(item));
                         break;
                     case ValueKind::Size:
-                        aspect.setSize(*kit, ReadSize(item, &size) ? &size : nullptr);
+                        if (ReadSize(ItemText(item), &size)) aspect.setSize(*kit, size);
                         break;
                     case ValueKind::Color:
                         if (auto* colour = dynamic_cast<CBCGPColorProp*>(item))

@@ -28,6 +28,27 @@ CBCGPProp* NewReadOnly(const char* name, const char* description) {
 
 CBCGPProp* NewText(const char* name, DWORD_PTR id) { return new CBCGPProp(name, _variant_t(""), nullptr, id); }
 
+// The title size typed: one number of 0 or more, kept in hundredths a float holds.
+bool ReadTitleSize(const CString& text, float* hundredths) {
+    float size = 0;
+    return numtext::LexicalFloat(text, &size) && size >= 0 && numtext::FitFloatThenScale(size, 100, hundredths);
+}
+
+// A graphic's zoom or offset: a number a double holds (a text that is no number reads 0).
+CBCGPProp* NewNumberText(const char* name, DWORD_PTR id) {
+    return new CBCGPropSizeText(name, _variant_t(""), nullptr, id, ReaderRule(numtext::LeadingNumber));
+}
+
+// A depth of the active segment, of either sign (a plot in elevation depths has negative depths):
+// false when no double holds the number or the kit refuses it (a top not above the bottom, no active
+// segment); the item then shows the kit's depth again.
+bool StoreDepth(CWpPicture* kit, CBCGPProp* item, bool (CWpPicture::*set)(double), double (CWpPicture::*get)()) {
+    double depth = 0;
+    if (wellplot::ReadNumber(item, &depth) && (kit->*set)(depth)) return true;
+    SetItemText(item, FormatString("%.2f", (kit->*get)()));
+    return false;
+}
+
 }  // namespace
 
 CLstPicture::CLstPicture() = default;
@@ -36,10 +57,10 @@ CLstPicture::~CLstPicture() = default;
 
 int CLstPicture::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(
-        NewKitTitleGroup(kTitleGroupId, kTitleTextId, kTitleDirectionId, kPicture,
-                         NewTitleFontGroup(kFontGroupId, wptext::kType, kFontFaceId, kFontSizeId, kFontColorId, false)),
-        TRUE, TRUE);
+    m_wndPropList.AddProperty(NewKitTitleGroup(kTitleGroupId, kTitleTextId, kTitleDirectionId, kPicture,
+                                               NewTitleFontGroup(kFontGroupId, wptext::kType, kFontFaceId, kFontSizeId,
+                                                                 kFontColorId, false, ReaderRule(ReadTitleSize))),
+                              TRUE, TRUE);
 
     auto* segment = new CBCGPProp("当前段属性", kSegmentGroupId);
     segment->AddSubItem(NewReadOnly("比例", "高宽比"));
@@ -49,9 +70,9 @@ int CLstPicture::InitPropWnd() {
     segment->AddSubItem(NewReadOnly("文件路径", "文件路径"));
     segment->AddSubItem(NewText("顶深", kTopDepthId));
     segment->AddSubItem(NewText("底深", kBottomDepthId));
-    segment->AddSubItem(NewText("比例系数", kZoomId));
-    segment->AddSubItem(NewText("X偏移", kOffsetXId));
-    segment->AddSubItem(NewText("Y偏移", kOffsetYId));
+    segment->AddSubItem(NewNumberText("比例系数", kZoomId));
+    segment->AddSubItem(NewNumberText("X偏移", kOffsetXId));
+    segment->AddSubItem(NewNumberText("Y偏移", kOffsetYId));
     m_wndPropList.AddProperty(segment, TRUE, TRUE);
     return 0;
 }
@@ -96,7 +117,7 @@ void CLstPicture::ShowSegment(CWpPicture* kit) {
     if (!seg) return;
     SetItemText(Item(kTopDepthId), FormatString("%.2f", kit->GetActiveSegTopDepth()));
     SetItemText(Item(kBottomDepthId), FormatString("%.2f", kit->GetActiveSegBotDepth()));
-    ShowTextIfChanged(group->GetSubItem(kScalePosition), FormatString("%.2f", seg->GetScale()));
+    ShowTextIfChanged(group->GetSubItem(kScalePosition), FormatString("%.2f", numtext::Shown(seg->GetScale(), 2)));
     if (auto* lock = dynamic_cast<CCheckBoxProp*>(Item(kScaleLockId)); lock && lock->IsChecked() != seg->IsScaleLock())
         lock->SetValue(_variant_t(seg->IsScaleLock()));
     ShowTextIfChanged(group->GetSubItem(kFilePosition), seg->GetPictureName());
@@ -108,7 +129,7 @@ void CLstPicture::ShowSegment(CWpPicture* kit) {
         CBCGPProp* item = Item(ids[i]);
         if (!item) continue;
         item->Enable(graphic ? TRUE : FALSE);
-        SetItemText(item, graphic ? FormatString("%0.2f", values[i]) : CString());
+        SetItemText(item, graphic ? FormatString("%0.2f", numtext::Shown(values[i], 2)) : CString());
     }
 }
 
@@ -120,8 +141,8 @@ LRESULT CLstPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
     if (id >= kTitleGroupId && id <= kFontColorId)
         EditTitle(current, item);
-    else
-        EditSegment(item);
+    else if (!EditSegment(item))
+        return 0;  // a refused depth redraws nothing
     current->InvalidSelf();
     UpdateView();
     return 0;
@@ -130,7 +151,6 @@ LRESULT CLstPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CLstPicture::EditTitle(CWpKit* kit, CBCGPProp* item) {
     QXLOGFONT font = kit->GetTitleFont();
     const CString text = ItemText(item);
-    float size = 0;
     switch (item->GetData()) {
         case kTitleTextId:
             kit->SetTitleText(wellplot::TextToTitle(text));
@@ -145,14 +165,10 @@ void CLstPicture::EditTitle(CWpKit* kit, CBCGPProp* item) {
             kit->SetTitleFont(font);
             break;
         case kFontSizeId:
-            // A size that is no number, or a negative one, leaves the font as it is and shows its size again.
-            if (numtext::LexicalFloat(text, &size) && size >= 0 && numtext::FitFloatThenScale(size, 100, &font.size)) {
+            // The item refuses a size that is no number, or a negative one.
+            if (ReadTitleSize(text, &font.size)) {
                 kit->SetTitleFont(font);
                 kit->UpdateParent();
-            } else {
-                int shown = 0;
-                numtext::FitInt(font.size, 0.01, &shown);
-                SetItemText(item, FormatString("%d", shown));
             }
             break;
         case kFontColorId:
@@ -164,9 +180,9 @@ void CLstPicture::EditTitle(CWpKit* kit, CBCGPProp* item) {
     }
 }
 
-void CLstPicture::EditSegment(CBCGPProp* item) {
+bool CLstPicture::EditSegment(CBCGPProp* item) {
     CWpPicture* kit = m_pKit;
-    if (!kit) return;
+    if (!kit) return true;
     CgPicSegment* seg = kit->GetActiveSeg();
     double number = 0;
     switch (item->GetData()) {
@@ -174,13 +190,9 @@ void CLstPicture::EditSegment(CBCGPProp* item) {
             if (auto* lock = dynamic_cast<CCheckBoxProp*>(item)) kit->LockScale(lock->IsChecked());
             break;
         case kTopDepthId:
-            if (!wellplot::ReadNumber(item, &number) || number < 0 || !kit->SetActiveSegTopDepth(number))
-                SetItemText(item, FormatString("%.2f", kit->GetActiveSegTopDepth()));
-            break;
+            return StoreDepth(kit, item, &CWpPicture::SetActiveSegTopDepth, &CWpPicture::GetActiveSegTopDepth);
         case kBottomDepthId:
-            if (!wellplot::ReadNumber(item, &number) || number < 0 || !kit->SetActiveSegBotDepth(number))
-                SetItemText(item, FormatString("%.2f", kit->GetActiveSegBotDepth()));
-            break;
+            return StoreDepth(kit, item, &CWpPicture::SetActiveSegBotDepth, &CWpPicture::GetActiveSegBotDepth);
         case kZoomId:
             if (seg && wellplot::ReadNumber(item, &number)) seg->SetBaseZoom(number);
             break;
@@ -193,4 +205,5 @@ void CLstPicture::EditSegment(CBCGPProp* item) {
         default:
             break;
     }
+    return true;
 }

@@ -48,7 +48,8 @@ private:
     void ShowTitle(CWpPicture* kit);
     void ShowSegment(CWpPicture* kit);
     void EditTitle(CWpKit* kit, CBCGPProp* item);
-    void EditSegment(CBCGPProp* item);
+    // False when a typed depth was refused: the item shows the kit's depth again and the edit ends.
+    bool EditSegment(CBCGPProp* item);
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id); }
 
     CWpPicture* m_pKit = nullptr;

@@ -4,8 +4,9 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
-#include "hosttypes/Zephyr/WpResult.h"
+#include "framework/NumberText.h"
 #include "framework/PropItems.h"
+#include "hosttypes/Zephyr/WpResult.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceNames.h"
@@ -78,8 +79,8 @@ void CLstResult::UpdateBCGPProperty(long object, CString) {
     SetFontProp(Item(kTitleFontId), kit->GetTitleFont());
     ShowSource(kit);
     ShowDisplay(kit);
-    SetItemText(Item(kTopDepthId), FormatString("%.2f", kit->GetActiveSegTopDepth()));
-    SetItemText(Item(kBottomDepthId), FormatString("%.2f", kit->GetActiveSegBotDepth()));
+    SetItemText(Item(kTopDepthId), FormatString("%.2f", numtext::Shown(kit->GetActiveSegTopDepth(), 2)));
+    SetItemText(Item(kBottomDepthId), FormatString("%.2f", numtext::Shown(kit->GetActiveSegBotDepth(), 2)));
     SetItemText(Item(kConclusionId), kit->GetActiveSegValue());
 }
 

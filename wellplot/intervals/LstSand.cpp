@@ -6,10 +6,11 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
+#include "framework/PropItems.h"
+#include "framework/PropSizeText.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpSand.h"
-#include "framework/PropItems.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
@@ -17,18 +18,21 @@
 IMPLEMENT_DYNCREATE(CLstSand, CLstContent)
 
 const TextValue kSandTypes[30] = {
-    {ivtext::kGraphic, 0},
-    {"砂层数据一类", 1},   {"砂层数据二类", 2},   {"砂层数据视有效", 3},   {"砂层数据纯有效", 4},
-    {"一级分层一类", 5},   {"一级分层二类", 6},   {"一级分层视有效", 7},   {"一级分层纯有效", 8},
-    {"二级分层一类", 9},   {"二级分层二类", 10},  {"二级分层视有效", 11},  {"二级分层纯有效", 12},
-    {"三级分层一类", 13},  {"三级分层二类", 14},  {"三级分层视有效", 15},  {"三级分层纯有效", 16},
-    {"四级分层一类", 17},  {"四级分层二类", 18},  {"四级分层视有效", 19},  {"四级分层纯有效", 20},
-    {"五级分层一类", 21},  {"五级分层二类", 22},  {"五级分层视有效", 23},  {"五级分层纯有效", 24},
-    {"夹层数据", 25},
-    {ivtext::kSegmentData1, 26},
-    {ivtext::kSegmentData2, 27},
-    {ivtext::kSegmentData3, 28},
-    {ivtext::kDiscreteData, CLstSand::kDiscreteSource},
+    {ivtext::kGraphic, 0},       {"砂层数据一类", 1},
+    {"砂层数据二类", 2},         {"砂层数据视有效", 3},
+    {"砂层数据纯有效", 4},       {"一级分层一类", 5},
+    {"一级分层二类", 6},         {"一级分层视有效", 7},
+    {"一级分层纯有效", 8},       {"二级分层一类", 9},
+    {"二级分层二类", 10},        {"二级分层视有效", 11},
+    {"二级分层纯有效", 12},      {"三级分层一类", 13},
+    {"三级分层二类", 14},        {"三级分层视有效", 15},
+    {"三级分层纯有效", 16},      {"四级分层一类", 17},
+    {"四级分层二类", 18},        {"四级分层视有效", 19},
+    {"四级分层纯有效", 20},      {"五级分层一类", 21},
+    {"五级分层二类", 22},        {"五级分层视有效", 23},
+    {"五级分层纯有效", 24},      {"夹层数据", 25},
+    {ivtext::kSegmentData1, 26}, {ivtext::kSegmentData2, 27},
+    {ivtext::kSegmentData3, 28}, {ivtext::kDiscreteData, CLstSand::kDiscreteSource},
 };
 
 namespace {
@@ -58,6 +62,23 @@ bool LevelHasStrata(int level) { return CWellDataManager::Instance()->GetStratum
 
 CBCGPProp* NewNumberText(const char* name, const char* description, DWORD_PTR id) {
     return new CBCGPProp(name, _variant_t(""), description, id);
+}
+
+// The page's readers of a typed position or count of decimals, each also the rule of its item: a
+// position is a number of 0 or more (0 only from digits, blanks and points); decimals 0 to 8.
+bool ReadPosition(const CString& text, double* position) { return numtext::PositiveOrZeroNumber(text, position); }
+bool ReadPrecision(const CString& text, int* digits) {
+    double number = 0;
+    int read = 0;
+    if (!ReadPosition(text, &number) || !numtext::FitInt(number, 1, &read) || read > kMaxPrecision) return false;
+    *digits = read;
+    return true;
+}
+
+template <class Number>
+CBCGPProp* NewNumberItem(const char* name, const char* description, DWORD_PTR id,
+                         bool (*read)(const CString&, Number*)) {
+    return new CBCGPropSizeText(name, _variant_t(""), description, id, ReaderRule(read));
 }
 
 }  // namespace
@@ -96,8 +117,8 @@ int CLstSand::InitPropWnd() {
     auto* style = new CBCGPProp(ivtext::kStyle, kStyleGroupId);
     style->Expand(FALSE);
     style->AddSubItem(NewOptionItem("符号类型", "", "设置符号类型", kSymbolTypeId, {kIShape, kColorSegment}, false));
-    style->AddSubItem(NewNumberText("左位置", "符号左边占总宽度的比例位置", kLeftPosId));
-    style->AddSubItem(NewNumberText("右位置", "", kRightPosId));
+    style->AddSubItem(NewNumberItem("左位置", "符号左边占总宽度的比例位置", kLeftPosId, ReadPosition));
+    style->AddSubItem(NewNumberItem("右位置", "", kRightPosId, ReadPosition));
     style->AddSubItem(NewOptionItem("标线位置", "", "工字符号竖线相对符号的位置", kVLinePosId,
                                     {"左边", "中间", "右边", "两边", "无"}, false));
     divide->AddSubItem(style);
@@ -107,8 +128,8 @@ int CLstSand::InitPropWnd() {
     thickness->Expand(FALSE);
     thickness->AddSubItem(CreateYesNoProp(wptext::kShown, kThkShowId, _variant_t(""), nullptr));
     thickness->AddSubItem(CreateFontProp(ivtext::kFontSetting, kThkFontId));
-    thickness->AddSubItem(NewNumberText("位置", "设置文本位置", kThkPosId));
-    thickness->AddSubItem(NewNumberText("小数位数", "设置小数位数", kThkPrecisionId));
+    thickness->AddSubItem(NewNumberItem("位置", "设置文本位置", kThkPosId, ReadPosition));
+    thickness->AddSubItem(NewNumberItem("小数位数", "设置小数位数", kThkPrecisionId, ReadPrecision));
     display->AddSubItem(thickness);
     display->AddSubItem(CreateYesNoProp("填充背景", kFillId, _variant_t(""), nullptr));
     auto* fill = new CBCGPColorProp("填充颜色", RGB(255, 0, 0), nullptr, "", kFillColorId);
@@ -192,13 +213,17 @@ void CLstSand::ShowSymbol(CWpSand* kit) {
         SetItemText(Item(kSymbolTypeId), TextOfValue(kSymbolTypes, symbol, ""));
         for (DWORD_PTR id : {kLeftPosId, kRightPosId}) {
             CBCGPProp* pos = Item(id);
-            SetItemText(pos, FormatString("%0.2f", id == kLeftPosId ? kit->GetSymbleLeftPos() : kit->GetSymbleRightPos()));
+            SetItemText(
+                pos,
+                FormatString("%0.2f",
+                             numtext::Shown(id == kLeftPosId ? kit->GetSymbleLeftPos() : kit->GetSymbleRightPos(), 2)));
             if (pos) pos->Enable(TRUE);
         }
         if (CBCGPProp* vline = Item(kVLinePosId)) {
             if (symbol == 0) SetItemText(vline, "");
             if (symbol == 1)
-                if (const char* text = TextOfValue(kVLinePositions, kit->GetVLinePos(), nullptr)) SetItemText(vline, text);
+                if (const char* text = TextOfValue(kVLinePositions, kit->GetVLinePos(), nullptr))
+                    SetItemText(vline, text);
             vline->Enable(symbol == 1 ? TRUE : FALSE);
         }
     }
@@ -215,7 +240,7 @@ void CLstSand::ShowThicknessText(CWpSand* kit) {
         SetFontProp(font, kit->GetThkTextFont());
         EnableSubItems(font, 0, -1, shown);
     }
-    SetItemText(Item(kThkPosId), FormatString("%0.2f", kit->GetThkTextPos()));
+    SetItemText(Item(kThkPosId), FormatString("%0.2f", numtext::Shown(kit->GetThkTextPos(), 2)));
     SetItemText(Item(kThkPrecisionId), FormatString("%d", kit->GetThkTextPrecision()));
     for (DWORD_PTR id : {kThkPosId, kThkPrecisionId})
         if (CBCGPProp* item = Item(id)) item->Enable(shown);
@@ -225,16 +250,13 @@ void CLstSand::ShowThicknessText(CWpSand* kit) {
 LRESULT CLstSand::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpSand* kit = Kit();
-    if (!item || !kit) return 0;
+    if (!item || !kit || !TakeActiveSegDepth(item)) return 0;
     CLstContent::OnPropertyChanged(wParam, lParam);
 
     CBCGPProp* parent = item->GetParent();
     const CString parentName = parent ? parent->GetName() : CString();
     if (parentName == ivtext::kDataSource) {
         ChooseSource(kit, item);
-    } else if (parentName == ivtext::kCurrentSeg) {
-        const bool top = item->GetName() == ivtext::kTopDepth;
-        if ((top || item->GetName() == ivtext::kBottomDepth) && !StoreActiveSegDepth(kit, item, top)) RefreshFromKit();
     } else if (parent && parent->GetData() == kDividePenId) {
         GetLineProp(parent, kit->GetLogDividePen());
         kit->InvalidSelf();
@@ -277,65 +299,55 @@ void CLstSand::ChooseSource(CWpSand* kit, CBCGPProp* item) {
 void CLstSand::EditById(CWpSand* kit, CBCGPProp* item) {
     double number = 0;
     switch (item->GetData()) {
-    case kDivideShowId:
-        kit->SetDivideLineVisible(GetYesNoProp(item));
-        break;
-    case kSymbolTypeId:
-        if (const int symbol = ValueOfText(kSymbolTypes, ItemText(item), -1); symbol >= 0) {
-            kit->SetSymbleType(symbol);
-            RefreshFromKit();  // the enabled items follow the symbol
-        }
-        kit->UpdateSelf();
-        break;
-    case kLeftPosId:
-        if (GetNumberProp(item, &number))
-            kit->SetSymbleLeftPos(number);
-        else
-            SetItemText(item, FormatString("%0.2f", kit->GetSymbleLeftPos()));  // refused: the stored one again
-        break;
-    case kRightPosId:
-        if (GetNumberProp(item, &number))
-            kit->SetSymbleRightPos(number);
-        else
-            SetItemText(item, FormatString("%0.2f", kit->GetSymbleRightPos()));
-        break;
-    case kVLinePosId:
-        if (const int pos = ValueOfText(kVLinePositions, ItemText(item), kNoPosition); pos != kNoPosition)
-            kit->SetVLinePos(pos);
-        break;
-    case kFillId:
-        kit->SetFill(GetYesNoProp(item));
-        break;
-    case kFillColorId: {
-        COLORREF color = 0;
-        if (ReadColor(item, &color)) kit->SetFillColor(color);
-        break;
-    }
-    case kThkShowId:
-        kit->ShowThkText(GetYesNoProp(item));
-        break;
-    case kThkPosId:
-        if (GetNumberProp(item, &number) && kit->SetThkTextPos(number))
+        case kDivideShowId:
+            kit->SetDivideLineVisible(GetYesNoProp(item));
+            break;
+        case kSymbolTypeId:
+            if (const int symbol = ValueOfText(kSymbolTypes, ItemText(item), -1); symbol >= 0) {
+                kit->SetSymbleType(symbol);
+                RefreshFromKit();  // the enabled items follow the symbol
+            }
             kit->UpdateSelf();
-        else
-            RefreshFromKit();
-        break;
-    case kThkPrecisionId:
-        EditPrecision(kit, item);
-        break;
-    default:
-        break;
+            break;
+        case kLeftPosId:  // the items refuse what is no position
+            if (ReadPosition(ItemText(item), &number)) kit->SetSymbleLeftPos(number);
+            break;
+        case kRightPosId:
+            if (ReadPosition(ItemText(item), &number)) kit->SetSymbleRightPos(number);
+            break;
+        case kVLinePosId:
+            if (const int pos = ValueOfText(kVLinePositions, ItemText(item), kNoPosition); pos != kNoPosition)
+                kit->SetVLinePos(pos);
+            break;
+        case kFillId:
+            kit->SetFill(GetYesNoProp(item));
+            break;
+        case kFillColorId: {
+            COLORREF color = 0;
+            if (ReadColor(item, &color)) kit->SetFillColor(color);
+            break;
+        }
+        case kThkShowId:
+            kit->ShowThkText(GetYesNoProp(item));
+            break;
+        case kThkPosId:
+            if (ReadPosition(ItemText(item), &number) && kit->SetThkTextPos(number))
+                kit->UpdateSelf();
+            else
+                RefreshFromKit();
+            break;
+        case kThkPrecisionId:
+            EditPrecision(kit, item);
+            break;
+        default:
+            break;
     }
 }
 
-// Decimals 0 to 8; any other number, or no number, shows the kit's decimals again.
+// Decimals 0 to 8; the item refuses any other number, or no number.
 void CLstSand::EditPrecision(CWpSand* kit, CBCGPProp* item) {
-    double number = 0;
-    int digits = -1;
-    if (GetNumberProp(item, &number) && numtext::FitInt(number, 1, &digits) && digits >= 0 && digits <= kMaxPrecision) {
+    if (int digits = 0; ReadPrecision(ItemText(item), &digits)) {
         kit->SetThkTextPrecision(digits);
         kit->UpdateSelf();
-        return;
     }
-    SetItemText(item, FormatString("%d", kit->GetThkTextPrecision()));
 }

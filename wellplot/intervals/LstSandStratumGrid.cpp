@@ -62,8 +62,8 @@ void ReadNumber(CGridCtrl& g, int row, int col, double& field) {
 }
 
 void ShowSpan(CGridCtrl& g, int row, double left, double right) {
-    g.SetItemText(row, 2, FormatString("%f", left));
-    g.SetItemText(row, 3, FormatString("%f", right));
+    g.SetItemText(row, 2, FormatString("%f", numtext::Shown(left, 6)));
+    g.SetItemText(row, 3, FormatString("%f", numtext::Shown(right, 6)));
 }
 void ReadSpan(CGridCtrl& g, int row, double& left, double& right) {
     ReadNumber(g, row, 2, left);
@@ -89,7 +89,7 @@ void ShowLine(CGridCtrl& g, int row, Kit& kit, unsigned i) {
     ShowSpan(g, row, o.left, o.right);
     g.SetItemGraphStyle(row, 4, o.pen.style);
     g.SetItemBkColour(row, 5, o.pen.color);
-    g.SetItemText(row, 6, FormatString("%f", static_cast<double>(o.pen.width)));
+    g.SetItemText(row, 6, FormatString("%f", numtext::Shown(o.pen.width, 6)));
 }
 void ReadLine(CGridCtrl& g, int row, Kit& kit, unsigned i) {
     Kit::LINEOPTION& o = kit.GetLineOption(i);
@@ -105,9 +105,9 @@ void ReadLine(CGridCtrl& g, int row, Kit& kit, unsigned i) {
 void ShowTextRow(CGridCtrl& g, int row, Kit& kit, unsigned i) {
     const Kit::TEXTOPTIONEX& o = kit.GetTextOption(i);
     ShowShown(g, row, o.show);
-    g.SetItemText(row, 2, FormatString("%.2f", o.position));
+    g.SetItemText(row, 2, FormatString("%.2f", numtext::Shown(o.position, 2)));
     g.SetItemText(row, 3, o.font.faceName);
-    g.SetItemText(row, 4, FormatString("%.2f", o.font.size / 100.0));
+    g.SetItemText(row, 4, FormatString("%.2f", numtext::Shown(o.font.size / 100.0, 2)));
     g.SetItemBkColour(row, 5, o.font.color);
     g.SetItemText(row, 6, FormatString("%d", o.decimals));
 }
@@ -122,8 +122,8 @@ void ReadTextRow(CGridCtrl& g, int row, Kit& kit, unsigned i) {
     if (numtext::LeadingNumber(Text(g, row, 4), &size) && size >= 0)
         numtext::FitFloat(size, numtext::kHundredths, &o.font.size);
     o.font.color = g.GetItemBkColour(row, 5);
-    if (int decimals = 0; numtext::LeadingInt(Text(g, row, 6), &decimals) && decimals >= 0 &&
-                          decimals <= wellplot::kMostDecimals)
+    if (int decimals = 0;
+        numtext::LeadingInt(Text(g, row, 6), &decimals) && decimals >= 0 && decimals <= wellplot::kMostDecimals)
         o.decimals = decimals;
 }
 

@@ -32,8 +32,8 @@ CBCGPProp* CLstShoot::Item(DWORD_PTR id) const { return m_wndPropList.FindItemBy
 int CLstShoot::InitPropWnd() {
     if (CLstContent::InitPropWnd() == -1) return -1;
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    source->AddSubItem(
-        NewOptionItem(ivtext::kType, "", "", kSourceTypeId, {ivtext::kWellData, ivtext::kDiscreteData, ivtext::kGraphic}, false));
+    source->AddSubItem(NewOptionItem(ivtext::kType, "", "", kSourceTypeId,
+                                     {ivtext::kWellData, ivtext::kDiscreteData, ivtext::kGraphic}, false));
     source->AddSubItem(NewListItem(ivtext::kDiscreteTable, kTableId));
     source->AddSubItem(NewListItem(ivtext::kShootTypeField, kFieldId));
     source->AddSubItem(NewListItem(ivtext::kStartDate, kStartDateId));
@@ -41,7 +41,8 @@ int CLstShoot::InitPropWnd() {
     m_wndPropList.AddProperty(source, TRUE, TRUE);
 
     CBCGPProp* current = NewSegDepthGroup(kCurrentSegGroupId, kTopId, kBottomId);
-    current->AddSubItem(NewOptionItem(ivtext::kType, "", ivtext::kShootTypeDescription, kSegTypeId, {"射孔", "补孔"}, false));
+    current->AddSubItem(
+        NewOptionItem(ivtext::kType, "", ivtext::kShootTypeDescription, kSegTypeId, {"射孔", "补孔"}, false));
     m_wndPropList.AddProperty(current, TRUE, TRUE);
     return 0;
 }
@@ -88,14 +89,15 @@ void CLstShoot::ShowSource(CWpShoot* kit) {
 void CLstShoot::ShowActiveSeg(CWpShoot* kit) {
     ShowActiveSegDepths(kit, Item(kTopId), Item(kBottomId));
     const int active = kit->GetActiveSeg();
-    SetItemText(Item(kSegTypeId), active < 0 ? CString() : CString(TextOfValue(kShootTypes, kit->GetSegType(active), "")));
+    SetItemText(Item(kSegTypeId),
+                active < 0 ? CString() : CString(TextOfValue(kShootTypes, kit->GetSegType(active), "")));
 }
 
 // ---- write-back -------------------------------------------------------------------------------
 LRESULT CLstShoot::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpShoot* kit = Kit();
-    if (!item || !kit) return 0;
+    if (!item || !kit || !TakeActiveSegDepth(item)) return 0;
     CLstContent::OnPropertyChanged(wParam, lParam);
     CBCGPProp* parent = item->GetParent();
     const CString group = parent ? parent->GetName() : CString();
@@ -136,10 +138,9 @@ void CLstShoot::ChooseSource(CWpShoot* kit, CBCGPProp* item) {
     }
 }
 
+// The interval's depths were taken before the edit reached the page.
 void CLstShoot::EditSeg(CWpShoot* kit, CBCGPProp* item) {
-    if (item->GetData() == kTopId || item->GetData() == kBottomId) {
-        if (!StoreActiveSegDepth(kit, item, item->GetData() == kTopId)) RefreshFromKit();
-    } else if (item->GetName() == ivtext::kType) {
+    if (item->GetName() == ivtext::kType) {
         const auto type = static_cast<SHOOTTYPE>(ValueOfText(kShootTypes, ItemText(item), SHOOT_TYPE_OTHER));
         if (kit->SetSegType(kit->GetActiveSeg(), type))
             kit->OnDataChanged();

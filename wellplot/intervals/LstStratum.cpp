@@ -16,7 +16,11 @@
 IMPLEMENT_DYNCREATE(CLstStratum, CLstContent)
 
 const TextValue kStratumSources[7] = {
-    {"一级分层界限", 0}, {"二级分层界限", 1}, {"三级分层界限", 2}, {"四级分层界限", 3}, {"五级分层界限", 4},
+    {"一级分层界限", 0},
+    {"二级分层界限", 1},
+    {"三级分层界限", 2},
+    {"四级分层界限", 3},
+    {"五级分层界限", 4},
     {ivtext::kDiscreteData, CLstStratum::kDiscreteSource},
     {ivtext::kGraphic, CLstStratum::kGraphicSource},
 };
@@ -131,7 +135,8 @@ void CLstStratum::ShowTypeOptions() {
     if (!type) return;
     type->RemoveAllOptions();
     for (int level = 0; level < kLevels; ++level)
-        if (CWellDataManager::Instance()->GetStratumCount(level) > 0) type->AddOption(kStratumSources[level].text, TRUE);
+        if (CWellDataManager::Instance()->GetStratumCount(level) > 0)
+            type->AddOption(kStratumSources[level].text, TRUE);
     type->AddOption(ivtext::kDiscreteData, TRUE);
     type->AddOption(ivtext::kGraphic, TRUE);
 }
@@ -165,16 +170,13 @@ void CLstStratum::ShowSource(CWpStratum* kit) {
 LRESULT CLstStratum::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpStratum* kit = Kit();
-    if (!item || !kit) return 0;
+    if (!item || !kit || !TakeActiveSegDepth(item)) return 0;
     CLstContent::OnPropertyChanged(wParam, lParam);
 
     CBCGPProp* parent = item->GetParent();
     if (parent && parent->GetData() == kSourceGroupId) {
         ChooseSource(kit, item);
-    } else if (parent && parent->GetData() == kCurrentSegGroupId) {
-        const bool top = item->GetName() == ivtext::kTopDepth;
-        if ((top || item->GetName() == ivtext::kBottomDepth) && !StoreActiveSegDepth(kit, item, top)) RefreshFromKit();
-    } else if (parent) {
+    } else if (parent && parent->GetData() != kCurrentSegGroupId) {  // the active interval's depths: taken above
         EditGroup(kit, parent);
     }
     EditById(kit, item);
@@ -213,28 +215,28 @@ void CLstStratum::ChooseSource(CWpStratum* kit, CBCGPProp* item) {
 // shows the record, so a refused size or width shows the stored one again.
 void CLstStratum::EditGroup(CWpStratum* kit, CBCGPProp* group) {
     switch (group->GetData()) {
-    case kNameFontId:
-        GetFontProp(group, kit->GetSNFont());
-        SetFontProp(group, kit->GetSNFont());
-        break;
-    case kLinePenId:
-        GetLineProp(group, kit->GetDivideLogPen());
-        SetLineProp(group, kit->GetDivideLogPen());
-        break;
-    case kPointStyleId:
-        GetPointProp(group, kit->GetDivideLogPoint());
-        SetPointProp(group, kit->GetDivideLogPoint());
-        break;
-    case kBreakStyleId:
-        GetPointProp(group, kit->GetFaultLogPoint());
-        SetPointProp(group, kit->GetFaultLogPoint());
-        break;
-    case kBreakFontId:
-        GetFontProp(group, kit->GetFontFault());
-        SetFontProp(group, kit->GetFontFault());
-        break;
-    default:
-        return;
+        case kNameFontId:
+            GetFontProp(group, kit->GetSNFont());
+            SetFontProp(group, kit->GetSNFont());
+            break;
+        case kLinePenId:
+            GetLineProp(group, kit->GetDivideLogPen());
+            SetLineProp(group, kit->GetDivideLogPen());
+            break;
+        case kPointStyleId:
+            GetPointProp(group, kit->GetDivideLogPoint());
+            SetPointProp(group, kit->GetDivideLogPoint());
+            break;
+        case kBreakStyleId:
+            GetPointProp(group, kit->GetFaultLogPoint());
+            SetPointProp(group, kit->GetFaultLogPoint());
+            break;
+        case kBreakFontId:
+            GetFontProp(group, kit->GetFontFault());
+            SetFontProp(group, kit->GetFontFault());
+            break;
+        default:
+            return;
     }
     kit->InvalidSelf();
     UpdateView();
@@ -242,23 +244,23 @@ void CLstStratum::EditGroup(CWpStratum* kit, CBCGPProp* group) {
 
 void CLstStratum::EditById(CWpStratum* kit, CBCGPProp* item) {
     switch (item->GetData()) {
-    case kNameShowId:
-        kit->ShowStratumName(GetYesNoProp(item));
-        break;
-    case kLineShowId:
-        kit->SetDivideLineVisible(GetYesNoProp(item));
-        break;
-    case kPointShowId:
-        kit->SetDividePointVisible(GetYesNoProp(item));
-        break;
-    case kBreakShowId:
-        kit->SetFaultPointVisible(GetYesNoProp(item));
-        break;
-    case kBkColorId:
-        kit->UseBkColor(GetYesNoProp(item));
-        break;
-    default:
-        return;
+        case kNameShowId:
+            kit->ShowStratumName(GetYesNoProp(item));
+            break;
+        case kLineShowId:
+            kit->SetDivideLineVisible(GetYesNoProp(item));
+            break;
+        case kPointShowId:
+            kit->SetDividePointVisible(GetYesNoProp(item));
+            break;
+        case kBreakShowId:
+            kit->SetFaultPointVisible(GetYesNoProp(item));
+            break;
+        case kBkColorId:
+            kit->UseBkColor(GetYesNoProp(item));
+            break;
+        default:
+            return;
     }
     kit->OnDataChanged();
 }

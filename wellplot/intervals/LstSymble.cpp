@@ -7,7 +7,9 @@
 #include "bcg/ColorProp.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
+#include "framework/NumberText.h"
 #include "framework/PropItems.h"
+#include "framework/PropSizeText.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpSymble.h"
 #include "wellplot/KitPage.h"
@@ -21,10 +23,8 @@ const TextValue kSymbleShootSources[3] = {
     {ivtext::kGraphic, SYMBLE_SHOOT_GRAPHIC},
 };
 const TextValue kSymbleCycleSources[5] = {
-    {ivtext::kLongCycle, SYMBLE_CYCLE_LONG},
-    {ivtext::kMiddleCycle, SYMBLE_CYCLE_MIDDLE},
-    {ivtext::kShortCycle, SYMBLE_CYCLE_SHORT},
-    {ivtext::kDiscreteData, SYMBLE_CYCLE_DISCRETE},
+    {ivtext::kLongCycle, SYMBLE_CYCLE_LONG},   {ivtext::kMiddleCycle, SYMBLE_CYCLE_MIDDLE},
+    {ivtext::kShortCycle, SYMBLE_CYCLE_SHORT}, {ivtext::kDiscreteData, SYMBLE_CYCLE_DISCRETE},
     {ivtext::kGraphic, SYMBLE_CYCLE_GRAPHIC},
 };
 const TextValue kSymbleTextureSources[3] = {
@@ -63,26 +63,65 @@ constexpr int kNoSource = INT_MIN;
 
 // The table of differences: one row per page, in the order of SymblePageDef's fields.
 const SymblePageDef kShootPage = {
-    RUNTIME_CLASS(CWpSymbleShoot), kSymbleShootSources, std::size(kSymbleShootSources),
-    SYMBLE_SHOOT_DISCRETE, SYMBLE_SHOOT_GRAPHIC,
-    /*mgrBySource*/ false, SYMBLE_SHOOT_WELL, /*notifyAfterGraphic*/ false, /*dataChangedAfterDiscrete*/ false,
-    /*settingChangedAfterField*/ true, /*sourceLockedByActiveSeg*/ false, SymblePageDef::kDates,
-    ivtext::kShootTypeField, ivtext::kShootTypeDescription, CLstSymbleShoot::kCurrentSegGroupId,
+    RUNTIME_CLASS(CWpSymbleShoot),
+    kSymbleShootSources,
+    std::size(kSymbleShootSources),
+    SYMBLE_SHOOT_DISCRETE,
+    SYMBLE_SHOOT_GRAPHIC,
+    /*mgrBySource*/ false,
+    SYMBLE_SHOOT_WELL,
+    /*notifyAfterGraphic*/ false,
+    /*dataChangedAfterDiscrete*/ false,
+    /*settingChangedAfterField*/ true,
+    /*sourceLockedByActiveSeg*/ false,
+    SymblePageDef::kDates,
+    ivtext::kShootTypeField,
+    ivtext::kShootTypeDescription,
+    CLstSymbleShoot::kCurrentSegGroupId,
 };
 const SymblePageDef kCyclePage = {
-    RUNTIME_CLASS(CWpSymbleCycle), kSymbleCycleSources, std::size(kSymbleCycleSources),
-    SYMBLE_CYCLE_DISCRETE, SYMBLE_CYCLE_GRAPHIC,
-    /*mgrBySource*/ true, 0, /*notifyAfterGraphic*/ true, /*dataChangedAfterDiscrete*/ false,
-    /*settingChangedAfterField*/ false, /*sourceLockedByActiveSeg*/ true, SymblePageDef::kCycleDisplay,
-    ivtext::kCycleTypeField, ivtext::kCycleTypeDescription, CLstSymbleCycle::kCurrentSegGroupId,
+    RUNTIME_CLASS(CWpSymbleCycle),
+    kSymbleCycleSources,
+    std::size(kSymbleCycleSources),
+    SYMBLE_CYCLE_DISCRETE,
+    SYMBLE_CYCLE_GRAPHIC,
+    /*mgrBySource*/ true,
+    0,
+    /*notifyAfterGraphic*/ true,
+    /*dataChangedAfterDiscrete*/ false,
+    /*settingChangedAfterField*/ false,
+    /*sourceLockedByActiveSeg*/ true,
+    SymblePageDef::kCycleDisplay,
+    ivtext::kCycleTypeField,
+    ivtext::kCycleTypeDescription,
+    CLstSymbleCycle::kCurrentSegGroupId,
 };
 const SymblePageDef kTexturePage = {
-    RUNTIME_CLASS(CWpSymbleTexture), kSymbleTextureSources, std::size(kSymbleTextureSources),
-    SYMBLE_TEXTURE_DISCRETE, SYMBLE_TEXTURE_GRAPHIC,
-    /*mgrBySource*/ true, 0, /*notifyAfterGraphic*/ false, /*dataChangedAfterDiscrete*/ true,
-    /*settingChangedAfterField*/ false, /*sourceLockedByActiveSeg*/ false, SymblePageDef::kBeddingDisplay,
-    ivtext::kBeddingTypeField, ivtext::kBeddingTypeDescription, CLstSymbleTexture::kCurrentSegGroupId,
+    RUNTIME_CLASS(CWpSymbleTexture),
+    kSymbleTextureSources,
+    std::size(kSymbleTextureSources),
+    SYMBLE_TEXTURE_DISCRETE,
+    SYMBLE_TEXTURE_GRAPHIC,
+    /*mgrBySource*/ true,
+    0,
+    /*notifyAfterGraphic*/ false,
+    /*dataChangedAfterDiscrete*/ true,
+    /*settingChangedAfterField*/ false,
+    /*sourceLockedByActiveSeg*/ false,
+    SymblePageDef::kBeddingDisplay,
+    ivtext::kBeddingTypeField,
+    ivtext::kBeddingTypeDescription,
+    CLstSymbleTexture::kCurrentSegGroupId,
 };
+
+// The cycle margin typed: 0 or more and below half the track (a text that is no number reads 0);
+// also the rule of its item.
+bool ReadMargin(const CString& text, double* margin) {
+    double read = 0;
+    if (!numtext::LeadingNumber(text, &read) || read < 0 || read >= 0.5) return false;
+    *margin = read;
+    return true;
+}
 
 CBCGPProp* NewListItem(const char* name, const char* description, DWORD_PTR id) {
     return NewOptionItem(name, "", description, id, {}, false);
@@ -143,12 +182,16 @@ void CLstSymble::AddDisplayItems(CBCGPProp* source) {
     CBCGPProp* color = NewSymbolColorItem(CLstSymbleCycle::kColorId);
     display->AddSubItem(color);
     if (m_def.display == SymblePageDef::kCycleDisplay) {
-        display->AddSubItem(NewTextItem(ivtext::kMargin, "", CLstSymbleCycle::kMarginId));
+        display->AddSubItem(new CBCGPropSizeText(ivtext::kMargin, _variant_t(""), "", CLstSymbleCycle::kMarginId,
+                                                 ReaderRule(ReadMargin)));
     } else {
         color->Enable(FALSE);  // the bedding page only shows the colour
         display->AddSubItem(CreateYesNoProp(ivtext::kFitSize, CLstSymbleTexture::kFitId, _variant_t(""), ""));
-        display->AddSubItem(NewTextItem(ivtext::kSymbolWidth, "", CLstSymbleTexture::kWidthId));
-        display->AddSubItem(NewTextItem(ivtext::kSymbolHeight, "", CLstSymbleTexture::kHeightId));
+        // The kit answers for the sizes it takes; the items refuse only what no double holds.
+        display->AddSubItem(new CBCGPropSizeText(ivtext::kSymbolWidth, _variant_t(""), "", CLstSymbleTexture::kWidthId,
+                                                 ReaderRule(numtext::LeadingNumber)));
+        display->AddSubItem(new CBCGPropSizeText(ivtext::kSymbolHeight, _variant_t(""), "",
+                                                 CLstSymbleTexture::kHeightId, ReaderRule(numtext::LeadingNumber)));
     }
     m_wndPropList.AddProperty(display, TRUE, TRUE);
 }
@@ -199,7 +242,7 @@ void CLstSymble::ShowDisplay(CWpSymble* kit) {
     if (m_def.display == SymblePageDef::kDates) return;
     ShowColor(Item(CLstSymbleCycle::kColorId), kit->GetSegColor());
     if (m_def.display == SymblePageDef::kCycleDisplay) {
-        SetItemText(Item(CLstSymbleCycle::kMarginId), FormatString("%0.2f", kit->GetEdgeOffL()));
+        SetItemText(Item(CLstSymbleCycle::kMarginId), FormatString("%0.2f", numtext::Shown(kit->GetEdgeOffL(), 2)));
         return;
     }
     auto* bedding = static_cast<CWpSymbleTexture*>(kit);
@@ -209,8 +252,8 @@ void CLstSymble::ShowDisplay(CWpSymble* kit) {
     CBCGPProp* height = Item(CLstSymbleTexture::kHeightId);
     for (CBCGPProp* size : {width, height})
         if (size) size->Enable(!fit);
-    SetItemText(width, FormatString("%0.2f", bedding->GetSymbleWidth()));
-    SetItemText(height, FormatString("%0.2f", bedding->GetSymbleHeight()));
+    SetItemText(width, FormatString("%0.2f", numtext::Shown(bedding->GetSymbleWidth(), 2)));
+    SetItemText(height, FormatString("%0.2f", numtext::Shown(bedding->GetSymbleHeight(), 2)));
 }
 
 void CLstSymble::ShowActiveSeg(CWpSymble* kit) {
@@ -232,34 +275,34 @@ void CLstSymble::ShowActiveSeg(CWpSymble* kit) {
 LRESULT CLstSymble::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpSymble* kit = Kit();
-    if (!item || !kit) return 0;
+    if (!item || !kit || !TakeActiveSegDepth(item)) return 0;
     CLstContent::OnPropertyChanged(wParam, lParam);
     const CString text = ItemText(item);
     switch (item->GetData()) {
-    case kSourceTypeId:
-        ChooseSource(kit, text);
-        if (m_def.display == SymblePageDef::kDates) FillShootDateOptions(static_cast<CWpSymbleShoot*>(kit));
-        break;
-    case kTableId:
-        kit->SetTableName(std::string(text));
-        if (CBCGPProp* field = Item(kFieldId)) {
-            FillDiscreteFieldOptions(text, field);
-            SetItemText(field, "");
-        }
-        break;
-    case kFieldId:
-        kit->SetFiledName(std::string(text));
-        if (m_def.settingChangedAfterField) kit->OnSettingChanged();
-        break;
-    default:
-        if (EditActiveSeg(kit, item)) break;
-        if (m_def.display == SymblePageDef::kDates)
-            EditDates(kit, item);
-        else if (m_def.display == SymblePageDef::kCycleDisplay)
-            EditCycleDisplay(kit, item);
-        else
-            EditBeddingDisplay(kit, item);
-        break;
+        case kSourceTypeId:
+            ChooseSource(kit, text);
+            if (m_def.display == SymblePageDef::kDates) FillShootDateOptions(static_cast<CWpSymbleShoot*>(kit));
+            break;
+        case kTableId:
+            kit->SetTableName(std::string(text));
+            if (CBCGPProp* field = Item(kFieldId)) {
+                FillDiscreteFieldOptions(text, field);
+                SetItemText(field, "");
+            }
+            break;
+        case kFieldId:
+            kit->SetFiledName(std::string(text));
+            if (m_def.settingChangedAfterField) kit->OnSettingChanged();
+            break;
+        default:
+            if (EditActiveSeg(kit, item)) break;
+            if (m_def.display == SymblePageDef::kDates)
+                EditDates(kit, item);
+            else if (m_def.display == SymblePageDef::kCycleDisplay)
+                EditCycleDisplay(kit, item);
+            else
+                EditBeddingDisplay(kit, item);
+            break;
     }
     return 0;
 }
@@ -294,14 +337,12 @@ void CLstSymble::BindSymbols(CWpSymble* kit, int code) {
     kit->SetSymbleMgr(data ? data->GetSymbleMgr(m_def.mgrBySource ? code : m_def.mgrCode) : nullptr);
 }
 
-// Top, bottom and symbol of the active interval; false for any other item.
+// Top, bottom (taken before the edit reached the page) and symbol of the active interval; false for
+// any other item.
 bool CLstSymble::EditActiveSeg(CWpSymble* kit, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     const DWORD_PTR seg = m_def.segGroupId;
-    if (id == seg + 1 || id == seg + 2) {
-        if (!StoreActiveSegDepth(kit, item, id == seg + 1)) RefreshFromKit();
-        return true;
-    }
+    if (id == seg + 1 || id == seg + 2) return true;
     if (id != seg + 3) return false;
     if (kit->SetSymbleName(kit->GetActiveSeg(), ItemText(item)))
         kit->OnDataChanged();
@@ -313,42 +354,41 @@ bool CLstSymble::EditActiveSeg(CWpSymble* kit, CBCGPProp* item) {
 void CLstSymble::EditDates(CWpSymble* kit, CBCGPProp* item) {
     auto* shoot = static_cast<CWpSymbleShoot*>(kit);
     switch (item->GetData()) {
-    case CLstSymbleShoot::kFilterId:
-        shoot->IsFilter(GetYesNoProp(item));
-        break;
-    case CLstSymbleShoot::kStartDateId:
-        shoot->SetStartDateTime(std::string(ItemText(item)));
-        break;
-    case CLstSymbleShoot::kEndDateId:
-        shoot->SetEndDateTime(std::string(ItemText(item)));
-        break;
-    default:
-        return;
+        case CLstSymbleShoot::kFilterId:
+            shoot->IsFilter(GetYesNoProp(item));
+            break;
+        case CLstSymbleShoot::kStartDateId:
+            shoot->SetStartDateTime(std::string(ItemText(item)));
+            break;
+        case CLstSymbleShoot::kEndDateId:
+            shoot->SetEndDateTime(std::string(ItemText(item)));
+            break;
+        default:
+            return;
     }
     kit->OnSettingChanged();
 }
 
 void CLstSymble::EditCycleDisplay(CWpSymble* kit, CBCGPProp* item) {
     switch (item->GetData()) {
-    case CLstSymbleCycle::kColorId: {
-        COLORREF color = 0;
-        if (!ReadColor(item, &color)) return;
-        kit->SetSegColor(color);
-        kit->OnDataChanged();
-        return;
-    }
-    case CLstSymbleCycle::kMarginId: {
-        // Both margins take the value; a margin of half the track or more, or below 0, is refused.
-        double margin = 0;
-        if (wellplot::ReadNumber(item, &margin) && margin >= 0 && margin < 0.5 && kit->SetEdgeOffL(margin) &&
-            kit->SetEdgeOffR(margin))
+        case CLstSymbleCycle::kColorId: {
+            COLORREF color = 0;
+            if (!ReadColor(item, &color)) return;
+            kit->SetSegColor(color);
             kit->OnDataChanged();
-        else
-            RefreshFromKit();
-        return;
-    }
-    default:
-        return;
+            return;
+        }
+        case CLstSymbleCycle::kMarginId: {
+            // Both margins take the value; the item refuses a margin of half the track or more, or below 0.
+            double margin = 0;
+            if (ReadMargin(ItemText(item), &margin) && kit->SetEdgeOffL(margin) && kit->SetEdgeOffR(margin))
+                kit->OnDataChanged();
+            else
+                RefreshFromKit();
+            return;
+        }
+        default:
+            return;
     }
 }
 
@@ -367,7 +407,8 @@ void CLstSymble::EditBeddingDisplay(CWpSymble* kit, CBCGPProp* item) {
     if (id != CLstSymbleTexture::kWidthId && id != CLstSymbleTexture::kHeightId) return;
     double size = 0;
     bool stored = wellplot::ReadNumber(item, &size);
-    if (stored) stored = id == CLstSymbleTexture::kWidthId ? bedding->SetSymbleWidth(size) : bedding->SetSymbleHeight(size);
+    if (stored)
+        stored = id == CLstSymbleTexture::kWidthId ? bedding->SetSymbleWidth(size) : bedding->SetSymbleHeight(size);
     if (stored)
         kit->OnDataChanged();
     else

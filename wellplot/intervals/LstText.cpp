@@ -32,13 +32,14 @@ int CLstText::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     if (!m_pKit) return 0;
 
-    // Every size or width text reaches EditGroup, which writes the face or line style whatever it reads.
+    // EditGroup reads the font and line groups whole (GetFontProp, GetLineProp): their size and width
+    // items refuse what those readers refuse, so a refused size or width writes nothing.
     m_wndPropList.AddProperty(NewKitTitleGroup(kTitleGroupId, kTitleTextId, kTitleDirectionId, wptext::kText,
-                                               CreateFontProp(wptext::kFont, kTitleFontId, SizeRule::kAnyText), false),
+                                               CreateFontProp(wptext::kFont, kTitleFontId), false),
                               TRUE, TRUE);
 
     auto* text = new CBCGPProp(kTextProps, kTextGroupId);
-    CBCGPProp* font = CreateFontProp(ivtext::kTextFont, kTextFontId, SizeRule::kAnyText);
+    CBCGPProp* font = CreateFontProp(ivtext::kTextFont, kTextFontId);
     font->Expand(TRUE);
     text->AddSubItem(font);
     // The background's automatic colour is the caption text colour it starts with.
@@ -54,7 +55,7 @@ int CLstText::InitPropWnd() {
                                    {grouptext::kAlignTop, grouptext::kAlignCenter, grouptext::kAlignBottom}, false));
     m_wndPropList.AddProperty(text, TRUE, TRUE);
 
-    m_wndPropList.AddProperty(CreateLineProp(kFrameLine, kFramePenId, false, SizeRule::kAnyText), TRUE, TRUE);
+    m_wndPropList.AddProperty(CreateLineProp(kFrameLine, kFramePenId, false), TRUE, TRUE);
 
     auto* segment = new CBCGPProp(ivtext::kCurrentSegProps, kSegmentGroupId);
     segment->AddSubItem(NewTextItem(ivtext::kTopDepth, "", kTopDepthId));
@@ -130,10 +131,10 @@ LRESULT CLstText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             kit->SetTextAlignV(ItemText(item));
             break;
         case kTopDepthId:
-            EditDepth(item, &CWpText::SetActiveSegTopDepth, &CWpText::GetActiveSegTopDepth);
+            if (!EditDepth(item, &CWpText::SetActiveSegTopDepth, &CWpText::GetActiveSegTopDepth)) return 0;
             break;
         case kBottomDepthId:
-            EditDepth(item, &CWpText::SetActiveSegBotDepth, &CWpText::GetActiveSegBotDepth);
+            if (!EditDepth(item, &CWpText::SetActiveSegBotDepth, &CWpText::GetActiveSegBotDepth)) return 0;
             break;
         default:
             break;
@@ -174,14 +175,15 @@ void CLstText::EditGroup(CWpText* kit, CBCGPProp* item) {
     }
 }
 
-// A depth typed: a number a float holds, not negative, goes to the kit; any other text, or a depth
-// the kit refuses, leaves the kit as it is and shows the kit's depth again, as the number's own text. The
-// item stays a text item: holding a number value it would turn letters typed next into 0.
-void CLstText::EditDepth(CBCGPProp* item, bool (CWpText::*set)(float), double (CWpText::*get)()) {
+// A depth typed: a number a float holds, of either sign (a plot in elevation depths has negative
+// depths), goes to the kit; any other text, or a depth the kit refuses, leaves the kit as it is and
+// shows the kit's depth again, as the number's own text, with nothing redrawn. The item stays a text
+// item: holding a number value it would turn letters typed next into 0.
+bool CLstText::EditDepth(CBCGPProp* item, bool (CWpText::*set)(float), double (CWpText::*get)()) {
     double number = 0;
     float depth = 0;
-    if (numtext::WholeNumber(ItemText(item), &number) && number >= 0 && numtext::FitFloat(number, 1, &depth) &&
-        (m_pKit->*set)(depth))
-        return;
+    if (numtext::WholeNumber(ItemText(item), &number) && numtext::FitFloat(number, 1, &depth) && (m_pKit->*set)(depth))
+        return true;
     SetItemText(item, VariantToText(_variant_t((m_pKit->*get)())));
+    return false;
 }

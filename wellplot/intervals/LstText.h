@@ -48,7 +48,8 @@ private:
     void ShowText(CWpText* kit);
     void ShowSegment(CWpText* kit);
     void EditGroup(CWpText* kit, CBCGPProp* item);
-    void EditDepth(CBCGPProp* item, bool (CWpText::*set)(float), double (CWpText::*get)());
+    // False when the depth was refused: the item shows the kit's depth again and the edit ends.
+    bool EditDepth(CBCGPProp* item, bool (CWpText::*set)(float), double (CWpText::*get)());
 
     CWpText* m_pKit = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "framework/PropItems.h"
+#include "framework/PropSizeText.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Zephyr/WpWaterEntry.h"
@@ -51,6 +52,54 @@ enum DepthLineItem { kShowItem, kStyleItem, kLineWidthItem, kLineColorItem };
 enum ParamPlace { kFieldPlace, kLeftPlace, kRightPlace, kColorPlace, kDigitsPlace, kLabelPlace };
 enum LabelPlace { kLabelShowPlace, kLabelFacePlace, kLabelSizePlace, kLabelColorPlace, kLabelAlignPlace };
 
+// The page's readers of a typed number, each also the rule of the item it is typed into.
+// The title size: above 0 and at most 100 (a larger one is taken as 100; below 0.001 it counts as
+// 0), kept in hundredths.
+bool ReadTitleSize(const CString& text, float* hundredths) {
+    double size = 0;
+    if (!numtext::LeadingNumber(text, &size) || !(size > 0)) return false;
+    size = std::min(size, kLargestTitleSize);
+    if (size < kSmallestTitleSize) size = 0;
+    return numtext::FitFloat(size, numtext::kHundredths, hundredths);
+}
+
+// The bar width: above 0.
+bool ReadDrawWidth(const CString& text, double* width) {
+    double read = 0;
+    if (!numtext::LeadingNumber(text, &read) || !(read > 0)) return false;
+    *width = read;
+    return true;
+}
+
+// The top and bottom lines' width: above 0, kept in hundredths a float holds.
+bool ReadDepthLineWidth(const CString& text, float* hundredths) {
+    double read = 0;
+    float width = 0;
+    if (!numtext::LeadingNumber(text, &read) || !numtext::FitFloat(read, numtext::kHundredths, &width) || !(width > 0))
+        return false;
+    *hundredths = width;
+    return true;
+}
+
+// A parameter's left or right value, of either sign.
+bool ReadParamValue(const CString& text, double* value) { return numtext::LeadingNumber(text, value); }
+
+// A value label's height: above 0, kept in hundredths (scaled in single precision).
+bool ReadLabelHeight(const CString& text, float* hundredths) {
+    double read = 0;
+    float height = 0;
+    if (!numtext::LeadingNumber(text, &read) || !(read > 0) ||
+        !numtext::FitFloatThenScale(read, kHundredthsFloat, &height))
+        return false;
+    *hundredths = height;
+    return true;
+}
+
+CBCGPProp* NewNumberItem(const char* name, const _variant_t& value, const char* description, DWORD_PTR id,
+                         TextRule rule) {
+    return new CBCGPropSizeText(name, value, description, id, std::move(rule));
+}
+
 // A list-only item whose options come at the refresh.
 CBCGPProp* NewChoice(const char* name, const char* value, const char* description, DWORD_PTR id) {
     return NewOptionItem(name, value, description, id, {}, false);
@@ -81,7 +130,9 @@ void ShowValue(CBCGPProp* item, const _variant_t& value) {
     if (item && item->GetValue() != value) item->SetValue(value);
 }
 
-CString Hundredths(double value) { return FormatString("%.2f", value / numtext::kHundredths); }
+CString Hundredths(double value) { return FormatString("%.2f", numtext::Shown(value / numtext::kHundredths, 2)); }
+
+CString TwoDecimals(double value) { return FormatString("%.2f", numtext::Shown(value, 2)); }
 
 // A label height in hundredths as the whole size shown; 0 for what an unsigned size cannot show.
 unsigned ShownLabelSize(float height) {
@@ -156,23 +207,27 @@ void CLstWaterEntry::BuildItems(CWpWaterEntry* kit) {
     m_wndPropList.AddProperty(source, TRUE, TRUE);
 
     auto* font = new CBCGPProp(kTitleFont, kTitleFontId);
-    font->AddSubItem(new CPropStyleCombox(kFace, CString(grouptext::kDefaultFontFace), "指定标题文本字体", kTitleFaceId));
-    auto* size = new CBCGPProp(grouptext::kSize, _variant_t(grouptext::kInitialFontSize), "指定标题文本字体的高度",
-                               kTitleSizeId);
+    font->AddSubItem(
+        new CPropStyleCombox(kFace, CString(grouptext::kDefaultFontFace), "指定标题文本字体", kTitleFaceId));
+    CBCGPProp* size = NewNumberItem(grouptext::kSize, _variant_t(grouptext::kInitialFontSize), "指定标题文本字体的高度",
+                                    kTitleSizeId, ReaderRule(ReadTitleSize));
     AddNumberOptions(size, 1, kLargestOfferedSize);
     font->AddSubItem(size);
     font->AddSubItem(CreateColorProp(grouptext::kColor, kTitleColorId, "指定柱状图标题文本字体的颜色"));
     font->Expand(FALSE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
 
-    m_wndPropList.AddProperty(new CBCGPProp(kWidth, _variant_t(kInitialWidth), "指定条状显示的绘制宽度", kDrawWidthId),
+    m_wndPropList.AddProperty(NewNumberItem(kWidth, _variant_t(kInitialWidth), "指定条状显示的绘制宽度", kDrawWidthId,
+                                            ReaderRule(ReadDrawWidth)),
                               TRUE, TRUE);
 
     auto* line = new CBCGPProp(kDepthLine, kDepthLineGroupId);
-    line->AddSubItem(CreateYesNoProp(wptext::kShown, kDepthLineShowId, _variant_t(grouptext::kNo), "指定是否绘制顶底线"));
+    line->AddSubItem(
+        CreateYesNoProp(wptext::kShown, kDepthLineShowId, _variant_t(grouptext::kNo), "指定是否绘制顶底线"));
     line->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, 1, CPropStyleCombox::kLineStyle, wptext::kCommonLines,
                                           "指定顶底线线型样式", kDepthLineStyleId));
-    line->AddSubItem(new CBCGPProp(kLineWidth, _variant_t(kInitialWidth), "指定绘制顶底线的线宽", kDepthLineWidthId));
+    line->AddSubItem(NewNumberItem(kLineWidth, _variant_t(kInitialWidth), "指定绘制顶底线的线宽", kDepthLineWidthId,
+                                   ReaderRule(ReadDepthLineWidth)));
     line->AddSubItem(CreateColorProp(grouptext::kColor, kDepthLineColorId, "指定顶底线的颜色"));
     line->Expand(FALSE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
@@ -187,13 +242,14 @@ void CLstWaterEntry::BuildItems(CWpWaterEntry* kit) {
 
 CBCGPProp* CLstWaterEntry::NewParamGroup(CWpWaterEntry* kit, int i) {
     auto* group = new CBCGPProp(FormatString(kParamCaption, i + 1), ParamItemId(i, kParamGroup));
-    CBCGPProp* field = NewChoice(ivtext::kField, kit->GetParamName(i).GetString(), "指定参数字段", ParamItemId(i, kParamField));
+    CBCGPProp* field =
+        NewChoice(ivtext::kField, kit->GetParamName(i).GetString(), "指定参数字段", ParamItemId(i, kParamField));
     ShowFieldOptions(field, kit);
     group->AddSubItem(field);
-    group->AddSubItem(new CBCGPProp("左值", _variant_t(FormatString("%.2f", kit->GetParamLeft(i))), "指定参数显示左值",
-                                    ParamItemId(i, kParamLeft)));
-    group->AddSubItem(new CBCGPProp("右值", _variant_t(FormatString("%.2f", kit->GetParamRight(i))), "指定参数显示右值",
-                                    ParamItemId(i, kParamRight)));
+    group->AddSubItem(NewNumberItem("左值", _variant_t(TwoDecimals(kit->GetParamLeft(i))), "指定参数显示左值",
+                                    ParamItemId(i, kParamLeft), ReaderRule(ReadParamValue)));
+    group->AddSubItem(NewNumberItem("右值", _variant_t(TwoDecimals(kit->GetParamRight(i))), "指定参数显示右值",
+                                    ParamItemId(i, kParamRight), ReaderRule(ReadParamValue)));
     CBCGPColorProp* color = CreateBlackColorProp(grouptext::kColor, ParamItemId(i, kParamColor), "指定图像颜色");
     color->SetColor(kit->GetParamColor(i));
     group->AddSubItem(color);
@@ -202,11 +258,13 @@ CBCGPProp* CLstWaterEntry::NewParamGroup(CWpWaterEntry* kit, int i) {
     group->AddSubItem(digits);
 
     auto* label = new CBCGPProp(kLabel, ParamItemId(i, kLabelGroup));
-    label->AddSubItem(CreateYesNoProp(wptext::kShown, ParamItemId(i, kLabelShow), _variant_t(grouptext::kNo), "指定是否绘制"));
+    label->AddSubItem(
+        CreateYesNoProp(wptext::kShown, ParamItemId(i, kLabelShow), _variant_t(grouptext::kNo), "指定是否绘制"));
     label->AddSubItem(
         new CPropStyleCombox(kFace, CString(grouptext::kDefaultFontFace), "指定文本字体", ParamItemId(i, kLabelFace)));
-    auto* size = new CBCGPProp(grouptext::kSize, _variant_t(kInitialWholeFontSize), "指定文本字体的高度",
-                               ParamItemId(i, kLabelSize));
+    CBCGPProp* size =
+        NewNumberItem(grouptext::kSize, _variant_t(kInitialWholeFontSize), "指定文本字体的高度",
+                      ParamItemId(i, kLabelSize), wellplot::KeptRule(VT_UI4, wellplot::ItemReader(ReadLabelHeight)));
     AddNumberOptions(size, 1, kLargestOfferedSize);
     label->AddSubItem(size);
     label->AddSubItem(
@@ -232,7 +290,7 @@ void CLstWaterEntry::UpdateBCGPProperty(long object, CString) {
     ShowCountOptions(kit);
     ShowSource(kit);
     ShowTitleFont(kit);
-    ShowTextIfChanged(Item(kDrawWidthId), FormatString("%.2f", kit->GetDrawWidth()));
+    ShowTextIfChanged(Item(kDrawWidthId), TwoDecimals(kit->GetDrawWidth()));
     ShowDepthLine(kit);
     for (int i = 0; i < m_nParamCount; ++i) ShowParam(kit, i);
 }
@@ -269,8 +327,8 @@ void CLstWaterEntry::ShowSource(CWpWaterEntry* kit) {
 
 void CLstWaterEntry::ShowDates(CWpWaterEntry* kit, CBCGPProp* group) {
     const bool graphic = kit->GetSourceType() == ivtext::kGraphic;
-    for (const auto& [place, date] : {std::make_pair(kStartItem, kit->GetStartDate()),
-                                      std::make_pair(kEndItem, kit->GetEndDate())}) {
+    for (const auto& [place, date] :
+         {std::make_pair(kStartItem, kit->GetStartDate()), std::make_pair(kEndItem, kit->GetEndDate())}) {
         CBCGPProp* item = group->GetSubItem(place);
         if (!item) continue;
         if (item->GetOptionCount() != kit->m_arrDate.GetSize() && !graphic) {
@@ -310,8 +368,8 @@ void CLstWaterEntry::ShowParam(CWpWaterEntry* kit, int i) {
         if (field->GetOptionCount() != kit->GetParamMaxNum()) ShowFieldOptions(field, kit);
         ShowTextIfChanged(field, kit->GetParamName(i));
     }
-    ShowTextIfChanged(group->GetSubItem(kLeftPlace), FormatString("%.2f", kit->GetParamLeft(i)));
-    ShowTextIfChanged(group->GetSubItem(kRightPlace), FormatString("%.2f", kit->GetParamRight(i)));
+    ShowTextIfChanged(group->GetSubItem(kLeftPlace), TwoDecimals(kit->GetParamLeft(i)));
+    ShowTextIfChanged(group->GetSubItem(kRightPlace), TwoDecimals(kit->GetParamRight(i)));
     ShowColorIfChanged(group->GetSubItem(kColorPlace), kit->GetParamColor(i));
     ShowTextIfChanged(group->GetSubItem(kDigitsPlace), FormatString("%d", kit->GetParamDigits(i)));
     CBCGPProp* label = group->GetSubItem(kLabelPlace);
@@ -339,54 +397,52 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
     double number = 0;
     switch (edit.id) {
-    case kSourceTypeId:
-        if (!ChooseSource(kit, edit)) return 0;  // the same type again: nothing at all
-        break;
-    case kTableId:
-        ChooseTable(kit, edit);
-        break;
-    case kTimeFieldId:
-        kit->SetScattTimeField(edit.text);
-        break;
-    case kStartDateId:
-        kit->SetStartDate(edit.text);
-        break;
-    case kEndDateId:
-        kit->SetEndDate(edit.text);
-        break;
-    case kTitleFaceId:
-    case kTitleSizeId:
-    case kTitleColorId:
-        EditTitleFont(kit, edit);
-        ShowTitleFont(kit);  // a refused size shows the stored one again
-        break;
-    case kDrawWidthId:
-        if (numtext::LeadingNumber(edit.text, &number) && number > 0) kit->SetDrawWidth(number);
-        ShowTextIfChanged(Item(kDrawWidthId), FormatString("%.2f", kit->GetDrawWidth()));
-        break;
-    case kDepthLineShowId:
-        kit->EnableDepthLine(edit.text == grouptext::kNo ? 0 : 1);
-        break;
-    case kDepthLineStyleId:
-        kit->SetDepthLineStyle(edit.style);
-        break;
-    case kDepthLineWidthId: {
-        float width = 0;
-        if (numtext::LeadingNumber(edit.text, &number) && numtext::FitFloat(number, numtext::kHundredths, &width) &&
-            width > 0)
-            kit->SetDepthLineWidth(width);
-        ShowDepthLine(kit);
-        break;
-    }
-    case kDepthLineColorId:
-        kit->SetDepthLineColor(edit.color);
-        break;
-    case kParamCountId:
-        ChooseCount(kit, edit);
-        break;
-    default:
-        if (IsParamItem(edit.id)) EditParam(kit, edit);
-        break;
+        case kSourceTypeId:
+            if (!ChooseSource(kit, edit)) return 0;  // the same type again: nothing at all
+            break;
+        case kTableId:
+            ChooseTable(kit, edit);
+            break;
+        case kTimeFieldId:
+            kit->SetScattTimeField(edit.text);
+            break;
+        case kStartDateId:
+            kit->SetStartDate(edit.text);
+            break;
+        case kEndDateId:
+            kit->SetEndDate(edit.text);
+            break;
+        case kTitleFaceId:
+        case kTitleSizeId:
+        case kTitleColorId:
+            EditTitleFont(kit, edit);
+            ShowTitleFont(kit);  // a size above 100 shows the 100 taken
+            break;
+        case kDrawWidthId:
+            if (ReadDrawWidth(edit.text, &number)) kit->SetDrawWidth(number);
+            ShowTextIfChanged(Item(kDrawWidthId), TwoDecimals(kit->GetDrawWidth()));
+            break;
+        case kDepthLineShowId:
+            kit->EnableDepthLine(edit.text == grouptext::kNo ? 0 : 1);
+            break;
+        case kDepthLineStyleId:
+            kit->SetDepthLineStyle(edit.style);
+            break;
+        case kDepthLineWidthId: {
+            float width = 0;
+            if (ReadDepthLineWidth(edit.text, &width)) kit->SetDepthLineWidth(width);
+            ShowDepthLine(kit);
+            break;
+        }
+        case kDepthLineColorId:
+            kit->SetDepthLineColor(edit.color);
+            break;
+        case kParamCountId:
+            ChooseCount(kit, edit);
+            break;
+        default:
+            if (IsParamItem(edit.id)) EditParam(kit, edit);
+            break;
     }
     kit->InvalidSelf();
     kit->UpdateParent();
@@ -440,11 +496,8 @@ void CLstWaterEntry::EditTitleFont(CWpWaterEntry* kit, const Edit& edit) {
     if (edit.id == kTitleFaceId) {
         font.SetFaceName(edit.text);
     } else if (edit.id == kTitleSizeId) {
-        double size = 0;
-        if (!numtext::LeadingNumber(edit.text, &size) || !(size > 0)) return;
-        size = std::min(size, kLargestTitleSize);
-        if (size < kSmallestTitleSize) size = 0;
-        if (!numtext::FitFloat(size, numtext::kHundredths, &font.size)) return;
+        // A size capped to the one stored (more than 100 typed again) changes nothing.
+        if (!ReadTitleSize(edit.text, &font.size) || font.size == kit->GetTitleFont().size) return;
     } else {
         font.color = edit.color;
     }
@@ -457,45 +510,43 @@ void CLstWaterEntry::EditParam(CWpWaterEntry* kit, const Edit& edit) {
     const auto place = static_cast<ParamItem>((edit.id - kParamBaseId) % kParamStride);
     double number = 0;
     switch (place) {
-    case kParamField:
-        kit->SetParamName(k, edit.text);
-        break;
-    case kParamLeft:
-        if (numtext::LeadingNumber(edit.text, &number)) kit->SetParamLeft(k, number);
-        break;
-    case kParamRight:
-        if (numtext::LeadingNumber(edit.text, &number)) kit->SetParamRight(k, number);
-        break;
-    case kParamColor:
-        kit->SetParamColor(k, edit.color);
-        break;
-    case kParamDigits: {
-        int digits = 0;
-        if (wellplot::ReadInt(edit.text, &digits)) kit->SetParamDigits(k, digits);
-        break;
-    }
-    case kLabelShow:
-        kit->SetParamDraw(k, edit.text != grouptext::kNo);
-        break;
-    case kLabelFace:
-        kit->SetParamFontName(k, edit.text);
-        break;
-    case kLabelSize: {
-        float height = 0;
-        if (numtext::LeadingNumber(edit.text, &number) && number > 0 &&
-            numtext::FitFloatThenScale(number, kHundredthsFloat, &height))
-            kit->SetParamFontHeight(k, height);
-        break;
-    }
-    case kLabelColor:
-        kit->SetParamFontColor(k, edit.color);
-        break;
-    case kLabelAlign: {
-        const int align = ValueOfText(kProfileLabelAligns, edit.text, -1);
-        if (align >= 0) kit->SetParamFontHAlign(k, align);
-        break;
-    }
-    default:
-        break;
+        case kParamField:
+            kit->SetParamName(k, edit.text);
+            break;
+        case kParamLeft:
+            if (ReadParamValue(edit.text, &number)) kit->SetParamLeft(k, number);
+            break;
+        case kParamRight:
+            if (ReadParamValue(edit.text, &number)) kit->SetParamRight(k, number);
+            break;
+        case kParamColor:
+            kit->SetParamColor(k, edit.color);
+            break;
+        case kParamDigits: {
+            int digits = 0;
+            if (wellplot::ReadInt(edit.text, &digits)) kit->SetParamDigits(k, digits);
+            break;
+        }
+        case kLabelShow:
+            kit->SetParamDraw(k, edit.text != grouptext::kNo);
+            break;
+        case kLabelFace:
+            kit->SetParamFontName(k, edit.text);
+            break;
+        case kLabelSize: {
+            float height = 0;
+            if (ReadLabelHeight(edit.text, &height)) kit->SetParamFontHeight(k, height);
+            break;
+        }
+        case kLabelColor:
+            kit->SetParamFontColor(k, edit.color);
+            break;
+        case kLabelAlign: {
+            const int align = ValueOfText(kProfileLabelAligns, edit.text, -1);
+            if (align >= 0) kit->SetParamFontHAlign(k, align);
+            break;
+        }
+        default:
+            break;
     }
 }

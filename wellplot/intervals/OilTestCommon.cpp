@@ -2,8 +2,8 @@
 
 #include "framework/NumberText.h"
 #include "framework/PropFloat.h"
-#include "framework/PropStyleCombox.h"
 #include "framework/PropItems.h"
+#include "framework/PropStyleCombox.h"
 
 namespace oiltest {
 
@@ -26,7 +26,7 @@ void EditPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {
     if (field == 0) {
         if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) pen.style = style->GetVal();
     } else if (field == 1) {
-        ReadHundredths(item, &pen.width);
+        ReadHundredths(ItemText(item), &pen.width);
         ShowHundredths(item, pen.width);
     } else {
         ReadColor(item, &pen.color);
@@ -37,35 +37,48 @@ void EditFontField(CBCGPProp* item, int field, QXLOGFONT& font, bool positiveSiz
     if (field == 0)
         font.SetFaceName(ItemText(item).GetString());
     else if (field == 1) {
-        ReadHundredths(item, &font.size, positiveSize);
+        ReadHundredths(ItemText(item), &font.size, positiveSize);
         ShowHundredths(item, font.size);
     } else
         ReadColor(item, &font.color);
 }
 
-bool ReadHundredths(CBCGPProp* item, float* value, bool positive) {
+bool ReadHundredths(const CString& text, float* value, bool positive) {
     double number = 0;
     float scaled = 0;
-    if (!numtext::LeadingNumber(ItemText(item), &number) ||
-        !numtext::FitFloat(number, numtext::kHundredths, &scaled) || scaled < 0 || (positive && !(scaled > 0)))
+    if (!numtext::LeadingNumber(text, &number) || !numtext::FitFloat(number, numtext::kHundredths, &scaled) ||
+        scaled < 0 || (positive && !(scaled > 0)))
         return false;
     *value = scaled;
     return true;
 }
 
-bool ReadHundredths(CBCGPProp* item, double* value) {
+bool ReadHundredths(const CString& text, double* value) {
     double number = 0;
     double scaled = 0;
-    if (!numtext::LeadingNumber(ItemText(item), &number) ||
-        !numtext::Scale(number, numtext::kHundredths, &scaled) || scaled < 0)
+    if (!numtext::LeadingNumber(text, &number) || !numtext::Scale(number, numtext::kHundredths, &scaled) || scaled < 0)
         return false;
     *value = scaled;
     return true;
+}
+
+TextRule HundredthsRule(bool positive) {
+    return [positive](const CString& text) {
+        float value = 0;
+        return ReadHundredths(text, &value, positive);
+    };
+}
+
+TextRule WideHundredthsRule() {
+    return [](const CString& text) {
+        double value = 0;
+        return ReadHundredths(text, &value);
+    };
 }
 
 void ShowHundredths(CBCGPProp* item, double value) {
     if (item && !dynamic_cast<CBCGPropFloat*>(item))
-        ShowTextIfChanged(item, FormatString("%.2f", value / numtext::kHundredths));
+        ShowTextIfChanged(item, FormatString("%.2f", numtext::Shown(value / numtext::kHundredths, 2)));
 }
 
 bool ReadWhole(CBCGPProp* item, int* value) { return numtext::LeadingInt(ItemText(item), value); }

@@ -8,12 +8,13 @@
 #include "framework/PropDigits.h"
 #include "framework/PropEx.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
+#include "framework/PropSizeText.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/WndLst.h"
 #include "framework/WndProp.h"
 #include "hosttypes/Zephyr/DIOilTest.h"
 #include "hosttypes/Zephyr/WpOilTest.h"
-#include "framework/PropItems.h"
 #include "resources/ModuleResources.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
@@ -64,6 +65,19 @@ CBCGPProp* NewLineStylePicker(const char* description, DWORD_PTR id) {
 
 CBCGPProp* NewFacePicker(const char* description, DWORD_PTR id) {
     return new CPropStyleCombox(grouptext::kFontFace, CString(grouptext::kDefaultFontFace), description, id);
+}
+
+// A track's share of the kit's width: strictly between 0 and 1 (a text that is no number reads 0);
+// also the rule of the two width items.
+bool ReadTrackShare(const CString& text, double* share) {
+    double read = 0;
+    if (!numtext::LeadingNumber(text, &read) || !(read > 0 && read < 1)) return false;
+    *share = read;
+    return true;
+}
+
+CBCGPProp* NewShareItem(const char* name, const char* description, DWORD_PTR id) {
+    return new CBCGPropSizeText(name, _variant_t("0.5"), description, id, ReaderRule(ReadTrackShare));
 }
 
 CBCGPProp* NewCollapsedGroup(const char* name, DWORD_PTR id) {
@@ -188,8 +202,8 @@ void COilTestPage::RefreshItems() {
 
 void COilTestPage::RefreshGraphicItems() {
     CWpOilTest* kit = m_pKit;
-    ShowTextIfChanged(Item(kTextTrackWidthId), FormatString("%.2f", 1 - kit->m_dBarWidth));
-    ShowTextIfChanged(Item(kBarTrackWidthId), FormatString("%.2f", kit->m_dBarWidth));
+    ShowTextIfChanged(Item(kTextTrackWidthId), FormatString("%.2f", numtext::Shown(1 - kit->m_dBarWidth, 2)));
+    ShowTextIfChanged(Item(kBarTrackWidthId), FormatString("%.2f", numtext::Shown(kit->m_dBarWidth, 2)));
     ShowTextIfChanged(Item(kDataChoiceId), oiltest::DataChoiceText(kit->m_nDataChoice));
     // The colour captions follow the data choice the kit holds.
     oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nDataChoice);
@@ -223,8 +237,8 @@ void COilTestPage::BuildDisplayItems(int style) {
         display->AddSubItem(table);
     } else {
         auto* widths = new CBCGPProp("参数宽度", 0);
-        widths->AddSubItem(new CBCGPProp("文本道", _variant_t("0.5"), "设置文本道宽度", kTextTrackWidthId));
-        widths->AddSubItem(new CBCGPProp("条形图道", _variant_t("0.5"), "设置条形图道宽度", kBarTrackWidthId));
+        widths->AddSubItem(NewShareItem("文本道", "设置文本道宽度", kTextTrackWidthId));
+        widths->AddSubItem(NewShareItem("条形图道", "设置条形图道宽度", kBarTrackWidthId));
         display->AddSubItem(widths);
 
         CBCGPProp* textTrack = NewCollapsedGroup("文本道设置", kTableGroupId);
@@ -291,7 +305,12 @@ void COilTestPage::BuildTableItems(CBCGPProp* group) {
 // ---- write-back -------------------------------------------------------------------------------------------
 LRESULT COilTestPage::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
-    if (!m_pKit || !item || ItemRefusedText(item)) return 0;
+    if (!m_pKit || !item) return 0;
+    if (ItemRefusedText(item)) {
+        // Nothing is written; the page shows the kit again as its refresh does.
+        RefreshItems();
+        return 0;
+    }
     EditItem(item);
     RedrawKitAndView();
     return 0;
@@ -387,8 +406,8 @@ void COilTestPage::EditGraphicItem(CBCGPProp* item) {
     switch (item->GetData()) {
         case kTextTrackWidthId:
         case kBarTrackWidthId:
-            // A share outside (0, 1), or a text that is no number, leaves the kit as it is.
-            if (numtext::LeadingNumber(text, &share) && share > 0 && share < 1)
+            // The items refuse a share outside (0, 1), or a text that is no number.
+            if (ReadTrackShare(text, &share))
                 kit->m_dBarWidth = item->GetData() == kBarTrackWidthId ? share : 1 - share;
             break;
         case kDataChoiceId:

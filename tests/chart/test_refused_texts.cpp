@@ -1,0 +1,253 @@
+// Refused texts on the chart pages: every item a number is typed into refuses what its page's
+// reader refuses, so the page never sees such a text, writes nothing, repaints nothing, and the
+// item shows the stored value again as the page shows it. And no item shows a negative zero.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "ChartPageFixture.h"
+#include "chart/ChartItems.h"
+#include "chart/ChartReaders.h"
+#include "chart/KelPropHistPlot.h"
+#include "chart/KelPropListAxisGrid.h"
+#include "chart/KelPropListAxisLabel.h"
+#include "chart/KelPropListBarPlotFill.h"
+#include "chart/KelPropListChartLegend.h"
+#include "chart/KelPropListPiePlotLabel.h"
+#include "chart/KelPropListRosePlot.h"
+#include "chart/PropListAxis.h"
+#include "chart/PropListAxisTick.h"
+#include "chart/PropListPiePlot.h"
+#include "framework/PropFloat.h"
+
+using charttest::Boxes;
+using charttest::OpenChartPage;
+using charttest::ShapedAxis;
+
+namespace {
+
+// One item, the texts its page refuses, and what it then shows.
+struct Refusal {
+    DWORD_PTR id;
+    std::vector<const char*> texts;
+    const char* shown;
+};
+
+// Types each text: the item refuses it itself, what `state` reads (values and stamps) stays, the
+// view is not repainted, no message is shown, and the item shows the stored value.
+template <class Page>
+void ExpectRefused(OpenChartPage<Page>& p, const std::vector<Refusal>& refusals,
+                   const std::function<std::string()>& state) {
+    for (const Refusal& refusal : refusals) {
+        for (const char* text : refusal.texts) {
+            SCOPED_TRACE(std::string("item ") + std::to_string(refusal.id) + ", typed \"" + text + "\"");
+            const std::string before = state();
+            const int repaints = p.Repaints();
+            EXPECT_TRUE(p.Type(refusal.id, text));
+            EXPECT_TRUE(ItemRefusedText(p.Item(refusal.id))) << "the page never sees the text";
+            EXPECT_EQ(p.Value(refusal.id), refusal.shown);
+            EXPECT_EQ(state(), before);
+            EXPECT_EQ(p.Repaints(), repaints);
+            EXPECT_TRUE(Boxes().empty());
+        }
+    }
+}
+
+std::string PenState(const QXLOGPEN& pen, uint64_t stamp) {
+    return std::to_string(pen.width) + "/" + std::to_string(pen.style) + "/" + std::to_string(stamp);
+}
+
+// ---- axis pages ---------------------------------------------------------------------------------------
+
+TEST(ChartRefusedTexts, TickAndGridWidthsTakeOnlyDigitsBlanksAndPoints) {
+    const std::vector<const char*> refused = {"-0", "0abc", "5e36", "abc", "-1", "1e39", "1e400"};
+    OpenChartPage<CPropListAxisTick> ticks;
+    ShapedAxis axis(0);
+    CkelAxisTickMarks::MajorTickStruct* major = axis.GetTickMarks()->GetMajorTickStruct();
+    QXLOGPEN pen;
+    major->GetStyle(&pen);
+    pen.width = 125;
+    major->SetStyle(&pen);
+    ticks.Show(&axis);
+    ExpectRefused(ticks, {{CPropListAxisTick::kMajorWidthId, refused, "1.25"}}, [&] {
+        QXLOGPEN now;
+        major->GetStyle(&now);
+        return PenState(now, axis.GetTickMarks()->GetTimeStamp());
+    });
+
+    OpenChartPage<CkelPropListAxisGrid> grid;
+    axis.GetGrid()->SetShowMajorTicks(true);
+    axis.GetGrid()->SetMajorLogPen(&pen);
+    grid.Show(&axis);
+    ExpectRefused(grid, {{CkelPropListAxisGrid::kMajorWidthId, refused, "1.25"}}, [&] {
+        QXLOGPEN now;
+        axis.GetGrid()->GetMajorLogPen(&now);
+        return PenState(now, axis.GetGrid()->GetTimeStamp());
+    });
+}
+
+// The axis page shows a refused number with two decimals, as its edits do; the refresh shows one.
+TEST(ChartRefusedTexts, AxisPageItemsShowTheStoredValueWithTwoDecimals) {
+    OpenChartPage<CPropListAxis> p;
+    ShapedAxis axis(0);
+    axis.SetAxisLength(850);
+    axis.GetTitle()->SetYOffset(1.25);
+    p.Show(&axis);
+    EXPECT_EQ(p.Value(chart::kLengthId), "8.5");
+    ExpectRefused(
+        p,
+        {{chart::kLengthId, {"abc", "-1", "1e400", "1e307"}, "8.50"},
+         {chart::kPosXId, {"-3", "x"}, "0.00"},
+         {chart::kTitleYOffsetId, {"abc", "1 ", "-"}, "1.25"},
+         {CPropListAxis::kLineWidthId, {"-0", "0abc", "5e36"}, "0.00"}},
+        [&] { return std::to_string(axis.GetTimeStamp()) + "/" + std::to_string(axis.GetTitle()->GetTimeStamp()); });
+
+    // An angle axis takes a bound only as GetNumberProp's number: a negative one shows the stored one.
+    OpenChartPage<CPropListAxis> angle;
+    CkelAxisAngle turn;
+    turn.SetMin(10);
+    turn.SetMax(300);
+    turn.SetIsRangeAuto(false);
+    angle.Show(&turn);
+    ExpectRefused(angle, {{chart::kMinId, {"-1", "abc"}, "10.00"}},
+                  [&] { return std::to_string(turn.GetTimeStamp()) + "/" + std::to_string(turn.GetMin()); });
+}
+
+TEST(ChartRefusedTexts, AxisLabelFontSizeIsReadLikeTheTickWidths) {
+    OpenChartPage<CkelPropListAxisLabel> p;
+    ShapedAxis axis(0);
+    QXLOGFONT font;
+    font.size = 900;
+    axis.GetTickLabels()->GetMajorTickLabel()->SetLOGFONT(&font);
+    p.Show(&axis);
+    ExpectRefused(p, {{CkelPropListAxisLabel::kMajorFontSizeId, {"-0", "0abc", "5e36", "abc"}, "9.00"}}, [&] {
+        QXLOGFONT now;
+        axis.GetTickLabels()->GetMajorTickLabel()->GetLOGFONT(&now);
+        return std::to_string(now.size) + "/" + std::to_string(axis.GetTickLabels()->GetTimeStamp());
+    });
+}
+
+// ---- legend -------------------------------------------------------------------------------------------------
+
+TEST(ChartRefusedTexts, LegendSizesLinesAndColumns) {
+    using Legend = CkelPropListChartLegend;
+    OpenChartPage<Legend> p;
+    CkelLegend& legend = p.chart().legend;
+    QXLOGPEN pen;
+    pen.width = 50;
+    pen.style = Legend::kDrawnStyle;
+    legend.SetInnerBorderLine(&pen);
+    legend.SetBorderLine(&pen);
+    legend.SetColNum(3);
+    legend.SetBorderWidth(300);
+    p.Show(&legend);
+    ExpectRefused(p,
+                  {{Legend::kEntryLineWidthId, {"5e36", "1e38"}, "0.50"},
+                   {Legend::kFrameLineWidthId, {"-0", "0abc", "5e36"}, "0.50"},
+                   {Legend::kWidthId, {"-5", "-0.001", "1e400"}, "3.00"},
+                   {Legend::kColumnsId, {"0", "x", "-2", "4294967296"}, "3"}},
+                  [&] { return std::to_string(legend.GetTimeStamp()); });
+}
+
+// ---- plot pages ---------------------------------------------------------------------------------------------
+
+TEST(ChartRefusedTexts, PlotPagesShowTheStoredValueAsTheirRefreshShowsIt) {
+    OpenChartPage<CkelPropListBarPlotFill> fill;
+    CkelBarPlot& bar = fill.chart().bar;
+    bar.GetFillSeryGroup()->AddSery("孔隙度");
+    fill.Show(&bar);
+    ExpectRefused(fill,
+                  {{CkelPropListBarPlotFill::kCellSizeId, {"1e39", "5e36"}, "0.00"},
+                   {CkelPropListBarPlotFill::kBorderWidthId, {"5e36", "-0"}, "0.00"}},
+                  [&] { return std::to_string(bar.GetTimeStamp()); });
+
+    OpenChartPage<CkelPropHistPlot> hist;
+    CHistogramPlot& histogram = hist.chart().histogram;
+    hist.Show(&histogram);
+    ExpectRefused(hist,
+                  {{CkelPropHistPlot::kWidthId, {"1e39", "0", "-3", "abc"}, "80.00"},
+                   {CkelPropHistPlot::kZoneCountId, {"1e2", "0.5"}, "10"}},
+                  [&] { return std::to_string(histogram.GetTimeStamp()); });
+
+    OpenChartPage<CPropListPiePlot> pie;
+    CPiePlot& piePlot = pie.chart().pie;
+    piePlot.SetSplitDist(1.5f);
+    pie.Show(&piePlot);
+    ExpectRefused(pie,
+                  {{CPropListPiePlot::kSplitId, {"1x", "-1", "1e39"}, "1.50"},
+                   {CPropListPiePlot::kStartAngleId, {"1e400", "-1e400"}, "0.00"}},
+                  [&] { return std::to_string(piePlot.GetTimeStamp()); });
+
+    OpenChartPage<CkelPropListPiePlotLabel> label;
+    label.Show(&piePlot);
+    ExpectRefused(label,
+                  {{CkelPropListPiePlotLabel::kFirstRowId, {"1e400", "99999999999999999999"}, "1"},
+                   {CkelPropListPiePlotLabel::kStepId, {"1e400", "0", "2147483648"}, "1"}},
+                  [&] { return std::to_string(piePlot.GetTimeStamp()); });
+
+    OpenChartPage<CkelPropListRosePlot> rose;
+    CRosePlot& rosePlot = rose.chart().rose;
+    rose.Show(&rosePlot);
+    ExpectRefused(rose, {{CkelPropListRosePlot::kSectorAngleId, {"-10", "10°", "1e39"}, "10.00"}},
+                  [&] { return std::to_string(rosePlot.GetTimeStamp()); });
+}
+
+// ---- whole numbers ---------------------------------------------------------------------------------------------
+
+TEST(ChartReaders, AWholeNumberIsTheOneAtoiAndAtofAgreeOn) {
+    long long n = -1;
+    for (auto [text, whole] :
+         {std::pair<const char*, long long>{"12.7", 12}, {"abc", 0}, {" 7x", 7}, {"-3.9", -3}, {"1e0", 1}}) {
+        EXPECT_TRUE(chart::ReadWhole(text, &n)) << text;
+        EXPECT_EQ(n, whole) << text;
+    }
+    for (const char* text : {"1e39", "1e2", "1e400", "99999999999999999999"})
+        EXPECT_FALSE(chart::ReadWhole(text, &n)) << text;
+}
+
+// ---- negative zero -------------------------------------------------------------------------------------------
+
+// A number too small to show keeps its sign where it is stored, and shows unsigned at the next
+// refresh; a zero typed with a minus sign is taken and shown without it.
+TEST(ChartNegativeZero, TinyNegativesShowUnsignedAtTheNextRefresh) {
+    struct Shown {
+        std::string stored;
+        std::string typedZero;
+        std::string refreshed;
+    };
+    auto check = [](auto& p, CQXObject* object, DWORD_PTR id, const char* tiny, const std::function<double()>& stored) {
+        Shown shown;
+        EXPECT_TRUE(p.Type(id, "-0"));
+        shown.typedZero = p.Value(id);
+        EXPECT_TRUE(p.Type(id, tiny));
+        EXPECT_LT(stored(), 0) << tiny << " keeps its sign";
+        p.Reshow(object);
+        shown.refreshed = p.Value(id);
+        return shown;
+    };
+
+    OpenChartPage<CkelPropListAxisLabel> label;  // the angle axis's "角度"
+    CkelAxisAngle angle;
+    label.Show(&angle);
+    const Shown labelAngle = check(label, &angle, CkelPropListAxisLabel::kMajorAngleId, "-9e-96",
+                                   [&] { return angle.GetTickLabels()->GetMajorTickLabel()->GetLabelAngel(); });
+    EXPECT_EQ(labelAngle.typedZero, "0");
+    EXPECT_EQ(labelAngle.refreshed, "0.00");
+
+    OpenChartPage<CPropListPiePlot> pie;  // the pie's "扇区起始角"
+    pie.Show(&pie.chart().pie);
+    const Shown start = check(pie, &pie.chart().pie, CPropListPiePlot::kStartAngleId, "-6e-50",
+                              [&] { return pie.chart().pie.GetStartAngle(); });
+    EXPECT_EQ(start.typedZero, "0");
+    EXPECT_EQ(start.refreshed, "0.00");
+
+    OpenChartPage<CPropListAxis> axis;  // the X axis's "纵向偏移"
+    ShapedAxis x(0);
+    axis.Show(&x);
+    const Shown offset = check(axis, &x, chart::kTitleYOffsetId, "-7e-271", [&] { return x.GetTitle()->GetYOffset(); });
+    EXPECT_EQ(offset.typedZero, "0");
+    EXPECT_EQ(offset.refreshed, "0.0");
+}
+
+}  // namespace
