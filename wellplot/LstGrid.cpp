@@ -190,7 +190,7 @@ Edit EditOf(const CString& n, const CString& p, const CString& g) {
 
 // A depth interval as a refused one shows it again: "%.0f" for thick lines, "%.1f" for the others.
 CString IntervalText(CWpTrack* track, int kind) {
-    return FormatString(kind == 0 ? "%.0f" : "%.1f", static_cast<double>(IntervalOf(track, kind)));
+    return FormatString(kind == 0 ? "%.0f" : "%.1f", numtext::Shown(IntervalOf(track, kind), kind == 0 ? 0 : 1));
 }
 
 // The interval kind of an item under "间隔(米)"; -1 for any other item.

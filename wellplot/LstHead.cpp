@@ -4,6 +4,7 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
+#include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
@@ -73,8 +74,10 @@ void CLstHead::UpdateBCGPProperty(long object, CString) {
     if (!wellplot::BeginKitRefresh(*this, object, well)) return;
     const int headAlign = well->GetHeadAlign();
     SetItemText(m_wndPropList.FindItemByData(kHeadAlignId), HeadAlignText(headAlign));
-    SetItemText(m_wndPropList.FindItemByData(kTitleHeightId), FormatString("%.2f", well->GetTitleHeight() / 1000.0));
-    SetItemText(m_wndPropList.FindItemByData(kClientHeightId), FormatString("%.2f", well->GetClientHeight() / 1000.0));
+    SetItemText(m_wndPropList.FindItemByData(kTitleHeightId),
+                FormatString("%.2f", numtext::Shown(well->GetTitleHeight() / 1000.0, 2)));
+    SetItemText(m_wndPropList.FindItemByData(kClientHeightId),
+                FormatString("%.2f", numtext::Shown(well->GetClientHeight() / 1000.0, 2)));
     if (m_wndPropList.FindItemByData(kTitleGroupId)) ShowTitle(well, headAlign != -1);
     if (m_wndPropList.FindItemByData(kSymbolGroupId)) ShowSymbol(well, headAlign != -1);
 }

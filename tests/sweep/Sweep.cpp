@@ -198,10 +198,11 @@ const std::vector<std::string>& Corpus() {
         // Texts no number field takes come first, while the objects are as the sample made them,
         // so that a refused text that writes all the same changes something the dump sees.
         return std::vector<std::string>{
-            "1e400", "-1e400", "1e39", "9e296",    "1e308", "-1e308",     "1.7976931348623157e308",
-            "nan",   "inf",    "-",    "\xFF\xFE", "abc",   "5e36",       "1e38",
-            "0abc",  "-0",     "",     "-1",       "70000", "2147483648", "3x",
-            long300};
+            "1e400", "-1e400", "1e39", "9e296", "1e308", "-1e308", "1.7976931348623157e308", "nan", "inf", "-",
+            "\xFF\xFE", "abc", "5e36", "1e38",
+            // A tiny negative, taken where negatives are: no refresh may show it as "-0.00". The
+            // texts after it overwrite it, so no later item is judged against a value shown rounded.
+            "-0.001", "0abc", "-0", "", "-1", "70000", "2147483648", "3x", long300};
     }();
     return texts;
 }
@@ -228,6 +229,24 @@ bool LeadingNumber(const std::string& text, double* value) {
     }
     *value = std::strtod(text.substr(start, end - start).c_str(), nullptr);
     return true;
+}
+
+// Whether number, written with as many decimals as the shown text has, reads as the shown number
+// ("-0.001" reads as "0.00": taken, it would show just so).
+bool SameAtShownPlaces(double number, const std::string& shown) {
+    double shownNumber = 0;
+    if (!LeadingNumber(shown, &shownNumber)) return false;
+    if (number == shownNumber) return true;
+    const std::size_t point = shown.find('.');
+    std::size_t places = 0;
+    if (point != std::string::npos)
+        while (point + 1 + places < shown.size() && IsDigit(shown[point + 1 + places])) ++places;
+    if (shown.find_first_of("eE") != std::string::npos || !std::isfinite(number) || std::fabs(number) > 1e15)
+        return false;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", static_cast<int>(places), number);
+    double rounded = 0;
+    return LeadingNumber(text, &rounded) && rounded == shownNumber;
 }
 
 bool ShowsNonFinite(const std::string& text) {
@@ -454,8 +473,9 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
             bool anOption = false;
             for (int i = 0; i < edited->GetOptionCount() && !anOption; ++i)
                 anOption = shownNow == std::string(edited->GetOption(i));
-            shownAgain = shownNow == shownText && shownNow != text &&
-                         (LeadingNumber(shownNow, &shownNumber) ? typedNumber != shownNumber : !anOption);
+            shownAgain =
+                shownNow == shownText && shownNow != text &&
+                (LeadingNumber(shownNow, &shownNumber) ? !SameAtShownPlaces(typedNumber, shownNow) : !anOption);
         }
 
     if (stored && (leftOpen || refusedByItem || rejected || shownAgain)) {

@@ -18,7 +18,7 @@ namespace {
 CString ActiveSegDepthText(CWpSegment* kit, bool top) {
     const int i = kit->GetActiveSeg();
     if (i < 0) return CString();
-    return FormatString("%0.2f", top ? kit->GetSegTopDpth(i) : kit->GetSegBottomDpth(i));
+    return FormatString("%0.2f", numtext::Shown(top ? kit->GetSegTopDpth(i) : kit->GetSegBottomDpth(i), 2));
 }
 
 // The item's text read as a number (no number reads 0) and given to the kit's active interval as

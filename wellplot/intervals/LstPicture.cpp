@@ -45,7 +45,7 @@ CBCGPProp* NewNumberText(const char* name, DWORD_PTR id) {
 bool StoreDepth(CWpPicture* kit, CBCGPProp* item, bool (CWpPicture::*set)(double), double (CWpPicture::*get)()) {
     double depth = 0;
     if (wellplot::ReadNumber(item, &depth) && (kit->*set)(depth)) return true;
-    SetItemText(item, FormatString("%.2f", (kit->*get)()));
+    SetItemText(item, FormatString("%.2f", numtext::Shown((kit->*get)(), 2)));
     return false;
 }
 
@@ -115,8 +115,8 @@ void CLstPicture::ShowSegment(CWpPicture* kit) {
     CgPicSegment* seg = kit->GetActiveSeg();
     EnableAllSubItems(group, seg ? TRUE : FALSE);
     if (!seg) return;
-    SetItemText(Item(kTopDepthId), FormatString("%.2f", kit->GetActiveSegTopDepth()));
-    SetItemText(Item(kBottomDepthId), FormatString("%.2f", kit->GetActiveSegBotDepth()));
+    SetItemText(Item(kTopDepthId), FormatString("%.2f", numtext::Shown(kit->GetActiveSegTopDepth(), 2)));
+    SetItemText(Item(kBottomDepthId), FormatString("%.2f", numtext::Shown(kit->GetActiveSegBotDepth(), 2)));
     ShowTextIfChanged(group->GetSubItem(kScalePosition), FormatString("%.2f", numtext::Shown(seg->GetScale(), 2)));
     if (auto* lock = dynamic_cast<CCheckBoxProp*>(Item(kScaleLockId)); lock && lock->IsChecked() != seg->IsScaleLock())
         lock->SetValue(_variant_t(seg->IsScaleLock()));
