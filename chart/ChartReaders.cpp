@@ -38,24 +38,14 @@ bool ReadPlainHundredths(const CString& text, float* hundredths) {
            numtext::FitFloatThenScale(value, 100, hundredths);
 }
 
-bool ReadWhole(const CString& text, long long* whole) {
-    long long n = 0;
-    double number = 0;
-    if (!numtext::LeadingInteger(text, &n) || !numtext::LeadingNumber(text, &number) ||
-        std::trunc(number) != static_cast<double>(n))
-        return false;
-    *whole = n;
-    return true;
-}
-
 bool ReadPositiveCount(const CString& text, int* count) {
     long long n = 0;
-    if (!ReadWhole(text, &n) || n <= 0 || n > INT_MAX) return false;
+    if (!numtext::LeadingWhole(text, &n) || n <= 0 || n > INT_MAX) return false;
     *count = static_cast<int>(n);
     return true;
 }
 
-bool ReadRow(const CString& text, long long* row) { return ReadWhole(text, row); }
+bool ReadRow(const CString& text, long long* row) { return numtext::LeadingWhole(text, row); }
 
 bool ReadStep(const CString& text, unsigned* step) {
     long long n = 0;

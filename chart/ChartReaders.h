@@ -24,10 +24,6 @@ bool ReadPlainFloat(const CString& text, float* value);
 // Only digits, blanks and points, times 100 in single precision (tick and grid widths, the axis
 // labels' font size).
 bool ReadPlainHundredths(const CString& text, float* hundredths);
-// A whole number as atoi reads it ("12.9" is 12, a text without a number is 0), when the leading
-// number as atof reads it is that number with its fraction: an exponent that makes it another
-// number ("1e39", "1e2", "1e400") is no whole number the user typed, nor is one beyond 64 bits.
-bool ReadWhole(const CString& text, long long* whole);
 // The whole number at the start of the text when it is above 0 ("12.7" is 12) and an int holds it.
 bool ReadPositiveCount(const CString& text, int* count);
 // A row: a whole number (checked against the rows by its page).

@@ -87,6 +87,15 @@ bool LeadingInteger(const CString& text, long long* value) {
 
 bool LeadingInt(const CString& text, int* value) { return IntegerIn(text, INT_MIN, INT_MAX, value); }
 
+bool LeadingWhole(const CString& text, long long* value) {
+    long long n = 0;
+    double number = 0;
+    if (!LeadingInteger(text, &n) || !LeadingNumber(text, &number) || std::trunc(number) != static_cast<double>(n))
+        return false;
+    *value = n;
+    return true;
+}
+
 bool WholeNumber(const CString& text, double* value) { return ExactNumber(Trimmed(text), value); }
 
 bool WholeUnsigned(const CString& text, unsigned* value) {
@@ -236,6 +245,12 @@ double Shown(double value, int decimals) {
     for (const char* p = fixed; *p; ++p)
         if (*p >= '1' && *p <= '9') return value;
     return 0.0;
+}
+
+CString Fixed(double value, int decimals) {
+    CString text;
+    text.Format("%.*f", decimals, Shown(value, decimals));
+    return text;
 }
 
 // ---- the store step ------------------------------------------------------------------------------------

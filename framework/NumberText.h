@@ -23,6 +23,10 @@ TESSALY_API bool LeadingNumber(const CString& text, double* value);
 TESSALY_API bool LeadingInteger(const CString& text, long long* value);
 // The same for an int field: false when the integer is beyond the 32-bit range.
 TESSALY_API bool LeadingInt(const CString& text, int* value);
+// A whole number typed: the leading integer as atoi reads it ("12.9" is 12, a text without a number
+// is 0) when the leading number as atof reads it is that integer with its fraction; an exponent
+// that makes it another number ("1e39", "1e2", "1e400") is no whole number the user typed.
+TESSALY_API bool LeadingWhole(const CString& text, long long* value);
 // Whether the text starts with a number by the leading-number rule (blanks, sign, digits with an
 // optional point and exponent), whatever its size: "abc", "nan", "-x" and "" do not.
 TESSALY_API bool StartsWithNumber(const CString& text);
@@ -59,6 +63,8 @@ TESSALY_API bool TextToVariant(const CString& text, VARTYPE type, _variant_t* va
 // as they show): 0 when it rounds to zero there, so no item ever shows "-0", "-0.0" or "-0.00";
 // the number itself otherwise.
 TESSALY_API double Shown(double value, int decimals);
+// The number with that many decimals ("%.*f") by that rule.
+TESSALY_API CString Fixed(double value, int decimals);
 
 // ---- the store step: scale, then fit the field -----------------------------------------------------
 // Widths and sizes are kept in hundredths, some lengths in thousandths, angles in radians.

@@ -11,12 +11,16 @@ bool IsAccepted(double value, Accept accept) { return accept == Accept::AboveZer
 
 }  // namespace
 
-// The rule is tested on the number read, before it is rounded to the field.
+// The rule is tested on the number as the field keeps it: a size above 0 too small for a float
+// ("1e-50") would be kept as 0.
 bool ReadHundredths(const CString& text, Accept accept, float* value) {
     double typed = 0;
-    double v = 0;
-    return numtext::LeadingNumber(text, &typed) && numtext::Scale(typed, numtext::kHundredths, &v) &&
-           IsAccepted(v, accept) && numtext::FitFloat(v, 1, value);
+    float kept = 0;
+    if (!numtext::LeadingNumber(text, &typed) || !numtext::FitFloat(typed, numtext::kHundredths, &kept) ||
+        !IsAccepted(kept, accept))
+        return false;
+    *value = kept;
+    return true;
 }
 
 TextRule HundredthsRule(Accept accept) {

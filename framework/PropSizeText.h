@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <type_traits>
 
 #include "bcg/Prop.h"
 #include "framework/Export.h"
@@ -21,6 +22,15 @@ TextRule ReaderRule(bool (*reader)(const CString&, T*)) {
     return [reader](const CString& text) {
         T value{};
         return reader(text, &value);
+    };
+}
+
+// The same for a reader that also takes an argument of its own (a scale, say), bound to arg.
+template <class T, class Arg>
+TextRule ReaderRule(bool (*reader)(const CString&, Arg, T*), std::common_type_t<Arg> arg) {
+    return [reader, arg](const CString& text) {
+        T value{};
+        return reader(text, arg, &value);
     };
 }
 

@@ -1,5 +1,6 @@
 #include "planemap/AreaItems.h"
 
+#include "framework/NumberText.h"
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneItems.h"
@@ -21,7 +22,7 @@ void ShowArea(CBCGPProp* item, bool alone, CQXObject* object) {
         SetItemText(item, CString());
         return;
     }
-    if (auto* fill = dynamic_cast<CQXObjectFill*>(object)) SetItemText(item, FixedText(fill->GetArea(), 2));
+    if (auto* fill = dynamic_cast<CQXObjectFill*>(object)) SetItemText(item, numtext::Fixed(fill->GetArea(), 2));
 }
 
 }  // namespace areaitems

@@ -19,18 +19,17 @@ struct BorderRecordSlot {
 };
 
 // When item is one of a slot's three sub-items: the border's record with that field changed goes
-// to every selected border of the border's type name (a width or size that accept refuses writes
-// nothing; the group's item is built with HundredthsRule(accept) to refuse it), and the answer is
-// true. False for any other item.
+// to every selected border of the border's type name, and the answer is true. False, nothing
+// written, for a width or size that accept refuses (the group's item is built with
+// HundredthsRule(accept) to refuse it) and for any other item.
 template <class Record, std::size_t N>
 bool ApplyBorderRecordItem(const BorderRecordSlot<Record> (&slots)[N], CQXObjectBorder* border, CBCGPProp* item,
                            planemap::Accept accept) {
     const DWORD_PTR id = item->GetData();
-    for (const BorderRecordSlot<Record>& slot : slots) {
-        if (id < slot.firstId || id > slot.firstId + 2) continue;
-        planemap::EditSameTypeRecord(border, slot.get, slot.set, item, static_cast<int>(id - slot.firstId), accept);
-        return true;
-    }
+    for (const BorderRecordSlot<Record>& slot : slots)
+        if (id >= slot.firstId && id <= slot.firstId + 2)
+            return planemap::EditSameTypeRecord(border, slot.get, slot.set, item, static_cast<int>(id - slot.firstId),
+                                                accept);
     return false;
 }
 

@@ -38,7 +38,7 @@ void ShowPenGroup(CBCGPProp* group, CQXObjectLine* line) {
     QXLOGPEN pen;
     line->GetLogPen(&pen);
     geoitems::ShowPen(group->GetSubItem(kStylePosition), group->GetSubItem(kColorPosition),
-                      group->GetSubItem(kWidthPosition), pen, "%.2f");
+                      group->GetSubItem(kWidthPosition), pen, 2);
 }
 
 int PenField(CBCGPProp* item) { return static_cast<int>(item->GetData() - kStyleId); }

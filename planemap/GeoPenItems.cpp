@@ -1,6 +1,5 @@
 #include "planemap/GeoPenItems.h"
 
-#include <cstdio>
 #include <utility>
 
 #include "framework/GroupTexts.h"
@@ -11,6 +10,7 @@
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 
 using namespace planemap;
 
@@ -32,19 +32,13 @@ CBCGPProp* NewWidthItem(const char* name, double first, double step, int count, 
     return width;
 }
 
-void ShowPen(CBCGPProp* style, CBCGPProp* colour, CBCGPProp* width, const QXLOGPEN& pen, const char* widthFormat) {
+void ShowPen(CBCGPProp* style, CBCGPProp* colour, CBCGPProp* width, const QXLOGPEN& pen, int widthDecimals) {
     if (auto* picker = dynamic_cast<CPropStyleCombox*>(style)) {
         UINT value = pen.style;
         picker->SetVal(value);
     }
     ShowColor(colour, pen.color);
-    if (!width) return;
-    // The format's decimals, so that a width that shows as zero shows unsigned.
-    int decimals = 0;
-    if (std::sscanf(widthFormat, "%%.%df", &decimals) != 1) decimals = 6;
-    CString text;
-    text.Format(widthFormat, numtext::Shown(pen.width / 100.0, decimals));
-    SetItemText(width, text);
+    if (width) SetItemText(width, numtext::Fixed(pen.width / 100.0, widthDecimals));
 }
 
 bool ApplyPenItem(CQXObjectLine* line, CBCGPProp* item, int position, Accept width) {
@@ -60,7 +54,7 @@ bool ReadPenField(CBCGPProp* item, PenField field, QXLOGPEN* pen) {
             }
             return false;
         case PenField::kWidth:
-            return EditWidth(item, &pen->width);
+            return item && planemap::ReadWidth(ItemText(item), &pen->width);
         case PenField::kColor:
             return ReadColor(item, &pen->color);
     }

@@ -17,10 +17,10 @@ CBCGPProp* NewStylePicker(const char* name, const char* description, DWORD_PTR i
 // default that of ApplyPenItem's width (0 or more).
 CBCGPProp* NewWidthItem(const char* name, double first, double step, int count, const char* format, DWORD_PTR id,
                         TextRule rule = planemap::HundredthsRule(planemap::Accept::ZeroOrMore));
-// Style picker (redrawn only when the style differs), colour and width (the format, "%.Nf", of
-// width / 100, never "-0") items from the pen; an item that is missing or of another kind is
-// passed over.
-void ShowPen(CBCGPProp* style, CBCGPProp* colour, CBCGPProp* width, const QXLOGPEN& pen, const char* widthFormat);
+// Style picker (redrawn only when the style differs), colour and width (width / 100 with
+// widthDecimals decimals, never "-0") items from the pen; an item that is missing or of another
+// kind is passed over.
+void ShowPen(CBCGPProp* style, CBCGPProp* colour, CBCGPProp* width, const QXLOGPEN& pen, int widthDecimals);
 // The shown line's whole pen, with the field of the edited item changed (position 0 style, 1 width
 // typed in millimetres, 2 colour), to every selected line of its type name. False, nothing
 // written, when the item's value is refused.
@@ -30,7 +30,8 @@ bool ApplyPenItem(CQXObjectLine* line, CBCGPProp* item, int position,
 // One field of a pen, numbered as the positions above.
 enum class PenField { kStyle = 0, kWidth = 1, kColor = 2 };
 // The edited item's value into that field of pen: the style picker's style, a width by the width
-// rule (EditWidth: the width item is built with planemap::WidthRule), the colour item's colour.
+// rule (planemap::ReadWidth: the width item is built with planemap::WidthRule), the colour item's
+// colour.
 // False, pen untouched, when refused or when the item is not of the field's kind.
 bool ReadPenField(CBCGPProp* item, PenField field, QXLOGPEN* pen);
 // That one field of from into to.

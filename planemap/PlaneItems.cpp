@@ -1,6 +1,7 @@
 #include "planemap/PlaneItems.h"
 
 #include "framework/NumberText.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 
 namespace planemap {
@@ -11,8 +12,12 @@ CBCGPProp* NewTypeItem(const char* kind, DWORD_PTR id) {
     return item;
 }
 
-CString FixedText(double value, int decimals) {
-    return FormatString("%.*f", decimals, numtext::Shown(value, decimals));
+CBCGPProp* NewCountItem(const char* name, const char* description, DWORD_PTR id,
+                        std::initializer_list<const char*> options) {
+    CBCGPProp* item = NewSizeTextItem(name, description, id, CountRule());
+    for (const char* option : options) item->AddOption(option);
+    item->AllowEdit(TRUE);
+    return item;
 }
 
 }  // namespace planemap

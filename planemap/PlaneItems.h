@@ -1,6 +1,8 @@
-// The read-only "类型" item of the plane-map lists and the text a refresh shows a number by; the
-// shared items they build are in framework/PropItems.h.
+// The read-only "类型" item and the count item of the plane-map lists, and the text a refresh
+// shows a number by; the shared items they build are in framework/PropItems.h.
 #pragma once
+
+#include <initializer_list>
 
 #include "framework/PropItems.h"
 
@@ -8,9 +10,9 @@ namespace planemap {
 
 // The read-only "类型" item showing the object kind.
 CBCGPProp* NewTypeItem(const char* kind, DWORD_PTR id);
-
-// A number with a fixed count of decimals ("%.2f" for 2), unsigned when it shows as zero: no item
-// shows "-0.00".
-CString FixedText(double value, int decimals);
+// A whole number of 0 or more, typed or picked among the options given, refusing what ReadCount
+// refuses.
+CBCGPProp* NewCountItem(const char* name, const char* description, DWORD_PTR id,
+                        std::initializer_list<const char*> options);
 
 }  // namespace planemap

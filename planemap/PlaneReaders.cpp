@@ -23,79 +23,57 @@ bool ReadFloatThenScale(const CString& text, float scale, float* value) {
     return numtext::LeadingNumber(text, &typed) && numtext::FitFloatThenScale(typed, scale, value);
 }
 
-TextRule NumberRule(double scale) {
-    return [scale](const CString& text) {
-        double value = 0;
-        return ReadNumber(text, scale, &value);
-    };
-}
+TextRule NumberRule(double scale) { return ReaderRule(&ReadNumber, scale); }
 
-TextRule FloatRule(double scale) {
-    return [scale](const CString& text) {
-        float value = 0;
-        return ReadFloat(text, scale, &value);
-    };
-}
+TextRule FloatRule(double scale) { return ReaderRule(&ReadFloat, scale); }
 
-TextRule FloatThenScaleRule(float scale) {
-    return [scale](const CString& text) {
-        float value = 0;
-        return ReadFloatThenScale(text, scale, &value);
-    };
-}
+TextRule FloatThenScaleRule(float scale) { return ReaderRule(&ReadFloatThenScale, scale); }
 
 bool ReadInt(const CString& text, int* value) {
-    double typed = 0;
-    if (!numtext::LeadingNumber(text, &typed) || typed <= static_cast<double>(INT_MIN) - 1 ||
-        typed >= static_cast<double>(INT_MAX) + 1)
-        return false;
-    return numtext::LeadingInt(text, value);
+    long long whole = 0;
+    if (!numtext::LeadingWhole(text, &whole) || whole < INT_MIN || whole > INT_MAX) return false;
+    *value = static_cast<int>(whole);
+    return true;
 }
 
 TextRule IntRule() { return ReaderRule(&ReadInt); }
 
-bool ReadLength(const CString& text, double scale, double* value) {
+namespace {
+
+// Whether the text's leading number is 0 or more (and a double holds it).
+bool NotNegative(const CString& text) {
     double typed = 0;
-    return numtext::LeadingNumber(text, &typed) && typed >= 0 && numtext::Scale(typed, scale, value);
+    return numtext::LeadingNumber(text, &typed) && typed >= 0;
+}
+
+}  // namespace
+
+bool ReadLength(const CString& text, double scale, double* value) {
+    return NotNegative(text) && ReadNumber(text, scale, value);
 }
 
 bool ReadFloatLength(const CString& text, double scale, float* value) {
-    double typed = 0;
-    float kept = 0;
-    if (!numtext::LeadingNumber(text, &typed) || typed < 0 || !numtext::FitFloat(typed, scale, &kept)) return false;
-    *value = kept + 0.0f;  // "-0" is kept as 0
-    return true;
+    return NotNegative(text) && ReadFloat(text, scale, value);
 }
 
 bool ReadFloatLengthThenScale(const CString& text, float scale, float* value) {
+    return NotNegative(text) && ReadFloatThenScale(text, scale, value);
+}
+
+TextRule LengthRule(double scale) { return ReaderRule(&ReadLength, scale); }
+
+TextRule FloatLengthRule(double scale) { return ReaderRule(&ReadFloatLength, scale); }
+
+TextRule FloatLengthThenScaleRule(float scale) { return ReaderRule(&ReadFloatLengthThenScale, scale); }
+
+bool ReadZeroOrMore(const CString& text, double* value) {
     double typed = 0;
-    float kept = 0;
-    if (!numtext::LeadingNumber(text, &typed) || typed < 0 || !numtext::FitFloatThenScale(typed, scale, &kept))
-        return false;
-    *value = kept + 0.0f;
+    if (!ReadLength(text, 1, &typed) || (typed == 0 && !kel::plane::CPlaneFunc::IsEffectiveFigure(text))) return false;
+    *value = typed;
     return true;
 }
 
-TextRule LengthRule(double scale) {
-    return [scale](const CString& text) {
-        double value = 0;
-        return ReadLength(text, scale, &value);
-    };
-}
-
-TextRule FloatLengthRule(double scale) {
-    return [scale](const CString& text) {
-        float value = 0;
-        return ReadFloatLength(text, scale, &value);
-    };
-}
-
-TextRule FloatLengthThenScaleRule(float scale) {
-    return [scale](const CString& text) {
-        float value = 0;
-        return ReadFloatLengthThenScale(text, scale, &value);
-    };
-}
+TextRule ZeroOrMoreRule() { return ReaderRule(&ReadZeroOrMore); }
 
 bool ReadAboveZero(const CString& text, double scale, double* value) {
     double v = 0;
@@ -104,12 +82,7 @@ bool ReadAboveZero(const CString& text, double scale, double* value) {
     return true;
 }
 
-TextRule AboveZeroRule(double scale) {
-    return [scale](const CString& text) {
-        double value = 0;
-        return ReadAboveZero(text, scale, &value);
-    };
-}
+TextRule AboveZeroRule(double scale) { return ReaderRule(&ReadAboveZero, scale); }
 
 bool ReadWholeAboveZero(const CString& text, int* value) {
     int v = 0;
@@ -141,13 +114,11 @@ bool ReadAngle(const CString& text, double* radians) { return AngleFromText(text
 TextRule AngleRule() { return ReaderRule(&ReadAngle); }
 
 bool ReadWidth(const CString& text, float* width) {
-    double typed = 0;
     float hundredths = 0;
-    if (!numtext::LeadingNumber(text, &typed) || typed < 0 ||
-        !numtext::FitFloat(typed, numtext::kHundredths, &hundredths))
+    if (!ReadFloatLength(text, numtext::kHundredths, &hundredths) ||
+        (hundredths == 0 && !kel::plane::CPlaneFunc::IsEffectiveFigure(text)))
         return false;
-    if (hundredths == 0 && !kel::plane::CPlaneFunc::IsEffectiveFigure(text)) return false;
-    *width = hundredths + 0.0f;  // "-0" is stored as 0
+    *width = hundredths;
     return true;
 }
 

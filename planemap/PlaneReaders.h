@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <type_traits>
 
 #include "framework/PropSizeText.h"
 #include "mfc/String.h"
@@ -36,6 +37,12 @@ bool ReadFloatLengthThenScale(const CString& text, float scale, float* value);
 TextRule LengthRule(double scale);
 TextRule FloatLengthRule(double scale);
 TextRule FloatLengthThenScaleRule(float scale);
+
+// A length of 0 or more where 0 must be typed: the leading number; above 0 is taken, exactly 0
+// only when the whole text is a number ("0", "0.00"), not for a text that merely reads as 0; below
+// 0, or beyond a double, is refused.
+bool ReadZeroOrMore(const CString& text, double* value);
+TextRule ZeroOrMoreRule();
 
 // A spacing, distance or half-axis that must be above 0: the leading number times scale, refused
 // when not above 0 (a text that is no number reads as 0 and is refused too) or beyond a double.

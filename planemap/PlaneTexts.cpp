@@ -2,6 +2,7 @@
 
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
+#include "planemap/PlaneItems.h"
 
 namespace planemap {
 
@@ -32,7 +33,7 @@ bool ToRadians(double degrees, double* radians) {
 
 double ToDegrees(double radians) { return radians * 180 / planetext::kPi; }
 
-CString AngleText(double radians) { return FormatString("%.2f", numtext::Shown(ToDegrees(radians), 2)); }
+CString AngleText(double radians) { return numtext::Fixed(ToDegrees(radians), 2); }
 
 double AngleFromText(const CString& text) {
     double radians = 0;

@@ -2,6 +2,8 @@
 
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
+#include "framework/PenFontEdits.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
@@ -24,14 +26,6 @@ enum : int { kStylePosition = 0, kSizePosition = 1, kBorderColorPosition = 2, kI
 
 // The notification the map file's views take as "an object was renamed or restyled".
 constexpr UINT kObjectChangedNotice = 2;
-
-// A symbol size typed in millimetres, kept ×100: only a positive size the record can hold.
-bool ReadSymbolSize(const CString& text, float* size) {
-    float value = 0;
-    if (!ReadFloat(text, 100, &value) || !(value > 0)) return false;
-    *size = value;
-    return true;
-}
 
 }  // namespace
 
@@ -56,8 +50,8 @@ int CPropListAppendControlPoint::InitPropWnd() {
     style->SetStyleGroup(kestrel::kPointSetCommon, true);
     style->AddStyleGroup(kestrel::kPointSetWell, true);
     group->AddSubItem(style);
-    group->AddSubItem(
-        NewSizeTextItem(grouptext::kSize, grouptext::kPointSizeDescription, kSizeId, ReaderRule(&ReadSymbolSize)));
+    group->AddSubItem(NewSizeTextItem(grouptext::kSize, grouptext::kPointSizeDescription, kSizeId,
+                                      penfont::HundredthsRule(penfont::Accept::AboveZero)));
     group->AddSubItem(
         NewGroupColorProp(grouptext::kBorderColor, grouptext::kBorderColorDescription, kBorderColorId, 0));
     group->AddSubItem(NewGroupColorProp(grouptext::kInnerColor, grouptext::kInnerColorDescription, kInnerColorId, 0));
@@ -84,7 +78,7 @@ void CPropListAppendControlPoint::RefreshSymbol(CQXObjectPoint* point) {
         UINT value = symbol.style;
         style->SetVal(value);
     }
-    SetItemText(group->GetSubItem(kSizePosition), FixedText(symbol.size / 100.0, 2));
+    SetItemText(group->GetSubItem(kSizePosition), numtext::Fixed(symbol.size / 100.0, 2));
     ShowColor(group->GetSubItem(kBorderColorPosition), symbol.borderColor);
     ShowColor(group->GetSubItem(kInnerColorPosition), symbol.innerColor);
 }
@@ -108,7 +102,7 @@ LRESULT CPropListAppendControlPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kSizeId:
             // Only a positive size the record can hold: the item refuses any other.
-            ReadSymbolSize(ItemText(item), &symbol.size);
+            penfont::ReadHundredths(ItemText(item), penfont::Accept::AboveZero, &symbol.size);
             break;
         case kBorderColorId:
             ReadColor(item, &symbol.borderColor);

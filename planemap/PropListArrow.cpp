@@ -2,6 +2,7 @@
 
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
 #include "hosttypes/Parsnip/QXObjectArrow.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
@@ -63,7 +64,7 @@ void CPropListArrow::UpdateBCGPProperty(long object, CString) {
     if (!arrow) return;
     const bool single = GetSelectionCount() == 1;
     if (single) {
-        SetItemText(FindItem(kHeightId), FixedText(arrow->GetHeight(), 2));
+        SetItemText(FindItem(kHeightId), numtext::Fixed(arrow->GetHeight(), 2));
         SetItemText(FindItem(kHeadPercentId), FormatString("%d", arrow->GetHeadPercent()));
         SetItemText(FindItem(kBodyPercentId), FormatString("%d", arrow->GetBodyPercent()));
     } else {

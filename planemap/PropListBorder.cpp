@@ -6,6 +6,7 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Parsnip/MapFunc.h"
 #include "hosttypes/Parsnip/QXObjectBorder.h"
@@ -104,17 +105,17 @@ void CPropListBorder::UpdateBCGPProperty(long object, CString) {
         return;
     }
     const FLOATRECT extent = border->GetBorderExtent();
-    SetItemText(FindItem(kXFromId), FixedText(extent.left, 2));
-    SetItemText(FindItem(kXToId), FixedText(extent.right, 2));
-    SetItemText(FindItem(kYFromId), FixedText(extent.bottom, 2));
-    SetItemText(FindItem(kYToId), FixedText(extent.top, 2));
+    SetItemText(FindItem(kXFromId), numtext::Fixed(extent.left, 2));
+    SetItemText(FindItem(kXToId), numtext::Fixed(extent.right, 2));
+    SetItemText(FindItem(kYFromId), numtext::Fixed(extent.bottom, 2));
+    SetItemText(FindItem(kYToId), numtext::Fixed(extent.top, 2));
 
     QXLOGPEN pen;
     border->GetOuterLogPen(&pen);
     SetLineProp(FindItem(kOuterPenId), pen);
     border->GetInnerLogPen(&pen);
     SetLineProp(FindItem(kInnerPenId), pen);
-    SetItemText(FindItem(kFrameDistanceId), FixedText(border->GetBorderWidth() / 100, 2));
+    SetItemText(FindItem(kFrameDistanceId), numtext::Fixed(border->GetBorderWidth() / 100, 2));
 
     QXLOGBRUSH brush;
     border->GetLogBrush(&brush);
@@ -126,7 +127,7 @@ void CPropListBorder::UpdateBCGPProperty(long object, CString) {
     QXLOGFONT font;
     border->GetTitleFont(&font);
     SetFontProp(FindItem(kTitleFontId), font);
-    SetItemText(FindItem(kTitleOffsetId), FixedText(border->GetTitleDist() / 100, 2));
+    SetItemText(FindItem(kTitleOffsetId), numtext::Fixed(border->GetTitleDist() / 100, 2));
 }
 
 LRESULT CPropListBorder::OnPropertyChanged(WPARAM, LPARAM lParam) {

@@ -194,17 +194,6 @@ bool WriteRead(CQXObjectBorder* border, void (CQXObjectBorder::*set)(Arg), bool 
     return true;
 }
 
-// A pen's style, width or colour item written into that pen of every selected border of the
-// type; false, nothing written, for a width EditPen refuses (the item shows the stored one again).
-bool WritePenItem(CQXObjectBorder* border, CBCGPProp* item) {
-    const DWORD_PTR id = item->GetData();
-    for (const BorderRecordSlot<QXLOGPEN>& slot : kPenSlots)
-        if (id >= slot.firstId && id <= slot.firstId + 2)
-            return EditSameTypeRecord(border, slot.get, slot.set, item, static_cast<int>(id - slot.firstId),
-                                      Accept::ZeroOrMore);
-    return false;
-}
-
 }  // namespace
 
 // ---- module-wide table ------------------------------------------------------------------------------
@@ -339,8 +328,7 @@ void RefreshGridItems(CBCGPPropList& grid, const GridItems& ids, const GridValue
             SetItemText(frequency, FormatString("%u", v.frequency));
     }
     auto showLength = [&](DWORD_PTR id, double hundredths) {
-        const double shown = numtext::Shown(hundredths / 100, ids.lengthDecimals);
-        SetItemText(find(id), FormatString("%.*f", ids.lengthDecimals, shown));
+        SetItemText(find(id), numtext::Fixed(hundredths / 100, ids.lengthDecimals));
     };
     showLength(ids.majorLength, v.majorLength);
     if (major) SetLineSubItems(major, 2, v.majorPen);
@@ -375,8 +363,8 @@ void CPropListBorderGrid::UpdateBCGPProperty(long object, CString) {
         RefreshGridItems(m_wndPropList, kGraticuleItems, GraticuleValues(*border));
     }
     if (FindItem(kKilometerGroupId)) {
-        SetItemText(FindItem(kXIntervalId), FormatString("%.2f", numtext::Shown(border->GetKIntervalX(), 2)));
-        SetItemText(FindItem(kYIntervalId), FormatString("%.2f", numtext::Shown(border->GetKIntervalY(), 2)));
+        SetItemText(FindItem(kXIntervalId), numtext::Fixed(border->GetKIntervalX(), 2));
+        SetItemText(FindItem(kYIntervalId), numtext::Fixed(border->GetKIntervalY(), 2));
         RefreshGridItems(m_wndPropList, kKilometerItems, KilometerValues(*border));
     }
 }
@@ -442,7 +430,7 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
             written = WriteRead(border, &CQXObjectBorder::SetKIntervalY, ReadKilometerInterval, text);
             break;
         default:  // a pen's style, width (0 or more) or colour
-            written = WritePenItem(border, item);
+            written = ApplyBorderRecordItem(kPenSlots, border, item, Accept::ZeroOrMore);
             break;
     }
     // What the page refuses here (a value set on an item from code, past the item's rule; a pen

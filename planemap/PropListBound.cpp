@@ -49,7 +49,7 @@ void CPropListBound::UpdateBCGPProperty(long object, CString) {
     QXLOGPEN pen;
     line->GetLogPen(&pen);
     geoitems::ShowPen(group->GetSubItem(kStylePosition), group->GetSubItem(kColorPosition),
-                      group->GetSubItem(kWidthPosition), pen, "%.2f");
+                      group->GetSubItem(kWidthPosition), pen, 2);
 }
 
 LRESULT CPropListBound::OnPropertyChanged(WPARAM, LPARAM lParam) {

@@ -2,8 +2,8 @@
 
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
 #include "framework/OptionTables.h"
-#include "hosttypes/Moraine/PlaneFunc.h"
 #include "hosttypes/Parsnip/QXObjectColorMark.h"
 #include "planemap/FurnitureTexts.h"
 #include "planemap/PlaneItems.h"
@@ -31,15 +31,15 @@ CString StoredText(CQXObjectColorMark* mark, DWORD_PTR id) {
     mark->GetLogFont(&font);
     switch (id) {
         case CPropListColorMark::kXId:
-            return FixedText(p.x, 2);
+            return numtext::Fixed(p.x, 2);
         case CPropListColorMark::kYId:
-            return FixedText(p.y, 2);
+            return numtext::Fixed(p.y, 2);
         case CPropListColorMark::kLengthId:
-            return FixedText(mark->GetRadiusB(), 2);
+            return numtext::Fixed(mark->GetRadiusB(), 2);
         case CPropListColorMark::kWidthId:
-            return FixedText(mark->GetRadiusA(), 2);
+            return numtext::Fixed(mark->GetRadiusA(), 2);
         case CPropListColorMark::kSizeId:
-            return FixedText(font.size / 100.0, 2);
+            return numtext::Fixed(font.size / 100.0, 2);
         case CPropListColorMark::kDecimalsId:
             return FormatString("%d", mark->GetDecimal());
         case CPropListColorMark::kIntervalId:
@@ -47,17 +47,6 @@ CString StoredText(CQXObjectColorMark* mark, DWORD_PTR id) {
         default:
             return CString();
     }
-}
-
-// The mark's rule for its position, length and width: a number above 0, or 0 typed as a number;
-// negative values and texts that are no number are refused. The size and the whole numbers follow
-// the same rule through ReadWidth and ReadCount.
-bool ReadMarkNumber(const CString& text, double* value) {
-    double v = 0;
-    if (!ReadNumber(text, 1, &v)) return false;
-    if (!(v > 0 || (v == 0 && kel::plane::CPlaneFunc::IsEffectiveFigure(text)))) return false;
-    *value = v;
-    return true;
 }
 
 }  // namespace
@@ -76,13 +65,13 @@ int CPropListColorMark::InitPropWnd() {
         TRUE, TRUE);
 
     auto* geometry = new CBCGPProp(planetext::kPosition, kGeometryGroupId);
-    // Every number item refuses what its reader in ApplyNumber refuses.
-    geometry->AddSubItem(NewSizeTextItem(planetext::kX, ft::kXDescription, kXId, ReaderRule(&ReadMarkNumber)));
-    geometry->AddSubItem(NewSizeTextItem(planetext::kY, ft::kYDescription, kYId, ReaderRule(&ReadMarkNumber)));
-    geometry->AddSubItem(
-        NewSizeTextItem(planetext::kLength, ft::kLengthDescription, kLengthId, ReaderRule(&ReadMarkNumber)));
-    geometry->AddSubItem(
-        NewSizeTextItem(planetext::kWidth, ft::kWidthDescription, kWidthId, ReaderRule(&ReadMarkNumber)));
+    // Every number item refuses what its reader in ApplyNumber refuses: the position, length and
+    // width a number above 0 or 0 typed as a number (ReadZeroOrMore), the size and the whole numbers
+    // the same through ReadWidth and ReadCount.
+    geometry->AddSubItem(NewSizeTextItem(planetext::kX, ft::kXDescription, kXId, ZeroOrMoreRule()));
+    geometry->AddSubItem(NewSizeTextItem(planetext::kY, ft::kYDescription, kYId, ZeroOrMoreRule()));
+    geometry->AddSubItem(NewSizeTextItem(planetext::kLength, ft::kLengthDescription, kLengthId, ZeroOrMoreRule()));
+    geometry->AddSubItem(NewSizeTextItem(planetext::kWidth, ft::kWidthDescription, kWidthId, ZeroOrMoreRule()));
     geometry->Expand(TRUE);
     m_wndPropList.AddProperty(geometry, TRUE, TRUE);
 
@@ -90,11 +79,8 @@ int CPropListColorMark::InitPropWnd() {
     label->AddSubItem(NewFontFaceItem(kFaceId));
     label->AddSubItem(NewSizeTextItem(grouptext::kSize, planetext::kSizeDescription, kSizeId, WidthRule()));
     label->AddSubItem(NewGroupColorProp(grouptext::kColor, planetext::kColorDescription, kColorId, 0));
-    CBCGPProp* decimals =
-        NewSizeTextItem(planetext::kDecimals, planetext::kDecimalsDescription, kDecimalsId, CountRule());
-    for (const char* option : {"0", "1", "2", "3"}) decimals->AddOption(option);
-    decimals->AllowEdit(TRUE);
-    label->AddSubItem(decimals);
+    label->AddSubItem(
+        NewCountItem(planetext::kDecimals, planetext::kDecimalsDescription, kDecimalsId, {"0", "1", "2", "3"}));
     label->AddSubItem(NewOptionItem(planetext::kPosition, "", ft::kLabelSideDescription, kLabelSideId,
                                     {ft::kLeftSide, ft::kRightSide}, false));
     label->AddSubItem(NewSizeTextItem(planetext::kInterval, planetext::kIntervalDescription, kIntervalId, CountRule()));
@@ -196,16 +182,16 @@ void CPropListColorMark::ApplyNumber(CQXObjectColorMark* mark, CBCGPProp* item) 
     int whole = 0;
     switch (id) {
         case kXId:
-            if (ReadMarkNumber(text, &value)) mark->MoveAnchor(FLOATPOINT(value, p.y));
+            if (ReadZeroOrMore(text, &value)) mark->MoveAnchor(FLOATPOINT(value, p.y));
             break;
         case kYId:
-            if (ReadMarkNumber(text, &value)) mark->MoveAnchor(FLOATPOINT(p.x, value));
+            if (ReadZeroOrMore(text, &value)) mark->MoveAnchor(FLOATPOINT(p.x, value));
             break;
         case kLengthId:
-            if (ReadMarkNumber(text, &value)) mark->SetRadiusB(value);
+            if (ReadZeroOrMore(text, &value)) mark->SetRadiusB(value);
             break;
         case kWidthId:
-            if (ReadMarkNumber(text, &value)) mark->SetRadiusA(value);
+            if (ReadZeroOrMore(text, &value)) mark->SetRadiusA(value);
             break;
         case kSizeId:
             if (ReadWidth(text, &font.size)) mark->SetLogFont(&font);

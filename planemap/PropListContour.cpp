@@ -24,7 +24,7 @@ namespace {
 constexpr int kDecimalOptions = 5;  // 0 .. 4
 
 // A label distance is shown in whole units: the integer part of the stored value / 100.
-CString WholeUnits(double stored) { return FixedText(std::trunc(stored / 100), 0); }
+CString WholeUnits(double stored) { return numtext::Fixed(std::trunc(stored / 100), 0); }
 
 // A pen width or font size typed in shown units, as the stored value (x100). Accepted when above
 // 0, or 0 typed as a number (letters also read as 0); a value the record cannot hold is refused.
@@ -94,7 +94,7 @@ void CPropListContour::UpdateBCGPProperty(long object, CString) {
 
     QXLOGPEN pen;
     contour->GetLogPen(&pen);
-    geoitems::ShowPen(FindItem(kPenStyleId), FindItem(kPenColorId), FindItem(kPenWidthId), pen, "%.2f");
+    geoitems::ShowPen(FindItem(kPenStyleId), FindItem(kPenColorId), FindItem(kPenWidthId), pen, 2);
     RefreshLabel(contour);
 }
 
@@ -103,7 +103,7 @@ void CPropListContour::RefreshLabel(CQXObjectContour* contour) {
     contour->GetLogFont(&font);
     if (CBCGPProp* visible = FindItem(kLabelVisibleId)) SetYesNoProp(visible, contour->GetLabelVisible() == 1);
     SetItemText(FindItem(kFontFaceId), font.GetFaceName());
-    SetItemText(FindItem(kFontSizeId), FixedText(font.size / 100.0, 2));
+    SetItemText(FindItem(kFontSizeId), numtext::Fixed(font.size / 100.0, 2));
     ShowColor(FindItem(kFontColorId), font.color);
     CString decimals;
     decimals.Format("%d", contour->GetDecimal());

@@ -45,7 +45,7 @@ void CPropListCtrlLine::UpdateBCGPProperty(long object, CString) {
     }
     QXLOGPEN pen;
     line->GetLogPen(&pen);
-    geoitems::ShowPen(FindItem(kPenStyleId), FindItem(kPenColorId), FindItem(kPenWidthId), pen, "%.2f");
+    geoitems::ShowPen(FindItem(kPenStyleId), FindItem(kPenColorId), FindItem(kPenWidthId), pen, 2);
 }
 
 LRESULT CPropListCtrlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {

@@ -32,7 +32,7 @@ constexpr int kWidthSubItem = 1;
 // A geometry item's text as the edits take it: a position or angle that is no number gives 0
 // (angles in degrees, read into radians); a half-axis must be above 0. False, value untouched,
 // when refused.
-bool ReadGeometry(DWORD_PTR id, const CString& text, double* value) {
+bool ReadGeometry(const CString& text, DWORD_PTR id, double* value) {
     switch (id) {
         case CPropListEllipse::kXId:
         case CPropListEllipse::kYId:
@@ -43,13 +43,6 @@ bool ReadGeometry(DWORD_PTR id, const CString& text, double* value) {
         default:
             return ReadAngle(text, value);
     }
-}
-
-TextRule GeometryRule(DWORD_PTR id) {
-    return [id](const CString& text) {
-        double value = 0;
-        return ReadGeometry(id, text, &value);
-    };
 }
 
 }  // namespace
@@ -67,7 +60,7 @@ int CPropListEllipse::InitPropWnd() {
     auto* position = new CBCGPProp(planetext::kPosition, kPositionGroupId);
     // Each refuses what its edit refuses.
     for (const TextItemDef& row : kGeometryItems)
-        position->AddSubItem(NewSizeTextItem(row.label, row.description, row.id, GeometryRule(row.id)));
+        position->AddSubItem(NewSizeTextItem(row.label, row.description, row.id, ReaderRule(&ReadGeometry, row.id)));
     position->AddSubItem(NewOptionItem(planetext::kDirection, "", st::kDirectionDescription, kDirectionId,
                                        {planetext::kForward, planetext::kBackward}, false));
     m_wndPropList.AddProperty(position, TRUE, TRUE);
@@ -166,7 +159,7 @@ LRESULT CPropListEllipse::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CPropListEllipse::ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     double value = 0;
-    if (!ReadGeometry(id, ItemText(item), &value)) return;
+    if (!ReadGeometry(ItemText(item), id, &value)) return;
     FLOATPOINT anchor;
     ellipse->GetAnchor(&anchor);
     switch (id) {

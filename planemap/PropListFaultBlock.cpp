@@ -102,8 +102,7 @@ void CPropListFaultBlock::UpdateBCGPProperty(long object, CString) {
 void CPropListFaultBlock::RefreshWall(CBCGPProp* group, int first, CQXObjectLine* wall) {
     QXLOGPEN pen;
     wall->GetLogPen(&pen);
-    geoitems::ShowPen(group->GetSubItem(first), group->GetSubItem(first + 1), group->GetSubItem(first + 2), pen,
-                      "%.1f");
+    geoitems::ShowPen(group->GetSubItem(first), group->GetSubItem(first + 1), group->GetSubItem(first + 2), pen, 1);
 }
 
 LRESULT CPropListFaultBlock::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -154,7 +153,7 @@ void CPropListFaultBlock::ApplyWallItem(CBCGPProp* item, CQXLayer* layer, CQXObj
     if (!EditPen(pen, item, field)) return;
     SetBlockSubObjects(layer, &pen, part);
     // A text that only reads as a width (no number is 0) shows the width taken.
-    if (field == 1) geoitems::ShowPen(nullptr, nullptr, item, pen, "%.1f");
+    if (field == 1) geoitems::ShowPen(nullptr, nullptr, item, pen, 1);
 }
 
 // The fill switch or colour of the shown block's zone, written to the zone of every selected block.

@@ -100,7 +100,7 @@ void CPropListFaultLine::RefreshPen(CQXObjectLine* line) {
     QXLOGPEN pen;
     line->GetLogPen(&pen);
     if (pen == m_pen) TakeStandardPen(line->GetLayer(), line->GetTypeName(), &pen);
-    geoitems::ShowPen(FindItem(kPenStyleId), FindItem(kPenColorId), FindItem(kPenWidthId), pen, "%.1f");
+    geoitems::ShowPen(FindItem(kPenStyleId), FindItem(kPenColorId), FindItem(kPenWidthId), pen, 1);
 }
 
 LRESULT CPropListFaultLine::OnPropertyChanged(WPARAM, LPARAM lParam) {

@@ -33,8 +33,7 @@ int CPropListFill::InitPropWnd() {
     m_pFillGroup = CreateFillProp(planetext::kFill, kFillGroupId);
     m_wndPropList.AddProperty(m_pFillGroup, TRUE, TRUE);
     // The cell size refuses what ReadFillItem refuses: a negative size or one past the record.
-    if (auto* cellSize = dynamic_cast<CBCGPropFloat*>(FindItem(kCellSizeId)))
-        cellSize->SetTextRule(planemap::FloatLengthRule(100));
+    ReadBy(FindItem(kCellSizeId), planemap::FloatLengthRule(100));
 
     auto* area = new CBCGPropFloat(planetext::kArea, _variant_t(0.0), 2, planetext::kArea, FALSE, kAreaId);
     area->AllowEdit(FALSE);

@@ -4,6 +4,7 @@
 
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropSizeText.h"
 #include "hosttypes/Parsnip/QXObjectLegend.h"
@@ -91,7 +92,7 @@ void CPropListLegend::UpdateBCGPProperty(long object, CString) {
                                                     {kSpacingId, legend->GetDSpace()},
                                                     {kLeftMarginId, legend->GetLSpace()},
                                                     {kTopMarginId, legend->GetTSpace()}};
-    for (const auto& [id, value] : lengths) SetItemText(FindItem(id), FixedText(value / 100, 2));
+    for (const auto& [id, value] : lengths) SetItemText(FindItem(id), numtext::Fixed(value / 100, 2));
     if (CBCGPProp* columns = FindItem(kColumnsId)) columns->SetValue(_variant_t(legend->GetColCount()));
     SetItemText(FindItem(kTextPositionId),
                 TextOfValue(furniture::kTextPositions, legend->GetFontPosition(), furniture::kTextPositionOtherText));

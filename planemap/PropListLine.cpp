@@ -5,6 +5,7 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Kestrel/GraphUtility.h"
@@ -102,7 +103,7 @@ void CPropListLine::RefreshPosition(CQXObjectPolyline* line) {
     }
     const double values[] = {p0.x, p0.y, p1.x, p1.y, CGraphUtility::TwoPointDistance(p0, p1), line->CaculateAngle()};
     for (int i = 0; i < 6 && i < group->GetSubItemsCount(); ++i)
-        group->GetSubItem(i)->SetValue(_variant_t(planemap::FixedText(values[i], 2)));
+        group->GetSubItem(i)->SetValue(_variant_t(numtext::Fixed(values[i], 2)));
     EnableSubItems(group, 0, -1, TRUE);
 }
 
@@ -224,5 +225,5 @@ void CPropListLine::ShowItemAgain(CBCGPProp* item) {
         CWndLstPlane::ShowItemAgain(item);
         return;
     }
-    item->SetValue(_variant_t(planemap::FixedText(line->GetAngle(), 2)));
+    item->SetValue(_variant_t(numtext::Fixed(line->GetAngle(), 2)));
 }

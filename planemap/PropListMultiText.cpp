@@ -4,7 +4,6 @@
 #include "framework/ItemGroupsBasic.h"
 #include "hosttypes/Parsnip/QXObjectMultiText.h"
 #include "planemap/PlaneItems.h"
-#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
@@ -113,12 +112,9 @@ LRESULT CPropListMultiText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             EditSameTypeBrushes(layer, typeName, [&](QXLOGBRUSH& b) { b.style = style; });
             break;
         }
-        case kAngleId: {  // disabled: reached only when the item is changed from code
-            double radians = 0;
-            if (planemap::ReadAngle(typed, &radians))
-                SetSameTypeObjects(layer, &CQXObjectMultiText::SetAngle, radians, typeName);
+        case kAngleId:  // disabled: reached only when the item is changed from code
+            textlist::EditAngles<CQXObjectMultiText>(layer, typeName, typed);
             break;
-        }
         case kHAlignId:
             SetSameTypeObjects(layer, &CQXObjectMultiText::SetHAlign, planemap::HAlignValue(typed), typeName);
             break;

@@ -1,5 +1,6 @@
 #include "planemap/PropListPicture.h"
 
+#include "framework/NumberText.h"
 #include "framework/PropSizeText.h"
 #include "hosttypes/Parsnip/QXObjectBitmap.h"
 #include "hosttypes/Parsnip/QXObjectQXM.h"
@@ -37,7 +38,7 @@ const ItemRow kItems[] = {
 
 // A number item's text as the edit takes it: no number reads as 0; a length or width is never
 // negative; the rotation is read in degrees into radians. False, value untouched, when refused.
-bool ReadNumberItem(DWORD_PTR id, const CString& text, double* value) {
+bool ReadNumberItem(const CString& text, DWORD_PTR id, double* value) {
     switch (id) {
         case CPropListPicture::kLengthId:
         case CPropListPicture::kWidthId:
@@ -47,13 +48,6 @@ bool ReadNumberItem(DWORD_PTR id, const CString& text, double* value) {
         default:
             return planemap::ReadNumber(text, 1, value);
     }
-}
-
-TextRule NumberItemRule(DWORD_PTR id) {
-    return [id](const CString& text) {
-        double value = 0;
-        return ReadNumberItem(id, text, &value);
-    };
 }
 
 bool IsNumberItem(DWORD_PTR id) { return id != CPropListPicture::kTypeId && id != CPropListPicture::kSourceId; }
@@ -70,9 +64,9 @@ int CPropListPicture::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     for (const ItemRow& row : kItems) {
         // A number item refuses what its edit refuses.
-        auto* item = IsNumberItem(row.id)
-                         ? new CBCGPropSizeText(row.label, _variant_t(row.value), "", row.id, NumberItemRule(row.id))
-                         : new CBCGPProp(row.label, _variant_t(row.value), "", row.id);
+        auto* item = IsNumberItem(row.id) ? new CBCGPropSizeText(row.label, _variant_t(row.value), "", row.id,
+                                                                 ReaderRule(&ReadNumberItem, row.id))
+                                          : new CBCGPProp(row.label, _variant_t(row.value), "", row.id);
         if (!row.editable) item->AllowEdit(FALSE);
         m_wndPropList.AddProperty(item, TRUE, TRUE);
     }
@@ -125,9 +119,7 @@ void CPropListPicture::ShowKindItems(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm)
     SetNumber(kBaseYId, y);
 }
 
-void CPropListPicture::SetNumber(DWORD_PTR id, double value) {
-    SetItemText(FindItem(id), planemap::FixedText(value, 2));
-}
+void CPropListPicture::SetNumber(DWORD_PTR id, double value) { SetItemText(FindItem(id), numtext::Fixed(value, 2)); }
 
 LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
@@ -144,7 +136,7 @@ LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (qxm) qxm->GetQXMCenter(baseX, baseY);
     const CString text = VariantToText(item->GetValue());
     double v = 0;
-    if (IsNumberItem(item->GetData()) && !ReadNumberItem(item->GetData(), text, &v)) return 0;
+    if (IsNumberItem(item->GetData()) && !ReadNumberItem(text, item->GetData(), &v)) return 0;
 
     // The shown picture only; no other selected object takes the edit.
     switch (item->GetData()) {

@@ -1,6 +1,7 @@
 #include "planemap/PropListPoint.h"
 
 #include "framework/ItemGroupsFill.h"
+#include "framework/NumberText.h"
 #include "hosttypes/Parsnip/QXObjectPoint.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
@@ -12,7 +13,7 @@
 namespace {
 
 // One object's number, "" while several objects are selected.
-CString SingleValueText(double value, bool single) { return single ? planemap::FixedText(value, 2) : CString(); }
+CString SingleValueText(double value, bool single) { return single ? numtext::Fixed(value, 2) : CString(); }
 
 }  // namespace
 
@@ -106,7 +107,7 @@ LRESULT CPropListPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CPropListPoint::ApplySize(CQXObjectPoint* point, CBCGPProp* item) {
     QXLOGPOINT style;
     point->GetLogPoint(&style);
-    if (planemap::EditWidth(item, &style.size)) WriteStyle(point, style);
+    if (planemap::ReadWidth(ItemText(item), &style.size)) WriteStyle(point, style);
 }
 
 // A refused size shows the shown point's size again, "%.2f", also while several points are
@@ -119,7 +120,7 @@ void CPropListPoint::ShowItemAgain(CBCGPProp* item) {
     }
     QXLOGPOINT style;
     point->GetLogPoint(&style);
-    SetItemText(item, planemap::FixedText(style.size / 100.0, 2));
+    SetItemText(item, numtext::Fixed(style.size / 100.0, 2));
 }
 
 void CPropListPoint::WriteStyle(CQXObjectPoint* point, QXLOGPOINT& style) {

@@ -31,8 +31,7 @@ bool Reformat(CString& label, int decimals) {
     double v = 0;
     if (!planemap::ReadFigure(label, &v)) return false;
     // Half away from zero; a number that rounds to zero is written "0", "0.00", never "-0".
-    label = decimals == 0 ? planemap::FixedText(std::trunc(v < 0 ? v - 0.5 : v + 0.5), 0)
-                          : planemap::FixedText(v, decimals);
+    label = decimals == 0 ? numtext::Fixed(std::trunc(v < 0 ? v - 0.5 : v + 0.5), 0) : numtext::Fixed(v, decimals);
     return true;
 }
 
@@ -131,12 +130,9 @@ LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kBackColorId:
             textlist::EditOwnBackColors(layer, typeName, item);
             break;
-        case kAngleId: {
-            double radians = 0;
-            if (planemap::ReadAngle(typed, &radians))
-                SetSameTypeObjects(layer, &CQXObjectText::SetAngle, radians, typeName);
+        case kAngleId:
+            textlist::EditAngles<CQXObjectText>(layer, typeName, typed);
             break;
-        }
         case kPlaceId:
             ApplyPlace(typed, layer, typeName);
             break;

@@ -32,7 +32,7 @@ constexpr int kSingleObjectItems = 5;
 // A geometry item's text as ApplyGeometry takes it: a text that is no number gives 0; lengths,
 // widths and corner half-axes (to single precision) are never negative; the rotation is read in
 // degrees into radians. False, value untouched, when refused.
-bool ReadGeometry(DWORD_PTR id, const CString& text, double* value) {
+bool ReadGeometry(const CString& text, DWORD_PTR id, double* value) {
     switch (id) {
         case CPropListRect::kLengthId:
         case CPropListRect::kWidthId:
@@ -51,13 +51,6 @@ bool ReadGeometry(DWORD_PTR id, const CString& text, double* value) {
     }
 }
 
-TextRule GeometryRule(DWORD_PTR id) {
-    return [id](const CString& text) {
-        double value = 0;
-        return ReadGeometry(id, text, &value);
-    };
-}
-
 }  // namespace
 
 CPropListRect::CPropListRect() = default;
@@ -73,7 +66,7 @@ int CPropListRect::InitPropWnd() {
     auto* position = new CBCGPProp(planetext::kPosition, kPositionGroupId);
     // Each refuses what ApplyGeometry refuses.
     for (const TextItemDef& row : kGeometryItems)
-        position->AddSubItem(NewSizeTextItem(row.label, row.description, row.id, GeometryRule(row.id)));
+        position->AddSubItem(NewSizeTextItem(row.label, row.description, row.id, ReaderRule(&ReadGeometry, row.id)));
     m_wndPropList.AddProperty(position, TRUE, TRUE);
 
     CBCGPProp* pen = CreateLineProp(st::kOutline, kPenGroupId, false, HundredthsRule(Accept::ZeroOrMore));
@@ -162,7 +155,7 @@ LRESULT CPropListRect::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CPropListRect::ApplyGeometry(CQXObjectRect* rect, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     double value = 0;
-    if (!ReadGeometry(id, ItemText(item), &value)) return;
+    if (!ReadGeometry(ItemText(item), id, &value)) return;
     FLOATPOINT anchor;
     rect->GetAnchor(&anchor);
     FLOATSIZE corner = rect->GetRoundSize();

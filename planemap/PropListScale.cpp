@@ -91,8 +91,8 @@ void CPropListScale::UpdateBCGPProperty(long object, CString) {
 
     const std::pair<DWORD_PTR, CString> values[] = {
         {kStyleId, StyleText(scale->GetStyle())},
-        {kSpacingId, FixedText(scale->GetSize(), 2)},
-        {kHeightId, FixedText(scale->GetHeight() / 100, 2)},
+        {kSpacingId, numtext::Fixed(scale->GetSize(), 2)},
+        {kHeightId, numtext::Fixed(scale->GetHeight() / 100, 2)},
         {kCountId, FormatString("%d", scale->GetStep())},
         {kUnitId, scale->GetUnitWord()},
         {kDecimalsId, FormatString("%d", scale->GetDecimalNum())},

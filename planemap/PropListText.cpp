@@ -2,9 +2,9 @@
 
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
+#include "framework/NumberText.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
 #include "planemap/PlaneItems.h"
-#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
@@ -57,8 +57,8 @@ void CPropListText::UpdateBCGPProperty(long object, CString) {
     SetItemText(FindItem(kVAlignId), planemap::VAlignText(text->GetVerticalAlign()));
     QXPOINT p;
     text->GetAnchor(&p);
-    SetItemText(FindItem(kXId), planemap::FixedText(p.x, 2));
-    SetItemText(FindItem(kYId), planemap::FixedText(p.y, 2));
+    SetItemText(FindItem(kXId), numtext::Fixed(p.x, 2));
+    SetItemText(FindItem(kYId), numtext::Fixed(p.y, 2));
 }
 
 LRESULT CPropListText::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -88,12 +88,9 @@ LRESULT CPropListText::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kTransparentId:
             textlist::EditOwnTransparency(layer, typeName, item);
             break;
-        case kAngleId: {
-            double radians = 0;
-            if (planemap::ReadAngle(typed, &radians))
-                SetSameTypeObjects(layer, &CQXObjectText::SetAngle, radians, typeName);
+        case kAngleId:
+            textlist::EditAngles<CQXObjectText>(layer, typeName, typed);
             break;
-        }
         case kHAlignId:
             SetSameTypeObjects(layer, &CQXObjectText::SetHorizontalAlign, planemap::HAlignValue(typed), typeName);
             break;

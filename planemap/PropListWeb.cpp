@@ -1,6 +1,7 @@
 #include "planemap/PropListWeb.h"
 
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "hosttypes/Parsnip/QXObjectWeb.h"
 #include "planemap/PlaneItems.h"
@@ -40,7 +41,7 @@ void CPropListWeb::UpdateBCGPProperty(long object, CString) {
     CQXObjectWeb* web = Web();
     if (!web) return;
     SetItemText(FindItem(kStyleId), TextOfValue(shapes::kWebStyles, web->GetStyle(), shapes::kWebStyleOtherText));
-    SetItemText(FindItem(kGapId), FixedText(web->GetXGap() / 100, 2));
+    SetItemText(FindItem(kGapId), numtext::Fixed(web->GetXGap() / 100, 2));
     QXLOGPEN pen;
     web->GetLogPen(&pen);
     SetLineProp(FindItem(kPenGroupId), pen);

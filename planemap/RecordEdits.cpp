@@ -1,8 +1,8 @@
 #include "planemap/RecordEdits.h"
 
+#include "framework/NumberText.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
 #include "planemap/PlaneItems.h"
-#include "planemap/PlaneReaders.h"
 
 namespace planemap {
 
@@ -15,9 +15,7 @@ void EditOwnPens(CQXLayer* layer, const CString& typeName, CBCGPProp* item, int 
 }
 
 void ShowStoredHundredths(CBCGPProp* item, double stored) {
-    if (item) SetItemText(item, FixedText(stored / 100.0, 2));
+    if (item) SetItemText(item, numtext::Fixed(stored / 100.0, 2));
 }
-
-bool EditWidth(CBCGPProp* item, float* width) { return item && ReadWidth(ItemText(item), width); }
 
 }  // namespace planemap

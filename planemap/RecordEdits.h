@@ -23,9 +23,6 @@ using penfont::EditPen;
 using penfont::EditRecord;
 using penfont::HundredthsRule;
 
-// The width rule (ReadWidth) on a width or size item's text: true with the width taken, false
-// with it untouched. The item is built with WidthRule, so it never holds a text ReadWidth refuses.
-bool EditWidth(CBCGPProp* item, float* width);
 // Every selected line of typeName keeps its own pen but for the edited field.
 void EditOwnPens(CQXLayer* layer, const CString& typeName, CBCGPProp* item, int position, Accept width);
 

@@ -7,6 +7,7 @@
 #include "bcg/ColorProp.h"
 #include "bcg/Prop.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/WndLstPlane.h"
@@ -60,6 +61,14 @@ void EditOwnFonts(CQXLayer* layer, const CString& typeName, CBCGPProp* item, int
 }
 // The size rule of EditOwnFonts, for the font group's size item.
 inline TextRule OwnFontSizeRule() { return planemap::HundredthsRule(planemap::Accept::AboveZero); }
+
+// The rotation typed in degrees (planemap::ReadAngle, the angle item's rule) given to every
+// selected T of typeName.
+template <class T>
+void EditAngles(CQXLayer* layer, const CString& typeName, const CString& typed) {
+    double radians = 0;
+    if (planemap::ReadAngle(typed, &radians)) SetSameTypeObjects(layer, &T::SetAngle, radians, typeName);
+}
 
 // The background colour (word 2) of every selected text of typeName, each keeping its own font.
 void EditOwnBackColors(CQXLayer* layer, const CString& typeName, CBCGPProp* item);

@@ -58,18 +58,10 @@ TextRule ScaledRule(double scale, bool allowNegative) {
     };
 }
 
-bool ReadScaled(CBCGPProp* item, double scale, float stored, float* value, bool allowNegative) {
-    if (ScaledNumber(ItemText(item), scale, allowNegative, value)) return true;
-    SetItemText(item, FormatString("%.2f", numtext::Shown(stored / scale, 2)));
-    return false;
-}
-
-TextRule KeptRule(VARTYPE type, std::function<bool(CBCGPProp* kept)> reader) {
-    return [type, reader = std::move(reader)](const CString& text) {
+TextRule KeptRule(VARTYPE type, TextRule rule) {
+    return [type, rule = std::move(rule)](const CString& text) {
         _variant_t kept;
-        if (!numtext::TextToVariant(text, type, &kept)) return false;
-        CBCGPProp probe("", kept);
-        return reader(&probe);
+        return numtext::TextToVariant(text, type, &kept) && rule(VariantToText(kept));
     };
 }
 
@@ -81,9 +73,9 @@ bool ReadInt(const CString& text, int* value) {
 }
 
 bool ReadCount(const CString& text, int* count) {
-    unsigned number = 0;
-    if (!numtext::WholeUnsigned(text, &number) || number > static_cast<unsigned>(INT_MAX)) return false;
-    *count = static_cast<int>(number);
+    long long whole = 0;
+    if (!numtext::LeadingWhole(text, &whole) || whole < 0 || whole > INT_MAX) return false;
+    *count = static_cast<int>(whole);
     return true;
 }
 

@@ -3,11 +3,8 @@
 // breaks, and the three-way apply-scope items.
 #pragma once
 
-#include <functional>
-
 #include "bcg/Prop.h"
 #include "bcg/PropList.h"
-#include "framework/PropItems.h"
 #include "framework/PropSizeText.h"
 #include "framework/WndProp.h"
 #include "hosttypes/Zephyr/WpKit.h"
@@ -50,30 +47,22 @@ bool BeginKitRefresh(CWndProp& pane, long object, CWpKit* kit);
 CString TitleToText(const CString& title);
 CString TextToTitle(const CString& text);
 
-// The item's number times scale for a float field of the kit. A number the field cannot hold, or
-// a negative one where negatives are not taken (widths, sizes, counts), is refused: false, and the
-// item shows "%.2f" of the stored value divided by scale again. A text that is no number reads 0.
-bool ReadScaled(CBCGPProp* item, double scale, float stored, float* value, bool allowNegative);
-// ReadScaled's reader on a text: the number it stores (value untouched when refused), and its rule,
-// for the item the text is typed into.
+// The number times scale that a float field of the kit stores for a typed text. A number the field
+// cannot hold, or a negative one where negatives are not taken (widths, sizes, counts), is refused
+// (false, value untouched); a text that is no number reads 0. ScaledRule is the rule of the item
+// the text is typed into, so a text it refuses never reaches the page.
 bool ScaledNumber(const CString& text, double scale, bool allowNegative, float* value);
 TextRule ScaledRule(double scale, bool allowNegative);
-// A page's reader of a typed text reading an item's text (the item's rule is ReaderRule of it).
-template <class Number>
-std::function<bool(CBCGPProp*)> ItemReader(bool (*read)(const CString& text, Number* value)) {
-    return [read](CBCGPProp* item) {
-        Number value{};
-        return read(ItemText(item), &value);
-    };
-}
-// The rule of an item keeping a value of the given type that the page reads with reader: a text is
-// judged by the value the item would keep (a whole-number item keeps "12.5" as 12).
-TextRule KeptRule(VARTYPE type, std::function<bool(CBCGPProp* kept)> reader);
+// The rule of a size text item keeping a value of the given type: a typed text is judged by rule as
+// the text of the value the item would keep (a whole-number item keeps "12.5" as 12), as a float
+// item judges one.
+TextRule KeptRule(VARTYPE type, TextRule rule);
 // The item's leading number (0 for a text that is no number); false for a number a double cannot hold.
 bool ReadNumber(CBCGPProp* item, double* value);
 // The leading integer of the text, when an int holds it (a text that is no number reads 0).
 bool ReadInt(const CString& text, int* value);
-// A count typed: the whole text one unsigned whole number that an int holds; and its rule.
+// A count typed: a whole number of 0 or more (numtext::LeadingWhole: "3x" is 3, "1e39" no count)
+// that an int holds; and its rule.
 bool ReadCount(const CString& text, int* count);
 TextRule CountRule();
 

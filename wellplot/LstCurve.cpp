@@ -15,6 +15,7 @@
 #include "framework/PropEx.h"
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
+#include "framework/PropSizeText.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Osprey/TableDefinition.h"
 #include "hosttypes/Osprey/WellDataManager.h"
@@ -86,50 +87,37 @@ CBCGPProp* NewTableChoice(const char* name, const char* description, DWORD_PTR i
     return item;
 }
 
-// The readers of the page's number items; each item refuses what its reader refuses, so a refused
-// text never reaches the page. The whole number an item holds, cut toward 0; false when the text
-// is no number an int holds.
-bool ReadInt(CBCGPProp* item, int* value) {
+// The readers of the page's number items, each also the rule of the item it is typed into, so a
+// refused text never reaches the page. A whole number, cut toward 0; false when the text is no
+// number an int holds.
+bool ReadWhole(const CString& text, int* value) {
     double number = 0;
-    return numtext::LeadingNumber(ItemText(item), &number) && numtext::FitInt(number, 1, value);
+    return numtext::LeadingNumber(text, &number) && numtext::FitInt(number, 1, value);
 }
 
 // A count of decimals: a whole number up to the most a double shows.
-bool ReadDigits(CBCGPProp* item, int* digits) {
+bool ReadDigits(const CString& text, int* digits) {
     int read = 0;
-    if (!ReadInt(item, &read) || read > wellplot::kMostDecimals) return false;
+    if (!ReadWhole(text, &read) || read > wellplot::kMostDecimals) return false;
     *digits = read;
     return true;
 }
 
-// A value of the curve's scale (a float; of either sign when negatives is true).
-bool ReadValue(CBCGPProp* item, bool negatives, float* value) {
-    return wellplot::ScaledNumber(ItemText(item), 1, negatives, value);
+// A value of the curve's scale (a float; of either sign when negatives is true), and its rule.
+bool ReadValue(const CString& text, bool negatives, float* value) {
+    return wellplot::ScaledNumber(text, 1, negatives, value);
 }
+TextRule ValueRule(bool negatives) { return wellplot::ScaledRule(1, negatives); }
 
 // A fill's target value: a value strictly between the curve's left and right values.
-bool ReadTargetValue(CWpCurve* curve, CBCGPProp* item, float* value) {
+bool ReadTargetValue(CWpCurve* curve, const CString& text, float* value) {
     float read = 0;
-    if (!curve || !ReadValue(item, true, &read)) return false;
+    if (!curve || !ReadValue(text, true, &read)) return false;
     const float lo = std::min(curve->GetLeft(), curve->GetRight());
     const float hi = std::max(curve->GetLeft(), curve->GetRight());
     if (!(lo < read && read < hi)) return false;
     *value = read;
     return true;
-}
-
-TextRule ValueRule(bool negatives) {
-    return KeptNumberRule([negatives](CBCGPProp* item) {
-        float value = 0;
-        return ReadValue(item, negatives, &value);
-    });
-}
-
-TextRule IntRule(bool (*read)(CBCGPProp*, int*)) {
-    return KeptNumberRule([read](CBCGPProp* item) {
-        int value = 0;
-        return read(item, &value);
-    });
 }
 
 CBCGPropFloat* NewFloat(const char* name, double value, int digits, bool negatives, const char* description,
@@ -148,8 +136,8 @@ bool IsCurveForm(int form) { return form == 0 || form == 1 || form == 4; }
 CBCGPProp* NewLineGroup(const char* name, DWORD_PTR id, const QXLOGPEN& pen) {
     CBCGPProp* group = NewGroup(name, id);
     AddLineSubItems(group, id);
-    // Written as numbers (SetLineProp would make the width a text), so that the width item keeps a
-    // typed text as the number its rule and GetLineSubProp read.
+    // Written as numbers, so that the width item keeps "3x" as 3, which its rule and GetLineSubProp
+    // take; SetLineProp would make the width a text, kept as typed and so refused by the rule.
     EnableLineProp(group, pen, true);
     return group;
 }
@@ -167,6 +155,21 @@ CBCGPProp* NewSymbolGroup(const char* name, DWORD_PTR id, const QXLOGPOINT& poin
     group->AddSubItem(fill);
     SetPointFloatProp(group, point);
     return group;
+}
+
+// The record with the one sub-item of its group (whose id is group) read over it; a group's
+// sub-items carry the ids after the group's.
+QXLOGFONT WithSubItem(QXLOGFONT font, CBCGPProp* item, DWORD_PTR group) {
+    GetFontSubProp(item, font, static_cast<int>(item->GetData() - group - 1));
+    return font;
+}
+QXLOGPEN WithSubItem(QXLOGPEN pen, CBCGPProp* item, DWORD_PTR group) {
+    GetLineSubProp(item, pen, static_cast<int>(item->GetData() - group - 1));
+    return pen;
+}
+QXLOGPOINT WithSubItem(QXLOGPOINT point, CBCGPProp* item, DWORD_PTR group) {
+    GetPointSubProp(item, point, static_cast<int>(item->GetData() - group - 1));
+    return point;
 }
 
 // The current fill's record; NULL while no fill is current.
@@ -231,7 +234,7 @@ int CLstCurve::InitPropWnd() {
     scale->AddSubItem(NewTableChoice(kArrangement, "指定曲线刻度值的排列格式", kLimitAlignId, kLimitAligns));
     scale->AddSubItem(NewOptionItem(wptext::kType, "", "指定刻度类型", kScaleTypeId, {kLinear, kLogarithmic}, false));
     scale->AddSubItem(NewTableChoice("刻度范围", "指定刻度范围类型", kRangeTypeId, kRangeTypes));
-    scale->AddSubItem(NewFloat("刻度小数位数", 0, 0, false, "指定刻度小数位数", kDigitsId, IntRule(ReadDigits)));
+    scale->AddSubItem(NewFloat("刻度小数位数", 0, 0, false, "指定刻度小数位数", kDigitsId, ReaderRule(ReadDigits)));
     scale->AddSubItem(
         NewOptionItem(wptext::kDirection, "", "指定刻度类型", kDirectionId, {kLeftToRight, kRightToLeft}, false));
     scale->AddSubItem(NewFloat("左值", 0, 0, true, "指定曲线左值", kLeftId, ValueRule(true)));
@@ -388,12 +391,12 @@ void CLstCurve::ShowDrawing(CWpCurve* curve) {
         EnableAllSubItems(point2, second);
         draw->AddSubItem(point2);
         draw->AddSubItem(NewFloat("散点抽稀间隔)", curve->GetScanted(), 0, false, "指定散点抽稀显示的间隔数",
-                                  kScatterStepId, IntRule(ReadInt)));
+                                  kScatterStepId, ReaderRule(ReadWhole)));
     };
     auto stick = [&] {
         draw->AddSubItem(NewLineGroup("杆棒线型", kStickLineId, curve->GetPen2()));
         draw->AddSubItem(NewFloat("杆棒抽稀间隔)", curve->GetScanted(), 0, false, "指定杆棒抽稀显示的间隔数",
-                                  kStickStepId, IntRule(ReadInt)));
+                                  kStickStepId, ReaderRule(ReadWhole)));
     };
     auto square = [&] {
         draw->AddSubItem(NewLineGroup("方波线型", kSquareLineId, curve->GetPen2()));
@@ -472,10 +475,10 @@ void CLstCurve::ShowFills(CWpCurve* curve) {
     group->AddSubItem(target);
     if (targetName == kValueTarget)
         group->AddSubItem(NewFloat("目标值线幅值", fill->targetValue, 2, true, "指定当前横向填充目标值线的幅值",
-                                   kFillValueId, KeptNumberRule([this](CBCGPProp* kept) {
+                                   kFillValueId, [this](const CString& typed) {
                                        float value = 0;
-                                       return ReadTargetValue(Curve(), kept, &value);
-                                   })));
+                                       return ReadTargetValue(Curve(), typed, &value);
+                                   }));
     const struct {
         const char* name;
         DWORD_PTR id;
@@ -534,8 +537,7 @@ LRESULT CLstCurve::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kTitleFontId + 1:
         case kTitleFontId + 2:
         case kTitleFontId + 3: {
-            QXLOGFONT font = curve->GetTitleFont();
-            GetFontSubProp(item, font, static_cast<int>(id - kTitleFontId - 1));
+            const QXLOGFONT font = WithSubItem(curve->GetTitleFont(), item, kTitleFontId);
             curve->SetTitleFont(font);
             ApplyTitleFontToScope(curve, font);
             break;
@@ -555,8 +557,7 @@ LRESULT CLstCurve::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kUnitFontId + 1:
         case kUnitFontId + 2:
         case kUnitFontId + 3: {
-            QXLOGFONT font = curve->GetUnitFont();
-            GetFontSubProp(item, font, static_cast<int>(id - kUnitFontId - 1));
+            const QXLOGFONT font = WithSubItem(curve->GetUnitFont(), item, kUnitFontId);
             curve->SetUnitFont(font);
             ApplyToScopeCurves(curve, curve->GetUntScope(), [&](CWpCurve* other) { other->SetUnitFont(font); });
             break;
@@ -582,16 +583,13 @@ LRESULT CLstCurve::OnPropertyChanged(WPARAM, LPARAM lParam) {
             SetKitTimeStamp(curve);
             break;
         case kMarkValueId:
-            if (float value = 0; ReadValue(item, true, &value)) curve->SetFlagLineValue(value);
+            if (float value = 0; ReadValue(text, true, &value)) curve->SetFlagLineValue(value);
             break;
         case kMarkLineId + 1:
         case kMarkLineId + 2:
-        case kMarkLineId + 3: {
-            QXLOGPEN pen = curve->GetFlagLinePen();
-            GetLineSubProp(item, pen, static_cast<int>(id - kMarkLineId - 1));
-            curve->SetFlagLinePen(pen);
+        case kMarkLineId + 3:
+            curve->SetFlagLinePen(WithSubItem(curve->GetFlagLinePen(), item, kMarkLineId));
             break;
-        }
         default:
             if (id >= kLimitShownId && id <= kLimitFontId + 3)
                 EditScale(curve, item);
@@ -641,7 +639,7 @@ void CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
             return;
         case kDigitsId: {
             int digits = 0;
-            if (!ReadDigits(item, &digits)) return;
+            if (!ReadDigits(text, &digits)) return;
             curve->SetScaleDecimalDigit(digits);
             recalculate = true;
             break;
@@ -652,7 +650,7 @@ void CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
         case kLeftId:
         case kRightId: {
             float value = 0;
-            if (!ReadValue(item, true, &value)) return;
+            if (!ReadValue(text, true, &value)) return;
             if (id == kLeftId)
                 curve->SetLeft(value, 0);
             else
@@ -665,19 +663,16 @@ void CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
             break;
         case kMultiplesId: {
             float multiples = 0;
-            if (!ReadValue(item, false, &multiples)) return;
+            if (!ReadValue(text, false, &multiples)) return;
             curve->SetMultiples(multiples);
             recalculate = true;
             break;
         }
         case kLimitFontId + 1:
         case kLimitFontId + 2:
-        case kLimitFontId + 3: {
-            QXLOGFONT font = curve->GetLimitFont();
-            GetFontSubProp(item, font, static_cast<int>(id - kLimitFontId - 1));
-            curve->SetLimitFont(font);
+        case kLimitFontId + 3:
+            curve->SetLimitFont(WithSubItem(curve->GetLimitFont(), item, kLimitFontId));
             break;
-        }
         default:
             return;
     }
@@ -689,35 +684,25 @@ void CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
 // lines are one pen of the kit, the scatter and stick intervals one value.
 void CLstCurve::EditDrawing(CWpCurve* curve, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
-    auto editPen = [&](DWORD_PTR group, QXLOGPEN pen, void (CWpCurve::*set)(const QXLOGPEN&)) {
-        GetLineSubProp(item, pen, static_cast<int>(id - group - 1));
-        (curve->*set)(pen);
-    };
-    auto editPoint = [&](DWORD_PTR group, QXLOGPOINT point, void (CWpCurve::*set)(const QXLOGPOINT&)) {
-        GetPointSubProp(item, point, static_cast<int>(id - group - 1));
-        (curve->*set)(point);
-    };
     if (id == kFormId) {
         curve->SetType(static_cast<CWpCurve::CURVETYPE>(ValueOfText(kForms, ItemText(item), -1)));
         SetKitTimeStamp(curve);
     } else if (id > kLineId && id < kLine2Id) {
-        QXLOGPEN pen = curve->GetPen();
-        GetLineSubProp(item, pen, static_cast<int>(id - kLineId - 1));
-        curve->SetPen(pen);
+        curve->SetPen(WithSubItem(curve->GetPen(), item, kLineId));
     } else if (id > kLine2Id && id < kPointId) {
-        editPen(kLine2Id, curve->GetPenCur2(), &CWpCurve::SetPenCur2);
+        curve->SetPenCur2(WithSubItem(curve->GetPenCur2(), item, kLine2Id));
     } else if (id > kPointId && id < kPoint2Id) {
-        editPoint(kPointId, curve->GetPoint(), &CWpCurve::SetPoint);
+        curve->SetPoint(WithSubItem(curve->GetPoint(), item, kPointId));
     } else if (id > kPoint2Id && id < kScatterStepId) {
-        editPoint(kPoint2Id, curve->GetPoint2(), &CWpCurve::SetPoint2);
+        curve->SetPoint2(WithSubItem(curve->GetPoint2(), item, kPoint2Id));
     } else if (id == kScatterStepId || id == kStickStepId) {
-        if (int interval = 0; ReadInt(item, &interval)) curve->SetScanted(interval);
+        if (int interval = 0; ReadWhole(ItemText(item), &interval)) curve->SetScanted(interval);
     } else if (id > kStickLineId && id < kStickStepId) {
-        editPen(kStickLineId, curve->GetPen2(), &CWpCurve::SetPen2);
+        curve->SetPen2(WithSubItem(curve->GetPen2(), item, kStickLineId));
     } else if (id > kSquareLineId && id < kSquareStepId) {
-        editPen(kSquareLineId, curve->GetPen2(), &CWpCurve::SetPen2);
+        curve->SetPen2(WithSubItem(curve->GetPen2(), item, kSquareLineId));
     } else if (id == kSquareStepId) {
-        if (float step = 0; ReadValue(item, false, &step)) curve->SetFrequency(step);
+        if (float step = 0; ReadValue(ItemText(item), false, &step)) curve->SetFrequency(step);
     }
 }
 
@@ -752,7 +737,7 @@ void CLstCurve::EditFillTarget(CWpCurve* curve, const CString& text) {
 void CLstCurve::EditFillValue(CWpCurve* curve, CBCGPProp* item) {
     CWpCurve::tagCVEFILL* fill = CurrentFill(curve);
     float v = 0;
-    if (!fill || !ReadTargetValue(curve, item, &v)) return;
+    if (!fill || !ReadTargetValue(curve, ItemText(item), &v)) return;
     fill->targetValue = v;
     curve->Recalculate();
 }

@@ -73,7 +73,7 @@ CBCGPProp* NewTitleGroup() {
     auto* height = new CBCGPropFloat("高度(毫米)", _variant_t(""), 0, "指定深度道标题文本字体的高度", FALSE,
                                      CLstDepth::kFontHeightId);
     for (int i = 1; i <= 32; ++i) height->AddOption(FormatString("%d", i));
-    ReadBy(height, KeptNumberRule(wellplot::ItemReader(ReadFontHeight)));
+    ReadBy(height, ReaderRule(ReadFontHeight));
     font->AddSubItem(height);
     const COLORREF text_color = GetSysColor(COLOR_WINDOWTEXT);
     CBCGPColorProp* color =
@@ -93,7 +93,7 @@ CBCGPProp* NewLabelGroup() {
                                     CLstDepth::kLabelSpaceId);
     for (int d = 1; d <= 100000; d *= 10)
         for (int m : {1, 2, 5}) space->AddOption(FormatString("%d", d * m));
-    ReadBy(space, KeptNumberRule(wellplot::ItemReader(ReadLabelSpace)));
+    ReadBy(space, ReaderRule(ReadLabelSpace));
     label->AddSubItem(space);
     label->AddSubItem(NewFixedItem(wptext::kFormat, kLabelAligns[1].text, "指定深度标注文字方向",
                                    CLstDepth::kLabelAlignId, kLabelAligns));

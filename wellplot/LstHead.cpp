@@ -194,7 +194,7 @@ LRESULT CLstHead::OnPropertyChanged(WPARAM, LPARAM lParam) {
 }
 
 // Heights keep the sign typed; a height that no float can hold (in thousandths of a centimetre) is
-// refused and the stored height shown again.
+// refused by its item.
 bool CLstHead::EditStamped(CWpWell* well, CBCGPProp* item) {
     const CString text = ItemText(item);
     float height = 0;
@@ -203,11 +203,11 @@ bool CLstHead::EditStamped(CWpWell* well, CBCGPProp* item) {
             well->SetHeadAlign(HeadAlignOfText(text));
             break;
         case kTitleHeightId:
-            if (!wellplot::ReadScaled(item, 1000, well->GetTitleHeight(), &height, true)) return false;
+            if (!wellplot::ScaledNumber(text, 1000, true, &height)) return false;
             well->SetTitleHeight(height);
             break;
         case kClientHeightId:
-            if (!wellplot::ReadScaled(item, 1000, well->GetClientHeight(), &height, true)) return false;
+            if (!wellplot::ScaledNumber(text, 1000, true, &height)) return false;
             well->SetClientHeight(height);
             well->UpdateClient();
             break;

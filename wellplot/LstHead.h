@@ -49,7 +49,7 @@ private:
     void ShowTitle(CWpWell* well, bool headShown);
     void ShowSymbol(CWpWell* well, bool headShown);
     // Edits that change what the page shows stamp the kit; all recalculate. False for a refused
-    // height, which writes nothing and shows the stored height again.
+    // height, which writes nothing.
     bool EditStamped(CWpWell* well, CBCGPProp* item);
 
     CWpKit* m_pKit;

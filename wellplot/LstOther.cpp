@@ -181,7 +181,7 @@ int CLstOther::InitPropWnd() {
     auto* lineWidth =
         new CBCGPropFloat(grouptext::kLineWidthMm, _variant_t(""), 0, "指定边框线型宽度", FALSE, kLineWidthId);
     wellplot::AddPenWidthOptions(lineWidth);
-    ReadBy(lineWidth, KeptNumberRule(wellplot::ItemReader(ReadBorderWidth)));
+    ReadBy(lineWidth, ReaderRule(ReadBorderWidth));
     line->AddSubItem(lineWidth);
     line->AddSubItem(NewGroupColorProp(grouptext::kColor, "指定边框线型颜色", kLineColorId, RGB(0, 0, 0)));
     CBCGPColorProp* inner =

@@ -23,16 +23,14 @@ const TextValue kScaleTypes[] = {
     {"对数", 1},
 };
 
-// A logarithmic scale's left or right value: a number the scale's float holds.
+// A logarithmic scale's left or right value: a number the scale's float holds. Its items refuse any
+// other text by the same rule.
 bool ReadScaleValue(CBCGPProp* item, float* value) { return wellplot::ScaledNumber(ItemText(item), 1, true, value); }
 
 CBCGPropFloat* NewScaleValue(const char* name, double value, const char* description, DWORD_PTR id) {
     auto* item = new CBCGPropFloat(name, _variant_t(value), 0, description, FALSE, id);
     item->AllowEdit(TRUE);
-    ReadBy(item, KeptNumberRule([](CBCGPProp* kept) {
-               float read = 0;
-               return ReadScaleValue(kept, &read);
-           }));
+    ReadBy(item, wellplot::ScaledRule(1, true));
     return item;
 }
 

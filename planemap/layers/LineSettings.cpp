@@ -39,7 +39,7 @@ void Show(const Values& values, const Ids&, CBCGPProp* const (&items)[6]) {
     pen.style = values.style;
     pen.color = values.color;
     pen.width = values.width;
-    geoitems::ShowPen(items[kStyle], items[kColor], items[kWidth], pen, "%.2f");
+    geoitems::ShowPen(items[kStyle], items[kColor], items[kWidth], pen, 2);
     ShowSwitch(items[kSameStyle], items[kStyle], values.sameStyle);
     ShowSwitch(items[kSameColor], items[kColor], values.sameColor);
     ShowSwitch(items[kSameSize], items[kWidth], values.sameSize);

@@ -5,10 +5,8 @@
 #include "framework/NumberText.h"
 #include "framework/PropEx.h"
 #include "framework/PropStyleCombox.h"
-#include "hosttypes/Moraine/PlaneFunc.h"
 #include "planemap/GeoPenItems.h"
 #include "planemap/PlaneItems.h"
-#include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/layers/PieTexts.h"
 
@@ -92,7 +90,7 @@ CBCGPProp* NewFontSizeItem(const char* description, DWORD_PTR id, TextRule rule)
 }
 
 void ShowPen(CBCGPProp* style, CBCGPProp* width, CBCGPProp* colour, const QXLOGPEN& pen, double divisor) {
-    geoitems::ShowPen(style, colour, nullptr, pen, "");
+    geoitems::ShowPen(style, colour, nullptr, pen, 0);
     SetItemText(width, Number(pen.width / divisor));
 }
 
@@ -102,11 +100,7 @@ void ShowFont(CBCGPProp* face, CBCGPProp* size, CBCGPProp* colour, const QXLOGFO
     ShowColor(colour, font.color);
 }
 
-CString Number(double value) {
-    CString text;
-    text.Format("%.2f", numtext::Shown(value, 2));
-    return text;
-}
+CString Number(double value) { return numtext::Fixed(value, 2); }
 
 CString Count(int value) {
     CString text;
@@ -133,16 +127,6 @@ SizeRow SizeRowOf(const SizeIds& ids, DWORD_PTR id) {
         if (ids[row] == id) return static_cast<SizeRow>(row);
     return kSizeRowCount;
 }
-
-bool ReadLayerNumber(const CString& text, double* value) {
-    double typed = 0;
-    if (!numtext::LeadingNumber(text, &typed) || typed < 0) return false;
-    if (typed == 0 && !kel::plane::CPlaneFunc::IsEffectiveFigure(text)) return false;
-    *value = typed;
-    return true;
-}
-
-TextRule LayerNumberRule() { return ReaderRule(ReadLayerNumber); }
 
 bool EditPenStyleOrColor(QXLOGPEN& pen, const PenItems& items, CBCGPProp* item) {
     return planemap::EditPen(pen, item, item->GetData() == items.style ? 0 : 2);

@@ -113,17 +113,13 @@ void SetSizeValue(Holder& holder, SizeRow row, double value) {
             break;
     }
 }
-// The stored size shown again in its item: "%d" for the count, "%.2f" for the others.
+// A stored size as its item shows it: "%d" for the count, "%.2f" for the others.
 template <class Holder>
 CString SizeText(const Holder& holder, SizeRow row) {
     return row == kBarCountRow ? Count(holder.GetUpPropCount()) : Number(SizeValue(holder, row));
 }
 // Which size row an item of the list is; kSizeRowCount for none.
 SizeRow SizeRowOf(const SizeIds& ids, DWORD_PTR id);
-
-// The layer pages' number rule: refused below 0, and at 0 unless the whole text is a number.
-bool ReadLayerNumber(const CString& text, double* value);
-TextRule LayerNumberRule();
 
 // The three pens of a chart symbol or a chart layer (the getters and setters share names), and
 // the items of a list that show one: picker, width, colour.

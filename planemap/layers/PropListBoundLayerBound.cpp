@@ -34,7 +34,7 @@ int CPropListBoundLayerBound::InitPropWnd() {
 void CPropListBoundLayerBound::RefreshLayer(kel::plane::CBoundLayer& layer) {
     QXLOGPEN pen;
     layer.GetPen(pen);
-    geoitems::ShowPen(FindItem(kStyleId), FindItem(kColorId), FindItem(kWidthId), pen, "%.2f");
+    geoitems::ShowPen(FindItem(kStyleId), FindItem(kColorId), FindItem(kWidthId), pen, 2);
 }
 
 // The field taken goes to the layer's pen and to the plane options' boundary pen alike.

@@ -9,6 +9,7 @@
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/RecordEdits.h"
@@ -28,15 +29,6 @@ void ShowIndex(CBCGPProp* item, const char* const (&options)[2], int index) {
 
 constexpr const char* kModes[2] = {contourtext::kUniform, contourtext::kCustom};
 constexpr const char* kColorTypes[2] = {contourtext::kScaleColor, contourtext::kUniform};
-
-// A whole number of 0 or more (the count rule), with the options given.
-CBCGPProp* NewCountItem(const char* name, const char* description, DWORD_PTR id,
-                        std::initializer_list<const char*> options) {
-    CBCGPProp* item = NewSizeTextItem(name, description, id, planemap::CountRule());
-    for (const char* option : options) item->AddOption(option);
-    item->AllowEdit(TRUE);
-    return item;
-}
 
 }  // namespace
 
@@ -65,10 +57,10 @@ int CPropListContourLayerLine::InitPropWnd() {
     label->AddSubItem(
         NewSizeTextItem(grouptext::kSize, grouptext::kPointSizeDescription, kFontSizeId, planemap::WidthRule()));
     label->AddSubItem(NewGroupColorProp(grouptext::kColor, planetext::kColorDescription, kFontColorId, 0));
-    label->AddSubItem(
-        NewCountItem(planetext::kDecimals, planetext::kDecimalsDescription, kDecimalsId, {"0", "1", "2", "3", "4"}));
-    label->AddSubItem(NewCountItem(geotext::kLabelStart, geotext::kLabelStartDescription, kBeginPosId, {}));
-    label->AddSubItem(NewCountItem(planetext::kInterval, planetext::kIntervalDescription, kIntervalId, {}));
+    label->AddSubItem(planemap::NewCountItem(planetext::kDecimals, planetext::kDecimalsDescription, kDecimalsId,
+                                             {"0", "1", "2", "3", "4"}));
+    label->AddSubItem(planemap::NewCountItem(geotext::kLabelStart, geotext::kLabelStartDescription, kBeginPosId, {}));
+    label->AddSubItem(planemap::NewCountItem(planetext::kInterval, planetext::kIntervalDescription, kIntervalId, {}));
     label->AddSubItem(CreateYesNoProp(planetext::kBackTransparent, kTransparentId, _variant_t(""), nullptr));
     label->AddSubItem(NewGroupColorProp(planetext::kBackColor, geotext::kLabelBackDescription, kBackColorId, 0));
     label->Expand(TRUE);
@@ -101,7 +93,7 @@ void CPropListContourLayerLine::RefreshLayer(CContourLayer& layer) {
     ShowIndex(FindItem(kColorTypeId), kColorTypes, layer.GetLineColorType());
     QXLOGPEN pen;
     if (layer.GetLayer()) layer.GetLayer()->GetLogPen(&pen);
-    geoitems::ShowPen(FindItem(kStyleId), FindItem(kColorId), FindItem(kWidthId), pen, "%.2f");
+    geoitems::ShowPen(FindItem(kStyleId), FindItem(kColorId), FindItem(kWidthId), pen, 2);
 
     if (auto* face = dynamic_cast<CPropStyleCombox*>(FindItem(kFontId))) SetItemText(face, layer.GetLabelFontName());
     planemap::ShowStoredHundredths(FindItem(kFontSizeId), layer.GetLabelFontSize());

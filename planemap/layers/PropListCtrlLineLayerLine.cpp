@@ -30,7 +30,7 @@ void CPropListCtrlLineLayerLine::RefreshLayer(kel::plane::CCtrlLineLayer& layer)
     pen.style = layer.GetLineStyle();
     numtext::FitFloat(layer.GetLineSize(), 1, &pen.width);
     pen.color = layer.GetLineColor();
-    geoitems::ShowPen(FindItem(kStyleId), FindItem(kColorId), FindItem(kWidthId), pen, "%.2f");
+    geoitems::ShowPen(FindItem(kStyleId), FindItem(kColorId), FindItem(kWidthId), pen, 2);
 }
 
 void CPropListCtrlLineLayerLine::OnLayerItemChanged(kel::plane::CCtrlLineLayer& layer, CBCGPProp* item) {

@@ -113,7 +113,7 @@ void CPropListFaultLayerLine::RefreshLayer(CFaultLayer& layer) {
     for (const PenRow& row : kPens) {
         QXLOGPEN pen;
         (layer.*row.get)(pen);
-        geoitems::ShowPen(FindItem(row.styleId), FindItem(row.colorId), FindItem(row.widthId), pen, "%.2f");
+        geoitems::ShowPen(FindItem(row.styleId), FindItem(row.colorId), FindItem(row.widthId), pen, 2);
     }
     for (const FillRow& row : kFills) {
         QXLOGBRUSH brush;

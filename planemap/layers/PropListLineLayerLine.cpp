@@ -18,7 +18,7 @@
 namespace {
 
 // The pen's width in millimetres, two decimals.
-CString WidthText(const QXLOGPEN& pen) { return FormatString("%.2f", numtext::Shown(pen.width / 100.0, 2)); }
+CString WidthText(const QXLOGPEN& pen) { return numtext::Fixed(pen.width / 100.0, 2); }
 
 // ReadFillSubItem's cell size: a number of 0 or more whose hundredths a float holds.
 TextRule CellSizeRule() {
@@ -77,7 +77,7 @@ int CPropListLineLayerLine::InitPropWnd() {
     line->Expand(TRUE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
     CBCGPProp* fill = CreateFillProp(geotext::kFillGroup, kFillGroupId);
-    if (auto* cellSize = dynamic_cast<CBCGPropFloat*>(fill->GetSubItem(4))) cellSize->SetTextRule(CellSizeRule());
+    ReadBy(fill->GetSubItem(4), CellSizeRule());
     fill->Expand(TRUE);
     m_wndPropList.AddProperty(fill, TRUE, TRUE);
     return 0;
@@ -90,7 +90,7 @@ void CPropListLineLayerLine::RefreshLayer(kel::plane::CLineLayer& layer) {
     QXLOGBRUSH brush;
     layer.GetLogBrush(brush);
     if (FindItem(kLineGroupId)) {
-        geoitems::ShowPen(FindItem(kStyleId), FindItem(kColorId), nullptr, pen, "");
+        geoitems::ShowPen(FindItem(kStyleId), FindItem(kColorId), nullptr, pen, 0);
         CString text = WidthText(pen);
         CScatteredFunc::TruncFloatString(text);
         SetItemText(FindItem(kWidthId), text);

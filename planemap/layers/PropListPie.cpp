@@ -39,12 +39,7 @@ bool ReadIntNumber(const CString& text, int* value) {
 }
 
 TextRule NumberRule() { return ReaderRule(ReadNumber); }
-TextRule FloatNumberRule(double scale) {
-    return [scale](const CString& text) {
-        float value = 0;
-        return ReadFloatNumber(text, scale, &value);
-    };
-}
+TextRule FloatNumberRule(double scale) { return ReaderRule(&ReadFloatNumber, scale); }
 TextRule SizeRowRule(SizeRow row) { return row == kBarCountRow ? ReaderRule(ReadIntNumber) : NumberRule(); }
 
 // Line-style picker, width and colour of a pen group, in the group's own order.

@@ -72,24 +72,16 @@ bool ReadOffset(const CString& text, int* value) {
     return true;
 }
 
-// The indicator and bottom pens keep their widths as shown: the layer number rule, in a float.
+// The indicator and bottom pens keep their widths as shown: ReadZeroOrMore, in a float.
 bool ReadShownWidth(const CString& text, float* width) {
     double value = 0;
-    return ReadLayerNumber(text, &value) && numtext::FitFloat(value, 1, width);
+    return planemap::ReadZeroOrMore(text, &value) && numtext::FitFloat(value, 1, width);
 }
 
-// The bar count: the layer number rule, cut to an int.
+// The bar count: ReadZeroOrMore, cut to an int.
 bool ReadBarCount(const CString& text, int* count) {
     double value = 0;
-    return ReadLayerNumber(text, &value) && numtext::FitInt(value, 1, count);
-}
-
-// The bar sizes: any number of 0 or more; a text that is no number reads as 0.
-bool ReadBarSize(const CString& text, double* size) {
-    double value = 0;
-    if (!numtext::LeadingNumber(text, &value) || value < 0) return false;
-    *size = value;
-    return true;
+    return planemap::ReadZeroOrMore(text, &value) && numtext::FitInt(value, 1, count);
 }
 
 TextRule SizeRowRule(SizeRow row) {
@@ -97,11 +89,11 @@ TextRule SizeRowRule(SizeRow row) {
         case kRadiusRow:
         case kUpRadiusRow:
         case kDownRadiusRow:
-            return LayerNumberRule();
+            return planemap::ZeroOrMoreRule();
         case kBarCountRow:
             return ReaderRule(ReadBarCount);
         default:
-            return ReaderRule(ReadBarSize);
+            return planemap::LengthRule(1);  // the bar sizes: a text that is no number reads as 0
     }
 }
 
@@ -171,7 +163,7 @@ int CPropListPieLayerObj::InitPropWnd() {
     CBCGPProp* bottom = NewGroup(pt::kBottomLine, kBottomGroupId, true);
     bottom->AddSubItem(CreateYesNoProp(pt::kDraw, kBottomDrawId, _variant_t(""), nullptr));
     bottom->AddSubItem(new CBCGPropSizeText(pt::kLength, _variant_t(pt::kBottomLengthInitial),
-                                            pt::kBottomLengthDescription, kBottomLengthId, LayerNumberRule()));
+                                            pt::kBottomLengthDescription, kBottomLengthId, planemap::ZeroOrMoreRule()));
     bottom->AddSubItem(NewLineStylePicker(pt::kLineStyle, pt::kPenStyleDescription, kBottomStyleId, ""));
     bottom->AddSubItem(NewWidthItem(pt::kLineWidth, kBottomWidthId, "%.1f", ReaderRule(ReadShownWidth)));
     bottom->AddSubItem(NewColorItem(pt::kColor, pt::kPenColorDescription, kBottomColorId));
@@ -446,7 +438,7 @@ void CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             layer.SetDrawBotLine(GetYesNoProp(item) ? 1 : 0);
             return;
         case kBottomLengthId:
-            if (ReadLayerNumber(text, &value)) layer.SetBotWidth(value);
+            if (planemap::ReadZeroOrMore(text, &value)) layer.SetBotWidth(value);
             return;
         case kDrawType1Id:
         case kDrawType2Id:
@@ -502,7 +494,7 @@ bool CPropListPieLayerObj::ApplyPenEdit(CPieLayer& layer, CBCGPProp* item) {
     return true;
 }
 
-// Radii and the bar count follow the layer number rule; the bar sizes take any number of 0 or more.
+// Radii and the bar count follow ReadZeroOrMore; the bar sizes take any number of 0 or more.
 bool CPropListPieLayerObj::ApplySizeEdit(CPieLayer& layer, CBCGPProp* item) {
     const SizeRow row = SizeRowOf(kSizeIds, item->GetData());
     if (row == kSizeRowCount) return false;
@@ -512,7 +504,7 @@ bool CPropListPieLayerObj::ApplySizeEdit(CPieLayer& layer, CBCGPProp* item) {
         case kRadiusRow:
         case kUpRadiusRow:
         case kDownRadiusRow:
-            if (!ReadLayerNumber(text, &value)) break;
+            if (!planemap::ReadZeroOrMore(text, &value)) break;
             SetSizeValue(layer, row, value);
             if (row == kRadiusRow) layer.UpdatePieCoordinate();
             break;
@@ -522,7 +514,7 @@ bool CPropListPieLayerObj::ApplySizeEdit(CPieLayer& layer, CBCGPProp* item) {
             break;
         }
         default:
-            if (ReadBarSize(text, &value)) SetSizeValue(layer, row, value);
+            if (planemap::ReadLength(text, 1, &value)) SetSizeValue(layer, row, value);
             break;
     }
     return true;

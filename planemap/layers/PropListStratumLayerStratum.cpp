@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/ItemGroupsBasic.h"
+#include "framework/NumberText.h"
 #include "hosttypes/Moraine/WellLayer.h"
 #include "hosttypes/Parsnip/QXMap.h"
 #include "hosttypes/Tamarind/TemplateManagerFacade.h"
@@ -102,10 +103,10 @@ void CPropListStratumLayerStratum::RefreshLayer(CStratumLayer& layer) {
         for (const CString& name : names) templates->AddOption(name);
         SetItemText(templates, layer.GetStratumTemplate());
     }
-    SetItemText(FindItem(kDepthScaleId), wellitems::Number(1.0 / layer.GetStratumDepthFactor()));
-    SetItemText(FindItem(kZoomId), wellitems::Number(layer.GetStratumTemplateModify()));
-    SetItemText(FindItem(kUpExtraId), wellitems::Number(layer.GetStratumUpExtra()));
-    SetItemText(FindItem(kDownExtraId), wellitems::Number(layer.GetStratumDownExtra()));
+    SetItemText(FindItem(kDepthScaleId), numtext::Fixed(1.0 / layer.GetStratumDepthFactor(), 2));
+    SetItemText(FindItem(kZoomId), numtext::Fixed(layer.GetStratumTemplateModify(), 2));
+    SetItemText(FindItem(kUpExtraId), numtext::Fixed(layer.GetStratumUpExtra(), 2));
+    SetItemText(FindItem(kDownExtraId), numtext::Fixed(layer.GetStratumDownExtra(), 2));
 
     CBCGPProp* vertical = FindItem(kVerticalReferId);
     wellitems::ShowOption(vertical, layer.GetStratumVerticalType());

@@ -101,8 +101,7 @@ int CPropListStratumMapLayerFill::InitPropWnd() {
         group->AddSubItem(NewShowItem(area.showId));
         CBCGPProp* fill = CreateFillProp(planetext::kFill, area.fillId);
         // The cell size is read by the width rule.
-        if (auto* cellSize = dynamic_cast<CBCGPropFloat*>(fill->GetSubItem(4)))
-            cellSize->SetTextRule(planemap::WidthRule());
+        ReadBy(fill->GetSubItem(4), planemap::WidthRule());
         group->AddSubItem(fill);
         group->Expand(TRUE);
         m_wndPropList.AddProperty(group, TRUE, TRUE);

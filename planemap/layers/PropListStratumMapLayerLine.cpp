@@ -10,6 +10,7 @@
 #include "hosttypes/Parsnip/QXPropertyManager.h"
 #include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/layers/StratumMapKinds.h"
@@ -70,7 +71,7 @@ void CPropListStratumMapLayerLine::RefreshLayer(CPlainLayer& plain) {
         if (auto* first = stratummap::FirstOfKind<CQXObjectPolyline>(layer, kind.label))
             SetYesNoProp(FindItem(kind.groupId - 1), first->GetVisible() == 1);
         geoitems::ShowPen(FindItem(kind.groupId + 1), FindItem(kind.groupId + 3), FindItem(kind.groupId + 2),
-                          LayerPen(layer, kind.penKey), "%.2f");
+                          LayerPen(layer, kind.penKey), 2);
     }
 }
 
@@ -96,7 +97,7 @@ void CPropListStratumMapLayerLine::OnLayerItemChanged(CPlainLayer& plain, CBCGPP
             if (geoitems::ReadPenField(item, field, &pen)) {
                 // A zero width taken shows as a refresh shows it: a typed "-0" would keep its sign.
                 if (field == geoitems::PenField::kWidth && pen.width == 0)
-                    SetItemText(item, FormatString("%.2f", numtext::Shown(pen.width / 100.0, 2)));
+                    SetItemText(item, numtext::Fixed(pen.width / 100.0, 2));
                 stratummap::ForEachOfKind<CQXObjectPolyline>(layer, kind->label, [&](CQXObjectPolyline* line) {
                     QXLOGPEN own;
                     line->GetLogPen(&own);

@@ -105,7 +105,7 @@ void CPropListBoundaryLineBase::UpdateBCGPProperty(long object, CString) {
     if (!line || !group) return;
     QXLOGPEN pen;
     line->GetLogPen(&pen);
-    geoitems::ShowPen(group->GetSubItem(0), group->GetSubItem(1), group->GetSubItem(2), pen, "%.2f");
+    geoitems::ShowPen(group->GetSubItem(0), group->GetSubItem(1), group->GetSubItem(2), pen, 2);
     if (group->GetSubItemsCount() > 3)
         SetItemText(group->GetSubItem(3), DirectionOf(line) ? planetext::kForward : planetext::kBackward);
 }

@@ -1,8 +1,10 @@
 #include "planemap/layers/PropListWellAbsence.h"
 
+#include "framework/PenFontEdits.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Parsnip/QXObjectPoint.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/layers/WellItems.h"
@@ -27,7 +29,8 @@ int CPropListWellAbsence::InitPropWnd() {
                              wellitems::NewPointPicker(grouptext::kPointStyle, grouptext::kPointStyleDescription,
                                                        kStyleId, welltext::kCommonPointStyles, welltext::kCommonPoints,
                                                        welltext::kSpecialMarks, false),
-                             kSizeId, wellitems::PositiveHundredthsRule(), kBorderColorId, kInnerColorId);
+                             kSizeId, penfont::HundredthsRule(penfont::Accept::AboveZero), kBorderColorId,
+                             kInnerColorId);
     symbol->Expand(TRUE);
     m_wndPropList.AddProperty(symbol, TRUE, TRUE);
     return 0;
@@ -63,7 +66,7 @@ LRESULT CPropListWellAbsence::OnPropertyChanged(WPARAM, LPARAM lParam) {
                 changed = ReadStyle(item, &style.style);
                 break;
             case kSizeId:
-                changed = wellitems::ReadPositiveHundredths(ItemText(item), &style.size);
+                changed = penfont::ReadHundredths(ItemText(item), penfont::Accept::AboveZero, &style.size);
                 break;
             case kBorderColorId:
                 changed = ReadColor(item, &style.borderColor);

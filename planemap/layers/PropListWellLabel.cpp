@@ -1,6 +1,7 @@
 #include "planemap/layers/PropListWellLabel.h"
 
 #include "framework/NumberText.h"
+#include "framework/PenFontEdits.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
 #include "planemap/PlaneItems.h"
@@ -31,8 +32,8 @@ int CPropListWellLabel::InitPropWnd() {
     CBCGPProp* font = wellitems::NewGroup(planetext::kFontGroup, kFontGroupId);
     font->AddSubItem(new CPropStyleCombox(grouptext::kFontFace, grouptext::kDefaultFontFace,
                                           grouptext::kFontFaceDescription, kFaceId));
-    font->AddSubItem(
-        NewSizeTextItem(grouptext::kSize, welltext::kSizeDescription, kSizeId, wellitems::PositiveHundredthsRule()));
+    font->AddSubItem(NewSizeTextItem(grouptext::kSize, welltext::kSizeDescription, kSizeId,
+                                     penfont::HundredthsRule(penfont::Accept::AboveZero)));
     font->AddSubItem(wellitems::NewColor(grouptext::kColor, welltext::kLabelColorDescription, kColorId));
     font->Expand(TRUE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
@@ -61,8 +62,8 @@ void CPropListWellLabel::UpdateBCGPProperty(long object, CString) {
     at.x = 0;
     at.y = 0;
     label->GetAnchor(&at);
-    SetItemText(FindItem(kXId), single ? FormatString("%.2f", numtext::Shown(at.x, 2)) : CString());
-    SetItemText(FindItem(kYId), single ? FormatString("%.2f", numtext::Shown(at.y, 2)) : CString());
+    SetItemText(FindItem(kXId), single ? numtext::Fixed(at.x, 2) : CString());
+    SetItemText(FindItem(kYId), single ? numtext::Fixed(at.y, 2) : CString());
 }
 
 LRESULT CPropListWellLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -79,7 +80,7 @@ LRESULT CPropListWellLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             font.SetFaceName(ItemText(item));
             break;
         case kSizeId:
-            wellitems::ReadPositiveHundredths(ItemText(item), &font.size);
+            penfont::ReadHundredths(ItemText(item), penfont::Accept::AboveZero, &font.size);
             break;
         case kColorId:
             ReadColor(item, &font.color);

@@ -1,5 +1,6 @@
 #include "planemap/layers/PropListWellPath.h"
 
+#include "framework/PenFontEdits.h"
 #include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Moraine/PlaneFunc.h"
@@ -7,6 +8,7 @@
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "planemap/PlaneItems.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/layers/LayerTexts.h"
@@ -54,8 +56,8 @@ int CPropListWellPath::InitPropWnd() {
     m_wndPropList.AddProperty(wellitems::NewReadOnly(planetext::kType, "", kTypeId), TRUE, TRUE);
     CBCGPProp* line = wellitems::NewGroup(layertext::kLineSettings, kLineGroupId);
     line->AddSubItem(wellitems::NewLinePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription, kStyleId));
-    line->AddSubItem(
-        NewSizeTextItem(welltext::kWidth, welltext::kWidthDescription, kWidthId, wellitems::PositiveHundredthsRule()));
+    line->AddSubItem(NewSizeTextItem(welltext::kWidth, welltext::kWidthDescription, kWidthId,
+                                     penfont::HundredthsRule(penfont::Accept::AboveZero)));
     line->AddSubItem(wellitems::NewColor(grouptext::kColor, welltext::kColorDescription, kColorId));
     line->Expand(TRUE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
@@ -92,7 +94,7 @@ LRESULT CPropListWellPath::OnPropertyChanged(WPARAM, LPARAM lParam) {
             }
             case kWidthId: {
                 float width = 0;
-                if (wellitems::ReadPositiveHundredths(ItemText(item), &width))
+                if (penfont::ReadHundredths(ItemText(item), penfont::Accept::AboveZero, &width))
                     EditPens(line, [&](QXLOGPEN& pen) { pen.width = width; });
                 break;
             }

@@ -59,7 +59,7 @@ void CPropListWellSymbol::RefreshCoordinates(CQXObjectPoint* symbol, bool single
     const DWORD_PTR ids[] = {kXId, kYId};
     for (int i = 0; i < 2; ++i) {
         CBCGPProp* item = FindItem(ids[i]);
-        SetItemText(item, single ? FormatString("%.2f", numtext::Shown(values[i], 2)) : CString());
+        SetItemText(item, single ? numtext::Fixed(values[i], 2) : CString());
         if (item) item->Enable(single ? TRUE : FALSE);
     }
 }

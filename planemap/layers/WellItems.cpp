@@ -65,9 +65,7 @@ CBCGPProp* NewPlaceChoice(const char* label, const char* description, DWORD_PTR 
     return item;
 }
 
-CString Number(double value) { return FormatString("%.2f", numtext::Shown(value, 2)); }
-
-CString Hundredths(double value) { return Number(value / 100.0); }
+CString Hundredths(double value) { return numtext::Fixed(value / 100.0, 2); }
 
 void ShowSwitch(CBCGPProp* item, int on) { SetItemText(item, on ? grouptext::kYes : grouptext::kNo); }
 
@@ -94,12 +92,9 @@ int ChosenOption(CBCGPProp* item) {
 }
 
 bool ReadScaled(const CString& text, double scale, Sign sign, double* value) {
-    double typed = 0;
     double scaled = 0;
     float kept = 0;
-    if (!numtext::LeadingNumber(text, &typed) || !numtext::Scale(typed, scale, &scaled) ||
-        !numtext::FitFloat(scaled, 1, &kept))
-        return false;
+    if (!planemap::ReadNumber(text, scale, &scaled) || !numtext::FitFloat(scaled, 1, &kept)) return false;
     bool taken = false;
     if (scaled > 0)
         taken = true;
@@ -130,18 +125,6 @@ bool ReadHundredths(CBCGPProp* item, bool allowNegative, double* value) {
 CBCGPProp* NewHundredthsItem(const char* label, const char* description, DWORD_PTR id, bool allowNegative) {
     return NewSizeTextItem(label, description, id, ScaledRule(numtext::kHundredths, HundredthsSign(allowNegative)));
 }
-
-bool ReadPositiveHundredths(const CString& text, float* value) {
-    double typed = 0;
-    float scaled = 0;
-    if (!numtext::LeadingNumber(text, &typed) || !numtext::FitFloat(typed, numtext::kHundredths, &scaled) ||
-        !(scaled > 0))
-        return false;
-    *value = scaled;
-    return true;
-}
-
-TextRule PositiveHundredthsRule() { return ReaderRule(ReadPositiveHundredths); }
 
 void AddPointItems(CBCGPProp* group, CPropStyleCombox* picker, DWORD_PTR sizeId, TextRule sizeRule, DWORD_PTR borderId,
                    DWORD_PTR innerId) {

@@ -33,8 +33,7 @@ CBCGPProp* NewChoice(const char* label, const char* description, DWORD_PTR id,
 CBCGPProp* NewPlaceChoice(const char* label, const char* description, DWORD_PTR id);
 
 // ---- showing ---------------------------------------------------------------------------------
-// A number shown "%.2f" (never "-0.00"), and hundredths shown as the number (of value / 100).
-CString Number(double value);
+// Hundredths shown as the number ("%.2f" of value / 100, never "-0.00").
 CString Hundredths(double value);
 // "是" for non-zero, "否" for 0.
 void ShowSwitch(CBCGPProp* item, int on);
@@ -63,10 +62,6 @@ bool ReadHundredths(CBCGPProp* item, bool allowNegative, double* value);
 // A text item read by the size rule, empty at first.
 CBCGPProp* NewHundredthsItem(const char* label, const char* description, DWORD_PTR id, bool allowNegative);
 
-// A size or width in hundredths that is taken only above 0 and within a float. False, value
-// untouched, for any other text.
-bool ReadPositiveHundredths(const CString& text, float* value);
-TextRule PositiveHundredthsRule();
 // The style picker, size (refusing what sizeRule refuses), border and inner colour of a point
 // symbol, appended to group.
 void AddPointItems(CBCGPProp* group, CPropStyleCombox* picker, DWORD_PTR sizeId, TextRule sizeRule, DWORD_PTR borderId,

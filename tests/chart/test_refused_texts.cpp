@@ -193,19 +193,6 @@ TEST(ChartRefusedTexts, PlotPagesShowTheStoredValueAsTheirRefreshShowsIt) {
                   [&] { return std::to_string(rosePlot.GetTimeStamp()); });
 }
 
-// ---- whole numbers ---------------------------------------------------------------------------------------------
-
-TEST(ChartReaders, AWholeNumberIsTheOneAtoiAndAtofAgreeOn) {
-    long long n = -1;
-    for (auto [text, whole] :
-         {std::pair<const char*, long long>{"12.7", 12}, {"abc", 0}, {" 7x", 7}, {"-3.9", -3}, {"1e0", 1}}) {
-        EXPECT_TRUE(chart::ReadWhole(text, &n)) << text;
-        EXPECT_EQ(n, whole) << text;
-    }
-    for (const char* text : {"1e39", "1e2", "1e400", "99999999999999999999"})
-        EXPECT_FALSE(chart::ReadWhole(text, &n)) << text;
-}
-
 // ---- negative zero -------------------------------------------------------------------------------------------
 
 // A number too small to show keeps its sign where it is stored, and shows unsigned at the next

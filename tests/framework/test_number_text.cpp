@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/NumberText.h"
@@ -165,6 +166,17 @@ TEST(NumberText, DegreesMinutesSeconds) {
         EXPECT_FALSE(numtext::DegMinSec(bad, &d)) << bad;
     EXPECT_FALSE(numtext::DegMinSec((std::string(400, '9') + ":0:0").c_str(), &d));
     EXPECT_DOUBLE_EQ(d, 10.51);
+}
+
+TEST(NumberText, AWholeNumberIsTheOneAtoiAndAtofAgreeOn) {
+    long long n = -1;
+    for (auto [text, whole] :
+         {std::pair<const char*, long long>{"12.7", 12}, {"abc", 0}, {" 7x", 7}, {"-3.9", -3}, {"1e0", 1}}) {
+        EXPECT_TRUE(numtext::LeadingWhole(text, &n)) << text;
+        EXPECT_EQ(n, whole) << text;
+    }
+    for (const char* text : {"1e39", "1e2", "1e400", "99999999999999999999"})
+        EXPECT_FALSE(numtext::LeadingWhole(text, &n)) << text;
 }
 
 TEST(NumberText, NothingIsStoredOrShownAsANegativeZero) {

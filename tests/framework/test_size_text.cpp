@@ -1,3 +1,4 @@
+#include <cmath>
 #include <memory>
 
 #include "ItemPane.h"
@@ -7,6 +8,7 @@
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
+#include "framework/PenFontEdits.h"
 #include "framework/PropFloat.h"
 #include "framework/PropSizeText.h"
 
@@ -143,6 +145,25 @@ TEST(SizeText, SharedBuildersRefuseWhatTheirGroupReadersRefuse) {
     std::unique_ptr<CBCGPProp> point(CreatePointProp("点", 500));
     EXPECT_FALSE(Takes(point->GetSubItem(1), "-0.5"));
     EXPECT_TRUE(Takes(point->GetSubItem(1), "3x"));
+}
+
+// The pen and font edits judge a width or size as the record's float keeps it.
+TEST(SizeText, APenWidthOrFontSizeIsJudgedAsTheFieldKeepsIt) {
+    using penfont::Accept;
+    float kept = 7;
+    for (const char* text : {"1e-50", "0", "-1", "abc", "1e37"})
+        EXPECT_FALSE(penfont::ReadHundredths(text, Accept::AboveZero, &kept)) << text;
+    EXPECT_EQ(kept, 7.0f);
+    EXPECT_TRUE(penfont::ReadHundredths("0.01", Accept::AboveZero, &kept));
+    EXPECT_EQ(kept, 1.0f);
+    // Below the float's reach a width is 0, never -0; a negative width is refused.
+    EXPECT_TRUE(penfont::ReadHundredths("-1e-50", Accept::ZeroOrMore, &kept));
+    EXPECT_EQ(kept, 0.0f);
+    EXPECT_FALSE(std::signbit(kept));
+    EXPECT_FALSE(penfont::ReadHundredths("-0.5", Accept::ZeroOrMore, &kept));
+    const TextRule rule = penfont::HundredthsRule(Accept::AboveZero);
+    EXPECT_FALSE(rule("1e-50"));
+    EXPECT_TRUE(rule("3x"));
 }
 
 TEST(SizeText, AFloatItemAlsoRefusesWhatItsListsRuleRefuses) {

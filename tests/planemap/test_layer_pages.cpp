@@ -48,6 +48,26 @@ QXLOGPEN PenOfLine(CQXLayer* layer) {
     return pen;
 }
 
+struct Refusal {
+    const char* text;
+    std::string shown;  // the stored value as the page shows it after a refusal
+};
+
+// Each refused text writes nothing through the setter, redraws nothing and shows the stored value.
+template <class Page>
+void ExpectRefused(CQXLayer* layer, DWORD_PTR id, const char* setter, std::initializer_list<Refusal> refusals) {
+    OpenList<Page> page;
+    page.Show(layer);
+    const int redraws = page.Redraws();
+    parsnip::testing::ClearCallLog();
+    for (const Refusal& r : refusals) {
+        ASSERT_TRUE(page.Type(id, r.text));
+        EXPECT_EQ(r.shown, page.Value(id)) << r.text;
+    }
+    EXPECT_EQ(0, parsnip::testing::CountCalls(setter)) << setter;
+    EXPECT_EQ(redraws, page.Redraws()) << setter;
+}
+
 }  // namespace
 
 // ---- the layer name ----------------------------------------------------------------------------------
@@ -234,73 +254,13 @@ TEST(LineLayerLine, WidthsDropTrailingZerosOnRefreshButARefusalShowsTwoDecimals)
     QXLOGPEN pen;
     pen.width = 250;
     kel::plane::CLineLayer(lines).SetPen(pen);
+    ExpectRefused<CPropListLineLayerLine>(lines, CPropListLineLayerLine::kWidthId, "kel::plane::CLineLayer::SetPen",
+                                          {{"-1", "2.50"}, {"abc", "2.50"}, {"1e38", "2.50"}, {"1e39", "2.50"}});
     OpenList<CPropListLineLayerLine> page;
     page.Show(lines);
     EXPECT_EQ("2.5", page.Value(CPropListLineLayerLine::kWidthId));
-    for (const char* refused : {"-1", "abc", "1e38"}) {
-        page.Type(CPropListLineLayerLine::kWidthId, refused);
-        EXPECT_EQ("2.50", page.Value(CPropListLineLayerLine::kWidthId)) << refused;
-        EXPECT_EQ(250, PenOfLine(lines).width) << refused;
-    }
     page.Type(CPropListLineLayerLine::kWidthId, "2");
     EXPECT_EQ(200, PenOfLine(lines).width);
-}
-
-// ---- refused widths and sizes on the layer pages ----------------------------------------------------------
-
-namespace {
-
-struct Refusal {
-    const char* text;
-    std::string shown;  // the stored value as the page shows it after a refusal
-};
-
-// Each refused text writes nothing through the setter, redraws nothing and shows the stored value.
-template <class Page>
-void ExpectRefused(CQXLayer* layer, DWORD_PTR id, const char* setter, std::initializer_list<Refusal> refusals) {
-    OpenList<Page> page;
-    page.Show(layer);
-    const int redraws = page.Redraws();
-    parsnip::testing::ClearCallLog();
-    for (const Refusal& r : refusals) {
-        ASSERT_TRUE(page.Type(id, r.text));
-        EXPECT_EQ(r.shown, page.Value(id)) << r.text;
-    }
-    EXPECT_EQ(0, parsnip::testing::CountCalls(setter)) << setter;
-    EXPECT_EQ(redraws, page.Redraws()) << setter;
-}
-
-}  // namespace
-
-TEST(LayerPageRefusals, AWidthOrSizeTheReaderRefusesShowsTheStoredValueAndWritesNothing) {
-    parsnip::MapFixture map;
-    CQXLayer* lines = map.AddLayer("线", "线");
-    QXLOGPEN pen;
-    pen.width = 250;
-    kel::plane::CLineLayer(lines).SetPen(pen);
-    ExpectRefused<CPropListLineLayerLine>(lines, CPropListLineLayerLine::kWidthId, "kel::plane::CLineLayer::SetPen",
-                                          {{"-1", "2.50"}, {"1e39", "2.50"}});
-
-    CQXLayer* points = map.AddLayer("点", "点");
-    kel::plane::CPointLayer wrapper(points);
-    QXLOGPOINT symbol;
-    symbol.size = 160;
-    wrapper.SetSymbolPoint(&symbol);
-    QXLOGFONT font;
-    font.size = 0;
-    wrapper.SetFont(&font);
-    for (DWORD_PTR id : {CPropListPointLayerPoint::kSymbolSizeId, CPropListPointLayerPoint::kFontSizeId}) {
-        const std::string stored = id == CPropListPointLayerPoint::kSymbolSizeId ? "1.60" : "0.00";
-        for (const char* setter : {"kel::plane::CPointLayer::SetSymbolPoint", "kel::plane::CPointLayer::SetFont"})
-            ExpectRefused<CPropListPointLayerPoint>(points, id, setter,
-                                                    {{"-1", stored}, {"-3", stored}, {"x", stored}, {"-0.5", stored}});
-    }
-
-    CQXLayer* net = map.AddLayer("井网", "连通井网");
-    pen.width = 110;
-    kel::plane::CWellNetLayer(net).SetPen(pen);
-    ExpectRefused<CPropListWellNetLayerLine>(net, CPropListWellNetLayerLine::kWidthId,
-                                             "kel::plane::CWellNetLayer::SetPen", {{"-0.3", "1.10"}, {"x", "1.10"}});
 }
 
 TEST(LineLayerLine, AFillEditReachesEveryLineOfTheLayerAndWritesThePenBack) {
@@ -429,4 +389,32 @@ TEST(LineLayerLine, AStyleSetGivesEveryLineItsFirstStyleAndAnEmptyLayerStillWrit
     EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CLineLayer::SetPen", empty));
     EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectLine::SetLogBrush"));
     EXPECT_EQ(redraws + 1, other.Redraws());
+}
+
+// ---- refused widths and sizes on the layer pages ----------------------------------------------------------
+
+// The line page's width: LineLayerLine.WidthsDropTrailingZerosOnRefreshButARefusalShowsTwoDecimals.
+TEST(LayerPageRefusals, AWidthOrSizeTheReaderRefusesShowsTheStoredValueAndWritesNothing) {
+    parsnip::MapFixture map;
+    CQXLayer* points = map.AddLayer("点", "点");
+    kel::plane::CPointLayer wrapper(points);
+    QXLOGPOINT symbol;
+    symbol.size = 160;
+    wrapper.SetSymbolPoint(&symbol);
+    QXLOGFONT font;
+    font.size = 0;
+    wrapper.SetFont(&font);
+    for (DWORD_PTR id : {CPropListPointLayerPoint::kSymbolSizeId, CPropListPointLayerPoint::kFontSizeId}) {
+        const std::string stored = id == CPropListPointLayerPoint::kSymbolSizeId ? "1.60" : "0.00";
+        for (const char* setter : {"kel::plane::CPointLayer::SetSymbolPoint", "kel::plane::CPointLayer::SetFont"})
+            ExpectRefused<CPropListPointLayerPoint>(points, id, setter,
+                                                    {{"-1", stored}, {"-3", stored}, {"x", stored}, {"-0.5", stored}});
+    }
+
+    CQXLayer* net = map.AddLayer("井网", "连通井网");
+    QXLOGPEN pen;
+    pen.width = 110;
+    kel::plane::CWellNetLayer(net).SetPen(pen);
+    ExpectRefused<CPropListWellNetLayerLine>(net, CPropListWellNetLayerLine::kWidthId,
+                                             "kel::plane::CWellNetLayer::SetPen", {{"-0.3", "1.10"}, {"x", "1.10"}});
 }

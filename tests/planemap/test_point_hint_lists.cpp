@@ -142,40 +142,22 @@ TEST(PointList, CoordinateEditMovesTheShownPointOnlyAndRefusesNonNumbers) {
     EXPECT_EQ(1.0, p.x);
 }
 
-TEST(PointList, SizeZeroIsStoredAndTextsThatAreNoSizeRestoreTheShownOne) {
-    parsnip::MapFixture map;
-    CQXObjectPoint* point = AddPoint(map, 0, 0, 250);
-    map.Select(point);
-    planetest::OpenList<CPropListPoint> open;
-    open.Show(point);
-    ASSERT_TRUE(open.Type(CPropListPoint::kSizeId, "0"));
-    EXPECT_FLOAT_EQ(0.0f, StyleOf(point).size);
-
-    open.Show(point);
-    ASSERT_TRUE(open.Type(CPropListPoint::kSizeId, "1.25"));
-    EXPECT_FLOAT_EQ(125.0f, StyleOf(point).size);
-    for (const char* refused : {"x", "-2", "1e999"}) {
-        parsnip::testing::ClearCallLog();
-        open.Type(CPropListPoint::kSizeId, refused);
-        EXPECT_EQ("1.25", open.Value(CPropListPoint::kSizeId)) << refused;
-        EXPECT_FLOAT_EQ(125.0f, StyleOf(point).size) << refused;
-        EXPECT_EQ(0, CountCalls("CQXObjectPoint::SetLogPoint")) << refused;
-    }
-}
-
-// A text that starts with a size is taken as that size; what the list then refuses writes
-// nothing, tells nobody, and shows the stored size as the list shows it.
-TEST(PointList, ARefusedSizeShowsTheStoredSizeWithTwoDecimals) {
+// A size of 0 typed as a number is stored, and a text that starts with a size is taken as that
+// size; what the list then refuses writes nothing, tells nobody, and shows the stored size as the
+// list shows it.
+TEST(PointList, SizeZeroIsStoredAndARefusedSizeShowsTheStoredSizeWithTwoDecimals) {
     parsnip::MapFixture map;
     CQXObjectPoint* point = AddPoint(map, 0, 0, 250);
     CQXObjectPoint* other = AddPoint(map, 1, 0, 700);
     map.Select(point);
     planetest::OpenList<CPropListPoint> open;
     open.Show(point);
+    ASSERT_TRUE(open.Type(CPropListPoint::kSizeId, "0"));
+    EXPECT_FLOAT_EQ(0.0f, StyleOf(point).size);
     ASSERT_TRUE(open.Type(CPropListPoint::kSizeId, "3x"));
     EXPECT_FLOAT_EQ(300.0f, StyleOf(point).size);
     const int redraws = open.Redraws();
-    for (const char* refused : {"-2", "abc", "-0.5", "1e39"}) {
+    for (const char* refused : {"x", "-2", "abc", "-0.5", "1e39", "1e999"}) {
         parsnip::testing::ClearCallLog();
         open.Type(CPropListPoint::kSizeId, refused);
         EXPECT_EQ("3.00", open.Value(CPropListPoint::kSizeId)) << refused;

@@ -29,21 +29,38 @@ std::vector<CQXObject*> Objects(CQXMap* map) {
 
 std::string Text(const CString& text) { return text.str(); }
 
+// The pens and fonts a border keeps, each read by its own getter.
+using BorderPenGetter = void (CQXObjectBorder::*)(QXLOGPEN*) const;
+using BorderFontGetter = void (CQXObjectBorder::*)(QXLOGFONT*) const;
+const std::pair<const char*, BorderPenGetter> kBorderPens[] = {
+    {".outer", &CQXObjectBorder::GetOuterLogPen},          {".inner", &CQXObjectBorder::GetInnerLogPen},
+    {".graticule.scale", &CQXObjectBorder::GetGScaleLine}, {".graticule.scale2", &CQXObjectBorder::GetGScaleLine2},
+    {".kilometre.scale", &CQXObjectBorder::GetKScaleLine}, {".kilometre.scale2", &CQXObjectBorder::GetKScaleLine2},
+    {".graticule", &CQXObjectBorder::GetGraticuleLogPen},  {".kilometre", &CQXObjectBorder::GetKLineLogPen}};
+const std::pair<const char*, BorderFontGetter> kBorderFonts[] = {
+    {".title", &CQXObjectBorder::GetTitleFont},
+    {".graticule", &CQXObjectBorder::GetGraticuleFont},
+    {".graticule2", &CQXObjectBorder::GetGraticuleFont2},
+    {".kilometre", &CQXObjectBorder::GetKScaleLabelFont},
+    {".kilometre2", &CQXObjectBorder::GetKScaleLabelFont2}};
+
 void DumpBorder(State& state, const std::string& key, CQXObjectBorder* border) {
     QXLOGPEN pen;
     QXLOGFONT font;
     QXLOGBRUSH brush;
-    border->GetOuterLogPen(&pen);
-    state.Pen(key + ".outer", pen);
-    border->GetInnerLogPen(&pen);
-    state.Pen(key + ".inner", pen);
+    for (const auto& [name, get] : kBorderPens) {
+        (border->*get)(&pen);
+        state.Pen(key + name, pen);
+    }
+    for (const auto& [name, get] : kBorderFonts) {
+        (border->*get)(&font);
+        state.Font(key + name, font);
+    }
     border->GetLogBrush(&brush);
     state.Brush(key, brush);
     state.Size(key + ".width", border->GetBorderWidth());
     state.Put(key + ".title", Text(border->GetPrefix()) + "/" + Text(border->GetStratum()) + "/" +
                                   Text(border->GetPostfix()) + "/" + Text(border->GetStratumAlias()));
-    border->GetTitleFont(&font);
-    state.Font(key + ".title", font);
     state.Put(key + ".title.distance", border->GetTitleDist());
     state.Put(key + ".grids",
               std::to_string(border->GetDrawGraticule()) + "/" + std::to_string(border->GetDrawKilometerGrid()) + "/" +
@@ -67,26 +84,6 @@ void DumpBorder(State& state, const std::string& key, CQXObjectBorder* border) {
     state.Put(key + ".extent.top", extent.top);
     state.Put(key + ".extent.right", extent.right);
     state.Put(key + ".extent.bottom", extent.bottom);
-    border->GetGScaleLine(&pen);
-    state.Pen(key + ".graticule.scale", pen);
-    border->GetGScaleLine2(&pen);
-    state.Pen(key + ".graticule.scale2", pen);
-    border->GetKScaleLine(&pen);
-    state.Pen(key + ".kilometre.scale", pen);
-    border->GetKScaleLine2(&pen);
-    state.Pen(key + ".kilometre.scale2", pen);
-    border->GetGraticuleLogPen(&pen);
-    state.Pen(key + ".graticule", pen);
-    border->GetKLineLogPen(&pen);
-    state.Pen(key + ".kilometre", pen);
-    border->GetGraticuleFont(&font);
-    state.Font(key + ".graticule", font);
-    border->GetGraticuleFont2(&font);
-    state.Font(key + ".graticule2", font);
-    border->GetKScaleLabelFont(&font);
-    state.Font(key + ".kilometre", font);
-    border->GetKScaleLabelFont2(&font);
-    state.Font(key + ".kilometre2", font);
 }
 
 void DumpCoordinate(State& state, const std::string& key, CQXObjectCoordinate* axes) {

@@ -30,6 +30,15 @@ namespace {
 
 using sweep::State;
 
+// The active interval's depths of a kit of class Kit (the kits that have one share no class).
+template <class Kit>
+void DumpActiveSeg(State& state, const std::string& key, CWpKit* kit) {
+    if (auto* k = dynamic_cast<Kit*>(kit)) {
+        state.Put(key + ".ActiveSegTopDepth", k->GetActiveSegTopDepth());
+        state.Put(key + ".ActiveSegBotDepth", k->GetActiveSegBotDepth());
+    }
+}
+
 void DumpKit(State& state, const std::string& key, CWpKit* kit) {
     state.Put(key + ".stamp", std::to_string(kit->GetTimeStamp()));
     state.Put(key, demo::Describe(kit));
@@ -40,8 +49,17 @@ void DumpKit(State& state, const std::string& key, CWpKit* kit) {
                         std::string(kit->GetClientFillStyleSet().str()) + "/";
     for (int edge = 0; edge < CWpKit::kBorderEdgeCount; ++edge) frame += std::to_string(kit->GetBorderVisible(edge));
     state.Put(key + ".frame", frame);
-    state.Size(key + ".宽度", kit->GetWidth());
-    state.Put(key + ".标题区高度", kit->GetTitleHeight());
+    state.Size(key + ".BaseWidth", kit->GetBaseWidth());
+    state.Size(key + ".Width", kit->GetWidth());
+    state.Font(key + ".TitleFont", kit->GetTitleFont());
+    state.Pen(key + ".BorderPen", kit->GetBorderPen());
+    state.Brush(key + ".ClientBrush", kit->GetClientBrush());
+    state.Put(key + ".TitleHeight", kit->GetTitleHeight());
+    state.Put(key + ".ClientHeight", kit->GetClientHeight());
+    state.Put(key + ".TopDepth", kit->GetTopDepth());
+    state.Put(key + ".BottomDepth", kit->GetBottomDepth());
+    state.Put(key + ".SandThick", kit->GetSandThick());
+    state.Put(key + ".ShaleThick", kit->GetShaleThick());
     if (auto* k = dynamic_cast<CWpContent*>(kit)) {
         state.Pen(key + ".Pen", k->GetPen());
     }
@@ -71,20 +89,6 @@ void DumpKit(State& state, const std::string& key, CWpKit* kit) {
         state.Font(key + ".TextFont", k->GetTextFont());
         state.Pen(key + ".LinePen", k->GetLinePen());
     }
-    {
-        CWpKit* k = kit;
-        state.Size(key + ".BaseWidth", k->GetBaseWidth());
-        state.Font(key + ".TitleFont", k->GetTitleFont());
-        state.Size(key + ".Width", k->GetWidth());
-        state.Pen(key + ".BorderPen", k->GetBorderPen());
-        state.Brush(key + ".ClientBrush", k->GetClientBrush());
-        state.Put(key + ".TitleHeight", k->GetTitleHeight());
-        state.Put(key + ".ClientHeight", k->GetClientHeight());
-        state.Put(key + ".TopDepth", k->GetTopDepth());
-        state.Put(key + ".BottomDepth", k->GetBottomDepth());
-        state.Put(key + ".SandThick", k->GetSandThick());
-        state.Put(key + ".ShaleThick", k->GetShaleThick());
-    }
     if (auto* k = dynamic_cast<CWpLthSample*>(kit)) {
         state.Pen(key + ".SegLogPen", k->GetSegLogPen());
         state.Pen(key + ".SmapleLogPen", k->GetSmapleLogPen());
@@ -97,19 +101,11 @@ void DumpKit(State& state, const std::string& key, CWpKit* kit) {
         state.Font(key + ".TextType", k->GetTextType());
         state.Font(key + ".TextFont", k->GetTextFont());
         state.Brush(key + ".RectFillBrush", k->GetRectFillBrush());
-        state.Put(key + ".ActiveSegTopDepth", k->GetActiveSegTopDepth());
-        state.Put(key + ".ActiveSegBotDepth", k->GetActiveSegBotDepth());
-    }
-    if (auto* k = dynamic_cast<CWpPicture*>(kit)) {
-        state.Put(key + ".ActiveSegTopDepth", k->GetActiveSegTopDepth());
-        state.Put(key + ".ActiveSegBotDepth", k->GetActiveSegBotDepth());
     }
     if (auto* k = dynamic_cast<CWpResult*>(kit)) {
         state.Point(key + ".DivideLogPoint", k->GetDivideLogPoint());
         state.Pen(key + ".DivideLinePen", k->GetDivideLinePen());
         state.Font(key + ".LabelFont", k->GetLabelFont());
-        state.Put(key + ".ActiveSegTopDepth", k->GetActiveSegTopDepth());
-        state.Put(key + ".ActiveSegBotDepth", k->GetActiveSegBotDepth());
     }
     if (auto* k = dynamic_cast<CWpSand*>(kit)) {
         state.Size(key + ".LineSize", k->GetLineSize());
@@ -129,9 +125,11 @@ void DumpKit(State& state, const std::string& key, CWpKit* kit) {
     }
     if (auto* k = dynamic_cast<CWpText*>(kit)) {
         state.Font(key + ".TextFont", k->GetTextFont());
-        state.Put(key + ".ActiveSegTopDepth", k->GetActiveSegTopDepth());
-        state.Put(key + ".ActiveSegBotDepth", k->GetActiveSegBotDepth());
     }
+    DumpActiveSeg<CWpParam>(state, key, kit);
+    DumpActiveSeg<CWpPicture>(state, key, kit);
+    DumpActiveSeg<CWpResult>(state, key, kit);
+    DumpActiveSeg<CWpText>(state, key, kit);
     if (auto* k = dynamic_cast<CWpTrack*>(kit)) {
         state.Pen(key + ".MajScalePen", k->GetMajScalePen());
         state.Pen(key + ".MidScalePen", k->GetMidScalePen());

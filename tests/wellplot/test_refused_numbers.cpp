@@ -334,6 +334,10 @@ OpenItem PictureItem(DWORD_PTR id) {
 
 double SegTop(CWpKit* kit) { return static_cast<CWpSegment*>(kit)->GetSegTopDpth(0); }
 double SegBottom(CWpKit* kit) { return static_cast<CWpSegment*>(kit)->GetSegBottomDpth(0); }
+double PictureTop(CWpKit* kit) { return static_cast<CWpPicture*>(kit)->GetActiveSegTopDepth(); }
+double PictureBottom(CWpKit* kit) { return static_cast<CWpPicture*>(kit)->GetActiveSegBotDepth(); }
+double TextTop(CWpKit* kit) { return static_cast<CWpText*>(kit)->GetActiveSegTopDepth(); }
+double TextBottom(CWpKit* kit) { return static_cast<CWpText*>(kit)->GetActiveSegBotDepth(); }
 
 struct SignedCase {
     const char* what;
@@ -353,6 +357,7 @@ struct SignedCase {
 TEST(RefusedNumberTest, HeightsAndDepthsTakeTheirSignAndRefuseOnlyWhatTheirFieldCannotHold) {
     const std::vector<std::string> floats{"1e39", "1e400"};
     const std::vector<std::string> doubles{"1e400"};
+    const std::vector<std::string> wholeFloats{"1e39", "nan", "-5x"};
     const char* segTop = "CWpSegment::SetSegTopDpth";
     const char* segBottom = "CWpSegment::SetSegBottomDpth";
     const SignedCase cases[] = {
@@ -390,29 +395,15 @@ TEST(RefusedNumberTest, HeightsAndDepthsTakeTheirSignAndRefuseOnlyWhatTheirField
          "-5.00", doubles, "-30", segBottom, nullptr},
         {"bedding top", [] { return IntervalItem<CLstSymbleTexture, CWpSymbleTexture>("当前段/顶深"); }, SegTop,
          "-5.00", doubles, "30", segTop, nullptr},
-        {"picture top", [] { return PictureItem(CLstPicture::kTopDepthId); },
-         [](CWpKit* k) { return static_cast<CWpPicture*>(k)->GetActiveSegTopDepth(); }, "-5.00", doubles, "30",
+        {"picture top", [] { return PictureItem(CLstPicture::kTopDepthId); }, PictureTop, "-5.00", doubles, "30",
          "CWpPicture::SetActiveSegTopDepth", nullptr},
-        {"picture bottom", [] { return PictureItem(CLstPicture::kBottomDepthId); },
-         [](CWpKit* k) { return static_cast<CWpPicture*>(k)->GetActiveSegBotDepth(); }, "-5.00", doubles, "-30",
-         "CWpPicture::SetActiveSegBotDepth", nullptr},
+        {"picture bottom", [] { return PictureItem(CLstPicture::kBottomDepthId); }, PictureBottom, "-5.00", doubles,
+         "-30", "CWpPicture::SetActiveSegBotDepth", nullptr},
         // The text kit reads a whole number only, and shows a refused depth as the number's own text.
-        {"text top",
-         [] { return TextItem(CLstText::kTopDepthId); },
-         [](CWpKit* k) { return static_cast<CWpText*>(k)->GetActiveSegTopDepth(); },
-         "-5",
-         {"1e39", "nan", "-5x"},
-         "30",
-         "CWpText::SetActiveSegTopDepth",
-         nullptr},
-        {"text bottom",
-         [] { return TextItem(CLstText::kBottomDepthId); },
-         [](CWpKit* k) { return static_cast<CWpText*>(k)->GetActiveSegBotDepth(); },
-         "-5",
-         {"1e39", "nan", "-5x"},
-         "-30",
-         "CWpText::SetActiveSegBotDepth",
-         nullptr},
+        {"text top", [] { return TextItem(CLstText::kTopDepthId); }, TextTop, "-5", wholeFloats, "30",
+         "CWpText::SetActiveSegTopDepth", nullptr},
+        {"text bottom", [] { return TextItem(CLstText::kBottomDepthId); }, TextBottom, "-5", wholeFloats, "-30",
+         "CWpText::SetActiveSegBotDepth", nullptr},
     };
     const auto& boxes = platform::Responder::Instance().MessageBoxes();
     for (const SignedCase& c : cases) {

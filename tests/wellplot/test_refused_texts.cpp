@@ -178,14 +178,14 @@ TEST(RefusedTextTest, APageWritesNothingForATextItsReaderRefusesAndShowsTheStore
              return SelectedKitItem<wptest::OpenPage<CLstDepth>, CWpDepth>("刻度线/粗刻度线等分格数",
                                                                            [](CWpDepth* d) { d->SetTickNum(5); });
          },
-         {"1e39", "-1", "3x", "4294967296"},
+         {"1e39", "-1", "1e2", "4294967296"},
          "5"},
         {"grid-line divisions",
          [] {
              return SelectedKitItem<wptest::OpenPage<CLstGrid>, CWpTrack>("刻度线/格数",
                                                                           [](CWpTrack* t) { t->SetMinScale(4); });
          },
-         {"1e39", "-1", "2.5x"},
+         {"1e39", "-1", "1e2"},
          "4"},
         {"lithology boundary width",
          [] {

@@ -2,6 +2,7 @@
 
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
@@ -37,6 +38,21 @@ bool ReadLineSubItem(CBCGPProp* item, DWORD_PTR groupId, QXLOGPEN& pen) {
     if (field < 0) return false;
     GetLineSubProp(item, pen, field);
     return true;
+}
+
+void ReadGroupShown(CBCGPProp* group, QXLOGFONT& font) {
+    GetFontProp(group, font);
+    SetFontProp(group, font);
+}
+
+void ReadGroupShown(CBCGPProp* group, QXLOGPEN& pen) {
+    GetLineProp(group, pen);
+    SetLineProp(group, pen);
+}
+
+void ReadGroupShown(CBCGPProp* group, QXLOGPOINT& point) {
+    GetPointProp(group, point);
+    SetPointProp(group, point);
 }
 
 CBCGPProp* NewKitTitleGroup(DWORD_PTR groupId, DWORD_PTR nameId, DWORD_PTR directionId, const char* name,

@@ -1,5 +1,5 @@
-// Item steps shared by the interval pages that keep their kit: the title items, and one edited
-// sub-item of a font or line group read into its record.
+// Item steps shared by the interval pages: the title items, and one edited sub-item of a font or
+// line group read into its record, or the whole group.
 #pragma once
 
 #include "bcg/Prop.h"
@@ -36,3 +36,9 @@ CBCGPProp* NewActiveSegmentGroup(DWORD_PTR groupId, const char* valueCaption);
 bool ReadFontSubItem(CBCGPProp* item, DWORD_PTR groupId, QXLOGFONT& font);
 // The same for a float-width line group (style, width, colour).
 bool ReadLineSubItem(CBCGPProp* item, DWORD_PTR groupId, QXLOGPEN& pen);
+// A sub-item of a font, line or point group edited: the whole group is read over the record (its
+// size or width item refuses what the reader refuses), then shows the record as the refresh does
+// (a width typed "1.5" shows "1.50").
+void ReadGroupShown(CBCGPProp* group, QXLOGFONT& font);
+void ReadGroupShown(CBCGPProp* group, QXLOGPEN& pen);
+void ReadGroupShown(CBCGPProp* group, QXLOGPOINT& point);

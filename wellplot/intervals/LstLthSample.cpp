@@ -8,6 +8,7 @@
 #include "hosttypes/Zephyr/WpWell.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
+#include "wellplot/intervals/KitItems.h"
 
 IMPLEMENT_DYNCREATE(CLstLthSample, CLstContent)
 
@@ -32,6 +33,14 @@ CBCGPProp* NewExpandedLine(const char* name, DWORD_PTR id) {
     CBCGPProp* line = CreateLineProp(name, id, false);
     line->Expand(TRUE);
     return line;
+}
+
+// The group read over a copy of the kit's record (see ReadGroupShown), stored with set.
+template <class Record>
+void StoreGroup(CBCGPProp* group, CWpLthSample* kit, Record (CWpLthSample::*get)(), void (CWpLthSample::*set)(Record)) {
+    Record record = (kit->*get)();
+    ReadGroupShown(group, record);
+    (kit->*set)(record);
 }
 
 // Enabled, without options, empty.
@@ -151,13 +160,11 @@ LRESULT CLstLthSample::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
         case kNumberFieldId:
             kit->SetNumberFiledName(text.str());
             break;
-        case kMarkIntervalId: {
+        case kMarkIntervalId: {  // picked from its options only, each a whole number
             double number = 0;
             int interval = 0;
             if (numtext::LeadingNumber(text, &number) && numtext::FitInt(number, 1, &interval))
                 kit->SetMarkInterval(interval);
-            else
-                SetItemText(item, FormatString("%d", kit->GetMarkInterval()));
             break;
         }
         case kMarkTextId:
@@ -203,31 +210,19 @@ void CLstLthSample::ChooseTable(CWpLthSample* kit, const CString& text) {
     }
 }
 
-// A sub-item of one of the three style groups: the whole group is stored, whatever it reports, and
-// then shows what the kit keeps, so a refused width or size shows the stored one again.
+// A sub-item of one of the three style groups: the whole group is read over the kit's record, which
+// the kit then stores.
 void CLstLthSample::EditRecord(CWpLthSample* kit, CBCGPProp* group) {
     switch (group->GetData()) {
-        case kSegPenId: {
-            QXLOGPEN pen = kit->GetSegLogPen();
-            GetLineProp(group, pen);
-            kit->SetSegLogPen(pen);
-            SetLineProp(group, kit->GetSegLogPen());
+        case kSegPenId:
+            StoreGroup(group, kit, &CWpLthSample::GetSegLogPen, &CWpLthSample::SetSegLogPen);
             break;
-        }
-        case kMarkFontId: {
-            QXLOGFONT font = kit->GetMarkLogFont();
-            GetFontProp(group, font);
-            kit->SetMarkLogFont(font);
-            SetFontProp(group, kit->GetMarkLogFont());
+        case kMarkFontId:
+            StoreGroup(group, kit, &CWpLthSample::GetMarkLogFont, &CWpLthSample::SetMarkLogFont);
             break;
-        }
-        case kMarkPenId: {
-            QXLOGPEN pen = kit->GetSmapleLogPen();
-            GetLineProp(group, pen);
-            kit->SetSmapleLogPen(pen);
-            SetLineProp(group, kit->GetSmapleLogPen());
+        case kMarkPenId:
+            StoreGroup(group, kit, &CWpLthSample::GetSmapleLogPen, &CWpLthSample::SetSmapleLogPen);
             break;
-        }
         default:
             break;
     }

@@ -7,6 +7,7 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
+#include "framework/PenFontEdits.h"
 #include "framework/PropDigits.h"
 #include "framework/PropEx.h"
 #include "framework/PropItems.h"
@@ -42,7 +43,7 @@ CBCGPProp* NewCountItem(const char* name, const char* description, DWORD_PTR id)
 // The font and line groups are read one sub-item at a time (EditFontField, EditPenField): their
 // size and width items refuse what those readers refuse.
 CBCGPProp* NewExpandedFont(const char* name, DWORD_PTR id) {
-    CBCGPProp* font = CreateFontProp(name, id, oiltest::HundredthsRule(true));
+    CBCGPProp* font = CreateFontProp(name, id, penfont::HundredthsRule(penfont::Accept::AboveZero));
     font->Expand(TRUE);
     return font;
 }
@@ -83,8 +84,10 @@ int CLstOilTestPie::InitPropWnd() {
     text->AddSubItem(CreateIndexProp("小数位数", kDecimalsId, nullptr, 8));
     m_wndPropList.AddProperty(text);
 
-    m_wndPropList.AddProperty(CreateLineProp("线型", kOutlineId, false, oiltest::HundredthsRule(false)));
-    CBCGPProp* leader = CreateLineProp("指示线", kLeaderId, false, oiltest::HundredthsRule(false));
+    m_wndPropList.AddProperty(
+        CreateLineProp("线型", kOutlineId, false, penfont::HundredthsRule(penfont::Accept::ZeroOrMore)));
+    CBCGPProp* leader =
+        CreateLineProp("指示线", kLeaderId, false, penfont::HundredthsRule(penfont::Accept::ZeroOrMore));
     leader->AddSubItem(CreateYesNoProp(kDraw, kLeaderDrawnId, _variant_t(""), nullptr));
     m_wndPropList.AddProperty(leader);
 
@@ -97,7 +100,8 @@ int CLstOilTestPie::InitPropWnd() {
     auto* side = new CBCGPProp("饼旁标注", kSideGroupId);
     side->AddSubItem(CreateYesNoProp(wptext::kShown, kSideShownId, _variant_t(""), nullptr));
     side->AddSubItem(NewExpandedFont(wptext::kFont, kSideFontId));
-    side->AddSubItem(CreateLineProp("中间线型", kMiddleLineId, false, oiltest::HundredthsRule(false)));
+    side->AddSubItem(
+        CreateLineProp("中间线型", kMiddleLineId, false, penfont::HundredthsRule(penfont::Accept::ZeroOrMore)));
     side->AddSubItem(NewCountItem("上部属性文本行数", "指定上部属性文本行数", kUpperCountId));
     side->AddSubItem(NewCountItem("下部属性文本行数", "指定下部属性文本行数", kLowerCountId));
     side->AddSubItem(new CBCGPPropEx("上部属性", kUpperGroupId));

@@ -12,6 +12,7 @@
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/DiscreteItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
+#include "wellplot/intervals/KitItems.h"
 
 IMPLEMENT_DYNCREATE(CLstStratum, CLstContent)
 
@@ -211,29 +212,23 @@ void CLstStratum::ChooseSource(CWpStratum* kit, CBCGPProp* item) {
     }
 }
 
-// A sub-item of a font, line or point group: the whole group is read over the kit's record, then
-// shows the record, so a refused size or width shows the stored one again.
+// A sub-item of a font, line or point group: the whole group is read over the kit's record.
 void CLstStratum::EditGroup(CWpStratum* kit, CBCGPProp* group) {
     switch (group->GetData()) {
         case kNameFontId:
-            GetFontProp(group, kit->GetSNFont());
-            SetFontProp(group, kit->GetSNFont());
+            ReadGroupShown(group, kit->GetSNFont());
             break;
         case kLinePenId:
-            GetLineProp(group, kit->GetDivideLogPen());
-            SetLineProp(group, kit->GetDivideLogPen());
+            ReadGroupShown(group, kit->GetDivideLogPen());
             break;
         case kPointStyleId:
-            GetPointProp(group, kit->GetDivideLogPoint());
-            SetPointProp(group, kit->GetDivideLogPoint());
+            ReadGroupShown(group, kit->GetDivideLogPoint());
             break;
         case kBreakStyleId:
-            GetPointProp(group, kit->GetFaultLogPoint());
-            SetPointProp(group, kit->GetFaultLogPoint());
+            ReadGroupShown(group, kit->GetFaultLogPoint());
             break;
         case kBreakFontId:
-            GetFontProp(group, kit->GetFontFault());
-            SetFontProp(group, kit->GetFontFault());
+            ReadGroupShown(group, kit->GetFontFault());
             break;
         default:
             return;

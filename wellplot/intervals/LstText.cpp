@@ -146,8 +146,7 @@ LRESULT CLstText::OnPropertyChanged(WPARAM, LPARAM lParam) {
 }
 
 // A sub-item of the title font, the text font or the frame line: the whole group is read over the
-// kit's record and written back. A size or width the reader refuses leaves the record's size (or
-// width) and colour, so only the face or line style changes.
+// kit's record and written back.
 void CLstText::EditGroup(CWpText* kit, CBCGPProp* item) {
     CBCGPProp* group = item->GetParent();
     switch (group ? group->GetData() : 0) {

@@ -264,7 +264,7 @@ CBCGPProp* CLstWaterEntry::NewParamGroup(CWpWaterEntry* kit, int i) {
         new CPropStyleCombox(kFace, CString(grouptext::kDefaultFontFace), "指定文本字体", ParamItemId(i, kLabelFace)));
     CBCGPProp* size =
         NewNumberItem(grouptext::kSize, _variant_t(kInitialWholeFontSize), "指定文本字体的高度",
-                      ParamItemId(i, kLabelSize), wellplot::KeptRule(VT_UI4, wellplot::ItemReader(ReadLabelHeight)));
+                      ParamItemId(i, kLabelSize), wellplot::KeptRule(VT_UI4, ReaderRule(ReadLabelHeight)));
     AddNumberOptions(size, 1, kLargestOfferedSize);
     label->AddSubItem(size);
     label->AddSubItem(

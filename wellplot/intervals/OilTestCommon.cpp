@@ -1,6 +1,7 @@
 #include "wellplot/intervals/OilTestCommon.h"
 
 #include "framework/NumberText.h"
+#include "framework/PenFontEdits.h"
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
@@ -22,11 +23,15 @@ CBCGPProp* NewChoice(const char* name, const char* value, const char* descriptio
     return NewOptionItem(name, value, description, id, options, false);
 }
 
+penfont::Accept SizeAccept(bool positive) {
+    return positive ? penfont::Accept::AboveZero : penfont::Accept::ZeroOrMore;
+}
+
 void EditPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {
     if (field == 0) {
         if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) pen.style = style->GetVal();
     } else if (field == 1) {
-        ReadHundredths(ItemText(item), &pen.width);
+        penfont::ReadHundredths(ItemText(item), penfont::Accept::ZeroOrMore, &pen.width);
         ShowHundredths(item, pen.width);
     } else {
         ReadColor(item, &pen.color);
@@ -37,20 +42,10 @@ void EditFontField(CBCGPProp* item, int field, QXLOGFONT& font, bool positiveSiz
     if (field == 0)
         font.SetFaceName(ItemText(item).GetString());
     else if (field == 1) {
-        ReadHundredths(ItemText(item), &font.size, positiveSize);
+        penfont::ReadHundredths(ItemText(item), SizeAccept(positiveSize), &font.size);
         ShowHundredths(item, font.size);
     } else
         ReadColor(item, &font.color);
-}
-
-bool ReadHundredths(const CString& text, float* value, bool positive) {
-    double number = 0;
-    float scaled = 0;
-    if (!numtext::LeadingNumber(text, &number) || !numtext::FitFloat(number, numtext::kHundredths, &scaled) ||
-        scaled < 0 || (positive && !(scaled > 0)))
-        return false;
-    *value = scaled;
-    return true;
 }
 
 bool ReadHundredths(const CString& text, double* value) {
@@ -60,13 +55,6 @@ bool ReadHundredths(const CString& text, double* value) {
         return false;
     *value = scaled;
     return true;
-}
-
-TextRule HundredthsRule(bool positive) {
-    return [positive](const CString& text) {
-        float value = 0;
-        return ReadHundredths(text, &value, positive);
-    };
 }
 
 TextRule WideHundredthsRule() {

@@ -6,6 +6,7 @@
 
 #include "bcg/Prop.h"
 #include "framework/OptionTables.h"
+#include "framework/PenFontEdits.h"
 #include "framework/PropSizeText.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "mfc/String.h"
@@ -42,14 +43,12 @@ void EditPenField(CBCGPProp* item, int field, QXLOGPEN& pen);
 // positiveSize only above 0), 2 the colour. The size item then shows the size kept.
 void EditFontField(CBCGPProp* item, int field, QXLOGFONT& font, bool positiveSize);
 
-// A text's leading number (0 for a text that is no number) times 100 into *value: a width or a
-// size, so a negative number is refused, as is one the field cannot hold or, when positive is set,
-// 0: false, value untouched.
-bool ReadHundredths(const CString& text, float* value, bool positive = false);
+// What a size must be: above 0 when positive is set, else 0 or more (widths and sizes kept in a
+// float field are read by penfont::ReadHundredths).
+penfont::Accept SizeAccept(bool positive);
+// A text's leading number (0 for a text that is no number) times 100 into a double field: a
+// negative number is refused, as is one a double cannot hold: false, value untouched. Its rule.
 bool ReadHundredths(const CString& text, double* value);
-// Their rules, for the items the texts are typed into: a float field (width or size, positive or
-// not), a double field.
-TextRule HundredthsRule(bool positive);
 TextRule WideHundredthsRule();
 // Shows value / 100 with two decimals in a text item, when it shows something else (a number item
 // shows its own value).
