@@ -59,9 +59,8 @@ TESSALY_API bool DegMinSec(const CString& text, double* degrees);
 TESSALY_API bool TextToVariant(const CString& text, VARTYPE type, _variant_t* value);
 
 // ---- showing a number ------------------------------------------------------------------------------
-// The number a refresh formats with decimals places ("%.2f" has 2, "%g"-like texts count as many
-// as they show): 0 when it rounds to zero there, so no item ever shows "-0", "-0.0" or "-0.00";
-// the number itself otherwise.
+// The number a refresh formats with that many decimals ("%.2f" has 2): 0 when it rounds to zero
+// there, so no item ever shows "-0", "-0.0" or "-0.00"; the number itself otherwise.
 TESSALY_API double Shown(double value, int decimals);
 // The number with that many decimals ("%.*f") by that rule.
 TESSALY_API CString Fixed(double value, int decimals);
