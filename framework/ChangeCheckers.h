@@ -15,8 +15,7 @@ class CPlObjInterface;
 class TESSALY_API CProChangedChecker {
 public:
     CProChangedChecker(ScObjInterface* object, CWndProp* pane) : m_pObject(object), m_pPane(pane) {}
-    CProChangedChecker(KelProfileline::CPlObjInterface* object, CWndProp* pane)
-        : m_pPlObject(object), m_pPane(pane) {}
+    CProChangedChecker(KelProfileline::CPlObjInterface* object, CWndProp* pane) : m_pPlObject(object), m_pPane(pane) {}
     bool operator()();
 
 private:

@@ -20,32 +20,32 @@ CPropStyleCombox* GroupPicker(CBCGPProp* item) {
 bool ReadFillSubItem(CBCGPProp* item, QXLOGBRUSH* brush) {
     if (!item || !brush) return false;
     switch (item->GetData()) {
-    case kPlaneFillStyleSetId: {
-        const CString set = VariantToText(item->GetValue());
-        if (set.IsEmpty()) return false;
-        UINT style = GetFirstFillStyleID(set);
-        if (CPropStyleCombox* picker = GroupPicker(item)) {
-            picker->SetStyleGroup(set, true);
-            picker->SetVal(style);
+        case kPlaneFillStyleSetId: {
+            const CString set = VariantToText(item->GetValue());
+            if (set.IsEmpty()) return false;
+            UINT style = GetFirstFillStyleID(set);
+            if (CPropStyleCombox* picker = GroupPicker(item)) {
+                picker->SetStyleGroup(set, true);
+                picker->SetVal(style);
+            }
+            brush->style = style;
+            return true;
         }
-        brush->style = style;
-        return true;
-    }
-    case kPlaneFillStyleId:
-        return ReadStyle(item, &brush->style);
-    case kPlaneFillLineColorId:
-        return ReadColor(item, &brush->lineColor);
-    case kPlaneFillColorId:
-        return ReadColor(item, &brush->fillColor);
-    case kPlaneFillCellSizeId: {
-        double size = 0;
-        // A size past the record's float range is refused like a text that is no number.
-        return GetNumberProp(item, &size) && numtext::FitFloat(size, numtext::kHundredths, &brush->size);
-    }
-    case kPlaneFillTransparentId:
-        brush->backMode = GetYesNoProp(item) ? kBackModeTransparent : kBackModeOpaque;
-        return true;
-    default:
-        return false;
+        case kPlaneFillStyleId:
+            return ReadStyle(item, &brush->style);
+        case kPlaneFillLineColorId:
+            return ReadColor(item, &brush->lineColor);
+        case kPlaneFillColorId:
+            return ReadColor(item, &brush->fillColor);
+        case kPlaneFillCellSizeId: {
+            double size = 0;
+            // A size past the record's float range is refused like a text that is no number.
+            return GetNumberProp(item, &size) && numtext::FitFloat(size, numtext::kHundredths, &brush->size);
+        }
+        case kPlaneFillTransparentId:
+            brush->backMode = GetYesNoProp(item) ? kBackModeTransparent : kBackModeOpaque;
+            return true;
+        default:
+            return false;
     }
 }

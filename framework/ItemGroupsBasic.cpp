@@ -15,11 +15,7 @@ namespace {
 
 CString ValueText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
 
-CString SizeText(float size) {
-    CString text;
-    text.Format("%.2f", numtext::Shown(size / 100.0, 2));
-    return text;
-}
+CString SizeText(float size) { return numtext::Fixed(size / 100.0, 2); }
 
 // A colour item with the "other" and "automatic" buttons.
 CBCGPColorProp* NewColorItem(const CString& name, COLORREF color, const char* description, DWORD_PTR data,
@@ -105,23 +101,6 @@ int GetOrientationProp(CBCGPProp* item) { return ValueOfText(kOrientations, Valu
 
 // ---- font groups ----------------------------------------------------------------------------------
 
-bool ReadFontSize(const CString& text, float* hundredths) {
-    double typed = 0;
-    float s = 0;
-    // A size too large for the record's float is no size either.
-    if (!numtext::LeadingNumber(text, &typed) || !numtext::FitFloat(typed, numtext::kHundredths, &s)) return false;
-    if (!(s > 0 || (s == 0 && IsNumberText(text)))) return false;
-    *hundredths = s;
-    return true;
-}
-
-TextRule FontSizeRule() {
-    return [](const CString& text) {
-        float size = 0;
-        return ReadFontSize(text, &size);
-    };
-}
-
 CBCGPProp* CreateFontProp(const CString& name, DWORD_PTR id, TextRule sizeRule) {
     CBCGPProp* group = new CBCGPProp(name, id, FALSE);
 
@@ -180,7 +159,7 @@ bool GetFontProp(CBCGPProp* group, QXLOGFONT& font) {
     font.SetFaceName(ValueText(group->GetSubItem(0)));
 
     float s = 0;
-    if (!ReadFontSize(ValueText(sizeItem), &s)) {
+    if (!penfont::ReadGroupSize(ValueText(sizeItem), &s)) {
         if (sizeItem) sizeItem->SetValue(_variant_t(SizeText(font.size)));
         return false;
     }

@@ -10,6 +10,7 @@
 #include "bcg/ColorProp.h"
 #include "bcg/Prop.h"
 #include "framework/Export.h"
+#include "framework/PenFontEdits.h"
 #include "framework/PropSizeText.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
@@ -29,13 +30,9 @@ TESSALY_API void SetOrientationProp(CBCGPProp* item, int orientation);
 TESSALY_API int GetOrientationProp(CBCGPProp* item);
 
 // ---- font groups: face, size, colour --------------------------------------------------------------
-// GetFontProp's size: a leading number of 0 or more (0 only from a text of digits, blanks and
-// points) whose hundredths a float holds.
-TESSALY_API bool ReadFontSize(const CString& text, float* hundredths);
-TESSALY_API TextRule FontSizeRule();
 // Size offered as the options 1 to 32; the size item refuses what sizeRule refuses, the rule of
-// the reader the list reads it by (GetFontProp's by default). Collapsed.
-TESSALY_API CBCGPProp* CreateFontProp(const CString& name, DWORD_PTR id, TextRule sizeRule = FontSizeRule());
+// the reader the list reads it by (GetFontProp's, penfont::GroupSizeRule, by default). Collapsed.
+TESSALY_API CBCGPProp* CreateFontProp(const CString& name, DWORD_PTR id, TextRule sizeRule = penfont::GroupSizeRule());
 // Size as a two-decimal number item; expanded.
 TESSALY_API CBCGPProp* CreateFontPropFloatSize(const std::string& name, DWORD_PTR id);
 TESSALY_API void SetFontProp(CBCGPProp* group, const QXLOGFONT& font);

@@ -166,11 +166,7 @@ void SetPointProp(CBCGPProp* group, const QXLOGPOINT& point) {
         UINT value = point.style;
         style->SetVal(value);
     }
-    if (CBCGPProp* size = group->GetSubItem(1)) {
-        CString text;
-        text.Format("%.2f", numtext::Shown(static_cast<double>(point.size) / 100.0, 2));
-        size->SetValue(_variant_t(text));
-    }
+    if (CBCGPProp* size = group->GetSubItem(1)) size->SetValue(_variant_t(numtext::Fixed(point.size / 100.0, 2)));
     if (CBCGPColorProp* border = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(2)))
         border->SetColor(point.borderColor);
     if (CBCGPColorProp* inner = DYNAMIC_DOWNCAST(CBCGPColorProp, group->GetSubItem(3)))

@@ -19,11 +19,7 @@ namespace {
 
 constexpr UINT kInitialLineStyle = 1;
 
-CString WidthText(const QXLOGPEN& pen) {
-    CString text;
-    text.Format("%.2f", numtext::Shown(static_cast<double>(pen.width) / 100.0, 2));
-    return text;
-}
+CString WidthText(const QXLOGPEN& pen) { return numtext::Fixed(pen.width / 100.0, 2); }
 
 CPropStyleCombox* NewLineStylePicker(const char* name, const char* group, const char* description, DWORD_PTR data) {
     return new CPropStyleCombox(name, kInitialLineStyle, CPropStyleCombox::kLineStyle, group, description, data);
@@ -113,31 +109,14 @@ bool IsYesText(CBCGPProp* item) { return item && ItemText(item) == kYes; }
 
 // ---- rules ---------------------------------------------------------------------------------------------
 
-bool ReadLineWidth(const CString& text, float* hundredths) {
-    double typed = 0, width = 0;
-    float kept = 0;
-    // A width too large for the pen's float is refused like a negative one.
-    if (!numtext::LeadingNumber(text, &typed) || !numtext::Scale(typed, numtext::kHundredths, &width) ||
-        !numtext::FitFloat(width, 1, &kept))
-        return false;
-    if (!(width > 0 || (width == 0 && IsNumberText(text)))) return false;
-    *hundredths = kept;
+bool ReadArrowSize(const CString& text, double* length) {
+    double typed = 0;
+    if (!numtext::LeadingNumber(text, &typed) || !(typed > 0)) return false;
+    *length = typed;
     return true;
 }
 
-TextRule LineWidthRule() {
-    return [](const CString& text) {
-        float width = 0;
-        return ReadLineWidth(text, &width);
-    };
-}
-
-TextRule ArrowSizeRule() {
-    return [](const CString& text) {
-        double length = 0;
-        return numtext::LeadingNumber(text, &length) && length > 0;
-    };
-}
+TextRule ArrowSizeRule() { return ReaderRule(&ReadArrowSize); }
 
 CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows, TextRule widthRule) {
     CBCGPProp* group = new CBCGPProp(name, id, FALSE);
@@ -229,7 +208,7 @@ bool GetLineProp(CBCGPProp* group, QXLOGPEN& pen) {
     if (!group) return false;
     ReadStyle(group->GetSubItem(0), &pen.style);
     float kept = 0;
-    if (!ReadLineWidth(ItemText(group->GetSubItem(1)), &kept)) return false;
+    if (!penfont::ReadGroupSize(ItemText(group->GetSubItem(1)), &kept)) return false;
     pen.width = kept;
     ReadColor(group->GetSubItem(2), &pen.color);
     return true;
@@ -289,11 +268,8 @@ void SetArrowLineProp(CBCGPProp* group, CQXObjectPolyline* line) {
         item->AddOption(kArrowRightAngle);
         item->SetValue(_variant_t(ArrowTypeToText(arrows[i]->GetArrowType())));
     }
-    if (CBCGPProp* size = group->GetSubItem(5)) {
-        CString text;
-        text.Format("%.2f", numtext::Shown(arrows[0]->GetArrowLength(), 2));
-        size->SetValue(_variant_t(text));
-    }
+    if (CBCGPProp* size = group->GetSubItem(5))
+        size->SetValue(_variant_t(numtext::Fixed(arrows[0]->GetArrowLength(), 2)));
 }
 
 void ApplyArrowProp(CBCGPProp* item, CQXObject* object, int index) {
@@ -303,7 +279,7 @@ void ApplyArrowProp(CBCGPProp* item, CQXObject* object, int index) {
     const CString text = ItemText(item);
     const int type = ArrowTypeFromText(text);
     double length = 0;
-    if (index == 2 && !(numtext::LeadingNumber(text, &length) && length > 0)) return;
+    if (index == 2 && !ReadArrowSize(text, &length)) return;
     const CString typeName = object->GetTypeName();
     const int count = layer->GetSelectedObjectCount();
     for (int i = 0; i < count; ++i) {

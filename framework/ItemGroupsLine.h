@@ -9,26 +9,25 @@
 #include "bcg/ColorProp.h"
 #include "bcg/Prop.h"
 #include "framework/Export.h"
+#include "framework/PenFontEdits.h"
 #include "framework/PropSizeText.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
 class CQXObject;
 class CQXObjectPolyline;
 
-// ---- the rules the readers below read a typed width or size by -------------------------------------
-// GetLineProp's width: a leading number of 0 or more (0 only from a text of digits, blanks and
-// points) whose hundredths a float holds.
-TESSALY_API bool ReadLineWidth(const CString& text, float* hundredths);
-TESSALY_API TextRule LineWidthRule();
+// ---- the rule ApplyArrowProp reads a typed arrow size by (GetLineProp reads the width by
+// penfont::ReadGroupSize) ----------------------------------------------------------------------------
 // ApplyArrowProp's size: a leading number above 0.
+TESSALY_API bool ReadArrowSize(const CString& text, double* length);
 TESSALY_API TextRule ArrowSizeRule();
 
 // ---- builders ----------------------------------------------------------------------------------
 // Style picker, width options 0.1 .. 3.0, colour; with arrows also begin and end style and size.
 // The width item refuses what widthRule refuses: the rule of the reader the list reads it by
-// (GetLineProp's by default). Collapsed.
+// (GetLineProp's, penfont::GroupSizeRule, by default). Collapsed.
 TESSALY_API CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows,
-                                      TextRule widthRule = LineWidthRule());
+                                      TextRule widthRule = penfont::GroupSizeRule());
 // Adds style picker, float width and colour (id+1 .. id+3) to an existing group.
 TESSALY_API void AddLineSubItems(CBCGPProp* group, DWORD_PTR id);
 // Style picker, float width, colour; expanded.

@@ -30,6 +30,18 @@ TextRule HundredthsRule(Accept accept) {
     };
 }
 
+bool ReadGroupSize(const CString& text, float* hundredths) {
+    double typed = 0;
+    float kept = 0;
+    // A size too large for the record's float is no size either.
+    if (!numtext::LeadingNumber(text, &typed) || !numtext::FitFloat(typed, numtext::kHundredths, &kept)) return false;
+    if (!(kept > 0 || (kept == 0 && numtext::IsNumberText(text)))) return false;
+    *hundredths = kept;
+    return true;
+}
+
+TextRule GroupSizeRule() { return ReaderRule(&ReadGroupSize); }
+
 bool EditPen(QXLOGPEN& pen, CBCGPProp* item, int position, Accept width) {
     switch (position) {
         case 0:

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "bcg/Prop.h"
+#include "framework/Export.h"
 #include "framework/PropSizeText.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
@@ -17,6 +18,11 @@ enum class Accept { ZeroOrMore, AboveZero };
 bool ReadHundredths(const CString& text, Accept accept, float* value);
 // Its rule, for the item the text is typed into.
 TextRule HundredthsRule(Accept accept);
+// The width or size a line or font group reads from its text item (GetLineProp, GetFontProp): a
+// leading number of 0 or more, 0 only from a text of digits, blanks and points, whose hundredths
+// the record's float holds; its rule is the builders' default.
+TESSALY_API bool ReadGroupSize(const CString& text, float* hundredths);
+TESSALY_API TextRule GroupSizeRule();
 
 // Changes the field of pen that the edited line sub-item holds: position 0 the style picker's
 // style, 1 the width typed in millimetres (stored ×100), 2 the colour item's colour (-1 for "自动").

@@ -42,7 +42,7 @@ void SetSubItemNumbers(CBCGPProp* group, std::initializer_list<double> values) {
     int i = 0;
     for (double value : values) {
         if (i >= group->GetSubItemsCount()) return;
-        SetItemText(group->GetSubItem(i++), FormatString("%.2f", numtext::Shown(value, 2)));
+        SetItemText(group->GetSubItem(i++), numtext::Fixed(value, 2));
     }
 }
 

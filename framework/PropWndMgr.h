@@ -3,9 +3,9 @@
 // passes the host's two messages to every page that has a window, and owns its pages.
 #pragma once
 
-#include "bcg/PropertyPage.h"
 #include <initializer_list>
 
+#include "bcg/PropertyPage.h"
 #include "framework/Export.h"
 #include "mfc/Collections.h"
 #include "mfc/PropertySheet.h"

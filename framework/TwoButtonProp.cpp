@@ -21,7 +21,7 @@ CRect TwoButtonSecond(const CRect& row) {
 
 namespace {
 using Refill = void (*)(CBCGPProp*);
-constexpr Refill kRefills[kTemplateModeCount] = {FillColorTemplates,     FillSizeTemplates,
+constexpr Refill kRefills[kTemplateModeCount] = {FillColorTemplates,      FillSizeTemplates,
                                                  FillPointStyleTemplates, FillLineStyleTemplates,
                                                  FillFillStyleTemplates,  FillFontStyleTemplates};
 }  // namespace

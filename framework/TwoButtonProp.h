@@ -13,8 +13,14 @@ CRect TwoButtonFirst(const CRect& row);
 CRect TwoButtonSecond(const CRect& row);
 
 // The template kinds of a two-button template item, in the order the items number them.
-enum TemplateItemMode : int { kModeColor = 0, kModeSize = 1, kModePointStyle = 2, kModeLineStyle = 3, kModeFillStyle = 4,
-                              kModeFont = 5 };
+enum TemplateItemMode : int {
+    kModeColor = 0,
+    kModeSize = 1,
+    kModePointStyle = 2,
+    kModeLineStyle = 3,
+    kModeFillStyle = 4,
+    kModeFont = 5
+};
 constexpr int kTemplateModeCount = 6;
 // After a template was renamed: the item's options again, "" and every name of the mode's kind.
 // A mode outside 0 to 5 changes nothing.

@@ -8,7 +8,6 @@
 
 class CWndLst;
 
-
 class TESSALY_API CWndPag : public CBCGPPropertyPage {
     DECLARE_DYNCREATE(CWndPag)
 public:

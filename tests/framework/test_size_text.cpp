@@ -35,7 +35,7 @@ protected:
     CBCGPropSizeText* width = nullptr;
     CBCGPropSizeText* lenient = nullptr;
     ItemPane pane{[this](CBCGPPropList& grid) {
-        width = new CBCGPropSizeText("粗细", _variant_t("0.50"), "", 3101, LineWidthRule());
+        width = new CBCGPropSizeText("粗细", _variant_t("0.50"), "", 3101, penfont::GroupSizeRule());
         for (const char* option : {"0.1", "0.2", "3.0"}) width->AddOption(option);
         width->AllowEdit(TRUE);
         // A list that reads no number as 0 and refuses only negatives.
@@ -98,7 +98,7 @@ TEST(SizeText, OtherItemsNeverCountAsRefusing) {
     CBCGPProp plain("文字", _variant_t("abc"));
     EXPECT_FALSE(ItemRefusedText(&plain));
     EXPECT_FALSE(ItemRefusedText(nullptr));
-    CBCGPropSizeText size("粗细", _variant_t("1"), "", 0, LineWidthRule());
+    CBCGPropSizeText size("粗细", _variant_t("1"), "", 0, penfont::GroupSizeRule());
     EXPECT_TRUE(size.TextToVar("-1"));
     EXPECT_TRUE(ItemRefusedText(&size));
     EXPECT_EQ(VariantToText(size.GetValue()), "1");
@@ -123,7 +123,7 @@ TEST(SizeText, SharedBuildersRefuseWhatTheirGroupReadersRefuse) {
     // Each text the group reader refuses, the width item refuses; what it takes, the reader takes.
     for (const char* text : {"-1", "abc", "1e39", "1e400", "-", "0abc", "nan", "1.5", "3x", "0", " ", "-0"}) {
         float width = 0;
-        EXPECT_EQ(Takes(line->GetSubItem(1), text), ReadLineWidth(text, &width)) << text;
+        EXPECT_EQ(Takes(line->GetSubItem(1), text), penfont::ReadGroupSize(text, &width)) << text;
     }
     EXPECT_FALSE(Takes(line->GetSubItem(5), "0"));  // the arrow size is above 0
     EXPECT_TRUE(Takes(line->GetSubItem(5), "2"));
@@ -133,7 +133,7 @@ TEST(SizeText, SharedBuildersRefuseWhatTheirGroupReadersRefuse) {
     EXPECT_EQ(font->GetSubItem(1)->GetOptionCount(), 32);
     for (const char* text : {"-3", "x", "1e37", "12", "0.0", "0abc"}) {
         float size = 0;
-        EXPECT_EQ(Takes(font->GetSubItem(1), text), ReadFontSize(text, &size)) << text;
+        EXPECT_EQ(Takes(font->GetSubItem(1), text), penfont::ReadGroupSize(text, &size)) << text;
     }
 
     // A list that reads by another rule builds the item with it.

@@ -21,6 +21,7 @@
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Parsnip/QXPropertyManager.h"
 #include "mfc/Controls.h"
+#include "win32/Crt.h"
 
 namespace sweep {
 
@@ -208,26 +209,10 @@ const std::vector<std::string>& Corpus() {
 }
 
 bool LeadingNumber(const std::string& text, double* value) {
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    while (i < n && IsBlank(text[i])) ++i;
-    const std::size_t start = i;
-    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
-    std::size_t digits = 0;
-    for (; i < n && IsDigit(text[i]); ++i) ++digits;
-    if (i < n && text[i] == '.')
-        for (++i; i < n && IsDigit(text[i]); ++i) ++digits;
-    if (digits == 0) return false;
-    std::size_t end = i;
-    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < n && (text[j] == '+' || text[j] == '-')) ++j;
-        if (j < n && IsDigit(text[j])) {
-            while (j < n && IsDigit(text[j])) ++j;
-            end = j;
-        }
-    }
-    *value = std::strtod(text.substr(start, end - start).c_str(), nullptr);
+    std::size_t consumed = 0;
+    const double number = crt::Atof(text.c_str(), &consumed);
+    if (consumed == 0) return false;
+    *value = number;
     return true;
 }
 

@@ -66,7 +66,7 @@ bool ShowsNonFinite(const std::string& text);
 // Whether a shown text is a negative zero in any form: after blanks a minus sign and a number
 // that reads as zero ("-0", "-0.00", "-0e5", "-0.0 厘米").
 bool ShowsNegativeZero(const std::string& text);
-// The leading number of a text as the host's atof reads it (blanks, sign, digits with an optional
+// The leading number of a text as the host's atof reads it (crt::Atof: blanks, sign, digits with an optional
 // point and exponent; "nan", "inf" and hexadecimal texts are no number); false when it has none.
 bool LeadingNumber(const std::string& text, double* value);
 
