@@ -3,7 +3,6 @@
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
 #include "framework/ItemGroupsFill.h"
-#include "framework/ItemGroupsLine.h"
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Lodestar/PlWell.h"
@@ -39,7 +38,6 @@ int CPlWellSymbolProperty::InitPropWnd() {
     coordinates->Expand(TRUE);
     m_wndPropList.AddProperty(coordinates, TRUE, TRUE);
     CBCGPProp* symbol = CreatePointFloatProp(kSymbol, kSymbolGroupId);
-    ReadBy(symbol->FindSubItemByData(kSymbolSizeId), HundredthsItemRule());
     m_wndPropList.AddProperty(symbol, TRUE, TRUE);
     return 0;
 }

@@ -3,7 +3,6 @@
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Lodestar/PlWell.h"
 
@@ -18,7 +17,6 @@ int CPlWellTrackProperty::InitPropWnd() {
     type->AllowEdit(FALSE);
     m_wndPropList.AddProperty(type, TRUE, TRUE);
     CBCGPProp* line = CreateLineFloatProp(kLineSettings, kLineGroupId);
-    ReadBy(line->FindSubItemByData(kLineWidthId), HundredthsItemRule());
     m_wndPropList.AddProperty(line, TRUE, TRUE);
     m_wndPropList.AddProperty(NewOptionItem(kTrackShowMode, "", "", kShowModeId, {kRealTrack, kStraightTrack}, false),
                               TRUE, TRUE);

@@ -8,7 +8,6 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Lodestar/PlContainer.h"
@@ -30,8 +29,6 @@ const KindGroup kTrackGroups[] = {{CPlLayerWellSymbol::kUpperTrackGroupId, PL_TR
                                   {CPlLayerWellSymbol::kLowerTrackGroupId, PL_TRACK_LOWER}};
 constexpr DWORD_PTR kPointSubItems = 5;
 constexpr DWORD_PTR kTrackSubItems = 4;
-// The size (the width) among the sub-items of a point (track) group, after the switch and style.
-constexpr int kSizePosition = 2;
 
 const plpage::TemplateEdit kTemplateEdits[] = {
     {CPlLayerWellSymbol::kPointTemplateId, &CLayerProperty::m_strPointStyleTemplate,
@@ -52,19 +49,13 @@ CPlLayerWellSymbol::~CPlLayerWellSymbol() = default;
 
 int CPlLayerWellSymbol::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return PL_PAGE_FAILED(kWellSymbolPageFailed);
-    // The sizes and widths are read by GetPointSubProp and GetLineSubProp.
     CBCGPProp* current = CreateSymbolTemplateProp(kCurrentSymbol, kCurrentGroupId);
-    ReadBy(current->FindSubItemByData(kSizeId), HundredthsItemRule());
     current->Expand(TRUE);
     m_wndPropList.AddProperty(current, TRUE, TRUE);
-    auto add = [this](CBCGPProp* group) {
-        ReadBy(group->GetSubItem(kSizePosition), HundredthsItemRule());
-        m_wndPropList.AddProperty(group, TRUE, TRUE);
-    };
-    add(CreateShowPointProp(kHeadSymbol, kHeadGroupId));
-    add(CreateShowPointProp(kBottomSymbol, kBottomGroupId));
-    add(CreateShowLineProp(kUpperTrack, kUpperTrackGroupId));
-    add(CreateShowLineProp(kLowerTrack, kLowerTrackGroupId));
+    m_wndPropList.AddProperty(CreateShowPointProp(kHeadSymbol, kHeadGroupId), TRUE, TRUE);
+    m_wndPropList.AddProperty(CreateShowPointProp(kBottomSymbol, kBottomGroupId), TRUE, TRUE);
+    m_wndPropList.AddProperty(CreateShowLineProp(kUpperTrack, kUpperTrackGroupId), TRUE, TRUE);
+    m_wndPropList.AddProperty(CreateShowLineProp(kLowerTrack, kLowerTrackGroupId), TRUE, TRUE);
     m_wndPropList.AddProperty(
         NewOptionItem(kTrackMode, "", kTrackModeDescription, kTrackModeId, {kRealTrack, kStraightTrack}, false), TRUE,
         TRUE);

@@ -43,17 +43,9 @@ bool IsOneOf(int value, std::initializer_list<int> values) {
     return false;
 }
 
-// A number with that many decimals; one that rounds to zero shows unsigned.
-void ShowNumber(CBCGPProp* item, int decimals, double value) {
-    SetItemText(item, FormatString("%.*f", decimals, numtext::Shown(value, decimals)));
-}
-void ShowFixed2(CBCGPProp* item, double value) { ShowNumber(item, 2, value); }
-
-// The one refusal with a message: the message naming the limit, then the stored value again.
-bool RefuseWithLimit(CBCGPProp* item, const char* message, double limit, IkelAxis* axis) {
-    AfxMessageBox(FormatString(message, numtext::Shown(limit, 2)));
-    ShowAxisValueAgain(item, axis);
-    return false;
+// The minor division as its option item shows it.
+CString DivisionText(IkelAxis* axis) {
+    return FormatString("%d", static_cast<int>(axis->GetTickMarks()->GetMinorTickStruct()->GetDivision()));
 }
 
 CBCGPProp* Sub(CBCGPProp* group, DWORD_PTR id) { return group ? group->FindSubItemByData(id) : nullptr; }
@@ -205,14 +197,14 @@ void SetAxisAttrProp(IkelAxis* axis, CBCGPProp* group) {
         SetItemText(scale, AxisScaleToText(axis->GetAxisScaleType()));
     }
     if (CBCGPProp* length = Sub(group, kLengthId)) {
-        ShowNumber(length, 1, axis->GetLength() / 100);
+        ShowFixed(length, axis->GetLength() / 100, 1);
         length->Enable(type != kAngleAxis);
     }
     QXPOINT pos;
     pos.x = pos.y = 0;
     axis->GetAxisPosition(pos);
-    ShowNumber(Sub(group, kPosXId), 1, pos.x);
-    ShowNumber(Sub(group, kPosYId), 1, pos.y);
+    ShowFixed(Sub(group, kPosXId), pos.x, 1);
+    ShowFixed(Sub(group, kPosYId), pos.y, 1);
 }
 
 void SetAxisRangeProp(IkelAxis* axis, CBCGPProp* group) {
@@ -235,12 +227,12 @@ void SetAxisRangeProp(IkelAxis* axis, CBCGPProp* group) {
     };
     for (const Shown& s : shown) {
         if (CBCGPProp* item = Sub(group, s.id)) {
-            ShowNumber(item, s.decimals, s.value);
+            ShowFixed(item, s.value, s.decimals);
             item->Enable(s.enable);
         }
     }
     if (CBCGPProp* division = Sub(group, kMinorDivisionId)) {
-        SetItemText(division, FormatString("%d", static_cast<int>(ticks->GetMinorTickStruct()->GetDivision())));
+        SetItemText(division, DivisionText(axis));
         division->Enable(!automatic && !probability);
     }
     SetItemText(Sub(group, kUnitId), UnitText(axis->GetAxisUnit()));
@@ -264,9 +256,9 @@ void SetAxisTitleProp(CBCGPProp* group, IkelAxis* axis) {
         }
         SetItemText(pos, TitlePosToText(title->GetTitleRelativePos()));
     }
-    ShowNumber(Sub(group, kTitleXOffsetId), 1, title->GetXOffset());
-    ShowNumber(Sub(group, kTitleYOffsetId), 1, title->GetYOffset());
-    ShowNumber(Sub(group, kTitleAngleId), 1, title->GetRotateAngle());
+    ShowFixed(Sub(group, kTitleXOffsetId), title->GetXOffset(), 1);
+    ShowFixed(Sub(group, kTitleYOffsetId), title->GetYOffset(), 1);
+    ShowFixed(Sub(group, kTitleAngleId), title->GetRotateAngle(), 1);
     QXLOGFONT font;
     title->GetFont(&font);
     SetFontProp(Sub(group, kTitleFontId), font);
@@ -278,44 +270,46 @@ bool ShowAxisValueAgain(CBCGPProp* item, IkelAxis* axis) {
     pos.x = pos.y = 0;
     axis->GetAxisPosition(pos);
     CkelAxisTitle* title = axis->GetTitle();
+    double value = 0;
     switch (item->GetData()) {
         case kScaleTypeId:
             SetItemText(item, AxisScaleToText(axis->GetAxisScaleType()));
             return true;
         case kMinorDivisionId:
-            SetItemText(
-                item, FormatString("%d", static_cast<int>(axis->GetTickMarks()->GetMinorTickStruct()->GetDivision())));
+            SetItemText(item, DivisionText(axis));
             return true;
         case kLengthId:
-            ShowFixed2(item, axis->GetLength() / 100);
-            return true;
+            value = axis->GetLength() / 100;
+            break;
         case kPosXId:
-            ShowFixed2(item, pos.x);
-            return true;
+            value = pos.x;
+            break;
         case kPosYId:
-            ShowFixed2(item, pos.y);
-            return true;
+            value = pos.y;
+            break;
         case kMinId:
-            ShowFixed2(item, axis->GetMin());
-            return true;
+            value = axis->GetMin();
+            break;
         case kMaxId:
-            ShowFixed2(item, axis->GetMax());
-            return true;
+            value = axis->GetMax();
+            break;
         case kMajorSpacingId:
-            ShowFixed2(item, axis->GetTickMarks()->GetMajorTickStruct()->GetSpacing());
-            return true;
+            value = axis->GetTickMarks()->GetMajorTickStruct()->GetSpacing();
+            break;
         case kTitleXOffsetId:
-            ShowFixed2(item, title->GetXOffset());
-            return true;
+            value = title->GetXOffset();
+            break;
         case kTitleYOffsetId:
-            ShowFixed2(item, title->GetYOffset());
-            return true;
+            value = title->GetYOffset();
+            break;
         case kTitleAngleId:
-            ShowFixed2(item, title->GetRotateAngle());
-            return true;
+            value = title->GetRotateAngle();
+            break;
         default:
             return false;
     }
+    ShowFixed(item, value, 2);
+    return true;
 }
 
 // ---- appliers ----------------------------------------------------------------------------------------------
@@ -337,8 +331,14 @@ bool CheckScaleType(CBCGPProp* item, IkelAxis* axis, int* scale, bool say) {
     return false;
 }
 
+// The one refusal with a message: when told to speak, the message naming the limit, then the
+// axis's value again. Always false.
 bool Refuse(bool say, CBCGPProp* item, const char* message, double limit, IkelAxis* axis) {
-    return say ? RefuseWithLimit(item, message, limit, axis) : false;
+    if (say) {
+        AfxMessageBox(FormatString(message, numtext::Shown(limit, 2)));
+        ShowAxisValueAgain(item, axis);
+    }
+    return false;
 }
 
 // A minimum below max (the maximum it is checked against), on an angle axis also within a full turn.
@@ -573,7 +573,7 @@ void SetLineFillProp(CBCGPProp* group, CkelLinePlotFill* fill) {
     SetYesNoProp(Sub(group, kLineFillShowId), shown);
     EnableSubItemsDeep(group, 1, -1, shown ? TRUE : FALSE);
     SetItemText(Sub(group, kLineFillTargetId), FillDirectionToText(fill->GetFillDirections()));
-    ShowFixed2(Sub(group, kLineFillTargetValueId), fill->GetCutoffValue());
+    ShowFixed(Sub(group, kLineFillTargetValueId), fill->GetCutoffValue(), 2);
     QXLOGBRUSH brush;
     fill->GetLogBrush(&brush);
     UpdateFillProps(group, 3, fill->GetFillStyleSet(), brush);

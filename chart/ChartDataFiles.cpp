@@ -140,19 +140,11 @@ CBCGPProp* InitLabelProps(const char* name) {
     return group;
 }
 
-namespace {
-void ShowOneDecimal(CBCGPProp* item, double value) {
-    CString text;
-    text.Format("%.1f", numtext::Shown(value, 1));
-    SetItemText(item, text);
-}
-}  // namespace
-
 void RefreshLabelPosition(CBCGPProp* group, CkelPlotLabels* labels) {
     if (!group || !labels || group->GetSubItemsCount() < 3) return;
-    ShowOneDecimal(group->GetSubItem(0), labels->GetXoffset() / 100.0);
-    ShowOneDecimal(group->GetSubItem(1), labels->GetYoffset() / 100.0);
-    ShowOneDecimal(group->GetSubItem(2), labels->GetAngle());
+    ShowFixed(group->GetSubItem(0), labels->GetXoffset() / 100.0, 1);
+    ShowFixed(group->GetSubItem(1), labels->GetYoffset() / 100.0, 1);
+    ShowFixed(group->GetSubItem(2), labels->GetAngle(), 1);
 }
 
 void RefreshLabelData(CBCGPProp* group, CkelPlotLabels* labels) {
@@ -208,18 +200,6 @@ int SeriesIndexByName(IkelPlot* plot, const CString& name) {
     return index < 0 ? 0 : index;
 }
 
-// A row within low .. high: the edited row out of them shows the bounds message and the labels'
-// own row again (shown, counted from 1).
-bool RowFits(CBCGPProp* item, bool edited, long long low, long long high, long long shown, long long* row) {
-    if (!ReadRow(ItemText(item), row)) return false;
-    if (*row >= low && *row <= high) return true;
-    if (edited) {
-        ShowRowBounds(low, high);
-        ShowRow(item, shown);
-    }
-    return false;
-}
-
 // The rows and step of the labels, checked against the plot's data range, then the flag and the
 // column: the whole group is read and checked before anything is written.
 bool ApplyLabelDataWithColumn(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot, int column) {
@@ -270,9 +250,7 @@ bool ApplyBarLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot
 
 void RefreshBarLayout(CBCGPProp* group, CkelBarPlot* plot) {
     if (!group || !plot || group->GetSubItemsCount() < 4) return;
-    CString text;
-    text.Format("%.2f", numtext::Shown(plot->GetWidthPercent() * 100, 2));
-    SetItemText(group->GetSubItem(0), text);
+    ShowFixed(group->GetSubItem(0), plot->GetWidthPercent() * 100, 2);
 
     CBCGPProp* stack = group->GetSubItem(1);
     stack->AddOption(kStackUpDown, TRUE);
@@ -280,8 +258,7 @@ void RefreshBarLayout(CBCGPProp* group, CkelBarPlot* plot) {
     stack->SetValue(_variant_t(plot->GetIsStack() ? kStackUpDown : kStackSideBySide));
     stack->Enable(plot->GetFillSeryGroup()->GetSeryNums() >= 2);
 
-    text.Format("%.2f", numtext::Shown(plot->GetOverLapPer() * 100, 2));
-    SetItemText(group->GetSubItem(2), text);
+    ShowFixed(group->GetSubItem(2), plot->GetOverLapPer() * 100, 2);
     group->GetSubItem(2)->Enable(!plot->GetIsStack());
 
     CBCGPProp* direction = group->GetSubItem(3);

@@ -36,8 +36,8 @@ void CChartGraphProp::UpdateBCGPProperty(long object, CString) {
     if (!chart) return;
     CkelChartTitle* title = chart->GetTitle();
     SetItemText(m_wndPropList.FindItemByData(kTitleTextId), title->GetText().c_str());
-    SetItemText(m_wndPropList.FindItemByData(kXOffsetId), FormatString("%.1f", numtext::Shown(title->GetXOffset(), 1)));
-    SetItemText(m_wndPropList.FindItemByData(kYOffsetId), FormatString("%.1f", numtext::Shown(title->GetYOffset(), 1)));
+    SetItemText(m_wndPropList.FindItemByData(kXOffsetId), numtext::Fixed(title->GetXOffset(), 1));
+    SetItemText(m_wndPropList.FindItemByData(kYOffsetId), numtext::Fixed(title->GetYOffset(), 1));
     if (CBCGPProp* font = m_wndPropList.FindItemByData(kFontGroupId)) {
         font->Expand(TRUE);
         QXLOGFONT logFont;
@@ -56,7 +56,7 @@ void CChartGraphProp::ShowItemAgain(CBCGPProp* item) {
     if (id != kXOffsetId && id != kYOffsetId) return;
     CkelChartTitle* title = chart->GetTitle();
     const double offset = id == kXOffsetId ? title->GetXOffset() : title->GetYOffset();
-    SetItemText(item, FormatString("%.2f", numtext::Shown(offset, 2)));
+    SetItemText(item, numtext::Fixed(offset, 2));
 }
 
 LRESULT CChartGraphProp::OnPropertyChanged(WPARAM, LPARAM lParam) {

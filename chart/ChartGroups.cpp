@@ -73,35 +73,37 @@ void ShowRow(CBCGPProp* item, long long value) {
     SetItemText(item, text);
 }
 
+bool RowFits(CBCGPProp* item, bool say, long long low, long long high, long long shown, long long* row) {
+    if (!ReadRow(ItemText(item), row)) return false;
+    if (*row >= low && *row <= high) return true;
+    if (say) {
+        ShowRowBounds(low, high);
+        ShowRow(item, shown);
+    }
+    return false;
+}
+
 bool OnFirstRowChanged(CBCGPProp* item, IkelPlot* plot) {
     if (!item || !plot) return false;
     CkelDataRange* range = plot->GetDataRange();
-    const long long high = static_cast<long long>(range->GetLastRow()) + 1;
     long long n = 0;
-    if (!ReadRow(ItemText(item), &n)) return false;
-    if (n >= 1 && n <= high) {
-        range->SetFirstRow(static_cast<unsigned>(n - 1));
-        return true;
-    }
-    ShowRowBounds(1, high);
-    ShowFirstRow(item, plot);
-    return false;
+    if (!RowFits(item, true, 1, static_cast<long long>(range->GetLastRow()) + 1,
+                 static_cast<long long>(range->GetFirstRow()) + 1, &n))
+        return false;
+    range->SetFirstRow(static_cast<unsigned>(n - 1));
+    return true;
 }
 
 bool OnLastRowChanged(CBCGPProp* item, IkelPlot* plot) {
     if (!item || !plot) return false;
     CkelDataRange* range = plot->GetDataRange();
-    const long long low = static_cast<long long>(range->GetFirstRow()) + 1;
     const long long rows = plot->GetDataset() ? plot->GetDataset()->GetRows() : 0;
     long long n = 0;
-    if (!ReadRow(ItemText(item), &n)) return false;
-    if (n >= low && n <= rows) {
-        range->SetLastRow(static_cast<unsigned>(n - 1));
-        return true;
-    }
-    ShowRowBounds(low, rows);
-    ShowLastRow(item, plot);
-    return false;
+    if (!RowFits(item, true, static_cast<long long>(range->GetFirstRow()) + 1, rows,
+                 static_cast<long long>(range->GetLastRow()) + 1, &n))
+        return false;
+    range->SetLastRow(static_cast<unsigned>(n - 1));
+    return true;
 }
 
 bool OnStepChanged(CBCGPProp* item, IkelPlot* plot) {

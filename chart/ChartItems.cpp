@@ -7,6 +7,7 @@
 #include "chart/WndLstChart.h"
 #include "framework/GroupTexts.h"
 #include "framework/NumberText.h"
+#include "framework/PropItems.h"
 #include "framework/PropListEx.h"
 #include "framework/TwoButtonProp.h"
 #include "hosttypes/Thistle/Plots.h"
@@ -29,6 +30,8 @@ namespace chart {
 CBCGPProp* NewNumberItem(const char* label, const char* description, DWORD_PTR id, TextRule rule) {
     return new CBCGPPropChartNumber(label, _variant_t(""), description, id, std::move(rule));
 }
+
+void ShowFixed(CBCGPProp* item, double value, int decimals) { SetItemText(item, numtext::Fixed(value, decimals)); }
 }  // namespace chart
 
 IMPLEMENT_DYNAMIC(CBCGPPropBarDataSery, CBCGPPropEx)

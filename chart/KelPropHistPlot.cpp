@@ -2,11 +2,11 @@
 
 #include "chart/ChartDataFiles.h"
 #include "chart/ChartGroups.h"
+#include "chart/ChartItems.h"
 #include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "chart/PlotItems.h"
 #include "chart/PlotTexts.h"
-#include "framework/NumberText.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Thistle/ChartGraph.h"
 #include "hosttypes/Thistle/Plots.h"
@@ -38,11 +38,9 @@ const PlotItemDef kBinningItems[] = {
 // The graph type whose histograms show counts only.
 constexpr int kCountsOnlyGraph = IChartGraph::KEL_CHART_STATISTIC;
 
-void ShowFixed2(CBCGPProp* item, double value) { SetItemText(item, FormatString("%.2f", numtext::Shown(value, 2))); }
-
 void RefreshBinning(CBCGPPropList& list, CHistogramPlot* plot) {
-    ShowFixed2(list.FindItemByData(Page::kLeftValueId), plot->GetLeftValue());
-    ShowFixed2(list.FindItemByData(Page::kRightValueId), plot->GetRightValue());
+    ShowFixed(list.FindItemByData(Page::kLeftValueId), plot->GetLeftValue(), 2);
+    ShowFixed(list.FindItemByData(Page::kRightValueId), plot->GetRightValue(), 2);
     SetItemText(list.FindItemByData(Page::kZoneCountId), FormatString("%d", plot->GetZoneCount()));
     if (CBCGPProp* style = list.FindItemByData(Page::kStyleId)) {
         style->RemoveAllOptions();
@@ -53,7 +51,7 @@ void RefreshBinning(CBCGPPropList& list, CHistogramPlot* plot) {
         IChartGraph* chart = plot->GetChartGraph();
         style->Enable(chart && chart->GetChartGraphType() == kCountsOnlyGraph ? FALSE : TRUE);
     }
-    ShowFixed2(list.FindItemByData(Page::kWidthId), plot->GetWidthPercent() * 100);
+    ShowFixed(list.FindItemByData(Page::kWidthId), plot->GetWidthPercent() * 100, 2);
 }
 
 }  // namespace

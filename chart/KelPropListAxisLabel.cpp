@@ -33,8 +33,6 @@ bool SwapsLabelSides(int axisType) { return axisType == 5 || axisType == 6; }
 // The item data of one level: the major id shifted to the level.
 DWORD_PTR At(DWORD_PTR base, DWORD_PTR majorId) { return base + majorId; }
 
-void ShowFixed2(CBCGPProp* item, double value) { SetItemText(item, FormatString("%.2f", numtext::Shown(value, 2))); }
-
 // Offsets: the number typed times 100 (one no double holds the item refuses itself).
 bool ApplyOffset(CBCGPProp* item, Entity* entity, void (Entity::*set)(double)) {
     double offset = 0;
@@ -167,9 +165,9 @@ void CkelPropListAxisLabel::ShowLevel(IkelAxis* axis, DWORD_PTR base, bool minor
         SetLabelSideOptions(side, type);
         SetItemText(side, LabelSideToText(type, entity->GetTickSide()));
     }
-    ShowFixed2(find(kMajorXOffsetId), entity->GetXOffset() / 100);
-    ShowFixed2(find(kMajorYOffsetId), entity->GetYOffset() / 100);
-    ShowFixed2(find(kMajorAngleId), entity->GetLabelAngel());
+    chart::ShowFixed(find(kMajorXOffsetId), entity->GetXOffset() / 100, 2);
+    chart::ShowFixed(find(kMajorYOffsetId), entity->GetYOffset() / 100, 2);
+    chart::ShowFixed(find(kMajorAngleId), entity->GetLabelAngel(), 2);
     EnableAllSubItems(find(kMajorPosGroupId), on);
     QXLOGFONT font;
     entity->GetLOGFONT(&font);

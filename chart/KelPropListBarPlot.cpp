@@ -34,9 +34,7 @@ const PlotItemDef kLayoutItems[] = {
     {Page::kDirectionId, kDirection, kDirectionDescription, false},
 };
 
-void ShowPercent(CBCGPProp* item, double fraction) {
-    SetItemText(item, FormatString("%.2f", numtext::Shown(fraction * 100, 2)));
-}
+void ShowPercent(CBCGPProp* item, double fraction) { SetItemText(item, numtext::Fixed(fraction * 100, 2)); }
 
 // Whether the first series of the dataset is a text series, the only kind a bar plot transposes.
 bool FirstSeriesIsText(CkelDataset* dataset) {

@@ -129,8 +129,7 @@ void CkelPropListChartLegend::UpdateBCGPProperty(long object, CString) {
     legend->GetInnerBorderLine(&pen);
     SetShowLineProp(m_wndPropList.FindItemByData(kEntryLineId), pen, pen.style != kHiddenStyle);
     for (const HundredthsItem& entry : kHundredths)
-        SetItemText(m_wndPropList.FindItemByData(entry.id),
-                    FormatString("%.2f", numtext::Shown((legend->*entry.get)() / 100, 2)));
+        SetItemText(m_wndPropList.FindItemByData(entry.id), numtext::Fixed((legend->*entry.get)() / 100, 2));
     SetItemText(m_wndPropList.FindItemByData(kColumnsId), FormatString("%u", legend->GetColNum()));
 }
 

@@ -82,31 +82,25 @@ bool ApplyFont(CBCGPProp* group, CPiePlot* plot) {
 }  // namespace
 
 bool ApplyPieLabelFirstRow(CBCGPProp* item, CPiePlot* plot) {
-    long long n = 0;
-    if (!item || !plot || !ReadRow(ItemText(item), &n)) return false;
+    if (!item || !plot) return false;
     CPiePlot::CLabelRange* range = plot->GetLabel();
-    const long long high = static_cast<long long>(plot->GetDataRange()->GetLastRow()) + 1;
-    if (n < 1 || n > high) {
-        ShowRowBounds(1, high);
-        ShowRow(item, static_cast<long long>(range->m_nFirstRow) + 1);
+    long long n = 0;
+    if (!RowFits(item, true, 1, static_cast<long long>(plot->GetDataRange()->GetLastRow()) + 1,
+                 static_cast<long long>(range->m_nFirstRow) + 1, &n))
         return false;
-    }
     range->m_nFirstRow = static_cast<unsigned>(n - 1);
     plot->CaculateLabelIndex();
     return true;
 }
 
 bool ApplyPieLabelLastRow(CBCGPProp* item, CPiePlot* plot) {
-    long long n = 0;
-    if (!item || !plot || !ReadRow(ItemText(item), &n)) return false;
+    if (!item || !plot) return false;
     CPiePlot::CLabelRange* range = plot->GetLabel();
-    const long long low = static_cast<long long>(plot->GetDataRange()->GetFirstRow()) + 1;
     const long long rows = plot->GetDataset() ? plot->GetDataset()->GetRows() : 0;
-    if (n < low || n > rows) {
-        ShowRowBounds(low, rows);
-        ShowRow(item, static_cast<long long>(range->m_nLastRow) + 1);
+    long long n = 0;
+    if (!RowFits(item, true, static_cast<long long>(plot->GetDataRange()->GetFirstRow()) + 1, rows,
+                 static_cast<long long>(range->m_nLastRow) + 1, &n))
         return false;
-    }
     range->m_nLastRow = static_cast<unsigned>(n - 1);
     plot->CaculateLabelIndex();
     return true;

@@ -88,8 +88,7 @@ void CkelPropListRosePlot::UpdateBCGPProperty(long object, CString) {
     FillRoseColumns(m_wndPropList.FindItemByData(kAngleColumnId), plot->GetOuterDataset(), plot->GetDataCol(), false);
     FillRoseColumns(m_wndPropList.FindItemByData(kCountColumnId), plot->GetOuterDataset(), plot->GetCountCol(), true);
     RefreshRows(m_wndPropList, plot, kFirstRowId, kLastRowId, kStepId);
-    SetItemText(m_wndPropList.FindItemByData(kSectorAngleId),
-                FormatString("%.2f", numtext::Shown(plot->GetAngleSpacing(), 2)));
+    SetItemText(m_wndPropList.FindItemByData(kSectorAngleId), numtext::Fixed(plot->GetAngleSpacing(), 2));
     if (CBCGPProp* type = m_wndPropList.FindItemByData(kTypeId)) {
         type->RemoveAllOptions();
         type->AddOption(kSectorType);

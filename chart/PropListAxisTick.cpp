@@ -125,8 +125,7 @@ void CPropListAxisTick::UpdateBCGPProperty(long object, CString) {
             chart::SetTickSideOptions(side, type);
             SetItemText(side, chart::TickSideToText(type, level.sideValue));
         }
-        SetItemText(m_wndPropList.FindItemByData(level.length),
-                    FormatString("%.2f", numtext::Shown(level.lengthValue / 100, 2)));
+        SetItemText(m_wndPropList.FindItemByData(level.length), numtext::Fixed(level.lengthValue / 100, 2));
         SetLineProp(m_wndPropList.FindItemByData(level.line), level.pen);
     }
     if (IsFixedScale(axis->GetAxisScaleType())) {

@@ -2,6 +2,7 @@
 
 #include "chart/ChartDataFiles.h"
 #include "chart/ChartGroups.h"
+#include "chart/ChartItems.h"
 #include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "chart/PlotItems.h"
@@ -28,8 +29,6 @@ const PlotItemDef kShapeItems[] = {
     {Page::kSplitId, kSplitDistance, kSplitDistanceDescription, false, ReaderRule(&ReadPlainFloat)},
 };
 
-void ShowFixed2(CBCGPProp* item, double value) { SetItemText(item, FormatString("%.2f", numtext::Shown(value, 2))); }
-
 }  // namespace
 
 CPropListPiePlot::CPropListPiePlot() = default;
@@ -50,8 +49,8 @@ void CPropListPiePlot::UpdateBCGPProperty(long object, CString) {
     FillSeriesOptions(m_wndPropList.FindItemByData(kDataColumnId), plot->GetOuterDataset(), SeriesKinds::Numeric,
                       plot->GetDataCol());
     RefreshRows(m_wndPropList, plot, kFirstRowId, kLastRowId, kNoItem);
-    ShowFixed2(m_wndPropList.FindItemByData(kStartAngleId), plot->GetStartAngle());
-    ShowFixed2(m_wndPropList.FindItemByData(kSplitId), plot->GetSplitDist());
+    ShowFixed(m_wndPropList.FindItemByData(kStartAngleId), plot->GetStartAngle(), 2);
+    ShowFixed(m_wndPropList.FindItemByData(kSplitId), plot->GetSplitDist(), 2);
 }
 
 LRESULT CPropListPiePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {

@@ -56,7 +56,7 @@ bool ReadDecimals(CBCGPProp* item, int* count) { return numtext::LeadingInt(Item
 CString AxisItemText(DWORD_PTR id, IkelAxis* first) {
     switch (id) {
         case Page::kMajorSpacingId:
-            return FormatString("%.2f", numtext::Shown(first->GetTickMarks()->GetMajorTickStruct()->GetSpacing(), 2));
+            return numtext::Fixed(first->GetTickMarks()->GetMajorTickStruct()->GetSpacing(), 2);
         case Page::kMinorDivisionId:
             return FormatString("%d", static_cast<int>(first->GetTickMarks()->GetMinorTickStruct()->GetDivision()));
         case Page::kUnitId:

@@ -1,6 +1,5 @@
 #include "planemap/PlaneItems.h"
 
-#include "framework/NumberText.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 

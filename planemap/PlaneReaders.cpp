@@ -27,8 +27,6 @@ TextRule NumberRule(double scale) { return ReaderRule(&ReadNumber, scale); }
 
 TextRule FloatRule(double scale) { return ReaderRule(&ReadFloat, scale); }
 
-TextRule FloatThenScaleRule(float scale) { return ReaderRule(&ReadFloatThenScale, scale); }
-
 bool ReadInt(const CString& text, int* value) {
     long long whole = 0;
     if (!numtext::LeadingWhole(text, &whole) || whole < INT_MIN || whole > INT_MAX) return false;
@@ -106,8 +104,6 @@ bool ReadWholeUnsigned(const CString& text, unsigned* value) { return numtext::W
 bool ReadWholeDouble(const CString& text, double* value) { return numtext::WholeNumber(text, value); }
 
 TextRule WholeUnsignedRule() { return ReaderRule(&ReadWholeUnsigned); }
-
-TextRule WholeDoubleRule() { return ReaderRule(&ReadWholeDouble); }
 
 bool ReadAngle(const CString& text, double* radians) { return AngleFromText(text, radians); }
 

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string>
-#include <type_traits>
 
 #include "framework/PropSizeText.h"
 #include "mfc/String.h"
@@ -23,7 +22,6 @@ bool ReadFloat(const CString& text, double scale, float* value);
 bool ReadFloatThenScale(const CString& text, float scale, float* value);
 TextRule NumberRule(double scale);
 TextRule FloatRule(double scale);
-TextRule FloatThenScaleRule(float scale);
 // The leading integer as atoi reads it ("12.9" is 12; no number reads as 0), refused when the
 // text's leading number lies beyond the int range ("1e39" is no 1, "2147483648" no wrap).
 bool ReadInt(const CString& text, int* value);
@@ -63,7 +61,6 @@ TextRule FigureRule();
 bool ReadWholeUnsigned(const CString& text, unsigned* value);
 bool ReadWholeDouble(const CString& text, double* value);
 TextRule WholeUnsignedRule();
-TextRule WholeDoubleRule();
 // Whether text is one or more of the digits 0-9 and nothing else.
 bool IsDigits(const std::string& text);
 

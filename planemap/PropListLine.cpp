@@ -13,7 +13,6 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 
 namespace {

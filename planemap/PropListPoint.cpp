@@ -120,7 +120,7 @@ void CPropListPoint::ShowItemAgain(CBCGPProp* item) {
     }
     QXLOGPOINT style;
     point->GetLogPoint(&style);
-    SetItemText(item, numtext::Fixed(style.size / 100.0, 2));
+    planemap::ShowStoredHundredths(item, style.size);
 }
 
 void CPropListPoint::WriteStyle(CQXObjectPoint* point, QXLOGPOINT& style) {

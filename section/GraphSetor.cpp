@@ -186,13 +186,11 @@ int CGraphSetor::InitPropWnd() {
     missing->AddSubItem(NewFixedList(kCalVirtualStrata, kCalVirtualId, {grouptext::kYes, grouptext::kNo}));
     missing->AddSubItem(NewFixedList(kConnectVirtualStrata, kConnectVirtualId, {grouptext::kYes, grouptext::kNo}));
     AddLineSubItems(missing, kConnectVirtualId);
-    ReadBy(missing->FindSubItemByData(kVirPenWidthId), HundredthsItemRule());
     m_wndPropList.AddProperty(missing, TRUE, TRUE);
 
     // Fences write no stratum names.
     const bool names = kind >= ScControlerClient::CT_CORRELATION && kind <= ScControlerClient::CT_RESERVOIR;
     CBCGPProp* nameStyle = CreateFontPropFloatSize(kStratumNameStyle, kNameFontId);
-    ReadBy(nameStyle->FindSubItemByData(kNameSizeId), HundredthsItemRule());
     if (names)
         nameStyle->AddSubItem(NewFixedList(kStratumNamePlace, kNamePlaceId, {kLeftShown, kRightShown, kBothShown}));
     m_wndPropList.AddProperty(nameStyle, TRUE, TRUE);

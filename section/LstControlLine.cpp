@@ -22,7 +22,6 @@ CLstControlLine::~CLstControlLine() = default;
 int CLstControlLine::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     CBCGPProp* pen = CreateLineFloatProp(grouptext::kLineStyle, kPenId);
-    ReadBy(pen->FindSubItemByData(kPenWidthId), HundredthsItemRule());
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
     CBCGPProp* point = NewGroupItem(kPointType, kPointId, true);
     point->AddSubItem(NewFloatItem(grouptext::kSize, 0.0, 2, false, "", kPointSizeId, HundredthsRule()));

@@ -49,7 +49,6 @@ int CLstFaultLineEntity::InitPropWnd() {
     properties->AddSubItem(NewFloatItem(kBreakDepth, 0.0, 2, false, "", kBreakDepthId, nullptr));  // shown only
     m_wndPropList.AddProperty(properties, TRUE, TRUE);
     CBCGPProp* pen = CreateLineFloatProp(kDisplayProperties, kPenId);
-    ReadBy(pen->FindSubItemByData(kPenWidthId), HundredthsItemRule());
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
     return 0;
 }

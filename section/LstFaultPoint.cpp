@@ -5,7 +5,6 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
-#include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropEx.h"
@@ -72,7 +71,6 @@ int CLstFaultPoint::InitPropWnd() {
     display->AddSubItem(NewOptionItem(kDisplayPosition, "", nullptr, kDisplayStyleId,
                                       {kColumnLeft, kColumnCentre, kColumnRight}, true));
     CBCGPProp* symbol = CreatePointFloatProp(kFaultSymbol, kSymbolId);
-    ReadBy(symbol->FindSubItemByData(kSymbolSizeId), HundredthsItemRule());
     symbol->Expand(TRUE);
     display->AddSubItem(symbol);
     display->AddSubItem(BuildLabelGroup());
@@ -108,7 +106,6 @@ CBCGPProp* CLstFaultPoint::BuildLabelGroup() {
     fields->Expand(TRUE);
     label->AddSubItem(fields);
     CBCGPProp* font = CreateFontPropFloatSize(grouptext::kFontFace, kFontId);
-    ReadBy(font->FindSubItemByData(kFontSizeId), HundredthsItemRule());
     label->AddSubItem(font);
     return label;
 }

@@ -6,7 +6,6 @@
 
 #include "framework/ChangeCheckers.h"
 #include "framework/ItemGroupsFill.h"
-#include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
@@ -112,12 +111,9 @@ void CLstSandFill::BuildTypeItems() {
         case SYMFILL_OIL:
             m_wndPropList.AddProperty(NewSymbolList(kOilGasWaterFill, type), TRUE, TRUE);
             break;
-        case SYMFILL_SINGLE: {
-            CBCGPProp* fill = CreateFillProp(kFill, kFillGroupId);
-            ReadBy(fill->GetSubItem(kCellSizePosition), HundredthsItemRule());
-            m_wndPropList.AddProperty(fill, TRUE, TRUE);
+        case SYMFILL_SINGLE:
+            m_wndPropList.AddProperty(CreateFillProp(kFill, kFillGroupId), TRUE, TRUE);
             break;
-        }
         default:
             break;
     }
@@ -147,11 +143,9 @@ void CLstSandFill::ShowTypeItems() {
         const std::string name = CSandSymbolAdapter(sand, type).GetName();
         SetItemText(Item(kSymbolId), name.empty() ? kDefaultFill : name.c_str());
     }
-    if (type == SYMFILL_LITH && fillObject) ShowCellSize(Item(kCellSizeId), brush);
-}
-
-void CLstSandFill::ShowCellSize(CBCGPProp* item, const QXLOGBRUSH& brush) {
-    if (item) item->SetValue(_variant_t(brush.size / numtext::kHundredths));
+    // The cell size, in millimetres, in the two-decimal item.
+    CBCGPProp* size = type == SYMFILL_LITH && fillObject ? Item(kCellSizeId) : nullptr;
+    if (size) size->SetValue(_variant_t(brush.size / numtext::kHundredths));
 }
 
 // ---- edits ----------------------------------------------------------------------------------------

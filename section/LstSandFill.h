@@ -46,8 +46,6 @@ private:
     void EditSymbol(CBCGPProp* item);
     void EditCellSize(CBCGPProp* item);
     void EditPlainFill(CBCGPProp* item);
-    // The brush's cell size, in millimetres, in the two-decimal item.
-    void ShowCellSize(CBCGPProp* item, const QXLOGBRUSH& brush);
     // Has the current section apply the brush to the fill's sand.
     void ApplyBrush(const QXLOGBRUSH& brush);
 

@@ -40,7 +40,6 @@ int CLstSglSandSetor::InitPropWnd() {
     m_wndPropList.AddProperty(sand, TRUE, TRUE);
 
     CBCGPProp* envelope = CreateShowLineProp(kEnvelope, kEnvelopeId);
-    ReadBy(envelope->FindSubItemByData(kEnvelopeWidthId), HundredthsItemRule());
     m_wndPropList.AddProperty(envelope, TRUE, TRUE);
 
     CBCGPProp* seepage = section::NewSeepageGroup(kSeepageGroupId);

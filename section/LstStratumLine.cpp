@@ -46,7 +46,6 @@ int CLstStratumLine::InitPropWnd() {
     m_wndPropList.AddProperty(name, TRUE, TRUE);
 
     CBCGPProp* line = CreateLineFloatProp(kBoundary, kLineGroupId);
-    ReadBy(line->FindSubItemByData(kLineWidthId), HundredthsItemRule());
     m_wndPropList.AddProperty(line, TRUE, TRUE);
 
     auto* interval = new CBCGPProp(kInterval, kIntervalGroupId, FALSE);
@@ -59,7 +58,6 @@ int CLstStratumLine::InitPropWnd() {
     m_wndPropList.AddProperty(interval, TRUE, TRUE);
 
     CBCGPProp* font = CreateFontPropFloatSize(kNameFont, kFontGroupId);
-    ReadBy(font->FindSubItemByData(kFontSizeId), HundredthsItemRule());
     m_wndPropList.AddProperty(font, TRUE, TRUE);
     return 0;
 }

@@ -4,7 +4,6 @@
 #include "framework/ChangeCheckers.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Pennant/StratumUnit.h"
 #include "section/SectionItems.h"
@@ -20,7 +19,6 @@ int CLstStratumUnit::InitPropWnd() {
     m_wndPropList.AddProperty(
         NewOptionItem(sectiontext::kStratumName, "", sgltext::kStratumNameDescription, kNameId, {}, false), TRUE, TRUE);
     CBCGPProp* line = CreateLineFloatProp(sgltext::kBoundary, kLineId);
-    ReadBy(line->FindSubItemByData(kLineWidthId), HundredthsItemRule());
     m_wndPropList.AddProperty(line, TRUE, TRUE);
     auto* interval = new CBCGPProp(sgltext::kInterval, kIntervalId, FALSE);
     auto* colour = new CBCGPColorProp(grouptext::kColor, 0, nullptr, sgltext::kFillColorDescription, kFillColorId);

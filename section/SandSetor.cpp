@@ -118,7 +118,6 @@ int CSandSetor::InitPropWnd() {
     cellSize->SetTextRule(section::ItemSizeRule(100.0));
     fill->AddSubItem(cellSize);
     CBCGPProp* single = CreateFillProp(kSingleFill, kSingleFillId);
-    ReadBy(single->FindSubItemByData(kSingleFillCellSizeId), HundredthsItemRule());
     single->Expand(TRUE);
     fill->AddSubItem(single);
     m_wndPropList.AddProperty(fill, TRUE, TRUE);
@@ -147,8 +146,8 @@ int CSandSetor::InitPropWnd() {
     m_wndPropList.AddProperty(seepage, TRUE, TRUE);
 
     m_wndPropList.AddProperty(CreateShowLineProp(kOswInterface, kOswId), TRUE, TRUE);
-    // The pens' widths are read by GetLineSubProp.
-    for (const PenItems& pen : kPens) ReadBy(Item(pen.first + 1), HundredthsItemRule());
+    // GetLineSubProp reads the seepage width too (the line groups' widths come with its rule).
+    ReadBy(Item(kSeepageWidthId), HundredthsItemRule());
     return 0;
 }
 

@@ -46,11 +46,7 @@ void ScDecimalFormator::Release() {
     FormatorSlot() = nullptr;
 }
 
-CString ScDecimalFormator::Format(double value) const {
-    CString text;
-    text.Format("%.*f", m_nDigits, numtext::Shown(value, m_nDigits));
-    return text;
-}
+CString ScDecimalFormator::Format(double value) const { return numtext::Fixed(value, m_nDigits); }
 
 CString ScDecimalFormator::Format(int value) const {
     CString text;

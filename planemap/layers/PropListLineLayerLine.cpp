@@ -17,9 +17,6 @@
 
 namespace {
 
-// The pen's width in millimetres, two decimals.
-CString WidthText(const QXLOGPEN& pen) { return numtext::Fixed(pen.width / 100.0, 2); }
-
 // ReadFillSubItem's cell size: a number of 0 or more whose hundredths a float holds.
 TextRule CellSizeRule() {
     return [](const CString& text) {
@@ -91,7 +88,7 @@ void CPropListLineLayerLine::RefreshLayer(kel::plane::CLineLayer& layer) {
     layer.GetLogBrush(brush);
     if (FindItem(kLineGroupId)) {
         geoitems::ShowPen(FindItem(kStyleId), FindItem(kColorId), nullptr, pen, 0);
-        CString text = WidthText(pen);
+        CString text = numtext::Fixed(pen.width / 100.0, 2);
         CScatteredFunc::TruncFloatString(text);
         SetItemText(FindItem(kWidthId), text);
     }
@@ -137,5 +134,5 @@ void CPropListLineLayerLine::ShowItemAgain(CBCGPProp* item) {
     }
     QXLOGPEN pen;
     kel::plane::CLineLayer(m_pLayer).GetPen(pen);
-    SetItemText(item, WidthText(pen));
+    planemap::ShowStoredHundredths(item, pen.width);
 }

@@ -14,7 +14,6 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/PropListFill.h"
-#include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/layers/PropListLineLayerLine.h"
 #include "planemap/layers/StratumMapKinds.h"

@@ -17,7 +17,6 @@
 #include "planemap/PropListLine.h"
 #include "planemap/PropListPicture.h"
 #include "planemap/PropListRect.h"
-#include "planemap/PropListWellNetLine.h"
 #include "planemap/layers/PropListPieLayerObj.h"
 
 using parsnip::MapFixture;
@@ -36,16 +35,6 @@ TEST(NegativeSizes, LinePenWidthsAreRefusedForEverySelectedLine) {
     EXPECT_FLOAT_EQ(40.0f, PenOf(a).width);
     EXPECT_FLOAT_EQ(40.0f, PenOf(b).width);
     EXPECT_EQ("0.40", open.Value(CPropListLine::kPenWidthId));  // the stored width, as the refresh shows it
-
-    CQXObjectPolyline* net = map.AddPolyline("连通井网线", {{0, 0}, {1, 0}});
-    map.ClearSelection();
-    map.Select(net);
-    OpenList<CPropListWellNetLine> netList;
-    netList.Show(net);
-    ASSERT_TRUE(netList.Type(CPropListWellNetLine::kPenWidthId, "0.7"));
-    ASSERT_TRUE(netList.Type(CPropListWellNetLine::kPenWidthId, "-0.5"));
-    EXPECT_FLOAT_EQ(70.0f, PenOf(net).width);
-    EXPECT_EQ("0.70", netList.Value(CPropListWellNetLine::kPenWidthId));
 }
 
 // A size or width text the lists refuse (no number, a negative, one no record holds) closes the

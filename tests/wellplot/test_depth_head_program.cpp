@@ -28,7 +28,7 @@ TEST(DepthPage, TitleLineBreaksShowAsBackslashNAndAreStoredBack) {
     EXPECT_EQ(CallsOn(depth), (Names{"CWpKit::SetTitleText", "CWpKit::InvalidSelf", "CQXObject::SetModifyFlag"}));
 }
 
-TEST(DepthPage, TitleHeightRefusesNegativesAndTakesZero) {
+TEST(DepthPage, TitleHeightAndTickSpacingRefuseNegatives) {
     DepthPage page;
     CWpDepth* depth = page.depth();
     QXLOGFONT font;
@@ -41,6 +41,10 @@ TEST(DepthPage, TitleHeightRefusesNegativesAndTakesZero) {
     EXPECT_EQ(page.Value(CLstDepth::kFontHeightId), "3.50");
     ASSERT_TRUE(page.Type(CLstDepth::kFontHeightId, "0"));
     EXPECT_FLOAT_EQ(depth->GetTitleFont().size, 0);
+    ASSERT_TRUE(page.Type(CLstDepth::kTickSpaceId, "2"));
+    EXPECT_DOUBLE_EQ(depth->GetTickSpace(), 2);
+    ASSERT_TRUE(page.Type(CLstDepth::kTickSpaceId, "-5"));
+    EXPECT_DOUBLE_EQ(depth->GetTickSpace(), 2);
 }
 
 TEST(DepthPage, TitleFontGoesToTheWellsTracksOfTheScopeAfterEveryEdit) {
@@ -78,16 +82,6 @@ TEST(DepthPage, TickSidesGovernTheTickItemsAfterTheNextRefresh) {
     EXPECT_DOUBLE_EQ(depth->GetDepthSpace(), 50);
 }
 
-TEST(DepthPage, TheTickSpacingTakesNoNegative) {
-    DepthPage page;
-    CWpDepth* depth = page.depth();
-    page.Show(depth);
-    ASSERT_TRUE(page.Type(CLstDepth::kTickSpaceId, "2"));
-    EXPECT_DOUBLE_EQ(depth->GetTickSpace(), 2);
-    ASSERT_TRUE(page.Type(CLstDepth::kTickSpaceId, "-5"));
-    EXPECT_DOUBLE_EQ(depth->GetTickSpace(), 2);
-}
-
 // ---- header ----------------------------------------------------------------------------------------
 
 // A header page over the sample plot, as the creator makes it: the well kept as it is.
@@ -111,12 +105,11 @@ TEST(HeadPageTest, HeightsInCentimetresAndTheirEndings) {
     page.Show();
     ASSERT_TRUE(page.grid().TypeText(page.Item(CLstHead::kTitleHeightId), "2.25"));
     EXPECT_FLOAT_EQ(page.well()->GetTitleHeight(), 2250);
-    EXPECT_EQ(CallsOn(page.well()),
-              (Names{"CWpKit::SetTitleHeight", "CWpKit::Recalculate", "CWpKit::InvalidSelf"}));
+    EXPECT_EQ(CallsOn(page.well()), (Names{"CWpKit::SetTitleHeight", "CWpKit::Recalculate", "CWpKit::InvalidSelf"}));
     parsnip::testing::ClearCallLog();
     ASSERT_TRUE(page.grid().TypeText(page.Item(CLstHead::kClientHeightId), "12"));
-    EXPECT_EQ(CallsOn(page.well()), (Names{"CWpKit::SetClientHeight", "CWpKit::UpdateClient",
-                                                "CWpKit::Recalculate", "CWpKit::InvalidSelf"}));
+    EXPECT_EQ(CallsOn(page.well()),
+              (Names{"CWpKit::SetClientHeight", "CWpKit::UpdateClient", "CWpKit::Recalculate", "CWpKit::InvalidSelf"}));
     page.Show();
     EXPECT_EQ(page.Value(CLstHead::kClientHeightId), "12.00");
 }
@@ -132,9 +125,9 @@ TEST(HeadPageTest, HidingTheHeaderDisablesWhatItGoverns) {
     ASSERT_TRUE(page.grid().PickOption(page.Item(CLstHead::kHeadAlignId), "隐藏"));
     EXPECT_EQ(page.well()->GetHeadAlign(), -1);
     page.Show();
-    for (DWORD_PTR id : {CLstHead::kTitleAlignId, CLstHead::kTitleTextId, CLstHead::kFontFaceId,
-                         CLstHead::kSymbolAlignId, CLstHead::kPointTemplateId, CLstHead::kPointStyleId,
-                         CLstHead::kSizeId, CLstHead::kInnerColorId})
+    for (DWORD_PTR id :
+         {CLstHead::kTitleAlignId, CLstHead::kTitleTextId, CLstHead::kFontFaceId, CLstHead::kSymbolAlignId,
+          CLstHead::kPointTemplateId, CLstHead::kPointStyleId, CLstHead::kSizeId, CLstHead::kInnerColorId})
         EXPECT_FALSE(page.Item(id)->IsEnabled()) << id;
 }
 

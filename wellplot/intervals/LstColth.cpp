@@ -309,7 +309,6 @@ void CLstColth::ChooseSource(CWpCorelith* kit, const CString& text) {
         ClearDataSourceOptions(group);
         ClearCorelithFields(kit);
         kit->SetDataSource(CORELITH_DISCRETE);
-        ClearDataSourceOptions(group);
         AddSegmentDataOptions(table);
     } else if (text == ivtext::kGraphic) {
         ClearDataSourceOptions(group);
