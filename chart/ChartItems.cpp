@@ -31,7 +31,6 @@ CBCGPProp* NewNumberItem(const char* label, const char* description, DWORD_PTR i
     return new CBCGPPropChartNumber(label, _variant_t(""), description, id, std::move(rule));
 }
 
-void ShowFixed(CBCGPProp* item, double value, int decimals) { SetItemText(item, numtext::Fixed(value, decimals)); }
 }  // namespace chart
 
 IMPLEMENT_DYNAMIC(CBCGPPropBarDataSery, CBCGPPropEx)

@@ -23,8 +23,6 @@ public:
 namespace chart {
 // An empty number item with the rule of its page's reader.
 CBCGPProp* NewNumberItem(const char* label, const char* description, DWORD_PTR id, TextRule rule);
-// Shows a number with that many decimals (numtext::Fixed: never a negative zero).
-void ShowFixed(CBCGPProp* item, double value, int decimals);
 }  // namespace chart
 
 class CBCGPPropBarDataSery : public CBCGPPropEx {

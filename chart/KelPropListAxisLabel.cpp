@@ -165,9 +165,9 @@ void CkelPropListAxisLabel::ShowLevel(IkelAxis* axis, DWORD_PTR base, bool minor
         SetLabelSideOptions(side, type);
         SetItemText(side, LabelSideToText(type, entity->GetTickSide()));
     }
-    chart::ShowFixed(find(kMajorXOffsetId), entity->GetXOffset() / 100, 2);
-    chart::ShowFixed(find(kMajorYOffsetId), entity->GetYOffset() / 100, 2);
-    chart::ShowFixed(find(kMajorAngleId), entity->GetLabelAngel(), 2);
+    ShowFixed(find(kMajorXOffsetId), entity->GetXOffset() / 100, 2);
+    ShowFixed(find(kMajorYOffsetId), entity->GetYOffset() / 100, 2);
+    ShowFixed(find(kMajorAngleId), entity->GetLabelAngel(), 2);
     EnableAllSubItems(find(kMajorPosGroupId), on);
     QXLOGFONT font;
     entity->GetLOGFONT(&font);

@@ -11,6 +11,8 @@ void SetItemText(CBCGPProp* item, const CString& text) {
     if (item) item->SetValue(_variant_t(text));
 }
 
+void ShowFixed(CBCGPProp* item, double value, int decimals) { SetItemText(item, numtext::Fixed(value, decimals)); }
+
 int OptionIndex(CBCGPProp* item) {
     const int found = item->FindOption(ItemText(item));
     return found < 0 ? item->GetOptionCount() : found;

@@ -11,6 +11,8 @@
 // The text of an item's value; "" for no item.
 CString ItemText(CBCGPProp* item);
 void SetItemText(CBCGPProp* item, const CString& text);
+// Shows value with that many decimals (numtext::Fixed) as the item's text.
+void ShowFixed(CBCGPProp* item, double value, int decimals);
 // The position of the item's text among its options; the option count when none matches.
 int OptionIndex(CBCGPProp* item);
 // A font face picker ("字体", first showing the default face).

@@ -14,8 +14,6 @@ void EditOwnPens(CQXLayer* layer, const CString& typeName, CBCGPProp* item, int 
     });
 }
 
-void ShowStoredHundredths(CBCGPProp* item, double stored) {
-    if (item) SetItemText(item, numtext::Fixed(stored / 100.0, 2));
-}
+void ShowStoredHundredths(CBCGPProp* item, double stored) { ShowFixed(item, stored / 100.0, 2); }
 
 }  // namespace planemap

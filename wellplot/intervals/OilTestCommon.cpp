@@ -66,7 +66,7 @@ TextRule WideHundredthsRule() {
 
 void ShowHundredths(CBCGPProp* item, double value) {
     if (item && !dynamic_cast<CBCGPropFloat*>(item))
-        ShowTextIfChanged(item, FormatString("%.2f", numtext::Shown(value / numtext::kHundredths, 2)));
+        ShowTextIfChanged(item, numtext::Fixed(value / numtext::kHundredths, 2));
 }
 
 bool ReadWhole(CBCGPProp* item, int* value) { return numtext::LeadingInt(ItemText(item), value); }
