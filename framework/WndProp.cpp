@@ -106,11 +106,13 @@ void CWndProp::OnPaint() {
 // Consumed: a pane shows no menu and its parent never sees the request.
 void CWndProp::OnContextMenu(CWnd*, CPoint) {}
 
-void CWndProp::ShowItemAgain(CBCGPProp*) { ShowStoredAgain(*this); }
+void CWndProp::ShowItemAgain(CBCGPProp* item) {
+    if (item) item->Redraw();
+}
 
 // An item that refused the typed text still reports the edit, with its value untouched: such a
-// report writes nothing, so it never reaches any list's OnPropertyChanged; the item shows the
-// stored value again instead.
+// report writes nothing, so it never reaches any list's OnPropertyChanged; only the item's text is
+// shown again.
 LRESULT CWndProp::OnBCGPPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (ItemRefusedText(item)) {

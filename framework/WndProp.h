@@ -38,9 +38,10 @@ protected:
     virtual UINT GetToolbarID();
     virtual void AdjustWndLayout(CWnd* child);
     virtual void PaintWndBound(CDC* dc, CWnd* child);
-    // After a text the item refused: the item shows the stored value again as the list's refresh
-    // shows it (the whole refresh runs as if the object had changed). A list whose edits show a
-    // refused value in another format overrides it.
+    // After a text the item refused: the item kept its value, so it shows its text from before the
+    // edit, as if the edit had been abandoned; nothing else on the pane changes (no refresh, no
+    // write, no redraw of the view). A list whose edits show a refused value in a format of their
+    // own overrides it and sets that one item's text from the stored value.
     virtual void ShowItemAgain(CBCGPProp* item);
 
 public:
