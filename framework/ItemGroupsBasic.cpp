@@ -1,7 +1,6 @@
 #include "framework/ItemGroupsBasic.h"
 
 #include "framework/GroupTexts.h"
-#include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropDigits.h"
@@ -263,4 +262,18 @@ void EnableSubItemsDeep(CBCGPProp* item, int from, int to, BOOL enable) {
     const unsigned end = static_cast<unsigned>(to) < count ? static_cast<unsigned>(to) : count;
     for (unsigned i = from < 0 ? 0u : static_cast<unsigned>(from); i < end; ++i)
         EnableAllSubItems(item->GetSubItem(static_cast<int>(i)), enable);
+}
+
+bool ReadHundredthsItem(CBCGPProp* item, float* field) {
+    // Not a number (an empty or mistyped value): the caller keeps what it had.
+    float number = 0;
+    if (!item || !numtext::LexicalFloat(VariantToText(item->GetValue()), &number) || number < 0) return false;
+    return numtext::FitFloatThenScale(number, 100.0f, field);
+}
+
+TextRule HundredthsItemRule() {
+    return KeptNumberRule([](CBCGPProp* kept) {
+        float hundredths = 0;
+        return ReadHundredthsItem(kept, &hundredths);
+    });
 }

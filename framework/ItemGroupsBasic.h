@@ -61,6 +61,13 @@ TESSALY_API void FillFillStyleTemplates(CBCGPProp* item);
 TESSALY_API bool GetNumberProp(CBCGPProp* item, double* value);
 // 1 when the text holds only digits, blanks and points (the empty text included), else 0.
 TESSALY_API int IsNumberText(const CString& text);
+// A width or size sub-item: the float it holds (its whole text read as a float), 0 or more, times
+// 100 in single precision into *field; false, field untouched, for any other text or a result
+// beyond the float range.
+bool ReadHundredthsItem(CBCGPProp* item, float* field);
+// Its rule, for the float sub-item the width or size is typed into (the line group's width, the
+// font and point groups' size, the fill group's cell size).
+TESSALY_API TextRule HundredthsItemRule();
 
 // ---- single items ----------------------------------------------------------------------------------
 TESSALY_API CBCGPColorProp* CreateColorProp(const CString& name, DWORD_PTR id, const char* description);

@@ -85,24 +85,6 @@ CBCGPColorProp* NewGroupColorProp(const CString& name, const char* description, 
     return colour;
 }
 
-bool ReadFloatItem(CBCGPProp* item, float& value) {
-    // Not a number (an empty or mistyped value): the caller keeps what it had.
-    return item && numtext::LexicalFloat(VariantToText(item->GetValue()), &value);
-}
-
-bool ReadHundredthsItem(CBCGPProp* item, float* field) {
-    float number = 0;
-    if (!ReadFloatItem(item, number) || number < 0) return false;
-    return numtext::FitFloatThenScale(number, 100.0f, field);
-}
-
-TextRule HundredthsItemRule() {
-    return KeptNumberRule([](CBCGPProp* kept) {
-        float hundredths = 0;
-        return ReadHundredthsItem(kept, &hundredths);
-    });
-}
-
 bool IsYesText(CBCGPProp* item) { return item && ItemText(item) == kYes; }
 
 // ---- builders ------------------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include "bcg/ColorProp.h"
 #include "bcg/Prop.h"
 #include "framework/Export.h"
+#include "framework/ItemGroupsBasic.h"
 #include "framework/PenFontEdits.h"
 #include "framework/PropSizeText.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
@@ -72,14 +73,5 @@ TESSALY_API void ApplyArrowProp(CBCGPProp* item, CQXObject* object, int index);
 // A colour item starting black, with the other-colour button and the automatic button.
 CBCGPColorProp* NewGroupColorProp(const CString& name, const char* description, DWORD_PTR data,
                                   COLORREF automaticColor);
-// The number a float sub-item holds, its whole text read as a float; false, value untouched, when
-// the text is no number a float holds.
-bool ReadFloatItem(CBCGPProp* item, float& value);
-// A width or size sub-item: the float it holds, 0 or more, times 100 in single precision into
-// *field; false, field untouched, for any other text or a result beyond the float range.
-bool ReadHundredthsItem(CBCGPProp* item, float* field);
-// Its rule, for the float sub-item the width or size is typed into (GetLineSubProp's width,
-// GetFontSubProp's and GetPointSubProp's size, GetFillSubProp's cell size).
-TESSALY_API TextRule HundredthsItemRule();
 // Whether an item's text is exactly the yes text.
 bool IsYesText(CBCGPProp* item);
