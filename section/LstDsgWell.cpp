@@ -33,6 +33,29 @@ TextRule MinWidthRule() {
         return ReadMinWidth(kept, &width);
     });
 }
+
+// A pen or font group read back whole, where the edited field decides: only its refusal stops the
+// edit. A width or size that was not edited and that the group reader refuses keeps the stored
+// one, and the colour is still read (the reader stops before it).
+bool ReadPenGroup(CBCGPProp* group, CBCGPProp* edited, QXLOGPEN* pen) {
+    QXLOGPEN read = *pen;
+    if (!GetLineProp(group, read)) {
+        if (!group || edited == group->GetSubItem(1)) return false;
+        penfont::EditPen(read, group->GetSubItem(2), 2);
+    }
+    *pen = read;
+    return true;
+}
+
+bool ReadFontGroup(CBCGPProp* group, CBCGPProp* edited, QXLOGFONT* font) {
+    QXLOGFONT read = *font;
+    if (!GetFontProp(group, read)) {
+        if (!group || edited == group->GetSubItem(1)) return false;
+        penfont::EditFont(read, group->GetSubItem(2), 2);
+    }
+    *font = read;
+    return true;
+}
 }  // namespace
 
 CLstDsgWell::CLstDsgWell(CDesignerWellAdapter* well, int mode) : m_pWell(well), m_nMode(mode) {}
@@ -83,13 +106,13 @@ void CLstDsgWell::UpdateBCGPProperty(long object, CString) {
     if (const QXLOGFONT* font = m_pWell->GetLogFont()) SetFontProp(Item(kFontId), *font);
 }
 
-// A group read back whole can meet a field the reader refuses (a stored width shown as a text the
-// width rule refuses): then nothing is written, nothing redrawn, and the stored values show again.
+// A text the reader refuses in the edited item (a change reported from code with a text the item
+// did not judge) writes nothing and redraws nothing: the item shows the stored value again.
 LRESULT CLstDsgWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pWell) return 0;
     if (item && !Edit(item)) {
-        ShowStoredAgain(*this);
+        ShowStored(item);
         return 0;
     }
     if (KelReservoir::Connection::CkelReservoir* reservoir = m_pWell->GetReservoir()) {
@@ -97,6 +120,30 @@ LRESULT CLstDsgWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
         reservoir->SetModifyFlag(1);
     }
     return 0;
+}
+
+// The number items as the refresh shows them; the pen's width and the font's size as the group
+// writers show them ("%.2f").
+void CLstDsgWell::ShowStored(CBCGPProp* item) {
+    switch (item->GetData()) {
+        case kWidthId:
+            item->SetValue(_variant_t(m_pWell->m_dMinWidth / 100.0));
+            break;
+        case kTopDepthId:
+            item->SetValue(_variant_t(-m_pWell->GetTopDepth()));
+            break;
+        case kBottomDepthId:
+            item->SetValue(_variant_t(-m_pWell->GetBottomDepth()));
+            break;
+        case kPenWidthId:
+            if (const QXLOGPEN* pen = m_pWell->GetLogPen()) ShowFixed(item, pen->width / 100.0, 2);
+            break;
+        case kFontSizeId:
+            if (const QXLOGFONT* font = m_pWell->GetLogFont()) ShowFixed(item, font->size / 100.0, 2);
+            break;
+        default:
+            break;
+    }
 }
 
 // Depths are typed as depths; a reservoir keeps elevations.
@@ -124,7 +171,7 @@ bool CLstDsgWell::Edit(CBCGPProp* item) {
             // The whole group over the well's pen.
             if (const QXLOGPEN* current = m_pWell->GetLogPen()) {
                 QXLOGPEN pen = *current;
-                if (!GetLineProp(Item(kPenId), pen)) return false;
+                if (!ReadPenGroup(Item(kPenId), item, &pen)) return false;
                 m_pWell->SetLogPen(&pen);
             }
             return true;
@@ -133,7 +180,7 @@ bool CLstDsgWell::Edit(CBCGPProp* item) {
         case kFontColorId:
             if (const QXLOGFONT* current = m_pWell->GetLogFont()) {
                 QXLOGFONT font = *current;
-                if (!GetFontProp(Item(kFontId), font)) return false;
+                if (!ReadFontGroup(Item(kFontId), item, &font)) return false;
                 m_pWell->SetLogFont(&font);
             }
             return true;
