@@ -2,6 +2,7 @@
 
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/PenFontEdits.h"
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Halyard/DesignerWell.h"
@@ -34,26 +35,17 @@ TextRule MinWidthRule() {
     });
 }
 
-// A pen or font group read back whole, where the edited field decides: only its refusal stops the
-// edit. A width or size that was not edited and that the group reader refuses keeps the stored
-// one, and the colour is still read (the reader stops before it).
-bool ReadPenGroup(CBCGPProp* group, CBCGPProp* edited, QXLOGPEN* pen) {
-    QXLOGPEN read = *pen;
-    if (!GetLineProp(group, read)) {
+// A pen or font group read back whole (read: GetLineProp or GetFontProp), where the edited field
+// decides: only its refusal stops the edit. A width or size that was not edited and that the group
+// reader refuses keeps the stored one, and the colour is still read (the reader stops before it).
+template <class Record>
+bool ReadGroup(bool (*read)(CBCGPProp*, Record&), CBCGPProp* group, CBCGPProp* edited, Record* record) {
+    Record kept = *record;
+    if (!read(group, kept)) {
         if (!group || edited == group->GetSubItem(1)) return false;
-        penfont::EditPen(read, group->GetSubItem(2), 2);
+        penfont::EditRecord(kept, group->GetSubItem(2), 2, penfont::Accept::ZeroOrMore);
     }
-    *pen = read;
-    return true;
-}
-
-bool ReadFontGroup(CBCGPProp* group, CBCGPProp* edited, QXLOGFONT* font) {
-    QXLOGFONT read = *font;
-    if (!GetFontProp(group, read)) {
-        if (!group || edited == group->GetSubItem(1)) return false;
-        penfont::EditFont(read, group->GetSubItem(2), 2);
-    }
-    *font = read;
+    *record = kept;
     return true;
 }
 }  // namespace
@@ -171,7 +163,7 @@ bool CLstDsgWell::Edit(CBCGPProp* item) {
             // The whole group over the well's pen.
             if (const QXLOGPEN* current = m_pWell->GetLogPen()) {
                 QXLOGPEN pen = *current;
-                if (!ReadPenGroup(Item(kPenId), item, &pen)) return false;
+                if (!ReadGroup(&GetLineProp, Item(kPenId), item, &pen)) return false;
                 m_pWell->SetLogPen(&pen);
             }
             return true;
@@ -180,7 +172,7 @@ bool CLstDsgWell::Edit(CBCGPProp* item) {
         case kFontColorId:
             if (const QXLOGFONT* current = m_pWell->GetLogFont()) {
                 QXLOGFONT font = *current;
-                if (!ReadFontGroup(Item(kFontId), item, &font)) return false;
+                if (!ReadGroup(&GetFontProp, Item(kFontId), item, &font)) return false;
                 m_pWell->SetLogFont(&font);
             }
             return true;

@@ -1,6 +1,7 @@
 #include "section/LstFaultPoint.h"
 
 #include <cmath>
+#include <utility>
 
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
@@ -235,37 +236,19 @@ LRESULT CLstFaultPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // The number items as the refresh shows them.
 void CLstFaultPoint::ShowStored(CBCGPProp* item) {
     const CrFaultPoint& point = *m_pPoint;
-    switch (item->GetData()) {
-        case kSymbolSizeId:
-            SetNumber(item, point.GetLogPoint().size / 100.0);
-            break;
-        case kFontSizeId:
-            SetNumber(item, point.GetLabelFont().size / 100.0);
-            break;
-        case kFieldCountId:
-            SetNumber(item, static_cast<double>(point.GetLabelNumber()));
-            break;
-        case kFaultNumberId:
-            SetNumber(item, point.GetFaultNumber());
-            break;
-        case kFaultDepthId:
-            SetNumber(item, point.GetFaultDepth());
-            break;
-        case kFaultThrowId:
-            SetNumber(item, point.GetFaultDistance());
-            break;
-        case kCompareDepthId:
-            SetNumber(item, point.GetCompareDepth());
-            break;
-        case kXOffsetId:
-            SetNumber(item, point.GetXOffset());
-            break;
-        case kYOffsetId:
-            SetNumber(item, point.GetYOffset());
-            break;
-        default:
-            break;
-    }
+    const std::pair<DWORD_PTR, double> kStored[] = {
+        {kSymbolSizeId, point.GetLogPoint().size / 100.0},
+        {kFontSizeId, point.GetLabelFont().size / 100.0},
+        {kFieldCountId, static_cast<double>(point.GetLabelNumber())},
+        {kFaultNumberId, static_cast<double>(point.GetFaultNumber())},
+        {kFaultDepthId, point.GetFaultDepth()},
+        {kFaultThrowId, point.GetFaultDistance()},
+        {kCompareDepthId, point.GetCompareDepth()},
+        {kXOffsetId, point.GetXOffset()},
+        {kYOffsetId, point.GetYOffset()},
+    };
+    for (const auto& [id, value] : kStored)
+        if (id == item->GetData()) SetNumber(item, value);
 }
 
 bool CLstFaultPoint::Edit(CBCGPProp* item) {
