@@ -19,7 +19,6 @@ public:
         kYId = 1005,
         kSymbolGroupId = 1006,  // 1007 style, 1008 size, 1009 border colour, 1010 inner colour
         kFirstPointId = 1007,
-        kSymbolSizeId = 1008,
         kLastPointId = 1010,
     };
 

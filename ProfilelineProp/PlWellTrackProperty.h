@@ -16,7 +16,6 @@ public:
         kTypeId = 1001,
         kLineGroupId = 1002,  // 1003 style, 1004 width, 1005 colour
         kFirstLineId = 1003,
-        kLineWidthId = 1004,
         kLastLineId = 1005,
         kShowModeId = 1006,
     };

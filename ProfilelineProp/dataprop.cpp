@@ -99,10 +99,6 @@ void CPlLayerData::ShowDepth(const CLayerProperty& layer) {
     if (seaLevel) item->SetValue(_variant_t(layer.m_dSeaLevelDepth));
 }
 
-// A refused depth keeps showing the depth its item held, the stored one: the refresh is not run for
-// it, since it has the graph read the layer again.
-void CPlLayerData::ShowItemAgain(CBCGPProp*) {}
-
 // ---- edits -------------------------------------------------------------------------------------------
 
 LRESULT CPlLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {

@@ -37,7 +37,6 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
-    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }

@@ -235,10 +235,6 @@ void CLookDownFormBody::ApplyAlignRule() {
     if (CBCGPProp* shade = Item(kShade)) EnableAllSubItems(shade, enable);
 }
 
-// A refused number keeps showing the value its item held, the stored one: the refresh is not run
-// for it, since it notifies the section of a change.
-void CLookDownFormBody::ShowItemAgain(CBCGPProp*) {}
-
 // ---- edits --------------------------------------------------------------------------------------------
 
 LRESULT CLookDownFormBody::OnPropertyChanged(WPARAM, LPARAM lParam) {

@@ -84,7 +84,6 @@ public:
 protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
     void UpdateBCGPProperty(long object, CString name) override;
-    void ShowItemAgain(CBCGPProp* item) override;
     int InitPropWnd() override;
 
 private:

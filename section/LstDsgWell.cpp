@@ -2,6 +2,7 @@
 
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/PenFontEdits.h"
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Halyard/DesignerWell.h"
@@ -32,6 +33,20 @@ TextRule MinWidthRule() {
         double width = 0;
         return ReadMinWidth(kept, &width);
     });
+}
+
+// A pen or font group read back whole (read: GetLineProp or GetFontProp), where the edited field
+// decides: only its refusal stops the edit. A width or size that was not edited and that the group
+// reader refuses keeps the stored one, and the colour is still read (the reader stops before it).
+template <class Record>
+bool ReadGroup(bool (*read)(CBCGPProp*, Record&), CBCGPProp* group, CBCGPProp* edited, Record* record) {
+    Record kept = *record;
+    if (!read(group, kept)) {
+        if (!group || edited == group->GetSubItem(1)) return false;
+        penfont::EditRecord(kept, group->GetSubItem(2), 2, penfont::Accept::ZeroOrMore);
+    }
+    *record = kept;
+    return true;
 }
 }  // namespace
 
@@ -83,13 +98,13 @@ void CLstDsgWell::UpdateBCGPProperty(long object, CString) {
     if (const QXLOGFONT* font = m_pWell->GetLogFont()) SetFontProp(Item(kFontId), *font);
 }
 
-// A group read back whole can meet a field the reader refuses (a stored width shown as a text the
-// width rule refuses): then nothing is written, nothing redrawn, and the stored values show again.
+// A text the reader refuses in the edited item (a change reported from code with a text the item
+// did not judge) writes nothing and redraws nothing: the item shows the stored value again.
 LRESULT CLstDsgWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pWell) return 0;
     if (item && !Edit(item)) {
-        ShowStoredAgain(*this);
+        ShowStored(item);
         return 0;
     }
     if (KelReservoir::Connection::CkelReservoir* reservoir = m_pWell->GetReservoir()) {
@@ -97,6 +112,30 @@ LRESULT CLstDsgWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
         reservoir->SetModifyFlag(1);
     }
     return 0;
+}
+
+// The number items as the refresh shows them; the pen's width and the font's size as the group
+// writers show them ("%.2f").
+void CLstDsgWell::ShowStored(CBCGPProp* item) {
+    switch (item->GetData()) {
+        case kWidthId:
+            item->SetValue(_variant_t(m_pWell->m_dMinWidth / 100.0));
+            break;
+        case kTopDepthId:
+            item->SetValue(_variant_t(-m_pWell->GetTopDepth()));
+            break;
+        case kBottomDepthId:
+            item->SetValue(_variant_t(-m_pWell->GetBottomDepth()));
+            break;
+        case kPenWidthId:
+            if (const QXLOGPEN* pen = m_pWell->GetLogPen()) ShowFixed(item, pen->width / 100.0, 2);
+            break;
+        case kFontSizeId:
+            if (const QXLOGFONT* font = m_pWell->GetLogFont()) ShowFixed(item, font->size / 100.0, 2);
+            break;
+        default:
+            break;
+    }
 }
 
 // Depths are typed as depths; a reservoir keeps elevations.
@@ -124,7 +163,7 @@ bool CLstDsgWell::Edit(CBCGPProp* item) {
             // The whole group over the well's pen.
             if (const QXLOGPEN* current = m_pWell->GetLogPen()) {
                 QXLOGPEN pen = *current;
-                if (!GetLineProp(Item(kPenId), pen)) return false;
+                if (!ReadGroup(&GetLineProp, Item(kPenId), item, &pen)) return false;
                 m_pWell->SetLogPen(&pen);
             }
             return true;
@@ -133,7 +172,7 @@ bool CLstDsgWell::Edit(CBCGPProp* item) {
         case kFontColorId:
             if (const QXLOGFONT* current = m_pWell->GetLogFont()) {
                 QXLOGFONT font = *current;
-                if (!GetFontProp(Item(kFontId), font)) return false;
+                if (!ReadGroup(&GetFontProp, Item(kFontId), item, &font)) return false;
                 m_pWell->SetLogFont(&font);
             }
             return true;

@@ -40,8 +40,10 @@ protected:
 
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
-    // The edit stored in the well; false, nothing stored, when a field read is refused.
+    // The edit stored in the well; false, nothing stored, when the edited item's text is refused.
     bool Edit(CBCGPProp* item);
+    // The stored value of an item whose text was refused, as the refresh shows it.
+    void ShowStored(CBCGPProp* item);
     // The sign a typed depth is stored with.
     double DepthSign() const;
 

@@ -1,6 +1,7 @@
 #include "section/LstFaultPoint.h"
 
 #include <cmath>
+#include <utility>
 
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
@@ -220,16 +221,34 @@ void CLstFaultPoint::ApplyInScope(Set set) {
     }
 }
 
-// A count kept to the field kinds may leave every count as it was: then nothing is written or
-// redrawn, and the page shows the stored count again.
+// A text the point's reader refuses (a change reported from code with a text the item did not
+// judge) writes nothing and redraws nothing: the item shows the stored value again.
 LRESULT CLstFaultPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (item && m_pPoint && !Edit(item)) {
-        ShowStoredAgain(*this);
+        ShowStored(item);
         return 0;
     }
     if (ScContainer* container = CContainerSignle::Instance()->GetContainer()) container->UpdateWnd();
     return 0;
+}
+
+// The number items as the refresh shows them.
+void CLstFaultPoint::ShowStored(CBCGPProp* item) {
+    const CrFaultPoint& point = *m_pPoint;
+    const std::pair<DWORD_PTR, double> kStored[] = {
+        {kSymbolSizeId, point.GetLogPoint().size / 100.0},
+        {kFontSizeId, point.GetLabelFont().size / 100.0},
+        {kFieldCountId, static_cast<double>(point.GetLabelNumber())},
+        {kFaultNumberId, static_cast<double>(point.GetFaultNumber())},
+        {kFaultDepthId, point.GetFaultDepth()},
+        {kFaultThrowId, point.GetFaultDistance()},
+        {kCompareDepthId, point.GetCompareDepth()},
+        {kXOffsetId, point.GetXOffset()},
+        {kYOffsetId, point.GetYOffset()},
+    };
+    for (const auto& [id, value] : kStored)
+        if (id == item->GetData()) SetNumber(item, value);
 }
 
 bool CLstFaultPoint::Edit(CBCGPProp* item) {
@@ -255,7 +274,7 @@ bool CLstFaultPoint::Edit(CBCGPProp* item) {
         case kSymbolBorderId:
         case kSymbolInnerId: {
             QXLOGPOINT symbol = point.GetLogPoint();
-            GetPointSubProp(item, symbol, static_cast<int>(id - kSymbolStyleId));
+            if (!GetPointSubProp(item, symbol, static_cast<int>(id - kSymbolStyleId))) return false;
             ApplyInScope([&symbol](CrFaultPoint& p) { p.SetLogPoint(symbol); });
             break;
         }
@@ -275,16 +294,20 @@ bool CLstFaultPoint::Edit(CBCGPProp* item) {
             point.SetFaultBotStraum(text);
             break;
         case kFaultNumberId:
-            if (ReadFaultNumber(item, &whole)) point.SetFaultNumber(whole);
+            if (!ReadFaultNumber(item, &whole)) return false;
+            point.SetFaultNumber(whole);
             break;
         case kFaultDepthId:
-            if (ReadItemNumber(item, 1.0, &number)) point.SetFaultDepth(number);
+            if (!ReadItemNumber(item, 1.0, &number)) return false;
+            point.SetFaultDepth(number);
             break;
         case kFaultThrowId:
-            if (ReadItemNumber(item, 1.0, &number)) point.SetFaultDistance(number);
+            if (!ReadItemNumber(item, 1.0, &number)) return false;
+            point.SetFaultDistance(number);
             break;
         case kCompareDepthId:
-            if (ReadItemNumber(item, 1.0, &number)) point.SetCompareDepth(number);
+            if (!ReadItemNumber(item, 1.0, &number)) return false;
+            point.SetCompareDepth(number);
             break;
         case kLabelShownId: {
             const bool shown = text == grouptext::kYes;
@@ -300,16 +323,18 @@ bool CLstFaultPoint::Edit(CBCGPProp* item) {
             break;
         }
         case kXOffsetId:
-            if (ReadItemNumber(item, 1.0, &number)) ApplyInScope([number](CrFaultPoint& p) { p.SetXOffset(number); });
+            if (!ReadItemNumber(item, 1.0, &number)) return false;
+            ApplyInScope([number](CrFaultPoint& p) { p.SetXOffset(number); });
             break;
         case kYOffsetId:
-            if (ReadItemNumber(item, 1.0, &number)) ApplyInScope([number](CrFaultPoint& p) { p.SetYOffset(number); });
+            if (!ReadItemNumber(item, 1.0, &number)) return false;
+            ApplyInScope([number](CrFaultPoint& p) { p.SetYOffset(number); });
             break;
         case kFontFaceId:
         case kFontSizeId:
         case kFontColorId: {
             QXLOGFONT font = point.GetLabelFont();
-            GetFontSubProp(item, font, static_cast<int>(id - kFontFaceId));
+            if (!GetFontSubProp(item, font, static_cast<int>(id - kFontFaceId))) return false;
             ApplyInScope([&font](CrFaultPoint& p) { p.SetLabelFont(font); });
             break;
         }
@@ -319,17 +344,13 @@ bool CLstFaultPoint::Edit(CBCGPProp* item) {
     return true;
 }
 
-// The stamp has the next refresh rebuild the fields.
+// Every point in scope takes the count, also one it already has (a count kept to the field kinds
+// included); the stamp has the next refresh rebuild the fields.
 bool CLstFaultPoint::EditFieldCount(CBCGPProp* item) {
     double number = 0;
     if (!ReadItemNumber(item, 1.0, &number)) return false;
     const int count = ClampFieldCount(number);
-    bool changed = false;
-    ApplyInScope([count, &changed](CrFaultPoint& p) {
-        if (static_cast<int>(p.GetLabelNumber()) == count) return;
-        p.SetLabelNumber(count);
-        changed = true;
-    });
-    if (changed) m_pPoint->ProChanged();
-    return changed;
+    ApplyInScope([count](CrFaultPoint& p) { p.SetLabelNumber(count); });
+    m_pPoint->ProChanged();
+    return true;
 }

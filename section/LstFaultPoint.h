@@ -59,8 +59,10 @@ private:
     void ShowLabel(CBCGPProp* label);
     void RebuildFields(bool shown);
     void ShowFaultData(CBCGPProp* data);
-    // The edit written to the points in scope; false when it leaves them as they were.
+    // The edit written to the points in scope; false, nothing written, when the reader refuses the
+    // item's text.
     bool Edit(CBCGPProp* item);
+    void ShowStored(CBCGPProp* item);
     bool EditFieldCount(CBCGPProp* item);
     // Applies set to every point in the point's apply scope: itself (0), the points of its well
     // (1) or of the section (2); no point for any other scope.

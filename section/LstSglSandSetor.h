@@ -17,7 +17,6 @@ public:
         kEnvelopeId = 1012,  // show-line group: 1013 shown, 1014 style, 1015 width, 1016 colour
         kEnvelopeShowId = 1013,
         kEnvelopeStyleId = 1014,
-        kEnvelopeWidthId = 1015,
         kEnvelopeColorId = 1016,
         kOswId = 1028,  // show-line group 1029 .. 1032, disabled
         kSeepageGroupId = 1033,

@@ -151,20 +151,24 @@ void CLstSingle::RefreshLayout() {
 void CLstSingle::RefreshRange() {
     const bool byStratum = m_pWell->GetRangeType() == kStrataRange;
     SetItemText(Item(kRangeTypeId), m_pWell->GetRangeType() == 0 ? kByDepth : kByStrata);
-    const double sign = m_pWell->GetDepthDataType() == DEPTHDATA_ELEVATION ? -1.0 : 1.0;
     ShowItem(Item(kTopStratumId), byStratum);
     SetItemText(Item(kTopStratumId), m_pWell->GetTopStratum().c_str());
     ShowItem(Item(kTopDepthId), !byStratum);
-    SetNumber(Item(kTopDepthId), m_pWell->GetTopDep() * sign);
+    SetNumber(Item(kTopDepthId), ShownDepth(true));
     if (CBCGPProp* item = Item(kTopExtendId)) item->Enable(byStratum ? TRUE : FALSE);
     SetNumber(Item(kTopExtendId), m_pWell->GetTopExtendDep());
     ShowItem(Item(kBottomStratumId), byStratum);
     SetItemText(Item(kBottomStratumId), m_pWell->GetBottomStratum().c_str());
     ShowItem(Item(kBottomDepthId), !byStratum);
-    SetNumber(Item(kBottomDepthId), m_pWell->GetBottomDep() * sign);
+    SetNumber(Item(kBottomDepthId), ShownDepth(false));
     if (CBCGPProp* item = Item(kBottomExtendId)) item->Enable(byStratum ? TRUE : FALSE);
     SetNumber(Item(kBottomExtendId), m_pWell->GetBottomExtendDep());
     FillStratumOptions(m_pWell->GetTopStratum(), m_pWell->GetBottomStratum());
+}
+
+double CLstSingle::ShownDepth(bool top) const {
+    const double sign = m_pWell->GetDepthDataType() == DEPTHDATA_ELEVATION ? -1.0 : 1.0;
+    return (top ? m_pWell->GetTopDep() : m_pWell->GetBottomDep()) * sign;
 }
 
 void CLstSingle::FillStratumOptions(const std::string& top, const std::string& bottom) {
@@ -188,6 +192,7 @@ LRESULT CLstSingle::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pSection || !m_pWell) return 0;
     const CString text = ItemText(item);
+    bool taken = true;
     switch (item ? item->GetData() : 0) {
         case kTemplateId:
             m_pSection->SetTemplate(text.str());
@@ -195,7 +200,7 @@ LRESULT CLstSingle::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kXScaleId:
         case kYScaleId:
-            EditScale(item, item->GetData() == kXScaleId);
+            taken = EditScale(item, item->GetData() == kXScaleId);
             break;
         case kLapJointId:
             EditLapJoint(text);
@@ -217,34 +222,62 @@ LRESULT CLstSingle::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kTopDepthId:
         case kBottomDepthId:
-            if (!EditDepth(item, item->GetData() == kTopDepthId)) {
-                ShowStoredAgain(*this);
-                return 0;
-            }
+            taken = EditDepth(item, item->GetData() == kTopDepthId);
             break;
         case kTopExtendId:
         case kBottomExtendId:
-            EditExtend(item, item->GetData() == kTopExtendId);
+            taken = EditExtend(item, item->GetData() == kTopExtendId);
             break;
         case kWellWidthId:
-            EditWidth(item);
+            taken = EditWidth(item);
             break;
         default:
             break;
+    }
+    // A text the reader refuses (a change reported from code with a text the item did not judge)
+    // stores nothing and runs no tail: the item shows the stored value again.
+    if (!taken) {
+        ShowStored(item);
+        return 0;
     }
     Tail();
     return 0;
 }
 
-void CLstSingle::EditScale(CBCGPProp* item, bool x) {
-    double scale = 0;
-    if (single::ReadSingleScale(ItemText(item), &scale)) {
-        if (x)
-            m_pSection->SetXScale(scale);
-        else
-            m_pSection->SetYScale(scale);
+void CLstSingle::ShowStored(CBCGPProp* item) {
+    const CSingleProperty& record = *m_pSection->GetProperty();
+    switch (item->GetData()) {
+        case kXScaleId:
+        case kYScaleId:
+            SetItemText(item, graphsetor::ScaleText(item->GetData() == kXScaleId ? record.m_dXScale : record.m_dYScale));
+            break;
+        case kTopDepthId:
+        case kBottomDepthId:
+            SetNumber(item, ShownDepth(item->GetData() == kTopDepthId));
+            break;
+        case kTopExtendId:
+            SetNumber(item, m_pWell->GetTopExtendDep());
+            break;
+        case kBottomExtendId:
+            SetNumber(item, m_pWell->GetBottomExtendDep());
+            break;
+        case kWellWidthId:
+            SetNumber(item, m_pWell->GetWidth() / 100.0);
+            break;
+        default:
+            break;
     }
+}
+
+bool CLstSingle::EditScale(CBCGPProp* item, bool x) {
+    double scale = 0;
+    if (!single::ReadSingleScale(ItemText(item), &scale)) return false;
+    if (x)
+        m_pSection->SetXScale(scale);
+    else
+        m_pSection->SetYScale(scale);
     m_pSection->UpdateStratumSand();
+    return true;
 }
 
 void CLstSingle::EditLapJoint(const CString& text) {
@@ -297,10 +330,10 @@ TextRule CLstSingle::DepthRule(bool top) const {
     });
 }
 
-// A depth kept to the other bound may leave the bound as it was: then nothing changes.
+// A depth kept to the other bound, or typed again, is stored all the same.
 bool CLstSingle::EditDepth(CBCGPProp* item, bool top) {
     double depth = 0;
-    if (!ReadDepth(item, top, &depth) || depth == (top ? m_pWell->GetTopDep() : m_pWell->GetBottomDep())) return false;
+    if (!ReadDepth(item, top, &depth)) return false;
     if (top)
         m_pWell->SetTopDep(depth);
     else
@@ -308,24 +341,27 @@ bool CLstSingle::EditDepth(CBCGPProp* item, bool top) {
     return true;
 }
 
-void CLstSingle::EditExtend(CBCGPProp* item, bool top) {
+bool CLstSingle::EditExtend(CBCGPProp* item, bool top) {
     double depth = 0;
-    if (!section::ReadItemSize(item, 1.0, &depth)) return;  // an extension is never negative
+    if (!section::ReadItemSize(item, 1.0, &depth)) return false;  // an extension is never negative
     if (top)
         m_pWell->SetTopExtendDep(depth);
     else
         m_pWell->SetBottomExtendDep(depth);
+    return true;
 }
 
 // The same width again changes nothing but the layout of the strata and sands.
-void CLstSingle::EditWidth(CBCGPProp* item) {
+bool CLstSingle::EditWidth(CBCGPProp* item) {
     double width = 0;
-    if (section::ReadItemSize(item, 100.0, &width) && std::fabs(m_pWell->GetWidth() - width) > kFltEpsilon) {
+    if (!section::ReadItemSize(item, 100.0, &width)) return false;
+    if (std::fabs(m_pWell->GetWidth() - width) > kFltEpsilon) {
         m_pWell->SetWidth(width);
         m_pWell->RecalculateDrawing();
         m_pWell->RecalculateLayout();
     }
     m_pSection->UpdateStratumSand();
+    return true;
 }
 
 void CLstSingle::Tail() {

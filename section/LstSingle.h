@@ -61,10 +61,13 @@ private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
     void RefreshLayout();
     void RefreshRange();
+    // A stored bound as the page shows it: an elevation with its sign reversed.
+    double ShownDepth(bool top) const;
     // The top options end at the bottom stratum, the bottom options start at the top stratum.
     void FillStratumOptions(const std::string& top, const std::string& bottom);
 
-    void EditScale(CBCGPProp* item, bool x);
+    // The edits of items a reader reads: false, nothing written, when it refuses the item's text.
+    bool EditScale(CBCGPProp* item, bool x);
     void EditLapJoint(const CString& text);
     void EditGrade(const CString& text);
     void ResetStrata(int grade);
@@ -72,10 +75,11 @@ private:
     // false, nothing to store, when the text or the other bound is refused. Its rule, for the items.
     bool ReadDepth(CBCGPProp* item, bool top, double* depth) const;
     TextRule DepthRule(bool top) const;
-    // False, nothing written, when the bound stays as it was.
     bool EditDepth(CBCGPProp* item, bool top);
-    void EditExtend(CBCGPProp* item, bool top);
-    void EditWidth(CBCGPProp* item);
+    bool EditExtend(CBCGPProp* item, bool top);
+    bool EditWidth(CBCGPProp* item);
+    // The stored value of an item a reader refused, as the refresh shows it.
+    void ShowStored(CBCGPProp* item);
     // After every edit: the well recalculated, the section notified, stamped, redrawn, modified.
     void Tail();
 

@@ -14,7 +14,6 @@ public:
         kNameId = 0,
         kLineId = 1,  // line group: 2 style, 3 width, 4 colour
         kLineStyleId = 2,
-        kLineWidthId = 3,
         kLineColorId = 4,
         kIntervalId = 5,
         kFillColorId = 6,

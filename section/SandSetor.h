@@ -23,7 +23,6 @@ public:
         kFillTypeId = 1002,
         kCellSizeId = 1003,
         kSingleFillId = 1004,  // fill group: 1005 style set .. 1010 transparent background
-        kSingleFillCellSizeId = 1009,
         kSandGroupId = 1011,
         kSandDisplayId = 1012,
         kEnvelopeId = 1013,  // show-line group: 1014 shown, 1015 style, 1016 width, 1017 colour

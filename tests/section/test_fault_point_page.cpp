@@ -112,14 +112,55 @@ TEST_F(FaultPointPage, FieldCountBuildsOneItemPerFieldUpToTheSevenKinds) {
 
     ASSERT_TRUE(open->Pick(F::kFirstFieldId + 6, "对比井号"));
     EXPECT_EQ("对比井号", Point(0, 0).GetLabel(6));
+}
 
-    // A count kept to the seven it already is changes nothing: no stamp, and 7 shows again.
-    const uint64_t stamp = Point(0, 0).GetTimeStamp();
-    for (const char* text : {"1e38", "70000"}) {
-        open->Type(F::kFieldCountId, text);
-        EXPECT_EQ(stamp, Point(0, 0).GetTimeStamp()) << text;
-        EXPECT_EQ("7", open->Value(F::kFieldCountId)) << text;
+// An accepted count is taken whole also when it leaves the count as it was: retyped, or kept to the
+// seven field kinds; the point is stamped for the fields and the section redrawn.
+TEST_F(FaultPointPage, ACountEqualToTheStoredOneStillStampsAndRedraws) {
+    ASSERT_TRUE(open->Pick(F::kApplyId, "当前井上所有断点"));
+    const struct {
+        unsigned int stored;
+        const char* text;
+    } kCases[] = {{3, "3"}, {7, "7"}, {7, "50"}, {7, "1e38"}};
+    for (const auto& c : kCases) {
+        for (unsigned int i = 0; i < 2; ++i) Point(0, i).SetLabelNumber(static_cast<int>(c.stored));
+        Point(0, 0).ProChanged();
+        Refresh();
+        const uint64_t stamp = Point(0, 0).GetTimeStamp();
+        const int updates = section.Section().GetUpdateCount();
+        ASSERT_TRUE(open->Type(F::kFieldCountId, c.text));
+        EXPECT_NE(stamp, Point(0, 0).GetTimeStamp()) << c.text;
+        EXPECT_EQ(updates + 1, section.Section().GetUpdateCount()) << c.text;
+        for (unsigned int i = 0; i < 2; ++i) EXPECT_EQ(c.stored, Point(0, i).GetLabelNumber()) << c.text;
+        Refresh();
+        EXPECT_EQ(std::to_string(c.stored), open->Value(F::kFieldCountId)) << c.text;
     }
+}
+
+// A change reported from code with a text no reader takes writes nothing and redraws nothing; only
+// that item shows the stored value again.
+TEST_F(FaultPointPage, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue) {
+    Point(0, 0).SetLabelNumber(3);
+    Point(0, 0).SetFaultDepth(1250.5);
+    Touch();
+    open->Item(F::kXOffsetId)->SetValue(_variant_t("typed"));
+    const struct {
+        DWORD_PTR id;
+        const char* shown;
+    } kCases[] = {{F::kFieldCountId, "3"}, {F::kFaultDepthId, "1250.50"}, {F::kSymbolSizeId, "0.00"}};
+    for (const auto& c : kCases) {
+        const uint64_t stamp = Point(0, 0).GetTimeStamp();
+        const int updates = section.Section().GetUpdateCount();
+        CBCGPProp* item = open->Item(c.id);
+        item->SetValue(_variant_t("x"));
+        open->list().GetPropList().OnPropertyChanged(item);
+        EXPECT_EQ(c.shown, open->Value(c.id));
+        EXPECT_EQ(stamp, Point(0, 0).GetTimeStamp()) << c.shown;
+        EXPECT_EQ(updates, section.Section().GetUpdateCount()) << c.shown;
+        EXPECT_EQ("typed", open->Value(F::kXOffsetId)) << "another item is left as it shows";
+    }
+    EXPECT_EQ(3u, Point(0, 0).GetLabelNumber());
+    EXPECT_DOUBLE_EQ(1250.5, Point(0, 0).GetFaultDepth());
 }
 
 // A number the section library's check or the int field refuses leaves the point as it was and

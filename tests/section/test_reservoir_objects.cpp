@@ -156,6 +156,50 @@ TEST_F(ReservoirPages, DesignerWellFontEditKeepsTheFontsSecondColour) {
     EXPECT_FLOAT_EQ(1200, well.GetLogFont()->size);
 }
 
+// A width or size the group reader refuses but that was not edited keeps the stored one; the picked
+// colour is written and the section redrawn and marked modified.
+TEST_F(ReservoirPages, DesignerWellGroupWithARefusedStoredSizeStillTakesAPickedColour) {
+    CDesignerWellAdapter well;
+    well.SetReservoir(&section.Section());
+    QXLOGPEN pen;
+    pen.width = -100;
+    well.SetLogPen(&pen);
+    QXLOGFONT font;
+    font.size = -100;
+    font.SetFaceName("黑体");
+    well.SetLogFont(&font);
+    sectiontest::OpenList<CLstDsgWell> open(new CLstDsgWell(&well, CLstDsgWell::kReservoirMode));
+    open.Show(&well);
+    ASSERT_EQ("-1.00", open.Value(CLstDsgWell::kPenWidthId));
+    section.Section().SetModifyFlag(0);
+
+    ASSERT_TRUE(open.grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(open.Item(CLstDsgWell::kPenColorId)),
+                                        RGB(0, 0, 200)));
+    EXPECT_EQ(RGB(0, 0, 200), well.GetLogPen()->color);
+    EXPECT_FLOAT_EQ(-100, well.GetLogPen()->width);
+    EXPECT_EQ(1, Updates());
+    EXPECT_EQ(1, section.Section().GetModifyFlag());
+
+    section.Section().SetModifyFlag(0);
+    ASSERT_TRUE(open.grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(open.Item(CLstDsgWell::kFontColorId)),
+                                        RGB(0, 200, 0)));
+    EXPECT_EQ(RGB(0, 200, 0), well.GetLogFont()->color);
+    EXPECT_FLOAT_EQ(-100, well.GetLogFont()->size);
+    EXPECT_EQ("黑体", std::string(well.GetLogFont()->GetFaceName()));
+    EXPECT_EQ(2, Updates());
+    EXPECT_EQ(1, section.Section().GetModifyFlag());
+
+    // The edited field's refusal still stops the edit (a width reported from code, not judged by
+    // its item): nothing written, and the item shows the stored width again.
+    halyard::testing::ClearCallLog();
+    CBCGPProp* width = open.Item(CLstDsgWell::kPenWidthId);
+    width->SetValue(_variant_t("x"));
+    open.list().GetPropList().OnPropertyChanged(width);
+    EXPECT_FALSE(HalyardLogged("CDesignerWellAdapter::SetLogPen"));
+    EXPECT_EQ("-1.00", open.Value(CLstDsgWell::kPenWidthId));
+    EXPECT_EQ(2, Updates());
+}
+
 // ---- interface lines --------------------------------------------------------------------------------------
 
 struct InterfaceLines {

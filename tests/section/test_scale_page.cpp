@@ -105,6 +105,24 @@ TYPED_TEST(ScalePage, EveryEditUpdatesTheBarAndMarksTheSectionARefusedNumberNone
     EXPECT_EQ(1, this->world.Section().GetModifyFlag());
 }
 
+// "abc" into "间距(mm)" after "2.5" into "高度(mm)": the bar keeps its interval and nothing is
+// updated, redrawn or marked; the item shows what it showed before.
+TYPED_TEST(ScalePage, ARefusedIntervalUpdatesNothing) {
+    ASSERT_TRUE(this->open.Type(S::kHeightId, "2.5"));
+    this->world.Section().SetModifyFlag(0);
+    const int updates = this->Updates();
+    const int redraws = this->world.Section().GetUpdateCount();
+    const uint64_t stamp = this->Scale().GetTimeStamp();
+    const std::string shown = this->open.Value(S::kIntervalId);
+    this->open.Type(S::kIntervalId, "abc");
+    EXPECT_EQ(updates, this->Updates());
+    EXPECT_EQ(redraws, this->world.Section().GetUpdateCount());
+    EXPECT_EQ(stamp, this->Scale().GetTimeStamp());
+    EXPECT_EQ(0, this->world.Section().GetModifyFlag());
+    EXPECT_EQ(shown, this->open.Value(S::kIntervalId));
+    EXPECT_EQ("2.50", this->open.Value(S::kHeightId));
+}
+
 TYPED_TEST(ScalePage, RefreshShowsStylePictureAndTextsOfAChangedBar) {
     ScDisScale& scale = this->Scale();
     scale.SetStyle(5);

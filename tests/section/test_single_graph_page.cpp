@@ -153,13 +153,6 @@ TEST_F(SingleGraphPage, GradeChangeOfVerticalDepthsResetsTheRange) {
 TEST_F(SingleGraphPage, DepthsAreClampedToTheOtherBound) {
     EXPECT_TRUE(page.open.Type(CLstSingle::kBottomDepthId, "900"));
     EXPECT_DOUBLE_EQ(1000, world.Well().GetBottomDep());
-    // Kept to the bound it already has, a depth changes nothing and the stored one shows again.
-    Refresh();
-    for (const char* text : {"5000", "1e38"}) {
-        page.open.Type(CLstSingle::kTopDepthId, text);
-        EXPECT_EQ("", trace.Text()) << text;
-        EXPECT_EQ("1000.00", Value(CLstSingle::kTopDepthId)) << text;
-    }
     EXPECT_TRUE(page.open.Type(CLstSingle::kTopDepthId, "950"));
     EXPECT_DOUBLE_EQ(950, world.Well().GetTopDep());
 
@@ -186,6 +179,44 @@ TEST_F(SingleGraphPage, DepthsAreClampedToTheOtherBound) {
     EXPECT_FALSE(single::ClampDepth(kFltMax, 100, true, 0, &depth));
     EXPECT_TRUE(single::ClampDepth(100, 50, false, 0, &depth));
     EXPECT_DOUBLE_EQ(100, depth);
+}
+
+// A depth typed again, or kept to the bound it already has, is stored and ends as every edit
+// ends: recalculated, stamped, redrawn, marked modified.
+TEST_F(SingleGraphPage, ADepthEqualToTheStoredOneRunsTheWholeEdit) {
+    const std::string tail =
+        "CSglWellAdapter::RecalculateDrawing | OnChanged(0) | stamp | CSingleWellSection::UpdateWnd | modify";
+    ASSERT_TRUE(page.open.Type(CLstSingle::kBottomDepthId, "900"));
+    ASSERT_DOUBLE_EQ(1000, world.Well().GetBottomDep());
+    for (const char* text : {"1000.00", "1000", "5000", "1e38"}) {
+        trace.Clear();
+        ASSERT_TRUE(page.open.Type(CLstSingle::kTopDepthId, text));
+        EXPECT_DOUBLE_EQ(1000, world.Well().GetTopDep()) << text;
+        EXPECT_NE(std::string::npos, trace.Text().find(tail)) << text << ": " << trace.Text();
+        Refresh();
+        EXPECT_EQ("1000.00", Value(CLstSingle::kTopDepthId)) << text;
+    }
+}
+
+// A change reported from code with a text no reader takes: no write, no tail, and only that item
+// shows the stored value again.
+TEST_F(SingleGraphPage, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue) {
+    page.open.Item(CLstSingle::kTopExtendId)->SetValue(_variant_t("typed"));
+    const struct {
+        DWORD_PTR id;
+        std::string shown;
+    } kCases[] = {{CLstSingle::kTopDepthId, "1000.00"},
+                  {CLstSingle::kBottomExtendId, Value(CLstSingle::kBottomExtendId)},
+                  {CLstSingle::kWellWidthId, Value(CLstSingle::kWellWidthId)},
+                  {CLstSingle::kYScaleId, Value(CLstSingle::kYScaleId)}};
+    for (const auto& c : kCases) {
+        CBCGPProp* item = page.open.Item(c.id);
+        item->SetValue(_variant_t("x"));
+        page.open.list().GetPropList().OnPropertyChanged(item);
+        EXPECT_EQ("", trace.Text()) << c.id;
+        EXPECT_EQ(c.shown, Value(c.id)) << c.id;
+        EXPECT_EQ("typed", Value(CLstSingle::kTopExtendId)) << "another item is left as it shows";
+    }
 }
 
 TEST_F(SingleGraphPage, WidthChangesOnlyWhenItDiffers) {
