@@ -2,7 +2,7 @@
 // zero shows as zero, so the item never shows a text it would refuse). A typed text that is
 // not an acceptable number is silently dropped: the edit closes and the previous value stays.
 // The grid still reports that edit; the item remembers that it refused the text, so the pane
-// writes nothing and shows the stored value again.
+// writes nothing and the item shows its text from before the edit again.
 #pragma once
 
 #include <functional>

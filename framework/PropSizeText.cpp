@@ -5,7 +5,7 @@ CBCGPropSizeText::CBCGPropSizeText(const CString& name, const _variant_t& value,
     : CBCGPProp(name, value, description, data), m_rule(std::move(rule)) {}
 
 BOOL CBCGPropSizeText::TextToVar(const CString& text) {
-    // A refused text is taken with the value untouched; the pane then shows the stored value again.
+    // A refused text is taken with the value untouched; the item then shows its text from before the edit again.
     m_bRefused = !Takes(text);
     if (m_bRefused) return TRUE;
     return CBCGPProp::TextToVar(text);

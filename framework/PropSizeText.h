@@ -2,7 +2,7 @@
 // options to pick ("0.1" .. "3.0", "1" .. "32"). The item is built with the rule its list reads
 // the text by, so a text the list would refuse is dropped the way the float item drops one: the
 // edit closes, the value stays, and the item remembers the refusal so that the pane writes nothing
-// and shows the stored value again. No list ever sees a text it refuses.
+// and the item shows its text from before the edit again. No list ever sees a text it refuses.
 #pragma once
 
 #include <functional>
