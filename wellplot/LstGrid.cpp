@@ -338,11 +338,17 @@ LRESULT CLstGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
             EditShown(track, kDepthKind, text);
             break;
         case Edit::AllIntervals:
-            if (!EditIntervals(track, item)) return 0;  // one refused: nothing is written
+            if (!EditIntervals(track, item)) return 0;  // all three refused: nothing is redrawn
             break;
-        case Edit::Interval:
-            if (EditInterval(track, item, KindOfCaption(n, kKinds))) UpdateParentInScope(track, kDepthKind);
+        case Edit::Interval: {
+            // The item refuses what the rule refuses; a text reported from code may still be refused here.
+            if (!EditInterval(track, item, KindOfCaption(n, kKinds))) {
+                ShowItemAgain(item);
+                return 0;
+            }
+            UpdateParentInScope(track, kDepthKind);
             break;
+        }
         case Edit::DepthPen:
             EditPen(track, item, true, KindOfCaption(p, kPenGroups));
             UpdateParentInScope(track, kDepthKind);
@@ -369,22 +375,20 @@ bool CLstGrid::EditInterval(CWpTrack* track, CBCGPProp* item, int kind) {
     return true;
 }
 
-// The three intervals edited as one value list: all are read before any is stored, so one the rule
-// refuses stores none, and the three show the stored intervals again.
+// The three intervals edited as one value list, tested and stored in turn: one the rule refuses
+// shows its stored interval again and stops only itself. False when none was stored.
 bool CLstGrid::EditIntervals(CWpTrack* track, CBCGPProp* intervals) {
-    const int count = std::min(3, intervals->GetSubItemsCount());
-    float read[3] = {};
-    bool taken = true;
-    for (int k = 0; k < count; ++k) taken = ReadDepthInterval(ItemText(intervals->GetSubItem(k)), k, &read[k]) && taken;
-    if (!taken) {
-        for (int k = 0; k < count; ++k) SetItemText(intervals->GetSubItem(k), IntervalText(track, k));
-        return false;
+    bool stored = false;
+    for (int k = 0; k < std::min(3, intervals->GetSubItemsCount()); ++k) {
+        CBCGPProp* item = intervals->GetSubItem(k);
+        if (EditInterval(track, item, k)) {
+            UpdateParentInScope(track, kDepthKind);
+            stored = true;
+        } else {
+            ShowItemAgain(item);
+        }
     }
-    for (int k = 0; k < count; ++k) {
-        SetIntervalOf(track, k, read[k]);
-        UpdateParentInScope(track, kDepthKind);
-    }
-    return true;
+    return stored;
 }
 
 void CLstGrid::ShowItemAgain(CBCGPProp* item) {

@@ -25,7 +25,7 @@ protected:
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
     // A refused depth interval shows the stored one as the interval rule shows it; any other item
-    // as the refresh shows it.
+    // keeps its text from before the edit.
     void ShowItemAgain(CBCGPProp* item) override;
 
 private:
