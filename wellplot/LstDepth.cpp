@@ -41,7 +41,6 @@ const char* ClampedText(const TextValue (&table)[N], int value) {
 bool ReadFontHeight(const CString& text, float* hundredths) {
     return wellplot::ScaledNumber(text, 100, false, hundredths);
 }
-bool ReadLabelSpace(const CString& text, double* space) { return numtext::LeadingNumber(text, space); }
 bool ReadTickSpace(const CString& text, double* space) {
     double read = 0;
     if (!numtext::LeadingNumber(text, &read) || read < 0) return false;
@@ -93,7 +92,7 @@ CBCGPProp* NewLabelGroup() {
                                     CLstDepth::kLabelSpaceId);
     for (int d = 1; d <= 100000; d *= 10)
         for (int m : {1, 2, 5}) space->AddOption(FormatString("%d", d * m));
-    ReadBy(space, ReaderRule(ReadLabelSpace));
+    ReadBy(space, ReaderRule(numtext::LeadingNumber));
     label->AddSubItem(space);
     label->AddSubItem(NewFixedItem(wptext::kFormat, kLabelAligns[1].text, "指定深度标注文字方向",
                                    CLstDepth::kLabelAlignId, kLabelAligns));
@@ -239,7 +238,7 @@ void CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
             depth->SetShowDepthType(static_cast<DepthType>(ValueOfText(kDepthTypes, text, DEPTH_MEASURED)));
             break;
         case kLabelSpaceId:
-            if (ReadLabelSpace(text, &number)) depth->SetDepthSpace(number);
+            if (numtext::LeadingNumber(text, &number)) depth->SetDepthSpace(number);
             break;
         case kLabelAlignId:
             depth->SetDepthAlign(ValueOfText(kLabelAligns, text, 0));

@@ -138,13 +138,15 @@ CBCGPProp* NewPenGroup(int kind, const char* styleFormat, const char* widthForma
     return group;
 }
 
+CString PenWidthText(const QXLOGPEN& pen) { return FormatString("%.2f", numtext::Shown(pen.width / 100.0, 2)); }
+
 void ShowPen(CBCGPProp* group, const QXLOGPEN& pen, bool enable) {
     if (!group || group->GetSubItemsCount() < 3) return;
     if (auto* style = dynamic_cast<CPropStyleCombox*>(group->GetSubItem(0))) {
         UINT value = pen.style;
         style->SetVal(value);
     }
-    ShowTextIfChanged(group->GetSubItem(1), FormatString("%.2f", numtext::Shown(pen.width / 100.0, 2)));
+    ShowTextIfChanged(group->GetSubItem(1), PenWidthText(pen));
     if (auto* color = dynamic_cast<CBCGPColorProp*>(group->GetSubItem(2)); color && color->GetColor() != pen.color)
         color->SetColor(pen.color);
     EnableAllSubItems(group, enable ? TRUE : FALSE);
@@ -321,14 +323,20 @@ LRESULT CLstGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
             EditShown(track, kScaleKind, text);
             break;
         case Edit::Divisions:
-            if (int count = 0; wellplot::ReadCount(text, &count)) track->SetMinScale(count);
+            if (int count = 0; wellplot::ReadCount(text, &count)) {
+                track->SetMinScale(count);
+            } else {
+                // Refused although the item took the text (a change reported from code).
+                if (track->GetMinScale() >= 0) item->SetValue(_variant_t(static_cast<UINT>(track->GetMinScale())));
+                return 0;
+            }
             break;
         case Edit::ShowMid:
             track->ShowMid(ShownOfText(text));
             track->Recalculate();
             break;
         case Edit::ScalePen:
-            EditPen(track, item, false, KindOfCaption(p, kPenGroups));
+            if (!EditPen(track, item, false, KindOfCaption(p, kPenGroups))) return 0;
             UpdateParentInScope(track, kScaleKind);
             break;
         case Edit::DepthScope:
@@ -338,13 +346,19 @@ LRESULT CLstGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
             EditShown(track, kDepthKind, text);
             break;
         case Edit::AllIntervals:
-            if (!EditIntervals(track, item)) return 0;  // one refused: nothing is written
+            if (!EditIntervals(track, item)) return 0;  // all three refused: nothing is redrawn
             break;
-        case Edit::Interval:
-            if (EditInterval(track, item, KindOfCaption(n, kKinds))) UpdateParentInScope(track, kDepthKind);
+        case Edit::Interval: {
+            // The item refuses what the rule refuses; a text reported from code may still be refused here.
+            if (!EditInterval(track, item, KindOfCaption(n, kKinds))) {
+                ShowItemAgain(item);
+                return 0;
+            }
+            UpdateParentInScope(track, kDepthKind);
             break;
+        }
         case Edit::DepthPen:
-            EditPen(track, item, true, KindOfCaption(p, kPenGroups));
+            if (!EditPen(track, item, true, KindOfCaption(p, kPenGroups))) return 0;
             UpdateParentInScope(track, kDepthKind);
             break;
         case Edit::None:
@@ -355,10 +369,17 @@ LRESULT CLstGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// A width the pen cannot hold is refused by the width item itself.
-void CLstGrid::EditPen(CWpTrack* track, CBCGPProp* item, bool depth, int kind) {
+// A width the pen cannot hold is refused by the width item itself; one reported from code is
+// refused here, and the item shows the stored width as the refresh does.
+bool CLstGrid::EditPen(CWpTrack* track, CBCGPProp* item, bool depth, int kind) {
     QXLOGPEN pen = PenOf(track, depth, kind);
-    if (penfont::EditPen(pen, item, ValueOfText(kPenFields, item->GetName(), -1))) SetPenOf(track, depth, kind, pen);
+    const int field = ValueOfText(kPenFields, item->GetName(), -1);
+    if (!penfont::EditPen(pen, item, field)) {
+        if (field == 1) SetItemText(item, PenWidthText(pen));
+        return false;
+    }
+    SetPenOf(track, depth, kind, pen);
+    return true;
 }
 
 // One interval typed (the item refuses what the interval rule refuses).
@@ -369,22 +390,20 @@ bool CLstGrid::EditInterval(CWpTrack* track, CBCGPProp* item, int kind) {
     return true;
 }
 
-// The three intervals edited as one value list: all are read before any is stored, so one the rule
-// refuses stores none, and the three show the stored intervals again.
+// The three intervals edited as one value list, tested and stored in turn: one the rule refuses
+// shows its stored interval again and stops only itself. False when none was stored.
 bool CLstGrid::EditIntervals(CWpTrack* track, CBCGPProp* intervals) {
-    const int count = std::min(3, intervals->GetSubItemsCount());
-    float read[3] = {};
-    bool taken = true;
-    for (int k = 0; k < count; ++k) taken = ReadDepthInterval(ItemText(intervals->GetSubItem(k)), k, &read[k]) && taken;
-    if (!taken) {
-        for (int k = 0; k < count; ++k) SetItemText(intervals->GetSubItem(k), IntervalText(track, k));
-        return false;
+    bool stored = false;
+    for (int k = 0; k < std::min(3, intervals->GetSubItemsCount()); ++k) {
+        CBCGPProp* item = intervals->GetSubItem(k);
+        if (EditInterval(track, item, k)) {
+            UpdateParentInScope(track, kDepthKind);
+            stored = true;
+        } else {
+            ShowItemAgain(item);
+        }
     }
-    for (int k = 0; k < count; ++k) {
-        SetIntervalOf(track, k, read[k]);
-        UpdateParentInScope(track, kDepthKind);
-    }
-    return true;
+    return stored;
 }
 
 void CLstGrid::ShowItemAgain(CBCGPProp* item) {

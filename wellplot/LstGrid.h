@@ -25,13 +25,14 @@ protected:
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
     // A refused depth interval shows the stored one as the interval rule shows it; any other item
-    // as the refresh shows it.
+    // keeps its text from before the edit.
     void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     void ShowScaleGroup(CWpTrack* track, CBCGPProp* group);
     void ShowDepthGroup(CWpTrack* track, CBCGPProp* group);
-    void EditPen(CWpTrack* track, CBCGPProp* item, bool depth, int kind);
+    // False for a width the page refuses; nothing is written then.
+    bool EditPen(CWpTrack* track, CBCGPProp* item, bool depth, int kind);
     bool EditInterval(CWpTrack* track, CBCGPProp* item, int kind);
     bool EditIntervals(CWpTrack* track, CBCGPProp* intervals);
 };

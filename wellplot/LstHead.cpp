@@ -74,10 +74,8 @@ void CLstHead::UpdateBCGPProperty(long object, CString) {
     if (!wellplot::BeginKitRefresh(*this, object, well)) return;
     const int headAlign = well->GetHeadAlign();
     SetItemText(m_wndPropList.FindItemByData(kHeadAlignId), HeadAlignText(headAlign));
-    SetItemText(m_wndPropList.FindItemByData(kTitleHeightId),
-                FormatString("%.2f", numtext::Shown(well->GetTitleHeight() / 1000.0, 2)));
-    SetItemText(m_wndPropList.FindItemByData(kClientHeightId),
-                FormatString("%.2f", numtext::Shown(well->GetClientHeight() / 1000.0, 2)));
+    ShowHeight(well, m_wndPropList.FindItemByData(kTitleHeightId));
+    ShowHeight(well, m_wndPropList.FindItemByData(kClientHeightId));
     if (m_wndPropList.FindItemByData(kTitleGroupId)) ShowTitle(well, headAlign != -1);
     if (m_wndPropList.FindItemByData(kSymbolGroupId)) ShowSymbol(well, headAlign != -1);
 }
@@ -185,7 +183,10 @@ LRESULT CLstHead::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
         default:
-            if (!EditStamped(well, item)) return 0;
+            if (!EditStamped(well, item)) {
+                ShowHeight(well, item);
+                return 0;
+            }
             break;
     }
     well->InvalidSelf();
@@ -193,8 +194,16 @@ LRESULT CLstHead::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
+// A height in centimetres, "%.2f".
+void CLstHead::ShowHeight(CWpWell* well, CBCGPProp* item) {
+    if (!item) return;
+    const float height = item->GetData() == kTitleHeightId ? well->GetTitleHeight() : well->GetClientHeight();
+    SetItemText(item, FormatString("%.2f", numtext::Shown(height / 1000.0, 2)));
+}
+
 // Heights keep the sign typed; a height that no float can hold (in thousandths of a centimetre) is
-// refused by its item.
+// refused by its item, and by the page when a change reported from code brings it: the item then
+// shows the stored height as the refresh does.
 bool CLstHead::EditStamped(CWpWell* well, CBCGPProp* item) {
     const CString text = ItemText(item);
     float height = 0;

@@ -48,6 +48,8 @@ private:
     CWpWell* Well() const;
     void ShowTitle(CWpWell* well, bool headShown);
     void ShowSymbol(CWpWell* well, bool headShown);
+    // A height item (title or client area) as the refresh shows it.
+    void ShowHeight(CWpWell* well, CBCGPProp* item);
     // Edits that change what the page shows stamp the kit; all recalculate. False for a refused
     // height, which writes nothing.
     bool EditStamped(CWpWell* well, CBCGPProp* item);

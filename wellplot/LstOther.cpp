@@ -259,10 +259,9 @@ LRESULT CLstOther::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kWidthId: {
             float width = 0;
-            if (ReadWidth(text, &width)) {
-                kit->SetWidth(width);
-                kit->UpdateParentForWidth();
-            }
+            if (!ReadWidth(text, &width)) return ShowStoredWidth(kit, item);
+            kit->SetWidth(width);
+            kit->UpdateParentForWidth();
             break;
         }
         case kTitleScopeId:
@@ -284,7 +283,7 @@ LRESULT CLstOther::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kLineWidthId:
         case kLineColorId:
         case kLineInnerColorId:
-            EditBorderLine(kit, item);
+            if (!EditBorderLine(kit, item)) return ShowStoredWidth(kit, item);
             break;
         default:
             if (IsEdgeCaption(item->GetName()))
@@ -299,7 +298,15 @@ LRESULT CLstOther::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-void CLstOther::EditBorderLine(CWpKit* kit, CBCGPProp* item) {
+// A width the page refuses although its item took the text (a change reported from code): the
+// item shows the stored width as the refresh does, and nothing is written or redrawn.
+LRESULT CLstOther::ShowStoredWidth(CWpKit* kit, CBCGPProp* item) {
+    const double shown = item->GetData() == kWidthId ? kit->GetWidth() / 1000.0 : kit->GetBorderPen().width / 100.0;
+    SetItemText(item, FormatString("%.2f", numtext::Shown(shown, 2)));
+    return 0;
+}
+
+bool CLstOther::EditBorderLine(CWpKit* kit, CBCGPProp* item) {
     QXLOGPEN pen = kit->GetBorderPen();
     switch (item->GetData()) {
         case kLineStyleId:
@@ -307,7 +314,7 @@ void CLstOther::EditBorderLine(CWpKit* kit, CBCGPProp* item) {
             break;
         case kLineWidthId:
             // No number reads as 0; a width the pen cannot hold is refused by the item.
-            if (!ReadBorderWidth(ItemText(item), &pen.width)) return;
+            if (!ReadBorderWidth(ItemText(item), &pen.width)) return false;
             break;
         case kLineColorId:
             ReadColor(item, &pen.color);
@@ -316,9 +323,10 @@ void CLstOther::EditBorderLine(CWpKit* kit, CBCGPProp* item) {
             ReadColor(item, &pen.reserved1);
             break;
         default:
-            return;
+            return true;
     }
     kit->SetBorderPen(pen);
+    return true;
 }
 
 void CLstOther::EditFill(CWpKit* kit, CBCGPProp* item) {

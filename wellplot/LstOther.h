@@ -46,7 +46,9 @@ private:
     void ShowWidths(CWpKit* kit);
     void ShowEdges(CWpKit* kit);
     void ShowBorderLine(CWpKit* kit);
-    void EditBorderLine(CWpKit* kit, CBCGPProp* item);
+    // False for a border width the page refuses; nothing is written then.
+    bool EditBorderLine(CWpKit* kit, CBCGPProp* item);
+    LRESULT ShowStoredWidth(CWpKit* kit, CBCGPProp* item);
     void EditFill(CWpKit* kit, CBCGPProp* item);
 };
 

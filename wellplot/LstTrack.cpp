@@ -118,7 +118,13 @@ LRESULT CLstTrack::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kLeftId:
         case kRightId:
-            EditScaleValue(track, item);
+            if (!EditScaleValue(track, item)) {
+                // Refused although the item took the text (a change reported from code): the
+                // stored value as the refresh shows it, nothing written or redrawn.
+                item->SetValue(_variant_t(static_cast<double>(item->GetData() == kLeftId ? track->GetLeft()
+                                                                                         : track->GetRight())));
+                return 0;
+            }
             break;
         default:
             break;
@@ -137,12 +143,13 @@ void CLstTrack::EditFont(CWpTrack* track, CBCGPProp* item) {
 }
 
 // A value the scale's float cannot hold is refused by the item.
-void CLstTrack::EditScaleValue(CWpTrack* track, CBCGPProp* item) {
+bool CLstTrack::EditScaleValue(CWpTrack* track, CBCGPProp* item) {
     const bool left = item->GetData() == kLeftId;
     float value = 0;
-    if (!ReadScaleValue(item, &value)) return;
+    if (!ReadScaleValue(item, &value)) return false;
     if (left)
         track->SetLeft(value);
     else
         track->SetRight(value);
+    return true;
 }

@@ -39,7 +39,8 @@ private:
     CWpTrack* Track() const;
     void ShowScale(CWpTrack* track);
     void EditFont(CWpTrack* track, CBCGPProp* item);
-    void EditScaleValue(CWpTrack* track, CBCGPProp* item);
+    // False for a value the page refuses; nothing is written then.
+    bool EditScaleValue(CWpTrack* track, CBCGPProp* item);
 
     CWpKit* m_pKit;
 };

@@ -118,11 +118,10 @@ int LevelOfText(const CString& text) { return ValueOfText(kLevels, text, -1); }
 bool ReadDepthScale(const CString& text, int* scale) {
     const int colon = text.Find(':');
     const CString number = colon < 0 ? text : text.Mid(colon + 1);
-    // The number read whole, then cut to an int: "1e39" is no scale, rather than a scale of 1.
-    double value = 0;
-    int whole = 0;
-    if (!numtext::LeadingNumber(number, &value) || !numtext::FitInt(value, 1, &whole) || whole <= 0) return false;
-    *scale = whole;
+    // A whole number as typed: "1e39" and "2.5e2" name no scale, rather than a scale of 1 or 250.
+    long long whole = 0;
+    if (!numtext::LeadingWhole(number, &whole) || whole <= 0 || whole > INT_MAX) return false;
+    *scale = static_cast<int>(whole);
     return true;
 }
 
@@ -273,10 +272,29 @@ void CLstWell::EnableBreakItems(bool blank) {
     }
 }
 
+namespace {
+
+// The refresh's text of an item whose text the page reads as a number: extension, scale or a
+// thickness.
+CString StoredText(CWpWell* well, DWORD_PTR id) {
+    switch (id) {
+        case CLstWell::kExtendId:
+            return Metres(well->GetTopExtendDepth());
+        case CLstWell::kScaleId:
+            return ScaleText(well->GetDepthScale());
+        default: {
+            const float thick = id == CLstWell::kSandThickId ? well->GetSandThick() : well->GetShaleThick();
+            return thick > 0.001 ? Metres(thick) : CString(kNotSet);
+        }
+    }
+}
+
+}  // namespace
+
 void CLstWell::ShowItemAgain(CBCGPProp* item) {
     CWpWell* well = wellplot::CurrentKit<CWpWell>(*this);
-    if (well && item && item->GetData() == kExtendId)
-        SetItemText(item, Metres(well->GetTopExtendDepth()));
+    if (well && item && (item->GetData() == kExtendId || item->GetData() == kScaleId))
+        SetItemText(item, StoredText(well, item->GetData()));
     else
         CWndLst::ShowItemAgain(item);
 }
@@ -300,19 +318,21 @@ LRESULT CLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
     } else if (caption == kDepthKind) {
         EditDepthKind(well, text);
     } else if (caption == kTopDepth || caption == kBottomDepth) {
-        if (!EditDepth(well, item, caption == kTopDepth, layering)) return 0;  // refused: nothing redrawn
+        // Refused (after its message): the item shows the stored depth, nothing is redrawn.
+        if (!EditDepth(well, item, caption == kTopDepth, layering)) return 0;
     } else if (caption == kLevel) {
         if (layering) EditLevel(well, level, layering);
     } else if (caption == kTopUnit) {
-        if (layering) EditTopUnit(well, item, layering);
+        if (layering && !EditTopUnit(well, item, layering)) return 0;
     } else if (caption == kBottomUnit) {
-        if (layering) EditBottomUnit(well, item, layering);
-    } else if (caption == kExtend) {
-        if (layering) EditExtension(well, item, layering);
-    } else if (caption == kScale) {
-        EditScale(well, item);
-    } else if (caption == kSandThick || caption == kShaleThick) {
-        EditThickness(well, item, caption == kSandThick);
+        if (layering && !EditBottomUnit(well, item, layering)) return 0;
+    } else if (caption == kExtend || caption == kScale || caption == kSandThick || caption == kShaleThick) {
+        // A number the page refuses although the item took its text (a change reported from
+        // code): the item shows the stored value as the refresh does, and nothing else happens.
+        if (!EditNumber(well, item, layering)) {
+            SetItemText(item, StoredText(well, item->GetData()));
+            return 0;
+        }
     } else if (caption == kAutoDepth) {
         well->SetAutoDepth(text == kAdjust ? 1 : 0);
         well->Recalculate();
@@ -415,12 +435,12 @@ void CLstWell::EditLevel(CWpWell* well, int level, LogStratumDIO* layering) {
 
 // "未知" starts at the first unit; a unit without a usable top gives way to the next one down.
 // Without units nothing can be chosen: the unit becomes "未知" and the depths stay.
-void CLstWell::EditTopUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering) {
+bool CLstWell::EditTopUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering) {
     const int n = layering->GetUnitCount();
     if (n == 0) {
         well->SetTopUnit(wptext::kUnknownUnit);
         well->Recalculate();
-        return;
+        return true;
     }
     int i = layering->FindUnit(ItemText(item));
     double top = i >= 0 ? layering->GetUnitTop(i) : 0;
@@ -429,20 +449,21 @@ void CLstWell::EditTopUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* layeri
     if (b != -1 && i >= b) {
         AfxMessageBox(wptext::kBadTopUnit, MB_OK);
         SetItemText(item, well->GetTopUnit());
-        return;
+        return false;
     }
     well->SetTopUnit(layering->GetUnitName(i));
     StoreTop(well, top - well->GetTopExtendDepth());
     well->Recalculate();
+    return true;
 }
 
 // "未知" starts at the last unit; a unit without a usable top gives way to the next one up.
-void CLstWell::EditBottomUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering) {
+bool CLstWell::EditBottomUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering) {
     const int n = layering->GetUnitCount();
     if (n == 0) {
         well->SetBottomUnit(wptext::kUnknownUnit);
         well->Recalculate();
-        return;
+        return true;
     }
     int i = layering->FindUnit(ItemText(item));
     if (i < 0) i = n - 1;
@@ -452,18 +473,32 @@ void CLstWell::EditBottomUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* lay
     if (t != -1 && i <= t) {
         AfxMessageBox(wptext::kBadBottomUnit, MB_OK);
         SetItemText(item, well->GetBottomUnit());
-        return;
+        return false;
     }
     well->SetBottomUnit(layering->GetUnitName(i));
     StoreBottom(well, layering->GetUnitThickness(i) + top + well->GetBotExtendDepth());
     well->Recalculate();
+    return true;
 }
 
-// One extension for both ends; a negative one (or one no float holds) is refused silently by the
-// item. An end whose unit is unknown keeps its depth.
-void CLstWell::EditExtension(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering) {
+// The items read as numbers: false when the page refuses the text. The extension needs the
+// layering; without it the edit does nothing (and refuses nothing).
+bool CLstWell::EditNumber(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering) {
+    const CString text = ItemText(item);
+    switch (item->GetData()) {
+        case kExtendId:
+            return !layering || EditExtension(well, text, layering);
+        case kScaleId:
+            return EditScale(well, text);
+        default:
+            return EditThickness(well, text, item->GetData() == kSandThickId);
+    }
+}
+
+// One extension for both ends, 0 or more. An end whose unit is unknown keeps its depth.
+bool CLstWell::EditExtension(CWpWell* well, const CString& text, LogStratumDIO* layering) {
     float v = 0;
-    if (!ReadExtension(ItemText(item), &v)) return;
+    if (!ReadExtension(text, &v)) return false;
     well->SetTopExtendDepth(v);
     well->SetBotExtendDepth(v);
     const int t = layering->FindUnit(well->GetTopUnit());
@@ -471,20 +506,23 @@ void CLstWell::EditExtension(CWpWell* well, CBCGPProp* item, LogStratumDIO* laye
     if (t >= 0) StoreTop(well, layering->GetUnitTop(t) - v);
     if (b >= 0) StoreBottom(well, layering->GetUnitThickness(b) + layering->GetUnitTop(b) + v);
     well->Recalculate();
+    return true;
 }
 
-// A scale of 0 or less means nothing: the item refuses it.
-void CLstWell::EditScale(CWpWell* well, CBCGPProp* item) {
+// A scale of 0 or less means nothing.
+bool CLstWell::EditScale(CWpWell* well, const CString& text) {
     int scale = 0;
-    if (!ReadDepthScale(ItemText(item), &scale)) return;
+    if (!ReadDepthScale(text, &scale)) return false;
     well->SetDepthScale(scale);
     well->Recalculate();
+    return true;
 }
 
-// A thickness below 0.001 ("不设置" or no number) means not set; one set switches blank-at-break off.
-void CLstWell::EditThickness(CWpWell* well, CBCGPProp* item, bool sand) {
+// A thickness below 0.001 ("不设置" or no number) means not set; one set switches blank-at-break
+// off. One no float holds is refused.
+bool CLstWell::EditThickness(CWpWell* well, const CString& text, bool sand) {
     float thick = 0;
-    if (!ReadDepth(ItemText(item), &thick)) return;  // the item refuses what no float holds
+    if (!ReadDepth(text, &thick)) return false;
     if (thick < 0.001) thick = 0;
     if (sand)
         well->SetSandThick(thick);
@@ -492,4 +530,5 @@ void CLstWell::EditThickness(CWpWell* well, CBCGPProp* item, bool sand) {
         well->SetShaleThick(thick);
     if ((sand ? well->GetSandThick() : well->GetShaleThick()) != 0) well->IsBlankSpace(false);
     well->Recalculate();
+    return true;
 }

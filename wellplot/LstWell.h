@@ -42,8 +42,8 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
-    // A refused extension shows the stored one in metres ("%.2f"), which the refresh leaves alone
-    // while the item's text reads as it; any other item as the refresh shows it.
+    // A refused extension shows the stored one in metres ("%.2f"), a refused scale the stored one
+    // as "1:%d"; any other item keeps its text from before the edit.
     void ShowItemAgain(CBCGPProp* item) override;
 
 private:
@@ -58,11 +58,14 @@ private:
     // False for a refused depth, after its message: nothing written, the stored depth shown again.
     bool EditDepth(CWpWell* well, CBCGPProp* item, bool top, LogStratumDIO* layering);
     void EditLevel(CWpWell* well, int level, LogStratumDIO* layering);
-    void EditTopUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering);
-    void EditBottomUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering);
-    void EditExtension(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering);
-    void EditScale(CWpWell* well, CBCGPProp* item);
-    void EditThickness(CWpWell* well, CBCGPProp* item, bool sand);
+    // False for a unit choice refused (after its message): the item shows the stored unit again.
+    bool EditTopUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering);
+    bool EditBottomUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering);
+    // Extension, scale and thicknesses: false for a number the page refuses, nothing written.
+    bool EditNumber(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering);
+    bool EditExtension(CWpWell* well, const CString& text, LogStratumDIO* layering);
+    bool EditScale(CWpWell* well, const CString& text);
+    bool EditThickness(CWpWell* well, const CString& text, bool sand);
 };
 
 // Option lists of the page: extensions 0 to 10 by 0.5, thicknesses "不设置" then 0.5 to 10 by 0.5,
@@ -74,5 +77,6 @@ std::vector<CString> ScaleOptions();
 const char* LevelText(int level);
 int LevelOfText(const CString& text);
 // The scale a typed text names: the number after the first ":" (the whole text without one), read
-// as an integer; false for no number above 0 that an int holds.
+// as a whole number ("1e3" and "2.5e2" are none); false for no whole number above 0 that an int
+// holds.
 bool ReadDepthScale(const CString& text, int* scale);

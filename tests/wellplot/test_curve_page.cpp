@@ -10,6 +10,7 @@
 #include "win32/Text.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/LstCurve.h"
+#include "wellplot/LstTrack.h"
 
 using wptest::CallsOn;
 using wptest::Names;
@@ -248,6 +249,70 @@ TEST_F(CurvePage, EveryEditEndsWithRepaintModifiedParentAndView) {
     EXPECT_EQ(CallsOn(gr()), (Names{"CWpKit::SetTitleText", "CWpKit::InvalidSelf", "CQXObject::SetModifyFlag",
                                     "CWpKit::UpdateParent"}));
     EXPECT_GT(page.Redraws(), redraws);
+}
+
+// What a refused text may not touch: every item (text, enabled, shown, expanded), the grid's
+// selection and the items themselves (a refresh would build some of them anew).
+struct PaneState {
+    std::string dump;
+    std::vector<CBCGPProp*> items;
+    CBCGPProp* selected = nullptr;
+};
+
+template <class List>
+PaneState StateOf(wptest::OpenPage<List>& page) {
+    return {page.grid().Dump(), page.grid().AllItems(), page.list().GetPropList().GetCurSel()};
+}
+
+// A refused title-font size on the curve page and a refused logarithmic left value on the content
+// track page: the selection stays on the edited item, which stays alive, a group the user collapsed
+// stays collapsed, and nothing is written or redrawn.
+TEST(RefusedOnScopePages, TheSelectionTheGroupsAndTheEditedItemStay) {
+    wptest::OpenPage<CLstCurve> curvePage([](zephyr::PlotFixture& plot) { return new CLstCurve(Curves(plot).front()); });
+    CWpCurve* curve = Curves(curvePage.plot()).front();
+    curvePage.Show(curve);
+    curvePage.Item(CLstCurve::kUnitGroupId)->Expand(FALSE);
+
+    wptest::OpenPage<CLstTrack> trackPage([](zephyr::PlotFixture& plot) { return new CLstTrack(plot.First<CWpTrack>()); });
+    CWpTrack* kit = trackPage.plot().First<CWpTrack>();
+    kit->LogScale(1);
+    trackPage.Show(kit);
+    trackPage.Item(CLstTrack::kTitleGroupId)->Expand(FALSE);
+
+    const struct {
+        const char* what;
+        std::function<CBCGPProp*()> item;
+        std::function<bool(const std::string&)> type;
+        std::function<PaneState()> state;
+        std::function<int()> redraws;
+        const char* text;
+    } cases[] = {
+        {"curve title size", [&] { return curvePage.Item(CLstCurve::kTitleFontId + 2); },
+         [&](const std::string& t) { return curvePage.Type(CLstCurve::kTitleFontId + 2, t); },
+         [&] { return StateOf(curvePage); }, [&] { return curvePage.Redraws(); }, "1e39"},
+        {"track left value", [&] { return trackPage.Item(CLstTrack::kLeftId); },
+         [&](const std::string& t) { return trackPage.Type(CLstTrack::kLeftId, t); },
+         [&] { return StateOf(trackPage); }, [&] { return trackPage.Redraws(); }, "1e39"},
+    };
+    for (const auto& c : cases) {
+        CBCGPProp* item = c.item();
+        ASSERT_NE(item, nullptr) << c.what;
+        ASSERT_TRUE(c.type("2")) << c.what;  // taken, and the item selected
+        ASSERT_EQ(c.state().selected, item) << c.what;
+        const PaneState before = c.state();
+        const int redraws = c.redraws();
+        parsnip::testing::ClearCallLog();
+        ASSERT_TRUE(c.type(c.text)) << c.what;
+        const PaneState after = c.state();
+        EXPECT_EQ(after.selected, item) << c.what;
+        EXPECT_EQ(c.item(), item) << c.what;
+        EXPECT_EQ(after.items, before.items) << c.what;
+        EXPECT_EQ(after.dump, before.dump) << c.what;
+        EXPECT_EQ(wptest::AllCalls(), Names()) << c.what;
+        EXPECT_EQ(c.redraws(), redraws) << c.what;
+    }
+    EXPECT_FLOAT_EQ(curve->GetTitleFont().size, 200);
+    EXPECT_FLOAT_EQ(kit->GetLeft(), 2);
 }
 
 TEST(CurveWalks, ACurveOutsideAPlotWalksNowhere) {

@@ -61,7 +61,7 @@ TEST(OtherPage, WidthShownInCentimetresAndTypedBackThenParentResized) {
     const int redraws = page.Redraws();
     ASSERT_TRUE(page.Type(CLstOther::kWidthId, "1e300"));  // no float holds it: nothing is written nor redrawn
     EXPECT_FLOAT_EQ(track->GetWidth(), 4500);
-    EXPECT_EQ(page.Value(CLstOther::kWidthId), "4.50");
+    EXPECT_EQ(page.Value(CLstOther::kWidthId), "4.5");  // the text from before the edit
     EXPECT_EQ(CallsOn(track), Names());
     EXPECT_EQ(page.Redraws(), redraws);
 }

@@ -361,10 +361,11 @@ TEST(RefusedNumberTest, HeightsAndDepthsTakeTheirSignAndRefuseOnlyWhatTheirField
     const char* segTop = "CWpSegment::SetSegTopDpth";
     const char* segBottom = "CWpSegment::SetSegBottomDpth";
     const SignedCase cases[] = {
+        // The header heights keep their text from before the edit, "-5" as typed.
         {"header title height", [] { return HeadItem(CLstHead::kTitleHeightId); },
-         [](CWpKit* k) { return k->GetTitleHeight() / 1000.0; }, "-5.00", floats, "", nullptr, nullptr},
+         [](CWpKit* k) { return k->GetTitleHeight() / 1000.0; }, "-5", floats, "", nullptr, nullptr},
         {"header client height", [] { return HeadItem(CLstHead::kClientHeightId); },
-         [](CWpKit* k) { return k->GetClientHeight() / 1000.0; }, "-5.00", floats, "", nullptr, nullptr},
+         [](CWpKit* k) { return k->GetClientHeight() / 1000.0; }, "-5", floats, "", nullptr, nullptr},
         {"well top", [] { return WellItem(CLstWell::kTopDepthId); }, [](CWpKit* k) { return k->GetTopDepth(); },
          "-5.00", floats, "30", nullptr, "深度范围不合法！"},
         {"well bottom", [] { return WellItem(CLstWell::kBottomDepthId); },

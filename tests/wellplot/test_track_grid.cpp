@@ -136,6 +136,43 @@ TEST(GridPageTest, DepthIntervalsFollowTheirRules) {
     EXPECT_EQ(CallsOn(track), (Names{"CWpTrack::SetMinDep", "CWpKit::UpdateParent", "CWpKit::InvalidSelf"}));
 }
 
+// The value list "间隔(米)" edited as a whole tests and stores thick, middle and thin in turn: a
+// refused interval shows the stored one again and stops only itself.
+TEST(GridPageTest, TheIntervalListStoresEachIntervalItTakes) {
+    GridPage page;
+    CWpTrack* track = page.track();
+    track->SetMajDep(20);
+    track->SetMidDep(2.5f);
+    track->SetMinDep(1);
+    track->SetDepthScope(2);
+    page.Show(track);
+    CBCGPProp* list = page.Path("深度线/间隔(米)");
+    const auto edit = [&](const char* thick, const char* middle, const char* thin) {
+        SetItemText(list->GetSubItem(0), thick);
+        SetItemText(list->GetSubItem(1), middle);
+        SetItemText(list->GetSubItem(2), thin);
+        parsnip::testing::ClearCallLog();
+        page.list().GetPropList().OnPropertyChanged(list);
+    };
+
+    edit("0.5", "0.26", "0.05");
+    EXPECT_FLOAT_EQ(track->GetMajDep(), 20);
+    EXPECT_FLOAT_EQ(track->GetMidDep(), 0.3f);
+    EXPECT_FLOAT_EQ(track->GetMinDep(), 1);
+    EXPECT_EQ(CallsOn(track), (Names{"CWpTrack::SetMidDep", "CWpKit::UpdateParent", "CWpKit::InvalidSelf"}));
+    EXPECT_EQ(GridPage::Value(list->GetSubItem(0)), "20");
+    EXPECT_EQ(GridPage::Value(list->GetSubItem(1)), "0.26");
+    EXPECT_EQ(GridPage::Value(list->GetSubItem(2)), "1.0");
+
+    const int redraws = page.Redraws();
+    edit("0.9", "abc", "0.01");  // none taken: nothing written, nothing redrawn
+    EXPECT_EQ(CallsOn(track), Names());
+    EXPECT_EQ(page.Redraws(), redraws);
+    EXPECT_EQ(GridPage::Value(list->GetSubItem(0)), "20");
+    EXPECT_EQ(GridPage::Value(list->GetSubItem(1)), "0.3");
+    EXPECT_EQ(GridPage::Value(list->GetSubItem(2)), "1.0");
+}
+
 TEST(GridPageTest, SameCaptionsInDifferentGroupsEditDifferentPens) {
     GridPage page;
     CWpTrack* track = page.track();

@@ -2,6 +2,7 @@
 // change of level, the scale and thickness items, the break items, the depth kind and the endings.
 #include "WellPlotFixture.h"
 #include "driver/Responder.h"
+#include "framework/PropItems.h"
 #include "hostlibs/Osprey/WellPlotServicesTesting.h"
 #include "hostlibs/Zephyr/WellDataFixture.h"
 #include "hostlibs/Zephyr/ZephyrTesting.h"
@@ -173,6 +174,80 @@ TEST_F(WellColumn, TheScaleTakesAnyOfItsSpellingsAndRefusesNoPositiveNumber) {
     EXPECT_EQ(ScaleOptions().back(), "1:100000");
     EXPECT_EQ(ExtendOptions().size(), 21u);
     EXPECT_EQ(ThicknessOptions().back(), "10");
+}
+
+// A refused scale shows the kit's scale again as "1:%d", whatever the item showed: ":625" was
+// taken as typed. A scale is a whole number as typed: "1:1e3" and "2.5e2" are none.
+TEST_F(WellColumn, ARefusedScaleShowsTheKitsScaleAndChangesNothingElse) {
+    ASSERT_TRUE(page.Type(CLstWell::kScaleId, ":625"));
+    EXPECT_EQ(well()->GetDepthScale(), 625);
+    EXPECT_EQ(page.Value(CLstWell::kScaleId), ":625");
+    for (const char* text : {"比例", "0", "1:-8", "1:1e3", "2.5e2"}) {
+        parsnip::testing::ClearCallLog();
+        const std::string others = page.grid().Dump();
+        const uint64_t stamp = well()->GetTimeStamp();
+        const int redraws = page.Redraws();
+        ASSERT_TRUE(page.Type(CLstWell::kScaleId, text));
+        EXPECT_EQ(well()->GetDepthScale(), 625) << text;
+        EXPECT_EQ(page.Value(CLstWell::kScaleId), "1:625") << text;
+        EXPECT_EQ(wptest::AllCalls(), Names()) << text;
+        EXPECT_EQ(well()->GetTimeStamp(), stamp) << text;
+        EXPECT_EQ(page.Redraws(), redraws) << text;
+        SetItemText(page.Item(CLstWell::kScaleId), ":625");  // only the scale's row may differ
+        EXPECT_EQ(page.grid().Dump(), others) << text;
+    }
+    int scale = 0;
+    EXPECT_TRUE(ReadDepthScale("1:1000", &scale));
+    EXPECT_EQ(scale, 1000);
+    EXPECT_TRUE(ReadDepthScale("250.7", &scale));  // the whole number typed, its fraction cut
+    EXPECT_EQ(scale, 250);
+}
+
+// A number the page refuses after its item took the text (a change reported from code) shows the
+// stored value as the refresh does; a refused unit choice shows the stored unit. Neither writes
+// nor redraws.
+TEST_F(WellColumn, ANumberOrUnitThePageRefusesShowsTheStoredValueAndRedrawsNothing) {
+    ASSERT_TRUE(page.Pick(CLstWell::kLevelId, "二级"));
+    ASSERT_TRUE(page.Type(CLstWell::kSandThickId, "3"));
+    ASSERT_TRUE(page.Type(CLstWell::kScaleId, "500"));
+    ASSERT_TRUE(page.Type(CLstWell::kExtendId, "2"));
+    const struct {
+        DWORD_PTR id;
+        const char* text;
+        const char* shown;
+    } cases[] = {
+        {CLstWell::kSandThickId, "1e39", "3.00"},
+        {CLstWell::kShaleThickId, "1e39", "不设置"},
+        {CLstWell::kScaleId, "1:0", "1:500"},
+        {CLstWell::kExtendId, "-2", "2.00"},
+    };
+    for (const auto& c : cases) {
+        CBCGPProp* item = page.Item(c.id);
+        item->SetValue(_variant_t(c.text));
+        parsnip::testing::ClearCallLog();
+        const int redraws = page.Redraws();
+        page.list().GetPropList().OnPropertyChanged(item);
+        EXPECT_EQ(page.Value(c.id), c.shown) << c.text;
+        EXPECT_EQ(wptest::AllCalls(), Names()) << c.text;
+        EXPECT_EQ(page.Redraws(), redraws) << c.text;
+    }
+
+    zephyr::SetLayering(well()->GetDataMgr(), 3, {{"B", 1200, 100}, {"C", 1300, 100}});
+    zephyr::testing::Touch(well());
+    page.Show(well());
+    ASSERT_TRUE(page.Pick(CLstWell::kLevelId, "四级"));
+    page.Show(well());
+    ASSERT_TRUE(page.Pick(CLstWell::kTopUnitId, "B"));
+    ASSERT_TRUE(page.Pick(CLstWell::kBottomUnitId, "C"));
+    parsnip::testing::ClearCallLog();
+    const int redraws = page.Redraws();
+    ASSERT_TRUE(page.Pick(CLstWell::kTopUnitId, "C"));
+    ASSERT_TRUE(page.Pick(CLstWell::kBottomUnitId, "B"));
+    EXPECT_EQ(Boxes().size(), 2u);
+    EXPECT_EQ(page.Value(CLstWell::kTopUnitId), "B");
+    EXPECT_EQ(page.Value(CLstWell::kBottomUnitId), "C");
+    EXPECT_EQ(wptest::AllCalls(), Names());
+    EXPECT_EQ(page.Redraws(), redraws);
 }
 
 TEST_F(WellColumn, ThicknessesAndBlankAtBreakExcludeEachOther) {
