@@ -30,7 +30,7 @@ void TLayerDataPage<Wrapper>::RefreshLayer(Wrapper& layer) {
 }
 
 template <class Wrapper>
-void TLayerDataPage<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) {
+bool TLayerDataPage<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) {
     switch (item->GetData()) {
         case kLayerNameId:
             layername::RenameLayer(layer.GetLayer(), item, Rules().rename);
@@ -38,6 +38,7 @@ void TLayerDataPage<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp* item
         default:
             break;
     }
+    return true;
 }
 
 template class TLayerDataPage<kel::plane::CBoundLayer>;

@@ -27,7 +27,7 @@ protected:
 
     int InitPropWnd() override;
     void RefreshLayer(Wrapper& layer) override;
-    void OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) override;
 };
 
 class CPropListBoundLayerData : public TLayerDataPage<kel::plane::CBoundLayer> {

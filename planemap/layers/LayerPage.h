@@ -1,7 +1,9 @@
 // The common life of a layer page: a page learns its layer from the host's selection message; each
 // refresh (only when CheckTargetChanged says the layer changed) and each edit builds the typed
-// wrapper of its layer kind on the stack for that one call, and every edit ends with the view
-// redrawn, whether it was taken, refused or of an item the page does not handle.
+// wrapper of its layer kind on the stack for that one call, and every edit the page takes, or of an
+// item it does not handle, ends with the view redrawn. A text the page's reader refuses after the
+// item took it (a change reported from code with a text the item did not judge) writes nothing and
+// redraws nothing: that one item shows the stored value again.
 #pragma once
 
 #include "bcg/Prop.h"
@@ -25,8 +27,21 @@ class TLayerPage : public CWndLstPlane {
 protected:
     // Shows the layer's values.
     virtual void RefreshLayer(Wrapper& layer) = 0;
-    // Checks and writes one edited item; the redraw follows.
-    virtual void OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) = 0;
+    // Checks and writes one edited item; the redraw follows. False, nothing written, when the
+    // page's reader refuses the item's text.
+    virtual bool OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) = 0;
+    // Shows the stored value of a number item whose text was refused, as the page shows it; other
+    // items keep their text.
+    virtual void ShowStoredItem(Wrapper&, CBCGPProp*) {}
+    // For the pages whose refused numbers show the stored value in a format of their own also
+    // after a text the item refused by itself: their ShowItemAgain calls it.
+    void ShowStoredValue(CBCGPProp* item) {
+        if (item && m_pLayer) {
+            Wrapper layer(m_pLayer);
+            ShowStoredItem(layer, item);
+        }
+        CWndLstPlane::ShowItemAgain(item);
+    }
 
     void UpdateBCGPProperty(long object, CString) override {
         if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
@@ -40,7 +55,11 @@ protected:
         auto* item = reinterpret_cast<CBCGPProp*>(lParam);
         if (item && m_pLayer && m_pTarget) {
             Wrapper layer(m_pLayer);
-            OnLayerItemChanged(layer, item);
+            if (!OnLayerItemChanged(layer, item)) {
+                ShowStoredItem(layer, item);
+                item->Redraw();
+                return 0;
+            }
         }
         UpdateView();
         return 0;

@@ -8,6 +8,7 @@
 #include "framework/StyleGroupTexts.h"
 #include "planemap/GeoPenItems.h"
 #include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/layers/AttributeLayerTexts.h"
 
 namespace linesettings {
@@ -44,6 +45,8 @@ void Show(const Values& values, const Ids&, CBCGPProp* const (&items)[6]) {
     ShowSwitch(items[kSameColor], items[kColor], values.sameColor);
     ShowSwitch(items[kSameSize], items[kWidth], values.sameSize);
 }
+
+void ShowWidth(CBCGPProp* item, float width) { planemap::ShowStoredHundredths(item, width); }
 
 Edit Read(CBCGPProp* item, const Ids& ids, CBCGPProp* const (&items)[6]) {
     Edit edit;

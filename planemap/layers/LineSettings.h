@@ -51,6 +51,8 @@ struct Values {
     float width;
 };
 void Show(const Values& values, const Ids& ids, CBCGPProp* const (&items)[6]);
+// The width item as Show shows it.
+void ShowWidth(CBCGPProp* item, float width);
 
 // What an edit asks of the wrapper.
 struct Edit {
@@ -62,6 +64,10 @@ struct Edit {
 };
 // Reads the edited item (a switch also greys or enables its value item, found in items).
 Edit Read(CBCGPProp* item, const Ids& ids, CBCGPProp* const (&items)[6]);
+// Whether the edit read is a width the width rule refused.
+inline bool Refused(CBCGPProp* item, const Ids& ids, const Edit& edit) {
+    return item->GetData() == ids.width && edit.kind != Edit::kWidth;
+}
 
 template <class W>
 Values ValuesOf(const W& layer, const Ops<W>& ops) {
@@ -113,11 +119,16 @@ protected:
         Items(items);
         linesettings::Show(linesettings::ValuesOf(layer, linesettings::CommonOps<Wrapper>()), LineIds(), items);
     }
-    void OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) override {
+    bool OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) override {
         CBCGPProp* items[6];
         Items(items);
         const auto edit = linesettings::Read(item, LineIds(), items);
+        if (linesettings::Refused(item, LineIds(), edit)) return false;
         linesettings::Write(layer, linesettings::CommonOps<Wrapper>(), edit);
+        return true;
+    }
+    void ShowStoredItem(Wrapper& layer, CBCGPProp* item) override {
+        if (item->GetData() == LineIds().width) linesettings::ShowWidth(item, (layer.*linesettings::CommonOps<Wrapper>().getSize)());
     }
 
 private:

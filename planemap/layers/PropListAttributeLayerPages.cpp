@@ -74,7 +74,7 @@ void TAttributeLayerData<Wrapper>::RefreshLayer(Wrapper& layer) {
 }
 
 template <class Wrapper>
-void TAttributeLayerData<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) {
+bool TAttributeLayerData<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     const DWORD_PTR first = LineSwitchId(Rules());
     const int on = GetYesNoProp(item) ? 1 : 0;
@@ -87,6 +87,7 @@ void TAttributeLayerData<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp*
     else if constexpr (kHasVirtualWells<Wrapper>) {
         if (id == first + 2) layer.SetAppendControlPointVisible(on);
     }
+    return true;
 }
 
 template class TAttributeLayerData<CFaciesLayer>;
@@ -137,9 +138,17 @@ void TAttributeLayerPoint<Wrapper>::RefreshLayer(Wrapper& layer) {
     ShowColor(this->FindItem(kInnerColorId), symbol.innerColor);
 }
 
+template <class Wrapper>
+void TAttributeLayerPoint<Wrapper>::ShowStoredItem(Wrapper& layer, CBCGPProp* item) {
+    if (item->GetData() != kSizeId) return;
+    QXLOGPOINT symbol;
+    layer.GetAppendControlPoint(&symbol);
+    planemap::ShowStoredHundredths(item, symbol.size);
+}
+
 // Each part goes to the layer, then to the plane options' virtual-well symbol.
 template <class Wrapper>
-void TAttributeLayerPoint<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) {
+bool TAttributeLayerPoint<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) {
     QXLOGPOINT& option = CPlaneOption::Instance()->m_VirtualWellPoint;
     switch (item->GetData()) {
         case kStyleId:
@@ -150,10 +159,9 @@ void TAttributeLayerPoint<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp
             break;
         case kSizeId: {
             float size = 0;
-            if (planemap::ReadWidth(ItemText(item), &size)) {
-                layer.SetAppendControlPointSize(size);
-                option.size = size;
-            }
+            if (!planemap::ReadWidth(ItemText(item), &size)) return false;
+            layer.SetAppendControlPointSize(size);
+            option.size = size;
             break;
         }
         case kBorderColorId: {
@@ -173,6 +181,7 @@ void TAttributeLayerPoint<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp
         default:
             break;
     }
+    return true;
 }
 
 template class TAttributeLayerPoint<CFaciesLayer>;

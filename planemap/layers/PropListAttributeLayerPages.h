@@ -36,7 +36,7 @@ protected:
 
     int InitPropWnd() override;
     void RefreshLayer(Wrapper& layer) override;
-    void OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) override;
 };
 
 class CPropListFaciesLayerData : public TAttributeLayerData<kel::plane::CFaciesLayer> {
@@ -125,7 +125,8 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(Wrapper& layer) override;
-    void OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) override;
+    void ShowStoredItem(Wrapper& layer, CBCGPProp* item) override;
 };
 
 class CPropListFaciesLayerAppendControlPoint : public TAttributeLayerPoint<kel::plane::CFaciesLayer> {};

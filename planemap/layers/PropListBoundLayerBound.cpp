@@ -38,25 +38,33 @@ void CPropListBoundLayerBound::RefreshLayer(kel::plane::CBoundLayer& layer) {
 }
 
 // The field taken goes to the layer's pen and to the plane options' boundary pen alike.
-void CPropListBoundLayerBound::OnLayerItemChanged(kel::plane::CBoundLayer& layer, CBCGPProp* item) {
+bool CPropListBoundLayerBound::OnLayerItemChanged(kel::plane::CBoundLayer& layer, CBCGPProp* item) {
     QXLOGPEN pen;
     layer.GetPen(pen);
     QXLOGPEN& optionPen = kel::plane::CPlaneOption::Instance()->m_BoundPen;
     switch (item->GetData()) {
         case kStyleId:
-            if (!planemap::EditPen(pen, item, 0)) return;
+            if (!planemap::EditPen(pen, item, 0)) return true;
             optionPen.style = pen.style;
             break;
         case kWidthId:
-            if (!planemap::ReadWidth(ItemText(item), &pen.width)) return;
+            if (!planemap::ReadWidth(ItemText(item), &pen.width)) return false;
             optionPen.width = pen.width;
             break;
         case kColorId:
-            if (!ReadColor(item, &pen.color)) return;
+            if (!ReadColor(item, &pen.color)) return true;
             optionPen.color = pen.color;
             break;
         default:
-            return;
+            return true;
     }
     layer.SetPen(pen);
+    return true;
+}
+
+void CPropListBoundLayerBound::ShowStoredItem(kel::plane::CBoundLayer& layer, CBCGPProp* item) {
+    if (item->GetData() != kWidthId) return;
+    QXLOGPEN pen;
+    layer.GetPen(pen);
+    planemap::ShowStoredHundredths(item, pen.width);
 }

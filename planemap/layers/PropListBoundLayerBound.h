@@ -17,5 +17,8 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CBoundLayer& layer) override;
-    void OnLayerItemChanged(kel::plane::CBoundLayer& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(kel::plane::CBoundLayer& layer, CBCGPProp* item) override;
+    void ShowStoredItem(kel::plane::CBoundLayer& layer, CBCGPProp* item) override;
+    // A refused width shows the stored width with two decimals.
+    void ShowItemAgain(CBCGPProp* item) override { ShowStoredValue(item); }
 };

@@ -46,6 +46,7 @@ void CPropListContourLayerData::RefreshLayer(kel::plane::CContourLayer& layer) {
     SetItemText(FindItem(kCtrlLayerId), layer.GetControlName());
 }
 
-void CPropListContourLayerData::OnLayerItemChanged(kel::plane::CContourLayer& layer, CBCGPProp* item) {
+bool CPropListContourLayerData::OnLayerItemChanged(kel::plane::CContourLayer& layer, CBCGPProp* item) {
     if (item->GetData() == kLayerNameId) layername::RenameByWrapper(layer, item);
+    return true;
 }

@@ -23,5 +23,5 @@ protected:
     int InitPropWnd() override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
     void RefreshLayer(kel::plane::CContourLayer& layer) override;
-    void OnLayerItemChanged(kel::plane::CContourLayer& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(kel::plane::CContourLayer& layer, CBCGPProp* item) override;
 };

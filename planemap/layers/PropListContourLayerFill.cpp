@@ -53,7 +53,7 @@ void CPropListContourLayerFill::RefreshLayer(CContourLayer& layer) {
     EnableGroups(visible == 1);
 }
 
-void CPropListContourLayerFill::OnLayerItemChanged(CContourLayer& layer, CBCGPProp* item) {
+bool CPropListContourLayerFill::OnLayerItemChanged(CContourLayer& layer, CBCGPProp* item) {
     const int on = GetYesNoProp(item) ? 1 : 0;
     switch (item->GetData()) {
         case kVisibleId:
@@ -72,4 +72,5 @@ void CPropListContourLayerFill::OnLayerItemChanged(CContourLayer& layer, CBCGPPr
         default:
             break;
     }
+    return true;
 }

@@ -20,7 +20,7 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CContourLayer& layer) override;
-    void OnLayerItemChanged(kel::plane::CContourLayer& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(kel::plane::CContourLayer& layer, CBCGPProp* item) override;
 
 private:
     void EnableGroups(bool enable);

@@ -109,10 +109,12 @@ void CPropListContourLayerLine::RefreshLayer(CContourLayer& layer) {
     if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(transparent == 0);
 }
 
-void CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPProp* item) {
+bool CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPProp* item) {
     auto count = [&](void (CContourLayer::*set)(int)) {
         int value = 0;
-        if (planemap::ReadCount(ItemText(item), &value)) (layer.*set)(value);
+        if (!planemap::ReadCount(ItemText(item), &value)) return false;
+        (layer.*set)(value);
+        return true;
     };
     switch (item->GetData()) {
         case kVisibleId: {
@@ -145,7 +147,8 @@ void CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPPr
             break;
         case kWidthId: {
             float width = 0;
-            if (planemap::ReadWidth(ItemText(item), &width)) layer.SetLineSize(width);
+            if (!planemap::ReadWidth(ItemText(item), &width)) return false;
+            layer.SetLineSize(width);
             break;
         }
         case kFontId:
@@ -153,7 +156,8 @@ void CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPPr
             break;
         case kFontSizeId: {
             float size = 0;
-            if (planemap::ReadWidth(ItemText(item), &size)) layer.SetLabelFontSize(size);
+            if (!planemap::ReadWidth(ItemText(item), &size)) return false;
+            layer.SetLabelFontSize(size);
             break;
         }
         case kFontColorId: {
@@ -162,14 +166,11 @@ void CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPPr
             break;
         }
         case kDecimalsId:
-            count(&CContourLayer::SetLabelDotCount);
-            break;
+            return count(&CContourLayer::SetLabelDotCount);
         case kBeginPosId:
-            count(&CContourLayer::SetLabelBeginPos);
-            break;
+            return count(&CContourLayer::SetLabelBeginPos);
         case kIntervalId:
-            count(&CContourLayer::SetLabelInterval);
-            break;
+            return count(&CContourLayer::SetLabelInterval);
         case kTransparentId: {
             const bool transparent = GetYesNoProp(item);
             layer.SetLabelFontTransParent(transparent ? 1 : 0);
@@ -181,6 +182,34 @@ void CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPPr
             if (ReadColor(item, &color)) layer.SetLabelFontBackColor(color);
             break;
         }
+        default:
+            break;
+    }
+    return true;
+}
+
+// The numbers as the refresh shows them.
+void CPropListContourLayerLine::ShowStoredItem(CContourLayer& layer, CBCGPProp* item) {
+    switch (item->GetData()) {
+        case kWidthId:
+            if (layer.GetLayer()) {
+                QXLOGPEN pen;
+                layer.GetLayer()->GetLogPen(&pen);
+                planemap::ShowStoredHundredths(item, pen.width);
+            }
+            break;
+        case kFontSizeId:
+            planemap::ShowStoredHundredths(item, layer.GetLabelFontSize());
+            break;
+        case kDecimalsId:
+            SetItemText(item, FormatString("%d", layer.GetLabelDotCount()));
+            break;
+        case kBeginPosId:
+            SetItemText(item, FormatString("%d", layer.GetLabelBeginPos()));
+            break;
+        case kIntervalId:
+            SetItemText(item, FormatString("%d", layer.GetLabelInterval()));
+            break;
         default:
             break;
     }

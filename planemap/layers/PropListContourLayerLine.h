@@ -30,7 +30,8 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CContourLayer& layer) override;
-    void OnLayerItemChanged(kel::plane::CContourLayer& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(kel::plane::CContourLayer& layer, CBCGPProp* item) override;
+    void ShowStoredItem(kel::plane::CContourLayer& layer, CBCGPProp* item) override;
 
 private:
     void ApplyModeRule(int mode, int visible, int colorType);

@@ -54,7 +54,7 @@ void CPropListCtrlLineLayerData::RefreshLayer(kel::plane::CCtrlLineLayer& layer)
     ShowChoices(related->GetSubItem(1), LayerNamesOfKind(map, layertext::kFaultLayer), layer.GetFaultName());
 }
 
-void CPropListCtrlLineLayerData::OnLayerItemChanged(kel::plane::CCtrlLineLayer& layer, CBCGPProp* item) {
+bool CPropListCtrlLineLayerData::OnLayerItemChanged(kel::plane::CCtrlLineLayer& layer, CBCGPProp* item) {
     switch (item->GetData()) {
         case kLayerNameId:
             layername::RenameLayer(layer.GetLayer(), item, layername::Rename::kAndRelated);
@@ -68,4 +68,5 @@ void CPropListCtrlLineLayerData::OnLayerItemChanged(kel::plane::CCtrlLineLayer& 
         default:
             break;
     }
+    return true;
 }

@@ -17,5 +17,5 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CCtrlLineLayer& layer) override;
-    void OnLayerItemChanged(kel::plane::CCtrlLineLayer& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(kel::plane::CCtrlLineLayer& layer, CBCGPProp* item) override;
 };

@@ -9,6 +9,7 @@
 #include "planemap/GeoPenItems.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/layers/LayerTexts.h"
 
 int CPropListCtrlLineLayerLine::InitPropWnd() {
@@ -33,7 +34,7 @@ void CPropListCtrlLineLayerLine::RefreshLayer(kel::plane::CCtrlLineLayer& layer)
     geoitems::ShowPen(FindItem(kStyleId), FindItem(kColorId), FindItem(kWidthId), pen, 2);
 }
 
-void CPropListCtrlLineLayerLine::OnLayerItemChanged(kel::plane::CCtrlLineLayer& layer, CBCGPProp* item) {
+bool CPropListCtrlLineLayerLine::OnLayerItemChanged(kel::plane::CCtrlLineLayer& layer, CBCGPProp* item) {
     switch (item->GetData()) {
         case kVisibleId: {
             const bool visible = GetYesNoProp(item);
@@ -46,7 +47,8 @@ void CPropListCtrlLineLayerLine::OnLayerItemChanged(kel::plane::CCtrlLineLayer& 
             break;
         case kWidthId: {
             float width = 0;
-            if (planemap::ReadWidth(ItemText(item), &width)) layer.SetLineSize(width);
+            if (!planemap::ReadWidth(ItemText(item), &width)) return false;
+            layer.SetLineSize(width);
             break;
         }
         case kColorId: {
@@ -57,4 +59,9 @@ void CPropListCtrlLineLayerLine::OnLayerItemChanged(kel::plane::CCtrlLineLayer& 
         default:
             break;
     }
+    return true;
+}
+
+void CPropListCtrlLineLayerLine::ShowStoredItem(kel::plane::CCtrlLineLayer& layer, CBCGPProp* item) {
+    if (item->GetData() == kWidthId) planemap::ShowStoredHundredths(item, layer.GetLineSize());
 }

@@ -18,5 +18,8 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CCtrlLineLayer& layer) override;
-    void OnLayerItemChanged(kel::plane::CCtrlLineLayer& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(kel::plane::CCtrlLineLayer& layer, CBCGPProp* item) override;
+    void ShowStoredItem(kel::plane::CCtrlLineLayer& layer, CBCGPProp* item) override;
+    // A refused width shows the stored width with two decimals.
+    void ShowItemAgain(CBCGPProp* item) override { ShowStoredValue(item); }
 };

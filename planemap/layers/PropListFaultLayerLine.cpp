@@ -9,6 +9,7 @@
 #include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/PlaneTexts.h"
 
 namespace {
@@ -123,23 +124,23 @@ void CPropListFaultLayerLine::RefreshLayer(CFaultLayer& layer) {
 }
 
 // The layer's setter first, then the one changed part of the plane options' pen or brush.
-void CPropListFaultLayerLine::OnLayerItemChanged(CFaultLayer& layer, CBCGPProp* item) {
+bool CPropListFaultLayerLine::OnLayerItemChanged(CFaultLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     for (const PenRow& row : kPens) {
         geoitems::PenField field;
         if (!FieldOf(row, id, &field)) continue;
         QXLOGPEN pen;
         (layer.*row.get)(pen);
-        if (!geoitems::ReadPenField(item, field, &pen)) return;
+        if (!geoitems::ReadPenField(item, field, &pen)) return field != geoitems::PenField::kWidth;
         (layer.*row.set)(pen);
         if (row.option) geoitems::CopyPenField(field, pen, &(CPlaneOption::Instance()->*row.option));
-        return;
+        return true;
     }
     for (const FillRow& row : kFills) {
         if (id != row.fillId && id != row.colorId) continue;
         QXLOGBRUSH brush;
         (layer.*row.get)(brush);
-        if (!faultitems::EditFill(brush, item, row.fillId, row.colorId)) return;
+        if (!faultitems::EditFill(brush, item, row.fillId, row.colorId)) return true;
         (layer.*row.set)(brush);
         if (id == row.fillId) {
             if (CBCGPProp* colour = FindItem(row.colorId)) colour->Enable(brush.style != kBrushStyleNone);
@@ -151,6 +152,16 @@ void CPropListFaultLayerLine::OnLayerItemChanged(CFaultLayer& layer, CBCGPProp* 
             else
                 option.fillColor = brush.fillColor;
         }
-        return;
+        return true;
+    }
+    return true;
+}
+
+void CPropListFaultLayerLine::ShowStoredItem(CFaultLayer& layer, CBCGPProp* item) {
+    for (const PenRow& row : kPens) {
+        if (item->GetData() != row.widthId) continue;
+        QXLOGPEN pen;
+        (layer.*row.get)(pen);
+        planemap::ShowStoredHundredths(item, pen.width);
     }
 }

@@ -34,5 +34,6 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CFaultLayer& layer) override;
-    void OnLayerItemChanged(kel::plane::CFaultLayer& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(kel::plane::CFaultLayer& layer, CBCGPProp* item) override;
+    void ShowStoredItem(kel::plane::CFaultLayer& layer, CBCGPProp* item) override;
 };

@@ -95,7 +95,7 @@ void CPropListLineLayerLine::RefreshLayer(kel::plane::CLineLayer& layer) {
     SetFillProp(FindItem(kFillGroupId), GetFillStyleName(brush), brush);
 }
 
-void CPropListLineLayerLine::OnLayerItemChanged(kel::plane::CLineLayer& layer, CBCGPProp* item) {
+bool CPropListLineLayerLine::OnLayerItemChanged(kel::plane::CLineLayer& layer, CBCGPProp* item) {
     QXLOGPEN pen;
     layer.GetPen(pen);
     QXLOGBRUSH brush;
@@ -106,7 +106,7 @@ void CPropListLineLayerLine::OnLayerItemChanged(kel::plane::CLineLayer& layer, C
             planemap::EditPen(pen, item, 0);
             break;
         case kWidthId:
-            planemap::ReadWidth(ItemText(item), &pen.width);
+            if (!planemap::ReadWidth(ItemText(item), &pen.width)) return false;
             break;
         case kColorId:
             ReadColor(item, &pen.color);
@@ -118,21 +118,29 @@ void CPropListLineLayerLine::OnLayerItemChanged(kel::plane::CLineLayer& layer, C
         case kCellSizeId:
         case kTransparentId: {
             QXLOGBRUSH edited = brush;
-            if (ReadFillSubItem(item, &edited)) linelayer::GiveLinesFillField(layer.GetLayer(), id, edited);
+            if (ReadFillSubItem(item, &edited))
+                linelayer::GiveLinesFillField(layer.GetLayer(), id, edited);
+            else if (id == kCellSizeId)
+                return false;
             break;
         }
         default:
             break;
     }
     layer.SetPen(pen);
+    return true;
 }
 
-void CPropListLineLayerLine::ShowItemAgain(CBCGPProp* item) {
-    if (!item || item->GetData() != kWidthId || !m_pLayer) {
-        CWndLstPlane::ShowItemAgain(item);
-        return;
+// Both with two decimals: the width ("%.2f", not the refresh's trimmed text) and the cell size of
+// the layer's brush.
+void CPropListLineLayerLine::ShowStoredItem(kel::plane::CLineLayer& layer, CBCGPProp* item) {
+    if (item->GetData() == kWidthId) {
+        QXLOGPEN pen;
+        layer.GetPen(pen);
+        planemap::ShowStoredHundredths(item, pen.width);
+    } else if (item->GetData() == kCellSizeId) {
+        QXLOGBRUSH brush;
+        layer.GetLogBrush(brush);
+        planemap::ShowStoredHundredths(item, brush.size);
     }
-    QXLOGPEN pen;
-    kel::plane::CLineLayer(m_pLayer).GetPen(pen);
-    planemap::ShowStoredHundredths(item, pen.width);
 }

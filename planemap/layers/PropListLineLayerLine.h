@@ -28,9 +28,10 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CLineLayer& layer) override;
-    void OnLayerItemChanged(kel::plane::CLineLayer& layer, CBCGPProp* item) override;
-    // A refused width shows the stored width with two decimals; any other item as a refresh shows it.
-    void ShowItemAgain(CBCGPProp* item) override;
+    bool OnLayerItemChanged(kel::plane::CLineLayer& layer, CBCGPProp* item) override;
+    void ShowStoredItem(kel::plane::CLineLayer& layer, CBCGPProp* item) override;
+    // A refused width or cell size shows the stored value with two decimals.
+    void ShowItemAgain(CBCGPProp* item) override { ShowStoredValue(item); }
 };
 
 namespace linelayer {

@@ -156,15 +156,41 @@ void CPropListPie::ShowBottomLine(CQXObjectPie& pie) {
     bottom->Expand(TRUE);
 }
 
+// A refused text writes nothing and redraws nothing; its item alone shows the stored value.
 LRESULT CPropListPie::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObjectPie* pie = ShownPie();
-    if (item && pie) ApplyEdit(*pie, item);
+    if (item && pie && !ApplyEdit(*pie, item)) {
+        ShowStored(*pie, item);
+        return 0;
+    }
     UpdateView();
     return 0;
 }
 
-void CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
+void CPropListPie::ShowItemAgain(CBCGPProp* item) {
+    if (CQXObjectPie* pie = ShownPie(); pie && item) ShowStored(*pie, item);
+    CWndLstPlane::ShowItemAgain(item);
+}
+
+void CPropListPie::ShowStored(CQXObjectPie& pie, CBCGPProp* item) {
+    const DWORD_PTR id = item->GetData();
+    if (id == kFontSizeId) {
+        QXLOGFONT font;
+        pie.GetFont(font);
+        SetItemText(item, Number(font.size / 100.0));
+    } else if (id == kXMoveId || id == kYMoveId) {
+        item->SetValue(_variant_t(static_cast<long>(id == kXMoveId ? pie.GetXMove() : pie.GetYMove())));
+    } else if (id == kBottomLengthId) {
+        SetItemText(item, Number(pie.GetBotWidth()));
+    } else if (const SizeRow row = SizeRowOf(kSizeIds, id); row != kSizeRowCount) {
+        SetItemText(item, SizeText(pie, row));
+    } else if (const PenItems* pen = PenOf(kPens, id); pen && id == pen->width) {
+        SetItemText(item, Number(ReadPen(pie, pen->kind).width));
+    }
+}
+
+bool CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
     CQXLayer* layer = pie.GetLayer();
     const CString typeName = pie.GetTypeName();
     const CString text = ItemText(item);
@@ -175,20 +201,21 @@ void CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
         case kFaceId:
             font.SetFaceName(text);
             SetSameTypeFont(layer, font, typeName);
-            return;
+            return true;
         case kFontSizeId:
-            if (ReadFloatNumber(text, numtext::kHundredths, &font.size)) SetSameTypeFont(layer, font, typeName);
-            return;
+            if (!ReadFloatNumber(text, numtext::kHundredths, &font.size)) return false;
+            SetSameTypeFont(layer, font, typeName);
+            return true;
         case kFontColorId:
             if (ReadColor(item, &font.color)) SetSameTypeFont(layer, font, typeName);
-            return;
+            return true;
         case kXMoveId:
         case kYMoveId: {
             int move = 0;
-            if (!ReadIntNumber(text, &move)) return;
+            if (!ReadIntNumber(text, &move)) return false;
             SetSameTypeObjects(layer, item->GetData() == kXMoveId ? &CQXObjectPie::SetXMove : &CQXObjectPie::SetYMove,
                                move, typeName);
-            return;
+            return true;
         }
         case kIndicatorDrawId: {
             const bool draw = GetYesNoProp(item);
@@ -196,51 +223,53 @@ void CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
                                draw ? 1 : 0, typeName);
             CBCGPProp* group = FindItem(kIndicatorGroupId);
             EnableSubItems(group, 1, group->GetSubItemsCount(), draw ? TRUE : FALSE);
-            return;
+            return true;
         }
         case kBottomDrawId: {
             const bool draw = GetYesNoProp(item);
             SetSameTypeObjects(layer, &CQXObjectPie::SetDrawBotLine, draw ? 1 : 0, typeName);
             CBCGPProp* group = FindItem(kBottomGroupId);
             EnableSubItems(group, 1, group->GetSubItemsCount(), draw ? TRUE : FALSE);
-            return;
+            return true;
         }
         case kBottomLengthId:
-            if (ReadNumber(text, &value)) SetSameTypeObjects(layer, &CQXObjectPie::SetBotWidth, value, typeName);
-            return;
+            if (!ReadNumber(text, &value)) return false;
+            SetSameTypeObjects(layer, &CQXObjectPie::SetBotWidth, value, typeName);
+            return true;
         default:
-            if (SizeRowOf(kSizeIds, item->GetData()) != kSizeRowCount)
-                ApplySizeEdit(pie, item);
-            else
-                ApplyPenEdit(pie, item);
-            return;
+            if (SizeRowOf(kSizeIds, item->GetData()) != kSizeRowCount) return ApplySizeEdit(pie, item);
+            return ApplyPenEdit(pie, item);
     }
 }
 
 // The outline, indicator and bottom pens keep their widths as shown, in millimetres. Each edit
 // gives every symbol of the type the shown symbol's pen with the one field changed.
-void CPropListPie::ApplyPenEdit(CQXObjectPie& pie, CBCGPProp* item) {
+bool CPropListPie::ApplyPenEdit(CQXObjectPie& pie, CBCGPProp* item) {
     const PenItems* pen = PenOf(kPens, item->GetData());
-    if (!pen) return;  // groups and the read-only shape write nothing
+    if (!pen) return true;  // groups and the read-only shape write nothing
     QXLOGPEN record = ReadPen(pie, pen->kind);
-    const bool taken = item->GetData() == pen->width ? ReadFloatNumber(ItemText(item), 1, &record.width)
-                                                     : EditPenStyleOrColor(record, *pen, item);
-    if (!taken) return;
+    if (item->GetData() == pen->width) {
+        if (!ReadFloatNumber(ItemText(item), 1, &record.width)) return false;
+    } else if (!EditPenStyleOrColor(record, *pen, item)) {
+        return true;
+    }
     ForSameTypeObjects<CQXObjectPie>(pie.GetLayer(), pie.GetTypeName(),
                                      [&](CQXObjectPie* object) { WritePen(*object, pen->kind, record); });
+    return true;
 }
 
-void CPropListPie::ApplySizeEdit(CQXObjectPie& pie, CBCGPProp* item) {
+bool CPropListPie::ApplySizeEdit(CQXObjectPie& pie, CBCGPProp* item) {
     const SizeRow row = SizeRowOf(kSizeIds, item->GetData());
     const CString text = ItemText(item);
     if (row == kBarCountRow) {
         int count = 0;
-        if (ReadIntNumber(text, &count))
-            SetSameTypeObjects(pie.GetLayer(), &CQXObjectPie::SetUpPropCount, count, pie.GetTypeName());
-        return;
+        if (!ReadIntNumber(text, &count)) return false;
+        SetSameTypeObjects(pie.GetLayer(), &CQXObjectPie::SetUpPropCount, count, pie.GetTypeName());
+        return true;
     }
     double value = 0;
-    if (!ReadNumber(text, &value)) return;
+    if (!ReadNumber(text, &value)) return false;
     ForSameTypeObjects<CQXObjectPie>(pie.GetLayer(), pie.GetTypeName(),
                                      [&](CQXObjectPie* object) { SetSizeValue(*object, row, value); });
+    return true;
 }

@@ -55,14 +55,20 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM, LPARAM lParam) override;
+    // A refused number shows the stored value in the format of its item (offsets and the bar count
+    // "%d", every other number "%.2f"); nothing else on the list changes.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CQXObjectPie* ShownPie() const;
     void RebuildSizes(CQXObjectPie& pie);
     void ShowBottomLine(CQXObjectPie& pie);
-    // One edit to the shown pie and its same-type objects. A number item refuses what its reader
-    // here refuses, so a refused text never gets this far.
-    void ApplyEdit(CQXObjectPie& pie, CBCGPProp* item);
-    void ApplyPenEdit(CQXObjectPie& pie, CBCGPProp* item);
-    void ApplySizeEdit(CQXObjectPie& pie, CBCGPProp* item);
+    // One edit to the shown pie and its same-type objects; false, nothing written, when the reader
+    // refuses the item's text (a number item refuses what its reader refuses, so only a change
+    // reported from code with a text the item did not judge gets that far).
+    bool ApplyEdit(CQXObjectPie& pie, CBCGPProp* item);
+    bool ApplyPenEdit(CQXObjectPie& pie, CBCGPProp* item);
+    bool ApplySizeEdit(CQXObjectPie& pie, CBCGPProp* item);
+    // The shown pie's stored value of a number item, as the item shows it.
+    void ShowStored(CQXObjectPie& pie, CBCGPProp* item);
 };

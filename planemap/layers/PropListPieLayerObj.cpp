@@ -366,7 +366,7 @@ void CPropListPieLayerObj::ShowScale(CPieLayer& layer, int shape) {
         SetItemText(factor, Count(static_cast<int>(axes->GetAxisXFactor())));
 }
 
-void CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item) {
+bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     const CString text = ItemText(item);
     QXLOGFONT font;
@@ -379,28 +379,30 @@ void CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
         case kFaceId:
             font.SetFaceName(text);
             layer.SetFont(font);
-            return;
+            return true;
         case kFontSizeId:
-            if (planemap::ReadWidth(text, &font.size)) layer.SetFont(font);
-            return;
+            if (!planemap::ReadWidth(text, &font.size)) return false;
+            layer.SetFont(font);
+            return true;
         case kFontColorId:
             if (ReadColor(item, &font.color)) layer.SetFont(font);
-            return;
+            return true;
         case kTextPosId:
             layer.SetTextPos(ValueOfText(kTextPositions, text, 2));
-            return;
+            return true;
         case kDecimalsId:
-            if (numtext::LeadingNumber(text, &value) && numtext::FitInt(value, 1, &whole)) layer.SetDotCount(whole);
-            return;
+            if (!numtext::LeadingNumber(text, &value) || !numtext::FitInt(value, 1, &whole)) return false;
+            layer.SetDotCount(whole);
+            return true;
         case kXMoveId:
         case kYMoveId:
             // Offsets may be negative.
-            if (!ReadOffset(text, &whole)) return;
+            if (!ReadOffset(text, &whole)) return false;
             if (id == kXMoveId)
                 layer.SetXMove(whole);
             else
                 layer.SetYMove(whole);
-            return;
+            return true;
         case kRadiusModeId: {
             const bool fixed = text == kRadiusModes[0];
             if (fixed && layer.GetLayer()) layer.GetLayer()->RemoveAllSelectedObject(nullptr, nullptr);
@@ -408,59 +410,61 @@ void CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             const bool pie = IsPie(layer.GetShapeType());
             FindItem(kScaleDrawId)->Enable(!fixed && pie ? TRUE : FALSE);
             FindItem(kScaleFactorId)->Enable(!fixed && pie && layer.GetDrawCorrdinate() != 0 ? TRUE : FALSE);
-            return;
+            return true;
         }
         case kNullShowId:
             layer.SetNULLShow(GetYesNoProp(item) ? 1 : 0);
-            return;
+            return true;
         case kIndicatorDrawId:
             layer.SetDrawOrgLine(GetYesNoProp(item) ? 1 : 0);
             EnableRows(FindItem(kIndicatorGroupId), GetYesNoProp(item));
-            return;
+            return true;
         case kEachMaxId:
             layer.SetEachMax(GetYesNoProp(item) ? 1 : 0);
-            return;
+            return true;
         case kScaleDrawId: {
             const bool drawn = GetYesNoProp(item);
             layer.SetDrawCorrdinate(drawn ? 1 : 0);
             FindItem(kScaleFactorId)->Enable(drawn && IsPie(layer.GetShapeType()) ? TRUE : FALSE);
-            return;
+            return true;
         }
         case kScaleFactorId: {
-            if (!planemap::ReadCount(text, &whole)) return;
+            if (!planemap::ReadCount(text, &whole)) return false;
             if (whole == 0) SetItemText(item, Count(whole));  // a typed "-0" would keep its sign
             if (CQXObjectCoordinate* axes =
                     FindCoordinate(layer.GetLayer(), [](const CQXObjectCoordinate&) { return true; }))
                 axes->SetAxisXFactor(static_cast<unsigned>(whole));
-            return;
+            return true;
         }
         case kBottomDrawId:
             layer.SetDrawBotLine(GetYesNoProp(item) ? 1 : 0);
-            return;
+            return true;
         case kBottomLengthId:
-            if (planemap::ReadZeroOrMore(text, &value)) layer.SetBotWidth(value);
-            return;
+            if (!planemap::ReadZeroOrMore(text, &value)) return false;
+            layer.SetBotWidth(value);
+            return true;
         case kDrawType1Id:
         case kDrawType2Id:
             // Property 29 of a half pie shares these ids; only a dynamic bar chart has these rows.
             if (layer.IsDynamicMultiBar()) {
                 layer.SetDynamicMultiBarDrawType(DrawTypeProperty(id), static_cast<kel::plane::DynamicMultiBarDrawType>(
                                                                            ValueOfText(kDrawTypes, text, 1)));
-                return;
+                return true;
             }
             break;
         case kPointStyleId:
             if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) point.style = picker->GetVal();
             layer.SetDynamicMultiBarPoint(point);
-            return;
+            return true;
         case kPointSizeId:
-            if (planemap::ReadWidth(text, &point.size)) layer.SetDynamicMultiBarPoint(point);
-            return;
+            if (!planemap::ReadWidth(text, &point.size)) return false;
+            layer.SetDynamicMultiBarPoint(point);
+            return true;
         case kPointBorderColorId:
         case kPointFillColorId:
             if (ReadColor(item, id == kPointBorderColorId ? &point.borderColor : &point.innerColor))
                 layer.SetDynamicMultiBarPoint(point);
-            return;
+            return true;
         default:
             break;
     }
@@ -471,6 +475,7 @@ void CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
     } else if (!ApplyPenEdit(layer, item)) {
         ApplySizeEdit(layer, item);
     }
+    return true;
 }
 
 // The outline pen keeps its width in hundredths, the indicator and bottom pens as shown.

@@ -72,7 +72,7 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CPieLayer& layer) override;
-    void OnLayerItemChanged(kel::plane::CPieLayer& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(kel::plane::CPieLayer& layer, CBCGPProp* item) override;
 
 private:
     void RebuildSizes(int shape);

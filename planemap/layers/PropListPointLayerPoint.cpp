@@ -9,6 +9,7 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/TextListCommon.h"
 
 namespace {
@@ -67,7 +68,7 @@ void CPropListPointLayerPoint::ShowTransparent(const QXLOGFONT& font) {
     if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(font.transparent == 0 ? TRUE : FALSE);
 }
 
-void CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer, CBCGPProp* item) {
+bool CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer, CBCGPProp* item) {
     QXLOGPOINT symbol;
     layer.GetSymbolPoint(&symbol);
     QXLOGFONT font;
@@ -77,7 +78,7 @@ void CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer
             if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) symbol.style = picker->GetVal();
             break;
         case kSymbolSizeId:
-            planemap::ReadWidth(ItemText(item), &symbol.size);
+            if (!planemap::ReadWidth(ItemText(item), &symbol.size)) return false;
             break;
         case kBorderColorId:
             ReadColor(item, &symbol.borderColor);
@@ -89,14 +90,15 @@ void CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer
             font.SetFaceName(ItemText(item));
             break;
         case kFontSizeId:
-            planemap::ReadWidth(ItemText(item), &font.size);
+            if (!planemap::ReadWidth(ItemText(item), &font.size)) return false;
             break;
         case kFontColorId:
             ReadColor(item, &font.color);
             break;
         case kDecimalsId: {
             int decimals = 0;
-            if (ReadDecimals(item, &decimals)) layer.SetDecimal(decimals);
+            if (!ReadDecimals(item, &decimals)) return false;
+            layer.SetDecimal(decimals);
             break;
         }
         case kBackColorId:
@@ -110,7 +112,8 @@ void CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer
         }
         case kAngleId: {
             double radians = 0;
-            if (planemap::ReadAngle(ItemText(item), &radians)) layer.SetAngle(radians);
+            if (!planemap::ReadAngle(ItemText(item), &radians)) return false;
+            layer.SetAngle(radians);
             break;
         }
         case kPlaceId:
@@ -121,4 +124,36 @@ void CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer
     }
     layer.SetSymbolPoint(&symbol);
     layer.SetFont(&font);
+    return true;
+}
+
+// The sizes with two decimals, the decimals and the angle as the refresh shows them.
+void CPropListPointLayerPoint::ShowStoredItem(kel::plane::CPointLayer& layer, CBCGPProp* item) {
+    QXLOGPOINT symbol;
+    QXLOGFONT font;
+    switch (item->GetData()) {
+        case kSymbolSizeId:
+            layer.GetSymbolPoint(&symbol);
+            planemap::ShowStoredHundredths(item, symbol.size);
+            break;
+        case kFontSizeId:
+            layer.GetFont(&font);
+            planemap::ShowStoredHundredths(item, font.size);
+            break;
+        case kDecimalsId:
+            SetItemText(item, FormatString("%d", layer.GetDecimal()));
+            break;
+        case kAngleId:
+            SetItemText(item, planemap::AngleText(layer.GetAngle()));
+            break;
+        default:
+            break;
+    }
+}
+
+void CPropListPointLayerPoint::ShowItemAgain(CBCGPProp* item) {
+    if (item && (item->GetData() == kSymbolSizeId || item->GetData() == kFontSizeId))
+        ShowStoredValue(item);
+    else
+        CWndLstPlane::ShowItemAgain(item);
 }

@@ -46,7 +46,7 @@ void CPropListSandLayerData::RefreshLayer(CSandLayer& layer) {
     }
 }
 
-void CPropListSandLayerData::OnLayerItemChanged(CSandLayer& layer, CBCGPProp* item) {
+bool CPropListSandLayerData::OnLayerItemChanged(CSandLayer& layer, CBCGPProp* item) {
     const int on = GetYesNoProp(item) ? 1 : 0;
     switch (item->GetData()) {
         case kLayerNameId:
@@ -67,4 +67,5 @@ void CPropListSandLayerData::OnLayerItemChanged(CSandLayer& layer, CBCGPProp* it
         default:
             break;
     }
+    return true;
 }

@@ -21,5 +21,5 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CSandLayer& layer) override;
-    void OnLayerItemChanged(kel::plane::CSandLayer& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(kel::plane::CSandLayer& layer, CBCGPProp* item) override;
 };

@@ -54,7 +54,7 @@ void CPropListSandLayerLine::RefreshLayer(CSandLayer& layer) {
     }
 }
 
-void CPropListSandLayerLine::OnLayerItemChanged(CSandLayer& layer, CBCGPProp* item) {
+bool CPropListSandLayerLine::OnLayerItemChanged(CSandLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     for (const LineBlock& block : kBlocks) {
         if (id <= block.groupId || id > block.groupId + 6) continue;
@@ -62,7 +62,14 @@ void CPropListSandLayerLine::OnLayerItemChanged(CSandLayer& layer, CBCGPProp* it
         CBCGPProp* items[6] = {};
         for (int k = 0; group && k < 6 && k < group->GetSubItemsCount(); ++k) items[k] = group->GetSubItem(k);
         const auto edit = linesettings::Read(item, block.ids, items);
+        if (linesettings::Refused(item, block.ids, edit)) return false;
         linesettings::Write(layer, block.ops, edit);
-        return;
+        return true;
     }
+    return true;
+}
+
+void CPropListSandLayerLine::ShowStoredItem(CSandLayer& layer, CBCGPProp* item) {
+    for (const LineBlock& block : kBlocks)
+        if (item->GetData() == block.ids.width) linesettings::ShowWidth(item, (layer.*block.ops.getSize)());
 }

@@ -27,5 +27,6 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CSandLayer& layer) override;
-    void OnLayerItemChanged(kel::plane::CSandLayer& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(kel::plane::CSandLayer& layer, CBCGPProp* item) override;
+    void ShowStoredItem(kel::plane::CSandLayer& layer, CBCGPProp* item) override;
 };

@@ -72,12 +72,12 @@ void CPropListStratumLayerConnection::RefreshLayer(CStratumLayer& layer) {
     if (!created) EnableAfterShow(FALSE);
 }
 
-void CPropListStratumLayerConnection::OnLayerItemChanged(CStratumLayer& layer, CBCGPProp* item) {
+bool CPropListStratumLayerConnection::OnLayerItemChanged(CStratumLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     if (id == kShowId) {
         layer.SetConnectionVisible(GetYesNoProp(item) ? 1 : 0);
         EnableAfterShow(GetYesNoProp(item) ? TRUE : FALSE);
-        return;
+        return true;
     }
     for (const PenGroup& p : kPens) {
         QXLOGPEN pen;
@@ -87,9 +87,21 @@ void CPropListStratumLayerConnection::OnLayerItemChanged(CStratumLayer& layer, C
         COLORREF color = 0;
         if (id == p.style && ReadStyle(item, &style))
             (layer.*p.setStyle)(style);
-        else if (id == p.width && wellitems::ReadHundredths(item, false, &width))
+        else if (id == p.width && !wellitems::ReadHundredths(item, false, &width))
+            return false;
+        else if (id == p.width)
             (layer.*p.setWidth)(width);
         else if (id == p.color && ReadColor(item, &color))
             (layer.*p.setColor)(color);
+    }
+    return true;
+}
+
+void CPropListStratumLayerConnection::ShowStoredItem(CStratumLayer& layer, CBCGPProp* item) {
+    for (const PenGroup& p : kPens) {
+        if (item->GetData() != p.width) continue;
+        QXLOGPEN pen;
+        (layer.*p.pen)(&pen);
+        SetItemText(item, wellitems::Hundredths(pen.width));
     }
 }

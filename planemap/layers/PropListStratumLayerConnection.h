@@ -22,7 +22,8 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CStratumLayer& layer) override;
-    void OnLayerItemChanged(kel::plane::CStratumLayer& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(kel::plane::CStratumLayer& layer, CBCGPProp* item) override;
+    void ShowStoredItem(kel::plane::CStratumLayer& layer, CBCGPProp* item) override;
 
 private:
     void EnableAfterShow(BOOL enable);

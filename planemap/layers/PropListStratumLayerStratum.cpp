@@ -121,13 +121,44 @@ void CPropListStratumLayerStratum::RefreshLayer(CStratumLayer& layer) {
     if (!created) EnableAllItems(FALSE);
 }
 
-void CPropListStratumLayerStratum::OnLayerItemChanged(CStratumLayer& layer, CBCGPProp* item) {
+bool CPropListStratumLayerStratum::OnLayerItemChanged(CStratumLayer& layer, CBCGPProp* item) {
     if (item->GetData() == kShowId) {
         layer.SetStratumVisible(GetYesNoProp(item) ? 1 : 0);
         EnableAfterShow(GetYesNoProp(item) ? 1 : 0);
-        return;
+        return true;
     }
-    if (EditSetting(layer, item)) layer.ReCreateStratum();
+    if (EditSetting(layer, item))
+        layer.ReCreateStratum();
+    else if (IsNumber(item->GetData()))
+        return false;
+    return true;
+}
+
+bool CPropListStratumLayerStratum::IsNumber(DWORD_PTR id) {
+    return id == kDepthScaleId || id == kZoomId || id == kUpExtraId || id == kDownExtraId || id == kDistanceId;
+}
+
+// The numbers as the refresh shows them.
+void CPropListStratumLayerStratum::ShowStoredItem(CStratumLayer& layer, CBCGPProp* item) {
+    switch (item->GetData()) {
+        case kDepthScaleId:
+            SetItemText(item, numtext::Fixed(1.0 / layer.GetStratumDepthFactor(), 2));
+            break;
+        case kZoomId:
+            SetItemText(item, numtext::Fixed(layer.GetStratumTemplateModify(), 2));
+            break;
+        case kUpExtraId:
+            SetItemText(item, numtext::Fixed(layer.GetStratumUpExtra(), 2));
+            break;
+        case kDownExtraId:
+            SetItemText(item, numtext::Fixed(layer.GetStratumDownExtra(), 2));
+            break;
+        case kDistanceId:
+            SetItemText(item, wellitems::Hundredths(layer.GetStratumVerticalDistance()));
+            break;
+        default:
+            break;
+    }
 }
 
 bool CPropListStratumLayerStratum::EditSetting(CStratumLayer& layer, CBCGPProp* item) {

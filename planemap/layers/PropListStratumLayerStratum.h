@@ -26,7 +26,8 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CStratumLayer& layer) override;
-    void OnLayerItemChanged(kel::plane::CStratumLayer& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(kel::plane::CStratumLayer& layer, CBCGPProp* item) override;
+    void ShowStoredItem(kel::plane::CStratumLayer& layer, CBCGPProp* item) override;
 
 private:
     // Whether the map holds the section's well layer and that layer has a base line.
@@ -36,4 +37,6 @@ private:
     void EnableAfterShow(int visible);
     // The section settings item's edit; false when it wrote nothing.
     bool EditSetting(kel::plane::CStratumLayer& layer, CBCGPProp* item);
+    // The items whose text a reader may refuse.
+    static bool IsNumber(DWORD_PTR id);
 };

@@ -27,7 +27,7 @@ void CPropListStratumMapLayerData::RefreshLayer(kel::plane::CStratumMapLayer& la
     SetItemText(related->GetSubItem(1), layer.GetFaultName());
 }
 
-void CPropListStratumMapLayerData::OnLayerItemChanged(kel::plane::CStratumMapLayer& layer, CBCGPProp* item) {
+bool CPropListStratumMapLayerData::OnLayerItemChanged(kel::plane::CStratumMapLayer& layer, CBCGPProp* item) {
     switch (item->GetData()) {
         case kLayerNameId:
             layername::RenameLayer(layer.GetLayer(), item, layername::Rename::kLayerOnly);
@@ -35,4 +35,5 @@ void CPropListStratumMapLayerData::OnLayerItemChanged(kel::plane::CStratumMapLay
         default:
             break;
     }
+    return true;
 }

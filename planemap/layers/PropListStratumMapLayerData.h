@@ -18,5 +18,5 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CStratumMapLayer& layer) override;
-    void OnLayerItemChanged(kel::plane::CStratumMapLayer& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(kel::plane::CStratumMapLayer& layer, CBCGPProp* item) override;
 };

@@ -13,6 +13,7 @@
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/PropListFill.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/layers/PropListLineLayerLine.h"
@@ -136,7 +137,7 @@ void CPropListStratumMapLayerFill::RefreshLayer(CStratumMapLayer& layer) {
 }
 
 // The four brushes are written back after every edit the page takes, changed or not.
-void CPropListStratumMapLayerFill::OnLayerItemChanged(CStratumMapLayer& layer, CBCGPProp* item) {
+bool CPropListStratumMapLayerFill::OnLayerItemChanged(CStratumMapLayer& layer, CBCGPProp* item) {
     CQXLayer* shown = layer.GetLayer();
     Brushes brushes(layer);
     const DWORD_PTR id = item->GetData();
@@ -153,7 +154,7 @@ void CPropListStratumMapLayerFill::OnLayerItemChanged(CStratumMapLayer& layer, C
                     picker->SetStyleGroup(ItemText(item), true);
                 taken = false;
             } else if (position == 4) {
-                taken = planemap::ReadWidth(ItemText(item), &brush.size);
+                if (!planemap::ReadWidth(ItemText(item), &brush.size)) return false;
             } else {
                 GetFillSubProp(item, nullptr, position, brush);
             }
@@ -182,4 +183,12 @@ void CPropListStratumMapLayerFill::OnLayerItemChanged(CStratumMapLayer& layer, C
         }
     }
     brushes.WriteTo(layer);
+    return true;
+}
+
+void CPropListStratumMapLayerFill::ShowStoredItem(CStratumMapLayer& layer, CBCGPProp* item) {
+    const AreaGroup* area = AreaOf(item->GetData());
+    if (!area || item->GetData() != area->fillId + 5) return;
+    Brushes brushes(layer);
+    planemap::ShowStoredHundredths(item, (brushes.*area->brush).size);
 }

@@ -36,5 +36,6 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CStratumMapLayer& layer) override;
-    void OnLayerItemChanged(kel::plane::CStratumMapLayer& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(kel::plane::CStratumMapLayer& layer, CBCGPProp* item) override;
+    void ShowStoredItem(kel::plane::CStratumMapLayer& layer, CBCGPProp* item) override;
 };

@@ -77,7 +77,7 @@ void CPropListStratumMapLayerLine::RefreshLayer(CPlainLayer& plain) {
 
 // The three layer pens are written back after every edit the page takes, changed or not; a width
 // the reader refuses never gets here (the item refuses it).
-void CPropListStratumMapLayerLine::OnLayerItemChanged(CPlainLayer& plain, CBCGPProp* item) {
+bool CPropListStratumMapLayerLine::OnLayerItemChanged(CPlainLayer& plain, CBCGPProp* item) {
     CQXLayer* layer = plain.GetLayer();
     QXLOGPEN pens[3];
     for (int k = 0; k < 3; ++k) pens[k] = LayerPen(layer, kGroups[k].penKey);
@@ -94,7 +94,9 @@ void CPropListStratumMapLayerLine::OnLayerItemChanged(CPlainLayer& plain, CBCGPP
         } else if (id != kind->groupId) {
             // The pen's fields in item order from G+1.
             const auto field = static_cast<geoitems::PenField>(id - kind->groupId - 1);
-            if (geoitems::ReadPenField(item, field, &pen)) {
+            if (!geoitems::ReadPenField(item, field, &pen)) {
+                if (field == geoitems::PenField::kWidth) return false;
+            } else {
                 // A zero width taken shows as a refresh shows it: a typed "-0" would keep its sign.
                 if (field == geoitems::PenField::kWidth && pen.width == 0)
                     SetItemText(item, numtext::Fixed(pen.width / 100.0, 2));
@@ -109,4 +111,5 @@ void CPropListStratumMapLayerLine::OnLayerItemChanged(CPlainLayer& plain, CBCGPP
         }
     }
     for (int k = 0; k < 3; ++k) layer->GetPropertyManager()->SetPenProperty(kGroups[k].penKey, &pens[k]);
+    return true;
 }

@@ -29,5 +29,5 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(CPlainLayer& layer) override;
-    void OnLayerItemChanged(CPlainLayer& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(CPlainLayer& layer, CBCGPProp* item) override;
 };

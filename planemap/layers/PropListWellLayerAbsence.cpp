@@ -81,7 +81,7 @@ void CPropListWellLayerAbsence::RefreshLayer(CWellLayer& layer) {
     if (!created) EnableAllItems(FALSE);
 }
 
-void CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* item) {
+bool CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* item) {
     const CString type = ItemText(FindItem(kTypeId));
     QXLOGPOINT symbol;
     layer.GetAbsenceSymbol(&symbol, type);
@@ -101,7 +101,8 @@ void CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp*
             symbolChanged = ReadStyle(item, &symbol.style);
             break;
         case kSizeId:
-            symbolChanged = planemap::ReadWidth(ItemText(item), &symbol.size);
+            if (!planemap::ReadWidth(ItemText(item), &symbol.size)) return false;
+            symbolChanged = true;
             break;
         case kBorderColorId:
             symbolChanged = ReadColor(item, &symbol.borderColor);
@@ -121,10 +122,12 @@ void CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp*
             break;
         }
         case kDistanceId:
-            if (wellitems::ReadHundredths(item, false, &value)) layer.SetAbsenceDistance(value);
+            if (!wellitems::ReadHundredths(item, false, &value)) return false;
+            layer.SetAbsenceDistance(value);
             break;
         default:
             break;
     }
     if (symbolChanged) layer.SetAbsenceSymbol(&symbol, type);
+    return true;
 }

@@ -59,22 +59,34 @@ void CPropListWellLayerBaseLine::RefreshLayer(CWellLayer& layer) {
     if (!created) EnableAllItems(FALSE);
 }
 
-void CPropListWellLayerBaseLine::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* item) {
+bool CPropListWellLayerBaseLine::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* item) {
     double value = 0;
     switch (item->GetData()) {
         case kOffsetTypeId: {
             const int type = wellitems::ChosenOption(item);
             if (type >= 0) layer.SetBaseLineOffsetType(type);
-            return;
+            return true;
         }
         case kOffsetId:
-            if (wellitems::ReadHundredths(item, true, &value)) layer.SetBaseLineOffset(value);
-            return;
+            if (!wellitems::ReadHundredths(item, true, &value)) return false;
+            layer.SetBaseLineOffset(value);
+            return true;
         case kEndLengthId:
-            if (wellitems::ReadHundredths(item, false, &value)) layer.SetBaseLineEndLength(value);
-            return;
+            if (!wellitems::ReadHundredths(item, false, &value)) return false;
+            layer.SetBaseLineEndLength(value);
+            return true;
         default:
-            for (const wellpens::PenGroup& p : kPens) wellpens::EditPenGroup(m_wndPropList, p, layer, item);
-            return;
+            for (const wellpens::PenGroup& p : kPens)
+                if (!wellpens::EditPenGroup(m_wndPropList, p, layer, item)) return false;
+            return true;
     }
+}
+
+// The numbers as the refresh shows them.
+void CPropListWellLayerBaseLine::ShowStoredItem(CWellLayer& layer, CBCGPProp* item) {
+    if (item->GetData() == kOffsetId)
+        SetItemText(item, wellitems::Hundredths(layer.GetBaseLineOffset()));
+    else if (item->GetData() == kEndLengthId)
+        SetItemText(item, wellitems::Hundredths(layer.GetBaseLineEndLength()));
+    for (const wellpens::PenGroup& p : kPens) wellpens::ShowPenWidth(p, layer, item);
 }

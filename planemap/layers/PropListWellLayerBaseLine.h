@@ -27,5 +27,6 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CWellLayer& layer) override;
-    void OnLayerItemChanged(kel::plane::CWellLayer& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(kel::plane::CWellLayer& layer, CBCGPProp* item) override;
+    void ShowStoredItem(kel::plane::CWellLayer& layer, CBCGPProp* item) override;
 };

@@ -96,7 +96,7 @@ void CPropListWellLayerName::RefreshLayer(kel::plane::CWellLayer& layer) {
     if (!created) EnableAllItems(FALSE);
 }
 
-void CPropListWellLayerName::OnLayerItemChanged(kel::plane::CWellLayer& layer, CBCGPProp* item) {
+bool CPropListWellLayerName::OnLayerItemChanged(kel::plane::CWellLayer& layer, CBCGPProp* item) {
     const CString text = ItemText(item);
     double value = 0;
     switch (item->GetData()) {
@@ -114,7 +114,8 @@ void CPropListWellLayerName::OnLayerItemChanged(kel::plane::CWellLayer& layer, C
             layer.SetNameSizeTemplate(text);
             break;
         case kSizeId:
-            if (wellitems::ReadHundredths(item, false, &value)) layer.SetNameSize(value);
+            if (!wellitems::ReadHundredths(item, false, &value)) return false;
+            layer.SetNameSize(value);
             break;
         case kColorTemplateId:
             layer.SetNameColorTemplate(text);
@@ -133,11 +134,13 @@ void CPropListWellLayerName::OnLayerItemChanged(kel::plane::CWellLayer& layer, C
             break;
         }
         case kOffsetId:
-            if (wellitems::ReadHundredths(item, false, &value)) layer.SetNameLabelDistance(value);
+            if (!wellitems::ReadHundredths(item, false, &value)) return false;
+            layer.SetNameLabelDistance(value);
             break;
         default:
             break;
     }
+    return true;
 }
 
 // The base line can be the reference only on a layer that has one.

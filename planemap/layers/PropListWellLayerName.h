@@ -26,7 +26,7 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CWellLayer& layer) override;
-    void OnLayerItemChanged(kel::plane::CWellLayer& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(kel::plane::CWellLayer& layer, CBCGPProp* item) override;
 
 private:
     void EnableGroups(BOOL enable);

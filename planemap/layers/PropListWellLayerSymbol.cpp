@@ -180,11 +180,11 @@ void CPropListWellLayerSymbol::FillTemplateOptions(CBCGPProp* item, int mode) {
     }
 }
 
-void CPropListWellLayerSymbol::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* item) {
+bool CPropListWellLayerSymbol::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     if (id == kTrackModeId) {
         EditTrackMode(layer, item);
-        return;
+        return true;
     }
     for (const TemplateRow& t : kTemplates)
         if (id == t.id) (layer.*t.set)(ItemText(item));
@@ -197,7 +197,8 @@ void CPropListWellLayerSymbol::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* 
             wellitems::EnableAfterSwitch(FindItem(g.group), wellitems::SwitchValue(item));
         } else if (id == g.style && ReadStyle(item, &style)) {
             (layer.*g.setStyle)(style);
-        } else if (id == g.size && wellitems::ReadHundredths(item, false, &value)) {
+        } else if (id == g.size) {
+            if (!wellitems::ReadHundredths(item, false, &value)) return false;
             (layer.*g.setSize)(value);
         } else if (id == g.border && ReadColor(item, &color)) {
             (layer.*g.setBorder)(color);
@@ -205,7 +206,9 @@ void CPropListWellLayerSymbol::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* 
             (layer.*g.setInner)(color);
         }
     }
-    for (const wellpens::PenGroup& g : kTrackGroups) wellpens::EditPenGroup(m_wndPropList, g, layer, item);
+    for (const wellpens::PenGroup& g : kTrackGroups)
+        if (!wellpens::EditPenGroup(m_wndPropList, g, layer, item)) return false;
+    return true;
 }
 
 // A changed way of drawing trajectories shows both segments.

@@ -38,7 +38,7 @@ void CPropListWellNetLayerFill::RefreshLayer(CWellNetLayer& layer) {
     if (colour) colour->Enable(visible);
 }
 
-void CPropListWellNetLayerFill::OnLayerItemChanged(CWellNetLayer& layer, CBCGPProp* item) {
+bool CPropListWellNetLayerFill::OnLayerItemChanged(CWellNetLayer& layer, CBCGPProp* item) {
     switch (item->GetData()) {
         case kVisibleId: {
             const bool visible = GetYesNoProp(item);
@@ -54,4 +54,5 @@ void CPropListWellNetLayerFill::OnLayerItemChanged(CWellNetLayer& layer, CBCGPPr
         default:
             break;
     }
+    return true;
 }

@@ -12,5 +12,5 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CWellNetLayer& layer) override;
-    void OnLayerItemChanged(kel::plane::CWellNetLayer& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(kel::plane::CWellNetLayer& layer, CBCGPProp* item) override;
 };

@@ -9,10 +9,19 @@
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
 
 namespace {
 
 using kel::plane::CWellNetLayer;
+
+// The layer's first polyline, in object order, whose arrows the page shows; NULL for none.
+CQXObjectPolyline* FirstPolyline(CQXLayer* layer) {
+    const int count = layer ? layer->GetObjectCount() : 0;
+    for (int i = 0; i < count; ++i)
+        if (auto* line = dynamic_cast<CQXObjectPolyline*>(layer->GetObjectG(i))) return line;
+    return nullptr;
+}
 
 QXLOGPEN PenOf(CQXLayer* layer) {
     QXLOGPEN pen;
@@ -45,19 +54,13 @@ void CPropListWellNetLayerLine::RefreshLayer(CWellNetLayer& layer) {
     CBCGPProp* group = FindItem(kLineGroupId);
     if (!group) return;
     SetLineSubItems(group, 0, PenOf(layer.GetLayer()));
-    const int count = layer.GetLayer() ? layer.GetLayer()->GetObjectCount() : 0;
-    for (int i = 0; i < count; ++i) {
-        if (auto* first = dynamic_cast<CQXObjectPolyline*>(layer.GetLayer()->GetObjectG(i))) {
-            SetArrowLineProp(group, first);
-            break;
-        }
-    }
+    SetArrowLineProp(group, FirstPolyline(layer.GetLayer()));
     EnableSubItems(group, 0, group->GetSubItemsCount(), visible != 0 ? TRUE : FALSE);
 }
 
 // The width and the arrow length are read by their items' rules: a width by the width rule, an
 // arrow length only above 0.
-void CPropListWellNetLayerLine::OnLayerItemChanged(CWellNetLayer& layer, CBCGPProp* item) {
+bool CPropListWellNetLayerLine::OnLayerItemChanged(CWellNetLayer& layer, CBCGPProp* item) {
     CQXLayer* shown = layer.GetLayer();
     QXLOGPEN pen = PenOf(shown);
     switch (item->GetData()) {
@@ -75,7 +78,8 @@ void CPropListWellNetLayerLine::OnLayerItemChanged(CWellNetLayer& layer, CBCGPPr
             }
             break;
         case kWidthId:
-            if (planemap::ReadWidth(ItemText(item), &pen.width)) layer.SetPen(pen);
+            if (!planemap::ReadWidth(ItemText(item), &pen.width)) return false;
+            layer.SetPen(pen);
             break;
         case kColorId:
             if (ReadColor(item, &pen.color)) layer.SetPen(pen);
@@ -92,7 +96,7 @@ void CPropListWellNetLayerLine::OnLayerItemChanged(CWellNetLayer& layer, CBCGPPr
         }
         case kArrowLengthId: {
             double length = 0;
-            if (!numtext::LeadingNumber(ItemText(item), &length) || !(length > 0)) break;
+            if (!numtext::LeadingNumber(ItemText(item), &length) || !(length > 0)) return false;
             ForEachPolyline(shown, [&](CQXObjectPolyline* line) {
                 line->GetBegArrow()->SetArrowLength(length);
                 line->GetEndArrow()->SetArrowLength(length);
@@ -102,4 +106,23 @@ void CPropListWellNetLayerLine::OnLayerItemChanged(CWellNetLayer& layer, CBCGPPr
         default:
             break;
     }
+    return true;
+}
+
+// The width as the refresh shows it; the arrow length as SetArrowLineProp shows it, from the first
+// polyline (a layer without one keeps the text).
+void CPropListWellNetLayerLine::ShowStoredItem(CWellNetLayer& layer, CBCGPProp* item) {
+    if (item->GetData() == kWidthId) {
+        planemap::ShowStoredHundredths(item, PenOf(layer.GetLayer()).width);
+    } else if (item->GetData() == kArrowLengthId) {
+        if (CQXObjectPolyline* first = FirstPolyline(layer.GetLayer()))
+            ShowFixed(item, first->GetBegArrow()->GetArrowLength(), 2);
+    }
+}
+
+void CPropListWellNetLayerLine::ShowItemAgain(CBCGPProp* item) {
+    if (item && item->GetData() == kWidthId)
+        ShowStoredValue(item);
+    else
+        CWndLstPlane::ShowItemAgain(item);
 }

@@ -21,5 +21,9 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CWellNetLayer& layer) override;
-    void OnLayerItemChanged(kel::plane::CWellNetLayer& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(kel::plane::CWellNetLayer& layer, CBCGPProp* item) override;
+    void ShowStoredItem(kel::plane::CWellNetLayer& layer, CBCGPProp* item) override;
+    // A width the item refused shows the stored width with two decimals; a refused arrow length
+    // keeps the text from before the edit.
+    void ShowItemAgain(CBCGPProp* item) override;
 };

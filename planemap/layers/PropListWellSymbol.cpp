@@ -2,10 +2,12 @@
 
 #include "framework/ItemGroupsFill.h"
 #include "framework/NumberText.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Parsnip/QXObjectPoint.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/layers/WellItems.h"
 #include "planemap/layers/WellTexts.h"
@@ -64,8 +66,28 @@ void CPropListWellSymbol::RefreshCoordinates(CQXObjectPoint* symbol, bool single
     }
 }
 
+namespace {
+
+// The symbol group read back whole, where the edited sub-item decides: only its refusal stops the
+// edit. A size that was not edited and that the group reader refuses (a stored negative size) keeps
+// the stored one, and the colours are still read (the reader stops before them).
+bool ReadSymbolGroup(CBCGPProp* group, const CBCGPProp* edited, QXLOGPOINT* point) {
+    QXLOGPOINT read = *point;
+    if (!GetPointProp(group, read)) {
+        if (!group || edited == group->GetSubItem(1)) return false;
+        ReadColor(group->GetSubItem(2), &read.borderColor);
+        ReadColor(group->GetSubItem(3), &read.innerColor);
+    }
+    *point = read;
+    return true;
+}
+
+}  // namespace
+
 // Any sub-item of the symbol group reads the whole group back, and the shown symbol's whole point
-// style goes to every selected symbol of its type. A group the read refuses writes nothing.
+// style goes to every selected symbol of its type. A size the read refuses (a change reported from
+// code with a text the item did not judge) writes nothing and redraws nothing: the item shows the
+// stored size again.
 LRESULT CPropListWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObjectPoint* symbol = Symbol();
@@ -77,8 +99,8 @@ LRESULT CPropListWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
             case kInnerColorId: {
                 QXLOGPOINT style;
                 symbol->GetLogPoint(&style);
-                if (!GetPointProp(item->GetParent(), style)) {
-                    ShowStoredAgain(*this);
+                if (!ReadSymbolGroup(item->GetParent(), item, &style)) {
+                    planemap::ShowStoredHundredths(item, style.size);
                     return 0;
                 }
                 SetSameTypeObjects(symbol->GetLayer(), &CQXObjectPoint::SetLogPoint, &style, symbol->GetTypeName());

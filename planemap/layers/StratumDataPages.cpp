@@ -42,7 +42,7 @@ void TStratumDataPage<Wrapper>::RefreshLayer(Wrapper& layer) {
 }
 
 template <class Wrapper>
-void TStratumDataPage<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) {
+bool TStratumDataPage<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) {
     switch (item->GetData()) {
         case kLayerNameId:
             layername::RenameLayer(layer.GetLayer(), item, layername::Rename::kLayerOnly);
@@ -50,6 +50,7 @@ void TStratumDataPage<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp* it
         default:
             break;
     }
+    return true;
 }
 
 template class TStratumDataPage<kel::plane::CWellLayer>;

@@ -21,7 +21,7 @@ public:
 protected:
     int InitPropWnd() override;
     void RefreshLayer(Wrapper& layer) override;
-    void OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) override;
+    bool OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) override;
 };
 
 class CPropListWellLayerData : public TStratumDataPage<kel::plane::CWellLayer> {};

@@ -30,7 +30,11 @@ void ShowPenGroup(CBCGPPropList& grid, const PenGroup& g, CWellLayer& layer) {
     ShowColor(grid.FindItemByData(g.color, TRUE), (layer.*g.getColor)());
 }
 
-void EditPenGroup(CBCGPPropList& grid, const PenGroup& g, CWellLayer& layer, CBCGPProp* item) {
+void ShowPenWidth(const PenGroup& g, CWellLayer& layer, CBCGPProp* item) {
+    if (item->GetData() == g.width) SetItemText(item, wellitems::Hundredths((layer.*g.getWidth)()));
+}
+
+bool EditPenGroup(CBCGPPropList& grid, const PenGroup& g, CWellLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     double width = 0;
     UINT style = 0;
@@ -40,11 +44,13 @@ void EditPenGroup(CBCGPPropList& grid, const PenGroup& g, CWellLayer& layer, CBC
         wellitems::EnableAfterSwitch(grid.FindItemByData(g.group, TRUE), wellitems::SwitchValue(item));
     } else if (id == g.style && ReadStyle(item, &style)) {
         (layer.*g.setStyle)(style);
-    } else if (id == g.width && wellitems::ReadHundredths(item, false, &width)) {
+    } else if (id == g.width) {
+        if (!wellitems::ReadHundredths(item, false, &width)) return false;
         (layer.*g.setWidth)(width);
     } else if (id == g.color && ReadColor(item, &color)) {
         (layer.*g.setColor)(color);
     }
+    return true;
 }
 
 }  // namespace wellpens

@@ -27,7 +27,10 @@ struct PenGroup {
 CBCGPProp* NewPenGroup(const PenGroup& g);
 // The switch, then the pen; the items after the switch follow it.
 void ShowPenGroup(CBCGPPropList& grid, const PenGroup& g, kel::plane::CWellLayer& layer);
-// Writes the edited item when it is one of the group's.
-void EditPenGroup(CBCGPPropList& grid, const PenGroup& g, kel::plane::CWellLayer& layer, CBCGPProp* item);
+// Writes the edited item when it is one of the group's; false, nothing written, for a width the
+// reader refuses.
+bool EditPenGroup(CBCGPPropList& grid, const PenGroup& g, kel::plane::CWellLayer& layer, CBCGPProp* item);
+// The stored width of the group's width item, as ShowPenGroup shows it.
+void ShowPenWidth(const PenGroup& g, kel::plane::CWellLayer& layer, CBCGPProp* item);
 
 }  // namespace wellpens

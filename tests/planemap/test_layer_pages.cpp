@@ -418,3 +418,71 @@ TEST(LayerPageRefusals, AWidthOrSizeTheReaderRefusesShowsTheStoredValueAndWrites
     ExpectRefused<CPropListWellNetLayerLine>(net, CPropListWellNetLayerLine::kWidthId,
                                              "kel::plane::CWellNetLayer::SetPen", {{"-0.3", "1.10"}, {"x", "1.10"}});
 }
+
+namespace {
+
+// After an accepted text, a refused one shows the stored value with two decimals, made for that
+// item alone: another item typed into (other, 0 for none) keeps its text, nothing is redrawn.
+template <class Page>
+void ExpectStoredAfterAccepted(CQXLayer* layer, DWORD_PTR id, DWORD_PTR other, const std::string& stored = "1.50") {
+    OpenList<Page> page;
+    page.Show(layer);
+    if (other) ASSERT_TRUE(page.Type(other, "0.7"));
+    const std::string otherText = other ? page.Value(other) : "";
+    ASSERT_TRUE(page.Type(id, "1.5"));
+    const int redraws = page.Redraws();
+    for (const char* refused : {"-1", "x"}) {
+        ASSERT_TRUE(page.Type(id, refused));
+        EXPECT_EQ(stored, page.Value(id)) << id << " " << refused;
+        if (other) EXPECT_EQ(otherText, page.Value(other)) << id << " " << refused;
+    }
+    EXPECT_EQ(redraws, page.Redraws()) << id;
+}
+
+}  // namespace
+
+TEST(LayerPageRefusals, ARefusedWidthOrSizeShowsTheStoredValueInTheItemsOwnFormatOnly) {
+    parsnip::MapFixture map;
+    CQXLayer* bound = map.AddLayer("边界", "边界");
+    ExpectStoredAfterAccepted<CPropListBoundLayerBound>(bound, CPropListBoundLayerBound::kWidthId, 0);
+    CQXLayer* ctrl = map.AddLayer("控制线", "控制线");
+    ExpectStoredAfterAccepted<CPropListCtrlLineLayerLine>(ctrl, CPropListCtrlLineLayerLine::kWidthId, 0);
+    CQXLayer* lines = map.AddLayer("线", "线");
+    ExpectStoredAfterAccepted<CPropListLineLayerLine>(lines, CPropListLineLayerLine::kWidthId,
+                                                      CPropListLineLayerLine::kCellSizeId);
+    // The cell size goes to the layer's lines; a refusal shows the layer brush's, here 0.
+    ExpectStoredAfterAccepted<CPropListLineLayerLine>(lines, CPropListLineLayerLine::kCellSizeId,
+                                                      CPropListLineLayerLine::kWidthId, "0.00");
+    CQXLayer* points = map.AddLayer("点", "点");
+    ExpectStoredAfterAccepted<CPropListPointLayerPoint>(points, CPropListPointLayerPoint::kSymbolSizeId,
+                                                        CPropListPointLayerPoint::kFontSizeId);
+    ExpectStoredAfterAccepted<CPropListPointLayerPoint>(points, CPropListPointLayerPoint::kFontSizeId,
+                                                        CPropListPointLayerPoint::kSymbolSizeId);
+    CQXLayer* net = map.AddLayer("井网", "连通井网");
+    ExpectStoredAfterAccepted<CPropListWellNetLayerLine>(net, CPropListWellNetLayerLine::kWidthId, 0);
+}
+
+// A change reported from code with a text the page's reader refuses writes nothing and redraws
+// nothing; that one item shows the stored value as the refresh shows it.
+TEST(LayerPageRefusals, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue) {
+    parsnip::MapFixture map;
+    CQXLayer* points = map.AddLayer("点", "点");
+    OpenList<CPropListPointLayerPoint> page;
+    page.Show(points);
+    ASSERT_TRUE(page.Type(CPropListPointLayerPoint::kFontSizeId, "1.2"));
+    ASSERT_TRUE(page.Type(CPropListPointLayerPoint::kAngleId, "30"));
+    const int redraws = page.Redraws();
+    parsnip::testing::ClearCallLog();
+    for (DWORD_PTR id : {CPropListPointLayerPoint::kSymbolSizeId, CPropListPointLayerPoint::kFontSizeId}) {
+        CBCGPProp* item = page.Item(id);
+        item->SetValue(_variant_t("-7"));
+        page.list().GetPropList().OnPropertyChanged(item);
+        EXPECT_EQ(page.Item(id), item) << id;
+    }
+    EXPECT_EQ("0.00", page.Value(CPropListPointLayerPoint::kSymbolSizeId));
+    EXPECT_EQ("1.20", page.Value(CPropListPointLayerPoint::kFontSizeId));
+    EXPECT_EQ("30", page.Value(CPropListPointLayerPoint::kAngleId));
+    EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPointLayer::SetSymbolPoint"));
+    EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPointLayer::SetFont"));
+    EXPECT_EQ(redraws, page.Redraws());
+}

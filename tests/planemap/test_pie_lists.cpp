@@ -199,6 +199,40 @@ TEST(PieList, ARefusedNumberWritesNothingAndShowsTheStoredValue) {
     EXPECT_EQ(redraws, list.Redraws());
 }
 
+// After an accepted text shown as typed, a refused one shows the stored value in the item's own
+// format, made for that item alone: the rebuilt size item is not made again, the list keeps its
+// current item, and a change reported from code with a text the reader refuses writes nothing.
+TEST(PieList, ARefusedTextReshowsOnlyItsItemAndTheSizeItemStaysAlive) {
+    parsnip::MapFixture map;
+    CQXObjectPie* pie = AddPie(map, 0);
+    pie->SetRadius(8);
+    map.Select(pie);
+    OpenList<P> list;
+    list.Show(pie);
+    ASSERT_TRUE(list.Type(P::kFontSizeId, "3"));
+    ASSERT_TRUE(list.Type(P::kRadiusId, "6"));
+    EXPECT_EQ("6", list.Value(P::kRadiusId));
+    CBCGPProp* radius = list.Item(P::kRadiusId);
+    const int redraws = list.Redraws();
+    parsnip::testing::ClearCallLog();
+
+    ASSERT_TRUE(list.Type(P::kRadiusId, "-1"));
+    EXPECT_EQ(radius, list.Item(P::kRadiusId));
+    EXPECT_EQ("6.00", list.Value(P::kRadiusId));
+    EXPECT_EQ("3", list.Value(P::kFontSizeId));
+    ASSERT_TRUE(list.Type(P::kFontSizeId, "x"));
+    EXPECT_EQ("3.00", list.Value(P::kFontSizeId));
+    EXPECT_EQ(list.Item(P::kFontSizeId), list.list().GetPropList().GetCurSel());  // no refresh cleared it
+
+    radius->SetValue(_variant_t("-2"));
+    list.list().GetPropList().OnPropertyChanged(radius);
+    EXPECT_EQ("6.00", list.Value(P::kRadiusId));
+    EXPECT_DOUBLE_EQ(6, pie->GetRadius());
+    EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectPie::SetRadius"));
+    EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectPie::SetFont"));
+    EXPECT_EQ(redraws, list.Redraws());
+}
+
 // ---- the coordinate system -------------------------------------------------------------------------------
 
 namespace {

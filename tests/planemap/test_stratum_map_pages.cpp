@@ -122,7 +122,7 @@ TEST(StratumMapLinePage, AWidthReachesTheLayerPenAndEveryLineOfTheKindOnly) {
         ASSERT_TRUE(page.Type(Line::kPinchOutWidthId, refused));
         EXPECT_FLOAT_EQ(60.0f, PenOf(a).width) << refused;
         EXPECT_FLOAT_EQ(60.0f, LayerPen(world.layer, "PINCHOUTLINE_PEN").width) << refused;
-        EXPECT_EQ("0.60", page.Value(Line::kPinchOutWidthId)) << refused;
+        EXPECT_EQ("0.6", page.Value(Line::kPinchOutWidthId)) << refused;  // as before the edit
     }
     ASSERT_TRUE(page.Type(Line::kPinchOutWidthId, "0"));
     EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
@@ -299,6 +299,33 @@ TEST(StratumMapFillPage, HidingTheBeltsHidesBothKindsAndGreysTheirColours) {
     ASSERT_TRUE(page.Pick(Fill::kBeltShowId, "是"));
     EXPECT_EQ(1, oilBelt->GetVisible());
     EXPECT_TRUE(page.Enabled(Fill::kOilBeltColorId));
+}
+
+// A style set picked but no style yet: a refused cell size leaves that pending choice as it is
+// (the set shown, the styles offered), writes no brush and redraws nothing.
+TEST(StratumMapFillPage, APendingStyleSetSurvivesARefusedCellSize) {
+    StratumMap world;
+    CQXObjectFill* oil = world.Area("含油面积");
+    OpenList<Fill> page;
+    page.Show(world.layer);
+    ASSERT_TRUE(page.Type(Fill::kOilCellSizeId, "2"));
+    const std::string cellText = page.Value(Fill::kOilCellSizeId);
+    ASSERT_TRUE(page.Pick(Fill::kOilStyleSetId, "岩性填充"));
+    auto* picker = dynamic_cast<CPropStyleCombox*>(page.Item(Fill::kOilStyleId));
+    ASSERT_NE(nullptr, picker);
+    const auto groups = picker->GetStyleGroups();
+    const int redraws = page.Redraws();
+    parsnip::testing::ClearCallLog();
+
+    for (const char* refused : {"-1", "x"}) {
+        ASSERT_TRUE(page.Type(Fill::kOilCellSizeId, refused));
+        EXPECT_EQ("岩性填充", page.Value(Fill::kOilStyleSetId)) << refused;
+        EXPECT_EQ(cellText, page.Value(Fill::kOilCellSizeId)) << refused;
+    }
+    EXPECT_EQ(groups, picker->GetStyleGroups());
+    EXPECT_EQ(200.0f, BrushOf(oil).size);
+    EXPECT_EQ(0, CountCalls("CQXObjectFill::SetLogBrush"));
+    EXPECT_EQ(redraws, page.Redraws());
 }
 
 }  // namespace

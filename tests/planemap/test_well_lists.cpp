@@ -126,6 +126,34 @@ TEST(WellSymbolList, ARefusedSizeWritesNoSymbolAndShowsTheStoredSize) {
     EXPECT_EQ(RGB(1, 1, 1), PointOf(other).innerColor);
 }
 
+// A stored size the group reader refuses (shown "-1.00") was not edited: a picked style or colour
+// is still written to every selected symbol of the kind, each keeping that size.
+TEST(WellSymbolList, AStoredNegativeSizeKeepsItsValueWhileAPickedStyleIsApplied) {
+    parsnip::MapFixture map;
+    CQXObjectPoint* shown = map.AddPoint("井位", {0, 0});
+    CQXObjectPoint* other = map.AddPoint("井位", {5, 5});
+    QXLOGPOINT start = Style(1, -100, RGB(1, 1, 1), RGB(2, 2, 2));
+    shown->SetLogPoint(&start);
+    other->SetLogPoint(&start);
+    map.Select({shown, other});
+    OpenList<CPropListWellSymbol> open;
+    open.Show(shown);
+    ASSERT_EQ("-1.00", open.Value(CPropListWellSymbol::kSizeId));
+    const int redraws = open.Redraws();
+
+    ASSERT_TRUE(open.PickEntry(CPropListWellSymbol::kStyleId, 3));
+    const UINT picked = dynamic_cast<CPropStyleCombox*>(open.Item(CPropListWellSymbol::kStyleId))->GetVal();
+    ASSERT_NE(1u, picked);
+    ASSERT_TRUE(open.Color(CPropListWellSymbol::kInnerColorId, RGB(9, 8, 7)));
+    for (CQXObjectPoint* point : {shown, other}) {
+        EXPECT_EQ(picked, PointOf(point).style);
+        EXPECT_EQ(RGB(9, 8, 7), PointOf(point).innerColor);
+        EXPECT_EQ(-100.0f, PointOf(point).size);
+        EXPECT_EQ(RGB(2, 2, 2), PointOf(point).borderColor);
+    }
+    EXPECT_EQ(redraws + 2, open.Redraws());
+}
+
 TEST(WellAbsenceList, OnlyASizeAboveZeroIsTakenAndTheTypeShowsForALoneMark) {
     parsnip::MapFixture map;
     CQXObjectPoint* mark = map.AddPoint("缺失标志", {0, 0});
@@ -368,7 +396,7 @@ TEST(StratumList, BorderWidthsFollowTheWidthRule) {
     EXPECT_EQ(50.0f, w.first->GetBorderPen().width);
     EXPECT_EQ(50.0f, w.second->GetBorderPen().width);
     ASSERT_TRUE(open.Type(CPropListStratum::kWidthId, "abc"));
-    EXPECT_EQ("0.50", open.Value(CPropListStratum::kWidthId));
+    EXPECT_EQ("0.5", open.Value(CPropListStratum::kWidthId));  // the text from before the refused edit
     EXPECT_EQ(50.0f, w.first->GetBorderPen().width);
     ASSERT_TRUE(open.Type(CPropListStratum::kWidthId, "0"));
     EXPECT_EQ(0.0f, w.first->GetBorderPen().width);

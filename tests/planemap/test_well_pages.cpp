@@ -92,7 +92,8 @@ TEST(WellLayerNamePage, ASizeTemplateGovernsTheSizeUntilCleared) {
     ASSERT_TRUE(page.Type(CPropListWellLayerName::kSizeId, "1.5"));
     EXPECT_EQ(150.0, CWellLayer(w.wells).GetNameSize());
     ASSERT_TRUE(page.Type(CPropListWellLayerName::kSizeId, "-1"));
-    EXPECT_EQ("1.50", page.Value(CPropListWellLayerName::kSizeId));
+    EXPECT_EQ("1.5", page.Value(CPropListWellLayerName::kSizeId));  // the text from before the refused edit
+    EXPECT_EQ(150.0, CWellLayer(w.wells).GetNameSize());
     ASSERT_TRUE(page.Type(CPropListWellLayerName::kSizeId, "0"));
     EXPECT_EQ(0.0, CWellLayer(w.wells).GetNameSize());
 }
@@ -220,7 +221,7 @@ TEST(WellLayerBaseLinePage, AnOffsetMayBeNegativeAWidthMayNot) {
     EXPECT_EQ(-75.0, CWellLayer(w.wells).GetBaseLineOffset());
     ASSERT_TRUE(page.Type(CPropListWellLayerBaseLine::kBaseWidthId, "0.3"));
     ASSERT_TRUE(page.Type(CPropListWellLayerBaseLine::kBaseWidthId, "-0.75"));
-    EXPECT_EQ("0.30", page.Value(CPropListWellLayerBaseLine::kBaseWidthId));
+    EXPECT_EQ("0.3", page.Value(CPropListWellLayerBaseLine::kBaseWidthId));  // as before the refused edit
     EXPECT_FLOAT_EQ(30.0f, static_cast<float>(CWellLayer(w.wells).GetBaseLineSize()));
 
     ASSERT_TRUE(page.Pick(CPropListWellLayerBaseLine::kQueueShowId, "否"));
@@ -249,7 +250,7 @@ TEST(WellLayerAbsencePage, EachTypeHasItsSymbolAndTheAlignmentFollowsTheReferenc
     CWellLayer(w.wells).GetAbsenceSymbol(&symbol, "剥蚀");
     EXPECT_EQ(0.0f, symbol.size);
     ASSERT_TRUE(page.Type(CPropListWellLayerAbsence::kSizeId, "-2"));
-    EXPECT_EQ("1.50", page.Value(CPropListWellLayerAbsence::kSizeId));
+    EXPECT_EQ("1.5", page.Value(CPropListWellLayerAbsence::kSizeId));  // as before the refused edit
 
     ASSERT_TRUE(page.Pick(CPropListWellLayerAbsence::kReferId, "井排基线"));
     EXPECT_FALSE(page.Enabled(CPropListWellLayerAbsence::kAlignId));
