@@ -147,7 +147,7 @@ LRESULT CPropListEllipse::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (id > kPlaneFillGroupId) {
                 QXLOGBRUSH brush;
                 ellipse->GetLogBrush(&brush);
-                ApplyFillSubItem(item, layer, &brush, typeName);
+                if (!ApplyFillSubItem(item, layer, &brush, typeName)) return 0;
             }
             break;
     }
