@@ -243,7 +243,7 @@ bool CPropListLine::ApplyLength(CQXObjectPolyline* line, CBCGPProp* item) {
 }
 
 // A refused azimuth shows the line's own angle again ("%.2f"), which the refresh does not show;
-// any other refused item shows what the refresh shows.
+// any other item the item itself refused keeps its text from before the edit.
 void CPropListLine::ShowItemAgain(CBCGPProp* item) {
     CQXObjectPolyline* line = Line();
     if (!item || !line || item->GetData() != kAzimuthId) {
