@@ -18,19 +18,36 @@ struct BorderRecordSlot {
     void (CQXObjectBorder::*set)(Record*);
 };
 
+// What an edit of a border record's sub-item did.
+enum class RecordEdit {
+    kNotMine,  // the item is none of the slots' sub-items
+    kWritten,
+    kRefused,  // nothing written; the item shows the stored value again
+};
+
+inline float StoredHundredths(const QXLOGPEN& pen) { return pen.width; }
+inline float StoredHundredths(const QXLOGFONT& font) { return font.size; }
+
 // When item is one of a slot's three sub-items: the border's record with that field changed goes
-// to every selected border of the border's type name, and the answer is true. False, nothing
-// written, for a width or size that accept refuses (the group's item is built with
-// HundredthsRule(accept) to refuse it) and for any other item.
+// to every selected border of the border's type name. A width or size that accept refuses (the
+// group's item is built with HundredthsRule(accept) to refuse it, so only a text set from code
+// reaches here) writes nothing, and the item shows the stored value as the refresh shows it.
 template <class Record, std::size_t N>
-bool ApplyBorderRecordItem(const BorderRecordSlot<Record> (&slots)[N], CQXObjectBorder* border, CBCGPProp* item,
-                           planemap::Accept accept) {
+RecordEdit ApplyBorderRecordItem(const BorderRecordSlot<Record> (&slots)[N], CQXObjectBorder* border,
+                                 CBCGPProp* item, planemap::Accept accept) {
     const DWORD_PTR id = item->GetData();
-    for (const BorderRecordSlot<Record>& slot : slots)
-        if (id >= slot.firstId && id <= slot.firstId + 2)
-            return planemap::EditSameTypeRecord(border, slot.get, slot.set, item, static_cast<int>(id - slot.firstId),
-                                                accept);
-    return false;
+    for (const BorderRecordSlot<Record>& slot : slots) {
+        if (id < slot.firstId || id > slot.firstId + 2) continue;
+        const int position = static_cast<int>(id - slot.firstId);
+        if (planemap::EditSameTypeRecord(border, slot.get, slot.set, item, position, accept)) return RecordEdit::kWritten;
+        if (position == 1) {
+            Record stored;
+            (border->*slot.get)(&stored);
+            planemap::ShowStoredHundredths(item, StoredHundredths(stored));
+        }
+        return RecordEdit::kRefused;
+    }
+    return RecordEdit::kNotMine;
 }
 
 // Detaches both settings groups from the grid's top-level items and attaches again those asked

@@ -113,7 +113,7 @@ LRESULT CPropListArrow::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (id > kPlaneFillGroupId) {
                 QXLOGBRUSH brush;
                 arrow->GetLogBrush(&brush);
-                ApplyFillSubItem(item, layer, &brush, typeName, &CQXObjectArrow::SetLogBrush);
+                if (!ApplyFillSubItem(item, layer, &brush, typeName, &CQXObjectArrow::SetLogBrush)) return 0;
             }
             break;
     }

@@ -104,18 +104,14 @@ void CPropListBorder::UpdateBCGPProperty(long object, CString) {
         EnableAllItems(FALSE);
         return;
     }
-    const FLOATRECT extent = border->GetBorderExtent();
-    SetItemText(FindItem(kXFromId), numtext::Fixed(extent.left, 2));
-    SetItemText(FindItem(kXToId), numtext::Fixed(extent.right, 2));
-    SetItemText(FindItem(kYFromId), numtext::Fixed(extent.bottom, 2));
-    SetItemText(FindItem(kYToId), numtext::Fixed(extent.top, 2));
+    for (DWORD_PTR id : {kXFromId, kXToId, kYFromId, kYToId, kFrameDistanceId, kTitleOffsetId})
+        ShowStored(FindItem(id), border);
 
     QXLOGPEN pen;
     border->GetOuterLogPen(&pen);
     SetLineProp(FindItem(kOuterPenId), pen);
     border->GetInnerLogPen(&pen);
     SetLineProp(FindItem(kInnerPenId), pen);
-    SetItemText(FindItem(kFrameDistanceId), numtext::Fixed(border->GetBorderWidth() / 100, 2));
 
     QXLOGBRUSH brush;
     border->GetLogBrush(&brush);
@@ -127,7 +123,6 @@ void CPropListBorder::UpdateBCGPProperty(long object, CString) {
     QXLOGFONT font;
     border->GetTitleFont(&font);
     SetFontProp(FindItem(kTitleFontId), font);
-    SetItemText(FindItem(kTitleOffsetId), numtext::Fixed(border->GetTitleDist() / 100, 2));
 }
 
 LRESULT CPropListBorder::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -142,13 +137,14 @@ LRESULT CPropListBorder::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const CString text = ItemText(item);
     const DWORD_PTR id = item->GetData();
     double value = 0;
+    bool written = true;
 
     switch (id) {
         case kXFromId:
         case kXToId:
         case kYFromId:
         case kYToId:
-            ApplyExtent(item, border);
+            written = ApplyExtent(item, border);
             break;
         case kOuterPenId + 1:
         case kOuterPenId + 2:
@@ -156,11 +152,11 @@ LRESULT CPropListBorder::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kInnerPenId + 1:
         case kInnerPenId + 2:
         case kInnerPenId + 3:  // style, width in millimetres (0 or more), colour
-            ApplyBorderRecordItem(kFramePens, border, item, Accept::ZeroOrMore);
+            written = ApplyBorderRecordItem(kFramePens, border, item, Accept::ZeroOrMore) != RecordEdit::kRefused;
             break;
         case kFrameDistanceId:
-            if (ReadLength(text, 100, &value))
-                SetSameTypeObjects(layer, &CQXObjectBorder::SetBorderWidth, value, typeName);
+            written = ReadLength(text, 100, &value);
+            if (written) SetSameTypeObjects(layer, &CQXObjectBorder::SetBorderWidth, value, typeName);
             break;
         case kPrefixId:
             SetSameTypeObjects(layer, &CQXObjectBorder::SetPrefix, text, typeName);
@@ -174,26 +170,61 @@ LRESULT CPropListBorder::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kTitleFontId + 1:
         case kTitleFontId + 2:
         case kTitleFontId + 3:  // face, size (more than 0), colour
-            ApplyBorderRecordItem(kTitleFontSlot, border, item, Accept::AboveZero);
+            written = ApplyBorderRecordItem(kTitleFontSlot, border, item, Accept::AboveZero) != RecordEdit::kRefused;
             break;
         case kTitleOffsetId:
-            if (ReadAboveZero(text, 100, &value))
-                SetSameTypeObjects(layer, &CQXObjectBorder::SetTitleDist, value, typeName);
+            written = ReadAboveZero(text, 100, &value);
+            if (written) SetSameTypeObjects(layer, &CQXObjectBorder::SetTitleDist, value, typeName);
             break;
         default:
-            if (id > kPlaneFillGroupId) ApplyFillItem(item, border);
+            if (id > kPlaneFillGroupId) written = ApplyFillItem(item, border);
             break;
+    }
+    // A number refused here (set on the item from code, past the item's own rule) writes nothing
+    // and tells nobody; the item shows the stored value as the refresh shows it.
+    if (!written) {
+        ShowStored(item, border);
+        return 0;
     }
     UpdateSameTypeObjects(layer, typeName);
     UpdateView();
     return 0;
 }
 
+// The extent, frame distance and title offset items show the stored value, "%.2f"; the pen widths,
+// the font size and the cell size are shown again by their own edits.
+void CPropListBorder::ShowStored(CBCGPProp* item, CQXObjectBorder* border) {
+    if (!item) return;
+    const FLOATRECT extent = border->GetBorderExtent();
+    switch (item->GetData()) {
+        case kXFromId:
+            ShowFixed(item, extent.left, 2);
+            break;
+        case kXToId:
+            ShowFixed(item, extent.right, 2);
+            break;
+        case kYFromId:
+            ShowFixed(item, extent.bottom, 2);
+            break;
+        case kYToId:
+            ShowFixed(item, extent.top, 2);
+            break;
+        case kFrameDistanceId:
+            ShowStoredHundredths(item, border->GetBorderWidth());
+            break;
+        case kTitleOffsetId:
+            ShowStoredHundredths(item, border->GetTitleDist());
+            break;
+        default:
+            break;
+    }
+}
+
 // One edge of the extent; not checked, so a text that is no number gives 0 (only a number beyond a
-// double is refused, by the item).
-void CPropListBorder::ApplyExtent(CBCGPProp* item, CQXObjectBorder* border) {
+// double is refused).
+bool CPropListBorder::ApplyExtent(CBCGPProp* item, CQXObjectBorder* border) {
     double value = 0;
-    if (!ReadNumber(ItemText(item), 1, &value)) return;
+    if (!ReadNumber(ItemText(item), 1, &value)) return false;
     CQXObject::CONTROLNODE node = CQXObject::NODE_TOP;
     switch (item->GetData()) {
         case kXFromId:
@@ -209,13 +240,17 @@ void CPropListBorder::ApplyExtent(CBCGPProp* item, CQXObjectBorder* border) {
             break;
     }
     SetSameTypeBorderExtent(border->GetLayer(), node, value, border->GetTypeName());
+    return true;
 }
 
-// A sub-item of the frame band's fill group (7001-7006), read as every fill group is read.
-void CPropListBorder::ApplyFillItem(CBCGPProp* item, CQXObjectBorder* border) {
+// A sub-item of the frame band's fill group (7001-7006), read as every fill group is read; false
+// for a refused cell size.
+bool CPropListBorder::ApplyFillItem(CBCGPProp* item, CQXObjectBorder* border) {
     QXLOGBRUSH brush;
     border->GetLogBrush(&brush);
+    if (ShowRefusedFillSize(item, brush)) return false;
     if (ReadFillSubItem(item, &brush)) SetSameTypeBorderBrush(border->GetLayer(), &brush, border->GetTypeName());
+    return true;
 }
 
 void CPropListBorder::ApplyStratum(CQXObjectBorder* border, const CString& text) {

@@ -40,8 +40,9 @@ protected:
 
 private:
     CQXObjectBorder* Border() const;
-    void ApplyExtent(CBCGPProp* item, CQXObjectBorder* border);
-    void ApplyFillItem(CBCGPProp* item, CQXObjectBorder* border);
+    bool ApplyExtent(CBCGPProp* item, CQXObjectBorder* border);
+    bool ApplyFillItem(CBCGPProp* item, CQXObjectBorder* border);
+    void ShowStored(CBCGPProp* item, CQXObjectBorder* border);
     void ApplyStratum(CQXObjectBorder* border, const CString& text);
 
     CBCGPProp* m_pFillGroup = nullptr;  // owned by the grid

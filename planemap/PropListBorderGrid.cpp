@@ -311,6 +311,48 @@ int CPropListBorderGrid::InitPropWnd() {
 
 namespace {
 
+void ShowFrequency(CBCGPProp* item, unsigned frequency) {
+    if (!item) return;
+    if (item->GetValue().vt == VT_UI4)
+        item->SetValue(_variant_t(frequency));
+    else
+        SetItemText(item, FormatString("%u", frequency));
+}
+
+void ShowLength(CBCGPProp* item, double hundredths, int decimals) {
+    SetItemText(item, numtext::Fixed(hundredths / 100, decimals));
+}
+
+// A number item the page refused after the item took the text: the stored value, as the refresh
+// shows it. The pen widths are shown again by their own edit; other items keep their text.
+void ShowStoredNumber(CBCGPProp* item, const CQXObjectBorder& b) {
+    switch (item->GetData()) {
+        case CPropListBorderGrid::kMeridianIntervalId:
+            ShowDegMinSec(item, b.GetGraticuleIntervalX());
+            return;
+        case CPropListBorderGrid::kParallelIntervalId:
+            ShowDegMinSec(item, b.GetGraticuleIntervalY());
+            return;
+        case CPropListBorderGrid::kXIntervalId:
+            ShowFixed(item, b.GetKIntervalX(), 2);
+            return;
+        case CPropListBorderGrid::kYIntervalId:
+            ShowFixed(item, b.GetKIntervalY(), 2);
+            return;
+        default:
+            break;
+    }
+    for (const bool graticule : {true, false}) {
+        const GridItems& ids = graticule ? kGraticuleItems : kKilometerItems;
+        const GridValues v = graticule ? GraticuleValues(b) : KilometerValues(b);
+        const DWORD_PTR id = item->GetData();
+        if (id == ids.frequency) ShowFrequency(item, v.frequency);
+        if (id == ids.majorLength) ShowLength(item, v.majorLength, ids.lengthDecimals);
+        if (id == ids.minorLength) ShowLength(item, v.minorLength, ids.lengthDecimals);
+        if (id == ids.crossLength) ShowLength(item, v.crossLength, ids.lengthDecimals);
+    }
+}
+
 // Scale ticks and grid lines of one attached settings group. A grid drawn without lines has its
 // line items disabled; one drawn with lines has them enabled, also after another border's "无".
 void RefreshGridItems(CBCGPPropList& grid, const GridItems& ids, const GridValues& v) {
@@ -321,15 +363,8 @@ void RefreshGridItems(CBCGPPropList& grid, const GridItems& ids, const GridValue
     EnableAllSubItems(major, v.drawScale != 0);
     EnableAllSubItems(minor, v.drawScale != 0);
 
-    if (CBCGPProp* frequency = find(ids.frequency)) {
-        if (frequency->GetValue().vt == VT_UI4)
-            frequency->SetValue(_variant_t(v.frequency));
-        else
-            SetItemText(frequency, FormatString("%u", v.frequency));
-    }
-    auto showLength = [&](DWORD_PTR id, double hundredths) {
-        SetItemText(find(id), numtext::Fixed(hundredths / 100, ids.lengthDecimals));
-    };
+    ShowFrequency(find(ids.frequency), v.frequency);
+    auto showLength = [&](DWORD_PTR id, double hundredths) { ShowLength(find(id), hundredths, ids.lengthDecimals); };
     showLength(ids.majorLength, v.majorLength);
     if (major) SetLineSubItems(major, 2, v.majorPen);
     showLength(ids.minorLength, v.minorLength);
@@ -358,13 +393,13 @@ void CPropListBorderGrid::UpdateBCGPProperty(long object, CString) {
     ShowGroups(gridType);
 
     if (FindItem(kGraticuleGroupId)) {
-        ShowDegMinSec(FindItem(kMeridianIntervalId), border->GetGraticuleIntervalX());
-        ShowDegMinSec(FindItem(kParallelIntervalId), border->GetGraticuleIntervalY());
+        for (DWORD_PTR id : {kMeridianIntervalId, kParallelIntervalId})
+            if (CBCGPProp* item = FindItem(id)) ShowStoredNumber(item, *border);
         RefreshGridItems(m_wndPropList, kGraticuleItems, GraticuleValues(*border));
     }
     if (FindItem(kKilometerGroupId)) {
-        SetItemText(FindItem(kXIntervalId), numtext::Fixed(border->GetKIntervalX(), 2));
-        SetItemText(FindItem(kYIntervalId), numtext::Fixed(border->GetKIntervalY(), 2));
+        for (DWORD_PTR id : {kXIntervalId, kYIntervalId})
+            if (CBCGPProp* item = FindItem(id)) ShowStoredNumber(item, *border);
         RefreshGridItems(m_wndPropList, kKilometerItems, KilometerValues(*border));
     }
 }
@@ -429,14 +464,14 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kYIntervalId:
             written = WriteRead(border, &CQXObjectBorder::SetKIntervalY, ReadKilometerInterval, text);
             break;
-        default:  // a pen's style, width (0 or more) or colour
-            written = ApplyBorderRecordItem(kPenSlots, border, item, Accept::ZeroOrMore);
+        default:  // a pen's style, width (0 or more) or colour; a group or another id writes nothing
+            written = ApplyBorderRecordItem(kPenSlots, border, item, Accept::ZeroOrMore) != RecordEdit::kRefused;
             break;
     }
-    // What the page refuses here (a value set on an item from code, past the item's rule; a pen
-    // width) writes nothing at all: no notification, no redraw; the item shows the stored value.
+    // What the page refuses here (a value set on an item from code, past the item's rule) writes
+    // nothing at all: no notification, no redraw; the item shows the stored value again.
     if (!written) {
-        ShowItemAgain(item);
+        ShowStoredNumber(item, *border);
         return 0;
     }
     UpdateSameTypeObjects(border->GetLayer(), typeName);

@@ -169,10 +169,15 @@ LRESULT CPropListBorderLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kXDigitsId:
         case kYDigitsId:
-            if (ReadWholeUnsigned(text, &count))
-                SetSameTypeObjects(
-                    layer, id == kXDigitsId ? &CQXObjectBorder::SetKNumCountX2 : &CQXObjectBorder::SetKNumCountY2,
-                    count, typeName);
+            // A count that is no whole number (set from code) writes nothing and tells nobody; the
+            // item shows the stored count again.
+            if (!ReadWholeUnsigned(text, &count)) {
+                SetItemText(item, FormatString("%u", id == kXDigitsId ? border->GetKNumCountX2() : border->GetKNumCountY2()));
+                return 0;
+            }
+            SetSameTypeObjects(layer,
+                               id == kXDigitsId ? &CQXObjectBorder::SetKNumCountX2 : &CQXObjectBorder::SetKNumCountY2,
+                               count, typeName);
             break;
         case kKXDirectionId:
         case kKYDirectionId:
@@ -185,7 +190,8 @@ LRESULT CPropListBorderLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             SetSameTypeObjects(layer, &CQXObjectBorder::SetUnit, ValueOfText(kUnits, text, 1), typeName);
             break;
         default:  // a font's face, size (more than 0) or colour; the font's other fields stay its own
-            ApplyBorderRecordItem(kFontSlots, border, item, Accept::AboveZero);
+            // A refused size (set from code) writes nothing and tells nobody.
+            if (ApplyBorderRecordItem(kFontSlots, border, item, Accept::AboveZero) == RecordEdit::kRefused) return 0;
             break;
     }
     UpdateSameTypeObjects(layer, typeName);

@@ -153,7 +153,11 @@ LRESULT CPropListColorMark::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kSizeId:
         case kDecimalsId:
         case kIntervalId:
-            ApplyNumber(mark, item);
+            // A refused number writes nothing and tells nobody; the item shows the stored value.
+            if (!ApplyNumber(mark, item)) {
+                ShowItemAgain(item);
+                return 0;
+            }
             break;
         case kFaceId:
         case kColorId:
@@ -170,39 +174,56 @@ LRESULT CPropListColorMark::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The shown mark only. The items refuse a number their reader refuses, so each is taken here.
-void CPropListColorMark::ApplyNumber(CQXObjectColorMark* mark, CBCGPProp* item) {
+// The shown mark only. The items refuse a number their reader refuses, so only a text set from
+// code is refused here (false, nothing written).
+bool CPropListColorMark::ApplyNumber(CQXObjectColorMark* mark, CBCGPProp* item) {
     const CString text = ItemText(item);
-    const DWORD_PTR id = item->GetData();
     FLOATPOINT p(0, 0);
     mark->GetAnchor(&p);
     QXLOGFONT font;
     mark->GetLogFont(&font);
     double value = 0;
     int whole = 0;
-    switch (id) {
+    switch (item->GetData()) {
         case kXId:
-            if (ReadZeroOrMore(text, &value)) mark->MoveAnchor(FLOATPOINT(value, p.y));
-            break;
+            if (!ReadZeroOrMore(text, &value)) return false;
+            mark->MoveAnchor(FLOATPOINT(value, p.y));
+            return true;
         case kYId:
-            if (ReadZeroOrMore(text, &value)) mark->MoveAnchor(FLOATPOINT(p.x, value));
-            break;
+            if (!ReadZeroOrMore(text, &value)) return false;
+            mark->MoveAnchor(FLOATPOINT(p.x, value));
+            return true;
         case kLengthId:
-            if (ReadZeroOrMore(text, &value)) mark->SetRadiusB(value);
-            break;
+            if (!ReadZeroOrMore(text, &value)) return false;
+            mark->SetRadiusB(value);
+            return true;
         case kWidthId:
-            if (ReadZeroOrMore(text, &value)) mark->SetRadiusA(value);
-            break;
+            if (!ReadZeroOrMore(text, &value)) return false;
+            mark->SetRadiusA(value);
+            return true;
         case kSizeId:
-            if (ReadWidth(text, &font.size)) mark->SetLogFont(&font);
-            break;
+            if (!ReadWidth(text, &font.size)) return false;
+            mark->SetLogFont(&font);
+            return true;
         case kDecimalsId:
-            if (ReadCount(text, &whole)) mark->SetDecimal(whole);
-            break;
+            if (!ReadCount(text, &whole)) return false;
+            mark->SetDecimal(whole);
+            return true;
         case kIntervalId:
-            if (ReadCount(text, &whole)) mark->SetLabelInterval(whole);
-            break;
+            if (!ReadCount(text, &whole)) return false;
+            mark->SetLabelInterval(whole);
+            return true;
         default:
-            break;
+            return true;
     }
+}
+
+// A refused number shows the stored value as the refresh shows it.
+void CPropListColorMark::ShowItemAgain(CBCGPProp* item) {
+    CQXObjectColorMark* mark = Mark();
+    const CString stored = item && mark ? StoredText(mark, item->GetData()) : CString();
+    if (stored.IsEmpty())
+        CWndLstPlane::ShowItemAgain(item);
+    else
+        SetItemText(item, stored);
 }

@@ -37,10 +37,12 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CQXObjectColorMark* Mark() const;
     void RefreshGeometry(CQXObjectColorMark* mark);
     void RefreshLabel(CQXObjectColorMark* mark);
-    void ApplyNumber(CQXObjectColorMark* mark, CBCGPProp* item);
+    // False, nothing written, for a refused number.
+    bool ApplyNumber(CQXObjectColorMark* mark, CBCGPProp* item);
 };

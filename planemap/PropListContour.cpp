@@ -15,6 +15,7 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 
 using namespace planemap;
@@ -103,13 +104,8 @@ void CPropListContour::RefreshLabel(CQXObjectContour* contour) {
     contour->GetLogFont(&font);
     if (CBCGPProp* visible = FindItem(kLabelVisibleId)) SetYesNoProp(visible, contour->GetLabelVisible() == 1);
     SetItemText(FindItem(kFontFaceId), font.GetFaceName());
-    SetItemText(FindItem(kFontSizeId), numtext::Fixed(font.size / 100.0, 2));
     ShowColor(FindItem(kFontColorId), font.color);
-    CString decimals;
-    decimals.Format("%d", contour->GetDecimal());
-    SetItemText(FindItem(kDecimalsId), decimals);
-    SetItemText(FindItem(kLabelStartId), WholeUnits(contour->GetStartDistance()));
-    SetItemText(FindItem(kLabelSpacingId), WholeUnits(contour->GetLabelDistance()));
+    for (DWORD_PTR id : {kFontSizeId, kDecimalsId, kLabelStartId, kLabelSpacingId}) ShowStored(FindItem(id), contour);
     if (CBCGPProp* transparent = FindItem(kBackTransparentId)) SetYesNoProp(transparent, font.transparent == 1);
     if (CBCGPProp* back = FindItem(kBackColorId)) {
         ShowColor(back, font.backColor);
@@ -129,6 +125,7 @@ LRESULT CPropListContour::OnPropertyChanged(WPARAM, LPARAM lParam) {
     QXLOGFONT font;
     contour->GetLogFont(&font);
     const DWORD_PTR id = item->GetData();
+    bool written = true;
 
     switch (id) {
         case kValueId:
@@ -139,7 +136,7 @@ LRESULT CPropListContour::OnPropertyChanged(WPARAM, LPARAM lParam) {
             geoitems::ApplyPenItem(contour, item, static_cast<int>(id - kPenStyleId));
             break;
         case kPenWidthId:
-            ApplyPenWidth(contour, item);
+            written = ApplyPenWidth(contour, item);
             break;
         case kLabelVisibleId:
             SetSameTypeObjects(layer, &CQXObjectContour::SetLabelVisible, GetYesNoProp(item) ? 1 : 0, typeName);
@@ -149,22 +146,22 @@ LRESULT CPropListContour::OnPropertyChanged(WPARAM, LPARAM lParam) {
             SetSameTypeObjects(layer, &CQXObjectContour::SetLogFont, &font, typeName);
             break;
         case kFontSizeId:
-            ApplyFontSize(contour, item, font);
+            written = ApplyFontSize(contour, item, font);
             break;
         case kFontColorId:
             if (ReadColor(item, &font.color)) SetSameTypeObjects(layer, &CQXObjectContour::SetLogFont, &font, typeName);
             break;
         case kDecimalsId: {
             int decimals = 0;
-            if (numtext::LeadingInt(ItemText(item), &decimals))
-                SetSameTypeObjects(layer, &CQXObjectContour::SetDecimal, decimals, typeName);
+            written = numtext::LeadingInt(ItemText(item), &decimals);
+            if (written) SetSameTypeObjects(layer, &CQXObjectContour::SetDecimal, decimals, typeName);
             break;
         }
         case kLabelStartId:
-            ApplyDistance(contour, item, true);
+            written = ApplyDistance(contour, item, true);
             break;
         case kLabelSpacingId:
-            ApplyDistance(contour, item, false);
+            written = ApplyDistance(contour, item, false);
             break;
         case kBackTransparentId:
             font.transparent = GetYesNoProp(item) ? 1 : 0;
@@ -178,9 +175,51 @@ LRESULT CPropListContour::OnPropertyChanged(WPARAM, LPARAM lParam) {
         default:
             break;
     }
+    // A refused number writes nothing and tells nobody; the item shows the stored value again.
+    if (!written) {
+        ShowStored(item, contour);
+        return 0;
+    }
     UpdateSameTypeObjects(layer, typeName);
     UpdateView();
     return 0;
+}
+
+// A refused width, size, count or distance shows the stored value as the refresh shows it, also when
+// the item itself refused the text.
+void CPropListContour::ShowItemAgain(CBCGPProp* item) {
+    CQXObjectContour* contour = Contour();
+    if (item && contour) ShowStored(item, contour);
+}
+
+void CPropListContour::ShowStored(CBCGPProp* item, CQXObjectContour* contour) {
+    if (!item) return;
+    switch (item->GetData()) {
+        case kPenWidthId: {
+            QXLOGPEN pen;
+            contour->GetLogPen(&pen);
+            ShowStoredHundredths(item, pen.width);
+            break;
+        }
+        case kFontSizeId: {
+            QXLOGFONT font;
+            contour->GetLogFont(&font);
+            ShowStoredHundredths(item, font.size);
+            break;
+        }
+        case kDecimalsId:
+            SetItemText(item, FormatString("%d", contour->GetDecimal()));
+            break;
+        case kLabelStartId:
+            SetItemText(item, WholeUnits(contour->GetStartDistance()));
+            break;
+        case kLabelSpacingId:
+            SetItemText(item, WholeUnits(contour->GetLabelDistance()));
+            break;
+        default:
+            CWndLstPlane::ShowItemAgain(item);
+            break;
+    }
 }
 
 // The value is the contour's name and label; setting the decimals again formats the label.
@@ -193,25 +232,28 @@ void CPropListContour::ApplyValue(CQXObjectContour* contour, const CString& text
     SetSameTypeObjects(layer, &CQXObjectContour::SetDecimal, decimals, typeName);
 }
 
-void CPropListContour::ApplyPenWidth(CQXObjectContour* contour, CBCGPProp* item) {
+bool CPropListContour::ApplyPenWidth(CQXObjectContour* contour, CBCGPProp* item) {
     QXLOGPEN pen;
     contour->GetLogPen(&pen);
-    if (!ReadStoredSize(ItemText(item), &pen.width)) return;
+    if (!ReadStoredSize(ItemText(item), &pen.width)) return false;
     SetSameTypeObjects(contour->GetLayer(), &CQXObjectLine::SetLogPen, &pen, contour->GetTypeName());
+    return true;
 }
 
-void CPropListContour::ApplyFontSize(CQXObjectContour* contour, CBCGPProp* item, QXLOGFONT& font) {
-    if (!ReadStoredSize(ItemText(item), &font.size)) return;
+bool CPropListContour::ApplyFontSize(CQXObjectContour* contour, CBCGPProp* item, QXLOGFONT& font) {
+    if (!ReadStoredSize(ItemText(item), &font.size)) return false;
     SetSameTypeObjects(contour->GetLayer(), &CQXObjectContour::SetLogFont, &font, contour->GetTypeName());
+    return true;
 }
 
 // Distances are typed in whole units and stored x100; only a positive distance is taken.
-void CPropListContour::ApplyDistance(CQXObjectContour* contour, CBCGPProp* item, bool start) {
+bool CPropListContour::ApplyDistance(CQXObjectContour* contour, CBCGPProp* item, bool start) {
     int units = 0;
-    if (!ReadWholeAboveZero(ItemText(item), &units)) return;
+    if (!ReadWholeAboveZero(ItemText(item), &units)) return false;
     // 64 bits: a large typed number must not wrap into a negative or small distance.
     const long long stored = static_cast<long long>(units) * 100;
     SetSameTypeObjects(contour->GetLayer(),
                        start ? &CQXObjectContour::SetStartDistance : &CQXObjectContour::SetLabelDistance,
                        static_cast<double>(stored), contour->GetTypeName());
+    return true;
 }

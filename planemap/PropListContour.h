@@ -36,12 +36,16 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CQXObjectContour* Contour() const;
     void RefreshLabel(CQXObjectContour* contour);
+    // The width, size, decimals, start and spacing items show the stored value as the refresh shows it.
+    void ShowStored(CBCGPProp* item, CQXObjectContour* contour);
     void ApplyValue(CQXObjectContour* contour, const CString& text);
-    void ApplyPenWidth(CQXObjectContour* contour, CBCGPProp* item);
-    void ApplyFontSize(CQXObjectContour* contour, CBCGPProp* item, QXLOGFONT& font);
-    void ApplyDistance(CQXObjectContour* contour, CBCGPProp* item, bool start);
+    // Each answers whether the text was taken (false: nothing written).
+    bool ApplyPenWidth(CQXObjectContour* contour, CBCGPProp* item);
+    bool ApplyFontSize(CQXObjectContour* contour, CBCGPProp* item, QXLOGFONT& font);
+    bool ApplyDistance(CQXObjectContour* contour, CBCGPProp* item, bool start);
 };

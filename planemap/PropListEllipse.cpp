@@ -100,9 +100,7 @@ void CPropListEllipse::RefreshGeometry(CQXObjectCircle* ellipse) {
     }
     QXPOINT anchor;
     ellipse->GetAnchor(&anchor);
-    SetSubItemNumbers(group,
-                      {anchor.x, anchor.y, ToDegrees(ellipse->GetAngle()), ellipse->GetRadiusA(), ellipse->GetRadiusB(),
-                       ToDegrees(ellipse->GetStartAngle()), ToDegrees(ellipse->GetStopAngle())});
+    for (const TextItemDef& def : kGeometryItems) ShowStoredGeometry(ellipse, FindItem(def.id));
     SetItemText(FindItem(kDirectionId),
                 TextOfValue(shapes::kDirections, ellipse->GetDirection(), shapes::kDirectionOtherText));
     EnableSubItems(group, 0, -1, TRUE);
@@ -132,7 +130,11 @@ LRESULT CPropListEllipse::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kHalfAxisBId:
         case kStartAngleId:
         case kStopAngleId:
-            ApplyGeometry(ellipse, item);
+            // A refused number writes nothing and tells nobody; the item shows the stored value.
+            if (!ApplyGeometry(ellipse, item)) {
+                ShowStoredGeometry(ellipse, item);
+                return 0;
+            }
             break;
         case kDirectionId:
             ellipse->SetDirection(static_cast<SEGMENTDIRECTION>(
@@ -147,7 +149,7 @@ LRESULT CPropListEllipse::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (id > kPlaneFillGroupId) {
                 QXLOGBRUSH brush;
                 ellipse->GetLogBrush(&brush);
-                ApplyFillSubItem(item, layer, &brush, typeName);
+                if (!ApplyFillSubItem(item, layer, &brush, typeName)) return 0;
             }
             break;
     }
@@ -155,11 +157,59 @@ LRESULT CPropListEllipse::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// Geometry edits change the shown ellipse only.
-void CPropListEllipse::ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item) {
+// A refused half-axis shows the stored one again, "%.2f"; any other refused item keeps its text.
+void CPropListEllipse::ShowItemAgain(CBCGPProp* item) {
+    CQXObjectCircle* ellipse = Ellipse();
+    if (item && ellipse && (item->GetData() == kHalfAxisAId || item->GetData() == kHalfAxisBId))
+        ShowStoredGeometry(ellipse, item);
+    else
+        CWndLstPlane::ShowItemAgain(item);
+}
+
+// A position group item shows the shown ellipse's value as the refresh shows it, "%.2f" (angles in
+// degrees); empty while several objects are selected.
+void CPropListEllipse::ShowStoredGeometry(CQXObjectCircle* ellipse, CBCGPProp* item) {
+    if (!item) return;
+    if (GetSelectionCount() != 1) {
+        SetItemText(item, "");
+        return;
+    }
+    QXPOINT anchor;
+    ellipse->GetAnchor(&anchor);
+    double value = 0;
+    switch (item->GetData()) {
+        case kXId:
+            value = anchor.x;
+            break;
+        case kYId:
+            value = anchor.y;
+            break;
+        case kAxisAngleId:
+            value = ToDegrees(ellipse->GetAngle());
+            break;
+        case kHalfAxisAId:
+            value = ellipse->GetRadiusA();
+            break;
+        case kHalfAxisBId:
+            value = ellipse->GetRadiusB();
+            break;
+        case kStartAngleId:
+            value = ToDegrees(ellipse->GetStartAngle());
+            break;
+        case kStopAngleId:
+            value = ToDegrees(ellipse->GetStopAngle());
+            break;
+        default:
+            return;
+    }
+    ShowFixed(item, value, 2);
+}
+
+// Geometry edits change the shown ellipse only; false, nothing written, for a refused number.
+bool CPropListEllipse::ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     double value = 0;
-    if (!ReadGeometry(ItemText(item), id, &value)) return;
+    if (!ReadGeometry(ItemText(item), id, &value)) return false;
     FLOATPOINT anchor;
     ellipse->GetAnchor(&anchor);
     switch (id) {
@@ -185,4 +235,5 @@ void CPropListEllipse::ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item) 
             ellipse->SetStopAngle(value);
             break;
     }
+    return true;
 }

@@ -34,11 +34,13 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CQXObjectCircle* Ellipse() const;
     void RefreshGeometry(CQXObjectCircle* ellipse);
-    void ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item);
+    void ShowStoredGeometry(CQXObjectCircle* ellipse, CBCGPProp* item);
+    bool ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item);
 
     CBCGPProp* m_pFillGroup = nullptr;  // owned by the grid
 };

@@ -30,22 +30,25 @@ void CPropListFaciesFill::UpdateBCGPProperty(long object, CString) {
     if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
     CQXObject* target = Target();
     if (!target) return;
-    const CodeRules rules = Rules();
     SetItemText(FindItem(kTypeId), target->GetTypeName());
-    const bool alone = GetSelectionCount() == 1 || (rules.aloneWithoutLayer && !target->GetLayer());
-    codeitems::ShowCodes(FindItem(kCodeId), rules.catalogue, alone, codeitems::AreaCode(target));
+    const bool alone = ShownAlone(target);
+    codeitems::ShowCodes(FindItem(kCodeId), Rules().catalogue, alone, codeitems::AreaCode(target));
     areaitems::ShowArea(FindItem(kAreaId), alone, target);
 }
 
+bool CPropListFaciesFill::ShownAlone(CQXObject* target) const {
+    return GetSelectionCount() == 1 || (Rules().aloneWithoutLayer && !target->GetLayer());
+}
+
 // Only the shown area takes the code, and only a code the catalogue holds: any other is refused,
-// so nothing is written, nobody is told and the stored code shows again. After a taken edit the
-// objects of the type name are told.
+// so nothing is written, nobody is told and the item shows the stored code again, as the refresh
+// shows it. After a taken edit the objects of the type name are told.
 LRESULT CPropListFaciesFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObject* target = Target();
     if (item && target) {
         if (item->GetData() == kCodeId && !codeitems::GiveAreaType(target, Rules().catalogue, ItemText(item))) {
-            ShowStoredAgain(*this);
+            SetItemText(item, ShownAlone(target) ? codeitems::AreaCode(target) : CString());
             return 0;
         }
         UpdateSameTypeObjects(target->GetLayer(), target->GetTypeName());

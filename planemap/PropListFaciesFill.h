@@ -35,4 +35,7 @@ protected:
 
 private:
     CQXObject* Target() const;
+    // Whether the area's own values are shown: it is the one selected object, or, where the rules
+    // say so, an area outside any layer.
+    bool ShownAlone(CQXObject* target) const;
 };

@@ -138,7 +138,7 @@ LRESULT CPropListHint::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (item->GetData() > kPlaneFillGroupId) {
                 QXLOGBRUSH brush;
                 hint->GetLogBrush(&brush);
-                ApplyFillSubItem(item, layer, &brush, typeName, &CQXObjectHint::SetLogBrush);
+                if (!ApplyFillSubItem(item, layer, &brush, typeName, &CQXObjectHint::SetLogBrush)) return 0;
             }
             break;
     }

@@ -93,7 +93,7 @@ void CPropListLegend::UpdateBCGPProperty(long object, CString) {
                                                     {kLeftMarginId, legend->GetLSpace()},
                                                     {kTopMarginId, legend->GetTSpace()}};
     for (const auto& [id, value] : lengths) SetItemText(FindItem(id), numtext::Fixed(value / 100, 2));
-    if (CBCGPProp* columns = FindItem(kColumnsId)) columns->SetValue(_variant_t(legend->GetColCount()));
+    ShowStored(FindItem(kColumnsId), legend);
     SetItemText(FindItem(kTextPositionId),
                 TextOfValue(furniture::kTextPositions, legend->GetFontPosition(), furniture::kTextPositionOtherText));
 }
@@ -108,6 +108,7 @@ LRESULT CPropListLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CQXLayer* layer = legend->GetLayer();
     const CString typeName = legend->GetTypeName();
 
+    bool written = true;
     switch (item->GetData()) {
         case kTitleId:
             SetSameTypeObjects(layer, &CQXObjectLegend::SetTitle, ItemText(item), typeName);
@@ -116,35 +117,36 @@ LRESULT CPropListLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kTitleSizeId:
         case kTitleColorId:
             // The shown legend's title font with one field changed, written to every legend of the type.
-            EditSameTypeRecord(legend, &CQXObjectLegend::GetLogFont, &CQXObjectLegend::SetLogFont, item,
-                               SubItemPosition(item->GetData(), kTitleFontGroupId), Accept::AboveZero);
+            written = EditSameTypeRecord(legend, &CQXObjectLegend::GetLogFont, &CQXObjectLegend::SetLogFont, item,
+                                         SubItemPosition(item->GetData(), kTitleFontGroupId), Accept::AboveZero);
             break;
         case kFrameStyleId:
         case kFrameWidthId:
         case kFrameColorId:
-            EditSameTypeRecord(legend, &CQXObjectLegend::GetLogPen, &CQXObjectLegend::SetLogPen, item,
-                               SubItemPosition(item->GetData(), kFrameGroupId), Accept::ZeroOrMore);
+            written = EditSameTypeRecord(legend, &CQXObjectLegend::GetLogPen, &CQXObjectLegend::SetLogPen, item,
+                                         SubItemPosition(item->GetData(), kFrameGroupId), Accept::ZeroOrMore);
             break;
         case kEntryFaceId:
         case kEntrySizeId:
         case kEntryColorId:
-            ApplyEntryFont(legend, item);
+            written = ApplyEntryFont(legend, item);
             break;
         case kOutlineStyleId:
         case kOutlineWidthId:
         case kOutlineColorId:
-            EditSameTypeRecord(legend, &CQXObjectLegend::GetOuterLineLogPen, &CQXObjectLegend::SetOuterLineLogPen, item,
-                               SubItemPosition(item->GetData(), kOutlineGroupId), Accept::ZeroOrMore);
+            written = EditSameTypeRecord(legend, &CQXObjectLegend::GetOuterLineLogPen,
+                                         &CQXObjectLegend::SetOuterLineLogPen, item,
+                                         SubItemPosition(item->GetData(), kOutlineGroupId), Accept::ZeroOrMore);
             break;
         case kEntryWidthId:
         case kEntryHeightId:
         case kSpacingId:
         case kLeftMarginId:
         case kTopMarginId:
-            ApplyLength(legend, item);
+            written = ApplyLength(legend, item);
             break;
         case kColumnsId:
-            ApplyColumns(legend, item);
+            written = ApplyColumns(legend, item);
             break;
         case kTextPositionId:
             SetSameTypeObjects(layer, &CQXObjectLegend::SetFontPosition,
@@ -154,28 +156,88 @@ LRESULT CPropListLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
         default:
             break;
     }
+    // A refused number (set from code, past the item's rule) writes nothing and tells nobody.
+    if (!written) {
+        ShowStored(item, legend);
+        return 0;
+    }
     UpdateSameTypeObjects(layer, typeName);
     UpdateView();
     return 0;
 }
 
+// A refused column count shows the stored count again; other refused items keep their text.
+void CPropListLegend::ShowItemAgain(CBCGPProp* item) {
+    CQXObjectLegend* legend = Legend();
+    if (item && legend && item->GetData() == kColumnsId)
+        ShowStored(item, legend);
+    else
+        CWndLstPlane::ShowItemAgain(item);
+}
+
+// A number item shows the shown legend's value as the refresh shows it.
+void CPropListLegend::ShowStored(CBCGPProp* item, CQXObjectLegend* legend) {
+    if (!item) return;
+    QXLOGFONT font;
+    QXLOGPEN pen;
+    switch (item->GetData()) {
+        case kColumnsId:
+            item->SetValue(_variant_t(legend->GetColCount()));
+            break;
+        case kTitleSizeId:
+            legend->GetLogFont(&font);
+            ShowStoredHundredths(item, font.size);
+            break;
+        case kEntrySizeId:
+            legend->GetLegendFont(&font);
+            ShowStoredHundredths(item, font.size);
+            break;
+        case kFrameWidthId:
+            legend->GetLogPen(&pen);
+            ShowStoredHundredths(item, pen.width);
+            break;
+        case kOutlineWidthId:
+            legend->GetOuterLineLogPen(&pen);
+            ShowStoredHundredths(item, pen.width);
+            break;
+        case kEntryWidthId:
+            ShowStoredHundredths(item, legend->m_dLegendWidth);
+            break;
+        case kEntryHeightId:
+            ShowStoredHundredths(item, legend->m_dLegendHeight);
+            break;
+        case kSpacingId:
+            ShowStoredHundredths(item, legend->GetDSpace());
+            break;
+        case kLeftMarginId:
+            ShowStoredHundredths(item, legend->GetLSpace());
+            break;
+        case kTopMarginId:
+            ShowStoredHundredths(item, legend->GetTSpace());
+            break;
+        default:
+            break;
+    }
+}
+
 // Face and size reach every legend of the type; the colour the shown legend only.
-void CPropListLegend::ApplyEntryFont(CQXObjectLegend* legend, CBCGPProp* item) {
+bool CPropListLegend::ApplyEntryFont(CQXObjectLegend* legend, CBCGPProp* item) {
     QXLOGFONT font;
     legend->GetLegendFont(&font);
-    if (!EditFont(font, item, SubItemPosition(item->GetData(), kEntryFontGroupId))) return;
+    if (!EditFont(font, item, SubItemPosition(item->GetData(), kEntryFontGroupId))) return false;
     if (item->GetData() == kEntryColorId)
         legend->SetLegendFont(&font);
     else
         SetSameTypeObjects(legend->GetLayer(), &CQXObjectLegend::SetLegendFont, &font, legend->GetTypeName());
+    return true;
 }
 
 // Entry size (shown legend only) and spacings (every legend of the type), in hundredths; a text
 // that is no number stores 0. A negative entry size is refused.
-void CPropListLegend::ApplyLength(CQXObjectLegend* legend, CBCGPProp* item) {
+bool CPropListLegend::ApplyLength(CQXObjectLegend* legend, CBCGPProp* item) {
     double value = 0;
     const bool entrySize = item->GetData() == kEntryWidthId || item->GetData() == kEntryHeightId;
-    if (!(entrySize ? ReadLength(ItemText(item), 100, &value) : ReadNumber(ItemText(item), 100, &value))) return;
+    if (!(entrySize ? ReadLength(ItemText(item), 100, &value) : ReadNumber(ItemText(item), 100, &value))) return false;
     CQXLayer* layer = legend->GetLayer();
     const CString typeName = legend->GetTypeName();
     switch (item->GetData()) {
@@ -195,11 +257,13 @@ void CPropListLegend::ApplyLength(CQXObjectLegend* legend, CBCGPProp* item) {
             SetSameTypeObjects(layer, &CQXObjectLegend::SetTSpace, value, typeName);
             break;
     }
+    return true;
 }
 
 // Fewer than one column is refused.
-void CPropListLegend::ApplyColumns(CQXObjectLegend* legend, CBCGPProp* item) {
+bool CPropListLegend::ApplyColumns(CQXObjectLegend* legend, CBCGPProp* item) {
     int count = 0;
-    if (!ReadWholeAboveZero(ItemText(item), &count)) return;
+    if (!ReadWholeAboveZero(ItemText(item), &count)) return false;
     SetSameTypeObjects(legend->GetLayer(), &CQXObjectLegend::SetColCount, count, legend->GetTypeName());
+    return true;
 }

@@ -48,10 +48,13 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CQXObjectLegend* Legend() const;
-    void ApplyEntryFont(CQXObjectLegend* legend, CBCGPProp* item);
-    void ApplyLength(CQXObjectLegend* legend, CBCGPProp* item);
-    void ApplyColumns(CQXObjectLegend* legend, CBCGPProp* item);
+    void ShowStored(CBCGPProp* item, CQXObjectLegend* legend);
+    // Each answers whether the text was taken (false: nothing written).
+    bool ApplyEntryFont(CQXObjectLegend* legend, CBCGPProp* item);
+    bool ApplyLength(CQXObjectLegend* legend, CBCGPProp* item);
+    bool ApplyColumns(CQXObjectLegend* legend, CBCGPProp* item);
 };

@@ -1,6 +1,8 @@
 #include "planemap/PropListLine.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
@@ -13,6 +15,7 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 
 namespace {
@@ -56,7 +59,7 @@ int CPropListLine::InitPropWnd() {
 
     // Coordinates and length refuse a number beyond a double, the azimuth what ReadAzimuth refuses.
     auto* position = new CBCGPProp(kPositionGroup, kPositionGroupId);
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kPositionCount; ++i) {
         const DWORD_PTR id = kStartXId + static_cast<DWORD_PTR>(i);
         auto* number = new CBCGPropFloat(kPositionLabels[i], _variant_t(""), 2, "", FALSE, id);
         number->SetTextRule(id == kAzimuthId ? ReaderRule(&ReadAzimuth) : planemap::NumberRule(1));
@@ -94,16 +97,36 @@ void CPropListLine::UpdateBCGPProperty(long object, CString) {
 void CPropListLine::RefreshPosition(CQXObjectPolyline* line) {
     CBCGPProp* group = FindItem(kPositionGroupId);
     if (!group) return;
-    const int selected = m_pLayer ? m_pLayer->GetSelectedObjectCount() : 0;
-    FLOATPOINT p0, p1;
-    if (selected != 1 || line->GetPointCount() != 2 || !line->GetPoint(0, p0) || !line->GetPoint(1, p1)) {
+    double values[kPositionCount];
+    if (!PositionValues(line, values)) {
         EnableSubItems(group, 0, -1, FALSE);
         return;
     }
-    const double values[] = {p0.x, p0.y, p1.x, p1.y, CGraphUtility::TwoPointDistance(p0, p1), line->CaculateAngle()};
-    for (int i = 0; i < 6 && i < group->GetSubItemsCount(); ++i)
-        group->GetSubItem(i)->SetValue(_variant_t(numtext::Fixed(values[i], 2)));
+    for (int i = 0; i < kPositionCount && i < group->GetSubItemsCount(); ++i)
+        ShowFixed(group->GetSubItem(i), values[i], 2);
     EnableSubItems(group, 0, -1, TRUE);
+}
+
+bool CPropListLine::PositionValues(CQXObjectPolyline* line, double (&values)[kPositionCount]) const {
+    const int selected = m_pLayer ? m_pLayer->GetSelectedObjectCount() : 0;
+    FLOATPOINT p0, p1;
+    if (selected != 1 || line->GetPointCount() != 2 || !line->GetPoint(0, p0) || !line->GetPoint(1, p1)) return false;
+    const double shown[kPositionCount] = {p0.x, p0.y, p1.x, p1.y, CGraphUtility::TwoPointDistance(p0, p1),
+                                          line->CaculateAngle()};
+    std::copy(std::begin(shown), std::end(shown), std::begin(values));
+    return true;
+}
+
+// A position the line refuses after the item took the text: that one item shows the stored value
+// as the refresh shows it (the azimuth as a refused azimuth shows it); an item the refresh leaves
+// alone keeps its text.
+void CPropListLine::ShowStoredPosition(CQXObjectPolyline* line, CBCGPProp* item) {
+    if (item->GetData() == kAzimuthId) {
+        ShowItemAgain(item);
+        return;
+    }
+    double values[kPositionCount];
+    if (PositionValues(line, values)) ShowFixed(item, values[item->GetData() - kStartXId], 2);
 }
 
 LRESULT CPropListLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -137,8 +160,11 @@ LRESULT CPropListLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kPenWidthId:
             // No number reads as 0; a negative width, or one the pen record cannot hold, is refused.
-            if (planemap::ReadFloatLengthThenScale(text, 100, &pen.width))
-                SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
+            if (!planemap::ReadFloatLengthThenScale(text, 100, &pen.width)) {
+                planemap::ShowStoredHundredths(item, pen.width);
+                return 0;
+            }
+            SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
             break;
         case kPenColorId:
             if (ReadColor(item, &pen.color)) SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
@@ -155,15 +181,15 @@ LRESULT CPropListLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kLengthId:
         case kAzimuthId:
             // The other position items (length, azimuth, the other coordinates) follow the change; a
-            // length that leads to no point writes nothing and shows the stored line again.
+            // length that leads to no point writes nothing and shows the stored value again.
             if (!ApplyPosition(line, item)) {
-                ShowStoredAgain(*this);
+                ShowStoredPosition(line, item);
                 return 0;
             }
             RefreshPosition(line);
             break;
         default:
-            if (id > kPlaneFillGroupId) ApplyFillSubItem(item, layer, &brush, typeName);
+            if (id > kPlaneFillGroupId && !ApplyFillSubItem(item, layer, &brush, typeName)) return 0;
             break;
     }
     UpdateView();
@@ -217,12 +243,12 @@ bool CPropListLine::ApplyLength(CQXObjectPolyline* line, CBCGPProp* item) {
 }
 
 // A refused azimuth shows the line's own angle again ("%.2f"), which the refresh does not show;
-// any other refused item shows what the refresh shows.
+// any other item the item itself refused keeps its text from before the edit.
 void CPropListLine::ShowItemAgain(CBCGPProp* item) {
     CQXObjectPolyline* line = Line();
     if (!item || !line || item->GetData() != kAzimuthId) {
         CWndLstPlane::ShowItemAgain(item);
         return;
     }
-    item->SetValue(_variant_t(numtext::Fixed(line->GetAngle(), 2)));
+    ShowFixed(item, line->GetAngle(), 2);
 }

@@ -39,8 +39,14 @@ protected:
     void ShowItemAgain(CBCGPProp* item) override;
 
 private:
+    enum { kPositionCount = 6 };
+
     CQXObjectPolyline* Line() const;
     void RefreshPosition(CQXObjectPolyline* line);
+    // The position items' values as the refresh shows them; false when the refresh shows none (not
+    // one selected straight line).
+    bool PositionValues(CQXObjectPolyline* line, double (&values)[kPositionCount]) const;
+    void ShowStoredPosition(CQXObjectPolyline* line, CBCGPProp* item);
     // Geometry edits; each answers whether it moved the line (false: nothing written).
     bool ApplyPosition(CQXObjectPolyline* line, CBCGPProp* item);
     bool ApplyEndCoordinate(CQXObjectPolyline* line, CBCGPProp* item);

@@ -59,7 +59,7 @@ LRESULT CPropListOWLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
                 if (id > kFillGroupId) {
                     QXLOGBRUSH brush;
                     line->GetLogBrush(&brush);
-                    ApplyFillSubItem(item, line->GetLayer(), &brush, line->GetTypeName());
+                    if (!ApplyFillSubItem(item, line->GetLayer(), &brush, line->GetTypeName())) return 0;
                 }
                 break;
         }

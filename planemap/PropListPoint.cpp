@@ -111,7 +111,7 @@ void CPropListPoint::ApplySize(CQXObjectPoint* point, CBCGPProp* item) {
 }
 
 // A refused size shows the shown point's size again, "%.2f", also while several points are
-// selected; any other item the refresh shows again.
+// selected; any other refused item keeps its text from before the edit.
 void CPropListPoint::ShowItemAgain(CBCGPProp* item) {
     CQXObjectPoint* point = Point();
     if (!item || !point || item->GetData() != kSizeId) {

@@ -143,7 +143,7 @@ LRESULT CPropListRect::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (id > kPlaneFillGroupId) {
                 QXLOGBRUSH brush;
                 rect->GetLogBrush(&brush);
-                ApplyFillSubItem(item, layer, &brush, typeName);
+                if (!ApplyFillSubItem(item, layer, &brush, typeName)) return 0;
             }
             break;
     }

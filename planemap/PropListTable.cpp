@@ -8,6 +8,7 @@
 #include "hosttypes/Parsnip/QXObjectCell.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/TableWebShapeTexts.h"
 
 using namespace planemap;
@@ -129,15 +130,30 @@ LRESULT CPropListTable::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CBCGPProp* parent = item->GetParent();
     const DWORD_PTR parentId = parent ? parent->GetData() : 0;
 
-    // A ruling pen or the font is read back whole from its group, whichever sub-item changed; a
-    // group with a field its reader refuses writes nothing, and the stored table shows again.
-    bool taken = true;
+    // A ruling pen or the font is read back whole from its group, whichever sub-item changed. Only a
+    // refusal of the edited field stops the edit: a pen width that is stored out of reach of the
+    // reader leaves that pen's width and colour as they are while a picked style or colour is taken.
+    // A refused field writes nothing and shows its stored value again.
     if (QXLOGPEN* pen = BorderPen(table, parentId)) {
         QXLOGPEN read = *pen;
-        taken = GetLineProp(parent, read);
-        if (taken) *pen = read;
+        const bool whole = GetLineProp(parent, read);
+        if (!whole) {
+            if (item == parent->GetSubItem(1)) {
+                ShowStoredHundredths(item, pen->width);
+                return 0;
+            }
+            if (item == parent->GetSubItem(2)) ReadColor(item, &read.color);
+        }
+        *pen = read;
     } else if (parentId == kFontGroupId) {
-        taken = ApplyFont(table, range, parent);
+        if (!ApplyFont(table, range, parent, item)) {
+            if (COneCell* cell = table->GetCell(range.firstColumn, range.firstRow)) {
+                QXLOGFONT font;
+                cell->GetLogFont(&font);
+                ShowStoredHundredths(item, font.size);
+            }
+            return 0;
+        }
     } else {
         switch (item->GetData()) {
             case kFillColorId:
@@ -153,25 +169,32 @@ LRESULT CPropListTable::OnPropertyChanged(WPARAM, LPARAM lParam) {
                 break;
         }
     }
-    if (!taken) {
-        ShowStoredAgain(*this);
-        return 0;
-    }
     table->OnChanged(0);
     UpdateView();
     return 0;
 }
 
 // The whole font from the group: a size that is no number gives 0, a negative one the table's
-// default size; one too large for the record is refused (false), and nothing is written.
-bool CPropListTable::ApplyFont(CQXObjectCell* table, const CellRange& range, CBCGPProp* group) {
+// default size. A size too large for the record is refused (false, nothing written) when it is the
+// edited item; after an edit of the face or the colour each cell keeps its own size instead.
+bool CPropListTable::ApplyFont(CQXObjectCell* table, const CellRange& range, CBCGPProp* group, CBCGPProp* item) {
+    if (group->GetSubItemsCount() < 3) return false;
+    CBCGPProp* sizeItem = group->GetSubItem(1);
     float size = 0;
-    if (group->GetSubItemsCount() < 3 || !ReadFloat(ItemText(group->GetSubItem(1)), 100, &size)) return false;
+    const bool sizeRead = ReadFloat(ItemText(sizeItem), 100, &size);
+    if (!sizeRead && item == sizeItem) return false;
     QXLOGFONT font;
     font.SetFaceName(ItemText(group->GetSubItem(0)));
     font.size = size < 0 ? table->GetDefaultFont()->size : size;
     ReadColor(group->GetSubItem(2), &font.color);
-    ForEachCell(table, range, [&](COneCell* cell) { cell->SetLogFont(&font); });
+    ForEachCell(table, range, [&](COneCell* cell) {
+        if (!sizeRead) {
+            QXLOGFONT own;
+            cell->GetLogFont(&own);
+            font.size = own.size;
+        }
+        cell->SetLogFont(&font);
+    });
     return true;
 }
 

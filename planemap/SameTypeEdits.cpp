@@ -11,6 +11,14 @@ void UpdateSameTypeObjects(CQXLayer* layer, CString typeName) {
     }
 }
 
-void ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const CString& typeName) {
-    ApplyFillSubItem(item, layer, brush, typeName, &CQXObjectLine::SetLogBrush);
+bool ShowRefusedFillSize(CBCGPProp* item, const QXLOGBRUSH& stored) {
+    if (!item || item->GetData() != kPlaneFillCellSizeId) return false;
+    QXLOGBRUSH read = stored;
+    if (ReadFillSubItem(item, &read)) return false;
+    item->SetValue(_variant_t(static_cast<double>(stored.size) / 100.0));
+    return true;
+}
+
+bool ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const CString& typeName) {
+    return ApplyFillSubItem(item, layer, brush, typeName, &CQXObjectLine::SetLogBrush);
 }

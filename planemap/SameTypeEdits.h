@@ -68,12 +68,20 @@ void SetSameTypeObjects(CQXLayer* layer, R (T::*setter)(Arg), V value, const CSt
 // Sends the change notification (with 0) to every selected object of typeName.
 void UpdateSameTypeObjects(CQXLayer* layer, CString typeName);
 
-// ReadFillSubItem, then the brush to every selected T of typeName through setter.
+// A fill sub-item whose text the fill group cannot read as a cell size (set on the item from code,
+// past the item's own rule): true, and the item shows the stored size as the refresh shows it.
+bool ShowRefusedFillSize(CBCGPProp* item, const QXLOGBRUSH& stored);
+
+// ReadFillSubItem, then the brush to every selected T of typeName through setter. False, nothing
+// written and the stored size shown again, for a refused cell size; any other item that reads
+// nothing (an empty style set) writes nothing and answers true.
 template <class T, class R>
-void ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const CString& typeName,
+bool ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const CString& typeName,
                       R (T::*setter)(QXLOGBRUSH*)) {
+    if (ShowRefusedFillSize(item, *brush)) return false;
     if (ReadFillSubItem(item, brush)) SetSameTypeObjects(layer, setter, brush, typeName);
+    return true;
 }
 
 // The same for the line-like lists, whose objects are lines.
-void ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const CString& typeName);
+bool ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const CString& typeName);

@@ -24,6 +24,17 @@ bool ReadWholeNumber(const CString& text, double& value) {
     value = v;
     return true;
 }
+
+// The label of a value at that many decimals; a value that rounds to zero reads without a sign
+// ("0", "0.00"), never "-0".
+CString LabelText(double value, int decimals) {
+    CString label;
+    label.Format("%.*f", decimals, value);
+    const std::string text = label.str();
+    if (!text.empty() && text[0] == '-' && text.find_first_not_of("0.", 1) == std::string::npos)
+        label = CString(text.c_str() + 1);
+    return label;
+}
 }  // namespace
 
 CQXObjectContour::CQXObjectContour(CQXLayer* layer) : CQXObjectPolyline(layer) { SetClassNameG("CQXObjectContour"); }
@@ -59,7 +70,7 @@ void CQXObjectContour::SetDecimal(int decimal) {
     if (decimal < 0) return;
     m_nDecimal = decimal;
     double value = 0;
-    if (ReadWholeNumber(m_strLabel, value)) m_strLabel.Format("%.*f", std::min(decimal, kMaxShownDecimals), value);
+    if (ReadWholeNumber(m_strLabel, value)) m_strLabel = LabelText(value, std::min(decimal, kMaxShownDecimals));
     Touched("CQXObjectContour::SetDecimal", std::to_string(decimal));
 }
 

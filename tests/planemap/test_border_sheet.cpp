@@ -17,6 +17,7 @@
 #include "hostlibs/Harrow/HarrowTesting.h"
 #include "hostlibs/Osprey/WellDataTesting.h"
 #include "hostlibs/Parsnip/MapFixture.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hosttypes/Parsnip/QXMap.h"
 #include "hosttypes/Parsnip/QXObjectBorder.h"
 #include "planemap/PropListBorder.h"
@@ -403,6 +404,28 @@ TEST(BorderGrid, RefusedNumbersWriteNothingAndShowTheStoredValue) {
     }
 }
 
+// The change report of a group, or of an item the page does not know, writes nothing but still
+// ends as every edit ends: the objects of the type are told and the view is redrawn.
+TEST(BorderGrid, AGroupOrAnUnknownItemStillEndsWithTheNotificationAndARedraw) {
+    BorderWorld w;
+    CQXObjectBorder* a = w.AddSelected();
+    CQXObjectBorder* b = w.AddSelected();
+    a->SetDrawGraticule(1);
+    planetest::OpenList<CPropListBorderGrid> open;
+    open.Show(a);
+    CBCGPProp unknown("x", 9999);
+    for (CBCGPProp* item : {open.Item(CPropListBorderGrid::kGraticuleGroupId), open.Item(CPropListBorderGrid::kGMajorGroupId),
+                            &unknown}) {
+        ASSERT_NE(nullptr, item);
+        const int redraws = open.Redraws();
+        parsnip::testing::ClearCallLog();
+        open.list().GetPropList().OnPropertyChanged(item);
+        EXPECT_EQ(1, parsnip::testing::CountCalls("CQXObject::OnChanged", a)) << item->GetData();
+        EXPECT_EQ(1, parsnip::testing::CountCalls("CQXObject::OnChanged", b)) << item->GetData();
+        EXPECT_EQ(redraws + 1, open.Redraws()) << item->GetData();
+    }
+}
+
 // A length or interval the host stored just below 0 shows unsigned at the page's decimals.
 TEST(BorderGrid, NumbersThatRoundToZeroShowNoSign) {
     BorderWorld w;
@@ -475,6 +498,79 @@ TEST(BorderFrame, RefusedWidthsSizesAndOffsetsWriteNothing) {
     EXPECT_EQ(88, border->GetBorderExtent().top);
     open.Type(CPropListBorder::kYToId, "1e400");  // overflows: refused
     EXPECT_EQ(88, border->GetBorderExtent().top);
+}
+
+// The page was shown for border a, and the selection has since changed (to b and a "图框", or to b
+// alone) without a selection message. A refused text changes nothing on the page: it stays enabled,
+// and the next text is taken and written to every selected border of a's type name.
+TEST(BorderFrame, ARefusalLeavesThePageAsShownWhenTheSelectionChangedBehindIt) {
+    struct Step {
+        DWORD_PTR refusedId;
+        const char* refused;
+        DWORD_PTR nextId;
+        const char* next;
+    };
+    const Step steps[] = {
+        {CPropListBorder::kXFromId, "1e400", CPropListBorder::kPostfixId, "edge"},
+        {CPropListBorder::kFrameDistanceId, "-1", CPropListBorder::kPrefixId, "前缀甲"},
+        {CPropListBorder::kInnerPenId + 2, "-0.3", CPropListBorder::kInnerPenId + 2, "2.25"},
+    };
+    for (const bool withFrame : {true, false}) {
+        BorderWorld w;
+        CQXObjectBorder* a = w.AddSelected();
+        CQXObjectBorder* b = w.Add();
+        CQXObjectBorder* frame = w.Add("图框");
+        planetest::OpenList<CPropListBorder> open;
+        open.Show(a);
+        w.map.ClearSelection();
+        w.map.Select(b);
+        if (withFrame) w.map.Select(frame);
+        for (const Step& step : steps) {
+            const std::string before = open.Value(step.refusedId);
+            const int redraws = open.Redraws();
+            parsnip::testing::ClearCallLog();
+            open.Type(step.refusedId, step.refused);
+            EXPECT_EQ(before, open.Value(step.refusedId)) << step.refused;
+            EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObject::OnChanged")) << step.refused;
+            EXPECT_EQ(redraws, open.Redraws()) << step.refused;
+            EXPECT_TRUE(open.Enabled(step.refusedId)) << step.refused;
+            EXPECT_TRUE(open.Enabled(step.nextId)) << step.refused;
+            ASSERT_TRUE(open.Type(step.nextId, step.next)) << step.next;
+            EXPECT_EQ(redraws + 1, open.Redraws()) << step.next;
+        }
+        EXPECT_EQ(CString("edge"), b->GetPostfix());
+        EXPECT_EQ(CString("前缀甲"), b->GetPrefix());
+        QXLOGPEN pen;
+        b->GetInnerLogPen(&pen);
+        EXPECT_FLOAT_EQ(225, pen.width);
+        EXPECT_NE(CString("edge"), frame->GetPostfix());
+        EXPECT_NE(CString("edge"), a->GetPostfix());  // no longer selected
+    }
+}
+
+// A number set on an item from code past the item's own rule: the page writes nothing, tells
+// nobody, and that item shows the stored value as the refresh shows it.
+TEST(BorderFrame, ANumberRefusedAfterTheItemTookItShowsTheStoredValue) {
+    BorderWorld w;
+    CQXObjectBorder* border = w.AddSelected();
+    planetest::OpenList<CPropListBorder> open;
+    open.Show(border);
+    ASSERT_TRUE(open.Type(CPropListBorder::kFrameDistanceId, "1.5"));
+    ASSERT_TRUE(open.Type(CPropListBorder::kXFromId, "7"));
+    ASSERT_TRUE(open.Type(CPropListBorder::kTitleFontId + 2, "12"));
+    const int redraws = open.Redraws();
+    parsnip::testing::ClearCallLog();
+    const std::pair<DWORD_PTR, const char*> cases[] = {
+        {CPropListBorder::kFrameDistanceId, "1.50"},
+        {CPropListBorder::kXFromId, "7.00"},
+        {CPropListBorder::kTitleFontId + 2, "12.00"},
+    };
+    for (const auto& [id, shown] : cases) {
+        ChangeFromCode(open, id, id == CPropListBorder::kXFromId ? "1e400" : "-1");
+        EXPECT_EQ(shown, open.Value(id)) << id;
+    }
+    EXPECT_TRUE(parsnip::testing::CallLog().empty());
+    EXPECT_EQ(redraws, open.Redraws());
 }
 
 TEST(BorderFrame, SeveralSelectedDisableThePageAndOneSelectedEnablesItAgain) {

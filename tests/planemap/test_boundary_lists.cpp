@@ -498,7 +498,7 @@ TEST(WellNetLineList, PenEditsGiveEveryLineOfTheTypeNameTheShownPen) {
     open.Type(CPropListWellNetLine::kPenWidthId, "1e39");  // beyond the pen record: nothing written
     open.Type(CPropListWellNetLine::kPenWidthId, "-0.3");
     EXPECT_FLOAT_EQ(110.0f, PenOf(a).width);
-    EXPECT_EQ("1.10", open.Value(CPropListWellNetLine::kPenWidthId));
+    EXPECT_EQ("1.1", open.Value(CPropListWellNetLine::kPenWidthId));
 }
 
 TEST(WellNetFillList, FillColourReachesEveryWellNetArea) {

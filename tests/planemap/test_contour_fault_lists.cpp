@@ -124,6 +124,23 @@ TEST(ContourList, RefusedWidthsSizesAndDistancesShowTheStoredValueAgain) {
     EXPECT_DOUBLE_EQ(9999999900.0, a->GetLabelDistance());
 }
 
+// A value is formatted again at the contour's decimals; one that rounds to zero reads without a
+// sign.
+TEST(ContourList, AValueThatRoundsToZeroIsLabelledWithoutASign) {
+    MapFixture map;
+    CQXObjectContour* a = AddContour(map, "10");
+    map.Select(a);
+    planetest::OpenList<CPropListContour> open;
+    open.Show(a);
+    ASSERT_TRUE(open.Type(CPropListContour::kValueId, "-1e-315"));
+    EXPECT_EQ(CString("0"), a->GetLabel());
+    a->SetDecimal(2);
+    ASSERT_TRUE(open.Type(CPropListContour::kValueId, "-0.004"));
+    EXPECT_EQ(CString("0.00"), a->GetLabel());
+    ASSERT_TRUE(open.Type(CPropListContour::kValueId, "-0.006"));
+    EXPECT_EQ(CString("-0.01"), a->GetLabel());
+}
+
 TEST(ContourList, EditsReachContoursOfTheTypeNameAndRecomputeThem) {
     MapFixture map;
     CQXObjectContour* a = AddContour(map, "10");

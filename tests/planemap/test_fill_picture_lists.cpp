@@ -89,6 +89,29 @@ TEST(FillList, ChangingTheSetAloneRewritesTheUnchangedBrushAndRedraws) {
     EXPECT_EQ(CString("岩性填充"), picker->GetStyleGroups().back().second);
 }
 
+// A refused cell size runs no refresh: a style set just picked stays shown, and the style picker
+// keeps the set's group.
+TEST(FillList, ARefusedCellSizeKeepsAPickedStyleSet) {
+    FillLayer fx;
+    CQXObjectFill* fill = fx.Add(1001);
+    planetest::OpenList<CPropListFill> open;
+    open.Show(fill);
+    ASSERT_TRUE(open.Pick(kPlaneFillStyleSetId, "岩性填充"));
+    auto* picker = dynamic_cast<CPropStyleCombox*>(open.Item(kPlaneFillStyleId));
+    ASSERT_NE(nullptr, picker);
+    const auto groups = picker->GetStyleGroups();
+    const std::string size = open.Value(kPlaneFillCellSizeId);
+    const int redraws = open.Redraws();
+    ClearCallLog();
+
+    open.Type(kPlaneFillCellSizeId, "-1");
+    EXPECT_EQ("岩性填充", open.Value(kPlaneFillStyleSetId));
+    EXPECT_EQ(groups, picker->GetStyleGroups());
+    EXPECT_EQ(size, open.Value(kPlaneFillCellSizeId));
+    EXPECT_EQ(0, CountCalls("CQXObjectFill::SetLogBrush"));
+    EXPECT_EQ(redraws, open.Redraws());
+}
+
 TEST(FillList, EditsReachTheShownFillOnlyWhateverIsSelected) {
     FillLayer fx;
     CQXObjectFill* shown = fx.Add(1002);
@@ -134,7 +157,7 @@ TEST(FillList, CellSizeIsReadAsTypedAndANegativeOrAnOverflowWritesNothing) {
     const int redraws = open.Redraws();
     for (const char* refused : {"-3", "1e300", "1e39"}) {
         open.Type(kPlaneFillCellSizeId, refused);
-        EXPECT_EQ("2.50", open.Value(kPlaneFillCellSizeId)) << refused;
+        EXPECT_EQ("2.5", open.Value(kPlaneFillCellSizeId)) << refused;
     }
     EXPECT_EQ(0, CountCalls("CQXObjectFill::SetLogBrush"));
     EXPECT_FLOAT_EQ(250.0f, BrushOf(fill).size);
@@ -186,7 +209,7 @@ TEST(PictureList, RasterShowsRotationInDegreesAndStoresTypedDegreesAsRadians) {
     // Degrees whose radians a double cannot hold are refused, never stored as infinity.
     ASSERT_TRUE(open.Type(CPropListPicture::kRotationId, "1e308"));
     EXPECT_DOUBLE_EQ(1.570796326794895, bitmap->GetAngle());
-    EXPECT_EQ("90.00", open.Value(CPropListPicture::kRotationId));
+    EXPECT_EQ("90", open.Value(CPropListPicture::kRotationId));
 }
 
 TEST(PictureList, EmbeddedMapHasScaleAndBasePointInsteadOfRotation) {

@@ -384,15 +384,15 @@ TEST(ScaleList, TheBarsSettersRefuseHeightsCountsAndDecimalsAndNoNumberIsZero) {
     EXPECT_FLOAT_EQ(0.0f, FontOf(scale).size);
     ASSERT_TRUE(open.Type(CPropListScale::kPenWidthId, "abc"));
     EXPECT_FLOAT_EQ(0.0f, PenOf(scale).width);
-    // A negative size or width is refused, and the stored one shown again as the refresh shows it.
+    // A negative size or width is refused; the item shows its text from before the edit.
     ASSERT_TRUE(open.Type(CPropListScale::kFontSizeId, "12"));
     ASSERT_TRUE(open.Type(CPropListScale::kFontSizeId, "-2"));
     EXPECT_FLOAT_EQ(1200.0f, FontOf(scale).size);
-    EXPECT_EQ("12.00", open.Value(CPropListScale::kFontSizeId));
+    EXPECT_EQ("12", open.Value(CPropListScale::kFontSizeId));
     ASSERT_TRUE(open.Type(CPropListScale::kPenWidthId, "0.5"));
     ASSERT_TRUE(open.Type(CPropListScale::kPenWidthId, "-1"));
     EXPECT_FLOAT_EQ(50.0f, PenOf(scale).width);
-    EXPECT_EQ("0.50", open.Value(CPropListScale::kPenWidthId));
+    EXPECT_EQ("0.5", open.Value(CPropListScale::kPenWidthId));
     // What the bar's setters would ignore is refused before them: no notification, no redraw.
     ClearCallLog();
     const int redraws = open.Redraws();
@@ -408,7 +408,7 @@ TEST(ScaleList, TheBarsSettersRefuseHeightsCountsAndDecimalsAndNoNumberIsZero) {
 }
 
 // The bar keeps ten times the spacing it is given: a spacing whose kept form a double cannot hold,
-// or a negative one, is refused for every selected bar, and the stored spacing is shown again.
+// or a negative one, is refused for every selected bar; the item keeps the spacing as it was typed.
 TEST(ScaleList, SpacingKeptTenfoldIsRefusedBeyondADouble) {
     MapFixture map;
     auto* a = map.Add<CQXObjectScale>("比例尺");
@@ -424,7 +424,7 @@ TEST(ScaleList, SpacingKeptTenfoldIsRefusedBeyondADouble) {
         ASSERT_TRUE(open.Type(CPropListScale::kSpacingId, refused)) << refused;
         EXPECT_EQ(2.5, a->GetSize()) << refused;
         EXPECT_EQ(2.5, b->GetSize()) << refused;
-        EXPECT_EQ("2.50", open.Value(CPropListScale::kSpacingId)) << refused;
+        EXPECT_EQ("2.5", open.Value(CPropListScale::kSpacingId)) << refused;
     }
     open.Show(a);
     EXPECT_EQ("2.50", open.Value(CPropListScale::kSpacingId));

@@ -132,3 +132,36 @@ TEST(LineList, OneEditCallsTheSetterOncePerSelectedLineAndRedrawsOnce) {
     EXPECT_EQ(100, parsnip::testing::CountCalls("CQXObjectLine::SetLogPen"));
     EXPECT_EQ(before + 1, open.Redraws());
 }
+
+// A position or width the list refuses after the item took the text (set from code): nothing is
+// written, nobody told, nothing redrawn, and only that item shows the stored value again; an item
+// typed into before keeps its text.
+TEST(LineList, ANumberRefusedAfterTheItemTookItShowsOnlyThatItemsStoredValue) {
+    LineLayer fx;
+    CQXObjectPolyline* line = fx.Add({{0, 0}, {3, 4}});
+    fx.layer.SetSelectedObject(line);
+    planetest::OpenList<CPropListLine> open;
+    open.Show(line);
+    ASSERT_TRUE(open.Type(CPropListLine::kPenWidthId, "0.5"));
+    ASSERT_TRUE(open.Type(CPropListLine::kStartXId, "1"));  // the end stays at (3, 4)
+    const int redraws = open.Redraws();
+    parsnip::testing::ClearCallLog();
+    const struct {
+        DWORD_PTR id;
+        const char* text;
+        const char* shown;
+    } cases[] = {
+        {CPropListLine::kLengthId, "1e400", "4.47"},
+        {CPropListLine::kEndXId, "1e400", "3.00"},
+        {CPropListLine::kPenWidthId, "-1", "0.50"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ("0.5", open.Value(CPropListLine::kPenWidthId)) << c.id;  // as typed, until refused itself
+        CBCGPProp* item = open.Item(c.id);
+        item->SetValue(_variant_t(c.text));
+        open.list().GetPropList().OnPropertyChanged(item);
+        EXPECT_EQ(c.shown, open.Value(c.id)) << c.id;
+    }
+    EXPECT_TRUE(parsnip::testing::CallLog().empty());
+    EXPECT_EQ(redraws, open.Redraws());
+}

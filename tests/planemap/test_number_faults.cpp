@@ -206,7 +206,7 @@ TEST(ListNumberFaults, GraticuleIntervalTheItemCannotShowIsRefused) {
     planetest::OpenList<CPropListBorderGrid> open;
     open.Show(border);
     CBCGPProp* interval = ByName(open, bordertext::kMeridianInterval);
-    ASSERT_TRUE(TypeInto(open, interval, "0:90:0"));  // shown again below as the page shows 1.5
+    ASSERT_TRUE(TypeInto(open, interval, "0:90:0"));  // kept below as typed
     ASSERT_EQ(1.5, border->GetGraticuleIntervalX());
     const uint64_t stamp = border->GetTimeStamp();
     const int redraws = open.Redraws();
@@ -217,13 +217,13 @@ TEST(ListNumberFaults, GraticuleIntervalTheItemCannotShowIsRefused) {
         EXPECT_EQ(1.5, border->GetGraticuleIntervalX()) << text;
         EXPECT_EQ(stamp, border->GetTimeStamp()) << text;
         EXPECT_EQ(redraws, open.Redraws()) << text;
-        EXPECT_EQ("1:30:0", Shown(interval)) << text;
+        EXPECT_EQ("0:90:0", Shown(interval)) << text;
     }
-    // The largest interval that still shows, typed in seconds and shown as the page shows it.
+    // The largest interval that still shows, typed in seconds; a refusal keeps that text.
     ASSERT_TRUE(TypeInto(open, interval, "2147483646:0:3599"));
     EXPECT_DOUBLE_EQ(2147483647 - 1.0 / 3600, border->GetGraticuleIntervalX());
     TypeInto(open, interval, "2147483647:0:0");
-    EXPECT_EQ("2147483646:59:59", Shown(interval));
+    EXPECT_EQ("2147483646:0:3599", Shown(interval));
 }
 
 // The shown object's angle item: degrees whose radians overflow leave the angle, 180 is π.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PlaneListFixture.h"
+#include "framework/PropStyleCombox.h"
 #include "hostlibs/Parsnip/MapFixture.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hosttypes/Parsnip/QXObjectArrow.h"
@@ -113,6 +114,42 @@ TEST(TableList, ABorderWidthEditsThatPenOnly) {
     ASSERT_TRUE(open.Type(CPropListTable::kCenterBorderId + 2, "0.5"));  // the centre lines' width
     EXPECT_FLOAT_EQ(50.0f, table->GetCenterBorderPen().width);
     EXPECT_FLOAT_EQ(0.0f, table->GetTopBorderPen().width);
+}
+
+// A ruling pen is read back whole from its group, but only the edited field decides: a stored
+// width the reader refuses (shown "-1.00") does not stop a style pick, and keeps that pen's width
+// and colour; the width item itself refuses such a text and writes nothing.
+TEST(TableList, AStylePickIsTakenPastAStoredWidthTheReaderRefuses) {
+    parsnip::MapFixture map;
+    CQXObjectCell* table = AddTable(map, 2, 2);
+    map.Select(table);
+    table->TopBorderPen().width = -100;
+    table->TopBorderPen().color = RGB(1, 2, 3);
+    planetest::OpenList<CPropListTable> open;
+    open.Show(table);
+    const DWORD_PTR style = CPropListTable::kTopBorderId + 1, width = CPropListTable::kTopBorderId + 2;
+    ASSERT_EQ("-1.00", open.Value(width));
+    const int redraws = open.Redraws();
+    parsnip::testing::ClearCallLog();
+
+    ASSERT_TRUE(open.PickEntry(style, 2));
+    const UINT picked = dynamic_cast<CPropStyleCombox*>(open.Item(style))->GetVal();
+    EXPECT_EQ(picked, table->GetTopBorderPen().style);
+    EXPECT_FLOAT_EQ(-100.0f, table->GetTopBorderPen().width);
+    EXPECT_EQ(RGB(1, 2, 3), table->GetTopBorderPen().color);
+    EXPECT_EQ(1, CountCalls("CQXObject::OnChanged", table));
+    EXPECT_EQ(redraws + 1, open.Redraws());
+
+    // The width refused after the item took it (set from code): nothing written, nobody told, and
+    // the item shows the stored width again.
+    parsnip::testing::ClearCallLog();
+    CBCGPProp* widthItem = open.Item(width);
+    widthItem->SetValue(_variant_t("1e39"));
+    open.list().GetPropList().OnPropertyChanged(widthItem);
+    EXPECT_TRUE(parsnip::testing::CallLog().empty());
+    EXPECT_EQ(redraws + 1, open.Redraws());
+    EXPECT_EQ("-1.00", open.Value(width));
+    EXPECT_FLOAT_EQ(-100.0f, table->GetTopBorderPen().width);
 }
 
 TEST(TableList, OnlyOneSelectedObjectEnablesTheListAndEveryRefreshStartsAfresh) {
@@ -377,14 +414,14 @@ TEST(RectList, GeometryMovesOnlyTheTargetAndNoNumberIsZero) {
     ASSERT_TRUE(open.Type(CPropListRect::kRotationId, "1e39"));  // a double keeps it
     EXPECT_DOUBLE_EQ(1e39 * kPi / 180, a->GetAngle());
 
-    // Refused: nothing is written, and the list shows the stored selection again, which now holds
-    // both rectangles.
+    // Refused: nothing is written and nothing else on the page changes, although the selection
+    // now holds both rectangles: the item keeps its text and stays enabled until the next refresh.
     parsnip::testing::ClearCallLog();
     open.Type(CPropListRect::kXId, "1e400");       // overflows
     open.Type(CPropListRect::kCornerBId, "1e39");  // beyond single precision
     EXPECT_TRUE(parsnip::testing::CallLog().empty());
-    EXPECT_EQ("", open.Value(CPropListRect::kXId));
-    EXPECT_FALSE(open.Enabled(CPropListRect::kXId));
+    EXPECT_EQ("7", open.Value(CPropListRect::kXId));
+    EXPECT_TRUE(open.Enabled(CPropListRect::kXId));
 }
 
 TEST(RectList, SeveralSelectedEmptyTheOneRectangleItemsAndPenEditsKeepEachOwnPen) {
