@@ -72,12 +72,7 @@ TEST(IntervalRefusalTest, CoringPagesComposeNoNameAndWriteNoFields) {
         wptest::IntervalPage<CLstIntegratedCore> page(
             [](zephyr::PlotFixture& plot) { return new CLstIntegratedCore(plot.First<CWpIntegratedCore>()); });
         auto* kit = page.plot().First<CWpIntegratedCore>();
-        WPSEGMENT run;
-        run.top = 1200;
-        run.bottom = 1209;
-        run.data = WpSegDataRef(new WPSEGDATA{2, 7, 8, 0.875});
-        kit->AddSeg(run);
-        kit->SetActiveSeg(0);
+        wptest::AddActiveRun(kit);
         page.Show(kit);
         ExpectNothingFollows(page, page.Item(CLstIntegratedCore::kTextFontId + 2), {"1e39"},
                              page.Value(CLstIntegratedCore::kTextFontId + 2));

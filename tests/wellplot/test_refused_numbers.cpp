@@ -95,12 +95,7 @@ TEST(RefusedNumberTest, ACoringRunTakesNoDepthASingleFloatCannotHold) {
     wptest::IntervalPage<CLstIntegratedCore> page(
         [](zephyr::PlotFixture& plot) { return new CLstIntegratedCore(plot.First<CWpIntegratedCore>()); });
     CWpIntegratedCore* core = page.plot().First<CWpIntegratedCore>();
-    WPSEGMENT run;
-    run.top = 1200;
-    run.bottom = 1209;
-    run.data = WpSegDataRef(new WPSEGDATA{2, 7, 8, 0.875});
-    core->AddSeg(run);
-    core->SetActiveSeg(0);
+    wptest::AddActiveRun(core);
     page.Show(core);
 
     ASSERT_TRUE(page.Type(CLstIntegratedCore::kRunTopId, "9e296"));
