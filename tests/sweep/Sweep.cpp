@@ -446,7 +446,9 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     // What the item shows now: the stored value when the page did not take the text. A text that
     // reads as the value shown before ("abc" into an item showing "0.00") may have been taken as
     // that value, so it tells nothing; so does a text that is none of an item's options when the
-    // item shows one of them, since a list may read any other text as a default option.
+    // item shows one of them, since a list may read any other text as a default option. A size
+    // text item reads by its list's own rule, so one it did not refuse was taken, also when what
+    // is stored is the value shown before (a size capped to the bound already stored).
     bool shownAgain = false;
     std::string shownNow, name;
     if (CBCGPPropList* now = GridAt(page, gridIndex))
@@ -459,7 +461,7 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
             for (int i = 0; i < edited->GetOptionCount() && !anOption; ++i)
                 anOption = shownNow == std::string(edited->GetOption(i));
             shownAgain =
-                shownNow == shownText && shownNow != text &&
+                !dynamic_cast<CBCGPropSizeText*>(edited) && shownNow == shownText && shownNow != text &&
                 (LeadingNumber(shownNow, &shownNumber) ? !SameAtShownPlaces(typedNumber, shownNow) : !anOption);
         }
 

@@ -5,9 +5,20 @@
 #include "WellPlotFixture.h"
 #include "hostlibs/Rivet/RivetTesting.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
+#include "hosttypes/Zephyr/WpIntegratedCore.h"
 #include "hosttypes/Zephyr/WpSegment.h"
 
 namespace wptest {
+
+// A coring run from 1200 to 1209 (run 2, core length 7, footage 8, recovery 0.875), made active.
+inline void AddActiveRun(CWpIntegratedCore* kit) {
+    WPSEGMENT run;
+    run.top = 1200;
+    run.bottom = 1209;
+    run.data = WpSegDataRef(new WPSEGDATA{2, 7, 8, 0.875});
+    kit->AddSeg(run);
+    kit->SetActiveSeg(0);
+}
 
 template <class List>
 class IntervalPage : public OpenPage<List> {

@@ -213,7 +213,7 @@ TEST(ParamTextPage, FontSizeIsWrittenBackWholeAndARefusedOneWritesNothing) {
     EXPECT_FLOAT_EQ(page.kit()->GetTextFont().size, 950);
     EXPECT_EQ(CallsOn(page.kit()), Names());
     EXPECT_EQ(page.Redraws(), redraws);
-    EXPECT_EQ(page.Value(CLstParamText::kFontSizeId), "9.50");
+    EXPECT_EQ(page.Value(CLstParamText::kFontSizeId), "9.5");
     ASSERT_TRUE(page.Pick(CLstParamText::kFontTemplateId, "正文"));
     EXPECT_FALSE(page.Enabled(CLstParamText::kFontFaceId));
 }

@@ -95,12 +95,7 @@ TEST(RefusedNumberTest, ACoringRunTakesNoDepthASingleFloatCannotHold) {
     wptest::IntervalPage<CLstIntegratedCore> page(
         [](zephyr::PlotFixture& plot) { return new CLstIntegratedCore(plot.First<CWpIntegratedCore>()); });
     CWpIntegratedCore* core = page.plot().First<CWpIntegratedCore>();
-    WPSEGMENT run;
-    run.top = 1200;
-    run.bottom = 1209;
-    run.data = WpSegDataRef(new WPSEGDATA{2, 7, 8, 0.875});
-    core->AddSeg(run);
-    core->SetActiveSeg(0);
+    wptest::AddActiveRun(core);
     page.Show(core);
 
     ASSERT_TRUE(page.Type(CLstIntegratedCore::kRunTopId, "9e296"));
@@ -353,7 +348,8 @@ struct SignedCase {
 // Depths and heights keep their sign (a plot in elevation depths has negative depths): "-5" is
 // stored as -5 (a height in thousandths of a centimetre). What the field cannot hold, and a depth on
 // the wrong side of the other end, are still refused: the kit keeps -5 and its stamp, nothing but
-// the kit's own order check is called, nothing is redrawn, and the item shows -5 as the page shows it.
+// the kit's own order check (after an interval page's modify flag) is called, nothing is redrawn,
+// and the item shows -5 as the page shows it.
 TEST(RefusedNumberTest, HeightsAndDepthsTakeTheirSignAndRefuseOnlyWhatTheirFieldCannotHold) {
     const std::vector<std::string> floats{"1e39", "1e400"};
     const std::vector<std::string> doubles{"1e400"};
@@ -425,8 +421,13 @@ TEST(RefusedNumberTest, HeightsAndDepthsTakeTheirSignAndRefuseOnlyWhatTheirField
             EXPECT_EQ(platform::GridDriver::Info(open.item).value, c.shownAgain) << c.what << " " << text;
             EXPECT_EQ(open.kit->GetTimeStamp(), stamp) << c.what << " " << text;
             EXPECT_EQ(open.redraws(), redraws) << c.what << " " << text;
-            const bool kitAsked = text == c.wrongOrder && c.kitCheck;
-            EXPECT_EQ(CallsOn(open.kit), kitAsked ? Names{c.kitCheck} : Names()) << c.what << " " << text;
+            Names asked;
+            if (text == c.wrongOrder && c.kitCheck) {
+                // An interval page marks its kit modified before the depth goes to the kit.
+                if (c.kitCheck == segTop || c.kitCheck == segBottom) asked.push_back("CQXObject::SetModifyFlag");
+                asked.push_back(c.kitCheck);
+            }
+            EXPECT_EQ(CallsOn(open.kit), asked) << c.what << " " << text;
             ASSERT_EQ(boxes.size(), boxCount + (c.message ? 1 : 0)) << c.what << " " << text;
             if (c.message) {
                 EXPECT_EQ(boxes.back().text, c.message) << c.what << " " << text;

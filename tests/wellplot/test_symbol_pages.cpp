@@ -75,7 +75,7 @@ TEST(SymbolPageTest, CycleMarginsRefuseHalfAndNegativesAndTakeOtherValuesForBoth
     EXPECT_DOUBLE_EQ(kit->GetEdgeOffR(), 0);
     ASSERT_TRUE(page.Type(CLstSymbleCycle::kMarginId, "1e999"));  // no number a double holds
     EXPECT_DOUBLE_EQ(kit->GetEdgeOffL(), 0);
-    EXPECT_EQ(page.Value(CLstSymbleCycle::kMarginId), "0.00");
+    EXPECT_EQ(page.Value(CLstSymbleCycle::kMarginId), "abc");  // its text from before the edit
 }
 
 TEST(SymbolPageTest, CycleSourcesBindCatalogueOfTheirCodeGraphicsNotifiesAndAnActiveIntervalLocksTheSource) {

@@ -106,7 +106,7 @@ TEST(TextPage, BackgroundTransparencyAndAlignmentsAreTheKitsOwn) {
     EXPECT_EQ(page.kit()->GetTextAlignV(), "底对齐");
 }
 
-TEST(TextPage, ARefusedSizeOrWidthWritesNothingAndTheGroupShowsTheKitAgain) {
+TEST(TextPage, ARefusedSizeOrWidthWritesNothingAndTheGroupIsLeftAsItWas) {
     TextPage page;
     QXLOGFONT font = page.GiveFont();
     QXLOGPEN pen;
@@ -116,7 +116,7 @@ TEST(TextPage, ARefusedSizeOrWidthWritesNothingAndTheGroupShowsTheKitAgain) {
     page.kit()->SetTextBoundaryPen(&pen);
     page.Show(page.kit());
     // The kit changed elsewhere after the page showed it: a refused text writes none of the page's
-    // values back, and the page then shows the kit's.
+    // values back, and the page shows nothing new.
     font.SetFaceName("黑体");
     page.kit()->SetTextFont(font);
     pen.style = 7;
@@ -133,7 +133,7 @@ TEST(TextPage, ARefusedSizeOrWidthWritesNothingAndTheGroupShowsTheKitAgain) {
     EXPECT_EQ(font.GetFaceName(), "黑体");
     EXPECT_FLOAT_EQ(font.size, 500);
     EXPECT_EQ(font.color, RGB(255, 0, 0));
-    EXPECT_EQ(page.Value(Txt::kTextFontId + 1), "黑体");
+    EXPECT_EQ(page.Value(Txt::kTextFontId + 1), "宋体");
     EXPECT_EQ(page.Value(Txt::kTextFontId + 2), "5.00");
     page.kit()->GetTextBoundaryPen(pen);
     EXPECT_EQ(pen.style, 7u);

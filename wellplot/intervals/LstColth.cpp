@@ -53,11 +53,9 @@ void OfferLabels(CBCGPProp* item, LogCorelithMgrIO* codes, const CodeTable& tabl
     for (int k = 0; k < table.count; ++k) item->AddOption((codes->*table.label)(k), TRUE);
 }
 
-// A column's width share typed (a text that is no number reads 0); also the rule of its item.
-bool ReadShare(const CString& text, double* share) { return numtext::LeadingNumber(text, share); }
-
+// A column's width share: a text that is no number reads 0.
 CBCGPProp* NewShareItem(const char* name, DWORD_PTR id) {
-    return new CBCGPropSizeText(name, _variant_t(""), "", id, ReaderRule(ReadShare));
+    return new CBCGPropSizeText(name, _variant_t(""), "", id, ReaderRule(numtext::LeadingNumber));
 }
 
 CodeTable Colors(LogCorelithMgrIO* codes) {
@@ -220,8 +218,7 @@ void CLstColth::ShowActiveSeg(CWpCorelith* kit) {
 LRESULT CLstColth::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpCorelith* kit = Kit();
-    if (!item || !kit || !TakeActiveSegDepth(item)) return 0;
-    CLstContent::OnPropertyChanged(wParam, lParam);
+    if (!item || !kit || !BeginEdit(wParam, lParam)) return 0;
 
     CBCGPProp* parent = item->GetParent();
     const DWORD_PTR parentId = parent ? parent->GetData() : 0;
@@ -336,7 +333,7 @@ void CLstColth::ChooseTable(CWpCorelith* kit, const CString& text) {
 // A share that is no number is given as 0; the page then shows what the kit keeps.
 void CLstColth::EditShare(CWpCorelith* kit, CBCGPProp* item) {
     double share = 0;
-    if (ReadShare(ItemText(item), &share)) {
+    if (numtext::LeadingNumber(ItemText(item), &share)) {
         if (item->GetData() == kColorWidthId)
             kit->SetColorPer(share);
         else

@@ -21,16 +21,6 @@ CString ActiveSegDepthText(CWpSegment* kit, bool top) {
     return FormatString("%0.2f", numtext::Shown(top ? kit->GetSegTopDpth(i) : kit->GetSegBottomDpth(i), 2));
 }
 
-// The item's text read as a number (no number reads 0) and given to the kit's active interval as
-// its top (or bottom) depth, whatever its sign: a plot in elevation depths has negative depths.
-// False when a double cannot hold the number or the kit refuses it (a top below the bottom).
-bool StoreActiveSegDepth(CWpSegment* kit, CBCGPProp* item, bool top) {
-    double depth = 0;
-    if (!kit || !numtext::LeadingNumber(ItemText(item), &depth)) return false;
-    const int i = kit->GetActiveSeg();
-    return top ? kit->SetSegTopDpth(i, depth) : kit->SetSegBottomDpth(i, depth);
-}
-
 }  // namespace
 
 CLstContent::CLstContent() = default;
@@ -49,12 +39,6 @@ int CLstContent::InitPropWnd() {
 
 void CLstContent::UpdateBCGPProperty(long object, CString) {
     if (object != GetCurrentObject() || !IsKitChanged()) return;
-    SetTimeStamp(AfxGetTimeStamp());
-    RefreshFromKit();
-}
-
-void CLstContent::ShowItemAgain(CBCGPProp*) {
-    if (!SelectedKit<CWpKit>()) return;
     SetTimeStamp(AfxGetTimeStamp());
     RefreshFromKit();
 }
@@ -107,16 +91,31 @@ LRESULT CLstContent::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-bool CLstContent::TakeActiveSegDepth(CBCGPProp* item) {
+bool CLstContent::BeginEdit(WPARAM wParam, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    if (!item) return false;
     CBCGPProp* group = item->GetParent();
     const CString name = item->GetName();
     const bool top = name == ivtext::kTopDepth;
-    if (!group || group->GetName() != ivtext::kCurrentSeg || (!top && name != ivtext::kBottomDepth)) return true;
+    const bool depth = group && group->GetName() == ivtext::kCurrentSeg && (top || name == ivtext::kBottomDepth);
+    if (!depth) {
+        CLstContent::OnPropertyChanged(wParam, lParam);
+        return true;
+    }
     CWpSegment* kit = SelectedKit<CWpSegment>();
-    const bool taken = StoreActiveSegDepth(kit, item, top);
+    if (!kit) return false;
+    // Any sign is a depth (a plot in elevation depths has negative depths); no number reads 0.
+    double value = 0;
+    if (!numtext::LeadingNumber(ItemText(item), &value)) {
+        SetItemText(item, ActiveSegDepthText(kit, top));
+        return false;
+    }
+    CLstContent::OnPropertyChanged(wParam, lParam);
+    const int i = kit->GetActiveSeg();
+    const bool taken = top ? kit->SetSegTopDpth(i, value) : kit->SetSegBottomDpth(i, value);
     // The item shows what the kit keeps, as the refresh shows it ("-0" is kept as 0), and only the
     // item: a whole refresh may write the kit's table or field names.
-    if (kit) SetItemText(item, ActiveSegDepthText(kit, top));
+    SetItemText(item, ActiveSegDepthText(kit, top));
     return taken;
 }
 

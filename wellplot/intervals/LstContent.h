@@ -29,10 +29,6 @@ protected:
     void UpdateBCGPProperty(long object, CString name) override;
     int InitPropWnd() override;
 
-    // After a text an item refused: the page shows the kit again as its refresh does. (The refresh
-    // gate takes only a newer kit stamp, so the page takes the current stamp as its refresh does.)
-    void ShowItemAgain(CBCGPProp* item) override;
-
     // Re-reads every item from the kit.
     virtual void RefreshFromKit();
     // Whether the kit must be read again at the next refresh.
@@ -48,11 +44,12 @@ protected:
         return wellplot::CurrentKit<Kit>(*this);
     }
 
-    // Run before anything else of an edit is written: a top or bottom depth typed into "当前段" goes
-    // to the selected kit's active interval, and the item then shows the kit's depth. False when the
-    // item is such a depth and it was refused (no double holds the number, or the kit refused it): the
-    // edit must end there, writing nothing. True for any other item and for a depth taken.
-    bool TakeActiveSegDepth(CBCGPProp* item);
+    // The first steps of every edit of a subclass: a top or bottom depth of "当前段" that is no number
+    // a double holds is refused (the item shows the kit's depth again, nothing is written); otherwise
+    // the base write-back runs, then such a depth goes to the selected kit's active interval and the
+    // item shows what the kit keeps. False when the edit must end there: a refused depth, one the kit
+    // refused (a top below the bottom), or no item.
+    bool BeginEdit(WPARAM wParam, LPARAM lParam);
 };
 
 // The group "当前段" holding the free-text top and bottom depth items ("段顶深", "段底深").

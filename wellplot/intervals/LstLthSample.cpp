@@ -143,8 +143,7 @@ void CLstLthSample::ShowSource(CWpLthSample* kit) {
 LRESULT CLstLthSample::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpLthSample* kit = Kit();
-    if (!item || !kit || !TakeActiveSegDepth(item)) return 0;
-    CLstContent::OnPropertyChanged(wParam, lParam);
+    if (!item || !kit || !BeginEdit(wParam, lParam)) return 0;
 
     const CString text = ItemText(item);
     switch (item->GetData()) {

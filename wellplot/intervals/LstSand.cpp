@@ -241,7 +241,7 @@ void CLstSand::ShowThicknessText(CWpSand* kit) {
         EnableSubItems(font, 0, -1, shown);
     }
     SetItemText(Item(kThkPosId), FormatString("%0.2f", numtext::Shown(kit->GetThkTextPos(), 2)));
-    SetItemText(Item(kThkPrecisionId), FormatString("%d", kit->GetThkTextPrecision()));
+    ShowPrecision(kit);
     for (DWORD_PTR id : {kThkPosId, kThkPrecisionId})
         if (CBCGPProp* item = Item(id)) item->Enable(shown);
 }
@@ -250,8 +250,7 @@ void CLstSand::ShowThicknessText(CWpSand* kit) {
 LRESULT CLstSand::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpSand* kit = Kit();
-    if (!item || !kit || !TakeActiveSegDepth(item)) return 0;
-    CLstContent::OnPropertyChanged(wParam, lParam);
+    if (!item || !kit || !BeginEdit(wParam, lParam)) return 0;
 
     CBCGPProp* parent = item->GetParent();
     const CString parentName = parent ? parent->GetName() : CString();
@@ -342,6 +341,18 @@ void CLstSand::EditById(CWpSand* kit, CBCGPProp* item) {
         default:
             break;
     }
+}
+
+void CLstSand::ShowPrecision(CWpSand* kit) {
+    SetItemText(Item(kThkPrecisionId), FormatString("%d", kit->GetThkTextPrecision()));
+}
+
+void CLstSand::ShowItemAgain(CBCGPProp* item) {
+    CWpSand* kit = Kit();
+    if (kit && item && item->GetData() == kThkPrecisionId)
+        ShowPrecision(kit);
+    else
+        CLstContent::ShowItemAgain(item);
 }
 
 // Decimals 0 to 8; the item refuses any other number, or no number.

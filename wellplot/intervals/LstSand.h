@@ -45,6 +45,8 @@ protected:
     int InitPropWnd() override;
     void RefreshFromKit() override;
     BOOL IsKitChanged() override;
+    // Refused decimals show the kit's decimals again ("%d"); any other item its text from before.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CWpSand* Kit() const;
@@ -57,6 +59,7 @@ private:
     void ChooseSource(CWpSand* kit, CBCGPProp* item);
     void EditById(CWpSand* kit, CBCGPProp* item);
     void EditPrecision(CWpSand* kit, CBCGPProp* item);
+    void ShowPrecision(CWpSand* kit);
 };
 
 // The sand data types and their texts (stratum level L, 1 to 5, takes 4L+1 to 4L+4), both ways.

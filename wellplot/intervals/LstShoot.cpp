@@ -97,8 +97,7 @@ void CLstShoot::ShowActiveSeg(CWpShoot* kit) {
 LRESULT CLstShoot::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpShoot* kit = Kit();
-    if (!item || !kit || !TakeActiveSegDepth(item)) return 0;
-    CLstContent::OnPropertyChanged(wParam, lParam);
+    if (!item || !kit || !BeginEdit(wParam, lParam)) return 0;
     CBCGPProp* parent = item->GetParent();
     const CString group = parent ? parent->GetName() : CString();
     if (group == ivtext::kDataSource)

@@ -171,8 +171,7 @@ void CLstStratum::ShowSource(CWpStratum* kit) {
 LRESULT CLstStratum::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpStratum* kit = Kit();
-    if (!item || !kit || !TakeActiveSegDepth(item)) return 0;
-    CLstContent::OnPropertyChanged(wParam, lParam);
+    if (!item || !kit || !BeginEdit(wParam, lParam)) return 0;
 
     CBCGPProp* parent = item->GetParent();
     if (parent && parent->GetData() == kSourceGroupId) {

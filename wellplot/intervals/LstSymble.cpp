@@ -275,8 +275,7 @@ void CLstSymble::ShowActiveSeg(CWpSymble* kit) {
 LRESULT CLstSymble::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpSymble* kit = Kit();
-    if (!item || !kit || !TakeActiveSegDepth(item)) return 0;
-    CLstContent::OnPropertyChanged(wParam, lParam);
+    if (!item || !kit || !BeginEdit(wParam, lParam)) return 0;
     const CString text = ItemText(item);
     switch (item->GetData()) {
         case kSourceTypeId:

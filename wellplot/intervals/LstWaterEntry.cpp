@@ -7,6 +7,7 @@
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
+#include "framework/PenFontEdits.h"
 #include "framework/PropItems.h"
 #include "framework/PropSizeText.h"
 #include "framework/PropStyleCombox.h"
@@ -70,19 +71,6 @@ bool ReadDrawWidth(const CString& text, double* width) {
     *width = read;
     return true;
 }
-
-// The top and bottom lines' width: above 0, kept in hundredths a float holds.
-bool ReadDepthLineWidth(const CString& text, float* hundredths) {
-    double read = 0;
-    float width = 0;
-    if (!numtext::LeadingNumber(text, &read) || !numtext::FitFloat(read, numtext::kHundredths, &width) || !(width > 0))
-        return false;
-    *hundredths = width;
-    return true;
-}
-
-// A parameter's left or right value, of either sign.
-bool ReadParamValue(const CString& text, double* value) { return numtext::LeadingNumber(text, value); }
 
 // A value label's height: above 0, kept in hundredths (scaled in single precision).
 bool ReadLabelHeight(const CString& text, float* hundredths) {
@@ -227,7 +215,7 @@ void CLstWaterEntry::BuildItems(CWpWaterEntry* kit) {
     line->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, 1, CPropStyleCombox::kLineStyle, wptext::kCommonLines,
                                           "指定顶底线线型样式", kDepthLineStyleId));
     line->AddSubItem(NewNumberItem(kLineWidth, _variant_t(kInitialWidth), "指定绘制顶底线的线宽", kDepthLineWidthId,
-                                   ReaderRule(ReadDepthLineWidth)));
+                                   penfont::HundredthsRule(penfont::Accept::AboveZero)));
     line->AddSubItem(CreateColorProp(grouptext::kColor, kDepthLineColorId, "指定顶底线的颜色"));
     line->Expand(FALSE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
@@ -247,9 +235,9 @@ CBCGPProp* CLstWaterEntry::NewParamGroup(CWpWaterEntry* kit, int i) {
     ShowFieldOptions(field, kit);
     group->AddSubItem(field);
     group->AddSubItem(NewNumberItem("左值", _variant_t(TwoDecimals(kit->GetParamLeft(i))), "指定参数显示左值",
-                                    ParamItemId(i, kParamLeft), ReaderRule(ReadParamValue)));
+                                    ParamItemId(i, kParamLeft), ReaderRule(numtext::LeadingNumber)));
     group->AddSubItem(NewNumberItem("右值", _variant_t(TwoDecimals(kit->GetParamRight(i))), "指定参数显示右值",
-                                    ParamItemId(i, kParamRight), ReaderRule(ReadParamValue)));
+                                    ParamItemId(i, kParamRight), ReaderRule(numtext::LeadingNumber)));
     CBCGPColorProp* color = CreateBlackColorProp(grouptext::kColor, ParamItemId(i, kParamColor), "指定图像颜色");
     color->SetColor(kit->GetParamColor(i));
     group->AddSubItem(color);
@@ -430,7 +418,7 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kDepthLineWidthId: {
             float width = 0;
-            if (ReadDepthLineWidth(edit.text, &width)) kit->SetDepthLineWidth(width);
+            if (penfont::ReadHundredths(edit.text, penfont::Accept::AboveZero, &width)) kit->SetDepthLineWidth(width);
             ShowDepthLine(kit);
             break;
         }
@@ -496,8 +484,7 @@ void CLstWaterEntry::EditTitleFont(CWpWaterEntry* kit, const Edit& edit) {
     if (edit.id == kTitleFaceId) {
         font.SetFaceName(edit.text);
     } else if (edit.id == kTitleSizeId) {
-        // A size capped to the one stored (more than 100 typed again) changes nothing.
-        if (!ReadTitleSize(edit.text, &font.size) || font.size == kit->GetTitleFont().size) return;
+        if (!ReadTitleSize(edit.text, &font.size)) return;
     } else {
         font.color = edit.color;
     }
@@ -514,10 +501,10 @@ void CLstWaterEntry::EditParam(CWpWaterEntry* kit, const Edit& edit) {
             kit->SetParamName(k, edit.text);
             break;
         case kParamLeft:
-            if (ReadParamValue(edit.text, &number)) kit->SetParamLeft(k, number);
+            if (numtext::LeadingNumber(edit.text, &number)) kit->SetParamLeft(k, number);
             break;
         case kParamRight:
-            if (ReadParamValue(edit.text, &number)) kit->SetParamRight(k, number);
+            if (numtext::LeadingNumber(edit.text, &number)) kit->SetParamRight(k, number);
             break;
         case kParamColor:
             kit->SetParamColor(k, edit.color);

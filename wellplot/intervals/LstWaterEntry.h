@@ -68,8 +68,6 @@ public:
 protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
     void UpdateBCGPProperty(long object, CString name) override;
-    // The page's own refresh gate takes any other stamp: the refresh shows a refused item again.
-    void ShowItemAgain(CBCGPProp* item) override { CWndProp::ShowItemAgain(item); }
     int InitPropWnd() override;
 
 private:

@@ -307,8 +307,8 @@ LRESULT COilTestPage::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pKit || !item) return 0;
     if (ItemRefusedText(item)) {
-        // Nothing is written; the page shows the kit again as its refresh does.
-        RefreshItems();
+        // The item kept its value and shows its text from before the edit; nothing else changes.
+        item->Redraw();
         return 0;
     }
     EditItem(item);

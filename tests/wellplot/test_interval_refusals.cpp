@@ -1,0 +1,180 @@
+// Texts the interval pages do not take change the edited item's text and nothing else: no call on
+// the kit but getters, no redraw, no other item, no change of the list's selection, the item still
+// there. Texts they take run every step, also when the value is the one stored; and the base
+// write-back of an interval page runs before an active interval's depth is set.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "IntervalFixture.h"
+#include "OilTestFixture.h"
+#include "PaneState.h"
+#include "hostlibs/Zephyr/WellDataFixture.h"
+#include "hosttypes/Zephyr/DIOilTest.h"
+#include "hosttypes/Zephyr/WpCorelith.h"
+#include "hosttypes/Zephyr/WpIntegratedCore.h"
+#include "hosttypes/Zephyr/WpLthSample.h"
+#include "hosttypes/Zephyr/WpOilTest.h"
+#include "hosttypes/Zephyr/WpSand.h"
+#include "hosttypes/Zephyr/WpSidewallCore.h"
+#include "hosttypes/Zephyr/WpSymble.h"
+#include "hosttypes/Zephyr/WpWaterEntry.h"
+#include "wellplot/intervals/LstColth.h"
+#include "wellplot/intervals/LstIntegratedCore.h"
+#include "wellplot/intervals/LstLthSample.h"
+#include "wellplot/intervals/LstOilTestPie.h"
+#include "wellplot/intervals/LstSand.h"
+#include "wellplot/intervals/LstSidewallCore.h"
+#include "wellplot/intervals/LstSymble.h"
+#include "wellplot/intervals/LstWaterEntry.h"
+#include "wellplot/intervals/OilTestPage.h"
+
+using wptest::AllCalls;
+using wptest::CallsOn;
+using wptest::Names;
+using wptest::PaneState;
+
+namespace {
+
+// Types each text into the item and expects nothing to follow but the item's own text: the
+// item is selected first, as the user's click leaves it.
+template <class Page>
+void ExpectNothingFollows(Page& page, CBCGPProp* item, std::initializer_list<const char*> texts,
+                          const std::string& shownAgain) {
+    ASSERT_NE(item, nullptr);
+    ASSERT_TRUE(page.grid().Select(item));
+    for (const char* text : texts) {
+        const std::string before = PaneState(page.list().GetPropList(), item);
+        const int redraws = page.Redraws();
+        parsnip::testing::ClearCallLog();
+        ASSERT_TRUE(page.Type(item, text)) << text;
+        EXPECT_EQ(AllCalls(), Names()) << text;
+        EXPECT_EQ(page.Redraws(), redraws) << text;
+        EXPECT_EQ(PaneState(page.list().GetPropList(), item), before) << text;
+        EXPECT_EQ(Page::Value(item), shownAgain) << text;
+    }
+}
+
+TEST(IntervalRefusalTest, ARockSampleOfWellDataKeepsItsNameAndStamp) {
+    wptest::IntervalPage<CLstLthSample> page;
+    page.well()->SetDataMgr(zephyr::NewSampleWellData());
+    auto* kit = page.plot().First<CWpLthSample>();
+    kit->SetDataSource(CORELITH_WELL);
+    page.Show(kit);
+    const uint64_t stamp = kit->GetTimeStamp();
+    ExpectNothingFollows(page, page.Item(CLstLthSample::kSegPenId + 2), {"-1"}, page.Value(CLstLthSample::kSegPenId + 2));
+    EXPECT_EQ(kit->GetTimeStamp(), stamp);
+}
+
+TEST(IntervalRefusalTest, CoringPagesComposeNoNameAndWriteNoFields) {
+    {
+        wptest::IntervalPage<CLstIntegratedCore> page(
+            [](zephyr::PlotFixture& plot) { return new CLstIntegratedCore(plot.First<CWpIntegratedCore>()); });
+        auto* kit = page.plot().First<CWpIntegratedCore>();
+        wptest::AddActiveRun(kit);
+        page.Show(kit);
+        ExpectNothingFollows(page, page.Item(CLstIntegratedCore::kTextFontId + 2), {"1e39"},
+                             page.Value(CLstIntegratedCore::kTextFontId + 2));
+        ExpectNothingFollows(page, page.Item(CLstIntegratedCore::kRunTubeId), {"-35.041"}, "2");
+        EXPECT_EQ(kit->GetCoreTubeField(), "");
+    }
+    {
+        wptest::IntervalPage<CLstSidewallCore> page(
+            [](zephyr::PlotFixture& plot) { return new CLstSidewallCore(plot.First<CWpSidewallCore>()); });
+        auto* kit = page.plot().First<CWpSidewallCore>();
+        page.Show(kit);
+        ASSERT_TRUE(page.Pick(CLstSidewallCore::kTableId, "井壁取芯数据"));
+        page.Show(kit);
+        using L = CLstSidewallCore;
+        ExpectNothingFollows(page, page.Item(L::kLinePenId + 2), {"1e39"}, page.Value(L::kLinePenId + 2));
+        ExpectNothingFollows(page, page.Item(L::kWidthRateId), {"1e400"}, page.Value(L::kWidthRateId));
+        ExpectNothingFollows(page, page.Item(L::kTitleFontId + 2), {"-1e22"}, page.Value(L::kTitleFontId + 2));
+    }
+}
+
+TEST(IntervalRefusalTest, ARefusedPieRadiusRedrawsNothing) {
+    wptest::OpenPage<CLstOilTestPie> page([](zephyr::PlotFixture& plot) {
+        auto* kit = plot.First<CWpOilTest>();
+        kit->SetData(new CDIOilTest({"日产油", "日产气", "日产水", "含水"}));
+        return new CLstOilTestPie(kit);
+    });
+    auto* kit = page.list().GetKit();
+    kit->m_dPieRadius = 300;
+    page.Show(kit);
+    ExpectNothingFollows(page, page.Item(CLstOilTestPie::kRadiusId), {"-1"}, "3.00");
+    EXPECT_DOUBLE_EQ(kit->m_dPieRadius, 300);
+}
+
+class OilTestRefusal : public wptest::OilTestSheet {};
+
+// The page's own refresh rebuilds its display items: a refusal must not run it.
+TEST_F(OilTestRefusal, TheEditedDisplayItemStaysWithTheSelection) {
+    kit->m_nDisplayStyle = 0;
+    Open();
+    Show(kit);
+    CBCGPProp* item = Item(COilTestPage::kTextTrackWidthId);
+    ASSERT_TRUE(list().Select(item));
+    const std::string shown = Value(COilTestPage::kTextTrackWidthId);
+    for (const char* refused : {"1", "abc"}) {
+        const std::string before = PaneState(page->GetPropList(), item);
+        ASSERT_TRUE(Type(COilTestPage::kTextTrackWidthId, refused));
+        EXPECT_EQ(PaneState(page->GetPropList(), item), before) << refused;
+        EXPECT_EQ(page->GetPropList().GetCurSel(), item) << refused;
+        EXPECT_EQ(Value(COilTestPage::kTextTrackWidthId), shown) << refused;
+        EXPECT_EQ(CallsOn(kit), Names()) << refused;
+    }
+}
+
+// The title size taken again, also when it is the size stored, writes the font again.
+TEST(IntervalAcceptedTest, AProfileTitleSizeTypedTwiceIsWrittenTwice) {
+    wptest::OpenPage<CLstWaterEntry> page(
+        [](zephyr::PlotFixture& plot) { return new CLstWaterEntry(plot.First<CWpWaterEntry>()); });
+    auto* kit = page.plot().First<CWpWaterEntry>();
+    page.Show(kit);
+    const Names written{"CWpKit::SetTitleFont", "CWpKit::InvalidSelf", "CWpKit::UpdateParent"};
+    for (int i = 0; i < 2; ++i) {
+        parsnip::testing::ClearCallLog();
+        ASSERT_TRUE(page.Type(CLstWaterEntry::kTitleSizeId, "4"));
+        EXPECT_EQ(CallsOn(kit), written) << i;
+        EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 400) << i;
+    }
+}
+
+// The base write-back (the modify flag) comes first, then the depth; a depth the kit refuses still
+// follows it, and a text that is no depth reaches neither.
+TEST(IntervalAcceptedTest, TheBaseWriteBackRunsBeforeTheDepth) {
+    auto check = [](auto& page, auto* kit) {
+        page.Show(kit);
+        CBCGPProp* top = page.Path("当前段/顶深");
+        ASSERT_TRUE(page.Type(top, "12"));
+        const Names calls = CallsOn(kit);
+        ASSERT_GE(calls.size(), 2u);
+        EXPECT_EQ(Names(calls.begin(), calls.begin() + 2), (Names{"CQXObject::SetModifyFlag", "CWpSegment::SetSegTopDpth"}));
+        EXPECT_DOUBLE_EQ(kit->GetSegTopDpth(0), 12);
+
+        parsnip::testing::ClearCallLog();
+        ASSERT_TRUE(page.Type(top, "25"));  // below the bottom
+        EXPECT_EQ(CallsOn(kit), (Names{"CQXObject::SetModifyFlag", "CWpSegment::SetSegTopDpth"}));
+        EXPECT_EQ(page.Value(top), "12.00");
+
+        parsnip::testing::ClearCallLog();
+        ASSERT_TRUE(page.Type(top, "1e400"));
+        EXPECT_EQ(CallsOn(kit), Names());
+        EXPECT_EQ(page.Value(top), "12.00");
+    };
+    {
+        wptest::IntervalPage<CLstColth> page;
+        check(page, page.KitWithInterval<CWpCorelith>());
+    }
+    {
+        wptest::IntervalPage<CLstSand> page;
+        check(page, page.KitWithInterval<CWpSand>());
+    }
+    {
+        wptest::IntervalPage<CLstSymbleShoot> page;
+        check(page, page.KitWithInterval<CWpSymbleShoot>());
+    }
+}
+
+}  // namespace
