@@ -13,6 +13,7 @@
 // windows themselves, so a new page or item is swept without a change here.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <set>
 #include <string>
@@ -95,6 +96,29 @@ private:
     struct Item;
     struct Shown;
     using Showing = std::vector<Shown>;
+    // One item of a page as compared around a refused text, and the page: its items, each grid's
+    // selected item and the view's paint counters (invalidate, update, redraw).
+    struct Row {
+        CBCGPProp* item;
+        std::string path;
+        std::string value;
+        bool shown;
+        bool enabled;
+        bool expanded;
+    };
+    struct Pane {
+        std::vector<Row> rows;
+        std::vector<CBCGPProp*> selected;
+        std::array<int, 3> redraws;
+    };
+    Pane PaneOf(CWnd& page) const;
+    // A refused text changes the refused item's text and nothing else: no host call but getters,
+    // no redraw of the view, no other item, no selection; the edited item stays.
+    void CheckRefusal(const std::string& where, const Item& key, const std::string& text, const std::string& how,
+                      const Pane& before, const Pane& after, const std::vector<std::string>& calls, CBCGPProp* edited,
+                      const std::string& shownText);
+    // Whether only the item's text changed on the page.
+    static bool OnlyRowChanged(const Pane& before, const Pane& after, CBCGPProp* item);
     void SweepGrid(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce);
     bool TypeOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const std::string& text,
                  const std::function<void()>& announce);
@@ -120,7 +144,6 @@ private:
     std::string last_;
     std::vector<std::string> lastNegatives_;
     std::vector<std::string> lastZeros_;
-    std::vector<Shown> lastShown_;
     bool lastValid_ = false;
     // The items of the page being swept that showed a number when it opened, and those that
     // stored a word typed into them.
