@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <variant>
 
+#include "bcg/ColorProp.h"
 #include "bcg/PropList.h"
 #include "driver/GridDriver.h"
 #include "driver/Responder.h"
@@ -401,7 +402,11 @@ void Sweeper::Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>
     auto* sheet = dynamic_cast<CPropWndMgr*>(wnd);
     // A single list is made empty: the host gives it its place.
     if (!sheet) platform::ResizeWindow(*wnd, 360, 1200);
-    const auto announce = [&] { platform::SendSelectionChanged(*wnd, &view_, announced); };
+    const auto announce = [&] {
+        if (beforeAnnounce_) beforeAnnounce_();
+        platform::SendSelectionChanged(*wnd, &view_, announced);
+        if (afterAnnounce_) afterAnnounce_();
+    };
     announce();
     const int pages = sheet ? sheet->GetPageCount() : 1;
     for (int p = 0; p < pages; ++p) {
@@ -460,15 +465,78 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
     for (const Item& key : typeable)
         for (const std::string& text : Corpus())
             if (!TypeOne(where, page, gridIndex, key, text, announce)) break;
+    // Then one other option of every pick list: a pick the item shows as taken must reach the
+    // objects or the host too (a group edit must not give up on a field that was not edited).
+    std::vector<Item> picks;
+    if (CBCGPPropList* now = GridAt(page, gridIndex))
+        for (CBCGPProp* item : platform::GridDriver(now).AllItems())
+            // The style set only chooses which styles the style list offers: a choice kept on the
+            // page until a style is picked.
+            if (item->GetOptionCount() > 1 && !item->IsKindOf(RUNTIME_CLASS(CBCGPColorProp)) &&
+                item->GetName().str() != "样式集")
+                picks.push_back({PathOf(item), item->GetData()});
+    for (const Item& key : picks) PickOne(where, page, gridIndex, key, announce);
+}
+
+void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                      const std::function<void()>& announce) {
+    CBCGPPropList* grid = GridAt(page, gridIndex);
+    CBCGPProp* item = grid ? key.Find(grid) : nullptr;
+    if (!item || !item->IsEnabled() || !ShownInGrid(item)) return;
+    const std::string shownText = item->FormatProperty().str();
+    std::string option;
+    for (int i = 0; i < item->GetOptionCount() && option.empty(); ++i)
+        if (shownText != item->GetOption(i)) option = item->GetOption(i);
+    if (option.empty()) return;
+    if (!lastValid_) Dump();
+    const std::string before = std::move(last_);
+    lastValid_ = false;
+    // Selected as the pick's click selects it, before anything is compared.
+    grid->SetCurSel(item);
+    const Pane paneBefore = PaneOf(page);
+    platform::Responder& responder = platform::Responder::Instance();
+    responder.ClearMessageBoxes();
+    responder.QueueAnswer(IDNO);
+    ClearHostCalls();
+    bool picked = false;
+    try {
+        picked = platform::GridDriver(grid).PickOption(item, option);
+    } catch (const std::exception& e) {
+        Report(where, key, "threw", option, e.what());
+        return;
+    }
+    const bool alive = Holds(page, grid, item);
+    const std::vector<std::string> calls = HostCalls();
+    const Pane paneAfter = PaneOf(page);
+    const bool rejected = !responder.MessageBoxes().empty();
+    responder.ClearMessageBoxes();
+    if (responder.PendingAnswers() > 0) {
+        const std::string path = responder.ExecutablePath();
+        responder.Reset();
+        responder.SetExecutablePath(path);
+    }
+    Dump();
+    const bool stored = last_ != before;
+    // A pick that changes other items and nothing else is a pending choice (a style set that
+    // offers other styles): it writes nothing by design.
+    if (picked && alive && !rejected && !stored && calls.empty() && item->FormatProperty().str() == option &&
+        OnlyRowChanged(paneBefore, paneAfter, item))
+        Report(where, key, "shows a pick as taken but nothing reached the objects or the host", option,
+               "it showed " + Printable(shownText) + " before");
+    announce();
+    Dump();
 }
 
 Sweeper::Pane Sweeper::PaneOf(CWnd& page) const {
     Pane pane;
     for (CBCGPPropList* grid : GridsOf(page)) {
         pane.selected.push_back(grid->GetCurSel());
-        for (CBCGPProp* item : platform::GridDriver(grid).AllItems())
-            pane.rows.push_back({item, PathOf(item), item->FormatProperty().str(), item->IsVisible() != FALSE,
-                                 item->IsEnabled() != FALSE, item->IsExpanded() != FALSE});
+        for (CBCGPProp* item : platform::GridDriver(grid).AllItems()) {
+            std::string options;
+            for (int i = 0; i < item->GetOptionCount(); ++i) options += std::string(item->GetOption(i)) + "|";
+            pane.rows.push_back({item, PathOf(item), item->FormatProperty().str(), options,
+                                 item->IsVisible() != FALSE, item->IsEnabled() != FALSE, item->IsExpanded() != FALSE});
+        }
     }
     const CWnd::PaintCounters& counters = view_.GetPaintCounters();
     pane.redraws = {counters.invalidate, counters.update, counters.redraw};
@@ -631,7 +699,7 @@ bool Sweeper::OnlyRowChanged(const Pane& before, const Pane& after, CBCGPProp* i
         const Row& a = before.rows[i];
         const Row& b = after.rows[i];
         if (a.item != b.item || a.shown != b.shown || a.enabled != b.enabled || a.expanded != b.expanded) return false;
-        if (b.item != item && a.value != b.value) return false;
+        if (b.item != item && (a.value != b.value || a.options != b.options)) return false;
     }
     return true;
 }
@@ -683,6 +751,8 @@ void Sweeper::CheckRefusal(const std::string& where, const Item& key, const std:
             what = b.expanded ? "expanded an item" : "collapsed an item";
         else if (b.item != edited && a.value != b.value)
             what = "changed the text of another item";
+        else if (a.options != b.options)
+            what = "changed the options of an item";
         if (what.empty()) continue;
         report(what, "\"" + b.path + "\": " + Printable(a.value) + " -> " + Printable(b.value));
         return;

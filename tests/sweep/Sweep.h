@@ -84,6 +84,14 @@ public:
     // destroyed as the host destroys it.
     void Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>& open, LPARAM announced);
 
+    // Run around every selection message the sweep sends (when a tab is shown and after each
+    // text): the host's state when it announces the object, and what changes after it without a
+    // new message (another selection in the map).
+    void SetAnnounceHooks(std::function<void()> before, std::function<void()> after) {
+        beforeAnnounce_ = std::move(before);
+        afterAnnounce_ = std::move(after);
+    }
+
     // Every page the sweep reached, as "object / page", and how many texts it typed.
     const std::vector<std::string>& Pages() const { return pages_; }
     int Typed() const { return typed_; }
@@ -102,6 +110,7 @@ private:
         CBCGPProp* item;
         std::string path;
         std::string value;
+        std::string options;
         bool shown;
         bool enabled;
         bool expanded;
@@ -122,6 +131,9 @@ private:
     void SweepGrid(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce);
     bool TypeOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const std::string& text,
                  const std::function<void()>& announce);
+    // Picks an option other than the shown one in a pick list.
+    void PickOne(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                 const std::function<void()>& announce);
     void CheckOpened(const std::string& where, CWnd& page);
     // A text or name item that shows back a text typed into it: a name, which may read "-0".
     bool ShowsBackTypedName(const Shown& shown) const;
@@ -135,6 +147,8 @@ private:
 
     std::string family_;
     Dumper dump_;
+    std::function<void()> beforeAnnounce_;
+    std::function<void()> afterAnnounce_;
     CWnd frame_;
     CWnd view_;
     std::vector<std::string> pages_;
