@@ -19,6 +19,7 @@
 #include "driver/Responder.h"
 #include "driver/SheetDriver.h"
 #include "framework/PropFloat.h"
+#include "framework/PropStyleCombox.h"
 #include "framework/PropWndMgr.h"
 #include "hostlibs/Halyard/Testing.h"
 #include "hostlibs/Lodestar/Testing.h"
@@ -472,8 +473,8 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
         for (CBCGPProp* item : platform::GridDriver(now).AllItems())
             // The style set only chooses which styles the style list offers: a choice kept on the
             // page until a style is picked.
-            if (item->GetOptionCount() > 1 && !item->IsKindOf(RUNTIME_CLASS(CBCGPColorProp)) &&
-                item->GetName().str() != "样式集")
+            if ((item->GetOptionCount() > 1 || dynamic_cast<CPropStyleCombox*>(item)) &&
+                !item->IsKindOf(RUNTIME_CLASS(CBCGPColorProp)) && item->GetName().str() != "样式集")
                 picks.push_back({PathOf(item), item->GetData()});
     for (const Item& key : picks) PickOne(where, page, gridIndex, key, announce);
 }
@@ -484,7 +485,9 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     CBCGPProp* item = grid ? key.Find(grid) : nullptr;
     if (!item || !item->IsEnabled() || !ShownInGrid(item)) return;
     const std::string shownText = item->FormatProperty().str();
-    std::string option;
+    // A style list draws its own entries: its second entry is picked.
+    const bool styles = dynamic_cast<CPropStyleCombox*>(item) != nullptr;
+    std::string option = styles ? "#1" : "";
     for (int i = 0; i < item->GetOptionCount() && option.empty(); ++i)
         if (shownText != item->GetOption(i)) option = item->GetOption(i);
     if (option.empty()) return;
@@ -500,7 +503,8 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     ClearHostCalls();
     bool picked = false;
     try {
-        picked = platform::GridDriver(grid).PickOption(item, option);
+        picked = styles ? platform::GridDriver(grid).PickDropDownEntry(item, 1)
+                        : platform::GridDriver(grid).PickOption(item, option);
     } catch (const std::exception& e) {
         Report(where, key, "threw", option, e.what());
         return;
@@ -519,10 +523,13 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     const bool stored = last_ != before;
     // A pick that changes other items and nothing else is a pending choice (a style set that
     // offers other styles): it writes nothing by design.
-    if (picked && alive && !rejected && !stored && calls.empty() && item->FormatProperty().str() == option &&
-        OnlyRowChanged(paneBefore, paneAfter, item))
-        Report(where, key, "shows a pick as taken but nothing reached the objects or the host", option,
-               "it showed " + Printable(shownText) + " before");
+    // An option of the list is never refused by its own field: a pick that reaches neither the
+    // objects nor the host, with no message, was dropped (a group that gave up on a field that
+    // was not edited), whether the item shows it or the stored value again.
+    const std::string shownNow = alive ? item->FormatProperty().str() : std::string();
+    if (picked && alive && !rejected && !stored && calls.empty() && OnlyRowChanged(paneBefore, paneAfter, item))
+        Report(where, key, "took no pick: nothing reached the objects or the host", option,
+               "it shows " + Printable(shownNow) + " (before: " + Printable(shownText) + ")");
     announce();
     Dump();
 }
