@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -12,13 +13,23 @@
 #include <unordered_map>
 #include <variant>
 
+#include "bcg/ColorProp.h"
 #include "bcg/PropList.h"
 #include "driver/GridDriver.h"
 #include "driver/Responder.h"
 #include "driver/SheetDriver.h"
 #include "framework/PropFloat.h"
+#include "framework/PropSizeText.h"
+#include "framework/PropStyleCombox.h"
 #include "framework/PropWndMgr.h"
+#include "hostlibs/Halyard/Testing.h"
+#include "hostlibs/Lodestar/Testing.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
+#include "hostlibs/Pennant/Testing.h"
+#include "hostlibs/Spindle/Testing.h"
+#include "hostlibs/Thistle/ThistleTesting.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
+#include "hosttypes/Oriel/OrielTesting.h"
 #include "hosttypes/Parsnip/QXPropertyManager.h"
 #include "mfc/Controls.h"
 #include "win32/Crt.h"
@@ -129,6 +140,45 @@ std::size_t Occurrences(const std::string& text, const std::string& word) {
 bool IsCorpusText(const std::string& text) {
     static const std::set<std::string> texts(Corpus().begin(), Corpus().end());
     return texts.count(text) != 0;
+}
+
+// The host libraries' call logs. The map-object library's log also holds the well-plot kit and
+// plane-map libraries' calls. The logs record operations that write, redraw or rebuild, with a few
+// look-ups besides, which a refused text may make: those are the getters below.
+const std::set<std::string>& HostGetters() {
+    static const std::set<std::string> getters = {"WDMgrIO::GetShoot",
+                                                  "WDMgrIO::GetStratum2",
+                                                  "WDMgrIO::GetSymbleData",
+                                                  "WDMgrIO::GetSymbleMgr",
+                                                  "CWpCurve::FindCurve",
+                                                  "CChartDataFactory::GetAdapterInstance",
+                                                  "CChartGraphUtility::IsDataSetValidateForPlot"};
+    return getters;
+}
+
+void ClearHostCalls() {
+    parsnip::testing::ClearCallLog();
+    thistle::testing::ClearCallLog();
+    oriel::testing::ClearCallLog();
+    halyard::testing::ClearCallLog();
+    pennant::testing::ClearCallLog();
+    lodestar::testing::ClearCallLog();
+    spindle::testing::ClearCallLog();
+}
+
+// The calls since ClearHostCalls() other than getters, in each library's order.
+std::vector<std::string> HostCalls() {
+    std::vector<std::string> calls;
+    const auto add = [&calls](const std::string& call) {
+        const std::string operation = call.substr(0, call.find('('));
+        if (!HostGetters().count(operation)) calls.push_back(call);
+    };
+    for (const parsnip::testing::Call& call : parsnip::testing::CallLog())
+        add(call.operation + (call.arguments.empty() ? "" : "(" + call.arguments + ")"));
+    for (const auto* log : {&thistle::testing::CallLog(), &oriel::testing::CallLog(), &halyard::testing::CallLog(),
+                            &pennant::testing::CallLog(), &lodestar::testing::CallLog(), &spindle::testing::CallLog()})
+        for (const std::string& call : *log) add(call);
+    return calls;
 }
 
 }  // namespace
@@ -262,6 +312,31 @@ std::vector<CBCGPPropList*> GridsOf(CWnd& wnd) {
     return grids;
 }
 
+namespace {
+
+// Whether a shown text is the value another showed, maybe in another format ("0" and "0.00").
+bool ShowsSameValue(const std::string& now, const std::string& before) {
+    double a = 0, b = 0;
+    if (now == before) return true;
+    return LeadingNumber(now, &a) && LeadingNumber(before, &b) &&
+           (a == b || SameAtShownPlaces(a, before) || SameAtShownPlaces(b, now));
+}
+
+// Whether a logged call's arguments hold the number ("Class::Op(1e+39,0)"), maybe written with
+// fewer digits ("1.79769e+308").
+bool CarriesNumber(const std::string& call, double number) {
+    std::size_t at = call.find('(');
+    while (at != std::string::npos && at + 1 < call.size()) {
+        double value = 0;
+        if (LeadingNumber(call.substr(at + 1), &value) && std::fabs(value - number) <= 1e-5 * std::fabs(number))
+            return true;
+        at = call.find_first_of("(,", at + 1);
+    }
+    return false;
+}
+
+}  // namespace
+
 // ---- the sweep -------------------------------------------------------------------------------------
 
 struct Sweeper::Item {
@@ -332,7 +407,11 @@ void Sweeper::Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>
     auto* sheet = dynamic_cast<CPropWndMgr*>(wnd);
     // A single list is made empty: the host gives it its place.
     if (!sheet) platform::ResizeWindow(*wnd, 360, 1200);
-    const auto announce = [&] { platform::SendSelectionChanged(*wnd, &view_, announced); };
+    const auto announce = [&] {
+        if (beforeAnnounce_) beforeAnnounce_();
+        platform::SendSelectionChanged(*wnd, &view_, announced);
+        if (afterAnnounce_) afterAnnounce_();
+    };
     announce();
     const int pages = sheet ? sheet->GetPageCount() : 1;
     for (int p = 0; p < pages; ++p) {
@@ -391,31 +470,113 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
     for (const Item& key : typeable)
         for (const std::string& text : Corpus())
             if (!TypeOne(where, page, gridIndex, key, text, announce)) break;
+    // Then one other option of every pick list: a pick the item shows as taken must reach the
+    // objects or the host too (a group edit must not give up on a field that was not edited).
+    std::vector<Item> picks;
+    if (CBCGPPropList* now = GridAt(page, gridIndex))
+        for (CBCGPProp* item : platform::GridDriver(now).AllItems())
+            // The style set only chooses which styles the style list offers: a choice kept on the
+            // page until a style is picked.
+            if ((item->GetOptionCount() > 1 || dynamic_cast<CPropStyleCombox*>(item)) &&
+                !item->IsKindOf(RUNTIME_CLASS(CBCGPColorProp)) && item->GetName().str() != "样式集")
+                picks.push_back({PathOf(item), item->GetData()});
+    for (const Item& key : picks) PickOne(where, page, gridIndex, key, announce);
+}
+
+void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                      const std::function<void()>& announce) {
+    CBCGPPropList* grid = GridAt(page, gridIndex);
+    CBCGPProp* item = grid ? key.Find(grid) : nullptr;
+    if (!item || !item->IsEnabled() || !ShownInGrid(item)) return;
+    const std::string shownText = item->FormatProperty().str();
+    // A style list draws its own entries: its second entry is picked.
+    const bool styles = dynamic_cast<CPropStyleCombox*>(item) != nullptr;
+    std::string option = styles ? "#1" : "";
+    for (int i = 0; i < item->GetOptionCount() && option.empty(); ++i)
+        if (shownText != item->GetOption(i)) option = item->GetOption(i);
+    if (option.empty()) return;
+    if (!lastValid_) Dump();
+    const std::string before = std::move(last_);
+    lastValid_ = false;
+    // Selected as the pick's click selects it, before anything is compared.
+    grid->SetCurSel(item);
+    const Pane paneBefore = PaneOf(page);
+    platform::Responder& responder = platform::Responder::Instance();
+    responder.ClearMessageBoxes();
+    responder.QueueAnswer(IDNO);
+    ClearHostCalls();
+    bool picked = false;
+    try {
+        picked = styles ? platform::GridDriver(grid).PickDropDownEntry(item, 1)
+                        : platform::GridDriver(grid).PickOption(item, option);
+    } catch (const std::exception& e) {
+        Report(where, key, "threw", option, e.what());
+        return;
+    }
+    const bool alive = Holds(page, grid, item);
+    const std::vector<std::string> calls = HostCalls();
+    const Pane paneAfter = PaneOf(page);
+    const bool rejected = !responder.MessageBoxes().empty();
+    responder.ClearMessageBoxes();
+    if (responder.PendingAnswers() > 0) {
+        const std::string path = responder.ExecutablePath();
+        responder.Reset();
+        responder.SetExecutablePath(path);
+    }
+    Dump();
+    const bool stored = last_ != before;
+    // A pick that changes other items and nothing else is a pending choice (a style set that
+    // offers other styles): it writes nothing by design.
+    // An option of the list is never refused by its own field: a pick that reaches neither the
+    // objects nor the host, with no message, was dropped (a group that gave up on a field that
+    // was not edited), whether the item shows it or the stored value again.
+    const std::string shownNow = alive ? item->FormatProperty().str() : std::string();
+    if (picked && alive && !rejected && !stored && calls.empty() && OnlyRowChanged(paneBefore, paneAfter, item))
+        Report(where, key, "took no pick: nothing reached the objects or the host", option,
+               "it shows " + Printable(shownNow) + " (before: " + Printable(shownText) + ")");
+    announce();
+    Dump();
+}
+
+Sweeper::Pane Sweeper::PaneOf(CWnd& page) const {
+    Pane pane;
+    for (CBCGPPropList* grid : GridsOf(page)) {
+        pane.selected.push_back(grid->GetCurSel());
+        for (CBCGPProp* item : platform::GridDriver(grid).AllItems()) {
+            std::string options;
+            for (int i = 0; i < item->GetOptionCount(); ++i) options += std::string(item->GetOption(i)) + "|";
+            pane.rows.push_back({item, PathOf(item), item->FormatProperty().str(), options, item->IsVisible() != FALSE,
+                                 item->IsEnabled() != FALSE, item->IsExpanded() != FALSE});
+        }
+    }
+    const CWnd::PaintCounters& counters = view_.GetPaintCounters();
+    pane.redraws = {counters.invalidate, counters.update, counters.redraw};
+    return pane;
 }
 
 bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const std::string& text,
                       const std::function<void()>& announce) {
     CBCGPPropList* grid = GridAt(page, gridIndex);
     CBCGPProp* item = grid ? key.Find(grid) : nullptr;
+    // The probe opens the item's editor as the user's click would: the item is selected and its
+    // parents are open from here on, before anything is compared.
     if (!item || !TakesText(grid, item)) return false;
 
-    // The dump and the shown texts after the last text are the state before this one: nothing but
-    // the probe ran since.
-    if (!lastValid_) {
-        Dump();
-        lastShown_ = ShownOn(page);
-    }
+    // The dump after the last text is the state before this one: nothing but the probe ran since.
+    if (!lastValid_) Dump();
     const std::string before = std::move(last_);
     const std::vector<std::string> negativesBefore = std::move(lastNegatives_);
     const std::vector<std::string> zerosBefore = std::move(lastZeros_);
-    const Showing shownBefore = std::move(lastShown_);
     lastValid_ = false;
+    const Showing shownBefore = ShownOn(page);
+    const Pane paneBefore = PaneOf(page);
     const std::string shownText = item->FormatProperty().str();
 
     platform::Responder& responder = platform::Responder::Instance();
     responder.ClearMessageBoxes();
     // A question is declined (the one answer queued); an OK-only box needs no answer.
     responder.QueueAnswer(IDNO);
+    ClearHostCalls();
     bool leftOpen = false;
     try {
         leftOpen = !platform::GridDriver(grid).TypeText(item, text);
@@ -424,8 +585,12 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
         return false;
     }
     ++typed_;
-    // The edit may have rebuilt the grid or the page: the item is asked only while it is still there.
-    const bool refusedByItem = Holds(page, grid, item) && ItemRefusedText(item);
+    // What the edit did, taken before the host announces the object again: the edit may have
+    // rebuilt the grid or the page, so the item is asked only while it is still there.
+    const bool alive = Holds(page, grid, item);
+    const bool refusedByItem = alive && ItemRefusedText(item);
+    const std::vector<std::string> calls = HostCalls();
+    const Pane paneAfter = PaneOf(page);
     std::string boxes;
     for (const platform::MessageBoxRecord& record : responder.MessageBoxes()) boxes += " [" + record.text + "]";
     const bool rejected = !boxes.empty();
@@ -435,37 +600,49 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
         responder.Reset();
         responder.SetExecutablePath(path);
     }
-    // The host announces the object again after an edit.
-    announce();
-
     Dump();
-    lastShown_ = ShownOn(page);
-    const std::string& after = last_;
+    const std::string after = last_;
     const bool stored = after != before;
 
-    // What the item shows now: the stored value when the page did not take the text. A text that
-    // reads as the value shown before ("abc" into an item showing "0.00") may have been taken as
-    // that value, so it tells nothing; so does a text that is none of an item's options when the
-    // item shows one of them, since a list may read any other text as a default option. A size
-    // text item reads by its list's own rule, so one it did not refuse was taken, also when what
-    // is stored is the value shown before (a size capped to the bound already stored).
+    // What the item shows now. It shows the stored value again when the page did not take the
+    // text. A text that reads as the value shown before ("abc" into an item showing "0.00") may
+    // have been taken as that value, so it tells nothing; so does a text that is none of an
+    // item's options when the item shows one of them, since a list may read any other text as a
+    // default option. A size text item reads by its list's own rule, so one it did not refuse took
+    // the text, also when what is stored is the value shown before (a size capped to the bound
+    // already stored).
     bool shownAgain = false;
-    std::string shownNow, name;
-    if (CBCGPPropList* now = GridAt(page, gridIndex))
-        if (CBCGPProp* edited = key.Find(now)) {
-            shownNow = edited->FormatProperty().str();
-            name = edited->GetName().str();
-            double typedNumber = 0, shownNumber = 0;
-            LeadingNumber(text, &typedNumber);
-            bool anOption = false;
-            for (int i = 0; i < edited->GetOptionCount() && !anOption; ++i)
-                anOption = shownNow == std::string(edited->GetOption(i));
-            shownAgain =
-                !dynamic_cast<CBCGPropSizeText*>(edited) && shownNow == shownText && shownNow != text &&
-                (LeadingNumber(shownNow, &shownNumber) ? !SameAtShownPlaces(typedNumber, shownNow) : !anOption);
-        }
+    std::string shownNow;
+    if (alive) {
+        shownNow = item->FormatProperty().str();
+        double typedNumber = 0, shownNumber = 0;
+        LeadingNumber(text, &typedNumber);
+        bool anOption = false;
+        for (int i = 0; i < item->GetOptionCount() && !anOption; ++i)
+            anOption = shownNow == std::string(item->GetOption(i));
+        shownAgain = !dynamic_cast<CBCGPropSizeText*>(item) && ShowsSameValue(shownNow, shownText) &&
+                     shownNow != text &&
+                     (LeadingNumber(shownNow, &shownNumber) ? !SameAtShownPlaces(typedNumber, shownNow) : !anOption);
+    }
+    // A call that carries the typed number shows that the page took the text and handed it to the
+    // host, whose setter may then refuse it (a depth outside its interval): that is the host's
+    // answer, not a refusal of the page. A text without a number is handed on as 0.
+    double typedNumber = 0;
+    if (!LeadingNumber(text, &typedNumber)) typedNumber = 0;
+    const bool handedOn = std::isfinite(typedNumber) &&
+                          std::any_of(calls.begin(), calls.end(),
+                                      [&](const std::string& call) { return CarriesNumber(call, typedNumber); });
+    // The page did not take the text: the item refused it, the grid kept its editor open, or
+    // nothing was written and a message box rejected it or the item shows its value again. A
+    // message box alone is no refusal: a group may store the edited entry and then an entry it
+    // re-applies reports its own message.
+    const bool refused = leftOpen || refusedByItem || (!stored && !handedOn && (rejected || shownAgain));
+    const std::string how = leftOpen        ? "the grid kept the editor open"
+                            : refusedByItem ? "the item refused it"
+                            : rejected      ? "a message box rejected it" + boxes
+                                            : "the item shows " + Printable(shownNow) + " again";
 
-    if (stored && (leftOpen || refusedByItem || rejected || shownAgain)) {
+    if (stored && (leftOpen || refusedByItem || shownAgain)) {
         std::istringstream a(before), b(after);
         std::string la, lb, diff;
         int changed = 0;
@@ -475,18 +652,35 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
             diff = "the objects in scope changed in number";
         else if (changed > 3)
             diff += " (" + std::to_string(changed) + " lines changed)";
-        const std::string how = leftOpen        ? "the grid kept the editor open"
-                                : refusedByItem ? "the item refused it"
-                                : rejected      ? "a message box rejected it" + boxes
-                                                : "the item shows the stored value " + Printable(shownNow) + " again";
         Report(where, key, "changed the objects although the text was refused", text, how + "; changes: " + diff);
     }
+    if (refused)
+        CheckRefusal(where, key, text, how, paneBefore, paneAfter, calls, alive ? item : nullptr, shownText);
+    else if (alive && !stored && calls.empty() && !ShowsSameValue(shownNow, shownText) &&
+             OnlyRowChanged(paneBefore, paneAfter, item))
+        // The item shows the text as taken, yet nothing reached the objects or the host: an edit
+        // that returned early (a group that gave up on a field that was not edited).
+        Report(where, key, "shows the text as taken but nothing reached the objects or the host", text,
+               "it shows " + Printable(shownNow) + " (before: " + Printable(shownText) + ")");
     for (const std::string& negative : lastNegatives_)
         if (std::find(negativesBefore.begin(), negativesBefore.end(), negative) == negativesBefore.end())
             Report(where, key, "stored a negative size", text, negative);
     for (const std::string& zero : lastZeros_)
         if (std::find(zerosBefore.begin(), zerosBefore.end(), zero) == zerosBefore.end())
             Report(where, key, "stored a negative zero", text, zero);
+
+    // The host announces the object again after an edit; the objects read then are the state
+    // before the next text.
+    announce();
+    Dump();
+    const Showing shownAfter = ShownOn(page);
+    std::string name;
+    shownNow.clear();
+    if (CBCGPPropList* now = GridAt(page, gridIndex))
+        if (CBCGPProp* edited = key.Find(now)) {
+            shownNow = edited->FormatProperty().str();
+            name = edited->GetName().str();
+        }
 
     // A width, size or height shows the stored value, not a text that was not stored: neither a
     // text without a number or with one no double holds, nor a text that reads as another number
@@ -509,8 +703,75 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     if (stored && text.size() >= 3 && shownNow == text && !LeadingNumber(text, &number) &&
         Occurrences(after, text) > Occurrences(before, text))
         wordItems_.insert(key.path);
-    CheckShown(where, key, text, shownBefore, lastShown_, stored);
+    CheckShown(where, key, text, shownBefore, shownAfter, stored);
     return true;
+}
+
+bool Sweeper::OnlyRowChanged(const Pane& before, const Pane& after, CBCGPProp* item) {
+    if (before.rows.size() != after.rows.size()) return false;
+    for (std::size_t i = 0; i < after.rows.size(); ++i) {
+        const Row& a = before.rows[i];
+        const Row& b = after.rows[i];
+        if (a.item != b.item || a.shown != b.shown || a.enabled != b.enabled || a.expanded != b.expanded) return false;
+        if (b.item != item && (a.value != b.value || a.options != b.options)) return false;
+    }
+    return true;
+}
+
+void Sweeper::CheckRefusal(const std::string& where, const Item& key, const std::string& text, const std::string& how,
+                           const Pane& before, const Pane& after, const std::vector<std::string>& calls,
+                           CBCGPProp* edited, const std::string& shownText) {
+    const auto report = [&](const std::string& what, const std::string& detail) {
+        Report(where, key, what + " although the text was refused", text, how + "; " + detail);
+    };
+    if (!edited) {
+        report("deleted the edited item", "the item is gone");
+        return;
+    }
+    if (!calls.empty()) {
+        std::string list;
+        for (std::size_t i = 0; i < calls.size() && i < 4; ++i) list += (i ? ", " : "") + calls[i];
+        if (calls.size() > 4) list += " (" + std::to_string(calls.size()) + " calls)";
+        report("called the host", list);
+    }
+    if (after.redraws != before.redraws) {
+        const auto counts = [](const std::array<int, 3>& r) {
+            return std::to_string(r[0]) + "/" + std::to_string(r[1]) + "/" + std::to_string(r[2]);
+        };
+        report("redrew the view",
+               "invalidate/update/redraw " + counts(before.redraws) + " -> " + counts(after.redraws));
+    }
+    if (after.selected != before.selected) report("changed the list's selected item", "");
+    // The refused item may show its text from before the edit or the stored value in a format
+    // of its own, but not the text that was refused.
+    for (const Row& row : after.rows)
+        if (row.item == edited && row.value == text && text != shownText)
+            report("left the refused text in the item", "it shows " + Printable(row.value));
+    if (after.rows.size() != before.rows.size()) {
+        report("changed the items of the page",
+               std::to_string(before.rows.size()) + " items -> " + std::to_string(after.rows.size()));
+        return;
+    }
+    for (std::size_t i = 0; i < after.rows.size(); ++i) {
+        const Row& a = before.rows[i];
+        const Row& b = after.rows[i];
+        std::string what;
+        if (a.item != b.item || a.path != b.path)
+            what = "rebuilt the items of the page";
+        else if (a.shown != b.shown)
+            what = b.shown ? "showed an item" : "hid an item";
+        else if (a.enabled != b.enabled)
+            what = b.enabled ? "enabled an item" : "disabled an item";
+        else if (a.expanded != b.expanded)
+            what = b.expanded ? "expanded an item" : "collapsed an item";
+        else if (b.item != edited && a.value != b.value)
+            what = "changed the text of another item";
+        else if (a.options != b.options)
+            what = "changed the options of an item";
+        if (what.empty()) continue;
+        report(what, "\"" + b.path + "\": " + Printable(a.value) + " -> " + Printable(b.value));
+        return;
+    }
 }
 
 void Sweeper::CheckShown(const std::string& where, const Item& key, const std::string& text, const Showing& before,

@@ -13,6 +13,7 @@
 // windows themselves, so a new page or item is swept without a change here.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <set>
 #include <string>
@@ -83,6 +84,14 @@ public:
     // destroyed as the host destroys it.
     void Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>& open, LPARAM announced);
 
+    // Run around every selection message the sweep sends (when a tab is shown and after each
+    // text): the host's state when it announces the object, and what changes after it without a
+    // new message (another selection in the map).
+    void SetAnnounceHooks(std::function<void()> before, std::function<void()> after) {
+        beforeAnnounce_ = std::move(before);
+        afterAnnounce_ = std::move(after);
+    }
+
     // Every page the sweep reached, as "object / page", and how many texts it typed.
     const std::vector<std::string>& Pages() const { return pages_; }
     int Typed() const { return typed_; }
@@ -95,8 +104,35 @@ private:
     struct Item;
     struct Shown;
     using Showing = std::vector<Shown>;
+    // One item of a page as compared around a refused text, and the page: its items, each grid's
+    // selected item and the view's paint counters (invalidate, update, redraw).
+    struct Row {
+        CBCGPProp* item;
+        std::string path;
+        std::string value;
+        std::string options;
+        bool shown;
+        bool enabled;
+        bool expanded;
+    };
+    struct Pane {
+        std::vector<Row> rows;
+        std::vector<CBCGPProp*> selected;
+        std::array<int, 3> redraws;
+    };
+    Pane PaneOf(CWnd& page) const;
+    // A refused text changes the refused item's text and nothing else: no host call but getters,
+    // no redraw of the view, no other item, no selection; the edited item stays.
+    void CheckRefusal(const std::string& where, const Item& key, const std::string& text, const std::string& how,
+                      const Pane& before, const Pane& after, const std::vector<std::string>& calls, CBCGPProp* edited,
+                      const std::string& shownText);
+    // Whether only the item's text changed on the page.
+    static bool OnlyRowChanged(const Pane& before, const Pane& after, CBCGPProp* item);
     void SweepGrid(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce);
     bool TypeOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const std::string& text,
+                 const std::function<void()>& announce);
+    // Picks an option other than the shown one in a pick list.
+    void PickOne(const std::string& where, CWnd& page, int gridIndex, const Item& key,
                  const std::function<void()>& announce);
     void CheckOpened(const std::string& where, CWnd& page);
     // A text or name item that shows back a text typed into it: a name, which may read "-0".
@@ -111,6 +147,8 @@ private:
 
     std::string family_;
     Dumper dump_;
+    std::function<void()> beforeAnnounce_;
+    std::function<void()> afterAnnounce_;
     CWnd frame_;
     CWnd view_;
     std::vector<std::string> pages_;
@@ -120,7 +158,6 @@ private:
     std::string last_;
     std::vector<std::string> lastNegatives_;
     std::vector<std::string> lastZeros_;
-    std::vector<Shown> lastShown_;
     bool lastValid_ = false;
     // The items of the page being swept that showed a number when it opened, and those that
     // stored a word typed into them.

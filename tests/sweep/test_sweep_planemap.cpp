@@ -365,7 +365,15 @@ void SweepObjects(int part, int parts) {
     // The table's default font gets a size no typed text reads as: a negative size typed into the
     // table's font means that default, which then shows as the change it is.
     for (const auto& [caption, object] : sample.furniture)
-        if (auto* table = dynamic_cast<CQXObjectCell*>(object)) table->GetDefaultFont()->size = 1234;
+        if (auto* table = dynamic_cast<CQXObjectCell*>(object)) {
+            table->GetDefaultFont()->size = 1234;
+            // A stored field that fails to read: a group edit of another field must still write.
+            table->TopBorderPen().width = -100;
+        }
+    QXLOGPOINT symbol;
+    sample.wellHead->GetLogPoint(&symbol);
+    symbol.size = -100;
+    sample.wellHead->SetLogPoint(&symbol);
     CQXLayer* scope = nullptr;
     sweep::Sweeper sweeper("plane map", [&scope](State& state) { DumpLayer(scope, state); });
     const std::vector<CQXObject*> objects = Objects(map);
@@ -392,6 +400,35 @@ constexpr int kObjectRuns = 3;
 TEST(SweepPlaneMap, EveryPageOfEveryObjectFirstRun) { SweepObjects(0, kObjectRuns); }
 TEST(SweepPlaneMap, EveryPageOfEveryObjectSecondRun) { SweepObjects(1, kObjectRuns); }
 TEST(SweepPlaneMap, EveryPageOfEveryObjectThirdRun) { SweepObjects(2, kObjectRuns); }
+
+// The border page shown for one border while the map's selection has since changed without a new
+// selection message: to another border and a frame, or to the other border alone. What a text
+// does must not depend on rereading the selection.
+TEST(SweepPlaneMap, BorderPageWhileTheSelectionChanges) {
+    SampleMap sample;
+    CQXObjectBorder* shown = sample.border;
+    CQXObjectBorder* other = sample.map.Add<CQXObjectBorder>("边框", shown->GetLayer());
+    CQXObjectBorder* frame = sample.map.Add<CQXObjectBorder>("图框", shown->GetLayer());
+    sweep::Sweeper sweeper("plane map", [&](State& state) { DumpLayer(shown->GetLayer(), state); });
+    const std::pair<const char*, std::vector<CQXObject*>> selections[] = {{"another border and a frame", {other, frame}},
+                                                                          {"another border", {other}}};
+    for (const auto& [caption, selection] : selections) {
+        sweeper.SetAnnounceHooks(
+            [&] {
+                sample.map.ClearSelection(shown->GetLayer());
+                sample.map.Select(shown);
+            },
+            [&, selection = selection] {
+                sample.map.ClearSelection(shown->GetLayer());
+                for (CQXObject* object : selection) sample.map.Select(object);
+            });
+        sweeper.Sweep(
+            std::string("边框, then ") + caption,
+            [shown](CWnd* frameWnd) { return CPlanePropWndCreator::CreateObjProp(shown, frameWnd); },
+            reinterpret_cast<LPARAM>(shown));
+    }
+    EXPECT_GT(sweeper.Typed(), 0);
+}
 
 TEST(SweepPlaneMap, EveryPageOfEveryLayer) {
     SampleMap sample;

@@ -90,6 +90,7 @@ void DumpKit(State& state, const std::string& key, CWpKit* kit) {
         state.Pen(key + ".LinePen", k->GetLinePen());
     }
     if (auto* k = dynamic_cast<CWpLthSample*>(kit)) {
+        state.Put(key + ".table", k->GetTableName() + "/" + k->GetDepthFiledName() + "/" + k->GetNumberFiledName());
         state.Pen(key + ".SegLogPen", k->GetSegLogPen());
         state.Pen(key + ".SmapleLogPen", k->GetSmapleLogPen());
         state.Font(key + ".MarkLogFont", k->GetMarkLogFont());
@@ -183,6 +184,24 @@ void SweepKits(int run, int runs) {
     EXPECT_GT(sweeper.Typed(), 0);
     std::cout << "[sweep] well plot " << run << "/" << runs << ": " << sweeper.Pages().size() << " pages, "
               << sweeper.Typed() << " texts\n";
+}
+
+// Rock samples read from the well's own data: the page's refresh names the well's table on the
+// kit, so a refresh shows in the kit's stamp and in the host's calls.
+TEST(SweepWellPlot, RockSamplesOfTheWellsData) {
+    zephyr::PlotFixture plot;
+    plot.BuildSample();
+    plot.Well()->SetDataMgr(zephyr::NewSampleWellData());
+    plot.Well()->SetTopDepth(1000);
+    plot.Well()->SetBottomDepth(1500);
+    demo::AddIntervalData(plot);
+    CWpLthSample* samples = plot.First<CWpLthSample>();
+    samples->SetDataSource(CORELITH_WELL);
+    sweep::Sweeper sweeper("well plot", [samples](State& state) { DumpKit(state, "rock samples", samples); });
+    sweeper.Sweep(
+        "CWpLthSample of the well's data", [samples](CWnd* frame) { return CPropWnd::Create(samples, frame); },
+        reinterpret_cast<LPARAM>(samples));
+    EXPECT_GT(sweeper.Typed(), 0);
 }
 
 constexpr int kRuns = 3;
