@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "bcg/Prop.h"
+#include "framework/PropItems.h"
 #include "framework/PropSizeText.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
@@ -158,5 +159,31 @@ void WritePen(Holder& holder, PenKind kind, QXLOGPEN& pen) {
 // The picker's style or the colour item's colour into pen (planemap::EditPen); false when the
 // item is not of its kind. The width item is the caller's: its rule differs by list and pen.
 bool EditPenStyleOrColor(QXLOGPEN& pen, const PenItems& items, CBCGPProp* item);
+
+// The stored value of a number item both chart-symbol lists have (List's kFontSizeId, kXMoveId,
+// kYMoveId, kBottomLengthId, its kSizeIds and the width items of pens), as the list's refresh shows
+// it: the outline width divided by outlineDivisor, the other widths as kept. False, nothing shown,
+// for another item.
+template <class List, class Holder, std::size_t N>
+bool ShowStoredNumber(const Holder& holder, CBCGPProp* item, const PenItems (&pens)[N], double outlineDivisor) {
+    const DWORD_PTR id = item->GetData();
+    if (id == List::kFontSizeId) {
+        QXLOGFONT font;
+        holder.GetFont(font);
+        SetItemText(item, Number(font.size / 100.0));
+    } else if (id == List::kXMoveId || id == List::kYMoveId) {
+        item->SetValue(_variant_t(static_cast<long>(id == List::kXMoveId ? holder.GetXMove() : holder.GetYMove())));
+    } else if (id == List::kBottomLengthId) {
+        SetItemText(item, Number(holder.GetBotWidth()));
+    } else if (const SizeRow row = SizeRowOf(List::kSizeIds, id); row != kSizeRowCount) {
+        SetItemText(item, SizeText(holder, row));
+    } else if (const PenItems* pen = PenOf(pens, id); pen && id == pen->width) {
+        const double divisor = pen->kind == PenKind::kOutline ? outlineDivisor : 1;
+        SetItemText(item, Number(ReadPen(holder, pen->kind).width / divisor));
+    } else {
+        return false;
+    }
+    return true;
+}
 
 }  // namespace pieitems

@@ -322,32 +322,35 @@ LRESULT CPropListCoordinate::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CQXObjectCoordinate* axes = Shown();
     if (!axes || !item) return -1;
     if (axes->m_dHeight == 0) return -1;
-    ApplyEdit(*axes, item);
+    if (!ApplyEdit(*axes, item)) {
+        ShowStored(*axes, item);  // a refused text writes, marks and redraws nothing
+        return 0;
+    }
     axes->SetModifyFlag(1);
     axes->UpdateAfterEdit();
     UpdateView();
     return 0;
 }
 
-void CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) {
+bool CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     const CString text = ItemText(item);
     double value = 0;
     if (id == kOriginXId || id == kOriginYId) {
-        if (!ReadOrigin(text, &value)) return;
+        if (!ReadOrigin(text, &value)) return false;
         FLOATPOINT origin = axes.GetOrigin();
         (id == kOriginXId ? origin.x : origin.y) = value;
         axes.SetOrigin(origin);
     } else if (id == kXNameId || id == kYNameId) {
         (id == kXNameId ? axes.m_strXName : axes.m_strYName) = text;
     } else if (const NumberItem* number = NumberOf(id)) {
-        if (!ReadMember(axes, *number, text, &value)) return;
+        if (!ReadMember(axes, *number, text, &value)) return false;
         axes.*number->member = value;
         // A zero taken shows as a refresh shows it: a typed "-0" would keep its sign.
         if (value == 0) SetItemText(item, pieitems::Number(value));
     } else if (const IntItem* whole = IntOf(id)) {
         int count = 0;
-        if (!ReadWhole(*whole, text, &count)) return;
+        if (!ReadWhole(*whole, text, &count)) return false;
         axes.*whole->member = count;
         if (count == 0) SetItemText(item, pieitems::Count(count));
     } else if (const FontItems* font =
@@ -357,7 +360,8 @@ void CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) 
             record.SetFaceName(text);
         } else if (id == font->size) {
             // The size taken (a text that is no number reads as 0), shown as a refresh shows it.
-            if (ReadHundredthsLength(text, &record.size)) SetItemText(item, pieitems::Number(record.size / 100.0));
+            if (!ReadHundredthsLength(text, &record.size)) return false;
+            SetItemText(item, pieitems::Number(record.size / 100.0));
         } else {
             ReadColor(item, &record.color);
         }
@@ -367,7 +371,8 @@ void CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) 
         if (id == pen->style) {
             if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) record.style = picker->GetVal();
         } else if (id == pen->width) {
-            if (ReadHundredthsLength(text, &record.width)) SetItemText(item, pieitems::Number(record.width / 100.0));
+            if (!ReadHundredthsLength(text, &record.width)) return false;
+            SetItemText(item, pieitems::Number(record.width / 100.0));
         } else {
             ReadColor(item, &record.color);
         }
@@ -379,5 +384,23 @@ void CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) 
         if (CBCGPProp* font = FindItem(labels->fontGroup)) EnableAllSubItems(font, shown ? TRUE : FALSE);
     } else if (const LabelItems* side = Find(kLabels, [id](const LabelItems& l) { return l.side == id; })) {
         axes.*side->sideMember = text == side->sideOn ? 1 : 0;
+    }
+    return true;
+}
+
+// The stored number of a refused item as the refresh shows it; other items keep their text.
+void CPropListCoordinate::ShowStored(CQXObjectCoordinate& axes, CBCGPProp* item) {
+    const DWORD_PTR id = item->GetData();
+    if (id == kOriginXId || id == kOriginYId) {
+        const FLOATPOINT origin = axes.GetOrigin();
+        SetItemText(item, pieitems::Number(id == kOriginXId ? origin.x : origin.y));
+    } else if (const NumberItem* number = NumberOf(id)) {
+        SetItemText(item, pieitems::Number(axes.*number->member));
+    } else if (const IntItem* whole = IntOf(id)) {
+        SetItemText(item, pieitems::Count(axes.*whole->member));
+    } else if (const FontItems* font = Find(kFonts, [id](const FontItems& f) { return f.size == id; })) {
+        SetItemText(item, pieitems::Number((axes.*font->font).size / 100.0));
+    } else if (const PenItems* pen = Find(kPens, [id](const PenItems& p) { return p.width == id; })) {
+        SetItemText(item, pieitems::Number((axes.*pen->pen).width / 100.0));
     }
 }

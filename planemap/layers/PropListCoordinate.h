@@ -93,6 +93,8 @@ protected:
 private:
     CQXObjectCoordinate* Shown() const;
     void ShowLabels(CQXObjectCoordinate& axes);
-    // One edit written into the object's members when its value passes the item's test.
-    void ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item);
+    // One edit written into the object's members when its value passes the item's test; false,
+    // nothing written, when it does not.
+    bool ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item);
+    void ShowStored(CQXObjectCoordinate& axes, CBCGPProp* item);
 };

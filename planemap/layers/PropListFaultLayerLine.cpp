@@ -123,7 +123,8 @@ void CPropListFaultLayerLine::RefreshLayer(CFaultLayer& layer) {
     }
 }
 
-// The layer's setter first, then the one changed part of the plane options' pen or brush.
+// The layer's setter first, then the one changed part of the plane options' pen or brush. An item
+// whose value the page cannot read writes nothing.
 bool CPropListFaultLayerLine::OnLayerItemChanged(CFaultLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     for (const PenRow& row : kPens) {
@@ -131,7 +132,7 @@ bool CPropListFaultLayerLine::OnLayerItemChanged(CFaultLayer& layer, CBCGPProp* 
         if (!FieldOf(row, id, &field)) continue;
         QXLOGPEN pen;
         (layer.*row.get)(pen);
-        if (!geoitems::ReadPenField(item, field, &pen)) return field != geoitems::PenField::kWidth;
+        if (!geoitems::ReadPenField(item, field, &pen)) return false;
         (layer.*row.set)(pen);
         if (row.option) geoitems::CopyPenField(field, pen, &(CPlaneOption::Instance()->*row.option));
         return true;
@@ -140,7 +141,7 @@ bool CPropListFaultLayerLine::OnLayerItemChanged(CFaultLayer& layer, CBCGPProp* 
         if (id != row.fillId && id != row.colorId) continue;
         QXLOGBRUSH brush;
         (layer.*row.get)(brush);
-        if (!faultitems::EditFill(brush, item, row.fillId, row.colorId)) return true;
+        if (!faultitems::EditFill(brush, item, row.fillId, row.colorId)) return false;
         (layer.*row.set)(brush);
         if (id == row.fillId) {
             if (CBCGPProp* colour = FindItem(row.colorId)) colour->Enable(brush.style != kBrushStyleNone);

@@ -174,20 +174,7 @@ void CPropListPie::ShowItemAgain(CBCGPProp* item) {
 }
 
 void CPropListPie::ShowStored(CQXObjectPie& pie, CBCGPProp* item) {
-    const DWORD_PTR id = item->GetData();
-    if (id == kFontSizeId) {
-        QXLOGFONT font;
-        pie.GetFont(font);
-        SetItemText(item, Number(font.size / 100.0));
-    } else if (id == kXMoveId || id == kYMoveId) {
-        item->SetValue(_variant_t(static_cast<long>(id == kXMoveId ? pie.GetXMove() : pie.GetYMove())));
-    } else if (id == kBottomLengthId) {
-        SetItemText(item, Number(pie.GetBotWidth()));
-    } else if (const SizeRow row = SizeRowOf(kSizeIds, id); row != kSizeRowCount) {
-        SetItemText(item, SizeText(pie, row));
-    } else if (const PenItems* pen = PenOf(kPens, id); pen && id == pen->width) {
-        SetItemText(item, Number(ReadPen(pie, pen->kind).width));
-    }
+    ShowStoredNumber<CPropListPie>(pie, item, kPens, 1);
 }
 
 bool CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {

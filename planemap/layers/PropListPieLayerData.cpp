@@ -61,6 +61,14 @@ constexpr COLORREF kDefaultColors[pt::kMaxProperties] = {
     RGB(127, 127, 127), RGB(255, 215, 0),  RGB(0, 255, 0),    RGB(0, 255, 255),
 };
 
+// The property count: a whole number of at most the most properties a chart shows.
+bool ReadRecordCount(const CString& text, int* count) {
+    unsigned n = 0;
+    if (!numtext::WholeUnsigned(text, &n) || n > static_cast<unsigned>(pt::kMaxProperties)) return false;
+    *count = static_cast<int>(n);
+    return true;
+}
+
 CBCGPProp* NewOptions(const char* label, const CString& value, const char* description, DWORD_PTR id) {
     CBCGPProp* item = new CBCGPProp(label, _variant_t(value), description, id);
     item->AllowEdit(FALSE);
@@ -410,9 +418,15 @@ LRESULT CPropListPieLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!item || !m_pLayer) return 0;
     CPieLayer layer(m_pLayer);
-    layer.SetModifyObject(GetYesNoProp(FindItem(kModifyObjectId)) ? 1 : 0);
     const DWORD_PTR id = item->GetData();
     const CString text = ItemText(item);
+    int count = 0;
+    if (id == kCountId && !layer.IsDynamicMultiBar() && !ReadRecordCount(text, &count)) {
+        // A refused count writes nothing and redraws nothing; the item shows the stored count.
+        SetItemText(item, pieitems::Count(layer.GetRecordCount()));
+        return 0;
+    }
+    layer.SetModifyObject(GetYesNoProp(FindItem(kModifyObjectId)) ? 1 : 0);
     switch (id) {
         case kShapeId: {
             int shape = -1;
@@ -441,10 +455,8 @@ LRESULT CPropListPieLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kCountId: {
             if (layer.IsDynamicMultiBar()) break;
-            unsigned n = 0;
-            if (!numtext::WholeUnsigned(text, &n) || n > static_cast<unsigned>(pt::kMaxProperties)) break;
-            layer.SetRecordCount(static_cast<int>(n));
-            ResizePropRows(static_cast<int>(n));
+            layer.SetRecordCount(count);
+            ResizePropRows(count);
             FillFieldOptions();
             CollapseRows();
             break;

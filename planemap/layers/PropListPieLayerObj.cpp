@@ -113,6 +113,15 @@ int DrawTypeProperty(DWORD_PTR id) { return static_cast<int>(id - Page::kDrawTyp
 
 bool IsPie(int shape) { return shape == pt::kFullPie || shape == pt::kHalfPie; }
 
+// The layer's three pens and the items that show each; the outline pen keeps its width in
+// hundredths, the indicator and bottom pens as shown.
+constexpr PenItems kPens[] = {
+    {Page::kPenStyleId, Page::kPenWidthId, Page::kPenColorId, PenKind::kOutline},
+    {Page::kIndicatorStyleId, Page::kIndicatorWidthId, Page::kIndicatorColorId, PenKind::kIndicator},
+    {Page::kBottomStyleId, Page::kBottomWidthId, Page::kBottomColorId, PenKind::kBottom},
+};
+constexpr double kOutlineDivisor = 100;
+
 // The first coordinate system among the layer's objects that passes the test; NULL for none.
 template <class Test>
 CQXObjectCoordinate* FindCoordinate(CQXLayer* layer, Test test) {
@@ -201,7 +210,7 @@ void CPropListPieLayerObj::RefreshLayer(CPieLayer& layer) {
 
     QXLOGPEN pen;
     layer.GetPen(pen);
-    ShowPen(FindItem(kPenStyleId), FindItem(kPenWidthId), FindItem(kPenColorId), pen, 100);
+    ShowPen(FindItem(kPenStyleId), FindItem(kPenWidthId), FindItem(kPenColorId), pen, kOutlineDivisor);
     ShowPoint(layer);
     FindItem(kXMoveId)->SetValue(_variant_t(static_cast<long>(layer.GetXMove())));
     FindItem(kYMoveId)->SetValue(_variant_t(static_cast<long>(layer.GetYMove())));
@@ -360,6 +369,12 @@ void CPropListPieLayerObj::ShowScale(CPieLayer& layer, int shape) {
     CBCGPProp* factor = FindItem(kScaleFactorId);
     draw->Enable(proportional && IsPie(shape) ? TRUE : FALSE);
     factor->Enable(proportional && IsPie(shape) ? TRUE : FALSE);
+    ShowScaleFactor(layer, factor);
+}
+
+// The factor of the first coordinate system whose factor is one of the options; the item keeps its
+// text when there is none.
+void CPropListPieLayerObj::ShowScaleFactor(CPieLayer& layer, CBCGPProp* factor) {
     if (CQXObjectCoordinate* axes = FindCoordinate(layer.GetLayer(), [](const CQXObjectCoordinate& a) {
             return a.GetAxisXFactor() >= 1 && a.GetAxisXFactor() <= kLargestScaleFactor;
         }))
@@ -470,57 +485,70 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
     }
     if (id >= kFirstContentId && id <= kLastContentId) {
         layer.SetTextShowStyle(static_cast<int>(id - kFirstContentId) + 1, TextShowStyleFromName(text));
-    } else if (id >= kFirstDataPosId && id < kFirstDataPosId + pt::kMaxProperties) {
-        layer.SetDataPos(static_cast<int>(id - kFirstDataPosId), text);
-    } else if (!ApplyPenEdit(layer, item)) {
-        ApplySizeEdit(layer, item);
+        return true;
     }
-    return true;
+    if (id >= kFirstDataPosId && id < kFirstDataPosId + pt::kMaxProperties) {
+        layer.SetDataPos(static_cast<int>(id - kFirstDataPosId), text);
+        return true;
+    }
+    if (PenOf(kPens, id)) return ApplyPenEdit(layer, item);
+    if (SizeRowOf(kSizeIds, id) != kSizeRowCount) return ApplySizeEdit(layer, item);
+    return true;  // groups and items the page does not handle write nothing
 }
 
-// The outline pen keeps its width in hundredths, the indicator and bottom pens as shown.
+// A refused number shows the stored value as the refresh shows it; other items keep their text.
+void CPropListPieLayerObj::ShowStoredItem(CPieLayer& layer, CBCGPProp* item) {
+    if (ShowStoredNumber<Page>(layer, item, kPens, kOutlineDivisor)) return;
+    const DWORD_PTR id = item->GetData();
+    if (id == kDecimalsId) {
+        SetItemText(item, Count(layer.GetDotCount()));
+    } else if (id == kPointSizeId) {
+        QXLOGPOINT point;
+        layer.GetDynamicMultiBarPoint(point);
+        SetItemText(item, Number(point.size / 100.0));
+    } else if (id == kScaleFactorId) {
+        ShowScaleFactor(layer, item);
+    }
+}
+
+// The pen whose item is edited, with its one field changed; false, nothing written, for a width
+// the reader refuses.
 bool CPropListPieLayerObj::ApplyPenEdit(CPieLayer& layer, CBCGPProp* item) {
-    static constexpr PenItems kPens[] = {
-        {kPenStyleId, kPenWidthId, kPenColorId, PenKind::kOutline},
-        {kIndicatorStyleId, kIndicatorWidthId, kIndicatorColorId, PenKind::kIndicator},
-        {kBottomStyleId, kBottomWidthId, kBottomColorId, PenKind::kBottom},
-    };
     const PenItems* items = PenOf(kPens, item->GetData());
-    if (!items) return false;
     QXLOGPEN pen = ReadPen(layer, items->kind);
-    bool taken = false;
-    if (item->GetData() != items->width)
-        taken = EditPenStyleOrColor(pen, *items, item);
-    else if (items->kind == PenKind::kOutline)
-        taken = planemap::ReadWidth(ItemText(item), &pen.width);
-    else
-        taken = ReadShownWidth(ItemText(item), &pen.width);
-    if (taken) WritePen(layer, items->kind, pen);
+    if (item->GetData() != items->width) {
+        if (!EditPenStyleOrColor(pen, *items, item)) return true;
+    } else if (!(items->kind == PenKind::kOutline ? planemap::ReadWidth(ItemText(item), &pen.width)
+                                                   : ReadShownWidth(ItemText(item), &pen.width))) {
+        return false;
+    }
+    WritePen(layer, items->kind, pen);
     return true;
 }
 
 // Radii and the bar count follow ReadZeroOrMore; the bar sizes take any number of 0 or more.
+// False, nothing written, when the row's reader refuses the text.
 bool CPropListPieLayerObj::ApplySizeEdit(CPieLayer& layer, CBCGPProp* item) {
     const SizeRow row = SizeRowOf(kSizeIds, item->GetData());
-    if (row == kSizeRowCount) return false;
     const CString text = ItemText(item);
     double value = 0;
     switch (row) {
         case kRadiusRow:
         case kUpRadiusRow:
         case kDownRadiusRow:
-            if (!planemap::ReadZeroOrMore(text, &value)) break;
+            if (!planemap::ReadZeroOrMore(text, &value)) return false;
             SetSizeValue(layer, row, value);
             if (row == kRadiusRow) layer.UpdatePieCoordinate();
-            break;
+            return true;
         case kBarCountRow: {
             int count = 0;
-            if (ReadBarCount(text, &count)) layer.SetUpPropCount(count);
-            break;
+            if (!ReadBarCount(text, &count)) return false;
+            layer.SetUpPropCount(count);
+            return true;
         }
         default:
-            if (planemap::ReadLength(text, 1, &value)) SetSizeValue(layer, row, value);
-            break;
+            if (!planemap::ReadLength(text, 1, &value)) return false;
+            SetSizeValue(layer, row, value);
+            return true;
     }
-    return true;
 }

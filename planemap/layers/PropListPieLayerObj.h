@@ -73,6 +73,7 @@ protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CPieLayer& layer) override;
     bool OnLayerItemChanged(kel::plane::CPieLayer& layer, CBCGPProp* item) override;
+    void ShowStoredItem(kel::plane::CPieLayer& layer, CBCGPProp* item) override;
 
 private:
     void RebuildSizes(int shape);
@@ -82,6 +83,7 @@ private:
     void ShowBottomLine(kel::plane::CPieLayer& layer, int shape);
     void ShowSizes(kel::plane::CPieLayer& layer, int shape, int records, bool rebuilt);
     void ShowScale(kel::plane::CPieLayer& layer, int shape);
+    void ShowScaleFactor(kel::plane::CPieLayer& layer, CBCGPProp* factor);
     bool ApplyPenEdit(kel::plane::CPieLayer& layer, CBCGPProp* item);
     bool ApplySizeEdit(kel::plane::CPieLayer& layer, CBCGPProp* item);
 

@@ -105,6 +105,13 @@ void CPropListStratum::RefreshTemplateAndPen(CQXObject* object, const QXLOGPEN& 
 
 LRESULT CPropListStratum::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    QXLOGPEN pen;
+    if (item && item->GetData() == kWidthId && !EditPen(item, &pen)) {
+        // A refused width writes nothing, calls no kit and redraws nothing; the item shows the
+        // stored width.
+        if (ShownPen(&pen)) SetItemText(item, wellitems::Hundredths(pen.width));
+        return 0;
+    }
     if (item) {
         if (auto* kit = dynamic_cast<CWpKit*>(m_pTarget)) {
             if (CWpWell* well = kit->GetWell()) EditWell(well, item);
@@ -114,6 +121,20 @@ LRESULT CPropListStratum::OnPropertyChanged(WPARAM, LPARAM lParam) {
     }
     UpdateView();
     return 0;
+}
+
+bool CPropListStratum::ShownPen(QXLOGPEN* pen) const {
+    if (auto* kit = dynamic_cast<CWpKit*>(m_pTarget)) {
+        CWpWell* well = kit->GetWell();
+        if (!well) return false;
+        *pen = well->GetBorderPen();
+        return true;
+    }
+    if (auto* graph = dynamic_cast<CQXObjectWellGraph*>(m_pTarget)) {
+        graph->GetHeadLogPen(pen);
+        return true;
+    }
+    return false;
 }
 
 bool CPropListStratum::EditPen(CBCGPProp* item, QXLOGPEN* pen) {

@@ -39,6 +39,8 @@ private:
     void EditGraph(CQXObjectWellGraph* graph, CBCGPProp* item);
     // The pen with the edited style, width or colour; false when nothing is to be written.
     bool EditPen(CBCGPProp* item, QXLOGPEN* pen);
+    // The stored pen of the shown well or graph; false when none is shown.
+    bool ShownPen(QXLOGPEN* pen) const;
 };
 
 // Calls the post-edit update of every selected object of the layer whose type name is typeName.

@@ -2,7 +2,6 @@
 
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/NumberText.h"
 #include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Parsnip/QXLayer.h"
@@ -13,6 +12,7 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/layers/StratumMapKinds.h"
 
 namespace {
@@ -75,8 +75,8 @@ void CPropListStratumMapLayerLine::RefreshLayer(CPlainLayer& plain) {
     }
 }
 
-// The three layer pens are written back after every edit the page takes, changed or not; a width
-// the reader refuses never gets here (the item refuses it).
+// The three layer pens are written back after every edit the page takes, changed or not; a pen
+// field the page cannot read (a width its reader refuses) writes nothing.
 bool CPropListStratumMapLayerLine::OnLayerItemChanged(CPlainLayer& plain, CBCGPProp* item) {
     CQXLayer* layer = plain.GetLayer();
     QXLOGPEN pens[3];
@@ -94,22 +94,25 @@ bool CPropListStratumMapLayerLine::OnLayerItemChanged(CPlainLayer& plain, CBCGPP
         } else if (id != kind->groupId) {
             // The pen's fields in item order from G+1.
             const auto field = static_cast<geoitems::PenField>(id - kind->groupId - 1);
-            if (!geoitems::ReadPenField(item, field, &pen)) {
-                if (field == geoitems::PenField::kWidth) return false;
-            } else {
-                // A zero width taken shows as a refresh shows it: a typed "-0" would keep its sign.
-                if (field == geoitems::PenField::kWidth && pen.width == 0)
-                    SetItemText(item, numtext::Fixed(pen.width / 100.0, 2));
-                stratummap::ForEachOfKind<CQXObjectPolyline>(layer, kind->label, [&](CQXObjectPolyline* line) {
-                    QXLOGPEN own;
-                    line->GetLogPen(&own);
-                    geoitems::CopyPenField(field, pen, &own);
-                    line->SetLogPen(&own);
-                    line->OnChanged(0);
-                });
-            }
+            if (!geoitems::ReadPenField(item, field, &pen)) return false;
+            // A zero width taken shows as a refresh shows it: a typed "-0" would keep its sign.
+            if (field == geoitems::PenField::kWidth && pen.width == 0) planemap::ShowStoredHundredths(item, pen.width);
+            stratummap::ForEachOfKind<CQXObjectPolyline>(layer, kind->label, [&](CQXObjectPolyline* line) {
+                QXLOGPEN own;
+                line->GetLogPen(&own);
+                geoitems::CopyPenField(field, pen, &own);
+                line->SetLogPen(&own);
+                line->OnChanged(0);
+            });
         }
     }
     for (int k = 0; k < 3; ++k) layer->GetPropertyManager()->SetPenProperty(kGroups[k].penKey, &pens[k]);
     return true;
+}
+
+// A refused width shows the layer's pen of its kind as the refresh shows it.
+void CPropListStratumMapLayerLine::ShowStoredItem(CPlainLayer& plain, CBCGPProp* item) {
+    const DWORD_PTR id = item->GetData();
+    if (const LineGroup* kind = GroupOf(id); kind && id == kind->groupId + 2)
+        planemap::ShowStoredHundredths(item, LayerPen(plain.GetLayer(), kind->penKey).width);
 }

@@ -30,4 +30,5 @@ protected:
     int InitPropWnd() override;
     void RefreshLayer(CPlainLayer& layer) override;
     bool OnLayerItemChanged(CPlainLayer& layer, CBCGPProp* item) override;
+    void ShowStoredItem(CPlainLayer& layer, CBCGPProp* item) override;
 };

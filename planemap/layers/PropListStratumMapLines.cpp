@@ -14,6 +14,7 @@
 #include "planemap/GeologyTexts.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/layers/LayerTexts.h"
 #include "planemap/layers/StratumMapKinds.h"
@@ -135,7 +136,14 @@ LRESULT CPropListBoundaryLineBase::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (ReadColor(item, &color)) writeField([&](QXLOGPEN& own) { own.color = color; });
         } else if (id == rules.widthId) {
             float width = 0;
-            if (planemap::ReadWidth(ItemText(item), &width)) writeField([&](QXLOGPEN& own) { own.width = width; });
+            if (!planemap::ReadWidth(ItemText(item), &width)) {
+                // Refused: nothing written or redrawn; the item shows the shown line's width.
+                QXLOGPEN pen;
+                shown->GetLogPen(&pen);
+                planemap::ShowStoredHundredths(item, pen.width);
+                return 0;
+            }
+            writeField([&](QXLOGPEN& own) { own.width = width; });
         } else if (rules.directionId && id == rules.directionId) {
             ApplyDirection(shown, item);
         }

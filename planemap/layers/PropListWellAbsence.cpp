@@ -66,7 +66,12 @@ LRESULT CPropListWellAbsence::OnPropertyChanged(WPARAM, LPARAM lParam) {
                 changed = ReadStyle(item, &style.style);
                 break;
             case kSizeId:
-                changed = penfont::ReadHundredths(ItemText(item), penfont::Accept::AboveZero, &style.size);
+                if (!penfont::ReadHundredths(ItemText(item), penfont::Accept::AboveZero, &style.size)) {
+                    // Refused: nothing written or redrawn; the item shows the stored size.
+                    SetItemText(item, wellitems::Hundredths(style.size));
+                    return 0;
+                }
+                changed = true;
                 break;
             case kBorderColorId:
                 changed = ReadColor(item, &style.borderColor);

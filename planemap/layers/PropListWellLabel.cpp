@@ -80,7 +80,11 @@ LRESULT CPropListWellLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             font.SetFaceName(ItemText(item));
             break;
         case kSizeId:
-            penfont::ReadHundredths(ItemText(item), penfont::Accept::AboveZero, &font.size);
+            if (!penfont::ReadHundredths(ItemText(item), penfont::Accept::AboveZero, &font.size)) {
+                // Refused: nothing written or redrawn; the item shows the stored size.
+                SetItemText(item, wellitems::Hundredths(font.size));
+                return 0;
+            }
             break;
         case kColorId:
             ReadColor(item, &font.color);
@@ -91,9 +95,22 @@ LRESULT CPropListWellLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             UpdateView();
             return 0;
         case kXId:
-        case kYId:
+        case kYId: {
+            double typed = 0;
+            if (!planemap::ReadFigure(ItemText(item), &typed)) {
+                // Refused: nothing written or redrawn; the item shows the stored coordinate as the
+                // refresh shows it (empty while several labels are selected).
+                QXPOINT at;
+                at.x = 0;
+                at.y = 0;
+                label->GetAnchor(&at);
+                const bool single = m_pLayer && m_pLayer->GetSelectedObjectCount() == 1;
+                SetItemText(item, single ? numtext::Fixed(item->GetData() == kXId ? at.x : at.y, 2) : CString());
+                return 0;
+            }
             textlist::MoveAnchorCoordinate(label, ItemText(item), item->GetData() == kXId);
             break;
+        }
         default:
             break;
     }

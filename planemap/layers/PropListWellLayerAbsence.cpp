@@ -131,3 +131,14 @@ bool CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp*
     if (symbolChanged) layer.SetAbsenceSymbol(&symbol, type);
     return true;
 }
+
+// The numbers as the refresh shows them: the size of the chosen type's symbol, the offset.
+void CPropListWellLayerAbsence::ShowStoredItem(CWellLayer& layer, CBCGPProp* item) {
+    if (item->GetData() == kSizeId) {
+        QXLOGPOINT symbol;
+        layer.GetAbsenceSymbol(&symbol, ItemText(FindItem(kTypeId)));
+        SetItemText(item, wellitems::Hundredths(symbol.size));
+    } else if (item->GetData() == kDistanceId) {
+        SetItemText(item, wellitems::Hundredths(layer.GetAbsenceDistance()));
+    }
+}

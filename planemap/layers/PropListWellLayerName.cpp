@@ -143,6 +143,14 @@ bool CPropListWellLayerName::OnLayerItemChanged(kel::plane::CWellLayer& layer, C
     return true;
 }
 
+// The numbers as the refresh shows them.
+void CPropListWellLayerName::ShowStoredItem(kel::plane::CWellLayer& layer, CBCGPProp* item) {
+    if (item->GetData() == kSizeId)
+        SetItemText(item, wellitems::Hundredths(layer.GetNameSize()));
+    else if (item->GetData() == kOffsetId)
+        SetItemText(item, wellitems::Hundredths(layer.GetNameLabelDistance()));
+}
+
 // The base line can be the reference only on a layer that has one.
 void CPropListWellLayerName::EditReference(kel::plane::CWellLayer& layer, CBCGPProp* item) {
     if (layer.IsHaveBaseLine()) {

@@ -27,6 +27,7 @@ protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CWellLayer& layer) override;
     bool OnLayerItemChanged(kel::plane::CWellLayer& layer, CBCGPProp* item) override;
+    void ShowStoredItem(kel::plane::CWellLayer& layer, CBCGPProp* item) override;
 
 private:
     void EnableGroups(BOOL enable);

@@ -211,6 +211,13 @@ bool CPropListWellLayerSymbol::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* 
     return true;
 }
 
+// The sizes and widths as the refresh shows them.
+void CPropListWellLayerSymbol::ShowStoredItem(CWellLayer& layer, CBCGPProp* item) {
+    for (const SymbolGroup& g : kSymbolGroups)
+        if (item->GetData() == g.size) SetItemText(item, wellitems::Hundredths((layer.*g.getSize)()));
+    for (const wellpens::PenGroup& g : kTrackGroups) wellpens::ShowPenWidth(g, layer, item);
+}
+
 // A changed way of drawing trajectories shows both segments.
 void CPropListWellLayerSymbol::EditTrackMode(CWellLayer& layer, CBCGPProp* item) {
     const int old = layer.GetSymbolLineShowTrack();

@@ -94,8 +94,12 @@ LRESULT CPropListWellPath::OnPropertyChanged(WPARAM, LPARAM lParam) {
             }
             case kWidthId: {
                 float width = 0;
-                if (penfont::ReadHundredths(ItemText(item), penfont::Accept::AboveZero, &width))
-                    EditPens(line, [&](QXLOGPEN& pen) { pen.width = width; });
+                if (!penfont::ReadHundredths(ItemText(item), penfont::Accept::AboveZero, &width)) {
+                    // Refused: nothing written or redrawn; the item shows the stored width.
+                    SetItemText(item, wellitems::Hundredths(line->GetPenSize()));
+                    return 0;
+                }
+                EditPens(line, [&](QXLOGPEN& pen) { pen.width = width; });
                 break;
             }
             case kColorId: {

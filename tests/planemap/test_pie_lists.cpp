@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "CodeReport.h"
 #include "PieFixture.h"
 #include "PlaneListFixture.h"
 #include "framework/PropWndMgr.h"
@@ -333,6 +334,22 @@ TEST(CoordinateList, HiddenLabelsGreyTheirItemsButNotTheirSwitch) {
     EXPECT_TRUE(list.Enabled(C::kXLabelSideId));
     ASSERT_TRUE(list.Pick(C::kXLabelSideId, "下"));
     EXPECT_EQ(0, axes->m_nXLabelSide);
+}
+
+// A change reported from code with a text the list refuses no longer marks the object changed or
+// redraws it; the item shows the stored value as the refresh shows it.
+TEST(CoordinateList, ATextRefusedAfterTheItemTookItWritesAndMarksNothing) {
+    parsnip::MapFixture map;
+    CQXObjectCoordinate* axes = AddAxes(map);
+    map.Select(axes);
+    OpenList<C> list;
+    list.Show(axes);
+    planetest::ExpectCodeReportRefused(list, C::kXMinId, "90", "0.00");  // leaves no division
+    planetest::ExpectCodeReportRefused(list, C::kHeightId, "-5", "50.00");
+    planetest::ExpectCodeReportRefused(list, C::kTickLengthId, "0", "3");
+    planetest::ExpectCodeReportRefused(list, C::kXAxisWidthId, "-1", "0.00");
+    EXPECT_DOUBLE_EQ(0, axes->m_dXMin);
+    EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObject::SetModifyFlag"));
 }
 
 TEST(CoordinateList, AnObjectWithoutHeightTakesNoEdit) {
