@@ -7,6 +7,7 @@
 #include "bcg/PropList.h"
 #include "framework/PropSizeText.h"
 #include "framework/WndProp.h"
+#include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Zephyr/WpKit.h"
 #include "mfc/String.h"
 
@@ -65,6 +66,14 @@ bool ReadInt(const CString& text, int* value);
 // that an int holds; and its rule.
 bool ReadCount(const CString& text, int* count);
 TextRule CountRule();
+
+// A line or font group read back whole after an edit of its sub-item item, where the page stores
+// what it read whatever the group reader (GetLineProp, GetFontProp) answers. Only a refusal of the
+// edited field stops the edit: false for a width or size it refuses, and that item shows the stored
+// one again (/ 100, "%.2f", as the refresh does). A width or size that was not edited and does not
+// read keeps the stored one, and an edited colour is still taken.
+bool ReadEditedGroup(CBCGPProp* group, CBCGPProp* item, QXLOGPEN& pen);
+bool ReadEditedGroup(CBCGPProp* group, CBCGPProp* item, QXLOGFONT& font);
 
 // The most decimal places a typed count may ask numbers to be shown with: a double holds no more,
 // and a larger count would only make the texts grow.

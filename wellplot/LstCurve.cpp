@@ -79,6 +79,8 @@ constexpr int kFirstTableSource = 3;
 constexpr BYTE kNumberColumn = 1;
 
 constexpr int kFixedRange = 0;
+// A fill side's cell size item, counted from the side's group id (flag, set, style, two colours, size).
+constexpr DWORD_PTR kFillCellSize = 6;
 
 template <std::size_t N>
 CBCGPProp* NewTableChoice(const char* name, const char* description, DWORD_PTR id, const TextValue (&table)[N]) {
@@ -157,19 +159,16 @@ CBCGPProp* NewSymbolGroup(const char* name, DWORD_PTR id, const QXLOGPOINT& poin
     return group;
 }
 
-// The record with the one sub-item of its group (whose id is group) read over it; a group's
-// sub-items carry the ids after the group's.
-QXLOGFONT WithSubItem(QXLOGFONT font, CBCGPProp* item, DWORD_PTR group) {
-    GetFontSubProp(item, font, static_cast<int>(item->GetData() - group - 1));
-    return font;
+// Reads the one sub-item of its group (whose id is group) over the record; a group's sub-items
+// carry the ids after the group's. False, record untouched, for a size or width it refuses.
+bool ReadSubItem(QXLOGFONT& font, CBCGPProp* item, DWORD_PTR group) {
+    return GetFontSubProp(item, font, static_cast<int>(item->GetData() - group - 1));
 }
-QXLOGPEN WithSubItem(QXLOGPEN pen, CBCGPProp* item, DWORD_PTR group) {
-    GetLineSubProp(item, pen, static_cast<int>(item->GetData() - group - 1));
-    return pen;
+bool ReadSubItem(QXLOGPEN& pen, CBCGPProp* item, DWORD_PTR group) {
+    return GetLineSubProp(item, pen, static_cast<int>(item->GetData() - group - 1));
 }
-QXLOGPOINT WithSubItem(QXLOGPOINT point, CBCGPProp* item, DWORD_PTR group) {
-    GetPointSubProp(item, point, static_cast<int>(item->GetData() - group - 1));
-    return point;
+bool ReadSubItem(QXLOGPOINT& point, CBCGPProp* item, DWORD_PTR group) {
+    return GetPointSubProp(item, point, static_cast<int>(item->GetData() - group - 1));
 }
 
 // The current fill's record; NULL while no fill is current.
@@ -179,6 +178,63 @@ CWpCurve::tagCVEFILL* CurrentFill(CWpCurve* curve) {
 }
 
 CString FieldText(const char* field, std::size_t size) { return CString(std::string(field, strnlen(field, size))); }
+
+// The number a number item of the page shows, as the refresh writes it; false for any other item.
+bool StoredNumber(CWpCurve* curve, DWORD_PTR id, double* value) {
+    auto hundredths = [value](float field) {
+        *value = static_cast<double>(field) / 100.0;
+        return true;
+    };
+    auto plain = [value](double field) {
+        *value = field;
+        return true;
+    };
+    CWpCurve::tagCVEFILL* fill = CurrentFill(curve);
+    switch (id) {
+        case CLstCurve::kTitleFontId + 2:
+            return hundredths(curve->GetTitleFont().size);
+        case CLstCurve::kUnitFontId + 2:
+            return hundredths(curve->GetUnitFont().size);
+        case CLstCurve::kLimitFontId + 2:
+            return hundredths(curve->GetLimitFont().size);
+        case CLstCurve::kLineId + 2:
+            return hundredths(curve->GetPen().width);
+        case CLstCurve::kLine2Id + 2:
+            return hundredths(curve->GetPenCur2().width);
+        case CLstCurve::kStickLineId + 2:
+        case CLstCurve::kSquareLineId + 2:
+            return hundredths(curve->GetPen2().width);
+        case CLstCurve::kMarkLineId + 2:
+            return hundredths(curve->GetFlagLinePen().width);
+        case CLstCurve::kPointId + 2:
+            return hundredths(curve->GetPoint().size);
+        case CLstCurve::kPoint2Id + 2:
+            return hundredths(curve->GetPoint2().size);
+        case CLstCurve::kDigitsId:
+            return plain(curve->GetScaleDecimalDigit());
+        case CLstCurve::kLeftId:
+            return plain(curve->GetLeft());
+        case CLstCurve::kRightId:
+            return plain(curve->GetRight());
+        case CLstCurve::kMultiplesId:
+            return plain(curve->GetMultiples());
+        case CLstCurve::kScatterStepId:
+        case CLstCurve::kStickStepId:
+            return plain(curve->GetScanted());
+        case CLstCurve::kSquareStepId:
+            return plain(curve->GetFrequency());
+        case CLstCurve::kMarkValueId:
+            return plain(curve->GetFlagLineValue());
+        case CLstCurve::kFillValueId:
+            return fill && plain(fill->targetValue);
+        case CLstCurve::kLeftFillId + kFillCellSize:
+            return fill && hundredths(fill->leftBrush.size);
+        case CLstCurve::kRightFillId + kFillCellSize:
+            return fill && hundredths(fill->rightBrush.size);
+        default:
+            return false;
+    }
+}
 
 }  // namespace
 
@@ -513,6 +569,20 @@ LRESULT CLstCurve::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpCurve* curve = Curve();
     if (!item || !curve) return 0;
+    if (!EditItem(curve, item)) {
+        // Refused although the item took the text (a change reported from code): the item shows
+        // the stored value as the refresh does, and nothing is written or redrawn.
+        if (double stored = 0; StoredNumber(curve, item->GetData(), &stored)) item->SetValue(_variant_t(stored));
+        return 0;
+    }
+    curve->InvalidSelf();
+    curve->SetModifyFlag(1);
+    curve->UpdateParent();
+    UpdateView();
+    return 0;
+}
+
+bool CLstCurve::EditItem(CWpCurve* curve, CBCGPProp* item) {
     const CString text = ItemText(item);
     const DWORD_PTR id = item->GetData();
 
@@ -537,7 +607,8 @@ LRESULT CLstCurve::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kTitleFontId + 1:
         case kTitleFontId + 2:
         case kTitleFontId + 3: {
-            const QXLOGFONT font = WithSubItem(curve->GetTitleFont(), item, kTitleFontId);
+            QXLOGFONT font = curve->GetTitleFont();
+            if (!ReadSubItem(font, item, kTitleFontId)) return false;
             curve->SetTitleFont(font);
             ApplyTitleFontToScope(curve, font);
             break;
@@ -557,7 +628,8 @@ LRESULT CLstCurve::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kUnitFontId + 1:
         case kUnitFontId + 2:
         case kUnitFontId + 3: {
-            const QXLOGFONT font = WithSubItem(curve->GetUnitFont(), item, kUnitFontId);
+            QXLOGFONT font = curve->GetUnitFont();
+            if (!ReadSubItem(font, item, kUnitFontId)) return false;
             curve->SetUnitFont(font);
             ApplyToScopeCurves(curve, curve->GetUntScope(), [&](CWpCurve* other) { other->SetUnitFont(font); });
             break;
@@ -576,34 +648,32 @@ LRESULT CLstCurve::OnPropertyChanged(WPARAM, LPARAM lParam) {
             EditFillTarget(curve, text);
             break;
         case kFillValueId:
-            EditFillValue(curve, item);
-            break;
+            return EditFillValue(curve, item);
         case kMarkShownId:
             curve->SetFlagLineShow(text == kYes);
             SetKitTimeStamp(curve);
             break;
-        case kMarkValueId:
-            if (float value = 0; ReadValue(text, true, &value)) curve->SetFlagLineValue(value);
+        case kMarkValueId: {
+            float value = 0;
+            if (!ReadValue(text, true, &value)) return false;
+            curve->SetFlagLineValue(value);
             break;
+        }
         case kMarkLineId + 1:
         case kMarkLineId + 2:
-        case kMarkLineId + 3:
-            curve->SetFlagLinePen(WithSubItem(curve->GetFlagLinePen(), item, kMarkLineId));
+        case kMarkLineId + 3: {
+            QXLOGPEN pen = curve->GetFlagLinePen();
+            if (!ReadSubItem(pen, item, kMarkLineId)) return false;
+            curve->SetFlagLinePen(pen);
             break;
+        }
         default:
-            if (id >= kLimitShownId && id <= kLimitFontId + 3)
-                EditScale(curve, item);
-            else if (id >= kFormId && id <= kSquareStepId)
-                EditDrawing(curve, item);
-            else if (id > kLeftFillId && id < kMarkGroupId && id != kRightFillId)
-                EditFillSide(curve, item);
+            if (id >= kLimitShownId && id <= kLimitFontId + 3) return EditScale(curve, item);
+            if (id >= kFormId && id <= kSquareStepId) return EditDrawing(curve, item);
+            if (id > kLeftFillId && id < kMarkGroupId && id != kRightFillId) return EditFillSide(curve, item);
             break;
     }
-    curve->InvalidSelf();
-    curve->SetModifyFlag(1);
-    curve->UpdateParent();
-    UpdateView();
-    return 0;
+    return true;
 }
 
 // Another data curve: the curve takes its name as title, reads its data and loses its fills.
@@ -615,7 +685,7 @@ void CLstCurve::EditSourceCurve(CWpCurve* curve, const CString& text) {
 }
 
 // Every scale edit copies the whole scale to the curves of the scale scope.
-void CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
+bool CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
     const CString text = ItemText(item);
     const DWORD_PTR id = item->GetData();
     bool recalculate = false;
@@ -636,10 +706,10 @@ void CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
             curve->UpdateRightLeftValue();
             curve->Recalculate();
             SetKitTimeStamp(curve);
-            return;
+            return true;
         case kDigitsId: {
             int digits = 0;
-            if (!ReadDigits(text, &digits)) return;
+            if (!ReadDigits(text, &digits)) return false;
             curve->SetScaleDecimalDigit(digits);
             recalculate = true;
             break;
@@ -650,7 +720,7 @@ void CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
         case kLeftId:
         case kRightId: {
             float value = 0;
-            if (!ReadValue(text, true, &value)) return;
+            if (!ReadValue(text, true, &value)) return false;
             if (id == kLeftId)
                 curve->SetLeft(value, 0);
             else
@@ -663,47 +733,67 @@ void CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
             break;
         case kMultiplesId: {
             float multiples = 0;
-            if (!ReadValue(text, false, &multiples)) return;
+            if (!ReadValue(text, false, &multiples)) return false;
             curve->SetMultiples(multiples);
             recalculate = true;
             break;
         }
         case kLimitFontId + 1:
         case kLimitFontId + 2:
-        case kLimitFontId + 3:
-            curve->SetLimitFont(WithSubItem(curve->GetLimitFont(), item, kLimitFontId));
+        case kLimitFontId + 3: {
+            QXLOGFONT font = curve->GetLimitFont();
+            if (!ReadSubItem(font, item, kLimitFontId)) return false;
+            curve->SetLimitFont(font);
             break;
+        }
         default:
-            return;
+            return true;
     }
     ApplyScaleToScope(curve);
     if (recalculate) curve->Recalculate();
+    return true;
 }
 
 // The form, and the lines, symbols and steps of the drawing groups. The stick and the square-wave
 // lines are one pen of the kit, the scatter and stick intervals one value.
-void CLstCurve::EditDrawing(CWpCurve* curve, CBCGPProp* item) {
+bool CLstCurve::EditDrawing(CWpCurve* curve, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     if (id == kFormId) {
         curve->SetType(static_cast<CWpCurve::CURVETYPE>(ValueOfText(kForms, ItemText(item), -1)));
         SetKitTimeStamp(curve);
-    } else if (id > kLineId && id < kLine2Id) {
-        curve->SetPen(WithSubItem(curve->GetPen(), item, kLineId));
-    } else if (id > kLine2Id && id < kPointId) {
-        curve->SetPenCur2(WithSubItem(curve->GetPenCur2(), item, kLine2Id));
-    } else if (id > kPointId && id < kPoint2Id) {
-        curve->SetPoint(WithSubItem(curve->GetPoint(), item, kPointId));
-    } else if (id > kPoint2Id && id < kScatterStepId) {
-        curve->SetPoint2(WithSubItem(curve->GetPoint2(), item, kPoint2Id));
-    } else if (id == kScatterStepId || id == kStickStepId) {
-        if (int interval = 0; ReadWhole(ItemText(item), &interval)) curve->SetScanted(interval);
-    } else if (id > kStickLineId && id < kStickStepId) {
-        curve->SetPen2(WithSubItem(curve->GetPen2(), item, kStickLineId));
-    } else if (id > kSquareLineId && id < kSquareStepId) {
-        curve->SetPen2(WithSubItem(curve->GetPen2(), item, kSquareLineId));
-    } else if (id == kSquareStepId) {
-        if (float step = 0; ReadValue(ItemText(item), false, &step)) curve->SetFrequency(step);
+        return true;
     }
+    if (id == kScatterStepId || id == kStickStepId) {
+        int interval = 0;
+        if (!ReadWhole(ItemText(item), &interval)) return false;
+        curve->SetScanted(interval);
+        return true;
+    }
+    if (id == kSquareStepId) {
+        float step = 0;
+        if (!ReadValue(ItemText(item), false, &step)) return false;
+        curve->SetFrequency(step);
+        return true;
+    }
+    // One sub-item of a line or symbol group, read over the record of its group.
+    auto edit = [&](auto record, DWORD_PTR group, auto set) {
+        if (!ReadSubItem(record, item, group)) return false;
+        set(record);
+        return true;
+    };
+    if (id > kLineId && id < kLine2Id)
+        return edit(curve->GetPen(), kLineId, [curve](const QXLOGPEN& pen) { curve->SetPen(pen); });
+    if (id > kLine2Id && id < kPointId)
+        return edit(curve->GetPenCur2(), kLine2Id, [curve](const QXLOGPEN& pen) { curve->SetPenCur2(pen); });
+    if (id > kPointId && id < kPoint2Id)
+        return edit(curve->GetPoint(), kPointId, [curve](const QXLOGPOINT& point) { curve->SetPoint(point); });
+    if (id > kPoint2Id && id < kScatterStepId)
+        return edit(curve->GetPoint2(), kPoint2Id, [curve](const QXLOGPOINT& point) { curve->SetPoint2(point); });
+    if (id > kStickLineId && id < kStickStepId)
+        return edit(curve->GetPen2(), kStickLineId, [curve](const QXLOGPEN& pen) { curve->SetPen2(pen); });
+    if (id > kSquareLineId && id < kSquareStepId)
+        return edit(curve->GetPen2(), kSquareLineId, [curve](const QXLOGPEN& pen) { curve->SetPen2(pen); });
+    return true;
 }
 
 void CLstCurve::EditFillList(CWpCurve* curve, const CString& text) {
@@ -734,18 +824,20 @@ void CLstCurve::EditFillTarget(CWpCurve* curve, const CString& text) {
 }
 
 // A target value is taken only strictly between the left and right values (the item refuses any other).
-void CLstCurve::EditFillValue(CWpCurve* curve, CBCGPProp* item) {
+bool CLstCurve::EditFillValue(CWpCurve* curve, CBCGPProp* item) {
     CWpCurve::tagCVEFILL* fill = CurrentFill(curve);
+    if (!fill) return true;
     float v = 0;
-    if (!fill || !ReadTargetValue(curve, ItemText(item), &v)) return;
+    if (!ReadTargetValue(curve, ItemText(item), &v)) return false;
     fill->targetValue = v;
     curve->Recalculate();
+    return true;
 }
 
 // One sub-item of the left (side bit 1) or right (side bit 0) fill of the current fill.
-void CLstCurve::EditFillSide(CWpCurve* curve, CBCGPProp* item) {
+bool CLstCurve::EditFillSide(CWpCurve* curve, CBCGPProp* item) {
     CWpCurve::tagCVEFILL* fill = CurrentFill(curve);
-    if (!fill) return;
+    if (!fill) return true;
     const DWORD_PTR id = item->GetData();
     const bool left = id < kRightFillId;
     const int bit = left ? 2 : 1;
@@ -754,8 +846,13 @@ void CLstCurve::EditFillSide(CWpCurve* curve, CBCGPProp* item) {
     bool flag = (fill->sides & bit) != 0;
     std::string name = FieldText(set, CWpCurve::tagCVEFILL::kNameSize).str();
     QXLOGBRUSH edited = brush;
-    GetFillFlagSubProp(item, &flag, static_cast<int>(id - (left ? kLeftFillId : kRightFillId) - 1), &name, edited);
+    const int index = static_cast<int>(id - (left ? kLeftFillId : kRightFillId) - 1);
+    if (index == 0)
+        GetFillFlagSubProp(item, &flag, index, &name, edited);
+    else if (!GetFillSubProp(item, &name, index - 1, edited))
+        return false;  // a cell size it refuses
     fill->sides = flag ? (fill->sides | bit) : (fill->sides & ~bit);
     brush = edited;
     text::CopyToField(set, CWpCurve::tagCVEFILL::kNameSize, name);
+    return true;
 }

@@ -83,13 +83,15 @@ private:
     void ShowMarker(CWpCurve* curve);
 
     // Edits by kind; each returns after its setters, the common end follows in OnPropertyChanged.
+    // Those that read a number answer false for one the page refuses; nothing is written then.
+    bool EditItem(CWpCurve* curve, CBCGPProp* item);
     void EditSourceCurve(CWpCurve* curve, const CString& text);
-    void EditScale(CWpCurve* curve, CBCGPProp* item);
-    void EditDrawing(CWpCurve* curve, CBCGPProp* item);
+    bool EditScale(CWpCurve* curve, CBCGPProp* item);
+    bool EditDrawing(CWpCurve* curve, CBCGPProp* item);
     void EditFillList(CWpCurve* curve, const CString& text);
     void EditFillTarget(CWpCurve* curve, const CString& text);
-    void EditFillValue(CWpCurve* curve, CBCGPProp* item);
-    void EditFillSide(CWpCurve* curve, CBCGPProp* item);
+    bool EditFillValue(CWpCurve* curve, CBCGPProp* item);
+    bool EditFillSide(CWpCurve* curve, CBCGPProp* item);
 
     CWpKit* m_pKit;
 };

@@ -48,6 +48,11 @@ bool ReadTickSpace(const CString& text, double* space) {
     return true;
 }
 
+// The texts the refresh shows: the title font's height in millimetres, a spacing, a count.
+CString HeightText(const QXLOGFONT& font) { return FormatString("%.2f", numtext::Shown(font.size / 100.0, 2)); }
+CString SpaceText(double space) { return FormatString("%g", space); }
+CString CountText(int count) { return FormatString("%d", count); }
+
 template <std::size_t N>
 CBCGPProp* NewFixedItem(const char* name, const char* value, const char* description, DWORD_PTR id,
                         const TextValue (&table)[N]) {
@@ -155,8 +160,7 @@ void CLstDepth::ShowTitle(CWpDepth* depth) {
     const QXLOGFONT font = depth->GetTitleFont();
     ShowTextIfChanged(m_wndPropList.FindItemByData(kFontScopeId), ClampedText(kFontScopes, depth->GetTtlFtScope()));
     ShowTextIfChanged(m_wndPropList.FindItemByData(kFontFaceId), font.faceName);
-    ShowTextIfChanged(m_wndPropList.FindItemByData(kFontHeightId),
-                      FormatString("%.2f", numtext::Shown(font.size / 100.0, 2)));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kFontHeightId), HeightText(font));
     if (auto* color = dynamic_cast<CBCGPColorProp*>(m_wndPropList.FindItemByData(kFontColorId));
         color && color->GetColor() != font.color)
         color->SetColor(font.color);
@@ -165,17 +169,17 @@ void CLstDepth::ShowTitle(CWpDepth* depth) {
 void CLstDepth::ShowLabelsAndTicks(CWpDepth* depth) {
     if (const char* type = TextOfValue(kDepthTypes, depth->GetShowDepthType(), nullptr))
         SetItemText(m_wndPropList.FindItemByData(kDepthTypeId), type);
-    ShowTextIfChanged(m_wndPropList.FindItemByData(kLabelSpaceId), FormatString("%g", depth->GetDepthSpace()));
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kLabelSpaceId), SpaceText(depth->GetDepthSpace()));
     ShowTextIfChanged(m_wndPropList.FindItemByData(kLabelAlignId), ClampedText(kLabelAligns, depth->GetDepthAlign()));
     if (CBCGPProp* font = m_wndPropList.FindItemByData(kLabelFontGroupId)) SetFontProp(font, depth->GetDepthFont());
 
     const bool ticks = depth->GetTickAlign() > -1;
     if (CBCGPProp* space = m_wndPropList.FindItemByData(kTickSpaceId)) {
-        ShowTextIfChanged(space, FormatString("%g", depth->GetTickSpace()));
+        ShowTextIfChanged(space, SpaceText(depth->GetTickSpace()));
         space->Enable(ticks);
     }
     if (CBCGPProp* count = m_wndPropList.FindItemByData(kTickNumId)) {
-        ShowTextIfChanged(count, FormatString("%d", depth->GetTickNum()));
+        ShowTextIfChanged(count, CountText(depth->GetTickNum()));
         count->Enable(ticks);
     }
     ShowTextIfChanged(m_wndPropList.FindItemByData(kTickAlignId), ClampedText(kTickAligns, depth->GetTickAlign()));
@@ -186,21 +190,13 @@ LRESULT CLstDepth::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpDepth* depth = wellplot::CurrentKit<CWpDepth>(*this);
     if (!item || !depth) return 0;
-    EditItem(depth, item);
-
-    // Edits inside the label font and the tick line are read back as whole groups.
-    CBCGPProp* parent = item->GetParent();
-    const DWORD_PTR parentId = parent ? parent->GetData() : 0;
-    if (parentId == kLabelFontGroupId) {
-        QXLOGFONT font = depth->GetDepthFont();
-        GetFontProp(parent, font);
-        depth->SetDepthFont(font);
-    } else if (parentId == kTickLineGroupId) {
-        QXLOGPEN pen = depth->GetTickPen();
-        GetLineProp(parent, pen);
-        depth->SetTickPen(pen);
-        depth->Recalculate();
+    if (!EditItem(depth, item)) {
+        // Refused although the item took the text (a change reported from code): the item shows
+        // the stored value as the refresh does, and nothing is written or redrawn.
+        ShowStored(depth, item);
+        return 0;
     }
+    if (!EditGroup(depth, item)) return 0;  // the group's reader showed the stored value again
 
     // The title font goes on to the tracks of the kit's scope after every edit.
     if (CWpWell* well = depth->GetWell()) {
@@ -214,7 +210,53 @@ LRESULT CLstDepth::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-void CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
+// A refused title height shows the stored height again.
+void CLstDepth::ShowItemAgain(CBCGPProp* item) {
+    CWpDepth* depth = wellplot::CurrentKit<CWpDepth>(*this);
+    if (depth && item && item->GetData() == kFontHeightId)
+        ShowStored(depth, item);
+    else
+        CWndLst::ShowItemAgain(item);
+}
+
+void CLstDepth::ShowStored(CWpDepth* depth, CBCGPProp* item) {
+    switch (item->GetData()) {
+        case kFontHeightId:
+            SetItemText(item, HeightText(depth->GetTitleFont()));
+            break;
+        case kLabelSpaceId:
+            SetItemText(item, SpaceText(depth->GetDepthSpace()));
+            break;
+        case kTickSpaceId:
+            SetItemText(item, SpaceText(depth->GetTickSpace()));
+            break;
+        case kTickNumId:
+            SetItemText(item, CountText(depth->GetTickNum()));
+            break;
+        default:
+            break;
+    }
+}
+
+// Edits inside the label font and the tick line are read back as whole groups; only the edited
+// field's refusal stops the edit.
+bool CLstDepth::EditGroup(CWpDepth* depth, CBCGPProp* item) {
+    CBCGPProp* parent = item->GetParent();
+    const DWORD_PTR parentId = parent ? parent->GetData() : 0;
+    if (parentId == kLabelFontGroupId) {
+        QXLOGFONT font = depth->GetDepthFont();
+        if (!wellplot::ReadEditedGroup(parent, item, font)) return false;
+        depth->SetDepthFont(font);
+    } else if (parentId == kTickLineGroupId) {
+        QXLOGPEN pen = depth->GetTickPen();
+        if (!wellplot::ReadEditedGroup(parent, item, pen)) return false;
+        depth->SetTickPen(pen);
+        depth->Recalculate();
+    }
+    return true;
+}
+
+bool CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
     const CString text = ItemText(item);
     double number = 0;
     switch (item->GetData()) {
@@ -232,13 +274,13 @@ void CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
         case kFontFaceId:
         case kFontHeightId:
         case kFontColorId:
-            EditTitleFont(depth, item);
-            break;
+            return EditTitleFont(depth, item);
         case kDepthTypeId:
             depth->SetShowDepthType(static_cast<DepthType>(ValueOfText(kDepthTypes, text, DEPTH_MEASURED)));
             break;
         case kLabelSpaceId:
-            if (numtext::LeadingNumber(text, &number)) depth->SetDepthSpace(number);
+            if (!numtext::LeadingNumber(text, &number)) return false;
+            depth->SetDepthSpace(number);
             break;
         case kLabelAlignId:
             depth->SetDepthAlign(ValueOfText(kLabelAligns, text, 0));
@@ -246,13 +288,17 @@ void CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
         case kTickSpaceId:
             // A spacing is a length: a negative one is not taken (the item refuses it, as the label
             // spacing's item does).
-            if (ReadTickSpace(text, &number)) depth->SetTickSpace(number);
+            if (!ReadTickSpace(text, &number)) return false;
+            depth->SetTickSpace(number);
             depth->Recalculate();
             break;
-        case kTickNumId:
-            if (int count = 0; wellplot::ReadCount(text, &count)) depth->SetTickNum(count);
+        case kTickNumId: {
+            int count = 0;
+            if (!wellplot::ReadCount(text, &count)) return false;
+            depth->SetTickNum(count);
             depth->Recalculate();
             break;
+        }
         case kTickAlignId:
             depth->SetTickAlign(ValueOfText(kTickAligns, text, -1));
             depth->Recalculate();
@@ -260,21 +306,23 @@ void CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
         default:
             break;
     }
+    return true;
 }
 
 // A negative height, or one the font cannot hold, is refused by the height item.
-void CLstDepth::EditTitleFont(CWpDepth* depth, CBCGPProp* item) {
+bool CLstDepth::EditTitleFont(CWpDepth* depth, CBCGPProp* item) {
     QXLOGFONT font = depth->GetTitleFont();
     switch (item->GetData()) {
         case kFontFaceId:
             font.SetFaceName(ItemText(item));
             break;
         case kFontHeightId:
-            if (!ReadFontHeight(ItemText(item), &font.size)) return;
+            if (!ReadFontHeight(ItemText(item), &font.size)) return false;
             break;
         default:
-            if (!ReadColor(item, &font.color)) return;
+            if (!ReadColor(item, &font.color)) return false;
             break;
     }
     depth->SetTitleFont(font);
+    return true;
 }

@@ -38,10 +38,19 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    // A refused title height shows the stored one ("%.2f"); any other item keeps its text from
+    // before the edit.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     void ShowTitle(CWpDepth* depth);
     void ShowLabelsAndTicks(CWpDepth* depth);
-    void EditItem(CWpDepth* depth, CBCGPProp* item);
-    void EditTitleFont(CWpDepth* depth, CBCGPProp* item);
+    // A number item of its own with the stored value, as the refresh shows it; other items are
+    // left alone.
+    void ShowStored(CWpDepth* depth, CBCGPProp* item);
+    // Each false for a text the page refuses; nothing is written then.
+    bool EditItem(CWpDepth* depth, CBCGPProp* item);
+    bool EditTitleFont(CWpDepth* depth, CBCGPProp* item);
+    // The label font and tick line groups; a refused size or width shows the stored one again.
+    bool EditGroup(CWpDepth* depth, CBCGPProp* item);
 };

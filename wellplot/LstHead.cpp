@@ -155,6 +155,12 @@ LRESULT CLstHead::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CWpWell* well = Well();
     if (!item || !well) return 0;
     const DWORD_PTR id = item->GetData();
+    // A size refused although its item took the text (a change reported from code): the stored
+    // size as the refresh shows it, nothing written or redrawn.
+    auto showStoredSize = [item](float hundredths) {
+        item->SetValue(_variant_t(hundredths / 100.0));
+        return 0;
+    };
 
     switch (id) {
         case kTitleTextId:
@@ -164,7 +170,7 @@ LRESULT CLstHead::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFontSizeId:
         case kFontColorId: {
             QXLOGFONT font = well->GetTitleFont();
-            GetFontSubProp(item, font, static_cast<int>(id - kFontFaceId));
+            if (!GetFontSubProp(item, font, static_cast<int>(id - kFontFaceId))) return showStoredSize(font.size);
             well->SetTitleFont(font);
             well->Recalculate();
             break;
@@ -178,7 +184,8 @@ LRESULT CLstHead::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kBorderColorId:
         case kInnerColorId: {
             QXLOGPOINT point = well->GetTypePoint();
-            GetPointSubProp(item, point, static_cast<int>(id - kPointStyleId) / 2);
+            if (!GetPointSubProp(item, point, static_cast<int>(id - kPointStyleId) / 2))
+                return showStoredSize(point.size);
             well->SetTypePoint(point);
             break;
         }

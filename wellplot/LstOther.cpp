@@ -288,8 +288,8 @@ LRESULT CLstOther::OnPropertyChanged(WPARAM, LPARAM lParam) {
         default:
             if (IsEdgeCaption(item->GetName()))
                 kit->SetBorderVisible(VisibleOfText(text), EdgeCodeOfCaption(item->GetName()));
-            else if (item->GetData() > kFillGroupId)
-                EditFill(kit, item);
+            else if (item->GetData() > kFillGroupId && !EditFill(kit, item))
+                return ShowStoredCellSize(kit, item);
             break;
     }
     kit->Recalculate();
@@ -329,9 +329,26 @@ bool CLstOther::EditBorderLine(CWpKit* kit, CBCGPProp* item) {
     return true;
 }
 
-void CLstOther::EditFill(CWpKit* kit, CBCGPProp* item) {
+// False only for a cell size the reader refuses. Any other item the reader takes nothing from (an
+// empty style set) writes nothing but still ends the edit as every edit does.
+bool CLstOther::EditFill(CWpKit* kit, CBCGPProp* item) {
     QXLOGBRUSH brush = kit->GetClientBrush();
-    if (!ReadFillSubItem(item, &brush)) return;
+    if (!ReadFillSubItem(item, &brush)) return item->GetData() != kPlaneFillCellSizeId;
     if (item->GetData() == kFillGroupId + 1) kit->SetClientFillStyleSet(ItemText(item));
     kit->SetClientBrush(brush);
+    return true;
+}
+
+// A refused cell size shows the stored one ("%.2f"), and nothing is written or redrawn.
+LRESULT CLstOther::ShowStoredCellSize(CWpKit* kit, CBCGPProp* item) {
+    SetItemText(item, FormatString("%.2f", numtext::Shown(kit->GetClientBrush().size / 100.0, 2)));
+    return 0;
+}
+
+void CLstOther::ShowItemAgain(CBCGPProp* item) {
+    CWpKit* kit = wellplot::CurrentKit<CWpKit>(*this);
+    if (kit && item && item->GetData() == kPlaneFillCellSizeId)
+        ShowStoredCellSize(kit, item);
+    else
+        CWndLst::ShowItemAgain(item);
 }

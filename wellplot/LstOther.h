@@ -41,6 +41,9 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    // A refused fill cell size shows the stored one ("%.2f"); any other item keeps its text from
+    // before the edit.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     void ShowWidths(CWpKit* kit);
@@ -49,7 +52,8 @@ private:
     // False for a border width the page refuses; nothing is written then.
     bool EditBorderLine(CWpKit* kit, CBCGPProp* item);
     LRESULT ShowStoredWidth(CWpKit* kit, CBCGPProp* item);
-    void EditFill(CWpKit* kit, CBCGPProp* item);
+    bool EditFill(CWpKit* kit, CBCGPProp* item);
+    LRESULT ShowStoredCellSize(CWpKit* kit, CBCGPProp* item);
 };
 
 // The width options of a kit whose base width is base centimetres: the base (one tenth more when

@@ -109,7 +109,12 @@ LRESULT CLstTrack::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFontFaceId:
         case kFontSizeId:
         case kFontColorId:
-            EditFont(track, item);
+            if (!EditFont(track, item)) {
+                // A size refused although the item took the text: the stored size as the refresh
+                // shows it, nothing written or redrawn.
+                item->SetValue(_variant_t(track->GetTitleFont().size / 100.0));
+                return 0;
+            }
             break;
         case kScaleTypeId:
             track->LogScale(ValueOfText(kScaleTypes, text, 0));
@@ -134,12 +139,13 @@ LRESULT CLstTrack::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-void CLstTrack::EditFont(CWpTrack* track, CBCGPProp* item) {
+bool CLstTrack::EditFont(CWpTrack* track, CBCGPProp* item) {
     QXLOGFONT font = track->GetTitleFont();
-    GetFontSubProp(item, font, static_cast<int>(item->GetData() - kFontFaceId));
+    if (!GetFontSubProp(item, font, static_cast<int>(item->GetData() - kFontFaceId))) return false;
     track->SetTitleFont(font);
     ApplyTrackTitleFont(track, font);
     track->UpdateParent();
+    return true;
 }
 
 // A value the scale's float cannot hold is refused by the item.

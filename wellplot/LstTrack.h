@@ -38,7 +38,8 @@ private:
     // The kept kit as a track, while the selection is a content track too; otherwise NULL.
     CWpTrack* Track() const;
     void ShowScale(CWpTrack* track);
-    void EditFont(CWpTrack* track, CBCGPProp* item);
+    // False for a size the page refuses; nothing is written then.
+    bool EditFont(CWpTrack* track, CBCGPProp* item);
     // False for a value the page refuses; nothing is written then.
     bool EditScaleValue(CWpTrack* track, CBCGPProp* item);
 

@@ -350,7 +350,7 @@ LRESULT CLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
         EnableBreakItems(true);
     } else if (item->GetParent() && item->GetParent()->GetName() == kLostLine) {
         QXLOGPEN pen = well->GetFaultPointLine();
-        GetLineProp(item->GetParent(), pen);
+        if (!wellplot::ReadEditedGroup(item->GetParent(), item, pen)) return 0;
         well->SetFaultPointLine(pen);
     }
     well->ComputeValidTopAndBottom();

@@ -41,6 +41,9 @@ TEST(DepthPage, TitleHeightAndTickSpacingRefuseNegatives) {
     EXPECT_EQ(page.Value(CLstDepth::kFontHeightId), "3.50");
     ASSERT_TRUE(page.Type(CLstDepth::kFontHeightId, "0"));
     EXPECT_FLOAT_EQ(depth->GetTitleFont().size, 0);
+    // A refused height shows the stored one in "%.2f", not the text typed before.
+    ASSERT_TRUE(page.Type(CLstDepth::kFontHeightId, "-1"));
+    EXPECT_EQ(page.Value(CLstDepth::kFontHeightId), "0.00");
     ASSERT_TRUE(page.Type(CLstDepth::kTickSpaceId, "2"));
     EXPECT_DOUBLE_EQ(depth->GetTickSpace(), 2);
     ASSERT_TRUE(page.Type(CLstDepth::kTickSpaceId, "-5"));
@@ -89,6 +92,34 @@ struct KeptHead : wptest::OpenPage<CLstHead> {
     KeptHead() : OpenPage([](zephyr::PlotFixture& plot) { return new CLstHead(plot.Well()); }) {}
     void Show() { OpenPage::Show(well()); }
 };
+
+// The label font and the tick line are read back whole; a stored size or width the group reader
+// refuses does not stop a colour picked, and keeps its value.
+TEST(DepthPage, AGroupEditStopsOnlyOnTheEditedField) {
+    DepthPage page;
+    CWpDepth* depth = page.depth();
+    QXLOGFONT labels = depth->GetDepthFont();
+    labels.size = -100;
+    depth->SetDepthFont(labels);
+    QXLOGPEN ticks = depth->GetTickPen();
+    ticks.width = -100;
+    depth->SetTickPen(ticks);
+    page.Show(depth);
+    EXPECT_EQ(page.Value(CLstDepth::kTickLineGroupId + 2), "-1.00");
+
+    ASSERT_TRUE(page.Color(page.Item(CLstDepth::kLabelFontGroupId + 3), RGB(0, 128, 0)));
+    EXPECT_EQ(depth->GetDepthFont().color, RGB(0, 128, 0));
+    EXPECT_FLOAT_EQ(depth->GetDepthFont().size, -100);
+    EXPECT_EQ(CallsOn(depth), (Names{"CWpDepth::SetDepthFont", "CWpKit::InvalidSelf", "CQXObject::SetModifyFlag"}));
+
+    parsnip::testing::ClearCallLog();
+    ASSERT_TRUE(page.Color(page.Item(CLstDepth::kTickLineGroupId + 3), RGB(0, 0, 255)));
+    EXPECT_EQ(depth->GetTickPen().color, RGB(0, 0, 255));
+    EXPECT_FLOAT_EQ(depth->GetTickPen().width, -100);
+    EXPECT_EQ(CallsOn(depth), (Names{"CWpDepth::SetTickPen", "CWpKit::Recalculate", "CWpKit::InvalidSelf",
+                                     "CQXObject::SetModifyFlag"}));
+    EXPECT_EQ(page.Value(CLstDepth::kTickLineGroupId + 2), "-1.00");
+}
 
 TEST(HeadPageTest, HeaderVisibilityIsReadFromTheKitAtEveryRefresh) {
     KeptHead page;

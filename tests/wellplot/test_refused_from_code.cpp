@@ -5,11 +5,15 @@
 #include <string>
 
 #include "WellPlotFixture.h"
+#include "framework/FillSubItems.h"
 #include "framework/PropItems.h"
+#include "wellplot/LstCurve.h"
+#include "wellplot/LstDepth.h"
 #include "wellplot/LstGrid.h"
 #include "wellplot/LstHead.h"
 #include "wellplot/LstOther.h"
 #include "wellplot/LstTrack.h"
+#include "wellplot/LstWell.h"
 
 using wptest::Names;
 
@@ -60,6 +64,126 @@ TEST(RefusedFromCode, TheItemShowsTheStoredValueAndNothingElseHappens) {
     grid.Show(gridTrack);
     ExpectShownAgain(grid, grid.Path("刻度线/粗线线型/宽度(毫米)"), _variant_t("-1"), "0.30", "grid pen width");
     ExpectShownAgain(grid, grid.Path("深度线/间隔(米)/中线"), _variant_t("0.05"), "2.5", "middle interval");
+}
+
+TEST(RefusedFromCode, DepthTrackPageNumbersAndGroupSizes) {
+    wptest::OpenPage<CLstDepth> page;
+    CWpDepth* depth = page.depth();
+    QXLOGFONT title = depth->GetTitleFont();
+    title.size = 350;
+    depth->SetTitleFont(title);
+    depth->SetTitleFontScope(2);  // the scope's hand-on must not run either
+    depth->SetDepthSpace(25);
+    depth->SetTickSpace(2.5);
+    depth->SetTickNum(4);
+    QXLOGFONT labels = depth->GetDepthFont();
+    labels.size = 120;
+    depth->SetDepthFont(labels);
+    QXLOGPEN ticks = depth->GetTickPen();
+    ticks.width = 20;
+    depth->SetTickPen(ticks);
+    page.Show(depth);
+    ExpectShownAgain(page, page.Item(CLstDepth::kFontHeightId), _variant_t("-1"), "3.50", "title height");
+    ExpectShownAgain(page, page.Item(CLstDepth::kLabelSpaceId), _variant_t("1e400"), "25", "label spacing");
+    ExpectShownAgain(page, page.Item(CLstDepth::kTickSpaceId), _variant_t("-2"), "2.5", "tick spacing");
+    ExpectShownAgain(page, page.Item(CLstDepth::kTickNumId), _variant_t("1e39"), "4", "tick count");
+    ExpectShownAgain(page, page.Item(CLstDepth::kLabelFontGroupId + 2), _variant_t("-1"), "1.20", "label size");
+    ExpectShownAgain(page, page.Item(CLstDepth::kTickLineGroupId + 2), _variant_t("-1"), "0.20", "tick width");
+    EXPECT_FLOAT_EQ(depth->GetTitleFont().size, 350);
+    EXPECT_EQ(depth->GetTickNum(), 4);
+}
+
+TEST(RefusedFromCode, CurvePageNumbersSizesAndWidths) {
+    wptest::OpenPage<CLstCurve> page([](zephyr::PlotFixture& plot) { return new CLstCurve(plot.First<CWpCurve>()); });
+    CWpCurve* curve = page.plot().First<CWpCurve>();
+    QXLOGFONT font = curve->GetTitleFont();
+    font.size = 350;
+    curve->SetTitleFont(font);
+    font.size = 250;
+    curve->SetUnitFont(font);
+    font.size = 150;
+    curve->SetLimitFont(font);
+    curve->SetScaleDecimalDigit(1);
+    curve->SetValueRangeType(0);
+    curve->SetLeft(-20, 0);
+    curve->SetRight(80, 0);
+    curve->ShowScale(1);
+    curve->SetMultiples(2.5f);
+    curve->SetFlagLineShow(true);
+    curve->SetFlagLineValue(12.5f);
+    QXLOGPEN pen = curve->GetPen();
+    pen.width = 30;
+    curve->SetPen(pen);
+    pen.width = 40;
+    curve->SetFlagLinePen(pen);
+    curve->SetType(CWpCurve::CURVE_SCATTER_LINE);
+    QXLOGPOINT point = curve->GetPoint();
+    point.size = 200;
+    curve->SetPoint(point);
+    curve->SetScanted(3);
+    curve->Operation(0);  // a fill, current
+    CWpCurve::tagCVEFILL& fill = curve->FillAt(curve->FillAt() - 1);
+    fill.shown = 1;
+    fill.leftBrush.size = 75;
+    page.Show(curve);
+    CBCGPProp* selected = page.Item(CLstCurve::kTitleTextId);
+    page.list().GetPropList().SetCurSel(selected);
+
+    ExpectShownAgain(page, page.Item(CLstCurve::kTitleFontId + 2), _variant_t("-1"), "3.50", "title size");
+    ExpectShownAgain(page, page.Item(CLstCurve::kUnitFontId + 2), _variant_t("-1"), "2.50", "unit size");
+    ExpectShownAgain(page, page.Item(CLstCurve::kLimitFontId + 2), _variant_t("1e39"), "1.50", "scale size");
+    ExpectShownAgain(page, page.Item(CLstCurve::kDigitsId), _variant_t("16"), "1", "decimals");
+    ExpectShownAgain(page, page.Item(CLstCurve::kLeftId), _variant_t("1e39"), "-20.0", "left value");
+    ExpectShownAgain(page, page.Item(CLstCurve::kMultiplesId), _variant_t("-3"), "2.5", "multiples");
+    ExpectShownAgain(page, page.Item(CLstCurve::kMarkValueId), _variant_t("1e39"), "12.50", "marker value");
+    ExpectShownAgain(page, page.Item(CLstCurve::kMarkLineId + 2), _variant_t("-1"), "0.40", "marker width");
+    ExpectShownAgain(page, page.Item(CLstCurve::kLineId + 2), _variant_t("-1"), "0.30", "line width");
+    ExpectShownAgain(page, page.Item(CLstCurve::kPointId + 2), _variant_t("-1"), "2", "symbol size");
+    ExpectShownAgain(page, page.Item(CLstCurve::kScatterStepId), _variant_t("1e39"), "3", "scatter step");
+    ExpectShownAgain(page, page.Item(CLstCurve::kLeftFillId + 6), _variant_t("-1"), "0.75", "fill cell size");
+    EXPECT_FLOAT_EQ(curve->GetLeft(), -20);
+    EXPECT_EQ(page.list().GetPropList().GetCurSel(), selected);  // no refresh rebuilt the groups
+}
+
+TEST(RefusedFromCode, FontSymbolAndFillSizesOfTheFramePages) {
+    wptest::OpenPage<CLstHead> head([](zephyr::PlotFixture& plot) { return new CLstHead(plot.Well()); });
+    CWpWell* well = head.well();
+    QXLOGFONT font = well->GetTitleFont();
+    font.size = 450;
+    well->SetTitleFont(font);
+    QXLOGPOINT point = well->GetTypePoint();
+    point.size = 300;
+    well->SetTypePoint(point);
+    well->SetTypeAlign(0);
+    head.Show(well);
+    ExpectShownAgain(head, head.Item(CLstHead::kFontSizeId), _variant_t("-1"), "4.50", "header title size");
+    ExpectShownAgain(head, head.Item(CLstHead::kSizeId), _variant_t("-1"), "3.00", "symbol size");
+
+    wptest::OpenPage<CLstTrack> content([](zephyr::PlotFixture& plot) { return new CLstTrack(plot.First<CWpTrack>()); });
+    CWpTrack* track = content.plot().First<CWpTrack>();
+    font = track->GetTitleFont();
+    font.size = 550;
+    track->SetTitleFont(font);
+    content.Show(track);
+    ExpectShownAgain(content, content.Item(CLstTrack::kFontSizeId), _variant_t("-1"), "5.50", "track title size");
+
+    wptest::OpenPage<CLstOther> other;
+    QXLOGBRUSH brush = other.track()->GetClientBrush();
+    brush.size = 125;
+    other.track()->SetClientBrush(brush);
+    other.Show(other.track());
+    ExpectShownAgain(other, other.Item(kPlaneFillCellSizeId), _variant_t("-1"), "1.25", "fill cell size");
+    // Typed, a refused cell size shows the stored one in "%.2f" as well, not the text typed before.
+    ASSERT_TRUE(other.Type(kPlaneFillCellSizeId, "2"));
+    ASSERT_TRUE(other.Type(kPlaneFillCellSizeId, "-1"));
+    EXPECT_EQ(other.Value(kPlaneFillCellSizeId), "2.00");
+
+    wptest::OpenPage<CLstWell> column;
+    QXLOGPEN pen = column.well()->GetFaultPointLine();
+    pen.width = 35;
+    column.well()->SetFaultPointLine(pen);
+    column.Show(column.well());
+    ExpectShownAgain(column, column.Item(CLstWell::kLostLineId + 2), _variant_t("-1"), "0.35", "lost line width");
 }
 
 }  // namespace

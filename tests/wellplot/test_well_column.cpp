@@ -7,6 +7,7 @@
 #include "hostlibs/Zephyr/WellDataFixture.h"
 #include "hostlibs/Zephyr/ZephyrTesting.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
+#include "wellplot/KitPage.h"
 #include "wellplot/LstWell.h"
 
 using wptest::CallsOn;
@@ -270,6 +271,21 @@ TEST_F(WellColumn, ThicknessesAndBlankAtBreakExcludeEachOther) {
     ASSERT_TRUE(page.Pick(CLstWell::kBlankId, "否"));
     EXPECT_FALSE(page.Enabled(CLstWell::kLostLineShownId));
     EXPECT_FALSE(page.Enabled(CLstWell::kLostLineId));
+}
+
+// The line is read back whole; a stored width the group reader refuses does not stop a colour picked.
+TEST_F(WellColumn, ALostLineColourIsTakenWhenTheStoredWidthDoesNotRead) {
+    well()->IsBlankSpace(true);
+    well()->IsFaultPointLine(true);
+    QXLOGPEN pen = well()->GetFaultPointLine();
+    pen.width = -100;
+    well()->SetFaultPointLine(pen);
+    SetKitTimeStamp(well());
+    page.Show(well());
+    ASSERT_TRUE(page.Color(page.Item(CLstWell::kLostLineId + 3), RGB(255, 0, 0)));
+    EXPECT_EQ(well()->GetFaultPointLine().color, RGB(255, 0, 0));
+    EXPECT_FLOAT_EQ(well()->GetFaultPointLine().width, -100);
+    EXPECT_EQ(parsnip::testing::CountCalls("CWpKit::InvalidSelf", well()), 1);
 }
 
 TEST_F(WellColumn, ADepthKindChangeConvertsTheRangeBeforeStoringTheKind) {
