@@ -2,7 +2,6 @@
 
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/NumberText.h"
 #include "hosttypes/Parsnip/QXObjectArrow.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"

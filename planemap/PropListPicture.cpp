@@ -1,6 +1,5 @@
 #include "planemap/PropListPicture.h"
 
-#include "framework/NumberText.h"
 #include "framework/PropSizeText.h"
 #include "hosttypes/Parsnip/QXObjectBitmap.h"
 #include "hosttypes/Parsnip/QXObjectQXM.h"

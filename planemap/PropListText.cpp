@@ -2,7 +2,6 @@
 
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
-#include "framework/NumberText.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"

@@ -1,7 +1,6 @@
 #include "planemap/PropListWeb.h"
 
 #include "framework/ItemGroupsLine.h"
-#include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "hosttypes/Parsnip/QXObjectWeb.h"
 #include "planemap/PlaneItems.h"
