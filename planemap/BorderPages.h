@@ -25,9 +25,6 @@ enum class RecordEdit {
     kRefused,  // nothing written; the item shows the stored value again
 };
 
-inline float StoredHundredths(const QXLOGPEN& pen) { return pen.width; }
-inline float StoredHundredths(const QXLOGFONT& font) { return font.size; }
-
 // When item is one of a slot's three sub-items: the border's record with that field changed goes
 // to every selected border of the border's type name. A width or size that accept refuses (the
 // group's item is built with HundredthsRule(accept) to refuse it, so only a text set from code
@@ -39,13 +36,8 @@ RecordEdit ApplyBorderRecordItem(const BorderRecordSlot<Record> (&slots)[N], CQX
     for (const BorderRecordSlot<Record>& slot : slots) {
         if (id < slot.firstId || id > slot.firstId + 2) continue;
         const int position = static_cast<int>(id - slot.firstId);
-        if (planemap::EditSameTypeRecord(border, slot.get, slot.set, item, position, accept)) return RecordEdit::kWritten;
-        if (position == 1) {
-            Record stored;
-            (border->*slot.get)(&stored);
-            planemap::ShowStoredHundredths(item, StoredHundredths(stored));
-        }
-        return RecordEdit::kRefused;
+        return planemap::EditSameTypeRecord(border, slot.get, slot.set, item, position, accept) ? RecordEdit::kWritten
+                                                                                                : RecordEdit::kRefused;
     }
     return RecordEdit::kNotMine;
 }

@@ -44,7 +44,10 @@ void ShowPenGroup(CBCGPProp* group, CQXObjectLine* line) {
 int PenField(CBCGPProp* item) { return static_cast<int>(item->GetData() - kStyleId); }
 
 bool EditPenItem(QXLOGPEN& pen, CBCGPProp* item) {
-    return item && EditPen(pen, item, PenField(item), Accept::AboveZero);
+    if (!item) return false;
+    if (EditPen(pen, item, PenField(item), Accept::AboveZero)) return true;
+    ShowStoredField(item, PenField(item), pen);
+    return false;
 }
 
 }  // namespace boundarypen

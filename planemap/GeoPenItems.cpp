@@ -41,8 +41,9 @@ void ShowPen(CBCGPProp* style, CBCGPProp* colour, CBCGPProp* width, const QXLOGP
     if (width) SetItemText(width, numtext::Fixed(pen.width / 100.0, widthDecimals));
 }
 
-bool ApplyPenItem(CQXObjectLine* line, CBCGPProp* item, int position, Accept width) {
-    return EditSameTypeRecord(line, &CQXObjectLine::GetLogPen, &CQXObjectLine::SetLogPen, item, position, width);
+bool ApplyPenItem(CQXObjectLine* line, CBCGPProp* item, int position, Accept width, int decimals) {
+    return EditSameTypeRecord(line, &CQXObjectLine::GetLogPen, &CQXObjectLine::SetLogPen, item, position, width,
+                              decimals);
 }
 
 bool ReadPenField(CBCGPProp* item, PenField field, QXLOGPEN* pen) {

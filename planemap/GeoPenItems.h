@@ -23,9 +23,10 @@ CBCGPProp* NewWidthItem(const char* name, double first, double step, int count, 
 void ShowPen(CBCGPProp* style, CBCGPProp* colour, CBCGPProp* width, const QXLOGPEN& pen, int widthDecimals);
 // The shown line's whole pen, with the field of the edited item changed (position 0 style, 1 width
 // typed in millimetres, 2 colour), to every selected line of its type name. False, nothing
-// written, when the item's value is refused.
+// written, when the item's value is refused; a refused width then shows the stored one with
+// decimals, as ShowPen shows it.
 bool ApplyPenItem(CQXObjectLine* line, CBCGPProp* item, int position,
-                  planemap::Accept width = planemap::Accept::ZeroOrMore);
+                  planemap::Accept width = planemap::Accept::ZeroOrMore, int decimals = 2);
 
 // One field of a pen, numbered as the positions above.
 enum class PenField { kStyle = 0, kWidth = 1, kColor = 2 };

@@ -2,7 +2,6 @@
 
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/NumberText.h"
 #include "framework/PenFontEdits.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
@@ -15,6 +14,7 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 
 using namespace planemap;
@@ -78,7 +78,7 @@ void CPropListAppendControlPoint::RefreshSymbol(CQXObjectPoint* point) {
         UINT value = symbol.style;
         style->SetVal(value);
     }
-    SetItemText(group->GetSubItem(kSizePosition), numtext::Fixed(symbol.size / 100.0, 2));
+    planemap::ShowStoredHundredths(group->GetSubItem(kSizePosition), symbol.size);
     ShowColor(group->GetSubItem(kBorderColorPosition), symbol.borderColor);
     ShowColor(group->GetSubItem(kInnerColorPosition), symbol.innerColor);
 }
@@ -101,8 +101,12 @@ LRESULT CPropListAppendControlPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) symbol.style = picker->GetVal();
             break;
         case kSizeId:
-            // Only a positive size the record can hold: the item refuses any other.
-            penfont::ReadHundredths(ItemText(item), penfont::Accept::AboveZero, &symbol.size);
+            // Only a positive size the record can hold: the item refuses any other. One set from code
+            // writes nothing and tells nobody; the item shows the stored size.
+            if (!penfont::ReadHundredths(ItemText(item), penfont::Accept::AboveZero, &symbol.size)) {
+                planemap::ShowStoredHundredths(item, symbol.size);
+                return 0;
+            }
             break;
         case kBorderColorId:
             ReadColor(item, &symbol.borderColor);

@@ -2,7 +2,6 @@
 
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/NumberText.h"
 #include "hosttypes/Parsnip/QXObjectArrow.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
@@ -64,9 +63,7 @@ void CPropListArrow::UpdateBCGPProperty(long object, CString) {
     if (!arrow) return;
     const bool single = GetSelectionCount() == 1;
     if (single) {
-        SetItemText(FindItem(kHeightId), numtext::Fixed(arrow->GetHeight(), 2));
-        SetItemText(FindItem(kHeadPercentId), FormatString("%d", arrow->GetHeadPercent()));
-        SetItemText(FindItem(kBodyPercentId), FormatString("%d", arrow->GetBodyPercent()));
+        for (DWORD_PTR id : {kHeightId, kHeadPercentId, kBodyPercentId}) ShowStoredSize(arrow, FindItem(id));
     } else {
         EnablePropRecursive(FindItem(kSizeGroupId), FALSE);
     }
@@ -101,13 +98,18 @@ LRESULT CPropListArrow::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kPenColorId:
             // Every arrow of the type gets the shown arrow's whole pen with the one field changed; a
             // negative width is refused.
-            EditSameTypeRecord(arrow, &CQXObjectArrow::GetLogPen, &CQXObjectArrow::SetLogPen, item,
-                               SubItemPosition(id, kPenGroupId), Accept::ZeroOrMore);
+            if (!EditSameTypeRecord(arrow, &CQXObjectArrow::GetLogPen, &CQXObjectArrow::SetLogPen, item,
+                                    SubItemPosition(id, kPenGroupId), Accept::ZeroOrMore))
+                return 0;
             break;
         case kHeightId:
         case kHeadPercentId:
         case kBodyPercentId:
-            ApplySize(arrow, item);
+            // A refused number writes nothing and tells nobody; the item shows the stored value.
+            if (!ApplySize(arrow, item)) {
+                ShowStoredSize(arrow, item);
+                return 0;
+            }
             break;
         default:
             if (id > kPlaneFillGroupId) {
@@ -130,8 +132,9 @@ void CPropListArrow::ApplyStyle(CQXObjectArrow* arrow, CBCGPProp* item) {
     SetSameTypeObjects(arrow->GetLayer(), &CQXObjectArrow::SetStyle, style, arrow->GetTypeName());
 }
 
-// A height or proportion that is no number stores 0; a negative height is refused.
-void CPropListArrow::ApplySize(CQXObjectArrow* arrow, CBCGPProp* item) {
+// A height or proportion that is no number stores 0; a negative height is refused (false, nothing
+// written).
+bool CPropListArrow::ApplySize(CQXObjectArrow* arrow, CBCGPProp* item) {
     CQXLayer* layer = arrow->GetLayer();
     const CString typeName = arrow->GetTypeName();
     const CString text = ItemText(item);
@@ -139,13 +142,34 @@ void CPropListArrow::ApplySize(CQXObjectArrow* arrow, CBCGPProp* item) {
     int percent = 0;
     switch (item->GetData()) {
         case kHeightId:
-            if (ReadLength(text, 1, &height)) SetSameTypeObjects(layer, &CQXObjectArrow::SetHeight, height, typeName);
+            if (!ReadLength(text, 1, &height)) return false;
+            SetSameTypeObjects(layer, &CQXObjectArrow::SetHeight, height, typeName);
+            return true;
+        case kHeadPercentId:
+            if (!ReadInt(text, &percent)) return false;
+            SetSameTypeObjects(layer, &CQXObjectArrow::SetHeadPercent, percent, typeName);
+            return true;
+        default:
+            if (!ReadInt(text, &percent)) return false;
+            SetSameTypeObjects(layer, &CQXObjectArrow::SetBodyPercent, percent, typeName);
+            return true;
+    }
+}
+
+// The height "%.2f", the proportions "%d", as the refresh shows them.
+void CPropListArrow::ShowStoredSize(CQXObjectArrow* arrow, CBCGPProp* item) {
+    if (!item) return;
+    switch (item->GetData()) {
+        case kHeightId:
+            ShowFixed(item, arrow->GetHeight(), 2);
             break;
         case kHeadPercentId:
-            if (ReadInt(text, &percent)) SetSameTypeObjects(layer, &CQXObjectArrow::SetHeadPercent, percent, typeName);
+            SetItemText(item, FormatString("%d", arrow->GetHeadPercent()));
+            break;
+        case kBodyPercentId:
+            SetItemText(item, FormatString("%d", arrow->GetBodyPercent()));
             break;
         default:
-            if (ReadInt(text, &percent)) SetSameTypeObjects(layer, &CQXObjectArrow::SetBodyPercent, percent, typeName);
             break;
     }
 }

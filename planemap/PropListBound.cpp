@@ -61,7 +61,8 @@ LRESULT CPropListBound::OnPropertyChanged(WPARAM, LPARAM lParam) {
             case kPenStyleId:
             case kPenWidthId:
             case kPenColorId:
-                geoitems::ApplyPenItem(line, item, static_cast<int>(id - kPenStyleId));
+                // A refused width writes nothing and tells nobody.
+                if (!geoitems::ApplyPenItem(line, item, static_cast<int>(id - kPenStyleId))) return 0;
                 break;
             default:
                 break;

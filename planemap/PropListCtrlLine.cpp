@@ -60,7 +60,8 @@ LRESULT CPropListCtrlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             case kPenStyleId:
             case kPenWidthId:
             case kPenColorId:
-                geoitems::ApplyPenItem(line, item, static_cast<int>(id - kPenStyleId));
+                // A refused width writes nothing and tells nobody.
+                if (!geoitems::ApplyPenItem(line, item, static_cast<int>(id - kPenStyleId))) return 0;
                 break;
             default:
                 break;

@@ -143,7 +143,7 @@ LRESULT CPropListEllipse::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kPenStyleId:
         case kPenWidthId:
         case kPenColorId:
-            EditOwnPens(layer, typeName, item, SubItemPosition(id, kPenGroupId), Accept::AboveZero);
+            if (!EditOwnPens(ellipse, item, SubItemPosition(id, kPenGroupId), Accept::AboveZero)) return 0;
             break;
         default:
             if (id > kPlaneFillGroupId) {

@@ -126,7 +126,9 @@ LRESULT CPropListFaultLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kPenStyleId:
         case kPenWidthId:
         case kPenColorId:
-            geoitems::ApplyPenItem(line, item, static_cast<int>(id - kPenStyleId));
+            // A refused width writes nothing and redraws nothing.
+            if (!geoitems::ApplyPenItem(line, item, static_cast<int>(id - kPenStyleId), Accept::ZeroOrMore, 1))
+                return 0;
             break;
         case kFillId:
         case kFillColorId:

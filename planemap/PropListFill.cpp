@@ -57,8 +57,13 @@ LRESULT CPropListFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (item && fill) {
         QXLOGBRUSH brush;
         fill->GetLogBrush(&brush);
-        // The shown fill only: no other selected object takes the edit.
-        if (ReadFillItem(item, brush)) fill->SetLogBrush(&brush);
+        // The shown fill only: no other selected object takes the edit. A refused cell size (set
+        // from code) writes nothing and redraws nothing; the item shows the stored size.
+        if (!ReadFillItem(item, brush)) {
+            ShowStoredFillSize(item, brush);
+            return 0;
+        }
+        fill->SetLogBrush(&brush);
     }
     UpdateView();
     return 0;

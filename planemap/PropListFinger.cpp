@@ -116,8 +116,9 @@ LRESULT CPropListFinger::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kPenWidthId:
         case kPenColorId:
             // The shown north arrow's pen with the one field changed; a negative width is refused.
-            EditSameTypeRecord(finger, &CQXObjectFinger::GetLogPen, &CQXObjectFinger::SetLogPen, item,
-                               SubItemPosition(item->GetData(), kPenGroupId), Accept::ZeroOrMore);
+            if (!EditSameTypeRecord(finger, &CQXObjectFinger::GetLogPen, &CQXObjectFinger::SetLogPen, item,
+                                    SubItemPosition(item->GetData(), kPenGroupId), Accept::ZeroOrMore))
+                return 0;
             break;
         case kLeftFillId:
         case kRightFillId:
@@ -130,8 +131,9 @@ LRESULT CPropListFinger::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFontSizeId:
         case kFontColorId:
             // A size that is not above 0 (or no number) is refused.
-            EditSameTypeRecord(finger, &CQXObjectFinger::GetLogFont, &CQXObjectFinger::SetLogFont, item,
-                               SubItemPosition(item->GetData(), kFontGroupId), Accept::AboveZero);
+            if (!EditSameTypeRecord(finger, &CQXObjectFinger::GetLogFont, &CQXObjectFinger::SetLogFont, item,
+                                    SubItemPosition(item->GetData(), kFontGroupId), Accept::AboveZero))
+                return 0;
             break;
         default:  // choosing a compass point changes no object
             break;

@@ -172,7 +172,7 @@ LRESULT CPropListLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kBeginArrowId:
         case kEndArrowId:
         case kArrowSizeId:
-            ApplyArrowProp(item, line, static_cast<int>(id - kBeginArrowId));
+            if (!ApplyArrowSubItem(item, line, static_cast<int>(id - kBeginArrowId))) return 0;
             break;
         case kStartXId:
         case kStartYId:

@@ -99,8 +99,8 @@ LRESULT CPropListMultiText::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFaceId:
         case kSizeId:
         case kColorId:
-            textlist::EditOwnFonts<CQXObjectMultiText>(layer, typeName, item,
-                                                       planemap::SubItemPosition(id, kFontGroupId));
+            // A refused size writes nothing and redraws nothing.
+            if (!textlist::EditOwnFonts(text, item, planemap::SubItemPosition(id, kFontGroupId))) return 0;
             break;
         case kBackColorId: {
             COLORREF c = 0;
@@ -113,7 +113,11 @@ LRESULT CPropListMultiText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
         case kAngleId:  // disabled: reached only when the item is changed from code
-            textlist::EditAngles<CQXObjectMultiText>(layer, typeName, typed);
+            // A refused angle writes nothing; the item is empty again, as the refresh leaves it.
+            if (!textlist::EditAngles<CQXObjectMultiText>(layer, typeName, typed)) {
+                SetItemText(item, "");
+                return 0;
+            }
             break;
         case kHAlignId:
             SetSameTypeObjects(layer, &CQXObjectMultiText::SetHAlign, planemap::HAlignValue(typed), typeName);

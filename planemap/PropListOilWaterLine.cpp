@@ -52,8 +52,7 @@ LRESULT CPropListOWLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             case boundarypen::kWidthId:
             case boundarypen::kColorId:
                 // Each boundary of the type name keeps its own pen apart from the edited field.
-                EditOwnPens(line->GetLayer(), line->GetTypeName(), item, boundarypen::PenField(item),
-                            Accept::AboveZero);
+                if (!EditOwnPens(line, item, boundarypen::PenField(item), Accept::AboveZero)) return 0;
                 break;
             default:
                 if (id > kFillGroupId) {

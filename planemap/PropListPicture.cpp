@@ -1,6 +1,5 @@
 #include "planemap/PropListPicture.h"
 
-#include "framework/NumberText.h"
 #include "framework/PropSizeText.h"
 #include "hosttypes/Parsnip/QXObjectBitmap.h"
 #include "hosttypes/Parsnip/QXObjectQXM.h"
@@ -89,12 +88,7 @@ void CPropListPicture::UpdateBCGPProperty(long object, CString) {
 
 void CPropListPicture::ShowValues(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm) {
     SetItemText(FindItem(kSourceId), bitmap ? bitmap->GetFileName() : qxm->GetFileName());
-    QXPOINT anchor;
-    (bitmap ? static_cast<CQXObject*>(bitmap) : qxm)->GetAnchor(&anchor);
-    SetNumber(kXId, anchor.x);
-    SetNumber(kYId, anchor.y);
-    SetNumber(kLengthId, bitmap ? bitmap->GetRadiusA() : qxm->GetRadiusA());
-    SetNumber(kWidthId, bitmap ? bitmap->GetRadiusB() : qxm->GetRadiusB());
+    for (DWORD_PTR id : {kXId, kYId, kLengthId, kWidthId}) ShowStoredNumber(bitmap, qxm, FindItem(id));
     ShowKindItems(bitmap, qxm);
 }
 
@@ -106,20 +100,49 @@ void CPropListPicture::ShowKindItems(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm)
         if (!item) continue;
         const bool shown = raster == (id == kRotationId);
         item->Enable(shown ? TRUE : FALSE);
-        if (!shown) item->SetValue(_variant_t(""));
+        ShowStoredNumber(bitmap, qxm, item);
     }
-    if (raster) {
-        SetItemText(FindItem(kRotationId), planemap::AngleText(bitmap->GetAngle()));
-        return;
-    }
-    double x = 0, y = 0;
-    qxm->GetQXMCenter(x, y);
-    SetNumber(kScaleId, qxm->GetFactor());
-    SetNumber(kBaseXId, x);
-    SetNumber(kBaseYId, y);
 }
 
-void CPropListPicture::SetNumber(DWORD_PTR id, double value) { SetItemText(FindItem(id), numtext::Fixed(value, 2)); }
+// A number item as the refresh shows it: "%.2f", the rotation in degrees; an item the picture's
+// kind has not is empty.
+void CPropListPicture::ShowStoredNumber(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm, CBCGPProp* item) {
+    if (!item) return;
+    QXPOINT anchor;
+    (bitmap ? static_cast<CQXObject*>(bitmap) : qxm)->GetAnchor(&anchor);
+    double baseX = 0, baseY = 0;
+    if (qxm) qxm->GetQXMCenter(baseX, baseY);
+    double value = 0;
+    switch (item->GetData()) {
+        case kXId:
+            value = anchor.x;
+            break;
+        case kYId:
+            value = anchor.y;
+            break;
+        case kLengthId:
+            value = bitmap ? bitmap->GetRadiusA() : qxm->GetRadiusA();
+            break;
+        case kWidthId:
+            value = bitmap ? bitmap->GetRadiusB() : qxm->GetRadiusB();
+            break;
+        case kRotationId:
+            SetItemText(item, bitmap ? planemap::AngleText(bitmap->GetAngle()) : CString());
+            return;
+        case kScaleId:
+        case kBaseXId:
+        case kBaseYId:
+            if (!qxm) {
+                SetItemText(item, CString());
+                return;
+            }
+            value = item->GetData() == kScaleId ? qxm->GetFactor() : item->GetData() == kBaseXId ? baseX : baseY;
+            break;
+        default:
+            return;
+    }
+    ShowFixed(item, value, 2);
+}
 
 LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
@@ -136,7 +159,12 @@ LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (qxm) qxm->GetQXMCenter(baseX, baseY);
     const CString text = VariantToText(item->GetValue());
     double v = 0;
-    if (IsNumberItem(item->GetData()) && !ReadNumberItem(text, item->GetData(), &v)) return 0;
+    // A refused number (set from code) writes nothing and redraws nothing; the item shows the
+    // stored value.
+    if (IsNumberItem(item->GetData()) && !ReadNumberItem(text, item->GetData(), &v)) {
+        ShowStoredNumber(bitmap, qxm, item);
+        return 0;
+    }
 
     // The shown picture only; no other selected object takes the edit.
     switch (item->GetData()) {

@@ -51,13 +51,20 @@ void CPropListPoint::UpdateBCGPProperty(long object, CString) {
 void CPropListPoint::RefreshPosition(CQXObjectPoint* point, bool single) {
     CBCGPProp* group = FindItem(kPositionGroupId);
     if (!group) return;
-    QXPOINT p;
-    point->GetAnchor(&p);
     for (int i = 0; i < 2; ++i) {
         CBCGPProp* item = group->GetSubItem(i);
-        SetItemText(item, SingleValueText(i == 0 ? p.x : p.y, single));
+        ShowStoredCoordinate(point, item);
         if (item) item->Enable(single ? TRUE : FALSE);
     }
+}
+
+// A coordinate of the shown point as the refresh shows it: "%.2f" while it is the only one
+// selected, empty otherwise.
+void CPropListPoint::ShowStoredCoordinate(CQXObjectPoint* point, CBCGPProp* item) {
+    if (!item) return;
+    QXPOINT p;
+    point->GetAnchor(&p);
+    SetItemText(item, SingleValueText(item->GetData() == kXId ? p.x : p.y, GetSelectionCount() == 1));
 }
 
 // The style is written to every selected point of the type name: its items stay enabled for
@@ -84,8 +91,11 @@ LRESULT CPropListPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
     switch (item->GetData()) {
         case kXId:
         case kYId:
-            // The shown point only.
-            textlist::MoveAnchorCoordinate(point, VariantToText(item->GetValue()), item->GetData() == kXId);
+            // The shown point only; a refused coordinate writes nothing and tells nobody.
+            if (!textlist::MoveAnchorCoordinate(point, VariantToText(item->GetValue()), item->GetData() == kXId)) {
+                ShowStoredCoordinate(point, item);
+                return 0;
+            }
             break;
         case kStyleId:
         case kBorderColorId:
@@ -94,7 +104,10 @@ LRESULT CPropListPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
             WriteStyle(point, style);
             break;
         case kSizeId:
-            ApplySize(point, item);
+            if (!ApplySize(point, item)) {
+                ShowItemAgain(item);
+                return 0;
+            }
             break;
         default:
             break;
@@ -104,10 +117,13 @@ LRESULT CPropListPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-void CPropListPoint::ApplySize(CQXObjectPoint* point, CBCGPProp* item) {
+// False, nothing written, for a refused size.
+bool CPropListPoint::ApplySize(CQXObjectPoint* point, CBCGPProp* item) {
     QXLOGPOINT style;
     point->GetLogPoint(&style);
-    if (planemap::ReadWidth(ItemText(item), &style.size)) WriteStyle(point, style);
+    if (!planemap::ReadWidth(ItemText(item), &style.size)) return false;
+    WriteStyle(point, style);
+    return true;
 }
 
 // A refused size shows the shown point's size again, "%.2f", also while several points are

@@ -34,6 +34,7 @@ private:
     CQXObjectPoint* Point() const;
     void RefreshPosition(CQXObjectPoint* point, bool single);
     void RefreshStyle(CQXObjectPoint* point, bool single);
-    void ApplySize(CQXObjectPoint* point, CBCGPProp* item);
+    void ShowStoredCoordinate(CQXObjectPoint* point, CBCGPProp* item);
+    bool ApplySize(CQXObjectPoint* point, CBCGPProp* item);
     void WriteStyle(CQXObjectPoint* point, QXLOGPOINT& style);
 };

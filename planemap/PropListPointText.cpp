@@ -79,13 +79,13 @@ void CPropListPointText::UpdateBCGPProperty(long object, CString) {
 
     textlist::ShowString(FindItem(kStringId), label, GetSelectionCount() == 1);
     SetFontProp(FindItem(kFontGroupId), font);
-    SetItemText(FindItem(kDecimalsId), FormatString("%d", DecimalsOf(label)));
+    ShowStored(text, FindItem(kDecimalsId));
     SetYesNoProp(FindItem(kTransparentId), font.transparent == 1);
     if (auto* back = dynamic_cast<CBCGPColorProp*>(FindItem(kBackColorId))) {
         back->SetColor(font.backColor);
         back->Enable(font.transparent == 0 ? TRUE : FALSE);
     }
-    SetItemText(FindItem(kAngleId), planemap::AngleText(text->GetAngle()));
+    ShowStored(text, FindItem(kAngleId));
     // A pair outside the table leaves the item's text as it is.
     if (const planemap::Place* place = planemap::PlaceOf(text->GetHorizontalAlign(), text->GetVerticalAlign()))
         SetItemText(FindItem(kPlaceId), place->text);
@@ -110,11 +110,17 @@ LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFaceId:
         case kSizeId:
         case kColorId:
-            textlist::EditOwnFonts<CQXObjectText>(layer, typeName, item, planemap::SubItemPosition(id, kFontGroupId));
+            // A refused size writes nothing and redraws nothing.
+            if (!textlist::EditOwnFonts(text, item, planemap::SubItemPosition(id, kFontGroupId))) return 0;
             break;
         case kDecimalsId: {
+            // A count that is no number (set from code) writes nothing; the item shows the shown
+            // label's decimals again.
             int decimals = 0;
-            if (!numtext::LeadingInt(typed, &decimals)) break;
+            if (!numtext::LeadingInt(typed, &decimals)) {
+                ShowStored(text, item);
+                return 0;
+            }
             ForSameTypeObjects<CQXObjectText>(layer, typeName, [&](CQXObjectText* label) {
                 CString s = label->GetString();
                 if (Reformat(s, decimals)) label->SetString(s);
@@ -131,7 +137,10 @@ LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             textlist::EditOwnBackColors(layer, typeName, item);
             break;
         case kAngleId:
-            textlist::EditAngles<CQXObjectText>(layer, typeName, typed);
+            if (!textlist::EditAngles<CQXObjectText>(layer, typeName, typed)) {
+                ShowStored(text, item);
+                return 0;
+            }
             break;
         case kPlaceId:
             ApplyPlace(typed, layer, typeName);
@@ -141,6 +150,15 @@ LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
     }
     UpdateView();
     return 0;
+}
+
+// The decimals of the shown label "%d" and the rotation in degrees, as the refresh shows them.
+void CPropListPointText::ShowStored(CQXObjectText* text, CBCGPProp* item) {
+    if (!item) return;
+    if (item->GetData() == kDecimalsId)
+        SetItemText(item, FormatString("%d", DecimalsOf(text->GetString())));
+    else if (item->GetData() == kAngleId)
+        SetItemText(item, planemap::AngleText(text->GetAngle()));
 }
 
 void CPropListPointText::ApplyPlace(const CString& typed, CQXLayer* layer, const CString& typeName) {

@@ -36,5 +36,6 @@ protected:
 
 private:
     CQXObjectText* Text() const;
+    void ShowStored(CQXObjectText* text, CBCGPProp* item);
     void ApplyPlace(const CString& typed, CQXLayer* layer, const CString& typeName);
 };

@@ -100,17 +100,54 @@ void CPropListRect::RefreshGeometry(CQXObjectRect* rect) {
         EnableSubItems(group, 0, kSingleObjectItems, FALSE);
         return;
     }
-    QXPOINT anchor;
-    rect->GetAnchor(&anchor);
-    const FLOATSIZE corner = rect->GetRoundSize();
-    SetSubItemNumbers(group, {anchor.x, anchor.y, 2 * rect->GetRadiusA(), 2 * rect->GetRadiusB(),
-                              ToDegrees(rect->GetAngle()), corner.cx, corner.cy});
+    for (int i = 0; i < group->GetSubItemsCount(); ++i) ShowStoredGeometry(rect, group->GetSubItem(i));
     EnableSubItems(group, 0, -1, TRUE);
     if (m_pFillGroup) {
         QXLOGBRUSH brush;
         rect->GetLogBrush(&brush);
         SetFillProp(m_pFillGroup, planetext::kAllStyles, brush);
     }
+}
+
+// A position item shows the shown rectangle's value as the refresh shows it, "%.2f" (the rotation in
+// degrees); an item of one rectangle's values is empty while several objects are selected.
+void CPropListRect::ShowStoredGeometry(CQXObjectRect* rect, CBCGPProp* item) {
+    if (!item) return;
+    const DWORD_PTR id = item->GetData();
+    if (GetSelectionCount() != 1 && id != kCornerAId && id != kCornerBId) {
+        SetItemText(item, "");
+        return;
+    }
+    QXPOINT anchor;
+    rect->GetAnchor(&anchor);
+    const FLOATSIZE corner = rect->GetRoundSize();
+    double value = 0;
+    switch (id) {
+        case kXId:
+            value = anchor.x;
+            break;
+        case kYId:
+            value = anchor.y;
+            break;
+        case kLengthId:
+            value = 2 * rect->GetRadiusA();
+            break;
+        case kWidthId:
+            value = 2 * rect->GetRadiusB();
+            break;
+        case kRotationId:
+            value = ToDegrees(rect->GetAngle());
+            break;
+        case kCornerAId:
+            value = corner.cx;
+            break;
+        case kCornerBId:
+            value = corner.cy;
+            break;
+        default:
+            return;
+    }
+    ShowFixed(item, value, 2);
 }
 
 LRESULT CPropListRect::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -132,12 +169,16 @@ LRESULT CPropListRect::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kRotationId:
         case kCornerAId:
         case kCornerBId:
-            ApplyGeometry(rect, item);
+            // A refused number writes nothing and redraws nothing; the item shows the stored value.
+            if (!ApplyGeometry(rect, item)) {
+                ShowStoredGeometry(rect, item);
+                return 0;
+            }
             break;
         case kPenStyleId:
         case kPenWidthId:
         case kPenColorId:
-            EditOwnPens(layer, typeName, item, SubItemPosition(id, kPenGroupId), Accept::ZeroOrMore);
+            if (!EditOwnPens(rect, item, SubItemPosition(id, kPenGroupId), Accept::ZeroOrMore)) return 0;
             break;
         default:
             if (id > kPlaneFillGroupId) {
@@ -151,11 +192,12 @@ LRESULT CPropListRect::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// Geometry edits change the shown rectangle only. Length and width are kept as half-axes.
-void CPropListRect::ApplyGeometry(CQXObjectRect* rect, CBCGPProp* item) {
+// Geometry edits change the shown rectangle only. Length and width are kept as half-axes. False,
+// nothing written, for a refused number.
+bool CPropListRect::ApplyGeometry(CQXObjectRect* rect, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     double value = 0;
-    if (!ReadGeometry(ItemText(item), id, &value)) return;
+    if (!ReadGeometry(ItemText(item), id, &value)) return false;
     FLOATPOINT anchor;
     rect->GetAnchor(&anchor);
     FLOATSIZE corner = rect->GetRoundSize();
@@ -181,4 +223,5 @@ void CPropListRect::ApplyGeometry(CQXObjectRect* rect, CBCGPProp* item) {
             rect->SetAngle(value);
             break;
     }
+    return true;
 }

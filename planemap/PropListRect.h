@@ -37,7 +37,8 @@ protected:
 private:
     CQXObjectRect* Rect() const;
     void RefreshGeometry(CQXObjectRect* rect);
-    void ApplyGeometry(CQXObjectRect* rect, CBCGPProp* item);
+    void ShowStoredGeometry(CQXObjectRect* rect, CBCGPProp* item);
+    bool ApplyGeometry(CQXObjectRect* rect, CBCGPProp* item);
 
     CBCGPProp* m_pFillGroup = nullptr;  // owned by the grid
 };

@@ -77,7 +77,8 @@ LRESULT CPropListSandLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             case boundarypen::kStyleId:
             case boundarypen::kWidthId:
             case boundarypen::kColorId:
-                boundarypen::EditPenItem(pen, item);
+                // A refused width writes nothing and redraws nothing.
+                if (!boundarypen::EditPenItem(pen, item)) return 0;
                 break;
             default:
                 break;

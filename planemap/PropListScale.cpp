@@ -89,15 +89,9 @@ void CPropListScale::UpdateBCGPProperty(long object, CString) {
     SetYesNoProp(FindItem(kZeroFromStartId), fromStart);
     EnableStartItems(fromStart);
 
-    const std::pair<DWORD_PTR, CString> values[] = {
-        {kStyleId, StyleText(scale->GetStyle())},
-        {kSpacingId, numtext::Fixed(scale->GetSize(), 2)},
-        {kHeightId, numtext::Fixed(scale->GetHeight() / 100, 2)},
-        {kCountId, FormatString("%d", scale->GetStep())},
-        {kUnitId, scale->GetUnitWord()},
-        {kDecimalsId, FormatString("%d", scale->GetDecimalNum())},
-    };
-    for (const auto& [id, text] : values) SetItemText(FindItem(id), text);
+    SetItemText(FindItem(kStyleId), StyleText(scale->GetStyle()));
+    SetItemText(FindItem(kUnitId), scale->GetUnitWord());
+    for (DWORD_PTR id : {kSpacingId, kHeightId, kCountId, kDecimalsId}) ShowStoredTick(scale, FindItem(id));
     QXLOGFONT font;
     scale->GetLogFont(&font);
     SetFontProp(FindItem(kFontGroupId), font);
@@ -133,7 +127,11 @@ LRESULT CPropListScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kHeightId:
         case kCountId:
         case kDecimalsId:
-            ApplyTicks(scale, item);
+            // A refused number writes nothing and tells nobody; the item shows the stored value.
+            if (!ApplyTicks(scale, item)) {
+                ShowStoredTick(scale, item);
+                return 0;
+            }
             break;
         case kUnitId:
             SetSameTypeObjects(layer, &CQXObjectScale::SetUnitWord, ItemText(item), typeName);
@@ -142,13 +140,14 @@ LRESULT CPropListScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kPenWidthId:
         case kPenColorId:
             // The shown bar's pen with the one field changed, to every bar of the type; no negative width.
-            EditSameTypeRecord(scale, &CQXObjectScale::GetLogPen, &CQXObjectScale::SetLogPen, item,
-                               SubItemPosition(item->GetData(), kPenGroupId), Accept::ZeroOrMore);
+            if (!EditSameTypeRecord(scale, &CQXObjectScale::GetLogPen, &CQXObjectScale::SetLogPen, item,
+                                    SubItemPosition(item->GetData(), kPenGroupId), Accept::ZeroOrMore))
+                return 0;
             break;
         case kFontFaceId:
         case kFontSizeId:
         case kFontColorId:
-            ApplyFont(scale, item);
+            if (!ApplyFont(scale, item)) return 0;
             break;
         default:
             break;
@@ -171,8 +170,8 @@ void CPropListScale::ApplyZeroFromStart(CQXObjectScale* scale, CBCGPProp* item) 
 
 // A spacing or font size that is no number gives 0; a negative spacing, or one whose kept form a
 // double cannot hold, is refused, as are a height not above 0 and a count below 1, which the bar's
-// setters would ignore.
-void CPropListScale::ApplyTicks(CQXObjectScale* scale, CBCGPProp* item) {
+// setters would ignore. False, nothing written, when refused.
+bool CPropListScale::ApplyTicks(CQXObjectScale* scale, CBCGPProp* item) {
     CQXLayer* layer = scale->GetLayer();
     const CString typeName = scale->GetTypeName();
     const CString text = ItemText(item);
@@ -180,27 +179,56 @@ void CPropListScale::ApplyTicks(CQXObjectScale* scale, CBCGPProp* item) {
     int whole = 0;
     switch (item->GetData()) {
         case kSpacingId:
-            if (ReadSpacing(text, &value)) SetSameTypeObjects(layer, &CQXObjectScale::SetSize, value, typeName);
+            if (!ReadSpacing(text, &value)) return false;
+            SetSameTypeObjects(layer, &CQXObjectScale::SetSize, value, typeName);
+            return true;
+        case kHeightId:
+            if (!ReadAboveZero(text, 100, &value)) return false;
+            SetSameTypeObjects(layer, &CQXObjectScale::SetHeight, value, typeName);
+            return true;
+        case kCountId:
+            if (!ReadWholeAboveZero(text, &whole)) return false;
+            SetSameTypeObjects(layer, &CQXObjectScale::SetStep, whole, typeName);
+            return true;
+        default:
+            if (!numtext::LeadingInt(text, &whole)) return false;
+            SetSameTypeObjects(layer, &CQXObjectScale::SetDecimalNum, whole, typeName);
+            return true;
+    }
+}
+
+// The spacing and height "%.2f", the count and decimals "%d", as the refresh shows them.
+void CPropListScale::ShowStoredTick(CQXObjectScale* scale, CBCGPProp* item) {
+    if (!item) return;
+    switch (item->GetData()) {
+        case kSpacingId:
+            ShowFixed(item, scale->GetSize(), 2);
             break;
         case kHeightId:
-            if (ReadAboveZero(text, 100, &value))
-                SetSameTypeObjects(layer, &CQXObjectScale::SetHeight, value, typeName);
+            ShowStoredHundredths(item, scale->GetHeight());
             break;
         case kCountId:
-            if (ReadWholeAboveZero(text, &whole)) SetSameTypeObjects(layer, &CQXObjectScale::SetStep, whole, typeName);
+            SetItemText(item, FormatString("%d", scale->GetStep()));
+            break;
+        case kDecimalsId:
+            SetItemText(item, FormatString("%d", scale->GetDecimalNum()));
             break;
         default:
-            if (numtext::LeadingInt(text, &whole))
-                SetSameTypeObjects(layer, &CQXObjectScale::SetDecimalNum, whole, typeName);
             break;
     }
 }
 
-// Font edits reach the shown bar only; a negative size is refused. A new face also notifies the bar.
-void CPropListScale::ApplyFont(CQXObjectScale* scale, CBCGPProp* item) {
+// Font edits reach the shown bar only; a negative size is refused (false, nothing written, the
+// stored size shown again). A new face also notifies the bar.
+bool CPropListScale::ApplyFont(CQXObjectScale* scale, CBCGPProp* item) {
     QXLOGFONT font;
     scale->GetLogFont(&font);
-    if (!EditFont(font, item, SubItemPosition(item->GetData(), kFontGroupId), Accept::ZeroOrMore)) return;
+    const int position = SubItemPosition(item->GetData(), kFontGroupId);
+    if (!EditFont(font, item, position, Accept::ZeroOrMore)) {
+        ShowStoredField(item, position, font);
+        return false;
+    }
     scale->SetLogFont(&font);
     if (item->GetData() == kFontFaceId) scale->OnChanged(0);
+    return true;
 }

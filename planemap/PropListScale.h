@@ -44,6 +44,7 @@ private:
     CQXObjectScale* Scale() const;
     void EnableStartItems(bool enable);
     void ApplyZeroFromStart(CQXObjectScale* scale, CBCGPProp* item);
-    void ApplyTicks(CQXObjectScale* scale, CBCGPProp* item);
-    void ApplyFont(CQXObjectScale* scale, CBCGPProp* item);
+    bool ApplyTicks(CQXObjectScale* scale, CBCGPProp* item);
+    void ShowStoredTick(CQXObjectScale* scale, CBCGPProp* item);
+    bool ApplyFont(CQXObjectScale* scale, CBCGPProp* item);
 };

@@ -2,7 +2,6 @@
 
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
-#include "framework/NumberText.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
@@ -52,13 +51,30 @@ void CPropListText::UpdateBCGPProperty(long object, CString) {
     SetFontProp(FindItem(kFontGroupId), font);
     ShowColor(FindItem(kBackColorId), font.backColor);
     SetYesNoProp(FindItem(kTransparentId), font.transparent == 1);
-    SetItemText(FindItem(kAngleId), planemap::AngleText(text->GetAngle()));
     SetItemText(FindItem(kHAlignId), planemap::HAlignText(text->GetHorizontalAlign()));
     SetItemText(FindItem(kVAlignId), planemap::VAlignText(text->GetVerticalAlign()));
+    for (DWORD_PTR id : {kAngleId, kXId, kYId}) ShowStored(text, FindItem(id));
+}
+
+// The rotation in degrees and the position "%.2f", as the refresh shows them; also for an item
+// whose text was refused after it took it.
+void CPropListText::ShowStored(CQXObjectText* text, CBCGPProp* item) {
+    if (!item) return;
     QXPOINT p;
     text->GetAnchor(&p);
-    SetItemText(FindItem(kXId), numtext::Fixed(p.x, 2));
-    SetItemText(FindItem(kYId), numtext::Fixed(p.y, 2));
+    switch (item->GetData()) {
+        case kAngleId:
+            SetItemText(item, planemap::AngleText(text->GetAngle()));
+            break;
+        case kXId:
+            ShowFixed(item, p.x, 2);
+            break;
+        case kYId:
+            ShowFixed(item, p.y, 2);
+            break;
+        default:
+            break;
+    }
 }
 
 LRESULT CPropListText::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -80,7 +96,8 @@ LRESULT CPropListText::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFaceId:
         case kSizeId:
         case kColorId:
-            textlist::EditOwnFonts<CQXObjectText>(layer, typeName, item, planemap::SubItemPosition(id, kFontGroupId));
+            // A refused size writes nothing and redraws nothing.
+            if (!textlist::EditOwnFonts(text, item, planemap::SubItemPosition(id, kFontGroupId))) return 0;
             break;
         case kBackColorId:
             textlist::EditOwnBackColors(layer, typeName, item);
@@ -89,7 +106,10 @@ LRESULT CPropListText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             textlist::EditOwnTransparency(layer, typeName, item);
             break;
         case kAngleId:
-            textlist::EditAngles<CQXObjectText>(layer, typeName, typed);
+            if (!textlist::EditAngles<CQXObjectText>(layer, typeName, typed)) {
+                ShowStored(text, item);
+                return 0;
+            }
             break;
         case kHAlignId:
             SetSameTypeObjects(layer, &CQXObjectText::SetHorizontalAlign, planemap::HAlignValue(typed), typeName);
@@ -100,7 +120,10 @@ LRESULT CPropListText::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kXId:
         case kYId:
             // The shown text only.
-            textlist::MoveAnchorCoordinate(text, typed, id == kXId);
+            if (!textlist::MoveAnchorCoordinate(text, typed, id == kXId)) {
+                ShowStored(text, item);
+                return 0;
+            }
             break;
         default:
             break;

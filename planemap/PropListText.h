@@ -38,4 +38,5 @@ protected:
 
 private:
     CQXObjectText* Text() const;
+    void ShowStored(CQXObjectText* text, CBCGPProp* item);
 };

@@ -1,7 +1,6 @@
 #include "planemap/PropListWeb.h"
 
 #include "framework/ItemGroupsLine.h"
-#include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "hosttypes/Parsnip/QXObjectWeb.h"
 #include "planemap/PlaneItems.h"
@@ -41,7 +40,7 @@ void CPropListWeb::UpdateBCGPProperty(long object, CString) {
     CQXObjectWeb* web = Web();
     if (!web) return;
     SetItemText(FindItem(kStyleId), TextOfValue(shapes::kWebStyles, web->GetStyle(), shapes::kWebStyleOtherText));
-    SetItemText(FindItem(kGapId), numtext::Fixed(web->GetXGap() / 100, 2));
+    ShowStoredHundredths(FindItem(kGapId), web->GetXGap());
     QXLOGPEN pen;
     web->GetLogPen(&pen);
     SetLineProp(FindItem(kPenGroupId), pen);
@@ -63,15 +62,20 @@ LRESULT CPropListWeb::OnPropertyChanged(WPARAM, LPARAM lParam) {
                                ValueOfText(shapes::kWebStyles, ItemText(item), shapes::kWebStyleOther), typeName);
             break;
         case kGapId:
-            ApplyGap(web, item);
+            // A refused spacing writes nothing and tells nobody; the item shows the stored one.
+            if (!ApplyGap(web, item)) {
+                ShowStoredHundredths(item, web->GetXGap());
+                return 0;
+            }
             break;
         case kPenStyleId:
         case kPenWidthId:
         case kPenColorId:
             // The shown web's pen with the one field changed goes to every web of the type; a negative
             // width is refused.
-            EditSameTypeRecord(web, &CQXObjectWeb::GetLogPen, &CQXObjectWeb::SetLogPen, item,
-                               SubItemPosition(item->GetData(), kPenGroupId), Accept::ZeroOrMore);
+            if (!EditSameTypeRecord(web, &CQXObjectWeb::GetLogPen, &CQXObjectWeb::SetLogPen, item,
+                                    SubItemPosition(item->GetData(), kPenGroupId), Accept::ZeroOrMore))
+                return 0;
             break;
         default:
             break;
@@ -82,9 +86,10 @@ LRESULT CPropListWeb::OnPropertyChanged(WPARAM, LPARAM lParam) {
 }
 
 // One spacing for both directions; a spacing that is not above 0 (or no number) is refused.
-void CPropListWeb::ApplyGap(CQXObjectWeb* web, CBCGPProp* item) {
+bool CPropListWeb::ApplyGap(CQXObjectWeb* web, CBCGPProp* item) {
     double gap = 0;
-    if (!ReadAboveZero(ItemText(item), 100, &gap)) return;
+    if (!ReadAboveZero(ItemText(item), 100, &gap)) return false;
     SetSameTypeObjects(web->GetLayer(), &CQXObjectWeb::SetXGap, gap, web->GetTypeName());
     SetSameTypeObjects(web->GetLayer(), &CQXObjectWeb::SetYGap, gap, web->GetTypeName());
+    return true;
 }

@@ -29,5 +29,5 @@ protected:
 
 private:
     CQXObjectWeb* Web() const;
-    void ApplyGap(CQXObjectWeb* web, CBCGPProp* item);
+    bool ApplyGap(CQXObjectWeb* web, CBCGPProp* item);
 };

@@ -53,12 +53,13 @@ LRESULT CPropListWellNetLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
                 geoitems::ApplyPenItem(line, item, static_cast<int>(id - kPenStyleId));
                 break;
             case kPenWidthId:
-                ApplyWidth(line, item);
+                // A refused width writes nothing and redraws nothing.
+                if (!ApplyWidth(line, item)) return 0;
                 break;
             case kBeginArrowId:
             case kEndArrowId:
             case kArrowSizeId:
-                ApplyArrowProp(item, line, static_cast<int>(id - kBeginArrowId));
+                if (!ApplyArrowSubItem(item, line, static_cast<int>(id - kBeginArrowId))) return 0;
                 break;
             default:
                 break;
@@ -68,10 +69,15 @@ LRESULT CPropListWellNetLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// Every selected line of the type name takes the shown line's whole pen with the new width.
-void CPropListWellNetLine::ApplyWidth(CQXObjectLine* line, CBCGPProp* item) {
+// Every selected line of the type name takes the shown line's whole pen with the new width; a
+// refused width (false) shows the stored one again.
+bool CPropListWellNetLine::ApplyWidth(CQXObjectLine* line, CBCGPProp* item) {
     QXLOGPEN pen;
     line->GetLogPen(&pen);
-    if (ReadFloatLengthThenScale(ItemText(item), 100, &pen.width))
-        SetSameTypeObjects(line->GetLayer(), &CQXObjectLine::SetLogPen, &pen, line->GetTypeName());
+    if (!ReadFloatLengthThenScale(ItemText(item), 100, &pen.width)) {
+        ShowStoredHundredths(item, pen.width);
+        return false;
+    }
+    SetSameTypeObjects(line->GetLayer(), &CQXObjectLine::SetLogPen, &pen, line->GetTypeName());
+    return true;
 }

@@ -31,5 +31,5 @@ protected:
 
 private:
     CQXObjectLine* Line() const;
-    void ApplyWidth(CQXObjectLine* line, CBCGPProp* item);
+    bool ApplyWidth(CQXObjectLine* line, CBCGPProp* item);
 };

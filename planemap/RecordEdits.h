@@ -10,6 +10,8 @@
 #include "mfc/String.h"
 #include "planemap/SameTypeEdits.h"
 
+class CQXObjectLine;
+
 namespace planemap {
 
 // A group with item data G numbers its sub-items G+1, G+2, ...; this is the sub-item's position.
@@ -23,22 +25,35 @@ using penfont::EditPen;
 using penfont::EditRecord;
 using penfont::HundredthsRule;
 
-// Every selected line of typeName keeps its own pen but for the edited field.
-void EditOwnPens(CQXLayer* layer, const CString& typeName, CBCGPProp* item, int position, Accept width);
+// A width or size item shows a stored value (kept ×100) as the refresh shows it, "%.2f" unless the
+// list shows other decimals.
+void ShowStoredHundredths(CBCGPProp* item, double stored, int decimals = 2);
 
-// A width or size item shows a stored value (kept ×100), "%.2f".
-void ShowStoredHundredths(CBCGPProp* item, double stored);
+// After a pen or font sub-item was refused (a text set on the item from code, past the item's own
+// rule): the width or size item (position 1) shows the stored value again; the others are left.
+template <class Record>
+void ShowStoredField(CBCGPProp* item, int position, const Record& stored, int decimals = 2) {
+    if (position == 1) ShowStoredHundredths(item, penfont::ScaledField(stored), decimals);
+}
+
+// Every selected line of the shown line's type name keeps its own pen but for the edited field.
+// False, nothing written and the shown line's width shown again, when the value is refused.
+bool EditOwnPens(CQXObjectLine* shown, CBCGPProp* item, int position, Accept width);
 
 // The shown object's pen or font, read by get, with the field of the edited sub-item changed (as
 // EditRecord changes it), written by set to every selected T of the shown object's type name.
 // False, nothing written, when the value is refused (the width or size item is built with
-// HundredthsRule(accept), so only an item of another kind is).
+// HundredthsRule(accept), so only a text set from code or an item of another kind is); a refused
+// width or size then shows the stored value with decimals.
 template <class T, class Holder, class Record>
 bool EditSameTypeRecord(T* shown, void (Holder::*get)(Record*) const, void (Holder::*set)(Record*), CBCGPProp* item,
-                        int position, Accept accept) {
+                        int position, Accept accept, int decimals = 2) {
     Record record;
     (shown->*get)(&record);
-    if (!EditRecord(record, item, position, accept)) return false;
+    if (!EditRecord(record, item, position, accept)) {
+        ShowStoredField(item, position, record, decimals);
+        return false;
+    }
     ForSameTypeObjects<T>(shown->GetLayer(), shown->GetTypeName(), [&](T* object) { (object->*set)(&record); });
     return true;
 }

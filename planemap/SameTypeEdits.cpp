@@ -1,6 +1,8 @@
 #include "planemap/SameTypeEdits.h"
 
-#include "hosttypes/Parsnip/QXObjectLine.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/PropItems.h"
+#include "hosttypes/Parsnip/QXObjectPolyline.h"
 
 void UpdateSameTypeObjects(CQXLayer* layer, CString typeName) {
     if (!layer) return;
@@ -15,10 +17,24 @@ bool ShowRefusedFillSize(CBCGPProp* item, const QXLOGBRUSH& stored) {
     if (!item || item->GetData() != kPlaneFillCellSizeId) return false;
     QXLOGBRUSH read = stored;
     if (ReadFillSubItem(item, &read)) return false;
-    item->SetValue(_variant_t(static_cast<double>(stored.size) / 100.0));
+    ShowStoredFillSize(item, stored);
     return true;
+}
+
+void ShowStoredFillSize(CBCGPProp* item, const QXLOGBRUSH& stored) {
+    item->SetValue(_variant_t(static_cast<double>(stored.size) / 100.0));
 }
 
 bool ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const CString& typeName) {
     return ApplyFillSubItem(item, layer, brush, typeName, &CQXObjectLine::SetLogBrush);
+}
+
+bool ApplyArrowSubItem(CBCGPProp* item, CQXObject* shown, int index) {
+    double length = 0;
+    if (index == 2 && !ReadArrowSize(ItemText(item), &length)) {
+        if (auto* line = dynamic_cast<CQXObjectPolyline*>(shown)) ShowFixed(item, line->GetBegArrow()->GetArrowLength(), 2);
+        return false;
+    }
+    ApplyArrowProp(item, shown, index);
+    return true;
 }

@@ -71,6 +71,8 @@ void UpdateSameTypeObjects(CQXLayer* layer, CString typeName);
 // A fill sub-item whose text the fill group cannot read as a cell size (set on the item from code,
 // past the item's own rule): true, and the item shows the stored size as the refresh shows it.
 bool ShowRefusedFillSize(CBCGPProp* item, const QXLOGBRUSH& stored);
+// The cell size item shows the stored size as the refresh shows it.
+void ShowStoredFillSize(CBCGPProp* item, const QXLOGBRUSH& stored);
 
 // ReadFillSubItem, then the brush to every selected T of typeName through setter. False, nothing
 // written and the stored size shown again, for a refused cell size; any other item that reads
@@ -85,3 +87,8 @@ bool ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const
 
 // The same for the line-like lists, whose objects are lines.
 bool ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const CString& typeName);
+
+// ApplyArrowProp for an arrow sub-item of a line group (0 begin style, 1 end style, 2 size). False,
+// nothing written, for a refused size (a text set on the item from code, past its rule), which
+// then shows the shown line's arrow size as SetArrowLineProp shows it.
+bool ApplyArrowSubItem(CBCGPProp* item, CQXObject* shown, int index);

@@ -80,13 +80,14 @@ void ShowString(CBCGPProp* item, const CString& text, bool oneSelected) {
     item->Enable(oneSelected ? TRUE : FALSE);
 }
 
-void MoveAnchorCoordinate(CQXObject* object, const CString& typed, bool x) {
+bool MoveAnchorCoordinate(CQXObject* object, const CString& typed, bool x) {
     double value = 0;
-    if (!planemap::ReadFigure(typed, &value)) return;
+    if (!planemap::ReadFigure(typed, &value)) return false;
     QXPOINT p;
     object->GetAnchor(&p);
     (x ? p.x : p.y) = value;
     object->MoveAnchor(p);
+    return true;
 }
 
 void EditOwnBackColors(CQXLayer* layer, const CString& typeName, CBCGPProp* item) {

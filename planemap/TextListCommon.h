@@ -44,30 +44,40 @@ void ShowString(CBCGPProp* item, const CString& text, bool oneSelected);
 
 // ---- edits ------------------------------------------------------------------------------------
 // Moves the object's anchor to the typed x (or y) coordinate, keeping the other one. A text that
-// is not a number, or one past the range of a double, is ignored (planemap::ReadFigure).
-void MoveAnchorCoordinate(CQXObject* object, const CString& typed, bool x);
+// is not a number, or one past the range of a double, is refused (planemap::ReadFigure): false,
+// nothing written.
+bool MoveAnchorCoordinate(CQXObject* object, const CString& typed, bool x);
 
 // The font group's sub-item at position (0 face, 1 size, 2 colour) written into the own font of
-// every selected T of typeName. The face is cut to the font's name field at a character
-// boundary; a size that is no positive number writes nothing (the font group is built with
-// textlist::OwnFontSizeRule, so its size item refuses such a text).
+// every selected T of the shown text's type name. The face is cut to the font's name field at a
+// character boundary; a size that is no positive number writes nothing (the font group is built
+// with textlist::OwnFontSizeRule, so its size item refuses such a text; one set from code is
+// refused here: false, and the item shows the shown text's size again).
 template <class T>
-void EditOwnFonts(CQXLayer* layer, const CString& typeName, CBCGPProp* item, int position) {
-    ForSameTypeObjects<T>(layer, typeName, [&](T* object) {
-        QXLOGFONT font;
+bool EditOwnFonts(T* shown, CBCGPProp* item, int position) {
+    QXLOGFONT font;
+    shown->GetLogFont(&font);
+    if (!planemap::EditFont(font, item, position, planemap::Accept::AboveZero)) {
+        planemap::ShowStoredField(item, position, font);
+        return false;
+    }
+    ForSameTypeObjects<T>(shown->GetLayer(), shown->GetTypeName(), [&](T* object) {
         object->GetLogFont(&font);
         if (planemap::EditFont(font, item, position, planemap::Accept::AboveZero)) object->SetLogFont(&font);
     });
+    return true;
 }
 // The size rule of EditOwnFonts, for the font group's size item.
 inline TextRule OwnFontSizeRule() { return planemap::HundredthsRule(planemap::Accept::AboveZero); }
 
 // The rotation typed in degrees (planemap::ReadAngle, the angle item's rule) given to every
-// selected T of typeName.
+// selected T of typeName; false, nothing written, when refused.
 template <class T>
-void EditAngles(CQXLayer* layer, const CString& typeName, const CString& typed) {
+bool EditAngles(CQXLayer* layer, const CString& typeName, const CString& typed) {
     double radians = 0;
-    if (planemap::ReadAngle(typed, &radians)) SetSameTypeObjects(layer, &T::SetAngle, radians, typeName);
+    if (!planemap::ReadAngle(typed, &radians)) return false;
+    SetSameTypeObjects(layer, &T::SetAngle, radians, typeName);
+    return true;
 }
 
 // The background colour (word 2) of every selected text of typeName, each keeping its own font.

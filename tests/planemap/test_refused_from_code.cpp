@@ -1,0 +1,298 @@
+// A number set on an item from code and reported as a change, past the item's own rule (as a host
+// or a script may do), is judged by the list's reader. One it refuses writes nothing, calls no
+// setter, redraws nothing and changes no other item nor the list's selection; that one item shows
+// the stored value as the list's refresh shows it.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "PlaneListFixture.h"
+#include "framework/FillSubItems.h"
+#include "hostlibs/Parsnip/MapFixture.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
+#include "hosttypes/Parsnip/QXObjectArrow.h"
+#include "hosttypes/Parsnip/QXObjectBitmap.h"
+#include "hosttypes/Parsnip/QXObjectBlock.h"
+#include "hosttypes/Parsnip/QXObjectCircle.h"
+#include "hosttypes/Parsnip/QXObjectCtrlLine.h"
+#include "hosttypes/Parsnip/QXObjectFill.h"
+#include "hosttypes/Parsnip/QXObjectFinger.h"
+#include "hosttypes/Parsnip/QXObjectHint.h"
+#include "hosttypes/Parsnip/QXObjectMultiText.h"
+#include "hosttypes/Parsnip/QXObjectPoint.h"
+#include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "hosttypes/Parsnip/QXObjectRect.h"
+#include "hosttypes/Parsnip/QXObjectScale.h"
+#include "hosttypes/Parsnip/QXObjectText.h"
+#include "hosttypes/Parsnip/QXObjectWeb.h"
+#include "planemap/BoundaryPen.h"
+#include "planemap/PropListAppendControlPoint.h"
+#include "planemap/PropListArrow.h"
+#include "planemap/PropListBound.h"
+#include "planemap/PropListCtrlLine.h"
+#include "planemap/PropListEllipse.h"
+#include "planemap/PropListFaultBlock.h"
+#include "planemap/PropListFaultLine.h"
+#include "planemap/PropListFill.h"
+#include "planemap/PropListFinger.h"
+#include "planemap/PropListHint.h"
+#include "planemap/PropListLine.h"
+#include "planemap/PropListMultiText.h"
+#include "planemap/PropListOilWaterLine.h"
+#include "planemap/PropListPicture.h"
+#include "planemap/PropListPoint.h"
+#include "planemap/PropListPointText.h"
+#include "planemap/PropListRect.h"
+#include "planemap/PropListRegionLine.h"
+#include "planemap/PropListSandLine.h"
+#include "planemap/PropListScale.h"
+#include "planemap/PropListText.h"
+#include "planemap/PropListWeb.h"
+#include "planemap/PropListWellNetLine.h"
+
+using parsnip::MapFixture;
+using planetest::MakePen;
+using planetest::OpenList;
+
+namespace {
+
+struct Refusal {
+    DWORD_PTR id;
+    const char* text;   // set on the item from code
+    const char* shown;  // the stored value as the refresh shows it
+};
+
+// Every item of the grid but one, as the grid shows it.
+template <class List>
+std::vector<std::string> OtherItems(OpenList<List>& open, CBCGPProp* edited) {
+    std::vector<std::string> lines;
+    for (CBCGPProp* item : open.grid().AllItems())
+        if (item != edited) lines.push_back(platform::GridDriver::DumpLine(item));
+    return lines;
+}
+
+template <class List>
+void ExpectRefusedFromCode(OpenList<List>& open, std::initializer_list<Refusal> cases) {
+    CBCGPPropList& grid = open.list().GetPropList();
+    for (const Refusal& c : cases) {
+        SCOPED_TRACE(testing::Message() << "item " << c.id << " given \"" << c.text << "\"");
+        CBCGPProp* item = open.Item(c.id);
+        ASSERT_NE(nullptr, item);
+        const std::vector<std::string> others = OtherItems(open, item);
+        CBCGPProp* selected = grid.GetCurSel();
+        const int redraws = open.Redraws();
+        parsnip::testing::ClearCallLog();
+
+        item->SetValue(_variant_t(c.text));
+        grid.OnPropertyChanged(item);
+
+        EXPECT_EQ(item, grid.FindItemByData(c.id, TRUE));
+        EXPECT_EQ(c.shown, open.Value(c.id));
+        const auto& log = parsnip::testing::CallLog();
+        EXPECT_TRUE(log.empty()) << log.front().operation;
+        EXPECT_EQ(redraws, open.Redraws());
+        EXPECT_EQ(selected, grid.GetCurSel());
+        EXPECT_EQ(others, OtherItems(open, item));
+    }
+}
+
+QXLOGFONT MakeFont(float size) {
+    QXLOGFONT font;
+    font.size = size;
+    return font;
+}
+
+template <class T>
+void GivePenAndFont(T* object, float width, float size) {
+    QXLOGPEN pen = MakePen(1, RGB(1, 2, 3), width);
+    QXLOGFONT font = MakeFont(size);
+    object->SetLogPen(&pen);
+    object->SetLogFont(&font);
+}
+
+template <class T>
+T* AddLine(MapFixture& map, const char* typeName, float width) {
+    auto* line = map.Add<T>(typeName);
+    QXLOGPEN pen = MakePen(1, RGB(1, 2, 3), width);
+    line->SetLogPen(&pen);
+    map.Select(line);
+    return line;
+}
+
+template <class List>
+void ExpectRefusedFromCode(CQXObject* shown, std::initializer_list<Refusal> cases) {
+    OpenList<List> open;
+    open.Show(shown);
+    ExpectRefusedFromCode(open, cases);
+}
+
+}  // namespace
+
+TEST(RefusedFromCode, FurnitureAndShapeLists) {
+    MapFixture map;
+    auto* arrow = map.Add<CQXObjectArrow>("箭头");
+    arrow->SetHeight(2.5);
+    arrow->SetHeadPercent(40);
+    arrow->SetBodyPercent(30);
+    QXLOGPEN pen = MakePen(1, 0, 50);
+    arrow->SetLogPen(&pen);
+    map.Select(arrow);
+    ExpectRefusedFromCode<CPropListArrow>(arrow, {{CPropListArrow::kHeightId, "-3", "2.50"},
+                                                  {CPropListArrow::kHeadPercentId, "1e39", "40"},
+                                                  {CPropListArrow::kBodyPercentId, "1e39", "30"},
+                                                  {CPropListArrow::kPenWidthId, "-1", "0.50"}});
+
+    map.ClearSelection();
+    auto* scale = map.Add<CQXObjectScale>("比例尺");
+    scale->SetSize(1000);
+    scale->SetHeight(250);
+    scale->SetStep(4);
+    scale->SetDecimalNum(1);
+    GivePenAndFont(scale, 30, 900);
+    map.Select(scale);
+    ExpectRefusedFromCode<CPropListScale>(scale, {{CPropListScale::kSpacingId, "-5", "1000.00"},
+                                                  {CPropListScale::kHeightId, "0", "2.50"},
+                                                  {CPropListScale::kCountId, "0", "4"},
+                                                  {CPropListScale::kDecimalsId, "99999999999", "1"},
+                                                  {CPropListScale::kPenWidthId, "-1", "0.30"},
+                                                  {CPropListScale::kFontSizeId, "-1", "9.00"}});
+
+    map.ClearSelection();
+    auto* rect = map.Add<CQXObjectRect>("矩形");
+    rect->MoveAnchor(FLOATPOINT(7, 8));
+    rect->SetRadiusA(1.5);
+    rect->SetRoundSize(FLOATSIZE(0.25f, 0.5f));
+    pen = MakePen(1, 0, 120);
+    rect->SetLogPen(&pen);
+    map.Select(rect);
+    ExpectRefusedFromCode<CPropListRect>(rect, {{CPropListRect::kXId, "1e400", "7.00"},
+                                                {CPropListRect::kLengthId, "-4", "3.00"},
+                                                {CPropListRect::kCornerAId, "-1", "0.25"},
+                                                {CPropListRect::kRotationId, "1e400", "0.00"},
+                                                {CPropListRect::kPenWidthId, "-1", "1.20"}});
+
+    map.ClearSelection();
+    auto* ellipse = map.Add<CQXObjectCircle>("椭圆");
+    pen = MakePen(1, 0, 75);
+    ellipse->SetLogPen(&pen);
+    map.Select(ellipse);
+    ExpectRefusedFromCode<CPropListEllipse>(ellipse, {{CPropListEllipse::kPenWidthId, "0", "0.75"}});
+
+    map.ClearSelection();
+    auto* finger = map.Add<CQXObjectFinger>("指北针");
+    GivePenAndFont(finger, 20, 1200);
+    map.Select(finger);
+    ExpectRefusedFromCode<CPropListFinger>(finger, {{CPropListFinger::kPenWidthId, "-1", "0.20"},
+                                                    {CPropListFinger::kFontSizeId, "0", "12.00"}});
+
+    map.ClearSelection();
+    auto* web = map.Add<CQXObjectWeb>("方格网");
+    web->SetXGap(500);
+    pen = MakePen(1, 0, 10);
+    web->SetLogPen(&pen);
+    map.Select(web);
+    ExpectRefusedFromCode<CPropListWeb>(web, {{CPropListWeb::kGapId, "0", "5.00"},
+                                              {CPropListWeb::kPenWidthId, "-1", "0.10"}});
+
+    map.ClearSelection();
+    auto* picture = map.Add<CQXObjectBitmap>("图片");
+    picture->MoveAnchor(FLOATPOINT(3, 4));
+    picture->SetRadiusA(12.5);
+    picture->SetAngle(0);
+    map.Select(picture);
+    ExpectRefusedFromCode<CPropListPicture>(picture, {{CPropListPicture::kXId, "1e400", "3.00"},
+                                                      {CPropListPicture::kLengthId, "-1", "12.50"},
+                                                      {CPropListPicture::kRotationId, "1e400", "0.00"},
+                                                      {CPropListPicture::kScaleId, "1e400", ""}});
+}
+
+TEST(RefusedFromCode, TextAndPointLists) {
+    MapFixture map;
+    CQXObjectText* text = map.AddText("文本", "说明", FLOATPOINT(1.5, 2));
+    QXLOGFONT font = MakeFont(1050);
+    text->SetLogFont(&font);
+    map.Select(text);
+    ExpectRefusedFromCode<CPropListText>(text, {{CPropListText::kSizeId, "0", "10.50"},
+                                                {CPropListText::kAngleId, "1e400", "0.00"},
+                                                {CPropListText::kXId, "abc", "1.50"},
+                                                {CPropListText::kYId, "2x", "2.00"}});
+
+    map.ClearSelection();
+    CQXObjectText* label = map.AddText("数值", "12.345", FLOATPOINT(0, 0));
+    label->SetLogFont(&font);
+    map.Select(label);
+    ExpectRefusedFromCode<CPropListPointText>(label, {{CPropListPointText::kSizeId, "-1", "10.50"},
+                                                      {CPropListPointText::kDecimalsId, "99999999999", "3"},
+                                                      {CPropListPointText::kAngleId, "1e400", "0.00"}});
+
+    map.ClearSelection();
+    auto* lines = map.Add<CQXObjectMultiText>("多行文本");
+    lines->SetLogFont(&font);
+    map.Select(lines);
+    ExpectRefusedFromCode<CPropListMultiText>(lines, {{CPropListMultiText::kSizeId, "0", "10.50"},
+                                                      {CPropListMultiText::kAngleId, "1e400", ""}});
+
+    map.ClearSelection();
+    auto* hint = map.Add<CQXObjectHint>("提示");
+    GivePenAndFont(hint, 40, 800);
+    map.Select(hint);
+    ExpectRefusedFromCode<CPropListHint>(hint, {{CPropListHint::kPenWidthId, "-1", "0.40"},
+                                                {CPropListHint::kFontSizeId, "0", "8.00"}});
+
+    map.ClearSelection();
+    CQXObjectPoint* point = map.AddPoint("井点", FLOATPOINT(100.5, 200.25));
+    QXLOGPOINT symbol;
+    symbol.size = 250;
+    point->SetLogPoint(&symbol);
+    map.Select(point);
+    ExpectRefusedFromCode<CPropListPoint>(point, {{CPropListPoint::kXId, "x", "100.50"},
+                                                  {CPropListPoint::kSizeId, "-1", "2.50"}});
+    ExpectRefusedFromCode<CPropListAppendControlPoint>(point, {{CPropListAppendControlPoint::kSizeId, "0", "2.50"}});
+}
+
+TEST(RefusedFromCode, LineAndBoundaryLists) {
+    MapFixture map;
+    auto* line = AddLine<CQXObjectPolyline>(map, "线", 50);
+    line->GetBegArrow()->SetArrowLength(1.25);
+    ExpectRefusedFromCode<CPropListLine>(line, {{CPropListLine::kArrowSizeId, "0", "1.25"}});
+    ExpectRefusedFromCode<CPropListWellNetLine>(line, {{CPropListWellNetLine::kPenWidthId, "-1", "0.50"},
+                                                       {CPropListWellNetLine::kArrowSizeId, "-2", "1.25"}});
+    ExpectRefusedFromCode<CPropListBound>(line, {{CPropListBound::kPenWidthId, "-1", "0.50"}});
+    ExpectRefusedFromCode<CPropListOWLine>(line, {{boundarypen::kWidthId, "0", "0.50"}});
+    ExpectRefusedFromCode<CPropListRegionLine>(line, {{boundarypen::kWidthId, "0", "0.50"}});
+    ExpectRefusedFromCode<CPropListSandLine>(line, {{boundarypen::kWidthId, "-1", "0.50"}});
+
+    map.ClearSelection();
+    auto* control = AddLine<CQXObjectCtrlLine>(map, "控制线层", 150);
+    ExpectRefusedFromCode<CPropListCtrlLine>(control, {{CPropListCtrlLine::kPenWidthId, "-1", "1.50"}});
+
+    map.ClearSelection();
+    auto* fault = AddLine<CQXObjectPolyline>(map, "上盘", 150);
+    ExpectRefusedFromCode<CPropListFaultLine>(fault, {{CPropListFaultLine::kPenWidthId, "-1", "1.5"}});
+
+    map.ClearSelection();
+    auto* block = map.Add<CQXObjectBlock>("断层组合");
+    for (const char* part : {"上盘", "下盘"}) {
+        auto* wall = new CQXObjectLine;
+        wall->SetTypeName(part);
+        QXLOGPEN pen = MakePen(1, 0, 250);
+        wall->SetLogPen(&pen);
+        block->AddObject(wall);
+    }
+    auto* zone = new CQXObjectFill;
+    zone->SetTypeName("断层多边形");
+    block->AddObject(zone);
+    map.Select(block);
+    ExpectRefusedFromCode<CPropListFaultBlock>(block, {{CPropListFaultBlock::kHangingWallWidthId, "-1", "2.5"},
+                                                       {CPropListFaultBlock::kFootwallWidthId, "1e39", "2.5"}});
+
+    map.ClearSelection();
+    CQXObjectFill* fill = map.AddFill("填充", {{0, 0}, {4, 0}, {4, 3}});
+    QXLOGBRUSH brush;
+    brush.size = 200;
+    fill->SetLogBrush(&brush);
+    map.Select(fill);
+    ExpectRefusedFromCode<CPropListFill>(fill, {{kPlaneFillCellSizeId, "-1", "2.00"}});
+}
