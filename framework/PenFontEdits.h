@@ -38,4 +38,8 @@ inline bool EditRecord(QXLOGFONT& font, CBCGPProp* item, int position, Accept ac
     return EditFont(font, item, position, accept);
 }
 
+// The field position 1 edits: the pen's width, the font's size (both ×100).
+inline float ScaledField(const QXLOGPEN& pen) { return pen.width; }
+inline float ScaledField(const QXLOGFONT& font) { return font.size; }
+
 }  // namespace penfont
