@@ -17,6 +17,7 @@
 #include "hosttypes/Zephyr/WpLthSample.h"
 #include "hosttypes/Zephyr/WpOilTest.h"
 #include "hosttypes/Zephyr/WpSand.h"
+#include "hosttypes/Zephyr/WpShoot.h"
 #include "hosttypes/Zephyr/WpSidewallCore.h"
 #include "hosttypes/Zephyr/WpSymble.h"
 #include "hosttypes/Zephyr/WpWaterEntry.h"
@@ -25,6 +26,7 @@
 #include "wellplot/intervals/LstLthSample.h"
 #include "wellplot/intervals/LstOilTestPie.h"
 #include "wellplot/intervals/LstSand.h"
+#include "wellplot/intervals/LstShoot.h"
 #include "wellplot/intervals/LstSidewallCore.h"
 #include "wellplot/intervals/LstSymble.h"
 #include "wellplot/intervals/LstWaterEntry.h"
@@ -37,19 +39,20 @@ using wptest::PaneState;
 
 namespace {
 
-// Types each text into the item and expects nothing to follow but the item's own text: the
-// item is selected first, as the user's click leaves it.
+// Types each text into the item (or picks it from a fixed list) and expects nothing to follow
+// but the item's own text and the calls given (the kit's setter that refused a value): the item
+// is selected first, as the user's click leaves it.
 template <class Page>
 void ExpectNothingFollows(Page& page, CBCGPProp* item, std::initializer_list<const char*> texts,
-                          const std::string& shownAgain) {
+                          const std::string& shownAgain, const Names& calls = Names()) {
     ASSERT_NE(item, nullptr);
     ASSERT_TRUE(page.grid().Select(item));
     for (const char* text : texts) {
         const std::string before = PaneState(page.list().GetPropList(), item);
         const int redraws = page.Redraws();
         parsnip::testing::ClearCallLog();
-        ASSERT_TRUE(page.Type(item, text)) << text;
-        EXPECT_EQ(AllCalls(), Names()) << text;
+        ASSERT_TRUE(item->IsAllowEdit() ? page.Type(item, text) : page.Pick(item, text)) << text;
+        EXPECT_EQ(AllCalls(), calls) << text;
         EXPECT_EQ(page.Redraws(), redraws) << text;
         EXPECT_EQ(PaneState(page.list().GetPropList(), item), before) << text;
         EXPECT_EQ(Page::Value(item), shownAgain) << text;
@@ -91,6 +94,84 @@ TEST(IntervalRefusalTest, CoringPagesComposeNoNameAndWriteNoFields) {
         ExpectNothingFollows(page, page.Item(L::kWidthRateId), {"1e400"}, page.Value(L::kWidthRateId));
         ExpectNothingFollows(page, page.Item(L::kTitleFontId + 2), {"-1e22"}, page.Value(L::kTitleFontId + 2));
     }
+}
+
+// A value the kit refuses after the page read it: the base write-back's modify flag and the
+// refusing setter are all that run; the item alone shows the kit's value again, as the refresh
+// shows it, and the rest of the refresh (the lithology table's default field names) does not run.
+TEST(IntervalRefusalTest, ValuesTheKitRefusesShowOnlyTheItemAgain) {
+    auto refused = [](const char* setter) { return Names{"CQXObject::SetModifyFlag", setter}; };
+    {
+        wptest::IntervalPage<CLstColth> page;
+        auto* kit = page.KitWithInterval<CWpCorelith>();
+        kit->SetDataSource(CORELITH_WELL);
+        kit->SetTableName("岩性数据");
+        page.Show(kit);  // offers the code labels of interval 0
+        kit->SetActiveSeg(-1);
+        kit->SetColorPer(0.3);
+        page.Show(kit);  // no interval takes a name now; the labels stay offered
+        kit->SetCorelithField("岩性全称");  // changed elsewhere, not announced yet
+        const std::string colour = page.Options(page.Item(CLstColth::kColorNameId)).at(1);
+        const std::string type = page.Options(page.Item(CLstColth::kColthTypeId)).at(1);
+        ExpectNothingFollows(page, page.Item(CLstColth::kColthNameId), {"砂岩"}, "",
+                             refused("CWpCorelith::SetColthName"));
+        ExpectNothingFollows(page, page.Item(CLstColth::kColorNameId), {colour.c_str()}, "",
+                             refused("CWpCorelith::SetColorName"));
+        ExpectNothingFollows(page, page.Item(CLstColth::kColthTypeId), {type.c_str()}, "",
+                             refused("CWpCorelith::SetColthTypeName"));
+        ExpectNothingFollows(page, page.Item(CLstColth::kColorWidthId), {"2", "-0.5"}, "0.30",
+                             refused("CWpCorelith::SetColorPer"));
+        EXPECT_EQ(kit->GetCorelithField(), "岩性全称");
+        EXPECT_DOUBLE_EQ(kit->GetColorPer(), 0.3);
+    }
+    {
+        wptest::IntervalPage<CLstShoot> page;
+        auto* kit = page.plot().First<CWpShoot>();
+        page.Show(kit);  // no active interval
+        ExpectNothingFollows(page, page.Item(CLstShoot::kSegTypeId), {"补孔"}, "", refused("CWpShoot::SetSegType"));
+    }
+    {
+        wptest::IntervalPage<CLstSymbleTexture> page;
+        auto* kit = page.plot().First<CWpSymbleTexture>();
+        kit->SetFitRect(false);
+        page.Show(kit);
+        ExpectNothingFollows(page, page.Item(CLstSymbleTexture::kWidthId), {"0", "-3"},
+                             page.Value(CLstSymbleTexture::kWidthId), refused("CWpSymbleTexture::SetSymbleWidth"));
+        ExpectNothingFollows(page, page.Item(CLstSymbleTexture::kHeightId), {"-1"}, "2.00",
+                             refused("CWpSymbleTexture::SetSymbleHeight"));
+    }
+    {
+        wptest::IntervalPage<CLstSand> page;
+        auto* kit = page.plot().First<CWpSand>();
+        kit->ShowThkText(true);
+        ASSERT_TRUE(kit->SetThkTextPos(0.25));
+        page.Show(kit);
+        ExpectNothingFollows(page, page.Item(CLstSand::kThkPosId), {"1.5"}, "0.25", refused("CWpSand::SetThkTextPos"));
+        EXPECT_DOUBLE_EQ(kit->GetThkTextPos(), 0.25);
+    }
+}
+
+// A value no item judged (reported from code) that the item's own rule refuses writes nothing at
+// all, not even the modify flag: the cycle margin shows the kit's margin again.
+TEST(IntervalRefusalTest, AMarginReportedFromCodeThatTheRuleRefusesWritesNothing) {
+    wptest::IntervalPage<CLstSymbleCycle> page;
+    auto* kit = page.plot().First<CWpSymbleCycle>();
+    page.Show(kit);
+    CBCGPProp* margin = page.Item(CLstSymbleCycle::kMarginId);
+    ASSERT_NE(margin, nullptr);
+    ASSERT_TRUE(page.grid().Select(margin));
+    for (const char* reported : {"0.5", "-0.1"}) {
+        const std::string before = PaneState(page.list().GetPropList(), margin);
+        const int redraws = page.Redraws();
+        margin->SetValue(_variant_t(reported));
+        parsnip::testing::ClearCallLog();
+        page.list().GetPropList().OnPropertyChanged(margin);
+        EXPECT_EQ(AllCalls(), Names()) << reported;
+        EXPECT_EQ(page.Redraws(), redraws) << reported;
+        EXPECT_EQ(PaneState(page.list().GetPropList(), margin), before) << reported;
+        EXPECT_EQ(page.Value(margin), "0.10") << reported;
+    }
+    EXPECT_DOUBLE_EQ(kit->GetEdgeOffL(), 0.1);
 }
 
 TEST(IntervalRefusalTest, ARefusedPieRadiusRedrawsNothing) {

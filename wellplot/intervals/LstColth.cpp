@@ -69,6 +69,15 @@ CodeTable ColthTypes(LogCorelithMgrIO* codes) {
             &LogCorelithMgrIO::GetColthTypeEntryLabel};
 }
 
+// The oil column kind of the kit's data (1 oil-bearing levels, 2 contents); 0 without a record.
+int OilKind(CWpCorelith* kit) {
+    WDMgrIO* data = WellDataOf(kit);
+    LOGCORELITH record;
+    return data && data->FindData(kit->GetData(), record) ? record.oilKind : 0;
+}
+
+CString ShareText(double share) { return FormatString("%0.2f", numtext::Shown(share, 2)); }
+
 }  // namespace
 
 CString CodeNameOfLabel(const CString& label) {
@@ -172,9 +181,7 @@ void CLstColth::ShowDisplay(CWpCorelith* kit) {
     if (CBCGPProp* pen = Item(kDivideLinePenId)) SetLineProp(pen, kit->GetDivideLogPen());
     SetYesNoProp(Item(kDividePointShowId), kit->IsDividePointVisible());
     if (CBCGPProp* point = Item(kDividePointStyleId)) SetPointProp(point, kit->GetDivideLogPoint());
-    SetItemText(Item(kColorWidthId), FormatString("%0.2f", numtext::Shown(kit->GetColorPer(), 2)));
-    SetItemText(Item(kCtOilWidthId), FormatString("%0.2f", numtext::Shown(kit->GetCtOilPer(), 2)));
-    SetItemText(Item(kColthWidthId), FormatString("%0.2f", numtext::Shown(kit->GetColthTypePer(), 2)));
+    for (DWORD_PTR id : {kColorWidthId, kCtOilWidthId, kColthWidthId}) ShowKitValue(Item(id));
     SetYesNoProp(Item(kBackColorId), kit->UseColthBkColor());
 }
 
@@ -184,8 +191,7 @@ void CLstColth::ShowActiveSeg(CWpCorelith* kit) {
         ClearSubItems(Item(kCurrentSegGroupId));
         return;
     }
-    ShowActiveSegDepths(kit, Item(kTopId), Item(kBottomId));
-    SetItemText(Item(kColthNameId), kit->GetColthName(i));
+    for (DWORD_PTR id : {kTopId, kBottomId, kColthNameId}) ShowKitValue(Item(id));
     LogCorelithMgrIO* codes = kit->GetColthMgr();
     CBCGPProp* color = Item(kColorNameId);
     CBCGPProp* oil = Item(kCtOilNameId);
@@ -194,15 +200,13 @@ void CLstColth::ShowActiveSeg(CWpCorelith* kit) {
 
     color->RemoveAllOptions();
     OfferLabels(color, codes, Colors(codes));
-    SetItemText(color, LabelOfName(codes, Colors(codes), kit->GetColorName(i)));
+    ShowKitValue(color);
 
     oil->RemoveAllOptions();
-    WDMgrIO* data = WellDataOf(kit);
-    LOGCORELITH record;
-    if (data && data->FindData(kit->GetData(), record) && (record.oilKind == 1 || record.oilKind == 2)) {
+    const int oilKind = OilKind(kit);
+    if (oilKind == 1 || oilKind == 2) {
         OfferLabels(oil, codes, CtOils(codes));
-        const CString name = record.oilKind == 1 ? kit->GetCtOilName(i) : kit->GetContentName(i);
-        SetItemText(oil, LabelOfName(codes, CtOils(codes), name));
+        ShowKitValue(oil);
     }
 
     type->RemoveAllOptions();
@@ -211,7 +215,48 @@ void CLstColth::ShowActiveSeg(CWpCorelith* kit) {
     for (int k = 0; k < types.count; ++k)
         if (codes->GetColthTypeEntryCode(k) != kHiddenLithologyCode)
             type->AddOption(codes->GetColthTypeEntryLabel(k), TRUE);
-    SetItemText(type, LabelOfName(codes, types, kit->GetColthTypeName(i)));
+    ShowKitValue(type);
+}
+
+// A share as "%0.2f"; the active interval's name as stored, its colour, oil-bearing level (or
+// content) and lithology type as the label of the code-table entry of that name.
+bool CLstColth::KitText(CBCGPProp* item, CString* text) {
+    CWpCorelith* kit = Kit();
+    if (!kit || !item) return false;
+    const int i = kit->GetActiveSeg();
+    LogCorelithMgrIO* codes = kit->GetColthMgr();
+    CString name;
+    CodeTable table{0, nullptr, nullptr};
+    switch (item->GetData()) {
+        case kColorWidthId:
+            *text = ShareText(kit->GetColorPer());
+            return true;
+        case kCtOilWidthId:
+            *text = ShareText(kit->GetCtOilPer());
+            return true;
+        case kColthWidthId:
+            *text = ShareText(kit->GetColthTypePer());
+            return true;
+        case kColthNameId:
+            *text = i < 0 ? CString() : kit->GetColthName(i);
+            return true;
+        case kColorNameId:
+            name = kit->GetColorName(i);
+            if (codes) table = Colors(codes);
+            break;
+        case kCtOilNameId:
+            name = OilKind(kit) == 2 ? kit->GetContentName(i) : kit->GetCtOilName(i);
+            if (codes) table = CtOils(codes);
+            break;
+        case kColthTypeId:
+            name = kit->GetColthTypeName(i);
+            if (codes) table = ColthTypes(codes);
+            break;
+        default:
+            return CLstContent::KitText(item, text);
+    }
+    *text = i < 0 ? CString() : codes ? LabelOfName(codes, table, name) : name;
+    return true;
 }
 
 // ---- write-back -------------------------------------------------------------------------------
@@ -234,6 +279,7 @@ LRESULT CLstColth::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     }
 
     const CString text = ItemText(item);
+    bool taken = true;
     switch (item->GetData()) {
         case kSourceTypeId:
             ChooseSource(kit, text);
@@ -264,7 +310,7 @@ LRESULT CLstColth::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
             break;
         case kColorWidthId:
         case kCtOilWidthId:
-            EditShare(kit, item);
+            taken = EditShare(kit, item);
             break;
         case kBackColorId:
             kit->SetColthUseBkColor(GetYesNoProp(item));
@@ -274,15 +320,20 @@ LRESULT CLstColth::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
             kit->UpdateSelf();
             break;
         case kColthNameId:
-            if (!kit->SetColthName(text, kit->GetActiveSeg())) RefreshFromKit();
+            taken = kit->SetColthName(text, kit->GetActiveSeg());
             break;
         case kColorNameId:
         case kCtOilNameId:
         case kColthTypeId:
-            EditCodeName(kit, item);
+            taken = EditCodeName(kit, item);
             break;
         default:
             break;
+    }
+    // A value the kit refused: only the item shows the kit's value again.
+    if (!taken) {
+        ShowKitValue(item);
+        return 0;
     }
     kit->SetModifyFlag(1);
     kit->InvalidSelf();
@@ -330,19 +381,16 @@ void CLstColth::ChooseTable(CWpCorelith* kit, const CString& text) {
     kit->SetActiveSeg(-1);
 }
 
-// A share that is no number is given as 0; the page then shows what the kit keeps.
-void CLstColth::EditShare(CWpCorelith* kit, CBCGPProp* item) {
+// A share the kit takes is followed by the whole refresh, which shows what the kit keeps.
+bool CLstColth::EditShare(CWpCorelith* kit, CBCGPProp* item) {
     double share = 0;
-    if (numtext::LeadingNumber(ItemText(item), &share)) {
-        if (item->GetData() == kColorWidthId)
-            kit->SetColorPer(share);
-        else
-            kit->SetCtOilPer(share);
-    }
-    RefreshFromKit();
+    if (!numtext::LeadingNumber(ItemText(item), &share)) return false;
+    const bool taken = item->GetData() == kColorWidthId ? kit->SetColorPer(share) : kit->SetCtOilPer(share);
+    if (taken) RefreshFromKit();
+    return taken;
 }
 
-void CLstColth::EditCodeName(CWpCorelith* kit, CBCGPProp* item) {
+bool CLstColth::EditCodeName(CWpCorelith* kit, CBCGPProp* item) {
     const CString name = CodeNameOfLabel(ItemText(item));
     const int i = kit->GetActiveSeg();
     bool stored = false;
@@ -352,8 +400,6 @@ void CLstColth::EditCodeName(CWpCorelith* kit, CBCGPProp* item) {
         stored = kit->SetCtOilName(name, i);
     else
         stored = kit->SetColthTypeName(name, i);
-    if (stored)
-        kit->NotifyObservee();
-    else
-        RefreshFromKit();
+    if (stored) kit->NotifyObservee();
+    return stored;
 }

@@ -50,6 +50,7 @@ protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
     int InitPropWnd() override;
     void RefreshFromKit() override;
+    bool KitText(CBCGPProp* item, CString* text) override;
 
 private:
     CWpCorelith* Kit() const;
@@ -59,8 +60,9 @@ private:
     void ShowActiveSeg(CWpCorelith* kit);
     void ChooseSource(CWpCorelith* kit, const CString& text);
     void ChooseTable(CWpCorelith* kit, const CString& text);
-    void EditShare(CWpCorelith* kit, CBCGPProp* item);
-    void EditCodeName(CWpCorelith* kit, CBCGPProp* item);
+    // Each false when the kit refused the value.
+    bool EditShare(CWpCorelith* kit, CBCGPProp* item);
+    bool EditCodeName(CWpCorelith* kit, CBCGPProp* item);
 };
 
 // The name a code-table label stands for: the label cut before its first "(".

@@ -4,6 +4,7 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "framework/PropItems.h"
+#include "framework/PropSizeText.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Tinder/TimeStamp.h"
 #include "hosttypes/Zephyr/WpSegment.h"
@@ -91,9 +92,30 @@ LRESULT CLstContent::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
+bool CLstContent::KitText(CBCGPProp* item, CString* text) {
+    CWpSegment* kit = SelectedKit<CWpSegment>();
+    CBCGPProp* group = item ? item->GetParent() : nullptr;
+    if (!kit || !group || group->GetName() != ivtext::kCurrentSeg) return false;
+    const CString name = item->GetName();
+    if (name != ivtext::kTopDepth && name != ivtext::kBottomDepth) return false;
+    *text = ActiveSegDepthText(kit, name == ivtext::kTopDepth);
+    return true;
+}
+
+void CLstContent::ShowKitValue(CBCGPProp* item) {
+    CString text;
+    if (KitText(item, &text)) SetItemText(item, text);
+}
+
 bool CLstContent::BeginEdit(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!item) return false;
+    // A text the item's own rule refuses (a change reported from code, which the item never
+    // judged) is refused before any write, as a typed one is.
+    if (auto* sized = dynamic_cast<CBCGPropSizeText*>(item); sized && !sized->Takes(ItemText(item))) {
+        ShowKitValue(item);
+        return false;
+    }
     CBCGPProp* group = item->GetParent();
     const CString name = item->GetName();
     const bool top = name == ivtext::kTopDepth;
@@ -107,15 +129,14 @@ bool CLstContent::BeginEdit(WPARAM wParam, LPARAM lParam) {
     // Any sign is a depth (a plot in elevation depths has negative depths); no number reads 0.
     double value = 0;
     if (!numtext::LeadingNumber(ItemText(item), &value)) {
-        SetItemText(item, ActiveSegDepthText(kit, top));
+        ShowKitValue(item);
         return false;
     }
     CLstContent::OnPropertyChanged(wParam, lParam);
     const int i = kit->GetActiveSeg();
     const bool taken = top ? kit->SetSegTopDpth(i, value) : kit->SetSegBottomDpth(i, value);
-    // The item shows what the kit keeps, as the refresh shows it ("-0" is kept as 0), and only the
-    // item: a whole refresh may write the kit's table or field names.
-    SetItemText(item, ActiveSegDepthText(kit, top));
+    // The item shows what the kit keeps ("-0" is kept as 0), taken or not.
+    ShowKitValue(item);
     return taken;
 }
 

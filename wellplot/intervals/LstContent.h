@@ -44,8 +44,18 @@ protected:
         return wellplot::CurrentKit<Kit>(*this);
     }
 
-    // The first steps of every edit of a subclass: a top or bottom depth of "当前段" that is no number
-    // a double holds is refused (the item shows the kit's depth again, nothing is written); otherwise
+    // The text the page's refresh shows in item for what the kit stores; false for an item the page
+    // shows no stored value in. The base gives the active interval's top and bottom depth.
+    virtual bool KitText(CBCGPProp* item, CString* text);
+    // The item shows the kit's value as the refresh shows it (nothing for an item without one).
+    // After the kit or the page's reader refused an item's value, that item alone is shown
+    // again so: a whole refresh does more than show (it may write the kit's table or field
+    // names, rebuild options, enable items).
+    void ShowKitValue(CBCGPProp* item);
+
+    // The first steps of every edit of a subclass: a text its size text item's rule refuses, or a
+    // top or bottom depth of "当前段" that is no number a double holds, is refused (the item shows
+    // the kit's value again, nothing is written); otherwise
     // the base write-back runs, then such a depth goes to the selected kit's active interval and the
     // item shows what the kit keeps. False when the edit must end there: a refused depth, one the kit
     // refused (a top below the bottom), or no item.

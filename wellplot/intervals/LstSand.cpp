@@ -213,10 +213,7 @@ void CLstSand::ShowSymbol(CWpSand* kit) {
         SetItemText(Item(kSymbolTypeId), TextOfValue(kSymbolTypes, symbol, ""));
         for (DWORD_PTR id : {kLeftPosId, kRightPosId}) {
             CBCGPProp* pos = Item(id);
-            SetItemText(
-                pos,
-                FormatString("%0.2f",
-                             numtext::Shown(id == kLeftPosId ? kit->GetSymbleLeftPos() : kit->GetSymbleRightPos(), 2)));
+            ShowKitValue(pos);
             if (pos) pos->Enable(TRUE);
         }
         if (CBCGPProp* vline = Item(kVLinePosId)) {
@@ -240,8 +237,8 @@ void CLstSand::ShowThicknessText(CWpSand* kit) {
         SetFontProp(font, kit->GetThkTextFont());
         EnableSubItems(font, 0, -1, shown);
     }
-    SetItemText(Item(kThkPosId), FormatString("%0.2f", numtext::Shown(kit->GetThkTextPos(), 2)));
-    ShowPrecision(kit);
+    ShowKitValue(Item(kThkPosId));
+    ShowKitValue(Item(kThkPrecisionId));
     for (DWORD_PTR id : {kThkPosId, kThkPrecisionId})
         if (CBCGPProp* item = Item(id)) item->Enable(shown);
 }
@@ -265,7 +262,11 @@ LRESULT CLstSand::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
         kit->InvalidSelf();
         UpdateView();
     }
-    EditById(kit, item);
+    // A value the kit refused: only the item shows the kit's value again.
+    if (!EditById(kit, item)) {
+        ShowKitValue(item);
+        return 0;
+    }
     kit->SetModifyFlag(1);
     kit->InvalidSelf();
     kit->UpdateSelf();
@@ -295,7 +296,7 @@ void CLstSand::ChooseSource(CWpSand* kit, CBCGPProp* item) {
     kit->SetActiveSeg(-1);
 }
 
-void CLstSand::EditById(CWpSand* kit, CBCGPProp* item) {
+bool CLstSand::EditById(CWpSand* kit, CBCGPProp* item) {
     double number = 0;
     switch (item->GetData()) {
         case kDivideShowId:
@@ -330,10 +331,8 @@ void CLstSand::EditById(CWpSand* kit, CBCGPProp* item) {
             kit->ShowThkText(GetYesNoProp(item));
             break;
         case kThkPosId:
-            if (ReadPosition(ItemText(item), &number) && kit->SetThkTextPos(number))
-                kit->UpdateSelf();
-            else
-                RefreshFromKit();
+            if (!ReadPosition(ItemText(item), &number) || !kit->SetThkTextPos(number)) return false;
+            kit->UpdateSelf();
             break;
         case kThkPrecisionId:
             EditPrecision(kit, item);
@@ -341,16 +340,30 @@ void CLstSand::EditById(CWpSand* kit, CBCGPProp* item) {
         default:
             break;
     }
+    return true;
 }
 
-void CLstSand::ShowPrecision(CWpSand* kit) {
-    SetItemText(Item(kThkPrecisionId), FormatString("%d", kit->GetThkTextPrecision()));
+// The symbol's and the thickness text's positions as "%0.2f", the decimals as "%d".
+bool CLstSand::KitText(CBCGPProp* item, CString* text) {
+    CWpSand* kit = Kit();
+    if (!kit || !item) return false;
+    const DWORD_PTR id = item->GetData();
+    if (id == kLeftPosId || id == kRightPosId || id == kThkPosId) {
+        const double pos = id == kLeftPosId    ? kit->GetSymbleLeftPos()
+                           : id == kRightPosId ? kit->GetSymbleRightPos()
+                                               : kit->GetThkTextPos();
+        *text = FormatString("%0.2f", numtext::Shown(pos, 2));
+    } else if (id == kThkPrecisionId) {
+        *text = FormatString("%d", kit->GetThkTextPrecision());
+    } else {
+        return CLstContent::KitText(item, text);
+    }
+    return true;
 }
 
 void CLstSand::ShowItemAgain(CBCGPProp* item) {
-    CWpSand* kit = Kit();
-    if (kit && item && item->GetData() == kThkPrecisionId)
-        ShowPrecision(kit);
+    if (item && item->GetData() == kThkPrecisionId)
+        ShowKitValue(item);
     else
         CLstContent::ShowItemAgain(item);
 }

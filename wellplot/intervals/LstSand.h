@@ -45,6 +45,7 @@ protected:
     int InitPropWnd() override;
     void RefreshFromKit() override;
     BOOL IsKitChanged() override;
+    bool KitText(CBCGPProp* item, CString* text) override;
     // Refused decimals show the kit's decimals again ("%d"); any other item its text from before.
     void ShowItemAgain(CBCGPProp* item) override;
 
@@ -57,9 +58,9 @@ private:
     void ShowSymbol(CWpSand* kit);
     void ShowThicknessText(CWpSand* kit);
     void ChooseSource(CWpSand* kit, CBCGPProp* item);
-    void EditById(CWpSand* kit, CBCGPProp* item);
+    // False when the kit refused the value.
+    bool EditById(CWpSand* kit, CBCGPProp* item);
     void EditPrecision(CWpSand* kit, CBCGPProp* item);
-    void ShowPrecision(CWpSand* kit);
 };
 
 // The sand data types and their texts (stratum level L, 1 to 5, takes 4L+1 to 4L+4), both ways.

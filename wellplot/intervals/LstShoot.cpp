@@ -88,9 +88,15 @@ void CLstShoot::ShowSource(CWpShoot* kit) {
 
 void CLstShoot::ShowActiveSeg(CWpShoot* kit) {
     ShowActiveSegDepths(kit, Item(kTopId), Item(kBottomId));
+    ShowKitValue(Item(kSegTypeId));
+}
+
+bool CLstShoot::KitText(CBCGPProp* item, CString* text) {
+    CWpShoot* kit = Kit();
+    if (!kit || !item || item->GetData() != kSegTypeId) return CLstContent::KitText(item, text);
     const int active = kit->GetActiveSeg();
-    SetItemText(Item(kSegTypeId),
-                active < 0 ? CString() : CString(TextOfValue(kShootTypes, kit->GetSegType(active), "")));
+    *text = active < 0 ? CString() : CString(TextOfValue(kShootTypes, kit->GetSegType(active), ""));
+    return true;
 }
 
 // ---- write-back -------------------------------------------------------------------------------
@@ -144,6 +150,6 @@ void CLstShoot::EditSeg(CWpShoot* kit, CBCGPProp* item) {
         if (kit->SetSegType(kit->GetActiveSeg(), type))
             kit->OnDataChanged();
         else
-            RefreshFromKit();
+            ShowKitValue(item);
     }
 }

@@ -30,6 +30,7 @@ protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
     int InitPropWnd() override;
     void RefreshFromKit() override;
+    bool KitText(CBCGPProp* item, CString* text) override;
 
 private:
     CWpShoot* Kit() const;

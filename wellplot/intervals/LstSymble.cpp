@@ -242,7 +242,7 @@ void CLstSymble::ShowDisplay(CWpSymble* kit) {
     if (m_def.display == SymblePageDef::kDates) return;
     ShowColor(Item(CLstSymbleCycle::kColorId), kit->GetSegColor());
     if (m_def.display == SymblePageDef::kCycleDisplay) {
-        SetItemText(Item(CLstSymbleCycle::kMarginId), FormatString("%0.2f", numtext::Shown(kit->GetEdgeOffL(), 2)));
+        ShowKitValue(Item(CLstSymbleCycle::kMarginId));
         return;
     }
     auto* bedding = static_cast<CWpSymbleTexture*>(kit);
@@ -252,8 +252,8 @@ void CLstSymble::ShowDisplay(CWpSymble* kit) {
     CBCGPProp* height = Item(CLstSymbleTexture::kHeightId);
     for (CBCGPProp* size : {width, height})
         if (size) size->Enable(!fit);
-    SetItemText(width, FormatString("%0.2f", numtext::Shown(bedding->GetSymbleWidth(), 2)));
-    SetItemText(height, FormatString("%0.2f", numtext::Shown(bedding->GetSymbleHeight(), 2)));
+    ShowKitValue(width);
+    ShowKitValue(height);
 }
 
 void CLstSymble::ShowActiveSeg(CWpSymble* kit) {
@@ -268,7 +268,32 @@ void CLstSymble::ShowActiveSeg(CWpSymble* kit) {
     symbol->RemoveAllOptions();
     if (ISymbleMgr* symbols = kit->GetSymbleMgr())
         for (int i = 0; i < symbols->GetSymbleCount(); ++i) symbol->AddOption(symbols->GetSymbleName(i), TRUE);
-    SetItemText(symbol, kit->GetSymbleName(active));
+    ShowKitValue(symbol);
+}
+
+// The active interval's symbol name; the margin (the left one) and the bedding symbol's sizes as
+// "%0.2f".
+bool CLstSymble::KitText(CBCGPProp* item, CString* text) {
+    CWpSymble* kit = Kit();
+    if (!kit || !item) return false;
+    const DWORD_PTR id = item->GetData();
+    double number = 0;
+    if (id == m_def.segGroupId + 3) {
+        const int active = kit->GetActiveSeg();
+        *text = active < 0 ? CString() : kit->GetSymbleName(active);
+        return true;
+    }
+    if (m_def.display == SymblePageDef::kCycleDisplay && id == CLstSymbleCycle::kMarginId) {
+        number = kit->GetEdgeOffL();
+    } else if (m_def.display == SymblePageDef::kBeddingDisplay &&
+               (id == CLstSymbleTexture::kWidthId || id == CLstSymbleTexture::kHeightId)) {
+        auto* bedding = static_cast<CWpSymbleTexture*>(kit);
+        number = id == CLstSymbleTexture::kWidthId ? bedding->GetSymbleWidth() : bedding->GetSymbleHeight();
+    } else {
+        return CLstContent::KitText(item, text);
+    }
+    *text = FormatString("%0.2f", numtext::Shown(number, 2));
+    return true;
 }
 
 // ---- write-back -------------------------------------------------------------------------------
@@ -346,7 +371,7 @@ bool CLstSymble::EditActiveSeg(CWpSymble* kit, CBCGPProp* item) {
     if (kit->SetSymbleName(kit->GetActiveSeg(), ItemText(item)))
         kit->OnDataChanged();
     else
-        RefreshFromKit();
+        ShowKitValue(item);
     return true;
 }
 
@@ -383,7 +408,7 @@ void CLstSymble::EditCycleDisplay(CWpSymble* kit, CBCGPProp* item) {
             if (ReadMargin(ItemText(item), &margin) && kit->SetEdgeOffL(margin) && kit->SetEdgeOffR(margin))
                 kit->OnDataChanged();
             else
-                RefreshFromKit();
+                ShowKitValue(item);
             return;
         }
         default:
@@ -411,5 +436,5 @@ void CLstSymble::EditBeddingDisplay(CWpSymble* kit, CBCGPProp* item) {
     if (stored)
         kit->OnDataChanged();
     else
-        RefreshFromKit();
+        ShowKitValue(item);
 }

@@ -31,6 +31,7 @@ protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
     int InitPropWnd() override;
     void RefreshFromKit() override;
+    bool KitText(CBCGPProp* item, CString* text) override;
 
 private:
     CWpSymble* Kit() const;
