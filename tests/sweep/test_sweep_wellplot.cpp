@@ -8,6 +8,7 @@
 #include "host/WellPlotDemo.h"
 #include "hostlibs/Zephyr/PlotFixture.h"
 #include "hostlibs/Zephyr/WellDataFixture.h"
+#include "hosttypes/Zephyr/LogShootMgrIO.h"
 #include "hosttypes/Zephyr/WpContent.h"
 #include "hosttypes/Zephyr/WpCorelith.h"
 #include "hosttypes/Zephyr/WpFacies.h"
@@ -17,6 +18,7 @@
 #include "hosttypes/Zephyr/WpPicture.h"
 #include "hosttypes/Zephyr/WpResult.h"
 #include "hosttypes/Zephyr/WpSand.h"
+#include "hosttypes/Zephyr/WpShoot.h"
 #include "hosttypes/Zephyr/WpStratum.h"
 #include "hosttypes/Zephyr/WpSymble.h"
 #include "hosttypes/Zephyr/WpText.h"
@@ -168,6 +170,9 @@ void SweepKits(int run, int runs) {
     plot.Well()->SetTopDepth(1000);
     plot.Well()->SetBottomDepth(1500);
     demo::AddIntervalData(plot);
+    // The perforations keep their symbols in a perforation manager: with one, a picked symbol is
+    // written somewhere.
+    plot.First<CWpShoot>()->SetShootMgr(new LogShootMgrIO);
     const std::vector<CWpKit*> kits = plot.AllKits();
 
     sweep::Sweeper sweeper("well plot", [&kits](State& state) {
