@@ -12,6 +12,7 @@
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Lodestar/PlProfileline.h"
+#include "section/SectionItems.h"
 
 using namespace KelProfileline;
 using namespace grouptext;
@@ -90,9 +91,20 @@ LRESULT CPlProfilelineProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // The shown line's pen with the edited field, for every active profile line.
 void CPlProfilelineProperty::EditPen(CBCGPProp* item) {
     QXLOGPEN pen = m_pLine->GetLinePen();
-    if (plpage::EditField(pen, item, static_cast<int>(item->GetData() - kStyleId)))
-        plpage::ApplyToActive<CPlProfileline>(m_pLine->GetContainer(),
-                                              [&pen](CPlProfileline& line) { line.SetLinePen(pen); });
+    if (!plpage::EditField(pen, item, static_cast<int>(item->GetData() - kStyleId))) {
+        ShowStored(item);
+        return;
+    }
+    plpage::ApplyToActive<CPlProfileline>(m_pLine->GetContainer(),
+                                          [&pen](CPlProfileline& line) { line.SetLinePen(pen); });
+}
+
+// A text the reader refuses (reported from code, not judged by the item) is written nowhere: the
+// item shows what the refresh shows again.
+void CPlProfilelineProperty::ShowStored(CBCGPProp* item) {
+    const bool one = plpage::OneActive(m_pLine->GetContainer());
+    section::ShowStoredNumber(item, {{kWidthId, one ? m_pLine->GetLinePen().width / 100.0 : kSeveralWidth},
+                                     {kAngleId, one ? m_pLine->GetAngle() : 0.0}});
 }
 
 bool CPlProfilelineProperty::ReadAngle(const CString& text, double* degrees) {
@@ -104,7 +116,10 @@ bool CPlProfilelineProperty::ReadAngle(const CString& text, double* degrees) {
 
 void CPlProfilelineProperty::EditAngle(CBCGPProp* item) {
     double angle = 0;
-    if (ReadAngle(ItemText(item), &angle))
-        plpage::ApplyToActive<CPlProfileline>(m_pLine->GetContainer(),
-                                              [angle](CPlProfileline& line) { line.SetAngle(angle); });
+    if (!ReadAngle(ItemText(item), &angle)) {
+        ShowStored(item);
+        return;
+    }
+    plpage::ApplyToActive<CPlProfileline>(m_pLine->GetContainer(),
+                                          [angle](CPlProfileline& line) { line.SetAngle(angle); });
 }

@@ -32,6 +32,7 @@ private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
     void EditPen(CBCGPProp* item);
     void EditAngle(CBCGPProp* item);
+    void ShowStored(CBCGPProp* item);
 
     KelProfileline::CPlProfileline* m_pLine;
 };

@@ -6,6 +6,7 @@
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Lodestar/PlWell.h"
+#include "section/SectionItems.h"
 
 using namespace KelProfileline;
 using namespace pltext;
@@ -67,7 +68,11 @@ LRESULT CPlWellSymbolProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
     if (id >= kFirstPointId && id <= kLastPointId) {
         QXLOGPOINT point = m_pSymbol->GetSymbolLogPoint();
-        GetPointSubProp(item, point, static_cast<int>(id - kFirstPointId));
+        // A size the reader refuses (reported from code, not judged by the item) is written nowhere.
+        if (!GetPointSubProp(item, point, static_cast<int>(id - kFirstPointId))) {
+            section::ShowStoredNumber(item, {{id, point.size / 100.0}});
+            return 0;
+        }
         for (CWellSymbol* symbol : plpage::ActiveOf<CWellSymbol>(container)) symbol->SetSymbolLogPoint(point);
     }
     plpage::UpdateWnd(container);

@@ -5,6 +5,7 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Lodestar/PlWell.h"
+#include "section/SectionItems.h"
 
 using namespace KelProfileline;
 using namespace pltext;
@@ -43,7 +44,11 @@ LRESULT CPlWellTrackProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
     if (id >= kFirstLineId && id <= kLastLineId) {
         QXLOGPEN pen = m_pTrack->GetLogPen();
-        GetLineSubProp(item, pen, static_cast<int>(id - kFirstLineId));
+        // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
+        if (!GetLineSubProp(item, pen, static_cast<int>(id - kFirstLineId))) {
+            section::ShowStoredNumber(item, {{id, pen.width / 100.0}});
+            return 0;
+        }
         for (CWellTrack* track : plpage::ActiveOf<CWellTrack>(container)) track->SetLogPen(pen);
     } else if (id == kShowModeId) {
         const BYTE straight = ItemText(item) == kStraightTrack ? 1 : 0;

@@ -14,6 +14,7 @@
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlManagers.h"
+#include "section/SectionItems.h"
 
 using namespace KelProfileline;
 using namespace grouptext;
@@ -118,7 +119,8 @@ LRESULT CPlLayerWellName::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFaceId:
         case kSizeId:
         case kColorId:
-            if (EditFont(*layer, item) && wells) wells->SetLabelFont(layer->m_nameFont);
+            if (!EditFont(*layer, item)) return ShowStored(*layer, item);
+            if (wells) wells->SetLabelFont(layer->m_nameFont);
             break;
         case kReferObjectId:
             layer->m_strNameReferObject = text;
@@ -130,12 +132,20 @@ LRESULT CPlLayerWellName::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (wells) wells->SetWellLabelAlign(text);
             break;
         case kOffsetId:
-            if (EditOffset(*layer, item) && wells) wells->SetWellLabelOffset(layer->m_dNameOffset);
+            if (!EditOffset(*layer, item)) return ShowStored(*layer, item);
+            if (wells) wells->SetWellLabelOffset(layer->m_dNameOffset);
             break;
         default:
             return 0;  // the groups: nothing to write or redraw
     }
     m_pEntity->UpdateWnd();
+    return 0;
+}
+
+// A text the reader refuses (reported from code, not judged by the item) is written nowhere and
+// nothing is redrawn: the item shows the stored value again.
+LRESULT CPlLayerWellName::ShowStored(const CLayerProperty& layer, CBCGPProp* item) {
+    section::ShowStoredNumber(item, {{kSizeId, layer.m_nameFont.size / 100.0}, {kOffsetId, layer.m_dNameOffset}});
     return 0;
 }
 

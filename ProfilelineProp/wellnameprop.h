@@ -41,6 +41,7 @@ private:
     bool EditFont(KelProfileline::CLayerProperty& layer, CBCGPProp* item);
     // Whether the offset was read (a number a double holds).
     bool EditOffset(KelProfileline::CLayerProperty& layer, CBCGPProp* item);
+    LRESULT ShowStored(const KelProfileline::CLayerProperty& layer, CBCGPProp* item);
 
     KelProfileline::CPlCnEntity* m_pEntity;
 };

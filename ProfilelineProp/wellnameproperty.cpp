@@ -10,6 +10,7 @@
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Lodestar/PlWell.h"
+#include "section/SectionItems.h"
 
 using namespace KelProfileline;
 using namespace grouptext;
@@ -87,7 +88,12 @@ LRESULT CPlWellLabelProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // The shown label's font with the edited field, for every active well label.
 void CPlWellLabelProperty::EditFont(CBCGPProp* item) {
     QXLOGFONT font = m_pLabel->GetLabelFont();
-    if (plpage::EditField(font, item, static_cast<int>(item->GetData() - kFaceId)))
-        plpage::ApplyToActive<CWellLabel>(plpage::ContainerOfWellPart(m_pLabel),
-                                          [&font](CWellLabel& label) { label.SetLabelFont(font); });
+    if (!plpage::EditField(font, item, static_cast<int>(item->GetData() - kFaceId))) {
+        // A size reported from code, not judged by the item: written nowhere, shown as the refresh shows it.
+        const bool one = plpage::OneActive(plpage::ContainerOfWellPart(m_pLabel));
+        section::ShowStoredNumber(item, {{kSizeId, one ? font.size / 100.0 : kSeveralSize}});
+        return;
+    }
+    plpage::ApplyToActive<CWellLabel>(plpage::ContainerOfWellPart(m_pLabel),
+                                      [&font](CWellLabel& label) { label.SetLabelFont(font); });
 }

@@ -12,6 +12,7 @@
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlManagers.h"
+#include "section/SectionItems.h"
 
 using namespace KelProfileline;
 using namespace pltext;
@@ -124,31 +125,54 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kSizeId:
         case kBorderColorId:
         case kInnerColorId:
-            EditCurrentPoint(*layer, item);
+            if (!EditCurrentPoint(*layer, item)) return ShowStored(*layer, item);
             break;
         case kTrackModeId:
             layer->m_bStraightTrack = ItemText(item) == kStraightTrack;
             m_pEntity->UpdateProperty();
             break;
-        default:
+        default: {
+            bool inGroup = false;
+            bool taken = true;
             for (const KindGroup& g : kPointGroups)
-                if (InRange(id, g.group, kPointSubItems)) stamp = EditPointGroup(*layer, item, g.group, g.kind);
+                if (InRange(id, g.group, kPointSubItems)) {
+                    inGroup = true;
+                    taken = EditPointGroup(*layer, item, g.group, g.kind);
+                }
             for (const KindGroup& g : kTrackGroups)
-                if (InRange(id, g.group, kTrackSubItems)) stamp = EditTrackGroup(*layer, item, g.group, g.kind);
-            if (!stamp) return 0;  // a group or an unknown item: nothing written, nothing redrawn
+                if (InRange(id, g.group, kTrackSubItems)) {
+                    inGroup = true;
+                    taken = EditTrackGroup(*layer, item, g.group, g.kind);
+                }
+            if (!inGroup) return 0;  // a group or an unknown item: nothing written, nothing redrawn
+            if (!taken) return ShowStored(*layer, item);
+            stamp = true;
             break;
+        }
     }
     if (stamp) plpage::Stamp(m_pEntity);
     m_pEntity->UpdateWnd();
     return 0;
 }
 
+// A size or width the reader refuses (reported from code, not judged by the item) is written
+// nowhere and nothing is redrawn: the item shows the stored value again.
+LRESULT CPlLayerWellSymbol::ShowStored(const CLayerProperty& layer, CBCGPProp* item) {
+    section::ShowStoredNumber(item, {{kSizeId, layer.GetSymbolPoint(PL_SYMBOL_CURRENT).size / 100.0}});
+    for (const KindGroup& g : kPointGroups)
+        section::ShowStoredNumber(item, {{g.group + 3, layer.GetSymbolPoint(g.kind).size / 100.0}});
+    for (const KindGroup& g : kTrackGroups)
+        section::ShowStoredNumber(item, {{g.group + 3, layer.GetWellTrackPen(g.kind).width / 100.0}});
+    return 0;
+}
+
 // Style, size, border and inner colour stand every second item, after their template items.
-void CPlLayerWellSymbol::EditCurrentPoint(CLayerProperty& layer, CBCGPProp* item) {
+bool CPlLayerWellSymbol::EditCurrentPoint(CLayerProperty& layer, CBCGPProp* item) {
     QXLOGPOINT point = layer.GetSymbolPoint(PL_SYMBOL_CURRENT);
-    GetPointSubProp(item, point, static_cast<int>(item->GetData() - kPointStyleId) / 2);
+    if (!GetPointSubProp(item, point, static_cast<int>(item->GetData() - kPointStyleId) / 2)) return false;
     layer.SetSymbolPoint(PL_SYMBOL_CURRENT, point);
     if (m_pEntity->m_pWellMgr) m_pEntity->m_pWellMgr->SetSymbolLogPoint(PL_SYMBOL_CURRENT, point);
+    return true;
 }
 
 // Sub-item 0 is the shown switch, the others the point's fields.

@@ -42,7 +42,8 @@ protected:
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
     void ShowCurrentSymbol(const KelProfileline::CLayerProperty& layer);
-    void EditCurrentPoint(KelProfileline::CLayerProperty& layer, CBCGPProp* item);
+    bool EditCurrentPoint(KelProfileline::CLayerProperty& layer, CBCGPProp* item);
+    LRESULT ShowStored(const KelProfileline::CLayerProperty& layer, CBCGPProp* item);
     // False, nothing written, when the typed size or width is refused.
     bool EditPointGroup(KelProfileline::CLayerProperty& layer, CBCGPProp* item, DWORD_PTR group, int kind);
     bool EditTrackGroup(KelProfileline::CLayerProperty& layer, CBCGPProp* item, DWORD_PTR group, int kind);

@@ -184,7 +184,10 @@ void CnLstWell::ShowRange(const IkelWellAdapter& well, ScContainer* container) {
 LRESULT CnLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     ScContainer* container = CContainerSignle::Instance()->GetContainer();
-    if (item && container) Edit(item, *container);
+    if (item && container && !Edit(item, *container)) {
+        ShowStored(item);
+        return 0;
+    }
     for (IkelWellAdapter* well : m_wells) well->Update();
     if (container) {
         container->UpdateWnd();
@@ -193,7 +196,18 @@ LRESULT CnLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-void CnLstWell::Edit(CBCGPProp* item, ScContainer& container) {
+// The number items as the refresh shows them, from the last selected well.
+void CnLstWell::ShowStored(CBCGPProp* item) {
+    if (m_wells.empty()) return;
+    const IkelWellAdapter& well = *m_wells.back();
+    section::ShowStoredNumber(item, {{kWidthId, well.GetWidth() / 100.0},
+                                     {kTopExtendId, well.GetTopExtendDepth()},
+                                     {kBottomExtendId, well.GetBottomExtendDepth()},
+                                     {kTopDepthId, well.GetRealTopDepth() * DepthSign()},
+                                     {kBottomDepthId, well.GetRealBottomDepth() * DepthSign()}});
+}
+
+bool CnLstWell::Edit(CBCGPProp* item, ScContainer& container) {
     const CString text = ItemText(item);
     double number = 0;
     switch (item->GetData()) {
@@ -201,7 +215,8 @@ void CnLstWell::Edit(CBCGPProp* item, ScContainer& container) {
             EditTemplate(text, container);
             break;
         case kWidthId:
-            if (section::ReadItemSize(item, 100.0, &number)) EditWidth(number, container);
+            if (!section::ReadItemSize(item, 100.0, &number)) return false;
+            EditWidth(number, container);
             break;
         case kRangeTypeId:
             EditRangeType(text, container);
@@ -210,15 +225,14 @@ void CnLstWell::Edit(CBCGPProp* item, ScContainer& container) {
         case kBottomStratumId:
         case kTopDepthId:
         case kBottomDepthId:
-            EditRangeEnd(item, container);
-            break;
+            return EditRangeEnd(item, container);
         case kTopExtendId:
-            if (section::ReadItemSize(item, 1.0, &number))
-                for (IkelWellAdapter* well : m_wells) well->SetTopExtendDepth(number);
+            if (!section::ReadItemSize(item, 1.0, &number)) return false;
+            for (IkelWellAdapter* well : m_wells) well->SetTopExtendDepth(number);
             break;
         case kBottomExtendId:
-            if (section::ReadItemSize(item, 1.0, &number))
-                for (IkelWellAdapter* well : m_wells) well->SetBottomExtendDepth(number);
+            if (!section::ReadItemSize(item, 1.0, &number)) return false;
+            for (IkelWellAdapter* well : m_wells) well->SetBottomExtendDepth(number);
             break;
         case kRefWellId:
             for (IkelWellAdapter* well : m_wells) {
@@ -229,6 +243,7 @@ void CnLstWell::Edit(CBCGPProp* item, ScContainer& container) {
         default:
             break;
     }
+    return true;
 }
 
 void CnLstWell::EditTemplate(const CString& text, ScContainer& container) {
@@ -278,11 +293,11 @@ void CnLstWell::EditRangeType(const CString& text, ScContainer& container) {
     }
 }
 
-void CnLstWell::EditRangeEnd(CBCGPProp* item, ScContainer& container) {
+bool CnLstWell::EditRangeEnd(CBCGPProp* item, ScContainer& container) {
     const DWORD_PTR id = item->GetData();
     const bool depth = id == kTopDepthId || id == kBottomDepthId;
     double value = 0;
-    if (depth && !section::ReadItemNumber(item, DepthSign(), &value)) return;
+    if (depth && !section::ReadItemNumber(item, DepthSign(), &value)) return false;
     const std::string text = ItemText(item).str();
     const bool top = id == kTopStratumId || id == kTopDepthId;
     container.GetWellMgr()->SetValue(&IkelWellAdapter::SaveOldWellInfo);
@@ -309,4 +324,5 @@ void CnLstWell::EditRangeEnd(CBCGPProp* item, ScContainer& container) {
     auto* reservoir = dynamic_cast<CkelReservoir*>(&container);
     if (whole && reservoir) reservoir->ReBack();
     if (id == kBottomStratumId && reservoir) reservoir->GetFlowUnitManager().Rebuild();
+    return true;
 }

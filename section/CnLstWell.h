@@ -50,13 +50,16 @@ private:
     void ShowBasic(const IkelWellAdapter& well, ScContainer* container);
     void ShowRange(const IkelWellAdapter& well, ScContainer* container);
     // Runs the edit on every well; the section is the current one.
-    void Edit(CBCGPProp* item, ScContainer& container);
+    // False when the reader refused the item's text (reported from code, not judged by the item):
+    // nothing was written, and the edit ends with the item showing the stored value again.
+    bool Edit(CBCGPProp* item, ScContainer& container);
+    void ShowStored(CBCGPProp* item);
     void EditTemplate(const CString& text, ScContainer& container);
     void EditWidth(double width, ScContainer& container);
     void EditRangeType(const CString& text, ScContainer& container);
     // A top or bottom stratum or depth: the wells save their state, each takes the value, the
     // groups above (top) or below it are rebuilt, then a reservoir with curves or faults goes back.
-    void EditRangeEnd(CBCGPProp* item, ScContainer& container);
+    bool EditRangeEnd(CBCGPProp* item, ScContainer& container);
     // A depth shown in a reservoir section is an elevation.
     double DepthSign() const { return m_nMode == kReservoir ? -1.0 : 1.0; }
 

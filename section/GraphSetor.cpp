@@ -375,9 +375,30 @@ void CGraphSetor::RefreshNameStyle(const CMapProperty& record) {
 // ---- edits: the record ------------------------------------------------------------------------------
 
 LRESULT CGraphSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
-    StoreEdit(reinterpret_cast<CBCGPProp*>(lParam));
+    if (StoreEdit(reinterpret_cast<CBCGPProp*>(lParam)).refused) return 0;
     SetModified();
     return 0;
+}
+
+// The number and scale items as the refresh shows them.
+void CGraphSetor::ShowStored(CBCGPProp* item, const CMapProperty& record) {
+    if (item->GetData() == kXScaleId || item->GetData() == kYScaleId) {
+        SetItemText(item, ScaleText(item->GetData() == kXScaleId ? record.m_dXScale : record.m_dYScale));
+        return;
+    }
+    const double sign = Kind() == ScControlerClient::CT_RESERVOIR ? -1.0 : 1.0;
+    section::ShowStoredNumber(item, {{kIntervalId, record.m_dEqualInterval},
+                                     {kLeftJointId, record.m_dLeftJoint / 100},
+                                     {kRightJointId, record.m_dRightJoint / 100},
+                                     {kTopExtendId, record.m_dTopExtendDepth},
+                                     {kBottomExtendId, record.m_dBottomExtendDepth},
+                                     {kTopDepthId, record.m_dTopDepth * sign},
+                                     {kBottomDepthId, record.m_dBottomDepth * sign},
+                                     {kWellWidthId, record.m_dWellWidth / 100},
+                                     {kLeftExtendId, record.m_dLeftExtend / kExtendUnits},
+                                     {kRightExtendId, record.m_dRightExtend / kExtendUnits},
+                                     {kVirPenWidthId, record.m_virStratumPen.width / 100.0},
+                                     {kNameSizeId, record.m_stratumNameFont.size / 100.0}});
 }
 
 void CGraphSetor::SetModified() {
@@ -392,8 +413,14 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
     edit.id = item->GetData();
     edit.text = ItemText(item);
     edit.hasNumber = ReadNumber(item, &edit.number);
-    const double v = edit.number;
     bool save = false;
+    double number = 0;
+    // A text the reader refuses (reported from code, not judged by the item) stores nothing.
+    auto refuse = [&] {
+        edit.refused = true;
+        ShowStored(item, record);
+        return edit;
+    };
     switch (edit.id) {
         case kTemplateId:
             record.m_strTemplatePath = section::TemplatePathOfText(edit.text, Kind());
@@ -408,7 +435,8 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             save = true;
             break;
         case kIntervalId:
-            if (edit.hasNumber) record.m_dEqualInterval = v;
+            if (!ReadScaled(item, 1.0, false, &number)) return refuse();
+            record.m_dEqualInterval = number;
             save = true;
             break;
         case kSpacingLayerId:
@@ -418,7 +446,7 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
         case kXScaleId:
         case kYScaleId: {
             edit.scaleAccepted = ReadScaleText(edit.text, &edit.scale);
-            if (!edit.scaleAccepted) break;
+            if (!edit.scaleAccepted) return refuse();
             const bool x = edit.id == kXScaleId;
             double& field = x ? record.m_dXScale : record.m_dYScale;
             (x ? m_dOldXScale : m_dOldYScale) = field;
@@ -432,9 +460,8 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             break;
         case kLeftJointId:
         case kRightJointId: {
-            double offset = 0;
-            if (ReadScaled(item, numtext::kHundredths, true, &offset))
-                (edit.id == kLeftJointId ? record.m_dLeftJoint : record.m_dRightJoint) = offset;
+            if (!ReadScaled(item, numtext::kHundredths, true, &number)) return refuse();
+            (edit.id == kLeftJointId ? record.m_dLeftJoint : record.m_dRightJoint) = number;
             save = true;
             break;
         }
@@ -455,32 +482,31 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             record.m_strTopStratum = edit.text.str();
             break;
         case kTopExtendId:
-            if (edit.hasNumber && v >= 0) record.m_dTopExtendDepth = v;  // never negative
+            if (!ReadScaled(item, 1.0, false, &number)) return refuse();  // never negative
+            record.m_dTopExtendDepth = number;
             break;
         case kBottomStratumId:
             record.m_strBottomStratum = edit.text.str();
             break;
         case kBottomExtendId:
-            if (edit.hasNumber && v >= 0) record.m_dBottomExtendDepth = v;
+            if (!ReadScaled(item, 1.0, false, &number)) return refuse();
+            record.m_dBottomExtendDepth = number;
             break;
         case kTopDepthId:
         case kBottomDepthId:
-            if (edit.hasNumber) StoreDepth(edit, edit.id == kTopDepthId, record);
+            if (!edit.hasNumber) return refuse();
+            StoreDepth(edit, edit.id == kTopDepthId, record);
             break;
-        case kWellWidthId: {
-            double width = 0;
-            if (ReadScaled(item, numtext::kHundredths, false, &width))
-                record.m_dWellWidth = std::max(width, m_pContainer->GetWellMgr()->GetMinWidth());
+        case kWellWidthId:
+            if (!ReadScaled(item, numtext::kHundredths, false, &number)) return refuse();
+            record.m_dWellWidth = std::max(number, m_pContainer->GetWellMgr()->GetMinWidth());
             save = true;
             break;
-        }
         case kLeftExtendId:
-        case kRightExtendId: {
-            double length = 0;
-            if (ReadScaled(item, kExtendUnits, false, &length))
-                (edit.id == kLeftExtendId ? record.m_dLeftExtend : record.m_dRightExtend) = length;
+        case kRightExtendId:
+            if (!ReadScaled(item, kExtendUnits, false, &number)) return refuse();
+            (edit.id == kLeftExtendId ? record.m_dLeftExtend : record.m_dRightExtend) = number;
             break;
-        }
         case kExtendFormId:
             record.m_nExtendForm = ValueOfText(kExtendForms, edit.text, -1);
             break;
@@ -496,12 +522,14 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
         case kVirPenStyleId:
         case kVirPenWidthId:
         case kVirPenColorId:
-            GetLineSubProp(item, record.m_virStratumPen, static_cast<int>(edit.id - kVirPenStyleId));
+            if (!GetLineSubProp(item, record.m_virStratumPen, static_cast<int>(edit.id - kVirPenStyleId)))
+                return refuse();
             break;
         case kNameFaceId:
         case kNameSizeId:
         case kNameColorId:
-            GetFontSubProp(item, record.m_stratumNameFont, static_cast<int>(edit.id - kNameFaceId));
+            if (!GetFontSubProp(item, record.m_stratumNameFont, static_cast<int>(edit.id - kNameFaceId)))
+                return refuse();
             break;
         case kNamePlaceId:
             record.m_nStratumNamePos = ValueOfText(kNamePlaces, edit.text, -1);

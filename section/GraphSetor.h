@@ -120,9 +120,13 @@ protected:
         double number = 0;
         bool scaleAccepted = false;  // 1008, 1009: the scale was taken
         double scale = 0;
+        // The reader refused the item's text (reported from code, not judged by the item): nothing
+        // was stored, the item shows the stored value again and nothing else runs for the edit.
+        bool refused = false;
     };
     // The record write of one edited item (no modify flag); an id of no item stores nothing.
     Edit StoreEdit(CBCGPProp* item);
+    void ShowStored(CBCGPProp* item, const CMapProperty& record);
     void SetModified();
     // The edit of a page of one section kind: the record write and modify flag above, the kind's
     // steps for the item (GraphSetors.cpp), then the section's window updated and, but on

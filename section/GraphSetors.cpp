@@ -660,6 +660,7 @@ void GraphSteps::FenceYScale() {
 
 LRESULT CGraphSetor::ApplyEdit(LPARAM lParam) {
     const Edit edit = StoreEdit(reinterpret_cast<CBCGPProp*>(lParam));
+    if (edit.refused) return 0;
     SetModified();
     if (!m_pContainer) return 0;
     const int kind = Kind();

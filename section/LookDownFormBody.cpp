@@ -245,13 +245,38 @@ LRESULT CLookDownFormBody::OnPropertyChanged(WPARAM, LPARAM lParam) {
     }
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pMap) return 0;
-    if (item) Edit(item, SlotOf(item->GetData()));
+    if (item && !Edit(item, SlotOf(item->GetData()))) {
+        ShowStored(item, SlotOf(item->GetData()));
+        return 0;
+    }
     m_pMap->UpdateWnd();
     if (ScContainer* container = m_pMap->GetContainer()) container->SetModifyFlag(1);
     return 0;
 }
 
-void CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
+// The number items as the refresh shows them; a map without a font shows no size.
+void CLookDownFormBody::ShowStored(CBCGPProp* item, Slot slot) {
+    ScLookDownForm& map = *m_pMap;
+    const FLOATRECT rect = map.GetMapRect();
+    QXLOGFONT* font = nullptr;
+    m_pMap->GetLogFont(font);
+    if (slot == kNameSize && !font) {
+        SetItemText(item, "");
+        return;
+    }
+    ShowStoredNumber(item, {{IdOf(kX), rect.left},
+                            {IdOf(kY), rect.top},
+                            {IdOf(kWidth), rect.GetWidth()},
+                            {IdOf(kHeight), rect.GetHeight()},
+                            {IdOf(kFrameWidth), map.GetFrameLine().width / 100.0},
+                            {IdOf(kNameSize), font ? font->size / 100.0 : 0.0},
+                            {IdOf(kSymbolSize), map.GetLogPoint(kWellSymbolPoint).size / 100.0},
+                            {IdOf(kLineWidth), map.GetLine().width / 100.0},
+                            {IdOf(kProjectionSize), map.GetLogPoint(kProjectionPoint).size / 100.0},
+                            {IdOf(kShadeWidth), map.GetShadeLine().width / 100.0}});
+}
+
+bool CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
     ScLookDownForm& map = *m_pMap;
     double number = 0;
     COLORREF color = 0;
@@ -259,14 +284,16 @@ void CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
     switch (slot) {
         case kX:
         case kY:
-            if (ReadItemNumber(item, 1.0, &number)) EditPosition(slot, number);
+            if (!ReadItemNumber(item, 1.0, &number)) return false;
+            EditPosition(slot, number);
             break;
         case kKeepProportion:
             map.SetMaintainScale(GetYesNoProp(item));
             break;
         case kWidth:
         case kHeight:
-            if (ReadItemSize(item, 1.0, &number)) EditSize(slot, number);
+            if (!ReadItemSize(item, 1.0, &number)) return false;
+            EditSize(slot, number);
             break;
         case kFrameStyle:
             if (ReadStyle(item, &style)) map.SetFrameLineStyle(style);
@@ -276,7 +303,8 @@ void CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
             break;
         case kFrameWidth: {
             QXLOGPEN pen = map.GetFrameLine();
-            if (ReadPenField(item, kPenWidth, pen)) map.SetFrameLine(pen);
+            if (!ReadPenField(item, kPenWidth, pen)) return false;
+            map.SetFrameLine(pen);
             break;
         }
         case kNameShown:
@@ -286,14 +314,12 @@ void CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
         case kNameFace:
         case kNameSize:
         case kNameColor:
-            EditFont(item, slot);
-            break;
+            return EditFont(item, slot);
         case kSymbolStyle:
         case kSymbolSize:
         case kSymbolBorder:
         case kSymbolInner:
-            EditPoint(item, slot, kWellSymbolPoint, kSymbolStyle);
-            break;
+            return EditPoint(item, slot, kWellSymbolPoint, kSymbolStyle);
         case kLineShown:
             map.ShowLine(GetYesNoProp(item));
             EditSwitch(kLine, GetYesNoProp(item), m_variant.switchEditsEnable);
@@ -306,15 +332,15 @@ void CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
             break;
         case kLineWidth: {
             QXLOGPEN pen = map.GetLine();
-            if (ReadPenField(item, kPenWidth, pen)) map.SetLine(pen);
+            if (!ReadPenField(item, kPenWidth, pen)) return false;
+            map.SetLine(pen);
             break;
         }
         case kProjectionStyle:
         case kProjectionSize:
         case kProjectionBorder:
         case kProjectionInner:
-            EditPoint(item, slot, kProjectionPoint, kProjectionStyle);
-            break;
+            return EditPoint(item, slot, kProjectionPoint, kProjectionStyle);
         case kShadeShown:
             map.ShowShadeLine(GetYesNoProp(item));
             if (m_variant.shadeEditEnables) EnableSubItems(Item(kShade), 1, -1, GetYesNoProp(item) ? TRUE : FALSE);
@@ -324,12 +350,14 @@ void CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
         case kShadeWidth: {
             QXLOGPEN pen = map.GetShadeLine();
             const int field = slot == kShadeStyle ? kPenStyle : slot == kShadeWidth ? kPenWidth : kPenColor;
-            if (ReadPenField(item, field, pen)) map.SetShadeLine(pen);
+            if (!ReadPenField(item, field, pen)) return slot != kShadeWidth;
+            map.SetShadeLine(pen);
             break;
         }
         default:
             break;
     }
+    return true;
 }
 
 // Moves the rectangle so that its left (top) edge lies at the value; its size stays.
@@ -370,17 +398,18 @@ void CLookDownFormBody::EditSize(Slot slot, double value) {
     m_pMap->SetPosition(moved.GetCenter(), width, height, slot == kWidth ? MAINTAIN_WIDTH : MAINTAIN_HEIGHT);
 }
 
-void CLookDownFormBody::EditPoint(CBCGPProp* item, Slot slot, int n, Slot first) {
+bool CLookDownFormBody::EditPoint(CBCGPProp* item, Slot slot, int n, Slot first) {
     if (slot == first) {
         UINT style = 0;
         if (ReadStyle(item, &style)) m_pMap->SetLogPointStyle(style, n);
-        return;
+        return true;
     }
     QXLOGPOINT point = m_pMap->GetLogPoint(n);
     bool changed = false;
     switch (slot - first) {
         case 1:
-            changed = ReadHundredths(item, &point.size);
+            if (!ReadHundredths(item, &point.size)) return false;
+            changed = true;
             break;
         case 2:
             changed = PickedColor(item, &point.borderColor);
@@ -390,13 +419,14 @@ void CLookDownFormBody::EditPoint(CBCGPProp* item, Slot slot, int n, Slot first)
             break;
     }
     if (changed) m_pMap->SetLogPoint(point, n);
+    return true;
 }
 
 // A map without a font keeps having none.
-void CLookDownFormBody::EditFont(CBCGPProp* item, Slot slot) {
+bool CLookDownFormBody::EditFont(CBCGPProp* item, Slot slot) {
     QXLOGFONT* current = nullptr;
     m_pMap->GetLogFont(current);
-    if (!current) return;
+    if (!current) return true;
     QXLOGFONT font = *current;
     bool changed = true;
     if (slot == kNameFace)
@@ -407,7 +437,9 @@ void CLookDownFormBody::EditFont(CBCGPProp* item, Slot slot) {
         changed = PickedColor(item, &font.color);
     else
         changed = false;
+    if (slot == kNameSize && !changed) return false;
     if (changed) m_pMap->SetLogFont(&font);
+    return true;
 }
 
 // A switch either enables the items after it at once, or stamps the map so that the next refresh does.

@@ -94,11 +94,14 @@ private:
     void ShowSwitch(Slot group, Slot shown, bool value, bool enableAfter);
     void ShowPoint(Slot style, Slot size, Slot border, Slot inner, int n, bool withSize);
     void ApplyAlignRule();
-    void Edit(CBCGPProp* item, Slot slot);
+    // False when the reader refused the item's text (reported from code, not judged by the item):
+    // nothing was written and the edit ends with the item showing the stored value again.
+    bool Edit(CBCGPProp* item, Slot slot);
+    void ShowStored(CBCGPProp* item, Slot slot);
     void EditPosition(Slot slot, double value);
     void EditSize(Slot slot, double value);
-    void EditPoint(CBCGPProp* item, Slot slot, int n, Slot first);
-    void EditFont(CBCGPProp* item, Slot slot);
+    bool EditPoint(CBCGPProp* item, Slot slot, int n, Slot first);
+    bool EditFont(CBCGPProp* item, Slot slot);
     void EditSwitch(Slot group, bool shown, bool enable);
 
     ScLookDownForm* m_pMap;

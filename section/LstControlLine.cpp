@@ -48,12 +48,16 @@ void CLstControlLine::UpdateBCGPProperty(long object, CString) {
 LRESULT CLstControlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pLine) return 0;
-    if (item) Edit(item);
+    if (item && !Edit(item)) {
+        ShowStoredNumber(item, {{kPenWidthId, m_pLine->GetLogPen().width / 100.0},
+                                {kPointSizeId, m_pLine->m_dPointSize / 100.0}});
+        return 0;
+    }
     RedrawReservoirOf(m_pLine->GetManager());
     return 0;
 }
 
-void CLstControlLine::Edit(CBCGPProp* item) {
+bool CLstControlLine::Edit(CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     double number = 0;
     QXLOGBRUSH brush = m_pLine->GetBrush();
@@ -61,10 +65,10 @@ void CLstControlLine::Edit(CBCGPProp* item) {
         case kPenStyleId:
         case kPenWidthId:
         case kPenColorId:
-            EditObjectPen(*m_pLine, item, static_cast<int>(id - kPenStyleId));
-            break;
+            return EditObjectPen(*m_pLine, item, static_cast<int>(id - kPenStyleId));
         case kPointSizeId:
-            if (ReadHundredths(item, &number)) m_pLine->m_dPointSize = number;
+            if (!ReadHundredths(item, &number)) return false;
+            m_pLine->m_dPointSize = number;
             break;
         case kInnerColorId:
             if (PickedColor(item, &brush.fillColor)) m_pLine->SetBrush(brush);
@@ -75,4 +79,5 @@ void CLstControlLine::Edit(CBCGPProp* item) {
         default:
             break;
     }
+    return true;
 }

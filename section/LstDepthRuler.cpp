@@ -191,13 +191,35 @@ void CLstDepthRuler::ShowBorders() {
 LRESULT CLstDepthRuler::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!item || !m_pRuler) return 0;
-    if (Edit(item)) m_pRuler->ProChanged();
+    const Edited edited = Edit(item);
+    if (edited == Edited::Refused) {
+        ShowStored(item);
+        return 0;
+    }
+    if (edited == Edited::Stamped) m_pRuler->ProChanged();
     m_pRuler->Update();
     SetModifyFlag(true);
     return 0;
 }
 
-bool CLstDepthRuler::Edit(CBCGPProp* item) {
+// The number items with the ruler's values, as the page shows them.
+void CLstDepthRuler::ShowStored(CBCGPProp* item) {
+    const ScDepthRuler& r = *m_pRuler;
+    ShowStoredNumber(item, {{kTitleSizeId, r.GetNameFontSize() / 100.0}});
+    for (const bool left : {true, false}) {
+        const DWORD_PTR d = left ? 0 : static_cast<DWORD_PTR>(kRightOffset);
+        ShowStoredNumber(item, {{kIntervalId + d, r.GetInterval(left)},
+                                {kMajorTimesId + d, r.GetWideTimes(left)},
+                                {kMajorLengthId + d, r.GetWideMarkLength(left) / 100.0},
+                                {kMajorWidthId + d, r.GetWideMarkLineSize(left) / 100.0},
+                                {kMinorLengthId + d, r.GetMarkLength(left) / 100.0},
+                                {kMinorWidthId + d, r.GetMarkLineSize(left) / 100.0},
+                                {kLabelSizeId + d, r.GetMarkFontSize(left) / 100.0}});
+    }
+    for (const Border& b : kBorderLines) ShowStoredNumber(item, {{b.group + kBorderWidthOffset, (r.*b.width)() / 100.0}});
+}
+
+Edited CLstDepthRuler::Edit(CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     if (id > kLeftSideId && id <= kLabelColorId) return EditSide(item, true, id);
     if (id > kRightSideId && id <= kLabelColorId + kRightOffset) return EditSide(item, false, id - kRightOffset);
@@ -207,26 +229,27 @@ bool CLstDepthRuler::Edit(CBCGPProp* item) {
     switch (id) {
         case kTitleTextId:
             m_pRuler->SetRulerTitle(ItemText(item));
-            return false;
+            return Edited::Taken;
         case kTitleFaceId: {
             QXLOGFONT font;
             m_pRuler->GetNameFont(font);
             font.SetFaceName(ItemText(item));
             m_pRuler->SetNameFont(font);
-            return false;
+            return Edited::Taken;
         }
         case kTitleSizeId:
-            if (ReadHundredths(item, &number)) m_pRuler->SetNameFontSize(number);
-            return true;
+            if (!ReadHundredths(item, &number)) return Edited::Refused;
+            m_pRuler->SetNameFontSize(number);
+            return Edited::Stamped;
         case kTitleColorId:
             if (PickedColor(item, &color)) m_pRuler->SetNameFontClr(color);
-            return false;
+            return Edited::Taken;
         default:
-            return false;
+            return Edited::Taken;
     }
 }
 
-bool CLstDepthRuler::EditSide(CBCGPProp* item, bool left, DWORD_PTR leftId) {
+Edited CLstDepthRuler::EditSide(CBCGPProp* item, bool left, DWORD_PTR leftId) {
     ScDepthRuler& r = *m_pRuler;
     double number = 0;
     COLORREF color = 0;
@@ -236,61 +259,68 @@ bool CLstDepthRuler::EditSide(CBCGPProp* item, bool left, DWORD_PTR leftId) {
         case kMarksShownId:
             (r.*(left ? &ScDepthRuler::SetLeftMarkVisible : &ScDepthRuler::SetRightMarkVisible))(
                 GetYesNoProp(item) ? 1 : 0);
-            return false;
+            return Edited::Taken;
         case kDepthUnitId:
             (r.*(left ? &ScDepthRuler::SetLeftDepthMeasure : &ScDepthRuler::SetRightDepthMeasure))(
                 ItemText(item) == kMetre ? 0 : 1);
-            return false;
+            return Edited::Taken;
         case kIntervalId:
-            if (isNumber) r.SetInterval(left, number);
-            return true;
+            if (!isNumber) return Edited::Refused;
+            r.SetInterval(left, number);
+            return Edited::Stamped;
         case kMajorTimesId:
-            if (isNumber) r.SetWideTimes(left, number);
-            return true;
+            if (!isNumber) return Edited::Refused;
+            r.SetWideTimes(left, number);
+            return Edited::Stamped;
         case kMajorLengthId:
-            if (ReadHundredths(item, &number)) r.SetWideMarkLength(left, number);
-            return true;
+            if (!ReadHundredths(item, &number)) return Edited::Refused;
+            r.SetWideMarkLength(left, number);
+            return Edited::Stamped;
         case kMajorStyleId:
             if (ReadStyle(item, &style)) r.SetWideMarkLineStyle(left, style);
-            return false;
+            return Edited::Taken;
         case kMajorColorId:
             if (PickedColor(item, &color)) r.SetWideMarkClr(left, color);
-            return false;
+            return Edited::Taken;
         case kMajorWidthId:
-            if (ReadHundredths(item, &number)) r.SetWideMarkLineSize(left, number);
-            return true;
+            if (!ReadHundredths(item, &number)) return Edited::Refused;
+            r.SetWideMarkLineSize(left, number);
+            return Edited::Stamped;
         case kMinorLengthId:
-            if (ReadHundredths(item, &number)) r.SetMarkLength(left, number);
-            return true;
+            if (!ReadHundredths(item, &number)) return Edited::Refused;
+            r.SetMarkLength(left, number);
+            return Edited::Stamped;
         case kMinorStyleId:
             if (ReadStyle(item, &style)) r.SetMarkLineStyle(left, style);
-            return false;
+            return Edited::Taken;
         case kMinorColorId:
             if (PickedColor(item, &color)) r.SetMarkClr(left, color);
-            return false;
+            return Edited::Taken;
         case kMinorWidthId:
-            if (ReadHundredths(item, &number)) r.SetMarkLineSize(left, number);
-            return true;
+            if (!ReadHundredths(item, &number)) return Edited::Refused;
+            r.SetMarkLineSize(left, number);
+            return Edited::Stamped;
         case kLabelFaceId: {
             QXLOGFONT font;
             r.GetMarkFont(left, font);
             font.SetFaceName(ItemText(item));
             r.SetMarkFont(left, font);
-            return false;
+            return Edited::Taken;
         }
         case kLabelSizeId:
-            if (ReadHundredths(item, &number)) r.SetMarkFontSize(left, number);
-            return true;
+            if (!ReadHundredths(item, &number)) return Edited::Refused;
+            r.SetMarkFontSize(left, number);
+            return Edited::Stamped;
         case kLabelColorId:
             if (PickedColor(item, &color)) r.SetMarkFontClr(left, color);
-            return false;
+            return Edited::Taken;
         default:
-            return false;
+            return Edited::Taken;
     }
 }
 
 // The right border's switch also shows or hides the right side's marks.
-bool CLstDepthRuler::EditBorder(CBCGPProp* item, DWORD_PTR id) {
+Edited CLstDepthRuler::EditBorder(CBCGPProp* item, DWORD_PTR id) {
     const DWORD_PTR offset = (id - kTopBorderId) % kBorderStep;
     const int index = static_cast<int>((id - kTopBorderId) / kBorderStep);
     const Border& b = kBorderLines[index];
@@ -303,18 +333,19 @@ bool CLstDepthRuler::EditBorder(CBCGPProp* item, DWORD_PTR id) {
             const int shown = GetYesNoProp(item) ? 1 : 0;
             (r.*b.setShown)(shown);
             if (index == kRightBorderIndex) r.SetRightMarkVisible(shown);
-            return false;
+            return Edited::Taken;
         }
         case kBorderStyleOffset:
             if (ReadStyle(item, &style)) (r.*b.setStyle)(style);
-            return false;
+            return Edited::Taken;
         case kBorderColorOffset:
             if (PickedColor(item, &color)) (r.*b.setColor)(color);
-            return false;
+            return Edited::Taken;
         case kBorderWidthOffset:
-            if (ReadHundredths(item, &number)) (r.*b.setWidth)(number);
-            return true;
+            if (!ReadHundredths(item, &number)) return Edited::Refused;
+            (r.*b.setWidth)(number);
+            return Edited::Stamped;
         default:
-            return false;
+            return Edited::Taken;
     }
 }

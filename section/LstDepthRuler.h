@@ -5,6 +5,7 @@
 
 #include "framework/Export.h"
 #include "framework/WndLst.h"
+#include "section/SectionItems.h"
 
 class ScDepthRuler;
 
@@ -71,9 +72,12 @@ private:
     void ShowSide(bool left);
     void ShowBorders();
     // The edit of one item; true when it is a numeric item (the ruler is then stamped).
-    bool Edit(CBCGPProp* item);
-    bool EditSide(CBCGPProp* item, bool left, DWORD_PTR leftId);
-    bool EditBorder(CBCGPProp* item, DWORD_PTR id);
+    // A number the reader refuses (reported from code, not judged by the item) is written nowhere:
+    // the edit ends with the item showing the ruler's value again.
+    section::Edited Edit(CBCGPProp* item);
+    section::Edited EditSide(CBCGPProp* item, bool left, DWORD_PTR leftId);
+    section::Edited EditBorder(CBCGPProp* item, DWORD_PTR id);
+    void ShowStored(CBCGPProp* item);
 
     ScDepthRuler* m_pRuler;
 };

@@ -106,13 +106,29 @@ LRESULT CLstDisRuler::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     ScDisRulerMgr* manager = m_pRuler ? m_pRuler->GetDisRulerMgr() : nullptr;
     if (!item || !manager) return 0;  // a ruler without a manager is not edited
-    if (Edit(item)) m_pRuler->ProChanged();
+    const Edited edited = Edit(item);
+    if (edited == Edited::Refused) {
+        ShowStored(item);
+        return 0;
+    }
+    if (edited == Edited::Stamped) m_pRuler->ProChanged();
     if (ScContainer* container = manager->GetContainer()) container->SetModifyFlag(1);
     m_pRuler->Update();
     return 0;
 }
 
-bool CLstDisRuler::Edit(CBCGPProp* item) {
+// The number items with the ruler's values, as the page shows them.
+void CLstDisRuler::ShowStored(CBCGPProp* item) {
+    QXLOGFONT font;
+    m_pRuler->GetNameFont(font);
+    ShowStoredNumber(item, {{kIndicatorWidthId, m_pRuler->GetShowLinePen().width / 100.0},
+                            {kLeadHeightId, m_pRuler->GetQianHeight() / 100.0},
+                            {kLeadWidthId, m_pRuler->GetQianLinePen().width / 100.0},
+                            {kFontSizeId, font.size / 100.0}});
+}
+
+// The widths, the height and the size stamp the ruler.
+Edited CLstDisRuler::Edit(CBCGPProp* item) {
     ScDisRulerMgr& manager = *m_pRuler->GetDisRulerMgr();
     const DWORD_PTR id = item->GetData();
     double number = 0;
@@ -122,27 +138,31 @@ bool CLstDisRuler::Edit(CBCGPProp* item) {
         case kIndicatorColorId:
         case kIndicatorWidthId: {
             QXLOGPEN pen = m_pRuler->GetShowLinePen();
-            if (ReadPenField(item, FieldOfItem(id, kIndicatorStyleId, kIndicatorWidthId), pen))
-                manager.SetSelShowLinePen(pen);
-            return id == kIndicatorWidthId;
+            if (!ReadPenField(item, FieldOfItem(id, kIndicatorStyleId, kIndicatorWidthId), pen))
+                return id == kIndicatorWidthId ? Edited::Refused : Edited::Taken;
+            manager.SetSelShowLinePen(pen);
+            return id == kIndicatorWidthId ? Edited::Stamped : Edited::Taken;
         }
         case kArrowId:
             if (auto* arrow = dynamic_cast<CBmpPropLst*>(item))
                 manager.SetSelArrowStyle(static_cast<UINT>(arrow->m_nSelectedIndex));
-            return false;
+            return Edited::Taken;
         case kLeadHeightId:
-            if (ReadHundredths(item, &number)) manager.SetSelQianHeight(number);
-            return true;
+            if (!ReadHundredths(item, &number)) return Edited::Refused;
+            manager.SetSelQianHeight(number);
+            return Edited::Stamped;
         case kLeadStyleId:
         case kLeadColorId:
         case kLeadWidthId: {
             QXLOGPEN pen = m_pRuler->GetQianLinePen();
-            if (ReadPenField(item, FieldOfItem(id, kLeadStyleId, kLeadWidthId), pen)) manager.SetSelQianLinePen(pen);
-            return id == kLeadWidthId;
+            if (!ReadPenField(item, FieldOfItem(id, kLeadStyleId, kLeadWidthId), pen))
+                return id == kLeadWidthId ? Edited::Refused : Edited::Taken;
+            manager.SetSelQianLinePen(pen);
+            return id == kLeadWidthId ? Edited::Stamped : Edited::Taken;
         }
         case kUnitId:
             manager.SetSelUnit(DisRulerUnitOfText(ItemText(item)));
-            return false;
+            return Edited::Taken;
         case kFaceId:
         case kFontSizeId:
         case kFontColorId: {
@@ -152,16 +172,17 @@ bool CLstDisRuler::Edit(CBCGPProp* item) {
             if (id == kFaceId) {
                 font.SetFaceName(ItemText(item));
                 changed = true;
-            } else if (id == kFontSizeId && ReadHundredths(item, &font.size)) {
+            } else if (id == kFontSizeId) {
+                if (!ReadHundredths(item, &font.size)) return Edited::Refused;
                 changed = true;
             } else if (id == kFontColorId && PickedColor(item, &color)) {
                 font.color = color;
                 changed = true;
             }
             if (changed) manager.SetSelNameFont(font);
-            return id == kFontSizeId;
+            return id == kFontSizeId ? Edited::Stamped : Edited::Taken;
         }
         default:
-            return false;
+            return Edited::Taken;
     }
 }

@@ -5,6 +5,7 @@
 
 #include "framework/Export.h"
 #include "framework/WndLst.h"
+#include "section/SectionItems.h"
 
 class ScDisRuler;
 
@@ -40,8 +41,10 @@ protected:
 
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
-    // The edit of one item through the manager; true when it is a numeric item.
-    bool Edit(CBCGPProp* item);
+    // The edit of one item through the manager; a number item's stamps the ruler. A number the reader refuses (reported from code, not judged by the item) is written nowhere:
+    // the edit ends with the item showing the ruler's value again.
+    section::Edited Edit(CBCGPProp* item);
+    void ShowStored(CBCGPProp* item);
 
     ScDisRuler* m_pRuler;
 };

@@ -117,16 +117,10 @@ LRESULT CLstDsgWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // The number items as the refresh shows them; the pen's width and the font's size as the group
 // writers show them ("%.2f").
 void CLstDsgWell::ShowStored(CBCGPProp* item) {
+    ShowStoredNumber(item, {{kWidthId, m_pWell->m_dMinWidth / 100.0},
+                            {kTopDepthId, -m_pWell->GetTopDepth()},
+                            {kBottomDepthId, -m_pWell->GetBottomDepth()}});
     switch (item->GetData()) {
-        case kWidthId:
-            item->SetValue(_variant_t(m_pWell->m_dMinWidth / 100.0));
-            break;
-        case kTopDepthId:
-            item->SetValue(_variant_t(-m_pWell->GetTopDepth()));
-            break;
-        case kBottomDepthId:
-            item->SetValue(_variant_t(-m_pWell->GetBottomDepth()));
-            break;
         case kPenWidthId:
             if (const QXLOGPEN* pen = m_pWell->GetLogPen()) ShowFixed(item, pen->width / 100.0, 2);
             break;

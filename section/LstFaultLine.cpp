@@ -57,7 +57,11 @@ LRESULT CLstFaultLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item ? item->GetData() : 0;
     const boost::shared_ptr<CMapProperty> record = CMapPropertySignle::Instance()->GetProperty();
     if (record && id >= kStyleId && id <= kColorId) {
-        GetLineSubProp(item, record->m_faultLinePen, static_cast<int>(id - kStyleId));
+        // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
+        if (!GetLineSubProp(item, record->m_faultLinePen, static_cast<int>(id - kStyleId))) {
+            ShowStoredNumber(item, {{kWidthId, record->m_faultLinePen.width / 100.0}});
+            return 0;
+        }
         if (const auto faults = m_pReservoir->GetFaultLineMgr())
             for (unsigned int i = 0; i < faults->GetNum(); ++i)
                 if (const boost::shared_ptr<KelReservoir::Fault::CkelFaultLine>& line = faults->GetObj(i))

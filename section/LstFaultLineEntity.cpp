@@ -84,12 +84,17 @@ void CLstFaultLineEntity::ShowProperties(CBCGPProp* group) {
 LRESULT CLstFaultLineEntity::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pLine) return 0;
-    if (item) Edit(item);
+    if (item && !Edit(item)) {
+        ShowStoredNumber(item, {{kThrowId, m_pLine->GetRealDistance()},
+                                {kDipAngleId, m_pLine->GetAngle()},
+                                {kPenWidthId, m_pLine->GetLogPen().width / 100.0}});
+        return 0;
+    }
     RedrawReservoirOf(m_pLine->GetManager());
     return 0;
 }
 
-void CLstFaultLineEntity::Edit(CBCGPProp* item) {
+bool CLstFaultLineEntity::Edit(CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     double number = 0;
     switch (id) {
@@ -101,16 +106,14 @@ void CLstFaultLineEntity::Edit(CBCGPProp* item) {
             m_pLine->Update();
             break;
         case kThrowId:
-            if (ReadItemNumber(item, 1.0, &number)) {
-                m_pLine->SetDistance(number);
-                m_pLine->Update();
-            }
+            if (!ReadItemNumber(item, 1.0, &number)) return false;
+            m_pLine->SetDistance(number);
+            m_pLine->Update();
             break;
         case kDipAngleId:
-            if (ReadItemNumber(item, 1.0, &number)) {
-                m_pLine->SetAngle(number);
-                m_pLine->Update();
-            }
+            if (!ReadItemNumber(item, 1.0, &number)) return false;
+            m_pLine->SetAngle(number);
+            m_pLine->Update();
             break;
         case kSealingId:
             m_pLine->SetPermeable(ItemText(item) != kSealingFault);
@@ -120,11 +123,11 @@ void CLstFaultLineEntity::Edit(CBCGPProp* item) {
         case kPenStyleId:
         case kPenWidthId:
         case kPenColorId:
-            EditObjectPen(*m_pLine, item, static_cast<int>(id - kPenStyleId));
-            break;
+            return EditObjectPen(*m_pLine, item, static_cast<int>(id - kPenStyleId));
         default:
             break;
     }
+    return true;
 }
 
 }  // namespace KelReservoir::UI

@@ -37,7 +37,9 @@ protected:
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
     void ShowProperties(CBCGPProp* group);
-    void Edit(CBCGPProp* item);
+    // False when the reader refused the item's text (reported from code, not judged by the item):
+    // nothing was written, and the edit ends with the item showing the stored value again.
+    bool Edit(CBCGPProp* item);
 
     Fault::CkelFaultLine* m_pLine;
 };

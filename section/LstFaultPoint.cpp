@@ -236,19 +236,15 @@ LRESULT CLstFaultPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // The number items as the refresh shows them.
 void CLstFaultPoint::ShowStored(CBCGPProp* item) {
     const CrFaultPoint& point = *m_pPoint;
-    const std::pair<DWORD_PTR, double> kStored[] = {
-        {kSymbolSizeId, point.GetLogPoint().size / 100.0},
-        {kFontSizeId, point.GetLabelFont().size / 100.0},
-        {kFieldCountId, static_cast<double>(point.GetLabelNumber())},
-        {kFaultNumberId, static_cast<double>(point.GetFaultNumber())},
-        {kFaultDepthId, point.GetFaultDepth()},
-        {kFaultThrowId, point.GetFaultDistance()},
-        {kCompareDepthId, point.GetCompareDepth()},
-        {kXOffsetId, point.GetXOffset()},
-        {kYOffsetId, point.GetYOffset()},
-    };
-    for (const auto& [id, value] : kStored)
-        if (id == item->GetData()) SetNumber(item, value);
+    ShowStoredNumber(item, {{kSymbolSizeId, point.GetLogPoint().size / 100.0},
+                            {kFontSizeId, point.GetLabelFont().size / 100.0},
+                            {kFieldCountId, static_cast<double>(point.GetLabelNumber())},
+                            {kFaultNumberId, static_cast<double>(point.GetFaultNumber())},
+                            {kFaultDepthId, point.GetFaultDepth()},
+                            {kFaultThrowId, point.GetFaultDistance()},
+                            {kCompareDepthId, point.GetCompareDepth()},
+                            {kXOffsetId, point.GetXOffset()},
+                            {kYOffsetId, point.GetYOffset()}});
 }
 
 bool CLstFaultPoint::Edit(CBCGPProp* item) {

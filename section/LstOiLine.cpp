@@ -62,7 +62,7 @@ void CLstOiLine::UpdateBCGPProperty(long object, CString) {
 
 LRESULT CLstOiLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
-    if (item && item->GetData() == kDepthId) MoveInterfaceLine(this, m_pLine, item);
+    if (item && item->GetData() == kDepthId && !MoveInterfaceLine(this, m_pLine, item)) return 0;
     RedrawCurrentSection();
     return 0;
 }

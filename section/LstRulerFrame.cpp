@@ -403,8 +403,9 @@ void CLstRulerFrame::UpdateBCGPProperty(long object, CString) {
 
 namespace {
 
-// Puts the edited item's value into the frame.
-void Apply(const Row& row, CBCGPProp* item, ScRulerFrame& frame) {
+// Puts the edited item's value into the frame; false, nothing written, for a number the row's
+// reader refuses (reported from code, not judged by the item).
+bool Apply(const Row& row, CBCGPProp* item, ScRulerFrame& frame) {
     COLORREF color = 0;
     UINT style = 0;
     double kept = 0;
@@ -417,7 +418,8 @@ void Apply(const Row& row, CBCGPProp* item, ScRulerFrame& frame) {
                 frame.SetMarkClr(static_cast<RulerFrameColorType>(row.index), color);
             break;
         case Kind::Number:
-            if (ReadRow(row, item, &kept)) row.number->set(frame, row.index, kept);
+            if (!ReadRow(row, item, &kept)) return false;
+            row.number->set(frame, row.index, kept);
             break;
         case Kind::YesNo:
             frame.SetShow(static_cast<RulerFrameShowType>(row.index), GetYesNoProp(item));
@@ -440,6 +442,7 @@ void Apply(const Row& row, CBCGPProp* item, ScRulerFrame& frame) {
         default:
             break;
     }
+    return true;
 }
 
 }  // namespace
@@ -452,7 +455,10 @@ LRESULT CLstRulerFrame::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!frame) return 0;
     m_pFrame = frame;
     const Row* row = item ? RowOf(item->GetData()) : nullptr;
-    if (row && !IsGroup(row->kind)) Apply(*row, item, *frame);
+    if (row && !IsGroup(row->kind) && !Apply(*row, item, *frame)) {
+        section::ShowStoredNumber(item, {{row->id, Shown(row->conv, row->number->get(*frame, row->index))}});
+        return 0;
+    }
     if (row && row->stamp) frame->ProChanged();
     frame->Update();
     if (ScContainer* container = frame->GetContainer()) container->SetModifyFlag(1);

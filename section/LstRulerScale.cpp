@@ -203,7 +203,7 @@ LRESULT CLstRulerScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kStepId:
         case kLabelSizeId:
         case kLineSizeId:
-            EditNumber(item);
+            if (!EditNumber(item)) return 0;
             break;
         case kDigitId:
             if (!EditDigits(item)) return 0;
@@ -218,16 +218,22 @@ LRESULT CLstRulerScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The bar is stamped, so that the next selection shows the number again.
-void CLstRulerScale::EditNumber(CBCGPProp* item) {
+// The bar is stamped, so that the next selection shows the number again. A text the reader
+// refuses (reported from code, not judged by the item) updates nothing: the item shows the bar's
+// number again.
+bool CLstRulerScale::EditNumber(CBCGPProp* item) {
     const NumberItem& number = *NumberOf(item->GetData());
     double value = 0;
-    if (!ReadNumber(number, item, &value)) return;
+    if (!ReadNumber(number, item, &value)) {
+        section::ShowStoredNumber(item, {{number.id, Shown(*m_pScale, number)}});
+        return false;
+    }
     if (number.set)
         (m_pScale->*number.set)(value);
     else
         m_pScale->SetStep(static_cast<int>(value));
     m_pScale->ProChanged();
+    return true;
 }
 
 bool CLstRulerScale::EditDigits(CBCGPProp* item) {

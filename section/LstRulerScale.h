@@ -54,7 +54,8 @@ private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
     // The selected scale bar when the host announced one; the page's own otherwise.
     void FollowSelection();
-    void EditNumber(CBCGPProp* item);
+    // False when the number was refused: nothing else runs for the edit.
+    bool EditNumber(CBCGPProp* item);
     // False when the digits were refused (with a message): nothing else runs for the edit.
     bool EditDigits(CBCGPProp* item);
     void EditValue(CBCGPProp* item);

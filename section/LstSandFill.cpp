@@ -179,12 +179,17 @@ void CLstSandFill::EditSymbol(CBCGPProp* item) {
     ApplyBrush(brush);
 }
 
+// A cell size the reader refuses (reported from code, not judged by the item) is written nowhere:
+// the item shows the fill's cell size again.
 void CLstSandFill::EditCellSize(CBCGPProp* item) {
     CQXObjectFill* fillObject = m_pFill->GetFillObject();
     if (!fillObject) return;
     QXLOGBRUSH brush;
     fillObject->GetLogBrush(&brush);
-    section::ReadHundredths(item, &brush.size);
+    if (!section::ReadHundredths(item, &brush.size)) {
+        ShowStoredCellSize(item);
+        return;
+    }
     ApplyBrush(brush);
 }
 
@@ -192,9 +197,20 @@ void CLstSandFill::EditPlainFill(CBCGPProp* item) {
     QXLOGBRUSH brush;
     if (CQXObjectFill* fillObject = m_pFill->GetFillObject()) fillObject->GetLogBrush(&brush);
     std::string styleSet = m_pFill->GetStyleSet();
-    GetFillSubProp(item, &styleSet, static_cast<int>(item->GetData() - kFillGroupId - 1), brush);
+    if (!GetFillSubProp(item, &styleSet, static_cast<int>(item->GetData() - kFillGroupId - 1), brush)) {
+        ShowStoredCellSize(item);
+        return;
+    }
     m_pFill->SetStyleSet(styleSet);
     ApplyBrush(brush);
+}
+
+// Either cell size item as the refresh shows it.
+void CLstSandFill::ShowStoredCellSize(CBCGPProp* item) {
+    QXLOGBRUSH brush;
+    if (CQXObjectFill* fillObject = m_pFill->GetFillObject()) fillObject->GetLogBrush(&brush);
+    const double shown = brush.size / numtext::kHundredths;
+    section::ShowStoredNumber(item, {{kCellSizeId, shown}, {kFillGroupId + 5, shown}});
 }
 
 void CLstSandFill::ApplyBrush(const QXLOGBRUSH& brush) {

@@ -87,7 +87,11 @@ LRESULT CLstSglSandSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
         single::ForEachSandUnit(m_pSection, [visible](Sand::CSandUnit& unit) { unit.SetSandLineVisible(visible); });
         single::Stamp(m_pSection);
     } else if (id >= kEnvelopeStyleId && id <= kEnvelopeColorId) {
-        GetLineSubProp(item, record.m_envelopePen, static_cast<int>(id - kEnvelopeStyleId));
+        // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
+        if (!GetLineSubProp(item, record.m_envelopePen, static_cast<int>(id - kEnvelopeStyleId))) {
+            section::ShowStoredNumber(item, {{id, record.m_envelopePen.width / 100.0}});
+            return 0;
+        }
         const QXLOGPEN pen = record.m_envelopePen;
         single::ForEachSandUnit(m_pSection, [&pen](Sand::CSandUnit& unit) { unit.SetSandLinePen(pen); });
     }

@@ -246,27 +246,15 @@ LRESULT CLstSingle::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 void CLstSingle::ShowStored(CBCGPProp* item) {
     const CSingleProperty& record = *m_pSection->GetProperty();
-    switch (item->GetData()) {
-        case kXScaleId:
-        case kYScaleId:
-            SetItemText(item, graphsetor::ScaleText(item->GetData() == kXScaleId ? record.m_dXScale : record.m_dYScale));
-            break;
-        case kTopDepthId:
-        case kBottomDepthId:
-            SetNumber(item, ShownDepth(item->GetData() == kTopDepthId));
-            break;
-        case kTopExtendId:
-            SetNumber(item, m_pWell->GetTopExtendDep());
-            break;
-        case kBottomExtendId:
-            SetNumber(item, m_pWell->GetBottomExtendDep());
-            break;
-        case kWellWidthId:
-            SetNumber(item, m_pWell->GetWidth() / 100.0);
-            break;
-        default:
-            break;
+    if (item->GetData() == kXScaleId || item->GetData() == kYScaleId) {
+        SetItemText(item, graphsetor::ScaleText(item->GetData() == kXScaleId ? record.m_dXScale : record.m_dYScale));
+        return;
     }
+    section::ShowStoredNumber(item, {{kTopDepthId, ShownDepth(true)},
+                                     {kBottomDepthId, ShownDepth(false)},
+                                     {kTopExtendId, m_pWell->GetTopExtendDep()},
+                                     {kBottomExtendId, m_pWell->GetBottomExtendDep()},
+                                     {kWellWidthId, m_pWell->GetWidth() / 100.0}});
 }
 
 bool CLstSingle::EditScale(CBCGPProp* item, bool x) {

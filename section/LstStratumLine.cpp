@@ -95,11 +95,12 @@ void CLstStratumLine::UpdateBCGPProperty(long object, CString) {
 
 LRESULT CLstStratumLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    bool taken = true;
     switch (item ? item->GetData() : 0) {
         case kLineStyleId:
         case kLineWidthId:
         case kLineColorId:
-            SetStratumLogpen(item);
+            taken = SetStratumLogpen(item);
             break;
         case kFillId:
             SetStratumFill(item);
@@ -107,23 +108,41 @@ LRESULT CLstStratumLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFontFaceId:
         case kFontSizeId:
         case kFontColorId:
-            SetStratumFont(item);
+            taken = SetStratumFont(item);
             break;
         default:
             break;
+    }
+    if (!taken) {
+        ShowStored(item);
+        return 0;
     }
     UpdateWnd();
     return 0;
 }
 
-// Only the edited part of each cell's own pen changes.
-void CLstStratumLine::SetStratumLogpen(CBCGPProp* item) {
+// The width and the size as the refresh shows them, from the first cell.
+void CLstStratumLine::ShowStored(CBCGPProp* item) {
+    if (m_cells.empty()) return;
+    CStratumCell* first = m_cells.front();
+    QXLOGPEN pen;
+    if (CQXObjectPolyline* line = first->GetStratumLine()) line->GetLogPen(&pen);
+    section::ShowStoredNumber(item, {{kLineWidthId, pen.width / 100.0},
+                                     {kFontSizeId, first->GetStratumFont().size / 100.0}});
+}
+
+// Only the edited part of each cell's own pen changes. A width the reader refuses (reported from
+// code, not judged by the item) is written to no cell: false.
+bool CLstStratumLine::SetStratumLogpen(CBCGPProp* item) {
     const int index = static_cast<int>(item->GetData() - kLineStyleId);
+    QXLOGPEN read;
+    if (!GetLineSubProp(item, read, index)) return false;
     for (CStratumCell* cell : m_cells) {
         QXLOGPEN pen = *cell->GetStratumLogPen();
         GetLineSubProp(item, pen, index);
         cell->SetStratumLogPen(&pen);
     }
+    return true;
 }
 
 void CLstStratumLine::SetStratumFill(CBCGPProp* item) {
@@ -140,20 +159,23 @@ void CLstStratumLine::SetStratumFill(CBCGPProp* item) {
 }
 
 // The edited part of each cell's name font goes to the section's stratum groups under the cell's
-// stratum; the cells keep their own fonts.
-void CLstStratumLine::SetStratumFont(CBCGPProp* item) {
+// stratum; the cells keep their own fonts. A size the reader refuses is written nowhere: false.
+bool CLstStratumLine::SetStratumFont(CBCGPProp* item) {
     const int index = static_cast<int>(item->GetData() - kFontFaceId);
     COLORREF color = 0;
+    QXLOGFONT read;
+    if (!GetFontSubProp(item, read, index)) return false;
     for (CStratumCell* cell : m_cells) {
         QXLOGFONT font = cell->GetStratumFont();
         if (index == 2) {
-            if (!section::PickedColor(item, &color)) return;
+            if (!section::PickedColor(item, &color)) return true;
             font.color = color;
         } else {
             GetFontSubProp(item, font, index);
         }
         SetStratumNameFont(cell->GetStratumName(), font);
     }
+    return true;
 }
 
 std::string CLstStratumLine::GetStratumName() const {

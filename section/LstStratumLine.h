@@ -44,9 +44,10 @@ protected:
 
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
-    void SetStratumLogpen(CBCGPProp* item);
+    bool SetStratumLogpen(CBCGPProp* item);
     void SetStratumFill(CBCGPProp* item);
-    void SetStratumFont(CBCGPProp* item);
+    bool SetStratumFont(CBCGPProp* item);
+    void ShowStored(CBCGPProp* item);
     // The first cell's stratum name; "" when it cannot be read.
     std::string GetStratumName() const;
     // The fill colour can be edited outside correlation sections.

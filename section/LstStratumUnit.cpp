@@ -48,7 +48,11 @@ LRESULT CLstStratumUnit::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (id >= kLineStyleId && id <= kLineColorId) {
         QXLOGPEN pen;
         m_pUnit->GetLinePen(pen);
-        GetLineSubProp(item, pen, static_cast<int>(id - kLineStyleId));
+        // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
+        if (!GetLineSubProp(item, pen, static_cast<int>(id - kLineStyleId))) {
+            section::ShowStoredNumber(item, {{id, pen.width / 100.0}});
+            return 0;
+        }
         m_pUnit->SetLinePen(pen);
     } else if (id == kFillColorId) {
         if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {

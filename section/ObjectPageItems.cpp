@@ -127,9 +127,13 @@ void RedrawCurrentSection() {
     if (ScContainer* container = view->GetContainer()) container->UpdateWnd();
 }
 
-void MoveInterfaceLine(CWnd* owner, KelReservoir::SandUnit::CkelOSWerLine* line, CBCGPProp* item) {
+bool MoveInterfaceLine(CWnd* owner, KelReservoir::SandUnit::CkelOSWerLine* line, CBCGPProp* item) {
+    if (!line) return true;
     double depth = 0;
-    if (!line || !ReadItemNumber(item, 1.0, &depth)) return;
+    if (!ReadItemNumber(item, 1.0, &depth)) {
+        ShowStoredNumber(item, {{item->GetData(), line->GetDepth()}});
+        return false;
+    }
     double lowest = 0, highest = 0;
     line->GetMoveDepthExtent(lowest, highest);
     if (depth < lowest || depth > highest) {
@@ -140,10 +144,11 @@ void MoveInterfaceLine(CWnd* owner, KelReservoir::SandUnit::CkelOSWerLine* line,
             owner->MessageBox(text, kErrorCaption, MB_OK);
         else
             AfxMessageBox(text, MB_OK);
-        return;
+        return true;
     }
     if (KelReservoir::SandUnit::CkelOSWerLineManager* manager = line->GetManager())
         line->setPosY(manager->DpToY(depth));
+    return true;
 }
 
 }  // namespace section

@@ -84,8 +84,9 @@ void RedrawCurrentSection();
 
 // Moves the line to the item's depth when that lies in the line's movable range (bounds
 // included); otherwise shows the line's depth in the item again and tells the user the range in
-// a message box owned by owner. A depth that is no number changes nothing.
-void MoveInterfaceLine(CWnd* owner, KelReservoir::SandUnit::CkelOSWerLine* line, CBCGPProp* item);
+// a message box owned by owner. A depth that is no number (reported from code, not judged by the
+// item) is refused: false, nothing moved, and the item shows the line's depth again.
+bool MoveInterfaceLine(CWnd* owner, KelReservoir::SandUnit::CkelOSWerLine* line, CBCGPProp* item);
 
 }  // namespace section
 

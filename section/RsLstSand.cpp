@@ -149,35 +149,47 @@ LRESULT CRsLstSand::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (item && m_pUnit) {
         const DWORD_PTR id = item->GetData();
         CkelOSWerLineManager* lines = LineManager();
+        bool taken = true;
         if (id > kFillId && id <= kFillTransparentId)
-            EditFill(item);
+            taken = EditFill(item);
         else if (id == kUpperDepthId && lines)
-            MoveInterfaceLine(this, lines->GetUpperLine().get(), item);
+            taken = MoveInterfaceLine(this, lines->GetUpperLine().get(), item);
         else if (id == kLowerDepthId && lines)
-            MoveInterfaceLine(this, lines->GetLowerLine().get(), item);
+            taken = MoveInterfaceLine(this, lines->GetLowerLine().get(), item);
+        if (!taken) return 0;
     }
     RedrawCurrentSection();
     return 0;
 }
 
-// A unit without a sand fill shows no fill, and none is edited.
-void CRsLstSand::EditFill(CBCGPProp* item) {
-    if (!FirstFill(*m_pUnit)) return;
+// A unit without a sand fill shows no fill, and none is edited. A cell size the reader refuses
+// (reported from code, not judged by the item) is written nowhere: the item shows the fill's again.
+bool CRsLstSand::EditFill(CBCGPProp* item) {
+    CnSandFill* fill = FirstFill(*m_pUnit);
+    if (!fill) return true;
     QXLOGBRUSH brush = m_pUnit->GetBrush();
     const DWORD_PTR id = item->GetData();
     if (id == kFillStyleSetId) {
         // A set chosen: its first style shows in the style picker and goes into the brush.
         const CString set = ItemText(item);
-        if (set.IsEmpty()) return;
+        if (set.IsEmpty()) return true;
         auto* picker = m_pFillGroup ? dynamic_cast<CPropStyleCombox*>(m_pFillGroup->GetSubItem(1)) : nullptr;
         if (picker) picker->SetStyleGroup(set, true);
         UINT first = GetFirstFillStyleID(set);
         if (picker) picker->SetVal(first);
         brush.style = first;
     } else if (id == kFillCellSizeId) {
-        ReadHundredths(item, &brush.size);
+        if (!ReadHundredths(item, &brush.size)) {
+            QXLOGBRUSH shown;
+            if (CQXObjectFill* drawing = fill->GetFillObject()) {
+                drawing->GetLogBrush(&shown);
+                ShowStoredNumber(item, {{kFillCellSizeId, shown.size / 100.0}});
+            }
+            return false;
+        }
     } else {
         GetFillSubProp(item, nullptr, static_cast<int>(id - kFillStyleSetId), brush);
     }
     m_pUnit->SetBrush(brush);
+    return true;
 }

@@ -52,7 +52,8 @@ private:
     bool ShowLine(bool upper);
     void EnableGroup(DWORD_PTR group, bool enabled);
     void EnableSandItems(bool enabled);
-    void EditFill(CBCGPProp* item);
+    // False when the reader refused the item's text: nothing was written.
+    bool EditFill(CBCGPProp* item);
 
     KelReservoir::SandUnit::CkelFlowUnit* m_pUnit;
     CBCGPProp* m_pFillGroup = nullptr;  // owned by the grid

@@ -241,8 +241,10 @@ void CSandSetor::ShowInterfaces(const CMapProperty& record) {
 LRESULT CSandSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (boost::shared_ptr<CMapProperty> record = CMapPropertySignle::Instance()->GetProperty();
-        record && item && m_pContainer)
-        EditRecord(*record, item);
+        record && item && m_pContainer && !EditRecord(*record, item)) {
+        ShowStored(*record, item);
+        return 0;
+    }
     if (m_pContainer) {
         m_pContainer->UpdateWnd();
         m_pContainer->SetModifyFlag(1);
@@ -250,21 +252,30 @@ LRESULT CSandSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-void CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
+// The number items as the refresh shows them.
+void CSandSetor::ShowStored(const CMapProperty& record, CBCGPProp* item) {
+    const DWORD_PTR id = item->GetData();
+    for (const PenItems& pen : kPens)
+        if (id == pen.first + 1) section::ShowStoredNumber(item, {{id, (record.*pen.field).width / 100.0}});
+    section::ShowStoredNumber(item, {{kCellSizeId, record.m_dCellSize / 100.0},
+                                     {kSingleFillId + 5, record.m_singleFill.size / 100.0}});
+}
+
+bool CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     // The show switches: stored, and the section stamped so that the pages show what follows.
     for (const FlagItem& flag : kShowFlags)
         if (id == flag.id) {
             record.*flag.field = GetYesNoProp(item);
             m_pContainer->ProChanged();
-            return;
+            return true;
         }
     // One sub-item of a pen: stored, then the connection groups (and a reservoir's curves) take it.
     for (const PenItems& pen : kPens)
         if (id >= pen.first && id < pen.first + 3) {
-            GetLineSubProp(item, record.*pen.field, static_cast<int>(id - pen.first));
+            if (!GetLineSubProp(item, record.*pen.field, static_cast<int>(id - pen.first))) return false;
             ApplyGroupPen(pen.groupSetter, record.*pen.field, pen.reservoirChanged);
-            return;
+            return true;
         }
     const CString text = ItemText(item);
     switch (id) {
@@ -274,7 +285,8 @@ void CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
             m_pContainer->ProChanged();
             break;
         case kCellSizeId:
-            if (section::ReadItemSize(item, 100.0, &record.m_dCellSize)) UpdateSandFill(record);
+            if (!section::ReadItemSize(item, 100.0, &record.m_dCellSize)) return false;
+            UpdateSandFill(record);
             break;
         case kSingleFillId + 1:
         case kSingleFillId + 2:
@@ -282,8 +294,9 @@ void CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
         case kSingleFillId + 4:
         case kSingleFillId + 5:
         case kSingleFillId + 6:
-            GetFillSubProp(item, &record.m_strFillStyleSet, static_cast<int>(id - kSingleFillId - 1),
-                           record.m_singleFill);
+            if (!GetFillSubProp(item, &record.m_strFillStyleSet, static_cast<int>(id - kSingleFillId - 1),
+                                record.m_singleFill))
+                return false;
             UpdateSandFill(record);
             m_pContainer->ProChanged();
             break;
@@ -314,6 +327,7 @@ void CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
         default:
             break;
     }
+    return true;
 }
 
 void CSandSetor::UpdateSandFill(CMapProperty& record) {

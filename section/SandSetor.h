@@ -54,7 +54,10 @@ private:
     int Kind() const;
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
     // Writes the edited item into the record and runs the follow-up the item calls for.
-    void EditRecord(CMapProperty& record, CBCGPProp* item);
+    // False when the reader refused the item's text (reported from code, not judged by the item):
+    // nothing was written, and the edit ends with the item showing the stored value again.
+    bool EditRecord(CMapProperty& record, CBCGPProp* item);
+    void ShowStored(const CMapProperty& record, CBCGPProp* item);
     // Refreshes of the seven groups, in grid order.
     void ShowFill(const CMapProperty& record);
     void ShowSandLayers(const CMapProperty& record);

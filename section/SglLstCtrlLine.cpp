@@ -8,6 +8,7 @@
 #include "hosttypes/Parsnip/QXObjectLine.h"
 #include "hosttypes/Pennant/SglCtrlLine.h"
 #include "section/ObjectPageItems.h"
+#include "section/SectionItems.h"
 #include "section/SingleWellSteps.h"
 #include "section/SingleWellTexts.h"
 
@@ -43,7 +44,11 @@ LRESULT CSglLstCtrlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) pen.color = colour->GetDisplayColor();
             break;
         case kWidthId:
-            section::ReadHundredths(item, &pen.width);
+            // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
+            if (!section::ReadHundredths(item, &pen.width)) {
+                section::ShowStoredNumber(item, {{kWidthId, pen.width / 100.0}});
+                return 0;
+            }
             break;
         default:
             break;

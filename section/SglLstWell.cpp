@@ -122,7 +122,11 @@ LRESULT CsglLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
             m_pWell->RecalculateDrawing();
             break;
         case kWidthId:
-            if (!section::ReadItemSize(item, 100.0, &width)) break;
+            // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
+            if (!section::ReadItemSize(item, 100.0, &width)) {
+                section::ShowStoredNumber(item, {{kWidthId, m_pWell->GetWidth() / 100.0}});
+                return 0;
+            }
             m_pWell->SetWidth(width);
             m_pWell->SetTimeStamp(AfxGetTimeStamp());
             m_pWell->RecalculateDrawing();

@@ -283,4 +283,50 @@ TEST(ProfileWellSymbolPage, ARefusedSizeOrWidthWritesNothing) {
     EXPECT_EQ(lodestar::testing::CallLog(), Texts{});
 }
 
+// A change reported from code with a text no reader takes (the readers read a text as atof does, so
+// a word reads as 0 and is taken), on every layer page: the layer settings
+// keep their values, nothing is drawn or stamped, and the item alone shows the stored value again.
+TEST(ProfileLayerPages, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue) {
+    SampleGraph g;
+    Layer()->m_nDataTarget = 8;  // the sea-level depth
+    Layer()->m_dSeaLevelDepth = -20.25;
+    Layer()->m_profileLinePen.width = 35;
+    Layer()->m_nameFont.size = 900;
+    Layer()->m_dNameOffset = 1.5;
+    OpenList<CPlLayerData> data(new CPlLayerData(&g.entity));
+    data.Show(&g.entity);
+    OpenList<CPlLayerLine> line(new CPlLayerLine(&g.entity));
+    line.Show(&g.entity);
+    OpenList<CPlLayerWellName> name(new CPlLayerWellName(&g.entity));
+    name.Show(&g.entity);
+    OpenList<CPlLayerWellSymbol> symbol(new CPlLayerWellSymbol(&g.entity));
+    symbol.Show(&g.entity);
+    name.Item(CPlLayerWellName::kRelativePosId)->SetValue(_variant_t("typed"));
+    const uint64_t stamp = g.entity.GetObjTimeStamp();
+    lodestar::testing::ClearCallLog();
+
+    const std::string depth = data.Value(CPlLayerData::kSeaLevelDepthId);
+    data.Report(CPlLayerData::kSeaLevelDepthId, "1e999");
+    EXPECT_EQ(depth, data.Value(CPlLayerData::kSeaLevelDepthId));
+    line.Report(CPlLayerLine::kWidthId, "-1");
+    EXPECT_EQ("0.35", line.Value(CPlLayerLine::kWidthId));
+    name.Report(CPlLayerWellName::kSizeId, "-1");
+    EXPECT_EQ("9.00", name.Value(CPlLayerWellName::kSizeId));
+    name.Report(CPlLayerWellName::kOffsetId, "1e999");
+    EXPECT_EQ("1.50", name.Value(CPlLayerWellName::kOffsetId));
+    for (DWORD_PTR id : {static_cast<DWORD_PTR>(CPlLayerWellSymbol::kSizeId),
+                         static_cast<DWORD_PTR>(CPlLayerWellSymbol::kHeadGroupId + 3),
+                         static_cast<DWORD_PTR>(CPlLayerWellSymbol::kUpperTrackGroupId + 3)}) {
+        symbol.Report(id, "1e39");
+        EXPECT_EQ("0.00", symbol.Value(id)) << id;
+    }
+    EXPECT_EQ("typed", name.Value(CPlLayerWellName::kRelativePosId)) << "another item is left as it shows";
+    EXPECT_EQ(lodestar::testing::CallLog(), Texts{});
+    EXPECT_EQ(g.entity.GetObjTimeStamp(), stamp);
+    EXPECT_DOUBLE_EQ(-20.25, Layer()->m_dSeaLevelDepth);
+    EXPECT_FLOAT_EQ(35, Layer()->m_profileLinePen.width);
+    EXPECT_FLOAT_EQ(900, Layer()->m_nameFont.size);
+    EXPECT_DOUBLE_EQ(1.5, Layer()->m_dNameOffset);
+}
+
 }  // namespace

@@ -300,4 +300,46 @@ TEST(ProfileObjectPages, ARefusedTextLeavesEveryActiveObjectAsItWas) {
     EXPECT_EQ(lodestar::testing::CallLog(), Texts{}) << "nothing set, nothing redrawn";
 }
 
+// A change reported from code with a text no reader takes, on the object pages: no active object
+// takes it, nothing is drawn, and the item shows what the page shows for the objects again.
+TEST(ProfileObjectPages, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue) {
+    SampleGraph g;
+    QXLOGPOINT point;
+    point.size = 200;
+    g.Head(0)->SetSymbolLogPoint(point);
+    QXLOGPEN pen;
+    pen.width = 30;
+    g.Upper(0)->SetLogPen(pen);
+    g.sequence.SetLinePen(pen);
+    g.sequence.SetLineType(LINE_PROJECTION);  // a projection line has an angle
+    g.sequence.SetAngle(12.5);
+    g.Activate({g.Head(0)});
+    OpenList<CPlWellSymbolProperty> symbols(new CPlWellSymbolProperty(g.Head(0)));
+    symbols.Show(g.Head(0));
+    OpenList<CPlWellTrackProperty> tracks(new CPlWellTrackProperty(g.Upper(0)));
+    tracks.Show(g.Upper(0));
+    OpenList<CPlWellLabelProperty> labels(new CPlWellLabelProperty(g.Label(0)));
+    labels.Show(g.Label(0));
+    g.Activate({&g.sequence});
+    OpenList<CPlProfilelineProperty> lines(new CPlProfilelineProperty(&g.sequence));
+    lines.Show(&g.sequence);
+    lodestar::testing::ClearCallLog();
+
+    symbols.Report(CPlWellSymbolProperty::kSymbolGroupId + 2, "1e39");
+    EXPECT_EQ("2.00", symbols.Value(CPlWellSymbolProperty::kSymbolGroupId + 2));
+    tracks.Report(CPlWellTrackProperty::kFirstLineId + 1, "-1");
+    EXPECT_EQ("0.30", tracks.Value(CPlWellTrackProperty::kFirstLineId + 1));
+    const std::string size = labels.Value(CPlWellLabelProperty::kSizeId);
+    labels.Report(CPlWellLabelProperty::kSizeId, "-1");
+    EXPECT_EQ(size, labels.Value(CPlWellLabelProperty::kSizeId));
+    lines.Report(CPlProfilelineProperty::kWidthId, "-2");
+    EXPECT_EQ("0.30", lines.Value(CPlProfilelineProperty::kWidthId));
+    lines.Report(CPlProfilelineProperty::kAngleId, "1e999");
+    EXPECT_EQ("12.50", lines.Value(CPlProfilelineProperty::kAngleId));
+    EXPECT_EQ(lodestar::testing::CallLog(), Texts{});
+    EXPECT_FLOAT_EQ(200, g.Head(0)->GetSymbolLogPoint().size);
+    EXPECT_FLOAT_EQ(30, g.Upper(0)->GetLogPen().width);
+    EXPECT_DOUBLE_EQ(12.5, g.sequence.GetAngle());
+}
+
 }  // namespace

@@ -72,6 +72,13 @@ public:
         return item && item->IsVisible();
     }
     bool Type(DWORD_PTR id, const std::string& text) { return grid().TypeText(Item(id), text); }
+    // A change of the item reported from code rather than typed: the item takes the text unjudged.
+    void Report(DWORD_PTR id, const char* text) {
+        if (CBCGPProp* item = Item(id)) {
+            item->SetValue(_variant_t(text));
+            list_->GetPropList().OnPropertyChanged(item);
+        }
+    }
     bool Pick(DWORD_PTR id, const std::string& option) { return grid().PickOption(Item(id), option); }
 
 private:

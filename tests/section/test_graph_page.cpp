@@ -2,6 +2,8 @@
 // display record, and what each kind's page then has the section library do, in order.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <string>
 #include <vector>
 
@@ -341,6 +343,41 @@ TEST(GraphPageSteps, ARefusedWidthOrSizeRunsNoStep) {
     EXPECT_FLOAT_EQ(30, page.Record().m_virStratumPen.width);
     EXPECT_FLOAT_EQ(900, page.Record().m_stratumNameFont.size);
     EXPECT_EQ(Texts{}, trace.Entries());
+}
+
+// A change reported from code with a text no reader takes, in every number and scale item: the
+// record keeps its value, no step, stamp, redraw or mark follows, and the item alone shows the
+// record's value again as the refresh shows it.
+TEST(GraphPageSteps, ATextTheReaderRefusesAfterTheItemTookItShowsTheRecordsValue) {
+    GraphPage<CnConnection> page;
+    page.Record().m_dEqualInterval = 40;
+    page.Record().m_dLeftJoint = 125;
+    page.Record().m_dTopDepth = 1500;
+    page.Record().m_dWellWidth = 300;
+    page.section.Section().ProChanged();
+    page.Refresh();
+    page.open.Item(G::kRightJointId)->SetValue(_variant_t("typed"));
+    const std::string scale = page.open.Value(G::kXScaleId);
+    CallTrace trace(page.section.Section());
+    for (const auto& [id, text, shown] :
+         {std::tuple<DWORD_PTR, const char*, std::string>{G::kIntervalId, "x", "40"},
+          {G::kIntervalId, "-5", "40"},
+          {G::kLeftJointId, "abc", "1.25"},
+          {G::kTopDepthId, "x", "1500.00"},
+          {G::kWellWidthId, "-1", "3.00"},
+          {G::kTopExtendId, "-2", page.open.Value(G::kTopExtendId)},
+          {G::kLeftExtendId, "x", page.open.Value(G::kLeftExtendId)},
+          {G::kXScaleId, "比例", scale}}) {
+        page.open.Report(id, text);
+        EXPECT_EQ(shown, page.open.Value(id)) << id << " " << text;
+        EXPECT_EQ("typed", page.open.Value(G::kRightJointId)) << "another item is left as it shows";
+    }
+    EXPECT_EQ(Texts{}, trace.Entries());
+    EXPECT_DOUBLE_EQ(40, page.Record().m_dEqualInterval);
+    EXPECT_DOUBLE_EQ(125, page.Record().m_dLeftJoint);
+    EXPECT_DOUBLE_EQ(1500, page.Record().m_dTopDepth);
+    EXPECT_DOUBLE_EQ(300, page.Record().m_dWellWidth);
+    EXPECT_DOUBLE_EQ(1000, page.Record().m_dXScale);
 }
 
 }  // namespace

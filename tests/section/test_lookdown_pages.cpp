@@ -2,6 +2,8 @@
 // correlation and reservoir sections, the align rule, and a map without a font.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "hostlibs/Oriel/SectionFixture.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hosttypes/Halyard/Reservoir.h"
@@ -50,6 +52,27 @@ TEST(LookDownPage, PositionMovesTheRectangleKeepingItsSize) {
     EXPECT_EQ(1, page.section.Section().GetModifyFlag());
     page.Refresh();
     EXPECT_EQ("100.00", page.open->Value(L::kYId));
+}
+
+// A change reported from code with a text no reader takes: the map is neither moved, resized nor
+// redrawn, the section is not marked, and the item alone shows the map's value again.
+TEST(LookDownPage, ATextTheReaderRefusesAfterTheItemTookItShowsTheMapsValue) {
+    MapPage<CLstLookDownForm> page;
+    QXLOGPEN frame = page.map().GetFrameLine();
+    frame.width = 35;
+    page.map().SetFrameLine(frame);
+    page.open->Item(L::kYId)->SetValue(_variant_t("typed"));
+    for (const auto& [id, text, shown] : {std::tuple<DWORD_PTR, const char*, const char*>{L::kXId, "x", "10.00"},
+                                          {L::kWidthId, "-5", "50.00"},
+                                          {L::kFrameWidthId, "abc", "0.35"},
+                                          {L::kShadeWidthId, "1e39", "0.00"}}) {
+        page.open->Report(id, text);
+        EXPECT_EQ(shown, page.open->Value(id)) << text;
+        EXPECT_TRUE(oriel::testing::CallLog().empty()) << text;
+        EXPECT_EQ(0, page.section.Section().GetModifyFlag()) << text;
+        EXPECT_EQ("typed", page.open->Value(L::kYId)) << "another item is left as it shows";
+    }
+    EXPECT_FLOAT_EQ(35, page.map().GetFrameLine().width);
 }
 
 TEST(LookDownPage, KeptProportionMakesTheOtherDimensionFollow) {

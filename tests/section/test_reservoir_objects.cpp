@@ -54,6 +54,20 @@ protected:
     }
     ~ReservoirPages() override { platform::Responder::Instance().Reset(); }
     int Updates() { return section.Section().GetUpdateCount(); }
+    // A change reported from code with a text no reader takes: nothing written or redrawn, and the
+    // item shows shown.
+    template <class List>
+    void ExpectReportRefused(sectiontest::OpenList<List>& open, DWORD_PTR id, const char* text,
+                             const std::string& shown) {
+        halyard::testing::ClearCallLog();
+        oriel::testing::ClearCallLog();
+        const int updates = Updates();
+        open.Report(id, text);
+        EXPECT_EQ(shown, open.Value(id)) << id << " " << text;
+        EXPECT_TRUE(halyard::testing::CallLog().empty()) << id << " " << text;
+        EXPECT_TRUE(oriel::testing::CallLog().empty()) << id << " " << text;
+        EXPECT_EQ(updates, Updates()) << id << " " << text;
+    }
 
     oriel::SectionFixture<CkelReservoir> section;
 };
@@ -278,6 +292,29 @@ TEST_F(ReservoirPages, ControlLinePointSizeIsStoredInHundredthsAndColoursOneWord
     EXPECT_EQ(3, Updates());
 }
 
+TEST_F(ReservoirPages, ATextTheReaderRefusesAfterTheItemTookItShowsTheLinesValue) {
+    auto line = boost::make_shared<CkelControlLine>();
+    section.Section().GetControlLineMgr()->AddLine(line);
+    line->m_dPointSize = 250;
+    QXLOGPEN pen;
+    pen.width = 40;
+    line->SetLogPen(pen);
+    sectiontest::OpenList<CLstControlLine> control(new CLstControlLine(line.get()));
+    control.Show(line.get());
+    ExpectReportRefused(control, CLstControlLine::kPointSizeId, "x", "2.50");
+    ExpectReportRefused(control, CLstControlLine::kPenWidthId, "-1", "0.40");
+    EXPECT_DOUBLE_EQ(250, line->m_dPointSize);
+    EXPECT_FLOAT_EQ(40, line->GetLogPen().width);
+
+    InterfaceLines lines(1);
+    sectiontest::OpenList<CLstOiLine> oi(new CLstOiLine(lines.upper.get()));
+    oi.Show(lines.upper.get());
+    const std::string depth = oi.Value(CLstOiLine::kDepthId);
+    ExpectReportRefused(oi, CLstOiLine::kDepthId, "x", depth);
+    EXPECT_DOUBLE_EQ(1050, lines.upper->GetDepth());
+    EXPECT_TRUE(platform::Responder::Instance().MessageBoxes().empty());
+}
+
 // ---- fault lines ------------------------------------------------------------------------------------------
 
 class FaultLines : public ReservoirPages {
@@ -324,6 +361,25 @@ TEST_F(FaultLines, ARefusedWidthReachesNoFaultLine) {
     EXPECT_FLOAT_EQ(0, section.Record().m_faultLinePen.width);
     EXPECT_FLOAT_EQ(0, lines[0]->GetLogPen().width);
     EXPECT_FLOAT_EQ(80, lines[1]->GetLogPen().width);
+}
+
+TEST_F(FaultLines, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue) {
+    section.Record().m_faultLinePen.width = 30;
+    sectiontest::OpenList<CLstFaultLine> open(new CLstFaultLine(&section.Section()));
+    open.Show(section.Object());
+    ExpectReportRefused(open, CLstFaultLine::kWidthId, "x", "0.30");
+    EXPECT_FLOAT_EQ(30, section.Record().m_faultLinePen.width);
+    EXPECT_FLOAT_EQ(0, lines[0]->GetLogPen().width);
+
+    CkelFaultLine& line = *lines[1];
+    line.SetDistance(12.5);
+    line.SetAngle(30);
+    sectiontest::OpenList<CLstFaultLineEntity> entity(new CLstFaultLineEntity(&line));
+    entity.Show(&line);
+    for (DWORD_PTR id : {CLstFaultLineEntity::kThrowId, CLstFaultLineEntity::kDipAngleId,
+                         CLstFaultLineEntity::kPenWidthId})
+        ExpectReportRefused(entity, id, "x", entity.Value(id));
+    EXPECT_DOUBLE_EQ(30, line.GetAngle());
 }
 
 TEST_F(FaultLines, KindAndSealingEdits) {
@@ -443,6 +499,21 @@ TEST_F(FlowUnitPage, AUnitWithoutASandFillShowsEmptySandAndFillItemsAndIsNotEdit
     const QXLOGBRUSH before = unit.GetBrush();
     open->Pick(CRsLstSand::kFillTransparentId, "是");
     EXPECT_EQ(before.backMode, unit.GetBrush().backMode);
+}
+
+TEST_F(FlowUnitPage, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue) {
+    Open(0);
+    QXLOGBRUSH brush;
+    drawing.GetLogBrush(&brush);
+    brush.size = 350;
+    drawing.SetLogBrush(&brush);
+    unit.ProChanged();
+    open->Show(&unit);
+    ExpectReportRefused(*open, CRsLstSand::kFillCellSizeId, "x", "3.50");
+    Open(1);
+    const std::string depth = open->Value(CRsLstSand::kUpperDepthId);
+    ExpectReportRefused(*open, CRsLstSand::kUpperDepthId, "x", depth);
+    EXPECT_DOUBLE_EQ(1050, lines->upper->GetDepth());
 }
 
 TEST_F(FlowUnitPage, AnotherKindOfObjectLeavesThePagesUnit) {

@@ -137,6 +137,24 @@ TEST_F(RulerFramePage, EveryEditUpdatesTheFrameAndMarksTheSection) {
     EXPECT_EQ(1, world.Section().GetModifyFlag());
 }
 
+// A change reported from code with a text no reader takes: the frame keeps its value and is neither
+// stamped, updated nor marked; the item shows the frame's value again in the row's conversion.
+TEST_F(RulerFramePage, ATextTheReaderRefusesAfterTheItemTookItShowsTheFramesValue) {
+    world.Section().SetModifyFlag(0);
+    oriel::testing::ClearCallLog();
+    const uint64_t stamp = Frame().GetTimeStamp();
+    for (const auto& [id, shown] : {std::pair<DWORD_PTR, const char*>{F::kStartDepthId, "1200.00"},
+                                    {F::kUprightGridIntervalId, "15.00"},
+                                    {F::kSideLabelSizeId, "9.00"}}) {
+        Page().Report(id, "x");
+        EXPECT_EQ(shown, Page().Value(id)) << id;
+    }
+    EXPECT_TRUE(oriel::testing::CallLog().empty());
+    EXPECT_EQ(stamp, Frame().GetTimeStamp());
+    EXPECT_EQ(0, world.Section().GetModifyFlag());
+    EXPECT_DOUBLE_EQ(-1200, Frame().GetStartDepth());
+}
+
 TEST_F(RulerFramePage, TheAutomaticColourPassesBlack) {
     Frame().SetMarkClr(RF_COLOR_TITLE, RGB(9, 9, 9));
     auto* colour = dynamic_cast<CBCGPColorProp*>(Page().Item(F::kTitleColorId));

@@ -145,6 +145,38 @@ TEST_F(DepthRulerPage, RefreshShowsUnitsButLeavesAnUnknownUnit) {
     EXPECT_EQ("标尺A", open->Value(D::kTitleTextId));
 }
 
+// A change reported from code with a text no reader takes: nothing written, updated, stamped or
+// marked, and only that item shows the ruler's value again.
+TEST_F(DepthRulerPage, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue) {
+    ruler.SetInterval(true, 25);
+    ruler.SetMarkFontSize(false, 900);
+    ruler.SetRightFrameLineSize(40);
+    ruler.SetNameFontSize(1250);
+    open->Report(D::kTitleTextId, "typed");
+    section.Section().SetModifyFlag(0);
+    oriel::testing::ClearCallLog();
+    const struct {
+        DWORD_PTR id;
+        const char* text;
+        const char* shown;
+    } kCases[] = {{D::kIntervalId, "x", "25.00"},
+                  {D::kLabelSizeId + D::kRightOffset, "-3", "9.00"},
+                  {D::kRightBorderId + D::kBorderWidthOffset, "abc", "0.40"},
+                  {D::kTitleSizeId, "1e39", "12.50"}};
+    for (const auto& c : kCases) {
+        open->Report(c.id, c.text);
+        EXPECT_EQ(c.shown, open->Value(c.id)) << c.id;
+        EXPECT_TRUE(oriel::testing::CallLog().empty()) << c.id;
+        EXPECT_EQ(5u, ruler.GetTimeStamp()) << c.id;
+        EXPECT_EQ(0, section.Section().GetModifyFlag()) << c.id;
+        EXPECT_EQ("typed", open->Value(D::kTitleTextId)) << "another item is left as it shows";
+    }
+    EXPECT_DOUBLE_EQ(25, ruler.GetInterval(true));
+    EXPECT_DOUBLE_EQ(900, ruler.GetMarkFontSize(false));
+    EXPECT_DOUBLE_EQ(40, ruler.GetRightFrameLineSize());
+    EXPECT_DOUBLE_EQ(1250, ruler.GetNameFontSize());
+}
+
 TEST_F(DepthRulerPage, AnotherKindOfObjectLeavesThePagesRuler) {
     ScLookDownForm map;
     open->Show(&map);
@@ -215,6 +247,24 @@ TEST_F(DisRulerPage, AWidthKeepsTheIndicatorsStyleAndColour) {
     EXPECT_EQ(3u, stored.style);
     EXPECT_EQ(RGB(0, 128, 0), stored.color);
     EXPECT_FLOAT_EQ(50, stored.width);
+}
+
+TEST_F(DisRulerPage, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue) {
+    QXLOGPEN pen;
+    pen.width = 30;
+    ruler->SetShowLinePen(pen);
+    ruler->SetQianHeight(250);
+    const uint64_t stamp = ruler->GetTimeStamp();
+    const std::string size = open->Value(R::kFontSizeId);
+    for (const auto& [id, shown] : {std::pair<DWORD_PTR, std::string>{R::kIndicatorWidthId, "0.30"},
+                                    {R::kLeadHeightId, "2.50"},
+                                    {R::kFontSizeId, size}}) {
+        open->Report(id, "x");
+        EXPECT_EQ(shown, open->Value(id)) << id;
+        EXPECT_TRUE(oriel::testing::CallLog().empty()) << id;
+        EXPECT_EQ(stamp, ruler->GetTimeStamp()) << id;
+        EXPECT_EQ(0, section.Section().GetModifyFlag()) << id;
+    }
 }
 
 TEST(DisRulerWithoutManager, WritesNothing) {

@@ -91,6 +91,18 @@ TEST(SandFillPage, ACellSizeTheBrushCannotHoldWritesNothing) {
     EXPECT_FLOAT_EQ(500, applied.brush.size);
 }
 
+// The same for a change reported from code: the item shows the fill's cell size again.
+TEST(SandFillPage, ACellSizeTheReaderRefusesAfterTheItemTookItShowsTheFillsSize) {
+    for (int type : {1, 3}) {
+        FillPage page(type);
+        const DWORD_PTR id = type == 1 ? P::kCellSizeId : P::kFillGroupId + 1 + P::kCellSizePosition;
+        const std::string shown = page.open.Value(id);
+        page.open.Report(id, "x");
+        EXPECT_FALSE(oriel::testing::LastSandBrush(nullptr)) << type;
+        EXPECT_EQ(shown, page.open.Value(id)) << type;
+    }
+}
+
 TEST(SandFillPage, OilGasWaterOffersTheOilSymbols) {
     FillPage page(2);
     EXPECT_EQ((std::vector<std::string>{"缺省填充", "油层", "气层", "水层", "油水同层", "干层"}), page.Options(P::kSymbolId));

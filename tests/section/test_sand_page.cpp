@@ -108,6 +108,31 @@ TEST(SandPageEdits, CellSizeIsStoredInHundredths) {
     EXPECT_DOUBLE_EQ(250, page.Record().m_dCellSize);
 }
 
+// A change reported from code with a text no reader takes: the record keeps its value, no fill or
+// group takes it, nothing is redrawn or marked, and the item shows the stored value again.
+TEST(SandPageEdits, ATextTheReaderRefusesAfterTheItemTookItShowsTheRecordsValue) {
+    SandPage<CnConnection> page;
+    page.Record().m_nFillType = 1;
+    page.Record().m_dCellSize = 120;
+    page.Record().m_bShowEnvelope = true;
+    page.Record().m_envelopePen.width = 35;
+    page.section.Section().ProChanged();
+    page.Refresh();
+    page.section.Section().SetModifyFlag(0);
+    oriel::testing::ClearCallLog();
+    const int updates = page.section.Section().GetUpdateCount();
+    for (const auto& [id, shown] : {std::pair<DWORD_PTR, const char*>{S::kCellSizeId, "1.20"},
+                                    {S::kEnvelopeId + 3, "0.35"}}) {
+        page.open.Report(id, "x");
+        EXPECT_EQ(shown, page.open.Value(id)) << id;
+    }
+    EXPECT_TRUE(oriel::testing::CallLog().empty());
+    EXPECT_EQ(updates, page.section.Section().GetUpdateCount());
+    EXPECT_EQ(0, page.section.Section().GetModifyFlag());
+    EXPECT_DOUBLE_EQ(120, page.Record().m_dCellSize);
+    EXPECT_FLOAT_EQ(35, page.Record().m_envelopePen.width);
+}
+
 TEST(SandPageEdits, PinchoutLengthRebuildsPinchouts) {
     SandPage<CnConnection> page;
     EXPECT_TRUE(page.open.Pick(S::kPinchoutLengthId, "Lh/(h+1)"));

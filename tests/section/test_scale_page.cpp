@@ -2,6 +2,8 @@
 // that a depth bar is handled alike.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <string>
 
 #include "driver/Responder.h"
@@ -121,6 +123,27 @@ TYPED_TEST(ScalePage, ARefusedIntervalUpdatesNothing) {
     EXPECT_EQ(0, this->world.Section().GetModifyFlag());
     EXPECT_EQ(shown, this->open.Value(S::kIntervalId));
     EXPECT_EQ("2.50", this->open.Value(S::kHeightId));
+}
+
+// The same for a change reported from code with a text no reader takes: the item shows the bar's
+// number again in the item's decimals.
+TYPED_TEST(ScalePage, ATextTheReaderRefusesAfterTheItemTookItShowsTheBarsNumber) {
+    ASSERT_TRUE(this->open.Type(S::kHeightId, "2.5"));
+    ASSERT_TRUE(this->open.Type(S::kStepId, "4"));
+    this->world.Section().SetModifyFlag(0);
+    const int updates = this->Updates();
+    const uint64_t stamp = this->Scale().GetTimeStamp();
+    for (const auto& [id, text, shown] : {std::tuple<DWORD_PTR, const char*, const char*>{S::kHeightId, "x", "2.50"},
+                                          {S::kStepId, "-1", "4.00"},
+                                          {S::kLineSizeId, "1e39", "0.00"}}) {
+        this->open.Report(id, text);
+        EXPECT_EQ(shown, this->open.Value(id)) << text;
+        EXPECT_EQ(updates, this->Updates()) << text;
+        EXPECT_EQ(stamp, this->Scale().GetTimeStamp()) << text;
+        EXPECT_EQ(0, this->world.Section().GetModifyFlag()) << text;
+    }
+    EXPECT_DOUBLE_EQ(250, this->Scale().GetHeight());
+    EXPECT_EQ(4, this->Scale().GetStep());
 }
 
 TYPED_TEST(ScalePage, RefreshShowsStylePictureAndTextsOfAChangedBar) {

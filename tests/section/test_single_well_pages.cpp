@@ -364,6 +364,43 @@ TEST(SingleWellObjectPages, ARefusedWidthWritesNothing) {
     EXPECT_EQ(sectionStamp, ObjectStamp(world.Section()));
 }
 
+// A change reported from code with a text no reader takes: nothing written, stamped, redrawn or
+// marked on the well, control line, stratum unit and sand pages; the item shows the stored width.
+TEST(SingleWellObjectPages, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredWidth) {
+    SingleWorld world;
+    world.Record().m_bEnvelopeVisible = true;
+    world.Record().m_envelopePen.width = 45;
+    world.Section().ProChanged();
+    SinglePage<CsglLstWell> well(&world.Well());
+    well.Show(&world.Well());
+    SinglePage<CSglLstCtrlLine> line(&world.Line());
+    line.Show(&world.Line());
+    Stratum::CStratumUnit& unit = *world.StratumUnit(0);
+    SinglePage<CLstStratumUnit> units(&unit);
+    units.Show(&unit);
+    SinglePage<CLstSglSandSetor> sands(&world.Section());
+    sands.Show(world.Object());
+    QXLOGPEN unitPen;
+    unit.GetLinePen(unitPen);
+    const std::string unitWidth = units.open.Value(CLstStratumUnit::kLineStyleId + 1);
+    SingleTrace trace(world.Section());
+    well.open.Report(CsglLstWell::kWidthId, "x");
+    EXPECT_EQ("3.00", well.open.Value(CsglLstWell::kWidthId));
+    line.open.Report(CSglLstCtrlLine::kWidthId, "-1");
+    EXPECT_EQ("0.20", line.open.Value(CSglLstCtrlLine::kWidthId));
+    units.open.Report(CLstStratumUnit::kLineStyleId + 1, "x");
+    EXPECT_EQ(unitWidth, units.open.Value(CLstStratumUnit::kLineStyleId + 1));
+    sands.open.Report(CLstSglSandSetor::kEnvelopeStyleId + 1, "1e39");
+    EXPECT_EQ("0.45", sands.open.Value(CLstSglSandSetor::kEnvelopeStyleId + 1));
+    EXPECT_EQ("", trace.Text());
+    EXPECT_DOUBLE_EQ(300, world.Well().GetWidth());
+    EXPECT_FLOAT_EQ(20, world.Line().GetLogPen().width);
+    QXLOGPEN pen;
+    unit.GetLinePen(pen);
+    EXPECT_FLOAT_EQ(unitPen.width, pen.width);
+    EXPECT_FLOAT_EQ(45, world.Record().m_envelopePen.width);
+}
+
 // ---- creator rows -------------------------------------------------------------------------------------
 
 class SingleCreators : public ::testing::Test {

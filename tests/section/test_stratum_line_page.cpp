@@ -128,6 +128,24 @@ TEST(StratumLinePage, ARefusedWidthOrSizeWritesNothing) {
     EXPECT_EQ(0, CountLogged("CStratumGroup::SetStratumNameFont(2)"));
 }
 
+// A change reported from code with a text no reader takes: no cell or group takes it, the section
+// is not redrawn, and the item shows the first cell's value again.
+TEST(StratumLinePage, ATextTheReaderRefusesAfterTheItemTookItShowsTheFirstCellsValue) {
+    LinePage<CnConnection> page(false);
+    page.GiveOwnPens();
+    page.a->ProChanged();
+    page.open->Show(page.a);
+    oriel::testing::ClearCallLog();
+    for (DWORD_PTR id : {L::kLineWidthId, L::kFontSizeId}) {
+        const std::string shown = page.open->Value(id);
+        page.open->Report(id, "x");
+        EXPECT_EQ(shown, page.open->Value(id)) << id;
+    }
+    EXPECT_TRUE(oriel::testing::CallLog().empty());
+    EXPECT_FLOAT_EQ(10, page.a->GetStratumLogPen()->width);
+    EXPECT_FLOAT_EQ(20, page.b->GetStratumLogPen()->width);
+}
+
 TEST(StratumLinePage, AFillColourReachesOnlyCellsWithAFill) {
     LinePage<CnConnection> page(true);
     auto* fill = dynamic_cast<CBCGPColorProp*>(page.open->Item(L::kFillId));

@@ -228,6 +228,21 @@ TYPED_TEST(WellPageRefusals, ExtensionsByStrataKeepEachWellsOwnValue) {
     this->ExpectNothingWritten();
 }
 
+// A change reported from code with a text no reader takes runs no tail either (no well updated, no
+// redraw, no mark), and the item alone shows the last selected well's value again.
+TYPED_TEST(WellPageRefusals, ATextTheReaderRefusesAfterTheItemTookItShowsTheWellsValue) {
+    auto& open = this->page.open;
+    const auto before = this->Wells();
+    for (DWORD_PTR id : {W::kTopDepthId, W::kBottomDepthId, W::kWidthId, W::kTopExtendId, W::kBottomExtendId}) {
+        const std::string shown = open.Value(id);
+        open.Report(id, id == W::kWidthId ? "-1" : "x");
+        EXPECT_EQ(shown, open.Value(id)) << id;
+    }
+    EXPECT_TRUE(before == this->Wells());
+    EXPECT_TRUE(oriel::testing::CallLog().empty());
+    this->ExpectNothingWritten();
+}
+
 TEST(MaxStratumLevel, FinestLevelWithStrata) {
     EXPECT_EQ(2, GetMaxStratumLevel());
     osprey::testing::SetStrata({osprey::testing::MakeStratum(0, "A", "a")});
