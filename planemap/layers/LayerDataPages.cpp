@@ -33,8 +33,7 @@ template <class Wrapper>
 bool TLayerDataPage<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) {
     switch (item->GetData()) {
         case kLayerNameId:
-            layername::RenameLayer(layer.GetLayer(), item, Rules().rename);
-            break;
+            return layername::RenameLayer(layer.GetLayer(), item, Rules().rename);
         default:
             break;
     }

@@ -30,13 +30,14 @@ bool TakeNewName(CQXLayer* layer, CBCGPProp* item, CString* name) {
     return true;
 }
 
-void RenameLayer(CQXLayer* layer, CBCGPProp* item, Rename way) {
-    if (!layer) return;
+bool RenameLayer(CQXLayer* layer, CBCGPProp* item, Rename way) {
+    if (!layer) return false;
     const CString oldName = layer->GetName();
     CString name;
-    if (!TakeNewName(layer, item, &name)) return;
+    if (!TakeNewName(layer, item, &name)) return false;
     layer->SetName(name);
     if (way == Rename::kAndRelated) kel::plane::CPlaneFunc::UpdateRelateLayerName(layer, oldName.str());
+    return true;
 }
 
 }  // namespace layername

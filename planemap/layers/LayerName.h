@@ -27,14 +27,17 @@ CBCGPProp* NewLayerNameItem(DWORD_PTR id, const char* description);
 void ShowLayerName(CBCGPProp* item, const CString& name);
 // The item's text when the layer may take it as its name; otherwise the refusal above and false.
 bool TakeNewName(CQXLayer* layer, CBCGPProp* item, CString* name);
-// The rule above, writing the name the way given.
-void RenameLayer(CQXLayer* layer, CBCGPProp* item, Rename way);
+// The rule above, writing the name the way given; false when the name was refused (nothing
+// written, so the page redraws nothing).
+bool RenameLayer(CQXLayer* layer, CBCGPProp* item, Rename way);
 
 // The rule above for the layer kinds whose wrapper renames its layer itself (SetLayerName).
 template <class Wrapper>
-void RenameByWrapper(Wrapper& wrapper, CBCGPProp* item) {
+bool RenameByWrapper(Wrapper& wrapper, CBCGPProp* item) {
     CString name;
-    if (TakeNewName(wrapper.GetLayer(), item, &name)) wrapper.SetLayerName(name);
+    if (!TakeNewName(wrapper.GetLayer(), item, &name)) return false;
+    wrapper.SetLayerName(name);
+    return true;
 }
 
 }  // namespace layername

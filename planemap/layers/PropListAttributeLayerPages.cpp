@@ -78,9 +78,10 @@ bool TAttributeLayerData<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp*
     const DWORD_PTR id = item->GetData();
     const DWORD_PTR first = LineSwitchId(Rules());
     const int on = GetYesNoProp(item) ? 1 : 0;
-    if (id == kLayerNameId)
-        layername::RenameByWrapper(layer, item);
-    else if (id == first)
+    if (id == kLayerNameId) return layername::RenameByWrapper(layer, item);
+    // The stratum belongs to the layer's data: no text typed here is taken.
+    if (id == kStratumId) return false;
+    if (id == first)
         layer.SetLineVisible(on);
     else if (id == first + 1)
         layer.SetFillVisible(on);
@@ -88,6 +89,11 @@ bool TAttributeLayerData<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp*
         if (id == first + 2) layer.SetAppendControlPointVisible(on);
     }
     return true;
+}
+
+template <class Wrapper>
+void TAttributeLayerData<Wrapper>::ShowStoredItem(Wrapper& layer, CBCGPProp* item) {
+    if (item->GetData() == kStratumId) SetItemText(item, layer.GetStratumName());
 }
 
 template class TAttributeLayerData<CFaciesLayer>;

@@ -17,7 +17,7 @@
 
 // What sets the data pages of the two kinds apart.
 struct AttributeDataRules {
-    bool stratumEditable;      // "层名" takes typed text (and ignores it)
+    bool stratumEditable;      // "层名" opens an editor, though the layer keeps its stratum
     bool showsDataName;        // "管理属性" stands at 2002 and the switches follow it
     const char* lineSwitch;    // labels of the line and fill switches
     const char* fillSwitch;
@@ -37,6 +37,7 @@ protected:
     int InitPropWnd() override;
     void RefreshLayer(Wrapper& layer) override;
     bool OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) override;
+    void ShowStoredItem(Wrapper& layer, CBCGPProp* item) override;
 };
 
 class CPropListFaciesLayerData : public TAttributeLayerData<kel::plane::CFaciesLayer> {

@@ -47,6 +47,5 @@ void CPropListContourLayerData::RefreshLayer(kel::plane::CContourLayer& layer) {
 }
 
 bool CPropListContourLayerData::OnLayerItemChanged(kel::plane::CContourLayer& layer, CBCGPProp* item) {
-    if (item->GetData() == kLayerNameId) layername::RenameByWrapper(layer, item);
-    return true;
+    return item->GetData() != kLayerNameId || layername::RenameByWrapper(layer, item);
 }

@@ -124,15 +124,16 @@ bool CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPPr
             break;
         }
         case kModeId: {
+            // A text that is none of the modes is refused.
             const int index = OptionIndex(item);
-            if (index >= 2) break;
+            if (index >= 2) return false;
             layer.SetLineMode(index);
             ApplyModeRule(index, layer.GetLineVisible(), layer.GetLineColorType());
             break;
         }
         case kColorTypeId: {
             const int index = OptionIndex(item);
-            if (index >= 2) break;
+            if (index >= 2) return false;
             layer.SetLineColorType(index);
             if (CBCGPProp* colour = FindItem(kColorId)) colour->Enable(index != 0);
             break;
@@ -188,9 +189,15 @@ bool CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPPr
     return true;
 }
 
-// The numbers as the refresh shows them.
+// The modes and numbers as the refresh shows them.
 void CPropListContourLayerLine::ShowStoredItem(CContourLayer& layer, CBCGPProp* item) {
     switch (item->GetData()) {
+        case kModeId:
+            ShowIndex(item, kModes, layer.GetLineMode());
+            break;
+        case kColorTypeId:
+            ShowIndex(item, kColorTypes, layer.GetLineColorType());
+            break;
         case kWidthId:
             if (layer.GetLayer()) {
                 QXLOGPEN pen;

@@ -57,8 +57,7 @@ void CPropListCtrlLineLayerData::RefreshLayer(kel::plane::CCtrlLineLayer& layer)
 bool CPropListCtrlLineLayerData::OnLayerItemChanged(kel::plane::CCtrlLineLayer& layer, CBCGPProp* item) {
     switch (item->GetData()) {
         case kLayerNameId:
-            layername::RenameLayer(layer.GetLayer(), item, layername::Rename::kAndRelated);
-            break;
+            return layername::RenameLayer(layer.GetLayer(), item, layername::Rename::kAndRelated);
         case kBoundLayerId:
             layer.SetBoundaryName(ItemText(item));
             break;

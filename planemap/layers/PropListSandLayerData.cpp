@@ -50,8 +50,7 @@ bool CPropListSandLayerData::OnLayerItemChanged(CSandLayer& layer, CBCGPProp* it
     const int on = GetYesNoProp(item) ? 1 : 0;
     switch (item->GetData()) {
         case kLayerNameId:
-            layername::RenameLayer(layer.GetLayer(), item, layername::Rename::kLayerOnly);
-            break;
+            return layername::RenameLayer(layer.GetLayer(), item, layername::Rename::kLayerOnly);
         case kLineSwitchId:
             layer.SetLineVisible(on);
             break;

@@ -30,8 +30,7 @@ void CPropListStratumMapLayerData::RefreshLayer(kel::plane::CStratumMapLayer& la
 bool CPropListStratumMapLayerData::OnLayerItemChanged(kel::plane::CStratumMapLayer& layer, CBCGPProp* item) {
     switch (item->GetData()) {
         case kLayerNameId:
-            layername::RenameLayer(layer.GetLayer(), item, layername::Rename::kLayerOnly);
-            break;
+            return layername::RenameLayer(layer.GetLayer(), item, layername::Rename::kLayerOnly);
         default:
             break;
     }

@@ -45,8 +45,7 @@ template <class Wrapper>
 bool TStratumDataPage<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) {
     switch (item->GetData()) {
         case kLayerNameId:
-            layername::RenameLayer(layer.GetLayer(), item, layername::Rename::kLayerOnly);
-            break;
+            return layername::RenameLayer(layer.GetLayer(), item, layername::Rename::kLayerOnly);
         default:
             break;
     }

@@ -1,6 +1,6 @@
-// A change a list learns of from code (the item's value set, then the grid's change report) with a
-// text the list's reader refuses: the item took the text without judging it, so the list alone
-// must put the stored value back.
+// A text the list refuses, typed or reported from code (the item's value set, then the grid's
+// change report, so the item took a text it did not judge): the list writes nothing and only that
+// item shows the stored value again.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,11 +19,12 @@ inline bool IsGetter(const std::string& operation) {
     return name.rfind("Get", 0) == 0 || name.rfind("Is", 0) == 0 || name.rfind("Find", 0) == 0;
 }
 
-// Reports text for item id from code. The item, which showed stored before, stays alive and shows
-// it again; the whole pane (every item, the current item) is as it was, nothing is redrawn and the
-// map libraries saw no call but getters.
-template <class List>
-void ExpectCodeReportRefused(OpenList<List>& list, DWORD_PTR id, const char* text, const std::string& stored) {
+// Runs edit on item id, which shows stored. The item stays alive and shows stored again; the whole
+// pane (every item, the current item) is as it was, nothing is redrawn and the map libraries saw no
+// call but getters.
+template <class List, class Edit>
+void ExpectOnlyItemShowsStored(OpenList<List>& list, DWORD_PTR id, const std::string& text, const std::string& stored,
+                               Edit edit) {
     CBCGPProp* item = list.Item(id);
     ASSERT_NE(nullptr, item);
     ASSERT_EQ(stored, list.Value(id)) << id;
@@ -31,8 +32,7 @@ void ExpectCodeReportRefused(OpenList<List>& list, DWORD_PTR id, const char* tex
     CBCGPProp* current = list.list().GetPropList().GetCurSel();
     const int redraws = list.Redraws();
     parsnip::testing::ClearCallLog();
-    item->SetValue(_variant_t(text));
-    list.list().GetPropList().OnPropertyChanged(item);
+    edit(item);
     EXPECT_EQ(item, list.Item(id)) << id << " " << text;
     EXPECT_EQ(stored, list.Value(id)) << id << " " << text;
     EXPECT_EQ(before, list.grid().Dump()) << id << " " << text;
@@ -40,6 +40,22 @@ void ExpectCodeReportRefused(OpenList<List>& list, DWORD_PTR id, const char* tex
     EXPECT_EQ(redraws, list.Redraws()) << id << " " << text;
     for (const parsnip::testing::Call& call : parsnip::testing::CallLog())
         EXPECT_TRUE(IsGetter(call.operation)) << call.operation << " after " << id << " " << text;
+}
+
+// Reports text for item id from code.
+template <class List>
+void ExpectCodeReportRefused(OpenList<List>& list, DWORD_PTR id, const char* text, const std::string& stored) {
+    ExpectOnlyItemShowsStored(list, id, text, stored, [&](CBCGPProp* item) {
+        item->SetValue(_variant_t(text));
+        list.list().GetPropList().OnPropertyChanged(item);
+    });
+}
+
+// Types text into item id, selected first as the user's click on it selects it.
+template <class List>
+void ExpectTypedRefused(OpenList<List>& list, DWORD_PTR id, const std::string& text, const std::string& stored) {
+    if (CBCGPProp* item = list.Item(id)) list.list().GetPropList().SetCurSel(item);
+    ExpectOnlyItemShowsStored(list, id, text, stored, [&](CBCGPProp* item) { list.grid().TypeText(item, text); });
 }
 
 }  // namespace planetest

@@ -3,6 +3,7 @@
 // scattered layer's managed attribute.
 #include <gtest/gtest.h>
 
+#include "CodeReport.h"
 #include "PlaneListFixture.h"
 #include "framework/PropStyleCombox.h"
 #include "hostlibs/Moraine/MoraineTesting.h"
@@ -114,6 +115,25 @@ TEST(AttributeLayerDataPage, TheManagedAttributeIsTheDataNameAfterItsFirstDot) {
     EXPECT_TRUE(faciesPage.Item(CPropListFaciesLayerData::kStratumId)->IsAllowEdit());
     ASSERT_TRUE(faciesPage.Pick(CPropListFaciesLayerData::kVirtualWellSwitchId, "是"));
     EXPECT_EQ(1, CFaciesLayer(facies).GetAppendControlPointVisible());
+}
+
+// The stratum is the layer's own: a text typed into the facies page's "层名", or reported from code
+// on the other pages, is not taken, and the item shows the layer's stratum again.
+TEST(AttributeLayerDataPage, TheStratumNameTakesNoText) {
+    Reset reset;
+    parsnip::MapFixture map;
+    CQXLayer* facies = map.AddLayer("相1", "沉积相线");
+    moraine::testing::SetLayerStratum(facies, 2, "沙二1", "");
+    OpenList<CPropListFaciesLayerData> page;
+    page.Show(facies);
+    for (const char* text : {"1e400", "沙三1", ""})
+        planetest::ExpectTypedRefused(page, CPropListFaciesLayerData::kStratumId, text, "沙二1");
+
+    CQXLayer* region = map.AddLayer("区域1", "区域边界");
+    moraine::testing::SetLayerStratum(region, 2, "沙二2", "");
+    OpenList<CPropListRegionLayerData> other;
+    other.Show(region);
+    planetest::ExpectCodeReportRefused(other, CPropListRegionLayerData::kStratumId, "x", "沙二2");
 }
 
 TEST(DistributionLayerPages, TheRegionPagesSwitchAndGreyAsTheOilWaterPages) {

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "CodeReport.h"
 #include "PlaneListFixture.h"
 #include "driver/Responder.h"
 #include "hostlibs/Moraine/MoraineTesting.h"
@@ -99,6 +100,21 @@ TEST(ContourLinePage, NumbersAndWholeNumbersAreTakenOrTheStoredValueShownAgain) 
 
     ASSERT_TRUE(page.Pick(Line::kTransparentId, "是"));
     EXPECT_FALSE(page.Enabled(Line::kBackColorId));
+}
+
+// A text that is none of the options writes nothing and shows the stored choice again; the user can
+// type into the mode, the colour setting changes from code only.
+TEST(ContourLinePage, ATextThatIsNoModeOrColourSettingChangesOnlyItsItem) {
+    ContourWorld world;
+    OpenList<Line> page;
+    page.Show(world.layer);
+    for (const char* text : {"1e400", "", "统一 ", "1"})
+        planetest::ExpectTypedRefused(page, Line::kModeId, text, "统一");
+    planetest::ExpectCodeReportRefused(page, Line::kColorTypeId, "x", "统一");
+
+    ASSERT_TRUE(page.Type(Line::kModeId, "自定义"));
+    EXPECT_EQ(1, CContourLayer(world.layer).GetLineMode());
+    planetest::ExpectTypedRefused(page, Line::kModeId, "abc", "自定义");
 }
 
 TEST(ContourPages, TheMoreButtonOpensTheLibrarysEditorOnlyForCustom) {

@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "CodeReport.h"
 #include "PlaneListFixture.h"
 #include "driver/Responder.h"
 #include "framework/ItemGroupsFill.h"
@@ -27,11 +28,15 @@
 #include "hosttypes/Tinder/CommonUtility.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/layers/LayerDataPages.h"
+#include "planemap/layers/PropListAttributeLayerPages.h"
 #include "planemap/layers/PropListBoundLayerBound.h"
+#include "planemap/layers/PropListContourLayerData.h"
 #include "planemap/layers/PropListCtrlLineLayerData.h"
 #include "planemap/layers/PropListCtrlLineLayerLine.h"
 #include "planemap/layers/PropListLineLayerLine.h"
 #include "planemap/layers/PropListPointLayerPoint.h"
+#include "planemap/layers/PropListSandLayerData.h"
+#include "planemap/layers/PropListStratumMapLayerData.h"
 #include "planemap/layers/PropListWellNetLayerLine.h"
 #include "planemap/layers/StratumDataPages.h"
 
@@ -93,7 +98,7 @@ TEST(LayerName, RenamingAFaultLayerCarriesTheNameToTheLayersRelatedToIt) {
     EXPECT_STREQ("断层B", faults->GetOption(0));
 }
 
-TEST(LayerName, LineAndPointLayersAreRenamedAloneAndEveryEditRedraws) {
+TEST(LayerName, LineAndPointLayersAreRenamedAloneAndOnlyATakenNameRedraws) {
     parsnip::MapFixture map;
     CQXLayer* lines = map.AddLayer("线1", "线");
     OpenList<CPropListLineLayerData> page;
@@ -104,11 +109,47 @@ TEST(LayerName, LineAndPointLayersAreRenamedAloneAndEveryEditRedraws) {
     EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPlaneFunc::UpdateRelateLayerName"));
     EXPECT_EQ(redraws + 1, page.Redraws());
 
-    // Refused names redraw too, without writing.
     page.Type(CPropListLineLayerData::kLayerNameId, "线/3");
     page.Type(CPropListLineLayerData::kLayerNameId, "线2");
-    EXPECT_EQ(redraws + 3, page.Redraws());
+    EXPECT_EQ(redraws + 1, page.Redraws());
     EXPECT_EQ(1, parsnip::testing::CountCalls("CQXLayer::SetName", lines));
+}
+
+// A name refused with the warning (no file name) or silently (held by a layer of the map, the
+// renamed one included) changes only the name item, back to the layer's name, on every page that
+// carries one.
+template <class Page>
+void ExpectNamesRefused(const char* typeName) {
+    SCOPED_TRACE(typeName);
+    parsnip::MapFixture map;
+    CQXLayer* layer = map.AddLayer("旧名", typeName);
+    map.AddLayer("别名", typeName);
+    OpenList<Page> page;
+    page.Show(layer);
+    platform::Responder::Instance().ClearMessageBoxes();
+    for (const char* refused : {"", "a|b", "别名", "旧名"})
+        planetest::ExpectTypedRefused(page, Page::kLayerNameId, refused, "旧名");
+    EXPECT_EQ(2u, Warnings());
+    EXPECT_EQ("旧名", NameOf(layer));
+}
+
+TEST(LayerName, ARefusedNameChangesOnlyItsItemOnEveryPage) {
+    ExpectNamesRefused<CPropListBoundLayerData>("边界");
+    ExpectNamesRefused<CPropListFaultLayerData>("断层");
+    ExpectNamesRefused<CPropListCtrlLineLayerData>("控制线");
+    ExpectNamesRefused<CPropListLineLayerData>("线");
+    ExpectNamesRefused<CPropListPointLayerData>("点");
+    ExpectNamesRefused<CPropListWellNetLayerData>("连通井网");
+    ExpectNamesRefused<CPropListGeneralLayerData>("通用");
+    ExpectNamesRefused<CPropListContourLayerData>("等值线");
+    ExpectNamesRefused<CPropListFaciesLayerData>("沉积相线");
+    ExpectNamesRefused<CPropListScatteredLayerData>("离散属性边界线");
+    ExpectNamesRefused<CPropListOilWaterLayerData>("油水边界");
+    ExpectNamesRefused<CPropListRegionLayerData>("区域边界");
+    ExpectNamesRefused<CPropListSandLayerData>("砂体");
+    ExpectNamesRefused<CPropListStratumMapLayerData>("小层平面图");
+    ExpectNamesRefused<CPropListWellLayerData>("井位");
+    ExpectNamesRefused<CPropListStratumLayerData>("剖面");
 }
 
 TEST(LayerName, AnInvalidNameWarnsOnceAndTheOwnOrAnotherLayersNameIsRefusedSilently) {

@@ -99,6 +99,19 @@ TEST(PieLayerDisplay, TheScaleCountsOnlyForProportionalPies) {
     EXPECT_EQ("4", page.Value(O::kScaleFactorId));
     page.Type(O::kScaleFactorId, "-3");
     EXPECT_EQ(4u, axes->GetAxisXFactor());
+    ASSERT_TRUE(page.Type(O::kScaleFactorId, "-0.001"));  // a number reading as the whole number 0
+    EXPECT_EQ(0u, axes->GetAxisXFactor());
+    EXPECT_EQ("0", page.Value(O::kScaleFactorId));
+
+    // A layer without a coordinate system has nothing to take the factor; the edit still ends
+    // with the redraw.
+    PieWorld bare(0, 3);
+    OpenList<O> other;
+    other.Show(bare.layer);
+    const int redraws = other.Redraws();
+    ASSERT_TRUE(other.Type(O::kScaleFactorId, "-0.001"));
+    EXPECT_EQ("0", other.Value(O::kScaleFactorId));
+    EXPECT_EQ(redraws + 1, other.Redraws());
 
     w.pie.SetShapeType(3);
     page.Show(w.layer);
