@@ -611,13 +611,12 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     // default option. A size text item reads by its list's own rule, so one it did not refuse took
     // the text, also when what is stored is the value shown before (a size capped to the bound
     // already stored).
-    bool shownAgain = false;
+    bool shownAgain = false, anOption = false;
     std::string shownNow;
     if (alive) {
         shownNow = item->FormatProperty().str();
         double typedNumber = 0, shownNumber = 0;
         LeadingNumber(text, &typedNumber);
-        bool anOption = false;
         for (int i = 0; i < item->GetOptionCount() && !anOption; ++i)
             anOption = shownNow == std::string(item->GetOption(i));
         shownAgain = !dynamic_cast<CBCGPropSizeText*>(item) && ShowsSameValue(shownNow, shownText) &&
@@ -656,10 +655,15 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     }
     if (refused)
         CheckRefusal(where, key, text, how, paneBefore, paneAfter, calls, alive ? item : nullptr, shownText);
-    else if (alive && !stored && calls.empty() && !ShowsSameValue(shownNow, shownText) &&
-             OnlyRowChanged(paneBefore, paneAfter, item))
+    else if (alive && !stored && calls.empty() &&
+             (paneAfter.redraws == paneBefore.redraws ||
+              (item->GetOptionCount() > 0 && !anOption && !dynamic_cast<CBCGPropSizeText*>(item))) &&
+             !ShowsSameValue(shownNow, shownText) && OnlyRowChanged(paneBefore, paneAfter, item))
         // The item shows the text as taken, yet nothing reached the objects or the host: an edit
-        // that returned early (a group that gave up on a field that was not edited).
+        // that returned early (a group that gave up on a field that was not edited). An edit with
+        // nothing to write to (no object of the kind it sets) still redraws; a text that is none
+        // of an option item's options, kept as typed, was read by nothing (a size text item's
+        // options are only suggestions).
         Report(where, key, "shows the text as taken but nothing reached the objects or the host", text,
                "it shows " + Printable(shownNow) + " (before: " + Printable(shownText) + ")");
     for (const std::string& negative : lastNegatives_)
