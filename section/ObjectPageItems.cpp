@@ -130,25 +130,24 @@ void RedrawCurrentSection() {
 bool MoveInterfaceLine(CWnd* owner, KelReservoir::SandUnit::CkelOSWerLine* line, CBCGPProp* item) {
     if (!line) return true;
     double depth = 0;
-    if (!ReadItemNumber(item, 1.0, &depth)) {
-        ShowStoredNumber(item, {{item->GetData(), line->GetDepth()}});
-        return false;
-    }
+    const bool number = ReadItemNumber(item, 1.0, &depth);
     double lowest = 0, highest = 0;
-    line->GetMoveDepthExtent(lowest, highest);
-    if (depth < lowest || depth > highest) {
-        item->SetValue(_variant_t(line->GetDepth()));
-        CString text;
-        text.Format(kDepthOutOfRange, lowest, highest);
-        if (owner)
-            owner->MessageBox(text, kErrorCaption, MB_OK);
-        else
-            AfxMessageBox(text, MB_OK);
+    if (number) line->GetMoveDepthExtent(lowest, highest);
+    if (number && depth >= lowest && depth <= highest) {
+        if (KelReservoir::SandUnit::CkelOSWerLineManager* manager = line->GetManager())
+            line->setPosY(manager->DpToY(depth));
         return true;
     }
-    if (KelReservoir::SandUnit::CkelOSWerLineManager* manager = line->GetManager())
-        line->setPosY(manager->DpToY(depth));
-    return true;
+    // Refused: the line stays where it is and the item shows its depth again.
+    ShowStoredNumber(item, {{item->GetData(), line->GetDepth()}});
+    if (!number) return false;
+    CString text;
+    text.Format(kDepthOutOfRange, lowest, highest);
+    if (owner)
+        owner->MessageBox(text, kErrorCaption, MB_OK);
+    else
+        AfxMessageBox(text, MB_OK);
+    return false;
 }
 
 }  // namespace section

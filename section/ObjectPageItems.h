@@ -83,9 +83,10 @@ void RedrawReservoirOf(Manager* manager);
 void RedrawCurrentSection();
 
 // Moves the line to the item's depth when that lies in the line's movable range (bounds
-// included); otherwise shows the line's depth in the item again and tells the user the range in
-// a message box owned by owner. A depth that is no number (reported from code, not judged by the
-// item) is refused: false, nothing moved, and the item shows the line's depth again.
+// included): true. Otherwise the depth is refused: false, nothing moved, and the item shows the
+// line's depth again; a depth out of range also tells the user the range in a message box owned
+// by owner (a depth that is no number, reported from code and not judged by the item, does not).
+// A page without its line has nothing to move: true.
 bool MoveInterfaceLine(CWnd* owner, KelReservoir::SandUnit::CkelOSWerLine* line, CBCGPProp* item);
 
 }  // namespace section

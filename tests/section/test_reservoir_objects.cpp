@@ -54,19 +54,42 @@ protected:
     }
     ~ReservoirPages() override { platform::Responder::Instance().Reset(); }
     int Updates() { return section.Section().GetUpdateCount(); }
-    // A change reported from code with a text no reader takes: nothing written or redrawn, and the
-    // item shows shown.
-    template <class List>
-    void ExpectReportRefused(sectiontest::OpenList<List>& open, DWORD_PTR id, const char* text,
-                             const std::string& shown) {
+    // An edit of the item the page refuses: nothing written, redrawn or marked modified, no host
+    // call but getters, and the item shows shown.
+    template <class List, class Edit>
+    void ExpectRefused(sectiontest::OpenList<List>& open, DWORD_PTR id, const std::string& shown, Edit edit) {
         halyard::testing::ClearCallLog();
         oriel::testing::ClearCallLog();
         const int updates = Updates();
-        open.Report(id, text);
-        EXPECT_EQ(shown, open.Value(id)) << id << " " << text;
-        EXPECT_TRUE(halyard::testing::CallLog().empty()) << id << " " << text;
-        EXPECT_TRUE(oriel::testing::CallLog().empty()) << id << " " << text;
-        EXPECT_EQ(updates, Updates()) << id << " " << text;
+        const int modified = section.Section().GetModifyFlag();
+        edit();
+        EXPECT_EQ(shown, open.Value(id)) << id;
+        EXPECT_TRUE(halyard::testing::CallLog().empty()) << id;
+        EXPECT_TRUE(oriel::testing::CallLog().empty()) << id;
+        EXPECT_EQ(updates, Updates()) << id;
+        EXPECT_EQ(modified, section.Section().GetModifyFlag()) << id;
+    }
+    // A change reported from code with a text no reader takes.
+    template <class List>
+    void ExpectReportRefused(sectiontest::OpenList<List>& open, DWORD_PTR id, const char* text,
+                             const std::string& shown) {
+        SCOPED_TRACE(text);
+        ExpectRefused(open, id, shown, [&] { open.Report(id, text); });
+    }
+    // A depth typed outside the line's movable range: refused with the range in a message box,
+    // and the item shows the line's depth as the refresh shows it.
+    template <class List>
+    void ExpectDepthOutOfRange(sectiontest::OpenList<List>& open, DWORD_PTR id, const std::string& text,
+                               const std::string& range) {
+        SCOPED_TRACE(text);
+        platform::Responder::Instance().Reset();
+        const std::string shown = open.Value(id);
+        ExpectRefused(open, id, shown, [&] { open.Type(id, text); });
+        const auto& boxes = platform::Responder::Instance().MessageBoxes();
+        ASSERT_EQ(1u, boxes.size());
+        EXPECT_EQ("设置的深度范围超过其所在的深度范围" + range, boxes[0].text);
+        EXPECT_EQ("错误", boxes[0].caption);
+        EXPECT_EQ(static_cast<UINT>(MB_OK), boxes[0].type);
     }
 
     oriel::SectionFixture<CkelReservoir> section;
@@ -239,14 +262,19 @@ TEST_F(ReservoirPages, InterfaceLineMovesWithinItsRangeBoundsIncluded) {
     EXPECT_DOUBLE_EQ(1100, lines.upper->GetDepth());
     EXPECT_TRUE(platform::Responder::Instance().MessageBoxes().empty());
 
-    open.Type(CLstOiLine::kDepthId, "1100.5");
-    EXPECT_DOUBLE_EQ(1100, lines.upper->GetDepth());
-    const auto& boxes = platform::Responder::Instance().MessageBoxes();
-    ASSERT_EQ(1u, boxes.size());
-    EXPECT_EQ("设置的深度范围超过其所在的深度范围1000.000000-1100.000000", boxes[0].text);
-    EXPECT_EQ("错误", boxes[0].caption);
-    EXPECT_EQ(static_cast<UINT>(MB_OK), boxes[0].type);
-    EXPECT_EQ(1100.0, open.Item(CLstOiLine::kDepthId)->GetValue().dblVal);
+    ASSERT_TRUE(open.Type(CLstOiLine::kDepthId, "1000"));
+    EXPECT_DOUBLE_EQ(1000, lines.upper->GetDepth());
+
+    for (const char* text : {"1000.5e3", "5e36", "999.99", "-1050"}) {
+        ExpectDepthOutOfRange(open, CLstOiLine::kDepthId, text, "1000.000000-1100.000000");
+        EXPECT_DOUBLE_EQ(1000, lines.upper->GetDepth());
+        EXPECT_EQ(1000.0, open.Item(CLstOiLine::kDepthId)->GetValue().dblVal);
+    }
+    // The refused depth leaves the page able to take the next one, which redraws the section.
+    const int updates = Updates();
+    ASSERT_TRUE(open.Type(CLstOiLine::kDepthId, "1050"));
+    EXPECT_DOUBLE_EQ(1050, lines.upper->GetDepth());
+    EXPECT_EQ(updates + 1, Updates());
 }
 
 TEST_F(ReservoirPages, InterfaceLinePageFollowsOnlyInterfaceLines) {
@@ -479,11 +507,20 @@ TEST_F(FlowUnitPage, LinesLockTheFillAndMoveWithinTheirRange) {
     EXPECT_TRUE(Enabled(CRsLstSand::kLowerDepthId));
     ASSERT_TRUE(open->Type(CRsLstSand::kLowerDepthId, "1200"));
     EXPECT_DOUBLE_EQ(1200, lines->lower->GetDepth());
-    open->Type(CRsLstSand::kLowerDepthId, "1099");
-    EXPECT_DOUBLE_EQ(1200, lines->lower->GetDepth());
-    ASSERT_EQ(1u, platform::Responder::Instance().MessageBoxes().size());
-    EXPECT_EQ("设置的深度范围超过其所在的深度范围1100.000000-1200.000000",
-              platform::Responder::Instance().MessageBoxes()[0].text);
+    ASSERT_TRUE(open->Type(CRsLstSand::kUpperDepthId, "1000"));
+    EXPECT_DOUBLE_EQ(1000, lines->upper->GetDepth());
+
+    for (const char* text : {"1099", "5e36"}) {
+        ExpectDepthOutOfRange(*open, CRsLstSand::kLowerDepthId, text, "1100.000000-1200.000000");
+        EXPECT_DOUBLE_EQ(1200, lines->lower->GetDepth());
+        EXPECT_EQ(1200.0, open->Item(CRsLstSand::kLowerDepthId)->GetValue().dblVal);
+    }
+    for (const char* text : {"5e36", "1100.5"}) {
+        ExpectDepthOutOfRange(*open, CRsLstSand::kUpperDepthId, text, "1000.000000-1100.000000");
+        EXPECT_DOUBLE_EQ(1000, lines->upper->GetDepth());
+    }
+    // Each line keeps its own depth and the other group's items stay as they were.
+    EXPECT_DOUBLE_EQ(1200, open->Item(CRsLstSand::kLowerDepthId)->GetValue().dblVal);
 }
 
 TEST_F(FlowUnitPage, OneLineLeavesTheLowerGroupDisabled) {
