@@ -28,7 +28,9 @@ enum class RecordEdit {
 // When item is one of a slot's three sub-items: the border's record with that field changed goes
 // to every selected border of the border's type name. A width or size that accept refuses (the
 // group's item is built with HundredthsRule(accept) to refuse it, so only a text set from code
-// reaches here) writes nothing, and the item shows the stored value as the refresh shows it.
+// reaches here) writes nothing, and the item shows the stored value as the refresh shows it. A
+// width or size taken shows as the refresh shows it too: the shown border is written only while it
+// is selected, and no refresh may follow to replace a typed "-0" or "abc".
 template <class Record, std::size_t N>
 RecordEdit ApplyBorderRecordItem(const BorderRecordSlot<Record> (&slots)[N], CQXObjectBorder* border,
                                  CBCGPProp* item, planemap::Accept accept) {
@@ -36,8 +38,11 @@ RecordEdit ApplyBorderRecordItem(const BorderRecordSlot<Record> (&slots)[N], CQX
     for (const BorderRecordSlot<Record>& slot : slots) {
         if (id < slot.firstId || id > slot.firstId + 2) continue;
         const int position = static_cast<int>(id - slot.firstId);
-        return planemap::EditSameTypeRecord(border, slot.get, slot.set, item, position, accept) ? RecordEdit::kWritten
-                                                                                                : RecordEdit::kRefused;
+        Record taken;
+        if (!planemap::EditSameTypeRecord(border, slot.get, slot.set, item, position, accept, 2, &taken))
+            return RecordEdit::kRefused;
+        planemap::ShowStoredField(item, position, taken);
+        return RecordEdit::kWritten;
     }
     return RecordEdit::kNotMine;
 }

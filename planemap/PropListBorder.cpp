@@ -156,7 +156,10 @@ LRESULT CPropListBorder::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kFrameDistanceId:
             written = ReadLength(text, 100, &value);
-            if (written) SetSameTypeObjects(layer, &CQXObjectBorder::SetBorderWidth, value, typeName);
+            if (written) {
+                SetSameTypeObjects(layer, &CQXObjectBorder::SetBorderWidth, value, typeName);
+                ShowStoredHundredths(item, value);
+            }
             break;
         case kPrefixId:
             SetSameTypeObjects(layer, &CQXObjectBorder::SetPrefix, text, typeName);
@@ -174,14 +177,19 @@ LRESULT CPropListBorder::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kTitleOffsetId:
             written = ReadAboveZero(text, 100, &value);
-            if (written) SetSameTypeObjects(layer, &CQXObjectBorder::SetTitleDist, value, typeName);
+            if (written) {
+                SetSameTypeObjects(layer, &CQXObjectBorder::SetTitleDist, value, typeName);
+                ShowStoredHundredths(item, value);
+            }
             break;
         default:
             if (id > kPlaneFillGroupId) written = ApplyFillItem(item, border);
             break;
     }
     // A number refused here (set on the item from code, past the item's own rule) writes nothing
-    // and tells nobody; the item shows the stored value as the refresh shows it.
+    // and tells nobody; the item shows the stored value as the refresh shows it. A number taken
+    // shows as the refresh shows it too: the shown border is written only while it is selected, so
+    // no refresh may follow to replace a typed "-0" or "abc".
     if (!written) {
         ShowStored(item, border);
         return 0;
@@ -240,6 +248,7 @@ bool CPropListBorder::ApplyExtent(CBCGPProp* item, CQXObjectBorder* border) {
             break;
     }
     SetSameTypeBorderExtent(border->GetLayer(), node, value, border->GetTypeName());
+    ShowFixed(item, value, 2);
     return true;
 }
 

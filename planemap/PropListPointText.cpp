@@ -7,7 +7,6 @@
 #include "framework/PropDigits.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
 #include "planemap/PlaneItems.h"
-#include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
@@ -24,12 +23,13 @@ int DecimalsOf(const CString& label) {
     return point < 0 ? 0 : static_cast<int>(text::CharCount(label.Mid(point + 1).str()));
 }
 
-// A numeric label written again with the given count of decimals, 0 rounding half away from
-// zero. A label that is not a number keeps its text (false), as does a count outside 0..5.
+// A label written again as its leading number with the given count of decimals, 0 rounding half
+// away from zero; a label that starts with no number is 0 ("0", "0.00"). A label whose number no
+// double holds keeps its text (false), as does a count outside 0..5.
 bool Reformat(CString& label, int decimals) {
     if (decimals < 0 || decimals > kMaxDecimals) return false;
     double v = 0;
-    if (!planemap::ReadFigure(label, &v)) return false;
+    if (!numtext::LeadingNumber(label, &v)) return false;
     // Half away from zero; a number that rounds to zero is written "0", "0.00", never "-0".
     label = decimals == 0 ? numtext::Fixed(std::trunc(v < 0 ? v - 0.5 : v + 0.5), 0) : numtext::Fixed(v, decimals);
     return true;

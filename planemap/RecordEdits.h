@@ -29,11 +29,16 @@ using penfont::HundredthsRule;
 // list shows other decimals.
 void ShowStoredHundredths(CBCGPProp* item, double stored, int decimals = 2);
 
-// After a pen or font sub-item was refused (a text set on the item from code, past the item's own
-// rule): the width or size item (position 1) shows the stored value again; the others are left.
+// The field position 1 edits: the pen's width, the font's size (both kept ×100).
+inline float ScaledField(const QXLOGPEN& pen) { return pen.width; }
+inline float ScaledField(const QXLOGFONT& font) { return font.size; }
+
+// A pen or font sub-item shows the record's field as the refresh shows it, after a refusal (a text
+// set on the item from code, past the item's own rule) or where a taken text must not stay as
+// typed: the width or size item (position 1) does; the others are left.
 template <class Record>
 void ShowStoredField(CBCGPProp* item, int position, const Record& stored, int decimals = 2) {
-    if (position == 1) ShowStoredHundredths(item, penfont::ScaledField(stored), decimals);
+    if (position == 1) ShowStoredHundredths(item, ScaledField(stored), decimals);
 }
 
 // Every selected line of the shown line's type name keeps its own pen but for the edited field.
@@ -44,10 +49,10 @@ bool EditOwnPens(CQXObjectLine* shown, CBCGPProp* item, int position, Accept wid
 // EditRecord changes it), written by set to every selected T of the shown object's type name.
 // False, nothing written, when the value is refused (the width or size item is built with
 // HundredthsRule(accept), so only a text set from code or an item of another kind is); a refused
-// width or size then shows the stored value with decimals.
+// width or size then shows the stored value with decimals. The record written goes to taken.
 template <class T, class Holder, class Record>
 bool EditSameTypeRecord(T* shown, void (Holder::*get)(Record*) const, void (Holder::*set)(Record*), CBCGPProp* item,
-                        int position, Accept accept, int decimals = 2) {
+                        int position, Accept accept, int decimals = 2, Record* taken = nullptr) {
     Record record;
     (shown->*get)(&record);
     if (!EditRecord(record, item, position, accept)) {
@@ -55,6 +60,7 @@ bool EditSameTypeRecord(T* shown, void (Holder::*get)(Record*) const, void (Hold
         return false;
     }
     ForSameTypeObjects<T>(shown->GetLayer(), shown->GetTypeName(), [&](T* object) { (object->*set)(&record); });
+    if (taken) *taken = record;
     return true;
 }
 

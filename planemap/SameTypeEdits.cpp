@@ -36,5 +36,8 @@ bool ApplyArrowSubItem(CBCGPProp* item, CQXObject* shown, int index) {
         return false;
     }
     ApplyArrowProp(item, shown, index);
+    // Any text but the two arrow names is taken as no arrow: the style item shows the option the
+    // text was taken as, not a text no option holds.
+    if (index == 0 || index == 1) SetItemText(item, ArrowTypeToText(ArrowTypeFromText(ItemText(item))));
     return true;
 }

@@ -90,5 +90,6 @@ bool ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const
 
 // ApplyArrowProp for an arrow sub-item of a line group (0 begin style, 1 end style, 2 size). False,
 // nothing written, for a refused size (a text set on the item from code, past its rule), which
-// then shows the shown line's arrow size as SetArrowLineProp shows it.
+// then shows the shown line's arrow size as SetArrowLineProp shows it. A style item then shows the
+// option its text was taken as ("空" for any text but the two arrow names).
 bool ApplyArrowSubItem(CBCGPProp* item, CQXObject* shown, int index);

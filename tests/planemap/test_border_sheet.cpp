@@ -3,6 +3,7 @@
 // whole-number texts that must write nothing and the leading-number texts that are not checked.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -545,6 +546,59 @@ TEST(BorderFrame, ARefusalLeavesThePageAsShownWhenTheSelectionChangedBehindIt) {
         EXPECT_FLOAT_EQ(225, pen.width);
         EXPECT_NE(CString("edge"), frame->GetPostfix());
         EXPECT_NE(CString("edge"), a->GetPostfix());  // no longer selected
+    }
+}
+
+// The same world: a number taken is written to the selected borders of a's type name, while a is
+// not written, so no refresh follows; the item shows the value taken as the refresh shows it, never
+// "-0" nor a text without a number (a width reads "nan" as 0, which it takes).
+TEST(BorderFrame, ANumberTakenShowsAsTheRefreshShowsItWhenTheSelectionChangedBehindIt) {
+    const std::pair<DWORD_PTR, const char*> cases[] = {
+        {CPropListBorder::kXFromId, "-0"},         {CPropListBorder::kXToId, "-0"},
+        {CPropListBorder::kYFromId, "-0"},         {CPropListBorder::kYToId, "-0"},
+        {CPropListBorder::kOuterPenId + 2, "-0"},  {CPropListBorder::kInnerPenId + 2, "-0"},
+        {CPropListBorder::kFrameDistanceId, "-0"}, {CPropListBorder::kOuterPenId + 2, "nan"},
+        {CPropListBorder::kInnerPenId + 2, "nan"},
+    };
+    for (const bool withFrame : {true, false}) {
+        BorderWorld w;
+        CQXObjectBorder* a = w.AddSelected();
+        CQXObjectBorder* b = w.Add();
+        CQXObjectBorder* frame = w.Add("图框");
+        b->SetBorderWidth(150);
+        for (const auto node :
+             {CQXObject::NODE_LEFT, CQXObject::NODE_RIGHT, CQXObject::NODE_TOP, CQXObject::NODE_BOTTOM})
+            b->SetBorderExtent(node, 5);
+        QXLOGPEN pen;
+        b->GetOuterLogPen(&pen);
+        pen.width = 150;
+        b->SetOuterLogPen(&pen);
+        b->SetInnerLogPen(&pen);
+        planetest::OpenList<CPropListBorder> open;
+        open.Show(a);
+        w.map.ClearSelection();
+        w.map.Select(b);
+        if (withFrame) w.map.Select(frame);
+        for (const auto& [id, text] : cases) {
+            ASSERT_TRUE(open.Type(id, text)) << id << " " << text;
+            EXPECT_EQ("0.00", open.Value(id)) << id << " " << text;
+        }
+        const FLOATRECT extent = b->GetBorderExtent();
+        for (const double edge : {extent.left, extent.right, extent.top, extent.bottom}) {
+            EXPECT_EQ(0, edge);
+            EXPECT_FALSE(std::signbit(edge));
+        }
+        EXPECT_EQ(0, b->GetBorderWidth());
+        EXPECT_FALSE(std::signbit(b->GetBorderWidth()));
+        b->GetOuterLogPen(&pen);
+        EXPECT_EQ(0, pen.width);
+        EXPECT_FALSE(std::signbit(pen.width));
+        b->GetInnerLogPen(&pen);
+        EXPECT_EQ(0, pen.width);
+        ASSERT_TRUE(open.Type(CPropListBorder::kTitleOffsetId, "3x"));
+        EXPECT_EQ("3.00", open.Value(CPropListBorder::kTitleOffsetId));
+        EXPECT_EQ(300, b->GetTitleDist());
+        EXPECT_NE(300, a->GetTitleDist());  // no longer selected
     }
 }
 

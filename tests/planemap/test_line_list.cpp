@@ -1,4 +1,5 @@
-// The line list: position of a straight line, same-type pen and closed edits, refused azimuths.
+// The line list: position of a straight line, same-type pen, arrow and closed edits, refused
+// azimuths; the arrow styles of the line-like lists.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -8,6 +9,7 @@
 #include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "planemap/PropListLine.h"
+#include "planemap/PropListWellNetLine.h"
 
 namespace {
 
@@ -164,4 +166,52 @@ TEST(LineList, ANumberRefusedAfterTheItemTookItShowsOnlyThatItemsStoredValue) {
     }
     EXPECT_TRUE(parsnip::testing::CallLog().empty());
     EXPECT_EQ(redraws, open.Redraws());
+}
+
+namespace {
+
+// An arrow style item takes any text: the two arrow names as such, every other text as no arrow.
+// It is written to every selected line of the shown line's type name, and the item shows the
+// option the text was taken as.
+template <class List>
+void ExpectArrowStylesTakeEveryText(const char* typeName) {
+    LineLayer fx;
+    CQXObjectPolyline* a = fx.Add({{0, 0}, {1, 0}}, typeName);
+    CQXObjectPolyline* b = fx.Add({{0, 1}, {1, 1}}, typeName);
+    CQXObjectPolyline* other = fx.Add({{0, 2}, {1, 2}}, "其它");
+    for (CQXObjectPolyline* line : {a, b, other}) {
+        line->GetBegArrow()->SetArrowType(1);
+        line->GetEndArrow()->SetArrowType(1);
+        fx.layer.SetSelectedObject(line);
+    }
+    planetest::OpenList<List> open;
+    open.Show(a);
+    struct Case {
+        const char* typed;
+        int type;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"1e400", 0, "空"}, {"直角样式", 2, "直角样式"}, {"abc", 0, "空"}, {"简单样式", 1, "简单样式"}};
+    for (const DWORD_PTR id : {List::kBeginArrowId, List::kEndArrowId}) {
+        const auto arrow = [id](CQXObjectPolyline* line) {
+            return id == List::kBeginArrowId ? line->GetBegArrow() : line->GetEndArrow();
+        };
+        for (const Case& c : cases) {
+            const int redraws = open.Redraws();
+            ASSERT_TRUE(open.Type(id, c.typed)) << typeName << " " << c.typed;
+            EXPECT_EQ(c.shown, open.Value(id)) << typeName << " " << c.typed;
+            EXPECT_EQ(c.type, arrow(a)->GetArrowType()) << typeName << " " << c.typed;
+            EXPECT_EQ(c.type, arrow(b)->GetArrowType()) << typeName << " " << c.typed;
+            EXPECT_EQ(1, arrow(other)->GetArrowType()) << typeName << " " << c.typed;
+            EXPECT_EQ(redraws + 1, open.Redraws()) << typeName << " " << c.typed;
+        }
+    }
+}
+
+}  // namespace
+
+TEST(LineLikeLists, ArrowStylesTakeEveryTextAndShowTheOptionTaken) {
+    ExpectArrowStylesTakeEveryText<CPropListLine>("道路");
+    ExpectArrowStylesTakeEveryText<CPropListWellNetLine>("连通井网线");
 }

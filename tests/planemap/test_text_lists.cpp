@@ -237,12 +237,17 @@ TEST(PointTextList, DecimalsAreCountedAndRewrittenOnNumericLabels) {
     EXPECT_EQ("2", open.Value(CPropListPointText::kDecimalsId));
 }
 
-TEST(PointTextList, NoDecimalsRoundsHalfAwayFromZeroAndLeavesWordsAlone) {
+// A label is read by its leading number: one that starts with none (a word, the empty label) is 0;
+// one whose number no double holds keeps its text.
+TEST(PointTextList, NoDecimalsRoundsHalfAwayFromZeroAndLabelsWithoutANumberAreZero) {
     TextLayer fx;
     CQXObjectText* negative = fx.Add("-2.5");
     CQXObjectText* positive = fx.Add("2.5");
     CQXObjectText* small = fx.Add("-0.4");
     CQXObjectText* word = fx.Add("井A");
+    CQXObjectText* empty = fx.Add("");
+    CQXObjectText* unit = fx.Add("12.345米");
+    CQXObjectText* huge = fx.Add("1e400");
     CQXObjectText* other = fx.Add("7.77", "其它");
     planetest::OpenList<CPropListPointText> open;
     open.Show(negative);
@@ -250,12 +255,20 @@ TEST(PointTextList, NoDecimalsRoundsHalfAwayFromZeroAndLeavesWordsAlone) {
     EXPECT_EQ(CString("-3"), negative->GetString());
     EXPECT_EQ(CString("3"), positive->GetString());
     EXPECT_EQ(CString("0"), small->GetString());
-    EXPECT_EQ(CString("井A"), word->GetString());
+    EXPECT_EQ(CString("0"), word->GetString());
+    EXPECT_EQ(CString("0"), empty->GetString());
+    EXPECT_EQ(CString("12"), unit->GetString());
+    EXPECT_EQ(CString("1e400"), huge->GetString());
     EXPECT_EQ(CString("7.77"), other->GetString());
 
     ASSERT_TRUE(open.Pick(CPropListPointText::kDecimalsId, "2"));
     EXPECT_EQ(CString("-3.00"), negative->GetString());
-    EXPECT_EQ(CString("井A"), word->GetString());
+    EXPECT_EQ(CString("0.00"), word->GetString());
+    EXPECT_EQ(CString("1e400"), huge->GetString());
+
+    empty->SetString("");
+    ASSERT_TRUE(open.Pick(CPropListPointText::kDecimalsId, "1"));
+    EXPECT_EQ(CString("0.0"), empty->GetString());
 }
 
 TEST(PointTextList, PlacesMapToAlignmentPairs) {
