@@ -29,16 +29,12 @@ using penfont::HundredthsRule;
 // list shows other decimals.
 void ShowStoredHundredths(CBCGPProp* item, double stored, int decimals = 2);
 
-// The field position 1 edits: the pen's width, the font's size (both kept ×100).
-inline float ScaledField(const QXLOGPEN& pen) { return pen.width; }
-inline float ScaledField(const QXLOGFONT& font) { return font.size; }
-
 // A pen or font sub-item shows the record's field as the refresh shows it, after a refusal (a text
 // set on the item from code, past the item's own rule) or where a taken text must not stay as
 // typed: the width or size item (position 1) does; the others are left.
 template <class Record>
 void ShowStoredField(CBCGPProp* item, int position, const Record& stored, int decimals = 2) {
-    if (position == 1) ShowStoredHundredths(item, ScaledField(stored), decimals);
+    if (position == 1) ShowStoredHundredths(item, penfont::ScaledField(stored), decimals);
 }
 
 // Every selected line of the shown line's type name keeps its own pen but for the edited field.

@@ -480,7 +480,9 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
             if ((item->GetOptionCount() > 1 || dynamic_cast<CPropStyleCombox*>(item)) &&
                 !item->IsKindOf(RUNTIME_CLASS(CBCGPColorProp)) && item->GetName().str() != "样式集")
                 picks.push_back({PathOf(item), item->GetData()});
-    for (const Item& key : picks) PickOne(where, page, gridIndex, key, announce);
+    const std::string object = where.substr(0, where.rfind(" / "));
+    for (const Item& key : picks)
+        if (passedOverPicks_.count(object + " / " + key.path) == 0) PickOne(where, page, gridIndex, key, announce);
 }
 
 void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const Item& key,

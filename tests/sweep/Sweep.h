@@ -92,6 +92,12 @@ public:
         afterAnnounce_ = std::move(after);
     }
 
+    // A pick of the item at path on the named object writes nothing by design (a vertical well's
+    // track mode): the sweep does not expect it to reach the objects or the host.
+    void PassOverPick(const std::string& object, const std::string& path) {
+        passedOverPicks_.insert(object + " / " + path);
+    }
+
     // Every page the sweep reached, as "object / page", and how many texts it typed.
     const std::vector<std::string>& Pages() const { return pages_; }
     int Typed() const { return typed_; }
@@ -164,6 +170,7 @@ private:
     std::set<std::string> numberItems_;
     std::set<std::string> wordItems_;
     std::set<std::string> reported_;
+    std::set<std::string> passedOverPicks_;  // "object / item path"
     std::vector<std::string> failures_;
 };
 
