@@ -129,8 +129,3 @@ LRESULT CWndProp::OnSelChanged(WPARAM wParam, LPARAM lParam) {
     UpdateBCGPProperty(static_cast<long>(lParam), "*");
     return 0;
 }
-
-void ShowStoredAgain(CWndProp& pane) {
-    pane.SetTimeStamp(~static_cast<uint64_t>(0));  // a stamp no object carries
-    pane.SendMessage(WM_PROP_SELCHANGED, reinterpret_cast<WPARAM>(pane.GetView()), pane.GetCurrentObject());
-}

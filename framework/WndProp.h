@@ -69,8 +69,3 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
-
-// After a refused value: the pane shows its object again as the host's last selection message had
-// it shown, whatever the object's stamp, so that what is stored (or the neutral values of several
-// objects) shows again.
-void ShowStoredAgain(CWndProp& pane);
