@@ -7,13 +7,13 @@
 #include "ProfilelineProp/ProfilelineTexts.h"
 #include "framework/ChangeCheckers.h"
 #include "framework/GroupTexts.h"
-#include "framework/StyleGroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
+#include "framework/PropItems.h"
+#include "framework/StyleGroupTexts.h"
 #include "hosttypes/Harrow/HarrowUtility.h"
 #include "hosttypes/Harrow/KelProject.h"
 #include "hosttypes/Lodestar/LayerProperty.h"
 #include "hosttypes/Lodestar/PlContainer.h"
-#include "framework/PropItems.h"
 #include "win32/Win32.h"
 
 using namespace KelProfileline;

@@ -12,7 +12,6 @@
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Lodestar/PlProfileline.h"
-#include "section/SectionItems.h"
 
 using namespace KelProfileline;
 using namespace grouptext;
@@ -103,8 +102,8 @@ void CPlProfilelineProperty::EditPen(CBCGPProp* item) {
 // item shows what the refresh shows again.
 void CPlProfilelineProperty::ShowStored(CBCGPProp* item) {
     const bool one = plpage::OneActive(m_pLine->GetContainer());
-    section::ShowStoredNumber(item, {{kWidthId, one ? m_pLine->GetLinePen().width / 100.0 : kSeveralWidth},
-                                     {kAngleId, one ? m_pLine->GetAngle() : 0.0}});
+    ShowStoredNumber(item, {{kWidthId, one ? m_pLine->GetLinePen().width / 100.0 : kSeveralWidth},
+                            {kAngleId, one ? m_pLine->GetAngle() : 0.0}});
 }
 
 bool CPlProfilelineProperty::ReadAngle(const CString& text, double* degrees) {

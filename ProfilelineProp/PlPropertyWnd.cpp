@@ -35,8 +35,8 @@ void CastThen(PlPropertyLstCreator& creator, CPlObjInterface* object) {
 }
 
 const Row kRows[] = {
-    {"CPlCnEntity", &CastThen<CPlCnEntity>},     {"CWellLabel", &CastThen<CWellLabel>},
-    {"CWellTrack", &CastThen<CWellTrack>},       {"CWellSymbol", &CastThen<CWellSymbol>},
+    {"CPlCnEntity", &CastThen<CPlCnEntity>},       {"CWellLabel", &CastThen<CWellLabel>},
+    {"CWellTrack", &CastThen<CWellTrack>},         {"CWellSymbol", &CastThen<CWellSymbol>},
     {"CPlProfileline", &CastThen<CPlProfileline>},
 };
 
@@ -80,10 +80,10 @@ void PlPropertyLstCreator::BuildOnePage(const char* caption, CWndLst* list) {
 
 CWnd* PlPropertyLstCreator::CreateLayerProp(CPlCnEntity* entity, CWnd* parent) {
     CPropWndMgr* sheet = NewListSheet({{kDataPage, new CPlLayerData(entity)},
-                                                       {kWellLabelPage, new CPlLayerWellName(entity)},
-                                                       {kWellSymbolPage, new CPlLayerWellSymbol(entity)},
-                                                       {kProfileLinePage, new CPlLayerLine(entity)},
-                                                       {kReferencePage, new CPlLayerReferenceInfo(entity)}});
+                                       {kWellLabelPage, new CPlLayerWellName(entity)},
+                                       {kWellSymbolPage, new CPlLayerWellSymbol(entity)},
+                                       {kProfileLinePage, new CPlLayerLine(entity)},
+                                       {kReferencePage, new CPlLayerReferenceInfo(entity)}});
     sheet->Create(parent, WS_CHILD | WS_VISIBLE, 0);
     return sheet;
 }

@@ -10,7 +10,6 @@
 #include "hosttypes/Osprey/StratumManager.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "section/CnLstWell.h"
-#include "section/SectionItems.h"
 
 using namespace KelProfileline;
 using namespace pltext;
@@ -144,7 +143,7 @@ void CPlLayerData::EditDepth(CLayerProperty& layer, CBCGPProp* item) {
     double depth = 0;
     if (!numtext::LeadingNumber(ItemText(item), &depth)) {
         // Reported from code, not judged by the item: the item shows the stored depth again.
-        section::ShowStoredNumber(item, {{kSeaLevelDepthId, layer.m_dSeaLevelDepth}});
+        ShowStoredNumber(item, {{kSeaLevelDepthId, layer.m_dSeaLevelDepth}});
         return;
     }
     layer.m_dSeaLevelDepth = depth;

@@ -12,7 +12,6 @@
 #include "hosttypes/Kestrel/GraphStyleManager.h"
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlManagers.h"
-#include "section/SectionItems.h"
 
 using namespace KelProfileline;
 using namespace grouptext;
@@ -84,7 +83,7 @@ LRESULT CPlLayerLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (plpage::EditField(pen, item, static_cast<int>(item->GetData() - kStyleId)))
                 ApplyPen(*layer);
             else  // a width reported from code, not judged by the item: written nowhere
-                section::ShowStoredNumber(item, {{kWidthId, pen.width / 100.0}});
+                ShowStoredNumber(item, {{kWidthId, pen.width / 100.0}});
             break;
         case kRandomColorId:
             layer->m_bRandomLineColor = GetYesNoProp(item);

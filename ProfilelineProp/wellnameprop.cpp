@@ -14,7 +14,6 @@
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlManagers.h"
-#include "section/SectionItems.h"
 
 using namespace KelProfileline;
 using namespace grouptext;
@@ -145,7 +144,7 @@ LRESULT CPlLayerWellName::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // A text the reader refuses (reported from code, not judged by the item) is written nowhere and
 // nothing is redrawn: the item shows the stored value again.
 LRESULT CPlLayerWellName::ShowStored(const CLayerProperty& layer, CBCGPProp* item) {
-    section::ShowStoredNumber(item, {{kSizeId, layer.m_nameFont.size / 100.0}, {kOffsetId, layer.m_dNameOffset}});
+    ShowStoredNumber(item, {{kSizeId, layer.m_nameFont.size / 100.0}, {kOffsetId, layer.m_dNameOffset}});
     return 0;
 }
 

@@ -12,7 +12,6 @@
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlManagers.h"
-#include "section/SectionItems.h"
 
 using namespace KelProfileline;
 using namespace pltext;
@@ -158,11 +157,11 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // A size or width the reader refuses (reported from code, not judged by the item) is written
 // nowhere and nothing is redrawn: the item shows the stored value again.
 LRESULT CPlLayerWellSymbol::ShowStored(const CLayerProperty& layer, CBCGPProp* item) {
-    section::ShowStoredNumber(item, {{kSizeId, layer.GetSymbolPoint(PL_SYMBOL_CURRENT).size / 100.0}});
+    ShowStoredNumber(item, {{kSizeId, layer.GetSymbolPoint(PL_SYMBOL_CURRENT).size / 100.0}});
     for (const KindGroup& g : kPointGroups)
-        section::ShowStoredNumber(item, {{g.group + 3, layer.GetSymbolPoint(g.kind).size / 100.0}});
+        ShowStoredNumber(item, {{g.group + 3, layer.GetSymbolPoint(g.kind).size / 100.0}});
     for (const KindGroup& g : kTrackGroups)
-        section::ShowStoredNumber(item, {{g.group + 3, layer.GetWellTrackPen(g.kind).width / 100.0}});
+        ShowStoredNumber(item, {{g.group + 3, layer.GetWellTrackPen(g.kind).width / 100.0}});
     return 0;
 }
 

@@ -80,3 +80,12 @@ void ShowColorIfChanged(CBCGPProp* item, COLORREF color) {
     auto* colour = dynamic_cast<CBCGPColorProp*>(item);
     if (colour && colour->GetColor() != color) colour->SetColor(color);
 }
+
+void ShowStoredNumber(CBCGPProp* item, std::initializer_list<StoredNumber> stored) {
+    if (!item) return;
+    for (const StoredNumber& number : stored)
+        if (number.id == item->GetData()) {
+            item->SetValue(_variant_t(number.shown));
+            return;
+        }
+}

@@ -13,6 +13,16 @@ CString ItemText(CBCGPProp* item);
 void SetItemText(CBCGPProp* item, const CString& text);
 // Shows value with that many decimals (numtext::Fixed) as the item's text.
 void ShowFixed(CBCGPProp* item, double value, int decimals);
+// After a text the list's reader refused although its item took it (a change reported from code
+// with a text the item did not judge): the edit writes nothing and nothing runs after it; the item
+// alone shows its stored value again, as the list's refresh shows it, the number in the item's own
+// decimals. Each entry is an item id and the stored value as the refresh shows it (in the item's
+// unit); an item of no entry keeps its text.
+struct StoredNumber {
+    DWORD_PTR id;
+    double shown;
+};
+void ShowStoredNumber(CBCGPProp* item, std::initializer_list<StoredNumber> stored);
 // The position of the item's text among its options; the option count when none matches.
 int OptionIndex(CBCGPProp* item);
 // A font face picker ("字体", first showing the default face).

@@ -46,15 +46,6 @@ TextRule ItemSizeRule(double scale) {
     });
 }
 
-void ShowStoredNumber(CBCGPProp* item, std::initializer_list<StoredNumber> stored) {
-    if (!item) return;
-    for (const StoredNumber& number : stored)
-        if (number.id == item->GetData()) {
-            item->SetValue(_variant_t(number.shown));
-            return;
-        }
-}
-
 CBCGPProp* NewSeepageGroup(DWORD_PTR id) {
     using namespace sectiontext;
     auto* seepage = new CBCGPProp(kSeepage, id, FALSE);

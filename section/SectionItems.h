@@ -25,16 +25,6 @@ bool ReadItemSize(CBCGPProp* item, double scale, double* value);
 TextRule ItemNumberRule(double scale = 1.0, bool judgeFlag = false);
 TextRule ItemSizeRule(double scale = 1.0);
 
-// ---- a text the list's reader refused although its item took it ------------------------------------
-// (a change reported from code with a text the item did not judge). The edit writes nothing and
-// nothing runs after it; the item alone shows its stored value again, as the list's refresh shows
-// it: the number in the item's own decimals.
-struct StoredNumber {
-    DWORD_PTR id;
-    double shown;  // the stored value as the refresh shows it (in the item's unit)
-};
-// Shows the entry of the item's id; an item of no entry keeps its text.
-void ShowStoredNumber(CBCGPProp* item, std::initializer_list<StoredNumber> stored);
 // What an edit did with its item's text: refused it (nothing written), or took it, for some pages
 // also stamping the object so that the next refresh reads it again.
 enum class Edited { Refused, Taken, Stamped };

@@ -3,6 +3,7 @@
 #include "bcg/ColorProp.h"
 #include "framework/GroupTexts.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Parsnip/QXObjectLine.h"
@@ -46,7 +47,7 @@ LRESULT CSglLstCtrlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kWidthId:
             // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
             if (!section::ReadHundredths(item, &pen.width)) {
-                section::ShowStoredNumber(item, {{kWidthId, pen.width / 100.0}});
+                ShowStoredNumber(item, {{kWidthId, pen.width / 100.0}});
                 return 0;
             }
             break;

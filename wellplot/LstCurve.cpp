@@ -180,7 +180,7 @@ CWpCurve::tagCVEFILL* CurrentFill(CWpCurve* curve) {
 CString FieldText(const char* field, std::size_t size) { return CString(std::string(field, strnlen(field, size))); }
 
 // The number a number item of the page shows, as the refresh writes it; false for any other item.
-bool StoredNumber(CWpCurve* curve, DWORD_PTR id, double* value) {
+bool StoredCurveNumber(CWpCurve* curve, DWORD_PTR id, double* value) {
     auto hundredths = [value](float field) {
         *value = static_cast<double>(field) / 100.0;
         return true;
@@ -572,7 +572,7 @@ LRESULT CLstCurve::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!EditItem(curve, item)) {
         // Refused although the item took the text (a change reported from code): the item shows
         // the stored value as the refresh does, and nothing is written or redrawn.
-        if (double stored = 0; StoredNumber(curve, item->GetData(), &stored)) item->SetValue(_variant_t(stored));
+        if (double stored = 0; StoredCurveNumber(curve, item->GetData(), &stored)) item->SetValue(_variant_t(stored));
         return 0;
     }
     curve->InvalidSelf();
