@@ -459,6 +459,11 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
     if (!grid) return;
     std::vector<Item> typeable;
     for (CBCGPProp* item : platform::GridDriver(grid).AllItems()) typeable.push_back({PathOf(item), item->GetData()});
+    // One other option of every pick list, before the texts (while the sample's stored fields that
+    // fail to read are still there) and after them (while items keep texts typed into them): a
+    // pick the item shows as taken must reach the objects or the host (a group edit must not give
+    // up on a field that was not edited).
+    PickEach(where, page, gridIndex, announce);
     // Probing opens editors, which may rebuild the grid: each item is found again by its key.
     typeable.erase(std::remove_if(typeable.begin(), typeable.end(),
                                   [&](const Item& key) {
@@ -470,15 +475,18 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
     for (const Item& key : typeable)
         for (const std::string& text : Corpus())
             if (!TypeOne(where, page, gridIndex, key, text, announce)) break;
-    // Then one other option of every pick list: a pick the item shows as taken must reach the
-    // objects or the host too (a group edit must not give up on a field that was not edited).
+    PickEach(where, page, gridIndex, announce);
+}
+
+void Sweeper::PickEach(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce) {
     std::vector<Item> picks;
     if (CBCGPPropList* now = GridAt(page, gridIndex))
         for (CBCGPProp* item : platform::GridDriver(now).AllItems())
-            // The style set only chooses which styles the style list offers: a choice kept on the
-            // page until a style is picked.
+            // The style set only chooses which styles the style list offers, and the absence type
+            // which type's symbol the page shows: choices kept on the page, writing nothing.
             if ((item->GetOptionCount() > 1 || dynamic_cast<CPropStyleCombox*>(item)) &&
-                !item->IsKindOf(RUNTIME_CLASS(CBCGPColorProp)) && item->GetName().str() != "样式集")
+                !item->IsKindOf(RUNTIME_CLASS(CBCGPColorProp)) && item->GetName().str() != "样式集" &&
+                item->GetName().str() != "选择缺失类型")
                 picks.push_back({PathOf(item), item->GetData()});
     const std::string object = where.substr(0, where.rfind(" / "));
     for (const Item& key : picks)

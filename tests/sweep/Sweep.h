@@ -138,6 +138,7 @@ private:
     bool TypeOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const std::string& text,
                  const std::function<void()>& announce);
     // Picks an option other than the shown one in a pick list.
+    void PickEach(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce);
     void PickOne(const std::string& where, CWnd& page, int gridIndex, const Item& key,
                  const std::function<void()>& announce);
     void CheckOpened(const std::string& where, CWnd& page);
