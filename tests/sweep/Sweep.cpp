@@ -508,7 +508,10 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     if (!lastValid_) Dump();
     const std::string before = std::move(last_);
     lastValid_ = false;
-    // Selected as the pick's click selects it, before anything is compared.
+    // Shown and selected as the user's click shows and selects it, before anything is compared: its
+    // groups open and the row selected.
+    for (CBCGPProp* group = item->GetParent(); group; group = group->GetParent())
+        if (!group->IsExpanded()) group->Expand(TRUE);
     grid->SetCurSel(item);
     const Pane paneBefore = PaneOf(page);
     platform::Responder& responder = platform::Responder::Instance();
