@@ -137,6 +137,14 @@ std::size_t Occurrences(const std::string& text, const std::string& word) {
     return count;
 }
 
+// The answer queued for a question that was not asked is dropped; the executable path stays.
+void DropUnusedAnswers(platform::Responder& responder) {
+    if (responder.PendingAnswers() == 0) return;
+    const std::string path = responder.ExecutablePath();
+    responder.Reset();
+    responder.SetExecutablePath(path);
+}
+
 bool IsCorpusText(const std::string& text) {
     static const std::set<std::string> texts(Corpus().begin(), Corpus().end());
     return texts.count(text) != 0;
@@ -531,11 +539,7 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     const Pane paneAfter = PaneOf(page);
     const bool rejected = !responder.MessageBoxes().empty();
     responder.ClearMessageBoxes();
-    if (responder.PendingAnswers() > 0) {
-        const std::string path = responder.ExecutablePath();
-        responder.Reset();
-        responder.SetExecutablePath(path);
-    }
+    DropUnusedAnswers(responder);
     Dump();
     const bool stored = last_ != before;
     // A pick that changes other items and nothing else is a pending choice (a style set that
@@ -608,11 +612,7 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     for (const platform::MessageBoxRecord& record : responder.MessageBoxes()) boxes += " [" + record.text + "]";
     const bool rejected = !boxes.empty();
     responder.ClearMessageBoxes();
-    if (responder.PendingAnswers() > 0) {
-        const std::string path = responder.ExecutablePath();
-        responder.Reset();
-        responder.SetExecutablePath(path);
-    }
+    DropUnusedAnswers(responder);
     Dump();
     const std::string after = last_;
     const bool stored = after != before;
