@@ -8,16 +8,13 @@ using namespace chart;
 CkelPropHistFill::CkelPropHistFill() = default;
 CkelPropHistFill::~CkelPropHistFill() = default;
 
-int CkelPropHistFill::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
-    AddPenFillItems(m_wndPropList, kBorderGroupId);
-    return 0;
+void CkelPropHistFill::BuildItems(CBCGPPropList& list) {
+    AddPenFillItems(list, kBorderGroupId);
 }
 
-void CkelPropHistFill::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CkelPropHistFill::ShowTarget(CBCGPPropList& list) {
     if (auto* plot = TargetAs<CHistogramPlot>())
-        RefreshPenFill(m_wndPropList, kBorderGroupId, plot->GetFillSeryGroup()->GetCurSelFillSery());
+        RefreshPenFill(list, kBorderGroupId, plot->GetFillSeryGroup()->GetCurSelFillSery());
 }
 
 LRESULT CkelPropHistFill::OnPropertyChanged(WPARAM, LPARAM lParam) {

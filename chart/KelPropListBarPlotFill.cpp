@@ -9,20 +9,17 @@ using namespace chart;
 CkelPropListBarPlotFill::CkelPropListBarPlotFill() = default;
 CkelPropListBarPlotFill::~CkelPropListBarPlotFill() = default;
 
-int CkelPropListBarPlotFill::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
-    AddToGrid(m_wndPropList, {NewPlotItem({kSeriesId, charttext::kSeryName, charttext::kSeryName, true})});
-    AddPenFillItems(m_wndPropList, kBorderGroupId);
-    return 0;
+void CkelPropListBarPlotFill::BuildItems(CBCGPPropList& list) {
+    AddToGrid(list, {NewPlotItem({kSeriesId, charttext::kSeryName, charttext::kSeryName, true})});
+    AddPenFillItems(list, kBorderGroupId);
 }
 
-void CkelPropListBarPlotFill::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CkelPropListBarPlotFill::ShowTarget(CBCGPPropList& list) {
     auto* plot = TargetAs<CkelBarPlot>();
     if (!plot) return;
     CBarFillSeryGrp* group = plot->GetFillSeryGroup();
-    RefreshSeriesChoice(m_wndPropList.FindItemByData(kSeriesId), group);
-    RefreshPenFill(m_wndPropList, kBorderGroupId, group->GetCurSelFillSery());
+    RefreshSeriesChoice(list.FindItemByData(kSeriesId), group);
+    RefreshPenFill(list, kBorderGroupId, group->GetCurSelFillSery());
 }
 
 LRESULT CkelPropListBarPlotFill::OnPropertyChanged(WPARAM, LPARAM lParam) {

@@ -28,8 +28,7 @@ bool ApplyUniformSymbol(CBCGPProp* group, CkelClassPlot* plot) {
 CkelPropListClassPlotLabelSymbol::CkelPropListClassPlotLabelSymbol() = default;
 CkelPropListClassPlotLabelSymbol::~CkelPropListClassPlotLabelSymbol() = default;
 
-int CkelPropListClassPlotLabelSymbol::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
+void CkelPropListClassPlotLabelSymbol::BuildItems(CBCGPPropList& list) {
     CBCGPProp* symbols = NewPlotGroup(plottext::kSymbolGroup, kSymbolGroupId);
     symbols->AddSubItem(CreateYesNoProp(kShowLabels, kSymbolShowId, _variant_t(""), ""));
     auto* uniform =
@@ -44,19 +43,17 @@ int CkelPropListClassPlotLabelSymbol::InitPropWnd() {
                                     plottext::kPointColorDescription, plottext::kPointColorDescription})
         point->GetSubItem(position++)->SetDescription(description);
     symbols->AddSubItem(point);
-    AddToGrid(m_wndPropList, {InitLabelProps(kLabelTab), symbols});
-    return 0;
+    AddToGrid(list, {InitLabelProps(kLabelTab), symbols});
 }
 
-void CkelPropListClassPlotLabelSymbol::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CkelPropListClassPlotLabelSymbol::ShowTarget(CBCGPPropList& list) {
     auto* plot = TargetAs<CkelClassPlot>();
     if (!plot) return;
-    RefreshLabels(m_wndPropList, kLabelGroupIds, plot->GetLabels());
-    SetYesNoProp(m_wndPropList.FindItemByData(kSymbolShowId), plot->GetIsShowSymbol());
+    RefreshLabels(list, kLabelGroupIds, plot->GetLabels());
+    SetYesNoProp(list.FindItemByData(kSymbolShowId), plot->GetIsShowSymbol());
     const bool uniform = plot->GetIsUniSetSymbol();
-    SetYesNoProp(m_wndPropList.FindItemByData(kUniformId), uniform);
-    if (CBCGPProp* point = m_wndPropList.FindItemByData(kPointGroupId)) {
+    SetYesNoProp(list.FindItemByData(kUniformId), uniform);
+    if (CBCGPProp* point = list.FindItemByData(kPointGroupId)) {
         QXLOGPOINT symbol;
         plot->GetUniSymbol(&symbol);
         SetPointProp(point, symbol);

@@ -117,8 +117,7 @@ bool ApplyPieLabelStep(CBCGPProp* item, CPiePlot* plot) {
 CkelPropListPiePlotLabel::CkelPropListPiePlotLabel() = default;
 CkelPropListPiePlotLabel::~CkelPropListPiePlotLabel() = default;
 
-int CkelPropListPiePlotLabel::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
+void CkelPropListPiePlotLabel::BuildItems(CBCGPPropList& list) {
     CBCGPProp* show = CreateYesNoProp(kShowLabels, kShowId, _variant_t(""), "");
     CBCGPProp* data = NewPlotGroup(kLabelData, kDataGroupId);
     data->AddSubItem(CreateYesNoProp(plottext::kShowDataColumn, kDataColumnValueId, _variant_t(""), ""));
@@ -129,19 +128,17 @@ int CkelPropListPiePlotLabel::InitPropWnd() {
     place->AddSubItem(CreateYesNoProp(plottext::kLeaderLine, kLeaderLineId, _variant_t(""), ""));
     CBCGPProp* font = CreateFontProp(kFont, kFontGroupId);
     font->Expand(TRUE);
-    AddToGrid(m_wndPropList, {show, data, place, font});
-    return 0;
+    AddToGrid(list, {show, data, place, font});
 }
 
-void CkelPropListPiePlotLabel::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CkelPropListPiePlotLabel::ShowTarget(CBCGPPropList& list) {
     auto* plot = TargetAs<CPiePlot>();
     if (!plot) return;
-    SetYesNoProp(m_wndPropList.FindItemByData(kShowId), plot->GetIsShowlabels());
-    RefreshLabelColumn(m_wndPropList, plot);
-    RefreshLabelRows(m_wndPropList, plot);
-    RefreshPlace(m_wndPropList, plot);
-    RefreshFont(m_wndPropList, plot);
+    SetYesNoProp(list.FindItemByData(kShowId), plot->GetIsShowlabels());
+    RefreshLabelColumn(list, plot);
+    RefreshLabelRows(list, plot);
+    RefreshPlace(list, plot);
+    RefreshFont(list, plot);
 }
 
 LRESULT CkelPropListPiePlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {

@@ -8,9 +8,8 @@ using namespace chart;
 CkelPropListRosePlotFill::CkelPropListRosePlotFill() = default;
 CkelPropListRosePlotFill::~CkelPropListRosePlotFill() = default;
 
-void CkelPropListRosePlotFill::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
-    RefreshPenFill(m_wndPropList, kBorderGroupId, TargetAs<CRosePlot>());
+void CkelPropListRosePlotFill::ShowTarget(CBCGPPropList& list) {
+    RefreshPenFill(list, kBorderGroupId, TargetAs<CRosePlot>());
 }
 
 LRESULT CkelPropListRosePlotFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
