@@ -89,6 +89,6 @@ LRESULT CChartGraphProp::OnPropertyChanged(WPARAM, LPARAM lParam) {
         default:
             break;
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

@@ -21,7 +21,7 @@ LRESULT CkelPropHistFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CHistogramPlot>();
     if (!item || !plot) return 0;
-    ApplyPenFill(item, kBorderGroupId, plot->GetFillSeryGroup()->GetCurSelFillSery(), plot);
-    UpdateView();
+    AfterEdit(item, ApplyPenFill(item, kBorderGroupId, plot->GetFillSeryGroup()->GetCurSelFillSery(), plot) !=
+                        Edit::Refused);
     return 0;
 }

@@ -48,6 +48,6 @@ LRESULT CkelPropHistLable::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CHistogramPlot>();
     if (!item || !plot) return 0;
-    if (ApplyLabelEdit(item, kIds, CurrentLabels(plot), plot) != Edit::Refused) UpdateView();
+    AfterEdit(item, ApplyLabelEdit(item, kIds, CurrentLabels(plot), plot) != Edit::Refused);
     return 0;
 }

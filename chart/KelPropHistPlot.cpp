@@ -85,7 +85,10 @@ LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     // The binning numbers: a text ReadPositiveCount refuses (which the items refuse themselves)
     // writes nothing.
     const bool binning = id == kLeftValueId || id == kRightValueId || id == kZoneCountId || id == kWidthId;
-    if (binning && !ReadPositiveCount(ItemText(item), &n)) return 0;
+    if (binning && !ReadPositiveCount(ItemText(item), &n)) {
+        ShowStoredValue(item);
+        return 0;
+    }
     Edit edit = Edit::Taken;
     switch (id) {
         case kDataColumnId:
@@ -111,6 +114,6 @@ LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (edit == Edit::NotMine) ApplyTableOrAxis(item, plot);
             break;
     }
-    if (edit != Edit::Refused) UpdateView();
+    AfterEdit(item, edit != Edit::Refused);
     return 0;
 }

@@ -90,7 +90,10 @@ LRESULT CkelPropListAxisGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
         (grid->*level->setShown)(GetYesNoProp(item));
         EnableAllSubItems(m_wndPropList.FindItemByData(level->line), (grid->*level->getShown)());
     } else if (id > level->line) {
-        if (!chart::ReadPenSubItem(item, static_cast<int>(id - level->line - 1), pen)) return 0;
+        if (!chart::ReadPenSubItem(item, static_cast<int>(id - level->line - 1), pen)) {
+            ShowStoredValue(item);
+            return 0;
+        }
         (grid->*level->setPen)(&pen);
     }
     UpdateView();

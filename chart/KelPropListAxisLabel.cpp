@@ -253,6 +253,6 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
         default:
             break;
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

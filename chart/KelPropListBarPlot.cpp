@@ -130,6 +130,6 @@ LRESULT CkelPropListBarPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

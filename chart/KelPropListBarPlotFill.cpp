@@ -27,14 +27,15 @@ LRESULT CkelPropListBarPlotFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* plot = TargetAs<CkelBarPlot>();
     if (!item || !plot) return 0;
     CBarFillSeryGrp* group = plot->GetFillSeryGroup();
+    bool taken = true;
     switch (item->GetData()) {
         case kSeriesId:
             ApplySeriesChoice(item, group);
             break;
         default:
-            ApplyPenFill(item, kBorderGroupId, group->GetCurSelFillSery(), plot);
+            taken = ApplyPenFill(item, kBorderGroupId, group->GetCurSelFillSery(), plot) != Edit::Refused;
             break;
     }
-    UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

@@ -69,6 +69,6 @@ LRESULT CkelPropListBarPlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
                 edit = ApplyLabelEdit(item, kLabelGroupIds, current->GetLabels(), plot, current->GetColIndex());
             break;
     }
-    if (edit != Edit::Refused) UpdateView();
+    AfterEdit(item, edit != Edit::Refused);
     return 0;
 }

@@ -18,17 +18,11 @@ namespace {
 
 using Legend = CkelPropListChartLegend;
 
-// A margin: the number typed, times 100; false for a text with no number a double holds. The
-// margins move the entries and may be negative.
-bool ReadMargin(const CString& text, double* stored) {
-    double value = 0;
-    return numtext::LeadingNumber(text, &value) && numtext::Scale(value, numtext::kHundredths, stored);
-}
-
-// A size (width, height, spacing between entries): a margin that is not negative.
+// A margin is read as an offset (chart::ReadScaledOffset): it moves the entries and may be negative.
+// A size (width, height, spacing between entries): such a number that is not negative.
 bool ReadSize(const CString& text, double* stored) {
     double value = 0;
-    if (!ReadMargin(text, &value) || value < 0) return false;
+    if (!chart::ReadScaledOffset(text, &value) || value < 0) return false;
     *stored = value;
     return true;
 }
@@ -53,8 +47,8 @@ const HundredthsItem kHundredths[] = {
     {Legend::kWidthId, kLegendWidth, &CkelLegend::GetBorderWidth, &CkelLegend::SetBorderWidth, &ReadSize},
     {Legend::kHeightId, kLegendHeight, &CkelLegend::GetBorderHeight, &CkelLegend::SetBorderHeight, &ReadSize},
     {Legend::kSpacingId, kLegendSpacing, &CkelLegend::GetIntervalSpace, &CkelLegend::SetIntervalSpace, &ReadSize},
-    {Legend::kLeftMarginId, kLeftMargin, &CkelLegend::GetLMarginSpace, &CkelLegend::SetLMarginSpace, &ReadMargin},
-    {Legend::kTopMarginId, kTopMargin, &CkelLegend::GetTMarginSpace, &CkelLegend::SetTMarginSpace, &ReadMargin},
+    {Legend::kLeftMarginId, kLeftMargin, &CkelLegend::GetLMarginSpace, &CkelLegend::SetLMarginSpace, &chart::ReadScaledOffset},
+    {Legend::kTopMarginId, kTopMargin, &CkelLegend::GetTMarginSpace, &CkelLegend::SetTMarginSpace, &chart::ReadScaledOffset},
 };
 
 const HundredthsItem* HundredthsOf(DWORD_PTR id) {
@@ -200,7 +194,7 @@ LRESULT CkelPropListChartLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = ApplyHundredths(legend, item);
             break;
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }
 

@@ -54,6 +54,6 @@ LRESULT CkelPropListClassPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
         edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);
         if (edit == Edit::NotMine) ApplyXYDataItem(item, plot);
     }
-    if (edit != Edit::Refused) UpdateView();
+    AfterEdit(item, edit != Edit::Refused);
     return 0;
 }

@@ -14,11 +14,12 @@ using namespace charttext;
 
 namespace {
 
-// The uniform symbol read over the plot's; nothing is written when the size is refused.
-bool ApplyUniformSymbol(CBCGPProp* group, CkelClassPlot* plot) {
+// The uniform symbol read over the plot's (ReadGroupEdit); nothing is written when the edited field
+// is refused.
+bool ApplyUniformSymbol(CBCGPProp* edited, CkelClassPlot* plot) {
     QXLOGPOINT point;
     plot->GetUniSymbol(&point);
-    if (!ReadPointGroup(group, point)) return false;
+    if (!ReadGroupEdit(edited, point)) return false;
     plot->SetUniSymbol(&point);
     return true;
 }
@@ -78,12 +79,12 @@ LRESULT CkelPropListClassPlotLabelSymbol::OnPropertyChanged(WPARAM, LPARAM lPara
         case kPointSizeId:
         case kPointBorderId:
         case kPointInnerId:
-            taken = ApplyUniformSymbol(item->GetParent(), plot);
+            taken = ApplyUniformSymbol(item, plot);
             break;
         default:
             taken = ApplyLabelEdit(item, kLabelGroupIds, plot->GetLabels(), plot) != Edit::Refused;
             break;
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

@@ -76,6 +76,6 @@ LRESULT CkelPropListLinePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!item || !plot) return 0;
     const Edit edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);
     if (edit == Edit::NotMine) ApplyXYDataItem(item, plot);
-    if (edit != Edit::Refused) UpdateView();
+    AfterEdit(item, edit != Edit::Refused);
     return 0;
 }

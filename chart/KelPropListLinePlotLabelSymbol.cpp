@@ -45,12 +45,12 @@ LRESULT CkelPropListLinePlotLabelSymbol::OnPropertyChanged(WPARAM, LPARAM lParam
         case kSymbolSizeId:
         case kSymbolBorderId:
         case kSymbolInnerId:
-            if (QXLOGPOINT* point = SymbolPoint(plot)) taken = ReadPointGroup(item->GetParent(), *point);
+            if (QXLOGPOINT* point = SymbolPoint(plot)) taken = ReadGroupEdit(item, *point);
             break;
         default:
             taken = ApplyLabelEdit(item, kLabelGroupIds, plot->GetLabels(), plot) != Edit::Refused;
             break;
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

@@ -122,7 +122,7 @@ LRESULT CkelPropListLinePlotSet::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kLineColorId: {
             QXLOGPEN pen;
             plot->GetLogPen(&pen);
-            taken = GetLineProp(item->GetParent(), pen);
+            taken = ReadGroupEdit(item, pen);
             if (taken) plot->SetLogPen(&pen);
             break;
         }
@@ -136,6 +136,6 @@ LRESULT CkelPropListLinePlotSet::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = ApplyLineFill(item, plot) != Edit::Refused;
             break;
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

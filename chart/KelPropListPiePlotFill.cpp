@@ -37,14 +37,15 @@ LRESULT CkelPropListPiePlotFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CPiePlot>();
     if (!item || !plot) return 0;
+    bool taken = true;
     switch (item->GetData()) {
         case kPieceId:
             plot->SetCurSelPiece(plot->GetPieceIndexByName(std::string(ItemText(item))));
             break;
         default:
-            ApplyPenFill(item, kBorderGroupId, plot->GetCurSelPiece(), plot);
+            taken = ApplyPenFill(item, kBorderGroupId, plot->GetCurSelPiece(), plot) != Edit::Refused;
             break;
     }
-    UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

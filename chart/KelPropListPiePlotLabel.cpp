@@ -70,11 +70,12 @@ void RefreshFont(CBCGPPropList& list, CPiePlot* plot) {
     SetFontProp(font, current);
 }
 
-// The label font read over the plot's; nothing is written when the size is refused.
-bool ApplyFont(CBCGPProp* group, CPiePlot* plot) {
+// The label font read over the plot's (ReadGroupEdit); nothing is written when the edited field is
+// refused.
+bool ApplyFont(CBCGPProp* edited, CPiePlot* plot) {
     QXLOGFONT font;
     plot->GetLabelFont(&font);
-    if (!GetFontProp(group, font)) return false;
+    if (!ReadGroupEdit(edited, font)) return false;
     plot->SetLabelFont(&font);
     return true;
 }
@@ -174,11 +175,11 @@ LRESULT CkelPropListPiePlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFontFaceId:
         case kFontSizeId:
         case kFontColorId:
-            taken = ApplyFont(item->GetParent(), plot);
+            taken = ApplyFont(item, plot);
             break;
         default:
             break;
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

@@ -130,6 +130,6 @@ LRESULT CkelPropListRosePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
         default:
             break;
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

@@ -16,7 +16,6 @@ LRESULT CkelPropListRosePlotFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CRosePlot>();
     if (!item || !plot) return 0;
-    ApplyPenFill(item, kBorderGroupId, plot, plot);
-    UpdateView();
+    AfterEdit(item, ApplyPenFill(item, kBorderGroupId, plot, plot) != Edit::Refused);
     return 0;
 }

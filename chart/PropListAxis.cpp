@@ -59,6 +59,11 @@ void CPropListAxis::ShowItemAgain(CBCGPProp* item) {
     ShowAxisValueAgain(item, TargetAs<IkelAxis>());
 }
 
+// A reader refusal after the item took the text shows the edits' format too, where they have one.
+void CPropListAxis::ShowStoredValue(CBCGPProp* item) {
+    if (!ShowAxisValueAgain(item, TargetAs<IkelAxis>())) CWndLstChart::ShowStoredValue(item);
+}
+
 LRESULT CPropListAxis::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     IkelAxis* axis = TargetAs<IkelAxis>();
@@ -112,6 +117,6 @@ LRESULT CPropListAxis::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
     }
     // A refused edit wrote nothing: the view needs no repaint.
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

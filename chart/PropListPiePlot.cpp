@@ -76,6 +76,6 @@ LRESULT CPropListPiePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kNoItem) != Edit::Refused;
             break;
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

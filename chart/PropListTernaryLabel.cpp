@@ -29,6 +29,6 @@ LRESULT CPropListTernaryLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CkelTernaryPlot>();
     if (!item || !plot || !plot->GetPlotLabels()) return 0;
-    if (ApplyLabelEdit(item, kLabelGroupIds, plot->GetPlotLabels(), plot) != Edit::Refused) UpdateView();
+    AfterEdit(item, ApplyLabelEdit(item, kLabelGroupIds, plot->GetPlotLabels(), plot) != Edit::Refused);
     return 0;
 }

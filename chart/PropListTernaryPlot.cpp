@@ -197,6 +197,6 @@ LRESULT CPropListTernaryPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

@@ -20,6 +20,13 @@ void CWndLstChart::UpdateBCGPProperty(long object, CString) {
     if (CheckTargetChanged(reinterpret_cast<CObject*>(object))) ShowTarget(m_wndPropList);
 }
 
+void CWndLstChart::AfterEdit(CBCGPProp* item, bool taken) {
+    if (taken)
+        UpdateView();
+    else
+        ShowStoredValue(item);
+}
+
 void CWndLstChart::BuildItems(CBCGPPropList&) {}
 void CWndLstChart::ShowTarget(CBCGPPropList&) {}
 

@@ -43,6 +43,9 @@ protected:
     // code): the item shows the stored value as the refresh shows it. Nothing else changes: the
     // refresh runs over a copy of the page's items, and only the item's value is taken from it.
     virtual void ShowStoredValue(CBCGPProp* item);
+    // The end of an edit: a taken one has the view repainted; a refused one wrote nothing, and the
+    // item shows the stored value again (ShowStoredValue).
+    void AfterEdit(CBCGPProp* item, bool taken);
 
     int m_nKind = 0;
     CObject* m_pTarget = nullptr;
