@@ -44,16 +44,24 @@ void CChartGraphProp::ShowTarget(CBCGPPropList& list) {
 }
 
 // A refused offset (no number of 0 or more) shows the stored one with two decimals, the refresh
-// with one.
+// with one. False, item untouched, for any other item.
+bool CChartGraphProp::ShowOffsetAgain(CBCGPProp* item) {
+    IChartGraph* chart = TargetAs<IChartGraph>();
+    if (!item || !chart) return false;
+    const DWORD_PTR id = item->GetData();
+    if (id != kXOffsetId && id != kYOffsetId) return false;
+    CkelChartTitle* title = chart->GetTitle();
+    SetItemText(item, numtext::Fixed(id == kXOffsetId ? title->GetXOffset() : title->GetYOffset(), 2));
+    return true;
+}
+
 void CChartGraphProp::ShowItemAgain(CBCGPProp* item) {
     CWndLstChart::ShowItemAgain(item);
-    IChartGraph* chart = TargetAs<IChartGraph>();
-    if (!item || !chart) return;
-    const DWORD_PTR id = item->GetData();
-    if (id != kXOffsetId && id != kYOffsetId) return;
-    CkelChartTitle* title = chart->GetTitle();
-    const double offset = id == kXOffsetId ? title->GetXOffset() : title->GetYOffset();
-    SetItemText(item, numtext::Fixed(offset, 2));
+    ShowOffsetAgain(item);
+}
+
+void CChartGraphProp::ShowStoredValue(CBCGPProp* item) {
+    if (!ShowOffsetAgain(item)) CWndLstChart::ShowStoredValue(item);
 }
 
 LRESULT CChartGraphProp::OnPropertyChanged(WPARAM, LPARAM lParam) {

@@ -24,4 +24,8 @@ protected:
     void ShowTarget(CBCGPPropList& list) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
     void ShowItemAgain(CBCGPProp* item) override;
+    void ShowStoredValue(CBCGPProp* item) override;
+
+private:
+    bool ShowOffsetAgain(CBCGPProp* item);
 };
