@@ -316,91 +316,115 @@ bool ShowAxisValueAgain(CBCGPProp* item, IkelAxis* axis) {
 
 namespace {
 
-// The checks below speak (the message, then the axis's value again) only when told to: for the
-// entry the user edited. The other entries of a group show what is stored; one that no longer
-// passes is left as stored, without a word.
+// Each check below refuses an entry by showing the axis's value in it again (after the message of a
+// check that has one), but only when told to speak: a group applier keeps the other entries quiet
+// while it finds whether the edited one passes.
+
+// Refuses: the message naming the limit when there is one, then the axis's value again. Always false.
+bool Refuse(bool say, CBCGPProp* item, IkelAxis* axis, const char* message = nullptr, double limit = 0) {
+    if (!say) return false;
+    if (message) AfxMessageBox(FormatString(message, numtext::Shown(limit, 2)));
+    ShowAxisValueAgain(item, axis);
+    return false;
+}
+
+// The number of an entry, by its reader.
+bool ReadEntry(CBCGPProp* item, IkelAxis* axis, bool (*read)(const CString&, double*), double* value, bool say) {
+    return read(ItemText(item), value) || Refuse(say, item, axis);
+}
 
 // The scale the item names, when the axis takes it: "概率" only for a range strictly inside 0 .. 100.
 bool CheckScaleType(CBCGPProp* item, IkelAxis* axis, int* scale, bool say) {
     *scale = AxisScaleFromText(ItemText(item));
     if (*scale != kProbabilityScale || (axis->GetMin() > 0 && axis->GetMax() < 100)) return true;
-    if (say) {
-        AfxMessageBox(kNoProbability);
-        ShowAxisValueAgain(item, axis);
-    }
-    return false;
-}
-
-// The one refusal with a message: when told to speak, the message naming the limit, then the
-// axis's value again. Always false.
-bool Refuse(bool say, CBCGPProp* item, const char* message, double limit, IkelAxis* axis) {
-    if (say) {
-        AfxMessageBox(FormatString(message, numtext::Shown(limit, 2)));
-        ShowAxisValueAgain(item, axis);
-    }
-    return false;
+    if (say) AfxMessageBox(kNoProbability);
+    return Refuse(say, item, axis);
 }
 
 // A minimum below max (the maximum it is checked against), on an angle axis also within a full turn.
 bool CheckMin(CBCGPProp* item, IkelAxis* axis, double max, double* min, bool say) {
-    if (!ReadAxisBound(axis, ItemText(item), min)) return false;
+    if (!ReadAxisBound(axis, ItemText(item), min)) return Refuse(say, item, axis);
     if (axis->GetAxisType() == kAngleAxis)
-        return (*min >= 0 && *min <= kFullTurn && *min < max) || Refuse(say, item, kAngleMinRange, max, axis);
-    return *min < max || Refuse(say, item, kMinBelowMax, max, axis);
+        return (*min >= 0 && *min <= kFullTurn && *min < max) || Refuse(say, item, axis, kAngleMinRange, max);
+    return *min < max || Refuse(say, item, axis, kMinBelowMax, max);
 }
 
 // A maximum above min (the minimum it is checked against), on an angle axis also within a full turn.
 bool CheckMax(CBCGPProp* item, IkelAxis* axis, double min, double* max, bool say) {
-    if (!ReadAxisBound(axis, ItemText(item), max)) return false;
+    if (!ReadAxisBound(axis, ItemText(item), max)) return Refuse(say, item, axis);
     if (axis->GetAxisType() == kAngleAxis)
-        return (*max >= 0 && *max <= kFullTurn && *max > min) || Refuse(say, item, kAngleMaxRange, min, axis);
-    return *max > min || Refuse(say, item, kMaxAboveMin, min, axis);
+        return (*max >= 0 && *max <= kFullTurn && *max > min) || Refuse(say, item, axis, kAngleMaxRange, min);
+    return *max > min || Refuse(say, item, axis, kMaxAboveMin, min);
 }
 
 // A spacing below limit, the range it divides.
 bool CheckSpacing(CBCGPProp* item, IkelAxis* axis, double limit, double* spacing, bool say) {
-    if (!ReadMajorSpacing(ItemText(item), spacing)) return false;
-    return *spacing < limit || Refuse(say, item, kSpacingBelowRange, limit, axis);
+    if (!ReadMajorSpacing(ItemText(item), spacing)) return Refuse(say, item, axis);
+    return *spacing < limit || Refuse(say, item, axis, kSpacingBelowRange, limit);
 }
 
-// One entry of a group: its item (NULL when the group has none) and whether it passed.
-struct Entry {
-    CBCGPProp* item;
-    bool fits;
-};
-
-// Whether the edited entry passed; an edit that did not writes nothing of the group.
-template <std::size_t N>
-bool EditedFits(const CBCGPProp* edited, const Entry (&entries)[N]) {
-    for (const Entry& entry : entries)
-        if (entry.item && entry.item == edited) return entry.fits;
-    return true;
+bool CheckDivision(CBCGPProp* item, IkelAxis* axis, unsigned* division, bool say) {
+    return ReadMinorDivision(ItemText(item), division) || Refuse(say, item, axis);
 }
 
 CBCGPProp* GroupOf(CBCGPProp* edited, IkelAxis* axis) { return edited && axis ? edited->GetParent() : nullptr; }
+
+// Whether the edited entry of an attribute or title-position group passes; one that does not speaks.
+// Entries no check refuses (the title position) pass.
+bool EditedEntryPasses(CBCGPProp* edited, IkelAxis* axis) {
+    double number = 0;
+    int scale = 0;
+    switch (edited->GetData()) {
+        case kScaleTypeId:
+            return CheckScaleType(edited, axis, &scale, true);
+        case kLengthId:
+            return ReadEntry(edited, axis, &ReadScaledNumber, &number, true);
+        case kPosXId:
+        case kPosYId:
+        case kTitleAngleId:
+            return ReadEntry(edited, axis, &numtext::PositiveOrZeroNumber, &number, true);
+        case kTitleXOffsetId:
+        case kTitleYOffsetId:
+            return ReadEntry(edited, axis, &ReadDigitText, &number, true);
+        default:
+            return true;
+    }
+}
+
+// Whether the edited entry of a typed range passes as the group will apply it: each bound before it
+// taken as it will be (the typed one when it passes, else the axis's). One that does not speaks.
+bool EditedRangeEntryPasses(CBCGPProp* edited, CBCGPProp* group, IkelAxis* axis) {
+    CBCGPProp* minItem = Sub(group, kMinId);
+    CBCGPProp* maxItem = Sub(group, kMaxId);
+    double min = axis->GetMin(), max = axis->GetMax(), value = 0;
+    if (minItem && CheckMin(minItem, axis, max, &value, minItem == edited))
+        min = value;
+    else if (minItem == edited)
+        return false;
+    if (maxItem && CheckMax(maxItem, axis, min, &value, maxItem == edited))
+        max = value;
+    else if (maxItem == edited)
+        return false;
+    unsigned division = 0;
+    switch (edited->GetData()) {
+        case kMajorSpacingId:
+            return CheckSpacing(edited, axis, max - min, &value, true);
+        case kMinorDivisionId:
+            return CheckDivision(edited, axis, &division, true);
+        default:
+            return true;
+    }
+}
 
 }  // namespace
 
 bool ApplyAxisAttrProp(CBCGPProp* edited, IkelAxis* axis) {
     CBCGPProp* group = GroupOf(edited, axis);
-    if (!group) return false;
-    CBCGPProp* scale = Sub(group, kScaleTypeId);
-    CBCGPProp* length = Sub(group, kLengthId);
-    CBCGPProp* x = Sub(group, kPosXId);
-    CBCGPProp* y = Sub(group, kPosYId);
-    int scaleType = 0;
-    double number = 0;
-    const Entry entries[] = {
-        {scale, scale && CheckScaleType(scale, axis, &scaleType, scale == edited)},
-        {length, length && ReadScaledNumber(ItemText(length), &number)},
-        {x, x && numtext::PositiveOrZeroNumber(ItemText(x), &number)},
-        {y, y && numtext::PositiveOrZeroNumber(ItemText(y), &number)},
-    };
-    if (!EditedFits(edited, entries)) return false;
-    if (entries[0].fits) axis->SetAxisScaleType(scaleType);
-    if (entries[1].fits) ApplyAxisLength(length, axis);
-    if (entries[2].fits) ApplyAxisPosX(x, axis);
-    if (entries[3].fits) ApplyAxisPosY(y, axis);
+    if (!group || !EditedEntryPasses(edited, axis)) return false;
+    ApplyAxisScaleType(Sub(group, kScaleTypeId), axis);
+    ApplyAxisLength(Sub(group, kLengthId), axis);
+    ApplyAxisPosX(Sub(group, kPosXId), axis);
+    ApplyAxisPosY(Sub(group, kPosYId), axis);
     return true;
 }
 
@@ -413,7 +437,7 @@ bool ApplyAxisScaleType(CBCGPProp* item, IkelAxis* axis) {
 
 bool ApplyAxisLength(CBCGPProp* item, IkelAxis* axis) {
     double length = 0;
-    if (!item || !axis || !ReadScaledNumber(ItemText(item), &length)) return false;
+    if (!item || !axis || !ReadEntry(item, axis, &ReadScaledNumber, &length, true)) return false;
     axis->SetAxisLength(length);
     return true;
 }
@@ -422,7 +446,7 @@ namespace {
 // Replaces one coordinate of the axis position by the item's number.
 bool ApplyAxisPos(CBCGPProp* item, IkelAxis* axis, double QXPOINT::*coordinate) {
     double value = 0;
-    if (!item || !axis || !numtext::PositiveOrZeroNumber(ItemText(item), &value)) return false;
+    if (!item || !axis || !ReadEntry(item, axis, &numtext::PositiveOrZeroNumber, &value, true)) return false;
     QXPOINT pos;
     pos.x = pos.y = 0;
     axis->GetAxisPosition(pos);
@@ -439,32 +463,15 @@ bool ApplyAxisRangeProp(CBCGPProp* edited, IkelAxis* axis) {
     CBCGPProp* group = GroupOf(edited, axis);
     if (!group) return false;
     const bool automatic = GetYesNoProp(Sub(group, kAutoRangeId));
-    CBCGPProp* minItem = Sub(group, kMinId);
-    CBCGPProp* maxItem = Sub(group, kMaxId);
-    CBCGPProp* spacingItem = Sub(group, kMajorSpacingId);
-    CBCGPProp* divisionItem = Sub(group, kMinorDivisionId);
-    // A typed range: the bounds, the spacing and the division, each checked against the others as
-    // they will be, in this order.
-    double min = axis->GetMin(), max = axis->GetMax(), spacing = 0, value = 0;
-    unsigned division = 0;
-    bool minFits = false, maxFits = false, spacingFits = false, divisionFits = false;
-    if (!automatic) {
-        minFits = minItem && CheckMin(minItem, axis, max, &value, minItem == edited);
-        if (minFits) min = value;
-        maxFits = maxItem && CheckMax(maxItem, axis, min, &value, maxItem == edited);
-        if (maxFits) max = value;
-        spacingFits = spacingItem && CheckSpacing(spacingItem, axis, max - min, &spacing, spacingItem == edited);
-        divisionFits = divisionItem && ReadMinorDivision(ItemText(divisionItem), &division);
-        const Entry entries[] = {
-            {minItem, minFits}, {maxItem, maxFits}, {spacingItem, spacingFits}, {divisionItem, divisionFits}};
-        if (!EditedFits(edited, entries)) return false;
-    }
+    if (!automatic && !EditedRangeEntryPasses(edited, group, axis)) return false;
     axis->SetDescend(GetYesNoProp(Sub(group, kDescendId)));
     axis->SetIsRangeAuto(automatic);
-    if (minFits) axis->SetMin(min);
-    if (maxFits) axis->SetMax(max);
-    if (spacingFits) axis->GetTickMarks()->GetMajorTickStruct()->SetSpacing(spacing);
-    if (divisionFits) axis->GetTickMarks()->GetMinorTickStruct()->SetDivision(division);
+    if (!automatic) {
+        ApplyAxisMin(Sub(group, kMinId), axis);
+        ApplyAxisMax(Sub(group, kMaxId), axis);
+        ApplyMajorSpacing(Sub(group, kMajorSpacingId), axis);
+        ApplyMinorDivision(Sub(group, kMinorDivisionId), axis);
+    }
     if (CBCGPProp* unit = Sub(group, kUnitId))
         axis->SetAxisUnit(static_cast<CkelLabelFormat::KELUnit>(UnitCode(ItemText(unit))));
     return true;
@@ -484,13 +491,6 @@ bool ApplyAxisMax(CBCGPProp* item, IkelAxis* axis) {
     return true;
 }
 
-bool SpacingFits(IkelAxis* axis, double spacing) {
-    const double limit = axis->GetMax() - axis->GetMin();
-    if (spacing < limit) return true;
-    AfxMessageBox(FormatString(kSpacingBelowRange, numtext::Shown(limit, 2)));
-    return false;
-}
-
 bool ApplyMajorSpacing(CBCGPProp* item, IkelAxis* axis) {
     double spacing = 0;
     if (!item || !axis || !CheckSpacing(item, axis, axis->GetMax() - axis->GetMin(), &spacing, true)) return false;
@@ -500,30 +500,27 @@ bool ApplyMajorSpacing(CBCGPProp* item, IkelAxis* axis) {
 
 bool ApplyMinorDivision(CBCGPProp* item, IkelAxis* axis) {
     unsigned division = 0;
-    if (!item || !axis || !ReadMinorDivision(ItemText(item), &division)) return false;
+    if (!item || !axis || !CheckDivision(item, axis, &division, true)) return false;
     axis->GetTickMarks()->GetMinorTickStruct()->SetDivision(division);
     return true;
 }
 
 bool ApplyTitlePosProp(CBCGPProp* edited, IkelAxis* axis) {
     CBCGPProp* group = GroupOf(edited, axis);
-    if (!group) return false;
-    CBCGPProp* x = Sub(group, kTitleXOffsetId);
-    CBCGPProp* y = Sub(group, kTitleYOffsetId);
-    CBCGPProp* angle = Sub(group, kTitleAngleId);
-    double number = 0;
-    const Entry entries[] = {
-        {x, x && ReadDigitText(ItemText(x), &number)},
-        {y, y && ReadDigitText(ItemText(y), &number)},
-        {angle, angle && numtext::PositiveOrZeroNumber(ItemText(angle), &number)},
-    };
-    if (!EditedFits(edited, entries)) return false;
+    if (!group || !EditedEntryPasses(edited, axis)) return false;
     if (CBCGPProp* pos = Sub(group, kTitlePosId))
         axis->GetTitle()->SetTitleRelativePos(TitlePosFromText(ItemText(pos)));
-    if (entries[0].fits) ApplyTitleXOffset(x, axis);
-    if (entries[1].fits) ApplyTitleYOffset(y, axis);
-    if (entries[2].fits) ApplyTitleAngle(angle, axis);
+    ApplyTitleXOffset(Sub(group, kTitleXOffsetId), axis);
+    ApplyTitleYOffset(Sub(group, kTitleYOffsetId), axis);
+    ApplyTitleAngle(Sub(group, kTitleAngleId), axis);
     return true;
+}
+
+bool SpacingFits(IkelAxis* axis, double spacing) {
+    const double limit = axis->GetMax() - axis->GetMin();
+    if (spacing < limit) return true;
+    AfxMessageBox(FormatString(kSpacingBelowRange, numtext::Shown(limit, 2)));
+    return false;
 }
 
 namespace {
@@ -531,7 +528,7 @@ namespace {
 bool ApplyTitleNumber(CBCGPProp* item, IkelAxis* axis, bool (*read)(const CString&, double*),
                       void (CkelAxisTitle::*set)(double)) {
     double value = 0;
-    if (!item || !axis || !read(ItemText(item), &value)) return false;
+    if (!item || !axis || !ReadEntry(item, axis, read, &value, true)) return false;
     (axis->GetTitle()->*set)(value);
     return true;
 }

@@ -110,13 +110,12 @@ void SetAxisTitleProp(CBCGPProp* group, IkelAxis* axis);
 bool ShowAxisValueAgain(CBCGPProp* item, IkelAxis* axis);
 
 // ---- appliers --------------------------------------------------------------------------------------------
-// Each answers true when it wrote the axis. A check that refuses shows its message, then the axis's
-// value again (ShowAxisValueAgain), and writes nothing; a text the item's reader refuses (which the
-// item itself refuses first) writes nothing either.
+// Each answers true when it wrote the axis. An entry refused (a text its reader does not take, or a
+// check with its message) shows the axis's value again (ShowAxisValueAgain) and writes nothing.
 // The group appliers take the edited item and apply its whole group (the attributes, the range, the
-// title position): every entry is read and checked first. When the edited entry is refused nothing
-// of the group is written; any other entry shows what is stored, and one that no longer passes
-// (a stored spacing of 0, one the new range no longer holds) is left as stored, without a message.
+// title position): the edited entry decides, and when it is refused nothing of the group is written.
+// Otherwise every entry is applied in turn by its own applier, with its checks and messages: one
+// that no longer passes (a stored spacing the new range no longer holds) keeps the axis's value.
 bool ApplyAxisAttrProp(CBCGPProp* edited, IkelAxis* axis);
 bool ApplyAxisRangeProp(CBCGPProp* edited, IkelAxis* axis);
 bool ApplyTitlePosProp(CBCGPProp* edited, IkelAxis* axis);

@@ -171,8 +171,8 @@ void RefreshLabelData(CBCGPProp* group, CkelPlotLabels* labels) {
 }
 
 namespace {
-// An entry of a label group that the edited item decides on: the edited one must pass, or nothing
-// of the group is written; another one shows what is stored and is left so when it no longer passes.
+// An entry of the position group that the edited item decides on: the edited one must pass, or
+// nothing of the group is written; another one that does not read keeps the stored value.
 bool EditedPasses(const CBCGPProp* edited, const CBCGPProp* item, bool passes) { return passes || item != edited; }
 }  // namespace
 
@@ -200,8 +200,10 @@ int SeriesIndexByName(IkelPlot* plot, const CString& name) {
     return index < 0 ? 0 : index;
 }
 
-// The rows and step of the labels, checked against the plot's data range, then the flag and the
-// column: the whole group is read and checked before anything is written.
+// The flag, the column, then the rows and the step, each checked as the labels take them: a row out
+// of the plot's range shows its message and the stored row again, a step below 1 the stored step.
+// The edited entry decides: when it is refused nothing of the group is written; another one that no
+// longer passes keeps the stored value.
 bool ApplyLabelDataWithColumn(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot, int column) {
     CBCGPProp* group = edited->GetParent();
     CkelDataRange* range = plot->GetDataRange();
@@ -209,22 +211,40 @@ bool ApplyLabelDataWithColumn(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlo
     CBCGPProp* lastItem = group->GetSubItem(3);
     CBCGPProp* stepItem = group->GetSubItem(4);
     const long long rows = plot->GetDataset() ? plot->GetDataset()->GetRows() : 0;
-    long long first = 0, last = 0;
-    unsigned step = 0;
-    const bool firstFits = RowFits(firstItem, firstItem == edited, 1, static_cast<long long>(range->GetLastRow()) + 1,
-                                   static_cast<long long>(labels->GetFirstlabelRow()) + 1, &first);
-    const bool lastFits = RowFits(lastItem, lastItem == edited, static_cast<long long>(range->GetFirstRow()) + 1, rows,
-                                  static_cast<long long>(labels->GetLastlabelRow()) + 1, &last);
-    const bool stepFits = ReadStep(ItemText(stepItem), &step);
-    if (!EditedPasses(edited, firstItem, firstFits) || !EditedPasses(edited, lastItem, lastFits) ||
-        !EditedPasses(edited, stepItem, stepFits))
+    auto first = [&](bool write) {
+        long long n = 0;
+        if (!RowFits(firstItem, true, 1, static_cast<long long>(range->GetLastRow()) + 1,
+                     static_cast<long long>(labels->GetFirstlabelRow()) + 1, &n))
+            return false;
+        if (write) labels->SetFirstlabelRow(static_cast<unsigned>(n - 1));
+        return true;
+    };
+    auto last = [&](bool write) {
+        long long n = 0;
+        if (!RowFits(lastItem, true, static_cast<long long>(range->GetFirstRow()) + 1, rows,
+                     static_cast<long long>(labels->GetLastlabelRow()) + 1, &n))
+            return false;
+        if (write) labels->SetLastlabelRow(static_cast<unsigned>(n - 1));
+        return true;
+    };
+    auto step = [&](bool write) {
+        unsigned n = 0;
+        if (!ReadStep(ItemText(stepItem), &n)) {
+            ShowRow(stepItem, labels->GetStep());
+            return false;
+        }
+        if (write) labels->SetStep(n);
+        return true;
+    };
+    if ((edited == firstItem && !first(false)) || (edited == lastItem && !last(false)) ||
+        (edited == stepItem && !step(false)))
         return false;
     const bool inY = GetYesNoProp(group->GetSubItem(0));
     labels->SetIsLabelsInYCol(inY);
     if (!inY) labels->SetLabelsColIndex(column);
-    if (firstFits) labels->SetFirstlabelRow(static_cast<unsigned>(first - 1));
-    if (lastFits) labels->SetLastlabelRow(static_cast<unsigned>(last - 1));
-    if (stepFits) labels->SetStep(step);
+    first(true);
+    last(true);
+    step(true);
     return true;
 }
 

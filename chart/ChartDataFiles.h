@@ -52,13 +52,14 @@ void RefreshLabelPosition(CBCGPProp* positionGroup, CkelPlotLabels* labels);
 // "数据": Y-column flag, the column choice (enabled only for shown labels off the Y column), rows
 // from 1, step.
 void RefreshLabelData(CBCGPProp* dataGroup, CkelPlotLabels* labels);
-// The group appliers take the edited item of the group and write its whole group back; every
-// entry is read and checked first. When the edited entry is refused they write nothing and answer
-// false; any other entry shows what is stored and is left so when it no longer passes.
-// The position group: all three values (offsets × 100).
+// The group appliers take the edited item of the group and write its whole group back. When the
+// edited entry is refused they write nothing and answer false.
+// The position group: all three values (offsets × 100); one that does not read, not edited, keeps
+// the stored value.
 bool ApplyLabelPosition(CBCGPProp* edited, CkelPlotLabels* labels);
-// The data group: the five values, the rows checked against the plot's data range (an edited row
-// out of it shows the bounds message and the labels' row again).
+// The data group: the five values, each row checked against the plot's data range as it is
+// applied: a row out of it shows the bounds message and the labels' row again, the edited one or
+// not (which then keeps the stored row).
 bool ApplyLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot);
 // The same for a bar plot's labels, whose column is their bar series'.
 bool ApplyBarLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot, int barColumn);

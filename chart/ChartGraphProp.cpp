@@ -14,8 +14,7 @@ using namespace axistext;
 CChartGraphProp::CChartGraphProp() = default;
 CChartGraphProp::~CChartGraphProp() = default;
 
-int CChartGraphProp::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
+void CChartGraphProp::BuildItems(CBCGPPropList& list) {
     auto* group = new CBCGPProp(kChartTitleGroup, kTitleGroupId, FALSE);
     group->AddSubItem(NewTextItem(kTitle, kChartTitleDescription, kTitleTextId));
     group->AddSubItem(
@@ -23,22 +22,20 @@ int CChartGraphProp::InitPropWnd() {
     group->AddSubItem(
         chart::NewNumberItem(kYDirectionOffset, kTitleYOffsetDescription, kYOffsetId, chart::NumberRule()));
     group->Expand(TRUE);
-    m_wndPropList.AddProperty(group, TRUE, TRUE);
+    list.AddProperty(group, TRUE, TRUE);
     CBCGPProp* font = CreateFontProp(charttext::kFont, kFontGroupId);
     font->Expand(TRUE);
-    m_wndPropList.AddProperty(font, TRUE, TRUE);
-    return 0;
+    list.AddProperty(font, TRUE, TRUE);
 }
 
-void CChartGraphProp::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CChartGraphProp::ShowTarget(CBCGPPropList& list) {
     IChartGraph* chart = TargetAs<IChartGraph>();
     if (!chart) return;
     CkelChartTitle* title = chart->GetTitle();
-    SetItemText(m_wndPropList.FindItemByData(kTitleTextId), title->GetText().c_str());
-    SetItemText(m_wndPropList.FindItemByData(kXOffsetId), numtext::Fixed(title->GetXOffset(), 1));
-    SetItemText(m_wndPropList.FindItemByData(kYOffsetId), numtext::Fixed(title->GetYOffset(), 1));
-    if (CBCGPProp* font = m_wndPropList.FindItemByData(kFontGroupId)) {
+    SetItemText(list.FindItemByData(kTitleTextId), title->GetText().c_str());
+    SetItemText(list.FindItemByData(kXOffsetId), numtext::Fixed(title->GetXOffset(), 1));
+    SetItemText(list.FindItemByData(kYOffsetId), numtext::Fixed(title->GetYOffset(), 1));
+    if (CBCGPProp* font = list.FindItemByData(kFontGroupId)) {
         font->Expand(TRUE);
         QXLOGFONT logFont;
         title->GetLogFont(logFont);
@@ -47,16 +44,24 @@ void CChartGraphProp::UpdateBCGPProperty(long object, CString) {
 }
 
 // A refused offset (no number of 0 or more) shows the stored one with two decimals, the refresh
-// with one.
+// with one. False, item untouched, for any other item.
+bool CChartGraphProp::ShowOffsetAgain(CBCGPProp* item) {
+    IChartGraph* chart = TargetAs<IChartGraph>();
+    if (!item || !chart) return false;
+    const DWORD_PTR id = item->GetData();
+    if (id != kXOffsetId && id != kYOffsetId) return false;
+    CkelChartTitle* title = chart->GetTitle();
+    SetItemText(item, numtext::Fixed(id == kXOffsetId ? title->GetXOffset() : title->GetYOffset(), 2));
+    return true;
+}
+
 void CChartGraphProp::ShowItemAgain(CBCGPProp* item) {
     CWndLstChart::ShowItemAgain(item);
-    IChartGraph* chart = TargetAs<IChartGraph>();
-    if (!item || !chart) return;
-    const DWORD_PTR id = item->GetData();
-    if (id != kXOffsetId && id != kYOffsetId) return;
-    CkelChartTitle* title = chart->GetTitle();
-    const double offset = id == kXOffsetId ? title->GetXOffset() : title->GetYOffset();
-    SetItemText(item, numtext::Fixed(offset, 2));
+    ShowOffsetAgain(item);
+}
+
+void CChartGraphProp::ShowStoredValue(CBCGPProp* item) {
+    if (!ShowOffsetAgain(item)) CWndLstChart::ShowStoredValue(item);
 }
 
 LRESULT CChartGraphProp::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -92,6 +97,6 @@ LRESULT CChartGraphProp::OnPropertyChanged(WPARAM, LPARAM lParam) {
         default:
             break;
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

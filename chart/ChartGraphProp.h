@@ -20,8 +20,12 @@ public:
     ~CChartGraphProp() override;
 
 protected:
-    int InitPropWnd() override;
-    void UpdateBCGPProperty(long object, CString name) override;
+    void BuildItems(CBCGPPropList& list) override;
+    void ShowTarget(CBCGPPropList& list) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
     void ShowItemAgain(CBCGPProp* item) override;
+    void ShowStoredValue(CBCGPProp* item) override;
+
+private:
+    bool ShowOffsetAgain(CBCGPProp* item);
 };

@@ -8,19 +8,16 @@
 CChartGraphPropFill::CChartGraphPropFill() = default;
 CChartGraphPropFill::~CChartGraphPropFill() = default;
 
-int CChartGraphPropFill::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
+void CChartGraphPropFill::BuildItems(CBCGPPropList& list) {
     auto* colour = new CBCGPColorProp(axistext::kBackground, 0, nullptr, axistext::kBackgroundDescription, kFillColorId);
     colour->EnableOtherButton(axistext::kOtherColorAlt, TRUE, TRUE);
     colour->EnableAutomaticButton(grouptext::kAutomaticColor, GetSysColor(COLOR_WINDOWTEXT), TRUE);
-    m_wndPropList.AddProperty(colour, TRUE, TRUE);
-    return 0;
+    list.AddProperty(colour, TRUE, TRUE);
 }
 
-void CChartGraphPropFill::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CChartGraphPropFill::ShowTarget(CBCGPPropList& list) {
     IChartGraph* chart = TargetAs<IChartGraph>();
-    auto* colour = dynamic_cast<CBCGPColorProp*>(m_wndPropList.FindItemByData(kFillColorId));
+    auto* colour = dynamic_cast<CBCGPColorProp*>(list.FindItemByData(kFillColorId));
     if (!chart || !colour) return;
     QXLOGBRUSH brush;
     chart->GetLogBrush(&brush);

@@ -74,7 +74,10 @@ void ShowRow(CBCGPProp* item, long long value) {
 }
 
 bool RowFits(CBCGPProp* item, bool say, long long low, long long high, long long shown, long long* row) {
-    if (!ReadRow(ItemText(item), row)) return false;
+    if (!ReadRow(ItemText(item), row)) {
+        if (say) ShowRow(item, shown);
+        return false;
+    }
     if (*row >= low && *row <= high) return true;
     if (say) {
         ShowRowBounds(low, high);

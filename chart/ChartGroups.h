@@ -43,8 +43,9 @@ void ShowLastRow(CBCGPProp* item, IkelPlot* plot);
 void ShowStep(CBCGPProp* item, IkelPlot* plot);
 // Shows the bounds message with the two bounds.
 void ShowRowBounds(long long low, long long high);
-// A row item's row (counted from 1) when it is within low .. high. One out of them, when say is
-// set, shows the bounds message and then shown, the stored row counted from 1.
+// A row item's row (counted from 1) when it is within low .. high. When say is set, one out of them
+// shows the bounds message and then shown, the stored row counted from 1; a text that is no row
+// shows shown without a message.
 bool RowFits(CBCGPProp* item, bool say, long long low, long long high, long long shown, long long* row);
 // Shows a row (already counted from 1) or a step, "%d".
 void ShowRow(CBCGPProp* item, long long value);

@@ -8,23 +8,20 @@ using namespace chart;
 CkelPropHistFill::CkelPropHistFill() = default;
 CkelPropHistFill::~CkelPropHistFill() = default;
 
-int CkelPropHistFill::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
-    AddPenFillItems(m_wndPropList, kBorderGroupId);
-    return 0;
+void CkelPropHistFill::BuildItems(CBCGPPropList& list) {
+    AddPenFillItems(list, kBorderGroupId);
 }
 
-void CkelPropHistFill::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CkelPropHistFill::ShowTarget(CBCGPPropList& list) {
     if (auto* plot = TargetAs<CHistogramPlot>())
-        RefreshPenFill(m_wndPropList, kBorderGroupId, plot->GetFillSeryGroup()->GetCurSelFillSery());
+        RefreshPenFill(list, kBorderGroupId, plot->GetFillSeryGroup()->GetCurSelFillSery());
 }
 
 LRESULT CkelPropHistFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CHistogramPlot>();
     if (!item || !plot) return 0;
-    ApplyPenFill(item, kBorderGroupId, plot->GetFillSeryGroup()->GetCurSelFillSery(), plot);
-    UpdateView();
+    AfterEdit(item, ApplyPenFill(item, kBorderGroupId, plot->GetFillSeryGroup()->GetCurSelFillSery(), plot) !=
+                        Edit::Refused);
     return 0;
 }

@@ -32,25 +32,22 @@ CkelPlotLabels* CurrentLabels(CHistogramPlot* plot) {
 CkelPropHistLable::CkelPropHistLable() = default;
 CkelPropHistLable::~CkelPropHistLable() = default;
 
-int CkelPropHistLable::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
+void CkelPropHistLable::BuildItems(CBCGPPropList& list) {
     CBCGPProp* show = CreateYesNoProp(kShowLabels, kShowId, _variant_t(""), "");
     CBCGPProp* position = NewPlotGroup(kLabelPosition, kPositionGroupId, kPositionItems);
     CBCGPProp* font = CreateFontProp(kFont, kFontGroupId);
     font->Expand(TRUE);
-    AddToGrid(m_wndPropList, {show, position, font});
-    return 0;
+    AddToGrid(list, {show, position, font});
 }
 
-void CkelPropHistLable::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
-    RefreshLabels(m_wndPropList, kIds, CurrentLabels(TargetAs<CHistogramPlot>()));
+void CkelPropHistLable::ShowTarget(CBCGPPropList& list) {
+    RefreshLabels(list, kIds, CurrentLabels(TargetAs<CHistogramPlot>()));
 }
 
 LRESULT CkelPropHistLable::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CHistogramPlot>();
     if (!item || !plot) return 0;
-    if (ApplyLabelEdit(item, kIds, CurrentLabels(plot), plot) != Edit::Refused) UpdateView();
+    AfterEdit(item, ApplyLabelEdit(item, kIds, CurrentLabels(plot), plot) != Edit::Refused);
     return 0;
 }

@@ -59,24 +59,21 @@ void RefreshBinning(CBCGPPropList& list, CHistogramPlot* plot) {
 CkelPropHistPlot::CkelPropHistPlot() = default;
 CkelPropHistPlot::~CkelPropHistPlot() = default;
 
-int CkelPropHistPlot::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
+void CkelPropHistPlot::BuildItems(CBCGPPropList& list) {
     CBCGPProp* data = NewPlotGroup(charttext::kLabelData, kDataGroupId);
     AddTableAndAxisItems(data);
     AddPlotItems(data, kDataItems);
-    AddToGrid(m_wndPropList, {data, NewPlotGroup(charttext::kPlotSetTab, kBinningGroupId, kBinningItems)});
-    return 0;
+    AddToGrid(list, {data, NewPlotGroup(charttext::kPlotSetTab, kBinningGroupId, kBinningItems)});
 }
 
-void CkelPropHistPlot::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CkelPropHistPlot::ShowTarget(CBCGPPropList& list) {
     auto* plot = TargetAs<CHistogramPlot>();
     if (!plot) return;
-    RefreshTableAndAxes(m_wndPropList, plot);
-    FillSeriesOptions(m_wndPropList.FindItemByData(kDataColumnId), plot->GetOuterDataset(), SeriesKinds::Numeric,
+    RefreshTableAndAxes(list, plot);
+    FillSeriesOptions(list.FindItemByData(kDataColumnId), plot->GetOuterDataset(), SeriesKinds::Numeric,
                       plot->GetDataCol());
-    RefreshRows(m_wndPropList, plot, kFirstRowId, kLastRowId, kNoItem);
-    RefreshBinning(m_wndPropList, plot);
+    RefreshRows(list, plot, kFirstRowId, kLastRowId, kNoItem);
+    RefreshBinning(list, plot);
 }
 
 LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -88,7 +85,10 @@ LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     // The binning numbers: a text ReadPositiveCount refuses (which the items refuse themselves)
     // writes nothing.
     const bool binning = id == kLeftValueId || id == kRightValueId || id == kZoneCountId || id == kWidthId;
-    if (binning && !ReadPositiveCount(ItemText(item), &n)) return 0;
+    if (binning && !ReadPositiveCount(ItemText(item), &n)) {
+        ShowStoredValue(item);
+        return 0;
+    }
     Edit edit = Edit::Taken;
     switch (id) {
         case kDataColumnId:
@@ -114,6 +114,6 @@ LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (edit == Edit::NotMine) ApplyTableOrAxis(item, plot);
             break;
     }
-    if (edit != Edit::Refused) UpdateView();
+    AfterEdit(item, edit != Edit::Refused);
     return 0;
 }

@@ -26,7 +26,7 @@ public:
     ~CkelPropHistPlot() override;
 
 protected:
-    int InitPropWnd() override;
-    void UpdateBCGPProperty(long object, CString name) override;
+    void BuildItems(CBCGPPropList& list) override;
+    void ShowTarget(CBCGPPropList& list) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 };

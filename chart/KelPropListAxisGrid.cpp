@@ -45,35 +45,32 @@ const GridLevel* LevelOf(DWORD_PTR id) {
 CkelPropListAxisGrid::CkelPropListAxisGrid() = default;
 CkelPropListAxisGrid::~CkelPropListAxisGrid() = default;
 
-int CkelPropListAxisGrid::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
+void CkelPropListAxisGrid::BuildItems(CBCGPPropList& list) {
     for (const GridLevel& level : kLevels) {
         auto* group = new CBCGPProp(level.caption, level.group, FALSE);
         group->AddSubItem(CreateYesNoProp(grouptext::kShow, level.show, _variant_t(""), level.showDescription));
         group->AddSubItem(chart::NewPenGroup(grouptext::kLineStyle, level.line));
         group->Expand(TRUE);
-        m_wndPropList.AddProperty(group, TRUE, TRUE);
+        list.AddProperty(group, TRUE, TRUE);
     }
-    return 0;
 }
 
-void CkelPropListAxisGrid::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CkelPropListAxisGrid::ShowTarget(CBCGPPropList& list) {
     IkelAxis* axis = TargetAs<IkelAxis>();
     if (!axis) return;
     CkelAxisGrid* grid = axis->GetGrid();
     for (const GridLevel& level : kLevels) {
         const bool shown = (grid->*level.getShown)();
-        SetYesNoProp(m_wndPropList.FindItemByData(level.show), shown);
+        SetYesNoProp(list.FindItemByData(level.show), shown);
         QXLOGPEN pen;
         (grid->*level.getPen)(&pen);
-        CBCGPProp* line = m_wndPropList.FindItemByData(level.line);
+        CBCGPProp* line = list.FindItemByData(level.line);
         SetLineProp(line, pen);
         EnableSubItems(line, 0, -1, shown);
     }
     if (IsFixedScale(axis->GetAxisScaleType())) {
-        EnableAllSubItems(m_wndPropList.FindItemByData(kMinorGroupId), FALSE);
-        EnableAllSubItems(m_wndPropList.FindItemByData(kMinorLineId), FALSE);
+        EnableAllSubItems(list.FindItemByData(kMinorGroupId), FALSE);
+        EnableAllSubItems(list.FindItemByData(kMinorLineId), FALSE);
     }
 }
 
@@ -93,7 +90,10 @@ LRESULT CkelPropListAxisGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
         (grid->*level->setShown)(GetYesNoProp(item));
         EnableAllSubItems(m_wndPropList.FindItemByData(level->line), (grid->*level->getShown)());
     } else if (id > level->line) {
-        if (!chart::ReadPenSubItem(item, static_cast<int>(id - level->line - 1), pen)) return 0;
+        if (!chart::ReadPenSubItem(item, static_cast<int>(id - level->line - 1), pen)) {
+            ShowStoredValue(item);
+            return 0;
+        }
         (grid->*level->setPen)(&pen);
     }
     UpdateView();

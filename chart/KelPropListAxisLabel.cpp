@@ -105,8 +105,7 @@ CBCGPProp* CreateLabelFormatProp(const CString& caption, DWORD_PTR id) {
 CkelPropListAxisLabel::CkelPropListAxisLabel() = default;
 CkelPropListAxisLabel::~CkelPropListAxisLabel() = default;
 
-int CkelPropListAxisLabel::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
+void CkelPropListAxisLabel::BuildItems(CBCGPPropList& list) {
     struct Level {
         const char* caption;
         const char* show;
@@ -129,27 +128,25 @@ int CkelPropListAxisLabel::InitPropWnd() {
         group->AddSubItem(font);
         group->AddSubItem(CreateLabelFormatProp(kFormat, At(level.base, kMajorFormatId)));
         group->Expand(TRUE);
-        m_wndPropList.AddProperty(group, TRUE, TRUE);
+        list.AddProperty(group, TRUE, TRUE);
     }
     auto* text = new CBCGPProp(kLabelText, kTextGroupId, FALSE);
     text->AddSubItem(NewOptionItem(kLabelAlign, "", kLabelAlignDescription, kAlignId,
                                    {kLeft, kRight, grouptext::kAlignCenter}, false));
     text->Expand(TRUE);
-    m_wndPropList.AddProperty(text, TRUE, TRUE);
-    return 0;
+    list.AddProperty(text, TRUE, TRUE);
 }
 
-void CkelPropListAxisLabel::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CkelPropListAxisLabel::ShowTarget(CBCGPPropList& list) {
     IkelAxis* axis = TargetAs<IkelAxis>();
     if (!axis) return;
     ShowLevel(axis, 0, false);
     ShowLevel(axis, kMinorOffset, true);
-    SetItemText(m_wndPropList.FindItemByData(kAlignId), LabelAlignToText(axis->GetTickLabels()->GetAlignType()));
+    SetItemText(list.FindItemByData(kAlignId), LabelAlignToText(axis->GetTickLabels()->GetAlignType()));
     if (IsFixedScale(axis->GetAxisScaleType())) {
         for (DWORD_PTR id : {kMajorGroupId, kMajorFormatId, kMinorGroupId, kMinorPosGroupId, kMinorFontId,
                              kMinorFormatId, kTextGroupId})
-            EnableAllSubItems(m_wndPropList.FindItemByData(id), FALSE);
+            EnableAllSubItems(list.FindItemByData(id), FALSE);
     }
 }
 
@@ -256,6 +253,6 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
         default:
             break;
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

@@ -71,8 +71,7 @@ bool ApplyBarOverlap(CBCGPProp* item, CkelBarPlot* plot) {
 CkelPropListBarPlot::CkelPropListBarPlot() = default;
 CkelPropListBarPlot::~CkelPropListBarPlot() = default;
 
-int CkelPropListBarPlot::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
+void CkelPropListBarPlot::BuildItems(CBCGPPropList& list) {
     CBCGPProp* data = NewPlotGroup(charttext::kLabelData, kDataGroupId);
     AddTableAndAxisItems(data);
     data->AddSubItem(NewPlotItem({kBaseColumnId, kBaseColumn, kBaseColumnDescription, true}));
@@ -82,24 +81,22 @@ int CkelPropListBarPlot::InitPropWnd() {
     data->AddSubItem(series);
     data->AddSubItem(CreateYesNoProp(kSeriesTransfer, kTransferId, _variant_t(""), ""));
     AddPlotItems(data, kRowItems);
-    AddToGrid(m_wndPropList, {data, NewPlotGroup(kLayoutGroup, kLayoutGroupId, kLayoutItems)});
-    return 0;
+    AddToGrid(list, {data, NewPlotGroup(kLayoutGroup, kLayoutGroupId, kLayoutItems)});
 }
 
-void CkelPropListBarPlot::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CkelPropListBarPlot::ShowTarget(CBCGPPropList& list) {
     auto* plot = TargetAs<CkelBarPlot>();
     if (!plot) return;
-    RefreshTableAndAxes(m_wndPropList, plot);
-    FillColumnOptions(m_wndPropList.FindItemByData(kBaseColumnId), plot, plot->GetAxis1ColumnIndex());
+    RefreshTableAndAxes(list, plot);
+    FillColumnOptions(list.FindItemByData(kBaseColumnId), plot, plot->GetAxis1ColumnIndex());
     // "系列变换" takes only a dataset whose first series is a text series; it is offered again
     // whenever such a dataset is shown.
-    if (CBCGPProp* transfer = m_wndPropList.FindItemByData(kTransferId)) {
+    if (CBCGPProp* transfer = list.FindItemByData(kTransferId)) {
         SetYesNoProp(transfer, plot->GetIsTransfer());
         transfer->Enable(FirstSeriesIsText(plot->GetOuterDataset()) ? TRUE : FALSE);
     }
-    RefreshRows(m_wndPropList, plot, kFirstRowId, kLastRowId, kStepId);
-    RefreshBarLayout(m_wndPropList.FindItemByData(kLayoutGroupId), plot);
+    RefreshRows(list, plot, kFirstRowId, kLastRowId, kStepId);
+    RefreshBarLayout(list.FindItemByData(kLayoutGroupId), plot);
 }
 
 LRESULT CkelPropListBarPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -133,6 +130,6 @@ LRESULT CkelPropListBarPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

@@ -9,20 +9,17 @@ using namespace chart;
 CkelPropListBarPlotFill::CkelPropListBarPlotFill() = default;
 CkelPropListBarPlotFill::~CkelPropListBarPlotFill() = default;
 
-int CkelPropListBarPlotFill::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
-    AddToGrid(m_wndPropList, {NewPlotItem({kSeriesId, charttext::kSeryName, charttext::kSeryName, true})});
-    AddPenFillItems(m_wndPropList, kBorderGroupId);
-    return 0;
+void CkelPropListBarPlotFill::BuildItems(CBCGPPropList& list) {
+    AddToGrid(list, {NewPlotItem({kSeriesId, charttext::kSeryName, charttext::kSeryName, true})});
+    AddPenFillItems(list, kBorderGroupId);
 }
 
-void CkelPropListBarPlotFill::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CkelPropListBarPlotFill::ShowTarget(CBCGPPropList& list) {
     auto* plot = TargetAs<CkelBarPlot>();
     if (!plot) return;
     CBarFillSeryGrp* group = plot->GetFillSeryGroup();
-    RefreshSeriesChoice(m_wndPropList.FindItemByData(kSeriesId), group);
-    RefreshPenFill(m_wndPropList, kBorderGroupId, group->GetCurSelFillSery());
+    RefreshSeriesChoice(list.FindItemByData(kSeriesId), group);
+    RefreshPenFill(list, kBorderGroupId, group->GetCurSelFillSery());
 }
 
 LRESULT CkelPropListBarPlotFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -30,14 +27,15 @@ LRESULT CkelPropListBarPlotFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* plot = TargetAs<CkelBarPlot>();
     if (!item || !plot) return 0;
     CBarFillSeryGrp* group = plot->GetFillSeryGroup();
+    bool taken = true;
     switch (item->GetData()) {
         case kSeriesId:
             ApplySeriesChoice(item, group);
             break;
         default:
-            ApplyPenFill(item, kBorderGroupId, group->GetCurSelFillSery(), plot);
+            taken = ApplyPenFill(item, kBorderGroupId, group->GetCurSelFillSery(), plot) != Edit::Refused;
             break;
     }
-    UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

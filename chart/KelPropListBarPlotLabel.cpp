@@ -31,8 +31,7 @@ const PlotItemDef kPositionItems[] = {
 CkelPropListBarPlotLabel::CkelPropListBarPlotLabel() = default;
 CkelPropListBarPlotLabel::~CkelPropListBarPlotLabel() = default;
 
-int CkelPropListBarPlotLabel::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
+void CkelPropListBarPlotLabel::BuildItems(CBCGPPropList& list) {
     CBCGPProp* series = NewPlotItem({kSeriesId, kSeryName, kSeryName, true});
     CBCGPProp* show = CreateYesNoProp(kShowLabels, kShowId, _variant_t(""), "");
     CBCGPProp* data = NewPlotGroup(kLabelData, kDataGroupId);
@@ -42,18 +41,16 @@ int CkelPropListBarPlotLabel::InitPropWnd() {
     CBCGPProp* position = NewPlotGroup(kLabelPosition, kPositionGroupId, kPositionItems);
     CBCGPProp* font = CreateFontProp(kFont, kFontGroupId);
     font->Expand(TRUE);
-    AddToGrid(m_wndPropList, {series, show, data, position, font});
-    return 0;
+    AddToGrid(list, {series, show, data, position, font});
 }
 
-void CkelPropListBarPlotLabel::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CkelPropListBarPlotLabel::ShowTarget(CBCGPPropList& list) {
     auto* plot = TargetAs<CkelBarPlot>();
     if (!plot) return;
     CBarFillSeryGrp* group = plot->GetFillSeryGroup();
-    RefreshSeriesChoice(m_wndPropList.FindItemByData(kSeriesId), group);
+    RefreshSeriesChoice(list.FindItemByData(kSeriesId), group);
     CBarFillSery* current = group->GetCurSelFillSery();
-    RefreshLabels(m_wndPropList, kLabelGroupIds, current ? current->GetLabels() : nullptr);
+    RefreshLabels(list, kLabelGroupIds, current ? current->GetLabels() : nullptr);
 }
 
 LRESULT CkelPropListBarPlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -72,6 +69,6 @@ LRESULT CkelPropListBarPlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
                 edit = ApplyLabelEdit(item, kLabelGroupIds, current->GetLabels(), plot, current->GetColIndex());
             break;
     }
-    if (edit != Edit::Refused) UpdateView();
+    AfterEdit(item, edit != Edit::Refused);
     return 0;
 }

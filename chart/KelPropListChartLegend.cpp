@@ -18,17 +18,11 @@ namespace {
 
 using Legend = CkelPropListChartLegend;
 
-// A margin: the number typed, times 100; false for a text with no number a double holds. The
-// margins move the entries and may be negative.
-bool ReadMargin(const CString& text, double* stored) {
-    double value = 0;
-    return numtext::LeadingNumber(text, &value) && numtext::Scale(value, numtext::kHundredths, stored);
-}
-
-// A size (width, height, spacing between entries): a margin that is not negative.
+// A margin is read as an offset (chart::ReadScaledOffset): it moves the entries and may be negative.
+// A size (width, height, spacing between entries): such a number that is not negative.
 bool ReadSize(const CString& text, double* stored) {
     double value = 0;
-    if (!ReadMargin(text, &value) || value < 0) return false;
+    if (!chart::ReadScaledOffset(text, &value) || value < 0) return false;
     *stored = value;
     return true;
 }
@@ -53,8 +47,8 @@ const HundredthsItem kHundredths[] = {
     {Legend::kWidthId, kLegendWidth, &CkelLegend::GetBorderWidth, &CkelLegend::SetBorderWidth, &ReadSize},
     {Legend::kHeightId, kLegendHeight, &CkelLegend::GetBorderHeight, &CkelLegend::SetBorderHeight, &ReadSize},
     {Legend::kSpacingId, kLegendSpacing, &CkelLegend::GetIntervalSpace, &CkelLegend::SetIntervalSpace, &ReadSize},
-    {Legend::kLeftMarginId, kLeftMargin, &CkelLegend::GetLMarginSpace, &CkelLegend::SetLMarginSpace, &ReadMargin},
-    {Legend::kTopMarginId, kTopMargin, &CkelLegend::GetTMarginSpace, &CkelLegend::SetTMarginSpace, &ReadMargin},
+    {Legend::kLeftMarginId, kLeftMargin, &CkelLegend::GetLMarginSpace, &CkelLegend::SetLMarginSpace, &chart::ReadScaledOffset},
+    {Legend::kTopMarginId, kTopMargin, &CkelLegend::GetTMarginSpace, &CkelLegend::SetTMarginSpace, &chart::ReadScaledOffset},
 };
 
 const HundredthsItem* HundredthsOf(DWORD_PTR id) {
@@ -74,13 +68,12 @@ CBCGPProp* NewExpandedFont(const char* name, DWORD_PTR id) {
 CkelPropListChartLegend::CkelPropListChartLegend() = default;
 CkelPropListChartLegend::~CkelPropListChartLegend() = default;
 
-int CkelPropListChartLegend::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
+void CkelPropListChartLegend::BuildItems(CBCGPPropList& list) {
     auto* title = new CBCGPProp(kLegendTitleGroup, kTitleGroupId, FALSE);
     title->AddSubItem(new CBCGPProp(kLegendTitle, _variant_t(""), "", kTitleTextId));
     title->AddSubItem(NewExpandedFont(kFontSettings, kTitleFontId));
     title->Expand(TRUE);
-    m_wndPropList.AddProperty(title, TRUE, TRUE);
+    list.AddProperty(title, TRUE, TRUE);
 
     auto* frame = new CBCGPProp(kFrameGroup, kFrameGroupId, FALSE);
     CBCGPProp* frameLine = CreateLineProp(kFrameLine, kFrameLineId, false);
@@ -89,7 +82,7 @@ int CkelPropListChartLegend::InitPropWnd() {
     frame->AddSubItem(CreateYesNoProp(grouptext::kFillTransparent, kTransparentId, _variant_t(""), ""));
     frame->AddSubItem(NewGroupColorProp(kBackColor, kBackColorDescription, kBackColorId, 0));
     frame->Expand(FALSE);
-    m_wndPropList.AddProperty(frame, TRUE, TRUE);
+    list.AddProperty(frame, TRUE, TRUE);
 
     auto* entries = new CBCGPProp(kEntriesGroup, kEntriesGroupId, FALSE);
     entries->AddSubItem(NewExpandedFont(kFontSettings, kEntryFontId));
@@ -97,40 +90,38 @@ int CkelPropListChartLegend::InitPropWnd() {
     entryLine->Expand(TRUE);
     entries->AddSubItem(entryLine);
     entries->Expand(TRUE);
-    m_wndPropList.AddProperty(entries, TRUE, TRUE);
+    list.AddProperty(entries, TRUE, TRUE);
 
     for (const HundredthsItem& entry : kHundredths)
-        m_wndPropList.AddProperty(chart::NewNumberItem(entry.label, "", entry.id, ReaderRule(entry.read)), TRUE, TRUE);
-    m_wndPropList.AddProperty(chart::NewNumberItem(kColumns, "", kColumnsId, ReaderRule(&ReadColumns)), TRUE, TRUE);
-    return 0;
+        list.AddProperty(chart::NewNumberItem(entry.label, "", entry.id, ReaderRule(entry.read)), TRUE, TRUE);
+    list.AddProperty(chart::NewNumberItem(kColumns, "", kColumnsId, ReaderRule(&ReadColumns)), TRUE, TRUE);
 }
 
-void CkelPropListChartLegend::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CkelPropListChartLegend::ShowTarget(CBCGPPropList& list) {
     CkelLegend* legend = TargetAs<CkelLegend>();
     if (!legend) return;
-    SetItemText(m_wndPropList.FindItemByData(kTitleTextId), legend->GetTitleText().c_str());
+    SetItemText(list.FindItemByData(kTitleTextId), legend->GetTitleText().c_str());
     QXLOGFONT font;
     legend->GetTitleFont(&font);
-    SetFontProp(m_wndPropList.FindItemByData(kTitleFontId), font);
+    SetFontProp(list.FindItemByData(kTitleFontId), font);
     QXLOGPEN pen;
     legend->GetBorderLine(&pen);
-    SetLineProp(m_wndPropList.FindItemByData(kFrameLineId), pen);
+    SetLineProp(list.FindItemByData(kFrameLineId), pen);
     QXLOGBRUSH fill;
     legend->GetBorderFill(&fill);
     const bool transparent = fill.style == kHiddenStyle;
-    SetYesNoProp(m_wndPropList.FindItemByData(kTransparentId), transparent);
-    if (CBCGPProp* back = m_wndPropList.FindItemByData(kBackColorId)) {
+    SetYesNoProp(list.FindItemByData(kTransparentId), transparent);
+    if (CBCGPProp* back = list.FindItemByData(kBackColorId)) {
         ShowColor(back, fill.fillColor);
         back->Enable(!transparent);
     }
     legend->GetLegendFont(&font);
-    SetFontProp(m_wndPropList.FindItemByData(kEntryFontId), font);
+    SetFontProp(list.FindItemByData(kEntryFontId), font);
     legend->GetInnerBorderLine(&pen);
-    SetShowLineProp(m_wndPropList.FindItemByData(kEntryLineId), pen, pen.style != kHiddenStyle);
+    SetShowLineProp(list.FindItemByData(kEntryLineId), pen, pen.style != kHiddenStyle);
     for (const HundredthsItem& entry : kHundredths)
-        SetItemText(m_wndPropList.FindItemByData(entry.id), numtext::Fixed((legend->*entry.get)() / 100, 2));
-    SetItemText(m_wndPropList.FindItemByData(kColumnsId), FormatString("%u", legend->GetColNum()));
+        SetItemText(list.FindItemByData(entry.id), numtext::Fixed((legend->*entry.get)() / 100, 2));
+    SetItemText(list.FindItemByData(kColumnsId), FormatString("%u", legend->GetColNum()));
 }
 
 LRESULT CkelPropListChartLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -203,7 +194,7 @@ LRESULT CkelPropListChartLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = ApplyHundredths(legend, item);
             break;
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }
 

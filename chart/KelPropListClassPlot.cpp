@@ -27,22 +27,19 @@ const PlotItemDef kClassItems[] = {
 CkelPropListClassPlot::CkelPropListClassPlot() = default;
 CkelPropListClassPlot::~CkelPropListClassPlot() = default;
 
-int CkelPropListClassPlot::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
+void CkelPropListClassPlot::BuildItems(CBCGPPropList& list) {
     CBCGPProp* data = NewPlotGroup(charttext::kLabelData, kDataGroupId);
     AddXYDataItems(data);
     AddPlotItems(data, kClassItems);
-    AddToGrid(m_wndPropList, {data});
-    return 0;
+    AddToGrid(list, {data});
 }
 
-void CkelPropListClassPlot::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CkelPropListClassPlot::ShowTarget(CBCGPPropList& list) {
     auto* plot = TargetAs<CkelClassPlot>();
     if (!plot) return;
-    RefreshXYDataItems(m_wndPropList, plot);
-    FillClassColumnOptions(m_wndPropList.FindItemByData(kClassColumnId), plot);
-    RefreshRows(m_wndPropList, plot, kFirstRowId, kLastRowId, kStepId);
+    RefreshXYDataItems(list, plot);
+    FillClassColumnOptions(list.FindItemByData(kClassColumnId), plot);
+    RefreshRows(list, plot, kFirstRowId, kLastRowId, kStepId);
 }
 
 LRESULT CkelPropListClassPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -57,6 +54,6 @@ LRESULT CkelPropListClassPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
         edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);
         if (edit == Edit::NotMine) ApplyXYDataItem(item, plot);
     }
-    if (edit != Edit::Refused) UpdateView();
+    AfterEdit(item, edit != Edit::Refused);
     return 0;
 }

@@ -14,11 +14,12 @@ using namespace charttext;
 
 namespace {
 
-// The uniform symbol read over the plot's; nothing is written when the size is refused.
-bool ApplyUniformSymbol(CBCGPProp* group, CkelClassPlot* plot) {
+// The uniform symbol read over the plot's (ReadGroupEdit); nothing is written when the edited field
+// is refused.
+bool ApplyUniformSymbol(CBCGPProp* edited, CkelClassPlot* plot) {
     QXLOGPOINT point;
     plot->GetUniSymbol(&point);
-    if (!ReadPointGroup(group, point)) return false;
+    if (!ReadGroupEdit(edited, point)) return false;
     plot->SetUniSymbol(&point);
     return true;
 }
@@ -28,8 +29,7 @@ bool ApplyUniformSymbol(CBCGPProp* group, CkelClassPlot* plot) {
 CkelPropListClassPlotLabelSymbol::CkelPropListClassPlotLabelSymbol() = default;
 CkelPropListClassPlotLabelSymbol::~CkelPropListClassPlotLabelSymbol() = default;
 
-int CkelPropListClassPlotLabelSymbol::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
+void CkelPropListClassPlotLabelSymbol::BuildItems(CBCGPPropList& list) {
     CBCGPProp* symbols = NewPlotGroup(plottext::kSymbolGroup, kSymbolGroupId);
     symbols->AddSubItem(CreateYesNoProp(kShowLabels, kSymbolShowId, _variant_t(""), ""));
     auto* uniform =
@@ -44,19 +44,17 @@ int CkelPropListClassPlotLabelSymbol::InitPropWnd() {
                                     plottext::kPointColorDescription, plottext::kPointColorDescription})
         point->GetSubItem(position++)->SetDescription(description);
     symbols->AddSubItem(point);
-    AddToGrid(m_wndPropList, {InitLabelProps(kLabelTab), symbols});
-    return 0;
+    AddToGrid(list, {InitLabelProps(kLabelTab), symbols});
 }
 
-void CkelPropListClassPlotLabelSymbol::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CkelPropListClassPlotLabelSymbol::ShowTarget(CBCGPPropList& list) {
     auto* plot = TargetAs<CkelClassPlot>();
     if (!plot) return;
-    RefreshLabels(m_wndPropList, kLabelGroupIds, plot->GetLabels());
-    SetYesNoProp(m_wndPropList.FindItemByData(kSymbolShowId), plot->GetIsShowSymbol());
+    RefreshLabels(list, kLabelGroupIds, plot->GetLabels());
+    SetYesNoProp(list.FindItemByData(kSymbolShowId), plot->GetIsShowSymbol());
     const bool uniform = plot->GetIsUniSetSymbol();
-    SetYesNoProp(m_wndPropList.FindItemByData(kUniformId), uniform);
-    if (CBCGPProp* point = m_wndPropList.FindItemByData(kPointGroupId)) {
+    SetYesNoProp(list.FindItemByData(kUniformId), uniform);
+    if (CBCGPProp* point = list.FindItemByData(kPointGroupId)) {
         QXLOGPOINT symbol;
         plot->GetUniSymbol(&symbol);
         SetPointProp(point, symbol);
@@ -81,12 +79,12 @@ LRESULT CkelPropListClassPlotLabelSymbol::OnPropertyChanged(WPARAM, LPARAM lPara
         case kPointSizeId:
         case kPointBorderId:
         case kPointInnerId:
-            taken = ApplyUniformSymbol(item->GetParent(), plot);
+            taken = ApplyUniformSymbol(item, plot);
             break;
         default:
             taken = ApplyLabelEdit(item, kLabelGroupIds, plot->GetLabels(), plot) != Edit::Refused;
             break;
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

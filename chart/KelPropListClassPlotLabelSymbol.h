@@ -23,7 +23,7 @@ public:
     ~CkelPropListClassPlotLabelSymbol() override;
 
 protected:
-    int InitPropWnd() override;
-    void UpdateBCGPProperty(long object, CString name) override;
+    void BuildItems(CBCGPPropList& list) override;
+    void ShowTarget(CBCGPPropList& list) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 };

@@ -56,21 +56,18 @@ bool ApplyXYDataItem(CBCGPProp* item, IkelPlot* plot) {
 CkelPropListLinePlot::CkelPropListLinePlot() = default;
 CkelPropListLinePlot::~CkelPropListLinePlot() = default;
 
-int CkelPropListLinePlot::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
+void CkelPropListLinePlot::BuildItems(CBCGPPropList& list) {
     CBCGPProp* data = NewPlotGroup(charttext::kLabelData, kDataGroupId);
     AddXYDataItems(data);
     AddPlotItems(data, kRowItems);
-    AddToGrid(m_wndPropList, {data});
-    return 0;
+    AddToGrid(list, {data});
 }
 
-void CkelPropListLinePlot::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CkelPropListLinePlot::ShowTarget(CBCGPPropList& list) {
     auto* plot = TargetAs<CkelLinePlot>();
     if (!plot) return;
-    RefreshXYDataItems(m_wndPropList, plot);
-    RefreshRows(m_wndPropList, plot, kFirstRowId, kLastRowId, kStepId);
+    RefreshXYDataItems(list, plot);
+    RefreshRows(list, plot, kFirstRowId, kLastRowId, kStepId);
 }
 
 LRESULT CkelPropListLinePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -79,6 +76,6 @@ LRESULT CkelPropListLinePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!item || !plot) return 0;
     const Edit edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);
     if (edit == Edit::NotMine) ApplyXYDataItem(item, plot);
-    if (edit != Edit::Refused) UpdateView();
+    AfterEdit(item, edit != Edit::Refused);
     return 0;
 }

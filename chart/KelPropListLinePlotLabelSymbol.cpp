@@ -19,19 +19,16 @@ QXLOGPOINT* SymbolPoint(CkelLinePlot* plot) {
 CkelPropListLinePlotLabelSymbol::CkelPropListLinePlotLabelSymbol() = default;
 CkelPropListLinePlotLabelSymbol::~CkelPropListLinePlotLabelSymbol() = default;
 
-int CkelPropListLinePlotLabelSymbol::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
-    AddToGrid(m_wndPropList,
+void CkelPropListLinePlotLabelSymbol::BuildItems(CBCGPPropList& list) {
+    AddToGrid(list,
               {InitLabelProps(charttext::kLabelTab), NewPointGroup(plottext::kPointSymbol, kSymbolGroupId)});
-    return 0;
 }
 
-void CkelPropListLinePlotLabelSymbol::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CkelPropListLinePlotLabelSymbol::ShowTarget(CBCGPPropList& list) {
     auto* plot = TargetAs<CkelLinePlot>();
     if (!plot) return;
-    RefreshLabels(m_wndPropList, kLabelGroupIds, plot->GetLabels());
-    CBCGPProp* symbol = m_wndPropList.FindItemByData(kSymbolGroupId);
+    RefreshLabels(list, kLabelGroupIds, plot->GetLabels());
+    CBCGPProp* symbol = list.FindItemByData(kSymbolGroupId);
     if (QXLOGPOINT* point = SymbolPoint(plot); point && symbol) {
         symbol->Expand(TRUE);
         SetPointProp(symbol, *point);
@@ -48,12 +45,12 @@ LRESULT CkelPropListLinePlotLabelSymbol::OnPropertyChanged(WPARAM, LPARAM lParam
         case kSymbolSizeId:
         case kSymbolBorderId:
         case kSymbolInnerId:
-            if (QXLOGPOINT* point = SymbolPoint(plot)) taken = ReadPointGroup(item->GetParent(), *point);
+            if (QXLOGPOINT* point = SymbolPoint(plot)) taken = ReadGroupEdit(item, *point);
             break;
         default:
             taken = ApplyLabelEdit(item, kLabelGroupIds, plot->GetLabels(), plot) != Edit::Refused;
             break;
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

@@ -19,7 +19,7 @@ public:
     ~CkelPropListLinePlotLabelSymbol() override;
 
 protected:
-    int InitPropWnd() override;
-    void UpdateBCGPProperty(long object, CString name) override;
+    void BuildItems(CBCGPPropList& list) override;
+    void ShowTarget(CBCGPPropList& list) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 };

@@ -82,8 +82,7 @@ const char* LineModeToText(int mode) { return TextOfValue(kLineModes, mode, kPol
 CkelPropListLinePlotSet::CkelPropListLinePlotSet() = default;
 CkelPropListLinePlotSet::~CkelPropListLinePlotSet() = default;
 
-int CkelPropListLinePlotSet::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
+void CkelPropListLinePlotSet::BuildItems(CBCGPPropList& list) {
     CBCGPProp* line = CreateLineProp(grouptext::kLineStyle, kLineGroupId, false);
     line->Expand(TRUE);
     int position = 0;
@@ -93,22 +92,20 @@ int CkelPropListLinePlotSet::InitPropWnd() {
     CBCGPProp* mode = NewPlotGroup(kLineModeGroup, kModeGroupId);
     mode->AddSubItem(NewOptionItem(kLineMode, "", kLineModeDescription, kModeId, {kPolyline, kSteps}, true));
     mode->AddSubItem(CreateYesNoProp(kStepReverse, kReverseId, _variant_t(""), ""));
-    AddToGrid(m_wndPropList, {line, fill, mode});
-    return 0;
+    AddToGrid(list, {line, fill, mode});
 }
 
-void CkelPropListLinePlotSet::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CkelPropListLinePlotSet::ShowTarget(CBCGPPropList& list) {
     auto* plot = TargetAs<CkelLinePlot>();
     if (!plot) return;
     QXLOGPEN pen;
     plot->GetLogPen(&pen);
-    SetLineProp(m_wndPropList.FindItemByData(kLineGroupId), pen);
+    SetLineProp(list.FindItemByData(kLineGroupId), pen);
     if (CkelLinePlotFill* fill = plot->GetPlotFills())
-        SetLineFillProp(m_wndPropList.FindItemByData(kLineFillGroupId), fill);
+        SetLineFillProp(list.FindItemByData(kLineFillGroupId), fill);
     const int mode = plot->GetLineMode();
-    SetItemText(m_wndPropList.FindItemByData(kModeId), LineModeToText(mode));
-    if (CBCGPProp* reverse = m_wndPropList.FindItemByData(kReverseId)) {
+    SetItemText(list.FindItemByData(kModeId), LineModeToText(mode));
+    if (CBCGPProp* reverse = list.FindItemByData(kReverseId)) {
         SetYesNoProp(reverse, plot->GetIsLineStepModeReverse());
         reverse->Enable(mode == 1 ? TRUE : FALSE);
     }
@@ -125,7 +122,7 @@ LRESULT CkelPropListLinePlotSet::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kLineColorId: {
             QXLOGPEN pen;
             plot->GetLogPen(&pen);
-            taken = GetLineProp(item->GetParent(), pen);
+            taken = ReadGroupEdit(item, pen);
             if (taken) plot->SetLogPen(&pen);
             break;
         }
@@ -139,6 +136,6 @@ LRESULT CkelPropListLinePlotSet::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = ApplyLineFill(item, plot) != Edit::Refused;
             break;
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

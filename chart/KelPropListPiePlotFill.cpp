@@ -21,33 +21,31 @@ void RefreshPieceChoice(CBCGPProp* item, CPiePlot* plot) {
 CkelPropListPiePlotFill::CkelPropListPiePlotFill() = default;
 CkelPropListPiePlotFill::~CkelPropListPiePlotFill() = default;
 
-int CkelPropListPiePlotFill::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
-    AddToGrid(m_wndPropList, {NewPlotItem({kPieceId, plottext::kSector, plottext::kSector, true})});
-    AddPenFillItems(m_wndPropList, kBorderGroupId);
-    return 0;
+void CkelPropListPiePlotFill::BuildItems(CBCGPPropList& list) {
+    AddToGrid(list, {NewPlotItem({kPieceId, plottext::kSector, plottext::kSector, true})});
+    AddPenFillItems(list, kBorderGroupId);
 }
 
-void CkelPropListPiePlotFill::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CkelPropListPiePlotFill::ShowTarget(CBCGPPropList& list) {
     auto* plot = TargetAs<CPiePlot>();
     if (!plot) return;
-    RefreshPieceChoice(m_wndPropList.FindItemByData(kPieceId), plot);
-    RefreshPenFill(m_wndPropList, kBorderGroupId, plot->GetCurSelPiece());
+    RefreshPieceChoice(list.FindItemByData(kPieceId), plot);
+    RefreshPenFill(list, kBorderGroupId, plot->GetCurSelPiece());
 }
 
 LRESULT CkelPropListPiePlotFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CPiePlot>();
     if (!item || !plot) return 0;
+    bool taken = true;
     switch (item->GetData()) {
         case kPieceId:
             plot->SetCurSelPiece(plot->GetPieceIndexByName(std::string(ItemText(item))));
             break;
         default:
-            ApplyPenFill(item, kBorderGroupId, plot->GetCurSelPiece(), plot);
+            taken = ApplyPenFill(item, kBorderGroupId, plot->GetCurSelPiece(), plot) != Edit::Refused;
             break;
     }
-    UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

@@ -70,11 +70,12 @@ void RefreshFont(CBCGPPropList& list, CPiePlot* plot) {
     SetFontProp(font, current);
 }
 
-// The label font read over the plot's; nothing is written when the size is refused.
-bool ApplyFont(CBCGPProp* group, CPiePlot* plot) {
+// The label font read over the plot's (ReadGroupEdit); nothing is written when the edited field is
+// refused.
+bool ApplyFont(CBCGPProp* edited, CPiePlot* plot) {
     QXLOGFONT font;
     plot->GetLabelFont(&font);
-    if (!GetFontProp(group, font)) return false;
+    if (!ReadGroupEdit(edited, font)) return false;
     plot->SetLabelFont(&font);
     return true;
 }
@@ -117,8 +118,7 @@ bool ApplyPieLabelStep(CBCGPProp* item, CPiePlot* plot) {
 CkelPropListPiePlotLabel::CkelPropListPiePlotLabel() = default;
 CkelPropListPiePlotLabel::~CkelPropListPiePlotLabel() = default;
 
-int CkelPropListPiePlotLabel::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
+void CkelPropListPiePlotLabel::BuildItems(CBCGPPropList& list) {
     CBCGPProp* show = CreateYesNoProp(kShowLabels, kShowId, _variant_t(""), "");
     CBCGPProp* data = NewPlotGroup(kLabelData, kDataGroupId);
     data->AddSubItem(CreateYesNoProp(plottext::kShowDataColumn, kDataColumnValueId, _variant_t(""), ""));
@@ -129,19 +129,17 @@ int CkelPropListPiePlotLabel::InitPropWnd() {
     place->AddSubItem(CreateYesNoProp(plottext::kLeaderLine, kLeaderLineId, _variant_t(""), ""));
     CBCGPProp* font = CreateFontProp(kFont, kFontGroupId);
     font->Expand(TRUE);
-    AddToGrid(m_wndPropList, {show, data, place, font});
-    return 0;
+    AddToGrid(list, {show, data, place, font});
 }
 
-void CkelPropListPiePlotLabel::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CkelPropListPiePlotLabel::ShowTarget(CBCGPPropList& list) {
     auto* plot = TargetAs<CPiePlot>();
     if (!plot) return;
-    SetYesNoProp(m_wndPropList.FindItemByData(kShowId), plot->GetIsShowlabels());
-    RefreshLabelColumn(m_wndPropList, plot);
-    RefreshLabelRows(m_wndPropList, plot);
-    RefreshPlace(m_wndPropList, plot);
-    RefreshFont(m_wndPropList, plot);
+    SetYesNoProp(list.FindItemByData(kShowId), plot->GetIsShowlabels());
+    RefreshLabelColumn(list, plot);
+    RefreshLabelRows(list, plot);
+    RefreshPlace(list, plot);
+    RefreshFont(list, plot);
 }
 
 LRESULT CkelPropListPiePlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -177,11 +175,11 @@ LRESULT CkelPropListPiePlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFontFaceId:
         case kFontSizeId:
         case kFontColorId:
-            taken = ApplyFont(item->GetParent(), plot);
+            taken = ApplyFont(item, plot);
             break;
         default:
             break;
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

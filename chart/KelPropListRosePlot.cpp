@@ -73,23 +73,20 @@ bool ApplySectorAngle(CBCGPProp* item, CRosePlot* plot) {
 CkelPropListRosePlot::CkelPropListRosePlot() = default;
 CkelPropListRosePlot::~CkelPropListRosePlot() = default;
 
-int CkelPropListRosePlot::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
-    AddToGrid(m_wndPropList, {NewPlotGroup(charttext::kLabelData, kDataGroupId, kDataItems),
+void CkelPropListRosePlot::BuildItems(CBCGPPropList& list) {
+    AddToGrid(list, {NewPlotGroup(charttext::kLabelData, kDataGroupId, kDataItems),
                               NewPlotGroup(charttext::kPlotSetTab, kShapeGroupId, kShapeItems)});
-    return 0;
 }
 
-void CkelPropListRosePlot::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CkelPropListRosePlot::ShowTarget(CBCGPPropList& list) {
     auto* plot = TargetAs<CRosePlot>();
     if (!plot) return;
-    FillDataTableOptions(m_wndPropList.FindItemByData(kDataTableId), plot);
-    FillRoseColumns(m_wndPropList.FindItemByData(kAngleColumnId), plot->GetOuterDataset(), plot->GetDataCol(), false);
-    FillRoseColumns(m_wndPropList.FindItemByData(kCountColumnId), plot->GetOuterDataset(), plot->GetCountCol(), true);
-    RefreshRows(m_wndPropList, plot, kFirstRowId, kLastRowId, kStepId);
-    SetItemText(m_wndPropList.FindItemByData(kSectorAngleId), numtext::Fixed(plot->GetAngleSpacing(), 2));
-    if (CBCGPProp* type = m_wndPropList.FindItemByData(kTypeId)) {
+    FillDataTableOptions(list.FindItemByData(kDataTableId), plot);
+    FillRoseColumns(list.FindItemByData(kAngleColumnId), plot->GetOuterDataset(), plot->GetDataCol(), false);
+    FillRoseColumns(list.FindItemByData(kCountColumnId), plot->GetOuterDataset(), plot->GetCountCol(), true);
+    RefreshRows(list, plot, kFirstRowId, kLastRowId, kStepId);
+    SetItemText(list.FindItemByData(kSectorAngleId), numtext::Fixed(plot->GetAngleSpacing(), 2));
+    if (CBCGPProp* type = list.FindItemByData(kTypeId)) {
         type->RemoveAllOptions();
         type->AddOption(kSectorType);
         type->AddOption(kFlowerType);
@@ -133,6 +130,6 @@ LRESULT CkelPropListRosePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
         default:
             break;
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

@@ -8,16 +8,14 @@ using namespace chart;
 CkelPropListRosePlotFill::CkelPropListRosePlotFill() = default;
 CkelPropListRosePlotFill::~CkelPropListRosePlotFill() = default;
 
-void CkelPropListRosePlotFill::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
-    RefreshPenFill(m_wndPropList, kBorderGroupId, TargetAs<CRosePlot>());
+void CkelPropListRosePlotFill::ShowTarget(CBCGPPropList& list) {
+    RefreshPenFill(list, kBorderGroupId, TargetAs<CRosePlot>());
 }
 
 LRESULT CkelPropListRosePlotFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CRosePlot>();
     if (!item || !plot) return 0;
-    ApplyPenFill(item, kBorderGroupId, plot, plot);
-    UpdateView();
+    AfterEdit(item, ApplyPenFill(item, kBorderGroupId, plot, plot) != Edit::Refused);
     return 0;
 }

@@ -10,6 +10,6 @@ public:
     ~CkelPropListRosePlotFill() override;
 
 protected:
-    void UpdateBCGPProperty(long object, CString name) override;
+    void ShowTarget(CBCGPPropList& list) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 };

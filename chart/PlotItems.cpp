@@ -6,6 +6,7 @@
 #include "chart/ChartTexts.h"
 #include "chart/PlotTexts.h"
 #include "framework/GroupTexts.h"
+#include "framework/PenFontEdits.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Thistle/Axis.h"
 #include "hosttypes/Thistle/ChartGraph.h"
@@ -152,17 +153,66 @@ Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels
     } else if (parentId == ids.position) {
         taken = ApplyLabelPosition(item, labels);
     } else {
-        taken = ApplyLabelFont(parent, labels);
+        taken = ApplyLabelFont(item, labels);
     }
     return taken ? Edit::Taken : Edit::Refused;
 }
 
-bool ApplyLabelFont(CBCGPProp* fontGroup, CkelPlotLabels* labels) {
-    if (!fontGroup || !labels) return false;
+bool ApplyLabelFont(CBCGPProp* edited, CkelPlotLabels* labels) {
+    if (!edited || !labels) return false;
     QXLOGFONT font;
     labels->GetLogFont(&font);
-    if (!GetFontProp(fontGroup, font)) return false;
+    if (!ReadGroupEdit(edited, font)) return false;
     labels->SetLogFont(&font);
+    return true;
+}
+
+// ---- pen, font and point groups ----------------------------------------------------------------------------------
+
+namespace {
+// The group of an edited item, and whether the edited item is the group's width or size (position 1).
+CBCGPProp* EditedGroup(CBCGPProp* edited, bool* size) {
+    CBCGPProp* group = edited ? edited->GetParent() : nullptr;
+    *size = group && group->GetSubItem(1) == edited;
+    return group;
+}
+}  // namespace
+
+bool ReadGroupEdit(CBCGPProp* edited, QXLOGPEN& pen) {
+    bool size = false;
+    CBCGPProp* group = EditedGroup(edited, &size);
+    if (!group) return false;
+    QXLOGPEN read = pen;
+    if (!GetLineProp(group, read)) {
+        if (size) return false;
+        read = pen;
+        penfont::EditPen(read, group->GetSubItem(0), 0);
+        penfont::EditPen(read, group->GetSubItem(2), 2);
+    }
+    pen = read;
+    return true;
+}
+
+bool ReadGroupEdit(CBCGPProp* edited, QXLOGFONT& font) {
+    bool size = false;
+    CBCGPProp* group = EditedGroup(edited, &size);
+    if (!group) return false;
+    float hundredths = 0;
+    // Checked first: GetFontProp shows the stored size again in a size item it refuses.
+    if (penfont::ReadGroupSize(ItemText(group->GetSubItem(1)), &hundredths)) return GetFontProp(group, font);
+    if (size) return false;
+    penfont::EditFont(font, group->GetSubItem(0), 0);
+    penfont::EditFont(font, group->GetSubItem(2), 2);
+    return true;
+}
+
+bool ReadGroupEdit(CBCGPProp* edited, QXLOGPOINT& point) {
+    bool size = false;
+    CBCGPProp* group = EditedGroup(edited, &size);
+    if (!group) return false;
+    if (ReadPointGroup(group, point)) return true;
+    if (size) return false;
+    for (int position : {0, 2, 3}) GetPointSubProp(group->GetSubItem(position), point, position);
     return true;
 }
 

@@ -85,8 +85,18 @@ void RefreshLabels(CBCGPPropList& list, const LabelIds& ids, CkelPlotLabels* lab
 // position group or the font. NotMine when the item is none of them; Refused when a row is out of
 // the plot's range (nothing written).
 Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels, IkelPlot* plot, int barColumn = -1);
-// The font group read over the labels' current font; nothing is written when the reader refuses.
-bool ApplyLabelFont(CBCGPProp* fontGroup, CkelPlotLabels* labels);
+// The font group of the edited item read over the labels' current font (ReadGroupEdit); nothing is
+// written when the edited field is refused.
+bool ApplyLabelFont(CBCGPProp* edited, CkelPlotLabels* labels);
+
+// ---- pen, font and point groups read back for an edit of one of their items ------------------------------------
+// Where the group reader's answer is not consulted, the edited field decides: every field that reads
+// is taken; a stored width or size that the reader refuses (a field not edited) keeps its value while
+// the others are still taken. False, record untouched, only when the edited field is that width or
+// size and it does not read.
+bool ReadGroupEdit(CBCGPProp* edited, QXLOGPEN& pen);
+bool ReadGroupEdit(CBCGPProp* edited, QXLOGFONT& font);
+bool ReadGroupEdit(CBCGPProp* edited, QXLOGPOINT& point);
 
 // ---- point symbols ---------------------------------------------------------------------------------------------
 // A point group whose size item refuses what ReadPointGroup refuses (chart/ChartReaders.h:
@@ -126,36 +136,31 @@ void RefreshPenFill(CBCGPPropList& list, DWORD_PTR lineId, Owner* owner) {
     UpdateFillProps(fill, 1, owner->GetFillStyleSet(), brush);
 }
 
-// An edit of the border or fill items: the pen read over the owner's, the fill flag, or the one
-// fill sub-item read over the owner's brush and set (after which the plot is told). False when the
-// item is none of them.
+// An edit of the border or fill items: the pen read over the owner's (ReadGroupEdit), the fill flag,
+// or the one fill sub-item read over the owner's brush and set (after which the plot is told).
+// NotMine when the item is none of them; Refused, nothing written, when the edited field is.
 template <class Owner>
-bool ApplyPenFill(CBCGPProp* item, DWORD_PTR lineId, Owner* owner, IkelPlot* plot) {
+Edit ApplyPenFill(CBCGPProp* item, DWORD_PTR lineId, Owner* owner, IkelPlot* plot) {
     const DWORD_PTR id = item->GetData();
-    if (id == lineId || id == lineId + 4) return true;
-    if (id > lineId && id <= lineId + 3) {
-        if (!owner) return true;
+    if (id < lineId || id > lineId + 11) return Edit::NotMine;
+    if (!owner || id == lineId || id == lineId + 4) return Edit::Taken;
+    if (id <= lineId + 3) {
         QXLOGPEN pen;
         owner->GetLogPen(&pen);
-        if (GetLineProp(item->GetParent(), pen)) owner->SetLogPen(&pen);
-        return true;
-    }
-    if (id == lineId + 5) {
-        if (owner) owner->SetIsShowFill(GetYesNoProp(item));
-        return true;
-    }
-    if (id >= lineId + 6 && id <= lineId + 11) {
-        if (!owner) return true;
+        if (!ReadGroupEdit(item, pen)) return Edit::Refused;
+        owner->SetLogPen(&pen);
+    } else if (id == lineId + 5) {
+        owner->SetIsShowFill(GetYesNoProp(item));
+    } else {
         QXLOGBRUSH brush;
         owner->GetLogBrush(&brush);
         std::string set = owner->GetFillStyleSet();
-        if (!GetFillSubProp(item, &set, static_cast<int>(id - lineId - 6), brush)) return true;
+        if (!GetFillSubProp(item, &set, static_cast<int>(id - lineId - 6), brush)) return Edit::Refused;
         owner->SetLogBrush(&brush);
         owner->SetFillStyleSet(set);
         NotifyPlot(plot);
-        return true;
     }
-    return false;
+    return Edit::Taken;
 }
 }  // namespace chart
 

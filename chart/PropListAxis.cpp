@@ -14,27 +14,24 @@ bool IsFixedScale(int scaleType) { return scaleType == 3 || scaleType == 7 || sc
 CPropListAxis::CPropListAxis() = default;
 CPropListAxis::~CPropListAxis() = default;
 
-int CPropListAxis::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(CreateAxisAttrProp(), TRUE, TRUE);
-    m_wndPropList.AddProperty(CreateAxisRangeProp([this] { return TargetAs<IkelAxis>(); }), TRUE, TRUE);
-    m_wndPropList.AddProperty(CreateAxisTitleProp(axistext::kTitleGroup), TRUE, TRUE);
+void CPropListAxis::BuildItems(CBCGPPropList& list) {
+    list.AddProperty(CreateAxisAttrProp(), TRUE, TRUE);
+    list.AddProperty(CreateAxisRangeProp([this] { return TargetAs<IkelAxis>(); }), TRUE, TRUE);
+    list.AddProperty(CreateAxisTitleProp(axistext::kTitleGroup), TRUE, TRUE);
     CBCGPProp* line = CreateLineProp(grouptext::kLineStyle, kLineGroupId, false);
     line->Expand(TRUE);
-    m_wndPropList.AddProperty(line, TRUE, TRUE);
-    return 0;
+    list.AddProperty(line, TRUE, TRUE);
 }
 
-void CPropListAxis::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CPropListAxis::ShowTarget(CBCGPPropList& list) {
     IkelAxis* axis = TargetAs<IkelAxis>();
     if (!axis) return;
-    CBCGPProp* attr = m_wndPropList.FindItemByData(kAttrGroupId);
-    CBCGPProp* range = m_wndPropList.FindItemByData(kRangeGroupId);
-    CBCGPProp* line = m_wndPropList.FindItemByData(kLineGroupId);
+    CBCGPProp* attr = list.FindItemByData(kAttrGroupId);
+    CBCGPProp* range = list.FindItemByData(kRangeGroupId);
+    CBCGPProp* line = list.FindItemByData(kLineGroupId);
     SetAxisAttrProp(axis, attr);
     SetAxisRangeProp(axis, range);
-    SetAxisTitleProp(m_wndPropList.FindItemByData(kTitleGroupId), axis);
+    SetAxisTitleProp(list.FindItemByData(kTitleGroupId), axis);
     QXLOGPEN pen;
     axis->GetLogPen(&pen);
     SetLineProp(line, pen);
@@ -48,10 +45,10 @@ void CPropListAxis::UpdateBCGPProperty(long object, CString) {
         }
         if (scale == 3 && line) EnableAllSubItems(line, FALSE);
     }
-    CBCGPProp* unit = m_wndPropList.FindItemByData(kUnitId);
+    CBCGPProp* unit = list.FindItemByData(kUnitId);
     if (unit && (axis->GetAxisType() == 3 || axis->GetSpaceType() != 1)) unit->Enable(FALSE);
     if (axis->GetAxisType() == 2) {
-        if (CBCGPProp* descend = m_wndPropList.FindItemByData(kDescendId)) descend->Enable(FALSE);
+        if (CBCGPProp* descend = list.FindItemByData(kDescendId)) descend->Enable(FALSE);
         if (unit) unit->Enable(FALSE);
     }
 }
@@ -60,6 +57,11 @@ void CPropListAxis::UpdateBCGPProperty(long object, CString) {
 void CPropListAxis::ShowItemAgain(CBCGPProp* item) {
     CWndLstChart::ShowItemAgain(item);
     ShowAxisValueAgain(item, TargetAs<IkelAxis>());
+}
+
+// A reader refusal after the item took the text shows the edits' format too, where they have one.
+void CPropListAxis::ShowStoredValue(CBCGPProp* item) {
+    if (!ShowAxisValueAgain(item, TargetAs<IkelAxis>())) CWndLstChart::ShowStoredValue(item);
 }
 
 LRESULT CPropListAxis::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -115,6 +117,6 @@ LRESULT CPropListAxis::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
     }
     // A refused edit wrote nothing: the view needs no repaint.
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

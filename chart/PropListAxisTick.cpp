@@ -83,17 +83,14 @@ CBCGPProp* NewTickGroup(const char* caption, DWORD_PTR group, DWORD_PTR side, DW
 CPropListAxisTick::CPropListAxisTick() = default;
 CPropListAxisTick::~CPropListAxisTick() = default;
 
-int CPropListAxisTick::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(NewTickGroup(kMajorTicks, kMajorGroupId, kMajorSideId, kMajorLengthId, kMajorLineId),
+void CPropListAxisTick::BuildItems(CBCGPPropList& list) {
+    list.AddProperty(NewTickGroup(kMajorTicks, kMajorGroupId, kMajorSideId, kMajorLengthId, kMajorLineId),
                               TRUE, TRUE);
-    m_wndPropList.AddProperty(NewTickGroup(kMinorTicks, kMinorGroupId, kMinorSideId, kMinorLengthId, kMinorLineId),
+    list.AddProperty(NewTickGroup(kMinorTicks, kMinorGroupId, kMinorSideId, kMinorLengthId, kMinorLineId),
                               TRUE, TRUE);
-    return 0;
 }
 
-void CPropListAxisTick::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CPropListAxisTick::ShowTarget(CBCGPPropList& list) {
     IkelAxis* axis = TargetAs<IkelAxis>();
     if (!axis) return;
     const int type = axis->GetAxisType();
@@ -121,16 +118,16 @@ void CPropListAxisTick::UpdateBCGPProperty(long object, CString) {
     ticks->GetMajorTickStruct()->GetStyle(&levels[0].pen);
     ticks->GetMinorTickStruct()->GetStyle(&levels[1].pen);
     for (const Level& level : levels) {
-        if (CBCGPProp* side = m_wndPropList.FindItemByData(level.side)) {
+        if (CBCGPProp* side = list.FindItemByData(level.side)) {
             chart::SetTickSideOptions(side, type);
             SetItemText(side, chart::TickSideToText(type, level.sideValue));
         }
-        SetItemText(m_wndPropList.FindItemByData(level.length), numtext::Fixed(level.lengthValue / 100, 2));
-        SetLineProp(m_wndPropList.FindItemByData(level.line), level.pen);
+        SetItemText(list.FindItemByData(level.length), numtext::Fixed(level.lengthValue / 100, 2));
+        SetLineProp(list.FindItemByData(level.line), level.pen);
     }
     if (IsFixedScale(axis->GetAxisScaleType())) {
-        EnableAllSubItems(m_wndPropList.FindItemByData(kMinorGroupId), FALSE);
-        EnableAllSubItems(m_wndPropList.FindItemByData(kMinorLineId), FALSE);
+        EnableAllSubItems(list.FindItemByData(kMinorGroupId), FALSE);
+        EnableAllSubItems(list.FindItemByData(kMinorLineId), FALSE);
     }
 }
 
@@ -173,6 +170,6 @@ LRESULT CPropListAxisTick::OnPropertyChanged(WPARAM, LPARAM lParam) {
         default:
             break;
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

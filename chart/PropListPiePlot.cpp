@@ -34,23 +34,20 @@ const PlotItemDef kShapeItems[] = {
 CPropListPiePlot::CPropListPiePlot() = default;
 CPropListPiePlot::~CPropListPiePlot() = default;
 
-int CPropListPiePlot::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
-    AddToGrid(m_wndPropList, {NewPlotGroup(charttext::kLabelData, kDataGroupId, kDataItems),
+void CPropListPiePlot::BuildItems(CBCGPPropList& list) {
+    AddToGrid(list, {NewPlotGroup(charttext::kLabelData, kDataGroupId, kDataItems),
                               NewPlotGroup(charttext::kPlotSetTab, kShapeGroupId, kShapeItems)});
-    return 0;
 }
 
-void CPropListPiePlot::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CPropListPiePlot::ShowTarget(CBCGPPropList& list) {
     auto* plot = TargetAs<CPiePlot>();
     if (!plot) return;
-    FillDataTableOptions(m_wndPropList.FindItemByData(kDataTableId), plot);
-    FillSeriesOptions(m_wndPropList.FindItemByData(kDataColumnId), plot->GetOuterDataset(), SeriesKinds::Numeric,
+    FillDataTableOptions(list.FindItemByData(kDataTableId), plot);
+    FillSeriesOptions(list.FindItemByData(kDataColumnId), plot->GetOuterDataset(), SeriesKinds::Numeric,
                       plot->GetDataCol());
-    RefreshRows(m_wndPropList, plot, kFirstRowId, kLastRowId, kNoItem);
-    ShowFixed(m_wndPropList.FindItemByData(kStartAngleId), plot->GetStartAngle(), 2);
-    ShowFixed(m_wndPropList.FindItemByData(kSplitId), plot->GetSplitDist(), 2);
+    RefreshRows(list, plot, kFirstRowId, kLastRowId, kNoItem);
+    ShowFixed(list.FindItemByData(kStartAngleId), plot->GetStartAngle(), 2);
+    ShowFixed(list.FindItemByData(kSplitId), plot->GetSplitDist(), 2);
 }
 
 LRESULT CPropListPiePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -79,6 +76,6 @@ LRESULT CPropListPiePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kNoItem) != Edit::Refused;
             break;
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

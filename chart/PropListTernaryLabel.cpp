@@ -13,25 +13,22 @@ using namespace chart;
 CPropListTernaryLabel::CPropListTernaryLabel() = default;
 CPropListTernaryLabel::~CPropListTernaryLabel() = default;
 
-int CPropListTernaryLabel::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
+void CPropListTernaryLabel::BuildItems(CBCGPPropList& list) {
     auto* symbols = new CBCGPPropSymbolSet(plottext::kSymbolSettings, _variant_t(plottext::kSymbolSettingsValue),
                                            plottext::kSymbolSettingsValue, kSymbolSettingsId);
     symbols->Enable(FALSE);
-    AddToGrid(m_wndPropList, {InitLabelProps(charttext::kLabelTab), symbols});
-    return 0;
+    AddToGrid(list, {InitLabelProps(charttext::kLabelTab), symbols});
 }
 
-void CPropListTernaryLabel::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CPropListTernaryLabel::ShowTarget(CBCGPPropList& list) {
     // The target is read only when it is a ternary plot.
-    if (auto* plot = TargetAs<CkelTernaryPlot>()) RefreshLabels(m_wndPropList, kLabelGroupIds, plot->GetPlotLabels());
+    if (auto* plot = TargetAs<CkelTernaryPlot>()) RefreshLabels(list, kLabelGroupIds, plot->GetPlotLabels());
 }
 
 LRESULT CPropListTernaryLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CkelTernaryPlot>();
     if (!item || !plot || !plot->GetPlotLabels()) return 0;
-    if (ApplyLabelEdit(item, kLabelGroupIds, plot->GetPlotLabels(), plot) != Edit::Refused) UpdateView();
+    AfterEdit(item, ApplyLabelEdit(item, kLabelGroupIds, plot->GetPlotLabels(), plot) != Edit::Refused);
     return 0;
 }

@@ -142,34 +142,31 @@ Edit ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot) {
 CPropListTernaryPlot::CPropListTernaryPlot() = default;
 CPropListTernaryPlot::~CPropListTernaryPlot() = default;
 
-int CPropListTernaryPlot::InitPropWnd() {
-    if (CWndLst::InitPropWnd() == -1) return -1;
+void CPropListTernaryPlot::BuildItems(CBCGPPropList& list) {
     CBCGPProp* data = NewPlotGroup(charttext::kLabelData, kDataGroupId, kDataItems);
     CBCGPProp* axes = NewPlotGroup(kAxesGroup, kAxesGroupId, kAxisItems);
     for (int i = 1; i <= 19; ++i) axes->GetSubItem(1)->AddOption(FormatString("%d", i));
     axes->GetSubItem(2)->AddOption(charttext::kUnitNone);
     axes->GetSubItem(2)->AddOption(charttext::kUnitPercent);
     for (int i = 0; i <= 5; ++i) axes->GetSubItem(3)->AddOption(FormatString("%d", i));
-    AddToGrid(m_wndPropList, {data, axes});
-    return 0;
+    AddToGrid(list, {data, axes});
 }
 
-void CPropListTernaryPlot::UpdateBCGPProperty(long object, CString) {
-    if (!CheckTargetChanged(reinterpret_cast<CObject*>(object))) return;
+void CPropListTernaryPlot::ShowTarget(CBCGPPropList& list) {
     auto* plot = TargetAs<CkelTernaryPlot>();
     if (!plot || !plot->GetChartGraph() || !plot->GetChartGraph()->GetDatasetManagerObj()) return;
-    FillDataTableOptions(m_wndPropList.FindItemByData(kDataTableId), plot);
+    FillDataTableOptions(list.FindItemByData(kDataTableId), plot);
     CkelDataset* outer = plot->GetOuterDataset();
-    FillSeriesOptions(m_wndPropList.FindItemByData(kXColumnId), outer, SeriesKinds::Numeric,
+    FillSeriesOptions(list.FindItemByData(kXColumnId), outer, SeriesKinds::Numeric,
                       plot->GetAxis1ColumnIndex());
-    FillSeriesOptions(m_wndPropList.FindItemByData(kYColumnId), outer, SeriesKinds::Numeric,
+    FillSeriesOptions(list.FindItemByData(kYColumnId), outer, SeriesKinds::Numeric,
                       plot->GetAxis2ColumnIndex());
-    FillSeriesOptions(m_wndPropList.FindItemByData(kZColumnId), outer, SeriesKinds::Numeric,
+    FillSeriesOptions(list.FindItemByData(kZColumnId), outer, SeriesKinds::Numeric,
                       plot->GetAxis3ColumnIndex());
-    FillSeriesOptions(m_wndPropList.FindItemByData(kClassColumnId), outer, SeriesKinds::NumericOrText,
+    FillSeriesOptions(list.FindItemByData(kClassColumnId), outer, SeriesKinds::NumericOrText,
                       plot->GetClassCol());
-    RefreshRows(m_wndPropList, plot, kFirstRowId, kLastRowId, kStepId);
-    RefreshAxes(m_wndPropList, plot);
+    RefreshRows(list, plot, kFirstRowId, kLastRowId, kStepId);
+    RefreshAxes(list, plot);
 }
 
 LRESULT CPropListTernaryPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -200,6 +197,6 @@ LRESULT CPropListTernaryPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
     }
-    if (taken) UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }

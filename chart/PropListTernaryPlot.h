@@ -31,13 +31,14 @@ public:
     ~CPropListTernaryPlot() override;
 
 protected:
-    int InitPropWnd() override;
-    void UpdateBCGPProperty(long object, CString name) override;
+    void BuildItems(CBCGPPropList& list) override;
+    void ShowTarget(CBCGPPropList& list) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 };
 
 // An edit of the axis group applied to each of the plot's three axes (NotMine for another item):
-// the typed value is read once; a spacing is checked against each axis's range first, and when
-// one axis refuses it (with its message) no axis takes it and the item shows the first axis's
-// spacing again (Refused).
+// the typed value is read once and checked against each axis's range in turn: every axis whose
+// range holds it takes it, one whose range does not keeps its spacing (with its message). When an
+// axis refused it the item shows the first axis's spacing again; the edit is Refused only when no
+// axis took it.
 chart::Edit ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot);

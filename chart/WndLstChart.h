@@ -1,6 +1,7 @@
 // CWndLstChart: the base of every chart page. It remembers the chart object it shows and the
 // stamp that object had when the page last read it; CheckTargetChanged tells a page whether to
-// read its items again. Pages read their object through GetTarget.
+// read its items again. Pages read their object through GetTarget, build their items in
+// BuildItems and show their object in them in ShowTarget.
 #pragma once
 
 #include "framework/WndLst.h"
@@ -30,7 +31,21 @@ public:
     void UpdateView() override;
 
 protected:
+    // The grid, then the page's items (BuildItems).
     int InitPropWnd() override;
+    // When CheckTargetChanged says so, the object shown again (ShowTarget).
+    void UpdateBCGPProperty(long object, CString name) override;
+    // The page's items, built into list.
+    virtual void BuildItems(CBCGPPropList& list);
+    // The target shown in the page's items held by list.
+    virtual void ShowTarget(CBCGPPropList& list);
+    // After the page's reader refused a text the item had taken (a pick, or a change reported from
+    // code): the item shows the stored value as the refresh shows it. Nothing else changes: the
+    // refresh runs over a copy of the page's items, and only the item's value is taken from it.
+    virtual void ShowStoredValue(CBCGPProp* item);
+    // The end of an edit: a taken one has the view repainted; a refused one wrote nothing, and the
+    // item shows the stored value again (ShowStoredValue).
+    void AfterEdit(CBCGPProp* item, bool taken);
 
     int m_nKind = 0;
     CObject* m_pTarget = nullptr;

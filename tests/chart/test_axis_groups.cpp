@@ -231,25 +231,55 @@ TEST_F(AxisGroups, ARefusedEntryOfAGroupWritesNoneOfIt) {
     EXPECT_EQ(axis.GetTimeStamp(), stamp);
 }
 
-// The entries the user did not edit show what is stored: one that no longer passes (a fresh axis's
-// spacing and division of 0, a spacing the new range no longer holds) stays as stored, silently.
-TEST_F(AxisGroups, StoredEntriesThatNoLongerPassDoNotStopAnEdit) {
+// The edited entry decides; the other entries are applied again with their own checks: one that
+// no longer passes keeps the stored value and says so where its check has a message.
+TEST_F(AxisGroups, ReappliedEntriesKeepTheirChecksAndMessages) {
     CkelAxisStanderdX axis;
     Range(axis, 0, 100);
     axis.SetIsRangeAuto(false);
+    axis.GetTickMarks()->GetMajorTickStruct()->SetSpacing(60);
     SetAxisRangeProp(&axis, range.get());
-    EXPECT_EQ(Text(range->FindSubItemByData(kMajorSpacingId)), "0.00");
-    EXPECT_TRUE(ApplyAxisRangeProp(Typed(range.get(), kMinId, "40"), &axis));
-    EXPECT_EQ(axis.GetMin(), 40);
-    EXPECT_EQ(axis.GetTickMarks()->GetMajorTickStruct()->GetSpacing(), 0);
-    EXPECT_EQ(axis.GetTickMarks()->GetMinorTickStruct()->GetDivision(), 0u);
+    EXPECT_TRUE(ApplyAxisRangeProp(Typed(range.get(), kMinId, "50"), &axis));
+    EXPECT_EQ(axis.GetMin(), 50);
+    EXPECT_EQ(axis.GetTickMarks()->GetMajorTickStruct()->GetSpacing(), 60);
+    EXPECT_EQ(Boxes(), Texts{"主刻度间隔必须小于：50.00"});
+    EXPECT_EQ(Text(range->FindSubItemByData(kMajorSpacingId)), "60.00");
 
-    axis.GetTickMarks()->GetMajorTickStruct()->SetSpacing(20);
+    // A fresh axis's spacing of 0 is no spacing: shown again, without a message.
+    CkelAxisStanderdX fresh;
+    Range(fresh, 0, 100);
+    fresh.SetIsRangeAuto(false);
+    SetAxisRangeProp(&fresh, range.get());
+    EXPECT_TRUE(ApplyAxisRangeProp(Typed(range.get(), kMinId, "40"), &fresh));
+    EXPECT_EQ(fresh.GetMin(), 40);
+    EXPECT_EQ(fresh.GetTickMarks()->GetMajorTickStruct()->GetSpacing(), 0);
+    EXPECT_EQ(Boxes().size(), 1u);
+
+    // An edited entry that is refused writes nothing of the group, and speaks once.
+    const uint64_t stamp = axis.GetTimeStamp();
     SetAxisRangeProp(&axis, range.get());
-    EXPECT_TRUE(ApplyAxisRangeProp(Typed(range.get(), kMinId, "90"), &axis));
-    EXPECT_EQ(axis.GetMin(), 90);
-    EXPECT_EQ(axis.GetTickMarks()->GetMajorTickStruct()->GetSpacing(), 20);
-    EXPECT_TRUE(Boxes().empty());
+    EXPECT_FALSE(ApplyAxisRangeProp(Typed(range.get(), kMaxId, "10"), &axis));
+    EXPECT_EQ(Boxes().back(), "最大值必须大于：50.00");
+    EXPECT_EQ(Boxes().size(), 2u);
+    EXPECT_EQ(axis.GetTimeStamp(), stamp);
+
+    // An edit of the length applies the scale type again, with its check and message.
+    axis.SetAxisScaleType(5);
+    SetAxisAttrProp(&axis, attr.get());
+    Range(axis, 0, 100);
+    EXPECT_TRUE(ApplyAxisAttrProp(Typed(attr.get(), kLengthId, "12"), &axis));
+    EXPECT_EQ(axis.GetLength(), 1200);
+    EXPECT_EQ(Boxes().back(), "数据范围超出0-100，此轴不能设为概率轴");
+    EXPECT_EQ(axis.GetAxisScaleType(), 5);
+
+    // An edit of the angle applies the offsets again: one that does not read shows the stored one.
+    axis.GetTitle()->SetXOffset(1.5);
+    SetAxisTitleProp(title.get(), &axis);
+    Typed(title.get(), kTitleXOffsetId, "x");
+    EXPECT_TRUE(ApplyTitlePosProp(Typed(title.get(), kTitleAngleId, "30"), &axis));
+    EXPECT_EQ(axis.GetTitle()->GetRotateAngle(), 30);
+    EXPECT_EQ(axis.GetTitle()->GetXOffset(), 1.5);
+    EXPECT_EQ(Text(title->FindSubItemByData(kTitleXOffsetId)), "1.50");
 }
 
 TEST_F(AxisGroups, RangeWriterDisablesWhatTheAxisDoesNotTake) {
