@@ -507,7 +507,8 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     CBCGPProp* item = grid ? key.Find(grid) : nullptr;
     if (!item || !item->IsEnabled() || !ShownInGrid(item)) return;
     const std::string shownText = item->FormatProperty().str();
-    // A style list draws its own entries: its second entry is picked.
+    // A style list draws its own entries: its second entry is picked, or its third when the second
+    // is the style it shows.
     const bool styles = dynamic_cast<CPropStyleCombox*>(item) != nullptr;
     std::string option = styles ? "#1" : "";
     for (int i = 0; i < item->GetOptionCount() && option.empty(); ++i)
@@ -528,8 +529,15 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     ClearHostCalls();
     bool picked = false;
     try {
-        picked = styles ? platform::GridDriver(grid).PickDropDownEntry(item, 1)
-                        : platform::GridDriver(grid).PickOption(item, option);
+        if (styles) {
+            picked = platform::GridDriver(grid).PickDropDownEntry(item, 1);
+            if (picked && Holds(page, grid, item) && item->FormatProperty().str() == shownText) {
+                option = "#2";
+                picked = platform::GridDriver(grid).PickDropDownEntry(item, 2);
+            }
+        } else {
+            picked = platform::GridDriver(grid).PickOption(item, option);
+        }
     } catch (const std::exception& e) {
         Report(where, key, "threw", option, e.what());
         return;
