@@ -1,6 +1,7 @@
 // The interval-list base (refresh rule, title group, data-source fillers), the lithology page and
 // the rock-sample page.
 #include <algorithm>
+#include <cmath>
 
 #include "IntervalFixture.h"
 #include "hostlibs/Zephyr/ZephyrTesting.h"
@@ -236,10 +237,18 @@ TEST(LithologyPageTest, ARefusedDividerWidthOrSizeShowsTheKitsValueAgain) {
         EXPECT_FLOAT_EQ(lith->GetDivideLogPoint().size, 250) << refused;
         EXPECT_EQ(page.Value(size), "2.50") << refused;
     }
-    // The point group reads a text with no number as a size of 0, and shows the size taken.
-    ASSERT_TRUE(page.Type(size, "abc"));
-    EXPECT_FLOAT_EQ(lith->GetDivideLogPoint().size, 0);
-    EXPECT_EQ(page.Value(size), "0.00");
+    // The point group reads a text with no number, or a negative zero, as a size of 0, and shows
+    // the size taken; a size typed as a number keeps its text.
+    for (const char* zero : {"abc", "nan", "-0"}) {
+        lith->GetDivideLogPoint().size = 250;
+        ASSERT_TRUE(page.Type(size, zero)) << zero;
+        EXPECT_EQ(lith->GetDivideLogPoint().size, 0) << zero;
+        EXPECT_FALSE(std::signbit(lith->GetDivideLogPoint().size)) << zero;
+        EXPECT_EQ(page.Value(size), "0.00") << zero;
+    }
+    ASSERT_TRUE(page.Type(size, "2.5"));
+    EXPECT_FLOAT_EQ(lith->GetDivideLogPoint().size, 250);
+    EXPECT_EQ(page.Value(size), "2.5");
     ASSERT_TRUE(page.Type(width, "1.5"));
     EXPECT_FLOAT_EQ(lith->GetDivideLogPen().width, 150);
 }

@@ -1,6 +1,8 @@
 // The interpretation-result page's source and display groups, the sand-stratum page's source and
 // level (a level outside the five shows nothing), and the sand-stratum option grids: rows filled
 // only where a record and a row exist, cell edits and block edits written back row by row.
+#include <cmath>
+
 #include "WellPlotFixture.h"
 #include "driver/CellGridDriver.h"
 #include "framework/ModuleFamilies.h"
@@ -78,6 +80,28 @@ TEST(ResultPage, HidingTheDivideLineDisablesItsStyleAndAStyleEditAppliesTheWhole
     ASSERT_TRUE(page.Pick(R::kLineVisibleId, "否"));
     EXPECT_FALSE(page.kit()->IsDivideLineVisible());
     EXPECT_FALSE(width->IsEnabled());
+}
+
+// The point group reads a size text with no number, or a negative zero, as 0: the size item then
+// shows the size taken, never the typed text; a size typed as a number keeps its text.
+TEST(ResultPage, ADividePointSizeTakenAsZeroShowsTheSizeTaken) {
+    ResultPage page;
+    page.kit()->SetDividePointVisible(true);
+    page.kit()->GetDivideLogPoint().size = 250;
+    page.Show(page.kit());
+    CBCGPProp* size = page.Item(R::kPointStyleId + 2);
+    EXPECT_EQ(page.Value(R::kPointStyleId + 2), "2.50");
+    for (const char* zero : {"nan", "-0", "-0.0", "abc"}) {
+        page.kit()->GetDivideLogPoint().size = 250;
+        ASSERT_TRUE(page.Type(size, zero)) << zero;
+        const float stored = page.kit()->GetDivideLogPoint().size;
+        EXPECT_EQ(stored, 0) << zero;
+        EXPECT_FALSE(std::signbit(stored)) << zero;
+        EXPECT_EQ(page.Value(R::kPointStyleId + 2), "0.00") << zero;
+    }
+    ASSERT_TRUE(page.Type(size, "2.5"));
+    EXPECT_FLOAT_EQ(page.kit()->GetDivideLogPoint().size, 250);
+    EXPECT_EQ(page.Value(R::kPointStyleId + 2), "2.5");
 }
 
 // ---- the sand-stratum page ----------------------------------------------------------------------------------

@@ -1,9 +1,12 @@
 #include "wellplot/intervals/KitItems.h"
 
+#include <string>
+
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpKit.h"
@@ -53,6 +56,19 @@ void ReadGroupShown(CBCGPProp* group, QXLOGPEN& pen) {
 void ReadGroupShown(CBCGPProp* group, QXLOGPOINT& point) {
     GetPointProp(group, point);
     SetPointProp(group, point);
+}
+
+bool ReadPointGroup(CBCGPProp* group, CBCGPProp* edited, QXLOGPOINT& point) {
+    if (!GetPointProp(group, point)) return false;
+    CBCGPProp* size = group->GetSubItem(1);
+    if (!size || size != edited) return true;
+    // The reader yields +0 for "-0": the sign is seen in the text.
+    const std::string text = ItemText(size).str();
+    const std::size_t first = text.find_first_not_of(" \t\n\v\f\r");
+    const bool negativeZero = point.size == 0 && first != std::string::npos && text[first] == '-';
+    const bool showsNoSize = !numtext::StartsWithNumber(ItemText(size)) || negativeZero;
+    if (showsNoSize) ShowTextIfChanged(size, numtext::Fixed(point.size / numtext::kHundredths, 2));
+    return true;
 }
 
 CBCGPProp* NewKitTitleGroup(DWORD_PTR groupId, DWORD_PTR nameId, DWORD_PTR directionId, const char* name,

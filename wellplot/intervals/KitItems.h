@@ -42,3 +42,8 @@ bool ReadLineSubItem(CBCGPProp* item, DWORD_PTR groupId, QXLOGPEN& pen);
 void ReadGroupShown(CBCGPProp* group, QXLOGFONT& font);
 void ReadGroupShown(CBCGPProp* group, QXLOGPEN& pen);
 void ReadGroupShown(CBCGPProp* group, QXLOGPOINT& point);
+// A sub-item of a point group edited: the whole group is read over the record (GetPointProp). When
+// the edited item is the size and its text was taken without showing the size taken (a text with no
+// number, or a negative zero, both read as 0), it shows that size as the refresh does ("0.00"); a
+// size typed as a number ("2.5") keeps its text. False when the size was refused.
+bool ReadPointGroup(CBCGPProp* group, CBCGPProp* edited, QXLOGPOINT& point);

@@ -12,6 +12,7 @@
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
+#include "wellplot/intervals/KitItems.h"
 
 IMPLEMENT_DYNCREATE(CLstColth, CLstContent)
 
@@ -270,10 +271,7 @@ LRESULT CLstColth::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     if (parentId == kNameFontId || parentId == kDivideLinePenId || parentId == kDividePointStyleId) {
         if (parentId == kNameFontId) GetFontProp(parent, kit->GetNameFont());
         if (parentId == kDivideLinePenId) GetLineProp(parent, kit->GetDivideLogPen());
-        if (parentId == kDividePointStyleId) {
-            // A size that only reads as one (a text with no number is 0) shows the size taken.
-            if (GetPointProp(parent, kit->GetDivideLogPoint())) SetPointProp(parent, kit->GetDivideLogPoint());
-        }
+        if (parentId == kDividePointStyleId) ReadPointGroup(parent, item, kit->GetDivideLogPoint());
         kit->InvalidSelf();
         UpdateView();
     }

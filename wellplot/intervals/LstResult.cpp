@@ -134,7 +134,7 @@ void CLstResult::ApplyGroup(CWpResult* kit, CBCGPProp* item, QXLOGFONT& titleFon
             GetLineProp(group, kit->GetDivideLinePen());
             break;
         case kPointStyleId:
-            GetPointProp(group, kit->GetDivideLogPoint());
+            ReadPointGroup(group, item, kit->GetDivideLogPoint());
             break;
         case kLabelFontId:
             GetFontProp(group, kit->GetLabelFont());
