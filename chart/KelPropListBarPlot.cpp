@@ -115,13 +115,13 @@ LRESULT CkelPropListBarPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = ApplyBarWidth(item, plot);
             break;
         case kStackId:
-            plot->SetStackMethod(ItemText(item).CompareNoCase(charttext::kStackUpDown) == 0);
+            plot->SetStackMethod(TakeOneOfTwo(item, charttext::kStackUpDown, charttext::kStackSideBySide, true));
             break;
         case kOverlapId:
             taken = ApplyBarOverlap(item, plot);
             break;
         case kDirectionId:
-            plot->SetIsHorizontal(ItemText(item).CompareNoCase(charttext::kHorizontal) == 0);
+            plot->SetIsHorizontal(TakeOneOfTwo(item, charttext::kHorizontal, charttext::kVertical, true));
             break;
         default: {
             const Edit edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);

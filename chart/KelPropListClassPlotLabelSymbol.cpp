@@ -73,7 +73,7 @@ LRESULT CkelPropListClassPlotLabelSymbol::OnPropertyChanged(WPARAM, LPARAM lPara
             plot->SetIsShowSymbol(GetYesNoProp(item));
             break;
         case kUniformId:
-            plot->SetIsUniSetSymbol(GetYesNoProp(item));
+            plot->SetIsUniSetSymbol(TakeOneOfTwo(item, grouptext::kYes, grouptext::kNo));
             break;
         case kPointStyleId:
         case kPointSizeId:

@@ -167,7 +167,7 @@ LRESULT CkelPropListPiePlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = ApplyPieLabelStep(item, plot);
             break;
         case kPlaceId:
-            plot->SetIsLabelsInner(ItemText(item) == axistext::kInner);
+            plot->SetIsLabelsInner(TakeOneOfTwo(item, axistext::kInner, axistext::kOuter));
             break;
         case kLeaderLineId:
             plot->SetIsShowPosLine(ItemText(item) == grouptext::kYes);

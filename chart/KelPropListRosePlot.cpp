@@ -57,8 +57,6 @@ void FillRoseColumns(CBCGPProp* item, CkelDataset* dataset, int column, bool wit
 
 }  // namespace
 
-int RoseTypeFromText(const CString& text) { return ValueOfText(kRoseTypes, text, CRosePlot::ROSE_FLOWER); }
-
 const char* RoseTypeToText(double type) {
     return TextOfValue(kRoseTypes, type == 0.0 ? CRosePlot::ROSE_SECTOR : CRosePlot::ROSE_FLOWER, kFlowerType);
 }
@@ -125,7 +123,8 @@ LRESULT CkelPropListRosePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = ApplySectorAngle(item, plot);
             break;
         case kTypeId:
-            plot->SetRoseType(static_cast<CRosePlot::ROSETYPE>(RoseTypeFromText(ItemText(item))));
+            plot->SetRoseType(TakeOneOfTwo(item, kSectorType, kFlowerType) ? CRosePlot::ROSE_SECTOR
+                                                                           : CRosePlot::ROSE_FLOWER);
             break;
         default:
             break;

@@ -33,6 +33,5 @@ protected:
 // The sector angle: taken (true) when the text holds only digits, blanks and points (an empty text
 // is 0); anything else, a minus sign included, writes nothing (the item refuses it itself).
 bool ApplySectorAngle(CBCGPProp* item, CRosePlot* plot);
-// "扇形" 0; any other text 1 ("玫瑰花"). Back: 0 "扇形", any other type "玫瑰花".
-int RoseTypeFromText(const CString& text);
+// The shown type: 0 "扇形", any other type "玫瑰花" (an edit takes any text but "扇形" as "玫瑰花").
 const char* RoseTypeToText(double type);

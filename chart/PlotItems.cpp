@@ -24,6 +24,13 @@ CBCGPProp* NewPlotItem(const PlotItemDef& def) {
     return item;
 }
 
+bool TakeOneOfTwo(CBCGPProp* item, const char* first, const char* second, bool ignoreCase) {
+    const CString text = ItemText(item);
+    const bool isFirst = ignoreCase ? text.CompareNoCase(first) == 0 : text == first;
+    SetItemText(item, isFirst ? first : second);
+    return isFirst;
+}
+
 CBCGPProp* NewPlotGroup(const char* label, DWORD_PTR id) {
     auto* group = new CBCGPProp(label, id, FALSE);
     group->Expand(TRUE);

@@ -49,6 +49,11 @@ CBCGPProp* NewPlotGroup(const char* label, DWORD_PTR id, const PlotItemDef (&def
 }
 // Adds each top-level item to the grid.
 void AddToGrid(CBCGPPropList& list, std::initializer_list<CBCGPProp*> items);
+// An option item that keeps free text and is read as one of its two options: a text equal to first
+// (ignoring case when asked) is taken as first, any other text as second; true for first. The item
+// then shows the option taken: a setter given the value already stored marks no change, so no
+// refresh would replace a text kept as typed.
+bool TakeOneOfTwo(CBCGPProp* item, const char* first, const char* second, bool ignoreCase = false);
 
 // ---- data groups ----------------------------------------------------------------------------------------
 // The data table and the two axes, ids 1 to 3 of the "数据" group of the bar, histogram, line and

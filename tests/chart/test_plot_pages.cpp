@@ -6,6 +6,7 @@
 
 #include "ChartPageFixture.h"
 #include "chart/ChartDataFiles.h"
+#include "chart/KelPropListBarPlot.h"
 #include "chart/KelPropListBarPlotLabel.h"
 #include "chart/KelPropListClassPlot.h"
 #include "chart/KelPropListClassPlotLabelSymbol.h"
@@ -14,6 +15,7 @@
 #include "chart/KelPropListLinePlotSet.h"
 #include "chart/KelPropListPiePlotFill.h"
 #include "chart/KelPropListPiePlotLabel.h"
+#include "chart/KelPropListRosePlot.h"
 #include "chart/PropListPiePlot.h"
 #include "chart/PropListTernaryLabel.h"
 #include "chart/PropListTernaryPlot.h"
@@ -472,6 +474,123 @@ TEST(TernaryLabelPage, OnlyATernaryPlotIsRead) {
     s.ternaryPlot.RemoveLabels();
     p.Reshow(&s.ternaryPlot);
     EXPECT_TRUE(p.Pick(kLabelShowId, "否"));
+}
+
+// ---- option items and picks shared by the plot pages ----------------------------------------------------------
+
+// A text typed into an option item that keeps free text is read as one of its two options: the plot
+// gets that option and the item shows it, also when the plot held it already (a setter given the
+// stored value marks no change, so no refresh would replace the typed text).
+TEST(PlotOptionTexts, ATextThatIsNoOptionIsTakenAsTheOtherOptionAndShownAsIt) {
+    OpenChartPage<CkelPropListBarPlot> bars;
+    CkelBarPlot& bar = bars.chart().bar;
+    bar.GetFillSeryGroup()->AddSery("深度");
+    bar.GetFillSeryGroup()->AddSery("孔隙度");
+    bar.SetStackMethod(true);
+    bars.Show(&bar);
+    EXPECT_EQ(bars.Value(CkelPropListBarPlot::kStackId), "上下");
+    EXPECT_TRUE(bars.Type(CkelPropListBarPlot::kStackId, "1e400"));
+    EXPECT_FALSE(bar.GetIsStack());
+    EXPECT_EQ(bars.Value(CkelPropListBarPlot::kStackId), "左右");
+    EXPECT_EQ(bars.Value(CkelPropListBarPlot::kDirectionId), "纵向");
+    const int repaints = bars.Repaints();
+    EXPECT_TRUE(bars.Type(CkelPropListBarPlot::kDirectionId, "-1e400"));
+    EXPECT_FALSE(bar.GetIsHorizontal());
+    EXPECT_EQ(bars.Value(CkelPropListBarPlot::kDirectionId), "纵向");
+    EXPECT_GT(bars.Repaints(), repaints) << "taken, though nothing changed";
+    EXPECT_TRUE(bars.Type(CkelPropListBarPlot::kDirectionId, "横向"));
+    EXPECT_TRUE(bar.GetIsHorizontal());
+    EXPECT_EQ(bars.Value(CkelPropListBarPlot::kDirectionId), "横向");
+
+    OpenChartPage<ClassLabel> classes;
+    CkelClassPlot& plot = classes.chart().classes;
+    plot.SetIsUniSetSymbol(false);
+    classes.Show(&plot);
+    EXPECT_EQ(classes.Value(ClassLabel::kUniformId), "否");
+    EXPECT_TRUE(classes.Type(ClassLabel::kUniformId, "1e400"));
+    EXPECT_FALSE(plot.GetIsUniSetSymbol());
+    EXPECT_EQ(classes.Value(ClassLabel::kUniformId), "否");
+    EXPECT_TRUE(classes.Type(ClassLabel::kUniformId, "是"));
+    EXPECT_TRUE(plot.GetIsUniSetSymbol());
+
+    OpenChartPage<PieLabel> pies;
+    CPiePlot& pie = pies.chart().pie;
+    pie.SetIsLabelsInner(false);
+    pies.Show(&pie);
+    EXPECT_EQ(pies.Value(PieLabel::kPlaceId), "外部");
+    EXPECT_TRUE(pies.Type(PieLabel::kPlaceId, "1e400"));
+    EXPECT_FALSE(pie.GetIsLabelsInner());
+    EXPECT_EQ(pies.Value(PieLabel::kPlaceId), "外部");
+    EXPECT_TRUE(pies.Type(PieLabel::kPlaceId, "内部"));
+    EXPECT_TRUE(pie.GetIsLabelsInner());
+
+    OpenChartPage<CkelPropListRosePlot> roses;
+    CRosePlot& rose = roses.chart().rose;
+    rose.SetRoseType(CRosePlot::ROSE_FLOWER);
+    roses.Show(&rose);
+    EXPECT_EQ(roses.Value(CkelPropListRosePlot::kTypeId), "玫瑰花");
+    EXPECT_TRUE(roses.Type(CkelPropListRosePlot::kTypeId, "1e400"));
+    EXPECT_DOUBLE_EQ(rose.GetRoseType(), 1);
+    EXPECT_EQ(roses.Value(CkelPropListRosePlot::kTypeId), "玫瑰花");
+    EXPECT_TRUE(roses.Type(CkelPropListRosePlot::kTypeId, "扇形"));
+    EXPECT_DOUBLE_EQ(rose.GetRoseType(), 0);
+}
+
+// A pick on a page whose plot lacks what the page edits (a pie without sectors, a ternary plot
+// without axes; the histogram's series: HistogramLabelAndFill) has nothing to write to; once the
+// plot has it, the same picks reach it, each group edit taking the picked field.
+TEST(PlotOptionPicks, PicksReachTheSectorsAndAxesOnceThereAreAny) {
+    OpenChartPage<PieFill> sectors;
+    CPiePlot& pie = sectors.chart().pie;
+    sectors.Show(&pie);
+    EXPECT_TRUE(sectors.Pick(PieFill::kBorderWidthId, "0.1"));
+    CPiePiece piece;
+    piece.m_strLabel = "砂岩";
+    pie.AddPiece(piece);
+    sectors.Reshow(&pie);
+    EXPECT_TRUE(sectors.Pick(PieFill::kBorderWidthId, "0.1"));
+    EXPECT_FLOAT_EQ(pie.GetPiece(0)->m_pen.width, 10);
+    EXPECT_TRUE(sectors.grid().PickDropDownEntry(sectors.Item(PieFill::kStyleId), 1));
+    EXPECT_NE(pie.GetPiece(0)->m_brush.style, piece.m_brush.style);
+
+    OpenChartPage<TernaryPage> ternary;
+    CkelTernaryPlot& plot = ternary.chart().ternaryPlot;
+    ternary.Show(&plot);
+    EXPECT_EQ(ternary.Value(TernaryPage::kMinorDivisionId), "") << "no axis to show";
+    EXPECT_TRUE(ternary.Pick(TernaryPage::kMinorDivisionId, "1"));
+    TernaryAxes axes(plot);
+    for (ShapedAxis* axis : {&axes.a, &axes.b, &axes.c}) axis->SetAxisUnit(CkelLabelFormat::KELUnit(1));
+    ternary.Reshow(&plot);
+    EXPECT_TRUE(ternary.Pick(TernaryPage::kMinorDivisionId, "1"));
+    EXPECT_TRUE(ternary.Pick(TernaryPage::kUnitId, "无"));
+    EXPECT_TRUE(ternary.Pick(TernaryPage::kDecimalsId, "0"));
+    for (ShapedAxis* axis : {&axes.a, &axes.b, &axes.c}) {
+        EXPECT_EQ(axis->GetTickMarks()->GetMinorTickStruct()->GetDivision(), 1u);
+        EXPECT_EQ(axis->GetAxisUnit(), 0);
+        EXPECT_EQ(axis->GetTickLabels()->GetMinorTickLabel()->GetDotCount(), 0);
+    }
+}
+
+// "显示数据列值" "否" sets the label column to 0: with the data column at 0 that is the column the
+// labels show already, and the refresh shows "是" again.
+TEST(PlotOptionPicks, NoDataColumnValueIsColumnZero) {
+    OpenChartPage<PieLabel> p;
+    CPiePlot& pie = p.chart().pie;
+    p.Show(&pie);
+    EXPECT_EQ(p.Value(PieLabel::kDataColumnValueId), "是");
+    EXPECT_TRUE(p.Pick(PieLabel::kDataColumnValueId, "否"));
+    EXPECT_EQ(pie.GetLabelCol(), 0);
+    p.Reshow(&pie);
+    EXPECT_EQ(p.Value(PieLabel::kDataColumnValueId), "是");
+
+    pie.SetDataCol(1);
+    pie.SetLabelCol(1);
+    p.Show(&pie);
+    EXPECT_TRUE(p.Pick(PieLabel::kDataColumnValueId, "否"));
+    EXPECT_EQ(pie.GetLabelCol(), 0);
+    p.Show(&pie);
+    EXPECT_EQ(p.Value(PieLabel::kDataColumnValueId), "否");
+    EXPECT_TRUE(p.Enabled(PieLabel::kColumnId));
 }
 
 }  // namespace
