@@ -316,9 +316,30 @@ void DumpChart(State& state, demo::DemoChart& chart) {
 
 TEST(SweepChart, EveryPageOfEveryChartObject) {
     demo::DemoChart chart;
+    // Every fill, label and uniform-axis edit has something to write to: the histogram a current
+    // fill series, the pie sectors and a data column, the ternary plot its three axes.
+    chart.histogram.GetFillSeryGroup()->AddSery("孔隙度");
+    for (const char* name : {"砂岩", "泥岩"}) {
+        CPiePiece piece;
+        piece.m_strLabel = name;
+        chart.pie.AddPiece(piece);
+    }
+    chart.pie.SetDataCol(1);
+    chart.pie.SetLabelCol(1);
+    CkelAxisTernary second, third;
+    chart.ternaryPlot.AttachXAxis(&chart.ternary);
+    chart.ternaryPlot.AttachYAxis(&second);
+    chart.ternaryPlot.SetAxis3(&third);
     demo::ChartDispManager manager;
     const auto kinds = chart.Kinds();
-    sweep::Sweeper sweeper("chart", [&](State& state) { DumpChart(state, chart); });
+    sweep::Sweeper sweeper("chart", [&](State& state) {
+        DumpChart(state, chart);
+        DumpAxis(state, "三角图.second", &second);
+        DumpAxis(state, "三角图.third", &third);
+    });
+    // "否" sets the label column to 0; once a typed text has set the data column to 0 too, that is
+    // the column already stored, and the refresh shows "是" again.
+    sweeper.PassOverPick("饼图", "数据/显示数据列值");
     for (const auto& [label, object] : kinds) {
         CQXObject* active = object;
         sweeper.Sweep(
