@@ -162,14 +162,19 @@ void DumpKit(State& state, const std::string& key, CWpKit* kit) {
     }
 }
 
-// The kits i, i + runs, ... of the sample plot, starting at run.
-void SweepKits(int run, int runs) {
-    zephyr::PlotFixture plot;
+// The sample plot, its well with data from 1000 to 1500 and its interval kits filled.
+void BuildPlot(zephyr::PlotFixture& plot) {
     plot.BuildSample();
     plot.Well()->SetDataMgr(zephyr::NewSampleWellData());
     plot.Well()->SetTopDepth(1000);
     plot.Well()->SetBottomDepth(1500);
     demo::AddIntervalData(plot);
+}
+
+// The kits i, i + runs, ... of the sample plot, starting at run.
+void SweepKits(int run, int runs) {
+    zephyr::PlotFixture plot;
+    BuildPlot(plot);
     // The perforations keep their symbols in a perforation manager: with one, a picked symbol is
     // written somewhere.
     plot.First<CWpShoot>()->SetShootMgr(new LogShootMgrIO);
@@ -195,11 +200,7 @@ void SweepKits(int run, int runs) {
 // kit, so a refresh shows in the kit's stamp and in the host's calls.
 TEST(SweepWellPlot, RockSamplesOfTheWellsData) {
     zephyr::PlotFixture plot;
-    plot.BuildSample();
-    plot.Well()->SetDataMgr(zephyr::NewSampleWellData());
-    plot.Well()->SetTopDepth(1000);
-    plot.Well()->SetBottomDepth(1500);
-    demo::AddIntervalData(plot);
+    BuildPlot(plot);
     CWpLthSample* samples = plot.First<CWpLthSample>();
     samples->SetDataSource(CORELITH_WELL);
     sweep::Sweeper sweeper("well plot", [samples](State& state) { DumpKit(state, "rock samples", samples); });
