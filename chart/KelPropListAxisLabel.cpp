@@ -140,8 +140,8 @@ void CkelPropListAxisLabel::BuildItems(CBCGPPropList& list) {
 void CkelPropListAxisLabel::ShowTarget(CBCGPPropList& list) {
     IkelAxis* axis = TargetAs<IkelAxis>();
     if (!axis) return;
-    ShowLevel(axis, 0, false);
-    ShowLevel(axis, kMinorOffset, true);
+    ShowLevel(list, axis, 0, false);
+    ShowLevel(list, axis, kMinorOffset, true);
     SetItemText(list.FindItemByData(kAlignId), LabelAlignToText(axis->GetTickLabels()->GetAlignType()));
     if (IsFixedScale(axis->GetAxisScaleType())) {
         for (DWORD_PTR id : {kMajorGroupId, kMajorFormatId, kMinorGroupId, kMinorPosGroupId, kMinorFontId,
@@ -150,12 +150,12 @@ void CkelPropListAxisLabel::ShowTarget(CBCGPPropList& list) {
     }
 }
 
-void CkelPropListAxisLabel::ShowLevel(IkelAxis* axis, DWORD_PTR base, bool minor) {
+void CkelPropListAxisLabel::ShowLevel(CBCGPPropList& list, IkelAxis* axis, DWORD_PTR base, bool minor) {
     CkelAxisTickLabels* labels = axis->GetTickLabels();
     Entity* entity = minor ? labels->GetMinorTickLabel() : labels->GetMajorTickLabel();
     const int type = axis->GetAxisType();
     const bool on = entity->GetOn();
-    auto find = [&](DWORD_PTR majorId) { return m_wndPropList.FindItemByData(At(base, majorId)); };
+    auto find = [&](DWORD_PTR majorId) { return list.FindItemByData(At(base, majorId)); };
 
     SetYesNoProp(find(kMajorShowId), on);
     if (CBCGPProp* side = find(kMajorSideId)) {

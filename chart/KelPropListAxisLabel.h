@@ -56,7 +56,7 @@ protected:
 
 private:
     // Shows one level's labels in the items from base on (0 major, kMinorOffset minor).
-    void ShowLevel(IkelAxis* axis, DWORD_PTR base, bool minor);
+    void ShowLevel(CBCGPPropList& list, IkelAxis* axis, DWORD_PTR base, bool minor);
 };
 
 // The group (caption, id) with id+1 "位置", id+2 "横向偏移", id+3 "纵向偏移", id+4 "角度"; expanded.

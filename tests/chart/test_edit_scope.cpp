@@ -7,6 +7,7 @@
 #include "chart/AxisGroups.h"
 #include "chart/ChartDataFiles.h"
 #include "chart/KelPropHistPlot.h"
+#include "chart/KelPropListAxisLabel.h"
 #include "chart/KelPropListBarPlotFill.h"
 #include "chart/KelPropListLinePlotLabelSymbol.h"
 #include "chart/KelPropListLinePlotSet.h"
@@ -68,6 +69,23 @@ TEST(ChartEditScope, AReaderRefusalShowsTheStoredValueInThatItemOnly) {
     EXPECT_EQ(hist.Value(CkelPropHistPlot::kRightValueId), "55.9");
     EXPECT_EQ(OtherItems(hist, CkelPropHistPlot::kLeftValueId), before);
     EXPECT_EQ(hist.Repaints(), histRepaints);
+}
+
+// The stored value is looked up on a fresh copy of the page's items: showing it touches no item of
+// the page itself, not even those the copy's refresh fills level by level.
+TEST(ChartEditScope, TheAxisLabelLevelsOfThePageStayWhileARefusedOffsetShowsAgain) {
+    OpenChartPage<CkelPropListAxisLabel> p;
+    ShapedAxis axis(0);
+    p.Show(&axis);
+    ASSERT_TRUE(p.Type(CkelPropListAxisLabel::kMajorXOffsetId, "3x"));
+    ASSERT_TRUE(p.Type(CkelPropListAxisLabel::kMinorXOffsetId, "4x"));
+    const std::string others = OtherItems(p, CkelPropListAxisLabel::kMajorYOffsetId);
+    const int repaints = p.Repaints();
+    ChangeFromCode(p, CkelPropListAxisLabel::kMajorYOffsetId, "1e400");
+    EXPECT_EQ(p.Value(CkelPropListAxisLabel::kMajorXOffsetId), "3x");
+    EXPECT_EQ(p.Value(CkelPropListAxisLabel::kMinorXOffsetId), "4x");
+    EXPECT_EQ(OtherItems(p, CkelPropListAxisLabel::kMajorYOffsetId), others);
+    EXPECT_EQ(p.Repaints(), repaints);
 }
 
 QXLOGPEN PenOf(CkelLinePlot& line) {
