@@ -1,11 +1,16 @@
 // The sweep of every page: a property window opened the way the host opens it (through the
-// family's creator, then the selection message), every tab shown, and every text of the corpus
-// typed into every item that takes typed text, as a user would type them. After each text the
-// host announces the object again, and then:
-// - when the page did not take the text (the item refused it, the grid kept its editor open, a
-//   message box rejected it, or the item shows the stored value again rather than what the text
-//   reads as), the objects the window may write (the family's dump, attributes and stamps
-//   included) read back unchanged;
+// family's creator, then the selection message), every tab shown, one other option of every pick
+// list picked, every text of the corpus typed into every item that takes typed text as a user
+// would type it, then the picks again. After each text, before the host announces the object
+// again:
+// - when the page did not take the text (the item refused it, the grid kept its editor open, or
+//   nothing was written and a message box rejected it or the item shows its value again), nothing
+//   but the refused item's text changed: the objects the window may write (the family's dump,
+//   attributes and stamps included), every other item of the pane (text, options, shown, enabled,
+//   expanded), the grids' selected items, the view's redraw counters and every host library's
+//   call log (getters aside); the edited item still exists and does not keep the refused text;
+// - a text the item shows as taken, and a pick, reach the objects or the host (a group edit does
+//   not give up on a field that was not edited);
 // - no item shows a number that is an infinity or not a number, nor a negative zero in any form;
 //   a width or size item does not keep showing a text that was not stored;
 // - no width or size reads back negative, and no number reads back as a negative zero.
