@@ -44,8 +44,8 @@ void CChartGraphProp::ShowTarget(CBCGPPropList& list) {
 }
 
 // A refused offset (no number of 0 or more) shows the stored one with two decimals, the refresh
-// with one. False, item untouched, for any other item.
-bool CChartGraphProp::ShowOffsetAgain(CBCGPProp* item) {
+// with one.
+bool CChartGraphProp::ShowEditedValue(CBCGPProp* item) {
     IChartGraph* chart = TargetAs<IChartGraph>();
     if (!item || !chart) return false;
     const DWORD_PTR id = item->GetData();
@@ -53,15 +53,6 @@ bool CChartGraphProp::ShowOffsetAgain(CBCGPProp* item) {
     CkelChartTitle* title = chart->GetTitle();
     SetItemText(item, numtext::Fixed(id == kXOffsetId ? title->GetXOffset() : title->GetYOffset(), 2));
     return true;
-}
-
-void CChartGraphProp::ShowItemAgain(CBCGPProp* item) {
-    CWndLstChart::ShowItemAgain(item);
-    ShowOffsetAgain(item);
-}
-
-void CChartGraphProp::ShowStoredValue(CBCGPProp* item) {
-    if (!ShowOffsetAgain(item)) CWndLstChart::ShowStoredValue(item);
 }
 
 LRESULT CChartGraphProp::OnPropertyChanged(WPARAM, LPARAM lParam) {

@@ -23,9 +23,5 @@ protected:
     void BuildItems(CBCGPPropList& list) override;
     void ShowTarget(CBCGPPropList& list) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
-    void ShowItemAgain(CBCGPProp* item) override;
-    void ShowStoredValue(CBCGPProp* item) override;
-
-private:
-    bool ShowOffsetAgain(CBCGPProp* item);
+    bool ShowEditedValue(CBCGPProp* item) override;
 };

@@ -54,15 +54,7 @@ void CPropListAxis::ShowTarget(CBCGPPropList& list) {
 }
 
 // The edits show a refused number with two decimals, the refresh most of them with one.
-void CPropListAxis::ShowItemAgain(CBCGPProp* item) {
-    CWndLstChart::ShowItemAgain(item);
-    ShowAxisValueAgain(item, TargetAs<IkelAxis>());
-}
-
-// A reader refusal after the item took the text shows the edits' format too, where they have one.
-void CPropListAxis::ShowStoredValue(CBCGPProp* item) {
-    if (!ShowAxisValueAgain(item, TargetAs<IkelAxis>())) CWndLstChart::ShowStoredValue(item);
-}
+bool CPropListAxis::ShowEditedValue(CBCGPProp* item) { return ShowAxisValueAgain(item, TargetAs<IkelAxis>()); }
 
 LRESULT CPropListAxis::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);

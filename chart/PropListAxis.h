@@ -22,8 +22,7 @@ protected:
     void BuildItems(CBCGPPropList& list) override;
     void ShowTarget(CBCGPPropList& list) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
-    void ShowItemAgain(CBCGPProp* item) override;
-    void ShowStoredValue(CBCGPProp* item) override;
+    bool ShowEditedValue(CBCGPProp* item) override;
 };
 
 // Scale types whose axes take no attribute or range edits (3 also no line edits), shared by the

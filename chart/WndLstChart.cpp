@@ -30,8 +30,15 @@ void CWndLstChart::AfterEdit(CBCGPProp* item, bool taken) {
 void CWndLstChart::BuildItems(CBCGPPropList&) {}
 void CWndLstChart::ShowTarget(CBCGPPropList&) {}
 
+bool CWndLstChart::ShowEditedValue(CBCGPProp*) { return false; }
+
+void CWndLstChart::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    ShowEditedValue(item);
+}
+
 void CWndLstChart::ShowStoredValue(CBCGPProp* item) {
-    if (!item || !m_wndPropList.ContainsProperty(item)) return;
+    if (ShowEditedValue(item) || !item || !m_wndPropList.ContainsProperty(item)) return;
     // Where the item sits: its position in each group from the top level down.
     std::vector<int> path;
     for (CBCGPProp* at = item; at; at = at->GetParent()) {

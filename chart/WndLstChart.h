@@ -42,7 +42,15 @@ protected:
     // After the page's reader refused a text the item had taken (a pick, or a change reported from
     // code): the item shows the stored value as the refresh shows it. Nothing else changes: the
     // refresh runs over a copy of the page's items, and only the item's value is taken from it.
-    virtual void ShowStoredValue(CBCGPProp* item);
+    // An item the page shows again in its edits' format (ShowEditedValue) shows that instead.
+    void ShowStoredValue(CBCGPProp* item);
+    // After a text the item refused itself: its text from before the edit, or the page's edits'
+    // format where it has one (ShowEditedValue).
+    void ShowItemAgain(CBCGPProp* item) override;
+    // For a page whose edits show a refused value in a format of their own (two decimals where the
+    // refresh shows one): sets the item's text from the stored value and answers true; false, item
+    // untouched, for an item it has no such format for (the default: every item).
+    virtual bool ShowEditedValue(CBCGPProp* item);
     // The end of an edit: a taken one has the view repainted; a refused one wrote nothing, and the
     // item shows the stored value again (ShowStoredValue).
     void AfterEdit(CBCGPProp* item, bool taken);
