@@ -86,16 +86,14 @@ LRESULT CkelPropListAxisGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
     QXLOGPEN pen;
     (grid->*level->getPen)(&pen);
     const DWORD_PTR id = item->GetData();
+    bool taken = true;
     if (id == level->show) {
         (grid->*level->setShown)(GetYesNoProp(item));
         EnableAllSubItems(m_wndPropList.FindItemByData(level->line), (grid->*level->getShown)());
     } else if (id > level->line) {
-        if (!chart::ReadPenSubItem(item, static_cast<int>(id - level->line - 1), pen)) {
-            ShowStoredValue(item);
-            return 0;
-        }
-        (grid->*level->setPen)(&pen);
+        taken = chart::ReadPenSubItem(item, static_cast<int>(id - level->line - 1), pen);
+        if (taken) (grid->*level->setPen)(&pen);
     }
-    UpdateView();
+    AfterEdit(item, taken);
     return 0;
 }
