@@ -341,20 +341,15 @@ bool CheckScaleType(CBCGPProp* item, IkelAxis* axis, int* scale, bool say) {
     return Refuse(say, item, axis);
 }
 
-// A minimum below max (the maximum it is checked against), on an angle axis also within a full turn.
-bool CheckMin(CBCGPProp* item, IkelAxis* axis, double max, double* min, bool say) {
-    if (!ReadAxisBound(axis, ItemText(item), min)) return Refuse(say, item, axis);
+// A minimum below other (the maximum it is checked against), or a maximum above other (the
+// minimum); on an angle axis also within a full turn.
+bool CheckBound(CBCGPProp* item, IkelAxis* axis, bool isMin, double other, double* bound, bool say) {
+    if (!ReadAxisBound(axis, ItemText(item), bound)) return Refuse(say, item, axis);
+    const bool ordered = isMin ? *bound < other : *bound > other;
     if (axis->GetAxisType() == kAngleAxis)
-        return (*min >= 0 && *min <= kFullTurn && *min < max) || Refuse(say, item, axis, kAngleMinRange, max);
-    return *min < max || Refuse(say, item, axis, kMinBelowMax, max);
-}
-
-// A maximum above min (the minimum it is checked against), on an angle axis also within a full turn.
-bool CheckMax(CBCGPProp* item, IkelAxis* axis, double min, double* max, bool say) {
-    if (!ReadAxisBound(axis, ItemText(item), max)) return Refuse(say, item, axis);
-    if (axis->GetAxisType() == kAngleAxis)
-        return (*max >= 0 && *max <= kFullTurn && *max > min) || Refuse(say, item, axis, kAngleMaxRange, min);
-    return *max > min || Refuse(say, item, axis, kMaxAboveMin, min);
+        return (*bound >= 0 && *bound <= kFullTurn && ordered) ||
+               Refuse(say, item, axis, isMin ? kAngleMinRange : kAngleMaxRange, other);
+    return ordered || Refuse(say, item, axis, isMin ? kMinBelowMax : kMaxAboveMin, other);
 }
 
 // A spacing below limit, the range it divides.
@@ -397,11 +392,11 @@ bool EditedRangeEntryPasses(CBCGPProp* edited, CBCGPProp* group, IkelAxis* axis)
     CBCGPProp* minItem = Sub(group, kMinId);
     CBCGPProp* maxItem = Sub(group, kMaxId);
     double min = axis->GetMin(), max = axis->GetMax(), value = 0;
-    if (minItem && CheckMin(minItem, axis, max, &value, minItem == edited))
+    if (minItem && CheckBound(minItem, axis, true, max, &value, minItem == edited))
         min = value;
     else if (minItem == edited)
         return false;
-    if (maxItem && CheckMax(maxItem, axis, min, &value, maxItem == edited))
+    if (maxItem && CheckBound(maxItem, axis, false, min, &value, maxItem == edited))
         max = value;
     else if (maxItem == edited)
         return false;
@@ -479,14 +474,14 @@ bool ApplyAxisRangeProp(CBCGPProp* edited, IkelAxis* axis) {
 
 bool ApplyAxisMin(CBCGPProp* item, IkelAxis* axis) {
     double value = 0;
-    if (!item || !axis || !CheckMin(item, axis, axis->GetMax(), &value, true)) return false;
+    if (!item || !axis || !CheckBound(item, axis, true, axis->GetMax(), &value, true)) return false;
     axis->SetMin(value);
     return true;
 }
 
 bool ApplyAxisMax(CBCGPProp* item, IkelAxis* axis) {
     double value = 0;
-    if (!item || !axis || !CheckMax(item, axis, axis->GetMin(), &value, true)) return false;
+    if (!item || !axis || !CheckBound(item, axis, false, axis->GetMin(), &value, true)) return false;
     axis->SetMax(value);
     return true;
 }
