@@ -271,9 +271,4 @@ bool ReadHundredthsItem(CBCGPProp* item, float* field) {
     return numtext::FitFloatThenScale(number, 100.0f, field);
 }
 
-TextRule HundredthsItemRule() {
-    return KeptNumberRule([](CBCGPProp* kept) {
-        float hundredths = 0;
-        return ReadHundredthsItem(kept, &hundredths);
-    });
-}
+TextRule HundredthsItemRule() { return KeptNumberRule(&ReadHundredthsItem); }

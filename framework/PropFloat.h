@@ -54,6 +54,14 @@ private:
 // The rule of a list that reads a float item by an item reader: reads is that reader, given an
 // item holding what the float item would keep.
 TESSALY_API TextRule KeptNumberRule(std::function<bool(CBCGPProp* kept)> reads);
+// The same for an item reader that reads into a T, the value read thrown away.
+template <class T>
+TextRule KeptNumberRule(bool (*reader)(CBCGPProp*, T*)) {
+    return KeptNumberRule([reader](CBCGPProp* kept) {
+        T value{};
+        return reader(kept, &value);
+    });
+}
 // Adds rule to a float item's own filter; any other item (or none) is passed over.
 TESSALY_API void ReadBy(CBCGPProp* item, TextRule rule);
 

@@ -28,12 +28,7 @@ bool ReadMinWidth(CBCGPProp* item, double* width) {
     return true;
 }
 
-TextRule MinWidthRule() {
-    return KeptNumberRule([](CBCGPProp* kept) {
-        double width = 0;
-        return ReadMinWidth(kept, &width);
-    });
-}
+TextRule MinWidthRule() { return KeptNumberRule(&ReadMinWidth); }
 
 // A pen or font group read back whole (read: GetLineProp or GetFontProp), where the edited field
 // decides: only its refusal stops the edit. A width or size that was not edited and that the group

@@ -40,12 +40,7 @@ bool ReadFaultNumber(CBCGPProp* item, int* number) {
     return ReadItemNumber(item, 1.0, &typed) && numtext::FitInt(typed, 1.0, number);
 }
 
-TextRule FaultNumberRule() {
-    return KeptNumberRule([](CBCGPProp* kept) {
-        int number = 0;
-        return ReadFaultNumber(kept, &number);
-    });
-}
+TextRule FaultNumberRule() { return KeptNumberRule(&ReadFaultNumber); }
 
 void Enable(CBCGPProp* item, bool enabled) {
     if (item) item->Enable(enabled ? TRUE : FALSE);

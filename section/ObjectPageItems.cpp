@@ -83,12 +83,7 @@ bool ReadHundredths(CBCGPProp* item, float* field) {
     return ReadItemSize(item, 1.0, &typed) && numtext::FitFloat(typed, numtext::kHundredths, field);
 }
 
-TextRule HundredthsRule() {
-    return KeptNumberRule([](CBCGPProp* kept) {
-        float field = 0;
-        return ReadHundredths(kept, &field);
-    });
-}
+TextRule HundredthsRule() { return KeptNumberRule<float>(&ReadHundredths); }
 
 bool ReadPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {
     switch (field) {
