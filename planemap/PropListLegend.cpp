@@ -175,30 +175,18 @@ void CPropListLegend::ShowItemAgain(CBCGPProp* item) {
         CWndLstPlane::ShowItemAgain(item);
 }
 
-// A number item shows the shown legend's value as the refresh shows it.
+// A number item shows the shown legend's value as the refresh shows it. The title size and the two
+// pen widths are not here: EditSameTypeRecord shows them again itself.
 void CPropListLegend::ShowStored(CBCGPProp* item, CQXObjectLegend* legend) {
     if (!item) return;
     QXLOGFONT font;
-    QXLOGPEN pen;
     switch (item->GetData()) {
         case kColumnsId:
             item->SetValue(_variant_t(legend->GetColCount()));
             break;
-        case kTitleSizeId:
-            legend->GetLogFont(&font);
-            ShowStoredHundredths(item, font.size);
-            break;
         case kEntrySizeId:
             legend->GetLegendFont(&font);
             ShowStoredHundredths(item, font.size);
-            break;
-        case kFrameWidthId:
-            legend->GetLogPen(&pen);
-            ShowStoredHundredths(item, pen.width);
-            break;
-        case kOutlineWidthId:
-            legend->GetOuterLineLogPen(&pen);
-            ShowStoredHundredths(item, pen.width);
             break;
         case kEntryWidthId:
             ShowStoredHundredths(item, legend->m_dLegendWidth);
