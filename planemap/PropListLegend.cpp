@@ -117,14 +117,12 @@ LRESULT CPropListLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kTitleSizeId:
         case kTitleColorId:
             // The shown legend's title font with one field changed, written to every legend of the type.
-            written = EditSameTypeRecord(legend, &CQXObjectLegend::GetLogFont, &CQXObjectLegend::SetLogFont, item,
-                                         SubItemPosition(item->GetData(), kTitleFontGroupId), Accept::AboveZero);
+            written = EditSameTypeFont(legend, item, kTitleFontGroupId);
             break;
         case kFrameStyleId:
         case kFrameWidthId:
         case kFrameColorId:
-            written = EditSameTypeRecord(legend, &CQXObjectLegend::GetLogPen, &CQXObjectLegend::SetLogPen, item,
-                                         SubItemPosition(item->GetData(), kFrameGroupId), Accept::ZeroOrMore);
+            written = EditSameTypePen(legend, item, kFrameGroupId);
             break;
         case kEntryFaceId:
         case kEntrySizeId:
