@@ -46,6 +46,17 @@ bool ApplyPenItem(CQXObjectLine* line, CBCGPProp* item, int position, Accept wid
                               decimals);
 }
 
+bool ApplyFloatPenWidth(CQXObjectLine* line, CBCGPProp* item) {
+    QXLOGPEN pen;
+    line->GetLogPen(&pen);
+    if (!ReadFloatLengthThenScale(ItemText(item), 100, &pen.width)) {
+        ShowStoredHundredths(item, pen.width);
+        return false;
+    }
+    SetSameTypeObjects(line->GetLayer(), &CQXObjectLine::SetLogPen, &pen, line->GetTypeName());
+    return true;
+}
+
 bool ReadPenField(CBCGPProp* item, PenField field, QXLOGPEN* pen) {
     switch (field) {
         case PenField::kStyle:

@@ -27,6 +27,9 @@ void ShowPen(CBCGPProp* style, CBCGPProp* colour, CBCGPProp* width, const QXLOGP
 // decimals, as ShowPen shows it.
 bool ApplyPenItem(CQXObjectLine* line, CBCGPProp* item, int position,
                   planemap::Accept width = planemap::Accept::ZeroOrMore, int decimals = 2);
+// The same for a width item built with planemap::FloatLengthThenScaleRule(100): the width is read
+// into the float first and then made hundredths.
+bool ApplyFloatPenWidth(CQXObjectLine* line, CBCGPProp* item);
 
 // One field of a pen, numbered as the positions above.
 enum class PenField { kStyle = 0, kWidth = 1, kColor = 2 };

@@ -2,9 +2,11 @@
 // shows a number by; the shared items they build are in framework/PropItems.h.
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
 
 #include "framework/PropItems.h"
+#include "hosttypes/Parsnip/QXObject.h"
 
 namespace planemap {
 
@@ -14,5 +16,27 @@ CBCGPProp* NewTypeItem(const char* kind, DWORD_PTR id);
 // refuses.
 CBCGPProp* NewCountItem(const char* name, const char* description, DWORD_PTR id,
                         std::initializer_list<const char*> options);
+
+// A number item of one object's geometry: the stored value as the item shows it, and the write of a
+// value read from its text. A list keeps one table of these for its position items.
+template <class T>
+struct GeometryField {
+    DWORD_PTR id;
+    double (*stored)(T*);
+    void (*write)(T*, double);
+};
+// The field of the item id; nullptr for none.
+template <class T, std::size_t N>
+const GeometryField<T>* FieldOf(const GeometryField<T> (&fields)[N], DWORD_PTR id) {
+    for (const GeometryField<T>& field : fields)
+        if (field.id == id) return &field;
+    return nullptr;
+}
+
+inline FLOATPOINT AnchorOf(CQXObject* object) {
+    FLOATPOINT anchor;
+    object->GetAnchor(&anchor);
+    return anchor;
+}
 
 }  // namespace planemap

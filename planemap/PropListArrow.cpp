@@ -98,9 +98,7 @@ LRESULT CPropListArrow::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kPenColorId:
             // Every arrow of the type gets the shown arrow's whole pen with the one field changed; a
             // negative width is refused.
-            if (!EditSameTypeRecord(arrow, &CQXObjectArrow::GetLogPen, &CQXObjectArrow::SetLogPen, item,
-                                    SubItemPosition(id, kPenGroupId), Accept::ZeroOrMore))
-                return 0;
+            if (!EditSameTypePen(arrow, item, kPenGroupId)) return 0;
             break;
         case kHeightId:
         case kHeadPercentId:

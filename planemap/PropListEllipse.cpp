@@ -45,6 +45,25 @@ bool ReadGeometry(const CString& text, DWORD_PTR id, double* value) {
     }
 }
 
+using Field = GeometryField<CQXObjectCircle>;
+// Angles shown in degrees, written in radians as ReadGeometry reads them.
+const Field kGeometryFields[] = {
+    {CPropListEllipse::kXId, [](CQXObjectCircle* e) { return AnchorOf(e).x; },
+     [](CQXObjectCircle* e, double v) { e->MoveAnchor(FLOATPOINT(v, AnchorOf(e).y)); }},
+    {CPropListEllipse::kYId, [](CQXObjectCircle* e) { return AnchorOf(e).y; },
+     [](CQXObjectCircle* e, double v) { e->MoveAnchor(FLOATPOINT(AnchorOf(e).x, v)); }},
+    {CPropListEllipse::kAxisAngleId, [](CQXObjectCircle* e) { return ToDegrees(e->GetAngle()); },
+     [](CQXObjectCircle* e, double v) { e->SetAngle(v); }},
+    {CPropListEllipse::kHalfAxisAId, [](CQXObjectCircle* e) { return e->GetRadiusA(); },
+     [](CQXObjectCircle* e, double v) { e->SetRadiusA(v); }},
+    {CPropListEllipse::kHalfAxisBId, [](CQXObjectCircle* e) { return e->GetRadiusB(); },
+     [](CQXObjectCircle* e, double v) { e->SetRadiusB(v); }},
+    {CPropListEllipse::kStartAngleId, [](CQXObjectCircle* e) { return ToDegrees(e->GetStartAngle()); },
+     [](CQXObjectCircle* e, double v) { e->SetStartAngle(v); }},
+    {CPropListEllipse::kStopAngleId, [](CQXObjectCircle* e) { return ToDegrees(e->GetStopAngle()); },
+     [](CQXObjectCircle* e, double v) { e->SetStopAngle(v); }},
+};
+
 }  // namespace
 
 CPropListEllipse::CPropListEllipse() = default;
@@ -98,8 +117,6 @@ void CPropListEllipse::RefreshGeometry(CQXObjectCircle* ellipse) {
         EnableSubItems(group, 0, -1, FALSE);
         return;
     }
-    QXPOINT anchor;
-    ellipse->GetAnchor(&anchor);
     for (const TextItemDef& def : kGeometryItems) ShowStoredGeometry(ellipse, FindItem(def.id));
     SetItemText(FindItem(kDirectionId),
                 TextOfValue(shapes::kDirections, ellipse->GetDirection(), shapes::kDirectionOtherText));
@@ -174,35 +191,7 @@ void CPropListEllipse::ShowStoredGeometry(CQXObjectCircle* ellipse, CBCGPProp* i
         SetItemText(item, "");
         return;
     }
-    QXPOINT anchor;
-    ellipse->GetAnchor(&anchor);
-    double value = 0;
-    switch (item->GetData()) {
-        case kXId:
-            value = anchor.x;
-            break;
-        case kYId:
-            value = anchor.y;
-            break;
-        case kAxisAngleId:
-            value = ToDegrees(ellipse->GetAngle());
-            break;
-        case kHalfAxisAId:
-            value = ellipse->GetRadiusA();
-            break;
-        case kHalfAxisBId:
-            value = ellipse->GetRadiusB();
-            break;
-        case kStartAngleId:
-            value = ToDegrees(ellipse->GetStartAngle());
-            break;
-        case kStopAngleId:
-            value = ToDegrees(ellipse->GetStopAngle());
-            break;
-        default:
-            return;
-    }
-    ShowFixed(item, value, 2);
+    if (const Field* field = FieldOf(kGeometryFields, item->GetData())) ShowFixed(item, field->stored(ellipse), 2);
 }
 
 // Geometry edits change the shown ellipse only; false, nothing written, for a refused number.
@@ -210,30 +199,6 @@ bool CPropListEllipse::ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item) 
     const DWORD_PTR id = item->GetData();
     double value = 0;
     if (!ReadGeometry(ItemText(item), id, &value)) return false;
-    FLOATPOINT anchor;
-    ellipse->GetAnchor(&anchor);
-    switch (id) {
-        case kXId:
-            ellipse->MoveAnchor(FLOATPOINT(value, anchor.y));
-            break;
-        case kYId:
-            ellipse->MoveAnchor(FLOATPOINT(anchor.x, value));
-            break;
-        case kHalfAxisAId:
-            ellipse->SetRadiusA(value);
-            break;
-        case kHalfAxisBId:
-            ellipse->SetRadiusB(value);
-            break;
-        case kAxisAngleId:
-            ellipse->SetAngle(value);
-            break;
-        case kStartAngleId:
-            ellipse->SetStartAngle(value);
-            break;
-        default:
-            ellipse->SetStopAngle(value);
-            break;
-    }
+    if (const Field* field = FieldOf(kGeometryFields, id)) field->write(ellipse, value);
     return true;
 }

@@ -116,9 +116,7 @@ LRESULT CPropListFinger::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kPenWidthId:
         case kPenColorId:
             // The shown north arrow's pen with the one field changed; a negative width is refused.
-            if (!EditSameTypeRecord(finger, &CQXObjectFinger::GetLogPen, &CQXObjectFinger::SetLogPen, item,
-                                    SubItemPosition(item->GetData(), kPenGroupId), Accept::ZeroOrMore))
-                return 0;
+            if (!EditSameTypePen(finger, item, kPenGroupId)) return 0;
             break;
         case kLeftFillId:
         case kRightFillId:
@@ -131,9 +129,7 @@ LRESULT CPropListFinger::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFontSizeId:
         case kFontColorId:
             // A size that is not above 0 (or no number) is refused.
-            if (!EditSameTypeRecord(finger, &CQXObjectFinger::GetLogFont, &CQXObjectFinger::SetLogFont, item,
-                                    SubItemPosition(item->GetData(), kFontGroupId), Accept::AboveZero))
-                return 0;
+            if (!EditSameTypeFont(finger, item, kFontGroupId)) return 0;
             break;
         default:  // choosing a compass point changes no object
             break;

@@ -112,20 +112,14 @@ LRESULT CPropListHint::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kPenWidthId:
         case kPenColorId:
             // The shown hint's whole pen, the edited field replaced; a width that is no number gives 0.
-            if (!planemap::EditSameTypeRecord(hint, &CQXObjectHint::GetLogPen, &CQXObjectHint::SetLogPen, item,
-                                              planemap::SubItemPosition(item->GetData(), kPenGroupId),
-                                              planemap::Accept::ZeroOrMore))
-                return 0;
+            if (!planemap::EditSameTypePen(hint, item, kPenGroupId)) return 0;
             break;
         case kFontFaceId:
         case kFontSizeId:
         case kFontColorId:
             // The shown hint's whole font, the edited field replaced; a size that is no number above 0
             // is refused.
-            if (!planemap::EditSameTypeRecord(hint, &CQXObjectHint::GetLogFont, &CQXObjectHint::SetLogFont, item,
-                                              planemap::SubItemPosition(item->GetData(), kFontGroupId),
-                                              planemap::Accept::AboveZero))
-                return 0;
+            if (!planemap::EditSameTypeFont(hint, item, kFontGroupId)) return 0;
             break;
         case kTextId:
             SetSameTypeObjects(layer, &CQXObjectHint::SetString, static_cast<const char*>(text), typeName);

@@ -117,14 +117,12 @@ LRESULT CPropListLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kTitleSizeId:
         case kTitleColorId:
             // The shown legend's title font with one field changed, written to every legend of the type.
-            written = EditSameTypeRecord(legend, &CQXObjectLegend::GetLogFont, &CQXObjectLegend::SetLogFont, item,
-                                         SubItemPosition(item->GetData(), kTitleFontGroupId), Accept::AboveZero);
+            written = EditSameTypeFont(legend, item, kTitleFontGroupId);
             break;
         case kFrameStyleId:
         case kFrameWidthId:
         case kFrameColorId:
-            written = EditSameTypeRecord(legend, &CQXObjectLegend::GetLogPen, &CQXObjectLegend::SetLogPen, item,
-                                         SubItemPosition(item->GetData(), kFrameGroupId), Accept::ZeroOrMore);
+            written = EditSameTypePen(legend, item, kFrameGroupId);
             break;
         case kEntryFaceId:
         case kEntrySizeId:
@@ -175,30 +173,18 @@ void CPropListLegend::ShowItemAgain(CBCGPProp* item) {
         CWndLstPlane::ShowItemAgain(item);
 }
 
-// A number item shows the shown legend's value as the refresh shows it.
+// A number item shows the shown legend's value as the refresh shows it. The title size and the two
+// pen widths are not here: EditSameTypeRecord shows them again itself.
 void CPropListLegend::ShowStored(CBCGPProp* item, CQXObjectLegend* legend) {
     if (!item) return;
     QXLOGFONT font;
-    QXLOGPEN pen;
     switch (item->GetData()) {
         case kColumnsId:
             item->SetValue(_variant_t(legend->GetColCount()));
             break;
-        case kTitleSizeId:
-            legend->GetLogFont(&font);
-            ShowStoredHundredths(item, font.size);
-            break;
         case kEntrySizeId:
             legend->GetLegendFont(&font);
             ShowStoredHundredths(item, font.size);
-            break;
-        case kFrameWidthId:
-            legend->GetLogPen(&pen);
-            ShowStoredHundredths(item, pen.width);
-            break;
-        case kOutlineWidthId:
-            legend->GetOuterLineLogPen(&pen);
-            ShowStoredHundredths(item, pen.width);
             break;
         case kEntryWidthId:
             ShowStoredHundredths(item, legend->m_dLegendWidth);

@@ -9,9 +9,9 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
 #include "framework/PropFloat.h"
-#include "framework/PropStyleCombox.h"
 #include "hosttypes/Kestrel/GraphUtility.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "planemap/GeoPenItems.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
@@ -138,11 +138,8 @@ LRESULT CPropListLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     }
     const CString typeName = line->GetTypeName();
     CQXLayer* layer = line->GetLayer();
-    QXLOGPEN pen;
     QXLOGBRUSH brush;
-    line->GetLogPen(&pen);
     line->GetLogBrush(&brush);
-    const CString text = VariantToText(item->GetValue());
     const DWORD_PTR id = item->GetData();
 
     switch (id) {
@@ -153,21 +150,12 @@ LRESULT CPropListLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
         case kPenStyleId:
-            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
-                pen.style = picker->GetVal();
-                SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
-            }
+        case kPenColorId:
+            geoitems::ApplyPenItem(line, item, static_cast<int>(id - kPenStyleId));
             break;
         case kPenWidthId:
             // No number reads as 0; a negative width, or one the pen record cannot hold, is refused.
-            if (!planemap::ReadFloatLengthThenScale(text, 100, &pen.width)) {
-                planemap::ShowStoredHundredths(item, pen.width);
-                return 0;
-            }
-            SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
-            break;
-        case kPenColorId:
-            if (ReadColor(item, &pen.color)) SetSameTypeObjects(layer, &CQXObjectLine::SetLogPen, &pen, typeName);
+            if (!geoitems::ApplyFloatPenWidth(line, item)) return 0;
             break;
         case kBeginArrowId:
         case kEndArrowId:

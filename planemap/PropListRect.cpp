@@ -51,6 +51,34 @@ bool ReadGeometry(const CString& text, DWORD_PTR id, double* value) {
     }
 }
 
+using Field = GeometryField<CQXObjectRect>;
+// Length and width are kept as half-axes; the rotation is shown in degrees and written in radians
+// as ReadGeometry reads it.
+const Field kGeometryFields[] = {
+    {CPropListRect::kXId, [](CQXObjectRect* r) { return AnchorOf(r).x; },
+     [](CQXObjectRect* r, double v) { r->MoveAnchor(FLOATPOINT(v, AnchorOf(r).y)); }},
+    {CPropListRect::kYId, [](CQXObjectRect* r) { return AnchorOf(r).y; },
+     [](CQXObjectRect* r, double v) { r->MoveAnchor(FLOATPOINT(AnchorOf(r).x, v)); }},
+    {CPropListRect::kLengthId, [](CQXObjectRect* r) { return 2 * r->GetRadiusA(); },
+     [](CQXObjectRect* r, double v) { r->SetRadiusA(v * 0.5); }},
+    {CPropListRect::kWidthId, [](CQXObjectRect* r) { return 2 * r->GetRadiusB(); },
+     [](CQXObjectRect* r, double v) { r->SetRadiusB(v * 0.5); }},
+    {CPropListRect::kRotationId, [](CQXObjectRect* r) { return ToDegrees(r->GetAngle()); },
+     [](CQXObjectRect* r, double v) { r->SetAngle(v); }},
+    {CPropListRect::kCornerAId, [](CQXObjectRect* r) { return r->GetRoundSize().cx; },
+     [](CQXObjectRect* r, double v) {
+         FLOATSIZE corner = r->GetRoundSize();
+         corner.cx = v;
+         r->SetRoundSize(corner);
+     }},
+    {CPropListRect::kCornerBId, [](CQXObjectRect* r) { return r->GetRoundSize().cy; },
+     [](CQXObjectRect* r, double v) {
+         FLOATSIZE corner = r->GetRoundSize();
+         corner.cy = v;
+         r->SetRoundSize(corner);
+     }},
+};
+
 }  // namespace
 
 CPropListRect::CPropListRect() = default;
@@ -118,36 +146,7 @@ void CPropListRect::ShowStoredGeometry(CQXObjectRect* rect, CBCGPProp* item) {
         SetItemText(item, "");
         return;
     }
-    QXPOINT anchor;
-    rect->GetAnchor(&anchor);
-    const FLOATSIZE corner = rect->GetRoundSize();
-    double value = 0;
-    switch (id) {
-        case kXId:
-            value = anchor.x;
-            break;
-        case kYId:
-            value = anchor.y;
-            break;
-        case kLengthId:
-            value = 2 * rect->GetRadiusA();
-            break;
-        case kWidthId:
-            value = 2 * rect->GetRadiusB();
-            break;
-        case kRotationId:
-            value = ToDegrees(rect->GetAngle());
-            break;
-        case kCornerAId:
-            value = corner.cx;
-            break;
-        case kCornerBId:
-            value = corner.cy;
-            break;
-        default:
-            return;
-    }
-    ShowFixed(item, value, 2);
+    if (const Field* field = FieldOf(kGeometryFields, id)) ShowFixed(item, field->stored(rect), 2);
 }
 
 LRESULT CPropListRect::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -192,36 +191,11 @@ LRESULT CPropListRect::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// Geometry edits change the shown rectangle only. Length and width are kept as half-axes. False,
-// nothing written, for a refused number.
+// Geometry edits change the shown rectangle only; false, nothing written, for a refused number.
 bool CPropListRect::ApplyGeometry(CQXObjectRect* rect, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     double value = 0;
     if (!ReadGeometry(ItemText(item), id, &value)) return false;
-    FLOATPOINT anchor;
-    rect->GetAnchor(&anchor);
-    FLOATSIZE corner = rect->GetRoundSize();
-    switch (id) {
-        case kXId:
-            rect->MoveAnchor(FLOATPOINT(value, anchor.y));
-            break;
-        case kYId:
-            rect->MoveAnchor(FLOATPOINT(anchor.x, value));
-            break;
-        case kLengthId:
-            rect->SetRadiusA(value * 0.5);
-            break;
-        case kWidthId:
-            rect->SetRadiusB(value * 0.5);
-            break;
-        case kCornerAId:
-        case kCornerBId:
-            (id == kCornerAId ? corner.cx : corner.cy) = value;
-            rect->SetRoundSize(corner);
-            break;
-        default:
-            rect->SetAngle(value);
-            break;
-    }
+    if (const Field* field = FieldOf(kGeometryFields, id)) field->write(rect, value);
     return true;
 }

@@ -140,9 +140,7 @@ LRESULT CPropListScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kPenWidthId:
         case kPenColorId:
             // The shown bar's pen with the one field changed, to every bar of the type; no negative width.
-            if (!EditSameTypeRecord(scale, &CQXObjectScale::GetLogPen, &CQXObjectScale::SetLogPen, item,
-                                    SubItemPosition(item->GetData(), kPenGroupId), Accept::ZeroOrMore))
-                return 0;
+            if (!EditSameTypePen(scale, item, kPenGroupId)) return 0;
             break;
         case kFontFaceId:
         case kFontSizeId:

@@ -73,9 +73,7 @@ LRESULT CPropListWeb::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kPenColorId:
             // The shown web's pen with the one field changed goes to every web of the type; a negative
             // width is refused.
-            if (!EditSameTypeRecord(web, &CQXObjectWeb::GetLogPen, &CQXObjectWeb::SetLogPen, item,
-                                    SubItemPosition(item->GetData(), kPenGroupId), Accept::ZeroOrMore))
-                return 0;
+            if (!EditSameTypePen(web, item, kPenGroupId)) return 0;
             break;
         default:
             break;

@@ -21,7 +21,7 @@ int CPropListWellNetLine::InitPropWnd() {
 
     m_wndPropList.AddProperty(NewOptionItem(planetext::kType, "", planetext::kType, kTypeId, {}, false), TRUE, TRUE);
 
-    // The width item refuses what ApplyWidth refuses.
+    // The width item refuses what ApplyFloatPenWidth refuses.
     CBCGPProp* pen = CreateLineProp(grouptext::kLineStyle, kPenGroupId, true, FloatLengthThenScaleRule(100));
     m_wndPropList.AddProperty(pen, TRUE, TRUE);
     pen->Expand(TRUE);
@@ -54,7 +54,7 @@ LRESULT CPropListWellNetLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
                 break;
             case kPenWidthId:
                 // A refused width writes nothing and redraws nothing.
-                if (!ApplyWidth(line, item)) return 0;
+                if (!geoitems::ApplyFloatPenWidth(line, item)) return 0;
                 break;
             case kBeginArrowId:
             case kEndArrowId:
@@ -67,17 +67,4 @@ LRESULT CPropListWellNetLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     }
     UpdateView();
     return 0;
-}
-
-// Every selected line of the type name takes the shown line's whole pen with the new width; a
-// refused width (false) shows the stored one again.
-bool CPropListWellNetLine::ApplyWidth(CQXObjectLine* line, CBCGPProp* item) {
-    QXLOGPEN pen;
-    line->GetLogPen(&pen);
-    if (!ReadFloatLengthThenScale(ItemText(item), 100, &pen.width)) {
-        ShowStoredHundredths(item, pen.width);
-        return false;
-    }
-    SetSameTypeObjects(line->GetLayer(), &CQXObjectLine::SetLogPen, &pen, line->GetTypeName());
-    return true;
 }

@@ -31,5 +31,4 @@ protected:
 
 private:
     CQXObjectLine* Line() const;
-    bool ApplyWidth(CQXObjectLine* line, CBCGPProp* item);
 };

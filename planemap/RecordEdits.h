@@ -60,4 +60,17 @@ bool EditSameTypeRecord(T* shown, void (Holder::*get)(Record*) const, void (Hold
     return true;
 }
 
+// EditSameTypeRecord for the shown object's own pen (GetLogPen, SetLogPen; a width of 0 is taken) or
+// font (GetLogFont, SetLogFont; a size must be above 0), the edited item a sub-item of group groupId.
+template <class T>
+bool EditSameTypePen(T* shown, CBCGPProp* item, DWORD_PTR groupId) {
+    return EditSameTypeRecord(shown, &T::GetLogPen, &T::SetLogPen, item, SubItemPosition(item->GetData(), groupId),
+                              Accept::ZeroOrMore);
+}
+template <class T>
+bool EditSameTypeFont(T* shown, CBCGPProp* item, DWORD_PTR groupId) {
+    return EditSameTypeRecord(shown, &T::GetLogFont, &T::SetLogFont, item, SubItemPosition(item->GetData(), groupId),
+                              Accept::AboveZero);
+}
+
 }  // namespace planemap
