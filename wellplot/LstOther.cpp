@@ -214,7 +214,7 @@ void CLstOther::ShowWidths(CWpKit* kit) {
     if (!item) return;
     item->RemoveAllOptions();
     for (const CString& option : WidthOptions(kit->GetBaseWidth() / 1000.0)) item->AddOption(option);
-    SetItemText(item, FormatString("%.2f", numtext::Shown(kit->GetWidth() / 1000.0, 2)));
+    SetItemText(item, numtext::Fixed(kit->GetWidth() / 1000.0, 2));
 }
 
 void CLstOther::ShowEdges(CWpKit* kit) {
@@ -237,7 +237,7 @@ void CLstOther::ShowBorderLine(CWpKit* kit) {
         style->SetVal(value);
     }
     ShowTextIfChanged(m_wndPropList.FindItemByData(kLineWidthId),
-                      FormatString("%.2f", numtext::Shown(pen.width / 100.0, 2)));
+                      numtext::Fixed(pen.width / 100.0, 2));
     if (auto* color = dynamic_cast<CBCGPColorProp*>(m_wndPropList.FindItemByData(kLineColorId));
         color && color->GetColor() != pen.color)
         color->SetColor(pen.color);
@@ -302,7 +302,7 @@ LRESULT CLstOther::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // item shows the stored width as the refresh does, and nothing is written or redrawn.
 LRESULT CLstOther::ShowStoredWidth(CWpKit* kit, CBCGPProp* item) {
     const double shown = item->GetData() == kWidthId ? kit->GetWidth() / 1000.0 : kit->GetBorderPen().width / 100.0;
-    SetItemText(item, FormatString("%.2f", numtext::Shown(shown, 2)));
+    SetItemText(item, numtext::Fixed(shown, 2));
     return 0;
 }
 
@@ -341,7 +341,7 @@ bool CLstOther::EditFill(CWpKit* kit, CBCGPProp* item) {
 
 // A refused cell size shows the stored one ("%.2f"), and nothing is written or redrawn.
 LRESULT CLstOther::ShowStoredCellSize(CWpKit* kit, CBCGPProp* item) {
-    SetItemText(item, FormatString("%.2f", numtext::Shown(kit->GetClientBrush().size / 100.0, 2)));
+    SetItemText(item, numtext::Fixed(kit->GetClientBrush().size / 100.0, 2));
     return 0;
 }
 

@@ -77,8 +77,6 @@ int OilKind(CWpCorelith* kit) {
     return data && data->FindData(kit->GetData(), record) ? record.oilKind : 0;
 }
 
-CString ShareText(double share) { return FormatString("%0.2f", numtext::Shown(share, 2)); }
-
 }  // namespace
 
 CString CodeNameOfLabel(const CString& label) {
@@ -230,13 +228,13 @@ bool CLstColth::KitText(CBCGPProp* item, CString* text) {
     CodeTable table{0, nullptr, nullptr};
     switch (item->GetData()) {
         case kColorWidthId:
-            *text = ShareText(kit->GetColorPer());
+            *text = numtext::Fixed(kit->GetColorPer(), 2);
             return true;
         case kCtOilWidthId:
-            *text = ShareText(kit->GetCtOilPer());
+            *text = numtext::Fixed(kit->GetCtOilPer(), 2);
             return true;
         case kColthWidthId:
-            *text = ShareText(kit->GetColthTypePer());
+            *text = numtext::Fixed(kit->GetColthTypePer(), 2);
             return true;
         case kColthNameId:
             *text = i < 0 ? CString() : kit->GetColthName(i);

@@ -295,7 +295,7 @@ void CLstParamStyle::UpdateBCGPProperty(long object, CString) {
                 SetItemText(value, aspect.getFace(*kit));
                 break;
             case ValueKind::Size:
-                SetItemText(value, FormatString("%.2f", numtext::Shown(aspect.getSize(*kit) / 100.0, 2)));
+                SetItemText(value, numtext::Fixed(aspect.getSize(*kit) / 100.0, 2));
                 break;
             case ValueKind::Color:
                 ShowColor(value, aspect.getCode(*kit));

@@ -45,7 +45,7 @@ CBCGPProp* NewNumberText(const char* name, DWORD_PTR id) {
 bool StoreDepth(CWpPicture* kit, CBCGPProp* item, bool (CWpPicture::*set)(double), double (CWpPicture::*get)()) {
     double depth = 0;
     if (wellplot::ReadNumber(item, &depth) && (kit->*set)(depth)) return true;
-    SetItemText(item, FormatString("%.2f", numtext::Shown((kit->*get)(), 2)));
+    SetItemText(item, numtext::Fixed((kit->*get)(), 2));
     return false;
 }
 
@@ -115,9 +115,9 @@ void CLstPicture::ShowSegment(CWpPicture* kit) {
     CgPicSegment* seg = kit->GetActiveSeg();
     EnableAllSubItems(group, seg ? TRUE : FALSE);
     if (!seg) return;
-    SetItemText(Item(kTopDepthId), FormatString("%.2f", numtext::Shown(kit->GetActiveSegTopDepth(), 2)));
-    SetItemText(Item(kBottomDepthId), FormatString("%.2f", numtext::Shown(kit->GetActiveSegBotDepth(), 2)));
-    ShowTextIfChanged(group->GetSubItem(kScalePosition), FormatString("%.2f", numtext::Shown(seg->GetScale(), 2)));
+    SetItemText(Item(kTopDepthId), numtext::Fixed(kit->GetActiveSegTopDepth(), 2));
+    SetItemText(Item(kBottomDepthId), numtext::Fixed(kit->GetActiveSegBotDepth(), 2));
+    ShowTextIfChanged(group->GetSubItem(kScalePosition), numtext::Fixed(seg->GetScale(), 2));
     if (auto* lock = dynamic_cast<CCheckBoxProp*>(Item(kScaleLockId)); lock && lock->IsChecked() != seg->IsScaleLock())
         lock->SetValue(_variant_t(seg->IsScaleLock()));
     ShowTextIfChanged(group->GetSubItem(kFilePosition), seg->GetPictureName());
@@ -129,7 +129,7 @@ void CLstPicture::ShowSegment(CWpPicture* kit) {
         CBCGPProp* item = Item(ids[i]);
         if (!item) continue;
         item->Enable(graphic ? TRUE : FALSE);
-        SetItemText(item, graphic ? FormatString("%0.2f", numtext::Shown(values[i], 2)) : CString());
+        SetItemText(item, graphic ? numtext::Fixed(values[i], 2) : CString());
     }
 }
 

@@ -352,7 +352,7 @@ bool CLstSand::KitText(CBCGPProp* item, CString* text) {
         const double pos = id == kLeftPosId    ? kit->GetSymbleLeftPos()
                            : id == kRightPosId ? kit->GetSymbleRightPos()
                                                : kit->GetThkTextPos();
-        *text = FormatString("%0.2f", numtext::Shown(pos, 2));
+        *text = numtext::Fixed(pos, 2);
     } else if (id == kThkPrecisionId) {
         *text = FormatString("%d", kit->GetThkTextPrecision());
     } else {

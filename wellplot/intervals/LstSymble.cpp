@@ -292,7 +292,7 @@ bool CLstSymble::KitText(CBCGPProp* item, CString* text) {
     } else {
         return CLstContent::KitText(item, text);
     }
-    *text = FormatString("%0.2f", numtext::Shown(number, 2));
+    *text = numtext::Fixed(number, 2);
     return true;
 }
 
