@@ -171,6 +171,15 @@ bool ReadSubItem(QXLOGPOINT& point, CBCGPProp* item, DWORD_PTR group) {
     return GetPointSubProp(item, point, static_cast<int>(item->GetData() - group - 1));
 }
 
+// The one sub-item read over a copy of its group's record, which set then stores; false, nothing
+// stored, for a size or width it refuses.
+template <class Record, class Set>
+bool EditSubItem(Record record, CBCGPProp* item, DWORD_PTR group, Set set) {
+    if (!ReadSubItem(record, item, group)) return false;
+    set(record);
+    return true;
+}
+
 // The current fill's record; NULL while no fill is current.
 CWpCurve::tagCVEFILL* CurrentFill(CWpCurve* curve) {
     const int at = curve->FillAt();
@@ -606,13 +615,11 @@ bool CLstCurve::EditItem(CWpCurve* curve, CBCGPProp* item) {
             break;
         case kTitleFontId + 1:
         case kTitleFontId + 2:
-        case kTitleFontId + 3: {
-            QXLOGFONT font = curve->GetTitleFont();
-            if (!ReadSubItem(font, item, kTitleFontId)) return false;
-            curve->SetTitleFont(font);
-            ApplyTitleFontToScope(curve, font);
-            break;
-        }
+        case kTitleFontId + 3:
+            return EditSubItem(curve->GetTitleFont(), item, kTitleFontId, [curve](const QXLOGFONT& font) {
+                curve->SetTitleFont(font);
+                ApplyTitleFontToScope(curve, font);
+            });
         case kUnitNameId:
             curve->SetUnitText(text);
             break;
@@ -627,13 +634,11 @@ bool CLstCurve::EditItem(CWpCurve* curve, CBCGPProp* item) {
             break;
         case kUnitFontId + 1:
         case kUnitFontId + 2:
-        case kUnitFontId + 3: {
-            QXLOGFONT font = curve->GetUnitFont();
-            if (!ReadSubItem(font, item, kUnitFontId)) return false;
-            curve->SetUnitFont(font);
-            ApplyToScopeCurves(curve, curve->GetUntScope(), [&](CWpCurve* other) { other->SetUnitFont(font); });
-            break;
-        }
+        case kUnitFontId + 3:
+            return EditSubItem(curve->GetUnitFont(), item, kUnitFontId, [curve](const QXLOGFONT& font) {
+                curve->SetUnitFont(font);
+                ApplyToScopeCurves(curve, curve->GetUntScope(), [&](CWpCurve* other) { other->SetUnitFont(font); });
+            });
         case kScaleScopeId:
             curve->SetLmtScope(ValueOfText(kScopes, text, -1));
             break;
@@ -661,12 +666,9 @@ bool CLstCurve::EditItem(CWpCurve* curve, CBCGPProp* item) {
         }
         case kMarkLineId + 1:
         case kMarkLineId + 2:
-        case kMarkLineId + 3: {
-            QXLOGPEN pen = curve->GetFlagLinePen();
-            if (!ReadSubItem(pen, item, kMarkLineId)) return false;
-            curve->SetFlagLinePen(pen);
-            break;
-        }
+        case kMarkLineId + 3:
+            return EditSubItem(curve->GetFlagLinePen(), item, kMarkLineId,
+                               [curve](const QXLOGPEN& pen) { curve->SetFlagLinePen(pen); });
         default:
             if (id >= kLimitShownId && id <= kLimitFontId + 3) return EditScale(curve, item);
             if (id >= kFormId && id <= kSquareStepId) return EditDrawing(curve, item);
@@ -740,12 +742,11 @@ bool CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
         }
         case kLimitFontId + 1:
         case kLimitFontId + 2:
-        case kLimitFontId + 3: {
-            QXLOGFONT font = curve->GetLimitFont();
-            if (!ReadSubItem(font, item, kLimitFontId)) return false;
-            curve->SetLimitFont(font);
+        case kLimitFontId + 3:
+            if (!EditSubItem(curve->GetLimitFont(), item, kLimitFontId,
+                             [curve](const QXLOGFONT& font) { curve->SetLimitFont(font); }))
+                return false;
             break;
-        }
         default:
             return true;
     }
@@ -775,24 +776,23 @@ bool CLstCurve::EditDrawing(CWpCurve* curve, CBCGPProp* item) {
         curve->SetFrequency(step);
         return true;
     }
-    // One sub-item of a line or symbol group, read over the record of its group.
-    auto edit = [&](auto record, DWORD_PTR group, auto set) {
-        if (!ReadSubItem(record, item, group)) return false;
-        set(record);
-        return true;
-    };
+    // One sub-item of a line or symbol group.
     if (id > kLineId && id < kLine2Id)
-        return edit(curve->GetPen(), kLineId, [curve](const QXLOGPEN& pen) { curve->SetPen(pen); });
+        return EditSubItem(curve->GetPen(), item, kLineId, [curve](const QXLOGPEN& pen) { curve->SetPen(pen); });
     if (id > kLine2Id && id < kPointId)
-        return edit(curve->GetPenCur2(), kLine2Id, [curve](const QXLOGPEN& pen) { curve->SetPenCur2(pen); });
+        return EditSubItem(curve->GetPenCur2(), item, kLine2Id,
+                           [curve](const QXLOGPEN& pen) { curve->SetPenCur2(pen); });
     if (id > kPointId && id < kPoint2Id)
-        return edit(curve->GetPoint(), kPointId, [curve](const QXLOGPOINT& point) { curve->SetPoint(point); });
+        return EditSubItem(curve->GetPoint(), item, kPointId,
+                           [curve](const QXLOGPOINT& point) { curve->SetPoint(point); });
     if (id > kPoint2Id && id < kScatterStepId)
-        return edit(curve->GetPoint2(), kPoint2Id, [curve](const QXLOGPOINT& point) { curve->SetPoint2(point); });
+        return EditSubItem(curve->GetPoint2(), item, kPoint2Id,
+                           [curve](const QXLOGPOINT& point) { curve->SetPoint2(point); });
     if (id > kStickLineId && id < kStickStepId)
-        return edit(curve->GetPen2(), kStickLineId, [curve](const QXLOGPEN& pen) { curve->SetPen2(pen); });
+        return EditSubItem(curve->GetPen2(), item, kStickLineId, [curve](const QXLOGPEN& pen) { curve->SetPen2(pen); });
     if (id > kSquareLineId && id < kSquareStepId)
-        return edit(curve->GetPen2(), kSquareLineId, [curve](const QXLOGPEN& pen) { curve->SetPen2(pen); });
+        return EditSubItem(curve->GetPen2(), item, kSquareLineId,
+                           [curve](const QXLOGPEN& pen) { curve->SetPen2(pen); });
     return true;
 }
 
