@@ -127,8 +127,7 @@ CBCGPProp* NewPenGroup(int kind, const char* styleFormat, const char* widthForma
     group->AddSubItem(new CPropStyleCombox(grouptext::kLineStyleShort, 1, CPropStyleCombox::kLineStyle,
                                            wptext::kCommonLines, FormatString(styleFormat, kKinds[kind]).GetString(),
                                            0));
-    auto* width = new CBCGPropSizeText(grouptext::kLineWidthMm, _variant_t(""),
-                                       FormatString(widthFormat, kKinds[kind]).GetString(), 0,
+    CBCGPProp* width = NewSizeTextItem(grouptext::kLineWidthMm, FormatString(widthFormat, kKinds[kind]).GetString(), 0,
                                        penfont::HundredthsRule(penfont::Accept::ZeroOrMore));
     wellplot::AddPenWidthOptions(width);
     group->AddSubItem(width);

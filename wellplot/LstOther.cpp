@@ -143,7 +143,7 @@ int CLstOther::InitPropWnd() {
     auto* style = NewOptionItem(kStyleCaption, grouptext::kAuto, "指定柱状图自动套用样式", kStyleId,
                                 {kStyles[0].text, kStyles[1].text, kStyles[2].text}, false);
     m_wndPropList.AddProperty(style, TRUE, TRUE);
-    auto* width = new CBCGPropSizeText(kWidthCaption, _variant_t(""), "指定宽度", kWidthId, ReaderRule(ReadWidth));
+    CBCGPProp* width = NewSizeTextItem(kWidthCaption, "指定宽度", kWidthId, ReaderRule(ReadWidth));
     width->AddOption("");
     m_wndPropList.AddProperty(width, TRUE, TRUE);
 
@@ -214,7 +214,7 @@ void CLstOther::ShowWidths(CWpKit* kit) {
     if (!item) return;
     item->RemoveAllOptions();
     for (const CString& option : WidthOptions(kit->GetBaseWidth() / 1000.0)) item->AddOption(option);
-    SetItemText(item, numtext::Fixed(kit->GetWidth() / 1000.0, 2));
+    ShowFixed(item, kit->GetWidth() / 1000.0, 2);
 }
 
 void CLstOther::ShowEdges(CWpKit* kit) {
@@ -302,7 +302,7 @@ LRESULT CLstOther::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // item shows the stored width as the refresh does, and nothing is written or redrawn.
 LRESULT CLstOther::ShowStoredWidth(CWpKit* kit, CBCGPProp* item) {
     const double shown = item->GetData() == kWidthId ? kit->GetWidth() / 1000.0 : kit->GetBorderPen().width / 100.0;
-    SetItemText(item, numtext::Fixed(shown, 2));
+    ShowFixed(item, shown, 2);
     return 0;
 }
 
@@ -341,7 +341,7 @@ bool CLstOther::EditFill(CWpKit* kit, CBCGPProp* item) {
 
 // A refused cell size shows the stored one ("%.2f"), and nothing is written or redrawn.
 LRESULT CLstOther::ShowStoredCellSize(CWpKit* kit, CBCGPProp* item) {
-    SetItemText(item, numtext::Fixed(kit->GetClientBrush().size / 100.0, 2));
+    ShowFixed(item, kit->GetClientBrush().size / 100.0, 2);
     return 0;
 }
 

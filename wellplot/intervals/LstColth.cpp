@@ -56,7 +56,7 @@ void OfferLabels(CBCGPProp* item, LogCorelithMgrIO* codes, const CodeTable& tabl
 
 // A column's width share: a text that is no number reads 0.
 CBCGPProp* NewShareItem(const char* name, DWORD_PTR id) {
-    return new CBCGPropSizeText(name, _variant_t(""), "", id, ReaderRule(numtext::LeadingNumber));
+    return NewSizeTextItem(name, "", id, ReaderRule(numtext::LeadingNumber));
 }
 
 CodeTable Colors(LogCorelithMgrIO* codes) {

@@ -93,7 +93,7 @@ int CLstOilTestPie::InitPropWnd() {
 
     auto* radius = new CBCGPProp("控制线", kRadiusGroupId);
     radius->AddSubItem(oiltest::NewChoice("方式", kFixed, "", kRadiusModeId, {kFixed, kProportional}));
-    radius->AddSubItem(new CBCGPropSizeText("半径大小", _variant_t(""), "", kRadiusId, oiltest::WideHundredthsRule()));
+    radius->AddSubItem(NewSizeTextItem("半径大小", "", kRadiusId, oiltest::WideHundredthsRule()));
     radius->AddSubItem(oiltest::NewChoice("空值", "", nullptr, kNullValuesId, {kDraw, kNoDraw}));
     m_wndPropList.AddProperty(radius);
 

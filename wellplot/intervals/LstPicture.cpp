@@ -36,7 +36,7 @@ bool ReadTitleSize(const CString& text, float* hundredths) {
 
 // A graphic's zoom or offset: a number a double holds (a text that is no number reads 0).
 CBCGPProp* NewNumberText(const char* name, DWORD_PTR id) {
-    return new CBCGPropSizeText(name, _variant_t(""), nullptr, id, ReaderRule(numtext::LeadingNumber));
+    return NewSizeTextItem(name, nullptr, id, ReaderRule(numtext::LeadingNumber));
 }
 
 // A depth of the active segment, of either sign (a plot in elevation depths has negative depths):
@@ -45,7 +45,7 @@ CBCGPProp* NewNumberText(const char* name, DWORD_PTR id) {
 bool StoreDepth(CWpPicture* kit, CBCGPProp* item, bool (CWpPicture::*set)(double), double (CWpPicture::*get)()) {
     double depth = 0;
     if (wellplot::ReadNumber(item, &depth) && (kit->*set)(depth)) return true;
-    SetItemText(item, numtext::Fixed((kit->*get)(), 2));
+    ShowFixed(item, (kit->*get)(), 2);
     return false;
 }
 
@@ -115,8 +115,8 @@ void CLstPicture::ShowSegment(CWpPicture* kit) {
     CgPicSegment* seg = kit->GetActiveSeg();
     EnableAllSubItems(group, seg ? TRUE : FALSE);
     if (!seg) return;
-    SetItemText(Item(kTopDepthId), numtext::Fixed(kit->GetActiveSegTopDepth(), 2));
-    SetItemText(Item(kBottomDepthId), numtext::Fixed(kit->GetActiveSegBotDepth(), 2));
+    ShowFixed(Item(kTopDepthId), kit->GetActiveSegTopDepth(), 2);
+    ShowFixed(Item(kBottomDepthId), kit->GetActiveSegBotDepth(), 2);
     ShowTextIfChanged(group->GetSubItem(kScalePosition), numtext::Fixed(seg->GetScale(), 2));
     if (auto* lock = dynamic_cast<CCheckBoxProp*>(Item(kScaleLockId)); lock && lock->IsChecked() != seg->IsScaleLock())
         lock->SetValue(_variant_t(seg->IsScaleLock()));

@@ -79,8 +79,8 @@ void CLstResult::UpdateBCGPProperty(long object, CString) {
     SetFontProp(Item(kTitleFontId), kit->GetTitleFont());
     ShowSource(kit);
     ShowDisplay(kit);
-    SetItemText(Item(kTopDepthId), numtext::Fixed(kit->GetActiveSegTopDepth(), 2));
-    SetItemText(Item(kBottomDepthId), numtext::Fixed(kit->GetActiveSegBotDepth(), 2));
+    ShowFixed(Item(kTopDepthId), kit->GetActiveSegTopDepth(), 2);
+    ShowFixed(Item(kBottomDepthId), kit->GetActiveSegBotDepth(), 2);
     SetItemText(Item(kConclusionId), kit->GetActiveSegValue());
 }
 
