@@ -188,61 +188,32 @@ CWpCurve::tagCVEFILL* CurrentFill(CWpCurve* curve) {
 
 CString FieldText(const char* field, std::size_t size) { return CString(std::string(field, strnlen(field, size))); }
 
-// The number a number item of the page shows, as the refresh writes it; false for any other item.
-bool StoredCurveNumber(CWpCurve* curve, DWORD_PTR id, double* value) {
-    auto hundredths = [value](float field) {
-        *value = static_cast<double>(field) / 100.0;
-        return true;
-    };
-    auto plain = [value](double field) {
-        *value = field;
-        return true;
-    };
-    CWpCurve::tagCVEFILL* fill = CurrentFill(curve);
-    switch (id) {
-        case CLstCurve::kTitleFontId + 2:
-            return hundredths(curve->GetTitleFont().size);
-        case CLstCurve::kUnitFontId + 2:
-            return hundredths(curve->GetUnitFont().size);
-        case CLstCurve::kLimitFontId + 2:
-            return hundredths(curve->GetLimitFont().size);
-        case CLstCurve::kLineId + 2:
-            return hundredths(curve->GetPen().width);
-        case CLstCurve::kLine2Id + 2:
-            return hundredths(curve->GetPenCur2().width);
-        case CLstCurve::kStickLineId + 2:
-        case CLstCurve::kSquareLineId + 2:
-            return hundredths(curve->GetPen2().width);
-        case CLstCurve::kMarkLineId + 2:
-            return hundredths(curve->GetFlagLinePen().width);
-        case CLstCurve::kPointId + 2:
-            return hundredths(curve->GetPoint().size);
-        case CLstCurve::kPoint2Id + 2:
-            return hundredths(curve->GetPoint2().size);
-        case CLstCurve::kDigitsId:
-            return plain(curve->GetScaleDecimalDigit());
-        case CLstCurve::kLeftId:
-            return plain(curve->GetLeft());
-        case CLstCurve::kRightId:
-            return plain(curve->GetRight());
-        case CLstCurve::kMultiplesId:
-            return plain(curve->GetMultiples());
-        case CLstCurve::kScatterStepId:
-        case CLstCurve::kStickStepId:
-            return plain(curve->GetScanted());
-        case CLstCurve::kSquareStepId:
-            return plain(curve->GetFrequency());
-        case CLstCurve::kMarkValueId:
-            return plain(curve->GetFlagLineValue());
-        case CLstCurve::kFillValueId:
-            return fill && plain(fill->targetValue);
-        case CLstCurve::kLeftFillId + kFillCellSize:
-            return fill && hundredths(fill->leftBrush.size);
-        case CLstCurve::kRightFillId + kFillCellSize:
-            return fill && hundredths(fill->rightBrush.size);
-        default:
-            return false;
-    }
+// A number item of the page shows the stored number as the refresh writes it; any other item is
+// left alone.
+void ShowStoredCurveNumber(CWpCurve* curve, CBCGPProp* item) {
+    using L = CLstCurve;
+    ShowStoredNumber(item, {{L::kTitleFontId + 2, curve->GetTitleFont().size / 100.0},
+                            {L::kUnitFontId + 2, curve->GetUnitFont().size / 100.0},
+                            {L::kLimitFontId + 2, curve->GetLimitFont().size / 100.0},
+                            {L::kLineId + 2, curve->GetPen().width / 100.0},
+                            {L::kLine2Id + 2, curve->GetPenCur2().width / 100.0},
+                            {L::kStickLineId + 2, curve->GetPen2().width / 100.0},
+                            {L::kSquareLineId + 2, curve->GetPen2().width / 100.0},
+                            {L::kMarkLineId + 2, curve->GetFlagLinePen().width / 100.0},
+                            {L::kPointId + 2, curve->GetPoint().size / 100.0},
+                            {L::kPoint2Id + 2, curve->GetPoint2().size / 100.0},
+                            {L::kDigitsId, static_cast<double>(curve->GetScaleDecimalDigit())},
+                            {L::kLeftId, curve->GetLeft()},
+                            {L::kRightId, curve->GetRight()},
+                            {L::kMultiplesId, curve->GetMultiples()},
+                            {L::kScatterStepId, static_cast<double>(curve->GetScanted())},
+                            {L::kStickStepId, static_cast<double>(curve->GetScanted())},
+                            {L::kSquareStepId, curve->GetFrequency()},
+                            {L::kMarkValueId, curve->GetFlagLineValue()}});
+    if (CWpCurve::tagCVEFILL* fill = CurrentFill(curve))
+        ShowStoredNumber(item, {{L::kFillValueId, fill->targetValue},
+                                {L::kLeftFillId + kFillCellSize, fill->leftBrush.size / 100.0},
+                                {L::kRightFillId + kFillCellSize, fill->rightBrush.size / 100.0}});
 }
 
 }  // namespace
@@ -581,7 +552,7 @@ LRESULT CLstCurve::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!EditItem(curve, item)) {
         // Refused although the item took the text (a change reported from code): the item shows
         // the stored value as the refresh does, and nothing is written or redrawn.
-        if (double stored = 0; StoredCurveNumber(curve, item->GetData(), &stored)) item->SetValue(_variant_t(stored));
+        ShowStoredCurveNumber(curve, item);
         return 0;
     }
     curve->InvalidSelf();
