@@ -123,7 +123,7 @@ bool ReadEditedGroupOf(CBCGPProp* group, CBCGPProp* item, Record& record, float 
     const float stored = record.*scaled;
     if (read(group, record)) return true;
     if (group->GetSubItem(1) == item) {
-        SetItemText(item, numtext::Fixed(stored / 100.0, 2));
+        ShowFixed(item, stored / 100.0, 2);
         return false;
     }
     if (group->GetSubItem(2) == item) ReadColor(item, &record.color);

@@ -171,6 +171,15 @@ bool ReadSubItem(QXLOGPOINT& point, CBCGPProp* item, DWORD_PTR group) {
     return GetPointSubProp(item, point, static_cast<int>(item->GetData() - group - 1));
 }
 
+// The one sub-item read over a copy of its group's record, which set then stores; false, nothing
+// stored, for a size or width it refuses.
+template <class Record, class Set>
+bool EditSubItem(Record record, CBCGPProp* item, DWORD_PTR group, Set set) {
+    if (!ReadSubItem(record, item, group)) return false;
+    set(record);
+    return true;
+}
+
 // The current fill's record; NULL while no fill is current.
 CWpCurve::tagCVEFILL* CurrentFill(CWpCurve* curve) {
     const int at = curve->FillAt();
@@ -179,61 +188,32 @@ CWpCurve::tagCVEFILL* CurrentFill(CWpCurve* curve) {
 
 CString FieldText(const char* field, std::size_t size) { return CString(std::string(field, strnlen(field, size))); }
 
-// The number a number item of the page shows, as the refresh writes it; false for any other item.
-bool StoredCurveNumber(CWpCurve* curve, DWORD_PTR id, double* value) {
-    auto hundredths = [value](float field) {
-        *value = static_cast<double>(field) / 100.0;
-        return true;
-    };
-    auto plain = [value](double field) {
-        *value = field;
-        return true;
-    };
-    CWpCurve::tagCVEFILL* fill = CurrentFill(curve);
-    switch (id) {
-        case CLstCurve::kTitleFontId + 2:
-            return hundredths(curve->GetTitleFont().size);
-        case CLstCurve::kUnitFontId + 2:
-            return hundredths(curve->GetUnitFont().size);
-        case CLstCurve::kLimitFontId + 2:
-            return hundredths(curve->GetLimitFont().size);
-        case CLstCurve::kLineId + 2:
-            return hundredths(curve->GetPen().width);
-        case CLstCurve::kLine2Id + 2:
-            return hundredths(curve->GetPenCur2().width);
-        case CLstCurve::kStickLineId + 2:
-        case CLstCurve::kSquareLineId + 2:
-            return hundredths(curve->GetPen2().width);
-        case CLstCurve::kMarkLineId + 2:
-            return hundredths(curve->GetFlagLinePen().width);
-        case CLstCurve::kPointId + 2:
-            return hundredths(curve->GetPoint().size);
-        case CLstCurve::kPoint2Id + 2:
-            return hundredths(curve->GetPoint2().size);
-        case CLstCurve::kDigitsId:
-            return plain(curve->GetScaleDecimalDigit());
-        case CLstCurve::kLeftId:
-            return plain(curve->GetLeft());
-        case CLstCurve::kRightId:
-            return plain(curve->GetRight());
-        case CLstCurve::kMultiplesId:
-            return plain(curve->GetMultiples());
-        case CLstCurve::kScatterStepId:
-        case CLstCurve::kStickStepId:
-            return plain(curve->GetScanted());
-        case CLstCurve::kSquareStepId:
-            return plain(curve->GetFrequency());
-        case CLstCurve::kMarkValueId:
-            return plain(curve->GetFlagLineValue());
-        case CLstCurve::kFillValueId:
-            return fill && plain(fill->targetValue);
-        case CLstCurve::kLeftFillId + kFillCellSize:
-            return fill && hundredths(fill->leftBrush.size);
-        case CLstCurve::kRightFillId + kFillCellSize:
-            return fill && hundredths(fill->rightBrush.size);
-        default:
-            return false;
-    }
+// A number item of the page shows the stored number as the refresh writes it; any other item is
+// left alone.
+void ShowStoredCurveNumber(CWpCurve* curve, CBCGPProp* item) {
+    using L = CLstCurve;
+    ShowStoredNumber(item, {{L::kTitleFontId + 2, curve->GetTitleFont().size / 100.0},
+                            {L::kUnitFontId + 2, curve->GetUnitFont().size / 100.0},
+                            {L::kLimitFontId + 2, curve->GetLimitFont().size / 100.0},
+                            {L::kLineId + 2, curve->GetPen().width / 100.0},
+                            {L::kLine2Id + 2, curve->GetPenCur2().width / 100.0},
+                            {L::kStickLineId + 2, curve->GetPen2().width / 100.0},
+                            {L::kSquareLineId + 2, curve->GetPen2().width / 100.0},
+                            {L::kMarkLineId + 2, curve->GetFlagLinePen().width / 100.0},
+                            {L::kPointId + 2, curve->GetPoint().size / 100.0},
+                            {L::kPoint2Id + 2, curve->GetPoint2().size / 100.0},
+                            {L::kDigitsId, static_cast<double>(curve->GetScaleDecimalDigit())},
+                            {L::kLeftId, curve->GetLeft()},
+                            {L::kRightId, curve->GetRight()},
+                            {L::kMultiplesId, curve->GetMultiples()},
+                            {L::kScatterStepId, static_cast<double>(curve->GetScanted())},
+                            {L::kStickStepId, static_cast<double>(curve->GetScanted())},
+                            {L::kSquareStepId, curve->GetFrequency()},
+                            {L::kMarkValueId, curve->GetFlagLineValue()}});
+    if (CWpCurve::tagCVEFILL* fill = CurrentFill(curve))
+        ShowStoredNumber(item, {{L::kFillValueId, fill->targetValue},
+                                {L::kLeftFillId + kFillCellSize, fill->leftBrush.size / 100.0},
+                                {L::kRightFillId + kFillCellSize, fill->rightBrush.size / 100.0}});
 }
 
 }  // namespace
@@ -572,7 +552,7 @@ LRESULT CLstCurve::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!EditItem(curve, item)) {
         // Refused although the item took the text (a change reported from code): the item shows
         // the stored value as the refresh does, and nothing is written or redrawn.
-        if (double stored = 0; StoredCurveNumber(curve, item->GetData(), &stored)) item->SetValue(_variant_t(stored));
+        ShowStoredCurveNumber(curve, item);
         return 0;
     }
     curve->InvalidSelf();
@@ -606,13 +586,11 @@ bool CLstCurve::EditItem(CWpCurve* curve, CBCGPProp* item) {
             break;
         case kTitleFontId + 1:
         case kTitleFontId + 2:
-        case kTitleFontId + 3: {
-            QXLOGFONT font = curve->GetTitleFont();
-            if (!ReadSubItem(font, item, kTitleFontId)) return false;
-            curve->SetTitleFont(font);
-            ApplyTitleFontToScope(curve, font);
-            break;
-        }
+        case kTitleFontId + 3:
+            return EditSubItem(curve->GetTitleFont(), item, kTitleFontId, [curve](const QXLOGFONT& font) {
+                curve->SetTitleFont(font);
+                ApplyTitleFontToScope(curve, font);
+            });
         case kUnitNameId:
             curve->SetUnitText(text);
             break;
@@ -627,13 +605,11 @@ bool CLstCurve::EditItem(CWpCurve* curve, CBCGPProp* item) {
             break;
         case kUnitFontId + 1:
         case kUnitFontId + 2:
-        case kUnitFontId + 3: {
-            QXLOGFONT font = curve->GetUnitFont();
-            if (!ReadSubItem(font, item, kUnitFontId)) return false;
-            curve->SetUnitFont(font);
-            ApplyToScopeCurves(curve, curve->GetUntScope(), [&](CWpCurve* other) { other->SetUnitFont(font); });
-            break;
-        }
+        case kUnitFontId + 3:
+            return EditSubItem(curve->GetUnitFont(), item, kUnitFontId, [curve](const QXLOGFONT& font) {
+                curve->SetUnitFont(font);
+                ApplyToScopeCurves(curve, curve->GetUntScope(), [&](CWpCurve* other) { other->SetUnitFont(font); });
+            });
         case kScaleScopeId:
             curve->SetLmtScope(ValueOfText(kScopes, text, -1));
             break;
@@ -661,12 +637,9 @@ bool CLstCurve::EditItem(CWpCurve* curve, CBCGPProp* item) {
         }
         case kMarkLineId + 1:
         case kMarkLineId + 2:
-        case kMarkLineId + 3: {
-            QXLOGPEN pen = curve->GetFlagLinePen();
-            if (!ReadSubItem(pen, item, kMarkLineId)) return false;
-            curve->SetFlagLinePen(pen);
-            break;
-        }
+        case kMarkLineId + 3:
+            return EditSubItem(curve->GetFlagLinePen(), item, kMarkLineId,
+                               [curve](const QXLOGPEN& pen) { curve->SetFlagLinePen(pen); });
         default:
             if (id >= kLimitShownId && id <= kLimitFontId + 3) return EditScale(curve, item);
             if (id >= kFormId && id <= kSquareStepId) return EditDrawing(curve, item);
@@ -740,12 +713,11 @@ bool CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
         }
         case kLimitFontId + 1:
         case kLimitFontId + 2:
-        case kLimitFontId + 3: {
-            QXLOGFONT font = curve->GetLimitFont();
-            if (!ReadSubItem(font, item, kLimitFontId)) return false;
-            curve->SetLimitFont(font);
+        case kLimitFontId + 3:
+            if (!EditSubItem(curve->GetLimitFont(), item, kLimitFontId,
+                             [curve](const QXLOGFONT& font) { curve->SetLimitFont(font); }))
+                return false;
             break;
-        }
         default:
             return true;
     }
@@ -775,24 +747,23 @@ bool CLstCurve::EditDrawing(CWpCurve* curve, CBCGPProp* item) {
         curve->SetFrequency(step);
         return true;
     }
-    // One sub-item of a line or symbol group, read over the record of its group.
-    auto edit = [&](auto record, DWORD_PTR group, auto set) {
-        if (!ReadSubItem(record, item, group)) return false;
-        set(record);
-        return true;
-    };
+    // One sub-item of a line or symbol group.
     if (id > kLineId && id < kLine2Id)
-        return edit(curve->GetPen(), kLineId, [curve](const QXLOGPEN& pen) { curve->SetPen(pen); });
+        return EditSubItem(curve->GetPen(), item, kLineId, [curve](const QXLOGPEN& pen) { curve->SetPen(pen); });
     if (id > kLine2Id && id < kPointId)
-        return edit(curve->GetPenCur2(), kLine2Id, [curve](const QXLOGPEN& pen) { curve->SetPenCur2(pen); });
+        return EditSubItem(curve->GetPenCur2(), item, kLine2Id,
+                           [curve](const QXLOGPEN& pen) { curve->SetPenCur2(pen); });
     if (id > kPointId && id < kPoint2Id)
-        return edit(curve->GetPoint(), kPointId, [curve](const QXLOGPOINT& point) { curve->SetPoint(point); });
+        return EditSubItem(curve->GetPoint(), item, kPointId,
+                           [curve](const QXLOGPOINT& point) { curve->SetPoint(point); });
     if (id > kPoint2Id && id < kScatterStepId)
-        return edit(curve->GetPoint2(), kPoint2Id, [curve](const QXLOGPOINT& point) { curve->SetPoint2(point); });
+        return EditSubItem(curve->GetPoint2(), item, kPoint2Id,
+                           [curve](const QXLOGPOINT& point) { curve->SetPoint2(point); });
     if (id > kStickLineId && id < kStickStepId)
-        return edit(curve->GetPen2(), kStickLineId, [curve](const QXLOGPEN& pen) { curve->SetPen2(pen); });
+        return EditSubItem(curve->GetPen2(), item, kStickLineId, [curve](const QXLOGPEN& pen) { curve->SetPen2(pen); });
     if (id > kSquareLineId && id < kSquareStepId)
-        return edit(curve->GetPen2(), kSquareLineId, [curve](const QXLOGPEN& pen) { curve->SetPen2(pen); });
+        return EditSubItem(curve->GetPen2(), item, kSquareLineId,
+                           [curve](const QXLOGPEN& pen) { curve->SetPen2(pen); });
     return true;
 }
 

@@ -49,7 +49,7 @@ bool ReadTickSpace(const CString& text, double* space) {
 }
 
 // The texts the refresh shows: the title font's height in millimetres, a spacing, a count.
-CString HeightText(const QXLOGFONT& font) { return FormatString("%.2f", numtext::Shown(font.size / 100.0, 2)); }
+CString HeightText(const QXLOGFONT& font) { return numtext::Fixed(font.size / 100.0, 2); }
 CString SpaceText(double space) { return FormatString("%g", space); }
 CString CountText(int count) { return FormatString("%d", count); }
 

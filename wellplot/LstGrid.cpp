@@ -127,8 +127,7 @@ CBCGPProp* NewPenGroup(int kind, const char* styleFormat, const char* widthForma
     group->AddSubItem(new CPropStyleCombox(grouptext::kLineStyleShort, 1, CPropStyleCombox::kLineStyle,
                                            wptext::kCommonLines, FormatString(styleFormat, kKinds[kind]).GetString(),
                                            0));
-    auto* width = new CBCGPropSizeText(grouptext::kLineWidthMm, _variant_t(""),
-                                       FormatString(widthFormat, kKinds[kind]).GetString(), 0,
+    CBCGPProp* width = NewSizeTextItem(grouptext::kLineWidthMm, FormatString(widthFormat, kKinds[kind]).GetString(), 0,
                                        penfont::HundredthsRule(penfont::Accept::ZeroOrMore));
     wellplot::AddPenWidthOptions(width);
     group->AddSubItem(width);
@@ -138,7 +137,7 @@ CBCGPProp* NewPenGroup(int kind, const char* styleFormat, const char* widthForma
     return group;
 }
 
-CString PenWidthText(const QXLOGPEN& pen) { return FormatString("%.2f", numtext::Shown(pen.width / 100.0, 2)); }
+CString PenWidthText(const QXLOGPEN& pen) { return numtext::Fixed(pen.width / 100.0, 2); }
 
 void ShowPen(CBCGPProp* group, const QXLOGPEN& pen, bool enable) {
     if (!group || group->GetSubItemsCount() < 3) return;
@@ -192,7 +191,7 @@ Edit EditOf(const CString& n, const CString& p, const CString& g) {
 
 // A depth interval as a refused one shows it again: "%.0f" for thick lines, "%.1f" for the others.
 CString IntervalText(CWpTrack* track, int kind) {
-    return FormatString(kind == 0 ? "%.0f" : "%.1f", numtext::Shown(IntervalOf(track, kind), kind == 0 ? 0 : 1));
+    return numtext::Fixed(IntervalOf(track, kind), kind == 0 ? 0 : 1);
 }
 
 // The interval kind of an item under "间隔(米)"; -1 for any other item.

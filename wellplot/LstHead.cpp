@@ -205,7 +205,7 @@ LRESULT CLstHead::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CLstHead::ShowHeight(CWpWell* well, CBCGPProp* item) {
     if (!item) return;
     const float height = item->GetData() == kTitleHeightId ? well->GetTitleHeight() : well->GetClientHeight();
-    SetItemText(item, FormatString("%.2f", numtext::Shown(height / 1000.0, 2)));
+    ShowFixed(item, height / 1000.0, 2);
 }
 
 // Heights keep the sign typed; a height that no float can hold (in thousandths of a centimetre) is

@@ -143,7 +143,7 @@ int CLstOther::InitPropWnd() {
     auto* style = NewOptionItem(kStyleCaption, grouptext::kAuto, "指定柱状图自动套用样式", kStyleId,
                                 {kStyles[0].text, kStyles[1].text, kStyles[2].text}, false);
     m_wndPropList.AddProperty(style, TRUE, TRUE);
-    auto* width = new CBCGPropSizeText(kWidthCaption, _variant_t(""), "指定宽度", kWidthId, ReaderRule(ReadWidth));
+    CBCGPProp* width = NewSizeTextItem(kWidthCaption, "指定宽度", kWidthId, ReaderRule(ReadWidth));
     width->AddOption("");
     m_wndPropList.AddProperty(width, TRUE, TRUE);
 
@@ -214,7 +214,7 @@ void CLstOther::ShowWidths(CWpKit* kit) {
     if (!item) return;
     item->RemoveAllOptions();
     for (const CString& option : WidthOptions(kit->GetBaseWidth() / 1000.0)) item->AddOption(option);
-    SetItemText(item, FormatString("%.2f", numtext::Shown(kit->GetWidth() / 1000.0, 2)));
+    ShowFixed(item, kit->GetWidth() / 1000.0, 2);
 }
 
 void CLstOther::ShowEdges(CWpKit* kit) {
@@ -237,7 +237,7 @@ void CLstOther::ShowBorderLine(CWpKit* kit) {
         style->SetVal(value);
     }
     ShowTextIfChanged(m_wndPropList.FindItemByData(kLineWidthId),
-                      FormatString("%.2f", numtext::Shown(pen.width / 100.0, 2)));
+                      numtext::Fixed(pen.width / 100.0, 2));
     if (auto* color = dynamic_cast<CBCGPColorProp*>(m_wndPropList.FindItemByData(kLineColorId));
         color && color->GetColor() != pen.color)
         color->SetColor(pen.color);
@@ -259,7 +259,7 @@ LRESULT CLstOther::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kWidthId: {
             float width = 0;
-            if (!ReadWidth(text, &width)) return ShowStoredWidth(kit, item);
+            if (!ReadWidth(text, &width)) return ShowStored(kit, item);
             kit->SetWidth(width);
             kit->UpdateParentForWidth();
             break;
@@ -283,13 +283,13 @@ LRESULT CLstOther::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kLineWidthId:
         case kLineColorId:
         case kLineInnerColorId:
-            if (!EditBorderLine(kit, item)) return ShowStoredWidth(kit, item);
+            if (!EditBorderLine(kit, item)) return ShowStored(kit, item);
             break;
         default:
             if (IsEdgeCaption(item->GetName()))
                 kit->SetBorderVisible(VisibleOfText(text), EdgeCodeOfCaption(item->GetName()));
             else if (item->GetData() > kFillGroupId && !EditFill(kit, item))
-                return ShowStoredCellSize(kit, item);
+                return ShowStored(kit, item);
             break;
     }
     kit->Recalculate();
@@ -298,11 +298,14 @@ LRESULT CLstOther::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// A width the page refuses although its item took the text (a change reported from code): the
-// item shows the stored width as the refresh does, and nothing is written or redrawn.
-LRESULT CLstOther::ShowStoredWidth(CWpKit* kit, CBCGPProp* item) {
-    const double shown = item->GetData() == kWidthId ? kit->GetWidth() / 1000.0 : kit->GetBorderPen().width / 100.0;
-    SetItemText(item, FormatString("%.2f", numtext::Shown(shown, 2)));
+// A width or cell size refused: the item shows the stored one as the refresh does ("%.2f"), and
+// nothing is written or redrawn.
+LRESULT CLstOther::ShowStored(CWpKit* kit, CBCGPProp* item) {
+    const DWORD_PTR id = item->GetData();
+    const double shown = id == kWidthId       ? kit->GetWidth() / 1000.0
+                         : id == kLineWidthId ? kit->GetBorderPen().width / 100.0
+                                              : kit->GetClientBrush().size / 100.0;
+    ShowFixed(item, shown, 2);
     return 0;
 }
 
@@ -339,16 +342,10 @@ bool CLstOther::EditFill(CWpKit* kit, CBCGPProp* item) {
     return true;
 }
 
-// A refused cell size shows the stored one ("%.2f"), and nothing is written or redrawn.
-LRESULT CLstOther::ShowStoredCellSize(CWpKit* kit, CBCGPProp* item) {
-    SetItemText(item, FormatString("%.2f", numtext::Shown(kit->GetClientBrush().size / 100.0, 2)));
-    return 0;
-}
-
 void CLstOther::ShowItemAgain(CBCGPProp* item) {
     CWpKit* kit = wellplot::CurrentKit<CWpKit>(*this);
     if (kit && item && item->GetData() == kPlaneFillCellSizeId)
-        ShowStoredCellSize(kit, item);
+        ShowStored(kit, item);
     else
         CWndLst::ShowItemAgain(item);
 }

@@ -51,9 +51,9 @@ private:
     void ShowBorderLine(CWpKit* kit);
     // False for a border width the page refuses; nothing is written then.
     bool EditBorderLine(CWpKit* kit, CBCGPProp* item);
-    LRESULT ShowStoredWidth(CWpKit* kit, CBCGPProp* item);
     bool EditFill(CWpKit* kit, CBCGPProp* item);
-    LRESULT ShowStoredCellSize(CWpKit* kit, CBCGPProp* item);
+    // The kit's width, the border width or the cell size, as the refresh shows it; answers 0.
+    LRESULT ShowStored(CWpKit* kit, CBCGPProp* item);
 };
 
 // The width options of a kit whose base width is base centimetres: the base (one tenth more when

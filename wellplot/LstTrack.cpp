@@ -109,12 +109,7 @@ LRESULT CLstTrack::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFontFaceId:
         case kFontSizeId:
         case kFontColorId:
-            if (!EditFont(track, item)) {
-                // A size refused although the item took the text: the stored size as the refresh
-                // shows it, nothing written or redrawn.
-                item->SetValue(_variant_t(track->GetTitleFont().size / 100.0));
-                return 0;
-            }
+            if (!EditFont(track, item)) return ShowStored(track, item);
             break;
         case kScaleTypeId:
             track->LogScale(ValueOfText(kScaleTypes, text, 0));
@@ -123,19 +118,22 @@ LRESULT CLstTrack::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kLeftId:
         case kRightId:
-            if (!EditScaleValue(track, item)) {
-                // Refused although the item took the text (a change reported from code): the
-                // stored value as the refresh shows it, nothing written or redrawn.
-                item->SetValue(_variant_t(static_cast<double>(item->GetData() == kLeftId ? track->GetLeft()
-                                                                                         : track->GetRight())));
-                return 0;
-            }
+            if (!EditScaleValue(track, item)) return ShowStored(track, item);
             break;
         default:
             break;
     }
     track->InvalidSelf();
     UpdateView();
+    return 0;
+}
+
+// A size or scale value refused although its item took the text (a change reported from code): the
+// item shows the stored value as the refresh does, and nothing is written or redrawn.
+LRESULT CLstTrack::ShowStored(CWpTrack* track, CBCGPProp* item) {
+    ShowStoredNumber(item, {{kFontSizeId, track->GetTitleFont().size / 100.0},
+                            {kLeftId, track->GetLeft()},
+                            {kRightId, track->GetRight()}});
     return 0;
 }
 

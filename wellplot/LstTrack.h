@@ -42,6 +42,8 @@ private:
     bool EditFont(CWpTrack* track, CBCGPProp* item);
     // False for a value the page refuses; nothing is written then.
     bool EditScaleValue(CWpTrack* track, CBCGPProp* item);
+    // The title size or a scale value as the refresh shows it; answers 0.
+    LRESULT ShowStored(CWpTrack* track, CBCGPProp* item);
 
     CWpKit* m_pKit;
 };

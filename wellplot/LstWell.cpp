@@ -49,7 +49,7 @@ constexpr double kMinUnitTop = 0.001;
 constexpr double kMaxUnitTop = 100000;
 bool UsableTop(double top) { return top >= kMinUnitTop && top <= kMaxUnitTop; }
 
-CString Metres(double value) { return FormatString("%.2f", numtext::Shown(value, 2)); }
+CString Metres(double value) { return numtext::Fixed(value, 2); }
 CString ScaleText(int scale) { return FormatString("1:%d", scale); }
 
 // A typed number as the float a depth field keeps; false when the float cannot hold it.

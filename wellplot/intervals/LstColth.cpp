@@ -56,7 +56,7 @@ void OfferLabels(CBCGPProp* item, LogCorelithMgrIO* codes, const CodeTable& tabl
 
 // A column's width share: a text that is no number reads 0.
 CBCGPProp* NewShareItem(const char* name, DWORD_PTR id) {
-    return new CBCGPropSizeText(name, _variant_t(""), "", id, ReaderRule(numtext::LeadingNumber));
+    return NewSizeTextItem(name, "", id, ReaderRule(numtext::LeadingNumber));
 }
 
 CodeTable Colors(LogCorelithMgrIO* codes) {
@@ -76,8 +76,6 @@ int OilKind(CWpCorelith* kit) {
     LOGCORELITH record;
     return data && data->FindData(kit->GetData(), record) ? record.oilKind : 0;
 }
-
-CString ShareText(double share) { return FormatString("%0.2f", numtext::Shown(share, 2)); }
 
 }  // namespace
 
@@ -230,13 +228,13 @@ bool CLstColth::KitText(CBCGPProp* item, CString* text) {
     CodeTable table{0, nullptr, nullptr};
     switch (item->GetData()) {
         case kColorWidthId:
-            *text = ShareText(kit->GetColorPer());
+            *text = numtext::Fixed(kit->GetColorPer(), 2);
             return true;
         case kCtOilWidthId:
-            *text = ShareText(kit->GetCtOilPer());
+            *text = numtext::Fixed(kit->GetCtOilPer(), 2);
             return true;
         case kColthWidthId:
-            *text = ShareText(kit->GetColthTypePer());
+            *text = numtext::Fixed(kit->GetColthTypePer(), 2);
             return true;
         case kColthNameId:
             *text = i < 0 ? CString() : kit->GetColthName(i);

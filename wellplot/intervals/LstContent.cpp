@@ -19,7 +19,7 @@ namespace {
 CString ActiveSegDepthText(CWpSegment* kit, bool top) {
     const int i = kit->GetActiveSeg();
     if (i < 0) return CString();
-    return FormatString("%0.2f", numtext::Shown(top ? kit->GetSegTopDpth(i) : kit->GetSegBottomDpth(i), 2));
+    return numtext::Fixed(top ? kit->GetSegTopDpth(i) : kit->GetSegBottomDpth(i), 2);
 }
 
 }  // namespace

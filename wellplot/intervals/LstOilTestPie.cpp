@@ -93,7 +93,7 @@ int CLstOilTestPie::InitPropWnd() {
 
     auto* radius = new CBCGPProp("控制线", kRadiusGroupId);
     radius->AddSubItem(oiltest::NewChoice("方式", kFixed, "", kRadiusModeId, {kFixed, kProportional}));
-    radius->AddSubItem(new CBCGPropSizeText("半径大小", _variant_t(""), "", kRadiusId, oiltest::WideHundredthsRule()));
+    radius->AddSubItem(NewSizeTextItem("半径大小", "", kRadiusId, oiltest::WideHundredthsRule()));
     radius->AddSubItem(oiltest::NewChoice("空值", "", nullptr, kNullValuesId, {kDraw, kNoDraw}));
     m_wndPropList.AddProperty(radius);
 
@@ -142,7 +142,7 @@ void CLstOilTestPie::UpdateBCGPProperty(long object, CString) {
     SetYesNoProp(Item(kLeaderDrawnId), kit->m_nPieLeader == 1);
     if (CBCGPProp* radius = Item(kRadiusGroupId)) {
         ShowTextIfChanged(SubItem(radius, 0), kit->m_nPieRadiusMode == 0 ? kFixed : kProportional);
-        ShowTextIfChanged(SubItem(radius, 1), FormatString("%.2f", numtext::Shown(kit->m_dPieRadius / 100, 2)));
+        ShowTextIfChanged(SubItem(radius, 1), numtext::Fixed(kit->m_dPieRadius / 100, 2));
         ShowTextIfChanged(SubItem(radius, 2), kit->m_nPieDrawNull ? kDraw : kNoDraw);
     }
     if (CBCGPProp* side = Item(kSideGroupId)) {

@@ -100,8 +100,8 @@ void CLstParam::ShowSegment(CWpParam* kit) {
     const double bottom = kit->GetActiveSegBotDepth();
     const CString value = kit->GetActiveSegValue();
     const bool absent = top == 0 && bottom == 0 && value.IsEmpty();
-    SetItemText(Item(kTopDepthId), absent ? CString() : FormatString("%.2f", numtext::Shown(top, 2)));
-    SetItemText(Item(kBottomDepthId), absent ? CString() : FormatString("%.2f", numtext::Shown(bottom, 2)));
+    SetItemText(Item(kTopDepthId), absent ? CString() : numtext::Fixed(top, 2));
+    SetItemText(Item(kBottomDepthId), absent ? CString() : numtext::Fixed(bottom, 2));
     SetItemText(Item(kValueId), value);
 }
 

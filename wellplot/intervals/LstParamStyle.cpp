@@ -215,7 +215,7 @@ CBCGPProp* NewValueItem(const AspectDef& a, DWORD_PTR id) {
         case ValueKind::Face:
             return new CPropStyleCombox(a.valueCaption, CString("宋体"), a.valueDescription, id);
         case ValueKind::Size:
-            return new CBCGPropSizeText(a.valueCaption, _variant_t(""), a.valueDescription, id, ReaderRule(ReadSize));
+            return NewSizeTextItem(a.valueCaption, a.valueDescription, id, ReaderRule(ReadSize));
         case ValueKind::Color:
             return CreateBlackColorProp(a.valueCaption, id, a.valueDescription);
     }
@@ -295,7 +295,7 @@ void CLstParamStyle::UpdateBCGPProperty(long object, CString) {
                 SetItemText(value, aspect.getFace(*kit));
                 break;
             case ValueKind::Size:
-                SetItemText(value, FormatString("%.2f", numtext::Shown(aspect.getSize(*kit) / 100.0, 2)));
+                ShowFixed(value, aspect.getSize(*kit) / 100.0, 2);
                 break;
             case ValueKind::Color:
                 ShowColor(value, aspect.getCode(*kit));

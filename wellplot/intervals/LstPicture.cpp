@@ -36,7 +36,7 @@ bool ReadTitleSize(const CString& text, float* hundredths) {
 
 // A graphic's zoom or offset: a number a double holds (a text that is no number reads 0).
 CBCGPProp* NewNumberText(const char* name, DWORD_PTR id) {
-    return new CBCGPropSizeText(name, _variant_t(""), nullptr, id, ReaderRule(numtext::LeadingNumber));
+    return NewSizeTextItem(name, nullptr, id, ReaderRule(numtext::LeadingNumber));
 }
 
 // A depth of the active segment, of either sign (a plot in elevation depths has negative depths):
@@ -45,7 +45,7 @@ CBCGPProp* NewNumberText(const char* name, DWORD_PTR id) {
 bool StoreDepth(CWpPicture* kit, CBCGPProp* item, bool (CWpPicture::*set)(double), double (CWpPicture::*get)()) {
     double depth = 0;
     if (wellplot::ReadNumber(item, &depth) && (kit->*set)(depth)) return true;
-    SetItemText(item, FormatString("%.2f", numtext::Shown((kit->*get)(), 2)));
+    ShowFixed(item, (kit->*get)(), 2);
     return false;
 }
 
@@ -115,9 +115,9 @@ void CLstPicture::ShowSegment(CWpPicture* kit) {
     CgPicSegment* seg = kit->GetActiveSeg();
     EnableAllSubItems(group, seg ? TRUE : FALSE);
     if (!seg) return;
-    SetItemText(Item(kTopDepthId), FormatString("%.2f", numtext::Shown(kit->GetActiveSegTopDepth(), 2)));
-    SetItemText(Item(kBottomDepthId), FormatString("%.2f", numtext::Shown(kit->GetActiveSegBotDepth(), 2)));
-    ShowTextIfChanged(group->GetSubItem(kScalePosition), FormatString("%.2f", numtext::Shown(seg->GetScale(), 2)));
+    ShowFixed(Item(kTopDepthId), kit->GetActiveSegTopDepth(), 2);
+    ShowFixed(Item(kBottomDepthId), kit->GetActiveSegBotDepth(), 2);
+    ShowTextIfChanged(group->GetSubItem(kScalePosition), numtext::Fixed(seg->GetScale(), 2));
     if (auto* lock = dynamic_cast<CCheckBoxProp*>(Item(kScaleLockId)); lock && lock->IsChecked() != seg->IsScaleLock())
         lock->SetValue(_variant_t(seg->IsScaleLock()));
     ShowTextIfChanged(group->GetSubItem(kFilePosition), seg->GetPictureName());
@@ -129,7 +129,7 @@ void CLstPicture::ShowSegment(CWpPicture* kit) {
         CBCGPProp* item = Item(ids[i]);
         if (!item) continue;
         item->Enable(graphic ? TRUE : FALSE);
-        SetItemText(item, graphic ? FormatString("%0.2f", numtext::Shown(values[i], 2)) : CString());
+        SetItemText(item, graphic ? numtext::Fixed(values[i], 2) : CString());
     }
 }
 

@@ -79,8 +79,8 @@ void CLstResult::UpdateBCGPProperty(long object, CString) {
     SetFontProp(Item(kTitleFontId), kit->GetTitleFont());
     ShowSource(kit);
     ShowDisplay(kit);
-    SetItemText(Item(kTopDepthId), FormatString("%.2f", numtext::Shown(kit->GetActiveSegTopDepth(), 2)));
-    SetItemText(Item(kBottomDepthId), FormatString("%.2f", numtext::Shown(kit->GetActiveSegBotDepth(), 2)));
+    ShowFixed(Item(kTopDepthId), kit->GetActiveSegTopDepth(), 2);
+    ShowFixed(Item(kBottomDepthId), kit->GetActiveSegBotDepth(), 2);
     SetItemText(Item(kConclusionId), kit->GetActiveSegValue());
 }
 

@@ -75,12 +75,6 @@ bool ReadPrecision(const CString& text, int* digits) {
     return true;
 }
 
-template <class Number>
-CBCGPProp* NewNumberItem(const char* name, const char* description, DWORD_PTR id,
-                         bool (*read)(const CString&, Number*)) {
-    return new CBCGPropSizeText(name, _variant_t(""), description, id, ReaderRule(read));
-}
-
 }  // namespace
 
 CLstSand::CLstSand() = default;
@@ -117,8 +111,8 @@ int CLstSand::InitPropWnd() {
     auto* style = new CBCGPProp(ivtext::kStyle, kStyleGroupId);
     style->Expand(FALSE);
     style->AddSubItem(NewOptionItem("符号类型", "", "设置符号类型", kSymbolTypeId, {kIShape, kColorSegment}, false));
-    style->AddSubItem(NewNumberItem("左位置", "符号左边占总宽度的比例位置", kLeftPosId, ReadPosition));
-    style->AddSubItem(NewNumberItem("右位置", "", kRightPosId, ReadPosition));
+    style->AddSubItem(NewSizeTextItem("左位置", "符号左边占总宽度的比例位置", kLeftPosId, ReaderRule(ReadPosition)));
+    style->AddSubItem(NewSizeTextItem("右位置", "", kRightPosId, ReaderRule(ReadPosition)));
     style->AddSubItem(NewOptionItem("标线位置", "", "工字符号竖线相对符号的位置", kVLinePosId,
                                     {"左边", "中间", "右边", "两边", "无"}, false));
     divide->AddSubItem(style);
@@ -128,8 +122,8 @@ int CLstSand::InitPropWnd() {
     thickness->Expand(FALSE);
     thickness->AddSubItem(CreateYesNoProp(wptext::kShown, kThkShowId, _variant_t(""), nullptr));
     thickness->AddSubItem(CreateFontProp(ivtext::kFontSetting, kThkFontId));
-    thickness->AddSubItem(NewNumberItem("位置", "设置文本位置", kThkPosId, ReadPosition));
-    thickness->AddSubItem(NewNumberItem("小数位数", "设置小数位数", kThkPrecisionId, ReadPrecision));
+    thickness->AddSubItem(NewSizeTextItem("位置", "设置文本位置", kThkPosId, ReaderRule(ReadPosition)));
+    thickness->AddSubItem(NewSizeTextItem("小数位数", "设置小数位数", kThkPrecisionId, ReaderRule(ReadPrecision)));
     display->AddSubItem(thickness);
     display->AddSubItem(CreateYesNoProp("填充背景", kFillId, _variant_t(""), nullptr));
     auto* fill = new CBCGPColorProp("填充颜色", RGB(255, 0, 0), nullptr, "", kFillColorId);
@@ -352,7 +346,7 @@ bool CLstSand::KitText(CBCGPProp* item, CString* text) {
         const double pos = id == kLeftPosId    ? kit->GetSymbleLeftPos()
                            : id == kRightPosId ? kit->GetSymbleRightPos()
                                                : kit->GetThkTextPos();
-        *text = FormatString("%0.2f", numtext::Shown(pos, 2));
+        *text = numtext::Fixed(pos, 2);
     } else if (id == kThkPrecisionId) {
         *text = FormatString("%d", kit->GetThkTextPrecision());
     } else {

@@ -62,8 +62,8 @@ void ReadNumber(CGridCtrl& g, int row, int col, double& field) {
 }
 
 void ShowSpan(CGridCtrl& g, int row, double left, double right) {
-    g.SetItemText(row, 2, FormatString("%f", numtext::Shown(left, 6)));
-    g.SetItemText(row, 3, FormatString("%f", numtext::Shown(right, 6)));
+    g.SetItemText(row, 2, numtext::Fixed(left, 6));
+    g.SetItemText(row, 3, numtext::Fixed(right, 6));
 }
 void ReadSpan(CGridCtrl& g, int row, double& left, double& right) {
     ReadNumber(g, row, 2, left);
@@ -89,7 +89,7 @@ void ShowLine(CGridCtrl& g, int row, Kit& kit, unsigned i) {
     ShowSpan(g, row, o.left, o.right);
     g.SetItemGraphStyle(row, 4, o.pen.style);
     g.SetItemBkColour(row, 5, o.pen.color);
-    g.SetItemText(row, 6, FormatString("%f", numtext::Shown(o.pen.width, 6)));
+    g.SetItemText(row, 6, numtext::Fixed(o.pen.width, 6));
 }
 void ReadLine(CGridCtrl& g, int row, Kit& kit, unsigned i) {
     Kit::LINEOPTION& o = kit.GetLineOption(i);
@@ -105,9 +105,9 @@ void ReadLine(CGridCtrl& g, int row, Kit& kit, unsigned i) {
 void ShowTextRow(CGridCtrl& g, int row, Kit& kit, unsigned i) {
     const Kit::TEXTOPTIONEX& o = kit.GetTextOption(i);
     ShowShown(g, row, o.show);
-    g.SetItemText(row, 2, FormatString("%.2f", numtext::Shown(o.position, 2)));
+    g.SetItemText(row, 2, numtext::Fixed(o.position, 2));
     g.SetItemText(row, 3, o.font.faceName);
-    g.SetItemText(row, 4, FormatString("%.2f", numtext::Shown(o.font.size / 100.0, 2)));
+    g.SetItemText(row, 4, numtext::Fixed(o.font.size / 100.0, 2));
     g.SetItemBkColour(row, 5, o.font.color);
     g.SetItemText(row, 6, FormatString("%d", o.decimals));
 }

@@ -182,16 +182,15 @@ void CLstSymble::AddDisplayItems(CBCGPProp* source) {
     CBCGPProp* color = NewSymbolColorItem(CLstSymbleCycle::kColorId);
     display->AddSubItem(color);
     if (m_def.display == SymblePageDef::kCycleDisplay) {
-        display->AddSubItem(new CBCGPropSizeText(ivtext::kMargin, _variant_t(""), "", CLstSymbleCycle::kMarginId,
-                                                 ReaderRule(ReadMargin)));
+        display->AddSubItem(NewSizeTextItem(ivtext::kMargin, "", CLstSymbleCycle::kMarginId, ReaderRule(ReadMargin)));
     } else {
         color->Enable(FALSE);  // the bedding page only shows the colour
         display->AddSubItem(CreateYesNoProp(ivtext::kFitSize, CLstSymbleTexture::kFitId, _variant_t(""), ""));
         // The kit answers for the sizes it takes; the items refuse only what no double holds.
-        display->AddSubItem(new CBCGPropSizeText(ivtext::kSymbolWidth, _variant_t(""), "", CLstSymbleTexture::kWidthId,
-                                                 ReaderRule(numtext::LeadingNumber)));
-        display->AddSubItem(new CBCGPropSizeText(ivtext::kSymbolHeight, _variant_t(""), "",
-                                                 CLstSymbleTexture::kHeightId, ReaderRule(numtext::LeadingNumber)));
+        display->AddSubItem(
+            NewSizeTextItem(ivtext::kSymbolWidth, "", CLstSymbleTexture::kWidthId, ReaderRule(numtext::LeadingNumber)));
+        display->AddSubItem(NewSizeTextItem(ivtext::kSymbolHeight, "", CLstSymbleTexture::kHeightId,
+                                            ReaderRule(numtext::LeadingNumber)));
     }
     m_wndPropList.AddProperty(display, TRUE, TRUE);
 }
@@ -292,7 +291,7 @@ bool CLstSymble::KitText(CBCGPProp* item, CString* text) {
     } else {
         return CLstContent::KitText(item, text);
     }
-    *text = FormatString("%0.2f", numtext::Shown(number, 2));
+    *text = numtext::Fixed(number, 2);
     return true;
 }
 

@@ -94,8 +94,8 @@ void CLstText::ShowText(CWpText* kit) {
 }
 
 void CLstText::ShowSegment(CWpText* kit) {
-    SetItemText(Item(kTopDepthId), FormatString("%.2f", numtext::Shown(kit->GetActiveSegTopDepth(), 2)));
-    SetItemText(Item(kBottomDepthId), FormatString("%.2f", numtext::Shown(kit->GetActiveSegBotDepth(), 2)));
+    ShowFixed(Item(kTopDepthId), kit->GetActiveSegTopDepth(), 2);
+    ShowFixed(Item(kBottomDepthId), kit->GetActiveSegBotDepth(), 2);
 }
 
 // ---- write-back -------------------------------------------------------------------------------

@@ -118,9 +118,7 @@ void ShowValue(CBCGPProp* item, const _variant_t& value) {
     if (item && item->GetValue() != value) item->SetValue(value);
 }
 
-CString Hundredths(double value) { return FormatString("%.2f", numtext::Shown(value / numtext::kHundredths, 2)); }
-
-CString TwoDecimals(double value) { return FormatString("%.2f", numtext::Shown(value, 2)); }
+CString Hundredths(double value) { return numtext::Fixed(value / numtext::kHundredths, 2); }
 
 // A label height in hundredths as the whole size shown; 0 for what an unsigned size cannot show.
 unsigned ShownLabelSize(float height) {
@@ -234,9 +232,9 @@ CBCGPProp* CLstWaterEntry::NewParamGroup(CWpWaterEntry* kit, int i) {
         NewChoice(ivtext::kField, kit->GetParamName(i).GetString(), "指定参数字段", ParamItemId(i, kParamField));
     ShowFieldOptions(field, kit);
     group->AddSubItem(field);
-    group->AddSubItem(NewNumberItem("左值", _variant_t(TwoDecimals(kit->GetParamLeft(i))), "指定参数显示左值",
+    group->AddSubItem(NewNumberItem("左值", _variant_t(numtext::Fixed(kit->GetParamLeft(i), 2)), "指定参数显示左值",
                                     ParamItemId(i, kParamLeft), ReaderRule(numtext::LeadingNumber)));
-    group->AddSubItem(NewNumberItem("右值", _variant_t(TwoDecimals(kit->GetParamRight(i))), "指定参数显示右值",
+    group->AddSubItem(NewNumberItem("右值", _variant_t(numtext::Fixed(kit->GetParamRight(i), 2)), "指定参数显示右值",
                                     ParamItemId(i, kParamRight), ReaderRule(numtext::LeadingNumber)));
     CBCGPColorProp* color = CreateBlackColorProp(grouptext::kColor, ParamItemId(i, kParamColor), "指定图像颜色");
     color->SetColor(kit->GetParamColor(i));
@@ -278,7 +276,7 @@ void CLstWaterEntry::UpdateBCGPProperty(long object, CString) {
     ShowCountOptions(kit);
     ShowSource(kit);
     ShowTitleFont(kit);
-    ShowTextIfChanged(Item(kDrawWidthId), TwoDecimals(kit->GetDrawWidth()));
+    ShowTextIfChanged(Item(kDrawWidthId), numtext::Fixed(kit->GetDrawWidth(), 2));
     ShowDepthLine(kit);
     for (int i = 0; i < m_nParamCount; ++i) ShowParam(kit, i);
 }
@@ -356,8 +354,8 @@ void CLstWaterEntry::ShowParam(CWpWaterEntry* kit, int i) {
         if (field->GetOptionCount() != kit->GetParamMaxNum()) ShowFieldOptions(field, kit);
         ShowTextIfChanged(field, kit->GetParamName(i));
     }
-    ShowTextIfChanged(group->GetSubItem(kLeftPlace), TwoDecimals(kit->GetParamLeft(i)));
-    ShowTextIfChanged(group->GetSubItem(kRightPlace), TwoDecimals(kit->GetParamRight(i)));
+    ShowTextIfChanged(group->GetSubItem(kLeftPlace), numtext::Fixed(kit->GetParamLeft(i), 2));
+    ShowTextIfChanged(group->GetSubItem(kRightPlace), numtext::Fixed(kit->GetParamRight(i), 2));
     ShowColorIfChanged(group->GetSubItem(kColorPlace), kit->GetParamColor(i));
     ShowTextIfChanged(group->GetSubItem(kDigitsPlace), FormatString("%d", kit->GetParamDigits(i)));
     CBCGPProp* label = group->GetSubItem(kLabelPlace);
@@ -408,7 +406,7 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kDrawWidthId:
             if (ReadDrawWidth(edit.text, &number)) kit->SetDrawWidth(number);
-            ShowTextIfChanged(Item(kDrawWidthId), TwoDecimals(kit->GetDrawWidth()));
+            ShowTextIfChanged(Item(kDrawWidthId), numtext::Fixed(kit->GetDrawWidth(), 2));
             break;
         case kDepthLineShowId:
             kit->EnableDepthLine(edit.text == grouptext::kNo ? 0 : 1);

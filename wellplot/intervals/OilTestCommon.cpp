@@ -23,10 +23,6 @@ CBCGPProp* NewChoice(const char* name, const char* value, const char* descriptio
     return NewOptionItem(name, value, description, id, options, false);
 }
 
-penfont::Accept SizeAccept(bool positive) {
-    return positive ? penfont::Accept::AboveZero : penfont::Accept::ZeroOrMore;
-}
-
 void EditPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {
     if (field == 0) {
         if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) pen.style = style->GetVal();
@@ -42,7 +38,8 @@ void EditFontField(CBCGPProp* item, int field, QXLOGFONT& font, bool positiveSiz
     if (field == 0)
         font.SetFaceName(ItemText(item).GetString());
     else if (field == 1) {
-        penfont::ReadHundredths(ItemText(item), SizeAccept(positiveSize), &font.size);
+        penfont::ReadHundredths(ItemText(item), positiveSize ? penfont::Accept::AboveZero : penfont::Accept::ZeroOrMore,
+                                &font.size);
         ShowHundredths(item, font.size);
     } else
         ReadColor(item, &font.color);
@@ -57,12 +54,7 @@ bool ReadHundredths(const CString& text, double* value) {
     return true;
 }
 
-TextRule WideHundredthsRule() {
-    return [](const CString& text) {
-        double value = 0;
-        return ReadHundredths(text, &value);
-    };
-}
+TextRule WideHundredthsRule() { return ReaderRule(&ReadHundredths); }
 
 void ShowHundredths(CBCGPProp* item, double value) {
     if (item && !dynamic_cast<CBCGPropFloat*>(item))

@@ -6,7 +6,6 @@
 
 #include "bcg/Prop.h"
 #include "framework/OptionTables.h"
-#include "framework/PenFontEdits.h"
 #include "framework/PropSizeText.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "mfc/String.h"
@@ -40,12 +39,9 @@ CBCGPProp* NewChoice(const char* name, const char* value, const char* descriptio
 // dropped. The width item then shows the width kept.
 void EditPenField(CBCGPProp* item, int field, QXLOGPEN& pen);
 // One changed sub-item of a font group: 0 the face, 1 the size (hundredths; never negative, with
-// positiveSize only above 0), 2 the colour. The size item then shows the size kept.
+// positiveSize only above 0), 2 the colour. The size item then shows the size kept. Widths and
+// sizes kept in a float field are read by penfont::ReadHundredths.
 void EditFontField(CBCGPProp* item, int field, QXLOGFONT& font, bool positiveSize);
-
-// What a size must be: above 0 when positive is set, else 0 or more (widths and sizes kept in a
-// float field are read by penfont::ReadHundredths).
-penfont::Accept SizeAccept(bool positive);
 // A text's leading number (0 for a text that is no number) times 100 into a double field: a
 // negative number is refused, as is one a double cannot hold: false, value untouched. Its rule.
 bool ReadHundredths(const CString& text, double* value);

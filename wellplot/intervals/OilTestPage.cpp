@@ -202,8 +202,8 @@ void COilTestPage::RefreshItems() {
 
 void COilTestPage::RefreshGraphicItems() {
     CWpOilTest* kit = m_pKit;
-    ShowTextIfChanged(Item(kTextTrackWidthId), FormatString("%.2f", numtext::Shown(1 - kit->m_dBarWidth, 2)));
-    ShowTextIfChanged(Item(kBarTrackWidthId), FormatString("%.2f", numtext::Shown(kit->m_dBarWidth, 2)));
+    ShowTextIfChanged(Item(kTextTrackWidthId), numtext::Fixed(1 - kit->m_dBarWidth, 2));
+    ShowTextIfChanged(Item(kBarTrackWidthId), numtext::Fixed(kit->m_dBarWidth, 2));
     ShowTextIfChanged(Item(kDataChoiceId), oiltest::DataChoiceText(kit->m_nDataChoice));
     // The colour captions follow the data choice the kit holds.
     oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nDataChoice);
