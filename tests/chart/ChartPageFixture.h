@@ -16,6 +16,7 @@
 #include "framework/FrameworkFixtures.h"
 #include "hostlibs/Thistle/ThistleTesting.h"
 #include "mfc/Variant.h"
+#include "support/ReportFromCode.h"
 
 namespace charttest {
 
@@ -76,6 +77,9 @@ public:
         return item && item->IsExpanded();
     }
     bool Type(DWORD_PTR id, const std::string& text) { return grid().TypeText(Item(id), text); }
+    void Report(DWORD_PTR id, const _variant_t& value) {
+        if (CBCGPProp* item = Item(id)) tsltest::ReportFromCode(page_->GetPropList(), item, value);
+    }
     bool Pick(DWORD_PTR id, const std::string& option) { return grid().PickOption(Item(id), option); }
     bool Color(DWORD_PTR id, COLORREF color) {
         return grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(Item(id)), color);

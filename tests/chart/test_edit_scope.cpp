@@ -21,15 +21,6 @@ using charttest::Texts;
 
 namespace {
 
-// A change reported from code, as the host could: the value set, then the grid's notification.
-template <class Page>
-void ChangeFromCode(OpenChartPage<Page>& p, DWORD_PTR id, const char* text) {
-    CBCGPProp* item = p.Item(id);
-    ASSERT_NE(nullptr, item);
-    item->SetValue(_variant_t(text));
-    p.page().GetPropList().OnPropertyChanged(item);
-}
-
 // Every item's shown text, state and options, but that of one item.
 template <class Page>
 std::string OtherItems(OpenChartPage<Page>& p, DWORD_PTR except) {
@@ -48,7 +39,7 @@ TEST(ChartEditScope, AReaderRefusalShowsTheStoredValueInThatItemOnly) {
     const uint64_t stamp = axis.GetTimeStamp();
     const int repaints = p.Repaints();
     const std::string others = OtherItems(p, chart::kMinorDivisionId);
-    ChangeFromCode(p, chart::kMinorDivisionId, "x");
+    p.Report(chart::kMinorDivisionId, "x");
     EXPECT_EQ(p.Value(chart::kMinorDivisionId), "12");
     EXPECT_EQ(axis.GetTickMarks()->GetMinorTickStruct()->GetDivision(), 12u);
     EXPECT_EQ(axis.GetTimeStamp(), stamp);
@@ -64,7 +55,7 @@ TEST(ChartEditScope, AReaderRefusalShowsTheStoredValueInThatItemOnly) {
     EXPECT_TRUE(hist.Type(CkelPropHistPlot::kRightValueId, "55.9"));
     const std::string before = OtherItems(hist, CkelPropHistPlot::kLeftValueId);
     const int histRepaints = hist.Repaints();
-    ChangeFromCode(hist, CkelPropHistPlot::kLeftValueId, "abc");
+    hist.Report(CkelPropHistPlot::kLeftValueId, "abc");
     EXPECT_EQ(hist.Value(CkelPropHistPlot::kLeftValueId), "0.00");
     EXPECT_EQ(hist.Value(CkelPropHistPlot::kRightValueId), "55.9");
     EXPECT_EQ(OtherItems(hist, CkelPropHistPlot::kLeftValueId), before);
@@ -81,7 +72,7 @@ TEST(ChartEditScope, TheAxisLabelLevelsOfThePageStayWhileARefusedOffsetShowsAgai
     ASSERT_TRUE(p.Type(CkelPropListAxisLabel::kMinorXOffsetId, "4x"));
     const std::string others = OtherItems(p, CkelPropListAxisLabel::kMajorYOffsetId);
     const int repaints = p.Repaints();
-    ChangeFromCode(p, CkelPropListAxisLabel::kMajorYOffsetId, "1e400");
+    p.Report(CkelPropListAxisLabel::kMajorYOffsetId, "1e400");
     EXPECT_EQ(p.Value(CkelPropListAxisLabel::kMajorXOffsetId), "3x");
     EXPECT_EQ(p.Value(CkelPropListAxisLabel::kMinorXOffsetId), "4x");
     EXPECT_EQ(OtherItems(p, CkelPropListAxisLabel::kMajorYOffsetId), others);
@@ -116,7 +107,7 @@ TEST(ChartEditScope, APenGroupEditIsDecidedByTheEditedField) {
 
     const uint64_t stamp = line.GetTimeStamp();
     repaints = p.Repaints();
-    ChangeFromCode(p, LineSet::kLineWidthId, "x");
+    p.Report(LineSet::kLineWidthId, "x");
     EXPECT_EQ(p.Value(LineSet::kLineWidthId), "-0.50");
     EXPECT_EQ(line.GetTimeStamp(), stamp);
     EXPECT_EQ(p.Repaints(), repaints);
@@ -136,7 +127,7 @@ TEST(ChartEditScope, APenGroupEditIsDecidedByTheEditedField) {
     sery->GetLogPen(&pen);
     EXPECT_NE(pen.style, 1u);
     EXPECT_FLOAT_EQ(pen.width, -50);
-    ChangeFromCode(fill, CkelPropListBarPlotFill::kBorderWidthId, "-1");
+    fill.Report(CkelPropListBarPlotFill::kBorderWidthId, "-1");
     sery->GetLogPen(&pen);
     EXPECT_FLOAT_EQ(pen.width, -50);
     EXPECT_EQ(fill.Value(CkelPropListBarPlotFill::kBorderWidthId), "-0.50");

@@ -45,10 +45,7 @@ void ExpectOnlyItemShowsStored(OpenList<List>& list, DWORD_PTR id, const std::st
 // Reports text for item id from code.
 template <class List>
 void ExpectCodeReportRefused(OpenList<List>& list, DWORD_PTR id, const char* text, const std::string& stored) {
-    ExpectOnlyItemShowsStored(list, id, text, stored, [&](CBCGPProp* item) {
-        item->SetValue(_variant_t(text));
-        list.list().GetPropList().OnPropertyChanged(item);
-    });
+    ExpectOnlyItemShowsStored(list, id, text, stored, [&](CBCGPProp*) { list.Report(id, text); });
 }
 
 // Types text into item id, selected first as the user's click on it selects it.

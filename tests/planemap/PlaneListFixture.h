@@ -13,6 +13,7 @@
 #include "mfc/Variant.h"
 #include "mfc/Wnd.h"
 #include "planemap/WndLstPlane.h"
+#include "support/ReportFromCode.h"
 
 namespace planetest {
 
@@ -85,6 +86,9 @@ public:
         return item && item->IsEnabled();
     }
     bool Type(DWORD_PTR id, const std::string& text) { return grid().TypeText(Item(id), text); }
+    void Report(DWORD_PTR id, const _variant_t& value) {
+        if (CBCGPProp* item = Item(id)) tsltest::ReportFromCode(list_->GetPropList(), item, value);
+    }
     bool Pick(DWORD_PTR id, const std::string& option) { return grid().PickOption(Item(id), option); }
     bool PickEntry(DWORD_PTR id, int k) { return grid().PickDropDownEntry(Item(id), k); }
     bool Color(DWORD_PTR id, COLORREF color) {

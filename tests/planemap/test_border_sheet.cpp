@@ -44,15 +44,6 @@ struct BorderWorld {
     }
 };
 
-// An item changed from code, as the host could: value set, then the grid's change notification.
-template <class List>
-void ChangeFromCode(planetest::OpenList<List>& open, DWORD_PTR id, const std::string& value) {
-    CBCGPProp* item = open.Item(id);
-    ASSERT_NE(nullptr, item);
-    item->SetValue(_variant_t(value.c_str()));
-    open.list().GetPropList().OnPropertyChanged(item);
-}
-
 // Item data of the grid's top-level items, in order.
 std::vector<DWORD_PTR> TopLevel(CBCGPPropList& grid) {
     std::vector<DWORD_PTR> ids;
@@ -394,7 +385,7 @@ TEST(BorderGrid, RefusedNumbersWriteNothingAndShowTheStoredValue) {
             EXPECT_EQ(c.shown, open.Value(c.id)) << c.id << how << text;
         };
         for (const char* text : c.refused) {  // from code first: the item has refused nothing yet
-            ChangeFromCode(open, c.id, text);
+            open.Report(c.id, text);
             expectNothingWritten(text, " set from code: ");
         }
         for (const char* text : c.refused) {
@@ -620,7 +611,7 @@ TEST(BorderFrame, ANumberRefusedAfterTheItemTookItShowsTheStoredValue) {
         {CPropListBorder::kTitleFontId + 2, "12.00"},
     };
     for (const auto& [id, shown] : cases) {
-        ChangeFromCode(open, id, id == CPropListBorder::kXFromId ? "1e400" : "-1");
+        open.Report(id, id == CPropListBorder::kXFromId ? "1e400" : "-1");
         EXPECT_EQ(shown, open.Value(id)) << id;
     }
     EXPECT_TRUE(parsnip::testing::CallLog().empty());
@@ -683,8 +674,8 @@ TEST(BorderLabel, DirectionsAndDigitCountsFollowTheirGrids) {
     EXPECT_EQ("千米", open.Value(CPropListBorderLabel::kUnitId));
 
     ASSERT_TRUE(open.Pick(CPropListBorderLabel::kYDigitsId, "1"));
-    ChangeFromCode(open, CPropListBorderLabel::kYDigitsId, "abc");
-    ChangeFromCode(open, CPropListBorderLabel::kYDigitsId, "-1");
+    open.Report(CPropListBorderLabel::kYDigitsId, "abc");
+    open.Report(CPropListBorderLabel::kYDigitsId, "-1");
     EXPECT_EQ(1u, border->GetKNumCountY2());
 }
 
@@ -702,7 +693,7 @@ TEST(BorderLabel, FaceEditChangesOnlyTheLowOrderFontsFaceAndZeroSizeIsRefused) {
     border->SetGraticuleFont2(&low);
     planetest::OpenList<CPropListBorderLabel> open;
     open.Show(border);
-    ChangeFromCode(open, CPropListBorderLabel::kGLowFontId + 1, "楷体");
+    open.Report(CPropListBorderLabel::kGLowFontId + 1, "楷体");
     open.Type(CPropListBorderLabel::kGLowFontId + 2, "0");
     QXLOGFONT font;
     border->GetGraticuleFont2(&font);

@@ -72,14 +72,6 @@ CQXObjectFill* AddArea(MapFixture& map, const char* typeName, CQXLayer* layer = 
     return map.AddFill(typeName, {{0, 0}, {2, 0}, {2, 3}, {0, 3}}, layer);
 }
 
-// Delivers an edit of an item the user cannot reach (no options to pick).
-template <class List>
-void Edit(planetest::OpenList<List>& open, DWORD_PTR id, const char* text) {
-    CBCGPProp* item = open.Item(id);
-    item->SetValue(_variant_t(text));
-    open.list().GetPropList().OnPropertyChanged(item);
-}
-
 std::vector<std::string> Options(CBCGPProp* item) {
     std::vector<std::string> options;
     for (int i = 0; i < item->GetOptionCount(); ++i) options.emplace_back(item->GetOption(i));
@@ -190,7 +182,7 @@ TEST(RegionZoneList, WithoutALineLayerOffersNothingAndOnlyRenames) {
     planetest::OpenList<CPropListRegionFill> open;
     open.Show(zone);
     EXPECT_EQ(0, open.Item(zonelist::kZoneTypeId)->GetOptionCount());
-    Edit(open, zonelist::kZoneTypeId, "一区");
+    open.Report(zonelist::kZoneTypeId, "一区");
     EXPECT_EQ("一区", zone->GetName());
     EXPECT_EQ(RGB(9, 9, 9), BrushOf(zone).fillColor);
 
@@ -387,7 +379,7 @@ TEST(ScatteredLineList, ACodeRenamesTheLinesOfTheTypeNameAndIsOneLinesOwn) {
     map.Select({a, b, other});
     open.Show(a);
     ClearCallLog();
-    Edit(open, CPropListScatteredLine::kCodeId, "3");
+    open.Report(CPropListScatteredLine::kCodeId, "3");
     EXPECT_EQ("3", a->GetName());
     EXPECT_EQ("3", b->GetName());
     EXPECT_EQ("", other->GetName());
@@ -451,7 +443,7 @@ TEST(ScatteredControlPointList, SymbolsReachEverySelectedPointAndCodesAreAnnounc
     map.Select(twin);
     open.Show(well);
     parsnip::testing::ClearNotifications();
-    Edit(open, CPropListScatteredAppendControlPoint::kCodeId, "2");
+    open.Report(CPropListScatteredAppendControlPoint::kCodeId, "2");
     EXPECT_EQ("2", well->GetName());
     EXPECT_EQ("2", twin->GetName());
     EXPECT_EQ("", stranger->GetName());
@@ -469,7 +461,7 @@ TEST(ScatteredControlPointList, APointOutsideAnyMapIsRenamedWithoutAnnouncement)
     loose.SetTypeName("虚拟井");
     planetest::OpenList<CPropListScatteredAppendControlPoint> open;
     open.Show(&loose);
-    Edit(open, CPropListScatteredAppendControlPoint::kCodeId, "1");
+    open.Report(CPropListScatteredAppendControlPoint::kCodeId, "1");
     EXPECT_TRUE(parsnip::testing::Notifications().empty());
 }
 

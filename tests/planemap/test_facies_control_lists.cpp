@@ -81,14 +81,6 @@ CQXObjectPoint* AddWell(MapFixture& map, const char* typeName, const char* name,
     return point;
 }
 
-// Delivers an edit of an item the user cannot reach (disabled for several selected objects).
-template <class List>
-void Edit(planetest::OpenList<List>& open, DWORD_PTR id, const char* text) {
-    CBCGPProp* item = open.Item(id);
-    item->SetValue(_variant_t(text));
-    open.list().GetPropList().OnPropertyChanged(item);
-}
-
 std::vector<std::string> Options(CBCGPProp* item) {
     std::vector<std::string> options;
     for (int i = 0; item && i < item->GetOptionCount(); ++i) options.emplace_back(item->GetOption(i));
@@ -138,7 +130,7 @@ TEST(FaciesLineList, ACodeNamesAndPensEverySelectedLineOfTheTypeName) {
     const int redraws = open.Redraws();
     ClearCallLog();
 
-    Edit(open, CPropListFaciesLine::kCodeId, "HKB");
+    open.Report(CPropListFaciesLine::kCodeId, "HKB");
     const QXLOGPEN standard = Catalogue()->GetFaciesLogPenByCode("HKB");
     for (CQXObjectLine* line : {a, b}) {
         EXPECT_EQ("HKB", line->GetName());
@@ -226,7 +218,7 @@ TEST(FaciesFillList, ACodeGivesOnlyTheShownAreaTheFacies) {
     const int redraws = open.Redraws();
     ClearCallLog();
 
-    Edit(open, CPropListFaciesFill::kCodeId, "XZS");
+    open.Report(CPropListFaciesFill::kCodeId, "XZS");
     const int index = Catalogue()->FindFaciesTypeByCode("XZS");
     EXPECT_EQ(CString("席状砂"), shown->GetName());
     EXPECT_TRUE(SameBrush(Catalogue()->GetFaciesLogBrush(index), BrushOf(shown)));
@@ -306,7 +298,7 @@ TEST(CtrlLineList, TheValueBelongsToTheShownLineOnly) {
     open.Show(a);
     EXPECT_EQ("", open.Value(CPropListCtrlLine::kValueId));
     EXPECT_FALSE(open.Enabled(CPropListCtrlLine::kValueId));
-    Edit(open, CPropListCtrlLine::kValueId, "30");
+    open.Report(CPropListCtrlLine::kValueId, "30");
     EXPECT_EQ("30", a->GetName());
     EXPECT_EQ("20", b->GetName());
 
@@ -385,7 +377,7 @@ TEST(AppendControlPointList, ACodeNamesTheTypeNameAndIsAnnouncedToTheMapFile) {
     open.Show(well);
     parsnip::testing::ClearNotifications();
 
-    Edit(open, CPropListAppendControlPoint::kCodeId, "XZS");
+    open.Report(CPropListAppendControlPoint::kCodeId, "XZS");
     EXPECT_EQ("XZS", well->GetName());
     EXPECT_EQ("XZS", twin->GetName());
     EXPECT_EQ("", stranger->GetName());

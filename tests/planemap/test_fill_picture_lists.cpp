@@ -145,10 +145,7 @@ TEST(FillList, CellSizeIsReadAsTypedAndANegativeOrAnOverflowWritesNothing) {
     CQXObjectFill* fill = fx.Add(1002);
     planetest::OpenList<CPropListFill> open;
     open.Show(fill);
-    CBCGPProp* size = open.Item(kPlaneFillCellSizeId);
-    ASSERT_NE(nullptr, size);
-    size->SetValue(_variant_t("abc"));  // set from code: the item's own filter never sees it
-    open.list().GetPropList().OnPropertyChanged(size);
+    open.Report(kPlaneFillCellSizeId, "abc");  // the item's own filter never sees it
     EXPECT_FLOAT_EQ(0.0f, BrushOf(fill).size);
     ASSERT_TRUE(open.Type(kPlaneFillCellSizeId, "2.5"));
     EXPECT_FLOAT_EQ(250.0f, BrushOf(fill).size);

@@ -516,8 +516,7 @@ TEST(LayerPageRefusals, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredVal
     parsnip::testing::ClearCallLog();
     for (DWORD_PTR id : {CPropListPointLayerPoint::kSymbolSizeId, CPropListPointLayerPoint::kFontSizeId}) {
         CBCGPProp* item = page.Item(id);
-        item->SetValue(_variant_t("-7"));
-        page.list().GetPropList().OnPropertyChanged(item);
+        page.Report(id, "-7");
         EXPECT_EQ(page.Item(id), item) << id;
     }
     EXPECT_EQ("0.00", page.Value(CPropListPointLayerPoint::kSymbolSizeId));

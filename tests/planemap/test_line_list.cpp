@@ -159,9 +159,7 @@ TEST(LineList, ANumberRefusedAfterTheItemTookItShowsOnlyThatItemsStoredValue) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ("0.5", open.Value(CPropListLine::kPenWidthId)) << c.id;  // as typed, until refused itself
-        CBCGPProp* item = open.Item(c.id);
-        item->SetValue(_variant_t(c.text));
-        open.list().GetPropList().OnPropertyChanged(item);
+        open.Report(c.id, c.text);
         EXPECT_EQ(c.shown, open.Value(c.id)) << c.id;
     }
     EXPECT_TRUE(parsnip::testing::CallLog().empty());

@@ -225,8 +225,7 @@ TEST(PieList, ARefusedTextReshowsOnlyItsItemAndTheSizeItemStaysAlive) {
     EXPECT_EQ("3.00", list.Value(P::kFontSizeId));
     EXPECT_EQ(list.Item(P::kFontSizeId), list.list().GetPropList().GetCurSel());  // no refresh cleared it
 
-    radius->SetValue(_variant_t("-2"));
-    list.list().GetPropList().OnPropertyChanged(radius);
+    list.Report(P::kRadiusId, "-2");
     EXPECT_EQ("6.00", list.Value(P::kRadiusId));
     EXPECT_DOUBLE_EQ(6, pie->GetRadius());
     EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectPie::SetRadius"));

@@ -307,9 +307,7 @@ TEST(HintList, CellSizeAndFontSizeThatAreNoNumbersWriteNothing) {
     open.Show(a);
     parsnip::testing::ClearCallLog();
     // The cell-size item takes no minus sign from the keyboard: hand it a negative number directly.
-    CBCGPProp* cell = open.Item(kPlaneFillCellSizeId);
-    cell->SetValue(_variant_t(-1.0));
-    open.list().GetPropList().OnPropertyChanged(cell);
+    open.Report(kPlaneFillCellSizeId, -1.0);
     open.Type(CPropListHint::kFontSizeId, "0");
     open.Type(CPropListHint::kFontSizeId, "x");
     EXPECT_EQ(0, CountCalls("CQXObjectHint::SetLogBrush"));

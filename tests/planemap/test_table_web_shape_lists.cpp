@@ -143,9 +143,7 @@ TEST(TableList, AStylePickIsTakenPastAStoredWidthTheReaderRefuses) {
     // The width refused after the item took it (set from code): nothing written, nobody told, and
     // the item shows the stored width again.
     parsnip::testing::ClearCallLog();
-    CBCGPProp* widthItem = open.Item(width);
-    widthItem->SetValue(_variant_t("1e39"));
-    open.list().GetPropList().OnPropertyChanged(widthItem);
+    open.Report(width, "1e39");
     EXPECT_TRUE(parsnip::testing::CallLog().empty());
     EXPECT_EQ(redraws + 1, open.Redraws());
     EXPECT_EQ("-1.00", open.Value(width));

@@ -59,15 +59,6 @@ struct TextLayer {
     }
 };
 
-// An item changed from code, as the host could: value set, then the grid's change notification.
-template <class List>
-void ChangeFromCode(planetest::OpenList<List>& open, DWORD_PTR id, const std::string& value) {
-    CBCGPProp* item = open.Item(id);
-    ASSERT_NE(nullptr, item);
-    item->SetValue(_variant_t(value.c_str()));
-    open.list().GetPropList().OnPropertyChanged(item);
-}
-
 }  // namespace
 
 // ---- text list ----------------------------------------------------------------------------------
@@ -208,7 +199,7 @@ TEST(TextList, FaceNameIsCutAtACharacterBoundary) {
     open.Show(a);
     std::string face = "A";
     for (int i = 0; i < 30; ++i) face += "楷";  // 91 bytes: byte 63 falls inside a character
-    ChangeFromCode(open, CPropListText::kFaceId, face);
+    open.Report(CPropListText::kFaceId, face.c_str());
     for (CQXObjectText* t : {a, b}) {
         const QXLOGFONT font = GetFont(t);
         EXPECT_EQ(face.substr(0, 61), std::string(font.faceName));  // "A" and 20 whole characters
@@ -300,7 +291,7 @@ TEST(PointTextList, PlacesMapToAlignmentPairs) {
     EXPECT_EQ("中", open.Value(CPropListPointText::kPlaceId));
 
     parsnip::testing::ClearCallLog();
-    ChangeFromCode(open, CPropListPointText::kPlaceId, "外");
+    open.Report(CPropListPointText::kPlaceId, "外");
     EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectText::SetHorizontalAlign"));
 }
 
@@ -366,7 +357,7 @@ TEST(MultiTextList, DirectionAndStringEdits) {
     EXPECT_EQ("纵向", open.Value(CPropListMultiText::kDirectionId));
     EXPECT_TRUE(open.Enabled(CPropListMultiText::kStringId));
     fx.layer.SetSelectedObject(b);  // the string is the shown text's own, even with b selected
-    ChangeFromCode(open, CPropListMultiText::kStringId, "新");
+    open.Report(CPropListMultiText::kStringId, "新");
     EXPECT_EQ(CString("新"), a->GetString());
     EXPECT_EQ(CString("第二行"), b->GetString());
 }
@@ -419,7 +410,7 @@ TEST(MultiTextList, SizeAndRotation) {
     EXPECT_EQ("", open.Value(CPropListMultiText::kAngleId));
     EXPECT_FALSE(open.Enabled(CPropListMultiText::kAngleId));
 
-    ChangeFromCode(open, CPropListMultiText::kAngleId, "90");  // reachable from code only
+    open.Report(CPropListMultiText::kAngleId, "90");  // reachable from code only
     EXPECT_EQ(90 * kPi / 180.0, text->GetAngle());
 }
 

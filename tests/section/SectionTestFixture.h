@@ -16,6 +16,7 @@
 #include "hosttypes/Oriel/OrielTesting.h"
 #include "mfc/Wnd.h"
 #include "section/SectionObject.h"
+#include "support/ReportFromCode.h"
 
 namespace sectiontest {
 
@@ -74,10 +75,7 @@ public:
     bool Type(DWORD_PTR id, const std::string& text) { return grid().TypeText(Item(id), text); }
     // A change of the item reported from code rather than typed: the item takes the text unjudged.
     void Report(DWORD_PTR id, const char* text) {
-        if (CBCGPProp* item = Item(id)) {
-            item->SetValue(_variant_t(text));
-            list_->GetPropList().OnPropertyChanged(item);
-        }
+        if (CBCGPProp* item = Item(id)) tsltest::ReportFromCode(list_->GetPropList(), item, text);
     }
     bool Pick(DWORD_PTR id, const std::string& option) { return grid().PickOption(Item(id), option); }
 

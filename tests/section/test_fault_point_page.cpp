@@ -151,9 +151,7 @@ TEST_F(FaultPointPage, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValu
     for (const auto& c : kCases) {
         const uint64_t stamp = Point(0, 0).GetTimeStamp();
         const int updates = section.Section().GetUpdateCount();
-        CBCGPProp* item = open->Item(c.id);
-        item->SetValue(_variant_t("x"));
-        open->list().GetPropList().OnPropertyChanged(item);
+        open->Report(c.id, "x");
         EXPECT_EQ(c.shown, open->Value(c.id));
         EXPECT_EQ(stamp, Point(0, 0).GetTimeStamp()) << c.shown;
         EXPECT_EQ(updates, section.Section().GetUpdateCount()) << c.shown;

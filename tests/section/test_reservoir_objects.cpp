@@ -229,9 +229,7 @@ TEST_F(ReservoirPages, DesignerWellGroupWithARefusedStoredSizeStillTakesAPickedC
     // The edited field's refusal still stops the edit (a width reported from code, not judged by
     // its item): nothing written, and the item shows the stored width again.
     halyard::testing::ClearCallLog();
-    CBCGPProp* width = open.Item(CLstDsgWell::kPenWidthId);
-    width->SetValue(_variant_t("x"));
-    open.list().GetPropList().OnPropertyChanged(width);
+    open.Report(CLstDsgWell::kPenWidthId, "x");
     EXPECT_FALSE(HalyardLogged("CDesignerWellAdapter::SetLogPen"));
     EXPECT_EQ("-1.00", open.Value(CLstDsgWell::kPenWidthId));
     EXPECT_EQ(2, Updates());

@@ -210,9 +210,7 @@ TEST_F(SingleGraphPage, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredVal
                   {CLstSingle::kWellWidthId, Value(CLstSingle::kWellWidthId)},
                   {CLstSingle::kYScaleId, Value(CLstSingle::kYScaleId)}};
     for (const auto& c : kCases) {
-        CBCGPProp* item = page.open.Item(c.id);
-        item->SetValue(_variant_t("x"));
-        page.open.list().GetPropList().OnPropertyChanged(item);
+        page.open.Report(c.id, "x");
         EXPECT_EQ("", trace.Text()) << c.id;
         EXPECT_EQ(c.shown, Value(c.id)) << c.id;
         EXPECT_EQ("typed", Value(CLstSingle::kTopExtendId)) << "another item is left as it shows";

@@ -65,9 +65,7 @@ protected:
     bool Pick(DWORD_PTR id, const std::string& option) { return list().PickOption(Item(id), option); }
     // A count item's spin: the value is stepped, then the list reports the change.
     void Spin(DWORD_PTR id, int value) {
-        CBCGPProp* item = Item(id);
-        item->SetValue(_variant_t(value));
-        page->GetPropList().OnPropertyChanged(item);
+        tsltest::ReportFromCode(page->GetPropList(), Item(id), value);
     }
     // The text the grid shows in a cell (row and column from 0).
     std::string Cell(int row, int col) {

@@ -22,6 +22,7 @@
 #include "mfc/Variant.h"
 #include "mfc/Wnd.h"
 #include "planemap/PlaneListFixture.h"
+#include "support/ReportFromCode.h"
 
 namespace wptest {
 
@@ -91,6 +92,7 @@ public:
     bool Type(DWORD_PTR id, const std::string& text) { return Type(Item(id), text); }
     bool Pick(CBCGPProp* item, const std::string& option) { return grid().PickOption(item, option); }
     bool Pick(DWORD_PTR id, const std::string& option) { return Pick(Item(id), option); }
+    void Report(CBCGPProp* item, const _variant_t& value) { tsltest::ReportFromCode(list_->GetPropList(), item, value); }
     bool Color(CBCGPProp* item, COLORREF color) {
         return grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(item), color);
     }
@@ -122,5 +124,19 @@ inline std::vector<std::string> AllCalls() {
 }
 
 using Names = std::vector<std::string>;
+
+// A value reported from code that the page refuses: the item shows the stored value as the refresh
+// does, and nothing is written, called or redrawn.
+template <class List>
+void ExpectShownAgain(OpenPage<List>& page, CBCGPProp* item, const _variant_t& reported, const std::string& shown,
+                      const std::string& what) {
+    ASSERT_NE(item, nullptr) << what;
+    parsnip::testing::ClearCallLog();
+    const int redraws = page.Redraws();
+    page.Report(item, reported);
+    EXPECT_EQ(OpenPage<List>::Value(item), shown) << what;
+    EXPECT_EQ(AllCalls(), Names()) << what;
+    EXPECT_EQ(page.Redraws(), redraws) << what;
+}
 
 }  // namespace wptest

@@ -264,9 +264,30 @@ PaneState StateOf(wptest::OpenPage<List>& page) {
     return {page.grid().Dump(), page.grid().AllItems(), page.list().GetPropList().GetCurSel()};
 }
 
+// Text typed into the item after a taken "2" (which leaves it selected) is refused: the selection
+// stays on the edited item, which stays alive, every item stays as it was, and nothing is written or
+// redrawn.
+template <class List>
+void ExpectRefusalKeepsThePane(wptest::OpenPage<List>& page, DWORD_PTR id, const char* text, const char* what) {
+    CBCGPProp* item = page.Item(id);
+    ASSERT_NE(item, nullptr) << what;
+    ASSERT_TRUE(page.Type(id, "2")) << what;
+    ASSERT_EQ(StateOf(page).selected, item) << what;
+    const PaneState before = StateOf(page);
+    const int redraws = page.Redraws();
+    parsnip::testing::ClearCallLog();
+    ASSERT_TRUE(page.Type(id, text)) << what;
+    const PaneState after = StateOf(page);
+    EXPECT_EQ(after.selected, item) << what;
+    EXPECT_EQ(page.Item(id), item) << what;
+    EXPECT_EQ(after.items, before.items) << what;
+    EXPECT_EQ(after.dump, before.dump) << what;
+    EXPECT_EQ(wptest::AllCalls(), Names()) << what;
+    EXPECT_EQ(page.Redraws(), redraws) << what;
+}
+
 // A refused title-font size on the curve page and a refused logarithmic left value on the content
-// track page: the selection stays on the edited item, which stays alive, a group the user collapsed
-// stays collapsed, and nothing is written or redrawn.
+// track page: a group the user collapsed stays collapsed with the rest.
 TEST(RefusedOnScopePages, TheSelectionTheGroupsAndTheEditedItemStay) {
     wptest::OpenPage<CLstCurve> curvePage([](zephyr::PlotFixture& plot) { return new CLstCurve(Curves(plot).front()); });
     CWpCurve* curve = Curves(curvePage.plot()).front();
@@ -279,38 +300,8 @@ TEST(RefusedOnScopePages, TheSelectionTheGroupsAndTheEditedItemStay) {
     trackPage.Show(kit);
     trackPage.Item(CLstTrack::kTitleGroupId)->Expand(FALSE);
 
-    const struct {
-        const char* what;
-        std::function<CBCGPProp*()> item;
-        std::function<bool(const std::string&)> type;
-        std::function<PaneState()> state;
-        std::function<int()> redraws;
-        const char* text;
-    } cases[] = {
-        {"curve title size", [&] { return curvePage.Item(CLstCurve::kTitleFontId + 2); },
-         [&](const std::string& t) { return curvePage.Type(CLstCurve::kTitleFontId + 2, t); },
-         [&] { return StateOf(curvePage); }, [&] { return curvePage.Redraws(); }, "1e39"},
-        {"track left value", [&] { return trackPage.Item(CLstTrack::kLeftId); },
-         [&](const std::string& t) { return trackPage.Type(CLstTrack::kLeftId, t); },
-         [&] { return StateOf(trackPage); }, [&] { return trackPage.Redraws(); }, "1e39"},
-    };
-    for (const auto& c : cases) {
-        CBCGPProp* item = c.item();
-        ASSERT_NE(item, nullptr) << c.what;
-        ASSERT_TRUE(c.type("2")) << c.what;  // taken, and the item selected
-        ASSERT_EQ(c.state().selected, item) << c.what;
-        const PaneState before = c.state();
-        const int redraws = c.redraws();
-        parsnip::testing::ClearCallLog();
-        ASSERT_TRUE(c.type(c.text)) << c.what;
-        const PaneState after = c.state();
-        EXPECT_EQ(after.selected, item) << c.what;
-        EXPECT_EQ(c.item(), item) << c.what;
-        EXPECT_EQ(after.items, before.items) << c.what;
-        EXPECT_EQ(after.dump, before.dump) << c.what;
-        EXPECT_EQ(wptest::AllCalls(), Names()) << c.what;
-        EXPECT_EQ(c.redraws(), redraws) << c.what;
-    }
+    ExpectRefusalKeepsThePane(curvePage, CLstCurve::kTitleFontId + 2, "1e39", "curve title size");
+    ExpectRefusalKeepsThePane(trackPage, CLstTrack::kLeftId, "1e39", "track left value");
     EXPECT_FLOAT_EQ(curve->GetTitleFont().size, 200);
     EXPECT_FLOAT_EQ(kit->GetLeft(), 2);
 }

@@ -163,9 +163,8 @@ TEST(IntervalRefusalTest, AMarginReportedFromCodeThatTheRuleRefusesWritesNothing
     for (const char* reported : {"0.5", "-0.1"}) {
         const std::string before = PaneState(page.list().GetPropList(), margin);
         const int redraws = page.Redraws();
-        margin->SetValue(_variant_t(reported));
         parsnip::testing::ClearCallLog();
-        page.list().GetPropList().OnPropertyChanged(margin);
+        page.Report(margin, reported);
         EXPECT_EQ(AllCalls(), Names()) << reported;
         EXPECT_EQ(page.Redraws(), redraws) << reported;
         EXPECT_EQ(PaneState(page.list().GetPropList(), margin), before) << reported;

@@ -15,22 +15,9 @@
 #include "wellplot/LstTrack.h"
 #include "wellplot/LstWell.h"
 
-using wptest::Names;
+using wptest::ExpectShownAgain;
 
 namespace {
-
-template <class List>
-void ExpectShownAgain(wptest::OpenPage<List>& page, CBCGPProp* item, const _variant_t& reported,
-                      const std::string& shown, const char* what) {
-    ASSERT_NE(item, nullptr) << what;
-    item->SetValue(reported);
-    parsnip::testing::ClearCallLog();
-    const int redraws = page.Redraws();
-    page.list().GetPropList().OnPropertyChanged(item);
-    EXPECT_EQ(wptest::OpenPage<List>::Value(item), shown) << what;
-    EXPECT_EQ(wptest::AllCalls(), Names()) << what;
-    EXPECT_EQ(page.Redraws(), redraws) << what;
-}
 
 TEST(RefusedFromCode, TheItemShowsTheStoredValueAndNothingElseHappens) {
     wptest::OpenPage<CLstOther> other;

@@ -222,16 +222,7 @@ TEST_F(WellColumn, ANumberOrUnitThePageRefusesShowsTheStoredValueAndRedrawsNothi
         {CLstWell::kScaleId, "1:0", "1:500"},
         {CLstWell::kExtendId, "-2", "2.00"},
     };
-    for (const auto& c : cases) {
-        CBCGPProp* item = page.Item(c.id);
-        item->SetValue(_variant_t(c.text));
-        parsnip::testing::ClearCallLog();
-        const int redraws = page.Redraws();
-        page.list().GetPropList().OnPropertyChanged(item);
-        EXPECT_EQ(page.Value(c.id), c.shown) << c.text;
-        EXPECT_EQ(wptest::AllCalls(), Names()) << c.text;
-        EXPECT_EQ(page.Redraws(), redraws) << c.text;
-    }
+    for (const auto& c : cases) wptest::ExpectShownAgain(page, page.Item(c.id), c.text, c.shown, c.text);
 
     zephyr::SetLayering(well()->GetDataMgr(), 3, {{"B", 1200, 100}, {"C", 1300, 100}});
     zephyr::testing::Touch(well());
