@@ -80,194 +80,168 @@ QXLOGFONT MakeFont(float size) {
 }
 
 template <class T>
-void GivePenAndFont(T* object, float width, float size) {
-    QXLOGPEN pen = MakePen(1, RGB(1, 2, 3), width);
-    QXLOGFONT font = MakeFont(size);
+void GivePen(T* object, float width, COLORREF colour = 0) {
+    QXLOGPEN pen = MakePen(1, colour, width);
     object->SetLogPen(&pen);
-    object->SetLogFont(&font);
 }
 
 template <class T>
-T* AddLine(MapFixture& map, const char* typeName, float width) {
-    auto* line = map.Add<T>(typeName);
-    QXLOGPEN pen = MakePen(1, RGB(1, 2, 3), width);
-    line->SetLogPen(&pen);
-    map.Select(line);
-    return line;
+void GivePenAndFont(T* object, float width, float size) {
+    GivePen(object, width, RGB(1, 2, 3));
+    QXLOGFONT font = MakeFont(size);
+    object->SetLogFont(&font);
 }
 
-template <class List>
-void ExpectRefusedFromCode(CQXObject* shown, std::initializer_list<Refusal> cases) {
-    OpenList<List> open;
-    open.Show(shown);
-    ExpectRefusedFromCode(open, cases);
-}
+// Each object is shown as the only one selected.
+class RefusedFromCode : public ::testing::Test {
+protected:
+    template <class T>
+    T* AddLine(const char* typeName, float width) {
+        auto* line = map.Add<T>(typeName);
+        GivePen(line, width, RGB(1, 2, 3));
+        return line;
+    }
+
+    template <class List>
+    void ExpectRefused(CQXObject* shown, std::initializer_list<Refusal> cases) {
+        map.ClearSelection();
+        map.Select(shown);
+        OpenList<List> open;
+        open.Show(shown);
+        ExpectRefusedFromCode(open, cases);
+    }
+
+    MapFixture map;
+};
 
 }  // namespace
 
-TEST(RefusedFromCode, FurnitureAndShapeLists) {
-    MapFixture map;
+TEST_F(RefusedFromCode, FurnitureAndShapeLists) {
     auto* arrow = map.Add<CQXObjectArrow>("箭头");
     arrow->SetHeight(2.5);
     arrow->SetHeadPercent(40);
     arrow->SetBodyPercent(30);
-    QXLOGPEN pen = MakePen(1, 0, 50);
-    arrow->SetLogPen(&pen);
-    map.Select(arrow);
-    ExpectRefusedFromCode<CPropListArrow>(arrow, {{CPropListArrow::kHeightId, "-3", "2.50"},
-                                                  {CPropListArrow::kHeadPercentId, "1e39", "40"},
-                                                  {CPropListArrow::kBodyPercentId, "1e39", "30"},
-                                                  {CPropListArrow::kPenWidthId, "-1", "0.50"}});
+    GivePen(arrow, 50);
+    ExpectRefused<CPropListArrow>(arrow, {{CPropListArrow::kHeightId, "-3", "2.50"},
+                                          {CPropListArrow::kHeadPercentId, "1e39", "40"},
+                                          {CPropListArrow::kBodyPercentId, "1e39", "30"},
+                                          {CPropListArrow::kPenWidthId, "-1", "0.50"}});
 
-    map.ClearSelection();
     auto* scale = map.Add<CQXObjectScale>("比例尺");
     scale->SetSize(1000);
     scale->SetHeight(250);
     scale->SetStep(4);
     scale->SetDecimalNum(1);
     GivePenAndFont(scale, 30, 900);
-    map.Select(scale);
-    ExpectRefusedFromCode<CPropListScale>(scale, {{CPropListScale::kSpacingId, "-5", "1000.00"},
-                                                  {CPropListScale::kHeightId, "0", "2.50"},
-                                                  {CPropListScale::kCountId, "0", "4"},
-                                                  {CPropListScale::kDecimalsId, "99999999999", "1"},
-                                                  {CPropListScale::kPenWidthId, "-1", "0.30"},
-                                                  {CPropListScale::kFontSizeId, "-1", "9.00"}});
+    ExpectRefused<CPropListScale>(scale, {{CPropListScale::kSpacingId, "-5", "1000.00"},
+                                          {CPropListScale::kHeightId, "0", "2.50"},
+                                          {CPropListScale::kCountId, "0", "4"},
+                                          {CPropListScale::kDecimalsId, "99999999999", "1"},
+                                          {CPropListScale::kPenWidthId, "-1", "0.30"},
+                                          {CPropListScale::kFontSizeId, "-1", "9.00"}});
 
-    map.ClearSelection();
     auto* rect = map.Add<CQXObjectRect>("矩形");
     rect->MoveAnchor(FLOATPOINT(7, 8));
     rect->SetRadiusA(1.5);
     rect->SetRoundSize(FLOATSIZE(0.25f, 0.5f));
-    pen = MakePen(1, 0, 120);
-    rect->SetLogPen(&pen);
-    map.Select(rect);
-    ExpectRefusedFromCode<CPropListRect>(rect, {{CPropListRect::kXId, "1e400", "7.00"},
-                                                {CPropListRect::kLengthId, "-4", "3.00"},
-                                                {CPropListRect::kCornerAId, "-1", "0.25"},
-                                                {CPropListRect::kRotationId, "1e400", "0.00"},
-                                                {CPropListRect::kPenWidthId, "-1", "1.20"}});
+    GivePen(rect, 120);
+    ExpectRefused<CPropListRect>(rect, {{CPropListRect::kXId, "1e400", "7.00"},
+                                        {CPropListRect::kLengthId, "-4", "3.00"},
+                                        {CPropListRect::kCornerAId, "-1", "0.25"},
+                                        {CPropListRect::kRotationId, "1e400", "0.00"},
+                                        {CPropListRect::kPenWidthId, "-1", "1.20"}});
 
-    map.ClearSelection();
     auto* ellipse = map.Add<CQXObjectCircle>("椭圆");
-    pen = MakePen(1, 0, 75);
-    ellipse->SetLogPen(&pen);
-    map.Select(ellipse);
-    ExpectRefusedFromCode<CPropListEllipse>(ellipse, {{CPropListEllipse::kPenWidthId, "0", "0.75"}});
+    GivePen(ellipse, 75);
+    ExpectRefused<CPropListEllipse>(ellipse, {{CPropListEllipse::kPenWidthId, "0", "0.75"}});
 
-    map.ClearSelection();
     auto* finger = map.Add<CQXObjectFinger>("指北针");
     GivePenAndFont(finger, 20, 1200);
-    map.Select(finger);
-    ExpectRefusedFromCode<CPropListFinger>(finger, {{CPropListFinger::kPenWidthId, "-1", "0.20"},
-                                                    {CPropListFinger::kFontSizeId, "0", "12.00"}});
+    ExpectRefused<CPropListFinger>(
+        finger, {{CPropListFinger::kPenWidthId, "-1", "0.20"}, {CPropListFinger::kFontSizeId, "0", "12.00"}});
 
-    map.ClearSelection();
     auto* web = map.Add<CQXObjectWeb>("方格网");
     web->SetXGap(500);
-    pen = MakePen(1, 0, 10);
-    web->SetLogPen(&pen);
-    map.Select(web);
-    ExpectRefusedFromCode<CPropListWeb>(web, {{CPropListWeb::kGapId, "0", "5.00"},
-                                              {CPropListWeb::kPenWidthId, "-1", "0.10"}});
+    GivePen(web, 10);
+    ExpectRefused<CPropListWeb>(web, {{CPropListWeb::kGapId, "0", "5.00"}, {CPropListWeb::kPenWidthId, "-1", "0.10"}});
 
-    map.ClearSelection();
     auto* picture = map.Add<CQXObjectBitmap>("图片");
     picture->MoveAnchor(FLOATPOINT(3, 4));
     picture->SetRadiusA(12.5);
     picture->SetAngle(0);
-    map.Select(picture);
-    ExpectRefusedFromCode<CPropListPicture>(picture, {{CPropListPicture::kXId, "1e400", "3.00"},
-                                                      {CPropListPicture::kLengthId, "-1", "12.50"},
-                                                      {CPropListPicture::kRotationId, "1e400", "0.00"},
-                                                      {CPropListPicture::kScaleId, "1e400", ""}});
+    ExpectRefused<CPropListPicture>(picture, {{CPropListPicture::kXId, "1e400", "3.00"},
+                                              {CPropListPicture::kLengthId, "-1", "12.50"},
+                                              {CPropListPicture::kRotationId, "1e400", "0.00"},
+                                              {CPropListPicture::kScaleId, "1e400", ""}});
 }
 
-TEST(RefusedFromCode, TextAndPointLists) {
-    MapFixture map;
+TEST_F(RefusedFromCode, TextAndPointLists) {
     CQXObjectText* text = map.AddText("文本", "说明", FLOATPOINT(1.5, 2));
     QXLOGFONT font = MakeFont(1050);
     text->SetLogFont(&font);
-    map.Select(text);
-    ExpectRefusedFromCode<CPropListText>(text, {{CPropListText::kSizeId, "0", "10.50"},
-                                                {CPropListText::kAngleId, "1e400", "0.00"},
-                                                {CPropListText::kXId, "abc", "1.50"},
-                                                {CPropListText::kYId, "2x", "2.00"}});
+    ExpectRefused<CPropListText>(text, {{CPropListText::kSizeId, "0", "10.50"},
+                                        {CPropListText::kAngleId, "1e400", "0.00"},
+                                        {CPropListText::kXId, "abc", "1.50"},
+                                        {CPropListText::kYId, "2x", "2.00"}});
 
-    map.ClearSelection();
     CQXObjectText* label = map.AddText("数值", "12.345", FLOATPOINT(0, 0));
     label->SetLogFont(&font);
-    map.Select(label);
-    ExpectRefusedFromCode<CPropListPointText>(label, {{CPropListPointText::kSizeId, "-1", "10.50"},
-                                                      {CPropListPointText::kDecimalsId, "99999999999", "3"},
-                                                      {CPropListPointText::kAngleId, "1e400", "0.00"}});
+    ExpectRefused<CPropListPointText>(label, {{CPropListPointText::kSizeId, "-1", "10.50"},
+                                              {CPropListPointText::kDecimalsId, "99999999999", "3"},
+                                              {CPropListPointText::kAngleId, "1e400", "0.00"}});
 
-    map.ClearSelection();
     auto* lines = map.Add<CQXObjectMultiText>("多行文本");
     lines->SetLogFont(&font);
-    map.Select(lines);
-    ExpectRefusedFromCode<CPropListMultiText>(lines, {{CPropListMultiText::kSizeId, "0", "10.50"},
-                                                      {CPropListMultiText::kAngleId, "1e400", ""}});
+    ExpectRefused<CPropListMultiText>(
+        lines, {{CPropListMultiText::kSizeId, "0", "10.50"}, {CPropListMultiText::kAngleId, "1e400", ""}});
 
-    map.ClearSelection();
     auto* hint = map.Add<CQXObjectHint>("提示");
     GivePenAndFont(hint, 40, 800);
-    map.Select(hint);
-    ExpectRefusedFromCode<CPropListHint>(hint, {{CPropListHint::kPenWidthId, "-1", "0.40"},
-                                                {CPropListHint::kFontSizeId, "0", "8.00"}});
+    ExpectRefused<CPropListHint>(
+        hint, {{CPropListHint::kPenWidthId, "-1", "0.40"}, {CPropListHint::kFontSizeId, "0", "8.00"}});
 
-    map.ClearSelection();
     CQXObjectPoint* point = map.AddPoint("井点", FLOATPOINT(100.5, 200.25));
     QXLOGPOINT symbol;
     symbol.size = 250;
     point->SetLogPoint(&symbol);
-    map.Select(point);
-    ExpectRefusedFromCode<CPropListPoint>(point, {{CPropListPoint::kXId, "x", "100.50"},
-                                                  {CPropListPoint::kSizeId, "-1", "2.50"}});
-    ExpectRefusedFromCode<CPropListAppendControlPoint>(point, {{CPropListAppendControlPoint::kSizeId, "0", "2.50"}});
+    ExpectRefused<CPropListPoint>(point,
+                                  {{CPropListPoint::kXId, "x", "100.50"}, {CPropListPoint::kSizeId, "-1", "2.50"}});
+    ExpectRefused<CPropListAppendControlPoint>(point, {{CPropListAppendControlPoint::kSizeId, "0", "2.50"}});
 }
 
-TEST(RefusedFromCode, LineAndBoundaryLists) {
-    MapFixture map;
-    auto* line = AddLine<CQXObjectPolyline>(map, "线", 50);
+TEST_F(RefusedFromCode, LineAndBoundaryLists) {
+    auto* line = AddLine<CQXObjectPolyline>("线", 50);
     line->GetBegArrow()->SetArrowLength(1.25);
-    ExpectRefusedFromCode<CPropListLine>(line, {{CPropListLine::kArrowSizeId, "0", "1.25"}});
-    ExpectRefusedFromCode<CPropListWellNetLine>(line, {{CPropListWellNetLine::kPenWidthId, "-1", "0.50"},
-                                                       {CPropListWellNetLine::kArrowSizeId, "-2", "1.25"}});
-    ExpectRefusedFromCode<CPropListBound>(line, {{CPropListBound::kPenWidthId, "-1", "0.50"}});
-    ExpectRefusedFromCode<CPropListOWLine>(line, {{boundarypen::kWidthId, "0", "0.50"}});
-    ExpectRefusedFromCode<CPropListRegionLine>(line, {{boundarypen::kWidthId, "0", "0.50"}});
-    ExpectRefusedFromCode<CPropListSandLine>(line, {{boundarypen::kWidthId, "-1", "0.50"}});
+    ExpectRefused<CPropListLine>(line, {{CPropListLine::kArrowSizeId, "0", "1.25"}});
+    ExpectRefused<CPropListWellNetLine>(
+        line, {{CPropListWellNetLine::kPenWidthId, "-1", "0.50"}, {CPropListWellNetLine::kArrowSizeId, "-2", "1.25"}});
+    ExpectRefused<CPropListBound>(line, {{CPropListBound::kPenWidthId, "-1", "0.50"}});
+    ExpectRefused<CPropListOWLine>(line, {{boundarypen::kWidthId, "0", "0.50"}});
+    ExpectRefused<CPropListRegionLine>(line, {{boundarypen::kWidthId, "0", "0.50"}});
+    ExpectRefused<CPropListSandLine>(line, {{boundarypen::kWidthId, "-1", "0.50"}});
 
-    map.ClearSelection();
-    auto* control = AddLine<CQXObjectCtrlLine>(map, "控制线层", 150);
-    ExpectRefusedFromCode<CPropListCtrlLine>(control, {{CPropListCtrlLine::kPenWidthId, "-1", "1.50"}});
+    auto* control = AddLine<CQXObjectCtrlLine>("控制线层", 150);
+    ExpectRefused<CPropListCtrlLine>(control, {{CPropListCtrlLine::kPenWidthId, "-1", "1.50"}});
 
-    map.ClearSelection();
-    auto* fault = AddLine<CQXObjectPolyline>(map, "上盘", 150);
-    ExpectRefusedFromCode<CPropListFaultLine>(fault, {{CPropListFaultLine::kPenWidthId, "-1", "1.5"}});
+    auto* fault = AddLine<CQXObjectPolyline>("上盘", 150);
+    ExpectRefused<CPropListFaultLine>(fault, {{CPropListFaultLine::kPenWidthId, "-1", "1.5"}});
 
-    map.ClearSelection();
     auto* block = map.Add<CQXObjectBlock>("断层组合");
     for (const char* part : {"上盘", "下盘"}) {
         auto* wall = new CQXObjectLine;
         wall->SetTypeName(part);
-        QXLOGPEN pen = MakePen(1, 0, 250);
-        wall->SetLogPen(&pen);
+        GivePen(wall, 250);
         block->AddObject(wall);
     }
     auto* zone = new CQXObjectFill;
     zone->SetTypeName("断层多边形");
     block->AddObject(zone);
-    map.Select(block);
-    ExpectRefusedFromCode<CPropListFaultBlock>(block, {{CPropListFaultBlock::kHangingWallWidthId, "-1", "2.5"},
-                                                       {CPropListFaultBlock::kFootwallWidthId, "1e39", "2.5"}});
+    ExpectRefused<CPropListFaultBlock>(block, {{CPropListFaultBlock::kHangingWallWidthId, "-1", "2.5"},
+                                               {CPropListFaultBlock::kFootwallWidthId, "1e39", "2.5"}});
 
-    map.ClearSelection();
     CQXObjectFill* fill = map.AddFill("填充", {{0, 0}, {4, 0}, {4, 3}});
     QXLOGBRUSH brush;
     brush.size = 200;
     fill->SetLogBrush(&brush);
-    map.Select(fill);
-    ExpectRefusedFromCode<CPropListFill>(fill, {{kPlaneFillCellSizeId, "-1", "2.00"}});
+    ExpectRefused<CPropListFill>(fill, {{kPlaneFillCellSizeId, "-1", "2.00"}});
 }
