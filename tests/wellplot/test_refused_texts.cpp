@@ -49,6 +49,16 @@ Opened OpenOn(std::shared_ptr<Page> page, CWpKit* kit, std::function<CBCGPProp*(
             [p] { return p->Redraws(); }};
 }
 
+QXLOGFONT FontOfSize(QXLOGFONT font, float hundredths) {
+    font.size = hundredths;
+    return font;
+}
+
+QXLOGPEN PenOfWidth(QXLOGPEN pen, float hundredths) {
+    pen.width = hundredths;
+    return pen;
+}
+
 // A page made for the first kit of class Kit (as the creator makes the pages that keep their kit),
 // the kit prepared before the host shows it, and the item of the given id.
 template <class List, class Kit>
@@ -60,6 +70,21 @@ Opened KeptKitItem(DWORD_PTR id, std::function<void(Kit*)> prepare = nullptr) {
     return OpenOn<Page>(page, kit, [id](Page& p) { return p.Item(id); });
 }
 
+// The item of a kit's title size, the title font given hundredths of that size first.
+template <class List, class Kit>
+Opened KeptKitTitleSize(DWORD_PTR id, float hundredths) {
+    return KeptKitItem<List, Kit>(id,
+                                  [hundredths](Kit* k) { k->SetTitleFont(FontOfSize(k->GetTitleFont(), hundredths)); });
+}
+
+// The width item of a curve drawn as a line 0.50 wide.
+Opened CurveLineWidth() {
+    return KeptKitItem<CLstCurve, CWpCurve>(CLstCurve::kLineId + 2, [](CWpCurve* c) {
+        c->SetType(CWpCurve::CURVE_LINE);
+        c->SetPen(PenOfWidth(c->GetPen(), 50));
+    });
+}
+
 // A page that works on the selected kit, the first of class Kit, and the item at path.
 template <class Page, class Kit>
 Opened SelectedKitItem(const std::string& path, std::function<void(Kit*)> prepare = nullptr) {
@@ -67,16 +92,6 @@ Opened SelectedKitItem(const std::string& path, std::function<void(Kit*)> prepar
     Kit* kit = page->plot().template First<Kit>();
     if (prepare) prepare(kit);
     return OpenOn<Page>(page, kit, [path](Page& p) { return p.Path(path); });
-}
-
-QXLOGFONT FontOfSize(QXLOGFONT font, float hundredths) {
-    font.size = hundredths;
-    return font;
-}
-
-QXLOGPEN PenOfWidth(QXLOGPEN pen, float hundredths) {
-    pen.width = hundredths;
-    return pen;
 }
 
 std::string Shown(CBCGPProp* item) { return item ? platform::GridDriver::Info(item).value : std::string("(none)"); }
@@ -95,12 +110,8 @@ TEST(RefusedTextTest, APageWritesNothingForATextItsReaderRefusesAndShowsTheStore
     using Curve = CLstCurve;
     const std::vector<std::string> huge{"1e39", "5e36"};
     const Refusal cases[] = {
-        {"curve title size",
-         [] {
-             return KeptKitItem<Curve, CWpCurve>(
-                 Curve::kTitleFontId + 2, [](CWpCurve* c) { c->SetTitleFont(FontOfSize(c->GetTitleFont(), 400)); });
-         },
-         huge, "4.00"},
+        {"curve title size", [] { return KeptKitTitleSize<Curve, CWpCurve>(Curve::kTitleFontId + 2, 400); }, huge,
+         "4.00"},
         {"curve unit size",
          [] {
              return KeptKitItem<Curve, CWpCurve>(
@@ -113,26 +124,11 @@ TEST(RefusedTextTest, APageWritesNothingForATextItsReaderRefusesAndShowsTheStore
                  Curve::kLimitFontId + 2, [](CWpCurve* c) { c->SetLimitFont(FontOfSize(c->GetLimitFont(), 0)); });
          },
          huge, "0.00"},
-        {"curve line width",
-         [] {
-             return KeptKitItem<Curve, CWpCurve>(Curve::kLineId + 2, [](CWpCurve* c) {
-                 c->SetType(CWpCurve::CURVE_LINE);
-                 c->SetPen(PenOfWidth(c->GetPen(), 50));
-             });
-         },
-         huge, "0.50"},
-        {"content track title size",
-         [] {
-             return KeptKitItem<CLstTrack, CWpTrack>(
-                 CLstTrack::kFontSizeId, [](CWpTrack* t) { t->SetTitleFont(FontOfSize(t->GetTitleFont(), 400)); });
-         },
+        {"curve line width", CurveLineWidth, huge, "0.50"},
+        {"content track title size", [] { return KeptKitTitleSize<CLstTrack, CWpTrack>(CLstTrack::kFontSizeId, 400); },
          huge, "4.00"},
-        {"header title size",
-         [] {
-             return KeptKitItem<CLstHead, CWpWell>(
-                 CLstHead::kFontSizeId, [](CWpWell* w) { w->SetTitleFont(FontOfSize(w->GetTitleFont(), 400)); });
-         },
-         huge, "4.00"},
+        {"header title size", [] { return KeptKitTitleSize<CLstHead, CWpWell>(CLstHead::kFontSizeId, 400); }, huge,
+         "4.00"},
         {"header symbol size",
          [] {
              return KeptKitItem<CLstHead, CWpWell>(CLstHead::kSizeId, [](CWpWell* w) {
@@ -143,10 +139,7 @@ TEST(RefusedTextTest, APageWritesNothingForATextItsReaderRefusesAndShowsTheStore
          },
          huge, "2.50"},
         {"text title size",
-         [] {
-             return KeptKitItem<CLstText, CWpText>(
-                 CLstText::kTitleFontId + 2, [](CWpText* t) { t->SetTitleFont(FontOfSize(t->GetTitleFont(), 400)); });
-         },
+         [] { return KeptKitTitleSize<CLstText, CWpText>(CLstText::kTitleFontId + 2, 400); },
          {"1e400", "5e36", "-3"},
          "4.00"},
         {"text font size",
@@ -166,11 +159,7 @@ TEST(RefusedTextTest, APageWritesNothingForATextItsReaderRefusesAndShowsTheStore
          {"1e400", "5e36"},
          "0.50"},
         {"water-entry title size",
-         [] {
-             return KeptKitItem<CLstWaterEntry, CWpWaterEntry>(CLstWaterEntry::kTitleSizeId, [](CWpWaterEntry* k) {
-                 k->SetTitleFont(FontOfSize(k->GetTitleFont(), 10000));
-             });
-         },
+         [] { return KeptKitTitleSize<CLstWaterEntry, CWpWaterEntry>(CLstWaterEntry::kTitleSizeId, 10000); },
          {"0", "-3", "1e999"},
          "100.00"},
         {"depth-track tick count",
@@ -222,10 +211,7 @@ TEST(RefusedTextTest, APageWritesNothingForATextItsReaderRefusesAndShowsTheStore
 // The curve's line width item keeps "3x" as the number 3, which its reader takes: the text is no
 // refused one that would still stamp the curve.
 TEST(RefusedTextTest, ACurveLineWidthTakesTheNumberItsItemKeeps) {
-    Opened open = KeptKitItem<CLstCurve, CWpCurve>(CLstCurve::kLineId + 2, [](CWpCurve* c) {
-        c->SetType(CWpCurve::CURVE_LINE);
-        c->SetPen(PenOfWidth(c->GetPen(), 50));
-    });
+    Opened open = CurveLineWidth();
     ASSERT_TRUE(open.type("3x"));
     EXPECT_FLOAT_EQ(static_cast<CWpCurve*>(open.kit)->GetPen().width, 300);
     open.announce();
