@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -41,6 +42,22 @@ struct BorderWorld {
         CQXObjectBorder* border = Add(typeName);
         map.Select(border);
         return border;
+    }
+};
+
+// Border a shown on the frame page, then the selection changed (to b and a "图框" border, or to b
+// alone) without a selection message.
+struct ChangedBehind : BorderWorld {
+    CQXObjectBorder* a = AddSelected();
+    CQXObjectBorder* b = Add();
+    CQXObjectBorder* frame = Add("图框");
+    planetest::OpenList<CPropListBorder> open;
+
+    void ShowAThenSelectB(bool withFrame) {
+        open.Show(a);
+        map.ClearSelection();
+        map.Select(b);
+        if (withFrame) map.Select(frame);
     }
 };
 
@@ -292,16 +309,15 @@ TEST(BorderGrid, KilometreIntervalsAreKeptAsFloatsAndNeverNegative) {
 
 namespace {
 
-// A number item of the grid page: a text it takes and what that stores and shows, the texts
-// refused, whether the item itself refuses them (else the page does), and the value it edits.
+// A number item of the grid page, the value it edits, a text it takes and what that stores and
+// shows, and the texts the item itself refuses.
 struct GridNumberCase {
     DWORD_PTR id;
+    std::function<double(const CQXObjectBorder&)> get;
     const char* taken;
     double stored;
     const char* shown;
     std::vector<const char*> refused;
-    bool byItem;
-    double (*get)(const CQXObjectBorder&);
 };
 
 double MajorPenWidth(const CQXObjectBorder& b) {
@@ -317,48 +333,25 @@ double MajorPenWidth(const CQXObjectBorder& b) {
 // redrawn, and the item shows the stored value as the page shows it.
 TEST(BorderGrid, RefusedNumbersWriteNothingAndShowTheStoredValue) {
     using L = CPropListBorderGrid;
+    using B = CQXObjectBorder;
     const std::vector<const char*> noWholeNumber = {"3x", "-1", "abc", "1e400", "-0.5", "1.5e"};
     const GridNumberCase cases[] = {
         {L::kMeridianIntervalId,
+         &B::GetGraticuleIntervalX,
          "0:90:0",
          1.5,
          "1:30:0",
-         {"1:30", "0:0:0", "3x", "2147483647:0:0"},
-         true,
-         [](const CQXObjectBorder& b) { return b.GetGraticuleIntervalX(); }},
-        {L::kGFrequencyId,
-         "7",
-         7,
-         "7",
-         {"3x", "7x", "-1", "abc", "1.5", "4294967296", ""},
-         true,
-         [](const CQXObjectBorder& b) { return static_cast<double>(b.GetGFrequency()); }},
-        {L::kGMajorLengthId, "1.5", 150, "1.5", noWholeNumber, true,
-         [](const CQXObjectBorder& b) { return b.GetGScaleLength(); }},
-        {L::kGMinorLengthId, "0.5", 50, "0.5", noWholeNumber, true,
-         [](const CQXObjectBorder& b) { return b.GetGScaleLength2(); }},
-        {L::kGCrossLengthId, "2", 200, "2.0", noWholeNumber, true,
-         [](const CQXObjectBorder& b) { return b.GetGCrossLength(); }},
-        {L::kKMajorLengthId, "1.25", 125, "1.25", noWholeNumber, true,
-         [](const CQXObjectBorder& b) { return b.GetKScaleLength(); }},
-        {L::kKMinorLengthId, "0.75", 75, "0.75", noWholeNumber, true,
-         [](const CQXObjectBorder& b) { return b.GetKScaleLength2(); }},
-        {L::kKCrossLengthId,
-         "3",
-         300,
-         "3.00",
-         {"3x", "-1", "1e307"},
-         true,
-         [](const CQXObjectBorder& b) { return b.GetKCrossLength(); }},
-        {L::kXIntervalId,
-         "2.5",
-         2.5,
-         "2.50",
-         {"-1", "1e39", "-1e308"},
-         true,
-         [](const CQXObjectBorder& b) { return b.GetKIntervalX(); }},
+         {"1:30", "0:0:0", "3x", "2147483647:0:0"}},
+        {L::kGFrequencyId, &B::GetGFrequency, "7", 7, "7", {"3x", "7x", "-1", "abc", "1.5", "4294967296", ""}},
+        {L::kGMajorLengthId, &B::GetGScaleLength, "1.5", 150, "1.5", noWholeNumber},
+        {L::kGMinorLengthId, &B::GetGScaleLength2, "0.5", 50, "0.5", noWholeNumber},
+        {L::kGCrossLengthId, &B::GetGCrossLength, "2", 200, "2.0", noWholeNumber},
+        {L::kKMajorLengthId, &B::GetKScaleLength, "1.25", 125, "1.25", noWholeNumber},
+        {L::kKMinorLengthId, &B::GetKScaleLength2, "0.75", 75, "0.75", noWholeNumber},
+        {L::kKCrossLengthId, &B::GetKCrossLength, "3", 300, "3.00", {"3x", "-1", "1e307"}},
+        {L::kXIntervalId, &B::GetKIntervalX, "2.5", 2.5, "2.50", {"-1", "1e39", "-1e308"}},
         // The pen width item refuses by the page's pen edit.
-        {L::kKMajorPenId + 1, "0.5", 50, "0.50", {"-1", "-0.5", "1e39"}, true, MajorPenWidth},
+        {L::kKMajorPenId + 1, MajorPenWidth, "0.5", 50, "0.50", {"-1", "-0.5", "1e39"}},
     };
     BorderWorld w;
     CQXObjectBorder* shown = w.AddSelected();
@@ -390,7 +383,7 @@ TEST(BorderGrid, RefusedNumbersWriteNothingAndShowTheStoredValue) {
         }
         for (const char* text : c.refused) {
             open.Type(c.id, text);
-            EXPECT_EQ(c.byItem, ItemRefusedText(open.Item(c.id))) << c.id << " typed: " << text;
+            EXPECT_TRUE(ItemRefusedText(open.Item(c.id))) << c.id << " typed: " << text;
             expectNothingWritten(text, " typed: ");
         }
     }
@@ -406,8 +399,8 @@ TEST(BorderGrid, AGroupOrAnUnknownItemStillEndsWithTheNotificationAndARedraw) {
     planetest::OpenList<CPropListBorderGrid> open;
     open.Show(a);
     CBCGPProp unknown("x", 9999);
-    for (CBCGPProp* item : {open.Item(CPropListBorderGrid::kGraticuleGroupId), open.Item(CPropListBorderGrid::kGMajorGroupId),
-                            &unknown}) {
+    for (CBCGPProp* item : {open.Item(CPropListBorderGrid::kGraticuleGroupId),
+                            open.Item(CPropListBorderGrid::kGMajorGroupId), &unknown}) {
         ASSERT_NE(nullptr, item);
         const int redraws = open.Redraws();
         parsnip::testing::ClearCallLog();
@@ -508,15 +501,9 @@ TEST(BorderFrame, ARefusalLeavesThePageAsShownWhenTheSelectionChangedBehindIt) {
         {CPropListBorder::kInnerPenId + 2, "-0.3", CPropListBorder::kInnerPenId + 2, "2.25"},
     };
     for (const bool withFrame : {true, false}) {
-        BorderWorld w;
-        CQXObjectBorder* a = w.AddSelected();
-        CQXObjectBorder* b = w.Add();
-        CQXObjectBorder* frame = w.Add("图框");
-        planetest::OpenList<CPropListBorder> open;
-        open.Show(a);
-        w.map.ClearSelection();
-        w.map.Select(b);
-        if (withFrame) w.map.Select(frame);
+        ChangedBehind w;
+        w.ShowAThenSelectB(withFrame);
+        planetest::OpenList<CPropListBorder>& open = w.open;
         for (const Step& step : steps) {
             const std::string before = open.Value(step.refusedId);
             const int redraws = open.Redraws();
@@ -530,13 +517,13 @@ TEST(BorderFrame, ARefusalLeavesThePageAsShownWhenTheSelectionChangedBehindIt) {
             ASSERT_TRUE(open.Type(step.nextId, step.next)) << step.next;
             EXPECT_EQ(redraws + 1, open.Redraws()) << step.next;
         }
-        EXPECT_EQ(CString("edge"), b->GetPostfix());
-        EXPECT_EQ(CString("前缀甲"), b->GetPrefix());
+        EXPECT_EQ(CString("edge"), w.b->GetPostfix());
+        EXPECT_EQ(CString("前缀甲"), w.b->GetPrefix());
         QXLOGPEN pen;
-        b->GetInnerLogPen(&pen);
+        w.b->GetInnerLogPen(&pen);
         EXPECT_FLOAT_EQ(225, pen.width);
-        EXPECT_NE(CString("edge"), frame->GetPostfix());
-        EXPECT_NE(CString("edge"), a->GetPostfix());  // no longer selected
+        EXPECT_NE(CString("edge"), w.frame->GetPostfix());
+        EXPECT_NE(CString("edge"), w.a->GetPostfix());  // no longer selected
     }
 }
 
@@ -552,10 +539,8 @@ TEST(BorderFrame, ANumberTakenShowsAsTheRefreshShowsItWhenTheSelectionChangedBeh
         {CPropListBorder::kInnerPenId + 2, "nan"},
     };
     for (const bool withFrame : {true, false}) {
-        BorderWorld w;
-        CQXObjectBorder* a = w.AddSelected();
-        CQXObjectBorder* b = w.Add();
-        CQXObjectBorder* frame = w.Add("图框");
+        ChangedBehind w;
+        CQXObjectBorder* b = w.b;
         b->SetBorderWidth(150);
         for (const auto node :
              {CQXObject::NODE_LEFT, CQXObject::NODE_RIGHT, CQXObject::NODE_TOP, CQXObject::NODE_BOTTOM})
@@ -565,31 +550,27 @@ TEST(BorderFrame, ANumberTakenShowsAsTheRefreshShowsItWhenTheSelectionChangedBeh
         pen.width = 150;
         b->SetOuterLogPen(&pen);
         b->SetInnerLogPen(&pen);
-        planetest::OpenList<CPropListBorder> open;
-        open.Show(a);
-        w.map.ClearSelection();
-        w.map.Select(b);
-        if (withFrame) w.map.Select(frame);
+        w.ShowAThenSelectB(withFrame);
+        planetest::OpenList<CPropListBorder>& open = w.open;
         for (const auto& [id, text] : cases) {
             ASSERT_TRUE(open.Type(id, text)) << id << " " << text;
             EXPECT_EQ("0.00", open.Value(id)) << id << " " << text;
         }
         const FLOATRECT extent = b->GetBorderExtent();
-        for (const double edge : {extent.left, extent.right, extent.top, extent.bottom}) {
-            EXPECT_EQ(0, edge);
-            EXPECT_FALSE(std::signbit(edge));
+        QXLOGPEN outer, inner;
+        b->GetOuterLogPen(&outer);
+        b->GetInnerLogPen(&inner);
+        int at = 0;  // the four edges, the frame distance, the outer pen's width
+        for (const double zero : {extent.left, extent.right, extent.top, extent.bottom,
+                                  static_cast<double>(b->GetBorderWidth()), static_cast<double>(outer.width)}) {
+            EXPECT_EQ(0, zero) << at;
+            EXPECT_FALSE(std::signbit(zero)) << at++;
         }
-        EXPECT_EQ(0, b->GetBorderWidth());
-        EXPECT_FALSE(std::signbit(b->GetBorderWidth()));
-        b->GetOuterLogPen(&pen);
-        EXPECT_EQ(0, pen.width);
-        EXPECT_FALSE(std::signbit(pen.width));
-        b->GetInnerLogPen(&pen);
-        EXPECT_EQ(0, pen.width);
+        EXPECT_EQ(0, inner.width);
         ASSERT_TRUE(open.Type(CPropListBorder::kTitleOffsetId, "3x"));
         EXPECT_EQ("3.00", open.Value(CPropListBorder::kTitleOffsetId));
         EXPECT_EQ(300, b->GetTitleDist());
-        EXPECT_NE(300, a->GetTitleDist());  // no longer selected
+        EXPECT_NE(300, w.a->GetTitleDist());  // no longer selected
     }
 }
 
