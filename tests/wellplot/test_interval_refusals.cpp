@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <typeinfo>
 
 #include "IntervalFixture.h"
 #include "OilTestFixture.h"
@@ -39,24 +40,34 @@ using wptest::PaneState;
 
 namespace {
 
-// Types each text into the item (or picks it from a fixed list) and expects nothing to follow
-// but the item's own text and the calls given (the kit's setter that refused a value): the item
-// is selected first, as the user's click leaves it.
-template <class Page>
-void ExpectNothingFollows(Page& page, CBCGPProp* item, std::initializer_list<const char*> texts,
-                          const std::string& shownAgain, const Names& calls = Names()) {
+// Runs edit with each text on the item, selected first as the user's click leaves it, and expects
+// nothing to follow but the item's own text and the calls given (the kit's setter that refused a
+// value).
+template <class Page, class Edit>
+void ExpectOnlyTheItemShows(Page& page, CBCGPProp* item, std::initializer_list<const char*> texts,
+                            const std::string& shownAgain, const Names& calls, Edit edit) {
     ASSERT_NE(item, nullptr);
     ASSERT_TRUE(page.grid().Select(item));
     for (const char* text : texts) {
         const std::string before = PaneState(page.list().GetPropList(), item);
         const int redraws = page.Redraws();
         parsnip::testing::ClearCallLog();
-        ASSERT_TRUE(item->IsAllowEdit() ? page.Type(item, text) : page.Pick(item, text)) << text;
+        ASSERT_TRUE(edit(text)) << text;
         EXPECT_EQ(AllCalls(), calls) << text;
         EXPECT_EQ(page.Redraws(), redraws) << text;
         EXPECT_EQ(PaneState(page.list().GetPropList(), item), before) << text;
         EXPECT_EQ(Page::Value(item), shownAgain) << text;
     }
+}
+
+// Types each text into item id (or picks it from a fixed list).
+template <class Page>
+void ExpectNothingFollows(Page& page, DWORD_PTR id, std::initializer_list<const char*> texts,
+                          const std::string& shownAgain, const Names& calls = Names()) {
+    CBCGPProp* item = page.Item(id);
+    ExpectOnlyTheItemShows(page, item, texts, shownAgain, calls, [&](const char* text) {
+        return item->IsAllowEdit() ? page.Type(item, text) : page.Pick(item, text);
+    });
 }
 
 TEST(IntervalRefusalTest, ARockSampleOfWellDataKeepsItsNameAndStamp) {
@@ -66,7 +77,7 @@ TEST(IntervalRefusalTest, ARockSampleOfWellDataKeepsItsNameAndStamp) {
     kit->SetDataSource(CORELITH_WELL);
     page.Show(kit);
     const uint64_t stamp = kit->GetTimeStamp();
-    ExpectNothingFollows(page, page.Item(CLstLthSample::kSegPenId + 2), {"-1"}, page.Value(CLstLthSample::kSegPenId + 2));
+    ExpectNothingFollows(page, CLstLthSample::kSegPenId + 2, {"-1"}, page.Value(CLstLthSample::kSegPenId + 2));
     EXPECT_EQ(kit->GetTimeStamp(), stamp);
 }
 
@@ -77,9 +88,9 @@ TEST(IntervalRefusalTest, CoringPagesComposeNoNameAndWriteNoFields) {
         auto* kit = page.plot().First<CWpIntegratedCore>();
         wptest::AddActiveRun(kit);
         page.Show(kit);
-        ExpectNothingFollows(page, page.Item(CLstIntegratedCore::kTextFontId + 2), {"1e39"},
+        ExpectNothingFollows(page, CLstIntegratedCore::kTextFontId + 2, {"1e39"},
                              page.Value(CLstIntegratedCore::kTextFontId + 2));
-        ExpectNothingFollows(page, page.Item(CLstIntegratedCore::kRunTubeId), {"-35.041"}, "2");
+        ExpectNothingFollows(page, CLstIntegratedCore::kRunTubeId, {"-35.041"}, "2");
         EXPECT_EQ(kit->GetCoreTubeField(), "");
     }
     {
@@ -89,10 +100,12 @@ TEST(IntervalRefusalTest, CoringPagesComposeNoNameAndWriteNoFields) {
         page.Show(kit);
         ASSERT_TRUE(page.Pick(CLstSidewallCore::kTableId, "井壁取芯数据"));
         page.Show(kit);
-        using L = CLstSidewallCore;
-        ExpectNothingFollows(page, page.Item(L::kLinePenId + 2), {"1e39"}, page.Value(L::kLinePenId + 2));
-        ExpectNothingFollows(page, page.Item(L::kWidthRateId), {"1e400"}, page.Value(L::kWidthRateId));
-        ExpectNothingFollows(page, page.Item(L::kTitleFontId + 2), {"-1e22"}, page.Value(L::kTitleFontId + 2));
+        ExpectNothingFollows(page, CLstSidewallCore::kLinePenId + 2, {"1e39"},
+                             page.Value(CLstSidewallCore::kLinePenId + 2));
+        ExpectNothingFollows(page, CLstSidewallCore::kWidthRateId, {"1e400"},
+                             page.Value(CLstSidewallCore::kWidthRateId));
+        ExpectNothingFollows(page, CLstSidewallCore::kTitleFontId + 2, {"-1e22"},
+                             page.Value(CLstSidewallCore::kTitleFontId + 2));
     }
 }
 
@@ -109,17 +122,15 @@ TEST(IntervalRefusalTest, ValuesTheKitRefusesShowOnlyTheItemAgain) {
         page.Show(kit);  // offers the code labels of interval 0
         kit->SetActiveSeg(-1);
         kit->SetColorPer(0.3);
-        page.Show(kit);  // no interval takes a name now; the labels stay offered
+        page.Show(kit);                     // no interval takes a name now; the labels stay offered
         kit->SetCorelithField("岩性全称");  // changed elsewhere, not announced yet
         const std::string colour = page.Options(page.Item(CLstColth::kColorNameId)).at(1);
         const std::string type = page.Options(page.Item(CLstColth::kColthTypeId)).at(1);
-        ExpectNothingFollows(page, page.Item(CLstColth::kColthNameId), {"砂岩"}, "",
-                             refused("CWpCorelith::SetColthName"));
-        ExpectNothingFollows(page, page.Item(CLstColth::kColorNameId), {colour.c_str()}, "",
-                             refused("CWpCorelith::SetColorName"));
-        ExpectNothingFollows(page, page.Item(CLstColth::kColthTypeId), {type.c_str()}, "",
+        ExpectNothingFollows(page, CLstColth::kColthNameId, {"砂岩"}, "", refused("CWpCorelith::SetColthName"));
+        ExpectNothingFollows(page, CLstColth::kColorNameId, {colour.c_str()}, "", refused("CWpCorelith::SetColorName"));
+        ExpectNothingFollows(page, CLstColth::kColthTypeId, {type.c_str()}, "",
                              refused("CWpCorelith::SetColthTypeName"));
-        ExpectNothingFollows(page, page.Item(CLstColth::kColorWidthId), {"2", "-0.5"}, "0.30",
+        ExpectNothingFollows(page, CLstColth::kColorWidthId, {"2", "-0.5"}, "0.30",
                              refused("CWpCorelith::SetColorPer"));
         EXPECT_EQ(kit->GetCorelithField(), "岩性全称");
         EXPECT_DOUBLE_EQ(kit->GetColorPer(), 0.3);
@@ -128,16 +139,16 @@ TEST(IntervalRefusalTest, ValuesTheKitRefusesShowOnlyTheItemAgain) {
         wptest::IntervalPage<CLstShoot> page;
         auto* kit = page.plot().First<CWpShoot>();
         page.Show(kit);  // no active interval
-        ExpectNothingFollows(page, page.Item(CLstShoot::kSegTypeId), {"补孔"}, "", refused("CWpShoot::SetSegType"));
+        ExpectNothingFollows(page, CLstShoot::kSegTypeId, {"补孔"}, "", refused("CWpShoot::SetSegType"));
     }
     {
         wptest::IntervalPage<CLstSymbleTexture> page;
         auto* kit = page.plot().First<CWpSymbleTexture>();
         kit->SetFitRect(false);
         page.Show(kit);
-        ExpectNothingFollows(page, page.Item(CLstSymbleTexture::kWidthId), {"0", "-3"},
-                             page.Value(CLstSymbleTexture::kWidthId), refused("CWpSymbleTexture::SetSymbleWidth"));
-        ExpectNothingFollows(page, page.Item(CLstSymbleTexture::kHeightId), {"-1"}, "2.00",
+        ExpectNothingFollows(page, CLstSymbleTexture::kWidthId, {"0", "-3"}, page.Value(CLstSymbleTexture::kWidthId),
+                             refused("CWpSymbleTexture::SetSymbleWidth"));
+        ExpectNothingFollows(page, CLstSymbleTexture::kHeightId, {"-1"}, "2.00",
                              refused("CWpSymbleTexture::SetSymbleHeight"));
     }
     {
@@ -146,7 +157,7 @@ TEST(IntervalRefusalTest, ValuesTheKitRefusesShowOnlyTheItemAgain) {
         kit->ShowThkText(true);
         ASSERT_TRUE(kit->SetThkTextPos(0.25));
         page.Show(kit);
-        ExpectNothingFollows(page, page.Item(CLstSand::kThkPosId), {"1.5"}, "0.25", refused("CWpSand::SetThkTextPos"));
+        ExpectNothingFollows(page, CLstSand::kThkPosId, {"1.5"}, "0.25", refused("CWpSand::SetThkTextPos"));
         EXPECT_DOUBLE_EQ(kit->GetThkTextPos(), 0.25);
     }
 }
@@ -158,18 +169,10 @@ TEST(IntervalRefusalTest, AMarginReportedFromCodeThatTheRuleRefusesWritesNothing
     auto* kit = page.plot().First<CWpSymbleCycle>();
     page.Show(kit);
     CBCGPProp* margin = page.Item(CLstSymbleCycle::kMarginId);
-    ASSERT_NE(margin, nullptr);
-    ASSERT_TRUE(page.grid().Select(margin));
-    for (const char* reported : {"0.5", "-0.1"}) {
-        const std::string before = PaneState(page.list().GetPropList(), margin);
-        const int redraws = page.Redraws();
-        parsnip::testing::ClearCallLog();
+    ExpectOnlyTheItemShows(page, margin, {"0.5", "-0.1"}, "0.10", Names(), [&](const char* reported) {
         page.Report(margin, reported);
-        EXPECT_EQ(AllCalls(), Names()) << reported;
-        EXPECT_EQ(page.Redraws(), redraws) << reported;
-        EXPECT_EQ(PaneState(page.list().GetPropList(), margin), before) << reported;
-        EXPECT_EQ(page.Value(margin), "0.10") << reported;
-    }
+        return true;
+    });
     EXPECT_DOUBLE_EQ(kit->GetEdgeOffL(), 0.1);
 }
 
@@ -182,7 +185,7 @@ TEST(IntervalRefusalTest, ARefusedPieRadiusRedrawsNothing) {
     auto* kit = page.list().GetKit();
     kit->m_dPieRadius = 300;
     page.Show(kit);
-    ExpectNothingFollows(page, page.Item(CLstOilTestPie::kRadiusId), {"-1"}, "3.00");
+    ExpectNothingFollows(page, CLstOilTestPie::kRadiusId, {"-1"}, "3.00");
     EXPECT_DOUBLE_EQ(kit->m_dPieRadius, 300);
 }
 
@@ -223,38 +226,35 @@ TEST(IntervalAcceptedTest, AProfileTitleSizeTypedTwiceIsWrittenTwice) {
 
 // The base write-back (the modify flag) comes first, then the depth; a depth the kit refuses still
 // follows it, and a text that is no depth reaches neither.
+template <class List, class Kit>
+void ExpectTheBaseWriteBackBeforeTheDepth() {
+    SCOPED_TRACE(typeid(List).name());
+    wptest::IntervalPage<List> page;
+    Kit* kit = page.template KitWithInterval<Kit>();
+    page.Show(kit);
+    CBCGPProp* top = page.Path("当前段/顶深");
+    ASSERT_TRUE(page.Type(top, "12"));
+    const Names calls = CallsOn(kit);
+    ASSERT_GE(calls.size(), 2u);
+    EXPECT_EQ(Names(calls.begin(), calls.begin() + 2),
+              (Names{"CQXObject::SetModifyFlag", "CWpSegment::SetSegTopDpth"}));
+    EXPECT_DOUBLE_EQ(kit->GetSegTopDpth(0), 12);
+
+    parsnip::testing::ClearCallLog();
+    ASSERT_TRUE(page.Type(top, "25"));  // below the bottom
+    EXPECT_EQ(CallsOn(kit), (Names{"CQXObject::SetModifyFlag", "CWpSegment::SetSegTopDpth"}));
+    EXPECT_EQ(page.Value(top), "12.00");
+
+    parsnip::testing::ClearCallLog();
+    ASSERT_TRUE(page.Type(top, "1e400"));
+    EXPECT_EQ(CallsOn(kit), Names());
+    EXPECT_EQ(page.Value(top), "12.00");
+}
+
 TEST(IntervalAcceptedTest, TheBaseWriteBackRunsBeforeTheDepth) {
-    auto check = [](auto& page, auto* kit) {
-        page.Show(kit);
-        CBCGPProp* top = page.Path("当前段/顶深");
-        ASSERT_TRUE(page.Type(top, "12"));
-        const Names calls = CallsOn(kit);
-        ASSERT_GE(calls.size(), 2u);
-        EXPECT_EQ(Names(calls.begin(), calls.begin() + 2), (Names{"CQXObject::SetModifyFlag", "CWpSegment::SetSegTopDpth"}));
-        EXPECT_DOUBLE_EQ(kit->GetSegTopDpth(0), 12);
-
-        parsnip::testing::ClearCallLog();
-        ASSERT_TRUE(page.Type(top, "25"));  // below the bottom
-        EXPECT_EQ(CallsOn(kit), (Names{"CQXObject::SetModifyFlag", "CWpSegment::SetSegTopDpth"}));
-        EXPECT_EQ(page.Value(top), "12.00");
-
-        parsnip::testing::ClearCallLog();
-        ASSERT_TRUE(page.Type(top, "1e400"));
-        EXPECT_EQ(CallsOn(kit), Names());
-        EXPECT_EQ(page.Value(top), "12.00");
-    };
-    {
-        wptest::IntervalPage<CLstColth> page;
-        check(page, page.KitWithInterval<CWpCorelith>());
-    }
-    {
-        wptest::IntervalPage<CLstSand> page;
-        check(page, page.KitWithInterval<CWpSand>());
-    }
-    {
-        wptest::IntervalPage<CLstSymbleShoot> page;
-        check(page, page.KitWithInterval<CWpSymbleShoot>());
-    }
+    ExpectTheBaseWriteBackBeforeTheDepth<CLstColth, CWpCorelith>();
+    ExpectTheBaseWriteBackBeforeTheDepth<CLstSand, CWpSand>();
+    ExpectTheBaseWriteBackBeforeTheDepth<CLstSymbleShoot, CWpSymbleShoot>();
 }
 
 }  // namespace
