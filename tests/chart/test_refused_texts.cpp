@@ -54,6 +54,12 @@ void ExpectRefused(OpenChartPage<Page>& p, const std::vector<Refusal>& refusals,
     }
 }
 
+// What a refusal must leave as it is: the object's stamp.
+template <class T>
+std::function<std::string()> StampOf(T& object) {
+    return [&object] { return std::to_string(object.GetTimeStamp()); };
+}
+
 std::string PenState(const QXLOGPEN& pen, uint64_t stamp) {
     return std::to_string(pen.width) + "/" + std::to_string(pen.style) + "/" + std::to_string(stamp);
 }
@@ -147,7 +153,7 @@ TEST(ChartRefusedTexts, LegendSizesLinesAndColumns) {
                    {Legend::kFrameLineWidthId, {"-0", "0abc", "5e36"}, "0.50"},
                    {Legend::kWidthId, {"-5", "-0.001", "1e400"}, "3.00"},
                    {Legend::kColumnsId, {"0", "x", "-2", "4294967296"}, "3"}},
-                  [&] { return std::to_string(legend.GetTimeStamp()); });
+                  StampOf(legend));
 }
 
 // ---- plot pages ---------------------------------------------------------------------------------------------
@@ -160,7 +166,7 @@ TEST(ChartRefusedTexts, PlotPagesShowTheStoredValueAsTheirRefreshShowsIt) {
     ExpectRefused(fill,
                   {{CkelPropListBarPlotFill::kCellSizeId, {"1e39", "5e36"}, "0.00"},
                    {CkelPropListBarPlotFill::kBorderWidthId, {"5e36", "-0"}, "0.00"}},
-                  [&] { return std::to_string(bar.GetTimeStamp()); });
+                  StampOf(bar));
 
     OpenChartPage<CkelPropHistPlot> hist;
     CHistogramPlot& histogram = hist.chart().histogram;
@@ -168,7 +174,7 @@ TEST(ChartRefusedTexts, PlotPagesShowTheStoredValueAsTheirRefreshShowsIt) {
     ExpectRefused(hist,
                   {{CkelPropHistPlot::kWidthId, {"1e39", "0", "-3", "abc"}, "80.00"},
                    {CkelPropHistPlot::kZoneCountId, {"1e2", "0.5"}, "10"}},
-                  [&] { return std::to_string(histogram.GetTimeStamp()); });
+                  StampOf(histogram));
 
     OpenChartPage<CPropListPiePlot> pie;
     CPiePlot& piePlot = pie.chart().pie;
@@ -177,20 +183,19 @@ TEST(ChartRefusedTexts, PlotPagesShowTheStoredValueAsTheirRefreshShowsIt) {
     ExpectRefused(pie,
                   {{CPropListPiePlot::kSplitId, {"1x", "-1", "1e39"}, "1.50"},
                    {CPropListPiePlot::kStartAngleId, {"1e400", "-1e400"}, "0.00"}},
-                  [&] { return std::to_string(piePlot.GetTimeStamp()); });
+                  StampOf(piePlot));
 
     OpenChartPage<CkelPropListPiePlotLabel> label;
     label.Show(&piePlot);
     ExpectRefused(label,
                   {{CkelPropListPiePlotLabel::kFirstRowId, {"1e400", "99999999999999999999"}, "1"},
                    {CkelPropListPiePlotLabel::kStepId, {"1e400", "0", "2147483648"}, "1"}},
-                  [&] { return std::to_string(piePlot.GetTimeStamp()); });
+                  StampOf(piePlot));
 
     OpenChartPage<CkelPropListRosePlot> rose;
     CRosePlot& rosePlot = rose.chart().rose;
     rose.Show(&rosePlot);
-    ExpectRefused(rose, {{CkelPropListRosePlot::kSectorAngleId, {"-10", "10°", "1e39"}, "10.00"}},
-                  [&] { return std::to_string(rosePlot.GetTimeStamp()); });
+    ExpectRefused(rose, {{CkelPropListRosePlot::kSectorAngleId, {"-10", "10°", "1e39"}, "10.00"}}, StampOf(rosePlot));
 }
 
 // ---- negative zero -------------------------------------------------------------------------------------------
@@ -198,43 +203,32 @@ TEST(ChartRefusedTexts, PlotPagesShowTheStoredValueAsTheirRefreshShowsIt) {
 // A number too small to show keeps its sign where it is stored, and shows unsigned at the next
 // refresh; a zero typed with a minus sign is taken and shown without it.
 TEST(ChartNegativeZero, TinyNegativesShowUnsignedAtTheNextRefresh) {
-    struct Shown {
-        std::string stored;
-        std::string typedZero;
-        std::string refreshed;
-    };
-    auto check = [](auto& p, CQXObject* object, DWORD_PTR id, const char* tiny, const std::function<double()>& stored) {
-        Shown shown;
+    auto check = [](auto& p, CQXObject* object, DWORD_PTR id, const char* tiny, const char* refreshed,
+                    const std::function<double()>& stored) {
+        SCOPED_TRACE(tiny);
         EXPECT_TRUE(p.Type(id, "-0"));
-        shown.typedZero = p.Value(id);
+        EXPECT_EQ(p.Value(id), "0");
         EXPECT_TRUE(p.Type(id, tiny));
         EXPECT_LT(stored(), 0) << tiny << " keeps its sign";
         p.Reshow(object);
-        shown.refreshed = p.Value(id);
-        return shown;
+        EXPECT_EQ(p.Value(id), refreshed);
     };
 
     OpenChartPage<CkelPropListAxisLabel> label;  // the angle axis's "角度"
     CkelAxisAngle angle;
     label.Show(&angle);
-    const Shown labelAngle = check(label, &angle, CkelPropListAxisLabel::kMajorAngleId, "-9e-96",
-                                   [&] { return angle.GetTickLabels()->GetMajorTickLabel()->GetLabelAngel(); });
-    EXPECT_EQ(labelAngle.typedZero, "0");
-    EXPECT_EQ(labelAngle.refreshed, "0.00");
+    check(label, &angle, CkelPropListAxisLabel::kMajorAngleId, "-9e-96", "0.00",
+          [&] { return angle.GetTickLabels()->GetMajorTickLabel()->GetLabelAngel(); });
 
     OpenChartPage<CPropListPiePlot> pie;  // the pie's "扇区起始角"
     pie.Show(&pie.chart().pie);
-    const Shown start = check(pie, &pie.chart().pie, CPropListPiePlot::kStartAngleId, "-6e-50",
-                              [&] { return pie.chart().pie.GetStartAngle(); });
-    EXPECT_EQ(start.typedZero, "0");
-    EXPECT_EQ(start.refreshed, "0.00");
+    check(pie, &pie.chart().pie, CPropListPiePlot::kStartAngleId, "-6e-50", "0.00",
+          [&] { return pie.chart().pie.GetStartAngle(); });
 
     OpenChartPage<CPropListAxis> axis;  // the X axis's "纵向偏移"
     ShapedAxis x(0);
     axis.Show(&x);
-    const Shown offset = check(axis, &x, chart::kTitleYOffsetId, "-7e-271", [&] { return x.GetTitle()->GetYOffset(); });
-    EXPECT_EQ(offset.typedZero, "0");
-    EXPECT_EQ(offset.refreshed, "0.0");
+    check(axis, &x, chart::kTitleYOffsetId, "-7e-271", "0.0", [&] { return x.GetTitle()->GetYOffset(); });
 }
 
 }  // namespace
