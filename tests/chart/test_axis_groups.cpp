@@ -194,9 +194,6 @@ TEST_F(AxisGroups, ARefusedEntryOfAGroupWritesNoneOfIt) {
     Range(axis, 0, 100);
     axis.SetIsRangeAuto(false);
     axis.GetTickMarks()->GetMajorTickStruct()->SetSpacing(20);
-    SetAxisRangeProp(&axis, range.get());
-    Typed(range.get(), kDescendId, "是");
-    Typed(range.get(), kMinId, "30");
     struct Case {
         DWORD_PTR id;
         const char* text;
@@ -209,6 +206,9 @@ TEST_F(AxisGroups, ARefusedEntryOfAGroupWritesNoneOfIt) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
+        SetAxisRangeProp(&axis, range.get());
+        Typed(range.get(), kDescendId, "是");  // edited with the refused entry
+        Typed(range.get(), kMinId, "30");
         const uint64_t stamp = axis.GetTimeStamp();
         CBCGPProp* item = Typed(range.get(), c.id, c.text);
         EXPECT_FALSE(ApplyAxisRangeProp(item, &axis));
@@ -217,9 +217,6 @@ TEST_F(AxisGroups, ARefusedEntryOfAGroupWritesNoneOfIt) {
         EXPECT_FALSE(axis.GetDescend());
         EXPECT_EQ(axis.GetMin(), 0);
         EXPECT_EQ(axis.GetTimeStamp(), stamp);
-        SetAxisRangeProp(&axis, range.get());
-        Typed(range.get(), kDescendId, "是");
-        Typed(range.get(), kMinId, "30");
     }
 
     Typed(attr.get(), kScaleTypeId, "概率");
