@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "IntervalFixture.h"
+#include "OpenedItem.h"
 #include "driver/Responder.h"
 #include "hostlibs/Rivet/RivetTesting.h"
 #include "hostlibs/Zephyr/WellDataFixture.h"
@@ -45,6 +46,8 @@
 using wptest::AllCalls;
 using wptest::CallsOn;
 using wptest::Names;
+using wptest::Opened;
+using wptest::OpenOn;
 
 namespace {
 
@@ -266,32 +269,15 @@ TEST(RefusedNumberTest, NumberItemsShowTheKeptValueAfterATextThatIsNoNumber) {
     EXPECT_EQ(core.Value(CLstIntegratedCore::kSourceTypeId), "离散数据");
 }
 
-// A depth or height item of a page open on its kit, and what it takes to type into it.
-struct OpenItem {
-    std::shared_ptr<void> page;  // keeps the page and its plot alive
-    CWpKit* kit = nullptr;
-    CBCGPProp* item = nullptr;
-    std::function<bool(const std::string&)> type;
-    std::function<int()> redraws;
-};
-
-template <class Page, class Find>
-OpenItem OpenOn(std::shared_ptr<Page> page, CWpKit* kit, Find find) {
-    page->Show(kit);
-    CBCGPProp* item = find(*page);
-    return {page, kit, item, [page, item](const std::string& text) { return page->Type(item, text); },
-            [page] { return page->Redraws(); }};
-}
-
 // An interval page whose kit's active interval runs from -20 to 20 m (an elevation range).
 template <class List, class Kit>
-OpenItem IntervalItem(const char* path) {
+Opened IntervalItem(const char* path) {
     auto page = std::make_shared<wptest::IntervalPage<List>>();
     Kit* kit = page->template KitWithInterval<Kit>(-20, 20);
     return OpenOn(page, kit, [path](wptest::IntervalPage<List>& p) { return p.Path(path); });
 }
 
-OpenItem HeadItem(DWORD_PTR id) {
+Opened HeadItem(DWORD_PTR id) {
     auto page = std::make_shared<wptest::OpenPage<CLstHead>>(
         [](zephyr::PlotFixture& plot) { return new CLstHead(plot.Well()); });
     page->well()->SetTitleHeight(1500);
@@ -299,7 +285,7 @@ OpenItem HeadItem(DWORD_PTR id) {
     return OpenOn(page, page->well(), [id](wptest::OpenPage<CLstHead>& p) { return p.Item(id); });
 }
 
-OpenItem WellItem(DWORD_PTR id) {
+Opened WellItem(DWORD_PTR id) {
     auto page = std::make_shared<wptest::OpenPage<CLstWell>>();
     page->well()->SetDataMgr(zephyr::NewSampleWellData());
     page->well()->SetTopDepth(-20);
@@ -307,7 +293,7 @@ OpenItem WellItem(DWORD_PTR id) {
     return OpenOn(page, page->well(), [id](wptest::OpenPage<CLstWell>& p) { return p.Item(id); });
 }
 
-OpenItem TextItem(DWORD_PTR id) {
+Opened TextItem(DWORD_PTR id) {
     auto page = std::make_shared<wptest::OpenPage<CLstText>>(
         [](zephyr::PlotFixture& plot) { return new CLstText(plot.First<CWpText>()); });
     CWpText* kit = page->plot().First<CWpText>();
@@ -316,7 +302,7 @@ OpenItem TextItem(DWORD_PTR id) {
     return OpenOn(page, kit, [id](wptest::OpenPage<CLstText>& p) { return p.Item(id); });
 }
 
-OpenItem PictureItem(DWORD_PTR id) {
+Opened PictureItem(DWORD_PTR id) {
     auto page = std::make_shared<wptest::OpenPage<CLstPicture>>(
         [](zephyr::PlotFixture& plot) { return new CLstPicture(plot.First<CWpPicture>()); });
     CWpPicture* kit = page->plot().First<CWpPicture>();
@@ -336,7 +322,7 @@ double TextBottom(CWpKit* kit) { return static_cast<CWpText*>(kit)->GetActiveSeg
 
 struct SignedCase {
     const char* what;
-    std::function<OpenItem()> open;
+    std::function<Opened()> open;
     std::function<double(CWpKit*)> stored;  // in the item's unit: metres, centimetres
     std::string shownAgain;                 // -5 as the page shows it again after a refusal
     std::vector<std::string> unholdable;    // texts the field (or the page's reader) cannot take
@@ -404,8 +390,8 @@ TEST(RefusedNumberTest, HeightsAndDepthsTakeTheirSignAndRefuseOnlyWhatTheirField
     };
     const auto& boxes = platform::Responder::Instance().MessageBoxes();
     for (const SignedCase& c : cases) {
-        OpenItem open = c.open();
-        ASSERT_NE(open.item, nullptr) << c.what;
+        Opened open = c.open();
+        ASSERT_NE(open.item(), nullptr) << c.what;
         ASSERT_TRUE(open.type("-5")) << c.what;
         EXPECT_DOUBLE_EQ(c.stored(open.kit), -5) << c.what;
 
@@ -418,7 +404,7 @@ TEST(RefusedNumberTest, HeightsAndDepthsTakeTheirSignAndRefuseOnlyWhatTheirField
             const std::size_t boxCount = boxes.size();
             ASSERT_TRUE(open.type(text)) << c.what << " " << text;
             EXPECT_DOUBLE_EQ(c.stored(open.kit), -5) << c.what << " " << text;
-            EXPECT_EQ(platform::GridDriver::Info(open.item).value, c.shownAgain) << c.what << " " << text;
+            EXPECT_EQ(platform::GridDriver::Info(open.item()).value, c.shownAgain) << c.what << " " << text;
             EXPECT_EQ(open.kit->GetTimeStamp(), stamp) << c.what << " " << text;
             EXPECT_EQ(open.redraws(), redraws) << c.what << " " << text;
             Names asked;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "IntervalFixture.h"
+#include "OpenedItem.h"
 #include "hosttypes/Zephyr/WpCorelith.h"
 #include "hosttypes/Zephyr/WpText.h"
 #include "wellplot/LstCurve.h"
@@ -23,31 +24,10 @@
 
 using wptest::AllCalls;
 using wptest::Names;
+using wptest::Opened;
+using wptest::OpenOn;
 
 namespace {
-
-// A page open on a kit and one of its items, found anew each time (a refresh may build it again).
-struct Opened {
-    std::shared_ptr<void> page;
-    CWpKit* kit = nullptr;
-    std::function<CBCGPProp*()> item;
-    std::function<bool(const std::string&)> type;
-    std::function<void()> announce;  // the host shows the kit again
-    std::function<int()> redraws;
-};
-
-template <class Page>
-Opened OpenOn(std::shared_ptr<Page> page, CWpKit* kit, std::function<CBCGPProp*(Page&)> find) {
-    page->Show(kit);
-    Page* p = page.get();
-    std::function<CBCGPProp*()> item = [p, find] { return find(*p); };
-    return {page,
-            kit,
-            item,
-            [p, item](const std::string& text) { return p->Type(item(), text); },
-            [p, kit] { p->Show(kit); },
-            [p] { return p->Redraws(); }};
-}
 
 QXLOGFONT FontOfSize(QXLOGFONT font, float hundredths) {
     font.size = hundredths;
@@ -67,7 +47,7 @@ Opened KeptKitItem(DWORD_PTR id, std::function<void(Kit*)> prepare = nullptr) {
     auto page = std::make_shared<Page>([](zephyr::PlotFixture& plot) { return new List(plot.First<Kit>()); });
     Kit* kit = page->plot().template First<Kit>();
     if (prepare) prepare(kit);
-    return OpenOn<Page>(page, kit, [id](Page& p) { return p.Item(id); });
+    return OpenOn(page, kit, [id](Page& p) { return p.Item(id); });
 }
 
 // The item of a kit's title size, the title font given hundredths of that size first.
@@ -91,7 +71,7 @@ Opened SelectedKitItem(const std::string& path, std::function<void(Kit*)> prepar
     auto page = std::make_shared<Page>();
     Kit* kit = page->plot().template First<Kit>();
     if (prepare) prepare(kit);
-    return OpenOn<Page>(page, kit, [path](Page& p) { return p.Path(path); });
+    return OpenOn(page, kit, [path](Page& p) { return p.Path(path); });
 }
 
 std::string Shown(CBCGPProp* item) { return item ? platform::GridDriver::Info(item).value : std::string("(none)"); }
