@@ -29,6 +29,12 @@ namespace wptest {
 // A host frame with a view, as the plane-map tests have it.
 using HostWindows = planetest::HostWindows;
 
+// What makes a page for the first kit of class Kit in the sample plot.
+template <class List, class Kit>
+std::function<List*(zephyr::PlotFixture&)> ForFirst() {
+    return [](zephyr::PlotFixture& plot) { return new List(plot.template First<Kit>()); };
+}
+
 // The sample plot and one page of class List made from list (the page owns nothing of the plot).
 template <class List>
 class OpenPage {

@@ -294,7 +294,7 @@ TEST(RefusedOnScopePages, TheSelectionTheGroupsAndTheEditedItemStay) {
     curvePage.Show(curve);
     curvePage.Item(CLstCurve::kUnitGroupId)->Expand(FALSE);
 
-    wptest::OpenPage<CLstTrack> trackPage([](zephyr::PlotFixture& plot) { return new CLstTrack(plot.First<CWpTrack>()); });
+    wptest::OpenPage<CLstTrack> trackPage(wptest::ForFirst<CLstTrack, CWpTrack>());
     CWpTrack* kit = trackPage.plot().First<CWpTrack>();
     kit->LogScale(1);
     trackPage.Show(kit);

@@ -83,8 +83,7 @@ TEST(IntervalRefusalTest, ARockSampleOfWellDataKeepsItsNameAndStamp) {
 
 TEST(IntervalRefusalTest, CoringPagesComposeNoNameAndWriteNoFields) {
     {
-        wptest::IntervalPage<CLstIntegratedCore> page(
-            [](zephyr::PlotFixture& plot) { return new CLstIntegratedCore(plot.First<CWpIntegratedCore>()); });
+        wptest::IntervalPage<CLstIntegratedCore> page(wptest::ForFirst<CLstIntegratedCore, CWpIntegratedCore>());
         auto* kit = page.plot().First<CWpIntegratedCore>();
         wptest::AddActiveRun(kit);
         page.Show(kit);
@@ -94,8 +93,7 @@ TEST(IntervalRefusalTest, CoringPagesComposeNoNameAndWriteNoFields) {
         EXPECT_EQ(kit->GetCoreTubeField(), "");
     }
     {
-        wptest::IntervalPage<CLstSidewallCore> page(
-            [](zephyr::PlotFixture& plot) { return new CLstSidewallCore(plot.First<CWpSidewallCore>()); });
+        wptest::IntervalPage<CLstSidewallCore> page(wptest::ForFirst<CLstSidewallCore, CWpSidewallCore>());
         auto* kit = page.plot().First<CWpSidewallCore>();
         page.Show(kit);
         ASSERT_TRUE(page.Pick(CLstSidewallCore::kTableId, "井壁取芯数据"));
@@ -211,8 +209,7 @@ TEST_F(OilTestRefusal, TheEditedDisplayItemStaysWithTheSelection) {
 
 // The title size taken again, also when it is the size stored, writes the font again.
 TEST(IntervalAcceptedTest, AProfileTitleSizeTypedTwiceIsWrittenTwice) {
-    wptest::OpenPage<CLstWaterEntry> page(
-        [](zephyr::PlotFixture& plot) { return new CLstWaterEntry(plot.First<CWpWaterEntry>()); });
+    wptest::OpenPage<CLstWaterEntry> page(wptest::ForFirst<CLstWaterEntry, CWpWaterEntry>());
     auto* kit = page.plot().First<CWpWaterEntry>();
     page.Show(kit);
     const Names written{"CWpKit::SetTitleFont", "CWpKit::InvalidSelf", "CWpKit::UpdateParent"};

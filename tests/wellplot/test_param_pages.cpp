@@ -20,7 +20,7 @@ namespace {
 template <class List>
 class ParamPage : public wptest::OpenPage<List> {
 public:
-    ParamPage() : wptest::OpenPage<List>([](zephyr::PlotFixture& plot) { return new List(plot.First<CWpParam>()); }) {
+    ParamPage() : wptest::OpenPage<List>(wptest::ForFirst<List, CWpParam>()) {
         sorrel::testing::Reset();
         zephyr::testing::ResetDataCatalogue();
     }

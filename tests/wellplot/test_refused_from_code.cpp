@@ -35,7 +35,7 @@ TEST(RefusedFromCode, TheItemShowsTheStoredValueAndNothingElseHappens) {
     head.Show(head.well());
     ExpectShownAgain(head, head.Item(CLstHead::kTitleHeightId), _variant_t("1e39"), "1.50", "title height");
 
-    wptest::OpenPage<CLstTrack> content([](zephyr::PlotFixture& plot) { return new CLstTrack(plot.First<CWpTrack>()); });
+    wptest::OpenPage<CLstTrack> content(wptest::ForFirst<CLstTrack, CWpTrack>());
     CWpTrack* logTrack = content.plot().First<CWpTrack>();
     logTrack->LogScale(1);
     logTrack->SetLeft(2);
@@ -81,7 +81,7 @@ TEST(RefusedFromCode, DepthTrackPageNumbersAndGroupSizes) {
 }
 
 TEST(RefusedFromCode, CurvePageNumbersSizesAndWidths) {
-    wptest::OpenPage<CLstCurve> page([](zephyr::PlotFixture& plot) { return new CLstCurve(plot.First<CWpCurve>()); });
+    wptest::OpenPage<CLstCurve> page(wptest::ForFirst<CLstCurve, CWpCurve>());
     CWpCurve* curve = page.plot().First<CWpCurve>();
     QXLOGFONT font = curve->GetTitleFont();
     font.size = 350;
@@ -146,7 +146,7 @@ TEST(RefusedFromCode, FontSymbolAndFillSizesOfTheFramePages) {
     ExpectShownAgain(head, head.Item(CLstHead::kFontSizeId), _variant_t("-1"), "4.50", "header title size");
     ExpectShownAgain(head, head.Item(CLstHead::kSizeId), _variant_t("-1"), "3.00", "symbol size");
 
-    wptest::OpenPage<CLstTrack> content([](zephyr::PlotFixture& plot) { return new CLstTrack(plot.First<CWpTrack>()); });
+    wptest::OpenPage<CLstTrack> content(wptest::ForFirst<CLstTrack, CWpTrack>());
     CWpTrack* track = content.plot().First<CWpTrack>();
     font = track->GetTitleFont();
     font.size = 550;

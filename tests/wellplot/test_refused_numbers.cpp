@@ -58,7 +58,7 @@ void SetTitleSize(CWpKit* kit, float size) {
 }
 
 TEST(RefusedNumberTest, ARefusedTrackTitleSizeReachesNoKitOfTheScope) {
-    wptest::OpenPage<CLstTrack> page([](zephyr::PlotFixture& plot) { return new CLstTrack(plot.First<CWpTrack>()); });
+    wptest::OpenPage<CLstTrack> page(wptest::ForFirst<CLstTrack, CWpTrack>());
     CWpWaterEntry* water = page.plot().First<CWpWaterEntry>();
     SetTitleSize(water, 400);
     SetTitleSize(page.track(), 25600);
@@ -95,8 +95,7 @@ TEST(RefusedNumberTest, TheCommonPageRefusesANegativeWidthForEveryKitClass) {
 }
 
 TEST(RefusedNumberTest, ACoringRunTakesNoDepthASingleFloatCannotHold) {
-    wptest::IntervalPage<CLstIntegratedCore> page(
-        [](zephyr::PlotFixture& plot) { return new CLstIntegratedCore(plot.First<CWpIntegratedCore>()); });
+    wptest::IntervalPage<CLstIntegratedCore> page(wptest::ForFirst<CLstIntegratedCore, CWpIntegratedCore>());
     CWpIntegratedCore* core = page.plot().First<CWpIntegratedCore>();
     wptest::AddActiveRun(core);
     page.Show(core);
@@ -131,8 +130,7 @@ TEST(RefusedNumberTest, ACoringRunTakesNoDepthASingleFloatCannotHold) {
 }
 
 TEST(RefusedNumberTest, TheParameterTitleSizeIsAWholeNumberOfPoints) {
-    wptest::IntervalPage<CLstParam> page(
-        [](zephyr::PlotFixture& plot) { return new CLstParam(plot.First<CWpParam>()); });
+    wptest::IntervalPage<CLstParam> page(wptest::ForFirst<CLstParam, CWpParam>());
     CWpParam* kit = page.plot().First<CWpParam>();
     SetTitleSize(kit, 1050);
     page.Show(kit);
@@ -157,8 +155,7 @@ TEST(RefusedNumberTest, TheParameterTitleSizeIsAWholeNumberOfPoints) {
 }
 
 TEST(RefusedNumberTest, ThePictureTitleSizeTakesNoNegative) {
-    wptest::IntervalPage<CLstPicture> page(
-        [](zephyr::PlotFixture& plot) { return new CLstPicture(plot.First<CWpPicture>()); });
+    wptest::IntervalPage<CLstPicture> page(wptest::ForFirst<CLstPicture, CWpPicture>());
     CWpPicture* kit = page.plot().First<CWpPicture>();
     SetTitleSize(kit, 1250);
     page.Show(kit);
@@ -170,7 +167,7 @@ TEST(RefusedNumberTest, ThePictureTitleSizeTakesNoNegative) {
 // A refused digit count after a right value and a pick of the scale scope: the curves of the scope
 // keep their scale, since a refused text writes nothing, scope or not.
 TEST(RefusedNumberTest, ARefusedDigitCountCopiesNoScaleToTheCurvesOfTheScope) {
-    wptest::OpenPage<CLstCurve> page([](zephyr::PlotFixture& plot) { return new CLstCurve(plot.First<CWpCurve>()); });
+    wptest::OpenPage<CLstCurve> page(wptest::ForFirst<CLstCurve, CWpCurve>());
     rivet::testing::Reset();
     page.well()->SetDataMgr(zephyr::NewSampleWellData());
     CWpCurve* gr = page.plot().First<CWpCurve>();
@@ -207,8 +204,7 @@ TEST(RefusedNumberTest, ARefusedDigitCountCopiesNoScaleToTheCurvesOfTheScope) {
 // A text that is no number ("inf", "nan", "abc") or a negative width or size: the kit keeps its value
 // and the item shows the kept value again, never the typed text.
 TEST(RefusedNumberTest, NumberItemsShowTheKeptValueAfterATextThatIsNoNumber) {
-    wptest::IntervalPage<CLstWaterEntry> water(
-        [](zephyr::PlotFixture& plot) { return new CLstWaterEntry(plot.First<CWpWaterEntry>()); });
+    wptest::IntervalPage<CLstWaterEntry> water(wptest::ForFirst<CLstWaterEntry, CWpWaterEntry>());
     CWpWaterEntry* profile = water.plot().First<CWpWaterEntry>();
     SetTitleSize(profile, 400);
     water.Show(profile);
@@ -248,8 +244,7 @@ TEST(RefusedNumberTest, NumberItemsShowTheKeptValueAfterATextThatIsNoNumber) {
     EXPECT_FLOAT_EQ(samples->GetSegLogPen().width, penWidth);
     EXPECT_EQ(sample.Value(CLstLthSample::kSegPenId + 2), FormatString("%.2f", penWidth / 100.0).str());
 
-    wptest::IntervalPage<CLstOilTestPie> pie(
-        [](zephyr::PlotFixture& plot) { return new CLstOilTestPie(plot.First<CWpOilTest>()); });
+    wptest::IntervalPage<CLstOilTestPie> pie(wptest::ForFirst<CLstOilTestPie, CWpOilTest>());
     CWpOilTest* oilTest = pie.plot().First<CWpOilTest>();
     oilTest->m_dPieRadius = 500;
     oilTest->m_pieOutlinePen.width = 20;
@@ -261,8 +256,7 @@ TEST(RefusedNumberTest, NumberItemsShowTheKeptValueAfterATextThatIsNoNumber) {
     EXPECT_EQ(pie.Value(CLstOilTestPie::kRadiusId), "5.00");
     EXPECT_EQ(pie.Value(CLstOilTestPie::kOutlineId + 2), "0.20");
 
-    wptest::IntervalPage<CLstIntegratedCore> core(
-        [](zephyr::PlotFixture& plot) { return new CLstIntegratedCore(plot.First<CWpIntegratedCore>()); });
+    wptest::IntervalPage<CLstIntegratedCore> core(wptest::ForFirst<CLstIntegratedCore, CWpIntegratedCore>());
     core.Show(core.plot().First<CWpIntegratedCore>());
     ASSERT_TRUE(core.Type(CLstIntegratedCore::kSourceTypeId, "inf"));  // any other text: discrete data
     EXPECT_EQ(core.plot().First<CWpIntegratedCore>()->GetDataSource(), DATA_DISCRETE);
@@ -294,8 +288,7 @@ Opened WellItem(DWORD_PTR id) {
 }
 
 Opened TextItem(DWORD_PTR id) {
-    auto page = std::make_shared<wptest::OpenPage<CLstText>>(
-        [](zephyr::PlotFixture& plot) { return new CLstText(plot.First<CWpText>()); });
+    auto page = std::make_shared<wptest::OpenPage<CLstText>>(wptest::ForFirst<CLstText, CWpText>());
     CWpText* kit = page->plot().First<CWpText>();
     kit->AppendSegment(-20, 20);
     kit->SetActiveSegIndex(0);
@@ -303,8 +296,7 @@ Opened TextItem(DWORD_PTR id) {
 }
 
 Opened PictureItem(DWORD_PTR id) {
-    auto page = std::make_shared<wptest::OpenPage<CLstPicture>>(
-        [](zephyr::PlotFixture& plot) { return new CLstPicture(plot.First<CWpPicture>()); });
+    auto page = std::make_shared<wptest::OpenPage<CLstPicture>>(wptest::ForFirst<CLstPicture, CWpPicture>());
     CWpPicture* kit = page->plot().First<CWpPicture>();
     CgPicSegment seg;
     seg.SetRect(0, 20, 20, -20);  // upward y: depths -20 to 20

@@ -44,7 +44,7 @@ QXLOGPEN PenOfWidth(QXLOGPEN pen, float hundredths) {
 template <class List, class Kit>
 Opened KeptKitItem(DWORD_PTR id, std::function<void(Kit*)> prepare = nullptr) {
     using Page = wptest::OpenPage<List>;
-    auto page = std::make_shared<Page>([](zephyr::PlotFixture& plot) { return new List(plot.First<Kit>()); });
+    auto page = std::make_shared<Page>(wptest::ForFirst<List, Kit>());
     Kit* kit = page->plot().template First<Kit>();
     if (prepare) prepare(kit);
     return OpenOn(page, kit, [id](Page& p) { return p.Item(id); });

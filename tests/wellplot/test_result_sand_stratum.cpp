@@ -38,9 +38,7 @@ TEST(DataSourceNames, TheTableLivesFromModuleLoadToUnloadAndTheTextsStayTheSame)
 // ---- the result page ----------------------------------------------------------------------------------------
 class ResultPage : public wptest::OpenPage<CLstResult> {
 public:
-    ResultPage() : OpenPage([](zephyr::PlotFixture& plot) { return new CLstResult(plot.First<CWpResult>()); }) {
-        zephyr::testing::ResetDataCatalogue();
-    }
+    ResultPage() : OpenPage(wptest::ForFirst<CLstResult, CWpResult>()) { zephyr::testing::ResetDataCatalogue(); }
     CWpResult* kit() { return plot().First<CWpResult>(); }
 };
 using R = CLstResult;

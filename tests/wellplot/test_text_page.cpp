@@ -20,7 +20,7 @@ namespace {
 
 class TextPage : public wptest::OpenPage<CLstText> {
 public:
-    TextPage() : OpenPage([](zephyr::PlotFixture& plot) { return new CLstText(plot.First<CWpText>()); }) {}
+    TextPage() : OpenPage(wptest::ForFirst<CLstText, CWpText>()) {}
     CWpText* kit() { return plot().First<CWpText>(); }
     // A text font of face "宋体", size 500, red on blue, given to the kit.
     QXLOGFONT GiveFont() {

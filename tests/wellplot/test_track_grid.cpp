@@ -13,8 +13,7 @@ namespace {
 
 // The track page of the sample's first track, opened as the creator opens it.
 struct FirstTrackPage : wptest::OpenPage<CLstTrack> {
-    FirstTrackPage()
-        : OpenPage([](zephyr::PlotFixture& plot) { return new CLstTrack(plot.First<CWpTrack>()); }) {}
+    FirstTrackPage() : OpenPage(wptest::ForFirst<CLstTrack, CWpTrack>()) {}
 };
 
 std::string Value(CBCGPProp* item) { return item ? platform::GridDriver::Info(item).value : std::string(); }

@@ -204,7 +204,7 @@ TEST(WaterEntryPageTest, SourceSwitchesResetTheKitAndRefillTheirOptions) {
 
 TEST(WaterEntryPageTest, AnotherKitClassOrAnEditBeforeAnySelectionChangesNothing) {
     // Before any selection message.
-    wptest::IntervalPage<L> fresh([](zephyr::PlotFixture& plot) { return new L(plot.First<CWpWaterEntry>()); });
+    wptest::IntervalPage<L> fresh(wptest::ForFirst<L, CWpWaterEntry>());
     auto* kit = fresh.plot().First<CWpWaterEntry>();
     const uint64_t stamp = kit->GetTimeStamp();
     parsnip::testing::ClearCallLog();
