@@ -478,6 +478,20 @@ TEST(TernaryLabelPage, OnlyATernaryPlotIsRead) {
 
 // ---- option items and picks shared by the plot pages ----------------------------------------------------------
 
+// The item shows shown, an option the plot holds as before (read by get); "1e400" is taken as that
+// option and shown as it, and typing the other option stores after.
+template <class Page, class Get>
+void ExpectNoOptionKeeps(OpenChartPage<Page>& p, DWORD_PTR id, const char* shown, const char* other, double before,
+                         double after, Get get) {
+    SCOPED_TRACE(shown);
+    EXPECT_EQ(p.Value(id), shown);
+    EXPECT_TRUE(p.Type(id, "1e400"));
+    EXPECT_DOUBLE_EQ(get(), before);
+    EXPECT_EQ(p.Value(id), shown);
+    EXPECT_TRUE(p.Type(id, other));
+    EXPECT_DOUBLE_EQ(get(), after);
+}
+
 // A text typed into an option item that keeps free text is read as one of its two options: the plot
 // gets that option and the item shows it, also when the plot held it already (a setter given the
 // stored value marks no change, so no refresh would replace the typed text).
@@ -506,34 +520,20 @@ TEST(PlotOptionTexts, ATextThatIsNoOptionIsTakenAsTheOtherOptionAndShownAsIt) {
     CkelClassPlot& plot = classes.chart().classes;
     plot.SetIsUniSetSymbol(false);
     classes.Show(&plot);
-    EXPECT_EQ(classes.Value(ClassLabel::kUniformId), "否");
-    EXPECT_TRUE(classes.Type(ClassLabel::kUniformId, "1e400"));
-    EXPECT_FALSE(plot.GetIsUniSetSymbol());
-    EXPECT_EQ(classes.Value(ClassLabel::kUniformId), "否");
-    EXPECT_TRUE(classes.Type(ClassLabel::kUniformId, "是"));
-    EXPECT_TRUE(plot.GetIsUniSetSymbol());
+    ExpectNoOptionKeeps(classes, ClassLabel::kUniformId, "否", "是", 0, 1, [&] { return plot.GetIsUniSetSymbol(); });
 
     OpenChartPage<PieLabel> pies;
     CPiePlot& pie = pies.chart().pie;
     pie.SetIsLabelsInner(false);
     pies.Show(&pie);
-    EXPECT_EQ(pies.Value(PieLabel::kPlaceId), "外部");
-    EXPECT_TRUE(pies.Type(PieLabel::kPlaceId, "1e400"));
-    EXPECT_FALSE(pie.GetIsLabelsInner());
-    EXPECT_EQ(pies.Value(PieLabel::kPlaceId), "外部");
-    EXPECT_TRUE(pies.Type(PieLabel::kPlaceId, "内部"));
-    EXPECT_TRUE(pie.GetIsLabelsInner());
+    ExpectNoOptionKeeps(pies, PieLabel::kPlaceId, "外部", "内部", 0, 1, [&] { return pie.GetIsLabelsInner(); });
 
     OpenChartPage<CkelPropListRosePlot> roses;
     CRosePlot& rose = roses.chart().rose;
     rose.SetRoseType(CRosePlot::ROSE_FLOWER);
     roses.Show(&rose);
-    EXPECT_EQ(roses.Value(CkelPropListRosePlot::kTypeId), "玫瑰花");
-    EXPECT_TRUE(roses.Type(CkelPropListRosePlot::kTypeId, "1e400"));
-    EXPECT_DOUBLE_EQ(rose.GetRoseType(), 1);
-    EXPECT_EQ(roses.Value(CkelPropListRosePlot::kTypeId), "玫瑰花");
-    EXPECT_TRUE(roses.Type(CkelPropListRosePlot::kTypeId, "扇形"));
-    EXPECT_DOUBLE_EQ(rose.GetRoseType(), 0);
+    ExpectNoOptionKeeps(roses, CkelPropListRosePlot::kTypeId, "玫瑰花", "扇形", 1, 0,
+                        [&] { return rose.GetRoseType(); });
 }
 
 // A pick on a page whose plot lacks what the page edits (a pie without sectors, a ternary plot
