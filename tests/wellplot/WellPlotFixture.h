@@ -29,6 +29,13 @@ namespace wptest {
 // A host frame with a view, as the plane-map tests have it.
 using HostWindows = planetest::HostWindows;
 
+// The kit's title font given size hundredths.
+inline void SetTitleSize(CWpKit* kit, float size) {
+    QXLOGFONT font = kit->GetTitleFont();
+    font.size = size;
+    kit->SetTitleFont(font);
+}
+
 // What makes a page for the first kit of class Kit in the sample plot.
 template <class List, class Kit>
 std::function<List*(zephyr::PlotFixture&)> ForFirst() {

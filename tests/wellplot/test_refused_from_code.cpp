@@ -56,9 +56,7 @@ TEST(RefusedFromCode, TheItemShowsTheStoredValueAndNothingElseHappens) {
 TEST(RefusedFromCode, DepthTrackPageNumbersAndGroupSizes) {
     wptest::OpenPage<CLstDepth> page;
     CWpDepth* depth = page.depth();
-    QXLOGFONT title = depth->GetTitleFont();
-    title.size = 350;
-    depth->SetTitleFont(title);
+    wptest::SetTitleSize(depth, 350);
     depth->SetTitleFontScope(2);  // the scope's hand-on must not run either
     depth->SetDepthSpace(25);
     depth->SetTickSpace(2.5);
@@ -135,9 +133,7 @@ TEST(RefusedFromCode, CurvePageNumbersSizesAndWidths) {
 TEST(RefusedFromCode, FontSymbolAndFillSizesOfTheFramePages) {
     wptest::OpenPage<CLstHead> head([](zephyr::PlotFixture& plot) { return new CLstHead(plot.Well()); });
     CWpWell* well = head.well();
-    QXLOGFONT font = well->GetTitleFont();
-    font.size = 450;
-    well->SetTitleFont(font);
+    wptest::SetTitleSize(well, 450);
     QXLOGPOINT point = well->GetTypePoint();
     point.size = 300;
     well->SetTypePoint(point);
@@ -148,9 +144,7 @@ TEST(RefusedFromCode, FontSymbolAndFillSizesOfTheFramePages) {
 
     wptest::OpenPage<CLstTrack> content(wptest::ForFirst<CLstTrack, CWpTrack>());
     CWpTrack* track = content.plot().First<CWpTrack>();
-    font = track->GetTitleFont();
-    font.size = 550;
-    track->SetTitleFont(font);
+    wptest::SetTitleSize(track, 550);
     content.Show(track);
     ExpectShownAgain(content, content.Item(CLstTrack::kFontSizeId), _variant_t("-1"), "5.50", "track title size");
 

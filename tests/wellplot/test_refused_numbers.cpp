@@ -48,14 +48,9 @@ using wptest::CallsOn;
 using wptest::Names;
 using wptest::Opened;
 using wptest::OpenOn;
+using wptest::SetTitleSize;
 
 namespace {
-
-void SetTitleSize(CWpKit* kit, float size) {
-    QXLOGFONT font = kit->GetTitleFont();
-    font.size = size;
-    kit->SetTitleFont(font);
-}
 
 TEST(RefusedNumberTest, ARefusedTrackTitleSizeReachesNoKitOfTheScope) {
     wptest::OpenPage<CLstTrack> page(wptest::ForFirst<CLstTrack, CWpTrack>());
