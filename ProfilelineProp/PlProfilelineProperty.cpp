@@ -102,7 +102,7 @@ void CPlProfilelineProperty::EditPen(CBCGPProp* item) {
 // item shows what the refresh shows again.
 void CPlProfilelineProperty::ShowStored(CBCGPProp* item) {
     const bool one = plpage::OneActive(m_pLine->GetContainer());
-    ShowStoredNumber(item, {{kWidthId, one ? m_pLine->GetLinePen().width / 100.0 : kSeveralWidth},
+    ShowStoredValueOf(item, {{kWidthId, one ? m_pLine->GetLinePen().width / 100.0 : kSeveralWidth},
                             {kAngleId, one ? m_pLine->GetAngle() : 0.0}});
 }
 

@@ -69,7 +69,7 @@ LRESULT CPlWellSymbolProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
         QXLOGPOINT point = m_pSymbol->GetSymbolLogPoint();
         // A size the reader refuses (reported from code, not judged by the item) is written nowhere.
         if (!GetPointSubProp(item, point, static_cast<int>(id - kFirstPointId))) {
-            ShowStoredNumber(item, {{id, point.size / 100.0}});
+            ShowStoredValueOf(item, {{id, point.size / 100.0}});
             return 0;
         }
         for (CWellSymbol* symbol : plpage::ActiveOf<CWellSymbol>(container)) symbol->SetSymbolLogPoint(point);

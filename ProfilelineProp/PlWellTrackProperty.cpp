@@ -45,7 +45,7 @@ LRESULT CPlWellTrackProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
         QXLOGPEN pen = m_pTrack->GetLogPen();
         // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
         if (!GetLineSubProp(item, pen, static_cast<int>(id - kFirstLineId))) {
-            ShowStoredNumber(item, {{id, pen.width / 100.0}});
+            ShowStoredValueOf(item, {{id, pen.width / 100.0}});
             return 0;
         }
         for (CWellTrack* track : plpage::ActiveOf<CWellTrack>(container)) track->SetLogPen(pen);

@@ -143,7 +143,7 @@ void CPlLayerData::EditDepth(CLayerProperty& layer, CBCGPProp* item) {
     double depth = 0;
     if (!numtext::LeadingNumber(ItemText(item), &depth)) {
         // Reported from code, not judged by the item: the item shows the stored depth again.
-        ShowStoredNumber(item, {{kSeaLevelDepthId, layer.m_dSeaLevelDepth}});
+        ShowStoredValueOf(item, {{kSeaLevelDepthId, layer.m_dSeaLevelDepth}});
         return;
     }
     layer.m_dSeaLevelDepth = depth;

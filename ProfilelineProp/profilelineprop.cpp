@@ -83,7 +83,7 @@ LRESULT CPlLayerLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (plpage::EditField(pen, item, static_cast<int>(item->GetData() - kStyleId)))
                 ApplyPen(*layer);
             else  // a width reported from code, not judged by the item: written nowhere
-                ShowStoredNumber(item, {{kWidthId, pen.width / 100.0}});
+                ShowStoredValueOf(item, {{kWidthId, pen.width / 100.0}});
             break;
         case kRandomColorId:
             layer->m_bRandomLineColor = GetYesNoProp(item);

@@ -144,7 +144,7 @@ LRESULT CPlLayerWellName::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // A text the reader refuses (reported from code, not judged by the item) is written nowhere and
 // nothing is redrawn: the item shows the stored value again.
 LRESULT CPlLayerWellName::ShowStored(const CLayerProperty& layer, CBCGPProp* item) {
-    ShowStoredNumber(item, {{kSizeId, layer.m_nameFont.size / 100.0}, {kOffsetId, layer.m_dNameOffset}});
+    ShowStoredValueOf(item, {{kSizeId, layer.m_nameFont.size / 100.0}, {kOffsetId, layer.m_dNameOffset}});
     return 0;
 }
 

@@ -90,7 +90,7 @@ void CPlWellLabelProperty::EditFont(CBCGPProp* item) {
     if (!plpage::EditField(font, item, static_cast<int>(item->GetData() - kFaceId))) {
         // A size reported from code, not judged by the item: written nowhere, shown as the refresh shows it.
         const bool one = plpage::OneActive(plpage::ContainerOfWellPart(m_pLabel));
-        ShowStoredNumber(item, {{kSizeId, one ? font.size / 100.0 : kSeveralSize}});
+        ShowStoredValueOf(item, {{kSizeId, one ? font.size / 100.0 : kSeveralSize}});
         return;
     }
     plpage::ApplyToActive<CWellLabel>(plpage::ContainerOfWellPart(m_pLabel),

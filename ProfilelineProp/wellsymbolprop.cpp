@@ -157,11 +157,11 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // A size or width the reader refuses (reported from code, not judged by the item) is written
 // nowhere and nothing is redrawn: the item shows the stored value again.
 LRESULT CPlLayerWellSymbol::ShowStored(const CLayerProperty& layer, CBCGPProp* item) {
-    ShowStoredNumber(item, {{kSizeId, layer.GetSymbolPoint(PL_SYMBOL_CURRENT).size / 100.0}});
+    ShowStoredValueOf(item, {{kSizeId, layer.GetSymbolPoint(PL_SYMBOL_CURRENT).size / 100.0}});
     for (const KindGroup& g : kPointGroups)
-        ShowStoredNumber(item, {{g.group + 3, layer.GetSymbolPoint(g.kind).size / 100.0}});
+        ShowStoredValueOf(item, {{g.group + 3, layer.GetSymbolPoint(g.kind).size / 100.0}});
     for (const KindGroup& g : kTrackGroups)
-        ShowStoredNumber(item, {{g.group + 3, layer.GetWellTrackPen(g.kind).width / 100.0}});
+        ShowStoredValueOf(item, {{g.group + 3, layer.GetWellTrackPen(g.kind).width / 100.0}});
     return 0;
 }
 

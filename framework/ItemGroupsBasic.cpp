@@ -162,7 +162,8 @@ bool GetFontProp(CBCGPProp* group, QXLOGFONT& font) {
         if (sizeItem) sizeItem->SetValue(_variant_t(SizeText(font.size)));
         return false;
     }
-    font.size = s;
+    // A size still shown as the refresh showed it stands for the stored size, unrounded.
+    if (!numtext::ShowsStored(ValueText(sizeItem), font.size / numtext::kHundredths)) font.size = s;
     ReadColor(group->GetSubItem(2), &font.color);
     return true;
 }

@@ -191,8 +191,10 @@ bool GetPointProp(CBCGPProp* group, QXLOGPOINT& point) {
     if (!group) return false;
     ReadStyle(group->GetSubItem(0), &point.style);
     float kept = 0;
-    if (!penfont::ReadHundredths(ItemText(group->GetSubItem(1)), penfont::Accept::ZeroOrMore, &kept)) return false;
-    point.size = kept;
+    const CString size = ItemText(group->GetSubItem(1));
+    if (!penfont::ReadHundredths(size, penfont::Accept::ZeroOrMore, &kept)) return false;
+    // A size still shown as the refresh showed it stands for the stored size, unrounded.
+    if (!numtext::ShowsStored(size, point.size / numtext::kHundredths)) point.size = kept;
     ReadColor(group->GetSubItem(2), &point.borderColor);
     ReadColor(group->GetSubItem(3), &point.innerColor);
     return true;

@@ -190,8 +190,10 @@ bool GetLineProp(CBCGPProp* group, QXLOGPEN& pen) {
     if (!group) return false;
     ReadStyle(group->GetSubItem(0), &pen.style);
     float kept = 0;
-    if (!penfont::ReadGroupSize(ItemText(group->GetSubItem(1)), &kept)) return false;
-    pen.width = kept;
+    const CString width = ItemText(group->GetSubItem(1));
+    if (!penfont::ReadGroupSize(width, &kept)) return false;
+    // A width still shown as the refresh showed it stands for the stored width, unrounded.
+    if (!numtext::ShowsStored(width, pen.width / numtext::kHundredths)) pen.width = kept;
     ReadColor(group->GetSubItem(2), &pen.color);
     return true;
 }

@@ -253,6 +253,19 @@ CString Fixed(double value, int decimals) {
     return text;
 }
 
+bool ShowsStored(const CString& text, double stored) {
+    if (!std::isfinite(stored)) return false;
+    const std::string& t = text.str();
+    const std::size_t begin = t.find_first_not_of(' ');
+    if (begin == std::string::npos) return false;
+    const std::size_t end = t.find_last_not_of(' ') + 1;
+    const std::string plain = t.substr(begin, end - begin);
+    const std::size_t point = plain.find('.');
+    const int decimals = point == std::string::npos ? 0 : static_cast<int>(plain.size() - point - 1);
+    if (decimals > 17) return false;
+    return plain == Fixed(stored, decimals).str();
+}
+
 // ---- the store step ------------------------------------------------------------------------------------
 
 bool Scale(double value, double scale, double* scaled) {

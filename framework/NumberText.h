@@ -64,6 +64,11 @@ TESSALY_API bool TextToVariant(const CString& text, VARTYPE type, _variant_t* va
 TESSALY_API double Shown(double value, int decimals);
 // The number with that many decimals ("%.*f") by that rule.
 TESSALY_API CString Fixed(double value, int decimals);
+// Whether the text is still how a refresh shows the stored value (in the unit shown): a plain
+// number ("2.50", "12", "-0.3") equal to Fixed(stored, its own count of decimals). Such a text
+// stands for the stored value itself, so an entry read back unedited never takes the display's
+// rounding ("0.2" for 0.25, "2.50" for 2.4996).
+TESSALY_API bool ShowsStored(const CString& text, double stored);
 
 // ---- the store step: scale, then fit the field -----------------------------------------------------
 // Widths and sizes are kept in hundredths, some lengths in thousandths, angles in radians.

@@ -54,6 +54,11 @@ BOOL CBCGPropFloat::TextToVar(const CString& text) {
     return TRUE;
 }
 
+void CBCGPropFloat::SetValue(const _variant_t& value) {
+    m_bRefused = FALSE;
+    CBCGPProp::SetValue(value);
+}
+
 void CBCGPropFloat::ChangeType(VARTYPE type) {
     if (m_varValue.vt != type) m_varValue.ChangeType(type);
 }
@@ -73,4 +78,10 @@ bool ItemRefusedText(CBCGPProp* item) {
     if (auto* number = dynamic_cast<CBCGPropFloat*>(item)) return number->IsTextRefused();
     if (auto* size = dynamic_cast<CBCGPropSizeText*>(item)) return size->IsTextRefused();
     return false;
+}
+
+void ShowRefusedAgain(CBCGPProp* item, const std::function<void(CBCGPProp*)>& show) {
+    show(item);
+    if (auto* number = dynamic_cast<CBCGPropFloat*>(item)) number->MarkRefused();
+    if (auto* size = dynamic_cast<CBCGPropSizeText*>(item)) size->MarkRefused();
 }

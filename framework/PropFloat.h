@@ -28,6 +28,10 @@ public:
 
     CString FormatProperty() override;
     BOOL TextToVar(const CString& text) override;
+    // A value set by code is a new report of its own: an earlier refusal no longer holds.
+    void SetValue(const _variant_t& value) override;
+    // Marks the last text refused again after the pane showed the refused item's value again.
+    void MarkRefused() { m_bRefused = TRUE; }
 
     // Converts the value in place when its type differs; a failed conversion throws _com_error.
     void ChangeType(VARTYPE type);
@@ -69,3 +73,7 @@ TESSALY_API void ReadBy(CBCGPProp* item, TextRule rule);
 // float item or a size text item does (any other item keeps its editor open instead). Every pane
 // and page checks this before its write-back, so a refused text writes nothing.
 TESSALY_API bool ItemRefusedText(CBCGPProp* item);
+// Shows a refused item again (show: the pane's or page's re-show) and keeps it marked as having
+// refused its text, so that the refusal can still be asked after; a value later set by code is a
+// new report and clears the mark.
+TESSALY_API void ShowRefusedAgain(CBCGPProp* item, const std::function<void(CBCGPProp*)>& show);

@@ -39,15 +39,6 @@ CBCGPProp* NewOptionItem(const char* name, const char* value, const char* descri
     return item;
 }
 
-void SetSubItemNumbers(CBCGPProp* group, std::initializer_list<double> values) {
-    if (!group) return;
-    int i = 0;
-    for (double value : values) {
-        if (i >= group->GetSubItemsCount()) return;
-        SetItemText(group->GetSubItem(i++), numtext::Fixed(value, 2));
-    }
-}
-
 void ClearSubItems(CBCGPProp* group, int count) {
     if (!group) return;
     const int n = group->GetSubItemsCount();
@@ -81,7 +72,7 @@ void ShowColorIfChanged(CBCGPProp* item, COLORREF color) {
     if (colour && colour->GetColor() != color) colour->SetColor(color);
 }
 
-void ShowStoredNumber(CBCGPProp* item, std::initializer_list<StoredNumber> stored) {
+void ShowStoredValueOf(CBCGPProp* item, std::initializer_list<StoredNumber> stored) {
     if (!item) return;
     for (const StoredNumber& number : stored)
         if (number.id == item->GetData()) {

@@ -22,7 +22,7 @@ struct StoredNumber {
     DWORD_PTR id;
     double shown;
 };
-void ShowStoredNumber(CBCGPProp* item, std::initializer_list<StoredNumber> stored);
+void ShowStoredValueOf(CBCGPProp* item, std::initializer_list<StoredNumber> stored);
 // The position of the item's text among its options; the option count when none matches.
 int OptionIndex(CBCGPProp* item);
 // A font face picker ("字体", first showing the default face).
@@ -45,8 +45,6 @@ template <std::size_t N>
 void AddTextItems(CBCGPProp* group, const TextItemDef (&items)[N]) {
     for (const TextItemDef& item : items) group->AddSubItem(NewTextItem(item.label, item.description, item.id));
 }
-// Writes "%.2f" of each value into the group's sub-items, from the first, in order.
-void SetSubItemNumbers(CBCGPProp* group, std::initializer_list<double> values);
 // Empties the group's first count sub-items; every sub-item for a negative count.
 void ClearSubItems(CBCGPProp* group, int count = -1);
 // A colour item's colour (-1 for "自动"); false, color untouched, when the item is no colour item.

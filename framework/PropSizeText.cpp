@@ -10,3 +10,8 @@ BOOL CBCGPropSizeText::TextToVar(const CString& text) {
     if (m_bRefused) return TRUE;
     return CBCGPProp::TextToVar(text);
 }
+
+void CBCGPropSizeText::SetValue(const _variant_t& value) {
+    m_bRefused = FALSE;
+    CBCGPProp::SetValue(value);
+}

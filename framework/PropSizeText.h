@@ -40,6 +40,10 @@ public:
                      TextRule rule);
 
     BOOL TextToVar(const CString& text) override;
+    // A value set by code is a new report of its own: an earlier refusal no longer holds.
+    void SetValue(const _variant_t& value) override;
+    // Marks the last text refused again after the pane showed the refused item's value again.
+    void MarkRefused() { m_bRefused = TRUE; }
 
     // Whether the rule takes the text.
     bool Takes(const CString& text) const { return !m_rule || m_rule(text); }

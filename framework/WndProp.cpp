@@ -2,6 +2,8 @@
 
 #include "bcg/PropList.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
+#include "win32/Text.h"
 #include "mfc/Dc.h"
 #include "mfc/Module.h"
 
@@ -116,7 +118,18 @@ void CWndProp::ShowItemAgain(CBCGPProp* item) {
 LRESULT CWndProp::OnBCGPPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (ItemRefusedText(item)) {
+        ShowRefusedAgain(item, [this](CBCGPProp* refused) { ShowItemAgain(refused); });
+        return 0;
+    }
+    // A text reported from code passes the rule a typed one does: bytes that are not UTF-8 are
+    // refused before any list reads them, and the item never keeps them.
+    if (item && !text::IsValidUtf8(ItemText(item).str())) {
         ShowItemAgain(item);
+        std::string shown = ItemText(item).str();
+        if (!text::IsValidUtf8(shown)) {
+            while (!shown.empty() && !text::IsValidUtf8(shown)) shown.pop_back();
+            SetItemText(item, shown.c_str());
+        }
         return 0;
     }
     return OnPropertyChanged(wParam, lParam);

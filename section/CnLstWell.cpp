@@ -200,7 +200,7 @@ LRESULT CnLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CnLstWell::ShowStored(CBCGPProp* item) {
     if (m_wells.empty()) return;
     const IkelWellAdapter& well = *m_wells.back();
-    ShowStoredNumber(item, {{kWidthId, well.GetWidth() / 100.0},
+    ShowStoredValueOf(item, {{kWidthId, well.GetWidth() / 100.0},
                                      {kTopExtendId, well.GetTopExtendDepth()},
                                      {kBottomExtendId, well.GetBottomExtendDepth()},
                                      {kTopDepthId, well.GetRealTopDepth() * DepthSign()},

@@ -387,7 +387,7 @@ void CGraphSetor::ShowStored(CBCGPProp* item, const CMapProperty& record) {
         return;
     }
     const double sign = Kind() == ScControlerClient::CT_RESERVOIR ? -1.0 : 1.0;
-    ShowStoredNumber(item, {{kIntervalId, record.m_dEqualInterval},
+    ShowStoredValueOf(item, {{kIntervalId, record.m_dEqualInterval},
                                      {kLeftJointId, record.m_dLeftJoint / 100},
                                      {kRightJointId, record.m_dRightJoint / 100},
                                      {kTopExtendId, record.m_dTopExtendDepth},

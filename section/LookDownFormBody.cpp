@@ -264,7 +264,7 @@ void CLookDownFormBody::ShowStored(CBCGPProp* item, Slot slot) {
         SetItemText(item, "");
         return;
     }
-    ShowStoredNumber(item, {{IdOf(kX), rect.left},
+    ShowStoredValueOf(item, {{IdOf(kX), rect.left},
                             {IdOf(kY), rect.top},
                             {IdOf(kWidth), rect.GetWidth()},
                             {IdOf(kHeight), rect.GetHeight()},

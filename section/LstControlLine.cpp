@@ -49,7 +49,7 @@ LRESULT CLstControlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pLine) return 0;
     if (item && !Edit(item)) {
-        ShowStoredNumber(item, {{kPenWidthId, m_pLine->GetLogPen().width / 100.0},
+        ShowStoredValueOf(item, {{kPenWidthId, m_pLine->GetLogPen().width / 100.0},
                                 {kPointSizeId, m_pLine->m_dPointSize / 100.0}});
         return 0;
     }

@@ -205,10 +205,10 @@ LRESULT CLstDepthRuler::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // The number items with the ruler's values, as the page shows them.
 void CLstDepthRuler::ShowStored(CBCGPProp* item) {
     const ScDepthRuler& r = *m_pRuler;
-    ShowStoredNumber(item, {{kTitleSizeId, r.GetNameFontSize() / 100.0}});
+    ShowStoredValueOf(item, {{kTitleSizeId, r.GetNameFontSize() / 100.0}});
     for (const bool left : {true, false}) {
         const DWORD_PTR d = left ? 0 : static_cast<DWORD_PTR>(kRightOffset);
-        ShowStoredNumber(item, {{kIntervalId + d, r.GetInterval(left)},
+        ShowStoredValueOf(item, {{kIntervalId + d, r.GetInterval(left)},
                                 {kMajorTimesId + d, r.GetWideTimes(left)},
                                 {kMajorLengthId + d, r.GetWideMarkLength(left) / 100.0},
                                 {kMajorWidthId + d, r.GetWideMarkLineSize(left) / 100.0},
@@ -216,7 +216,7 @@ void CLstDepthRuler::ShowStored(CBCGPProp* item) {
                                 {kMinorWidthId + d, r.GetMarkLineSize(left) / 100.0},
                                 {kLabelSizeId + d, r.GetMarkFontSize(left) / 100.0}});
     }
-    for (const Border& b : kBorderLines) ShowStoredNumber(item, {{b.group + kBorderWidthOffset, (r.*b.width)() / 100.0}});
+    for (const Border& b : kBorderLines) ShowStoredValueOf(item, {{b.group + kBorderWidthOffset, (r.*b.width)() / 100.0}});
 }
 
 Edited CLstDepthRuler::Edit(CBCGPProp* item) {

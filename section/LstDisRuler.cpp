@@ -121,7 +121,7 @@ LRESULT CLstDisRuler::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CLstDisRuler::ShowStored(CBCGPProp* item) {
     QXLOGFONT font;
     m_pRuler->GetNameFont(font);
-    ShowStoredNumber(item, {{kIndicatorWidthId, m_pRuler->GetShowLinePen().width / 100.0},
+    ShowStoredValueOf(item, {{kIndicatorWidthId, m_pRuler->GetShowLinePen().width / 100.0},
                             {kLeadHeightId, m_pRuler->GetQianHeight() / 100.0},
                             {kLeadWidthId, m_pRuler->GetQianLinePen().width / 100.0},
                             {kFontSizeId, font.size / 100.0}});

@@ -112,7 +112,7 @@ LRESULT CLstDsgWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // The number items as the refresh shows them; the pen's width and the font's size as the group
 // writers show them ("%.2f").
 void CLstDsgWell::ShowStored(CBCGPProp* item) {
-    ShowStoredNumber(item, {{kWidthId, m_pWell->m_dMinWidth / 100.0},
+    ShowStoredValueOf(item, {{kWidthId, m_pWell->m_dMinWidth / 100.0},
                             {kTopDepthId, -m_pWell->GetTopDepth()},
                             {kBottomDepthId, -m_pWell->GetBottomDepth()}});
     switch (item->GetData()) {

@@ -60,7 +60,7 @@ LRESULT CLstFaultLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (record && id >= kStyleId && id <= kColorId) {
         // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
         if (!GetLineSubProp(item, record->m_faultLinePen, static_cast<int>(id - kStyleId))) {
-            ShowStoredNumber(item, {{kWidthId, record->m_faultLinePen.width / 100.0}});
+            ShowStoredValueOf(item, {{kWidthId, record->m_faultLinePen.width / 100.0}});
             return 0;
         }
         if (const auto faults = m_pReservoir->GetFaultLineMgr())

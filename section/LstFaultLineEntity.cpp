@@ -85,7 +85,7 @@ LRESULT CLstFaultLineEntity::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pLine) return 0;
     if (item && !Edit(item)) {
-        ShowStoredNumber(item, {{kThrowId, m_pLine->GetRealDistance()},
+        ShowStoredValueOf(item, {{kThrowId, m_pLine->GetRealDistance()},
                                 {kDipAngleId, m_pLine->GetAngle()},
                                 {kPenWidthId, m_pLine->GetLogPen().width / 100.0}});
         return 0;

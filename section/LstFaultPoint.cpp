@@ -231,7 +231,7 @@ LRESULT CLstFaultPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // The number items as the refresh shows them.
 void CLstFaultPoint::ShowStored(CBCGPProp* item) {
     const CrFaultPoint& point = *m_pPoint;
-    ShowStoredNumber(item, {{kSymbolSizeId, point.GetLogPoint().size / 100.0},
+    ShowStoredValueOf(item, {{kSymbolSizeId, point.GetLogPoint().size / 100.0},
                             {kFontSizeId, point.GetLabelFont().size / 100.0},
                             {kFieldCountId, static_cast<double>(point.GetLabelNumber())},
                             {kFaultNumberId, static_cast<double>(point.GetFaultNumber())},

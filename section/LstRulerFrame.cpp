@@ -456,7 +456,7 @@ LRESULT CLstRulerFrame::OnPropertyChanged(WPARAM, LPARAM lParam) {
     m_pFrame = frame;
     const Row* row = item ? RowOf(item->GetData()) : nullptr;
     if (row && !IsGroup(row->kind) && !Apply(*row, item, *frame)) {
-        ShowStoredNumber(item, {{row->id, Shown(row->conv, row->number->get(*frame, row->index))}});
+        ShowStoredValueOf(item, {{row->id, Shown(row->conv, row->number->get(*frame, row->index))}});
         return 0;
     }
     if (row && row->stamp) frame->ProChanged();

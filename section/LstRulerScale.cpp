@@ -225,7 +225,7 @@ bool CLstRulerScale::EditNumber(CBCGPProp* item) {
     const NumberItem& number = *NumberOf(item->GetData());
     double value = 0;
     if (!ReadNumber(number, item, &value)) {
-        ShowStoredNumber(item, {{number.id, Shown(*m_pScale, number)}});
+        ShowStoredValueOf(item, {{number.id, Shown(*m_pScale, number)}});
         return false;
     }
     if (number.set)

@@ -210,7 +210,7 @@ void CLstSandFill::ShowStoredCellSize(CBCGPProp* item) {
     QXLOGBRUSH brush;
     if (CQXObjectFill* fillObject = m_pFill->GetFillObject()) fillObject->GetLogBrush(&brush);
     const double shown = brush.size / numtext::kHundredths;
-    ShowStoredNumber(item, {{kCellSizeId, shown}, {kFillGroupId + 5, shown}});
+    ShowStoredValueOf(item, {{kCellSizeId, shown}, {kFillGroupId + 5, shown}});
 }
 
 void CLstSandFill::ApplyBrush(const QXLOGBRUSH& brush) {

@@ -89,7 +89,7 @@ LRESULT CLstSglSandSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
     } else if (id >= kEnvelopeStyleId && id <= kEnvelopeColorId) {
         // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
         if (!GetLineSubProp(item, record.m_envelopePen, static_cast<int>(id - kEnvelopeStyleId))) {
-            ShowStoredNumber(item, {{id, record.m_envelopePen.width / 100.0}});
+            ShowStoredValueOf(item, {{id, record.m_envelopePen.width / 100.0}});
             return 0;
         }
         const QXLOGPEN pen = record.m_envelopePen;

@@ -250,7 +250,7 @@ void CLstSingle::ShowStored(CBCGPProp* item) {
         SetItemText(item, graphsetor::ScaleText(item->GetData() == kXScaleId ? record.m_dXScale : record.m_dYScale));
         return;
     }
-    ShowStoredNumber(item, {{kTopDepthId, ShownDepth(true)},
+    ShowStoredValueOf(item, {{kTopDepthId, ShownDepth(true)},
                                      {kBottomDepthId, ShownDepth(false)},
                                      {kTopExtendId, m_pWell->GetTopExtendDep()},
                                      {kBottomExtendId, m_pWell->GetBottomExtendDep()},

@@ -127,7 +127,7 @@ void CLstStratumLine::ShowStored(CBCGPProp* item) {
     CStratumCell* first = m_cells.front();
     QXLOGPEN pen;
     if (CQXObjectPolyline* line = first->GetStratumLine()) line->GetLogPen(&pen);
-    ShowStoredNumber(item, {{kLineWidthId, pen.width / 100.0},
+    ShowStoredValueOf(item, {{kLineWidthId, pen.width / 100.0},
                                      {kFontSizeId, first->GetStratumFont().size / 100.0}});
 }
 

@@ -50,7 +50,7 @@ LRESULT CLstStratumUnit::OnPropertyChanged(WPARAM, LPARAM lParam) {
         m_pUnit->GetLinePen(pen);
         // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
         if (!GetLineSubProp(item, pen, static_cast<int>(id - kLineStyleId))) {
-            ShowStoredNumber(item, {{id, pen.width / 100.0}});
+            ShowStoredValueOf(item, {{id, pen.width / 100.0}});
             return 0;
         }
         m_pUnit->SetLinePen(pen);

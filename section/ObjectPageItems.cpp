@@ -134,7 +134,7 @@ bool MoveInterfaceLine(CWnd* owner, KelReservoir::SandUnit::CkelOSWerLine* line,
         return true;
     }
     // Refused: the line stays where it is and the item shows its depth again.
-    ShowStoredNumber(item, {{item->GetData(), line->GetDepth()}});
+    ShowStoredValueOf(item, {{item->GetData(), line->GetDepth()}});
     if (!number) return false;
     CString text;
     text.Format(kDepthOutOfRange, lowest, highest);

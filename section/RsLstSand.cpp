@@ -183,7 +183,7 @@ bool CRsLstSand::EditFill(CBCGPProp* item) {
             QXLOGBRUSH shown;
             if (CQXObjectFill* drawing = fill->GetFillObject()) {
                 drawing->GetLogBrush(&shown);
-                ShowStoredNumber(item, {{kFillCellSizeId, shown.size / 100.0}});
+                ShowStoredValueOf(item, {{kFillCellSizeId, shown.size / 100.0}});
             }
             return false;
         }

@@ -256,8 +256,8 @@ LRESULT CSandSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CSandSetor::ShowStored(const CMapProperty& record, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     for (const PenItems& pen : kPens)
-        if (id == pen.first + 1) ShowStoredNumber(item, {{id, (record.*pen.field).width / 100.0}});
-    ShowStoredNumber(item, {{kCellSizeId, record.m_dCellSize / 100.0},
+        if (id == pen.first + 1) ShowStoredValueOf(item, {{id, (record.*pen.field).width / 100.0}});
+    ShowStoredValueOf(item, {{kCellSizeId, record.m_dCellSize / 100.0},
                                      {kSingleFillId + 5, record.m_singleFill.size / 100.0}});
 }
 

@@ -47,7 +47,7 @@ LRESULT CSglLstCtrlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kWidthId:
             // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
             if (!section::ReadHundredths(item, &pen.width)) {
-                ShowStoredNumber(item, {{kWidthId, pen.width / 100.0}});
+                ShowStoredValueOf(item, {{kWidthId, pen.width / 100.0}});
                 return 0;
             }
             break;

@@ -124,7 +124,7 @@ LRESULT CsglLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kWidthId:
             // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
             if (!section::ReadItemSize(item, 100.0, &width)) {
-                ShowStoredNumber(item, {{kWidthId, m_pWell->GetWidth() / 100.0}});
+                ShowStoredValueOf(item, {{kWidthId, m_pWell->GetWidth() / 100.0}});
                 return 0;
             }
             m_pWell->SetWidth(width);

@@ -192,7 +192,7 @@ CString FieldText(const char* field, std::size_t size) { return CString(std::str
 // left alone.
 void ShowStoredCurveNumber(CWpCurve* curve, CBCGPProp* item) {
     using L = CLstCurve;
-    ShowStoredNumber(item, {{L::kTitleFontId + 2, curve->GetTitleFont().size / 100.0},
+    ShowStoredValueOf(item, {{L::kTitleFontId + 2, curve->GetTitleFont().size / 100.0},
                             {L::kUnitFontId + 2, curve->GetUnitFont().size / 100.0},
                             {L::kLimitFontId + 2, curve->GetLimitFont().size / 100.0},
                             {L::kLineId + 2, curve->GetPen().width / 100.0},
@@ -211,7 +211,7 @@ void ShowStoredCurveNumber(CWpCurve* curve, CBCGPProp* item) {
                             {L::kSquareStepId, curve->GetFrequency()},
                             {L::kMarkValueId, curve->GetFlagLineValue()}});
     if (CWpCurve::tagCVEFILL* fill = CurrentFill(curve))
-        ShowStoredNumber(item, {{L::kFillValueId, fill->targetValue},
+        ShowStoredValueOf(item, {{L::kFillValueId, fill->targetValue},
                                 {L::kLeftFillId + kFillCellSize, fill->leftBrush.size / 100.0},
                                 {L::kRightFillId + kFillCellSize, fill->rightBrush.size / 100.0}});
 }

@@ -131,7 +131,7 @@ LRESULT CLstTrack::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // A size or scale value refused although its item took the text (a change reported from code): the
 // item shows the stored value as the refresh does, and nothing is written or redrawn.
 LRESULT CLstTrack::ShowStored(CWpTrack* track, CBCGPProp* item) {
-    ShowStoredNumber(item, {{kFontSizeId, track->GetTitleFont().size / 100.0},
+    ShowStoredValueOf(item, {{kFontSizeId, track->GetTitleFont().size / 100.0},
                             {kLeftId, track->GetLeft()},
                             {kRightId, track->GetRight()}});
     return 0;

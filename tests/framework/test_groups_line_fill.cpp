@@ -7,6 +7,8 @@
 #include <string>
 
 #include "bcg/ColorProp.h"
+#include "framework/GroupEdits.h"
+#include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropFloat.h"
@@ -272,6 +274,79 @@ TEST(PointGroups, GetPointPropReadsLettersAsZeroAndRefusesNegatives) {
     EXPECT_EQ(read.size, 0.0f);
     EXPECT_EQ(read.borderColor, 0x10u);
     EXPECT_EQ(read.innerColor, 0x20u);
+}
+
+// Every group edit: the edited field decides, and no field that was not edited takes its rounded text.
+TEST(GroupEdits, OnlyTheEditedFieldIsReadAndNothingElseRounds) {
+    // A pen whose stored width does not read (-100): a picked colour and style are still taken.
+    std::unique_ptr<CBCGPProp> line(CreateLineProp("线", 300, false));
+    QXLOGPEN stored;
+    stored.style = 1;
+    stored.width = -100;
+    stored.color = 5;
+    SetLineProp(line.get(), stored);
+    Colour(line->GetSubItem(2))->SetColor(RGB(255, 0, 0));
+    QXLOGPEN pen = stored;
+    ASSERT_TRUE(ReadEditedField(line->GetSubItem(2), pen));
+    EXPECT_EQ(pen.color, RGB(255, 0, 0));
+    EXPECT_EQ(pen.width, -100.0f);
+    UINT style = 4;
+    Picker(line->GetSubItem(0))->SetVal(style);
+    ASSERT_TRUE(ReadEditedField(line->GetSubItem(0), pen));
+    EXPECT_EQ(pen.style, 4u);
+    EXPECT_EQ(EditedFieldPosition(line->GetSubItem(1)), 1);
+    EXPECT_EQ(EditedFieldPosition(line.get()), -1);
+    // The width itself edited: its refusal stops the edit and leaves the record as it was.
+    line->GetSubItem(1)->SetValue(_variant_t("-1"));
+    pen = stored;
+    EXPECT_FALSE(ReadEditedField(line->GetSubItem(1), pen));
+    EXPECT_EQ(pen.color, 5u);
+    line->GetSubItem(1)->SetValue(_variant_t("1.5"));
+    ASSERT_TRUE(ReadEditedField(line->GetSubItem(1), pen));
+    EXPECT_EQ(pen.width, 150.0f);
+
+    // A font of 1234.5 (shown "12.35"): a colour picked, and the whole group read back, keep it.
+    std::unique_ptr<CBCGPProp> fontGroup(CreateFontProp("字体", 5000));
+    QXLOGFONT font;
+    font.size = 1234.5f;
+    SetFontProp(fontGroup.get(), font);
+    EXPECT_EQ(Text(fontGroup->GetSubItem(1)), "12.35");
+    Colour(fontGroup->GetSubItem(2))->SetColor(RGB(0, 0, 255));
+    ASSERT_TRUE(ReadEditedField(fontGroup->GetSubItem(2), font));
+    EXPECT_EQ(font.size, 1234.5f);
+    EXPECT_EQ(font.color, RGB(0, 0, 255));
+    ASSERT_TRUE(GetFontProp(fontGroup.get(), font));
+    EXPECT_EQ(font.size, 1234.5f);
+    ASSERT_TRUE(ReadEditedField(fontGroup.get(), font));  // the group row reported
+    EXPECT_EQ(font.size, 1234.5f);
+    fontGroup->GetSubItem(1)->SetValue(_variant_t("12.4"));  // a new size is read
+    ASSERT_TRUE(GetFontProp(fontGroup.get(), font));
+    EXPECT_EQ(font.size, 1240.0f);
+
+    // A point symbol typed "2.4996" (stored 249.96, shown "2.50"): a colour pick keeps 249.96.
+    std::unique_ptr<CBCGPProp> pointGroup(CreatePointProp("点", 80));
+    QXLOGPOINT point;
+    point.size = 249.96f;
+    SetPointProp(pointGroup.get(), point);
+    EXPECT_EQ(Text(pointGroup->GetSubItem(1)), "2.50");
+    Colour(pointGroup->GetSubItem(3))->SetColor(RGB(0, 255, 0));
+    ASSERT_TRUE(ReadEditedField(pointGroup->GetSubItem(3), point));
+    EXPECT_EQ(point.size, 249.96f);
+    EXPECT_EQ(point.innerColor, RGB(0, 255, 0));
+    ASSERT_TRUE(GetPointProp(pointGroup.get(), point));
+    EXPECT_EQ(point.size, 249.96f);
+
+    // A pen width of 99.96 in a line group with a "显示" switch first.
+    std::unique_ptr<CBCGPProp> shown(CreateShowLineProp("线", 400));
+    QXLOGPEN wide;
+    wide.width = 9996;
+    SetShowLineProp(shown.get(), wide, true);
+    Colour(shown->GetSubItem(3))->SetColor(RGB(1, 2, 3));
+    ASSERT_TRUE(ReadEditedField(shown->GetSubItem(3), wide, 1));
+    EXPECT_EQ(wide.width, 9996.0f);
+    EXPECT_EQ(wide.color, RGB(1, 2, 3));
+    ASSERT_TRUE(ReadEditedField(shown->GetSubItem(0), wide, 1));  // the switch is no field of the pen
+    EXPECT_EQ(wide.width, 9996.0f);
 }
 
 TEST(PointGroups, ShowPointWritesWhateverShowIsThenEnables) {

@@ -218,6 +218,27 @@ TEST(NumberText, NothingIsStoredOrShownAsANegativeZero) {
     EXPECT_EQ(Shown(-1e300, 2), -1e300);
 }
 
+TEST(NumberText, ATextStillShowingTheStoredValueStandsForIt) {
+    using numtext::ShowsStored;
+    // At the text's own count of decimals, as any refresh format shows it.
+    EXPECT_TRUE(ShowsStored("0.2", 0.25));  // "%.1f"
+    EXPECT_TRUE(ShowsStored("2.50", 2.4996));
+    EXPECT_TRUE(ShowsStored("100.0", 99.96));
+    EXPECT_TRUE(ShowsStored("12.35", 12.345));
+    EXPECT_TRUE(ShowsStored(" 1235 ", 1234.6));
+    EXPECT_TRUE(ShowsStored("-0.30", -0.3));
+    EXPECT_TRUE(ShowsStored("0.00", -0.001));  // shown unsigned
+    // Another number, another format or no number: the text is read as it stands.
+    EXPECT_FALSE(ShowsStored("2.51", 2.4996));
+    EXPECT_TRUE(ShowsStored("2.5", 2.4996));  // how "%.1f" shows it
+    EXPECT_FALSE(ShowsStored("3", 2.4));
+    EXPECT_FALSE(ShowsStored("2.50mm", 2.5));
+    EXPECT_FALSE(ShowsStored("", 0));
+    EXPECT_FALSE(ShowsStored("abc", 0));
+    EXPECT_FALSE(ShowsStored("inf", HUGE_VAL));
+    EXPECT_FALSE(ShowsStored("nan", NAN));
+}
+
 TEST(NumberText, StoreStepScalesThenFitsTheField) {
     using namespace numtext;
     float f = -1;

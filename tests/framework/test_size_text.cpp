@@ -83,6 +83,20 @@ TEST_F(SizeTextOnPane, AnAcceptedTextOrAPickedOptionIsReportedAsBefore) {
     ASSERT_EQ(pane.changes.size(), 1u);
     EXPECT_EQ(pane.changes[0].value, "3.0");
 
+    // A report from code after a typed refusal is judged by its own text: it reaches the list.
+    EXPECT_TRUE(driver.TypeText(width, "abc"));
+    pane.changes.clear();
+    width->SetValue(_variant_t("7"));
+    pane.GetPropList().OnPropertyChanged(width);
+    ASSERT_EQ(pane.changes.size(), 1u);
+    EXPECT_EQ(pane.changes[0].value, "7");
+    // Bytes that are not UTF-8 (a cut character) are refused as a typed text is, and never kept.
+    pane.changes.clear();
+    width->SetValue(_variant_t("7\xE4\xB8"));
+    pane.GetPropList().OnPropertyChanged(width);
+    EXPECT_TRUE(pane.changes.empty());
+    EXPECT_EQ(driver.Info(width).value, "7");
+
     // A rule that reads no number as 0 lets such a text through to the list.
     pane.changes.clear();
     EXPECT_TRUE(driver.TypeText(lenient, "abc"));
@@ -105,6 +119,15 @@ TEST(SizeText, OtherItemsNeverCountAsRefusing) {
     EXPECT_TRUE(size.TextToVar("2"));
     EXPECT_FALSE(ItemRefusedText(&size));
     EXPECT_EQ(VariantToText(size.GetValue()), "2");
+    // Each report is judged by its own text: a value set by code after a refusal is a new report.
+    EXPECT_TRUE(size.TextToVar("-1"));
+    size.SetValue(_variant_t("7"));
+    EXPECT_FALSE(ItemRefusedText(&size));
+    CBCGPropFloat number("间距", _variant_t(500.0), 2, "", FALSE);
+    EXPECT_TRUE(number.TextToVar("-3"));
+    EXPECT_TRUE(ItemRefusedText(&number));
+    number.SetValue(_variant_t(7.0));
+    EXPECT_FALSE(ItemRefusedText(&number));
 }
 
 // ---- the shared builders ------------------------------------------------------------------------------

@@ -1,0 +1,94 @@
+#include "framework/GroupEdits.h"
+
+#include "framework/ItemGroupsBasic.h"
+#include "framework/NumberText.h"
+#include "framework/PenFontEdits.h"
+#include "framework/PropFloat.h"
+#include "framework/PropItems.h"
+
+namespace {
+
+enum class SizeRule { Group, Point };
+
+// The width or size item's text into field (hundredths, the stored value on entry): a float item by
+// its whole text, a text item by the group's rule. A text that is still how the refresh shows the
+// stored value keeps it. False, field untouched, when the text does not read.
+bool ReadSize(CBCGPProp* item, SizeRule rule, float* field) {
+    if (!item) return false;
+    float read = 0;
+    const bool taken = dynamic_cast<CBCGPropFloat*>(item) ? ReadHundredthsItem(item, &read)
+                       : rule == SizeRule::Group
+                           ? penfont::ReadGroupSize(ItemText(item), &read)
+                           : penfont::ReadHundredths(ItemText(item), penfont::Accept::ZeroOrMore, &read);
+    if (!taken) return false;
+    if (!numtext::ShowsStored(ItemText(item), *field / numtext::kHundredths)) *field = read;
+    return true;
+}
+
+bool ReadName(CBCGPProp* item, QXLOGFONT& font) {
+    if (!item) return false;
+    font.SetFaceName(ItemText(item));
+    return true;
+}
+bool ReadName(CBCGPProp* item, QXLOGPEN& pen) { return ReadStyle(item, &pen.style); }
+bool ReadName(CBCGPProp* item, QXLOGPOINT& point) { return ReadStyle(item, &point.style); }
+
+float& SizeOf(QXLOGPEN& pen) { return pen.width; }
+float& SizeOf(QXLOGFONT& font) { return font.size; }
+float& SizeOf(QXLOGPOINT& point) { return point.size; }
+
+COLORREF& ColorOf(QXLOGPEN& pen, int) { return pen.color; }
+COLORREF& ColorOf(QXLOGFONT& font, int) { return font.color; }
+COLORREF& ColorOf(QXLOGPOINT& point, int position) { return position == 2 ? point.borderColor : point.innerColor; }
+
+// One field by its position; false when the position's text or pick does not read.
+template <class Record>
+bool ReadField(CBCGPProp* item, Record& record, int position, SizeRule rule) {
+    switch (position) {
+        case 0:
+            return ReadName(item, record);
+        case 1:
+            return ReadSize(item, rule, &SizeOf(record));
+        default:
+            return ReadColor(item, &ColorOf(record, position));
+    }
+}
+
+template <class Record>
+bool ReadEdited(CBCGPProp* edited, Record& record, int first, int fields, SizeRule rule) {
+    if (!edited) return false;
+    const int position = EditedFieldPosition(edited, first);
+    if (position >= fields) return true;  // not one of the record's fields (a switch beside them)
+    if (position >= 0) {
+        Record read = record;
+        if (!ReadField(edited, read, position, rule)) return false;
+        record = read;
+        return true;
+    }
+    // The group row: every field that reads; one that does not keeps the stored value.
+    for (int i = 0; i < fields && first + i < edited->GetSubItemsCount(); ++i)
+        ReadField(edited->GetSubItem(first + i), record, i, rule);
+    return true;
+}
+
+}  // namespace
+
+int EditedFieldPosition(CBCGPProp* edited, int first) {
+    CBCGPProp* group = edited ? edited->GetParent() : nullptr;
+    if (!group || edited->GetSubItemsCount() > 0) return -1;
+    for (int i = first; i < group->GetSubItemsCount(); ++i)
+        if (group->GetSubItem(i) == edited) return i - first;
+    return -1;
+}
+
+bool ReadEditedField(CBCGPProp* edited, QXLOGPEN& pen, int first) {
+    return ReadEdited(edited, pen, first, 3, SizeRule::Group);
+}
+
+bool ReadEditedField(CBCGPProp* edited, QXLOGFONT& font, int first) {
+    return ReadEdited(edited, font, first, 3, SizeRule::Group);
+}
+
+bool ReadEditedField(CBCGPProp* edited, QXLOGPOINT& point, int first) {
+    return ReadEdited(edited, point, first, 4, SizeRule::Point);
+}

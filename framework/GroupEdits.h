@@ -1,0 +1,24 @@
+// One edit in a pen, font or point group, where only the edited field decides. The groups are
+// those the group builders make: style (or face), width (or size), colour (and a point's inner
+// colour), after a "显示" switch in the show groups (first = 1).
+//
+// The edited sub-item alone is read into the record, which holds the stored values on entry: a
+// style, face or colour picked is taken whatever the other fields show (a stored width that does
+// not read never blocks it), and a width or size typed or reported is read by the group's rule,
+// its refusal answering false with the record untouched. Every field that was not edited keeps
+// its stored value, so a pick never rewrites a width or size from its rounded text.
+// When the group row itself is reported, every sub-item is read: a width or size that does not
+// read, or whose text is still how the refresh shows the stored value, keeps the stored value.
+#pragma once
+
+#include "bcg/Prop.h"
+#include "framework/Export.h"
+#include "hosttypes/Kestrel/StyleRecords.h"
+
+TESSALY_API bool ReadEditedField(CBCGPProp* edited, QXLOGPEN& pen, int first = 0);
+TESSALY_API bool ReadEditedField(CBCGPProp* edited, QXLOGFONT& font, int first = 0);
+TESSALY_API bool ReadEditedField(CBCGPProp* edited, QXLOGPOINT& point, int first = 0);
+
+// The position of the edited sub-item in the record's layout (0 style or face, 1 width or size,
+// 2 colour, 3 a point's inner colour); -1 for the group row itself or an item of no such group.
+TESSALY_API int EditedFieldPosition(CBCGPProp* edited, int first = 0);
