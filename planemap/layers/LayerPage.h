@@ -33,8 +33,9 @@ protected:
     // Shows the stored value of a number item whose text was refused, as the page shows it; other
     // items keep their text.
     virtual void ShowStoredItem(Wrapper&, CBCGPProp*) {}
-    // For the pages whose refused numbers show the stored value in a format of their own also
-    // after a text the item refused by itself: their ShowItemAgain calls it.
+    // A refused value is answered by showing the stored value again in the item's shown format,
+    // whoever refused the text: the item itself, or the page's reader.
+    void ShowItemAgain(CBCGPProp* item) override { ShowStoredValue(item); }
     void ShowStoredValue(CBCGPProp* item) {
         if (item && m_pLayer) {
             Wrapper layer(m_pLayer);

@@ -196,7 +196,7 @@ TEST(SandLayerPages, EachSwitchAndEachGroupActsOnItsOwnFamily) {
     ASSERT_TRUE(page.Type(Line::kValidWidthId, "0.8"));
     EXPECT_FLOAT_EQ(80.0f, CSandLayer(layer).GetLineValidSize());
     ASSERT_TRUE(page.Type(Line::kValidWidthId, "x"));
-    EXPECT_EQ("0.8", page.Value(Line::kValidWidthId));  // the text from before the refused edit
+    EXPECT_EQ("0.80", page.Value(Line::kValidWidthId));  // the stored width, as the page shows it
     EXPECT_FLOAT_EQ(80.0f, CSandLayer(layer).GetLineValidSize());
 }
 

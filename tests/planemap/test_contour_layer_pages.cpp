@@ -82,7 +82,7 @@ TEST(ContourLinePage, NumbersAndWholeNumbersAreTakenOrTheStoredValueShownAgain) 
     EXPECT_DOUBLE_EQ(80.0, CContourLayer(world.layer).GetLineSize());
     ASSERT_TRUE(page.Type(Line::kWidthId, "-1"));
     EXPECT_DOUBLE_EQ(80.0, CContourLayer(world.layer).GetLineSize());
-    EXPECT_EQ("0.8", page.Value(Line::kWidthId));  // the text from before the refused edit
+    EXPECT_EQ("0.80", page.Value(Line::kWidthId));  // the stored width, as the page shows it
 
     ASSERT_TRUE(page.Type(Line::kDecimalsId, "9"));
     EXPECT_EQ(9, CContourLayer(world.layer).GetLabelDotCount());

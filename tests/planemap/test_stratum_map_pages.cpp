@@ -122,7 +122,7 @@ TEST(StratumMapLinePage, AWidthReachesTheLayerPenAndEveryLineOfTheKindOnly) {
         ASSERT_TRUE(page.Type(Line::kPinchOutWidthId, refused));
         EXPECT_FLOAT_EQ(60.0f, PenOf(a).width) << refused;
         EXPECT_FLOAT_EQ(60.0f, LayerPen(world.layer, "PINCHOUTLINE_PEN").width) << refused;
-        EXPECT_EQ("0.6", page.Value(Line::kPinchOutWidthId)) << refused;  // as before the edit
+        EXPECT_EQ("0.60", page.Value(Line::kPinchOutWidthId)) << refused;  // the stored width, as shown
     }
     ASSERT_TRUE(page.Type(Line::kPinchOutWidthId, "0"));
     EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);

@@ -92,7 +92,7 @@ TEST(WellLayerNamePage, ASizeTemplateGovernsTheSizeUntilCleared) {
     ASSERT_TRUE(page.Type(CPropListWellLayerName::kSizeId, "1.5"));
     EXPECT_EQ(150.0, CWellLayer(w.wells).GetNameSize());
     ASSERT_TRUE(page.Type(CPropListWellLayerName::kSizeId, "-1"));
-    EXPECT_EQ("1.5", page.Value(CPropListWellLayerName::kSizeId));  // the text from before the refused edit
+    EXPECT_EQ("1.50", page.Value(CPropListWellLayerName::kSizeId));  // the stored size, as shown
     EXPECT_EQ(150.0, CWellLayer(w.wells).GetNameSize());
     ASSERT_TRUE(page.Type(CPropListWellLayerName::kSizeId, "0"));
     EXPECT_EQ(0.0, CWellLayer(w.wells).GetNameSize());
@@ -221,7 +221,7 @@ TEST(WellLayerBaseLinePage, AnOffsetMayBeNegativeAWidthMayNot) {
     EXPECT_EQ(-75.0, CWellLayer(w.wells).GetBaseLineOffset());
     ASSERT_TRUE(page.Type(CPropListWellLayerBaseLine::kBaseWidthId, "0.3"));
     ASSERT_TRUE(page.Type(CPropListWellLayerBaseLine::kBaseWidthId, "-0.75"));
-    EXPECT_EQ("0.3", page.Value(CPropListWellLayerBaseLine::kBaseWidthId));  // as before the refused edit
+    EXPECT_EQ("0.30", page.Value(CPropListWellLayerBaseLine::kBaseWidthId));  // the stored width, as shown
     EXPECT_FLOAT_EQ(30.0f, static_cast<float>(CWellLayer(w.wells).GetBaseLineSize()));
 
     ASSERT_TRUE(page.Pick(CPropListWellLayerBaseLine::kQueueShowId, "否"));
@@ -250,7 +250,7 @@ TEST(WellLayerAbsencePage, EachTypeHasItsSymbolAndTheAlignmentFollowsTheReferenc
     CWellLayer(w.wells).GetAbsenceSymbol(&symbol, "剥蚀");
     EXPECT_EQ(0.0f, symbol.size);
     ASSERT_TRUE(page.Type(CPropListWellLayerAbsence::kSizeId, "-2"));
-    EXPECT_EQ("1.5", page.Value(CPropListWellLayerAbsence::kSizeId));  // as before the refused edit
+    EXPECT_EQ("1.50", page.Value(CPropListWellLayerAbsence::kSizeId));  // the stored size, as shown
 
     ASSERT_TRUE(page.Pick(CPropListWellLayerAbsence::kReferId, "井排基线"));
     EXPECT_FALSE(page.Enabled(CPropListWellLayerAbsence::kAlignId));
