@@ -11,9 +11,10 @@ namespace {
 enum class SizeRule { Group, Point };
 
 // The width or size item's text into field (hundredths, the stored value on entry): a float item by
-// its whole text, a text item by the group's rule. A text that is still how the refresh shows the
-// stored value keeps it. False, field untouched, when the text does not read.
-bool ReadSize(CBCGPProp* item, SizeRule rule, float* field) {
+// its whole text, a text item by the group's rule. Read back unedited (keepShown), a text that is
+// still how the refresh shows the stored value keeps it; the edited field is the number its text
+// says. False, field untouched, when the text does not read.
+bool ReadSize(CBCGPProp* item, SizeRule rule, bool keepShown, float* field) {
     if (!item) return false;
     float read = 0;
     const bool taken = dynamic_cast<CBCGPropFloat*>(item) ? ReadHundredthsItem(item, &read)
@@ -21,7 +22,7 @@ bool ReadSize(CBCGPProp* item, SizeRule rule, float* field) {
                            ? penfont::ReadGroupSize(ItemText(item), &read)
                            : penfont::ReadHundredths(ItemText(item), penfont::Accept::ZeroOrMore, &read);
     if (!taken) return false;
-    if (!numtext::ShowsStored(ItemText(item), *field / numtext::kHundredths)) *field = read;
+    if (!keepShown || !numtext::ShowsStored(ItemText(item), *field / numtext::kHundredths)) *field = read;
     return true;
 }
 
@@ -43,12 +44,12 @@ COLORREF& ColorOf(QXLOGPOINT& point, int position) { return position == 2 ? poin
 
 // One field by its position; false when the position's text or pick does not read.
 template <class Record>
-bool ReadField(CBCGPProp* item, Record& record, int position, SizeRule rule) {
+bool ReadField(CBCGPProp* item, Record& record, int position, SizeRule rule, bool keepShown) {
     switch (position) {
         case 0:
             return ReadName(item, record);
         case 1:
-            return ReadSize(item, rule, &SizeOf(record));
+            return ReadSize(item, rule, keepShown, &SizeOf(record));
         default:
             return ReadColor(item, &ColorOf(record, position));
     }
@@ -61,13 +62,13 @@ bool ReadEdited(CBCGPProp* edited, Record& record, int first, int fields, SizeRu
     if (position >= fields) return true;  // not one of the record's fields (a switch beside them)
     if (position >= 0) {
         Record read = record;
-        if (!ReadField(edited, read, position, rule)) return false;
+        if (!ReadField(edited, read, position, rule, false)) return false;
         record = read;
         return true;
     }
     // The group row: every field that reads; one that does not keeps the stored value.
     for (int i = 0; i < fields && first + i < edited->GetSubItemsCount(); ++i)
-        ReadField(edited->GetSubItem(first + i), record, i, rule);
+        ReadField(edited->GetSubItem(first + i), record, i, rule, true);
     return true;
 }
 

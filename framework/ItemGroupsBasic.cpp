@@ -163,7 +163,7 @@ bool GetFontProp(CBCGPProp* group, QXLOGFONT& font) {
         return false;
     }
     // A size still shown as the refresh showed it stands for the stored size, unrounded.
-    if (!numtext::ShowsStored(ValueText(sizeItem), font.size / numtext::kHundredths)) font.size = s;
+    if (!numtext::ShowsStored(ValueText(sizeItem), font.size / numtext::kHundredths, 2)) font.size = s;
     ReadColor(group->GetSubItem(2), &font.color);
     return true;
 }

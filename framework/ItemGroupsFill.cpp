@@ -194,7 +194,7 @@ bool GetPointProp(CBCGPProp* group, QXLOGPOINT& point) {
     const CString size = ItemText(group->GetSubItem(1));
     if (!penfont::ReadHundredths(size, penfont::Accept::ZeroOrMore, &kept)) return false;
     // A size still shown as the refresh showed it stands for the stored size, unrounded.
-    if (!numtext::ShowsStored(size, point.size / numtext::kHundredths)) point.size = kept;
+    if (!numtext::ShowsStored(size, point.size / numtext::kHundredths, 2)) point.size = kept;
     ReadColor(group->GetSubItem(2), &point.borderColor);
     ReadColor(group->GetSubItem(3), &point.innerColor);
     return true;

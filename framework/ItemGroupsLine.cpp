@@ -193,7 +193,7 @@ bool GetLineProp(CBCGPProp* group, QXLOGPEN& pen) {
     const CString width = ItemText(group->GetSubItem(1));
     if (!penfont::ReadGroupSize(width, &kept)) return false;
     // A width still shown as the refresh showed it stands for the stored width, unrounded.
-    if (!numtext::ShowsStored(width, pen.width / numtext::kHundredths)) pen.width = kept;
+    if (!numtext::ShowsStored(width, pen.width / numtext::kHundredths, 2)) pen.width = kept;
     ReadColor(group->GetSubItem(2), &pen.color);
     return true;
 }

@@ -266,6 +266,14 @@ bool ShowsStored(const CString& text, double stored) {
     return plain == Fixed(stored, decimals).str();
 }
 
+bool ShowsStored(const CString& text, double stored, int decimals) {
+    if (!std::isfinite(stored) || decimals < 0 || decimals > 17) return false;
+    std::string plain = text.str();
+    plain.erase(0, plain.find_first_not_of(' '));
+    plain.erase(plain.find_last_not_of(' ') + 1);
+    return plain == Fixed(stored, decimals).str();
+}
+
 // ---- the store step ------------------------------------------------------------------------------------
 
 bool Scale(double value, double scale, double* scaled) {

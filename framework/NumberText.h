@@ -69,6 +69,9 @@ TESSALY_API CString Fixed(double value, int decimals);
 // stands for the stored value itself, so an entry read back unedited never takes the display's
 // rounding ("0.2" for 0.25, "2.50" for 2.4996).
 TESSALY_API bool ShowsStored(const CString& text, double stored);
+// The same for a text that may have been typed, against the one format its refresh shows
+// (Fixed(stored, decimals)): a typed "0" over a stored 0.5 shown "0.50" is a new number.
+TESSALY_API bool ShowsStored(const CString& text, double stored, int decimals);
 
 // ---- the store step: scale, then fit the field -----------------------------------------------------
 // Widths and sizes are kept in hundredths, some lengths in thousandths, angles in radians.

@@ -304,6 +304,14 @@ TEST(GroupEdits, OnlyTheEditedFieldIsReadAndNothingElseRounds) {
     line->GetSubItem(1)->SetValue(_variant_t("1.5"));
     ASSERT_TRUE(ReadEditedField(line->GetSubItem(1), pen));
     EXPECT_EQ(pen.width, 150.0f);
+    // The edited width is the number typed, even where it rounds like the stored one.
+    pen.width = 50;
+    line->GetSubItem(1)->SetValue(_variant_t("0"));
+    ASSERT_TRUE(ReadEditedField(line->GetSubItem(1), pen));
+    EXPECT_EQ(pen.width, 0.0f);
+    pen.width = 50;
+    ASSERT_TRUE(GetLineProp(line.get(), pen));  // the whole group too: "0" is not how 0.5 shows
+    EXPECT_EQ(pen.width, 0.0f);
 
     // A font of 1234.5 (shown "12.35"): a colour picked, and the whole group read back, keep it.
     std::unique_ptr<CBCGPProp> fontGroup(CreateFontProp("字体", 5000));

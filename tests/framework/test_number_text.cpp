@@ -237,6 +237,10 @@ TEST(NumberText, ATextStillShowingTheStoredValueStandsForIt) {
     EXPECT_FALSE(ShowsStored("abc", 0));
     EXPECT_FALSE(ShowsStored("inf", HUGE_VAL));
     EXPECT_FALSE(ShowsStored("nan", NAN));
+    // Against one format: a text that may have been typed.
+    EXPECT_TRUE(ShowsStored(" 2.50", 2.4996, 2));
+    EXPECT_FALSE(ShowsStored("0", 0.5, 2));
+    EXPECT_FALSE(ShowsStored("2.5", 2.4996, 2));
 }
 
 TEST(NumberText, StoreStepScalesThenFitsTheField) {
