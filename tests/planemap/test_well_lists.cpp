@@ -396,7 +396,7 @@ TEST(StratumList, BorderWidthsFollowTheWidthRule) {
     EXPECT_EQ(50.0f, w.first->GetBorderPen().width);
     EXPECT_EQ(50.0f, w.second->GetBorderPen().width);
     ASSERT_TRUE(open.Type(CPropListStratum::kWidthId, "abc"));
-    EXPECT_EQ("0.5", open.Value(CPropListStratum::kWidthId));  // the text from before the refused edit
+    EXPECT_EQ("0.50", open.Value(CPropListStratum::kWidthId));  // the stored width, as the refresh shows it
     EXPECT_EQ(50.0f, w.first->GetBorderPen().width);
     ASSERT_TRUE(open.Type(CPropListStratum::kWidthId, "0"));
     EXPECT_EQ(0.0f, w.first->GetBorderPen().width);
