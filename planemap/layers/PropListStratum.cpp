@@ -26,6 +26,9 @@ CString TemplateOf(CQXObject* object) {
     return name;
 }
 
+// The column group's sub-items before the pen's style.
+constexpr int kFirstPenField = 3;
+
 // The strata of the grade as the item's options.
 void OfferStrata(CBCGPProp* item, int grade) {
     if (!item) return;
@@ -79,9 +82,7 @@ void CPropListStratum::RefreshWell(CWpWell* well) {
     const int grade = kel::plane::CPlaneOption::Instance()->m_nStratumGrade;
     OfferStrata(FindItem(kStartId), grade);
     OfferStrata(FindItem(kStopId), grade);
-    SetItemText(FindItem(kStartId), well->GetTopUnit());
-    SetItemText(FindItem(kStopId), well->GetBottomUnit());
-    RefreshTemplateAndPen(well, well->GetBorderPen());
+    RefreshColumn(well);
 }
 
 void CPropListStratum::RefreshGraph(CQXObjectWellGraph* graph) {
@@ -89,84 +90,84 @@ void CPropListStratum::RefreshGraph(CQXObjectWellGraph* graph) {
     SetItemText(FindItem(kWellId), graph->GetTitle());
     for (DWORD_PTR id : {kStartId, kStopId})
         if (CBCGPProp* item = FindItem(id)) item->RemoveAllOptions();
-    SetItemText(FindItem(kStartId), graph->GetStartStratum());
-    SetItemText(FindItem(kStopId), graph->GetStopStratum());
-    QXLOGPEN pen;
-    graph->GetHeadLogPen(&pen);
-    RefreshTemplateAndPen(graph, pen);
+    RefreshColumn(graph);
 }
 
-void CPropListStratum::RefreshTemplateAndPen(CQXObject* object, const QXLOGPEN& pen) {
+void CPropListStratum::RefreshColumn(CQXObject* object) {
     SetItemText(FindItem(kTemplateId), TemplateOf(object));
-    wellitems::ShowStyle(FindItem(kStyleId), pen.style);
-    SetItemText(FindItem(kWidthId), wellitems::Hundredths(pen.width));
-    ShowColor(FindItem(kColorId), pen.color);
+    for (DWORD_PTR id : {kStartId, kStopId, kStyleId, kWidthId, kColorId})
+        if (CBCGPProp* item = FindItem(id)) ShowStored(item);
 }
 
+// The interval and the pen of the shown well or graph as the refresh shows them.
+void CPropListStratum::ShowStored(CBCGPProp* item) {
+    CString start, stop;
+    QXLOGPEN pen;
+    if (auto* kit = dynamic_cast<CWpKit*>(m_pTarget)) {
+        CWpWell* well = kit->GetWell();
+        if (!well) return;
+        start = well->GetTopUnit();
+        stop = well->GetBottomUnit();
+        pen = well->GetBorderPen();
+    } else if (auto* graph = dynamic_cast<CQXObjectWellGraph*>(m_pTarget)) {
+        start = graph->GetStartStratum();
+        stop = graph->GetStopStratum();
+        graph->GetHeadLogPen(&pen);
+    } else {
+        return;
+    }
+    if (item->GetData() == kStartId)
+        SetItemText(item, start);
+    else if (item->GetData() == kStopId)
+        SetItemText(item, stop);
+    else
+        wellitems::ShowPenField(item, pen, kStyleId, kWidthId, kColorId);
+}
+
+void CPropListStratum::ShowItemAgain(CBCGPProp* item) {
+    if (item) ShowStored(item);
+    CWndLstPlane::ShowItemAgain(item);
+}
+
+// An edit the well's data or the pen's rule refuses writes nothing, calls no kit and redraws
+// nothing: the item alone shows the stored value again.
 LRESULT CPropListStratum::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
-    QXLOGPEN pen;
-    if (item && item->GetData() == kWidthId && !EditPen(item, &pen)) {
-        // A refused width writes nothing, calls no kit and redraws nothing; the item shows the
-        // stored width.
-        if (ShownPen(&pen)) SetItemText(item, wellitems::Hundredths(pen.width));
-        return 0;
-    }
+    bool taken = true;
     if (item) {
         if (auto* kit = dynamic_cast<CWpKit*>(m_pTarget)) {
-            if (CWpWell* well = kit->GetWell()) EditWell(well, item);
+            if (CWpWell* well = kit->GetWell()) taken = EditWell(well, item);
         } else if (auto* graph = dynamic_cast<CQXObjectWellGraph*>(m_pTarget)) {
-            EditGraph(graph, item);
+            taken = EditGraph(graph, item);
         }
+    }
+    if (!taken) {
+        ShowItemAgain(item);
+        return 0;
     }
     UpdateView();
     return 0;
 }
 
-bool CPropListStratum::ShownPen(QXLOGPEN* pen) const {
-    if (auto* kit = dynamic_cast<CWpKit*>(m_pTarget)) {
-        CWpWell* well = kit->GetWell();
-        if (!well) return false;
-        *pen = well->GetBorderPen();
-        return true;
-    }
-    if (auto* graph = dynamic_cast<CQXObjectWellGraph*>(m_pTarget)) {
-        graph->GetHeadLogPen(pen);
-        return true;
-    }
-    return false;
-}
-
+// The column group holds the interval and the template before the pen's style, width and colour.
 bool CPropListStratum::EditPen(CBCGPProp* item, QXLOGPEN* pen) {
-    switch (item->GetData()) {
-        case kStyleId:
-            return ReadStyle(item, &pen->style);
-        case kWidthId:
-            return planemap::ReadWidth(ItemText(item), &pen->width);
-        case kColorId:
-            return ReadColor(item, &pen->color);
-        default:
-            return false;
-    }
+    return wellitems::ReadGroupEdit(item, *pen, kFirstPenField);
 }
 
-// A well without strata of its grade takes no edit. A start below the stop, or a stop above the
-// start, in the well's stratum order puts the stored one back.
-void CPropListStratum::EditWell(CWpWell* well, CBCGPProp* item) {
+// A well without strata of its grade takes no edit, and neither does a start below the stop or a
+// stop above the start in the well's stratum order.
+bool CPropListStratum::EditWell(CWpWell* well, CBCGPProp* item) {
     CQXLayer* layer = well->GetLayer();
     const CString typeName = well->GetTypeName();
     const int grade = well->GetUnitClass();
     CWellDataManager* data = CWellDataManager::Instance();
     CWellStratum* strata = data->GetWellStratum(grade, well->GetName().GetString());
-    if (!strata) return;
+    if (!strata) return false;
     const CString text = ItemText(item);
     switch (item->GetData()) {
         case kStartId: {
             const int n = data->FindStratum(grade, text.GetString());
-            if (n > data->FindStratum(grade, well->GetBottomUnit().GetString())) {
-                SetItemText(item, well->GetTopUnit());
-                break;
-            }
+            if (n > data->FindStratum(grade, well->GetBottomUnit().GetString())) return false;
             SetSameTypeObjects(layer, &CWpWell::SetTopUnit, text, typeName);
             float depth = 0;
             if (n >= 0 && numtext::FitFloat(strata->GetTopDepth(n), 1, &depth))
@@ -175,27 +176,30 @@ void CPropListStratum::EditWell(CWpWell* well, CBCGPProp* item) {
         }
         case kStopId: {
             const int n = data->FindStratum(grade, text.GetString());
-            if (n < data->FindStratum(grade, well->GetTopUnit().GetString())) {
-                SetItemText(item, well->GetBottomUnit());
-                break;
-            }
+            if (n < data->FindStratum(grade, well->GetTopUnit().GetString())) return false;
             SetSameTypeObjects(layer, &CWpWell::SetBottomUnit, text, typeName);
             float depth = 0;
             if (n >= 0 && numtext::FitFloat(strata->GetTopDepth(n) + strata->GetThick(n), 1, &depth))
                 SetSameTypeObjects(layer, &CWpKit::SetBottomDepth, depth, typeName);
             break;
         }
-        default: {
+        case kStyleId:
+        case kWidthId:
+        case kColorId: {
             QXLOGPEN pen = well->GetBorderPen();
-            if (EditPen(item, &pen)) SetSameTypeObjects(layer, &CWpKit::SetBorderPen, pen, typeName);
+            if (!EditPen(item, &pen)) return false;
+            SetSameTypeObjects(layer, &CWpKit::SetBorderPen, pen, typeName);
             break;
         }
+        default:
+            break;
     }
     CallSameTypeKits(layer, typeName);
     UpdateSameTypeObjects(layer, typeName);
+    return true;
 }
 
-void CPropListStratum::EditGraph(CQXObjectWellGraph* graph, CBCGPProp* item) {
+bool CPropListStratum::EditGraph(CQXObjectWellGraph* graph, CBCGPProp* item) {
     CQXLayer* layer = graph->GetLayer();
     const CString typeName = graph->GetTypeName();
     const CString text = ItemText(item);
@@ -206,12 +210,18 @@ void CPropListStratum::EditGraph(CQXObjectWellGraph* graph, CBCGPProp* item) {
         case kStopId:
             SetSameTypeObjects(layer, &CQXObjectWellGraph::SetStopStratum, text.GetString(), typeName);
             break;
-        default: {
+        case kStyleId:
+        case kWidthId:
+        case kColorId: {
             QXLOGPEN pen;
             graph->GetHeadLogPen(&pen);
-            if (EditPen(item, &pen)) SetSameTypeObjects(layer, &CQXObjectWellGraph::SetHeadLogPen, &pen, typeName);
+            if (!EditPen(item, &pen)) return false;
+            SetSameTypeObjects(layer, &CQXObjectWellGraph::SetHeadLogPen, &pen, typeName);
             break;
         }
+        default:
+            break;
     }
     UpdateSameTypeObjects(layer, typeName);
+    return true;
 }

@@ -31,16 +31,19 @@ protected:
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 
+    // The stored value of the interval or the pen, as the refresh shows it.
+    void ShowItemAgain(CBCGPProp* item) override;
+
 private:
     void RefreshWell(CWpWell* well);
     void RefreshGraph(CQXObjectWellGraph* graph);
-    void RefreshTemplateAndPen(CQXObject* object, const QXLOGPEN& pen);
-    void EditWell(CWpWell* well, CBCGPProp* item);
-    void EditGraph(CQXObjectWellGraph* graph, CBCGPProp* item);
-    // The pen with the edited style, width or colour; false when nothing is to be written.
+    void RefreshColumn(CQXObject* object);
+    void ShowStored(CBCGPProp* item);
+    // False, nothing written, when the edit is refused.
+    bool EditWell(CWpWell* well, CBCGPProp* item);
+    bool EditGraph(CQXObjectWellGraph* graph, CBCGPProp* item);
+    // The pen with the edited style, width or colour; false when refused.
     bool EditPen(CBCGPProp* item, QXLOGPEN* pen);
-    // The stored pen of the shown well or graph; false when none is shown.
-    bool ShownPen(QXLOGPEN* pen) const;
 };
 
 // Calls the post-edit update of every selected object of the layer whose type name is typeName.

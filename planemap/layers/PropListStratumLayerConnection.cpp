@@ -62,13 +62,9 @@ void CPropListStratumLayerConnection::RefreshLayer(CStratumLayer& layer) {
     const int visible = layer.GetConnectionVisible();
     SetYesNoProp(FindItem(kShowId), visible != 0);
     EnableAfterShow(visible ? TRUE : FALSE);
-    for (const PenGroup& p : kPens) {
-        QXLOGPEN pen;
-        (layer.*p.pen)(&pen);
-        wellitems::ShowStyle(FindItem(p.style), pen.style);
-        SetItemText(FindItem(p.width), wellitems::Hundredths(pen.width));
-        ShowColor(FindItem(p.color), pen.color);
-    }
+    for (const PenGroup& p : kPens)
+        for (DWORD_PTR id : {p.style, p.width, p.color})
+            if (CBCGPProp* item = FindItem(id)) ShowStoredItem(layer, item);
     if (!created) EnableAfterShow(FALSE);
 }
 
@@ -79,29 +75,27 @@ bool CPropListStratumLayerConnection::OnLayerItemChanged(CStratumLayer& layer, C
         EnableAfterShow(GetYesNoProp(item) ? TRUE : FALSE);
         return true;
     }
+    // Only the edited field of the pen is read and written.
     for (const PenGroup& p : kPens) {
+        if (id != p.style && id != p.width && id != p.color) continue;
         QXLOGPEN pen;
         (layer.*p.pen)(&pen);
-        UINT style = 0;
-        double width = 0;
-        COLORREF color = 0;
-        if (id == p.style && ReadStyle(item, &style))
-            (layer.*p.setStyle)(style);
-        else if (id == p.width && !wellitems::ReadHundredths(item, false, &width))
-            return false;
+        if (!wellitems::ReadGroupEdit(item, pen)) return false;
+        if (id == p.style)
+            (layer.*p.setStyle)(pen.style);
         else if (id == p.width)
-            (layer.*p.setWidth)(width);
-        else if (id == p.color && ReadColor(item, &color))
-            (layer.*p.setColor)(color);
+            (layer.*p.setWidth)(pen.width);
+        else
+            (layer.*p.setColor)(pen.color);
     }
     return true;
 }
 
+// The pens as the refresh shows them.
 void CPropListStratumLayerConnection::ShowStoredItem(CStratumLayer& layer, CBCGPProp* item) {
     for (const PenGroup& p : kPens) {
-        if (item->GetData() != p.width) continue;
         QXLOGPEN pen;
         (layer.*p.pen)(&pen);
-        SetItemText(item, wellitems::Hundredths(pen.width));
+        wellitems::ShowPenField(item, pen, p.style, p.width, p.color);
     }
 }

@@ -46,14 +46,24 @@ void CPropListWellAbsence::UpdateBCGPProperty(long object, CString) {
         mark->GetPropertyManager()->GetStringProperty(welltext::kAbsenceTypeKey, absenceType);
     SetItemText(FindItem(kAbsenceTypeId), absenceType);
     SetItemText(FindItem(kWellId), mark->GetName());
-    QXLOGPOINT style;
-    mark->GetLogPoint(&style);
-    wellitems::ShowStyle(FindItem(kStyleId), style.style);
-    SetItemText(FindItem(kSizeId), wellitems::Hundredths(style.size));
-    ShowColor(FindItem(kBorderColorId), style.borderColor);
-    ShowColor(FindItem(kInnerColorId), style.innerColor);
+    for (DWORD_PTR id : {kStyleId, kSizeId, kBorderColorId, kInnerColorId})
+        if (CBCGPProp* item = FindItem(id)) ShowStored(mark, item);
 }
 
+// The mark's point style as the refresh shows it.
+void CPropListWellAbsence::ShowStored(CQXObjectPoint* mark, CBCGPProp* item) {
+    QXLOGPOINT style;
+    mark->GetLogPoint(&style);
+    wellitems::ShowPointField(item, style, kStyleId, kSizeId, kBorderColorId, kInnerColorId);
+}
+
+void CPropListWellAbsence::ShowItemAgain(CBCGPProp* item) {
+    if (CQXObjectPoint* mark = Mark(); mark && item) ShowStored(mark, item);
+    CWndLstPlane::ShowItemAgain(item);
+}
+
+// Only the edited field of the mark's point style changes; a size must be above 0. A refused size
+// writes nothing and redraws nothing.
 LRESULT CPropListWellAbsence::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObjectPoint* mark = Mark();
@@ -63,21 +73,14 @@ LRESULT CPropListWellAbsence::OnPropertyChanged(WPARAM, LPARAM lParam) {
         bool changed = false;
         switch (item->GetData()) {
             case kStyleId:
-                changed = ReadStyle(item, &style.style);
-                break;
             case kSizeId:
-                if (!penfont::ReadHundredths(ItemText(item), penfont::Accept::AboveZero, &style.size)) {
-                    // Refused: nothing written or redrawn; the item shows the stored size.
-                    SetItemText(item, wellitems::Hundredths(style.size));
+            case kBorderColorId:
+            case kInnerColorId:
+                if (!wellitems::ReadGroupEdit(item, style)) {
+                    ShowItemAgain(item);
                     return 0;
                 }
                 changed = true;
-                break;
-            case kBorderColorId:
-                changed = ReadColor(item, &style.borderColor);
-                break;
-            case kInnerColorId:
-                changed = ReadColor(item, &style.innerColor);
                 break;
             default:
                 break;

@@ -26,7 +26,10 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    // A refused size shows the stored size as the refresh shows it.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CQXObjectPoint* Mark() const;
+    void ShowStored(CQXObjectPoint* mark, CBCGPProp* item);
 };

@@ -47,25 +47,38 @@ void CPropListWellLabel::UpdateBCGPProperty(long object, CString) {
     const bool single = m_pLayer->GetSelectedObjectCount() == 1;
     SetItemText(FindItem(kTypeId), label->GetTypeName());
     SetItemText(FindItem(kWellId), single ? label->GetName() : CString());
-    QXLOGFONT font;
-    label->GetLogFont(&font);
-    SetItemText(FindItem(kFaceId), font.faceName);
-    SetItemText(FindItem(kSizeId), wellitems::Hundredths(font.size));
-    ShowColor(FindItem(kColorId), font.color);
     // The text belongs to one label: with several selected the item stays enabled but empty and
     // read-only (the text lists disable it instead).
     if (CBCGPProp* text = FindItem(kTextId)) {
         SetItemText(text, single ? label->GetString() : CString());
         text->AllowEdit(single ? TRUE : FALSE);
     }
+    for (DWORD_PTR id : {kFaceId, kSizeId, kColorId, kXId, kYId})
+        if (CBCGPProp* item = FindItem(id)) ShowStored(label, item);
+}
+
+// The font and the position as the refresh shows them; the position only for a lone label.
+void CPropListWellLabel::ShowStored(CQXObjectText* label, CBCGPProp* item) {
+    QXLOGFONT font;
+    label->GetLogFont(&font);
     QXPOINT at;
     at.x = 0;
     at.y = 0;
     label->GetAnchor(&at);
-    SetItemText(FindItem(kXId), single ? numtext::Fixed(at.x, 2) : CString());
-    SetItemText(FindItem(kYId), single ? numtext::Fixed(at.y, 2) : CString());
+    const bool single = m_pLayer && m_pLayer->GetSelectedObjectCount() == 1;
+    if (item->GetData() == kXId || item->GetData() == kYId)
+        SetItemText(item, single ? numtext::Fixed(item->GetData() == kXId ? at.x : at.y, 2) : CString());
+    else
+        wellitems::ShowFontField(item, font, kFaceId, kSizeId, kColorId);
 }
 
+void CPropListWellLabel::ShowItemAgain(CBCGPProp* item) {
+    if (CQXObjectText* label = Label(); label && item) ShowStored(label, item);
+    CWndLstPlane::ShowItemAgain(item);
+}
+
+// A font edit changes only the edited field of the shown label's font, which then goes to every
+// selected label of the type. A refused size or coordinate writes nothing and redraws nothing.
 LRESULT CPropListWellLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObjectText* label = Label();
@@ -77,17 +90,12 @@ LRESULT CPropListWellLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     label->GetLogFont(&font);
     switch (item->GetData()) {
         case kFaceId:
-            font.SetFaceName(ItemText(item));
-            break;
         case kSizeId:
-            if (!penfont::ReadHundredths(ItemText(item), penfont::Accept::AboveZero, &font.size)) {
-                // Refused: nothing written or redrawn; the item shows the stored size.
-                SetItemText(item, wellitems::Hundredths(font.size));
+        case kColorId:
+            if (!wellitems::ReadGroupEdit(item, font)) {
+                ShowItemAgain(item);
                 return 0;
             }
-            break;
-        case kColorId:
-            ReadColor(item, &font.color);
             break;
         case kTextId:
             // The text belongs to the edited label alone; the font is not written.
@@ -98,14 +106,7 @@ LRESULT CPropListWellLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kYId: {
             double typed = 0;
             if (!planemap::ReadFigure(ItemText(item), &typed)) {
-                // Refused: nothing written or redrawn; the item shows the stored coordinate as the
-                // refresh shows it (empty while several labels are selected).
-                QXPOINT at;
-                at.x = 0;
-                at.y = 0;
-                label->GetAnchor(&at);
-                const bool single = m_pLayer && m_pLayer->GetSelectedObjectCount() == 1;
-                SetItemText(item, single ? numtext::Fixed(item->GetData() == kXId ? at.x : at.y, 2) : CString());
+                ShowItemAgain(item);
                 return 0;
             }
             textlist::MoveAnchorCoordinate(label, ItemText(item), item->GetData() == kXId);

@@ -28,7 +28,10 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    // A refused size or coordinate shows the stored one as the refresh shows it.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CQXObjectText* Label() const;
+    void ShowStored(CQXObjectText* label, CBCGPProp* item);
 };

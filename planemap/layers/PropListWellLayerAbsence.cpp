@@ -1,5 +1,7 @@
 #include "planemap/layers/PropListWellLayerAbsence.h"
 
+#include <algorithm>
+
 #include "framework/ItemGroupsBasic.h"
 #include "framework/PropItems.h"
 #include "planemap/PlaneItems.h"
@@ -9,6 +11,11 @@
 #include "planemap/layers/WellTexts.h"
 
 using kel::plane::CWellLayer;
+
+namespace {
+// The symbol group's fields follow the absence type's choice.
+constexpr int kSymbolFirstField = 1;
+}  // namespace
 
 int CPropListWellLayerAbsence::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
@@ -37,11 +44,10 @@ int CPropListWellLayerAbsence::InitPropWnd() {
     return 0;
 }
 
-void CPropListWellLayerAbsence::ShowSymbol(const QXLOGPOINT& symbol) {
-    wellitems::ShowStyle(FindItem(kStyleId), symbol.style);
-    SetItemText(FindItem(kSizeId), wellitems::Hundredths(symbol.size));
-    ShowColor(FindItem(kBorderColorId), symbol.borderColor);
-    ShowColor(FindItem(kInnerColorId), symbol.innerColor);
+// The chosen type's symbol.
+void CPropListWellLayerAbsence::ShowSymbol(CWellLayer& layer) {
+    for (DWORD_PTR id : {kStyleId, kSizeId, kBorderColorId, kInnerColorId})
+        if (CBCGPProp* item = FindItem(id)) ShowStoredItem(layer, item);
 }
 
 // The place around the base line is chosen only while the base line is the reference.
@@ -53,7 +59,6 @@ void CPropListWellLayerAbsence::RefreshLayer(CWellLayer& layer) {
     const bool created = wellitems::IsCreated(layer.GetLayer(), welltext::kAbsenceCreated);
     if (created) EnableAllItems(TRUE);
     const int visible = layer.GetAbsenceVisible();
-    wellitems::ShowSwitch(FindItem(kShowId), visible);
     for (DWORD_PTR group : {kSymbolGroupId, kPlaceGroupId})
         if (CBCGPProp* g = FindItem(group)) EnableSubItems(g, 0, g->GetSubItemsCount(), visible ? TRUE : FALSE);
 
@@ -63,82 +68,93 @@ void CPropListWellLayerAbsence::RefreshLayer(CWellLayer& layer) {
         const CStringArray& types = layer.GetAbsenceTypeInLayer();
         for (INT_PTR i = 0; i < types.GetSize(); ++i) type->AddOption(types.GetAt(i));
     }
-    QXLOGPOINT symbol;
-    layer.GetAbsenceSymbol(&symbol, ItemText(type));
-    ShowSymbol(symbol);
+    ShowSymbol(layer);
 
-    CBCGPProp* refer = FindItem(kReferId);
-    const int referType = layer.GetAbsenceReferType();
-    if (layer.IsHaveBaseLine())
-        wellitems::ShowOption(refer, referType < 0 ? 0 : referType);
-    else
-        SetItemText(refer, welltext::kWell);
-    EnableAlign(refer);
-    const int align = layer.GetAbsenceAlign();
-    wellitems::ShowOption(FindItem(kAlignId), align < 0 ? 0 : align);
-    SetItemText(FindItem(kDistanceId), wellitems::Hundredths(layer.GetAbsenceDistance()));
+    for (DWORD_PTR id : {kShowId, kReferId, kAlignId, kDistanceId})
+        if (CBCGPProp* item = FindItem(id)) ShowStoredItem(layer, item);
+    EnableAlign(FindItem(kReferId));
 
     if (!created) EnableAllItems(FALSE);
 }
 
+// The symbol's fields are read by the group edit, the switch and the options only from their own
+// texts: a text that is none of them (reported from code) is refused.
 bool CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* item) {
     const CString type = ItemText(FindItem(kTypeId));
     QXLOGPOINT symbol;
     layer.GetAbsenceSymbol(&symbol, type);
-    bool symbolChanged = false;
     double value = 0;
     switch (item->GetData()) {
-        case kShowId:
-            layer.SetAbsenceVisible(wellitems::SwitchValue(item));
-            EnableAllSubItems(FindItem(kSymbolGroupId), wellitems::SwitchValue(item) ? TRUE : FALSE);
-            EnableAllSubItems(FindItem(kPlaceGroupId), wellitems::SwitchValue(item) ? TRUE : FALSE);
-            break;
+        case kShowId: {
+            int on = 0;
+            if (!wellitems::ReadSwitch(item, &on)) return false;
+            layer.SetAbsenceVisible(on);
+            EnableAllSubItems(FindItem(kSymbolGroupId), on ? TRUE : FALSE);
+            EnableAllSubItems(FindItem(kPlaceGroupId), on ? TRUE : FALSE);
+            return true;
+        }
         case kTypeId:
             // Another type chosen: its symbol is shown, nothing is written.
-            ShowSymbol(symbol);
-            break;
+            ShowSymbol(layer);
+            return true;
         case kStyleId:
-            symbolChanged = ReadStyle(item, &symbol.style);
-            break;
         case kSizeId:
-            if (!planemap::ReadWidth(ItemText(item), &symbol.size)) return false;
-            symbolChanged = true;
-            break;
         case kBorderColorId:
-            symbolChanged = ReadColor(item, &symbol.borderColor);
-            break;
         case kInnerColorId:
-            symbolChanged = ReadColor(item, &symbol.innerColor);
-            break;
+            if (!wellitems::ReadGroupEdit(item, symbol, kSymbolFirstField)) return false;
+            layer.SetAbsenceSymbol(&symbol, type);
+            return true;
         case kReferId: {
             const int refer = wellitems::ChosenOption(item);
-            if (refer >= 0) layer.SetAbsenceReferType(refer);
+            if (refer < 0) return false;
+            layer.SetAbsenceReferType(refer);
             EnableAlign(item);
-            break;
+            return true;
         }
         case kAlignId: {
             const int align = wellitems::ChosenOption(item);
-            if (align >= 0) layer.SetAbsenceAlign(align);
-            break;
+            if (align < 0) return false;
+            layer.SetAbsenceAlign(align);
+            return true;
         }
         case kDistanceId:
             if (!wellitems::ReadHundredths(item, false, &value)) return false;
             layer.SetAbsenceDistance(value);
+            return true;
+        default:
+            return true;
+    }
+}
+
+// The stored values as the refresh shows them: the symbol of the chosen type; the well as the
+// reference while the layer has no base line; a stored index below 0 as the first option.
+void CPropListWellLayerAbsence::ShowStoredItem(CWellLayer& layer, CBCGPProp* item) {
+    switch (item->GetData()) {
+        case kShowId:
+            wellitems::ShowSwitch(item, layer.GetAbsenceVisible());
+            break;
+        case kStyleId:
+        case kSizeId:
+        case kBorderColorId:
+        case kInnerColorId: {
+            QXLOGPOINT symbol;
+            layer.GetAbsenceSymbol(&symbol, ItemText(FindItem(kTypeId)));
+            wellitems::ShowPointField(item, symbol, kStyleId, kSizeId, kBorderColorId, kInnerColorId);
+            break;
+        }
+        case kReferId:
+            if (layer.IsHaveBaseLine())
+                wellitems::ShowOption(item, std::max(layer.GetAbsenceReferType(), 0));
+            else
+                SetItemText(item, welltext::kWell);
+            break;
+        case kAlignId:
+            wellitems::ShowOption(item, std::max(layer.GetAbsenceAlign(), 0));
+            break;
+        case kDistanceId:
+            SetItemText(item, wellitems::Hundredths(layer.GetAbsenceDistance()));
             break;
         default:
             break;
-    }
-    if (symbolChanged) layer.SetAbsenceSymbol(&symbol, type);
-    return true;
-}
-
-// The numbers as the refresh shows them: the size of the chosen type's symbol, the offset.
-void CPropListWellLayerAbsence::ShowStoredItem(CWellLayer& layer, CBCGPProp* item) {
-    if (item->GetData() == kSizeId) {
-        QXLOGPOINT symbol;
-        layer.GetAbsenceSymbol(&symbol, ItemText(FindItem(kTypeId)));
-        SetItemText(item, wellitems::Hundredths(symbol.size));
-    } else if (item->GetData() == kDistanceId) {
-        SetItemText(item, wellitems::Hundredths(layer.GetAbsenceDistance()));
     }
 }

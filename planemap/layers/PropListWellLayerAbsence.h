@@ -29,6 +29,6 @@ protected:
     void ShowStoredItem(kel::plane::CWellLayer& layer, CBCGPProp* item) override;
 
 private:
-    void ShowSymbol(const QXLOGPOINT& symbol);
+    void ShowSymbol(kel::plane::CWellLayer& layer);
     void EnableAlign(CBCGPProp* refer);
 };

@@ -19,12 +19,12 @@ constexpr int kMiddleOffset = 1;
 const wellpens::PenGroup kPens[] = {
     {Page::kBaseGroupId, Page::kBaseShowId, Page::kBaseStyleId, Page::kBaseWidthId, Page::kBaseColorId,
      welltext::kBaseLineGroup, &CWellLayer::GetBaseLineVisible, &CWellLayer::SetBaseLineVisible,
-     &CWellLayer::GetBaseLinePen, &CWellLayer::SetBaseLineStyle, &CWellLayer::GetBaseLineSize,
-     &CWellLayer::SetBaseLineSize, &CWellLayer::GetBaseLineColor, &CWellLayer::SetBaseLineColor},
+     &CWellLayer::GetBaseLinePen, &CWellLayer::SetBaseLineStyle, &CWellLayer::SetBaseLineSize,
+     &CWellLayer::SetBaseLineColor},
     {Page::kQueueGroupId, Page::kQueueShowId, Page::kQueueStyleId, Page::kQueueWidthId, Page::kQueueColorId,
      welltext::kQueueGroup, &CWellLayer::GetWellQueueVisible, &CWellLayer::SetWellQueueVisible,
-     &CWellLayer::GetWellQueuePen, &CWellLayer::SetWellQueueStyle, &CWellLayer::GetWellQueueSize,
-     &CWellLayer::SetWellQueueSize, &CWellLayer::GetWellQueueColor, &CWellLayer::SetWellQueueColor},
+     &CWellLayer::GetWellQueuePen, &CWellLayer::SetWellQueueStyle, &CWellLayer::SetWellQueueSize,
+     &CWellLayer::SetWellQueueColor},
 };
 
 }  // namespace
@@ -52,19 +52,19 @@ void CPropListWellLayerBaseLine::RefreshLayer(CWellLayer& layer) {
     const bool created = wellitems::IsCreated(layer.GetLayer(), welltext::kBaseLineCreated);
     if (created) EnableAllItems(TRUE);
     for (const wellpens::PenGroup& p : kPens) wellpens::ShowPenGroup(m_wndPropList, p, layer);
-    const int offsetType = layer.GetBaseLineOffsetType();
-    wellitems::ShowOption(FindItem(kOffsetTypeId), offsetType < 0 ? kMiddleOffset : offsetType);
-    SetItemText(FindItem(kOffsetId), wellitems::Hundredths(layer.GetBaseLineOffset()));
-    SetItemText(FindItem(kEndLengthId), wellitems::Hundredths(layer.GetBaseLineEndLength()));
+    for (DWORD_PTR id : {kOffsetTypeId, kOffsetId, kEndLengthId})
+        if (CBCGPProp* item = FindItem(id)) ShowStoredItem(layer, item);
     if (!created) EnableAllItems(FALSE);
 }
 
+// An offset type that is none of the options (a text reported from code) is refused.
 bool CPropListWellLayerBaseLine::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* item) {
     double value = 0;
     switch (item->GetData()) {
         case kOffsetTypeId: {
             const int type = wellitems::ChosenOption(item);
-            if (type >= 0) layer.SetBaseLineOffsetType(type);
+            if (type < 0) return false;
+            layer.SetBaseLineOffsetType(type);
             return true;
         }
         case kOffsetId:
@@ -82,11 +82,22 @@ bool CPropListWellLayerBaseLine::OnLayerItemChanged(CWellLayer& layer, CBCGPProp
     }
 }
 
-// The numbers as the refresh shows them.
+// The stored values as the refresh shows them.
 void CPropListWellLayerBaseLine::ShowStoredItem(CWellLayer& layer, CBCGPProp* item) {
-    if (item->GetData() == kOffsetId)
-        SetItemText(item, wellitems::Hundredths(layer.GetBaseLineOffset()));
-    else if (item->GetData() == kEndLengthId)
-        SetItemText(item, wellitems::Hundredths(layer.GetBaseLineEndLength()));
-    for (const wellpens::PenGroup& p : kPens) wellpens::ShowPenWidth(p, layer, item);
+    switch (item->GetData()) {
+        case kOffsetTypeId: {
+            const int offsetType = layer.GetBaseLineOffsetType();
+            wellitems::ShowOption(item, offsetType < 0 ? kMiddleOffset : offsetType);
+            break;
+        }
+        case kOffsetId:
+            SetItemText(item, wellitems::Hundredths(layer.GetBaseLineOffset()));
+            break;
+        case kEndLengthId:
+            SetItemText(item, wellitems::Hundredths(layer.GetBaseLineEndLength()));
+            break;
+        default:
+            for (const wellpens::PenGroup& p : kPens) wellpens::ShowStoredPenItem(p, layer, item);
+            break;
+    }
 }

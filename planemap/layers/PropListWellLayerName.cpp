@@ -68,7 +68,6 @@ void CPropListWellLayerName::RefreshLayer(kel::plane::CWellLayer& layer) {
     const bool created = wellitems::IsCreated(layer.GetLayer(), welltext::kNameCreated);
     if (created) EnableAllItems(TRUE);
     const int visible = layer.GetNameVisible();
-    wellitems::ShowSwitch(FindItem(kShowId), visible);
     EnableGroups(visible ? TRUE : FALSE);
 
     // A value a template governs is the template's while one is named.
@@ -78,20 +77,13 @@ void CPropListWellLayerName::RefreshLayer(kel::plane::CWellLayer& layer) {
     };
     SetItemText(FindItem(kFaceId), layer.GetNameFontName());
     showGoverned(kFontTemplateId, layer.GetNameFontTemplate(), kFaceId);
-    SetItemText(FindItem(kSizeId), wellitems::Hundredths(layer.GetNameSize()));
     showGoverned(kSizeTemplateId, layer.GetNameSizeTemplate(), kSizeId);
     ShowColor(FindItem(kColorId), layer.GetNameColor());
     showGoverned(kColorTemplateId, layer.GetNameColorTemplate(), kColorId);
 
-    CBCGPProp* refer = FindItem(kReferId);
-    const bool baseLine = layer.IsHaveBaseLine() != 0;
-    if (baseLine)
-        wellitems::ShowOption(refer, layer.GetNameLabelReferType());
-    else
-        SetItemText(refer, welltext::kWell);
-    if (refer) refer->Enable(baseLine ? TRUE : FALSE);
-    wellitems::ShowOption(FindItem(kAlignId), layer.GetNameLabelAlign());
-    SetItemText(FindItem(kOffsetId), wellitems::Hundredths(layer.GetNameLabelDistance()));
+    for (DWORD_PTR id : {kShowId, kSizeId, kReferId, kAlignId, kOffsetId})
+        if (CBCGPProp* item = FindItem(id)) ShowStoredItem(layer, item);
+    if (CBCGPProp* refer = FindItem(kReferId)) refer->Enable(layer.IsHaveBaseLine() ? TRUE : FALSE);
 
     if (!created) EnableAllItems(FALSE);
 }
@@ -100,10 +92,13 @@ bool CPropListWellLayerName::OnLayerItemChanged(kel::plane::CWellLayer& layer, C
     const CString text = ItemText(item);
     double value = 0;
     switch (item->GetData()) {
-        case kShowId:
-            layer.SetNameVisible(wellitems::SwitchValue(item));
-            EnableGroups(wellitems::SwitchValue(item) ? TRUE : FALSE);
+        case kShowId: {
+            int on = 0;
+            if (!wellitems::ReadSwitch(item, &on)) return false;
+            layer.SetNameVisible(on);
+            EnableGroups(on ? TRUE : FALSE);
             break;
+        }
         case kFontTemplateId:
             layer.SetNameFontTemplate(text);
             break;
@@ -126,11 +121,11 @@ bool CPropListWellLayerName::OnLayerItemChanged(kel::plane::CWellLayer& layer, C
             break;
         }
         case kReferId:
-            EditReference(layer, item);
-            break;
+            return EditReference(layer, item);
         case kAlignId: {
             const int align = wellitems::ChosenOption(item);
-            if (align >= 0) layer.SetNameLabelAlign(align);
+            if (align < 0) return false;
+            layer.SetNameLabelAlign(align);
             break;
         }
         case kOffsetId:
@@ -143,21 +138,43 @@ bool CPropListWellLayerName::OnLayerItemChanged(kel::plane::CWellLayer& layer, C
     return true;
 }
 
-// The numbers as the refresh shows them.
+// The stored values as the refresh shows them: the reference is the well while the layer has no
+// base line.
 void CPropListWellLayerName::ShowStoredItem(kel::plane::CWellLayer& layer, CBCGPProp* item) {
-    if (item->GetData() == kSizeId)
-        SetItemText(item, wellitems::Hundredths(layer.GetNameSize()));
-    else if (item->GetData() == kOffsetId)
-        SetItemText(item, wellitems::Hundredths(layer.GetNameLabelDistance()));
+    switch (item->GetData()) {
+        case kShowId:
+            wellitems::ShowSwitch(item, layer.GetNameVisible());
+            break;
+        case kSizeId:
+            SetItemText(item, wellitems::Hundredths(layer.GetNameSize()));
+            break;
+        case kReferId:
+            if (layer.IsHaveBaseLine())
+                wellitems::ShowOption(item, layer.GetNameLabelReferType());
+            else
+                wellitems::ShowOption(item, kReferWell);
+            break;
+        case kAlignId:
+            wellitems::ShowOption(item, layer.GetNameLabelAlign());
+            break;
+        case kOffsetId:
+            SetItemText(item, wellitems::Hundredths(layer.GetNameLabelDistance()));
+            break;
+        default:
+            break;
+    }
 }
 
-// The base line can be the reference only on a layer that has one.
-void CPropListWellLayerName::EditReference(kel::plane::CWellLayer& layer, CBCGPProp* item) {
-    if (layer.IsHaveBaseLine()) {
-        const int refer = wellitems::ChosenOption(item);
-        if (refer >= 0) layer.SetNameLabelReferType(refer);
-        return;
+// The base line can be the reference only on a layer that has one: picked on a layer without one
+// (gone since the page was shown) it is refused with its message, and so is a text that is none
+// of the options.
+bool CPropListWellLayerName::EditReference(kel::plane::CWellLayer& layer, CBCGPProp* item) {
+    if (!layer.IsHaveBaseLine()) {
+        if (ItemText(item) == welltext::kBaseLine) AfxMessageBox(welltext::kNoBaseLine, MB_OK);
+        return false;
     }
-    if (ItemText(item) == welltext::kBaseLine) AfxMessageBox(welltext::kNoBaseLine, MB_OK);
-    wellitems::ShowOption(item, kReferWell);
+    const int refer = wellitems::ChosenOption(item);
+    if (refer < 0) return false;
+    layer.SetNameLabelReferType(refer);
+    return true;
 }

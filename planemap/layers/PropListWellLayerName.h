@@ -32,5 +32,5 @@ protected:
 private:
     void EnableGroups(BOOL enable);
     void ShowTemplate(DWORD_PTR id, const CString& name, kel::plane::CWellLayer& layer);
-    void EditReference(kel::plane::CWellLayer& layer, CBCGPProp* item);
+    bool EditReference(kel::plane::CWellLayer& layer, CBCGPProp* item);
 };

@@ -23,32 +23,25 @@ struct SymbolGroup {
     void (CWellLayer::*setVisible)(int);
     void (CWellLayer::*point)(QXLOGPOINT*) const;
     void (CWellLayer::*setStyle)(UINT);
-    double (CWellLayer::*getSize)() const;
     void (CWellLayer::*setSize)(double);
-    COLORREF (CWellLayer::*getBorder)() const;
     void (CWellLayer::*setBorder)(COLORREF);
-    COLORREF (CWellLayer::*getInner)() const;
     void (CWellLayer::*setInner)(COLORREF);
 };
 
 const SymbolGroup kSymbolGroups[] = {
     {Page::kSymbolGroupId, Page::kSymbolShowId, Page::kSymbolStyleId, Page::kSymbolSizeId, Page::kSymbolBorderId,
      Page::kSymbolInnerId, welltext::kLayerSymbol, &CWellLayer::GetSymbolVisible, &CWellLayer::SetSymbolVisible,
-     &CWellLayer::GetSymbolPoint, &CWellLayer::SetSymbolPointStyle, &CWellLayer::GetSymbolSize,
-     &CWellLayer::SetSymbolSize, &CWellLayer::GetSymbolBorderColor, &CWellLayer::SetSymbolBorderColor,
-     &CWellLayer::GetSymbolInnerColor, &CWellLayer::SetSymbolInnerColor},
+     &CWellLayer::GetSymbolPoint, &CWellLayer::SetSymbolPointStyle, &CWellLayer::SetSymbolSize,
+     &CWellLayer::SetSymbolBorderColor, &CWellLayer::SetSymbolInnerColor},
     {Page::kHeadGroupId, Page::kHeadShowId, Page::kHeadStyleId, Page::kHeadSizeId, Page::kHeadBorderId,
      Page::kHeadInnerId, welltext::kHeadSymbol, &CWellLayer::GetWellTopPointVisible,
      &CWellLayer::SetWellTopPointVisible, &CWellLayer::GetWellTopPoint, &CWellLayer::SetWellTopPointStyle,
-     &CWellLayer::GetWellTopPointSize, &CWellLayer::SetWellTopPointSize, &CWellLayer::GetWellTopPointBorderColor,
-     &CWellLayer::SetWellTopPointBorderColor, &CWellLayer::GetWellTopPointInnerColor,
-     &CWellLayer::SetWellTopPointInnerColor},
+     &CWellLayer::SetWellTopPointSize, &CWellLayer::SetWellTopPointBorderColor, &CWellLayer::SetWellTopPointInnerColor},
     {Page::kBottomGroupId, Page::kBottomShowId, Page::kBottomStyleId, Page::kBottomSizeId, Page::kBottomBorderId,
      Page::kBottomInnerId, welltext::kBottomSymbol, &CWellLayer::GetWellBottomPointVisible,
      &CWellLayer::SetWellBottomPointVisible, &CWellLayer::GetWellBottomPoint, &CWellLayer::SetWellBottomPointStyle,
-     &CWellLayer::GetWellBottomPointSize, &CWellLayer::SetWellBottomPointSize,
-     &CWellLayer::GetWellBottomPointBorderColor, &CWellLayer::SetWellBottomPointBorderColor,
-     &CWellLayer::GetWellBottomPointInnerColor, &CWellLayer::SetWellBottomPointInnerColor},
+     &CWellLayer::SetWellBottomPointSize, &CWellLayer::SetWellBottomPointBorderColor,
+     &CWellLayer::SetWellBottomPointInnerColor},
 };
 
 // ---- the trajectory groups ---------------------------------------------------------------------
@@ -56,12 +49,12 @@ const SymbolGroup kSymbolGroups[] = {
 const wellpens::PenGroup kTrackGroups[] = {
     {Page::kUpperGroupId, Page::kUpperShowId, Page::kUpperStyleId, Page::kUpperWidthId, Page::kUpperColorId,
      welltext::kUpperTrack, &CWellLayer::GetWellTopLineVisible, &CWellLayer::SetWellTopLineVisible,
-     &CWellLayer::GetWellTopLinePen, &CWellLayer::SetWellTopLineStyle, &CWellLayer::GetWellTopLineSize,
-     &CWellLayer::SetWellTopLineSize, &CWellLayer::GetWellTopLineColor, &CWellLayer::SetWellTopLineColor},
+     &CWellLayer::GetWellTopLinePen, &CWellLayer::SetWellTopLineStyle, &CWellLayer::SetWellTopLineSize,
+     &CWellLayer::SetWellTopLineColor},
     {Page::kLowerGroupId, Page::kLowerShowId, Page::kLowerStyleId, Page::kLowerWidthId, Page::kLowerColorId,
      welltext::kLowerTrack, &CWellLayer::GetWellBottomLineVisible, &CWellLayer::SetWellBottomLineVisible,
-     &CWellLayer::GetWellBottomLinePen, &CWellLayer::SetWellBottomLineStyle, &CWellLayer::GetWellBottomLineSize,
-     &CWellLayer::SetWellBottomLineSize, &CWellLayer::GetWellBottomLineColor, &CWellLayer::SetWellBottomLineColor},
+     &CWellLayer::GetWellBottomLinePen, &CWellLayer::SetWellBottomLineStyle, &CWellLayer::SetWellBottomLineSize,
+     &CWellLayer::SetWellBottomLineColor},
 };
 
 // ---- the layer symbol's templates: kind, item, the value it governs, the layer's setting ---------
@@ -88,6 +81,42 @@ const TemplateRow kTemplates[] = {
      grouptext::kInnerColorTemplateDescription, &CWellLayer::GetSymbolInnerColorTemplate,
      &CWellLayer::SetSymbolInnerColorTemplate},
 };
+
+// The stored value of the item, when it is one of the symbol group's, as the refresh shows it.
+void ShowStoredSymbolItem(const SymbolGroup& g, CWellLayer& layer, CBCGPProp* item) {
+    if (item->GetData() == g.show) {
+        wellitems::ShowSwitch(item, (layer.*g.visible)());
+        return;
+    }
+    QXLOGPOINT point;
+    (layer.*g.point)(&point);
+    wellitems::ShowPointField(item, point, g.style, g.size, g.border, g.inner);
+}
+
+// Writes the edited item when it is one of the symbol group's: each field by its own setter, so
+// no other field is read back. False, nothing written, for a switch text that is neither "是" nor
+// "否" or a size the size rule refuses.
+bool EditSymbolGroup(const SymbolGroup& g, CWellLayer& layer, CBCGPProp* item) {
+    const DWORD_PTR id = item->GetData();
+    double size = 0;
+    COLORREF color = 0;
+    UINT style = 0;
+    int on = 0;
+    if (id == g.show) {
+        if (!wellitems::ReadSwitch(item, &on)) return false;
+        (layer.*g.setVisible)(on);
+    } else if (id == g.style) {
+        if (!ReadStyle(item, &style)) return false;
+        (layer.*g.setStyle)(style);
+    } else if (id == g.size) {
+        if (!wellitems::ReadHundredths(item, false, &size)) return false;
+        (layer.*g.setSize)(size);
+    } else if (id == g.border || id == g.inner) {
+        if (!ReadColor(item, &color)) return false;
+        (layer.*(id == g.border ? g.setBorder : g.setInner))(color);
+    }
+    return true;
+}
 
 const TemplateRow* TemplateBefore(DWORD_PTR valueId) {
     for (const TemplateRow& row : kTemplates)
@@ -135,14 +164,9 @@ int CPropListWellLayerSymbol::InitPropWnd() {
 void CPropListWellLayerSymbol::RefreshLayer(CWellLayer& layer) {
     for (const SymbolGroup& g : kSymbolGroups) {
         const int visible = (layer.*g.visible)();
-        wellitems::ShowSwitch(FindItem(g.show), visible);
+        for (DWORD_PTR id : {g.show, g.style, g.size, g.border, g.inner})
+            if (CBCGPProp* item = FindItem(id)) ShowStoredSymbolItem(g, layer, item);
         wellitems::EnableAfterSwitch(FindItem(g.group), visible);
-        QXLOGPOINT point;
-        (layer.*g.point)(&point);
-        wellitems::ShowStyle(FindItem(g.style), point.style);
-        SetItemText(FindItem(g.size), wellitems::Hundredths((layer.*g.getSize)()));
-        ShowColor(FindItem(g.border), (layer.*g.getBorder)());
-        ShowColor(FindItem(g.inner), (layer.*g.getInner)());
         if (g.group == kSymbolGroupId) RefreshTemplates(layer, visible);
     }
     for (const wellpens::PenGroup& g : kTrackGroups) wellpens::ShowPenGroup(m_wndPropList, g, layer);
@@ -188,34 +212,19 @@ bool CPropListWellLayerSymbol::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* 
     }
     for (const TemplateRow& t : kTemplates)
         if (id == t.id) (layer.*t.set)(ItemText(item));
-    double value = 0;
-    COLORREF color = 0;
-    UINT style = 0;
     for (const SymbolGroup& g : kSymbolGroups) {
-        if (id == g.show) {
-            (layer.*g.setVisible)(wellitems::SwitchValue(item));
-            wellitems::EnableAfterSwitch(FindItem(g.group), wellitems::SwitchValue(item));
-        } else if (id == g.style && ReadStyle(item, &style)) {
-            (layer.*g.setStyle)(style);
-        } else if (id == g.size) {
-            if (!wellitems::ReadHundredths(item, false, &value)) return false;
-            (layer.*g.setSize)(value);
-        } else if (id == g.border && ReadColor(item, &color)) {
-            (layer.*g.setBorder)(color);
-        } else if (id == g.inner && ReadColor(item, &color)) {
-            (layer.*g.setInner)(color);
-        }
+        if (!EditSymbolGroup(g, layer, item)) return false;
+        if (id == g.show) wellitems::EnableAfterSwitch(FindItem(g.group), (layer.*g.visible)());
     }
     for (const wellpens::PenGroup& g : kTrackGroups)
         if (!wellpens::EditPenGroup(m_wndPropList, g, layer, item)) return false;
     return true;
 }
 
-// The sizes and widths as the refresh shows them.
+// The stored values as the refresh shows them.
 void CPropListWellLayerSymbol::ShowStoredItem(CWellLayer& layer, CBCGPProp* item) {
-    for (const SymbolGroup& g : kSymbolGroups)
-        if (item->GetData() == g.size) SetItemText(item, wellitems::Hundredths((layer.*g.getSize)()));
-    for (const wellpens::PenGroup& g : kTrackGroups) wellpens::ShowPenWidth(g, layer, item);
+    for (const SymbolGroup& g : kSymbolGroups) ShowStoredSymbolItem(g, layer, item);
+    for (const wellpens::PenGroup& g : kTrackGroups) wellpens::ShowStoredPenItem(g, layer, item);
 }
 
 // A changed way of drawing trajectories shows both segments.

@@ -10,6 +10,7 @@
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
+#include "planemap/layers/WellItems.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ void CPropListWellNetLayerLine::RefreshLayer(CWellNetLayer& layer) {
 }
 
 // The width and the arrow length are read by their items' rules: a width by the width rule, an
-// arrow length only above 0.
+// arrow length only above 0; a text either refuses writes nothing.
 bool CPropListWellNetLayerLine::OnLayerItemChanged(CWellNetLayer& layer, CBCGPProp* item) {
     CQXLayer* shown = layer.GetLayer();
     QXLOGPEN pen = PenOf(shown);
@@ -72,17 +73,11 @@ bool CPropListWellNetLayerLine::OnLayerItemChanged(CWellNetLayer& layer, CBCGPPr
             break;
         }
         case kStyleId:
-            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) {
-                pen.style = picker->GetVal();
-                layer.SetPen(pen);
-            }
-            break;
         case kWidthId:
-            if (!planemap::ReadWidth(ItemText(item), &pen.width)) return false;
-            layer.SetPen(pen);
-            break;
         case kColorId:
-            if (ReadColor(item, &pen.color)) layer.SetPen(pen);
+            // Only the edited field of the layer's pen changes.
+            if (!wellitems::ReadGroupEdit(item, pen)) return false;
+            layer.SetPen(pen);
             break;
         case kBeginArrowId:
         case kEndArrowId: {
@@ -118,11 +113,4 @@ void CPropListWellNetLayerLine::ShowStoredItem(CWellNetLayer& layer, CBCGPProp* 
         if (CQXObjectPolyline* first = FirstPolyline(layer.GetLayer()))
             ShowFixed(item, first->GetBegArrow()->GetArrowLength(), 2);
     }
-}
-
-void CPropListWellNetLayerLine::ShowItemAgain(CBCGPProp* item) {
-    if (item && item->GetData() == kWidthId)
-        ShowStoredValue(item);
-    else
-        CWndLstPlane::ShowItemAgain(item);
 }

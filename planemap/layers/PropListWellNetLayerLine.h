@@ -23,7 +23,4 @@ protected:
     void RefreshLayer(kel::plane::CWellNetLayer& layer) override;
     bool OnLayerItemChanged(kel::plane::CWellNetLayer& layer, CBCGPProp* item) override;
     void ShowStoredItem(kel::plane::CWellNetLayer& layer, CBCGPProp* item) override;
-    // A width the item refused shows the stored width with two decimals; a refused arrow length
-    // keeps the text from before the edit.
-    void ShowItemAgain(CBCGPProp* item) override;
 };

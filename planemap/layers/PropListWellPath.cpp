@@ -32,18 +32,19 @@ void EditPens(CQXObjectLine* shown, Change change) {
 
 }  // namespace
 
-void ApplyWellPathMode(CQXObject* object, bool realTrack) {
+bool ApplyWellPathMode(CQXObject* object, bool realTrack) {
     CQXLayer* layer = object ? object->GetLayer() : nullptr;
     CQXObject* selected = layer ? layer->GetSelectedObject(0) : nullptr;
-    if (!selected) return;
+    if (!selected) return false;
     const CString wellName = selected->GetName();
     const CString kind = selected->GetTypeName();
     const int row = CWellDataManager::Instance()->GetWellPosition()->FindData(wellName.GetString());
-    if (!kel::plane::CPlaneFunc::IsSlopeWell(row)) return;
+    if (!kel::plane::CPlaneFunc::IsSlopeWell(row)) return false;
     CQXObjectPolyline* line = kel::plane::CPlaneUtility::ReCalOneWellPathLine(layer, row, kind, realTrack);
-    if (!line) return;
+    if (!line) return false;
     layer->DeleteObject(selected);
     layer->SetSelectedObject(line, nullptr, nullptr);
+    return true;
 }
 
 CPropListWellPath::CPropListWellPath() = default;
@@ -73,42 +74,64 @@ void CPropListWellPath::UpdateBCGPProperty(long object, CString) {
     if (!line || !m_pLayer) return;
     const bool single = m_pLayer->GetSelectedObjectCount() == 1;
     SetItemText(FindItem(kTypeId), single ? line->GetTypeName() : CString());
-    wellitems::ShowStyle(FindItem(kStyleId), line->GetLineStyle());
-    SetItemText(FindItem(kWidthId), wellitems::Hundredths(line->GetPenSize()));
-    ShowColor(FindItem(kColorId), line->GetLineColor());
-    CBCGPProp* mode = FindItem(kTrackModeId);
-    const char* shape = line->GetShapeType() == kStraightShape ? welltext::kStraight : welltext::kRealTrack;
-    SetItemText(mode, single ? CString(shape) : CString());
-    if (mode) mode->Enable(single ? TRUE : FALSE);
+    for (DWORD_PTR id : {kStyleId, kWidthId, kColorId, kTrackModeId})
+        if (CBCGPProp* item = FindItem(id)) ShowStored(line, item);
+    if (CBCGPProp* mode = FindItem(kTrackModeId)) mode->Enable(single ? TRUE : FALSE);
 }
 
+// The line's pen and way of drawing as the refresh shows them; the way only for a lone line.
+void CPropListWellPath::ShowStored(CQXObjectLine* line, CBCGPProp* item) {
+    if (item->GetData() == kTrackModeId) {
+        const bool single = m_pLayer && m_pLayer->GetSelectedObjectCount() == 1;
+        const char* shape = line->GetShapeType() == kStraightShape ? welltext::kStraight : welltext::kRealTrack;
+        SetItemText(item, single ? CString(shape) : CString());
+        return;
+    }
+    QXLOGPEN pen;
+    line->GetLogPen(&pen);
+    wellitems::ShowPenField(item, pen, kStyleId, kWidthId, kColorId);
+}
+
+void CPropListWellPath::ShowItemAgain(CBCGPProp* item) {
+    if (CQXObjectLine* line = Line(); line && item) ShowStored(line, item);
+    CWndLstPlane::ShowItemAgain(item);
+}
+
+// A pen edit changes only the edited field of every selected line of the type, read from the
+// shown line's pen by the group edit. A refused width, and a way of drawing that rebuilds nothing
+// (a vertical well, a well the position table lacks, a failed rebuild) or that is none of the
+// options, write nothing and redraw nothing: the item shows the stored value again.
 LRESULT CPropListWellPath::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObjectLine* line = Line();
     if (item && line) {
-        switch (item->GetData()) {
-            case kStyleId: {
-                UINT style = 0;
-                if (ReadStyle(item, &style)) EditPens(line, [&](QXLOGPEN& pen) { pen.style = style; });
-                break;
-            }
-            case kWidthId: {
-                float width = 0;
-                if (!penfont::ReadHundredths(ItemText(item), penfont::Accept::AboveZero, &width)) {
-                    // Refused: nothing written or redrawn; the item shows the stored width.
-                    SetItemText(item, wellitems::Hundredths(line->GetPenSize()));
+        const DWORD_PTR id = item->GetData();
+        switch (id) {
+            case kStyleId:
+            case kWidthId:
+            case kColorId: {
+                QXLOGPEN edited;
+                line->GetLogPen(&edited);
+                if (!wellitems::ReadGroupEdit(item, edited)) {
+                    ShowItemAgain(item);
                     return 0;
                 }
-                EditPens(line, [&](QXLOGPEN& pen) { pen.width = width; });
-                break;
-            }
-            case kColorId: {
-                COLORREF color = 0;
-                if (ReadColor(item, &color)) EditPens(line, [&](QXLOGPEN& pen) { pen.color = color; });
+                EditPens(line, [&](QXLOGPEN& pen) {
+                    if (id == kStyleId)
+                        pen.style = edited.style;
+                    else if (id == kWidthId)
+                        pen.width = edited.width;
+                    else
+                        pen.color = edited.color;
+                });
                 break;
             }
             case kTrackModeId:
-                ApplyWellPathMode(line, ItemText(item) == welltext::kRealTrack);
+                if (wellitems::ChosenOption(item) < 0 ||
+                    !ApplyWellPathMode(line, ItemText(item) == welltext::kRealTrack)) {
+                    ShowItemAgain(item);
+                    return 0;
+                }
                 break;
             default:
                 break;

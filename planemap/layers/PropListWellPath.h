@@ -25,13 +25,17 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    // A refused width or way of drawing shows the stored one as the refresh shows it.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CQXObjectLine* Line() const;
+    void ShowStored(CQXObjectLine* line, CBCGPProp* item);
 };
 
 // Rebuilds the trajectory of the layer's first selected line, along the real well path when
 // realTrack is true, straight otherwise. A vertical well, a well the position table lacks, or a
 // layer without a selected line keep their line. The old line is replaced (unlisted, and the new
 // one selected) only once the new line was built: a failed rebuild keeps the old line, selected.
-void ApplyWellPathMode(CQXObject* object, bool realTrack);
+// True when the line was rebuilt.
+bool ApplyWellPathMode(CQXObject* object, bool realTrack);

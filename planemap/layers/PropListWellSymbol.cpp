@@ -66,28 +66,9 @@ void CPropListWellSymbol::RefreshCoordinates(CQXObjectPoint* symbol, bool single
     }
 }
 
-namespace {
-
-// The symbol group read back whole, where the edited sub-item decides: only its refusal stops the
-// edit. A size that was not edited and that the group reader refuses (a stored negative size) keeps
-// the stored one, and the colours are still read (the reader stops before them).
-bool ReadSymbolGroup(CBCGPProp* group, const CBCGPProp* edited, QXLOGPOINT* point) {
-    QXLOGPOINT read = *point;
-    if (!GetPointProp(group, read)) {
-        if (!group || edited == group->GetSubItem(1)) return false;
-        ReadColor(group->GetSubItem(2), &read.borderColor);
-        ReadColor(group->GetSubItem(3), &read.innerColor);
-    }
-    *point = read;
-    return true;
-}
-
-}  // namespace
-
-// Any sub-item of the symbol group reads the whole group back, and the shown symbol's whole point
-// style goes to every selected symbol of its type. A size the read refuses (a change reported from
-// code with a text the item did not judge) writes nothing and redraws nothing: the item shows the
-// stored size again.
+// A sub-item of the symbol group changes only its own field of the shown symbol's point style,
+// which then goes whole to every selected symbol of its type. A refused size (a change reported
+// from code with a text the item did not judge) writes nothing and redraws nothing.
 LRESULT CPropListWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObjectPoint* symbol = Symbol();
@@ -99,8 +80,8 @@ LRESULT CPropListWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
             case kInnerColorId: {
                 QXLOGPOINT style;
                 symbol->GetLogPoint(&style);
-                if (!ReadSymbolGroup(item->GetParent(), item, &style)) {
-                    planemap::ShowStoredHundredths(item, style.size);
+                if (!wellitems::ReadGroupEdit(item, style)) {
+                    ShowItemAgain(item);
                     return 0;
                 }
                 SetSameTypeObjects(symbol->GetLayer(), &CQXObjectPoint::SetLogPoint, &style, symbol->GetTypeName());
@@ -112,4 +93,15 @@ LRESULT CPropListWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
     }
     UpdateView();
     return 0;
+}
+
+// A refused size shows the stored size as the refresh shows it.
+void CPropListWellSymbol::ShowItemAgain(CBCGPProp* item) {
+    CQXObjectPoint* symbol = Symbol();
+    if (item && symbol && item->GetData() == kSizeId) {
+        QXLOGPOINT style;
+        symbol->GetLogPoint(&style);
+        planemap::ShowStoredHundredths(item, style.size);
+    }
+    CWndLstPlane::ShowItemAgain(item);
 }

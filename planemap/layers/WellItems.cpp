@@ -79,11 +79,70 @@ void ShowOption(CBCGPProp* item, int index) {
     SetItemText(item, index >= 0 && index < item->GetOptionCount() ? CString(item->GetOption(index)) : CString());
 }
 
+namespace {
+
+// A record's fields in its order: the style (or the face), the size ×100, one or two colours.
+struct Fields {
+    UINT style;
+    const char* face;
+    float size;
+    COLORREF color, inner;
+};
+
+void ShowField(CBCGPProp* item, std::initializer_list<DWORD_PTR> ids, const Fields& f) {
+    if (!item) return;
+    int position = 0;
+    for (DWORD_PTR id : ids) {
+        if (id == item->GetData()) break;
+        ++position;
+    }
+    switch (position) {
+        case 0:
+            if (f.face)
+                SetItemText(item, f.face);
+            else
+                ShowStyle(item, f.style);
+            break;
+        case 1:
+            SetItemText(item, Hundredths(f.size));
+            break;
+        case 2:
+            ShowColor(item, f.color);
+            break;
+        case 3:
+            if (ids.size() > 3) ShowColor(item, f.inner);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+void ShowPenField(CBCGPProp* item, const QXLOGPEN& pen, DWORD_PTR style, DWORD_PTR width, DWORD_PTR color) {
+    ShowField(item, {style, width, color}, {pen.style, nullptr, pen.width, pen.color, 0});
+}
+
+void ShowFontField(CBCGPProp* item, const QXLOGFONT& font, DWORD_PTR face, DWORD_PTR size, DWORD_PTR color) {
+    ShowField(item, {face, size, color}, {0, font.GetFaceName().GetString(), font.size, font.color, 0});
+}
+
+void ShowPointField(CBCGPProp* item, const QXLOGPOINT& point, DWORD_PTR style, DWORD_PTR size, DWORD_PTR border,
+                    DWORD_PTR inner) {
+    ShowField(item, {style, size, border, inner},
+              {point.style, nullptr, point.size, point.borderColor, point.innerColor});
+}
+
 void EnableAfterSwitch(CBCGPProp* group, int on) {
     if (group) EnableSubItems(group, 1, group->GetSubItemsCount(), on ? TRUE : FALSE);
 }
 
-int SwitchValue(CBCGPProp* item) { return ItemText(item) == grouptext::kYes ? 1 : 0; }
+bool ReadSwitch(CBCGPProp* item, int* on) {
+    const CString text = ItemText(item);
+    if (text != grouptext::kYes && text != grouptext::kNo) return false;
+    *on = text == grouptext::kYes ? 1 : 0;
+    return true;
+}
 
 int ChosenOption(CBCGPProp* item) {
     if (!item) return -1;

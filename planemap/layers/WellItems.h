@@ -5,12 +5,21 @@
 
 #include "bcg/ColorProp.h"
 #include "bcg/Prop.h"
+#include "framework/GroupEdits.h"
+#include "framework/PenFontEdits.h"
+#include "framework/PropItems.h"
 #include "framework/PropSizeText.h"
 #include "framework/PropStyleCombox.h"
 #include "mfc/String.h"
 class CQXLayer;
 
 namespace wellitems {
+
+namespace detail {
+inline float& SizeOf(QXLOGPEN& pen) { return pen.width; }
+inline float& SizeOf(QXLOGFONT& font) { return font.size; }
+inline float& SizeOf(QXLOGPOINT& point) { return point.size; }
+}  // namespace detail
 
 // ---- making items ---------------------------------------------------------------------------
 // A group holding its id, expanded once its sub-items are added.
@@ -41,14 +50,40 @@ void ShowSwitch(CBCGPProp* item, int on);
 void ShowStyle(CBCGPProp* picker, UINT style);
 // The option at index; the empty text for an index outside the options.
 void ShowOption(CBCGPProp* item, int index);
+// The field of a pen, font or point that the item shows, as the refreshes show it: the style in its
+// picker (the face as text), the width or size as Hundredths, the colour; an item of another id is
+// passed over. The ids name the items of the record's fields in the record's order.
+void ShowPenField(CBCGPProp* item, const QXLOGPEN& pen, DWORD_PTR style, DWORD_PTR width, DWORD_PTR color);
+void ShowFontField(CBCGPProp* item, const QXLOGFONT& font, DWORD_PTR face, DWORD_PTR size, DWORD_PTR color);
+void ShowPointField(CBCGPProp* item, const QXLOGPOINT& point, DWORD_PTR style, DWORD_PTR size, DWORD_PTR border,
+                    DWORD_PTR inner);
 // A group led by its "显示" switch: the sub-items after the switch follow it.
 void EnableAfterSwitch(CBCGPProp* group, int on);
 
 // ---- reading ---------------------------------------------------------------------------------
-// 1 for "是", else 0.
-int SwitchValue(CBCGPProp* item);
+// A switch's text read as 1 for "是" and 0 for "否"; false, on untouched, for any other text (one
+// reported from code).
+bool ReadSwitch(CBCGPProp* item, int* on);
 // The position of the item's text among its options; -1 when it is none of them.
 int ChosenOption(CBCGPProp* item);
+// One edit in a pen, font or point group: the edited sub-item's text must pass its own item's rule
+// (a text reported from code, which the item took unjudged, too), then only the edited field is
+// read into the record, which holds the stored values (ReadEditedField). A width or size whose text
+// is the refresh's own text of the stored value keeps the stored value; any other text is the
+// number typed ("0" over a stored 0.5 is 0). False, record untouched, when refused.
+template <class Record>
+bool ReadGroupEdit(CBCGPProp* item, Record& record, int first = 0) {
+    auto* sized = dynamic_cast<CBCGPropSizeText*>(item);
+    if (sized && !sized->Takes(ItemText(item))) return false;
+    Record read = record;
+    if (!ReadEditedField(item, read, first)) return false;
+    if (EditedFieldPosition(item, first) == 1 && ItemText(item) != Hundredths(detail::SizeOf(record)) &&
+        !penfont::ReadHundredths(ItemText(item), penfont::Accept::ZeroOrMore, &detail::SizeOf(read)))
+        return false;
+    record = read;
+    return true;
+}
+
 // What a typed number may be besides a number a single-precision field holds.
 enum class Sign { kZeroOrMore, kAny, kAboveZero };
 // The typed number times scale (its leading number; a text that is no number reads as 0), which

@@ -20,36 +20,41 @@ CBCGPProp* NewPenGroup(const PenGroup& g) {
 }
 
 void ShowPenGroup(CBCGPPropList& grid, const PenGroup& g, CWellLayer& layer) {
-    const int visible = (layer.*g.visible)();
-    wellitems::ShowSwitch(grid.FindItemByData(g.show, TRUE), visible);
-    wellitems::EnableAfterSwitch(grid.FindItemByData(g.group, TRUE), visible);
+    for (DWORD_PTR id : {g.show, g.style, g.width, g.color})
+        if (CBCGPProp* item = grid.FindItemByData(id, TRUE)) ShowStoredPenItem(g, layer, item);
+    wellitems::EnableAfterSwitch(grid.FindItemByData(g.group, TRUE), (layer.*g.visible)());
+}
+
+void ShowStoredPenItem(const PenGroup& g, CWellLayer& layer, CBCGPProp* item) {
+    if (item->GetData() == g.show) {
+        wellitems::ShowSwitch(item, (layer.*g.visible)());
+        return;
+    }
     QXLOGPEN pen;
     (layer.*g.pen)(&pen);
-    wellitems::ShowStyle(grid.FindItemByData(g.style, TRUE), pen.style);
-    SetItemText(grid.FindItemByData(g.width, TRUE), wellitems::Hundredths((layer.*g.getWidth)()));
-    ShowColor(grid.FindItemByData(g.color, TRUE), (layer.*g.getColor)());
+    wellitems::ShowPenField(item, pen, g.style, g.width, g.color);
 }
 
-void ShowPenWidth(const PenGroup& g, CWellLayer& layer, CBCGPProp* item) {
-    if (item->GetData() == g.width) SetItemText(item, wellitems::Hundredths((layer.*g.getWidth)()));
-}
-
+// The switch is first in the group, the pen's style, width and colour after it.
 bool EditPenGroup(CBCGPPropList& grid, const PenGroup& g, CWellLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
-    double width = 0;
-    UINT style = 0;
-    COLORREF color = 0;
     if (id == g.show) {
-        (layer.*g.setVisible)(wellitems::SwitchValue(item));
-        wellitems::EnableAfterSwitch(grid.FindItemByData(g.group, TRUE), wellitems::SwitchValue(item));
-    } else if (id == g.style && ReadStyle(item, &style)) {
-        (layer.*g.setStyle)(style);
-    } else if (id == g.width) {
-        if (!wellitems::ReadHundredths(item, false, &width)) return false;
-        (layer.*g.setWidth)(width);
-    } else if (id == g.color && ReadColor(item, &color)) {
-        (layer.*g.setColor)(color);
+        int on = 0;
+        if (!wellitems::ReadSwitch(item, &on)) return false;
+        (layer.*g.setVisible)(on);
+        wellitems::EnableAfterSwitch(grid.FindItemByData(g.group, TRUE), on);
+        return true;
     }
+    if (id != g.style && id != g.width && id != g.color) return true;
+    QXLOGPEN pen;
+    (layer.*g.pen)(&pen);
+    if (!wellitems::ReadGroupEdit(item, pen, 1)) return false;
+    if (id == g.style)
+        (layer.*g.setStyle)(pen.style);
+    else if (id == g.width)
+        (layer.*g.setWidth)(pen.width);
+    else
+        (layer.*g.setColor)(pen.color);
     return true;
 }
 

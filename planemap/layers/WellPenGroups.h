@@ -17,9 +17,7 @@ struct PenGroup {
     void (kel::plane::CWellLayer::*setVisible)(int);
     void (kel::plane::CWellLayer::*pen)(QXLOGPEN*) const;
     void (kel::plane::CWellLayer::*setStyle)(UINT);
-    double (kel::plane::CWellLayer::*getWidth)() const;
     void (kel::plane::CWellLayer::*setWidth)(double);
-    COLORREF (kel::plane::CWellLayer::*getColor)() const;
     void (kel::plane::CWellLayer::*setColor)(COLORREF);
 };
 
@@ -27,10 +25,11 @@ struct PenGroup {
 CBCGPProp* NewPenGroup(const PenGroup& g);
 // The switch, then the pen; the items after the switch follow it.
 void ShowPenGroup(CBCGPPropList& grid, const PenGroup& g, kel::plane::CWellLayer& layer);
-// Writes the edited item when it is one of the group's; false, nothing written, for a width the
-// reader refuses.
+// Writes the edited item when it is one of the group's: only its own field, read by the group
+// edit. False, nothing written, for a switch text that is neither "是" nor "否" or a width the
+// item's rule refuses.
 bool EditPenGroup(CBCGPPropList& grid, const PenGroup& g, kel::plane::CWellLayer& layer, CBCGPProp* item);
-// The stored width of the group's width item, as ShowPenGroup shows it.
-void ShowPenWidth(const PenGroup& g, kel::plane::CWellLayer& layer, CBCGPProp* item);
+// The stored value of the item, when it is one of the group's, as ShowPenGroup shows it.
+void ShowStoredPenItem(const PenGroup& g, kel::plane::CWellLayer& layer, CBCGPProp* item);
 
 }  // namespace wellpens

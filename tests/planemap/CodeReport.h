@@ -55,4 +55,12 @@ void ExpectTypedRefused(OpenList<List>& list, DWORD_PTR id, const std::string& t
     ExpectOnlyItemShowsStored(list, id, text, stored, [&](CBCGPProp* item) { list.grid().TypeText(item, text); });
 }
 
+// Picks option in item id, selected first as the user's click on it selects it.
+template <class List>
+void ExpectPickRefused(OpenList<List>& list, DWORD_PTR id, const std::string& option, const std::string& stored) {
+    if (CBCGPProp* item = list.Item(id)) list.list().GetPropList().SetCurSel(item);
+    ExpectOnlyItemShowsStored(list, id, option, stored,
+                              [&](CBCGPProp* item) { EXPECT_TRUE(list.grid().PickOption(item, option)) << option; });
+}
+
 }  // namespace planetest

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "CodeReport.h"
 #include "PlaneListFixture.h"
 #include "framework/PropStyleCombox.h"
 #include "hostlibs/Moraine/MoraineTesting.h"
@@ -152,6 +153,17 @@ TEST(WellSymbolList, AStoredNegativeSizeKeepsItsValueWhileAPickedStyleIsApplied)
         EXPECT_EQ(RGB(2, 2, 2), PointOf(point).borderColor);
     }
     EXPECT_EQ(redraws + 2, open.Redraws());
+
+    // A size with more digits than shown (249.96, "2.50") is not rounded by a colour picked.
+    start = Style(1, 249.96f, RGB(1, 1, 1), RGB(2, 2, 2));
+    shown->SetLogPoint(&start);
+    open.Show(shown);
+    ASSERT_EQ("2.50", open.Value(CPropListWellSymbol::kSizeId));
+    ASSERT_TRUE(open.Color(CPropListWellSymbol::kBorderColorId, RGB(7, 7, 7)));
+    for (CQXObjectPoint* point : {shown, other}) {
+        EXPECT_EQ(249.96f, PointOf(point).size);
+        EXPECT_EQ(RGB(7, 7, 7), PointOf(point).borderColor);
+    }
 }
 
 TEST(WellAbsenceList, OnlyASizeAboveZeroIsTakenAndTheTypeShowsForALoneMark) {
@@ -171,10 +183,21 @@ TEST(WellAbsenceList, OnlyASizeAboveZeroIsTakenAndTheTypeShowsForALoneMark) {
 
     ASSERT_TRUE(open.Type(CPropListWellAbsence::kSizeId, "0.8"));
     EXPECT_EQ(80.0f, PointOf(mark).size);
+    const int redraws = open.Redraws();
     for (const char* refused : {"0", "-1", "abc"}) {
         ASSERT_TRUE(open.Type(CPropListWellAbsence::kSizeId, refused));
         EXPECT_EQ(80.0f, PointOf(mark).size) << refused;
+        EXPECT_EQ("0.80", open.Value(CPropListWellAbsence::kSizeId)) << refused;  // the stored size, as shown
     }
+    EXPECT_EQ(redraws, open.Redraws());
+
+    // A stored size that does not read (-100) does not block a picked colour, and keeps its value.
+    start = Style(1, -100, 0, 0);
+    mark->SetLogPoint(&start);
+    open.Show(mark);
+    ASSERT_TRUE(open.Color(CPropListWellAbsence::kInnerColorId, RGB(5, 6, 7)));
+    EXPECT_EQ(RGB(5, 6, 7), PointOf(mark).innerColor);
+    EXPECT_EQ(-100.0f, PointOf(mark).size);
 
     map.Select(other);
     open.Show(mark);
@@ -227,8 +250,9 @@ TEST(WellPathList, OnlyAnInclinedWellsLineIsRebuiltAndTheNewLineIsSelected) {
     w.map.Select(vertical);
     OpenList<CPropListWellPath> open;
     open.Show(vertical);
-    EXPECT_EQ("实际轨迹", open.Value(CPropListWellPath::kTrackModeId));
-    ASSERT_TRUE(open.Pick(CPropListWellPath::kTrackModeId, "直线"));
+    // A vertical well's line is not rebuilt: nothing changes, nothing is redrawn, the item shows
+    // the line's mode.
+    planetest::ExpectPickRefused(open, CPropListWellPath::kTrackModeId, "直线", "实际轨迹");
     EXPECT_EQ(vertical, w.wells->GetSelectedObject(0));
     EXPECT_EQ(1, w.wells->GetObjectCount());
 
@@ -254,7 +278,10 @@ TEST(WellPathList, AFailedRebuildKeepsTheOldLineSelected) {
     OpenList<CPropListWellPath> open;
     open.Show(inclined);
     moraine::testing::FailWellPathLines(true);
+    const int redraws = open.Redraws();
     ASSERT_TRUE(open.Pick(CPropListWellPath::kTrackModeId, "直线"));
+    EXPECT_EQ("实际轨迹", open.Value(CPropListWellPath::kTrackModeId));  // nothing changed: the line's mode
+    EXPECT_EQ(redraws, open.Redraws());
     EXPECT_EQ(1, w.wells->GetObjectCount());
     EXPECT_EQ(inclined, w.wells->GetObjectG(0));
     EXPECT_EQ(1, w.wells->GetSelectedObjectCount());
@@ -280,7 +307,18 @@ TEST(WellPathList, APenWidthReachesEverySelectedLineOfTheKindEachKeepingItsPen) 
     EXPECT_EQ(35.0f, planetest::PenOf(b).width);
     EXPECT_EQ(RGB(255, 0, 0), planetest::PenOf(b).color);
     EXPECT_EQ(0.0f, planetest::PenOf(lower).width);
-    ASSERT_TRUE(open.Type(CPropListWellPath::kWidthId, "0"));
+    open.Show(a);
+    planetest::ExpectTypedRefused(open, CPropListWellPath::kWidthId, "0", "0.35");
+    EXPECT_EQ(35.0f, planetest::PenOf(a).width);
+
+    // A colour picked reaches every line of the kind, each keeping its own width, a stored one
+    // that does not read (-100) too.
+    QXLOGPEN unreadable = planetest::PenOf(b);
+    unreadable.width = -100;
+    b->SetLogPen(&unreadable);
+    ASSERT_TRUE(open.Color(CPropListWellPath::kColorId, RGB(0, 0, 255)));
+    EXPECT_EQ(RGB(0, 0, 255), planetest::PenOf(b).color);
+    EXPECT_EQ(-100.0f, planetest::PenOf(b).width);
     EXPECT_EQ(35.0f, planetest::PenOf(a).width);
 }
 
@@ -301,6 +339,7 @@ TEST(WellLabelList, PositionAndTextBelongToTheLabelTheFontToEverySelectedLabel) 
     ASSERT_TRUE(open.Type(CPropListWellLabel::kYId, "1e"));
     a->GetAnchor(&at);
     EXPECT_EQ(2.0, at.y);
+    EXPECT_EQ("2.00", open.Value(CPropListWellLabel::kYId));  // the stored coordinate, as shown
 
     map.Select(b);
     open.Show(a);
@@ -315,6 +354,18 @@ TEST(WellLabelList, PositionAndTextBelongToTheLabelTheFontToEverySelectedLabel) 
     ASSERT_TRUE(open.Type(CPropListWellLabel::kSizeId, "9"));
     EXPECT_EQ(900.0f, planetest::FontOf(a).size);
     EXPECT_EQ(900.0f, planetest::FontOf(b).size);
+    open.Show(a);
+    planetest::ExpectTypedRefused(open, CPropListWellLabel::kSizeId, "0", "9.00");
+    planetest::ExpectCodeReportRefused(open, CPropListWellLabel::kSizeId, "-1", "9.00");
+
+    // A colour picked keeps the size, a stored one that does not read (-100) too.
+    QXLOGFONT unreadable = planetest::FontOf(a);
+    unreadable.size = -100;
+    a->SetLogFont(&unreadable);
+    open.Show(a);
+    ASSERT_TRUE(open.Color(CPropListWellLabel::kColorId, RGB(0, 128, 0)));
+    EXPECT_EQ(RGB(0, 128, 0), planetest::FontOf(b).color);
+    EXPECT_EQ(-100.0f, planetest::FontOf(b).size);
 
     map.ClearSelection();
     map.Select(a);
@@ -347,6 +398,18 @@ struct KitWorld {
         well->SetUnitClass(1);
         return well;
     }
+    // The first kit alone selected, its interval "2" to "3".
+    void FirstAloneFromTwoToThree() {
+        first->SetTopUnit("2");
+        map.ClearSelection();
+        map.Select(first);
+    }
+    void SetBorderPen(CWpWell* well, float width, COLORREF color) {
+        QXLOGPEN pen = well->GetBorderPen();
+        pen.width = width;
+        pen.color = color;
+        well->SetBorderPen(pen);
+    }
 };
 
 }  // namespace
@@ -372,6 +435,23 @@ TEST(StratumList, AStartSubLayerAndTheEditedWellsDepthReachEverySelectedKit) {
     EXPECT_EQ("3", open.Value(CPropListStratum::kStopId));
 }
 
+// The well's own order refuses a stop above the start and a start below the stop: no kit is
+// written, updated or told of a change, nothing is redrawn, and the item shows the stored unit.
+TEST(StratumList, AStopAboveTheStartOrAStartBelowTheStopChangesNothing) {
+    KitWorld w;
+    w.FirstAloneFromTwoToThree();
+    OpenList<CPropListStratum> open;
+    open.Show(w.first);
+    ASSERT_EQ("2", open.Value(CPropListStratum::kStartId));
+    planetest::ExpectPickRefused(open, CPropListStratum::kStopId, "1", "3");
+    EXPECT_EQ("3", std::string(w.first->GetBottomUnit().GetString()));
+
+    w.first->SetBottomUnit("2");
+    open.Show(w.first);
+    planetest::ExpectPickRefused(open, CPropListStratum::kStartId, "3", "2");
+    EXPECT_EQ("2", std::string(w.first->GetTopUnit().GetString()));
+}
+
 TEST(StratumList, AnUnknownStratumIsWrittenWithoutDepthAndAWellWithoutStrataTakesNothing) {
     KitWorld w;
     OpenList<CPropListStratum> open;
@@ -382,9 +462,11 @@ TEST(StratumList, AnUnknownStratumIsWrittenWithoutDepthAndAWellWithoutStrataTake
     EXPECT_EQ("未知层", std::string(w.first->GetTopUnit().GetString()));
     EXPECT_EQ(0.0f, w.first->GetTopDepth());
 
+    // A well without strata of its grade drops every edit: each item shows what it showed before
+    // and nothing is redrawn.
     osprey::testing::SetWellStrata(1, "W1", {});
-    parsnip::testing::ClearCallLog();
-    ASSERT_TRUE(open.Type(CPropListStratum::kWidthId, "1"));
+    planetest::ExpectTypedRefused(open, CPropListStratum::kWidthId, "1", "0.00");
+    planetest::ExpectPickRefused(open, CPropListStratum::kStartId, "1", "未知层");
     EXPECT_EQ(0, parsnip::testing::CountCalls("CWpKit::SetBorderPen"));
 }
 
@@ -396,10 +478,23 @@ TEST(StratumList, BorderWidthsFollowTheWidthRule) {
     EXPECT_EQ(50.0f, w.first->GetBorderPen().width);
     EXPECT_EQ(50.0f, w.second->GetBorderPen().width);
     ASSERT_TRUE(open.Type(CPropListStratum::kWidthId, "abc"));
-    EXPECT_EQ("0.5", open.Value(CPropListStratum::kWidthId));  // the text from before the refused edit
+    EXPECT_EQ("0.50", open.Value(CPropListStratum::kWidthId));  // the stored width, as the refresh shows it
     EXPECT_EQ(50.0f, w.first->GetBorderPen().width);
     ASSERT_TRUE(open.Type(CPropListStratum::kWidthId, "0"));
     EXPECT_EQ(0.0f, w.first->GetBorderPen().width);
+    open.Show(w.first);
+    planetest::ExpectCodeReportRefused(open, CPropListStratum::kWidthId, "-1", "0.00");
+
+    // A colour picked changes the colour alone: a stored width that does not read (-100) does not
+    // block it, and one with more digits than shown (249.96, "2.50") is not rounded.
+    for (float stored : {-100.0f, 249.96f}) {
+        w.SetBorderPen(w.first, stored, RGB(1, 1, 1));
+        open.Show(w.first);
+        ASSERT_TRUE(open.Color(CPropListStratum::kColorId, RGB(200, 0, 0)));
+        EXPECT_EQ(RGB(200, 0, 0), w.first->GetBorderPen().color) << stored;
+        EXPECT_EQ(stored, w.first->GetBorderPen().width);
+        EXPECT_EQ(stored, w.second->GetBorderPen().width);  // the edited kit's pen reaches the other
+    }
 }
 
 TEST(StratumList, AWellGraphShowsItsIntervalWithoutOptionsAndTheLayersTemplate) {

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "CodeReport.h"
 #include "PlaneListFixture.h"
 #include "driver/Responder.h"
 #include "hostlibs/Parsnip/MapFixture.h"
@@ -66,7 +67,8 @@ TEST(WellLayerNamePage, ABaseLineGoneSinceTheRefreshCannotBeTheReference) {
     EXPECT_TRUE(page.Enabled(CPropListWellLayerName::kReferId));
     w.wells->DeleteObject(base);
 
-    ASSERT_TRUE(page.Pick(CPropListWellLayerName::kReferId, "井排基线"));
+    // Refused with its message, once: the item shows "井", nothing else changes or is redrawn.
+    planetest::ExpectPickRefused(page, CPropListWellLayerName::kReferId, "井排基线", "井");
     ASSERT_EQ(1u, MessageBoxes());
     EXPECT_EQ("未找到井排基线！", platform::Responder::Instance().MessageBoxes()[0].text);
     EXPECT_EQ("井", page.Value(CPropListWellLayerName::kReferId));
@@ -75,6 +77,34 @@ TEST(WellLayerNamePage, ABaseLineGoneSinceTheRefreshCannotBeTheReference) {
     page.Show(w.wells);  // the layer changed: re-read
     EXPECT_EQ("井", page.Value(CPropListWellLayerName::kReferId));
     EXPECT_FALSE(page.Enabled(CPropListWellLayerName::kReferId));
+}
+
+// Texts reported from code that no option holds change only their item, which shows the stored
+// option; so do texts of the absence and base-line pages.
+TEST(WellLayerNamePage, OptionTextsNoOptionHoldsChangeOnlyTheirItem) {
+    WellWorld w;
+    w.AddBaseLine();
+    CWellLayer(w.wells).SetNameLabelAlign(4);
+    CWellLayer(w.wells).SetAbsenceAlign(2);
+    CWellLayer(w.wells).SetBaseLineOffsetType(2);
+    OpenList<CPropListWellLayerName> name;
+    name.Show(w.wells);
+    planetest::ExpectCodeReportRefused(name, CPropListWellLayerName::kReferId, "左", "井");
+    planetest::ExpectCodeReportRefused(name, CPropListWellLayerName::kAlignId, "中间", "中");
+    planetest::ExpectCodeReportRefused(name, CPropListWellLayerName::kShowId, "TRUE", "是");
+
+    // The absence page's reference stays the base line, and "相对位置" stays greyed.
+    OpenList<CPropListWellLayerAbsence> absence;
+    absence.Show(w.wells);
+    ASSERT_FALSE(absence.Enabled(CPropListWellLayerAbsence::kAlignId));
+    planetest::ExpectCodeReportRefused(absence, CPropListWellLayerAbsence::kReferId, "井位", "井排基线");
+    planetest::ExpectCodeReportRefused(absence, CPropListWellLayerAbsence::kAlignId, "中间", "右上");
+    planetest::ExpectCodeReportRefused(absence, CPropListWellLayerAbsence::kShowId, "显示", "是");
+
+    OpenList<CPropListWellLayerBaseLine> baseLine;
+    baseLine.Show(w.wells);
+    planetest::ExpectCodeReportRefused(baseLine, CPropListWellLayerBaseLine::kOffsetTypeId, "上", "偏下侧");
+    planetest::ExpectCodeReportRefused(baseLine, CPropListWellLayerBaseLine::kQueueShowId, "x", "是");
 }
 
 TEST(WellLayerNamePage, ASizeTemplateGovernsTheSizeUntilCleared) {
@@ -196,6 +226,24 @@ TEST(WellLayerSymbolPage, TemplatesGovernTheirValuesAndTheTrackModeShowsBothSegm
     ASSERT_TRUE(page.Pick(CPropListWellLayerSymbol::kTrackModeId, "实际轨迹"));
     EXPECT_EQ(1, layer.GetSymbolLineShowTrack());
     EXPECT_EQ(1, layer.GetWellTopLineVisible());
+}
+
+// A colour picked in a symbol or trajectory group is written alone: a stored size or width that
+// does not read (-100) neither blocks it nor changes.
+TEST(WellLayerSymbolPage, AColourPickedKeepsAStoredNegativeSizeOrWidth) {
+    WellWorld w;
+    CWellLayer layer(w.wells);
+    layer.SetWellTopPointSize(-100);
+    layer.SetWellBottomLineSize(-100);
+    OpenList<CPropListWellLayerSymbol> page;
+    page.Show(w.wells);
+    ASSERT_TRUE(page.Color(CPropListWellLayerSymbol::kHeadBorderId, RGB(10, 20, 30)));
+    ASSERT_TRUE(page.Color(CPropListWellLayerSymbol::kLowerColorId, RGB(40, 50, 60)));
+    EXPECT_EQ(RGB(10, 20, 30), layer.GetWellTopPointBorderColor());
+    EXPECT_EQ(-100.0, layer.GetWellTopPointSize());
+    EXPECT_EQ(RGB(40, 50, 60), layer.GetWellBottomLineColor());
+    EXPECT_EQ(-100.0, layer.GetWellBottomLineSize());
+    planetest::ExpectCodeReportRefused(page, CPropListWellLayerSymbol::kLowerWidthId, "-2", "-1.00");
 }
 
 TEST(WellLayerSymbolPage, ARefreshAddsNewTemplateNamesOnce) {
@@ -326,4 +374,14 @@ TEST(StratumConnectionPage, OnlyTheSwitchStaysUsableBeforeTheLinesAreCreated) {
     CStratumLayer(sections).GetOtherPen(&pen);
     EXPECT_EQ(40.0f, pen.width);
     EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CStratumLayer::ReCreateStratum"));
+
+    // A colour picked is written alone, whatever width is stored.
+    CStratumLayer(sections).SetRiverLineSize(-100);
+    sections->ProChanged();
+    page.Show(sections);
+    ASSERT_TRUE(page.Color(CPropListStratumLayerConnection::kRiverColorId, RGB(1, 2, 3)));
+    CStratumLayer(sections).GetRiverPen(&pen);
+    EXPECT_EQ(RGB(1, 2, 3), pen.color);
+    EXPECT_EQ(-100.0f, pen.width);
+    planetest::ExpectCodeReportRefused(page, CPropListStratumLayerConnection::kOtherWidthId, "-1", "0.40");
 }

@@ -56,6 +56,20 @@ TEST(WellNetLayerLinePage, ArrowsReachEveryPolylineAndALengthOfZeroNothing) {
     EXPECT_FLOAT_EQ(50.0f, pen.width);
     EXPECT_EQ("0.50", page.Value(Line::kWidthId));  // the stored width, as a refresh shows it
 
+    // A style or colour picked changes its own field alone: a width with more digits than shown
+    // (249.96, "2.50") stays, and so does one that does not read (-100).
+    for (float stored : {249.96f, -100.0f}) {
+        QXLOGPEN wide = pen;
+        wide.width = stored;
+        kel::plane::CWellNetLayer(layer).SetPen(wide);
+        page.Show(layer);
+        ASSERT_TRUE(page.Color(Line::kColorId, RGB(9, 9, 9)));
+        ASSERT_TRUE(page.PickEntry(Line::kStyleId, 2));
+        layer->GetLogPen(&pen);
+        EXPECT_EQ(RGB(9, 9, 9), pen.color) << stored;
+        EXPECT_EQ(stored, pen.width);
+    }
+
     ASSERT_TRUE(page.Pick(Line::kVisibleId, "否"));
     EXPECT_EQ(0, kel::plane::CWellNetLayer(layer).GetLineVisible());
     EXPECT_FALSE(page.Enabled(Line::kStyleId));
