@@ -151,7 +151,7 @@ LRESULT CPropListStratum::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 // The column group holds the interval and the template before the pen's style, width and colour.
 bool CPropListStratum::EditPen(CBCGPProp* item, QXLOGPEN* pen) {
-    return wellitems::ReadGroupEdit(item, *pen, kFirstPenField);
+    return ReadEditedField(item, *pen, kFirstPenField);
 }
 
 // A well without strata of its grade takes no edit, and neither does a start below the stop or a

@@ -80,7 +80,7 @@ bool CPropListStratumLayerConnection::OnLayerItemChanged(CStratumLayer& layer, C
         if (id != p.style && id != p.width && id != p.color) continue;
         QXLOGPEN pen;
         (layer.*p.pen)(&pen);
-        if (!wellitems::ReadGroupEdit(item, pen)) return false;
+        if (!ReadEditedField(item, pen)) return false;
         if (id == p.style)
             (layer.*p.setStyle)(pen.style);
         else if (id == p.width)

@@ -76,7 +76,7 @@ LRESULT CPropListWellAbsence::OnPropertyChanged(WPARAM, LPARAM lParam) {
             case kSizeId:
             case kBorderColorId:
             case kInnerColorId:
-                if (!wellitems::ReadGroupEdit(item, style)) {
+                if (!ReadEditedField(item, style)) {
                     ShowItemAgain(item);
                     return 0;
                 }

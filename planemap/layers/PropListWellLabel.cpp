@@ -92,7 +92,7 @@ LRESULT CPropListWellLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFaceId:
         case kSizeId:
         case kColorId:
-            if (!wellitems::ReadGroupEdit(item, font)) {
+            if (!ReadEditedField(item, font)) {
                 ShowItemAgain(item);
                 return 0;
             }

@@ -101,7 +101,7 @@ bool CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp*
         case kSizeId:
         case kBorderColorId:
         case kInnerColorId:
-            if (!wellitems::ReadGroupEdit(item, symbol, kSymbolFirstField)) return false;
+            if (!ReadEditedField(item, symbol, kSymbolFirstField)) return false;
             layer.SetAbsenceSymbol(&symbol, type);
             return true;
         case kReferId: {

@@ -76,7 +76,7 @@ bool CPropListWellNetLayerLine::OnLayerItemChanged(CWellNetLayer& layer, CBCGPPr
         case kWidthId:
         case kColorId:
             // Only the edited field of the layer's pen changes.
-            if (!wellitems::ReadGroupEdit(item, pen)) return false;
+            if (!ReadEditedField(item, pen)) return false;
             layer.SetPen(pen);
             break;
         case kBeginArrowId:

@@ -112,7 +112,7 @@ LRESULT CPropListWellPath::OnPropertyChanged(WPARAM, LPARAM lParam) {
             case kColorId: {
                 QXLOGPEN edited;
                 line->GetLogPen(&edited);
-                if (!wellitems::ReadGroupEdit(item, edited)) {
+                if (!ReadEditedField(item, edited)) {
                     ShowItemAgain(item);
                     return 0;
                 }

@@ -80,7 +80,7 @@ LRESULT CPropListWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
             case kInnerColorId: {
                 QXLOGPOINT style;
                 symbol->GetLogPoint(&style);
-                if (!wellitems::ReadGroupEdit(item, style)) {
+                if (!ReadEditedField(item, style)) {
                     ShowItemAgain(item);
                     return 0;
                 }

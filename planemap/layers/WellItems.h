@@ -15,12 +15,6 @@ class CQXLayer;
 
 namespace wellitems {
 
-namespace detail {
-inline float& SizeOf(QXLOGPEN& pen) { return pen.width; }
-inline float& SizeOf(QXLOGFONT& font) { return font.size; }
-inline float& SizeOf(QXLOGPOINT& point) { return point.size; }
-}  // namespace detail
-
 // ---- making items ---------------------------------------------------------------------------
 // A group holding its id, expanded once its sub-items are added.
 CBCGPProp* NewGroup(const char* label, DWORD_PTR id);
@@ -66,24 +60,6 @@ void EnableAfterSwitch(CBCGPProp* group, int on);
 bool ReadSwitch(CBCGPProp* item, int* on);
 // The position of the item's text among its options; -1 when it is none of them.
 int ChosenOption(CBCGPProp* item);
-// One edit in a pen, font or point group: the edited sub-item's text must pass its own item's rule
-// (a text reported from code, which the item took unjudged, too), then only the edited field is
-// read into the record, which holds the stored values (ReadEditedField). A width or size whose text
-// is the refresh's own text of the stored value keeps the stored value; any other text is the
-// number typed ("0" over a stored 0.5 is 0). False, record untouched, when refused.
-template <class Record>
-bool ReadGroupEdit(CBCGPProp* item, Record& record, int first = 0) {
-    auto* sized = dynamic_cast<CBCGPropSizeText*>(item);
-    if (sized && !sized->Takes(ItemText(item))) return false;
-    Record read = record;
-    if (!ReadEditedField(item, read, first)) return false;
-    if (EditedFieldPosition(item, first) == 1 && ItemText(item) != Hundredths(detail::SizeOf(record)) &&
-        !penfont::ReadHundredths(ItemText(item), penfont::Accept::ZeroOrMore, &detail::SizeOf(read)))
-        return false;
-    record = read;
-    return true;
-}
-
 // What a typed number may be besides a number a single-precision field holds.
 enum class Sign { kZeroOrMore, kAny, kAboveZero };
 // The typed number times scale (its leading number; a text that is no number reads as 0), which

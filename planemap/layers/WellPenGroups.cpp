@@ -48,7 +48,7 @@ bool EditPenGroup(CBCGPPropList& grid, const PenGroup& g, CWellLayer& layer, CBC
     if (id != g.style && id != g.width && id != g.color) return true;
     QXLOGPEN pen;
     (layer.*g.pen)(&pen);
-    if (!wellitems::ReadGroupEdit(item, pen, 1)) return false;
+    if (!ReadEditedField(item, pen, 1)) return false;
     if (id == g.style)
         (layer.*g.setStyle)(pen.style);
     else if (id == g.width)

@@ -378,6 +378,9 @@ void SweepObjects(int part, int parts) {
     sweep::Sweeper sweeper("plane map", [&scope](State& state) { DumpLayer(scope, state); });
     // A vertical well's line is the same whichever way its track is drawn.
     sweeper.PassOverPick("上部井斜线 \"直1\" in 井位", "轨迹显示方式");
+    // The kit's own stratum order refuses a start below the stop and a stop above the start.
+    sweeper.PassOverPick("层段剖面 \"直1\" in 剖面", "井柱/起始小层");
+    sweeper.PassOverPick("层段剖面 \"直1\" in 剖面", "井柱/终止小层");
     const std::vector<CQXObject*> objects = Objects(map);
     for (std::size_t i = static_cast<std::size_t>(part); i < objects.size(); i += static_cast<std::size_t>(parts)) {
         CQXObject* object = objects[i];
