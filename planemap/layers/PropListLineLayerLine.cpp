@@ -14,6 +14,7 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/PropListFill.h"
 #include "planemap/RecordEdits.h"
+#include "planemap/SameTypeEdits.h"
 
 namespace {
 
@@ -131,8 +132,8 @@ bool CPropListLineLayerLine::OnLayerItemChanged(kel::plane::CLineLayer& layer, C
     return true;
 }
 
-// Both with two decimals: the width ("%.2f", not the refresh's trimmed text) and the cell size of
-// the layer's brush.
+// The width with two decimals ("%.2f", not the refresh's trimmed text); the cell size of the
+// layer's brush through its number item, as the refresh shows it.
 void CPropListLineLayerLine::ShowStoredItem(kel::plane::CLineLayer& layer, CBCGPProp* item) {
     if (item->GetData() == kWidthId) {
         QXLOGPEN pen;
@@ -141,6 +142,6 @@ void CPropListLineLayerLine::ShowStoredItem(kel::plane::CLineLayer& layer, CBCGP
     } else if (item->GetData() == kCellSizeId) {
         QXLOGBRUSH brush;
         layer.GetLogBrush(brush);
-        planemap::ShowStoredHundredths(item, brush.size);
+        ShowStoredFillSize(item, brush);
     }
 }
