@@ -15,6 +15,7 @@
 #include "hostlibs/Parsnip/MapFixture.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hosttypes/Moraine/BoundLayer.h"
+#include "hosttypes/Moraine/ContourLayer.h"
 #include "hosttypes/Moraine/CtrlLineLayer.h"
 #include "hosttypes/Moraine/LineLayer.h"
 #include "hosttypes/Moraine/PlaneOption.h"
@@ -572,7 +573,13 @@ TEST(LayerPageRefusals, ARefusedWholeNumberShowsTheStoredNumberAsTheRefreshShows
             planetest::ExpectCodeReportRefused(page, id, refused, "7");
         }
         EXPECT_EQ(redraws, page.Redraws()) << id;
+        // A valid report from code after a typed refusal is taken.
+        ASSERT_TRUE(page.Type(id, "-1"));
+        page.Report(id, "3");
+        EXPECT_EQ("3", page.Value(id)) << id;
+        EXPECT_EQ(redraws + 1, page.Redraws()) << id;
     }
+    EXPECT_EQ(3, kel::plane::CContourLayer(contour).GetLabelInterval());
 }
 
 // A change reported from code with a text the page's reader refuses writes nothing and redraws

@@ -207,14 +207,23 @@ TEST(PieLayerData, DatesOutOfOrderArePutBack) {
     auto* begin = dynamic_cast<CBCGPDateTimeProp*>(page.Item(D::kDateBeginId));
     auto* end = dynamic_cast<CBCGPDateTimeProp*>(page.Item(D::kDateEndId));
     ASSERT_TRUE(begin && end);
+    // A begin after the end, an end before the begin: the item shows the stored date, nothing
+    // is written or redrawn.
+    const int redraws = page.Redraws();
+    parsnip::testing::ClearCallLog();
     page.grid().PickDate(begin, COleDateTime(2025, 2, 1, 0, 0, 0));
     EXPECT_EQ(COleDateTime(2024, 1, 1, 0, 0, 0), w.pie.GetDateBegin());
     EXPECT_EQ(COleDateTime(2024, 1, 1, 0, 0, 0), begin->GetDate());
     page.grid().PickDate(end, COleDateTime(2023, 2, 1, 0, 0, 0));
     EXPECT_EQ(COleDateTime(2024, 12, 31, 0, 0, 0), w.pie.GetDateEnd());
     EXPECT_EQ(COleDateTime(2024, 12, 31, 0, 0, 0), end->GetDate());
+    EXPECT_EQ(redraws, page.Redraws());
+    EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetDateBegin"));
+    EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetDateEnd"));
     page.grid().PickDate(end, COleDateTime(2024, 6, 30, 0, 0, 0));
     EXPECT_EQ(COleDateTime(2024, 6, 30, 0, 0, 0), w.pie.GetDateEnd());
+    EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetDateEnd"));
+    EXPECT_EQ(redraws + 1, page.Redraws());
 }
 
 TEST(PieLayerData, ARecolouredControlPointBlendsTheRowsBetween) {

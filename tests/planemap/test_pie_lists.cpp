@@ -231,6 +231,13 @@ TEST(PieList, ARefusedTextReshowsOnlyItsItemAndTheSizeItemStaysAlive) {
     EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectPie::SetRadius"));
     EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectPie::SetFont"));
     EXPECT_EQ(redraws, list.Redraws());
+
+    // Each report is judged by its own text: a valid one from code after a typed refusal is taken.
+    ASSERT_TRUE(list.Type(P::kRadiusId, "-1"));
+    list.Report(P::kRadiusId, "7");
+    EXPECT_DOUBLE_EQ(7, pie->GetRadius());
+    EXPECT_EQ("7", list.Value(P::kRadiusId));
+    EXPECT_EQ(redraws + 1, list.Redraws());
 }
 
 // ---- the coordinate system -------------------------------------------------------------------------------
