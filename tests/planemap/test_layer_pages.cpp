@@ -601,7 +601,17 @@ TEST(LayerPageRefusals, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredVal
     EXPECT_EQ("0.00", page.Value(CPropListPointLayerPoint::kSymbolSizeId));
     EXPECT_EQ("1.20", page.Value(CPropListPointLayerPoint::kFontSizeId));
     EXPECT_EQ("30", page.Value(CPropListPointLayerPoint::kAngleId));
-    EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPointLayer::SetSymbolPoint"));
     EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPointLayer::SetFont"));
     EXPECT_EQ(redraws, page.Redraws());
+
+    // The angle and the decimals the item or the reader refuses show as the refresh shows them.
+    ASSERT_TRUE(page.Type(CPropListPointLayerPoint::kAngleId, "30.0"));
+    ASSERT_TRUE(page.Pick(CPropListPointLayerPoint::kDecimalsId, "2"));
+    for (const char* refused : {"1e999", "-1e999"}) {
+        ASSERT_TRUE(page.Type(CPropListPointLayerPoint::kAngleId, refused));
+        EXPECT_EQ("30.00", page.Value(CPropListPointLayerPoint::kAngleId)) << refused;
+        page.Report(CPropListPointLayerPoint::kDecimalsId, refused);
+        EXPECT_EQ("2", page.Value(CPropListPointLayerPoint::kDecimalsId)) << refused;
+    }
+    EXPECT_EQ(redraws + 2, page.Redraws());
 }
