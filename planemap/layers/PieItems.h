@@ -165,7 +165,8 @@ bool EditPenStyleOrColor(QXLOGPEN& pen, const PenItems& items, CBCGPProp* item);
 // it: the outline width divided by outlineDivisor, the other widths as kept. False, nothing shown,
 // for another item.
 template <class List, class Holder, std::size_t N>
-bool ShowStoredNumber(const Holder& holder, CBCGPProp* item, const PenItems (&pens)[N], double outlineDivisor) {
+bool ShowStoredSymbolNumber(const Holder& holder, CBCGPProp* item, const PenItems (&pens)[N],
+                            double outlineDivisor) {
     const DWORD_PTR id = item->GetData();
     if (id == List::kFontSizeId) {
         QXLOGFONT font;

@@ -174,7 +174,7 @@ void CPropListPie::ShowItemAgain(CBCGPProp* item) {
 }
 
 void CPropListPie::ShowStored(CQXObjectPie& pie, CBCGPProp* item) {
-    ShowStoredNumber<CPropListPie>(pie, item, kPens, 1);
+    ShowStoredSymbolNumber<CPropListPie>(pie, item, kPens, 1);
 }
 
 bool CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {

@@ -498,7 +498,7 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
 
 // A refused number shows the stored value as the refresh shows it; other items keep their text.
 void CPropListPieLayerObj::ShowStoredItem(CPieLayer& layer, CBCGPProp* item) {
-    if (ShowStoredNumber<Page>(layer, item, kPens, kOutlineDivisor)) return;
+    if (ShowStoredSymbolNumber<Page>(layer, item, kPens, kOutlineDivisor)) return;
     const DWORD_PTR id = item->GetData();
     if (id == kDecimalsId) {
         SetItemText(item, Count(layer.GetDotCount()));
