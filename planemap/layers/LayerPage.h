@@ -7,9 +7,31 @@
 #pragma once
 
 #include "bcg/Prop.h"
+#include "framework/GroupEdits.h"
+#include "framework/PropItems.h"
+#include "hosttypes/Kestrel/StyleRecords.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/WndLstPlane.h"
 
 class CQXLayer;
+
+namespace layerpage {
+
+inline float& SizeField(QXLOGPEN& pen) { return pen.width; }
+inline float& SizeField(QXLOGFONT& font) { return font.size; }
+inline float& SizeField(QXLOGPOINT& point) { return point.size; }
+
+// One edit in a pen, font or point group of a layer page, into the record read from the layer:
+// only the edited field is read, so a pick never rewrites the width or size from its rounded text
+// and a stored size that does not read never blocks a pick. The width or size edited is read as
+// typed, by the width rule of the layer pages. False, the record untouched, when it is refused.
+template <class Record>
+bool ReadGroupEdit(CBCGPProp* item, Record& record) {
+    if (EditedFieldPosition(item) != 1) return ReadEditedField(item, record);
+    return planemap::ReadWidth(ItemText(item), &SizeField(record));
+}
+
+}  // namespace layerpage
 
 // The layer itself, for the pages that write to the layer with no wrapper of the plane-layer
 // library between.

@@ -103,14 +103,11 @@ bool CPropListLineLayerLine::OnLayerItemChanged(kel::plane::CLineLayer& layer, C
     layer.GetLogBrush(brush);
     const DWORD_PTR id = item->GetData();
     switch (id) {
+        case kLineGroupId:
         case kStyleId:
-            planemap::EditPen(pen, item, 0);
-            break;
         case kWidthId:
-            if (!planemap::ReadWidth(ItemText(item), &pen.width)) return false;
-            break;
         case kColorId:
-            ReadColor(item, &pen.color);
+            if (!layerpage::ReadGroupEdit(item, pen)) return false;
             break;
         case kStyleSetId:
         case kFillStyleId:

@@ -98,26 +98,18 @@ bool CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer
     QXLOGFONT font;
     layer.GetFont(&font);
     switch (item->GetData()) {
+        case kSymbolGroupId:
         case kSymbolStyleId:
-            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) symbol.style = picker->GetVal();
-            break;
         case kSymbolSizeId:
-            if (!planemap::ReadWidth(ItemText(item), &symbol.size)) return false;
-            break;
         case kBorderColorId:
-            ReadColor(item, &symbol.borderColor);
-            break;
         case kInnerColorId:
-            ReadColor(item, &symbol.innerColor);
+            if (!layerpage::ReadGroupEdit(item, symbol)) return false;
             break;
+        case kFontGroupId:
         case kFaceId:
-            font.SetFaceName(ItemText(item));
-            break;
         case kFontSizeId:
-            if (!planemap::ReadWidth(ItemText(item), &font.size)) return false;
-            break;
         case kFontColorId:
-            ReadColor(item, &font.color);
+            if (!layerpage::ReadGroupEdit(item, font)) return false;
             break;
         case kDecimalsId: {
             int decimals = 0;

@@ -307,6 +307,18 @@ TEST(LineLayerLine, WidthsDropTrailingZerosOnRefreshButARefusalShowsTwoDecimals)
     EXPECT_EQ("2.5", page.Value(CPropListLineLayerLine::kWidthId));
     page.Type(CPropListLineLayerLine::kWidthId, "2");
     EXPECT_EQ(200, PenOfLine(lines).width);
+
+    // A colour picked in the group keeps the stored width, unrounded (249.96, shown "2.5") or one
+    // that does not read (-100).
+    for (float stored : {249.96f, -100.0f}) {
+        pen.width = stored;
+        kel::plane::CLineLayer(lines).SetPen(pen);
+        page.Show(lines);
+        ASSERT_TRUE(page.Color(CPropListLineLayerLine::kColorId, RGB(0, 128, 0)));
+        EXPECT_FLOAT_EQ(stored, PenOfLine(lines).width);
+        EXPECT_EQ(RGB(0, 128, 0), PenOfLine(lines).color);
+        pen.color = 0;
+    }
 }
 
 TEST(LineLayerLine, AFillEditReachesEveryLineOfTheLayerAndWritesThePenBack) {
@@ -402,6 +414,41 @@ TEST(PointLayerPoint, SizesFollowTheWidthRuleAndEveryEditWritesSymbolAndFont) {
     EXPECT_EQ(3, wrapper.GetDecimal());
     EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CPointLayer::SetSymbolPoint"));
     EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CPointLayer::SetFont"));
+}
+
+// In the point and font groups only the edited field decides: a colour picked never rewrites the
+// size from its rounded text, and a stored size that does not read never blocks the pick; a size
+// typed is read as typed.
+TEST(PointLayerPoint, AGroupEditReadsOnlyTheEditedField) {
+    PointPage w;
+    auto& page = w.page;
+    using P = CPropListPointLayerPoint;
+    ASSERT_TRUE(page.Type(P::kSymbolSizeId, "2.4996"));
+    page.Show(w.points);
+    EXPECT_EQ("2.50", page.Value(P::kSymbolSizeId));
+    ASSERT_TRUE(page.Color(P::kBorderColorId, RGB(255, 0, 0)));
+    QXLOGPOINT symbol;
+    w.wrapper.GetSymbolPoint(&symbol);
+    EXPECT_FLOAT_EQ(249.96f, symbol.size);
+    EXPECT_EQ(RGB(255, 0, 0), symbol.borderColor);
+    ASSERT_TRUE(page.Type(P::kSymbolSizeId, "2"));
+    w.wrapper.GetSymbolPoint(&symbol);
+    EXPECT_FLOAT_EQ(200.0f, symbol.size);
+
+    // A stored negative size (-100) does not block a picked colour, and stays as stored.
+    symbol.size = -100;
+    w.wrapper.SetSymbolPoint(&symbol);
+    QXLOGFONT font = w.Font();
+    font.size = -100;
+    w.wrapper.SetFont(&font);
+    page.Show(w.points);
+    ASSERT_TRUE(page.Color(P::kInnerColorId, RGB(0, 0, 255)));
+    ASSERT_TRUE(page.Color(P::kFontColorId, RGB(0, 0, 255)));
+    w.wrapper.GetSymbolPoint(&symbol);
+    EXPECT_EQ(RGB(0, 0, 255), symbol.innerColor);
+    EXPECT_FLOAT_EQ(-100.0f, symbol.size);
+    EXPECT_EQ(RGB(0, 0, 255), w.Font().color);
+    EXPECT_FLOAT_EQ(-100.0f, w.Font().size);
 }
 
 TEST(PointLayerPoint, ATransparentBackgroundGreysItsColourAndKeepsIt) {
