@@ -163,6 +163,20 @@ TEST(PieLayerDisplay, DynamicBarsShowTheirPointAndDrawTypes) {
     EXPECT_EQ("属性显示样式", std::string(page.Item(O::kDataPosGroupId)->GetName().GetString()));
     ASSERT_TRUE(page.Pick(O::kDrawType2Id, "折线图"));
     EXPECT_EQ(kel::plane::DMB_LINE, w.pie.GetDynamicMultiBarDrawType(2));
+
+    // A colour picked in the point group keeps the size as stored: 249.96 (shown "2.50"), -100.
+    for (float stored : {249.96f, -100.0f}) {
+        QXLOGPOINT point;
+        w.pie.GetDynamicMultiBarPoint(point);
+        point.size = stored;
+        w.pie.SetDynamicMultiBarPoint(point);
+        OpenList<O> shown;
+        shown.Show(w.layer);
+        ASSERT_TRUE(shown.Color(O::kPointBorderColorId, RGB(255, 0, 0)));
+        w.pie.GetDynamicMultiBarPoint(point);
+        EXPECT_FLOAT_EQ(stored, point.size);
+        EXPECT_EQ(RGB(255, 0, 0), point.borderColor);
+    }
 }
 
 // ---- data page ------------------------------------------------------------------------------------------
