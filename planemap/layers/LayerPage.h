@@ -7,9 +7,46 @@
 #pragma once
 
 #include "bcg/Prop.h"
+#include "framework/GroupEdits.h"
+#include "framework/PropItems.h"
+#include "hosttypes/Kestrel/StyleRecords.h"
+#include "planemap/PlaneReaders.h"
 #include "planemap/WndLstPlane.h"
 
 class CQXLayer;
+
+namespace layerpage {
+
+inline float& SizeField(QXLOGPEN& pen) { return pen.width; }
+inline float& SizeField(QXLOGFONT& font) { return font.size; }
+inline float& SizeField(QXLOGPOINT& point) { return point.size; }
+
+// The position of an item among its group's sub-items; 0 for an item of no group.
+inline int FieldIndex(CBCGPProp* item) {
+    CBCGPProp* group = item ? item->GetParent() : nullptr;
+    for (int i = 0; group && i < group->GetSubItemsCount(); ++i)
+        if (group->GetSubItem(i) == item) return i;
+    return 0;
+}
+
+// One edit in a pen, font or point group whose fields start at sub-item first, into the record
+// read from the layer or object: only the edited field is read, so a pick never rewrites the
+// width or size from its rounded text and a stored size that does not read never blocks a pick.
+// The width or size edited is read as typed, by the list's readSize(text, &field). False, the
+// record untouched, when the edit is refused.
+template <class Record, class ReadSize>
+bool ReadGroupEdit(CBCGPProp* item, Record& record, ReadSize readSize, int first = 0) {
+    if (EditedFieldPosition(item, first) != 1) return ReadEditedField(item, record, first);
+    return readSize(ItemText(item), &SizeField(record));
+}
+
+// The layer pages' groups: fields from the first sub-item on, the size by the width rule.
+template <class Record>
+bool ReadGroupEdit(CBCGPProp* item, Record& record) {
+    return ReadGroupEdit(item, record, &planemap::ReadWidth);
+}
+
+}  // namespace layerpage
 
 // The layer itself, for the pages that write to the layer with no wrapper of the plane-layer
 // library between.

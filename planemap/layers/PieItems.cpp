@@ -128,8 +128,11 @@ SizeRow SizeRowOf(const SizeIds& ids, DWORD_PTR id) {
     return kSizeRowCount;
 }
 
-bool EditPenStyleOrColor(QXLOGPEN& pen, const PenItems& items, CBCGPProp* item) {
-    return planemap::EditPen(pen, item, item->GetData() == items.style ? 0 : 2);
+int PenFirstField(const PenItems& items, CBCGPProp* item) {
+    CBCGPProp* group = item ? item->GetParent() : nullptr;
+    for (int i = 0; group && i < group->GetSubItemsCount(); ++i)
+        if (group->GetSubItem(i)->GetData() == items.style) return i;
+    return 0;
 }
 
 }  // namespace pieitems

@@ -156,16 +156,17 @@ void WritePen(Holder& holder, PenKind kind, QXLOGPEN& pen) {
     else
         holder.SetBotPen(pen);
 }
-// The picker's style or the colour item's colour into pen (planemap::EditPen); false when the
-// item is not of its kind. The width item is the caller's: its rule differs by list and pen.
-bool EditPenStyleOrColor(QXLOGPEN& pen, const PenItems& items, CBCGPProp* item);
+// Where the pen's fields start in the group of its edited item: the style picker's position
+// (a "显示" switch or a length may come first).
+int PenFirstField(const PenItems& items, CBCGPProp* item);
 
 // The stored value of a number item both chart-symbol lists have (List's kFontSizeId, kXMoveId,
 // kYMoveId, kBottomLengthId, its kSizeIds and the width items of pens), as the list's refresh shows
 // it: the outline width divided by outlineDivisor, the other widths as kept. False, nothing shown,
 // for another item.
 template <class List, class Holder, std::size_t N>
-bool ShowStoredNumber(const Holder& holder, CBCGPProp* item, const PenItems (&pens)[N], double outlineDivisor) {
+bool ShowStoredSymbolNumber(const Holder& holder, CBCGPProp* item, const PenItems (&pens)[N],
+                            double outlineDivisor) {
     const DWORD_PTR id = item->GetData();
     if (id == List::kFontSizeId) {
         QXLOGFONT font;

@@ -19,6 +19,4 @@ protected:
     void RefreshLayer(kel::plane::CBoundLayer& layer) override;
     bool OnLayerItemChanged(kel::plane::CBoundLayer& layer, CBCGPProp* item) override;
     void ShowStoredItem(kel::plane::CBoundLayer& layer, CBCGPProp* item) override;
-    // A refused width shows the stored width with two decimals.
-    void ShowItemAgain(CBCGPProp* item) override { ShowStoredValue(item); }
 };

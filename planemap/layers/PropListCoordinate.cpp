@@ -9,6 +9,7 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/layers/LayerPage.h"
 #include "planemap/layers/PieItems.h"
 #include "planemap/layers/PieTexts.h"
 
@@ -356,15 +357,9 @@ bool CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) 
     } else if (const FontItems* font =
                    Find(kFonts, [id](const FontItems& f) { return f.face == id || f.size == id || f.color == id; })) {
         QXLOGFONT& record = axes.*font->font;
-        if (id == font->face) {
-            record.SetFaceName(text);
-        } else if (id == font->size) {
-            // The size taken (a text that is no number reads as 0), shown as a refresh shows it.
-            if (!ReadHundredthsLength(text, &record.size)) return false;
-            SetItemText(item, pieitems::Number(record.size / 100.0));
-        } else {
-            ReadColor(item, &record.color);
-        }
+        if (!layerpage::ReadGroupEdit(item, record, &ReadHundredthsLength)) return false;
+        // The size taken (a text that is no number reads as 0), shown as a refresh shows it.
+        if (id == font->size) SetItemText(item, pieitems::Number(record.size / 100.0));
     } else if (const PenItems* pen =
                    Find(kPens, [id](const PenItems& p) { return p.style == id || p.color == id || p.width == id; })) {
         QXLOGPEN& record = axes.*pen->pen;

@@ -20,6 +20,4 @@ protected:
     void RefreshLayer(kel::plane::CCtrlLineLayer& layer) override;
     bool OnLayerItemChanged(kel::plane::CCtrlLineLayer& layer, CBCGPProp* item) override;
     void ShowStoredItem(kel::plane::CCtrlLineLayer& layer, CBCGPProp* item) override;
-    // A refused width shows the stored width with two decimals.
-    void ShowItemAgain(CBCGPProp* item) override { ShowStoredValue(item); }
 };

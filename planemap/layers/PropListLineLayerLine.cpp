@@ -14,6 +14,7 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/PropListFill.h"
 #include "planemap/RecordEdits.h"
+#include "planemap/SameTypeEdits.h"
 
 namespace {
 
@@ -102,14 +103,11 @@ bool CPropListLineLayerLine::OnLayerItemChanged(kel::plane::CLineLayer& layer, C
     layer.GetLogBrush(brush);
     const DWORD_PTR id = item->GetData();
     switch (id) {
+        case kLineGroupId:
         case kStyleId:
-            planemap::EditPen(pen, item, 0);
-            break;
         case kWidthId:
-            if (!planemap::ReadWidth(ItemText(item), &pen.width)) return false;
-            break;
         case kColorId:
-            ReadColor(item, &pen.color);
+            if (!layerpage::ReadGroupEdit(item, pen)) return false;
             break;
         case kStyleSetId:
         case kFillStyleId:
@@ -131,8 +129,8 @@ bool CPropListLineLayerLine::OnLayerItemChanged(kel::plane::CLineLayer& layer, C
     return true;
 }
 
-// Both with two decimals: the width ("%.2f", not the refresh's trimmed text) and the cell size of
-// the layer's brush.
+// The width with two decimals ("%.2f", not the refresh's trimmed text); the cell size of the
+// layer's brush through its number item, as the refresh shows it.
 void CPropListLineLayerLine::ShowStoredItem(kel::plane::CLineLayer& layer, CBCGPProp* item) {
     if (item->GetData() == kWidthId) {
         QXLOGPEN pen;
@@ -141,6 +139,6 @@ void CPropListLineLayerLine::ShowStoredItem(kel::plane::CLineLayer& layer, CBCGP
     } else if (item->GetData() == kCellSizeId) {
         QXLOGBRUSH brush;
         layer.GetLogBrush(brush);
-        planemap::ShowStoredHundredths(item, brush.size);
+        ShowStoredFillSize(item, brush);
     }
 }

@@ -30,8 +30,6 @@ protected:
     void RefreshLayer(kel::plane::CLineLayer& layer) override;
     bool OnLayerItemChanged(kel::plane::CLineLayer& layer, CBCGPProp* item) override;
     void ShowStoredItem(kel::plane::CLineLayer& layer, CBCGPProp* item) override;
-    // A refused width or cell size shows the stored value with two decimals.
-    void ShowItemAgain(CBCGPProp* item) override { ShowStoredValue(item); }
 };
 
 namespace linelayer {

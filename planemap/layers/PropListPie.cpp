@@ -7,6 +7,7 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/SameTypeEdits.h"
+#include "planemap/layers/LayerPage.h"
 #include "planemap/layers/PieTexts.h"
 
 namespace pt = pietext;
@@ -174,7 +175,7 @@ void CPropListPie::ShowItemAgain(CBCGPProp* item) {
 }
 
 void CPropListPie::ShowStored(CQXObjectPie& pie, CBCGPProp* item) {
-    ShowStoredNumber<CPropListPie>(pie, item, kPens, 1);
+    ShowStoredSymbolNumber<CPropListPie>(pie, item, kPens, 1);
 }
 
 bool CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
@@ -184,17 +185,15 @@ bool CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
     QXLOGFONT font;
     pie.GetFont(font);
     double value = 0;
+    auto readSize = [](const CString& size, float* hundredths) {
+        return ReadFloatNumber(size, numtext::kHundredths, hundredths);
+    };
     switch (item->GetData()) {
         case kFaceId:
-            font.SetFaceName(text);
-            SetSameTypeFont(layer, font, typeName);
-            return true;
         case kFontSizeId:
-            if (!ReadFloatNumber(text, numtext::kHundredths, &font.size)) return false;
-            SetSameTypeFont(layer, font, typeName);
-            return true;
         case kFontColorId:
-            if (ReadColor(item, &font.color)) SetSameTypeFont(layer, font, typeName);
+            if (!layerpage::ReadGroupEdit(item, font, readSize)) return false;
+            SetSameTypeFont(layer, font, typeName);
             return true;
         case kXMoveId:
         case kYMoveId: {
@@ -235,11 +234,8 @@ bool CPropListPie::ApplyPenEdit(CQXObjectPie& pie, CBCGPProp* item) {
     const PenItems* pen = PenOf(kPens, item->GetData());
     if (!pen) return true;  // groups and the read-only shape write nothing
     QXLOGPEN record = ReadPen(pie, pen->kind);
-    if (item->GetData() == pen->width) {
-        if (!ReadFloatNumber(ItemText(item), 1, &record.width)) return false;
-    } else if (!EditPenStyleOrColor(record, *pen, item)) {
-        return true;
-    }
+    auto readWidth = [](const CString& text, float* width) { return ReadFloatNumber(text, 1, width); };
+    if (!layerpage::ReadGroupEdit(item, record, readWidth, PenFirstField(*pen, item))) return false;
     ForSameTypeObjects<CQXObjectPie>(pie.GetLayer(), pie.GetTypeName(),
                                      [&](CQXObjectPie* object) { WritePen(*object, pen->kind, record); });
     return true;

@@ -151,16 +151,19 @@ BOOL CPieDateTimeProp::OnEndEdit() {
             layer.SetDate2(date);
             break;
         case CPropListPieLayerData::kDateBeginId:
-            if (date > layer.GetDateEnd())
+            // A begin after the end is refused: the item shows the stored begin, nothing is redrawn.
+            if (date > layer.GetDateEnd()) {
                 SetDate(layer.GetDateBegin());
-            else
-                layer.SetDateBegin(date);
+                return TRUE;
+            }
+            layer.SetDateBegin(date);
             break;
         case CPropListPieLayerData::kDateEndId:
-            if (date < layer.GetDateBegin())
+            if (date < layer.GetDateBegin()) {
                 SetDate(layer.GetDateEnd());
-            else
-                layer.SetDateEnd(date);
+                return TRUE;
+            }
+            layer.SetDateEnd(date);
             break;
         default:
             break;

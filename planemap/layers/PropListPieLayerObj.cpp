@@ -392,15 +392,11 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
     int whole = 0;
     switch (id) {
         case kFaceId:
-            font.SetFaceName(text);
-            layer.SetFont(font);
-            return true;
         case kFontSizeId:
-            if (!planemap::ReadWidth(text, &font.size)) return false;
-            layer.SetFont(font);
-            return true;
         case kFontColorId:
-            if (ReadColor(item, &font.color)) layer.SetFont(font);
+            if (!layerpage::ReadGroupEdit(item, font, &planemap::ReadWidth, layerpage::FieldIndex(FindItem(kFaceId))))
+                return false;
+            layer.SetFont(font);
             return true;
         case kTextPosId:
             layer.SetTextPos(ValueOfText(kTextPositions, text, 2));
@@ -468,17 +464,11 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             }
             break;
         case kPointStyleId:
-            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) point.style = picker->GetVal();
-            layer.SetDynamicMultiBarPoint(point);
-            return true;
         case kPointSizeId:
-            if (!planemap::ReadWidth(text, &point.size)) return false;
-            layer.SetDynamicMultiBarPoint(point);
-            return true;
         case kPointBorderColorId:
         case kPointFillColorId:
-            if (ReadColor(item, id == kPointBorderColorId ? &point.borderColor : &point.innerColor))
-                layer.SetDynamicMultiBarPoint(point);
+            if (!layerpage::ReadGroupEdit(item, point)) return false;
+            layer.SetDynamicMultiBarPoint(point);
             return true;
         default:
             break;
@@ -498,7 +488,7 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
 
 // A refused number shows the stored value as the refresh shows it; other items keep their text.
 void CPropListPieLayerObj::ShowStoredItem(CPieLayer& layer, CBCGPProp* item) {
-    if (ShowStoredNumber<Page>(layer, item, kPens, kOutlineDivisor)) return;
+    if (ShowStoredSymbolNumber<Page>(layer, item, kPens, kOutlineDivisor)) return;
     const DWORD_PTR id = item->GetData();
     if (id == kDecimalsId) {
         SetItemText(item, Count(layer.GetDotCount()));
@@ -516,12 +506,9 @@ void CPropListPieLayerObj::ShowStoredItem(CPieLayer& layer, CBCGPProp* item) {
 bool CPropListPieLayerObj::ApplyPenEdit(CPieLayer& layer, CBCGPProp* item) {
     const PenItems* items = PenOf(kPens, item->GetData());
     QXLOGPEN pen = ReadPen(layer, items->kind);
-    if (item->GetData() != items->width) {
-        if (!EditPenStyleOrColor(pen, *items, item)) return true;
-    } else if (!(items->kind == PenKind::kOutline ? planemap::ReadWidth(ItemText(item), &pen.width)
-                                                   : ReadShownWidth(ItemText(item), &pen.width))) {
+    if (!layerpage::ReadGroupEdit(item, pen, items->kind == PenKind::kOutline ? &planemap::ReadWidth : &ReadShownWidth,
+                                  PenFirstField(*items, item)))
         return false;
-    }
     WritePen(layer, items->kind, pen);
     return true;
 }

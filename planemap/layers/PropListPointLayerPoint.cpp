@@ -4,6 +4,7 @@
 
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
+#include "framework/NumberText.h"
 #include "framework/PropDigits.h"
 #include "framework/PropStyleCombox.h"
 #include "planemap/PlaneItems.h"
@@ -23,6 +24,30 @@ bool ReadDecimals(CBCGPProp* item, int* decimals) {
     *decimals = static_cast<int>(value);
     return true;
 }
+
+// The numbers the page shows, each as the refresh and the re-show after a refusal show it.
+struct ShownNumber {
+    DWORD_PTR id;
+    CString (*text)(const kel::plane::CPointLayer& layer);
+};
+const ShownNumber kShownNumbers[] = {
+    {CPropListPointLayerPoint::kSymbolSizeId,
+     [](const kel::plane::CPointLayer& layer) {
+         QXLOGPOINT symbol;
+         layer.GetSymbolPoint(&symbol);
+         return numtext::Fixed(symbol.size / numtext::kHundredths, 2);
+     }},
+    {CPropListPointLayerPoint::kFontSizeId,
+     [](const kel::plane::CPointLayer& layer) {
+         QXLOGFONT font;
+         layer.GetFont(&font);
+         return numtext::Fixed(font.size / numtext::kHundredths, 2);
+     }},
+    {CPropListPointLayerPoint::kDecimalsId,
+     [](const kel::plane::CPointLayer& layer) { return FormatString("%d", layer.GetDecimal()); }},
+    {CPropListPointLayerPoint::kAngleId,
+     [](const kel::plane::CPointLayer& layer) { return planemap::AngleText(layer.GetAngle()); }},
+};
 
 }  // namespace
 
@@ -54,10 +79,9 @@ void CPropListPointLayerPoint::RefreshLayer(kel::plane::CPointLayer& layer) {
     QXLOGFONT font;
     layer.GetFont(&font);
     SetFontProp(FindItem(kFontGroupId), font);
-    SetItemText(FindItem(kDecimalsId), FormatString("%d", layer.GetDecimal()));
+    for (const ShownNumber& number : kShownNumbers) SetItemText(FindItem(number.id), number.text(layer));
     ShowTransparent(font);
     ShowColor(FindItem(kBackColorId), font.backColor);
-    SetItemText(FindItem(kAngleId), planemap::AngleText(layer.GetAngle()));
     const planemap::Place* place = planemap::PlaceOf(layer.GetHAlign(), layer.GetVAlign());
     SetItemText(FindItem(kPlaceId), place ? place->text : "");
 }
@@ -74,26 +98,18 @@ bool CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer
     QXLOGFONT font;
     layer.GetFont(&font);
     switch (item->GetData()) {
+        case kSymbolGroupId:
         case kSymbolStyleId:
-            if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) symbol.style = picker->GetVal();
-            break;
         case kSymbolSizeId:
-            if (!planemap::ReadWidth(ItemText(item), &symbol.size)) return false;
-            break;
         case kBorderColorId:
-            ReadColor(item, &symbol.borderColor);
-            break;
         case kInnerColorId:
-            ReadColor(item, &symbol.innerColor);
+            if (!layerpage::ReadGroupEdit(item, symbol)) return false;
             break;
+        case kFontGroupId:
         case kFaceId:
-            font.SetFaceName(ItemText(item));
-            break;
         case kFontSizeId:
-            if (!planemap::ReadWidth(ItemText(item), &font.size)) return false;
-            break;
         case kFontColorId:
-            ReadColor(item, &font.color);
+            if (!layerpage::ReadGroupEdit(item, font)) return false;
             break;
         case kDecimalsId: {
             int decimals = 0;
@@ -127,33 +143,7 @@ bool CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer
     return true;
 }
 
-// The sizes with two decimals, the decimals and the angle as the refresh shows them.
 void CPropListPointLayerPoint::ShowStoredItem(kel::plane::CPointLayer& layer, CBCGPProp* item) {
-    QXLOGPOINT symbol;
-    QXLOGFONT font;
-    switch (item->GetData()) {
-        case kSymbolSizeId:
-            layer.GetSymbolPoint(&symbol);
-            planemap::ShowStoredHundredths(item, symbol.size);
-            break;
-        case kFontSizeId:
-            layer.GetFont(&font);
-            planemap::ShowStoredHundredths(item, font.size);
-            break;
-        case kDecimalsId:
-            SetItemText(item, FormatString("%d", layer.GetDecimal()));
-            break;
-        case kAngleId:
-            SetItemText(item, planemap::AngleText(layer.GetAngle()));
-            break;
-        default:
-            break;
-    }
-}
-
-void CPropListPointLayerPoint::ShowItemAgain(CBCGPProp* item) {
-    if (item && (item->GetData() == kSymbolSizeId || item->GetData() == kFontSizeId))
-        ShowStoredValue(item);
-    else
-        CWndLstPlane::ShowItemAgain(item);
+    for (const ShownNumber& number : kShownNumbers)
+        if (item->GetData() == number.id) SetItemText(item, number.text(layer));
 }

@@ -30,8 +30,6 @@ protected:
     void RefreshLayer(kel::plane::CPointLayer& layer) override;
     bool OnLayerItemChanged(kel::plane::CPointLayer& layer, CBCGPProp* item) override;
     void ShowStoredItem(kel::plane::CPointLayer& layer, CBCGPProp* item) override;
-    // A refused symbol or font size shows the stored size with two decimals.
-    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     void ShowTransparent(const QXLOGFONT& font);

@@ -13,7 +13,6 @@
 #include "hosttypes/Parsnip/QXObjectFill.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/RecordEdits.h"
 #include "planemap/PropListFill.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/layers/PropListLineLayerLine.h"
@@ -190,5 +189,5 @@ void CPropListStratumMapLayerFill::ShowStoredItem(CStratumMapLayer& layer, CBCGP
     const AreaGroup* area = AreaOf(item->GetData());
     if (!area || item->GetData() != area->fillId + 5) return;
     Brushes brushes(layer);
-    planemap::ShowStoredHundredths(item, (brushes.*area->brush).size);
+    ShowStoredFillSize(item, brushes.*area->brush);
 }

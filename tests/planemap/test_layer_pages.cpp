@@ -15,6 +15,7 @@
 #include "hostlibs/Parsnip/MapFixture.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hosttypes/Moraine/BoundLayer.h"
+#include "hosttypes/Moraine/ContourLayer.h"
 #include "hosttypes/Moraine/CtrlLineLayer.h"
 #include "hosttypes/Moraine/LineLayer.h"
 #include "hosttypes/Moraine/PlaneOption.h"
@@ -31,12 +32,16 @@
 #include "planemap/layers/PropListAttributeLayerPages.h"
 #include "planemap/layers/PropListBoundLayerBound.h"
 #include "planemap/layers/PropListContourLayerData.h"
+#include "planemap/layers/PropListContourLayerLine.h"
 #include "planemap/layers/PropListCtrlLineLayerData.h"
 #include "planemap/layers/PropListCtrlLineLayerLine.h"
 #include "planemap/layers/PropListLineLayerLine.h"
+#include "planemap/layers/PropListPieLayerObj.h"
 #include "planemap/layers/PropListPointLayerPoint.h"
 #include "planemap/layers/PropListSandLayerData.h"
+#include "planemap/layers/PropListSandLayerLine.h"
 #include "planemap/layers/PropListStratumMapLayerData.h"
+#include "planemap/layers/PropListStratumMapLayerFill.h"
 #include "planemap/layers/PropListWellNetLayerLine.h"
 #include "planemap/layers/StratumDataPages.h"
 
@@ -302,6 +307,18 @@ TEST(LineLayerLine, WidthsDropTrailingZerosOnRefreshButARefusalShowsTwoDecimals)
     EXPECT_EQ("2.5", page.Value(CPropListLineLayerLine::kWidthId));
     page.Type(CPropListLineLayerLine::kWidthId, "2");
     EXPECT_EQ(200, PenOfLine(lines).width);
+
+    // A colour picked in the group keeps the stored width, unrounded (249.96, shown "2.5") or one
+    // that does not read (-100).
+    for (float stored : {249.96f, -100.0f}) {
+        pen.width = stored;
+        kel::plane::CLineLayer(lines).SetPen(pen);
+        page.Show(lines);
+        ASSERT_TRUE(page.Color(CPropListLineLayerLine::kColorId, RGB(0, 128, 0)));
+        EXPECT_FLOAT_EQ(stored, PenOfLine(lines).width);
+        EXPECT_EQ(RGB(0, 128, 0), PenOfLine(lines).color);
+        pen.color = 0;
+    }
 }
 
 TEST(LineLayerLine, AFillEditReachesEveryLineOfTheLayerAndWritesThePenBack) {
@@ -399,6 +416,41 @@ TEST(PointLayerPoint, SizesFollowTheWidthRuleAndEveryEditWritesSymbolAndFont) {
     EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CPointLayer::SetFont"));
 }
 
+// In the point and font groups only the edited field decides: a colour picked never rewrites the
+// size from its rounded text, and a stored size that does not read never blocks the pick; a size
+// typed is read as typed.
+TEST(PointLayerPoint, AGroupEditReadsOnlyTheEditedField) {
+    PointPage w;
+    auto& page = w.page;
+    using P = CPropListPointLayerPoint;
+    ASSERT_TRUE(page.Type(P::kSymbolSizeId, "2.4996"));
+    page.Show(w.points);
+    EXPECT_EQ("2.50", page.Value(P::kSymbolSizeId));
+    ASSERT_TRUE(page.Color(P::kBorderColorId, RGB(255, 0, 0)));
+    QXLOGPOINT symbol;
+    w.wrapper.GetSymbolPoint(&symbol);
+    EXPECT_FLOAT_EQ(249.96f, symbol.size);
+    EXPECT_EQ(RGB(255, 0, 0), symbol.borderColor);
+    ASSERT_TRUE(page.Type(P::kSymbolSizeId, "2"));
+    w.wrapper.GetSymbolPoint(&symbol);
+    EXPECT_FLOAT_EQ(200.0f, symbol.size);
+
+    // A stored negative size (-100) does not block a picked colour, and stays as stored.
+    symbol.size = -100;
+    w.wrapper.SetSymbolPoint(&symbol);
+    QXLOGFONT font = w.Font();
+    font.size = -100;
+    w.wrapper.SetFont(&font);
+    page.Show(w.points);
+    ASSERT_TRUE(page.Color(P::kInnerColorId, RGB(0, 0, 255)));
+    ASSERT_TRUE(page.Color(P::kFontColorId, RGB(0, 0, 255)));
+    w.wrapper.GetSymbolPoint(&symbol);
+    EXPECT_EQ(RGB(0, 0, 255), symbol.innerColor);
+    EXPECT_FLOAT_EQ(-100.0f, symbol.size);
+    EXPECT_EQ(RGB(0, 0, 255), w.Font().color);
+    EXPECT_FLOAT_EQ(-100.0f, w.Font().size);
+}
+
 TEST(PointLayerPoint, ATransparentBackgroundGreysItsColourAndKeepsIt) {
     PointPage w;
     auto& page = w.page;
@@ -465,7 +517,7 @@ namespace {
 // After an accepted text, a refused one shows the stored value with two decimals, made for that
 // item alone: another item typed into (other, 0 for none) keeps its text, nothing is redrawn.
 template <class Page>
-void ExpectStoredAfterAccepted(CQXLayer* layer, DWORD_PTR id, DWORD_PTR other, const std::string& stored = "1.50") {
+void ExpectStoredAfterAccepted(CQXLayer* layer, DWORD_PTR id, DWORD_PTR other, const std::string& stored) {
     OpenList<Page> page;
     page.Show(layer);
     if (other) ASSERT_TRUE(page.Type(other, "0.7"));
@@ -483,24 +535,98 @@ void ExpectStoredAfterAccepted(CQXLayer* layer, DWORD_PTR id, DWORD_PTR other, c
 }  // namespace
 
 TEST(LayerPageRefusals, ARefusedWidthOrSizeShowsTheStoredValueInTheItemsOwnFormatOnly) {
+    struct Case {
+        void (*expect)(CQXLayer*, DWORD_PTR, DWORD_PTR, const std::string&);
+        const char* kind;  // the layer's type name
+        DWORD_PTR id, other;
+        const char* stored;
+    };
+    using Bound = CPropListBoundLayerBound;
+    using Lines = CPropListLineLayerLine;
+    using Points = CPropListPointLayerPoint;
+    using Sand = CPropListSandLayerLine;
+    using Contour = CPropListContourLayerLine;
+    using Wells = CPropListFaciesLayerAppendControlPoint;
+    const Case cases[] = {
+        {ExpectStoredAfterAccepted<Bound>, "边界", Bound::kWidthId, 0, "1.50"},
+        {ExpectStoredAfterAccepted<CPropListCtrlLineLayerLine>, "控制线", CPropListCtrlLineLayerLine::kWidthId, 0,
+         "1.50"},
+        {ExpectStoredAfterAccepted<Lines>, "线", Lines::kWidthId, Lines::kCellSizeId, "1.50"},
+        // The cell size goes to the layer's lines; a refusal shows the layer brush's, here 0.
+        {ExpectStoredAfterAccepted<Lines>, "线", Lines::kCellSizeId, Lines::kWidthId, "0.00"},
+        {ExpectStoredAfterAccepted<Points>, "点", Points::kSymbolSizeId, Points::kFontSizeId, "1.50"},
+        {ExpectStoredAfterAccepted<Points>, "点", Points::kFontSizeId, Points::kSymbolSizeId, "1.50"},
+        {ExpectStoredAfterAccepted<CPropListWellNetLayerLine>, "连通井网", CPropListWellNetLayerLine::kWidthId, 0,
+         "1.50"},
+        // The line settings of the facies, scattered, oil-water, region and sand layers, the virtual
+        // wells, the contour line's width and label "大小", the pie display's "大小".
+        {ExpectStoredAfterAccepted<CPropListFaciesLayerLine>, "沉积相线", CPropListFaciesLayerLine::kWidthId, 0,
+         "1.50"},
+        {ExpectStoredAfterAccepted<Wells>, "沉积相线", Wells::kSizeId, 0, "1.50"},
+        {ExpectStoredAfterAccepted<CPropListScatteredLayerLine>, "离散属性边界线",
+         CPropListScatteredLayerLine::kWidthId, 0, "1.50"},
+        {ExpectStoredAfterAccepted<CPropListOilWaterLayerLine>, "油水边界", CPropListOilWaterLayerLine::kWidthId, 0,
+         "1.50"},
+        {ExpectStoredAfterAccepted<CPropListRegionLayerLine>, "区域边界", CPropListRegionLayerLine::kWidthId, 0,
+         "1.50"},
+        {ExpectStoredAfterAccepted<Sand>, "砂体", Sand::kWidthId, Sand::kValidWidthId, "1.50"},
+        {ExpectStoredAfterAccepted<Sand>, "砂体", Sand::kValidWidthId, Sand::kWidthId, "1.50"},
+        {ExpectStoredAfterAccepted<Contour>, "等值线", Contour::kWidthId, Contour::kFontSizeId, "1.50"},
+        {ExpectStoredAfterAccepted<Contour>, "等值线", Contour::kFontSizeId, Contour::kWidthId, "1.50"},
+        {ExpectStoredAfterAccepted<CPropListPieLayerObj>, "饼图", CPropListPieLayerObj::kFontSizeId, 0, "1.50"},
+    };
     parsnip::MapFixture map;
-    CQXLayer* bound = map.AddLayer("边界", "边界");
-    ExpectStoredAfterAccepted<CPropListBoundLayerBound>(bound, CPropListBoundLayerBound::kWidthId, 0);
-    CQXLayer* ctrl = map.AddLayer("控制线", "控制线");
-    ExpectStoredAfterAccepted<CPropListCtrlLineLayerLine>(ctrl, CPropListCtrlLineLayerLine::kWidthId, 0);
+    for (const Case& c : cases) c.expect(map.AddLayer(c.kind, c.kind), c.id, c.other, c.stored);
+}
+
+// The fill's cell size is a number item: a refusal shows the stored size through the item itself,
+// so a size taken after it still shows in the item's own format.
+TEST(LayerPageRefusals, ACellSizeTakenAfterARefusalKeepsItsNumberFormat) {
+    parsnip::MapFixture map;
     CQXLayer* lines = map.AddLayer("线", "线");
-    ExpectStoredAfterAccepted<CPropListLineLayerLine>(lines, CPropListLineLayerLine::kWidthId,
-                                                      CPropListLineLayerLine::kCellSizeId);
-    // The cell size goes to the layer's lines; a refusal shows the layer brush's, here 0.
-    ExpectStoredAfterAccepted<CPropListLineLayerLine>(lines, CPropListLineLayerLine::kCellSizeId,
-                                                      CPropListLineLayerLine::kWidthId, "0.00");
-    CQXLayer* points = map.AddLayer("点", "点");
-    ExpectStoredAfterAccepted<CPropListPointLayerPoint>(points, CPropListPointLayerPoint::kSymbolSizeId,
-                                                        CPropListPointLayerPoint::kFontSizeId);
-    ExpectStoredAfterAccepted<CPropListPointLayerPoint>(points, CPropListPointLayerPoint::kFontSizeId,
-                                                        CPropListPointLayerPoint::kSymbolSizeId);
-    CQXLayer* net = map.AddLayer("井网", "连通井网");
-    ExpectStoredAfterAccepted<CPropListWellNetLayerLine>(net, CPropListWellNetLayerLine::kWidthId, 0);
+    map.AddPolyline("河流", {{0, 0}, {1, 1}}, lines);  // the layer answers its lines' fill
+    CQXLayer* stratumMap = map.AddLayer("小层", "小层平面图");
+    auto check = [](auto& page, DWORD_PTR id) {
+        ASSERT_TRUE(page.Type(id, "1.5"));
+        ASSERT_TRUE(page.Type(id, "-1"));
+        EXPECT_EQ("1.50", page.Value(id)) << id;
+        ASSERT_TRUE(page.Type(id, "3"));
+        EXPECT_EQ("3.00", page.Value(id)) << id;
+        planetest::ExpectCodeReportRefused(page, id, "-2", "3.00");
+    };
+    OpenList<CPropListLineLayerLine> linePage;
+    linePage.Show(lines);
+    check(linePage, CPropListLineLayerLine::kCellSizeId);
+    OpenList<CPropListStratumMapLayerFill> fillPage;
+    fillPage.Show(stratumMap);
+    for (DWORD_PTR id : {CPropListStratumMapLayerFill::kStoreCellSizeId, CPropListStratumMapLayerFill::kOilCellSizeId})
+        check(fillPage, id);
+}
+
+// Whole numbers show "%d": the contour label's "间隔" typed "07" is taken as 7, then a refused
+// "-1" shows "7", not the text typed before.
+TEST(LayerPageRefusals, ARefusedWholeNumberShowsTheStoredNumberAsTheRefreshShowsIt) {
+    parsnip::MapFixture map;
+    CQXLayer* contour = map.AddLayer("等值线", "等值线");
+    OpenList<CPropListContourLayerLine> page;
+    page.Show(contour);
+    for (DWORD_PTR id : {CPropListContourLayerLine::kIntervalId, CPropListContourLayerLine::kBeginPosId,
+                         CPropListContourLayerLine::kDecimalsId}) {
+        ASSERT_TRUE(page.Type(id, "07"));
+        const int redraws = page.Redraws();
+        for (const char* refused : {"-1", "x"}) {
+            ASSERT_TRUE(page.Type(id, refused));
+            EXPECT_EQ("7", page.Value(id)) << id << " " << refused;
+            planetest::ExpectCodeReportRefused(page, id, refused, "7");
+        }
+        EXPECT_EQ(redraws, page.Redraws()) << id;
+        // A valid report from code after a typed refusal is taken.
+        ASSERT_TRUE(page.Type(id, "-1"));
+        page.Report(id, "3");
+        EXPECT_EQ("3", page.Value(id)) << id;
+        EXPECT_EQ(redraws + 1, page.Redraws()) << id;
+    }
+    EXPECT_EQ(3, kel::plane::CContourLayer(contour).GetLabelInterval());
 }
 
 // A change reported from code with a text the page's reader refuses writes nothing and redraws
@@ -522,7 +648,17 @@ TEST(LayerPageRefusals, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredVal
     EXPECT_EQ("0.00", page.Value(CPropListPointLayerPoint::kSymbolSizeId));
     EXPECT_EQ("1.20", page.Value(CPropListPointLayerPoint::kFontSizeId));
     EXPECT_EQ("30", page.Value(CPropListPointLayerPoint::kAngleId));
-    EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPointLayer::SetSymbolPoint"));
     EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPointLayer::SetFont"));
     EXPECT_EQ(redraws, page.Redraws());
+
+    // The angle and the decimals the item or the reader refuses show as the refresh shows them.
+    ASSERT_TRUE(page.Type(CPropListPointLayerPoint::kAngleId, "30.0"));
+    ASSERT_TRUE(page.Pick(CPropListPointLayerPoint::kDecimalsId, "2"));
+    for (const char* refused : {"1e999", "-1e999"}) {
+        ASSERT_TRUE(page.Type(CPropListPointLayerPoint::kAngleId, refused));
+        EXPECT_EQ("30.00", page.Value(CPropListPointLayerPoint::kAngleId)) << refused;
+        page.Report(CPropListPointLayerPoint::kDecimalsId, refused);
+        EXPECT_EQ("2", page.Value(CPropListPointLayerPoint::kDecimalsId)) << refused;
+    }
+    EXPECT_EQ(redraws + 2, page.Redraws());
 }

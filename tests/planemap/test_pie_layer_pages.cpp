@@ -163,6 +163,20 @@ TEST(PieLayerDisplay, DynamicBarsShowTheirPointAndDrawTypes) {
     EXPECT_EQ("属性显示样式", std::string(page.Item(O::kDataPosGroupId)->GetName().GetString()));
     ASSERT_TRUE(page.Pick(O::kDrawType2Id, "折线图"));
     EXPECT_EQ(kel::plane::DMB_LINE, w.pie.GetDynamicMultiBarDrawType(2));
+
+    // A colour picked in the point group keeps the size as stored: 249.96 (shown "2.50"), -100.
+    for (float stored : {249.96f, -100.0f}) {
+        QXLOGPOINT point;
+        w.pie.GetDynamicMultiBarPoint(point);
+        point.size = stored;
+        w.pie.SetDynamicMultiBarPoint(point);
+        OpenList<O> shown;
+        shown.Show(w.layer);
+        ASSERT_TRUE(shown.Color(O::kPointBorderColorId, RGB(255, 0, 0)));
+        w.pie.GetDynamicMultiBarPoint(point);
+        EXPECT_FLOAT_EQ(stored, point.size);
+        EXPECT_EQ(RGB(255, 0, 0), point.borderColor);
+    }
 }
 
 // ---- data page ------------------------------------------------------------------------------------------
@@ -207,14 +221,23 @@ TEST(PieLayerData, DatesOutOfOrderArePutBack) {
     auto* begin = dynamic_cast<CBCGPDateTimeProp*>(page.Item(D::kDateBeginId));
     auto* end = dynamic_cast<CBCGPDateTimeProp*>(page.Item(D::kDateEndId));
     ASSERT_TRUE(begin && end);
+    // A begin after the end, an end before the begin: the item shows the stored date, nothing
+    // is written or redrawn.
+    const int redraws = page.Redraws();
+    parsnip::testing::ClearCallLog();
     page.grid().PickDate(begin, COleDateTime(2025, 2, 1, 0, 0, 0));
     EXPECT_EQ(COleDateTime(2024, 1, 1, 0, 0, 0), w.pie.GetDateBegin());
     EXPECT_EQ(COleDateTime(2024, 1, 1, 0, 0, 0), begin->GetDate());
     page.grid().PickDate(end, COleDateTime(2023, 2, 1, 0, 0, 0));
     EXPECT_EQ(COleDateTime(2024, 12, 31, 0, 0, 0), w.pie.GetDateEnd());
     EXPECT_EQ(COleDateTime(2024, 12, 31, 0, 0, 0), end->GetDate());
+    EXPECT_EQ(redraws, page.Redraws());
+    EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetDateBegin"));
+    EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetDateEnd"));
     page.grid().PickDate(end, COleDateTime(2024, 6, 30, 0, 0, 0));
     EXPECT_EQ(COleDateTime(2024, 6, 30, 0, 0, 0), w.pie.GetDateEnd());
+    EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetDateEnd"));
+    EXPECT_EQ(redraws + 1, page.Redraws());
 }
 
 TEST(PieLayerData, ARecolouredControlPointBlendsTheRowsBetween) {

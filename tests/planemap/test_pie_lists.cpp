@@ -231,6 +231,41 @@ TEST(PieList, ARefusedTextReshowsOnlyItsItemAndTheSizeItemStaysAlive) {
     EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectPie::SetRadius"));
     EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectPie::SetFont"));
     EXPECT_EQ(redraws, list.Redraws());
+
+    // Each report is judged by its own text: a valid one from code after a typed refusal is taken.
+    ASSERT_TRUE(list.Type(P::kRadiusId, "-1"));
+    list.Report(P::kRadiusId, "7");
+    EXPECT_DOUBLE_EQ(7, pie->GetRadius());
+    EXPECT_EQ("7", list.Value(P::kRadiusId));
+    EXPECT_EQ(redraws + 1, list.Redraws());
+}
+
+// In the font and pen groups only the edited field decides: a colour picked keeps a stored size or
+// width that does not read (-100) and one shown rounded (the indicator's 99.96 shown "100.0").
+TEST(PieList, AColourPickedInAGroupKeepsTheStoredSizeAndWidth) {
+    parsnip::MapFixture map;
+    CQXObjectPie* pie = AddPie(map, 0);
+    QXLOGFONT font;
+    font.size = -100;
+    pie->SetFont(font);
+    QXLOGPEN indicator;
+    indicator.width = 99.96f;
+    pie->SetDrawOrgLine(indicator);
+    pie->SetDrawOrgLine(1);
+    map.Select(pie);
+    OpenList<P> list;
+    list.Show(pie);
+    ASSERT_TRUE(list.Color(P::kFontColorId, RGB(255, 0, 0)));
+    EXPECT_EQ(RGB(255, 0, 0), FontOfPie(pie).color);
+    EXPECT_FLOAT_EQ(-100.0f, FontOfPie(pie).size);
+    ASSERT_TRUE(list.Color(P::kIndicatorColorId, RGB(0, 0, 255)));
+    QXLOGPEN kept;
+    pie->GetDrawOrgLine(&kept);
+    EXPECT_EQ(RGB(0, 0, 255), kept.color);
+    EXPECT_FLOAT_EQ(99.96f, kept.width);
+    ASSERT_TRUE(list.Type(P::kIndicatorWidthId, "2"));
+    pie->GetDrawOrgLine(&kept);
+    EXPECT_FLOAT_EQ(2.0f, kept.width);
 }
 
 // ---- the coordinate system -------------------------------------------------------------------------------
@@ -316,6 +351,12 @@ TEST(CoordinateList, OriginsAreDigitsOnlyAndSizesAreKeptInHundredths) {
     EXPECT_FLOAT_EQ(30, axes->m_TrendPen.width);
     EXPECT_EQ("1.75", list.Value(C::kYLabelSizeId));
     EXPECT_EQ("0.30", list.Value(C::kTrendWidthId));
+
+    // A colour picked in a font group keeps the stored size, one that does not read (-100) too.
+    axes->m_YLabelFont.size = -100;
+    ASSERT_TRUE(list.Color(C::kYLabelColorId, RGB(0, 128, 0)));
+    EXPECT_EQ(RGB(0, 128, 0), axes->m_YLabelFont.color);
+    EXPECT_FLOAT_EQ(-100, axes->m_YLabelFont.size);
 }
 
 TEST(CoordinateList, HiddenLabelsGreyTheirItemsButNotTheirSwitch) {
