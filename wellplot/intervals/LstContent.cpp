@@ -10,6 +10,7 @@
 #include "hosttypes/Zephyr/WpSegment.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/IntervalTexts.h"
+#include "wellplot/intervals/KitItems.h"
 
 IMPLEMENT_DYNCREATE(CLstContent, CWndLst)
 
@@ -69,8 +70,12 @@ LRESULT CLstContent::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpKit* kit = SelectedKit<CWpKit>();
     if (!item || !kit) return 0;
-    kit->SetModifyFlag(1);
     CBCGPProp* parent = item->GetParent();
+    const bool fontEdit = parent && parent->GetData() == kTitleFontId;
+    // Only the edited field of the font is read: a size it refuses writes nothing at all.
+    QXLOGFONT font = kit->GetTitleFont();
+    if (fontEdit && !EditGroupField(item, font)) return 0;
+    kit->SetModifyFlag(1);
     if (item->GetData() == kTitleNameId) {
         kit->SetTitleText(wellplot::TextToTitle(ItemText(item)));
         kit->UpdateParent();
@@ -81,10 +86,7 @@ LRESULT CLstContent::OnPropertyChanged(WPARAM, LPARAM lParam) {
         kit->UpdateParent();
         kit->InvalidSelf();
         UpdateView();
-    } else if (parent && parent->GetData() == kTitleFontId) {
-        // The whole group is stored, whatever it reports of its size.
-        QXLOGFONT font = kit->GetTitleFont();
-        GetFontProp(parent, font);
+    } else if (fontEdit) {
         kit->SetTitleFont(font);
         kit->InvalidSelf();
         UpdateView();
@@ -93,6 +95,8 @@ LRESULT CLstContent::OnPropertyChanged(WPARAM, LPARAM lParam) {
 }
 
 bool CLstContent::KitText(CBCGPProp* item, CString* text) {
+    CWpKit* titled = SelectedKit<CWpKit>();
+    if (titled && GroupSizeTextOf(item, {{kTitleFontId, titled->GetTitleFont().size}}, text)) return true;
     CWpSegment* kit = SelectedKit<CWpSegment>();
     CBCGPProp* group = item ? item->GetParent() : nullptr;
     if (!kit || !group || group->GetName() != ivtext::kCurrentSeg) return false;
@@ -107,7 +111,7 @@ void CLstContent::ShowKitValue(CBCGPProp* item) {
     if (KitText(item, &text)) SetItemText(item, text);
 }
 
-bool CLstContent::BeginEdit(WPARAM wParam, LPARAM lParam) {
+bool CLstContent::WriteBaseBack(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!item) return false;
     // A text the item's own rule refuses (a change reported from code, which the item never

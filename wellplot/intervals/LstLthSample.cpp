@@ -35,12 +35,14 @@ CBCGPProp* NewExpandedLine(const char* name, DWORD_PTR id) {
     return line;
 }
 
-// The group read over a copy of the kit's record (see ReadGroupShown), stored with set.
+// The edited field read over a copy of the kit's record, the group shown as the refresh shows it
+// (see EditGroupShown), the record stored with set; nothing is stored when the field is refused.
 template <class Record>
-void StoreGroup(CBCGPProp* group, CWpLthSample* kit, Record (CWpLthSample::*get)(), void (CWpLthSample::*set)(Record)) {
+bool StoreGroup(CBCGPProp* item, CWpLthSample* kit, Record (CWpLthSample::*get)(), void (CWpLthSample::*set)(Record)) {
     Record record = (kit->*get)();
-    ReadGroupShown(group, record);
+    if (!EditGroupShown(item, record)) return false;
     (kit->*set)(record);
+    return true;
 }
 
 // Enabled, without options, empty.
@@ -143,7 +145,7 @@ void CLstLthSample::ShowSource(CWpLthSample* kit) {
 LRESULT CLstLthSample::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpLthSample* kit = Kit();
-    if (!item || !kit || !BeginEdit(wParam, lParam)) return 0;
+    if (!item || !kit || !WriteBaseBack(wParam, lParam)) return 0;
 
     const CString text = ItemText(item);
     switch (item->GetData()) {
@@ -175,7 +177,7 @@ LRESULT CLstLthSample::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    if (CBCGPProp* parent = item->GetParent()) EditRecord(kit, parent);
+    if (item->GetParent() && !EditRecord(kit, item)) return 0;
     kit->UpdateSelf();
     return 0;
 }
@@ -209,20 +211,28 @@ void CLstLthSample::ChooseTable(CWpLthSample* kit, const CString& text) {
     }
 }
 
-// A sub-item of one of the three style groups: the whole group is read over the kit's record, which
-// the kit then stores.
-void CLstLthSample::EditRecord(CWpLthSample* kit, CBCGPProp* group) {
-    switch (group->GetData()) {
+// A sub-item of one of the three style groups: its field is read over the kit's record, which the
+// kit then stores. False when the field was refused; true for an item of no such group.
+bool CLstLthSample::EditRecord(CWpLthSample* kit, CBCGPProp* item) {
+    switch (item->GetParent()->GetData()) {
         case kSegPenId:
-            StoreGroup(group, kit, &CWpLthSample::GetSegLogPen, &CWpLthSample::SetSegLogPen);
-            break;
+            return StoreGroup(item, kit, &CWpLthSample::GetSegLogPen, &CWpLthSample::SetSegLogPen);
         case kMarkFontId:
-            StoreGroup(group, kit, &CWpLthSample::GetMarkLogFont, &CWpLthSample::SetMarkLogFont);
-            break;
+            return StoreGroup(item, kit, &CWpLthSample::GetMarkLogFont, &CWpLthSample::SetMarkLogFont);
         case kMarkPenId:
-            StoreGroup(group, kit, &CWpLthSample::GetSmapleLogPen, &CWpLthSample::SetSmapleLogPen);
-            break;
+            return StoreGroup(item, kit, &CWpLthSample::GetSmapleLogPen, &CWpLthSample::SetSmapleLogPen);
         default:
-            break;
+            return true;
     }
+}
+
+bool CLstLthSample::KitText(CBCGPProp* item, CString* text) {
+    CWpLthSample* kit = Kit();
+    if (!kit) return false;
+    return GroupSizeTextOf(item,
+                           {{kSegPenId, kit->GetSegLogPen().width},
+                            {kMarkFontId, kit->GetMarkLogFont().size},
+                            {kMarkPenId, kit->GetSmapleLogPen().width}},
+                           text) ||
+           CLstContent::KitText(item, text);
 }
