@@ -223,9 +223,8 @@ void CLstColth::ShowActiveSeg(CWpCorelith* kit) {
     ShowKitValue(type);
 }
 
-// A share as "%0.2f", a font size, pen width or point size as its group shows it; the active
-// interval's name as stored, its colour, oil-bearing level (or content) and lithology type as the
-// label of the code-table entry of that name; all empty without an active interval.
+// A share as "%0.2f", a font size, pen width or point size as its group shows it, and the active
+// interval's names (see ActiveSegText).
 bool CLstColth::KitText(CBCGPProp* item, CString* text) {
     CWpCorelith* kit = Kit();
     if (!kit || !item) return false;
@@ -235,10 +234,7 @@ bool CLstColth::KitText(CBCGPProp* item, CString* text) {
                          {kDividePointStyleId, kit->GetDivideLogPoint().size}},
                         text))
         return true;
-    const int i = kit->GetActiveSeg();
-    LogCorelithMgrIO* codes = kit->GetColthMgr();
-    const DWORD_PTR id = item->GetData();
-    switch (id) {
+    switch (item->GetData()) {
         case kColorWidthId:
             *text = numtext::Fixed(kit->GetColorPer(), 2);
             return true;
@@ -252,25 +248,30 @@ bool CLstColth::KitText(CBCGPProp* item, CString* text) {
         case kColorNameId:
         case kCtOilNameId:
         case kColthTypeId:
-            break;
+            *text = ActiveSegText(kit, item->GetData());
+            return true;
         default:
             return CLstContent::KitText(item, text);
     }
-    if (i < 0) {
-        *text = CString();
-        return true;
+}
+
+// The active interval's name as stored, its colour, oil-bearing level (or content) and lithology
+// type as the label of the code-table entry of that name; empty without an active interval (the
+// interval getters are then not asked).
+CString CLstColth::ActiveSegText(CWpCorelith* kit, DWORD_PTR id) {
+    const int i = kit->GetActiveSeg();
+    if (i < 0) return CString();
+    LogCorelithMgrIO* codes = kit->GetColthMgr();
+    switch (id) {
+        case kColthNameId:
+            return kit->GetColthName(i);
+        case kColorNameId:
+            return ShownLabel(codes, Colors, kit->GetColorName(i));
+        case kCtOilNameId:
+            return ShownLabel(codes, CtOils, OilKind(kit) == 2 ? kit->GetContentName(i) : kit->GetCtOilName(i));
+        default:
+            return ShownLabel(codes, ColthTypes, kit->GetColthTypeName(i));
     }
-    if (id == kColthNameId) {
-        *text = kit->GetColthName(i);
-    } else if (id == kColorNameId) {
-        *text = ShownLabel(codes, Colors, kit->GetColorName(i));
-    } else if (id == kCtOilNameId) {
-        const CString name = OilKind(kit) == 2 ? kit->GetContentName(i) : kit->GetCtOilName(i);
-        *text = ShownLabel(codes, CtOils, name);
-    } else {
-        *text = ShownLabel(codes, ColthTypes, kit->GetColthTypeName(i));
-    }
-    return true;
 }
 
 // ---- write-back -------------------------------------------------------------------------------
