@@ -45,6 +45,14 @@ bool StoreGroup(CBCGPProp* item, CWpLthSample* kit, Record (CWpLthSample::*get)(
     return true;
 }
 
+// The mark interval: the text's number truncated toward zero (a text that is no number reads 0), when
+// an int holds it; also the rule of its item, so that a text reported from code that no int holds is
+// refused before anything is written.
+bool ReadMarkInterval(const CString& text, int* interval) {
+    double number = 0;
+    return numtext::LeadingNumber(text, &number) && numtext::FitInt(number, 1, interval);
+}
+
 // Enabled, without options, empty.
 void ResetItem(CBCGPProp* item) {
     if (!item) return;
@@ -76,7 +84,9 @@ int CLstLthSample::InitPropWnd() {
     auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
     display->AddSubItem(NewExpandedLine("岩样段线型", kSegPenId));
     auto* mark = new CBCGPProp("刻度", kMarkGroupId);
-    CBCGPProp* interval = NewOptionItem("刻度间距", "2", "指定刻度间距", kMarkIntervalId, {}, false);
+    CBCGPProp* interval = NewSizeTextItem("刻度间距", "指定刻度间距", kMarkIntervalId, ReaderRule(ReadMarkInterval));
+    SetItemText(interval, "2");
+    interval->AllowEdit(FALSE);
     for (int i = 1; i <= kMaxOfferedInterval; ++i) interval->AddOption(FormatString("%d", i), TRUE);
     mark->AddSubItem(interval);
     mark->AddSubItem(CreateYesNoProp("标注", kMarkTextId, _variant_t(""), nullptr));
@@ -100,7 +110,7 @@ void CLstLthSample::RefreshFromKit() {
     CLstContent::RefreshFromKit();
     ShowSource(kit);
     if (CBCGPProp* pen = Item(kSegPenId)) SetLineProp(pen, kit->GetSegLogPen());
-    SetItemText(Item(kMarkIntervalId), FormatString("%d", kit->GetMarkInterval()));
+    ShowKitValue(Item(kMarkIntervalId));
     SetYesNoProp(Item(kMarkTextId), kit->GetMarkTextVisible() == 1);
     SetItemText(Item(kMarkAlignId), kMarkAligns[kit->GetMarkTextAlign() != 0 ? 1 : 0].text);
     if (CBCGPProp* font = Item(kMarkFontId)) SetFontProp(font, kit->GetMarkLogFont());
@@ -161,13 +171,9 @@ LRESULT CLstLthSample::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
         case kNumberFieldId:
             kit->SetNumberFiledName(text.str());
             break;
-        case kMarkIntervalId: {  // picked from its options only, each a whole number
-            double number = 0;
-            int interval = 0;
-            if (numtext::LeadingNumber(text, &number) && numtext::FitInt(number, 1, &interval))
-                kit->SetMarkInterval(interval);
+        case kMarkIntervalId:  // picked from its options, each a whole number; the item refuses the rest
+            if (int interval = 0; ReadMarkInterval(text, &interval)) kit->SetMarkInterval(interval);
             break;
-        }
         case kMarkTextId:
             kit->SetMarkTextVisible(GetYesNoProp(item) ? 1 : 0);
             break;
@@ -229,6 +235,10 @@ bool CLstLthSample::EditRecord(CWpLthSample* kit, CBCGPProp* item) {
 bool CLstLthSample::KitText(CBCGPProp* item, CString* text) {
     CWpLthSample* kit = Kit();
     if (!kit) return false;
+    if (item && item->GetData() == kMarkIntervalId) {
+        *text = FormatString("%d", kit->GetMarkInterval());
+        return true;
+    }
     return GroupSizeTextOf(item,
                            {{kSegPenId, kit->GetSegLogPen().width},
                             {kMarkFontId, kit->GetMarkLogFont().size},
