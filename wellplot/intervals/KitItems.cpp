@@ -32,16 +32,14 @@ void ShowKitTitleItems(CBCGPPropList& list, CWpKit* kit, DWORD_PTR nameId) {
 }
 
 bool ReadFontSubItem(CBCGPProp* item, DWORD_PTR groupId, QXLOGFONT& font) {
-    const int field = FieldOf(item, groupId);
-    if (field < 0) return false;
-    GetFontSubProp(item, font, field);
+    if (FieldOf(item, groupId) < 0) return false;
+    ReadEditedField(item, font);
     return true;
 }
 
 bool ReadLineSubItem(CBCGPProp* item, DWORD_PTR groupId, QXLOGPEN& pen) {
-    const int field = FieldOf(item, groupId);
-    if (field < 0) return false;
-    GetLineSubProp(item, pen, field);
+    if (FieldOf(item, groupId) < 0) return false;
+    ReadEditedField(item, pen);
     return true;
 }
 
