@@ -1,5 +1,5 @@
-// Item steps shared by the interval pages: the title items, and one edited sub-item of a font or
-// line group read into its record, or the whole group.
+// Item steps shared by the interval pages: the title items, the edit of one field of a font, line
+// or point group read into its record, and the text the refresh shows for a group's stored size.
 #pragma once
 
 #include <initializer_list>

@@ -67,14 +67,18 @@ void CLstContent::RefreshFromKit() {
 }
 
 LRESULT CLstContent::OnPropertyChanged(WPARAM, LPARAM lParam) {
-    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    WriteBase(reinterpret_cast<CBCGPProp*>(lParam));
+    return 0;
+}
+
+bool CLstContent::WriteBase(CBCGPProp* item) {
     CWpKit* kit = SelectedKit<CWpKit>();
-    if (!item || !kit) return 0;
+    if (!item || !kit) return true;
     CBCGPProp* parent = item->GetParent();
     const bool fontEdit = parent && parent->GetData() == kTitleFontId;
     // Only the edited field of the font is read: a size it refuses writes nothing at all.
     QXLOGFONT font = kit->GetTitleFont();
-    if (fontEdit && !EditGroupField(item, font)) return 0;
+    if (fontEdit && !EditGroupField(item, font)) return false;
     kit->SetModifyFlag(1);
     if (item->GetData() == kTitleNameId) {
         kit->SetTitleText(wellplot::TextToTitle(ItemText(item)));
@@ -91,7 +95,7 @@ LRESULT CLstContent::OnPropertyChanged(WPARAM, LPARAM lParam) {
         kit->InvalidSelf();
         UpdateView();
     }
-    return 0;
+    return true;
 }
 
 bool CLstContent::KitText(CBCGPProp* item, CString* text) {
@@ -111,7 +115,7 @@ void CLstContent::ShowKitValue(CBCGPProp* item) {
     if (KitText(item, &text)) SetItemText(item, text);
 }
 
-bool CLstContent::WriteBaseBack(WPARAM wParam, LPARAM lParam) {
+bool CLstContent::WriteBaseBack(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!item) return false;
     // A text the item's own rule refuses (a change reported from code, which the item never
@@ -124,10 +128,7 @@ bool CLstContent::WriteBaseBack(WPARAM wParam, LPARAM lParam) {
     const CString name = item->GetName();
     const bool top = name == ivtext::kTopDepth;
     const bool depth = group && group->GetName() == ivtext::kCurrentSeg && (top || name == ivtext::kBottomDepth);
-    if (!depth) {
-        CLstContent::OnPropertyChanged(wParam, lParam);
-        return true;
-    }
+    if (!depth) return WriteBase(item);
     CWpSegment* kit = SelectedKit<CWpSegment>();
     if (!kit) return false;
     // Any sign is a depth (a plot in elevation depths has negative depths); no number reads 0.
@@ -136,7 +137,7 @@ bool CLstContent::WriteBaseBack(WPARAM wParam, LPARAM lParam) {
         ShowKitValue(item);
         return false;
     }
-    CLstContent::OnPropertyChanged(wParam, lParam);
+    WriteBase(item);
     const int i = kit->GetActiveSeg();
     const bool taken = top ? kit->SetSegTopDpth(i, value) : kit->SetSegBottomDpth(i, value);
     // The item shows what the kit keeps ("-0" is kept as 0), taken or not.

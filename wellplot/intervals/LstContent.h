@@ -64,6 +64,12 @@ protected:
     bool WriteBaseBack(WPARAM wParam, LPARAM lParam);
     // The former name of WriteBaseBack, kept while the perforation page still calls it.
     bool BeginEdit(WPARAM wParam, LPARAM lParam) { return WriteBaseBack(wParam, lParam); }
+
+private:
+    // The base write-back of item, the start of every edit: the modify flag, then the title's name,
+    // direction or font. False when the title font's reader refused the edited size: nothing is
+    // written then and the item shows the stored size again.
+    bool WriteBase(CBCGPProp* item);
 };
 
 // The group "当前段" holding the free-text top and bottom depth items ("段顶深", "段底深").
