@@ -1,7 +1,8 @@
 // Texts the interval pages do not take change the edited item's text and nothing else: no call on
 // the kit but getters, no redraw, no other item, no change of the list's selection, the item still
-// there. Texts they take run every step, also when the value is the one stored; and the base
-// write-back of an interval page runs before an active interval's depth is set.
+// there. Texts they take run every step, also when the value is the one stored; the base write-back
+// of an interval page runs before an active interval's depth is set; and in a font, line or point
+// group the edited field alone decides and is read.
 #include <gtest/gtest.h>
 
 #include <functional>
