@@ -314,6 +314,8 @@ TEST(RockSamplePageTest, MarkSettingsShowTheKitsValuesBeyondTheOptions) {
     EXPECT_EQ(page.Value(CLstLthSample::kMarkIntervalId), "42");
     EXPECT_EQ(page.Value(CLstLthSample::kMarkTextId), "否");
     EXPECT_EQ(page.Value(CLstLthSample::kMarkAlignId), "竖排");
+    // An interval no int holds, reported from code, writes nothing, not even the modify flag.
+    wptest::ExpectShownAgain(page, page.Item(CLstLthSample::kMarkIntervalId), "1e20", "42", "mark interval");
     ASSERT_TRUE(page.Pick(CLstLthSample::kMarkIntervalId, "5"));
     EXPECT_EQ(sample->GetMarkInterval(), 5);
     ASSERT_TRUE(page.Pick(CLstLthSample::kMarkAlignId, "横排"));

@@ -1,7 +1,8 @@
 // Texts the interval pages do not take change the edited item's text and nothing else: no call on
 // the kit but getters, no redraw, no other item, no change of the list's selection, the item still
-// there. Texts they take run every step, also when the value is the one stored; and the base
-// write-back of an interval page runs before an active interval's depth is set.
+// there. Texts they take run every step, also when the value is the one stored; the base write-back
+// of an interval page runs before an active interval's depth is set; and in a font, line or point
+// group the edited field alone decides and is read.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,25 +12,38 @@
 #include "IntervalFixture.h"
 #include "OilTestFixture.h"
 #include "PaneState.h"
+#include "framework/PropFloat.h"
 #include "hostlibs/Zephyr/WellDataFixture.h"
+#include "hostlibs/Zephyr/ZephyrTesting.h"
 #include "hosttypes/Zephyr/DIOilTest.h"
 #include "hosttypes/Zephyr/WpCorelith.h"
+#include "hosttypes/Zephyr/WpFacies.h"
 #include "hosttypes/Zephyr/WpIntegratedCore.h"
 #include "hosttypes/Zephyr/WpLthSample.h"
 #include "hosttypes/Zephyr/WpOilTest.h"
+#include "hosttypes/Zephyr/WpResult.h"
 #include "hosttypes/Zephyr/WpSand.h"
+#include "hosttypes/Zephyr/WpSandStratum.h"
 #include "hosttypes/Zephyr/WpShoot.h"
 #include "hosttypes/Zephyr/WpSidewallCore.h"
+#include "hosttypes/Zephyr/WpStratum.h"
 #include "hosttypes/Zephyr/WpSymble.h"
+#include "hosttypes/Zephyr/WpText.h"
 #include "hosttypes/Zephyr/WpWaterEntry.h"
 #include "wellplot/intervals/LstColth.h"
+#include "wellplot/intervals/LstFacies.h"
 #include "wellplot/intervals/LstIntegratedCore.h"
 #include "wellplot/intervals/LstLthSample.h"
 #include "wellplot/intervals/LstOilTestPie.h"
+#include "wellplot/intervals/LstProgram.h"
+#include "wellplot/intervals/LstResult.h"
 #include "wellplot/intervals/LstSand.h"
+#include "wellplot/intervals/LstSandStratum.h"
 #include "wellplot/intervals/LstShoot.h"
 #include "wellplot/intervals/LstSidewallCore.h"
+#include "wellplot/intervals/LstStratum.h"
 #include "wellplot/intervals/LstSymble.h"
+#include "wellplot/intervals/LstText.h"
 #include "wellplot/intervals/LstWaterEntry.h"
 #include "wellplot/intervals/OilTestPage.h"
 
@@ -172,6 +186,150 @@ TEST(IntervalRefusalTest, AMarginReportedFromCodeThatTheRuleRefusesWritesNothing
         return true;
     });
     EXPECT_DOUBLE_EQ(kit->GetEdgeOffL(), 0.1);
+}
+
+// A font, line or point group of an interval page: its id (size or width at + 2, colour at + 3) and
+// the kit's record.
+struct StyleGroup {
+    const char* what;
+    DWORD_PTR id;
+    std::function<float()> size;
+    std::function<void(float)> setSize;
+    std::function<COLORREF()> colour;
+};
+
+StyleGroup TitleFontOf(CWpKit* kit, DWORD_PTR id) {
+    return {"title font", id, [kit] { return kit->GetTitleFont().size; },
+            [kit](float size) { wptest::SetTitleSize(kit, size); }, [kit] { return kit->GetTitleFont().color; }};
+}
+float& SizeOf(QXLOGFONT& font) { return font.size; }
+float& SizeOf(QXLOGPEN& pen) { return pen.width; }
+float& SizeOf(QXLOGPOINT& point) { return point.size; }
+COLORREF ColourOf(const QXLOGFONT& font) { return font.color; }
+COLORREF ColourOf(const QXLOGPEN& pen) { return pen.color; }
+COLORREF ColourOf(const QXLOGPOINT& point) { return point.borderColor; }
+// A group over a record the kit hands out by reference.
+template <class Record>
+StyleGroup GroupOf(const char* what, DWORD_PTR id, Record& record) {
+    return {what, id, [&record] { return SizeOf(record); }, [&record](float size) { SizeOf(record) = size; },
+            [&record] { return ColourOf(record); }};
+}
+
+// Runs check(page, kit, groups) on the font, line and point groups of every page of this family
+// that has such groups: the title font of each, the lithology name font, divide pen and point, the
+// stratum name font, divide pen, divide and break point, the sand thickness font, the result divide
+// point and the facies name font.
+template <class Check>
+void ForEachStyleGroupPage(Check check) {
+    {
+        wptest::IntervalPage<CLstColth> page;
+        auto* kit = page.plot().First<CWpCorelith>();
+        check(page, kit,
+              {TitleFontOf(kit, CLstContent::kTitleFontId),
+               GroupOf("name font", CLstColth::kNameFontId, kit->GetNameFont()),
+               GroupOf("divide pen", CLstColth::kDivideLinePenId, kit->GetDivideLogPen()),
+               GroupOf("divide point", CLstColth::kDividePointStyleId, kit->GetDivideLogPoint())});
+    }
+    {
+        wptest::IntervalPage<CLstStratum> page;
+        auto* kit = page.plot().First<CWpStratum>();
+        check(page, kit,
+              {TitleFontOf(kit, CLstContent::kTitleFontId),
+               GroupOf("name font", CLstStratum::kNameFontId, kit->GetSNFont()),
+               GroupOf("divide pen", CLstStratum::kLinePenId, kit->GetDivideLogPen()),
+               GroupOf("divide point", CLstStratum::kPointStyleId, kit->GetDivideLogPoint()),
+               GroupOf("break point", CLstStratum::kBreakStyleId, kit->GetFaultLogPoint())});
+    }
+    {
+        wptest::IntervalPage<CLstSand> page;
+        auto* kit = page.plot().First<CWpSand>();
+        kit->ShowThkText(true);
+        check(page, kit,
+              {TitleFontOf(kit, CLstContent::kTitleFontId),
+               GroupOf("thickness font", CLstSand::kThkFontId, kit->GetThkTextFont())});
+    }
+    {
+        wptest::IntervalPage<CLstLthSample> page;
+        auto* kit = page.plot().First<CWpLthSample>();
+        check(page, kit, {TitleFontOf(kit, CLstContent::kTitleFontId)});
+    }
+    {
+        wptest::IntervalPage<CLstSymbleCycle> page;
+        auto* kit = page.plot().First<CWpSymbleCycle>();
+        check(page, kit, {TitleFontOf(kit, CLstContent::kTitleFontId)});
+    }
+    {
+        wptest::OpenPage<CLstResult> page(wptest::ForFirst<CLstResult, CWpResult>());
+        auto* kit = page.plot().First<CWpResult>();
+        kit->SetDividePointVisible(true);
+        check(page, kit,
+              {TitleFontOf(kit, CLstResult::kTitleFontId),
+               GroupOf("divide point", CLstResult::kPointStyleId, kit->GetDivideLogPoint())});
+    }
+    {
+        wptest::OpenPage<CLstFacies> page(wptest::ForFirst<CLstFacies, CWpFacies>());
+        auto* kit = page.plot().First<CWpFacies>();
+        kit->ShowFaciesName(true);
+        check(page, kit,
+              {TitleFontOf(kit, CLstFacies::kTitleFontId),
+               StyleGroup{"name font", CLstFacies::kNameFontId, [kit] { return kit->GetFaciesNameFont().size; },
+                          [kit](float size) {
+                              QXLOGFONT font = kit->GetFaciesNameFont();
+                              font.size = size;
+                              kit->SetFaciesNameFont(font);
+                          },
+                          [kit] { return kit->GetFaciesNameFont().color; }}});
+    }
+    {
+        wptest::OpenPage<CLstProgram> page(wptest::ForFirst<CLstProgram, CWpProgram>());
+        auto* kit = page.plot().First<CWpProgram>();
+        check(page, kit, {TitleFontOf(kit, CLstProgram::kFontGroupId)});
+    }
+    {
+        wptest::OpenPage<CLstText> page(wptest::ForFirst<CLstText, CWpText>());
+        auto* kit = page.plot().First<CWpText>();
+        check(page, kit, {TitleFontOf(kit, CLstText::kTitleFontId)});
+    }
+    {
+        wptest::OpenPage<CLstSandStratum> page;
+        auto* kit = page.plot().First<CWpSandStratum>();
+        check(page, kit, {TitleFontOf(kit, CLstSandStratum::kTitleFontId)});
+    }
+}
+
+// "-1" reported from code as a size or width (a float item's -1): the group's reader refuses it, so
+// nothing is written or redrawn, not even the modify flag the interval pages' base write-back sets,
+// and the item shows the stored value as the refresh does.
+TEST(IntervalRefusalTest, AGroupSizeReportedFromCodeThatItsReaderRefusesShowsTheStoredSize) {
+    ForEachStyleGroupPage([](auto& page, CWpKit* kit, std::initializer_list<StyleGroup> groups) {
+        for (const StyleGroup& group : groups) {
+            group.setSize(250);
+            zephyr::testing::Touch(kit);
+            page.Show(kit);
+            CBCGPProp* size = page.Item(group.id + 2);
+            const _variant_t reported = dynamic_cast<CBCGPropFloat*>(size) ? _variant_t(-1.0) : _variant_t("-1");
+            wptest::ExpectShownAgain(page, size, reported, "2.50", group.what);
+            EXPECT_EQ(group.size(), 250) << group.what;
+        }
+    });
+}
+
+// A colour picked in a group decides alone: a stored size that does not read (-100, shown "-1.00")
+// no longer drops it, and a stored size of 1234.5 hundredths, shown rounded as "12.35", is kept
+// exactly; neither is written back from its text.
+TEST(IntervalAcceptedTest, APickedColourIsStoredAndTheStoredSizeKept) {
+    ForEachStyleGroupPage([](auto& page, CWpKit* kit, std::initializer_list<StyleGroup> groups) {
+        for (const StyleGroup& group : groups)
+            for (const float stored : {-100.0f, 1234.5f}) {
+                group.setSize(stored);
+                zephyr::testing::Touch(kit);
+                page.Show(kit);
+                const COLORREF picked = stored < 0 ? RGB(255, 0, 0) : RGB(0, 0, 255);
+                ASSERT_TRUE(page.Color(page.Item(group.id + 3), picked)) << group.what << ' ' << stored;
+                EXPECT_EQ(group.colour(), picked) << group.what << ' ' << stored;
+                EXPECT_EQ(group.size(), stored) << group.what << ' ' << stored;
+            }
+    });
 }
 
 TEST(IntervalRefusalTest, ARefusedPieRadiusRedrawsNothing) {

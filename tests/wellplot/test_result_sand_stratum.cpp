@@ -1,6 +1,7 @@
 // The interpretation-result page's source and display groups, the sand-stratum page's source and
 // level (a level outside the five shows nothing), and the sand-stratum option grids: rows filled
-// only where a record and a row exist, cell edits and block edits written back row by row.
+// only where a record and a row exist, cell edits and block edits written back cell by cell, refused
+// cells changing nothing but their text.
 #include <cmath>
 
 #include "WellPlotFixture.h"
@@ -197,35 +198,130 @@ TEST(SandStratumGrids, LineColoursAndStylesArePickedAndWidthsTyped) {
     EXPECT_EQ(page.kit()->GetLineOption(1).pen.color, RGB(1, 2, 3));
     EXPECT_EQ(page.kit()->GetLineOption(1).pen.style, 4u);
     EXPECT_FLOAT_EQ(page.kit()->GetLineOption(1).pen.width, 25);
-    ASSERT_TRUE(page.Edit(2, CLstSandStratumLine::kLeftCol, "1e999"));  // beyond a double: kept
-    EXPECT_EQ(page.kit()->GetLineOption(1).left, 0);
+    ASSERT_TRUE(page.Edit(2, CLstSandStratumLine::kLeftCol, "-0.5"));  // a position keeps its sign
+    EXPECT_EQ(page.kit()->GetLineOption(1).left, -0.5);
     EXPECT_FALSE(platform::PickGridCellColour(page.cells(), 2, CLstSandStratumLine::kWidthCol, RGB(1, 2, 3)));
-    ASSERT_TRUE(page.Edit(2, CLstSandStratumLine::kWidthCol, "-1"));  // no negative width
-    EXPECT_FLOAT_EQ(page.kit()->GetLineOption(1).pen.width, 25);
 }
 
-TEST(SandStratumGrids, TextPositionsStayWithinTheTrackAndSizesAreInHundredths) {
+// A cell the page refuses (a negative width, one a float cannot hold, a position beyond a double or
+// outside the track, decimals outside 0 to 15) writes nothing, redraws nothing, and the cell shows
+// its text from before the edit.
+template <class List>
+void ExpectRefusedCellsChangeNothing(GridPage<List>& page, int col, std::initializer_list<const char*> refused) {
+    const std::string before = page.cells().GetItemText(1, col).str();
+    for (const char* text : refused) {
+        parsnip::testing::ClearCallLog();
+        const int redraws = page.Redraws();
+        ASSERT_TRUE(page.Edit(1, col, text)) << text;
+        EXPECT_EQ(CallsOn(page.kit()), Names()) << text;
+        EXPECT_EQ(page.Redraws(), redraws) << text;
+        EXPECT_EQ(page.cells().GetItemText(1, col), before) << text;
+    }
+}
+
+TEST(SandStratumGrids, ARefusedCellChangesNothingAndShowsItsTextFromBefore) {
+    {
+        GridPage<CLstSandStratumLine> page;
+        page.kit()->SetOptionRows(1);
+        page.kit()->GetLineOption(0).pen.width = 25;
+        page.Show(page.kit());
+        ExpectRefusedCellsChangeNothing(page, CLstSandStratumLine::kWidthCol, {"-1", "1e999", "1e39"});
+        ExpectRefusedCellsChangeNothing(page, CLstSandStratumLine::kLeftCol, {"1e999"});
+        EXPECT_FLOAT_EQ(page.kit()->GetLineOption(0).pen.width, 25);
+        EXPECT_EQ(page.cells().GetItemText(1, CLstSandStratumLine::kWidthCol), "25.000000");
+    }
+    {
+        GridPage<CLstSandStratumText> page;
+        using T = CLstSandStratumText;
+        page.kit()->SetOptionRows(1);
+        page.Show(page.kit());
+        ASSERT_TRUE(page.Edit(1, T::kPositionCol, "100"));
+        EXPECT_EQ(page.kit()->GetTextOption(0).position, 100);
+        ASSERT_TRUE(page.Edit(1, T::kSizeCol, "9"));
+        ASSERT_TRUE(page.Edit(1, T::kDecimalsCol, "3"));
+        ExpectRefusedCellsChangeNothing(page, T::kPositionCol, {"150", "100.5", "-1"});
+        ExpectRefusedCellsChangeNothing(page, T::kSizeCol, {"-5", "1e999"});
+        ExpectRefusedCellsChangeNothing(page, T::kDecimalsCol, {"-2", "2000000000", "16"});
+        EXPECT_EQ(page.kit()->GetTextOption(0).position, 100);
+        EXPECT_FLOAT_EQ(page.kit()->GetTextOption(0).font.size, 900);
+        EXPECT_EQ(page.kit()->GetTextOption(0).decimals, 3);
+        EXPECT_EQ(page.cells().GetItemText(1, T::kPositionCol), "100");
+    }
+}
+
+TEST(SandStratumGrids, TextSizesAreInHundredths) {
     GridPage<CLstSandStratumText> page;
     page.kit()->SetOptionRows(1);
     page.Show(page.kit());
     using T = CLstSandStratumText;
-    ASSERT_TRUE(page.Edit(1, T::kPositionCol, "100"));
-    EXPECT_EQ(page.kit()->GetTextOption(0).position, 100);
-    ASSERT_TRUE(page.Edit(1, T::kPositionCol, "100.5"));
-    EXPECT_EQ(page.kit()->GetTextOption(0).position, 100);
-    EXPECT_EQ(page.cells().GetItemText(1, T::kPositionCol), "100.5");
     ASSERT_TRUE(page.Edit(1, T::kSizeCol, "9"));
     EXPECT_FLOAT_EQ(page.kit()->GetTextOption(0).font.size, 900);
-    ASSERT_TRUE(page.Edit(1, T::kDecimalsCol, "3"));
-    EXPECT_EQ(page.kit()->GetTextOption(0).decimals, 3);
-    ASSERT_TRUE(page.Edit(1, T::kSizeCol, "-5"));  // no negative size or decimal count
-    ASSERT_TRUE(page.Edit(1, T::kDecimalsCol, "-2"));
-    ASSERT_TRUE(page.Edit(1, T::kDecimalsCol, "2000000000"));
-    EXPECT_FLOAT_EQ(page.kit()->GetTextOption(0).font.size, 900);
-    EXPECT_EQ(page.kit()->GetTextOption(0).decimals, 3);
     zephyr::testing::Touch(page.kit());
     page.Show(page.kit());
     EXPECT_EQ(page.cells().GetItemText(1, T::kSizeCol), "9.00");
+}
+
+// An edit writes the field of its own cell: the others keep the values stored, with more digits than
+// their cells show (a left or right of 0.1234567 shown "0.123457", a text position of 12.345 shown
+// "12.35"), a cell edit and a block edit alike.
+TEST(SandStratumGrids, AnEditWritesOnlyTheFieldOfItsCell) {
+    {
+        GridPage<CLstSandStratumFill> page;
+        page.kit()->SetOptionRows(2);
+        for (unsigned i = 0; i < 2; ++i) {
+            page.kit()->GetFillOption(i).left = 0.1234567;
+            page.kit()->GetFillOption(i).right = 0.1234567;
+        }
+        page.Show(page.kit());
+        EXPECT_EQ(page.cells().GetItemText(1, CLstSandStratumFill::kLeftCol), "0.123457");
+        ASSERT_TRUE(page.Edit(1, CLstSandStratumFill::kShownCol, "FALSE"));
+        ASSERT_TRUE(platform::PickGridCellColour(page.cells(), 1, CLstSandStratumFill::kFillColorCol, RGB(7, 8, 9)));
+        ASSERT_TRUE(platform::SelectGridCells(page.cells(), 1, 1, 2, 1));
+        ASSERT_TRUE(platform::EditSelectedGridCells(page.cells(), "FALSE"));
+        for (unsigned i = 0; i < 2; ++i) {
+            EXPECT_EQ(page.kit()->GetFillOption(i).show, 0) << i;
+            EXPECT_EQ(page.kit()->GetFillOption(i).left, 0.1234567) << i;
+            EXPECT_EQ(page.kit()->GetFillOption(i).right, 0.1234567) << i;
+        }
+        EXPECT_EQ(page.kit()->GetFillOption(0).brush.fillColor, RGB(7, 8, 9));
+    }
+    {
+        GridPage<CLstSandStratumLine> page;
+        page.kit()->SetOptionRows(1);
+        page.kit()->GetLineOption(0).right = 0.1234567;
+        page.Show(page.kit());
+        ASSERT_TRUE(page.Edit(1, CLstSandStratumLine::kWidthCol, "2"));
+        EXPECT_EQ(page.kit()->GetLineOption(0).right, 0.1234567);
+    }
+    {
+        GridPage<CLstSandStratumText> page;
+        page.kit()->SetOptionRows(1);
+        page.kit()->GetTextOption(0).position = 12.345;
+        page.Show(page.kit());
+        ASSERT_TRUE(page.Edit(1, CLstSandStratumText::kSizeCol, "9"));
+        ASSERT_TRUE(page.Edit(1, CLstSandStratumText::kDecimalsCol, "3"));
+        EXPECT_EQ(page.kit()->GetTextOption(0).position, 12.345);
+        EXPECT_FLOAT_EQ(page.kit()->GetTextOption(0).font.size, 900);
+    }
+}
+
+// A block edit takes the cells it may and shows the others' stored values again; when it takes none
+// it redraws nothing.
+TEST(SandStratumGrids, ABlockEditOfRefusedCellsShowsTheStoredValuesAndRedrawsNothing) {
+    GridPage<CLstSandStratumLine> page;
+    page.kit()->SetOptionRows(2);
+    page.kit()->GetLineOption(0).pen.width = 25;
+    page.kit()->GetLineOption(1).pen.width = 0.5;
+    page.Show(page.kit());
+    const int redraws = page.Redraws();
+    ASSERT_TRUE(
+        platform::SelectGridCells(page.cells(), 1, CLstSandStratumLine::kWidthCol, 2, CLstSandStratumLine::kWidthCol));
+    ASSERT_TRUE(platform::EditSelectedGridCells(page.cells(), "-1"));
+    EXPECT_EQ(CallsOn(page.kit()), Names());
+    EXPECT_EQ(page.Redraws(), redraws);
+    EXPECT_FLOAT_EQ(page.kit()->GetLineOption(0).pen.width, 25);
+    EXPECT_EQ(page.cells().GetItemText(1, CLstSandStratumLine::kWidthCol), "25.000000");
+    EXPECT_EQ(page.cells().GetItemText(2, CLstSandStratumLine::kWidthCol), "0.500000");
 }
 
 TEST(SandStratumGrids, MoreRecordsThanRowsAndRowsWithoutRecordsAreNeverTouched) {

@@ -8,6 +8,8 @@ CGridCtrEx::CGridCtrEx() : CGridCtrl(0, 0, 0, 0) {}
 CGridCtrEx::~CGridCtrEx() { m_pOwnerPane = nullptr; }
 
 void CGridCtrEx::OnEndEditCell(int nRow, int nCol, CString str) {
+    const CString before = GetItemText(nRow, nCol);
     CGridCtrl::OnEndEditCell(nRow, nCol, str);
-    if (auto* page = dynamic_cast<CLstSandStratumGrid*>(m_pOwnerPane)) page->ApplyGridRow(nRow);
+    auto* page = dynamic_cast<CLstSandStratumGrid*>(m_pOwnerPane);
+    if (page && !page->ApplyGridCell(nRow, nCol)) SetItemText(nRow, nCol, before);
 }

@@ -2,11 +2,13 @@
 
 #include <string>
 
+#include "framework/GroupEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
+#include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpKit.h"
@@ -30,46 +32,80 @@ void ShowKitTitleItems(CBCGPPropList& list, CWpKit* kit, DWORD_PTR nameId) {
 }
 
 bool ReadFontSubItem(CBCGPProp* item, DWORD_PTR groupId, QXLOGFONT& font) {
-    const int field = FieldOf(item, groupId);
-    if (field < 0) return false;
-    GetFontSubProp(item, font, field);
+    if (FieldOf(item, groupId) < 0) return false;
+    ReadEditedField(item, font);
     return true;
 }
 
 bool ReadLineSubItem(CBCGPProp* item, DWORD_PTR groupId, QXLOGPEN& pen) {
-    const int field = FieldOf(item, groupId);
-    if (field < 0) return false;
-    GetLineSubProp(item, pen, field);
+    if (FieldOf(item, groupId) < 0) return false;
+    ReadEditedField(item, pen);
     return true;
 }
 
-void ReadGroupShown(CBCGPProp* group, QXLOGFONT& font) {
-    GetFontProp(group, font);
-    SetFontProp(group, font);
+CString GroupSizeText(float hundredths) { return numtext::Fixed(hundredths / numtext::kHundredths, 2); }
+
+bool GroupSizeTextOf(CBCGPProp* item, std::initializer_list<StoredGroupSize> groups, CString* text) {
+    CBCGPProp* group = item ? item->GetParent() : nullptr;
+    if (!group || group->GetSubItem(1) != item) return false;
+    for (const StoredGroupSize& stored : groups)
+        if (stored.groupId == group->GetData()) {
+            *text = GroupSizeText(stored.hundredths);
+            return true;
+        }
+    return false;
 }
 
-void ReadGroupShown(CBCGPProp* group, QXLOGPEN& pen) {
-    GetLineProp(group, pen);
-    SetLineProp(group, pen);
+namespace {
+
+float& SizeOf(QXLOGFONT& font) { return font.size; }
+float& SizeOf(QXLOGPEN& pen) { return pen.width; }
+float& SizeOf(QXLOGPOINT& point) { return point.size; }
+
+void ShowGroup(CBCGPProp* group, const QXLOGFONT& font) { SetFontProp(group, font); }
+void ShowGroup(CBCGPProp* group, const QXLOGPEN& pen) { SetLineProp(group, pen); }
+void ShowGroup(CBCGPProp* group, const QXLOGPOINT& point) { SetPointProp(group, point); }
+
+template <class Record>
+bool EditField(CBCGPProp* edited, Record& record) {
+    if (ReadEditedField(edited, record)) return true;
+    if (EditedFieldPosition(edited) == 1) {
+        const float stored = SizeOf(record);
+        if (dynamic_cast<CBCGPropFloat*>(edited))
+            edited->SetValue(_variant_t(stored / numtext::kHundredths));
+        else
+            SetItemText(edited, GroupSizeText(stored));
+    }
+    return false;
 }
 
-void ReadGroupShown(CBCGPProp* group, QXLOGPOINT& point) {
-    GetPointProp(group, point);
-    SetPointProp(group, point);
+template <class Record>
+bool EditShown(CBCGPProp* edited, Record& record) {
+    if (!EditGroupField(edited, record)) return false;
+    ShowGroup(EditedFieldPosition(edited) < 0 ? edited : edited->GetParent(), record);
+    return true;
 }
 
-bool ReadPointGroup(CBCGPProp* group, CBCGPProp* edited, QXLOGPOINT& point) {
-    if (!GetPointProp(group, point)) return false;
-    CBCGPProp* size = group->GetSubItem(1);
-    if (!size || size != edited) return true;
+}  // namespace
+
+bool EditGroupField(CBCGPProp* edited, QXLOGFONT& font) { return EditField(edited, font); }
+bool EditGroupField(CBCGPProp* edited, QXLOGPEN& pen) { return EditField(edited, pen); }
+
+bool EditGroupField(CBCGPProp* edited, QXLOGPOINT& point) {
+    if (!EditField(edited, point)) return false;
+    if (EditedFieldPosition(edited) != 1) return true;
     // The reader yields +0 for "-0": the sign is seen in the text.
-    const std::string text = ItemText(size).str();
+    const std::string text = ItemText(edited).str();
     const std::size_t first = text.find_first_not_of(" \t\n\v\f\r");
     const bool negativeZero = point.size == 0 && first != std::string::npos && text[first] == '-';
-    const bool showsNoSize = !numtext::StartsWithNumber(ItemText(size)) || negativeZero;
-    if (showsNoSize) ShowTextIfChanged(size, numtext::Fixed(point.size / numtext::kHundredths, 2));
+    if (!numtext::StartsWithNumber(ItemText(edited)) || negativeZero)
+        ShowTextIfChanged(edited, GroupSizeText(point.size));
     return true;
 }
+
+bool EditGroupShown(CBCGPProp* edited, QXLOGFONT& font) { return EditShown(edited, font); }
+bool EditGroupShown(CBCGPProp* edited, QXLOGPEN& pen) { return EditShown(edited, pen); }
+bool EditGroupShown(CBCGPProp* edited, QXLOGPOINT& point) { return EditShown(edited, point); }
 
 CBCGPProp* NewKitTitleGroup(DWORD_PTR groupId, DWORD_PTR nameId, DWORD_PTR directionId, const char* name,
                             CBCGPProp* font, bool expand) {

@@ -1,12 +1,15 @@
-// Item steps shared by the interval pages: the title items, and one edited sub-item of a font or
-// line group read into its record, or the whole group.
+// Item steps shared by the interval pages: the title items, the edit of one field of a font, line
+// or point group read into its record, and the text the refresh shows for a group's stored size.
 #pragma once
+
+#include <initializer_list>
 
 #include "bcg/Prop.h"
 #include "bcg/PropList.h"
 #include "framework/PropSizeText.h"
 #include "framework/PropUnsigned.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
+#include "mfc/String.h"
 
 class CWpKit;
 
@@ -32,18 +35,32 @@ CBCGPProp* NewTitleFontGroup(DWORD_PTR groupId, const char* faceCaption, DWORD_P
 // all empty; ids groupId + 1, + 2, + 3.
 CBCGPProp* NewActiveSegmentGroup(DWORD_PTR groupId, const char* valueCaption);
 // When item is a sub-item of the font group groupId (face, size, colour at groupId + 1 .. + 3):
-// that field read into font, true; otherwise false, font untouched.
+// that field read into font (ReadEditedField; a size it refuses leaves font untouched), true;
+// otherwise false, font untouched. EditGroupField below also tells a refused size.
 bool ReadFontSubItem(CBCGPProp* item, DWORD_PTR groupId, QXLOGFONT& font);
 // The same for a float-width line group (style, width, colour).
 bool ReadLineSubItem(CBCGPProp* item, DWORD_PTR groupId, QXLOGPEN& pen);
-// A sub-item of a font, line or point group edited: the whole group is read over the record (its
-// size or width item refuses what the reader refuses), then shows the record as the refresh does
-// (a width typed "1.5" shows "1.50").
-void ReadGroupShown(CBCGPProp* group, QXLOGFONT& font);
-void ReadGroupShown(CBCGPProp* group, QXLOGPEN& pen);
-void ReadGroupShown(CBCGPProp* group, QXLOGPOINT& point);
-// A sub-item of a point group edited: the whole group is read over the record (GetPointProp). When
-// the edited item is the size and its text was taken without showing the size taken (a text with no
-// number, or a negative zero, both read as 0), it shows that size as the refresh does ("0.00"); a
-// size typed as a number ("2.5") keeps its text. False when the size was refused.
-bool ReadPointGroup(CBCGPProp* group, CBCGPProp* edited, QXLOGPOINT& point);
+// The text the refresh of a font, line or point group shows for a stored size or width (hundredths).
+CString GroupSizeText(float hundredths);
+// When item is the size or width of one of the groups (a group's id and its record's stored size or
+// width): that text for it, true; otherwise false, text untouched.
+struct StoredGroupSize {
+    DWORD_PTR groupId;
+    float hundredths;
+};
+bool GroupSizeTextOf(CBCGPProp* item, std::initializer_list<StoredGroupSize> groups, CString* text);
+// An edit inside a font, line or point group (a sub-item, or the group row reported): only the
+// edited field is read into the record, which holds the stored values (ReadEditedField), so a pick
+// never rewrites a size from its rounded text and a stored size that does not read never blocks a
+// picked face, style or colour. False when the edited size or width is refused: the record is
+// untouched and that item alone shows the stored one again, as the refresh shows it ("%.2f", a
+// float item in its own decimals). In a point group a size text with no number, or a negative zero,
+// is taken as 0 and then shows the size taken ("0.00"); a size typed as a number keeps its text.
+bool EditGroupField(CBCGPProp* edited, QXLOGFONT& font);
+bool EditGroupField(CBCGPProp* edited, QXLOGPEN& pen);
+bool EditGroupField(CBCGPProp* edited, QXLOGPOINT& point);
+// The same, then the whole group shows the record as the refresh does (a width typed "1.5" shows
+// "1.50").
+bool EditGroupShown(CBCGPProp* edited, QXLOGFONT& font);
+bool EditGroupShown(CBCGPProp* edited, QXLOGPEN& pen);
+bool EditGroupShown(CBCGPProp* edited, QXLOGPOINT& point);

@@ -70,6 +70,12 @@ CodeTable ColthTypes(LogCorelithMgrIO* codes) {
             &LogCorelithMgrIO::GetColthTypeEntryLabel};
 }
 
+// What an interval shows for a stored name: the label of its entry in the table, or the name itself
+// without code tables.
+CString ShownLabel(LogCorelithMgrIO* codes, CodeTable (*table)(LogCorelithMgrIO*), const CString& name) {
+    return codes ? LabelOfName(codes, table(codes), name) : name;
+}
+
 // The oil column kind of the kit's data (1 oil-bearing levels, 2 contents); 0 without a record.
 int OilKind(CWpCorelith* kit) {
     WDMgrIO* data = WellDataOf(kit);
@@ -217,15 +223,17 @@ void CLstColth::ShowActiveSeg(CWpCorelith* kit) {
     ShowKitValue(type);
 }
 
-// A share as "%0.2f"; the active interval's name as stored, its colour, oil-bearing level (or
-// content) and lithology type as the label of the code-table entry of that name.
+// A share as "%0.2f", a font size, pen width or point size as its group shows it, and the active
+// interval's names (see ActiveSegText).
 bool CLstColth::KitText(CBCGPProp* item, CString* text) {
     CWpCorelith* kit = Kit();
     if (!kit || !item) return false;
-    const int i = kit->GetActiveSeg();
-    LogCorelithMgrIO* codes = kit->GetColthMgr();
-    CString name;
-    CodeTable table{0, nullptr, nullptr};
+    if (GroupSizeTextOf(item,
+                        {{kNameFontId, kit->GetNameFont().size},
+                         {kDivideLinePenId, kit->GetDivideLogPen().width},
+                         {kDividePointStyleId, kit->GetDivideLogPoint().size}},
+                        text))
+        return true;
     switch (item->GetData()) {
         case kColorWidthId:
             *text = numtext::Fixed(kit->GetColorPer(), 2);
@@ -237,39 +245,43 @@ bool CLstColth::KitText(CBCGPProp* item, CString* text) {
             *text = numtext::Fixed(kit->GetColthTypePer(), 2);
             return true;
         case kColthNameId:
-            *text = i < 0 ? CString() : kit->GetColthName(i);
-            return true;
         case kColorNameId:
-            name = kit->GetColorName(i);
-            if (codes) table = Colors(codes);
-            break;
         case kCtOilNameId:
-            name = OilKind(kit) == 2 ? kit->GetContentName(i) : kit->GetCtOilName(i);
-            if (codes) table = CtOils(codes);
-            break;
         case kColthTypeId:
-            name = kit->GetColthTypeName(i);
-            if (codes) table = ColthTypes(codes);
-            break;
+            *text = ActiveSegText(kit, item->GetData());
+            return true;
         default:
             return CLstContent::KitText(item, text);
     }
-    *text = i < 0 ? CString() : codes ? LabelOfName(codes, table, name) : name;
-    return true;
+}
+
+// The active interval's name as stored, its colour, oil-bearing level (or content) and lithology
+// type as the label of the code-table entry of that name; empty without an active interval (the
+// interval getters are then not asked).
+CString CLstColth::ActiveSegText(CWpCorelith* kit, DWORD_PTR id) {
+    const int i = kit->GetActiveSeg();
+    if (i < 0) return CString();
+    LogCorelithMgrIO* codes = kit->GetColthMgr();
+    switch (id) {
+        case kColthNameId:
+            return kit->GetColthName(i);
+        case kColorNameId:
+            return ShownLabel(codes, Colors, kit->GetColorName(i));
+        case kCtOilNameId:
+            return ShownLabel(codes, CtOils, OilKind(kit) == 2 ? kit->GetContentName(i) : kit->GetCtOilName(i));
+        default:
+            return ShownLabel(codes, ColthTypes, kit->GetColthTypeName(i));
+    }
 }
 
 // ---- write-back -------------------------------------------------------------------------------
 LRESULT CLstColth::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpCorelith* kit = Kit();
-    if (!item || !kit || !BeginEdit(wParam, lParam)) return 0;
+    if (!item || !kit || !WriteBaseBack(wParam, lParam)) return 0;
 
-    CBCGPProp* parent = item->GetParent();
-    const DWORD_PTR parentId = parent ? parent->GetData() : 0;
-    if (parentId == kNameFontId || parentId == kDivideLinePenId || parentId == kDividePointStyleId) {
-        if (parentId == kNameFontId) GetFontProp(parent, kit->GetNameFont());
-        if (parentId == kDivideLinePenId) GetLineProp(parent, kit->GetDivideLogPen());
-        if (parentId == kDividePointStyleId) ReadPointGroup(parent, item, kit->GetDivideLogPoint());
+    if (IsStyleGroup(item->GetParent())) {
+        if (!EditStyleGroup(kit, item)) return 0;
         kit->InvalidSelf();
         UpdateView();
     }
@@ -335,6 +347,23 @@ LRESULT CLstColth::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     kit->InvalidSelf();
     kit->UpdateSelf();
     return 0;
+}
+
+bool CLstColth::IsStyleGroup(CBCGPProp* group) {
+    const DWORD_PTR id = group ? group->GetData() : 0;
+    return id == kNameFontId || id == kDivideLinePenId || id == kDividePointStyleId;
+}
+
+// Only the edited field is read into the kit's record (the kit's own reference, edited in place).
+bool CLstColth::EditStyleGroup(CWpCorelith* kit, CBCGPProp* item) {
+    switch (item->GetParent()->GetData()) {
+        case kNameFontId:
+            return EditGroupField(item, kit->GetNameFont());
+        case kDivideLinePenId:
+            return EditGroupField(item, kit->GetDivideLogPen());
+        default:
+            return EditGroupField(item, kit->GetDivideLogPoint());
+    }
 }
 
 void CLstColth::ChooseSource(CWpCorelith* kit, const CString& text) {

@@ -60,6 +60,10 @@ private:
     void ShowActiveSeg(CWpCorelith* kit);
     void ChooseSource(CWpCorelith* kit, const CString& text);
     void ChooseTable(CWpCorelith* kit, const CString& text);
+    static CString ActiveSegText(CWpCorelith* kit, DWORD_PTR id);
+    static bool IsStyleGroup(CBCGPProp* group);
+    // False when the edited size or width was refused.
+    bool EditStyleGroup(CWpCorelith* kit, CBCGPProp* item);
     // Each false when the kit refused the value.
     bool EditShare(CWpCorelith* kit, CBCGPProp* item);
     bool EditCodeName(CWpCorelith* kit, CBCGPProp* item);

@@ -10,6 +10,7 @@
 #include "hosttypes/Zephyr/WpSegment.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/IntervalTexts.h"
+#include "wellplot/intervals/KitItems.h"
 
 IMPLEMENT_DYNCREATE(CLstContent, CWndLst)
 
@@ -66,11 +67,19 @@ void CLstContent::RefreshFromKit() {
 }
 
 LRESULT CLstContent::OnPropertyChanged(WPARAM, LPARAM lParam) {
-    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    WriteBase(reinterpret_cast<CBCGPProp*>(lParam));
+    return 0;
+}
+
+bool CLstContent::WriteBase(CBCGPProp* item) {
     CWpKit* kit = SelectedKit<CWpKit>();
-    if (!item || !kit) return 0;
-    kit->SetModifyFlag(1);
+    if (!item || !kit) return true;
     CBCGPProp* parent = item->GetParent();
+    const bool fontEdit = parent && parent->GetData() == kTitleFontId;
+    // Only the edited field of the font is read: a size it refuses writes nothing at all.
+    QXLOGFONT font = kit->GetTitleFont();
+    if (fontEdit && !EditGroupField(item, font)) return false;
+    kit->SetModifyFlag(1);
     if (item->GetData() == kTitleNameId) {
         kit->SetTitleText(wellplot::TextToTitle(ItemText(item)));
         kit->UpdateParent();
@@ -81,18 +90,17 @@ LRESULT CLstContent::OnPropertyChanged(WPARAM, LPARAM lParam) {
         kit->UpdateParent();
         kit->InvalidSelf();
         UpdateView();
-    } else if (parent && parent->GetData() == kTitleFontId) {
-        // The whole group is stored, whatever it reports of its size.
-        QXLOGFONT font = kit->GetTitleFont();
-        GetFontProp(parent, font);
+    } else if (fontEdit) {
         kit->SetTitleFont(font);
         kit->InvalidSelf();
         UpdateView();
     }
-    return 0;
+    return true;
 }
 
 bool CLstContent::KitText(CBCGPProp* item, CString* text) {
+    CWpKit* titled = SelectedKit<CWpKit>();
+    if (titled && GroupSizeTextOf(item, {{kTitleFontId, titled->GetTitleFont().size}}, text)) return true;
     CWpSegment* kit = SelectedKit<CWpSegment>();
     CBCGPProp* group = item ? item->GetParent() : nullptr;
     if (!kit || !group || group->GetName() != ivtext::kCurrentSeg) return false;
@@ -107,7 +115,7 @@ void CLstContent::ShowKitValue(CBCGPProp* item) {
     if (KitText(item, &text)) SetItemText(item, text);
 }
 
-bool CLstContent::BeginEdit(WPARAM wParam, LPARAM lParam) {
+bool CLstContent::WriteBaseBack(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!item) return false;
     // A text the item's own rule refuses (a change reported from code, which the item never
@@ -120,10 +128,7 @@ bool CLstContent::BeginEdit(WPARAM wParam, LPARAM lParam) {
     const CString name = item->GetName();
     const bool top = name == ivtext::kTopDepth;
     const bool depth = group && group->GetName() == ivtext::kCurrentSeg && (top || name == ivtext::kBottomDepth);
-    if (!depth) {
-        CLstContent::OnPropertyChanged(wParam, lParam);
-        return true;
-    }
+    if (!depth) return WriteBase(item);
     CWpSegment* kit = SelectedKit<CWpSegment>();
     if (!kit) return false;
     // Any sign is a depth (a plot in elevation depths has negative depths); no number reads 0.
@@ -132,7 +137,7 @@ bool CLstContent::BeginEdit(WPARAM wParam, LPARAM lParam) {
         ShowKitValue(item);
         return false;
     }
-    CLstContent::OnPropertyChanged(wParam, lParam);
+    WriteBase(item);
     const int i = kit->GetActiveSeg();
     const bool taken = top ? kit->SetSegTopDpth(i, value) : kit->SetSegBottomDpth(i, value);
     // The item shows what the kit keeps ("-0" is kept as 0), taken or not.

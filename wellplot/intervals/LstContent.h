@@ -45,7 +45,8 @@ protected:
     }
 
     // The text the page's refresh shows in item for what the kit stores; false for an item the page
-    // shows no stored value in. The base gives the active interval's top and bottom depth.
+    // shows no stored value in. The base gives the title font's size and the active interval's top
+    // and bottom depth.
     virtual bool KitText(CBCGPProp* item, CString* text);
     // The item shows the kit's value as the refresh shows it (nothing for an item without one).
     // After the kit or the page's reader refused an item's value, that item alone is shown
@@ -53,13 +54,22 @@ protected:
     // names, rebuild options, enable items).
     void ShowKitValue(CBCGPProp* item);
 
-    // The first steps of every edit of a subclass: a text its size text item's rule refuses, or a
-    // top or bottom depth of "当前段" that is no number a double holds, is refused (the item shows
-    // the kit's value again, nothing is written); otherwise
-    // the base write-back runs, then such a depth goes to the selected kit's active interval and the
-    // item shows what the kit keeps. False when the edit must end there: a refused depth, one the kit
-    // refused (a top below the bottom), or no item.
-    bool BeginEdit(WPARAM wParam, LPARAM lParam);
+    // The base write-back every edit of a subclass starts with. A text its size text item's rule
+    // refuses (reported from code, which the item never judged), or a top or bottom depth of
+    // "当前段" that is no number a double holds, is refused first: the item shows the kit's value
+    // again and nothing is written. Otherwise the base write-back runs (the modify flag, the title
+    // items), then such a depth goes to the selected kit's active interval and the item shows what
+    // the kit keeps. False when the edit must end there: a refused depth, one the kit refused (a top
+    // below the bottom), or no item.
+    bool WriteBaseBack(WPARAM wParam, LPARAM lParam);
+    // The former name of WriteBaseBack, kept while the perforation page still calls it.
+    bool BeginEdit(WPARAM wParam, LPARAM lParam) { return WriteBaseBack(wParam, lParam); }
+
+private:
+    // The base write-back of item, the start of every edit: the modify flag, then the title's name,
+    // direction or font. False when the title font's reader refused the edited size: nothing is
+    // written then and the item shows the stored size again.
+    bool WriteBase(CBCGPProp* item);
 };
 
 // The group "当前段" holding the free-text top and bottom depth items ("段顶深", "段底深").

@@ -205,20 +205,32 @@ void CLstFacies::ChooseField(CWpFacies* kit, CBCGPProp* item) {
     kit->UpdateSelf();
 }
 
-// A sub-item of the title font, the facies-name font or the divide-line pen.
+// A sub-item of the title font, the facies-name font or the divide-line pen: its field read over a
+// copy of the kit's record, which the kit then stores; a size or width refused stores nothing.
 void CLstFacies::EditRecord(CWpFacies* kit, CBCGPProp* item) {
-    QXLOGFONT title = kit->GetTitleFont();
-    QXLOGFONT names = kit->GetFaciesNameFont();
-    QXLOGPEN pen = kit->GetDivideLinePen();
-    if (ReadFontSubItem(item, kTitleFontId, title)) {
-        kit->SetTitleFont(title);
-        UpdateView();
-    } else if (ReadFontSubItem(item, kNameFontId, names)) {
-        kit->SetFaciesNameFont(names);
-        kit->InvalidSelf();
-        UpdateView();
-    } else if (ReadLineSubItem(item, kDividePenId, pen)) {
-        kit->SetDivideLinePen(pen);
-        UpdateView();
+    CBCGPProp* group = item->GetParent();
+    switch (group ? group->GetData() : 0) {
+        case kTitleFontId: {
+            QXLOGFONT font = kit->GetTitleFont();
+            if (!EditGroupField(item, font)) return;
+            kit->SetTitleFont(font);
+            break;
+        }
+        case kNameFontId: {
+            QXLOGFONT font = kit->GetFaciesNameFont();
+            if (!EditGroupField(item, font)) return;
+            kit->SetFaciesNameFont(font);
+            kit->InvalidSelf();
+            break;
+        }
+        case kDividePenId: {
+            QXLOGPEN pen = kit->GetDivideLinePen();
+            if (!EditGroupField(item, pen)) return;
+            kit->SetDivideLinePen(pen);
+            break;
+        }
+        default:
+            return;
     }
+    UpdateView();
 }

@@ -35,12 +35,22 @@ CBCGPProp* NewExpandedLine(const char* name, DWORD_PTR id) {
     return line;
 }
 
-// The group read over a copy of the kit's record (see ReadGroupShown), stored with set.
+// The edited field read over a copy of the kit's record, the group shown as the refresh shows it
+// (see EditGroupShown), the record stored with set; nothing is stored when the field is refused.
 template <class Record>
-void StoreGroup(CBCGPProp* group, CWpLthSample* kit, Record (CWpLthSample::*get)(), void (CWpLthSample::*set)(Record)) {
+bool StoreGroup(CBCGPProp* item, CWpLthSample* kit, Record (CWpLthSample::*get)(), void (CWpLthSample::*set)(Record)) {
     Record record = (kit->*get)();
-    ReadGroupShown(group, record);
+    if (!EditGroupShown(item, record)) return false;
     (kit->*set)(record);
+    return true;
+}
+
+// The mark interval: the text's number truncated toward zero (a text that is no number reads 0), when
+// an int holds it; also the rule of its item, so that a text reported from code that no int holds is
+// refused before anything is written.
+bool ReadMarkInterval(const CString& text, int* interval) {
+    double number = 0;
+    return numtext::LeadingNumber(text, &number) && numtext::FitInt(number, 1, interval);
 }
 
 // Enabled, without options, empty.
@@ -74,7 +84,9 @@ int CLstLthSample::InitPropWnd() {
     auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
     display->AddSubItem(NewExpandedLine("岩样段线型", kSegPenId));
     auto* mark = new CBCGPProp("刻度", kMarkGroupId);
-    CBCGPProp* interval = NewOptionItem("刻度间距", "2", "指定刻度间距", kMarkIntervalId, {}, false);
+    CBCGPProp* interval = NewSizeTextItem("刻度间距", "指定刻度间距", kMarkIntervalId, ReaderRule(ReadMarkInterval));
+    SetItemText(interval, "2");
+    interval->AllowEdit(FALSE);
     for (int i = 1; i <= kMaxOfferedInterval; ++i) interval->AddOption(FormatString("%d", i), TRUE);
     mark->AddSubItem(interval);
     mark->AddSubItem(CreateYesNoProp("标注", kMarkTextId, _variant_t(""), nullptr));
@@ -98,7 +110,7 @@ void CLstLthSample::RefreshFromKit() {
     CLstContent::RefreshFromKit();
     ShowSource(kit);
     if (CBCGPProp* pen = Item(kSegPenId)) SetLineProp(pen, kit->GetSegLogPen());
-    SetItemText(Item(kMarkIntervalId), FormatString("%d", kit->GetMarkInterval()));
+    ShowKitValue(Item(kMarkIntervalId));
     SetYesNoProp(Item(kMarkTextId), kit->GetMarkTextVisible() == 1);
     SetItemText(Item(kMarkAlignId), kMarkAligns[kit->GetMarkTextAlign() != 0 ? 1 : 0].text);
     if (CBCGPProp* font = Item(kMarkFontId)) SetFontProp(font, kit->GetMarkLogFont());
@@ -143,7 +155,7 @@ void CLstLthSample::ShowSource(CWpLthSample* kit) {
 LRESULT CLstLthSample::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpLthSample* kit = Kit();
-    if (!item || !kit || !BeginEdit(wParam, lParam)) return 0;
+    if (!item || !kit || !WriteBaseBack(wParam, lParam)) return 0;
 
     const CString text = ItemText(item);
     switch (item->GetData()) {
@@ -159,13 +171,9 @@ LRESULT CLstLthSample::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
         case kNumberFieldId:
             kit->SetNumberFiledName(text.str());
             break;
-        case kMarkIntervalId: {  // picked from its options only, each a whole number
-            double number = 0;
-            int interval = 0;
-            if (numtext::LeadingNumber(text, &number) && numtext::FitInt(number, 1, &interval))
-                kit->SetMarkInterval(interval);
+        case kMarkIntervalId:  // picked from its options, each a whole number; the item refuses the rest
+            if (int interval = 0; ReadMarkInterval(text, &interval)) kit->SetMarkInterval(interval);
             break;
-        }
         case kMarkTextId:
             kit->SetMarkTextVisible(GetYesNoProp(item) ? 1 : 0);
             break;
@@ -175,7 +183,7 @@ LRESULT CLstLthSample::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    if (CBCGPProp* parent = item->GetParent()) EditRecord(kit, parent);
+    if (item->GetParent() && !EditRecord(kit, item)) return 0;
     kit->UpdateSelf();
     return 0;
 }
@@ -209,20 +217,32 @@ void CLstLthSample::ChooseTable(CWpLthSample* kit, const CString& text) {
     }
 }
 
-// A sub-item of one of the three style groups: the whole group is read over the kit's record, which
-// the kit then stores.
-void CLstLthSample::EditRecord(CWpLthSample* kit, CBCGPProp* group) {
-    switch (group->GetData()) {
+// A sub-item of one of the three style groups: its field is read over the kit's record, which the
+// kit then stores. False when the field was refused; true for an item of no such group.
+bool CLstLthSample::EditRecord(CWpLthSample* kit, CBCGPProp* item) {
+    switch (item->GetParent()->GetData()) {
         case kSegPenId:
-            StoreGroup(group, kit, &CWpLthSample::GetSegLogPen, &CWpLthSample::SetSegLogPen);
-            break;
+            return StoreGroup(item, kit, &CWpLthSample::GetSegLogPen, &CWpLthSample::SetSegLogPen);
         case kMarkFontId:
-            StoreGroup(group, kit, &CWpLthSample::GetMarkLogFont, &CWpLthSample::SetMarkLogFont);
-            break;
+            return StoreGroup(item, kit, &CWpLthSample::GetMarkLogFont, &CWpLthSample::SetMarkLogFont);
         case kMarkPenId:
-            StoreGroup(group, kit, &CWpLthSample::GetSmapleLogPen, &CWpLthSample::SetSmapleLogPen);
-            break;
+            return StoreGroup(item, kit, &CWpLthSample::GetSmapleLogPen, &CWpLthSample::SetSmapleLogPen);
         default:
-            break;
+            return true;
     }
+}
+
+bool CLstLthSample::KitText(CBCGPProp* item, CString* text) {
+    CWpLthSample* kit = Kit();
+    if (!kit) return false;
+    if (item && item->GetData() == kMarkIntervalId) {
+        *text = FormatString("%d", kit->GetMarkInterval());
+        return true;
+    }
+    return GroupSizeTextOf(item,
+                           {{kSegPenId, kit->GetSegLogPen().width},
+                            {kMarkFontId, kit->GetMarkLogFont().size},
+                            {kMarkPenId, kit->GetSmapleLogPen().width}},
+                           text) ||
+           CLstContent::KitText(item, text);
 }

@@ -37,6 +37,8 @@ protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
     int InitPropWnd() override;
     void RefreshFromKit() override;
+    // The mark interval as "%d", the widths and the font size as their groups show them.
+    bool KitText(CBCGPProp* item, CString* text) override;
 
 private:
     CWpLthSample* Kit() const;
@@ -44,5 +46,5 @@ private:
     void ShowSource(CWpLthSample* kit);
     void ChooseSource(CWpLthSample* kit, const CString& text);
     void ChooseTable(CWpLthSample* kit, const CString& text);
-    void EditRecord(CWpLthSample* kit, CBCGPProp* group);
+    bool EditRecord(CWpLthSample* kit, CBCGPProp* item);
 };

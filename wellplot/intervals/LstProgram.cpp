@@ -5,6 +5,7 @@
 #include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
+#include "wellplot/intervals/KitItems.h"
 
 IMPLEMENT_DYNCREATE(CLstProgram, CWndLst)
 
@@ -44,9 +45,9 @@ LRESULT CLstProgram::OnPropertyChanged(WPARAM, LPARAM lParam) {
     } else if (item->GetData() == kDirectionId) {
         program->SetTitleDirection(GetOrientationProp(item));
     } else if (parent && parent->GetData() == kFontGroupId) {
-        // The whole font is stored, whatever the group reports of its size.
+        // Only the edited field is read; a size refused writes and redraws nothing.
         QXLOGFONT font = program->GetTitleFont();
-        GetFontProp(parent, font);
+        if (!EditGroupField(item, font)) return 0;
         program->SetTitleFont(font);
     }
     UpdateView();

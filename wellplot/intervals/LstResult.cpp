@@ -113,37 +113,38 @@ LRESULT CLstResult::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CWpResult* kit = wellplot::CurrentKit<CWpResult>(*this);
     if (!item || !kit) return 0;
     m_pKit = kit;
-    QXLOGFONT titleFont = kit->GetTitleFont();
-    ApplyGroup(kit, item, titleFont);
-    if (!ApplyItem(kit, item)) return 0;
+    if (!ApplyGroup(kit, item) || !ApplyItem(kit, item)) return 0;
     kit->InvalidSelf();
     kit->UpdateParent();
     UpdateView();
     return 0;
 }
 
-void CLstResult::ApplyGroup(CWpResult* kit, CBCGPProp* item, QXLOGFONT& titleFont) {
+bool CLstResult::ApplyGroup(CWpResult* kit, CBCGPProp* item) {
     CBCGPProp* group = item->GetParent();
-    if (!group) return;
+    if (!group) return true;
     switch (group->GetData()) {
-        case kTitleFontId:
-            GetFontProp(group, titleFont);
-            kit->SetTitleFont(titleFont);
+        case kTitleFontId: {
+            QXLOGFONT font = kit->GetTitleFont();
+            if (!EditGroupField(item, font)) return false;
+            kit->SetTitleFont(font);
             break;
+        }
         case kLineStyleId:
-            GetLineProp(group, kit->GetDivideLinePen());
+            if (!EditGroupField(item, kit->GetDivideLinePen())) return false;
             break;
         case kPointStyleId:
-            ReadPointGroup(group, item, kit->GetDivideLogPoint());
+            if (!EditGroupField(item, kit->GetDivideLogPoint())) return false;
             break;
         case kLabelFontId:
-            GetFontProp(group, kit->GetLabelFont());
+            if (!EditGroupField(item, kit->GetLabelFont())) return false;
             break;
         default:
-            return;
+            return true;
     }
     kit->InvalidSelf();
     UpdateView();
+    return true;
 }
 
 bool CLstResult::ApplyItem(CWpResult* kit, CBCGPProp* item) {

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "framework/WndLst.h"
-#include "hosttypes/Kestrel/StyleRecords.h"
 
 class CWpKit;
 class CWpResult;
@@ -52,8 +51,9 @@ protected:
 private:
     void ShowSource(CWpResult* kit);
     void ShowDisplay(CWpResult* kit);
-    // An edit inside one of the four style groups: the whole group into the kit.
-    void ApplyGroup(CWpResult* kit, CBCGPProp* item, QXLOGFONT& titleFont);
+    // An edit inside one of the four style groups: the edited field into the kit's record, then the
+    // kit redrawn. False when the field was refused (the item shows the stored value again).
+    bool ApplyGroup(CWpResult* kit, CBCGPProp* item);
     // Returns whether the common redraw follows.
     bool ApplyItem(CWpResult* kit, CBCGPProp* item);
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id); }

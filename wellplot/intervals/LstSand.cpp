@@ -14,6 +14,7 @@
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
+#include "wellplot/intervals/KitItems.h"
 
 IMPLEMENT_DYNCREATE(CLstSand, CLstContent)
 
@@ -241,18 +242,17 @@ void CLstSand::ShowThicknessText(CWpSand* kit) {
 LRESULT CLstSand::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpSand* kit = Kit();
-    if (!item || !kit || !BeginEdit(wParam, lParam)) return 0;
+    if (!item || !kit || !WriteBaseBack(wParam, lParam)) return 0;
 
     CBCGPProp* parent = item->GetParent();
     const CString parentName = parent ? parent->GetName() : CString();
     if (parentName == ivtext::kDataSource) {
         ChooseSource(kit, item);
-    } else if (parent && parent->GetData() == kDividePenId) {
-        GetLineProp(parent, kit->GetLogDividePen());
-        kit->InvalidSelf();
-        UpdateView();
-    } else if (parent && parent->GetData() == kThkFontId) {
-        GetFontProp(parent, kit->GetThkTextFont());
+    } else if (parent && (parent->GetData() == kDividePenId || parent->GetData() == kThkFontId)) {
+        // Only the edited field is read into the kit's record.
+        const bool read = parent->GetData() == kDividePenId ? EditGroupField(item, kit->GetLogDividePen())
+                                                            : EditGroupField(item, kit->GetThkTextFont());
+        if (!read) return 0;
         kit->InvalidSelf();
         UpdateView();
     }
@@ -337,7 +337,8 @@ bool CLstSand::EditById(CWpSand* kit, CBCGPProp* item) {
     return true;
 }
 
-// The symbol's and the thickness text's positions as "%0.2f", the decimals as "%d".
+// The symbol's and the thickness text's positions as "%0.2f", the decimals as "%d", the line width
+// and the font size as their groups show them.
 bool CLstSand::KitText(CBCGPProp* item, CString* text) {
     CWpSand* kit = Kit();
     if (!kit || !item) return false;
@@ -349,6 +350,10 @@ bool CLstSand::KitText(CBCGPProp* item, CString* text) {
         *text = numtext::Fixed(pos, 2);
     } else if (id == kThkPrecisionId) {
         *text = FormatString("%d", kit->GetThkTextPrecision());
+    } else if (GroupSizeTextOf(item,
+                               {{kDividePenId, kit->GetLogDividePen().width}, {kThkFontId, kit->GetThkTextFont().size}},
+                               text)) {
+        return true;
     } else {
         return CLstContent::KitText(item, text);
     }

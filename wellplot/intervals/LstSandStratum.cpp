@@ -68,8 +68,9 @@ LRESULT CLstSandStratum::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!item || !kit) return 0;
     m_pKit = kit;
     if (CBCGPProp* group = item->GetParent(); group && group->GetData() == kTitleFontId) {
+        // Only the edited field is read; a size refused writes and redraws nothing.
         QXLOGFONT font = kit->GetTitleFont();
-        GetFontProp(group, font);
+        if (!EditGroupField(item, font)) return 0;
         kit->SetTitleFont(font);
     }
     const CString text = ItemText(item);

@@ -49,82 +49,153 @@ const char* const kTextRows[] = {"层号",   "二类砂岩厚度", "一类砂岩
                                  "渗透率", "孔隙度",       "水淹级别",     "电测解释",     "井号"};
 
 // ---- cells <-> record fields ----
+// Each page reads and shows one cell at a time: an edit writes only the field of the cell edited, so
+// a field shown rounded ("%.2f") is never written back from its text. A reader answers false when
+// it refuses the cell's text; the record is then untouched.
 CString Text(CGridCtrl& g, int row, int col) { return g.GetItemText(row, col); }
 
-void ShowShown(CGridCtrl& g, int row, BOOL shown) { g.SetItemText(row, 1, shown ? kTrue : kFalse); }
-BOOL ReadShown(CGridCtrl& g, int row) { return Text(g, row, 1) == kTrue ? 1 : 0; }
+void ShowShown(CGridCtrl& g, int row, int col, BOOL shown) { g.SetItemText(row, col, shown ? kTrue : kFalse); }
+bool ReadShown(CGridCtrl& g, int row, int col, BOOL& shown) {
+    shown = Text(g, row, col) == kTrue ? 1 : 0;
+    return true;
+}
 
-// A number cell: its leading number (0 for a text that is no number); a number beyond a double
-// leaves the field as it is.
-void ReadNumber(CGridCtrl& g, int row, int col, double& field) {
+// A position across the track: its leading number (0 for a text that is no number), of either sign;
+// a number beyond a double is refused.
+bool ReadSpan(CGridCtrl& g, int row, int col, double& field) {
     double value = 0;
-    if (numtext::LeadingNumber(Text(g, row, col), &value)) field = value;
+    if (!numtext::LeadingNumber(Text(g, row, col), &value)) return false;
+    field = value;
+    return true;
 }
 
-void ShowSpan(CGridCtrl& g, int row, double left, double right) {
-    g.SetItemText(row, 2, numtext::Fixed(left, 6));
-    g.SetItemText(row, 3, numtext::Fixed(right, 6));
-}
-void ReadSpan(CGridCtrl& g, int row, double& left, double& right) {
-    ReadNumber(g, row, 2, left);
-    ReadNumber(g, row, 3, right);
+// A width or size (the number times scale, into a float): no negative, nothing a float cannot hold.
+bool ReadSize(CGridCtrl& g, int row, int col, double scale, float& field) {
+    double value = 0;
+    return numtext::LeadingNumber(Text(g, row, col), &value) && value >= 0 && numtext::FitFloat(value, scale, &field);
 }
 
-void ShowFill(CGridCtrl& g, int row, Kit& kit, unsigned i) {
+// The text's position in the track, 0 to 100.
+bool ReadTextPosition(CGridCtrl& g, int row, int col, double& field) {
+    double value = 0;
+    if (!numtext::LeadingNumber(Text(g, row, col), &value) || value < 0 || value > 100) return false;
+    field = value;
+    return true;
+}
+
+// A count of decimals, 0 to the most a double shows.
+bool ReadDecimals(CGridCtrl& g, int row, int col, int& field) {
+    int value = 0;
+    if (!numtext::LeadingInt(Text(g, row, col), &value) || value < 0 || value > wellplot::kMostDecimals) return false;
+    field = value;
+    return true;
+}
+
+bool ReadColour(CGridCtrl& g, int row, int col, COLORREF& field) {
+    field = g.GetItemBkColour(row, col);
+    return true;
+}
+
+bool ReadStyle(CGridCtrl& g, int row, int col, UINT& field) {
+    field = g.GetItemGraphStyle(row, col);
+    return true;
+}
+
+using Fill = CLstSandStratumFill;
+using Line = CLstSandStratumLine;
+using TextPage = CLstSandStratumText;
+
+// The first three columns of the fill and line pages: the shown switch, the left and the right
+// position.
+static_assert(int{Fill::kRightCol} == int{Line::kRightCol} && int{Fill::kLeftCol} == int{Line::kLeftCol},
+              "one span layout");
+template <class Option>
+void ShowSpanCell(CGridCtrl& g, int row, int col, const Option& o) {
+    if (col == Fill::kShownCol)
+        ShowShown(g, row, col, o.show);
+    else
+        g.SetItemText(row, col, numtext::Fixed(col == Fill::kLeftCol ? o.left : o.right, 6));
+}
+template <class Option>
+bool ReadSpanCell(CGridCtrl& g, int row, int col, Option& o) {
+    if (col == Fill::kShownCol) return ReadShown(g, row, col, o.show);
+    return ReadSpan(g, row, col, col == Fill::kLeftCol ? o.left : o.right);
+}
+
+void ShowFill(CGridCtrl& g, int row, int col, Kit& kit, unsigned i) {
     const Kit::FILLOPTION& o = kit.GetFillOption(i);
-    ShowShown(g, row, o.show);
-    ShowSpan(g, row, o.left, o.right);
-    g.SetItemBkColour(row, 4, o.brush.fillColor);
+    if (col <= Fill::kRightCol)
+        ShowSpanCell(g, row, col, o);
+    else
+        g.SetItemBkColour(row, col, o.brush.fillColor);
 }
-void ReadFill(CGridCtrl& g, int row, Kit& kit, unsigned i) {
+bool ReadFill(CGridCtrl& g, int row, int col, Kit& kit, unsigned i) {
     Kit::FILLOPTION& o = kit.GetFillOption(i);
-    o.show = ReadShown(g, row);
-    ReadSpan(g, row, o.left, o.right);
-    o.brush.fillColor = g.GetItemBkColour(row, 4);
+    return col <= Fill::kRightCol ? ReadSpanCell(g, row, col, o) : ReadColour(g, row, col, o.brush.fillColor);
 }
 
-void ShowLine(CGridCtrl& g, int row, Kit& kit, unsigned i) {
+void ShowLine(CGridCtrl& g, int row, int col, Kit& kit, unsigned i) {
     const Kit::LINEOPTION& o = kit.GetLineOption(i);
-    ShowShown(g, row, o.show);
-    ShowSpan(g, row, o.left, o.right);
-    g.SetItemGraphStyle(row, 4, o.pen.style);
-    g.SetItemBkColour(row, 5, o.pen.color);
-    g.SetItemText(row, 6, numtext::Fixed(o.pen.width, 6));
+    if (col <= Line::kRightCol)
+        ShowSpanCell(g, row, col, o);
+    else if (col == Line::kLineStyleCol)
+        g.SetItemGraphStyle(row, col, o.pen.style);
+    else if (col == Line::kColorCol)
+        g.SetItemBkColour(row, col, o.pen.color);
+    else
+        g.SetItemText(row, col, numtext::Fixed(o.pen.width, 6));
 }
-void ReadLine(CGridCtrl& g, int row, Kit& kit, unsigned i) {
+bool ReadLine(CGridCtrl& g, int row, int col, Kit& kit, unsigned i) {
     Kit::LINEOPTION& o = kit.GetLineOption(i);
-    o.show = ReadShown(g, row);
-    ReadSpan(g, row, o.left, o.right);
-    o.pen.style = g.GetItemGraphStyle(row, 4);
-    o.pen.color = g.GetItemBkColour(row, 5);
-    // Widths, sizes and decimal counts take no negatives; the cell keeps what was typed.
-    double width = 0;
-    if (numtext::LeadingNumber(Text(g, row, 6), &width) && width >= 0) numtext::FitFloat(width, 1, &o.pen.width);
+    if (col <= Line::kRightCol) return ReadSpanCell(g, row, col, o);
+    if (col == Line::kLineStyleCol) return ReadStyle(g, row, col, o.pen.style);
+    if (col == Line::kColorCol) return ReadColour(g, row, col, o.pen.color);
+    return ReadSize(g, row, col, 1, o.pen.width);
 }
 
-void ShowTextRow(CGridCtrl& g, int row, Kit& kit, unsigned i) {
+void ShowTextCell(CGridCtrl& g, int row, int col, Kit& kit, unsigned i) {
     const Kit::TEXTOPTIONEX& o = kit.GetTextOption(i);
-    ShowShown(g, row, o.show);
-    g.SetItemText(row, 2, numtext::Fixed(o.position, 2));
-    g.SetItemText(row, 3, o.font.faceName);
-    g.SetItemText(row, 4, numtext::Fixed(o.font.size / 100.0, 2));
-    g.SetItemBkColour(row, 5, o.font.color);
-    g.SetItemText(row, 6, FormatString("%d", o.decimals));
+    switch (col) {
+        case TextPage::kShownCol:
+            return ShowShown(g, row, col, o.show);
+        case TextPage::kPositionCol:
+            g.SetItemText(row, col, numtext::Fixed(o.position, 2));
+            return;
+        case TextPage::kFaceCol:
+            g.SetItemText(row, col, o.font.faceName);
+            return;
+        case TextPage::kSizeCol:
+            g.SetItemText(row, col, numtext::Fixed(o.font.size / numtext::kHundredths, 2));
+            return;
+        case TextPage::kColorCol:
+            g.SetItemBkColour(row, col, o.font.color);
+            return;
+        case TextPage::kDecimalsCol:
+            g.SetItemText(row, col, FormatString("%d", o.decimals));
+            return;
+        default:
+            return;
+    }
 }
-void ReadTextRow(CGridCtrl& g, int row, Kit& kit, unsigned i) {
+bool ReadTextCell(CGridCtrl& g, int row, int col, Kit& kit, unsigned i) {
     Kit::TEXTOPTIONEX& o = kit.GetTextOption(i);
-    o.show = ReadShown(g, row);
-    // A position outside 0 to 100 is ignored; the cell keeps what was typed.
-    double position = 0;
-    if (numtext::LeadingNumber(Text(g, row, 2), &position) && position >= 0 && position <= 100) o.position = position;
-    o.font.SetFaceName(Text(g, row, 3).GetString());
-    double size = 0;
-    if (numtext::LeadingNumber(Text(g, row, 4), &size) && size >= 0)
-        numtext::FitFloat(size, numtext::kHundredths, &o.font.size);
-    o.font.color = g.GetItemBkColour(row, 5);
-    if (int decimals = 0;
-        numtext::LeadingInt(Text(g, row, 6), &decimals) && decimals >= 0 && decimals <= wellplot::kMostDecimals)
-        o.decimals = decimals;
+    switch (col) {
+        case TextPage::kShownCol:
+            return ReadShown(g, row, col, o.show);
+        case TextPage::kPositionCol:
+            return ReadTextPosition(g, row, col, o.position);
+        case TextPage::kFaceCol:
+            o.font.SetFaceName(Text(g, row, col).GetString());
+            return true;
+        case TextPage::kSizeCol:
+            return ReadSize(g, row, col, numtext::kHundredths, o.font.size);
+        case TextPage::kColorCol:
+            return ReadColour(g, row, col, o.font.color);
+        case TextPage::kDecimalsCol:
+            return ReadDecimals(g, row, col, o.decimals);
+        default:
+            return false;
+    }
 }
 
 }  // namespace
@@ -136,22 +207,23 @@ struct SandStratumGridDef {
     const char* const* rows;
     int rowCount;
     unsigned (Kit::*count)();
-    void (*show)(CGridCtrl&, int, Kit&, unsigned);
-    void (*read)(CGridCtrl&, int, Kit&, unsigned);
+    // One cell of row and column into the grid from record i, or from the grid into it.
+    void (*show)(CGridCtrl&, int, int, Kit&, unsigned);
+    bool (*read)(CGridCtrl&, int, int, Kit&, unsigned);
 };
 
 namespace {
 template <std::size_t C, std::size_t R>
 constexpr SandStratumGridDef Grid(UINT id, const ColumnDef (&c)[C], const char* const (&r)[R], unsigned (Kit::*count)(),
-                                  void (*show)(CGridCtrl&, int, Kit&, unsigned),
-                                  void (*read)(CGridCtrl&, int, Kit&, unsigned)) {
+                                  void (*show)(CGridCtrl&, int, int, Kit&, unsigned),
+                                  bool (*read)(CGridCtrl&, int, int, Kit&, unsigned)) {
     return {id, c, static_cast<int>(C), r, static_cast<int>(R), count, show, read};
 }
 
 const SandStratumGridDef kGrids[] = {
     Grid(CLstSandStratumFill::kGridId, kFillColumns, kFillRows, &Kit::GetFillOptionCount, ShowFill, ReadFill),
     Grid(CLstSandStratumLine::kGridId, kLineColumns, kLineRows, &Kit::GetLineOptionCount, ShowLine, ReadLine),
-    Grid(CLstSandStratumText::kGridId, kTextColumns, kTextRows, &Kit::GetTextOptionCount, ShowTextRow, ReadTextRow),
+    Grid(CLstSandStratumText::kGridId, kTextColumns, kTextRows, &Kit::GetTextOptionCount, ShowTextCell, ReadTextCell),
 };
 }  // namespace
 
@@ -208,19 +280,23 @@ void CLstSandStratumGrid::UpdateBCGPProperty(long object, CString) {
     const SandStratumGridDef& def = Def();
     // Only rows the grid has are filled: records beyond them are not shown.
     for (unsigned i = 0; i < (kit->*def.count)() && static_cast<int>(i) + 1 < m_grid.GetRowCount(); ++i)
-        def.show(m_grid, static_cast<int>(i) + 1, *kit, i);
+        for (int col = 1; col < def.columnCount; ++col) def.show(m_grid, static_cast<int>(i) + 1, col, *kit, i);
     if (m_grid.GetSafeHwnd()) m_grid.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 // ---- write-back -------------------------------------------------------------------------------------
-bool CLstSandStratumGrid::WriteRow(int row) {
+Kit* CLstSandStratumGrid::RecordKit(int row, int col) {
     Kit* kit = wellplot::CurrentKit<Kit>(*this);
-    if (!kit) return false;
+    if (!kit) return nullptr;
     m_pKit = kit;
     const SandStratumGridDef& def = Def();
-    if (row < 1 || row >= m_grid.GetRowCount() || static_cast<unsigned>(row) > (kit->*def.count)()) return false;
-    def.read(m_grid, row, *kit, static_cast<unsigned>(row - 1));
-    return true;
+    const bool cell = row >= 1 && row < m_grid.GetRowCount() && col >= 1 && col < def.columnCount;
+    return cell && static_cast<unsigned>(row) <= (kit->*def.count)() ? kit : nullptr;
+}
+
+bool CLstSandStratumGrid::WriteCell(int row, int col) {
+    Kit* kit = RecordKit(row, col);
+    return kit && Def().read(m_grid, row, col, *kit, static_cast<unsigned>(row - 1));
 }
 
 void CLstSandStratumGrid::Redraw() {
@@ -229,20 +305,27 @@ void CLstSandStratumGrid::Redraw() {
     UpdateView();
 }
 
-bool CLstSandStratumGrid::ApplyGridRow(int row) {
-    if (!WriteRow(row)) return false;
+bool CLstSandStratumGrid::ApplyGridCell(int row, int col) {
+    if (!WriteCell(row, col)) return false;
     Redraw();
     return true;
 }
 
-// The grid's command after a block edit: every row of the block that has a record is read back,
-// then one redraw. An empty block writes nothing.
+// The grid's command after a block edit: every cell of the block whose row has a record is read
+// back, then one redraw when any was taken. A cell refused shows its record's value again, as the
+// refresh shows it. An empty block writes nothing.
 BOOL CLstSandStratumGrid::OnCommand(WPARAM wParam, LPARAM) {
     if (wParam != Def().gridId) return TRUE;
     const CCellRange range = m_grid.GetSelectedCellRange();
     if (range.Count() == 0) return TRUE;
     bool written = false;
-    for (int row = range.GetMinRow(); row <= range.GetMaxRow(); ++row) written = WriteRow(row) || written;
+    for (int row = range.GetMinRow(); row <= range.GetMaxRow(); ++row)
+        for (int col = range.GetMinCol(); col <= range.GetMaxCol(); ++col) {
+            if (WriteCell(row, col))
+                written = true;
+            else if (Kit* kit = RecordKit(row, col))
+                Def().show(m_grid, row, col, *kit, static_cast<unsigned>(row - 1));
+        }
     if (written) Redraw();
     return TRUE;
 }

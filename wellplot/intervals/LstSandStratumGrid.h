@@ -1,7 +1,8 @@
 // The option grids of a sand-stratum kit: "填充" (CLstSandStratumFill), "线" (CLstSandStratumLine)
 // and "文本" (CLstSandStratumText). Each page shows one of the kit's three option arrays in a cell
 // grid, one row per record under fixed row names; one body, CLstSandStratumGrid, builds, fills and
-// writes back every page from the page's table. Rows beyond the kit's records are never written.
+// writes back every page from the page's table. An edit writes the field of the cell edited and no
+// other; rows beyond the kit's records are never written.
 #pragma once
 
 #include "framework/WndLst.h"
@@ -19,9 +20,11 @@ public:
     Page GetPage() const { return m_page; }
     CWpSandStratum* GetKit() const { return m_pKit; }
     CGridCtrEx& Grid() { return m_grid; }
-    // Reads grid row row (from 1) back into the kit's record row - 1 and redraws the kit, its parent
-    // and the view. A row without a record writes nothing and redraws nothing (false).
-    bool ApplyGridRow(int row);
+    // Reads the cell of row (from 1) and col back into its field of the kit's record row - 1 and
+    // redraws the kit, its parent and the view. False when nothing was written: the cell's text is
+    // refused (a negative width or size, a number a double or the field cannot hold, a text position
+    // outside 0 to 100, decimals outside 0 to 15), or its row has no record; nothing is redrawn then.
+    bool ApplyGridCell(int row, int col);
 
 protected:
     explicit CLstSandStratumGrid(Page page);
@@ -34,7 +37,9 @@ protected:
 
 private:
     const SandStratumGridDef& Def() const;
-    bool WriteRow(int row);
+    // The pane's kit when the cell is a data cell of a row that has a record; otherwise NULL.
+    CWpSandStratum* RecordKit(int row, int col);
+    bool WriteCell(int row, int col);
     void Redraw();
 
     Page m_page;

@@ -171,13 +171,13 @@ void CLstStratum::ShowSource(CWpStratum* kit) {
 LRESULT CLstStratum::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpStratum* kit = Kit();
-    if (!item || !kit || !BeginEdit(wParam, lParam)) return 0;
+    if (!item || !kit || !WriteBaseBack(wParam, lParam)) return 0;
 
     CBCGPProp* parent = item->GetParent();
     if (parent && parent->GetData() == kSourceGroupId) {
         ChooseSource(kit, item);
-    } else if (parent && parent->GetData() != kCurrentSegGroupId) {  // the active interval's depths: taken above
-        EditGroup(kit, parent);
+    } else if (parent && parent->GetData() != kCurrentSegGroupId && !EditGroup(kit, item)) {
+        return 0;  // a refused size or width; the active interval's depths were taken above
     }
     EditById(kit, item);
     kit->SetModifyFlag(1);
@@ -211,29 +211,48 @@ void CLstStratum::ChooseSource(CWpStratum* kit, CBCGPProp* item) {
     }
 }
 
-// A sub-item of a font, line or point group: the whole group is read over the kit's record.
-void CLstStratum::EditGroup(CWpStratum* kit, CBCGPProp* group) {
-    switch (group->GetData()) {
+// A sub-item of a font, line or point group: its field is read over the kit's record and the group
+// shows the record as the refresh does. False when the field was refused; true for an item of no
+// such group.
+bool CLstStratum::EditGroup(CWpStratum* kit, CBCGPProp* item) {
+    bool read = true;
+    switch (item->GetParent()->GetData()) {
         case kNameFontId:
-            ReadGroupShown(group, kit->GetSNFont());
+            read = EditGroupShown(item, kit->GetSNFont());
             break;
         case kLinePenId:
-            ReadGroupShown(group, kit->GetDivideLogPen());
+            read = EditGroupShown(item, kit->GetDivideLogPen());
             break;
         case kPointStyleId:
-            ReadGroupShown(group, kit->GetDivideLogPoint());
+            read = EditGroupShown(item, kit->GetDivideLogPoint());
             break;
         case kBreakStyleId:
-            ReadGroupShown(group, kit->GetFaultLogPoint());
+            read = EditGroupShown(item, kit->GetFaultLogPoint());
             break;
         case kBreakFontId:
-            ReadGroupShown(group, kit->GetFontFault());
+            read = EditGroupShown(item, kit->GetFontFault());
             break;
         default:
-            return;
+            return true;
     }
+    if (!read) return false;
     kit->InvalidSelf();
     UpdateView();
+    return true;
+}
+
+// The font sizes, the line width and the point sizes as their groups show them.
+bool CLstStratum::KitText(CBCGPProp* item, CString* text) {
+    CWpStratum* kit = Kit();
+    if (!kit) return false;
+    return GroupSizeTextOf(item,
+                           {{kNameFontId, kit->GetSNFont().size},
+                            {kLinePenId, kit->GetDivideLogPen().width},
+                            {kPointStyleId, kit->GetDivideLogPoint().size},
+                            {kBreakStyleId, kit->GetFaultLogPoint().size},
+                            {kBreakFontId, kit->GetFontFault().size}},
+                           text) ||
+           CLstContent::KitText(item, text);
 }
 
 void CLstStratum::EditById(CWpStratum* kit, CBCGPProp* item) {

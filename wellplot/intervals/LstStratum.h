@@ -44,6 +44,7 @@ protected:
     int InitPropWnd() override;
     void RefreshFromKit() override;
     BOOL IsKitChanged() override;
+    bool KitText(CBCGPProp* item, CString* text) override;
 
 private:
     CWpStratum* Kit() const;
@@ -52,7 +53,7 @@ private:
     void ShowTypeOptions();
     void ShowSource(CWpStratum* kit);
     void ChooseSource(CWpStratum* kit, CBCGPProp* item);
-    void EditGroup(CWpStratum* kit, CBCGPProp* group);
+    bool EditGroup(CWpStratum* kit, CBCGPProp* item);
     void EditById(CWpStratum* kit, CBCGPProp* item);
 };
 

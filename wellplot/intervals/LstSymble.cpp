@@ -299,7 +299,7 @@ bool CLstSymble::KitText(CBCGPProp* item, CString* text) {
 LRESULT CLstSymble::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpSymble* kit = Kit();
-    if (!item || !kit || !BeginEdit(wParam, lParam)) return 0;
+    if (!item || !kit || !WriteBaseBack(wParam, lParam)) return 0;
     const CString text = ItemText(item);
     switch (item->GetData()) {
         case kSourceTypeId:

@@ -32,8 +32,8 @@ int CLstText::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     if (!m_pKit) return 0;
 
-    // EditGroup reads the font and line groups whole (GetFontProp, GetLineProp): their size and width
-    // items refuse what those readers refuse, so a refused size or width writes nothing.
+    // EditGroup reads the edited field of the font and line groups: their size and width items refuse
+    // what that reader refuses, and a size or width reported from code that it refuses writes nothing.
     m_wndPropList.AddProperty(NewKitTitleGroup(kTitleGroupId, kTitleTextId, kTitleDirectionId, wptext::kText,
                                                CreateFontProp(wptext::kFont, kTitleFontId), false),
                               TRUE, TRUE);
@@ -104,7 +104,7 @@ LRESULT CLstText::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CWpText* kit = m_pKit ? wellplot::CurrentKit<CWpText>(*this) : nullptr;
     if (!item || !kit) return 0;
     m_pKit = kit;
-    EditGroup(kit, item);
+    if (!EditGroup(kit, item)) return 0;
     switch (item->GetData()) {
         case kTitleTextId:
             kit->SetTitleText(ItemText(item));
@@ -145,32 +145,32 @@ LRESULT CLstText::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// A sub-item of the title font, the text font or the frame line: the whole group is read over the
-// kit's record and written back.
-void CLstText::EditGroup(CWpText* kit, CBCGPProp* item) {
+// A sub-item of the title font, the text font or the frame line: its field is read over the kit's
+// record and written back. False when the field was refused; true for any other item.
+bool CLstText::EditGroup(CWpText* kit, CBCGPProp* item) {
     CBCGPProp* group = item->GetParent();
     switch (group ? group->GetData() : 0) {
         case kTitleFontId: {
             QXLOGFONT font = kit->GetTitleFont();
-            GetFontProp(group, font);
+            if (!EditGroupField(item, font)) return false;
             kit->SetTitleFont(font);
-            break;
+            return true;
         }
         case kTextFontId: {
             QXLOGFONT font = kit->GetTextFont();
-            GetFontProp(group, font);
+            if (!EditGroupField(item, font)) return false;
             kit->SetTextFont(font);
-            break;
+            return true;
         }
         case kFramePenId: {
             QXLOGPEN pen;
             kit->GetTextBoundaryPen(pen);
-            GetLineProp(group, pen);
+            if (!EditGroupField(item, pen)) return false;
             kit->SetTextBoundaryPen(&pen);
-            break;
+            return true;
         }
         default:
-            break;
+            return true;
     }
 }
 

@@ -47,7 +47,8 @@ private:
     void ShowTitle(CWpText* kit);
     void ShowText(CWpText* kit);
     void ShowSegment(CWpText* kit);
-    void EditGroup(CWpText* kit, CBCGPProp* item);
+    // False when the edited size or width was refused (the item shows the stored one again).
+    bool EditGroup(CWpText* kit, CBCGPProp* item);
     // False when the depth was refused: the item shows the kit's depth again and the edit ends.
     bool EditDepth(CBCGPProp* item, bool (CWpText::*set)(float), double (CWpText::*get)());
 
