@@ -449,8 +449,7 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             break;
         case kXScaleId:
         case kYScaleId: {
-            edit.scaleAccepted = ReadScaleText(edit.text, &edit.scale);
-            if (!edit.scaleAccepted) return refuse();
+            if (!ReadScaleText(edit.text, &edit.scale)) return refuse();
             const bool x = edit.id == kXScaleId;
             double& field = x ? record.m_dXScale : record.m_dYScale;
             (x ? m_dOldXScale : m_dOldYScale) = field;
