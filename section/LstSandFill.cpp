@@ -56,11 +56,16 @@ CBCGPProp* NewSymbolList(const char* label, int type) {
 }
 
 // A cell size taken from an item's text inside a symbol edit: its leading number (0 for none), in
-// hundredths; false when single precision cannot hold it.
-bool LeadingCellSize(CBCGPProp* item, float* size) {
+// hundredths; false when single precision cannot hold it. A text that still shows the stored size
+// (hundredths) stands for it, so the display's rounding never reaches the brush.
+bool LeadingCellSize(CBCGPProp* item, float stored, float* size) {
     double typed = 0;
-    return item && numtext::LeadingNumber(ItemText(item), &typed) &&
-           numtext::FitFloat(typed, numtext::kHundredths, size);
+    if (!item || !numtext::LeadingNumber(ItemText(item), &typed)) return false;
+    if (numtext::ShowsStored(ItemText(item), stored / numtext::kHundredths)) {
+        *size = stored;
+        return true;
+    }
+    return numtext::FitFloat(typed, numtext::kHundredths, size);
 }
 
 }  // namespace
@@ -173,9 +178,11 @@ void CLstSandFill::EditSymbol(CBCGPProp* item) {
     CSandSymbolAdapter symbol(sands, type);
     symbol.SetName(ItemText(item).GetString());
     QXLOGBRUSH brush = symbol.GetBrush();
+    QXLOGBRUSH stored;
+    if (CQXObjectFill* fillObject = m_pFill->GetFillObject()) fillObject->GetLogBrush(&stored);
     float size = 0;
-    if (type == SYMFILL_LITH && LeadingCellSize(Item(kCellSizeId), &size)) brush.size = size;
-    if (type == SYMFILL_SINGLE && LeadingCellSize(Item(kFillGroupId + 5), &size)) brush.size = size;
+    if (type == SYMFILL_LITH && LeadingCellSize(Item(kCellSizeId), stored.size, &size)) brush.size = size;
+    if (type == SYMFILL_SINGLE && LeadingCellSize(Item(kFillGroupId + 5), stored.size, &size)) brush.size = size;
     ApplyBrush(brush);
 }
 

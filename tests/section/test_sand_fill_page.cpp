@@ -68,6 +68,18 @@ TEST(SandFillPage, ALithologyTakesTheCellSizeShown) {
     ASSERT_TRUE(oriel::testing::LastSandBrush(&applied));
     EXPECT_FLOAT_EQ(300, applied.brush.size);
     EXPECT_EQ(RGB(128, 128, 128), applied.brush.fillColor);
+
+    // A size still shown as the refresh showed it ("12.35" for 1234.5) goes on unrounded.
+    QXLOGBRUSH brush;
+    page.world.Fill(1).GetFillObject()->GetLogBrush(&brush);
+    brush.size = 1234.5f;
+    page.world.Fill(1).GetFillObject()->SetLogBrush(&brush);
+    page.world.Fill(1).ProChanged();
+    page.open.Show(&page.world.Fill(1));
+    ASSERT_EQ("12.35", page.open.Value(P::kCellSizeId));
+    EXPECT_TRUE(page.open.Pick(P::kSymbolId, "砂岩"));
+    ASSERT_TRUE(oriel::testing::LastSandBrush(&applied));
+    EXPECT_EQ(1234.5f, applied.brush.size);
 }
 
 // A cell size the brush cannot hold in hundredths is refused: no brush is applied, the stored size
