@@ -56,12 +56,13 @@ CBCGPProp* NewSymbolList(const char* label, int type) {
 }
 
 // A cell size taken from an item's text inside a symbol edit: its leading number (0 for none), in
-// hundredths; false when single precision cannot hold it. A text that still shows the stored size
-// (hundredths) stands for it, so the display's rounding never reaches the brush.
+// hundredths; false when single precision cannot hold it. A text that is still how the item shows
+// the stored size (hundredths) stands for it, so the display's rounding never reaches the brush.
 bool LeadingCellSize(CBCGPProp* item, float stored, float* size) {
     double typed = 0;
     if (!item || !numtext::LeadingNumber(ItemText(item), &typed)) return false;
-    if (numtext::ShowsStored(ItemText(item), stored / numtext::kHundredths)) {
+    const auto* number = dynamic_cast<CBCGPropFloat*>(item);
+    if (number && ItemText(item) == numtext::Fixed(stored / numtext::kHundredths, number->GetDecimalDigit())) {
         *size = stored;
         return true;
     }

@@ -166,6 +166,13 @@ TEST_F(ReservoirPages, DesignerWellRefusedTextsWriteNothingAndShowTheStoredValue
     EXPECT_DOUBLE_EQ(-1200, well.GetTopDepth());
     EXPECT_EQ(updates, Updates());
     EXPECT_EQ(0, section.Section().GetModifyFlag());
+
+    // Each report is judged by its own text: a valid one from code after a typed refusal is taken.
+    open.Report(CLstDsgWell::kTopDepthId, "850");
+    EXPECT_DOUBLE_EQ(-850, well.GetTopDepth());
+    open.Report(CLstDsgWell::kPenWidthId, "2.5");
+    EXPECT_FLOAT_EQ(250, well.GetLogPen()->width);
+    EXPECT_EQ(updates + 2, Updates());
 }
 
 // A picked colour writes only the colour: the size shown rounded ("12.35" for 1234.5) and the pen
