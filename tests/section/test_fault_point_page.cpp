@@ -2,6 +2,7 @@
 // label fields built from the field count, and the enabling that follows the label switch.
 #include <gtest/gtest.h>
 
+#include "bcg/ColorProp.h"
 #include "hostlibs/Oriel/SectionFixture.h"
 #include "hosttypes/Oriel/CrCorrelation.h"
 #include "hosttypes/Oriel/CrFaultPoint.h"
@@ -59,6 +60,23 @@ TEST_F(FaultPointPage, SymbolEditsFollowTheApplyScope) {
             EXPECT_FLOAT_EQ(400, Point(w, i).GetLogPoint().size);
         }
     EXPECT_GE(section.Section().GetUpdateCount(), 5);
+
+    // A colour picked writes only the colour: a symbol size shown "2.50" for 249.96 and a label
+    // size shown "12.35" for 1234.5 stay as stored.
+    QXLOGPOINT symbol = Point(0, 0).GetLogPoint();
+    symbol.size = 249.96f;
+    Point(0, 0).SetLogPoint(symbol);
+    QXLOGFONT font = Point(0, 0).GetLabelFont();
+    font.size = 1234.5f;
+    Point(0, 0).SetLabelFont(font);
+    Touch();
+    ASSERT_EQ("2.50", open->Value(F::kSymbolSizeId));
+    ASSERT_TRUE(open->grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(open->Item(F::kSymbolBorderId)), RGB(9, 0, 0)));
+    EXPECT_EQ(RGB(9, 0, 0), Point(0, 0).GetLogPoint().borderColor);
+    EXPECT_EQ(249.96f, Point(0, 0).GetLogPoint().size);
+    ASSERT_TRUE(open->grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(open->Item(F::kFontColorId)), RGB(0, 9, 0)));
+    EXPECT_EQ(RGB(0, 9, 0), Point(0, 0).GetLabelFont().color);
+    EXPECT_EQ(1234.5f, Point(0, 0).GetLabelFont().size);
 }
 
 // A symbol or label size the record cannot hold in hundredths is refused: the points in scope
