@@ -33,6 +33,15 @@ protected:
         Refresh();
     }
     std::string Caption(DWORD_PTR id) { return platform::GridDriver::Info(open->Item(id)).name; }
+    // One point's symbol size and another's label size (hundredths).
+    static void SetSizes(CrFaultPoint& symbolOf, float symbolSize, CrFaultPoint& labelOf, float labelSize) {
+        QXLOGPOINT symbol = symbolOf.GetLogPoint();
+        symbol.size = symbolSize;
+        symbolOf.SetLogPoint(symbol);
+        QXLOGFONT font = labelOf.GetLabelFont();
+        font.size = labelSize;
+        labelOf.SetLabelFont(font);
+    }
 
     oriel::SectionFixture<CrCorrelation> section;
     CrWellFaultPointMgr points;
@@ -63,12 +72,7 @@ TEST_F(FaultPointPage, SymbolEditsFollowTheApplyScope) {
 
     // A colour picked writes only the colour: a symbol size shown "2.50" for 249.96 and a label
     // size shown "12.35" for 1234.5 stay as stored.
-    QXLOGPOINT symbol = Point(0, 0).GetLogPoint();
-    symbol.size = 249.96f;
-    Point(0, 0).SetLogPoint(symbol);
-    QXLOGFONT font = Point(0, 0).GetLabelFont();
-    font.size = 1234.5f;
-    Point(0, 0).SetLabelFont(font);
+    SetSizes(Point(0, 0), 249.96f, Point(0, 0), 1234.5f);
     Touch();
     ASSERT_EQ("2.50", open->Value(F::kSymbolSizeId));
     ASSERT_TRUE(open->grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(open->Item(F::kSymbolBorderId)), RGB(9, 0, 0)));
@@ -84,12 +88,7 @@ TEST_F(FaultPointPage, SymbolEditsFollowTheApplyScope) {
 // stored size again.
 TEST_F(FaultPointPage, ARefusedSizeWritesNothingInScope) {
     ASSERT_TRUE(open->Pick(F::kApplyId, "当前剖面上所有断点"));
-    QXLOGPOINT symbol = Point(1, 1).GetLogPoint();
-    symbol.size = 700;
-    Point(1, 1).SetLogPoint(symbol);
-    QXLOGFONT font = Point(1, 0).GetLabelFont();
-    font.size = 900;
-    Point(1, 0).SetLabelFont(font);
+    SetSizes(Point(1, 1), 700, Point(1, 0), 900);
     Refresh();
     const float shownFont = Point(0, 0).GetLabelFont().size;
     for (const char* text : {"1e39", "3.5e38", "9e296"}) {
