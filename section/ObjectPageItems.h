@@ -99,7 +99,6 @@ bool MoveInterfaceLine(CWnd* owner, KelReservoir::SandUnit::CkelOSWerLine* line,
 
 }  // namespace section
 
-#include "framework/ItemGroupsLine.h"
 #include "section/SectionObject.h"
 
 template <class T>
