@@ -145,13 +145,17 @@ void CLstSandFill::ShowTypeItems() {
         return;
     }
     if (type > SYMFILL_OIL) return;
+    ShowSymbol(type);
+    // The cell size, in millimetres, in the two-decimal item.
+    CBCGPProp* size = type == SYMFILL_LITH && fillObject ? Item(kCellSizeId) : nullptr;
+    if (size) size->SetValue(_variant_t(brush.size / numtext::kHundredths));
+}
+
+void CLstSandFill::ShowSymbol(int type) {
     if (CnSand* sand = m_pFill->GetSand()) {
         const std::string name = CSandSymbolAdapter(sand, type).GetName();
         SetItemText(Item(kSymbolId), name.empty() ? kDefaultFill : name.c_str());
     }
-    // The cell size, in millimetres, in the two-decimal item.
-    CBCGPProp* size = type == SYMFILL_LITH && fillObject ? Item(kCellSizeId) : nullptr;
-    if (size) size->SetValue(_variant_t(brush.size / numtext::kHundredths));
 }
 
 // ---- edits ----------------------------------------------------------------------------------------
@@ -172,8 +176,12 @@ LRESULT CLstSandFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // The brush of the symbol chosen for the fill's sands; a lithology or plain fill takes the cell
 // size its page shows.
 void CLstSandFill::EditSymbol(CBCGPProp* item) {
-    if (!m_pFill->GetFillType()) return;
     const int type = ShownType();
+    // A fill that takes no symbols refuses the pick: the item shows the sand's symbol again.
+    if (!m_pFill->GetFillType()) {
+        ShowSymbol(type);
+        return;
+    }
     std::vector<CnSand*> sands;
     m_pFill->GetSand(sands);
     CSandSymbolAdapter symbol(sands, type);

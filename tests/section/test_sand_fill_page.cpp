@@ -45,6 +45,13 @@ TEST(SandFillPage, FaciesFillOffersTheCatalogueAndShowsTheSandsSymbol) {
 
 TEST(SandFillPage, ChoosingAFaciesHandsItsBrushWithTheWellAndSandToTheSection) {
     FillPage page(0);
+    // A fill that takes no symbols refuses the pick: nothing applied, the sand's symbol shown again.
+    page.world.Fill(0).SetFillType(false);
+    EXPECT_TRUE(page.open.Pick(P::kSymbolId, "席状砂"));
+    EXPECT_FALSE(oriel::testing::LastSandBrush(nullptr));
+    EXPECT_EQ("河口坝", page.open.Value(P::kSymbolId));
+    page.world.Fill(0).SetFillType(true);
+
     EXPECT_TRUE(page.open.Pick(P::kSymbolId, "河口坝"));
     oriel::testing::AppliedSandBrush applied{};
     ASSERT_TRUE(oriel::testing::LastSandBrush(&applied));
