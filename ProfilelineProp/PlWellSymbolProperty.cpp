@@ -2,6 +2,7 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
+#include "framework/GroupEdits.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
@@ -68,7 +69,7 @@ LRESULT CPlWellSymbolProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (id >= kFirstPointId && id <= kLastPointId) {
         QXLOGPOINT point = m_pSymbol->GetSymbolLogPoint();
         // A size the reader refuses (reported from code, not judged by the item) is written nowhere.
-        if (!GetPointSubProp(item, point, static_cast<int>(id - kFirstPointId))) {
+        if (!ReadEditedField(item, point)) {
             ShowStoredValueOf(item, {{id, point.size / 100.0}});
             return 0;
         }

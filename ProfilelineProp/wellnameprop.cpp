@@ -135,7 +135,7 @@ LRESULT CPlLayerWellName::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (wells) wells->SetWellLabelOffset(layer->m_dNameOffset);
             break;
         default:
-            return 0;  // the groups: nothing to write or redraw
+            break;  // a group or another item: nothing written, the graph still redrawn
     }
     m_pEntity->UpdateWnd();
     return 0;

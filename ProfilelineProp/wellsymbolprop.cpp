@@ -4,12 +4,14 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
+#include "framework/GroupEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
+#include "section/ObjectPageItems.h"
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlManagers.h"
 
@@ -143,9 +145,9 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
                     inGroup = true;
                     taken = EditTrackGroup(*layer, item, g.group, g.kind);
                 }
-            if (!inGroup) return 0;  // a group or an unknown item: nothing written, nothing redrawn
-            if (!taken) return ShowStored(*layer, item);
-            stamp = true;
+            // A group or another item writes nothing; the graph is still redrawn.
+            if (inGroup && !taken) return ShowStored(*layer, item);
+            stamp = inGroup;
             break;
         }
     }
@@ -181,7 +183,7 @@ bool CPlLayerWellSymbol::EditPointGroup(CLayerProperty& layer, CBCGPProp* item, 
     const int position = static_cast<int>(item->GetData() - group - 1);
     if (position == 0)
         shown = IsYesText(item);
-    else if (!GetPointSubProp(item, point, position - 1))
+    else if (!ReadEditedField(item, point, section::kAfterShowSwitch))
         return false;
     layer.SetSymbolPoint(kind, point);
     if (m_pEntity->m_pWellMgr) m_pEntity->m_pWellMgr->SetSymbolLogPoint(kind, point);
@@ -195,7 +197,7 @@ bool CPlLayerWellSymbol::EditTrackGroup(CLayerProperty& layer, CBCGPProp* item, 
     const int position = static_cast<int>(item->GetData() - group - 1);
     if (position == 0)
         shown = IsYesText(item);
-    else if (!GetLineSubProp(item, pen, position - 1))
+    else if (!section::ReadEditedPen(item, pen, section::kAfterShowSwitch))
         return false;
     layer.SetWellTrackPen(kind, pen);
     if (m_pEntity->m_pWellMgr) m_pEntity->m_pWellMgr->SetTrackPen(kind, pen);

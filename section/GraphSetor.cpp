@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/ChangeCheckers.h"
+#include "framework/GroupEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -23,6 +24,7 @@
 #include "hosttypes/Oriel/ScWellPositionor.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Tinder/TimeStamp.h"
+#include "section/ObjectPageItems.h"
 #include "section/SectionItems.h"
 #include "win32/Win32.h"
 
@@ -62,6 +64,8 @@ namespace {
 const char* const kScaleOptions[] = {"1:100", "1:200", "1:500", "1:1000"};
 // The record keeps the extension lengths in these units per metre shown.
 constexpr double kExtendUnits = 100000;
+// The virtual-stratum pen follows the missing-strata group's two switches.
+constexpr int kVirPenFirst = 2;
 
 CBCGPProp* NewFixedList(const char* name, DWORD_PTR id, std::initializer_list<const char*> options) {
     return NewOptionItem(name, "", "", id, options, false);
@@ -445,8 +449,7 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             break;
         case kXScaleId:
         case kYScaleId: {
-            edit.scaleAccepted = ReadScaleText(edit.text, &edit.scale);
-            if (!edit.scaleAccepted) return refuse();
+            if (!ReadScaleText(edit.text, &edit.scale)) return refuse();
             const bool x = edit.id == kXScaleId;
             double& field = x ? record.m_dXScale : record.m_dYScale;
             (x ? m_dOldXScale : m_dOldYScale) = field;
@@ -522,14 +525,12 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
         case kVirPenStyleId:
         case kVirPenWidthId:
         case kVirPenColorId:
-            if (!GetLineSubProp(item, record.m_virStratumPen, static_cast<int>(edit.id - kVirPenStyleId)))
-                return refuse();
+            if (!section::ReadEditedPen(item, record.m_virStratumPen, kVirPenFirst)) return refuse();
             break;
         case kNameFaceId:
         case kNameSizeId:
         case kNameColorId:
-            if (!GetFontSubProp(item, record.m_stratumNameFont, static_cast<int>(edit.id - kNameFaceId)))
-                return refuse();
+            if (!ReadEditedField(item, record.m_stratumNameFont)) return refuse();
             break;
         case kNamePlaceId:
             record.m_nStratumNamePos = ValueOfText(kNamePlaces, edit.text, -1);

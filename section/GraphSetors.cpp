@@ -27,7 +27,8 @@ using namespace graphsetor;
 
 namespace {
 
-// What a page of a section kind has the section library do after the record took an edit. "All
+// What a page of a section kind has the section library do after the record took an edit (a
+// refused text runs none, so every step has the number or scale its edit read). "All
 // wells F" applies the well member F to every well of the section; "11" means the ratios (1, 1).
 enum Step : unsigned char {
     stepEnd = 0,
@@ -54,12 +55,12 @@ enum Step : unsigned char {
     stepRsFinish,         // a reservoir rescaled and its flow units rebuilt, or gone back
     stepArrangeWell,
     stepFenceReferenceMove,  // the fence's wells placed by their distances at the X scale
-    stepXScale,              // [X scale set; scale notification (old X / new, 1)]
-    stepFenceXScale,         // [the fence's wells moved by old X / new]
-    stepRsXScale,            // [X scale set; inclined: ReBack, else preparation (old / new, 1); ruler step]
-    stepYScale,              // [Y scale set; scale notification (1, old Y / new)]
-    stepFenceYScale,         // [the same; the fence's wells set back to where they stood]
-    stepRsYScale,            // [Y scale set; inclined: ReBack, else preparation (1, old Y / new)]
+    stepXScale,              // X scale set; scale notification (old X / new, 1)
+    stepFenceXScale,         // the fence's wells moved by old X / new
+    stepRsXScale,            // X scale set; inclined: ReBack, else preparation (old / new, 1); ruler step
+    stepYScale,              // Y scale set; scale notification (1, old Y / new)
+    stepFenceYScale,         // the same; the fence's wells set back to where they stood
+    stepRsYScale,            // Y scale set; inclined: ReBack, else preparation (1, old Y / new)
     stepConnectPos,          // all wells SetConnectPos(the stored position)
     stepLeftJoint,           // all wells SetLeftJoint(the stored offset)
     stepRightJoint,
@@ -289,8 +290,6 @@ bool GraphSteps::Inclined() const {
 void GraphSteps::Do(Step step) {
     CMapProperty& record = *record_;
     const double v = edit_.number;
-    const bool number = edit_.hasNumber;
-    const bool scale = edit_.scaleAccepted;
     switch (step) {
         case stepEnd:
             break;
@@ -370,15 +369,13 @@ void GraphSteps::Do(Step step) {
             FenceReferenceMove();
             break;
         case stepXScale:
-            if (!scale) break;
             container_.GetScaler()->SetXScale(edit_.scale);
             page_.ScaleNotification(page_.m_dOldXScale / edit_.scale, 1.0);
             break;
         case stepFenceXScale:
-            if (scale) FenceWellMove(page_.m_dOldXScale / edit_.scale);
+            FenceWellMove(page_.m_dOldXScale / edit_.scale);
             break;
         case stepRsXScale: {
-            if (!scale) break;
             ScScaler* scaler = container_.GetScaler();
             const double ratio = scaler->GetXScale() / edit_.scale;
             scaler->SetXScale(edit_.scale);
@@ -390,15 +387,13 @@ void GraphSteps::Do(Step step) {
             break;
         }
         case stepYScale:
-            if (!scale) break;
             container_.GetScaler()->SetYScale(edit_.scale);
             page_.ScaleNotification(1.0, page_.m_dOldYScale / edit_.scale);
             break;
         case stepFenceYScale:
-            if (scale) FenceYScale();
+            FenceYScale();
             break;
         case stepRsYScale:
-            if (!scale) break;
             container_.GetScaler()->SetYScale(edit_.scale);
             if (Inclined())
                 ReBack();
@@ -436,25 +431,23 @@ void GraphSteps::Do(Step step) {
             wells_.SetValue(&IkelWellAdapter::SetBottomStratum, edit_.text.str());
             break;
         case stepTopExtend:
-            if (number) wells_.SetValue(&IkelWellAdapter::SetTopExtendDepth, v);
+            wells_.SetValue(&IkelWellAdapter::SetTopExtendDepth, v);
             break;
         case stepBottomExtend:
-            if (number) wells_.SetValue(&IkelWellAdapter::SetBottomExtendDepth, v);
+            wells_.SetValue(&IkelWellAdapter::SetBottomExtendDepth, v);
             break;
         case stepTopDepth:
-            if (number) wells_.SetValue(&IkelWellAdapter::SetTopDepth, v);
+            wells_.SetValue(&IkelWellAdapter::SetTopDepth, v);
             break;
         case stepBottomDepth:
-            if (number) wells_.SetValue(&IkelWellAdapter::SetBottomDepth, v);
+            wells_.SetValue(&IkelWellAdapter::SetBottomDepth, v);
             break;
         case stepRsTopDepth:
-            if (!number) break;
             wells_.SetValue(&IkelWellAdapter::SetTopDepth, record.m_dTopDepth);
             if (reservoir_) reservoir_->GetDesignerWellMgr()->SetTopDepth(record.m_dTopDepth);
             break;
         case stepRsBottomDepth:
             // The designed wells take the bottom as their bottom, not as their top.
-            if (!number) break;
             wells_.SetValue(&IkelWellAdapter::SetBottomDepth, record.m_dBottomDepth);
             if (reservoir_) reservoir_->GetDesignerWellMgr()->SetBottomDepth(record.m_dBottomDepth);
             break;
@@ -472,23 +465,22 @@ void GraphSteps::Do(Step step) {
                 page_.RangeStep(step == stepEngineOrRangeTop);
             break;
         case stepWellWidth:
-            if (number) wells_.SetWellWidth(record.m_dWellWidth);
+            wells_.SetWellWidth(record.m_dWellWidth);
             break;
         case stepDesignerWidth:
-            if (number && reservoir_) reservoir_->GetDesignerWellMgr()->SetWellWidth(record.m_dWellWidth);
+            if (reservoir_) reservoir_->GetDesignerWellMgr()->SetWellWidth(record.m_dWellWidth);
             break;
         case stepExtendLeft:
-        case stepExtendRight:
-            if (number) {
-                const bool left = step == stepExtendLeft;
-                record.ChangeExtend(left ? record.m_dLeftExtend : record.m_dRightExtend, left);
-            }
+        case stepExtendRight: {
+            const bool left = step == stepExtendLeft;
+            record.ChangeExtend(left ? record.m_dLeftExtend : record.m_dRightExtend, left);
             break;
+        }
         case stepRsExtendLeft:
         case stepRsExtendRight:
             if (EngineStarted()) {
                 ReBack();
-            } else if (number) {
+            } else {
                 const bool left = step == stepRsExtendLeft;
                 record.ChangeExtend(left ? record.m_dLeftExtend : record.m_dRightExtend, left);
                 RebuildFlowUnits();

@@ -246,7 +246,7 @@ LRESULT CLookDownFormBody::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pMap) return 0;
     if (item && !Edit(item, SlotOf(item->GetData()))) {
-        ShowStored(item, SlotOf(item->GetData()));
+        ShowStored(item);
         return 0;
     }
     m_pMap->UpdateWnd();
@@ -254,16 +254,13 @@ LRESULT CLookDownFormBody::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The number items as the refresh shows them; a map without a font shows no size.
-void CLookDownFormBody::ShowStored(CBCGPProp* item, Slot slot) {
+// The number items as the refresh shows them. A font size is refused only over a font (a map
+// without one takes every edit of its font as a change of nothing).
+void CLookDownFormBody::ShowStored(CBCGPProp* item) {
     ScLookDownForm& map = *m_pMap;
     const FLOATRECT rect = map.GetMapRect();
     QXLOGFONT* font = nullptr;
     m_pMap->GetLogFont(font);
-    if (slot == kNameSize && !font) {
-        SetItemText(item, "");
-        return;
-    }
     ShowStoredValueOf(item, {{IdOf(kX), rect.left},
                             {IdOf(kY), rect.top},
                             {IdOf(kWidth), rect.GetWidth()},
@@ -428,17 +425,18 @@ bool CLookDownFormBody::EditFont(CBCGPProp* item, Slot slot) {
     m_pMap->GetLogFont(current);
     if (!current) return true;
     QXLOGFONT font = *current;
-    bool changed = true;
-    if (slot == kNameFace)
-        font.SetFaceName(ItemText(item));
-    else if (slot == kNameSize)
-        changed = ReadHundredths(item, &font.size);
-    else if (slot == kNameColor)
-        changed = PickedColor(item, &font.color);
-    else
-        changed = false;
-    if (slot == kNameSize && !changed) return false;
-    if (changed) m_pMap->SetLogFont(&font);
+    switch (slot) {
+        case kNameFace:
+            font.SetFaceName(ItemText(item));
+            break;
+        case kNameSize:
+            if (!ReadHundredths(item, &font.size)) return false;
+            break;
+        default:  // the colour
+            if (!PickedColor(item, &font.color)) return true;
+            break;
+    }
+    m_pMap->SetLogFont(&font);
     return true;
 }
 

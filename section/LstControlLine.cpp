@@ -65,7 +65,7 @@ bool CLstControlLine::Edit(CBCGPProp* item) {
         case kPenStyleId:
         case kPenWidthId:
         case kPenColorId:
-            return EditObjectPen(*m_pLine, item, static_cast<int>(id - kPenStyleId));
+            return EditObjectPen(*m_pLine, item);
         case kPointSizeId:
             if (!ReadHundredths(item, &number)) return false;
             m_pLine->m_dPointSize = number;

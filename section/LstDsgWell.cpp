@@ -1,8 +1,8 @@
 #include "section/LstDsgWell.h"
 
+#include "framework/GroupEdits.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/PenFontEdits.h"
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Halyard/DesignerWell.h"
@@ -30,19 +30,6 @@ bool ReadMinWidth(CBCGPProp* item, double* width) {
 
 TextRule MinWidthRule() { return KeptNumberRule(&ReadMinWidth); }
 
-// A pen or font group read back whole (read: GetLineProp or GetFontProp), where the edited field
-// decides: only its refusal stops the edit. A width or size that was not edited and that the group
-// reader refuses keeps the stored one, and the colour is still read (the reader stops before it).
-template <class Record>
-bool ReadGroup(bool (*read)(CBCGPProp*, Record&), CBCGPProp* group, CBCGPProp* edited, Record* record) {
-    Record kept = *record;
-    if (!read(group, kept)) {
-        if (!group || edited == group->GetSubItem(1)) return false;
-        penfont::EditRecord(kept, group->GetSubItem(2), 2, penfont::Accept::ZeroOrMore);
-    }
-    *record = kept;
-    return true;
-}
 }  // namespace
 
 CLstDsgWell::CLstDsgWell(CDesignerWellAdapter* well, int mode) : m_pWell(well), m_nMode(mode) {}
@@ -149,10 +136,11 @@ bool CLstDsgWell::Edit(CBCGPProp* item) {
         case kPenStyleId:
         case kPenWidthId:
         case kPenColorId:
-            // The whole group over the well's pen.
+            // Only the edited field over the well's pen: a stored width that does not read never
+            // blocks a picked style or colour, and none is written back from its rounded text.
             if (const QXLOGPEN* current = m_pWell->GetLogPen()) {
                 QXLOGPEN pen = *current;
-                if (!ReadGroup(&GetLineProp, Item(kPenId), item, &pen)) return false;
+                if (!ReadEditedField(item, pen)) return false;
                 m_pWell->SetLogPen(&pen);
             }
             return true;
@@ -161,7 +149,7 @@ bool CLstDsgWell::Edit(CBCGPProp* item) {
         case kFontColorId:
             if (const QXLOGFONT* current = m_pWell->GetLogFont()) {
                 QXLOGFONT font = *current;
-                if (!ReadGroup(&GetFontProp, Item(kFontId), item, &font)) return false;
+                if (!ReadEditedField(item, font)) return false;
                 m_pWell->SetLogFont(&font);
             }
             return true;

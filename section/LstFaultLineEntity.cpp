@@ -123,7 +123,7 @@ bool CLstFaultLineEntity::Edit(CBCGPProp* item) {
         case kPenStyleId:
         case kPenWidthId:
         case kPenColorId:
-            return EditObjectPen(*m_pLine, item, static_cast<int>(id - kPenStyleId));
+            return EditObjectPen(*m_pLine, item);
         default:
             break;
     }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "framework/GroupEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
@@ -265,7 +266,7 @@ bool CLstFaultPoint::Edit(CBCGPProp* item) {
         case kSymbolBorderId:
         case kSymbolInnerId: {
             QXLOGPOINT symbol = point.GetLogPoint();
-            if (!GetPointSubProp(item, symbol, static_cast<int>(id - kSymbolStyleId))) return false;
+            if (!ReadEditedField(item, symbol)) return false;
             ApplyInScope([&symbol](CrFaultPoint& p) { p.SetLogPoint(symbol); });
             break;
         }
@@ -325,7 +326,7 @@ bool CLstFaultPoint::Edit(CBCGPProp* item) {
         case kFontSizeId:
         case kFontColorId: {
             QXLOGFONT font = point.GetLabelFont();
-            if (!GetFontSubProp(item, font, static_cast<int>(id - kFontFaceId))) return false;
+            if (!ReadEditedField(item, font)) return false;
             ApplyInScope([&font](CrFaultPoint& p) { p.SetLabelFont(font); });
             break;
         }

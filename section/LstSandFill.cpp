@@ -56,11 +56,17 @@ CBCGPProp* NewSymbolList(const char* label, int type) {
 }
 
 // A cell size taken from an item's text inside a symbol edit: its leading number (0 for none), in
-// hundredths; false when single precision cannot hold it.
-bool LeadingCellSize(CBCGPProp* item, float* size) {
+// hundredths; false when single precision cannot hold it. A text that is still how the item shows
+// the stored size (hundredths) stands for it, so the display's rounding never reaches the brush.
+bool LeadingCellSize(CBCGPProp* item, float stored, float* size) {
     double typed = 0;
-    return item && numtext::LeadingNumber(ItemText(item), &typed) &&
-           numtext::FitFloat(typed, numtext::kHundredths, size);
+    if (!item || !numtext::LeadingNumber(ItemText(item), &typed)) return false;
+    const auto* number = dynamic_cast<CBCGPropFloat*>(item);
+    if (number && ItemText(item) == numtext::Fixed(stored / numtext::kHundredths, number->GetDecimalDigit())) {
+        *size = stored;
+        return true;
+    }
+    return numtext::FitFloat(typed, numtext::kHundredths, size);
 }
 
 }  // namespace
@@ -139,13 +145,17 @@ void CLstSandFill::ShowTypeItems() {
         return;
     }
     if (type > SYMFILL_OIL) return;
+    ShowSymbol(type);
+    // The cell size, in millimetres, in the two-decimal item.
+    CBCGPProp* size = type == SYMFILL_LITH && fillObject ? Item(kCellSizeId) : nullptr;
+    if (size) size->SetValue(_variant_t(brush.size / numtext::kHundredths));
+}
+
+void CLstSandFill::ShowSymbol(int type) {
     if (CnSand* sand = m_pFill->GetSand()) {
         const std::string name = CSandSymbolAdapter(sand, type).GetName();
         SetItemText(Item(kSymbolId), name.empty() ? kDefaultFill : name.c_str());
     }
-    // The cell size, in millimetres, in the two-decimal item.
-    CBCGPProp* size = type == SYMFILL_LITH && fillObject ? Item(kCellSizeId) : nullptr;
-    if (size) size->SetValue(_variant_t(brush.size / numtext::kHundredths));
 }
 
 // ---- edits ----------------------------------------------------------------------------------------
@@ -166,16 +176,22 @@ LRESULT CLstSandFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // The brush of the symbol chosen for the fill's sands; a lithology or plain fill takes the cell
 // size its page shows.
 void CLstSandFill::EditSymbol(CBCGPProp* item) {
-    if (!m_pFill->GetFillType()) return;
     const int type = ShownType();
+    // A fill that takes no symbols refuses the pick: the item shows the sand's symbol again.
+    if (!m_pFill->GetFillType()) {
+        ShowSymbol(type);
+        return;
+    }
     std::vector<CnSand*> sands;
     m_pFill->GetSand(sands);
     CSandSymbolAdapter symbol(sands, type);
     symbol.SetName(ItemText(item).GetString());
     QXLOGBRUSH brush = symbol.GetBrush();
+    QXLOGBRUSH stored;
+    if (CQXObjectFill* fillObject = m_pFill->GetFillObject()) fillObject->GetLogBrush(&stored);
     float size = 0;
-    if (type == SYMFILL_LITH && LeadingCellSize(Item(kCellSizeId), &size)) brush.size = size;
-    if (type == SYMFILL_SINGLE && LeadingCellSize(Item(kFillGroupId + 5), &size)) brush.size = size;
+    if (type == SYMFILL_LITH && LeadingCellSize(Item(kCellSizeId), stored.size, &size)) brush.size = size;
+    if (type == SYMFILL_SINGLE && LeadingCellSize(Item(kFillGroupId + 5), stored.size, &size)) brush.size = size;
     ApplyBrush(brush);
 }
 

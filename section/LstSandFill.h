@@ -43,6 +43,8 @@ private:
     int ShownType() const;
     void BuildTypeItems();
     void ShowTypeItems();
+    // The symbol item of a facies, lithology or oil-gas-water fill: the name of the sand's symbol.
+    void ShowSymbol(int type);
     void EditSymbol(CBCGPProp* item);
     void EditCellSize(CBCGPProp* item);
     void EditPlainFill(CBCGPProp* item);

@@ -12,6 +12,7 @@
 #include "hosttypes/Pennant/SandUnit.h"
 #include "hosttypes/Pennant/SglWellAdapter.h"
 #include "hosttypes/Pennant/SingleWellSection.h"
+#include "section/ObjectPageItems.h"
 #include "section/SandDisplayMode.h"
 #include "section/SectionItems.h"
 #include "section/SectionTexts.h"
@@ -88,7 +89,7 @@ LRESULT CLstSglSandSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
         single::Stamp(m_pSection);
     } else if (id >= kEnvelopeStyleId && id <= kEnvelopeColorId) {
         // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
-        if (!GetLineSubProp(item, record.m_envelopePen, static_cast<int>(id - kEnvelopeStyleId))) {
+        if (!section::ReadEditedPen(item, record.m_envelopePen, section::kAfterShowSwitch)) {
             ShowStoredValueOf(item, {{id, record.m_envelopePen.width / 100.0}});
             return 0;
         }

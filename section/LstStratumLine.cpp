@@ -4,6 +4,7 @@
 
 #include "bcg/ColorProp.h"
 #include "framework/ChangeCheckers.h"
+#include "framework/GroupEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -134,12 +135,11 @@ void CLstStratumLine::ShowStored(CBCGPProp* item) {
 // Only the edited part of each cell's own pen changes. A width the reader refuses (reported from
 // code, not judged by the item) is written to no cell: false.
 bool CLstStratumLine::SetStratumLogpen(CBCGPProp* item) {
-    const int index = static_cast<int>(item->GetData() - kLineStyleId);
     QXLOGPEN read;
-    if (!GetLineSubProp(item, read, index)) return false;
+    if (!section::ReadEditedPen(item, read)) return false;
     for (CStratumCell* cell : m_cells) {
         QXLOGPEN pen = *cell->GetStratumLogPen();
-        GetLineSubProp(item, pen, index);
+        section::ReadEditedPen(item, pen);
         cell->SetStratumLogPen(&pen);
     }
     return true;
@@ -161,17 +161,17 @@ void CLstStratumLine::SetStratumFill(CBCGPProp* item) {
 // The edited part of each cell's name font goes to the section's stratum groups under the cell's
 // stratum; the cells keep their own fonts. A size the reader refuses is written nowhere: false.
 bool CLstStratumLine::SetStratumFont(CBCGPProp* item) {
-    const int index = static_cast<int>(item->GetData() - kFontFaceId);
+    const bool colour = item->GetData() == kFontColorId;
     COLORREF color = 0;
     QXLOGFONT read;
-    if (!GetFontSubProp(item, read, index)) return false;
+    if (!ReadEditedField(item, read)) return false;
     for (CStratumCell* cell : m_cells) {
         QXLOGFONT font = cell->GetStratumFont();
-        if (index == 2) {
+        if (colour) {
             if (!section::PickedColor(item, &color)) return true;
             font.color = color;
         } else {
-            GetFontSubProp(item, font, index);
+            ReadEditedField(item, font);
         }
         SetStratumNameFont(cell->GetStratumName(), font);
     }

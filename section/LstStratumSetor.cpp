@@ -116,29 +116,33 @@ BOOL CLstStratumSetor::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
         const int row = nm->iRow;
         const int col = nm->iColumn;
         if ((nm->hdr.code == GVN_ENDLABELEDIT || nm->hdr.code == GVN_SWITCHCHANGED) && row >= 1 && IsFlagColumn(col)) {
-            WriteFlag(m_grid->GetItemText(row, 0).str(), m_features[col - 1],
-                      m_grid->GetItemText(row, col) == sectiontext::kTrue);
-            MarkChanged();
+            if (WriteFlag(m_grid->GetItemText(row, 0).str(), m_features[col - 1],
+                          m_grid->GetItemText(row, col) == sectiontext::kTrue))
+                MarkChanged();
+            else  // a stratum the record no longer holds: its cell shows what a refresh shows for it
+                m_grid->SetItemText(row, col, sectiontext::kFalse);
         } else if (nm->hdr.code == GVN_CELLCLICK && row == 0 && IsFlagColumn(col) && m_grid->GetRowCount() > 1) {
-            ApplyColumn(col);
-            MarkChanged();
+            if (ApplyColumn(col)) MarkChanged();
         }
     }
     return CWndLst::OnNotify(wParam, lParam, result);
 }
 
-void CLstStratumSetor::ApplyColumn(int column) {
+bool CLstStratumSetor::ApplyColumn(int column) {
     const bool on = section::FirstChangeableIsTrue(*m_grid, column);
+    bool written = false;
     for (int r = 1; r < m_grid->GetRowCount(); ++r)
-        WriteFlag(m_grid->GetItemText(r, 0).str(), m_features[column - 1], on);
+        written = WriteFlag(m_grid->GetItemText(r, 0).str(), m_features[column - 1], on) || written;
+    return written;
 }
 
-void CLstStratumSetor::WriteFlag(const std::string& stratum, Feature feature, bool on) {
+bool CLstStratumSetor::WriteFlag(const std::string& stratum, Feature feature, bool on) {
     const boost::shared_ptr<CMapProperty> record = Record();
     unsigned char flags = 0;
-    if (!record || !record->GetStratumSetorInfo(stratum, flags)) return;
+    if (!record || !record->GetStratumSetorInfo(stratum, flags)) return false;
     flags = on ? (flags | BitOf(feature)) : (flags & ~BitOf(feature));
     record->SetStratumSetorInfo(stratum, flags);
+    return true;
 }
 
 bool CLstStratumSetor::IsFlagColumn(int column) const {

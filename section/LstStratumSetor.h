@@ -45,11 +45,12 @@ protected:
 private:
     // Rows of the record's strata, the bottom-boundary rule and the cell texts.
     void BuildRows();
-    // Sets or clears the feature's bit of the stratum in the record; nothing for a stratum the
-    // record lacks.
-    void WriteFlag(const std::string& stratum, Feature feature, bool on);
-    // The grid's header click on a flag column: the first changeable cell's value for every row.
-    void ApplyColumn(int column);
+    // Sets or clears the feature's bit of the stratum in the record; false, nothing written, for a
+    // stratum the record lacks.
+    bool WriteFlag(const std::string& stratum, Feature feature, bool on);
+    // The grid's header click on a flag column: the first changeable cell's value for every row;
+    // false when no row's stratum took it.
+    bool ApplyColumn(int column);
     bool IsFlagColumn(int column) const;
     int ColumnOf(Feature feature) const;
     void MarkChanged();

@@ -6,6 +6,7 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Pennant/StratumUnit.h"
+#include "section/ObjectPageItems.h"
 #include "section/SectionItems.h"
 #include "section/SectionTexts.h"
 #include "section/SingleWellSteps.h"
@@ -49,7 +50,7 @@ LRESULT CLstStratumUnit::OnPropertyChanged(WPARAM, LPARAM lParam) {
         QXLOGPEN pen;
         m_pUnit->GetLinePen(pen);
         // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
-        if (!GetLineSubProp(item, pen, static_cast<int>(id - kLineStyleId))) {
+        if (!section::ReadEditedPen(item, pen)) {
             ShowStoredValueOf(item, {{id, pen.width / 100.0}});
             return 0;
         }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "bcg/ColorProp.h"
+#include "framework/GroupEdits.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
 #include "framework/PropFloat.h"
@@ -94,6 +95,14 @@ bool ReadPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {
         default:
             return PickedColor(item, &pen.color);
     }
+}
+
+bool ReadEditedPen(CBCGPProp* item, QXLOGPEN& pen, int first) {
+    QXLOGPEN read = pen;
+    if (!ReadEditedField(item, read, first)) return false;
+    if (EditedFieldPosition(item, first) == kPenColor && read.color == CBCGPColorProp::kAutomatic) read.color = 0;
+    pen = read;
+    return true;
 }
 
 bool PickedColor(CBCGPProp* item, COLORREF* color) {

@@ -51,6 +51,14 @@ TextRule HundredthsRule();
 enum PenField : int { kPenStyle = 0, kPenWidth = 1, kPenColor = 2 };
 bool ReadPenField(CBCGPProp* item, int field, QXLOGPEN& pen);
 
+// The edited sub-item of a line group (its style, width and colour after first other items, such
+// as a "显示" switch) read over the stored pen by the framework's group-edit rule: only the edited
+// field decides and is written. The automatic colour reads black, as the line groups' one-field
+// reader gives it. False, pen untouched, when the edited field is refused.
+bool ReadEditedPen(CBCGPProp* item, QXLOGPEN& pen, int first = 0);
+// Where the fields of a show group start: after its "显示" switch.
+inline constexpr int kAfterShowSwitch = 1;
+
 // The colour picked in a colour item, the automatic choice read as its colour; false for an
 // item that is no colour item.
 bool PickedColor(CBCGPProp* item, COLORREF* color);
@@ -70,10 +78,10 @@ T* SectionObjectAs(long object);
 template <class T>
 T* ChangedSelection(long object, long current, uint64_t& paneStamp);
 
-// The pen of a reservoir object edited through one sub-item of its line group (0 style, 1 width,
-// 2 colour), read over the object's pen and stored back; false, nothing stored, for a refused width.
+// The pen of a reservoir object edited through one sub-item of its line group, read over the
+// object's pen and stored back; false, nothing stored, for a refused width.
 template <class Object>
-bool EditObjectPen(Object& object, CBCGPProp* item, int index);
+bool EditObjectPen(Object& object, CBCGPProp* item);
 
 // Has the reservoir section that owns a reservoir object's manager redraw itself.
 template <class Manager>
@@ -91,7 +99,6 @@ bool MoveInterfaceLine(CWnd* owner, KelReservoir::SandUnit::CkelOSWerLine* line,
 
 }  // namespace section
 
-#include "framework/ItemGroupsLine.h"
 #include "section/SectionObject.h"
 
 template <class T>
@@ -109,9 +116,9 @@ T* section::ChangedSelection(long object, long current, uint64_t& paneStamp) {
 }
 
 template <class Object>
-bool section::EditObjectPen(Object& object, CBCGPProp* item, int index) {
+bool section::EditObjectPen(Object& object, CBCGPProp* item) {
     QXLOGPEN pen = object.GetLogPen();
-    if (!GetLineSubProp(item, pen, index)) return false;
+    if (!ReadEditedPen(item, pen)) return false;
     object.SetLogPen(pen);
     return true;
 }

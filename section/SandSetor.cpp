@@ -18,6 +18,7 @@
 #include "hosttypes/Oriel/ConnectionGroups.h"
 #include "hosttypes/Oriel/ScContainer.h"
 #include "resources/ModuleResources.h"
+#include "section/ObjectPageItems.h"
 #include "section/SandDisplayMode.h"
 #include "section/SectionItems.h"
 #include "section/SectionTexts.h"
@@ -53,22 +54,26 @@ const FlagItem kShowFlags[] = {
     {CSandSetor::kOswId + 1, &CMapProperty::m_bShowOSWLine},
 };
 
-// The pens edited by three consecutive items (style, width, colour) from first on, and who takes
-// the pen after an edit.
+// The pens edited by three consecutive items (style, width, colour) from first on, the style's place
+// in its group, and who takes the pen after an edit.
 struct PenItems {
     DWORD_PTR first;
+    int place;
     QXLOGPEN CMapProperty::*field;
     void (CnConnectionGroupMgr::*groupSetter)(const QXLOGPEN&);
     void (CkelReservoir::*reservoirChanged)();
 };
+// The seepage group holds its switch and its interface form before the pen.
+constexpr int kSeepagePenPlace = 2;
 const PenItems kPens[] = {
-    {CSandSetor::kEnvelopeId + 2, &CMapProperty::m_envelopePen, &CnConnectionGroupMgr::SetConLinePen,
-     &CkelReservoir::EnvelopCurvePenChanged},
-    {CSandSetor::kFaciesContactId + 2, &CMapProperty::m_interfacePen, &CnConnectionGroupMgr::SetSplitLinePen,
-     &CkelReservoir::SplitCurvePenChanged},
-    {CSandSetor::kSeepageStyleId, &CMapProperty::m_interfacePen, &CnConnectionGroupMgr::SetSplitLinePen,
-     &CkelReservoir::SplitCurvePenChanged},
-    {CSandSetor::kOswId + 2, &CMapProperty::m_oswPen, nullptr, &CkelReservoir::FlowUnitPenChanged},
+    {CSandSetor::kEnvelopeId + 2, section::kAfterShowSwitch, &CMapProperty::m_envelopePen,
+     &CnConnectionGroupMgr::SetConLinePen, &CkelReservoir::EnvelopCurvePenChanged},
+    {CSandSetor::kFaciesContactId + 2, section::kAfterShowSwitch, &CMapProperty::m_interfacePen,
+     &CnConnectionGroupMgr::SetSplitLinePen, &CkelReservoir::SplitCurvePenChanged},
+    {CSandSetor::kSeepageStyleId, kSeepagePenPlace, &CMapProperty::m_interfacePen,
+     &CnConnectionGroupMgr::SetSplitLinePen, &CkelReservoir::SplitCurvePenChanged},
+    {CSandSetor::kOswId + 2, section::kAfterShowSwitch, &CMapProperty::m_oswPen, nullptr,
+     &CkelReservoir::FlowUnitPenChanged},
 };
 
 CBCGPProp* NewGroup(const char* name, DWORD_PTR id) { return new CBCGPProp(name, id, FALSE); }
@@ -146,7 +151,7 @@ int CSandSetor::InitPropWnd() {
     m_wndPropList.AddProperty(seepage, TRUE, TRUE);
 
     m_wndPropList.AddProperty(CreateShowLineProp(kOswInterface, kOswId), TRUE, TRUE);
-    // GetLineSubProp reads the seepage width too (the line groups' widths come with its rule).
+    // The seepage width is read as the line groups' widths are (they come with the rule).
     ReadBy(Item(kSeepageWidthId), HundredthsItemRule());
     return 0;
 }
@@ -273,7 +278,7 @@ bool CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
     // One sub-item of a pen: stored, then the connection groups (and a reservoir's curves) take it.
     for (const PenItems& pen : kPens)
         if (id >= pen.first && id < pen.first + 3) {
-            if (!GetLineSubProp(item, record.*pen.field, static_cast<int>(id - pen.first))) return false;
+            if (!section::ReadEditedPen(item, record.*pen.field, pen.place)) return false;
             ApplyGroupPen(pen.groupSetter, record.*pen.field, pen.reservoirChanged);
             return true;
         }

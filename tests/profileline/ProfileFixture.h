@@ -45,6 +45,10 @@ public:
         CBCGPProp* item = this->Item(id);
         return item ? platform::GridDriver::Info(item).options : std::vector<std::string>();
     }
+    // A change reported for a row that holds no value of its own (a group).
+    void ReportRow(DWORD_PTR id) {
+        if (CBCGPProp* item = this->Item(id)) this->list().GetPropList().OnPropertyChanged(item);
+    }
     bool Enabled(DWORD_PTR id) {
         CBCGPProp* item = this->Item(id);
         return item && item->IsEnabled();

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "ProfileFixture.h"
+#include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/dataprop.h"
 #include "ProfilelineProp/profilelineprop.h"
 #include "ProfilelineProp/wellnameprop.h"
@@ -168,6 +169,16 @@ TEST(ProfileWellNamePage, TemplatesNeedAStratumAndFontEditsReachTheLabels) {
     EXPECT_EQ(lodestar::testing::CallLog(),
               (Texts{"CPlContainer::SetWellDrainLinePos", "CPlWellMgr::SetWellLabelRefertype(井排基线)",
                      "CPlContainer::UpdateWnd"}));
+
+    // A change reported for a group row writes nothing and still ends with the redraw.
+    const uint64_t before = g.entity.GetObjTimeStamp();
+    for (DWORD_PTR group : {CPlLayerWellName::kFontGroupId, CPlLayerWellName::kPositionGroupId}) {
+        lodestar::testing::ClearCallLog();
+        page.ReportRow(group);
+        EXPECT_EQ(lodestar::testing::CallLog(), Texts{"CPlContainer::UpdateWnd"}) << group;
+    }
+    EXPECT_EQ(g.entity.GetObjTimeStamp(), before);
+    EXPECT_FLOAT_EQ(Layer()->m_nameFont.size, 900.0f);
 }
 
 TEST(ProfileWellNamePage, OnAStratumAChosenTemplateTakesThePlaceOfTheFace) {
@@ -225,11 +236,43 @@ TEST(ProfileWellSymbolPage, SymbolAndTrackGroupsWriteTheirOwnKind) {
     EXPECT_EQ(lodestar::testing::CallLog(), (Texts{"CPlContainer::UpdateProperty", "CPlContainer::UpdateWnd"}));
     EXPECT_EQ(g.entity.GetObjTimeStamp(), stamp);
 
+    // A change reported for a group row writes nothing and still ends with the redraw.
+    for (DWORD_PTR group : {CPlLayerWellSymbol::kCurrentGroupId, CPlLayerWellSymbol::kHeadGroupId,
+                            CPlLayerWellSymbol::kBottomGroupId, CPlLayerWellSymbol::kUpperTrackGroupId,
+                            CPlLayerWellSymbol::kLowerTrackGroupId}) {
+        lodestar::testing::ClearCallLog();
+        page.ReportRow(group);
+        EXPECT_EQ(lodestar::testing::CallLog(), Texts{"CPlContainer::UpdateWnd"}) << group;
+        EXPECT_EQ(g.entity.GetObjTimeStamp(), stamp) << group;
+    }
+    EXPECT_FLOAT_EQ(Layer()->GetSymbolPoint(PL_SYMBOL_HEAD).size, 200.0f);
+
     ASSERT_TRUE(page.Pick(CPlLayerWellSymbol::kHeadGroupId + 1, "否"));
     EXPECT_FALSE(Layer()->GetSymbolVisible(PL_SYMBOL_HEAD));
     page.Show(&g.entity);
     EXPECT_FALSE(page.Enabled(CPlLayerWellSymbol::kHeadGroupId + 3));
     EXPECT_EQ(page.Value(CPlLayerWellSymbol::kTrackModeId), "直线");
+
+    // Only the edited field decides: a size shown rounded ("2.50" for 249.96) stays as stored, a
+    // stored width that does not read (-100) never blocks a picked colour, "自动" reads black.
+    QXLOGPOINT bottom = Layer()->GetSymbolPoint(PL_SYMBOL_BOTTOM);
+    bottom.size = 249.96f;
+    Layer()->SetSymbolPoint(PL_SYMBOL_BOTTOM, bottom);
+    QXLOGPEN lower = Layer()->GetWellTrackPen(PL_TRACK_LOWER);
+    lower.width = -100;
+    Layer()->SetWellTrackPen(PL_TRACK_LOWER, lower);
+    plpage::Stamp(&g.entity);
+    page.Show(&g.entity);
+    ASSERT_EQ(page.Value(CPlLayerWellSymbol::kBottomGroupId + 3), "2.50");
+    auto* border = dynamic_cast<CBCGPColorProp*>(page.Item(CPlLayerWellSymbol::kBottomGroupId + 4));
+    ASSERT_TRUE(page.grid().ChooseColor(border, RGB(0, 200, 0)));
+    EXPECT_EQ(Layer()->GetSymbolPoint(PL_SYMBOL_BOTTOM).borderColor, RGB(0, 200, 0));
+    EXPECT_EQ(Layer()->GetSymbolPoint(PL_SYMBOL_BOTTOM).size, 249.96f);
+    ASSERT_TRUE(page.grid().ChooseColor(color, RGB(200, 0, 0)));
+    EXPECT_EQ(Layer()->GetWellTrackPen(PL_TRACK_LOWER).color, RGB(200, 0, 0));
+    EXPECT_EQ(Layer()->GetWellTrackPen(PL_TRACK_LOWER).width, -100);
+    ASSERT_TRUE(page.grid().ChooseAutomatic(color));
+    EXPECT_EQ(Layer()->GetWellTrackPen(PL_TRACK_LOWER).color, 0u);
 }
 
 TEST(ProfileWellSymbolPage, TheCurrentLayerSymbolFollowsItsTemplates) {

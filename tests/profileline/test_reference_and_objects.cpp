@@ -230,6 +230,33 @@ TEST(ProfileObjectPages, SymbolAndTrackEditsReachTheirActiveKind) {
     one.Show(g.Upper(1));
     EXPECT_EQ(one.Value(CPlWellTrackProperty::kShowModeId), "直线");
     EXPECT_EQ(one.Value(CPlWellTrackProperty::kTypeId), "5");
+
+    // Only the edited field decides: a width that does not read (-100) never blocks a picked
+    // colour and "自动" reads black; a size shown rounded ("2.50" for 249.96) stays as stored.
+    QXLOGPEN pen = g.Upper(1)->GetLogPen();
+    pen.width = -100;
+    g.Upper(1)->SetLogPen(pen);
+    g.Upper(1)->ProChanged();
+    one.Show(g.Upper(1));
+    auto* colour = dynamic_cast<CBCGPColorProp*>(one.Item(CPlWellTrackProperty::kLastLineId));
+    ASSERT_TRUE(one.grid().ChooseColor(colour, RGB(200, 0, 0)));
+    EXPECT_EQ(g.Upper(1)->GetLogPen().color, RGB(200, 0, 0));
+    EXPECT_EQ(g.Upper(1)->GetLogPen().width, -100);
+    ASSERT_TRUE(one.grid().ChooseAutomatic(colour));
+    EXPECT_EQ(g.Upper(1)->GetLogPen().color, 0u);
+
+    g.Activate({g.Head(1)});
+    QXLOGPOINT point = g.Head(1)->GetSymbolLogPoint();
+    point.size = 249.96f;
+    g.Head(1)->SetSymbolLogPoint(point);
+    g.Head(1)->ProChanged();
+    OpenList<CPlWellSymbolProperty> symbol(new CPlWellSymbolProperty(g.Head(1)));
+    symbol.Show(g.Head(1));
+    ASSERT_EQ(symbol.Value(CPlWellSymbolProperty::kSymbolGroupId + 2), "2.50");
+    auto* border = dynamic_cast<CBCGPColorProp*>(symbol.Item(CPlWellSymbolProperty::kSymbolGroupId + 3));
+    ASSERT_TRUE(symbol.grid().ChooseColor(border, RGB(0, 200, 0)));
+    EXPECT_EQ(g.Head(1)->GetSymbolLogPoint().borderColor, RGB(0, 200, 0));
+    EXPECT_EQ(g.Head(1)->GetSymbolLogPoint().size, 249.96f);
 }
 
 // A text the number item refuses writes nothing: the shown object's record is not copied to the

@@ -2,6 +2,7 @@
 // label fields built from the field count, and the enabling that follows the label switch.
 #include <gtest/gtest.h>
 
+#include "bcg/ColorProp.h"
 #include "hostlibs/Oriel/SectionFixture.h"
 #include "hosttypes/Oriel/CrCorrelation.h"
 #include "hosttypes/Oriel/CrFaultPoint.h"
@@ -32,6 +33,15 @@ protected:
         Refresh();
     }
     std::string Caption(DWORD_PTR id) { return platform::GridDriver::Info(open->Item(id)).name; }
+    // One point's symbol size and another's label size (hundredths).
+    static void SetSizes(CrFaultPoint& symbolOf, float symbolSize, CrFaultPoint& labelOf, float labelSize) {
+        QXLOGPOINT symbol = symbolOf.GetLogPoint();
+        symbol.size = symbolSize;
+        symbolOf.SetLogPoint(symbol);
+        QXLOGFONT font = labelOf.GetLabelFont();
+        font.size = labelSize;
+        labelOf.SetLabelFont(font);
+    }
 
     oriel::SectionFixture<CrCorrelation> section;
     CrWellFaultPointMgr points;
@@ -59,6 +69,18 @@ TEST_F(FaultPointPage, SymbolEditsFollowTheApplyScope) {
             EXPECT_FLOAT_EQ(400, Point(w, i).GetLogPoint().size);
         }
     EXPECT_GE(section.Section().GetUpdateCount(), 5);
+
+    // A colour picked writes only the colour: a symbol size shown "2.50" for 249.96 and a label
+    // size shown "12.35" for 1234.5 stay as stored.
+    SetSizes(Point(0, 0), 249.96f, Point(0, 0), 1234.5f);
+    Touch();
+    ASSERT_EQ("2.50", open->Value(F::kSymbolSizeId));
+    ASSERT_TRUE(open->grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(open->Item(F::kSymbolBorderId)), RGB(9, 0, 0)));
+    EXPECT_EQ(RGB(9, 0, 0), Point(0, 0).GetLogPoint().borderColor);
+    EXPECT_EQ(249.96f, Point(0, 0).GetLogPoint().size);
+    ASSERT_TRUE(open->grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(open->Item(F::kFontColorId)), RGB(0, 9, 0)));
+    EXPECT_EQ(RGB(0, 9, 0), Point(0, 0).GetLabelFont().color);
+    EXPECT_EQ(1234.5f, Point(0, 0).GetLabelFont().size);
 }
 
 // A symbol or label size the record cannot hold in hundredths is refused: the points in scope
@@ -66,12 +88,7 @@ TEST_F(FaultPointPage, SymbolEditsFollowTheApplyScope) {
 // stored size again.
 TEST_F(FaultPointPage, ARefusedSizeWritesNothingInScope) {
     ASSERT_TRUE(open->Pick(F::kApplyId, "当前剖面上所有断点"));
-    QXLOGPOINT symbol = Point(1, 1).GetLogPoint();
-    symbol.size = 700;
-    Point(1, 1).SetLogPoint(symbol);
-    QXLOGFONT font = Point(1, 0).GetLabelFont();
-    font.size = 900;
-    Point(1, 0).SetLabelFont(font);
+    SetSizes(Point(1, 1), 700, Point(1, 0), 900);
     Refresh();
     const float shownFont = Point(0, 0).GetLabelFont().size;
     for (const char* text : {"1e39", "3.5e38", "9e296"}) {

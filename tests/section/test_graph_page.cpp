@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bcg/ColorProp.h"
 #include "hosttypes/Halyard/DesignerWell.h"
 #include "hosttypes/Halyard/FaultLine.h"
 #include "hosttypes/Oriel/CrFaultPoint.h"
@@ -343,6 +344,22 @@ TEST(GraphPageSteps, ARefusedWidthOrSizeRunsNoStep) {
     EXPECT_FLOAT_EQ(30, page.Record().m_virStratumPen.width);
     EXPECT_FLOAT_EQ(900, page.Record().m_stratumNameFont.size);
     EXPECT_EQ(Texts{}, trace.Entries());
+
+    // Only the edited field decides: a stored width that does not read (-100) never blocks a picked
+    // colour, and a size shown rounded ("12.35" for 1234.5) stays as stored; "自动" reads black.
+    page.Record().m_virStratumPen.width = -100;
+    page.Record().m_stratumNameFont.size = 1234.5f;
+    page.Refresh();
+    ASSERT_EQ("12.35", page.open.Value(G::kNameSizeId));
+    auto colour = [&](DWORD_PTR id) { return dynamic_cast<CBCGPColorProp*>(page.open.Item(id)); };
+    ASSERT_TRUE(page.open.grid().ChooseColor(colour(G::kVirPenColorId), RGB(200, 0, 0)));
+    EXPECT_EQ(RGB(200, 0, 0), page.Record().m_virStratumPen.color);
+    EXPECT_EQ(-100, page.Record().m_virStratumPen.width);
+    ASSERT_TRUE(page.open.grid().ChooseAutomatic(colour(G::kVirPenColorId)));
+    EXPECT_EQ(0u, page.Record().m_virStratumPen.color);
+    ASSERT_TRUE(page.open.grid().ChooseColor(colour(G::kNameColorId), RGB(0, 0, 200)));
+    EXPECT_EQ(RGB(0, 0, 200), page.Record().m_stratumNameFont.color);
+    EXPECT_EQ(1234.5f, page.Record().m_stratumNameFont.size);
 }
 
 // A change reported from code with a text no reader takes, in every number and scale item: the

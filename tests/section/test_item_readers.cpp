@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "bcg/Prop.h"
+#include "framework/ItemGroupsBasic.h"
 #include "framework/PropFloat.h"
 #include "section/ObjectPageItems.h"
 #include "section/SectionItems.h"

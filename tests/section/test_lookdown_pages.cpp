@@ -4,6 +4,7 @@
 
 #include <tuple>
 
+#include "bcg/ColorProp.h"
 #include "hostlibs/Oriel/SectionFixture.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hosttypes/Halyard/Reservoir.h"
@@ -182,6 +183,17 @@ TEST(LookDownPage, AMapWithoutAFontShowsNoSizeAndTakesNoFontEdit) {
     page.map().GetLogFont(font);
     EXPECT_EQ(nullptr, font);
     EXPECT_TRUE(Logged("ScLookDownForm::UpdateWnd()"));
+    // Nor a size reported from code that no reader takes, nor a colour: each a change of nothing.
+    for (DWORD_PTR id : {L::kNameSizeId, L::kNameColorId}) {
+        oriel::testing::ClearCallLog();
+        if (id == L::kNameSizeId)
+            page.open->Report(id, "x");
+        else
+            ASSERT_TRUE(page.open->grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(page.open->Item(id)), RGB(1, 2, 3)));
+        page.map().GetLogFont(font);
+        EXPECT_EQ(nullptr, font) << id;
+        EXPECT_TRUE(Logged("ScLookDownForm::UpdateWnd()")) << id;
+    }
 }
 
 TEST(ReservoirLookDownPage, SwitchesStampTheMapAndTheRefreshEnables) {

@@ -166,13 +166,25 @@ TEST_F(ReservoirPages, DesignerWellRefusedTextsWriteNothingAndShowTheStoredValue
     EXPECT_DOUBLE_EQ(-1200, well.GetTopDepth());
     EXPECT_EQ(updates, Updates());
     EXPECT_EQ(0, section.Section().GetModifyFlag());
+
+    // Each report is judged by its own text: a valid one from code after a typed refusal is taken.
+    open.Report(CLstDsgWell::kTopDepthId, "850");
+    EXPECT_DOUBLE_EQ(-850, well.GetTopDepth());
+    open.Report(CLstDsgWell::kPenWidthId, "2.5");
+    EXPECT_FLOAT_EQ(250, well.GetLogPen()->width);
+    EXPECT_EQ(updates + 2, Updates());
 }
 
+// A picked colour writes only the colour: the size shown rounded ("12.35" for 1234.5) and the pen
+// width ("1.00" for 99.96) stay as stored, as does the font's second colour.
 TEST_F(ReservoirPages, DesignerWellFontEditKeepsTheFontsSecondColour) {
     CDesignerWellAdapter well;
     well.SetReservoir(&section.Section());
+    QXLOGPEN pen;
+    pen.width = 99.96f;
+    well.SetLogPen(&pen);
     QXLOGFONT font;
-    font.size = 1200;
+    font.size = 1234.5f;
     font.backColor = RGB(9, 9, 9);
     font.SetFaceName("黑体");
     well.SetLogFont(&font);
@@ -183,14 +195,19 @@ TEST_F(ReservoirPages, DesignerWellFontEditKeepsTheFontsSecondColour) {
     const QXLOGFONT stored = *well.GetLogFont();
     EXPECT_EQ(RGB(0, 0, 200), stored.color);
     EXPECT_EQ(RGB(9, 9, 9), stored.backColor);
-    EXPECT_FLOAT_EQ(1200, stored.size);
+    EXPECT_EQ(1234.5f, stored.size);
     EXPECT_EQ("黑体", std::string(stored.GetFaceName()));
+    ASSERT_EQ("12.35", open.Value(CLstDsgWell::kFontSizeId));
+    ASSERT_TRUE(open.grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(open.Item(CLstDsgWell::kPenColorId)),
+                                        RGB(200, 0, 0)));
+    EXPECT_EQ(RGB(200, 0, 0), well.GetLogPen()->color);
+    EXPECT_EQ(99.96f, well.GetLogPen()->width);
 
     // A size that is no number: the group reader refuses it and nothing is written.
     halyard::testing::ClearCallLog();
     open.Type(CLstDsgWell::kFontSizeId, "x");
     EXPECT_FALSE(HalyardLogged("CDesignerWellAdapter::SetLogFont"));
-    EXPECT_FLOAT_EQ(1200, well.GetLogFont()->size);
+    EXPECT_EQ(1234.5f, well.GetLogFont()->size);
 }
 
 // A width or size the group reader refuses but that was not edited keeps the stored one; the picked

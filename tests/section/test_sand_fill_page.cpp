@@ -45,6 +45,13 @@ TEST(SandFillPage, FaciesFillOffersTheCatalogueAndShowsTheSandsSymbol) {
 
 TEST(SandFillPage, ChoosingAFaciesHandsItsBrushWithTheWellAndSandToTheSection) {
     FillPage page(0);
+    // A fill that takes no symbols refuses the pick: nothing applied, the sand's symbol shown again.
+    page.world.Fill(0).SetFillType(false);
+    EXPECT_TRUE(page.open.Pick(P::kSymbolId, "席状砂"));
+    EXPECT_FALSE(oriel::testing::LastSandBrush(nullptr));
+    EXPECT_EQ("河口坝", page.open.Value(P::kSymbolId));
+    page.world.Fill(0).SetFillType(true);
+
     EXPECT_TRUE(page.open.Pick(P::kSymbolId, "河口坝"));
     oriel::testing::AppliedSandBrush applied{};
     ASSERT_TRUE(oriel::testing::LastSandBrush(&applied));
@@ -68,6 +75,18 @@ TEST(SandFillPage, ALithologyTakesTheCellSizeShown) {
     ASSERT_TRUE(oriel::testing::LastSandBrush(&applied));
     EXPECT_FLOAT_EQ(300, applied.brush.size);
     EXPECT_EQ(RGB(128, 128, 128), applied.brush.fillColor);
+
+    // A size still shown as the refresh showed it ("12.35" for 1234.5) goes on unrounded.
+    QXLOGBRUSH brush;
+    page.world.Fill(1).GetFillObject()->GetLogBrush(&brush);
+    brush.size = 1234.5f;
+    page.world.Fill(1).GetFillObject()->SetLogBrush(&brush);
+    page.world.Fill(1).ProChanged();
+    page.open.Show(&page.world.Fill(1));
+    ASSERT_EQ("12.35", page.open.Value(P::kCellSizeId));
+    EXPECT_TRUE(page.open.Pick(P::kSymbolId, "砂岩"));
+    ASSERT_TRUE(oriel::testing::LastSandBrush(&applied));
+    EXPECT_EQ(1234.5f, applied.brush.size);
 }
 
 // A cell size the brush cannot hold in hundredths is refused: no brush is applied, the stored size

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "bcg/ColorProp.h"
 #include "framework/BmpPropLst.h"
+#include "framework/ItemGroupsFill.h"
 #include "hostlibs/Halyard/Testing.h"
 #include "hostlibs/Oriel/SectionFixture.h"
 #include "hosttypes/Gondola/Fence.h"
@@ -92,6 +94,17 @@ TEST(SandPageEdits, SingleFillStoresThreeAndShowsItsGroupAtTheNextRefresh) {
     EXPECT_FALSE(page.open.Shown(S::kSingleFillId));
     page.Refresh();
     EXPECT_TRUE(page.open.Shown(S::kSingleFillId));
+
+    // A style set picked is written: the set, its first style, the sand fill made again, a new stamp.
+    const std::vector<std::string> sets = page.Options(S::kSingleFillId + 1);
+    ASSERT_GE(sets.size(), 2u);
+    oriel::testing::ClearCallLog();
+    const uint64_t shown = page.section.Section().GetTimeStamp();
+    EXPECT_TRUE(page.open.Pick(S::kSingleFillId + 1, sets[1]));
+    EXPECT_EQ(sets[1], page.Record().m_strFillStyleSet);
+    EXPECT_EQ(GetFirstFillStyleID(sets[1].c_str()), page.Record().m_singleFill.style);
+    EXPECT_TRUE(Logged("CMapProperty::UpdateSandFill()"));
+    EXPECT_NE(shown, page.section.Section().GetTimeStamp());
 }
 
 TEST(SandPageEdits, CellSizeIsStoredInHundredths) {
@@ -225,6 +238,16 @@ TEST(SandPageEdits, ContactAndSeepageEditTheSameInterface) {
     EXPECT_TRUE(page.open.Type(S::kOswId + 3, "0.7"));
     EXPECT_FLOAT_EQ(70, page.Record().m_oswPen.width);
     EXPECT_TRUE(HalyardLogged("CkelReservoir::FlowUnitPenChanged"));
+
+    // The seepage pen follows the switch and the interface form: a colour picked there is the
+    // pen's colour, and a stored width that does not read (-100) does not block it.
+    page.Record().m_interfacePen.width = -100;
+    page.section.Section().ProChanged();
+    page.Refresh();
+    auto* colour = dynamic_cast<CBCGPColorProp*>(page.open.Item(S::kSeepageColorId));
+    ASSERT_TRUE(page.open.grid().ChooseColor(colour, RGB(0, 0, 200)));
+    EXPECT_EQ(RGB(0, 0, 200), page.Record().m_interfacePen.color);
+    EXPECT_FLOAT_EQ(-100, page.Record().m_interfacePen.width);
 }
 
 TEST(SandPageEdits, EveryEditRedrawsAndMarksTheSectionModified) {

@@ -87,6 +87,26 @@ TEST(StratumGridEdits, CellEditsAndSwitchClicksWriteOneBit) {
     EXPECT_EQ(1, page.section.Map()->GetModifyFlag());
 }
 
+// A stratum the record no longer holds takes no edit: nothing redrawn or marked modified, and its
+// cell shows "FALSE" again, as a refresh shows such a stratum; a header click that reaches no
+// stratum the record holds changes nothing either.
+TEST(StratumGridEdits, AStratumTheRecordLostDropsTheEdit) {
+    StratumGrid<CnConnection> page;
+    auto& strata = page.section.Record().m_content.strata;
+    strata.erase(strata.begin() + 1);  // stratum "2"
+    EXPECT_TRUE(platform::EditGridCell(page.Grid(), 2, kTop, "TRUE"));
+    EXPECT_EQ("FALSE", page.Cell(2, kTop));
+    EXPECT_TRUE(platform::ClickGridCell(page.Grid(), 2, kSand));
+    EXPECT_EQ("FALSE", page.Cell(2, kSand));
+    EXPECT_EQ(0xEE, page.Byte("2"));
+    EXPECT_EQ(0, page.section.Section().GetUpdateCount());
+    EXPECT_EQ(0, page.section.Map()->GetModifyFlag());
+    strata.clear();
+    EXPECT_TRUE(platform::ClickGridHeader(page.Grid(), kTop));
+    EXPECT_EQ(0, page.section.Section().GetUpdateCount());
+    EXPECT_EQ(0, page.section.Map()->GetModifyFlag());
+}
+
 TEST(StratumGridEdits, HeaderClickCopiesTheFirstChangeableCell) {
     StratumGrid<CnConnection> page;
     EXPECT_TRUE(platform::ClickGridHeader(page.Grid(), kTop));  // row 1 shows "TRUE"
