@@ -9,6 +9,7 @@
 
 #include "IntervalFixture.h"
 #include "OpenedItem.h"
+#include "PaneState.h"
 #include "driver/Responder.h"
 #include "hostlibs/Rivet/RivetTesting.h"
 #include "hostlibs/Zephyr/WellDataFixture.h"
@@ -115,13 +116,30 @@ TEST(RefusedNumberTest, ACoringRunTakesNoDepthASingleFloatCannotHold) {
     EXPECT_DOUBLE_EQ(core->GetSeg(0)->data.Get()->recovery, 0.875);
     EXPECT_EQ(page.Value(CLstIntegratedCore::kRunLengthId), "7.00");  // the kit kept it: shown again
 
+    // A run value the kit leaves (a recovery over a footage of 1e-310 that no double holds) is
+    // refused as the other interval pages refuse one: the item alone shows the stored length, and
+    // no redraw, modified flag or parent update follows the kit's own check.
+    core->GetSeg(0)->data.Get()->footage = 1e-310;
+    core->GetSeg(0)->data.Get()->coreLength = 6;
+    SetKitTimeStamp(core);
+    page.Show(core);
+    CBCGPProp* length = page.Item(CLstIntegratedCore::kRunLengthId);
+    const std::string pane = wptest::PaneState(page.list().GetPropList(), length);
+    const int redraws = page.Redraws();
+    ASSERT_TRUE(page.Type(length, "7"));
+    EXPECT_DOUBLE_EQ(core->GetSeg(0)->data.Get()->coreLength, 6);
+    EXPECT_EQ(page.Value(length), "6.00");
+    EXPECT_EQ(CallsOn(core), Names{"CWpIntegratedCore::SetSelectCoreLen"});
+    EXPECT_EQ(page.Redraws(), redraws);
+    EXPECT_EQ(wptest::PaneState(page.list().GetPropList(), length), pane);
+
     // A position the host left beyond single precision shows as no value, never as "inf".
     core->GetSeg(0)->bottom = 9e296;
     SetKitTimeStamp(core);
     page.Show(core);
     EXPECT_EQ(page.Value(CLstIntegratedCore::kRunTopId), "1201.50");
     EXPECT_EQ(page.Value(CLstIntegratedCore::kRunBottomId), "0.00");
-    EXPECT_EQ(page.Value(CLstIntegratedCore::kRunLengthId), "7.00");
+    EXPECT_EQ(page.Value(CLstIntegratedCore::kRunLengthId), "6.00");
 }
 
 TEST(RefusedNumberTest, TheParameterTitleSizeIsAWholeNumberOfPoints) {
