@@ -213,12 +213,9 @@ TEST(RefusedFromCode, IntervalPagesOfTheirOwnShowTheStoredSizeAndRedrawNothing) 
                      wptest::OpenPage<CLstSidewallCore>::Value(sidewall.Item(CLstSidewallCore::kWidthRateId)),
                      "symbol width");
 
-    wptest::OpenPage<CLstOilTestPie> pie([](zephyr::PlotFixture& plot) {
-        auto* kit = plot.First<CWpOilTest>();
-        kit->SetData(new CDIOilTest({"日产油", "日产气", "日产水", "含水"}));
-        return new CLstOilTestPie(kit);
-    });
+    wptest::OpenPage<CLstOilTestPie> pie(wptest::ForFirst<CLstOilTestPie, CWpOilTest>());
     CWpOilTest* oilTest = pie.list().GetKit();
+    oilTest->SetData(new CDIOilTest({"日产油", "日产气"}));
     oilTest->m_dPieRadius = 300;
     oilTest->m_nPieDecimals = 2;
     pie.Show(oilTest);
