@@ -188,7 +188,7 @@ LRESULT CLstSidewallCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kCoreDepthId:
     case kCoreOilId:
     case kCoreLithId:
-        EditCore(kit, item);
+        taken = EditCore(kit, item);
         break;
     default:
         taken = EditRecord(kit, item);
@@ -222,17 +222,24 @@ void CLstSidewallCore::EditSource(CWpSidewallCore* kit, CBCGPProp* item) {
     kit->m_bDrawActive = false;
 }
 
-void CLstSidewallCore::EditCore(CWpSidewallCore* kit, CBCGPProp* item) {
+// False for a depth no double holds (reported from code): the item shows the core's depth again.
+bool CLstSidewallCore::EditCore(CWpSidewallCore* kit, CBCGPProp* item) {
+    const boost::shared_ptr<CSidewallCoreSeg> core = kit->GetActiveCoreSeg();
     if (item->GetData() == kCoreDepthId) {
         double depth = 0;
-        if (wellplot::ReadNumber(item, &depth)) kit->SetCoreDep(depth);
-        return;
+        if (wellplot::ReadNumber(item, &depth)) {
+            kit->SetCoreDep(depth);
+            return true;
+        }
+        if (core) item->SetValue(_variant_t(core->depth));
+        return false;
     }
-    if (!kit->GetActiveCoreSeg()) return;
+    if (!core) return true;
     if (item->GetData() == kCoreOilId)
         kit->SetSelectCoreOil(ItemText(item).str());
     else
         kit->SetSelectCoreLith(ItemText(item).str());
+    return true;
 }
 
 // A sub-item of the title font or of the core line: only the edited field is read (a face or
