@@ -130,7 +130,12 @@ LRESULT CLstParam::OnPropertyChanged(WPARAM, LPARAM lParam) {
             ChooseField(kit, text);
             break;
         case kNullDisplayId:
-            if (!text.IsEmpty()) kit->SetNullDisplay(text == grouptext::kYes);
+            // An empty text (reported from code) says nothing: the item shows the stored switch again.
+            if (text.IsEmpty()) {
+                ShowNullDisplay(kit);
+                return 0;
+            }
+            kit->SetNullDisplay(text == grouptext::kYes);
             break;
         case kValueId:
             kit->SetActiveSegValue(text);
