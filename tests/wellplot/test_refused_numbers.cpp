@@ -214,8 +214,7 @@ TEST(RefusedNumberTest, APickInATitleFontGroupKeepsTheStoredSizeUnrounded) {
     ExpectTitlePicksKeepTheSize(head, head.well(), CLstHead::kFontFaceId, CLstHead::kFontColorId);
     ExpectTitlePicksOnFirst<CLstTrack, CWpTrack>(CLstTrack::kFontFaceId, CLstTrack::kFontColorId);
     ExpectTitlePicksOnFirst<CLstCurve, CWpCurve>(CLstCurve::kTitleFontId + 1, CLstCurve::kTitleFontId + 3);
-    ExpectTitlePicksOnFirst<CLstWaterEntry, CWpWaterEntry>(CLstWaterEntry::kTitleFaceId,
-                                                           CLstWaterEntry::kTitleColorId);
+    ExpectTitlePicksOnFirst<CLstWaterEntry, CWpWaterEntry>(CLstWaterEntry::kTitleFaceId, CLstWaterEntry::kTitleColorId);
     ExpectTitlePicksOnFirst<CLstIntegratedCore, CWpIntegratedCore>(CLstIntegratedCore::kTitleFontId + 1,
                                                                    CLstIntegratedCore::kTitleFontId + 3);
     ExpectTitlePicksOnFirst<CLstSidewallCore, CWpSidewallCore>(CLstSidewallCore::kTitleFontId + 1,

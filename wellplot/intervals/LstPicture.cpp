@@ -208,7 +208,10 @@ bool CLstPicture::EditSegment(CBCGPProp* item) {
             if (!wellplot::ReadNumber(item, &number)) {
                 // No double holds it: the item shows the stored value again, nothing is redrawn.
                 const DWORD_PTR id = item->GetData();
-                ShowFixed(item, id == kZoomId ? seg->GetBaseZoom() : id == kOffsetXId ? seg->GetDetaX() : seg->GetDetaY(),
+                ShowFixed(item,
+                          id == kZoomId      ? seg->GetBaseZoom()
+                          : id == kOffsetXId ? seg->GetDetaX()
+                                             : seg->GetDetaY(),
                           2);
                 return false;
             }

@@ -197,17 +197,19 @@ void CLstWaterEntry::BuildItems(CWpWaterEntry* kit) {
     auto* font = new CBCGPProp(kTitleFont, kTitleFontId);
     font->AddSubItem(
         new CPropStyleCombox(kFace, CString(grouptext::kDefaultFontFace), "指定标题文本字体", kTitleFaceId));
-    CBCGPProp* size = WithValue(NewSizeTextItem(grouptext::kSize, "指定标题文本字体的高度", kTitleSizeId, ReaderRule(ReadTitleSize)),
-                                _variant_t(grouptext::kInitialFontSize));
+    CBCGPProp* size =
+        WithValue(NewSizeTextItem(grouptext::kSize, "指定标题文本字体的高度", kTitleSizeId, ReaderRule(ReadTitleSize)),
+                  _variant_t(grouptext::kInitialFontSize));
     AddNumberOptions(size, 1, kLargestOfferedSize);
     font->AddSubItem(size);
     font->AddSubItem(CreateColorProp(grouptext::kColor, kTitleColorId, "指定柱状图标题文本字体的颜色"));
     font->Expand(FALSE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
 
-    m_wndPropList.AddProperty(WithValue(NewSizeTextItem(kWidth, "指定条状显示的绘制宽度", kDrawWidthId, ReaderRule(ReadDrawWidth)),
-                                        _variant_t(kInitialWidth)),
-                              TRUE, TRUE);
+    m_wndPropList.AddProperty(
+        WithValue(NewSizeTextItem(kWidth, "指定条状显示的绘制宽度", kDrawWidthId, ReaderRule(ReadDrawWidth)),
+                  _variant_t(kInitialWidth)),
+        TRUE, TRUE);
 
     auto* line = new CBCGPProp(kDepthLine, kDepthLineGroupId);
     line->AddSubItem(
@@ -235,12 +237,12 @@ CBCGPProp* CLstWaterEntry::NewParamGroup(CWpWaterEntry* kit, int i) {
         NewChoice(ivtext::kField, kit->GetParamName(i).GetString(), "指定参数字段", ParamItemId(i, kParamField));
     ShowFieldOptions(field, kit);
     group->AddSubItem(field);
-    group->AddSubItem(WithValue(NewSizeTextItem("左值", "指定参数显示左值", ParamItemId(i, kParamLeft),
-                                                ReaderRule(numtext::LeadingNumber)),
-                                _variant_t(numtext::Fixed(kit->GetParamLeft(i), 2))));
-    group->AddSubItem(WithValue(NewSizeTextItem("右值", "指定参数显示右值", ParamItemId(i, kParamRight),
-                                                ReaderRule(numtext::LeadingNumber)),
-                                _variant_t(numtext::Fixed(kit->GetParamRight(i), 2))));
+    group->AddSubItem(WithValue(
+        NewSizeTextItem("左值", "指定参数显示左值", ParamItemId(i, kParamLeft), ReaderRule(numtext::LeadingNumber)),
+        _variant_t(numtext::Fixed(kit->GetParamLeft(i), 2))));
+    group->AddSubItem(WithValue(
+        NewSizeTextItem("右值", "指定参数显示右值", ParamItemId(i, kParamRight), ReaderRule(numtext::LeadingNumber)),
+        _variant_t(numtext::Fixed(kit->GetParamRight(i), 2))));
     CBCGPColorProp* color = CreateBlackColorProp(grouptext::kColor, ParamItemId(i, kParamColor), "指定图像颜色");
     color->SetColor(kit->GetParamColor(i));
     group->AddSubItem(color);
@@ -253,10 +255,9 @@ CBCGPProp* CLstWaterEntry::NewParamGroup(CWpWaterEntry* kit, int i) {
         CreateYesNoProp(wptext::kShown, ParamItemId(i, kLabelShow), _variant_t(grouptext::kNo), "指定是否绘制"));
     label->AddSubItem(
         new CPropStyleCombox(kFace, CString(grouptext::kDefaultFontFace), "指定文本字体", ParamItemId(i, kLabelFace)));
-    CBCGPProp* size =
-        WithValue(NewSizeTextItem(grouptext::kSize, "指定文本字体的高度", ParamItemId(i, kLabelSize),
-                                  wellplot::KeptRule(VT_UI4, ReaderRule(ReadLabelHeight))),
-                  _variant_t(kInitialWholeFontSize));
+    CBCGPProp* size = WithValue(NewSizeTextItem(grouptext::kSize, "指定文本字体的高度", ParamItemId(i, kLabelSize),
+                                                wellplot::KeptRule(VT_UI4, ReaderRule(ReadLabelHeight))),
+                                _variant_t(kInitialWholeFontSize));
     AddNumberOptions(size, 1, kLargestOfferedSize);
     label->AddSubItem(size);
     label->AddSubItem(
