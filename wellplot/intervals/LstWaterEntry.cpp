@@ -83,7 +83,7 @@ bool ReadLabelHeight(const CString& text, float* hundredths) {
     return true;
 }
 
-// A size text item (the shared builder) starting at value.
+// An item of the shared builder (NewSizeTextItem) starting at value.
 CBCGPProp* WithValue(CBCGPProp* item, const _variant_t& value) {
     item->SetValue(value);
     item->SetOriginalValue(value);
@@ -453,21 +453,8 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 // The refresh's text of one number item, for the item alone; any other item is left as it is.
 void CLstWaterEntry::ShowStored(CWpWaterEntry* kit, DWORD_PTR id) {
-    CBCGPProp* item = nullptr;
-    switch (id) {
-        case kTitleSizeId:
-        case kDrawWidthId:
-        case kDepthLineWidthId:
-        case kParamCountId:
-            item = Item(id);
-            break;
-        default:
-            if (!IsParamItem(id)) return;
-            item = Item(id);
-            break;
-    }
+    CBCGPProp* item = Item(id);
     if (!item) return;
-    const int k = static_cast<int>((id - kParamBaseId) / kParamStride);
     switch (id) {
         case kTitleSizeId:
             ShowTextIfChanged(item, Hundredths(kit->GetTitleFont().size));
@@ -484,6 +471,8 @@ void CLstWaterEntry::ShowStored(CWpWaterEntry* kit, DWORD_PTR id) {
         default:
             break;
     }
+    if (!IsParamItem(id)) return;
+    const int k = static_cast<int>((id - kParamBaseId) / kParamStride);
     switch (static_cast<ParamItem>((id - kParamBaseId) % kParamStride)) {
         case kParamLeft:
             ShowTextIfChanged(item, numtext::Fixed(kit->GetParamLeft(k), 2));
