@@ -338,8 +338,8 @@ bool CLstIntegratedCore::EditRecord(CWpIntegratedCore* kit, CBCGPProp* item) {
     return true;
 }
 
-// A value the items refuse never comes here; a value the kit leaves (its stamp unchanged) is
-// refused as the other interval pages refuse it.
+// False for a value the page's reader refuses (reported from code, never judged by the item) and
+// for one the kit leaves (its stamp unchanged), as the other interval pages refuse them.
 bool CLstIntegratedCore::EditRun(CWpIntegratedCore* kit, CBCGPProp* item) {
     double value = 0;
     const uint64_t stamp = kit->GetTimeStamp();
