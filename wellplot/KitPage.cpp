@@ -2,9 +2,6 @@
 
 #include <climits>
 
-#include "bcg/ColorProp.h"
-#include "framework/ItemGroupsBasic.h"
-#include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Tinder/TimeStamp.h"
@@ -112,32 +109,6 @@ int ScopeOfText(const CString& text) {
     if (text == wptext::kAllInPlot) return 2;
     if (text == wptext::kSameKindInPlot) return 1;
     return 0;
-}
-
-namespace {
-
-// Sub-item 1 is the width or size, sub-item 2 the colour.
-template <class Record, class Reader>
-bool ReadEditedGroupOf(CBCGPProp* group, CBCGPProp* item, Record& record, float Record::*scaled, Reader read) {
-    if (!group) return false;
-    const float stored = record.*scaled;
-    if (read(group, record)) return true;
-    if (group->GetSubItem(1) == item) {
-        ShowFixed(item, stored / 100.0, 2);
-        return false;
-    }
-    if (group->GetSubItem(2) == item) ReadColor(item, &record.color);
-    return true;
-}
-
-}  // namespace
-
-bool ReadEditedGroup(CBCGPProp* group, CBCGPProp* item, QXLOGPEN& pen) {
-    return ReadEditedGroupOf(group, item, pen, &QXLOGPEN::width, GetLineProp);
-}
-
-bool ReadEditedGroup(CBCGPProp* group, CBCGPProp* item, QXLOGFONT& font) {
-    return ReadEditedGroupOf(group, item, font, &QXLOGFONT::size, GetFontProp);
 }
 
 }  // namespace wellplot

@@ -67,14 +67,6 @@ bool ReadInt(const CString& text, int* value);
 bool ReadCount(const CString& text, int* count);
 TextRule CountRule();
 
-// A line or font group read back whole after an edit of its sub-item item, where the page stores
-// what it read whatever the group reader (GetLineProp, GetFontProp) answers. Only a refusal of the
-// edited field stops the edit: false for a width or size it refuses, and that item shows the stored
-// one again (/ 100, "%.2f", as the refresh does). A width or size that was not edited and does not
-// read keeps the stored one, and an edited colour is still taken.
-bool ReadEditedGroup(CBCGPProp* group, CBCGPProp* item, QXLOGPEN& pen);
-bool ReadEditedGroup(CBCGPProp* group, CBCGPProp* item, QXLOGFONT& font);
-
 // The most decimal places a typed count may ask numbers to be shown with: a double holds no more,
 // and a larger count would only make the texts grow.
 inline constexpr int kMostDecimals = 15;

@@ -1,6 +1,7 @@
 #include "wellplot/LstDepth.h"
 
 #include "bcg/ColorProp.h"
+#include "framework/GroupEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -196,7 +197,10 @@ LRESULT CLstDepth::OnPropertyChanged(WPARAM, LPARAM lParam) {
         ShowStored(depth, item);
         return 0;
     }
-    if (!EditGroup(depth, item)) return 0;  // the group's reader showed the stored value again
+    if (!EditGroup(depth, item)) {
+        ShowStored(depth, item);
+        return 0;
+    }
 
     // The title font goes on to the tracks of the kit's scope after every edit.
     if (CWpWell* well = depth->GetWell()) {
@@ -233,23 +237,29 @@ void CLstDepth::ShowStored(CWpDepth* depth, CBCGPProp* item) {
         case kTickNumId:
             SetItemText(item, CountText(depth->GetTickNum()));
             break;
+        case kLabelFontGroupId + 2:
+            ShowFixed(item, depth->GetDepthFont().size / numtext::kHundredths, 2);
+            break;
+        case kTickLineGroupId + 2:
+            ShowFixed(item, depth->GetTickPen().width / numtext::kHundredths, 2);
+            break;
         default:
             break;
     }
 }
 
-// Edits inside the label font and the tick line are read back as whole groups; only the edited
-// field's refusal stops the edit.
+// Edits inside the label font and the tick line: only the edited field is read, and only its
+// refusal stops the edit.
 bool CLstDepth::EditGroup(CWpDepth* depth, CBCGPProp* item) {
     CBCGPProp* parent = item->GetParent();
     const DWORD_PTR parentId = parent ? parent->GetData() : 0;
     if (parentId == kLabelFontGroupId) {
         QXLOGFONT font = depth->GetDepthFont();
-        if (!wellplot::ReadEditedGroup(parent, item, font)) return false;
+        if (!ReadEditedField(item, font)) return false;
         depth->SetDepthFont(font);
     } else if (parentId == kTickLineGroupId) {
         QXLOGPEN pen = depth->GetTickPen();
-        if (!wellplot::ReadEditedGroup(parent, item, pen)) return false;
+        if (!ReadEditedField(item, pen)) return false;
         depth->SetTickPen(pen);
         depth->Recalculate();
     }

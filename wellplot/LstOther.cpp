@@ -262,6 +262,8 @@ LRESULT CLstOther::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (!ReadWidth(text, &width)) return ShowStored(kit, item);
             kit->SetWidth(width);
             kit->UpdateParentForWidth();
+            // A text that is no number is taken as 0: the item shows the width taken, not the text.
+            if (!numtext::ShowsStored(text, kit->GetWidth() / 1000.0)) ShowFixed(item, kit->GetWidth() / 1000.0, 2);
             break;
         }
         case kTitleScopeId:

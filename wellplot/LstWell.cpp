@@ -3,6 +3,7 @@
 #include <climits>
 #include <cmath>
 
+#include "framework/GroupEdits.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
@@ -274,6 +275,15 @@ void CLstWell::EnableBreakItems(bool blank) {
 
 namespace {
 
+// The item a caption names among those the page reads as numbers; 0 for any other caption.
+DWORD_PTR NumberIdOfCaption(const CString& caption) {
+    if (caption == kExtend) return CLstWell::kExtendId;
+    if (caption == kScale) return CLstWell::kScaleId;
+    if (caption == kSandThick) return CLstWell::kSandThickId;
+    if (caption == kShaleThick) return CLstWell::kShaleThickId;
+    return 0;
+}
+
 // The refresh's text of an item whose text the page reads as a number: extension, scale or a
 // thickness.
 CString StoredText(CWpWell* well, DWORD_PTR id) {
@@ -326,11 +336,12 @@ LRESULT CLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
         if (layering && !EditTopUnit(well, item, layering)) return 0;
     } else if (caption == kBottomUnit) {
         if (layering && !EditBottomUnit(well, item, layering)) return 0;
-    } else if (caption == kExtend || caption == kScale || caption == kSandThick || caption == kShaleThick) {
-        // A number the page refuses although the item took its text (a change reported from
-        // code): the item shows the stored value as the refresh does, and nothing else happens.
-        if (!EditNumber(well, item, layering)) {
-            SetItemText(item, StoredText(well, item->GetData()));
+    } else if (const DWORD_PTR number = NumberIdOfCaption(caption)) {
+        // Found by its caption, as every edit here: the group "深度比例" reported from code is a
+        // scale too. A number the page refuses although the item took its text (a change reported
+        // from code): the item shows the stored value as the refresh does, and nothing else happens.
+        if (!EditNumber(well, number, ItemText(item), layering)) {
+            SetItemText(item, StoredText(well, number));
             return 0;
         }
     } else if (caption == kAutoDepth) {
@@ -349,8 +360,12 @@ LRESULT CLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
         well->IsFaultPointLine(GetYesNoProp(item));
         EnableBreakItems(true);
     } else if (item->GetParent() && item->GetParent()->GetName() == kLostLine) {
+        // Only the edited field is read: a colour or style picked keeps the stored width.
         QXLOGPEN pen = well->GetFaultPointLine();
-        if (!wellplot::ReadEditedGroup(item->GetParent(), item, pen)) return 0;
+        if (!ReadEditedField(item, pen)) {
+            ShowFixed(item, pen.width / numtext::kHundredths, 2);
+            return 0;
+        }
         well->SetFaultPointLine(pen);
     }
     well->ComputeValidTopAndBottom();
@@ -483,15 +498,14 @@ bool CLstWell::EditBottomUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* lay
 
 // The items read as numbers: false when the page refuses the text. The extension needs the
 // layering; without it the edit does nothing (and refuses nothing).
-bool CLstWell::EditNumber(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering) {
-    const CString text = ItemText(item);
-    switch (item->GetData()) {
+bool CLstWell::EditNumber(CWpWell* well, DWORD_PTR id, const CString& text, LogStratumDIO* layering) {
+    switch (id) {
         case kExtendId:
             return !layering || EditExtension(well, text, layering);
         case kScaleId:
             return EditScale(well, text);
         default:
-            return EditThickness(well, text, item->GetData() == kSandThickId);
+            return EditThickness(well, text, id == kSandThickId);
     }
 }
 

@@ -61,8 +61,9 @@ private:
     // False for a unit choice refused (after its message): the item shows the stored unit again.
     bool EditTopUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering);
     bool EditBottomUnit(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering);
-    // Extension, scale and thicknesses: false for a number the page refuses, nothing written.
-    bool EditNumber(CWpWell* well, CBCGPProp* item, LogStratumDIO* layering);
+    // Extension, scale and thicknesses (the item id the caption names): false for a number the
+    // page refuses, nothing written.
+    bool EditNumber(CWpWell* well, DWORD_PTR id, const CString& text, LogStratumDIO* layering);
     bool EditExtension(CWpWell* well, const CString& text, LogStratumDIO* layering);
     bool EditScale(CWpWell* well, const CString& text);
     bool EditThickness(CWpWell* well, const CString& text, bool sand);

@@ -64,9 +64,15 @@ protected:
     bool Type(DWORD_PTR id, const std::string& text) { return list().TypeText(Item(id), text); }
     bool Pick(DWORD_PTR id, const std::string& option) { return list().PickOption(Item(id), option); }
     // A count item's spin: the value is stepped, then the list reports the change.
-    void Spin(DWORD_PTR id, int value) {
+    void Spin(DWORD_PTR id, int value) { Report(id, value); }
+    // A change reported from code: the item takes the value unjudged, then the list reports it.
+    void Report(DWORD_PTR id, const _variant_t& value) {
         tsltest::ReportFromCode(page->GetPropList(), Item(id), value);
     }
+    bool Color(DWORD_PTR id, COLORREF color) {
+        return list().ChooseColor(dynamic_cast<CBCGPColorProp*>(Item(id)), color);
+    }
+    int Redraws() const { return host.view.GetPaintCounters().invalidate; }
     // The text the grid shows in a cell (row and column from 0).
     std::string Cell(int row, int col) {
         CBCGPGridItem* item = cells().GetItem(row, col);

@@ -62,12 +62,24 @@ TEST_F(OilTestCells, AnEditedCellUpdatesItsTextAndTheSameTextChangesNothing) {
     EXPECT_FALSE(platform::EditGridCell(cells(), 0, 1, "表头"));
 }
 
-TEST_F(OilTestCells, ACellTheKitKeepsNoTextForChangesNothing) {
+// A refused cell (one the kit keeps no text for, or a text that is not UTF-8) changes nothing but
+// that cell, which shows its text from before the edit: no write, no redraw, the other cells as
+// they were.
+TEST_F(OilTestCells, ARefusedCellChangesNothingButThatCell) {
     Table(2, 3, {"a", "b"});
     Open();
+    Show(kit);
+    ASSERT_TRUE(platform::ReleaseMouse(cells()));  // the widths stored once
+    parsnip::testing::ClearCallLog();
+    const int redraws = host.view.GetPaintCounters().invalidate;
     ASSERT_TRUE(EditCell(1, 2, "结论"));
+    EXPECT_EQ(Cell(1, 2), "");
+    ASSERT_TRUE(EditCell(0, 1, "\xE4\xB8"));  // a cut character
+    EXPECT_EQ(Cell(0, 1), "b");
+    EXPECT_EQ(Cell(0, 0), "a");
     EXPECT_EQ(kit->m_cellTexts, (std::vector<CString>{"a", "b"}));
-    EXPECT_EQ(parsnip::testing::CountCalls("CWpOilTest::UpdateField", kit), 0);
+    EXPECT_EQ(CallsOn(kit), Names());
+    EXPECT_EQ(host.view.GetPaintCounters().invalidate, redraws);
 }
 
 TEST_F(OilTestCells, DividersStoreTheColumnBoundariesAsFractions) {

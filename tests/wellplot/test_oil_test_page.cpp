@@ -59,6 +59,54 @@ TEST_F(OilTestPage, ARefusedTitleSizeWritesNothingAndTheTextTakenShowsAgain) {
     }
 }
 
+// A value reported from code that the page refuses writes nothing and redraws nothing; the item
+// alone shows the stored value as the refresh shows it.
+TEST_F(OilTestPage, AReportThePageRefusesShowsTheStoredValueAndRedrawsNothing) {
+    kit->m_nDisplayStyle = 0;
+    kit->m_dBarWidth = 0.35;
+    kit->m_dividerPen.width = 300;
+    kit->m_nDecimals = 2;
+    wptest::SetTitleSize(kit, 450);
+    Open();
+    Show(kit);
+    const struct {
+        DWORD_PTR id;
+        _variant_t reported;
+        const char* shown;
+    } cases[] = {
+        {Page::kTextTrackWidthId, _variant_t("1"), "0.65"}, {Page::kBarTrackWidthId, _variant_t("-1"), "0.35"},
+        {Page::kDividerWidthId, _variant_t("-1"), "3.00"},  {Page::kTitleFontId + 2, _variant_t("-1"), "4.50"},
+        {Page::kDecimalsId, _variant_t("-1"), "2"},         {Page::kColumnsId, _variant_t(-1), "4"},
+    };
+    for (const auto& c : cases) {
+        parsnip::testing::ClearCallLog();
+        const int redraws = Redraws();
+        Report(c.id, c.reported);
+        EXPECT_EQ(Value(c.id), c.shown) << c.id;
+        EXPECT_EQ(CallsOn(kit), Names()) << c.id;
+        EXPECT_EQ(Redraws(), redraws) << c.id;
+    }
+    EXPECT_FLOAT_EQ(kit->m_dividerPen.width, 300);
+    EXPECT_EQ(kit->m_nColNumber, 4);
+}
+
+// A colour or face picked in the title font reads only that field: a size of 1234.5 hundredths
+// (shown "12.35") stays as stored, and a stored size that does not read (-100) keeps the colour
+// picked from being lost.
+TEST_F(OilTestPage, APickInTheTitleFontKeepsTheStoredSize) {
+    Open();
+    for (const float size : {1234.5f, -100.0f}) {
+        wptest::SetTitleSize(kit, size);
+        ShowChanged();
+        const COLORREF color = size > 0 ? RGB(255, 0, 0) : RGB(0, 0, 255);
+        ASSERT_TRUE(Color(Page::kTitleFontId + 3, color)) << size;
+        EXPECT_EQ(kit->GetTitleFont().color, color) << size;
+        EXPECT_FLOAT_EQ(kit->GetTitleFont().size, size) << size;
+        ASSERT_TRUE(list().PickDropDownEntry(Item(Page::kTitleFontId + 1), 1)) << size;
+        EXPECT_FLOAT_EQ(kit->GetTitleFont().size, size) << size;
+    }
+}
+
 TEST_F(OilTestPage, FillColourIsOpenOnlyForOneColourFill) {
     Open();
     Show(kit);

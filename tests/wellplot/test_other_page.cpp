@@ -64,6 +64,11 @@ TEST(OtherPage, WidthShownInCentimetresAndTypedBackThenParentResized) {
     EXPECT_EQ(page.Value(CLstOther::kWidthId), "4.5");  // the text from before the edit
     EXPECT_EQ(CallsOn(track), Names());
     EXPECT_EQ(page.Redraws(), redraws);
+
+    // A text that is no number is taken as 0, and the item shows the 0 taken, not the text.
+    ASSERT_TRUE(page.Type(CLstOther::kWidthId, "abc"));
+    EXPECT_FLOAT_EQ(track->GetWidth(), 0);
+    EXPECT_EQ(page.Value(CLstOther::kWidthId), "0.00");
 }
 
 TEST(OtherPage, StyleBelongsToTheKitOnlyWhenItsParentHoldsMoreKits) {

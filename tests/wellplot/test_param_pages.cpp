@@ -59,6 +59,8 @@ TEST(ParamGeneralPage, WellDataIsShownAsWellDataAndStoredAsCurrentWellAtTableAnd
     EXPECT_EQ(page.kit()->GetDataField(), "层号");
     EXPECT_TRUE(page.Enabled(P::kNullDisplayId));
     EXPECT_EQ(page.Value(P::kNullDisplayId), "否");
+    // An empty switch reported from code says nothing: the stored "否" shows again, nothing redraws.
+    wptest::ExpectShownAgain(page, page.Item(P::kNullDisplayId), _variant_t(""), "否", "null display");
 }
 
 TEST(ParamGeneralPage, GraphicsIsStoredAtOnceWithoutRedrawAndDisablesTableAndField) {

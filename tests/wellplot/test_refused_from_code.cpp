@@ -4,9 +4,15 @@
 #include <functional>
 #include <string>
 
-#include "WellPlotFixture.h"
+#include "IntervalFixture.h"
 #include "framework/FillSubItems.h"
 #include "framework/PropItems.h"
+#include "hosttypes/Zephyr/DIOilTest.h"
+#include "hosttypes/Zephyr/WpIntegratedCore.h"
+#include "hosttypes/Zephyr/WpOilTest.h"
+#include "hosttypes/Zephyr/WpParam.h"
+#include "hosttypes/Zephyr/WpPicture.h"
+#include "hosttypes/Zephyr/WpSidewallCore.h"
 #include "wellplot/LstCurve.h"
 #include "wellplot/LstDepth.h"
 #include "wellplot/LstGrid.h"
@@ -14,6 +20,13 @@
 #include "wellplot/LstOther.h"
 #include "wellplot/LstTrack.h"
 #include "wellplot/LstWell.h"
+#include "wellplot/intervals/LstIntegratedCore.h"
+#include "wellplot/intervals/LstOilTestPie.h"
+#include "wellplot/intervals/LstParam.h"
+#include "wellplot/intervals/LstParamStyle.h"
+#include "wellplot/intervals/LstPicture.h"
+#include "wellplot/intervals/LstSidewallCore.h"
+#include "wellplot/intervals/LstWaterEntry.h"
 
 using wptest::ExpectShownAgain;
 
@@ -165,6 +178,69 @@ TEST(RefusedFromCode, FontSymbolAndFillSizesOfTheFramePages) {
     column.well()->SetFaultPointLine(pen);
     column.Show(column.well());
     ExpectShownAgain(column, column.Item(CLstWell::kLostLineId + 2), _variant_t("-1"), "0.35", "lost line width");
+}
+
+// The interval pages that are lists of their own: a size, width or radius reported from code that
+// the page refuses writes nothing, redraws nothing and shows the stored value in the item's format.
+TEST(RefusedFromCode, IntervalPagesOfTheirOwnShowTheStoredSizeAndRedrawNothing) {
+    wptest::IntervalPage<CLstWaterEntry> profile(wptest::ForFirst<CLstWaterEntry, CWpWaterEntry>());
+    CWpWaterEntry* water = profile.plot().First<CWpWaterEntry>();
+    wptest::SetTitleSize(water, 400);
+    water->SetDrawWidth(2.5);
+    water->SetDepthLineWidth(35);
+    profile.Show(water);
+    ExpectShownAgain(profile, profile.Item(CLstWaterEntry::kDrawWidthId), _variant_t("-1"), "2.50", "bar width");
+    ExpectShownAgain(profile, profile.Item(CLstWaterEntry::kDepthLineWidthId), _variant_t("-1"), "0.35", "line width");
+    ExpectShownAgain(profile, profile.Item(CLstWaterEntry::kTitleSizeId), _variant_t("-1"), "4.00", "title size");
+    EXPECT_DOUBLE_EQ(water->GetDrawWidth(), 2.5);
+
+    wptest::IntervalPage<CLstIntegratedCore> core(wptest::ForFirst<CLstIntegratedCore, CWpIntegratedCore>());
+    CWpIntegratedCore* coring = core.plot().First<CWpIntegratedCore>();
+    QXLOGFONT text = coring->GetTextFont();
+    text.size = 350;
+    coring->SetTextFont(text);
+    core.Show(coring);
+    ExpectShownAgain(core, core.Item(CLstIntegratedCore::kTextFontId + 2), _variant_t("1e39"), "3.50", "text size");
+    EXPECT_FLOAT_EQ(coring->GetTextFont().size, 350);
+
+    wptest::IntervalPage<CLstSidewallCore> sidewall(wptest::ForFirst<CLstSidewallCore, CWpSidewallCore>());
+    CWpSidewallCore* cores = sidewall.plot().First<CWpSidewallCore>();
+    wptest::SetTitleSize(cores, 450);
+    sidewall.Show(cores);
+    ExpectShownAgain(sidewall, sidewall.Item(CLstSidewallCore::kTitleFontId + 2), _variant_t("-1"), "4.50",
+                     "sidewall title size");
+    ExpectShownAgain(sidewall, sidewall.Item(CLstSidewallCore::kWidthRateId), _variant_t(-1.0),
+                     wptest::OpenPage<CLstSidewallCore>::Value(sidewall.Item(CLstSidewallCore::kWidthRateId)),
+                     "symbol width");
+
+    wptest::OpenPage<CLstOilTestPie> pie(wptest::ForFirst<CLstOilTestPie, CWpOilTest>());
+    CWpOilTest* oilTest = pie.list().GetKit();
+    oilTest->SetData(new CDIOilTest({"日产油", "日产气"}));
+    oilTest->m_dPieRadius = 300;
+    oilTest->m_nPieDecimals = 2;
+    pie.Show(oilTest);
+    ExpectShownAgain(pie, pie.Item(CLstOilTestPie::kRadiusId), _variant_t("-1"), "3.00", "pie radius");
+    ExpectShownAgain(pie, pie.Item(CLstOilTestPie::kOutlineId + 2), _variant_t("-1"),
+                     wptest::OpenPage<CLstOilTestPie>::Value(pie.Item(CLstOilTestPie::kOutlineId + 2)), "outline");
+    ExpectShownAgain(pie, pie.Item(CLstOilTestPie::kDecimalsId), _variant_t("-1"), "2", "pie decimals");
+    EXPECT_DOUBLE_EQ(oilTest->m_dPieRadius, 300);
+
+    wptest::IntervalPage<CLstPicture> picture(wptest::ForFirst<CLstPicture, CWpPicture>());
+    CWpPicture* image = picture.plot().First<CWpPicture>();
+    wptest::SetTitleSize(image, 1250);
+    picture.Show(image);
+    ExpectShownAgain(picture, picture.Item(CLstPicture::kFontSizeId), _variant_t("-1"), "12", "picture title size");
+
+    wptest::IntervalPage<CLstParam> param(wptest::ForFirst<CLstParam, CWpParam>());
+    CWpParam* parameter = param.plot().First<CWpParam>();
+    wptest::SetTitleSize(parameter, 1050);
+    param.Show(parameter);
+    ExpectShownAgain(param, param.Item(CLstParam::kFontSizeId), _variant_t("-1"), "10", "parameter title size");
+
+    wptest::IntervalPage<CLstParamLine> line(wptest::ForFirst<CLstParamLine, CWpParam>());
+    line.Show(parameter = line.plot().First<CWpParam>());
+    const std::string size = wptest::OpenPage<CLstParamLine>::Value(line.Item(CLstParamLine::kLineSizeId));
+    ExpectShownAgain(line, line.Item(CLstParamLine::kLineSizeId), _variant_t("-1"), size, "parameter line size");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "IntervalFixture.h"
 #include "OpenedItem.h"
+#include "PaneState.h"
 #include "driver/Responder.h"
 #include "hostlibs/Rivet/RivetTesting.h"
 #include "hostlibs/Zephyr/WellDataFixture.h"
@@ -21,11 +22,13 @@
 #include "hosttypes/Zephyr/WpPicture.h"
 #include "hosttypes/Zephyr/WpSand.h"
 #include "hosttypes/Zephyr/WpShoot.h"
+#include "hosttypes/Zephyr/WpSidewallCore.h"
 #include "hosttypes/Zephyr/WpStratum.h"
 #include "hosttypes/Zephyr/WpSymble.h"
 #include "hosttypes/Zephyr/WpText.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/LstCurve.h"
+#include "wellplot/LstDepth.h"
 #include "wellplot/LstHead.h"
 #include "wellplot/LstOther.h"
 #include "wellplot/LstTrack.h"
@@ -38,6 +41,7 @@
 #include "wellplot/intervals/LstPicture.h"
 #include "wellplot/intervals/LstSand.h"
 #include "wellplot/intervals/LstShoot.h"
+#include "wellplot/intervals/LstSidewallCore.h"
 #include "wellplot/intervals/LstStratum.h"
 #include "wellplot/intervals/LstSymble.h"
 #include "wellplot/intervals/LstText.h"
@@ -115,13 +119,30 @@ TEST(RefusedNumberTest, ACoringRunTakesNoDepthASingleFloatCannotHold) {
     EXPECT_DOUBLE_EQ(core->GetSeg(0)->data.Get()->recovery, 0.875);
     EXPECT_EQ(page.Value(CLstIntegratedCore::kRunLengthId), "7.00");  // the kit kept it: shown again
 
+    // A run value the kit leaves (a recovery over a footage of 1e-310 that no double holds) is
+    // refused as the other interval pages refuse one: the item alone shows the stored length, and
+    // no redraw, modified flag or parent update follows the kit's own check.
+    core->GetSeg(0)->data.Get()->footage = 1e-310;
+    core->GetSeg(0)->data.Get()->coreLength = 6;
+    SetKitTimeStamp(core);
+    page.Show(core);
+    CBCGPProp* length = page.Item(CLstIntegratedCore::kRunLengthId);
+    const std::string pane = wptest::PaneState(page.list().GetPropList(), length);
+    const int redraws = page.Redraws();
+    ASSERT_TRUE(page.Type(length, "7"));
+    EXPECT_DOUBLE_EQ(core->GetSeg(0)->data.Get()->coreLength, 6);
+    EXPECT_EQ(page.Value(length), "6.00");
+    EXPECT_EQ(CallsOn(core), Names{"CWpIntegratedCore::SetSelectCoreLen"});
+    EXPECT_EQ(page.Redraws(), redraws);
+    EXPECT_EQ(wptest::PaneState(page.list().GetPropList(), length), pane);
+
     // A position the host left beyond single precision shows as no value, never as "inf".
     core->GetSeg(0)->bottom = 9e296;
     SetKitTimeStamp(core);
     page.Show(core);
     EXPECT_EQ(page.Value(CLstIntegratedCore::kRunTopId), "1201.50");
     EXPECT_EQ(page.Value(CLstIntegratedCore::kRunBottomId), "0.00");
-    EXPECT_EQ(page.Value(CLstIntegratedCore::kRunLengthId), "7.00");
+    EXPECT_EQ(page.Value(CLstIntegratedCore::kRunLengthId), "6.00");
 }
 
 TEST(RefusedNumberTest, TheParameterTitleSizeIsAWholeNumberOfPoints) {
@@ -157,6 +178,49 @@ TEST(RefusedNumberTest, ThePictureTitleSizeTakesNoNegative) {
     ASSERT_TRUE(page.Type(CLstPicture::kFontSizeId, "-5"));
     EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 1250);
     EXPECT_EQ(page.Value(CLstPicture::kFontSizeId), "12");
+}
+
+// A colour or face picked in a title font group reads only that field: a size of 1234.5 hundredths
+// (shown rounded) stays exactly as stored, and a stored size that does not read (-100) neither
+// blocks the colour nor is rewritten.
+template <class List>
+void ExpectTitlePicksKeepTheSize(wptest::OpenPage<List>& page, CWpKit* kit, DWORD_PTR faceId, DWORD_PTR colorId) {
+    SCOPED_TRACE(kit->GetRuntimeClass()->m_lpszClassName);
+    for (const float size : {1234.5f, -100.0f}) {
+        SetTitleSize(kit, size);
+        SetKitTimeStamp(kit);
+        page.Show(kit);
+        const COLORREF color = size > 0 ? RGB(255, 0, 0) : RGB(0, 0, 255);
+        ASSERT_TRUE(page.Color(page.Item(colorId), color)) << size;
+        EXPECT_EQ(kit->GetTitleFont().color, color) << size;
+        EXPECT_FLOAT_EQ(kit->GetTitleFont().size, size) << size;
+        ASSERT_TRUE(page.grid().PickDropDownEntry(page.Item(faceId), 1)) << size;
+        EXPECT_EQ(kit->GetTitleFont().GetFaceName(), wptest::OpenPage<List>::Value(page.Item(faceId))) << size;
+        EXPECT_FLOAT_EQ(kit->GetTitleFont().size, size) << size;
+    }
+}
+
+// The same on a page made for the first kit of class Kit.
+template <class List, class Kit>
+void ExpectTitlePicksOnFirst(DWORD_PTR faceId, DWORD_PTR colorId) {
+    wptest::IntervalPage<List> page(wptest::ForFirst<List, Kit>());
+    ExpectTitlePicksKeepTheSize(page, page.plot().template First<Kit>(), faceId, colorId);
+}
+
+TEST(RefusedNumberTest, APickInATitleFontGroupKeepsTheStoredSizeUnrounded) {
+    wptest::OpenPage<CLstDepth> depth;
+    ExpectTitlePicksKeepTheSize(depth, depth.depth(), CLstDepth::kFontFaceId, CLstDepth::kFontColorId);
+    wptest::OpenPage<CLstHead> head([](zephyr::PlotFixture& plot) { return new CLstHead(plot.Well()); });
+    ExpectTitlePicksKeepTheSize(head, head.well(), CLstHead::kFontFaceId, CLstHead::kFontColorId);
+    ExpectTitlePicksOnFirst<CLstTrack, CWpTrack>(CLstTrack::kFontFaceId, CLstTrack::kFontColorId);
+    ExpectTitlePicksOnFirst<CLstCurve, CWpCurve>(CLstCurve::kTitleFontId + 1, CLstCurve::kTitleFontId + 3);
+    ExpectTitlePicksOnFirst<CLstWaterEntry, CWpWaterEntry>(CLstWaterEntry::kTitleFaceId, CLstWaterEntry::kTitleColorId);
+    ExpectTitlePicksOnFirst<CLstIntegratedCore, CWpIntegratedCore>(CLstIntegratedCore::kTitleFontId + 1,
+                                                                   CLstIntegratedCore::kTitleFontId + 3);
+    ExpectTitlePicksOnFirst<CLstSidewallCore, CWpSidewallCore>(CLstSidewallCore::kTitleFontId + 1,
+                                                               CLstSidewallCore::kTitleFontId + 3);
+    ExpectTitlePicksOnFirst<CLstPicture, CWpPicture>(CLstPicture::kFontFaceId, CLstPicture::kFontColorId);
+    ExpectTitlePicksOnFirst<CLstParam, CWpParam>(CLstParam::kFontFaceId, CLstParam::kFontColorId);
 }
 
 // A refused digit count after a right value and a pick of the scale scope: the curves of the scope

@@ -244,7 +244,7 @@ TEST(RefusedTextTest, ANumberThatReadsAsZeroIsStoredAndShownUnsigned) {
          [] { return SelectedKitItem<wptest::OpenPage<CLstOther>, CWpTrack>("宽度(厘米)"); },
          [](CWpKit* k) { return static_cast<double>(k->GetWidth()); },
          {"-0", "-5e-216"},
-         true},
+         false},  // the width taken shows at once
         {"grid pen width",
          [] { return SelectedKitItem<wptest::OpenPage<CLstGrid>, CWpTrack>("刻度线/粗线线型/宽度(毫米)"); },
          [](CWpKit* k) { return static_cast<double>(static_cast<CWpTrack*>(k)->GetMajScalePen().width); },

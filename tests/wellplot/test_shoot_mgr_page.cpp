@@ -14,6 +14,10 @@ namespace {
 // A manager that refuses every symbol.
 class RefusingMgr : public LogShootMgrIO {
 public:
+    RefusingMgr(UINT shoot = 0, UINT reShoot = 1) {
+        m_nShootSymbol = shoot;
+        m_nReShootSymbol = reShoot;
+    }
     bool SetShootSymbol(UINT) override { return false; }
     bool SetReShootSymbol(UINT) override { return false; }
 };
@@ -53,6 +57,23 @@ TEST(ShootMgrPageTest, AnAcceptedPickNotifiesAndARefusedOneShowsTheManagersSymbo
     parsnip::testing::ClearCallLog();
     ASSERT_TRUE(page.grid().PickDropDownEntry(page.picker(1), 3));
     EXPECT_EQ(page.picker(1)->GetVal(), 1u);
+    EXPECT_EQ(wptest::AllCalls(), Names());
+}
+
+// A refused symbol shows its own picker again; the other picker keeps what it shows, even where the
+// manager holds another symbol by now.
+TEST(ShootMgrPageTest, ARefusedSymbolShowsOnlyItsOwnPickerAgain) {
+    ShootMgrPage page;
+    CWpShoot* kit = page.kit();
+    kit->SetShootMgr(new RefusingMgr(5, 7));
+    page.Show(kit);
+    kit->SetShootMgr(new RefusingMgr(9, 7));  // changed elsewhere, not announced yet
+    ASSERT_TRUE(page.grid().PickDropDownEntry(page.picker(1), 3));
+    EXPECT_EQ(page.picker(1)->GetVal(), 7u);
+    EXPECT_EQ(page.picker(0)->GetVal(), 5u);
+    ASSERT_TRUE(page.grid().PickDropDownEntry(page.picker(0), 2));
+    EXPECT_EQ(page.picker(0)->GetVal(), 9u);
+    EXPECT_EQ(page.picker(1)->GetVal(), 7u);
     EXPECT_EQ(wptest::AllCalls(), Names());
 }
 

@@ -88,6 +88,9 @@ TEST(SidewallCorePageTest, TheActiveCoreIsEditedOnlyWhileItExistsAndAnotherKindW
     ASSERT_TRUE(page.Type(CLstSidewallCore::kCoreLithId, "泥岩"));
     EXPECT_DOUBLE_EQ(kit->GetActiveCoreSeg()->depth, 1234.5);
     EXPECT_EQ(kit->GetActiveCoreSeg()->lithology, "泥岩");
+    // A depth reported from code that no double holds: the core's depth shows again, nothing runs.
+    wptest::ExpectShownAgain(page, page.Item(CLstSidewallCore::kCoreDepthId), _variant_t("1e400"), "1234.50",
+                             "core depth");
 
     page.Show(page.plot().First<CWpFacies>());
     zephyr::testing::ClearCallLog();

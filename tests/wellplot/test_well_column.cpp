@@ -171,6 +171,15 @@ TEST_F(WellColumn, TheScaleTakesAnyOfItsSpellingsAndRefusesNoPositiveNumber) {
         EXPECT_EQ(well()->GetDepthScale(), 250) << text;
         EXPECT_EQ(page.Value(CLstWell::kScaleId), "1:250") << text;
     }
+    // The group "深度比例" reported from code is found by its caption as a scale: nothing reaches
+    // the shale thickness or the blank-at-break switch.
+    well()->SetShaleThick(2);
+    parsnip::testing::ClearCallLog();
+    page.Report(page.Item(CLstWell::kScaleGroupId), _variant_t("1:500"));
+    EXPECT_EQ(well()->GetDepthScale(), 500);
+    EXPECT_FLOAT_EQ(well()->GetShaleThick(), 2);
+    EXPECT_EQ(CallsOn(well()), (Names{"CWpKit::SetDepthScale", "CWpKit::Recalculate",
+                                      "CWpWell::ComputeValidTopAndBottom", "CWpKit::InvalidSelf"}));
     EXPECT_EQ(ScaleOptions().size(), 16u);
     EXPECT_EQ(ScaleOptions().back(), "1:100000");
     EXPECT_EQ(ExtendOptions().size(), 21u);

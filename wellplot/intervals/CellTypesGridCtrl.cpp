@@ -90,16 +90,17 @@ void CCellTypesGridCtrl::StoreColumnWidths() {
     const int n = static_cast<short>(columns.GetColumnCount());
     const double total = columns.GetTotalWidth();
     if (!(total > 0)) return;  // no columns to share
-    std::vector<float>* widths = kit->GetColWidth();
-    widths->clear();
-    widths->push_back(0);
+    std::vector<float> widths{0};
     double acc = 0;
     for (int i = 0; i + 1 < n; ++i) {
         acc += columns.GetColumnWidth(i) / total;
         float share = 1;
         numtext::FitFloat(std::min(acc, 1.0), 1, &share);
-        widths->push_back(share);
+        widths.push_back(share);
     }
-    widths->push_back(1.0f);
+    widths.push_back(1.0f);
+    // A release that moved no divider (the click into a cell) changes nothing and redraws nothing.
+    if (*kit->GetColWidth() == widths) return;
+    *kit->GetColWidth() = std::move(widths);
     m_pPage->RedrawKitAndView();
 }

@@ -31,7 +31,8 @@ public:
     // Row by row, each cell takes the next text; cells past the texts stay empty.
     void SetCellTexts(const std::vector<CString>& texts);
     // The kit's column boundaries from the columns' widths: 0, each column's right edge as a
-    // fraction of the total width, 1.0; then the kit and the view redraw.
+    // fraction of the total width, 1.0; then the kit and the view redraw. Boundaries the kit
+    // already holds are neither written nor redrawn.
     void StoreColumnWidths();
 
     void SetRowHeight() override;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "framework/GroupEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -20,6 +21,8 @@
 namespace {
 
 constexpr BYTE kNumberValues = 1;
+// The items of "当前段": top, bottom, run number, core length, footage, recovery.
+constexpr int kRunItems = 6;
 
 const TextValue kCoringSources[] = {
     {ivtext::kWellData, DATA_WELL},
@@ -188,18 +191,16 @@ void CLstIntegratedCore::ShowDisplay(CWpIntegratedCore* kit) {
     if (CBCGPProp* pen = Item(kLinePenId)) EnableLineProp(pen, kit->GetLinePen(), true);
 }
 
-// Without an active run the items are disabled and keep what they showed.
-void CLstIntegratedCore::ShowActiveRun(CWpIntegratedCore* kit) {
-    CBCGPProp* group = Item(kRunGroupId);
-    if (!group) return;
-    const int active = kit->GetActiveSeg();
-    EnableSubItemsDeep(group, 0, -1, active != -1);
-    if (active == -1 || kit->GetSegCount() == 0) return;
+namespace {
+
+// The six values of the active run as the items show them; false without one.
+bool ActiveRunValues(CWpIntegratedCore* kit, double (&shown)[kRunItems]) {
+    if (kit->GetActiveSeg() == -1 || kit->GetSegCount() == 0) return false;
     WPSEGMENT* run = kit->GetSeg(kit->GetActiveSeg());
-    if (!run) return;
+    if (!run) return false;
     const WpSegDataRef held = run->data;  // kept while the values are read
     const WPSEGDATA values = held.Get() ? *held.Get() : WPSEGDATA();
-    const double shown[] = {
+    const double read[kRunItems] = {
         RunDepth(kit, run->top),
         RunDepth(kit, run->bottom),
         static_cast<double>(values.runNumber),
@@ -207,8 +208,34 @@ void CLstIntegratedCore::ShowActiveRun(CWpIntegratedCore* kit) {
         values.footage,
         values.recovery,
     };
-    for (int i = 0; i < group->GetSubItemsCount() && i < 6; ++i)
-        group->GetSubItem(i)->SetValue(_variant_t(ShownRunValue(shown[i])));
+    for (int i = 0; i < kRunItems; ++i) shown[i] = ShownRunValue(read[i]);
+    return true;
+}
+
+}  // namespace
+
+// Without an active run the items are disabled and keep what they showed.
+void CLstIntegratedCore::ShowActiveRun(CWpIntegratedCore* kit) {
+    CBCGPProp* group = Item(kRunGroupId);
+    if (!group) return;
+    EnableSubItemsDeep(group, 0, -1, kit->GetActiveSeg() != -1);
+    double shown[kRunItems] = {};
+    if (!ActiveRunValues(kit, shown)) return;
+    for (int i = 0; i < group->GetSubItemsCount() && i < kRunItems; ++i)
+        group->GetSubItem(i)->SetValue(_variant_t(shown[i]));
+}
+
+// A refused size, width or run value: that item alone shows the stored value as the refresh does.
+void CLstIntegratedCore::ShowStored(CWpIntegratedCore* kit, CBCGPProp* item) {
+    const DWORD_PTR id = item->GetData();
+    double shown[kRunItems] = {};
+    if (id >= kRunTopId && id < kRunTopId + kRunItems) {
+        if (ActiveRunValues(kit, shown)) item->SetValue(_variant_t(shown[id - kRunTopId]));
+        return;
+    }
+    ShowStoredValueOf(item, {{kTitleFontId + 2, kit->GetTitleFont().size / numtext::kHundredths},
+                             {kTextFontId + 2, kit->GetTextFont().size / numtext::kHundredths},
+                             {kLinePenId + 2, kit->GetLinePen().width / numtext::kHundredths}});
 }
 
 // ---- write-back -------------------------------------------------------------------------------
@@ -217,6 +244,7 @@ LRESULT CLstIntegratedCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CWpIntegratedCore* kit = Kit();
     if (!item || !kit) return 0;
     const CString text = ItemText(item);
+    bool taken = true;
     switch (item->GetData()) {
         case kTitleNameId:
             kit->SetTitleText(text);
@@ -267,11 +295,16 @@ LRESULT CLstIntegratedCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kRunBottomId:
         case kRunTubeId:
         case kRunLengthId:
-            EditRun(kit, item);
+            taken = EditRun(kit, item);
             break;
         default:
-            EditRecord(kit, item);
+            taken = EditRecord(kit, item);
             break;
+    }
+    if (!taken) {
+        // Nothing was written: no redraw, no modified flag; the item shows the stored value again.
+        ShowStored(kit, item);
+        return 0;
     }
     kit->InvalidSelf();
     kit->SetModifyFlag(1);
@@ -280,29 +313,37 @@ LRESULT CLstIntegratedCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// A sub-item of the title font, the text font, the separating line or the background colour.
-void CLstIntegratedCore::EditRecord(CWpIntegratedCore* kit, CBCGPProp* item) {
-    QXLOGFONT title = kit->GetTitleFont();
-    QXLOGFONT text = kit->GetTextFont();
-    QXLOGPEN pen = kit->GetLinePen();
-    if (ReadFontSubItem(item, kTitleFontId, title)) {
-        kit->SetTitleFont(title);
-    } else if (ReadFontSubItem(item, kTextFontId, text)) {
-        kit->SetTextFont(text);
-    } else if (ReadLineSubItem(item, kLinePenId, pen)) {
+// A sub-item of the title font, the text font, the separating line or the background colour: only
+// the edited field is read (a face or colour picked keeps the stored size); false for a size or
+// width refused.
+bool CLstIntegratedCore::EditRecord(CWpIntegratedCore* kit, CBCGPProp* item) {
+    CBCGPProp* group = item->GetParent();
+    const DWORD_PTR groupId = group ? group->GetData() : kRunGroupId;
+    const int field = EditedFieldPosition(item);
+    if (groupId == kTitleFontId || groupId == kTextFontId) {
+        QXLOGFONT font = groupId == kTitleFontId ? kit->GetTitleFont() : kit->GetTextFont();
+        if (!GetFontSubProp(item, font, field)) return false;
+        if (groupId == kTitleFontId)
+            kit->SetTitleFont(font);
+        else
+            kit->SetTextFont(font);
+    } else if (groupId == kLinePenId) {
+        QXLOGPEN pen = kit->GetLinePen();
+        if (!GetLineSubProp(item, pen, field)) return false;
         kit->SetLinePen(pen);
     } else if (item->GetData() == kBackColorId) {
         QXLOGBRUSH brush = kit->GetBackColor();
         if (ReadColor(item, &brush.fillColor)) kit->SetBackColor(brush);
     }
+    return true;
 }
 
-// A value the items refuse never comes here; a value the kit leaves (its stamp unchanged) shows the
-// active run's values again.
-void CLstIntegratedCore::EditRun(CWpIntegratedCore* kit, CBCGPProp* item) {
+// False for a value the page's reader refuses (reported from code, never judged by the item) and
+// for one the kit leaves (its stamp unchanged), as the other interval pages refuse them.
+bool CLstIntegratedCore::EditRun(CWpIntegratedCore* kit, CBCGPProp* item) {
     double value = 0;
     const uint64_t stamp = kit->GetTimeStamp();
-    if (!ReadRunValue(item->GetData(), item, &value)) return;
+    if (!ReadRunValue(item->GetData(), item, &value)) return false;
     switch (item->GetData()) {
         case kRunTopId:
             kit->SetSelectCoreTopDep(value);
@@ -317,5 +358,5 @@ void CLstIntegratedCore::EditRun(CWpIntegratedCore* kit, CBCGPProp* item) {
             kit->SetSelectCoreLen(value);
             break;
     }
-    if (kit->GetTimeStamp() == stamp) ShowActiveRun(kit);
+    return kit->GetTimeStamp() != stamp;
 }

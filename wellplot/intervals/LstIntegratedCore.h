@@ -58,8 +58,10 @@ private:
     void ShowSource(CWpIntegratedCore* kit);
     void ShowDisplay(CWpIntegratedCore* kit);
     void ShowActiveRun(CWpIntegratedCore* kit);
-    void EditRecord(CWpIntegratedCore* kit, CBCGPProp* item);
-    void EditRun(CWpIntegratedCore* kit, CBCGPProp* item);
+    // Each false for a value refused (by the page or left by the kit): nothing else runs.
+    bool EditRecord(CWpIntegratedCore* kit, CBCGPProp* item);
+    bool EditRun(CWpIntegratedCore* kit, CBCGPProp* item);
+    void ShowStored(CWpIntegratedCore* kit, CBCGPProp* item);
 
     CWpIntegratedCore* m_pKit;
 };

@@ -201,6 +201,7 @@ LRESULT CLstOilTestPie::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CWpOilTest* kit = m_pKit;
     if (!item || !kit) return 0;
     const CString text = ItemText(item);
+    bool taken = true;
     switch (item->GetData()) {
         case kShownId:
             kit->m_nPieShow = GetYesNoProp(item) ? 1 : 0;
@@ -223,75 +224,90 @@ LRESULT CLstOilTestPie::OnPropertyChanged(WPARAM, LPARAM lParam) {
             kit->m_nPieRadiusMode = text == kFixed ? 0 : 1;
             break;
         case kRadiusId:
-            oiltest::ReadHundredths(ItemText(item), &kit->m_dPieRadius);
+            taken = oiltest::ReadHundredths(ItemText(item), &kit->m_dPieRadius);
             oiltest::ShowHundredths(item, kit->m_dPieRadius);
             break;
         case kNullValuesId:
             kit->m_nPieDrawNull = text == kNoDraw ? 0 : 1;
             break;
         case kUpperCountId:
-            RefreshUpperAttributes();
-            break;
         case kLowerCountId:
-            RefreshLowerAttributes();
+            taken = ChooseCount(item->GetData() == kUpperCountId ? kUpper : kLower, item);
             break;
         default:
-            EditLabels(item);
+            taken = EditLabels(item);
             break;
     }
+    // A value refused writes and redraws nothing; its item shows the stored value again.
+    if (!taken) return 0;
     kit->InvalidSelf();
     UpdateView();
     return 0;
 }
 
-void CLstOilTestPie::EditLabels(CBCGPProp* item) {
+// A count of lines is one the item offers (0 to 9); any other text reported is refused, and the
+// item shows the count of the kit's list again.
+bool CLstOilTestPie::ChooseCount(const AttributeList& list, CBCGPProp* item) {
+    unsigned count = 0;
+    if (!numtext::WholeUnsigned(ItemText(item), &count) || count >= kUnfilledCount) {
+        const size_t listed = std::min<size_t>((m_pKit->*list.entries).size(), kMaxAttributes);
+        item->SetValue(_variant_t(static_cast<unsigned>(listed)));
+        return false;
+    }
+    RefreshAttributes(list);
+    return true;
+}
+
+bool CLstOilTestPie::EditLabels(CBCGPProp* item) {
     CWpOilTest* kit = m_pKit;
     const DWORD_PTR id = item->GetData();
     switch (id) {
         case kValueLabelId:
             kit->m_nPieShowValue = ItemText(item) == wptext::kShown ? 1 : 0;
-            break;
+            return true;
         case kPercentLabelId:
             kit->m_nPieShowPercent = ItemText(item) == wptext::kShown ? 1 : 0;
-            break;
+            return true;
         case kLabelFontId + 1:
         case kLabelFontId + 2:
         case kLabelFontId + 3:
-            oiltest::EditFontField(item, static_cast<int>(id - kLabelFontId - 1), kit->m_pieLabelFont, true);
-            break;
+            return oiltest::EditFontField(item, static_cast<int>(id - kLabelFontId - 1), kit->m_pieLabelFont, true);
         case kDecimalsId:
-            oiltest::ReadWhole(item, &kit->m_nPieDecimals);
-            break;
+            if (oiltest::ReadCount(item, &kit->m_nPieDecimals)) return true;
+            ShowTextIfChanged(item, FormatString("%d", kit->m_nPieDecimals));
+            return false;
         default:
-            EditLines(item);
-            break;
+            return EditLines(item);
     }
 }
 
-void CLstOilTestPie::EditLines(CBCGPProp* item) {
+bool CLstOilTestPie::EditLines(CBCGPProp* item) {
     CWpOilTest* kit = m_pKit;
     const DWORD_PTR id = item->GetData();
     if (id > kOutlineId && id <= kOutlineId + 3)
-        oiltest::EditPenField(item, static_cast<int>(id - kOutlineId - 1), kit->m_pieOutlinePen);
-    else if (id > kLeaderId && id <= kLeaderId + 3)
-        oiltest::EditPenField(item, static_cast<int>(id - kLeaderId - 1), kit->m_pieLeaderPen);
-    else if (id == kLeaderDrawnId)
+        return oiltest::EditPenField(item, static_cast<int>(id - kOutlineId - 1), kit->m_pieOutlinePen);
+    if (id > kLeaderId && id <= kLeaderId + 3)
+        return oiltest::EditPenField(item, static_cast<int>(id - kLeaderId - 1), kit->m_pieLeaderPen);
+    if (id == kLeaderDrawnId) {
         kit->m_nPieLeader = GetYesNoProp(item) ? 1 : 0;
-    else
-        EditSide(item);
+        return true;
+    }
+    return EditSide(item);
 }
 
-void CLstOilTestPie::EditSide(CBCGPProp* item) {
+bool CLstOilTestPie::EditSide(CBCGPProp* item) {
     CWpOilTest* kit = m_pKit;
     const DWORD_PTR id = item->GetData();
-    if (id == kSideShownId)
+    if (id == kSideShownId) {
         kit->m_nPieSideShow = ItemText(item) == grouptext::kYes ? 1 : 0;
-    else if (id > kSideFontId && id <= kSideFontId + 3)
-        oiltest::EditFontField(item, static_cast<int>(id - kSideFontId - 1), kit->m_pieSideFont, true);
-    else if (id > kMiddleLineId && id <= kMiddleLineId + 3)
-        oiltest::EditPenField(item, static_cast<int>(id - kMiddleLineId - 1), kit->m_pieMiddlePen);
-    else
-        EditAttribute(item);
+        return true;
+    }
+    if (id > kSideFontId && id <= kSideFontId + 3)
+        return oiltest::EditFontField(item, static_cast<int>(id - kSideFontId - 1), kit->m_pieSideFont, true);
+    if (id > kMiddleLineId && id <= kMiddleLineId + 3)
+        return oiltest::EditPenField(item, static_cast<int>(id - kMiddleLineId - 1), kit->m_pieMiddlePen);
+    EditAttribute(item);
+    return true;
 }
 
 void CLstOilTestPie::EditAttribute(CBCGPProp* item) {

@@ -78,9 +78,11 @@ private:
     void RefreshLowerAttributes() { RefreshAttributes(kLower); }
     void EnablePieItems(bool on);
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id); }
-    void EditLabels(CBCGPProp* item);
-    void EditLines(CBCGPProp* item);
-    void EditSide(CBCGPProp* item);
+    // Each false for a value refused, after its item showed the stored value again.
+    bool ChooseCount(const AttributeList& list, CBCGPProp* item);
+    bool EditLabels(CBCGPProp* item);
+    bool EditLines(CBCGPProp* item);
+    bool EditSide(CBCGPProp* item);
     void EditAttribute(CBCGPProp* item);
 
     CWpOilTest* m_pKit = nullptr;

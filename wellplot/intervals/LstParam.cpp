@@ -56,13 +56,17 @@ void CLstParam::ShowTitle(CWpParam* kit) {
     SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
     const QXLOGFONT font = kit->GetTitleFont();
     SetItemText(Item(kFontFaceId), font.faceName);
-    // Whole points; a stored size the item cannot hold as one leaves it as it is.
-    int size = 0;
-    if (auto* item = dynamic_cast<CUnsignedProp*>(Item(kFontSizeId));
-        item && numtext::FitInt(font.size, 0.01, &size) && size >= 0)
-        item->ShowUnsigned(static_cast<unsigned>(size));
+    ShowTitleSize(kit);
     if (auto* color = dynamic_cast<CBCGPColorProp*>(Item(kFontColorId)); color && color->GetColor() != font.color)
         color->SetColor(font.color);
+}
+
+// Whole points; a stored size the item cannot hold as one leaves it as it is.
+void CLstParam::ShowTitleSize(CWpParam* kit) {
+    int size = 0;
+    if (auto* item = dynamic_cast<CUnsignedProp*>(Item(kFontSizeId));
+        item && numtext::FitInt(kit->GetTitleFont().size, 0.01, &size) && size >= 0)
+        item->ShowUnsigned(static_cast<unsigned>(size));
 }
 
 void CLstParam::ShowSource(CWpParam* kit) {
@@ -126,7 +130,12 @@ LRESULT CLstParam::OnPropertyChanged(WPARAM, LPARAM lParam) {
             ChooseField(kit, text);
             break;
         case kNullDisplayId:
-            if (!text.IsEmpty()) kit->SetNullDisplay(text == grouptext::kYes);
+            // An empty text (reported from code) says nothing: the item shows the stored switch again.
+            if (text.IsEmpty()) {
+                ShowNullDisplay(kit);
+                return 0;
+            }
+            kit->SetNullDisplay(text == grouptext::kYes);
             break;
         case kValueId:
             kit->SetActiveSegValue(text);
@@ -158,10 +167,14 @@ bool CLstParam::EditTitle(CWpParam* kit, CBCGPProp* item) {
             kit->SetTitleFont(font);
             break;
         case kFontSizeId:
-            // The item takes whole points only; the font keeps hundredths.
+            // The item takes whole points only; the font keeps hundredths. A size reported from code
+            // that is no whole number of points is refused: the item shows the stored size again.
             if (auto* points = dynamic_cast<CUnsignedProp*>(item);
-                points && points->GetUnsigned(&size) && numtext::FitFloat(size, numtext::kHundredths, &font.size))
-                kit->SetTitleFont(font);
+                !points || !points->GetUnsigned(&size) || !numtext::FitFloat(size, numtext::kHundredths, &font.size)) {
+                ShowTitleSize(kit);
+                return false;
+            }
+            kit->SetTitleFont(font);
             break;
         case kFontColorId:
             ReadColor(item, &font.color);

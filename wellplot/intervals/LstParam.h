@@ -45,10 +45,11 @@ protected:
 
 private:
     void ShowTitle(CWpParam* kit);
+    void ShowTitleSize(CWpParam* kit);
     void ShowSource(CWpParam* kit);
     void ShowNullDisplay(CWpParam* kit);
     void ShowSegment(CWpParam* kit);
-    // Returns whether the kit and the view are redrawn.
+    // Returns whether the kit and the view are redrawn: false for a title size refused.
     bool EditTitle(CWpParam* kit, CBCGPProp* item);
     void ChooseType(CWpParam* kit, const CString& shown);
     void ChooseTable(CWpParam* kit, const CString& table);

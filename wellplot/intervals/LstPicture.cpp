@@ -34,6 +34,13 @@ bool ReadTitleSize(const CString& text, float* hundredths) {
     return numtext::LexicalFloat(text, &size) && size >= 0 && numtext::FitFloatThenScale(size, 100, hundredths);
 }
 
+// The title size shown: a whole number of points (hundredths / 100, cut); nothing for a size no
+// int holds.
+void ShowTitleSize(CBCGPProp* item, const QXLOGFONT& font) {
+    int size = 0;
+    if (numtext::FitInt(font.size, 0.01, &size)) ShowTextIfChanged(item, FormatString("%d", size));
+}
+
 // A graphic's zoom or offset: a number a double holds (a text that is no number reads 0).
 CBCGPProp* NewNumberText(const char* name, DWORD_PTR id) {
     return NewSizeTextItem(name, nullptr, id, ReaderRule(numtext::LeadingNumber));
@@ -103,8 +110,7 @@ void CLstPicture::ShowTitle(CWpPicture* kit) {
     SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
     const QXLOGFONT font = kit->GetTitleFont();
     ShowTextIfChanged(Item(kFontFaceId), font.GetFaceName());
-    int size = 0;
-    if (numtext::FitInt(font.size, 0.01, &size)) ShowTextIfChanged(Item(kFontSizeId), FormatString("%d", size));
+    ShowTitleSize(Item(kFontSizeId), font);
     if (auto* color = dynamic_cast<CBCGPColorProp*>(Item(kFontColorId)); color && color->GetColor() != font.color)
         color->SetColor(font.color);
 }
@@ -139,16 +145,14 @@ LRESULT CLstPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CWpKit* current = wellplot::CurrentKit<CWpKit>(*this);
     if (!item || !current) return 0;
     const DWORD_PTR id = item->GetData();
-    if (id >= kTitleGroupId && id <= kFontColorId)
-        EditTitle(current, item);
-    else if (!EditSegment(item))
-        return 0;  // a refused depth redraws nothing
+    const bool taken = id >= kTitleGroupId && id <= kFontColorId ? EditTitle(current, item) : EditSegment(item);
+    if (!taken) return 0;  // a refused value writes and redraws nothing
     current->InvalidSelf();
     UpdateView();
     return 0;
 }
 
-void CLstPicture::EditTitle(CWpKit* kit, CBCGPProp* item) {
+bool CLstPicture::EditTitle(CWpKit* kit, CBCGPProp* item) {
     QXLOGFONT font = kit->GetTitleFont();
     const CString text = ItemText(item);
     switch (item->GetData()) {
@@ -165,11 +169,14 @@ void CLstPicture::EditTitle(CWpKit* kit, CBCGPProp* item) {
             kit->SetTitleFont(font);
             break;
         case kFontSizeId:
-            // The item refuses a size that is no number, or a negative one.
-            if (ReadTitleSize(text, &font.size)) {
-                kit->SetTitleFont(font);
-                kit->UpdateParent();
+            // The item refuses a size that is no number, or a negative one; so does the page when
+            // such a size is reported from code: the item shows the stored size again.
+            if (!ReadTitleSize(text, &font.size)) {
+                ShowTitleSize(item, kit->GetTitleFont());
+                return false;
             }
+            kit->SetTitleFont(font);
+            kit->UpdateParent();
             break;
         case kFontColorId:
             ReadColor(item, &font.color);
@@ -178,6 +185,7 @@ void CLstPicture::EditTitle(CWpKit* kit, CBCGPProp* item) {
         default:
             break;
     }
+    return true;
 }
 
 bool CLstPicture::EditSegment(CBCGPProp* item) {
@@ -194,13 +202,22 @@ bool CLstPicture::EditSegment(CBCGPProp* item) {
         case kBottomDepthId:
             return StoreDepth(kit, item, &CWpPicture::SetActiveSegBotDepth, &CWpPicture::GetActiveSegBotDepth);
         case kZoomId:
-            if (seg && wellplot::ReadNumber(item, &number)) seg->SetBaseZoom(number);
-            break;
         case kOffsetXId:
-            if (seg && wellplot::ReadNumber(item, &number)) seg->SetDetaX(number);
-            break;
         case kOffsetYId:
-            if (seg && wellplot::ReadNumber(item, &number)) seg->SetDetaY(number);
+            if (!seg) break;
+            if (!wellplot::ReadNumber(item, &number)) {
+                // No double holds it: the item shows the stored value again, nothing is redrawn.
+                const DWORD_PTR id = item->GetData();
+                ShowFixed(item,
+                          id == kZoomId      ? seg->GetBaseZoom()
+                          : id == kOffsetXId ? seg->GetDetaX()
+                                             : seg->GetDetaY(),
+                          2);
+                return false;
+            }
+            if (item->GetData() == kZoomId) seg->SetBaseZoom(number);
+            if (item->GetData() == kOffsetXId) seg->SetDetaX(number);
+            if (item->GetData() == kOffsetYId) seg->SetDetaY(number);
             break;
         default:
             break;

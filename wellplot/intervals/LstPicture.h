@@ -47,8 +47,9 @@ private:
     void ShowTabCaption(CWpPicture* kit);
     void ShowTitle(CWpPicture* kit);
     void ShowSegment(CWpPicture* kit);
-    void EditTitle(CWpKit* kit, CBCGPProp* item);
-    // False when a typed depth was refused: the item shows the kit's depth again and the edit ends.
+    // Each false when a value was refused (a title size, a depth, a zoom or offset): the item shows
+    // the kit's value again and the edit ends there.
+    bool EditTitle(CWpKit* kit, CBCGPProp* item);
     bool EditSegment(CBCGPProp* item);
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id); }
 

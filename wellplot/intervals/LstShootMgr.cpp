@@ -61,18 +61,14 @@ LRESULT CLstShootMgr::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CWpShoot* kit = wellplot::CurrentKit<CWpShoot>(*this);
     LogShootMgrIO* mgr = kit ? kit->GetShootMgr() : nullptr;
     if (!picker || !mgr) return 0;  // without a manager there is nothing to set
-    bool accepted = false;
-    if (picker->GetName() == kShootSymbol)
-        accepted = mgr->SetShootSymbol(picker->GetVal());
-    else if (picker->GetName() == kReShootSymbol)
-        accepted = mgr->SetReShootSymbol(picker->GetVal());
-    else
+    const bool shoot = picker->GetName() == kShootSymbol;
+    if (!shoot && picker->GetName() != kReShootSymbol) return 0;
+    if (!(shoot ? mgr->SetShootSymbol(picker->GetVal()) : mgr->SetReShootSymbol(picker->GetVal()))) {
+        // Refused: only this picker shows the manager's symbol again; the other keeps what it shows.
+        ShowSymbol(picker, shoot ? mgr->GetShootSymbol() : mgr->GetReShootSymbol());
         return 0;
-    if (accepted) {
-        static_cast<Observee*>(kit)->Notify();
-        kit->OnDataChanged();
-    } else {
-        Refresh(kit);
     }
+    static_cast<Observee*>(kit)->Notify();
+    kit->OnDataChanged();
     return 0;
 }

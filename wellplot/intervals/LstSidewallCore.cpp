@@ -1,6 +1,8 @@
 #include "wellplot/intervals/LstSidewallCore.h"
 
+#include "framework/GroupEdits.h"
 #include "framework/GroupTexts.h"
+#include "framework/NumberText.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropFloat.h"
@@ -154,6 +156,7 @@ LRESULT CLstSidewallCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!item || !kit) return 0;
     const CString text = ItemText(item);
     double number = 0;
+    bool taken = true;
     switch (item->GetData()) {
     case kTitleNameId:
         kit->SetTitleText(text);
@@ -172,7 +175,9 @@ LRESULT CLstSidewallCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
         kit->SetOilField(text.str());
         break;
     case kWidthRateId:
-        if (wellplot::ReadNumber(item, &number)) kit->m_dWidthRate = number;
+        // A width is never negative, as the item itself judges a typed one.
+        taken = wellplot::ReadNumber(item, &number) && number >= 0;
+        if (taken) kit->m_dWidthRate = number;
         break;
     case kSymbolSideId:
         kit->m_nLeft = ValueOfText(kSidewallSymbolSides, text, -1);
@@ -183,11 +188,18 @@ LRESULT CLstSidewallCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kCoreDepthId:
     case kCoreOilId:
     case kCoreLithId:
-        EditCore(kit, item);
+        taken = EditCore(kit, item);
         break;
     default:
-        EditRecord(kit, item);
+        taken = EditRecord(kit, item);
         break;
+    }
+    if (!taken) {
+        // Nothing was written: no redraw, no modified flag; the item shows the stored value again.
+        ShowStoredValueOf(item, {{kWidthRateId, kit->m_dWidthRate},
+                                 {kTitleFontId + 2, kit->GetTitleFont().size / numtext::kHundredths},
+                                 {kLinePenId + 2, kit->m_linePen.width / numtext::kHundredths}});
+        return 0;
     }
     kit->InvalidSelf();
     kit->SetModifyFlag(1);
@@ -210,26 +222,40 @@ void CLstSidewallCore::EditSource(CWpSidewallCore* kit, CBCGPProp* item) {
     kit->m_bDrawActive = false;
 }
 
-void CLstSidewallCore::EditCore(CWpSidewallCore* kit, CBCGPProp* item) {
+// False for a depth no double holds (reported from code): the item shows the core's depth again.
+bool CLstSidewallCore::EditCore(CWpSidewallCore* kit, CBCGPProp* item) {
+    const boost::shared_ptr<CSidewallCoreSeg> core = kit->GetActiveCoreSeg();
     if (item->GetData() == kCoreDepthId) {
         double depth = 0;
-        if (wellplot::ReadNumber(item, &depth)) kit->SetCoreDep(depth);
-        return;
+        if (wellplot::ReadNumber(item, &depth)) {
+            kit->SetCoreDep(depth);
+            return true;
+        }
+        if (core) item->SetValue(_variant_t(core->depth));
+        return false;
     }
-    if (!kit->GetActiveCoreSeg()) return;
+    if (!core) return true;
     if (item->GetData() == kCoreOilId)
         kit->SetSelectCoreOil(ItemText(item).str());
     else
         kit->SetSelectCoreLith(ItemText(item).str());
+    return true;
 }
 
-// A sub-item of the title font or of the core line.
-void CLstSidewallCore::EditRecord(CWpSidewallCore* kit, CBCGPProp* item) {
-    QXLOGFONT title = kit->GetTitleFont();
-    if (ReadFontSubItem(item, kTitleFontId, title)) {
+// A sub-item of the title font or of the core line: only the edited field is read (a face or
+// colour picked keeps the stored size); false for a size or width refused.
+bool CLstSidewallCore::EditRecord(CWpSidewallCore* kit, CBCGPProp* item) {
+    CBCGPProp* group = item->GetParent();
+    const DWORD_PTR groupId = group ? group->GetData() : 0;
+    const int field = EditedFieldPosition(item);
+    if (groupId == kTitleFontId) {
+        QXLOGFONT title = kit->GetTitleFont();
+        if (!GetFontSubProp(item, title, field)) return false;
         kit->SetTitleFont(title);
-        return;
+    } else if (groupId == kLinePenId) {
+        QXLOGPEN pen = kit->m_linePen;
+        if (!GetLineSubProp(item, pen, field)) return false;
+        kit->m_linePen = pen;
     }
-    QXLOGPEN pen = kit->m_linePen;
-    if (ReadLineSubItem(item, kLinePenId, pen)) kit->m_linePen = pen;
+    return true;
 }

@@ -83,9 +83,11 @@ bool ReadLabelHeight(const CString& text, float* hundredths) {
     return true;
 }
 
-CBCGPProp* NewNumberItem(const char* name, const _variant_t& value, const char* description, DWORD_PTR id,
-                         TextRule rule) {
-    return new CBCGPropSizeText(name, value, description, id, std::move(rule));
+// An item of the shared builder (NewSizeTextItem) starting at value.
+CBCGPProp* WithValue(CBCGPProp* item, const _variant_t& value) {
+    item->SetValue(value);
+    item->SetOriginalValue(value);
+    return item;
 }
 
 // A list-only item whose options come at the refresh.
@@ -195,25 +197,28 @@ void CLstWaterEntry::BuildItems(CWpWaterEntry* kit) {
     auto* font = new CBCGPProp(kTitleFont, kTitleFontId);
     font->AddSubItem(
         new CPropStyleCombox(kFace, CString(grouptext::kDefaultFontFace), "指定标题文本字体", kTitleFaceId));
-    CBCGPProp* size = NewNumberItem(grouptext::kSize, _variant_t(grouptext::kInitialFontSize), "指定标题文本字体的高度",
-                                    kTitleSizeId, ReaderRule(ReadTitleSize));
+    CBCGPProp* size =
+        WithValue(NewSizeTextItem(grouptext::kSize, "指定标题文本字体的高度", kTitleSizeId, ReaderRule(ReadTitleSize)),
+                  _variant_t(grouptext::kInitialFontSize));
     AddNumberOptions(size, 1, kLargestOfferedSize);
     font->AddSubItem(size);
     font->AddSubItem(CreateColorProp(grouptext::kColor, kTitleColorId, "指定柱状图标题文本字体的颜色"));
     font->Expand(FALSE);
     m_wndPropList.AddProperty(font, TRUE, TRUE);
 
-    m_wndPropList.AddProperty(NewNumberItem(kWidth, _variant_t(kInitialWidth), "指定条状显示的绘制宽度", kDrawWidthId,
-                                            ReaderRule(ReadDrawWidth)),
-                              TRUE, TRUE);
+    m_wndPropList.AddProperty(
+        WithValue(NewSizeTextItem(kWidth, "指定条状显示的绘制宽度", kDrawWidthId, ReaderRule(ReadDrawWidth)),
+                  _variant_t(kInitialWidth)),
+        TRUE, TRUE);
 
     auto* line = new CBCGPProp(kDepthLine, kDepthLineGroupId);
     line->AddSubItem(
         CreateYesNoProp(wptext::kShown, kDepthLineShowId, _variant_t(grouptext::kNo), "指定是否绘制顶底线"));
     line->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, 1, CPropStyleCombox::kLineStyle, wptext::kCommonLines,
                                           "指定顶底线线型样式", kDepthLineStyleId));
-    line->AddSubItem(NewNumberItem(kLineWidth, _variant_t(kInitialWidth), "指定绘制顶底线的线宽", kDepthLineWidthId,
-                                   penfont::HundredthsRule(penfont::Accept::AboveZero)));
+    line->AddSubItem(WithValue(NewSizeTextItem(kLineWidth, "指定绘制顶底线的线宽", kDepthLineWidthId,
+                                               penfont::HundredthsRule(penfont::Accept::AboveZero)),
+                               _variant_t(kInitialWidth)));
     line->AddSubItem(CreateColorProp(grouptext::kColor, kDepthLineColorId, "指定顶底线的颜色"));
     line->Expand(FALSE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
@@ -232,10 +237,12 @@ CBCGPProp* CLstWaterEntry::NewParamGroup(CWpWaterEntry* kit, int i) {
         NewChoice(ivtext::kField, kit->GetParamName(i).GetString(), "指定参数字段", ParamItemId(i, kParamField));
     ShowFieldOptions(field, kit);
     group->AddSubItem(field);
-    group->AddSubItem(NewNumberItem("左值", _variant_t(numtext::Fixed(kit->GetParamLeft(i), 2)), "指定参数显示左值",
-                                    ParamItemId(i, kParamLeft), ReaderRule(numtext::LeadingNumber)));
-    group->AddSubItem(NewNumberItem("右值", _variant_t(numtext::Fixed(kit->GetParamRight(i), 2)), "指定参数显示右值",
-                                    ParamItemId(i, kParamRight), ReaderRule(numtext::LeadingNumber)));
+    group->AddSubItem(WithValue(
+        NewSizeTextItem("左值", "指定参数显示左值", ParamItemId(i, kParamLeft), ReaderRule(numtext::LeadingNumber)),
+        _variant_t(numtext::Fixed(kit->GetParamLeft(i), 2))));
+    group->AddSubItem(WithValue(
+        NewSizeTextItem("右值", "指定参数显示右值", ParamItemId(i, kParamRight), ReaderRule(numtext::LeadingNumber)),
+        _variant_t(numtext::Fixed(kit->GetParamRight(i), 2))));
     CBCGPColorProp* color = CreateBlackColorProp(grouptext::kColor, ParamItemId(i, kParamColor), "指定图像颜色");
     color->SetColor(kit->GetParamColor(i));
     group->AddSubItem(color);
@@ -248,9 +255,9 @@ CBCGPProp* CLstWaterEntry::NewParamGroup(CWpWaterEntry* kit, int i) {
         CreateYesNoProp(wptext::kShown, ParamItemId(i, kLabelShow), _variant_t(grouptext::kNo), "指定是否绘制"));
     label->AddSubItem(
         new CPropStyleCombox(kFace, CString(grouptext::kDefaultFontFace), "指定文本字体", ParamItemId(i, kLabelFace)));
-    CBCGPProp* size =
-        NewNumberItem(grouptext::kSize, _variant_t(kInitialWholeFontSize), "指定文本字体的高度",
-                      ParamItemId(i, kLabelSize), wellplot::KeptRule(VT_UI4, ReaderRule(ReadLabelHeight)));
+    CBCGPProp* size = WithValue(NewSizeTextItem(grouptext::kSize, "指定文本字体的高度", ParamItemId(i, kLabelSize),
+                                                wellplot::KeptRule(VT_UI4, ReaderRule(ReadLabelHeight))),
+                                _variant_t(kInitialWholeFontSize));
     AddNumberOptions(size, 1, kLargestOfferedSize);
     label->AddSubItem(size);
     label->AddSubItem(
@@ -381,7 +388,7 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) edit.style = picker->GetVal();
     // From here on the item may be deleted by a rebuild: only the copy above is read.
 
-    double number = 0;
+    bool taken = true;
     switch (edit.id) {
         case kSourceTypeId:
             if (!ChooseSource(kit, edit)) return 0;  // the same type again: nothing at all
@@ -401,13 +408,14 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kTitleFaceId:
         case kTitleSizeId:
         case kTitleColorId:
-            EditTitleFont(kit, edit);
-            ShowTitleFont(kit);  // a size above 100 shows the 100 taken
+            taken = EditTitleFont(kit, edit);
             break;
-        case kDrawWidthId:
-            if (ReadDrawWidth(edit.text, &number)) kit->SetDrawWidth(number);
-            ShowTextIfChanged(Item(kDrawWidthId), numtext::Fixed(kit->GetDrawWidth(), 2));
+        case kDrawWidthId: {
+            double width = 0;
+            taken = ReadDrawWidth(edit.text, &width);
+            if (taken) kit->SetDrawWidth(width);
             break;
+        }
         case kDepthLineShowId:
             kit->EnableDepthLine(edit.text == grouptext::kNo ? 0 : 1);
             break;
@@ -416,24 +424,75 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kDepthLineWidthId: {
             float width = 0;
-            if (penfont::ReadHundredths(edit.text, penfont::Accept::AboveZero, &width)) kit->SetDepthLineWidth(width);
-            ShowDepthLine(kit);
+            taken = penfont::ReadHundredths(edit.text, penfont::Accept::AboveZero, &width);
+            if (taken) kit->SetDepthLineWidth(width);
             break;
         }
         case kDepthLineColorId:
             kit->SetDepthLineColor(edit.color);
             break;
         case kParamCountId:
-            ChooseCount(kit, edit);
+            taken = ChooseCount(kit, edit);
             break;
         default:
-            if (IsParamItem(edit.id)) EditParam(kit, edit);
+            if (IsParamItem(edit.id)) taken = EditParam(kit, edit);
             break;
     }
+    // A refused value shows the stored one again, and nothing is written or redrawn.
+    if (!taken) {
+        ShowStored(kit, edit.id);
+        return 0;
+    }
+    // The sizes and widths show what was taken (a title size above 100 shows the 100 taken).
+    if (edit.id == kTitleSizeId || edit.id == kDrawWidthId || edit.id == kDepthLineWidthId) ShowStored(kit, edit.id);
     kit->InvalidSelf();
     kit->UpdateParent();
     UpdateView();
     return 0;
+}
+
+// The refresh's text of one number item, for the item alone; any other item is left as it is.
+void CLstWaterEntry::ShowStored(CWpWaterEntry* kit, DWORD_PTR id) {
+    CBCGPProp* item = Item(id);
+    if (!item) return;
+    switch (id) {
+        case kTitleSizeId:
+            ShowTextIfChanged(item, Hundredths(kit->GetTitleFont().size));
+            return;
+        case kDrawWidthId:
+            ShowTextIfChanged(item, numtext::Fixed(kit->GetDrawWidth(), 2));
+            return;
+        case kDepthLineWidthId:
+            ShowTextIfChanged(item, Hundredths(kit->GetDepthLineWidth()));
+            return;
+        case kParamCountId:
+            ShowValue(item, _variant_t(m_nParamCount));
+            return;
+        default:
+            break;
+    }
+    if (!IsParamItem(id)) return;
+    const int k = static_cast<int>((id - kParamBaseId) / kParamStride);
+    switch (static_cast<ParamItem>((id - kParamBaseId) % kParamStride)) {
+        case kParamLeft:
+            ShowTextIfChanged(item, numtext::Fixed(kit->GetParamLeft(k), 2));
+            break;
+        case kParamRight:
+            ShowTextIfChanged(item, numtext::Fixed(kit->GetParamRight(k), 2));
+            break;
+        case kParamDigits:
+            ShowTextIfChanged(item, FormatString("%d", kit->GetParamDigits(k)));
+            break;
+        case kLabelSize:
+            ShowValue(item, _variant_t(ShownLabelSize(kit->GetParamFontHeight(k))));
+            break;
+        case kLabelAlign:
+            if (const char* align = TextOfValue(kProfileLabelAligns, kit->GetParamFontHAlign(k), nullptr))
+                ShowTextIfChanged(item, align);
+            break;
+        default:
+            break;
+    }
 }
 
 // False when the type is the kit's already.
@@ -451,12 +510,13 @@ bool CLstWaterEntry::ChooseSource(CWpWaterEntry* kit, const Edit& edit) {
     return true;
 }
 
-// A count above what the page shows, or below 0, is not written.
-void CLstWaterEntry::ChooseCount(CWpWaterEntry* kit, const Edit& edit) {
+// A count above what the page shows, or below 0, is refused.
+bool CLstWaterEntry::ChooseCount(CWpWaterEntry* kit, const Edit& edit) {
     int count = 0;
-    if (!wellplot::ReadInt(edit.text, &count) || count < 0 || count > kMaxParams) return;
+    if (!wellplot::ReadInt(edit.text, &count) || count < 0 || count > kMaxParams) return false;
     kit->SetParamNumber(count);
     RefreshAfterRebuild(kit);
+    return true;
 }
 
 void CLstWaterEntry::RefreshAfterRebuild(CWpWaterEntry* kit) {
@@ -477,20 +537,22 @@ void CLstWaterEntry::ChooseTable(CWpWaterEntry* kit, const Edit& edit) {
     if (CBCGPProp* time = Item(kTimeFieldId)) FillDiscreteFieldOptions(edit.text, time);
 }
 
-void CLstWaterEntry::EditTitleFont(CWpWaterEntry* kit, const Edit& edit) {
+// Only the edited field is read: a face or colour picked keeps the stored size as it is.
+bool CLstWaterEntry::EditTitleFont(CWpWaterEntry* kit, const Edit& edit) {
     QXLOGFONT font = kit->GetTitleFont();
     if (edit.id == kTitleFaceId) {
         font.SetFaceName(edit.text);
     } else if (edit.id == kTitleSizeId) {
-        if (!ReadTitleSize(edit.text, &font.size)) return;
+        if (!ReadTitleSize(edit.text, &font.size)) return false;
     } else {
         font.color = edit.color;
     }
     kit->SetTitleFont(font);
+    return true;
 }
 
-// An item of parameter k's group or of its value-label group.
-void CLstWaterEntry::EditParam(CWpWaterEntry* kit, const Edit& edit) {
+// An item of parameter k's group or of its value-label group; false for a value refused.
+bool CLstWaterEntry::EditParam(CWpWaterEntry* kit, const Edit& edit) {
     const int k = static_cast<int>((edit.id - kParamBaseId) / kParamStride);
     const auto place = static_cast<ParamItem>((edit.id - kParamBaseId) % kParamStride);
     double number = 0;
@@ -499,17 +561,20 @@ void CLstWaterEntry::EditParam(CWpWaterEntry* kit, const Edit& edit) {
             kit->SetParamName(k, edit.text);
             break;
         case kParamLeft:
-            if (numtext::LeadingNumber(edit.text, &number)) kit->SetParamLeft(k, number);
+            if (!numtext::LeadingNumber(edit.text, &number)) return false;
+            kit->SetParamLeft(k, number);
             break;
         case kParamRight:
-            if (numtext::LeadingNumber(edit.text, &number)) kit->SetParamRight(k, number);
+            if (!numtext::LeadingNumber(edit.text, &number)) return false;
+            kit->SetParamRight(k, number);
             break;
         case kParamColor:
             kit->SetParamColor(k, edit.color);
             break;
         case kParamDigits: {
             int digits = 0;
-            if (wellplot::ReadInt(edit.text, &digits)) kit->SetParamDigits(k, digits);
+            if (!wellplot::ReadInt(edit.text, &digits)) return false;
+            kit->SetParamDigits(k, digits);
             break;
         }
         case kLabelShow:
@@ -520,7 +585,8 @@ void CLstWaterEntry::EditParam(CWpWaterEntry* kit, const Edit& edit) {
             break;
         case kLabelSize: {
             float height = 0;
-            if (ReadLabelHeight(edit.text, &height)) kit->SetParamFontHeight(k, height);
+            if (!ReadLabelHeight(edit.text, &height)) return false;
+            kit->SetParamFontHeight(k, height);
             break;
         }
         case kLabelColor:
@@ -528,10 +594,12 @@ void CLstWaterEntry::EditParam(CWpWaterEntry* kit, const Edit& edit) {
             break;
         case kLabelAlign: {
             const int align = ValueOfText(kProfileLabelAligns, edit.text, -1);
-            if (align >= 0) kit->SetParamFontHAlign(k, align);
+            if (align < 0) return false;
+            kit->SetParamFontHAlign(k, align);
             break;
         }
         default:
             break;
     }
+    return true;
 }

@@ -2,9 +2,10 @@
 // It shows where the bars' values come from (source type, scattered table and time column, date
 // range), the title font, the bar width, the top and bottom lines, the number of parameters shown
 // and one group per parameter (field, value range, colour, decimals, value labels). Every edit goes
-// straight into the kit, which is then redrawn; values the kit cannot take are ignored, without a
-// message. A change of the source type or of the parameter count rebuilds the items from inside the
-// edit handler, so the handler reads all it needs of the edited item before that.
+// straight into the kit, which is then redrawn; a value the page refuses writes and redraws nothing,
+// without a message: its item alone shows the stored value again. A change of the source type or of
+// the parameter count rebuilds the items from inside the edit handler, so the handler reads all it
+// needs of the edited item before that.
 #pragma once
 
 #include "framework/OptionTables.h"
@@ -88,10 +89,13 @@ private:
 
     // False when the type chosen is the kit's already (then nothing happens at all).
     bool ChooseSource(CWpWaterEntry* kit, const Edit& edit);
-    void ChooseCount(CWpWaterEntry* kit, const Edit& edit);
+    // Each false for a value the page refuses: nothing is written.
+    bool ChooseCount(CWpWaterEntry* kit, const Edit& edit);
     void ChooseTable(CWpWaterEntry* kit, const Edit& edit);
-    void EditTitleFont(CWpWaterEntry* kit, const Edit& edit);
-    void EditParam(CWpWaterEntry* kit, const Edit& edit);
+    bool EditTitleFont(CWpWaterEntry* kit, const Edit& edit);
+    bool EditParam(CWpWaterEntry* kit, const Edit& edit);
+    // The number item id shows the stored value as the refresh shows it; other items are left alone.
+    void ShowStored(CWpWaterEntry* kit, DWORD_PTR id);
     void ClearSourceOptions();
     void RefreshAfterRebuild(CWpWaterEntry* kit);
 

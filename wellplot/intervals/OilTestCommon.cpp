@@ -23,26 +23,31 @@ CBCGPProp* NewChoice(const char* name, const char* value, const char* descriptio
     return NewOptionItem(name, value, description, id, options, false);
 }
 
-void EditPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {
+bool EditPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {
     if (field == 0) {
         if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) pen.style = style->GetVal();
     } else if (field == 1) {
-        penfont::ReadHundredths(ItemText(item), penfont::Accept::ZeroOrMore, &pen.width);
+        const bool taken = penfont::ReadHundredths(ItemText(item), penfont::Accept::ZeroOrMore, &pen.width);
         ShowHundredths(item, pen.width);
+        return taken;
     } else {
         ReadColor(item, &pen.color);
     }
+    return true;
 }
 
-void EditFontField(CBCGPProp* item, int field, QXLOGFONT& font, bool positiveSize) {
-    if (field == 0)
+bool EditFontField(CBCGPProp* item, int field, QXLOGFONT& font, bool positiveSize) {
+    if (field == 0) {
         font.SetFaceName(ItemText(item).GetString());
-    else if (field == 1) {
-        penfont::ReadHundredths(ItemText(item), positiveSize ? penfont::Accept::AboveZero : penfont::Accept::ZeroOrMore,
-                                &font.size);
+    } else if (field == 1) {
+        const bool taken = penfont::ReadHundredths(
+            ItemText(item), positiveSize ? penfont::Accept::AboveZero : penfont::Accept::ZeroOrMore, &font.size);
         ShowHundredths(item, font.size);
-    } else
+        return taken;
+    } else {
         ReadColor(item, &font.color);
+    }
+    return true;
 }
 
 bool ReadHundredths(const CString& text, double* value) {
@@ -62,5 +67,12 @@ void ShowHundredths(CBCGPProp* item, double value) {
 }
 
 bool ReadWhole(CBCGPProp* item, int* value) { return numtext::LeadingInt(ItemText(item), value); }
+
+bool ReadCount(CBCGPProp* item, int* count) {
+    int read = 0;
+    if (!ReadWhole(item, &read) || read < 0) return false;
+    *count = read;
+    return true;
+}
 
 }  // namespace oiltest

@@ -35,13 +35,13 @@ CBCGPProp* NewChoice(const char* name, const char* value, const char* descriptio
                      std::initializer_list<const char*> options);
 
 // One changed sub-item of a pen group: field 0 the style picker, 1 the width (hundredths), 2 the
-// colour. A width that is no number reads 0; a negative one, or one a float cannot hold, is
-// dropped. The width item then shows the width kept.
-void EditPenField(CBCGPProp* item, int field, QXLOGPEN& pen);
+// colour; only that field is read. A width that is no number reads 0; a negative one, or one a
+// float cannot hold, is refused (false, pen untouched). The width item then shows the width kept.
+bool EditPenField(CBCGPProp* item, int field, QXLOGPEN& pen);
 // One changed sub-item of a font group: 0 the face, 1 the size (hundredths; never negative, with
-// positiveSize only above 0), 2 the colour. The size item then shows the size kept. Widths and
-// sizes kept in a float field are read by penfont::ReadHundredths.
-void EditFontField(CBCGPProp* item, int field, QXLOGFONT& font, bool positiveSize);
+// positiveSize only above 0), 2 the colour. The size item then shows the size kept; false for a
+// size refused. Widths and sizes kept in a float field are read by penfont::ReadHundredths.
+bool EditFontField(CBCGPProp* item, int field, QXLOGFONT& font, bool positiveSize);
 // A text's leading number (0 for a text that is no number) times 100 into a double field: a
 // negative number is refused, as is one a double cannot hold: false, value untouched. Its rule.
 bool ReadHundredths(const CString& text, double* value);
@@ -51,5 +51,7 @@ TextRule WideHundredthsRule();
 void ShowHundredths(CBCGPProp* item, double value);
 // The item's leading integer (0 for none); false when an int cannot hold it.
 bool ReadWhole(CBCGPProp* item, int* value);
+// The same for a count (decimals, rows): also false for a negative one.
+bool ReadCount(CBCGPProp* item, int* count);
 
 }  // namespace oiltest

@@ -1,6 +1,7 @@
 #include "wellplot/intervals/OilTestPage.h"
 
 #include "bcg/ColorProp.h"
+#include "framework/GroupEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
@@ -20,6 +21,7 @@
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/CellTypesGridCtrl.h"
 #include "wellplot/intervals/OilTestCommon.h"
+#include "win32/Text.h"
 
 IMPLEMENT_DYNAMIC(PropList, CBCGPPropList)
 IMPLEMENT_DYNCREATE(COilTestPage, CBCGPPropertyPage)
@@ -311,12 +313,13 @@ LRESULT COilTestPage::OnPropertyChanged(WPARAM, LPARAM lParam) {
         item->Redraw();
         return 0;
     }
-    EditItem(item);
+    // A value the page refuses writes and redraws nothing; its item shows the stored value again.
+    if (!EditItem(item)) return 0;
     RedrawKitAndView();
     return 0;
 }
 
-void COilTestPage::EditItem(CBCGPProp* item) {
+bool COilTestPage::EditItem(CBCGPProp* item) {
     CWpOilTest* kit = m_pKit;
     const CString text = ItemText(item);
     CBCGPProp* parent = item->GetParent();
@@ -331,8 +334,12 @@ void COilTestPage::EditItem(CBCGPProp* item) {
         case kTitleFontId + 2:
         case kTitleFontId + 3:
             if (parent && parent->GetData() == kTitleFontId) {
+                // Only the edited field is read: a face or colour picked keeps the stored size.
                 QXLOGFONT font = kit->GetTitleFont();
-                GetFontProp(parent, font);
+                if (!ReadEditedField(item, font)) {
+                    ShowFixed(item, font.size / numtext::kHundredths, 2);
+                    return false;
+                }
                 kit->SetTitleFont(font);
             }
             break;
@@ -342,15 +349,29 @@ void COilTestPage::EditItem(CBCGPProp* item) {
             kit->m_gridPen.style = kit->m_nDisplayStyle == 0 ? kGraphicGridStyle : kTableGridStyle;
             break;
         default:
-            EditTableItem(item);
-            break;
+            return EditTableItem(item);
     }
+    return true;
 }
 
-void COilTestPage::EditTableItem(CBCGPProp* item) {
+// A row or column count taken by the kit; a count that is no whole number of 0 or more is refused
+// and the item shows the kit's count again.
+bool COilTestPage::EditCount(CBCGPProp* item, int stored, void (CWpOilTest::*set)(int)) {
+    int count = 0;
+    if (!oiltest::ReadCount(item, &count)) {
+        item->SetValue(_variant_t(stored));
+        return false;
+    }
+    if (count != stored) {
+        (m_pKit->*set)(count);
+        RebuildCellGrid();
+    }
+    return true;
+}
+
+bool COilTestPage::EditTableItem(CBCGPProp* item) {
     CWpOilTest* kit = m_pKit;
     const CString text = ItemText(item);
-    int count = 0;
     switch (item->GetData()) {
         case kTableAlignHId:
             kit->m_nTableAlignH = AlignHOfText(text);
@@ -359,27 +380,18 @@ void COilTestPage::EditTableItem(CBCGPProp* item) {
             kit->m_nTableAlignV = AlignVOfText(text);
             break;
         case kRowsId:
-            if (oiltest::ReadWhole(item, &count) && count != kit->m_nRowNumber) {
-                kit->SetRowNumber(count);
-                RebuildCellGrid();
-            }
-            break;
+            return EditCount(item, kit->m_nRowNumber, &CWpOilTest::SetRowNumber);
         case kColumnsId:
-            if (oiltest::ReadWhole(item, &count) && count != kit->m_nColNumber) {
-                kit->SetColNumber(count);
-                RebuildCellGrid();
-            }
-            break;
+            return EditCount(item, kit->m_nColNumber, &CWpOilTest::SetColNumber);
         case kGridLineStyleId:
         case kGridLineWidthId:
         case kGridLineColorId:
-            oiltest::EditPenField(item, static_cast<int>(item->GetData() - kGridLineStyleId), kit->m_gridPen);
-            break;
+            return oiltest::EditPenField(item, static_cast<int>(item->GetData() - kGridLineStyleId), kit->m_gridPen);
         case kCellFontFaceId:
         case kCellFontSizeId:
         case kCellFontColorId:
-            oiltest::EditFontField(item, static_cast<int>(item->GetData() - kCellFontFaceId), kit->m_cellFont, false);
-            break;
+            return oiltest::EditFontField(item, static_cast<int>(item->GetData() - kCellFontFaceId), kit->m_cellFont,
+                                          false);
         case kFillModeId: {
             CBCGPProp* fillColor = Item(kFillColorId);
             if (fillColor) fillColor->Enable(FALSE);
@@ -394,22 +406,28 @@ void COilTestPage::EditTableItem(CBCGPProp* item) {
             kit->m_nShowText = GetYesNoProp(item) ? 1 : 0;
             break;
         default:
-            EditGraphicItem(item);
-            break;
+            return EditGraphicItem(item);
     }
+    return true;
 }
 
-void COilTestPage::EditGraphicItem(CBCGPProp* item) {
+bool COilTestPage::EditGraphicItem(CBCGPProp* item) {
     CWpOilTest* kit = m_pKit;
     const CString text = ItemText(item);
     double share = 0;
     switch (item->GetData()) {
         case kTextTrackWidthId:
-        case kBarTrackWidthId:
-            // The items refuse a share outside (0, 1), or a text that is no number.
-            if (ReadTrackShare(text, &share))
-                kit->m_dBarWidth = item->GetData() == kBarTrackWidthId ? share : 1 - share;
+        case kBarTrackWidthId: {
+            // The items refuse a share outside (0, 1), or a text that is no number; so does the page
+            // when one is reported from code.
+            const bool bar = item->GetData() == kBarTrackWidthId;
+            if (!ReadTrackShare(text, &share)) {
+                ShowTextIfChanged(item, numtext::Fixed(bar ? kit->m_dBarWidth : 1 - kit->m_dBarWidth, 2));
+                return false;
+            }
+            kit->m_dBarWidth = bar ? share : 1 - share;
             break;
+        }
         case kDataChoiceId:
             kit->m_nDataChoice = oiltest::DataChoiceOfText(text);
             oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nDataChoice);
@@ -429,18 +447,20 @@ void COilTestPage::EditGraphicItem(CBCGPProp* item) {
         case kDividerStyleId:
         case kDividerWidthId:
         case kDividerColorId:
-            oiltest::EditPenField(item, static_cast<int>(item->GetData() - kDividerStyleId), kit->m_dividerPen);
-            break;
+            return oiltest::EditPenField(item, static_cast<int>(item->GetData() - kDividerStyleId), kit->m_dividerPen);
         case kLabelsShownId:
             kit->m_nShowLabel = GetYesNoProp(item) ? 1 : 0;
             break;
         case kLabelFaceId:
         case kLabelSizeId:
         case kLabelColorId:
-            oiltest::EditFontField(item, static_cast<int>(item->GetData() - kLabelFaceId), kit->m_labelFont, false);
-            break;
+            return oiltest::EditFontField(item, static_cast<int>(item->GetData() - kLabelFaceId), kit->m_labelFont,
+                                          false);
         case kDecimalsId:
-            oiltest::ReadWhole(item, &kit->m_nDecimals);
+            if (!oiltest::ReadCount(item, &kit->m_nDecimals)) {
+                ShowTextIfChanged(item, FormatString("%d", kit->m_nDecimals));
+                return false;
+            }
             break;
         case kLabelAlignHId:
             kit->m_nLabelAlignH = AlignHOfText(text);
@@ -451,6 +471,7 @@ void COilTestPage::EditGraphicItem(CBCGPProp* item) {
         default:
             break;  // groups
     }
+    return true;
 }
 
 void COilTestPage::RedrawKitAndView() {
@@ -495,11 +516,23 @@ LRESULT COilTestPage::OnGridItemChanged(WPARAM, LPARAM lParam) {
     auto* info = reinterpret_cast<BCGPGRID_ITEM_INFO*>(lParam);
     if (!m_pKit || !info || !info->pItem) return 0;
     const long long index = static_cast<long long>(info->nRow) * m_pKit->m_nColNumber + info->nCol;
-    // A cell the kit keeps no text for changes nothing.
-    if (index < 0 || index >= static_cast<long long>(m_pKit->m_cellTexts.size())) return 0;
+    const bool kept = index >= 0 && index < static_cast<long long>(m_pKit->m_cellTexts.size());
+    const CString before = kept ? m_pKit->m_cellTexts[static_cast<size_t>(index)] : CString();
     const CString text = info->pItem->GetLabel();
-    if (text == m_pKit->m_cellTexts[static_cast<size_t>(index)]) return 0;
+    // A cell the kit keeps no text for, or a text that is not UTF-8, is refused: nothing is written
+    // or redrawn, and the cell alone shows its text from before the edit (the kit's; empty where the
+    // kit keeps none, as the grid was built).
+    if (!kept || !text::IsValidUtf8(text.str())) {
+        info->pItem->SetValue(_variant_t(before), TRUE);
+        return 0;
+    }
+    if (text == before) return 0;
+    const uint64_t stamp = m_pKit->GetTimeStamp();
     m_pKit->UpdateField(static_cast<int>(index), text);
+    if (m_pKit->GetTimeStamp() == stamp) {  // the kit left the text: refused as well
+        info->pItem->SetValue(_variant_t(before), TRUE);
+        return 0;
+    }
     RedrawKitAndView();
     return 0;
 }

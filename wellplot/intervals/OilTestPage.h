@@ -102,9 +102,11 @@ private:
     void BuildDisplayItems(int style);
     void BuildTableItems(CBCGPProp* group);
     CBCGPProp* Item(DWORD_PTR id) const;
-    void EditItem(CBCGPProp* item);
-    void EditTableItem(CBCGPProp* item);
-    void EditGraphicItem(CBCGPProp* item);
+    // Each false for a value refused, after its item showed the stored value again.
+    bool EditItem(CBCGPProp* item);
+    bool EditTableItem(CBCGPProp* item);
+    bool EditGraphicItem(CBCGPProp* item);
+    bool EditCount(CBCGPProp* item, int stored, void (CWpOilTest::*set)(int));
 
     PropList m_wndList;
     CFont m_font;
