@@ -109,15 +109,19 @@ TEST(ChartRefusedTexts, AxisPageItemsShowTheStoredValueWithTwoDecimals) {
          {CPropListAxis::kLineWidthId, {"-0", "0abc", "5e36"}, "0.00"}},
         [&] { return std::to_string(axis.GetTimeStamp()) + "/" + std::to_string(axis.GetTitle()->GetTimeStamp()); });
 
-    // An angle axis takes a bound only as GetNumberProp's number: a negative one shows the stored one.
+    // An angle axis takes a bound only as GetNumberProp's number; one that is none changes nothing:
+    // the item shows its text from before, also after an accepted text the refresh would round.
     OpenChartPage<CPropListAxis> angle;
     CkelAxisAngle turn;
     turn.SetMin(10);
     turn.SetMax(300);
     turn.SetIsRangeAuto(false);
     angle.Show(&turn);
-    ExpectRefused(angle, {{chart::kMinId, {"-1", "abc"}, "10.00"}},
+    ExpectRefused(angle, {{chart::kMinId, {"-1", "abc"}, "10.0"}},
                   [&] { return std::to_string(turn.GetTimeStamp()) + "/" + std::to_string(turn.GetMin()); });
+    EXPECT_TRUE(angle.Type(chart::kMaxId, "299.125"));
+    ExpectRefused(angle, {{chart::kMaxId, {"-5", "x"}, "299.125"}},
+                  [&] { return std::to_string(turn.GetTimeStamp()) + "/" + std::to_string(turn.GetMax()); });
 }
 
 TEST(ChartRefusedTexts, AxisLabelFontSizeIsReadLikeTheTickWidths) {
