@@ -60,6 +60,14 @@ struct SampleChart {
         }
     }
     std::vector<IkelPlot*> Plots() { return {&line, &classes, &bar, &histogram, &pie, &ternaryPlot, &rose}; }
+    // The chart loses its dataset manager (and the datasets it held); the plots keep a dataset of
+    // their own with the same series.
+    void DropDatasetManager() {
+        kept = std::make_unique<CkelDataset>(*wells);
+        for (IkelPlot* plot : Plots()) plot->SetDataset(kept.get());
+        chart.SetDatasetManagerObj(nullptr);
+        wells = blocks = nullptr;
+    }
 
     IChartGraph chart;
     CkelDataset* wells = nullptr;
@@ -78,6 +86,7 @@ struct SampleChart {
     CkelTernaryPlot ternaryPlot;
     CRosePlot rose;
     CkelLegend legend;
+    std::unique_ptr<CkelDataset> kept;
 };
 
 }  // namespace tsltest

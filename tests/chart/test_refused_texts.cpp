@@ -12,6 +12,7 @@
 #include "chart/KelPropHistPlot.h"
 #include "chart/KelPropListAxisGrid.h"
 #include "chart/KelPropListAxisLabel.h"
+#include "chart/KelPropListBarPlot.h"
 #include "chart/KelPropListBarPlotFill.h"
 #include "chart/KelPropListChartLegend.h"
 #include "chart/KelPropListPiePlotLabel.h"
@@ -136,6 +137,37 @@ TEST(ChartRefusedTexts, AxisLabelFontSizeIsReadLikeTheTickWidths) {
         axis.GetTickLabels()->GetMajorTickLabel()->GetLOGFONT(&now);
         return std::to_string(now.size) + "/" + std::to_string(axis.GetTickLabels()->GetTimeStamp());
     });
+}
+
+// Where the page's edits show a refused value in a format of their own, a refusal by the item itself
+// shows it too, also after an accepted text the refresh would show otherwise; a refusal by the
+// page's check (with its message) or of a report from code the same.
+TEST(ChartRefusedTexts, BarWidthOverlapAndTickLengthAnswerInTheirEditsFormat) {
+    using Bars = CkelPropListBarPlot;
+    OpenChartPage<Bars> bars;
+    CkelBarPlot& bar = bars.chart().bar;
+    bars.Show(&bar);
+    EXPECT_TRUE(bars.Type(Bars::kWidthId, "50"));
+    EXPECT_TRUE(bars.Type(Bars::kOverlapId, "20"));
+    EXPECT_EQ(bars.Value(Bars::kWidthId), "50");
+    ExpectRefused(bars, {{Bars::kWidthId, {""}, "50.00"}, {Bars::kOverlapId, {"", "abc"}, "20.00"}}, StampOf(bar));
+    EXPECT_TRUE(bars.Type(Bars::kWidthId, "50"));
+    EXPECT_TRUE(bars.Type(Bars::kWidthId, "150"));
+    EXPECT_EQ(Boxes(), charttest::Texts{"值必须在0-100之间！"});
+    EXPECT_EQ(bars.Value(Bars::kWidthId), "50.00");
+    bars.Report(Bars::kOverlapId, _variant_t("x"));
+    EXPECT_EQ(bars.Value(Bars::kOverlapId), "20.00");
+    EXPECT_DOUBLE_EQ(bar.GetOverLapPer(), 0.2);
+
+    OpenChartPage<CPropListAxisTick> ticks;
+    ShapedAxis axis(0);
+    ticks.Show(&axis);
+    EXPECT_TRUE(ticks.Type(CPropListAxisTick::kMajorLengthId, "2.5"));
+    ExpectRefused(ticks, {{CPropListAxisTick::kMajorLengthId, {"abc", "-1"}, "2.50"}},
+                  StampOf(*axis.GetTickMarks()));
+    // A width the page ignores shows its text from before.
+    EXPECT_TRUE(ticks.Type(CPropListAxisTick::kMajorWidthId, "1.125"));
+    ExpectRefused(ticks, {{CPropListAxisTick::kMajorWidthId, {"abc"}, "1.125"}}, StampOf(*axis.GetTickMarks()));
 }
 
 // ---- legend -------------------------------------------------------------------------------------------------
