@@ -10,10 +10,10 @@
 #include "bcg/Prop.h"
 #include "bcg/PropList.h"
 #include "chart/ChartGroups.h"
+#include "framework/GroupEdits.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/GroupEdits.h"
 #include "framework/PropSizeText.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
@@ -146,8 +146,8 @@ void RefreshPenFill(CBCGPPropList& list, DWORD_PTR lineId, Owner* owner) {
 }
 
 // An edit of the border or fill items: the edited pen field read over the owner's pen
-// (ReadEditedField), the fill flag,
-// or the one fill sub-item read over the owner's brush and set (after which the plot is told).
+// (ReadEditedField), the fill flag, or the one fill sub-item read over the owner's brush and set
+// (after which the plot is told).
 // NotMine when the item is none of them; Refused, nothing written, when the edited field is.
 template <class Owner>
 Edit ApplyPenFill(CBCGPProp* item, DWORD_PTR lineId, Owner* owner, IkelPlot* plot) {
