@@ -58,11 +58,13 @@ bool CChartGraphProp::ShowStoredValue(CBCGPProp* item) {
         case kYOffsetId:
             ShowFixed(item, title->GetYOffset(), 2);
             return true;
-        default: {
+        case kFontSizeId: {
             QXLOGFONT font;
             title->GetLogFont(font);
             return chart::ShowStoredSize(item, font.size);
         }
+        default:
+            return false;
     }
 }
 

@@ -59,7 +59,8 @@ bool CkelPropListLinePlotLabelSymbol::ShowStoredValue(CBCGPProp* item) {
     auto* plot = TargetAs<CkelLinePlot>();
     if (!plot) return false;
     const QXLOGPOINT* point = SymbolPoint(plot);
-    return ShowStoredLabel(item, kLabelGroupIds, plot->GetLabels()) || (point && ShowStoredSize(item, point->size));
+    if (item && item->GetData() == kSymbolSizeId) return point && ShowStoredSize(item, point->size);
+    return ShowStoredLabel(item, kLabelGroupIds, plot->GetLabels());
 }
 
 bool CkelPropListLinePlotLabelSymbol::ReshowsRefusedText(CBCGPProp* item) { return IsLabelRow(item, kLabelGroupIds); }

@@ -106,7 +106,7 @@ Edit ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot) {
                 taken = taken && fits;
             }
             if (!taken) ShowFirstAxis(item, plot);
-            return any ? Edit::Taken : Edit::Refused;
+            return any || taken ? Edit::Taken : Edit::Refused;
         }
         case Page::kMinorDivisionId: {
             unsigned division = 0;

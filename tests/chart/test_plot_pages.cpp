@@ -610,6 +610,9 @@ TEST(PlotOptionPicks, PicksReachTheSectorsAndAxesOnceThereAreAny) {
     ternary.Show(&plot);
     EXPECT_EQ(ternary.Value(TernaryPage::kMinorDivisionId), "") << "no axis to show";
     EXPECT_TRUE(ternary.Pick(TernaryPage::kMinorDivisionId, "1"));
+    const int repaints = ternary.Repaints();
+    EXPECT_TRUE(ternary.Type(TernaryPage::kMajorSpacingId, "40"));
+    EXPECT_GT(ternary.Repaints(), repaints) << "no axis refused it";
     TernaryAxes axes(plot);
     for (ShapedAxis* axis : {&axes.a, &axes.b, &axes.c}) axis->SetAxisUnit(CkelLabelFormat::KELUnit(1));
     ternary.Reshow(&plot);
