@@ -35,18 +35,26 @@ struct Refusal {
     const char* shown;
 };
 
-// Types each text: the item refuses it itself, what `state` reads (values and stamps) stays, the
-// view is not repainted, no message is shown, and the item shows the stored value.
+// How a refused text reaches the item: typed (the item refuses it itself) or reported from code (the
+// item takes it and the page's reader refuses it).
+enum class Entry { Typed, Reported };
+
+// Enters each text: what `state` reads (values and stamps) stays, the view is not repainted, no
+// message is shown, and the item shows the stored value (or its text from before).
 template <class Page>
 void ExpectRefused(OpenChartPage<Page>& p, const std::vector<Refusal>& refusals,
-                   const std::function<std::string()>& state) {
+                   const std::function<std::string()>& state, Entry entry = Entry::Typed) {
     for (const Refusal& refusal : refusals) {
         for (const char* text : refusal.texts) {
-            SCOPED_TRACE(std::string("item ") + std::to_string(refusal.id) + ", typed \"" + text + "\"");
+            SCOPED_TRACE(std::string("item ") + std::to_string(refusal.id) + ", entered \"" + text + "\"");
             const std::string before = state();
             const int repaints = p.Repaints();
-            EXPECT_TRUE(p.Type(refusal.id, text));
-            EXPECT_TRUE(ItemRefusedText(p.Item(refusal.id))) << "the page never sees the text";
+            if (entry == Entry::Reported) {
+                p.Report(refusal.id, _variant_t(text));
+            } else {
+                EXPECT_TRUE(p.Type(refusal.id, text));
+                EXPECT_TRUE(ItemRefusedText(p.Item(refusal.id))) << "the page never sees the text";
+            }
             EXPECT_EQ(p.Value(refusal.id), refusal.shown);
             EXPECT_EQ(state(), before);
             EXPECT_EQ(p.Repaints(), repaints);
@@ -232,6 +240,55 @@ TEST(ChartRefusedTexts, PlotPagesShowTheStoredValueAsTheirRefreshShowsIt) {
     CRosePlot& rosePlot = rose.chart().rose;
     rose.Show(&rosePlot);
     ExpectRefused(rose, {{CkelPropListRosePlot::kSectorAngleId, {"-10", "10°", "1e39"}, "10.00"}}, StampOf(rosePlot));
+}
+
+// A text reported from code that the page's reader refuses is never kept: the item shows the stored
+// value as the page shows it, whatever page it is on.
+TEST(ChartRefusedTexts, ReportsThePageRefusesShowTheStoredValue) {
+    using Legend = CkelPropListChartLegend;
+    OpenChartPage<Legend> legendPage;
+    CkelLegend& legend = legendPage.chart().legend;
+    QXLOGPEN pen;
+    pen.width = 50;
+    pen.style = Legend::kDrawnStyle;
+    legend.SetInnerBorderLine(&pen);
+    QXLOGFONT font;
+    font.size = 1234.5f;
+    legend.SetTitleFont(&font);
+    legend.SetColNum(3);
+    legend.SetBorderWidth(300);
+    legendPage.Show(&legend);
+    ExpectRefused(legendPage,
+                  {{Legend::kWidthId, {"-5"}, "3.00"},
+                   {Legend::kColumnsId, {"0", "x"}, "3"},
+                   {Legend::kTitleFontSizeId, {"-1", "abc"}, "12.35"},
+                   {Legend::kEntryLineWidthId, {"x"}, "0.50"}},
+                  StampOf(legend), Entry::Reported);
+
+    OpenChartPage<CPropListPiePlot> pie;
+    CPiePlot& piePlot = pie.chart().pie;
+    piePlot.SetSplitDist(1.5f);
+    pie.Show(&piePlot);
+    ExpectRefused(pie, {{CPropListPiePlot::kSplitId, {"1x", "-1"}, "1.50"}}, StampOf(piePlot), Entry::Reported);
+
+    OpenChartPage<CkelPropListAxisLabel> label;
+    ShapedAxis axis(0);
+    axis.GetTickLabels()->GetMajorTickLabel()->SetDotCount(2);
+    label.Show(&axis);
+    ExpectRefused(label,
+                  {{CkelPropListAxisLabel::kMajorXOffsetId, {"1e400"}, "0.00"},
+                   {CkelPropListAxisLabel::kMajorDecimalsId, {"-1"}, "2"}},
+                  StampOf(*axis.GetTickLabels()), Entry::Reported);
+
+    // An angle axis's bound that is no number, reported from code, shows the stored one as the
+    // edits show it.
+    OpenChartPage<CPropListAxis> angle;
+    CkelAxisAngle turn;
+    turn.SetMin(10);
+    turn.SetMax(300);
+    turn.SetIsRangeAuto(false);
+    angle.Show(&turn);
+    ExpectRefused(angle, {{chart::kMinId, {"abc"}, "10.00"}}, StampOf(turn), Entry::Reported);
 }
 
 // ---- negative zero -------------------------------------------------------------------------------------------
