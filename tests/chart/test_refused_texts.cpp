@@ -128,6 +128,8 @@ TEST(ChartRefusedTexts, AxisPageItemsShowTheStoredValueWithTwoDecimals) {
     angle.Show(&turn);
     ExpectRefused(angle, {{chart::kMinId, {"-1", "abc"}, "10.0"}},
                   [&] { return std::to_string(turn.GetTimeStamp()) + "/" + std::to_string(turn.GetMin()); });
+    // Reported from code, it shows the stored one as the edits show it.
+    ExpectRefused(angle, {{chart::kMinId, {"abc"}, "10.00"}}, StampOf(turn), Entry::Reported);
     EXPECT_TRUE(angle.Type(chart::kMaxId, "299.125"));
     ExpectRefused(angle, {{chart::kMaxId, {"-5", "x"}, "299.125"}},
                   [&] { return std::to_string(turn.GetTimeStamp()) + "/" + std::to_string(turn.GetMax()); });
@@ -198,6 +200,16 @@ TEST(ChartRefusedTexts, LegendSizesLinesAndColumns) {
                    {Legend::kWidthId, {"-5", "-0.001", "1e400"}, "3.00"},
                    {Legend::kColumnsId, {"0", "x", "-2", "4294967296"}, "3"}},
                   StampOf(legend));
+    QXLOGFONT font;
+    font.size = 1234.5f;
+    legend.SetTitleFont(&font);
+    p.Reshow(&legend);
+    ExpectRefused(p,
+                  {{Legend::kWidthId, {"-5"}, "3.00"},
+                   {Legend::kColumnsId, {"0", "x"}, "3"},
+                   {Legend::kTitleFontSizeId, {"-1", "abc"}, "12.35"},
+                   {Legend::kEntryLineWidthId, {"x"}, "0.50"}},
+                  StampOf(legend), Entry::Reported);
 }
 
 // ---- plot pages ---------------------------------------------------------------------------------------------
@@ -243,28 +255,8 @@ TEST(ChartRefusedTexts, PlotPagesShowTheStoredValueAsTheirRefreshShowsIt) {
 }
 
 // A text reported from code that the page's reader refuses is never kept: the item shows the stored
-// value as the page shows it, whatever page it is on.
+// value as the page shows it (the legend and the angle axis: above).
 TEST(ChartRefusedTexts, ReportsThePageRefusesShowTheStoredValue) {
-    using Legend = CkelPropListChartLegend;
-    OpenChartPage<Legend> legendPage;
-    CkelLegend& legend = legendPage.chart().legend;
-    QXLOGPEN pen;
-    pen.width = 50;
-    pen.style = Legend::kDrawnStyle;
-    legend.SetInnerBorderLine(&pen);
-    QXLOGFONT font;
-    font.size = 1234.5f;
-    legend.SetTitleFont(&font);
-    legend.SetColNum(3);
-    legend.SetBorderWidth(300);
-    legendPage.Show(&legend);
-    ExpectRefused(legendPage,
-                  {{Legend::kWidthId, {"-5"}, "3.00"},
-                   {Legend::kColumnsId, {"0", "x"}, "3"},
-                   {Legend::kTitleFontSizeId, {"-1", "abc"}, "12.35"},
-                   {Legend::kEntryLineWidthId, {"x"}, "0.50"}},
-                  StampOf(legend), Entry::Reported);
-
     OpenChartPage<CPropListPiePlot> pie;
     CPiePlot& piePlot = pie.chart().pie;
     piePlot.SetSplitDist(1.5f);
@@ -279,16 +271,6 @@ TEST(ChartRefusedTexts, ReportsThePageRefusesShowTheStoredValue) {
                   {{CkelPropListAxisLabel::kMajorXOffsetId, {"1e400"}, "0.00"},
                    {CkelPropListAxisLabel::kMajorDecimalsId, {"-1"}, "2"}},
                   StampOf(*axis.GetTickLabels()), Entry::Reported);
-
-    // An angle axis's bound that is no number, reported from code, shows the stored one as the
-    // edits show it.
-    OpenChartPage<CPropListAxis> angle;
-    CkelAxisAngle turn;
-    turn.SetMin(10);
-    turn.SetMax(300);
-    turn.SetIsRangeAuto(false);
-    angle.Show(&turn);
-    ExpectRefused(angle, {{chart::kMinId, {"abc"}, "10.00"}}, StampOf(turn), Entry::Reported);
 }
 
 // ---- negative zero -------------------------------------------------------------------------------------------
