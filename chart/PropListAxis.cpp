@@ -5,7 +5,6 @@
 #include "framework/GroupEdits.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
-#include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Thistle/Axis.h"
