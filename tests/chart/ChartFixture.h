@@ -72,6 +72,7 @@ struct SampleChart {
     IChartGraph chart;
     CkelDataset* wells = nullptr;
     CkelDataset* blocks = nullptr;
+    std::unique_ptr<CkelDataset> kept;
     CkelAxisStanderdX x;
     CkelAxisStanderdY y;
     CkelAxisTernary ternary;
@@ -86,7 +87,6 @@ struct SampleChart {
     CkelTernaryPlot ternaryPlot;
     CRosePlot rose;
     CkelLegend legend;
-    std::unique_ptr<CkelDataset> kept;
 };
 
 }  // namespace tsltest
