@@ -264,23 +264,23 @@ void SetAxisTitleProp(CBCGPProp* group, IkelAxis* axis) {
     SetFontProp(Sub(group, kTitleFontId), font);
 }
 
-bool ShowAxisValueAgain(CBCGPProp* item, IkelAxis* axis) {
-    if (!item || !axis) return false;
+namespace {
+// The axis's value of a number item of the three groups: as the items show it, and as the axis
+// stores it (the length in hundredths). False for any other item.
+struct StoredNumber {
+    double shown;
+    double stored;
+};
+bool StoredAxisNumber(CBCGPProp* item, IkelAxis* axis, StoredNumber* number) {
     QXPOINT pos;
     pos.x = pos.y = 0;
     axis->GetAxisPosition(pos);
     CkelAxisTitle* title = axis->GetTitle();
     double value = 0;
     switch (item->GetData()) {
-        case kScaleTypeId:
-            SetItemText(item, AxisScaleToText(axis->GetAxisScaleType()));
-            return true;
-        case kMinorDivisionId:
-            SetItemText(item, DivisionText(axis));
-            return true;
         case kLengthId:
-            value = axis->GetLength() / 100;
-            break;
+            *number = {axis->GetLength() / 100, axis->GetLength()};
+            return true;
         case kPosXId:
             value = pos.x;
             break;
@@ -308,7 +308,34 @@ bool ShowAxisValueAgain(CBCGPProp* item, IkelAxis* axis) {
         default:
             return false;
     }
-    ShowFixed(item, value, 2);
+    *number = {value, value};
+    return true;
+}
+}  // namespace
+
+bool ShowAxisValueAgain(CBCGPProp* item, IkelAxis* axis) {
+    if (!item || !axis) return false;
+    StoredNumber number{};
+    switch (item->GetData()) {
+        case kScaleTypeId:
+            SetItemText(item, AxisScaleToText(axis->GetAxisScaleType()));
+            return true;
+        case kMinorDivisionId:
+            SetItemText(item, DivisionText(axis));
+            return true;
+        default:
+            if (!StoredAxisNumber(item, axis, &number)) return false;
+            ShowFixed(item, number.shown, 2);
+            return true;
+    }
+}
+
+bool StandsForStored(CBCGPProp* item, IkelAxis* axis, double* value) {
+    StoredNumber number{};
+    if (!item || !axis || !StoredAxisNumber(item, axis, &number) ||
+        !numtext::ShowsStored(ItemText(item), number.shown))
+        return false;
+    *value = number.stored;
     return true;
 }
 
@@ -330,7 +357,7 @@ bool Refuse(bool say, CBCGPProp* item, IkelAxis* axis, const char* message = nul
 
 // The number of an entry, by its reader.
 bool ReadEntry(CBCGPProp* item, IkelAxis* axis, bool (*read)(const CString&, double*), double* value, bool say) {
-    return read(ItemText(item), value) || Refuse(say, item, axis);
+    return StandsForStored(item, axis, value) || read(ItemText(item), value) || Refuse(say, item, axis);
 }
 
 // The scale the item names, when the axis takes it: "概率" only for a range strictly inside 0 .. 100.
@@ -344,7 +371,8 @@ bool CheckScaleType(CBCGPProp* item, IkelAxis* axis, int* scale, bool say) {
 // A minimum below other (the maximum it is checked against), or a maximum above other (the
 // minimum); on an angle axis also within a full turn.
 bool CheckBound(CBCGPProp* item, IkelAxis* axis, bool isMin, double other, double* bound, bool say) {
-    if (!ReadAxisBound(axis, ItemText(item), bound)) return Refuse(say, item, axis);
+    if (!StandsForStored(item, axis, bound) && !ReadAxisBound(axis, ItemText(item), bound))
+        return Refuse(say, item, axis);
     const bool ordered = isMin ? *bound < other : *bound > other;
     if (axis->GetAxisType() == kAngleAxis)
         return (*bound >= 0 && *bound <= kFullTurn && ordered) ||
@@ -354,7 +382,8 @@ bool CheckBound(CBCGPProp* item, IkelAxis* axis, bool isMin, double other, doubl
 
 // A spacing below limit, the range it divides.
 bool CheckSpacing(CBCGPProp* item, IkelAxis* axis, double limit, double* spacing, bool say) {
-    if (!ReadMajorSpacing(ItemText(item), spacing)) return Refuse(say, item, axis);
+    if (!StandsForStored(item, axis, spacing) && !ReadMajorSpacing(ItemText(item), spacing))
+        return Refuse(say, item, axis);
     return *spacing < limit || Refuse(say, item, axis, kSpacingBelowRange, limit);
 }
 
@@ -503,8 +532,12 @@ bool ApplyMinorDivision(CBCGPProp* item, IkelAxis* axis) {
 bool ApplyTitlePosProp(CBCGPProp* edited, IkelAxis* axis) {
     CBCGPProp* group = GroupOf(edited, axis);
     if (!group || !EditedEntryPasses(edited, axis)) return false;
-    if (CBCGPProp* pos = Sub(group, kTitlePosId))
-        axis->GetTitle()->SetTitleRelativePos(TitlePosFromText(ItemText(pos)));
+    if (CBCGPProp* pos = Sub(group, kTitlePosId)) {
+        // A free text is taken as the middle: the item shows the position taken.
+        const int taken = TitlePosFromText(ItemText(pos));
+        axis->GetTitle()->SetTitleRelativePos(taken);
+        ShowOptionTaken(pos, TitlePosToText(taken));
+    }
     ApplyTitleXOffset(Sub(group, kTitleXOffsetId), axis);
     ApplyTitleYOffset(Sub(group, kTitleYOffsetId), axis);
     ApplyTitleAngle(Sub(group, kTitleAngleId), axis);
@@ -513,9 +546,7 @@ bool ApplyTitlePosProp(CBCGPProp* edited, IkelAxis* axis) {
 
 bool SpacingFits(IkelAxis* axis, double spacing) {
     const double limit = axis->GetMax() - axis->GetMin();
-    if (spacing < limit) return true;
-    AfxMessageBox(FormatString(kSpacingBelowRange, numtext::Shown(limit, 2)));
-    return false;
+    return spacing < limit || Refuse(true, nullptr, axis, kSpacingBelowRange, limit);
 }
 
 namespace {

@@ -109,13 +109,19 @@ void SetAxisTitleProp(CBCGPProp* group, IkelAxis* axis);
 // False, item untouched, for an item with no such value.
 bool ShowAxisValueAgain(CBCGPProp* item, IkelAxis* axis);
 
+// Whether the item's text is still how the refresh shows the axis's value (chart/AxisGroups: a
+// number item of the three groups); then value is that value itself, unrounded, in the unit the
+// axis stores it. Every applier reads an entry so: the display's rounding never reaches the axis.
+bool StandsForStored(CBCGPProp* item, IkelAxis* axis, double* value);
+
 // ---- appliers --------------------------------------------------------------------------------------------
 // Each answers true when it wrote the axis. An entry refused (a text its reader does not take, or a
 // check with its message) shows the axis's value again (ShowAxisValueAgain) and writes nothing.
 // The group appliers take the edited item and apply its whole group (the attributes, the range, the
 // title position): the edited entry decides, and when it is refused nothing of the group is written.
 // Otherwise every entry is applied in turn by its own applier, with its checks and messages: one
-// that no longer passes (a stored spacing the new range no longer holds) keeps the axis's value.
+// that no longer passes (a stored spacing the new range no longer holds) keeps the axis's value,
+// and one still showing the stored value stands for it (StandsForStored).
 bool ApplyAxisAttrProp(CBCGPProp* edited, IkelAxis* axis);
 bool ApplyAxisRangeProp(CBCGPProp* edited, IkelAxis* axis);
 bool ApplyTitlePosProp(CBCGPProp* edited, IkelAxis* axis);

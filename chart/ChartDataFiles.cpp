@@ -140,11 +140,31 @@ CBCGPProp* InitLabelProps(const char* name) {
     return group;
 }
 
+namespace {
+// The position group's values as it shows them: the offsets / 100 and the angle.
+struct LabelPositionShown {
+    explicit LabelPositionShown(CkelPlotLabels* labels)
+        : values{labels->GetXoffset() / 100.0, labels->GetYoffset() / 100.0, labels->GetAngle()} {}
+    double values[3];
+};
+}  // namespace
+
 void RefreshLabelPosition(CBCGPProp* group, CkelPlotLabels* labels) {
     if (!group || !labels || group->GetSubItemsCount() < 3) return;
-    ShowFixed(group->GetSubItem(0), labels->GetXoffset() / 100.0, 1);
-    ShowFixed(group->GetSubItem(1), labels->GetYoffset() / 100.0, 1);
-    ShowFixed(group->GetSubItem(2), labels->GetAngle(), 1);
+    const LabelPositionShown shown(labels);
+    for (int i = 0; i < 3; ++i) ShowFixed(group->GetSubItem(i), shown.values[i], 1);
+}
+
+bool ShowStoredLabelPosition(CBCGPProp* item, CkelPlotLabels* labels) {
+    CBCGPProp* group = item ? item->GetParent() : nullptr;
+    if (!group || !labels) return false;
+    const LabelPositionShown shown(labels);
+    for (int i = 0; i < 3 && i < group->GetSubItemsCount(); ++i) {
+        if (group->GetSubItem(i) != item) continue;
+        ShowFixed(item, shown.values[i], 1);
+        return true;
+    }
+    return false;
 }
 
 void RefreshLabelData(CBCGPProp* group, CkelPlotLabels* labels) {
@@ -179,15 +199,25 @@ bool EditedPasses(const CBCGPProp* edited, const CBCGPProp* item, bool passes) {
 bool ApplyLabelPosition(CBCGPProp* edited, CkelPlotLabels* labels) {
     CBCGPProp* group = edited ? edited->GetParent() : nullptr;
     if (!group || !labels || group->GetSubItemsCount() < 3) return false;
-    CBCGPProp* items[] = {group->GetSubItem(0), group->GetSubItem(1), group->GetSubItem(2)};
-    double x = 0, y = 0, angle = 0;
-    const bool read[] = {ReadScaledOffset(ItemText(items[0]), &x), ReadScaledOffset(ItemText(items[1]), &y),
-                         numtext::LeadingNumber(ItemText(items[2]), &angle)};
-    for (int i = 0; i < 3; ++i)
-        if (!EditedPasses(edited, items[i], read[i])) return false;
-    if (read[0]) labels->SetXoffset(x);
-    if (read[1]) labels->SetYoffset(y);
-    if (read[2]) labels->SetAngle(angle);
+    const LabelPositionShown shown(labels);
+    const double stored[] = {labels->GetXoffset(), labels->GetYoffset(), labels->GetAngle()};
+    double values[3] = {};
+    bool read[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        CBCGPProp* item = group->GetSubItem(i);
+        const CString text = ItemText(item);
+        // A text still showing the stored value stands for it, unrounded.
+        if (numtext::ShowsStored(text, shown.values[i])) {
+            values[i] = stored[i];
+            read[i] = true;
+        } else {
+            read[i] = i < 2 ? ReadScaledOffset(text, &values[i]) : numtext::LeadingNumber(text, &values[i]);
+        }
+        if (!EditedPasses(edited, item, read[i])) return false;
+    }
+    if (read[0]) labels->SetXoffset(values[0]);
+    if (read[1]) labels->SetYoffset(values[1]);
+    if (read[2]) labels->SetAngle(values[2]);
     return true;
 }
 

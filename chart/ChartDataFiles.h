@@ -49,13 +49,15 @@ CBCGPProp* InitLabelProps(const char* name);
 // "位置": offsets / 100 and the angle, each "%.1f"; the position items refuse what
 // ApplyLabelPosition's readers refuse, the row items what the row readers refuse.
 void RefreshLabelPosition(CBCGPProp* positionGroup, CkelPlotLabels* labels);
+// One item of "位置" shown again as the refresh shows it; false for an item of no such group.
+bool ShowStoredLabelPosition(CBCGPProp* item, CkelPlotLabels* labels);
 // "数据": Y-column flag, the column choice (enabled only for shown labels off the Y column), rows
 // from 1, step.
 void RefreshLabelData(CBCGPProp* dataGroup, CkelPlotLabels* labels);
 // The group appliers take the edited item of the group and write its whole group back. When the
 // edited entry is refused they write nothing and answer false.
 // The position group: all three values (offsets × 100); one that does not read, not edited, keeps
-// the stored value.
+// the stored value, and one whose text still shows the stored value stands for it, unrounded.
 bool ApplyLabelPosition(CBCGPProp* edited, CkelPlotLabels* labels);
 // The data group: the five values, each row checked against the plot's data range as it is
 // applied: a row out of it shows the bounds message and the labels' row again, the edited one or

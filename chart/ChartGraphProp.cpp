@@ -4,6 +4,8 @@
 #include "chart/ChartItems.h"
 #include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
+#include "chart/PlotItems.h"
+#include "framework/GroupEdits.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "framework/PropItems.h"
@@ -44,15 +46,26 @@ void CChartGraphProp::ShowTarget(CBCGPPropList& list) {
 }
 
 // A refused offset (no number of 0 or more) shows the stored one with two decimals, the refresh
-// with one.
-bool CChartGraphProp::ShowEditedValue(CBCGPProp* item) {
+// with one; a refused font size the stored size.
+bool CChartGraphProp::ShowStoredValue(CBCGPProp* item) {
     IChartGraph* chart = TargetAs<IChartGraph>();
     if (!item || !chart) return false;
-    const DWORD_PTR id = item->GetData();
-    if (id != kXOffsetId && id != kYOffsetId) return false;
     CkelChartTitle* title = chart->GetTitle();
-    SetItemText(item, numtext::Fixed(id == kXOffsetId ? title->GetXOffset() : title->GetYOffset(), 2));
-    return true;
+    switch (item->GetData()) {
+        case kXOffsetId:
+            ShowFixed(item, title->GetXOffset(), 2);
+            return true;
+        case kYOffsetId:
+            ShowFixed(item, title->GetYOffset(), 2);
+            return true;
+        case kFontSizeId: {
+            QXLOGFONT font;
+            title->GetLogFont(font);
+            return chart::ShowStoredSize(item, font.size);
+        }
+        default:
+            return false;
+    }
 }
 
 LRESULT CChartGraphProp::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -81,13 +94,18 @@ LRESULT CChartGraphProp::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFontColorId: {
             QXLOGFONT font;
             title->GetLogFont(font);
-            taken = GetFontProp(item->GetParent(), font);
+            taken = ReadEditedField(item, font);
             if (taken) title->SetLogFont(font);
             break;
         }
         default:
             break;
     }
-    AfterEdit(item, taken);
+    EndEdit(item, taken);
     return 0;
+}
+
+// The offsets' two decimals answer every refusal.
+bool CChartGraphProp::ReshowsRefusedText(CBCGPProp* item) {
+    return item && (item->GetData() == kXOffsetId || item->GetData() == kYOffsetId);
 }

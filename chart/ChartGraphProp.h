@@ -23,5 +23,6 @@ protected:
     void BuildItems(CBCGPPropList& list) override;
     void ShowTarget(CBCGPPropList& list) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
-    bool ShowEditedValue(CBCGPProp* item) override;
+    bool ShowStoredValue(CBCGPProp* item) override;
+    bool ReshowsRefusedText(CBCGPProp* item) override;
 };

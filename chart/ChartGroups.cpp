@@ -46,9 +46,13 @@ void UpdateFillProps(CBCGPProp* group, int first, const std::string& setName, co
     }
     SetColorIfChanged(group->GetSubItem(first + 2), brush.lineColor);
     SetColorIfChanged(group->GetSubItem(first + 3), brush.fillColor);
-    if (CBCGPProp* size = group->GetSubItem(first + 4)) size->SetValue(_variant_t(brush.size / 100.0));
+    ShowFillSize(group->GetSubItem(first + 4), brush);
     if (CBCGPProp* back = group->GetSubItem(first + 5))
         back->SetValue(_variant_t(brush.backMode == kBackModeTransparent ? grouptext::kYes : grouptext::kNo));
+}
+
+void ShowFillSize(CBCGPProp* item, const QXLOGBRUSH& brush) {
+    if (item) item->SetValue(_variant_t(brush.size / 100.0));
 }
 
 // ---- data rows ------------------------------------------------------------------------------------
@@ -195,6 +199,17 @@ void FillAxisOptions(CBCGPProp* item, IkelPlot* plot, int direction, IkelAxis* c
         if (axis && axis->GetAxisType() == direction) item->AddOption(axis->GetName(), TRUE);
     }
     if (current) item->SetValue(_variant_t(current->GetName()));
+}
+
+// ---- option items that keep free text -----------------------------------------------------------------
+
+void ShowOptionTaken(CBCGPProp* item, const char* taken) {
+    if (!item) return;
+    for (int i = 0; i < item->GetOptionCount(); ++i)
+        if (CString(item->GetOption(i)) == taken) {
+            SetItemText(item, taken);
+            return;
+        }
 }
 
 // ---- percentage unit --------------------------------------------------------------------------------

@@ -24,6 +24,8 @@ CBCGPProp* InitFillProps(DWORD_PTR firstId, const char* name);
 // given; the style only when it differs from the picker's (the picker then offers the set); each
 // colour only when it differs from the item's; the size / 100; "是" for a transparent background.
 void UpdateFillProps(CBCGPProp* group, int first, const std::string& setName, const QXLOGBRUSH& brush);
+// The "图元大小" item of a fill group: the brush's size / 100.
+void ShowFillSize(CBCGPProp* item, const QXLOGBRUSH& brush);
 
 // What an edit helper made of the edited item: not one of its items, taken (written), or refused
 // (nothing written, no redraw due; the item shows the stored value again).
@@ -69,6 +71,11 @@ void FillClassColumnOptions(CBCGPProp* item, CkelClassPlot* plot);
 // The chart's axes of one direction (0 X, 1 Y) in the axis manager's order; the value is the
 // name of current (the plot's axis of that direction).
 void FillAxisOptions(CBCGPProp* item, IkelPlot* plot, int direction, IkelAxis* current);
+
+// ---- option items that keep free text -----------------------------------------------------------------
+// The item shows the option its list took from the text typed (any other text is read as a default
+// option), when the item offers that option; otherwise it keeps the text.
+void ShowOptionTaken(CBCGPProp* item, const char* taken);
 
 // ---- percentage unit --------------------------------------------------------------------------------
 // 1 "百分比", 2 "十", 3 "百", 4 "千"; any other code "无", any other text 0.

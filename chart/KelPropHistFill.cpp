@@ -21,7 +21,12 @@ LRESULT CkelPropHistFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CHistogramPlot>();
     if (!item || !plot) return 0;
-    AfterEdit(item, ApplyPenFill(item, kBorderGroupId, plot->GetFillSeryGroup()->GetCurSelFillSery(), plot) !=
+    EndEdit(item, ApplyPenFill(item, kBorderGroupId, plot->GetFillSeryGroup()->GetCurSelFillSery(), plot) !=
                         Edit::Refused);
     return 0;
+}
+
+bool CkelPropHistFill::ShowStoredValue(CBCGPProp* item) {
+    auto* plot = TargetAs<CHistogramPlot>();
+    return plot && ShowStoredPenFill(item, kBorderGroupId, plot->GetFillSeryGroup()->GetCurSelFillSery());
 }

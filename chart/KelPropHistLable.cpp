@@ -48,6 +48,10 @@ LRESULT CkelPropHistLable::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CHistogramPlot>();
     if (!item || !plot) return 0;
-    AfterEdit(item, ApplyLabelEdit(item, kIds, CurrentLabels(plot), plot) != Edit::Refused);
+    EndEdit(item, ApplyLabelEdit(item, kIds, CurrentLabels(plot), plot) != Edit::Refused);
     return 0;
+}
+
+bool CkelPropHistLable::ShowStoredValue(CBCGPProp* item) {
+    return ShowStoredLabel(item, kIds, CurrentLabels(TargetAs<CHistogramPlot>()));
 }

@@ -38,10 +38,30 @@ const PlotItemDef kBinningItems[] = {
 // The graph type whose histograms show counts only.
 constexpr int kCountsOnlyGraph = IChartGraph::KEL_CHART_STATISTIC;
 
+// One number of the binning as the page shows it; false for another item.
+bool ShowBinningNumber(CBCGPProp* item, CHistogramPlot* plot) {
+    if (!item) return false;
+    switch (item->GetData()) {
+        case Page::kLeftValueId:
+            ShowFixed(item, plot->GetLeftValue(), 2);
+            return true;
+        case Page::kRightValueId:
+            ShowFixed(item, plot->GetRightValue(), 2);
+            return true;
+        case Page::kZoneCountId:
+            SetItemText(item, FormatString("%d", plot->GetZoneCount()));
+            return true;
+        case Page::kWidthId:
+            ShowFixed(item, plot->GetWidthPercent() * 100, 2);
+            return true;
+        default:
+            return false;
+    }
+}
+
 void RefreshBinning(CBCGPPropList& list, CHistogramPlot* plot) {
-    ShowFixed(list.FindItemByData(Page::kLeftValueId), plot->GetLeftValue(), 2);
-    ShowFixed(list.FindItemByData(Page::kRightValueId), plot->GetRightValue(), 2);
-    SetItemText(list.FindItemByData(Page::kZoneCountId), FormatString("%d", plot->GetZoneCount()));
+    for (DWORD_PTR id : {Page::kLeftValueId, Page::kRightValueId, Page::kZoneCountId, Page::kWidthId})
+        ShowBinningNumber(list.FindItemByData(id), plot);
     if (CBCGPProp* style = list.FindItemByData(Page::kStyleId)) {
         style->RemoveAllOptions();
         style->AddOption(kCounts);
@@ -51,7 +71,6 @@ void RefreshBinning(CBCGPPropList& list, CHistogramPlot* plot) {
         IChartGraph* chart = plot->GetChartGraph();
         style->Enable(chart && chart->GetChartGraphType() == kCountsOnlyGraph ? FALSE : TRUE);
     }
-    ShowFixed(list.FindItemByData(Page::kWidthId), plot->GetWidthPercent() * 100, 2);
 }
 
 }  // namespace
@@ -86,7 +105,7 @@ LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     // writes nothing.
     const bool binning = id == kLeftValueId || id == kRightValueId || id == kZoneCountId || id == kWidthId;
     if (binning && !ReadPositiveCount(ItemText(item), &n)) {
-        ShowStoredValue(item);
+        ShowItemAgain(item);
         return 0;
     }
     Edit edit = Edit::Taken;
@@ -114,6 +133,13 @@ LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (edit == Edit::NotMine) ApplyTableOrAxis(item, plot);
             break;
     }
-    AfterEdit(item, edit != Edit::Refused);
+    EndEdit(item, edit != Edit::Refused);
     return 0;
 }
+
+bool CkelPropHistPlot::ShowStoredValue(CBCGPProp* item) {
+    auto* plot = TargetAs<CHistogramPlot>();
+    return plot && (ShowBinningNumber(item, plot) || ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kNoItem));
+}
+
+bool CkelPropHistPlot::ReshowsRefusedText(CBCGPProp* item) { return IsRowItem(item, kFirstRowId, kLastRowId, kNoItem); }

@@ -1,6 +1,7 @@
 #include "chart/KelPropListAxisGrid.h"
 
 #include "chart/AxisTexts.h"
+#include "chart/PlotItems.h"
 #include "chart/PropListAxis.h"
 #include "chart/PropListAxisTick.h"
 #include "framework/ItemGroupsBasic.h"
@@ -94,6 +95,16 @@ LRESULT CkelPropListAxisGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
         taken = chart::ReadPenSubItem(item, static_cast<int>(id - level->line - 1), pen);
         if (taken) (grid->*level->setPen)(&pen);
     }
-    AfterEdit(item, taken);
+    EndEdit(item, taken);
     return 0;
+}
+
+// A width as the refresh shows it.
+bool CkelPropListAxisGrid::ShowStoredValue(CBCGPProp* item) {
+    IkelAxis* axis = TargetAs<IkelAxis>();
+    const GridLevel* level = item ? LevelOf(item->GetData()) : nullptr;
+    if (!axis || !level) return false;
+    QXLOGPEN pen;
+    (axis->GetGrid()->*level->getPen)(&pen);
+    return chart::ShowStoredSize(item, pen.width);
 }

@@ -1,5 +1,6 @@
 #include "chart/KelPropListAxisLabel.h"
 
+#include "chart/PlotItems.h"
 #include <climits>
 
 #include "bcg/ColorProp.h"
@@ -253,6 +254,37 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
         default:
             break;
     }
-    AfterEdit(item, taken);
+    EndEdit(item, taken);
     return 0;
+}
+
+// Offsets, angle and font size as the refresh shows them, the decimals "%d".
+bool CkelPropListAxisLabel::ShowStoredValue(CBCGPProp* item) {
+    IkelAxis* axis = TargetAs<IkelAxis>();
+    if (!item || !axis) return false;
+    const DWORD_PTR id = item->GetData();
+    if (id >= kTextGroupId) return false;
+    const bool minor = id >= kMinorGroupId;
+    CkelAxisTickLabels* labels = axis->GetTickLabels();
+    Entity* entity = minor ? labels->GetMinorTickLabel() : labels->GetMajorTickLabel();
+    QXLOGFONT font;
+    switch (minor ? id - kMinorOffset : id) {
+        case kMajorXOffsetId:
+            ShowFixed(item, entity->GetXOffset() / 100, 2);
+            return true;
+        case kMajorYOffsetId:
+            ShowFixed(item, entity->GetYOffset() / 100, 2);
+            return true;
+        case kMajorAngleId:
+            ShowFixed(item, entity->GetLabelAngel(), 2);
+            return true;
+        case kMajorFontSizeId:
+            entity->GetLOGFONT(&font);
+            return chart::ShowStoredSize(item, font.size);
+        case kMajorDecimalsId:
+            SetItemText(item, FormatString("%d", entity->GetDotCount()));
+            return true;
+        default:
+            return false;
+    }
 }

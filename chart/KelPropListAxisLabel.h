@@ -53,6 +53,7 @@ protected:
     void BuildItems(CBCGPPropList& list) override;
     void ShowTarget(CBCGPPropList& list) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    bool ShowStoredValue(CBCGPProp* item) override;
 
 private:
     // Shows one level's labels in the items from base on (0 major, kMinorOffset minor).

@@ -130,6 +130,28 @@ LRESULT CkelPropListBarPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
     }
-    AfterEdit(item, taken);
+    EndEdit(item, taken);
     return 0;
+}
+
+// Rows, the width and the overlap as the refresh shows them.
+bool CkelPropListBarPlot::ShowStoredValue(CBCGPProp* item) {
+    auto* plot = TargetAs<CkelBarPlot>();
+    if (!item || !plot) return false;
+    switch (item->GetData()) {
+        case kWidthId:
+            ShowPercent(item, plot->GetWidthPercent());
+            return true;
+        case kOverlapId:
+            ShowPercent(item, plot->GetOverLapPer());
+            return true;
+        default:
+            return ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId);
+    }
+}
+
+// The width, the overlap and the rows are shown again after any refusal.
+bool CkelPropListBarPlot::ReshowsRefusedText(CBCGPProp* item) {
+    return item && (item->GetData() == kWidthId || item->GetData() == kOverlapId ||
+                    IsRowItem(item, kFirstRowId, kLastRowId, kStepId));
 }

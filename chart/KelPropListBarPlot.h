@@ -33,6 +33,8 @@ protected:
     void BuildItems(CBCGPPropList& list) override;
     void ShowTarget(CBCGPPropList& list) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    bool ShowStoredValue(CBCGPProp* item) override;
+    bool ReshowsRefusedText(CBCGPProp* item) override;
 };
 
 // Bar width (%): GetNumberProp's number up to 100 kept as a fraction; a number above brings the

@@ -36,6 +36,11 @@ LRESULT CkelPropListBarPlotFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = ApplyPenFill(item, kBorderGroupId, group->GetCurSelFillSery(), plot) != Edit::Refused;
             break;
     }
-    AfterEdit(item, taken);
+    EndEdit(item, taken);
     return 0;
+}
+
+bool CkelPropListBarPlotFill::ShowStoredValue(CBCGPProp* item) {
+    auto* plot = TargetAs<CkelBarPlot>();
+    return plot && ShowStoredPenFill(item, kBorderGroupId, plot->GetFillSeryGroup()->GetCurSelFillSery());
 }

@@ -69,6 +69,14 @@ LRESULT CkelPropListBarPlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
                 edit = ApplyLabelEdit(item, kLabelGroupIds, current->GetLabels(), plot, current->GetColIndex());
             break;
     }
-    AfterEdit(item, edit != Edit::Refused);
+    EndEdit(item, edit != Edit::Refused);
     return 0;
 }
+
+bool CkelPropListBarPlotLabel::ShowStoredValue(CBCGPProp* item) {
+    auto* plot = TargetAs<CkelBarPlot>();
+    CBarFillSery* current = plot ? plot->GetFillSeryGroup()->GetCurSelFillSery() : nullptr;
+    return current && ShowStoredLabel(item, kLabelGroupIds, current->GetLabels());
+}
+
+bool CkelPropListBarPlotLabel::ReshowsRefusedText(CBCGPProp* item) { return IsLabelRow(item, kLabelGroupIds); }

@@ -4,6 +4,8 @@
 #include "chart/AxisTexts.h"
 #include "chart/ChartItems.h"
 #include "chart/ChartReaders.h"
+#include "chart/PlotItems.h"
+#include "framework/GroupEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -56,6 +58,12 @@ const HundredthsItem* HundredthsOf(DWORD_PTR id) {
         if (entry.id == id) return &entry;
     return nullptr;
 }
+
+void ShowHundredths(CBCGPProp* item, CkelLegend* legend, const HundredthsItem& entry) {
+    ShowFixed(item, (legend->*entry.get)() / 100, 2);
+}
+
+void ShowColumns(CBCGPProp* item, CkelLegend* legend) { SetItemText(item, FormatString("%u", legend->GetColNum())); }
 
 CBCGPProp* NewExpandedFont(const char* name, DWORD_PTR id) {
     CBCGPProp* font = CreateFontProp(name, id);
@@ -119,9 +127,8 @@ void CkelPropListChartLegend::ShowTarget(CBCGPPropList& list) {
     SetFontProp(list.FindItemByData(kEntryFontId), font);
     legend->GetInnerBorderLine(&pen);
     SetShowLineProp(list.FindItemByData(kEntryLineId), pen, pen.style != kHiddenStyle);
-    for (const HundredthsItem& entry : kHundredths)
-        SetItemText(list.FindItemByData(entry.id), numtext::Fixed((legend->*entry.get)() / 100, 2));
-    SetItemText(list.FindItemByData(kColumnsId), FormatString("%u", legend->GetColNum()));
+    for (const HundredthsItem& entry : kHundredths) ShowHundredths(list.FindItemByData(entry.id), legend, entry);
+    ShowColumns(list.FindItemByData(kColumnsId), legend);
 }
 
 LRESULT CkelPropListChartLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -146,13 +153,13 @@ LRESULT CkelPropListChartLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kTitleFontFaceId:
         case kTitleFontSizeId:
         case kTitleFontColorId:
-            taken = GetFontProp(item->GetParent(), titleFont);
+            taken = ReadEditedField(item, titleFont);
             if (taken) legend->SetTitleFont(&titleFont);
             break;
         case kFrameLineStyleId:
         case kFrameLineWidthId:
         case kFrameLineColorId:
-            taken = GetLineProp(item->GetParent(), border);
+            taken = ReadEditedField(item, border);
             if (taken) legend->SetBorderLine(&border);
             break;
         case kTransparentId: {
@@ -171,31 +178,61 @@ LRESULT CkelPropListChartLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kEntryFontFaceId:
         case kEntryFontSizeId:
         case kEntryFontColorId:
-            taken = GetFontProp(item->GetParent(), entryFont);
+            taken = ReadEditedField(item, entryFont);
             if (taken) legend->SetLegendFont(&entryFont);
             break;
-        case kEntryLineShowId: {
-            bool shown = inner.style != kHiddenStyle;
-            GetShowLineSubProp(item, inner, 0, &shown);
-            inner.style = shown ? kDrawnStyle : kHiddenStyle;
+        case kEntryLineShowId:
+            inner.style = GetYesNoProp(item) ? kDrawnStyle : kHiddenStyle;
             legend->SetInnerBorderLine(&inner);
             break;
-        }
         case kEntryLineStyleId:
         case kEntryLineWidthId:
         case kEntryLineColorId:
-            taken = GetLineSubProp(item, inner, static_cast<int>(id - kEntryLineStyleId));
+            taken = ReadEditedField(item, inner, 1);
             if (taken) legend->SetInnerBorderLine(&inner);
             break;
         case kColumnsId:
             taken = ApplyColumns(legend, item);
             break;
         default:
-            taken = ApplyHundredths(legend, item);
+            // The group rows change nothing; the view is still repainted.
+            if (HundredthsOf(id)) taken = ApplyHundredths(legend, item);
             break;
     }
-    AfterEdit(item, taken);
+    EndEdit(item, taken);
     return 0;
+}
+
+// Sizes and widths as the refresh shows them; the column count again.
+bool CkelPropListChartLegend::ShowStoredValue(CBCGPProp* item) {
+    CkelLegend* legend = TargetAs<CkelLegend>();
+    if (!item || !legend) return false;
+    const DWORD_PTR id = item->GetData();
+    if (const HundredthsItem* entry = HundredthsOf(id)) {
+        ShowHundredths(item, legend, *entry);
+        return true;
+    }
+    QXLOGFONT font;
+    QXLOGPEN pen;
+    switch (id) {
+        case kColumnsId:
+            ShowColumns(item, legend);
+            return true;
+        case kTitleFontSizeId:
+            legend->GetTitleFont(&font);
+            return chart::ShowStoredSize(item, font.size);
+        case kEntryFontSizeId:
+            legend->GetLegendFont(&font);
+            return chart::ShowStoredSize(item, font.size);
+        case kFrameLineWidthId:
+            legend->GetBorderLine(&pen);
+            return chart::ShowStoredSize(item, pen.width);
+        case kEntryLineWidthId:
+            legend->GetInnerBorderLine(&pen);
+            return chart::ShowStoredSize(item, pen.width, 1);
+        default:
+            return false;
+    }
 }
 
 bool CkelPropListChartLegend::ApplyHundredths(CkelLegend* legend, CBCGPProp* item) {
@@ -212,3 +249,6 @@ bool CkelPropListChartLegend::ApplyColumns(CkelLegend* legend, CBCGPProp* item) 
     legend->SetColNum(count);
     return true;
 }
+
+// A refused column count shows the count again.
+bool CkelPropListChartLegend::ReshowsRefusedText(CBCGPProp* item) { return item && item->GetData() == kColumnsId; }

@@ -50,6 +50,8 @@ protected:
     void BuildItems(CBCGPPropList& list) override;
     void ShowTarget(CBCGPPropList& list) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    bool ShowStoredValue(CBCGPProp* item) override;
+    bool ReshowsRefusedText(CBCGPProp* item) override;
 
 private:
     // Width, height, spacing and margins: the number typed times 100 (a width, height or spacing

@@ -54,6 +54,14 @@ LRESULT CkelPropListClassPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
         edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);
         if (edit == Edit::NotMine) ApplyXYDataItem(item, plot);
     }
-    AfterEdit(item, edit != Edit::Refused);
+    EndEdit(item, edit != Edit::Refused);
     return 0;
+}
+
+bool CkelPropListClassPlot::ShowStoredValue(CBCGPProp* item) {
+    return ShowStoredRow(item, TargetAs<CkelClassPlot>(), kFirstRowId, kLastRowId, kStepId);
+}
+
+bool CkelPropListClassPlot::ReshowsRefusedText(CBCGPProp* item) {
+    return IsRowItem(item, kFirstRowId, kLastRowId, kStepId);
 }

@@ -14,12 +14,12 @@ using namespace charttext;
 
 namespace {
 
-// The uniform symbol read over the plot's (ReadGroupEdit); nothing is written when the edited field
+// The uniform symbol read over the plot's (ReadEditedField); nothing is written when the edited field
 // is refused.
 bool ApplyUniformSymbol(CBCGPProp* edited, CkelClassPlot* plot) {
     QXLOGPOINT point;
     plot->GetUniSymbol(&point);
-    if (!ReadGroupEdit(edited, point)) return false;
+    if (!ReadEditedField(edited, point)) return false;
     plot->SetUniSymbol(&point);
     return true;
 }
@@ -85,6 +85,17 @@ LRESULT CkelPropListClassPlotLabelSymbol::OnPropertyChanged(WPARAM, LPARAM lPara
             taken = ApplyLabelEdit(item, kLabelGroupIds, plot->GetLabels(), plot) != Edit::Refused;
             break;
     }
-    AfterEdit(item, taken);
+    EndEdit(item, taken);
     return 0;
 }
+
+bool CkelPropListClassPlotLabelSymbol::ShowStoredValue(CBCGPProp* item) {
+    auto* plot = TargetAs<CkelClassPlot>();
+    if (!item || !plot) return false;
+    if (ShowStoredLabel(item, kLabelGroupIds, plot->GetLabels())) return true;
+    QXLOGPOINT point;
+    plot->GetUniSymbol(&point);
+    return item->GetData() == kPointSizeId && ShowStoredSize(item, point.size);
+}
+
+bool CkelPropListClassPlotLabelSymbol::ReshowsRefusedText(CBCGPProp* item) { return IsLabelRow(item, kLabelGroupIds); }

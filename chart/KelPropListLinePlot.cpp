@@ -76,6 +76,14 @@ LRESULT CkelPropListLinePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!item || !plot) return 0;
     const Edit edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);
     if (edit == Edit::NotMine) ApplyXYDataItem(item, plot);
-    AfterEdit(item, edit != Edit::Refused);
+    EndEdit(item, edit != Edit::Refused);
     return 0;
+}
+
+bool CkelPropListLinePlot::ShowStoredValue(CBCGPProp* item) {
+    return ShowStoredRow(item, TargetAs<CkelLinePlot>(), kFirstRowId, kLastRowId, kStepId);
+}
+
+bool CkelPropListLinePlot::ReshowsRefusedText(CBCGPProp* item) {
+    return IsRowItem(item, kFirstRowId, kLastRowId, kStepId);
 }

@@ -27,6 +27,8 @@ protected:
     void BuildItems(CBCGPPropList& list) override;
     void ShowTarget(CBCGPPropList& list) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    bool ShowStoredValue(CBCGPProp* item) override;
+    bool ReshowsRefusedText(CBCGPProp* item) override;
 };
 
 // The items of the data table, the two axes and the two columns (ids 1 to 5), shared with the

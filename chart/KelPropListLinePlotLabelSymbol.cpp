@@ -45,12 +45,22 @@ LRESULT CkelPropListLinePlotLabelSymbol::OnPropertyChanged(WPARAM, LPARAM lParam
         case kSymbolSizeId:
         case kSymbolBorderId:
         case kSymbolInnerId:
-            if (QXLOGPOINT* point = SymbolPoint(plot)) taken = ReadGroupEdit(item, *point);
+            if (QXLOGPOINT* point = SymbolPoint(plot)) taken = ReadEditedField(item, *point);
             break;
         default:
             taken = ApplyLabelEdit(item, kLabelGroupIds, plot->GetLabels(), plot) != Edit::Refused;
             break;
     }
-    AfterEdit(item, taken);
+    EndEdit(item, taken);
     return 0;
 }
+
+bool CkelPropListLinePlotLabelSymbol::ShowStoredValue(CBCGPProp* item) {
+    auto* plot = TargetAs<CkelLinePlot>();
+    if (!plot) return false;
+    const QXLOGPOINT* point = SymbolPoint(plot);
+    if (item && item->GetData() == kSymbolSizeId) return point && ShowStoredSize(item, point->size);
+    return ShowStoredLabel(item, kLabelGroupIds, plot->GetLabels());
+}
+
+bool CkelPropListLinePlotLabelSymbol::ReshowsRefusedText(CBCGPProp* item) { return IsLabelRow(item, kLabelGroupIds); }

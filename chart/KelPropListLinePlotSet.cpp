@@ -1,5 +1,7 @@
 #include "chart/KelPropListLinePlotSet.h"
 
+#include "chart/AxisGroups.h"
+#include "chart/ChartGroups.h"
 #include "chart/ChartTexts.h"
 #include "chart/PlotItems.h"
 #include "chart/PlotTexts.h"
@@ -19,10 +21,12 @@ using Page = CkelPropListLinePlotSet;
 
 constexpr TextValue kLineModes[] = {{kPolyline, 0}, {kSteps, 1}};
 
-// The fill's direction; a new direction takes the fill's automatic cutoff.
+// The fill's direction (any other text is up, which the item then shows); a new direction takes
+// the fill's automatic cutoff.
 void ApplyFillTarget(CBCGPProp* item, CkelLinePlotFill* fill) {
-    const auto direction = static_cast<CkelLinePlotFill::KELFillDirections>(FillDirectionFromText(ItemText(item)));
-    fill->SetFillDirections(direction);
+    const int taken = FillDirectionFromText(ItemText(item));
+    ShowOptionTaken(item, FillDirectionToText(taken));
+    fill->SetFillDirections(static_cast<CkelLinePlotFill::KELFillDirections>(taken));
     fill->SetCutoffValue(fill->GetAutoCutoffValue());
 }
 
@@ -122,13 +126,17 @@ LRESULT CkelPropListLinePlotSet::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kLineColorId: {
             QXLOGPEN pen;
             plot->GetLogPen(&pen);
-            taken = ReadGroupEdit(item, pen);
+            taken = ReadEditedField(item, pen);
             if (taken) plot->SetLogPen(&pen);
             break;
         }
-        case kModeId:
-            plot->SetLineMode(LineModeFromText(ItemText(item)));
+        case kModeId: {
+            // Any other text is a polyline, which the item then shows.
+            const int mode = LineModeFromText(ItemText(item));
+            ShowOptionTaken(item, LineModeToText(mode));
+            plot->SetLineMode(mode);
             break;
+        }
         case kReverseId:
             plot->SetIsLineStepModeReverse(GetYesNoProp(item));
             break;
@@ -136,6 +144,32 @@ LRESULT CkelPropListLinePlotSet::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = ApplyLineFill(item, plot) != Edit::Refused;
             break;
     }
-    AfterEdit(item, taken);
+    EndEdit(item, taken);
     return 0;
+}
+
+// The pen width, the cutoff and the fill's cell size as the refresh shows them.
+bool CkelPropListLinePlotSet::ShowStoredValue(CBCGPProp* item) {
+    auto* plot = TargetAs<CkelLinePlot>();
+    if (!item || !plot) return false;
+    CkelLinePlotFill* fill = plot->GetPlotFills();
+    QXLOGBRUSH brush;
+    switch (item->GetData()) {
+        case kLineWidthId: {
+            QXLOGPEN pen;
+            plot->GetLogPen(&pen);
+            return ShowStoredSize(item, pen.width);
+        }
+        case kLineFillTargetValueId:
+            if (!fill) return false;
+            ShowFixed(item, fill->GetCutoffValue(), 2);
+            return true;
+        case kLineFillCellSizeId:
+            if (!fill) return false;
+            fill->GetLogBrush(&brush);
+            ShowFillSize(item, brush);
+            return true;
+        default:
+            return false;
+    }
 }

@@ -25,6 +25,7 @@ protected:
     void BuildItems(CBCGPPropList& list) override;
     void ShowTarget(CBCGPPropList& list) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    bool ShowStoredValue(CBCGPProp* item) override;
 };
 
 // "折线" 0, "阶梯" 1, any other text 0; back: 1 "阶梯", any other mode "折线".

@@ -46,6 +46,11 @@ LRESULT CkelPropListPiePlotFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = ApplyPenFill(item, kBorderGroupId, plot->GetCurSelPiece(), plot) != Edit::Refused;
             break;
     }
-    AfterEdit(item, taken);
+    EndEdit(item, taken);
     return 0;
+}
+
+bool CkelPropListPiePlotFill::ShowStoredValue(CBCGPProp* item) {
+    auto* plot = TargetAs<CPiePlot>();
+    return plot && ShowStoredPenFill(item, kBorderGroupId, plot->GetCurSelPiece());
 }

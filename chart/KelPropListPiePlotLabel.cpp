@@ -39,11 +39,28 @@ void RefreshLabelColumn(CBCGPPropList& list, CPiePlot* plot) {
             column->SetValue(_variant_t(shown->GetName().c_str()));
 }
 
-void RefreshLabelRows(CBCGPPropList& list, CPiePlot* plot) {
+// A row of the labels (from 1) or their step; false for another item.
+bool ShowLabelRow(CBCGPProp* item, CPiePlot* plot) {
+    if (!item) return false;
     const CPiePlot::CLabelRange* range = plot->GetLabel();
-    ShowRow(list.FindItemByData(Page::kFirstRowId), static_cast<long long>(range->m_nFirstRow) + 1);
-    ShowRow(list.FindItemByData(Page::kLastRowId), static_cast<long long>(range->m_nLastRow) + 1);
-    ShowRow(list.FindItemByData(Page::kStepId), range->m_nStep);
+    switch (item->GetData()) {
+        case Page::kFirstRowId:
+            ShowRow(item, static_cast<long long>(range->m_nFirstRow) + 1);
+            return true;
+        case Page::kLastRowId:
+            ShowRow(item, static_cast<long long>(range->m_nLastRow) + 1);
+            return true;
+        case Page::kStepId:
+            ShowRow(item, range->m_nStep);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void RefreshLabelRows(CBCGPPropList& list, CPiePlot* plot) {
+    for (DWORD_PTR id : {Page::kFirstRowId, Page::kLastRowId, Page::kStepId})
+        ShowLabelRow(list.FindItemByData(id), plot);
 }
 
 void RefreshPlace(CBCGPPropList& list, CPiePlot* plot) {
@@ -70,12 +87,12 @@ void RefreshFont(CBCGPPropList& list, CPiePlot* plot) {
     SetFontProp(font, current);
 }
 
-// The label font read over the plot's (ReadGroupEdit); nothing is written when the edited field is
+// The label font read over the plot's (ReadEditedField); nothing is written when the edited field is
 // refused.
 bool ApplyFont(CBCGPProp* edited, CPiePlot* plot) {
     QXLOGFONT font;
     plot->GetLabelFont(&font);
-    if (!ReadGroupEdit(edited, font)) return false;
+    if (!ReadEditedField(edited, font)) return false;
     plot->SetLabelFont(&font);
     return true;
 }
@@ -180,6 +197,18 @@ LRESULT CkelPropListPiePlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
         default:
             break;
     }
-    AfterEdit(item, taken);
+    EndEdit(item, taken);
     return 0;
+}
+
+bool CkelPropListPiePlotLabel::ShowStoredValue(CBCGPProp* item) {
+    auto* plot = TargetAs<CPiePlot>();
+    if (!item || !plot) return false;
+    QXLOGFONT font;
+    plot->GetLabelFont(&font);
+    return ShowLabelRow(item, plot) || (item->GetData() == kFontSizeId && ShowStoredSize(item, font.size));
+}
+
+bool CkelPropListPiePlotLabel::ReshowsRefusedText(CBCGPProp* item) {
+    return IsRowItem(item, kFirstRowId, kLastRowId, kStepId);
 }

@@ -33,6 +33,8 @@ protected:
     void BuildItems(CBCGPPropList& list) override;
     void ShowTarget(CBCGPPropList& list) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    bool ShowStoredValue(CBCGPProp* item) override;
+    bool ReshowsRefusedText(CBCGPProp* item) override;
 };
 
 // The labelled rows, checked against the plot's rows: a first or last row out of them brings the

@@ -55,6 +55,8 @@ void FillRoseColumns(CBCGPProp* item, CkelDataset* dataset, int column, bool wit
         item->SetValue(_variant_t(kNoCountColumn));
 }
 
+void ShowSectorAngle(CBCGPProp* item, CRosePlot* plot) { ShowFixed(item, plot->GetAngleSpacing(), 2); }
+
 }  // namespace
 
 const char* RoseTypeToText(double type) {
@@ -83,7 +85,7 @@ void CkelPropListRosePlot::ShowTarget(CBCGPPropList& list) {
     FillRoseColumns(list.FindItemByData(kAngleColumnId), plot->GetOuterDataset(), plot->GetDataCol(), false);
     FillRoseColumns(list.FindItemByData(kCountColumnId), plot->GetOuterDataset(), plot->GetCountCol(), true);
     RefreshRows(list, plot, kFirstRowId, kLastRowId, kStepId);
-    SetItemText(list.FindItemByData(kSectorAngleId), numtext::Fixed(plot->GetAngleSpacing(), 2));
+    ShowSectorAngle(list.FindItemByData(kSectorAngleId), plot);
     if (CBCGPProp* type = list.FindItemByData(kTypeId)) {
         type->RemoveAllOptions();
         type->AddOption(kSectorType);
@@ -129,6 +131,18 @@ LRESULT CkelPropListRosePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
         default:
             break;
     }
-    AfterEdit(item, taken);
+    EndEdit(item, taken);
     return 0;
+}
+
+bool CkelPropListRosePlot::ShowStoredValue(CBCGPProp* item) {
+    auto* plot = TargetAs<CRosePlot>();
+    if (!item || !plot) return false;
+    if (item->GetData() != kSectorAngleId) return ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId);
+    ShowSectorAngle(item, plot);
+    return true;
+}
+
+bool CkelPropListRosePlot::ReshowsRefusedText(CBCGPProp* item) {
+    return IsRowItem(item, kFirstRowId, kLastRowId, kStepId);
 }

@@ -16,6 +16,10 @@ LRESULT CkelPropListRosePlotFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CRosePlot>();
     if (!item || !plot) return 0;
-    AfterEdit(item, ApplyPenFill(item, kBorderGroupId, plot, plot) != Edit::Refused);
+    EndEdit(item, ApplyPenFill(item, kBorderGroupId, plot, plot) != Edit::Refused);
     return 0;
+}
+
+bool CkelPropListRosePlotFill::ShowStoredValue(CBCGPProp* item) {
+    return ShowStoredPenFill(item, kBorderGroupId, TargetAs<CRosePlot>());
 }

@@ -6,7 +6,6 @@
 #include "chart/ChartTexts.h"
 #include "chart/PlotTexts.h"
 #include "framework/GroupTexts.h"
-#include "framework/PenFontEdits.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Thistle/Axis.h"
 #include "hosttypes/Thistle/ChartGraph.h"
@@ -27,7 +26,7 @@ CBCGPProp* NewPlotItem(const PlotItemDef& def) {
 bool TakeOneOfTwo(CBCGPProp* item, const char* first, const char* second, bool ignoreCase) {
     const CString text = ItemText(item);
     const bool isFirst = ignoreCase ? text.CompareNoCase(first) == 0 : text == first;
-    SetItemText(item, isFirst ? first : second);
+    ShowOptionTaken(item, isFirst ? first : second);
     return isFirst;
 }
 
@@ -169,72 +168,72 @@ bool ApplyLabelFont(CBCGPProp* edited, CkelPlotLabels* labels) {
     if (!edited || !labels) return false;
     QXLOGFONT font;
     labels->GetLogFont(&font);
-    if (!ReadGroupEdit(edited, font)) return false;
+    if (!ReadEditedField(edited, font)) return false;
     labels->SetLogFont(&font);
     return true;
 }
 
-// ---- pen, font and point groups ----------------------------------------------------------------------------------
+// ---- refused items shown again ----------------------------------------------------------------------------------
 
-namespace {
-// The group of an edited item, and whether the edited item is the group's width or size (position 1).
-CBCGPProp* EditedGroup(CBCGPProp* edited, bool* size) {
-    CBCGPProp* group = edited ? edited->GetParent() : nullptr;
-    *size = group && group->GetSubItem(1) == edited;
-    return group;
+bool ShowStoredSize(CBCGPProp* item, float hundredths, int first) {
+    if (EditedFieldPosition(item, first) != 1) return false;
+    ShowFixed(item, hundredths / 100.0, 2);
+    return true;
 }
-}  // namespace
 
-bool ReadGroupEdit(CBCGPProp* edited, QXLOGPEN& pen) {
-    bool size = false;
-    CBCGPProp* group = EditedGroup(edited, &size);
-    if (!group) return false;
-    QXLOGPEN read = pen;
-    if (!GetLineProp(group, read)) {
-        if (size) return false;
-        read = pen;
-        penfont::EditPen(read, group->GetSubItem(0), 0);
-        penfont::EditPen(read, group->GetSubItem(2), 2);
+bool IsRowItem(CBCGPProp* item, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId) {
+    if (!item) return false;
+    const DWORD_PTR id = item->GetData();
+    return id == firstId || id == lastId || (stepId != kNoItem && id == stepId);
+}
+
+bool IsLabelRow(CBCGPProp* item, const LabelIds& ids) {
+    CBCGPProp* group = item ? item->GetParent() : nullptr;
+    if (!group || ids.data == kNoItem || group->GetData() != ids.data) return false;
+    for (int position : {2, 3, 4})
+        if (group->GetSubItem(position) == item) return true;
+    return false;
+}
+
+bool ShowStoredRow(CBCGPProp* item, IkelPlot* plot, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId) {
+    if (!item || !plot) return false;
+    const DWORD_PTR id = item->GetData();
+    if (id == firstId)
+        ShowFirstRow(item, plot);
+    else if (id == lastId)
+        ShowLastRow(item, plot);
+    else if (stepId != kNoItem && id == stepId)
+        ShowStep(item, plot);
+    else
+        return false;
+    return true;
+}
+
+bool ShowStoredLabel(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels) {
+    CBCGPProp* group = item ? item->GetParent() : nullptr;
+    if (!group || !labels) return false;
+    const DWORD_PTR groupId = group->GetData();
+    if (groupId == ids.font) {
+        QXLOGFONT font;
+        labels->GetLogFont(&font);
+        return ShowStoredSize(item, font.size);
     }
-    pen = read;
-    return true;
-}
-
-bool ReadGroupEdit(CBCGPProp* edited, QXLOGFONT& font) {
-    bool size = false;
-    CBCGPProp* group = EditedGroup(edited, &size);
-    if (!group) return false;
-    float hundredths = 0;
-    // Checked first: GetFontProp shows the stored size again in a size item it refuses.
-    if (penfont::ReadGroupSize(ItemText(group->GetSubItem(1)), &hundredths)) return GetFontProp(group, font);
-    if (size) return false;
-    penfont::EditFont(font, group->GetSubItem(0), 0);
-    penfont::EditFont(font, group->GetSubItem(2), 2);
-    return true;
-}
-
-bool ReadGroupEdit(CBCGPProp* edited, QXLOGPOINT& point) {
-    bool size = false;
-    CBCGPProp* group = EditedGroup(edited, &size);
-    if (!group) return false;
-    if (ReadPointGroup(group, point)) return true;
-    if (size) return false;
-    for (int position : {0, 2, 3}) GetPointSubProp(group->GetSubItem(position), point, position);
+    if (groupId == ids.position) return ShowStoredLabelPosition(item, labels);
+    if (groupId != ids.data || ids.data == kNoItem) return false;
+    if (item == group->GetSubItem(2))
+        ShowRow(item, static_cast<long long>(labels->GetFirstlabelRow()) + 1);
+    else if (item == group->GetSubItem(3))
+        ShowRow(item, static_cast<long long>(labels->GetLastlabelRow()) + 1);
+    else if (item == group->GetSubItem(4))
+        ShowRow(item, labels->GetStep());
+    else
+        return false;
     return true;
 }
 
 // ---- point symbols ---------------------------------------------------------------------------------------------
 
 CBCGPProp* NewPointGroup(const char* label, DWORD_PTR id) { return CreatePointProp(label, id, PointSizeTextRule()); }
-
-bool ReadPointGroup(CBCGPProp* group, QXLOGPOINT& point) {
-    if (!group) return false;
-    double size = 0;
-    QXLOGPOINT read = point;
-    if (!GetNumberProp(group->GetSubItem(1), &size) || !GetPointProp(group, read)) return false;
-    point = read;
-    return true;
-}
 
 // ---- series selector and notifications ----------------------------------------------------------------------------
 

@@ -10,6 +10,7 @@
 #include "bcg/Prop.h"
 #include "bcg/PropList.h"
 #include "chart/ChartGroups.h"
+#include "framework/GroupEdits.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
@@ -90,25 +91,28 @@ void RefreshLabels(CBCGPPropList& list, const LabelIds& ids, CkelPlotLabels* lab
 // position group or the font. NotMine when the item is none of them; Refused when a row is out of
 // the plot's range (nothing written).
 Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels, IkelPlot* plot, int barColumn = -1);
-// The font group of the edited item read over the labels' current font (ReadGroupEdit); nothing is
-// written when the edited field is refused.
+// The edited field of the font group read over the labels' current font (ReadEditedField); nothing
+// is written when it is refused.
 bool ApplyLabelFont(CBCGPProp* edited, CkelPlotLabels* labels);
 
-// ---- pen, font and point groups read back for an edit of one of their items ------------------------------------
-// Where the group reader's answer is not consulted, the edited field decides: every field that reads
-// is taken; a stored width or size that the reader refuses (a field not edited) keeps its value while
-// the others are still taken. False, record untouched, only when the edited field is that width or
-// size and it does not read.
-bool ReadGroupEdit(CBCGPProp* edited, QXLOGPEN& pen);
-bool ReadGroupEdit(CBCGPProp* edited, QXLOGFONT& font);
-bool ReadGroupEdit(CBCGPProp* edited, QXLOGPOINT& point);
+// ---- refused items shown again ----------------------------------------------------------------------------------
+// The width or size of a pen, font or point group (after first leading switches) shown again from
+// the stored hundredths, as the refresh shows it; false for any other item.
+bool ShowStoredSize(CBCGPProp* item, float hundredths, int first = 0);
+// Whether the item is a row or step item of a page (the step only when stepId is given), and one of
+// the rows or the step of a label group's "数据".
+bool IsRowItem(CBCGPProp* item, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId);
+bool IsLabelRow(CBCGPProp* item, const LabelIds& ids);
+// A row or step item of a "常规" page shown again from the plot's range; false for any other item.
+bool ShowStoredRow(CBCGPProp* item, IkelPlot* plot, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId);
+// A label item shown again from the labels: a row or step of the data group, an offset or the angle
+// of the position group, the font size; false for any other item.
+bool ShowStoredLabel(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels);
 
 // ---- point symbols ---------------------------------------------------------------------------------------------
-// A point group whose size item refuses what ReadPointGroup refuses (chart/ChartReaders.h:
+// A point group whose size item refuses a size the point readers refuse (chart/ChartReaders.h:
 // PointSizeTextRule).
 CBCGPProp* NewPointGroup(const char* label, DWORD_PTR id);
-// A point group read over point: false, point unchanged, unless the size is a number of 0 or more.
-bool ReadPointGroup(CBCGPProp* group, QXLOGPOINT& point);
 
 // ---- the series selector of the bar pages ----------------------------------------------------------------------
 // Options: the group's series; value: the current one.
@@ -141,8 +145,9 @@ void RefreshPenFill(CBCGPPropList& list, DWORD_PTR lineId, Owner* owner) {
     UpdateFillProps(fill, 1, owner->GetFillStyleSet(), brush);
 }
 
-// An edit of the border or fill items: the pen read over the owner's (ReadGroupEdit), the fill flag,
-// or the one fill sub-item read over the owner's brush and set (after which the plot is told).
+// An edit of the border or fill items: the edited pen field read over the owner's pen
+// (ReadEditedField), the fill flag, or the one fill sub-item read over the owner's brush and set
+// (after which the plot is told).
 // NotMine when the item is none of them; Refused, nothing written, when the edited field is.
 template <class Owner>
 Edit ApplyPenFill(CBCGPProp* item, DWORD_PTR lineId, Owner* owner, IkelPlot* plot) {
@@ -152,7 +157,7 @@ Edit ApplyPenFill(CBCGPProp* item, DWORD_PTR lineId, Owner* owner, IkelPlot* plo
     if (id <= lineId + 3) {
         QXLOGPEN pen;
         owner->GetLogPen(&pen);
-        if (!ReadGroupEdit(item, pen)) return Edit::Refused;
+        if (!ReadEditedField(item, pen)) return Edit::Refused;
         owner->SetLogPen(&pen);
     } else if (id == lineId + 5) {
         owner->SetIsShowFill(GetYesNoProp(item));
@@ -166,6 +171,22 @@ Edit ApplyPenFill(CBCGPProp* item, DWORD_PTR lineId, Owner* owner, IkelPlot* plo
         NotifyPlot(plot);
     }
     return Edit::Taken;
+}
+
+// The border width or the fill's cell size shown again from the owner's; false for another item.
+template <class Owner>
+bool ShowStoredPenFill(CBCGPProp* item, DWORD_PTR lineId, Owner* owner) {
+    if (!item || !owner) return false;
+    if (item->GetData() == lineId + 2) {
+        QXLOGPEN pen;
+        owner->GetLogPen(&pen);
+        return ShowStoredSize(item, pen.width);
+    }
+    if (item->GetData() != lineId + 10) return false;
+    QXLOGBRUSH brush;
+    owner->GetLogBrush(&brush);
+    ShowFillSize(item, brush);
+    return true;
 }
 }  // namespace chart
 

@@ -1,6 +1,8 @@
 #include "chart/PropListAxis.h"
 
 #include "chart/AxisTexts.h"
+#include "chart/PlotItems.h"
+#include "framework/GroupEdits.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
@@ -54,13 +56,25 @@ void CPropListAxis::ShowTarget(CBCGPPropList& list) {
 }
 
 // The edits show a refused number with two decimals, the refresh most of them with one.
-bool CPropListAxis::ShowEditedValue(CBCGPProp* item) { return ShowAxisValueAgain(item, TargetAs<IkelAxis>()); }
+bool CPropListAxis::ShowStoredValue(CBCGPProp* item) {
+    IkelAxis* axis = TargetAs<IkelAxis>();
+    if (!item || !axis) return false;
+    const DWORD_PTR id = item->GetData();
+    if (ShowAxisValueAgain(item, axis)) return true;
+    if (id == kTitleFontSizeId) {
+        QXLOGFONT font;
+        axis->GetTitle()->GetFont(&font);
+        return ShowStoredSize(item, font.size);
+    }
+    QXLOGPEN pen;
+    axis->GetLogPen(&pen);
+    return id == kLineWidthId && ShowStoredSize(item, pen.width);
+}
 
 LRESULT CPropListAxis::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     IkelAxis* axis = TargetAs<IkelAxis>();
     if (!item || !axis) return 0;
-    CBCGPProp* group = item->GetParent();
     bool taken = true;
     switch (item->GetData()) {
         case kScaleTypeId:
@@ -92,7 +106,7 @@ LRESULT CPropListAxis::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kTitleFontColorId: {
             QXLOGFONT font;
             axis->GetTitle()->GetFont(&font);
-            taken = GetFontProp(group, font);
+            taken = ReadEditedField(item, font);
             if (taken) axis->GetTitle()->SetFont(&font);
             break;
         }
@@ -101,7 +115,7 @@ LRESULT CPropListAxis::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kLineColorId: {
             QXLOGPEN pen;
             axis->GetLogPen(&pen);
-            taken = GetLineProp(group, pen);
+            taken = ReadEditedField(item, pen);
             if (taken) axis->SetLogPen(&pen);
             break;
         }
@@ -109,6 +123,16 @@ LRESULT CPropListAxis::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
     }
     // A refused edit wrote nothing: the view needs no repaint.
-    AfterEdit(item, taken);
+    EndEdit(item, taken);
     return 0;
+}
+
+// Every refused number of the three groups shows the stored one with two decimals, except an angle
+// axis's bound that is no number: that changes nothing.
+bool CPropListAxis::ReshowsRefusedText(CBCGPProp* item) {
+    IkelAxis* axis = TargetAs<IkelAxis>();
+    if (!item || !axis) return false;
+    const DWORD_PTR id = item->GetData();
+    if ((id == kMinId || id == kMaxId) && axis->GetAxisType() == 3) return false;
+    return id <= kTitleAngleId;
 }

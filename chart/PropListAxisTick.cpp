@@ -6,6 +6,7 @@
 #include "chart/ChartItems.h"
 #include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
+#include "chart/PlotItems.h"
 #include "chart/PropListAxis.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -170,6 +171,36 @@ LRESULT CPropListAxisTick::OnPropertyChanged(WPARAM, LPARAM lParam) {
         default:
             break;
     }
-    AfterEdit(item, taken);
+    EndEdit(item, taken);
     return 0;
+}
+
+// A length with two decimals, a width as the refresh shows them.
+bool CPropListAxisTick::ShowStoredValue(CBCGPProp* item) {
+    IkelAxis* axis = TargetAs<IkelAxis>();
+    if (!item || !axis) return false;
+    CkelAxisTickMarks::MajorTickStruct* major = axis->GetTickMarks()->GetMajorTickStruct();
+    CkelAxisTickMarks::MinorTickStruct* minor = axis->GetTickMarks()->GetMinorTickStruct();
+    QXLOGPEN pen;
+    switch (item->GetData()) {
+        case kMajorLengthId:
+            ShowFixed(item, major->GetLength() / 100, 2);
+            return true;
+        case kMinorLengthId:
+            ShowFixed(item, minor->GetLength() / 100, 2);
+            return true;
+        case kMajorWidthId:
+            major->GetStyle(&pen);
+            return chart::ShowStoredSize(item, pen.width);
+        case kMinorWidthId:
+            minor->GetStyle(&pen);
+            return chart::ShowStoredSize(item, pen.width);
+        default:
+            return false;
+    }
+}
+
+// A refused length shows the stored one with two decimals; a refused width is ignored.
+bool CPropListAxisTick::ReshowsRefusedText(CBCGPProp* item) {
+    return item && (item->GetData() == kMajorLengthId || item->GetData() == kMinorLengthId);
 }

@@ -76,6 +76,23 @@ LRESULT CPropListPiePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kNoItem) != Edit::Refused;
             break;
     }
-    AfterEdit(item, taken);
+    EndEdit(item, taken);
     return 0;
 }
+
+bool CPropListPiePlot::ShowStoredValue(CBCGPProp* item) {
+    auto* plot = TargetAs<CPiePlot>();
+    if (!item || !plot) return false;
+    switch (item->GetData()) {
+        case kStartAngleId:
+            ShowFixed(item, plot->GetStartAngle(), 2);
+            return true;
+        case kSplitId:
+            ShowFixed(item, plot->GetSplitDist(), 2);
+            return true;
+        default:
+            return ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kNoItem);
+    }
+}
+
+bool CPropListPiePlot::ReshowsRefusedText(CBCGPProp* item) { return IsRowItem(item, kFirstRowId, kLastRowId, kNoItem); }

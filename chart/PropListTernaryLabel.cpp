@@ -29,6 +29,13 @@ LRESULT CPropListTernaryLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CkelTernaryPlot>();
     if (!item || !plot || !plot->GetPlotLabels()) return 0;
-    AfterEdit(item, ApplyLabelEdit(item, kLabelGroupIds, plot->GetPlotLabels(), plot) != Edit::Refused);
+    EndEdit(item, ApplyLabelEdit(item, kLabelGroupIds, plot->GetPlotLabels(), plot) != Edit::Refused);
     return 0;
 }
+
+bool CPropListTernaryLabel::ShowStoredValue(CBCGPProp* item) {
+    auto* plot = TargetAs<CkelTernaryPlot>();
+    return plot && ShowStoredLabel(item, kLabelGroupIds, plot->GetPlotLabels());
+}
+
+bool CPropListTernaryLabel::ReshowsRefusedText(CBCGPProp* item) { return IsLabelRow(item, kLabelGroupIds); }

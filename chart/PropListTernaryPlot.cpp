@@ -106,7 +106,7 @@ Edit ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot) {
                 taken = taken && fits;
             }
             if (!taken) ShowFirstAxis(item, plot);
-            return any ? Edit::Taken : Edit::Refused;
+            return any || taken ? Edit::Taken : Edit::Refused;
         }
         case Page::kMinorDivisionId: {
             unsigned division = 0;
@@ -197,6 +197,28 @@ LRESULT CPropListTernaryPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
     }
-    AfterEdit(item, taken);
+    EndEdit(item, taken);
     return 0;
+}
+
+// Without a dataset manager the refresh shows nothing, but a refused value still shows the stored
+// one: the rows from the plot's range, the axis settings from the first axis.
+bool CPropListTernaryPlot::ShowStoredValue(CBCGPProp* item) {
+    auto* plot = TargetAs<CkelTernaryPlot>();
+    if (!item || !plot) return false;
+    switch (item->GetData()) {
+        case kMajorSpacingId:
+        case kMinorDivisionId:
+        case kDecimalsId:
+            ShowFirstAxis(item, plot);
+            return plot->GetAxis1() != nullptr;
+        default:
+            return ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId);
+    }
+}
+
+// The rows, the spacing and the division are shown again after any refusal.
+bool CPropListTernaryPlot::ReshowsRefusedText(CBCGPProp* item) {
+    return item && (item->GetData() == kMajorSpacingId || item->GetData() == kMinorDivisionId ||
+                    IsRowItem(item, kFirstRowId, kLastRowId, kStepId));
 }

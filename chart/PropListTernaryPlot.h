@@ -34,11 +34,13 @@ protected:
     void BuildItems(CBCGPPropList& list) override;
     void ShowTarget(CBCGPPropList& list) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    bool ShowStoredValue(CBCGPProp* item) override;
+    bool ReshowsRefusedText(CBCGPProp* item) override;
 };
 
 // An edit of the axis group applied to each of the plot's three axes (NotMine for another item):
 // the typed value is read once and checked against each axis's range in turn: every axis whose
 // range holds it takes it, one whose range does not keeps its spacing (with its message). When an
-// axis refused it the item shows the first axis's spacing again; the edit is Refused only when no
-// axis took it.
+// axis refused it the item shows the first axis's spacing again; the edit is Refused only when
+// axes refused it and none took it (a plot without axes has nothing to refuse it).
 chart::Edit ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot);

@@ -39,21 +39,22 @@ protected:
     virtual void BuildItems(CBCGPPropList& list);
     // The target shown in the page's items held by list.
     virtual void ShowTarget(CBCGPPropList& list);
-    // After the page's reader refused a text the item had taken (a pick, or a change reported from
-    // code): the item shows the stored value as the refresh shows it. Nothing else changes: the
-    // refresh runs over a copy of the page's items, and only the item's value is taken from it.
-    // An item the page shows again in its edits' format (ShowEditedValue) shows that instead.
-    void ShowStoredValue(CBCGPProp* item);
-    // After a text the item refused itself: its text from before the edit, or the page's edits'
-    // format where it has one (ShowEditedValue).
+    // After a refusal, whoever refused the text, the item alone shows the stored value again
+    // (ShowStoredValue) and nothing else on the page changes. A text the page's reader refused
+    // (a pick, a report from code, a check with its message) is never kept. A text the item refused
+    // itself left it showing its text from before the edit, which stays unless the page's edits
+    // answer that item with a format of their own (ReshowsRefusedText).
     void ShowItemAgain(CBCGPProp* item) override;
-    // For a page whose edits show a refused value in a format of their own (two decimals where the
-    // refresh shows one): sets the item's text from the stored value and answers true; false, item
-    // untouched, for an item it has no such format for (the default: every item).
-    virtual bool ShowEditedValue(CBCGPProp* item);
+    // Sets the one item's text from the stored value, in the format the page's edits show it again
+    // (else as the refresh shows it), and answers true; false, item untouched, for an item it has
+    // no stored value for (the default). Every item the page's reader can refuse has one.
+    virtual bool ShowStoredValue(CBCGPProp* item);
+    // Whether the page's edits show the item's stored value again in a format of their own even
+    // after a text the item refused itself; false (the default) keeps its text from before.
+    virtual bool ReshowsRefusedText(CBCGPProp* item);
     // The end of an edit: a taken one has the view repainted; a refused one wrote nothing, and the
-    // item shows the stored value again (ShowStoredValue).
-    void AfterEdit(CBCGPProp* item, bool taken);
+    // item is shown again (ShowItemAgain).
+    void EndEdit(CBCGPProp* item, bool taken);
 
     int m_nKind = 0;
     CObject* m_pTarget = nullptr;

@@ -60,10 +60,19 @@ struct SampleChart {
         }
     }
     std::vector<IkelPlot*> Plots() { return {&line, &classes, &bar, &histogram, &pie, &ternaryPlot, &rose}; }
+    // The chart loses its dataset manager (and the datasets it held); the plots keep a dataset of
+    // their own with the same series.
+    void DropDatasetManager() {
+        kept = std::make_unique<CkelDataset>(*wells);
+        for (IkelPlot* plot : Plots()) plot->SetDataset(kept.get());
+        chart.SetDatasetManagerObj(nullptr);
+        wells = blocks = nullptr;
+    }
 
     IChartGraph chart;
     CkelDataset* wells = nullptr;
     CkelDataset* blocks = nullptr;
+    std::unique_ptr<CkelDataset> kept;
     CkelAxisStanderdX x;
     CkelAxisStanderdY y;
     CkelAxisTernary ternary;

@@ -65,6 +65,60 @@ TEST(AxisPage, RangeEditsGoThroughTheChecks) {
     EXPECT_EQ(axis.GetTitle()->GetText(), "深度");
 }
 
+// A group is applied whole, but an entry still showing the stored value (the refresh's rounding)
+// stands for that value: the rounding never reaches the axis.
+TEST(AxisPage, ReappliedEntriesKeepTheStoredDigits) {
+    OpenChartPage<AxisPage> p;
+    ShapedAxis axis(0);
+    axis.SetIsRangeAuto(false);
+    axis.SetMin(0.25);
+    axis.SetMax(99.96);
+    axis.GetTickMarks()->GetMajorTickStruct()->SetSpacing(12.345);
+    axis.SetAxisLength(1234.5);
+    QXPOINT pos;
+    pos.x = 3.25;
+    pos.y = -4.125;
+    axis.MoveAxisTo(pos);
+    CkelAxisTitle* title = axis.GetTitle();
+    title->SetXOffset(1.25);
+    title->SetYOffset(-2.125);
+    title->SetRotateAngle(45.125);
+    p.Show(&axis);
+    EXPECT_EQ(p.Value(kMinId), "0.2");
+    EXPECT_EQ(p.Value(kMaxId), "100.0");
+    EXPECT_EQ(p.Value(kMajorSpacingId), "12.35");
+
+    EXPECT_TRUE(p.Pick(kDescendId, "是"));
+    EXPECT_TRUE(axis.GetDescend());
+    EXPECT_DOUBLE_EQ(axis.GetMin(), 0.25);
+    EXPECT_DOUBLE_EQ(axis.GetMax(), 99.96);
+    EXPECT_DOUBLE_EQ(axis.GetTickMarks()->GetMajorTickStruct()->GetSpacing(), 12.345);
+    EXPECT_TRUE(Boxes().empty());
+
+    EXPECT_TRUE(p.Pick(kScaleTypeId, "对数"));
+    EXPECT_EQ(axis.GetAxisScaleType(), 2);
+    EXPECT_DOUBLE_EQ(axis.GetLength(), 1234.5);
+    axis.GetAxisPosition(pos);
+    EXPECT_DOUBLE_EQ(pos.x, 3.25);
+    EXPECT_DOUBLE_EQ(pos.y, -4.125);
+
+    EXPECT_TRUE(p.Pick(kTitlePosId, "左端"));
+    EXPECT_EQ(title->GetTitleRelativePos(), 0);
+    EXPECT_DOUBLE_EQ(title->GetXOffset(), 1.25);
+    EXPECT_DOUBLE_EQ(title->GetYOffset(), -2.125);
+    EXPECT_DOUBLE_EQ(title->GetRotateAngle(), 45.125);
+
+    // An entry typed anew is taken as typed.
+    EXPECT_TRUE(p.Type(kMinId, "0.5"));
+    EXPECT_DOUBLE_EQ(axis.GetMin(), 0.5);
+    EXPECT_DOUBLE_EQ(axis.GetMax(), 99.96);
+
+    // A free text in the title's "位置" is taken as the middle, which the item then shows.
+    EXPECT_TRUE(p.Type(kTitlePosId, "abc"));
+    EXPECT_EQ(title->GetTitleRelativePos(), 2);
+    EXPECT_EQ(p.Value(kTitlePosId), "中端");
+}
+
 TEST(AxisPage, ScaleAndAxisTypesDisableGroups) {
     OpenChartPage<AxisPage> p;
     ShapedAxis fixed(0);

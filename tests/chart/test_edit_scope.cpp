@@ -6,9 +6,11 @@
 #include "ChartPageFixture.h"
 #include "chart/AxisGroups.h"
 #include "chart/ChartDataFiles.h"
+#include "chart/ChartGraphProp.h"
 #include "chart/KelPropHistPlot.h"
 #include "chart/KelPropListAxisLabel.h"
 #include "chart/KelPropListBarPlotFill.h"
+#include "chart/KelPropListChartLegend.h"
 #include "chart/KelPropListLinePlotLabelSymbol.h"
 #include "chart/KelPropListLinePlotSet.h"
 #include "chart/PropListAxis.h"
@@ -62,8 +64,8 @@ TEST(ChartEditScope, AReaderRefusalShowsTheStoredValueInThatItemOnly) {
     EXPECT_EQ(hist.Repaints(), histRepaints);
 }
 
-// The stored value is looked up on a fresh copy of the page's items: showing it touches no item of
-// the page itself, not even those the copy's refresh fills level by level.
+// The stored value is shown for the refused item alone: no other item of the page is touched, not
+// even those of the other label level.
 TEST(ChartEditScope, TheAxisLabelLevelsOfThePageStayWhileARefusedOffsetShowsAgain) {
     OpenChartPage<CkelPropListAxisLabel> p;
     ShapedAxis axis(0);
@@ -131,6 +133,101 @@ TEST(ChartEditScope, APenGroupEditIsDecidedByTheEditedField) {
     sery->GetLogPen(&pen);
     EXPECT_FLOAT_EQ(pen.width, -50);
     EXPECT_EQ(fill.Value(CkelPropListBarPlotFill::kBorderWidthId), "-0.50");
+}
+
+// A font or pen whose stored size or width does not read (-100) still takes a picked colour or style;
+// the size or width stays as stored, and a pick never rewrites a width from its rounded text (99.96
+// shown "1.00" stays 99.96).
+TEST(ChartEditScope, APickIsTakenWhateverTheStoredSizeOrWidthShows) {
+    const COLORREF red = RGB(200, 0, 0);
+    QXLOGFONT font;
+    font.size = -100;
+    QXLOGPEN pen;
+    pen.width = -100;
+    pen.style = 1;
+
+    OpenChartPage<CChartGraphProp> frame;
+    CkelChartTitle* title = frame.chart().chart.GetTitle();
+    title->SetLogFont(font);
+    frame.Show(&frame.chart().chart);
+    EXPECT_TRUE(frame.Color(CChartGraphProp::kFontColorId, red));
+    QXLOGFONT stored;
+    title->GetLogFont(stored);
+    EXPECT_EQ(stored.color, red);
+    EXPECT_FLOAT_EQ(stored.size, -100);
+
+    using Legend = CkelPropListChartLegend;
+    OpenChartPage<Legend> legendPage;
+    CkelLegend& legend = legendPage.chart().legend;
+    legend.SetTitleFont(&font);
+    legend.SetLegendFont(&font);
+    legend.SetBorderLine(&pen);
+    legendPage.Show(&legend);
+    EXPECT_TRUE(legendPage.Color(Legend::kTitleFontColorId, red));
+    EXPECT_TRUE(legendPage.Color(Legend::kEntryFontColorId, red));
+    ASSERT_TRUE(legendPage.grid().PickDropDownEntry(legendPage.Item(Legend::kFrameLineStyleId), 2));
+    legend.GetTitleFont(&stored);
+    EXPECT_EQ(stored.color, red);
+    EXPECT_FLOAT_EQ(stored.size, -100);
+    legend.GetLegendFont(&stored);
+    EXPECT_EQ(stored.color, red);
+    QXLOGPEN border;
+    legend.GetBorderLine(&border);
+    EXPECT_NE(border.style, 1u);
+    EXPECT_FLOAT_EQ(border.width, -100);
+    // A change reported for a group row writes nothing and still repaints.
+    const uint64_t stamp = legend.GetTimeStamp();
+    const int repaints = legendPage.Repaints();
+    legendPage.Report(Legend::kTitleFontId, _variant_t(""));
+    EXPECT_EQ(legend.GetTimeStamp(), stamp);
+    EXPECT_EQ(legendPage.Repaints(), repaints + 1);
+    // A stored width with more digits than shown stays on a pick.
+    border.width = 99.96f;
+    legend.SetBorderLine(&border);
+    font.size = 1234.5f;
+    legend.SetTitleFont(&font);
+    legendPage.Reshow(&legend);
+    EXPECT_TRUE(legendPage.Color(Legend::kFrameLineColorId, red));
+    EXPECT_TRUE(legendPage.Color(Legend::kTitleFontColorId, RGB(0, 0, 200)));
+    legend.GetBorderLine(&border);
+    EXPECT_FLOAT_EQ(border.width, 99.96f);
+    legend.GetTitleFont(&stored);
+    EXPECT_FLOAT_EQ(stored.size, 1234.5f);
+
+    OpenChartPage<CPropListAxis> axisPage;
+    ShapedAxis axis(0);
+    axis.GetTitle()->SetFont(&font);
+    axis.SetLogPen(&pen);
+    font.size = -100;
+    axis.GetTitle()->SetFont(&font);
+    axisPage.Show(&axis);
+    EXPECT_TRUE(axisPage.Color(chart::kTitleFontColorId, red));
+    ASSERT_TRUE(axisPage.grid().PickDropDownEntry(axisPage.Item(CPropListAxis::kLineStyleId), 2));
+    axis.GetTitle()->GetFont(&stored);
+    EXPECT_EQ(stored.color, red);
+    EXPECT_FLOAT_EQ(stored.size, -100);
+    QXLOGPEN line;
+    axis.GetLogPen(&line);
+    EXPECT_NE(line.style, 1u);
+    EXPECT_FLOAT_EQ(line.width, -100);
+    line.width = 99.96f;
+    axis.SetLogPen(&line);
+    axisPage.Reshow(&axis);
+    EXPECT_TRUE(axisPage.Color(CPropListAxis::kLineColorId, red));
+    axis.GetLogPen(&line);
+    EXPECT_EQ(line.color, red);
+    EXPECT_FLOAT_EQ(line.width, 99.96f);
+
+    using LineSet = CkelPropListLinePlotSet;
+    OpenChartPage<LineSet> lineSet;
+    CkelLinePlot& plot = lineSet.chart().line;
+    QXLOGPEN plotPen = PenOf(plot);
+    plotPen.width = 99.96f;
+    plot.SetLogPen(&plotPen);
+    lineSet.Show(&plot);
+    EXPECT_TRUE(lineSet.Color(LineSet::kLineColorId, red));
+    EXPECT_EQ(PenOf(plot).color, red);
+    EXPECT_FLOAT_EQ(PenOf(plot).width, 99.96f);
 }
 
 // An edit of the step applies the rows again, each with its check: a first row the plot's rows no

@@ -82,6 +82,12 @@ TEST(LinePlotSettings, FillTargetCutoffAndMode) {
     EXPECT_TRUE(line.GetIsLineStepModeReverse());
     EXPECT_TRUE(p.Type(LineSet::kModeId, "曲线"));
     EXPECT_EQ(line.GetLineMode(), 0);
+    EXPECT_EQ(p.Value(LineSet::kModeId), "折线") << "a free text shows the option taken";
+
+    // A free text as the fill's target is taken as up, which the item then shows.
+    EXPECT_TRUE(p.Type(kLineFillTargetId, "abc"));
+    EXPECT_EQ(fill->GetFillDirections(), CkelLinePlotFill::KEL_FILL_UP);
+    EXPECT_EQ(p.Value(kLineFillTargetId), "上");
 }
 
 TEST(LinePlotSettings, WithoutAFillOnlyTheFillItemsAreIgnored) {
@@ -115,6 +121,23 @@ TEST(LinePlotLabels, WithoutLabelsTheSymbolStillWorks) {
     EXPECT_TRUE(p.Pick(kLabelShowId, "是"));
     EXPECT_TRUE(p.Type(LineLabel::kSymbolSizeId, "abc"));
     EXPECT_FLOAT_EQ(SymbolOf(line).size, 450) << "a size that is no number writes nothing";
+}
+
+// The position group is written back whole; an entry still showing the stored value stands for it,
+// so an offset edit leaves an angle of 45.125 (shown "45.1") as it is.
+TEST(LinePlotLabels, PositionEntriesNotEditedKeepTheirDigits) {
+    OpenChartPage<CkelPropListLinePlotLabelSymbol> p;
+    CkelLinePlot& line = p.chart().line;
+    CkelPlotLabels* labels = line.GetLabels();
+    labels->SetIsShowlabels(true);
+    labels->SetAngle(45.125);
+    labels->SetYoffset(-1234.5);
+    p.Show(&line);
+    EXPECT_EQ(p.Value(chart::kLabelAngleId), "45.1");
+    EXPECT_TRUE(p.Type(chart::kLabelXOffsetId, "2"));
+    EXPECT_DOUBLE_EQ(labels->GetXoffset(), 200);
+    EXPECT_DOUBLE_EQ(labels->GetYoffset(), -1234.5);
+    EXPECT_DOUBLE_EQ(labels->GetAngle(), 45.125);
 }
 
 TEST(LinePlotLabels, HidingTheLabelsCollapsesTheirGroups) {
@@ -443,6 +466,35 @@ TEST(TernaryPlotPage, ASpacingOneAxisRefusesLeavesThatAxisAndTheOthersTakeIt) {
     EXPECT_EQ(p.Value(TernaryPage::kMinorDivisionId), "3");
 }
 
+// Without its dataset manager the page shows nothing at a refresh, yet a refused spacing or row
+// still shows its message and then the stored value, as the edits show it; nothing is written.
+TEST(TernaryPlotPage, WithoutItsDatasetManagerARefusalShowsTheStoredValue) {
+    OpenChartPage<TernaryPage> p;
+    CkelTernaryPlot& plot = p.chart().ternaryPlot;
+    TernaryAxes axes(plot);
+    for (ShapedAxis* axis : {&axes.a, &axes.b, &axes.c}) axis->GetTickMarks()->GetMajorTickStruct()->SetSpacing(12.5);
+    plot.GetDataRange()->SetFirstRow(2);
+    p.chart().DropDatasetManager();
+    p.Show(&plot);
+    EXPECT_EQ(p.Value(TernaryPage::kMajorSpacingId), "") << "the refresh shows nothing";
+    const uint64_t stamp = plot.GetTimeStamp();
+    const int repaints = p.Repaints();
+
+    EXPECT_TRUE(p.Type(TernaryPage::kMajorSpacingId, "200"));
+    EXPECT_EQ(Boxes(), Texts(3, "主刻度间隔必须小于：100.00"));
+    EXPECT_EQ(p.Value(TernaryPage::kMajorSpacingId), "12.50");
+    for (ShapedAxis* axis : {&axes.a, &axes.b, &axes.c}) EXPECT_DOUBLE_EQ(axes.Spacing(*axis), 12.5);
+    platform::Responder::Instance().ClearMessageBoxes();
+    EXPECT_TRUE(p.Type(TernaryPage::kFirstRowId, "0"));
+    EXPECT_EQ(Boxes(), Texts{"值必须大于等于1,小于等于10"});
+    EXPECT_EQ(p.Value(TernaryPage::kFirstRowId), "3");
+    EXPECT_EQ(plot.GetDataRange()->GetFirstRow(), 2u);
+    EXPECT_TRUE(p.Type(TernaryPage::kFirstRowId, "abc")) << "refused by the item itself";
+    EXPECT_EQ(p.Value(TernaryPage::kFirstRowId), "3");
+    EXPECT_EQ(plot.GetTimeStamp(), stamp);
+    EXPECT_EQ(p.Repaints(), repaints);
+}
+
 TEST(TernaryPlotPage, ColumnsOfTheOuterDataset) {
     OpenChartPage<TernaryPage> p;
     CkelTernaryPlot& plot = p.chart().ternaryPlot;
@@ -558,6 +610,9 @@ TEST(PlotOptionPicks, PicksReachTheSectorsAndAxesOnceThereAreAny) {
     ternary.Show(&plot);
     EXPECT_EQ(ternary.Value(TernaryPage::kMinorDivisionId), "") << "no axis to show";
     EXPECT_TRUE(ternary.Pick(TernaryPage::kMinorDivisionId, "1"));
+    const int repaints = ternary.Repaints();
+    EXPECT_TRUE(ternary.Type(TernaryPage::kMajorSpacingId, "40"));
+    EXPECT_GT(ternary.Repaints(), repaints) << "no axis refused it";
     TernaryAxes axes(plot);
     for (ShapedAxis* axis : {&axes.a, &axes.b, &axes.c}) axis->SetAxisUnit(CkelLabelFormat::KELUnit(1));
     ternary.Reshow(&plot);

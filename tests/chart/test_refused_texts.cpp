@@ -12,6 +12,7 @@
 #include "chart/KelPropHistPlot.h"
 #include "chart/KelPropListAxisGrid.h"
 #include "chart/KelPropListAxisLabel.h"
+#include "chart/KelPropListBarPlot.h"
 #include "chart/KelPropListBarPlotFill.h"
 #include "chart/KelPropListChartLegend.h"
 #include "chart/KelPropListPiePlotLabel.h"
@@ -34,18 +35,26 @@ struct Refusal {
     const char* shown;
 };
 
-// Types each text: the item refuses it itself, what `state` reads (values and stamps) stays, the
-// view is not repainted, no message is shown, and the item shows the stored value.
+// How a refused text reaches the item: typed (the item refuses it itself) or reported from code (the
+// item takes it and the page's reader refuses it).
+enum class Entry { Typed, Reported };
+
+// Enters each text: what `state` reads (values and stamps) stays, the view is not repainted, no
+// message is shown, and the item shows the stored value (or its text from before).
 template <class Page>
 void ExpectRefused(OpenChartPage<Page>& p, const std::vector<Refusal>& refusals,
-                   const std::function<std::string()>& state) {
+                   const std::function<std::string()>& state, Entry entry = Entry::Typed) {
     for (const Refusal& refusal : refusals) {
         for (const char* text : refusal.texts) {
-            SCOPED_TRACE(std::string("item ") + std::to_string(refusal.id) + ", typed \"" + text + "\"");
+            SCOPED_TRACE(std::string("item ") + std::to_string(refusal.id) + ", entered \"" + text + "\"");
             const std::string before = state();
             const int repaints = p.Repaints();
-            EXPECT_TRUE(p.Type(refusal.id, text));
-            EXPECT_TRUE(ItemRefusedText(p.Item(refusal.id))) << "the page never sees the text";
+            if (entry == Entry::Reported) {
+                p.Report(refusal.id, _variant_t(text));
+            } else {
+                EXPECT_TRUE(p.Type(refusal.id, text));
+                EXPECT_TRUE(ItemRefusedText(p.Item(refusal.id))) << "the page never sees the text";
+            }
             EXPECT_EQ(p.Value(refusal.id), refusal.shown);
             EXPECT_EQ(state(), before);
             EXPECT_EQ(p.Repaints(), repaints);
@@ -109,15 +118,21 @@ TEST(ChartRefusedTexts, AxisPageItemsShowTheStoredValueWithTwoDecimals) {
          {CPropListAxis::kLineWidthId, {"-0", "0abc", "5e36"}, "0.00"}},
         [&] { return std::to_string(axis.GetTimeStamp()) + "/" + std::to_string(axis.GetTitle()->GetTimeStamp()); });
 
-    // An angle axis takes a bound only as GetNumberProp's number: a negative one shows the stored one.
+    // An angle axis takes a bound only as GetNumberProp's number; one that is none changes nothing:
+    // the item shows its text from before, also after an accepted text the refresh would round.
     OpenChartPage<CPropListAxis> angle;
     CkelAxisAngle turn;
     turn.SetMin(10);
     turn.SetMax(300);
     turn.SetIsRangeAuto(false);
     angle.Show(&turn);
-    ExpectRefused(angle, {{chart::kMinId, {"-1", "abc"}, "10.00"}},
+    ExpectRefused(angle, {{chart::kMinId, {"-1", "abc"}, "10.0"}},
                   [&] { return std::to_string(turn.GetTimeStamp()) + "/" + std::to_string(turn.GetMin()); });
+    // Reported from code, it shows the stored one as the edits show it.
+    ExpectRefused(angle, {{chart::kMinId, {"abc"}, "10.00"}}, StampOf(turn), Entry::Reported);
+    EXPECT_TRUE(angle.Type(chart::kMaxId, "299.125"));
+    ExpectRefused(angle, {{chart::kMaxId, {"-5", "x"}, "299.125"}},
+                  [&] { return std::to_string(turn.GetTimeStamp()) + "/" + std::to_string(turn.GetMax()); });
 }
 
 TEST(ChartRefusedTexts, AxisLabelFontSizeIsReadLikeTheTickWidths) {
@@ -132,6 +147,37 @@ TEST(ChartRefusedTexts, AxisLabelFontSizeIsReadLikeTheTickWidths) {
         axis.GetTickLabels()->GetMajorTickLabel()->GetLOGFONT(&now);
         return std::to_string(now.size) + "/" + std::to_string(axis.GetTickLabels()->GetTimeStamp());
     });
+}
+
+// Where the page's edits show a refused value in a format of their own, a refusal by the item itself
+// shows it too, also after an accepted text the refresh would show otherwise; a refusal by the
+// page's check (with its message) or of a report from code the same.
+TEST(ChartRefusedTexts, BarWidthOverlapAndTickLengthAnswerInTheirEditsFormat) {
+    using Bars = CkelPropListBarPlot;
+    OpenChartPage<Bars> bars;
+    CkelBarPlot& bar = bars.chart().bar;
+    bars.Show(&bar);
+    EXPECT_TRUE(bars.Type(Bars::kWidthId, "50"));
+    EXPECT_TRUE(bars.Type(Bars::kOverlapId, "20"));
+    EXPECT_EQ(bars.Value(Bars::kWidthId), "50");
+    ExpectRefused(bars, {{Bars::kWidthId, {""}, "50.00"}, {Bars::kOverlapId, {"", "abc"}, "20.00"}}, StampOf(bar));
+    EXPECT_TRUE(bars.Type(Bars::kWidthId, "50"));
+    EXPECT_TRUE(bars.Type(Bars::kWidthId, "150"));
+    EXPECT_EQ(Boxes(), charttest::Texts{"值必须在0-100之间！"});
+    EXPECT_EQ(bars.Value(Bars::kWidthId), "50.00");
+    bars.Report(Bars::kOverlapId, _variant_t("x"));
+    EXPECT_EQ(bars.Value(Bars::kOverlapId), "20.00");
+    EXPECT_DOUBLE_EQ(bar.GetOverLapPer(), 0.2);
+
+    OpenChartPage<CPropListAxisTick> ticks;
+    ShapedAxis axis(0);
+    ticks.Show(&axis);
+    EXPECT_TRUE(ticks.Type(CPropListAxisTick::kMajorLengthId, "2.5"));
+    ExpectRefused(ticks, {{CPropListAxisTick::kMajorLengthId, {"abc", "-1"}, "2.50"}},
+                  StampOf(*axis.GetTickMarks()));
+    // A width the page ignores shows its text from before.
+    EXPECT_TRUE(ticks.Type(CPropListAxisTick::kMajorWidthId, "1.125"));
+    ExpectRefused(ticks, {{CPropListAxisTick::kMajorWidthId, {"abc"}, "1.125"}}, StampOf(*axis.GetTickMarks()));
 }
 
 // ---- legend -------------------------------------------------------------------------------------------------
@@ -154,6 +200,16 @@ TEST(ChartRefusedTexts, LegendSizesLinesAndColumns) {
                    {Legend::kWidthId, {"-5", "-0.001", "1e400"}, "3.00"},
                    {Legend::kColumnsId, {"0", "x", "-2", "4294967296"}, "3"}},
                   StampOf(legend));
+    QXLOGFONT font;
+    font.size = 1234.5f;
+    legend.SetTitleFont(&font);
+    p.Reshow(&legend);
+    ExpectRefused(p,
+                  {{Legend::kWidthId, {"-5"}, "3.00"},
+                   {Legend::kColumnsId, {"0", "x"}, "3"},
+                   {Legend::kTitleFontSizeId, {"-1", "abc"}, "12.35"},
+                   {Legend::kEntryLineWidthId, {"x"}, "0.50"}},
+                  StampOf(legend), Entry::Reported);
 }
 
 // ---- plot pages ---------------------------------------------------------------------------------------------
@@ -196,6 +252,25 @@ TEST(ChartRefusedTexts, PlotPagesShowTheStoredValueAsTheirRefreshShowsIt) {
     CRosePlot& rosePlot = rose.chart().rose;
     rose.Show(&rosePlot);
     ExpectRefused(rose, {{CkelPropListRosePlot::kSectorAngleId, {"-10", "10°", "1e39"}, "10.00"}}, StampOf(rosePlot));
+}
+
+// A text reported from code that the page's reader refuses is never kept: the item shows the stored
+// value as the page shows it (the legend and the angle axis: above).
+TEST(ChartRefusedTexts, ReportsThePageRefusesShowTheStoredValue) {
+    OpenChartPage<CPropListPiePlot> pie;
+    CPiePlot& piePlot = pie.chart().pie;
+    piePlot.SetSplitDist(1.5f);
+    pie.Show(&piePlot);
+    ExpectRefused(pie, {{CPropListPiePlot::kSplitId, {"1x", "-1"}, "1.50"}}, StampOf(piePlot), Entry::Reported);
+
+    OpenChartPage<CkelPropListAxisLabel> label;
+    ShapedAxis axis(0);
+    axis.GetTickLabels()->GetMajorTickLabel()->SetDotCount(2);
+    label.Show(&axis);
+    ExpectRefused(label,
+                  {{CkelPropListAxisLabel::kMajorXOffsetId, {"1e400"}, "0.00"},
+                   {CkelPropListAxisLabel::kMajorDecimalsId, {"-1"}, "2"}},
+                  StampOf(*axis.GetTickLabels()), Entry::Reported);
 }
 
 // ---- negative zero -------------------------------------------------------------------------------------------
