@@ -15,32 +15,10 @@
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/IntervalTexts.h"
 
-namespace {
-constexpr DWORD_PTR kRecordFields = 3;
-
-// The field index of item in the group groupId, or -1 when it is none of its sub-items.
-int FieldOf(CBCGPProp* item, DWORD_PTR groupId) {
-    const DWORD_PTR id = item ? item->GetData() : 0;
-    return id > groupId && id <= groupId + kRecordFields ? static_cast<int>(id - groupId - 1) : -1;
-}
-}  // namespace
-
 void ShowKitTitleItems(CBCGPPropList& list, CWpKit* kit, DWORD_PTR nameId) {
     SetItemText(list.FindItemByData(nameId, TRUE), kit->GetTitleText());
     SetOrientationProp(list.FindItemByData(nameId + 1, TRUE), kit->GetTitleDirection());
     if (CBCGPProp* font = list.FindItemByData(nameId + 2, TRUE)) EnableFontProp(font, kit->GetTitleFont(), true);
-}
-
-bool ReadFontSubItem(CBCGPProp* item, DWORD_PTR groupId, QXLOGFONT& font) {
-    if (FieldOf(item, groupId) < 0) return false;
-    ReadEditedField(item, font);
-    return true;
-}
-
-bool ReadLineSubItem(CBCGPProp* item, DWORD_PTR groupId, QXLOGPEN& pen) {
-    if (FieldOf(item, groupId) < 0) return false;
-    ReadEditedField(item, pen);
-    return true;
 }
 
 CString GroupSizeText(float hundredths) { return numtext::Fixed(hundredths / numtext::kHundredths, 2); }

@@ -34,12 +34,6 @@ CBCGPProp* NewTitleFontGroup(DWORD_PTR groupId, const char* faceCaption, DWORD_P
 // "当前段属性": the active interval's top and bottom depth (display only) and its editable value,
 // all empty; ids groupId + 1, + 2, + 3.
 CBCGPProp* NewActiveSegmentGroup(DWORD_PTR groupId, const char* valueCaption);
-// When item is a sub-item of the font group groupId (face, size, colour at groupId + 1 .. + 3):
-// that field read into font (ReadEditedField; a size it refuses leaves font untouched), true;
-// otherwise false, font untouched. EditGroupField below also tells a refused size.
-bool ReadFontSubItem(CBCGPProp* item, DWORD_PTR groupId, QXLOGFONT& font);
-// The same for a float-width line group (style, width, colour).
-bool ReadLineSubItem(CBCGPProp* item, DWORD_PTR groupId, QXLOGPEN& pen);
 // The text the refresh of a font, line or point group shows for a stored size or width (hundredths).
 CString GroupSizeText(float hundredths);
 // When item is the size or width of one of the groups (a group's id and its record's stored size or

@@ -62,8 +62,6 @@ protected:
     // the kit keeps. False when the edit must end there: a refused depth, one the kit refused (a top
     // below the bottom), or no item.
     bool WriteBaseBack(WPARAM wParam, LPARAM lParam);
-    // The former name of WriteBaseBack, kept while the perforation page still calls it.
-    bool BeginEdit(WPARAM wParam, LPARAM lParam) { return WriteBaseBack(wParam, lParam); }
 
 private:
     // The base write-back of item, the start of every edit: the modify flag, then the title's name,

@@ -103,7 +103,7 @@ bool CLstShoot::KitText(CBCGPProp* item, CString* text) {
 LRESULT CLstShoot::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpShoot* kit = Kit();
-    if (!item || !kit || !BeginEdit(wParam, lParam)) return 0;
+    if (!item || !kit || !WriteBaseBack(wParam, lParam)) return 0;
     CBCGPProp* parent = item->GetParent();
     const CString group = parent ? parent->GetName() : CString();
     if (group == ivtext::kDataSource)
