@@ -34,6 +34,16 @@ bool ReadAzimuth(const CString& text, double* degrees) {
     return true;
 }
 
+// The map library turns a straight line through its squared length: a line whose squared length a
+// double cannot hold would be given an end point at infinity, so it is not turned.
+bool CanTurn(CQXObjectPolyline* line) {
+    FLOATPOINT p0, p1;
+    if (line->GetPointCount() < 2 || !line->GetPoint(0, p0) || !line->GetPoint(1, p1)) return true;
+    const double dx = p1.x - p0.x;
+    const double dy = p1.y - p0.y;
+    return std::isfinite(dx * dx + dy * dy);
+}
+
 }  // namespace
 
 CPropListLine::CPropListLine() = default;
@@ -190,7 +200,7 @@ bool CPropListLine::ApplyPosition(CQXObjectPolyline* line, CBCGPProp* item) {
             return ApplyLength(line, item);
         case kAzimuthId: {
             double a = 0;
-            if (!ReadAzimuth(ItemText(item), &a)) return false;
+            if (!ReadAzimuth(ItemText(item), &a) || !CanTurn(line)) return false;
             line->SetAngle(a);
             return true;
         }

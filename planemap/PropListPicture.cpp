@@ -88,7 +88,7 @@ void CPropListPicture::UpdateBCGPProperty(long object, CString) {
 
 void CPropListPicture::ShowValues(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm) {
     SetItemText(FindItem(kSourceId), bitmap ? bitmap->GetFileName() : qxm->GetFileName());
-    for (DWORD_PTR id : {kXId, kYId, kLengthId, kWidthId}) ShowStoredNumber(bitmap, qxm, FindItem(id));
+    for (DWORD_PTR id : {kXId, kYId, kLengthId, kWidthId}) ShowPictureValue(bitmap, qxm, FindItem(id));
     ShowKindItems(bitmap, qxm);
 }
 
@@ -100,13 +100,13 @@ void CPropListPicture::ShowKindItems(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm)
         if (!item) continue;
         const bool shown = raster == (id == kRotationId);
         item->Enable(shown ? TRUE : FALSE);
-        ShowStoredNumber(bitmap, qxm, item);
+        ShowPictureValue(bitmap, qxm, item);
     }
 }
 
-// A number item as the refresh shows it: "%.2f", the rotation in degrees; an item the picture's
-// kind has not is empty.
-void CPropListPicture::ShowStoredNumber(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm, CBCGPProp* item) {
+// A number item shows the picture's value as the refresh shows it: "%.2f", the rotation in
+// degrees; an item the picture's kind has not is empty.
+void CPropListPicture::ShowPictureValue(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm, CBCGPProp* item) {
     if (!item) return;
     QXPOINT anchor;
     (bitmap ? static_cast<CQXObject*>(bitmap) : qxm)->GetAnchor(&anchor);
@@ -162,7 +162,7 @@ LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
     // A refused number (set from code) writes nothing and redraws nothing; the item shows the
     // stored value.
     if (IsNumberItem(item->GetData()) && !ReadNumberItem(text, item->GetData(), &v)) {
-        ShowStoredNumber(bitmap, qxm, item);
+        ShowPictureValue(bitmap, qxm, item);
         return 0;
     }
 

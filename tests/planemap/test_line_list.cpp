@@ -2,6 +2,7 @@
 // azimuths; the arrow styles of the line-like lists.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "PlaneListFixture.h"
@@ -121,6 +122,29 @@ TEST(LineList, AzimuthOutsideZeroTo360IsRefusedAndShownAgain) {
     open.Type(CPropListLine::kAzimuthId, "-5");  // the item itself takes no negative number
     EXPECT_EQ("90.00", open.Value(CPropListLine::kAzimuthId));
     EXPECT_DOUBLE_EQ(90.0, line->GetAngle());
+
+    // A line too long for the map library to turn (its squared length is past a double), made so
+    // by a typed or a reported length: the azimuth is refused and the end point stays finite.
+    for (const bool typed : {true, false}) {
+        if (typed)
+            ASSERT_TRUE(open.Type(CPropListLine::kLengthId, "7e229"));
+        else
+            open.Report(CPropListLine::kLengthId, "7e229");
+        FLOATPOINT far;
+        line->GetPoint(1, far);
+        ASSERT_NEAR(7e229, far.x, 1e215);
+        parsnip::testing::ClearCallLog();
+        const int redraws = open.Redraws();
+        open.Type(CPropListLine::kAzimuthId, "41.83");
+        line->GetPoint(1, end);
+        EXPECT_EQ(far.x, end.x) << typed;
+        EXPECT_EQ(far.y, end.y) << typed;
+        EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectPolyline::SetAngle")) << typed;
+        EXPECT_EQ(redraws, open.Redraws()) << typed;
+        EXPECT_EQ("90.00", open.Value(CPropListLine::kAzimuthId)) << typed;
+        EXPECT_EQ(std::string::npos, open.grid().Dump().find("inf")) << typed;
+        ASSERT_TRUE(open.Type(CPropListLine::kLengthId, "5"));
+    }
 }
 
 TEST(LineList, OneEditCallsTheSetterOncePerSelectedLineAndRedrawsOnce) {

@@ -137,6 +137,7 @@ TEST_F(RefusedFromCode, FurnitureAndShapeLists) {
                                           {CPropListScale::kHeightId, "0", "2.50"},
                                           {CPropListScale::kCountId, "0", "4"},
                                           {CPropListScale::kDecimalsId, "99999999999", "1"},
+                                          {CPropListScale::kDecimalsId, "-1", "1"},
                                           {CPropListScale::kPenWidthId, "-1", "0.30"},
                                           {CPropListScale::kFontSizeId, "-1", "9.00"}});
 
@@ -186,8 +187,13 @@ TEST_F(RefusedFromCode, TextAndPointLists) {
 
     CQXObjectText* label = map.AddText("数值", "12.345", FLOATPOINT(0, 0));
     label->SetLogFont(&font);
+    label->SetHorizontalAlign(0);
+    label->SetVerticalAlign(2);
     ExpectRefused<CPropListPointText>(label, {{CPropListPointText::kSizeId, "-1", "10.50"},
                                               {CPropListPointText::kDecimalsId, "99999999999", "3"},
+                                              {CPropListPointText::kDecimalsId, "7", "3"},
+                                              {CPropListPointText::kDecimalsId, "-1", "3"},
+                                              {CPropListPointText::kPlaceId, "外", "右上"},
                                               {CPropListPointText::kAngleId, "1e400", "0.00"}});
 
     auto* lines = map.Add<CQXObjectMultiText>("多行文本");

@@ -239,6 +239,17 @@ TEST(WebList, SpacingSetsBothGapsOfEveryWebOfTheTypeAndRefusesZeroAndNoNumber) {
         ASSERT_TRUE(open.Type(CPropListWeb::kGapId, refused));
         EXPECT_DOUBLE_EQ(500, a->GetYGap()) << refused;
     }
+    // A report from code after the typed refusal is judged by its own text, as on a fresh page.
+    ASSERT_TRUE(open.Type(CPropListWeb::kGapId, "0"));
+    const int redraws = open.Redraws();
+    open.Report(CPropListWeb::kGapId, "7");
+    for (CQXObjectWeb* w : {a, b}) {
+        EXPECT_DOUBLE_EQ(700, w->GetXGap());
+        EXPECT_DOUBLE_EQ(700, w->GetYGap());
+    }
+    EXPECT_EQ(redraws + 1, open.Redraws());
+    open.Show(a);
+    EXPECT_EQ("7.00", open.Value(CPropListWeb::kGapId));
 }
 
 TEST(WebList, PenWidthIsNotCheckedSoNoNumberIsZero) {
