@@ -146,7 +146,8 @@ TEST_F(RefusedFromCode, FurnitureAndShapeLists) {
     rect->SetRadiusA(1.5);
     rect->SetRoundSize(FLOATSIZE(0.25f, 0.5f));
     GivePen(rect, 120);
-    ExpectRefused<CPropListRect>(rect, {{CPropListRect::kXId, "1e400", "7.00"},
+    ExpectRefused<CPropListRect>(rect, {{kPlaneFillStyleSetId, "", "所有样式"},
+                                        {CPropListRect::kXId, "1e400", "7.00"},
                                         {CPropListRect::kLengthId, "-4", "3.00"},
                                         {CPropListRect::kCornerAId, "-1", "0.25"},
                                         {CPropListRect::kRotationId, "1e400", "0.00"},
@@ -218,7 +219,9 @@ TEST_F(RefusedFromCode, TextAndPointLists) {
 TEST_F(RefusedFromCode, LineAndBoundaryLists) {
     auto* line = AddLine<CQXObjectPolyline>("线", 50);
     line->GetBegArrow()->SetArrowLength(1.25);
-    ExpectRefused<CPropListLine>(line, {{CPropListLine::kArrowSizeId, "0", "1.25"}});
+    // An empty style set names no set: the fill stays, and the item shows the set it showed.
+    ExpectRefused<CPropListLine>(
+        line, {{CPropListLine::kArrowSizeId, "0", "1.25"}, {kPlaneFillStyleSetId, "", "所有样式"}});
     ExpectRefused<CPropListWellNetLine>(
         line, {{CPropListWellNetLine::kPenWidthId, "-1", "0.50"}, {CPropListWellNetLine::kArrowSizeId, "-2", "1.25"}});
     ExpectRefused<CPropListBound>(line, {{CPropListBound::kPenWidthId, "-1", "0.50"}});
