@@ -209,14 +209,16 @@ bool CPropListLine::ApplyPosition(CQXObjectPolyline* line, CBCGPProp* item) {
     }
 }
 
-// Geometry edits touch the shown line only, and only a line that has the point.
+// Geometry edits touch the shown line only, and only a line that has the point. A coordinate that
+// would leave the segment a length no double holds is refused.
 bool CPropListLine::ApplyEndCoordinate(CQXObjectPolyline* line, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     const int index = id == kStartXId || id == kStartYId ? 0 : 1;
-    FLOATPOINT q;
+    FLOATPOINT q, other;
     double v = 0;
     if (!line->GetPoint(index, q) || !planemap::ReadNumber(ItemText(item), 1, &v)) return false;
     (id == kStartXId || id == kEndXId ? q.x : q.y) = v;
+    if (line->GetPoint(1 - index, other) && !std::isfinite(CGraphUtility::TwoPointDistance(q, other))) return false;
     if (index == 1) line->BeginNodeEdit();
     line->SetPoint(index, q);
     line->OnChanged(0);

@@ -48,6 +48,17 @@ TEST(LineList, StraightLineShowsItsEndsAndALengthEditMovesTheEnd) {
     EXPECT_EQ(1.0, start.x);
     EXPECT_EQ(0.0, start.y);
     EXPECT_GT(open.Redraws(), 0);
+
+    // Ends so far apart that no double holds the length are refused: the length never shows "inf".
+    ASSERT_TRUE(open.Type(CPropListLine::kEndXId, "1.7e308"));
+    open.Show(line);
+    const int redraws = open.Redraws();
+    open.Type(CPropListLine::kEndYId, "1.7e308");
+    line->GetPoint(1, end);
+    EXPECT_NEAR(8.0, end.y, 1e-9);
+    EXPECT_EQ(redraws, open.Redraws());
+    EXPECT_EQ("8.00", open.Value(CPropListLine::kEndYId));
+    EXPECT_EQ(std::string::npos, open.grid().Dump().find("inf"));
 }
 
 TEST(LineList, PositionNeedsOneSelectedLineOfExactlyTwoPoints) {
