@@ -174,7 +174,9 @@ TEST_F(RefusedFromCode, FurnitureAndShapeLists) {
     ExpectRefused<CPropListPicture>(picture, {{CPropListPicture::kXId, "1e400", "3.00"},
                                               {CPropListPicture::kLengthId, "-1", "12.50"},
                                               {CPropListPicture::kRotationId, "1e400", "0.00"},
-                                              {CPropListPicture::kScaleId, "1e400", ""}});
+                                              {CPropListPicture::kScaleId, "1e400", ""},
+                                              {CPropListPicture::kScaleId, "7", ""},
+                                              {CPropListPicture::kBaseYId, "7", ""}});
 }
 
 TEST_F(RefusedFromCode, TextAndPointLists) {
