@@ -388,6 +388,11 @@ TEST(BorderGrid, RefusedNumbersWriteNothingAndShowTheStoredValue) {
             open.Report(c.id, text);
             expectNothingWritten(text, " set from code: ", c.shown);
         }
+        // After the typed refusals a text the page takes, set from code, is written.
+        open.Type(c.id, c.refused.front());
+        open.Report(c.id, c.taken);
+        EXPECT_DOUBLE_EQ(c.stored, c.get(*twin)) << c.id;
+        EXPECT_EQ(redraws + 1, open.Redraws()) << c.id;
     }
 }
 
