@@ -253,11 +253,11 @@ bool CPropListBorder::ApplyExtent(CBCGPProp* item, CQXObjectBorder* border) {
 }
 
 // A sub-item of the frame band's fill group (7001-7006), read as every fill group is read; false
-// for a refused cell size.
+// for a refused cell size or an empty style set, which show themselves again.
 bool CPropListBorder::ApplyFillItem(CBCGPProp* item, CQXObjectBorder* border) {
     QXLOGBRUSH brush;
     border->GetLogBrush(&brush);
-    if (ShowRefusedFillSize(item, brush)) return false;
+    if (ShowRefusedFillItem(item, brush)) return false;
     if (ReadFillSubItem(item, &brush)) SetSameTypeBorderBrush(border->GetLayer(), &brush, border->GetTypeName());
     return true;
 }

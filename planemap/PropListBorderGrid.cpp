@@ -323,9 +323,10 @@ void ShowLength(CBCGPProp* item, double hundredths, int decimals) {
     SetItemText(item, numtext::Fixed(hundredths / 100, decimals));
 }
 
-// A number item the page refused after the item took the text: the stored value, as the refresh
-// shows it. The pen widths are shown again by their own edit; other items keep their text.
-void ShowStoredNumber(CBCGPProp* item, const CQXObjectBorder& b) {
+// An interval, frequency or tick length item shows the border's stored value as the refresh shows
+// it (also after the page refused a text the item took); the pen widths are shown again by their
+// own edit, other items keep their text.
+void ShowStoredGridValue(CBCGPProp* item, const CQXObjectBorder& b) {
     switch (item->GetData()) {
         case CPropListBorderGrid::kMeridianIntervalId:
             ShowDegMinSec(item, b.GetGraticuleIntervalX());
@@ -394,12 +395,12 @@ void CPropListBorderGrid::UpdateBCGPProperty(long object, CString) {
 
     if (FindItem(kGraticuleGroupId)) {
         for (DWORD_PTR id : {kMeridianIntervalId, kParallelIntervalId})
-            if (CBCGPProp* item = FindItem(id)) ShowStoredNumber(item, *border);
+            if (CBCGPProp* item = FindItem(id)) ShowStoredGridValue(item, *border);
         RefreshGridItems(m_wndPropList, kGraticuleItems, GraticuleValues(*border));
     }
     if (FindItem(kKilometerGroupId)) {
         for (DWORD_PTR id : {kXIntervalId, kYIntervalId})
-            if (CBCGPProp* item = FindItem(id)) ShowStoredNumber(item, *border);
+            if (CBCGPProp* item = FindItem(id)) ShowStoredGridValue(item, *border);
         RefreshGridItems(m_wndPropList, kKilometerItems, KilometerValues(*border));
     }
 }
@@ -471,7 +472,7 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
     // What the page refuses here (a value set on an item from code, past the item's rule) writes
     // nothing at all: no notification, no redraw; the item shows the stored value again.
     if (!written) {
-        ShowStoredNumber(item, *border);
+        ShowStoredGridValue(item, *border);
         return 0;
     }
     UpdateSameTypeObjects(border->GetLayer(), typeName);

@@ -141,6 +141,14 @@ LRESULT CPropListFaultLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
+void CPropListFaultLine::ShowItemAgain(CBCGPProp* item) {
+    CQXObjectLine* line = Line();
+    if (item && line && item->GetData() == kNameId)
+        SetItemText(item, line->GetName());
+    else
+        CWndLstPlane::ShowItemAgain(item);
+}
+
 // The kind is the type name: the shown line and every selected line of its old kind take the new
 // one, and a polygon is closed while the other kinds are open lines.
 void CPropListFaultLine::ApplyKind(CQXObjectLine* line, const CString& oldKind, const CString& newKind) {

@@ -31,6 +31,8 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    // A refused fault name (bytes that are no text) shows the stored name again.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CQXObjectLine* Line() const;

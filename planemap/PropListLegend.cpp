@@ -1,7 +1,5 @@
 #include "planemap/PropListLegend.h"
 
-#include <utility>
-
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
@@ -87,13 +85,8 @@ void CPropListLegend::UpdateBCGPProperty(long object, CString) {
     SetLineProp(FindItem(kFrameGroupId), framePen);
     SetFontProp(FindItem(kEntryFontGroupId), entryFont);
     SetLineProp(FindItem(kOutlineGroupId), outlinePen);
-    const std::pair<DWORD_PTR, double> lengths[] = {{kEntryWidthId, legend->m_dLegendWidth},
-                                                    {kEntryHeightId, legend->m_dLegendHeight},
-                                                    {kSpacingId, legend->GetDSpace()},
-                                                    {kLeftMarginId, legend->GetLSpace()},
-                                                    {kTopMarginId, legend->GetTSpace()}};
-    for (const auto& [id, value] : lengths) SetItemText(FindItem(id), numtext::Fixed(value / 100, 2));
-    ShowStored(FindItem(kColumnsId), legend);
+    for (DWORD_PTR id : {kEntryWidthId, kEntryHeightId, kSpacingId, kLeftMarginId, kTopMarginId, kColumnsId})
+        ShowStored(FindItem(id), legend);
     SetItemText(FindItem(kTextPositionId),
                 TextOfValue(furniture::kTextPositions, legend->GetFontPosition(), furniture::kTextPositionOtherText));
 }
@@ -173,8 +166,9 @@ void CPropListLegend::ShowItemAgain(CBCGPProp* item) {
         CWndLstPlane::ShowItemAgain(item);
 }
 
-// A number item shows the shown legend's value as the refresh shows it. The title size and the two
-// pen widths are not here: EditSameTypeRecord shows them again itself.
+// A number item shows the shown legend's value as the refresh shows it; the refresh shows the
+// lengths and the column count through it. The title size and the two pen widths are not here:
+// EditSameTypeRecord shows them again itself.
 void CPropListLegend::ShowStored(CBCGPProp* item, CQXObjectLegend* legend) {
     if (!item) return;
     QXLOGFONT font;

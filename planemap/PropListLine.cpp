@@ -34,6 +34,16 @@ bool ReadAzimuth(const CString& text, double* degrees) {
     return true;
 }
 
+// The map library turns a straight line through its squared length: a line whose squared length a
+// double cannot hold would be given an end point at infinity, so it is not turned.
+bool CanTurn(CQXObjectPolyline* line) {
+    FLOATPOINT p0, p1;
+    if (line->GetPointCount() < 2 || !line->GetPoint(0, p0) || !line->GetPoint(1, p1)) return true;
+    const double dx = p1.x - p0.x;
+    const double dy = p1.y - p0.y;
+    return std::isfinite(dx * dx + dy * dy);
+}
+
 }  // namespace
 
 CPropListLine::CPropListLine() = default;
@@ -190,7 +200,7 @@ bool CPropListLine::ApplyPosition(CQXObjectPolyline* line, CBCGPProp* item) {
             return ApplyLength(line, item);
         case kAzimuthId: {
             double a = 0;
-            if (!ReadAzimuth(ItemText(item), &a)) return false;
+            if (!ReadAzimuth(ItemText(item), &a) || !CanTurn(line)) return false;
             line->SetAngle(a);
             return true;
         }
@@ -199,14 +209,16 @@ bool CPropListLine::ApplyPosition(CQXObjectPolyline* line, CBCGPProp* item) {
     }
 }
 
-// Geometry edits touch the shown line only, and only a line that has the point.
+// Geometry edits touch the shown line only, and only a line that has the point. A coordinate that
+// would leave the segment a length no double holds is refused.
 bool CPropListLine::ApplyEndCoordinate(CQXObjectPolyline* line, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     const int index = id == kStartXId || id == kStartYId ? 0 : 1;
-    FLOATPOINT q;
+    FLOATPOINT q, other;
     double v = 0;
     if (!line->GetPoint(index, q) || !planemap::ReadNumber(ItemText(item), 1, &v)) return false;
     (id == kStartXId || id == kEndXId ? q.x : q.y) = v;
+    if (line->GetPoint(1 - index, other) && !std::isfinite(CGraphUtility::TwoPointDistance(q, other))) return false;
     if (index == 1) line->BeginNodeEdit();
     line->SetPoint(index, q);
     line->OnChanged(0);

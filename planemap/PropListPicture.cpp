@@ -51,6 +51,20 @@ bool ReadNumberItem(const CString& text, DWORD_PTR id, double* value) {
 
 bool IsNumberItem(DWORD_PTR id) { return id != CPropListPicture::kTypeId && id != CPropListPicture::kSourceId; }
 
+// A raster picture turns; an embedded map has a display scale and a base point instead.
+bool KindHasItem(bool raster, DWORD_PTR id) {
+    switch (id) {
+        case CPropListPicture::kRotationId:
+            return raster;
+        case CPropListPicture::kScaleId:
+        case CPropListPicture::kBaseXId:
+        case CPropListPicture::kBaseYId:
+            return !raster;
+        default:
+            return true;
+    }
+}
+
 }  // namespace
 
 CPropListPicture::CPropListPicture() = default;
@@ -88,25 +102,23 @@ void CPropListPicture::UpdateBCGPProperty(long object, CString) {
 
 void CPropListPicture::ShowValues(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm) {
     SetItemText(FindItem(kSourceId), bitmap ? bitmap->GetFileName() : qxm->GetFileName());
-    for (DWORD_PTR id : {kXId, kYId, kLengthId, kWidthId}) ShowStoredNumber(bitmap, qxm, FindItem(id));
+    for (DWORD_PTR id : {kXId, kYId, kLengthId, kWidthId}) ShowPictureValue(bitmap, qxm, FindItem(id));
     ShowKindItems(bitmap, qxm);
 }
 
-// A raster picture turns; an embedded map has a display scale and a base point instead.
+// The items of the other kind are disabled and empty.
 void CPropListPicture::ShowKindItems(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm) {
-    const bool raster = bitmap != nullptr;
     for (DWORD_PTR id : {kRotationId, kScaleId, kBaseXId, kBaseYId}) {
         CBCGPProp* item = FindItem(id);
         if (!item) continue;
-        const bool shown = raster == (id == kRotationId);
-        item->Enable(shown ? TRUE : FALSE);
-        ShowStoredNumber(bitmap, qxm, item);
+        item->Enable(KindHasItem(bitmap != nullptr, id) ? TRUE : FALSE);
+        ShowPictureValue(bitmap, qxm, item);
     }
 }
 
-// A number item as the refresh shows it: "%.2f", the rotation in degrees; an item the picture's
-// kind has not is empty.
-void CPropListPicture::ShowStoredNumber(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm, CBCGPProp* item) {
+// A number item shows the picture's value as the refresh shows it: "%.2f", the rotation in
+// degrees; an item the picture's kind has not is empty.
+void CPropListPicture::ShowPictureValue(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm, CBCGPProp* item) {
     if (!item) return;
     QXPOINT anchor;
     (bitmap ? static_cast<CQXObject*>(bitmap) : qxm)->GetAnchor(&anchor);
@@ -159,10 +171,11 @@ LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (qxm) qxm->GetQXMCenter(baseX, baseY);
     const CString text = VariantToText(item->GetValue());
     double v = 0;
-    // A refused number (set from code) writes nothing and redraws nothing; the item shows the
-    // stored value.
-    if (IsNumberItem(item->GetData()) && !ReadNumberItem(text, item->GetData(), &v)) {
-        ShowStoredNumber(bitmap, qxm, item);
+    // A refused number (set from code), or one for an item the picture's kind has not, writes
+    // nothing and redraws nothing; the item shows the stored value (or nothing) again.
+    if (IsNumberItem(item->GetData()) &&
+        (!ReadNumberItem(text, item->GetData(), &v) || !KindHasItem(bitmap != nullptr, item->GetData()))) {
+        ShowPictureValue(bitmap, qxm, item);
         return 0;
     }
 
@@ -186,16 +199,16 @@ LRESULT CPropListPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
             bitmap ? bitmap->SetRadiusB(v) : qxm->SetRadiusB(v);
             break;
         case kRotationId:
-            if (bitmap) bitmap->SetAngle(v);
+            bitmap->SetAngle(v);
             break;
         case kScaleId:
-            if (qxm) qxm->SetFactor(v);
+            qxm->SetFactor(v);
             break;
         case kBaseXId:
-            if (qxm) qxm->SetQXMCenter(v, baseY);
+            qxm->SetQXMCenter(v, baseY);
             break;
         case kBaseYId:
-            if (qxm) qxm->SetQXMCenter(baseX, v);
+            qxm->SetQXMCenter(baseX, v);
             break;
         default:
             break;

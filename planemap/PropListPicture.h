@@ -36,7 +36,7 @@ protected:
 private:
     CQXObjectBitmap* Bitmap() const;
     CQXObjectQXM* Qxm() const;
-    void ShowStoredNumber(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm, CBCGPProp* item);
+    void ShowPictureValue(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm, CBCGPProp* item);
     void ShowValues(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm);
     void ShowKindItems(CQXObjectBitmap* bitmap, CQXObjectQXM* qxm);
 };

@@ -1,12 +1,12 @@
 #include "planemap/PropListPoint.h"
 
+#include "framework/GroupEdits.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/NumberText.h"
 #include "hosttypes/Parsnip/QXObjectPoint.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
 #include "planemap/TextListCommon.h"
 
@@ -75,7 +75,14 @@ void CPropListPoint::RefreshStyle(CQXObjectPoint* point, bool single) {
     QXLOGPOINT style;
     point->GetLogPoint(&style);
     SetPointProp(group, style);
-    SetItemText(group->GetSubItem(1), SingleValueText(style.size / 100.0, single));
+    ShowStoredSize(point, group->GetSubItem(1), single);
+}
+
+// The shown point's size, "%.2f"; the refresh leaves it empty while several points are selected.
+void CPropListPoint::ShowStoredSize(CQXObjectPoint* point, CBCGPProp* item, bool single) {
+    QXLOGPOINT style;
+    point->GetLogPoint(&style);
+    SetItemText(item, SingleValueText(style.size / 100.0, single));
 }
 
 LRESULT CPropListPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -100,8 +107,8 @@ LRESULT CPropListPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kStyleId:
         case kBorderColorId:
         case kInnerColorId:
-            GetPointSubProp(item, style, planemap::SubItemPosition(item->GetData(), kStyleGroupId));
-            WriteStyle(point, style);
+            // The picked field only: the size keeps its stored value, never its rounded text.
+            if (ReadEditedField(item, style)) WriteStyle(point, style);
             break;
         case kSizeId:
             if (!ApplySize(point, item)) {
@@ -134,9 +141,7 @@ void CPropListPoint::ShowItemAgain(CBCGPProp* item) {
         CWndLstPlane::ShowItemAgain(item);
         return;
     }
-    QXLOGPOINT style;
-    point->GetLogPoint(&style);
-    planemap::ShowStoredHundredths(item, style.size);
+    ShowStoredSize(point, item, true);
 }
 
 void CPropListPoint::WriteStyle(CQXObjectPoint* point, QXLOGPOINT& style) {

@@ -35,6 +35,7 @@ private:
     void RefreshPosition(CQXObjectPoint* point, bool single);
     void RefreshStyle(CQXObjectPoint* point, bool single);
     void ShowStoredCoordinate(CQXObjectPoint* point, CBCGPProp* item);
+    void ShowStoredSize(CQXObjectPoint* point, CBCGPProp* item, bool single);
     bool ApplySize(CQXObjectPoint* point, CBCGPProp* item);
     void WriteStyle(CQXObjectPoint* point, QXLOGPOINT& style);
 };

@@ -37,7 +37,7 @@ bool Reformat(CString& label, int decimals) {
 
 }  // namespace
 
-CPropListPointText::CPropListPointText() = default;
+CPropListPointText::CPropListPointText() : m_shownPlace(planetext::kPosition) {}
 CPropListPointText::~CPropListPointText() = default;
 
 CQXObjectText* CPropListPointText::Text() const { return dynamic_cast<CQXObjectText*>(m_pTarget); }
@@ -86,9 +86,7 @@ void CPropListPointText::UpdateBCGPProperty(long object, CString) {
         back->Enable(font.transparent == 0 ? TRUE : FALSE);
     }
     ShowStored(text, FindItem(kAngleId));
-    // A pair outside the table leaves the item's text as it is.
-    if (const planemap::Place* place = planemap::PlaceOf(text->GetHorizontalAlign(), text->GetVerticalAlign()))
-        SetItemText(FindItem(kPlaceId), place->text);
+    ShowStored(text, FindItem(kPlaceId));
 }
 
 LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -114,10 +112,10 @@ LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (!textlist::EditOwnFonts(text, item, planemap::SubItemPosition(id, kFontGroupId))) return 0;
             break;
         case kDecimalsId: {
-            // A count that is no number (set from code) writes nothing; the item shows the shown
-            // label's decimals again.
+            // A count that is no number or outside 0..5 (set from code) writes nothing; the item
+            // shows the shown label's decimals again.
             int decimals = 0;
-            if (!numtext::LeadingInt(typed, &decimals)) {
+            if (!numtext::LeadingInt(typed, &decimals) || decimals < 0 || decimals > kMaxDecimals) {
                 ShowStored(text, item);
                 return 0;
             }
@@ -143,7 +141,11 @@ LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             }
             break;
         case kPlaceId:
-            ApplyPlace(typed, layer, typeName);
+            // A text no place holds (set from code) writes nothing; the item shows the stored place.
+            if (!ApplyPlace(typed, layer, typeName)) {
+                ShowStored(text, item);
+                return 0;
+            }
             break;
         default:
             break;
@@ -152,20 +154,34 @@ LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The decimals of the shown label "%d" and the rotation in degrees, as the refresh shows them.
+// The decimals of the shown label "%d", the rotation in degrees and the place, as the refresh shows
+// them. A label whose alignment pair is no place leaves the place item with the text it last showed.
 void CPropListPointText::ShowStored(CQXObjectText* text, CBCGPProp* item) {
     if (!item) return;
-    if (item->GetData() == kDecimalsId)
-        SetItemText(item, FormatString("%d", DecimalsOf(text->GetString())));
-    else if (item->GetData() == kAngleId)
-        SetItemText(item, planemap::AngleText(text->GetAngle()));
+    switch (item->GetData()) {
+        case kDecimalsId:
+            SetItemText(item, FormatString("%d", DecimalsOf(text->GetString())));
+            break;
+        case kAngleId:
+            SetItemText(item, planemap::AngleText(text->GetAngle()));
+            break;
+        case kPlaceId:
+            if (const planemap::Place* place = planemap::PlaceOf(text->GetHorizontalAlign(), text->GetVerticalAlign()))
+                m_shownPlace = place->text;
+            SetItemText(item, m_shownPlace);
+            break;
+        default:
+            break;
+    }
 }
 
-void CPropListPointText::ApplyPlace(const CString& typed, CQXLayer* layer, const CString& typeName) {
+bool CPropListPointText::ApplyPlace(const CString& typed, CQXLayer* layer, const CString& typeName) {
     const planemap::Place* place = planemap::PlaceOf(typed);
-    if (!place) return;
+    if (!place) return false;
     ForSameTypeObjects<CQXObjectText>(layer, typeName, [&](CQXObjectText* label) {
         label->SetHorizontalAlign(place->hAlign);
         label->SetVerticalAlign(place->vAlign);
     });
+    m_shownPlace = place->text;
+    return true;
 }

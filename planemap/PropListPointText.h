@@ -37,5 +37,8 @@ protected:
 private:
     CQXObjectText* Text() const;
     void ShowStored(CQXObjectText* text, CBCGPProp* item);
-    void ApplyPlace(const CString& typed, CQXLayer* layer, const CString& typeName);
+    // False, nothing written, for a text no place holds.
+    bool ApplyPlace(const CString& typed, CQXLayer* layer, const CString& typeName);
+
+    CString m_shownPlace;  // the place the item last showed as taken or stored
 };

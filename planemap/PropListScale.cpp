@@ -167,8 +167,8 @@ void CPropListScale::ApplyZeroFromStart(CQXObjectScale* scale, CBCGPProp* item) 
 }
 
 // A spacing or font size that is no number gives 0; a negative spacing, or one whose kept form a
-// double cannot hold, is refused, as are a height not above 0 and a count below 1, which the bar's
-// setters would ignore. False, nothing written, when refused.
+// double cannot hold, is refused, as are a height not above 0, a count below 1 and a negative count
+// of decimals, which the bar's setters would ignore. False, nothing written, when refused.
 bool CPropListScale::ApplyTicks(CQXObjectScale* scale, CBCGPProp* item) {
     CQXLayer* layer = scale->GetLayer();
     const CString typeName = scale->GetTypeName();
@@ -189,7 +189,7 @@ bool CPropListScale::ApplyTicks(CQXObjectScale* scale, CBCGPProp* item) {
             SetSameTypeObjects(layer, &CQXObjectScale::SetStep, whole, typeName);
             return true;
         default:
-            if (!numtext::LeadingInt(text, &whole)) return false;
+            if (!numtext::LeadingInt(text, &whole) || whole < 0) return false;
             SetSameTypeObjects(layer, &CQXObjectScale::SetDecimalNum, whole, typeName);
             return true;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "bcg/ColorProp.h"
+#include "framework/GroupEdits.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "hosttypes/Parsnip/QXObjectCell.h"
@@ -53,7 +54,7 @@ int CPropListTable::InitPropWnd() {
     m_wndPropList.AddProperty(NewTypeItem(st::kTableKind, kTypeId), TRUE, TRUE);
 
     auto* borders = new CBCGPProp(planetext::kPenSettings, kBorderSettingsId);
-    // Each group is read back whole: by GetLineProp (the line group's own rule) and by ApplyFont.
+    // A width is read by the line group's own rule, the font size as typed (see ApplyFont).
     for (const Border& border : kBorders) borders->AddSubItem(CreateLineProp(border.label, border.groupId, false));
     m_wndPropList.AddProperty(borders, TRUE, TRUE);
 
@@ -130,24 +131,20 @@ LRESULT CPropListTable::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CBCGPProp* parent = item->GetParent();
     const DWORD_PTR parentId = parent ? parent->GetData() : 0;
 
-    // A ruling pen or the font is read back whole from its group, whichever sub-item changed. Only a
-    // refusal of the edited field stops the edit: a pen width that is stored out of reach of the
-    // reader leaves that pen's width and colour as they are while a picked style or colour is taken.
-    // A refused field writes nothing and shows its stored value again.
+    // A ruling pen or the font takes the edited field; every other field keeps its stored value, so
+    // a pick never rewrites a width or size from its rounded text, and a stored width out of reach
+    // of the reader never blocks a picked style or colour. A refused field writes nothing and shows
+    // its stored value again.
     if (QXLOGPEN* pen = BorderPen(table, parentId)) {
         QXLOGPEN read = *pen;
-        const bool whole = GetLineProp(parent, read);
-        if (!whole) {
-            if (item == parent->GetSubItem(1)) {
-                ShowStoredHundredths(item, pen->width);
-                return 0;
-            }
-            if (item == parent->GetSubItem(2)) ReadColor(item, &read.color);
+        if (!ReadEditedField(item, read)) {
+            if (item == parent->GetSubItem(1)) ShowStoredHundredths(item, pen->width);
+            return 0;
         }
         *pen = read;
     } else if (parentId == kFontGroupId) {
         if (!ApplyFont(table, range, parent, item)) {
-            if (COneCell* cell = table->GetCell(range.firstColumn, range.firstRow)) {
+            if (COneCell* cell = table->GetCell(range.firstColumn, range.firstRow); cell && item == parent->GetSubItem(1)) {
                 QXLOGFONT font;
                 cell->GetLogFont(&font);
                 ShowStoredHundredths(item, font.size);
@@ -174,27 +171,20 @@ LRESULT CPropListTable::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The whole font from the group: a size that is no number gives 0, a negative one the table's
-// default size. A size too large for the record is refused (false, nothing written) when it is the
-// edited item; after an edit of the face or the colour each cell keeps its own size instead.
+// The font the group shows (the range's first cell's) with the edited field changed, to every cell
+// of the range. A size that is no number gives 0, a negative one the table's default size; one too
+// large for the record is refused (false, nothing written).
 bool CPropListTable::ApplyFont(CQXObjectCell* table, const CellRange& range, CBCGPProp* group, CBCGPProp* item) {
-    if (group->GetSubItemsCount() < 3) return false;
-    CBCGPProp* sizeItem = group->GetSubItem(1);
-    float size = 0;
-    const bool sizeRead = ReadFloat(ItemText(sizeItem), 100, &size);
-    if (!sizeRead && item == sizeItem) return false;
     QXLOGFONT font;
-    font.SetFaceName(ItemText(group->GetSubItem(0)));
-    font.size = size < 0 ? table->GetDefaultFont()->size : size;
-    ReadColor(group->GetSubItem(2), &font.color);
-    ForEachCell(table, range, [&](COneCell* cell) {
-        if (!sizeRead) {
-            QXLOGFONT own;
-            cell->GetLogFont(&own);
-            font.size = own.size;
-        }
-        cell->SetLogFont(&font);
-    });
+    if (COneCell* first = table->GetCell(range.firstColumn, range.firstRow)) first->GetLogFont(&font);
+    if (item == group->GetSubItem(1)) {
+        float size = 0;
+        if (!ReadFloat(ItemText(item), 100, &size)) return false;
+        font.size = size < 0 ? table->GetDefaultFont()->size : size;
+    } else if (!ReadEditedField(item, font)) {
+        return false;
+    }
+    ForEachCell(table, range, [&](COneCell* cell) { cell->SetLogFont(&font); });
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
+#include "framework/PropStyleCombox.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 
 void UpdateSameTypeObjects(CQXLayer* layer, CString typeName) {
@@ -13,8 +14,16 @@ void UpdateSameTypeObjects(CQXLayer* layer, CString typeName) {
     }
 }
 
-bool ShowRefusedFillSize(CBCGPProp* item, const QXLOGBRUSH& stored) {
-    if (!item || item->GetData() != kPlaneFillCellSizeId) return false;
+bool ShowRefusedFillItem(CBCGPProp* item, const QXLOGBRUSH& stored) {
+    if (!item || (item->GetData() != kPlaneFillCellSizeId && item->GetData() != kPlaneFillStyleSetId)) return false;
+    if (item->GetData() == kPlaneFillStyleSetId) {
+        if (!ItemText(item).IsEmpty()) return false;
+        // The picker is switched only by a set taken: it still offers the set shown before.
+        CBCGPProp* group = item->GetParent();
+        auto* picker = group ? dynamic_cast<CPropStyleCombox*>(group->GetSubItem(1)) : nullptr;
+        if (picker && !picker->GetStyleGroups().empty()) SetItemText(item, picker->GetStyleGroups().front().second);
+        return true;
+    }
     QXLOGBRUSH read = stored;
     if (ReadFillSubItem(item, &read)) return false;
     ShowStoredFillSize(item, stored);

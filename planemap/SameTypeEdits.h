@@ -68,19 +68,20 @@ void SetSameTypeObjects(CQXLayer* layer, R (T::*setter)(Arg), V value, const CSt
 // Sends the change notification (with 0) to every selected object of typeName.
 void UpdateSameTypeObjects(CQXLayer* layer, CString typeName);
 
-// A fill sub-item whose text the fill group cannot read as a cell size (set on the item from code,
-// past the item's own rule): true, and the item shows the stored size as the refresh shows it.
-bool ShowRefusedFillSize(CBCGPProp* item, const QXLOGBRUSH& stored);
+// A fill sub-item whose text names nothing to write: a cell size the fill group cannot read (set on
+// the item from code, past the item's own rule) or an empty style set. True, and the item shows
+// the stored size as the refresh shows it, or the set the style picker still offers.
+bool ShowRefusedFillItem(CBCGPProp* item, const QXLOGBRUSH& stored);
 // The cell size item shows the stored size as the refresh shows it.
 void ShowStoredFillSize(CBCGPProp* item, const QXLOGBRUSH& stored);
 
 // ReadFillSubItem, then the brush to every selected T of typeName through setter. False, nothing
-// written and the stored size shown again, for a refused cell size; any other item that reads
-// nothing (an empty style set) writes nothing and answers true.
+// written and the item shown again, for a refused cell size or an empty style set; any other item
+// that reads nothing (the group row) writes nothing and answers true.
 template <class T, class R>
 bool ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const CString& typeName,
                       R (T::*setter)(QXLOGBRUSH*)) {
-    if (ShowRefusedFillSize(item, *brush)) return false;
+    if (ShowRefusedFillItem(item, *brush)) return false;
     if (ReadFillSubItem(item, brush)) SetSameTypeObjects(layer, setter, brush, typeName);
     return true;
 }

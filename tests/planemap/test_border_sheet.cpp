@@ -14,6 +14,7 @@
 #include "driver/SheetDriver.h"
 #include "framework/ModuleFamilies.h"
 #include "framework/PropFloat.h"
+#include "framework/PropStyleCombox.h"
 #include "framework/PropWndMgr.h"
 #include "framework/WndPag.h"
 #include "hostlibs/Harrow/HarrowTesting.h"
@@ -369,23 +370,29 @@ TEST(BorderGrid, RefusedNumbersWriteNothingAndShowTheStoredValue) {
         ASSERT_DOUBLE_EQ(c.stored, c.get(*twin)) << c.id;
         const uint64_t shownStamp = shown->GetTimeStamp(), twinStamp = twin->GetTimeStamp();
         const int redraws = open.Redraws();
-        auto expectNothingWritten = [&](const char* text, const char* how) {
+        auto expectNothingWritten = [&](const char* text, const char* how, const std::string& before) {
             EXPECT_DOUBLE_EQ(c.stored, c.get(*shown)) << c.id << how << text;
             EXPECT_DOUBLE_EQ(c.stored, c.get(*twin)) << c.id << how << text;
             EXPECT_EQ(shownStamp, shown->GetTimeStamp()) << c.id << how << text;
             EXPECT_EQ(twinStamp, twin->GetTimeStamp()) << c.id << how << text;
             EXPECT_EQ(redraws, open.Redraws()) << c.id << how << text;
-            EXPECT_EQ(c.shown, open.Value(c.id)) << c.id << how << text;
+            EXPECT_EQ(before, open.Value(c.id)) << c.id << how << text;
         };
-        for (const char* text : c.refused) {  // from code first: the item has refused nothing yet
-            open.Report(c.id, text);
-            expectNothingWritten(text, " set from code: ");
-        }
+        // Typed, the item shows its text from before the edit; set from code after that refusal, the
+        // text is judged by the page, which shows the stored value.
         for (const char* text : c.refused) {
+            const std::string before = open.Value(c.id);
             open.Type(c.id, text);
             EXPECT_TRUE(ItemRefusedText(open.Item(c.id))) << c.id << " typed: " << text;
-            expectNothingWritten(text, " typed: ");
+            expectNothingWritten(text, " typed: ", before);
+            open.Report(c.id, text);
+            expectNothingWritten(text, " set from code: ", c.shown);
         }
+        // After the typed refusals a text the page takes, set from code, is written.
+        open.Type(c.id, c.refused.front());
+        open.Report(c.id, c.taken);
+        EXPECT_DOUBLE_EQ(c.stored, c.get(*twin)) << c.id;
+        EXPECT_EQ(redraws + 1, open.Redraws()) << c.id;
     }
 }
 
@@ -595,6 +602,12 @@ TEST(BorderFrame, ANumberRefusedAfterTheItemTookItShowsTheStoredValue) {
         open.Report(id, id == CPropListBorder::kXFromId ? "1e400" : "-1");
         EXPECT_EQ(shown, open.Value(id)) << id;
     }
+    // An empty style set names no set: the band's brush and the style picker stay as they were.
+    const std::string set = open.Value(kPlaneFillStyleSetId);
+    const UINT picked = dynamic_cast<CPropStyleCombox*>(open.Item(kPlaneFillStyleId))->GetVal();
+    open.Report(kPlaneFillStyleSetId, "");
+    EXPECT_EQ(set, open.Value(kPlaneFillStyleSetId));
+    EXPECT_EQ(picked, dynamic_cast<CPropStyleCombox*>(open.Item(kPlaneFillStyleId))->GetVal());
     EXPECT_TRUE(parsnip::testing::CallLog().empty());
     EXPECT_EQ(redraws, open.Redraws());
 }

@@ -239,6 +239,22 @@ TEST(FaultLineList, KindChangesOpenAndCloseTheLinesOfTheOldKind) {
     open.Show(up1);
     EXPECT_EQ("断层中线", open.Value(CPropListFaultLine::kKindId));
     EXPECT_FALSE(open.Enabled(CPropListFaultLine::kFillId));
+
+    // A cut character reported from code as the name is no text: nothing is named, the item shows
+    // the stored name, and the next kind pick stores no such name either.
+    up1->SetName("F1");
+    up2->SetName("F2");
+    open.Show(up1);
+    parsnip::testing::ClearCallLog();
+    const int redraws = open.Redraws();
+    open.Report(CPropListFaultLine::kNameId, "\xE4\xB8");
+    EXPECT_EQ("F1", open.Value(CPropListFaultLine::kNameId));
+    EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObject::SetName"));
+    EXPECT_EQ(redraws, open.Redraws());
+    ASSERT_TRUE(open.Pick(CPropListFaultLine::kKindId, "上盘"));
+    EXPECT_EQ("F1", up1->GetName());
+    EXPECT_EQ("F2", up2->GetName());
+    EXPECT_EQ("F1", open.Value(CPropListFaultLine::kNameId));
 }
 
 TEST(FaultLineList, RememberedPenShowsAsTheLayersStandardPenOfTheKind) {

@@ -2,6 +2,7 @@
 // azimuths; the arrow styles of the line-like lists.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "PlaneListFixture.h"
@@ -47,6 +48,17 @@ TEST(LineList, StraightLineShowsItsEndsAndALengthEditMovesTheEnd) {
     EXPECT_EQ(1.0, start.x);
     EXPECT_EQ(0.0, start.y);
     EXPECT_GT(open.Redraws(), 0);
+
+    // Ends so far apart that no double holds the length are refused: the length never shows "inf".
+    ASSERT_TRUE(open.Type(CPropListLine::kEndXId, "1.7e308"));
+    open.Show(line);
+    const int redraws = open.Redraws();
+    open.Type(CPropListLine::kEndYId, "1.7e308");
+    line->GetPoint(1, end);
+    EXPECT_NEAR(8.0, end.y, 1e-9);
+    EXPECT_EQ(redraws, open.Redraws());
+    EXPECT_EQ("8.00", open.Value(CPropListLine::kEndYId));
+    EXPECT_EQ(std::string::npos, open.grid().Dump().find("inf"));
 }
 
 TEST(LineList, PositionNeedsOneSelectedLineOfExactlyTwoPoints) {
@@ -121,6 +133,29 @@ TEST(LineList, AzimuthOutsideZeroTo360IsRefusedAndShownAgain) {
     open.Type(CPropListLine::kAzimuthId, "-5");  // the item itself takes no negative number
     EXPECT_EQ("90.00", open.Value(CPropListLine::kAzimuthId));
     EXPECT_DOUBLE_EQ(90.0, line->GetAngle());
+
+    // A line too long for the map library to turn (its squared length is past a double), made so
+    // by a typed or a reported length: the azimuth is refused and the end point stays finite.
+    for (const bool typed : {true, false}) {
+        if (typed)
+            ASSERT_TRUE(open.Type(CPropListLine::kLengthId, "7e229"));
+        else
+            open.Report(CPropListLine::kLengthId, "7e229");
+        FLOATPOINT far;
+        line->GetPoint(1, far);
+        ASSERT_NEAR(7e229, far.x, 1e215);
+        parsnip::testing::ClearCallLog();
+        const int redraws = open.Redraws();
+        open.Type(CPropListLine::kAzimuthId, "41.83");
+        line->GetPoint(1, end);
+        EXPECT_EQ(far.x, end.x) << typed;
+        EXPECT_EQ(far.y, end.y) << typed;
+        EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectPolyline::SetAngle")) << typed;
+        EXPECT_EQ(redraws, open.Redraws()) << typed;
+        EXPECT_EQ("90.00", open.Value(CPropListLine::kAzimuthId)) << typed;
+        EXPECT_EQ(std::string::npos, open.grid().Dump().find("inf")) << typed;
+        ASSERT_TRUE(open.Type(CPropListLine::kLengthId, "5"));
+    }
 }
 
 TEST(LineList, OneEditCallsTheSetterOncePerSelectedLineAndRedrawsOnce) {

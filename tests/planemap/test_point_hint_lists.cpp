@@ -174,6 +174,19 @@ TEST(PointList, SizeZeroIsStoredAndARefusedSizeShowsTheStoredSizeWithTwoDecimals
     open.Type(CPropListPoint::kSizeId, "-1");
     EXPECT_EQ("3.00", open.Value(CPropListPoint::kSizeId));
     EXPECT_FLOAT_EQ(700.0f, StyleOf(other).size);
+
+    // A size with more digits than shown stays as typed when a colour or a style is picked in its
+    // group: the pick never writes the size back from its rounded text.
+    map.ClearSelection();
+    map.Select(point);
+    open.Show(point);
+    ASSERT_TRUE(open.Type(CPropListPoint::kSizeId, "2.4996"));
+    open.Show(point);
+    ASSERT_EQ("2.50", open.Value(CPropListPoint::kSizeId));
+    ASSERT_TRUE(open.Color(CPropListPoint::kBorderColorId, RGB(0, 0, 200)));
+    ASSERT_TRUE(open.PickEntry(CPropListPoint::kStyleId, 2));
+    EXPECT_EQ(RGB(0, 0, 200), StyleOf(point).borderColor);
+    EXPECT_FLOAT_EQ(249.96f, StyleOf(point).size);
 }
 
 TEST(PointList, InnerColourReachesEveryPointOfTheTypeEachNotifiedOnce) {

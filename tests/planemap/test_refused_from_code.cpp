@@ -137,6 +137,7 @@ TEST_F(RefusedFromCode, FurnitureAndShapeLists) {
                                           {CPropListScale::kHeightId, "0", "2.50"},
                                           {CPropListScale::kCountId, "0", "4"},
                                           {CPropListScale::kDecimalsId, "99999999999", "1"},
+                                          {CPropListScale::kDecimalsId, "-1", "1"},
                                           {CPropListScale::kPenWidthId, "-1", "0.30"},
                                           {CPropListScale::kFontSizeId, "-1", "9.00"}});
 
@@ -145,7 +146,8 @@ TEST_F(RefusedFromCode, FurnitureAndShapeLists) {
     rect->SetRadiusA(1.5);
     rect->SetRoundSize(FLOATSIZE(0.25f, 0.5f));
     GivePen(rect, 120);
-    ExpectRefused<CPropListRect>(rect, {{CPropListRect::kXId, "1e400", "7.00"},
+    ExpectRefused<CPropListRect>(rect, {{kPlaneFillStyleSetId, "", "所有样式"},
+                                        {CPropListRect::kXId, "1e400", "7.00"},
                                         {CPropListRect::kLengthId, "-4", "3.00"},
                                         {CPropListRect::kCornerAId, "-1", "0.25"},
                                         {CPropListRect::kRotationId, "1e400", "0.00"},
@@ -172,7 +174,9 @@ TEST_F(RefusedFromCode, FurnitureAndShapeLists) {
     ExpectRefused<CPropListPicture>(picture, {{CPropListPicture::kXId, "1e400", "3.00"},
                                               {CPropListPicture::kLengthId, "-1", "12.50"},
                                               {CPropListPicture::kRotationId, "1e400", "0.00"},
-                                              {CPropListPicture::kScaleId, "1e400", ""}});
+                                              {CPropListPicture::kScaleId, "1e400", ""},
+                                              {CPropListPicture::kScaleId, "7", ""},
+                                              {CPropListPicture::kBaseYId, "7", ""}});
 }
 
 TEST_F(RefusedFromCode, TextAndPointLists) {
@@ -186,8 +190,13 @@ TEST_F(RefusedFromCode, TextAndPointLists) {
 
     CQXObjectText* label = map.AddText("数值", "12.345", FLOATPOINT(0, 0));
     label->SetLogFont(&font);
+    label->SetHorizontalAlign(0);
+    label->SetVerticalAlign(2);
     ExpectRefused<CPropListPointText>(label, {{CPropListPointText::kSizeId, "-1", "10.50"},
                                               {CPropListPointText::kDecimalsId, "99999999999", "3"},
+                                              {CPropListPointText::kDecimalsId, "7", "3"},
+                                              {CPropListPointText::kDecimalsId, "-1", "3"},
+                                              {CPropListPointText::kPlaceId, "外", "右上"},
                                               {CPropListPointText::kAngleId, "1e400", "0.00"}});
 
     auto* lines = map.Add<CQXObjectMultiText>("多行文本");
@@ -212,7 +221,9 @@ TEST_F(RefusedFromCode, TextAndPointLists) {
 TEST_F(RefusedFromCode, LineAndBoundaryLists) {
     auto* line = AddLine<CQXObjectPolyline>("线", 50);
     line->GetBegArrow()->SetArrowLength(1.25);
-    ExpectRefused<CPropListLine>(line, {{CPropListLine::kArrowSizeId, "0", "1.25"}});
+    // An empty style set names no set: the fill stays, and the item shows the set it showed.
+    ExpectRefused<CPropListLine>(
+        line, {{CPropListLine::kArrowSizeId, "0", "1.25"}, {kPlaneFillStyleSetId, "", "所有样式"}});
     ExpectRefused<CPropListWellNetLine>(
         line, {{CPropListWellNetLine::kPenWidthId, "-1", "0.50"}, {CPropListWellNetLine::kArrowSizeId, "-2", "1.25"}});
     ExpectRefused<CPropListBound>(line, {{CPropListBound::kPenWidthId, "-1", "0.50"}});

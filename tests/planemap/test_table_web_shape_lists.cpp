@@ -150,6 +150,31 @@ TEST(TableList, AStylePickIsTakenPastAStoredWidthTheReaderRefuses) {
     EXPECT_FLOAT_EQ(-100.0f, table->GetTopBorderPen().width);
 }
 
+// A pick in a group takes the picked field only: a width or size with more digits than the group
+// shows is not written back from its rounded text.
+TEST(TableList, APickKeepsTheWidthAndSizeTheGroupShowsRounded) {
+    parsnip::MapFixture map;
+    CQXObjectCell* table = AddTable(map, 2, 2);
+    map.Select(table);
+    table->TopBorderPen().width = 99.96f;
+    QXLOGFONT font;
+    font.size = 1234.5f;
+    for (int c = 0; c < 2; ++c)
+        for (int r = 0; r < 2; ++r) table->GetCell(c, r)->SetLogFont(&font);
+    planetest::OpenList<CPropListTable> open;
+    open.Show(table);
+    ASSERT_EQ("1.00", open.Value(CPropListTable::kTopBorderId + 2));
+    ASSERT_EQ("12.35", open.Value(CPropListTable::kFontGroupId + 2));
+
+    ASSERT_TRUE(open.Color(CPropListTable::kTopBorderId + 3, RGB(0, 0, 200)));
+    EXPECT_EQ(RGB(0, 0, 200), table->GetTopBorderPen().color);
+    EXPECT_FLOAT_EQ(99.96f, table->GetTopBorderPen().width);
+    ASSERT_TRUE(open.Color(CPropListTable::kFontGroupId + 3, RGB(200, 0, 0)));
+    table->GetCell(1, 1)->GetLogFont(&font);
+    EXPECT_EQ(RGB(200, 0, 0), font.color);
+    EXPECT_FLOAT_EQ(1234.5f, font.size);
+}
+
 TEST(TableList, OnlyOneSelectedObjectEnablesTheListAndEveryRefreshStartsAfresh) {
     parsnip::MapFixture map;
     CQXObjectCell* table = AddTable(map, 2, 2);
@@ -239,6 +264,17 @@ TEST(WebList, SpacingSetsBothGapsOfEveryWebOfTheTypeAndRefusesZeroAndNoNumber) {
         ASSERT_TRUE(open.Type(CPropListWeb::kGapId, refused));
         EXPECT_DOUBLE_EQ(500, a->GetYGap()) << refused;
     }
+    // A report from code after the typed refusal is judged by its own text, as on a fresh page.
+    ASSERT_TRUE(open.Type(CPropListWeb::kGapId, "0"));
+    const int redraws = open.Redraws();
+    open.Report(CPropListWeb::kGapId, "7");
+    for (CQXObjectWeb* w : {a, b}) {
+        EXPECT_DOUBLE_EQ(700, w->GetXGap());
+        EXPECT_DOUBLE_EQ(700, w->GetYGap());
+    }
+    EXPECT_EQ(redraws + 1, open.Redraws());
+    open.Show(a);
+    EXPECT_EQ("7.00", open.Value(CPropListWeb::kGapId));
 }
 
 TEST(WebList, PenWidthIsNotCheckedSoNoNumberIsZero) {

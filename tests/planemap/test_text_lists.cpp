@@ -290,9 +290,14 @@ TEST(PointTextList, PlacesMapToAlignmentPairs) {
     open.Show(a);
     EXPECT_EQ("中", open.Value(CPropListPointText::kPlaceId));
 
+    // A text no place holds writes nothing and redraws nothing; with no place stored, the item
+    // shows the place it showed before.
     parsnip::testing::ClearCallLog();
+    const int redraws = open.Redraws();
     open.Report(CPropListPointText::kPlaceId, "外");
     EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectText::SetHorizontalAlign"));
+    EXPECT_EQ("中", open.Value(CPropListPointText::kPlaceId));
+    EXPECT_EQ(redraws, open.Redraws());
 }
 
 TEST(PointTextList, TransparentBackgroundDisablesItsColour) {
