@@ -2,8 +2,6 @@
 
 #include "bcg/PropList.h"
 #include "framework/PropFloat.h"
-#include "framework/PropItems.h"
-#include "win32/Text.h"
 #include "mfc/Dc.h"
 #include "mfc/Module.h"
 
@@ -121,15 +119,10 @@ LRESULT CWndProp::OnBCGPPropertyChanged(WPARAM wParam, LPARAM lParam) {
         ShowRefusedAgain(item, [this](CBCGPProp* refused) { ShowItemAgain(refused); });
         return 0;
     }
-    // A text reported from code passes the rule a typed one does: bytes that are not UTF-8 are
-    // refused before any list reads them, and the item never keeps them.
-    if (item && !text::IsValidUtf8(ItemText(item).str())) {
+    // A text reported from code passes the rule a typed one does: bytes that are not UTF-8 never
+    // reach the item, which keeps its text from before, and no list reads them.
+    if (item && item->IsValueRefused()) {
         ShowItemAgain(item);
-        std::string shown = ItemText(item).str();
-        if (!text::IsValidUtf8(shown)) {
-            while (!shown.empty() && !text::IsValidUtf8(shown)) shown.pop_back();
-            SetItemText(item, shown.c_str());
-        }
         return 0;
     }
     return OnPropertyChanged(wParam, lParam);

@@ -159,6 +159,8 @@ void CBCGPProp::SetName(LPCTSTR name, BOOL redraw) {
 void CBCGPProp::SetDescription(const CString& description) { m_strDescr = description; }
 
 void CBCGPProp::SetValue(const _variant_t& value) {
+    m_bValueRefused = value.vt == VT_BSTR && !text::IsValidUtf8(VariantToText(value).str()) ? TRUE : FALSE;
+    if (m_bValueRefused) return;
     m_varValue = value;
     if (m_bInPlaceEdit && m_pWndInPlace) m_pWndInPlace->SetWindowText(FormatProperty());
     Redraw();

@@ -90,8 +90,10 @@ public:
 
     // ---- value ------------------------------------------------------------------------
     virtual const _variant_t& GetValue() const { return m_varValue; }
-    // Takes the new value whole, type included; never notifies.
+    // Takes the new value whole, type included; never notifies. A text that is not well-formed
+    // UTF-8 is refused: the value stays and IsValueRefused answers TRUE until the next SetValue.
     virtual void SetValue(const _variant_t& value);
+    BOOL IsValueRefused() const { return m_bValueRefused; }
     const _variant_t& GetOriginalValue() const { return m_varValueOrig; }
     void SetOriginalValue(const _variant_t& value);
     void ResetOriginalValue();  // value := original value
@@ -191,6 +193,7 @@ protected:
     BOOL m_bIsVisible = TRUE;
     BOOL m_bExpanded = TRUE;
     BOOL m_bInPlaceEdit = FALSE;
+    BOOL m_bValueRefused = FALSE;
     BOOL m_bButtonIsDown = FALSE;
     BOOL m_bEnableSpin = FALSE;
     int m_nMinValue = 0;

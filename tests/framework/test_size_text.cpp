@@ -92,10 +92,15 @@ TEST_F(SizeTextOnPane, AnAcceptedTextOrAPickedOptionIsReportedAsBefore) {
     EXPECT_EQ(pane.changes[0].value, "7");
     // Bytes that are not UTF-8 (a cut character) are refused as a typed text is, and never kept.
     pane.changes.clear();
-    width->SetValue(_variant_t("7\xE4\xB8"));
-    pane.GetPropList().OnPropertyChanged(width);
-    EXPECT_TRUE(pane.changes.empty());
-    EXPECT_EQ(driver.Info(width).value, "7");
+    for (const char* cut : {"7\xE4\xB8", "\xE4\xB8"}) {
+        width->SetValue(_variant_t(cut));
+        EXPECT_TRUE(width->IsValueRefused());
+        pane.GetPropList().OnPropertyChanged(width);
+        EXPECT_TRUE(pane.changes.empty());
+        EXPECT_EQ(driver.Info(width).value, "7");  // its text from before, never blank
+    }
+    width->SetValue(_variant_t("8"));
+    EXPECT_FALSE(width->IsValueRefused());
 
     // A rule that reads no number as 0 lets such a text through to the list.
     pane.changes.clear();

@@ -308,7 +308,7 @@ void COilTestPage::BuildTableItems(CBCGPProp* group) {
 LRESULT COilTestPage::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pKit || !item) return 0;
-    if (ItemRefusedText(item)) {
+    if (ItemRefusedText(item) || item->IsValueRefused()) {
         // The item kept its value and shows its text from before the edit; nothing else changes.
         item->Redraw();
         return 0;
