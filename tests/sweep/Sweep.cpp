@@ -14,7 +14,10 @@
 #include <variant>
 
 #include "bcg/ColorProp.h"
+#include "bcg/DateTimeProp.h"
+#include "bcg/GridCtrl.h"
 #include "bcg/PropList.h"
+#include "driver/CellGridDriver.h"
 #include "driver/GridDriver.h"
 #include "driver/Responder.h"
 #include "driver/SheetDriver.h"
@@ -31,6 +34,7 @@
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Oriel/OrielTesting.h"
 #include "hosttypes/Parsnip/QXPropertyManager.h"
+#include "hosttypes/Spindle/GridCtrl.h"
 #include "mfc/Controls.h"
 #include "win32/Crt.h"
 
@@ -266,6 +270,11 @@ const std::vector<std::string>& Corpus() {
     return texts;
 }
 
+const std::vector<double>& KeptDigits() {
+    static const std::vector<double> values = {99.96, 1234.5, 12.345, 0.1234567, 249.96, 0.25, 45.125};
+    return values;
+}
+
 bool LeadingNumber(const std::string& text, double* value) {
     std::size_t consumed = 0;
     const double number = crt::Atof(text.c_str(), &consumed);
@@ -341,6 +350,104 @@ bool CarriesNumber(const std::string& call, double number) {
         at = call.find_first_of("(,", at + 1);
     }
     return false;
+}
+
+
+// Whether two texts are plain numbers of one value ("0.0" and "0.00"): picking one where the other
+// shows picks the value shown.
+bool SamePlainNumber(const std::string& a, const std::string& b) {
+    char* endA = nullptr;
+    char* endB = nullptr;
+    const double x = std::strtod(a.c_str(), &endA);
+    const double y = std::strtod(b.c_str(), &endB);
+    return !a.empty() && !b.empty() && *endA == '\0' && *endB == '\0' && x == y;
+}
+
+// The texts typed into every cell of a cell grid: a number no double holds, a negative, a text
+// without a number, a position beyond any percentage, nothing.
+const std::vector<std::string>& CellTexts() {
+    static const std::vector<std::string> texts = {"1e999", "-1", "abc", "150", ""};
+    return texts;
+}
+
+// A cell grid: the grid control of the controls library or the control library's cell grid.
+// Rows as the driver counts them; what a cell shows; whether the user may type into it.
+struct CellGrid {
+    CWnd* wnd = nullptr;
+    CGridCtrl* spindle = nullptr;
+    CBCGPGridCtrl* bcg = nullptr;
+
+    int Rows() const { return spindle ? spindle->GetRowCount() : bcg->GetRowCount() + 1; }
+    int Columns() const { return spindle ? spindle->GetColumnCount() : bcg->GetColumnCount(); }
+    std::string Text(int row, int col) const {
+        if (spindle) return spindle->GetItemText(row, col).str();
+        CBCGPGridItem* item = row >= 1 ? bcg->GetItem(row - 1, col) : nullptr;
+        return item ? item->GetLabel().str() : std::string();
+    }
+    bool TakesText(int row, int col) const {
+        if (spindle) {
+            const int type = spindle->GetColumnType(col);
+            return spindle->IsEditable() && row >= spindle->GetFixedRowCount() &&
+                   col >= spindle->GetFixedColumnCount() && spindle->GetCell(row, col) &&
+                   spindle->IsCellChangable(row, col) &&
+                   (type == GVCT_TEXT || type == GVCT_INTEGER || type == GVCT_LABEL);
+        }
+        CBCGPGridItem* item = row >= 1 ? bcg->GetItem(row - 1, col) : nullptr;
+        return item && item->IsEnabled() && item->IsAllowEdit();
+    }
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (int r = 0; r < Rows(); ++r)
+            for (int c = 0; c < Columns(); ++c) texts.push_back(Text(r, c));
+        return texts;
+    }
+};
+
+void CollectCellGrids(CWnd& wnd, std::vector<CellGrid>& out) {
+    if (auto* spindle = dynamic_cast<CGridCtrl*>(&wnd)) {
+        out.push_back({&wnd, spindle, nullptr});
+        return;
+    }
+    if (auto* bcg = dynamic_cast<CBCGPGridCtrl*>(&wnd)) {
+        out.push_back({&wnd, nullptr, bcg});
+        return;
+    }
+    for (CWnd* child : wnd.GetChildren()) CollectCellGrids(*child, out);
+}
+
+std::vector<CellGrid> CellGridsOf(CWnd& page) {
+    std::vector<CellGrid> grids;
+    CollectCellGrids(page, grids);
+    return grids;
+}
+
+// Whether now is stored rounded to a few decimals, in the unit shown or in hundredths or tenths
+// of it (a width stored times 100), and not stored itself.
+bool RoundingOf(double stored, double now) {
+    const auto same = [](double a, double b) { return std::fabs(a - b) <= 1e-6 * std::max(1.0, std::fabs(b)); };
+    if (same(now, stored)) return false;
+    for (double unit : {1.0, 10.0, 100.0})
+        for (int places = 0; places <= 6; ++places) {
+            const double scale = std::pow(10.0, places);
+            if (same(now, std::round(stored / unit * scale) / scale * unit)) return true;
+        }
+    return false;
+}
+
+// The dump's lines as key and the number it reads, for the lines that hold one number alone.
+std::map<std::string, double> DumpNumbers(const std::string& dump) {
+    std::map<std::string, double> numbers;
+    std::istringstream lines(dump);
+    std::string line;
+    while (std::getline(lines, line)) {
+        const std::size_t eq = line.find('=');
+        if (eq == std::string::npos) continue;
+        const std::string value = line.substr(eq + 1);
+        char* end = nullptr;
+        const double number = std::strtod(value.c_str(), &end);
+        if (!value.empty() && end && *end == '\0') numbers[line.substr(0, eq)] = number;
+    }
+    return numbers;
 }
 
 }  // namespace
@@ -439,6 +546,8 @@ void Sweeper::Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>
         CheckOpened(where, *page);
         const std::size_t grids = GridsOf(*page).size();
         for (std::size_t g = 0; g < grids; ++g) SweepGrid(where, *page, static_cast<int>(g), announce);
+        const std::size_t cellGrids = CellGridsOf(*page).size();
+        for (std::size_t g = 0; g < cellGrids; ++g) SweepCells(where, *page, static_cast<int>(g), announce);
     }
     platform::DestroyAndDelete(wnd);
 }
@@ -486,34 +595,75 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
     PickEach(where, page, gridIndex, announce);
 }
 
+// One pick: an option by its text, an entry of a style list, a colour, a date.
+struct Sweeper::Choice {
+    enum Kind { kOption, kStyle, kColour, kDate } kind;
+    std::string option;
+    COLORREF colour = 0;
+    COleDateTime date;
+    std::string Label() const {
+        switch (kind) {
+            case kStyle: return "style entry";
+            case kColour: return "colour " + std::to_string(colour);
+            case kDate: return "date " + std::string(date.Format("%Y-%m-%d").str());
+            default: return option;
+        }
+    }
+};
+
 void Sweeper::PickEach(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce) {
-    std::vector<Item> picks;
+    std::vector<std::pair<Item, std::vector<Choice>>> picks;
     if (CBCGPPropList* now = GridAt(page, gridIndex))
-        for (CBCGPProp* item : platform::GridDriver(now).AllItems())
-            // The style set only chooses which styles the style list offers, and the absence type
-            // which type's symbol the page shows: choices kept on the page, writing nothing.
-            if ((item->GetOptionCount() > 1 || dynamic_cast<CPropStyleCombox*>(item)) &&
-                !item->IsKindOf(RUNTIME_CLASS(CBCGPColorProp)) && item->GetName().str() != "样式集" &&
-                item->GetName().str() != "选择缺失类型")
-                picks.push_back({PathOf(item), item->GetData()});
+        for (CBCGPProp* item : platform::GridDriver(now).AllItems()) {
+            const Item key{PathOf(item), item->GetData()};
+            std::vector<Choice> choices;
+            if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
+                // A colour no sample holds; a pick of it is never refused.
+                const COLORREF red = RGB(255, 0, 0);
+                choices.push_back({Choice::kColour, "", colour->GetColor() == red ? RGB(0, 0, 255) : red, {}});
+            } else if (dynamic_cast<CBCGPDateTimeProp*>(item)) {
+                // Far after any end, far before any begin, then between: a begin after the end or
+                // an end before the begin is refused by the object.
+                for (const auto& [year, month] : {std::pair{2099, 6}, std::pair{1900, 6}, std::pair{1950, 1}})
+                    choices.push_back({Choice::kDate, "", 0, COleDateTime(year, month, 1, 0, 0, 0)});
+            } else if (dynamic_cast<CPropStyleCombox*>(item)) {
+                choices.push_back({Choice::kStyle, "", 0, {}});
+            } else if (item->GetOptionCount() > 1 && item->GetName().str() != "选择缺失类型") {
+                // The first and the last option other than the one shown: a stop below the start
+                // is among them whatever the order of the strata. (The absence type only chooses
+                // which type's symbol the page shows.)
+                const std::string shown = item->FormatProperty().str();
+                std::vector<std::string> others;
+                // An option that opens a dialog ("选择数据……") is no value.
+                for (int i = 0; i < item->GetOptionCount(); ++i) {
+                    const std::string option = item->GetOption(i);
+                    if (shown != option && !SamePlainNumber(shown, option) &&
+                        option.find("……") == std::string::npos && option.find("...") == std::string::npos)
+                        others.push_back(option);
+                }
+                if (!others.empty()) choices.push_back({Choice::kOption, others.front(), 0, {}});
+                if (others.size() > 1) choices.push_back({Choice::kOption, others.back(), 0, {}});
+            }
+            if (!choices.empty()) picks.push_back({key, choices});
+        }
+    // Dates first: a pick of another kind may remove the date items (another data source).
+    std::stable_partition(picks.begin(), picks.end(),
+                          [](const auto& pick) { return pick.second.front().kind == Choice::kDate; });
     const std::string object = where.substr(0, where.rfind(" / "));
-    for (const Item& key : picks)
-        if (passedOverPicks_.count(object + " / " + key.path) == 0) PickOne(where, page, gridIndex, key, announce);
+    for (const auto& [key, choices] : picks)
+        if (passedOverPicks_.count(object + " / " + key.path) == 0)
+            for (const Choice& choice : choices) PickOne(where, page, gridIndex, key, choice, announce);
 }
 
-void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const Choice& choice,
                       const std::function<void()>& announce) {
     CBCGPPropList* grid = GridAt(page, gridIndex);
     CBCGPProp* item = grid ? key.Find(grid) : nullptr;
     if (!item || !item->IsEnabled() || !ShownInGrid(item)) return;
     const std::string shownText = item->FormatProperty().str();
-    // A style list draws its own entries: its second entry is picked, or its third when the second
-    // is the style it shows.
-    const bool styles = dynamic_cast<CPropStyleCombox*>(item) != nullptr;
-    std::string option = styles ? "#1" : "";
-    for (int i = 0; i < item->GetOptionCount() && option.empty(); ++i)
-        if (shownText != item->GetOption(i)) option = item->GetOption(i);
-    if (option.empty()) return;
+    Choice pick = choice;
+    // A later option of the list may be the one shown now.
+    if (pick.kind == Choice::kOption && pick.option == shownText) return;
     if (!lastValid_) Dump();
     const std::string before = std::move(last_);
     lastValid_ = false;
@@ -528,37 +678,215 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     responder.QueueAnswer(IDNO);
     ClearHostCalls();
     bool picked = false;
+    std::string label = pick.Label();
     try {
-        if (styles) {
-            picked = platform::GridDriver(grid).PickDropDownEntry(item, 1);
-            if (picked && Holds(page, grid, item) && item->FormatProperty().str() == shownText) {
-                option = "#2";
-                picked = platform::GridDriver(grid).PickDropDownEntry(item, 2);
-            }
-        } else {
-            picked = platform::GridDriver(grid).PickOption(item, option);
+        platform::GridDriver driver(grid);
+        switch (pick.kind) {
+            case Choice::kStyle:
+                // A style list draws its own entries: its second entry is picked, or its third when
+                // the second is the style it shows.
+                picked = driver.PickDropDownEntry(item, 1);
+                label = "style entry 1";
+                if (picked && Holds(page, grid, item) && item->FormatProperty().str() == shownText) {
+                    label = "style entry 2";
+                    picked = driver.PickDropDownEntry(item, 2);
+                }
+                break;
+            case Choice::kColour:
+                picked = driver.ChooseColor(static_cast<CBCGPColorProp*>(item), pick.colour);
+                break;
+            case Choice::kDate:
+                picked = driver.PickDate(static_cast<CBCGPDateTimeProp*>(item), pick.date);
+                break;
+            default:
+                picked = driver.PickOption(item, pick.option);
         }
     } catch (const std::exception& e) {
-        Report(where, key, "threw", option, e.what());
+        Report(where, key, "threw", label, e.what());
         return;
     }
     const bool alive = Holds(page, grid, item);
     const std::vector<std::string> calls = HostCalls();
     const Pane paneAfter = PaneOf(page);
-    const bool rejected = !responder.MessageBoxes().empty();
+    std::map<std::string, int> boxes;
+    std::string boxTexts;
+    for (const platform::MessageBoxRecord& record : responder.MessageBoxes()) {
+        ++boxes[record.text];
+        boxTexts += " [" + record.text + "]";
+    }
+    const bool rejected = !boxes.empty();
     responder.ClearMessageBoxes();
     DropUnusedAnswers(responder);
     Dump();
-    const bool stored = last_ != before;
-    // A pick that changes other items and nothing else is a pending choice (a style set that
-    // offers other styles): it writes nothing by design.
-    // An option of the list is never refused by its own field: a pick that reaches neither the
-    // objects nor the host, with no message, was dropped (a group that gave up on a field that
-    // was not edited), whether the item shows it or the stored value again.
+    const std::string after = last_;
+    const bool stored = after != before;
     const std::string shownNow = alive ? item->FormatProperty().str() : std::string();
-    if (picked && alive && !rejected && !stored && calls.empty() && OnlyRowChanged(paneBefore, paneAfter, item))
-        Report(where, key, "took no pick: nothing reached the objects or the host", option,
+    const std::string object = where.substr(0, where.rfind(" / "));
+    for (const auto& [box, count] : boxes)
+        if (count > 1)
+            Report(where, key, "showed one message " + std::to_string(count) + " times", label, "[" + box + "]");
+    // A style set writes where its list sets the style set of the object; only a page that keeps
+    // the choice until a style is picked is passed over by its test.
+    const bool styleSet = item->GetName().str() == "样式集";
+    if (pendingPicks_.count(object + " / " + key.path) != 0) {
+        // Only a choice kept on the page: nothing written, called or redrawn.
+        if (stored || !calls.empty() || paneAfter.redraws != paneBefore.redraws)
+            Report(where, key, "wrote although the pick only chooses what the page offers", label,
+                   stored ? "the objects changed" : !calls.empty() ? "it called " + calls.front() : "it redrew the view");
+        announce();
+        Dump();
+        return;
+    }
+    // Picks of a colour, a style or one of two options are never refused by the object: one that
+    // reaches neither the objects nor the host, with no message, was dropped (a group that gave up
+    // on a field that was not edited), whatever the item shows. A pick the object may refuse (one
+    // of several options, a date) is refused when the item shows its value from before again:
+    // then nothing but that item may change.
+    const bool byDesign = refusingPicks_.count(object) != 0 || refusingPicks_.count(object + " / " + key.path) != 0;
+    const bool mayRefuse = rejected || byDesign || pick.kind == Choice::kDate ||
+                           (pick.kind == Choice::kOption && item->GetOptionCount() > 2);
+    const bool showsBefore = alive && shownNow == shownText;
+    const bool refused = picked && alive && mayRefuse && showsBefore &&
+                         (pick.kind != Choice::kStyle || byDesign);
+    if (refused && stored)
+        Report(where, key, "changed the objects although the pick was refused", label,
+               "the item shows " + Printable(shownNow) + " again" + boxTexts);
+    if (refused) {
+        CheckRefusal(where, key, label,
+                     rejected ? "a message box rejected it" + boxTexts : "the item shows " + Printable(shownNow) + " again",
+                     paneBefore, paneAfter, calls, item, shownText);
+    } else if (picked && alive && !rejected && !stored && calls.empty() &&
+               (styleSet || OnlyRowChanged(paneBefore, paneAfter, item))) {
+        // A pick that changes other items and nothing else is a pending choice: it writes nothing
+        // by design, but for a style set, which is a write.
+        Report(where, key, "took no pick: nothing reached the objects or the host", label,
                "it shows " + Printable(shownNow) + " (before: " + Printable(shownText) + ")");
+    }
+    if (stored && !refused) CheckKeptDigits(where, key, label, false, before, after);
+    announce();
+    Dump();
+}
+
+void Sweeper::CheckKeptDigits(const std::string& where, const Item& key, const std::string& text, bool typed,
+                              const std::string& before, const std::string& after) {
+    // A text without a number is taken as 0.
+    double typedNumber = 0;
+    if (!LeadingNumber(text, &typedNumber)) typedNumber = 0;
+    const bool hasNumber = typed;
+    const std::map<std::string, double> was = DumpNumbers(before);
+    const std::map<std::string, double> now = DumpNumbers(after);
+    for (const auto& [field, stored] : was) {
+        const bool kept = std::any_of(KeptDigits().begin(), KeptDigits().end(), [stored = stored](double v) {
+            return std::fabs(stored - v) <= 1e-6 * std::max(1.0, v);
+        });
+        if (!kept) continue;
+        const auto found = now.find(field);
+        if (found == now.end() || !RoundingOf(stored, found->second)) continue;
+        // The edited field takes the typed number, maybe in hundredths or tenths of the shown unit.
+        const double value = found->second;
+        if (hasNumber && (value == typedNumber || std::fabs(value - typedNumber * 100) < 1e-6 ||
+                          std::fabs(value - typedNumber * 10) < 1e-6 || std::fabs(value * 100 - typedNumber) < 1e-6))
+            continue;
+        Report(where, key, "rounded a number it did not name", text,
+               field + ": " + Number(stored) + " -> " + Number(value));
+    }
+}
+
+void Sweeper::SweepCells(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce) {
+    std::vector<CellGrid> grids = CellGridsOf(page);
+    if (gridIndex >= static_cast<int>(grids.size())) return;
+    const CellGrid grid = grids[static_cast<std::size_t>(gridIndex)];
+    std::vector<std::pair<int, int>> cells;
+    // The last column first: an edit of a later cell of a row meets the row's earlier cells as the
+    // world made them (values with more digits than shown), before they are typed into.
+    for (int c = grid.Columns() - 1; c >= 0; --c)
+        for (int r = 0; r < grid.Rows(); ++r)
+            if (grid.TakesText(r, c)) cells.push_back({r, c});
+    for (const auto& [row, col] : cells)
+        for (const std::string& text : CellTexts()) TypeCell(where, page, gridIndex, row, col, text, announce);
+}
+
+void Sweeper::TypeCell(const std::string& where, CWnd& page, int gridIndex, int row, int col, const std::string& text,
+                       const std::function<void()>& announce) {
+    // An edit may rebuild the grid: it is found again each time, and the cell must still take typing.
+    std::vector<CellGrid> grids = CellGridsOf(page);
+    if (gridIndex >= static_cast<int>(grids.size())) return;
+    const CellGrid grid = grids[static_cast<std::size_t>(gridIndex)];
+    if (row >= grid.Rows() || col >= grid.Columns() || !grid.TakesText(row, col)) return;
+    const Item key{"cell grid " + std::to_string(gridIndex) + " row " + std::to_string(row) + " column " +
+                       std::to_string(col) + " (" + grid.Text(0, col) + ")",
+                   0};
+    if (!lastValid_) Dump();
+    const std::string before = std::move(last_);
+    lastValid_ = false;
+    const std::vector<std::string> cellsBefore = grid.Texts();
+    const std::string shownText = grid.Text(row, col);
+    const Pane paneBefore = PaneOf(page);
+    platform::Responder& responder = platform::Responder::Instance();
+    responder.ClearMessageBoxes();
+    responder.QueueAnswer(IDNO);
+    ClearHostCalls();
+    try {
+        if (!platform::EditGridCell(*grid.wnd, row, col, text)) return;
+    } catch (const std::exception& e) {
+        Report(where, key, "threw", text, e.what());
+        return;
+    }
+    ++cellsTyped_;
+    const std::vector<std::string> calls = HostCalls();
+    const Pane paneAfter = PaneOf(page);
+    std::string boxes;
+    for (const platform::MessageBoxRecord& record : responder.MessageBoxes()) boxes += " [" + record.text + "]";
+    responder.ClearMessageBoxes();
+    DropUnusedAnswers(responder);
+    Dump();
+    const std::string after = last_;
+    const bool stored = after != before;
+    // The grid may be gone with the edit; what it shows is read only while it is there.
+    std::vector<CellGrid> now = CellGridsOf(page);
+    const bool alive = gridIndex < static_cast<int>(now.size()) && now[static_cast<std::size_t>(gridIndex)].wnd == grid.wnd;
+    const std::vector<std::string> cellsAfter = alive ? grid.Texts() : std::vector<std::string>();
+    const std::string shownNow = alive && row < grid.Rows() && col < grid.Columns() ? grid.Text(row, col) : "";
+    double typedNumber = 0;
+    if (!LeadingNumber(text, &typedNumber)) typedNumber = 0;
+    const bool handedOn = std::isfinite(typedNumber) &&
+                          std::any_of(calls.begin(), calls.end(),
+                                      [&](const std::string& call) { return CarriesNumber(call, typedNumber); });
+    if (!stored && !handedOn) {
+        // Refused: the record, the other cells and items, the host and the view are as they were,
+        // and the cell shows its text from before (or the stored value in its own format).
+        const std::string how = boxes.empty() ? "nothing was stored" : "a message box rejected it" + boxes;
+        const auto report = [&](const std::string& what, const std::string& detail) {
+            Report(where, key, what + " although the text was refused", text, how + "; " + detail);
+        };
+        if (!calls.empty()) {
+            std::string list;
+            for (std::size_t i = 0; i < calls.size() && i < 4; ++i) list += (i ? ", " : "") + calls[i];
+            report("called the host", list);
+        }
+        if (paneAfter.redraws != paneBefore.redraws) report("redrew the view", "");
+        if (!alive) {
+            report("deleted the grid", "");
+        } else {
+            if (shownNow != shownText && !ShowsSameValue(shownNow, shownText))
+                report("left the refused text in the cell",
+                       "it shows " + Printable(shownNow) + " (before: " + Printable(shownText) + ")");
+            const std::size_t edited = static_cast<std::size_t>(row * grid.Columns() + col);
+            for (std::size_t i = 0; i < cellsAfter.size() && i < cellsBefore.size(); ++i)
+                if (i != edited && cellsAfter[i] != cellsBefore[i]) {
+                    report("changed another cell", Printable(cellsBefore[i]) + " -> " + Printable(cellsAfter[i]));
+                    break;
+                }
+            if (cellsAfter.size() != cellsBefore.size()) report("changed the cells of the grid", "");
+        }
+        for (std::size_t i = 0; i < paneAfter.rows.size() && i < paneBefore.rows.size(); ++i)
+            if (paneAfter.rows[i].value != paneBefore.rows[i].value) {
+                report("changed the text of an item", "\"" + paneAfter.rows[i].path + "\"");
+                break;
+            }
+    } else if (stored) {
+        CheckKeptDigits(where, key, text, true, before, after);
+    }
     announce();
     Dump();
 }
@@ -596,6 +924,7 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     const Showing shownBefore = ShownOn(page);
     const Pane paneBefore = PaneOf(page);
     const std::string shownText = item->FormatProperty().str();
+    const _variant_t valueBefore = item->GetValue();
 
     platform::Responder& responder = platform::Responder::Instance();
     responder.ClearMessageBoxes();
@@ -674,6 +1003,7 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
             diff += " (" + std::to_string(changed) + " lines changed)";
         Report(where, key, "changed the objects although the text was refused", text, how + "; changes: " + diff);
     }
+    if (stored && !refused) CheckKeptDigits(where, key, text, true, before, after);
     if (refused)
         CheckRefusal(where, key, text, how, paneBefore, paneAfter, calls, alive ? item : nullptr, shownText);
     else if (alive && !stored && calls.empty() &&
@@ -729,7 +1059,50 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
         Occurrences(after, text) > Occurrences(before, text))
         wordItems_.insert(key.path);
     CheckShown(where, key, text, shownBefore, shownAfter, stored);
+    // The first refusal of an item is followed by a report from code of the value it showed.
+    if (refused && alive && reportedAgain_.insert(where + " / " + key.path).second)
+        ReportAgain(where, page, gridIndex, key, valueBefore, shownText);
     return true;
+}
+
+void Sweeper::ReportAgain(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                          const _variant_t& value, const std::string& shownText) {
+    CBCGPPropList* grid = GridAt(page, gridIndex);
+    CBCGPProp* item = grid ? key.Find(grid) : nullptr;
+    // Only a value that is valid: shown by a refresh (not a text typed earlier), neither a stored
+    // width the world made negative nor zero, which a rule of its own may refuse (no zero spacing).
+    double number = 0;
+    if (!item || !item->IsEnabled() || shownText.empty() || IsCorpusText(shownText) ||
+        (LeadingNumber(shownText, &number) && (number == 0 || (number < 0 && NamesAWidth(item->GetName().str())))))
+        return;
+    if (!lastValid_) Dump();
+    const std::string before = std::move(last_);
+    lastValid_ = false;
+    const Pane paneBefore = PaneOf(page);
+    platform::Responder& responder = platform::Responder::Instance();
+    responder.ClearMessageBoxes();
+    responder.QueueAnswer(IDNO);
+    ClearHostCalls();
+    const std::string label = shownText;
+    try {
+        item->SetValue(value);
+        grid->OnPropertyChanged(item);
+    } catch (const std::exception& e) {
+        Report(where, key, "threw", label, e.what());
+        return;
+    }
+    const std::vector<std::string> calls = HostCalls();
+    const Pane paneAfter = PaneOf(page);
+    const bool rejected = !responder.MessageBoxes().empty();
+    responder.ClearMessageBoxes();
+    DropUnusedAnswers(responder);
+    Dump();
+    const bool stored = last_ != before;
+    if (!rejected && !stored && calls.empty() && paneAfter.redraws == paneBefore.redraws)
+        Report(where, key, "dropped a valid report from code after a refused text", label,
+               "nothing reached the objects or the host");
+    if (stored) CheckKeptDigits(where, key, shownText, true, before, last_);
+    lastValid_ = false;
 }
 
 bool Sweeper::OnlyRowChanged(const Pane& before, const Pane& after, CBCGPProp* item) {

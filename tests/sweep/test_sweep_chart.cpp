@@ -314,7 +314,40 @@ void DumpChart(State& state, demo::DemoChart& chart) {
     DumpLegend(state, chart.legend);
 }
 
-TEST(SweepChart, EveryPageOfEveryChartObject) {
+// Stored sizes that do not read (a pick in their group must still write) and values with more
+// digits than their items show (no edit of another field may round them): the X axis range
+// 0.25 to 99.96 by 12.345 and its pen 99.96 wide, the line plot's label angle 45.125; the chart
+// title font, the legend's title font and border line, the Y axis title font and pen -100.
+void SeedChart(demo::DemoChart& chart) {
+    chart.x.SetMin(0.25);
+    chart.x.SetMax(99.96);
+    chart.x.SetIntervalSpacing(12.345);
+    QXLOGPEN pen;
+    chart.x.GetLogPen(&pen);
+    pen.width = 99.96f;
+    chart.x.SetLogPen(&pen);
+    if (CkelPlotLabels* labels = chart.line.GetLabels()) labels->SetAngle(45.125);
+    QXLOGFONT font;
+    chart.chart.GetTitle()->GetLogFont(font);
+    font.size = -100;
+    chart.chart.GetTitle()->SetLogFont(font);
+    chart.legend.GetTitleFont(&font);
+    font.size = -100;
+    chart.legend.SetTitleFont(&font);
+    chart.legend.GetBorderLine(&pen);
+    pen.width = -100;
+    chart.legend.SetBorderLine(&pen);
+    chart.y.GetTitle()->GetFont(&font);
+    font.size = -100;
+    chart.y.GetTitle()->SetFont(&font);
+    chart.y.GetLogPen(&pen);
+    pen.width = -100;
+    chart.y.SetLogPen(&pen);
+}
+
+// The sheet of every object of the sample chart (with its dataset manager), or of its plots
+// once the chart has lost its dataset manager: refusals still show the stored values.
+void SweepChart(bool withDatasets) {
     demo::DemoChart chart;
     // Every fill, label and uniform-axis edit has something to write to: the histogram a current
     // fill series, the pie sectors and a data column, the ternary plot its three axes.
@@ -330,9 +363,21 @@ TEST(SweepChart, EveryPageOfEveryChartObject) {
     chart.ternaryPlot.AttachXAxis(&chart.ternary);
     chart.ternaryPlot.AttachYAxis(&second);
     chart.ternaryPlot.SetAxis3(&third);
+    SeedChart(chart);
+    // A copy of the chart shares its dataset manager and keeps it alive for the plots' datasets
+    // while the chart itself has none.
+    const IChartGraph keeper = chart.chart;
+    if (!withDatasets) chart.chart.SetDatasetManagerObj(nullptr);
     demo::ChartDispManager manager;
-    const auto kinds = chart.Kinds();
-    sweep::Sweeper sweeper("chart", [&](State& state) {
+    auto kinds = chart.Kinds();
+    if (!withDatasets) {
+        std::vector<std::pair<const char*, CQXObject*>> plots;
+        for (const auto& kind : kinds)
+            for (IkelPlot* plot : chart.Plots())
+                if (kind.second == dynamic_cast<CQXObject*>(plot)) plots.push_back(kind);
+        kinds = plots;
+    }
+    sweep::Sweeper sweeper(withDatasets ? "chart" : "chart without datasets", [&](State& state) {
         DumpChart(state, chart);
         DumpAxis(state, "三角图.second", &second);
         DumpAxis(state, "三角图.third", &third);
@@ -352,7 +397,11 @@ TEST(SweepChart, EveryPageOfEveryChartObject) {
     }
     EXPECT_TRUE(sweeper.Unopened().empty()) << sweeper.Unopened().front();
     EXPECT_GT(sweeper.Typed(), 0);
-    std::cout << "[sweep] chart: " << sweeper.Pages().size() << " pages, " << sweeper.Typed() << " texts\n";
+    std::cout << "[sweep] chart" << (withDatasets ? "" : " without datasets") << ": " << sweeper.Pages().size()
+              << " pages, " << sweeper.Typed() << " texts\n";
 }
+
+TEST(SweepChart, EveryPageOfEveryChartObject) { SweepChart(true); }
+TEST(SweepChart, EveryPlotWithoutItsDatasetManager) { SweepChart(false); }
 
 }  // namespace

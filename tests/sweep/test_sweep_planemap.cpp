@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "host/PlaneMapSample.h"
+#include "hosttypes/Moraine/PieLayer.h"
 #include "hosttypes/Parsnip/QXMap.h"
 #include "hosttypes/Parsnip/QXObjectCell.h"
 #include "hosttypes/Parsnip/QXObjectCtrlLine.h"
@@ -349,6 +350,13 @@ void DumpLayer(CQXLayer* layer, State& state) {
     state.Pen("layer", pen).Brush("layer", brush).Font("layer", font).Point("layer", point);
     for (int i = 0; i < layer->GetObjectCount(); ++i)
         DumpObject(state, "object" + std::to_string(i), layer->GetObjectG(i));
+    if (std::string(layer->GetTypeName().str()) == "饼图") {
+        kel::plane::CPieLayer pie(layer);
+        state.Put("layer.dates", std::string(pie.GetDate1().Format("%Y-%m-%d").str()) + "/" +
+                                     pie.GetDate2().Format("%Y-%m-%d").str() + "/" +
+                                     pie.GetDateBegin().Format("%Y-%m-%d").str() + "/" +
+                                     pie.GetDateEnd().Format("%Y-%m-%d").str());
+    }
     kel::plane::CPlaneOption* options = kel::plane::CPlaneOption::Instance();
     state.Pen("options.bound", options->m_BoundPen);
     state.Point("options.virtual", options->m_VirtualWellPoint);
@@ -374,10 +382,32 @@ void SweepObjects(int part, int parts) {
     sample.wellHead->GetLogPoint(&symbol);
     symbol.size = -100;
     sample.wellHead->SetLogPoint(&symbol);
+    // Values with more digits than their items show: a pick in their group must keep them.
+    sample.well1->GetLogPoint(&symbol);
+    symbol.size = 249.96f;
+    sample.well1->SetLogPoint(&symbol);
+    QXLOGPEN pen;
+    sample.road1->GetLogPen(&pen);
+    pen.width = 99.96f;
+    sample.road1->SetLogPen(&pen);
+    QXLOGFONT font;
+    sample.title->GetLogFont(&font);
+    font.size = 1234.5f;
+    sample.title->SetLogFont(&font);
+    // The column's interval runs from stratum "2" to "3" of 1/2/3: a stop above the start is
+    // refused. A column whose well has no strata of its grade drops every edit of its interval.
+    sample.column->SetTopUnit("2");
+    CWpWell* unstratified = sample.map.Add<CWpWell>("层段剖面", sample.sectionLayer);
+    unstratified->SetName("无分层");
+    unstratified->SetUnitClass(1);
+    unstratified->SetTopUnit("1");
+    unstratified->SetBottomUnit("3");
     CQXLayer* scope = nullptr;
     sweep::Sweeper sweeper("plane map", [&scope](State& state) { DumpLayer(scope, state); });
-    // A vertical well's line is the same whichever way its track is drawn.
-    sweeper.PassOverPick("上部井斜线 \"直1\" in 井位", "轨迹显示方式");
+    // A vertical well's line is the same whichever way its track is drawn; a column whose well has
+    // no strata of its grade drops every edit.
+    sweeper.MayRefusePicks("上部井斜线 \"直1\" in 井位 / 轨迹显示方式");
+    sweeper.MayRefusePicks("层段剖面 \"无分层\" in 剖面");
     const std::vector<CQXObject*> objects = Objects(map);
     for (std::size_t i = static_cast<std::size_t>(part); i < objects.size(); i += static_cast<std::size_t>(parts)) {
         CQXObject* object = objects[i];
@@ -435,8 +465,19 @@ TEST(SweepPlaneMap, BorderPageWhileTheSelectionChanges) {
 TEST(SweepPlaneMap, EveryPageOfEveryLayer) {
     SampleMap sample;
     CQXMap* map = sample.map.Map();
+    // A chart layer of dynamic data drawn as multi-column bars shows its begin and end dates: a
+    // begin after the end, or an end before the begin, is refused.
+    kel::plane::CPieLayer dynamic(sample.map.AddLayer("动态产量", "饼图"));
+    dynamic.SetShapeType(2);
+    dynamic.SetDataType(2);
+    dynamic.SetRecordCount(2);
+    dynamic.SetDateBegin(COleDateTime(2020, 1, 1, 0, 0, 0));
+    dynamic.SetDateEnd(COleDateTime(2020, 12, 31, 0, 0, 0));
     CQXLayer* scope = nullptr;
     sweep::Sweeper sweeper("plane map", [&scope](State& state) { DumpLayer(scope, state); });
+    // The stratum map's fill page changes no brush until a style is picked.
+    for (const char* fill : {"含油面积", "储量面积"})
+        sweeper.PendingPick(std::string("layer 沙二1 (小层平面图) / ") + fill + "/填充/样式集");
     for (CQXLayer* layer : Layers(map)) {
         scope = layer;
         const std::string name =
@@ -448,6 +489,26 @@ TEST(SweepPlaneMap, EveryPageOfEveryLayer) {
     EXPECT_GT(sweeper.Typed(), 0);
     std::cout << "[sweep] plane map layers: " << sweeper.Pages().size() << " pages, " << sweeper.Typed() << " texts, "
               << sweeper.Unopened().size() << " without a window\n";
+}
+
+// The well layer's pages shown while its well-row base line is there, the line gone from the layer
+// right after each time the host announces the layer: a pick of "井排基线" is refused with its
+// message, and nothing else happens.
+TEST(SweepPlaneMap, WellLayerWhoseBaseLineIsGone) {
+    SampleMap sample;
+    CQXLayer* layer = sample.wellLayer;
+    sweep::Sweeper sweeper("plane map", [layer](State& state) { DumpLayer(layer, state); });
+    sweeper.SetAnnounceHooks(
+        [&] {
+            layer->DeleteObject(sample.baseLine);
+            layer->AddObject(sample.baseLine);
+        },
+        [&] { layer->DeleteObject(sample.baseLine); });
+    sweeper.Sweep(
+        "layer 井位 without its base line",
+        [layer](CWnd* frame) -> CWnd* { return CPlanePropWndCreator::CreateLayerProp(layer, frame); },
+        reinterpret_cast<LPARAM>(layer));
+    EXPECT_GT(sweeper.Typed(), 0);
 }
 
 }  // namespace

@@ -68,6 +68,14 @@ TEST(SweepProfileLine, EveryPageOfTheLayerAndOfEveryObject) {
     info->AddShowLayer("等值线", true);
     g.entity.SetRefrenceInfo(info);
     const std::vector<Kind> kinds = Kinds(g);
+    // The first well's label font has a size that does not read and its head symbol a size with
+    // more digits than shown; the line pen of the sequence line likewise.
+    QXLOGFONT font = g.well[0]->GetWellLabel()->GetLabelFont();
+    font.size = -100;
+    g.well[0]->GetWellLabel()->SetLabelFont(font);
+    QXLOGPOINT point = g.well[0]->GetSymbol(PL_SYMBOL_HEAD)->GetSymbolLogPoint();
+    point.size = 249.96f;
+    g.well[0]->GetSymbol(PL_SYMBOL_HEAD)->SetSymbolLogPoint(point);
     sweep::Sweeper sweeper("profile line", [&](sweep::State& state) { DumpGraph(g, kinds, state); });
 
     sweeper.Sweep(

@@ -101,6 +101,9 @@ void SweepMultiWell(const char* family, const Maker& maker, bool withSection) {
     CStratumCell& b = world.AddCell("1");
     CStratumCell& c = world.AddCell("2", false);
     world.AddStratumGroups(2);
+    // A stored size that does not read, and one with more digits than shown.
+    world.Distance().SetContentSize(-100);
+    world.Depth().SetLineSize(99.96);
     std::vector<Shown> shown = {{"比例尺(距离)", &world.Distance()},
                                 {"比例尺(深度)", &world.Depth()},
                                 {"图框", &world.Frame()},

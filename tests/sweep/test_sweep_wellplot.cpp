@@ -18,6 +18,7 @@
 #include "hosttypes/Zephyr/WpPicture.h"
 #include "hosttypes/Zephyr/WpResult.h"
 #include "hosttypes/Zephyr/WpSand.h"
+#include "hosttypes/Zephyr/WpSandStratum.h"
 #include "hosttypes/Zephyr/WpShoot.h"
 #include "hosttypes/Zephyr/WpStratum.h"
 #include "hosttypes/Zephyr/WpSymble.h"
@@ -129,6 +130,27 @@ void DumpKit(State& state, const std::string& key, CWpKit* kit) {
     if (auto* k = dynamic_cast<CWpText*>(kit)) {
         state.Font(key + ".TextFont", k->GetTextFont());
     }
+    if (auto* k = dynamic_cast<CWpSandStratum*>(kit)) {
+        // The rows of the option grids, every field of each.
+        for (unsigned i = 0; i < k->GetFillOptionCount(); ++i) {
+            const CWpSandStratum::FILLOPTION& row = k->GetFillOption(i);
+            const std::string at = key + ".fill" + std::to_string(i);
+            state.Put(at, std::string(row.name) + "/" + std::to_string(row.show));
+            state.Put(at + ".left", row.left).Put(at + ".right", row.right).Brush(at, row.brush);
+        }
+        for (unsigned i = 0; i < k->GetLineOptionCount(); ++i) {
+            const CWpSandStratum::LINEOPTION& row = k->GetLineOption(i);
+            const std::string at = key + ".line" + std::to_string(i);
+            state.Put(at, std::string(row.name) + "/" + std::to_string(row.show));
+            state.Put(at + ".left", row.left).Put(at + ".right", row.right).Pen(at, row.pen);
+        }
+        for (unsigned i = 0; i < k->GetTextOptionCount(); ++i) {
+            const CWpSandStratum::TEXTOPTIONEX& row = k->GetTextOption(i);
+            const std::string at = key + ".text" + std::to_string(i);
+            state.Put(at, std::string(row.name) + "/" + std::to_string(row.show) + "/" + std::to_string(row.decimals));
+            state.Put(at + ".position", row.position).Font(at, row.font);
+        }
+    }
     DumpActiveSeg<CWpParam>(state, key, kit);
     DumpActiveSeg<CWpPicture>(state, key, kit);
     DumpActiveSeg<CWpResult>(state, key, kit);
@@ -171,6 +193,46 @@ void BuildPlot(zephyr::PlotFixture& plot) {
     demo::AddIntervalData(plot);
 }
 
+// Every other kit's title font holds a size that does not read (a pick in its group must still
+// write) and the others one with more digits than shown (a pick must not round it); likewise the
+// lithology name font, divide pen and point and the stratum divide pen and point. The
+// sand-stratum grids hold positions with more digits than their cells show.
+// Reads a style record through the kit's getter, changes it and sets it back.
+template <class Kit, class Get, class Set, class Change>
+void Restyle(Kit* kit, Get get, Set set, Change change) {
+    auto record = (kit->*get)();
+    change(record);
+    (kit->*set)(record);
+}
+
+void SeedKits(zephyr::PlotFixture& plot, const std::vector<CWpKit*>& kits) {
+    const auto unreadable = [](auto& record) { record.size = -100; };
+    const auto wide = [](QXLOGPEN& pen) { pen.width = 99.96f; };
+    for (std::size_t i = 0; i < kits.size(); ++i)
+        Restyle(kits[i], &CWpKit::GetTitleFont, &CWpKit::SetTitleFont,
+                [i](QXLOGFONT& font) { font.size = i % 2 ? 1234.5f : -100.0f; });
+    if (auto* lithology = plot.First<CWpCorelith>()) {
+        Restyle(lithology, &CWpCorelith::GetNameFont, &CWpCorelith::SetNameFont, unreadable);
+        Restyle(lithology, &CWpCorelith::GetDivideLogPen, &CWpCorelith::SetDivideLogPen, wide);
+        Restyle(lithology, &CWpCorelith::GetDivideLogPoint, &CWpCorelith::SetDivideLogPoint,
+                [](QXLOGPOINT& point) { point.size = 1234.5f; });
+    }
+    if (auto* strata = plot.First<CWpStratum>()) {
+        Restyle(strata, &CWpStratum::GetDivideLogPoint, &CWpStratum::SetDivideLogPoint, unreadable);
+        Restyle(strata, &CWpStratum::GetDivideLogPen, &CWpStratum::SetDivideLogPen, wide);
+    }
+    if (auto* sand = plot.First<CWpSandStratum>()) {
+        sand->SetOptionRows(3);
+        for (unsigned i = 0; i < 3; ++i) {
+            sand->GetFillOption(i).left = 0.1234567;
+            sand->GetFillOption(i).right = 0.75;
+            sand->GetLineOption(i).left = 0.1234567;
+            sand->GetLineOption(i).pen.width = 25;
+            sand->GetTextOption(i).position = 12.345;
+        }
+    }
+}
+
 // The kits i, i + runs, ... of the sample plot, starting at run.
 void SweepKits(int run, int runs) {
     zephyr::PlotFixture plot;
@@ -179,6 +241,7 @@ void SweepKits(int run, int runs) {
     // written somewhere.
     plot.First<CWpShoot>()->SetShootMgr(new LogShootMgrIO);
     const std::vector<CWpKit*> kits = plot.AllKits();
+    SeedKits(plot, kits);
 
     sweep::Sweeper sweeper("well plot", [&kits](State& state) {
         for (std::size_t i = 0; i < kits.size(); ++i) DumpKit(state, "kit" + std::to_string(i), kits[i]);
@@ -193,7 +256,7 @@ void SweepKits(int run, int runs) {
     EXPECT_TRUE(sweeper.Unopened().empty()) << sweeper.Unopened().front();
     EXPECT_GT(sweeper.Typed(), 0);
     std::cout << "[sweep] well plot " << run << "/" << runs << ": " << sweeper.Pages().size() << " pages, "
-              << sweeper.Typed() << " texts\n";
+              << sweeper.Typed() << " texts, " << sweeper.CellsTyped() << " cells\n";
 }
 
 // Rock samples read from the well's own data: the page's refresh names the well's table on the
