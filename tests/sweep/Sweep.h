@@ -18,6 +18,9 @@
 //   pages show (KeptDigits) is never rewritten as its rounding;
 // - after the first refused text of an item, the value the item showed, reported from code as a
 //   host does, is taken again (an earlier refusal decides nothing about a later report).
+// A few texts are then reported from code into every item that holds a text or a number, pick
+// lists included, and judged as typed texts are (SWEEP_SKIP_REPORTS_FROM_CODE in the environment
+// leaves them out).
 // Picks: one other option of every pick list (the first and the last other one), a colour of
 // every colour item, a style of every style list, dates far after and far before in every date
 // item. A pick the object refuses (a stop above the start, a begin after the end) changes nothing
@@ -168,8 +171,10 @@ private:
     // Whether only the item's text changed on the page.
     static bool OnlyRowChanged(const Pane& before, const Pane& after, CBCGPProp* item);
     void SweepGrid(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce);
+    // Types the text into the item, or reports it from code as a host does (the item takes the
+    // value, then the grid tells its owner).
     bool TypeOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const std::string& text,
-                 const std::function<void()>& announce);
+                 const std::function<void()>& announce, bool fromCode);
     // Picks an option other than the shown one in a pick list.
     void PickEach(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce);
     struct Choice;
@@ -222,6 +227,8 @@ private:
     std::set<std::string> passedOverPicks_;  // "object / item path"
     std::set<std::string> refusingPicks_;
     std::set<std::string> pendingPicks_;
+    // How the text of the edit being judged came: "typed" or "reported from code".
+    std::string verb_ = "typed";
     std::vector<std::string> failures_;
 };
 
