@@ -268,7 +268,9 @@ const std::vector<std::string>& Corpus() {
             "\xFF\xFE", "abc", "5e36", "1e38",
             // A tiny negative, taken where negatives are: no refresh may show it as "-0.00". The
             // texts after it overwrite it, so no later item is judged against a value shown rounded.
-            "-0.001", "0abc", "-0", "", "-1", "70000", "2147483648", "3x", long300};
+            "-0.001", "0abc", "-0", "", "-1", "70000", "2147483648", "3x", long300,
+            // A number so small that a kit may leave it (a footage below what it keeps).
+            "1e-310"};
     }();
     return texts;
 }
@@ -1203,9 +1205,13 @@ void Sweeper::CheckRefusal(const std::string& where, const Item& key, const std:
     if (after.selected != before.selected) report("changed the list's selected item", "");
     // The refused item may show its text from before the edit or the stored value in a format
     // of its own, but not the text that was refused.
-    for (const Row& row : after.rows)
+    for (const Row& row : after.rows) {
         if (row.item == edited && row.value == text && text != shownText)
             report("left the refused text in the item", "it shows " + Printable(row.value));
+        // Shown again from the stored value, whether or not the page has its data source: never blank.
+        if (row.item == edited && row.value.empty() && !shownText.empty() && !text.empty())
+            report("left the refused item blank", "before: " + Printable(shownText));
+    }
     if (after.rows.size() != before.rows.size()) {
         report("changed the items of the page",
                std::to_string(before.rows.size()) + " items -> " + std::to_string(after.rows.size()));

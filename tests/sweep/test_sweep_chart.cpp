@@ -316,7 +316,8 @@ void DumpChart(State& state, demo::DemoChart& chart) {
 
 // Stored sizes that do not read (a pick in their group must still write) and values with more
 // digits than their items show (no edit of another field may round them): the X axis range
-// 0.25 to 99.96 by 12.345 and its pen 99.96 wide, the line plot's label angle 45.125; the chart
+// 0.25 to 99.96 by 12.345, its length and pen 99.96, its title's offset 12.345 and angle 45.125,
+// the line plot's pen 99.96 wide and label angle 45.125; the chart
 // title font, the legend's title font and border line, the Y axis title font and pen -100.
 void SeedChart(demo::DemoChart& chart) {
     chart.x.SetMin(0.25);
@@ -326,7 +327,13 @@ void SeedChart(demo::DemoChart& chart) {
     chart.x.GetLogPen(&pen);
     pen.width = 99.96f;
     chart.x.SetLogPen(&pen);
+    chart.x.SetAxisLength(99.96);
+    chart.x.GetTitle()->SetXOffset(12.345);
+    chart.x.GetTitle()->SetRotateAngle(45.125);
     if (CkelPlotLabels* labels = chart.line.GetLabels()) labels->SetAngle(45.125);
+    chart.line.GetLogPen(&pen);
+    pen.width = 99.96f;
+    chart.line.SetLogPen(&pen);
     QXLOGFONT font;
     chart.chart.GetTitle()->GetLogFont(font);
     font.size = -100;

@@ -195,7 +195,8 @@ void BuildPlot(zephyr::PlotFixture& plot) {
 
 // Every other kit's title font holds a size that does not read (a pick in its group must still
 // write) and the others one with more digits than shown (a pick must not round it); likewise the
-// lithology name font, divide pen and point and the stratum divide pen and point. The
+// lithology name font, divide pen and point, the stratum divide pen and point and name font and
+// the result divide point. The
 // sand-stratum grids hold positions with more digits than their cells show.
 // Reads a style record through the kit's getter, changes it and sets it back.
 template <class Kit, class Get, class Set, class Change>
@@ -220,7 +221,11 @@ void SeedKits(zephyr::PlotFixture& plot, const std::vector<CWpKit*>& kits) {
     if (auto* strata = plot.First<CWpStratum>()) {
         Restyle(strata, &CWpStratum::GetDivideLogPoint, &CWpStratum::SetDivideLogPoint, unreadable);
         Restyle(strata, &CWpStratum::GetDivideLogPen, &CWpStratum::SetDivideLogPen, wide);
+        strata->GetSNFont().size = 1234.5f;
     }
+    if (auto* result = plot.First<CWpResult>())
+        Restyle(result, &CWpResult::GetDivideLogPoint, &CWpResult::SetDivideLogPoint,
+                [](QXLOGPOINT& point) { point.size = 1234.5f; });
     if (auto* sand = plot.First<CWpSandStratum>()) {
         sand->SetOptionRows(3);
         for (unsigned i = 0; i < 3; ++i) {
