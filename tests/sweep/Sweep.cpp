@@ -368,11 +368,15 @@ bool SamePlainNumber(const std::string& a, const std::string& b) {
     return !a.empty() && !b.empty() && *endA == '\0' && *endB == '\0' && x == y;
 }
 
-// The texts reported from code into every item: a negative, a number no float holds, a count
-// beyond most limits, nothing, a cut character (the first two bytes of "中"), a text no option
-// holds.
-const std::vector<std::string>& ReportedTexts() {
-    static const std::vector<std::string> texts = {"-1", "1e39", "7", "", "\xE4\xB8", "无此选项"};
+// The texts reported from code into an item: a negative, a number no float holds, a count beyond
+// most limits, nothing; into a pick list also a text no option holds; into a text item also a cut
+// character (the first two bytes of "中").
+std::vector<std::string> ReportedTexts(CBCGPProp* item) {
+    std::vector<std::string> texts = {"-1", "1e39", "7", ""};
+    if (item->GetOptionCount() > 0)
+        texts.push_back("无此选项");
+    else if (item->GetValue().vt == VT_BSTR)
+        texts.push_back("\xE4\xB8");
     return texts;
 }
 
@@ -609,14 +613,15 @@ bool Sweeper::ShowsBackTypedName(const Shown& shown) const {
 void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce) {
     CBCGPPropList* grid = GridAt(page, gridIndex);
     if (!grid) return;
-    std::vector<Item> typeable, reportable;
+    std::vector<Item> typeable;
+    std::vector<std::pair<Item, std::vector<std::string>>> reportable;
     for (CBCGPProp* item : platform::GridDriver(grid).AllItems()) {
         typeable.push_back({PathOf(item), item->GetData()});
         // Items holding a text or a number: colours, dates and style lists hold values of their own.
         if ((!item->IsGroup() || item->IsValueList()) && !dynamic_cast<CBCGPColorProp*>(item) &&
             !dynamic_cast<CBCGPDateTimeProp*>(item) && !dynamic_cast<CPropStyleCombox*>(item) &&
             (item->IsAllowEdit() || item->GetOptionCount() > 0))
-            reportable.push_back({PathOf(item), item->GetData()});
+            reportable.push_back({{PathOf(item), item->GetData()}, ReportedTexts(item)});
     }
     // One other option of every pick list, before the texts (while the sample's stored fields that
     // fail to read are still there) and after them (while items keep texts typed into them): a
@@ -639,8 +644,8 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
     // this pass out, to see the other faults while its own are many.)
     static const bool skipReports = std::getenv("SWEEP_SKIP_REPORTS_FROM_CODE") != nullptr;
     if (!skipReports)
-        for (const Item& key : reportable)
-            for (const std::string& text : ReportedTexts())
+        for (const auto& [key, texts] : reportable)
+            for (const std::string& text : texts)
                 if (!TypeOne(where, page, gridIndex, key, text, announce, true)) break;
     PickEach(where, page, gridIndex, announce);
 }
@@ -711,6 +716,9 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     CBCGPProp* item = grid ? key.Find(grid) : nullptr;
     if (!item || !item->IsEnabled() || !ShownInGrid(item)) return;
     const std::string shownText = item->FormatProperty().str();
+    // Asked before the pick, which may delete the item (a page rebuilt).
+    const bool styleSet = item->GetName().str() == "样式集";
+    const int options = item->GetOptionCount();
     verb_ = "picked";
     Choice pick = choice;
     // A later option of the list may be the one shown now.
@@ -778,7 +786,6 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
             Report(where, key, "showed one message " + std::to_string(count) + " times", label, "[" + box + "]");
     // A style set writes where its list sets the style set of the object; only a page that keeps
     // the choice until a style is picked is passed over by its test.
-    const bool styleSet = item->GetName().str() == "样式集";
     if (pendingPicks_.count(object + " / " + key.path) != 0) {
         // Only a choice kept on the page: nothing written, called or redrawn.
         if (stored || !calls.empty() || paneAfter.redraws != paneBefore.redraws)
@@ -795,7 +802,7 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     // then nothing but that item may change.
     const bool byDesign = refusingPicks_.count(object) != 0 || refusingPicks_.count(object + " / " + key.path) != 0;
     const bool mayRefuse = rejected || byDesign || pick.kind == Choice::kDate ||
-                           (pick.kind == Choice::kOption && item->GetOptionCount() > 2);
+                           (pick.kind == Choice::kOption && options > 2);
     const bool showsBefore = alive && shownNow == shownText;
     const bool refused = picked && alive && mayRefuse && showsBefore &&
                          (pick.kind != Choice::kStyle || byDesign);

@@ -278,10 +278,11 @@ TEST(SweepWellPlot, RockSamplesOfTheWellsData) {
     EXPECT_GT(sweeper.Typed(), 0);
 }
 
-constexpr int kRuns = 3;
+constexpr int kRuns = 4;
 
 TEST(SweepWellPlot, EveryPageOfEveryKitFirstRun) { SweepKits(0, kRuns); }
 TEST(SweepWellPlot, EveryPageOfEveryKitSecondRun) { SweepKits(1, kRuns); }
 TEST(SweepWellPlot, EveryPageOfEveryKitThirdRun) { SweepKits(2, kRuns); }
+TEST(SweepWellPlot, EveryPageOfEveryKitFourthRun) { SweepKits(3, kRuns); }
 
 }  // namespace
