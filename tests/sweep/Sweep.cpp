@@ -200,47 +200,90 @@ std::vector<std::string> HostCalls() {
 
 // ---- state ---------------------------------------------------------------------------------------
 
-State& State::Put(const std::string& key, const std::string& value) {
+// The dump is written straight into one text, without a string per field: it is read after every
+// edit of the sweep.
+void State::Begin(const std::string& key, const char* suffix, const char* field) {
     text_ += key;
+    text_ += suffix;
+    text_ += field;
     text_ += '=';
+}
+
+void State::Append(double value) {
+    char number[32];
+    text_.append(number, std::to_chars(number, number + sizeof number, value).ptr);
+}
+
+void State::Append(std::initializer_list<long long> values) {
+    char number[24];
+    bool first = true;
+    for (long long value : values) {
+        if (!first) text_ += '/';
+        first = false;
+        text_.append(number, std::to_chars(number, number + sizeof number, value).ptr);
+    }
+}
+
+void State::Number(const std::string& key, const char* suffix, const char* field, double value, bool size) {
+    if ((value == 0 && std::signbit(value)) || (size && value < 0)) {
+        const std::string name = key + suffix + field;
+        if (value == 0 && std::signbit(value)) negativeZeros_.push_back(name);
+        if (size && value < 0) negatives_.push_back(name + "=" + sweep::Number(value));
+    }
+    Begin(key, suffix, field);
+    Append(value);
+    text_ += '\n';
+}
+
+State& State::Put(const std::string& key, const char* suffix, const std::string& value) {
+    Begin(key, suffix, "");
     text_ += value;
     text_ += '\n';
     return *this;
 }
 
-State& State::Put(const std::string& key, double value) {
-    if (value == 0 && std::signbit(value)) negativeZeros_.push_back(key);
-    return Put(key, Number(value));
+State& State::Put(const std::string& key, const char* suffix, double value) {
+    Number(key, suffix, "", value, false);
+    return *this;
 }
 
-State& State::Size(const std::string& key, double value) {
-    if (value < 0) negatives_.push_back(key + "=" + Number(value));
-    return Put(key, value);
+State& State::Size(const std::string& key, const char* suffix, double value) {
+    Number(key, suffix, "", value, true);
+    return *this;
 }
 
-State& State::Pen(const std::string& key, const QXLOGPEN& pen) {
-    Put(key + ".pen", std::to_string(pen.style) + "/" + std::to_string(pen.color) + "/" +
-                          std::to_string(pen.reserved1) + "/" + std::to_string(pen.reserved4));
-    return Size(key + ".pen.width", pen.width);
+State& State::Pen(const std::string& key, const char* suffix, const QXLOGPEN& pen) {
+    Begin(key, suffix, ".pen");
+    Append({pen.style, pen.color, pen.reserved1, pen.reserved4});
+    text_ += '\n';
+    Number(key, suffix, ".pen.width", pen.width, true);
+    return *this;
 }
 
-State& State::Font(const std::string& key, const QXLOGFONT& font) {
-    Put(key + ".font", std::string(font.faceName) + "/" + std::to_string(font.color) + "/" +
-                           std::to_string(font.transparent) + "/" + std::to_string(font.backColor) + "/" +
-                           std::to_string(font.reserved4));
-    return Size(key + ".font.size", font.size);
+State& State::Font(const std::string& key, const char* suffix, const QXLOGFONT& font) {
+    Begin(key, suffix, ".font");
+    text_ += font.faceName;
+    text_ += '/';
+    Append({font.color, font.transparent, font.backColor, font.reserved4});
+    text_ += '\n';
+    Number(key, suffix, ".font.size", font.size, true);
+    return *this;
 }
 
-State& State::Brush(const std::string& key, const QXLOGBRUSH& brush) {
-    Put(key + ".brush", std::to_string(brush.style) + "/" + std::to_string(brush.fillColor) + "/" +
-                            std::to_string(brush.lineColor) + "/" + std::to_string(brush.backMode));
-    return Size(key + ".brush.size", brush.size);
+State& State::Brush(const std::string& key, const char* suffix, const QXLOGBRUSH& brush) {
+    Begin(key, suffix, ".brush");
+    Append({brush.style, brush.fillColor, brush.lineColor, brush.backMode});
+    text_ += '\n';
+    Number(key, suffix, ".brush.size", brush.size, true);
+    return *this;
 }
 
-State& State::Point(const std::string& key, const QXLOGPOINT& point) {
-    Put(key + ".point", std::to_string(point.style) + "/" + std::to_string(point.innerColor) + "/" +
-                            std::to_string(point.borderColor) + "/" + std::to_string(point.reserved4));
-    return Size(key + ".point.size", point.size);
+State& State::Point(const std::string& key, const char* suffix, const QXLOGPOINT& point) {
+    Begin(key, suffix, ".point");
+    Append({point.style, point.innerColor, point.borderColor, point.reserved4});
+    text_ += '\n';
+    Number(key, suffix, ".point.size", point.size, true);
+    return *this;
 }
 
 State& State::Attributes(const std::string& key, const CQXPropertyManager& store) {
@@ -368,16 +411,15 @@ bool SamePlainNumber(const std::string& a, const std::string& b) {
     return !a.empty() && !b.empty() && *endA == '\0' && *endB == '\0' && x == y;
 }
 
-// The texts reported from code into an item: a negative, a number no float holds, a count beyond
-// most limits, nothing; into a pick list also a text no option holds; into a text item also a cut
-// character (the first two bytes of "中").
+// The texts reported from code into an item, where a report reaches what typing does not: past a
+// number item's own filter a negative, a number no float holds, a count beyond most limits and
+// nothing; into a pick list a negative, nothing and a text no option holds; into a text item a
+// cut character (the first two bytes of "中").
 std::vector<std::string> ReportedTexts(CBCGPProp* item) {
-    std::vector<std::string> texts = {"-1", "1e39", "7", ""};
-    if (item->GetOptionCount() > 0)
-        texts.push_back("无此选项");
-    else if (item->GetValue().vt == VT_BSTR)
-        texts.push_back("\xE4\xB8");
-    return texts;
+    if (dynamic_cast<CBCGPropFloat*>(item) || dynamic_cast<CBCGPropSizeText*>(item)) return {"-1", "1e39", "7", ""};
+    if (item->GetOptionCount() > 0) return {"-1", "", "无此选项"};
+    if (item->GetValue().vt == VT_BSTR) return {"\xE4\xB8"};
+    return {};
 }
 
 bool ValidUtf8(const std::string& text) {
@@ -392,10 +434,10 @@ bool ValidUtf8(const std::string& text) {
     return true;
 }
 
-// The texts typed into every cell of a cell grid: a number no double holds, a negative, a text
-// without a number, a position beyond any percentage, nothing.
+// The texts typed into every cell of a cell grid: a number no double holds, a negative, a position
+// beyond any percentage, nothing.
 const std::vector<std::string>& CellTexts() {
-    static const std::vector<std::string> texts = {"1e999", "-1", "abc", "150", ""};
+    static const std::vector<std::string> texts = {"1e999", "-1", "150", ""};
     return texts;
 }
 
@@ -468,6 +510,16 @@ bool RoundingOf(double stored, double now) {
 std::vector<std::pair<std::string_view, std::string_view>> ChangedLines(std::string_view before,
                                                                       std::string_view after) {
     std::vector<std::pair<std::string_view, std::string_view>> changed;
+    // The common head and tail, cut at line ends, hold no change.
+    std::size_t head = 0;
+    const std::size_t shorter = std::min(before.size(), after.size());
+    while (head < shorter && before[head] == after[head]) ++head;
+    while (head > 0 && before[head - 1] != '\n') --head;
+    std::size_t tail = 0;
+    while (tail < shorter - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) ++tail;
+    while (tail > 0 && before[before.size() - tail] != '\n') --tail;
+    before = before.substr(head, before.size() - head - tail);
+    after = after.substr(head, after.size() - head - tail);
     while (!before.empty() && !after.empty()) {
         const std::size_t a = std::min(before.find('\n'), before.size());
         const std::size_t b = std::min(after.find('\n'), after.size());
@@ -620,7 +672,7 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
         // Items holding a text or a number: colours, dates and style lists hold values of their own.
         if ((!item->IsGroup() || item->IsValueList()) && !dynamic_cast<CBCGPColorProp*>(item) &&
             !dynamic_cast<CBCGPDateTimeProp*>(item) && !dynamic_cast<CPropStyleCombox*>(item) &&
-            (item->IsAllowEdit() || item->GetOptionCount() > 0))
+            (item->IsAllowEdit() || item->GetOptionCount() > 0) && !ReportedTexts(item).empty())
             reportable.push_back({{PathOf(item), item->GetData()}, ReportedTexts(item)});
     }
     // One other option of every pick list, before the texts (while the sample's stored fields that
@@ -958,8 +1010,13 @@ Sweeper::Pane Sweeper::PaneOf(CWnd& page) const {
     for (CBCGPPropList* grid : GridsOf(page)) {
         pane.selected.push_back(grid->GetCurSel());
         for (CBCGPProp* item : platform::GridDriver(grid).AllItems()) {
-            std::string options;
-            for (int i = 0; i < item->GetOptionCount(); ++i) options += std::string(item->GetOption(i)) + "|";
+            // The options as one hash of their texts, in order (FNV-1a): compared, never shown.
+            std::uint64_t options = 1469598103934665603ull;
+            for (int i = 0; i < item->GetOptionCount(); ++i) {
+                for (const char* c = item->GetOption(i); c && *c; ++c)
+                    options = (options ^ static_cast<unsigned char>(*c)) * 1099511628211ull;
+                options = (options ^ '|') * 1099511628211ull;
+            }
             pane.rows.push_back({item, PathOf(item), item->FormatProperty().str(), options, item->IsVisible() != FALSE,
                                  item->IsEnabled() != FALSE, item->IsExpanded() != FALSE});
         }

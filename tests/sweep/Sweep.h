@@ -32,7 +32,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <set>
 #include <string>
 #include <vector>
@@ -53,16 +55,24 @@ namespace sweep {
 // What the dump of a family's objects reads back through their getters, one field a line.
 class State {
 public:
-    State& Put(const std::string& key, const std::string& value);
+    State& Put(const std::string& key, const std::string& value) { return Put(key, "", value); }
     // A number; it must never read back as a negative zero.
-    State& Put(const std::string& key, double value);
+    State& Put(const std::string& key, double value) { return Put(key, "", value); }
     // A width or size: recorded, and it must never read back negative (nor as -0).
-    State& Size(const std::string& key, double value);
+    State& Size(const std::string& key, double value) { return Size(key, "", value); }
     // The style records, every field; their widths and sizes as sizes.
-    State& Pen(const std::string& key, const QXLOGPEN& pen);
-    State& Font(const std::string& key, const QXLOGFONT& font);
-    State& Brush(const std::string& key, const QXLOGBRUSH& brush);
-    State& Point(const std::string& key, const QXLOGPOINT& point);
+    State& Pen(const std::string& key, const QXLOGPEN& pen) { return Pen(key, "", pen); }
+    State& Font(const std::string& key, const QXLOGFONT& font) { return Font(key, "", font); }
+    State& Brush(const std::string& key, const QXLOGBRUSH& brush) { return Brush(key, "", brush); }
+    State& Point(const std::string& key, const QXLOGPOINT& point) { return Point(key, "", point); }
+    // The same under the key key + suffix, which the dump writes without making it first.
+    State& Put(const std::string& key, const char* suffix, const std::string& value);
+    State& Put(const std::string& key, const char* suffix, double value);
+    State& Size(const std::string& key, const char* suffix, double value);
+    State& Pen(const std::string& key, const char* suffix, const QXLOGPEN& pen);
+    State& Font(const std::string& key, const char* suffix, const QXLOGFONT& font);
+    State& Brush(const std::string& key, const char* suffix, const QXLOGBRUSH& brush);
+    State& Point(const std::string& key, const char* suffix, const QXLOGPOINT& point);
     // Every entry of an attribute store, with its value.
     State& Attributes(const std::string& key, const CQXPropertyManager& store);
     const std::string& Text() const { return text_; }
@@ -71,6 +81,12 @@ public:
     const std::vector<std::string>& NegativeZeros() const { return negativeZeros_; }
 
 private:
+    void Begin(const std::string& key, const char* suffix, const char* field);
+    void Append(double value);
+    void Append(std::initializer_list<long long> values);
+    // A number line; a size that reads back negative, and any -0, are noted.
+    void Number(const std::string& key, const char* suffix, const char* field, double value, bool size);
+
     std::string text_;
     std::vector<std::string> negatives_;
     std::vector<std::string> negativeZeros_;
@@ -152,7 +168,7 @@ private:
         CBCGPProp* item;
         std::string path;
         std::string value;
-        std::string options;
+        std::uint64_t options;
         bool shown;
         bool enabled;
         bool expanded;

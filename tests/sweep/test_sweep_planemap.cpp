@@ -59,10 +59,10 @@ void DumpBorder(State& state, const std::string& key, CQXObjectBorder* border) {
     }
     border->GetLogBrush(&brush);
     state.Brush(key, brush);
-    state.Size(key + ".width", border->GetBorderWidth());
-    state.Put(key + ".title", Text(border->GetPrefix()) + "/" + Text(border->GetStratum()) + "/" +
+    state.Size(key, ".width", border->GetBorderWidth());
+    state.Put(key, ".title", Text(border->GetPrefix()) + "/" + Text(border->GetStratum()) + "/" +
                                   Text(border->GetPostfix()) + "/" + Text(border->GetStratumAlias()));
-    state.Put(key + ".title.distance", border->GetTitleDist());
+    state.Put(key, ".title.distance", border->GetTitleDist());
     state.Put(key + ".grids",
               std::to_string(border->GetDrawGraticule()) + "/" + std::to_string(border->GetDrawKilometerGrid()) + "/" +
                   std::to_string(border->GetGDrawScale()) + "/" + std::to_string(border->GetKDrawScale()) + "/" +
@@ -81,15 +81,15 @@ void DumpBorder(State& state, const std::string& key, CQXObjectBorder* border) {
         {"graticule.cross", border->GetGCrossLength()},   {"kilometre.cross", border->GetKCrossLength()}};
     for (const auto& [name, value] : numbers) state.Put(key + "." + name, value);
     const FLOATRECT extent = border->GetBorderExtent();
-    state.Put(key + ".extent.left", extent.left);
-    state.Put(key + ".extent.top", extent.top);
-    state.Put(key + ".extent.right", extent.right);
-    state.Put(key + ".extent.bottom", extent.bottom);
+    state.Put(key, ".extent.left", extent.left);
+    state.Put(key, ".extent.top", extent.top);
+    state.Put(key, ".extent.right", extent.right);
+    state.Put(key, ".extent.bottom", extent.bottom);
 }
 
 void DumpCoordinate(State& state, const std::string& key, CQXObjectCoordinate* axes) {
-    state.Put(key + ".height", axes->m_dHeight);
-    state.Put(key + ".names", Text(axes->m_strXName) + "/" + Text(axes->m_strYName) + "/" +
+    state.Put(key, ".height", axes->m_dHeight);
+    state.Put(key, ".names", Text(axes->m_strXName) + "/" + Text(axes->m_strYName) + "/" +
                                   std::to_string(axes->m_nScaleLength) + "/" + std::to_string(axes->GetAxisXFactor()));
     const std::pair<const char*, double> numbers[] = {{"x.min", axes->m_dXMin},
                                                       {"x.max", axes->m_dXMax},
@@ -100,21 +100,21 @@ void DumpCoordinate(State& state, const std::string& key, CQXObjectCoordinate* a
                                                       {"x.interval", axes->m_dXLabelInterval},
                                                       {"y.interval", axes->m_dYLabelInterval}};
     for (const auto& [name, value] : numbers) state.Put(key + "." + name, value);
-    state.Put(key + ".labels", std::to_string(axes->m_nXLabelShow) + "/" + std::to_string(axes->m_nYLabelShow) + "/" +
+    state.Put(key, ".labels", std::to_string(axes->m_nXLabelShow) + "/" + std::to_string(axes->m_nYLabelShow) + "/" +
                                    std::to_string(axes->m_nXLabelSide) + "/" + std::to_string(axes->m_nYLabelSide) +
                                    "/" + std::to_string(axes->m_nXLabelDecimal) + "/" +
                                    std::to_string(axes->m_nYLabelDecimal));
-    state.Font(key + ".x.name", axes->m_XNameFont);
-    state.Font(key + ".y.name", axes->m_YNameFont);
-    state.Font(key + ".x.label", axes->m_XLabelFont);
-    state.Font(key + ".y.label", axes->m_YLabelFont);
-    state.Pen(key + ".x.axis", axes->m_XAxisPen);
-    state.Pen(key + ".y.axis", axes->m_YAxisPen);
-    state.Pen(key + ".trend", axes->m_TrendPen);
-    state.Pen(key + ".x.scale", axes->m_XScalePen);
-    state.Pen(key + ".y.scale", axes->m_YScalePen);
-    state.Pen(key + ".x.grid", axes->m_XGridPen);
-    state.Pen(key + ".y.grid", axes->m_YGridPen);
+    state.Font(key, ".x.name", axes->m_XNameFont);
+    state.Font(key, ".y.name", axes->m_YNameFont);
+    state.Font(key, ".x.label", axes->m_XLabelFont);
+    state.Font(key, ".y.label", axes->m_YLabelFont);
+    state.Pen(key, ".x.axis", axes->m_XAxisPen);
+    state.Pen(key, ".y.axis", axes->m_YAxisPen);
+    state.Pen(key, ".trend", axes->m_TrendPen);
+    state.Pen(key, ".x.scale", axes->m_XScalePen);
+    state.Pen(key, ".y.scale", axes->m_YScalePen);
+    state.Pen(key, ".x.grid", axes->m_XGridPen);
+    state.Pen(key, ".y.grid", axes->m_YGridPen);
 }
 
 void DumpPie(State& state, const std::string& key, CQXObjectPie* pie) {
@@ -125,27 +125,27 @@ void DumpPie(State& state, const std::string& key, CQXObjectPie* pie) {
     pie->GetPen(pen);
     state.Pen(key, pen);
     pie->GetDrawOrgLine(&pen);
-    state.Pen(key + ".origin", pen);
+    state.Pen(key, ".origin", pen);
     pie->GetBotPen(pen);
-    state.Pen(key + ".bottom", pen);
-    state.Put(key + ".pie", std::to_string(pie->GetRecordCount()) + "/" + std::to_string(pie->GetShapeType()) + "/" +
+    state.Pen(key, ".bottom", pen);
+    state.Put(key, ".pie", std::to_string(pie->GetRecordCount()) + "/" + std::to_string(pie->GetShapeType()) + "/" +
                                 std::to_string(pie->GetXMove()) + "/" + std::to_string(pie->GetYMove()) + "/" +
                                 std::to_string(pie->GetDrawOrgLine()) + "/" + std::to_string(pie->GetDrawBotLine()) +
                                 "/" + std::to_string(pie->GetUpPropCount()));
-    state.Size(key + ".bottom.width", pie->GetBotWidth());
-    state.Put(key + ".radius", pie->GetRadius());
-    state.Put(key + ".radius.up", pie->GetUpRadius());
-    state.Size(key + ".bar.width", pie->GetBarWidth());
-    state.Put(key + ".bar.height", pie->GetBarHeight());
-    state.Put(key + ".bar.interval", pie->GetBarInterv());
-    state.Put(key + ".bar.curve", pie->GetBarCurveHeight());
+    state.Size(key, ".bottom.width", pie->GetBotWidth());
+    state.Put(key, ".radius", pie->GetRadius());
+    state.Put(key, ".radius.up", pie->GetUpRadius());
+    state.Size(key, ".bar.width", pie->GetBarWidth());
+    state.Put(key, ".bar.height", pie->GetBarHeight());
+    state.Put(key, ".bar.interval", pie->GetBarInterv());
+    state.Put(key, ".bar.curve", pie->GetBarCurveHeight());
 }
 
 // One object through its getters, its attributes and its stamp.
 void DumpObject(State& state, const std::string& key, CQXObject* object) {
     state.Put(key, demo::planesample::Describe(object));
-    state.Put(key + ".stamp", std::to_string(object->GetTimeStamp()));
-    state.Put(key + ".shown", std::to_string(object->GetVisible()) + "/" + Text(object->GetName()));
+    state.Put(key, ".stamp", std::to_string(object->GetTimeStamp()));
+    state.Put(key, ".shown", std::to_string(object->GetVisible()) + "/" + Text(object->GetName()));
     state.Attributes(key, *object->GetPropertyManager());
     QXLOGPEN pen;
     QXLOGBRUSH brush;
@@ -163,53 +163,53 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
             state.Put(at, arrow->GetArrowType());
             state.Size(at + ".size", arrow->GetArrowLength());
         }
-        state.Put(key + ".angle", line->GetAngle());
+        state.Put(key, ".angle", line->GetAngle());
     }
     if (auto* contour = dynamic_cast<CQXObjectContour*>(object)) {
         contour->GetLogFont(&font);
-        state.Font(key + ".label", font);
-        state.Put(key + ".label", Text(contour->GetLabel()) + "/" + std::to_string(contour->GetLabelVisible()) + "/" +
+        state.Font(key, ".label", font);
+        state.Put(key, ".label", Text(contour->GetLabel()) + "/" + std::to_string(contour->GetLabelVisible()) + "/" +
                                       std::to_string(contour->GetDecimal()));
-        state.Put(key + ".label.start", contour->GetStartDistance());
-        state.Put(key + ".label.distance", contour->GetLabelDistance());
+        state.Put(key, ".label.start", contour->GetStartDistance());
+        state.Put(key, ".label.distance", contour->GetLabelDistance());
     }
     if (auto* ctrl = dynamic_cast<CQXObjectCtrlLine*>(object)) {
         ctrl->GetFont(font);
         state.Font(key, font);
-        state.Put(key + ".index", ctrl->GetDrawIndex());
+        state.Put(key, ".index", ctrl->GetDrawIndex());
     }
     if (auto* arrow = dynamic_cast<CQXObjectArrow*>(object)) {
-        state.Put(key + ".arrow", std::to_string(arrow->GetHeadPercent()) + "/" +
+        state.Put(key, ".arrow", std::to_string(arrow->GetHeadPercent()) + "/" +
                                       std::to_string(arrow->GetBodyPercent()) + "/" +
                                       std::to_string(arrow->GetStyle()));
-        state.Put(key + ".height", arrow->GetHeight());
+        state.Put(key, ".height", arrow->GetHeight());
         arrow->GetLogBrush(&brush);
-        state.Brush(key + ".arrow", brush);
+        state.Brush(key, ".arrow", brush);
     }
     if (auto* circle = dynamic_cast<CQXObjectCircle*>(object)) {
-        state.Put(key + ".angle", circle->GetAngle());
-        state.Put(key + ".radius.a", circle->GetRadiusA());
-        state.Put(key + ".radius.b", circle->GetRadiusB());
-        state.Put(key + ".start", circle->GetStartAngle());
-        state.Put(key + ".stop", circle->GetStopAngle());
+        state.Put(key, ".angle", circle->GetAngle());
+        state.Put(key, ".radius.a", circle->GetRadiusA());
+        state.Put(key, ".radius.b", circle->GetRadiusB());
+        state.Put(key, ".start", circle->GetStartAngle());
+        state.Put(key, ".stop", circle->GetStopAngle());
     }
     if (auto* rect = dynamic_cast<CQXObjectRect*>(object)) {
-        state.Put(key + ".angle", rect->GetAngle());
-        state.Put(key + ".radius.a", rect->GetRadiusA());
-        state.Put(key + ".radius.b", rect->GetRadiusB());
+        state.Put(key, ".angle", rect->GetAngle());
+        state.Put(key, ".radius.a", rect->GetRadiusA());
+        state.Put(key, ".radius.b", rect->GetRadiusB());
     }
     if (auto* text = dynamic_cast<CQXObjectText*>(object)) {
         text->GetLogFont(&font);
         state.Font(key, font);
-        state.Put(key + ".angle", text->GetAngle());
+        state.Put(key, ".angle", text->GetAngle());
     }
     if (auto* multi = dynamic_cast<CQXObjectMultiText*>(object)) {
         multi->GetLogFont(&font);
         state.Font(key, font);
         multi->GetLogBrush(&brush);
         state.Brush(key, brush);
-        state.Put(key + ".angle", multi->GetAngle());
-        state.Put(key + ".align", std::to_string(multi->GetHAlign()) + "/" + std::to_string(multi->GetVAlign()));
+        state.Put(key, ".angle", multi->GetAngle());
+        state.Put(key, ".align", std::to_string(multi->GetHAlign()) + "/" + std::to_string(multi->GetVAlign()));
     }
     if (auto* mark = dynamic_cast<CQXObjectPoint*>(object)) {
         mark->GetLogPoint(&point);
@@ -230,26 +230,26 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
                   std::to_string(hint->GetHorizontalAlign()) + "/" + std::to_string(hint->GetVerticalAlign()));
     }
     if (auto* bitmap = dynamic_cast<CQXObjectBitmap*>(object)) {
-        state.Put(key + ".radius.a", bitmap->GetRadiusA());
-        state.Put(key + ".radius.b", bitmap->GetRadiusB());
+        state.Put(key, ".radius.a", bitmap->GetRadiusA());
+        state.Put(key, ".radius.b", bitmap->GetRadiusB());
     }
     if (auto* qxm = dynamic_cast<CQXObjectQXM*>(object)) {
-        state.Put(key + ".radius.a", qxm->GetRadiusA());
-        state.Put(key + ".radius.b", qxm->GetRadiusB());
+        state.Put(key, ".radius.a", qxm->GetRadiusA());
+        state.Put(key, ".radius.b", qxm->GetRadiusB());
         double x = 0, y = 0;
         qxm->GetQXMCenter(x, y);
-        state.Put(key + ".centre.x", x);
-        state.Put(key + ".centre.y", y);
+        state.Put(key, ".centre.x", x);
+        state.Put(key, ".centre.y", y);
     }
     if (auto* border = dynamic_cast<CQXObjectBorder*>(object)) DumpBorder(state, key, border);
     if (auto* cell = dynamic_cast<CQXObjectCell*>(object)) {
-        if (const QXLOGFONT* standard = cell->GetDefaultFont()) state.Font(key + ".default", *standard);
-        state.Pen(key + ".top", cell->GetTopBorderPen());
-        state.Pen(key + ".bottom", cell->GetBottomBorderPen());
-        state.Pen(key + ".left", cell->GetLeftBorderPen());
-        state.Pen(key + ".right", cell->GetRightBorderPen());
-        state.Pen(key + ".centre", cell->GetCenterBorderPen());
-        state.Put(key + ".cells", std::to_string(cell->GetColumnCount()) + "x" + std::to_string(cell->GetRowCount()));
+        if (const QXLOGFONT* standard = cell->GetDefaultFont()) state.Font(key, ".default", *standard);
+        state.Pen(key, ".top", cell->GetTopBorderPen());
+        state.Pen(key, ".bottom", cell->GetBottomBorderPen());
+        state.Pen(key, ".left", cell->GetLeftBorderPen());
+        state.Pen(key, ".right", cell->GetRightBorderPen());
+        state.Pen(key, ".centre", cell->GetCenterBorderPen());
+        state.Put(key, ".cells", std::to_string(cell->GetColumnCount()) + "x" + std::to_string(cell->GetRowCount()));
         for (int c = 0; c < cell->GetColumnCount(); ++c)
             for (int r = 0; r < cell->GetRowCount(); ++r)
                 if (COneCell* one = cell->GetCell(c, r)) {
@@ -263,38 +263,38 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
     if (auto* mark = dynamic_cast<CQXObjectColorMark*>(object)) {
         mark->GetLogFont(&font);
         state.Font(key, font);
-        state.Put(key + ".mark", std::to_string(mark->GetDirection()) + "/" + std::to_string(mark->GetDecimal()) + "/" +
+        state.Put(key, ".mark", std::to_string(mark->GetDirection()) + "/" + std::to_string(mark->GetDecimal()) + "/" +
                                      std::to_string(mark->GetLabelAlign()) + "/" +
                                      std::to_string(mark->GetLabelInterval()));
-        state.Put(key + ".radius.a", mark->GetRadiusA());
-        state.Put(key + ".radius.b", mark->GetRadiusB());
+        state.Put(key, ".radius.a", mark->GetRadiusA());
+        state.Put(key, ".radius.b", mark->GetRadiusB());
     }
     if (auto* axes = dynamic_cast<CQXObjectCoordinate*>(object)) DumpCoordinate(state, key, axes);
     if (auto* finger = dynamic_cast<CQXObjectFinger*>(object)) {
         finger->GetLogPen(&pen);
         state.Pen(key, pen);
-        state.Brush(key + ".left", finger->GetLeftBrush());
-        state.Brush(key + ".right", finger->GetRightBrush());
+        state.Brush(key, ".left", finger->GetLeftBrush());
+        state.Brush(key, ".right", finger->GetRightBrush());
         finger->GetLogFont(&font);
         state.Font(key, font);
-        state.Put(key + ".finger", std::to_string(finger->GetStyle()) + "/" + Text(finger->GetNorthText()) + "/" +
+        state.Put(key, ".finger", std::to_string(finger->GetStyle()) + "/" + Text(finger->GetNorthText()) + "/" +
                                        Text(finger->GetSouthText()) + "/" + Text(finger->GetEastText()) + "/" +
                                        Text(finger->GetWestText()));
     }
     if (auto* legend = dynamic_cast<CQXObjectLegend*>(object)) {
         legend->GetLegendFont(&font);
-        state.Font(key + ".legend", font);
+        state.Font(key, ".legend", font);
         legend->GetLogFont(&font);
         state.Font(key, font);
         legend->GetOuterLineLogPen(&pen);
-        state.Pen(key + ".outer", pen);
+        state.Pen(key, ".outer", pen);
         legend->GetLogPen(&pen);
         state.Pen(key, pen);
-        state.Put(key + ".legend", Text(legend->GetTitle()) + "/" + std::to_string(legend->GetFontPosition()) + "/" +
+        state.Put(key, ".legend", Text(legend->GetTitle()) + "/" + std::to_string(legend->GetFontPosition()) + "/" +
                                        std::to_string(legend->GetColCount()));
-        state.Put(key + ".space.left", legend->GetLSpace());
-        state.Put(key + ".space.top", legend->GetTSpace());
-        state.Put(key + ".space.between", legend->GetDSpace());
+        state.Put(key, ".space.left", legend->GetLSpace());
+        state.Put(key, ".space.top", legend->GetTSpace());
+        state.Put(key, ".space.between", legend->GetDSpace());
     }
     if (auto* pie = dynamic_cast<CQXObjectPie*>(object)) DumpPie(state, key, pie);
     if (auto* scale = dynamic_cast<CQXObjectScale*>(object)) {
@@ -302,32 +302,32 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         state.Font(key, font);
         scale->GetLogPen(&pen);
         state.Pen(key, pen);
-        state.Put(key + ".scale", std::to_string(scale->GetStep()) + "/" + std::to_string(scale->GetDecimalNum()) +
+        state.Put(key, ".scale", std::to_string(scale->GetStep()) + "/" + std::to_string(scale->GetDecimalNum()) +
                                       "/" + Text(scale->GetUnitWord()) + "/" +
                                       std::to_string(scale->GetZeroFromStart()) + "/" +
                                       std::to_string(scale->GetStyle()));
-        state.Put(key + ".height", scale->GetHeight());
-        state.Size(key + ".size", scale->GetSize());
+        state.Put(key, ".height", scale->GetHeight());
+        state.Size(key, ".size", scale->GetSize());
     }
     if (auto* web = dynamic_cast<CQXObjectWeb*>(object)) {
         web->GetLogPen(&pen);
         state.Pen(key, pen);
-        state.Put(key + ".style", web->GetStyle());
-        state.Size(key + ".gap.x", web->GetXGap());
-        state.Size(key + ".gap.y", web->GetYGap());
+        state.Put(key, ".style", web->GetStyle());
+        state.Size(key, ".gap.x", web->GetXGap());
+        state.Size(key, ".gap.y", web->GetYGap());
     }
     if (auto* block = dynamic_cast<CQXObjectBlock*>(object))
         for (const char* part : {"上盘", "下盘", "断层多边形"})
             if (CQXObject* member = block->GetObjectByTypeName(part)) DumpObject(state, key + "." + part, member);
     if (auto* well = dynamic_cast<CWpWell*>(object)) {
-        state.Font(key + ".title", well->GetTitleFont());
-        state.Pen(key + ".border", well->GetBorderPen());
-        state.Brush(key + ".client", well->GetClientBrush());
-        state.Size(key + ".width", well->GetWidth());
+        state.Font(key, ".title", well->GetTitleFont());
+        state.Pen(key, ".border", well->GetBorderPen());
+        state.Brush(key, ".client", well->GetClientBrush());
+        state.Size(key, ".width", well->GetWidth());
     }
     if (auto* graph = dynamic_cast<CQXObjectWellGraph*>(object)) {
         graph->GetHeadLogPen(&pen);
-        state.Pen(key + ".head", pen);
+        state.Pen(key, ".head", pen);
         state.Point(key, graph->GetPointOption());
     }
 }

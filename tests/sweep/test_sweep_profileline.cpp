@@ -47,11 +47,11 @@ void DumpGraph(lodestar::GraphFixture& g, const std::vector<Kind>& kinds, sweep:
     for (CPlProfileline* line : {&g.sequence, &g.projected}) {
         const std::string key = "line" + std::to_string(line->GetLineType());
         state.Pen(key, line->GetLinePen());
-        state.Put(key + ".angle", line->GetAngle());
+        state.Put(key, ".angle", line->GetAngle());
     }
     for (const auto& w : g.well) {
         const std::string key = w->GetName().str();
-        state.Font(key + ".label", w->GetWellLabel()->GetLabelFont());
+        state.Font(key, ".label", w->GetWellLabel()->GetLabelFont());
         for (int symbol : {PL_SYMBOL_HEAD, PL_SYMBOL_BOTTOM}) {
             state.Point(key + ".symbol" + std::to_string(symbol), w->GetSymbol(symbol)->GetSymbolLogPoint());
         }

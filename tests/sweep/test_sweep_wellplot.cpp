@@ -37,13 +37,13 @@ using sweep::State;
 template <class Kit>
 void DumpActiveSeg(State& state, const std::string& key, CWpKit* kit) {
     if (auto* k = dynamic_cast<Kit*>(kit)) {
-        state.Put(key + ".ActiveSegTopDepth", k->GetActiveSegTopDepth());
-        state.Put(key + ".ActiveSegBotDepth", k->GetActiveSegBotDepth());
+        state.Put(key, ".ActiveSegTopDepth", k->GetActiveSegTopDepth());
+        state.Put(key, ".ActiveSegBotDepth", k->GetActiveSegBotDepth());
     }
 }
 
 void DumpKit(State& state, const std::string& key, CWpKit* kit) {
-    state.Put(key + ".stamp", std::to_string(kit->GetTimeStamp()));
+    state.Put(key, ".stamp", std::to_string(kit->GetTimeStamp()));
     state.Put(key, demo::Describe(kit));
     std::string frame = std::to_string(kit->GetStyle()) + "/" + std::to_string(kit->GetTitleDirection()) + "/" +
                         std::to_string(kit->GetTtlFtScope()) + "/" + std::to_string(kit->GetTitleScope()) + "/" +
@@ -51,84 +51,84 @@ void DumpKit(State& state, const std::string& key, CWpKit* kit) {
                         std::to_string(kit->GetTitleVisible()) + "/" + std::to_string(kit->GetAutoDepth()) + "/" +
                         std::string(kit->GetClientFillStyleSet().str()) + "/";
     for (int edge = 0; edge < CWpKit::kBorderEdgeCount; ++edge) frame += std::to_string(kit->GetBorderVisible(edge));
-    state.Put(key + ".frame", frame);
-    state.Size(key + ".BaseWidth", kit->GetBaseWidth());
-    state.Size(key + ".Width", kit->GetWidth());
-    state.Font(key + ".TitleFont", kit->GetTitleFont());
-    state.Pen(key + ".BorderPen", kit->GetBorderPen());
-    state.Brush(key + ".ClientBrush", kit->GetClientBrush());
-    state.Put(key + ".TitleHeight", kit->GetTitleHeight());
-    state.Put(key + ".ClientHeight", kit->GetClientHeight());
-    state.Put(key + ".TopDepth", kit->GetTopDepth());
-    state.Put(key + ".BottomDepth", kit->GetBottomDepth());
-    state.Put(key + ".SandThick", kit->GetSandThick());
-    state.Put(key + ".ShaleThick", kit->GetShaleThick());
+    state.Put(key, ".frame", frame);
+    state.Size(key, ".BaseWidth", kit->GetBaseWidth());
+    state.Size(key, ".Width", kit->GetWidth());
+    state.Font(key, ".TitleFont", kit->GetTitleFont());
+    state.Pen(key, ".BorderPen", kit->GetBorderPen());
+    state.Brush(key, ".ClientBrush", kit->GetClientBrush());
+    state.Put(key, ".TitleHeight", kit->GetTitleHeight());
+    state.Put(key, ".ClientHeight", kit->GetClientHeight());
+    state.Put(key, ".TopDepth", kit->GetTopDepth());
+    state.Put(key, ".BottomDepth", kit->GetBottomDepth());
+    state.Put(key, ".SandThick", kit->GetSandThick());
+    state.Put(key, ".ShaleThick", kit->GetShaleThick());
     if (auto* k = dynamic_cast<CWpContent*>(kit)) {
-        state.Pen(key + ".Pen", k->GetPen());
+        state.Pen(key, ".Pen", k->GetPen());
     }
     if (auto* k = dynamic_cast<CWpCurve*>(kit)) {
-        state.Font(key + ".UnitFont", k->GetUnitFont());
-        state.Font(key + ".LimitFont", k->GetLimitFont());
-        state.Pen(key + ".PenCur2", k->GetPenCur2());
-        state.Point(key + ".Point", k->GetPoint());
-        state.Point(key + ".Point2", k->GetPoint2());
-        state.Pen(key + ".Pen2", k->GetPen2());
-        state.Pen(key + ".FlagLinePen", k->GetFlagLinePen());
+        state.Font(key, ".UnitFont", k->GetUnitFont());
+        state.Font(key, ".LimitFont", k->GetLimitFont());
+        state.Pen(key, ".PenCur2", k->GetPenCur2());
+        state.Point(key, ".Point", k->GetPoint());
+        state.Point(key, ".Point2", k->GetPoint2());
+        state.Pen(key, ".Pen2", k->GetPen2());
+        state.Pen(key, ".FlagLinePen", k->GetFlagLinePen());
     }
     if (auto* k = dynamic_cast<CWpCorelith*>(kit)) {
-        state.Font(key + ".NameFont", k->GetNameFont());
-        state.Pen(key + ".DivideLogPen", k->GetDivideLogPen());
-        state.Point(key + ".DivideLogPoint", k->GetDivideLogPoint());
-        state.Put(key + ".ColorPer", k->GetColorPer());
-        state.Put(key + ".CtOilPer", k->GetCtOilPer());
-        state.Put(key + ".ColthTypePer", k->GetColthTypePer());
+        state.Font(key, ".NameFont", k->GetNameFont());
+        state.Pen(key, ".DivideLogPen", k->GetDivideLogPen());
+        state.Point(key, ".DivideLogPoint", k->GetDivideLogPoint());
+        state.Put(key, ".ColorPer", k->GetColorPer());
+        state.Put(key, ".CtOilPer", k->GetCtOilPer());
+        state.Put(key, ".ColthTypePer", k->GetColthTypePer());
     }
     if (auto* k = dynamic_cast<CWpFacies*>(kit)) {
-        state.Pen(key + ".DivideLinePen", k->GetDivideLinePen());
-        state.Font(key + ".FaciesNameFont", k->GetFaciesNameFont());
+        state.Pen(key, ".DivideLinePen", k->GetDivideLinePen());
+        state.Font(key, ".FaciesNameFont", k->GetFaciesNameFont());
     }
     if (auto* k = dynamic_cast<CWpIntegratedCore*>(kit)) {
-        state.Brush(key + ".BackColor", k->GetBackColor());
-        state.Font(key + ".TextFont", k->GetTextFont());
-        state.Pen(key + ".LinePen", k->GetLinePen());
+        state.Brush(key, ".BackColor", k->GetBackColor());
+        state.Font(key, ".TextFont", k->GetTextFont());
+        state.Pen(key, ".LinePen", k->GetLinePen());
     }
     if (auto* k = dynamic_cast<CWpLthSample*>(kit)) {
-        state.Put(key + ".table", k->GetTableName() + "/" + k->GetDepthFiledName() + "/" + k->GetNumberFiledName());
-        state.Pen(key + ".SegLogPen", k->GetSegLogPen());
-        state.Pen(key + ".SmapleLogPen", k->GetSmapleLogPen());
-        state.Font(key + ".MarkLogFont", k->GetMarkLogFont());
+        state.Put(key, ".table", k->GetTableName() + "/" + k->GetDepthFiledName() + "/" + k->GetNumberFiledName());
+        state.Pen(key, ".SegLogPen", k->GetSegLogPen());
+        state.Pen(key, ".SmapleLogPen", k->GetSmapleLogPen());
+        state.Font(key, ".MarkLogFont", k->GetMarkLogFont());
     }
     if (auto* k = dynamic_cast<CWpParam*>(kit)) {
-        state.Size(key + ".BLWidth", k->GetBLWidth());
-        state.Pen(key + ".LineType", k->GetLineType());
-        state.Point(key + ".PointType", k->GetPointType());
-        state.Font(key + ".TextType", k->GetTextType());
-        state.Font(key + ".TextFont", k->GetTextFont());
-        state.Brush(key + ".RectFillBrush", k->GetRectFillBrush());
+        state.Size(key, ".BLWidth", k->GetBLWidth());
+        state.Pen(key, ".LineType", k->GetLineType());
+        state.Point(key, ".PointType", k->GetPointType());
+        state.Font(key, ".TextType", k->GetTextType());
+        state.Font(key, ".TextFont", k->GetTextFont());
+        state.Brush(key, ".RectFillBrush", k->GetRectFillBrush());
     }
     if (auto* k = dynamic_cast<CWpResult*>(kit)) {
-        state.Point(key + ".DivideLogPoint", k->GetDivideLogPoint());
-        state.Pen(key + ".DivideLinePen", k->GetDivideLinePen());
-        state.Font(key + ".LabelFont", k->GetLabelFont());
+        state.Point(key, ".DivideLogPoint", k->GetDivideLogPoint());
+        state.Pen(key, ".DivideLinePen", k->GetDivideLinePen());
+        state.Font(key, ".LabelFont", k->GetLabelFont());
     }
     if (auto* k = dynamic_cast<CWpSand*>(kit)) {
-        state.Size(key + ".LineSize", k->GetLineSize());
-        state.Pen(key + ".LogDividePen", k->GetLogDividePen());
-        state.Font(key + ".ThkTextFont", k->GetThkTextFont());
+        state.Size(key, ".LineSize", k->GetLineSize());
+        state.Pen(key, ".LogDividePen", k->GetLogDividePen());
+        state.Font(key, ".ThkTextFont", k->GetThkTextFont());
     }
     if (auto* k = dynamic_cast<CWpStratum*>(kit)) {
-        state.Point(key + ".FaultLogPoint", k->GetFaultLogPoint());
-        state.Font(key + ".FontFault", k->GetFontFault());
-        state.Pen(key + ".DivideLogPen", k->GetDivideLogPen());
-        state.Point(key + ".DivideLogPoint", k->GetDivideLogPoint());
-        state.Font(key + ".SNFont", k->GetSNFont());
+        state.Point(key, ".FaultLogPoint", k->GetFaultLogPoint());
+        state.Font(key, ".FontFault", k->GetFontFault());
+        state.Pen(key, ".DivideLogPen", k->GetDivideLogPen());
+        state.Point(key, ".DivideLogPoint", k->GetDivideLogPoint());
+        state.Font(key, ".SNFont", k->GetSNFont());
     }
     if (auto* k = dynamic_cast<CWpSymbleTexture*>(kit)) {
-        state.Size(key + ".SymbleWidth", k->GetSymbleWidth());
-        state.Put(key + ".SymbleHeight", k->GetSymbleHeight());
+        state.Size(key, ".SymbleWidth", k->GetSymbleWidth());
+        state.Put(key, ".SymbleHeight", k->GetSymbleHeight());
     }
     if (auto* k = dynamic_cast<CWpText*>(kit)) {
-        state.Font(key + ".TextFont", k->GetTextFont());
+        state.Font(key, ".TextFont", k->GetTextFont());
     }
     if (auto* k = dynamic_cast<CWpSandStratum*>(kit)) {
         // The rows of the option grids, every field of each.
@@ -156,31 +156,31 @@ void DumpKit(State& state, const std::string& key, CWpKit* kit) {
     DumpActiveSeg<CWpResult>(state, key, kit);
     DumpActiveSeg<CWpText>(state, key, kit);
     if (auto* k = dynamic_cast<CWpTrack*>(kit)) {
-        state.Pen(key + ".MajScalePen", k->GetMajScalePen());
-        state.Pen(key + ".MidScalePen", k->GetMidScalePen());
-        state.Pen(key + ".MinScalePen", k->GetMinScalePen());
-        state.Put(key + ".MajDep", k->GetMajDep());
-        state.Put(key + ".MidDep", k->GetMidDep());
-        state.Put(key + ".MinDep", k->GetMinDep());
-        state.Pen(key + ".MajDepPen", k->GetMajDepPen());
-        state.Pen(key + ".MidDepPen", k->GetMidDepPen());
-        state.Pen(key + ".MinDepPen", k->GetMinDepPen());
+        state.Pen(key, ".MajScalePen", k->GetMajScalePen());
+        state.Pen(key, ".MidScalePen", k->GetMidScalePen());
+        state.Pen(key, ".MinScalePen", k->GetMinScalePen());
+        state.Put(key, ".MajDep", k->GetMajDep());
+        state.Put(key, ".MidDep", k->GetMidDep());
+        state.Put(key, ".MinDep", k->GetMinDep());
+        state.Pen(key, ".MajDepPen", k->GetMajDepPen());
+        state.Pen(key, ".MidDepPen", k->GetMidDepPen());
+        state.Pen(key, ".MinDepPen", k->GetMinDepPen());
     }
     if (auto* k = dynamic_cast<CWpDepth*>(kit)) {
-        state.Put(key + ".DepthSpace", k->GetDepthSpace());
-        state.Font(key + ".DepthFont", k->GetDepthFont());
-        state.Put(key + ".TickSpace", k->GetTickSpace());
-        state.Pen(key + ".TickPen", k->GetTickPen());
+        state.Put(key, ".DepthSpace", k->GetDepthSpace());
+        state.Font(key, ".DepthFont", k->GetDepthFont());
+        state.Put(key, ".TickSpace", k->GetTickSpace());
+        state.Pen(key, ".TickPen", k->GetTickPen());
     }
     if (auto* k = dynamic_cast<CWpWaterEntry*>(kit)) {
-        state.Size(key + ".DrawWidth", k->GetDrawWidth());
-        state.Size(key + ".DepthLineWidth", k->GetDepthLineWidth());
+        state.Size(key, ".DrawWidth", k->GetDrawWidth());
+        state.Size(key, ".DepthLineWidth", k->GetDepthLineWidth());
     }
     if (auto* k = dynamic_cast<CWpWell*>(kit)) {
-        state.Pen(key + ".FaultPointLine", k->GetFaultPointLine());
-        state.Point(key + ".TypePoint", k->GetTypePoint());
-        state.Put(key + ".TopExtendDepth", k->GetTopExtendDepth());
-        state.Put(key + ".BotExtendDepth", k->GetBotExtendDepth());
+        state.Pen(key, ".FaultPointLine", k->GetFaultPointLine());
+        state.Point(key, ".TypePoint", k->GetTypePoint());
+        state.Put(key, ".TopExtendDepth", k->GetTopExtendDepth());
+        state.Put(key, ".BotExtendDepth", k->GetBotExtendDepth());
     }
 }
 
