@@ -252,37 +252,38 @@ State& State::Size(const std::string& key, const char* suffix, double value) {
     return *this;
 }
 
-State& State::Pen(const std::string& key, const char* suffix, const QXLOGPEN& pen) {
-    Begin(key, suffix, ".pen");
-    Append({pen.style, pen.color, pen.reserved1, pen.reserved4});
+void State::Style(const std::string& key, const char* suffix, const char* field, const char* face,
+                  std::initializer_list<long long> values, const char* sizeField, double size) {
+    Begin(key, suffix, field);
+    if (face) {
+        text_ += face;
+        text_ += '/';
+    }
+    Append(values);
     text_ += '\n';
-    Number(key, suffix, ".pen.width", pen.width, true);
+    Number(key, suffix, sizeField, size, true);
+}
+
+State& State::Pen(const std::string& key, const char* suffix, const QXLOGPEN& pen) {
+    Style(key, suffix, ".pen", nullptr, {pen.style, pen.color, pen.reserved1, pen.reserved4}, ".pen.width", pen.width);
     return *this;
 }
 
 State& State::Font(const std::string& key, const char* suffix, const QXLOGFONT& font) {
-    Begin(key, suffix, ".font");
-    text_ += font.faceName;
-    text_ += '/';
-    Append({font.color, font.transparent, font.backColor, font.reserved4});
-    text_ += '\n';
-    Number(key, suffix, ".font.size", font.size, true);
+    Style(key, suffix, ".font", font.faceName, {font.color, font.transparent, font.backColor, font.reserved4},
+          ".font.size", font.size);
     return *this;
 }
 
 State& State::Brush(const std::string& key, const char* suffix, const QXLOGBRUSH& brush) {
-    Begin(key, suffix, ".brush");
-    Append({brush.style, brush.fillColor, brush.lineColor, brush.backMode});
-    text_ += '\n';
-    Number(key, suffix, ".brush.size", brush.size, true);
+    Style(key, suffix, ".brush", nullptr, {brush.style, brush.fillColor, brush.lineColor, brush.backMode},
+          ".brush.size", brush.size);
     return *this;
 }
 
 State& State::Point(const std::string& key, const char* suffix, const QXLOGPOINT& point) {
-    Begin(key, suffix, ".point");
-    Append({point.style, point.innerColor, point.borderColor, point.reserved4});
-    text_ += '\n';
-    Number(key, suffix, ".point.size", point.size, true);
+    Style(key, suffix, ".point", nullptr, {point.style, point.innerColor, point.borderColor, point.reserved4},
+          ".point.size", point.size);
     return *this;
 }
 

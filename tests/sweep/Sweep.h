@@ -86,6 +86,9 @@ private:
     void Append(std::initializer_list<long long> values);
     // A number line; a size that reads back negative, and any -0, are noted.
     void Number(const std::string& key, const char* suffix, const char* field, double value, bool size);
+    // A style record: its fields on one line (a face first, where it has one), its size on the next.
+    void Style(const std::string& key, const char* suffix, const char* field, const char* face,
+               std::initializer_list<long long> values, const char* sizeField, double size);
 
     std::string text_;
     std::vector<std::string> negatives_;
