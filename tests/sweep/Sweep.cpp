@@ -754,7 +754,10 @@ void Sweeper::PickEach(const std::string& where, CWnd& page, int gridIndex, cons
             }
             if (!choices.empty()) picks.push_back({key, choices});
         }
-    // Dates first: a pick of another kind may remove the date items (another data source).
+    // Dates first: a pick of another kind may remove the date items (another data source). Then
+    // colours, which meet their groups' widths and sizes as the world made them.
+    std::stable_partition(picks.begin(), picks.end(),
+                          [](const auto& pick) { return pick.second.front().kind == Choice::kColour; });
     std::stable_partition(picks.begin(), picks.end(),
                           [](const auto& pick) { return pick.second.front().kind == Choice::kDate; });
     const std::string object = where.substr(0, where.rfind(" / "));
