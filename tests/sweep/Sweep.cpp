@@ -414,11 +414,11 @@ bool SamePlainNumber(const std::string& a, const std::string& b) {
 
 // The texts reported from code into an item, where a report reaches what typing does not: past a
 // number item's own filter a negative, a number no float holds, a count beyond most limits and
-// nothing; into a pick list a negative, nothing and a text no option holds; into a text item a
+// nothing; into a pick list nothing and a text no option holds; into a text item a
 // cut character (the first two bytes of "中").
 std::vector<std::string> ReportedTexts(CBCGPProp* item) {
     if (dynamic_cast<CBCGPropFloat*>(item) || dynamic_cast<CBCGPropSizeText*>(item)) return {"-1", "1e39", "7", ""};
-    if (item->GetOptionCount() > 0) return {"-1", "", "无此选项"};
+    if (item->GetOptionCount() > 0) return {"", "无此选项"};
     if (item->GetValue().vt == VT_BSTR) return {"\xE4\xB8"};
     return {};
 }
