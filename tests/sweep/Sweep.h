@@ -13,17 +13,33 @@
 //   not give up on a field that was not edited);
 // - no item shows a number that is an infinity or not a number, nor a negative zero in any form;
 //   a width or size item does not keep showing a text that was not stored;
-// - no width or size reads back negative, and no number reads back as a negative zero.
+// - no width or size reads back negative, and no number reads back as a negative zero;
+// - an accepted edit moves no number it did not name: a value kept with more digits than the
+//   pages show (KeptDigits) is never rewritten as its rounding;
+// - after the first refused text of an item, the value the item showed, reported from code as a
+//   host does, is taken again (an earlier refusal decides nothing about a later report).
+// A few texts are then reported from code into every item that holds a text or a number, pick
+// lists included, and judged as typed texts are (SWEEP_SKIP_REPORTS_FROM_CODE in the environment
+// leaves them out).
+// Picks: one other option of every pick list (the first and the last other one), a colour of
+// every colour item, a style of every style list, dates far after and far before in every date
+// item. A pick the object refuses (a stop above the start, a begin after the end) changes nothing
+// but the picked item, as a refused text. Cell grids on a page (not property grids) get a few
+// texts in every cell that takes typing, judged as the texts of items: a refused cell changes no
+// record, no other cell or item, calls nothing and redraws nothing, and shows its text again.
 // When a page opens, no item shows a negative zero either. Pages and items are found in the
 // windows themselves, so a new page or item is swept without a change here.
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "mfc/Variant.h"
 #include "mfc/Wnd.h"
 
 class CBCGPProp;
@@ -39,16 +55,24 @@ namespace sweep {
 // What the dump of a family's objects reads back through their getters, one field a line.
 class State {
 public:
-    State& Put(const std::string& key, const std::string& value);
+    State& Put(const std::string& key, const std::string& value) { return Put(key, "", value); }
     // A number; it must never read back as a negative zero.
-    State& Put(const std::string& key, double value);
+    State& Put(const std::string& key, double value) { return Put(key, "", value); }
     // A width or size: recorded, and it must never read back negative (nor as -0).
-    State& Size(const std::string& key, double value);
+    State& Size(const std::string& key, double value) { return Size(key, "", value); }
     // The style records, every field; their widths and sizes as sizes.
-    State& Pen(const std::string& key, const QXLOGPEN& pen);
-    State& Font(const std::string& key, const QXLOGFONT& font);
-    State& Brush(const std::string& key, const QXLOGBRUSH& brush);
-    State& Point(const std::string& key, const QXLOGPOINT& point);
+    State& Pen(const std::string& key, const QXLOGPEN& pen) { return Pen(key, "", pen); }
+    State& Font(const std::string& key, const QXLOGFONT& font) { return Font(key, "", font); }
+    State& Brush(const std::string& key, const QXLOGBRUSH& brush) { return Brush(key, "", brush); }
+    State& Point(const std::string& key, const QXLOGPOINT& point) { return Point(key, "", point); }
+    // The same under the key key + suffix, which the dump writes without making it first.
+    State& Put(const std::string& key, const char* suffix, const std::string& value);
+    State& Put(const std::string& key, const char* suffix, double value);
+    State& Size(const std::string& key, const char* suffix, double value);
+    State& Pen(const std::string& key, const char* suffix, const QXLOGPEN& pen);
+    State& Font(const std::string& key, const char* suffix, const QXLOGFONT& font);
+    State& Brush(const std::string& key, const char* suffix, const QXLOGBRUSH& brush);
+    State& Point(const std::string& key, const char* suffix, const QXLOGPOINT& point);
     // Every entry of an attribute store, with its value.
     State& Attributes(const std::string& key, const CQXPropertyManager& store);
     const std::string& Text() const { return text_; }
@@ -57,6 +81,15 @@ public:
     const std::vector<std::string>& NegativeZeros() const { return negativeZeros_; }
 
 private:
+    void Begin(const std::string& key, const char* suffix, const char* field);
+    void Append(double value);
+    void Append(std::initializer_list<long long> values);
+    // A number line; a size that reads back negative, and any -0, are noted.
+    void Number(const std::string& key, const char* suffix, const char* field, double value, bool size);
+    // A style record: its fields on one line (a face first, where it has one), its size on the next.
+    void Style(const std::string& key, const char* suffix, const char* field, const char* face,
+               std::initializer_list<long long> values, const char* sizeField, double size);
+
     std::string text_;
     std::vector<std::string> negatives_;
     std::vector<std::string> negativeZeros_;
@@ -72,6 +105,9 @@ bool ShowsNonFinite(const std::string& text);
 // Whether a shown text is a negative zero in any form: after blanks a minus sign and a number
 // that reads as zero ("-0", "-0.00", "-0e5", "-0.0 厘米").
 bool ShowsNegativeZero(const std::string& text);
+// The values worlds hold with more digits than any page shows; an edit that did not name such a
+// value must leave it exactly as stored, never as its rounding.
+const std::vector<double>& KeptDigits();
 // The leading number of a text as the host's atof reads it (crt::Atof: blanks, sign, digits with an optional
 // point and exponent; "nan", "inf" and hexadecimal texts are no number); false when it has none.
 bool LeadingNumber(const std::string& text, double* value);
@@ -103,6 +139,20 @@ public:
         passedOverPicks_.insert(object + " / " + path);
     }
 
+    // Picks that may be refused by design, on the named object ("object") or item ("object / item
+    // path"): a column whose well has no strata refuses every edit, a vertical well's track is the
+    // same whichever way it is drawn. Such a pick, when the item shows its value from before
+    // again, is judged as a refusal: nothing but that item may change.
+    void MayRefusePicks(const std::string& objectOrItem) { refusingPicks_.insert(objectOrItem); }
+
+    // A pick of the item at path ("object / item path") only chooses what the page offers (a
+    // style set whose page writes nothing until a style is picked): it must write, call and
+    // redraw nothing.
+    void PendingPick(const std::string& item) { pendingPicks_.insert(item); }
+
+    // Cells typed into, over every cell grid.
+    int CellsTyped() const { return cellsTyped_; }
+
     // Every page the sweep reached, as "object / page", and how many texts it typed.
     const std::vector<std::string>& Pages() const { return pages_; }
     int Typed() const { return typed_; }
@@ -121,7 +171,7 @@ private:
         CBCGPProp* item;
         std::string path;
         std::string value;
-        std::string options;
+        std::uint64_t options;
         bool shown;
         bool enabled;
         bool expanded;
@@ -140,12 +190,26 @@ private:
     // Whether only the item's text changed on the page.
     static bool OnlyRowChanged(const Pane& before, const Pane& after, CBCGPProp* item);
     void SweepGrid(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce);
+    // Types the text into the item, or reports it from code as a host does (the item takes the
+    // value, then the grid tells its owner).
     bool TypeOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const std::string& text,
-                 const std::function<void()>& announce);
+                 const std::function<void()>& announce, bool fromCode);
     // Picks an option other than the shown one in a pick list.
     void PickEach(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce);
-    void PickOne(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+    struct Choice;
+    void PickOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const Choice& choice,
                  const std::function<void()>& announce);
+    // After the item refused a typed text, its value from before reported from code is taken.
+    void ReportAgain(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                     const _variant_t& value, const std::string& shownText);
+    // Numbers of the dump kept with more digits than shown that the edit rounded, unless the edit
+    // named them (typed: the typed number, maybe in the item's unit).
+    void CheckKeptDigits(const std::string& where, const Item& key, const std::string& text, bool typed,
+                         const std::string& before, const std::string& after);
+    // Every cell grid of the page, a few texts in every cell that takes typing.
+    void SweepCells(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce);
+    void TypeCell(const std::string& where, CWnd& page, int gridIndex, int row, int col, const std::string& text,
+                  const std::function<void()>& announce);
     void CheckOpened(const std::string& where, CWnd& page);
     // A text or name item that shows back a text typed into it: a name, which may read "-0".
     bool ShowsBackTypedName(const Shown& shown) const;
@@ -166,6 +230,9 @@ private:
     std::vector<std::string> pages_;
     std::vector<std::string> unopened_;
     int typed_ = 0;
+    int cellsTyped_ = 0;
+    // Items of the page swept whose value was reported again after a refusal, by path.
+    std::set<std::string> reportedAgain_;
     // The dump and the shown texts after the last text typed, while nothing else has run since.
     std::string last_;
     std::vector<std::string> lastNegatives_;
@@ -177,6 +244,10 @@ private:
     std::set<std::string> wordItems_;
     std::set<std::string> reported_;
     std::set<std::string> passedOverPicks_;  // "object / item path"
+    std::set<std::string> refusingPicks_;
+    std::set<std::string> pendingPicks_;
+    // How the text of the edit being judged came: "typed" or "reported from code".
+    std::string verb_ = "typed";
     std::vector<std::string> failures_;
 };
 

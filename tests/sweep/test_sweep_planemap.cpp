@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "host/PlaneMapSample.h"
+#include "hosttypes/Moraine/PieLayer.h"
 #include "hosttypes/Parsnip/QXMap.h"
 #include "hosttypes/Parsnip/QXObjectCell.h"
 #include "hosttypes/Parsnip/QXObjectCtrlLine.h"
@@ -58,10 +59,10 @@ void DumpBorder(State& state, const std::string& key, CQXObjectBorder* border) {
     }
     border->GetLogBrush(&brush);
     state.Brush(key, brush);
-    state.Size(key + ".width", border->GetBorderWidth());
-    state.Put(key + ".title", Text(border->GetPrefix()) + "/" + Text(border->GetStratum()) + "/" +
+    state.Size(key, ".width", border->GetBorderWidth());
+    state.Put(key, ".title", Text(border->GetPrefix()) + "/" + Text(border->GetStratum()) + "/" +
                                   Text(border->GetPostfix()) + "/" + Text(border->GetStratumAlias()));
-    state.Put(key + ".title.distance", border->GetTitleDist());
+    state.Put(key, ".title.distance", border->GetTitleDist());
     state.Put(key + ".grids",
               std::to_string(border->GetDrawGraticule()) + "/" + std::to_string(border->GetDrawKilometerGrid()) + "/" +
                   std::to_string(border->GetGDrawScale()) + "/" + std::to_string(border->GetKDrawScale()) + "/" +
@@ -80,15 +81,15 @@ void DumpBorder(State& state, const std::string& key, CQXObjectBorder* border) {
         {"graticule.cross", border->GetGCrossLength()},   {"kilometre.cross", border->GetKCrossLength()}};
     for (const auto& [name, value] : numbers) state.Put(key + "." + name, value);
     const FLOATRECT extent = border->GetBorderExtent();
-    state.Put(key + ".extent.left", extent.left);
-    state.Put(key + ".extent.top", extent.top);
-    state.Put(key + ".extent.right", extent.right);
-    state.Put(key + ".extent.bottom", extent.bottom);
+    state.Put(key, ".extent.left", extent.left);
+    state.Put(key, ".extent.top", extent.top);
+    state.Put(key, ".extent.right", extent.right);
+    state.Put(key, ".extent.bottom", extent.bottom);
 }
 
 void DumpCoordinate(State& state, const std::string& key, CQXObjectCoordinate* axes) {
-    state.Put(key + ".height", axes->m_dHeight);
-    state.Put(key + ".names", Text(axes->m_strXName) + "/" + Text(axes->m_strYName) + "/" +
+    state.Put(key, ".height", axes->m_dHeight);
+    state.Put(key, ".names", Text(axes->m_strXName) + "/" + Text(axes->m_strYName) + "/" +
                                   std::to_string(axes->m_nScaleLength) + "/" + std::to_string(axes->GetAxisXFactor()));
     const std::pair<const char*, double> numbers[] = {{"x.min", axes->m_dXMin},
                                                       {"x.max", axes->m_dXMax},
@@ -99,21 +100,21 @@ void DumpCoordinate(State& state, const std::string& key, CQXObjectCoordinate* a
                                                       {"x.interval", axes->m_dXLabelInterval},
                                                       {"y.interval", axes->m_dYLabelInterval}};
     for (const auto& [name, value] : numbers) state.Put(key + "." + name, value);
-    state.Put(key + ".labels", std::to_string(axes->m_nXLabelShow) + "/" + std::to_string(axes->m_nYLabelShow) + "/" +
+    state.Put(key, ".labels", std::to_string(axes->m_nXLabelShow) + "/" + std::to_string(axes->m_nYLabelShow) + "/" +
                                    std::to_string(axes->m_nXLabelSide) + "/" + std::to_string(axes->m_nYLabelSide) +
                                    "/" + std::to_string(axes->m_nXLabelDecimal) + "/" +
                                    std::to_string(axes->m_nYLabelDecimal));
-    state.Font(key + ".x.name", axes->m_XNameFont);
-    state.Font(key + ".y.name", axes->m_YNameFont);
-    state.Font(key + ".x.label", axes->m_XLabelFont);
-    state.Font(key + ".y.label", axes->m_YLabelFont);
-    state.Pen(key + ".x.axis", axes->m_XAxisPen);
-    state.Pen(key + ".y.axis", axes->m_YAxisPen);
-    state.Pen(key + ".trend", axes->m_TrendPen);
-    state.Pen(key + ".x.scale", axes->m_XScalePen);
-    state.Pen(key + ".y.scale", axes->m_YScalePen);
-    state.Pen(key + ".x.grid", axes->m_XGridPen);
-    state.Pen(key + ".y.grid", axes->m_YGridPen);
+    state.Font(key, ".x.name", axes->m_XNameFont);
+    state.Font(key, ".y.name", axes->m_YNameFont);
+    state.Font(key, ".x.label", axes->m_XLabelFont);
+    state.Font(key, ".y.label", axes->m_YLabelFont);
+    state.Pen(key, ".x.axis", axes->m_XAxisPen);
+    state.Pen(key, ".y.axis", axes->m_YAxisPen);
+    state.Pen(key, ".trend", axes->m_TrendPen);
+    state.Pen(key, ".x.scale", axes->m_XScalePen);
+    state.Pen(key, ".y.scale", axes->m_YScalePen);
+    state.Pen(key, ".x.grid", axes->m_XGridPen);
+    state.Pen(key, ".y.grid", axes->m_YGridPen);
 }
 
 void DumpPie(State& state, const std::string& key, CQXObjectPie* pie) {
@@ -124,27 +125,27 @@ void DumpPie(State& state, const std::string& key, CQXObjectPie* pie) {
     pie->GetPen(pen);
     state.Pen(key, pen);
     pie->GetDrawOrgLine(&pen);
-    state.Pen(key + ".origin", pen);
+    state.Pen(key, ".origin", pen);
     pie->GetBotPen(pen);
-    state.Pen(key + ".bottom", pen);
-    state.Put(key + ".pie", std::to_string(pie->GetRecordCount()) + "/" + std::to_string(pie->GetShapeType()) + "/" +
+    state.Pen(key, ".bottom", pen);
+    state.Put(key, ".pie", std::to_string(pie->GetRecordCount()) + "/" + std::to_string(pie->GetShapeType()) + "/" +
                                 std::to_string(pie->GetXMove()) + "/" + std::to_string(pie->GetYMove()) + "/" +
                                 std::to_string(pie->GetDrawOrgLine()) + "/" + std::to_string(pie->GetDrawBotLine()) +
                                 "/" + std::to_string(pie->GetUpPropCount()));
-    state.Size(key + ".bottom.width", pie->GetBotWidth());
-    state.Put(key + ".radius", pie->GetRadius());
-    state.Put(key + ".radius.up", pie->GetUpRadius());
-    state.Size(key + ".bar.width", pie->GetBarWidth());
-    state.Put(key + ".bar.height", pie->GetBarHeight());
-    state.Put(key + ".bar.interval", pie->GetBarInterv());
-    state.Put(key + ".bar.curve", pie->GetBarCurveHeight());
+    state.Size(key, ".bottom.width", pie->GetBotWidth());
+    state.Put(key, ".radius", pie->GetRadius());
+    state.Put(key, ".radius.up", pie->GetUpRadius());
+    state.Size(key, ".bar.width", pie->GetBarWidth());
+    state.Put(key, ".bar.height", pie->GetBarHeight());
+    state.Put(key, ".bar.interval", pie->GetBarInterv());
+    state.Put(key, ".bar.curve", pie->GetBarCurveHeight());
 }
 
 // One object through its getters, its attributes and its stamp.
 void DumpObject(State& state, const std::string& key, CQXObject* object) {
     state.Put(key, demo::planesample::Describe(object));
-    state.Put(key + ".stamp", std::to_string(object->GetTimeStamp()));
-    state.Put(key + ".shown", std::to_string(object->GetVisible()) + "/" + Text(object->GetName()));
+    state.Put(key, ".stamp", std::to_string(object->GetTimeStamp()));
+    state.Put(key, ".shown", std::to_string(object->GetVisible()) + "/" + Text(object->GetName()));
     state.Attributes(key, *object->GetPropertyManager());
     QXLOGPEN pen;
     QXLOGBRUSH brush;
@@ -162,53 +163,53 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
             state.Put(at, arrow->GetArrowType());
             state.Size(at + ".size", arrow->GetArrowLength());
         }
-        state.Put(key + ".angle", line->GetAngle());
+        state.Put(key, ".angle", line->GetAngle());
     }
     if (auto* contour = dynamic_cast<CQXObjectContour*>(object)) {
         contour->GetLogFont(&font);
-        state.Font(key + ".label", font);
-        state.Put(key + ".label", Text(contour->GetLabel()) + "/" + std::to_string(contour->GetLabelVisible()) + "/" +
+        state.Font(key, ".label", font);
+        state.Put(key, ".label", Text(contour->GetLabel()) + "/" + std::to_string(contour->GetLabelVisible()) + "/" +
                                       std::to_string(contour->GetDecimal()));
-        state.Put(key + ".label.start", contour->GetStartDistance());
-        state.Put(key + ".label.distance", contour->GetLabelDistance());
+        state.Put(key, ".label.start", contour->GetStartDistance());
+        state.Put(key, ".label.distance", contour->GetLabelDistance());
     }
     if (auto* ctrl = dynamic_cast<CQXObjectCtrlLine*>(object)) {
         ctrl->GetFont(font);
         state.Font(key, font);
-        state.Put(key + ".index", ctrl->GetDrawIndex());
+        state.Put(key, ".index", ctrl->GetDrawIndex());
     }
     if (auto* arrow = dynamic_cast<CQXObjectArrow*>(object)) {
-        state.Put(key + ".arrow", std::to_string(arrow->GetHeadPercent()) + "/" +
+        state.Put(key, ".arrow", std::to_string(arrow->GetHeadPercent()) + "/" +
                                       std::to_string(arrow->GetBodyPercent()) + "/" +
                                       std::to_string(arrow->GetStyle()));
-        state.Put(key + ".height", arrow->GetHeight());
+        state.Put(key, ".height", arrow->GetHeight());
         arrow->GetLogBrush(&brush);
-        state.Brush(key + ".arrow", brush);
+        state.Brush(key, ".arrow", brush);
     }
     if (auto* circle = dynamic_cast<CQXObjectCircle*>(object)) {
-        state.Put(key + ".angle", circle->GetAngle());
-        state.Put(key + ".radius.a", circle->GetRadiusA());
-        state.Put(key + ".radius.b", circle->GetRadiusB());
-        state.Put(key + ".start", circle->GetStartAngle());
-        state.Put(key + ".stop", circle->GetStopAngle());
+        state.Put(key, ".angle", circle->GetAngle());
+        state.Put(key, ".radius.a", circle->GetRadiusA());
+        state.Put(key, ".radius.b", circle->GetRadiusB());
+        state.Put(key, ".start", circle->GetStartAngle());
+        state.Put(key, ".stop", circle->GetStopAngle());
     }
     if (auto* rect = dynamic_cast<CQXObjectRect*>(object)) {
-        state.Put(key + ".angle", rect->GetAngle());
-        state.Put(key + ".radius.a", rect->GetRadiusA());
-        state.Put(key + ".radius.b", rect->GetRadiusB());
+        state.Put(key, ".angle", rect->GetAngle());
+        state.Put(key, ".radius.a", rect->GetRadiusA());
+        state.Put(key, ".radius.b", rect->GetRadiusB());
     }
     if (auto* text = dynamic_cast<CQXObjectText*>(object)) {
         text->GetLogFont(&font);
         state.Font(key, font);
-        state.Put(key + ".angle", text->GetAngle());
+        state.Put(key, ".angle", text->GetAngle());
     }
     if (auto* multi = dynamic_cast<CQXObjectMultiText*>(object)) {
         multi->GetLogFont(&font);
         state.Font(key, font);
         multi->GetLogBrush(&brush);
         state.Brush(key, brush);
-        state.Put(key + ".angle", multi->GetAngle());
-        state.Put(key + ".align", std::to_string(multi->GetHAlign()) + "/" + std::to_string(multi->GetVAlign()));
+        state.Put(key, ".angle", multi->GetAngle());
+        state.Put(key, ".align", std::to_string(multi->GetHAlign()) + "/" + std::to_string(multi->GetVAlign()));
     }
     if (auto* mark = dynamic_cast<CQXObjectPoint*>(object)) {
         mark->GetLogPoint(&point);
@@ -229,26 +230,26 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
                   std::to_string(hint->GetHorizontalAlign()) + "/" + std::to_string(hint->GetVerticalAlign()));
     }
     if (auto* bitmap = dynamic_cast<CQXObjectBitmap*>(object)) {
-        state.Put(key + ".radius.a", bitmap->GetRadiusA());
-        state.Put(key + ".radius.b", bitmap->GetRadiusB());
+        state.Put(key, ".radius.a", bitmap->GetRadiusA());
+        state.Put(key, ".radius.b", bitmap->GetRadiusB());
     }
     if (auto* qxm = dynamic_cast<CQXObjectQXM*>(object)) {
-        state.Put(key + ".radius.a", qxm->GetRadiusA());
-        state.Put(key + ".radius.b", qxm->GetRadiusB());
+        state.Put(key, ".radius.a", qxm->GetRadiusA());
+        state.Put(key, ".radius.b", qxm->GetRadiusB());
         double x = 0, y = 0;
         qxm->GetQXMCenter(x, y);
-        state.Put(key + ".centre.x", x);
-        state.Put(key + ".centre.y", y);
+        state.Put(key, ".centre.x", x);
+        state.Put(key, ".centre.y", y);
     }
     if (auto* border = dynamic_cast<CQXObjectBorder*>(object)) DumpBorder(state, key, border);
     if (auto* cell = dynamic_cast<CQXObjectCell*>(object)) {
-        if (const QXLOGFONT* standard = cell->GetDefaultFont()) state.Font(key + ".default", *standard);
-        state.Pen(key + ".top", cell->GetTopBorderPen());
-        state.Pen(key + ".bottom", cell->GetBottomBorderPen());
-        state.Pen(key + ".left", cell->GetLeftBorderPen());
-        state.Pen(key + ".right", cell->GetRightBorderPen());
-        state.Pen(key + ".centre", cell->GetCenterBorderPen());
-        state.Put(key + ".cells", std::to_string(cell->GetColumnCount()) + "x" + std::to_string(cell->GetRowCount()));
+        if (const QXLOGFONT* standard = cell->GetDefaultFont()) state.Font(key, ".default", *standard);
+        state.Pen(key, ".top", cell->GetTopBorderPen());
+        state.Pen(key, ".bottom", cell->GetBottomBorderPen());
+        state.Pen(key, ".left", cell->GetLeftBorderPen());
+        state.Pen(key, ".right", cell->GetRightBorderPen());
+        state.Pen(key, ".centre", cell->GetCenterBorderPen());
+        state.Put(key, ".cells", std::to_string(cell->GetColumnCount()) + "x" + std::to_string(cell->GetRowCount()));
         for (int c = 0; c < cell->GetColumnCount(); ++c)
             for (int r = 0; r < cell->GetRowCount(); ++r)
                 if (COneCell* one = cell->GetCell(c, r)) {
@@ -262,38 +263,38 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
     if (auto* mark = dynamic_cast<CQXObjectColorMark*>(object)) {
         mark->GetLogFont(&font);
         state.Font(key, font);
-        state.Put(key + ".mark", std::to_string(mark->GetDirection()) + "/" + std::to_string(mark->GetDecimal()) + "/" +
+        state.Put(key, ".mark", std::to_string(mark->GetDirection()) + "/" + std::to_string(mark->GetDecimal()) + "/" +
                                      std::to_string(mark->GetLabelAlign()) + "/" +
                                      std::to_string(mark->GetLabelInterval()));
-        state.Put(key + ".radius.a", mark->GetRadiusA());
-        state.Put(key + ".radius.b", mark->GetRadiusB());
+        state.Put(key, ".radius.a", mark->GetRadiusA());
+        state.Put(key, ".radius.b", mark->GetRadiusB());
     }
     if (auto* axes = dynamic_cast<CQXObjectCoordinate*>(object)) DumpCoordinate(state, key, axes);
     if (auto* finger = dynamic_cast<CQXObjectFinger*>(object)) {
         finger->GetLogPen(&pen);
         state.Pen(key, pen);
-        state.Brush(key + ".left", finger->GetLeftBrush());
-        state.Brush(key + ".right", finger->GetRightBrush());
+        state.Brush(key, ".left", finger->GetLeftBrush());
+        state.Brush(key, ".right", finger->GetRightBrush());
         finger->GetLogFont(&font);
         state.Font(key, font);
-        state.Put(key + ".finger", std::to_string(finger->GetStyle()) + "/" + Text(finger->GetNorthText()) + "/" +
+        state.Put(key, ".finger", std::to_string(finger->GetStyle()) + "/" + Text(finger->GetNorthText()) + "/" +
                                        Text(finger->GetSouthText()) + "/" + Text(finger->GetEastText()) + "/" +
                                        Text(finger->GetWestText()));
     }
     if (auto* legend = dynamic_cast<CQXObjectLegend*>(object)) {
         legend->GetLegendFont(&font);
-        state.Font(key + ".legend", font);
+        state.Font(key, ".legend", font);
         legend->GetLogFont(&font);
         state.Font(key, font);
         legend->GetOuterLineLogPen(&pen);
-        state.Pen(key + ".outer", pen);
+        state.Pen(key, ".outer", pen);
         legend->GetLogPen(&pen);
         state.Pen(key, pen);
-        state.Put(key + ".legend", Text(legend->GetTitle()) + "/" + std::to_string(legend->GetFontPosition()) + "/" +
+        state.Put(key, ".legend", Text(legend->GetTitle()) + "/" + std::to_string(legend->GetFontPosition()) + "/" +
                                        std::to_string(legend->GetColCount()));
-        state.Put(key + ".space.left", legend->GetLSpace());
-        state.Put(key + ".space.top", legend->GetTSpace());
-        state.Put(key + ".space.between", legend->GetDSpace());
+        state.Put(key, ".space.left", legend->GetLSpace());
+        state.Put(key, ".space.top", legend->GetTSpace());
+        state.Put(key, ".space.between", legend->GetDSpace());
     }
     if (auto* pie = dynamic_cast<CQXObjectPie*>(object)) DumpPie(state, key, pie);
     if (auto* scale = dynamic_cast<CQXObjectScale*>(object)) {
@@ -301,32 +302,32 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         state.Font(key, font);
         scale->GetLogPen(&pen);
         state.Pen(key, pen);
-        state.Put(key + ".scale", std::to_string(scale->GetStep()) + "/" + std::to_string(scale->GetDecimalNum()) +
+        state.Put(key, ".scale", std::to_string(scale->GetStep()) + "/" + std::to_string(scale->GetDecimalNum()) +
                                       "/" + Text(scale->GetUnitWord()) + "/" +
                                       std::to_string(scale->GetZeroFromStart()) + "/" +
                                       std::to_string(scale->GetStyle()));
-        state.Put(key + ".height", scale->GetHeight());
-        state.Size(key + ".size", scale->GetSize());
+        state.Put(key, ".height", scale->GetHeight());
+        state.Size(key, ".size", scale->GetSize());
     }
     if (auto* web = dynamic_cast<CQXObjectWeb*>(object)) {
         web->GetLogPen(&pen);
         state.Pen(key, pen);
-        state.Put(key + ".style", web->GetStyle());
-        state.Size(key + ".gap.x", web->GetXGap());
-        state.Size(key + ".gap.y", web->GetYGap());
+        state.Put(key, ".style", web->GetStyle());
+        state.Size(key, ".gap.x", web->GetXGap());
+        state.Size(key, ".gap.y", web->GetYGap());
     }
     if (auto* block = dynamic_cast<CQXObjectBlock*>(object))
         for (const char* part : {"上盘", "下盘", "断层多边形"})
             if (CQXObject* member = block->GetObjectByTypeName(part)) DumpObject(state, key + "." + part, member);
     if (auto* well = dynamic_cast<CWpWell*>(object)) {
-        state.Font(key + ".title", well->GetTitleFont());
-        state.Pen(key + ".border", well->GetBorderPen());
-        state.Brush(key + ".client", well->GetClientBrush());
-        state.Size(key + ".width", well->GetWidth());
+        state.Font(key, ".title", well->GetTitleFont());
+        state.Pen(key, ".border", well->GetBorderPen());
+        state.Brush(key, ".client", well->GetClientBrush());
+        state.Size(key, ".width", well->GetWidth());
     }
     if (auto* graph = dynamic_cast<CQXObjectWellGraph*>(object)) {
         graph->GetHeadLogPen(&pen);
-        state.Pen(key + ".head", pen);
+        state.Pen(key, ".head", pen);
         state.Point(key, graph->GetPointOption());
     }
 }
@@ -349,6 +350,13 @@ void DumpLayer(CQXLayer* layer, State& state) {
     state.Pen("layer", pen).Brush("layer", brush).Font("layer", font).Point("layer", point);
     for (int i = 0; i < layer->GetObjectCount(); ++i)
         DumpObject(state, "object" + std::to_string(i), layer->GetObjectG(i));
+    if (std::string(layer->GetTypeName().str()) == "饼图") {
+        kel::plane::CPieLayer pie(layer);
+        state.Put("layer.dates", std::string(pie.GetDate1().Format("%Y-%m-%d").str()) + "/" +
+                                     pie.GetDate2().Format("%Y-%m-%d").str() + "/" +
+                                     pie.GetDateBegin().Format("%Y-%m-%d").str() + "/" +
+                                     pie.GetDateEnd().Format("%Y-%m-%d").str());
+    }
     kel::plane::CPlaneOption* options = kel::plane::CPlaneOption::Instance();
     state.Pen("options.bound", options->m_BoundPen);
     state.Point("options.virtual", options->m_VirtualWellPoint);
@@ -374,13 +382,32 @@ void SweepObjects(int part, int parts) {
     sample.wellHead->GetLogPoint(&symbol);
     symbol.size = -100;
     sample.wellHead->SetLogPoint(&symbol);
+    // Values with more digits than their items show: a pick in their group must keep them.
+    sample.well1->GetLogPoint(&symbol);
+    symbol.size = 249.96f;
+    sample.well1->SetLogPoint(&symbol);
+    QXLOGPEN pen;
+    sample.road1->GetLogPen(&pen);
+    pen.width = 99.96f;
+    sample.road1->SetLogPen(&pen);
+    QXLOGFONT font;
+    sample.title->GetLogFont(&font);
+    font.size = 1234.5f;
+    sample.title->SetLogFont(&font);
+    // The column's interval runs from stratum "2" to "3" of 1/2/3: a stop above the start is
+    // refused. A column whose well has no strata of its grade drops every edit of its interval.
+    sample.column->SetTopUnit("2");
+    CWpWell* unstratified = sample.map.Add<CWpWell>("层段剖面", sample.sectionLayer);
+    unstratified->SetName("无分层");
+    unstratified->SetUnitClass(1);
+    unstratified->SetTopUnit("1");
+    unstratified->SetBottomUnit("3");
     CQXLayer* scope = nullptr;
     sweep::Sweeper sweeper("plane map", [&scope](State& state) { DumpLayer(scope, state); });
-    // A vertical well's line is the same whichever way its track is drawn.
-    sweeper.PassOverPick("上部井斜线 \"直1\" in 井位", "轨迹显示方式");
-    // The kit's own stratum order refuses a start below the stop and a stop above the start.
-    sweeper.PassOverPick("层段剖面 \"直1\" in 剖面", "井柱/起始小层");
-    sweeper.PassOverPick("层段剖面 \"直1\" in 剖面", "井柱/终止小层");
+    // A vertical well's line is the same whichever way its track is drawn; a column whose well has
+    // no strata of its grade drops every edit.
+    sweeper.MayRefusePicks("上部井斜线 \"直1\" in 井位 / 轨迹显示方式");
+    sweeper.MayRefusePicks("层段剖面 \"无分层\" in 剖面");
     const std::vector<CQXObject*> objects = Objects(map);
     for (std::size_t i = static_cast<std::size_t>(part); i < objects.size(); i += static_cast<std::size_t>(parts)) {
         CQXObject* object = objects[i];
@@ -438,8 +465,19 @@ TEST(SweepPlaneMap, BorderPageWhileTheSelectionChanges) {
 TEST(SweepPlaneMap, EveryPageOfEveryLayer) {
     SampleMap sample;
     CQXMap* map = sample.map.Map();
+    // A chart layer of dynamic data drawn as multi-column bars shows its begin and end dates: a
+    // begin after the end, or an end before the begin, is refused.
+    kel::plane::CPieLayer dynamic(sample.map.AddLayer("动态产量", "饼图"));
+    dynamic.SetShapeType(2);
+    dynamic.SetDataType(2);
+    dynamic.SetRecordCount(2);
+    dynamic.SetDateBegin(COleDateTime(2020, 1, 1, 0, 0, 0));
+    dynamic.SetDateEnd(COleDateTime(2020, 12, 31, 0, 0, 0));
     CQXLayer* scope = nullptr;
     sweep::Sweeper sweeper("plane map", [&scope](State& state) { DumpLayer(scope, state); });
+    // The stratum map's fill page changes no brush until a style is picked.
+    for (const char* fill : {"含油面积", "储量面积"})
+        sweeper.PendingPick(std::string("layer 沙二1 (小层平面图) / ") + fill + "/填充/样式集");
     for (CQXLayer* layer : Layers(map)) {
         scope = layer;
         const std::string name =
@@ -451,6 +489,26 @@ TEST(SweepPlaneMap, EveryPageOfEveryLayer) {
     EXPECT_GT(sweeper.Typed(), 0);
     std::cout << "[sweep] plane map layers: " << sweeper.Pages().size() << " pages, " << sweeper.Typed() << " texts, "
               << sweeper.Unopened().size() << " without a window\n";
+}
+
+// The well layer's pages shown while its well-row base line is there, the line gone from the layer
+// right after each time the host announces the layer: a pick of "井排基线" is refused with its
+// message, and nothing else happens.
+TEST(SweepPlaneMap, WellLayerWhoseBaseLineIsGone) {
+    SampleMap sample;
+    CQXLayer* layer = sample.wellLayer;
+    sweep::Sweeper sweeper("plane map", [layer](State& state) { DumpLayer(layer, state); });
+    sweeper.SetAnnounceHooks(
+        [&] {
+            layer->DeleteObject(sample.baseLine);
+            layer->AddObject(sample.baseLine);
+        },
+        [&] { layer->DeleteObject(sample.baseLine); });
+    sweeper.Sweep(
+        "layer 井位 without its base line",
+        [layer](CWnd* frame) -> CWnd* { return CPlanePropWndCreator::CreateLayerProp(layer, frame); },
+        reinterpret_cast<LPARAM>(layer));
+    EXPECT_GT(sweeper.Typed(), 0);
 }
 
 }  // namespace

@@ -47,11 +47,11 @@ void DumpGraph(lodestar::GraphFixture& g, const std::vector<Kind>& kinds, sweep:
     for (CPlProfileline* line : {&g.sequence, &g.projected}) {
         const std::string key = "line" + std::to_string(line->GetLineType());
         state.Pen(key, line->GetLinePen());
-        state.Put(key + ".angle", line->GetAngle());
+        state.Put(key, ".angle", line->GetAngle());
     }
     for (const auto& w : g.well) {
         const std::string key = w->GetName().str();
-        state.Font(key + ".label", w->GetWellLabel()->GetLabelFont());
+        state.Font(key, ".label", w->GetWellLabel()->GetLabelFont());
         for (int symbol : {PL_SYMBOL_HEAD, PL_SYMBOL_BOTTOM}) {
             state.Point(key + ".symbol" + std::to_string(symbol), w->GetSymbol(symbol)->GetSymbolLogPoint());
         }
@@ -68,6 +68,14 @@ TEST(SweepProfileLine, EveryPageOfTheLayerAndOfEveryObject) {
     info->AddShowLayer("等值线", true);
     g.entity.SetRefrenceInfo(info);
     const std::vector<Kind> kinds = Kinds(g);
+    // The first well's label font has a size that does not read and its head symbol a size with
+    // more digits than shown; the line pen of the sequence line likewise.
+    QXLOGFONT font = g.well[0]->GetWellLabel()->GetLabelFont();
+    font.size = -100;
+    g.well[0]->GetWellLabel()->SetLabelFont(font);
+    QXLOGPOINT point = g.well[0]->GetSymbol(PL_SYMBOL_HEAD)->GetSymbolLogPoint();
+    point.size = 249.96f;
+    g.well[0]->GetSymbol(PL_SYMBOL_HEAD)->SetSymbolLogPoint(point);
     sweep::Sweeper sweeper("profile line", [&](sweep::State& state) { DumpGraph(g, kinds, state); });
 
     sweeper.Sweep(

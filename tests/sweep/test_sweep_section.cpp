@@ -50,10 +50,10 @@ void DumpSection(oriel::SectionFixture<Container>& world, const std::vector<Show
     for (int i = 0; i < world.WellCount(); ++i) {
         IkelWellAdapter& well = world.Well(i);
         const std::string key = well.GetName();
-        state.Size(key + ".宽度", well.GetWidth());
-        state.Put(key + ".顶深", well.GetTopDepth());
-        state.Put(key + ".底深", well.GetBottomDepth());
-        state.Put(key + ".模板", well.GetTemplate());
+        state.Size(key, ".宽度", well.GetWidth());
+        state.Put(key, ".顶深", well.GetTopDepth());
+        state.Put(key, ".底深", well.GetBottomDepth());
+        state.Put(key, ".模板", well.GetTemplate());
     }
     for (const Shown& s : shown) state.Put(s.name + ".stamp", std::to_string(s.object->GetTimeStamp()));
 }
@@ -66,16 +66,16 @@ void DumpScale(sweep::State& state, const std::string& key, ScDisScale& scale) {
                        std::string(scale.GetWordText().str()) + "/" + std::to_string(scale.GetContentColor()) + "/" +
                        std::to_string(scale.GetLogColor()) + "/" + std::to_string(scale.GetLineColor()) + "/" +
                        std::to_string(scale.GetLineStyle()));
-    state.Put(key + ".高度", scale.GetHeight());
-    state.Put(key + ".间隔", scale.GetInterval());
-    state.Put(key + ".偏移", scale.GetContentOffset());
-    state.Size(key + ".内容大小", scale.GetContentSize());
-    state.Size(key + ".标注大小", scale.GetLogSize());
-    state.Size(key + ".线宽", scale.GetLineSize());
-    state.Font(key + ".内容", scale.GetContentFont());
+    state.Put(key, ".高度", scale.GetHeight());
+    state.Put(key, ".间隔", scale.GetInterval());
+    state.Put(key, ".偏移", scale.GetContentOffset());
+    state.Size(key, ".内容大小", scale.GetContentSize());
+    state.Size(key, ".标注大小", scale.GetLogSize());
+    state.Size(key, ".线宽", scale.GetLineSize());
+    state.Font(key, ".内容", scale.GetContentFont());
     QXLOGFONT font;
     scale.GetLogFont(&font);
-    state.Font(key + ".标注", font);
+    state.Font(key, ".标注", font);
 }
 
 // A stratum cell: its pen and font, its boundary line and its interval fill.
@@ -86,11 +86,11 @@ void DumpCell(sweep::State& state, const std::string& key, CStratumCell& cell) {
     QXLOGBRUSH brush;
     if (CQXObjectPolyline* line = cell.GetStratumLine()) {
         line->GetLogPen(&pen);
-        state.Pen(key + ".line", pen);
+        state.Pen(key, ".line", pen);
     }
     if (CQXObjectFill* fill = cell.GetStratumFill()) {
         fill->GetLogBrush(&brush);
-        state.Brush(key + ".fill", brush);
+        state.Brush(key, ".fill", brush);
     }
 }
 
@@ -101,6 +101,9 @@ void SweepMultiWell(const char* family, const Maker& maker, bool withSection) {
     CStratumCell& b = world.AddCell("1");
     CStratumCell& c = world.AddCell("2", false);
     world.AddStratumGroups(2);
+    // A stored size that does not read, and one with more digits than shown.
+    world.Distance().SetContentSize(-100);
+    world.Depth().SetLineSize(99.96);
     std::vector<Shown> shown = {{"比例尺(距离)", &world.Distance()},
                                 {"比例尺(深度)", &world.Depth()},
                                 {"图框", &world.Frame()},
