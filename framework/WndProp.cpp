@@ -1,5 +1,7 @@
 #include "framework/WndProp.h"
 
+#include "bcg/ColorProp.h"
+#include "bcg/DateTimeProp.h"
 #include "bcg/PropList.h"
 #include "framework/PropFloat.h"
 #include "mfc/Dc.h"
@@ -106,6 +108,16 @@ void CWndProp::OnPaint() {
 // Consumed: a pane shows no menu and its parent never sees the request.
 void CWndProp::OnContextMenu(CWnd*, CPoint) {}
 
+namespace {
+// An item offering options and no text editing, showing a text none of its options holds. Colour
+// and date items pick from their own controls, not from options.
+bool IsOutsideFixedList(CBCGPProp* item) {
+    if (!item || item->IsAllowEdit() || item->GetOptionCount() == 0) return false;
+    if (dynamic_cast<CBCGPColorProp*>(item) || dynamic_cast<CBCGPDateTimeProp*>(item)) return false;
+    return item->FindOption(VariantToText(item->GetValue())) < 0;
+}
+}  // namespace
+
 void CWndProp::ShowItemAgain(CBCGPProp* item) {
     if (item) item->Redraw();
 }
@@ -122,6 +134,13 @@ LRESULT CWndProp::OnBCGPPropertyChanged(WPARAM wParam, LPARAM lParam) {
     // A text reported from code passes the rule a typed one does: bytes that are not UTF-8 never
     // reach the item, which keeps its text from before, and no list reads them.
     if (item && item->IsValueRefused()) {
+        ShowItemAgain(item);
+        return 0;
+    }
+    // A fixed list can be given only its own options: another text set by code is refused the same
+    // way, and the item shows what it showed before.
+    if (IsOutsideFixedList(item)) {
+        item->SetValue(item->GetValueBefore());
         ShowItemAgain(item);
         return 0;
     }

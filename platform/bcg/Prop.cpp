@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "bcg/PropList.h"
 #include "mfc/Dc.h"
@@ -161,7 +162,9 @@ void CBCGPProp::SetDescription(const CString& description) { m_strDescr = descri
 void CBCGPProp::SetValue(const _variant_t& value) {
     m_bValueRefused = value.vt == VT_BSTR && !text::IsValidUtf8(VariantToText(value).str()) ? TRUE : FALSE;
     if (m_bValueRefused) return;
+    _variant_t replaced = m_varValue;  // value may be m_varValueBefore itself
     m_varValue = value;
+    m_varValueBefore = std::move(replaced);
     if (m_bInPlaceEdit && m_pWndInPlace) m_pWndInPlace->SetWindowText(FormatProperty());
     Redraw();
 }

@@ -94,6 +94,8 @@ public:
     // UTF-8 is refused: the value stays and IsValueRefused answers TRUE until the next SetValue.
     virtual void SetValue(const _variant_t& value);
     BOOL IsValueRefused() const { return m_bValueRefused; }
+    // The value the last SetValue replaced (the text an item showed before a change set by code).
+    const _variant_t& GetValueBefore() const { return m_varValueBefore; }
     const _variant_t& GetOriginalValue() const { return m_varValueOrig; }
     void SetOriginalValue(const _variant_t& value);
     void ResetOriginalValue();  // value := original value
@@ -194,6 +196,7 @@ protected:
     BOOL m_bExpanded = TRUE;
     BOOL m_bInPlaceEdit = FALSE;
     BOOL m_bValueRefused = FALSE;
+    _variant_t m_varValueBefore;
     BOOL m_bButtonIsDown = FALSE;
     BOOL m_bEnableSpin = FALSE;
     int m_nMinValue = 0;
