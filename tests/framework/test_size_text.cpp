@@ -34,7 +34,10 @@ protected:
     HostWindow host;
     CBCGPropSizeText* width = nullptr;
     CBCGPropSizeText* lenient = nullptr;
+    CBCGPProp* fixed = nullptr;
     ItemPane pane{[this](CBCGPPropList& grid) {
+        fixed = CreateYesNoProp("显示", 3103, _variant_t("是"), "");
+        grid.AddProperty(fixed);
         width = new CBCGPropSizeText("粗细", _variant_t("0.50"), "", 3101, penfont::GroupSizeRule());
         for (const char* option : {"0.1", "0.2", "3.0"}) width->AddOption(option);
         width->AllowEdit(TRUE);
@@ -101,6 +104,20 @@ TEST_F(SizeTextOnPane, AnAcceptedTextOrAPickedOptionIsReportedAsBefore) {
     }
     width->SetValue(_variant_t("8"));
     EXPECT_FALSE(width->IsValueRefused());
+
+    // A fixed list set by code to a text none of its options holds: refused as no pick can make it.
+    ASSERT_FALSE(fixed->IsAllowEdit());
+    pane.changes.clear();
+    for (const char* other : {"", "无此选项"}) {
+        fixed->SetValue(_variant_t(other));
+        pane.GetPropList().OnPropertyChanged(fixed);
+        EXPECT_TRUE(pane.changes.empty()) << other;
+        EXPECT_EQ(driver.Info(fixed).value, "是") << other;
+    }
+    fixed->SetValue(_variant_t("否"));
+    pane.GetPropList().OnPropertyChanged(fixed);
+    ASSERT_EQ(pane.changes.size(), 1u);
+    EXPECT_EQ(pane.changes[0].value, "否");
 
     // A rule that reads no number as 0 lets such a text through to the list.
     pane.changes.clear();

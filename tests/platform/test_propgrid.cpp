@@ -303,6 +303,16 @@ TEST_F(PropGridTest, SetValueAdoptsTheNewTypeWholeAndNeverNotifies) {
     ASSERT_TRUE(driver.TypeText(text, "3.25abc"));
     EXPECT_DOUBLE_EQ(text->GetValue().dblVal, 3.25);
     EXPECT_EQ(owner.notes.size(), 1u);
+    // The value a SetValue replaced is kept; a text that is not UTF-8 is refused and the value stays.
+    text->SetValue(_variant_t(7.0));
+    EXPECT_DOUBLE_EQ(text->GetValueBefore().dblVal, 3.25);
+    text->SetValue(_variant_t("\xE4\xB8"));
+    EXPECT_TRUE(text->IsValueRefused());
+    EXPECT_DOUBLE_EQ(text->GetValue().dblVal, 7.0);
+    text->SetValue(text->GetValueBefore());  // putting back what it showed before
+    EXPECT_FALSE(text->IsValueRefused());
+    EXPECT_DOUBLE_EQ(text->GetValue().dblVal, 3.25);
+    EXPECT_DOUBLE_EQ(text->GetValueBefore().dblVal, 7.0);
 }
 
 // ---- options ----------------------------------------------------------------------------------
