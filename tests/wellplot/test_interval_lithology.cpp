@@ -237,9 +237,10 @@ TEST(LithologyPageTest, ARefusedDividerWidthOrSizeShowsTheKitsValueAgain) {
         EXPECT_FLOAT_EQ(lith->GetDivideLogPoint().size, 250) << refused;
         EXPECT_EQ(page.Value(size), "2.50") << refused;
     }
-    // The point group reads a text with no number, or a negative zero, as a size of 0, and shows
-    // the size taken; a size typed as a number keeps its text.
-    for (const char* zero : {"abc", "nan", "-0"}) {
+    // The point group reads a text with no number, a negative zero or a number too small for the
+    // record ("1e-310"), as a size of 0, and shows the size taken; a size typed as a number keeps
+    // its text.
+    for (const char* zero : {"abc", "nan", "-0", "1e-310"}) {
         lith->GetDivideLogPoint().size = 250;
         ASSERT_TRUE(page.Type(size, zero)) << zero;
         EXPECT_EQ(lith->GetDivideLogPoint().size, 0) << zero;

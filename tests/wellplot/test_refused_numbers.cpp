@@ -163,11 +163,22 @@ TEST(RefusedNumberTest, TheParameterTitleSizeIsAWholeNumberOfPoints) {
     ASSERT_TRUE(page.Pick(CLstParam::kFontSizeId, "19"));
     EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 1900);
 
-    // A size the host stored negative is left out of the item.
+    // A size the host stored negative is left out of the item; a report from code that is no
+    // size shows the item's text from before again.
     SetTitleSize(kit, -500);
     SetKitTimeStamp(kit);
     page.Show(kit);
     EXPECT_EQ(page.Value(CLstParam::kFontSizeId), "19");
+    wptest::ExpectShownAgain(page, page.Item(CLstParam::kFontSizeId), _variant_t(""), "19", "negative stored");
+
+    // Whole points beyond an int's range are shown as stored, by the refresh and after a report
+    // from code that is no size (a pick list given nothing, or a text none of its options holds).
+    SetTitleSize(kit, 214748364800.0f);
+    page.Show(kit);
+    EXPECT_EQ(page.Value(CLstParam::kFontSizeId), "2147483648");
+    for (const char* refused : {"", "无此选项"})
+        wptest::ExpectShownAgain(page, page.Item(CLstParam::kFontSizeId), _variant_t(refused), "2147483648", refused);
+    EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 214748364800.0f);
 }
 
 TEST(RefusedNumberTest, ThePictureTitleSizeTakesNoNegative) {

@@ -81,8 +81,9 @@ TEST(ResultPage, HidingTheDivideLineDisablesItsStyleAndAStyleEditAppliesTheWhole
     EXPECT_FALSE(width->IsEnabled());
 }
 
-// The point group reads a size text with no number, or a negative zero, as 0: the size item then
-// shows the size taken, never the typed text; a size typed as a number keeps its text.
+// The point group reads a size text with no number, a negative zero or a number too small for the
+// record ("1e-310") as 0: the size item then shows the size taken, never the typed text; a size
+// typed as a number keeps its text.
 TEST(ResultPage, ADividePointSizeTakenAsZeroShowsTheSizeTaken) {
     ResultPage page;
     page.kit()->SetDividePointVisible(true);
@@ -90,7 +91,7 @@ TEST(ResultPage, ADividePointSizeTakenAsZeroShowsTheSizeTaken) {
     page.Show(page.kit());
     CBCGPProp* size = page.Item(R::kPointStyleId + 2);
     EXPECT_EQ(page.Value(R::kPointStyleId + 2), "2.50");
-    for (const char* zero : {"nan", "-0", "-0.0", "abc"}) {
+    for (const char* zero : {"nan", "-0", "-0.0", "abc", "1e-310"}) {
         page.kit()->GetDivideLogPoint().size = 250;
         ASSERT_TRUE(page.Type(size, zero)) << zero;
         const float stored = page.kit()->GetDivideLogPoint().size;

@@ -69,6 +69,23 @@ TEST(SidewallCorePageTest, SymbolSideAndFlagsReadAnyPositiveValueAsSet) {
     EXPECT_DOUBLE_EQ(kit->m_dWidthRate, 0.6);
     ASSERT_TRUE(page.Type(CLstSidewallCore::kWidthRateId, "-3"));  // refused: the ratio stays
     EXPECT_DOUBLE_EQ(kit->m_dWidthRate, 0.6);
+
+    // Reports from code after a refusal are judged by their own texts: a ratio a double holds and
+    // a line width are written; a width no pen holds shows the stored one.
+    const DWORD_PTR width = CLstSidewallCore::kLinePenId + 2;
+    kit->m_linePen.width = 300;
+    page.Show(page.plot().First<CWpFacies>());
+    page.Show(kit);
+    int redraws = page.Redraws();
+    page.Report(page.Item(CLstSidewallCore::kWidthRateId), _variant_t("1e39"));
+    EXPECT_DOUBLE_EQ(kit->m_dWidthRate, 1e39);
+    EXPECT_GT(page.Redraws(), redraws);
+    ASSERT_TRUE(page.Type(width, "-1"));
+    wptest::ExpectShownAgain(page, page.Item(width), _variant_t("1e39"), "3.00", "line width");
+    redraws = page.Redraws();
+    page.Report(page.Item(width), _variant_t("7"));
+    EXPECT_FLOAT_EQ(kit->m_linePen.width, 700);
+    EXPECT_GT(page.Redraws(), redraws);
 }
 
 TEST(SidewallCorePageTest, TheActiveCoreIsEditedOnlyWhileItExistsAndAnotherKindWritesNothing) {

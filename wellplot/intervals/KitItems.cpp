@@ -44,9 +44,26 @@ void ShowGroup(CBCGPProp* group, const QXLOGFONT& font) { SetFontProp(group, fon
 void ShowGroup(CBCGPProp* group, const QXLOGPEN& pen) { SetLineProp(group, pen); }
 void ShowGroup(CBCGPProp* group, const QXLOGPOINT& point) { SetPointProp(group, point); }
 
+// A size text taken as 0 that does not say 0 (a word, a negative zero, a number too small for the
+// record's float such as "1e-310") shows the size taken, as the refresh shows it.
+void ShowZeroTaken(CBCGPProp* edited, float taken) {
+    if (taken != 0 || dynamic_cast<CBCGPropFloat*>(edited)) return;
+    const CString text = ItemText(edited);
+    // The reader yields +0 for "-0": the sign is seen in the text.
+    const std::string chars = text.str();
+    const std::size_t first = chars.find_first_not_of(" \t\n\v\f\r");
+    double typed = 0;
+    if (!numtext::StartsWithNumber(text) || !numtext::LeadingNumber(text, &typed) || typed != 0 ||
+        (first != std::string::npos && chars[first] == '-'))
+        ShowTextIfChanged(edited, GroupSizeText(taken));
+}
+
 template <class Record>
 bool EditField(CBCGPProp* edited, Record& record) {
-    if (ReadEditedField(edited, record)) return true;
+    if (ReadEditedField(edited, record)) {
+        if (EditedFieldPosition(edited) == 1) ShowZeroTaken(edited, SizeOf(record));
+        return true;
+    }
     if (EditedFieldPosition(edited) == 1) {
         const float stored = SizeOf(record);
         if (dynamic_cast<CBCGPropFloat*>(edited))
@@ -69,17 +86,7 @@ bool EditShown(CBCGPProp* edited, Record& record) {
 bool EditGroupField(CBCGPProp* edited, QXLOGFONT& font) { return EditField(edited, font); }
 bool EditGroupField(CBCGPProp* edited, QXLOGPEN& pen) { return EditField(edited, pen); }
 
-bool EditGroupField(CBCGPProp* edited, QXLOGPOINT& point) {
-    if (!EditField(edited, point)) return false;
-    if (EditedFieldPosition(edited) != 1) return true;
-    // The reader yields +0 for "-0": the sign is seen in the text.
-    const std::string text = ItemText(edited).str();
-    const std::size_t first = text.find_first_not_of(" \t\n\v\f\r");
-    const bool negativeZero = point.size == 0 && first != std::string::npos && text[first] == '-';
-    if (!numtext::StartsWithNumber(ItemText(edited)) || negativeZero)
-        ShowTextIfChanged(edited, GroupSizeText(point.size));
-    return true;
-}
+bool EditGroupField(CBCGPProp* edited, QXLOGPOINT& point) { return EditField(edited, point); }
 
 bool EditGroupShown(CBCGPProp* edited, QXLOGFONT& font) { return EditShown(edited, font); }
 bool EditGroupShown(CBCGPProp* edited, QXLOGPEN& pen) { return EditShown(edited, pen); }

@@ -48,8 +48,9 @@ bool GroupSizeTextOf(CBCGPProp* item, std::initializer_list<StoredGroupSize> gro
 // never rewrites a size from its rounded text and a stored size that does not read never blocks a
 // picked face, style or colour. False when the edited size or width is refused: the record is
 // untouched and that item alone shows the stored one again, as the refresh shows it ("%.2f", a
-// float item in its own decimals). In a point group a size text with no number, or a negative zero,
-// is taken as 0 and then shows the size taken ("0.00"); a size typed as a number keeps its text.
+// float item in its own decimals). A size text taken as 0 that does not say 0 (a word in a point
+// group, a negative zero, "1e-310") then shows the size taken ("0.00"); any other size typed as a
+// number keeps its text.
 bool EditGroupField(CBCGPProp* edited, QXLOGFONT& font);
 bool EditGroupField(CBCGPProp* edited, QXLOGPEN& pen);
 bool EditGroupField(CBCGPProp* edited, QXLOGPOINT& point);

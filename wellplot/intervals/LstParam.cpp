@@ -1,5 +1,8 @@
 #include "wellplot/intervals/LstParam.h"
 
+#include <cmath>
+#include <limits>
+
 #include "bcg/ColorProp.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
@@ -61,12 +64,14 @@ void CLstParam::ShowTitle(CWpParam* kit) {
         color->SetColor(font.color);
 }
 
-// Whole points; a stored size the item cannot hold as one leaves it as it is.
-void CLstParam::ShowTitleSize(CWpParam* kit) {
-    int size = 0;
-    if (auto* item = dynamic_cast<CUnsignedProp*>(Item(kFontSizeId));
-        item && numtext::FitInt(kit->GetTitleFont().size, 0.01, &size) && size >= 0)
-        item->ShowUnsigned(static_cast<unsigned>(size));
+// Whole points (cut toward 0); a stored size no unsigned holds (a negative the host stored) leaves
+// the item as it is and answers false.
+bool CLstParam::ShowTitleSize(CWpParam* kit) {
+    auto* item = dynamic_cast<CUnsignedProp*>(Item(kFontSizeId));
+    const double points = std::trunc(static_cast<double>(kit->GetTitleFont().size) / numtext::kHundredths);
+    if (!item || !(points >= 0 && points <= std::numeric_limits<unsigned>::max())) return false;
+    item->ShowUnsigned(static_cast<unsigned>(points));
+    return true;
 }
 
 void CLstParam::ShowSource(CWpParam* kit) {
@@ -168,10 +173,11 @@ bool CLstParam::EditTitle(CWpParam* kit, CBCGPProp* item) {
             break;
         case kFontSizeId:
             // The item takes whole points only; the font keeps hundredths. A size reported from code
-            // that is no whole number of points is refused: the item shows the stored size again.
+            // that is no whole number of points is refused: the item shows the stored size again, or
+            // its text from before when the stored size is none it can show.
             if (auto* points = dynamic_cast<CUnsignedProp*>(item);
                 !points || !points->GetUnsigned(&size) || !numtext::FitFloat(size, numtext::kHundredths, &font.size)) {
-                ShowTitleSize(kit);
+                if (!ShowTitleSize(kit)) item->SetValue(item->GetValueBefore());
                 return false;
             }
             kit->SetTitleFont(font);

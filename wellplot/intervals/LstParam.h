@@ -45,7 +45,7 @@ protected:
 
 private:
     void ShowTitle(CWpParam* kit);
-    void ShowTitleSize(CWpParam* kit);
+    bool ShowTitleSize(CWpParam* kit);
     void ShowSource(CWpParam* kit);
     void ShowNullDisplay(CWpParam* kit);
     void ShowSegment(CWpParam* kit);
