@@ -20,6 +20,7 @@
 #include "hosttypes/Zephyr/WpSand.h"
 #include "hosttypes/Zephyr/WpSandStratum.h"
 #include "hosttypes/Zephyr/WpShoot.h"
+#include "hosttypes/Zephyr/WpSidewallCore.h"
 #include "hosttypes/Zephyr/WpStratum.h"
 #include "hosttypes/Zephyr/WpSymble.h"
 #include "hosttypes/Zephyr/WpText.h"
@@ -115,6 +116,12 @@ void DumpKit(State& state, const std::string& key, CWpKit* kit) {
         state.Size(key, ".LineSize", k->GetLineSize());
         state.Pen(key, ".LogDividePen", k->GetLogDividePen());
         state.Font(key, ".ThkTextFont", k->GetThkTextFont());
+    }
+    if (auto* k = dynamic_cast<CWpSidewallCore*>(kit)) {
+        // Fields the page writes directly, without a setter that would stamp the kit.
+        state.Size(key, ".WidthRate", k->m_dWidthRate);
+        state.Pen(key, ".LinePen", k->m_linePen);
+        state.Put(key, ".sides", std::to_string(k->m_nLeft) + "/" + std::to_string(k->m_nLithUp));
     }
     if (auto* k = dynamic_cast<CWpStratum*>(kit)) {
         state.Point(key, ".FaultLogPoint", k->GetFaultLogPoint());
