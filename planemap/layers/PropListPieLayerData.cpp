@@ -136,6 +136,11 @@ CPieDateTimeProp::CPieDateTimeProp(const CString& name, const COleDateTime& date
                                    DWORD_PTR data)
     : CBCGPDateTimePropExt(name, date, description, data, CBCGPDateTimeCtrl::DTM_DATE) {}
 
+void CPieDateTimeProp::SetValue(const _variant_t& value) {
+    m_bRefused = false;
+    CBCGPDateTimePropExt::SetValue(value);
+}
+
 BOOL CPieDateTimeProp::OnEndEdit() {
     CBCGPPropList* grid = GetPropList();
     auto* page = grid ? dynamic_cast<CPropListPieLayerData*>(grid->GetParent()) : nullptr;

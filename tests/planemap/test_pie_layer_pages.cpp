@@ -239,6 +239,10 @@ TEST(PieLayerData, DatesOutOfOrderArePutBack) {
         EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetModifyObject"));
         EXPECT_EQ(stamp, w.layer->GetTimeStamp());
         EXPECT_EQ(redraws, page.Redraws());
+        // A later report from code is judged afresh: the page writes the real-time flag as for any
+        // date it hears of.
+        page.Report(D::kDateEndId, _variant_t(COleDateTime(2020, 12, 31, 0, 0, 0).m_dt));
+        EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetModifyObject"));
     }
     w.pie.SetDateBegin(COleDateTime(2024, 1, 1, 0, 0, 0));
     w.pie.SetDateEnd(COleDateTime(2024, 12, 31, 0, 0, 0));
