@@ -127,7 +127,9 @@ void CPropListBorder::UpdateBCGPProperty(long object, CString) {
 
 LRESULT CPropListBorder::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
-    CQXObjectBorder* border = Border();
+    // The border the edit writes from and a refusal shows: the shown one, or the selected border of
+    // its type the edit reaches when the selection changed since the page showed it.
+    CQXObjectBorder* border = WrittenObject(Border());
     if (!item || !border) {
         UpdateView();
         return 0;

@@ -35,13 +35,14 @@ bool ReadAzimuth(const CString& text, double* degrees) {
 }
 
 // The map library turns a straight line through its squared length: a line whose squared length a
-// double cannot hold would be given an end point at infinity, so it is not turned.
+// double cannot hold would be given an end point at infinity, so it is not turned. A line whose two
+// points coincide has no direction, so no azimuth to take: its azimuth shows 0 whatever is stored.
 bool CanTurn(CQXObjectPolyline* line) {
     FLOATPOINT p0, p1;
     if (line->GetPointCount() < 2 || !line->GetPoint(0, p0) || !line->GetPoint(1, p1)) return true;
     const double dx = p1.x - p0.x;
     const double dy = p1.y - p0.y;
-    return std::isfinite(dx * dx + dy * dy);
+    return (dx != 0 || dy != 0) && std::isfinite(dx * dx + dy * dy);
 }
 
 }  // namespace

@@ -58,6 +58,22 @@ void ForSameTypeObjects(CQXLayer* layer, const CString& typeName, Fn fn) {
         if (T* typed = target(layer->GetSelectedObject(i))) fn(typed);
 }
 
+// The object whose stored values an edit of the shown object writes from and a refusal shows
+// again: the shown object while it is among the selected objects its same-type writes reach, else
+// the first of those (the selection changed since the list showed it); the shown object when the
+// writes reach none.
+template <class T>
+T* WrittenObject(T* shown) {
+    if (!shown) return nullptr;
+    T* first = nullptr;
+    bool reached = false;
+    ForSameTypeObjects<T>(shown->GetLayer(), shown->GetTypeName(), [&](T* object) {
+        if (object == shown) reached = true;
+        if (!first) first = object;
+    });
+    return reached || !first ? shown : first;
+}
+
 // Calls setter with value on every selected object of the layer whose type name equals typeName,
 // in selection order. Objects of that type name that are not of the setter's class are skipped.
 template <class T, class R, class Arg, class V>

@@ -64,8 +64,9 @@ class TLayerPage : public CWndLstPlane {
 protected:
     // Shows the layer's values.
     virtual void RefreshLayer(Wrapper& layer) = 0;
-    // Checks and writes one edited item; the redraw follows. False, nothing written, when the
-    // page's reader refuses the item's text.
+    // Checks and writes one edited item; the redraw follows. False, nothing written or redrawn,
+    // when the page's reader refuses the item's text, or when the item only chooses what the page
+    // offers (ShowStoredItem then leaves its text alone).
     virtual bool OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) = 0;
     // Shows the stored value of a number item whose text was refused, as the page shows it; other
     // items keep their text.

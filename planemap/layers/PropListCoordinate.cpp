@@ -353,7 +353,8 @@ bool CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) 
         int count = 0;
         if (!ReadWhole(*whole, text, &count)) return false;
         axes.*whole->member = count;
-        if (count == 0) SetItemText(item, pieitems::Count(count));
+        // The whole number taken ("1" of "1e-310" or "1.9"), shown as a refresh shows it.
+        SetItemText(item, pieitems::Count(count));
     } else if (const FontItems* font =
                    Find(kFonts, [id](const FontItems& f) { return f.face == id || f.size == id || f.color == id; })) {
         QXLOGFONT& record = axes.*font->font;

@@ -136,10 +136,16 @@ CPieDateTimeProp::CPieDateTimeProp(const CString& name, const COleDateTime& date
                                    DWORD_PTR data)
     : CBCGPDateTimePropExt(name, date, description, data, CBCGPDateTimeCtrl::DTM_DATE) {}
 
+void CPieDateTimeProp::SetValue(const _variant_t& value) {
+    m_bRefused = false;
+    CBCGPDateTimePropExt::SetValue(value);
+}
+
 BOOL CPieDateTimeProp::OnEndEdit() {
     CBCGPPropList* grid = GetPropList();
     auto* page = grid ? dynamic_cast<CPropListPieLayerData*>(grid->GetParent()) : nullptr;
     if (!page || !page->GetLayer()) return FALSE;
+    m_bRefused = false;
     CBCGPDateTimePropExt::OnEndEdit();
     CPieLayer layer(page->GetLayer());
     const COleDateTime date = GetDate();
@@ -151,8 +157,10 @@ BOOL CPieDateTimeProp::OnEndEdit() {
             layer.SetDate2(date);
             break;
         case CPropListPieLayerData::kDateBeginId:
-            // A begin after the end is refused: the item shows the stored begin, nothing is redrawn.
+            // A begin after the end is refused: the item shows the stored begin, nothing is written
+            // or redrawn.
             if (date > layer.GetDateEnd()) {
+                m_bRefused = true;
                 SetDate(layer.GetDateBegin());
                 return TRUE;
             }
@@ -160,6 +168,7 @@ BOOL CPieDateTimeProp::OnEndEdit() {
             break;
         case CPropListPieLayerData::kDateEndId:
             if (date < layer.GetDateBegin()) {
+                m_bRefused = true;
                 SetDate(layer.GetDateEnd());
                 return TRUE;
             }
@@ -423,6 +432,8 @@ LRESULT CPropListPieLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CPieLayer layer(m_pLayer);
     const DWORD_PTR id = item->GetData();
     const CString text = ItemText(item);
+    // A date the layer refused has been shown again by its item: the report writes nothing.
+    if (auto* date = dynamic_cast<CPieDateTimeProp*>(item); date && date->DateRefused()) return 0;
     int count = 0;
     if (id == kCountId && !layer.IsDynamicMultiBar() && !ReadRecordCount(text, &count)) {
         // A refused count writes nothing and redraws nothing; the item shows the stored count.

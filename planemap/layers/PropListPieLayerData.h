@@ -14,6 +14,14 @@ public:
     CPieDateTimeProp(const CString& name, const COleDateTime& date, const char* description, DWORD_PTR data);
     // FALSE, the editor left open, when the item is on no pie data page or the page has no layer.
     BOOL OnEndEdit() override;
+    // Whether the layer refused the date last picked (a begin after the end, an end before the
+    // begin): the page then writes nothing for the report that follows. A value set from code is a
+    // report of its own, judged afresh.
+    bool DateRefused() const { return m_bRefused; }
+    void SetValue(const _variant_t& value) override;
+
+private:
+    bool m_bRefused = false;
 };
 
 class CPropListPieLayerData : public CWndLstPlane {

@@ -373,12 +373,13 @@ void CPropListPieLayerObj::ShowScale(CPieLayer& layer, int shape) {
 }
 
 // The factor of the first coordinate system whose factor is one of the options; the item keeps its
-// text when there is none.
-void CPropListPieLayerObj::ShowScaleFactor(CPieLayer& layer, CBCGPProp* factor) {
-    if (CQXObjectCoordinate* axes = FindCoordinate(layer.GetLayer(), [](const CQXObjectCoordinate& a) {
-            return a.GetAxisXFactor() >= 1 && a.GetAxisXFactor() <= kLargestScaleFactor;
-        }))
-        SetItemText(factor, Count(static_cast<int>(axes->GetAxisXFactor())));
+// text when there is none (false).
+bool CPropListPieLayerObj::ShowScaleFactor(CPieLayer& layer, CBCGPProp* factor) {
+    CQXObjectCoordinate* axes = FindCoordinate(layer.GetLayer(), [](const CQXObjectCoordinate& a) {
+        return a.GetAxisXFactor() >= 1 && a.GetAxisXFactor() <= kLargestScaleFactor;
+    });
+    if (axes) SetItemText(factor, Count(static_cast<int>(axes->GetAxisXFactor())));
+    return axes != nullptr;
 }
 
 bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item) {
@@ -496,8 +497,9 @@ void CPropListPieLayerObj::ShowStoredItem(CPieLayer& layer, CBCGPProp* item) {
         QXLOGPOINT point;
         layer.GetDynamicMultiBarPoint(point);
         SetItemText(item, Number(point.size / 100.0));
-    } else if (id == kScaleFactorId) {
-        ShowScaleFactor(layer, item);
+    } else if (id == kScaleFactorId && !ShowScaleFactor(layer, item)) {
+        // No factor stored to show: the item shows its text from before the refused one.
+        item->SetValue(item->GetValueBefore());
     }
 }
 

@@ -83,7 +83,7 @@ private:
     void ShowBottomLine(kel::plane::CPieLayer& layer, int shape);
     void ShowSizes(kel::plane::CPieLayer& layer, int shape, int records, bool rebuilt);
     void ShowScale(kel::plane::CPieLayer& layer, int shape);
-    void ShowScaleFactor(kel::plane::CPieLayer& layer, CBCGPProp* factor);
+    bool ShowScaleFactor(kel::plane::CPieLayer& layer, CBCGPProp* factor);
     bool ApplyPenEdit(kel::plane::CPieLayer& layer, CBCGPProp* item);
     bool ApplySizeEdit(kel::plane::CPieLayer& layer, CBCGPProp* item);
 

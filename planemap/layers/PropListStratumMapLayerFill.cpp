@@ -146,18 +146,19 @@ bool CPropListStratumMapLayerFill::OnLayerItemChanged(CStratumMapLayer& layer, C
             ShowFills(shown, area->fillType, GetYesNoProp(item) ? 1 : 0);
         } else {
             const int position = static_cast<int>(id - area->fillId - 1);
-            bool taken = true;
             if (position == 0) {
-                // A style set only narrows the styles offered; nothing is written.
+                // A style set only narrows the styles offered: nothing is written or redrawn until
+                // a style is picked, and the item keeps the set picked.
                 if (auto* picker = dynamic_cast<CPropStyleCombox*>(FindItem(id + 1)))
                     picker->SetStyleGroup(ItemText(item), true);
-                taken = false;
-            } else if (position == 4) {
+                return false;
+            }
+            if (position == 4) {
                 if (!planemap::ReadWidth(ItemText(item), &brush.size)) return false;
             } else {
                 GetFillSubProp(item, nullptr, position, brush);
             }
-            if (taken) GiveFillsField(shown, area->fillType, position, brush);
+            GiveFillsField(shown, area->fillType, position, brush);
         }
     } else {
         switch (id) {

@@ -71,7 +71,12 @@ void ShowSwitch(CBCGPProp* item, int on) { SetItemText(item, on ? grouptext::kYe
 
 void ShowStyle(CBCGPProp* picker, UINT style) {
     auto* combo = dynamic_cast<CPropStyleCombox*>(picker);
-    if (combo && combo->GetVal() != style) combo->SetVal(style);
+    if (!combo) return;
+    if (combo->GetVal() != style) combo->SetVal(style);
+    // A pick leaves the picked entry's number as the item's text: the text follows the style shown,
+    // so a pick refused shows what the item showed before it.
+    const _variant_t shown(static_cast<int>(style));
+    if (VariantToText(combo->GetValue()) != VariantToText(shown)) combo->SetValue(shown);
 }
 
 void ShowOption(CBCGPProp* item, int index) {

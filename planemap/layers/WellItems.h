@@ -40,7 +40,8 @@ CBCGPProp* NewPlaceChoice(const char* label, const char* description, DWORD_PTR 
 CString Hundredths(double value);
 // "是" for non-zero, "否" for 0.
 void ShowSwitch(CBCGPProp* item, int on);
-// A picker takes the style only when it shows another one (and then redraws itself).
+// A picker takes the style only when it shows another one (and then redraws itself); its text is
+// the style's number.
 void ShowStyle(CBCGPProp* picker, UINT style);
 // The option at index; the empty text for an index outside the options.
 void ShowOption(CBCGPProp* item, int index);

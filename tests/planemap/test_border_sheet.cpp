@@ -581,6 +581,50 @@ TEST(BorderFrame, ANumberTakenShowsAsTheRefreshShowsItWhenTheSelectionChangedBeh
     }
 }
 
+// The same world: a number refused after the item took it (reported from code) shows the stored
+// value of the border the page writes to (b), as the refresh shows it, not that of a, which the
+// page showed: a title offset and frame distance of 5.00 and a font and cell size of 0.00.
+TEST(BorderFrame, ARefusalShowsTheBorderThePageWritesToWhenTheSelectionChangedBehindIt) {
+    struct Taken {
+        DWORD_PTR id;
+        const char* typed;
+        const char* shown;
+    };
+    const Taken taken[] = {
+        {CPropListBorder::kTitleOffsetId, "0.001", "0.00"},
+        {CPropListBorder::kFrameDistanceId, "0", "0.00"},
+        {CPropListBorder::kTitleFontId + 2, "3", "3.00"},
+        {kPlaneFillCellSizeId, "3", "3.00"},
+    };
+    for (const bool withFrame : {true, false}) {
+        ChangedBehind w;
+        w.a->SetTitleDist(500);
+        w.a->SetBorderWidth(500);
+        QXLOGFONT font;
+        QXLOGBRUSH brush;
+        w.a->GetTitleFont(&font);
+        w.a->GetLogBrush(&brush);
+        font.size = brush.size = 0;
+        w.a->SetTitleFont(&font);
+        w.a->SetLogBrush(&brush);
+        w.ShowAThenSelectB(withFrame);
+        planetest::OpenList<CPropListBorder>& open = w.open;
+        for (const Taken& t : taken) ASSERT_TRUE(open.Type(t.id, t.typed)) << t.id;
+        const uint64_t stamp = w.b->GetTimeStamp();
+        const int redraws = open.Redraws();
+        parsnip::testing::ClearCallLog();
+        for (const Taken& t : taken) {
+            ASSERT_EQ(t.shown, open.Value(t.id)) << t.id;
+            open.Report(t.id, "-1");
+            EXPECT_EQ(t.shown, open.Value(t.id)) << t.id << " " << withFrame;
+        }
+        EXPECT_EQ(stamp, w.b->GetTimeStamp());
+        EXPECT_EQ(redraws, open.Redraws());
+        for (const parsnip::testing::Call& call : parsnip::testing::CallLog())
+            EXPECT_EQ(std::string::npos, call.operation.find("Set")) << call.operation;
+    }
+}
+
 // A number set on an item from code past the item's own rule: the page writes nothing, tells
 // nobody, and that item shows the stored value as the refresh shows it.
 TEST(BorderFrame, ANumberRefusedAfterTheItemTookItShowsTheStoredValue) {

@@ -520,14 +520,18 @@ template <class Page>
 void ExpectStoredAfterAccepted(CQXLayer* layer, DWORD_PTR id, DWORD_PTR other, const std::string& stored) {
     OpenList<Page> page;
     page.Show(layer);
-    if (other) ASSERT_TRUE(page.Type(other, "0.7"));
+    if (other) {
+        ASSERT_TRUE(page.Type(other, "0.7"));
+    }
     const std::string otherText = other ? page.Value(other) : "";
     ASSERT_TRUE(page.Type(id, "1.5"));
     const int redraws = page.Redraws();
     for (const char* refused : {"-1", "x"}) {
         ASSERT_TRUE(page.Type(id, refused));
         EXPECT_EQ(stored, page.Value(id)) << id << " " << refused;
-        if (other) EXPECT_EQ(otherText, page.Value(other)) << id << " " << refused;
+        if (other) {
+            EXPECT_EQ(otherText, page.Value(other)) << id << " " << refused;
+        }
     }
     EXPECT_EQ(redraws, page.Redraws()) << id;
 }

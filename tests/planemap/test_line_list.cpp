@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "CodeReport.h"
 #include "PlaneListFixture.h"
 #include "hostlibs/Parsnip/MapFixture.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"
@@ -156,6 +157,17 @@ TEST(LineList, AzimuthOutsideZeroTo360IsRefusedAndShownAgain) {
         EXPECT_EQ(std::string::npos, open.grid().Dump().find("inf")) << typed;
         ASSERT_TRUE(open.Type(CPropListLine::kLengthId, "5"));
     }
+
+    // A line whose two points coincide has no direction to turn: "7", typed or reported, is
+    // refused, and the item shows the stored azimuth as before.
+    CQXObjectPolyline* dot = fx.Add({{2, 3}, {2, 3}});
+    fx.map.ClearSelection();
+    fx.map.Select(dot);
+    planetest::OpenList<CPropListLine> point;
+    point.Show(dot);
+    planetest::ExpectCodeReportRefused(point, CPropListLine::kAzimuthId, "7", "0.00");
+    planetest::ExpectTypedRefused(point, CPropListLine::kAzimuthId, "7", "0.00");
+    EXPECT_EQ(0.0, dot->GetAngle());
 }
 
 TEST(LineList, OneEditCallsTheSetterOncePerSelectedLineAndRedrawsOnce) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "CodeReport.h"
 #include "PieFixture.h"
 #include "PlaneListFixture.h"
 #include "hostlibs/Parsnip/MapFixture.h"
@@ -112,6 +113,11 @@ TEST(PieLayerDisplay, TheScaleCountsOnlyForProportionalPies) {
     ASSERT_TRUE(other.Type(O::kScaleFactorId, "-0.001"));
     EXPECT_EQ("0", other.Value(O::kScaleFactorId));
     EXPECT_EQ(redraws + 1, other.Redraws());
+    // With no factor stored to show, a factor refused after the item took it ("-1" reported from
+    // code) shows the text from before.
+    ASSERT_TRUE(other.Type(O::kScaleFactorId, "1"));
+    planetest::ExpectCodeReportRefused(other, O::kScaleFactorId, "-1", "1");
+    planetest::ExpectCodeReportRefused(page, O::kScaleFactorId, "-1", "0");
 
     w.pie.SetShapeType(3);
     page.Show(w.layer);
@@ -212,6 +218,32 @@ TEST(PieLayerData, ShapesAndCountsBeyondTheListsAreShownSafely) {
 TEST(PieLayerData, DatesOutOfOrderArePutBack) {
     PieWorld w(2, 2);
     w.pie.SetDataType(2);
+    w.pie.SetDateBegin(COleDateTime(2020, 1, 1, 0, 0, 0));
+    w.pie.SetDateEnd(COleDateTime(2020, 12, 31, 0, 0, 0));
+    {
+        // Picked through the date control: a begin of 2099-06-01 after the end, an end of
+        // 1900-06-01 before the begin, write nothing, not even the real-time flag, and each item
+        // shows its stored date.
+        OpenList<D> page;
+        page.Show(w.layer);
+        auto* begin = dynamic_cast<CBCGPDateTimeProp*>(page.Item(D::kDateBeginId));
+        auto* end = dynamic_cast<CBCGPDateTimeProp*>(page.Item(D::kDateEndId));
+        ASSERT_TRUE(begin && end);
+        const uint64_t stamp = w.layer->GetTimeStamp();
+        const int redraws = page.Redraws();
+        parsnip::testing::ClearCallLog();
+        ASSERT_TRUE(page.grid().PickDate(begin, COleDateTime(2099, 6, 1, 0, 0, 0)));
+        EXPECT_EQ(COleDateTime(2020, 1, 1, 0, 0, 0), begin->GetDate());
+        ASSERT_TRUE(page.grid().PickDate(end, COleDateTime(1900, 6, 1, 0, 0, 0)));
+        EXPECT_EQ(COleDateTime(2020, 12, 31, 0, 0, 0), end->GetDate());
+        EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetModifyObject"));
+        EXPECT_EQ(stamp, w.layer->GetTimeStamp());
+        EXPECT_EQ(redraws, page.Redraws());
+        // A later report from code is judged afresh: the page writes the real-time flag as for any
+        // date it hears of.
+        page.Report(D::kDateEndId, _variant_t(COleDateTime(2020, 12, 31, 0, 0, 0).m_dt));
+        EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetModifyObject"));
+    }
     w.pie.SetDateBegin(COleDateTime(2024, 1, 1, 0, 0, 0));
     w.pie.SetDateEnd(COleDateTime(2024, 12, 31, 0, 0, 0));
     OpenList<D> page;
@@ -234,9 +266,12 @@ TEST(PieLayerData, DatesOutOfOrderArePutBack) {
     EXPECT_EQ(redraws, page.Redraws());
     EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetDateBegin"));
     EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetDateEnd"));
+    EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetModifyObject"));
+    // A date taken still writes the real-time flag, as every edit of the page does.
     page.grid().PickDate(end, COleDateTime(2024, 6, 30, 0, 0, 0));
     EXPECT_EQ(COleDateTime(2024, 6, 30, 0, 0, 0), w.pie.GetDateEnd());
     EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetDateEnd"));
+    EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetModifyObject"));
     EXPECT_EQ(redraws + 1, page.Redraws());
 }
 

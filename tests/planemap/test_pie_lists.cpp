@@ -390,6 +390,12 @@ TEST(CoordinateList, ATextRefusedAfterTheItemTookItWritesAndMarksNothing) {
     planetest::ExpectCodeReportRefused(list, C::kXAxisWidthId, "-1", "0.00");
     EXPECT_DOUBLE_EQ(0, axes->m_dXMin);
     EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObject::SetModifyFlag"));
+    // A whole number taken from a text with more to it ("1e-310" is the length 1) shows as the
+    // refresh shows it, so a later refusal shows what was shown.
+    ASSERT_TRUE(list.Type(C::kTickLengthId, "1e-310"));
+    EXPECT_EQ(1, axes->m_nScaleLength);
+    EXPECT_EQ("1", list.Value(C::kTickLengthId));
+    planetest::ExpectCodeReportRefused(list, C::kTickLengthId, "-1", "1");
 }
 
 TEST(CoordinateList, AnObjectWithoutHeightTakesNoEdit) {

@@ -301,21 +301,31 @@ TEST(StratumMapFillPage, HidingTheBeltsHidesBothKindsAndGreysTheirColours) {
     EXPECT_TRUE(page.Enabled(Fill::kOilBeltColorId));
 }
 
-// A style set picked but no style yet: a refused cell size leaves that pending choice as it is
-// (the set shown, the styles offered), writes no brush and redraws nothing.
-TEST(StratumMapFillPage, APendingStyleSetSurvivesARefusedCellSize) {
+// A style set picked but no style yet: the pick only narrows the styles offered, writing no brush
+// and redrawing nothing, and a refused cell size leaves that pending choice as it is (the set
+// shown, the styles offered).
+TEST(StratumMapFillPage, APendingStyleSetWritesNothingAndSurvivesARefusedCellSize) {
     StratumMap world;
     CQXObjectFill* oil = world.Area("含油面积");
+    CQXObjectFill* store = world.Area("储层面积");
     OpenList<Fill> page;
     page.Show(world.layer);
     ASSERT_TRUE(page.Type(Fill::kOilCellSizeId, "2"));
     const std::string cellText = page.Value(Fill::kOilCellSizeId);
+    const int redraws = page.Redraws();
+    const uint64_t layerStamp = world.layer->GetTimeStamp();
+    const uint64_t storeStamp = store->GetTimeStamp();
+    parsnip::testing::ClearCallLog();
+    ASSERT_TRUE(page.Pick(Fill::kStoreStyleSetId, "所有样式"));
     ASSERT_TRUE(page.Pick(Fill::kOilStyleSetId, "岩性填充"));
+    EXPECT_EQ("所有样式", page.Value(Fill::kStoreStyleSetId));
+    EXPECT_EQ(layerStamp, world.layer->GetTimeStamp());
+    EXPECT_EQ(storeStamp, store->GetTimeStamp());
     auto* picker = dynamic_cast<CPropStyleCombox*>(page.Item(Fill::kOilStyleId));
     ASSERT_NE(nullptr, picker);
     const auto groups = picker->GetStyleGroups();
-    const int redraws = page.Redraws();
-    parsnip::testing::ClearCallLog();
+    ASSERT_EQ(1u, groups.size());
+    EXPECT_EQ("岩性填充", std::string(groups.front().second.GetString()));
 
     for (const char* refused : {"-1", "x"}) {
         ASSERT_TRUE(page.Type(Fill::kOilCellSizeId, refused));

@@ -467,6 +467,12 @@ TEST(StratumList, AnUnknownStratumIsWrittenWithoutDepthAndAWellWithoutStrataTake
     osprey::testing::SetWellStrata(1, "W1", {});
     planetest::ExpectTypedRefused(open, CPropListStratum::kWidthId, "1", "0.00");
     planetest::ExpectPickRefused(open, CPropListStratum::kStartId, "1", "未知层");
+    // A line style picked (its list's second entry) likewise: the picker shows its style from before.
+    const std::string style = std::to_string(w.first->GetBorderPen().style);
+    open.list().GetPropList().SetCurSel(open.Item(CPropListStratum::kStyleId));
+    planetest::ExpectOnlyItemShowsStored(open, CPropListStratum::kStyleId, "style entry 1", style, [&](CBCGPProp*) {
+        EXPECT_TRUE(open.PickEntry(CPropListStratum::kStyleId, 1));
+    });
     EXPECT_EQ(0, parsnip::testing::CountCalls("CWpKit::SetBorderPen"));
 }
 
