@@ -78,6 +78,14 @@ bool EditField(QXLOGFONT& font, CBCGPProp* item, int position) {
 
 TextRule FieldRule() { return penfont::HundredthsRule(kFieldAccept); }
 
+void ShowRefused(CBCGPProp* item, bool one, std::initializer_list<StoredNumber> stored) {
+    if (!item) return;
+    if (one)
+        ShowStoredValueOf(item, stored);
+    else
+        item->SetValue(item->GetValueBefore());
+}
+
 bool ShouldRefresh(CWndProp& pane, long object, KelProfileline::CPlObjInterface* shown) {
     return shown && object == pane.GetCurrentObject() && CProChangedChecker(shown, &pane)();
 }
