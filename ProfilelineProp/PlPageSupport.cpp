@@ -15,6 +15,7 @@
 #include "framework/WndLst.h"
 #include "hosttypes/Lodestar/PlManagers.h"
 #include "hosttypes/Tinder/TimeStamp.h"
+#include "section/SectionItems.h"
 
 namespace {
 
@@ -79,11 +80,10 @@ bool EditField(QXLOGFONT& font, CBCGPProp* item, int position) {
 TextRule FieldRule() { return penfont::HundredthsRule(kFieldAccept); }
 
 void ShowRefused(CBCGPProp* item, bool one, std::initializer_list<StoredNumber> stored) {
-    if (!item) return;
     if (one)
         ShowStoredValueOf(item, stored);
     else
-        item->SetValue(item->GetValueBefore());
+        section::ShowTextBefore(item);
 }
 
 bool ShouldRefresh(CWndProp& pane, long object, KelProfileline::CPlObjInterface* shown) {
