@@ -103,6 +103,20 @@ TEST(LookDownPage, ARefusedReportAfterTheMapChangedTheValueShowsTheItemsValue) {
     page.open->Report(L::kWidthId, "7");
     EXPECT_DOUBLE_EQ(7, page.map().GetMapRect().GetWidth());
     EXPECT_EQ(1, page.section.Section().GetModifyFlag());
+
+    // The frame width and the well symbol's size likewise.
+    for (DWORD_PTR id : {L::kFrameWidthId, L::kSymbolSizeId}) {
+        ASSERT_TRUE(page.open->Type(id, "3"));
+        oriel::testing::ClearCallLog();
+        for (const char* text : {"-1", "1e39"}) {
+            page.open->Report(id, text);
+            EXPECT_EQ("3.00", page.open->Value(id)) << id << " " << text;
+        }
+        EXPECT_TRUE(oriel::testing::CallLog().empty()) << id;
+        page.open->Report(id, "7");
+    }
+    EXPECT_FLOAT_EQ(700, page.map().GetFrameLine().width);
+    EXPECT_FLOAT_EQ(700, page.map().GetLogPoint(0).size);
 }
 
 TEST(LookDownPage, KeptProportionMakesTheOtherDimensionFollow) {
