@@ -115,7 +115,7 @@ LRESULT CLstStratumLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
     }
     if (!taken) {
-        ShowStored(item);
+        ShowRefused(item);
         return 0;
     }
     UpdateWnd();
@@ -125,7 +125,7 @@ LRESULT CLstStratumLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // The width as the refresh shows it, from the first cell. The size the refresh shows is the first
 // cell's own font, which the edit never writes (the size goes to the stratum groups): a refused
 // size shows the item's text from before.
-void CLstStratumLine::ShowStored(CBCGPProp* item) {
+void CLstStratumLine::ShowRefused(CBCGPProp* item) {
     if (m_cells.empty() || !item) return;
     if (item->GetData() == kFontSizeId) {
         section::ShowTextBefore(item);
