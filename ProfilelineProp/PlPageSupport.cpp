@@ -15,6 +15,7 @@
 #include "framework/WndLst.h"
 #include "hosttypes/Lodestar/PlManagers.h"
 #include "hosttypes/Tinder/TimeStamp.h"
+#include "section/SectionItems.h"
 
 namespace {
 
@@ -77,6 +78,13 @@ bool EditField(QXLOGFONT& font, CBCGPProp* item, int position) {
 }
 
 TextRule FieldRule() { return penfont::HundredthsRule(kFieldAccept); }
+
+void ShowRefused(CBCGPProp* item, bool one, std::initializer_list<StoredNumber> stored) {
+    if (one)
+        ShowStoredValueOf(item, stored);
+    else
+        section::ShowTextBefore(item);
+}
 
 bool ShouldRefresh(CWndProp& pane, long object, KelProfileline::CPlObjInterface* shown) {
     return shown && object == pane.GetCurrentObject() && CProChangedChecker(shown, &pane)();

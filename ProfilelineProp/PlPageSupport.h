@@ -6,10 +6,12 @@
 
 #include <boost/shared_ptr.hpp>
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "bcg/Prop.h"
+#include "framework/PropItems.h"
 #include "framework/PropSizeText.h"
 #include "hosttypes/Lodestar/LayerProperty.h"
 #include "hosttypes/Lodestar/PlContainer.h"
@@ -69,6 +71,11 @@ bool EditField(QXLOGFONT& font, CBCGPProp* item, int position);
 
 // EditField's rule, for the item a width or size is typed into.
 TextRule FieldRule();
+
+// After a text the reader refused (reported from code, not judged by the item): with one object
+// active the item shows the stored value as the refresh shows it; with several the refresh shows
+// a neutral value that no object holds, so the item shows its text from before the edit.
+void ShowRefused(CBCGPProp* item, bool one, std::initializer_list<StoredNumber> stored);
 
 // Whether a page shows its object again: the host named the pane's own object and the object's
 // stamp differs from the pane's (which then takes it).

@@ -98,12 +98,10 @@ void CPlProfilelineProperty::EditPen(CBCGPProp* item) {
                                           [&pen](CPlProfileline& line) { line.SetLinePen(pen); });
 }
 
-// A text the reader refuses (reported from code, not judged by the item) is written nowhere: the
-// item shows what the refresh shows again.
+// A text the reader refuses (reported from code, not judged by the item) is written nowhere.
 void CPlProfilelineProperty::ShowStored(CBCGPProp* item) {
-    const bool one = plpage::OneActive(m_pLine->GetContainer());
-    ShowStoredValueOf(item, {{kWidthId, one ? m_pLine->GetLinePen().width / 100.0 : kSeveralWidth},
-                            {kAngleId, one ? m_pLine->GetAngle() : 0.0}});
+    plpage::ShowRefused(item, plpage::OneActive(m_pLine->GetContainer()),
+                        {{kWidthId, m_pLine->GetLinePen().width / 100.0}, {kAngleId, m_pLine->GetAngle()}});
 }
 
 bool CPlProfilelineProperty::ReadAngle(const CString& text, double* degrees) {

@@ -88,9 +88,9 @@ LRESULT CPlWellLabelProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CPlWellLabelProperty::EditFont(CBCGPProp* item) {
     QXLOGFONT font = m_pLabel->GetLabelFont();
     if (!plpage::EditField(font, item, static_cast<int>(item->GetData() - kFaceId))) {
-        // A size reported from code, not judged by the item: written nowhere, shown as the refresh shows it.
-        const bool one = plpage::OneActive(plpage::ContainerOfWellPart(m_pLabel));
-        ShowStoredValueOf(item, {{kSizeId, one ? font.size / 100.0 : kSeveralSize}});
+        // A size reported from code, not judged by the item: written nowhere.
+        plpage::ShowRefused(item, plpage::OneActive(plpage::ContainerOfWellPart(m_pLabel)),
+                            {{kSizeId, font.size / 100.0}});
         return;
     }
     plpage::ApplyToActive<CWellLabel>(plpage::ContainerOfWellPart(m_pLabel),

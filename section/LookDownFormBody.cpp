@@ -245,32 +245,16 @@ LRESULT CLookDownFormBody::OnPropertyChanged(WPARAM, LPARAM lParam) {
     }
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pMap) return 0;
+    // A refused number keeps the value its item showed, as a number item keeps it for a text it
+    // refuses itself: several items are not refreshed after an edit, and an edit of the position or
+    // size moves the other edges too, so the map's value may differ from what the item showed.
     if (item && !Edit(item, SlotOf(item->GetData()))) {
-        ShowStored(item);
+        ShowTextBefore(item);
         return 0;
     }
     m_pMap->UpdateWnd();
     if (ScContainer* container = m_pMap->GetContainer()) container->SetModifyFlag(1);
     return 0;
-}
-
-// The number items as the refresh shows them. A font size is refused only over a font (a map
-// without one takes every edit of its font as a change of nothing).
-void CLookDownFormBody::ShowStored(CBCGPProp* item) {
-    ScLookDownForm& map = *m_pMap;
-    const FLOATRECT rect = map.GetMapRect();
-    QXLOGFONT* font = nullptr;
-    m_pMap->GetLogFont(font);
-    ShowStoredValueOf(item, {{IdOf(kX), rect.left},
-                            {IdOf(kY), rect.top},
-                            {IdOf(kWidth), rect.GetWidth()},
-                            {IdOf(kHeight), rect.GetHeight()},
-                            {IdOf(kFrameWidth), map.GetFrameLine().width / 100.0},
-                            {IdOf(kNameSize), font ? font->size / 100.0 : 0.0},
-                            {IdOf(kSymbolSize), map.GetLogPoint(kWellSymbolPoint).size / 100.0},
-                            {IdOf(kLineWidth), map.GetLine().width / 100.0},
-                            {IdOf(kProjectionSize), map.GetLogPoint(kProjectionPoint).size / 100.0},
-                            {IdOf(kShadeWidth), map.GetShadeLine().width / 100.0}});
 }
 
 bool CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {

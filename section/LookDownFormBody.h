@@ -95,9 +95,8 @@ private:
     void ShowPoint(Slot style, Slot size, Slot border, Slot inner, int n, bool withSize);
     void ApplyAlignRule();
     // False when the reader refused the item's text (reported from code, not judged by the item):
-    // nothing was written and the edit ends with the item showing the stored value again.
+    // nothing was written and the edit ends with the item showing its value from before again.
     bool Edit(CBCGPProp* item, Slot slot);
-    void ShowStored(CBCGPProp* item);
     void EditPosition(Slot slot, double value);
     void EditSize(Slot slot, double value);
     bool EditPoint(CBCGPProp* item, Slot slot, int n, Slot first);

@@ -1,5 +1,7 @@
 #include "section/LstRulerFrame.h"
 
+#include <cmath>
+
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
@@ -212,7 +214,11 @@ bool Kept(Conv conv, double typed, double* kept) {
 // field cannot hold it. The section library's check is told when it reads one of the two depths.
 bool ReadRow(const Row& row, CBCGPProp* item, double* kept) {
     double typed = 0;
-    return section::ReadItemNumber(item, 1, &typed, IsDepth(row)) && Kept(row.conv, typed, kept);
+    if (!section::ReadItemNumber(item, 1, &typed, IsDepth(row))) return false;
+    // Only the depths take a sign; a width, size, length or count reported negative from code is
+    // refused as its item refuses a typed one.
+    if (row.conv != Conv::Negated && std::signbit(typed)) return false;
+    return Kept(row.conv, typed, kept);
 }
 
 // ---- the frame's values by row --------------------------------------------------------------------

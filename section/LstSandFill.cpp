@@ -203,7 +203,7 @@ void CLstSandFill::EditCellSize(CBCGPProp* item) {
     QXLOGBRUSH brush;
     fillObject->GetLogBrush(&brush);
     if (!section::ReadHundredths(item, &brush.size)) {
-        ShowStoredCellSize(item);
+        ShowRefusedCellSize(item);
         return;
     }
     ApplyBrush(brush);
@@ -214,19 +214,18 @@ void CLstSandFill::EditPlainFill(CBCGPProp* item) {
     if (CQXObjectFill* fillObject = m_pFill->GetFillObject()) fillObject->GetLogBrush(&brush);
     std::string styleSet = m_pFill->GetStyleSet();
     if (!GetFillSubProp(item, &styleSet, static_cast<int>(item->GetData() - kFillGroupId - 1), brush)) {
-        ShowStoredCellSize(item);
+        ShowRefusedCellSize(item);
         return;
     }
     m_pFill->SetStyleSet(styleSet);
     ApplyBrush(brush);
 }
 
-// Either cell size item as the refresh shows it.
-void CLstSandFill::ShowStoredCellSize(CBCGPProp* item) {
-    QXLOGBRUSH brush;
-    if (CQXObjectFill* fillObject = m_pFill->GetFillObject()) fillObject->GetLogBrush(&brush);
-    const double shown = brush.size / numtext::kHundredths;
-    ShowStoredValueOf(item, {{kCellSizeId, shown}, {kFillGroupId + 5, shown}});
+// Either cell size item after a refused size. The refresh shows the fill object's brush, which the
+// edits never write (the brush goes to the section for the fill's sands): the item shows its text
+// from before.
+void CLstSandFill::ShowRefusedCellSize(CBCGPProp* item) {
+    if (item && (item->GetData() == kCellSizeId || item->GetData() == kFillGroupId + 5)) section::ShowTextBefore(item);
 }
 
 void CLstSandFill::ApplyBrush(const QXLOGBRUSH& brush) {

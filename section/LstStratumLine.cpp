@@ -115,21 +115,25 @@ LRESULT CLstStratumLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
     }
     if (!taken) {
-        ShowStored(item);
+        ShowRefused(item);
         return 0;
     }
     UpdateWnd();
     return 0;
 }
 
-// The width and the size as the refresh shows them, from the first cell.
-void CLstStratumLine::ShowStored(CBCGPProp* item) {
-    if (m_cells.empty()) return;
-    CStratumCell* first = m_cells.front();
+// The width as the refresh shows it, from the first cell. The size the refresh shows is the first
+// cell's own font, which the edit never writes (the size goes to the stratum groups): a refused
+// size shows the item's text from before.
+void CLstStratumLine::ShowRefused(CBCGPProp* item) {
+    if (m_cells.empty() || !item) return;
+    if (item->GetData() == kFontSizeId) {
+        section::ShowTextBefore(item);
+        return;
+    }
     QXLOGPEN pen;
-    if (CQXObjectPolyline* line = first->GetStratumLine()) line->GetLogPen(&pen);
-    ShowStoredValueOf(item, {{kLineWidthId, pen.width / 100.0},
-                                     {kFontSizeId, first->GetStratumFont().size / 100.0}});
+    if (CQXObjectPolyline* line = m_cells.front()->GetStratumLine()) line->GetLogPen(&pen);
+    ShowStoredValueOf(item, {{kLineWidthId, pen.width / 100.0}});
 }
 
 // Only the edited part of each cell's own pen changes. A width the reader refuses (reported from

@@ -47,7 +47,7 @@ private:
     bool SetStratumLogpen(CBCGPProp* item);
     void SetStratumFill(CBCGPProp* item);
     bool SetStratumFont(CBCGPProp* item);
-    void ShowStored(CBCGPProp* item);
+    void ShowRefused(CBCGPProp* item);
     // The first cell's stratum name; "" when it cannot be read.
     std::string GetStratumName() const;
     // The fill colour can be edited outside correlation sections.

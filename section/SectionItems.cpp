@@ -32,6 +32,10 @@ bool ReadItemSize(CBCGPProp* item, double scale, double* value) {
     return true;
 }
 
+void ShowTextBefore(CBCGPProp* item) {
+    if (item) item->SetValue(item->GetValueBefore());
+}
+
 TextRule ItemNumberRule(double scale, bool judgeFlag) {
     return KeptNumberRule([scale, judgeFlag](CBCGPProp* kept) {
         double value = 0;

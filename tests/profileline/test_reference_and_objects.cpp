@@ -369,4 +369,62 @@ TEST(ProfileObjectPages, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredVa
     EXPECT_DOUBLE_EQ(12.5, g.sequence.GetAngle());
 }
 
+// With several objects active the refresh shows neutral values that no object holds (0.02, 4.00,
+// 0.00): a refused report shows the item's text from before, the value last taken, and a valid
+// report after it is taken by every active object.
+TEST(ProfileObjectPages, ARefusedReportWithSeveralActiveShowsTheTextFromBefore) {
+    SampleGraph g({"桩1", "桩2", "桩3"});
+    g.Activate({&g.projected, &g.sequence});
+    OpenList<CPlProfilelineProperty> lines(new CPlProfilelineProperty(&g.projected));
+    lines.Show(&g.projected);
+    ASSERT_EQ("0.02", lines.Value(CPlProfilelineProperty::kWidthId));
+    g.Activate({g.Label(0), g.Label(1), g.Label(2)});
+    OpenList<CPlWellLabelProperty> labels(new CPlWellLabelProperty(g.Label(0)));
+    labels.Show(g.Label(0));
+    ASSERT_EQ("4.00", labels.Value(CPlWellLabelProperty::kSizeId));
+    g.Activate({g.Upper(0), g.Upper(1), g.Upper(2)});
+    OpenList<CPlWellTrackProperty> tracks(new CPlWellTrackProperty(g.Upper(0)));
+    tracks.Show(g.Upper(0));
+    const DWORD_PTR trackWidth = CPlWellTrackProperty::kFirstLineId + 1;
+    const std::vector<std::pair<OpenList<CPlProfilelineProperty>*, DWORD_PTR>> lineItems = {
+        {&lines, CPlProfilelineProperty::kWidthId}, {&lines, CPlProfilelineProperty::kAngleId}};
+
+    g.Activate({&g.projected, &g.sequence});
+    for (const auto& [page, id] : lineItems) ASSERT_TRUE(page->Type(id, "3"));
+    g.Activate({g.Label(0), g.Label(1), g.Label(2)});
+    ASSERT_TRUE(labels.Type(CPlWellLabelProperty::kSizeId, "3"));
+    g.Activate({g.Upper(0), g.Upper(1), g.Upper(2)});
+    ASSERT_TRUE(tracks.Type(trackWidth, "3"));
+    lodestar::testing::ClearCallLog();
+    for (const char* text : {"-1", "1e39"}) {
+        g.Activate({&g.projected, &g.sequence});
+        for (const auto& [page, id] : lineItems) {
+            page->Report(id, text);
+            EXPECT_EQ("3.00", page->Value(id)) << id << " " << text;
+        }
+        g.Activate({g.Label(0), g.Label(1), g.Label(2)});
+        labels.Report(CPlWellLabelProperty::kSizeId, text);
+        EXPECT_EQ("3.00", labels.Value(CPlWellLabelProperty::kSizeId)) << text;
+        g.Activate({g.Upper(0), g.Upper(1), g.Upper(2)});
+        tracks.Report(trackWidth, text);
+        EXPECT_EQ("3.00", tracks.Value(trackWidth)) << text;
+    }
+    EXPECT_EQ(lodestar::testing::CallLog(), Texts{});
+
+    g.Activate({&g.projected, &g.sequence});
+    for (const auto& [page, id] : lineItems) page->Report(id, "7");
+    g.Activate({g.Label(0), g.Label(1), g.Label(2)});
+    labels.Report(CPlWellLabelProperty::kSizeId, "7");
+    g.Activate({g.Upper(0), g.Upper(1), g.Upper(2)});
+    tracks.Report(trackWidth, "7");
+    for (CPlProfileline* line : {&g.projected, &g.sequence}) {
+        EXPECT_FLOAT_EQ(700, line->GetLinePen().width);
+        EXPECT_DOUBLE_EQ(7, line->GetAngle());
+    }
+    for (int i : {0, 1, 2}) {
+        EXPECT_FLOAT_EQ(700, g.Label(i)->GetLabelFont().size) << i;
+        EXPECT_FLOAT_EQ(700, g.Upper(i)->GetLogPen().width) << i;
+    }
+}
+
 }  // namespace

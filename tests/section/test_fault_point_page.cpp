@@ -176,6 +176,17 @@ TEST_F(FaultPointPage, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValu
     }
     EXPECT_EQ(3u, Point(0, 0).GetLabelNumber());
     EXPECT_DOUBLE_EQ(1250.5, Point(0, 0).GetFaultDepth());
+
+    // Each report is judged by its own text: after a typed size and two refused reports, a valid
+    // one is taken.
+    ASSERT_TRUE(open->Type(F::kSymbolSizeId, "3"));
+    for (const char* text : {"-1", "1e39"}) {
+        open->Report(F::kSymbolSizeId, text);
+        EXPECT_EQ("3.00", open->Value(F::kSymbolSizeId)) << text;
+        EXPECT_FLOAT_EQ(300, Point(0, 0).GetLogPoint().size) << text;
+    }
+    open->Report(F::kSymbolSizeId, "7");
+    EXPECT_FLOAT_EQ(700, Point(0, 0).GetLogPoint().size);
 }
 
 // A number the section library's check or the int field refuses leaves the point as it was and

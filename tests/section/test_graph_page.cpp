@@ -397,4 +397,28 @@ TEST(GraphPageSteps, ATextTheReaderRefusesAfterTheItemTookItShowsTheRecordsValue
     EXPECT_DOUBLE_EQ(1000, page.Record().m_dXScale);
 }
 
+// Each report is judged by its own text: after a typed width or size and two refused reports, a
+// valid one is written and applied (no stamp: the item keeps the text reported).
+TEST(GraphPageSteps, AValidReportAfterRefusedOnesIsTaken) {
+    GraphPage<CnConnection> page;
+    page.Record().m_bCalVirtualStratum = true;
+    page.Record().m_bConnectVirtualStratum = true;
+    page.section.Section().ProChanged();
+    page.Refresh();
+    for (DWORD_PTR id : {G::kVirPenWidthId, G::kNameSizeId}) ASSERT_TRUE(page.open.Type(id, "3"));
+    CallTrace trace(page.section.Section());
+    for (DWORD_PTR id : {G::kVirPenWidthId, G::kNameSizeId})
+        for (const char* text : {"-1", "1e39"}) {
+            page.open.Report(id, text);
+            EXPECT_EQ("3.00", page.open.Value(id)) << id << " " << text;
+        }
+    EXPECT_EQ(Texts{}, trace.Entries());
+    for (DWORD_PTR id : {G::kVirPenWidthId, G::kNameSizeId}) page.open.Report(id, "7");
+    EXPECT_FLOAT_EQ(700, page.Record().m_virStratumPen.width);
+    EXPECT_FLOAT_EQ(700, page.Record().m_stratumNameFont.size);
+    const std::string calls = trace.Text();
+    EXPECT_NE(std::string::npos, calls.find("CMapProperty::SetVirPen()")) << calls;
+    EXPECT_NE(std::string::npos, calls.find("CMapProperty::ChangeStratumNameFont()")) << calls;
+}
+
 }  // namespace

@@ -56,16 +56,18 @@ TEST(LookDownPage, PositionMovesTheRectangleKeepingItsSize) {
 }
 
 // A change reported from code with a text no reader takes: the map is neither moved, resized nor
-// redrawn, the section is not marked, and the item alone shows the map's value again.
-TEST(LookDownPage, ATextTheReaderRefusesAfterTheItemTookItShowsTheMapsValue) {
+// redrawn, the section is not marked, and the item alone shows its value from before again (the
+// frame width, which no refresh shows, keeps the value filled in, not the map's 0.35).
+TEST(LookDownPage, ATextTheReaderRefusesAfterTheItemTookItKeepsTheItemsValue) {
     MapPage<CLstLookDownForm> page;
     QXLOGPEN frame = page.map().GetFrameLine();
+    const std::string filled = page.open->Value(L::kFrameWidthId);
     frame.width = 35;
     page.map().SetFrameLine(frame);
     page.open->Item(L::kYId)->SetValue(_variant_t("typed"));
-    for (const auto& [id, text, shown] : {std::tuple<DWORD_PTR, const char*, const char*>{L::kXId, "x", "10.00"},
+    for (const auto& [id, text, shown] : {std::tuple<DWORD_PTR, const char*, std::string>{L::kXId, "x", "10.00"},
                                           {L::kWidthId, "-5", "50.00"},
-                                          {L::kFrameWidthId, "abc", "0.35"},
+                                          {L::kFrameWidthId, "abc", filled},
                                           {L::kShadeWidthId, "1e39", "0.00"}}) {
         page.open->Report(id, text);
         EXPECT_EQ(shown, page.open->Value(id)) << text;
@@ -74,6 +76,47 @@ TEST(LookDownPage, ATextTheReaderRefusesAfterTheItemTookItShowsTheMapsValue) {
         EXPECT_EQ("typed", page.open->Value(L::kYId)) << "another item is left as it shows";
     }
     EXPECT_FLOAT_EQ(35, page.map().GetFrameLine().width);
+}
+
+// A size or position the page took and the map then changed through another edit (the kept
+// proportion, or a rectangle whose top lies below its bottom): a refused report shows the item's
+// value from before, and a valid report after it is taken.
+TEST(LookDownPage, ARefusedReportAfterTheMapChangedTheValueShowsTheItemsValue) {
+    MapPage<CLstLookDownForm> page(FLOATRECT(10, 20, 60, 80));
+    page.open->Report(L::kYId, "-1");  // taken; the map keeps its top above its bottom
+    ASSERT_NE(-1, page.map().GetMapRect().top);
+    ASSERT_TRUE(page.open->Type(L::kWidthId, "3"));
+    page.map().SetMaintainScale(true);
+    ASSERT_TRUE(page.open->Type(L::kHeightId, "1"));  // the width follows
+    ASSERT_NE(3, page.map().GetMapRect().GetWidth());
+    oriel::testing::ClearCallLog();
+    page.section.Section().SetModifyFlag(0);
+    for (const char* text : {"-1", "1e39"}) {
+        page.open->Report(L::kWidthId, text);
+        EXPECT_EQ("3.00", page.open->Value(L::kWidthId)) << text;
+    }
+    page.open->Report(L::kYId, "1e39");
+    EXPECT_EQ("-1", page.open->Value(L::kYId));
+    EXPECT_TRUE(oriel::testing::CallLog().empty());
+    EXPECT_EQ(0, page.section.Section().GetModifyFlag());
+    page.map().SetMaintainScale(false);
+    page.open->Report(L::kWidthId, "7");
+    EXPECT_DOUBLE_EQ(7, page.map().GetMapRect().GetWidth());
+    EXPECT_EQ(1, page.section.Section().GetModifyFlag());
+
+    // The frame width and the well symbol's size likewise.
+    for (DWORD_PTR id : {L::kFrameWidthId, L::kSymbolSizeId}) {
+        ASSERT_TRUE(page.open->Type(id, "3"));
+        oriel::testing::ClearCallLog();
+        for (const char* text : {"-1", "1e39"}) {
+            page.open->Report(id, text);
+            EXPECT_EQ("3.00", page.open->Value(id)) << id << " " << text;
+        }
+        EXPECT_TRUE(oriel::testing::CallLog().empty()) << id;
+        page.open->Report(id, "7");
+    }
+    EXPECT_FLOAT_EQ(700, page.map().GetFrameLine().width);
+    EXPECT_FLOAT_EQ(700, page.map().GetLogPoint(0).size);
 }
 
 TEST(LookDownPage, KeptProportionMakesTheOtherDimensionFollow) {

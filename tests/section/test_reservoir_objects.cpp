@@ -413,6 +413,13 @@ TEST_F(FaultLines, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue) {
     ExpectReportRefused(open, CLstFaultLine::kWidthId, "x", "0.30");
     EXPECT_FLOAT_EQ(30, section.Record().m_faultLinePen.width);
     EXPECT_FLOAT_EQ(0, lines[0]->GetLogPen().width);
+    // Each report is judged by its own text: after a typed width and two refused reports, a valid
+    // one reaches the record and every fault line.
+    ASSERT_TRUE(open.Type(CLstFaultLine::kWidthId, "3"));
+    for (const char* text : {"-1", "1e39"}) ExpectReportRefused(open, CLstFaultLine::kWidthId, text, "3.00");
+    open.Report(CLstFaultLine::kWidthId, "7");
+    EXPECT_FLOAT_EQ(700, section.Record().m_faultLinePen.width);
+    for (const auto& faultLine : lines) EXPECT_FLOAT_EQ(700, faultLine->GetLogPen().width);
 
     CkelFaultLine& line = *lines[1];
     line.SetDistance(12.5);

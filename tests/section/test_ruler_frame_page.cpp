@@ -153,6 +153,28 @@ TEST_F(RulerFramePage, ATextTheReaderRefusesAfterTheItemTookItShowsTheFramesValu
     EXPECT_EQ(stamp, Frame().GetTimeStamp());
     EXPECT_EQ(0, world.Section().GetModifyFlag());
     EXPECT_DOUBLE_EQ(-1200, Frame().GetStartDepth());
+
+    // A width or size reported negative is refused as the item refuses it typed (only the depths
+    // take a sign); the next valid report is taken.
+    ASSERT_TRUE(Page().Type(F::kFrameWidthId, "3"));
+    ASSERT_TRUE(Page().Type(F::kTitleSizeId, "3"));
+    world.Section().SetModifyFlag(0);
+    oriel::testing::ClearCallLog();
+    const uint64_t typed = Frame().GetTimeStamp();
+    for (DWORD_PTR id : {F::kFrameWidthId, F::kTitleSizeId})
+        for (const char* text : {"-1", "1e39"}) {
+            Page().Report(id, text);
+            EXPECT_EQ("3.00", Page().Value(id)) << id << " " << text;
+        }
+    EXPECT_TRUE(oriel::testing::CallLog().empty());
+    EXPECT_EQ(typed, Frame().GetTimeStamp());
+    EXPECT_EQ(0, world.Section().GetModifyFlag());
+    EXPECT_DOUBLE_EQ(300, Frame().GetFrameLineSize());
+    EXPECT_DOUBLE_EQ(300, Frame().GetRulerFrameFSize(RF_SIZE_TITLE));
+    Page().Report(F::kFrameWidthId, "7");
+    Page().Report(F::kTitleSizeId, "7");
+    EXPECT_DOUBLE_EQ(700, Frame().GetFrameLineSize());
+    EXPECT_DOUBLE_EQ(700, Frame().GetRulerFrameFSize(RF_SIZE_TITLE));
 }
 
 TEST_F(RulerFramePage, TheAutomaticColourPassesBlack) {

@@ -110,15 +110,32 @@ TEST(SandFillPage, ACellSizeTheBrushCannotHoldWritesNothing) {
     EXPECT_FLOAT_EQ(500, applied.brush.size);
 }
 
-// The same for a change reported from code: the item shows the fill's cell size again.
-TEST(SandFillPage, ACellSizeTheReaderRefusesAfterTheItemTookItShowsTheFillsSize) {
+// The same for a change reported from code. The size taken goes to the section, not to the fill
+// object the refresh shows (5.00), and a symbol picked next takes the size the item shows: a
+// refused size shows the item's text from before, the size last taken.
+TEST(SandFillPage, ACellSizeTheReaderRefusesAfterTheItemTookItShowsItsTextFromBefore) {
     for (int type : {1, 3}) {
         FillPage page(type);
         const DWORD_PTR id = type == 1 ? P::kCellSizeId : P::kFillGroupId + 1 + P::kCellSizePosition;
         const std::string shown = page.open.Value(id);
+        oriel::testing::ClearCallLog();
         page.open.Report(id, "x");
-        EXPECT_FALSE(oriel::testing::LastSandBrush(nullptr)) << type;
+        EXPECT_TRUE(oriel::testing::CallLog().empty()) << type;
         EXPECT_EQ(shown, page.open.Value(id)) << type;
+
+        ASSERT_TRUE(page.open.Type(id, "3"));
+        oriel::testing::AppliedSandBrush applied{};
+        ASSERT_TRUE(oriel::testing::LastSandBrush(&applied)) << type;
+        EXPECT_FLOAT_EQ(300, applied.brush.size) << type;
+        oriel::testing::ClearCallLog();
+        for (const char* text : {"-1", "1e39"}) {
+            page.open.Report(id, text);
+            EXPECT_EQ("3.00", page.open.Value(id)) << type << " " << text;
+        }
+        EXPECT_TRUE(oriel::testing::CallLog().empty()) << type;
+        page.open.Report(id, "7");
+        ASSERT_TRUE(oriel::testing::LastSandBrush(&applied)) << type;
+        EXPECT_FLOAT_EQ(700, applied.brush.size) << type;
     }
 }
 

@@ -250,6 +250,41 @@ TEST(SandPageEdits, ContactAndSeepageEditTheSameInterface) {
     EXPECT_FLOAT_EQ(-100, page.Record().m_interfacePen.width);
 }
 
+// Each report is judged by its own text: after a typed width and two refused reports, a valid one
+// is stored and handed to the section's groups.
+TEST(SandPageEdits, AValidReportAfterRefusedOnesIsTaken) {
+    SandPage<CkelReservoir> page;
+    for (DWORD_PTR shown : {DWORD_PTR{S::kEnvelopeId + 1}, DWORD_PTR{S::kOswId + 1}, DWORD_PTR{S::kSeepageShowId}})
+        EXPECT_TRUE(page.open.Pick(shown, "是"));
+    page.Refresh();
+    const DWORD_PTR widths[] = {S::kEnvelopeId + 3, S::kOswId + 3, S::kSeepageWidthId};
+    for (DWORD_PTR id : widths) ASSERT_TRUE(page.open.Type(id, "3"));
+    oriel::testing::ClearCallLog();
+    page.section.Section().SetModifyFlag(0);
+    for (DWORD_PTR id : widths)
+        for (const char* text : {"-1", "1e39"}) {
+            page.open.Report(id, text);
+            EXPECT_EQ("3.00", page.open.Value(id)) << id << " " << text;
+        }
+    EXPECT_TRUE(oriel::testing::CallLog().empty());
+    EXPECT_EQ(0, page.section.Section().GetModifyFlag());
+    for (DWORD_PTR id : widths) page.open.Report(id, "7");
+    EXPECT_FLOAT_EQ(700, page.Record().m_envelopePen.width);
+    EXPECT_FLOAT_EQ(700, page.Record().m_oswPen.width);
+    EXPECT_FLOAT_EQ(700, page.Record().m_interfacePen.width);
+    EXPECT_TRUE(Logged("CnConnectionGroupMgr::SetConLinePen()"));
+    EXPECT_TRUE(Logged("CnConnectionGroupMgr::SetSplitLinePen()"));
+
+    SandPage<CnConnection> connection;
+    EXPECT_TRUE(connection.open.Pick(S::kFaciesContactId + 1, "是"));
+    connection.Refresh();
+    ASSERT_TRUE(connection.open.Type(S::kFaciesContactId + 3, "3"));
+    for (const char* text : {"-1", "1e39"}) connection.open.Report(S::kFaciesContactId + 3, text);
+    EXPECT_EQ("3.00", connection.open.Value(S::kFaciesContactId + 3));
+    connection.open.Report(S::kFaciesContactId + 3, "7");
+    EXPECT_FLOAT_EQ(700, connection.Record().m_interfacePen.width);
+}
+
 TEST(SandPageEdits, EveryEditRedrawsAndMarksTheSectionModified) {
     SandPage<CnConnection> page;
     const int updates = page.section.Section().GetUpdateCount();

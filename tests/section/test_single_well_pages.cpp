@@ -399,6 +399,20 @@ TEST(SingleWellObjectPages, ATextTheReaderRefusesAfterTheItemTookItShowsTheStore
     unit.GetLinePen(pen);
     EXPECT_FLOAT_EQ(unitPen.width, pen.width);
     EXPECT_FLOAT_EQ(45, world.Record().m_envelopePen.width);
+
+    // Each report is judged by its own text: after a typed envelope width and two refused reports,
+    // a valid one reaches the record and every unit's lines.
+    const DWORD_PTR envelope = CLstSglSandSetor::kEnvelopeStyleId + 1;
+    ASSERT_TRUE(sands.open.Type(envelope, "3"));
+    trace.Clear();
+    for (const char* text : {"-1", "1e39"}) {
+        sands.open.Report(envelope, text);
+        EXPECT_EQ("3.00", sands.open.Value(envelope)) << text;
+    }
+    EXPECT_EQ("", trace.Text());
+    sands.open.Report(envelope, "7");
+    EXPECT_FLOAT_EQ(700, world.Record().m_envelopePen.width);
+    for (unsigned int i = 0; i < 2; ++i) EXPECT_FLOAT_EQ(700, world.SandUnit(i)->GetBottomSandLine()->GetPen().width);
 }
 
 // ---- creator rows -------------------------------------------------------------------------------------

@@ -129,8 +129,8 @@ TEST(StratumLinePage, ARefusedWidthOrSizeWritesNothing) {
 }
 
 // A change reported from code with a text no reader takes: no cell or group takes it, the section
-// is not redrawn, and the item shows the first cell's value again.
-TEST(StratumLinePage, ATextTheReaderRefusesAfterTheItemTookItShowsTheFirstCellsValue) {
+// is not redrawn, and the item shows its value from before again.
+TEST(StratumLinePage, ATextTheReaderRefusesShowsTheFirstCellsWidthOrTheSizeLastTaken) {
     LinePage<CnConnection> page(false);
     page.GiveOwnPens();
     page.a->ProChanged();
@@ -144,6 +144,21 @@ TEST(StratumLinePage, ATextTheReaderRefusesAfterTheItemTookItShowsTheFirstCellsV
     EXPECT_TRUE(oriel::testing::CallLog().empty());
     EXPECT_FLOAT_EQ(10, page.a->GetStratumLogPen()->width);
     EXPECT_FLOAT_EQ(20, page.b->GetStratumLogPen()->width);
+
+    // The size goes to the stratum groups, never to the cells' own fonts that the refresh shows
+    // (size 0 here): a refused size shows the item's text from before, the size last taken.
+    ASSERT_TRUE(page.open->Type(L::kFontSizeId, "3"));
+    oriel::testing::ClearCallLog();
+    for (const char* text : {"-1", "1e39"}) {
+        page.open->Report(L::kFontSizeId, text);
+        EXPECT_EQ("3.00", page.open->Value(L::kFontSizeId)) << text;
+    }
+    EXPECT_TRUE(oriel::testing::CallLog().empty());
+    page.open->Report(L::kFontSizeId, "7");
+    QXLOGFONT font;
+    ASSERT_TRUE(page.world.Section().GetStratumGroupManager()->GetObj(0)->GetStratumNameFont("1", font));
+    EXPECT_FLOAT_EQ(700, font.size);
+    EXPECT_FLOAT_EQ(0, page.a->GetStratumFont().size);
 }
 
 TEST(StratumLinePage, AFillColourReachesOnlyCellsWithAFill) {
