@@ -55,9 +55,11 @@ void DumpGraph(lodestar::GraphFixture& g, const std::vector<Kind>& kinds, sweep:
         for (int symbol : {PL_SYMBOL_HEAD, PL_SYMBOL_BOTTOM}) {
             state.Point(key + ".symbol" + std::to_string(symbol), w->GetSymbol(symbol)->GetSymbolLogPoint());
         }
-        for (int track : {PL_TRACK_UPPER, PL_TRACK_LOWER})
+        for (int track : {PL_TRACK_UPPER, PL_TRACK_LOWER}) {
             state.Put(key + ".track" + std::to_string(track),
                       static_cast<double>(w->GetTrack(track)->m_byStraightLine));
+            state.Pen(key + ".track" + std::to_string(track), w->GetTrack(track)->GetLogPen());
+        }
     }
 }
 

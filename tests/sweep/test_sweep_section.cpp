@@ -12,7 +12,9 @@
 #include "hosttypes/Gondola/Fence.h"
 #include "hosttypes/Halyard/FaultLine.h"
 #include "hosttypes/Halyard/Reservoir.h"
+#include "hosttypes/Oriel/CMapProperty.h"
 #include "hosttypes/Oriel/CnConnection.h"
+#include "hosttypes/Oriel/ConnectionGroups.h"
 #include "hosttypes/Oriel/CrCorrelation.h"
 #include "hosttypes/Oriel/CrFaultPoint.h"
 #include "hosttypes/Oriel/OrielTesting.h"
@@ -56,6 +58,31 @@ void DumpSection(oriel::SectionFixture<Container>& world, const std::vector<Show
         state.Put(key, ".模板", well.GetTemplate());
     }
     for (const Shown& s : shown) state.Put(s.name + ".stamp", std::to_string(s.object->GetTimeStamp()));
+    // The display record's pens and fonts, which the graph, sand and fault-line pages write
+    // without a stamp, and the name fonts the stratum-line page hands to the stratum groups.
+    const CMapProperty& record = world.Record();
+    state.Pen("剖面.断失层位", record.m_virStratumPen);
+    state.Font("剖面.层名", record.m_stratumNameFont);
+    state.Pen("剖面.包络线", record.m_envelopePen);
+    state.Pen("剖面.相接触界面", record.m_interfacePen);
+    state.Pen("剖面.油气水界面", record.m_oswPen);
+    state.Pen("剖面.断层线", record.m_faultLinePen);
+    if (CStratumGroupManager* groups = world.Section().GetStratumGroupManager())
+        for (unsigned int i = 0; i < groups->GetNum(); ++i)
+            for (const char* stratum : {"1", "2"}) {
+                QXLOGFONT font;
+                if (groups->GetObj(i)->GetStratumNameFont(stratum, font))
+                    state.Font("地层组" + std::to_string(i) + "." + stratum, font);
+            }
+    // The navigation map's rectangle, frame pen and symbol sizes, written without a stamp.
+    if (ScLookDownForm* map = world.Section().GetLookDownForm()) {
+        const FLOATRECT rect = map->GetMapRect();
+        state.Put("导航图.矩形", std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
+                                     std::to_string(rect.right) + "," + std::to_string(rect.bottom));
+        state.Pen("导航图.图框", map->GetFrameLine());
+        state.Point("导航图.井符号", map->GetLogPoint(0));
+        state.Point("导航图.投影符号", map->GetLogPoint(3));
+    }
 }
 
 // A distance or depth scale: its sizes, fonts and line.
@@ -218,7 +245,10 @@ TEST(SweepSection, CorrelationSectionRulersMapsAndFaultPoints) {
                                 {"距离标尺", disRuler.get()},
                                 {"导航图", section.Section().GetLookDownForm()},
                                 {"断点", &point}};
-    sweep::Sweeper sweeper("correlation section", [&](sweep::State& state) { DumpSection(section, shown, state); });
+    sweep::Sweeper sweeper("correlation section", [&](sweep::State& state) {
+        DumpSection(section, shown, state);
+        state.Point("断点", point.GetLogPoint());
+    });
     for (const Shown& s : shown) {
         ScObjInterface* object = s.object;
         sweeper.Sweep(
@@ -251,6 +281,7 @@ TEST(SweepSection, SingleWellSectionAndItsObjects) {
         world.StratumUnit(0)->GetLinePen(pen);
         state.Pen("地层单元", pen);
         state.Pen("控制线", world.Line().GetLogPen());
+        state.Pen("单井剖面.包络线", world.Record().m_envelopePen);
         QXLOGBRUSH brush;
         world.FillObject().GetLogBrush(&brush);
         state.Brush("砂层填充", brush);
