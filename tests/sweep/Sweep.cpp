@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 #include <map>
 #include <sstream>
@@ -94,6 +95,39 @@ std::string PathOf(CBCGPProp* item) {
     for (CBCGPProp* p = item; p; p = p->GetParent()) path = p->GetName().str() + (path.empty() ? "" : "/") + path;
     return path;
 }
+
+// The paths of a grid's items met parents first (as a grid driver lists them), each made from its
+// parent's: what PathOf gives, without walking up from every item of every snapshot.
+class Paths {
+public:
+    const std::string& Of(CBCGPProp* item) {
+        CBCGPProp* parent = item->GetParent();
+        while (!chain_.empty() && chain_.back().item != parent) chain_.pop_back();
+        const std::string& name = item->GetName().str();
+        Link link{item, name, name};
+        if (parent && chain_.empty()) {
+            // Not met before its child: walked up as PathOf does.
+            link.path = PathOf(item);
+            link.full = name;
+            for (CBCGPProp* p = parent; p; p = p->GetParent()) link.full = p->GetName().str() + "/" + link.full;
+        } else if (parent) {
+            // Every separator is kept in the full path; PathOf leaves out those that would end it
+            // (an item without a name has its parent's path).
+            link.full = chain_.back().full + "/" + name;
+            link.path = name.empty() ? chain_.back().path : link.full;
+        }
+        chain_.push_back(std::move(link));
+        return chain_.back().path;
+    }
+
+private:
+    struct Link {
+        CBCGPProp* item;
+        std::string full;
+        std::string path;
+    };
+    std::vector<Link> chain_;
+};
 
 void CollectGrids(CWnd& wnd, std::vector<CBCGPPropList*>& out) {
     if (wnd.IsKindOf(RUNTIME_CLASS(CBCGPPropList))) {
@@ -202,43 +236,68 @@ std::vector<std::string> HostCalls() {
 
 // The dump is written straight into one text, without a string per field: it is read after every
 // edit of the sweep.
+void State::Reserve(std::size_t length) { text_.reserve(length); }
+
+std::string State::TakeText() { return std::move(text_); }
+
+void State::Write(const char* data, std::size_t length) { text_.append(data, length); }
+
+void State::Write(char c) { text_ += c; }
+
 void State::Begin(const std::string& key, const char* suffix, const char* field) {
-    text_ += key;
-    text_ += suffix;
-    text_ += field;
-    text_ += '=';
+    Write(key);
+    Write(suffix);
+    Write(field);
+    Write('=');
 }
 
 void State::Append(double value) {
     char number[32];
-    text_.append(number, std::to_chars(number, number + sizeof number, value).ptr);
+    Write(number, static_cast<std::size_t>(std::to_chars(number, number + sizeof number, value).ptr - number));
 }
 
 void State::Append(std::initializer_list<long long> values) {
-    char number[24];
+    // The fields of a record on one line, written at once.
+    char line[128];
+    char* at = line;
     bool first = true;
     for (long long value : values) {
-        if (!first) text_ += '/';
+        if (line + sizeof line - at < 24) {
+            Write(line, static_cast<std::size_t>(at - line));
+            at = line;
+        }
+        if (!first) *at++ = '/';
         first = false;
-        text_.append(number, std::to_chars(number, number + sizeof number, value).ptr);
+        at = std::to_chars(at, line + sizeof line, value).ptr;
     }
+    Write(line, static_cast<std::size_t>(at - line));
 }
 
 void State::Number(const std::string& key, const char* suffix, const char* field, double value, bool size) {
     if ((value == 0 && std::signbit(value)) || (size && value < 0)) {
-        const std::string name = key + suffix + field;
+        // Noted after every dump of a world seeded with negative sizes: one string each.
+        std::string name;
+        name.reserve(key.size() + 48);
+        name += key;
+        name += suffix;
+        name += field;
         if (value == 0 && std::signbit(value)) negativeZeros_.push_back(name);
-        if (size && value < 0) negatives_.push_back(name + "=" + sweep::Number(value));
+        if (size && value < 0) {
+            char number[32];
+            name += '=';
+            name.append(number, std::to_chars(number, number + sizeof number, value).ptr);
+            negatives_.push_back(std::move(name));
+        }
     }
     Begin(key, suffix, field);
     Append(value);
-    text_ += '\n';
+    Write('\n');
 }
 
 State& State::Put(const std::string& key, const char* suffix, const std::string& value) {
     Begin(key, suffix, "");
-    text_ += value;
-    text_ += '\n';
+    Write(value);
+    Write('\n');
     return *this;
 }
 
@@ -256,11 +315,11 @@ void State::Style(const std::string& key, const char* suffix, const char* field,
                   std::initializer_list<long long> values, const char* sizeField, double size) {
     Begin(key, suffix, field);
     if (face) {
-        text_ += face;
-        text_ += '/';
+        Write(face);
+        Write('/');
     }
     Append(values);
-    text_ += '\n';
+    Write('\n');
     Number(key, suffix, sizeField, size, true);
 }
 
@@ -511,14 +570,24 @@ bool RoundingOf(double stored, double now) {
 std::vector<std::pair<std::string_view, std::string_view>> ChangedLines(std::string_view before,
                                                                       std::string_view after) {
     std::vector<std::pair<std::string_view, std::string_view>> changed;
-    // The common head and tail, cut at line ends, hold no change.
-    std::size_t head = 0;
+    // The common head and tail, cut at line ends, hold no change. They are most of two long
+    // dumps: compared a block at a time, then byte by byte.
+    constexpr std::size_t kBlock = 512;
+    const char* const a = before.data();
+    const char* const b = after.data();
     const std::size_t shorter = std::min(before.size(), after.size());
-    while (head < shorter && before[head] == after[head]) ++head;
-    while (head > 0 && before[head - 1] != '\n') --head;
+    std::size_t head = 0;
+    while (head + kBlock <= shorter && std::memcmp(a + head, b + head, kBlock) == 0) head += kBlock;
+    while (head < shorter && a[head] == b[head]) ++head;
+    while (head > 0 && a[head - 1] != '\n') --head;
+    const char* const endA = a + before.size();
+    const char* const endB = b + after.size();
     std::size_t tail = 0;
-    while (tail < shorter - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) ++tail;
-    while (tail > 0 && before[before.size() - tail] != '\n') --tail;
+    while (tail + kBlock <= shorter - head && std::memcmp(endA - tail - kBlock, endB - tail - kBlock, kBlock) == 0)
+        tail += kBlock;
+    while (tail < shorter - head && endA[-1 - static_cast<std::ptrdiff_t>(tail)] == endB[-1 - static_cast<std::ptrdiff_t>(tail)])
+        ++tail;
+    while (tail > 0 && endA[-static_cast<std::ptrdiff_t>(tail)] != '\n') --tail;
     before = before.substr(head, before.size() - head - tail);
     after = after.substr(head, after.size() - head - tail);
     while (!before.empty() && !after.empty()) {
@@ -577,20 +646,25 @@ Sweeper::~Sweeper() { frame_.DestroyWindow(); }
 
 void Sweeper::Dump() {
     State state;
+    state.Reserve(dumpLength_ + dumpLength_ / 8);
     dump_(state);
-    last_ = state.Text();
-    lastNegatives_ = state.Negatives();
-    lastZeros_ = state.NegativeZeros();
+    last_ = state.TakeText();
+    dumpLength_ = last_.size();
+    lastNegatives_ = state.TakeNegatives();
+    lastZeros_ = state.TakeNegativeZeros();
     lastValid_ = true;
 }
 
 Sweeper::Showing Sweeper::ShownOn(CWnd& page) {
     Showing shown;
-    for (CBCGPPropList* grid : GridsOf(page))
-        for (CBCGPProp* item : platform::GridDriver(grid).AllItems())
+    for (CBCGPPropList* grid : GridsOf(page)) {
+        Paths paths;
+        for (CBCGPProp* item : platform::GridDriver(grid).AllItems()) {
+            const std::string& path = paths.Of(item);
             if (!item->IsGroup() || item->IsValueList())
-                shown.push_back(
-                    {PathOf(item), item->GetName().str(), item->FormatProperty().str(), item->GetValue().vt});
+                shown.push_back({path, item->GetName().str(), item->FormatProperty().str(), item->GetValue().vt});
+        }
+    }
     return shown;
 }
 
@@ -833,7 +907,8 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     responder.ClearMessageBoxes();
     DropUnusedAnswers(responder);
     Dump();
-    const std::string after = last_;
+    const std::string after = std::move(last_);
+    lastValid_ = false;
     const bool stored = after != before;
     const std::string shownNow = alive ? item->FormatProperty().str() : std::string();
     const std::string object = where.substr(0, where.rfind(" / "));
@@ -958,7 +1033,8 @@ void Sweeper::TypeCell(const std::string& where, CWnd& page, int gridIndex, int 
     responder.ClearMessageBoxes();
     DropUnusedAnswers(responder);
     Dump();
-    const std::string after = last_;
+    const std::string after = std::move(last_);
+    lastValid_ = false;
     const bool stored = after != before;
     // The grid may be gone with the edit; what it shows is read only while it is there.
     std::vector<CellGrid> now = CellGridsOf(page);
@@ -1009,10 +1085,11 @@ void Sweeper::TypeCell(const std::string& where, CWnd& page, int gridIndex, int 
     Dump();
 }
 
-Sweeper::Pane Sweeper::PaneOf(CWnd& page) const {
+Sweeper::Pane Sweeper::PaneOf(CWnd& page, Showing* shown) const {
     Pane pane;
     for (CBCGPPropList* grid : GridsOf(page)) {
         pane.selected.push_back(grid->GetCurSel());
+        Paths paths;
         for (CBCGPProp* item : platform::GridDriver(grid).AllItems()) {
             // The options as one hash of their texts, in order (FNV-1a): compared, never shown.
             std::uint64_t options = 1469598103934665603ull;
@@ -1021,8 +1098,11 @@ Sweeper::Pane Sweeper::PaneOf(CWnd& page) const {
                     options = (options ^ static_cast<unsigned char>(*c)) * 1099511628211ull;
                 options = (options ^ '|') * 1099511628211ull;
             }
-            pane.rows.push_back({item, PathOf(item), item->FormatProperty().str(), options, item->IsVisible() != FALSE,
+            pane.rows.push_back({item, paths.Of(item), item->FormatProperty().str(), options, item->IsVisible() != FALSE,
                                  item->IsEnabled() != FALSE, item->IsExpanded() != FALSE});
+            if (shown && (!item->IsGroup() || item->IsValueList()))
+                shown->push_back({pane.rows.back().path, item->GetName().str(), pane.rows.back().value,
+                                  item->GetValue().vt});
         }
     }
     const CWnd::PaintCounters& counters = view_.GetPaintCounters();
@@ -1046,8 +1126,8 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     const std::vector<std::string> negativesBefore = std::move(lastNegatives_);
     const std::vector<std::string> zerosBefore = std::move(lastZeros_);
     lastValid_ = false;
-    const Showing shownBefore = ShownOn(page);
-    const Pane paneBefore = PaneOf(page);
+    Showing shownBefore;
+    const Pane paneBefore = PaneOf(page, &shownBefore);
     const std::string shownText = item->FormatProperty().str();
     const _variant_t valueBefore = item->GetValue();
 
@@ -1081,7 +1161,8 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     responder.ClearMessageBoxes();
     DropUnusedAnswers(responder);
     Dump();
-    const std::string after = last_;
+    const std::string after = std::move(last_);
+    lastValid_ = false;
     const bool stored = after != before;
 
     // What the item shows now. It shows the stored value again when the page did not take the

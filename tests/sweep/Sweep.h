@@ -75,12 +75,22 @@ public:
     State& Point(const std::string& key, const char* suffix, const QXLOGPOINT& point);
     // Every entry of an attribute store, with its value.
     State& Attributes(const std::string& key, const CQXPropertyManager& store);
-    const std::string& Text() const { return text_; }
+    // Room for a dump of that length, and the dump handed over without a copy: a sweep reads its
+    // dump twice a text.
+    void Reserve(std::size_t length);
+    std::string TakeText();
     // Sizes that read back negative, as "key=value"; numbers that read back as -0, by key.
     const std::vector<std::string>& Negatives() const { return negatives_; }
     const std::vector<std::string>& NegativeZeros() const { return negativeZeros_; }
+    std::vector<std::string> TakeNegatives() { return std::move(negatives_); }
+    std::vector<std::string> TakeNegativeZeros() { return std::move(negativeZeros_); }
 
 private:
+    // The text is written into a buffer grown in large steps; used_ bytes of it hold the dump.
+    void Write(const char* data, std::size_t length);
+    void Write(const char* text) { Write(text, std::char_traits<char>::length(text)); }
+    void Write(const std::string& text) { Write(text.data(), text.size()); }
+    void Write(char c);
     void Begin(const std::string& key, const char* suffix, const char* field);
     void Append(double value);
     void Append(std::initializer_list<long long> values);
@@ -91,6 +101,7 @@ private:
                std::initializer_list<long long> values, const char* sizeField, double size);
 
     std::string text_;
+    std::size_t used_ = 0;
     std::vector<std::string> negatives_;
     std::vector<std::string> negativeZeros_;
 };
@@ -181,7 +192,8 @@ private:
         std::vector<CBCGPProp*> selected;
         std::array<int, 3> redraws;
     };
-    Pane PaneOf(CWnd& page) const;
+    // The page's pane; with shown, also what its items show (the same items, read once).
+    Pane PaneOf(CWnd& page, Showing* shown = nullptr) const;
     // A refused text changes the refused item's text and nothing else: no host call but getters,
     // no redraw of the view, no other item, no selection; the edited item stays.
     void CheckRefusal(const std::string& where, const Item& key, const std::string& text, const std::string& how,
@@ -238,6 +250,7 @@ private:
     std::vector<std::string> lastNegatives_;
     std::vector<std::string> lastZeros_;
     bool lastValid_ = false;
+    std::size_t dumpLength_ = 0;
     // The items of the page being swept that showed a number when it opened, and those that
     // stored a word typed into them.
     std::set<std::string> numberItems_;

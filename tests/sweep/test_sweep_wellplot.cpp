@@ -4,6 +4,8 @@
 // are swept in a few runs, each a test of its own, so that they run side by side.
 #include <gtest/gtest.h>
 
+#include <charconv>
+
 #include "host/KitSession.h"
 #include "host/WellPlotDemo.h"
 #include "hostlibs/Zephyr/PlotFixture.h"
@@ -34,24 +36,88 @@ namespace {
 
 using sweep::State;
 
-// The active interval's depths of a kit of class Kit (the kits that have one share no class).
+// A kit as its dump reads it: the key and the kinds of kit it is, found once (a kit's class does
+// not change while the sweep dumps it after every text).
+struct DumpedKit {
+    DumpedKit(std::string name, CWpKit* k)
+        : key(std::move(name)),
+          kit(k),
+          content(dynamic_cast<CWpContent*>(k)),
+          curve(dynamic_cast<CWpCurve*>(k)),
+          corelith(dynamic_cast<CWpCorelith*>(k)),
+          facies(dynamic_cast<CWpFacies*>(k)),
+          integratedCore(dynamic_cast<CWpIntegratedCore*>(k)),
+          lthSample(dynamic_cast<CWpLthSample*>(k)),
+          param(dynamic_cast<CWpParam*>(k)),
+          result(dynamic_cast<CWpResult*>(k)),
+          sand(dynamic_cast<CWpSand*>(k)),
+          sidewallCore(dynamic_cast<CWpSidewallCore*>(k)),
+          stratum(dynamic_cast<CWpStratum*>(k)),
+          symbleTexture(dynamic_cast<CWpSymbleTexture*>(k)),
+          text(dynamic_cast<CWpText*>(k)),
+          sandStratum(dynamic_cast<CWpSandStratum*>(k)),
+          picture(dynamic_cast<CWpPicture*>(k)),
+          track(dynamic_cast<CWpTrack*>(k)),
+          depth(dynamic_cast<CWpDepth*>(k)),
+          waterEntry(dynamic_cast<CWpWaterEntry*>(k)),
+          well(dynamic_cast<CWpWell*>(k)) {}
+    std::string key;
+    CWpKit* kit;
+    CWpContent* content;
+    CWpCurve* curve;
+    CWpCorelith* corelith;
+    CWpFacies* facies;
+    CWpIntegratedCore* integratedCore;
+    CWpLthSample* lthSample;
+    CWpParam* param;
+    CWpResult* result;
+    CWpSand* sand;
+    CWpSidewallCore* sidewallCore;
+    CWpStratum* stratum;
+    CWpSymbleTexture* symbleTexture;
+    CWpText* text;
+    CWpSandStratum* sandStratum;
+    CWpPicture* picture;
+    CWpTrack* track;
+    CWpDepth* depth;
+    CWpWaterEntry* waterEntry;
+    CWpWell* well;
+};
+
+// The active interval's depths of a kit that has one (those kits share no class).
 template <class Kit>
-void DumpActiveSeg(State& state, const std::string& key, CWpKit* kit) {
-    if (auto* k = dynamic_cast<Kit*>(kit)) {
-        state.Put(key, ".ActiveSegTopDepth", k->GetActiveSegTopDepth());
-        state.Put(key, ".ActiveSegBotDepth", k->GetActiveSegBotDepth());
+void DumpActiveSeg(State& state, const std::string& key, Kit* kit) {
+    if (kit) {
+        state.Put(key, ".ActiveSegTopDepth", kit->GetActiveSegTopDepth());
+        state.Put(key, ".ActiveSegBotDepth", kit->GetActiveSegBotDepth());
     }
 }
 
-void DumpKit(State& state, const std::string& key, CWpKit* kit) {
+void DumpKit(State& state, const DumpedKit& dumped) {
+    const std::string& key = dumped.key;
+    CWpKit* kit = dumped.kit;
     state.Put(key, ".stamp", std::to_string(kit->GetTimeStamp()));
     state.Put(key, demo::Describe(kit));
-    std::string frame = std::to_string(kit->GetStyle()) + "/" + std::to_string(kit->GetTitleDirection()) + "/" +
-                        std::to_string(kit->GetTtlFtScope()) + "/" + std::to_string(kit->GetTitleScope()) + "/" +
-                        std::to_string(kit->GetBoderScope()) + "/" + std::to_string(kit->GetBdrLnScope()) + "/" +
-                        std::to_string(kit->GetTitleVisible()) + "/" + std::to_string(kit->GetAutoDepth()) + "/" +
-                        std::string(kit->GetClientFillStyleSet().str()) + "/";
-    for (int edge = 0; edge < CWpKit::kBorderEdgeCount; ++edge) frame += std::to_string(kit->GetBorderVisible(edge));
+    // The frame's fields on one line, written into one text kept between dumps (the dump runs
+    // after every text of the sweep).
+    static std::string frame;
+    frame.clear();
+    char number[24];
+    const auto field = [&number](long long value, const char* after) {
+        frame.append(number, std::to_chars(number, number + sizeof number, value).ptr);
+        frame += after;
+    };
+    field(kit->GetStyle(), "/");
+    field(kit->GetTitleDirection(), "/");
+    field(kit->GetTtlFtScope(), "/");
+    field(kit->GetTitleScope(), "/");
+    field(kit->GetBoderScope(), "/");
+    field(kit->GetBdrLnScope(), "/");
+    field(kit->GetTitleVisible(), "/");
+    field(kit->GetAutoDepth(), "/");
+    frame += kit->GetClientFillStyleSet().str();
+    frame += '/';
+    for (int edge = 0; edge < CWpKit::kBorderEdgeCount; ++edge) field(kit->GetBorderVisible(edge), "");
     state.Put(key, ".frame", frame);
     state.Size(key, ".BaseWidth", kit->GetBaseWidth());
     state.Size(key, ".Width", kit->GetWidth());
@@ -64,10 +130,10 @@ void DumpKit(State& state, const std::string& key, CWpKit* kit) {
     state.Put(key, ".BottomDepth", kit->GetBottomDepth());
     state.Put(key, ".SandThick", kit->GetSandThick());
     state.Put(key, ".ShaleThick", kit->GetShaleThick());
-    if (auto* k = dynamic_cast<CWpContent*>(kit)) {
+    if (auto* k = dumped.content) {
         state.Pen(key, ".Pen", k->GetPen());
     }
-    if (auto* k = dynamic_cast<CWpCurve*>(kit)) {
+    if (auto* k = dumped.curve) {
         state.Font(key, ".UnitFont", k->GetUnitFont());
         state.Font(key, ".LimitFont", k->GetLimitFont());
         state.Pen(key, ".PenCur2", k->GetPenCur2());
@@ -76,7 +142,7 @@ void DumpKit(State& state, const std::string& key, CWpKit* kit) {
         state.Pen(key, ".Pen2", k->GetPen2());
         state.Pen(key, ".FlagLinePen", k->GetFlagLinePen());
     }
-    if (auto* k = dynamic_cast<CWpCorelith*>(kit)) {
+    if (auto* k = dumped.corelith) {
         state.Font(key, ".NameFont", k->GetNameFont());
         state.Pen(key, ".DivideLogPen", k->GetDivideLogPen());
         state.Point(key, ".DivideLogPoint", k->GetDivideLogPoint());
@@ -84,22 +150,22 @@ void DumpKit(State& state, const std::string& key, CWpKit* kit) {
         state.Put(key, ".CtOilPer", k->GetCtOilPer());
         state.Put(key, ".ColthTypePer", k->GetColthTypePer());
     }
-    if (auto* k = dynamic_cast<CWpFacies*>(kit)) {
+    if (auto* k = dumped.facies) {
         state.Pen(key, ".DivideLinePen", k->GetDivideLinePen());
         state.Font(key, ".FaciesNameFont", k->GetFaciesNameFont());
     }
-    if (auto* k = dynamic_cast<CWpIntegratedCore*>(kit)) {
+    if (auto* k = dumped.integratedCore) {
         state.Brush(key, ".BackColor", k->GetBackColor());
         state.Font(key, ".TextFont", k->GetTextFont());
         state.Pen(key, ".LinePen", k->GetLinePen());
     }
-    if (auto* k = dynamic_cast<CWpLthSample*>(kit)) {
+    if (auto* k = dumped.lthSample) {
         state.Put(key, ".table", k->GetTableName() + "/" + k->GetDepthFiledName() + "/" + k->GetNumberFiledName());
         state.Pen(key, ".SegLogPen", k->GetSegLogPen());
         state.Pen(key, ".SmapleLogPen", k->GetSmapleLogPen());
         state.Font(key, ".MarkLogFont", k->GetMarkLogFont());
     }
-    if (auto* k = dynamic_cast<CWpParam*>(kit)) {
+    if (auto* k = dumped.param) {
         state.Size(key, ".BLWidth", k->GetBLWidth());
         state.Pen(key, ".LineType", k->GetLineType());
         state.Point(key, ".PointType", k->GetPointType());
@@ -107,37 +173,37 @@ void DumpKit(State& state, const std::string& key, CWpKit* kit) {
         state.Font(key, ".TextFont", k->GetTextFont());
         state.Brush(key, ".RectFillBrush", k->GetRectFillBrush());
     }
-    if (auto* k = dynamic_cast<CWpResult*>(kit)) {
+    if (auto* k = dumped.result) {
         state.Point(key, ".DivideLogPoint", k->GetDivideLogPoint());
         state.Pen(key, ".DivideLinePen", k->GetDivideLinePen());
         state.Font(key, ".LabelFont", k->GetLabelFont());
     }
-    if (auto* k = dynamic_cast<CWpSand*>(kit)) {
+    if (auto* k = dumped.sand) {
         state.Size(key, ".LineSize", k->GetLineSize());
         state.Pen(key, ".LogDividePen", k->GetLogDividePen());
         state.Font(key, ".ThkTextFont", k->GetThkTextFont());
     }
-    if (auto* k = dynamic_cast<CWpSidewallCore*>(kit)) {
+    if (auto* k = dumped.sidewallCore) {
         // Fields the page writes directly, without a setter that would stamp the kit.
         state.Size(key, ".WidthRate", k->m_dWidthRate);
         state.Pen(key, ".LinePen", k->m_linePen);
         state.Put(key, ".sides", std::to_string(k->m_nLeft) + "/" + std::to_string(k->m_nLithUp));
     }
-    if (auto* k = dynamic_cast<CWpStratum*>(kit)) {
+    if (auto* k = dumped.stratum) {
         state.Point(key, ".FaultLogPoint", k->GetFaultLogPoint());
         state.Font(key, ".FontFault", k->GetFontFault());
         state.Pen(key, ".DivideLogPen", k->GetDivideLogPen());
         state.Point(key, ".DivideLogPoint", k->GetDivideLogPoint());
         state.Font(key, ".SNFont", k->GetSNFont());
     }
-    if (auto* k = dynamic_cast<CWpSymbleTexture*>(kit)) {
+    if (auto* k = dumped.symbleTexture) {
         state.Size(key, ".SymbleWidth", k->GetSymbleWidth());
         state.Put(key, ".SymbleHeight", k->GetSymbleHeight());
     }
-    if (auto* k = dynamic_cast<CWpText*>(kit)) {
+    if (auto* k = dumped.text) {
         state.Font(key, ".TextFont", k->GetTextFont());
     }
-    if (auto* k = dynamic_cast<CWpSandStratum*>(kit)) {
+    if (auto* k = dumped.sandStratum) {
         // The rows of the option grids, every field of each.
         for (unsigned i = 0; i < k->GetFillOptionCount(); ++i) {
             const CWpSandStratum::FILLOPTION& row = k->GetFillOption(i);
@@ -158,11 +224,11 @@ void DumpKit(State& state, const std::string& key, CWpKit* kit) {
             state.Put(at + ".position", row.position).Font(at, row.font);
         }
     }
-    DumpActiveSeg<CWpParam>(state, key, kit);
-    DumpActiveSeg<CWpPicture>(state, key, kit);
-    DumpActiveSeg<CWpResult>(state, key, kit);
-    DumpActiveSeg<CWpText>(state, key, kit);
-    if (auto* k = dynamic_cast<CWpTrack*>(kit)) {
+    DumpActiveSeg(state, key, dumped.param);
+    DumpActiveSeg(state, key, dumped.picture);
+    DumpActiveSeg(state, key, dumped.result);
+    DumpActiveSeg(state, key, dumped.text);
+    if (auto* k = dumped.track) {
         state.Pen(key, ".MajScalePen", k->GetMajScalePen());
         state.Pen(key, ".MidScalePen", k->GetMidScalePen());
         state.Pen(key, ".MinScalePen", k->GetMinScalePen());
@@ -173,17 +239,17 @@ void DumpKit(State& state, const std::string& key, CWpKit* kit) {
         state.Pen(key, ".MidDepPen", k->GetMidDepPen());
         state.Pen(key, ".MinDepPen", k->GetMinDepPen());
     }
-    if (auto* k = dynamic_cast<CWpDepth*>(kit)) {
+    if (auto* k = dumped.depth) {
         state.Put(key, ".DepthSpace", k->GetDepthSpace());
         state.Font(key, ".DepthFont", k->GetDepthFont());
         state.Put(key, ".TickSpace", k->GetTickSpace());
         state.Pen(key, ".TickPen", k->GetTickPen());
     }
-    if (auto* k = dynamic_cast<CWpWaterEntry*>(kit)) {
+    if (auto* k = dumped.waterEntry) {
         state.Size(key, ".DrawWidth", k->GetDrawWidth());
         state.Size(key, ".DepthLineWidth", k->GetDepthLineWidth());
     }
-    if (auto* k = dynamic_cast<CWpWell*>(kit)) {
+    if (auto* k = dumped.well) {
         state.Pen(key, ".FaultPointLine", k->GetFaultPointLine());
         state.Point(key, ".TypePoint", k->GetTypePoint());
         state.Put(key, ".TopExtendDepth", k->GetTopExtendDepth());
@@ -255,8 +321,10 @@ void SweepKits(int run, int runs) {
     const std::vector<CWpKit*> kits = plot.AllKits();
     SeedKits(plot, kits);
 
-    sweep::Sweeper sweeper("well plot", [&kits](State& state) {
-        for (std::size_t i = 0; i < kits.size(); ++i) DumpKit(state, "kit" + std::to_string(i), kits[i]);
+    std::vector<DumpedKit> dumped;
+    for (std::size_t i = 0; i < kits.size(); ++i) dumped.emplace_back("kit" + std::to_string(i), kits[i]);
+    sweep::Sweeper sweeper("well plot", [&dumped](State& state) {
+        for (const DumpedKit& kit : dumped) DumpKit(state, kit);
     });
     for (std::size_t i = static_cast<std::size_t>(run); i < kits.size(); i += static_cast<std::size_t>(runs)) {
         CWpKit* kit = kits[i];
@@ -278,7 +346,8 @@ TEST(SweepWellPlot, RockSamplesOfTheWellsData) {
     BuildPlot(plot);
     CWpLthSample* samples = plot.First<CWpLthSample>();
     samples->SetDataSource(CORELITH_WELL);
-    sweep::Sweeper sweeper("well plot", [samples](State& state) { DumpKit(state, "rock samples", samples); });
+    const DumpedKit dumped("rock samples", samples);
+    sweep::Sweeper sweeper("well plot", [&dumped](State& state) { DumpKit(state, dumped); });
     sweeper.Sweep(
         "CWpLthSample of the well's data", [samples](CWnd* frame) { return CPropWnd::Create(samples, frame); },
         reinterpret_cast<LPARAM>(samples));
