@@ -100,6 +100,7 @@ std::string PathOf(CBCGPProp* item) {
 // parent's: what PathOf gives, without walking up from every item of every snapshot.
 class Paths {
 public:
+    Paths() { chain_.reserve(8); }
     const std::string& Of(CBCGPProp* item) {
         CBCGPProp* parent = item->GetParent();
         while (!chain_.empty() && chain_.back().item != parent) chain_.pop_back();
@@ -349,9 +350,14 @@ State& State::Point(const std::string& key, const char* suffix, const QXLOGPOINT
 State& State::Attributes(const std::string& key, const CQXPropertyManager& store) {
     // Every entry, whatever its key, so that an entry a refused text wrote or changed shows.
     const auto& entries = parsnip::testing::PropertyEntries(store);
-    Put(key + ".attributes", std::to_string(entries.size()));
+    Put(key, ".attributes", std::to_string(entries.size()));
+    // One key text for every entry, rewritten past the key's own part.
+    std::string at = key + ".attribute[";
+    const std::size_t head = at.size();
     for (const auto& [name, value] : entries) {
-        const std::string at = key + ".attribute[" + name + "]";
+        at.resize(head);
+        at += name;
+        at += ']';
         if (const int* flag = std::get_if<int>(&value)) Put(at, std::to_string(*flag));
         if (const CString* text = std::get_if<CString>(&value)) Put(at, text->str());
         if (const QXLOGPEN* pen = std::get_if<QXLOGPEN>(&value)) Pen(at, *pen);
@@ -659,7 +665,9 @@ Sweeper::Showing Sweeper::ShownOn(CWnd& page) {
     Showing shown;
     for (CBCGPPropList* grid : GridsOf(page)) {
         Paths paths;
-        for (CBCGPProp* item : platform::GridDriver(grid).AllItems()) {
+        const std::vector<CBCGPProp*> items = platform::GridDriver(grid).AllItems();
+        shown.reserve(shown.size() + items.size());
+        for (CBCGPProp* item : items) {
             const std::string& path = paths.Of(item);
             if (!item->IsGroup() || item->IsValueList())
                 shown.push_back({path, item->GetName().str(), item->FormatProperty().str(), item->GetValue().vt});
@@ -1090,7 +1098,11 @@ Sweeper::Pane Sweeper::PaneOf(CWnd& page, Showing* shown) const {
     for (CBCGPPropList* grid : GridsOf(page)) {
         pane.selected.push_back(grid->GetCurSel());
         Paths paths;
-        for (CBCGPProp* item : platform::GridDriver(grid).AllItems()) {
+        // Room for every row at once: the pane is read three times a text.
+        const std::vector<CBCGPProp*> items = platform::GridDriver(grid).AllItems();
+        pane.rows.reserve(pane.rows.size() + items.size());
+        if (shown) shown->reserve(shown->size() + items.size());
+        for (CBCGPProp* item : items) {
             // The options as one hash of their texts, in order (FNV-1a): compared, never shown.
             std::uint64_t options = 1469598103934665603ull;
             for (int i = 0; i < item->GetOptionCount(); ++i) {
