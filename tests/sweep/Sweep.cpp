@@ -1103,12 +1103,14 @@ Sweeper::Pane Sweeper::PaneOf(CWnd& page, Showing* shown) const {
         pane.rows.reserve(pane.rows.size() + items.size());
         if (shown) shown->reserve(shown->size() + items.size());
         for (CBCGPProp* item : items) {
-            // The options as one hash of their texts, in order (FNV-1a): compared, never shown.
+            // The options as one hash of their texts, in order: compared, never shown. Each text
+            // is hashed whole by the library (a font list holds many names).
             std::uint64_t options = 1469598103934665603ull;
-            for (int i = 0; i < item->GetOptionCount(); ++i) {
-                for (const char* c = item->GetOption(i); c && *c; ++c)
-                    options = (options ^ static_cast<unsigned char>(*c)) * 1099511628211ull;
-                options = (options ^ '|') * 1099511628211ull;
+            const int count = item->GetOptionCount();
+            for (int i = 0; i < count; ++i) {
+                const char* option = item->GetOption(i);
+                const std::size_t hash = std::hash<std::string_view>{}(option ? std::string_view(option) : std::string_view());
+                options = (options ^ hash) * 1099511628211ull;
             }
             pane.rows.push_back({item, paths.Of(item), item->FormatProperty().str(), options, item->IsVisible() != FALSE,
                                  item->IsEnabled() != FALSE, item->IsExpanded() != FALSE});
