@@ -86,7 +86,7 @@ public:
     std::vector<std::string> TakeNegativeZeros() { return std::move(negativeZeros_); }
 
 private:
-    // The text is written into a buffer grown in large steps; used_ bytes of it hold the dump.
+    // Appends to the text.
     void Write(const char* data, std::size_t length);
     void Write(const char* text) { Write(text, std::char_traits<char>::length(text)); }
     void Write(const std::string& text) { Write(text.data(), text.size()); }
@@ -101,7 +101,6 @@ private:
                std::initializer_list<long long> values, const char* sizeField, double size);
 
     std::string text_;
-    std::size_t used_ = 0;
     std::vector<std::string> negatives_;
     std::vector<std::string> negativeZeros_;
 };
