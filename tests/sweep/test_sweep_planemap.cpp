@@ -3,6 +3,9 @@
 // few runs, each a test of its own, so that they run side by side.
 #include <gtest/gtest.h>
 
+#include <typeinfo>
+#include <unordered_map>
+
 #include "host/PlaneMapSample.h"
 #include "hosttypes/Moraine/PieLayer.h"
 #include "hosttypes/Parsnip/QXMap.h"
@@ -141,8 +144,77 @@ void DumpPie(State& state, const std::string& key, CQXObjectPie* pie) {
     state.Put(key, ".bar.curve", pie->GetBarCurveHeight());
 }
 
+// The kinds of object an object is, found once for its address and class: the dump runs after
+// every text, and an object met again at an address is of the same class or found anew.
+struct ObjectKinds {
+    explicit ObjectKinds(CQXObject* object)
+        : type(&typeid(*object)),
+          line(dynamic_cast<CQXObjectLine*>(object)),
+          polyline(dynamic_cast<CQXObjectPolyline*>(object)),
+          contour(dynamic_cast<CQXObjectContour*>(object)),
+          ctrlLine(dynamic_cast<CQXObjectCtrlLine*>(object)),
+          arrow(dynamic_cast<CQXObjectArrow*>(object)),
+          circle(dynamic_cast<CQXObjectCircle*>(object)),
+          rect(dynamic_cast<CQXObjectRect*>(object)),
+          text(dynamic_cast<CQXObjectText*>(object)),
+          multiText(dynamic_cast<CQXObjectMultiText*>(object)),
+          point(dynamic_cast<CQXObjectPoint*>(object)),
+          fill(dynamic_cast<CQXObjectFill*>(object)),
+          hint(dynamic_cast<CQXObjectHint*>(object)),
+          bitmap(dynamic_cast<CQXObjectBitmap*>(object)),
+          qXM(dynamic_cast<CQXObjectQXM*>(object)),
+          border(dynamic_cast<CQXObjectBorder*>(object)),
+          cell(dynamic_cast<CQXObjectCell*>(object)),
+          colorMark(dynamic_cast<CQXObjectColorMark*>(object)),
+          coordinate(dynamic_cast<CQXObjectCoordinate*>(object)),
+          finger(dynamic_cast<CQXObjectFinger*>(object)),
+          legend(dynamic_cast<CQXObjectLegend*>(object)),
+          pie(dynamic_cast<CQXObjectPie*>(object)),
+          scale(dynamic_cast<CQXObjectScale*>(object)),
+          web(dynamic_cast<CQXObjectWeb*>(object)),
+          block(dynamic_cast<CQXObjectBlock*>(object)),
+          wpWell(dynamic_cast<CWpWell*>(object)),
+          wellGraph(dynamic_cast<CQXObjectWellGraph*>(object)) {}
+    const std::type_info* type;
+    CQXObjectLine* line;
+    CQXObjectPolyline* polyline;
+    CQXObjectContour* contour;
+    CQXObjectCtrlLine* ctrlLine;
+    CQXObjectArrow* arrow;
+    CQXObjectCircle* circle;
+    CQXObjectRect* rect;
+    CQXObjectText* text;
+    CQXObjectMultiText* multiText;
+    CQXObjectPoint* point;
+    CQXObjectFill* fill;
+    CQXObjectHint* hint;
+    CQXObjectBitmap* bitmap;
+    CQXObjectQXM* qXM;
+    CQXObjectBorder* border;
+    CQXObjectCell* cell;
+    CQXObjectColorMark* colorMark;
+    CQXObjectCoordinate* coordinate;
+    CQXObjectFinger* finger;
+    CQXObjectLegend* legend;
+    CQXObjectPie* pie;
+    CQXObjectScale* scale;
+    CQXObjectWeb* web;
+    CQXObjectBlock* block;
+    CWpWell* wpWell;
+    CQXObjectWellGraph* wellGraph;
+};
+
+const ObjectKinds& KindsOf(CQXObject* object) {
+    static std::unordered_map<const CQXObject*, ObjectKinds> kinds;
+    auto found = kinds.find(object);
+    if (found == kinds.end()) return kinds.emplace(object, ObjectKinds(object)).first->second;
+    if (*found->second.type != typeid(*object)) found->second = ObjectKinds(object);
+    return found->second;
+}
+
 // One object through its getters, its attributes and its stamp.
 void DumpObject(State& state, const std::string& key, CQXObject* object) {
+    const ObjectKinds& kinds = KindsOf(object);
     state.Put(key, demo::planesample::Describe(object));
     state.Put(key, ".stamp", std::to_string(object->GetTimeStamp()));
     state.Put(key, ".shown", std::to_string(object->GetVisible()) + "/" + Text(object->GetName()));
@@ -151,13 +223,13 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
     QXLOGBRUSH brush;
     QXLOGFONT font;
     QXLOGPOINT point;
-    if (auto* line = dynamic_cast<CQXObjectLine*>(object)) {
+    if (auto* line = kinds.line) {
         line->GetLogPen(&pen);
         state.Pen(key, pen);
         line->GetLogBrush(&brush);
         state.Brush(key, brush);
     }
-    if (auto* line = dynamic_cast<CQXObjectPolyline*>(object)) {
+    if (auto* line = kinds.polyline) {
         for (CArrow* arrow : {line->GetBegArrow(), line->GetEndArrow()}) {
             const std::string at = key + (arrow == line->GetBegArrow() ? ".arrow.begin" : ".arrow.end");
             state.Put(at, arrow->GetArrowType());
@@ -165,7 +237,7 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         }
         state.Put(key, ".angle", line->GetAngle());
     }
-    if (auto* contour = dynamic_cast<CQXObjectContour*>(object)) {
+    if (auto* contour = kinds.contour) {
         contour->GetLogFont(&font);
         state.Font(key, ".label", font);
         state.Put(key, ".label", Text(contour->GetLabel()) + "/" + std::to_string(contour->GetLabelVisible()) + "/" +
@@ -173,12 +245,12 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         state.Put(key, ".label.start", contour->GetStartDistance());
         state.Put(key, ".label.distance", contour->GetLabelDistance());
     }
-    if (auto* ctrl = dynamic_cast<CQXObjectCtrlLine*>(object)) {
+    if (auto* ctrl = kinds.ctrlLine) {
         ctrl->GetFont(font);
         state.Font(key, font);
         state.Put(key, ".index", ctrl->GetDrawIndex());
     }
-    if (auto* arrow = dynamic_cast<CQXObjectArrow*>(object)) {
+    if (auto* arrow = kinds.arrow) {
         state.Put(key, ".arrow", std::to_string(arrow->GetHeadPercent()) + "/" +
                                       std::to_string(arrow->GetBodyPercent()) + "/" +
                                       std::to_string(arrow->GetStyle()));
@@ -186,24 +258,24 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         arrow->GetLogBrush(&brush);
         state.Brush(key, ".arrow", brush);
     }
-    if (auto* circle = dynamic_cast<CQXObjectCircle*>(object)) {
+    if (auto* circle = kinds.circle) {
         state.Put(key, ".angle", circle->GetAngle());
         state.Put(key, ".radius.a", circle->GetRadiusA());
         state.Put(key, ".radius.b", circle->GetRadiusB());
         state.Put(key, ".start", circle->GetStartAngle());
         state.Put(key, ".stop", circle->GetStopAngle());
     }
-    if (auto* rect = dynamic_cast<CQXObjectRect*>(object)) {
+    if (auto* rect = kinds.rect) {
         state.Put(key, ".angle", rect->GetAngle());
         state.Put(key, ".radius.a", rect->GetRadiusA());
         state.Put(key, ".radius.b", rect->GetRadiusB());
     }
-    if (auto* text = dynamic_cast<CQXObjectText*>(object)) {
+    if (auto* text = kinds.text) {
         text->GetLogFont(&font);
         state.Font(key, font);
         state.Put(key, ".angle", text->GetAngle());
     }
-    if (auto* multi = dynamic_cast<CQXObjectMultiText*>(object)) {
+    if (auto* multi = kinds.multiText) {
         multi->GetLogFont(&font);
         state.Font(key, font);
         multi->GetLogBrush(&brush);
@@ -211,15 +283,15 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         state.Put(key, ".angle", multi->GetAngle());
         state.Put(key, ".align", std::to_string(multi->GetHAlign()) + "/" + std::to_string(multi->GetVAlign()));
     }
-    if (auto* mark = dynamic_cast<CQXObjectPoint*>(object)) {
+    if (auto* mark = kinds.point) {
         mark->GetLogPoint(&point);
         state.Point(key, point);
     }
-    if (auto* fill = dynamic_cast<CQXObjectFill*>(object)) {
+    if (auto* fill = kinds.fill) {
         fill->GetLogBrush(&brush);
         state.Brush(key, brush);
     }
-    if (auto* hint = dynamic_cast<CQXObjectHint*>(object)) {
+    if (auto* hint = kinds.hint) {
         hint->GetLogPen(&pen);
         state.Pen(key, pen);
         hint->GetLogBrush(&brush);
@@ -229,11 +301,11 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         state.Put(key + ".align",
                   std::to_string(hint->GetHorizontalAlign()) + "/" + std::to_string(hint->GetVerticalAlign()));
     }
-    if (auto* bitmap = dynamic_cast<CQXObjectBitmap*>(object)) {
+    if (auto* bitmap = kinds.bitmap) {
         state.Put(key, ".radius.a", bitmap->GetRadiusA());
         state.Put(key, ".radius.b", bitmap->GetRadiusB());
     }
-    if (auto* qxm = dynamic_cast<CQXObjectQXM*>(object)) {
+    if (auto* qxm = kinds.qXM) {
         state.Put(key, ".radius.a", qxm->GetRadiusA());
         state.Put(key, ".radius.b", qxm->GetRadiusB());
         double x = 0, y = 0;
@@ -241,8 +313,8 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         state.Put(key, ".centre.x", x);
         state.Put(key, ".centre.y", y);
     }
-    if (auto* border = dynamic_cast<CQXObjectBorder*>(object)) DumpBorder(state, key, border);
-    if (auto* cell = dynamic_cast<CQXObjectCell*>(object)) {
+    if (auto* border = kinds.border) DumpBorder(state, key, border);
+    if (auto* cell = kinds.cell) {
         if (const QXLOGFONT* standard = cell->GetDefaultFont()) state.Font(key, ".default", *standard);
         state.Pen(key, ".top", cell->GetTopBorderPen());
         state.Pen(key, ".bottom", cell->GetBottomBorderPen());
@@ -260,7 +332,7 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
                     state.Put(at + ".align", std::to_string(one->GetHAlign()) + "/" + std::to_string(one->GetVAlign()));
                 }
     }
-    if (auto* mark = dynamic_cast<CQXObjectColorMark*>(object)) {
+    if (auto* mark = kinds.colorMark) {
         mark->GetLogFont(&font);
         state.Font(key, font);
         state.Put(key, ".mark", std::to_string(mark->GetDirection()) + "/" + std::to_string(mark->GetDecimal()) + "/" +
@@ -269,8 +341,8 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         state.Put(key, ".radius.a", mark->GetRadiusA());
         state.Put(key, ".radius.b", mark->GetRadiusB());
     }
-    if (auto* axes = dynamic_cast<CQXObjectCoordinate*>(object)) DumpCoordinate(state, key, axes);
-    if (auto* finger = dynamic_cast<CQXObjectFinger*>(object)) {
+    if (auto* axes = kinds.coordinate) DumpCoordinate(state, key, axes);
+    if (auto* finger = kinds.finger) {
         finger->GetLogPen(&pen);
         state.Pen(key, pen);
         state.Brush(key, ".left", finger->GetLeftBrush());
@@ -281,7 +353,7 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
                                        Text(finger->GetSouthText()) + "/" + Text(finger->GetEastText()) + "/" +
                                        Text(finger->GetWestText()));
     }
-    if (auto* legend = dynamic_cast<CQXObjectLegend*>(object)) {
+    if (auto* legend = kinds.legend) {
         legend->GetLegendFont(&font);
         state.Font(key, ".legend", font);
         legend->GetLogFont(&font);
@@ -296,8 +368,8 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         state.Put(key, ".space.top", legend->GetTSpace());
         state.Put(key, ".space.between", legend->GetDSpace());
     }
-    if (auto* pie = dynamic_cast<CQXObjectPie*>(object)) DumpPie(state, key, pie);
-    if (auto* scale = dynamic_cast<CQXObjectScale*>(object)) {
+    if (auto* pie = kinds.pie) DumpPie(state, key, pie);
+    if (auto* scale = kinds.scale) {
         scale->GetLogFont(&font);
         state.Font(key, font);
         scale->GetLogPen(&pen);
@@ -309,23 +381,23 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         state.Put(key, ".height", scale->GetHeight());
         state.Size(key, ".size", scale->GetSize());
     }
-    if (auto* web = dynamic_cast<CQXObjectWeb*>(object)) {
+    if (auto* web = kinds.web) {
         web->GetLogPen(&pen);
         state.Pen(key, pen);
         state.Put(key, ".style", web->GetStyle());
         state.Size(key, ".gap.x", web->GetXGap());
         state.Size(key, ".gap.y", web->GetYGap());
     }
-    if (auto* block = dynamic_cast<CQXObjectBlock*>(object))
+    if (auto* block = kinds.block)
         for (const char* part : {"上盘", "下盘", "断层多边形"})
             if (CQXObject* member = block->GetObjectByTypeName(part)) DumpObject(state, key + "." + part, member);
-    if (auto* well = dynamic_cast<CWpWell*>(object)) {
+    if (auto* well = kinds.wpWell) {
         state.Font(key, ".title", well->GetTitleFont());
         state.Pen(key, ".border", well->GetBorderPen());
         state.Brush(key, ".client", well->GetClientBrush());
         state.Size(key, ".width", well->GetWidth());
     }
-    if (auto* graph = dynamic_cast<CQXObjectWellGraph*>(object)) {
+    if (auto* graph = kinds.wellGraph) {
         graph->GetHeadLogPen(&pen);
         state.Pen(key, ".head", pen);
         state.Point(key, graph->GetPointOption());
