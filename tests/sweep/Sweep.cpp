@@ -12,8 +12,8 @@
 #include <initializer_list>
 #include <map>
 #include <sstream>
-#include <unordered_map>
 #include <string_view>
+#include <unordered_map>
 #include <variant>
 
 #include "bcg/ColorProp.h"
@@ -591,7 +591,8 @@ std::vector<std::pair<std::string_view, std::string_view>> ChangedLines(std::str
     std::size_t tail = 0;
     while (tail + kBlock <= shorter - head && std::memcmp(endA - tail - kBlock, endB - tail - kBlock, kBlock) == 0)
         tail += kBlock;
-    while (tail < shorter - head && endA[-1 - static_cast<std::ptrdiff_t>(tail)] == endB[-1 - static_cast<std::ptrdiff_t>(tail)])
+    while (tail < shorter - head &&
+           endA[-1 - static_cast<std::ptrdiff_t>(tail)] == endB[-1 - static_cast<std::ptrdiff_t>(tail)])
         ++tail;
     while (tail > 0 && endA[-static_cast<std::ptrdiff_t>(tail)] != '\n') --tail;
     before = before.substr(head, before.size() - head - tail);
@@ -1109,14 +1110,15 @@ Sweeper::Pane Sweeper::PaneOf(CWnd& page, Showing* shown) const {
             const int count = item->GetOptionCount();
             for (int i = 0; i < count; ++i) {
                 const char* option = item->GetOption(i);
-                const std::size_t hash = std::hash<std::string_view>{}(option ? std::string_view(option) : std::string_view());
+                const std::size_t hash =
+                    std::hash<std::string_view>{}(option ? std::string_view(option) : std::string_view());
                 options = (options ^ hash) * 1099511628211ull;
             }
-            pane.rows.push_back({item, paths.Of(item), item->FormatProperty().str(), options, item->IsVisible() != FALSE,
-                                 item->IsEnabled() != FALSE, item->IsExpanded() != FALSE});
+            pane.rows.push_back({item, paths.Of(item), item->FormatProperty().str(), options,
+                                 item->IsVisible() != FALSE, item->IsEnabled() != FALSE, item->IsExpanded() != FALSE});
             if (shown && (!item->IsGroup() || item->IsValueList()))
-                shown->push_back({pane.rows.back().path, item->GetName().str(), pane.rows.back().value,
-                                  item->GetValue().vt});
+                shown->push_back(
+                    {pane.rows.back().path, item->GetName().str(), pane.rows.back().value, item->GetValue().vt});
         }
     }
     const CWnd::PaintCounters& counters = view_.GetPaintCounters();

@@ -37,6 +37,7 @@
 #include <initializer_list>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "mfc/Variant.h"
@@ -261,6 +262,22 @@ private:
     // How the text of the edit being judged came: "typed" or "reported from code".
     std::string verb_ = "typed";
     std::vector<std::string> failures_;
+};
+
+// What an object is as each of a few classes (null where it is not one), found once: dumps read
+// their objects after every text, by class.
+template <class... Kinds>
+class KindsOf {
+public:
+    template <class Base>
+    explicit KindsOf(Base* object) : as_(dynamic_cast<Kinds*>(object)...) {}
+    template <class Kind>
+    Kind* As() const {
+        return std::get<Kind*>(as_);
+    }
+
+private:
+    std::tuple<Kinds*...> as_;
 };
 
 // Every property grid inside a window, depth first.

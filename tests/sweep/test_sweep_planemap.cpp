@@ -147,68 +147,21 @@ void DumpPie(State& state, const std::string& key, CQXObjectPie* pie) {
 // The kinds of object an object is, found once for its address and class: the dump runs after
 // every text, and an object met again at an address is of the same class or found anew.
 struct ObjectKinds {
-    explicit ObjectKinds(CQXObject* object)
-        : type(&typeid(*object)),
-          line(dynamic_cast<CQXObjectLine*>(object)),
-          polyline(dynamic_cast<CQXObjectPolyline*>(object)),
-          contour(dynamic_cast<CQXObjectContour*>(object)),
-          ctrlLine(dynamic_cast<CQXObjectCtrlLine*>(object)),
-          arrow(dynamic_cast<CQXObjectArrow*>(object)),
-          circle(dynamic_cast<CQXObjectCircle*>(object)),
-          rect(dynamic_cast<CQXObjectRect*>(object)),
-          text(dynamic_cast<CQXObjectText*>(object)),
-          multiText(dynamic_cast<CQXObjectMultiText*>(object)),
-          point(dynamic_cast<CQXObjectPoint*>(object)),
-          fill(dynamic_cast<CQXObjectFill*>(object)),
-          hint(dynamic_cast<CQXObjectHint*>(object)),
-          bitmap(dynamic_cast<CQXObjectBitmap*>(object)),
-          qXM(dynamic_cast<CQXObjectQXM*>(object)),
-          border(dynamic_cast<CQXObjectBorder*>(object)),
-          cell(dynamic_cast<CQXObjectCell*>(object)),
-          colorMark(dynamic_cast<CQXObjectColorMark*>(object)),
-          coordinate(dynamic_cast<CQXObjectCoordinate*>(object)),
-          finger(dynamic_cast<CQXObjectFinger*>(object)),
-          legend(dynamic_cast<CQXObjectLegend*>(object)),
-          pie(dynamic_cast<CQXObjectPie*>(object)),
-          scale(dynamic_cast<CQXObjectScale*>(object)),
-          web(dynamic_cast<CQXObjectWeb*>(object)),
-          block(dynamic_cast<CQXObjectBlock*>(object)),
-          wpWell(dynamic_cast<CWpWell*>(object)),
-          wellGraph(dynamic_cast<CQXObjectWellGraph*>(object)) {}
     const std::type_info* type;
-    CQXObjectLine* line;
-    CQXObjectPolyline* polyline;
-    CQXObjectContour* contour;
-    CQXObjectCtrlLine* ctrlLine;
-    CQXObjectArrow* arrow;
-    CQXObjectCircle* circle;
-    CQXObjectRect* rect;
-    CQXObjectText* text;
-    CQXObjectMultiText* multiText;
-    CQXObjectPoint* point;
-    CQXObjectFill* fill;
-    CQXObjectHint* hint;
-    CQXObjectBitmap* bitmap;
-    CQXObjectQXM* qXM;
-    CQXObjectBorder* border;
-    CQXObjectCell* cell;
-    CQXObjectColorMark* colorMark;
-    CQXObjectCoordinate* coordinate;
-    CQXObjectFinger* finger;
-    CQXObjectLegend* legend;
-    CQXObjectPie* pie;
-    CQXObjectScale* scale;
-    CQXObjectWeb* web;
-    CQXObjectBlock* block;
-    CWpWell* wpWell;
-    CQXObjectWellGraph* wellGraph;
+    sweep::KindsOf<CQXObjectLine, CQXObjectPolyline, CQXObjectContour, CQXObjectCtrlLine, CQXObjectArrow,
+                   CQXObjectCircle, CQXObjectRect, CQXObjectText, CQXObjectMultiText, CQXObjectPoint, CQXObjectFill,
+                   CQXObjectHint, CQXObjectBitmap, CQXObjectQXM, CQXObjectBorder, CQXObjectCell, CQXObjectColorMark,
+                   CQXObjectCoordinate, CQXObjectFinger, CQXObjectLegend, CQXObjectPie, CQXObjectScale, CQXObjectWeb,
+                   CQXObjectBlock, CWpWell, CQXObjectWellGraph>
+        as;
 };
 
 const ObjectKinds& KindsOf(CQXObject* object) {
     static std::unordered_map<const CQXObject*, ObjectKinds> kinds;
     auto found = kinds.find(object);
-    if (found == kinds.end()) return kinds.emplace(object, ObjectKinds(object)).first->second;
-    if (*found->second.type != typeid(*object)) found->second = ObjectKinds(object);
+    const auto fresh = [object] { return ObjectKinds{&typeid(*object), decltype(ObjectKinds::as)(object)}; };
+    if (found == kinds.end()) return kinds.emplace(object, fresh()).first->second;
+    if (*found->second.type != typeid(*object)) found->second = fresh();
     return found->second;
 }
 
@@ -223,13 +176,13 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
     QXLOGBRUSH brush;
     QXLOGFONT font;
     QXLOGPOINT point;
-    if (auto* line = kinds.line) {
+    if (auto* line = kinds.as.As<CQXObjectLine>()) {
         line->GetLogPen(&pen);
         state.Pen(key, pen);
         line->GetLogBrush(&brush);
         state.Brush(key, brush);
     }
-    if (auto* line = kinds.polyline) {
+    if (auto* line = kinds.as.As<CQXObjectPolyline>()) {
         for (CArrow* arrow : {line->GetBegArrow(), line->GetEndArrow()}) {
             const std::string at = key + (arrow == line->GetBegArrow() ? ".arrow.begin" : ".arrow.end");
             state.Put(at, arrow->GetArrowType());
@@ -237,7 +190,7 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         }
         state.Put(key, ".angle", line->GetAngle());
     }
-    if (auto* contour = kinds.contour) {
+    if (auto* contour = kinds.as.As<CQXObjectContour>()) {
         contour->GetLogFont(&font);
         state.Font(key, ".label", font);
         state.Put(key, ".label", Text(contour->GetLabel()) + "/" + std::to_string(contour->GetLabelVisible()) + "/" +
@@ -245,12 +198,12 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         state.Put(key, ".label.start", contour->GetStartDistance());
         state.Put(key, ".label.distance", contour->GetLabelDistance());
     }
-    if (auto* ctrl = kinds.ctrlLine) {
+    if (auto* ctrl = kinds.as.As<CQXObjectCtrlLine>()) {
         ctrl->GetFont(font);
         state.Font(key, font);
         state.Put(key, ".index", ctrl->GetDrawIndex());
     }
-    if (auto* arrow = kinds.arrow) {
+    if (auto* arrow = kinds.as.As<CQXObjectArrow>()) {
         state.Put(key, ".arrow", std::to_string(arrow->GetHeadPercent()) + "/" +
                                       std::to_string(arrow->GetBodyPercent()) + "/" +
                                       std::to_string(arrow->GetStyle()));
@@ -258,24 +211,24 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         arrow->GetLogBrush(&brush);
         state.Brush(key, ".arrow", brush);
     }
-    if (auto* circle = kinds.circle) {
+    if (auto* circle = kinds.as.As<CQXObjectCircle>()) {
         state.Put(key, ".angle", circle->GetAngle());
         state.Put(key, ".radius.a", circle->GetRadiusA());
         state.Put(key, ".radius.b", circle->GetRadiusB());
         state.Put(key, ".start", circle->GetStartAngle());
         state.Put(key, ".stop", circle->GetStopAngle());
     }
-    if (auto* rect = kinds.rect) {
+    if (auto* rect = kinds.as.As<CQXObjectRect>()) {
         state.Put(key, ".angle", rect->GetAngle());
         state.Put(key, ".radius.a", rect->GetRadiusA());
         state.Put(key, ".radius.b", rect->GetRadiusB());
     }
-    if (auto* text = kinds.text) {
+    if (auto* text = kinds.as.As<CQXObjectText>()) {
         text->GetLogFont(&font);
         state.Font(key, font);
         state.Put(key, ".angle", text->GetAngle());
     }
-    if (auto* multi = kinds.multiText) {
+    if (auto* multi = kinds.as.As<CQXObjectMultiText>()) {
         multi->GetLogFont(&font);
         state.Font(key, font);
         multi->GetLogBrush(&brush);
@@ -283,15 +236,15 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         state.Put(key, ".angle", multi->GetAngle());
         state.Put(key, ".align", std::to_string(multi->GetHAlign()) + "/" + std::to_string(multi->GetVAlign()));
     }
-    if (auto* mark = kinds.point) {
+    if (auto* mark = kinds.as.As<CQXObjectPoint>()) {
         mark->GetLogPoint(&point);
         state.Point(key, point);
     }
-    if (auto* fill = kinds.fill) {
+    if (auto* fill = kinds.as.As<CQXObjectFill>()) {
         fill->GetLogBrush(&brush);
         state.Brush(key, brush);
     }
-    if (auto* hint = kinds.hint) {
+    if (auto* hint = kinds.as.As<CQXObjectHint>()) {
         hint->GetLogPen(&pen);
         state.Pen(key, pen);
         hint->GetLogBrush(&brush);
@@ -301,11 +254,11 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         state.Put(key + ".align",
                   std::to_string(hint->GetHorizontalAlign()) + "/" + std::to_string(hint->GetVerticalAlign()));
     }
-    if (auto* bitmap = kinds.bitmap) {
+    if (auto* bitmap = kinds.as.As<CQXObjectBitmap>()) {
         state.Put(key, ".radius.a", bitmap->GetRadiusA());
         state.Put(key, ".radius.b", bitmap->GetRadiusB());
     }
-    if (auto* qxm = kinds.qXM) {
+    if (auto* qxm = kinds.as.As<CQXObjectQXM>()) {
         state.Put(key, ".radius.a", qxm->GetRadiusA());
         state.Put(key, ".radius.b", qxm->GetRadiusB());
         double x = 0, y = 0;
@@ -313,8 +266,8 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         state.Put(key, ".centre.x", x);
         state.Put(key, ".centre.y", y);
     }
-    if (auto* border = kinds.border) DumpBorder(state, key, border);
-    if (auto* cell = kinds.cell) {
+    if (auto* border = kinds.as.As<CQXObjectBorder>()) DumpBorder(state, key, border);
+    if (auto* cell = kinds.as.As<CQXObjectCell>()) {
         if (const QXLOGFONT* standard = cell->GetDefaultFont()) state.Font(key, ".default", *standard);
         state.Pen(key, ".top", cell->GetTopBorderPen());
         state.Pen(key, ".bottom", cell->GetBottomBorderPen());
@@ -332,7 +285,7 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
                     state.Put(at + ".align", std::to_string(one->GetHAlign()) + "/" + std::to_string(one->GetVAlign()));
                 }
     }
-    if (auto* mark = kinds.colorMark) {
+    if (auto* mark = kinds.as.As<CQXObjectColorMark>()) {
         mark->GetLogFont(&font);
         state.Font(key, font);
         state.Put(key, ".mark", std::to_string(mark->GetDirection()) + "/" + std::to_string(mark->GetDecimal()) + "/" +
@@ -341,8 +294,8 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         state.Put(key, ".radius.a", mark->GetRadiusA());
         state.Put(key, ".radius.b", mark->GetRadiusB());
     }
-    if (auto* axes = kinds.coordinate) DumpCoordinate(state, key, axes);
-    if (auto* finger = kinds.finger) {
+    if (auto* axes = kinds.as.As<CQXObjectCoordinate>()) DumpCoordinate(state, key, axes);
+    if (auto* finger = kinds.as.As<CQXObjectFinger>()) {
         finger->GetLogPen(&pen);
         state.Pen(key, pen);
         state.Brush(key, ".left", finger->GetLeftBrush());
@@ -353,7 +306,7 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
                                        Text(finger->GetSouthText()) + "/" + Text(finger->GetEastText()) + "/" +
                                        Text(finger->GetWestText()));
     }
-    if (auto* legend = kinds.legend) {
+    if (auto* legend = kinds.as.As<CQXObjectLegend>()) {
         legend->GetLegendFont(&font);
         state.Font(key, ".legend", font);
         legend->GetLogFont(&font);
@@ -368,8 +321,8 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         state.Put(key, ".space.top", legend->GetTSpace());
         state.Put(key, ".space.between", legend->GetDSpace());
     }
-    if (auto* pie = kinds.pie) DumpPie(state, key, pie);
-    if (auto* scale = kinds.scale) {
+    if (auto* pie = kinds.as.As<CQXObjectPie>()) DumpPie(state, key, pie);
+    if (auto* scale = kinds.as.As<CQXObjectScale>()) {
         scale->GetLogFont(&font);
         state.Font(key, font);
         scale->GetLogPen(&pen);
@@ -381,23 +334,23 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         state.Put(key, ".height", scale->GetHeight());
         state.Size(key, ".size", scale->GetSize());
     }
-    if (auto* web = kinds.web) {
+    if (auto* web = kinds.as.As<CQXObjectWeb>()) {
         web->GetLogPen(&pen);
         state.Pen(key, pen);
         state.Put(key, ".style", web->GetStyle());
         state.Size(key, ".gap.x", web->GetXGap());
         state.Size(key, ".gap.y", web->GetYGap());
     }
-    if (auto* block = kinds.block)
+    if (auto* block = kinds.as.As<CQXObjectBlock>())
         for (const char* part : {"上盘", "下盘", "断层多边形"})
             if (CQXObject* member = block->GetObjectByTypeName(part)) DumpObject(state, key + "." + part, member);
-    if (auto* well = kinds.wpWell) {
+    if (auto* well = kinds.as.As<CWpWell>()) {
         state.Font(key, ".title", well->GetTitleFont());
         state.Pen(key, ".border", well->GetBorderPen());
         state.Brush(key, ".client", well->GetClientBrush());
         state.Size(key, ".width", well->GetWidth());
     }
-    if (auto* graph = kinds.wellGraph) {
+    if (auto* graph = kinds.as.As<CQXObjectWellGraph>()) {
         graph->GetHeadLogPen(&pen);
         state.Pen(key, ".head", pen);
         state.Point(key, graph->GetPointOption());

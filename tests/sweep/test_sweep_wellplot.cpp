@@ -38,50 +38,13 @@ using sweep::State;
 
 // A kit as its dump reads it: the key and the kinds of kit it is, found once (a kit's class does
 // not change while the sweep dumps it after every text).
+using KitKinds = sweep::KindsOf<CWpContent, CWpCurve, CWpCorelith, CWpFacies, CWpIntegratedCore, CWpLthSample, CWpParam,
+                                CWpResult, CWpSand, CWpSidewallCore, CWpStratum, CWpSymbleTexture, CWpText,
+                                CWpSandStratum, CWpPicture, CWpTrack, CWpDepth, CWpWaterEntry, CWpWell>;
 struct DumpedKit {
-    DumpedKit(std::string name, CWpKit* k)
-        : key(std::move(name)),
-          kit(k),
-          content(dynamic_cast<CWpContent*>(k)),
-          curve(dynamic_cast<CWpCurve*>(k)),
-          corelith(dynamic_cast<CWpCorelith*>(k)),
-          facies(dynamic_cast<CWpFacies*>(k)),
-          integratedCore(dynamic_cast<CWpIntegratedCore*>(k)),
-          lthSample(dynamic_cast<CWpLthSample*>(k)),
-          param(dynamic_cast<CWpParam*>(k)),
-          result(dynamic_cast<CWpResult*>(k)),
-          sand(dynamic_cast<CWpSand*>(k)),
-          sidewallCore(dynamic_cast<CWpSidewallCore*>(k)),
-          stratum(dynamic_cast<CWpStratum*>(k)),
-          symbleTexture(dynamic_cast<CWpSymbleTexture*>(k)),
-          text(dynamic_cast<CWpText*>(k)),
-          sandStratum(dynamic_cast<CWpSandStratum*>(k)),
-          picture(dynamic_cast<CWpPicture*>(k)),
-          track(dynamic_cast<CWpTrack*>(k)),
-          depth(dynamic_cast<CWpDepth*>(k)),
-          waterEntry(dynamic_cast<CWpWaterEntry*>(k)),
-          well(dynamic_cast<CWpWell*>(k)) {}
     std::string key;
     CWpKit* kit;
-    CWpContent* content;
-    CWpCurve* curve;
-    CWpCorelith* corelith;
-    CWpFacies* facies;
-    CWpIntegratedCore* integratedCore;
-    CWpLthSample* lthSample;
-    CWpParam* param;
-    CWpResult* result;
-    CWpSand* sand;
-    CWpSidewallCore* sidewallCore;
-    CWpStratum* stratum;
-    CWpSymbleTexture* symbleTexture;
-    CWpText* text;
-    CWpSandStratum* sandStratum;
-    CWpPicture* picture;
-    CWpTrack* track;
-    CWpDepth* depth;
-    CWpWaterEntry* waterEntry;
-    CWpWell* well;
+    KitKinds kinds;
 };
 
 // The active interval's depths of a kit that has one (those kits share no class).
@@ -130,10 +93,10 @@ void DumpKit(State& state, const DumpedKit& dumped) {
     state.Put(key, ".BottomDepth", kit->GetBottomDepth());
     state.Put(key, ".SandThick", kit->GetSandThick());
     state.Put(key, ".ShaleThick", kit->GetShaleThick());
-    if (auto* k = dumped.content) {
+    if (auto* k = dumped.kinds.As<CWpContent>()) {
         state.Pen(key, ".Pen", k->GetPen());
     }
-    if (auto* k = dumped.curve) {
+    if (auto* k = dumped.kinds.As<CWpCurve>()) {
         state.Font(key, ".UnitFont", k->GetUnitFont());
         state.Font(key, ".LimitFont", k->GetLimitFont());
         state.Pen(key, ".PenCur2", k->GetPenCur2());
@@ -142,7 +105,7 @@ void DumpKit(State& state, const DumpedKit& dumped) {
         state.Pen(key, ".Pen2", k->GetPen2());
         state.Pen(key, ".FlagLinePen", k->GetFlagLinePen());
     }
-    if (auto* k = dumped.corelith) {
+    if (auto* k = dumped.kinds.As<CWpCorelith>()) {
         state.Font(key, ".NameFont", k->GetNameFont());
         state.Pen(key, ".DivideLogPen", k->GetDivideLogPen());
         state.Point(key, ".DivideLogPoint", k->GetDivideLogPoint());
@@ -150,22 +113,22 @@ void DumpKit(State& state, const DumpedKit& dumped) {
         state.Put(key, ".CtOilPer", k->GetCtOilPer());
         state.Put(key, ".ColthTypePer", k->GetColthTypePer());
     }
-    if (auto* k = dumped.facies) {
+    if (auto* k = dumped.kinds.As<CWpFacies>()) {
         state.Pen(key, ".DivideLinePen", k->GetDivideLinePen());
         state.Font(key, ".FaciesNameFont", k->GetFaciesNameFont());
     }
-    if (auto* k = dumped.integratedCore) {
+    if (auto* k = dumped.kinds.As<CWpIntegratedCore>()) {
         state.Brush(key, ".BackColor", k->GetBackColor());
         state.Font(key, ".TextFont", k->GetTextFont());
         state.Pen(key, ".LinePen", k->GetLinePen());
     }
-    if (auto* k = dumped.lthSample) {
+    if (auto* k = dumped.kinds.As<CWpLthSample>()) {
         state.Put(key, ".table", k->GetTableName() + "/" + k->GetDepthFiledName() + "/" + k->GetNumberFiledName());
         state.Pen(key, ".SegLogPen", k->GetSegLogPen());
         state.Pen(key, ".SmapleLogPen", k->GetSmapleLogPen());
         state.Font(key, ".MarkLogFont", k->GetMarkLogFont());
     }
-    if (auto* k = dumped.param) {
+    if (auto* k = dumped.kinds.As<CWpParam>()) {
         state.Size(key, ".BLWidth", k->GetBLWidth());
         state.Pen(key, ".LineType", k->GetLineType());
         state.Point(key, ".PointType", k->GetPointType());
@@ -173,37 +136,37 @@ void DumpKit(State& state, const DumpedKit& dumped) {
         state.Font(key, ".TextFont", k->GetTextFont());
         state.Brush(key, ".RectFillBrush", k->GetRectFillBrush());
     }
-    if (auto* k = dumped.result) {
+    if (auto* k = dumped.kinds.As<CWpResult>()) {
         state.Point(key, ".DivideLogPoint", k->GetDivideLogPoint());
         state.Pen(key, ".DivideLinePen", k->GetDivideLinePen());
         state.Font(key, ".LabelFont", k->GetLabelFont());
     }
-    if (auto* k = dumped.sand) {
+    if (auto* k = dumped.kinds.As<CWpSand>()) {
         state.Size(key, ".LineSize", k->GetLineSize());
         state.Pen(key, ".LogDividePen", k->GetLogDividePen());
         state.Font(key, ".ThkTextFont", k->GetThkTextFont());
     }
-    if (auto* k = dumped.sidewallCore) {
+    if (auto* k = dumped.kinds.As<CWpSidewallCore>()) {
         // Fields the page writes directly, without a setter that would stamp the kit.
         state.Size(key, ".WidthRate", k->m_dWidthRate);
         state.Pen(key, ".LinePen", k->m_linePen);
         state.Put(key, ".sides", std::to_string(k->m_nLeft) + "/" + std::to_string(k->m_nLithUp));
     }
-    if (auto* k = dumped.stratum) {
+    if (auto* k = dumped.kinds.As<CWpStratum>()) {
         state.Point(key, ".FaultLogPoint", k->GetFaultLogPoint());
         state.Font(key, ".FontFault", k->GetFontFault());
         state.Pen(key, ".DivideLogPen", k->GetDivideLogPen());
         state.Point(key, ".DivideLogPoint", k->GetDivideLogPoint());
         state.Font(key, ".SNFont", k->GetSNFont());
     }
-    if (auto* k = dumped.symbleTexture) {
+    if (auto* k = dumped.kinds.As<CWpSymbleTexture>()) {
         state.Size(key, ".SymbleWidth", k->GetSymbleWidth());
         state.Put(key, ".SymbleHeight", k->GetSymbleHeight());
     }
-    if (auto* k = dumped.text) {
+    if (auto* k = dumped.kinds.As<CWpText>()) {
         state.Font(key, ".TextFont", k->GetTextFont());
     }
-    if (auto* k = dumped.sandStratum) {
+    if (auto* k = dumped.kinds.As<CWpSandStratum>()) {
         // The rows of the option grids, every field of each.
         for (unsigned i = 0; i < k->GetFillOptionCount(); ++i) {
             const CWpSandStratum::FILLOPTION& row = k->GetFillOption(i);
@@ -224,11 +187,11 @@ void DumpKit(State& state, const DumpedKit& dumped) {
             state.Put(at + ".position", row.position).Font(at, row.font);
         }
     }
-    DumpActiveSeg(state, key, dumped.param);
-    DumpActiveSeg(state, key, dumped.picture);
-    DumpActiveSeg(state, key, dumped.result);
-    DumpActiveSeg(state, key, dumped.text);
-    if (auto* k = dumped.track) {
+    DumpActiveSeg(state, key, dumped.kinds.As<CWpParam>());
+    DumpActiveSeg(state, key, dumped.kinds.As<CWpPicture>());
+    DumpActiveSeg(state, key, dumped.kinds.As<CWpResult>());
+    DumpActiveSeg(state, key, dumped.kinds.As<CWpText>());
+    if (auto* k = dumped.kinds.As<CWpTrack>()) {
         state.Pen(key, ".MajScalePen", k->GetMajScalePen());
         state.Pen(key, ".MidScalePen", k->GetMidScalePen());
         state.Pen(key, ".MinScalePen", k->GetMinScalePen());
@@ -239,17 +202,17 @@ void DumpKit(State& state, const DumpedKit& dumped) {
         state.Pen(key, ".MidDepPen", k->GetMidDepPen());
         state.Pen(key, ".MinDepPen", k->GetMinDepPen());
     }
-    if (auto* k = dumped.depth) {
+    if (auto* k = dumped.kinds.As<CWpDepth>()) {
         state.Put(key, ".DepthSpace", k->GetDepthSpace());
         state.Font(key, ".DepthFont", k->GetDepthFont());
         state.Put(key, ".TickSpace", k->GetTickSpace());
         state.Pen(key, ".TickPen", k->GetTickPen());
     }
-    if (auto* k = dumped.waterEntry) {
+    if (auto* k = dumped.kinds.As<CWpWaterEntry>()) {
         state.Size(key, ".DrawWidth", k->GetDrawWidth());
         state.Size(key, ".DepthLineWidth", k->GetDepthLineWidth());
     }
-    if (auto* k = dumped.well) {
+    if (auto* k = dumped.kinds.As<CWpWell>()) {
         state.Pen(key, ".FaultPointLine", k->GetFaultPointLine());
         state.Point(key, ".TypePoint", k->GetTypePoint());
         state.Put(key, ".TopExtendDepth", k->GetTopExtendDepth());
@@ -322,7 +285,8 @@ void SweepKits(int run, int runs) {
     SeedKits(plot, kits);
 
     std::vector<DumpedKit> dumped;
-    for (std::size_t i = 0; i < kits.size(); ++i) dumped.emplace_back("kit" + std::to_string(i), kits[i]);
+    for (std::size_t i = 0; i < kits.size(); ++i)
+        dumped.push_back({"kit" + std::to_string(i), kits[i], KitKinds(kits[i])});
     sweep::Sweeper sweeper("well plot", [&dumped](State& state) {
         for (const DumpedKit& kit : dumped) DumpKit(state, kit);
     });
@@ -346,7 +310,7 @@ TEST(SweepWellPlot, RockSamplesOfTheWellsData) {
     BuildPlot(plot);
     CWpLthSample* samples = plot.First<CWpLthSample>();
     samples->SetDataSource(CORELITH_WELL);
-    const DumpedKit dumped("rock samples", samples);
+    const DumpedKit dumped{"rock samples", samples, KitKinds(samples)};
     sweep::Sweeper sweeper("well plot", [&dumped](State& state) { DumpKit(state, dumped); });
     sweeper.Sweep(
         "CWpLthSample of the well's data", [samples](CWnd* frame) { return CPropWnd::Create(samples, frame); },
