@@ -83,7 +83,7 @@ void ShowRefused(CBCGPProp* item, bool one, std::initializer_list<StoredNumber> 
     if (one)
         ShowStoredValueOf(item, stored);
     else
-        section::ShowTextBefore(item);
+        ShowTextBefore(item);
 }
 
 bool ShouldRefresh(CWndProp& pane, long object, KelProfileline::CPlObjInterface* shown) {

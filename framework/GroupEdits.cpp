@@ -17,13 +17,13 @@ enum class SizeRule { Group, Point };
 // says. False, field untouched, when the text does not read.
 bool ReadSize(CBCGPProp* item, SizeRule rule, bool keepShown, float* field) {
     if (!item) return false;
+    const CString text = ItemText(item);
     float read = 0;
     const bool taken = dynamic_cast<CBCGPropFloat*>(item) ? ReadHundredthsItem(item, &read)
-                       : rule == SizeRule::Group
-                           ? penfont::ReadGroupSize(ItemText(item), &read)
-                           : penfont::ReadHundredths(ItemText(item), penfont::Accept::ZeroOrMore, &read);
+                       : rule == SizeRule::Group ? penfont::ReadGroupSize(text, &read)
+                                                 : penfont::ReadHundredths(text, penfont::Accept::ZeroOrMore, &read);
     if (!taken) return false;
-    if (!keepShown || !numtext::ShowsStored(ItemText(item), *field / numtext::kHundredths)) *field = read;
+    if (!keepShown || !numtext::ShowsStored(text, *field / numtext::kHundredths)) *field = read;
     return true;
 }
 

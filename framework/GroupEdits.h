@@ -5,8 +5,9 @@
 // The edited sub-item alone is read into the record, which holds the stored values on entry: a
 // style, face or colour picked is taken whatever the other fields show (a stored width that does
 // not read never blocks it), and a width or size typed or reported is read by the group's rule,
-// its refusal answering false with the record untouched (a typed "0" over a stored 0.5 is 0). Every field that was not edited keeps
-// its stored value, so a pick never rewrites a width or size from its rounded text.
+// its refusal answering false with the record untouched (a typed "0" over a stored 0.5 is 0).
+// Every field that was not edited keeps its stored value, so a pick never rewrites a width or size
+// from its rounded text.
 // When the group row itself is reported, every sub-item is read: a width or size that does not
 // read, or whose text is still how the refresh shows the stored value, keeps the stored value.
 #pragma once

@@ -254,24 +254,15 @@ CString Fixed(double value, int decimals) {
 }
 
 bool ShowsStored(const CString& text, double stored) {
-    if (!std::isfinite(stored)) return false;
-    const std::string& t = text.str();
-    const std::size_t begin = t.find_first_not_of(' ');
-    if (begin == std::string::npos) return false;
-    const std::size_t end = t.find_last_not_of(' ') + 1;
-    const std::string plain = t.substr(begin, end - begin);
+    const std::string plain = Trimmed(text).str();
     const std::size_t point = plain.find('.');
     const int decimals = point == std::string::npos ? 0 : static_cast<int>(plain.size() - point - 1);
-    if (decimals > 17) return false;
-    return plain == Fixed(stored, decimals).str();
+    return !plain.empty() && ShowsStored(text, stored, decimals);
 }
 
 bool ShowsStored(const CString& text, double stored, int decimals) {
     if (!std::isfinite(stored) || decimals < 0 || decimals > 17) return false;
-    std::string plain = text.str();
-    plain.erase(0, plain.find_first_not_of(' '));
-    plain.erase(plain.find_last_not_of(' ') + 1);
-    return plain == Fixed(stored, decimals).str();
+    return Trimmed(text) == Fixed(stored, decimals);
 }
 
 // ---- the store step ------------------------------------------------------------------------------------

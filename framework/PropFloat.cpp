@@ -80,8 +80,7 @@ bool ItemRefusedText(CBCGPProp* item) {
     return false;
 }
 
-void ShowRefusedAgain(CBCGPProp* item, const std::function<void(CBCGPProp*)>& show) {
-    show(item);
+void MarkTextRefused(CBCGPProp* item) {
     if (auto* number = dynamic_cast<CBCGPropFloat*>(item)) number->MarkRefused();
     if (auto* size = dynamic_cast<CBCGPropSizeText*>(item)) size->MarkRefused();
 }

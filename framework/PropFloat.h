@@ -73,7 +73,7 @@ TESSALY_API void ReadBy(CBCGPProp* item, TextRule rule);
 // float item or a size text item does (any other item keeps its editor open instead). Every pane
 // and page checks this before its write-back, so a refused text writes nothing.
 TESSALY_API bool ItemRefusedText(CBCGPProp* item);
-// Shows a refused item again (show: the pane's or page's re-show) and keeps it marked as having
-// refused its text, so that the refusal can still be asked after; a value later set by code is a
-// new report and clears the mark.
-TESSALY_API void ShowRefusedAgain(CBCGPProp* item, const std::function<void(CBCGPProp*)>& show);
+// Marks a float or size text item as having refused its text again, after a re-show set its value,
+// so that the refusal can still be asked after; a value later set by code is a new report and clears
+// the mark.
+TESSALY_API void MarkTextRefused(CBCGPProp* item);

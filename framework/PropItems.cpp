@@ -80,3 +80,7 @@ void ShowStoredValueOf(CBCGPProp* item, std::initializer_list<StoredNumber> stor
             return;
         }
 }
+
+void ShowTextBefore(CBCGPProp* item) {
+    if (item) item->SetValue(item->GetValueBefore());
+}

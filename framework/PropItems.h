@@ -23,6 +23,8 @@ struct StoredNumber {
     double shown;
 };
 void ShowStoredValueOf(CBCGPProp* item, std::initializer_list<StoredNumber> stored);
+// After a change set by code that is refused: the item shows again the value that change replaced.
+void ShowTextBefore(CBCGPProp* item);
 // The position of the item's text among its options; the option count when none matches.
 int OptionIndex(CBCGPProp* item);
 // A font face picker ("字体", first showing the default face).

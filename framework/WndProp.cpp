@@ -4,6 +4,7 @@
 #include "bcg/DateTimeProp.h"
 #include "bcg/PropList.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "mfc/Dc.h"
 #include "mfc/Module.h"
 
@@ -128,7 +129,8 @@ void CWndProp::ShowItemAgain(CBCGPProp* item) {
 LRESULT CWndProp::OnBCGPPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (ItemRefusedText(item)) {
-        ShowRefusedAgain(item, [this](CBCGPProp* refused) { ShowItemAgain(refused); });
+        ShowItemAgain(item);
+        MarkTextRefused(item);
         return 0;
     }
     // A text reported from code passes the rule a typed one does: bytes that are not UTF-8 never
@@ -140,7 +142,7 @@ LRESULT CWndProp::OnBCGPPropertyChanged(WPARAM wParam, LPARAM lParam) {
     // A fixed list can be given only its own options: another text set by code is refused the same
     // way, and the item shows what it showed before.
     if (IsOutsideFixedList(item)) {
-        item->SetValue(item->GetValueBefore());
+        ShowTextBefore(item);
         ShowItemAgain(item);
         return 0;
     }

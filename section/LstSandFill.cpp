@@ -225,7 +225,7 @@ void CLstSandFill::EditPlainFill(CBCGPProp* item) {
 // edits never write (the brush goes to the section for the fill's sands): the item shows its text
 // from before.
 void CLstSandFill::ShowRefusedCellSize(CBCGPProp* item) {
-    if (item && (item->GetData() == kCellSizeId || item->GetData() == kFillGroupId + 5)) section::ShowTextBefore(item);
+    if (item && (item->GetData() == kCellSizeId || item->GetData() == kFillGroupId + 5)) ShowTextBefore(item);
 }
 
 void CLstSandFill::ApplyBrush(const QXLOGBRUSH& brush) {

@@ -128,7 +128,7 @@ LRESULT CLstStratumLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CLstStratumLine::ShowRefused(CBCGPProp* item) {
     if (m_cells.empty() || !item) return;
     if (item->GetData() == kFontSizeId) {
-        section::ShowTextBefore(item);
+        ShowTextBefore(item);
         return;
     }
     QXLOGPEN pen;

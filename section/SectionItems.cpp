@@ -32,10 +32,6 @@ bool ReadItemSize(CBCGPProp* item, double scale, double* value) {
     return true;
 }
 
-void ShowTextBefore(CBCGPProp* item) {
-    if (item) item->SetValue(item->GetValueBefore());
-}
-
 TextRule ItemNumberRule(double scale, bool judgeFlag) {
     return KeptNumberRule([scale, judgeFlag](CBCGPProp* kept) {
         double value = 0;

@@ -25,10 +25,6 @@ bool ReadItemSize(CBCGPProp* item, double scale, double* value);
 TextRule ItemNumberRule(double scale = 1.0, bool judgeFlag = false);
 TextRule ItemSizeRule(double scale = 1.0);
 
-// After a text the reader refused (reported from code, not judged by the item), for an item whose
-// refresh shows no value the edit writes (a neutral value, or a field the edit does not reach):
-// the item shows its text from before the edit again.
-void ShowTextBefore(CBCGPProp* item);
 
 // What an edit did with its item's text: refused it (nothing written), or took it, for some pages
 // also stamping the object so that the next refresh reads it again.

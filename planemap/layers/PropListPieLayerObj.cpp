@@ -3,6 +3,7 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
+#include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Moraine/PlaneFunc.h"
 #include "hosttypes/Parsnip/QXLayer.h"
@@ -499,7 +500,7 @@ void CPropListPieLayerObj::ShowStoredItem(CPieLayer& layer, CBCGPProp* item) {
         SetItemText(item, Number(point.size / 100.0));
     } else if (id == kScaleFactorId && !ShowScaleFactor(layer, item)) {
         // No factor stored to show: the item shows its text from before the refused one.
-        item->SetValue(item->GetValueBefore());
+        ShowTextBefore(item);
     }
 }
 

@@ -177,7 +177,7 @@ bool CLstParam::EditTitle(CWpParam* kit, CBCGPProp* item) {
             // its text from before when the stored size is none it can show.
             if (auto* points = dynamic_cast<CUnsignedProp*>(item);
                 !points || !points->GetUnsigned(&size) || !numtext::FitFloat(size, numtext::kHundredths, &font.size)) {
-                if (!ShowTitleSize(kit)) item->SetValue(item->GetValueBefore());
+                if (!ShowTitleSize(kit)) ShowTextBefore(item);
                 return false;
             }
             kit->SetTitleFont(font);
