@@ -62,7 +62,7 @@ bool LeadingCellSize(CBCGPProp* item, float stored, float* size) {
     double typed = 0;
     if (!item || !numtext::LeadingNumber(ItemText(item), &typed)) return false;
     const auto* number = dynamic_cast<CBCGPropFloat*>(item);
-    if (number && ItemText(item) == numtext::Fixed(stored / numtext::kHundredths, number->GetDecimalDigit())) {
+    if (number && numtext::ShowsStored(ItemText(item), stored / numtext::kHundredths, number->GetDecimalDigit())) {
         *size = stored;
         return true;
     }
