@@ -264,8 +264,7 @@ TEST(ProfileWellSymbolPage, SymbolAndTrackGroupsWriteTheirOwnKind) {
     plpage::Stamp(&g.entity);
     page.Show(&g.entity);
     ASSERT_EQ(page.Value(CPlLayerWellSymbol::kBottomGroupId + 3), "2.50");
-    auto* border = dynamic_cast<CBCGPColorProp*>(page.Item(CPlLayerWellSymbol::kBottomGroupId + 4));
-    ASSERT_TRUE(page.grid().ChooseColor(border, RGB(0, 200, 0)));
+    ASSERT_TRUE(page.ChooseColor(CPlLayerWellSymbol::kBottomGroupId + 4, RGB(0, 200, 0)));
     EXPECT_EQ(Layer()->GetSymbolPoint(PL_SYMBOL_BOTTOM).borderColor, RGB(0, 200, 0));
     EXPECT_EQ(Layer()->GetSymbolPoint(PL_SYMBOL_BOTTOM).size, 249.96f);
     ASSERT_TRUE(page.grid().ChooseColor(color, RGB(200, 0, 0)));

@@ -198,8 +198,7 @@ TEST_F(ReservoirPages, DesignerWellFontEditKeepsTheFontsSecondColour) {
     EXPECT_EQ(1234.5f, stored.size);
     EXPECT_EQ("黑体", std::string(stored.GetFaceName()));
     ASSERT_EQ("12.35", open.Value(CLstDsgWell::kFontSizeId));
-    ASSERT_TRUE(open.grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(open.Item(CLstDsgWell::kPenColorId)),
-                                        RGB(200, 0, 0)));
+    ASSERT_TRUE(open.ChooseColor(CLstDsgWell::kPenColorId, RGB(200, 0, 0)));
     EXPECT_EQ(RGB(200, 0, 0), well.GetLogPen()->color);
     EXPECT_EQ(99.96f, well.GetLogPen()->width);
 
@@ -227,16 +226,14 @@ TEST_F(ReservoirPages, DesignerWellGroupWithARefusedStoredSizeStillTakesAPickedC
     ASSERT_EQ("-1.00", open.Value(CLstDsgWell::kPenWidthId));
     section.Section().SetModifyFlag(0);
 
-    ASSERT_TRUE(open.grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(open.Item(CLstDsgWell::kPenColorId)),
-                                        RGB(0, 0, 200)));
+    ASSERT_TRUE(open.ChooseColor(CLstDsgWell::kPenColorId, RGB(0, 0, 200)));
     EXPECT_EQ(RGB(0, 0, 200), well.GetLogPen()->color);
     EXPECT_FLOAT_EQ(-100, well.GetLogPen()->width);
     EXPECT_EQ(1, Updates());
     EXPECT_EQ(1, section.Section().GetModifyFlag());
 
     section.Section().SetModifyFlag(0);
-    ASSERT_TRUE(open.grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(open.Item(CLstDsgWell::kFontColorId)),
-                                        RGB(0, 200, 0)));
+    ASSERT_TRUE(open.ChooseColor(CLstDsgWell::kFontColorId, RGB(0, 200, 0)));
     EXPECT_EQ(RGB(0, 200, 0), well.GetLogFont()->color);
     EXPECT_FLOAT_EQ(-100, well.GetLogFont()->size);
     EXPECT_EQ("黑体", std::string(well.GetLogFont()->GetFaceName()));
