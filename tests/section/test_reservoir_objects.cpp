@@ -6,7 +6,6 @@
 #include <boost/make_shared.hpp>
 #include <cmath>
 
-#include "bcg/ColorProp.h"
 #include "driver/Responder.h"
 #include "hostlibs/Halyard/Testing.h"
 #include "hostlibs/Oriel/SectionFixture.h"
@@ -190,8 +189,7 @@ TEST_F(ReservoirPages, DesignerWellFontEditKeepsTheFontsSecondColour) {
     well.SetLogFont(&font);
     sectiontest::OpenList<CLstDsgWell> open(new CLstDsgWell(&well, CLstDsgWell::kReservoirMode));
     open.Show(&well);
-    auto* colour = dynamic_cast<CBCGPColorProp*>(open.Item(CLstDsgWell::kFontColorId));
-    ASSERT_TRUE(open.grid().ChooseColor(colour, RGB(0, 0, 200)));
+    ASSERT_TRUE(open.ChooseColor(CLstDsgWell::kFontColorId, RGB(0, 0, 200)));
     const QXLOGFONT stored = *well.GetLogFont();
     EXPECT_EQ(RGB(0, 0, 200), stored.color);
     EXPECT_EQ(RGB(9, 9, 9), stored.backColor);
@@ -325,8 +323,7 @@ TEST_F(ReservoirPages, ControlLinePointSizeIsStoredInHundredthsAndColoursOneWord
     EXPECT_DOUBLE_EQ(150, line->m_dPointSize);
     ASSERT_TRUE(open.Type(CLstControlLine::kPointSizeId, "2.5"));
     EXPECT_DOUBLE_EQ(250, line->m_dPointSize);
-    auto* inner = dynamic_cast<CBCGPColorProp*>(open.Item(CLstControlLine::kInnerColorId));
-    ASSERT_TRUE(open.grid().ChooseColor(inner, RGB(7, 7, 7)));
+    ASSERT_TRUE(open.ChooseColor(CLstControlLine::kInnerColorId, RGB(7, 7, 7)));
     EXPECT_EQ(RGB(7, 7, 7), line->GetBrush().fillColor);
     EXPECT_EQ(RGB(2, 2, 2), line->GetBrush().lineColor);
     EXPECT_EQ(3, Updates());
