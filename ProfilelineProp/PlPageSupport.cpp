@@ -15,7 +15,6 @@
 #include "framework/WndLst.h"
 #include "hosttypes/Lodestar/PlManagers.h"
 #include "hosttypes/Tinder/TimeStamp.h"
-#include "section/SectionItems.h"
 
 namespace {
 

@@ -62,7 +62,7 @@ bool LeadingCellSize(CBCGPProp* item, float stored, float* size) {
     double typed = 0;
     if (!item || !numtext::LeadingNumber(ItemText(item), &typed)) return false;
     const auto* number = dynamic_cast<CBCGPropFloat*>(item);
-    if (number && ItemText(item) == numtext::Fixed(stored / numtext::kHundredths, number->GetDecimalDigit())) {
+    if (number && numtext::ShowsStored(ItemText(item), stored / numtext::kHundredths, number->GetDecimalDigit())) {
         *size = stored;
         return true;
     }
@@ -195,15 +195,16 @@ void CLstSandFill::EditSymbol(CBCGPProp* item) {
     ApplyBrush(brush);
 }
 
-// A cell size the reader refuses (reported from code, not judged by the item) is written nowhere:
-// the item shows the fill's cell size again.
+// A cell size the reader refuses (reported from code, not judged by the item), in either cell size
+// item, is written nowhere. The refresh shows the fill object's brush, which the edits never write
+// (the brush goes to the section for the fill's sands): the item shows its text from before.
 void CLstSandFill::EditCellSize(CBCGPProp* item) {
     CQXObjectFill* fillObject = m_pFill->GetFillObject();
     if (!fillObject) return;
     QXLOGBRUSH brush;
     fillObject->GetLogBrush(&brush);
     if (!section::ReadHundredths(item, &brush.size)) {
-        ShowRefusedCellSize(item);
+        ShowTextBefore(item);
         return;
     }
     ApplyBrush(brush);
@@ -213,19 +214,13 @@ void CLstSandFill::EditPlainFill(CBCGPProp* item) {
     QXLOGBRUSH brush;
     if (CQXObjectFill* fillObject = m_pFill->GetFillObject()) fillObject->GetLogBrush(&brush);
     std::string styleSet = m_pFill->GetStyleSet();
+    // Only the cell size is refused.
     if (!GetFillSubProp(item, &styleSet, static_cast<int>(item->GetData() - kFillGroupId - 1), brush)) {
-        ShowRefusedCellSize(item);
+        ShowTextBefore(item);
         return;
     }
     m_pFill->SetStyleSet(styleSet);
     ApplyBrush(brush);
-}
-
-// Either cell size item after a refused size. The refresh shows the fill object's brush, which the
-// edits never write (the brush goes to the section for the fill's sands): the item shows its text
-// from before.
-void CLstSandFill::ShowRefusedCellSize(CBCGPProp* item) {
-    if (item && (item->GetData() == kCellSizeId || item->GetData() == kFillGroupId + 5)) ShowTextBefore(item);
 }
 
 void CLstSandFill::ApplyBrush(const QXLOGBRUSH& brush) {

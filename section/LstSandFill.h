@@ -48,7 +48,6 @@ private:
     void EditSymbol(CBCGPProp* item);
     void EditCellSize(CBCGPProp* item);
     void EditPlainFill(CBCGPProp* item);
-    void ShowRefusedCellSize(CBCGPProp* item);
     // Has the current section apply the brush to the fill's sand.
     void ApplyBrush(const QXLOGBRUSH& brush);
 

@@ -98,10 +98,8 @@ bool ReadPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {
 }
 
 bool ReadEditedPen(CBCGPProp* item, QXLOGPEN& pen, int first) {
-    QXLOGPEN read = pen;
-    if (!ReadEditedField(item, read, first)) return false;
-    if (EditedFieldPosition(item, first) == kPenColor && read.color == CBCGPColorProp::kAutomatic) read.color = 0;
-    pen = read;
+    if (!ReadEditedField(item, pen, first)) return false;  // the pen untouched
+    if (EditedFieldPosition(item, first) == kPenColor && pen.color == CBCGPColorProp::kAutomatic) pen.color = 0;
     return true;
 }
 

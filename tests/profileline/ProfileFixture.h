@@ -8,6 +8,7 @@
 #include <log4cplus/spi/loggingevent.h>
 
 #include <boost/make_shared.hpp>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -45,9 +46,14 @@ public:
         CBCGPProp* item = this->Item(id);
         return item ? platform::GridDriver::Info(item).options : std::vector<std::string>();
     }
-    // A change reported for a row that holds no value of its own (a group).
-    void ReportRow(DWORD_PTR id) {
-        if (CBCGPProp* item = this->Item(id)) this->list().GetPropList().OnPropertyChanged(item);
+    // A change reported for each group row (a row that holds no value of its own): each writes
+    // nothing and still ends with the redraw.
+    void ExpectRowReportsOnlyRedraw(std::initializer_list<DWORD_PTR> groups) {
+        for (DWORD_PTR group : groups) {
+            lodestar::testing::ClearCallLog();
+            if (CBCGPProp* item = this->Item(group)) this->list().GetPropList().OnPropertyChanged(item);
+            EXPECT_EQ(lodestar::testing::CallLog(), std::vector<std::string>{"CPlContainer::UpdateWnd"}) << group;
+        }
     }
     bool Enabled(DWORD_PTR id) {
         CBCGPProp* item = this->Item(id);

@@ -9,7 +9,6 @@
 #include "ProfilelineProp/profilelineprop.h"
 #include "ProfilelineProp/wellnameprop.h"
 #include "ProfilelineProp/wellsymbolprop.h"
-#include "bcg/ColorProp.h"
 #include "hostlibs/Osprey/WellDataTesting.h"
 #include "hosttypes/Tinder/TimeStamp.h"
 
@@ -110,8 +109,7 @@ TEST(ProfileLinePage, PenEditsReachEveryLineAndOnlyFlagsStamp) {
     EXPECT_FLOAT_EQ(Layer()->m_profileLinePen.width, 50.0f) << "beyond a float: refused";
     EXPECT_EQ(page.Value(CPlLayerLine::kWidthId), "0.50");
 
-    auto* color = dynamic_cast<CBCGPColorProp*>(page.Item(CPlLayerLine::kColorId));
-    ASSERT_TRUE(page.grid().ChooseColor(color, RGB(255, 0, 0)));
+    ASSERT_TRUE(page.ChooseColor(CPlLayerLine::kColorId, RGB(255, 0, 0)));
     EXPECT_EQ(g.projected.GetLinePen().color, RGB(255, 0, 0));
 
     lodestar::testing::ClearCallLog();
@@ -172,11 +170,7 @@ TEST(ProfileWellNamePage, TemplatesNeedAStratumAndFontEditsReachTheLabels) {
 
     // A change reported for a group row writes nothing and still ends with the redraw.
     const uint64_t before = g.entity.GetObjTimeStamp();
-    for (DWORD_PTR group : {CPlLayerWellName::kFontGroupId, CPlLayerWellName::kPositionGroupId}) {
-        lodestar::testing::ClearCallLog();
-        page.ReportRow(group);
-        EXPECT_EQ(lodestar::testing::CallLog(), Texts{"CPlContainer::UpdateWnd"}) << group;
-    }
+    page.ExpectRowReportsOnlyRedraw({CPlLayerWellName::kFontGroupId, CPlLayerWellName::kPositionGroupId});
     EXPECT_EQ(g.entity.GetObjTimeStamp(), before);
     EXPECT_FLOAT_EQ(Layer()->m_nameFont.size, 900.0f);
 }
@@ -222,8 +216,8 @@ TEST(ProfileWellSymbolPage, SymbolAndTrackGroupsWriteTheirOwnKind) {
     EXPECT_NE(g.entity.GetObjTimeStamp(), stamp);
 
     const QXLOGPEN upper = Layer()->GetWellTrackPen(PL_TRACK_UPPER);
-    auto* color = dynamic_cast<CBCGPColorProp*>(page.Item(CPlLayerWellSymbol::kLowerTrackGroupId + 4));
-    ASSERT_TRUE(page.grid().ChooseColor(color, RGB(0, 0, 255)));
+    const DWORD_PTR lowerColour = CPlLayerWellSymbol::kLowerTrackGroupId + 4;
+    ASSERT_TRUE(page.ChooseColor(lowerColour, RGB(0, 0, 255)));
     EXPECT_EQ(Layer()->GetWellTrackPen(PL_TRACK_LOWER).color, RGB(0, 0, 255));
     EXPECT_EQ(g.well[0]->GetTrack(PL_TRACK_LOWER)->GetLogPen().color, RGB(0, 0, 255));
     EXPECT_EQ(Layer()->GetWellTrackPen(PL_TRACK_UPPER).color, upper.color);
@@ -237,14 +231,10 @@ TEST(ProfileWellSymbolPage, SymbolAndTrackGroupsWriteTheirOwnKind) {
     EXPECT_EQ(g.entity.GetObjTimeStamp(), stamp);
 
     // A change reported for a group row writes nothing and still ends with the redraw.
-    for (DWORD_PTR group : {CPlLayerWellSymbol::kCurrentGroupId, CPlLayerWellSymbol::kHeadGroupId,
-                            CPlLayerWellSymbol::kBottomGroupId, CPlLayerWellSymbol::kUpperTrackGroupId,
-                            CPlLayerWellSymbol::kLowerTrackGroupId}) {
-        lodestar::testing::ClearCallLog();
-        page.ReportRow(group);
-        EXPECT_EQ(lodestar::testing::CallLog(), Texts{"CPlContainer::UpdateWnd"}) << group;
-        EXPECT_EQ(g.entity.GetObjTimeStamp(), stamp) << group;
-    }
+    page.ExpectRowReportsOnlyRedraw({CPlLayerWellSymbol::kCurrentGroupId, CPlLayerWellSymbol::kHeadGroupId,
+                                     CPlLayerWellSymbol::kBottomGroupId, CPlLayerWellSymbol::kUpperTrackGroupId,
+                                     CPlLayerWellSymbol::kLowerTrackGroupId});
+    EXPECT_EQ(g.entity.GetObjTimeStamp(), stamp);
     EXPECT_FLOAT_EQ(Layer()->GetSymbolPoint(PL_SYMBOL_HEAD).size, 200.0f);
 
     ASSERT_TRUE(page.Pick(CPlLayerWellSymbol::kHeadGroupId + 1, "否"));
@@ -264,14 +254,13 @@ TEST(ProfileWellSymbolPage, SymbolAndTrackGroupsWriteTheirOwnKind) {
     plpage::Stamp(&g.entity);
     page.Show(&g.entity);
     ASSERT_EQ(page.Value(CPlLayerWellSymbol::kBottomGroupId + 3), "2.50");
-    auto* border = dynamic_cast<CBCGPColorProp*>(page.Item(CPlLayerWellSymbol::kBottomGroupId + 4));
-    ASSERT_TRUE(page.grid().ChooseColor(border, RGB(0, 200, 0)));
+    ASSERT_TRUE(page.ChooseColor(CPlLayerWellSymbol::kBottomGroupId + 4, RGB(0, 200, 0)));
     EXPECT_EQ(Layer()->GetSymbolPoint(PL_SYMBOL_BOTTOM).borderColor, RGB(0, 200, 0));
     EXPECT_EQ(Layer()->GetSymbolPoint(PL_SYMBOL_BOTTOM).size, 249.96f);
-    ASSERT_TRUE(page.grid().ChooseColor(color, RGB(200, 0, 0)));
+    ASSERT_TRUE(page.ChooseColor(lowerColour, RGB(200, 0, 0)));
     EXPECT_EQ(Layer()->GetWellTrackPen(PL_TRACK_LOWER).color, RGB(200, 0, 0));
     EXPECT_EQ(Layer()->GetWellTrackPen(PL_TRACK_LOWER).width, -100);
-    ASSERT_TRUE(page.grid().ChooseAutomatic(color));
+    ASSERT_TRUE(page.ChooseAutomatic(lowerColour));
     EXPECT_EQ(Layer()->GetWellTrackPen(PL_TRACK_LOWER).color, 0u);
 }
 

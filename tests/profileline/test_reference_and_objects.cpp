@@ -238,11 +238,10 @@ TEST(ProfileObjectPages, SymbolAndTrackEditsReachTheirActiveKind) {
     g.Upper(1)->SetLogPen(pen);
     g.Upper(1)->ProChanged();
     one.Show(g.Upper(1));
-    auto* colour = dynamic_cast<CBCGPColorProp*>(one.Item(CPlWellTrackProperty::kLastLineId));
-    ASSERT_TRUE(one.grid().ChooseColor(colour, RGB(200, 0, 0)));
+    ASSERT_TRUE(one.ChooseColor(CPlWellTrackProperty::kLastLineId, RGB(200, 0, 0)));
     EXPECT_EQ(g.Upper(1)->GetLogPen().color, RGB(200, 0, 0));
     EXPECT_EQ(g.Upper(1)->GetLogPen().width, -100);
-    ASSERT_TRUE(one.grid().ChooseAutomatic(colour));
+    ASSERT_TRUE(one.ChooseAutomatic(CPlWellTrackProperty::kLastLineId));
     EXPECT_EQ(g.Upper(1)->GetLogPen().color, 0u);
 
     g.Activate({g.Head(1)});
@@ -253,8 +252,7 @@ TEST(ProfileObjectPages, SymbolAndTrackEditsReachTheirActiveKind) {
     OpenList<CPlWellSymbolProperty> symbol(new CPlWellSymbolProperty(g.Head(1)));
     symbol.Show(g.Head(1));
     ASSERT_EQ(symbol.Value(CPlWellSymbolProperty::kSymbolGroupId + 2), "2.50");
-    auto* border = dynamic_cast<CBCGPColorProp*>(symbol.Item(CPlWellSymbolProperty::kSymbolGroupId + 3));
-    ASSERT_TRUE(symbol.grid().ChooseColor(border, RGB(0, 200, 0)));
+    ASSERT_TRUE(symbol.ChooseColor(CPlWellSymbolProperty::kSymbolGroupId + 3, RGB(0, 200, 0)));
     EXPECT_EQ(g.Head(1)->GetSymbolLogPoint().borderColor, RGB(0, 200, 0));
     EXPECT_EQ(g.Head(1)->GetSymbolLogPoint().size, 249.96f);
 }
@@ -374,49 +372,37 @@ TEST(ProfileObjectPages, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredVa
 // report after it is taken by every active object.
 TEST(ProfileObjectPages, ARefusedReportWithSeveralActiveShowsTheTextFromBefore) {
     SampleGraph g({"桩1", "桩2", "桩3"});
-    g.Activate({&g.projected, &g.sequence});
+    const std::vector<CPlObjInterface*> lineSet{&g.projected, &g.sequence};
+    const std::vector<CPlObjInterface*> labelSet{g.Label(0), g.Label(1), g.Label(2)};
+    const std::vector<CPlObjInterface*> trackSet{g.Upper(0), g.Upper(1), g.Upper(2)};
+    g.Activate(lineSet);
     OpenList<CPlProfilelineProperty> lines(new CPlProfilelineProperty(&g.projected));
     lines.Show(&g.projected);
     ASSERT_EQ("0.02", lines.Value(CPlProfilelineProperty::kWidthId));
-    g.Activate({g.Label(0), g.Label(1), g.Label(2)});
+    g.Activate(labelSet);
     OpenList<CPlWellLabelProperty> labels(new CPlWellLabelProperty(g.Label(0)));
     labels.Show(g.Label(0));
     ASSERT_EQ("4.00", labels.Value(CPlWellLabelProperty::kSizeId));
-    g.Activate({g.Upper(0), g.Upper(1), g.Upper(2)});
+    g.Activate(trackSet);
     OpenList<CPlWellTrackProperty> tracks(new CPlWellTrackProperty(g.Upper(0)));
     tracks.Show(g.Upper(0));
-    const DWORD_PTR trackWidth = CPlWellTrackProperty::kFirstLineId + 1;
-    const std::vector<std::pair<OpenList<CPlProfilelineProperty>*, DWORD_PTR>> lineItems = {
-        {&lines, CPlProfilelineProperty::kWidthId}, {&lines, CPlProfilelineProperty::kAngleId}};
+    // A step for each item, with the objects active that the item edits.
+    auto each = [&](auto step) {
+        g.Activate(lineSet);
+        step(lines, CPlProfilelineProperty::kWidthId);
+        step(lines, CPlProfilelineProperty::kAngleId);
+        g.Activate(labelSet);
+        step(labels, CPlWellLabelProperty::kSizeId);
+        g.Activate(trackSet);
+        step(tracks, CPlWellTrackProperty::kFirstLineId + 1);
+    };
 
-    g.Activate({&g.projected, &g.sequence});
-    for (const auto& [page, id] : lineItems) ASSERT_TRUE(page->Type(id, "3"));
-    g.Activate({g.Label(0), g.Label(1), g.Label(2)});
-    ASSERT_TRUE(labels.Type(CPlWellLabelProperty::kSizeId, "3"));
-    g.Activate({g.Upper(0), g.Upper(1), g.Upper(2)});
-    ASSERT_TRUE(tracks.Type(trackWidth, "3"));
+    each([](auto& page, DWORD_PTR id) { ASSERT_TRUE(page.Type(id, "3")) << id; });
     lodestar::testing::ClearCallLog();
-    for (const char* text : {"-1", "1e39"}) {
-        g.Activate({&g.projected, &g.sequence});
-        for (const auto& [page, id] : lineItems) {
-            page->Report(id, text);
-            EXPECT_EQ("3.00", page->Value(id)) << id << " " << text;
-        }
-        g.Activate({g.Label(0), g.Label(1), g.Label(2)});
-        labels.Report(CPlWellLabelProperty::kSizeId, text);
-        EXPECT_EQ("3.00", labels.Value(CPlWellLabelProperty::kSizeId)) << text;
-        g.Activate({g.Upper(0), g.Upper(1), g.Upper(2)});
-        tracks.Report(trackWidth, text);
-        EXPECT_EQ("3.00", tracks.Value(trackWidth)) << text;
-    }
+    each([](auto& page, DWORD_PTR id) { page.ExpectRefusedReportsShow(id, "3.00"); });
     EXPECT_EQ(lodestar::testing::CallLog(), Texts{});
 
-    g.Activate({&g.projected, &g.sequence});
-    for (const auto& [page, id] : lineItems) page->Report(id, "7");
-    g.Activate({g.Label(0), g.Label(1), g.Label(2)});
-    labels.Report(CPlWellLabelProperty::kSizeId, "7");
-    g.Activate({g.Upper(0), g.Upper(1), g.Upper(2)});
-    tracks.Report(trackWidth, "7");
+    each([](auto& page, DWORD_PTR id) { page.Report(id, "7"); });
     for (CPlProfileline* line : {&g.projected, &g.sequence}) {
         EXPECT_FLOAT_EQ(700, line->GetLinePen().width);
         EXPECT_DOUBLE_EQ(7, line->GetAngle());

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bcg/ColorProp.h"
 #include "bcg/PropList.h"
 #include "driver/GridDriver.h"
 #include "driver/SheetDriver.h"
@@ -78,6 +79,19 @@ public:
         if (CBCGPProp* item = Item(id)) tsltest::ReportFromCode(list_->GetPropList(), item, text);
     }
     bool Pick(DWORD_PTR id, const std::string& option) { return grid().PickOption(Item(id), option); }
+    // Reports from code the texts every width or size reader refuses (below zero, past a float);
+    // the item keeps showing shown.
+    void ExpectRefusedReportsShow(DWORD_PTR id, const std::string& shown) {
+        for (const char* text : {"-1", "1e39"}) {
+            Report(id, text);
+            EXPECT_EQ(shown, Value(id)) << id << " " << text;
+        }
+    }
+    // A colour picked in the colour item, or (automatic) its "自动" button.
+    bool ChooseColor(DWORD_PTR id, COLORREF color) {
+        return grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(Item(id)), color);
+    }
+    bool ChooseAutomatic(DWORD_PTR id) { return grid().ChooseAutomatic(dynamic_cast<CBCGPColorProp*>(Item(id))); }
 
 private:
     HostWindows host_;

@@ -6,7 +6,6 @@
 #include <boost/make_shared.hpp>
 #include <cmath>
 
-#include "bcg/ColorProp.h"
 #include "driver/Responder.h"
 #include "hostlibs/Halyard/Testing.h"
 #include "hostlibs/Oriel/SectionFixture.h"
@@ -190,16 +189,14 @@ TEST_F(ReservoirPages, DesignerWellFontEditKeepsTheFontsSecondColour) {
     well.SetLogFont(&font);
     sectiontest::OpenList<CLstDsgWell> open(new CLstDsgWell(&well, CLstDsgWell::kReservoirMode));
     open.Show(&well);
-    auto* colour = dynamic_cast<CBCGPColorProp*>(open.Item(CLstDsgWell::kFontColorId));
-    ASSERT_TRUE(open.grid().ChooseColor(colour, RGB(0, 0, 200)));
+    ASSERT_TRUE(open.ChooseColor(CLstDsgWell::kFontColorId, RGB(0, 0, 200)));
     const QXLOGFONT stored = *well.GetLogFont();
     EXPECT_EQ(RGB(0, 0, 200), stored.color);
     EXPECT_EQ(RGB(9, 9, 9), stored.backColor);
     EXPECT_EQ(1234.5f, stored.size);
     EXPECT_EQ("黑体", std::string(stored.GetFaceName()));
     ASSERT_EQ("12.35", open.Value(CLstDsgWell::kFontSizeId));
-    ASSERT_TRUE(open.grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(open.Item(CLstDsgWell::kPenColorId)),
-                                        RGB(200, 0, 0)));
+    ASSERT_TRUE(open.ChooseColor(CLstDsgWell::kPenColorId, RGB(200, 0, 0)));
     EXPECT_EQ(RGB(200, 0, 0), well.GetLogPen()->color);
     EXPECT_EQ(99.96f, well.GetLogPen()->width);
 
@@ -227,16 +224,14 @@ TEST_F(ReservoirPages, DesignerWellGroupWithARefusedStoredSizeStillTakesAPickedC
     ASSERT_EQ("-1.00", open.Value(CLstDsgWell::kPenWidthId));
     section.Section().SetModifyFlag(0);
 
-    ASSERT_TRUE(open.grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(open.Item(CLstDsgWell::kPenColorId)),
-                                        RGB(0, 0, 200)));
+    ASSERT_TRUE(open.ChooseColor(CLstDsgWell::kPenColorId, RGB(0, 0, 200)));
     EXPECT_EQ(RGB(0, 0, 200), well.GetLogPen()->color);
     EXPECT_FLOAT_EQ(-100, well.GetLogPen()->width);
     EXPECT_EQ(1, Updates());
     EXPECT_EQ(1, section.Section().GetModifyFlag());
 
     section.Section().SetModifyFlag(0);
-    ASSERT_TRUE(open.grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(open.Item(CLstDsgWell::kFontColorId)),
-                                        RGB(0, 200, 0)));
+    ASSERT_TRUE(open.ChooseColor(CLstDsgWell::kFontColorId, RGB(0, 200, 0)));
     EXPECT_EQ(RGB(0, 200, 0), well.GetLogFont()->color);
     EXPECT_FLOAT_EQ(-100, well.GetLogFont()->size);
     EXPECT_EQ("黑体", std::string(well.GetLogFont()->GetFaceName()));
@@ -328,8 +323,7 @@ TEST_F(ReservoirPages, ControlLinePointSizeIsStoredInHundredthsAndColoursOneWord
     EXPECT_DOUBLE_EQ(150, line->m_dPointSize);
     ASSERT_TRUE(open.Type(CLstControlLine::kPointSizeId, "2.5"));
     EXPECT_DOUBLE_EQ(250, line->m_dPointSize);
-    auto* inner = dynamic_cast<CBCGPColorProp*>(open.Item(CLstControlLine::kInnerColorId));
-    ASSERT_TRUE(open.grid().ChooseColor(inner, RGB(7, 7, 7)));
+    ASSERT_TRUE(open.ChooseColor(CLstControlLine::kInnerColorId, RGB(7, 7, 7)));
     EXPECT_EQ(RGB(7, 7, 7), line->GetBrush().fillColor);
     EXPECT_EQ(RGB(2, 2, 2), line->GetBrush().lineColor);
     EXPECT_EQ(3, Updates());

@@ -4,7 +4,6 @@
 
 #include <boost/make_shared.hpp>
 
-#include "bcg/ColorProp.h"
 #include "framework/BmpPropLst.h"
 #include "hostlibs/Oriel/SectionFixture.h"
 #include "hosttypes/Oriel/CrCorrelation.h"
@@ -120,8 +119,7 @@ TEST_F(DepthRulerPage, UnitsSwitchesAndColoursKeepTheStamp) {
     EXPECT_EQ(1, ruler.GetTopBorderVisible());
     EXPECT_EQ(1, ruler.GetRightBorderVisible());
     EXPECT_EQ(1, ruler.GetRightMarkVisible());
-    auto* colour = dynamic_cast<CBCGPColorProp*>(open->Item(D::kTitleColorId));
-    ASSERT_TRUE(open->grid().ChooseColor(colour, RGB(200, 0, 0)));
+    ASSERT_TRUE(open->ChooseColor(D::kTitleColorId, RGB(200, 0, 0)));
     EXPECT_EQ(RGB(200, 0, 0), ruler.GetNameFontClr());
     EXPECT_EQ(stamp, ruler.GetTimeStamp());
     EXPECT_EQ(3, CountLogged("ScDepthRuler::Update()"));
