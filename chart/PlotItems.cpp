@@ -219,16 +219,7 @@ bool ShowStoredLabel(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* label
         return ShowStoredSize(item, font.size);
     }
     if (groupId == ids.position) return ShowStoredLabelPosition(item, labels);
-    if (groupId != ids.data || ids.data == kNoItem) return false;
-    if (item == group->GetSubItem(2))
-        ShowRow(item, static_cast<long long>(labels->GetFirstlabelRow()) + 1);
-    else if (item == group->GetSubItem(3))
-        ShowRow(item, static_cast<long long>(labels->GetLastlabelRow()) + 1);
-    else if (item == group->GetSubItem(4))
-        ShowRow(item, labels->GetStep());
-    else
-        return false;
-    return true;
+    return IsLabelRow(item, ids) && ShowLabelRow(item, labels);
 }
 
 // ---- point symbols ---------------------------------------------------------------------------------------------
