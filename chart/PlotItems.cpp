@@ -196,16 +196,14 @@ bool IsLabelRow(CBCGPProp* item, const LabelIds& ids) {
 }
 
 bool ShowStoredRow(CBCGPProp* item, IkelPlot* plot, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId) {
-    if (!item || !plot) return false;
+    if (!plot || !IsRowItem(item, firstId, lastId, stepId)) return false;
     const DWORD_PTR id = item->GetData();
     if (id == firstId)
         ShowFirstRow(item, plot);
     else if (id == lastId)
         ShowLastRow(item, plot);
-    else if (stepId != kNoItem && id == stepId)
-        ShowStep(item, plot);
     else
-        return false;
+        ShowStep(item, plot);
     return true;
 }
 
