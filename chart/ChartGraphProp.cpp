@@ -51,21 +51,10 @@ bool CChartGraphProp::ShowStoredValue(CBCGPProp* item) {
     IChartGraph* chart = TargetAs<IChartGraph>();
     if (!item || !chart) return false;
     CkelChartTitle* title = chart->GetTitle();
-    switch (item->GetData()) {
-        case kXOffsetId:
-            ShowFixed(item, title->GetXOffset(), 2);
-            return true;
-        case kYOffsetId:
-            ShowFixed(item, title->GetYOffset(), 2);
-            return true;
-        case kFontSizeId: {
-            QXLOGFONT font;
-            title->GetLogFont(font);
-            return chart::ShowStoredSize(item, font.size);
-        }
-        default:
-            return false;
-    }
+    QXLOGFONT font;
+    title->GetLogFont(font);
+    return chart::ShowFixedOf(item, {{kXOffsetId, title->GetXOffset()}, {kYOffsetId, title->GetYOffset()}}) ||
+           (item->GetData() == kFontSizeId && chart::ShowStoredSize(item, font.size));
 }
 
 LRESULT CChartGraphProp::OnPropertyChanged(WPARAM, LPARAM lParam) {

@@ -181,6 +181,16 @@ bool ShowStoredSize(CBCGPProp* item, float hundredths, int first) {
     return true;
 }
 
+bool ShowFixedOf(CBCGPProp* item, std::initializer_list<StoredNumber> stored, int decimals) {
+    if (!item) return false;
+    for (const StoredNumber& number : stored)
+        if (number.id == item->GetData()) {
+            ShowFixed(item, number.shown, decimals);
+            return true;
+        }
+    return false;
+}
+
 bool IsRowItem(CBCGPProp* item, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId) {
     if (!item) return false;
     const DWORD_PTR id = item->GetData();
