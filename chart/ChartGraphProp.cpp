@@ -53,8 +53,9 @@ bool CChartGraphProp::ShowStoredValue(CBCGPProp* item) {
     CkelChartTitle* title = chart->GetTitle();
     QXLOGFONT font;
     title->GetLogFont(font);
-    return chart::ShowFixedOf(item, {{kXOffsetId, title->GetXOffset()}, {kYOffsetId, title->GetYOffset()}}) ||
-           (item->GetData() == kFontSizeId && chart::ShowStoredSize(item, font.size));
+    return chart::ShowFixedOf(item, {{kXOffsetId, title->GetXOffset()},
+                                     {kYOffsetId, title->GetYOffset()},
+                                     {kFontSizeId, font.size / numtext::kHundredths}});
 }
 
 LRESULT CChartGraphProp::OnPropertyChanged(WPARAM, LPARAM lParam) {

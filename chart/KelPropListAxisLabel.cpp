@@ -275,6 +275,6 @@ bool CkelPropListAxisLabel::ShowStoredValue(CBCGPProp* item) {
     }
     return chart::ShowFixedOf(item, {{base + kMajorXOffsetId, entity->GetXOffset() / 100},
                                      {base + kMajorYOffsetId, entity->GetYOffset() / 100},
-                                     {base + kMajorAngleId, entity->GetLabelAngel()}}) ||
-           (id - base == kMajorFontSizeId && chart::ShowStoredSize(item, font.size));
+                                     {base + kMajorAngleId, entity->GetLabelAngel()},
+                                     {base + kMajorFontSizeId, font.size / numtext::kHundredths}});
 }

@@ -182,11 +182,10 @@ bool CPropListAxisTick::ShowStoredValue(CBCGPProp* item) {
     QXLOGPEN majorPen, minorPen;
     major->GetStyle(&majorPen);
     minor->GetStyle(&minorPen);
-    const DWORD_PTR id = item->GetData();
-    return chart::ShowFixedOf(
-               item, {{kMajorLengthId, major->GetLength() / 100}, {kMinorLengthId, minor->GetLength() / 100}}) ||
-           ((id == kMajorWidthId || id == kMinorWidthId) &&
-            chart::ShowStoredSize(item, (id == kMajorWidthId ? majorPen : minorPen).width));
+    return chart::ShowFixedOf(item, {{kMajorLengthId, major->GetLength() / 100},
+                                     {kMinorLengthId, minor->GetLength() / 100},
+                                     {kMajorWidthId, majorPen.width / numtext::kHundredths},
+                                     {kMinorWidthId, minorPen.width / numtext::kHundredths}});
 }
 
 // A refused length shows the stored one with two decimals; a refused width is ignored.
