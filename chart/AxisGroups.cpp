@@ -267,11 +267,11 @@ void SetAxisTitleProp(CBCGPProp* group, IkelAxis* axis) {
 namespace {
 // The axis's value of a number item of the three groups: as the items show it, and as the axis
 // stores it (the length in hundredths). False for any other item.
-struct StoredNumber {
+struct AxisNumber {
     double shown;
     double stored;
 };
-bool StoredAxisNumber(CBCGPProp* item, IkelAxis* axis, StoredNumber* number) {
+bool StoredAxisNumber(CBCGPProp* item, IkelAxis* axis, AxisNumber* number) {
     QXPOINT pos;
     pos.x = pos.y = 0;
     axis->GetAxisPosition(pos);
@@ -315,7 +315,7 @@ bool StoredAxisNumber(CBCGPProp* item, IkelAxis* axis, StoredNumber* number) {
 
 bool ShowAxisValueAgain(CBCGPProp* item, IkelAxis* axis) {
     if (!item || !axis) return false;
-    StoredNumber number{};
+    AxisNumber number{};
     switch (item->GetData()) {
         case kScaleTypeId:
             SetItemText(item, AxisScaleToText(axis->GetAxisScaleType()));
@@ -331,7 +331,7 @@ bool ShowAxisValueAgain(CBCGPProp* item, IkelAxis* axis) {
 }
 
 bool StandsForStored(CBCGPProp* item, IkelAxis* axis, double* value) {
-    StoredNumber number{};
+    AxisNumber number{};
     if (!item || !axis || !StoredAxisNumber(item, axis, &number) ||
         !numtext::ShowsStored(ItemText(item), number.shown))
         return false;

@@ -185,9 +185,20 @@ void RefreshLabelData(CBCGPProp* group, CkelPlotLabels* labels) {
             if (IkelDataSery* shown = dataset->GetDataSeries(static_cast<unsigned>(labels->GetLabelsColIndex())))
                 column->SetValue(_variant_t(shown->GetName().c_str()));
     }
-    ShowRow(group->GetSubItem(2), static_cast<long long>(labels->GetFirstlabelRow()) + 1);
-    ShowRow(group->GetSubItem(3), static_cast<long long>(labels->GetLastlabelRow()) + 1);
-    ShowRow(group->GetSubItem(4), labels->GetStep());
+    for (int i = 2; i < 5; ++i) ShowLabelRow(group->GetSubItem(i), labels);
+}
+
+bool ShowLabelRow(CBCGPProp* item, CkelPlotLabels* labels) {
+    CBCGPProp* group = item ? item->GetParent() : nullptr;
+    if (!group || !labels) return false;
+    const long long shown[] = {static_cast<long long>(labels->GetFirstlabelRow()) + 1,
+                               static_cast<long long>(labels->GetLastlabelRow()) + 1, labels->GetStep()};
+    for (int i = 2; i < 5 && i < group->GetSubItemsCount(); ++i)
+        if (group->GetSubItem(i) == item) {
+            ShowRow(item, shown[i - 2]);
+            return true;
+        }
+    return false;
 }
 
 namespace {

@@ -54,6 +54,8 @@ bool ShowStoredLabelPosition(CBCGPProp* item, CkelPlotLabels* labels);
 // "数据": Y-column flag, the column choice (enabled only for shown labels off the Y column), rows
 // from 1, step.
 void RefreshLabelData(CBCGPProp* dataGroup, CkelPlotLabels* labels);
+// One row or the step of "数据" (sub-items 2 to 4) shown as the refresh shows it; false for another item.
+bool ShowLabelRow(CBCGPProp* item, CkelPlotLabels* labels);
 // The group appliers take the edited item of the group and write its whole group back. When the
 // edited entry is refused they write nothing and answer false.
 // The position group: all three values (offsets × 100); one that does not read, not edited, keeps

@@ -51,21 +51,11 @@ bool CChartGraphProp::ShowStoredValue(CBCGPProp* item) {
     IChartGraph* chart = TargetAs<IChartGraph>();
     if (!item || !chart) return false;
     CkelChartTitle* title = chart->GetTitle();
-    switch (item->GetData()) {
-        case kXOffsetId:
-            ShowFixed(item, title->GetXOffset(), 2);
-            return true;
-        case kYOffsetId:
-            ShowFixed(item, title->GetYOffset(), 2);
-            return true;
-        case kFontSizeId: {
-            QXLOGFONT font;
-            title->GetLogFont(font);
-            return chart::ShowStoredSize(item, font.size);
-        }
-        default:
-            return false;
-    }
+    QXLOGFONT font;
+    title->GetLogFont(font);
+    return chart::ShowFixedOf(item, {{kXOffsetId, title->GetXOffset()},
+                                     {kYOffsetId, title->GetYOffset()},
+                                     {kFontSizeId, font.size / numtext::kHundredths}});
 }
 
 LRESULT CChartGraphProp::OnPropertyChanged(WPARAM, LPARAM lParam) {

@@ -40,23 +40,13 @@ constexpr int kCountsOnlyGraph = IChartGraph::KEL_CHART_STATISTIC;
 
 // One number of the binning as the page shows it; false for another item.
 bool ShowBinningNumber(CBCGPProp* item, CHistogramPlot* plot) {
-    if (!item) return false;
-    switch (item->GetData()) {
-        case Page::kLeftValueId:
-            ShowFixed(item, plot->GetLeftValue(), 2);
-            return true;
-        case Page::kRightValueId:
-            ShowFixed(item, plot->GetRightValue(), 2);
-            return true;
-        case Page::kZoneCountId:
-            SetItemText(item, FormatString("%d", plot->GetZoneCount()));
-            return true;
-        case Page::kWidthId:
-            ShowFixed(item, plot->GetWidthPercent() * 100, 2);
-            return true;
-        default:
-            return false;
+    if (item && item->GetData() == Page::kZoneCountId) {
+        SetItemText(item, FormatString("%d", plot->GetZoneCount()));
+        return true;
     }
+    return ShowFixedOf(item, {{Page::kLeftValueId, plot->GetLeftValue()},
+                              {Page::kRightValueId, plot->GetRightValue()},
+                              {Page::kWidthId, plot->GetWidthPercent() * 100}});
 }
 
 void RefreshBinning(CBCGPPropList& list, CHistogramPlot* plot) {

@@ -1,6 +1,5 @@
 #include "chart/KelPropListAxisLabel.h"
 
-#include "chart/PlotItems.h"
 #include <climits>
 
 #include "bcg/ColorProp.h"
@@ -9,6 +8,7 @@
 #include "chart/ChartItems.h"
 #include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
+#include "chart/PlotItems.h"
 #include "chart/PropListAxis.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
@@ -264,27 +264,17 @@ bool CkelPropListAxisLabel::ShowStoredValue(CBCGPProp* item) {
     if (!item || !axis) return false;
     const DWORD_PTR id = item->GetData();
     if (id >= kTextGroupId) return false;
-    const bool minor = id >= kMinorGroupId;
+    const DWORD_PTR base = id >= kMinorGroupId ? kMinorOffset : 0;
     CkelAxisTickLabels* labels = axis->GetTickLabels();
-    Entity* entity = minor ? labels->GetMinorTickLabel() : labels->GetMajorTickLabel();
+    Entity* entity = base ? labels->GetMinorTickLabel() : labels->GetMajorTickLabel();
     QXLOGFONT font;
-    switch (minor ? id - kMinorOffset : id) {
-        case kMajorXOffsetId:
-            ShowFixed(item, entity->GetXOffset() / 100, 2);
-            return true;
-        case kMajorYOffsetId:
-            ShowFixed(item, entity->GetYOffset() / 100, 2);
-            return true;
-        case kMajorAngleId:
-            ShowFixed(item, entity->GetLabelAngel(), 2);
-            return true;
-        case kMajorFontSizeId:
-            entity->GetLOGFONT(&font);
-            return chart::ShowStoredSize(item, font.size);
-        case kMajorDecimalsId:
-            SetItemText(item, FormatString("%d", entity->GetDotCount()));
-            return true;
-        default:
-            return false;
+    entity->GetLOGFONT(&font);
+    if (id - base == kMajorDecimalsId) {
+        SetItemText(item, FormatString("%d", entity->GetDotCount()));
+        return true;
     }
+    return chart::ShowFixedOf(item, {{base + kMajorXOffsetId, entity->GetXOffset() / 100},
+                                     {base + kMajorYOffsetId, entity->GetYOffset() / 100},
+                                     {base + kMajorAngleId, entity->GetLabelAngel()},
+                                     {base + kMajorFontSizeId, font.size / numtext::kHundredths}});
 }

@@ -49,8 +49,10 @@ const HundredthsItem kHundredths[] = {
     {Legend::kWidthId, kLegendWidth, &CkelLegend::GetBorderWidth, &CkelLegend::SetBorderWidth, &ReadSize},
     {Legend::kHeightId, kLegendHeight, &CkelLegend::GetBorderHeight, &CkelLegend::SetBorderHeight, &ReadSize},
     {Legend::kSpacingId, kLegendSpacing, &CkelLegend::GetIntervalSpace, &CkelLegend::SetIntervalSpace, &ReadSize},
-    {Legend::kLeftMarginId, kLeftMargin, &CkelLegend::GetLMarginSpace, &CkelLegend::SetLMarginSpace, &chart::ReadScaledOffset},
-    {Legend::kTopMarginId, kTopMargin, &CkelLegend::GetTMarginSpace, &CkelLegend::SetTMarginSpace, &chart::ReadScaledOffset},
+    {Legend::kLeftMarginId, kLeftMargin, &CkelLegend::GetLMarginSpace, &CkelLegend::SetLMarginSpace,
+     &chart::ReadScaledOffset},
+    {Legend::kTopMarginId, kTopMargin, &CkelLegend::GetTMarginSpace, &CkelLegend::SetTMarginSpace,
+     &chart::ReadScaledOffset},
 };
 
 const HundredthsItem* HundredthsOf(DWORD_PTR id) {
@@ -212,27 +214,20 @@ bool CkelPropListChartLegend::ShowStoredValue(CBCGPProp* item) {
         ShowHundredths(item, legend, *entry);
         return true;
     }
-    QXLOGFONT font;
-    QXLOGPEN pen;
-    switch (id) {
-        case kColumnsId:
-            ShowColumns(item, legend);
-            return true;
-        case kTitleFontSizeId:
-            legend->GetTitleFont(&font);
-            return chart::ShowStoredSize(item, font.size);
-        case kEntryFontSizeId:
-            legend->GetLegendFont(&font);
-            return chart::ShowStoredSize(item, font.size);
-        case kFrameLineWidthId:
-            legend->GetBorderLine(&pen);
-            return chart::ShowStoredSize(item, pen.width);
-        case kEntryLineWidthId:
-            legend->GetInnerBorderLine(&pen);
-            return chart::ShowStoredSize(item, pen.width, 1);
-        default:
-            return false;
+    if (id == kColumnsId) {
+        ShowColumns(item, legend);
+        return true;
     }
+    QXLOGFONT title, entries;
+    QXLOGPEN frame, inner;
+    legend->GetTitleFont(&title);
+    legend->GetLegendFont(&entries);
+    legend->GetBorderLine(&frame);
+    legend->GetInnerBorderLine(&inner);
+    return chart::ShowFixedOf(item, {{kTitleFontSizeId, title.size / numtext::kHundredths},
+                                     {kEntryFontSizeId, entries.size / numtext::kHundredths},
+                                     {kFrameLineWidthId, frame.width / numtext::kHundredths},
+                                     {kEntryLineWidthId, inner.width / numtext::kHundredths}});
 }
 
 bool CkelPropListChartLegend::ApplyHundredths(CkelLegend* legend, CBCGPProp* item) {

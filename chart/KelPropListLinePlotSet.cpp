@@ -105,8 +105,7 @@ void CkelPropListLinePlotSet::ShowTarget(CBCGPPropList& list) {
     QXLOGPEN pen;
     plot->GetLogPen(&pen);
     SetLineProp(list.FindItemByData(kLineGroupId), pen);
-    if (CkelLinePlotFill* fill = plot->GetPlotFills())
-        SetLineFillProp(list.FindItemByData(kLineFillGroupId), fill);
+    if (CkelLinePlotFill* fill = plot->GetPlotFills()) SetLineFillProp(list.FindItemByData(kLineFillGroupId), fill);
     const int mode = plot->GetLineMode();
     SetItemText(list.FindItemByData(kModeId), LineModeToText(mode));
     if (CBCGPProp* reverse = list.FindItemByData(kReverseId)) {
@@ -152,24 +151,15 @@ LRESULT CkelPropListLinePlotSet::OnPropertyChanged(WPARAM, LPARAM lParam) {
 bool CkelPropListLinePlotSet::ShowStoredValue(CBCGPProp* item) {
     auto* plot = TargetAs<CkelLinePlot>();
     if (!item || !plot) return false;
+    QXLOGPEN pen;
+    plot->GetLogPen(&pen);
     CkelLinePlotFill* fill = plot->GetPlotFills();
+    if (ShowFixedOf(item, {{kLineWidthId, pen.width / numtext::kHundredths}}) ||
+        (fill && ShowFixedOf(item, {{kLineFillTargetValueId, fill->GetCutoffValue()}})))
+        return true;
+    if (!fill || item->GetData() != kLineFillCellSizeId) return false;
     QXLOGBRUSH brush;
-    switch (item->GetData()) {
-        case kLineWidthId: {
-            QXLOGPEN pen;
-            plot->GetLogPen(&pen);
-            return ShowStoredSize(item, pen.width);
-        }
-        case kLineFillTargetValueId:
-            if (!fill) return false;
-            ShowFixed(item, fill->GetCutoffValue(), 2);
-            return true;
-        case kLineFillCellSizeId:
-            if (!fill) return false;
-            fill->GetLogBrush(&brush);
-            ShowFillSize(item, brush);
-            return true;
-        default:
-            return false;
-    }
+    fill->GetLogBrush(&brush);
+    ShowFillSize(item, brush);
+    return true;
 }

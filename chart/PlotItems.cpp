@@ -181,6 +181,16 @@ bool ShowStoredSize(CBCGPProp* item, float hundredths, int first) {
     return true;
 }
 
+bool ShowFixedOf(CBCGPProp* item, std::initializer_list<StoredNumber> stored, int decimals) {
+    if (!item) return false;
+    for (const StoredNumber& number : stored)
+        if (number.id == item->GetData()) {
+            ShowFixed(item, number.shown, decimals);
+            return true;
+        }
+    return false;
+}
+
 bool IsRowItem(CBCGPProp* item, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId) {
     if (!item) return false;
     const DWORD_PTR id = item->GetData();
@@ -196,16 +206,14 @@ bool IsLabelRow(CBCGPProp* item, const LabelIds& ids) {
 }
 
 bool ShowStoredRow(CBCGPProp* item, IkelPlot* plot, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId) {
-    if (!item || !plot) return false;
+    if (!plot || !IsRowItem(item, firstId, lastId, stepId)) return false;
     const DWORD_PTR id = item->GetData();
     if (id == firstId)
         ShowFirstRow(item, plot);
     else if (id == lastId)
         ShowLastRow(item, plot);
-    else if (stepId != kNoItem && id == stepId)
-        ShowStep(item, plot);
     else
-        return false;
+        ShowStep(item, plot);
     return true;
 }
 
@@ -219,16 +227,7 @@ bool ShowStoredLabel(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* label
         return ShowStoredSize(item, font.size);
     }
     if (groupId == ids.position) return ShowStoredLabelPosition(item, labels);
-    if (groupId != ids.data || ids.data == kNoItem) return false;
-    if (item == group->GetSubItem(2))
-        ShowRow(item, static_cast<long long>(labels->GetFirstlabelRow()) + 1);
-    else if (item == group->GetSubItem(3))
-        ShowRow(item, static_cast<long long>(labels->GetLastlabelRow()) + 1);
-    else if (item == group->GetSubItem(4))
-        ShowRow(item, labels->GetStep());
-    else
-        return false;
-    return true;
+    return IsLabelRow(item, ids) && ShowLabelRow(item, labels);
 }
 
 // ---- point symbols ---------------------------------------------------------------------------------------------

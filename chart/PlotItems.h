@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 
 #include "bcg/Prop.h"
@@ -14,6 +15,7 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/PropItems.h"
 #include "framework/PropSizeText.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
@@ -99,6 +101,9 @@ bool ApplyLabelFont(CBCGPProp* edited, CkelPlotLabels* labels);
 // The width or size of a pen, font or point group (after first leading switches) shown again from
 // the stored hundredths, as the refresh shows it; false for any other item.
 bool ShowStoredSize(CBCGPProp* item, float hundredths, int first = 0);
+// The item of an entry's id shows that entry's value with decimals, as the page's edits show a
+// refused number again; false, item untouched, for an item of no entry.
+bool ShowFixedOf(CBCGPProp* item, std::initializer_list<StoredNumber> stored, int decimals = 2);
 // Whether the item is a row or step item of a page (the step only when stepId is given), and one of
 // the rows or the step of a label group's "数据".
 bool IsRowItem(CBCGPProp* item, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId);

@@ -5,6 +5,7 @@
 #include "framework/GroupEdits.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
+#include "framework/NumberText.h"
 #include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Thistle/Axis.h"
@@ -59,16 +60,12 @@ void CPropListAxis::ShowTarget(CBCGPPropList& list) {
 bool CPropListAxis::ShowStoredValue(CBCGPProp* item) {
     IkelAxis* axis = TargetAs<IkelAxis>();
     if (!item || !axis) return false;
-    const DWORD_PTR id = item->GetData();
-    if (ShowAxisValueAgain(item, axis)) return true;
-    if (id == kTitleFontSizeId) {
-        QXLOGFONT font;
-        axis->GetTitle()->GetFont(&font);
-        return ShowStoredSize(item, font.size);
-    }
+    QXLOGFONT font;
+    axis->GetTitle()->GetFont(&font);
     QXLOGPEN pen;
     axis->GetLogPen(&pen);
-    return id == kLineWidthId && ShowStoredSize(item, pen.width);
+    return ShowAxisValueAgain(item, axis) || ShowFixedOf(item, {{kTitleFontSizeId, font.size / numtext::kHundredths},
+                                                                {kLineWidthId, pen.width / numtext::kHundredths}});
 }
 
 LRESULT CPropListAxis::OnPropertyChanged(WPARAM, LPARAM lParam) {

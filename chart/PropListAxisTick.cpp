@@ -85,10 +85,8 @@ CPropListAxisTick::CPropListAxisTick() = default;
 CPropListAxisTick::~CPropListAxisTick() = default;
 
 void CPropListAxisTick::BuildItems(CBCGPPropList& list) {
-    list.AddProperty(NewTickGroup(kMajorTicks, kMajorGroupId, kMajorSideId, kMajorLengthId, kMajorLineId),
-                              TRUE, TRUE);
-    list.AddProperty(NewTickGroup(kMinorTicks, kMinorGroupId, kMinorSideId, kMinorLengthId, kMinorLineId),
-                              TRUE, TRUE);
+    list.AddProperty(NewTickGroup(kMajorTicks, kMajorGroupId, kMajorSideId, kMajorLengthId, kMajorLineId), TRUE, TRUE);
+    list.AddProperty(NewTickGroup(kMinorTicks, kMinorGroupId, kMinorSideId, kMinorLengthId, kMinorLineId), TRUE, TRUE);
 }
 
 void CPropListAxisTick::ShowTarget(CBCGPPropList& list) {
@@ -181,23 +179,13 @@ bool CPropListAxisTick::ShowStoredValue(CBCGPProp* item) {
     if (!item || !axis) return false;
     CkelAxisTickMarks::MajorTickStruct* major = axis->GetTickMarks()->GetMajorTickStruct();
     CkelAxisTickMarks::MinorTickStruct* minor = axis->GetTickMarks()->GetMinorTickStruct();
-    QXLOGPEN pen;
-    switch (item->GetData()) {
-        case kMajorLengthId:
-            ShowFixed(item, major->GetLength() / 100, 2);
-            return true;
-        case kMinorLengthId:
-            ShowFixed(item, minor->GetLength() / 100, 2);
-            return true;
-        case kMajorWidthId:
-            major->GetStyle(&pen);
-            return chart::ShowStoredSize(item, pen.width);
-        case kMinorWidthId:
-            minor->GetStyle(&pen);
-            return chart::ShowStoredSize(item, pen.width);
-        default:
-            return false;
-    }
+    QXLOGPEN majorPen, minorPen;
+    major->GetStyle(&majorPen);
+    minor->GetStyle(&minorPen);
+    return chart::ShowFixedOf(item, {{kMajorLengthId, major->GetLength() / 100},
+                                     {kMinorLengthId, minor->GetLength() / 100},
+                                     {kMajorWidthId, majorPen.width / numtext::kHundredths},
+                                     {kMinorWidthId, minorPen.width / numtext::kHundredths}});
 }
 
 // A refused length shows the stored one with two decimals; a refused width is ignored.

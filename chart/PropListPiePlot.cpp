@@ -36,7 +36,7 @@ CPropListPiePlot::~CPropListPiePlot() = default;
 
 void CPropListPiePlot::BuildItems(CBCGPPropList& list) {
     AddToGrid(list, {NewPlotGroup(charttext::kLabelData, kDataGroupId, kDataItems),
-                              NewPlotGroup(charttext::kPlotSetTab, kShapeGroupId, kShapeItems)});
+                     NewPlotGroup(charttext::kPlotSetTab, kShapeGroupId, kShapeItems)});
 }
 
 void CPropListPiePlot::ShowTarget(CBCGPPropList& list) {
@@ -83,16 +83,8 @@ LRESULT CPropListPiePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
 bool CPropListPiePlot::ShowStoredValue(CBCGPProp* item) {
     auto* plot = TargetAs<CPiePlot>();
     if (!item || !plot) return false;
-    switch (item->GetData()) {
-        case kStartAngleId:
-            ShowFixed(item, plot->GetStartAngle(), 2);
-            return true;
-        case kSplitId:
-            ShowFixed(item, plot->GetSplitDist(), 2);
-            return true;
-        default:
-            return ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kNoItem);
-    }
+    return ShowFixedOf(item, {{kStartAngleId, plot->GetStartAngle()}, {kSplitId, plot->GetSplitDist()}}) ||
+           ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kNoItem);
 }
 
 bool CPropListPiePlot::ReshowsRefusedText(CBCGPProp* item) { return IsRowItem(item, kFirstRowId, kLastRowId, kNoItem); }

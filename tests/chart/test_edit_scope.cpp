@@ -81,6 +81,11 @@ TEST(ChartEditScope, TheAxisLabelLevelsOfThePageStayWhileARefusedOffsetShowsAgai
     EXPECT_EQ(p.Repaints(), repaints);
 }
 
+void ExpectFont(const QXLOGFONT& font, COLORREF color, float size) {
+    EXPECT_EQ(font.color, color);
+    EXPECT_FLOAT_EQ(font.size, size);
+}
+
 QXLOGPEN PenOf(CkelLinePlot& line) {
     QXLOGPEN pen;
     line.GetLogPen(&pen);
@@ -153,8 +158,7 @@ TEST(ChartEditScope, APickIsTakenWhateverTheStoredSizeOrWidthShows) {
     EXPECT_TRUE(frame.Color(CChartGraphProp::kFontColorId, red));
     QXLOGFONT stored;
     title->GetLogFont(stored);
-    EXPECT_EQ(stored.color, red);
-    EXPECT_FLOAT_EQ(stored.size, -100);
+    ExpectFont(stored, red, -100);
 
     using Legend = CkelPropListChartLegend;
     OpenChartPage<Legend> legendPage;
@@ -167,8 +171,7 @@ TEST(ChartEditScope, APickIsTakenWhateverTheStoredSizeOrWidthShows) {
     EXPECT_TRUE(legendPage.Color(Legend::kEntryFontColorId, red));
     ASSERT_TRUE(legendPage.grid().PickDropDownEntry(legendPage.Item(Legend::kFrameLineStyleId), 2));
     legend.GetTitleFont(&stored);
-    EXPECT_EQ(stored.color, red);
-    EXPECT_FLOAT_EQ(stored.size, -100);
+    ExpectFont(stored, red, -100);
     legend.GetLegendFont(&stored);
     EXPECT_EQ(stored.color, red);
     QXLOGPEN border;
@@ -196,7 +199,6 @@ TEST(ChartEditScope, APickIsTakenWhateverTheStoredSizeOrWidthShows) {
 
     OpenChartPage<CPropListAxis> axisPage;
     ShapedAxis axis(0);
-    axis.GetTitle()->SetFont(&font);
     axis.SetLogPen(&pen);
     font.size = -100;
     axis.GetTitle()->SetFont(&font);
@@ -204,8 +206,7 @@ TEST(ChartEditScope, APickIsTakenWhateverTheStoredSizeOrWidthShows) {
     EXPECT_TRUE(axisPage.Color(chart::kTitleFontColorId, red));
     ASSERT_TRUE(axisPage.grid().PickDropDownEntry(axisPage.Item(CPropListAxis::kLineStyleId), 2));
     axis.GetTitle()->GetFont(&stored);
-    EXPECT_EQ(stored.color, red);
-    EXPECT_FLOAT_EQ(stored.size, -100);
+    ExpectFont(stored, red, -100);
     QXLOGPEN line;
     axis.GetLogPen(&line);
     EXPECT_NE(line.style, 1u);
