@@ -63,8 +63,7 @@ bool ReadShown(CGridCtrl& g, int row, int col, BOOL& shown) {
 
 // A number cell: its leading number (0 for a text that is no number) from lowest to highest; a number
 // beyond a double is refused. A position across the track keeps either sign.
-bool ReadNumber(CGridCtrl& g, int row, int col, double& field, double lowest = -HUGE_VAL,
-                  double highest = HUGE_VAL) {
+bool ReadNumber(CGridCtrl& g, int row, int col, double& field, double lowest = -HUGE_VAL, double highest = HUGE_VAL) {
     double value = 0;
     if (!numtext::LeadingNumber(Text(g, row, col), &value) || value < lowest || value > highest) return false;
     field = value;

@@ -443,7 +443,8 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
         return 0;
     }
     // The sizes and widths show what was taken (a title size above 100 shows the 100 taken).
-    if (edit.id == kTitleSizeId || edit.id == kDrawWidthId || edit.id == kDepthLineWidthId) ShowStored(kit, Item(edit.id));
+    if (edit.id == kTitleSizeId || edit.id == kDrawWidthId || edit.id == kDepthLineWidthId)
+        ShowStored(kit, Item(edit.id));
     kit->InvalidSelf();
     kit->UpdateParent();
     UpdateView();
