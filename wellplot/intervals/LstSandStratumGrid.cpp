@@ -287,7 +287,6 @@ Kit* CLstSandStratumGrid::RecordKit(int row, int col) {
     return cell && static_cast<unsigned>(row) <= (kit->*def.count)() ? kit : nullptr;
 }
 
-
 void CLstSandStratumGrid::Redraw() {
     m_pKit->InvalidSelf();
     m_pKit->UpdateParent();
