@@ -53,4 +53,13 @@ private:
     WDMgrIO* data_ = nullptr;
 };
 
+// An interval page made for the first kit of class Kit in the sample plot, as the creator makes the
+// pages that keep their kit, and that kit.
+template <class List, class Kit>
+class PageOnFirst : public IntervalPage<List> {
+public:
+    PageOnFirst() : IntervalPage<List>(ForFirst<List, Kit>()) {}
+    Kit* kit() { return this->plot().template First<Kit>(); }
+};
+
 }  // namespace wptest

@@ -151,5 +151,15 @@ void ExpectShownAgain(OpenPage<List>& page, CBCGPProp* item, const _variant_t& r
     EXPECT_EQ(AllCalls(), Names()) << what;
     EXPECT_EQ(page.Redraws(), redraws) << what;
 }
+template <class List>
+void ExpectShownAgain(OpenPage<List>& page, DWORD_PTR id, const _variant_t& reported, const std::string& shown,
+                      const std::string& what) {
+    ExpectShownAgain(page, page.Item(id), reported, shown, what);
+}
+// The same where the item shows the stored value already: it shows its text from before again.
+template <class List>
+void ExpectShownAgain(OpenPage<List>& page, DWORD_PTR id, const _variant_t& reported, const std::string& what) {
+    ExpectShownAgain(page, id, reported, page.Value(id), what);
+}
 
 }  // namespace wptest

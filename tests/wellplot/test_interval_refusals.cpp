@@ -215,6 +215,15 @@ StyleGroup GroupOf(const char* what, DWORD_PTR id, Record& record) {
             [&record] { return ColourOf(record); }};
 }
 
+// Runs check on a page of class Page made from make, whose only group is the title font titleId of
+// the first kit of class Kit.
+template <class Page, class Kit, class Check, class... Make>
+void CheckTitleFontOnly(DWORD_PTR titleId, Check& check, Make... make) {
+    Page page(make...);
+    auto* kit = page.plot().template First<Kit>();
+    check(page, kit, {TitleFontOf(kit, titleId)});
+}
+
 // Runs check(page, kit, groups) on the font, line and point groups of every page of this family
 // that has such groups: the title font of each, the lithology name font, divide pen and point, the
 // stratum name font, divide pen, divide and break point, the sand thickness font, the result divide
@@ -248,16 +257,8 @@ void ForEachStyleGroupPage(Check check) {
               {TitleFontOf(kit, CLstContent::kTitleFontId),
                GroupOf("thickness font", CLstSand::kThkFontId, kit->GetThkTextFont())});
     }
-    {
-        wptest::IntervalPage<CLstLthSample> page;
-        auto* kit = page.plot().First<CWpLthSample>();
-        check(page, kit, {TitleFontOf(kit, CLstContent::kTitleFontId)});
-    }
-    {
-        wptest::IntervalPage<CLstSymbleCycle> page;
-        auto* kit = page.plot().First<CWpSymbleCycle>();
-        check(page, kit, {TitleFontOf(kit, CLstContent::kTitleFontId)});
-    }
+    CheckTitleFontOnly<wptest::IntervalPage<CLstLthSample>, CWpLthSample>(CLstContent::kTitleFontId, check);
+    CheckTitleFontOnly<wptest::IntervalPage<CLstSymbleCycle>, CWpSymbleCycle>(CLstContent::kTitleFontId, check);
     {
         wptest::OpenPage<CLstResult> page(wptest::ForFirst<CLstResult, CWpResult>());
         auto* kit = page.plot().First<CWpResult>();
@@ -280,21 +281,11 @@ void ForEachStyleGroupPage(Check check) {
                           },
                           [kit] { return kit->GetFaciesNameFont().color; }}});
     }
-    {
-        wptest::OpenPage<CLstProgram> page(wptest::ForFirst<CLstProgram, CWpProgram>());
-        auto* kit = page.plot().First<CWpProgram>();
-        check(page, kit, {TitleFontOf(kit, CLstProgram::kFontGroupId)});
-    }
-    {
-        wptest::OpenPage<CLstText> page(wptest::ForFirst<CLstText, CWpText>());
-        auto* kit = page.plot().First<CWpText>();
-        check(page, kit, {TitleFontOf(kit, CLstText::kTitleFontId)});
-    }
-    {
-        wptest::OpenPage<CLstSandStratum> page;
-        auto* kit = page.plot().First<CWpSandStratum>();
-        check(page, kit, {TitleFontOf(kit, CLstSandStratum::kTitleFontId)});
-    }
+    CheckTitleFontOnly<wptest::OpenPage<CLstProgram>, CWpProgram>(CLstProgram::kFontGroupId, check,
+                                                                  wptest::ForFirst<CLstProgram, CWpProgram>());
+    CheckTitleFontOnly<wptest::OpenPage<CLstText>, CWpText>(CLstText::kTitleFontId, check,
+                                                            wptest::ForFirst<CLstText, CWpText>());
+    CheckTitleFontOnly<wptest::OpenPage<CLstSandStratum>, CWpSandStratum>(CLstSandStratum::kTitleFontId, check);
 }
 
 // "-1" reported from code as a size or width (a float item's -1): the group's reader refuses it, so

@@ -55,7 +55,7 @@ TEST_F(OilTestCells, AnEditedCellUpdatesItsTextAndTheSameTextChangesNothing) {
     // The click into the cell ends with a mouse release, which stores the widths (and redraws) first.
     EXPECT_EQ(CallsOn(kit), (Names{"CWpKit::InvalidSelf", "CWpKit::UpdateParent", "CWpOilTest::UpdateField",
                                    "CWpKit::InvalidSelf", "CWpKit::UpdateParent"}));
-    EXPECT_GE(host.view.GetPaintCounters().invalidate, 1);
+    EXPECT_GE(Redraws(), 1);
     parsnip::testing::ClearCallLog();
     ASSERT_TRUE(EditCell(2, 1, "层位"));
     EXPECT_EQ(parsnip::testing::CountCalls("CWpOilTest::UpdateField", kit), 0);
@@ -71,7 +71,7 @@ TEST_F(OilTestCells, ARefusedCellChangesNothingButThatCell) {
     Show(kit);
     ASSERT_TRUE(platform::ReleaseMouse(cells()));  // the widths stored once
     parsnip::testing::ClearCallLog();
-    const int redraws = host.view.GetPaintCounters().invalidate;
+    const int redraws = Redraws();
     ASSERT_TRUE(EditCell(1, 2, "结论"));
     EXPECT_EQ(Cell(1, 2), "");
     ASSERT_TRUE(EditCell(0, 1, "\xE4\xB8"));  // a cut character
@@ -79,7 +79,7 @@ TEST_F(OilTestCells, ARefusedCellChangesNothingButThatCell) {
     EXPECT_EQ(Cell(0, 0), "a");
     EXPECT_EQ(kit->m_cellTexts, (std::vector<CString>{"a", "b"}));
     EXPECT_EQ(CallsOn(kit), Names());
-    EXPECT_EQ(host.view.GetPaintCounters().invalidate, redraws);
+    EXPECT_EQ(Redraws(), redraws);
 }
 
 TEST_F(OilTestCells, DividersStoreTheColumnBoundariesAsFractions) {

@@ -182,36 +182,36 @@ TEST(RefusedFromCode, FontSymbolAndFillSizesOfTheFramePages) {
 
 // The interval pages that are lists of their own: a size, width or radius reported from code that
 // the page refuses writes nothing, redraws nothing and shows the stored value in the item's format.
+// The page on the first kit of class Kit, its title font stored size hundredths, shown.
+template <class List, class Kit>
+void ShowTitleSize(wptest::PageOnFirst<List, Kit>& page, float size) {
+    wptest::SetTitleSize(page.kit(), size);
+    page.Show(page.kit());
+}
+
 TEST(RefusedFromCode, IntervalPagesOfTheirOwnShowTheStoredSizeAndRedrawNothing) {
-    wptest::IntervalPage<CLstWaterEntry> profile(wptest::ForFirst<CLstWaterEntry, CWpWaterEntry>());
-    CWpWaterEntry* water = profile.plot().First<CWpWaterEntry>();
-    wptest::SetTitleSize(water, 400);
+    wptest::PageOnFirst<CLstWaterEntry, CWpWaterEntry> profile;
+    CWpWaterEntry* water = profile.kit();
     water->SetDrawWidth(2.5);
     water->SetDepthLineWidth(35);
-    profile.Show(water);
-    ExpectShownAgain(profile, profile.Item(CLstWaterEntry::kDrawWidthId), _variant_t("-1"), "2.50", "bar width");
-    ExpectShownAgain(profile, profile.Item(CLstWaterEntry::kDepthLineWidthId), _variant_t("-1"), "0.35", "line width");
-    ExpectShownAgain(profile, profile.Item(CLstWaterEntry::kTitleSizeId), _variant_t("-1"), "4.00", "title size");
+    ShowTitleSize(profile, 400);
+    ExpectShownAgain(profile, CLstWaterEntry::kDrawWidthId, _variant_t("-1"), "2.50", "bar width");
+    ExpectShownAgain(profile, CLstWaterEntry::kDepthLineWidthId, _variant_t("-1"), "0.35", "line width");
+    ExpectShownAgain(profile, CLstWaterEntry::kTitleSizeId, _variant_t("-1"), "4.00", "title size");
     EXPECT_DOUBLE_EQ(water->GetDrawWidth(), 2.5);
 
-    wptest::IntervalPage<CLstIntegratedCore> core(wptest::ForFirst<CLstIntegratedCore, CWpIntegratedCore>());
-    CWpIntegratedCore* coring = core.plot().First<CWpIntegratedCore>();
-    QXLOGFONT text = coring->GetTextFont();
+    wptest::PageOnFirst<CLstIntegratedCore, CWpIntegratedCore> core;
+    QXLOGFONT text = core.kit()->GetTextFont();
     text.size = 350;
-    coring->SetTextFont(text);
-    core.Show(coring);
-    ExpectShownAgain(core, core.Item(CLstIntegratedCore::kTextFontId + 2), _variant_t("1e39"), "3.50", "text size");
-    EXPECT_FLOAT_EQ(coring->GetTextFont().size, 350);
+    core.kit()->SetTextFont(text);
+    core.Show(core.kit());
+    ExpectShownAgain(core, CLstIntegratedCore::kTextFontId + 2, _variant_t("1e39"), "3.50", "text size");
+    EXPECT_FLOAT_EQ(core.kit()->GetTextFont().size, 350);
 
-    wptest::IntervalPage<CLstSidewallCore> sidewall(wptest::ForFirst<CLstSidewallCore, CWpSidewallCore>());
-    CWpSidewallCore* cores = sidewall.plot().First<CWpSidewallCore>();
-    wptest::SetTitleSize(cores, 450);
-    sidewall.Show(cores);
-    ExpectShownAgain(sidewall, sidewall.Item(CLstSidewallCore::kTitleFontId + 2), _variant_t("-1"), "4.50",
-                     "sidewall title size");
-    ExpectShownAgain(sidewall, sidewall.Item(CLstSidewallCore::kWidthRateId), _variant_t(-1.0),
-                     wptest::OpenPage<CLstSidewallCore>::Value(sidewall.Item(CLstSidewallCore::kWidthRateId)),
-                     "symbol width");
+    wptest::PageOnFirst<CLstSidewallCore, CWpSidewallCore> sidewall;
+    ShowTitleSize(sidewall, 450);
+    ExpectShownAgain(sidewall, CLstSidewallCore::kTitleFontId + 2, _variant_t("-1"), "4.50", "sidewall title size");
+    ExpectShownAgain(sidewall, CLstSidewallCore::kWidthRateId, _variant_t(-1.0), "symbol width");
 
     wptest::OpenPage<CLstOilTestPie> pie(wptest::ForFirst<CLstOilTestPie, CWpOilTest>());
     CWpOilTest* oilTest = pie.list().GetKit();
@@ -219,28 +219,22 @@ TEST(RefusedFromCode, IntervalPagesOfTheirOwnShowTheStoredSizeAndRedrawNothing) 
     oilTest->m_dPieRadius = 300;
     oilTest->m_nPieDecimals = 2;
     pie.Show(oilTest);
-    ExpectShownAgain(pie, pie.Item(CLstOilTestPie::kRadiusId), _variant_t("-1"), "3.00", "pie radius");
-    ExpectShownAgain(pie, pie.Item(CLstOilTestPie::kOutlineId + 2), _variant_t("-1"),
-                     wptest::OpenPage<CLstOilTestPie>::Value(pie.Item(CLstOilTestPie::kOutlineId + 2)), "outline");
-    ExpectShownAgain(pie, pie.Item(CLstOilTestPie::kDecimalsId), _variant_t("-1"), "2", "pie decimals");
+    ExpectShownAgain(pie, CLstOilTestPie::kRadiusId, _variant_t("-1"), "3.00", "pie radius");
+    ExpectShownAgain(pie, CLstOilTestPie::kOutlineId + 2, _variant_t("-1"), "outline");
+    ExpectShownAgain(pie, CLstOilTestPie::kDecimalsId, _variant_t("-1"), "2", "pie decimals");
     EXPECT_DOUBLE_EQ(oilTest->m_dPieRadius, 300);
 
-    wptest::IntervalPage<CLstPicture> picture(wptest::ForFirst<CLstPicture, CWpPicture>());
-    CWpPicture* image = picture.plot().First<CWpPicture>();
-    wptest::SetTitleSize(image, 1250);
-    picture.Show(image);
-    ExpectShownAgain(picture, picture.Item(CLstPicture::kFontSizeId), _variant_t("-1"), "12", "picture title size");
+    wptest::PageOnFirst<CLstPicture, CWpPicture> picture;
+    ShowTitleSize(picture, 1250);
+    ExpectShownAgain(picture, CLstPicture::kFontSizeId, _variant_t("-1"), "12", "picture title size");
 
-    wptest::IntervalPage<CLstParam> param(wptest::ForFirst<CLstParam, CWpParam>());
-    CWpParam* parameter = param.plot().First<CWpParam>();
-    wptest::SetTitleSize(parameter, 1050);
-    param.Show(parameter);
-    ExpectShownAgain(param, param.Item(CLstParam::kFontSizeId), _variant_t("-1"), "10", "parameter title size");
+    wptest::PageOnFirst<CLstParam, CWpParam> param;
+    ShowTitleSize(param, 1050);
+    ExpectShownAgain(param, CLstParam::kFontSizeId, _variant_t("-1"), "10", "parameter title size");
 
-    wptest::IntervalPage<CLstParamLine> line(wptest::ForFirst<CLstParamLine, CWpParam>());
-    line.Show(parameter = line.plot().First<CWpParam>());
-    const std::string size = wptest::OpenPage<CLstParamLine>::Value(line.Item(CLstParamLine::kLineSizeId));
-    ExpectShownAgain(line, line.Item(CLstParamLine::kLineSizeId), _variant_t("-1"), size, "parameter line size");
+    wptest::PageOnFirst<CLstParamLine, CWpParam> line;
+    line.Show(line.kit());
+    ExpectShownAgain(line, CLstParamLine::kLineSizeId, _variant_t("-1"), "parameter line size");
 }
 
 }  // namespace

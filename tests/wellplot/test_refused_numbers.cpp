@@ -214,8 +214,8 @@ void ExpectTitlePicksKeepTheSize(wptest::OpenPage<List>& page, CWpKit* kit, DWOR
 // The same on a page made for the first kit of class Kit.
 template <class List, class Kit>
 void ExpectTitlePicksOnFirst(DWORD_PTR faceId, DWORD_PTR colorId) {
-    wptest::IntervalPage<List> page(wptest::ForFirst<List, Kit>());
-    ExpectTitlePicksKeepTheSize(page, page.plot().template First<Kit>(), faceId, colorId);
+    wptest::PageOnFirst<List, Kit> page;
+    ExpectTitlePicksKeepTheSize(page, page.kit(), faceId, colorId);
 }
 
 TEST(RefusedNumberTest, APickInATitleFontGroupKeepsTheStoredSizeUnrounded) {

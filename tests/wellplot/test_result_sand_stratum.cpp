@@ -155,6 +155,10 @@ TEST(SandStratumPage, PerforationDataSwitchesTheInStratumItemAtOnce) {
 template <class List>
 class GridPage : public wptest::OpenPage<List> {
 public:
+    // The kit given rows records (none asked for with 0).
+    explicit GridPage(unsigned rows = 0) {
+        if (rows) kit()->SetOptionRows(rows);
+    }
     CWpSandStratum* kit() { return this->plot().template First<CWpSandStratum>(); }
     CGridCtrEx& cells() { return this->list().Grid(); }
     bool Edit(int row, int col, const std::string& text) { return platform::EditGridCell(cells(), row, col, text); }
@@ -179,8 +183,7 @@ TEST(SandStratumGrids, GridsAreLaidOutWithFixedNamesAndTwoRecordsFillTwoRows) {
 }
 
 TEST(SandStratumGrids, OnlyExactlyTrueShowsARow) {
-    GridPage<CLstSandStratumFill> page;
-    page.kit()->SetOptionRows(3);
+    GridPage<CLstSandStratumFill> page(3);
     page.Show(page.kit());
     ASSERT_TRUE(page.Edit(3, 1, "True"));
     EXPECT_EQ(page.kit()->GetFillOption(2).show, 0);
@@ -190,8 +193,7 @@ TEST(SandStratumGrids, OnlyExactlyTrueShowsARow) {
 }
 
 TEST(SandStratumGrids, LineColoursAndStylesArePickedAndWidthsTyped) {
-    GridPage<CLstSandStratumLine> page;
-    page.kit()->SetOptionRows(2);
+    GridPage<CLstSandStratumLine> page(2);
     page.Show(page.kit());
     ASSERT_TRUE(platform::PickGridCellColour(page.cells(), 2, CLstSandStratumLine::kColorCol, RGB(1, 2, 3)));
     ASSERT_TRUE(platform::PickGridCellLineStyle(page.cells(), 2, CLstSandStratumLine::kLineStyleCol, 4));
@@ -222,8 +224,7 @@ void ExpectRefusedCellsChangeNothing(GridPage<List>& page, int col, std::initial
 
 TEST(SandStratumGrids, ARefusedCellChangesNothingAndShowsItsTextFromBefore) {
     {
-        GridPage<CLstSandStratumLine> page;
-        page.kit()->SetOptionRows(1);
+        GridPage<CLstSandStratumLine> page(1);
         page.kit()->GetLineOption(0).pen.width = 25;
         page.Show(page.kit());
         ExpectRefusedCellsChangeNothing(page, CLstSandStratumLine::kWidthCol, {"-1", "1e999", "1e39"});
@@ -232,9 +233,8 @@ TEST(SandStratumGrids, ARefusedCellChangesNothingAndShowsItsTextFromBefore) {
         EXPECT_EQ(page.cells().GetItemText(1, CLstSandStratumLine::kWidthCol), "25.000000");
     }
     {
-        GridPage<CLstSandStratumText> page;
+        GridPage<CLstSandStratumText> page(1);
         using T = CLstSandStratumText;
-        page.kit()->SetOptionRows(1);
         page.Show(page.kit());
         ASSERT_TRUE(page.Edit(1, T::kPositionCol, "100"));
         EXPECT_EQ(page.kit()->GetTextOption(0).position, 100);
@@ -251,8 +251,7 @@ TEST(SandStratumGrids, ARefusedCellChangesNothingAndShowsItsTextFromBefore) {
 }
 
 TEST(SandStratumGrids, TextSizesAreInHundredths) {
-    GridPage<CLstSandStratumText> page;
-    page.kit()->SetOptionRows(1);
+    GridPage<CLstSandStratumText> page(1);
     page.Show(page.kit());
     using T = CLstSandStratumText;
     ASSERT_TRUE(page.Edit(1, T::kSizeCol, "9"));
@@ -267,8 +266,7 @@ TEST(SandStratumGrids, TextSizesAreInHundredths) {
 // "12.35"), a cell edit and a block edit alike.
 TEST(SandStratumGrids, AnEditWritesOnlyTheFieldOfItsCell) {
     {
-        GridPage<CLstSandStratumFill> page;
-        page.kit()->SetOptionRows(2);
+        GridPage<CLstSandStratumFill> page(2);
         for (unsigned i = 0; i < 2; ++i) {
             page.kit()->GetFillOption(i).left = 0.1234567;
             page.kit()->GetFillOption(i).right = 0.1234567;
@@ -287,16 +285,14 @@ TEST(SandStratumGrids, AnEditWritesOnlyTheFieldOfItsCell) {
         EXPECT_EQ(page.kit()->GetFillOption(0).brush.fillColor, RGB(7, 8, 9));
     }
     {
-        GridPage<CLstSandStratumLine> page;
-        page.kit()->SetOptionRows(1);
+        GridPage<CLstSandStratumLine> page(1);
         page.kit()->GetLineOption(0).right = 0.1234567;
         page.Show(page.kit());
         ASSERT_TRUE(page.Edit(1, CLstSandStratumLine::kWidthCol, "2"));
         EXPECT_EQ(page.kit()->GetLineOption(0).right, 0.1234567);
     }
     {
-        GridPage<CLstSandStratumText> page;
-        page.kit()->SetOptionRows(1);
+        GridPage<CLstSandStratumText> page(1);
         page.kit()->GetTextOption(0).position = 12.345;
         page.Show(page.kit());
         ASSERT_TRUE(page.Edit(1, CLstSandStratumText::kSizeCol, "9"));
@@ -309,8 +305,7 @@ TEST(SandStratumGrids, AnEditWritesOnlyTheFieldOfItsCell) {
 // A block edit takes the cells it may and shows the others' stored values again; when it takes none
 // it redraws nothing.
 TEST(SandStratumGrids, ABlockEditOfRefusedCellsShowsTheStoredValuesAndRedrawsNothing) {
-    GridPage<CLstSandStratumLine> page;
-    page.kit()->SetOptionRows(2);
+    GridPage<CLstSandStratumLine> page(2);
     page.kit()->GetLineOption(0).pen.width = 25;
     page.kit()->GetLineOption(1).pen.width = 0.5;
     page.Show(page.kit());
@@ -326,8 +321,7 @@ TEST(SandStratumGrids, ABlockEditOfRefusedCellsShowsTheStoredValuesAndRedrawsNot
 }
 
 TEST(SandStratumGrids, MoreRecordsThanRowsAndRowsWithoutRecordsAreNeverTouched) {
-    GridPage<CLstSandStratumFill> page;
-    page.kit()->SetOptionRows(12);  // more than the seven rows
+    GridPage<CLstSandStratumFill> page(12);  // more than the seven rows
     page.Show(page.kit());
     EXPECT_EQ(page.cells().GetRowCount(), 8);
 
@@ -342,8 +336,7 @@ TEST(SandStratumGrids, MoreRecordsThanRowsAndRowsWithoutRecordsAreNeverTouched) 
 }
 
 TEST(SandStratumGrids, ABlockEditWritesEveryRowOfItAndRedrawsOnce) {
-    GridPage<CLstSandStratumFill> page;
-    page.kit()->SetOptionRows(4);
+    GridPage<CLstSandStratumFill> page(4);
     page.Show(page.kit());
     const int redraws = page.Redraws();
     ASSERT_TRUE(platform::SelectGridCells(page.cells(), 1, 1, 3, 1));

@@ -60,17 +60,15 @@ void ShowZeroTaken(CBCGPProp* edited, float taken) {
 
 template <class Record>
 bool EditField(CBCGPProp* edited, Record& record) {
+    const bool size = EditedFieldPosition(edited) == 1;
     if (ReadEditedField(edited, record)) {
-        if (EditedFieldPosition(edited) == 1) ShowZeroTaken(edited, SizeOf(record));
+        if (size) ShowZeroTaken(edited, SizeOf(record));
         return true;
     }
-    if (EditedFieldPosition(edited) == 1) {
-        const float stored = SizeOf(record);
-        if (dynamic_cast<CBCGPropFloat*>(edited))
-            edited->SetValue(_variant_t(stored / numtext::kHundredths));
-        else
-            SetItemText(edited, GroupSizeText(stored));
-    }
+    if (size && dynamic_cast<CBCGPropFloat*>(edited))
+        edited->SetValue(_variant_t(SizeOf(record) / numtext::kHundredths));
+    else if (size)
+        SetItemText(edited, GroupSizeText(SizeOf(record)));
     return false;
 }
 

@@ -135,7 +135,7 @@ void CLstOilTestPie::UpdateBCGPProperty(long object, CString) {
         ShowTextIfChanged(SubItem(text, 0), kit->m_nPieShowValue ? wptext::kShown : kNotShown);
         ShowTextIfChanged(SubItem(text, 1), kit->m_nPieShowPercent ? wptext::kShown : kNotShown);
         SetFontProp(Item(kLabelFontId), kit->m_pieLabelFont);
-        ShowTextIfChanged(Item(kDecimalsId), FormatString("%d", kit->m_nPieDecimals));
+        oiltest::ShowDecimals(Item(kDecimalsId), kit->m_nPieDecimals);
     }
     SetLineProp(Item(kOutlineId), kit->m_pieOutlinePen);
     SetLineProp(Item(kLeaderId), kit->m_pieLeaderPen);
@@ -273,9 +273,7 @@ bool CLstOilTestPie::EditLabels(CBCGPProp* item) {
         case kLabelFontId + 3:
             return oiltest::EditFontField(item, static_cast<int>(id - kLabelFontId - 1), kit->m_pieLabelFont, true);
         case kDecimalsId:
-            if (oiltest::ReadCount(item, &kit->m_nPieDecimals)) return true;
-            ShowTextIfChanged(item, FormatString("%d", kit->m_nPieDecimals));
-            return false;
+            return oiltest::EditDecimals(item, &kit->m_nPieDecimals);
         default:
             return EditLines(item);
     }

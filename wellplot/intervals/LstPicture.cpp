@@ -56,6 +56,29 @@ bool StoreDepth(CWpPicture* kit, CBCGPProp* item, bool (CWpPicture::*set)(double
     return false;
 }
 
+// A graphic's zoom and offsets: the item and the active segment's field.
+struct GraphicNumber {
+    DWORD_PTR id;
+    double (CgPicSegment::*get)();
+    void (CgPicSegment::*set)(double);
+};
+const GraphicNumber kGraphicNumbers[] = {
+    {CLstPicture::kZoomId, &CgPicSegment::GetBaseZoom, &CgPicSegment::SetBaseZoom},
+    {CLstPicture::kOffsetXId, &CgPicSegment::GetDetaX, &CgPicSegment::SetDetaX},
+    {CLstPicture::kOffsetYId, &CgPicSegment::GetDetaY, &CgPicSegment::SetDetaY},
+};
+
+// False when no double holds the number: the item shows the stored value again.
+bool StoreGraphicNumber(CgPicSegment* seg, CBCGPProp* item, const GraphicNumber& field) {
+    double number = 0;
+    if (!wellplot::ReadNumber(item, &number)) {
+        ShowFixed(item, (seg->*field.get)(), 2);
+        return false;
+    }
+    (seg->*field.set)(number);
+    return true;
+}
+
 }  // namespace
 
 CLstPicture::CLstPicture() = default;
@@ -129,13 +152,11 @@ void CLstPicture::ShowSegment(CWpPicture* kit) {
     ShowTextIfChanged(group->GetSubItem(kFilePosition), seg->GetPictureName());
     // Zoom and offsets belong to graphics only.
     const bool graphic = kit->GetType() != 0;
-    const double values[] = {seg->GetBaseZoom(), seg->GetDetaX(), seg->GetDetaY()};
-    const DWORD_PTR ids[] = {kZoomId, kOffsetXId, kOffsetYId};
-    for (int i = 0; i < 3; ++i) {
-        CBCGPProp* item = Item(ids[i]);
+    for (const GraphicNumber& field : kGraphicNumbers) {
+        CBCGPProp* item = Item(field.id);
         if (!item) continue;
         item->Enable(graphic ? TRUE : FALSE);
-        SetItemText(item, graphic ? numtext::Fixed(values[i], 2) : CString());
+        SetItemText(item, graphic ? numtext::Fixed((seg->*field.get)(), 2) : CString());
     }
 }
 
@@ -192,7 +213,6 @@ bool CLstPicture::EditSegment(CBCGPProp* item) {
     CWpPicture* kit = m_pKit;
     if (!kit) return true;
     CgPicSegment* seg = kit->GetActiveSeg();
-    double number = 0;
     switch (item->GetData()) {
         case kScaleLockId:
             if (auto* lock = dynamic_cast<CCheckBoxProp*>(item)) kit->LockScale(lock->IsChecked());
@@ -201,26 +221,10 @@ bool CLstPicture::EditSegment(CBCGPProp* item) {
             return StoreDepth(kit, item, &CWpPicture::SetActiveSegTopDepth, &CWpPicture::GetActiveSegTopDepth);
         case kBottomDepthId:
             return StoreDepth(kit, item, &CWpPicture::SetActiveSegBotDepth, &CWpPicture::GetActiveSegBotDepth);
-        case kZoomId:
-        case kOffsetXId:
-        case kOffsetYId:
-            if (!seg) break;
-            if (!wellplot::ReadNumber(item, &number)) {
-                // No double holds it: the item shows the stored value again, nothing is redrawn.
-                const DWORD_PTR id = item->GetData();
-                ShowFixed(item,
-                          id == kZoomId      ? seg->GetBaseZoom()
-                          : id == kOffsetXId ? seg->GetDetaX()
-                                             : seg->GetDetaY(),
-                          2);
-                return false;
-            }
-            if (item->GetData() == kZoomId) seg->SetBaseZoom(number);
-            if (item->GetData() == kOffsetXId) seg->SetDetaX(number);
-            if (item->GetData() == kOffsetYId) seg->SetDetaY(number);
-            break;
         default:
             break;
     }
+    for (const GraphicNumber& field : kGraphicNumbers)
+        if (seg && field.id == item->GetData()) return StoreGraphicNumber(seg, item, field);
     return true;
 }

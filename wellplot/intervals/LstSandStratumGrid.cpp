@@ -1,6 +1,7 @@
 #include "wellplot/intervals/LstSandStratumGrid.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "framework/NumberText.h"
 #include "hosttypes/Zephyr/WpSandStratum.h"
@@ -60,11 +61,11 @@ bool ReadShown(CGridCtrl& g, int row, int col, BOOL& shown) {
     return true;
 }
 
-// A position across the track: its leading number (0 for a text that is no number), of either sign;
-// a number beyond a double is refused.
-bool ReadSpan(CGridCtrl& g, int row, int col, double& field) {
+// A number cell: its leading number (0 for a text that is no number) from lowest to highest; a number
+// beyond a double is refused. A position across the track keeps either sign.
+bool ReadNumber(CGridCtrl& g, int row, int col, double& field, double lowest = -HUGE_VAL, double highest = HUGE_VAL) {
     double value = 0;
-    if (!numtext::LeadingNumber(Text(g, row, col), &value)) return false;
+    if (!numtext::LeadingNumber(Text(g, row, col), &value) || value < lowest || value > highest) return false;
     field = value;
     return true;
 }
@@ -72,15 +73,7 @@ bool ReadSpan(CGridCtrl& g, int row, int col, double& field) {
 // A width or size (the number times scale, into a float): no negative, nothing a float cannot hold.
 bool ReadSize(CGridCtrl& g, int row, int col, double scale, float& field) {
     double value = 0;
-    return numtext::LeadingNumber(Text(g, row, col), &value) && value >= 0 && numtext::FitFloat(value, scale, &field);
-}
-
-// The text's position in the track, 0 to 100.
-bool ReadTextPosition(CGridCtrl& g, int row, int col, double& field) {
-    double value = 0;
-    if (!numtext::LeadingNumber(Text(g, row, col), &value) || value < 0 || value > 100) return false;
-    field = value;
-    return true;
+    return ReadNumber(g, row, col, value, 0) && numtext::FitFloat(value, scale, &field);
 }
 
 // A count of decimals, 0 to the most a double shows.
@@ -119,7 +112,7 @@ void ShowSpanCell(CGridCtrl& g, int row, int col, const Option& o) {
 template <class Option>
 bool ReadSpanCell(CGridCtrl& g, int row, int col, Option& o) {
     if (col == Fill::kShownCol) return ReadShown(g, row, col, o.show);
-    return ReadSpan(g, row, col, col == Fill::kLeftCol ? o.left : o.right);
+    return ReadNumber(g, row, col, col == Fill::kLeftCol ? o.left : o.right);
 }
 
 void ShowFill(CGridCtrl& g, int row, int col, Kit& kit, unsigned i) {
@@ -182,8 +175,8 @@ bool ReadTextCell(CGridCtrl& g, int row, int col, Kit& kit, unsigned i) {
     switch (col) {
         case TextPage::kShownCol:
             return ReadShown(g, row, col, o.show);
-        case TextPage::kPositionCol:
-            return ReadTextPosition(g, row, col, o.position);
+        case TextPage::kPositionCol:  // the text's position in the track
+            return ReadNumber(g, row, col, o.position, 0, 100);
         case TextPage::kFaceCol:
             o.font.SetFaceName(Text(g, row, col).GetString());
             return true;
@@ -294,11 +287,6 @@ Kit* CLstSandStratumGrid::RecordKit(int row, int col) {
     return cell && static_cast<unsigned>(row) <= (kit->*def.count)() ? kit : nullptr;
 }
 
-bool CLstSandStratumGrid::WriteCell(int row, int col) {
-    Kit* kit = RecordKit(row, col);
-    return kit && Def().read(m_grid, row, col, *kit, static_cast<unsigned>(row - 1));
-}
-
 void CLstSandStratumGrid::Redraw() {
     m_pKit->InvalidSelf();
     m_pKit->UpdateParent();
@@ -306,7 +294,8 @@ void CLstSandStratumGrid::Redraw() {
 }
 
 bool CLstSandStratumGrid::ApplyGridCell(int row, int col) {
-    if (!WriteCell(row, col)) return false;
+    Kit* kit = RecordKit(row, col);
+    if (!kit || !Def().read(m_grid, row, col, *kit, static_cast<unsigned>(row - 1))) return false;
     Redraw();
     return true;
 }
@@ -321,9 +310,11 @@ BOOL CLstSandStratumGrid::OnCommand(WPARAM wParam, LPARAM) {
     bool written = false;
     for (int row = range.GetMinRow(); row <= range.GetMaxRow(); ++row)
         for (int col = range.GetMinCol(); col <= range.GetMaxCol(); ++col) {
-            if (WriteCell(row, col))
+            Kit* kit = RecordKit(row, col);
+            if (!kit) continue;
+            if (Def().read(m_grid, row, col, *kit, static_cast<unsigned>(row - 1)))
                 written = true;
-            else if (Kit* kit = RecordKit(row, col))
+            else
                 Def().show(m_grid, row, col, *kit, static_cast<unsigned>(row - 1));
         }
     if (written) Redraw();

@@ -39,7 +39,6 @@ private:
     const SandStratumGridDef& Def() const;
     // The pane's kit when the cell is a data cell of a row that has a record; otherwise NULL.
     CWpSandStratum* RecordKit(int row, int col);
-    bool WriteCell(int row, int col);
     void Redraw();
 
     Page m_page;

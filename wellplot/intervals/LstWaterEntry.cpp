@@ -283,7 +283,7 @@ void CLstWaterEntry::UpdateBCGPProperty(long object, CString) {
     ShowCountOptions(kit);
     ShowSource(kit);
     ShowTitleFont(kit);
-    ShowTextIfChanged(Item(kDrawWidthId), numtext::Fixed(kit->GetDrawWidth(), 2));
+    ShowStored(kit, Item(kDrawWidthId));
     ShowDepthLine(kit);
     for (int i = 0; i < m_nParamCount; ++i) ShowParam(kit, i);
 }
@@ -337,7 +337,7 @@ void CLstWaterEntry::ShowTitleFont(CWpWaterEntry* kit) {
     if (!group) return;
     const QXLOGFONT font = kit->GetTitleFont();
     ShowTextIfChanged(group->GetSubItem(0), font.GetFaceName());
-    ShowTextIfChanged(group->GetSubItem(1), Hundredths(font.size));
+    ShowStored(kit, group->GetSubItem(1));
     ShowColorIfChanged(group->GetSubItem(2), font.color);
 }
 
@@ -349,7 +349,7 @@ void CLstWaterEntry::ShowDepthLine(CWpWaterEntry* kit) {
         UINT value = kit->GetDepthLineStyle();
         style->SetVal(value);
     }
-    ShowTextIfChanged(group->GetSubItem(kLineWidthItem), Hundredths(kit->GetDepthLineWidth()));
+    ShowStored(kit, group->GetSubItem(kLineWidthItem));
     ShowColorIfChanged(group->GetSubItem(kLineColorItem), kit->GetDepthLineColor());
 }
 
@@ -361,18 +361,17 @@ void CLstWaterEntry::ShowParam(CWpWaterEntry* kit, int i) {
         if (field->GetOptionCount() != kit->GetParamMaxNum()) ShowFieldOptions(field, kit);
         ShowTextIfChanged(field, kit->GetParamName(i));
     }
-    ShowTextIfChanged(group->GetSubItem(kLeftPlace), numtext::Fixed(kit->GetParamLeft(i), 2));
-    ShowTextIfChanged(group->GetSubItem(kRightPlace), numtext::Fixed(kit->GetParamRight(i), 2));
+    ShowStored(kit, group->GetSubItem(kLeftPlace));
+    ShowStored(kit, group->GetSubItem(kRightPlace));
     ShowColorIfChanged(group->GetSubItem(kColorPlace), kit->GetParamColor(i));
-    ShowTextIfChanged(group->GetSubItem(kDigitsPlace), FormatString("%d", kit->GetParamDigits(i)));
+    ShowStored(kit, group->GetSubItem(kDigitsPlace));
     CBCGPProp* label = group->GetSubItem(kLabelPlace);
     if (!label) return;
     ShowTextIfChanged(label->GetSubItem(kLabelShowPlace), kit->GetParamDraw(i) ? grouptext::kYes : grouptext::kNo);
     ShowTextIfChanged(label->GetSubItem(kLabelFacePlace), kit->GetParamFontName(i));
-    ShowValue(label->GetSubItem(kLabelSizePlace), _variant_t(ShownLabelSize(kit->GetParamFontHeight(i))));
+    ShowStored(kit, label->GetSubItem(kLabelSizePlace));
     ShowColorIfChanged(label->GetSubItem(kLabelColorPlace), kit->GetParamFontColor(i));
-    if (const char* align = TextOfValue(kProfileLabelAligns, kit->GetParamFontHAlign(i), nullptr))
-        ShowTextIfChanged(label->GetSubItem(kLabelAlignPlace), align);
+    ShowStored(kit, label->GetSubItem(kLabelAlignPlace));
 }
 
 // ---- write-back ----------------------------------------------------------------------------------
@@ -440,21 +439,23 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
     }
     // A refused value shows the stored one again, and nothing is written or redrawn.
     if (!taken) {
-        ShowStored(kit, edit.id);
+        ShowStored(kit, Item(edit.id));
         return 0;
     }
     // The sizes and widths show what was taken (a title size above 100 shows the 100 taken).
-    if (edit.id == kTitleSizeId || edit.id == kDrawWidthId || edit.id == kDepthLineWidthId) ShowStored(kit, edit.id);
+    if (edit.id == kTitleSizeId || edit.id == kDrawWidthId || edit.id == kDepthLineWidthId)
+        ShowStored(kit, Item(edit.id));
     kit->InvalidSelf();
     kit->UpdateParent();
     UpdateView();
     return 0;
 }
 
-// The refresh's text of one number item, for the item alone; any other item is left as it is.
-void CLstWaterEntry::ShowStored(CWpWaterEntry* kit, DWORD_PTR id) {
-    CBCGPProp* item = Item(id);
+// The refresh's text of one number or pick-list item, for the item alone (the refresh's, and a
+// refused value's again); any other item is left as it is.
+void CLstWaterEntry::ShowStored(CWpWaterEntry* kit, CBCGPProp* item) {
     if (!item) return;
+    const DWORD_PTR id = item->GetData();
     switch (id) {
         case kTitleSizeId:
             ShowTextIfChanged(item, Hundredths(kit->GetTitleFont().size));

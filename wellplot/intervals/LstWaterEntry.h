@@ -94,8 +94,8 @@ private:
     void ChooseTable(CWpWaterEntry* kit, const Edit& edit);
     bool EditTitleFont(CWpWaterEntry* kit, const Edit& edit);
     bool EditParam(CWpWaterEntry* kit, const Edit& edit);
-    // The number item id shows the stored value as the refresh shows it; other items are left alone.
-    void ShowStored(CWpWaterEntry* kit, DWORD_PTR id);
+    // A number or pick-list item shows the stored value as the refresh shows it; others are left alone.
+    void ShowStored(CWpWaterEntry* kit, CBCGPProp* item);
     void ClearSourceOptions();
     void RefreshAfterRebuild(CWpWaterEntry* kit);
 

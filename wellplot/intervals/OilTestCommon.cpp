@@ -75,4 +75,12 @@ bool ReadCount(CBCGPProp* item, int* count) {
     return true;
 }
 
+void ShowDecimals(CBCGPProp* item, int decimals) { ShowTextIfChanged(item, FormatString("%d", decimals)); }
+
+bool EditDecimals(CBCGPProp* item, int* decimals) {
+    if (ReadCount(item, decimals)) return true;
+    ShowDecimals(item, *decimals);
+    return false;
+}
+
 }  // namespace oiltest

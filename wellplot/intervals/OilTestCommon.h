@@ -53,5 +53,9 @@ void ShowHundredths(CBCGPProp* item, double value);
 bool ReadWhole(CBCGPProp* item, int* value);
 // The same for a count (decimals, rows): also false for a negative one.
 bool ReadCount(CBCGPProp* item, int* count);
+// A count of decimals as the refresh shows it ("%d"); read back from its item, one refused leaves
+// decimals as it is, shows it again and answers false.
+void ShowDecimals(CBCGPProp* item, int decimals);
+bool EditDecimals(CBCGPProp* item, int* decimals);
 
 }  // namespace oiltest

@@ -220,7 +220,7 @@ void COilTestPage::RefreshGraphicItems() {
     ShowTextIfChanged(Item(kLabelFaceId), kit->m_labelFont.GetFaceName());
     oiltest::ShowHundredths(Item(kLabelSizeId), kit->m_labelFont.size);
     ShowColor(Item(kLabelColorId), kit->m_labelFont.color);
-    ShowTextIfChanged(Item(kDecimalsId), FormatString("%d", kit->m_nDecimals));
+    oiltest::ShowDecimals(Item(kDecimalsId), kit->m_nDecimals);
     ShowTextIfChanged(Item(kLabelAlignHId), AlignHText(kit->m_nLabelAlignH));
     ShowTextIfChanged(Item(kLabelAlignVId), AlignVText(kit->m_nLabelAlignV));
 }
@@ -457,11 +457,7 @@ bool COilTestPage::EditGraphicItem(CBCGPProp* item) {
             return oiltest::EditFontField(item, static_cast<int>(item->GetData() - kLabelFaceId), kit->m_labelFont,
                                           false);
         case kDecimalsId:
-            if (!oiltest::ReadCount(item, &kit->m_nDecimals)) {
-                ShowTextIfChanged(item, FormatString("%d", kit->m_nDecimals));
-                return false;
-            }
-            break;
+            return oiltest::EditDecimals(item, &kit->m_nDecimals);
         case kLabelAlignHId:
             kit->m_nLabelAlignH = AlignHOfText(text);
             break;
