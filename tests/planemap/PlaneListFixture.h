@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "bcg/PropList.h"
 #include "driver/GridDriver.h"
 #include "driver/SheetDriver.h"
+#include "hostlibs/Parsnip/MapFixture.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "mfc/Variant.h"
 #include "mfc/Wnd.h"
@@ -61,6 +63,10 @@ public:
         list_->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &host_.frame, 2);
         platform::ResizeWindow(*list_, 360, 1200);  // every row reachable by a click
     }
+    // The list opened on the selection the user made: the objects selected, the first shown.
+    OpenList(parsnip::MapFixture& map, std::initializer_list<CQXObject*> selected) : OpenList() {
+        ShowSelected(map, selected);
+    }
     ~OpenList() { platform::DestroyAndDelete(list_); }
     OpenList(const OpenList&) = delete;
     OpenList& operator=(const OpenList&) = delete;
@@ -71,6 +77,16 @@ public:
 
     // The host's selection message for an object or a layer.
     void Show(CObject* target) { platform::SendSelectionChanged(*list_, &host_.view, reinterpret_cast<LPARAM>(target)); }
+    // The objects added to the map's selection, the first shown.
+    void ShowSelected(parsnip::MapFixture& map, std::initializer_list<CQXObject*> objects) {
+        map.Select(objects);
+        if (objects.size() > 0) Show(*objects.begin());
+    }
+    // The object alone selected on the map's layer, and shown.
+    void ShowAlone(parsnip::MapFixture& map, CQXObject* object) {
+        map.ClearSelection();
+        ShowSelected(map, {object});
+    }
 
     CBCGPProp* Item(DWORD_PTR id) {
         CBCGPProp* item = list_->GetPropList().FindItemByData(id, TRUE);

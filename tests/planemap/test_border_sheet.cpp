@@ -675,9 +675,7 @@ TEST(BorderFrame, SeveralSelectedDisableThePageAndOneSelectedEnablesItAgain) {
     open.Show(a);
     EXPECT_FALSE(open.Enabled(CPropListBorder::kFrameDistanceId));
     EXPECT_FALSE(open.Enabled(kPlaneFillStyleId));
-    w.map.ClearSelection();
-    w.map.Select(a);
-    open.Show(a);
+    open.ShowAlone(w.map, a);
     EXPECT_TRUE(open.Enabled(CPropListBorder::kFrameDistanceId));
     EXPECT_TRUE(open.Enabled(CPropListBorder::kTitleFontId + 1));
     EXPECT_EQ("3.00", open.Value(CPropListBorder::kFrameDistanceId));

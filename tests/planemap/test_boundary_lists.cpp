@@ -102,9 +102,7 @@ TEST(OilWaterBoundaryList, PenEditsKeepEachBoundarysOwnPenAndReachOnlyItsTypeNam
     CQXObjectPolyline* b = AddLine(map, "油水边界线", MakePen(7, RGB(2, 2, 2), 120));
     CQXObjectPolyline* other = AddLine(map, "区域边界线", MakePen(1, RGB(3, 3, 3), 10));
     a->SetName("油水过渡带");
-    map.Select({a, b, other});
-    planetest::OpenList<CPropListOWLine> open;
-    open.Show(a);
+    planetest::OpenList<CPropListOWLine> open(map, {a, b, other});
     EXPECT_EQ("油水边界线", open.Value(CPropListOWLine::kTypeId));
     EXPECT_EQ("油水过渡带", open.Value(CPropListOWLine::kDistributionTypeId));
     EXPECT_EQ("0.50", open.Value(boundarypen::kWidthId));
@@ -135,9 +133,7 @@ TEST(RegionBoundaryList, EditsChangeOnlyTheShownBoundary) {
     MapFixture map;
     CQXObjectPolyline* a = AddLine(map, "区域边界线", MakePen(3, RGB(1, 1, 1), 50));
     CQXObjectPolyline* b = AddLine(map, "区域边界线", MakePen(3, RGB(2, 2, 2), 50));
-    map.Select({a, b});
-    planetest::OpenList<CPropListRegionLine> open;
-    open.Show(a);
+    planetest::OpenList<CPropListRegionLine> open(map, {a, b});
     ASSERT_TRUE(open.Color(boundarypen::kColorId, RGB(0, 0, 200)));
     EXPECT_EQ(RGB(0, 0, 200), PenOf(a).color);
     EXPECT_EQ(RGB(2, 2, 2), PenOf(b).color);
@@ -151,9 +147,7 @@ TEST(OilWaterZoneList, OffersTheDistributionsTypesAndTakesTheirStandardFills) {
     MapFixture map;
     Distribution distribution(map);
     CQXObjectFill* zone = AddArea(map, "油水填充", distribution.zones);
-    map.Select(zone);
-    planetest::OpenList<CPropListOWFill> open;
-    open.Show(zone);
+    planetest::OpenList<CPropListOWFill> open(map, {zone});
     EXPECT_EQ("油水填充", open.Value(zonelist::kTypeId));
     EXPECT_EQ((std::vector<std::string>{"油区", "水区"}), Options(open.Item(zonelist::kZoneTypeId)));
 
@@ -178,9 +172,7 @@ TEST(RegionZoneList, WithoutALineLayerOffersNothingAndOnlyRenames) {
     CQXObjectFill* zone = AddArea(map, "区域填充", map.AddLayer("无边界"));
     QXLOGBRUSH own = MakeBrush(1002, RGB(9, 9, 9), 0);
     zone->SetLogBrush(&own);
-    map.Select(zone);
-    planetest::OpenList<CPropListRegionFill> open;
-    open.Show(zone);
+    planetest::OpenList<CPropListRegionFill> open(map, {zone});
     EXPECT_EQ(0, open.Item(zonelist::kZoneTypeId)->GetOptionCount());
     open.Report(zonelist::kZoneTypeId, "一区");
     EXPECT_EQ("一区", zone->GetName());
@@ -201,9 +193,7 @@ TEST(RegionZoneList, OffersTheRegionTypesOfItsLineLayer) {
     QXLOGBRUSH second = MakeBrush(1003, RGB(0, 0, 90), 0);
     lines->GetPropertyManager()->SetBrushProperty("LOGBRUSH_二区", &second);
     CQXObjectFill* zone = AddArea(map, "区域填充", zones);
-    map.Select(zone);
-    planetest::OpenList<CPropListRegionFill> open;
-    open.Show(zone);
+    planetest::OpenList<CPropListRegionFill> open(map, {zone});
     EXPECT_EQ((std::vector<std::string>{"一区", "二区"}), Options(open.Item(zonelist::kZoneTypeId)));
     ASSERT_TRUE(open.Pick(zonelist::kZoneTypeId, "二区"));
     EXPECT_EQ(RGB(0, 0, 90), BrushOf(zone).fillColor);
@@ -219,23 +209,18 @@ TEST(SandLists, BodyNumbersRunUpToTheFirstMissingFill) {
         layer->GetPropertyManager()->SetBrushProperty(key, &brush);
     CQXObjectFill* area = AddArea(map, "砂体填充");
     CQXObjectPolyline* line = AddLine(map, "有效实线边界", QXLOGPEN());
-    map.Select(area);
-    planetest::OpenList<CPropListSandFill> fills;
-    fills.Show(area);
+    planetest::OpenList<CPropListSandFill> fills(map, {area});
     EXPECT_EQ((std::vector<std::string>{"1", "2"}), Options(fills.Item(CPropListSandFill::kBodyNumberId)));
 
     map.ClearSelection();
-    map.Select(line);
-    planetest::OpenList<CPropListSandLine> lines;
-    lines.Show(line);
+    planetest::OpenList<CPropListSandLine> lines(map, {line});
     EXPECT_EQ((std::vector<std::string>{"1", "2"}), Options(lines.Item(CPropListSandLine::kBodyNumberId)));
     EXPECT_EQ("有效砂体线", lines.Value(CPropListSandLine::kTypeId));
     EXPECT_EQ("有效实线边界", lines.Value(CPropListSandLine::kLineClassId));
 
     MapFixture bare;
     CQXObjectFill* lone = AddArea(bare, "砂体填充");
-    bare.Select(lone);
-    fills.Show(lone);
+    fills.ShowSelected(bare, {lone});
     EXPECT_EQ(0, fills.Item(CPropListSandFill::kBodyNumberId)->GetOptionCount());
 }
 
@@ -250,9 +235,7 @@ TEST(SandLineList, ABodyNumberTakesTheStandardPenOfTheLineClass) {
     layer->GetPropertyManager()->SetPenProperty("LOGPEN_2", &solid);
     CQXObjectPolyline* line = AddLine(map, "有效虚线边界", MakePen(1, RGB(5, 5, 5), 10));
     CQXObjectPolyline* sibling = AddLine(map, "有效虚线边界", MakePen(1, RGB(5, 5, 5), 10));
-    map.Select({line, sibling});
-    planetest::OpenList<CPropListSandLine> open;
-    open.Show(line);
+    planetest::OpenList<CPropListSandLine> open(map, {line, sibling});
     EXPECT_EQ("有效砂体线", open.Value(CPropListSandLine::kTypeId));
     ASSERT_TRUE(open.Pick(CPropListSandLine::kBodyNumberId, "2"));
     EXPECT_EQ("2", line->GetName());
@@ -270,9 +253,7 @@ TEST(SandLineList, ABodyNumberTakesTheStandardPenOfTheLineClass) {
     EXPECT_FLOAT_EQ(80.0f, PenOf(line).width);
 
     CQXObjectPolyline* body = AddLine(map, "砂体实线边界", QXLOGPEN());
-    map.ClearSelection();
-    map.Select(body);
-    open.Show(body);
+    open.ShowAlone(map, body);
     EXPECT_EQ("砂体线", open.Value(CPropListSandLine::kTypeId));
     ASSERT_TRUE(open.Pick(CPropListSandLine::kBodyNumberId, "2"));
     EXPECT_EQ(RGB(90, 0, 0), PenOf(body).color);
@@ -293,9 +274,7 @@ TEST(SandFillList, ABodyNumberCopiesOnlyTheFillColourOfAStoredFill) {
         QXLOGBRUSH own = MakeBrush(1001, RGB(200, 200, 0), RGB(1, 1, 1));
         area->SetLogBrush(&own);
     }
-    map.Select({body, other});
-    planetest::OpenList<CPropListSandFill> open;
-    open.Show(body);
+    planetest::OpenList<CPropListSandFill> open(map, {body, other});
     ASSERT_TRUE(open.Pick(CPropListSandFill::kBodyNumberId, "3"));
     EXPECT_EQ("3", body->GetName());
     EXPECT_EQ(RGB(0, 0, 30), BrushOf(body).fillColor);
@@ -307,9 +286,7 @@ TEST(SandFillList, ABodyNumberCopiesOnlyTheFillColourOfAStoredFill) {
     // An effective area whose body has no stored fill keeps its colour rather than turning black.
     QXLOGBRUSH validTwo = MakeBrush(1005, RGB(0, 60, 0), 0);
     layer->GetPropertyManager()->SetBrushProperty("VALIDLOGBRUSH_2", &validTwo);
-    map.ClearSelection();
-    map.Select(valid);
-    open.Show(valid);
+    open.ShowAlone(map, valid);
     ASSERT_TRUE(open.Pick(CPropListSandFill::kBodyNumberId, "1"));
     EXPECT_EQ("1", valid->GetName());
     EXPECT_EQ(RGB(200, 200, 0), BrushOf(valid).fillColor);
@@ -326,9 +303,7 @@ TEST(ScatteredFillList, ACodeGivesTheTypesNameFillAndCode) {
                                         osprey::testing::MakeScatteredType("2", "二类储层", two)});
     CQXObjectFill* area = AddArea(map, "离散属性填充");
     area->SetName("3");
-    map.Select(area);
-    planetest::OpenList<CPropListScatteredFill> open;
-    open.Show(area);
+    planetest::OpenList<CPropListScatteredFill> open(map, {area});
     EXPECT_EQ((std::vector<std::string>{"1", "2"}), Options(open.Item(CPropListScatteredFill::kCodeId)));
     EXPECT_EQ("3", open.Value(CPropListScatteredFill::kCodeId));  // no code kept: the name stands for it
     EXPECT_EQ("6.00", open.Value(CPropListScatteredFill::kAreaId));
@@ -363,9 +338,7 @@ TEST(ScatteredLineList, ACodeRenamesTheLinesOfTheTypeNameAndIsOneLinesOwn) {
     CQXObjectPolyline* b = AddLine(map, "离散属性边界线", QXLOGPEN());
     CQXObjectPolyline* other = AddLine(map, "断层", QXLOGPEN());
     a->SetName("1");
-    map.Select(a);
-    planetest::OpenList<CPropListScatteredLine> open;
-    open.Show(a);
+    planetest::OpenList<CPropListScatteredLine> open(map, {a});
     EXPECT_EQ("1", open.Value(CPropListScatteredLine::kCodeId));
     EXPECT_TRUE(open.Enabled(CPropListScatteredLine::kCodeId));
     EXPECT_EQ((std::vector<std::string>{"1", "2", "3"}), Options(open.Item(CPropListScatteredLine::kCodeId)));
@@ -376,8 +349,7 @@ TEST(ScatteredLineList, ACodeRenamesTheLinesOfTheTypeNameAndIsOneLinesOwn) {
     EXPECT_FALSE(open.Enabled(CPropListScatteredLine::kCodeId));
 
     map.ClearSelection();
-    map.Select({a, b, other});
-    open.Show(a);
+    open.ShowSelected(map, {a, b, other});
     ClearCallLog();
     open.Report(CPropListScatteredLine::kCodeId, "3");
     EXPECT_EQ("3", a->GetName());
@@ -394,24 +366,18 @@ TEST(ScatteredLists, WithoutACatalogueOfferNoCodesAndChangeNothing) {
     CQXObjectFill* area = AddArea(map, "离散属性填充");
     CQXObjectPoint* well = map.AddPoint("虚拟井", {1, 1});
     area->SetName("原名");
-    map.Select(line);
-    planetest::OpenList<CPropListScatteredLine> lines;
-    lines.Show(line);
+    planetest::OpenList<CPropListScatteredLine> lines(map, {line});
     EXPECT_EQ(0, lines.Item(CPropListScatteredLine::kCodeId)->GetOptionCount());
 
     map.ClearSelection();
-    map.Select(area);
-    planetest::OpenList<CPropListScatteredFill> areas;
-    areas.Show(area);
+    planetest::OpenList<CPropListScatteredFill> areas(map, {area});
     EXPECT_EQ(0, areas.Item(CPropListScatteredFill::kCodeId)->GetOptionCount());
     ASSERT_TRUE(areas.Type(CPropListScatteredFill::kCodeId, "1"));
     EXPECT_EQ("原名", area->GetName());
     EXPECT_FALSE(area->GetPropertyManager()->HasProperty("数据库代码"));
 
     map.ClearSelection();
-    map.Select(well);
-    planetest::OpenList<CPropListScatteredAppendControlPoint> wells;
-    wells.Show(well);
+    planetest::OpenList<CPropListScatteredAppendControlPoint> wells(map, {well});
     EXPECT_EQ(0, wells.Item(CPropListScatteredAppendControlPoint::kCodeId)->GetOptionCount());
 }
 
@@ -423,9 +389,7 @@ TEST(ScatteredControlPointList, SymbolsReachEverySelectedPointAndCodesAreAnnounc
     QXLOGPOINT symbol;
     symbol.size = 300;
     well->SetLogPoint(&symbol);
-    map.Select({well, stranger});
-    planetest::OpenList<CPropListScatteredAppendControlPoint> open;
-    open.Show(well);
+    planetest::OpenList<CPropListScatteredAppendControlPoint> open(map, {well, stranger});
     EXPECT_EQ("3.00", open.Value(CPropListScatteredAppendControlPoint::kSizeId));
     EXPECT_EQ("", open.Value(CPropListScatteredAppendControlPoint::kCodeId));
     EXPECT_FALSE(open.Enabled(CPropListScatteredAppendControlPoint::kCodeId));
@@ -472,9 +436,7 @@ TEST(WellNetLineList, PenEditsGiveEveryLineOfTheTypeNameTheShownPen) {
     CQXObjectPolyline* a = AddLine(map, "连通井网线", MakePen(4, RGB(1, 0, 0), 30));
     CQXObjectPolyline* b = AddLine(map, "连通井网线", MakePen(9, RGB(0, 1, 0), 70));
     CQXObjectPolyline* other = AddLine(map, "井网", MakePen(9, RGB(0, 1, 0), 70));
-    map.Select({a, b, other});
-    planetest::OpenList<CPropListWellNetLine> open;
-    open.Show(a);
+    planetest::OpenList<CPropListWellNetLine> open(map, {a, b, other});
     EXPECT_EQ("连通井网线", open.Value(CPropListWellNetLine::kTypeId));
     EXPECT_EQ("0.30", open.Value(CPropListWellNetLine::kPenWidthId));
 
@@ -498,9 +460,7 @@ TEST(WellNetFillList, FillColourReachesEveryWellNetArea) {
     CQXObjectFill* a = AddArea(map, "连通井网区");
     CQXObjectFill* b = AddArea(map, "连通井网区");
     CQXObjectFill* other = AddArea(map, "填充");
-    map.Select({a, b, other});
-    planetest::OpenList<CPropListWellNetFill> open;
-    open.Show(a);
+    planetest::OpenList<CPropListWellNetFill> open(map, {a, b, other});
     ASSERT_TRUE(open.Color(CPropListWellNetFill::kFillColorId, RGB(0, 0, 255)));
     EXPECT_EQ(RGB(0, 0, 255), BrushOf(b).fillColor);
     EXPECT_EQ(0u, BrushOf(other).fillColor);

@@ -25,9 +25,7 @@ TEST(HostCodes, BorderGridDrawTypeBeyondTheNamedOnesShowsNone) {
     border->SetDrawKilometerGrid(1);
     border->SetGGridDrawType(static_cast<CQXObjectBorder::GridDrawType>(7));
     border->SetKGridDrawType(static_cast<CQXObjectBorder::GridDrawType>(-1));
-    map.Select(border);
-    OpenList<CPropListBorderGrid> open;
-    open.Show(border);
+    OpenList<CPropListBorderGrid> open(map, {border});
     for (DWORD_PTR id : {CPropListBorderGrid::kGLineStyleId, CPropListBorderGrid::kKLineStyleId})
         EXPECT_EQ("无", open.Value(id)) << id;
     for (DWORD_PTR id : {CPropListBorderGrid::kGLinePenId, CPropListBorderGrid::kGCrossLengthId,

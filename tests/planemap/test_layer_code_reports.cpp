@@ -44,9 +44,7 @@ void ExpectLineWidthKept(parsnip::MapFixture& map, const char* kind, DWORD_PTR i
     QXLOGPEN pen = PenOfWidth(40);
     line->SetLogPen(&pen);
     map.ClearSelection();
-    map.Select(line);
-    OpenList<List> list;
-    list.Show(line);
+    OpenList<List> list(map, {line});
     ExpectCodeReportRefused(list, id, text, "0.40");
 }
 

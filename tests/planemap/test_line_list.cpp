@@ -162,9 +162,7 @@ TEST(LineList, AzimuthOutsideZeroTo360IsRefusedAndShownAgain) {
     // refused, and the item shows the stored azimuth as before.
     CQXObjectPolyline* dot = fx.Add({{2, 3}, {2, 3}});
     fx.map.ClearSelection();
-    fx.map.Select(dot);
-    planetest::OpenList<CPropListLine> point;
-    point.Show(dot);
+    planetest::OpenList<CPropListLine> point(fx.map, {dot});
     planetest::ExpectCodeReportRefused(point, CPropListLine::kAzimuthId, "7", "0.00");
     planetest::ExpectTypedRefused(point, CPropListLine::kAzimuthId, "7", "0.00");
     EXPECT_EQ(0.0, dot->GetAngle());

@@ -118,18 +118,14 @@ TEST(LineNumberFaults, PositionPenAndArrowSizeKeepTheStoredValues) {
 TEST(LineNumberFaults, NumbersThatRoundToZeroShowUnsigned) {
     parsnip::MapFixture map;
     CQXObjectPolyline* line = map.AddPolyline("线", {{-0.001, -0.004}, {-0.002, 3}});
-    map.Select(line);
-    planetest::OpenList<CPropListLine> open;
-    open.Show(line);
+    planetest::OpenList<CPropListLine> open(map, {line});
     for (const char* label : {"起始点X坐标", "起始点Y坐标", "终止点X坐标"})
         EXPECT_EQ("0.00", Shown(ByName(open, label))) << label;
 
     CQXObjectText* text = map.AddText("文本", "说明", FLOATPOINT(-0.004, -0.001));
     text->SetAngle(-1e-9);
     map.ClearSelection();
-    map.Select(text);
-    planetest::OpenList<CPropListText> texts;
-    texts.Show(text);
+    planetest::OpenList<CPropListText> texts(map, {text});
     for (const char* label : {planetext::kX, planetext::kY, planetext::kRotation})
         EXPECT_EQ("0.00", Shown(ByName(texts, label))) << label;
 }
@@ -185,9 +181,7 @@ TEST(ListNumberFaults, TablePenWidthBeyondTheFloatIsRefused) {
     parsnip::MapFixture map;
     CQXObjectCell* table = map.Add<CQXObjectCell>("表格");
     table->CreateCells(2, 2);
-    map.Select(table);
-    planetest::OpenList<CPropListTable> open;
-    open.Show(table);
+    planetest::OpenList<CPropListTable> open(map, {table});
     CBCGPProp* top = ByName(open, shapetext::kTopBorder);
     ASSERT_NE(nullptr, top);
     ASSERT_TRUE(TypeInto(open, top->GetSubItem(1), "1.5"));
@@ -231,9 +225,7 @@ template <class List, class T>
 void ExpectOverflowingAngleRefused(parsnip::MapFixture& map, T* object, const char* label) {
     object->SetAngle(0.5);
     map.ClearSelection();
-    map.Select(object);
-    planetest::OpenList<List> open;
-    open.Show(object);
+    planetest::OpenList<List> open(map, {object});
     TypeInto(open, ByName(open, label), "1e308");
     EXPECT_EQ(0.5, object->GetAngle()) << label;
     ASSERT_TRUE(TypeInto(open, ByName(open, label), "180")) << label;

@@ -171,9 +171,7 @@ TEST(PinchOutLineList, PenEditsReachEverySelectedPolylineOfTheTypeAndNothingElse
     CQXObjectPolyline* unselected = world.Line("砂岩尖灭线", world.pinchPen);
     CQXObjectFill* fill = world.Area("砂岩尖灭线");
     const QXLOGBRUSH fillBrush = BrushOf(fill);
-    world.map.Select({a, fill, b});
-    OpenList<CPropListPinchOutLine> list;
-    list.Show(a);
+    OpenList<CPropListPinchOutLine> list(world.map, {a, fill, b});
     EXPECT_EQ("0.50", list.Value(CPropListPinchOutLine::kWidthId));
     EXPECT_EQ("正向", list.Value(CPropListPinchOutLine::kDirectionId));
 
@@ -196,9 +194,7 @@ TEST(PinchOutLineList, ADirectionReversesOnlyTheLinesRunningTheOtherWay) {
     CQXObjectPolyline* forward = world.Line("砂岩尖灭线", world.pinchPen);
     CQXObjectPolyline* backward = world.Line("砂岩尖灭线", world.pinchPen);
     backward->GetPropertyManager()->SetBoolProperty("PINCHOUT_DIRECTION", 0);
-    world.map.Select({forward, backward});
-    OpenList<CPropListPinchOutLine> list;
-    list.Show(forward);
+    OpenList<CPropListPinchOutLine> list(world.map, {forward, backward});
     parsnip::testing::ClearNotifications();
 
     ASSERT_TRUE(list.Pick(CPropListPinchOutLine::kDirectionId, "反向"));
@@ -220,9 +216,7 @@ TEST(BoundaryLineLists, ValidThicknessAndOilWaterBorderWriteTheShownLineOnly) {
     StratumMap world;
     CQXObjectPolyline* shown = world.Line("有效厚度零线", world.thickPen);
     CQXObjectPolyline* other = world.Line("有效厚度零线", world.thickPen);
-    world.map.Select({shown, other});
-    OpenList<CPropListValidThickLine> thick;
-    thick.Show(shown);
+    OpenList<CPropListValidThickLine> thick(world.map, {shown, other});
     ASSERT_TRUE(thick.Color(CPropListValidThickLine::kColorId, RGB(0, 0, 200)));
     EXPECT_EQ(RGB(0, 0, 200), PenOf(shown).color);
     EXPECT_EQ(RGB(4, 5, 6), PenOf(other).color);
@@ -232,9 +226,7 @@ TEST(BoundaryLineLists, ValidThicknessAndOilWaterBorderWriteTheShownLineOnly) {
     CQXObjectPolyline* border = world.Line("油水边界线", world.borderPen);
     CQXObjectPolyline* border2 = world.Line("油水边界线", world.borderPen);
     world.map.ClearSelection(world.layer);
-    world.map.Select({border, border2});
-    OpenList<CPropListOilWaterBorderLine> list;
-    list.Show(border);
+    OpenList<CPropListOilWaterBorderLine> list(world.map, {border, border2});
     EXPECT_EQ("0.90", list.Value(CPropListOilWaterBorderLine::kWidthId));
     ASSERT_TRUE(list.Pick(CPropListOilWaterBorderLine::kDirectionId, "反向"));
     EXPECT_EQ(1, CountCalls("CQXObjectPolyline::ReverseDirection", border));
