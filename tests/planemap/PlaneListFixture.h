@@ -63,6 +63,8 @@ public:
         list_->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &host_.frame, 2);
         platform::ResizeWindow(*list_, 360, 1200);  // every row reachable by a click
     }
+    // The list opened on an object or a layer the host announces.
+    explicit OpenList(CObject* shown) : OpenList() { Show(shown); }
     // The list opened on the selection the user made: the objects selected, the first shown.
     OpenList(parsnip::MapFixture& map, std::initializer_list<CQXObject*> selected) : OpenList() {
         ShowSelected(map, selected);

@@ -423,8 +423,7 @@ TEST(ScatteredControlPointList, SymbolsReachEverySelectedPointAndCodesAreAnnounc
 TEST(ScatteredControlPointList, APointOutsideAnyMapIsRenamedWithoutAnnouncement) {
     CQXObjectPoint loose;
     loose.SetTypeName("虚拟井");
-    planetest::OpenList<CPropListScatteredAppendControlPoint> open;
-    open.Show(&loose);
+    planetest::OpenList<CPropListScatteredAppendControlPoint> open(&loose);
     open.Report(CPropListScatteredAppendControlPoint::kCodeId, "1");
     EXPECT_TRUE(parsnip::testing::Notifications().empty());
 }

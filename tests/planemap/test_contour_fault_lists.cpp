@@ -286,8 +286,7 @@ TEST(FaultLineList, FillItemsFollowTheFillAndALineOutsideALayerIsHarmless) {
 
     CQXObjectPolyline loose;
     loose.SetTypeName("上盘");
-    planetest::OpenList<CPropListFaultLine> lone;
-    lone.Show(&loose);
+    planetest::OpenList<CPropListFaultLine> lone(&loose);
     ASSERT_TRUE(lone.Pick(CPropListFaultLine::kKindId, "断层多边形"));
     EXPECT_EQ("断层多边形", loose.GetTypeName());
     EXPECT_EQ(1, loose.IsClosed());

@@ -370,8 +370,7 @@ TEST(AppendControlPointList, APointOutsideAMapDocumentIsNamedWithoutNotice) {
     point.SetTypeName("虚拟井");
     loose.AddObject(&point);
     loose.SetSelectedObject(&point);
-    planetest::OpenList<CPropListAppendControlPoint> open;
-    open.Show(&point);
+    planetest::OpenList<CPropListAppendControlPoint> open(&point);
     parsnip::testing::ClearNotifications();
     ASSERT_TRUE(open.Type(CPropListAppendControlPoint::kCodeId, "HD"));
     EXPECT_EQ("HD", point.GetName());

@@ -112,8 +112,7 @@ TEST(ColorMarkList, EditsReachTheShownMarkOnlyAndAMixedSelectionDisablesNothing)
     auto* a = map.Add<CQXObjectColorMark>("色标");
     auto* b = map.Add<CQXObjectColorMark>("色标");
     map.Select({a, b, map.AddText("文本", "甲", {0, 0})});
-    planetest::OpenList<CPropListColorMark> open;
-    open.Show(a);
+    planetest::OpenList<CPropListColorMark> open(a);
     EXPECT_TRUE(open.Enabled(CPropListColorMark::kLengthId));
     ClearCallLog();
     ASSERT_TRUE(open.Type(CPropListColorMark::kLengthId, "4"));
@@ -329,8 +328,7 @@ TEST(ScaleList, RefreshDisablesTheStartItemsAlsoAfterAMixedSelection) {
     auto* scale = map.Add<CQXObjectScale>("比例尺");
     scale->SetZeroFromStart(0);
     ExpectMixedSelectionDisablesUntilItEnds<CPropListScale>(map, scale, CPropListScale::kHeightId);
-    planetest::OpenList<CPropListScale> open;
-    open.Show(scale);
+    planetest::OpenList<CPropListScale> open(scale);
     EXPECT_EQ("否", open.Value(CPropListScale::kZeroFromStartId));
     for (DWORD_PTR id : {CPropListScale::kStyleId, CPropListScale::kUnitId, CPropListScale::kDecimalsId,
                          CPropListScale::kSpacingId, CPropListScale::kCountId})
@@ -388,8 +386,7 @@ TEST(ScaleList, SpacingKeptTenfoldIsRefusedBeyondADouble) {
     auto* b = map.Add<CQXObjectScale>("比例尺");
     map.Select(a);
     map.Select(b);
-    planetest::OpenList<CPropListScale> open;
-    open.Show(a);
+    planetest::OpenList<CPropListScale> open(a);
     ASSERT_TRUE(open.Type(CPropListScale::kSpacingId, "2.5"));
     EXPECT_EQ(2.5, a->GetSize());
     EXPECT_EQ(2.5, b->GetSize());
@@ -424,8 +421,7 @@ TEST(ScaleList, FontEditsReachTheShownBarOnlyPenEditsEveryBar) {
     auto* b = map.Add<CQXObjectScale>("比例尺");
     auto* c = map.Add<CQXObjectScale>("比例尺");
     map.Select({a, b, c});
-    planetest::OpenList<CPropListScale> open;
-    open.Show(b);
+    planetest::OpenList<CPropListScale> open(b);
     ClearCallLog();
     ASSERT_TRUE(open.Type(CPropListScale::kFontSizeId, "10"));
     ASSERT_TRUE(open.Color(CPropListScale::kFontColorId, RGB(9, 9, 9)));

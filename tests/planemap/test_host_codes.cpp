@@ -57,8 +57,7 @@ TEST(HostCodes, PieDrawTypeBeyondTheNamedOnesShowsLineChart) {
     pie.SetDataType(2);
     pie.SetDynamicMultiBarDrawType(1, static_cast<kel::plane::DynamicMultiBarDrawType>(5));
     pie.SetDynamicMultiBarDrawType(2, static_cast<kel::plane::DynamicMultiBarDrawType>(-3));
-    OpenList<CPropListPieLayerObj> page;
-    page.Show(layer);
+    OpenList<CPropListPieLayerObj> page(layer);
     EXPECT_EQ("折线图", page.Value(CPropListPieLayerObj::kDrawType1Id));
     EXPECT_EQ("折线图", page.Value(CPropListPieLayerObj::kDrawType2Id));
 }

@@ -120,8 +120,7 @@ TEST(NegativeSizes, PieBarSizes) {
     pie.SetShapeType(7);
     pie.SetRecordCount(2);
     pie.SetBarWidth(4);
-    OpenList<CPropListPieLayerObj> page;
-    page.Show(layer);
+    OpenList<CPropListPieLayerObj> page(layer);
     const std::string shown = page.Value(CPropListPieLayerObj::kBarWidthId);
     page.Type(CPropListPieLayerObj::kBarWidthId, "-4");
     EXPECT_EQ(4.0, pie.GetBarWidth());

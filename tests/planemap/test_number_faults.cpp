@@ -139,8 +139,7 @@ TEST(ListNumberFaults, TextAngleBeyondADoubleIsRefusedAndShownAgain) {
     text.SetAngle(planetext::kPi / 2);
     layer.AddObject(&text);
     layer.SetSelectedObject(&text);
-    planetest::OpenList<CPropListText> open;
-    open.Show(&text);
+    planetest::OpenList<CPropListText> open(&text);
     CBCGPProp* angle = ByName(open, planetext::kRotation);
     TypeInto(open, angle, "1e999");
     EXPECT_DOUBLE_EQ(planetext::kPi / 2, text.GetAngle());
@@ -158,8 +157,7 @@ TEST(ListNumberFaults, PictureFieldsRefuseANumberBeyondADouble) {
     qxm.MoveAnchor(QXPOINT(3, 4));
     layer.AddObject(&qxm);
     layer.SetSelectedObject(&qxm);
-    planetest::OpenList<CPropListPicture> open;
-    open.Show(&qxm);
+    planetest::OpenList<CPropListPicture> open(&qxm);
     for (const char* label : {planetext::kX, planetext::kLength, "显示比例", "插入图片的基点坐标X"}) {
         CBCGPProp* item = ByName(open, label);
         const std::string before = Shown(item);
@@ -197,8 +195,7 @@ TEST(ListNumberFaults, GraticuleIntervalTheItemCannotShowIsRefused) {
     CQXObjectBorder* border = map.Add<CQXObjectBorder>("图框");
     map.Select(border);
     border->SetDrawGraticule(1);
-    planetest::OpenList<CPropListBorderGrid> open;
-    open.Show(border);
+    planetest::OpenList<CPropListBorderGrid> open(border);
     CBCGPProp* interval = ByName(open, bordertext::kMeridianInterval);
     ASSERT_TRUE(TypeInto(open, interval, "0:90:0"));  // kept below as typed
     ASSERT_EQ(1.5, border->GetGraticuleIntervalX());

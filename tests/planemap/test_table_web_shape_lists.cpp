@@ -117,8 +117,7 @@ TEST(TableList, AStylePickIsTakenPastAStoredWidthTheReaderRefuses) {
     map.Select(table);
     table->TopBorderPen().width = -100;
     table->TopBorderPen().color = RGB(1, 2, 3);
-    planetest::OpenList<CPropListTable> open;
-    open.Show(table);
+    planetest::OpenList<CPropListTable> open(table);
     const DWORD_PTR style = CPropListTable::kTopBorderId + 1, width = CPropListTable::kTopBorderId + 2;
     ASSERT_EQ("-1.00", open.Value(width));
     const int redraws = open.Redraws();
@@ -153,8 +152,7 @@ TEST(TableList, APickKeepsTheWidthAndSizeTheGroupShowsRounded) {
     font.size = 1234.5f;
     for (int c = 0; c < 2; ++c)
         for (int r = 0; r < 2; ++r) table->GetCell(c, r)->SetLogFont(&font);
-    planetest::OpenList<CPropListTable> open;
-    open.Show(table);
+    planetest::OpenList<CPropListTable> open(table);
     ASSERT_EQ("1.00", open.Value(CPropListTable::kTopBorderId + 2));
     ASSERT_EQ("12.35", open.Value(CPropListTable::kFontGroupId + 2));
 

@@ -71,8 +71,7 @@ TEST(TextList, FontColourEditKeepsEachTextsFaceAndSize) {
     QXLOGFONT fa = FontOf("宋体", 1200), fb = FontOf("黑体", 800);
     a->SetLogFont(&fa);
     b->SetLogFont(&fb);
-    planetest::OpenList<CPropListText> open;
-    open.Show(a);
+    planetest::OpenList<CPropListText> open(a);
     EXPECT_EQ("", open.Value(CPropListText::kStringId));
     EXPECT_FALSE(open.Enabled(CPropListText::kStringId));
 
@@ -94,8 +93,7 @@ TEST(TextList, AngleAndSizeUnits) {
     TextLayer fx;
     CQXObjectText* text = fx.Add("甲");
     text->SetAngle(0.5236);
-    planetest::OpenList<CPropListText> open;
-    open.Show(text);
+    planetest::OpenList<CPropListText> open(text);
     EXPECT_EQ("30.00", open.Value(CPropListText::kAngleId));
 
     ASSERT_TRUE(open.Type(CPropListText::kAngleId, "90"));
@@ -123,8 +121,7 @@ TEST(TextList, PositionMovesTheShownTextOnlyAndIgnoresNonNumbers) {
     CQXObjectText* second = fx.Add("乙");
     text->MoveAnchor(QXPOINT(100.5, 200.25));
     fx.SelectOnly(text);
-    planetest::OpenList<CPropListText> open;
-    open.Show(text);
+    planetest::OpenList<CPropListText> open(text);
     EXPECT_EQ("100.50", open.Value(CPropListText::kXId));
     EXPECT_EQ("200.25", open.Value(CPropListText::kYId));
 
@@ -151,8 +148,7 @@ TEST(TextList, AlignmentsOutsideTheOptionsShowTheLastOne) {
     CQXObjectText* b = fx.Add("乙");
     a->SetHorizontalAlign(3);
     a->SetVerticalAlign(3);
-    planetest::OpenList<CPropListText> open;
-    open.Show(a);
+    planetest::OpenList<CPropListText> open(a);
     EXPECT_EQ("右对齐", open.Value(CPropListText::kHAlignId));
     EXPECT_EQ("下对齐", open.Value(CPropListText::kVAlignId));
 
@@ -195,8 +191,7 @@ TEST(TextList, FaceNameIsCutAtACharacterBoundary) {
     TextLayer fx;
     CQXObjectText* a = fx.Add("甲");
     CQXObjectText* b = fx.Add("乙");
-    planetest::OpenList<CPropListText> open;
-    open.Show(a);
+    planetest::OpenList<CPropListText> open(a);
     std::string face = "A";
     for (int i = 0; i < 30; ++i) face += "楷";  // 91 bytes: byte 63 falls inside a character
     open.Report(CPropListText::kFaceId, face.c_str());
@@ -212,8 +207,7 @@ TEST(PointTextList, DecimalsAreCountedAndRewrittenOnNumericLabels) {
     TextLayer fx;
     CQXObjectText* label = fx.Add("12.345");
     fx.SelectOnly(label);
-    planetest::OpenList<CPropListPointText> open;
-    open.Show(label);
+    planetest::OpenList<CPropListPointText> open(label);
     EXPECT_EQ("3", open.Value(CPropListPointText::kDecimalsId));
     ASSERT_TRUE(open.Pick(CPropListPointText::kDecimalsId, "1"));
     EXPECT_EQ(CString("12.3"), label->GetString());
@@ -240,8 +234,7 @@ TEST(PointTextList, NoDecimalsRoundsHalfAwayFromZeroAndLabelsWithoutANumberAreZe
     CQXObjectText* unit = fx.Add("12.345米");
     CQXObjectText* huge = fx.Add("1e400");
     CQXObjectText* other = fx.Add("7.77", "其它");
-    planetest::OpenList<CPropListPointText> open;
-    open.Show(negative);
+    planetest::OpenList<CPropListPointText> open(negative);
     ASSERT_TRUE(open.Pick(CPropListPointText::kDecimalsId, "0"));
     EXPECT_EQ(CString("-3"), negative->GetString());
     EXPECT_EQ(CString("3"), positive->GetString());
@@ -269,8 +262,7 @@ TEST(PointTextList, PlacesMapToAlignmentPairs) {
     CQXObjectText* other = fx.Add("3", "其它");
     a->SetHorizontalAlign(0);
     a->SetVerticalAlign(2);
-    planetest::OpenList<CPropListPointText> open;
-    open.Show(a);
+    planetest::OpenList<CPropListPointText> open(a);
     EXPECT_EQ("右上", open.Value(CPropListPointText::kPlaceId));
     const auto options = platform::GridDriver::Info(open.Item(CPropListPointText::kPlaceId)).options;
     EXPECT_EQ((std::vector<std::string>{"左上", "上", "右上", "左", "右", "左下", "下", "右下"}), options);
@@ -303,8 +295,7 @@ TEST(PointTextList, PlacesMapToAlignmentPairs) {
 TEST(PointTextList, TransparentBackgroundDisablesItsColour) {
     TextLayer fx;
     CQXObjectText* label = fx.Add("1.5");
-    planetest::OpenList<CPropListPointText> open;
-    open.Show(label);
+    planetest::OpenList<CPropListPointText> open(label);
     EXPECT_TRUE(open.Enabled(CPropListPointText::kBackColorId));
     ASSERT_TRUE(open.Pick(CPropListPointText::kTransparentId, "是"));
     EXPECT_EQ(1u, GetFont(label).transparent);
@@ -328,8 +319,7 @@ TEST(PointTextList, MixedSelectionDisablesAllAndAUniformOneKeepsTheListsRules) {
     QXLOGFONT font = GetFont(label);
     font.transparent = 1;
     label->SetLogFont(&font);
-    planetest::OpenList<CPropListPointText> open;
-    open.Show(label);
+    planetest::OpenList<CPropListPointText> open(label);
     EXPECT_FALSE(open.Enabled(CPropListPointText::kAngleId));
     EXPECT_FALSE(open.Enabled(CPropListPointText::kDecimalsId));
 
@@ -348,8 +338,7 @@ TEST(MultiTextList, DirectionAndStringEdits) {
     TextLayer fx;
     auto* a = fx.Add<CQXObjectMultiText>("第一行");
     auto* b = fx.Add<CQXObjectMultiText>("第二行");
-    planetest::OpenList<CPropListMultiText> open;
-    open.Show(a);
+    planetest::OpenList<CPropListMultiText> open(a);
     EXPECT_EQ("", open.Value(CPropListMultiText::kStringId));
     EXPECT_FALSE(open.Enabled(CPropListMultiText::kStringId));
     EXPECT_EQ("横向", open.Value(CPropListMultiText::kDirectionId));
@@ -377,8 +366,7 @@ TEST(MultiTextList, BackgroundLivesInTheBrush) {
     opaque.style = 1001;
     a->SetLogBrush(&opaque);
     b->SetLogBrush(&opaque);
-    planetest::OpenList<CPropListMultiText> open;
-    open.Show(a);
+    planetest::OpenList<CPropListMultiText> open(a);
     EXPECT_EQ("否", open.Value(CPropListMultiText::kTransparentId));
 
     ASSERT_TRUE(open.Pick(CPropListMultiText::kTransparentId, "是"));
@@ -406,8 +394,7 @@ TEST(MultiTextList, SizeAndRotation) {
     TextLayer fx;
     auto* text = fx.Add<CQXObjectMultiText>("一");
     text->SetAngle(1.0);
-    planetest::OpenList<CPropListMultiText> open;
-    open.Show(text);
+    planetest::OpenList<CPropListMultiText> open(text);
     ASSERT_TRUE(open.Type(CPropListMultiText::kSizeId, "12"));
     EXPECT_EQ(1200.0f, GetFont(text).size);
     open.Show(text);
@@ -423,8 +410,7 @@ TEST(MultiTextList, UniformSelectionAfterAMixedOneKeepsRotationDisabled) {
     TextLayer fx;
     auto* text = fx.Add<CQXObjectMultiText>("一");
     fx.Add("单行");
-    planetest::OpenList<CPropListMultiText> open;
-    open.Show(text);
+    planetest::OpenList<CPropListMultiText> open(text);
     EXPECT_FALSE(open.Enabled(CPropListMultiText::kDirectionId));
     EXPECT_FALSE(open.Enabled(CPropListMultiText::kHAlignId));
 

@@ -393,8 +393,7 @@ struct KitWorld {
 
 TEST(StratumList, AStartSubLayerAndTheEditedWellsDepthReachEverySelectedKit) {
     KitWorld w;
-    OpenList<CPropListStratum> open;
-    open.Show(w.first);
+    OpenList<CPropListStratum> open(w.first);
     EXPECT_EQ("W1", open.Value(CPropListStratum::kWellId));
     ASSERT_EQ(3, open.Item(CPropListStratum::kStartId)->GetOptionCount());
     parsnip::testing::ClearCallLog();
@@ -417,8 +416,7 @@ TEST(StratumList, AStartSubLayerAndTheEditedWellsDepthReachEverySelectedKit) {
 TEST(StratumList, AStopAboveTheStartOrAStartBelowTheStopChangesNothing) {
     KitWorld w;
     w.FirstAloneFromTwoToThree();
-    OpenList<CPropListStratum> open;
-    open.Show(w.first);
+    OpenList<CPropListStratum> open(w.first);
     ASSERT_EQ("2", open.Value(CPropListStratum::kStartId));
     planetest::ExpectPickRefused(open, CPropListStratum::kStopId, "1", "3");
     EXPECT_EQ("3", std::string(w.first->GetBottomUnit().GetString()));
@@ -431,8 +429,7 @@ TEST(StratumList, AStopAboveTheStartOrAStartBelowTheStopChangesNothing) {
 
 TEST(StratumList, AnUnknownStratumIsWrittenWithoutDepthAndAWellWithoutStrataTakesNothing) {
     KitWorld w;
-    OpenList<CPropListStratum> open;
-    open.Show(w.first);
+    OpenList<CPropListStratum> open(w.first);
     CBCGPProp* start = open.Item(CPropListStratum::kStartId);
     start->AddOption("未知层");
     ASSERT_TRUE(open.Pick(CPropListStratum::kStartId, "未知层"));
@@ -455,8 +452,7 @@ TEST(StratumList, AnUnknownStratumIsWrittenWithoutDepthAndAWellWithoutStrataTake
 
 TEST(StratumList, BorderWidthsFollowTheWidthRule) {
     KitWorld w;
-    OpenList<CPropListStratum> open;
-    open.Show(w.first);
+    OpenList<CPropListStratum> open(w.first);
     ASSERT_TRUE(open.Type(CPropListStratum::kWidthId, "0.5"));
     EXPECT_EQ(50.0f, w.first->GetBorderPen().width);
     EXPECT_EQ(50.0f, w.second->GetBorderPen().width);
@@ -512,12 +508,10 @@ TEST(WellSameTypeWrites, ObjectsOfTheTypeNameButAnotherClassAreLeftAlone) {
     CQXObjectPoint* point = w.map.AddPoint("井名", {0, 0});
     CQXObjectText* label = w.map.AddText("井名", "W1", {1, 1});
     w.map.Select({text, point, label});
-    OpenList<CPropListStratum> kits;
-    kits.Show(w.first);
+    OpenList<CPropListStratum> kits(w.first);
     parsnip::testing::ClearCallLog();
     ASSERT_TRUE(kits.Type(CPropListStratum::kWidthId, "0.3"));
-    OpenList<CPropListWellLabel> labels;
-    labels.Show(label);
+    OpenList<CPropListWellLabel> labels(label);
     ASSERT_TRUE(labels.Type(CPropListWellLabel::kSizeId, "8"));
     EXPECT_EQ(800.0f, planetest::FontOf(label).size);
     // No setter reaches them (they are told of the change like every selected object of the type).
