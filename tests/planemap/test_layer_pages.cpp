@@ -528,7 +528,7 @@ TEST(LayerPageRefusals, ARefusedWidthOrSizeShowsTheStoredValueInTheItemsOwnForma
         void (*expect)(CQXLayer*, DWORD_PTR, DWORD_PTR, const std::string&);
         const char* kind;  // the layer's type name
         DWORD_PTR id, other;
-        const char* stored;
+        const char* stored = "1.50";
     };
     using Bound = CPropListBoundLayerBound;
     using Lines = CPropListLineLayerLine;
@@ -537,32 +537,27 @@ TEST(LayerPageRefusals, ARefusedWidthOrSizeShowsTheStoredValueInTheItemsOwnForma
     using Contour = CPropListContourLayerLine;
     using Wells = CPropListFaciesLayerAppendControlPoint;
     const Case cases[] = {
-        {ExpectStoredAfterAccepted<Bound>, "边界", Bound::kWidthId, 0, "1.50"},
-        {ExpectStoredAfterAccepted<CPropListCtrlLineLayerLine>, "控制线", CPropListCtrlLineLayerLine::kWidthId, 0,
-         "1.50"},
-        {ExpectStoredAfterAccepted<Lines>, "线", Lines::kWidthId, Lines::kCellSizeId, "1.50"},
+        {ExpectStoredAfterAccepted<Bound>, "边界", Bound::kWidthId, 0},
+        {ExpectStoredAfterAccepted<CPropListCtrlLineLayerLine>, "控制线", CPropListCtrlLineLayerLine::kWidthId, 0},
+        {ExpectStoredAfterAccepted<Lines>, "线", Lines::kWidthId, Lines::kCellSizeId},
         // The cell size goes to the layer's lines; a refusal shows the layer brush's, here 0.
         {ExpectStoredAfterAccepted<Lines>, "线", Lines::kCellSizeId, Lines::kWidthId, "0.00"},
-        {ExpectStoredAfterAccepted<Points>, "点", Points::kSymbolSizeId, Points::kFontSizeId, "1.50"},
-        {ExpectStoredAfterAccepted<Points>, "点", Points::kFontSizeId, Points::kSymbolSizeId, "1.50"},
-        {ExpectStoredAfterAccepted<CPropListWellNetLayerLine>, "连通井网", CPropListWellNetLayerLine::kWidthId, 0,
-         "1.50"},
+        {ExpectStoredAfterAccepted<Points>, "点", Points::kSymbolSizeId, Points::kFontSizeId},
+        {ExpectStoredAfterAccepted<Points>, "点", Points::kFontSizeId, Points::kSymbolSizeId},
+        {ExpectStoredAfterAccepted<CPropListWellNetLayerLine>, "连通井网", CPropListWellNetLayerLine::kWidthId, 0},
         // The line settings of the facies, scattered, oil-water, region and sand layers, the virtual
         // wells, the contour line's width and label "大小", the pie display's "大小".
-        {ExpectStoredAfterAccepted<CPropListFaciesLayerLine>, "沉积相线", CPropListFaciesLayerLine::kWidthId, 0,
-         "1.50"},
-        {ExpectStoredAfterAccepted<Wells>, "沉积相线", Wells::kSizeId, 0, "1.50"},
+        {ExpectStoredAfterAccepted<CPropListFaciesLayerLine>, "沉积相线", CPropListFaciesLayerLine::kWidthId, 0},
+        {ExpectStoredAfterAccepted<Wells>, "沉积相线", Wells::kSizeId, 0},
         {ExpectStoredAfterAccepted<CPropListScatteredLayerLine>, "离散属性边界线",
-         CPropListScatteredLayerLine::kWidthId, 0, "1.50"},
-        {ExpectStoredAfterAccepted<CPropListOilWaterLayerLine>, "油水边界", CPropListOilWaterLayerLine::kWidthId, 0,
-         "1.50"},
-        {ExpectStoredAfterAccepted<CPropListRegionLayerLine>, "区域边界", CPropListRegionLayerLine::kWidthId, 0,
-         "1.50"},
-        {ExpectStoredAfterAccepted<Sand>, "砂体", Sand::kWidthId, Sand::kValidWidthId, "1.50"},
-        {ExpectStoredAfterAccepted<Sand>, "砂体", Sand::kValidWidthId, Sand::kWidthId, "1.50"},
-        {ExpectStoredAfterAccepted<Contour>, "等值线", Contour::kWidthId, Contour::kFontSizeId, "1.50"},
-        {ExpectStoredAfterAccepted<Contour>, "等值线", Contour::kFontSizeId, Contour::kWidthId, "1.50"},
-        {ExpectStoredAfterAccepted<CPropListPieLayerObj>, "饼图", CPropListPieLayerObj::kFontSizeId, 0, "1.50"},
+         CPropListScatteredLayerLine::kWidthId, 0},
+        {ExpectStoredAfterAccepted<CPropListOilWaterLayerLine>, "油水边界", CPropListOilWaterLayerLine::kWidthId, 0},
+        {ExpectStoredAfterAccepted<CPropListRegionLayerLine>, "区域边界", CPropListRegionLayerLine::kWidthId, 0},
+        {ExpectStoredAfterAccepted<Sand>, "砂体", Sand::kWidthId, Sand::kValidWidthId},
+        {ExpectStoredAfterAccepted<Sand>, "砂体", Sand::kValidWidthId, Sand::kWidthId},
+        {ExpectStoredAfterAccepted<Contour>, "等值线", Contour::kWidthId, Contour::kFontSizeId},
+        {ExpectStoredAfterAccepted<Contour>, "等值线", Contour::kFontSizeId, Contour::kWidthId},
+        {ExpectStoredAfterAccepted<CPropListPieLayerObj>, "饼图", CPropListPieLayerObj::kFontSizeId, 0},
     };
     parsnip::MapFixture map;
     for (const Case& c : cases) c.expect(map.AddLayer(c.kind, c.kind), c.id, c.other, c.stored);
