@@ -34,6 +34,12 @@ inline QXLOGPEN MakePen(UINT style, COLORREF color, float width) {
     return pen;
 }
 template <class T>
+QXLOGPOINT PointOf(T* object) {
+    QXLOGPOINT point;
+    object->GetLogPoint(&point);
+    return point;
+}
+template <class T>
 QXLOGBRUSH BrushOf(T* object) {
     QXLOGBRUSH brush;
     object->GetLogBrush(&brush);
@@ -78,7 +84,9 @@ public:
     CWnd& view() { return host_.view; }
 
     // The host's selection message for an object or a layer.
-    void Show(CObject* target) { platform::SendSelectionChanged(*list_, &host_.view, reinterpret_cast<LPARAM>(target)); }
+    void Show(CObject* target) {
+        platform::SendSelectionChanged(*list_, &host_.view, reinterpret_cast<LPARAM>(target));
+    }
     // The objects added to the map's selection, the first shown.
     void ShowSelected(parsnip::MapFixture& map, std::initializer_list<CQXObject*> objects) {
         map.Select(objects);

@@ -32,25 +32,13 @@
 namespace {
 
 using planetest::BrushOf;
+using planetest::MakePen;
 using planetest::PenOf;
+using planetest::PointOf;
 
 using parsnip::MapFixture;
 using parsnip::testing::ClearCallLog;
 using parsnip::testing::CountCalls;
-
-QXLOGPOINT SymbolOf(CQXObjectPoint* point) {
-    QXLOGPOINT symbol;
-    point->GetLogPoint(&symbol);
-    return symbol;
-}
-
-QXLOGPEN MakePen(UINT style, COLORREF color, float width) {
-    QXLOGPEN pen;
-    pen.style = style;
-    pen.color = color;
-    pen.width = width;
-    return pen;
-}
 
 QXLOGBRUSH MakeBrush(UINT style, COLORREF fill, COLORREF line) {
     QXLOGBRUSH brush;
@@ -395,14 +383,14 @@ TEST(ScatteredControlPointList, SymbolsReachEverySelectedPointAndCodesAreAnnounc
     EXPECT_FALSE(open.Enabled(CPropListScatteredAppendControlPoint::kCodeId));
 
     ASSERT_TRUE(open.Color(CPropListScatteredAppendControlPoint::kBorderColorId, RGB(10, 20, 30)));
-    EXPECT_EQ(RGB(10, 20, 30), SymbolOf(well).borderColor);
-    EXPECT_EQ(RGB(10, 20, 30), SymbolOf(stranger).borderColor);
-    EXPECT_FLOAT_EQ(300.0f, SymbolOf(stranger).size);  // the shown point's whole symbol
+    EXPECT_EQ(RGB(10, 20, 30), PointOf(well).borderColor);
+    EXPECT_EQ(RGB(10, 20, 30), PointOf(stranger).borderColor);
+    EXPECT_FLOAT_EQ(300.0f, PointOf(stranger).size);  // the shown point's whole symbol
 
     for (const char* ignored : {"0", "-2", "x"}) open.Type(CPropListScatteredAppendControlPoint::kSizeId, ignored);
-    EXPECT_FLOAT_EQ(300.0f, SymbolOf(well).size);
+    EXPECT_FLOAT_EQ(300.0f, PointOf(well).size);
     ASSERT_TRUE(open.Type(CPropListScatteredAppendControlPoint::kSizeId, "1.5"));
-    EXPECT_FLOAT_EQ(150.0f, SymbolOf(well).size);
+    EXPECT_FLOAT_EQ(150.0f, PointOf(well).size);
 
     map.Select(twin);
     open.Show(well);

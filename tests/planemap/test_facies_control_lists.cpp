@@ -24,19 +24,15 @@
 namespace {
 
 using planetest::BrushOf;
+using planetest::MakePen;
 using planetest::PenOf;
+using planetest::PointOf;
 
 using parsnip::MapFixture;
 using parsnip::testing::ClearCallLog;
 using parsnip::testing::CountCalls;
 
 const std::vector<std::string> kSampleCodes = {"HD", "HKB", "XZS", "JW"};
-
-QXLOGPOINT SymbolOf(const CQXObjectPoint* point) {
-    QXLOGPOINT symbol;
-    point->GetLogPoint(&symbol);
-    return symbol;
-}
 
 bool SamePen(const QXLOGPEN& a, const QXLOGPEN& b) {
     return a.style == b.style && a.color == b.color && a.width == b.width;
@@ -49,14 +45,6 @@ bool SameBrush(const QXLOGBRUSH& a, const QXLOGBRUSH& b) {
 
 bool SameSymbol(const QXLOGPOINT& a, const QXLOGPOINT& b) {
     return a.style == b.style && a.innerColor == b.innerColor && a.borderColor == b.borderColor && a.size == b.size;
-}
-
-QXLOGPEN MakePen(UINT style, COLORREF color, float width) {
-    QXLOGPEN pen;
-    pen.style = style;
-    pen.color = color;
-    pen.width = width;
-    return pen;
 }
 
 template <class Line = CQXObjectLine>
@@ -361,7 +349,7 @@ TEST(AppendControlPointList, ACodeNamesTheTypeNameAndIsAnnouncedToTheMapFile) {
     EXPECT_EQ(map.Map(), sent[0].map);
     EXPECT_EQ(map.MapFile(), sent[0].mapFile);
     // Every edit carries the shown symbol to all selected points.
-    EXPECT_TRUE(SameSymbol(SymbolOf(well), SymbolOf(stranger)));
+    EXPECT_TRUE(SameSymbol(PointOf(well), PointOf(stranger)));
 }
 
 TEST(AppendControlPointList, APointOutsideAMapDocumentIsNamedWithoutNotice) {
@@ -386,10 +374,10 @@ TEST(AppendControlPointList, SizesAboveZeroAreTakenAndSymbolsReachEverySelectedP
 
     for (const char* refused : {"0", "-2", "abc"}) {
         ASSERT_TRUE(open.Type(CPropListAppendControlPoint::kSizeId, refused));
-        EXPECT_FLOAT_EQ(250.0f, SymbolOf(well).size) << refused;
+        EXPECT_FLOAT_EQ(250.0f, PointOf(well).size) << refused;
     }
     ASSERT_TRUE(open.Type(CPropListAppendControlPoint::kSizeId, "1.5"));
-    EXPECT_FLOAT_EQ(150.0f, SymbolOf(well).size);
+    EXPECT_FLOAT_EQ(150.0f, PointOf(well).size);
 
     map.Select({ordinary, line});
     open.Show(well);
@@ -397,7 +385,7 @@ TEST(AppendControlPointList, SizesAboveZeroAreTakenAndSymbolsReachEverySelectedP
     ASSERT_TRUE(open.Color(CPropListAppendControlPoint::kBorderColorId, RGB(0, 90, 0)));
     ASSERT_TRUE(open.Color(CPropListAppendControlPoint::kInnerColorId, RGB(90, 0, 0)));
     for (CQXObjectPoint* point : {well, ordinary}) {
-        const QXLOGPOINT symbol = SymbolOf(point);
+        const QXLOGPOINT symbol = PointOf(point);
         EXPECT_EQ(RGB(0, 90, 0), symbol.borderColor);
         EXPECT_EQ(RGB(90, 0, 0), symbol.innerColor);
         EXPECT_FLOAT_EQ(150.0f, symbol.size);  // the shown point's size, not the ordinary point's

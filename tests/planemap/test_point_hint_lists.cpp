@@ -18,14 +18,9 @@
 namespace {
 
 using planetest::PenOf;
+using planetest::PointOf;
 
 using parsnip::testing::CountCalls;
-
-QXLOGPOINT StyleOf(CQXObjectPoint* point) {
-    QXLOGPOINT style;
-    point->GetLogPoint(&style);
-    return style;
-}
 
 CQXObjectPoint* AddPoint(parsnip::MapFixture& map, double x, double y, float size, const char* type = "井点") {
     CQXObjectPoint* point = map.Add<CQXObjectPoint>(type);
@@ -89,8 +84,8 @@ TEST(PointList, SeveralPointsEmptyTheOneObjectValuesAndDisableOnlyTheCoordinates
     EXPECT_TRUE(open.Enabled(CPropListPoint::kInnerColorId));
 
     ASSERT_TRUE(open.Type(CPropListPoint::kSizeId, "3"));
-    EXPECT_FLOAT_EQ(300.0f, StyleOf(a).size);
-    EXPECT_FLOAT_EQ(300.0f, StyleOf(b).size);
+    EXPECT_FLOAT_EQ(300.0f, PointOf(a).size);
+    EXPECT_FLOAT_EQ(300.0f, PointOf(b).size);
 }
 
 // A mixed selection disables everything; a uniform one afterwards must give the items back.
@@ -143,15 +138,15 @@ TEST(PointList, SizeZeroIsStoredAndARefusedSizeShowsTheStoredSizeWithTwoDecimals
     CQXObjectPoint* other = AddPoint(map, 1, 0, 700);
     planetest::OpenList<CPropListPoint> open(map, {point});
     ASSERT_TRUE(open.Type(CPropListPoint::kSizeId, "0"));
-    EXPECT_FLOAT_EQ(0.0f, StyleOf(point).size);
+    EXPECT_FLOAT_EQ(0.0f, PointOf(point).size);
     ASSERT_TRUE(open.Type(CPropListPoint::kSizeId, "3x"));
-    EXPECT_FLOAT_EQ(300.0f, StyleOf(point).size);
+    EXPECT_FLOAT_EQ(300.0f, PointOf(point).size);
     const int redraws = open.Redraws();
     for (const char* refused : {"x", "-2", "abc", "-0.5", "1e39", "1e999"}) {
         parsnip::testing::ClearCallLog();
         open.Type(CPropListPoint::kSizeId, refused);
         EXPECT_EQ("3.00", open.Value(CPropListPoint::kSizeId)) << refused;
-        EXPECT_FLOAT_EQ(300.0f, StyleOf(point).size) << refused;
+        EXPECT_FLOAT_EQ(300.0f, PointOf(point).size) << refused;
         EXPECT_EQ(0, CountCalls("CQXObjectPoint::SetLogPoint")) << refused;
         EXPECT_EQ(0, CountCalls("CQXObject::OnChanged")) << refused;
     }
@@ -163,7 +158,7 @@ TEST(PointList, SizeZeroIsStoredAndARefusedSizeShowsTheStoredSizeWithTwoDecimals
     ASSERT_EQ("", open.Value(CPropListPoint::kSizeId));
     open.Type(CPropListPoint::kSizeId, "-1");
     EXPECT_EQ("3.00", open.Value(CPropListPoint::kSizeId));
-    EXPECT_FLOAT_EQ(700.0f, StyleOf(other).size);
+    EXPECT_FLOAT_EQ(700.0f, PointOf(other).size);
 
     // A size with more digits than shown stays as typed when a colour or a style is picked in its
     // group: the pick never writes the size back from its rounded text.
@@ -173,8 +168,8 @@ TEST(PointList, SizeZeroIsStoredAndARefusedSizeShowsTheStoredSizeWithTwoDecimals
     ASSERT_EQ("2.50", open.Value(CPropListPoint::kSizeId));
     ASSERT_TRUE(open.Color(CPropListPoint::kBorderColorId, RGB(0, 0, 200)));
     ASSERT_TRUE(open.PickEntry(CPropListPoint::kStyleId, 2));
-    EXPECT_EQ(RGB(0, 0, 200), StyleOf(point).borderColor);
-    EXPECT_FLOAT_EQ(249.96f, StyleOf(point).size);
+    EXPECT_EQ(RGB(0, 0, 200), PointOf(point).borderColor);
+    EXPECT_FLOAT_EQ(249.96f, PointOf(point).size);
 }
 
 TEST(PointList, InnerColourReachesEveryPointOfTheTypeEachNotifiedOnce) {
@@ -188,12 +183,12 @@ TEST(PointList, InnerColourReachesEveryPointOfTheTypeEachNotifiedOnce) {
     const int before = open.Redraws();
     ASSERT_TRUE(open.Color(CPropListPoint::kInnerColorId, RGB(200, 0, 0)));
     for (CQXObjectPoint* p : {a, b, c}) {
-        EXPECT_EQ(RGB(200, 0, 0), StyleOf(p).innerColor);
+        EXPECT_EQ(RGB(200, 0, 0), PointOf(p).innerColor);
         EXPECT_EQ(1, CountCalls("CQXObject::OnChanged", p));
     }
     // Each keeps the shown point's whole style: the size comes along.
-    EXPECT_FLOAT_EQ(100.0f, StyleOf(c).size);
-    EXPECT_EQ(RGB(1, 2, 3), StyleOf(other).innerColor);
+    EXPECT_FLOAT_EQ(100.0f, PointOf(c).size);
+    EXPECT_EQ(RGB(1, 2, 3), PointOf(other).innerColor);
     EXPECT_EQ(0, CountCalls("CQXObject::OnChanged", other));
     EXPECT_EQ(before + 1, open.Redraws());
 }

@@ -19,25 +19,15 @@ namespace {
 
 constexpr double kPi = 3.14159265358979;
 
-QXLOGFONT FontOf(const char* face, float size) {
+QXLOGFONT MakeFont(const char* face, float size) {
     QXLOGFONT font;
     font.SetFaceName(face);
     font.size = size;
     return font;
 }
 
-template <class T>
-QXLOGFONT GetFont(T* text) {
-    QXLOGFONT font;
-    text->GetLogFont(&font);
-    return font;
-}
-
-QXLOGBRUSH GetBrush(CQXObjectMultiText* text) {
-    QXLOGBRUSH brush;
-    text->GetLogBrush(&brush);
-    return brush;
-}
+using planetest::BrushOf;
+using planetest::FontOf;
 
 struct TextLayer {
     CQXLayer layer;
@@ -68,7 +58,7 @@ TEST(TextList, FontColourEditKeepsEachTextsFaceAndSize) {
     CQXObjectText* a = fx.Add("甲");
     CQXObjectText* b = fx.Add("乙");
     CQXObjectText* other = fx.Add("丙", "注记");
-    QXLOGFONT fa = FontOf("宋体", 1200), fb = FontOf("黑体", 800);
+    QXLOGFONT fa = MakeFont("宋体", 1200), fb = MakeFont("黑体", 800);
     a->SetLogFont(&fa);
     b->SetLogFont(&fb);
     planetest::OpenList<CPropListText> open(a);
@@ -76,17 +66,17 @@ TEST(TextList, FontColourEditKeepsEachTextsFaceAndSize) {
     EXPECT_FALSE(open.Enabled(CPropListText::kStringId));
 
     ASSERT_TRUE(open.Color(CPropListText::kColorId, RGB(200, 10, 10)));
-    EXPECT_EQ(RGB(200, 10, 10), GetFont(a).color);
-    EXPECT_EQ(RGB(200, 10, 10), GetFont(b).color);
-    EXPECT_EQ(CString("宋体"), GetFont(a).GetFaceName());
-    EXPECT_EQ(1200.0f, GetFont(a).size);
-    EXPECT_EQ(CString("黑体"), GetFont(b).GetFaceName());
-    EXPECT_EQ(800.0f, GetFont(b).size);
-    EXPECT_EQ(0u, GetFont(other).color);
+    EXPECT_EQ(RGB(200, 10, 10), FontOf(a).color);
+    EXPECT_EQ(RGB(200, 10, 10), FontOf(b).color);
+    EXPECT_EQ(CString("宋体"), FontOf(a).GetFaceName());
+    EXPECT_EQ(1200.0f, FontOf(a).size);
+    EXPECT_EQ(CString("黑体"), FontOf(b).GetFaceName());
+    EXPECT_EQ(800.0f, FontOf(b).size);
+    EXPECT_EQ(0u, FontOf(other).color);
 
     ASSERT_TRUE(open.Pick(CPropListText::kTransparentId, "是"));  // one more field, the rest kept
-    EXPECT_EQ(1u, GetFont(b).transparent);
-    EXPECT_EQ(RGB(200, 10, 10), GetFont(b).color);
+    EXPECT_EQ(1u, FontOf(b).transparent);
+    EXPECT_EQ(RGB(200, 10, 10), FontOf(b).color);
 }
 
 TEST(TextList, AngleAndSizeUnits) {
@@ -100,7 +90,7 @@ TEST(TextList, AngleAndSizeUnits) {
     EXPECT_EQ(90 * kPi / 180.0, text->GetAngle());
 
     ASSERT_TRUE(open.Type(CPropListText::kSizeId, "12"));
-    EXPECT_EQ(1200.0f, GetFont(text).size);
+    EXPECT_EQ(1200.0f, FontOf(text).size);
     open.Show(text);
     EXPECT_EQ("12.00", open.Value(CPropListText::kSizeId));
 
@@ -108,7 +98,7 @@ TEST(TextList, AngleAndSizeUnits) {
     const int redraws = open.Redraws();
     for (const char* refused : {"0", "-3", "x", "1e300"}) open.Type(CPropListText::kSizeId, refused);
     EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectText::SetLogFont"));
-    EXPECT_EQ(1200.0f, GetFont(text).size);
+    EXPECT_EQ(1200.0f, FontOf(text).size);
     // The size item itself refuses each of them, so none reaches the list (nothing to redraw) and
     // the stored size shows again.
     EXPECT_EQ(redraws, open.Redraws());
@@ -196,7 +186,7 @@ TEST(TextList, FaceNameIsCutAtACharacterBoundary) {
     for (int i = 0; i < 30; ++i) face += "楷";  // 91 bytes: byte 63 falls inside a character
     open.Report(CPropListText::kFaceId, face.c_str());
     for (CQXObjectText* t : {a, b}) {
-        const QXLOGFONT font = GetFont(t);
+        const QXLOGFONT font = FontOf(t);
         EXPECT_EQ(face.substr(0, 61), std::string(font.faceName));  // "A" and 20 whole characters
     }
 }
@@ -298,14 +288,14 @@ TEST(PointTextList, TransparentBackgroundDisablesItsColour) {
     planetest::OpenList<CPropListPointText> open(label);
     EXPECT_TRUE(open.Enabled(CPropListPointText::kBackColorId));
     ASSERT_TRUE(open.Pick(CPropListPointText::kTransparentId, "是"));
-    EXPECT_EQ(1u, GetFont(label).transparent);
+    EXPECT_EQ(1u, FontOf(label).transparent);
     EXPECT_FALSE(open.Enabled(CPropListPointText::kBackColorId));
     ASSERT_TRUE(open.Pick(CPropListPointText::kTransparentId, "否"));
     EXPECT_TRUE(open.Enabled(CPropListPointText::kBackColorId));
     ASSERT_TRUE(open.Color(CPropListPointText::kBackColorId, RGB(1, 2, 3)));
-    EXPECT_EQ(RGB(1, 2, 3), GetFont(label).backColor);
+    EXPECT_EQ(RGB(1, 2, 3), FontOf(label).backColor);
 
-    QXLOGFONT font = GetFont(label);
+    QXLOGFONT font = FontOf(label);
     font.transparent = 1;
     label->SetLogFont(&font);
     open.Show(label);
@@ -316,7 +306,7 @@ TEST(PointTextList, MixedSelectionDisablesAllAndAUniformOneKeepsTheListsRules) {
     TextLayer fx;
     CQXObjectText* label = fx.Add("1.5");
     fx.Add<CQXObjectMultiText>("多行");
-    QXLOGFONT font = GetFont(label);
+    QXLOGFONT font = FontOf(label);
     font.transparent = 1;
     label->SetLogFont(&font);
     planetest::OpenList<CPropListPointText> open(label);
@@ -360,7 +350,7 @@ TEST(MultiTextList, BackgroundLivesInTheBrush) {
     TextLayer fx;
     auto* a = fx.Add<CQXObjectMultiText>("一");
     auto* b = fx.Add<CQXObjectMultiText>("二");
-    QXLOGFONT fa = FontOf("宋体", 900);
+    QXLOGFONT fa = MakeFont("宋体", 900);
     a->SetLogFont(&fa);
     QXLOGBRUSH opaque;
     opaque.style = 1001;
@@ -370,12 +360,12 @@ TEST(MultiTextList, BackgroundLivesInTheBrush) {
     EXPECT_EQ("否", open.Value(CPropListMultiText::kTransparentId));
 
     ASSERT_TRUE(open.Pick(CPropListMultiText::kTransparentId, "是"));
-    EXPECT_EQ(1000u, GetBrush(a).style);
-    EXPECT_EQ(1000u, GetBrush(b).style);
+    EXPECT_EQ(1000u, BrushOf(a).style);
+    EXPECT_EQ(1000u, BrushOf(b).style);
     open.Show(a);
     EXPECT_EQ("是", open.Value(CPropListMultiText::kTransparentId));
     ASSERT_TRUE(open.Pick(CPropListMultiText::kTransparentId, "否"));
-    EXPECT_EQ(1001u, GetBrush(b).style);
+    EXPECT_EQ(1001u, BrushOf(b).style);
 
     QXLOGBRUSH odd;
     odd.style = 5;
@@ -384,10 +374,10 @@ TEST(MultiTextList, BackgroundLivesInTheBrush) {
     EXPECT_EQ("否", open.Value(CPropListMultiText::kTransparentId));
 
     ASSERT_TRUE(open.Color(CPropListMultiText::kBackColorId, RGB(9, 8, 7)));
-    EXPECT_EQ(RGB(9, 8, 7), GetBrush(a).fillColor);
-    EXPECT_EQ(RGB(9, 8, 7), GetBrush(b).fillColor);
-    EXPECT_EQ(5u, GetBrush(a).style);
-    EXPECT_EQ(1, GetFont(a) == fa);
+    EXPECT_EQ(RGB(9, 8, 7), BrushOf(a).fillColor);
+    EXPECT_EQ(RGB(9, 8, 7), BrushOf(b).fillColor);
+    EXPECT_EQ(5u, BrushOf(a).style);
+    EXPECT_EQ(1, FontOf(a) == fa);
 }
 
 TEST(MultiTextList, SizeAndRotation) {
@@ -396,7 +386,7 @@ TEST(MultiTextList, SizeAndRotation) {
     text->SetAngle(1.0);
     planetest::OpenList<CPropListMultiText> open(text);
     ASSERT_TRUE(open.Type(CPropListMultiText::kSizeId, "12"));
-    EXPECT_EQ(1200.0f, GetFont(text).size);
+    EXPECT_EQ(1200.0f, FontOf(text).size);
     open.Show(text);
     EXPECT_EQ("12.00", open.Value(CPropListMultiText::kSizeId));
     EXPECT_EQ("", open.Value(CPropListMultiText::kAngleId));

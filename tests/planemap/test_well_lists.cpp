@@ -31,12 +31,7 @@
 namespace {
 
 using planetest::OpenList;
-
-QXLOGPOINT PointOf(CQXObjectPoint* point) {
-    QXLOGPOINT style;
-    point->GetLogPoint(&style);
-    return style;
-}
+using planetest::PointOf;
 
 QXLOGPOINT Style(UINT style, float size, COLORREF inner, COLORREF border) {
     QXLOGPOINT p;
