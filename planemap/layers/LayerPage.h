@@ -73,8 +73,7 @@ protected:
     virtual void ShowStoredItem(Wrapper&, CBCGPProp*) {}
     // A refused value is answered by showing the stored value again in the item's shown format,
     // whoever refused the text: the item itself, or the page's reader.
-    void ShowItemAgain(CBCGPProp* item) override { ShowStoredValue(item); }
-    void ShowStoredValue(CBCGPProp* item) {
+    void ShowItemAgain(CBCGPProp* item) override {
         if (item && m_pLayer) {
             Wrapper layer(m_pLayer);
             ShowStoredItem(layer, item);
@@ -95,8 +94,7 @@ protected:
         if (item && m_pLayer && m_pTarget) {
             Wrapper layer(m_pLayer);
             if (!OnLayerItemChanged(layer, item)) {
-                ShowStoredItem(layer, item);
-                item->Redraw();
+                ShowItemAgain(item);
                 return 0;
             }
         }

@@ -128,11 +128,4 @@ SizeRow SizeRowOf(const SizeIds& ids, DWORD_PTR id) {
     return kSizeRowCount;
 }
 
-int PenFirstField(const PenItems& items, CBCGPProp* item) {
-    CBCGPProp* group = item ? item->GetParent() : nullptr;
-    for (int i = 0; group && i < group->GetSubItemsCount(); ++i)
-        if (group->GetSubItem(i)->GetData() == items.style) return i;
-    return 0;
-}
-
 }  // namespace pieitems

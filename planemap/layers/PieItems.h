@@ -156,9 +156,6 @@ void WritePen(Holder& holder, PenKind kind, QXLOGPEN& pen) {
     else
         holder.SetBotPen(pen);
 }
-// Where the pen's fields start in the group of its edited item: the style picker's position
-// (a "显示" switch or a length may come first).
-int PenFirstField(const PenItems& items, CBCGPProp* item);
 
 // The stored value of a number item both chart-symbol lists have (List's kFontSizeId, kXMoveId,
 // kYMoveId, kBottomLengthId, its kSizeIds and the width items of pens), as the list's refresh shows

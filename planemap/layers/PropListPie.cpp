@@ -235,7 +235,7 @@ bool CPropListPie::ApplyPenEdit(CQXObjectPie& pie, CBCGPProp* item) {
     if (!pen) return true;  // groups and the read-only shape write nothing
     QXLOGPEN record = ReadPen(pie, pen->kind);
     auto readWidth = [](const CString& text, float* width) { return ReadFloatNumber(text, 1, width); };
-    if (!layerpage::ReadGroupEdit(item, record, readWidth, PenFirstField(*pen, item))) return false;
+    if (!layerpage::ReadGroupEdit(item, record, readWidth, layerpage::FieldIndex(FindItem(pen->style)))) return false;
     ForSameTypeObjects<CQXObjectPie>(pie.GetLayer(), pie.GetTypeName(),
                                      [&](CQXObjectPie* object) { WritePen(*object, pen->kind, record); });
     return true;

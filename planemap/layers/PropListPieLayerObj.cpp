@@ -510,7 +510,7 @@ bool CPropListPieLayerObj::ApplyPenEdit(CPieLayer& layer, CBCGPProp* item) {
     const PenItems* items = PenOf(kPens, item->GetData());
     QXLOGPEN pen = ReadPen(layer, items->kind);
     if (!layerpage::ReadGroupEdit(item, pen, items->kind == PenKind::kOutline ? &planemap::ReadWidth : &ReadShownWidth,
-                                  PenFirstField(*items, item)))
+                                  layerpage::FieldIndex(FindItem(items->style))))
         return false;
     WritePen(layer, items->kind, pen);
     return true;

@@ -26,7 +26,7 @@ CString TemplateOf(CQXObject* object) {
     return name;
 }
 
-// The column group's sub-items before the pen's style.
+// The column group holds the interval and the template before the pen's style, width and colour.
 constexpr int kFirstPenField = 3;
 
 // The strata of the grade as the item's options.
@@ -149,11 +149,6 @@ LRESULT CPropListStratum::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The column group holds the interval and the template before the pen's style, width and colour.
-bool CPropListStratum::EditPen(CBCGPProp* item, QXLOGPEN* pen) {
-    return ReadEditedField(item, *pen, kFirstPenField);
-}
-
 // A well without strata of its grade takes no edit, and neither does a start below the stop or a
 // stop above the start in the well's stratum order.
 bool CPropListStratum::EditWell(CWpWell* well, CBCGPProp* item) {
@@ -187,7 +182,7 @@ bool CPropListStratum::EditWell(CWpWell* well, CBCGPProp* item) {
         case kWidthId:
         case kColorId: {
             QXLOGPEN pen = well->GetBorderPen();
-            if (!EditPen(item, &pen)) return false;
+            if (!ReadEditedField(item, pen, kFirstPenField)) return false;
             SetSameTypeObjects(layer, &CWpKit::SetBorderPen, pen, typeName);
             break;
         }
@@ -215,7 +210,7 @@ bool CPropListStratum::EditGraph(CQXObjectWellGraph* graph, CBCGPProp* item) {
         case kColorId: {
             QXLOGPEN pen;
             graph->GetHeadLogPen(&pen);
-            if (!EditPen(item, &pen)) return false;
+            if (!ReadEditedField(item, pen, kFirstPenField)) return false;
             SetSameTypeObjects(layer, &CQXObjectWellGraph::SetHeadLogPen, &pen, typeName);
             break;
         }

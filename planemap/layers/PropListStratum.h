@@ -42,8 +42,6 @@ private:
     // False, nothing written, when the edit is refused.
     bool EditWell(CWpWell* well, CBCGPProp* item);
     bool EditGraph(CQXObjectWellGraph* graph, CBCGPProp* item);
-    // The pen with the edited style, width or colour; false when refused.
-    bool EditPen(CBCGPProp* item, QXLOGPEN* pen);
 };
 
 // Calls the post-edit update of every selected object of the layer whose type name is typeName.

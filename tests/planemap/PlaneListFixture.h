@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "bcg/PropList.h"
 #include "driver/GridDriver.h"
 #include "driver/SheetDriver.h"
+#include "hostlibs/Parsnip/MapFixture.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "mfc/Variant.h"
 #include "mfc/Wnd.h"
@@ -30,6 +32,12 @@ inline QXLOGPEN MakePen(UINT style, COLORREF color, float width) {
     pen.color = color;
     pen.width = width;
     return pen;
+}
+template <class T>
+QXLOGPOINT PointOf(T* object) {
+    QXLOGPOINT point;
+    object->GetLogPoint(&point);
+    return point;
 }
 template <class T>
 QXLOGBRUSH BrushOf(T* object) {
@@ -61,6 +69,12 @@ public:
         list_->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &host_.frame, 2);
         platform::ResizeWindow(*list_, 360, 1200);  // every row reachable by a click
     }
+    // The list opened on an object or a layer the host announces.
+    explicit OpenList(CObject* shown) : OpenList() { Show(shown); }
+    // The list opened on the selection the user made: the objects selected, the first shown.
+    OpenList(parsnip::MapFixture& map, std::initializer_list<CQXObject*> selected) : OpenList() {
+        ShowSelected(map, selected);
+    }
     ~OpenList() { platform::DestroyAndDelete(list_); }
     OpenList(const OpenList&) = delete;
     OpenList& operator=(const OpenList&) = delete;
@@ -70,7 +84,19 @@ public:
     CWnd& view() { return host_.view; }
 
     // The host's selection message for an object or a layer.
-    void Show(CObject* target) { platform::SendSelectionChanged(*list_, &host_.view, reinterpret_cast<LPARAM>(target)); }
+    void Show(CObject* target) {
+        platform::SendSelectionChanged(*list_, &host_.view, reinterpret_cast<LPARAM>(target));
+    }
+    // The objects added to the map's selection, the first shown.
+    void ShowSelected(parsnip::MapFixture& map, std::initializer_list<CQXObject*> objects) {
+        map.Select(objects);
+        if (objects.size() > 0) Show(*objects.begin());
+    }
+    // The object alone selected on the map's layer, and shown.
+    void ShowAlone(parsnip::MapFixture& map, CQXObject* object) {
+        map.ClearSelection();
+        ShowSelected(map, {object});
+    }
 
     CBCGPProp* Item(DWORD_PTR id) {
         CBCGPProp* item = list_->GetPropList().FindItemByData(id, TRUE);

@@ -39,8 +39,7 @@ TEST(AttributeLayerLinePage, ASameColourSwitchOffGreysTheColourAndARefreshKeepsI
     CFaciesLayer(layer).SetLineSameStyle(1);
     CFaciesLayer(layer).SetLineSameSize(1);
     using Page = CPropListFaciesLayerLine;
-    OpenList<Page> page;
-    page.Show(layer);
+    OpenList<Page> page(layer);
     EXPECT_TRUE(page.Enabled(Page::kColorId));
 
     ASSERT_TRUE(page.Pick(Page::kSameColorId, "否"));
@@ -70,8 +69,7 @@ TEST(AttributeLayerPointPage, TheVirtualWellSymbolGoesToTheLayerAndThePlaneOptio
     CPlaneOption::Instance()->m_VirtualWellPoint.innerColor = RGB(8, 8, 8);
     CPlaneOption::Instance()->m_VirtualWellPoint.style = 3;
     using Page = CPropListScatteredLayerAppendControlPoint;
-    OpenList<Page> page;
-    page.Show(layer);
+    OpenList<Page> page(layer);
 
     ASSERT_TRUE(page.Type(Page::kSizeId, "1.25"));
     EXPECT_FLOAT_EQ(125.0f, CScatteredLayer(layer).GetAppendControlPointSize());
@@ -99,19 +97,16 @@ TEST(AttributeLayerDataPage, TheManagedAttributeIsTheDataNameAfterItsFirstDot) {
     using Page = CPropListScatteredLayerData;
     for (auto [dataName, shown] : {std::pair{"t.a.b", "a.b"}, {"t.", ""}, {"plain", "plain"}}) {
         moraine::testing::SetLayerText(layer, "DataName", dataName);
-        OpenList<Page> page;
-        page.Show(layer);
+        OpenList<Page> page(layer);
         EXPECT_EQ(shown, page.Value(Page::kDataNameId)) << dataName;
         EXPECT_FALSE(page.Item(Page::kStratumId)->IsAllowEdit());
     }
-    OpenList<Page> page;
-    page.Show(layer);
+    OpenList<Page> page(layer);
     ASSERT_TRUE(page.Pick(Page::kFillSwitchId, "否"));
     EXPECT_EQ(0, CScatteredLayer(layer).GetFillVisible());
 
     CQXLayer* facies = map.AddLayer("相1", "沉积相线");
-    OpenList<CPropListFaciesLayerData> faciesPage;
-    faciesPage.Show(facies);
+    OpenList<CPropListFaciesLayerData> faciesPage(facies);
     EXPECT_TRUE(faciesPage.Item(CPropListFaciesLayerData::kStratumId)->IsAllowEdit());
     ASSERT_TRUE(faciesPage.Pick(CPropListFaciesLayerData::kVirtualWellSwitchId, "是"));
     EXPECT_EQ(1, CFaciesLayer(facies).GetAppendControlPointVisible());
@@ -124,15 +119,13 @@ TEST(AttributeLayerDataPage, TheStratumNameTakesNoText) {
     parsnip::MapFixture map;
     CQXLayer* facies = map.AddLayer("相1", "沉积相线");
     moraine::testing::SetLayerStratum(facies, 2, "沙二1", "");
-    OpenList<CPropListFaciesLayerData> page;
-    page.Show(facies);
+    OpenList<CPropListFaciesLayerData> page(facies);
     for (const char* text : {"1e400", "沙三1", ""})
         planetest::ExpectTypedRefused(page, CPropListFaciesLayerData::kStratumId, text, "沙二1");
 
     CQXLayer* region = map.AddLayer("区域1", "区域边界");
     moraine::testing::SetLayerStratum(region, 2, "沙二2", "");
-    OpenList<CPropListRegionLayerData> other;
-    other.Show(region);
+    OpenList<CPropListRegionLayerData> other(region);
     planetest::ExpectCodeReportRefused(other, CPropListRegionLayerData::kStratumId, "x", "沙二2");
 }
 
@@ -143,8 +136,7 @@ TEST(DistributionLayerPages, TheRegionPagesSwitchAndGreyAsTheOilWaterPages) {
     CRegionLayer(layer).SetLineSameStyle(1);
     CRegionLayer(layer).SetLineStyle(5);
     using Line = CPropListRegionLayerLine;
-    OpenList<Line> page;
-    page.Show(layer);
+    OpenList<Line> page(layer);
     EXPECT_TRUE(page.Enabled(Line::kStyleId));
     ASSERT_TRUE(page.Pick(Line::kSameStyleId, "否"));
     EXPECT_FALSE(page.Enabled(Line::kStyleId));
@@ -155,8 +147,7 @@ TEST(DistributionLayerPages, TheRegionPagesSwitchAndGreyAsTheOilWaterPages) {
     EXPECT_EQ(5u, dynamic_cast<CPropStyleCombox*>(page.Item(Line::kStyleId))->GetVal());
 
     using Data = CPropListRegionLayerData;
-    OpenList<Data> data;
-    data.Show(layer);
+    OpenList<Data> data(layer);
     EXPECT_EQ("区划线", platform::GridDriver::Info(data.Item(Data::kLineSwitchId)).name);
     EXPECT_EQ("区划带", platform::GridDriver::Info(data.Item(Data::kFillSwitchId)).name);
     EXPECT_EQ(nullptr, data.list().GetPropList().FindItemByData(2004, TRUE));  // no virtual wells
@@ -173,8 +164,7 @@ TEST(SandLayerPages, EachSwitchAndEachGroupActsOnItsOwnFamily) {
     sand.SetLineValidVisible(1);
     sand.SetFillVisible(1);
     sand.SetFillValidVisible(1);
-    OpenList<CPropListSandLayerData> data;
-    data.Show(layer);
+    OpenList<CPropListSandLayerData> data(layer);
     ASSERT_TRUE(data.Pick(CPropListSandLayerData::kValidFillSwitchId, "否"));
     EXPECT_EQ(0, CSandLayer(layer).GetFillValidVisible());
     EXPECT_EQ(1, CSandLayer(layer).GetFillVisible());
@@ -185,8 +175,7 @@ TEST(SandLayerPages, EachSwitchAndEachGroupActsOnItsOwnFamily) {
     sand.SetLineValidSameColor(1);
     sand.SetLineValidSize(40);
     using Line = CPropListSandLayerLine;
-    OpenList<Line> page;
-    page.Show(layer);
+    OpenList<Line> page(layer);
     EXPECT_EQ("0.40", page.Value(Line::kValidWidthId));
     ASSERT_TRUE(page.Pick(Line::kValidSameColorId, "否"));
     EXPECT_EQ(0, CSandLayer(layer).GetLineValidSameColor());

@@ -209,8 +209,7 @@ TEST(BorderGrid, GraticuleIntervalIsShownAndTypedAsDegreesMinutesSeconds) {
     CQXObjectBorder* border = w.AddSelected();
     border->SetDrawGraticule(1);
     border->SetGraticuleIntervalX(1.5);
-    planetest::OpenList<CPropListBorderGrid> open;
-    open.Show(border);
+    planetest::OpenList<CPropListBorderGrid> open(border);
     EXPECT_EQ("1:30:0", open.Value(CPropListBorderGrid::kMeridianIntervalId));
     ASSERT_TRUE(open.Type(CPropListBorderGrid::kParallelIntervalId, "0:45:0"));
     EXPECT_DOUBLE_EQ(0.75, border->GetGraticuleIntervalY());
@@ -225,8 +224,7 @@ TEST(BorderGrid, FrequencyTextsThatAreNoWholeCountWriteNothing) {
     CQXObjectBorder* border = w.AddSelected();
     border->SetDrawGraticule(1);
     border->SetDrawKilometerGrid(1);
-    planetest::OpenList<CPropListBorderGrid> open;
-    open.Show(border);
+    planetest::OpenList<CPropListBorderGrid> open(border);
     ASSERT_TRUE(open.Type(CPropListBorderGrid::kGFrequencyId, "7"));
     ASSERT_TRUE(open.Type(CPropListBorderGrid::kKFrequencyId, "7"));
     // The graticule's count: RefusedNumbersWriteNothingAndShowTheStoredValue; the kilometre grid's
@@ -244,8 +242,7 @@ TEST(BorderGrid, LengthsNeedAWholeNumberAndAreStoredInHundredths) {
     BorderWorld w;
     CQXObjectBorder* border = w.AddSelected();
     border->SetDrawKilometerGrid(1);
-    planetest::OpenList<CPropListBorderGrid> open;
-    open.Show(border);
+    planetest::OpenList<CPropListBorderGrid> open(border);
     EXPECT_EQ("2.00", open.Value(CPropListBorderGrid::kKMajorLengthId));
     ASSERT_TRUE(open.Type(CPropListBorderGrid::kKMajorLengthId, "1.25"));
     EXPECT_DOUBLE_EQ(125, border->GetKScaleLength());
@@ -268,8 +265,7 @@ TEST(BorderGrid, ShowFlagDisablesTheTicksAtOnceAndLineItemsFollowTheStyleAtRefre
     CQXObjectBorder* lined = w.Add();
     for (CQXObjectBorder* b : {plain, lined}) b->SetDrawGraticule(1);
     lined->SetGGridDrawType(CQXObjectBorder::GRID_LINE);
-    planetest::OpenList<CPropListBorderGrid> open;
-    open.Show(plain);
+    planetest::OpenList<CPropListBorderGrid> open(plain);
     EXPECT_TRUE(open.Enabled(CPropListBorderGrid::kGFrequencyId));
     ASSERT_TRUE(open.Pick(CPropListBorderGrid::kGShowScaleId, "否"));
     EXPECT_EQ(0, plain->GetGDrawScale());
@@ -299,8 +295,7 @@ TEST(BorderGrid, KilometreIntervalsAreKeptAsFloatsAndNeverNegative) {
     CQXObjectBorder* shown = w.AddSelected();
     CQXObjectBorder* twin = w.AddSelected();
     for (CQXObjectBorder* b : {shown, twin}) b->SetDrawKilometerGrid(1);
-    planetest::OpenList<CPropListBorderGrid> open;
-    open.Show(shown);
+    planetest::OpenList<CPropListBorderGrid> open(shown);
     ASSERT_TRUE(open.Type(CPropListBorderGrid::kXIntervalId, "2.5"));
     ASSERT_TRUE(open.Type(CPropListBorderGrid::kYIntervalId, "abc"));  // no number is 0
     EXPECT_DOUBLE_EQ(2.5, twin->GetKIntervalX());
@@ -363,8 +358,7 @@ TEST(BorderGrid, RefusedNumbersWriteNothingAndShowTheStoredValue) {
         b->SetGGridDrawType(CQXObjectBorder::GRID_CROSS);
         b->SetKGridDrawType(CQXObjectBorder::GRID_CROSS);
     }
-    planetest::OpenList<CPropListBorderGrid> open;
-    open.Show(shown);
+    planetest::OpenList<CPropListBorderGrid> open(shown);
     for (const GridNumberCase& c : cases) {
         ASSERT_TRUE(open.Type(c.id, c.taken)) << c.id;
         ASSERT_DOUBLE_EQ(c.stored, c.get(*twin)) << c.id;
@@ -403,8 +397,7 @@ TEST(BorderGrid, AGroupOrAnUnknownItemStillEndsWithTheNotificationAndARedraw) {
     CQXObjectBorder* a = w.AddSelected();
     CQXObjectBorder* b = w.AddSelected();
     a->SetDrawGraticule(1);
-    planetest::OpenList<CPropListBorderGrid> open;
-    open.Show(a);
+    planetest::OpenList<CPropListBorderGrid> open(a);
     CBCGPProp unknown("x", 9999);
     for (CBCGPProp* item : {open.Item(CPropListBorderGrid::kGraticuleGroupId),
                             open.Item(CPropListBorderGrid::kGMajorGroupId), &unknown}) {
@@ -428,8 +421,7 @@ TEST(BorderGrid, NumbersThatRoundToZeroShowNoSign) {
     border->SetGCrossLength(-0.0);
     border->SetKScaleLength2(-0.4);  // -0.004 mm at two decimals
     border->SetKIntervalY(-0.001);
-    planetest::OpenList<CPropListBorderGrid> open;
-    open.Show(border);
+    planetest::OpenList<CPropListBorderGrid> open(border);
     EXPECT_EQ("0.0", open.Value(CPropListBorderGrid::kGMajorLengthId));
     EXPECT_EQ("0.0", open.Value(CPropListBorderGrid::kGCrossLengthId));
     EXPECT_EQ("0.00", open.Value(CPropListBorderGrid::kKMinorLengthId));
@@ -444,8 +436,7 @@ TEST(BorderFrame, TypedStratumStoresTheStratumTablesAliasForTheMapsGrade) {
     BorderWorld w;
     w.map.Map()->SetStratum(2, "S3");
     CQXObjectBorder* border = w.AddSelected();
-    planetest::OpenList<CPropListBorder> open;
-    open.Show(border);
+    planetest::OpenList<CPropListBorder> open(border);
     ASSERT_TRUE(open.Type(CPropListBorder::kStratumId, "S31"));
     EXPECT_EQ(CString("S31"), border->GetStratum());
     EXPECT_EQ(CString("沙三上"), border->GetStratumAlias());
@@ -462,8 +453,7 @@ TEST(BorderFrame, TypedStratumStoresTheStratumTablesAliasForTheMapsGrade) {
 TEST(BorderFrame, RefusedWidthsSizesAndOffsetsWriteNothing) {
     BorderWorld w;
     CQXObjectBorder* border = w.AddSelected();
-    planetest::OpenList<CPropListBorder> open;
-    open.Show(border);
+    planetest::OpenList<CPropListBorder> open(border);
     ASSERT_TRUE(open.Type(CPropListBorder::kOuterPenId + 2, "0"));
     ASSERT_TRUE(open.Type(CPropListBorder::kFrameDistanceId, "0"));
     EXPECT_EQ(0, border->GetBorderWidth());
@@ -630,8 +620,7 @@ TEST(BorderFrame, ARefusalShowsTheBorderThePageWritesToWhenTheSelectionChangedBe
 TEST(BorderFrame, ANumberRefusedAfterTheItemTookItShowsTheStoredValue) {
     BorderWorld w;
     CQXObjectBorder* border = w.AddSelected();
-    planetest::OpenList<CPropListBorder> open;
-    open.Show(border);
+    planetest::OpenList<CPropListBorder> open(border);
     ASSERT_TRUE(open.Type(CPropListBorder::kFrameDistanceId, "1.5"));
     ASSERT_TRUE(open.Type(CPropListBorder::kXFromId, "7"));
     ASSERT_TRUE(open.Type(CPropListBorder::kTitleFontId + 2, "12"));
@@ -661,8 +650,7 @@ TEST(BorderFrame, SeveralSelectedDisableThePageAndOneSelectedEnablesItAgain) {
     CQXObjectBorder* a = w.AddSelected();
     CQXObjectBorder* b = w.Add();
     CQXObjectBorder* other = w.Add("图框");
-    planetest::OpenList<CPropListBorder> open;
-    open.Show(a);
+    planetest::OpenList<CPropListBorder> open(a);
     EXPECT_TRUE(open.Enabled(CPropListBorder::kFrameDistanceId));
     // Selection grown behind the page's back: the edit still reaches every border of the type.
     w.map.Select(b);
@@ -675,9 +663,7 @@ TEST(BorderFrame, SeveralSelectedDisableThePageAndOneSelectedEnablesItAgain) {
     open.Show(a);
     EXPECT_FALSE(open.Enabled(CPropListBorder::kFrameDistanceId));
     EXPECT_FALSE(open.Enabled(kPlaneFillStyleId));
-    w.map.ClearSelection();
-    w.map.Select(a);
-    open.Show(a);
+    open.ShowAlone(w.map, a);
     EXPECT_TRUE(open.Enabled(CPropListBorder::kFrameDistanceId));
     EXPECT_TRUE(open.Enabled(CPropListBorder::kTitleFontId + 1));
     EXPECT_EQ("3.00", open.Value(CPropListBorder::kFrameDistanceId));
@@ -692,8 +678,7 @@ TEST(BorderLabel, DirectionsAndDigitCountsFollowTheirGrids) {
     border->SetDrawKilometerGrid(1);
     border->SetBorderExtent(CQXObject::NODE_LEFT, 100);
     border->SetBorderExtent(CQXObject::NODE_RIGHT, 999);
-    planetest::OpenList<CPropListBorderLabel> open;
-    open.Show(border);
+    planetest::OpenList<CPropListBorderLabel> open(border);
     EXPECT_EQ((std::vector<std::string>{"0", "1", "2", "3"}),
               platform::GridDriver::Info(open.Item(CPropListBorderLabel::kXDigitsId)).options);
 
@@ -729,8 +714,7 @@ TEST(BorderLabel, FaceEditChangesOnlyTheLowOrderFontsFaceAndZeroSizeIsRefused) {
     low.color = RGB(1, 2, 3);
     border->SetGraticuleFont(&high);
     border->SetGraticuleFont2(&low);
-    planetest::OpenList<CPropListBorderLabel> open;
-    open.Show(border);
+    planetest::OpenList<CPropListBorderLabel> open(border);
     open.Report(CPropListBorderLabel::kGLowFontId + 1, "楷体");
     open.Type(CPropListBorderLabel::kGLowFontId + 2, "0");
     QXLOGFONT font;

@@ -32,25 +32,13 @@
 namespace {
 
 using planetest::BrushOf;
+using planetest::MakePen;
 using planetest::PenOf;
+using planetest::PointOf;
 
 using parsnip::MapFixture;
 using parsnip::testing::ClearCallLog;
 using parsnip::testing::CountCalls;
-
-QXLOGPOINT SymbolOf(CQXObjectPoint* point) {
-    QXLOGPOINT symbol;
-    point->GetLogPoint(&symbol);
-    return symbol;
-}
-
-QXLOGPEN MakePen(UINT style, COLORREF color, float width) {
-    QXLOGPEN pen;
-    pen.style = style;
-    pen.color = color;
-    pen.width = width;
-    return pen;
-}
 
 QXLOGBRUSH MakeBrush(UINT style, COLORREF fill, COLORREF line) {
     QXLOGBRUSH brush;
@@ -102,9 +90,7 @@ TEST(OilWaterBoundaryList, PenEditsKeepEachBoundarysOwnPenAndReachOnlyItsTypeNam
     CQXObjectPolyline* b = AddLine(map, "油水边界线", MakePen(7, RGB(2, 2, 2), 120));
     CQXObjectPolyline* other = AddLine(map, "区域边界线", MakePen(1, RGB(3, 3, 3), 10));
     a->SetName("油水过渡带");
-    map.Select({a, b, other});
-    planetest::OpenList<CPropListOWLine> open;
-    open.Show(a);
+    planetest::OpenList<CPropListOWLine> open(map, {a, b, other});
     EXPECT_EQ("油水边界线", open.Value(CPropListOWLine::kTypeId));
     EXPECT_EQ("油水过渡带", open.Value(CPropListOWLine::kDistributionTypeId));
     EXPECT_EQ("0.50", open.Value(boundarypen::kWidthId));
@@ -135,9 +121,7 @@ TEST(RegionBoundaryList, EditsChangeOnlyTheShownBoundary) {
     MapFixture map;
     CQXObjectPolyline* a = AddLine(map, "区域边界线", MakePen(3, RGB(1, 1, 1), 50));
     CQXObjectPolyline* b = AddLine(map, "区域边界线", MakePen(3, RGB(2, 2, 2), 50));
-    map.Select({a, b});
-    planetest::OpenList<CPropListRegionLine> open;
-    open.Show(a);
+    planetest::OpenList<CPropListRegionLine> open(map, {a, b});
     ASSERT_TRUE(open.Color(boundarypen::kColorId, RGB(0, 0, 200)));
     EXPECT_EQ(RGB(0, 0, 200), PenOf(a).color);
     EXPECT_EQ(RGB(2, 2, 2), PenOf(b).color);
@@ -151,9 +135,7 @@ TEST(OilWaterZoneList, OffersTheDistributionsTypesAndTakesTheirStandardFills) {
     MapFixture map;
     Distribution distribution(map);
     CQXObjectFill* zone = AddArea(map, "油水填充", distribution.zones);
-    map.Select(zone);
-    planetest::OpenList<CPropListOWFill> open;
-    open.Show(zone);
+    planetest::OpenList<CPropListOWFill> open(map, {zone});
     EXPECT_EQ("油水填充", open.Value(zonelist::kTypeId));
     EXPECT_EQ((std::vector<std::string>{"油区", "水区"}), Options(open.Item(zonelist::kZoneTypeId)));
 
@@ -178,9 +160,7 @@ TEST(RegionZoneList, WithoutALineLayerOffersNothingAndOnlyRenames) {
     CQXObjectFill* zone = AddArea(map, "区域填充", map.AddLayer("无边界"));
     QXLOGBRUSH own = MakeBrush(1002, RGB(9, 9, 9), 0);
     zone->SetLogBrush(&own);
-    map.Select(zone);
-    planetest::OpenList<CPropListRegionFill> open;
-    open.Show(zone);
+    planetest::OpenList<CPropListRegionFill> open(map, {zone});
     EXPECT_EQ(0, open.Item(zonelist::kZoneTypeId)->GetOptionCount());
     open.Report(zonelist::kZoneTypeId, "一区");
     EXPECT_EQ("一区", zone->GetName());
@@ -201,9 +181,7 @@ TEST(RegionZoneList, OffersTheRegionTypesOfItsLineLayer) {
     QXLOGBRUSH second = MakeBrush(1003, RGB(0, 0, 90), 0);
     lines->GetPropertyManager()->SetBrushProperty("LOGBRUSH_二区", &second);
     CQXObjectFill* zone = AddArea(map, "区域填充", zones);
-    map.Select(zone);
-    planetest::OpenList<CPropListRegionFill> open;
-    open.Show(zone);
+    planetest::OpenList<CPropListRegionFill> open(map, {zone});
     EXPECT_EQ((std::vector<std::string>{"一区", "二区"}), Options(open.Item(zonelist::kZoneTypeId)));
     ASSERT_TRUE(open.Pick(zonelist::kZoneTypeId, "二区"));
     EXPECT_EQ(RGB(0, 0, 90), BrushOf(zone).fillColor);
@@ -219,23 +197,18 @@ TEST(SandLists, BodyNumbersRunUpToTheFirstMissingFill) {
         layer->GetPropertyManager()->SetBrushProperty(key, &brush);
     CQXObjectFill* area = AddArea(map, "砂体填充");
     CQXObjectPolyline* line = AddLine(map, "有效实线边界", QXLOGPEN());
-    map.Select(area);
-    planetest::OpenList<CPropListSandFill> fills;
-    fills.Show(area);
+    planetest::OpenList<CPropListSandFill> fills(map, {area});
     EXPECT_EQ((std::vector<std::string>{"1", "2"}), Options(fills.Item(CPropListSandFill::kBodyNumberId)));
 
     map.ClearSelection();
-    map.Select(line);
-    planetest::OpenList<CPropListSandLine> lines;
-    lines.Show(line);
+    planetest::OpenList<CPropListSandLine> lines(map, {line});
     EXPECT_EQ((std::vector<std::string>{"1", "2"}), Options(lines.Item(CPropListSandLine::kBodyNumberId)));
     EXPECT_EQ("有效砂体线", lines.Value(CPropListSandLine::kTypeId));
     EXPECT_EQ("有效实线边界", lines.Value(CPropListSandLine::kLineClassId));
 
     MapFixture bare;
     CQXObjectFill* lone = AddArea(bare, "砂体填充");
-    bare.Select(lone);
-    fills.Show(lone);
+    fills.ShowSelected(bare, {lone});
     EXPECT_EQ(0, fills.Item(CPropListSandFill::kBodyNumberId)->GetOptionCount());
 }
 
@@ -250,9 +223,7 @@ TEST(SandLineList, ABodyNumberTakesTheStandardPenOfTheLineClass) {
     layer->GetPropertyManager()->SetPenProperty("LOGPEN_2", &solid);
     CQXObjectPolyline* line = AddLine(map, "有效虚线边界", MakePen(1, RGB(5, 5, 5), 10));
     CQXObjectPolyline* sibling = AddLine(map, "有效虚线边界", MakePen(1, RGB(5, 5, 5), 10));
-    map.Select({line, sibling});
-    planetest::OpenList<CPropListSandLine> open;
-    open.Show(line);
+    planetest::OpenList<CPropListSandLine> open(map, {line, sibling});
     EXPECT_EQ("有效砂体线", open.Value(CPropListSandLine::kTypeId));
     ASSERT_TRUE(open.Pick(CPropListSandLine::kBodyNumberId, "2"));
     EXPECT_EQ("2", line->GetName());
@@ -270,9 +241,7 @@ TEST(SandLineList, ABodyNumberTakesTheStandardPenOfTheLineClass) {
     EXPECT_FLOAT_EQ(80.0f, PenOf(line).width);
 
     CQXObjectPolyline* body = AddLine(map, "砂体实线边界", QXLOGPEN());
-    map.ClearSelection();
-    map.Select(body);
-    open.Show(body);
+    open.ShowAlone(map, body);
     EXPECT_EQ("砂体线", open.Value(CPropListSandLine::kTypeId));
     ASSERT_TRUE(open.Pick(CPropListSandLine::kBodyNumberId, "2"));
     EXPECT_EQ(RGB(90, 0, 0), PenOf(body).color);
@@ -293,9 +262,7 @@ TEST(SandFillList, ABodyNumberCopiesOnlyTheFillColourOfAStoredFill) {
         QXLOGBRUSH own = MakeBrush(1001, RGB(200, 200, 0), RGB(1, 1, 1));
         area->SetLogBrush(&own);
     }
-    map.Select({body, other});
-    planetest::OpenList<CPropListSandFill> open;
-    open.Show(body);
+    planetest::OpenList<CPropListSandFill> open(map, {body, other});
     ASSERT_TRUE(open.Pick(CPropListSandFill::kBodyNumberId, "3"));
     EXPECT_EQ("3", body->GetName());
     EXPECT_EQ(RGB(0, 0, 30), BrushOf(body).fillColor);
@@ -307,9 +274,7 @@ TEST(SandFillList, ABodyNumberCopiesOnlyTheFillColourOfAStoredFill) {
     // An effective area whose body has no stored fill keeps its colour rather than turning black.
     QXLOGBRUSH validTwo = MakeBrush(1005, RGB(0, 60, 0), 0);
     layer->GetPropertyManager()->SetBrushProperty("VALIDLOGBRUSH_2", &validTwo);
-    map.ClearSelection();
-    map.Select(valid);
-    open.Show(valid);
+    open.ShowAlone(map, valid);
     ASSERT_TRUE(open.Pick(CPropListSandFill::kBodyNumberId, "1"));
     EXPECT_EQ("1", valid->GetName());
     EXPECT_EQ(RGB(200, 200, 0), BrushOf(valid).fillColor);
@@ -326,9 +291,7 @@ TEST(ScatteredFillList, ACodeGivesTheTypesNameFillAndCode) {
                                         osprey::testing::MakeScatteredType("2", "二类储层", two)});
     CQXObjectFill* area = AddArea(map, "离散属性填充");
     area->SetName("3");
-    map.Select(area);
-    planetest::OpenList<CPropListScatteredFill> open;
-    open.Show(area);
+    planetest::OpenList<CPropListScatteredFill> open(map, {area});
     EXPECT_EQ((std::vector<std::string>{"1", "2"}), Options(open.Item(CPropListScatteredFill::kCodeId)));
     EXPECT_EQ("3", open.Value(CPropListScatteredFill::kCodeId));  // no code kept: the name stands for it
     EXPECT_EQ("6.00", open.Value(CPropListScatteredFill::kAreaId));
@@ -363,9 +326,7 @@ TEST(ScatteredLineList, ACodeRenamesTheLinesOfTheTypeNameAndIsOneLinesOwn) {
     CQXObjectPolyline* b = AddLine(map, "离散属性边界线", QXLOGPEN());
     CQXObjectPolyline* other = AddLine(map, "断层", QXLOGPEN());
     a->SetName("1");
-    map.Select(a);
-    planetest::OpenList<CPropListScatteredLine> open;
-    open.Show(a);
+    planetest::OpenList<CPropListScatteredLine> open(map, {a});
     EXPECT_EQ("1", open.Value(CPropListScatteredLine::kCodeId));
     EXPECT_TRUE(open.Enabled(CPropListScatteredLine::kCodeId));
     EXPECT_EQ((std::vector<std::string>{"1", "2", "3"}), Options(open.Item(CPropListScatteredLine::kCodeId)));
@@ -376,8 +337,7 @@ TEST(ScatteredLineList, ACodeRenamesTheLinesOfTheTypeNameAndIsOneLinesOwn) {
     EXPECT_FALSE(open.Enabled(CPropListScatteredLine::kCodeId));
 
     map.ClearSelection();
-    map.Select({a, b, other});
-    open.Show(a);
+    open.ShowSelected(map, {a, b, other});
     ClearCallLog();
     open.Report(CPropListScatteredLine::kCodeId, "3");
     EXPECT_EQ("3", a->GetName());
@@ -394,24 +354,18 @@ TEST(ScatteredLists, WithoutACatalogueOfferNoCodesAndChangeNothing) {
     CQXObjectFill* area = AddArea(map, "离散属性填充");
     CQXObjectPoint* well = map.AddPoint("虚拟井", {1, 1});
     area->SetName("原名");
-    map.Select(line);
-    planetest::OpenList<CPropListScatteredLine> lines;
-    lines.Show(line);
+    planetest::OpenList<CPropListScatteredLine> lines(map, {line});
     EXPECT_EQ(0, lines.Item(CPropListScatteredLine::kCodeId)->GetOptionCount());
 
     map.ClearSelection();
-    map.Select(area);
-    planetest::OpenList<CPropListScatteredFill> areas;
-    areas.Show(area);
+    planetest::OpenList<CPropListScatteredFill> areas(map, {area});
     EXPECT_EQ(0, areas.Item(CPropListScatteredFill::kCodeId)->GetOptionCount());
     ASSERT_TRUE(areas.Type(CPropListScatteredFill::kCodeId, "1"));
     EXPECT_EQ("原名", area->GetName());
     EXPECT_FALSE(area->GetPropertyManager()->HasProperty("数据库代码"));
 
     map.ClearSelection();
-    map.Select(well);
-    planetest::OpenList<CPropListScatteredAppendControlPoint> wells;
-    wells.Show(well);
+    planetest::OpenList<CPropListScatteredAppendControlPoint> wells(map, {well});
     EXPECT_EQ(0, wells.Item(CPropListScatteredAppendControlPoint::kCodeId)->GetOptionCount());
 }
 
@@ -423,22 +377,20 @@ TEST(ScatteredControlPointList, SymbolsReachEverySelectedPointAndCodesAreAnnounc
     QXLOGPOINT symbol;
     symbol.size = 300;
     well->SetLogPoint(&symbol);
-    map.Select({well, stranger});
-    planetest::OpenList<CPropListScatteredAppendControlPoint> open;
-    open.Show(well);
+    planetest::OpenList<CPropListScatteredAppendControlPoint> open(map, {well, stranger});
     EXPECT_EQ("3.00", open.Value(CPropListScatteredAppendControlPoint::kSizeId));
     EXPECT_EQ("", open.Value(CPropListScatteredAppendControlPoint::kCodeId));
     EXPECT_FALSE(open.Enabled(CPropListScatteredAppendControlPoint::kCodeId));
 
     ASSERT_TRUE(open.Color(CPropListScatteredAppendControlPoint::kBorderColorId, RGB(10, 20, 30)));
-    EXPECT_EQ(RGB(10, 20, 30), SymbolOf(well).borderColor);
-    EXPECT_EQ(RGB(10, 20, 30), SymbolOf(stranger).borderColor);
-    EXPECT_FLOAT_EQ(300.0f, SymbolOf(stranger).size);  // the shown point's whole symbol
+    EXPECT_EQ(RGB(10, 20, 30), PointOf(well).borderColor);
+    EXPECT_EQ(RGB(10, 20, 30), PointOf(stranger).borderColor);
+    EXPECT_FLOAT_EQ(300.0f, PointOf(stranger).size);  // the shown point's whole symbol
 
     for (const char* ignored : {"0", "-2", "x"}) open.Type(CPropListScatteredAppendControlPoint::kSizeId, ignored);
-    EXPECT_FLOAT_EQ(300.0f, SymbolOf(well).size);
+    EXPECT_FLOAT_EQ(300.0f, PointOf(well).size);
     ASSERT_TRUE(open.Type(CPropListScatteredAppendControlPoint::kSizeId, "1.5"));
-    EXPECT_FLOAT_EQ(150.0f, SymbolOf(well).size);
+    EXPECT_FLOAT_EQ(150.0f, PointOf(well).size);
 
     map.Select(twin);
     open.Show(well);
@@ -459,8 +411,7 @@ TEST(ScatteredControlPointList, SymbolsReachEverySelectedPointAndCodesAreAnnounc
 TEST(ScatteredControlPointList, APointOutsideAnyMapIsRenamedWithoutAnnouncement) {
     CQXObjectPoint loose;
     loose.SetTypeName("虚拟井");
-    planetest::OpenList<CPropListScatteredAppendControlPoint> open;
-    open.Show(&loose);
+    planetest::OpenList<CPropListScatteredAppendControlPoint> open(&loose);
     open.Report(CPropListScatteredAppendControlPoint::kCodeId, "1");
     EXPECT_TRUE(parsnip::testing::Notifications().empty());
 }
@@ -472,9 +423,7 @@ TEST(WellNetLineList, PenEditsGiveEveryLineOfTheTypeNameTheShownPen) {
     CQXObjectPolyline* a = AddLine(map, "连通井网线", MakePen(4, RGB(1, 0, 0), 30));
     CQXObjectPolyline* b = AddLine(map, "连通井网线", MakePen(9, RGB(0, 1, 0), 70));
     CQXObjectPolyline* other = AddLine(map, "井网", MakePen(9, RGB(0, 1, 0), 70));
-    map.Select({a, b, other});
-    planetest::OpenList<CPropListWellNetLine> open;
-    open.Show(a);
+    planetest::OpenList<CPropListWellNetLine> open(map, {a, b, other});
     EXPECT_EQ("连通井网线", open.Value(CPropListWellNetLine::kTypeId));
     EXPECT_EQ("0.30", open.Value(CPropListWellNetLine::kPenWidthId));
 
@@ -498,9 +447,7 @@ TEST(WellNetFillList, FillColourReachesEveryWellNetArea) {
     CQXObjectFill* a = AddArea(map, "连通井网区");
     CQXObjectFill* b = AddArea(map, "连通井网区");
     CQXObjectFill* other = AddArea(map, "填充");
-    map.Select({a, b, other});
-    planetest::OpenList<CPropListWellNetFill> open;
-    open.Show(a);
+    planetest::OpenList<CPropListWellNetFill> open(map, {a, b, other});
     ASSERT_TRUE(open.Color(CPropListWellNetFill::kFillColorId, RGB(0, 0, 255)));
     EXPECT_EQ(RGB(0, 0, 255), BrushOf(b).fillColor);
     EXPECT_EQ(0u, BrushOf(other).fillColor);

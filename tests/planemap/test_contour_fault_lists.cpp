@@ -68,9 +68,7 @@ TEST(ContourList, ShowsOneContourAndEmptiesItsValueForSeveral) {
     CQXObjectContour* a = AddContour(map, "1250");
     a->SetStartDistance(1000);
     a->SetLabelDistance(5070);
-    map.Select(a);
-    planetest::OpenList<CPropListContour> open;
-    open.Show(a);
+    planetest::OpenList<CPropListContour> open(map, {a});
     EXPECT_EQ("等值线", open.Value(CPropListContour::kTypeId));
     EXPECT_EQ("1250", open.Value(CPropListContour::kValueId));
     EXPECT_TRUE(open.Enabled(CPropListContour::kValueId));
@@ -90,9 +88,7 @@ TEST(ContourList, ShowsOneContourAndEmptiesItsValueForSeveral) {
 TEST(ContourList, RefusedWidthsSizesAndDistancesShowTheStoredValueAgain) {
     MapFixture map;
     CQXObjectContour* a = AddContour(map, "10");
-    map.Select(a);
-    planetest::OpenList<CPropListContour> open;
-    open.Show(a);
+    planetest::OpenList<CPropListContour> open(map, {a});
 
     ASSERT_TRUE(open.Type(CPropListContour::kPenWidthId, "0"));  // a typed 0 is a width
     EXPECT_FLOAT_EQ(0.0f, PenOf(a).width);
@@ -129,9 +125,7 @@ TEST(ContourList, RefusedWidthsSizesAndDistancesShowTheStoredValueAgain) {
 TEST(ContourList, AValueThatRoundsToZeroIsLabelledWithoutASign) {
     MapFixture map;
     CQXObjectContour* a = AddContour(map, "10");
-    map.Select(a);
-    planetest::OpenList<CPropListContour> open;
-    open.Show(a);
+    planetest::OpenList<CPropListContour> open(map, {a});
     ASSERT_TRUE(open.Type(CPropListContour::kValueId, "-1e-315"));
     EXPECT_EQ(CString("0"), a->GetLabel());
     a->SetDecimal(2);
@@ -146,9 +140,7 @@ TEST(ContourList, EditsReachContoursOfTheTypeNameAndRecomputeThem) {
     CQXObjectContour* a = AddContour(map, "10");
     CQXObjectContour* b = AddContour(map, "20");
     CQXObjectContour* other = AddContour(map, "30", "断层");
-    map.Select({a, b, other});
-    planetest::OpenList<CPropListContour> open;
-    open.Show(a);
+    planetest::OpenList<CPropListContour> open(map, {a, b, other});
     ClearCallLog();
     const int before = open.Redraws();
     ASSERT_TRUE(open.Color(CPropListContour::kPenColorId, RGB(200, 0, 0)));
@@ -171,9 +163,7 @@ TEST(ContourList, ValueEditRenamesAndFormatsTheLabelWithItsDecimals) {
     MapFixture map;
     CQXObjectContour* a = AddContour(map, "10");
     a->SetDecimal(1);
-    map.Select(a);
-    planetest::OpenList<CPropListContour> open;
-    open.Show(a);
+    planetest::OpenList<CPropListContour> open(map, {a});
     ASSERT_TRUE(open.Type(CPropListContour::kValueId, "12"));
     EXPECT_EQ("12", a->GetName());
     EXPECT_EQ("12.0", a->GetLabel());
@@ -186,9 +176,7 @@ TEST(ContourFillList, AreaAndIntervalBelongToOneFillOnly) {
     CQXObjectFill* band = map.AddFill("等值线填充", {{0, 0}, {1234.5678, 0}, {1234.5678, 1}, {0, 1}});
     band->SetName("10-20");
     CQXObjectFill* second = map.AddFill("等值线填充", {{0, 0}, {1, 0}, {1, 1}});
-    map.Select(band);
-    planetest::OpenList<CPropListContourFill> open;
-    open.Show(band);
+    planetest::OpenList<CPropListContourFill> open(map, {band});
     EXPECT_EQ("等值线填充", open.Value(CPropListContourFill::kTypeId));
     EXPECT_EQ("10-20", open.Value(CPropListContourFill::kIntervalId));
     EXPECT_EQ("1234.57", open.Value(CPropListContourFill::kAreaId));
@@ -199,13 +187,9 @@ TEST(ContourFillList, AreaAndIntervalBelongToOneFillOnly) {
     EXPECT_EQ("", open.Value(CPropListContourFill::kAreaId));
 
     // A single object that is no fill has no area to show: the item is left as it stands.
-    map.ClearSelection();
-    map.Select(band);
-    open.Show(band);
+    open.ShowAlone(map, band);
     CQXObjectContour* line = AddContour(map, "5");
-    map.ClearSelection();
-    map.Select(line);
-    open.Show(line);
+    open.ShowAlone(map, line);
     EXPECT_EQ("1234.57", open.Value(CPropListContourFill::kAreaId));
 }
 
@@ -216,9 +200,7 @@ TEST(FaultLineList, KindChangesOpenAndCloseTheLinesOfTheOldKind) {
     CQXObjectPolyline* up1 = map.AddPolyline("上盘", {{0, 0}, {1, 0}, {1, 1}});
     CQXObjectPolyline* up2 = map.AddPolyline("上盘", {{0, 2}, {1, 2}});
     CQXObjectPolyline* down = map.AddPolyline("下盘", {{0, 3}, {1, 3}});
-    map.Select({up1, up2, down});
-    planetest::OpenList<CPropListFaultLine> open;
-    open.Show(up1);
+    planetest::OpenList<CPropListFaultLine> open(map, {up1, up2, down});
     EXPECT_FALSE(open.Enabled(CPropListFaultLine::kFillId));
 
     ASSERT_TRUE(open.Pick(CPropListFaultLine::kKindId, "断层多边形"));
@@ -263,9 +245,7 @@ TEST(FaultLineList, RememberedPenShowsAsTheLayersStandardPenOfTheKind) {
     standard.width = 120;
     kel::plane::CFaultLayer(map.Layer()).SetUpPen(standard);
     CQXObjectPolyline* up = map.AddPolyline("上盘", {{0, 0}, {1, 0}});
-    map.Select(up);
-    planetest::OpenList<CPropListFaultLine> open;
-    open.Show(up);
+    planetest::OpenList<CPropListFaultLine> open(map, {up});
     EXPECT_EQ("1.2", open.Value(CPropListFaultLine::kPenWidthId));  // the line carries the remembered (initial) pen
 
     ASSERT_TRUE(open.Type(CPropListFaultLine::kPenWidthId, "0.5"));
@@ -282,9 +262,7 @@ TEST(FaultLineList, RememberedPenShowsAsTheLayersStandardPenOfTheKind) {
 
     // A kind without a standard pen in the layer shows the line's own pen.
     CQXObjectPolyline* down = map.AddPolyline("下盘", {{0, 1}, {1, 1}});
-    map.ClearSelection();
-    map.Select(down);
-    open.Show(down);
+    open.ShowAlone(map, down);
     EXPECT_EQ("0.0", open.Value(CPropListFaultLine::kPenWidthId));
 }
 
@@ -295,9 +273,7 @@ TEST(FaultLineList, FillItemsFollowTheFillAndALineOutsideALayerIsHarmless) {
     QXLOGBRUSH none;
     none.style = kBrushStyleNone;
     polygon->SetLogBrush(&none);
-    map.Select({polygon, other});
-    planetest::OpenList<CPropListFaultLine> open;
-    open.Show(polygon);
+    planetest::OpenList<CPropListFaultLine> open(map, {polygon, other});
     EXPECT_EQ("否", open.Value(CPropListFaultLine::kFillId));
     EXPECT_FALSE(open.Enabled(CPropListFaultLine::kFillColorId));
     ASSERT_TRUE(open.Pick(CPropListFaultLine::kFillId, "是"));
@@ -310,8 +286,7 @@ TEST(FaultLineList, FillItemsFollowTheFillAndALineOutsideALayerIsHarmless) {
 
     CQXObjectPolyline loose;
     loose.SetTypeName("上盘");
-    planetest::OpenList<CPropListFaultLine> lone;
-    lone.Show(&loose);
+    planetest::OpenList<CPropListFaultLine> lone(&loose);
     ASSERT_TRUE(lone.Pick(CPropListFaultLine::kKindId, "断层多边形"));
     EXPECT_EQ("断层多边形", loose.GetTypeName());
     EXPECT_EQ(1, loose.IsClosed());
@@ -325,9 +300,7 @@ TEST(FaultBlockList, WallAndZoneEditsReachTheSamePartOfEverySelectedBlock) {
     CQXObjectBlock* a = AddBlock(map);
     CQXObjectBlock* b = AddBlock(map);
     CQXObjectPolyline* line = map.AddPolyline("上盘", {{0, 0}, {1, 0}});
-    map.Select({a, b, line});
-    planetest::OpenList<CPropListFaultBlock> open;
-    open.Show(a);
+    planetest::OpenList<CPropListFaultBlock> open(map, {a, b, line});
     EXPECT_EQ("断层组合", open.Value(CPropListFaultBlock::kTypeId));
     EXPECT_EQ("逆断层", open.Value(CPropListFaultBlock::kSenseId));
 
@@ -360,9 +333,7 @@ TEST(FaultBlockList, SenseChangesTheShownBlockOnly) {
     MapFixture map;
     CQXObjectBlock* a = AddBlock(map);
     CQXObjectBlock* b = AddBlock(map);
-    map.Select({a, b});
-    planetest::OpenList<CPropListFaultBlock> open;
-    open.Show(a);
+    planetest::OpenList<CPropListFaultBlock> open(map, {a, b});
     ASSERT_TRUE(open.Pick(CPropListFaultBlock::kSenseId, "正断层"));
     int normal = 0;
     EXPECT_TRUE(a->GetPropertyManager()->GetBoolProperty("正断层", normal));
@@ -376,15 +347,12 @@ TEST(FaultBlockList, BlockLackingAPartIsNotReadTakesNoEditAndIsNotRepainted) {
     whole->SetName("F1");
     CQXObjectBlock* broken = AddBlock(map, false);
     broken->SetName("F2");
-    map.Select(whole);
-    planetest::OpenList<CPropListFaultBlock> open;
-    open.Show(whole);
+    planetest::OpenList<CPropListFaultBlock> open(map, {whole});
     EXPECT_EQ("F1", open.Value(CPropListFaultBlock::kNameId));
 
     // The refresh stops at the missing part: the items stay as they stand.
     map.ClearSelection();
-    map.Select({broken, whole});
-    open.Show(broken);
+    open.ShowSelected(map, {broken, whole});
     EXPECT_EQ("F1", open.Value(CPropListFaultBlock::kNameId));
     EXPECT_TRUE(open.Enabled(CPropListFaultBlock::kHangingWallColorId));
 

@@ -44,8 +44,7 @@ struct ContourWorld {
 
 TEST(ContourLinePage, TheModeRuleAndTheShowSwitchGreyTheLineItems) {
     ContourWorld world;
-    OpenList<Line> page;
-    page.Show(world.layer);
+    OpenList<Line> page(world.layer);
     for (DWORD_PTR id : {Line::kColorTypeId, Line::kColorId, Line::kStyleId, Line::kWidthId})
         EXPECT_TRUE(page.Enabled(id)) << id;
 
@@ -76,8 +75,7 @@ TEST(ContourLinePage, TheModeRuleAndTheShowSwitchGreyTheLineItems) {
 
 TEST(ContourLinePage, NumbersAndWholeNumbersAreTakenOrTheStoredValueShownAgain) {
     ContourWorld world;
-    OpenList<Line> page;
-    page.Show(world.layer);
+    OpenList<Line> page(world.layer);
     ASSERT_TRUE(page.Type(Line::kWidthId, "0.8"));
     EXPECT_DOUBLE_EQ(80.0, CContourLayer(world.layer).GetLineSize());
     ASSERT_TRUE(page.Type(Line::kWidthId, "-1"));
@@ -106,8 +104,7 @@ TEST(ContourLinePage, NumbersAndWholeNumbersAreTakenOrTheStoredValueShownAgain) 
 // type into the mode, the colour setting changes from code only.
 TEST(ContourLinePage, ATextThatIsNoModeOrColourSettingChangesOnlyItsItem) {
     ContourWorld world;
-    OpenList<Line> page;
-    page.Show(world.layer);
+    OpenList<Line> page(world.layer);
     for (const char* text : {"1e400", "", "统一 ", "1"})
         planetest::ExpectTypedRefused(page, Line::kModeId, text, "统一");
     planetest::ExpectCodeReportRefused(page, Line::kColorTypeId, "x", "统一");
@@ -119,8 +116,7 @@ TEST(ContourLinePage, ATextThatIsNoModeOrColourSettingChangesOnlyItsItem) {
 
 TEST(ContourPages, TheMoreButtonOpensTheLibrarysEditorOnlyForCustom) {
     ContourWorld world;
-    OpenList<Line> line;
-    line.Show(world.layer);
+    OpenList<Line> line(world.layer);
     const int before = line.Redraws();
     ASSERT_TRUE(line.grid().ClickSecondButton(line.Item(Line::kModeId)));  // "统一": only redraws
     EXPECT_EQ(0, CountCalls("CQXLayer::ChangeContourLineOption"));
@@ -129,8 +125,7 @@ TEST(ContourPages, TheMoreButtonOpensTheLibrarysEditorOnlyForCustom) {
     ASSERT_TRUE(line.grid().ClickSecondButton(line.Item(Line::kModeId)));
     EXPECT_EQ(1, CountCalls("CQXLayer::ChangeContourLineOption", world.layer));
 
-    OpenList<Fill> fill;
-    fill.Show(world.layer);
+    OpenList<Fill> fill(world.layer);
     EXPECT_EQ("自定义", platform::GridDriver::Info(fill.Item(Fill::kTemplateId)).options.back());
     ASSERT_TRUE(fill.Type(Fill::kTemplateId, "自定义"));
     EXPECT_EQ("自定义", std::string(CContourLayer(world.layer).GetFillColorTemplate().GetString()));
@@ -146,8 +141,7 @@ TEST(ContourPages, TheMoreButtonOpensTheLibrarysEditorOnlyForCustom) {
 TEST(ContourDataPage, WritesAndRedrawsOnlyForTheLayerName) {
     ContourWorld world;
     moraine::testing::SetLayerText(world.layer, "TableName", "井点数据");
-    OpenList<CPropListContourLayerData> page;
-    page.Show(world.layer);
+    OpenList<CPropListContourLayerData> page(world.layer);
     EXPECT_EQ("井点数据", page.Value(CPropListContourLayerData::kTableNameId));
     const int before = page.Redraws();
     page.list().GetPropList().OnPropertyChanged(page.Item(CPropListContourLayerData::kTableNameId));

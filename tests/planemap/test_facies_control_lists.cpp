@@ -24,19 +24,15 @@
 namespace {
 
 using planetest::BrushOf;
+using planetest::MakePen;
 using planetest::PenOf;
+using planetest::PointOf;
 
 using parsnip::MapFixture;
 using parsnip::testing::ClearCallLog;
 using parsnip::testing::CountCalls;
 
 const std::vector<std::string> kSampleCodes = {"HD", "HKB", "XZS", "JW"};
-
-QXLOGPOINT SymbolOf(const CQXObjectPoint* point) {
-    QXLOGPOINT symbol;
-    point->GetLogPoint(&symbol);
-    return symbol;
-}
 
 bool SamePen(const QXLOGPEN& a, const QXLOGPEN& b) {
     return a.style == b.style && a.color == b.color && a.width == b.width;
@@ -49,14 +45,6 @@ bool SameBrush(const QXLOGBRUSH& a, const QXLOGBRUSH& b) {
 
 bool SameSymbol(const QXLOGPOINT& a, const QXLOGPOINT& b) {
     return a.style == b.style && a.innerColor == b.innerColor && a.borderColor == b.borderColor && a.size == b.size;
-}
-
-QXLOGPEN MakePen(UINT style, COLORREF color, float width) {
-    QXLOGPEN pen;
-    pen.style = style;
-    pen.color = color;
-    pen.width = width;
-    return pen;
 }
 
 template <class Line = CQXObjectLine>
@@ -96,9 +84,7 @@ CFaciesTypeManager* Catalogue() { return CWellDataManager::Instance()->GetFacies
 TEST(FaciesLineList, OffersTheCatalogueCodesAndShowsTheCodeOfOneLine) {
     MapFixture map;
     CQXObjectLine* a = AddLine(map, "相边界", MakePen(1, 0, 10), "HD");
-    map.Select(a);
-    planetest::OpenList<CPropListFaciesLine> open;
-    open.Show(a);
+    planetest::OpenList<CPropListFaciesLine> open(map, {a});
     EXPECT_EQ("相边界", open.Value(CPropListFaciesLine::kTypeId));
     EXPECT_EQ(kSampleCodes, Options(open.Item(CPropListFaciesLine::kCodeId)));
     EXPECT_EQ("HD", open.Value(CPropListFaciesLine::kCodeId));
@@ -110,9 +96,7 @@ TEST(FaciesLineList, OffersTheCatalogueCodesAndShowsTheCodeOfOneLine) {
     EXPECT_FALSE(open.Enabled(CPropListFaciesLine::kCodeId));
     EXPECT_EQ(kSampleCodes, Options(open.Item(CPropListFaciesLine::kCodeId)));  // rebuilt, not doubled
 
-    map.ClearSelection();
-    map.Select(a);
-    open.Show(a);
+    open.ShowAlone(map, a);
     EXPECT_EQ("HD", open.Value(CPropListFaciesLine::kCodeId));
     EXPECT_TRUE(open.Enabled(CPropListFaciesLine::kCodeId));
 }
@@ -124,9 +108,7 @@ TEST(FaciesLineList, ACodeNamesAndPensEverySelectedLineOfTheTypeName) {
     CQXObjectLine* b = AddLine(map, "相边界", old);
     CQXObjectLine* other = AddLine(map, "断层", old);
     CQXObjectPoint* sameNamePoint = map.AddPoint("相边界", FLOATPOINT(0, 0));
-    map.Select({a, b, other, sameNamePoint});
-    planetest::OpenList<CPropListFaciesLine> open;
-    open.Show(a);
+    planetest::OpenList<CPropListFaciesLine> open(map, {a, b, other, sameNamePoint});
     const int redraws = open.Redraws();
     ClearCallLog();
 
@@ -148,9 +130,7 @@ TEST(FaciesLineList, AnUnknownCodeNamesTheLineAndKeepsItsPen) {
     MapFixture map;
     const QXLOGPEN own = MakePen(3, RGB(10, 20, 30), 45);
     CQXObjectLine* line = AddLine(map, "相边界", own, "HD");
-    map.Select(line);
-    planetest::OpenList<CPropListFaciesLine> open;
-    open.Show(line);
+    planetest::OpenList<CPropListFaciesLine> open(map, {line});
     ClearCallLog();
 
     ASSERT_TRUE(open.Type(CPropListFaciesLine::kCodeId, "ZZ"));
@@ -163,9 +143,7 @@ TEST(FaciesLineList, WithoutACatalogueOffersNoCodesAndACodeOnlyNames) {
     MapFixture map;
     const QXLOGPEN own = MakePen(3, RGB(10, 20, 30), 45);
     CQXObjectLine* line = AddLine(map, "相边界", own, "HD");
-    map.Select(line);
-    planetest::OpenList<CPropListFaciesLine> open;
-    open.Show(line);
+    planetest::OpenList<CPropListFaciesLine> open(map, {line});
     ASSERT_EQ(4, open.Item(CPropListFaciesLine::kCodeId)->GetOptionCount());
 
     osprey::testing::RemoveFaciesTypeManager();  // newer well data: the next showing re-reads
@@ -186,17 +164,13 @@ TEST(FaciesFillList, ShowsTheStoredCodeOrTheNameAndTheAreaOfOneFill) {
     coded->GetPropertyManager()->SetStringProperty("数据库代码", "HKB");
     CQXObjectFill* named = map.AddFill("沉积相", {{0, 0}, {3, 0}, {0, 1}});
     named->SetName("JW");
-    map.Select(coded);
-    planetest::OpenList<CPropListFaciesFill> open;
-    open.Show(coded);
+    planetest::OpenList<CPropListFaciesFill> open(map, {coded});
     EXPECT_EQ("沉积相", open.Value(CPropListFaciesFill::kTypeId));
     EXPECT_EQ("HKB", open.Value(CPropListFaciesFill::kCodeId));
     EXPECT_EQ(kSampleCodes, Options(open.Item(CPropListFaciesFill::kCodeId)));
     EXPECT_EQ("200.00", open.Value(CPropListFaciesFill::kAreaId));
 
-    map.ClearSelection();
-    map.Select(named);
-    open.Show(named);
+    open.ShowAlone(map, named);
     EXPECT_EQ("JW", open.Value(CPropListFaciesFill::kCodeId));
     EXPECT_EQ("1.50", open.Value(CPropListFaciesFill::kAreaId));
 
@@ -212,9 +186,7 @@ TEST(FaciesFillList, ACodeGivesOnlyTheShownAreaTheFacies) {
     CQXObjectFill* shown = map.AddFill("沉积相", {{0, 0}, {1, 0}, {1, 1}});
     CQXObjectFill* twin = map.AddFill("沉积相", {{0, 0}, {1, 0}, {1, 1}});
     const QXLOGBRUSH twinBrush = BrushOf(twin);
-    map.Select({shown, twin});
-    planetest::OpenList<CPropListFaciesFill> open;
-    open.Show(shown);
+    planetest::OpenList<CPropListFaciesFill> open(map, {shown, twin});
     const int redraws = open.Redraws();
     ClearCallLog();
 
@@ -240,9 +212,7 @@ TEST(FaciesFillList, AnUnknownCodeOrAMissingCatalogueChangesNothing) {
     fill->SetName("河道");
     fill->GetPropertyManager()->SetStringProperty("数据库代码", "HD");
     const QXLOGBRUSH brush = BrushOf(fill);
-    map.Select(fill);
-    planetest::OpenList<CPropListFaciesFill> open;
-    open.Show(fill);
+    planetest::OpenList<CPropListFaciesFill> open(map, {fill});
     ClearCallLog();
     const int redraws = open.Redraws();
 
@@ -293,18 +263,14 @@ TEST(CtrlLineList, TheValueBelongsToTheShownLineOnly) {
     MapFixture map;
     auto* a = AddLine<CQXObjectCtrlLine>(map, "控制线层", MakePen(1, 0, 10), "10");
     auto* b = AddLine<CQXObjectCtrlLine>(map, "控制线层", MakePen(1, 0, 10), "20");
-    map.Select({a, b});
-    planetest::OpenList<CPropListCtrlLine> open;
-    open.Show(a);
+    planetest::OpenList<CPropListCtrlLine> open(map, {a, b});
     EXPECT_EQ("", open.Value(CPropListCtrlLine::kValueId));
     EXPECT_FALSE(open.Enabled(CPropListCtrlLine::kValueId));
     open.Report(CPropListCtrlLine::kValueId, "30");
     EXPECT_EQ("30", a->GetName());
     EXPECT_EQ("20", b->GetName());
 
-    map.ClearSelection();
-    map.Select(b);
-    open.Show(b);
+    open.ShowAlone(map, b);
     EXPECT_EQ("20", open.Value(CPropListCtrlLine::kValueId));
     EXPECT_TRUE(open.Enabled(CPropListCtrlLine::kValueId));
 }
@@ -315,9 +281,7 @@ TEST(CtrlLineList, PenEditsReachEverySelectedLineOfTheTypeName) {
     auto* a = AddLine<CQXObjectCtrlLine>(map, "控制线层", old);
     auto* b = AddLine<CQXObjectCtrlLine>(map, "控制线层", old);
     CQXObjectLine* other = AddLine(map, "等值线", old);
-    map.Select({a, b, other});
-    planetest::OpenList<CPropListCtrlLine> open;
-    open.Show(a);
+    planetest::OpenList<CPropListCtrlLine> open(map, {a, b, other});
     const int redraws = open.Redraws();
     ClearCallLog();
 
@@ -343,9 +307,7 @@ TEST(CtrlLineList, PenEditsReachEverySelectedLineOfTheTypeName) {
 TEST(AppendControlPointList, ShowsCodeAndSymbolWithTheWellSymbolGroups) {
     MapFixture map;
     CQXObjectPoint* well = AddWell(map, "虚拟井", "HD", 250);
-    map.Select(well);
-    planetest::OpenList<CPropListAppendControlPoint> open;
-    open.Show(well);
+    planetest::OpenList<CPropListAppendControlPoint> open(map, {well});
     EXPECT_EQ("虚拟井", open.Value(CPropListAppendControlPoint::kTypeId));
     EXPECT_EQ(kSampleCodes, Options(open.Item(CPropListAppendControlPoint::kCodeId)));
     EXPECT_EQ("HD", open.Value(CPropListAppendControlPoint::kCodeId));
@@ -372,9 +334,7 @@ TEST(AppendControlPointList, ACodeNamesTheTypeNameAndIsAnnouncedToTheMapFile) {
     CQXObjectPoint* well = AddWell(map, "虚拟井", "HD", 250);
     CQXObjectPoint* twin = AddWell(map, "虚拟井", "JW", 100);
     CQXObjectPoint* stranger = AddWell(map, "井点", "", 100);
-    map.Select({well, twin, stranger});
-    planetest::OpenList<CPropListAppendControlPoint> open;
-    open.Show(well);
+    planetest::OpenList<CPropListAppendControlPoint> open(map, {well, twin, stranger});
     parsnip::testing::ClearNotifications();
 
     open.Report(CPropListAppendControlPoint::kCodeId, "XZS");
@@ -389,7 +349,7 @@ TEST(AppendControlPointList, ACodeNamesTheTypeNameAndIsAnnouncedToTheMapFile) {
     EXPECT_EQ(map.Map(), sent[0].map);
     EXPECT_EQ(map.MapFile(), sent[0].mapFile);
     // Every edit carries the shown symbol to all selected points.
-    EXPECT_TRUE(SameSymbol(SymbolOf(well), SymbolOf(stranger)));
+    EXPECT_TRUE(SameSymbol(PointOf(well), PointOf(stranger)));
 }
 
 TEST(AppendControlPointList, APointOutsideAMapDocumentIsNamedWithoutNotice) {
@@ -398,8 +358,7 @@ TEST(AppendControlPointList, APointOutsideAMapDocumentIsNamedWithoutNotice) {
     point.SetTypeName("虚拟井");
     loose.AddObject(&point);
     loose.SetSelectedObject(&point);
-    planetest::OpenList<CPropListAppendControlPoint> open;
-    open.Show(&point);
+    planetest::OpenList<CPropListAppendControlPoint> open(&point);
     parsnip::testing::ClearNotifications();
     ASSERT_TRUE(open.Type(CPropListAppendControlPoint::kCodeId, "HD"));
     EXPECT_EQ("HD", point.GetName());
@@ -411,16 +370,14 @@ TEST(AppendControlPointList, SizesAboveZeroAreTakenAndSymbolsReachEverySelectedP
     CQXObjectPoint* well = AddWell(map, "虚拟井", "HD", 250);
     CQXObjectPoint* ordinary = AddWell(map, "井点", "", 90);
     CQXObjectLine* line = AddLine(map, "虚拟井", MakePen(1, 0, 10));
-    map.Select(well);
-    planetest::OpenList<CPropListAppendControlPoint> open;
-    open.Show(well);
+    planetest::OpenList<CPropListAppendControlPoint> open(map, {well});
 
     for (const char* refused : {"0", "-2", "abc"}) {
         ASSERT_TRUE(open.Type(CPropListAppendControlPoint::kSizeId, refused));
-        EXPECT_FLOAT_EQ(250.0f, SymbolOf(well).size) << refused;
+        EXPECT_FLOAT_EQ(250.0f, PointOf(well).size) << refused;
     }
     ASSERT_TRUE(open.Type(CPropListAppendControlPoint::kSizeId, "1.5"));
-    EXPECT_FLOAT_EQ(150.0f, SymbolOf(well).size);
+    EXPECT_FLOAT_EQ(150.0f, PointOf(well).size);
 
     map.Select({ordinary, line});
     open.Show(well);
@@ -428,7 +385,7 @@ TEST(AppendControlPointList, SizesAboveZeroAreTakenAndSymbolsReachEverySelectedP
     ASSERT_TRUE(open.Color(CPropListAppendControlPoint::kBorderColorId, RGB(0, 90, 0)));
     ASSERT_TRUE(open.Color(CPropListAppendControlPoint::kInnerColorId, RGB(90, 0, 0)));
     for (CQXObjectPoint* point : {well, ordinary}) {
-        const QXLOGPOINT symbol = SymbolOf(point);
+        const QXLOGPOINT symbol = PointOf(point);
         EXPECT_EQ(RGB(0, 90, 0), symbol.borderColor);
         EXPECT_EQ(RGB(90, 0, 0), symbol.innerColor);
         EXPECT_FLOAT_EQ(150.0f, symbol.size);  // the shown point's size, not the ordinary point's
@@ -442,9 +399,7 @@ TEST(AppendControlPointList, SizesAboveZeroAreTakenAndSymbolsReachEverySelectedP
 TEST(BoundList, ShowsThePenInItsGroupUnderAFixedKind) {
     MapFixture map;
     CQXObjectLine* line = AddLine(map, "工区边界", MakePen(5, RGB(0, 60, 0), 150));
-    map.Select(line);
-    planetest::OpenList<CPropListBound> open;
-    open.Show(line);
+    planetest::OpenList<CPropListBound> open(map, {line});
     EXPECT_EQ("边界线", open.Value(CPropListBound::kTypeId));
     EXPECT_EQ(RGB(0, 60, 0), dynamic_cast<CBCGPColorProp*>(open.Item(CPropListBound::kPenColorId))->GetColor());
     EXPECT_EQ(5u, dynamic_cast<CPropStyleCombox*>(open.Item(CPropListBound::kPenStyleId))->GetVal());
@@ -461,9 +416,7 @@ TEST(BoundList, WidthsAreFreeTextForEverySelectedLineOfTheTypeName) {
     CQXObjectLine* a = AddLine(map, "工区边界", old);
     CQXObjectLine* b = AddLine(map, "工区边界", old);
     CQXObjectLine* other = AddLine(map, "断层", old);
-    map.Select({a, b, other});
-    planetest::OpenList<CPropListBound> open;
-    open.Show(a);
+    planetest::OpenList<CPropListBound> open(map, {a, b, other});
 
     ASSERT_TRUE(open.Type(CPropListBound::kPenWidthId, "45"));
     EXPECT_FLOAT_EQ(4500.0f, PenOf(a).width);

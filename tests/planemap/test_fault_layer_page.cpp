@@ -41,8 +41,7 @@ TEST(FaultLayerLinePage, FillSwitchesWriteOnOrOffAndGreyTheirColour) {
     zone.style = 1001;
     zone.fillColor = RGB(7, 7, 7);
     CFaultLayer(world.layer).SetBrush(zone);
-    planetest::OpenList<Page> page;
-    page.Show(world.layer);
+    planetest::OpenList<Page> page(world.layer);
     EXPECT_EQ("是", page.Value(Page::kPolygonFillId));
     EXPECT_TRUE(page.Enabled(Page::kPolygonFillColorId));
 
@@ -63,8 +62,7 @@ TEST(FaultLayerLinePage, FillSwitchesWriteOnOrOffAndGreyTheirColour) {
 
 TEST(FaultLayerLinePage, AFootwallWidthReachesLayerAndOptionsAndARefusedOneNeither) {
     FaultWorld world;
-    planetest::OpenList<Page> page;
-    page.Show(world.layer);
+    planetest::OpenList<Page> page(world.layer);
     ASSERT_TRUE(page.Type(Page::kDnWidthId, "0.25"));
     EXPECT_FLOAT_EQ(25.0f, world.Dn().width);
     EXPECT_FLOAT_EQ(25.0f, CPlaneOption::Instance()->m_DnPen.width);

@@ -57,8 +57,7 @@ TEST(FillList, ShowsTypeNameBrushAndArea) {
     FillLayer fx;
     CQXObjectFill* fill = fx.Add(4242, "湖泊");
     fill->AddSegment(new CQXSegment({{0, 0}, {4, 0}, {4, 3}, {0, 3}}));
-    planetest::OpenList<CPropListFill> open;
-    open.Show(fill);
+    planetest::OpenList<CPropListFill> open(fill);
     EXPECT_EQ("湖泊", open.Value(0));
     EXPECT_EQ("所有样式", open.Value(kPlaneFillStyleSetId));  // a style no set holds
     EXPECT_EQ("2.00", open.Value(kPlaneFillCellSizeId));
@@ -69,8 +68,7 @@ TEST(FillList, ShowsTypeNameBrushAndArea) {
 TEST(FillList, ChangingTheSetAloneRewritesTheUnchangedBrushAndRedraws) {
     FillLayer fx;
     CQXObjectFill* fill = fx.Add(1001);
-    planetest::OpenList<CPropListFill> open;
-    open.Show(fill);
+    planetest::OpenList<CPropListFill> open(fill);
     EXPECT_EQ("常用填充", open.Value(kPlaneFillStyleSetId));
     const QXLOGBRUSH before = BrushOf(fill);
     const int redraws = open.Redraws();
@@ -94,8 +92,7 @@ TEST(FillList, ChangingTheSetAloneRewritesTheUnchangedBrushAndRedraws) {
 TEST(FillList, ARefusedCellSizeKeepsAPickedStyleSet) {
     FillLayer fx;
     CQXObjectFill* fill = fx.Add(1001);
-    planetest::OpenList<CPropListFill> open;
-    open.Show(fill);
+    planetest::OpenList<CPropListFill> open(fill);
     ASSERT_TRUE(open.Pick(kPlaneFillStyleSetId, "岩性填充"));
     auto* picker = dynamic_cast<CPropStyleCombox*>(open.Item(kPlaneFillStyleId));
     ASSERT_NE(nullptr, picker);
@@ -116,8 +113,7 @@ TEST(FillList, EditsReachTheShownFillOnlyWhateverIsSelected) {
     FillLayer fx;
     CQXObjectFill* shown = fx.Add(1002);
     CQXObjectFill* twin = fx.Add(1002);  // same type name, also selected
-    planetest::OpenList<CPropListFill> open;
-    open.Show(shown);
+    planetest::OpenList<CPropListFill> open(shown);
 
     ASSERT_TRUE(open.Type(kPlaneFillCellSizeId, "1.5"));
     ASSERT_TRUE(open.Color(kPlaneFillLineColorId, RGB(200, 0, 0)));
@@ -143,8 +139,7 @@ TEST(FillList, EditsReachTheShownFillOnlyWhateverIsSelected) {
 TEST(FillList, CellSizeIsReadAsTypedAndANegativeOrAnOverflowWritesNothing) {
     FillLayer fx;
     CQXObjectFill* fill = fx.Add(1002);
-    planetest::OpenList<CPropListFill> open;
-    open.Show(fill);
+    planetest::OpenList<CPropListFill> open(fill);
     open.Report(kPlaneFillCellSizeId, "abc");  // the item's own filter never sees it
     EXPECT_FLOAT_EQ(0.0f, BrushOf(fill).size);
     ASSERT_TRUE(open.Type(kPlaneFillCellSizeId, "2.5"));
@@ -189,8 +184,7 @@ TEST(PictureList, RasterShowsRotationInDegreesAndStoresTypedDegreesAsRadians) {
     bitmap->SetFileName("井位图.bmp");
     bitmap->SetRadiusA(12.5);
     bitmap->SetAngle(0.5);
-    planetest::OpenList<CPropListPicture> open;
-    open.Show(bitmap);
+    planetest::OpenList<CPropListPicture> open(bitmap);
     EXPECT_EQ("图片", open.Value(CPropListPicture::kTypeId));
     EXPECT_EQ("井位图.bmp", open.Value(CPropListPicture::kSourceId));
     EXPECT_EQ("12.50", open.Value(CPropListPicture::kLengthId));
@@ -214,8 +208,7 @@ TEST(PictureList, EmbeddedMapHasScaleAndBasePointInsteadOfRotation) {
     auto* qxm = fx.Add<CQXObjectQXM>();
     qxm->SetFactor(2.5);
     qxm->SetQXMCenter(100, 200);
-    planetest::OpenList<CPropListPicture> open;
-    open.Show(qxm);
+    planetest::OpenList<CPropListPicture> open(qxm);
     EXPECT_EQ("", open.Value(CPropListPicture::kRotationId));
     EXPECT_FALSE(open.Enabled(CPropListPicture::kRotationId));
     EXPECT_EQ("2.50", open.Value(CPropListPicture::kScaleId));
@@ -240,8 +233,7 @@ TEST(PictureList, CoordinateEditKeepsTheOtherCoordinateAndBothBytesAndNoNumberRe
     QXPOINT start(3, 4, 7);
     start.reserved = 9;
     bitmap->MoveAnchor(start);
-    planetest::OpenList<CPropListPicture> open;
-    open.Show(bitmap);
+    planetest::OpenList<CPropListPicture> open(bitmap);
     EXPECT_EQ("3.00", open.Value(CPropListPicture::kXId));
     EXPECT_EQ("4.00", open.Value(CPropListPicture::kYId));
 
@@ -261,8 +253,7 @@ TEST(PictureList, LayerTargetDisablesAllAndAPictureAfterItEnablesThemAgain) {
     PictureLayer fx;
     auto* bitmap = fx.Add<CQXObjectBitmap>();
     auto* qxm = fx.Add<CQXObjectQXM>();
-    planetest::OpenList<CPropListPicture> open;
-    open.Show(&fx.layer);
+    planetest::OpenList<CPropListPicture> open(&fx.layer);
     for (DWORD_PTR id = CPropListPicture::kTypeId; id <= CPropListPicture::kBaseYId; ++id)
         EXPECT_FALSE(open.Enabled(id)) << id;
 
@@ -287,8 +278,7 @@ TEST(PictureList, EditChangesOnlyTheShownPicture) {
     auto* shown = fx.Add<CQXObjectBitmap>();
     auto* twin = fx.Add<CQXObjectBitmap>();
     twin->SetRadiusA(1);
-    planetest::OpenList<CPropListPicture> open;
-    open.Show(shown);
+    planetest::OpenList<CPropListPicture> open(shown);
     ClearCallLog();
     const int redraws = open.Redraws();
     ASSERT_TRUE(open.Type(CPropListPicture::kLengthId, "30"));

@@ -45,9 +45,7 @@ void ExpectMixedSelectionDisablesUntilItEnds(MapFixture& map, T* shown, DWORD_PT
     map.Select({shown, map.AddText("文本", "甲", {0, 0})});
     open.Show(shown);
     EXPECT_FALSE(open.Enabled(probeId));
-    map.ClearSelection();
-    map.Select(shown);
-    open.Show(shown);
+    open.ShowAlone(map, shown);
     EXPECT_TRUE(open.Enabled(probeId));
 }
 
@@ -59,9 +57,7 @@ TEST(ColorMarkList, RefusedCoordinatesShowTheStoredValueAndZeroIsAccepted) {
     MapFixture map;
     auto* mark = map.Add<CQXObjectColorMark>("色标");
     mark->MoveAnchor(FLOATPOINT(12.5, 7));
-    map.Select(mark);
-    planetest::OpenList<CPropListColorMark> open;
-    open.Show(mark);
+    planetest::OpenList<CPropListColorMark> open(map, {mark});
     EXPECT_EQ("12.50", open.Value(CPropListColorMark::kXId));
 
     for (const char* refused : {"-1", "abc", "1e400"}) {
@@ -82,9 +78,7 @@ TEST(ColorMarkList, RefusedCoordinatesShowTheStoredValueAndZeroIsAccepted) {
 TEST(ColorMarkList, FontSizeIsStoredInHundredthsAndDecimalsAcceptATypedValue) {
     MapFixture map;
     auto* mark = map.Add<CQXObjectColorMark>("色标");
-    map.Select(mark);
-    planetest::OpenList<CPropListColorMark> open;
-    open.Show(mark);
+    planetest::OpenList<CPropListColorMark> open(map, {mark});
     ASSERT_TRUE(open.Type(CPropListColorMark::kSizeId, "9"));
     EXPECT_FLOAT_EQ(900.0f, FontOf(mark).size);
     open.Type(CPropListColorMark::kSizeId, "1e37");  // ×100 is beyond the font record's float
@@ -104,9 +98,7 @@ TEST(ColorMarkList, MarksShownByDefaultAndStoredUnderTheItemLabels) {
     MapFixture map;
     auto* mark = map.Add<CQXObjectColorMark>("色标");
     mark->GetPropertyManager()->SetBoolProperty("显示最大值色标", 0);
-    map.Select(mark);
-    planetest::OpenList<CPropListColorMark> open;
-    open.Show(mark);
+    planetest::OpenList<CPropListColorMark> open(map, {mark});
     EXPECT_EQ("是", open.Value(CPropListColorMark::kShowMinId));  // no attribute yet
     EXPECT_EQ("否", open.Value(CPropListColorMark::kShowMaxId));
     ASSERT_TRUE(open.Pick(CPropListColorMark::kShowMinId, "否"));
@@ -120,8 +112,7 @@ TEST(ColorMarkList, EditsReachTheShownMarkOnlyAndAMixedSelectionDisablesNothing)
     auto* a = map.Add<CQXObjectColorMark>("色标");
     auto* b = map.Add<CQXObjectColorMark>("色标");
     map.Select({a, b, map.AddText("文本", "甲", {0, 0})});
-    planetest::OpenList<CPropListColorMark> open;
-    open.Show(a);
+    planetest::OpenList<CPropListColorMark> open(a);
     EXPECT_TRUE(open.Enabled(CPropListColorMark::kLengthId));
     ClearCallLog();
     ASSERT_TRUE(open.Type(CPropListColorMark::kLengthId, "4"));
@@ -142,9 +133,7 @@ TEST(FingerList, NameFollowsTheChosenCompassPointOnEverySelectedArrow) {
     auto* a = map.Add<CQXObjectFinger>("指北针");
     auto* b = map.Add<CQXObjectFinger>("指北针");
     auto* other = map.Add<CQXObjectFinger>("指北针2");
-    map.Select({a, b, other});
-    planetest::OpenList<CPropListFinger> open;
-    open.Show(a);
+    planetest::OpenList<CPropListFinger> open(map, {a, b, other});
     EXPECT_EQ("北", open.Value(CPropListFinger::kCompassTextId));
 
     ASSERT_TRUE(open.Pick(CPropListFinger::kCompassId, "南"));
@@ -170,9 +159,7 @@ TEST(FingerList, StylesAreShownOneUpAndHalfFillsKeepTheirOtherWords) {
     left.size = 250;
     finger->SetLeftBrush(left);
     finger->SetStyle(3);
-    map.Select(finger);
-    planetest::OpenList<CPropListFinger> open;
-    open.Show(finger);
+    planetest::OpenList<CPropListFinger> open(map, {finger});
     EXPECT_EQ("风格4", open.Value(CPropListFinger::kStyleId));
     ASSERT_TRUE(open.Pick(CPropListFinger::kStyleId, "风格3"));
     EXPECT_EQ(2, finger->GetStyle());
@@ -189,9 +176,7 @@ TEST(FingerList, StylesAreShownOneUpAndHalfFillsKeepTheirOtherWords) {
 TEST(FingerList, WidthIsTakenAsTypedButASizeMustBeAboveZero) {
     MapFixture map;
     auto* finger = map.Add<CQXObjectFinger>("指北针");
-    map.Select(finger);
-    planetest::OpenList<CPropListFinger> open;
-    open.Show(finger);
+    planetest::OpenList<CPropListFinger> open(map, {finger});
     ASSERT_TRUE(open.Type(CPropListFinger::kPenWidthId, "0.5"));
     EXPECT_FLOAT_EQ(50.0f, PenOf(finger).width);
     ASSERT_TRUE(open.Type(CPropListFinger::kPenWidthId, "abc"));  // not checked: no number is 0
@@ -219,9 +204,7 @@ TEST(LegendList, EntryColourReachesTheShownLegendOnlyFaceAndSizeEveryLegend) {
     MapFixture map;
     auto* a = map.Add<CQXObjectLegend>("图例");
     auto* b = map.Add<CQXObjectLegend>("图例");
-    map.Select({a, b});
-    planetest::OpenList<CPropListLegend> open;
-    open.Show(a);
+    planetest::OpenList<CPropListLegend> open(map, {a, b});
     ASSERT_TRUE(open.Color(CPropListLegend::kEntryColorId, RGB(0, 0, 255)));
     EXPECT_EQ(RGB(0, 0, 255), EntryFontOf(a).color);
     EXPECT_EQ(0u, EntryFontOf(b).color);
@@ -244,9 +227,7 @@ TEST(LegendList, SizesSpacingsAndPenWidthsAreNotCheckedButAnOverflowIsRefused) {
     MapFixture map;
     auto* a = map.Add<CQXObjectLegend>("图例");
     auto* b = map.Add<CQXObjectLegend>("图例");
-    map.Select({a, b});
-    planetest::OpenList<CPropListLegend> open;
-    open.Show(a);
+    planetest::OpenList<CPropListLegend> open(map, {a, b});
     ASSERT_TRUE(open.Type(CPropListLegend::kEntryHeightId, "abc"));  // no number is 0
     EXPECT_EQ(0.0, a->m_dLegendHeight);
     EXPECT_EQ(500.0, b->m_dLegendHeight);
@@ -273,9 +254,7 @@ TEST(LegendList, ColumnCountBelowOneShowsTheStoredCount) {
     auto* a = map.Add<CQXObjectLegend>("图例");
     auto* b = map.Add<CQXObjectLegend>("图例");
     a->SetColCount(2);
-    map.Select({a, b});
-    planetest::OpenList<CPropListLegend> open;
-    open.Show(a);
+    planetest::OpenList<CPropListLegend> open(map, {a, b});
     EXPECT_EQ("2", open.Value(CPropListLegend::kColumnsId));
     open.Type(CPropListLegend::kColumnsId, "0");
     EXPECT_EQ("2", open.Value(CPropListLegend::kColumnsId));
@@ -288,9 +267,7 @@ TEST(LegendList, ColumnCountBelowOneShowsTheStoredCount) {
 TEST(LegendList, TextPositionBelowIsOneAndAnyOtherValueShowsBelow) {
     MapFixture map;
     auto* legend = map.Add<CQXObjectLegend>("图例");
-    map.Select(legend);
-    planetest::OpenList<CPropListLegend> open;
-    open.Show(legend);
+    planetest::OpenList<CPropListLegend> open(map, {legend});
     EXPECT_EQ("右", open.Value(CPropListLegend::kTextPositionId));
     ASSERT_TRUE(open.Pick(CPropListLegend::kTextPositionId, "下"));
     EXPECT_EQ(1, legend->GetFontPosition());
@@ -305,8 +282,7 @@ TEST(LegendList, MixedSelectionKeepsTheValuesShownAndEndsEnabled) {
     auto* legend = map.Add<CQXObjectLegend>("图例");
     legend->SetTitle("图例一");
     planetest::OpenList<CPropListLegend> open;
-    map.Select(legend);
-    open.Show(legend);
+    open.ShowSelected(map, {legend});
     map.Select(map.AddText("文本", "甲", {0, 0}));
     legend->SetTitle("改");
     legend->OnChanged(0);
@@ -325,9 +301,7 @@ TEST(ScaleList, ZeroTickOffTheStartForcesTheLastStyleAndDisablesItsItems) {
     auto* b = map.Add<CQXObjectScale>("比例尺");
     auto* other = map.Add<CQXObjectScale>("比例尺2");
     b->SetStyle(2);
-    map.Select({a, b, other});
-    planetest::OpenList<CPropListScale> open;
-    open.Show(a);
+    planetest::OpenList<CPropListScale> open(map, {a, b, other});
     EXPECT_EQ("是", open.Value(CPropListScale::kZeroFromStartId));
 
     ASSERT_TRUE(open.Pick(CPropListScale::kZeroFromStartId, "否"));
@@ -354,8 +328,7 @@ TEST(ScaleList, RefreshDisablesTheStartItemsAlsoAfterAMixedSelection) {
     auto* scale = map.Add<CQXObjectScale>("比例尺");
     scale->SetZeroFromStart(0);
     ExpectMixedSelectionDisablesUntilItEnds<CPropListScale>(map, scale, CPropListScale::kHeightId);
-    planetest::OpenList<CPropListScale> open;
-    open.Show(scale);
+    planetest::OpenList<CPropListScale> open(scale);
     EXPECT_EQ("否", open.Value(CPropListScale::kZeroFromStartId));
     for (DWORD_PTR id : {CPropListScale::kStyleId, CPropListScale::kUnitId, CPropListScale::kDecimalsId,
                          CPropListScale::kSpacingId, CPropListScale::kCountId})
@@ -366,9 +339,7 @@ TEST(ScaleList, RefreshDisablesTheStartItemsAlsoAfterAMixedSelection) {
 TEST(ScaleList, TheBarsSettersRefuseHeightsCountsAndDecimalsAndNoNumberIsZero) {
     MapFixture map;
     auto* scale = map.Add<CQXObjectScale>("比例尺");
-    map.Select(scale);
-    planetest::OpenList<CPropListScale> open;
-    open.Show(scale);
+    planetest::OpenList<CPropListScale> open(map, {scale});
     for (const char* refused : {"0", "-5", "abc", "1e307"}) {
         open.Type(CPropListScale::kHeightId, refused);
         EXPECT_EQ(200.0, scale->GetHeight()) << refused;
@@ -415,8 +386,7 @@ TEST(ScaleList, SpacingKeptTenfoldIsRefusedBeyondADouble) {
     auto* b = map.Add<CQXObjectScale>("比例尺");
     map.Select(a);
     map.Select(b);
-    planetest::OpenList<CPropListScale> open;
-    open.Show(a);
+    planetest::OpenList<CPropListScale> open(a);
     ASSERT_TRUE(open.Type(CPropListScale::kSpacingId, "2.5"));
     EXPECT_EQ(2.5, a->GetSize());
     EXPECT_EQ(2.5, b->GetSize());
@@ -439,9 +409,7 @@ TEST(ScaleList, EmptyUnitOptionStoresTheEmptyWord) {
     MapFixture map;
     auto* scale = map.Add<CQXObjectScale>("比例尺");
     scale->SetUnitWord("米");
-    map.Select(scale);
-    planetest::OpenList<CPropListScale> open;
-    open.Show(scale);
+    planetest::OpenList<CPropListScale> open(map, {scale});
     EXPECT_EQ("米", open.Value(CPropListScale::kUnitId));
     ASSERT_TRUE(open.grid().PickOption(open.Item(CPropListScale::kUnitId), 0));
     EXPECT_EQ(CString(""), scale->GetUnitWord());
@@ -453,8 +421,7 @@ TEST(ScaleList, FontEditsReachTheShownBarOnlyPenEditsEveryBar) {
     auto* b = map.Add<CQXObjectScale>("比例尺");
     auto* c = map.Add<CQXObjectScale>("比例尺");
     map.Select({a, b, c});
-    planetest::OpenList<CPropListScale> open;
-    open.Show(b);
+    planetest::OpenList<CPropListScale> open(b);
     ClearCallLog();
     ASSERT_TRUE(open.Type(CPropListScale::kFontSizeId, "10"));
     ASSERT_TRUE(open.Color(CPropListScale::kFontColorId, RGB(9, 9, 9)));

@@ -25,9 +25,7 @@ TEST(HostCodes, BorderGridDrawTypeBeyondTheNamedOnesShowsNone) {
     border->SetDrawKilometerGrid(1);
     border->SetGGridDrawType(static_cast<CQXObjectBorder::GridDrawType>(7));
     border->SetKGridDrawType(static_cast<CQXObjectBorder::GridDrawType>(-1));
-    map.Select(border);
-    OpenList<CPropListBorderGrid> open;
-    open.Show(border);
+    OpenList<CPropListBorderGrid> open(map, {border});
     for (DWORD_PTR id : {CPropListBorderGrid::kGLineStyleId, CPropListBorderGrid::kKLineStyleId})
         EXPECT_EQ("无", open.Value(id)) << id;
     for (DWORD_PTR id : {CPropListBorderGrid::kGLinePenId, CPropListBorderGrid::kGCrossLengthId,
@@ -59,8 +57,7 @@ TEST(HostCodes, PieDrawTypeBeyondTheNamedOnesShowsLineChart) {
     pie.SetDataType(2);
     pie.SetDynamicMultiBarDrawType(1, static_cast<kel::plane::DynamicMultiBarDrawType>(5));
     pie.SetDynamicMultiBarDrawType(2, static_cast<kel::plane::DynamicMultiBarDrawType>(-3));
-    OpenList<CPropListPieLayerObj> page;
-    page.Show(layer);
+    OpenList<CPropListPieLayerObj> page(layer);
     EXPECT_EQ("折线图", page.Value(CPropListPieLayerObj::kDrawType1Id));
     EXPECT_EQ("折线图", page.Value(CPropListPieLayerObj::kDrawType2Id));
 }

@@ -17,9 +17,7 @@ TEST(InvalidText, BytesThatAreNotUtf8NeverReachAFaultLinesName) {
     CQXObjectPolyline* other = map.AddPolyline("上盘", {{0, 2}, {1, 2}});
     line->SetName("F1");
     other->SetName("F2");
-    map.Select({line, other});
-    planetest::OpenList<CPropListFaultLine> open;
-    open.Show(line);
+    planetest::OpenList<CPropListFaultLine> open(map, {line, other});
     ASSERT_EQ("F1", open.Value(CPropListFaultLine::kNameId));
 
     EXPECT_FALSE(open.Type(CPropListFaultLine::kNameId, "\xFF\xFE"));  // refused when the edit ends

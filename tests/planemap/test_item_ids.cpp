@@ -108,8 +108,7 @@ template <class List>
 void ExpectUniqueIds(CObject* object, const char* list) {
     SCOPED_TRACE(list);
     ASSERT_NE(nullptr, object);
-    planetest::OpenList<List> open;
-    open.Show(object);
+    planetest::OpenList<List> open(object);
     CBCGPPropList& grid = open.list().GetPropList();
     std::map<DWORD_PTR, std::string> seen;
     int items = 0;

@@ -44,9 +44,7 @@ void ExpectLineWidthKept(parsnip::MapFixture& map, const char* kind, DWORD_PTR i
     QXLOGPEN pen = PenOfWidth(40);
     line->SetLogPen(&pen);
     map.ClearSelection();
-    map.Select(line);
-    OpenList<List> list;
-    list.Show(line);
+    OpenList<List> list(map, {line});
     ExpectCodeReportRefused(list, id, text, "0.40");
 }
 
@@ -73,8 +71,7 @@ TEST(LayerCodeReports, PieLayerDisplayShowsEachStoredNumberInItsOwnFormat) {
     pie.SetPen(outline);
     QXLOGPEN indicator = PenOfWidth(2);
     pie.SetDrawOrgLine(indicator);
-    OpenList<O> page;
-    page.Show(layer);
+    OpenList<O> page(layer);
 
     struct Case {
         DWORD_PTR id;
@@ -98,8 +95,7 @@ TEST(LayerCodeReports, PieLayerDataKeepsItsRecordCount) {
     kel::plane::CPieLayer pie(layer);
     pie.SetShapeType(0);
     pie.SetRecordCount(3);
-    OpenList<D> page;
-    page.Show(layer);
+    OpenList<D> page(layer);
     for (const char* text : {"99", "x"}) ExpectCodeReportRefused(page, D::kCountId, text, "3");
     EXPECT_EQ(3, pie.GetRecordCount());
 }
@@ -115,19 +111,16 @@ TEST(LayerCodeReports, WellLayerPagesShowTheStoredSizesAndDistances) {
     well.SetWellTopPointSize(80);
     well.SetWellTopLineSize(30);
 
-    OpenList<CPropListWellLayerName> name;
-    name.Show(layer);
+    OpenList<CPropListWellLayerName> name(layer);
     ExpectCodeReportRefused(name, CPropListWellLayerName::kSizeId, "-1", "1.50");
     ExpectCodeReportRefused(name, CPropListWellLayerName::kOffsetId, "-2", "2.00");
 
-    OpenList<CPropListWellLayerAbsence> absence;
-    absence.Show(layer);
+    OpenList<CPropListWellLayerAbsence> absence(layer);
     const std::string size = absence.Value(CPropListWellLayerAbsence::kSizeId);
     ExpectCodeReportRefused(absence, CPropListWellLayerAbsence::kSizeId, "-1", size);
     ExpectCodeReportRefused(absence, CPropListWellLayerAbsence::kDistanceId, "-1", "2.50");
 
-    OpenList<CPropListWellLayerSymbol> symbol;
-    symbol.Show(layer);
+    OpenList<CPropListWellLayerSymbol> symbol(layer);
     ExpectCodeReportRefused(symbol, CPropListWellLayerSymbol::kSymbolSizeId, "-1", "1.20");
     ExpectCodeReportRefused(symbol, CPropListWellLayerSymbol::kHeadSizeId, "x-", "0.80");
     ExpectCodeReportRefused(symbol, CPropListWellLayerSymbol::kUpperWidthId, "-1", "0.30");
@@ -142,8 +135,7 @@ TEST(LayerCodeReports, FaultAndStratumMapLinePagesShowTheStoredWidth) {
     CQXLayer* fault = map.AddLayer("断层A", "断层");
     QXLOGPEN up = PenOfWidth(70);
     kel::plane::CFaultLayer(fault).SetUpPen(up);
-    OpenList<CPropListFaultLayerLine> faultPage;
-    faultPage.Show(fault);
+    OpenList<CPropListFaultLayerLine> faultPage(fault);
     ExpectCodeReportRefused(faultPage, CPropListFaultLayerLine::kUpWidthId, "-1", "0.70");
 
     CQXLayer* stratumMap = map.AddLayer("小层", "小层平面图");
@@ -151,8 +143,7 @@ TEST(LayerCodeReports, FaultAndStratumMapLinePagesShowTheStoredWidth) {
     stratumMap->GetPropertyManager()->SetPenProperty("PINCHOUTLINE_PEN", &pinch);
     CQXObjectPolyline* line = map.AddPolyline("砂岩尖灭线", {{0, 0}, {1, 1}}, stratumMap);
     line->SetLogPen(&pinch);
-    OpenList<CPropListStratumMapLayerLine> linePage;
-    linePage.Show(stratumMap);
+    OpenList<CPropListStratumMapLayerLine> linePage(stratumMap);
     ExpectCodeReportRefused(linePage, CPropListStratumMapLayerLine::kPinchOutWidthId, "-1", "0.90");
     EXPECT_EQ(90.0f, planetest::PenOf(line).width);
 }
@@ -172,8 +163,7 @@ TEST(LayerCodeReports, LayerObjectListsWriteNothingForARefusedText) {
     map.ClearSelection();
     map.Select({mark, other});
     {
-        OpenList<CPropListWellAbsence> list;
-        list.Show(mark);
+        OpenList<CPropListWellAbsence> list(mark);
         ExpectCodeReportRefused(list, CPropListWellAbsence::kSizeId, "0", "1.50");
         QXLOGPOINT kept;
         other->GetLogPoint(&kept);
@@ -184,8 +174,7 @@ TEST(LayerCodeReports, LayerObjectListsWriteNothingForARefusedText) {
     map.ClearSelection();
     map.Select(label);
     {
-        OpenList<CPropListWellLabel> list;
-        list.Show(label);
+        OpenList<CPropListWellLabel> list(label);
         const std::string size = list.Value(CPropListWellLabel::kSizeId);
         ExpectCodeReportRefused(list, CPropListWellLabel::kSizeId, "-1", size);
         ExpectCodeReportRefused(list, CPropListWellLabel::kXId, "x", "1.00");

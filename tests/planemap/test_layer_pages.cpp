@@ -66,8 +66,7 @@ struct Refusal {
 // Each refused text writes nothing through the setter, redraws nothing and shows the stored value.
 template <class Page>
 void ExpectRefused(CQXLayer* layer, DWORD_PTR id, const char* setter, std::initializer_list<Refusal> refusals) {
-    OpenList<Page> page;
-    page.Show(layer);
+    OpenList<Page> page(layer);
     const int redraws = page.Redraws();
     parsnip::testing::ClearCallLog();
     for (const Refusal& r : refusals) {
@@ -88,15 +87,13 @@ TEST(LayerName, RenamingAFaultLayerCarriesTheNameToTheLayersRelatedToIt) {
     CQXLayer* ctrl = map.AddLayer("控制线1", "控制线");
     kel::plane::CCtrlLineLayer(ctrl).SetFaultName("断层A");
 
-    OpenList<CPropListFaultLayerData> page;
-    page.Show(fault);
+    OpenList<CPropListFaultLayerData> page(fault);
     EXPECT_EQ("断层A", page.Value(CPropListFaultLayerData::kLayerNameId));
     page.Type(CPropListFaultLayerData::kLayerNameId, "断层B");
     EXPECT_EQ("断层B", NameOf(fault));
     EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CPlaneFunc::UpdateRelateLayerName", fault));
 
-    OpenList<CPropListCtrlLineLayerData> related;
-    related.Show(ctrl);
+    OpenList<CPropListCtrlLineLayerData> related(ctrl);
     EXPECT_EQ("断层B", related.Value(CPropListCtrlLineLayerData::kFaultLayerId));
     CBCGPProp* faults = related.Item(CPropListCtrlLineLayerData::kFaultLayerId);
     ASSERT_EQ(1, faults->GetOptionCount());
@@ -106,8 +103,7 @@ TEST(LayerName, RenamingAFaultLayerCarriesTheNameToTheLayersRelatedToIt) {
 TEST(LayerName, LineAndPointLayersAreRenamedAloneAndOnlyATakenNameRedraws) {
     parsnip::MapFixture map;
     CQXLayer* lines = map.AddLayer("线1", "线");
-    OpenList<CPropListLineLayerData> page;
-    page.Show(lines);
+    OpenList<CPropListLineLayerData> page(lines);
     const int redraws = page.Redraws();
     page.Type(CPropListLineLayerData::kLayerNameId, "线2");
     EXPECT_EQ("线2", NameOf(lines));
@@ -129,8 +125,7 @@ void ExpectNamesRefused(const char* typeName) {
     parsnip::MapFixture map;
     CQXLayer* layer = map.AddLayer("旧名", typeName);
     map.AddLayer("别名", typeName);
-    OpenList<Page> page;
-    page.Show(layer);
+    OpenList<Page> page(layer);
     platform::Responder::Instance().ClearMessageBoxes();
     for (const char* refused : {"", "a|b", "别名", "旧名"})
         planetest::ExpectTypedRefused(page, Page::kLayerNameId, refused, "旧名");
@@ -161,8 +156,7 @@ TEST(LayerName, AnInvalidNameWarnsOnceAndTheOwnOrAnotherLayersNameIsRefusedSilen
     parsnip::MapFixture map;
     CQXLayer* bound = map.AddLayer("边界1", "边界");
     map.AddLayer("边界2", "边界");
-    OpenList<CPropListBoundLayerData> page;
-    page.Show(bound);
+    OpenList<CPropListBoundLayerData> page(bound);
     EXPECT_EQ("当前图层的图层名",
               platform::GridDriver::Info(page.Item(CPropListBoundLayerData::kLayerNameId)).description);
 
@@ -201,8 +195,7 @@ TEST(StratumDataPages, ShowTheStratumTheLayerWasMadeFor) {
     parsnip::MapFixture map;
     CQXLayer* wells = map.AddLayer("井位图层", "井位");
     moraine::testing::SetLayerStratum(wells, 2, "沙二1-1", "一井组");
-    OpenList<CPropListWellLayerData> page;
-    page.Show(wells);
+    OpenList<CPropListWellLayerData> page(wells);
     EXPECT_EQ("井位图层", page.Value(CPropListWellLayerData::kLayerNameId));
     EXPECT_EQ(CWellDataManager::ConvertStratumGradeToStratumType(2).GetString(),
               page.Value(CPropListWellLayerData::kGradeId));
@@ -212,8 +205,7 @@ TEST(StratumDataPages, ShowTheStratumTheLayerWasMadeFor) {
 
     CQXLayer* section = map.AddLayer("剖面图层", "剖面");
     moraine::testing::SetLayerStratum(section, -1, "", "");
-    OpenList<CPropListStratumLayerData> other;
-    other.Show(section);
+    OpenList<CPropListStratumLayerData> other(section);
     EXPECT_EQ("", other.Value(CPropListStratumLayerData::kGradeId));
     other.Type(CPropListStratumLayerData::kLayerNameId, "剖面2");
     EXPECT_EQ("剖面2", NameOf(section));
@@ -243,8 +235,7 @@ TEST(WidthRule, TakesNumbersAboveZeroAndATypedZeroOnly) {
 TEST(BoundLayerBound, PenEditsReachTheLayerAndThePlaneOptions) {
     parsnip::MapFixture map;
     CQXLayer* bound = map.AddLayer("边界", "边界");
-    OpenList<CPropListBoundLayerBound> page;
-    page.Show(bound);
+    OpenList<CPropListBoundLayerBound> page(bound);
     EXPECT_TRUE(page.Type(CPropListBoundLayerBound::kWidthId, "1.5"));
     page.Color(CPropListBoundLayerBound::kColorId, RGB(0, 0, 255));
     QXLOGPEN pen;
@@ -274,8 +265,7 @@ TEST(BoundLayerBound, PenEditsReachTheLayerAndThePlaneOptions) {
 TEST(CtrlLineLayerLine, HiddenLinesGreyThePenAndAnOddVisibleValueShowsNo) {
     parsnip::MapFixture map;
     CQXLayer* ctrl = map.AddLayer("控制线", "控制线");
-    OpenList<CPropListCtrlLineLayerLine> page;
-    page.Show(ctrl);
+    OpenList<CPropListCtrlLineLayerLine> page(ctrl);
     EXPECT_EQ("是", page.Value(CPropListCtrlLineLayerLine::kVisibleId));
     page.Pick(CPropListCtrlLineLayerLine::kVisibleId, "否");
     EXPECT_EQ(0, kel::plane::CCtrlLineLayer(ctrl).GetVisible());
@@ -302,8 +292,7 @@ TEST(LineLayerLine, WidthsDropTrailingZerosOnRefreshButARefusalShowsTwoDecimals)
     kel::plane::CLineLayer(lines).SetPen(pen);
     ExpectRefused<CPropListLineLayerLine>(lines, CPropListLineLayerLine::kWidthId, "kel::plane::CLineLayer::SetPen",
                                           {{"-1", "2.50"}, {"abc", "2.50"}, {"1e38", "2.50"}, {"1e39", "2.50"}});
-    OpenList<CPropListLineLayerLine> page;
-    page.Show(lines);
+    OpenList<CPropListLineLayerLine> page(lines);
     EXPECT_EQ("2.5", page.Value(CPropListLineLayerLine::kWidthId));
     page.Type(CPropListLineLayerLine::kWidthId, "2");
     EXPECT_EQ(200, PenOfLine(lines).width);
@@ -333,8 +322,7 @@ TEST(LineLayerLine, AFillEditReachesEveryLineOfTheLayerAndWritesThePenBack) {
     b->SetLogBrush(&own);
     map.Select(a);  // not only the selected lines
 
-    OpenList<CPropListLineLayerLine> page;
-    page.Show(lines);
+    OpenList<CPropListLineLayerLine> page(lines);
     parsnip::testing::ClearCallLog();
     page.Color(CPropListLineLayerLine::kFillColorId, RGB(10, 20, 30));
     EXPECT_EQ(RGB(10, 20, 30), planetest::BrushOf(a).fillColor);
@@ -467,15 +455,13 @@ TEST(LineLayerLine, AStyleSetGivesEveryLineItsFirstStyleAndAnEmptyLayerStillWrit
     parsnip::MapFixture map;
     CQXLayer* lines = map.AddLayer("线", "线");
     auto* a = map.AddPolyline("河流", {{0, 0}, {1, 1}}, lines);
-    OpenList<CPropListLineLayerLine> page;
-    page.Show(lines);
+    OpenList<CPropListLineLayerLine> page(lines);
     page.Pick(CPropListLineLayerLine::kStyleSetId, "所有样式");
     ASSERT_NE(0u, GetFirstFillStyleID("所有样式"));
     EXPECT_EQ(GetFirstFillStyleID("所有样式"), planetest::BrushOf(a).style);
 
     CQXLayer* empty = map.AddLayer("空线", "线");
-    OpenList<CPropListLineLayerLine> other;
-    other.Show(empty);
+    OpenList<CPropListLineLayerLine> other(empty);
     const int redraws = other.Redraws();
     parsnip::testing::ClearCallLog();
     other.Color(CPropListLineLayerLine::kFillColorId, RGB(1, 1, 1));
@@ -518,8 +504,7 @@ namespace {
 // item alone: another item typed into (other, 0 for none) keeps its text, nothing is redrawn.
 template <class Page>
 void ExpectStoredAfterAccepted(CQXLayer* layer, DWORD_PTR id, DWORD_PTR other, const std::string& stored) {
-    OpenList<Page> page;
-    page.Show(layer);
+    OpenList<Page> page(layer);
     if (other) {
         ASSERT_TRUE(page.Type(other, "0.7"));
     }
@@ -543,7 +528,7 @@ TEST(LayerPageRefusals, ARefusedWidthOrSizeShowsTheStoredValueInTheItemsOwnForma
         void (*expect)(CQXLayer*, DWORD_PTR, DWORD_PTR, const std::string&);
         const char* kind;  // the layer's type name
         DWORD_PTR id, other;
-        const char* stored;
+        const char* stored = "1.50";
     };
     using Bound = CPropListBoundLayerBound;
     using Lines = CPropListLineLayerLine;
@@ -552,32 +537,27 @@ TEST(LayerPageRefusals, ARefusedWidthOrSizeShowsTheStoredValueInTheItemsOwnForma
     using Contour = CPropListContourLayerLine;
     using Wells = CPropListFaciesLayerAppendControlPoint;
     const Case cases[] = {
-        {ExpectStoredAfterAccepted<Bound>, "边界", Bound::kWidthId, 0, "1.50"},
-        {ExpectStoredAfterAccepted<CPropListCtrlLineLayerLine>, "控制线", CPropListCtrlLineLayerLine::kWidthId, 0,
-         "1.50"},
-        {ExpectStoredAfterAccepted<Lines>, "线", Lines::kWidthId, Lines::kCellSizeId, "1.50"},
+        {ExpectStoredAfterAccepted<Bound>, "边界", Bound::kWidthId, 0},
+        {ExpectStoredAfterAccepted<CPropListCtrlLineLayerLine>, "控制线", CPropListCtrlLineLayerLine::kWidthId, 0},
+        {ExpectStoredAfterAccepted<Lines>, "线", Lines::kWidthId, Lines::kCellSizeId},
         // The cell size goes to the layer's lines; a refusal shows the layer brush's, here 0.
         {ExpectStoredAfterAccepted<Lines>, "线", Lines::kCellSizeId, Lines::kWidthId, "0.00"},
-        {ExpectStoredAfterAccepted<Points>, "点", Points::kSymbolSizeId, Points::kFontSizeId, "1.50"},
-        {ExpectStoredAfterAccepted<Points>, "点", Points::kFontSizeId, Points::kSymbolSizeId, "1.50"},
-        {ExpectStoredAfterAccepted<CPropListWellNetLayerLine>, "连通井网", CPropListWellNetLayerLine::kWidthId, 0,
-         "1.50"},
+        {ExpectStoredAfterAccepted<Points>, "点", Points::kSymbolSizeId, Points::kFontSizeId},
+        {ExpectStoredAfterAccepted<Points>, "点", Points::kFontSizeId, Points::kSymbolSizeId},
+        {ExpectStoredAfterAccepted<CPropListWellNetLayerLine>, "连通井网", CPropListWellNetLayerLine::kWidthId, 0},
         // The line settings of the facies, scattered, oil-water, region and sand layers, the virtual
         // wells, the contour line's width and label "大小", the pie display's "大小".
-        {ExpectStoredAfterAccepted<CPropListFaciesLayerLine>, "沉积相线", CPropListFaciesLayerLine::kWidthId, 0,
-         "1.50"},
-        {ExpectStoredAfterAccepted<Wells>, "沉积相线", Wells::kSizeId, 0, "1.50"},
+        {ExpectStoredAfterAccepted<CPropListFaciesLayerLine>, "沉积相线", CPropListFaciesLayerLine::kWidthId, 0},
+        {ExpectStoredAfterAccepted<Wells>, "沉积相线", Wells::kSizeId, 0},
         {ExpectStoredAfterAccepted<CPropListScatteredLayerLine>, "离散属性边界线",
-         CPropListScatteredLayerLine::kWidthId, 0, "1.50"},
-        {ExpectStoredAfterAccepted<CPropListOilWaterLayerLine>, "油水边界", CPropListOilWaterLayerLine::kWidthId, 0,
-         "1.50"},
-        {ExpectStoredAfterAccepted<CPropListRegionLayerLine>, "区域边界", CPropListRegionLayerLine::kWidthId, 0,
-         "1.50"},
-        {ExpectStoredAfterAccepted<Sand>, "砂体", Sand::kWidthId, Sand::kValidWidthId, "1.50"},
-        {ExpectStoredAfterAccepted<Sand>, "砂体", Sand::kValidWidthId, Sand::kWidthId, "1.50"},
-        {ExpectStoredAfterAccepted<Contour>, "等值线", Contour::kWidthId, Contour::kFontSizeId, "1.50"},
-        {ExpectStoredAfterAccepted<Contour>, "等值线", Contour::kFontSizeId, Contour::kWidthId, "1.50"},
-        {ExpectStoredAfterAccepted<CPropListPieLayerObj>, "饼图", CPropListPieLayerObj::kFontSizeId, 0, "1.50"},
+         CPropListScatteredLayerLine::kWidthId, 0},
+        {ExpectStoredAfterAccepted<CPropListOilWaterLayerLine>, "油水边界", CPropListOilWaterLayerLine::kWidthId, 0},
+        {ExpectStoredAfterAccepted<CPropListRegionLayerLine>, "区域边界", CPropListRegionLayerLine::kWidthId, 0},
+        {ExpectStoredAfterAccepted<Sand>, "砂体", Sand::kWidthId, Sand::kValidWidthId},
+        {ExpectStoredAfterAccepted<Sand>, "砂体", Sand::kValidWidthId, Sand::kWidthId},
+        {ExpectStoredAfterAccepted<Contour>, "等值线", Contour::kWidthId, Contour::kFontSizeId},
+        {ExpectStoredAfterAccepted<Contour>, "等值线", Contour::kFontSizeId, Contour::kWidthId},
+        {ExpectStoredAfterAccepted<CPropListPieLayerObj>, "饼图", CPropListPieLayerObj::kFontSizeId, 0},
     };
     parsnip::MapFixture map;
     for (const Case& c : cases) c.expect(map.AddLayer(c.kind, c.kind), c.id, c.other, c.stored);
@@ -598,11 +578,9 @@ TEST(LayerPageRefusals, ACellSizeTakenAfterARefusalKeepsItsNumberFormat) {
         EXPECT_EQ("3.00", page.Value(id)) << id;
         planetest::ExpectCodeReportRefused(page, id, "-2", "3.00");
     };
-    OpenList<CPropListLineLayerLine> linePage;
-    linePage.Show(lines);
+    OpenList<CPropListLineLayerLine> linePage(lines);
     check(linePage, CPropListLineLayerLine::kCellSizeId);
-    OpenList<CPropListStratumMapLayerFill> fillPage;
-    fillPage.Show(stratumMap);
+    OpenList<CPropListStratumMapLayerFill> fillPage(stratumMap);
     for (DWORD_PTR id : {CPropListStratumMapLayerFill::kStoreCellSizeId, CPropListStratumMapLayerFill::kOilCellSizeId})
         check(fillPage, id);
 }
@@ -612,8 +590,7 @@ TEST(LayerPageRefusals, ACellSizeTakenAfterARefusalKeepsItsNumberFormat) {
 TEST(LayerPageRefusals, ARefusedWholeNumberShowsTheStoredNumberAsTheRefreshShowsIt) {
     parsnip::MapFixture map;
     CQXLayer* contour = map.AddLayer("等值线", "等值线");
-    OpenList<CPropListContourLayerLine> page;
-    page.Show(contour);
+    OpenList<CPropListContourLayerLine> page(contour);
     for (DWORD_PTR id : {CPropListContourLayerLine::kIntervalId, CPropListContourLayerLine::kBeginPosId,
                          CPropListContourLayerLine::kDecimalsId}) {
         ASSERT_TRUE(page.Type(id, "07"));
@@ -638,8 +615,7 @@ TEST(LayerPageRefusals, ARefusedWholeNumberShowsTheStoredNumberAsTheRefreshShows
 TEST(LayerPageRefusals, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue) {
     parsnip::MapFixture map;
     CQXLayer* points = map.AddLayer("点", "点");
-    OpenList<CPropListPointLayerPoint> page;
-    page.Show(points);
+    OpenList<CPropListPointLayerPoint> page(points);
     ASSERT_TRUE(page.Type(CPropListPointLayerPoint::kFontSizeId, "1.2"));
     ASSERT_TRUE(page.Type(CPropListPointLayerPoint::kAngleId, "30"));
     const int redraws = page.Redraws();

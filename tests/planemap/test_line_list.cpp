@@ -30,8 +30,7 @@ TEST(LineList, StraightLineShowsItsEndsAndALengthEditMovesTheEnd) {
     LineLayer fx;
     CQXObjectPolyline* line = fx.Add({{0, 0}, {3, 4}});
     fx.layer.SetSelectedObject(line);
-    planetest::OpenList<CPropListLine> open;
-    open.Show(line);
+    planetest::OpenList<CPropListLine> open(line);
     EXPECT_EQ("0.00", open.Value(CPropListLine::kStartXId));
     EXPECT_EQ("4.00", open.Value(CPropListLine::kEndYId));
     EXPECT_EQ("5.00", open.Value(CPropListLine::kLengthId));
@@ -96,8 +95,7 @@ TEST(LineList, PenAndClosedEditsReachEverySelectedLineOfTheType) {
     CQXObjectPolyline* b = fx.Add({{0, 1}, {1, 1}});
     CQXObjectPolyline* other = fx.Add({{0, 2}, {1, 2}}, "断层");
     for (auto* o : {a, b, other}) fx.layer.SetSelectedObject(o);
-    planetest::OpenList<CPropListLine> open;
-    open.Show(a);
+    planetest::OpenList<CPropListLine> open(a);
 
     ASSERT_TRUE(open.Pick(CPropListLine::kClosedId, "是"));
     EXPECT_EQ(1, a->IsClosed());
@@ -119,8 +117,7 @@ TEST(LineList, AzimuthOutsideZeroTo360IsRefusedAndShownAgain) {
     LineLayer fx;
     CQXObjectPolyline* line = fx.Add({{0, 0}, {0, 5}});
     fx.layer.SetSelectedObject(line);
-    planetest::OpenList<CPropListLine> open;
-    open.Show(line);
+    planetest::OpenList<CPropListLine> open(line);
     EXPECT_EQ("0.00", open.Value(CPropListLine::kAzimuthId));
     ASSERT_TRUE(open.Type(CPropListLine::kAzimuthId, "90"));
     FLOATPOINT end;
@@ -162,9 +159,7 @@ TEST(LineList, AzimuthOutsideZeroTo360IsRefusedAndShownAgain) {
     // refused, and the item shows the stored azimuth as before.
     CQXObjectPolyline* dot = fx.Add({{2, 3}, {2, 3}});
     fx.map.ClearSelection();
-    fx.map.Select(dot);
-    planetest::OpenList<CPropListLine> point;
-    point.Show(dot);
+    planetest::OpenList<CPropListLine> point(fx.map, {dot});
     planetest::ExpectCodeReportRefused(point, CPropListLine::kAzimuthId, "7", "0.00");
     planetest::ExpectTypedRefused(point, CPropListLine::kAzimuthId, "7", "0.00");
     EXPECT_EQ(0.0, dot->GetAngle());
@@ -173,8 +168,7 @@ TEST(LineList, AzimuthOutsideZeroTo360IsRefusedAndShownAgain) {
 TEST(LineList, OneEditCallsTheSetterOncePerSelectedLineAndRedrawsOnce) {
     LineLayer fx;
     for (int i = 0; i < 100; ++i) fx.layer.SetSelectedObject(fx.Add({{0, double(i)}, {1, double(i)}}));
-    planetest::OpenList<CPropListLine> open;
-    open.Show(fx.layer.GetObjectG(0));
+    planetest::OpenList<CPropListLine> open(fx.layer.GetObjectG(0));
     parsnip::testing::ClearCallLog();
     const int before = open.Redraws();
     ASSERT_TRUE(open.Type(CPropListLine::kPenColorId - 1, "0.5"));
@@ -189,8 +183,7 @@ TEST(LineList, ANumberRefusedAfterTheItemTookItShowsOnlyThatItemsStoredValue) {
     LineLayer fx;
     CQXObjectPolyline* line = fx.Add({{0, 0}, {3, 4}});
     fx.layer.SetSelectedObject(line);
-    planetest::OpenList<CPropListLine> open;
-    open.Show(line);
+    planetest::OpenList<CPropListLine> open(line);
     ASSERT_TRUE(open.Type(CPropListLine::kPenWidthId, "0.5"));
     ASSERT_TRUE(open.Type(CPropListLine::kStartXId, "1"));  // the end stays at (3, 4)
     const int redraws = open.Redraws();
@@ -229,8 +222,7 @@ void ExpectArrowStylesTakeEveryText(const char* typeName) {
         line->GetEndArrow()->SetArrowType(1);
         fx.layer.SetSelectedObject(line);
     }
-    planetest::OpenList<List> open;
-    open.Show(a);
+    planetest::OpenList<List> open(a);
     struct Case {
         const char* typed;
         int type;

@@ -27,9 +27,7 @@ TEST(NegativeSizes, LinePenWidthsAreRefusedForEverySelectedLine) {
     MapFixture map;
     CQXObjectPolyline* a = map.AddPolyline("线", {{0, 0}, {1, 1}});
     CQXObjectPolyline* b = map.AddPolyline("线", {{2, 2}, {3, 3}});
-    map.Select({a, b});
-    OpenList<CPropListLine> open;
-    open.Show(a);
+    OpenList<CPropListLine> open(map, {a, b});
     ASSERT_TRUE(open.Type(CPropListLine::kPenWidthId, "0.4"));
     ASSERT_TRUE(open.Type(CPropListLine::kPenWidthId, "-1"));
     EXPECT_FLOAT_EQ(40.0f, PenOf(a).width);
@@ -43,9 +41,7 @@ TEST(NegativeSizes, RefusedArrowSizeAndOutlineWidthShowTheStoredValueAgain) {
     MapFixture map;
     CQXObjectPolyline* road = map.AddPolyline("公路", {{0, 0}, {1, 1}});
     road->GetBegArrow()->SetArrowLength(2.5);
-    map.Select(road);
-    OpenList<CPropListLine> lines;
-    lines.Show(road);
+    OpenList<CPropListLine> lines(map, {road});
     EXPECT_EQ("2.50", lines.Value(CPropListLine::kArrowSizeId));
     for (const char* refused : {"nan", "inf", "abc", "0", "-1", "1e400", "-1e308"}) {
         ASSERT_TRUE(lines.Type(CPropListLine::kArrowSizeId, refused)) << refused;
@@ -58,9 +54,7 @@ TEST(NegativeSizes, RefusedArrowSizeAndOutlineWidthShowTheStoredValueAgain) {
     pen.width = 30;
     ellipse->SetLogPen(&pen);
     map.ClearSelection();
-    map.Select(ellipse);
-    OpenList<CPropListEllipse> ellipses;
-    ellipses.Show(ellipse);
+    OpenList<CPropListEllipse> ellipses(map, {ellipse});
     const std::string stored = ellipses.Value(CPropListEllipse::kPenWidthId);
     EXPECT_EQ("0.30", stored);
     for (const char* refused : {"nan", "abc", "0", "-1", "1e39", "-1e308"}) {
@@ -75,9 +69,7 @@ TEST(NegativeSizes, RefusedArrowSizeAndOutlineWidthShowTheStoredValueAgain) {
 TEST(NegativeSizes, ArrowHeightAndRectangleSizes) {
     MapFixture map;
     auto* arrow = map.Add<CQXObjectArrow>("箭头");  // the size items are for one selected arrow
-    map.Select(arrow);
-    OpenList<CPropListArrow> arrows;
-    arrows.Show(arrow);
+    OpenList<CPropListArrow> arrows(map, {arrow});
     ASSERT_TRUE(arrows.Type(CPropListArrow::kHeightId, "3"));
     ASSERT_TRUE(arrows.Type(CPropListArrow::kHeightId, "-3"));
     EXPECT_EQ(3.0, arrow->GetHeight());
@@ -85,9 +77,7 @@ TEST(NegativeSizes, ArrowHeightAndRectangleSizes) {
 
     auto* rect = map.Add<CQXObjectRect>("矩形");
     map.ClearSelection();
-    map.Select(rect);
-    OpenList<CPropListRect> rects;
-    rects.Show(rect);
+    OpenList<CPropListRect> rects(map, {rect});
     ASSERT_TRUE(rects.Type(CPropListRect::kLengthId, "8"));
     ASSERT_TRUE(rects.Type(CPropListRect::kWidthId, "6"));
     ASSERT_TRUE(rects.Type(CPropListRect::kCornerAId, "1"));
@@ -105,9 +95,7 @@ TEST(NegativeSizes, ArrowHeightAndRectangleSizes) {
 TEST(NegativeSizes, LegendEntrySizeAndPictureSize) {
     MapFixture map;
     auto* legend = map.Add<CQXObjectLegend>("图例");
-    map.Select(legend);
-    OpenList<CPropListLegend> legends;
-    legends.Show(legend);
+    OpenList<CPropListLegend> legends(map, {legend});
     ASSERT_TRUE(legends.Type(CPropListLegend::kEntryWidthId, "2"));
     ASSERT_TRUE(legends.Type(CPropListLegend::kEntryWidthId, "-5"));
     ASSERT_TRUE(legends.Type(CPropListLegend::kEntryHeightId, "-5"));
@@ -119,9 +107,7 @@ TEST(NegativeSizes, LegendEntrySizeAndPictureSize) {
     auto* picture = map.Add<CQXObjectBitmap>("图片");
     picture->SetRadiusA(12.5);
     map.ClearSelection();
-    map.Select(picture);
-    OpenList<CPropListPicture> pictures;
-    pictures.Show(picture);
+    OpenList<CPropListPicture> pictures(map, {picture});
     ASSERT_TRUE(pictures.Type(CPropListPicture::kLengthId, "-12.5"));
     EXPECT_EQ(12.5, picture->GetRadiusA());
     EXPECT_EQ("12.50", pictures.Value(CPropListPicture::kLengthId));
@@ -134,8 +120,7 @@ TEST(NegativeSizes, PieBarSizes) {
     pie.SetShapeType(7);
     pie.SetRecordCount(2);
     pie.SetBarWidth(4);
-    OpenList<CPropListPieLayerObj> page;
-    page.Show(layer);
+    OpenList<CPropListPieLayerObj> page(layer);
     const std::string shown = page.Value(CPropListPieLayerObj::kBarWidthId);
     page.Type(CPropListPieLayerObj::kBarWidthId, "-4");
     EXPECT_EQ(4.0, pie.GetBarWidth());

@@ -118,18 +118,14 @@ TEST(LineNumberFaults, PositionPenAndArrowSizeKeepTheStoredValues) {
 TEST(LineNumberFaults, NumbersThatRoundToZeroShowUnsigned) {
     parsnip::MapFixture map;
     CQXObjectPolyline* line = map.AddPolyline("线", {{-0.001, -0.004}, {-0.002, 3}});
-    map.Select(line);
-    planetest::OpenList<CPropListLine> open;
-    open.Show(line);
+    planetest::OpenList<CPropListLine> open(map, {line});
     for (const char* label : {"起始点X坐标", "起始点Y坐标", "终止点X坐标"})
         EXPECT_EQ("0.00", Shown(ByName(open, label))) << label;
 
     CQXObjectText* text = map.AddText("文本", "说明", FLOATPOINT(-0.004, -0.001));
     text->SetAngle(-1e-9);
     map.ClearSelection();
-    map.Select(text);
-    planetest::OpenList<CPropListText> texts;
-    texts.Show(text);
+    planetest::OpenList<CPropListText> texts(map, {text});
     for (const char* label : {planetext::kX, planetext::kY, planetext::kRotation})
         EXPECT_EQ("0.00", Shown(ByName(texts, label))) << label;
 }
@@ -143,8 +139,7 @@ TEST(ListNumberFaults, TextAngleBeyondADoubleIsRefusedAndShownAgain) {
     text.SetAngle(planetext::kPi / 2);
     layer.AddObject(&text);
     layer.SetSelectedObject(&text);
-    planetest::OpenList<CPropListText> open;
-    open.Show(&text);
+    planetest::OpenList<CPropListText> open(&text);
     CBCGPProp* angle = ByName(open, planetext::kRotation);
     TypeInto(open, angle, "1e999");
     EXPECT_DOUBLE_EQ(planetext::kPi / 2, text.GetAngle());
@@ -162,8 +157,7 @@ TEST(ListNumberFaults, PictureFieldsRefuseANumberBeyondADouble) {
     qxm.MoveAnchor(QXPOINT(3, 4));
     layer.AddObject(&qxm);
     layer.SetSelectedObject(&qxm);
-    planetest::OpenList<CPropListPicture> open;
-    open.Show(&qxm);
+    planetest::OpenList<CPropListPicture> open(&qxm);
     for (const char* label : {planetext::kX, planetext::kLength, "显示比例", "插入图片的基点坐标X"}) {
         CBCGPProp* item = ByName(open, label);
         const std::string before = Shown(item);
@@ -185,9 +179,7 @@ TEST(ListNumberFaults, TablePenWidthBeyondTheFloatIsRefused) {
     parsnip::MapFixture map;
     CQXObjectCell* table = map.Add<CQXObjectCell>("表格");
     table->CreateCells(2, 2);
-    map.Select(table);
-    planetest::OpenList<CPropListTable> open;
-    open.Show(table);
+    planetest::OpenList<CPropListTable> open(map, {table});
     CBCGPProp* top = ByName(open, shapetext::kTopBorder);
     ASSERT_NE(nullptr, top);
     ASSERT_TRUE(TypeInto(open, top->GetSubItem(1), "1.5"));
@@ -203,8 +195,7 @@ TEST(ListNumberFaults, GraticuleIntervalTheItemCannotShowIsRefused) {
     CQXObjectBorder* border = map.Add<CQXObjectBorder>("图框");
     map.Select(border);
     border->SetDrawGraticule(1);
-    planetest::OpenList<CPropListBorderGrid> open;
-    open.Show(border);
+    planetest::OpenList<CPropListBorderGrid> open(border);
     CBCGPProp* interval = ByName(open, bordertext::kMeridianInterval);
     ASSERT_TRUE(TypeInto(open, interval, "0:90:0"));  // kept below as typed
     ASSERT_EQ(1.5, border->GetGraticuleIntervalX());
@@ -231,9 +222,7 @@ template <class List, class T>
 void ExpectOverflowingAngleRefused(parsnip::MapFixture& map, T* object, const char* label) {
     object->SetAngle(0.5);
     map.ClearSelection();
-    map.Select(object);
-    planetest::OpenList<List> open;
-    open.Show(object);
+    planetest::OpenList<List> open(map, {object});
     TypeInto(open, ByName(open, label), "1e308");
     EXPECT_EQ(0.5, object->GetAngle()) << label;
     ASSERT_TRUE(TypeInto(open, ByName(open, label), "180")) << label;

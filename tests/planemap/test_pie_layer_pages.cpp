@@ -50,8 +50,7 @@ int CallIndex(const std::string& operation) {
 
 TEST(PieLayerDisplay, SizeRowsFollowTheShapeFromTheFirstRefreshOn) {
     PieWorld w(1, 4);
-    OpenList<O> page;
-    page.Show(w.layer);
+    OpenList<O> page(w.layer);
     EXPECT_EQ((std::vector<std::string>{"上半圆半径", "下半圆半径"}), SubItemNames(page.Item(O::kSizeGroupId)));
 
     w.pie.SetShapeType(7);
@@ -69,8 +68,7 @@ TEST(PieLayerDisplay, SizeRowsFollowTheShapeFromTheFirstRefreshOn) {
 TEST(PieLayerDisplay, LabelTextsDependOnTheShape) {
     PieWorld w(5, 3);
     w.pie.SetTextShowStyle(1, 4);
-    OpenList<O> page;
-    page.Show(w.layer);
+    OpenList<O> page(w.layer);
     EXPECT_EQ((std::vector<std::string>{"内容1", "内容2", "内容3", "字体", "大小", "颜色", "小数位数", "位置"}),
               SubItemNames(page.Item(O::kTextGroupId)));
     EXPECT_EQ("不显示", page.Value(O::kFirstContentId));
@@ -92,8 +90,7 @@ TEST(PieLayerDisplay, TheScaleCountsOnlyForProportionalPies) {
     PieWorld w(0, 3);
     auto* axes = w.map.Add<CQXObjectCoordinate>("坐标系", w.layer);
     axes->SetAxisXFactor(4);
-    OpenList<O> page;
-    page.Show(w.layer);
+    OpenList<O> page(w.layer);
     EXPECT_EQ("比例", page.Value(O::kRadiusModeId));
     EXPECT_TRUE(page.Enabled(O::kScaleDrawId));
     EXPECT_TRUE(page.Enabled(O::kScaleFactorId));
@@ -107,8 +104,7 @@ TEST(PieLayerDisplay, TheScaleCountsOnlyForProportionalPies) {
     // A layer without a coordinate system has nothing to take the factor; the edit still ends
     // with the redraw.
     PieWorld bare(0, 3);
-    OpenList<O> other;
-    other.Show(bare.layer);
+    OpenList<O> other(bare.layer);
     const int redraws = other.Redraws();
     ASSERT_TRUE(other.Type(O::kScaleFactorId, "-0.001"));
     EXPECT_EQ("0", other.Value(O::kScaleFactorId));
@@ -129,8 +125,7 @@ TEST(PieLayerDisplay, OffsetsTakeNegativesAndTheBottomLineIsForcedOffForNonBars)
     PieWorld w(0, 3);
     w.pie.SetDrawBotLine(1);
     w.pie.SetDrawOrgLine(1);
-    OpenList<O> page;
-    page.Show(w.layer);
+    OpenList<O> page(w.layer);
     EXPECT_EQ(0, w.pie.GetDrawBotLine());
     EXPECT_FALSE(page.Enabled(O::kBottomDrawId));
     const uint64_t stamp = w.layer->GetTimeStamp();
@@ -150,8 +145,7 @@ TEST(PieLayerDisplay, OffsetsTakeNegativesAndTheBottomLineIsForcedOffForNonBars)
 
 TEST(PieLayerDisplay, PropertyPlacesStopAtTheLastPropertyALayerShows) {
     PieWorld w(1, 35);
-    OpenList<O> page;
-    page.Show(w.layer);
+    OpenList<O> page(w.layer);
     CBCGPProp* places = page.Item(O::kDataPosGroupId);
     ASSERT_EQ(29, places->GetSubItemsCount());
     // The place of the 29th property shares its item data with a dynamic chart's draw type.
@@ -163,8 +157,7 @@ TEST(PieLayerDisplay, PropertyPlacesStopAtTheLastPropertyALayerShows) {
 TEST(PieLayerDisplay, DynamicBarsShowTheirPointAndDrawTypes) {
     PieWorld w(2, 2);
     w.pie.SetDataType(2);
-    OpenList<O> page;
-    page.Show(w.layer);
+    OpenList<O> page(w.layer);
     EXPECT_TRUE(page.Enabled(O::kPointStyleId));
     EXPECT_EQ("属性显示样式", std::string(page.Item(O::kDataPosGroupId)->GetName().GetString()));
     ASSERT_TRUE(page.Pick(O::kDrawType2Id, "折线图"));
@@ -176,8 +169,7 @@ TEST(PieLayerDisplay, DynamicBarsShowTheirPointAndDrawTypes) {
         w.pie.GetDynamicMultiBarPoint(point);
         point.size = stored;
         w.pie.SetDynamicMultiBarPoint(point);
-        OpenList<O> shown;
-        shown.Show(w.layer);
+        OpenList<O> shown(w.layer);
         ASSERT_TRUE(shown.Color(O::kPointBorderColorId, RGB(255, 0, 0)));
         w.pie.GetDynamicMultiBarPoint(point);
         EXPECT_FLOAT_EQ(stored, point.size);
@@ -207,8 +199,7 @@ TEST(PieLayerData, RowsFollowTheRecordCountAndTheLastControlRowIsFixed) {
 
 TEST(PieLayerData, ShapesAndCountsBeyondTheListsAreShownSafely) {
     PieWorld w(9, 35);
-    OpenList<D> page;
-    page.Show(w.layer);
+    OpenList<D> page(w.layer);
     EXPECT_EQ("", page.Value(D::kShapeId));
     EXPECT_EQ(29, page.Item(D::kColorGroupId)->GetSubItemsCount());
     EXPECT_EQ(RGB(0, 255, 255), D::DefaultColor(28));
@@ -224,8 +215,7 @@ TEST(PieLayerData, DatesOutOfOrderArePutBack) {
         // Picked through the date control: a begin of 2099-06-01 after the end, an end of
         // 1900-06-01 before the begin, write nothing, not even the real-time flag, and each item
         // shows its stored date.
-        OpenList<D> page;
-        page.Show(w.layer);
+        OpenList<D> page(w.layer);
         auto* begin = dynamic_cast<CBCGPDateTimeProp*>(page.Item(D::kDateBeginId));
         auto* end = dynamic_cast<CBCGPDateTimeProp*>(page.Item(D::kDateEndId));
         ASSERT_TRUE(begin && end);
@@ -246,8 +236,7 @@ TEST(PieLayerData, DatesOutOfOrderArePutBack) {
     }
     w.pie.SetDateBegin(COleDateTime(2024, 1, 1, 0, 0, 0));
     w.pie.SetDateEnd(COleDateTime(2024, 12, 31, 0, 0, 0));
-    OpenList<D> page;
-    page.Show(w.layer);
+    OpenList<D> page(w.layer);
     EXPECT_FALSE(page.Enabled(D::kCountId));
     EXPECT_FALSE(page.Enabled(D::kShapeId));
     auto* begin = dynamic_cast<CBCGPDateTimeProp*>(page.Item(D::kDateBeginId));
@@ -277,8 +266,7 @@ TEST(PieLayerData, DatesOutOfOrderArePutBack) {
 
 TEST(PieLayerData, ARecolouredControlPointBlendsTheRowsBetween) {
     PieWorld w(0, 3);
-    OpenList<D> page;
-    page.Show(w.layer);
+    OpenList<D> page(w.layer);
     ASSERT_TRUE(page.Color(D::kFirstColorId, RGB(0, 0, 0)));
     ASSERT_TRUE(page.Color(D::kFirstColorId + 2, RGB(255, 0, 0)));
     EXPECT_EQ(RGB(127, 0, 0), w.pie.GetColor(1));
@@ -294,8 +282,7 @@ TEST(PieLayerData, ANewSourceDeletesTheObjectsAndResetsTheLayerBeforeItIsStored)
     PieWorld w(1, 3);
     w.pie.SetTableName("小层数据表");
     w.map.Add<CQXObjectPie>("饼图", w.layer);
-    OpenList<D> page;
-    page.Show(w.layer);
+    OpenList<D> page(w.layer);
     parsnip::testing::ClearCallLog();
     ASSERT_TRUE(page.Pick(D::kSourceId, "散点数据"));
     const int deleted = CallIndex("CQXLayer::DeleteAllObject");
@@ -333,15 +320,13 @@ TEST(PieLayerData, WellDataNeedAWellLayerAndAPageWithoutLayerWritesNothing) {
 
 TEST(PieLayerData, TheFirstRefreshEnablesTheItemsItShowsForTheLayersOwnSource) {
     PieWorld w(0, 5);  // five properties: the page is built again
-    OpenList<D> page;
-    page.Show(w.layer);
+    OpenList<D> page(w.layer);
     EXPECT_FALSE(page.Enabled(D::kTableId));  // well data, no well layer on the map
     EXPECT_FALSE(page.Enabled(D::kStratumId));
 
     PieWorld scattered(0, 5);
     scattered.pie.SetDataType(1);
-    OpenList<D> other;
-    other.Show(scattered.layer);
+    OpenList<D> other(scattered.layer);
     EXPECT_EQ("散点数据", other.Value(D::kSourceId));
     EXPECT_TRUE(other.Enabled(D::kTableId));
     EXPECT_FALSE(other.Enabled(D::kStratumId));
@@ -350,8 +335,7 @@ TEST(PieLayerData, TheFirstRefreshEnablesTheItemsItShowsForTheLayersOwnSource) {
 TEST(PieLayerData, DynamicPiesShowTheDatesOfTheirShape) {
     PieWorld w(1, 3);
     w.pie.SetDataType(2);
-    OpenList<D> page;
-    page.Show(w.layer);
+    OpenList<D> page(w.layer);
     EXPECT_EQ((std::vector<std::string>{"日期1", "日期2"}), SubItemNames(page.Item(D::kDateGroupId)));
     ASSERT_TRUE(page.Pick(D::kShapeId, "饼状图(整圆)"));
     EXPECT_EQ(0, w.pie.GetShapeType());
@@ -364,8 +348,7 @@ TEST(PieLayerDisplay, AFixedRadiusClearsTheSelectionAndGreysTheScale) {
     PieWorld w(0, 3);
     auto* symbol = w.map.Add<CQXObjectPie>("饼图", w.layer);
     w.map.Select(symbol);
-    OpenList<O> page;
-    page.Show(w.layer);
+    OpenList<O> page(w.layer);
     ASSERT_TRUE(page.Pick(O::kRadiusModeId, "固定"));
     EXPECT_EQ(1, w.pie.GetFixRadius());
     EXPECT_EQ(0, w.layer->GetSelectedObjectCount());

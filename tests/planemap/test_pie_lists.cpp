@@ -52,9 +52,7 @@ QXLOGFONT FontOfPie(CQXObjectPie* pie) {
 TEST(PieList, SizeItemsFollowTheShapeAndTheBarCountOffersOneLessThanTheRecords) {
     parsnip::MapFixture map;
     CQXObjectPie* pie = AddPie(map, 7, 4);
-    map.Select(pie);
-    OpenList<P> list;
-    list.Show(pie);
+    OpenList<P> list(map, {pie});
     EXPECT_EQ((std::vector<std::string>{"条数", "半径", "列宽", "高度", "间隔", "拱高"}),
               SubItemNames(list.Item(P::kSizeGroupId)));
     EXPECT_EQ((std::vector<std::string>{"1", "2", "3"}), Options(list.Item(P::kBarCountId)));
@@ -63,8 +61,7 @@ TEST(PieList, SizeItemsFollowTheShapeAndTheBarCountOffersOneLessThanTheRecords) 
     // One record: no bar count to offer. A half pie shows two radii, the lower one the radius.
     CQXObjectPie* half = AddPie(map, 1, 1);
     half->SetRadius(12.5);
-    map.Select(half);
-    list.Show(half);
+    list.ShowSelected(map, {half});
     EXPECT_EQ((std::vector<std::string>{"上半圆半径", "下半圆半径"}), SubItemNames(list.Item(P::kSizeGroupId)));
     EXPECT_EQ("12.50", list.Value(P::kDownRadiusId));
 }
@@ -72,9 +69,7 @@ TEST(PieList, SizeItemsFollowTheShapeAndTheBarCountOffersOneLessThanTheRecords) 
 TEST(PieList, AShapeOutsideTheListShowsNoNameAndNoSizes) {
     parsnip::MapFixture map;
     CQXObjectPie* pie = AddPie(map, 9);
-    map.Select(pie);
-    OpenList<P> list;
-    list.Show(pie);
+    OpenList<P> list(map, {pie});
     EXPECT_EQ("", list.Value(P::kShapeId));
     EXPECT_EQ(0, list.Item(P::kSizeGroupId)->GetSubItemsCount());
 }
@@ -83,9 +78,7 @@ TEST(PieList, OnlyTheBarsDrawABottomLineAndTheRefreshSwitchesTheShownSymbolsOff)
     parsnip::MapFixture map;
     CQXObjectPie* bar = AddPie(map, 4);
     bar->SetDrawBotLine(1);
-    map.Select(bar);
-    OpenList<P> list;
-    list.Show(bar);
+    OpenList<P> list(map, {bar});
     EXPECT_EQ("是", list.Value(P::kBottomDrawId));
     EXPECT_TRUE(list.Enabled(P::kBottomDrawId));
     EXPECT_TRUE(list.Enabled(P::kBottomLengthId));
@@ -94,8 +87,7 @@ TEST(PieList, OnlyTheBarsDrawABottomLineAndTheRefreshSwitchesTheShownSymbolsOff)
     CQXObjectPie* other = AddPie(map, 6);
     state->SetDrawBotLine(1);
     other->SetDrawBotLine(1);
-    map.Select({state, other});
-    list.Show(state);
+    list.ShowSelected(map, {state, other});
     EXPECT_EQ("否", list.Value(P::kBottomDrawId));
     EXPECT_FALSE(list.Enabled(P::kBottomDrawId));
     EXPECT_FALSE(list.Enabled(P::kBottomColorId));
@@ -120,9 +112,7 @@ TEST(PieList, AFontEditGivesEverySelectedPieOfTheTypeTheWholeFontButNoTextTypedL
     QXLOGFONT textFont;
     textFont.size = 111;
     text->SetLogFont(&textFont);
-    map.Select({shown, text, second, third});
-    OpenList<P> list;
-    list.Show(shown);
+    OpenList<P> list(map, {shown, text, second, third});
     ASSERT_TRUE(list.Color(P::kFontColorId, RGB(0, 0, 255)));
     for (CQXObjectPie* pie : {shown, second, third}) {
         EXPECT_EQ(RGB(0, 0, 255), FontOfPie(pie).color);
@@ -143,9 +133,7 @@ TEST(PieList, PenWidthsStayInMillimetresAndOffsetsAndSizesTakeTheirNumbers) {
     pie->SetRadius(8);
     pie->SetXMove(4);
     pie->SetDrawOrgLine(1);
-    map.Select(pie);
-    OpenList<P> list;
-    list.Show(pie);
+    OpenList<P> list(map, {pie});
 
     list.Type(P::kPenWidthId, "0.7");
     QXLOGPEN pen;
@@ -173,9 +161,7 @@ TEST(PieList, ARefusedNumberWritesNothingAndShowsTheStoredValue) {
     pie->SetFont(font);
     pie->SetRadius(8);
     pie->SetXMove(4);
-    map.Select({pie, other});
-    OpenList<P> list;
-    list.Show(pie);
+    OpenList<P> list(map, {pie, other});
     const int redraws = list.Redraws();
     parsnip::testing::ClearCallLog();
 
@@ -207,9 +193,7 @@ TEST(PieList, ARefusedTextReshowsOnlyItsItemAndTheSizeItemStaysAlive) {
     parsnip::MapFixture map;
     CQXObjectPie* pie = AddPie(map, 0);
     pie->SetRadius(8);
-    map.Select(pie);
-    OpenList<P> list;
-    list.Show(pie);
+    OpenList<P> list(map, {pie});
     ASSERT_TRUE(list.Type(P::kFontSizeId, "3"));
     ASSERT_TRUE(list.Type(P::kRadiusId, "6"));
     EXPECT_EQ("6", list.Value(P::kRadiusId));
@@ -252,9 +236,7 @@ TEST(PieList, AColourPickedInAGroupKeepsTheStoredSizeAndWidth) {
     indicator.width = 99.96f;
     pie->SetDrawOrgLine(indicator);
     pie->SetDrawOrgLine(1);
-    map.Select(pie);
-    OpenList<P> list;
-    list.Show(pie);
+    OpenList<P> list(map, {pie});
     ASSERT_TRUE(list.Color(P::kFontColorId, RGB(255, 0, 0)));
     EXPECT_EQ(RGB(255, 0, 0), FontOfPie(pie).color);
     EXPECT_FLOAT_EQ(-100.0f, FontOfPie(pie).size);
@@ -291,9 +273,7 @@ CQXObjectCoordinate* AddAxes(parsnip::MapFixture& map) {
 TEST(CoordinateList, RangesDivisionsAndCountsPassTheirTests) {
     parsnip::MapFixture map;
     CQXObjectCoordinate* axes = AddAxes(map);
-    map.Select(axes);
-    OpenList<C> list;
-    list.Show(axes);
+    OpenList<C> list(map, {axes});
     EXPECT_EQ("100.00", list.Value(C::kWidthId));
 
     list.Type(C::kXMinId, "80");  // leaves exactly one division: the minimum needs more
@@ -329,9 +309,7 @@ TEST(CoordinateList, RangesDivisionsAndCountsPassTheirTests) {
 TEST(CoordinateList, OriginsAreDigitsOnlyAndSizesAreKeptInHundredths) {
     parsnip::MapFixture map;
     CQXObjectCoordinate* axes = AddAxes(map);
-    map.Select(axes);
-    OpenList<C> list;
-    list.Show(axes);
+    OpenList<C> list(map, {axes});
     EXPECT_EQ("5.00", list.Value(C::kOriginXId));
     list.Type(C::kOriginXId, "-3");
     EXPECT_DOUBLE_EQ(5, axes->GetOrigin().x);
@@ -362,9 +340,7 @@ TEST(CoordinateList, OriginsAreDigitsOnlyAndSizesAreKeptInHundredths) {
 TEST(CoordinateList, HiddenLabelsGreyTheirItemsButNotTheirSwitch) {
     parsnip::MapFixture map;
     CQXObjectCoordinate* axes = AddAxes(map);
-    map.Select(axes);
-    OpenList<C> list;
-    list.Show(axes);
+    OpenList<C> list(map, {axes});
     ASSERT_TRUE(list.Pick(C::kYLabelShowId, "否"));
     EXPECT_EQ(0, axes->m_nYLabelShow);
     EXPECT_TRUE(list.Enabled(C::kYLabelShowId));
@@ -381,9 +357,7 @@ TEST(CoordinateList, HiddenLabelsGreyTheirItemsButNotTheirSwitch) {
 TEST(CoordinateList, ATextRefusedAfterTheItemTookItWritesAndMarksNothing) {
     parsnip::MapFixture map;
     CQXObjectCoordinate* axes = AddAxes(map);
-    map.Select(axes);
-    OpenList<C> list;
-    list.Show(axes);
+    OpenList<C> list(map, {axes});
     planetest::ExpectCodeReportRefused(list, C::kXMinId, "90", "0.00");  // leaves no division
     planetest::ExpectCodeReportRefused(list, C::kHeightId, "-5", "50.00");
     planetest::ExpectCodeReportRefused(list, C::kTickLengthId, "0", "3");
@@ -402,9 +376,7 @@ TEST(CoordinateList, AnObjectWithoutHeightTakesNoEdit) {
     parsnip::MapFixture map;
     CQXObjectCoordinate* axes = AddAxes(map);
     axes->m_dHeight = 0;
-    map.Select(axes);
-    OpenList<C> list;
-    list.Show(axes);
+    OpenList<C> list(map, {axes});
     list.Type(C::kXNameId, "孔隙度");
     EXPECT_EQ("", std::string(axes->m_strXName.GetString()));
     EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObject::UpdateAfterEdit", axes));

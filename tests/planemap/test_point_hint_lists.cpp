@@ -18,14 +18,9 @@
 namespace {
 
 using planetest::PenOf;
+using planetest::PointOf;
 
 using parsnip::testing::CountCalls;
-
-QXLOGPOINT StyleOf(CQXObjectPoint* point) {
-    QXLOGPOINT style;
-    point->GetLogPoint(&style);
-    return style;
-}
 
 CQXObjectPoint* AddPoint(parsnip::MapFixture& map, double x, double y, float size, const char* type = "井点") {
     CQXObjectPoint* point = map.Add<CQXObjectPoint>(type);
@@ -73,9 +68,7 @@ TEST(PointList, SeveralPointsEmptyTheOneObjectValuesAndDisableOnlyTheCoordinates
     parsnip::MapFixture map;
     CQXObjectPoint* a = AddPoint(map, 1, 2, 250);
     CQXObjectPoint* b = AddPoint(map, 3, 4, 100);
-    map.Select(a);
-    planetest::OpenList<CPropListPoint> open;
-    open.Show(a);
+    planetest::OpenList<CPropListPoint> open(map, {a});
     map.Select(b);
     open.Show(a);
     for (DWORD_PTR id : {CPropListPoint::kXId, CPropListPoint::kYId, CPropListPoint::kSizeId})
@@ -91,8 +84,8 @@ TEST(PointList, SeveralPointsEmptyTheOneObjectValuesAndDisableOnlyTheCoordinates
     EXPECT_TRUE(open.Enabled(CPropListPoint::kInnerColorId));
 
     ASSERT_TRUE(open.Type(CPropListPoint::kSizeId, "3"));
-    EXPECT_FLOAT_EQ(300.0f, StyleOf(a).size);
-    EXPECT_FLOAT_EQ(300.0f, StyleOf(b).size);
+    EXPECT_FLOAT_EQ(300.0f, PointOf(a).size);
+    EXPECT_FLOAT_EQ(300.0f, PointOf(b).size);
 }
 
 // A mixed selection disables everything; a uniform one afterwards must give the items back.
@@ -100,15 +93,11 @@ TEST(PointList, UniformSelectionAfterAMixedOneEnablesTheItemsAgain) {
     parsnip::MapFixture map;
     CQXObjectPoint* point = AddPoint(map, 1, 2, 100);
     CQXObjectText* text = map.AddText("文本", "说明", FLOATPOINT(0, 0));
-    map.Select({point, text});
-    planetest::OpenList<CPropListPoint> open;
-    open.Show(point);
+    planetest::OpenList<CPropListPoint> open(map, {point, text});
     EXPECT_FALSE(open.Enabled(CPropListPoint::kXId));
     EXPECT_FALSE(open.Enabled(CPropListPoint::kInnerColorId));
 
-    map.ClearSelection();
-    map.Select(point);
-    open.Show(point);
+    open.ShowAlone(map, point);
     for (DWORD_PTR id : {CPropListPoint::kXId, CPropListPoint::kYId, CPropListPoint::kStyleId, CPropListPoint::kSizeId,
                          CPropListPoint::kBorderColorId, CPropListPoint::kInnerColorId})
         EXPECT_TRUE(open.Enabled(id)) << id;
@@ -118,9 +107,7 @@ TEST(PointList, UniformSelectionAfterAMixedOneEnablesTheItemsAgain) {
 TEST(PointList, CoordinateEditMovesTheShownPointOnlyAndRefusesNonNumbers) {
     parsnip::MapFixture map;
     CQXObjectPoint* point = AddPoint(map, 1, 2, 100);
-    map.Select(point);
-    planetest::OpenList<CPropListPoint> open;
-    open.Show(point);
+    planetest::OpenList<CPropListPoint> open(map, {point});
     ASSERT_TRUE(open.Type(CPropListPoint::kYId, "-7.5"));
     QXPOINT p;
     point->GetAnchor(&p);
@@ -149,19 +136,17 @@ TEST(PointList, SizeZeroIsStoredAndARefusedSizeShowsTheStoredSizeWithTwoDecimals
     parsnip::MapFixture map;
     CQXObjectPoint* point = AddPoint(map, 0, 0, 250);
     CQXObjectPoint* other = AddPoint(map, 1, 0, 700);
-    map.Select(point);
-    planetest::OpenList<CPropListPoint> open;
-    open.Show(point);
+    planetest::OpenList<CPropListPoint> open(map, {point});
     ASSERT_TRUE(open.Type(CPropListPoint::kSizeId, "0"));
-    EXPECT_FLOAT_EQ(0.0f, StyleOf(point).size);
+    EXPECT_FLOAT_EQ(0.0f, PointOf(point).size);
     ASSERT_TRUE(open.Type(CPropListPoint::kSizeId, "3x"));
-    EXPECT_FLOAT_EQ(300.0f, StyleOf(point).size);
+    EXPECT_FLOAT_EQ(300.0f, PointOf(point).size);
     const int redraws = open.Redraws();
     for (const char* refused : {"x", "-2", "abc", "-0.5", "1e39", "1e999"}) {
         parsnip::testing::ClearCallLog();
         open.Type(CPropListPoint::kSizeId, refused);
         EXPECT_EQ("3.00", open.Value(CPropListPoint::kSizeId)) << refused;
-        EXPECT_FLOAT_EQ(300.0f, StyleOf(point).size) << refused;
+        EXPECT_FLOAT_EQ(300.0f, PointOf(point).size) << refused;
         EXPECT_EQ(0, CountCalls("CQXObjectPoint::SetLogPoint")) << refused;
         EXPECT_EQ(0, CountCalls("CQXObject::OnChanged")) << refused;
     }
@@ -173,20 +158,18 @@ TEST(PointList, SizeZeroIsStoredAndARefusedSizeShowsTheStoredSizeWithTwoDecimals
     ASSERT_EQ("", open.Value(CPropListPoint::kSizeId));
     open.Type(CPropListPoint::kSizeId, "-1");
     EXPECT_EQ("3.00", open.Value(CPropListPoint::kSizeId));
-    EXPECT_FLOAT_EQ(700.0f, StyleOf(other).size);
+    EXPECT_FLOAT_EQ(700.0f, PointOf(other).size);
 
     // A size with more digits than shown stays as typed when a colour or a style is picked in its
     // group: the pick never writes the size back from its rounded text.
-    map.ClearSelection();
-    map.Select(point);
-    open.Show(point);
+    open.ShowAlone(map, point);
     ASSERT_TRUE(open.Type(CPropListPoint::kSizeId, "2.4996"));
     open.Show(point);
     ASSERT_EQ("2.50", open.Value(CPropListPoint::kSizeId));
     ASSERT_TRUE(open.Color(CPropListPoint::kBorderColorId, RGB(0, 0, 200)));
     ASSERT_TRUE(open.PickEntry(CPropListPoint::kStyleId, 2));
-    EXPECT_EQ(RGB(0, 0, 200), StyleOf(point).borderColor);
-    EXPECT_FLOAT_EQ(249.96f, StyleOf(point).size);
+    EXPECT_EQ(RGB(0, 0, 200), PointOf(point).borderColor);
+    EXPECT_FLOAT_EQ(249.96f, PointOf(point).size);
 }
 
 TEST(PointList, InnerColourReachesEveryPointOfTheTypeEachNotifiedOnce) {
@@ -195,19 +178,17 @@ TEST(PointList, InnerColourReachesEveryPointOfTheTypeEachNotifiedOnce) {
     CQXObjectPoint* b = AddPoint(map, 1, 0, 200);
     CQXObjectPoint* c = AddPoint(map, 2, 0, 300);
     CQXObjectPoint* other = AddPoint(map, 3, 0, 100, "控制点");
-    map.Select({a, b, c, other});
-    planetest::OpenList<CPropListPoint> open;
-    open.Show(a);
+    planetest::OpenList<CPropListPoint> open(map, {a, b, c, other});
     parsnip::testing::ClearCallLog();
     const int before = open.Redraws();
     ASSERT_TRUE(open.Color(CPropListPoint::kInnerColorId, RGB(200, 0, 0)));
     for (CQXObjectPoint* p : {a, b, c}) {
-        EXPECT_EQ(RGB(200, 0, 0), StyleOf(p).innerColor);
+        EXPECT_EQ(RGB(200, 0, 0), PointOf(p).innerColor);
         EXPECT_EQ(1, CountCalls("CQXObject::OnChanged", p));
     }
     // Each keeps the shown point's whole style: the size comes along.
-    EXPECT_FLOAT_EQ(100.0f, StyleOf(c).size);
-    EXPECT_EQ(RGB(1, 2, 3), StyleOf(other).innerColor);
+    EXPECT_FLOAT_EQ(100.0f, PointOf(c).size);
+    EXPECT_EQ(RGB(1, 2, 3), PointOf(other).innerColor);
     EXPECT_EQ(0, CountCalls("CQXObject::OnChanged", other));
     EXPECT_EQ(before + 1, open.Redraws());
 }
@@ -237,9 +218,7 @@ TEST(HintList, WidthEditWritesTheShownHintsWholePenAndLettersGiveZero) {
     parsnip::MapFixture map;
     CQXObjectHint* a = AddHint(map, RGB(10, 0, 0));
     CQXObjectHint* b = AddHint(map, RGB(0, 20, 0));
-    map.Select({a, b});
-    planetest::OpenList<CPropListHint> open;
-    open.Show(a);
+    planetest::OpenList<CPropListHint> open(map, {a, b});
     ASSERT_TRUE(open.Type(CPropListHint::kPenWidthId, "1.5"));
     for (CQXObjectHint* h : {a, b}) {
         EXPECT_FLOAT_EQ(150.0f, PenOf(h).width);
@@ -268,8 +247,7 @@ TEST(HintList, SeveralHintsDisableTheTextAndLeaveTheFillAlone) {
     EXPECT_FALSE(open.Enabled(kPlaneFillColorId));
 
     map.ClearSelection();
-    map.Select({a, b});
-    open.Show(a);
+    open.ShowSelected(map, {a, b});
     EXPECT_FALSE(open.Enabled(CPropListHint::kTextId));
     EXPECT_EQ("所有样式", open.Value(kPlaneFillStyleSetId));  // not refreshed for several hints
     for (DWORD_PTR id :
@@ -277,9 +255,7 @@ TEST(HintList, SeveralHintsDisableTheTextAndLeaveTheFillAlone) {
                                           CPropListHint::kFontSizeId, CPropListHint::kHAlignId})
         EXPECT_TRUE(open.Enabled(id)) << id;
 
-    map.ClearSelection();
-    map.Select(a);
-    open.Show(a);
+    open.ShowAlone(map, a);
     EXPECT_TRUE(open.Enabled(CPropListHint::kTextId));
     EXPECT_EQ("断层说明", open.Value(CPropListHint::kTextId));
     EXPECT_EQ("岩性填充", open.Value(kPlaneFillStyleSetId));
@@ -293,9 +269,7 @@ TEST(HintList, AllStylesSetGivesTheSecondStyleOfTheCollection) {
     brush.style = 1102;
     brush.fillColor = RGB(9, 9, 9);
     a->SetLogBrush(&brush);
-    map.Select(a);
-    planetest::OpenList<CPropListHint> open;
-    open.Show(a);
+    planetest::OpenList<CPropListHint> open(map, {a});
     map.Select(b);
     open.Show(a);
     ASSERT_EQ("岩性填充", open.Value(kPlaneFillStyleSetId));
@@ -315,9 +289,7 @@ TEST(HintList, AllStylesSetGivesTheSecondStyleOfTheCollection) {
 TEST(HintList, CellSizeAndFontSizeThatAreNoNumbersWriteNothing) {
     parsnip::MapFixture map;
     CQXObjectHint* a = AddHint(map, 0);
-    map.Select(a);
-    planetest::OpenList<CPropListHint> open;
-    open.Show(a);
+    planetest::OpenList<CPropListHint> open(map, {a});
     parsnip::testing::ClearCallLog();
     // The cell-size item takes no minus sign from the keyboard: hand it a negative number directly.
     open.Report(kPlaneFillCellSizeId, -1.0);
@@ -338,9 +310,7 @@ TEST(HintList, EveryEditAlsoOfAGroupRowNotifiesTheTypeAndRedrawsOnce) {
     parsnip::MapFixture map;
     CQXObjectHint* a = AddHint(map, 0);
     CQXObjectHint* b = AddHint(map, 0);
-    map.Select({a, b});
-    planetest::OpenList<CPropListHint> open;
-    open.Show(a);
+    planetest::OpenList<CPropListHint> open(map, {a, b});
     for (DWORD_PTR id : std::initializer_list<DWORD_PTR>{CPropListHint::kStyleGroupId, CPropListHint::kPenGroupId,
                                                          kPlaneFillGroupId, CPropListHint::kFontGroupId}) {
         parsnip::testing::ClearCallLog();

@@ -105,9 +105,7 @@ protected:
     template <class List>
     void ExpectRefused(CQXObject* shown, std::initializer_list<Refusal> cases) {
         map.ClearSelection();
-        map.Select(shown);
-        OpenList<List> open;
-        open.Show(shown);
+        OpenList<List> open(map, {shown});
         ExpectRefusedFromCode(open, cases);
     }
 

@@ -82,8 +82,7 @@ TEST(StratumMapLinePage, HidingAKindHidesEveryLineOfItAndGreysOnlyItsGroup) {
     CQXObjectPolyline* thick = world.Line("有效厚度零线", world.thickPen);
     CQXObjectFill* notALine = world.Area("砂岩尖灭线");
     world.map.Select(selected);
-    OpenList<Line> page;
-    page.Show(world.layer);
+    OpenList<Line> page(world.layer);
     EXPECT_EQ("是", page.Value(Line::kPinchOutShowId));
     EXPECT_EQ("0.50", page.Value(Line::kPinchOutWidthId));
 
@@ -106,8 +105,7 @@ TEST(StratumMapLinePage, AWidthReachesTheLayerPenAndEveryLineOfTheKindOnly) {
     CQXObjectPolyline* a = world.Line("砂岩尖灭线", world.pinchPen);
     CQXObjectPolyline* b = world.Line("砂岩尖灭线", MakePen(9, RGB(9, 9, 9), 10));
     CQXObjectPolyline* border = world.Line("油水边界线", world.borderPen);
-    OpenList<Line> page;
-    page.Show(world.layer);
+    OpenList<Line> page(world.layer);
 
     parsnip::testing::ClearCallLog();
     ASSERT_TRUE(page.Type(Line::kPinchOutWidthId, "0.6"));
@@ -140,8 +138,7 @@ TEST(StratumMapLinePage, ARefusedWidthWritesNoPenIntoTheLayerAttributes) {
     layer->GetPropertyManager()->SetPenProperty("PINCHOUTLINE_PEN", &pinch);
     CQXObjectPolyline* line = map.AddPolyline("有效厚度零线", kPath, layer);
     const QXLOGPEN own = PenOf(line);
-    OpenList<Line> page;
-    page.Show(layer);
+    OpenList<Line> page(layer);
     ASSERT_EQ(1, layer->GetPropertyManager()->GetPropertyCount());
     const int redraws = page.Redraws();
 
@@ -171,9 +168,7 @@ TEST(PinchOutLineList, PenEditsReachEverySelectedPolylineOfTheTypeAndNothingElse
     CQXObjectPolyline* unselected = world.Line("砂岩尖灭线", world.pinchPen);
     CQXObjectFill* fill = world.Area("砂岩尖灭线");
     const QXLOGBRUSH fillBrush = BrushOf(fill);
-    world.map.Select({a, fill, b});
-    OpenList<CPropListPinchOutLine> list;
-    list.Show(a);
+    OpenList<CPropListPinchOutLine> list(world.map, {a, fill, b});
     EXPECT_EQ("0.50", list.Value(CPropListPinchOutLine::kWidthId));
     EXPECT_EQ("正向", list.Value(CPropListPinchOutLine::kDirectionId));
 
@@ -196,9 +191,7 @@ TEST(PinchOutLineList, ADirectionReversesOnlyTheLinesRunningTheOtherWay) {
     CQXObjectPolyline* forward = world.Line("砂岩尖灭线", world.pinchPen);
     CQXObjectPolyline* backward = world.Line("砂岩尖灭线", world.pinchPen);
     backward->GetPropertyManager()->SetBoolProperty("PINCHOUT_DIRECTION", 0);
-    world.map.Select({forward, backward});
-    OpenList<CPropListPinchOutLine> list;
-    list.Show(forward);
+    OpenList<CPropListPinchOutLine> list(world.map, {forward, backward});
     parsnip::testing::ClearNotifications();
 
     ASSERT_TRUE(list.Pick(CPropListPinchOutLine::kDirectionId, "反向"));
@@ -220,9 +213,7 @@ TEST(BoundaryLineLists, ValidThicknessAndOilWaterBorderWriteTheShownLineOnly) {
     StratumMap world;
     CQXObjectPolyline* shown = world.Line("有效厚度零线", world.thickPen);
     CQXObjectPolyline* other = world.Line("有效厚度零线", world.thickPen);
-    world.map.Select({shown, other});
-    OpenList<CPropListValidThickLine> thick;
-    thick.Show(shown);
+    OpenList<CPropListValidThickLine> thick(world.map, {shown, other});
     ASSERT_TRUE(thick.Color(CPropListValidThickLine::kColorId, RGB(0, 0, 200)));
     EXPECT_EQ(RGB(0, 0, 200), PenOf(shown).color);
     EXPECT_EQ(RGB(4, 5, 6), PenOf(other).color);
@@ -232,9 +223,7 @@ TEST(BoundaryLineLists, ValidThicknessAndOilWaterBorderWriteTheShownLineOnly) {
     CQXObjectPolyline* border = world.Line("油水边界线", world.borderPen);
     CQXObjectPolyline* border2 = world.Line("油水边界线", world.borderPen);
     world.map.ClearSelection(world.layer);
-    world.map.Select({border, border2});
-    OpenList<CPropListOilWaterBorderLine> list;
-    list.Show(border);
+    OpenList<CPropListOilWaterBorderLine> list(world.map, {border, border2});
     EXPECT_EQ("0.90", list.Value(CPropListOilWaterBorderLine::kWidthId));
     ASSERT_TRUE(list.Pick(CPropListOilWaterBorderLine::kDirectionId, "反向"));
     EXPECT_EQ(1, CountCalls("CQXObjectPolyline::ReverseDirection", border));
@@ -246,8 +235,7 @@ TEST(BoundaryLineLists, ValidThicknessAndOilWaterBorderWriteTheShownLineOnly) {
 TEST(StratumMapDataPage, ShowsTheLinkedLayersReadOnlyAndRenamesTheLayer) {
     StratumMap world;
     kel::plane::CStratumMapLayer(world.layer).SetBoundaryName("边界1");
-    OpenList<CPropListStratumMapLayerData> page;
-    page.Show(world.layer);
+    OpenList<CPropListStratumMapLayerData> page(world.layer);
     EXPECT_EQ("小层1", page.Value(CPropListStratumMapLayerData::kLayerNameId));
     EXPECT_EQ("边界1", page.Value(CPropListStratumMapLayerData::kBoundLayerId));
     EXPECT_FALSE(page.Item(CPropListStratumMapLayerData::kBoundLayerId)->IsAllowEdit());
@@ -263,8 +251,7 @@ TEST(StratumMapFillPage, AStoreAreaColourReachesTheReservoirFillsAndNotifiesEach
     CQXObjectFill* b = world.Area("储层面积");
     CQXObjectFill* oil = world.Area("含油面积");
     CQXObjectFill* label = world.Area("储量面积");
-    OpenList<Fill> page;
-    page.Show(world.layer);
+    OpenList<Fill> page(world.layer);
     EXPECT_EQ("是", page.Value(Fill::kStoreShowId));
 
     parsnip::testing::ClearCallLog();
@@ -289,8 +276,7 @@ TEST(StratumMapFillPage, HidingTheBeltsHidesBothKindsAndGreysTheirColours) {
     StratumMap world;
     CQXObjectFill* oilBelt = world.Area("含油带");
     CQXObjectFill* waterBelt = world.Area("含水带");
-    OpenList<Fill> page;
-    page.Show(world.layer);
+    OpenList<Fill> page(world.layer);
     ASSERT_TRUE(page.Pick(Fill::kBeltShowId, "否"));
     EXPECT_EQ(0, oilBelt->GetVisible());
     EXPECT_EQ(0, waterBelt->GetVisible());
@@ -308,8 +294,7 @@ TEST(StratumMapFillPage, APendingStyleSetWritesNothingAndSurvivesARefusedCellSiz
     StratumMap world;
     CQXObjectFill* oil = world.Area("含油面积");
     CQXObjectFill* store = world.Area("储层面积");
-    OpenList<Fill> page;
-    page.Show(world.layer);
+    OpenList<Fill> page(world.layer);
     ASSERT_TRUE(page.Type(Fill::kOilCellSizeId, "2"));
     const std::string cellText = page.Value(Fill::kOilCellSizeId);
     const int redraws = page.Redraws();

@@ -40,9 +40,7 @@ CQXObjectCell* AddTable(parsnip::MapFixture& map, int columns, int rows) {
 TEST(TableList, WithNoRangeAFillColourRecoloursEveryCellAndSelectsTheWholeTable) {
     parsnip::MapFixture map;
     CQXObjectCell* table = AddTable(map, 3, 2);
-    map.Select(table);
-    planetest::OpenList<CPropListTable> open;
-    open.Show(table);
+    planetest::OpenList<CPropListTable> open(map, {table});
     ASSERT_TRUE(open.Color(CPropListTable::kFillColorId, RGB(1, 2, 3)));
     for (int c = 0; c < 3; ++c)
         for (int r = 0; r < 2; ++r) EXPECT_EQ(RGB(1, 2, 3), table->GetCell(c, r)->GetLogBrush().fillColor);
@@ -61,9 +59,7 @@ TEST(TableList, AlignmentEditsOnlyTheRangeAndKeepsTheOtherDirection) {
     for (int c = 0; c < 4; ++c)
         for (int r = 0; r < 4; ++r) table->GetCell(c, r)->SetAlign(0, c);  // vertical differs by column
     table->SetSelectedRange(1, 2, 1, 2);
-    map.Select(table);
-    planetest::OpenList<CPropListTable> open;
-    open.Show(table);
+    planetest::OpenList<CPropListTable> open(map, {table});
     EXPECT_EQ("居中", open.Value(CPropListTable::kVAlignId));  // the range's first cell (1, 1)
 
     ASSERT_TRUE(open.Pick(CPropListTable::kHAlignId, "居中"));
@@ -83,9 +79,7 @@ TEST(TableList, FontSizeNegativeTakesTheDefaultAndNoNumberIsZero) {
     parsnip::MapFixture map;
     CQXObjectCell* table = AddTable(map, 2, 2);
     table->GetDefaultFont()->size = 900;
-    map.Select(table);
-    planetest::OpenList<CPropListTable> open;
-    open.Show(table);
+    planetest::OpenList<CPropListTable> open(map, {table});
     ASSERT_TRUE(open.Type(CPropListTable::kFontGroupId + 2, "-1"));
     QXLOGFONT font;
     table->GetCell(1, 1)->GetLogFont(&font);
@@ -108,9 +102,7 @@ TEST(TableList, FontSizeNegativeTakesTheDefaultAndNoNumberIsZero) {
 TEST(TableList, ABorderWidthEditsThatPenOnly) {
     parsnip::MapFixture map;
     CQXObjectCell* table = AddTable(map, 2, 2);
-    map.Select(table);
-    planetest::OpenList<CPropListTable> open;
-    open.Show(table);
+    planetest::OpenList<CPropListTable> open(map, {table});
     ASSERT_TRUE(open.Type(CPropListTable::kCenterBorderId + 2, "0.5"));  // the centre lines' width
     EXPECT_FLOAT_EQ(50.0f, table->GetCenterBorderPen().width);
     EXPECT_FLOAT_EQ(0.0f, table->GetTopBorderPen().width);
@@ -125,8 +117,7 @@ TEST(TableList, AStylePickIsTakenPastAStoredWidthTheReaderRefuses) {
     map.Select(table);
     table->TopBorderPen().width = -100;
     table->TopBorderPen().color = RGB(1, 2, 3);
-    planetest::OpenList<CPropListTable> open;
-    open.Show(table);
+    planetest::OpenList<CPropListTable> open(table);
     const DWORD_PTR style = CPropListTable::kTopBorderId + 1, width = CPropListTable::kTopBorderId + 2;
     ASSERT_EQ("-1.00", open.Value(width));
     const int redraws = open.Redraws();
@@ -161,8 +152,7 @@ TEST(TableList, APickKeepsTheWidthAndSizeTheGroupShowsRounded) {
     font.size = 1234.5f;
     for (int c = 0; c < 2; ++c)
         for (int r = 0; r < 2; ++r) table->GetCell(c, r)->SetLogFont(&font);
-    planetest::OpenList<CPropListTable> open;
-    open.Show(table);
+    planetest::OpenList<CPropListTable> open(table);
     ASSERT_EQ("1.00", open.Value(CPropListTable::kTopBorderId + 2));
     ASSERT_EQ("12.35", open.Value(CPropListTable::kFontGroupId + 2));
 
@@ -183,20 +173,15 @@ TEST(TableList, OnlyOneSelectedObjectEnablesTheListAndEveryRefreshStartsAfresh) 
     brush.style = 1000;
     unfilled->GetCell(0, 0)->SetLogBrush(brush);
     planetest::OpenList<CPropListTable> open;
-    map.Select({table, unfilled});
-    open.Show(table);
+    open.ShowSelected(map, {table, unfilled});
     EXPECT_FALSE(open.Enabled(CPropListTable::kHAlignId));
     EXPECT_FALSE(open.Enabled(CPropListTable::kTopBorderId));
 
-    map.ClearSelection();
-    map.Select(unfilled);
-    open.Show(unfilled);
+    open.ShowAlone(map, unfilled);
     EXPECT_TRUE(open.Enabled(CPropListTable::kHAlignId));
     EXPECT_FALSE(open.Enabled(CPropListTable::kFillColorId));  // an unfilled cell has no fill colour to edit
 
-    map.ClearSelection();
-    map.Select(table);
-    open.Show(table);
+    open.ShowAlone(map, table);
     EXPECT_TRUE(open.Enabled(CPropListTable::kFillColorId));
 }
 
@@ -206,13 +191,10 @@ TEST(TableList, ATableWithoutCellsKeepsTheCellItemsAndTakesEditsSafely) {
     table->GetCell(0, 0)->SetAlign(2, 1);
     CQXObjectCell* empty = AddTable(map, 0, 0);
     planetest::OpenList<CPropListTable> open;
-    map.Select(table);
-    open.Show(table);
+    open.ShowSelected(map, {table});
     ASSERT_EQ("右对齐", open.Value(CPropListTable::kHAlignId));
 
-    map.ClearSelection();
-    map.Select(empty);
-    open.Show(empty);
+    open.ShowAlone(map, empty);
     EXPECT_EQ("右对齐", open.Value(CPropListTable::kHAlignId));
     EXPECT_EQ("居中", open.Value(CPropListTable::kVAlignId));
     parsnip::testing::ClearCallLog();
@@ -227,9 +209,7 @@ TEST(TableList, ATableWithoutCellsKeepsTheCellItemsAndTakesEditsSafely) {
 TEST(WebList, StyleOptionsMapToStoredValuesBothWays) {
     parsnip::MapFixture map;
     CQXObjectWeb* web = map.Add<CQXObjectWeb>("方格网");
-    map.Select(web);
-    planetest::OpenList<CPropListWeb> open;
-    open.Show(web);
+    planetest::OpenList<CPropListWeb> open(map, {web});
     EXPECT_EQ("方格网", open.Value(CPropListWeb::kStyleId));
     ASSERT_TRUE(open.Pick(CPropListWeb::kStyleId, "点"));
     EXPECT_EQ(1, web->GetStyle());
@@ -250,9 +230,7 @@ TEST(WebList, SpacingSetsBothGapsOfEveryWebOfTheTypeAndRefusesZeroAndNoNumber) {
     CQXObjectWeb* b = map.Add<CQXObjectWeb>("方格网");
     CQXObjectWeb* other = map.Add<CQXObjectWeb>("经纬网");
     a->SetYGap(300);
-    map.Select({a, b, other});
-    planetest::OpenList<CPropListWeb> open;
-    open.Show(a);
+    planetest::OpenList<CPropListWeb> open(map, {a, b, other});
     EXPECT_EQ("10.00", open.Value(CPropListWeb::kGapId));  // the X gap only
     ASSERT_TRUE(open.Type(CPropListWeb::kGapId, "5"));
     for (CQXObjectWeb* w : {a, b}) {
@@ -281,9 +259,7 @@ TEST(WebList, PenWidthIsNotCheckedSoNoNumberIsZero) {
     parsnip::MapFixture map;
     CQXObjectWeb* a = map.Add<CQXObjectWeb>("方格网");
     CQXObjectWeb* b = map.Add<CQXObjectWeb>("方格网");
-    map.Select({a, b});
-    planetest::OpenList<CPropListWeb> open;
-    open.Show(a);
+    planetest::OpenList<CPropListWeb> open(map, {a, b});
     ASSERT_TRUE(open.Type(CPropListWeb::kPenWidthId, "0.25"));
     QXLOGPEN pen;
     b->GetLogPen(&pen);
@@ -303,13 +279,10 @@ TEST(WebList, AMixedSelectionDisablesAllAndTheNextOneClassSelectionEnablesAgain)
     CQXObjectWeb* web = map.Add<CQXObjectWeb>("方格网");
     CQXObjectText* text = map.AddText("文字", "x", FLOATPOINT(0, 0));
     planetest::OpenList<CPropListWeb> open;
-    map.Select({web, text});
-    open.Show(web);
+    open.ShowSelected(map, {web, text});
     EXPECT_FALSE(open.Enabled(CPropListWeb::kGapId));
     EXPECT_FALSE(open.Enabled(CPropListWeb::kPenWidthId));
-    map.ClearSelection();
-    map.Select(web);
-    open.Show(web);
+    open.ShowAlone(map, web);
     EXPECT_TRUE(open.Enabled(CPropListWeb::kGapId));
     EXPECT_TRUE(open.Enabled(CPropListWeb::kPenWidthId));
 }
@@ -320,9 +293,7 @@ TEST(ArrowList, EveryEditRebuildsTheShownArrowBeforeTheSameTypeUpdate) {
     parsnip::MapFixture map;
     CQXObjectArrow* a = map.Add<CQXObjectArrow>("箭头");
     CQXObjectArrow* b = map.Add<CQXObjectArrow>("箭头");
-    map.Select({a, b});
-    planetest::OpenList<CPropListArrow> open;
-    open.Show(a);
+    planetest::OpenList<CPropListArrow> open(map, {a, b});
     parsnip::testing::ClearCallLog();
     ASSERT_TRUE(open.Pick(CPropListArrow::kStyleId, "风格3"));
     EXPECT_EQ(2, a->GetStyle());
@@ -353,9 +324,7 @@ TEST(ArrowList, PenAndFillReachEveryArrowOfTheType) {
     parsnip::MapFixture map;
     CQXObjectArrow* a = map.Add<CQXObjectArrow>("箭头");
     CQXObjectArrow* b = map.Add<CQXObjectArrow>("箭头");
-    map.Select({a, b});
-    planetest::OpenList<CPropListArrow> open;
-    open.Show(a);
+    planetest::OpenList<CPropListArrow> open(map, {a, b});
     ASSERT_TRUE(open.Type(CPropListArrow::kPenWidthId, "0.25"));
     EXPECT_FLOAT_EQ(25.0f, PenOf(b).width);
     ASSERT_TRUE(open.Type(CPropListArrow::kPenWidthId, "宽"));  // not checked: no number is 0
@@ -374,8 +343,7 @@ TEST(ArrowList, SizeGroupIsOneArrowsAndComesBackForOneArrow) {
     CQXObjectArrow* a = map.Add<CQXObjectArrow>("箭头");
     CQXObjectArrow* b = map.Add<CQXObjectArrow>("箭头");
     planetest::OpenList<CPropListArrow> open;
-    map.Select(a);
-    open.Show(a);
+    open.ShowSelected(map, {a});
     EXPECT_EQ("10.00", open.Value(CPropListArrow::kHeightId));
     ASSERT_TRUE(open.Type(CPropListArrow::kHeadPercentId, "40"));
     EXPECT_EQ(40, a->GetHeadPercent());
@@ -391,9 +359,7 @@ TEST(ArrowList, SizeGroupIsOneArrowsAndComesBackForOneArrow) {
     EXPECT_FALSE(open.Enabled(CPropListArrow::kSizeGroupId));
     EXPECT_FALSE(open.Enabled(CPropListArrow::kBodyPercentId));
     EXPECT_TRUE(open.Enabled(CPropListArrow::kStyleId));
-    map.ClearSelection();
-    map.Select(a);
-    open.Show(a);
+    open.ShowAlone(map, a);
     EXPECT_TRUE(open.Enabled(CPropListArrow::kBodyPercentId));
 }
 
@@ -402,9 +368,7 @@ TEST(ArrowList, SizeGroupIsOneArrowsAndComesBackForOneArrow) {
 TEST(RectList, LengthAndWidthAreStoredAsHalvesAndRotationInRadians) {
     parsnip::MapFixture map;
     CQXObjectRect* rect = map.Add<CQXObjectRect>("矩形框");
-    map.Select(rect);
-    planetest::OpenList<CPropListRect> open;
-    open.Show(rect);
+    planetest::OpenList<CPropListRect> open(map, {rect});
     EXPECT_EQ("矩形框", open.Value(CPropListRect::kTypeId));
     ASSERT_TRUE(open.Type(CPropListRect::kLengthId, "10"));
     ASSERT_TRUE(open.Type(CPropListRect::kWidthId, "3"));
@@ -423,9 +387,7 @@ TEST(RectList, GeometryMovesOnlyTheTargetAndNoNumberIsZero) {
     CQXObjectRect* a = map.Add<CQXObjectRect>("矩形框");
     CQXObjectRect* b = map.Add<CQXObjectRect>("矩形框");
     a->MoveAnchor(FLOATPOINT(1, 2));
-    map.Select(a);
-    planetest::OpenList<CPropListRect> open;
-    open.Show(a);
+    planetest::OpenList<CPropListRect> open(map, {a});
     map.Select(b);  // the list has not re-read: the items are still open
     ASSERT_TRUE(open.Type(CPropListRect::kXId, "7"));
     FLOATPOINT p;
@@ -468,8 +430,7 @@ TEST(RectList, SeveralSelectedEmptyTheOneRectangleItemsAndPenEditsKeepEachOwnPen
     pen.style = 7;
     b->SetLogPen(&pen);
     planetest::OpenList<CPropListRect> open;
-    map.Select(a);
-    open.Show(a);
+    open.ShowSelected(map, {a});
     map.Select(b);
     open.Show(a);
     EXPECT_EQ("", open.Value(CPropListRect::kXId));
@@ -497,9 +458,7 @@ TEST(RectList, SeveralSelectedEmptyTheOneRectangleItemsAndPenEditsKeepEachOwnPen
 TEST(EllipseList, ARefusedHalfAxisShowsTheOldValueAgain) {
     parsnip::MapFixture map;
     CQXObjectCircle* e = map.Add<CQXObjectCircle>("椭圆");
-    map.Select(e);
-    planetest::OpenList<CPropListEllipse> open;
-    open.Show(e);
+    planetest::OpenList<CPropListEllipse> open(map, {e});
     ASSERT_TRUE(open.Type(CPropListEllipse::kHalfAxisAId, "4"));
     EXPECT_DOUBLE_EQ(4, e->GetRadiusA());
     for (const char* refused : {"0", "-3", "长"}) {
@@ -513,9 +472,7 @@ TEST(EllipseList, AnglesUseTheListsPiAndTheDirectionItsTwoTexts) {
     parsnip::MapFixture map;
     CQXObjectCircle* e = map.Add<CQXObjectCircle>("椭圆");
     e->SetDirection(static_cast<SEGMENTDIRECTION>(0));
-    map.Select(e);
-    planetest::OpenList<CPropListEllipse> open;
-    open.Show(e);
+    planetest::OpenList<CPropListEllipse> open(map, {e});
     EXPECT_EQ("反向", open.Value(CPropListEllipse::kDirectionId));
     ASSERT_TRUE(open.Type(CPropListEllipse::kStartAngleId, "180"));
     ASSERT_TRUE(open.Type(CPropListEllipse::kStopAngleId, "-45"));
@@ -543,9 +500,7 @@ TEST(EllipseList, PenWidthMustBeAboveZeroAndSeveralSelectedEmptyTheWidthOnly) {
     QXLOGPEN pen;
     pen.color = RGB(5, 5, 5);
     b->SetLogPen(&pen);
-    map.Select({a, b});
-    planetest::OpenList<CPropListEllipse> open;
-    open.Show(a);
+    planetest::OpenList<CPropListEllipse> open(map, {a, b});
     EXPECT_EQ("", open.Value(CPropListEllipse::kPenWidthId));
     EXPECT_TRUE(open.Enabled(CPropListEllipse::kPenWidthId));
     EXPECT_FALSE(open.Enabled(CPropListEllipse::kHalfAxisAId));

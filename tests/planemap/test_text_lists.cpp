@@ -19,25 +19,15 @@ namespace {
 
 constexpr double kPi = 3.14159265358979;
 
-QXLOGFONT FontOf(const char* face, float size) {
+QXLOGFONT MakeFont(const char* face, float size) {
     QXLOGFONT font;
     font.SetFaceName(face);
     font.size = size;
     return font;
 }
 
-template <class T>
-QXLOGFONT GetFont(T* text) {
-    QXLOGFONT font;
-    text->GetLogFont(&font);
-    return font;
-}
-
-QXLOGBRUSH GetBrush(CQXObjectMultiText* text) {
-    QXLOGBRUSH brush;
-    text->GetLogBrush(&brush);
-    return brush;
-}
+using planetest::BrushOf;
+using planetest::FontOf;
 
 struct TextLayer {
     CQXLayer layer;
@@ -68,41 +58,39 @@ TEST(TextList, FontColourEditKeepsEachTextsFaceAndSize) {
     CQXObjectText* a = fx.Add("甲");
     CQXObjectText* b = fx.Add("乙");
     CQXObjectText* other = fx.Add("丙", "注记");
-    QXLOGFONT fa = FontOf("宋体", 1200), fb = FontOf("黑体", 800);
+    QXLOGFONT fa = MakeFont("宋体", 1200), fb = MakeFont("黑体", 800);
     a->SetLogFont(&fa);
     b->SetLogFont(&fb);
-    planetest::OpenList<CPropListText> open;
-    open.Show(a);
+    planetest::OpenList<CPropListText> open(a);
     EXPECT_EQ("", open.Value(CPropListText::kStringId));
     EXPECT_FALSE(open.Enabled(CPropListText::kStringId));
 
     ASSERT_TRUE(open.Color(CPropListText::kColorId, RGB(200, 10, 10)));
-    EXPECT_EQ(RGB(200, 10, 10), GetFont(a).color);
-    EXPECT_EQ(RGB(200, 10, 10), GetFont(b).color);
-    EXPECT_EQ(CString("宋体"), GetFont(a).GetFaceName());
-    EXPECT_EQ(1200.0f, GetFont(a).size);
-    EXPECT_EQ(CString("黑体"), GetFont(b).GetFaceName());
-    EXPECT_EQ(800.0f, GetFont(b).size);
-    EXPECT_EQ(0u, GetFont(other).color);
+    EXPECT_EQ(RGB(200, 10, 10), FontOf(a).color);
+    EXPECT_EQ(RGB(200, 10, 10), FontOf(b).color);
+    EXPECT_EQ(CString("宋体"), FontOf(a).GetFaceName());
+    EXPECT_EQ(1200.0f, FontOf(a).size);
+    EXPECT_EQ(CString("黑体"), FontOf(b).GetFaceName());
+    EXPECT_EQ(800.0f, FontOf(b).size);
+    EXPECT_EQ(0u, FontOf(other).color);
 
     ASSERT_TRUE(open.Pick(CPropListText::kTransparentId, "是"));  // one more field, the rest kept
-    EXPECT_EQ(1u, GetFont(b).transparent);
-    EXPECT_EQ(RGB(200, 10, 10), GetFont(b).color);
+    EXPECT_EQ(1u, FontOf(b).transparent);
+    EXPECT_EQ(RGB(200, 10, 10), FontOf(b).color);
 }
 
 TEST(TextList, AngleAndSizeUnits) {
     TextLayer fx;
     CQXObjectText* text = fx.Add("甲");
     text->SetAngle(0.5236);
-    planetest::OpenList<CPropListText> open;
-    open.Show(text);
+    planetest::OpenList<CPropListText> open(text);
     EXPECT_EQ("30.00", open.Value(CPropListText::kAngleId));
 
     ASSERT_TRUE(open.Type(CPropListText::kAngleId, "90"));
     EXPECT_EQ(90 * kPi / 180.0, text->GetAngle());
 
     ASSERT_TRUE(open.Type(CPropListText::kSizeId, "12"));
-    EXPECT_EQ(1200.0f, GetFont(text).size);
+    EXPECT_EQ(1200.0f, FontOf(text).size);
     open.Show(text);
     EXPECT_EQ("12.00", open.Value(CPropListText::kSizeId));
 
@@ -110,7 +98,7 @@ TEST(TextList, AngleAndSizeUnits) {
     const int redraws = open.Redraws();
     for (const char* refused : {"0", "-3", "x", "1e300"}) open.Type(CPropListText::kSizeId, refused);
     EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectText::SetLogFont"));
-    EXPECT_EQ(1200.0f, GetFont(text).size);
+    EXPECT_EQ(1200.0f, FontOf(text).size);
     // The size item itself refuses each of them, so none reaches the list (nothing to redraw) and
     // the stored size shows again.
     EXPECT_EQ(redraws, open.Redraws());
@@ -123,8 +111,7 @@ TEST(TextList, PositionMovesTheShownTextOnlyAndIgnoresNonNumbers) {
     CQXObjectText* second = fx.Add("乙");
     text->MoveAnchor(QXPOINT(100.5, 200.25));
     fx.SelectOnly(text);
-    planetest::OpenList<CPropListText> open;
-    open.Show(text);
+    planetest::OpenList<CPropListText> open(text);
     EXPECT_EQ("100.50", open.Value(CPropListText::kXId));
     EXPECT_EQ("200.25", open.Value(CPropListText::kYId));
 
@@ -151,8 +138,7 @@ TEST(TextList, AlignmentsOutsideTheOptionsShowTheLastOne) {
     CQXObjectText* b = fx.Add("乙");
     a->SetHorizontalAlign(3);
     a->SetVerticalAlign(3);
-    planetest::OpenList<CPropListText> open;
-    open.Show(a);
+    planetest::OpenList<CPropListText> open(a);
     EXPECT_EQ("右对齐", open.Value(CPropListText::kHAlignId));
     EXPECT_EQ("下对齐", open.Value(CPropListText::kVAlignId));
 
@@ -195,13 +181,12 @@ TEST(TextList, FaceNameIsCutAtACharacterBoundary) {
     TextLayer fx;
     CQXObjectText* a = fx.Add("甲");
     CQXObjectText* b = fx.Add("乙");
-    planetest::OpenList<CPropListText> open;
-    open.Show(a);
+    planetest::OpenList<CPropListText> open(a);
     std::string face = "A";
     for (int i = 0; i < 30; ++i) face += "楷";  // 91 bytes: byte 63 falls inside a character
     open.Report(CPropListText::kFaceId, face.c_str());
     for (CQXObjectText* t : {a, b}) {
-        const QXLOGFONT font = GetFont(t);
+        const QXLOGFONT font = FontOf(t);
         EXPECT_EQ(face.substr(0, 61), std::string(font.faceName));  // "A" and 20 whole characters
     }
 }
@@ -212,8 +197,7 @@ TEST(PointTextList, DecimalsAreCountedAndRewrittenOnNumericLabels) {
     TextLayer fx;
     CQXObjectText* label = fx.Add("12.345");
     fx.SelectOnly(label);
-    planetest::OpenList<CPropListPointText> open;
-    open.Show(label);
+    planetest::OpenList<CPropListPointText> open(label);
     EXPECT_EQ("3", open.Value(CPropListPointText::kDecimalsId));
     ASSERT_TRUE(open.Pick(CPropListPointText::kDecimalsId, "1"));
     EXPECT_EQ(CString("12.3"), label->GetString());
@@ -240,8 +224,7 @@ TEST(PointTextList, NoDecimalsRoundsHalfAwayFromZeroAndLabelsWithoutANumberAreZe
     CQXObjectText* unit = fx.Add("12.345米");
     CQXObjectText* huge = fx.Add("1e400");
     CQXObjectText* other = fx.Add("7.77", "其它");
-    planetest::OpenList<CPropListPointText> open;
-    open.Show(negative);
+    planetest::OpenList<CPropListPointText> open(negative);
     ASSERT_TRUE(open.Pick(CPropListPointText::kDecimalsId, "0"));
     EXPECT_EQ(CString("-3"), negative->GetString());
     EXPECT_EQ(CString("3"), positive->GetString());
@@ -269,8 +252,7 @@ TEST(PointTextList, PlacesMapToAlignmentPairs) {
     CQXObjectText* other = fx.Add("3", "其它");
     a->SetHorizontalAlign(0);
     a->SetVerticalAlign(2);
-    planetest::OpenList<CPropListPointText> open;
-    open.Show(a);
+    planetest::OpenList<CPropListPointText> open(a);
     EXPECT_EQ("右上", open.Value(CPropListPointText::kPlaceId));
     const auto options = platform::GridDriver::Info(open.Item(CPropListPointText::kPlaceId)).options;
     EXPECT_EQ((std::vector<std::string>{"左上", "上", "右上", "左", "右", "左下", "下", "右下"}), options);
@@ -303,18 +285,17 @@ TEST(PointTextList, PlacesMapToAlignmentPairs) {
 TEST(PointTextList, TransparentBackgroundDisablesItsColour) {
     TextLayer fx;
     CQXObjectText* label = fx.Add("1.5");
-    planetest::OpenList<CPropListPointText> open;
-    open.Show(label);
+    planetest::OpenList<CPropListPointText> open(label);
     EXPECT_TRUE(open.Enabled(CPropListPointText::kBackColorId));
     ASSERT_TRUE(open.Pick(CPropListPointText::kTransparentId, "是"));
-    EXPECT_EQ(1u, GetFont(label).transparent);
+    EXPECT_EQ(1u, FontOf(label).transparent);
     EXPECT_FALSE(open.Enabled(CPropListPointText::kBackColorId));
     ASSERT_TRUE(open.Pick(CPropListPointText::kTransparentId, "否"));
     EXPECT_TRUE(open.Enabled(CPropListPointText::kBackColorId));
     ASSERT_TRUE(open.Color(CPropListPointText::kBackColorId, RGB(1, 2, 3)));
-    EXPECT_EQ(RGB(1, 2, 3), GetFont(label).backColor);
+    EXPECT_EQ(RGB(1, 2, 3), FontOf(label).backColor);
 
-    QXLOGFONT font = GetFont(label);
+    QXLOGFONT font = FontOf(label);
     font.transparent = 1;
     label->SetLogFont(&font);
     open.Show(label);
@@ -325,11 +306,10 @@ TEST(PointTextList, MixedSelectionDisablesAllAndAUniformOneKeepsTheListsRules) {
     TextLayer fx;
     CQXObjectText* label = fx.Add("1.5");
     fx.Add<CQXObjectMultiText>("多行");
-    QXLOGFONT font = GetFont(label);
+    QXLOGFONT font = FontOf(label);
     font.transparent = 1;
     label->SetLogFont(&font);
-    planetest::OpenList<CPropListPointText> open;
-    open.Show(label);
+    planetest::OpenList<CPropListPointText> open(label);
     EXPECT_FALSE(open.Enabled(CPropListPointText::kAngleId));
     EXPECT_FALSE(open.Enabled(CPropListPointText::kDecimalsId));
 
@@ -348,8 +328,7 @@ TEST(MultiTextList, DirectionAndStringEdits) {
     TextLayer fx;
     auto* a = fx.Add<CQXObjectMultiText>("第一行");
     auto* b = fx.Add<CQXObjectMultiText>("第二行");
-    planetest::OpenList<CPropListMultiText> open;
-    open.Show(a);
+    planetest::OpenList<CPropListMultiText> open(a);
     EXPECT_EQ("", open.Value(CPropListMultiText::kStringId));
     EXPECT_FALSE(open.Enabled(CPropListMultiText::kStringId));
     EXPECT_EQ("横向", open.Value(CPropListMultiText::kDirectionId));
@@ -371,23 +350,22 @@ TEST(MultiTextList, BackgroundLivesInTheBrush) {
     TextLayer fx;
     auto* a = fx.Add<CQXObjectMultiText>("一");
     auto* b = fx.Add<CQXObjectMultiText>("二");
-    QXLOGFONT fa = FontOf("宋体", 900);
+    QXLOGFONT fa = MakeFont("宋体", 900);
     a->SetLogFont(&fa);
     QXLOGBRUSH opaque;
     opaque.style = 1001;
     a->SetLogBrush(&opaque);
     b->SetLogBrush(&opaque);
-    planetest::OpenList<CPropListMultiText> open;
-    open.Show(a);
+    planetest::OpenList<CPropListMultiText> open(a);
     EXPECT_EQ("否", open.Value(CPropListMultiText::kTransparentId));
 
     ASSERT_TRUE(open.Pick(CPropListMultiText::kTransparentId, "是"));
-    EXPECT_EQ(1000u, GetBrush(a).style);
-    EXPECT_EQ(1000u, GetBrush(b).style);
+    EXPECT_EQ(1000u, BrushOf(a).style);
+    EXPECT_EQ(1000u, BrushOf(b).style);
     open.Show(a);
     EXPECT_EQ("是", open.Value(CPropListMultiText::kTransparentId));
     ASSERT_TRUE(open.Pick(CPropListMultiText::kTransparentId, "否"));
-    EXPECT_EQ(1001u, GetBrush(b).style);
+    EXPECT_EQ(1001u, BrushOf(b).style);
 
     QXLOGBRUSH odd;
     odd.style = 5;
@@ -396,20 +374,19 @@ TEST(MultiTextList, BackgroundLivesInTheBrush) {
     EXPECT_EQ("否", open.Value(CPropListMultiText::kTransparentId));
 
     ASSERT_TRUE(open.Color(CPropListMultiText::kBackColorId, RGB(9, 8, 7)));
-    EXPECT_EQ(RGB(9, 8, 7), GetBrush(a).fillColor);
-    EXPECT_EQ(RGB(9, 8, 7), GetBrush(b).fillColor);
-    EXPECT_EQ(5u, GetBrush(a).style);
-    EXPECT_EQ(1, GetFont(a) == fa);
+    EXPECT_EQ(RGB(9, 8, 7), BrushOf(a).fillColor);
+    EXPECT_EQ(RGB(9, 8, 7), BrushOf(b).fillColor);
+    EXPECT_EQ(5u, BrushOf(a).style);
+    EXPECT_EQ(1, FontOf(a) == fa);
 }
 
 TEST(MultiTextList, SizeAndRotation) {
     TextLayer fx;
     auto* text = fx.Add<CQXObjectMultiText>("一");
     text->SetAngle(1.0);
-    planetest::OpenList<CPropListMultiText> open;
-    open.Show(text);
+    planetest::OpenList<CPropListMultiText> open(text);
     ASSERT_TRUE(open.Type(CPropListMultiText::kSizeId, "12"));
-    EXPECT_EQ(1200.0f, GetFont(text).size);
+    EXPECT_EQ(1200.0f, FontOf(text).size);
     open.Show(text);
     EXPECT_EQ("12.00", open.Value(CPropListMultiText::kSizeId));
     EXPECT_EQ("", open.Value(CPropListMultiText::kAngleId));
@@ -423,8 +400,7 @@ TEST(MultiTextList, UniformSelectionAfterAMixedOneKeepsRotationDisabled) {
     TextLayer fx;
     auto* text = fx.Add<CQXObjectMultiText>("一");
     fx.Add("单行");
-    planetest::OpenList<CPropListMultiText> open;
-    open.Show(text);
+    planetest::OpenList<CPropListMultiText> open(text);
     EXPECT_FALSE(open.Enabled(CPropListMultiText::kDirectionId));
     EXPECT_FALSE(open.Enabled(CPropListMultiText::kHAlignId));
 

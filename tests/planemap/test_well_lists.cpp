@@ -31,12 +31,7 @@
 namespace {
 
 using planetest::OpenList;
-
-QXLOGPOINT PointOf(CQXObjectPoint* point) {
-    QXLOGPOINT style;
-    point->GetLogPoint(&style);
-    return style;
-}
+using planetest::PointOf;
 
 QXLOGPOINT Style(UINT style, float size, COLORREF inner, COLORREF border) {
     QXLOGPOINT p;
@@ -57,9 +52,7 @@ TEST(WellSymbolList, AStyleEditReachesOnlySelectedSymbolsOfTheShownKind) {
     CQXObjectPoint* head2 = map.AddPoint("井口", {2, 2});
     CQXObjectPoint* bottom = map.AddPoint("井底", {3, 3});
     CQXObjectText* impostor = map.AddText("井口", "W", {4, 4});  // the type name, another class
-    map.Select({head1, bottom, impostor, head2});
-    OpenList<CPropListWellSymbol> open;
-    open.Show(head1);
+    OpenList<CPropListWellSymbol> open(map, {head1, bottom, impostor, head2});
     parsnip::testing::ClearCallLog();
 
     ASSERT_TRUE(open.Color(CPropListWellSymbol::kInnerColorId, RGB(9, 8, 7)));
@@ -74,9 +67,7 @@ TEST(WellSymbolList, NameAndCoordinatesBelongToALoneSymbol) {
     CQXObjectPoint* a = map.AddPoint("井位", {100.5, 200.25});
     CQXObjectPoint* b = map.AddPoint("井位", {7, 7});
     a->SetName("W1");
-    map.Select(a);
-    OpenList<CPropListWellSymbol> open;
-    open.Show(a);
+    OpenList<CPropListWellSymbol> open(map, {a});
     EXPECT_EQ("W1", open.Value(CPropListWellSymbol::kWellNameId));
     EXPECT_EQ("100.50", open.Value(CPropListWellSymbol::kXId));
     EXPECT_EQ("200.25", open.Value(CPropListWellSymbol::kYId));
@@ -103,9 +94,7 @@ TEST(WellSymbolList, ARefusedSizeWritesNoSymbolAndShowsTheStoredSize) {
     shown->SetLogPoint(&start);
     start = otherStyle;
     other->SetLogPoint(&start);
-    map.Select({shown, other});
-    OpenList<CPropListWellSymbol> open;
-    open.Show(shown);
+    OpenList<CPropListWellSymbol> open(map, {shown, other});
     const int redraws = open.Redraws();
     parsnip::testing::ClearCallLog();
 
@@ -136,9 +125,7 @@ TEST(WellSymbolList, AStoredNegativeSizeKeepsItsValueWhileAPickedStyleIsApplied)
     QXLOGPOINT start = Style(1, -100, RGB(1, 1, 1), RGB(2, 2, 2));
     shown->SetLogPoint(&start);
     other->SetLogPoint(&start);
-    map.Select({shown, other});
-    OpenList<CPropListWellSymbol> open;
-    open.Show(shown);
+    OpenList<CPropListWellSymbol> open(map, {shown, other});
     ASSERT_EQ("-1.00", open.Value(CPropListWellSymbol::kSizeId));
     const int redraws = open.Redraws();
 
@@ -174,9 +161,7 @@ TEST(WellAbsenceList, OnlyASizeAboveZeroIsTakenAndTheTypeShowsForALoneMark) {
     mark->SetName("W1");
     QXLOGPOINT start = Style(1, 150, 0, 0);
     mark->SetLogPoint(&start);
-    map.Select(mark);
-    OpenList<CPropListWellAbsence> open;
-    open.Show(mark);
+    OpenList<CPropListWellAbsence> open(map, {mark});
     EXPECT_EQ("剥蚀", open.Value(CPropListWellAbsence::kAbsenceTypeId));
     EXPECT_EQ("W1", open.Value(CPropListWellAbsence::kWellId));
     EXPECT_EQ("1.50", open.Value(CPropListWellAbsence::kSizeId));
@@ -211,9 +196,7 @@ TEST(WellBaseLineList, TheRowNumberShowsOnlyForALoneLine) {
     CQXObjectPolyline* row = map.AddPolyline("井排基线", {{0, 0}, {1, 0}});
     CQXObjectPolyline* next = map.AddPolyline("井排基线", {{0, 1}, {1, 1}});
     row->SetName("3");
-    map.Select(row);
-    OpenList<CPropListWellBaseLine> open;
-    open.Show(row);
+    OpenList<CPropListWellBaseLine> open(map, {row});
     EXPECT_EQ("井排基线", open.Value(CPropListWellBaseLine::kTypeId));
     EXPECT_EQ("3", open.Value(CPropListWellBaseLine::kRowId));
     map.Select(next);
@@ -247,9 +230,7 @@ struct PathWorld {
 TEST(WellPathList, OnlyAnInclinedWellsLineIsRebuiltAndTheNewLineIsSelected) {
     PathWorld w;
     CQXObjectPolyline* vertical = w.Path("V1");
-    w.map.Select(vertical);
-    OpenList<CPropListWellPath> open;
-    open.Show(vertical);
+    OpenList<CPropListWellPath> open(w.map, {vertical});
     // A vertical well's line is not rebuilt: nothing changes, nothing is redrawn, the item shows
     // the line's mode.
     planetest::ExpectPickRefused(open, CPropListWellPath::kTrackModeId, "直线", "实际轨迹");
@@ -258,8 +239,7 @@ TEST(WellPathList, OnlyAnInclinedWellsLineIsRebuiltAndTheNewLineIsSelected) {
 
     w.map.ClearSelection(w.wells);
     CQXObjectPolyline* inclined = w.Path("S1");
-    w.map.Select(inclined);
-    open.Show(inclined);
+    open.ShowSelected(w.map, {inclined});
     ASSERT_TRUE(open.Pick(CPropListWellPath::kTrackModeId, "直线"));
     auto* rebuilt = dynamic_cast<CQXObjectPolyline*>(w.wells->GetSelectedObject(0));
     ASSERT_NE(nullptr, rebuilt);
@@ -274,9 +254,7 @@ TEST(WellPathList, OnlyAnInclinedWellsLineIsRebuiltAndTheNewLineIsSelected) {
 TEST(WellPathList, AFailedRebuildKeepsTheOldLineSelected) {
     PathWorld w;
     CQXObjectPolyline* inclined = w.Path("S1");
-    w.map.Select(inclined);
-    OpenList<CPropListWellPath> open;
-    open.Show(inclined);
+    OpenList<CPropListWellPath> open(w.map, {inclined});
     moraine::testing::FailWellPathLines(true);
     const int redraws = open.Redraws();
     ASSERT_TRUE(open.Pick(CPropListWellPath::kTrackModeId, "直线"));
@@ -297,9 +275,7 @@ TEST(WellPathList, APenWidthReachesEverySelectedLineOfTheKindEachKeepingItsPen) 
     QXLOGPEN red;
     red.color = RGB(255, 0, 0);
     b->SetLogPen(&red);
-    w.map.Select({a, b, lower});
-    OpenList<CPropListWellPath> open;
-    open.Show(a);
+    OpenList<CPropListWellPath> open(w.map, {a, b, lower});
     EXPECT_EQ("", open.Value(CPropListWellPath::kTypeId));
     EXPECT_FALSE(open.Enabled(CPropListWellPath::kTrackModeId));
     ASSERT_TRUE(open.Type(CPropListWellPath::kWidthId, "0.35"));
@@ -328,9 +304,7 @@ TEST(WellLabelList, PositionAndTextBelongToTheLabelTheFontToEverySelectedLabel) 
     parsnip::MapFixture map;
     CQXObjectText* a = map.AddText("井名", "W1", {1, 2});
     CQXObjectText* b = map.AddText("井名", "W2", {3, 4});
-    map.Select(a);
-    OpenList<CPropListWellLabel> open;
-    open.Show(a);
+    OpenList<CPropListWellLabel> open(map, {a});
     EXPECT_EQ("1.00", open.Value(CPropListWellLabel::kXId));
     ASSERT_TRUE(open.Type(CPropListWellLabel::kXId, "-12.5"));
     QXPOINT at;
@@ -367,9 +341,7 @@ TEST(WellLabelList, PositionAndTextBelongToTheLabelTheFontToEverySelectedLabel) 
     EXPECT_EQ(RGB(0, 128, 0), planetest::FontOf(b).color);
     EXPECT_EQ(-100.0f, planetest::FontOf(b).size);
 
-    map.ClearSelection();
-    map.Select(a);
-    open.Show(a);
+    open.ShowAlone(map, a);
     EXPECT_TRUE(open.Item(CPropListWellLabel::kTextId)->IsAllowEdit());
     EXPECT_EQ("W1", open.Value(CPropListWellLabel::kTextId));
     ASSERT_TRUE(open.Type(CPropListWellLabel::kTextId, "新井"));
@@ -416,8 +388,7 @@ struct KitWorld {
 
 TEST(StratumList, AStartSubLayerAndTheEditedWellsDepthReachEverySelectedKit) {
     KitWorld w;
-    OpenList<CPropListStratum> open;
-    open.Show(w.first);
+    OpenList<CPropListStratum> open(w.first);
     EXPECT_EQ("W1", open.Value(CPropListStratum::kWellId));
     ASSERT_EQ(3, open.Item(CPropListStratum::kStartId)->GetOptionCount());
     parsnip::testing::ClearCallLog();
@@ -440,8 +411,7 @@ TEST(StratumList, AStartSubLayerAndTheEditedWellsDepthReachEverySelectedKit) {
 TEST(StratumList, AStopAboveTheStartOrAStartBelowTheStopChangesNothing) {
     KitWorld w;
     w.FirstAloneFromTwoToThree();
-    OpenList<CPropListStratum> open;
-    open.Show(w.first);
+    OpenList<CPropListStratum> open(w.first);
     ASSERT_EQ("2", open.Value(CPropListStratum::kStartId));
     planetest::ExpectPickRefused(open, CPropListStratum::kStopId, "1", "3");
     EXPECT_EQ("3", std::string(w.first->GetBottomUnit().GetString()));
@@ -454,8 +424,7 @@ TEST(StratumList, AStopAboveTheStartOrAStartBelowTheStopChangesNothing) {
 
 TEST(StratumList, AnUnknownStratumIsWrittenWithoutDepthAndAWellWithoutStrataTakesNothing) {
     KitWorld w;
-    OpenList<CPropListStratum> open;
-    open.Show(w.first);
+    OpenList<CPropListStratum> open(w.first);
     CBCGPProp* start = open.Item(CPropListStratum::kStartId);
     start->AddOption("未知层");
     ASSERT_TRUE(open.Pick(CPropListStratum::kStartId, "未知层"));
@@ -478,8 +447,7 @@ TEST(StratumList, AnUnknownStratumIsWrittenWithoutDepthAndAWellWithoutStrataTake
 
 TEST(StratumList, BorderWidthsFollowTheWidthRule) {
     KitWorld w;
-    OpenList<CPropListStratum> open;
-    open.Show(w.first);
+    OpenList<CPropListStratum> open(w.first);
     ASSERT_TRUE(open.Type(CPropListStratum::kWidthId, "0.5"));
     EXPECT_EQ(50.0f, w.first->GetBorderPen().width);
     EXPECT_EQ(50.0f, w.second->GetBorderPen().width);
@@ -511,9 +479,7 @@ TEST(StratumList, AWellGraphShowsItsIntervalWithoutOptionsAndTheLayersTemplate) 
     auto* other = map.Add<CQXObjectWellGraph>("井柱", sections);
     graph->SetTitle("W9");
     graph->SetStartStratum("1");
-    map.Select({graph, other});
-    OpenList<CPropListStratum> open;
-    open.Show(graph);
+    OpenList<CPropListStratum> open(map, {graph, other});
     EXPECT_EQ("W9", open.Value(CPropListStratum::kWellId));
     EXPECT_EQ("1", open.Value(CPropListStratum::kStartId));
     EXPECT_EQ(0, open.Item(CPropListStratum::kStartId)->GetOptionCount());
@@ -537,12 +503,10 @@ TEST(WellSameTypeWrites, ObjectsOfTheTypeNameButAnotherClassAreLeftAlone) {
     CQXObjectPoint* point = w.map.AddPoint("井名", {0, 0});
     CQXObjectText* label = w.map.AddText("井名", "W1", {1, 1});
     w.map.Select({text, point, label});
-    OpenList<CPropListStratum> kits;
-    kits.Show(w.first);
+    OpenList<CPropListStratum> kits(w.first);
     parsnip::testing::ClearCallLog();
     ASSERT_TRUE(kits.Type(CPropListStratum::kWidthId, "0.3"));
-    OpenList<CPropListWellLabel> labels;
-    labels.Show(label);
+    OpenList<CPropListWellLabel> labels(label);
     ASSERT_TRUE(labels.Type(CPropListWellLabel::kSizeId, "8"));
     EXPECT_EQ(800.0f, planetest::FontOf(label).size);
     // No setter reaches them (they are told of the change like every selected object of the type).

@@ -45,8 +45,7 @@ size_t MessageBoxes() { return platform::Responder::Instance().MessageBoxes().si
 TEST(WellLayerNamePage, ALayerNotCreatedYetShowsItsValuesGreyed) {
     WellWorld w;
     CWellLayer(w.wells).SetNameSize(250);
-    OpenList<CPropListWellLayerName> page;
-    page.Show(w.wells);
+    OpenList<CPropListWellLayerName> page(w.wells);
     EXPECT_TRUE(page.Enabled(CPropListWellLayerName::kShowId));
     EXPECT_TRUE(page.Enabled(CPropListWellLayerName::kSizeId));
 
@@ -62,8 +61,7 @@ TEST(WellLayerNamePage, ALayerNotCreatedYetShowsItsValuesGreyed) {
 TEST(WellLayerNamePage, ABaseLineGoneSinceTheRefreshCannotBeTheReference) {
     WellWorld w;
     CQXObjectPolyline* base = w.AddBaseLine();
-    OpenList<CPropListWellLayerName> page;
-    page.Show(w.wells);
+    OpenList<CPropListWellLayerName> page(w.wells);
     EXPECT_TRUE(page.Enabled(CPropListWellLayerName::kReferId));
     w.wells->DeleteObject(base);
 
@@ -87,30 +85,26 @@ TEST(WellLayerNamePage, OptionTextsNoOptionHoldsChangeOnlyTheirItem) {
     CWellLayer(w.wells).SetNameLabelAlign(4);
     CWellLayer(w.wells).SetAbsenceAlign(2);
     CWellLayer(w.wells).SetBaseLineOffsetType(2);
-    OpenList<CPropListWellLayerName> name;
-    name.Show(w.wells);
+    OpenList<CPropListWellLayerName> name(w.wells);
     planetest::ExpectCodeReportRefused(name, CPropListWellLayerName::kReferId, "左", "井");
     planetest::ExpectCodeReportRefused(name, CPropListWellLayerName::kAlignId, "中间", "中");
     planetest::ExpectCodeReportRefused(name, CPropListWellLayerName::kShowId, "TRUE", "是");
 
     // The absence page's reference stays the base line, and "相对位置" stays greyed.
-    OpenList<CPropListWellLayerAbsence> absence;
-    absence.Show(w.wells);
+    OpenList<CPropListWellLayerAbsence> absence(w.wells);
     ASSERT_FALSE(absence.Enabled(CPropListWellLayerAbsence::kAlignId));
     planetest::ExpectCodeReportRefused(absence, CPropListWellLayerAbsence::kReferId, "井位", "井排基线");
     planetest::ExpectCodeReportRefused(absence, CPropListWellLayerAbsence::kAlignId, "中间", "右上");
     planetest::ExpectCodeReportRefused(absence, CPropListWellLayerAbsence::kShowId, "显示", "是");
 
-    OpenList<CPropListWellLayerBaseLine> baseLine;
-    baseLine.Show(w.wells);
+    OpenList<CPropListWellLayerBaseLine> baseLine(w.wells);
     planetest::ExpectCodeReportRefused(baseLine, CPropListWellLayerBaseLine::kOffsetTypeId, "上", "偏下侧");
     planetest::ExpectCodeReportRefused(baseLine, CPropListWellLayerBaseLine::kQueueShowId, "x", "是");
 }
 
 TEST(WellLayerNamePage, ASizeTemplateGovernsTheSizeUntilCleared) {
     WellWorld w;
-    OpenList<CPropListWellLayerName> page;
-    page.Show(w.wells);
+    OpenList<CPropListWellLayerName> page(w.wells);
     ASSERT_TRUE(page.Pick(CPropListWellLayerName::kSizeTemplateId, "中号"));
     EXPECT_EQ("中号", std::string(CWellLayer(w.wells).GetNameSizeTemplate().GetString()));
     page.Show(w.wells);
@@ -133,8 +127,7 @@ TEST(WellLayerNamePage, ASizeTemplateGovernsTheSizeUntilCleared) {
 TEST(TemplateButton, TheOrdinaryButtonOnlyDropsTheList) {
     WellWorld w;
     CWellLayer(w.wells).SetNameSizeTemplate("中号");
-    OpenList<CPropListWellLayerName> page;
-    page.Show(w.wells);
+    OpenList<CPropListWellLayerName> page(w.wells);
     ASSERT_TRUE(page.grid().ClickFirstButton(page.Item(CPropListWellLayerName::kSizeTemplateId)));
     EXPECT_TRUE(sorrel::testing::CallLog().empty());
     EXPECT_EQ(page.Item(CPropListWellLayerName::kSizeTemplateId), page.list().GetPropList().GetEditedItem());
@@ -143,8 +136,7 @@ TEST(TemplateButton, TheOrdinaryButtonOnlyDropsTheList) {
 TEST(TemplateButton, ASizeTemplateEditOnTheNamePageWritesTheNameSizeTemplate) {
     WellWorld w;
     CWellLayer(w.wells).SetNameSizeTemplate("中号");
-    OpenList<CPropListWellLayerName> page;
-    page.Show(w.wells);
+    OpenList<CPropListWellLayerName> page(w.wells);
     sorrel::testing::SetEditScript([](CStyleTemplate& t) { t.SetName("标准号"); });
     const int redraws = page.Redraws();
     ASSERT_TRUE(page.grid().ClickSecondButton(page.Item(CPropListWellLayerName::kSizeTemplateId)));
@@ -157,8 +149,7 @@ TEST(TemplateButton, AnInnerColourRenameRenamesTheBorderTemplateWhenBothNamedIt)
     WellWorld w;
     CWellLayer(w.wells).SetSymbolInnerColorTemplate("红色");
     CWellLayer(w.wells).SetSymbolBorderColorTemplate("红色");
-    OpenList<CPropListWellLayerSymbol> page;
-    page.Show(w.wells);
+    OpenList<CPropListWellLayerSymbol> page(w.wells);
     CBCGPProp* inner = page.Item(CPropListWellLayerSymbol::kSymbolInnerTemplateId);
     const int options = inner->GetOptionCount();
 
@@ -179,8 +170,7 @@ TEST(TemplateButton, AnInnerColourRenameRenamesTheBorderTemplateWhenBothNamedIt)
 
 TEST(TemplateButton, LineAndFillTemplatesWriteNothingButRedraw) {
     WellWorld w;
-    OpenList<CPropListWellLayerName> page;
-    page.Show(w.wells);
+    OpenList<CPropListWellLayerName> page(w.wells);
     auto* line = new CPropLstPlaneEx("线", CString("细线"), "", 9001, CPropLstPlaneEx::kLineStyle, "...");
     auto* fill = new CPropLstPlaneEx("填充", CString("实心填充"), "", 9002, CPropLstPlaneEx::kFillStyle, "...");
     for (CPropLstPlaneEx* item : {line, fill}) {
@@ -207,8 +197,7 @@ TEST(WellLayerSymbolPage, TemplatesGovernTheirValuesAndTheTrackModeShowsBothSegm
     CWellLayer layer(w.wells);
     layer.SetSymbolPointStyleTemplate("井点");
     layer.SetWellTopLineVisible(0);
-    OpenList<CPropListWellLayerSymbol> page;
-    page.Show(w.wells);
+    OpenList<CPropListWellLayerSymbol> page(w.wells);
     EXPECT_FALSE(page.Enabled(CPropListWellLayerSymbol::kSymbolStyleId));
     EXPECT_TRUE(page.Enabled(CPropListWellLayerSymbol::kSymbolSizeId));
     EXPECT_FALSE(page.Enabled(CPropListWellLayerSymbol::kUpperWidthId));
@@ -235,8 +224,7 @@ TEST(WellLayerSymbolPage, AColourPickedKeepsAStoredNegativeSizeOrWidth) {
     CWellLayer layer(w.wells);
     layer.SetWellTopPointSize(-100);
     layer.SetWellBottomLineSize(-100);
-    OpenList<CPropListWellLayerSymbol> page;
-    page.Show(w.wells);
+    OpenList<CPropListWellLayerSymbol> page(w.wells);
     ASSERT_TRUE(page.Color(CPropListWellLayerSymbol::kHeadBorderId, RGB(10, 20, 30)));
     ASSERT_TRUE(page.Color(CPropListWellLayerSymbol::kLowerColorId, RGB(40, 50, 60)));
     EXPECT_EQ(RGB(10, 20, 30), layer.GetWellTopPointBorderColor());
@@ -248,8 +236,7 @@ TEST(WellLayerSymbolPage, AColourPickedKeepsAStoredNegativeSizeOrWidth) {
 
 TEST(WellLayerSymbolPage, ARefreshAddsNewTemplateNamesOnce) {
     WellWorld w;
-    OpenList<CPropListWellLayerSymbol> page;
-    page.Show(w.wells);
+    OpenList<CPropListWellLayerSymbol> page(w.wells);
     CBCGPProp* points = page.Item(CPropListWellLayerSymbol::kSymbolStyleTemplateId);
     const int offered = points->GetOptionCount();
     _AfxGetTemplateManager()->AddTemplatePointStyle("新井点", QXLOGPOINT());
@@ -263,8 +250,7 @@ TEST(WellLayerSymbolPage, ARefreshAddsNewTemplateNamesOnce) {
 
 TEST(WellLayerBaseLinePage, AnOffsetMayBeNegativeAWidthMayNot) {
     WellWorld w;
-    OpenList<CPropListWellLayerBaseLine> page;
-    page.Show(w.wells);
+    OpenList<CPropListWellLayerBaseLine> page(w.wells);
     ASSERT_TRUE(page.Type(CPropListWellLayerBaseLine::kOffsetId, "-0.75"));
     EXPECT_EQ(-75.0, CWellLayer(w.wells).GetBaseLineOffset());
     ASSERT_TRUE(page.Type(CPropListWellLayerBaseLine::kBaseWidthId, "0.3"));
@@ -287,8 +273,7 @@ TEST(WellLayerAbsencePage, EachTypeHasItsSymbolAndTheAlignmentFollowsTheReferenc
         CQXObjectPoint* mark = w.map.AddPoint("缺失标志", {0, 0}, w.wells);
         mark->GetPropertyManager()->SetStringProperty("缺失类型", type);
     }
-    OpenList<CPropListWellLayerAbsence> page;
-    page.Show(w.wells);
+    OpenList<CPropListWellLayerAbsence> page(w.wells);
     ASSERT_EQ(2, page.Item(CPropListWellLayerAbsence::kTypeId)->GetOptionCount());
     ASSERT_TRUE(page.Pick(CPropListWellLayerAbsence::kTypeId, "断失"));
     ASSERT_TRUE(page.Type(CPropListWellLayerAbsence::kSizeId, "1.5"));
@@ -312,8 +297,7 @@ TEST(WellLayerAbsencePage, EachTypeHasItsSymbolAndTheAlignmentFollowsTheReferenc
 TEST(StratumSectionPage, TheDepthScaleIsTheReciprocalOfTheFactorAndMustBeAboveZero) {
     parsnip::MapFixture map;
     CQXLayer* sections = map.AddLayer("剖面", "剖面");
-    OpenList<CPropListStratumLayerStratum> page;
-    page.Show(sections);
+    OpenList<CPropListStratumLayerStratum> page(sections);
     EXPECT_EQ(3, page.Item(CPropListStratumLayerStratum::kTemplateId)->GetOptionCount() + 1);
     parsnip::testing::ClearCallLog();
 
@@ -337,8 +321,7 @@ TEST(StratumSectionPage, TheDepthScaleIsTheReciprocalOfTheFactorAndMustBeAboveZe
 TEST(StratumSectionPage, TheVerticalReferenceNeedsTheWellLayersBaseLine) {
     WellWorld w;
     CQXLayer* sections = w.map.AddLayer("剖面", "剖面");
-    OpenList<CPropListStratumLayerStratum> page;
-    page.Show(sections);
+    OpenList<CPropListStratumLayerStratum> page(sections);
     EXPECT_EQ("井", page.Value(CPropListStratumLayerStratum::kVerticalReferId));
     EXPECT_FALSE(page.Enabled(CPropListStratumLayerStratum::kVerticalReferId));
 
@@ -361,8 +344,7 @@ TEST(StratumConnectionPage, OnlyTheSwitchStaysUsableBeforeTheLinesAreCreated) {
     parsnip::MapFixture map;
     CQXLayer* sections = map.AddLayer("剖面", "剖面");
     sections->GetPropertyManager()->SetBoolProperty("CONNECTION_ISCREATED", FALSE);
-    OpenList<CPropListStratumLayerConnection> page;
-    page.Show(sections);
+    OpenList<CPropListStratumLayerConnection> page(sections);
     EXPECT_TRUE(page.Enabled(CPropListStratumLayerConnection::kShowId));
     EXPECT_FALSE(page.Enabled(CPropListStratumLayerConnection::kRiverWidthId));
 

@@ -29,8 +29,7 @@ TEST(WellNetLayerLinePage, ArrowsReachEveryPolylineAndALengthOfZeroNothing) {
     b->GetEndArrow()->SetArrowLength(1.5);
     a->GetBegArrow()->SetArrowLength(1.5);
     a->GetEndArrow()->SetArrowLength(1.5);
-    planetest::OpenList<Line> page;
-    page.Show(layer);
+    planetest::OpenList<Line> page(layer);
 
     parsnip::testing::ClearCallLog();
     ASSERT_TRUE(page.Pick(Line::kEndArrowId, "简单样式"));
@@ -80,8 +79,7 @@ TEST(WellNetLayerFillPage, SwitchingTheFillOffGreysTheColour) {
     parsnip::MapFixture map;
     CQXLayer* layer = map.AddLayer("井网", "连通井网");
     kel::plane::CWellNetLayer(layer).SetFillVisible(1);
-    planetest::OpenList<Fill> page;
-    page.Show(layer);
+    planetest::OpenList<Fill> page(layer);
     EXPECT_TRUE(page.Enabled(Fill::kColorId));
     ASSERT_TRUE(page.Pick(Fill::kVisibleId, "否"));
     EXPECT_EQ(0, kel::plane::CWellNetLayer(layer).GetFillVisible());
