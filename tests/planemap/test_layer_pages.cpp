@@ -628,6 +628,7 @@ TEST(LayerPageRefusals, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredVal
     EXPECT_EQ("0.00", page.Value(CPropListPointLayerPoint::kSymbolSizeId));
     EXPECT_EQ("1.20", page.Value(CPropListPointLayerPoint::kFontSizeId));
     EXPECT_EQ("30", page.Value(CPropListPointLayerPoint::kAngleId));
+    EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPointLayer::SetSymbolPoint"));
     EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPointLayer::SetFont"));
     EXPECT_EQ(redraws, page.Redraws());
 
