@@ -50,6 +50,9 @@ struct QXLOGPEN;
 struct QXLOGBRUSH;
 struct QXLOGPOINT;
 class CQXPropertyManager;
+namespace platform {
+class Responder;
+}
 
 namespace sweep {
 
@@ -231,6 +234,10 @@ private:
                 const std::string& detail);
     // Reads the family's objects into last_, lastNegatives_ and lastZeros_.
     void Dump();
+    // The dump before an edit: the one after the last text while nothing has run since.
+    std::string DumpBefore();
+    // The dump after an edit, once its message boxes and unused answers are cleared away.
+    std::string DumpAfter(platform::Responder& responder);
     static Showing ShownOn(CWnd& page);
 
     std::string family_;
