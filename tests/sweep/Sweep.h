@@ -144,6 +144,9 @@ const Field& Read(Object* object, Field Class::*field) {
 inline void Write(State& state, const std::string& key, const char* suffix, double value) {
     state.Put(key, suffix, value);
 }
+inline void Write(State& state, const std::string& key, const char* suffix, const std::string& text) {
+    state.Put(key, suffix, text);
+}
 inline void Write(State& state, const std::string& key, const char* suffix, const QXLOGPEN& pen) {
     state.Pen(key, suffix, pen);
 }
