@@ -140,6 +140,18 @@ const Field& Read(Object* object, Field Class::*field) {
     return object->*field;
 }
 
+// Reads a style record through an object's getter, changes it and sets it back (by value or by
+// address, as the setter takes it).
+template <class Object, class Get, class Set, class Change>
+void Restyle(Object* object, Get get, Set set, Change change) {
+    auto record = Read(object, get);
+    change(record);
+    if constexpr (std::is_invocable_v<Set, Object*, decltype(record)&>)
+        (object->*set)(record);
+    else
+        (object->*set)(&record);
+}
+
 // A field written as its value's kind is written; a number as a plain number.
 inline void Write(State& state, const std::string& key, const char* suffix, double value) {
     state.Put(key, suffix, value);

@@ -304,22 +304,14 @@ void SweepObjects(int part, int parts) {
             // A stored field that fails to read: a group edit of another field must still write.
             table->TopBorderPen().width = -100;
         }
-    QXLOGPOINT symbol;
-    sample.wellHead->GetLogPoint(&symbol);
-    symbol.size = -100;
-    sample.wellHead->SetLogPoint(&symbol);
+    using sweep::Restyle;
+    const auto sized = [](float size) { return [size](auto& record) { record.size = size; }; };
+    Restyle(sample.wellHead, &CQXObjectPoint::GetLogPoint, &CQXObjectPoint::SetLogPoint, sized(-100));
     // Values with more digits than their items show: a pick in their group must keep them.
-    sample.well1->GetLogPoint(&symbol);
-    symbol.size = 249.96f;
-    sample.well1->SetLogPoint(&symbol);
-    QXLOGPEN pen;
-    sample.road1->GetLogPen(&pen);
-    pen.width = 99.96f;
-    sample.road1->SetLogPen(&pen);
-    QXLOGFONT font;
-    sample.title->GetLogFont(&font);
-    font.size = 1234.5f;
-    sample.title->SetLogFont(&font);
+    Restyle(sample.well1, &CQXObjectPoint::GetLogPoint, &CQXObjectPoint::SetLogPoint, sized(249.96f));
+    Restyle(sample.road1, &CQXObjectPolyline::GetLogPen, &CQXObjectPolyline::SetLogPen,
+            [](QXLOGPEN& pen) { pen.width = 99.96f; });
+    Restyle(sample.title, &CQXObjectText::GetLogFont, &CQXObjectText::SetLogFont, sized(1234.5f));
     // The column's interval runs from stratum "2" to "3" of 1/2/3: a stop above the start is
     // refused. A column whose well has no strata of its grade drops every edit of its interval.
     sample.column->SetTopUnit("2");

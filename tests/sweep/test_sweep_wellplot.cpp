@@ -187,15 +187,8 @@ void BuildPlot(zephyr::PlotFixture& plot) {
 // lithology name font, divide pen and point, the stratum divide pen and point and name font and
 // the result divide point. The
 // sand-stratum grids hold positions with more digits than their cells show.
-// Reads a style record through the kit's getter, changes it and sets it back.
-template <class Kit, class Get, class Set, class Change>
-void Restyle(Kit* kit, Get get, Set set, Change change) {
-    auto record = (kit->*get)();
-    change(record);
-    (kit->*set)(record);
-}
-
 void SeedKits(zephyr::PlotFixture& plot, const std::vector<CWpKit*>& kits) {
+    using sweep::Restyle;
     const auto unreadable = [](auto& record) { record.size = -100; };
     const auto wide = [](QXLOGPEN& pen) { pen.width = 99.96f; };
     for (std::size_t i = 0; i < kits.size(); ++i)
