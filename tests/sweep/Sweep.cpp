@@ -662,6 +662,20 @@ void Sweeper::Dump() {
     lastValid_ = true;
 }
 
+std::string Sweeper::DumpBefore() {
+    if (!lastValid_) Dump();
+    lastValid_ = false;
+    return std::move(last_);
+}
+
+std::string Sweeper::DumpAfter(platform::Responder& responder) {
+    responder.ClearMessageBoxes();
+    DropUnusedAnswers(responder);
+    Dump();
+    lastValid_ = false;
+    return std::move(last_);
+}
+
 Sweeper::Showing Sweeper::ShownOn(CWnd& page) {
     Showing shown;
     for (CBCGPPropList* grid : GridsOf(page)) {
@@ -862,9 +876,7 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     Choice pick = choice;
     // A later option of the list may be the one shown now.
     if (pick.kind == Choice::kOption && pick.option == shownText) return;
-    if (!lastValid_) Dump();
-    const std::string before = std::move(last_);
-    lastValid_ = false;
+    const std::string before = DumpBefore();
     // Shown and selected as the user's click shows and selects it, before anything is compared: its
     // groups open and the row selected.
     for (CBCGPProp* group = item->GetParent(); group; group = group->GetParent())
@@ -913,11 +925,7 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
         boxTexts += " [" + record.text + "]";
     }
     const bool rejected = !boxes.empty();
-    responder.ClearMessageBoxes();
-    DropUnusedAnswers(responder);
-    Dump();
-    const std::string after = std::move(last_);
-    lastValid_ = false;
+    const std::string after = DumpAfter(responder);
     const bool stored = after != before;
     const std::string shownNow = alive ? item->FormatProperty().str() : std::string();
     const std::string object = where.substr(0, where.rfind(" / "));
@@ -1018,9 +1026,7 @@ void Sweeper::TypeCell(const std::string& where, CWnd& page, int gridIndex, int 
     const Item key{"cell grid " + std::to_string(gridIndex) + " row " + std::to_string(row) + " column " +
                        std::to_string(col) + " (" + grid.Text(0, col) + ")",
                    0};
-    if (!lastValid_) Dump();
-    const std::string before = std::move(last_);
-    lastValid_ = false;
+    const std::string before = DumpBefore();
     const std::vector<std::string> cellsBefore = grid.Texts();
     const std::string shownText = grid.Text(row, col);
     const Pane paneBefore = PaneOf(page);
@@ -1039,11 +1045,7 @@ void Sweeper::TypeCell(const std::string& where, CWnd& page, int gridIndex, int 
     const Pane paneAfter = PaneOf(page);
     std::string boxes;
     for (const platform::MessageBoxRecord& record : responder.MessageBoxes()) boxes += " [" + record.text + "]";
-    responder.ClearMessageBoxes();
-    DropUnusedAnswers(responder);
-    Dump();
-    const std::string after = std::move(last_);
-    lastValid_ = false;
+    const std::string after = DumpAfter(responder);
     const bool stored = after != before;
     // The grid may be gone with the edit; what it shows is read only while it is there.
     std::vector<CellGrid> now = CellGridsOf(page);
@@ -1137,11 +1139,9 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     verb_ = fromCode ? "reported from code" : "typed";
 
     // The dump after the last text is the state before this one: nothing but the probe ran since.
-    if (!lastValid_) Dump();
-    const std::string before = std::move(last_);
+    const std::string before = DumpBefore();
     const std::vector<std::string> negativesBefore = std::move(lastNegatives_);
     const std::vector<std::string> zerosBefore = std::move(lastZeros_);
-    lastValid_ = false;
     Showing shownBefore;
     const Pane paneBefore = PaneOf(page, &shownBefore);
     const std::string shownText = item->FormatProperty().str();
@@ -1174,11 +1174,7 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     std::string boxes;
     for (const platform::MessageBoxRecord& record : responder.MessageBoxes()) boxes += " [" + record.text + "]";
     const bool rejected = !boxes.empty();
-    responder.ClearMessageBoxes();
-    DropUnusedAnswers(responder);
-    Dump();
-    const std::string after = std::move(last_);
-    lastValid_ = false;
+    const std::string after = DumpAfter(responder);
     const bool stored = after != before;
 
     // What the item shows now. It shows the stored value again when the page did not take the
@@ -1302,9 +1298,7 @@ void Sweeper::ReportAgain(const std::string& where, CWnd& page, int gridIndex, c
     if (!item || !item->IsEnabled() || shownText.empty() || IsCorpusText(shownText) ||
         (LeadingNumber(shownText, &number) && (number == 0 || (number < 0 && NamesAWidth(item->GetName().str())))))
         return;
-    if (!lastValid_) Dump();
-    const std::string before = std::move(last_);
-    lastValid_ = false;
+    const std::string before = DumpBefore();
     const Pane paneBefore = PaneOf(page);
     platform::Responder& responder = platform::Responder::Instance();
     responder.ClearMessageBoxes();
@@ -1322,15 +1316,12 @@ void Sweeper::ReportAgain(const std::string& where, CWnd& page, int gridIndex, c
     const std::vector<std::string> calls = HostCalls();
     const Pane paneAfter = PaneOf(page);
     const bool rejected = !responder.MessageBoxes().empty();
-    responder.ClearMessageBoxes();
-    DropUnusedAnswers(responder);
-    Dump();
-    const bool stored = last_ != before;
+    const std::string after = DumpAfter(responder);
+    const bool stored = after != before;
     if (!rejected && !stored && calls.empty() && paneAfter.redraws == paneBefore.redraws)
         Report(where, key, "dropped a valid report from code after a refused text", label,
                "nothing reached the objects or the host");
-    if (stored) CheckKeptDigits(where, key, shownText, true, before, last_);
-    lastValid_ = false;
+    if (stored) CheckKeptDigits(where, key, shownText, true, before, after);
 }
 
 bool Sweeper::OnlyRowChanged(const Pane& before, const Pane& after, CBCGPProp* item) {

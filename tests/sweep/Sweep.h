@@ -38,6 +38,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <type_traits>
 #include <vector>
 
 #include "mfc/Variant.h"
@@ -50,6 +51,9 @@ struct QXLOGPEN;
 struct QXLOGBRUSH;
 struct QXLOGPOINT;
 class CQXPropertyManager;
+namespace platform {
+class Responder;
+}
 
 namespace sweep {
 
@@ -106,6 +110,92 @@ private:
     std::vector<std::string> negativeZeros_;
 };
 using Dumper = std::function<void(State&)>;
+
+// A field as an object's getter reads it: answered, or written into a record handed to it.
+template <class Object, class Getter>
+auto Read(Object* object, Getter get) -> decltype((object->*get)()) {
+    return (object->*get)();
+}
+template <class Object, class Class, class Record>
+Record Read(Object* object, void (Class::*get)(Record*)) {
+    Record record{};
+    (object->*get)(&record);
+    return record;
+}
+template <class Object, class Class, class Record>
+Record Read(Object* object, void (Class::*get)(Record*) const) {
+    Record record{};
+    (object->*get)(&record);
+    return record;
+}
+template <class Object, class Class, class Record>
+Record Read(Object* object, void (Class::*get)(Record&) const) {
+    Record record{};
+    (object->*get)(record);
+    return record;
+}
+// A field the object keeps in a member of its own.
+template <class Object, class Class, class Field, class = std::enable_if_t<!std::is_function_v<Field>>>
+const Field& Read(Object* object, Field Class::*field) {
+    return object->*field;
+}
+
+// Reads a style record through an object's getter, changes it and sets it back (by value or by
+// address, as the setter takes it).
+template <class Object, class Get, class Set, class Change>
+void Restyle(Object* object, Get get, Set set, Change change) {
+    auto record = Read(object, get);
+    change(record);
+    if constexpr (std::is_invocable_v<Set, Object*, decltype(record)&>)
+        (object->*set)(record);
+    else
+        (object->*set)(&record);
+}
+
+// A field written as its value's kind is written; a number as a plain number.
+inline void Write(State& state, const std::string& key, const char* suffix, double value) {
+    state.Put(key, suffix, value);
+}
+inline void Write(State& state, const std::string& key, const char* suffix, const std::string& text) {
+    state.Put(key, suffix, text);
+}
+inline void Write(State& state, const std::string& key, const char* suffix, const QXLOGPEN& pen) {
+    state.Pen(key, suffix, pen);
+}
+inline void Write(State& state, const std::string& key, const char* suffix, const QXLOGFONT& font) {
+    state.Font(key, suffix, font);
+}
+inline void Write(State& state, const std::string& key, const char* suffix, const QXLOGBRUSH& brush) {
+    state.Brush(key, suffix, brush);
+}
+inline void Write(State& state, const std::string& key, const char* suffix, const QXLOGPOINT& point) {
+    state.Point(key, suffix, point);
+}
+
+// A getter of a width or size, written as State::Size writes it.
+template <class Getter>
+struct SizeGetter {
+    Getter get;
+};
+template <class Getter>
+SizeGetter<Getter> AsSize(Getter get) {
+    return {get};
+}
+
+// Fields of one object, each a suffix and its getter, written in their order.
+template <class Object>
+void Fields(State&, const std::string&, Object*) {}
+template <class Object, class Getter, class... Rest>
+void Fields(State& state, const std::string& key, Object* object, const char* suffix, Getter get, Rest... rest) {
+    Write(state, key, suffix, Read(object, get));
+    Fields(state, key, object, rest...);
+}
+template <class Object, class Getter, class... Rest>
+void Fields(State& state, const std::string& key, Object* object, const char* suffix, SizeGetter<Getter> size,
+            Rest... rest) {
+    state.Size(key, suffix, Read(object, size.get));
+    Fields(state, key, object, rest...);
+}
 
 // The texts typed into every item.
 const std::vector<std::string>& Corpus();
@@ -231,6 +321,10 @@ private:
                 const std::string& detail);
     // Reads the family's objects into last_, lastNegatives_ and lastZeros_.
     void Dump();
+    // The dump before an edit: the one after the last text while nothing has run since.
+    std::string DumpBefore();
+    // The dump after an edit, once its message boxes and unused answers are cleared away.
+    std::string DumpAfter(platform::Responder& responder);
     static Showing ShownOn(CWnd& page);
 
     std::string family_;

@@ -10,6 +10,8 @@
 
 namespace {
 
+using sweep::AsSize;
+using sweep::Fields;
 using sweep::State;
 
 void DumpFormat(State& state, const std::string& key, CkelLabelFormat& format) {
@@ -20,87 +22,69 @@ void DumpFormat(State& state, const std::string& key, CkelLabelFormat& format) {
 void DumpLabels(State& state, const std::string& key, CkelPlotLabels* labels) {
     if (!labels) return;
     state.Put(key, ".shown", std::to_string(labels->GetIsShowlabels()) + "/" + std::to_string(labels->m_bShowLabels));
-    state.Put(key, ".angle", labels->GetAngle());
+    Fields(state, key, labels, ".angle", &CkelPlotLabels::GetAngle);
     state.Put(key, ".rows", std::to_string(labels->GetFirstlabelRow()) + ".." +
                                  std::to_string(labels->GetLastlabelRow()) + "/" + std::to_string(labels->GetStep()));
     state.Put(key + ".column",
               std::to_string(labels->GetLabelsColIndex()) + "/" + std::to_string(labels->GetIsLabelsInYCol()));
-    state.Put(key, ".offset.x", labels->GetXoffset());
-    state.Put(key, ".offset.y", labels->GetYoffset());
+    Fields(state, key, labels, ".offset.x", &CkelPlotLabels::GetXoffset, ".offset.y", &CkelPlotLabels::GetYoffset);
     state.Put(key, ".align", std::to_string(labels->GetHAlignment()) + "/" + std::to_string(labels->GetVAlignment()));
-    QXLOGFONT font;
-    labels->GetLogFont(&font);
-    state.Font(key, font);
-    state.Font(key, ".direct", labels->m_font);
+    Fields(state, key, labels, "", &CkelPlotLabels::GetLogFont, ".direct", &CkelPlotLabels::m_font);
     DumpFormat(state, key, *labels->GetLabelFormat());
 }
 
 void DumpTickLabel(State& state, const std::string& key, CkelAxisTickLabels::TickLabelEntity* label) {
     state.Put(key, ".side", std::to_string(label->GetTickSide()) + "/" + std::to_string(label->GetOn()));
-    QXLOGFONT font;
-    label->GetLOGFONT(&font);
-    state.Font(key, font);
-    state.Put(key, ".angle", label->GetLabelAngel());
-    state.Put(key, ".offset.x", label->GetXOffset());
-    state.Put(key, ".offset.y", label->GetYOffset());
+    using Label = CkelAxisTickLabels::TickLabelEntity;
+    Fields(state, key, label, "", &Label::GetLOGFONT, ".angle", &Label::GetLabelAngel, ".offset.x", &Label::GetXOffset,
+           ".offset.y", &Label::GetYOffset);
     state.Put(key, ".type", std::to_string(label->GetLabelType()) + "/" + std::to_string(label->GetDotCount()) + "/" +
                                  std::to_string(label->GetDateFormatA()));
     DumpFormat(state, key, *label->GetLabelFormat());
 }
 
 void DumpAxis(State& state, const std::string& key, IkelAxis* axis) {
-    state.Put(key, ".range", axis->GetMin());
-    state.Put(key, ".range.max", axis->GetMax());
+    Fields(state, key, axis, ".range", &IkelAxis::GetMin, ".range.max", &IkelAxis::GetMax);
     state.Put(key, ".kind", std::to_string(axis->GetAxisScaleType()) + "/" + std::to_string(axis->GetDescend()) + "/" +
                                  std::to_string(axis->GetIsAutoRange()) + "/" + std::to_string(axis->GetAxisUnit()));
-    state.Size(key, ".spacing", axis->GetIntervalSpacing());
-    state.Size(key, ".length", axis->GetLength());
+    Fields(state, key, axis, ".spacing", AsSize(&IkelAxis::GetIntervalSpacing), ".length",
+           AsSize(&IkelAxis::GetLength));
     QXPOINT pos;
     pos.x = pos.y = 0;
     axis->GetAxisPosition(pos);
     state.Put(key, ".position.x", pos.x);
     state.Put(key, ".position.y", pos.y);
-    QXLOGPEN pen;
-    axis->GetLogPen(&pen);
-    state.Pen(key, ".line", pen);
+    Fields(state, key, axis, ".line", &IkelAxis::GetLogPen);
     if (auto* angle = dynamic_cast<CkelAxisAngle*>(axis)) state.Put(key, ".start", angle->GetStartAngle());
 
     CkelAxisGrid* grid = axis->GetGrid();
     state.Put(key, ".grid", std::to_string(grid->GetShowMajorTicks()) + "/" +
                                  std::to_string(grid->GetShowMinorTicks()) + "/" +
                                  std::to_string(grid->GetTimeStamp()));
-    grid->GetMajorLogPen(&pen);
-    state.Pen(key, ".grid.major", pen);
-    grid->GetMinorLogPen(&pen);
-    state.Pen(key, ".grid.minor", pen);
+    Fields(state, key, grid, ".grid.major", &CkelAxisGrid::GetMajorLogPen, ".grid.minor",
+           &CkelAxisGrid::GetMinorLogPen);
 
     CkelAxisTitle* title = axis->GetTitle();
     state.Put(key, ".title", title->GetText() + "/" + std::to_string(title->GetTitleType()) + "/" +
                                   std::to_string(title->GetTitleRelativePos()) + "/" +
                                   std::to_string(title->GetHAlign()) + "/" + std::to_string(title->GetVAlign()) + "/" +
                                   std::to_string(title->GetTimeStamp()));
-    state.Put(key, ".title.offset.x", title->GetXOffset());
-    state.Put(key, ".title.offset.y", title->GetYOffset());
-    state.Put(key, ".title.angle", title->GetRotateAngle());
+    Fields(state, key, title, ".title.offset.x", &CkelAxisTitle::GetXOffset, ".title.offset.y",
+           &CkelAxisTitle::GetYOffset, ".title.angle", &CkelAxisTitle::GetRotateAngle);
     state.Put(key, ".title.pos.x", title->GetPos().x);
     state.Put(key, ".title.pos.y", title->GetPos().y);
-    QXLOGFONT font;
-    title->GetFont(&font);
-    state.Font(key, ".title", font);
+    Fields(state, key, title, ".title", &CkelAxisTitle::GetFont);
 
     CkelAxisTickMarks* ticks = axis->GetTickMarks();
     state.Put(key, ".ticks", std::to_string(ticks->GetStrategyType()) + "/" + std::to_string(ticks->GetTimeStamp()));
     CkelAxisTickMarks::MajorTickStruct* major = ticks->GetMajorTickStruct();
-    state.Put(key, ".ticks.major.length", major->GetLength());
-    state.Put(key, ".ticks.major.side", major->GetSide());
-    state.Size(key, ".ticks.major.spacing", major->GetSpacing());
-    major->GetStyle(&pen);
-    state.Pen(key, ".ticks.major", pen);
+    using Major = CkelAxisTickMarks::MajorTickStruct;
+    Fields(state, key, major, ".ticks.major.length", &Major::GetLength, ".ticks.major.side", &Major::GetSide,
+           ".ticks.major.spacing", AsSize(&Major::GetSpacing), ".ticks.major", &Major::GetStyle);
     CkelAxisTickMarks::MinorTickStruct* minor = ticks->GetMinorTickStruct();
     state.Put(key, ".ticks.minor.length", minor->GetLength());
     state.Put(key, ".ticks.minor.side", std::to_string(minor->GetSide()) + "/" + std::to_string(minor->GetDivision()));
-    minor->GetStyle(&pen);
-    state.Pen(key, ".ticks.minor", pen);
+    Fields(state, key, minor, ".ticks.minor", &CkelAxisTickMarks::MinorTickStruct::GetStyle);
 
     CkelAxisTickLabels* labels = axis->GetTickLabels();
     state.Put(key, ".labels", std::to_string(labels->GetStrategyType()) + "/" +
@@ -112,21 +96,14 @@ void DumpAxis(State& state, const std::string& key, IkelAxis* axis) {
 }
 
 void DumpClass(State& state, const std::string& key, const CClassEntity& entity) {
-    state.Put(key, entity.m_strName);
-    state.Put(key, ".min", entity.m_dMin);
-    state.Put(key, ".max", entity.m_dMax);
-    state.Point(key, entity.m_symbol);
+    Fields(state, key, &entity, "", &CClassEntity::m_strName, ".min", &CClassEntity::m_dMin, ".max",
+           &CClassEntity::m_dMax, "", &CClassEntity::m_symbol);
 }
 
 void DumpFillSery(State& state, const std::string& key, CBarFillSery* sery) {
     state.Put(key, sery->GetSeryName() + "/" + std::to_string(sery->GetColIndex()) + "/" +
                        std::to_string(sery->GetIsShowFill()) + "/" + sery->GetFillStyleSet());
-    QXLOGPEN pen;
-    sery->GetLogPen(&pen);
-    state.Pen(key, pen);
-    QXLOGBRUSH brush;
-    sery->GetLogBrush(&brush);
-    state.Brush(key, brush);
+    Fields(state, key, sery, "", &CBarFillSery::GetLogPen, "", &CBarFillSery::GetLogBrush);
     DumpLabels(state, key + ".labels", sery->GetLabels());
 }
 
@@ -150,8 +127,8 @@ void DumpBars(State& state, const std::string& key, CkelBarBasePlot* bars) {
         state.Put(key, ".bins", std::to_string(histogram->GetDataCol()) + "/" +
                                      std::to_string(histogram->GetZoneCount()) + "/" +
                                      std::to_string(histogram->GetIsFrequency()));
-        state.Put(key, ".bins.left", histogram->GetLeftValue());
-        state.Put(key, ".bins.right", histogram->GetRightValue());
+        Fields(state, key, histogram, ".bins.left", &CHistogramPlot::GetLeftValue, ".bins.right",
+               &CHistogramPlot::GetRightValue);
     }
 }
 
@@ -161,21 +138,17 @@ void DumpPlot(State& state, const std::string& key, IkelPlot* plot) {
     state.Put(key, ".data", (dataset ? dataset->GetName() : std::string("-")) + "/" +
                                  std::to_string(range->GetFirstRow()) + ".." + std::to_string(range->GetLastRow()) +
                                  "/" + std::to_string(range->GetStep()) + "/" + std::to_string(range->GetTimeStamp()));
-    state.Put(key, ".columns", std::to_string(plot->GetAxis1ColumnIndex()) + "/" +
-                                    std::to_string(plot->GetAxis2ColumnIndex()) + "/" +
-                                    std::to_string(plot->GetAxis3ColumnIndex()));
-    QXLOGPEN pen;
-    QXLOGBRUSH brush;
+    state.Put(key, ".columns",
+              std::to_string(plot->GetAxis1ColumnIndex()) + "/" + std::to_string(plot->GetAxis2ColumnIndex()) + "/" +
+                  std::to_string(plot->GetAxis3ColumnIndex()));
     if (auto* line = dynamic_cast<CkelLineBasePlot*>(plot)) {
-        line->GetLogPen(&pen);
-        state.Pen(key, pen);
+        Fields(state, key, line, "", &CkelLineBasePlot::GetLogPen);
         DumpLabels(state, key + ".labels", line->GetLabels());
         if (CkelLinePlotFill* fill = line->GetPlotFills()) {
             state.Put(key, ".fill", std::to_string(fill->GetShowFill()) + "/" +
                                          std::to_string(fill->GetFillDirections()) + "/" + fill->GetFillStyleSet());
-            state.Put(key, ".fill.cutoff", fill->GetCutoffValue());
-            fill->GetLogBrush(&brush);
-            state.Brush(key, ".fill", brush);
+            Fields(state, key, fill, ".fill.cutoff", &CkelLinePlotFill::GetCutoffValue, ".fill",
+                   &CkelLinePlotFill::GetLogBrush);
         }
     }
     if (auto* line = dynamic_cast<CkelLinePlot*>(plot)) {
@@ -189,9 +162,7 @@ void DumpPlot(State& state, const std::string& key, IkelPlot* plot) {
         state.Put(key, ".class", std::to_string(classes->GetClassCol()) + "/" +
                                       std::to_string(classes->GetIsShowSymbol()) + "/" +
                                       std::to_string(classes->GetIsUniSetSymbol()));
-        QXLOGPOINT symbol;
-        classes->GetUniSymbol(&symbol);
-        state.Point(key, ".symbol", symbol);
+        Fields(state, key, classes, ".symbol", &CkelClassPlot::GetUniSymbol);
         DumpLabels(state, key + ".labels", classes->GetLabels());
         CkelClassificationManager* manager = classes->GetClassificationManager();
         state.Put(key, ".classes", manager->GetClassNum());
@@ -208,15 +179,12 @@ void DumpPlot(State& state, const std::string& key, IkelPlot* plot) {
             DumpClass(state, key + ".class" + std::to_string(i), *ternary->GetClass(i));
     }
     if (auto* pie = dynamic_cast<CPiePlot*>(plot)) {
-        QXLOGFONT font;
-        pie->GetLabelFont(&font);
-        state.Font(key, ".labels", font);
+        Fields(state, key, pie, ".labels", &CPiePlot::GetLabelFont);
         state.Put(key, ".pie", std::to_string(pie->GetDataCol()) + "/" + std::to_string(pie->GetLabelCol()) + "/" +
                                     std::to_string(pie->GetIsShowlabels()) + "/" +
                                     std::to_string(pie->GetIsLabelsInner()) + "/" +
                                     std::to_string(pie->GetIsShowPosLine()));
-        state.Put(key, ".start", pie->GetStartAngle());
-        state.Put(key, ".split", pie->GetSplitDist());
+        Fields(state, key, pie, ".start", &CPiePlot::GetStartAngle, ".split", &CPiePlot::GetSplitDist);
         const CPiePlot::CLabelRange* rows = pie->GetLabel();
         state.Put(key, ".labels.rows", std::to_string(rows->m_nFirstRow) + ".." + std::to_string(rows->m_nLastRow) +
                                             "/" + std::to_string(rows->m_nStep));
@@ -227,56 +195,32 @@ void DumpPlot(State& state, const std::string& key, IkelPlot* plot) {
             const std::string at = key + ".piece" + std::to_string(i);
             state.Put(at, piece->GetLabelStr() + "/" + std::to_string(piece->GetIsShowFill()) + "/" +
                               piece->GetFillStyleSet());
-            state.Put(at + ".angle", piece->GetAngle());
-            piece->GetLogPen(&pen);
-            state.Pen(at, pen);
-            piece->GetLogBrush(&brush);
-            state.Brush(at, brush);
+            Fields(state, at, piece, ".angle", &CPiePiece::GetAngle, "", &CPiePiece::GetLogPen, "",
+                   &CPiePiece::GetLogBrush);
         }
     }
     if (auto* rose = dynamic_cast<CRosePlot*>(plot)) {
         state.Put(key, ".rose", std::to_string(rose->GetDataCol()) + "/" + std::to_string(rose->GetCountCol()) + "/" +
                                      std::to_string(rose->GetIsShowFill()) + "/" + rose->GetFillStyleSet());
-        state.Put(key, ".rose.type", rose->GetRoseType());
-        state.Put(key, ".rose.angle", rose->GetAngleSpacing());
-        rose->GetLogPen(&pen);
-        state.Pen(key, pen);
-        rose->GetLogBrush(&brush);
-        state.Brush(key, brush);
+        Fields(state, key, rose, ".rose.type", &CRosePlot::GetRoseType, ".rose.angle", &CRosePlot::GetAngleSpacing, "",
+               &CRosePlot::GetLogPen, "", &CRosePlot::GetLogBrush);
     }
 }
 
 void DumpLegend(State& state, CkelLegend& legend) {
     state.Put("图例", legend.GetTitleText() + "/" + std::to_string(legend.GetShowTitle()) + "/" +
                           std::to_string(legend.GetDisplayShadow()) + "/" + std::to_string(legend.GetColNum()));
-    state.Size("图例.宽度", legend.GetBorderWidth());
-    state.Put("图例.高度", legend.GetBorderHeight());
-    state.Put("图例.左边距", legend.GetLMarginSpace());
-    state.Put("图例.上边距", legend.GetTMarginSpace());
-    state.Size("图例.间距", legend.GetIntervalSpace());
-    QXLOGFONT font;
-    legend.GetTitleFont(&font);
-    state.Font("图例.标题", font);
-    legend.GetLegendFont(&font);
-    state.Font("图例.文字", font);
-    QXLOGPEN pen;
-    legend.GetBorderLine(&pen);
-    state.Pen("图例.边框", pen);
-    legend.GetInnerBorderLine(&pen);
-    state.Pen("图例.内框", pen);
-    QXLOGBRUSH brush;
-    legend.GetBorderFill(&brush);
-    state.Brush("图例.填充", brush);
-    legend.GetShadowFill(&brush);
-    state.Brush("图例.阴影", brush);
+    Fields(state, "图例", &legend, ".宽度", AsSize(&CkelLegend::GetBorderWidth), ".高度", &CkelLegend::GetBorderHeight,
+           ".左边距", &CkelLegend::GetLMarginSpace, ".上边距", &CkelLegend::GetTMarginSpace, ".间距",
+           AsSize(&CkelLegend::GetIntervalSpace), ".标题", &CkelLegend::GetTitleFont, ".文字",
+           &CkelLegend::GetLegendFont, ".边框", &CkelLegend::GetBorderLine, ".内框", &CkelLegend::GetInnerBorderLine,
+           ".填充", &CkelLegend::GetBorderFill, ".阴影", &CkelLegend::GetShadowFill);
     const std::vector<CkelLegendCell>& cells = legend.GetLegendManager()->m_cells;
     state.Put("图例.cells", cells.size());
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const std::string key = "图例.cell" + std::to_string(i);
-        state.Put(key, cells[i].m_strText);
-        state.Point(key, cells[i].m_symbol);
-        state.Pen(key, cells[i].m_pen);
-        state.Brush(key, cells[i].m_brush);
+        Fields(state, key, &cells[i], "", &CkelLegendCell::m_strText, "", &CkelLegendCell::m_symbol, "",
+               &CkelLegendCell::m_pen, "", &CkelLegendCell::m_brush);
     }
 }
 
@@ -286,15 +230,9 @@ void DumpChart(State& state, demo::DemoChart& chart) {
     IChartGraph& graph = chart.chart;
     CkelChartTitle* title = graph.GetTitle();
     state.Put("图框.type", graph.GetChartGraphType());
-    state.Put("图框.title", title->GetText());
-    state.Put("图框.title.offset.x", title->GetXOffset());
-    state.Put("图框.title.offset.y", title->GetYOffset());
-    QXLOGFONT font;
-    title->GetLogFont(font);
-    state.Font("图框.title", font);
-    QXLOGBRUSH brush;
-    graph.GetLogBrush(&brush);
-    state.Brush("图框.background", brush);
+    Fields(state, "图框", title, ".title", &CkelChartTitle::GetText, ".title.offset.x", &CkelChartTitle::GetXOffset,
+           ".title.offset.y", &CkelChartTitle::GetYOffset, ".title", &CkelChartTitle::GetLogFont);
+    Fields(state, "图框", &graph, ".background", &IChartGraph::GetLogBrush);
     if (CDataSetMgrObj* datasets = graph.GetDatasetManagerObj())
         for (unsigned i = 0; i < datasets->GetDatasetNum(); ++i) {
             CkelDataset* dataset = datasets->GetDataset(i);

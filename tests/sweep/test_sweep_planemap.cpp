@@ -16,6 +16,8 @@
 namespace {
 
 using demo::planesample::SampleMap;
+using sweep::AsSize;
+using sweep::Fields;
 using sweep::State;
 
 std::vector<CQXLayer*> Layers(CQXMap* map) {
@@ -49,20 +51,9 @@ const std::pair<const char*, BorderFontGetter> kBorderFonts[] = {
     {".kilometre2", &CQXObjectBorder::GetKScaleLabelFont2}};
 
 void DumpBorder(State& state, const std::string& key, CQXObjectBorder* border) {
-    QXLOGPEN pen;
-    QXLOGFONT font;
-    QXLOGBRUSH brush;
-    for (const auto& [name, get] : kBorderPens) {
-        (border->*get)(&pen);
-        state.Pen(key + name, pen);
-    }
-    for (const auto& [name, get] : kBorderFonts) {
-        (border->*get)(&font);
-        state.Font(key + name, font);
-    }
-    border->GetLogBrush(&brush);
-    state.Brush(key, brush);
-    state.Size(key, ".width", border->GetBorderWidth());
+    for (const auto& [name, get] : kBorderPens) Fields(state, key, border, name, get);
+    for (const auto& [name, get] : kBorderFonts) Fields(state, key, border, name, get);
+    Fields(state, key, border, "", &CQXObjectBorder::GetLogBrush, ".width", AsSize(&CQXObjectBorder::GetBorderWidth));
     state.Put(key, ".title", Text(border->GetPrefix()) + "/" + Text(border->GetStratum()) + "/" +
                                   Text(border->GetPostfix()) + "/" + Text(border->GetStratumAlias()));
     state.Put(key, ".title.distance", border->GetTitleDist());
@@ -107,41 +98,27 @@ void DumpCoordinate(State& state, const std::string& key, CQXObjectCoordinate* a
                                    std::to_string(axes->m_nXLabelSide) + "/" + std::to_string(axes->m_nYLabelSide) +
                                    "/" + std::to_string(axes->m_nXLabelDecimal) + "/" +
                                    std::to_string(axes->m_nYLabelDecimal));
-    state.Font(key, ".x.name", axes->m_XNameFont);
-    state.Font(key, ".y.name", axes->m_YNameFont);
-    state.Font(key, ".x.label", axes->m_XLabelFont);
-    state.Font(key, ".y.label", axes->m_YLabelFont);
-    state.Pen(key, ".x.axis", axes->m_XAxisPen);
-    state.Pen(key, ".y.axis", axes->m_YAxisPen);
-    state.Pen(key, ".trend", axes->m_TrendPen);
-    state.Pen(key, ".x.scale", axes->m_XScalePen);
-    state.Pen(key, ".y.scale", axes->m_YScalePen);
-    state.Pen(key, ".x.grid", axes->m_XGridPen);
-    state.Pen(key, ".y.grid", axes->m_YGridPen);
+    using Axes = CQXObjectCoordinate;
+    Fields(state, key, axes, ".x.name", &Axes::m_XNameFont, ".y.name", &Axes::m_YNameFont, ".x.label",
+           &Axes::m_XLabelFont, ".y.label", &Axes::m_YLabelFont, ".x.axis", &Axes::m_XAxisPen, ".y.axis",
+           &Axes::m_YAxisPen, ".trend", &Axes::m_TrendPen, ".x.scale", &Axes::m_XScalePen, ".y.scale",
+           &Axes::m_YScalePen, ".x.grid", &Axes::m_XGridPen, ".y.grid", &Axes::m_YGridPen);
 }
 
 void DumpPie(State& state, const std::string& key, CQXObjectPie* pie) {
-    QXLOGFONT font;
+    using Pie = CQXObjectPie;
+    Fields(state, key, pie, "", &Pie::GetFont, "", &Pie::GetPen);
     QXLOGPEN pen;
-    pie->GetFont(font);
-    state.Font(key, font);
-    pie->GetPen(pen);
-    state.Pen(key, pen);
-    pie->GetDrawOrgLine(&pen);
+    pie->GetDrawOrgLine(&pen);  // a name the pie also gives to its switch
     state.Pen(key, ".origin", pen);
-    pie->GetBotPen(pen);
-    state.Pen(key, ".bottom", pen);
+    Fields(state, key, pie, ".bottom", &Pie::GetBotPen);
     state.Put(key, ".pie", std::to_string(pie->GetRecordCount()) + "/" + std::to_string(pie->GetShapeType()) + "/" +
                                 std::to_string(pie->GetXMove()) + "/" + std::to_string(pie->GetYMove()) + "/" +
                                 std::to_string(pie->GetDrawOrgLine()) + "/" + std::to_string(pie->GetDrawBotLine()) +
                                 "/" + std::to_string(pie->GetUpPropCount()));
-    state.Size(key, ".bottom.width", pie->GetBotWidth());
-    state.Put(key, ".radius", pie->GetRadius());
-    state.Put(key, ".radius.up", pie->GetUpRadius());
-    state.Size(key, ".bar.width", pie->GetBarWidth());
-    state.Put(key, ".bar.height", pie->GetBarHeight());
-    state.Put(key, ".bar.interval", pie->GetBarInterv());
-    state.Put(key, ".bar.curve", pie->GetBarCurveHeight());
+    Fields(state, key, pie, ".bottom.width", AsSize(&Pie::GetBotWidth), ".radius", &Pie::GetRadius, ".radius.up",
+           &Pie::GetUpRadius, ".bar.width", AsSize(&Pie::GetBarWidth), ".bar.height", &Pie::GetBarHeight,
+           ".bar.interval", &Pie::GetBarInterv, ".bar.curve", &Pie::GetBarCurveHeight);
 }
 
 // The kinds of object an object is, found once for its address and class: the dump runs after
@@ -172,16 +149,8 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
     state.Put(key, ".stamp", std::to_string(object->GetTimeStamp()));
     state.Put(key, ".shown", std::to_string(object->GetVisible()) + "/" + Text(object->GetName()));
     state.Attributes(key, *object->GetPropertyManager());
-    QXLOGPEN pen;
-    QXLOGBRUSH brush;
-    QXLOGFONT font;
-    QXLOGPOINT point;
-    if (auto* line = kinds.as.As<CQXObjectLine>()) {
-        line->GetLogPen(&pen);
-        state.Pen(key, pen);
-        line->GetLogBrush(&brush);
-        state.Brush(key, brush);
-    }
+    if (auto* line = kinds.as.As<CQXObjectLine>())
+        Fields(state, key, line, "", &CQXObjectLine::GetLogPen, "", &CQXObjectLine::GetLogBrush);
     if (auto* line = kinds.as.As<CQXObjectPolyline>()) {
         for (CArrow* arrow : {line->GetBegArrow(), line->GetEndArrow()}) {
             const std::string at = key + (arrow == line->GetBegArrow() ? ".arrow.begin" : ".arrow.end");
@@ -191,76 +160,47 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
         state.Put(key, ".angle", line->GetAngle());
     }
     if (auto* contour = kinds.as.As<CQXObjectContour>()) {
-        contour->GetLogFont(&font);
-        state.Font(key, ".label", font);
+        Fields(state, key, contour, ".label", &CQXObjectContour::GetLogFont);
         state.Put(key, ".label", Text(contour->GetLabel()) + "/" + std::to_string(contour->GetLabelVisible()) + "/" +
                                       std::to_string(contour->GetDecimal()));
-        state.Put(key, ".label.start", contour->GetStartDistance());
-        state.Put(key, ".label.distance", contour->GetLabelDistance());
+        Fields(state, key, contour, ".label.start", &CQXObjectContour::GetStartDistance, ".label.distance",
+               &CQXObjectContour::GetLabelDistance);
     }
-    if (auto* ctrl = kinds.as.As<CQXObjectCtrlLine>()) {
-        ctrl->GetFont(font);
-        state.Font(key, font);
-        state.Put(key, ".index", ctrl->GetDrawIndex());
-    }
+    if (auto* ctrl = kinds.as.As<CQXObjectCtrlLine>())
+        Fields(state, key, ctrl, "", &CQXObjectCtrlLine::GetFont, ".index", &CQXObjectCtrlLine::GetDrawIndex);
     if (auto* arrow = kinds.as.As<CQXObjectArrow>()) {
         state.Put(key, ".arrow", std::to_string(arrow->GetHeadPercent()) + "/" +
                                       std::to_string(arrow->GetBodyPercent()) + "/" +
                                       std::to_string(arrow->GetStyle()));
-        state.Put(key, ".height", arrow->GetHeight());
-        arrow->GetLogBrush(&brush);
-        state.Brush(key, ".arrow", brush);
+        Fields(state, key, arrow, ".height", &CQXObjectArrow::GetHeight, ".arrow", &CQXObjectArrow::GetLogBrush);
     }
-    if (auto* circle = kinds.as.As<CQXObjectCircle>()) {
-        state.Put(key, ".angle", circle->GetAngle());
-        state.Put(key, ".radius.a", circle->GetRadiusA());
-        state.Put(key, ".radius.b", circle->GetRadiusB());
-        state.Put(key, ".start", circle->GetStartAngle());
-        state.Put(key, ".stop", circle->GetStopAngle());
-    }
-    if (auto* rect = kinds.as.As<CQXObjectRect>()) {
-        state.Put(key, ".angle", rect->GetAngle());
-        state.Put(key, ".radius.a", rect->GetRadiusA());
-        state.Put(key, ".radius.b", rect->GetRadiusB());
-    }
-    if (auto* text = kinds.as.As<CQXObjectText>()) {
-        text->GetLogFont(&font);
-        state.Font(key, font);
-        state.Put(key, ".angle", text->GetAngle());
-    }
+    if (auto* circle = kinds.as.As<CQXObjectCircle>())
+        Fields(state, key, circle, ".angle", &CQXObjectCircle::GetAngle, ".radius.a", &CQXObjectCircle::GetRadiusA,
+               ".radius.b", &CQXObjectCircle::GetRadiusB, ".start", &CQXObjectCircle::GetStartAngle, ".stop",
+               &CQXObjectCircle::GetStopAngle);
+    if (auto* rect = kinds.as.As<CQXObjectRect>())
+        Fields(state, key, rect, ".angle", &CQXObjectRect::GetAngle, ".radius.a", &CQXObjectRect::GetRadiusA,
+               ".radius.b", &CQXObjectRect::GetRadiusB);
+    if (auto* text = kinds.as.As<CQXObjectText>())
+        Fields(state, key, text, "", &CQXObjectText::GetLogFont, ".angle", &CQXObjectText::GetAngle);
     if (auto* multi = kinds.as.As<CQXObjectMultiText>()) {
-        multi->GetLogFont(&font);
-        state.Font(key, font);
-        multi->GetLogBrush(&brush);
-        state.Brush(key, brush);
-        state.Put(key, ".angle", multi->GetAngle());
+        Fields(state, key, multi, "", &CQXObjectMultiText::GetLogFont, "", &CQXObjectMultiText::GetLogBrush, ".angle",
+               &CQXObjectMultiText::GetAngle);
         state.Put(key, ".align", std::to_string(multi->GetHAlign()) + "/" + std::to_string(multi->GetVAlign()));
     }
-    if (auto* mark = kinds.as.As<CQXObjectPoint>()) {
-        mark->GetLogPoint(&point);
-        state.Point(key, point);
-    }
-    if (auto* fill = kinds.as.As<CQXObjectFill>()) {
-        fill->GetLogBrush(&brush);
-        state.Brush(key, brush);
-    }
+    if (auto* mark = kinds.as.As<CQXObjectPoint>()) Fields(state, key, mark, "", &CQXObjectPoint::GetLogPoint);
+    if (auto* fill = kinds.as.As<CQXObjectFill>()) Fields(state, key, fill, "", &CQXObjectFill::GetLogBrush);
     if (auto* hint = kinds.as.As<CQXObjectHint>()) {
-        hint->GetLogPen(&pen);
-        state.Pen(key, pen);
-        hint->GetLogBrush(&brush);
-        state.Brush(key, brush);
-        hint->GetLogFont(&font);
-        state.Font(key, font);
+        Fields(state, key, hint, "", &CQXObjectHint::GetLogPen, "", &CQXObjectHint::GetLogBrush, "",
+               &CQXObjectHint::GetLogFont);
         state.Put(key + ".align",
                   std::to_string(hint->GetHorizontalAlign()) + "/" + std::to_string(hint->GetVerticalAlign()));
     }
-    if (auto* bitmap = kinds.as.As<CQXObjectBitmap>()) {
-        state.Put(key, ".radius.a", bitmap->GetRadiusA());
-        state.Put(key, ".radius.b", bitmap->GetRadiusB());
-    }
+    if (auto* bitmap = kinds.as.As<CQXObjectBitmap>())
+        Fields(state, key, bitmap, ".radius.a", &CQXObjectBitmap::GetRadiusA, ".radius.b",
+               &CQXObjectBitmap::GetRadiusB);
     if (auto* qxm = kinds.as.As<CQXObjectQXM>()) {
-        state.Put(key, ".radius.a", qxm->GetRadiusA());
-        state.Put(key, ".radius.b", qxm->GetRadiusB());
+        Fields(state, key, qxm, ".radius.a", &CQXObjectQXM::GetRadiusA, ".radius.b", &CQXObjectQXM::GetRadiusB);
         double x = 0, y = 0;
         qxm->GetQXMCenter(x, y);
         state.Put(key, ".centre.x", x);
@@ -269,110 +209,73 @@ void DumpObject(State& state, const std::string& key, CQXObject* object) {
     if (auto* border = kinds.as.As<CQXObjectBorder>()) DumpBorder(state, key, border);
     if (auto* cell = kinds.as.As<CQXObjectCell>()) {
         if (const QXLOGFONT* standard = cell->GetDefaultFont()) state.Font(key, ".default", *standard);
-        state.Pen(key, ".top", cell->GetTopBorderPen());
-        state.Pen(key, ".bottom", cell->GetBottomBorderPen());
-        state.Pen(key, ".left", cell->GetLeftBorderPen());
-        state.Pen(key, ".right", cell->GetRightBorderPen());
-        state.Pen(key, ".centre", cell->GetCenterBorderPen());
+        Fields(state, key, cell, ".top", &CQXObjectCell::GetTopBorderPen, ".bottom", &CQXObjectCell::GetBottomBorderPen,
+               ".left", &CQXObjectCell::GetLeftBorderPen, ".right", &CQXObjectCell::GetRightBorderPen, ".centre",
+               &CQXObjectCell::GetCenterBorderPen);
         state.Put(key, ".cells", std::to_string(cell->GetColumnCount()) + "x" + std::to_string(cell->GetRowCount()));
         for (int c = 0; c < cell->GetColumnCount(); ++c)
             for (int r = 0; r < cell->GetRowCount(); ++r)
                 if (COneCell* one = cell->GetCell(c, r)) {
                     const std::string at = key + ".cell" + std::to_string(c) + "," + std::to_string(r);
-                    one->GetLogFont(&font);
-                    state.Font(at, font);
-                    state.Brush(at, one->GetLogBrush());
+                    Fields(state, at, one, "", &COneCell::GetLogFont, "", &COneCell::GetLogBrush);
                     state.Put(at + ".align", std::to_string(one->GetHAlign()) + "/" + std::to_string(one->GetVAlign()));
                 }
     }
     if (auto* mark = kinds.as.As<CQXObjectColorMark>()) {
-        mark->GetLogFont(&font);
-        state.Font(key, font);
+        Fields(state, key, mark, "", &CQXObjectColorMark::GetLogFont);
         state.Put(key, ".mark", std::to_string(mark->GetDirection()) + "/" + std::to_string(mark->GetDecimal()) + "/" +
                                      std::to_string(mark->GetLabelAlign()) + "/" +
                                      std::to_string(mark->GetLabelInterval()));
-        state.Put(key, ".radius.a", mark->GetRadiusA());
-        state.Put(key, ".radius.b", mark->GetRadiusB());
+        Fields(state, key, mark, ".radius.a", &CQXObjectColorMark::GetRadiusA, ".radius.b",
+               &CQXObjectColorMark::GetRadiusB);
     }
     if (auto* axes = kinds.as.As<CQXObjectCoordinate>()) DumpCoordinate(state, key, axes);
     if (auto* finger = kinds.as.As<CQXObjectFinger>()) {
-        finger->GetLogPen(&pen);
-        state.Pen(key, pen);
-        state.Brush(key, ".left", finger->GetLeftBrush());
-        state.Brush(key, ".right", finger->GetRightBrush());
-        finger->GetLogFont(&font);
-        state.Font(key, font);
+        Fields(state, key, finger, "", &CQXObjectFinger::GetLogPen, ".left", &CQXObjectFinger::GetLeftBrush, ".right",
+               &CQXObjectFinger::GetRightBrush, "", &CQXObjectFinger::GetLogFont);
         state.Put(key, ".finger", std::to_string(finger->GetStyle()) + "/" + Text(finger->GetNorthText()) + "/" +
                                        Text(finger->GetSouthText()) + "/" + Text(finger->GetEastText()) + "/" +
                                        Text(finger->GetWestText()));
     }
     if (auto* legend = kinds.as.As<CQXObjectLegend>()) {
-        legend->GetLegendFont(&font);
-        state.Font(key, ".legend", font);
-        legend->GetLogFont(&font);
-        state.Font(key, font);
-        legend->GetOuterLineLogPen(&pen);
-        state.Pen(key, ".outer", pen);
-        legend->GetLogPen(&pen);
-        state.Pen(key, pen);
+        Fields(state, key, legend, ".legend", &CQXObjectLegend::GetLegendFont, "", &CQXObjectLegend::GetLogFont,
+               ".outer", &CQXObjectLegend::GetOuterLineLogPen, "", &CQXObjectLegend::GetLogPen);
         state.Put(key, ".legend", Text(legend->GetTitle()) + "/" + std::to_string(legend->GetFontPosition()) + "/" +
                                        std::to_string(legend->GetColCount()));
-        state.Put(key, ".space.left", legend->GetLSpace());
-        state.Put(key, ".space.top", legend->GetTSpace());
-        state.Put(key, ".space.between", legend->GetDSpace());
+        Fields(state, key, legend, ".space.left", &CQXObjectLegend::GetLSpace, ".space.top",
+               &CQXObjectLegend::GetTSpace, ".space.between", &CQXObjectLegend::GetDSpace);
     }
     if (auto* pie = kinds.as.As<CQXObjectPie>()) DumpPie(state, key, pie);
     if (auto* scale = kinds.as.As<CQXObjectScale>()) {
-        scale->GetLogFont(&font);
-        state.Font(key, font);
-        scale->GetLogPen(&pen);
-        state.Pen(key, pen);
+        Fields(state, key, scale, "", &CQXObjectScale::GetLogFont, "", &CQXObjectScale::GetLogPen);
         state.Put(key, ".scale", std::to_string(scale->GetStep()) + "/" + std::to_string(scale->GetDecimalNum()) +
                                       "/" + Text(scale->GetUnitWord()) + "/" +
                                       std::to_string(scale->GetZeroFromStart()) + "/" +
                                       std::to_string(scale->GetStyle()));
-        state.Put(key, ".height", scale->GetHeight());
-        state.Size(key, ".size", scale->GetSize());
+        Fields(state, key, scale, ".height", &CQXObjectScale::GetHeight, ".size", AsSize(&CQXObjectScale::GetSize));
     }
-    if (auto* web = kinds.as.As<CQXObjectWeb>()) {
-        web->GetLogPen(&pen);
-        state.Pen(key, pen);
-        state.Put(key, ".style", web->GetStyle());
-        state.Size(key, ".gap.x", web->GetXGap());
-        state.Size(key, ".gap.y", web->GetYGap());
-    }
+    if (auto* web = kinds.as.As<CQXObjectWeb>())
+        Fields(state, key, web, "", &CQXObjectWeb::GetLogPen, ".style", &CQXObjectWeb::GetStyle, ".gap.x",
+               AsSize(&CQXObjectWeb::GetXGap), ".gap.y", AsSize(&CQXObjectWeb::GetYGap));
     if (auto* block = kinds.as.As<CQXObjectBlock>())
         for (const char* part : {"上盘", "下盘", "断层多边形"})
             if (CQXObject* member = block->GetObjectByTypeName(part)) DumpObject(state, key + "." + part, member);
-    if (auto* well = kinds.as.As<CWpWell>()) {
-        state.Font(key, ".title", well->GetTitleFont());
-        state.Pen(key, ".border", well->GetBorderPen());
-        state.Brush(key, ".client", well->GetClientBrush());
-        state.Size(key, ".width", well->GetWidth());
-    }
-    if (auto* graph = kinds.as.As<CQXObjectWellGraph>()) {
-        graph->GetHeadLogPen(&pen);
-        state.Pen(key, ".head", pen);
-        state.Point(key, graph->GetPointOption());
-    }
+    if (auto* well = kinds.as.As<CWpWell>())
+        Fields(state, key, well, ".title", &CWpWell::GetTitleFont, ".border", &CWpWell::GetBorderPen, ".client",
+               &CWpWell::GetClientBrush, ".width", AsSize(&CWpWell::GetWidth));
+    if (auto* graph = kinds.as.As<CQXObjectWellGraph>())
+        Fields(state, key, graph, ".head", &CQXObjectWellGraph::GetHeadLogPen, "", &CQXObjectWellGraph::GetPointOption);
 }
 
 // A layer and every object in it, through their getters: what one window edits (the object, the
 // objects of its type selected with it, or the layer and its objects), and the map options the
 // layer pages write.
 void DumpLayer(CQXLayer* layer, State& state) {
-    QXLOGPEN pen;
-    QXLOGBRUSH brush;
-    QXLOGFONT font;
-    QXLOGPOINT point;
-    layer->GetLogPen(&pen);
-    layer->GetLogBrush(&brush);
-    layer->GetLogFont(&font);
-    layer->GetLogPoint(&point);
     state.Put("layer", demo::planesample::DescribeLayer(layer));
     state.Put("layer.stamp", std::to_string(layer->GetTimeStamp()));
     state.Attributes("layer", *layer->GetPropertyManager());
-    state.Pen("layer", pen).Brush("layer", brush).Font("layer", font).Point("layer", point);
+    Fields(state, "layer", layer, "", &CQXLayer::GetLogPen, "", &CQXLayer::GetLogBrush, "", &CQXLayer::GetLogFont, "",
+           &CQXLayer::GetLogPoint);
     for (int i = 0; i < layer->GetObjectCount(); ++i)
         DumpObject(state, "object" + std::to_string(i), layer->GetObjectG(i));
     if (std::string(layer->GetTypeName().str()) == "饼图") {
@@ -383,11 +286,9 @@ void DumpLayer(CQXLayer* layer, State& state) {
                                      pie.GetDateEnd().Format("%Y-%m-%d").str());
     }
     kel::plane::CPlaneOption* options = kel::plane::CPlaneOption::Instance();
-    state.Pen("options.bound", options->m_BoundPen);
-    state.Point("options.virtual", options->m_VirtualWellPoint);
-    state.Pen("options.up", options->m_UpPen);
-    state.Pen("options.down", options->m_DnPen);
-    state.Brush("options.fault", options->m_FaultBrush);
+    using Options = kel::plane::CPlaneOption;
+    Fields(state, "options", options, ".bound", &Options::m_BoundPen, ".virtual", &Options::m_VirtualWellPoint, ".up",
+           &Options::m_UpPen, ".down", &Options::m_DnPen, ".fault", &Options::m_FaultBrush);
 }
 
 // Every edit stays within the shown object's layer (its same-type objects) or the shown layer.
@@ -403,22 +304,14 @@ void SweepObjects(int part, int parts) {
             // A stored field that fails to read: a group edit of another field must still write.
             table->TopBorderPen().width = -100;
         }
-    QXLOGPOINT symbol;
-    sample.wellHead->GetLogPoint(&symbol);
-    symbol.size = -100;
-    sample.wellHead->SetLogPoint(&symbol);
+    using sweep::Restyle;
+    const auto sized = [](float size) { return [size](auto& record) { record.size = size; }; };
+    Restyle(sample.wellHead, &CQXObjectPoint::GetLogPoint, &CQXObjectPoint::SetLogPoint, sized(-100));
     // Values with more digits than their items show: a pick in their group must keep them.
-    sample.well1->GetLogPoint(&symbol);
-    symbol.size = 249.96f;
-    sample.well1->SetLogPoint(&symbol);
-    QXLOGPEN pen;
-    sample.road1->GetLogPen(&pen);
-    pen.width = 99.96f;
-    sample.road1->SetLogPen(&pen);
-    QXLOGFONT font;
-    sample.title->GetLogFont(&font);
-    font.size = 1234.5f;
-    sample.title->SetLogFont(&font);
+    Restyle(sample.well1, &CQXObjectPoint::GetLogPoint, &CQXObjectPoint::SetLogPoint, sized(249.96f));
+    Restyle(sample.road1, &CQXObjectPolyline::GetLogPen, &CQXObjectPolyline::SetLogPen,
+            [](QXLOGPEN& pen) { pen.width = 99.96f; });
+    Restyle(sample.title, &CQXObjectText::GetLogFont, &CQXObjectText::SetLogFont, sized(1234.5f));
     // The column's interval runs from stratum "2" to "3" of 1/2/3: a stop above the start is
     // refused. A column whose well has no strata of its grade drops every edit of its interval.
     sample.column->SetTopUnit("2");

@@ -34,6 +34,8 @@ namespace {
 
 using KelReservoir::Connection::CkelReservoir;
 using Maker = std::function<CWnd*(long, CWnd*)>;
+using sweep::AsSize;
+using sweep::Fields;
 
 const Maker kMultiWell = [](long o, CWnd* p) { return ScPropertyWnd().Create(o, p); };
 const Maker kFence = [](long o, CWnd* p) { return CFcPropertyWnd().Create(o, p); };
@@ -52,21 +54,17 @@ void DumpSection(oriel::SectionFixture<Container>& world, const std::vector<Show
     for (int i = 0; i < world.WellCount(); ++i) {
         IkelWellAdapter& well = world.Well(i);
         const std::string key = well.GetName();
-        state.Size(key, ".宽度", well.GetWidth());
-        state.Put(key, ".顶深", well.GetTopDepth());
-        state.Put(key, ".底深", well.GetBottomDepth());
-        state.Put(key, ".模板", well.GetTemplate());
+        Fields(state, key, &well, ".宽度", AsSize(&IkelWellAdapter::GetWidth), ".顶深", &IkelWellAdapter::GetTopDepth,
+               ".底深", &IkelWellAdapter::GetBottomDepth, ".模板", &IkelWellAdapter::GetTemplate);
     }
     for (const Shown& s : shown) state.Put(s.name + ".stamp", std::to_string(s.object->GetTimeStamp()));
     // The display record's pens and fonts, which the graph, sand and fault-line pages write
     // without a stamp, and the name fonts the stratum-line page hands to the stratum groups.
     const CMapProperty& record = world.Record();
-    state.Pen("剖面.断失层位", record.m_virStratumPen);
-    state.Font("剖面.层名", record.m_stratumNameFont);
-    state.Pen("剖面.包络线", record.m_envelopePen);
-    state.Pen("剖面.相接触界面", record.m_interfacePen);
-    state.Pen("剖面.油气水界面", record.m_oswPen);
-    state.Pen("剖面.断层线", record.m_faultLinePen);
+    Fields(state, "剖面", &record, ".断失层位", &CMapProperty::m_virStratumPen, ".层名",
+           &CMapProperty::m_stratumNameFont, ".包络线", &CMapProperty::m_envelopePen, ".相接触界面",
+           &CMapProperty::m_interfacePen, ".油气水界面", &CMapProperty::m_oswPen, ".断层线",
+           &CMapProperty::m_faultLinePen);
     if (CStratumGroupManager* groups = world.Section().GetStratumGroupManager())
         for (unsigned int i = 0; i < groups->GetNum(); ++i)
             for (const char* stratum : {"1", "2"}) {
@@ -79,7 +77,7 @@ void DumpSection(oriel::SectionFixture<Container>& world, const std::vector<Show
         const FLOATRECT rect = map->GetMapRect();
         state.Put("导航图.矩形", std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
                                      std::to_string(rect.right) + "," + std::to_string(rect.bottom));
-        state.Pen("导航图.图框", map->GetFrameLine());
+        Fields(state, "导航图", map, ".图框", &ScLookDownForm::GetFrameLine);
         state.Point("导航图.井符号", map->GetLogPoint(0));
         state.Point("导航图.投影符号", map->GetLogPoint(3));
     }
@@ -93,32 +91,19 @@ void DumpScale(sweep::State& state, const std::string& key, ScDisScale& scale) {
                        std::string(scale.GetWordText().str()) + "/" + std::to_string(scale.GetContentColor()) + "/" +
                        std::to_string(scale.GetLogColor()) + "/" + std::to_string(scale.GetLineColor()) + "/" +
                        std::to_string(scale.GetLineStyle()));
-    state.Put(key, ".高度", scale.GetHeight());
-    state.Put(key, ".间隔", scale.GetInterval());
-    state.Put(key, ".偏移", scale.GetContentOffset());
-    state.Size(key, ".内容大小", scale.GetContentSize());
-    state.Size(key, ".标注大小", scale.GetLogSize());
-    state.Size(key, ".线宽", scale.GetLineSize());
-    state.Font(key, ".内容", scale.GetContentFont());
-    QXLOGFONT font;
-    scale.GetLogFont(&font);
-    state.Font(key, ".标注", font);
+    Fields(state, key, &scale, ".高度", &ScDisScale::GetHeight, ".间隔", &ScDisScale::GetInterval, ".偏移",
+           &ScDisScale::GetContentOffset, ".内容大小", AsSize(&ScDisScale::GetContentSize), ".标注大小",
+           AsSize(&ScDisScale::GetLogSize), ".线宽", AsSize(&ScDisScale::GetLineSize), ".内容",
+           &ScDisScale::GetContentFont, ".标注", &ScDisScale::GetLogFont);
 }
 
 // A stratum cell: its pen and font, its boundary line and its interval fill.
 void DumpCell(sweep::State& state, const std::string& key, CStratumCell& cell) {
     if (const QXLOGPEN* pen = cell.GetStratumLogPen()) state.Pen(key, *pen);
     state.Font(key, cell.GetStratumFont());
-    QXLOGPEN pen;
-    QXLOGBRUSH brush;
-    if (CQXObjectPolyline* line = cell.GetStratumLine()) {
-        line->GetLogPen(&pen);
-        state.Pen(key, ".line", pen);
-    }
-    if (CQXObjectFill* fill = cell.GetStratumFill()) {
-        fill->GetLogBrush(&brush);
-        state.Brush(key, ".fill", brush);
-    }
+    if (CQXObjectPolyline* line = cell.GetStratumLine())
+        Fields(state, key, line, ".line", &CQXObjectPolyline::GetLogPen);
+    if (CQXObjectFill* fill = cell.GetStratumFill()) Fields(state, key, fill, ".fill", &CQXObjectFill::GetLogBrush);
 }
 
 template <class Container>
@@ -141,9 +126,7 @@ void SweepMultiWell(const char* family, const Maker& maker, bool withSection) {
     sweep::Sweeper sweeper(family, [&](sweep::State& state) {
         DumpSection(world.World(), shown, state);
         for (int type = 0; type < oriel::MultiWellFixture<Container>::kFillTypes; ++type) {
-            QXLOGBRUSH brush;
-            world.FillObject(type).GetLogBrush(&brush);
-            state.Brush("砂体填充" + std::to_string(type), brush);
+            Fields(state, "砂体填充" + std::to_string(type), &world.FillObject(type), "", &CQXObjectFill::GetLogBrush);
         }
         DumpCell(state, "地层线a", a);
         DumpCell(state, "地层线b", b);
@@ -282,9 +265,7 @@ TEST(SweepSection, SingleWellSectionAndItsObjects) {
         state.Pen("地层单元", pen);
         state.Pen("控制线", world.Line().GetLogPen());
         state.Pen("单井剖面.包络线", world.Record().m_envelopePen);
-        QXLOGBRUSH brush;
-        world.FillObject().GetLogBrush(&brush);
-        state.Brush("砂层填充", brush);
+        Fields(state, "砂层填充", &world.FillObject(), "", &CQXObjectFill::GetLogBrush);
     });
     for (const Shown& s : shown) {
         ScObjInterface* object = s.object;

@@ -50,10 +50,9 @@ struct DumpedKit {
 // The active interval's depths of a kit that has one (those kits share no class).
 template <class Kit>
 void DumpActiveSeg(State& state, const std::string& key, Kit* kit) {
-    if (kit) {
-        state.Put(key, ".ActiveSegTopDepth", kit->GetActiveSegTopDepth());
-        state.Put(key, ".ActiveSegBotDepth", kit->GetActiveSegBotDepth());
-    }
+    if (kit)
+        sweep::Fields(state, key, kit, ".ActiveSegTopDepth", &Kit::GetActiveSegTopDepth, ".ActiveSegBotDepth",
+                      &Kit::GetActiveSegBotDepth);
 }
 
 void DumpKit(State& state, const DumpedKit& dumped) {
@@ -82,90 +81,57 @@ void DumpKit(State& state, const DumpedKit& dumped) {
     frame += '/';
     for (int edge = 0; edge < CWpKit::kBorderEdgeCount; ++edge) field(kit->GetBorderVisible(edge), "");
     state.Put(key, ".frame", frame);
-    state.Size(key, ".BaseWidth", kit->GetBaseWidth());
-    state.Size(key, ".Width", kit->GetWidth());
-    state.Font(key, ".TitleFont", kit->GetTitleFont());
-    state.Pen(key, ".BorderPen", kit->GetBorderPen());
-    state.Brush(key, ".ClientBrush", kit->GetClientBrush());
-    state.Put(key, ".TitleHeight", kit->GetTitleHeight());
-    state.Put(key, ".ClientHeight", kit->GetClientHeight());
-    state.Put(key, ".TopDepth", kit->GetTopDepth());
-    state.Put(key, ".BottomDepth", kit->GetBottomDepth());
-    state.Put(key, ".SandThick", kit->GetSandThick());
-    state.Put(key, ".ShaleThick", kit->GetShaleThick());
-    if (auto* k = dumped.kinds.As<CWpContent>()) {
-        state.Pen(key, ".Pen", k->GetPen());
-    }
-    if (auto* k = dumped.kinds.As<CWpCurve>()) {
-        state.Font(key, ".UnitFont", k->GetUnitFont());
-        state.Font(key, ".LimitFont", k->GetLimitFont());
-        state.Pen(key, ".PenCur2", k->GetPenCur2());
-        state.Point(key, ".Point", k->GetPoint());
-        state.Point(key, ".Point2", k->GetPoint2());
-        state.Pen(key, ".Pen2", k->GetPen2());
-        state.Pen(key, ".FlagLinePen", k->GetFlagLinePen());
-    }
-    if (auto* k = dumped.kinds.As<CWpCorelith>()) {
-        state.Font(key, ".NameFont", k->GetNameFont());
-        state.Pen(key, ".DivideLogPen", k->GetDivideLogPen());
-        state.Point(key, ".DivideLogPoint", k->GetDivideLogPoint());
-        state.Put(key, ".ColorPer", k->GetColorPer());
-        state.Put(key, ".CtOilPer", k->GetCtOilPer());
-        state.Put(key, ".ColthTypePer", k->GetColthTypePer());
-    }
-    if (auto* k = dumped.kinds.As<CWpFacies>()) {
-        state.Pen(key, ".DivideLinePen", k->GetDivideLinePen());
-        state.Font(key, ".FaciesNameFont", k->GetFaciesNameFont());
-    }
-    if (auto* k = dumped.kinds.As<CWpIntegratedCore>()) {
-        state.Brush(key, ".BackColor", k->GetBackColor());
-        state.Font(key, ".TextFont", k->GetTextFont());
-        state.Pen(key, ".LinePen", k->GetLinePen());
-    }
+    using sweep::AsSize;
+    using sweep::Fields;
+    Fields(state, key, kit, ".BaseWidth", AsSize(&CWpKit::GetBaseWidth), ".Width", AsSize(&CWpKit::GetWidth),
+           ".TitleFont", &CWpKit::GetTitleFont, ".BorderPen", &CWpKit::GetBorderPen, ".ClientBrush",
+           &CWpKit::GetClientBrush, ".TitleHeight", &CWpKit::GetTitleHeight, ".ClientHeight", &CWpKit::GetClientHeight,
+           ".TopDepth", &CWpKit::GetTopDepth, ".BottomDepth", &CWpKit::GetBottomDepth, ".SandThick",
+           &CWpKit::GetSandThick, ".ShaleThick", &CWpKit::GetShaleThick);
+    if (auto* k = dumped.kinds.As<CWpContent>()) Fields(state, key, k, ".Pen", &CWpContent::GetPen);
+    if (auto* k = dumped.kinds.As<CWpCurve>())
+        Fields(state, key, k, ".UnitFont", &CWpCurve::GetUnitFont, ".LimitFont", &CWpCurve::GetLimitFont, ".PenCur2",
+               &CWpCurve::GetPenCur2, ".Point", &CWpCurve::GetPoint, ".Point2", &CWpCurve::GetPoint2, ".Pen2",
+               &CWpCurve::GetPen2, ".FlagLinePen", &CWpCurve::GetFlagLinePen);
+    if (auto* k = dumped.kinds.As<CWpCorelith>())
+        Fields(state, key, k, ".NameFont", &CWpCorelith::GetNameFont, ".DivideLogPen", &CWpCorelith::GetDivideLogPen,
+               ".DivideLogPoint", &CWpCorelith::GetDivideLogPoint, ".ColorPer", &CWpCorelith::GetColorPer, ".CtOilPer",
+               &CWpCorelith::GetCtOilPer, ".ColthTypePer", &CWpCorelith::GetColthTypePer);
+    if (auto* k = dumped.kinds.As<CWpFacies>())
+        Fields(state, key, k, ".DivideLinePen", &CWpFacies::GetDivideLinePen, ".FaciesNameFont",
+               &CWpFacies::GetFaciesNameFont);
+    if (auto* k = dumped.kinds.As<CWpIntegratedCore>())
+        Fields(state, key, k, ".BackColor", &CWpIntegratedCore::GetBackColor, ".TextFont",
+               &CWpIntegratedCore::GetTextFont, ".LinePen", &CWpIntegratedCore::GetLinePen);
     if (auto* k = dumped.kinds.As<CWpLthSample>()) {
         state.Put(key, ".table", k->GetTableName() + "/" + k->GetDepthFiledName() + "/" + k->GetNumberFiledName());
-        state.Pen(key, ".SegLogPen", k->GetSegLogPen());
-        state.Pen(key, ".SmapleLogPen", k->GetSmapleLogPen());
-        state.Font(key, ".MarkLogFont", k->GetMarkLogFont());
+        Fields(state, key, k, ".SegLogPen", &CWpLthSample::GetSegLogPen, ".SmapleLogPen",
+               &CWpLthSample::GetSmapleLogPen, ".MarkLogFont", &CWpLthSample::GetMarkLogFont);
     }
-    if (auto* k = dumped.kinds.As<CWpParam>()) {
-        state.Size(key, ".BLWidth", k->GetBLWidth());
-        state.Pen(key, ".LineType", k->GetLineType());
-        state.Point(key, ".PointType", k->GetPointType());
-        state.Font(key, ".TextType", k->GetTextType());
-        state.Font(key, ".TextFont", k->GetTextFont());
-        state.Brush(key, ".RectFillBrush", k->GetRectFillBrush());
-    }
-    if (auto* k = dumped.kinds.As<CWpResult>()) {
-        state.Point(key, ".DivideLogPoint", k->GetDivideLogPoint());
-        state.Pen(key, ".DivideLinePen", k->GetDivideLinePen());
-        state.Font(key, ".LabelFont", k->GetLabelFont());
-    }
-    if (auto* k = dumped.kinds.As<CWpSand>()) {
-        state.Size(key, ".LineSize", k->GetLineSize());
-        state.Pen(key, ".LogDividePen", k->GetLogDividePen());
-        state.Font(key, ".ThkTextFont", k->GetThkTextFont());
-    }
+    if (auto* k = dumped.kinds.As<CWpParam>())
+        Fields(state, key, k, ".BLWidth", AsSize(&CWpParam::GetBLWidth), ".LineType", &CWpParam::GetLineType,
+               ".PointType", &CWpParam::GetPointType, ".TextType", &CWpParam::GetTextType, ".TextFont",
+               &CWpParam::GetTextFont, ".RectFillBrush", &CWpParam::GetRectFillBrush);
+    if (auto* k = dumped.kinds.As<CWpResult>())
+        Fields(state, key, k, ".DivideLogPoint", &CWpResult::GetDivideLogPoint, ".DivideLinePen",
+               &CWpResult::GetDivideLinePen, ".LabelFont", &CWpResult::GetLabelFont);
+    if (auto* k = dumped.kinds.As<CWpSand>())
+        Fields(state, key, k, ".LineSize", AsSize(&CWpSand::GetLineSize), ".LogDividePen", &CWpSand::GetLogDividePen,
+               ".ThkTextFont", &CWpSand::GetThkTextFont);
     if (auto* k = dumped.kinds.As<CWpSidewallCore>()) {
         // Fields the page writes directly, without a setter that would stamp the kit.
         state.Size(key, ".WidthRate", k->m_dWidthRate);
         state.Pen(key, ".LinePen", k->m_linePen);
         state.Put(key, ".sides", std::to_string(k->m_nLeft) + "/" + std::to_string(k->m_nLithUp));
     }
-    if (auto* k = dumped.kinds.As<CWpStratum>()) {
-        state.Point(key, ".FaultLogPoint", k->GetFaultLogPoint());
-        state.Font(key, ".FontFault", k->GetFontFault());
-        state.Pen(key, ".DivideLogPen", k->GetDivideLogPen());
-        state.Point(key, ".DivideLogPoint", k->GetDivideLogPoint());
-        state.Font(key, ".SNFont", k->GetSNFont());
-    }
-    if (auto* k = dumped.kinds.As<CWpSymbleTexture>()) {
-        state.Size(key, ".SymbleWidth", k->GetSymbleWidth());
-        state.Put(key, ".SymbleHeight", k->GetSymbleHeight());
-    }
-    if (auto* k = dumped.kinds.As<CWpText>()) {
-        state.Font(key, ".TextFont", k->GetTextFont());
-    }
+    if (auto* k = dumped.kinds.As<CWpStratum>())
+        Fields(state, key, k, ".FaultLogPoint", &CWpStratum::GetFaultLogPoint, ".FontFault", &CWpStratum::GetFontFault,
+               ".DivideLogPen", &CWpStratum::GetDivideLogPen, ".DivideLogPoint", &CWpStratum::GetDivideLogPoint,
+               ".SNFont", &CWpStratum::GetSNFont);
+    if (auto* k = dumped.kinds.As<CWpSymbleTexture>())
+        Fields(state, key, k, ".SymbleWidth", AsSize(&CWpSymbleTexture::GetSymbleWidth), ".SymbleHeight",
+               &CWpSymbleTexture::GetSymbleHeight);
+    if (auto* k = dumped.kinds.As<CWpText>()) Fields(state, key, k, ".TextFont", &CWpText::GetTextFont);
     if (auto* k = dumped.kinds.As<CWpSandStratum>()) {
         // The rows of the option grids, every field of each.
         for (unsigned i = 0; i < k->GetFillOptionCount(); ++i) {
@@ -191,33 +157,20 @@ void DumpKit(State& state, const DumpedKit& dumped) {
     DumpActiveSeg(state, key, dumped.kinds.As<CWpPicture>());
     DumpActiveSeg(state, key, dumped.kinds.As<CWpResult>());
     DumpActiveSeg(state, key, dumped.kinds.As<CWpText>());
-    if (auto* k = dumped.kinds.As<CWpTrack>()) {
-        state.Pen(key, ".MajScalePen", k->GetMajScalePen());
-        state.Pen(key, ".MidScalePen", k->GetMidScalePen());
-        state.Pen(key, ".MinScalePen", k->GetMinScalePen());
-        state.Put(key, ".MajDep", k->GetMajDep());
-        state.Put(key, ".MidDep", k->GetMidDep());
-        state.Put(key, ".MinDep", k->GetMinDep());
-        state.Pen(key, ".MajDepPen", k->GetMajDepPen());
-        state.Pen(key, ".MidDepPen", k->GetMidDepPen());
-        state.Pen(key, ".MinDepPen", k->GetMinDepPen());
-    }
-    if (auto* k = dumped.kinds.As<CWpDepth>()) {
-        state.Put(key, ".DepthSpace", k->GetDepthSpace());
-        state.Font(key, ".DepthFont", k->GetDepthFont());
-        state.Put(key, ".TickSpace", k->GetTickSpace());
-        state.Pen(key, ".TickPen", k->GetTickPen());
-    }
-    if (auto* k = dumped.kinds.As<CWpWaterEntry>()) {
-        state.Size(key, ".DrawWidth", k->GetDrawWidth());
-        state.Size(key, ".DepthLineWidth", k->GetDepthLineWidth());
-    }
-    if (auto* k = dumped.kinds.As<CWpWell>()) {
-        state.Pen(key, ".FaultPointLine", k->GetFaultPointLine());
-        state.Point(key, ".TypePoint", k->GetTypePoint());
-        state.Put(key, ".TopExtendDepth", k->GetTopExtendDepth());
-        state.Put(key, ".BotExtendDepth", k->GetBotExtendDepth());
-    }
+    if (auto* k = dumped.kinds.As<CWpTrack>())
+        Fields(state, key, k, ".MajScalePen", &CWpTrack::GetMajScalePen, ".MidScalePen", &CWpTrack::GetMidScalePen,
+               ".MinScalePen", &CWpTrack::GetMinScalePen, ".MajDep", &CWpTrack::GetMajDep, ".MidDep",
+               &CWpTrack::GetMidDep, ".MinDep", &CWpTrack::GetMinDep, ".MajDepPen", &CWpTrack::GetMajDepPen,
+               ".MidDepPen", &CWpTrack::GetMidDepPen, ".MinDepPen", &CWpTrack::GetMinDepPen);
+    if (auto* k = dumped.kinds.As<CWpDepth>())
+        Fields(state, key, k, ".DepthSpace", &CWpDepth::GetDepthSpace, ".DepthFont", &CWpDepth::GetDepthFont,
+               ".TickSpace", &CWpDepth::GetTickSpace, ".TickPen", &CWpDepth::GetTickPen);
+    if (auto* k = dumped.kinds.As<CWpWaterEntry>())
+        Fields(state, key, k, ".DrawWidth", AsSize(&CWpWaterEntry::GetDrawWidth), ".DepthLineWidth",
+               AsSize(&CWpWaterEntry::GetDepthLineWidth));
+    if (auto* k = dumped.kinds.As<CWpWell>())
+        Fields(state, key, k, ".FaultPointLine", &CWpWell::GetFaultPointLine, ".TypePoint", &CWpWell::GetTypePoint,
+               ".TopExtendDepth", &CWpWell::GetTopExtendDepth, ".BotExtendDepth", &CWpWell::GetBotExtendDepth);
 }
 
 // The sample plot, its well with data from 1000 to 1500 and its interval kits filled.
@@ -234,15 +187,8 @@ void BuildPlot(zephyr::PlotFixture& plot) {
 // lithology name font, divide pen and point, the stratum divide pen and point and name font and
 // the result divide point. The
 // sand-stratum grids hold positions with more digits than their cells show.
-// Reads a style record through the kit's getter, changes it and sets it back.
-template <class Kit, class Get, class Set, class Change>
-void Restyle(Kit* kit, Get get, Set set, Change change) {
-    auto record = (kit->*get)();
-    change(record);
-    (kit->*set)(record);
-}
-
 void SeedKits(zephyr::PlotFixture& plot, const std::vector<CWpKit*>& kits) {
+    using sweep::Restyle;
     const auto unreadable = [](auto& record) { record.size = -100; };
     const auto wide = [](QXLOGPEN& pen) { pen.width = 99.96f; };
     for (std::size_t i = 0; i < kits.size(); ++i)
