@@ -62,9 +62,6 @@ bool ReadEdited(CBCGPProp* edited, Record& record, int first, int fields, SizeRu
     const int position = EditedFieldPosition(edited, first);
     if (position >= fields) return true;  // not one of the record's fields (a switch beside them)
     if (position >= 0) {
-        // A text reported from code, which the item took unjudged, passes the item's own rule too.
-        auto* sized = dynamic_cast<CBCGPropSizeText*>(edited);
-        if (sized && !sized->Takes(ItemText(edited))) return false;
         Record read = record;
         if (!ReadField(edited, read, position, rule, false)) return false;
         record = read;

@@ -50,13 +50,24 @@ BOOL CBCGPropFloat::TextToVar(const CString& text) {
     // rule judges that.
     m_bRefused = std::fabs(r - FLT_MAX) < FLT_EPSILON || !numtext::TextToVariant(text, m_varValue.vt, &value) ||
                  (m_rule && !m_rule(VariantToText(value)));
+    m_bReported = FALSE;
     if (!m_bRefused) m_varValue = value;
     return TRUE;
 }
 
 void CBCGPropFloat::SetValue(const _variant_t& value) {
-    m_bRefused = FALSE;
     CBCGPProp::SetValue(value);
+    m_bReported = !IsValueRefused();
+    m_bRefused = m_bReported && !TakesValue(GetValue());
+}
+
+bool CBCGPropFloat::TakesValue(const _variant_t& value) {
+    const CString text = VariantToText(value);
+    if (std::fabs(JudgeFigure(text, false) - FLT_MAX) < FLT_EPSILON) return false;
+    _variant_t kept;
+    if (!numtext::TextToVariant(text, value.vt == VT_BSTR || value.vt == VT_EMPTY ? GetValueBefore().vt : value.vt, &kept))
+        return false;
+    return !m_rule || m_rule(VariantToText(kept));
 }
 
 void CBCGPropFloat::ChangeType(VARTYPE type) {
@@ -72,6 +83,12 @@ TextRule KeptNumberRule(std::function<bool(CBCGPProp* kept)> reads) {
 
 void ReadBy(CBCGPProp* item, TextRule rule) {
     if (auto* number = dynamic_cast<CBCGPropFloat*>(item)) number->SetTextRule(std::move(rule));
+}
+
+bool ItemRefusedReport(CBCGPProp* item) {
+    if (auto* number = dynamic_cast<CBCGPropFloat*>(item)) return number->IsTextRefused() && number->IsReportedText();
+    if (auto* size = dynamic_cast<CBCGPropSizeText*>(item)) return size->IsTextRefused() && size->IsReportedText();
+    return false;
 }
 
 bool ItemRefusedText(CBCGPProp* item) {

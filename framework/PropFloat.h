@@ -28,7 +28,9 @@ public:
 
     CString FormatProperty() override;
     BOOL TextToVar(const CString& text) override;
-    // A value set by code is a new report of its own: an earlier refusal no longer holds.
+    // A value set by code is a new text of its own, judged by the rules a typed text is: an earlier
+    // refusal no longer holds, and a value they refuse is marked refused (the item holds it until
+    // the pane puts back the text it replaced).
     void SetValue(const _variant_t& value) override;
     // Marks the last text refused again after the pane showed the refused item's value again.
     void MarkRefused() { m_bRefused = TRUE; }
@@ -42,17 +44,20 @@ public:
     // would keep for a typed text (the text of the number, or the text itself for a text value),
     // and a text either refuses is refused, so the list never sees a value it would refuse.
     void SetTextRule(TextRule rule) { m_rule = std::move(rule); }
-    // Whether the last typed text was refused (by the filter, or as a number the value's type
-    // cannot hold) and the value left as it was.
+    // Whether the last text was refused (by the filter, or as a number the value's type cannot
+    // hold): typed, the value left as it was; set by code, the value taken (IsReportedText).
     BOOL IsTextRefused() const { return m_bRefused; }
+    BOOL IsReportedText() const { return m_bReported; }
 
 private:
     double JudgeFigure(CString text, bool);
+    bool TakesValue(const _variant_t& value);
 
     int m_nDigits;
     BOOL m_bAllowNegative;
     TextRule m_rule;
     BOOL m_bRefused = FALSE;
+    BOOL m_bReported = FALSE;
 };
 
 // The rule of a list that reads a float item by an item reader: reads is that reader, given an
@@ -73,6 +78,8 @@ TESSALY_API void ReadBy(CBCGPProp* item, TextRule rule);
 // float item or a size text item does (any other item keeps its editor open instead). Every pane
 // and page checks this before its write-back, so a refused text writes nothing.
 TESSALY_API bool ItemRefusedText(CBCGPProp* item);
+// Whether that refused text was set by code (the item holds it until the text it replaced is put back).
+TESSALY_API bool ItemRefusedReport(CBCGPProp* item);
 // Marks a float or size text item as having refused its text again, after a re-show set its value,
 // so that the refusal can still be asked after; a value later set by code is a new report and clears
 // the mark.

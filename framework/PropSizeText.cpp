@@ -7,11 +7,15 @@ CBCGPropSizeText::CBCGPropSizeText(const CString& name, const _variant_t& value,
 BOOL CBCGPropSizeText::TextToVar(const CString& text) {
     // A refused text is taken with the value untouched; the item then shows its text from before the edit again.
     m_bRefused = !Takes(text);
+    m_bReported = FALSE;
     if (m_bRefused) return TRUE;
     return CBCGPProp::TextToVar(text);
 }
 
+// A value set by code is judged by the rule a typed text is: a report the list would refuse is
+// refused the same way (the pane puts back the text it replaced).
 void CBCGPropSizeText::SetValue(const _variant_t& value) {
-    m_bRefused = FALSE;
     CBCGPProp::SetValue(value);
+    m_bReported = !IsValueRefused();
+    m_bRefused = m_bReported && !Takes(VariantToText(GetValue()));
 }

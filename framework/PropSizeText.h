@@ -40,17 +40,22 @@ public:
                      TextRule rule);
 
     BOOL TextToVar(const CString& text) override;
-    // A value set by code is a new report of its own: an earlier refusal no longer holds.
+    // A value set by code is a new text of its own, judged by the same rule: an earlier refusal no
+    // longer holds, and a value the rule refuses is marked refused (the item holds it until the
+    // pane puts back the text it replaced).
     void SetValue(const _variant_t& value) override;
     // Marks the last text refused again after the pane showed the refused item's value again.
     void MarkRefused() { m_bRefused = TRUE; }
 
     // Whether the rule takes the text.
     bool Takes(const CString& text) const { return !m_rule || m_rule(text); }
-    // Whether the last typed or picked text was refused and the value left as it was.
+    // Whether the last text was refused: typed or picked, the value left as it was; set by code,
+    // the value taken (IsReportedText).
     BOOL IsTextRefused() const { return m_bRefused; }
+    BOOL IsReportedText() const { return m_bReported; }
 
 private:
     TextRule m_rule;
     BOOL m_bRefused = FALSE;
+    BOOL m_bReported = FALSE;
 };

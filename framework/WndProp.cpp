@@ -1,7 +1,5 @@
 #include "framework/WndProp.h"
 
-#include "bcg/ColorProp.h"
-#include "bcg/DateTimeProp.h"
 #include "bcg/PropList.h"
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
@@ -109,40 +107,24 @@ void CWndProp::OnPaint() {
 // Consumed: a pane shows no menu and its parent never sees the request.
 void CWndProp::OnContextMenu(CWnd*, CPoint) {}
 
-namespace {
-// An item offering options and no text editing, showing a text none of its options holds. Colour
-// and date items pick from their own controls, not from options.
-bool IsOutsideFixedList(CBCGPProp* item) {
-    if (!item || item->IsAllowEdit() || item->GetOptionCount() == 0) return false;
-    if (dynamic_cast<CBCGPColorProp*>(item) || dynamic_cast<CBCGPDateTimeProp*>(item)) return false;
-    return item->FindOption(VariantToText(item->GetValue())) < 0;
-}
-}  // namespace
-
 void CWndProp::ShowItemAgain(CBCGPProp* item) {
     if (item) item->Redraw();
 }
 
-// An item that refused the typed text still reports the edit, with its value untouched: such a
-// report writes nothing, so it never reaches any list's OnPropertyChanged; only the item's text is
-// shown again.
+// An item that refused its text still reports the edit: such a report writes nothing, so it never
+// reaches any list's OnPropertyChanged; only the item's text is shown again. A text reported from
+// code is judged by the rules a typed one is: one the item's rule refuses is put back to the text
+// it replaced, and bytes that are not UTF-8 never reached the item. A text for an option list goes
+// to the list, which reads it as it reads any other text.
 LRESULT CWndProp::OnBCGPPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (ItemRefusedText(item)) {
+        if (ItemRefusedReport(item)) ShowTextBefore(item);
         ShowItemAgain(item);
         MarkTextRefused(item);
         return 0;
     }
-    // A text reported from code passes the rule a typed one does: bytes that are not UTF-8 never
-    // reach the item, which keeps its text from before, and no list reads them.
     if (item && item->IsValueRefused()) {
-        ShowItemAgain(item);
-        return 0;
-    }
-    // A fixed list can be given only its own options: another text set by code is refused the same
-    // way, and the item shows what it showed before.
-    if (IsOutsideFixedList(item)) {
-        ShowTextBefore(item);
         ShowItemAgain(item);
         return 0;
     }

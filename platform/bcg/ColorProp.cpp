@@ -87,6 +87,7 @@ void CBCGPColorProp::UpdateColor(COLORREF color) {
     m_bPopup = FALSE;
     m_bButtonIsDown = FALSE;
     SetColor(color);
+    m_bValueRefused = FALSE;
     // Every choice is reported, also the colour already shown.
     if (m_pWndList) m_pWndList->OnPropertyChanged(this);
 }

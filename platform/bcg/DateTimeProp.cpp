@@ -112,7 +112,12 @@ CWnd* CBCGPDateTimeProp::CreateInPlaceEdit(CRect, BOOL& defaultFormat) {
 BOOL CBCGPDateTimeProp::OnUpdateValue() {
     CBCGPDateTimeCtrl* ctrl = DYNAMIC_DOWNCAST(CBCGPDateTimeCtrl, m_pWndInPlace);
     if (!ctrl || !m_pWndList) return CBCGPProp::OnUpdateValue();
-    m_date = ctrl->GetDate();
+    // The date the control opened with, left as it was, is no edit.
+    const COleDateTime picked = ctrl->GetDate();
+    m_bCommitUnchanged = picked.m_dt == m_date.m_dt ? TRUE : FALSE;
+    if (m_bCommitUnchanged) return TRUE;
+    m_bValueRefused = FALSE;
+    m_date = picked;
     m_varValue = _variant_t(static_cast<double>(m_date.m_dt));
     m_pWndList->OnPropertyChanged(this);
     return TRUE;

@@ -424,6 +424,8 @@ BOOL CBCGPProp::OnEdit(LPPOINT) {
         m_pWndInPlace->SetWindowText(FormatProperty());
         if (CEdit* edit = DYNAMIC_DOWNCAST(CEdit, m_pWndInPlace)) edit->SetSel(0, -1);
     }
+    m_pWndInPlace->GetWindowText(m_strTextAtOpen);
+    m_bCommitUnchanged = FALSE;
     if (m_bIsValueList) {
         CRect rectCombo = GetValueRect();
         m_pWndCombo = CreateCombo(m_pWndList, rectCombo);
@@ -449,10 +451,16 @@ BOOL CBCGPProp::OnUpdateValue() {
     if (!m_pWndInPlace || !m_pWndList) return FALSE;
     CString text;
     m_pWndInPlace->GetWindowText(text);
+    // Leaving the editor with the text it opened with, or picking the option shown, is no edit:
+    // nothing is read and nothing reported, so no shown rounding ever reaches the value.
+    m_bCommitUnchanged = text == m_strTextAtOpen ? TRUE : FALSE;
+    if (m_bCommitUnchanged) return TRUE;
     // Texts are UTF-8 throughout: bytes that are not are refused here, before any item reads them.
     if (!text::IsValidUtf8(text.str())) return FALSE;
+    // A new text: an earlier refusal of a value set by code no longer holds.
+    m_bValueRefused = FALSE;
     if (!TextToVar(text)) return FALSE;
-    // Every committed edit is reported, whether or not the value changed.
+    // Every committed edit with another text is reported, whether or not the value changed.
     m_pWndList->OnPropertyChanged(this);
     return TRUE;
 }

@@ -94,6 +94,9 @@ public:
     // UTF-8 is refused: the value stays and IsValueRefused answers TRUE until the next SetValue.
     virtual void SetValue(const _variant_t& value);
     BOOL IsValueRefused() const { return m_bValueRefused; }
+    // Whether the last commit or pick left the editor's text as it opened (no edit: nothing was
+    // taken or reported).
+    BOOL IsCommitUnchanged() const { return m_bCommitUnchanged; }
     // The value the last SetValue replaced (the text an item showed before a change set by code).
     const _variant_t& GetValueBefore() const { return m_varValueBefore; }
     const _variant_t& GetOriginalValue() const { return m_varValueOrig; }
@@ -196,6 +199,9 @@ protected:
     BOOL m_bExpanded = TRUE;
     BOOL m_bInPlaceEdit = FALSE;
     BOOL m_bValueRefused = FALSE;
+    // The editor's text when it opened; a commit of that same text is no edit.
+    CString m_strTextAtOpen;
+    BOOL m_bCommitUnchanged = FALSE;
     _variant_t m_varValueBefore;
     BOOL m_bButtonIsDown = FALSE;
     BOOL m_bEnableSpin = FALSE;

@@ -423,7 +423,8 @@ void CBCGPPropList::OnComboPicked() {
     DeferScope defer(m_pDeferredFor, m_bDeferredPending, prop);
     prop->OnSelectCombo();
     if (!watch.item()) return;
-    if (!m_bDeferredPending) return;  // nothing was taken: the drop-down stays open
+    // Nothing was taken: the drop-down stays open, unless the option shown was picked (no edit).
+    if (!m_bDeferredPending && !prop->IsCommitUnchanged()) return;
     const BOOL ended = prop->OnEndEdit();
     if (!watch.item() || !ended) return;
     if (prop->m_pWndInPlace || prop->m_pWndCombo) prop->OnDestroyWindow();
