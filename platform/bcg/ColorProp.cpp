@@ -86,6 +86,7 @@ BOOL CBCGPColorProp::PickOther(COLORREF dialogColor) {
 void CBCGPColorProp::UpdateColor(COLORREF color) {
     m_bPopup = FALSE;
     m_bButtonIsDown = FALSE;
+    m_varValueBefore = m_varValue;
     SetColor(color);
     m_bValueRefused = FALSE;
     // Every choice is reported, also the colour already shown.

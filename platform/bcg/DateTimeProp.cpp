@@ -117,6 +117,7 @@ BOOL CBCGPDateTimeProp::OnUpdateValue() {
     m_bCommitUnchanged = picked.m_dt == m_date.m_dt ? TRUE : FALSE;
     if (m_bCommitUnchanged) return TRUE;
     m_bValueRefused = FALSE;
+    m_varValueBefore = m_varValue;
     m_date = picked;
     m_varValue = _variant_t(static_cast<double>(m_date.m_dt));
     m_pWndList->OnPropertyChanged(this);

@@ -457,8 +457,10 @@ BOOL CBCGPProp::OnUpdateValue() {
     if (m_bCommitUnchanged) return TRUE;
     // Texts are UTF-8 throughout: bytes that are not are refused here, before any item reads them.
     if (!text::IsValidUtf8(text.str())) return FALSE;
-    // A new text: an earlier refusal of a value set by code no longer holds.
+    // A new text: an earlier refusal of a value set by code no longer holds, and the value it may
+    // replace is the one a refused text puts back.
     m_bValueRefused = FALSE;
+    m_varValueBefore = m_varValue;
     if (!TextToVar(text)) return FALSE;
     // Every committed edit with another text is reported, whether or not the value changed.
     m_pWndList->OnPropertyChanged(this);

@@ -97,7 +97,8 @@ public:
     // Whether the last commit or pick left the editor's text as it opened (no edit: nothing was
     // taken or reported).
     BOOL IsCommitUnchanged() const { return m_bCommitUnchanged; }
-    // The value the last SetValue replaced (the text an item showed before a change set by code).
+    // The value the last text replaced, set by code, typed, picked or chosen (the text an item
+    // showed before the change, which a refusal puts back).
     const _variant_t& GetValueBefore() const { return m_varValueBefore; }
     const _variant_t& GetOriginalValue() const { return m_varValueOrig; }
     void SetOriginalValue(const _variant_t& value);
