@@ -276,6 +276,8 @@ void CGridCtrl::OnEndEditCell(int nRow, int nCol, CString text) {
 bool CGridCtrl::UserEditCell(int nRow, int nCol, const std::string& text) {
     if (!m_hWnd || !m_bEditable || !GetCell(nRow, nCol)) return false;
     if (nRow < m_nFixedRows || nCol < m_nFixedCols || !IsCellChangable(nRow, nCol)) return false;
+    // Leaving the cell with the text it showed is no edit: nothing is stored or reported.
+    if (GetItemText(nRow, nCol) == text.c_str()) return true;
     OnEndEditCell(nRow, nCol, CString(text.c_str()));
     return true;
 }
@@ -348,9 +350,15 @@ bool CGridCtrl::UserSelectCells(int nMinRow, int nMinCol, int nMaxRow, int nMaxC
 
 bool CGridCtrl::UserEditSelectedCells(const std::string& text) {
     if (!m_hWnd || !m_bEditable || !m_selection.IsValid()) return false;
+    bool changed = false;
     for (int r = std::max(m_selection.GetMinRow(), m_nFixedRows); r <= m_selection.GetMaxRow(); ++r)
         for (int c = std::max(m_selection.GetMinCol(), m_nFixedCols); c <= m_selection.GetMaxCol(); ++c)
-            if (IsCellChangable(r, c)) SetItemText(r, c, text.c_str());
+            if (IsCellChangable(r, c) && GetItemText(r, c) != text.c_str()) {
+                SetItemText(r, c, text.c_str());
+                changed = true;
+            }
+    // A block left with the text every cell showed is no edit.
+    if (!changed) return true;
     CWnd* owner = GetOwner();
     if (owner && owner->GetSafeHwnd())
         owner->SendMessage(WM_COMMAND, static_cast<WPARAM>(GetDlgCtrlID()), reinterpret_cast<LPARAM>(m_hWnd));

@@ -108,6 +108,7 @@ public:
     LRESULT SendMessageToParent(int nRow, int nCol, int code);
 
     // ---- the user's hands (platform::UserCellGrid) ----
+    // A cell left with the text it shows is no edit: nothing is stored or sent (true, the editor closed).
     bool UserEditCell(int nRow, int nCol, const std::string& text) override;
     bool UserClickCell(int nRow, int nCol) override;
     // The user picks a symbol for a changeable symbol cell below the fixed rows and right of the
@@ -123,7 +124,8 @@ public:
     bool UserSelectCells(int nMinRow, int nMinCol, int nMaxRow, int nMaxCol) override;
     // The user types one text into the selected block of an editable grid: every changeable cell
     // of it below the fixed rows and right of the fixed columns takes the text, then the owner gets
-    // WM_COMMAND with the grid's id (lParam the grid's window). False without a selection.
+    // WM_COMMAND with the grid's id (lParam the grid's window); a block whose every cell already shows
+    // the text is no edit and sends nothing. False without a selection.
     bool UserEditSelectedCells(const std::string& text) override;
     // Resizing keeps the cells that stay inside the grid, makes new cells and deletes the rest.
     BOOL SetRowCount(int nRows);

@@ -107,6 +107,20 @@ TEST_F(FloatOnPane, RefusedTextsCloseTheEditAndKeepTheValue) {
         EXPECT_TRUE(positive->IsTextRefused()) << text;
         EXPECT_TRUE(pane.changes.empty()) << text;  // the grid reports it, the pane base stops it
     }
+    // Reported from code, the same texts are judged by the same rule: the pane stops them and the
+    // item shows the value they replaced; the next text is judged afresh.
+    for (const _variant_t& value : {_variant_t(-687.876), _variant_t("abc"), _variant_t("1-2")}) {
+        pane.changes.clear();
+        positive->SetValue(value);
+        EXPECT_TRUE(positive->IsTextRefused()) << VariantToText(value);
+        pane.GetPropList().OnPropertyChanged(positive);
+        EXPECT_TRUE(pane.changes.empty()) << VariantToText(value);
+        EXPECT_EQ(positive->FormatProperty(), "2.50") << VariantToText(value);
+    }
+    positive->SetValue(_variant_t(3.0));
+    EXPECT_FALSE(positive->IsTextRefused());
+    pane.GetPropList().OnPropertyChanged(positive);
+    EXPECT_EQ(pane.changes.size(), 1u);
 }
 
 TEST_F(FloatOnPane, AcceptedTextsBecomeTheValue) {

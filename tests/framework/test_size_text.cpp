@@ -105,19 +105,30 @@ TEST_F(SizeTextOnPane, AnAcceptedTextOrAPickedOptionIsReportedAsBefore) {
     width->SetValue(_variant_t("8"));
     EXPECT_FALSE(width->IsValueRefused());
 
-    // A fixed list set by code to a text none of its options holds: refused as no pick can make it.
+    // A report the item's own rule refuses is refused as the typed text is: the list never sees it
+    // and the item shows the text it replaced.
+    pane.changes.clear();
+    width->SetValue(_variant_t("-1"));
+    EXPECT_TRUE(width->IsTextRefused());
+    pane.GetPropList().OnPropertyChanged(width);
+    EXPECT_TRUE(pane.changes.empty());
+    EXPECT_EQ(driver.Info(width).value, "8");
+    // ... and the mark is gone with the next text.
+    EXPECT_TRUE(driver.TypeText(width, "9"));
+    ASSERT_EQ(pane.changes.size(), 1u);
+    EXPECT_EQ(pane.changes[0].value, "9");
+
+    // A fixed list set by code to a text none of its options holds: the list reads it, as it reads
+    // any text (its own rule maps it or refuses it).
     ASSERT_FALSE(fixed->IsAllowEdit());
     pane.changes.clear();
-    for (const char* other : {"", "无此选项"}) {
+    for (const char* other : {"", "无此选项", "否"}) {
         fixed->SetValue(_variant_t(other));
         pane.GetPropList().OnPropertyChanged(fixed);
-        EXPECT_TRUE(pane.changes.empty()) << other;
-        EXPECT_EQ(driver.Info(fixed).value, "是") << other;
     }
-    fixed->SetValue(_variant_t("否"));
-    pane.GetPropList().OnPropertyChanged(fixed);
-    ASSERT_EQ(pane.changes.size(), 1u);
-    EXPECT_EQ(pane.changes[0].value, "否");
+    ASSERT_EQ(pane.changes.size(), 3u);
+    EXPECT_EQ(pane.changes[1].value, "无此选项");
+    EXPECT_EQ(pane.changes[2].value, "否");
 
     // A rule that reads no number as 0 lets such a text through to the list.
     pane.changes.clear();

@@ -119,6 +119,11 @@ TEST_F(SpindleGrid, EndingACellEditStoresTheTextThenNotifiesTheOwner) {
     EXPECT_EQ(2, parent.heard[0].row);
     EXPECT_EQ(1, parent.heard[0].col);
     EXPECT_EQ("true", parent.heard[0].text);
+    // The cell left with the text it shows, alone or as a block, is no edit.
+    EXPECT_TRUE(platform::EditGridCell(grid, 2, 1, "true"));
+    ASSERT_TRUE(grid.UserSelectCells(2, 1, 2, 1));
+    EXPECT_TRUE(grid.UserEditSelectedCells("true"));
+    EXPECT_EQ(1u, parent.heard.size());
 }
 
 TEST_F(SpindleGrid, TheUserCannotEditFixedOrLockedCells) {

@@ -47,14 +47,17 @@ protected:
     CBCGPGridCtrl grid;
 };
 
-TEST_F(BcgGrid, AUserEditStoresTheTextAndNotifiesAlsoWhenUnchanged) {
+// A cell left with the text it showed is no edit: only another text is stored and reported.
+TEST_F(BcgGrid, AUserEditStoresTheTextAndNotifiesOnlyWhenTheTextChanges) {
     ASSERT_TRUE(platform::EditGridCell(grid, 2, 1, "层位"));
     ASSERT_TRUE(platform::EditGridCell(grid, 2, 1, "层位"));
-    ASSERT_EQ(owner.heard.size(), 2u);
-    EXPECT_EQ(owner.heard[1].row, 1);
-    EXPECT_EQ(owner.heard[1].col, 1);
-    EXPECT_EQ(owner.heard[1].text, "层位");
+    ASSERT_EQ(owner.heard.size(), 1u);
+    EXPECT_EQ(owner.heard[0].row, 1);
+    EXPECT_EQ(owner.heard[0].col, 1);
+    EXPECT_EQ(owner.heard[0].text, "层位");
     EXPECT_EQ(grid.GetCurSelRow(), 1);
+    ASSERT_TRUE(platform::EditGridCell(grid, 2, 1, "层位2"));
+    ASSERT_EQ(owner.heard.size(), 2u);
 
     grid.GetItem(0, 0)->AllowEdit(FALSE);
     EXPECT_FALSE(platform::EditGridCell(grid, 1, 0, "x"));

@@ -1,6 +1,7 @@
 // The property grid and its items, driven as a user drives them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <climits>
 #include <functional>
@@ -149,11 +150,35 @@ TEST_F(PropGridTest, TypedTextIsStoredThenReportedWithGridIdAndItem) {
     EXPECT_TRUE(item->IsModified());
 }
 
-TEST_F(PropGridTest, UnchangedCommitIsReportedToo) {
+// Entering an item and leaving it, or picking the option shown, is no edit: nothing is read or
+// reported, so a value shown rounded keeps its digits. Another text of the same value is an edit.
+TEST_F(PropGridTest, ACommitOfTheTextTheEditorOpenedWithIsNoEdit) {
     CBCGPProp* item = AddText("名称", "same", 10);
+    LoggingProp* number = new LoggingProp("n", _variant_t(2.4996), "", 11);
+    grid.AddProperty(number);
     ASSERT_TRUE(driver.TypeText(item, "same"));
+    ASSERT_TRUE(driver.TypeText(number, "2.4996"));
+    EXPECT_TRUE(owner.notes.empty());
+    EXPECT_EQ(std::count(log.begin(), log.end(), "TextToVar"), 0);
+    EXPECT_DOUBLE_EQ(number->GetValue().dblVal, 2.4996);
+    EXPECT_EQ(grid.GetEditedItem(), nullptr);
+    ASSERT_TRUE(driver.TypeText(number, "2.49960"));
+    ASSERT_EQ(owner.notes.size(), 1u);
+    EXPECT_FALSE(number->IsModified());
+
+    CBCGPProp* list = AddText("方向", "右", 12);
+    for (const char* o : {"左", "右"}) list->AddOption(o);
+    list->AllowEdit(FALSE);
+    ASSERT_TRUE(driver.PickOption(list, std::string("右")));  // the drop-down closes, nothing is reported
+    EXPECT_EQ(grid.GetEditedItem(), nullptr);
     EXPECT_EQ(owner.notes.size(), 1u);
-    EXPECT_FALSE(item->IsModified());
+    ASSERT_TRUE(driver.PickOption(list, std::string("左")));
+    EXPECT_EQ(owner.notes.size(), 2u);
+
+    // A change from code names its text: it is reported whatever it holds.
+    list->SetValue(_variant_t("左"));
+    grid.OnPropertyChanged(list);
+    EXPECT_EQ(owner.notes.size(), 3u);
 }
 
 TEST_F(PropGridTest, EscapeClosesTheEditorWithoutTakingTheText) {
@@ -313,6 +338,15 @@ TEST_F(PropGridTest, SetValueAdoptsTheNewTypeWholeAndNeverNotifies) {
     EXPECT_FALSE(text->IsValueRefused());
     EXPECT_DOUBLE_EQ(text->GetValue().dblVal, 3.25);
     EXPECT_DOUBLE_EQ(text->GetValueBefore().dblVal, 7.0);
+    // The refusal holds for that text only: the next typed text is a text of its own, and the value
+    // it replaced is the one before it.
+    text->SetValue(_variant_t("\xE4\xB8"));
+    ASSERT_TRUE(text->IsValueRefused());
+    ASSERT_TRUE(driver.TypeText(text, "4.5"));
+    EXPECT_FALSE(text->IsValueRefused());
+    EXPECT_DOUBLE_EQ(text->GetValue().dblVal, 4.5);
+    EXPECT_DOUBLE_EQ(text->GetValueBefore().dblVal, 3.25);
+    EXPECT_EQ(owner.notes.size(), 2u);
 }
 
 // ---- options ----------------------------------------------------------------------------------
@@ -678,12 +712,16 @@ TEST_F(PropGridTest, DatePickIsStoredBeforeTheItemEndsAndIsReported) {
     EXPECT_EQ(date->ends, 1);
     ASSERT_EQ(owner.notes.size(), 1u);
     EXPECT_EQ(owner.notes[0].value, "2021-05-06");
+    // The date shown, taken again, is no edit.
+    ASSERT_TRUE(driver.PickDate(date, COleDateTime(2021, 5, 6, 0, 0, 0)));
+    EXPECT_EQ(owner.notes.size(), 1u);
+    EXPECT_EQ(date->ends, 2);
 
     // An item that will not end its edit: the attempt is given up, nothing is reported.
     date->refuse = true;
     EXPECT_FALSE(driver.PickDate(date, COleDateTime(2022, 1, 1, 0, 0, 0)));
     EXPECT_EQ(grid.GetEditedItem(), nullptr);
-    EXPECT_EQ(date->ends, 2);
+    EXPECT_EQ(date->ends, 3);
     EXPECT_EQ(owner.notes.size(), 1u);
 }
 
