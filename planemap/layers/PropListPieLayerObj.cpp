@@ -498,9 +498,9 @@ void CPropListPieLayerObj::ShowStoredItem(CPieLayer& layer, CBCGPProp* item) {
         QXLOGPOINT point;
         layer.GetDynamicMultiBarPoint(point);
         SetItemText(item, Number(point.size / 100.0));
-    } else if (id == kScaleFactorId && !ShowScaleFactor(layer, item)) {
-        // No factor stored to show: the item shows its text from before the refused one.
-        ShowTextBefore(item);
+    } else if (id == kScaleFactorId) {
+        // With no factor stored to show, the item keeps its text from before the refused one.
+        ShowScaleFactor(layer, item);
     }
 }
 

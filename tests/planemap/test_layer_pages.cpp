@@ -456,9 +456,9 @@ TEST(LineLayerLine, AStyleSetGivesEveryLineItsFirstStyleAndAnEmptyLayerStillWrit
     CQXLayer* lines = map.AddLayer("线", "线");
     auto* a = map.AddPolyline("河流", {{0, 0}, {1, 1}}, lines);
     OpenList<CPropListLineLayerLine> page(lines);
-    page.Pick(CPropListLineLayerLine::kStyleSetId, "所有样式");
-    ASSERT_NE(0u, GetFirstFillStyleID("所有样式"));
-    EXPECT_EQ(GetFirstFillStyleID("所有样式"), planetest::BrushOf(a).style);
+    page.Pick(CPropListLineLayerLine::kStyleSetId, "岩性填充");
+    ASSERT_NE(0u, GetFirstFillStyleID("岩性填充"));
+    EXPECT_EQ(GetFirstFillStyleID("岩性填充"), planetest::BrushOf(a).style);
 
     CQXLayer* empty = map.AddLayer("空线", "线");
     OpenList<CPropListLineLayerLine> other(empty);
