@@ -463,9 +463,15 @@ TEST(BorderFrame, RefusedWidthsSizesAndOffsetsWriteNothing) {
     EXPECT_FLOAT_EQ(50, pen.width);
     EXPECT_EQ(0, border->GetBorderWidth());
 
+    // An offset of 0 is refused, and so is one whose hundredths a double keeps only as a denormal
+    // ("1e-310"), typed or reported from code.
     const double offset = border->GetTitleDist();
-    open.Type(CPropListBorder::kTitleOffsetId, "0");
-    EXPECT_EQ(offset, border->GetTitleDist());
+    for (const char* tiny : {"0", "1e-310"}) {
+        open.Type(CPropListBorder::kTitleOffsetId, tiny);
+        EXPECT_EQ(offset, border->GetTitleDist()) << tiny;
+        open.Report(CPropListBorder::kTitleOffsetId, tiny);
+        EXPECT_EQ(offset, border->GetTitleDist()) << tiny;
+    }
     ASSERT_TRUE(open.Type(CPropListBorder::kTitleFontId + 2, "12"));
     open.Type(CPropListBorder::kTitleFontId + 2, "0");
     QXLOGFONT font;

@@ -98,6 +98,14 @@ TEST(StratumMapLinePage, HidingAKindHidesEveryLineOfItAndGreysOnlyItsGroup) {
     EXPECT_TRUE(SamePen(world.pinchPen, PenOf(selected)));
     EXPECT_TRUE(SamePen(world.pinchPen, LayerPen(world.layer, "PINCHOUTLINE_PEN")));
     EXPECT_TRUE(SamePen(world.thickPen, LayerPen(world.layer, "VALIDTHICKLINE_PEN")));
+
+    // Any text but "是" reported from code hides the kind: taken as "否", which the item shows.
+    const int redraws = page.Redraws();
+    page.Report(Line::kValidThickShowId, "");
+    EXPECT_EQ(0, thick->GetVisible());
+    EXPECT_EQ("否", page.Value(Line::kValidThickShowId));
+    EXPECT_FALSE(page.Enabled(Line::kValidThickWidthId));
+    EXPECT_EQ(redraws + 1, page.Redraws());
 }
 
 TEST(StratumMapLinePage, AWidthReachesTheLayerPenAndEveryLineOfTheKindOnly) {
@@ -206,6 +214,10 @@ TEST(PinchOutLineList, ADirectionReversesOnlyTheLinesRunningTheOtherWay) {
     EXPECT_EQ(2u, sent[0].code);
 
     ASSERT_TRUE(list.Pick(CPropListPinchOutLine::kDirectionId, "反向"));  // already so: nothing
+    EXPECT_EQ(1u, parsnip::testing::Notifications().size());
+    // Any text but "正向" reported from code is the reverse direction, which the item shows.
+    list.Report(CPropListPinchOutLine::kDirectionId, "");
+    EXPECT_EQ("反向", list.Value(CPropListPinchOutLine::kDirectionId));
     EXPECT_EQ(1u, parsnip::testing::Notifications().size());
 }
 
