@@ -100,11 +100,18 @@ TEST(LayerName, RenamingAFaultLayerCarriesTheNameToTheLayersRelatedToIt) {
     EXPECT_STREQ("断层B", faults->GetOption(0));
 }
 
+// A cut character reported from code first is refused without a word and decides nothing about
+// the name typed next.
 TEST(LayerName, LineAndPointLayersAreRenamedAloneAndOnlyATakenNameRedraws) {
     parsnip::MapFixture map;
     CQXLayer* lines = map.AddLayer("线1", "线");
     OpenList<CPropListLineLayerData> page(lines);
     const int redraws = page.Redraws();
+    platform::Responder::Instance().ClearMessageBoxes();
+    page.Report(CPropListLineLayerData::kLayerNameId, "\xE4\xB8");
+    EXPECT_EQ("线1", page.Value(CPropListLineLayerData::kLayerNameId));
+    EXPECT_EQ(redraws, page.Redraws());
+    EXPECT_EQ(0u, Warnings());
     page.Type(CPropListLineLayerData::kLayerNameId, "线2");
     EXPECT_EQ("线2", NameOf(lines));
     EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPlaneFunc::UpdateRelateLayerName"));

@@ -276,6 +276,16 @@ TEST(PointTextList, PlacesMapToAlignmentPairs) {
     }
     EXPECT_EQ(0, other->GetHorizontalAlign());
 
+    // "中", no option offered, is taken from code: both alignments 1, shown as "中".
+    int redraws = open.Redraws();
+    open.Report(CPropListPointText::kPlaceId, "中");
+    for (CQXObjectText* t : {a, b}) {
+        EXPECT_EQ(1, t->GetHorizontalAlign());
+        EXPECT_EQ(1, t->GetVerticalAlign());
+    }
+    EXPECT_EQ("中", open.Value(CPropListPointText::kPlaceId));
+    EXPECT_EQ(redraws + 1, open.Redraws());
+
     a->SetHorizontalAlign(1);
     a->SetVerticalAlign(1);
     open.Show(a);
@@ -287,7 +297,7 @@ TEST(PointTextList, PlacesMapToAlignmentPairs) {
     // A text no place holds writes nothing and redraws nothing; with no place stored, the item
     // shows the place it showed before.
     parsnip::testing::ClearCallLog();
-    const int redraws = open.Redraws();
+    redraws = open.Redraws();
     open.Report(CPropListPointText::kPlaceId, "外");
     EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectText::SetHorizontalAlign"));
     EXPECT_EQ("中", open.Value(CPropListPointText::kPlaceId));
