@@ -1,5 +1,7 @@
 #include "planemap/PlaneItems.h"
 
+#include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 
@@ -17,6 +19,14 @@ CBCGPProp* NewCountItem(const char* name, const char* description, DWORD_PTR id,
     for (const char* option : options) item->AddOption(option);
     item->AllowEdit(TRUE);
     return item;
+}
+
+void ShowOptionTaken(CBCGPProp* item, const char* option) { ShowTextIfChanged(item, option); }
+
+bool TakeYesNo(CBCGPProp* item) {
+    const bool yes = GetYesNoProp(item);
+    ShowOptionTaken(item, yes ? grouptext::kYes : grouptext::kNo);
+    return yes;
 }
 
 }  // namespace planemap

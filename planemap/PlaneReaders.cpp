@@ -1,5 +1,6 @@
 #include "planemap/PlaneReaders.h"
 
+#include <cfloat>
 #include <climits>
 
 #include "framework/NumberText.h"
@@ -75,7 +76,9 @@ TextRule ZeroOrMoreRule() { return ReaderRule(&ReadZeroOrMore); }
 
 bool ReadAboveZero(const CString& text, double scale, double* value) {
     double v = 0;
-    if (!ReadNumber(text, scale, &v) || !(v > 0)) return false;
+    // A product below the smallest normal double ("1e-310" times 100) is kept only as a denormal,
+    // which no item shows: no value a double holds.
+    if (!ReadNumber(text, scale, &v) || !(v >= DBL_MIN)) return false;
     *value = v;
     return true;
 }

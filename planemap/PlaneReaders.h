@@ -43,7 +43,8 @@ bool ReadZeroOrMore(const CString& text, double* value);
 TextRule ZeroOrMoreRule();
 
 // A spacing, distance or half-axis that must be above 0: the leading number times scale, refused
-// when not above 0 (a text that is no number reads as 0 and is refused too) or beyond a double.
+// when not above 0 (a text that is no number reads as 0 and is refused too), beyond a double, or so
+// near 0 that a double keeps it only as a denormal.
 bool ReadAboveZero(const CString& text, double scale, double* value);
 TextRule AboveZeroRule(double scale);
 // A count that must be 1 or more: ReadInt, refused below 1.

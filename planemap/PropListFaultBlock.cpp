@@ -118,10 +118,13 @@ LRESULT CPropListFaultBlock::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kNameId:
             SetBlockNames(layer, ItemText(item));
             break;
-        case kSenseId:
-            block->GetPropertyManager()->SetBoolProperty(geotext::kNormalFaultKey,
-                                                         IsNormalText(ItemText(item)) ? 1 : 0);
+        case kSenseId: {
+            // Any text but "正断层" is a reverse fault.
+            const bool normal = IsNormalText(ItemText(item));
+            block->GetPropertyManager()->SetBoolProperty(geotext::kNormalFaultKey, normal ? 1 : 0);
+            planemap::ShowOptionTaken(item, SenseText(normal));
             break;
+        }
         case kHangingWallStyleId:
         case kHangingWallWidthId:
         case kHangingWallColorId:

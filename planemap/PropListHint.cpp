@@ -125,10 +125,10 @@ LRESULT CPropListHint::OnPropertyChanged(WPARAM, LPARAM lParam) {
             SetSameTypeObjects(layer, &CQXObjectHint::SetString, static_cast<const char*>(text), typeName);
             break;
         case kHAlignId:
-            SetSameTypeObjects(layer, &CQXObjectHint::SetHorizontalAlign, planemap::HAlignValue(text), typeName);
+            SetSameTypeObjects(layer, &CQXObjectHint::SetHorizontalAlign, textlist::TakeHAlign(item), typeName);
             break;
         case kVAlignId:
-            SetSameTypeObjects(layer, &CQXObjectHint::SetVerticalAlign, planemap::VAlignValue(text), typeName);
+            SetSameTypeObjects(layer, &CQXObjectHint::SetVerticalAlign, textlist::TakeVAlign(item), typeName);
             break;
         default:
             if (item->GetData() > kPlaneFillGroupId) {

@@ -11,10 +11,6 @@
 
 namespace {
 
-// Directions of the text: 0 across, 1 down.
-constexpr int kAcross = 0;
-constexpr int kDown = 1;
-
 // Edits one field of the own brush of every selected multi-line text of typeName.
 template <class Edit>
 void EditSameTypeBrushes(CQXLayer* layer, const CString& typeName, Edit edit) {
@@ -67,8 +63,7 @@ void CPropListMultiText::UpdateBCGPProperty(long object, CString) {
     text->GetLogBrush(&brush);
 
     textlist::ShowString(FindItem(kStringId), text->GetString(), GetSelectionCount() == 1);
-    SetItemText(FindItem(kDirectionId),
-                text->GetDirection() == kAcross ? grouptext::kHorizontal : grouptext::kVertical);
+    SetItemText(FindItem(kDirectionId), textlist::DirectionText(text->GetDirection()));
     SetFontProp(FindItem(kFontGroupId), font);
     ShowColor(FindItem(kBackColorId), brush.fillColor);
     SetYesNoProp(FindItem(kTransparentId), brush.style == kBrushStyleNone);
@@ -93,8 +88,7 @@ LRESULT CPropListMultiText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             text->SetString(typed);
             break;
         case kDirectionId:
-            SetSameTypeObjects(layer, &CQXObjectMultiText::SetDirection,
-                               typed == grouptext::kHorizontal ? kAcross : kDown, typeName);
+            SetSameTypeObjects(layer, &CQXObjectMultiText::SetDirection, textlist::TakeDirection(item), typeName);
             break;
         case kFaceId:
         case kSizeId:
@@ -108,7 +102,7 @@ LRESULT CPropListMultiText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
         case kTransparentId: {
-            const UINT style = GetYesNoProp(item) ? kBrushStyleNone : kBrushStyleSolid;
+            const UINT style = planemap::TakeYesNo(item) ? kBrushStyleNone : kBrushStyleSolid;
             EditSameTypeBrushes(layer, typeName, [&](QXLOGBRUSH& b) { b.style = style; });
             break;
         }
@@ -120,10 +114,10 @@ LRESULT CPropListMultiText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             }
             break;
         case kHAlignId:
-            SetSameTypeObjects(layer, &CQXObjectMultiText::SetHAlign, planemap::HAlignValue(typed), typeName);
+            SetSameTypeObjects(layer, &CQXObjectMultiText::SetHAlign, textlist::TakeHAlign(item), typeName);
             break;
         case kVAlignId:
-            SetSameTypeObjects(layer, &CQXObjectMultiText::SetVAlign, planemap::VAlignValue(typed), typeName);
+            SetSameTypeObjects(layer, &CQXObjectMultiText::SetVAlign, textlist::TakeVAlign(item), typeName);
             break;
         default:
             break;

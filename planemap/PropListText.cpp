@@ -112,10 +112,10 @@ LRESULT CPropListText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             }
             break;
         case kHAlignId:
-            SetSameTypeObjects(layer, &CQXObjectText::SetHorizontalAlign, planemap::HAlignValue(typed), typeName);
+            SetSameTypeObjects(layer, &CQXObjectText::SetHorizontalAlign, textlist::TakeHAlign(item), typeName);
             break;
         case kVAlignId:
-            SetSameTypeObjects(layer, &CQXObjectText::SetVerticalAlign, planemap::VAlignValue(typed), typeName);
+            SetSameTypeObjects(layer, &CQXObjectText::SetVerticalAlign, textlist::TakeVAlign(item), typeName);
             break;
         case kXId:
         case kYId:

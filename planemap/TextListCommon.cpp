@@ -96,8 +96,28 @@ void EditOwnBackColors(CQXLayer* layer, const CString& typeName, CBCGPProp* item
     EditSameTypeFonts(layer, typeName, [&](QXLOGFONT& font) { font.backColor = c; });
 }
 
+int TakeHAlign(CBCGPProp* item) {
+    const int align = planemap::HAlignValue(ItemText(item));
+    planemap::ShowOptionTaken(item, planemap::HAlignText(align));
+    return align;
+}
+
+int TakeVAlign(CBCGPProp* item) {
+    const int align = planemap::VAlignValue(ItemText(item));
+    planemap::ShowOptionTaken(item, planemap::VAlignText(align));
+    return align;
+}
+
+const char* DirectionText(int direction) { return direction == 0 ? grouptext::kHorizontal : grouptext::kVertical; }
+
+int TakeDirection(CBCGPProp* item) {
+    const int direction = ItemText(item) == grouptext::kHorizontal ? 0 : 1;
+    planemap::ShowOptionTaken(item, DirectionText(direction));
+    return direction;
+}
+
 UINT EditOwnTransparency(CQXLayer* layer, const CString& typeName, CBCGPProp* item) {
-    const UINT transparent = GetYesNoProp(item) ? 1 : 0;
+    const UINT transparent = planemap::TakeYesNo(item) ? 1 : 0;
     EditSameTypeFonts(layer, typeName, [&](QXLOGFONT& font) { font.transparent = transparent; });
     return transparent;
 }

@@ -43,6 +43,15 @@ CBCGPProp* NewPositionGroup(DWORD_PTR groupId, DWORD_PTR xId, DWORD_PTR yId);
 void ShowString(CBCGPProp* item, const CString& text, bool oneSelected);
 
 // ---- edits ------------------------------------------------------------------------------------
+// The alignment an alignment item's text names ("左对齐"/"上对齐" 0, "居中" 1, any other text 2);
+// the item shows the option taken.
+int TakeHAlign(CBCGPProp* item);
+int TakeVAlign(CBCGPProp* item);
+// Directions of a text: 0 across ("横向"), 1 down ("纵向", shown for any direction but 0). The
+// direction "文本方向" names: 0 for "横向", 1 for any other text; the item shows the option taken.
+const char* DirectionText(int direction);
+int TakeDirection(CBCGPProp* item);
+
 // Moves the object's anchor to the typed x (or y) coordinate, keeping the other one. A text that
 // is not a number, or one past the range of a double, is refused (planemap::ReadFigure): false,
 // nothing written.

@@ -1,9 +1,10 @@
 // The common life of a layer page: a page learns its layer from the host's selection message; each
 // refresh (only when CheckTargetChanged says the layer changed) and each edit builds the typed
 // wrapper of its layer kind on the stack for that one call, and every edit the page takes, or of an
-// item it does not handle, ends with the view redrawn. A text the page's reader refuses after the
-// item took it (a change reported from code with a text the item did not judge) writes nothing and
-// redraws nothing: that one item shows the stored value again.
+// item it does not handle, ends with the view redrawn. A text the page refuses after the item took
+// it (a report from code the item's own rule lets through, an option text the page writes nothing
+// for) writes nothing and redraws nothing: that one item shows its text from before again, or the
+// stored value where the page shows one.
 #pragma once
 
 #include "bcg/Prop.h"
@@ -65,14 +66,14 @@ protected:
     // Shows the layer's values.
     virtual void RefreshLayer(Wrapper& layer) = 0;
     // Checks and writes one edited item; the redraw follows. False, nothing written or redrawn,
-    // when the page's reader refuses the item's text, or when the item only chooses what the page
-    // offers (ShowStoredItem then leaves its text alone).
+    // when the page refuses the item's text.
     virtual bool OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) = 0;
-    // Shows the stored value of a number item whose text was refused, as the page shows it; other
-    // items keep their text.
+    // Shows the stored value of an item whose text was refused, as the page shows it; other items
+    // keep their text from before.
     virtual void ShowStoredItem(Wrapper&, CBCGPProp*) {}
     // A refused value is answered by showing the stored value again in the item's shown format,
-    // whoever refused the text: the item itself, or the page's reader.
+    // whoever refused the text: the item itself (the pane has put back its text from before), or
+    // the page.
     void ShowItemAgain(CBCGPProp* item) override {
         if (item && m_pLayer) {
             Wrapper layer(m_pLayer);
@@ -93,7 +94,11 @@ protected:
         auto* item = reinterpret_cast<CBCGPProp*>(lParam);
         if (item && m_pLayer && m_pTarget) {
             Wrapper layer(m_pLayer);
+            const CString taken = ItemText(item);
             if (!OnLayerItemChanged(layer, item)) {
+                // A refusal that showed nothing else leaves the item holding the refused text: the
+                // text it replaced comes back first.
+                if (ItemText(item) == taken) ShowTextBefore(item);
                 ShowItemAgain(item);
                 return 0;
             }

@@ -1,3 +1,4 @@
+#include "planemap/PlaneItems.h"
 #include "planemap/layers/LineSettings.h"
 
 #include "framework/GroupTexts.h"
@@ -51,9 +52,9 @@ void ShowWidth(CBCGPProp* item, float width) { planemap::ShowStoredHundredths(it
 Edit Read(CBCGPProp* item, const Ids& ids, CBCGPProp* const (&items)[6]) {
     Edit edit;
     const DWORD_PTR id = item->GetData();
-    edit.on = GetYesNoProp(item) ? 1 : 0;
     auto greys = [&](Edit::Kind kind, CBCGPProp* governed) {
         edit.kind = kind;
+        edit.on = planemap::TakeYesNo(item) ? 1 : 0;
         if (governed) governed->Enable(edit.on);
     };
     if (id == ids.sameStyle) {

@@ -1,3 +1,4 @@
+#include "planemap/PlaneItems.h"
 #include "planemap/layers/PropListAttributeLayerPages.h"
 
 #include <type_traits>
@@ -77,16 +78,16 @@ template <class Wrapper>
 bool TAttributeLayerData<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     const DWORD_PTR first = LineSwitchId(Rules());
-    const int on = GetYesNoProp(item) ? 1 : 0;
     if (id == kLayerNameId) return layername::RenameByWrapper(layer, item);
     // The stratum belongs to the layer's data: no text typed here is taken.
     if (id == kStratumId) return false;
+    const auto on = [item] { return planemap::TakeYesNo(item) ? 1 : 0; };
     if (id == first)
-        layer.SetLineVisible(on);
+        layer.SetLineVisible(on());
     else if (id == first + 1)
-        layer.SetFillVisible(on);
+        layer.SetFillVisible(on());
     else if constexpr (kHasVirtualWells<Wrapper>) {
-        if (id == first + 2) layer.SetAppendControlPointVisible(on);
+        if (id == first + 2) layer.SetAppendControlPointVisible(on());
     }
     return true;
 }

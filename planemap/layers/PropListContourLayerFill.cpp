@@ -1,3 +1,4 @@
+#include "planemap/PlaneItems.h"
 #include "planemap/layers/PropListContourLayerFill.h"
 
 #include <vector>
@@ -54,20 +55,22 @@ void CPropListContourLayerFill::RefreshLayer(CContourLayer& layer) {
 }
 
 bool CPropListContourLayerFill::OnLayerItemChanged(CContourLayer& layer, CBCGPProp* item) {
-    const int on = GetYesNoProp(item) ? 1 : 0;
+    const auto on = [item] { return planemap::TakeYesNo(item) ? 1 : 0; };
     switch (item->GetData()) {
-        case kVisibleId:
-            layer.SetFillVisible(on);
-            EnableGroups(on != 0);
+        case kVisibleId: {
+            const int visible = on();
+            layer.SetFillVisible(visible);
+            EnableGroups(visible != 0);
             break;
+        }
         case kTemplateId:
             layer.SetFillColorTemplate(ItemText(item));
             break;
         case kInvertId:
-            layer.SetColorInvert(on);
+            layer.SetColorInvert(on());
             break;
         case kScaleVisibleId:
-            layer.SetColorMarkVisible(on);
+            layer.SetColorMarkVisible(on());
             break;
         default:
             break;

@@ -426,17 +426,17 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             return true;
         }
         case kNullShowId:
-            layer.SetNULLShow(GetYesNoProp(item) ? 1 : 0);
+            layer.SetNULLShow(planemap::TakeYesNo(item) ? 1 : 0);
             return true;
         case kIndicatorDrawId:
-            layer.SetDrawOrgLine(GetYesNoProp(item) ? 1 : 0);
-            EnableRows(FindItem(kIndicatorGroupId), GetYesNoProp(item));
+            layer.SetDrawOrgLine(planemap::TakeYesNo(item) ? 1 : 0);
+            EnableRows(FindItem(kIndicatorGroupId), planemap::TakeYesNo(item));
             return true;
         case kEachMaxId:
-            layer.SetEachMax(GetYesNoProp(item) ? 1 : 0);
+            layer.SetEachMax(planemap::TakeYesNo(item) ? 1 : 0);
             return true;
         case kScaleDrawId: {
-            const bool drawn = GetYesNoProp(item);
+            const bool drawn = planemap::TakeYesNo(item);
             layer.SetDrawCorrdinate(drawn ? 1 : 0);
             FindItem(kScaleFactorId)->Enable(drawn && IsPie(layer.GetShapeType()) ? TRUE : FALSE);
             return true;
@@ -450,7 +450,7 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             return true;
         }
         case kBottomDrawId:
-            layer.SetDrawBotLine(GetYesNoProp(item) ? 1 : 0);
+            layer.SetDrawBotLine(planemap::TakeYesNo(item) ? 1 : 0);
             return true;
         case kBottomLengthId:
             if (!planemap::ReadZeroOrMore(text, &value)) return false;
@@ -498,9 +498,9 @@ void CPropListPieLayerObj::ShowStoredItem(CPieLayer& layer, CBCGPProp* item) {
         QXLOGPOINT point;
         layer.GetDynamicMultiBarPoint(point);
         SetItemText(item, Number(point.size / 100.0));
-    } else if (id == kScaleFactorId && !ShowScaleFactor(layer, item)) {
-        // No factor stored to show: the item shows its text from before the refused one.
-        ShowTextBefore(item);
+    } else if (id == kScaleFactorId) {
+        // With no factor stored to show, the item keeps its text from before the refused one.
+        ShowScaleFactor(layer, item);
     }
 }
 

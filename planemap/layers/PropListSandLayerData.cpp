@@ -1,3 +1,4 @@
+#include "planemap/PlaneItems.h"
 #include "planemap/layers/PropListSandLayerData.h"
 
 #include "framework/ItemGroupsBasic.h"
@@ -47,21 +48,21 @@ void CPropListSandLayerData::RefreshLayer(CSandLayer& layer) {
 }
 
 bool CPropListSandLayerData::OnLayerItemChanged(CSandLayer& layer, CBCGPProp* item) {
-    const int on = GetYesNoProp(item) ? 1 : 0;
+    const auto on = [item] { return planemap::TakeYesNo(item) ? 1 : 0; };
     switch (item->GetData()) {
         case kLayerNameId:
             return layername::RenameLayer(layer.GetLayer(), item, layername::Rename::kLayerOnly);
         case kLineSwitchId:
-            layer.SetLineVisible(on);
+            layer.SetLineVisible(on());
             break;
         case kValidLineSwitchId:
-            layer.SetLineValidVisible(on);
+            layer.SetLineValidVisible(on());
             break;
         case kFillSwitchId:
-            layer.SetFillVisible(on);
+            layer.SetFillVisible(on());
             break;
         case kValidFillSwitchId:
-            layer.SetFillValidVisible(on);
+            layer.SetFillValidVisible(on());
             break;
         default:
             break;

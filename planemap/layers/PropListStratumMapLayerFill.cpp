@@ -1,3 +1,4 @@
+#include "planemap/PlaneItems.h"
 #include "planemap/layers/PropListStratumMapLayerFill.h"
 
 #include <initializer_list>
@@ -142,17 +143,16 @@ bool CPropListStratumMapLayerFill::OnLayerItemChanged(CStratumMapLayer& layer, C
     const DWORD_PTR id = item->GetData();
     if (const AreaGroup* area = AreaOf(id)) {
         QXLOGBRUSH& brush = brushes.*area->brush;
+        const int position = static_cast<int>(id - area->fillId - 1);
         if (id == area->showId) {
-            ShowFills(shown, area->fillType, GetYesNoProp(item) ? 1 : 0);
+            ShowFills(shown, area->fillType, planemap::TakeYesNo(item) ? 1 : 0);
+        } else if (position == 0) {
+            // A style set narrows the styles offered and changes no brush; an empty text (reported
+            // from code) names no set and is refused.
+            const CString set = ItemText(item);
+            if (set.IsEmpty()) return false;
+            if (auto* picker = dynamic_cast<CPropStyleCombox*>(FindItem(id + 1))) picker->SetStyleGroup(set, true);
         } else {
-            const int position = static_cast<int>(id - area->fillId - 1);
-            if (position == 0) {
-                // A style set only narrows the styles offered: nothing is written or redrawn until
-                // a style is picked, and the item keeps the set picked.
-                if (auto* picker = dynamic_cast<CPropStyleCombox*>(FindItem(id + 1)))
-                    picker->SetStyleGroup(ItemText(item), true);
-                return false;
-            }
             if (position == 4) {
                 if (!planemap::ReadWidth(ItemText(item), &brush.size)) return false;
             } else {
@@ -163,7 +163,7 @@ bool CPropListStratumMapLayerFill::OnLayerItemChanged(CStratumMapLayer& layer, C
     } else {
         switch (id) {
             case kBeltShowId: {
-                const bool on = GetYesNoProp(item);
+                const bool on = planemap::TakeYesNo(item);
                 ShowFills(shown, stratummap::kOilBeltFill, on ? 1 : 0);
                 ShowFills(shown, stratummap::kWaterBeltFill, on ? 1 : 0);
                 if (CBCGPProp* oil = FindItem(kOilBeltColorId)) oil->Enable(on);

@@ -12,6 +12,7 @@
 #include "hosttypes/Parsnip/QXPropertyManager.h"
 #include "planemap/GeoPenItems.h"
 #include "planemap/GeologyTexts.h"
+#include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/RecordEdits.h"
@@ -156,7 +157,9 @@ LRESULT CPropListBoundaryLineBase::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // line already running that way is left alone. The map-graphics library keeps the direction
 // attribute in step with the reversal.
 void CPropListBoundaryLineBase::ApplyDirection(CQXObjectPolyline* shown, CBCGPProp* item) {
+    // Any text but "正向" is the reverse direction.
     const int chosen = ItemText(item) == planetext::kForward ? 1 : 0;
+    planemap::ShowOptionTaken(item, chosen ? planetext::kForward : planetext::kBackward);
     CQXLayer* layer = shown->GetLayer();
     CQXMap* map = layer ? layer->GetMap() : nullptr;
     CQXMapFile* file = map ? map->GetMapFile() : nullptr;

@@ -77,8 +77,9 @@ void CPropListWellLayerAbsence::RefreshLayer(CWellLayer& layer) {
     if (!created) EnableAllItems(FALSE);
 }
 
-// The symbol's fields are read by the group edit, the switch and the options only from their own
-// texts: a text that is none of them (reported from code) is refused.
+// The symbol's fields are read by the group edit and the options only from their own texts: a
+// text that is none of them (reported from code) is refused. The switch takes any text, "是" as
+// shown and every other as hidden.
 bool CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* item) {
     const CString type = ItemText(FindItem(kTypeId));
     QXLOGPOINT symbol;
@@ -86,8 +87,7 @@ bool CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp*
     double value = 0;
     switch (item->GetData()) {
         case kShowId: {
-            int on = 0;
-            if (!wellitems::ReadSwitch(item, &on)) return false;
+            const int on = planemap::TakeYesNo(item) ? 1 : 0;
             layer.SetAbsenceVisible(on);
             EnableAllSubItems(FindItem(kSymbolGroupId), on ? TRUE : FALSE);
             EnableAllSubItems(FindItem(kPlaceGroupId), on ? TRUE : FALSE);

@@ -94,17 +94,14 @@ void ShowStoredSymbolItem(const SymbolGroup& g, CWellLayer& layer, CBCGPProp* it
 }
 
 // Writes the edited item when it is one of the symbol group's: each field by its own setter, so
-// no other field is read back. False, nothing written, for a switch text that is neither "是" nor
-// "否" or a size the size rule refuses.
+// no other field is read back. False, nothing written, for a size the size rule refuses.
 bool EditSymbolGroup(const SymbolGroup& g, CWellLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     double size = 0;
     COLORREF color = 0;
     UINT style = 0;
-    int on = 0;
     if (id == g.show) {
-        if (!wellitems::ReadSwitch(item, &on)) return false;
-        (layer.*g.setVisible)(on);
+        (layer.*g.setVisible)(planemap::TakeYesNo(item) ? 1 : 0);
     } else if (id == g.style) {
         if (!ReadStyle(item, &style)) return false;
         (layer.*g.setStyle)(style);

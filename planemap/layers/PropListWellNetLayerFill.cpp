@@ -1,3 +1,4 @@
+#include "planemap/PlaneItems.h"
 #include "planemap/layers/PropListWellNetLayerFill.h"
 
 #include "framework/ItemGroupsBasic.h"
@@ -41,7 +42,7 @@ void CPropListWellNetLayerFill::RefreshLayer(CWellNetLayer& layer) {
 bool CPropListWellNetLayerFill::OnLayerItemChanged(CWellNetLayer& layer, CBCGPProp* item) {
     switch (item->GetData()) {
         case kVisibleId: {
-            const bool visible = GetYesNoProp(item);
+            const bool visible = planemap::TakeYesNo(item);
             layer.SetFillVisible(visible ? 1 : 0);
             if (CBCGPProp* colour = FindItem(kColorId)) colour->Enable(visible);
             break;

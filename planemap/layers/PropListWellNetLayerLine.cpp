@@ -1,3 +1,4 @@
+#include "planemap/PlaneItems.h"
 #include "planemap/layers/PropListWellNetLayerLine.h"
 
 #include "framework/ItemGroupsBasic.h"
@@ -66,7 +67,7 @@ bool CPropListWellNetLayerLine::OnLayerItemChanged(CWellNetLayer& layer, CBCGPPr
     QXLOGPEN pen = PenOf(shown);
     switch (item->GetData()) {
         case kVisibleId: {
-            const bool visible = GetYesNoProp(item);
+            const bool visible = planemap::TakeYesNo(item);
             layer.SetLineVisible(visible ? 1 : 0);
             CBCGPProp* group = FindItem(kLineGroupId);
             EnableSubItems(group, 0, group ? group->GetSubItemsCount() : 0, visible ? TRUE : FALSE);

@@ -142,13 +142,6 @@ void EnableAfterSwitch(CBCGPProp* group, int on) {
     if (group) EnableSubItems(group, 1, group->GetSubItemsCount(), on ? TRUE : FALSE);
 }
 
-bool ReadSwitch(CBCGPProp* item, int* on) {
-    const CString text = ItemText(item);
-    if (text != grouptext::kYes && text != grouptext::kNo) return false;
-    *on = text == grouptext::kYes ? 1 : 0;
-    return true;
-}
-
 int ChosenOption(CBCGPProp* item) {
     if (!item) return -1;
     const int index = OptionIndex(item);

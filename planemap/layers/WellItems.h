@@ -56,9 +56,6 @@ void ShowPointField(CBCGPProp* item, const QXLOGPOINT& point, DWORD_PTR style, D
 void EnableAfterSwitch(CBCGPProp* group, int on);
 
 // ---- reading ---------------------------------------------------------------------------------
-// A switch's text read as 1 for "是" and 0 for "否"; false, on untouched, for any other text (one
-// reported from code).
-bool ReadSwitch(CBCGPProp* item, int* on);
 // The position of the item's text among its options; -1 when it is none of them.
 int ChosenOption(CBCGPProp* item);
 // What a typed number may be besides a number a single-precision field holds.

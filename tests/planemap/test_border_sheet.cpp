@@ -227,7 +227,7 @@ TEST(BorderGrid, FrequencyTextsThatAreNoWholeCountWriteNothing) {
     planetest::OpenList<CPropListBorderGrid> open(border);
     ASSERT_TRUE(open.Type(CPropListBorderGrid::kGFrequencyId, "7"));
     ASSERT_TRUE(open.Type(CPropListBorderGrid::kKFrequencyId, "7"));
-    // The graticule's count: RefusedNumbersWriteNothingAndShowTheStoredValue; the kilometre grid's
+    // The graticule's count: RefusedNumbersWriteNothingAndShowTheirTextFromBefore; the kilometre grid's
     // count item refuses the text itself.
     for (const char* text : {"abc", "-1", "4294967296", "1.5", "7x", ""}) {
         EXPECT_FALSE(open.Type(CPropListBorderGrid::kKFrequencyId, text)) << text;
@@ -300,19 +300,18 @@ TEST(BorderGrid, KilometreIntervalsAreKeptAsFloatsAndNeverNegative) {
     ASSERT_TRUE(open.Type(CPropListBorderGrid::kYIntervalId, "abc"));  // no number is 0
     EXPECT_DOUBLE_EQ(2.5, twin->GetKIntervalX());
     EXPECT_DOUBLE_EQ(0, twin->GetKIntervalY());
-    // A negative interval, or one past the float: RefusedNumbersWriteNothingAndShowTheStoredValue.
+    // A negative interval, or one past the float: RefusedNumbersWriteNothingAndShowTheirTextFromBefore.
 }
 
 namespace {
 
-// A number item of the grid page, the value it edits, a text it takes and what that stores and
-// shows, and the texts the item itself refuses.
+// A number item of the grid page, the value it edits, a text it takes and what that stores, and
+// the texts the item itself refuses.
 struct GridNumberCase {
     DWORD_PTR id;
     std::function<double(const CQXObjectBorder&)> get;
     const char* taken;
     double stored;
-    const char* shown;
     std::vector<const char*> refused;
 };
 
@@ -326,8 +325,8 @@ double MajorPenWidth(const CQXObjectBorder& b) {
 
 // Whether the item or the page's reader refuses the text, and whether it is typed or set on the
 // item from code: the border and its twin are left alone, stamps included, the view is not
-// redrawn, and the item shows the stored value as the page shows it.
-TEST(BorderGrid, RefusedNumbersWriteNothingAndShowTheStoredValue) {
+// redrawn, and the item shows its text from before.
+TEST(BorderGrid, RefusedNumbersWriteNothingAndShowTheirTextFromBefore) {
     using L = CPropListBorderGrid;
     using B = CQXObjectBorder;
     const std::vector<const char*> noWholeNumber = {"3x", "-1", "abc", "1e400", "-0.5", "1.5e"};
@@ -336,18 +335,17 @@ TEST(BorderGrid, RefusedNumbersWriteNothingAndShowTheStoredValue) {
          &B::GetGraticuleIntervalX,
          "0:90:0",
          1.5,
-         "1:30:0",
          {"1:30", "0:0:0", "3x", "2147483647:0:0"}},
-        {L::kGFrequencyId, &B::GetGFrequency, "7", 7, "7", {"3x", "7x", "-1", "abc", "1.5", "4294967296", ""}},
-        {L::kGMajorLengthId, &B::GetGScaleLength, "1.5", 150, "1.5", noWholeNumber},
-        {L::kGMinorLengthId, &B::GetGScaleLength2, "0.5", 50, "0.5", noWholeNumber},
-        {L::kGCrossLengthId, &B::GetGCrossLength, "2", 200, "2.0", noWholeNumber},
-        {L::kKMajorLengthId, &B::GetKScaleLength, "1.25", 125, "1.25", noWholeNumber},
-        {L::kKMinorLengthId, &B::GetKScaleLength2, "0.75", 75, "0.75", noWholeNumber},
-        {L::kKCrossLengthId, &B::GetKCrossLength, "3", 300, "3.00", {"3x", "-1", "1e307"}},
-        {L::kXIntervalId, &B::GetKIntervalX, "2.5", 2.5, "2.50", {"-1", "1e39", "-1e308"}},
+        {L::kGFrequencyId, &B::GetGFrequency, "7", 7, {"3x", "7x", "-1", "abc", "1.5", "4294967296", ""}},
+        {L::kGMajorLengthId, &B::GetGScaleLength, "1.5", 150, noWholeNumber},
+        {L::kGMinorLengthId, &B::GetGScaleLength2, "0.5", 50, noWholeNumber},
+        {L::kGCrossLengthId, &B::GetGCrossLength, "2", 200, noWholeNumber},
+        {L::kKMajorLengthId, &B::GetKScaleLength, "1.25", 125, noWholeNumber},
+        {L::kKMinorLengthId, &B::GetKScaleLength2, "0.75", 75, noWholeNumber},
+        {L::kKCrossLengthId, &B::GetKCrossLength, "3", 300, {"3x", "-1", "1e307"}},
+        {L::kXIntervalId, &B::GetKIntervalX, "2.5", 2.5, {"-1", "1e39", "-1e308"}},
         // The pen width item refuses by the page's pen edit.
-        {L::kKMajorPenId + 1, MajorPenWidth, "0.5", 50, "0.50", {"-1", "-0.5", "1e39"}},
+        {L::kKMajorPenId + 1, MajorPenWidth, "0.5", 50, {"-1", "-0.5", "1e39"}},
     };
     BorderWorld w;
     CQXObjectBorder* shown = w.AddSelected();
@@ -372,15 +370,15 @@ TEST(BorderGrid, RefusedNumbersWriteNothingAndShowTheStoredValue) {
             EXPECT_EQ(redraws, open.Redraws()) << c.id << how << text;
             EXPECT_EQ(before, open.Value(c.id)) << c.id << how << text;
         };
-        // Typed, the item shows its text from before the edit; set from code after that refusal, the
-        // text is judged by the page, which shows the stored value.
+        // Typed or set from code after that refusal, the text is judged by the item's own rule, and
+        // the item shows its text from before the edit.
         for (const char* text : c.refused) {
             const std::string before = open.Value(c.id);
             open.Type(c.id, text);
             EXPECT_TRUE(ItemRefusedText(open.Item(c.id))) << c.id << " typed: " << text;
             expectNothingWritten(text, " typed: ", before);
             open.Report(c.id, text);
-            expectNothingWritten(text, " set from code: ", c.shown);
+            expectNothingWritten(text, " set from code: ", before);
         }
         // After the typed refusals a text the page takes, set from code, is written.
         open.Type(c.id, c.refused.front());
@@ -465,9 +463,15 @@ TEST(BorderFrame, RefusedWidthsSizesAndOffsetsWriteNothing) {
     EXPECT_FLOAT_EQ(50, pen.width);
     EXPECT_EQ(0, border->GetBorderWidth());
 
+    // An offset of 0 is refused, and so is one whose hundredths a double keeps only as a denormal
+    // ("1e-310"), typed or reported from code.
     const double offset = border->GetTitleDist();
-    open.Type(CPropListBorder::kTitleOffsetId, "0");
-    EXPECT_EQ(offset, border->GetTitleDist());
+    for (const char* tiny : {"0", "1e-310"}) {
+        open.Type(CPropListBorder::kTitleOffsetId, tiny);
+        EXPECT_EQ(offset, border->GetTitleDist()) << tiny;
+        open.Report(CPropListBorder::kTitleOffsetId, tiny);
+        EXPECT_EQ(offset, border->GetTitleDist()) << tiny;
+    }
     ASSERT_TRUE(open.Type(CPropListBorder::kTitleFontId + 2, "12"));
     open.Type(CPropListBorder::kTitleFontId + 2, "0");
     QXLOGFONT font;

@@ -339,6 +339,11 @@ TEST(FaultBlockList, SenseChangesTheShownBlockOnly) {
     EXPECT_TRUE(a->GetPropertyManager()->GetBoolProperty("正断层", normal));
     EXPECT_EQ(1, normal);
     EXPECT_FALSE(b->GetPropertyManager()->HasProperty("正断层"));
+    // Any other text reported from code is a reverse fault, which the item shows.
+    open.Report(CPropListFaultBlock::kSenseId, "无此选项");
+    EXPECT_TRUE(a->GetPropertyManager()->GetBoolProperty("正断层", normal));
+    EXPECT_EQ(0, normal);
+    EXPECT_EQ("逆断层", open.Value(CPropListFaultBlock::kSenseId));
 }
 
 TEST(FaultBlockList, BlockLackingAPartIsNotReadTakesNoEditAndIsNotRepainted) {

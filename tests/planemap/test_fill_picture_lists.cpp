@@ -133,23 +133,23 @@ TEST(FillList, EditsReachTheShownFillOnlyWhateverIsSelected) {
     EXPECT_EQ(13u, BrushOf(shown).backMode);
 }
 
-// The cell size is read as typed, a text that reaches the list as no number giving 0; a negative
-// size or one past the record's float range is refused: nothing written, no redraw, and the stored
-// size shows again.
+// The cell size is read as typed; a text that is no number, a negative size or one past the
+// record's float range is refused, typed or reported from code alike: nothing written, no redraw,
+// and the item shows its text from before.
 TEST(FillList, CellSizeIsReadAsTypedAndANegativeOrAnOverflowWritesNothing) {
     FillLayer fx;
     CQXObjectFill* fill = fx.Add(1002);
     planetest::OpenList<CPropListFill> open(fill);
-    open.Report(kPlaneFillCellSizeId, "abc");  // the item's own filter never sees it
-    EXPECT_FLOAT_EQ(0.0f, BrushOf(fill).size);
     ASSERT_TRUE(open.Type(kPlaneFillCellSizeId, "2.5"));
     EXPECT_FLOAT_EQ(250.0f, BrushOf(fill).size);
 
     ClearCallLog();
     const int redraws = open.Redraws();
-    for (const char* refused : {"-3", "1e300", "1e39"}) {
+    for (const char* refused : {"abc", "-3", "1e300", "1e39"}) {
         open.Type(kPlaneFillCellSizeId, refused);
-        EXPECT_EQ("2.5", open.Value(kPlaneFillCellSizeId)) << refused;
+        EXPECT_EQ("2.50", open.Value(kPlaneFillCellSizeId)) << refused;
+        open.Report(kPlaneFillCellSizeId, refused);
+        EXPECT_EQ("2.50", open.Value(kPlaneFillCellSizeId)) << refused;
     }
     EXPECT_EQ(0, CountCalls("CQXObjectFill::SetLogBrush"));
     EXPECT_FLOAT_EQ(250.0f, BrushOf(fill).size);

@@ -100,11 +100,18 @@ TEST(LayerName, RenamingAFaultLayerCarriesTheNameToTheLayersRelatedToIt) {
     EXPECT_STREQ("断层B", faults->GetOption(0));
 }
 
+// A cut character reported from code first is refused without a word and decides nothing about
+// the name typed next.
 TEST(LayerName, LineAndPointLayersAreRenamedAloneAndOnlyATakenNameRedraws) {
     parsnip::MapFixture map;
     CQXLayer* lines = map.AddLayer("线1", "线");
     OpenList<CPropListLineLayerData> page(lines);
     const int redraws = page.Redraws();
+    platform::Responder::Instance().ClearMessageBoxes();
+    page.Report(CPropListLineLayerData::kLayerNameId, "\xE4\xB8");
+    EXPECT_EQ("线1", page.Value(CPropListLineLayerData::kLayerNameId));
+    EXPECT_EQ(redraws, page.Redraws());
+    EXPECT_EQ(0u, Warnings());
     page.Type(CPropListLineLayerData::kLayerNameId, "线2");
     EXPECT_EQ("线2", NameOf(lines));
     EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPlaneFunc::UpdateRelateLayerName"));
@@ -456,9 +463,9 @@ TEST(LineLayerLine, AStyleSetGivesEveryLineItsFirstStyleAndAnEmptyLayerStillWrit
     CQXLayer* lines = map.AddLayer("线", "线");
     auto* a = map.AddPolyline("河流", {{0, 0}, {1, 1}}, lines);
     OpenList<CPropListLineLayerLine> page(lines);
-    page.Pick(CPropListLineLayerLine::kStyleSetId, "所有样式");
-    ASSERT_NE(0u, GetFirstFillStyleID("所有样式"));
-    EXPECT_EQ(GetFirstFillStyleID("所有样式"), planetest::BrushOf(a).style);
+    page.Pick(CPropListLineLayerLine::kStyleSetId, "岩性填充");
+    ASSERT_NE(0u, GetFirstFillStyleID("岩性填充"));
+    EXPECT_EQ(GetFirstFillStyleID("岩性填充"), planetest::BrushOf(a).style);
 
     CQXLayer* empty = map.AddLayer("空线", "线");
     OpenList<CPropListLineLayerLine> other(empty);

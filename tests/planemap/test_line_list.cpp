@@ -176,34 +176,35 @@ TEST(LineList, OneEditCallsTheSetterOncePerSelectedLineAndRedrawsOnce) {
     EXPECT_EQ(before + 1, open.Redraws());
 }
 
-// A position or width the list refuses after the item took the text (set from code): nothing is
-// written, nobody told, nothing redrawn, and only that item shows the stored value again; an item
-// typed into before keeps its text.
-TEST(LineList, ANumberRefusedAfterTheItemTookItShowsOnlyThatItemsStoredValue) {
+// A length, position or width the item refuses is refused alike whether typed or reported from
+// code (each text judged by the item's own rule): nothing is written, nobody told, nothing
+// redrawn, and only that item changes, back to its text from before; a negative length never
+// turns the line through its start.
+TEST(LineList, ANumberTheItemRefusesTypedOrReportedChangesOnlyThatItem) {
     LineLayer fx;
     CQXObjectPolyline* line = fx.Add({{0, 0}, {3, 4}});
     fx.layer.SetSelectedObject(line);
     planetest::OpenList<CPropListLine> open(line);
     ASSERT_TRUE(open.Type(CPropListLine::kPenWidthId, "0.5"));
     ASSERT_TRUE(open.Type(CPropListLine::kStartXId, "1"));  // the end stays at (3, 4)
-    const int redraws = open.Redraws();
-    parsnip::testing::ClearCallLog();
     const struct {
         DWORD_PTR id;
         const char* text;
         const char* shown;
     } cases[] = {
+        {CPropListLine::kLengthId, "-687.876", "4.47"},
         {CPropListLine::kLengthId, "1e400", "4.47"},
         {CPropListLine::kEndXId, "1e400", "3.00"},
-        {CPropListLine::kPenWidthId, "-1", "0.50"},
+        {CPropListLine::kPenWidthId, "-1", "0.5"},  // as typed
     };
     for (const auto& c : cases) {
-        EXPECT_EQ("0.5", open.Value(CPropListLine::kPenWidthId)) << c.id;  // as typed, until refused itself
-        open.Report(c.id, c.text);
-        EXPECT_EQ(c.shown, open.Value(c.id)) << c.id;
+        planetest::ExpectTypedRefused(open, c.id, c.text, c.shown);
+        planetest::ExpectCodeReportRefused(open, c.id, c.text, c.shown);
     }
-    EXPECT_TRUE(parsnip::testing::CallLog().empty());
-    EXPECT_EQ(redraws, open.Redraws());
+    FLOATPOINT end;
+    line->GetPoint(1, end);
+    EXPECT_EQ(3.0, end.x);
+    EXPECT_EQ(4.0, end.y);
 }
 
 namespace {

@@ -316,6 +316,11 @@ TEST(PieLayerData, WellDataNeedAWellLayerAndAPageWithoutLayerWritesNothing) {
     EXPECT_EQ("沙二段", page.Value(D::kStratumId));
     ASSERT_TRUE(page.Pick(D::kStratumId, "沙三段"));
     EXPECT_EQ(2, w.pie.GetDataLayer());
+    // A name that is no stratum of the table, reported from code, is no stratum: -1.
+    const int redraws = page.Redraws();
+    page.Report(D::kStratumId, "无此层");
+    EXPECT_EQ(-1, w.pie.GetDataLayer());
+    EXPECT_EQ(redraws + 1, page.Redraws());
 }
 
 TEST(PieLayerData, TheFirstRefreshEnablesTheItemsItShowsForTheLayersOwnSource) {

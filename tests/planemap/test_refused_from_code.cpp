@@ -1,7 +1,7 @@
-// A number set on an item from code and reported as a change, past the item's own rule (as a host
-// or a script may do), is judged by the list's reader. One it refuses writes nothing, calls no
-// setter, redraws nothing and changes no other item nor the list's selection; that one item shows
-// the stored value as the list's refresh shows it.
+// A text set on an item from code and reported as a change (as a host or a script may do) is
+// judged as a typed one, by the item's own rule and then by the list's reader. One refused writes
+// nothing, calls no setter, redraws nothing and changes no other item nor the list's selection;
+// that one item shows its text from before, or the stored value as the list's refresh shows it.
 #include <gtest/gtest.h>
 
 #include <initializer_list>

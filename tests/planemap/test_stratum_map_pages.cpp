@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "PlaneListFixture.h"
+#include "CodeReport.h"
 #include "framework/PropStyleCombox.h"
 #include "hostlibs/Parsnip/MapFixture.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"
@@ -98,6 +98,14 @@ TEST(StratumMapLinePage, HidingAKindHidesEveryLineOfItAndGreysOnlyItsGroup) {
     EXPECT_TRUE(SamePen(world.pinchPen, PenOf(selected)));
     EXPECT_TRUE(SamePen(world.pinchPen, LayerPen(world.layer, "PINCHOUTLINE_PEN")));
     EXPECT_TRUE(SamePen(world.thickPen, LayerPen(world.layer, "VALIDTHICKLINE_PEN")));
+
+    // Any text but "是" reported from code hides the kind: taken as "否", which the item shows.
+    const int redraws = page.Redraws();
+    page.Report(Line::kValidThickShowId, "");
+    EXPECT_EQ(0, thick->GetVisible());
+    EXPECT_EQ("否", page.Value(Line::kValidThickShowId));
+    EXPECT_FALSE(page.Enabled(Line::kValidThickWidthId));
+    EXPECT_EQ(redraws + 1, page.Redraws());
 }
 
 TEST(StratumMapLinePage, AWidthReachesTheLayerPenAndEveryLineOfTheKindOnly) {
@@ -207,6 +215,10 @@ TEST(PinchOutLineList, ADirectionReversesOnlyTheLinesRunningTheOtherWay) {
 
     ASSERT_TRUE(list.Pick(CPropListPinchOutLine::kDirectionId, "反向"));  // already so: nothing
     EXPECT_EQ(1u, parsnip::testing::Notifications().size());
+    // Any text but "正向" reported from code is the reverse direction, which the item shows.
+    list.Report(CPropListPinchOutLine::kDirectionId, "");
+    EXPECT_EQ("反向", list.Value(CPropListPinchOutLine::kDirectionId));
+    EXPECT_EQ(1u, parsnip::testing::Notifications().size());
 }
 
 TEST(BoundaryLineLists, ValidThicknessAndOilWaterBorderWriteTheShownLineOnly) {
@@ -266,6 +278,8 @@ TEST(StratumMapFillPage, AStoreAreaColourReachesTheReservoirFillsAndNotifiesEach
     kel::plane::CStratumMapLayer(world.layer).GetStoreAreaBrush(store);
     EXPECT_EQ(RGB(0, 120, 0), store.fillColor);
 
+    ASSERT_TRUE(page.Pick(Fill::kOilTransparentId, "是"));
+    EXPECT_EQ(100u, static_cast<unsigned>(BrushOf(oil).backMode));
     ASSERT_TRUE(page.Pick(Fill::kOilTransparentId, "否"));
     EXPECT_EQ(13u, static_cast<unsigned>(BrushOf(oil).backMode));
     ASSERT_TRUE(page.Type(Fill::kOilCellSizeId, "-2"));
@@ -287,31 +301,57 @@ TEST(StratumMapFillPage, HidingTheBeltsHidesBothKindsAndGreysTheirColours) {
     EXPECT_TRUE(page.Enabled(Fill::kOilBeltColorId));
 }
 
-// A style set picked but no style yet: the pick only narrows the styles offered, writing no brush
-// and redrawing nothing, and a refused cell size leaves that pending choice as it is (the set
-// shown, the styles offered).
-TEST(StratumMapFillPage, APendingStyleSetWritesNothingAndSurvivesARefusedCellSize) {
+// The four brushes of the layer as its wrapper reads them, each as "style/fill/line/size/back".
+std::vector<std::string> LayerBrushes(CQXLayer* layer) {
+    kel::plane::CStratumMapLayer wrapper(layer);
+    QXLOGBRUSH brushes[4];
+    wrapper.GetStoreAreaBrush(brushes[0]);
+    wrapper.GetOilAreaBrush(brushes[1]);
+    wrapper.GetOilRegionBrush(brushes[2]);
+    wrapper.GetWaterRegionBrush(brushes[3]);
+    std::vector<std::string> texts;
+    for (const QXLOGBRUSH& b : brushes)
+        texts.push_back(std::to_string(b.style) + "/" + std::to_string(b.fillColor) + "/" +
+                        std::to_string(b.lineColor) + "/" + std::to_string(b.size) + "/" + std::to_string(b.backMode));
+    return texts;
+}
+
+// A style set picked narrows the styles offered and changes no brush, yet the page takes it as
+// every edit: the four brushes are written back unchanged, in their order, and the view is
+// redrawn. A refused cell size then leaves the set shown and offered; an empty set reported from
+// code names no set and is refused.
+TEST(StratumMapFillPage, AStyleSetWritesTheFourBrushesBackUnchangedAndAnEmptyOneIsRefused) {
     StratumMap world;
     CQXObjectFill* oil = world.Area("含油面积");
     CQXObjectFill* store = world.Area("储层面积");
     OpenList<Fill> page(world.layer);
     ASSERT_TRUE(page.Type(Fill::kOilCellSizeId, "2"));
     const std::string cellText = page.Value(Fill::kOilCellSizeId);
-    const int redraws = page.Redraws();
-    const uint64_t layerStamp = world.layer->GetTimeStamp();
+    const std::vector<std::string> brushes = LayerBrushes(world.layer);
     const uint64_t storeStamp = store->GetTimeStamp();
+    int redraws = page.Redraws();
     parsnip::testing::ClearCallLog();
-    ASSERT_TRUE(page.Pick(Fill::kStoreStyleSetId, "所有样式"));
     ASSERT_TRUE(page.Pick(Fill::kOilStyleSetId, "岩性填充"));
-    EXPECT_EQ("所有样式", page.Value(Fill::kStoreStyleSetId));
-    EXPECT_EQ(layerStamp, world.layer->GetTimeStamp());
+    EXPECT_EQ("岩性填充", page.Value(Fill::kOilStyleSetId));
+    std::vector<std::string> written;
+    for (const parsnip::testing::Call& call : parsnip::testing::CallLog())
+        if (call.operation.find("CStratumMapLayer::Set") != std::string::npos) written.push_back(call.operation);
+    const std::string wrapper = "kel::plane::CStratumMapLayer::";
+    EXPECT_EQ((std::vector<std::string>{wrapper + "SetStoreAreaBrush", wrapper + "SetOilAreaBrush",
+                                        wrapper + "SetOilRegionBrush", wrapper + "SetWaterRegionBrush"}),
+              written);
+    EXPECT_EQ(brushes, LayerBrushes(world.layer));
+    EXPECT_EQ(0, CountCalls("CQXObjectFill::SetLogBrush"));
     EXPECT_EQ(storeStamp, store->GetTimeStamp());
+    EXPECT_EQ(redraws + 1, page.Redraws());
     auto* picker = dynamic_cast<CPropStyleCombox*>(page.Item(Fill::kOilStyleId));
     ASSERT_NE(nullptr, picker);
     const auto groups = picker->GetStyleGroups();
     ASSERT_EQ(1u, groups.size());
     EXPECT_EQ("岩性填充", std::string(groups.front().second.GetString()));
 
+    redraws = page.Redraws();
+    parsnip::testing::ClearCallLog();
     for (const char* refused : {"-1", "x"}) {
         ASSERT_TRUE(page.Type(Fill::kOilCellSizeId, refused));
         EXPECT_EQ("岩性填充", page.Value(Fill::kOilStyleSetId)) << refused;
@@ -321,6 +361,9 @@ TEST(StratumMapFillPage, APendingStyleSetWritesNothingAndSurvivesARefusedCellSiz
     EXPECT_EQ(200.0f, BrushOf(oil).size);
     EXPECT_EQ(0, CountCalls("CQXObjectFill::SetLogBrush"));
     EXPECT_EQ(redraws, page.Redraws());
+
+    planetest::ExpectCodeReportRefused(page, Fill::kOilStyleSetId, "", "岩性填充");
+    EXPECT_EQ(groups, picker->GetStyleGroups());
 }
 
 }  // namespace

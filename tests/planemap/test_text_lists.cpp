@@ -148,6 +148,18 @@ TEST(TextList, AlignmentsOutsideTheOptionsShowTheLastOne) {
         EXPECT_EQ(1, t->GetHorizontalAlign());
         EXPECT_EQ(0, t->GetVerticalAlign());
     }
+
+    // Any other text reported from code is the last alignment, and the item shows it as taken.
+    const int redraws = open.Redraws();
+    open.Report(CPropListText::kHAlignId, "");
+    open.Report(CPropListText::kVAlignId, "无此选项");
+    for (CQXObjectText* t : {a, b}) {
+        EXPECT_EQ(2, t->GetHorizontalAlign());
+        EXPECT_EQ(2, t->GetVerticalAlign());
+    }
+    EXPECT_EQ("右对齐", open.Value(CPropListText::kHAlignId));
+    EXPECT_EQ("下对齐", open.Value(CPropListText::kVAlignId));
+    EXPECT_EQ(redraws + 2, open.Redraws());
 }
 
 TEST(TextList, UniformSelectionAfterAMixedOneEnablesTheItemsAgain) {
@@ -264,6 +276,16 @@ TEST(PointTextList, PlacesMapToAlignmentPairs) {
     }
     EXPECT_EQ(0, other->GetHorizontalAlign());
 
+    // "中", no option offered, is taken from code: both alignments 1, shown as "中".
+    int redraws = open.Redraws();
+    open.Report(CPropListPointText::kPlaceId, "中");
+    for (CQXObjectText* t : {a, b}) {
+        EXPECT_EQ(1, t->GetHorizontalAlign());
+        EXPECT_EQ(1, t->GetVerticalAlign());
+    }
+    EXPECT_EQ("中", open.Value(CPropListPointText::kPlaceId));
+    EXPECT_EQ(redraws + 1, open.Redraws());
+
     a->SetHorizontalAlign(1);
     a->SetVerticalAlign(1);
     open.Show(a);
@@ -275,7 +297,7 @@ TEST(PointTextList, PlacesMapToAlignmentPairs) {
     // A text no place holds writes nothing and redraws nothing; with no place stored, the item
     // shows the place it showed before.
     parsnip::testing::ClearCallLog();
-    const int redraws = open.Redraws();
+    redraws = open.Redraws();
     open.Report(CPropListPointText::kPlaceId, "外");
     EXPECT_EQ(0, parsnip::testing::CountCalls("CQXObjectText::SetHorizontalAlign"));
     EXPECT_EQ("中", open.Value(CPropListPointText::kPlaceId));
@@ -335,6 +357,12 @@ TEST(MultiTextList, DirectionAndStringEdits) {
     ASSERT_TRUE(open.Pick(CPropListMultiText::kDirectionId, "纵向"));
     EXPECT_EQ(1, a->GetDirection());
     EXPECT_EQ(1, b->GetDirection());
+    // Any text but "横向" reported from code is down: taken as "纵向", which the item shows.
+    const int redraws = open.Redraws();
+    open.Report(CPropListMultiText::kDirectionId, "");
+    EXPECT_EQ(1, a->GetDirection());
+    EXPECT_EQ("纵向", open.Value(CPropListMultiText::kDirectionId));
+    EXPECT_EQ(redraws + 1, open.Redraws());
 
     fx.SelectOnly(a);
     open.Show(a);

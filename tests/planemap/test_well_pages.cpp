@@ -78,8 +78,22 @@ TEST(WellLayerNamePage, ABaseLineGoneSinceTheRefreshCannotBeTheReference) {
 }
 
 // Texts reported from code that no option holds change only their item, which shows the stored
-// option; so do texts of the absence and base-line pages.
-TEST(WellLayerNamePage, OptionTextsNoOptionHoldsChangeOnlyTheirItem) {
+// option, on the name, absence and base-line pages. A switch takes any text as its pages read it,
+// "是" as shown and every other as hidden: the item shows "否", the group's items are greyed and
+// the view is redrawn.
+template <class Page>
+void ExpectSwitchHidesForAnyText(OpenList<Page>& page, DWORD_PTR id, const char* text, CQXLayer* layer,
+                                 int (CWellLayer::*visible)() const, DWORD_PTR greyed) {
+    ASSERT_EQ("是", page.Value(id));
+    const int redraws = page.Redraws();
+    page.Report(id, text);
+    EXPECT_EQ("否", page.Value(id)) << text;
+    EXPECT_EQ(0, (CWellLayer(layer).*visible)()) << text;
+    EXPECT_FALSE(page.Enabled(greyed)) << text;
+    EXPECT_EQ(redraws + 1, page.Redraws()) << text;
+}
+
+TEST(WellLayerNamePage, OptionTextsNoOptionHoldsChangeOnlyTheirItemAndASwitchTakesAnyText) {
     WellWorld w;
     w.AddBaseLine();
     CWellLayer(w.wells).SetNameLabelAlign(4);
@@ -88,18 +102,21 @@ TEST(WellLayerNamePage, OptionTextsNoOptionHoldsChangeOnlyTheirItem) {
     OpenList<CPropListWellLayerName> name(w.wells);
     planetest::ExpectCodeReportRefused(name, CPropListWellLayerName::kReferId, "左", "井");
     planetest::ExpectCodeReportRefused(name, CPropListWellLayerName::kAlignId, "中间", "中");
-    planetest::ExpectCodeReportRefused(name, CPropListWellLayerName::kShowId, "TRUE", "是");
+    ExpectSwitchHidesForAnyText(name, CPropListWellLayerName::kShowId, "TRUE", w.wells, &CWellLayer::GetNameVisible,
+                                CPropListWellLayerName::kAlignId);
 
     // The absence page's reference stays the base line, and "相对位置" stays greyed.
     OpenList<CPropListWellLayerAbsence> absence(w.wells);
     ASSERT_FALSE(absence.Enabled(CPropListWellLayerAbsence::kAlignId));
     planetest::ExpectCodeReportRefused(absence, CPropListWellLayerAbsence::kReferId, "井位", "井排基线");
     planetest::ExpectCodeReportRefused(absence, CPropListWellLayerAbsence::kAlignId, "中间", "右上");
-    planetest::ExpectCodeReportRefused(absence, CPropListWellLayerAbsence::kShowId, "显示", "是");
+    ExpectSwitchHidesForAnyText(absence, CPropListWellLayerAbsence::kShowId, "显示", w.wells,
+                                &CWellLayer::GetAbsenceVisible, CPropListWellLayerAbsence::kDistanceId);
 
     OpenList<CPropListWellLayerBaseLine> baseLine(w.wells);
     planetest::ExpectCodeReportRefused(baseLine, CPropListWellLayerBaseLine::kOffsetTypeId, "上", "偏下侧");
-    planetest::ExpectCodeReportRefused(baseLine, CPropListWellLayerBaseLine::kQueueShowId, "x", "是");
+    ExpectSwitchHidesForAnyText(baseLine, CPropListWellLayerBaseLine::kQueueShowId, "", w.wells,
+                                &CWellLayer::GetWellQueueVisible, CPropListWellLayerBaseLine::kQueueWidthId);
 }
 
 TEST(WellLayerNamePage, ASizeTemplateGovernsTheSizeUntilCleared) {

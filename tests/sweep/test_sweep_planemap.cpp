@@ -393,9 +393,6 @@ TEST(SweepPlaneMap, EveryPageOfEveryLayer) {
     dynamic.SetDateEnd(COleDateTime(2020, 12, 31, 0, 0, 0));
     CQXLayer* scope = nullptr;
     sweep::Sweeper sweeper("plane map", [&scope](State& state) { DumpLayer(scope, state); });
-    // The stratum map's fill page changes no brush until a style is picked.
-    for (const char* fill : {"含油面积", "储量面积"})
-        sweeper.PendingPick(std::string("layer 沙二1 (小层平面图) / ") + fill + "/填充/样式集");
     for (CQXLayer* layer : Layers(map)) {
         scope = layer;
         const std::string name =
