@@ -82,5 +82,5 @@ void ShowStoredValueOf(CBCGPProp* item, std::initializer_list<StoredNumber> stor
 }
 
 void ShowTextBefore(CBCGPProp* item) {
-    if (item) item->SetValue(item->GetValueBefore());
+    if (item) item->PutBackValueBefore();
 }

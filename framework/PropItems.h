@@ -23,7 +23,8 @@ struct StoredNumber {
     double shown;
 };
 void ShowStoredValueOf(CBCGPProp* item, std::initializer_list<StoredNumber> stored);
-// After a refused change, set by code, typed or picked: the item shows again the value that change replaced.
+// After a refused change, set by code, typed or picked: the item shows again the value that change
+// replaced (once: a second call changes nothing).
 void ShowTextBefore(CBCGPProp* item);
 // The position of the item's text among its options; the option count when none matches.
 int OptionIndex(CBCGPProp* item);

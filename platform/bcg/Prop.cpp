@@ -169,6 +169,12 @@ void CBCGPProp::SetValue(const _variant_t& value) {
     Redraw();
 }
 
+void CBCGPProp::PutBackValueBefore() {
+    const _variant_t before = m_varValueBefore;
+    SetValue(before);
+    m_varValueBefore = before;
+}
+
 void CBCGPProp::SetOriginalValue(const _variant_t& value) { m_varValueOrig = value; }
 
 void CBCGPProp::ResetOriginalValue() { SetValue(m_varValueOrig); }

@@ -100,6 +100,9 @@ public:
     // The value the last text replaced, set by code, typed, picked or chosen (the text an item
     // showed before the change, which a refusal puts back).
     const _variant_t& GetValueBefore() const { return m_varValueBefore; }
+    // Shows the value before again (through SetValue); the value before stays what it was, so a
+    // second call changes nothing.
+    void PutBackValueBefore();
     const _variant_t& GetOriginalValue() const { return m_varValueOrig; }
     void SetOriginalValue(const _variant_t& value);
     void ResetOriginalValue();  // value := original value

@@ -347,6 +347,10 @@ TEST_F(PropGridTest, SetValueAdoptsTheNewTypeWholeAndNeverNotifies) {
     EXPECT_DOUBLE_EQ(text->GetValue().dblVal, 4.5);
     EXPECT_DOUBLE_EQ(text->GetValueBefore().dblVal, 3.25);
     EXPECT_EQ(owner.notes.size(), 2u);
+    // Putting back the value before twice shows it once: the second time changes nothing.
+    text->PutBackValueBefore();
+    text->PutBackValueBefore();
+    EXPECT_DOUBLE_EQ(text->GetValue().dblVal, 3.25);
 }
 
 // ---- options ----------------------------------------------------------------------------------
