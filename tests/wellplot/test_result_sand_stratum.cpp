@@ -50,6 +50,10 @@ TEST(ResultPage, GraphicsStoresTheLogInterpretationFieldAndWellDataAsksForCurren
     page.Show(page.kit());
     EXPECT_EQ(page.Value(R::kSourceTypeId), "井数据");
     EXPECT_EQ(page.Options(page.Item(R::kFieldId)), (Names{"解释结论", "孔隙度", "渗透率"}));
+    // A text that names no type, reported from code, is refused and empties nothing.
+    for (const char* refused : {"无此选项", ""})
+        wptest::ExpectShownAgain(page, page.Item(R::kSourceTypeId), _variant_t(refused), "井数据", refused);
+    EXPECT_EQ(page.Value(R::kFieldId), "解释结论");
 
     ASSERT_TRUE(page.Pick(R::kSourceTypeId, "图形"));
     EXPECT_EQ(page.kit()->GetDataType(), "图形");
@@ -129,6 +133,13 @@ TEST(SandStratumPage, GraphicsShowsNoLevelAndWellDataOffersTheFiveLevels) {
     ASSERT_TRUE(page.Pick(S::kLevelId, "三级分层数据"));
     EXPECT_EQ(page.kit()->Grade(), 2);
     EXPECT_EQ(CallsOn(page.kit()), (Names{"CWpSandStratum::UpdateD2V", "CWpKit::InvalidSelf", "CWpKit::UpdateParent"}));
+
+    // Any text but "图形", reported from code, is well data.
+    page.kit()->DataType(DATA_GRAPHIC);
+    page.Report(page.Item(S::kSourceTypeId), _variant_t("无此选项"));
+    EXPECT_EQ(page.kit()->DataType(), DATA_WELL);
+    EXPECT_EQ(page.Options(page.Item(S::kLevelId)).size(), 5u);
+    EXPECT_EQ(page.Value(S::kLevelId), "");
 }
 
 TEST(SandStratumPage, ALevelOutsideTheFiveShowsNothing) {
