@@ -332,8 +332,16 @@ TEST(IntervalRefusalTest, ARefusedPieRadiusRedrawsNothing) {
     auto* kit = page.list().GetKit();
     kit->m_dPieRadius = 300;
     page.Show(kit);
-    ExpectNothingFollows(page, CLstOilTestPie::kRadiusId, {"-1"}, "3.00");
+    // Reported from code, as a host would set it: the radius item's rule refuses it on the page.
+    CBCGPProp* radius = page.Item(CLstOilTestPie::kRadiusId);
+    ExpectOnlyTheItemShows(page, radius, {"-1", "1e400", "-0.5"}, "3.00", Names(), [&](const char* text) {
+        page.Report(radius, _variant_t(text));
+        return true;
+    });
     EXPECT_DOUBLE_EQ(kit->m_dPieRadius, 300);
+    // The refusal decides nothing about the next text.
+    ASSERT_TRUE(page.Type(radius, "7.5"));
+    EXPECT_DOUBLE_EQ(kit->m_dPieRadius, 750);
 }
 
 class OilTestRefusal : public wptest::OilTestSheet {};
