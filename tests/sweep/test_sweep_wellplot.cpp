@@ -164,7 +164,10 @@ void DumpKit(State& state, const DumpedKit& dumped) {
                &CWpSymbleTexture::GetSymbleHeight);
     if (auto* k = dumped.kinds.As<CWpText>()) Fields(state, key, k, ".TextFont", &CWpText::GetTextFont);
     if (auto* k = dumped.kinds.As<CWpSandStratum>()) {
-        // The rows of the option grids, every field of each.
+        // The general page's switches, then the rows of the option grids, every field of each.
+        state.Put(key, ".switches",
+                  std::to_string(k->ValidSameDistance()) + std::to_string(k->UseShootData()) +
+                      std::to_string(k->OnlyInStratum()));
         for (unsigned i = 0; i < k->GetFillOptionCount(); ++i) {
             const CWpSandStratum::FILLOPTION& row = k->GetFillOption(i);
             const std::string at = key + ".fill" + std::to_string(i);
