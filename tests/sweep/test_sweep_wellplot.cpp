@@ -10,12 +10,12 @@
 #include "host/WellPlotDemo.h"
 #include "hostlibs/Zephyr/PlotFixture.h"
 #include "hostlibs/Zephyr/WellDataFixture.h"
+#include "hosttypes/Zephyr/DIOilTest.h"
 #include "hosttypes/Zephyr/LogShootMgrIO.h"
 #include "hosttypes/Zephyr/WpContent.h"
 #include "hosttypes/Zephyr/WpCorelith.h"
 #include "hosttypes/Zephyr/WpFacies.h"
 #include "hosttypes/Zephyr/WpIntegratedCore.h"
-#include "hosttypes/Zephyr/DIOilTest.h"
 #include "hosttypes/Zephyr/WpLthSample.h"
 #include "hosttypes/Zephyr/WpOilTest.h"
 #include "hosttypes/Zephyr/WpParam.h"
@@ -71,18 +71,17 @@ void DumpOilTest(State& state, const std::string& key, CWpOilTest* k) {
     sweep::Fields(state, key, k, ".DisplayStyle", &O::m_nDisplayStyle, ".FillMode", &O::m_nFillMode, ".FillColor",
                   &O::m_clrFill, ".ShowText", &O::m_nShowText, ".TableAlignH", &O::m_nTableAlignH, ".TableAlignV",
                   &O::m_nTableAlignV, ".GridPen", &O::m_gridPen, ".CellFont", &O::m_cellFont, ".BarWidth",
-                  AsSize(&O::m_dBarWidth), ".DataChoice", &O::m_nDataChoice, ".Oil", &O::m_clrOil, ".Gas",
-                  &O::m_clrGas, ".Water", &O::m_clrWater, ".ShowDivider", &O::m_nShowDivider, ".DividerPen",
-                  &O::m_dividerPen, ".ShowLabel", &O::m_nShowLabel, ".LabelFont", &O::m_labelFont, ".Decimals",
-                  &O::m_nDecimals, ".LabelAlignH", &O::m_nLabelAlignH, ".LabelAlignV", &O::m_nLabelAlignV);
+                  AsSize(&O::m_dBarWidth), ".DataChoice", &O::m_nDataChoice, ".Oil", &O::m_clrOil, ".Gas", &O::m_clrGas,
+                  ".Water", &O::m_clrWater, ".ShowDivider", &O::m_nShowDivider, ".DividerPen", &O::m_dividerPen,
+                  ".ShowLabel", &O::m_nShowLabel, ".LabelFont", &O::m_labelFont, ".Decimals", &O::m_nDecimals,
+                  ".LabelAlignH", &O::m_nLabelAlignH, ".LabelAlignV", &O::m_nLabelAlignV);
     sweep::Fields(state, key, k, ".PieShow", &O::m_nPieShow, ".PieDataChoice", &O::m_nPieDataChoice, ".PieOil",
                   &O::m_clrPieOil, ".PieGas", &O::m_clrPieGas, ".PieWater", &O::m_clrPieWater, ".PieShowValue",
-                  &O::m_nPieShowValue, ".PieShowPercent", &O::m_nPieShowPercent, ".PieLabelFont",
-                  &O::m_pieLabelFont, ".PieDecimals", &O::m_nPieDecimals, ".PieOutlinePen", &O::m_pieOutlinePen,
-                  ".PieLeader", &O::m_nPieLeader, ".PieLeaderPen", &O::m_pieLeaderPen, ".PieRadiusMode",
-                  &O::m_nPieRadiusMode, ".PieRadius", AsSize(&O::m_dPieRadius), ".PieDrawNull", &O::m_nPieDrawNull,
-                  ".PieSideShow", &O::m_nPieSideShow, ".PieMiddlePen", &O::m_pieMiddlePen, ".PieSideFont",
-                  &O::m_pieSideFont);
+                  &O::m_nPieShowValue, ".PieShowPercent", &O::m_nPieShowPercent, ".PieLabelFont", &O::m_pieLabelFont,
+                  ".PieDecimals", &O::m_nPieDecimals, ".PieOutlinePen", &O::m_pieOutlinePen, ".PieLeader",
+                  &O::m_nPieLeader, ".PieLeaderPen", &O::m_pieLeaderPen, ".PieRadiusMode", &O::m_nPieRadiusMode,
+                  ".PieRadius", AsSize(&O::m_dPieRadius), ".PieDrawNull", &O::m_nPieDrawNull, ".PieSideShow",
+                  &O::m_nPieSideShow, ".PieMiddlePen", &O::m_pieMiddlePen, ".PieSideFont", &O::m_pieSideFont);
     state.Put(key, ".PieUpper", Joined(k->m_pieUpper)).Put(key, ".PieLower", Joined(k->m_pieLower));
 }
 
@@ -252,8 +251,8 @@ void SeedKits(zephyr::PlotFixture& plot, const std::vector<CWpKit*>& kits) {
         oil->m_nPieShow = 0;  // the first pick shows the pie and opens its items for the texts
         oil->m_dBarWidth = 0.1234567;
         oil->m_dPieRadius = 1234.5;
-        for (QXLOGPEN* pen : {&oil->m_gridPen, &oil->m_dividerPen, &oil->m_pieOutlinePen, &oil->m_pieLeaderPen,
-                              &oil->m_pieMiddlePen})
+        for (QXLOGPEN* pen :
+             {&oil->m_gridPen, &oil->m_dividerPen, &oil->m_pieOutlinePen, &oil->m_pieLeaderPen, &oil->m_pieMiddlePen})
             wide(*pen);
         for (QXLOGFONT* font : {&oil->m_cellFont, &oil->m_labelFont, &oil->m_pieLabelFont, &oil->m_pieSideFont})
             font->size = 1234.5f;

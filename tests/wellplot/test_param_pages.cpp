@@ -53,7 +53,7 @@ TEST(ParamGeneralPage, WellDataIsShownAsWellDataAndStoredAsCurrentWellAtTableAnd
     EXPECT_EQ(page.Options(page.Item(P::kTableId)), (Names{"测井解释", "分层数据"}));
     EXPECT_EQ(page.Value(P::kFieldId), "孔隙度");
     page.Report(page.Item(P::kSourceTypeId), _variant_t("井数据"));  // the type shown, named again
-    EXPECT_EQ(page.kit()->GetDataTable(), "测井解释");                // the type alone stores nothing
+    EXPECT_EQ(page.kit()->GetDataTable(), "测井解释");               // the type alone stores nothing
     EXPECT_EQ(page.Value(P::kTableId), "");
     ASSERT_TRUE(page.Pick(P::kTableId, "分层数据"));
     EXPECT_EQ(page.kit()->GetDataType(), "当前井");

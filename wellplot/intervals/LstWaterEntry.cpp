@@ -226,9 +226,9 @@ void CLstWaterEntry::BuildItems(CWpWaterEntry* kit) {
         CreateYesNoProp(wptext::kShown, kDepthLineShowId, _variant_t(grouptext::kNo), "指定是否绘制顶底线"));
     line->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, 1, CPropStyleCombox::kLineStyle, wptext::kCommonLines,
                                           "指定顶底线线型样式", kDepthLineStyleId));
-    line->AddSubItem(WithValue(NewSizeTextItem(kLineWidth, "指定绘制顶底线的线宽", kDepthLineWidthId,
-                                               ReaderRule(ReadDepthLineWidth)),
-                               _variant_t(kInitialWidth)));
+    line->AddSubItem(WithValue(
+        NewSizeTextItem(kLineWidth, "指定绘制顶底线的线宽", kDepthLineWidthId, ReaderRule(ReadDepthLineWidth)),
+        _variant_t(kInitialWidth)));
     line->AddSubItem(CreateColorProp(grouptext::kColor, kDepthLineColorId, "指定顶底线的颜色"));
     line->Expand(FALSE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
