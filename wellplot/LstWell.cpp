@@ -303,8 +303,11 @@ CString StoredText(CWpWell* well, DWORD_PTR id) {
 
 void CLstWell::ShowItemAgain(CBCGPProp* item) {
     CWpWell* well = wellplot::CurrentKit<CWpWell>(*this);
-    if (well && item && (item->GetData() == kExtendId || item->GetData() == kScaleId))
-        SetItemText(item, StoredText(well, item->GetData()));
+    const DWORD_PTR id = item ? item->GetData() : 0;
+    if (well && (id == kExtendId || id == kScaleId || id == kSandThickId || id == kShaleThickId))
+        SetItemText(item, StoredText(well, id));
+    else if (well && id == kLostLineId + 2)  // the width, shown even where no refresh showed it yet
+        ShowFixed(item, well->GetFaultPointLine().width / numtext::kHundredths, 2);
     else
         CWndLst::ShowItemAgain(item);
 }
@@ -363,7 +366,7 @@ LRESULT CLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
         // Only the edited field is read: a colour or style picked keeps the stored width.
         QXLOGPEN pen = well->GetFaultPointLine();
         if (!ReadEditedField(item, pen)) {
-            ShowFixed(item, pen.width / numtext::kHundredths, 2);
+            ShowItemAgain(item);
             return 0;
         }
         well->SetFaultPointLine(pen);

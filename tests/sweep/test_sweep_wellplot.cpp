@@ -10,12 +10,14 @@
 #include "host/WellPlotDemo.h"
 #include "hostlibs/Zephyr/PlotFixture.h"
 #include "hostlibs/Zephyr/WellDataFixture.h"
+#include "hosttypes/Zephyr/DIOilTest.h"
 #include "hosttypes/Zephyr/LogShootMgrIO.h"
 #include "hosttypes/Zephyr/WpContent.h"
 #include "hosttypes/Zephyr/WpCorelith.h"
 #include "hosttypes/Zephyr/WpFacies.h"
 #include "hosttypes/Zephyr/WpIntegratedCore.h"
 #include "hosttypes/Zephyr/WpLthSample.h"
+#include "hosttypes/Zephyr/WpOilTest.h"
 #include "hosttypes/Zephyr/WpParam.h"
 #include "hosttypes/Zephyr/WpPicture.h"
 #include "hosttypes/Zephyr/WpResult.h"
@@ -40,7 +42,7 @@ using sweep::State;
 // not change while the sweep dumps it after every text).
 using KitKinds = sweep::KindsOf<CWpContent, CWpCurve, CWpCorelith, CWpFacies, CWpIntegratedCore, CWpLthSample, CWpParam,
                                 CWpResult, CWpSand, CWpSidewallCore, CWpStratum, CWpSymbleTexture, CWpText,
-                                CWpSandStratum, CWpPicture, CWpTrack, CWpDepth, CWpWaterEntry, CWpWell>;
+                                CWpSandStratum, CWpPicture, CWpTrack, CWpDepth, CWpWaterEntry, CWpWell, CWpOilTest>;
 struct DumpedKit {
     std::string key;
     CWpKit* kit;
@@ -53,6 +55,34 @@ void DumpActiveSeg(State& state, const std::string& key, Kit* kit) {
     if (kit)
         sweep::Fields(state, key, kit, ".ActiveSegTopDepth", &Kit::GetActiveSegTopDepth, ".ActiveSegBotDepth",
                       &Kit::GetActiveSegBotDepth);
+}
+
+// Field names one after another, each closed by '/'.
+std::string Joined(const std::vector<CString>& names) {
+    std::string joined;
+    for (const CString& name : names) joined += name.str() + '/';
+    return joined;
+}
+
+// What the oil-test page and its pie page write: plain members of the kit, which no setter stamps.
+void DumpOilTest(State& state, const std::string& key, CWpOilTest* k) {
+    using O = CWpOilTest;
+    using sweep::AsSize;
+    sweep::Fields(state, key, k, ".DisplayStyle", &O::m_nDisplayStyle, ".FillMode", &O::m_nFillMode, ".FillColor",
+                  &O::m_clrFill, ".ShowText", &O::m_nShowText, ".TableAlignH", &O::m_nTableAlignH, ".TableAlignV",
+                  &O::m_nTableAlignV, ".GridPen", &O::m_gridPen, ".CellFont", &O::m_cellFont, ".BarWidth",
+                  AsSize(&O::m_dBarWidth), ".DataChoice", &O::m_nDataChoice, ".Oil", &O::m_clrOil, ".Gas", &O::m_clrGas,
+                  ".Water", &O::m_clrWater, ".ShowDivider", &O::m_nShowDivider, ".DividerPen", &O::m_dividerPen,
+                  ".ShowLabel", &O::m_nShowLabel, ".LabelFont", &O::m_labelFont, ".Decimals", &O::m_nDecimals,
+                  ".LabelAlignH", &O::m_nLabelAlignH, ".LabelAlignV", &O::m_nLabelAlignV);
+    sweep::Fields(state, key, k, ".PieShow", &O::m_nPieShow, ".PieDataChoice", &O::m_nPieDataChoice, ".PieOil",
+                  &O::m_clrPieOil, ".PieGas", &O::m_clrPieGas, ".PieWater", &O::m_clrPieWater, ".PieShowValue",
+                  &O::m_nPieShowValue, ".PieShowPercent", &O::m_nPieShowPercent, ".PieLabelFont", &O::m_pieLabelFont,
+                  ".PieDecimals", &O::m_nPieDecimals, ".PieOutlinePen", &O::m_pieOutlinePen, ".PieLeader",
+                  &O::m_nPieLeader, ".PieLeaderPen", &O::m_pieLeaderPen, ".PieRadiusMode", &O::m_nPieRadiusMode,
+                  ".PieRadius", AsSize(&O::m_dPieRadius), ".PieDrawNull", &O::m_nPieDrawNull, ".PieSideShow",
+                  &O::m_nPieSideShow, ".PieMiddlePen", &O::m_pieMiddlePen, ".PieSideFont", &O::m_pieSideFont);
+    state.Put(key, ".PieUpper", Joined(k->m_pieUpper)).Put(key, ".PieLower", Joined(k->m_pieLower));
 }
 
 void DumpKit(State& state, const DumpedKit& dumped) {
@@ -133,7 +163,10 @@ void DumpKit(State& state, const DumpedKit& dumped) {
                &CWpSymbleTexture::GetSymbleHeight);
     if (auto* k = dumped.kinds.As<CWpText>()) Fields(state, key, k, ".TextFont", &CWpText::GetTextFont);
     if (auto* k = dumped.kinds.As<CWpSandStratum>()) {
-        // The rows of the option grids, every field of each.
+        // The general page's switches, then the rows of the option grids, every field of each.
+        state.Put(key, ".switches",
+                  std::to_string(k->ValidSameDistance()) + std::to_string(k->UseShootData()) +
+                      std::to_string(k->OnlyInStratum()));
         for (unsigned i = 0; i < k->GetFillOptionCount(); ++i) {
             const CWpSandStratum::FILLOPTION& row = k->GetFillOption(i);
             const std::string at = key + ".fill" + std::to_string(i);
@@ -168,6 +201,7 @@ void DumpKit(State& state, const DumpedKit& dumped) {
     if (auto* k = dumped.kinds.As<CWpWaterEntry>())
         Fields(state, key, k, ".DrawWidth", AsSize(&CWpWaterEntry::GetDrawWidth), ".DepthLineWidth",
                AsSize(&CWpWaterEntry::GetDepthLineWidth));
+    if (auto* k = dumped.kinds.As<CWpOilTest>()) DumpOilTest(state, key, k);
     if (auto* k = dumped.kinds.As<CWpWell>())
         Fields(state, key, k, ".FaultPointLine", &CWpWell::GetFaultPointLine, ".TypePoint", &CWpWell::GetTypePoint,
                ".TopExtendDepth", &CWpWell::GetTopExtendDepth, ".BotExtendDepth", &CWpWell::GetBotExtendDepth);
@@ -186,7 +220,9 @@ void BuildPlot(zephyr::PlotFixture& plot) {
 // write) and the others one with more digits than shown (a pick must not round it); likewise the
 // lithology name font, divide pen and point, the stratum divide pen and point and name font and
 // the result divide point. The
-// sand-stratum grids hold positions with more digits than their cells show.
+// sand-stratum grids hold positions with more digits than their cells show. The oil test is drawn
+// as graphic and text (so its page offers every item), with field names to choose from, and its
+// pens, fonts, bar width and pie radius hold more digits than shown.
 void SeedKits(zephyr::PlotFixture& plot, const std::vector<CWpKit*>& kits) {
     using sweep::Restyle;
     const auto unreadable = [](auto& record) { record.size = -100; };
@@ -208,6 +244,19 @@ void SeedKits(zephyr::PlotFixture& plot, const std::vector<CWpKit*>& kits) {
     if (auto* result = plot.First<CWpResult>())
         Restyle(result, &CWpResult::GetDivideLogPoint, &CWpResult::SetDivideLogPoint,
                 [](QXLOGPOINT& point) { point.size = 1234.5f; });
+    if (auto* oil = plot.First<CWpOilTest>()) {
+        oil->SetData(new CDIOilTest({"层位", "日产油", "日产气", "结论"}));
+        oil->m_pieUpper = {"层位", "结论"};
+        oil->m_nDisplayStyle = 0;
+        oil->m_nPieShow = 0;  // the first pick shows the pie and opens its items for the texts
+        oil->m_dBarWidth = 0.1234567;
+        oil->m_dPieRadius = 1234.5;
+        for (QXLOGPEN* pen :
+             {&oil->m_gridPen, &oil->m_dividerPen, &oil->m_pieOutlinePen, &oil->m_pieLeaderPen, &oil->m_pieMiddlePen})
+            wide(*pen);
+        for (QXLOGFONT* font : {&oil->m_cellFont, &oil->m_labelFont, &oil->m_pieLabelFont, &oil->m_pieSideFont})
+            font->size = 1234.5f;
+    }
     if (auto* sand = plot.First<CWpSandStratum>()) {
         sand->SetOptionRows(3);
         for (unsigned i = 0; i < 3; ++i) {

@@ -323,6 +323,28 @@ TEST(IntervalAcceptedTest, APickedColourIsStoredAndTheStoredSizeKept) {
     });
 }
 
+// A size item entered and left as it shows is no edit: 1234.5 hundredths shown "12.35" stays, and
+// nothing runs. Another text of the number shown ("12.350") is the number typed: 1235.
+TEST(IntervalAcceptedTest, ASizeEnteredAndLeftStaysAndTheNumberTypedIsStored) {
+    ForEachStyleGroupPage([](auto& page, CWpKit* kit, std::initializer_list<StyleGroup> groups) {
+        for (const StyleGroup& group : groups) {
+            group.setSize(1234.5f);
+            zephyr::testing::Touch(kit);
+            page.Show(kit);
+            CBCGPProp* size = page.Item(group.id + 2);
+            const std::string shown = page.Value(size);
+            ASSERT_EQ(shown, "12.35") << group.what;
+            const int redraws = page.Redraws();
+            ASSERT_TRUE(page.Type(size, shown)) << group.what;
+            EXPECT_EQ(AllCalls(), Names()) << group.what;
+            EXPECT_EQ(page.Redraws(), redraws) << group.what;
+            EXPECT_EQ(group.size(), 1234.5f) << group.what;
+            ASSERT_TRUE(page.Type(size, shown + "0")) << group.what;
+            EXPECT_EQ(group.size(), 1235.0f) << group.what;
+        }
+    });
+}
+
 TEST(IntervalRefusalTest, ARefusedPieRadiusRedrawsNothing) {
     wptest::OpenPage<CLstOilTestPie> page([](zephyr::PlotFixture& plot) {
         auto* kit = plot.First<CWpOilTest>();
@@ -332,8 +354,16 @@ TEST(IntervalRefusalTest, ARefusedPieRadiusRedrawsNothing) {
     auto* kit = page.list().GetKit();
     kit->m_dPieRadius = 300;
     page.Show(kit);
-    ExpectNothingFollows(page, CLstOilTestPie::kRadiusId, {"-1"}, "3.00");
+    // Reported from code, as a host would set it: the radius item's rule refuses it on the page.
+    CBCGPProp* radius = page.Item(CLstOilTestPie::kRadiusId);
+    ExpectOnlyTheItemShows(page, radius, {"-1", "1e400", "-0.5"}, "3.00", Names(), [&](const char* text) {
+        page.Report(radius, _variant_t(text));
+        return true;
+    });
     EXPECT_DOUBLE_EQ(kit->m_dPieRadius, 300);
+    // The refusal decides nothing about the next text.
+    ASSERT_TRUE(page.Type(radius, "7.5"));
+    EXPECT_DOUBLE_EQ(kit->m_dPieRadius, 750);
 }
 
 class OilTestRefusal : public wptest::OilTestSheet {};

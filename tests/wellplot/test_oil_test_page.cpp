@@ -90,6 +90,62 @@ TEST_F(OilTestPage, AReportThePageRefusesShowsTheStoredValueAndRedrawsNothing) {
     EXPECT_EQ(kit->m_nColNumber, 4);
 }
 
+// A text reported from code into a list without typing is read as the page reads any text: one no
+// option holds takes the value the page gives any other text, and runs every step.
+TEST_F(OilTestPage, AnyOtherTextFromCodeTakesTheValueThePageGivesIt) {
+    kit->m_nDisplayStyle = 0;
+    kit->m_nFillMode = 1;
+    kit->m_nTableAlignH = 2;
+    kit->m_nTableAlignV = 0;
+    kit->m_nLabelAlignV = 0;
+    kit->m_nShowDivider = 1;
+    Open();
+    Show(kit);
+    const struct {
+        DWORD_PTR id;
+        const char* reported;
+        const int* field;
+        int stored;
+    } cases[] = {
+        {Page::kFillModeId, "无此选项", &kit->m_nFillMode, 2},
+        {Page::kTableAlignHId, "", &kit->m_nTableAlignH, 0},
+        {Page::kTableAlignVId, "", &kit->m_nTableAlignV, 1},
+        {Page::kLabelAlignVId, "无此选项", &kit->m_nLabelAlignV, 1},
+        {Page::kDividerShownId, "无此选项", &kit->m_nShowDivider, 0},
+        {Page::kDataChoiceId, "", &kit->m_nDataChoice, 1},
+        {Page::kDisplayStyleId, "无此选项", &kit->m_nDisplayStyle, 1},
+    };
+    for (const auto& c : cases) {
+        parsnip::testing::ClearCallLog();
+        const int redraws = Redraws();
+        Report(c.id, _variant_t(c.reported));
+        EXPECT_EQ(*c.field, c.stored) << c.id;
+        EXPECT_EQ(CallsOn(kit), (Names{"CWpKit::InvalidSelf", "CWpKit::UpdateParent"})) << c.id;
+        EXPECT_GT(Redraws(), redraws) << c.id;
+    }
+    EXPECT_FALSE(Item(Page::kFillColorId)->IsEnabled());
+    EXPECT_EQ(Item(Page::kOilColorId)->GetName(), "累产油");
+    EXPECT_EQ(kit->m_gridPen.style, 1001u);
+}
+
+// Each text is judged by its own rule: after a refused report (a number the item refuses, a cut
+// character), the next text typed is taken.
+TEST_F(OilTestPage, ARefusedReportDecidesNothingAboutTheNextText) {
+    wptest::SetTitleSize(kit, 450);
+    Open();
+    Show(kit);
+    Report(Page::kTitleFontId + 2, _variant_t("-1"));
+    EXPECT_EQ(Value(Page::kTitleFontId + 2), "4.50");
+    ASSERT_TRUE(Type(Page::kTitleFontId + 2, "5"));
+    EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 500);
+    parsnip::testing::ClearCallLog();
+    Report(Page::kTitleTextId, _variant_t("\xE4\xB8"));
+    EXPECT_EQ(Value(Page::kTitleTextId), "试油");
+    EXPECT_EQ(CallsOn(kit), Names());
+    ASSERT_TRUE(Type(Page::kTitleTextId, "新文本"));
+    EXPECT_EQ(kit->GetTitleText(), "新文本");
+}
+
 // A colour or face picked in the title font reads only that field: a size of 1234.5 hundredths
 // (shown "12.35") stays as stored, and a stored size that does not read (-100) keeps the colour
 // picked from being lost.

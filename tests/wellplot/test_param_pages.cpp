@@ -46,8 +46,15 @@ TEST(ParamGeneralPage, WellDataIsShownAsWellDataAndStoredAsCurrentWellAtTableAnd
     EXPECT_EQ(page.Options(page.Item(P::kFieldId)), (Names{"解释结论", "孔隙度", "渗透率"}));
     EXPECT_TRUE(page.Enabled(P::kNullDisplayId));
 
-    ASSERT_TRUE(page.Pick(P::kSourceTypeId, "井数据"));
-    EXPECT_EQ(page.kit()->GetDataTable(), "测井解释");  // the type alone stores nothing
+    // A text that names no type, reported from code, is refused: the type shows again and the
+    // table and field keep their choices.
+    for (const char* refused : {"无此选项", ""})
+        wptest::ExpectShownAgain(page, page.Item(P::kSourceTypeId), _variant_t(refused), "井数据", refused);
+    EXPECT_EQ(page.Options(page.Item(P::kTableId)), (Names{"测井解释", "分层数据"}));
+    EXPECT_EQ(page.Value(P::kFieldId), "孔隙度");
+    page.Report(page.Item(P::kSourceTypeId), _variant_t("井数据"));  // the type shown, named again
+    EXPECT_EQ(page.kit()->GetDataTable(), "测井解释");               // the type alone stores nothing
+    EXPECT_EQ(page.Value(P::kTableId), "");
     ASSERT_TRUE(page.Pick(P::kTableId, "分层数据"));
     EXPECT_EQ(page.kit()->GetDataType(), "当前井");
     EXPECT_EQ(page.kit()->GetDataTable(), "分层数据");

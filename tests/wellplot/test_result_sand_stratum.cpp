@@ -50,6 +50,10 @@ TEST(ResultPage, GraphicsStoresTheLogInterpretationFieldAndWellDataAsksForCurren
     page.Show(page.kit());
     EXPECT_EQ(page.Value(R::kSourceTypeId), "井数据");
     EXPECT_EQ(page.Options(page.Item(R::kFieldId)), (Names{"解释结论", "孔隙度", "渗透率"}));
+    // A text that names no type, reported from code, is refused and empties nothing.
+    for (const char* refused : {"无此选项", ""})
+        wptest::ExpectShownAgain(page, page.Item(R::kSourceTypeId), _variant_t(refused), "井数据", refused);
+    EXPECT_EQ(page.Value(R::kFieldId), "解释结论");
 
     ASSERT_TRUE(page.Pick(R::kSourceTypeId, "图形"));
     EXPECT_EQ(page.kit()->GetDataType(), "图形");
@@ -129,6 +133,13 @@ TEST(SandStratumPage, GraphicsShowsNoLevelAndWellDataOffersTheFiveLevels) {
     ASSERT_TRUE(page.Pick(S::kLevelId, "三级分层数据"));
     EXPECT_EQ(page.kit()->Grade(), 2);
     EXPECT_EQ(CallsOn(page.kit()), (Names{"CWpSandStratum::UpdateD2V", "CWpKit::InvalidSelf", "CWpKit::UpdateParent"}));
+
+    // Any text but "图形", reported from code, is well data.
+    page.kit()->DataType(DATA_GRAPHIC);
+    page.Report(page.Item(S::kSourceTypeId), _variant_t("无此选项"));
+    EXPECT_EQ(page.kit()->DataType(), DATA_WELL);
+    EXPECT_EQ(page.Options(page.Item(S::kLevelId)).size(), 5u);
+    EXPECT_EQ(page.Value(S::kLevelId), "");
 }
 
 TEST(SandStratumPage, ALevelOutsideTheFiveShowsNothing) {
@@ -328,11 +339,31 @@ TEST(SandStratumGrids, MoreRecordsThanRowsAndRowsWithoutRecordsAreNeverTouched) 
     page.kit()->SetOptionRows(2);
     page.Show(page.kit());
     parsnip::testing::ClearCallLog();
+    // Rows 3 to 7 keep what the records they had showed; an edit there writes nothing and, typed
+    // into one cell or into a block, the cells show their texts from before again.
+    const auto shown = [&page] {
+        std::vector<std::string> texts;
+        for (int row = 3; row <= 7; ++row)
+            for (int col = 1; col <= CLstSandStratumFill::kFillColorCol; ++col)
+                texts.push_back(page.cells().GetItemText(row, col).str() + "/" +
+                                std::to_string(page.cells().GetItemBkColour(row, col)));
+        return texts;
+    };
+    const std::vector<std::string> before = shown();
     ASSERT_TRUE(page.Edit(5, 1, "FALSE"));  // a row without a record
+    ASSERT_TRUE(platform::PickGridCellColour(page.cells(), 4, CLstSandStratumFill::kFillColorCol, RGB(9, 8, 7)));
+    EXPECT_EQ(shown(), before);
     ASSERT_TRUE(platform::SelectGridCells(page.cells(), 3, 1, 7, 4));
     ASSERT_TRUE(platform::EditSelectedGridCells(page.cells(), "FALSE"));
+    EXPECT_EQ(shown(), before);
     EXPECT_TRUE(CallsOn(page.kit()).empty());
     EXPECT_EQ(page.kit()->GetFillOption(1).show, 1);
+    // A block over rows with and without records writes the first and puts back the others.
+    ASSERT_TRUE(platform::SelectGridCells(page.cells(), 2, 1, 3, 1));
+    ASSERT_TRUE(platform::EditSelectedGridCells(page.cells(), "FALSE"));
+    EXPECT_EQ(page.kit()->GetFillOption(1).show, 0);
+    EXPECT_EQ(page.cells().GetItemText(2, 1), "FALSE");
+    EXPECT_EQ(shown(), before);
 }
 
 TEST(SandStratumGrids, ABlockEditWritesEveryRowOfItAndRedrawsOnce) {

@@ -70,6 +70,18 @@ TEST(TrackPageTest, TitleFontReachesTheKitsOfItsScope) {
                                         RGB(0, 0, 9)));
     EXPECT_EQ(page.track()->GetTitleFont().color, RGB(0, 0, 9));
     EXPECT_EQ(second->GetTitleFont().color, RGB(200, 0, 0));
+
+    // A title size of 1234.5 hundredths shows "12.35": entering the item and leaving it keeps it
+    // and reaches no kit; "12.350" typed is 12.35.
+    wptest::SetTitleSize(page.track(), 1234.5f);
+    page.Show(page.track());
+    CBCGPProp* size = page.Item(CLstTrack::kFontSizeId);
+    ASSERT_EQ(Value(size), "12.35");
+    ASSERT_TRUE(page.grid().TypeText(size, "12.35"));
+    EXPECT_FLOAT_EQ(page.track()->GetTitleFont().size, 1234.5f);
+    EXPECT_EQ(wptest::AllCalls(), Names());
+    ASSERT_TRUE(page.grid().TypeText(size, "12.350"));
+    EXPECT_FLOAT_EQ(page.track()->GetTitleFont().size, 1235);
 }
 
 TEST(TrackPageTest, TitleFontScopeOutsideTheTableShowsEmpty) {

@@ -103,8 +103,11 @@ TEST(WaterEntryPageTest, TitleSizesAndWidthsAreScaledCappedOrRefused) {
     EXPECT_GT(kit->GetTimeStamp(), stamp);
     EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 10000);
     EXPECT_EQ(page.Value(L::kTitleSizeId), "100.00");
-    for (const char* refused : {"0", "abc", "-3", "1e999"}) {
+    // A size that would show as "0.00" is no size either: nothing is written, not even 0.
+    for (const char* refused : {"0", "abc", "-3", "1e999", "1e-310", "0.001"}) {
+        const uint64_t before = kit->GetTimeStamp();
         ASSERT_TRUE(page.Type(L::kTitleSizeId, refused));
+        EXPECT_EQ(kit->GetTimeStamp(), before) << refused;
         EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 10000) << refused;
     }
     ASSERT_TRUE(page.Type(L::kTitleSizeId, "12.5"));
@@ -112,7 +115,7 @@ TEST(WaterEntryPageTest, TitleSizesAndWidthsAreScaledCappedOrRefused) {
 
     ASSERT_TRUE(page.Type(L::kDepthLineWidthId, "0.25"));
     EXPECT_DOUBLE_EQ(kit->GetDepthLineWidth(), 25);
-    for (const char* refused : {"0", "-1", "1e39", "1e999", "x"}) {
+    for (const char* refused : {"0", "-1", "1e39", "1e999", "x", "1e-310", "0.001"}) {
         ASSERT_TRUE(page.Type(L::kDepthLineWidthId, refused));
         EXPECT_DOUBLE_EQ(kit->GetDepthLineWidth(), 25) << refused;
     }
@@ -121,8 +124,10 @@ TEST(WaterEntryPageTest, TitleSizesAndWidthsAreScaledCappedOrRefused) {
 
     ASSERT_TRUE(page.Type(L::kDrawWidthId, "2.5"));
     EXPECT_DOUBLE_EQ(kit->GetDrawWidth(), 2.5);
-    ASSERT_TRUE(page.Type(L::kDrawWidthId, "1e999"));
-    EXPECT_DOUBLE_EQ(kit->GetDrawWidth(), 2.5);
+    for (const char* refused : {"1e999", "1e-310", "0.001"}) {
+        ASSERT_TRUE(page.Type(L::kDrawWidthId, refused));
+        EXPECT_DOUBLE_EQ(kit->GetDrawWidth(), 2.5) << refused;
+    }
 
     // A value-label height is shown truncated and stored in hundredths; 0 is not written.
     kit->SetParamFontHeight(0, 980);

@@ -89,18 +89,16 @@ void CCellTypesGridCtrl::StoreColumnWidths() {
     CBCGPGridColumnsInfo& columns = GetColumnsInfo();
     const int n = static_cast<short>(columns.GetColumnCount());
     const double total = columns.GetTotalWidth();
-    if (!(total > 0)) return;  // no columns to share
-    std::vector<float> widths{0};
+    std::vector<float>& widths = *kit->GetColWidth();
+    widths.assign(1, 0.0f);
     double acc = 0;
-    for (int i = 0; i + 1 < n; ++i) {
+    for (int i = 0; i + 1 < n && total > 0; ++i) {  // columns without width share nothing
         acc += columns.GetColumnWidth(i) / total;
         float share = 1;
         numtext::FitFloat(std::min(acc, 1.0), 1, &share);
         widths.push_back(share);
     }
     widths.push_back(1.0f);
-    // A release that moved no divider (the click into a cell) changes nothing and redraws nothing.
-    if (*kit->GetColWidth() == widths) return;
-    *kit->GetColWidth() = std::move(widths);
+    // Every release in the grid stores and redraws, also one that moved no divider.
     m_pPage->RedrawKitAndView();
 }

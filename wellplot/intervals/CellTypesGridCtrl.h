@@ -31,8 +31,8 @@ public:
     // Row by row, each cell takes the next text; cells past the texts stay empty.
     void SetCellTexts(const std::vector<CString>& texts);
     // The kit's column boundaries from the columns' widths: 0, each column's right edge as a
-    // fraction of the total width, 1.0; then the kit and the view redraw. Boundaries the kit
-    // already holds are neither written nor redrawn.
+    // fraction of the total width, 1.0 (0, 1.0 without columns); then the kit and the view redraw.
+    // Runs while a divider is dragged and after every left-button release in the grid.
     void StoreColumnWidths();
 
     void SetRowHeight() override;

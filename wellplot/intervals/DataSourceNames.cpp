@@ -89,3 +89,9 @@ void ClearChoice(CBCGPProp* item) {
     item->RemoveAllOptions();
     SetItemText(item, CString());
 }
+
+bool NamesSourceType(CBCGPProp* item, const CString& stored) {
+    if (!item) return false;
+    const CString text = ItemText(item);
+    return item->FindOption(text) >= 0 || text == ShownSourceType(stored);
+}

@@ -39,3 +39,6 @@ void AddFieldOptions(CBCGPProp* item, LogParaDMgrIO* info, const CString& type, 
 CBCGPProp* NewSourceTypeItem(const char* name, DWORD_PTR id, bool offerScattered);
 // An option item without options and with an empty value.
 void ClearChoice(CBCGPProp* item);
+// Whether the "类型" item's text names a type the page reads: one of its options, or the text its
+// refresh shows for the kit's stored type. Any other text (from code) names no type and is refused.
+bool NamesSourceType(CBCGPProp* item, const CString& stored);

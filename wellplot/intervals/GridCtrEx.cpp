@@ -8,8 +8,7 @@ CGridCtrEx::CGridCtrEx() : CGridCtrl(0, 0, 0, 0) {}
 CGridCtrEx::~CGridCtrEx() { m_pOwnerPane = nullptr; }
 
 void CGridCtrEx::OnEndEditCell(int nRow, int nCol, CString str) {
-    const CString before = GetItemText(nRow, nCol);
     CGridCtrl::OnEndEditCell(nRow, nCol, str);
     auto* page = dynamic_cast<CLstSandStratumGrid*>(m_pOwnerPane);
-    if (page && !page->ApplyGridCell(nRow, nCol)) SetItemText(nRow, nCol, before);
+    if (page && !page->ApplyGridCell(nRow, nCol)) page->ShowCellBefore(nRow, nCol);
 }

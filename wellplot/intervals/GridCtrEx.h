@@ -16,8 +16,8 @@ public:
     CWnd* GetOwnerPane() const { return m_pOwnerPane; }
 
     // Stores the text (and tells the owner window), then has the owning sand-stratum page write the
-    // cell back; a cell the page does not write shows its text from before the edit again. Any other
-    // owner gets nothing more.
+    // cell back; a cell the page does not write shows what it showed before the edit again (text,
+    // colour, line style). Any other owner gets nothing more.
     void OnEndEditCell(int nRow, int nCol, CString str) override;
 
 private:

@@ -124,6 +124,10 @@ LRESULT CLstParam::OnPropertyChanged(WPARAM, LPARAM lParam) {
     bool redraw = true;
     switch (item->GetData()) {
         case kSourceTypeId:
+            if (!NamesSourceType(item, kit->GetDataType())) {
+                ShowTextBefore(item);
+                return 0;
+            }
             ChooseType(kit, text);
             redraw = false;
             break;

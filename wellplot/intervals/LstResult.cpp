@@ -158,6 +158,10 @@ bool CLstResult::ApplyItem(CWpResult* kit, CBCGPProp* item) {
             kit->SetTitleDirection(GetOrientationProp(item));
             break;
         case kSourceTypeId: {
+            if (!NamesSourceType(item, kit->GetDataType())) {
+                ShowTextBefore(item);
+                return false;
+            }
             const CString type = StoredSourceType(text);
             ClearChoice(Item(kTableId));
             ClearChoice(Item(kFieldId));

@@ -255,6 +255,7 @@ int CLstSandStratumGrid::InitPropWnd() {
         m_grid.SetItemText(row, 1, def.rows[r]);
     }
     m_grid.EnableDblClickHeaderSel();
+    RememberCells();
     return 0;
 }
 
@@ -274,6 +275,7 @@ void CLstSandStratumGrid::UpdateBCGPProperty(long object, CString) {
     // Only rows the grid has are filled: records beyond them are not shown.
     for (unsigned i = 0; i < (kit->*def.count)() && static_cast<int>(i) + 1 < m_grid.GetRowCount(); ++i)
         for (int col = 1; col < def.columnCount; ++col) def.show(m_grid, static_cast<int>(i) + 1, col, *kit, i);
+    RememberCells();
     if (m_grid.GetSafeHwnd()) m_grid.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
@@ -296,13 +298,36 @@ void CLstSandStratumGrid::Redraw() {
 bool CLstSandStratumGrid::ApplyGridCell(int row, int col) {
     Kit* kit = RecordKit(row, col);
     if (!kit || !Def().read(m_grid, row, col, *kit, static_cast<unsigned>(row - 1))) return false;
+    RememberCells();
     Redraw();
     return true;
 }
 
+void CLstSandStratumGrid::RememberCells() {
+    m_shown.clear();
+    for (int row = 0; row < m_grid.GetRowCount(); ++row)
+        for (int col = 0; col < m_grid.GetColumnCount(); ++col)
+            m_shown.push_back(
+                {m_grid.GetItemText(row, col), m_grid.GetItemBkColour(row, col), m_grid.GetItemGraphStyle(row, col)});
+}
+
+CLstSandStratumGrid::ShownCell* CLstSandStratumGrid::Remembered(int row, int col) {
+    const int cols = m_grid.GetColumnCount();
+    const size_t at = static_cast<size_t>(row) * static_cast<size_t>(cols) + static_cast<size_t>(col);
+    return row >= 0 && col >= 0 && col < cols && at < m_shown.size() ? &m_shown[at] : nullptr;
+}
+
+void CLstSandStratumGrid::ShowCellBefore(int row, int col) {
+    const ShownCell* before = Remembered(row, col);
+    if (!before) return;
+    m_grid.SetItemText(row, col, before->text);
+    m_grid.SetItemBkColour(row, col, before->colour);
+    m_grid.SetItemGraphStyle(row, col, before->style);
+}
+
 // The grid's command after a block edit: every cell of the block whose row has a record is read
-// back, then one redraw when any was taken. A cell refused shows its record's value again, as the
-// refresh shows it. An empty block writes nothing.
+// back, then one redraw when any was taken. A cell refused, or one of a row without a record, shows
+// its text from before again, as after a single edit. An empty block writes nothing.
 BOOL CLstSandStratumGrid::OnCommand(WPARAM wParam, LPARAM) {
     if (wParam != Def().gridId) return TRUE;
     const CCellRange range = m_grid.GetSelectedCellRange();
@@ -311,12 +336,12 @@ BOOL CLstSandStratumGrid::OnCommand(WPARAM wParam, LPARAM) {
     for (int row = range.GetMinRow(); row <= range.GetMaxRow(); ++row)
         for (int col = range.GetMinCol(); col <= range.GetMaxCol(); ++col) {
             Kit* kit = RecordKit(row, col);
-            if (!kit) continue;
-            if (Def().read(m_grid, row, col, *kit, static_cast<unsigned>(row - 1)))
+            if (kit && Def().read(m_grid, row, col, *kit, static_cast<unsigned>(row - 1)))
                 written = true;
-            else
-                Def().show(m_grid, row, col, *kit, static_cast<unsigned>(row - 1));
+            else if (row >= 1 && col >= 1)  // the fixed row and column take no edit
+                ShowCellBefore(row, col);
         }
+    RememberCells();
     if (written) Redraw();
     return TRUE;
 }

@@ -5,6 +5,8 @@
 // other; rows beyond the kit's records are never written.
 #pragma once
 
+#include <vector>
+
 #include "framework/WndLst.h"
 #include "wellplot/intervals/GridCtrEx.h"
 
@@ -25,6 +27,9 @@ public:
     // refused (a negative width or size, a number a double or the field cannot hold, a text position
     // outside 0 to 100, decimals outside 0 to 15), or its row has no record; nothing is redrawn then.
     bool ApplyGridCell(int row, int col);
+    // After an edit the page did not write (refused, or a row without a record): the cell shows
+    // again what it showed before the edit, its text, colour and line style alike.
+    void ShowCellBefore(int row, int col);
 
 protected:
     explicit CLstSandStratumGrid(Page page);
@@ -40,9 +45,19 @@ private:
     // The pane's kit when the cell is a data cell of a row that has a record; otherwise NULL.
     CWpSandStratum* RecordKit(int row, int col);
     void Redraw();
+    // What every cell shows after the grid was built, refreshed or written back: an edit the page
+    // does not write puts it back.
+    struct ShownCell {
+        CString text;
+        COLORREF colour;
+        UINT style;
+    };
+    void RememberCells();
+    ShownCell* Remembered(int row, int col);
 
     Page m_page;
     CGridCtrEx m_grid;
+    std::vector<ShownCell> m_shown;  // row by row, every column
     CWpSandStratum* m_pKit = nullptr;
     BOOL m_bFirst = TRUE;
 };

@@ -40,9 +40,8 @@ constexpr const char* kLabel = "数值属性";
 constexpr const char* kInitialWidth = "1.0";
 constexpr int kLargestOfferedSize = 32;
 constexpr int kLargestDigits = 3;
-// The title size is taken up to 100; a size below this counts as 0.
+// The title size is taken up to 100.
 constexpr double kLargestTitleSize = 100;
-constexpr double kSmallestTitleSize = 0.001;
 constexpr float kHundredthsFloat = 100;  // label heights are scaled in single precision
 
 // The top-level rows before the parameter groups: source, title font, width, lines, count.
@@ -53,22 +52,33 @@ enum DepthLineItem { kShowItem, kStyleItem, kLineWidthItem, kLineColorItem };
 enum ParamPlace { kFieldPlace, kLeftPlace, kRightPlace, kColorPlace, kDigitsPlace, kLabelPlace };
 enum LabelPlace { kLabelShowPlace, kLabelFacePlace, kLabelSizePlace, kLabelColorPlace, kLabelAlignPlace };
 
-// The page's readers of a typed number, each also the rule of the item it is typed into.
-// The title size: above 0 and at most 100 (a larger one is taken as 100; below 0.001 it counts as
-// 0), kept in hundredths.
+// The page's readers of a typed number, each also the rule of the item it is typed into. The
+// sizes and widths show with two decimals: one too small to show as above 0 ("1e-310", "0.001")
+// would be kept as a size the item itself refuses ("0.00"), so it is refused as 0 is.
+bool ShowsAboveZero(double value) { return numtext::Shown(value, 2) > 0; }
+
+// The title size: above 0 and at most 100 (a larger one is taken as 100), kept in hundredths.
 bool ReadTitleSize(const CString& text, float* hundredths) {
     double size = 0;
-    if (!numtext::LeadingNumber(text, &size) || !(size > 0)) return false;
-    size = std::min(size, kLargestTitleSize);
-    if (size < kSmallestTitleSize) size = 0;
-    return numtext::FitFloat(size, numtext::kHundredths, hundredths);
+    if (!numtext::LeadingNumber(text, &size) || !ShowsAboveZero(size)) return false;
+    return numtext::FitFloat(std::min(size, kLargestTitleSize), numtext::kHundredths, hundredths);
 }
 
 // The bar width: above 0.
 bool ReadDrawWidth(const CString& text, double* width) {
     double read = 0;
-    if (!numtext::LeadingNumber(text, &read) || !(read > 0)) return false;
+    if (!numtext::LeadingNumber(text, &read) || !ShowsAboveZero(read)) return false;
     *width = read;
+    return true;
+}
+
+// The top and bottom lines' width: above 0, kept in hundredths.
+bool ReadDepthLineWidth(const CString& text, float* hundredths) {
+    float kept = 0;
+    if (!penfont::ReadHundredths(text, penfont::Accept::AboveZero, &kept) ||
+        !ShowsAboveZero(kept / numtext::kHundredths))
+        return false;
+    *hundredths = kept;
     return true;
 }
 
@@ -216,9 +226,9 @@ void CLstWaterEntry::BuildItems(CWpWaterEntry* kit) {
         CreateYesNoProp(wptext::kShown, kDepthLineShowId, _variant_t(grouptext::kNo), "指定是否绘制顶底线"));
     line->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, 1, CPropStyleCombox::kLineStyle, wptext::kCommonLines,
                                           "指定顶底线线型样式", kDepthLineStyleId));
-    line->AddSubItem(WithValue(NewSizeTextItem(kLineWidth, "指定绘制顶底线的线宽", kDepthLineWidthId,
-                                               penfont::HundredthsRule(penfont::Accept::AboveZero)),
-                               _variant_t(kInitialWidth)));
+    line->AddSubItem(WithValue(
+        NewSizeTextItem(kLineWidth, "指定绘制顶底线的线宽", kDepthLineWidthId, ReaderRule(ReadDepthLineWidth)),
+        _variant_t(kInitialWidth)));
     line->AddSubItem(CreateColorProp(grouptext::kColor, kDepthLineColorId, "指定顶底线的颜色"));
     line->Expand(FALSE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
@@ -423,7 +433,7 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kDepthLineWidthId: {
             float width = 0;
-            taken = penfont::ReadHundredths(edit.text, penfont::Accept::AboveZero, &width);
+            taken = ReadDepthLineWidth(edit.text, &width);
             if (taken) kit->SetDepthLineWidth(width);
             break;
         }

@@ -307,12 +307,21 @@ void COilTestPage::BuildTableItems(CBCGPProp* group) {
 // ---- write-back -------------------------------------------------------------------------------------------
 LRESULT COilTestPage::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
-    if (!m_pKit || !item) return 0;
-    if (ItemRefusedText(item) || item->IsValueRefused()) {
-        // The item kept its value and shows its text from before the edit; nothing else changes.
+    if (!item) return 0;
+    // The page is a sheet page of its own, so it refuses here what a pane refuses before its list:
+    // a text the item's rule refused (one set by code first gets back the text it replaced), or
+    // bytes that never reached the item. Only that item's text shows again.
+    if (ItemRefusedText(item)) {
+        if (ItemRefusedReport(item)) ShowTextBefore(item);
+        item->Redraw();
+        MarkTextRefused(item);
+        return 0;
+    }
+    if (item->IsValueRefused()) {
         item->Redraw();
         return 0;
     }
+    if (!m_pKit) return 0;
     // A value the page refuses writes and redraws nothing; its item shows the stored value again.
     if (!EditItem(item)) return 0;
     RedrawKitAndView();
