@@ -95,7 +95,7 @@ LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     // writes nothing.
     const bool binning = id == kLeftValueId || id == kRightValueId || id == kZoneCountId || id == kWidthId;
     if (binning && !ReadPositiveCount(ItemText(item), &n)) {
-        ShowItemAgain(item);
+        EndEdit(item, false);
         return 0;
     }
     Edit edit = Edit::Taken;

@@ -128,8 +128,9 @@ TEST(ChartRefusedTexts, AxisPageItemsShowTheStoredValueWithTwoDecimals) {
     angle.Show(&turn);
     ExpectRefused(angle, {{chart::kMinId, {"-1", "abc"}, "10.0"}},
                   [&] { return std::to_string(turn.GetTimeStamp()) + "/" + std::to_string(turn.GetMin()); });
-    // Reported from code, it shows the stored one as the edits show it.
-    ExpectRefused(angle, {{chart::kMinId, {"abc"}, "10.00"}}, StampOf(turn), Entry::Reported);
+    // Reported from code, it shows its text from before as a typed one does.
+    ExpectRefused(angle, {{chart::kMinId, {"abc", "-1"}, "10.0"}, {chart::kMaxId, {"abc"}, "300.0"}}, StampOf(turn),
+                  Entry::Reported);
     EXPECT_TRUE(angle.Type(chart::kMaxId, "299.125"));
     ExpectRefused(angle, {{chart::kMaxId, {"-5", "x"}, "299.125"}},
                   [&] { return std::to_string(turn.GetTimeStamp()) + "/" + std::to_string(turn.GetMax()); });
