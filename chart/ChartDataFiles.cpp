@@ -217,8 +217,9 @@ bool ApplyLabelPosition(CBCGPProp* edited, CkelPlotLabels* labels) {
     for (int i = 0; i < 3; ++i) {
         CBCGPProp* item = group->GetSubItem(i);
         const CString text = ItemText(item);
-        // A text still showing the stored value stands for it, unrounded.
-        if (numtext::ShowsStored(text, shown.values[i])) {
+        // The edited entry is the number typed; another one still showing the stored value stands
+        // for it, unrounded.
+        if (item != edited && numtext::ShowsStored(text, shown.values[i])) {
             values[i] = stored[i];
             read[i] = true;
         } else {

@@ -58,8 +58,9 @@ void RefreshLabelData(CBCGPProp* dataGroup, CkelPlotLabels* labels);
 bool ShowLabelRow(CBCGPProp* item, CkelPlotLabels* labels);
 // The group appliers take the edited item of the group and write its whole group back. When the
 // edited entry is refused they write nothing and answer false.
-// The position group: all three values (offsets × 100); one that does not read, not edited, keeps
-// the stored value, and one whose text still shows the stored value stands for it, unrounded.
+// The position group: all three values (offsets × 100); the edited one is the number typed; one
+// that does not read, not edited, keeps the stored value, and one not edited whose text still shows
+// the stored value stands for it, unrounded.
 bool ApplyLabelPosition(CBCGPProp* edited, CkelPlotLabels* labels);
 // The data group: the five values, each row checked against the plot's data range as it is
 // applied: a row out of it shows the bounds message and the labels' row again, the edited one or

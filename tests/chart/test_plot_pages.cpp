@@ -6,6 +6,7 @@
 
 #include "ChartPageFixture.h"
 #include "chart/ChartDataFiles.h"
+#include "chart/KelPropHistLable.h"
 #include "chart/KelPropListBarPlot.h"
 #include "chart/KelPropListBarPlotLabel.h"
 #include "chart/KelPropListClassPlot.h"
@@ -123,23 +124,6 @@ TEST(LinePlotLabels, WithoutLabelsTheSymbolStillWorks) {
     EXPECT_FLOAT_EQ(SymbolOf(line).size, 450) << "a size that is no number writes nothing";
 }
 
-// The position group is written back whole; an entry still showing the stored value stands for it,
-// so an offset edit leaves an angle of 45.125 (shown "45.1") as it is.
-TEST(LinePlotLabels, PositionEntriesNotEditedKeepTheirDigits) {
-    OpenChartPage<CkelPropListLinePlotLabelSymbol> p;
-    CkelLinePlot& line = p.chart().line;
-    CkelPlotLabels* labels = line.GetLabels();
-    labels->SetIsShowlabels(true);
-    labels->SetAngle(45.125);
-    labels->SetYoffset(-1234.5);
-    p.Show(&line);
-    EXPECT_EQ(p.Value(chart::kLabelAngleId), "45.1");
-    EXPECT_TRUE(p.Type(chart::kLabelXOffsetId, "2"));
-    EXPECT_DOUBLE_EQ(labels->GetXoffset(), 200);
-    EXPECT_DOUBLE_EQ(labels->GetYoffset(), -1234.5);
-    EXPECT_DOUBLE_EQ(labels->GetAngle(), 45.125);
-}
-
 TEST(LinePlotLabels, HidingTheLabelsCollapsesTheirGroups) {
     OpenChartPage<LineLabel> p;
     CkelLinePlot& line = p.chart().line;
@@ -193,6 +177,60 @@ TEST(PlotLabelPages, TheColumnChoiceNeedsShownLabelsOffTheYColumn) {
         OpenChartPage<CPropListTernaryLabel> p;
         CkelTernaryPlot& plot = p.chart().ternaryPlot;
         ExpectColumnOnlyForShownLabelsOffTheYColumn(p, &plot, plot.GetPlotLabels());
+    }
+}
+
+// Every label page writes its position group back whole: an entry the edit did not name still
+// showing the stored value stands for it (an angle of 45.125 shown "45.1" stays as it is), and the
+// edited entry is the number typed ("45" over 45.125 is 45).
+template <class Page>
+void ExpectPositionEntriesKeepTheirDigits(OpenChartPage<Page>& p, CQXObject* plot, CkelPlotLabels* labels,
+                                          DWORD_PTR xOffsetId, DWORD_PTR angleId) {
+    labels->SetIsShowlabels(true);
+    labels->SetAngle(45.125);
+    labels->SetYoffset(-1234.5);
+    p.Reshow(plot);
+    EXPECT_EQ(p.Value(angleId), "45.1");
+    EXPECT_TRUE(p.Type(xOffsetId, "2"));
+    EXPECT_DOUBLE_EQ(labels->GetXoffset(), 200);
+    EXPECT_DOUBLE_EQ(labels->GetYoffset(), -1234.5);
+    EXPECT_DOUBLE_EQ(labels->GetAngle(), 45.125);
+    EXPECT_TRUE(p.Type(angleId, "45"));
+    EXPECT_DOUBLE_EQ(labels->GetAngle(), 45);
+    EXPECT_DOUBLE_EQ(labels->GetXoffset(), 200);
+    EXPECT_DOUBLE_EQ(labels->GetYoffset(), -1234.5);
+}
+
+TEST(PlotLabelPages, PositionEntriesNotEditedKeepTheirDigitsAndTheEditedOneIsTyped) {
+    {
+        OpenChartPage<LineLabel> p;
+        CkelLinePlot& plot = p.chart().line;
+        ExpectPositionEntriesKeepTheirDigits(p, &plot, plot.GetLabels(), kLabelXOffsetId, kLabelAngleId);
+    }
+    {
+        OpenChartPage<CkelPropListClassPlotLabelSymbol> p;
+        CkelClassPlot& plot = p.chart().classes;
+        ExpectPositionEntriesKeepTheirDigits(p, &plot, plot.GetLabels(), kLabelXOffsetId, kLabelAngleId);
+    }
+    // The bar and histogram label pages edit the labels of the current bar series.
+    const auto seriesLabels = [](CkelBarBasePlot& plot) {
+        plot.GetFillSeryGroup()->AddSery("孔隙度");
+        return plot.GetFillSeryGroup()->GetCurSelFillSery()->GetLabels();
+    };
+    {
+        OpenChartPage<CkelPropListBarPlotLabel> p;
+        ExpectPositionEntriesKeepTheirDigits(p, &p.chart().bar, seriesLabels(p.chart().bar),
+                                             CkelPropListBarPlotLabel::kXOffsetId, CkelPropListBarPlotLabel::kAngleId);
+    }
+    {
+        OpenChartPage<CkelPropHistLable> p;
+        ExpectPositionEntriesKeepTheirDigits(p, &p.chart().histogram, seriesLabels(p.chart().histogram),
+                                             CkelPropHistLable::kXOffsetId, CkelPropHistLable::kAngleId);
+    }
+    {
+        OpenChartPage<CPropListTernaryLabel> p;
+        CkelTernaryPlot& plot = p.chart().ternaryPlot;
+        ExpectPositionEntriesKeepTheirDigits(p, &plot, plot.GetPlotLabels(), kLabelXOffsetId, kLabelAngleId);
     }
 }
 
