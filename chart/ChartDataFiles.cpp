@@ -31,11 +31,6 @@ CDataSetMgrObj* DatasetManager(IkelPlot* plot) {
 
 std::string DatasetName(CkelDataset* dataset) { return dataset ? dataset->GetName() : std::string(); }
 
-// The item shows the plot's dataset again.
-void ShowPlotDataset(CBCGPProp* item, const std::string& name) {
-    if (item) item->SetValue(_variant_t(name.c_str()));
-}
-
 }  // namespace
 
 bool BrowseStatDataFile(std::string& path) {
@@ -46,19 +41,14 @@ bool BrowseStatDataFile(std::string& path) {
     return !path.empty();
 }
 
-CkelDataset* CreateDatasetFromFile(IkelPlot* plot, CBCGPProp* item) {
+CkelDataset* CreateDatasetFromFile(IkelPlot* plot) {
     if (!plot) return nullptr;
-    const std::string current = DatasetName(plot->GetDataset());
     std::string path;
-    if (!BrowseStatDataFile(path)) {
-        ShowPlotDataset(item, current);
-        return nullptr;
-    }
+    if (!BrowseStatDataFile(path)) return nullptr;
     boost::system::error_code error;
     const boost::filesystem::path file(path);
     if (!boost::filesystem::exists(file, error)) {
         AfxMessageBox(kFileMissing);
-        ShowPlotDataset(item, current);
         return nullptr;
     }
     const std::string name = file.filename().string();
@@ -66,7 +56,6 @@ CkelDataset* CreateDatasetFromFile(IkelPlot* plot, CBCGPProp* item) {
     if (!manager) return nullptr;
     if (manager->IsDatasetExist(name)) {
         AfxMessageBox(kDatasetExists);
-        ShowPlotDataset(item, current);
         return nullptr;
     }
     IkelDataAdapter* adapter = CChartDataFactory::Instance()->GetAdapterInstance(path);
@@ -74,10 +63,7 @@ CkelDataset* CreateDatasetFromFile(IkelPlot* plot, CBCGPProp* item) {
         AfxMessageBox(kFormatUnsupported);
         return nullptr;
     }
-    if (!adapter->Open()) {
-        ShowPlotDataset(item, current);
-        return nullptr;
-    }
+    if (!adapter->Open()) return nullptr;
     CkelDataset* dataset = manager->CreateDataset(name);
     adapter->Fill(dataset);
     if (!CChartGraphUtility::IsDataSetValidateForPlot(dataset, plot->GetPlotType())) {
@@ -100,16 +86,16 @@ CkelDataset* UseExistingDataset(CBCGPProp* item, IkelPlot* plot) {
     return dataset;
 }
 
-void OnDataTableChanged(IkelPlot* plot, CBCGPProp* group) {
-    if (!DatasetManager(plot) || !group) return;
+bool OnDataTableChanged(IkelPlot* plot, CBCGPProp* group) {
+    if (!DatasetManager(plot) || !group) return false;
     CBCGPProp* item = group->GetSubItem(0);
-    if (!item) return;
-    CkelDataset* dataset =
-        ItemText(item) == kChooseData ? CreateDatasetFromFile(plot, item) : UseExistingDataset(item, plot);
-    if (!dataset) return;
+    if (!item) return false;
+    CkelDataset* dataset = ItemText(item) == kChooseData ? CreateDatasetFromFile(plot) : UseExistingDataset(item, plot);
+    if (!dataset) return false;
     plot->SetOuterDataset(dataset);
     plot->UpdateByDataset(dataset);
     plot->GetChartGraph()->OnChanged(0);
+    return true;
 }
 
 // ---- value-label group ---------------------------------------------------------------------------
@@ -281,7 +267,7 @@ bool ApplyLabelDataWithColumn(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlo
     if ((edited == firstItem && !first(false)) || (edited == lastItem && !last(false)) ||
         (edited == stepItem && !step(false)))
         return false;
-    const bool inY = GetYesNoProp(group->GetSubItem(0));
+    const bool inY = TakeYesNo(group->GetSubItem(0));
     labels->SetIsLabelsInYCol(inY);
     if (!inY) labels->SetLabelsColIndex(column);
     first(true);

@@ -101,7 +101,7 @@ LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     Edit edit = Edit::Taken;
     switch (id) {
         case kDataColumnId:
-            if (CkelDataset* outer = plot->GetOuterDataset()) plot->SetDataCol(ChosenSeriesIndex(outer, item));
+            edit = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CHistogramPlot::SetDataCol));
             break;
         case kLeftValueId:
             plot->SetLeftValue(n);
@@ -113,14 +113,14 @@ LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             plot->SetZoneCount(n);
             break;
         case kStyleId:
-            plot->SetIsFrequency(ItemText(item).CompareNoCase(kFrequencies) == 0);
+            plot->SetIsFrequency(TakeOneOfTwo(item, kFrequencies, kCounts, true));
             break;
         case kWidthId:
             plot->SetWidthPercent(n / 100.0);
             break;
         default:
             edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kNoItem);
-            if (edit == Edit::NotMine) ApplyTableOrAxis(item, plot);
+            if (edit == Edit::NotMine) edit = ApplyTableOrAxis(item, plot);
             break;
     }
     EndEdit(item, edit != Edit::Refused);

@@ -59,10 +59,11 @@ LRESULT CPropListPiePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     bool taken = true;
     switch (item->GetData()) {
         case kDataTableId:
-            OnDataTableChanged(plot, item->GetParent());
+            taken = OnDataTableChanged(plot, item->GetParent());
             break;
         case kDataColumnId:
-            if (CkelDataset* outer = plot->GetOuterDataset()) plot->SetDataCol(ChosenSeriesIndex(outer, item));
+            taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CPiePlot::SetDataCol)) ==
+                    Edit::Taken;
             break;
         case kStartAngleId:
             taken = numtext::LeadingNumber(ItemText(item), &angle);
