@@ -447,6 +447,44 @@ TEST(TernaryPlotPage, AxisSettingsGoToAllThreeAxes) {
     EXPECT_EQ(p.Value(TernaryPage::kUnitId), "百分比");
 }
 
+// The unit list offers "无" and "百分比", yet reads every unit text: "千" reported from code is unit 4
+// on all three axes, "万" no unit; a unit the refresh shows ("十", "百", "千") reported back is taken.
+// A division reported as "12.99" is 12. Each shows the value taken.
+TEST(TernaryPlotPage, UnitsAndDivisionsReportedFromCodeAreReadAsTheirListsRead) {
+    OpenChartPage<TernaryPage> p;
+    CkelTernaryPlot& plot = p.chart().ternaryPlot;
+    TernaryAxes axes(plot);
+    p.Show(&plot);
+    auto expectAll = [&](int unit, unsigned division) {
+        for (ShapedAxis* axis : {&axes.a, &axes.b, &axes.c}) {
+            EXPECT_EQ(axis->GetAxisUnit(), unit);
+            EXPECT_EQ(axis->GetTickMarks()->GetMinorTickStruct()->GetDivision(), division);
+        }
+    };
+    int repaints = p.Repaints();
+    p.Report(TernaryPage::kUnitId, _variant_t("千"));
+    expectAll(4, 0);
+    EXPECT_EQ(p.Value(TernaryPage::kUnitId), "千");
+    EXPECT_GT(p.Repaints(), repaints);
+    p.Report(TernaryPage::kUnitId, _variant_t("万"));
+    expectAll(0, 0);
+    EXPECT_EQ(p.Value(TernaryPage::kUnitId), "无");
+    for (const char* shown : {"十", "百", "千"}) {
+        for (ShapedAxis* axis : {&axes.a, &axes.b, &axes.c}) axis->SetAxisUnit(CkelLabelFormat::KELUnit(0));
+        axes.a.SetAxisUnit(CkelLabelFormat::KELUnit(UnitCode(shown)));
+        p.Reshow(&plot);
+        EXPECT_EQ(p.Value(TernaryPage::kUnitId), shown);
+        repaints = p.Repaints();
+        p.Report(TernaryPage::kUnitId, _variant_t(shown));
+        expectAll(UnitCode(shown), 0);
+        EXPECT_GT(p.Repaints(), repaints);
+    }
+    p.Report(TernaryPage::kMinorDivisionId, _variant_t("12.99"));
+    expectAll(4, 12);
+    EXPECT_EQ(p.Value(TernaryPage::kMinorDivisionId), "12");
+    EXPECT_TRUE(Boxes().empty());
+}
+
 // The spacing typed is read once: an axis that refuses it keeps its own spacing and never hands it
 // on to the axes after it; when no axis takes it, nothing repaints.
 TEST(TernaryPlotPage, ASpacingOneAxisRefusesLeavesThatAxisAndTheOthersTakeIt) {

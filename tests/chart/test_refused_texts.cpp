@@ -15,16 +15,22 @@
 #include "chart/KelPropListBarPlot.h"
 #include "chart/KelPropListBarPlotFill.h"
 #include "chart/KelPropListChartLegend.h"
+#include "chart/KelPropListClassPlot.h"
+#include "chart/KelPropListLinePlot.h"
+#include "chart/KelPropListPiePlotFill.h"
 #include "chart/KelPropListPiePlotLabel.h"
 #include "chart/KelPropListRosePlot.h"
 #include "chart/PropListAxis.h"
 #include "chart/PropListAxisTick.h"
 #include "chart/PropListPiePlot.h"
+#include "chart/PropListTernaryPlot.h"
 #include "framework/PropFloat.h"
+#include "mfc/FileDialog.h"
 
 using charttest::Boxes;
 using charttest::OpenChartPage;
 using charttest::ShapedAxis;
+using Entity = CkelAxisTickLabels::TickLabelEntity;
 
 namespace {
 
@@ -174,8 +180,7 @@ TEST(ChartRefusedTexts, BarWidthOverlapAndTickLengthAnswerInTheirEditsFormat) {
     ShapedAxis axis(0);
     ticks.Show(&axis);
     EXPECT_TRUE(ticks.Type(CPropListAxisTick::kMajorLengthId, "2.5"));
-    ExpectRefused(ticks, {{CPropListAxisTick::kMajorLengthId, {"abc", "-1"}, "2.50"}},
-                  StampOf(*axis.GetTickMarks()));
+    ExpectRefused(ticks, {{CPropListAxisTick::kMajorLengthId, {"abc", "-1"}, "2.50"}}, StampOf(*axis.GetTickMarks()));
     // A width the page ignores shows its text from before.
     EXPECT_TRUE(ticks.Type(CPropListAxisTick::kMajorWidthId, "1.125"));
     ExpectRefused(ticks, {{CPropListAxisTick::kMajorWidthId, {"abc"}, "1.125"}}, StampOf(*axis.GetTickMarks()));
@@ -272,6 +277,153 @@ TEST(ChartRefusedTexts, ReportsThePageRefusesShowTheStoredValue) {
                   {{CkelPropListAxisLabel::kMajorXOffsetId, {"1e400"}, "0.00"},
                    {CkelPropListAxisLabel::kMajorDecimalsId, {"-1"}, "2"}},
                   StampOf(*axis.GetTickLabels()), Entry::Reported);
+}
+
+// ---- texts reported from code into option lists --------------------------------------------------------------
+
+// A text reported from code that no option of a fixed list holds is read as the list reads any
+// text: one its rule maps is taken, the edit runs its steps (the view repaints) and the item shows
+// the option taken.
+struct Mapped {
+    DWORD_PTR id;
+    const char* text;
+    const char* shown;
+};
+
+template <class Page>
+void ExpectMapped(OpenChartPage<Page>& p, const std::vector<Mapped>& texts) {
+    for (const Mapped& mapped : texts) {
+        SCOPED_TRACE(std::string("item ") + std::to_string(mapped.id) + ", reported \"" + mapped.text + "\"");
+        const int repaints = p.Repaints();
+        p.Report(mapped.id, _variant_t(mapped.text));
+        EXPECT_EQ(p.Value(mapped.id), mapped.shown);
+        EXPECT_GT(p.Repaints(), repaints);
+        EXPECT_TRUE(Boxes().empty());
+    }
+}
+
+TEST(ChartReportedTexts, TheAxisListsTakeWhatTheirRulesMap) {
+    OpenChartPage<CPropListAxis> page;
+    ShapedAxis axis(0);
+    axis.SetIsRangeAuto(false);
+    axis.SetAxisScaleType(2);
+    axis.SetAxisUnit(CkelLabelFormat::KELUnit(4));
+    page.Show(&axis);
+    ExpectMapped(page, {{chart::kScaleTypeId, "abc", "线性"},
+                        {chart::kUnitId, "abc", "无"},
+                        {chart::kMinorDivisionId, "12.99", "12"},
+                        {chart::kDescendId, "", "否"}});
+    EXPECT_EQ(axis.GetAxisScaleType(), 1);
+    EXPECT_EQ(axis.GetAxisUnit(), 0);
+    EXPECT_EQ(axis.GetTickMarks()->GetMinorTickStruct()->GetDivision(), 12u);
+
+    // Any other tick side is side 1, which a vertical axis names "左部" and an angle axis "内部".
+    using Ticks = CPropListAxisTick;
+    for (int type : {1, 3}) {
+        OpenChartPage<Ticks> ticks;
+        ShapedAxis shaped(type);
+        shaped.GetTickMarks()->GetMajorTickStruct()->SetSide(2);
+        shaped.GetTickMarks()->GetMinorTickStruct()->SetSide(0);
+        ticks.Show(&shaped);
+        const char* first = type == 1 ? "左部" : "内部";
+        ExpectMapped(ticks, {{Ticks::kMajorSideId, "abc", first}, {Ticks::kMinorSideId, "", first}});
+        EXPECT_EQ(shaped.GetTickMarks()->GetMajorTickStruct()->GetSide(), 1);
+        EXPECT_EQ(shaped.GetTickMarks()->GetMinorTickStruct()->GetSide(), 1);
+    }
+
+    // A date style "dd" is the full date (0), another side the first (0), another arrangement the
+    // middle (2), and a yes/no that is not "是" no.
+    using Labels = CkelPropListAxisLabel;
+    OpenChartPage<Labels> labels;
+    ShapedAxis x(0);
+    CkelAxisTickLabels* tickLabels = x.GetTickLabels();
+    Entity* major = tickLabels->GetMajorTickLabel();
+    major->SetDateFormat(2);
+    major->SetTickSide(KEL_SIDE_RIGHT_TOP);
+    major->SetOn(true);
+    tickLabels->SetAlignType(KEL_ALIGN_NEAR);
+    labels.Show(&x);
+    ExpectMapped(labels, {{Labels::kMajorDateId, "dd", "yyyy-mm-dd"},
+                          {Labels::kMajorSideId, "abc", "下部"},
+                          {Labels::kAlignId, "", "居中"},
+                          {Labels::kMajorShowId, "", "否"}});
+    EXPECT_EQ(major->GetDateFormatA(), 0);
+    EXPECT_EQ(major->GetTickSide(), 0);
+    EXPECT_EQ(tickLabels->GetAlignType(), 2);
+    EXPECT_FALSE(major->GetOn());
+}
+
+// A choice reported from code that names no axis, dataset, column, series or sector of the plot
+// writes nothing (the chart library would be given no column, or a column of -1): it is refused,
+// and the item alone shows its text from before.
+TEST(ChartReportedTexts, AChoiceThatNamesNothingIsRefused) {
+    const std::vector<const char*> nothing = {"", "无此选项"};
+    OpenChartPage<CkelPropListLinePlot> line;
+    CkelLinePlot& linePlot = line.chart().line;
+    linePlot.AttachXAxis(&line.chart().x);
+    line.Show(&linePlot);
+    using Line = CkelPropListLinePlot;
+    ExpectRefused(line,
+                  {{Line::kXAxisId, {"无此选项"}, "X轴"},
+                   {Line::kXColumnId, nothing, "深度"},
+                   {Line::kDataTableId, nothing, "井数据"}},
+                  StampOf(linePlot), Entry::Reported);
+
+    OpenChartPage<CkelPropListClassPlot> classes;
+    classes.Show(&classes.chart().classes);
+    ExpectRefused(classes, {{CkelPropListClassPlot::kClassColumnId, nothing, "深度"}}, StampOf(classes.chart().classes),
+                  Entry::Reported);
+
+    OpenChartPage<CkelPropHistPlot> hist;
+    hist.Show(&hist.chart().histogram);
+    ExpectRefused(hist, {{CkelPropHistPlot::kDataColumnId, nothing, "深度"}}, StampOf(hist.chart().histogram),
+                  Entry::Reported);
+
+    using Rose = CkelPropListRosePlot;
+    OpenChartPage<Rose> rose;
+    CRosePlot& rosePlot = rose.chart().rose;
+    rosePlot.SetCountCol(1);
+    rose.Show(&rosePlot);
+    ExpectRefused(rose, {{Rose::kCountColumnId, nothing, "无"}}, StampOf(rosePlot), Entry::Reported);
+    ExpectMapped(rose, {{Rose::kCountColumnId, "无", "无"}});
+    EXPECT_EQ(rosePlot.GetCountCol(), -1);
+
+    using Ternary = CPropListTernaryPlot;
+    OpenChartPage<Ternary> ternary;
+    CkelTernaryPlot& ternaryPlot = ternary.chart().ternaryPlot;
+    ternaryPlot.SetClassCol(1);
+    ternary.Show(&ternaryPlot);
+    ExpectRefused(ternary, {{Ternary::kXColumnId, nothing, "深度"}, {Ternary::kClassColumnId, nothing, "孔隙度"}},
+                  StampOf(ternaryPlot), Entry::Reported);
+
+    OpenChartPage<CkelPropListBarPlotFill> bars;
+    CkelBarPlot& bar = bars.chart().bar;
+    bar.GetFillSeryGroup()->AddSery("孔隙度");
+    bars.Show(&bar);
+    ExpectRefused(bars, {{CkelPropListBarPlotFill::kSeriesId, nothing, "孔隙度"}}, StampOf(bar), Entry::Reported);
+
+    OpenChartPage<CkelPropListPiePlotFill> sectors;
+    CPiePlot& pie = sectors.chart().pie;
+    CPiePiece piece;
+    piece.m_strLabel = "砂岩";
+    pie.AddPiece(piece);
+    sectors.Show(&pie);
+    ExpectRefused(sectors, {{CkelPropListPiePlotFill::kPieceId, nothing, "砂岩"}}, StampOf(pie), Entry::Reported);
+}
+
+// A file chosen through "选择数据……" that binds nothing (the dialog cancelled) is refused like a
+// name of no dataset: the item shows the plot's dataset again and the view is not repainted.
+TEST(ChartReportedTexts, ACancelledDataFileShowsTheDatasetAgain) {
+    OpenChartPage<CkelPropListLinePlot> line;
+    CkelLinePlot& plot = line.chart().line;
+    line.Show(&plot);
+    const int repaints = line.Repaints();
+    platform::Responder::Instance().QueueDialogScript(platform::kFileDialogTemplateId,
+                                                      [](CDialog& d) { platform::CancelFileDialog(d); });
+    EXPECT_TRUE(line.Pick(CkelPropListLinePlot::kDataTableId, "选择数据……"));
+    EXPECT_EQ(line.Value(CkelPropListLinePlot::kDataTableId), "井数据");
+    EXPECT_EQ(plot.GetDataset(), line.chart().wells);
+    EXPECT_EQ(line.Repaints(), repaints);
 }
 
 // ---- negative zero -------------------------------------------------------------------------------------------
