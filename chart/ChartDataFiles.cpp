@@ -285,8 +285,14 @@ bool IsDataGroupItem(CBCGPProp* edited) {
 
 bool ApplyLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot) {
     if (!IsDataGroupItem(edited) || !labels || !plot) return false;
-    return ApplyLabelDataWithColumn(edited, labels, plot,
-                                    SeriesIndexByName(plot, ItemText(edited->GetParent()->GetSubItem(1))));
+    CBCGPProp* columnItem = edited->GetParent()->GetSubItem(1);
+    const int column = SeriesIndexByName(plot, ItemText(columnItem));
+    if (!ApplyLabelDataWithColumn(edited, labels, plot, column)) return false;
+    // A name no series carries is column 0, which the column item then shows.
+    CkelDataset* dataset = plot->GetDataset();
+    IkelDataSery* taken = dataset ? dataset->GetDataSeries(static_cast<unsigned>(column)) : nullptr;
+    if (taken && !labels->GetIsLabelsInYCol()) ShowOptionTaken(columnItem, taken->GetName().c_str());
+    return true;
 }
 
 bool ApplyBarLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot, int barColumn) {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "ChartPageFixture.h"
+#include "chart/ChartDataFiles.h"
 #include "chart/ChartItems.h"
 #include "chart/ChartReaders.h"
 #include "chart/KelPropHistPlot.h"
@@ -17,6 +18,7 @@
 #include "chart/KelPropListChartLegend.h"
 #include "chart/KelPropListClassPlot.h"
 #include "chart/KelPropListLinePlot.h"
+#include "chart/KelPropListLinePlotLabelSymbol.h"
 #include "chart/KelPropListPiePlotFill.h"
 #include "chart/KelPropListPiePlotLabel.h"
 #include "chart/KelPropListRosePlot.h"
@@ -302,7 +304,7 @@ void ExpectMapped(OpenChartPage<Page>& p, const std::vector<Mapped>& texts) {
     }
 }
 
-TEST(ChartReportedTexts, TheAxisListsTakeWhatTheirRulesMap) {
+TEST(ChartReportedTexts, TheListsTakeWhatTheirRulesMap) {
     OpenChartPage<CPropListAxis> page;
     ShapedAxis axis(0);
     axis.SetIsRangeAuto(false);
@@ -351,6 +353,16 @@ TEST(ChartReportedTexts, TheAxisListsTakeWhatTheirRulesMap) {
     EXPECT_EQ(major->GetTickSide(), 0);
     EXPECT_EQ(tickLabels->GetAlignType(), 2);
     EXPECT_FALSE(major->GetOn());
+
+    // A value-label column no series carries is column 0.
+    OpenChartPage<CkelPropListLinePlotLabelSymbol> line;
+    CkelPlotLabels* values = line.chart().line.GetLabels();
+    values->SetIsShowlabels(true);
+    values->SetLabelsColIndex(1);
+    line.Show(&line.chart().line);
+    EXPECT_EQ(line.Value(chart::kLabelColumnId), "孔隙度");
+    ExpectMapped(line, {{chart::kLabelColumnId, "无此选项", "深度"}});
+    EXPECT_EQ(values->GetLabelsColIndex(), 0);
 }
 
 // A choice reported from code that names no axis, dataset, column, series or sector of the plot
