@@ -63,7 +63,7 @@ protected:
 };
 
 // A file that binds nothing is refused: the plot keeps its dataset (the page then shows the item's
-// text from before: PlotDataTable).
+// text from before: ChartReportedTexts).
 TEST_F(DataFiles, MissingFileOrCancelBindsNothing) {
     PickChooseData();
     Choose((dir_ / "absent.txt").string());

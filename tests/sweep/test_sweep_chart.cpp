@@ -15,18 +15,16 @@ using sweep::Fields;
 using sweep::State;
 
 void DumpFormat(State& state, const std::string& key, CkelLabelFormat& format) {
-    state.Put(key, ".format",
-              std::to_string(format.m_unit) + "/" + std::to_string(format.m_nDotCount) + "/" +
-                  std::to_string(format.m_nDateFormat) + "/" + std::to_string(format.m_nLabelType));
+    state.Put(key, ".format", std::to_string(format.m_unit) + "/" + std::to_string(format.m_nDotCount) + "/" +
+                                   std::to_string(format.m_nDateFormat) + "/" + std::to_string(format.m_nLabelType));
 }
 
 void DumpLabels(State& state, const std::string& key, CkelPlotLabels* labels) {
     if (!labels) return;
     state.Put(key, ".shown", std::to_string(labels->GetIsShowlabels()) + "/" + std::to_string(labels->m_bShowLabels));
     Fields(state, key, labels, ".angle", &CkelPlotLabels::GetAngle);
-    state.Put(key, ".rows",
-              std::to_string(labels->GetFirstlabelRow()) + ".." + std::to_string(labels->GetLastlabelRow()) + "/" +
-                  std::to_string(labels->GetStep()));
+    state.Put(key, ".rows", std::to_string(labels->GetFirstlabelRow()) + ".." +
+                                 std::to_string(labels->GetLastlabelRow()) + "/" + std::to_string(labels->GetStep()));
     state.Put(key + ".column",
               std::to_string(labels->GetLabelsColIndex()) + "/" + std::to_string(labels->GetIsLabelsInYCol()));
     Fields(state, key, labels, ".offset.x", &CkelPlotLabels::GetXoffset, ".offset.y", &CkelPlotLabels::GetYoffset);
@@ -40,17 +38,15 @@ void DumpTickLabel(State& state, const std::string& key, CkelAxisTickLabels::Tic
     using Label = CkelAxisTickLabels::TickLabelEntity;
     Fields(state, key, label, "", &Label::GetLOGFONT, ".angle", &Label::GetLabelAngel, ".offset.x", &Label::GetXOffset,
            ".offset.y", &Label::GetYOffset);
-    state.Put(key, ".type",
-              std::to_string(label->GetLabelType()) + "/" + std::to_string(label->GetDotCount()) + "/" +
-                  std::to_string(label->GetDateFormatA()));
+    state.Put(key, ".type", std::to_string(label->GetLabelType()) + "/" + std::to_string(label->GetDotCount()) + "/" +
+                                 std::to_string(label->GetDateFormatA()));
     DumpFormat(state, key, *label->GetLabelFormat());
 }
 
 void DumpAxis(State& state, const std::string& key, IkelAxis* axis) {
     Fields(state, key, axis, ".range", &IkelAxis::GetMin, ".range.max", &IkelAxis::GetMax);
-    state.Put(key, ".kind",
-              std::to_string(axis->GetAxisScaleType()) + "/" + std::to_string(axis->GetDescend()) + "/" +
-                  std::to_string(axis->GetIsAutoRange()) + "/" + std::to_string(axis->GetAxisUnit()));
+    state.Put(key, ".kind", std::to_string(axis->GetAxisScaleType()) + "/" + std::to_string(axis->GetDescend()) + "/" +
+                                 std::to_string(axis->GetIsAutoRange()) + "/" + std::to_string(axis->GetAxisUnit()));
     Fields(state, key, axis, ".spacing", AsSize(&IkelAxis::GetIntervalSpacing), ".length",
            AsSize(&IkelAxis::GetLength));
     QXPOINT pos;
@@ -62,17 +58,17 @@ void DumpAxis(State& state, const std::string& key, IkelAxis* axis) {
     if (auto* angle = dynamic_cast<CkelAxisAngle*>(axis)) state.Put(key, ".start", angle->GetStartAngle());
 
     CkelAxisGrid* grid = axis->GetGrid();
-    state.Put(key, ".grid",
-              std::to_string(grid->GetShowMajorTicks()) + "/" + std::to_string(grid->GetShowMinorTicks()) + "/" +
-                  std::to_string(grid->GetTimeStamp()));
+    state.Put(key, ".grid", std::to_string(grid->GetShowMajorTicks()) + "/" +
+                                 std::to_string(grid->GetShowMinorTicks()) + "/" +
+                                 std::to_string(grid->GetTimeStamp()));
     Fields(state, key, grid, ".grid.major", &CkelAxisGrid::GetMajorLogPen, ".grid.minor",
            &CkelAxisGrid::GetMinorLogPen);
 
     CkelAxisTitle* title = axis->GetTitle();
-    state.Put(key, ".title",
-              title->GetText() + "/" + std::to_string(title->GetTitleType()) + "/" +
-                  std::to_string(title->GetTitleRelativePos()) + "/" + std::to_string(title->GetHAlign()) + "/" +
-                  std::to_string(title->GetVAlign()) + "/" + std::to_string(title->GetTimeStamp()));
+    state.Put(key, ".title", title->GetText() + "/" + std::to_string(title->GetTitleType()) + "/" +
+                                  std::to_string(title->GetTitleRelativePos()) + "/" +
+                                  std::to_string(title->GetHAlign()) + "/" + std::to_string(title->GetVAlign()) + "/" +
+                                  std::to_string(title->GetTimeStamp()));
     Fields(state, key, title, ".title.offset.x", &CkelAxisTitle::GetXOffset, ".title.offset.y",
            &CkelAxisTitle::GetYOffset, ".title.angle", &CkelAxisTitle::GetRotateAngle);
     state.Put(key, ".title.pos.x", title->GetPos().x);
@@ -91,9 +87,9 @@ void DumpAxis(State& state, const std::string& key, IkelAxis* axis) {
     Fields(state, key, minor, ".ticks.minor", &CkelAxisTickMarks::MinorTickStruct::GetStyle);
 
     CkelAxisTickLabels* labels = axis->GetTickLabels();
-    state.Put(key, ".labels",
-              std::to_string(labels->GetStrategyType()) + "/" + std::to_string(labels->GetAlignType()) + "/" +
-                  std::to_string(labels->GetTimeStamp()));
+    state.Put(key, ".labels", std::to_string(labels->GetStrategyType()) + "/" +
+                                   std::to_string(labels->GetAlignType()) + "/" +
+                                   std::to_string(labels->GetTimeStamp()));
     state.Put(key, ".labels.polar", labels->GetPolarLabelsAngle());
     DumpTickLabel(state, key + ".labels.major", labels->GetMajorTickLabel());
     DumpTickLabel(state, key + ".labels.minor", labels->GetMinorTickLabel());
@@ -123,15 +119,14 @@ void DumpBars(State& state, const std::string& key, CkelBarBasePlot* bars) {
     for (unsigned i = 0; i < group->GetSeryNums(); ++i)
         DumpFillSery(state, key + ".sery" + std::to_string(i), group->GetFillSery(i));
     if (auto* bar = dynamic_cast<CkelBarPlot*>(bars)) {
-        state.Put(key, ".bar",
-                  std::to_string(bar->GetIsStack()) + "/" + std::to_string(bar->GetIsTransfer()) + "/" +
-                      std::to_string(bar->GetIsHorizontal()));
+        state.Put(key, ".bar", std::to_string(bar->GetIsStack()) + "/" + std::to_string(bar->GetIsTransfer()) + "/" +
+                                    std::to_string(bar->GetIsHorizontal()));
         state.Put(key, ".overlap", bar->GetOverLapPer());
     }
     if (auto* histogram = dynamic_cast<CHistogramPlot*>(bars)) {
-        state.Put(key, ".bins",
-                  std::to_string(histogram->GetDataCol()) + "/" + std::to_string(histogram->GetZoneCount()) + "/" +
-                      std::to_string(histogram->GetIsFrequency()));
+        state.Put(key, ".bins", std::to_string(histogram->GetDataCol()) + "/" +
+                                     std::to_string(histogram->GetZoneCount()) + "/" +
+                                     std::to_string(histogram->GetIsFrequency()));
         Fields(state, key, histogram, ".bins.left", &CHistogramPlot::GetLeftValue, ".bins.right",
                &CHistogramPlot::GetRightValue);
     }
@@ -140,10 +135,9 @@ void DumpBars(State& state, const std::string& key, CkelBarBasePlot* bars) {
 void DumpPlot(State& state, const std::string& key, IkelPlot* plot) {
     CkelDataset* dataset = plot->GetDataset();
     CkelDataRange* range = plot->GetDataRange();
-    state.Put(key, ".data",
-              (dataset ? dataset->GetName() : std::string("-")) + "/" + std::to_string(range->GetFirstRow()) + ".." +
-                  std::to_string(range->GetLastRow()) + "/" + std::to_string(range->GetStep()) + "/" +
-                  std::to_string(range->GetTimeStamp()));
+    state.Put(key, ".data", (dataset ? dataset->GetName() : std::string("-")) + "/" +
+                                 std::to_string(range->GetFirstRow()) + ".." + std::to_string(range->GetLastRow()) +
+                                 "/" + std::to_string(range->GetStep()) + "/" + std::to_string(range->GetTimeStamp()));
     state.Put(key, ".columns",
               std::to_string(plot->GetAxis1ColumnIndex()) + "/" + std::to_string(plot->GetAxis2ColumnIndex()) + "/" +
                   std::to_string(plot->GetAxis3ColumnIndex()));
@@ -151,9 +145,8 @@ void DumpPlot(State& state, const std::string& key, IkelPlot* plot) {
         Fields(state, key, line, "", &CkelLineBasePlot::GetLogPen);
         DumpLabels(state, key + ".labels", line->GetLabels());
         if (CkelLinePlotFill* fill = line->GetPlotFills()) {
-            state.Put(key, ".fill",
-                      std::to_string(fill->GetShowFill()) + "/" + std::to_string(fill->GetFillDirections()) + "/" +
-                          fill->GetFillStyleSet());
+            state.Put(key, ".fill", std::to_string(fill->GetShowFill()) + "/" +
+                                         std::to_string(fill->GetFillDirections()) + "/" + fill->GetFillStyleSet());
             Fields(state, key, fill, ".fill.cutoff", &CkelLinePlotFill::GetCutoffValue, ".fill",
                    &CkelLinePlotFill::GetLogBrush);
         }
@@ -166,9 +159,9 @@ void DumpPlot(State& state, const std::string& key, IkelPlot* plot) {
     }
     if (auto* bars = dynamic_cast<CkelBarBasePlot*>(plot)) DumpBars(state, key, bars);
     if (auto* classes = dynamic_cast<CkelClassPlot*>(plot)) {
-        state.Put(key, ".class",
-                  std::to_string(classes->GetClassCol()) + "/" + std::to_string(classes->GetIsShowSymbol()) + "/" +
-                      std::to_string(classes->GetIsUniSetSymbol()));
+        state.Put(key, ".class", std::to_string(classes->GetClassCol()) + "/" +
+                                      std::to_string(classes->GetIsShowSymbol()) + "/" +
+                                      std::to_string(classes->GetIsUniSetSymbol()));
         Fields(state, key, classes, ".symbol", &CkelClassPlot::GetUniSymbol);
         DumpLabels(state, key + ".labels", classes->GetLabels());
         CkelClassificationManager* manager = classes->GetClassificationManager();
@@ -177,9 +170,9 @@ void DumpPlot(State& state, const std::string& key, IkelPlot* plot) {
             DumpClass(state, key + ".class" + std::to_string(i), *manager->GetClassEntity(i));
     }
     if (auto* ternary = dynamic_cast<CkelTernaryPlot*>(plot)) {
-        state.Put(key, ".ternary",
-                  std::to_string(ternary->GetXCol()) + "/" + std::to_string(ternary->GetYCol()) + "/" +
-                      std::to_string(ternary->GetZCol()) + "/" + std::to_string(ternary->GetClassCol()));
+        state.Put(key, ".ternary", std::to_string(ternary->GetXCol()) + "/" + std::to_string(ternary->GetYCol()) +
+                                        "/" + std::to_string(ternary->GetZCol()) + "/" +
+                                        std::to_string(ternary->GetClassCol()));
         DumpLabels(state, key + ".labels", ternary->GetPlotLabels());
         state.Put(key, ".classes", ternary->GetClassCounts());
         for (unsigned i = 0; i < ternary->GetClassCounts(); ++i)
@@ -187,15 +180,14 @@ void DumpPlot(State& state, const std::string& key, IkelPlot* plot) {
     }
     if (auto* pie = dynamic_cast<CPiePlot*>(plot)) {
         Fields(state, key, pie, ".labels", &CPiePlot::GetLabelFont);
-        state.Put(key, ".pie",
-                  std::to_string(pie->GetDataCol()) + "/" + std::to_string(pie->GetLabelCol()) + "/" +
-                      std::to_string(pie->GetIsShowlabels()) + "/" + std::to_string(pie->GetIsLabelsInner()) + "/" +
-                      std::to_string(pie->GetIsShowPosLine()));
+        state.Put(key, ".pie", std::to_string(pie->GetDataCol()) + "/" + std::to_string(pie->GetLabelCol()) + "/" +
+                                    std::to_string(pie->GetIsShowlabels()) + "/" +
+                                    std::to_string(pie->GetIsLabelsInner()) + "/" +
+                                    std::to_string(pie->GetIsShowPosLine()));
         Fields(state, key, pie, ".start", &CPiePlot::GetStartAngle, ".split", &CPiePlot::GetSplitDist);
         const CPiePlot::CLabelRange* rows = pie->GetLabel();
-        state.Put(key, ".labels.rows",
-                  std::to_string(rows->m_nFirstRow) + ".." + std::to_string(rows->m_nLastRow) + "/" +
-                      std::to_string(rows->m_nStep));
+        state.Put(key, ".labels.rows", std::to_string(rows->m_nFirstRow) + ".." + std::to_string(rows->m_nLastRow) +
+                                            "/" + std::to_string(rows->m_nStep));
         state.Put(key + ".pieces",
                   std::to_string(pie->GetPieceCount()) + "/" + std::to_string(pie->GetCurSelPiece() ? 1 : 0));
         for (unsigned i = 0; i < pie->GetPieceCount(); ++i) {
@@ -208,9 +200,8 @@ void DumpPlot(State& state, const std::string& key, IkelPlot* plot) {
         }
     }
     if (auto* rose = dynamic_cast<CRosePlot*>(plot)) {
-        state.Put(key, ".rose",
-                  std::to_string(rose->GetDataCol()) + "/" + std::to_string(rose->GetCountCol()) + "/" +
-                      std::to_string(rose->GetIsShowFill()) + "/" + rose->GetFillStyleSet());
+        state.Put(key, ".rose", std::to_string(rose->GetDataCol()) + "/" + std::to_string(rose->GetCountCol()) + "/" +
+                                     std::to_string(rose->GetIsShowFill()) + "/" + rose->GetFillStyleSet());
         Fields(state, key, rose, ".rose.type", &CRosePlot::GetRoseType, ".rose.angle", &CRosePlot::GetAngleSpacing, "",
                &CRosePlot::GetLogPen, "", &CRosePlot::GetLogBrush);
     }
@@ -281,8 +272,7 @@ void SeedChart(demo::DemoChart& chart) {
     for (CkelBarBasePlot* bars : std::initializer_list<CkelBarBasePlot*>{&chart.bar, &chart.histogram})
         if (CBarFillSery* sery = bars->GetFillSeryGroup()->GetCurSelFillSery())
             if (CkelPlotLabels* labels = sery->GetLabels()) labels->SetAngle(45.125);
-    for (CkelPlotLabels* labels :
-         {chart.line.GetLabels(), chart.classes.GetLabels(), chart.ternaryPlot.GetPlotLabels()})
+    for (CkelPlotLabels* labels : {chart.line.GetLabels(), chart.classes.GetLabels(), chart.ternaryPlot.GetPlotLabels()})
         if (labels) labels->SetAngle(45.125);
     chart.line.GetLogPen(&pen);
     pen.width = 99.96f;
