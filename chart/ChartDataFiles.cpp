@@ -33,6 +33,13 @@ std::string DatasetName(CkelDataset* dataset) { return dataset ? dataset->GetNam
 
 }  // namespace
 
+bool ShowPlotDataset(CBCGPProp* item, IkelPlot* plot) {
+    CkelDataset* dataset = plot ? plot->GetDataset() : nullptr;
+    if (!item || !dataset || !DatasetManager(plot)) return false;
+    item->SetValue(_variant_t(dataset->GetName().c_str()));
+    return true;
+}
+
 bool BrowseStatDataFile(std::string& path) {
     CFileDialog dialog(TRUE, kStatFileExtension, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kStatFileFilter,
                        nullptr);
@@ -41,14 +48,18 @@ bool BrowseStatDataFile(std::string& path) {
     return !path.empty();
 }
 
-CkelDataset* CreateDatasetFromFile(IkelPlot* plot) {
+CkelDataset* CreateDatasetFromFile(IkelPlot* plot, CBCGPProp* item) {
     if (!plot) return nullptr;
     std::string path;
-    if (!BrowseStatDataFile(path)) return nullptr;
+    if (!BrowseStatDataFile(path)) {
+        ShowPlotDataset(item, plot);
+        return nullptr;
+    }
     boost::system::error_code error;
     const boost::filesystem::path file(path);
     if (!boost::filesystem::exists(file, error)) {
         AfxMessageBox(kFileMissing);
+        ShowPlotDataset(item, plot);
         return nullptr;
     }
     const std::string name = file.filename().string();
@@ -56,6 +67,7 @@ CkelDataset* CreateDatasetFromFile(IkelPlot* plot) {
     if (!manager) return nullptr;
     if (manager->IsDatasetExist(name)) {
         AfxMessageBox(kDatasetExists);
+        ShowPlotDataset(item, plot);
         return nullptr;
     }
     IkelDataAdapter* adapter = CChartDataFactory::Instance()->GetAdapterInstance(path);
@@ -63,7 +75,10 @@ CkelDataset* CreateDatasetFromFile(IkelPlot* plot) {
         AfxMessageBox(kFormatUnsupported);
         return nullptr;
     }
-    if (!adapter->Open()) return nullptr;
+    if (!adapter->Open()) {
+        ShowPlotDataset(item, plot);
+        return nullptr;
+    }
     CkelDataset* dataset = manager->CreateDataset(name);
     adapter->Fill(dataset);
     if (!CChartGraphUtility::IsDataSetValidateForPlot(dataset, plot->GetPlotType())) {
@@ -90,7 +105,8 @@ bool OnDataTableChanged(IkelPlot* plot, CBCGPProp* group) {
     if (!DatasetManager(plot) || !group) return false;
     CBCGPProp* item = group->GetSubItem(0);
     if (!item) return false;
-    CkelDataset* dataset = ItemText(item) == kChooseData ? CreateDatasetFromFile(plot) : UseExistingDataset(item, plot);
+    CkelDataset* dataset =
+        ItemText(item) == kChooseData ? CreateDatasetFromFile(plot, item) : UseExistingDataset(item, plot);
     if (!dataset) return false;
     plot->SetOuterDataset(dataset);
     plot->UpdateByDataset(dataset);

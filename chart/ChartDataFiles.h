@@ -17,18 +17,22 @@ namespace chart {
 // ---- statistics data files and datasets ---------------------------------------------------------
 // Asks the user for a statistics data file; false when cancelled or no path came back.
 bool BrowseStatDataFile(std::string& path);
+// The data-table item shows the plot's dataset again, as the refresh shows it: false, item
+// untouched, when the chart has no dataset manager (the refresh then shows none) or the plot no
+// dataset.
+bool ShowPlotDataset(CBCGPProp* dataTableItem, IkelPlot* plot);
 // Loads the chosen file into a new dataset named after the file; NULL, after the message that
-// says why, when there is nothing to bind (a dataset that does not suit the plot stays in the
+// says why, when there is nothing to bind (the item then shows the plot's dataset again, except
+// when the format is unsupported or the dataset does not suit the plot, which stays in the
 // chart's manager under the file's name).
-CkelDataset* CreateDatasetFromFile(IkelPlot* plot);
+CkelDataset* CreateDatasetFromFile(IkelPlot* plot, CBCGPProp* dataTableItem);
 // The chart's dataset named by the item; NULL when there is none or it does not suit the plot
 // (the plot's own dataset is taken without the check).
 CkelDataset* UseExistingDataset(CBCGPProp* dataTableItem, IkelPlot* plot);
 // The data-table item of group (its first sub-item) changed: binds the plot to the dataset it
 // names, or to a file's dataset for "选择数据……", then tells the chart, and answers true. False,
-// the plot bound as before and the item untouched, when no dataset came of it (no dataset
-// manager, a name no dataset carries, a file cancelled or refused): the page then shows the item's
-// text from before.
+// the plot bound as before, when no dataset came of it (no dataset manager, a name no dataset
+// carries, a file cancelled or refused): a page then shows the plot's dataset in the item again.
 bool OnDataTableChanged(IkelPlot* plot, CBCGPProp* group);
 
 // ---- value-label group ---------------------------------------------------------------------------

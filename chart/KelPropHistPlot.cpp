@@ -129,7 +129,8 @@ LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 bool CkelPropHistPlot::ShowStoredValue(CBCGPProp* item) {
     auto* plot = TargetAs<CHistogramPlot>();
-    return plot && (ShowBinningNumber(item, plot) || ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kNoItem));
+    return plot && (ShowBinningNumber(item, plot) || ShowStoredTable(item, plot, kDataTableId) ||
+                    ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kNoItem));
 }
 
 bool CkelPropHistPlot::ReshowsRefusedText(CBCGPProp* item) { return IsRowItem(item, kFirstRowId, kLastRowId, kNoItem); }

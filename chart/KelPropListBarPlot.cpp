@@ -146,7 +146,8 @@ bool CkelPropListBarPlot::ShowStoredValue(CBCGPProp* item) {
             ShowPercent(item, plot->GetOverLapPer());
             return true;
         default:
-            return ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId);
+            return ShowStoredTable(item, plot, kDataTableId) ||
+                   ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId);
     }
 }
 

@@ -58,7 +58,8 @@ LRESULT CkelPropListClassPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
 }
 
 bool CkelPropListClassPlot::ShowStoredValue(CBCGPProp* item) {
-    return ShowStoredRow(item, TargetAs<CkelClassPlot>(), kFirstRowId, kLastRowId, kStepId);
+    auto* plot = TargetAs<CkelClassPlot>();
+    return ShowStoredTable(item, plot, kDataTableId) || ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId);
 }
 
 bool CkelPropListClassPlot::ReshowsRefusedText(CBCGPProp* item) {

@@ -79,7 +79,8 @@ LRESULT CkelPropListLinePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
 }
 
 bool CkelPropListLinePlot::ShowStoredValue(CBCGPProp* item) {
-    return ShowStoredRow(item, TargetAs<CkelLinePlot>(), kFirstRowId, kLastRowId, kStepId);
+    auto* plot = TargetAs<CkelLinePlot>();
+    return ShowStoredTable(item, plot, kDataTableId) || ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId);
 }
 
 bool CkelPropListLinePlot::ReshowsRefusedText(CBCGPProp* item) {

@@ -140,7 +140,8 @@ LRESULT CkelPropListRosePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
 bool CkelPropListRosePlot::ShowStoredValue(CBCGPProp* item) {
     auto* plot = TargetAs<CRosePlot>();
     if (!item || !plot) return false;
-    if (item->GetData() != kSectorAngleId) return ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId);
+    if (item->GetData() != kSectorAngleId)
+        return ShowStoredTable(item, plot, kDataTableId) || ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId);
     ShowSectorAngle(item, plot);
     return true;
 }

@@ -220,6 +220,10 @@ bool IsLabelRow(CBCGPProp* item, const LabelIds& ids) {
     return false;
 }
 
+bool ShowStoredTable(CBCGPProp* item, IkelPlot* plot, DWORD_PTR tableId) {
+    return item && item->GetData() == tableId && ShowPlotDataset(item, plot);
+}
+
 bool ShowStoredRow(CBCGPProp* item, IkelPlot* plot, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId) {
     if (!plot || !IsRowItem(item, firstId, lastId, stepId)) return false;
     const DWORD_PTR id = item->GetData();

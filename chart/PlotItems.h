@@ -125,6 +125,9 @@ bool ShowFixedOf(CBCGPProp* item, std::initializer_list<StoredNumber> stored, in
 // the rows or the step of a label group's "数据".
 bool IsRowItem(CBCGPProp* item, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId);
 bool IsLabelRow(CBCGPProp* item, const LabelIds& ids);
+// The data-table item (tableId) of a "常规" page shown again as the plot's dataset (ShowPlotDataset);
+// false for any other item.
+bool ShowStoredTable(CBCGPProp* item, IkelPlot* plot, DWORD_PTR tableId);
 // A row or step item of a "常规" page shown again from the plot's range; false for any other item.
 bool ShowStoredRow(CBCGPProp* item, IkelPlot* plot, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId);
 // A label item shown again from the labels: a row or step of the data group, an offset or the angle

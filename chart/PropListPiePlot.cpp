@@ -85,7 +85,7 @@ bool CPropListPiePlot::ShowStoredValue(CBCGPProp* item) {
     auto* plot = TargetAs<CPiePlot>();
     if (!item || !plot) return false;
     return ShowFixedOf(item, {{kStartAngleId, plot->GetStartAngle()}, {kSplitId, plot->GetSplitDist()}}) ||
-           ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kNoItem);
+           ShowStoredTable(item, plot, kDataTableId) || ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kNoItem);
 }
 
 bool CPropListPiePlot::ReshowsRefusedText(CBCGPProp* item) { return IsRowItem(item, kFirstRowId, kLastRowId, kNoItem); }

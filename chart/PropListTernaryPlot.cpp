@@ -212,7 +212,8 @@ bool CPropListTernaryPlot::ShowStoredValue(CBCGPProp* item) {
             ShowFirstAxis(item, plot);
             return plot->GetAxis1() != nullptr;
         default:
-            return ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId);
+            return ShowStoredTable(item, plot, kDataTableId) ||
+                   ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId);
     }
 }
 

@@ -62,20 +62,19 @@ protected:
     CBCGPProp* item_ = nullptr;
 };
 
-// A file that binds nothing is refused: the plot keeps its dataset (the page then shows the item's
-// text from before: ChartReportedTexts).
-TEST_F(DataFiles, MissingFileOrCancelBindsNothing) {
+TEST_F(DataFiles, MissingFileOrCancelShowsThePlotsDatasetAgain) {
     PickChooseData();
     Choose((dir_ / "absent.txt").string());
     EXPECT_FALSE(chart::OnDataTableChanged(&s_.bar, group_.get()));
     EXPECT_EQ(Boxes(), std::vector<std::string>{"文件不存在,请重新选择!"});
+    EXPECT_EQ(Text(item_), "井数据");
     EXPECT_EQ(s_.bar.GetDataset(), s_.wells);
 
     PickChooseData();
     platform::Responder::Instance().QueueDialogScript(platform::kFileDialogTemplateId,
                                                       [](CDialog& d) { platform::CancelFileDialog(d); });
     EXPECT_FALSE(chart::OnDataTableChanged(&s_.bar, group_.get()));
-    EXPECT_EQ(s_.bar.GetDataset(), s_.wells);
+    EXPECT_EQ(Text(item_), "井数据");
     EXPECT_EQ(Boxes().size(), 1u);
 }
 
@@ -88,7 +87,7 @@ TEST_F(DataFiles, ANameTakenIsRefusedBeforeTheAdapterIsAsked) {
     EXPECT_FALSE(chart::OnDataTableChanged(&s_.bar, group_.get()));
     EXPECT_EQ(Boxes(), std::vector<std::string>{"此数据集已存在,请重新选择!"});
     EXPECT_FALSE(Logged("CChartDataFactory::GetAdapterInstance"));
-    EXPECT_EQ(s_.bar.GetDataset(), s_.wells);
+    EXPECT_EQ(Text(item_), "井数据");
 }
 
 TEST_F(DataFiles, UnsupportedFormatAndUnreadableFile) {
@@ -96,12 +95,13 @@ TEST_F(DataFiles, UnsupportedFormatAndUnreadableFile) {
     Choose(Write("grid.bin", "x"));
     EXPECT_FALSE(chart::OnDataTableChanged(&s_.bar, group_.get()));
     EXPECT_EQ(Boxes(), std::vector<std::string>{"不支持此文件格式！"});
+    EXPECT_EQ(Text(item_), "选择数据……") << "the item keeps the choice (a page shows the dataset again)";
 
     platform::Responder::Instance().ClearMessageBoxes();
     Choose(Write("empty.dat", "\n\n"));  // no header line: the adapter's first step fails
     EXPECT_FALSE(chart::OnDataTableChanged(&s_.bar, group_.get()));
     EXPECT_TRUE(Boxes().empty());
-    EXPECT_EQ(s_.bar.GetDataset(), s_.wells);
+    EXPECT_EQ(Text(item_), "井数据");
     EXPECT_FALSE(s_.chart.GetDatasetManagerObj()->IsDatasetExist("empty.dat"));
 }
 

@@ -1,8 +1,13 @@
 // Refused texts on the chart pages: every item a number is typed into refuses what its page's
 // reader refuses, so the page never sees such a text, writes nothing, repaints nothing, and the
-// item shows the stored value again as the page shows it. And no item shows a negative zero.
+// item shows the stored value again as the page shows it. Texts reported from code into option
+// lists: taken as the list maps them, or refused where they name nothing. And no item shows a
+// negative zero.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 
@@ -423,19 +428,28 @@ TEST(ChartReportedTexts, AChoiceThatNamesNothingIsRefused) {
     ExpectRefused(sectors, {{CkelPropListPiePlotFill::kPieceId, nothing, "砂岩"}}, StampOf(pie), Entry::Reported);
 }
 
-// A file chosen through "选择数据……" that binds nothing (the dialog cancelled) is refused like a
-// name of no dataset: the item shows the plot's dataset again and the view is not repainted.
-TEST(ChartReportedTexts, ACancelledDataFileShowsTheDatasetAgain) {
+// A file chosen through "选择数据……" that binds nothing (the dialog cancelled, a format no adapter
+// reads) is refused like a name of no dataset: the item shows the plot's dataset again, also where
+// the data-table step itself leaves the choice, and the view is not repainted.
+TEST(ChartReportedTexts, ADataFileThatBindsNothingShowsTheDatasetAgain) {
     OpenChartPage<CkelPropListLinePlot> line;
     CkelLinePlot& plot = line.chart().line;
     line.Show(&plot);
     const int repaints = line.Repaints();
-    platform::Responder::Instance().QueueDialogScript(platform::kFileDialogTemplateId,
-                                                      [](CDialog& d) { platform::CancelFileDialog(d); });
-    EXPECT_TRUE(line.Pick(CkelPropListLinePlot::kDataTableId, "选择数据……"));
-    EXPECT_EQ(line.Value(CkelPropListLinePlot::kDataTableId), "井数据");
-    EXPECT_EQ(plot.GetDataset(), line.chart().wells);
-    EXPECT_EQ(line.Repaints(), repaints);
+    const std::string unreadable =
+        (std::filesystem::temp_directory_path() / ("tessaly-chart-" + std::to_string(::getpid()) + ".bin")).string();
+    std::ofstream(unreadable) << "x";
+    const std::vector<std::function<void(CDialog&)>> answers = {
+        [](CDialog& d) { platform::CancelFileDialog(d); }, [&](CDialog& d) { platform::ChooseFile(d, unreadable); }};
+    for (const auto& answer : answers) {
+        platform::Responder::Instance().QueueDialogScript(platform::kFileDialogTemplateId, answer);
+        EXPECT_TRUE(line.Pick(CkelPropListLinePlot::kDataTableId, "选择数据……"));
+        EXPECT_EQ(line.Value(CkelPropListLinePlot::kDataTableId), "井数据");
+        EXPECT_EQ(plot.GetDataset(), line.chart().wells);
+        EXPECT_EQ(line.Repaints(), repaints);
+    }
+    EXPECT_EQ(Boxes(), charttest::Texts{"不支持此文件格式！"});
+    std::filesystem::remove(unreadable);
 }
 
 // ---- negative zero -------------------------------------------------------------------------------------------
