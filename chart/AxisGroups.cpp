@@ -339,13 +339,32 @@ bool StandsForStored(CBCGPProp* item, IkelAxis* axis, double* value) {
     return true;
 }
 
+bool IsAxisNumberItem(CBCGPProp* item) {
+    if (!item) return false;
+    switch (item->GetData()) {
+        case kLengthId:
+        case kPosXId:
+        case kPosYId:
+        case kMinId:
+        case kMaxId:
+        case kMajorSpacingId:
+        case kTitleXOffsetId:
+        case kTitleYOffsetId:
+        case kTitleAngleId:
+            return true;
+        default:
+            return false;
+    }
+}
+
 // ---- appliers ----------------------------------------------------------------------------------------------
 
 namespace {
 
 // Each check below refuses an entry by showing the axis's value in it again (after the message of a
 // check that has one), but only when told to speak: a group applier keeps the other entries quiet
-// while it finds whether the edited one passes.
+// while it finds whether the edited one passes. Each is told which entry the edit named (edited):
+// that one is always the number typed; any other one still showing the axis's value stands for it.
 
 // Refuses: the message naming the limit when there is one, then the axis's value again. Always false.
 bool Refuse(bool say, CBCGPProp* item, IkelAxis* axis, const char* message = nullptr, double limit = 0) {
@@ -355,9 +374,20 @@ bool Refuse(bool say, CBCGPProp* item, IkelAxis* axis, const char* message = nul
     return false;
 }
 
-// The number of an entry, by its reader.
-bool ReadEntry(CBCGPProp* item, IkelAxis* axis, bool (*read)(const CString&, double*), double* value, bool say) {
-    return StandsForStored(item, axis, value) || read(ItemText(item), value) || Refuse(say, item, axis);
+using NumberReader = bool (*)(const CString&, double*);
+
+// An entry the edit did not name that still shows the axis's value: value is that value itself.
+bool StandsUnedited(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, double* value) {
+    return item != edited && StandsForStored(item, axis, value);
+}
+
+// The number of an entry: the stored one for an entry standing for it, otherwise its reader's.
+bool ReadNumber(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, NumberReader read, double* value) {
+    return StandsUnedited(item, edited, axis, value) || read(ItemText(item), value);
+}
+
+bool ReadEntry(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, NumberReader read, double* value, bool say) {
+    return ReadNumber(item, edited, axis, read, value) || Refuse(say, item, axis);
 }
 
 // The scale the item names, when the axis takes it: "概率" only for a range strictly inside 0 .. 100.
@@ -370,8 +400,9 @@ bool CheckScaleType(CBCGPProp* item, IkelAxis* axis, int* scale, bool say) {
 
 // A minimum below other (the maximum it is checked against), or a maximum above other (the
 // minimum); on an angle axis also within a full turn.
-bool CheckBound(CBCGPProp* item, IkelAxis* axis, bool isMin, double other, double* bound, bool say) {
-    if (!StandsForStored(item, axis, bound) && !ReadAxisBound(axis, ItemText(item), bound))
+bool CheckBound(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, bool isMin, double other, double* bound,
+                bool say) {
+    if (!StandsUnedited(item, edited, axis, bound) && !ReadAxisBound(axis, ItemText(item), bound))
         return Refuse(say, item, axis);
     const bool ordered = isMin ? *bound < other : *bound > other;
     if (axis->GetAxisType() == kAngleAxis)
@@ -380,11 +411,15 @@ bool CheckBound(CBCGPProp* item, IkelAxis* axis, bool isMin, double other, doubl
     return ordered || Refuse(say, item, axis, isMin ? kMinBelowMax : kMaxAboveMin, other);
 }
 
-// A spacing below limit, the range it divides.
-bool CheckSpacing(CBCGPProp* item, IkelAxis* axis, double limit, double* spacing, bool say) {
-    if (!StandsForStored(item, axis, spacing) && !ReadMajorSpacing(ItemText(item), spacing))
-        return Refuse(say, item, axis);
-    return *spacing < limit || Refuse(say, item, axis, kSpacingBelowRange, limit);
+// The one limit of a spacing: below limit, the range it divides; otherwise the message naming the
+// limit, and the axis's spacing shown again in the item when there is one.
+bool SpacingBelow(CBCGPProp* item, IkelAxis* axis, double spacing, double limit, bool say) {
+    return spacing < limit || Refuse(say, item, axis, kSpacingBelowRange, limit);
+}
+
+bool CheckSpacing(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, double limit, double* spacing, bool say) {
+    if (!ReadNumber(item, edited, axis, &ReadMajorSpacing, spacing)) return Refuse(say, item, axis);
+    return SpacingBelow(item, axis, *spacing, limit, say);
 }
 
 bool CheckDivision(CBCGPProp* item, IkelAxis* axis, unsigned* division, bool say) {
@@ -402,14 +437,14 @@ bool EditedEntryPasses(CBCGPProp* edited, IkelAxis* axis) {
         case kScaleTypeId:
             return CheckScaleType(edited, axis, &scale, true);
         case kLengthId:
-            return ReadEntry(edited, axis, &ReadScaledNumber, &number, true);
+            return ReadEntry(edited, edited, axis, &ReadScaledNumber, &number, true);
         case kPosXId:
         case kPosYId:
         case kTitleAngleId:
-            return ReadEntry(edited, axis, &numtext::PositiveOrZeroNumber, &number, true);
+            return ReadEntry(edited, edited, axis, &numtext::PositiveOrZeroNumber, &number, true);
         case kTitleXOffsetId:
         case kTitleYOffsetId:
-            return ReadEntry(edited, axis, &ReadDigitText, &number, true);
+            return ReadEntry(edited, edited, axis, &ReadDigitText, &number, true);
         default:
             return true;
     }
@@ -421,18 +456,18 @@ bool EditedRangeEntryPasses(CBCGPProp* edited, CBCGPProp* group, IkelAxis* axis)
     CBCGPProp* minItem = Sub(group, kMinId);
     CBCGPProp* maxItem = Sub(group, kMaxId);
     double min = axis->GetMin(), max = axis->GetMax(), value = 0;
-    if (minItem && CheckBound(minItem, axis, true, max, &value, minItem == edited))
+    if (minItem && CheckBound(minItem, edited, axis, true, max, &value, minItem == edited))
         min = value;
     else if (minItem == edited)
         return false;
-    if (maxItem && CheckBound(maxItem, axis, false, min, &value, maxItem == edited))
+    if (maxItem && CheckBound(maxItem, edited, axis, false, min, &value, maxItem == edited))
         max = value;
     else if (maxItem == edited)
         return false;
     unsigned division = 0;
     switch (edited->GetData()) {
         case kMajorSpacingId:
-            return CheckSpacing(edited, axis, max - min, &value, true);
+            return CheckSpacing(edited, edited, axis, max - min, &value, true);
         case kMinorDivisionId:
             return CheckDivision(edited, axis, &division, true);
         default:
@@ -440,37 +475,27 @@ bool EditedRangeEntryPasses(CBCGPProp* edited, CBCGPProp* group, IkelAxis* axis)
     }
 }
 
-}  // namespace
-
-bool ApplyAxisAttrProp(CBCGPProp* edited, IkelAxis* axis) {
-    CBCGPProp* group = GroupOf(edited, axis);
-    if (!group || !EditedEntryPasses(edited, axis)) return false;
-    ApplyAxisScaleType(Sub(group, kScaleTypeId), axis);
-    ApplyAxisLength(Sub(group, kLengthId), axis);
-    ApplyAxisPosX(Sub(group, kPosXId), axis);
-    ApplyAxisPosY(Sub(group, kPosYId), axis);
-    return true;
-}
-
-bool ApplyAxisScaleType(CBCGPProp* item, IkelAxis* axis) {
+// The appliers of one entry, told which entry the edit named.
+bool ApplyScaleType(CBCGPProp* item, IkelAxis* axis) {
     int scale = 0;
     if (!item || !axis || !CheckScaleType(item, axis, &scale, true)) return false;
     axis->SetAxisScaleType(scale);
+    // A free text is taken as linear: the item shows the scale taken.
+    ShowOptionTaken(item, AxisScaleToText(scale));
     return true;
 }
 
-bool ApplyAxisLength(CBCGPProp* item, IkelAxis* axis) {
+bool ApplyLength(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis) {
     double length = 0;
-    if (!item || !axis || !ReadEntry(item, axis, &ReadScaledNumber, &length, true)) return false;
+    if (!item || !axis || !ReadEntry(item, edited, axis, &ReadScaledNumber, &length, true)) return false;
     axis->SetAxisLength(length);
     return true;
 }
 
-namespace {
 // Replaces one coordinate of the axis position by the item's number.
-bool ApplyAxisPos(CBCGPProp* item, IkelAxis* axis, double QXPOINT::*coordinate) {
+bool ApplyPos(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, double QXPOINT::*coordinate) {
     double value = 0;
-    if (!item || !axis || !ReadEntry(item, axis, &numtext::PositiveOrZeroNumber, &value, true)) return false;
+    if (!item || !axis || !ReadEntry(item, edited, axis, &numtext::PositiveOrZeroNumber, &value, true)) return false;
     QXPOINT pos;
     pos.x = pos.y = 0;
     axis->GetAxisPosition(pos);
@@ -478,54 +503,95 @@ bool ApplyAxisPos(CBCGPProp* item, IkelAxis* axis, double QXPOINT::*coordinate) 
     axis->MoveAxisTo(pos);
     return true;
 }
-}  // namespace
 
-bool ApplyAxisPosX(CBCGPProp* item, IkelAxis* axis) { return ApplyAxisPos(item, axis, &QXPOINT::x); }
-bool ApplyAxisPosY(CBCGPProp* item, IkelAxis* axis) { return ApplyAxisPos(item, axis, &QXPOINT::y); }
-
-bool ApplyAxisRangeProp(CBCGPProp* edited, IkelAxis* axis) {
-    CBCGPProp* group = GroupOf(edited, axis);
-    if (!group) return false;
-    const bool automatic = GetYesNoProp(Sub(group, kAutoRangeId));
-    if (!automatic && !EditedRangeEntryPasses(edited, group, axis)) return false;
-    axis->SetDescend(GetYesNoProp(Sub(group, kDescendId)));
-    axis->SetIsRangeAuto(automatic);
-    if (!automatic) {
-        ApplyAxisMin(Sub(group, kMinId), axis);
-        ApplyAxisMax(Sub(group, kMaxId), axis);
-        ApplyMajorSpacing(Sub(group, kMajorSpacingId), axis);
-        ApplyMinorDivision(Sub(group, kMinorDivisionId), axis);
-    }
-    if (CBCGPProp* unit = Sub(group, kUnitId))
-        axis->SetAxisUnit(static_cast<CkelLabelFormat::KELUnit>(UnitCode(ItemText(unit))));
-    return true;
-}
-
-bool ApplyAxisMin(CBCGPProp* item, IkelAxis* axis) {
+bool ApplyMin(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis) {
     double value = 0;
-    if (!item || !axis || !CheckBound(item, axis, true, axis->GetMax(), &value, true)) return false;
+    if (!item || !axis || !CheckBound(item, edited, axis, true, axis->GetMax(), &value, true)) return false;
     axis->SetMin(value);
     return true;
 }
 
-bool ApplyAxisMax(CBCGPProp* item, IkelAxis* axis) {
+bool ApplyMax(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis) {
     double value = 0;
-    if (!item || !axis || !CheckBound(item, axis, false, axis->GetMin(), &value, true)) return false;
+    if (!item || !axis || !CheckBound(item, edited, axis, false, axis->GetMin(), &value, true)) return false;
     axis->SetMax(value);
     return true;
 }
 
-bool ApplyMajorSpacing(CBCGPProp* item, IkelAxis* axis) {
+bool ApplySpacing(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis) {
     double spacing = 0;
-    if (!item || !axis || !CheckSpacing(item, axis, axis->GetMax() - axis->GetMin(), &spacing, true)) return false;
+    if (!item || !axis || !CheckSpacing(item, edited, axis, axis->GetMax() - axis->GetMin(), &spacing, true))
+        return false;
     axis->GetTickMarks()->GetMajorTickStruct()->SetSpacing(spacing);
     return true;
 }
+
+// One number of the title, read by the item's reader.
+bool ApplyTitleNumber(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, NumberReader read,
+                      void (CkelAxisTitle::*set)(double)) {
+    double value = 0;
+    if (!item || !axis || !ReadEntry(item, edited, axis, read, &value, true)) return false;
+    (axis->GetTitle()->*set)(value);
+    return true;
+}
+
+bool ApplyTitleOffset(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, void (CkelAxisTitle::*set)(double)) {
+    return ApplyTitleNumber(item, edited, axis, &ReadDigitText, set);
+}
+
+bool ApplyAngle(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis) {
+    return ApplyTitleNumber(item, edited, axis, &numtext::PositiveOrZeroNumber, &CkelAxisTitle::SetRotateAngle);
+}
+
+}  // namespace
+
+bool ApplyAxisAttrProp(CBCGPProp* edited, IkelAxis* axis) {
+    CBCGPProp* group = GroupOf(edited, axis);
+    if (!group || !EditedEntryPasses(edited, axis)) return false;
+    ApplyScaleType(Sub(group, kScaleTypeId), axis);
+    ApplyLength(Sub(group, kLengthId), edited, axis);
+    ApplyPos(Sub(group, kPosXId), edited, axis, &QXPOINT::x);
+    ApplyPos(Sub(group, kPosYId), edited, axis, &QXPOINT::y);
+    return true;
+}
+
+bool ApplyAxisScaleType(CBCGPProp* item, IkelAxis* axis) { return ApplyScaleType(item, axis); }
+bool ApplyAxisLength(CBCGPProp* item, IkelAxis* axis) { return ApplyLength(item, item, axis); }
+bool ApplyAxisPosX(CBCGPProp* item, IkelAxis* axis) { return ApplyPos(item, item, axis, &QXPOINT::x); }
+bool ApplyAxisPosY(CBCGPProp* item, IkelAxis* axis) { return ApplyPos(item, item, axis, &QXPOINT::y); }
+
+bool ApplyAxisRangeProp(CBCGPProp* edited, IkelAxis* axis) {
+    CBCGPProp* group = GroupOf(edited, axis);
+    if (!group) return false;
+    const bool automatic = TakeYesNo(Sub(group, kAutoRangeId));
+    if (!automatic && !EditedRangeEntryPasses(edited, group, axis)) return false;
+    axis->SetDescend(TakeYesNo(Sub(group, kDescendId)));
+    axis->SetIsRangeAuto(automatic);
+    if (!automatic) {
+        ApplyMin(Sub(group, kMinId), edited, axis);
+        ApplyMax(Sub(group, kMaxId), edited, axis);
+        ApplySpacing(Sub(group, kMajorSpacingId), edited, axis);
+        ApplyMinorDivision(Sub(group, kMinorDivisionId), axis);
+    }
+    if (CBCGPProp* unit = Sub(group, kUnitId)) {
+        // Any other text is no unit, which the item then shows.
+        const int code = UnitCode(ItemText(unit));
+        axis->SetAxisUnit(static_cast<CkelLabelFormat::KELUnit>(code));
+        ShowOptionTaken(unit, UnitText(code));
+    }
+    return true;
+}
+
+bool ApplyAxisMin(CBCGPProp* item, IkelAxis* axis) { return ApplyMin(item, item, axis); }
+bool ApplyAxisMax(CBCGPProp* item, IkelAxis* axis) { return ApplyMax(item, item, axis); }
+bool ApplyMajorSpacing(CBCGPProp* item, IkelAxis* axis) { return ApplySpacing(item, item, axis); }
 
 bool ApplyMinorDivision(CBCGPProp* item, IkelAxis* axis) {
     unsigned division = 0;
     if (!item || !axis || !CheckDivision(item, axis, &division, true)) return false;
     axis->GetTickMarks()->GetMinorTickStruct()->SetDivision(division);
+    // A number the options do not hold as typed ("12.99") shows the division taken.
+    ShowOptionTaken(item, DivisionText(axis));
     return true;
 }
 
@@ -538,39 +604,25 @@ bool ApplyTitlePosProp(CBCGPProp* edited, IkelAxis* axis) {
         axis->GetTitle()->SetTitleRelativePos(taken);
         ShowOptionTaken(pos, TitlePosToText(taken));
     }
-    ApplyTitleXOffset(Sub(group, kTitleXOffsetId), axis);
-    ApplyTitleYOffset(Sub(group, kTitleYOffsetId), axis);
-    ApplyTitleAngle(Sub(group, kTitleAngleId), axis);
+    ApplyTitleOffset(Sub(group, kTitleXOffsetId), edited, axis, &CkelAxisTitle::SetXOffset);
+    ApplyTitleOffset(Sub(group, kTitleYOffsetId), edited, axis, &CkelAxisTitle::SetYOffset);
+    ApplyAngle(Sub(group, kTitleAngleId), edited, axis);
     return true;
 }
 
 bool SpacingFits(IkelAxis* axis, double spacing) {
-    const double limit = axis->GetMax() - axis->GetMin();
-    return spacing < limit || Refuse(true, nullptr, axis, kSpacingBelowRange, limit);
+    return SpacingBelow(nullptr, axis, spacing, axis->GetMax() - axis->GetMin(), true);
 }
-
-namespace {
-// One number of the title, read by the item's reader.
-bool ApplyTitleNumber(CBCGPProp* item, IkelAxis* axis, bool (*read)(const CString&, double*),
-                      void (CkelAxisTitle::*set)(double)) {
-    double value = 0;
-    if (!item || !axis || !ReadEntry(item, axis, read, &value, true)) return false;
-    (axis->GetTitle()->*set)(value);
-    return true;
-}
-}  // namespace
 
 bool ApplyTitleXOffset(CBCGPProp* item, IkelAxis* axis) {
-    return ApplyTitleNumber(item, axis, &ReadDigitText, &CkelAxisTitle::SetXOffset);
+    return ApplyTitleOffset(item, item, axis, &CkelAxisTitle::SetXOffset);
 }
 
 bool ApplyTitleYOffset(CBCGPProp* item, IkelAxis* axis) {
-    return ApplyTitleNumber(item, axis, &ReadDigitText, &CkelAxisTitle::SetYOffset);
+    return ApplyTitleOffset(item, item, axis, &CkelAxisTitle::SetYOffset);
 }
 
-bool ApplyTitleAngle(CBCGPProp* item, IkelAxis* axis) {
-    return ApplyTitleNumber(item, axis, &numtext::PositiveOrZeroNumber, &CkelAxisTitle::SetRotateAngle);
-}
+bool ApplyTitleAngle(CBCGPProp* item, IkelAxis* axis) { return ApplyAngle(item, item, axis); }
 
 // ---- line-plot fill group ------------------------------------------------------------------------------------
 

@@ -109,10 +109,14 @@ void SetAxisTitleProp(CBCGPProp* group, IkelAxis* axis);
 // False, item untouched, for an item with no such value.
 bool ShowAxisValueAgain(CBCGPProp* item, IkelAxis* axis);
 
-// Whether the item's text is still how the refresh shows the axis's value (chart/AxisGroups: a
-// number item of the three groups); then value is that value itself, unrounded, in the unit the
-// axis stores it. Every applier reads an entry so: the display's rounding never reaches the axis.
+// For an entry a group reads back without the edit naming it: whether the item's text is still how
+// the refresh (or a re-show) shows the axis's value (a number item of the three groups); then value
+// is that value itself, unrounded, in the unit the axis stores it, so the display's rounding never
+// reaches the axis.
 bool StandsForStored(CBCGPProp* item, IkelAxis* axis, double* value);
+// Whether the item is one of the number items of the three groups (length, position, bounds,
+// spacing, title offsets and angle).
+bool IsAxisNumberItem(CBCGPProp* item);
 
 // ---- appliers --------------------------------------------------------------------------------------------
 // Each answers true when it wrote the axis. An entry refused (a text its reader does not take, or a
@@ -120,8 +124,10 @@ bool StandsForStored(CBCGPProp* item, IkelAxis* axis, double* value);
 // The group appliers take the edited item and apply its whole group (the attributes, the range, the
 // title position): the edited entry decides, and when it is refused nothing of the group is written.
 // Otherwise every entry is applied in turn by its own applier, with its checks and messages: one
-// that no longer passes (a stored spacing the new range no longer holds) keeps the axis's value,
-// and one still showing the stored value stands for it (StandsForStored).
+// that no longer passes (a stored spacing the new range no longer holds) keeps the axis's value.
+// The edited entry is always the number typed; another one still showing the stored value stands
+// for it (StandsForStored). An option taken from a text none of its options holds (a scale, a
+// unit, a division "12.99") is shown in its item. The one-entry appliers read their item as edited.
 bool ApplyAxisAttrProp(CBCGPProp* edited, IkelAxis* axis);
 bool ApplyAxisRangeProp(CBCGPProp* edited, IkelAxis* axis);
 bool ApplyTitlePosProp(CBCGPProp* edited, IkelAxis* axis);

@@ -31,12 +31,14 @@ CDataSetMgrObj* DatasetManager(IkelPlot* plot) {
 
 std::string DatasetName(CkelDataset* dataset) { return dataset ? dataset->GetName() : std::string(); }
 
-// The item shows the plot's dataset again.
-void ShowPlotDataset(CBCGPProp* item, const std::string& name) {
-    if (item) item->SetValue(_variant_t(name.c_str()));
-}
-
 }  // namespace
+
+bool ShowPlotDataset(CBCGPProp* item, IkelPlot* plot) {
+    CkelDataset* dataset = plot ? plot->GetDataset() : nullptr;
+    if (!item || !dataset || !DatasetManager(plot)) return false;
+    item->SetValue(_variant_t(dataset->GetName().c_str()));
+    return true;
+}
 
 bool BrowseStatDataFile(std::string& path) {
     CFileDialog dialog(TRUE, kStatFileExtension, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kStatFileFilter,
@@ -48,17 +50,16 @@ bool BrowseStatDataFile(std::string& path) {
 
 CkelDataset* CreateDatasetFromFile(IkelPlot* plot, CBCGPProp* item) {
     if (!plot) return nullptr;
-    const std::string current = DatasetName(plot->GetDataset());
     std::string path;
     if (!BrowseStatDataFile(path)) {
-        ShowPlotDataset(item, current);
+        ShowPlotDataset(item, plot);
         return nullptr;
     }
     boost::system::error_code error;
     const boost::filesystem::path file(path);
     if (!boost::filesystem::exists(file, error)) {
         AfxMessageBox(kFileMissing);
-        ShowPlotDataset(item, current);
+        ShowPlotDataset(item, plot);
         return nullptr;
     }
     const std::string name = file.filename().string();
@@ -66,7 +67,7 @@ CkelDataset* CreateDatasetFromFile(IkelPlot* plot, CBCGPProp* item) {
     if (!manager) return nullptr;
     if (manager->IsDatasetExist(name)) {
         AfxMessageBox(kDatasetExists);
-        ShowPlotDataset(item, current);
+        ShowPlotDataset(item, plot);
         return nullptr;
     }
     IkelDataAdapter* adapter = CChartDataFactory::Instance()->GetAdapterInstance(path);
@@ -75,7 +76,7 @@ CkelDataset* CreateDatasetFromFile(IkelPlot* plot, CBCGPProp* item) {
         return nullptr;
     }
     if (!adapter->Open()) {
-        ShowPlotDataset(item, current);
+        ShowPlotDataset(item, plot);
         return nullptr;
     }
     CkelDataset* dataset = manager->CreateDataset(name);
@@ -100,16 +101,17 @@ CkelDataset* UseExistingDataset(CBCGPProp* item, IkelPlot* plot) {
     return dataset;
 }
 
-void OnDataTableChanged(IkelPlot* plot, CBCGPProp* group) {
-    if (!DatasetManager(plot) || !group) return;
+bool OnDataTableChanged(IkelPlot* plot, CBCGPProp* group) {
+    if (!DatasetManager(plot) || !group) return false;
     CBCGPProp* item = group->GetSubItem(0);
-    if (!item) return;
+    if (!item) return false;
     CkelDataset* dataset =
         ItemText(item) == kChooseData ? CreateDatasetFromFile(plot, item) : UseExistingDataset(item, plot);
-    if (!dataset) return;
+    if (!dataset) return false;
     plot->SetOuterDataset(dataset);
     plot->UpdateByDataset(dataset);
     plot->GetChartGraph()->OnChanged(0);
+    return true;
 }
 
 // ---- value-label group ---------------------------------------------------------------------------
@@ -217,8 +219,9 @@ bool ApplyLabelPosition(CBCGPProp* edited, CkelPlotLabels* labels) {
     for (int i = 0; i < 3; ++i) {
         CBCGPProp* item = group->GetSubItem(i);
         const CString text = ItemText(item);
-        // A text still showing the stored value stands for it, unrounded.
-        if (numtext::ShowsStored(text, shown.values[i])) {
+        // The edited entry is the number typed; another one still showing the stored value stands
+        // for it, unrounded.
+        if (item != edited && numtext::ShowsStored(text, shown.values[i])) {
             values[i] = stored[i];
             read[i] = true;
         } else {
@@ -280,7 +283,7 @@ bool ApplyLabelDataWithColumn(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlo
     if ((edited == firstItem && !first(false)) || (edited == lastItem && !last(false)) ||
         (edited == stepItem && !step(false)))
         return false;
-    const bool inY = GetYesNoProp(group->GetSubItem(0));
+    const bool inY = TakeYesNo(group->GetSubItem(0));
     labels->SetIsLabelsInYCol(inY);
     if (!inY) labels->SetLabelsColIndex(column);
     first(true);
@@ -298,8 +301,14 @@ bool IsDataGroupItem(CBCGPProp* edited) {
 
 bool ApplyLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot) {
     if (!IsDataGroupItem(edited) || !labels || !plot) return false;
-    return ApplyLabelDataWithColumn(edited, labels, plot,
-                                    SeriesIndexByName(plot, ItemText(edited->GetParent()->GetSubItem(1))));
+    CBCGPProp* columnItem = edited->GetParent()->GetSubItem(1);
+    const int column = SeriesIndexByName(plot, ItemText(columnItem));
+    if (!ApplyLabelDataWithColumn(edited, labels, plot, column)) return false;
+    // A name no series carries is column 0, which the column item then shows.
+    CkelDataset* dataset = plot->GetDataset();
+    IkelDataSery* taken = dataset ? dataset->GetDataSeries(static_cast<unsigned>(column)) : nullptr;
+    if (taken && !labels->GetIsLabelsInYCol()) ShowOptionTaken(columnItem, taken->GetName().c_str());
+    return true;
 }
 
 bool ApplyBarLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot, int barColumn) {

@@ -17,16 +17,23 @@ namespace chart {
 // ---- statistics data files and datasets ---------------------------------------------------------
 // Asks the user for a statistics data file; false when cancelled or no path came back.
 bool BrowseStatDataFile(std::string& path);
+// The data-table item shows the plot's dataset again, as the refresh shows it: false, item
+// untouched, when the chart has no dataset manager (the refresh then shows none) or the plot no
+// dataset.
+bool ShowPlotDataset(CBCGPProp* dataTableItem, IkelPlot* plot);
 // Loads the chosen file into a new dataset named after the file; NULL, after the message that
 // says why, when there is nothing to bind (the item then shows the plot's dataset again, except
-// when the format is unsupported or the dataset does not suit the plot).
+// when the format is unsupported or the dataset does not suit the plot, which stays in the
+// chart's manager under the file's name).
 CkelDataset* CreateDatasetFromFile(IkelPlot* plot, CBCGPProp* dataTableItem);
 // The chart's dataset named by the item; NULL when there is none or it does not suit the plot
 // (the plot's own dataset is taken without the check).
 CkelDataset* UseExistingDataset(CBCGPProp* dataTableItem, IkelPlot* plot);
 // The data-table item of group (its first sub-item) changed: binds the plot to the dataset it
-// names, or to a file's dataset for "选择数据……", then tells the chart.
-void OnDataTableChanged(IkelPlot* plot, CBCGPProp* group);
+// names, or to a file's dataset for "选择数据……", then tells the chart, and answers true. False,
+// the plot bound as before, when no dataset came of it (no dataset manager, a name no dataset
+// carries, a file cancelled or refused): a page then shows the plot's dataset in the item again.
+bool OnDataTableChanged(IkelPlot* plot, CBCGPProp* group);
 
 // ---- value-label group ---------------------------------------------------------------------------
 // Item data of the group's items.
@@ -58,8 +65,9 @@ void RefreshLabelData(CBCGPProp* dataGroup, CkelPlotLabels* labels);
 bool ShowLabelRow(CBCGPProp* item, CkelPlotLabels* labels);
 // The group appliers take the edited item of the group and write its whole group back. When the
 // edited entry is refused they write nothing and answer false.
-// The position group: all three values (offsets × 100); one that does not read, not edited, keeps
-// the stored value, and one whose text still shows the stored value stands for it, unrounded.
+// The position group: all three values (offsets × 100); the edited one is the number typed; one
+// that does not read, not edited, keeps the stored value, and one not edited whose text still shows
+// the stored value stands for it, unrounded.
 bool ApplyLabelPosition(CBCGPProp* edited, CkelPlotLabels* labels);
 // The data group: the five values, each row checked against the plot's data range as it is
 // applied: a row out of it shows the bounds message and the labels' row again, the edited one or

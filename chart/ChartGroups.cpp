@@ -5,6 +5,7 @@
 #include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/OptionTables.h"
 #include "framework/PropItems.h"
@@ -210,6 +211,12 @@ void ShowOptionTaken(CBCGPProp* item, const char* taken) {
             SetItemText(item, taken);
             return;
         }
+}
+
+bool TakeYesNo(CBCGPProp* item) {
+    const bool yes = GetYesNoProp(item);
+    ShowOptionTaken(item, yes ? grouptext::kYes : grouptext::kNo);
+    return yes;
 }
 
 // ---- percentage unit --------------------------------------------------------------------------------

@@ -95,13 +95,13 @@ LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     // writes nothing.
     const bool binning = id == kLeftValueId || id == kRightValueId || id == kZoneCountId || id == kWidthId;
     if (binning && !ReadPositiveCount(ItemText(item), &n)) {
-        ShowItemAgain(item);
+        EndEdit(item, false);
         return 0;
     }
     Edit edit = Edit::Taken;
     switch (id) {
         case kDataColumnId:
-            if (CkelDataset* outer = plot->GetOuterDataset()) plot->SetDataCol(ChosenSeriesIndex(outer, item));
+            edit = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CHistogramPlot::SetDataCol));
             break;
         case kLeftValueId:
             plot->SetLeftValue(n);
@@ -113,14 +113,14 @@ LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             plot->SetZoneCount(n);
             break;
         case kStyleId:
-            plot->SetIsFrequency(ItemText(item).CompareNoCase(kFrequencies) == 0);
+            plot->SetIsFrequency(TakeOneOfTwo(item, kFrequencies, kCounts, true));
             break;
         case kWidthId:
             plot->SetWidthPercent(n / 100.0);
             break;
         default:
             edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kNoItem);
-            if (edit == Edit::NotMine) ApplyTableOrAxis(item, plot);
+            if (edit == Edit::NotMine) edit = ApplyTableOrAxis(item, plot);
             break;
     }
     EndEdit(item, edit != Edit::Refused);
@@ -129,7 +129,8 @@ LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 bool CkelPropHistPlot::ShowStoredValue(CBCGPProp* item) {
     auto* plot = TargetAs<CHistogramPlot>();
-    return plot && (ShowBinningNumber(item, plot) || ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kNoItem));
+    return plot && (ShowBinningNumber(item, plot) || ShowStoredTable(item, plot, kDataTableId) ||
+                    ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kNoItem));
 }
 
 bool CkelPropHistPlot::ReshowsRefusedText(CBCGPProp* item) { return IsRowItem(item, kFirstRowId, kLastRowId, kNoItem); }

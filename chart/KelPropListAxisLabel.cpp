@@ -197,8 +197,11 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CkelAxisTickLabels* labels = axis->GetTickLabels();
     const DWORD_PTR id = item->GetData();
     if (id == kAlignId) {
-        labels->SetAlignType(static_cast<KELAlignType>(LabelAlignFromText(ItemText(item))));
-        UpdateView();
+        // Any other text centres, which the item then shows.
+        const int align = LabelAlignFromText(ItemText(item));
+        labels->SetAlignType(static_cast<KELAlignType>(align));
+        chart::ShowOptionTaken(item, LabelAlignToText(align));
+        EndEdit(item, true);
         return 0;
     }
     const bool minor = id >= kMinorGroupId && id < kTextGroupId;
@@ -209,11 +212,15 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     bool taken = true;
     switch (minor ? id - kMinorOffset : id) {
         case kMajorShowId:
-            entity->SetOn(GetYesNoProp(item));
+            entity->SetOn(chart::TakeYesNo(item));
             break;
-        case kMajorSideId:
-            entity->SetTickSide(static_cast<KELLabelsSide>(LabelSideFromText(axis, text)));
+        case kMajorSideId: {
+            // Any other text is side 0, which the item then shows.
+            const int side = LabelSideFromText(axis, text);
+            entity->SetTickSide(static_cast<KELLabelsSide>(side));
+            chart::ShowOptionTaken(item, LabelSideToText(axis->GetAxisType(), side));
             break;
+        }
         case kMajorXOffsetId:
             taken = ApplyOffset(item, entity, &Entity::SetXOffset);
             break;
@@ -245,12 +252,19 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             // A count of decimals (picked from "0" .. "5"): never negative.
             long long digits = 0;
             taken = numtext::LeadingInteger(text, &digits) && digits >= 0 && digits <= INT_MAX;
-            if (taken) entity->SetDotCount(static_cast<int>(digits));
+            if (taken) {
+                entity->SetDotCount(static_cast<int>(digits));
+                chart::ShowOptionTaken(item, FormatString("%d", entity->GetDotCount()));
+            }
             break;
         }
-        case kMajorDateId:
-            entity->SetDateFormat(ValueOfText(kDateFormats, text, 0));
+        case kMajorDateId: {
+            // Any other text ("dd") is the full date, which the item then shows.
+            const int format = ValueOfText(kDateFormats, text, 0);
+            entity->SetDateFormat(format);
+            chart::ShowOptionTaken(item, TextOfValue(kDateFormats, format, kDateDay));
             break;
+        }
         default:
             break;
     }

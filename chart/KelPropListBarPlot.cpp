@@ -106,10 +106,10 @@ LRESULT CkelPropListBarPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     bool taken = true;
     switch (item->GetData()) {
         case kBaseColumnId:
-            plot->SetAxis1ColumnIndex(ChosenSeriesIndex(plot->GetDataset(), item));
+            taken = ApplyColumnIndex(item, plot, plot->GetDataset(), &IkelPlot::SetAxis1ColumnIndex) == Edit::Taken;
             break;
         case kTransferId:
-            plot->SetIsTransfer(GetYesNoProp(item));
+            plot->SetIsTransfer(TakeYesNo(item));
             break;
         case kWidthId:
             taken = ApplyBarWidth(item, plot);
@@ -124,8 +124,8 @@ LRESULT CkelPropListBarPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             plot->SetIsHorizontal(TakeOneOfTwo(item, charttext::kHorizontal, charttext::kVertical, true));
             break;
         default: {
-            const Edit edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);
-            if (edit == Edit::NotMine) ApplyTableOrAxis(item, plot);
+            Edit edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);
+            if (edit == Edit::NotMine) edit = ApplyTableOrAxis(item, plot);
             taken = edit != Edit::Refused;
             break;
         }
@@ -146,7 +146,8 @@ bool CkelPropListBarPlot::ShowStoredValue(CBCGPProp* item) {
             ShowPercent(item, plot->GetOverLapPer());
             return true;
         default:
-            return ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId);
+            return ShowStoredTable(item, plot, kDataTableId) ||
+                   ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId);
     }
 }
 

@@ -30,7 +30,7 @@ LRESULT CkelPropListBarPlotFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     bool taken = true;
     switch (item->GetData()) {
         case kSeriesId:
-            ApplySeriesChoice(item, group);
+            taken = ApplySeriesChoice(item, group);
             break;
         default:
             taken = ApplyPenFill(item, kBorderGroupId, group->GetCurSelFillSery(), plot) != Edit::Refused;

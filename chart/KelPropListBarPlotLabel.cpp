@@ -62,7 +62,7 @@ LRESULT CkelPropListBarPlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     Edit edit = Edit::Taken;
     switch (item->GetData()) {
         case kSeriesId:
-            ApplySeriesChoice(item, group);
+            edit = ApplySeriesChoice(item, group) ? Edit::Taken : Edit::Refused;
             break;
         default:
             if (current)

@@ -48,18 +48,18 @@ LRESULT CkelPropListClassPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!item || !plot) return 0;
     Edit edit = Edit::Taken;
     if (item->GetData() == kClassColumnId) {
-        const int index = ChosenSeriesIndex(plot->GetDataset(), item);
-        if (index >= 0) plot->SetClassCol(static_cast<unsigned>(index));
+        edit = ApplyColumnChoice(item, plot->GetDataset(), TakesColumn(plot, &CkelClassPlot::SetClassCol));
     } else {
         edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);
-        if (edit == Edit::NotMine) ApplyXYDataItem(item, plot);
+        if (edit == Edit::NotMine) edit = ApplyXYDataItem(item, plot);
     }
     EndEdit(item, edit != Edit::Refused);
     return 0;
 }
 
 bool CkelPropListClassPlot::ShowStoredValue(CBCGPProp* item) {
-    return ShowStoredRow(item, TargetAs<CkelClassPlot>(), kFirstRowId, kLastRowId, kStepId);
+    auto* plot = TargetAs<CkelClassPlot>();
+    return ShowStoredTable(item, plot, kDataTableId) || ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId);
 }
 
 bool CkelPropListClassPlot::ReshowsRefusedText(CBCGPProp* item) {

@@ -70,7 +70,7 @@ LRESULT CkelPropListClassPlotLabelSymbol::OnPropertyChanged(WPARAM, LPARAM lPara
     bool taken = true;
     switch (item->GetData()) {
         case kSymbolShowId:
-            plot->SetIsShowSymbol(GetYesNoProp(item));
+            plot->SetIsShowSymbol(TakeYesNo(item));
             break;
         case kUniformId:
             plot->SetIsUniSetSymbol(TakeOneOfTwo(item, grouptext::kYes, grouptext::kNo));

@@ -40,14 +40,12 @@ void RefreshXYDataItems(CBCGPPropList& list, IkelPlot* plot) {
     FillColumnOptions(list.FindItemByData(Page::kYColumnId), plot, plot->GetAxis2ColumnIndex());
 }
 
-bool ApplyXYDataItem(CBCGPProp* item, IkelPlot* plot) {
+Edit ApplyXYDataItem(CBCGPProp* item, IkelPlot* plot) {
     switch (item->GetData()) {
         case Page::kXColumnId:
-            plot->SetAxis1ColumnIndex(ChosenSeriesIndex(plot->GetDataset(), item));
-            return true;
+            return ApplyColumnIndex(item, plot, plot->GetDataset(), &IkelPlot::SetAxis1ColumnIndex);
         case Page::kYColumnId:
-            plot->SetAxis2ColumnIndex(ChosenSeriesIndex(plot->GetDataset(), item));
-            return true;
+            return ApplyColumnIndex(item, plot, plot->GetDataset(), &IkelPlot::SetAxis2ColumnIndex);
         default:
             return ApplyTableOrAxis(item, plot);
     }
@@ -74,14 +72,15 @@ LRESULT CkelPropListLinePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     auto* plot = TargetAs<CkelLinePlot>();
     if (!item || !plot) return 0;
-    const Edit edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);
-    if (edit == Edit::NotMine) ApplyXYDataItem(item, plot);
+    Edit edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);
+    if (edit == Edit::NotMine) edit = ApplyXYDataItem(item, plot);
     EndEdit(item, edit != Edit::Refused);
     return 0;
 }
 
 bool CkelPropListLinePlot::ShowStoredValue(CBCGPProp* item) {
-    return ShowStoredRow(item, TargetAs<CkelLinePlot>(), kFirstRowId, kLastRowId, kStepId);
+    auto* plot = TargetAs<CkelLinePlot>();
+    return ShowStoredTable(item, plot, kDataTableId) || ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId);
 }
 
 bool CkelPropListLinePlot::ReshowsRefusedText(CBCGPProp* item) {

@@ -2,6 +2,7 @@
 // The class plot's "常规" page shares its items and edits (ids 1 to 5).
 #pragma once
 
+#include "chart/ChartGroups.h"
 #include "chart/WndLstChart.h"
 
 class IkelPlot;
@@ -32,7 +33,8 @@ protected:
 };
 
 // The items of the data table, the two axes and the two columns (ids 1 to 5), shared with the
-// class plot's "常规" page: building, refresh and edit (false for another item).
+// class plot's "常规" page: building, refresh and edit (NotMine for another item; Refused, nothing
+// written, for a name that names no dataset, axis or column the plot takes).
 void AddXYDataItems(CBCGPProp* group);
 void RefreshXYDataItems(CBCGPPropList& list, IkelPlot* plot);
-bool ApplyXYDataItem(CBCGPProp* item, IkelPlot* plot);
+chart::Edit ApplyXYDataItem(CBCGPProp* item, IkelPlot* plot);

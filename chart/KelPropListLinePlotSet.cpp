@@ -61,7 +61,7 @@ Edit ApplyLineFill(CBCGPProp* item, CkelLinePlot* plot) {
     bool taken = true;
     switch (id) {
         case kLineFillShowId:
-            fill->SetShowFill(GetYesNoProp(item));
+            fill->SetShowFill(TakeYesNo(item));
             break;
         case kLineFillTargetId:
             ApplyFillTarget(item, fill);
@@ -137,7 +137,7 @@ LRESULT CkelPropListLinePlotSet::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
         case kReverseId:
-            plot->SetIsLineStepModeReverse(GetYesNoProp(item));
+            plot->SetIsLineStepModeReverse(TakeYesNo(item));
             break;
         default:
             taken = ApplyLineFill(item, plot) != Edit::Refused;

@@ -39,9 +39,13 @@ LRESULT CkelPropListPiePlotFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!item || !plot) return 0;
     bool taken = true;
     switch (item->GetData()) {
-        case kPieceId:
-            plot->SetCurSelPiece(plot->GetPieceIndexByName(std::string(ItemText(item))));
+        case kPieceId: {
+            // A name no sector carries chooses none.
+            const int piece = plot->GetPieceIndexByName(std::string(ItemText(item)));
+            taken = piece >= 0;
+            if (taken) plot->SetCurSelPiece(piece);
             break;
+        }
         default:
             taken = ApplyPenFill(item, kBorderGroupId, plot->GetCurSelPiece(), plot) != Edit::Refused;
             break;

@@ -166,13 +166,14 @@ LRESULT CkelPropListPiePlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     bool taken = true;
     switch (item->GetData()) {
         case kShowId:
-            plot->SetIsShowLabels(ItemText(item) == grouptext::kYes);
+            plot->SetIsShowLabels(TakeYesNo(item));
             break;
         case kDataColumnValueId:
-            plot->SetLabelCol(ItemText(item) == grouptext::kYes ? plot->GetDataCol() : 0);
+            plot->SetLabelCol(TakeYesNo(item) ? plot->GetDataCol() : 0);
             break;
         case kColumnId:
-            if (CkelDataset* outer = plot->GetOuterDataset()) plot->SetLabelCol(ChosenSeriesIndex(outer, item));
+            taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CPiePlot::SetLabelCol)) ==
+                    Edit::Taken;
             break;
         case kFirstRowId:
             taken = ApplyPieLabelFirstRow(item, plot);
@@ -187,7 +188,7 @@ LRESULT CkelPropListPiePlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             plot->SetIsLabelsInner(TakeOneOfTwo(item, axistext::kInner, axistext::kOuter));
             break;
         case kLeaderLineId:
-            plot->SetIsShowPosLine(ItemText(item) == grouptext::kYes);
+            plot->SetIsShowPosLine(TakeYesNo(item));
             break;
         case kFontFaceId:
         case kFontSizeId:

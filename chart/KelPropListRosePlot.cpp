@@ -75,7 +75,7 @@ CkelPropListRosePlot::~CkelPropListRosePlot() = default;
 
 void CkelPropListRosePlot::BuildItems(CBCGPPropList& list) {
     AddToGrid(list, {NewPlotGroup(charttext::kLabelData, kDataGroupId, kDataItems),
-                              NewPlotGroup(charttext::kPlotSetTab, kShapeGroupId, kShapeItems)});
+                     NewPlotGroup(charttext::kPlotSetTab, kShapeGroupId, kShapeItems)});
 }
 
 void CkelPropListRosePlot::ShowTarget(CBCGPPropList& list) {
@@ -101,16 +101,18 @@ LRESULT CkelPropListRosePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     bool taken = true;
     switch (item->GetData()) {
         case kDataTableId:
-            OnDataTableChanged(plot, item->GetParent());
+            taken = OnDataTableChanged(plot, item->GetParent());
             break;
         case kAngleColumnId:
-            if (CkelDataset* outer = plot->GetOuterDataset()) plot->SetDataCol(ChosenSeriesIndex(outer, item));
+            taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CRosePlot::SetDataCol)) ==
+                    Edit::Taken;
             break;
         case kCountColumnId:
             if (ItemText(item) == kNoCountColumn)
                 plot->SetCountCol(-1);
-            else if (CkelDataset* outer = plot->GetOuterDataset())
-                plot->SetCountCol(ChosenSeriesIndex(outer, item));
+            else
+                taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CRosePlot::SetCountCol)) ==
+                        Edit::Taken;
             break;
         case kFirstRowId:
             taken = OnFirstRowChanged(item, plot);
@@ -138,7 +140,8 @@ LRESULT CkelPropListRosePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
 bool CkelPropListRosePlot::ShowStoredValue(CBCGPProp* item) {
     auto* plot = TargetAs<CRosePlot>();
     if (!item || !plot) return false;
-    if (item->GetData() != kSectorAngleId) return ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId);
+    if (item->GetData() != kSectorAngleId)
+        return ShowStoredTable(item, plot, kDataTableId) || ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId);
     ShowSectorAngle(item, plot);
     return true;
 }

@@ -57,29 +57,32 @@ void RefreshTableAndAxes(CBCGPPropList& list, IkelPlot* plot) {
     RefreshAxisChoices(list.FindItemByData(kPlotXAxisId), list.FindItemByData(kPlotYAxisId), plot);
 }
 
-bool ApplyTableOrAxis(CBCGPProp* item, IkelPlot* plot) {
+Edit ApplyTableOrAxis(CBCGPProp* item, IkelPlot* plot) {
+    bool taken = false;
     switch (item->GetData()) {
         case kPlotDataTableId:
-            OnDataTableChanged(plot, item->GetParent());
-            return true;
+            taken = OnDataTableChanged(plot, item->GetParent());
+            break;
         case kPlotXAxisId:
         case kPlotYAxisId:
-            ApplyAxisChoice(item, plot, item->GetData() == kPlotXAxisId);
-            return true;
+            taken = ApplyAxisChoice(item, plot, item->GetData() == kPlotXAxisId);
+            break;
         default:
-            return false;
+            return Edit::NotMine;
     }
+    return taken ? Edit::Taken : Edit::Refused;
 }
 
-void ApplyAxisChoice(CBCGPProp* item, IkelPlot* plot, bool xAxis) {
+bool ApplyAxisChoice(CBCGPProp* item, IkelPlot* plot, bool xAxis) {
     IChartGraph* chart = plot ? plot->GetChartGraph() : nullptr;
-    if (!item || !chart) return;
+    if (!item || !chart) return false;
     IkelAxis* axis = chart->GetAxisManager()->GetAxis(std::string(ItemText(item)));
-    if (!axis) return;
+    if (!axis) return false;
     if (xAxis)
         plot->AttachXAxis(axis);
     else
         plot->AttachYAxis(axis);
+    return true;
 }
 
 void RefreshAxisChoices(CBCGPProp* xItem, CBCGPProp* yItem, IkelPlot* plot) {
@@ -88,9 +91,21 @@ void RefreshAxisChoices(CBCGPProp* xItem, CBCGPProp* yItem, IkelPlot* plot) {
     FillAxisOptions(yItem, plot, 1, plot->GetAxis2());
 }
 
-int ChosenSeriesIndex(CkelDataset* dataset, CBCGPProp* item) {
-    if (!dataset || !item) return -1;
-    return dataset->GetDataSeriesIndex(dataset->GetDataSeries(std::string(ItemText(item))));
+bool ChosenSeries(CkelDataset* dataset, CBCGPProp* item, int* index) {
+    if (!dataset || !item) return false;
+    const int found = dataset->GetDataSeriesIndex(dataset->GetDataSeries(std::string(ItemText(item))));
+    if (found < 0) return false;
+    *index = found;
+    return true;
+}
+
+Edit ApplyColumnChoice(CBCGPProp* item, CkelDataset* dataset, const std::function<bool(int)>& set) {
+    int column = 0;
+    return ChosenSeries(dataset, item, &column) && set(column) ? Edit::Taken : Edit::Refused;
+}
+
+Edit ApplyColumnIndex(CBCGPProp* item, IkelPlot* plot, CkelDataset* dataset, bool (IkelPlot::*setter)(int)) {
+    return ApplyColumnChoice(item, dataset, [plot, setter](int column) { return (plot->*setter)(column); });
 }
 
 void RefreshRows(CBCGPPropList& list, IkelPlot* plot, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId) {
@@ -153,7 +168,7 @@ Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels
     if (!labels) return Edit::Taken;
     bool taken = true;
     if (id == ids.show) {
-        labels->SetIsShowlabels(ItemText(item) == grouptext::kYes);
+        labels->SetIsShowlabels(TakeYesNo(item));
     } else if (parentId == ids.data) {
         taken = barColumn >= 0 ? ApplyBarLabelData(item, labels, plot, barColumn) : ApplyLabelData(item, labels, plot);
     } else if (parentId == ids.position) {
@@ -205,6 +220,10 @@ bool IsLabelRow(CBCGPProp* item, const LabelIds& ids) {
     return false;
 }
 
+bool ShowStoredTable(CBCGPProp* item, IkelPlot* plot, DWORD_PTR tableId) {
+    return item && item->GetData() == tableId && ShowPlotDataset(item, plot);
+}
+
 bool ShowStoredRow(CBCGPProp* item, IkelPlot* plot, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId) {
     if (!plot || !IsRowItem(item, firstId, lastId, stepId)) return false;
     const DWORD_PTR id = item->GetData();
@@ -243,8 +262,11 @@ void RefreshSeriesChoice(CBCGPProp* item, CBarFillSeryGrp* group) {
     if (CBarFillSery* current = group->GetCurSelFillSery()) item->SetValue(_variant_t(current->GetSeryName().c_str()));
 }
 
-void ApplySeriesChoice(CBCGPProp* item, CBarFillSeryGrp* group) {
-    if (item && group) group->SetCurSelIndex(group->GetIndexByName(std::string(ItemText(item))));
+bool ApplySeriesChoice(CBCGPProp* item, CBarFillSeryGrp* group) {
+    const int index = item && group ? group->GetIndexByName(std::string(ItemText(item))) : -1;
+    if (index < 0) return false;
+    group->SetCurSelIndex(index);
+    return true;
 }
 
 void NotifyPlot(IkelPlot* plot) {

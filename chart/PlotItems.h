@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -60,17 +61,33 @@ bool TakeOneOfTwo(CBCGPProp* item, const char* first, const char* second, bool i
 
 // ---- data groups ----------------------------------------------------------------------------------------
 // The data table and the two axes, ids 1 to 3 of the "数据" group of the bar, histogram, line and
-// class plot pages: building, refresh and edit (false for another item).
+// class plot pages: building, refresh and edit (NotMine for another item; Refused, nothing written,
+// when no dataset was bound or the name is no axis of the chart).
 enum : DWORD_PTR { kPlotDataTableId = 1, kPlotXAxisId = 2, kPlotYAxisId = 3 };
 void AddTableAndAxisItems(CBCGPProp* group);
 void RefreshTableAndAxes(CBCGPPropList& list, IkelPlot* plot);
-bool ApplyTableOrAxis(CBCGPProp* item, IkelPlot* plot);
-// The chart's axis named by the item becomes the plot's X (or Y) axis; an unknown name changes nothing.
-void ApplyAxisChoice(CBCGPProp* item, IkelPlot* plot, bool xAxis);
+Edit ApplyTableOrAxis(CBCGPProp* item, IkelPlot* plot);
+// The chart's axis named by the item becomes the plot's X (or Y) axis; false, nothing changed, for a
+// name no axis of the chart carries.
+bool ApplyAxisChoice(CBCGPProp* item, IkelPlot* plot, bool xAxis);
 // The X-axis and Y-axis options with the plot's axes.
 void RefreshAxisChoices(CBCGPProp* xItem, CBCGPProp* yItem, IkelPlot* plot);
-// The index of the series the item names in the dataset; -1 when it holds none of that name.
-int ChosenSeriesIndex(CkelDataset* dataset, CBCGPProp* item);
+// The index of the series the item names in the dataset; false when there is no dataset or it holds
+// no series of that name (a column choice that names no column is refused: nothing is written).
+bool ChosenSeries(CkelDataset* dataset, CBCGPProp* item, int* index);
+// The column the item names in dataset handed to set, which answers whether the plot took it;
+// Refused, nothing set, when the dataset holds no series of that name or the plot refused it.
+Edit ApplyColumnChoice(CBCGPProp* item, CkelDataset* dataset, const std::function<bool(int)>& set);
+// The same with one of the plot's column-index setters.
+Edit ApplyColumnIndex(CBCGPProp* item, IkelPlot* plot, CkelDataset* dataset, bool (IkelPlot::*setter)(int));
+// A plot's column setter that takes every column it is given, for ApplyColumnChoice.
+template <class Plot, class Column>
+std::function<bool(int)> TakesColumn(Plot* plot, void (Plot::*set)(Column)) {
+    return [plot, set](int column) {
+        (plot->*set)(static_cast<Column>(column));
+        return true;
+    };
+}
 // The rows of a "常规" page: first row, last row and, when given, the step.
 void RefreshRows(CBCGPPropList& list, IkelPlot* plot, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId);
 
@@ -108,6 +125,9 @@ bool ShowFixedOf(CBCGPProp* item, std::initializer_list<StoredNumber> stored, in
 // the rows or the step of a label group's "数据".
 bool IsRowItem(CBCGPProp* item, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId);
 bool IsLabelRow(CBCGPProp* item, const LabelIds& ids);
+// The data-table item (tableId) of a "常规" page shown again as the plot's dataset (ShowPlotDataset);
+// false for any other item.
+bool ShowStoredTable(CBCGPProp* item, IkelPlot* plot, DWORD_PTR tableId);
 // A row or step item of a "常规" page shown again from the plot's range; false for any other item.
 bool ShowStoredRow(CBCGPProp* item, IkelPlot* plot, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId);
 // A label item shown again from the labels: a row or step of the data group, an offset or the angle
@@ -122,8 +142,9 @@ CBCGPProp* NewPointGroup(const char* label, DWORD_PTR id);
 // ---- the series selector of the bar pages ----------------------------------------------------------------------
 // Options: the group's series; value: the current one.
 void RefreshSeriesChoice(CBCGPProp* item, CBarFillSeryGrp* group);
-// The series the item names becomes the current one (an unknown name changes nothing).
-void ApplySeriesChoice(CBCGPProp* item, CBarFillSeryGrp* group);
+// The series the item names becomes the current one; false, nothing changed, for a name no series
+// of the group carries.
+bool ApplySeriesChoice(CBCGPProp* item, CBarFillSeryGrp* group);
 
 // The plot's change notification.
 void NotifyPlot(IkelPlot* plot);
@@ -165,7 +186,7 @@ Edit ApplyPenFill(CBCGPProp* item, DWORD_PTR lineId, Owner* owner, IkelPlot* plo
         if (!ReadEditedField(item, pen)) return Edit::Refused;
         owner->SetLogPen(&pen);
     } else if (id == lineId + 5) {
-        owner->SetIsShowFill(GetYesNoProp(item));
+        owner->SetIsShowFill(TakeYesNo(item));
     } else {
         QXLOGBRUSH brush;
         owner->GetLogBrush(&brush);

@@ -128,8 +128,7 @@ LRESULT CPropListAxis::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // axis's bound that is no number: that changes nothing.
 bool CPropListAxis::ReshowsRefusedText(CBCGPProp* item) {
     IkelAxis* axis = TargetAs<IkelAxis>();
-    if (!item || !axis) return false;
+    if (!axis || !IsAxisNumberItem(item)) return false;
     const DWORD_PTR id = item->GetData();
-    if ((id == kMinId || id == kMaxId) && axis->GetAxisType() == 3) return false;
-    return id <= kTitleAngleId;
+    return !((id == kMinId || id == kMaxId) && axis->GetAxisType() == 3);
 }

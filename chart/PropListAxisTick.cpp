@@ -68,6 +68,13 @@ bool ReadPenSubItem(CBCGPProp* item, int index, QXLOGPEN& pen) {
 
 namespace {
 
+// The side the item names (any other text is side 1), which the item then shows.
+int TakeTickSide(CBCGPProp* item, IkelAxis* axis) {
+    const int side = chart::TickSideFromText(axis, ItemText(item));
+    chart::ShowOptionTaken(item, chart::TickSideToText(axis->GetAxisType(), side));
+    return side;
+}
+
 CBCGPProp* NewTickGroup(const char* caption, DWORD_PTR group, DWORD_PTR side, DWORD_PTR length, DWORD_PTR line) {
     auto* tick = new CBCGPProp(caption, group, FALSE);
     tick->AddSubItem(
@@ -143,10 +150,10 @@ LRESULT CPropListAxisTick::OnPropertyChanged(WPARAM, LPARAM lParam) {
     bool taken = true;
     switch (id) {
         case kMajorSideId:
-            major->SetSide(chart::TickSideFromText(axis, ItemText(item)));
+            major->SetSide(TakeTickSide(item, axis));
             break;
         case kMinorSideId:
-            minor->SetSide(chart::TickSideFromText(axis, ItemText(item)));
+            minor->SetSide(TakeTickSide(item, axis));
             break;
         case kMajorLengthId:
             taken = chart::ApplyMajorTickLength(item, axis);

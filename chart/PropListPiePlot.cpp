@@ -59,10 +59,11 @@ LRESULT CPropListPiePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     bool taken = true;
     switch (item->GetData()) {
         case kDataTableId:
-            OnDataTableChanged(plot, item->GetParent());
+            taken = OnDataTableChanged(plot, item->GetParent());
             break;
         case kDataColumnId:
-            if (CkelDataset* outer = plot->GetOuterDataset()) plot->SetDataCol(ChosenSeriesIndex(outer, item));
+            taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CPiePlot::SetDataCol)) ==
+                    Edit::Taken;
             break;
         case kStartAngleId:
             taken = numtext::LeadingNumber(ItemText(item), &angle);
@@ -84,7 +85,7 @@ bool CPropListPiePlot::ShowStoredValue(CBCGPProp* item) {
     auto* plot = TargetAs<CPiePlot>();
     if (!item || !plot) return false;
     return ShowFixedOf(item, {{kStartAngleId, plot->GetStartAngle()}, {kSplitId, plot->GetSplitDist()}}) ||
-           ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kNoItem);
+           ShowStoredTable(item, plot, kDataTableId) || ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kNoItem);
 }
 
 bool CPropListPiePlot::ReshowsRefusedText(CBCGPProp* item) { return IsRowItem(item, kFirstRowId, kLastRowId, kNoItem); }

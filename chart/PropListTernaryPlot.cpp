@@ -78,16 +78,12 @@ void RefreshAxes(CBCGPPropList& list, IkelPlot* plot) {
         SetItemText(list.FindItemByData(id), AxisItemText(id, first));
 }
 
-// Sets the column the item names in the outer dataset with setter.
-void ApplyColumn(CBCGPProp* item, CkelTernaryPlot* plot, bool (IkelPlot::*setter)(int)) {
-    if (CkelDataset* outer = plot->GetOuterDataset()) (plot->*setter)(ChosenSeriesIndex(outer, item));
-}
-
 }  // namespace
 
 // The typed value is read once and given to each axis in turn; the item's text is touched only at
-// the end, and only when an axis refused it. A spacing some axis takes is an edit, even when
-// another axis refused it (with its message) and kept its own.
+// the end: when an axis refused it, or, for the division, unit and decimals, to show the option
+// taken from a text none of the options holds ("12.99" is 12, "万" no unit). A spacing some axis
+// takes is an edit, even when another axis refused it (with its message) and kept its own.
 Edit ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot) {
     const std::vector<IkelAxis*> axes = Axes(plot);
     bool taken = true;
@@ -134,7 +130,10 @@ Edit ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot) {
         default:
             return Edit::NotMine;
     }
-    if (taken) return Edit::Taken;
+    if (taken) {
+        if (IkelAxis* first = plot->GetAxis1()) ShowOptionTaken(item, AxisItemText(item->GetData(), first));
+        return Edit::Taken;
+    }
     ShowFirstAxis(item, plot);
     return Edit::Refused;
 }
@@ -157,14 +156,10 @@ void CPropListTernaryPlot::ShowTarget(CBCGPPropList& list) {
     if (!plot || !plot->GetChartGraph() || !plot->GetChartGraph()->GetDatasetManagerObj()) return;
     FillDataTableOptions(list.FindItemByData(kDataTableId), plot);
     CkelDataset* outer = plot->GetOuterDataset();
-    FillSeriesOptions(list.FindItemByData(kXColumnId), outer, SeriesKinds::Numeric,
-                      plot->GetAxis1ColumnIndex());
-    FillSeriesOptions(list.FindItemByData(kYColumnId), outer, SeriesKinds::Numeric,
-                      plot->GetAxis2ColumnIndex());
-    FillSeriesOptions(list.FindItemByData(kZColumnId), outer, SeriesKinds::Numeric,
-                      plot->GetAxis3ColumnIndex());
-    FillSeriesOptions(list.FindItemByData(kClassColumnId), outer, SeriesKinds::NumericOrText,
-                      plot->GetClassCol());
+    FillSeriesOptions(list.FindItemByData(kXColumnId), outer, SeriesKinds::Numeric, plot->GetAxis1ColumnIndex());
+    FillSeriesOptions(list.FindItemByData(kYColumnId), outer, SeriesKinds::Numeric, plot->GetAxis2ColumnIndex());
+    FillSeriesOptions(list.FindItemByData(kZColumnId), outer, SeriesKinds::Numeric, plot->GetAxis3ColumnIndex());
+    FillSeriesOptions(list.FindItemByData(kClassColumnId), outer, SeriesKinds::NumericOrText, plot->GetClassCol());
     RefreshRows(list, plot, kFirstRowId, kLastRowId, kStepId);
     RefreshAxes(list, plot);
 }
@@ -176,19 +171,23 @@ LRESULT CPropListTernaryPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     bool taken = true;
     switch (item->GetData()) {
         case kDataTableId:
-            OnDataTableChanged(plot, item->GetParent());
+            taken = OnDataTableChanged(plot, item->GetParent());
             break;
         case kXColumnId:
-            ApplyColumn(item, plot, &IkelPlot::SetAxis1ColumnIndex);
+            taken =
+                ApplyColumnIndex(item, plot, plot->GetOuterDataset(), &IkelPlot::SetAxis1ColumnIndex) == Edit::Taken;
             break;
         case kYColumnId:
-            ApplyColumn(item, plot, &IkelPlot::SetAxis2ColumnIndex);
+            taken =
+                ApplyColumnIndex(item, plot, plot->GetOuterDataset(), &IkelPlot::SetAxis2ColumnIndex) == Edit::Taken;
             break;
         case kZColumnId:
-            ApplyColumn(item, plot, &IkelPlot::SetAxis3ColumnIndex);
+            taken =
+                ApplyColumnIndex(item, plot, plot->GetOuterDataset(), &IkelPlot::SetAxis3ColumnIndex) == Edit::Taken;
             break;
         case kClassColumnId:
-            if (CkelDataset* outer = plot->GetOuterDataset()) plot->SetClassCol(ChosenSeriesIndex(outer, item));
+            taken = ApplyColumnChoice(item, plot->GetOuterDataset(),
+                                      TakesColumn(plot, &CkelTernaryPlot::SetClassCol)) == Edit::Taken;
             break;
         default: {
             Edit edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);
@@ -213,7 +212,8 @@ bool CPropListTernaryPlot::ShowStoredValue(CBCGPProp* item) {
             ShowFirstAxis(item, plot);
             return plot->GetAxis1() != nullptr;
         default:
-            return ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId);
+            return ShowStoredTable(item, plot, kDataTableId) ||
+                   ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId);
     }
 }
 

@@ -1,7 +1,7 @@
 #include "chart/WndLstChart.h"
 
 #include "bcg/PropList.h"
-#include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 
 IMPLEMENT_DYNCREATE(CWndLstChart, CWndLst)
@@ -20,10 +20,12 @@ void CWndLstChart::UpdateBCGPProperty(long object, CString) {
 }
 
 void CWndLstChart::EndEdit(CBCGPProp* item, bool taken) {
-    if (taken)
+    if (taken) {
         UpdateView();
-    else
-        ShowItemAgain(item);
+        return;
+    }
+    if (!ShowStoredValue(item)) ShowTextBefore(item);
+    CWndLst::ShowItemAgain(item);
 }
 
 void CWndLstChart::BuildItems(CBCGPPropList&) {}
@@ -33,7 +35,7 @@ bool CWndLstChart::ShowStoredValue(CBCGPProp*) { return false; }
 bool CWndLstChart::ReshowsRefusedText(CBCGPProp*) { return false; }
 
 void CWndLstChart::ShowItemAgain(CBCGPProp* item) {
-    if (!ItemRefusedText(item) || ReshowsRefusedText(item)) ShowStoredValue(item);
+    if (ReshowsRefusedText(item)) ShowStoredValue(item);
     CWndLst::ShowItemAgain(item);
 }
 

@@ -39,21 +39,21 @@ protected:
     virtual void BuildItems(CBCGPPropList& list);
     // The target shown in the page's items held by list.
     virtual void ShowTarget(CBCGPPropList& list);
-    // After a refusal, whoever refused the text, the item alone shows the stored value again
-    // (ShowStoredValue) and nothing else on the page changes. A text the page's reader refused
-    // (a pick, a report from code, a check with its message) is never kept. A text the item refused
-    // itself left it showing its text from before the edit, which stays unless the page's edits
-    // answer that item with a format of their own (ReshowsRefusedText).
+    // After a text the item refused itself (typed, or reported from code and put back by the pane):
+    // the item keeps its text from before the edit, unless the page's edits answer that item with a
+    // format of their own (ReshowsRefusedText); nothing else on the page changes.
     void ShowItemAgain(CBCGPProp* item) override;
     // Sets the one item's text from the stored value, in the format the page's edits show it again
     // (else as the refresh shows it), and answers true; false, item untouched, for an item it has
-    // no stored value for (the default). Every item the page's reader can refuse has one.
+    // no stored value for (the default). Every number item the page's reader can refuse has one.
     virtual bool ShowStoredValue(CBCGPProp* item);
     // Whether the page's edits show the item's stored value again in a format of their own even
     // after a text the item refused itself; false (the default) keeps its text from before.
     virtual bool ReshowsRefusedText(CBCGPProp* item);
-    // The end of an edit: a taken one has the view repainted; a refused one wrote nothing, and the
-    // item is shown again (ShowItemAgain).
+    // The end of an edit: a taken one has the view repainted. A refused one (the page's reader or
+    // the object refused the text, typed, picked or reported) wrote nothing and repaints nothing;
+    // the item alone shows its stored value again (ShowStoredValue), or, where the page has none
+    // for it (a choice that names nothing), its text from before the edit.
     void EndEdit(CBCGPProp* item, bool taken);
 
     int m_nKind = 0;

@@ -119,6 +119,50 @@ TEST(AxisPage, ReappliedEntriesKeepTheStoredDigits) {
     EXPECT_EQ(p.Value(kTitlePosId), "中端");
 }
 
+// The edited entry is always the number typed, also where it reads as the display's rounding of the
+// stored value: "100" over a maximum of 99.96 shown "100.0" is 100. The entries not edited keep
+// their digits.
+TEST(AxisPage, TheEditedEntryIsTheNumberTyped) {
+    OpenChartPage<AxisPage> p;
+    ShapedAxis axis(0);
+    axis.SetIsRangeAuto(false);
+    axis.SetMin(0.25);
+    axis.SetMax(99.96);
+    CkelAxisTickMarks::MajorTickStruct* major = axis.GetTickMarks()->GetMajorTickStruct();
+    major->SetSpacing(12.345);
+    axis.SetAxisLength(1234.5);
+    axis.GetTitle()->SetXOffset(1.25);
+    axis.GetTitle()->SetRotateAngle(45.125);
+    p.Show(&axis);
+    const int repaints = p.Repaints();
+    EXPECT_TRUE(p.Type(kMaxId, "100"));
+    EXPECT_DOUBLE_EQ(axis.GetMax(), 100);
+    EXPECT_DOUBLE_EQ(axis.GetMin(), 0.25);
+    EXPECT_DOUBLE_EQ(major->GetSpacing(), 12.345);
+    EXPECT_GT(p.Repaints(), repaints);
+
+    // "100.0" typed where a refusal showed the stored 99.96 with two decimals.
+    axis.SetMax(99.96);
+    p.Reshow(&axis);
+    EXPECT_TRUE(p.Type(kMaxId, "abc"));
+    EXPECT_EQ(p.Value(kMaxId), "99.96");
+    EXPECT_TRUE(p.Type(kMaxId, "100.0"));
+    EXPECT_DOUBLE_EQ(axis.GetMax(), 100);
+
+    EXPECT_TRUE(p.Type(kMinId, "0"));
+    EXPECT_DOUBLE_EQ(axis.GetMin(), 0);
+    EXPECT_TRUE(p.Type(kMajorSpacingId, "12"));
+    EXPECT_DOUBLE_EQ(major->GetSpacing(), 12);
+    EXPECT_EQ(p.Value(kLengthId), "12.3");
+    EXPECT_TRUE(p.Type(kLengthId, "12"));
+    EXPECT_DOUBLE_EQ(axis.GetLength(), 1200);
+    EXPECT_EQ(p.Value(kTitleAngleId), "45.1");
+    EXPECT_TRUE(p.Type(kTitleAngleId, "45"));
+    EXPECT_DOUBLE_EQ(axis.GetTitle()->GetRotateAngle(), 45);
+    EXPECT_DOUBLE_EQ(axis.GetTitle()->GetXOffset(), 1.25);
+    EXPECT_TRUE(Boxes().empty());
+}
+
 TEST(AxisPage, ScaleAndAxisTypesDisableGroups) {
     OpenChartPage<AxisPage> p;
     ShapedAxis fixed(0);

@@ -216,6 +216,7 @@ TEST(BarPlotLabelAndFill, LabelEditsReachTheCurrentSeries) {
     bar.GetFillSeryGroup()->SetCurSelIndex(1);
     CkelPlotLabels* labels = bar.GetFillSeryGroup()->GetCurSelFillSery()->GetLabels();
     labels->SetIsShowlabels(true);
+    labels->SetIsLabelsInYCol(true);
     QXLOGFONT font;
     font.SetFaceName("黑体");
     font.size = 1400;

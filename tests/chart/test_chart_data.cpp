@@ -65,7 +65,7 @@ protected:
 TEST_F(DataFiles, MissingFileOrCancelShowsThePlotsDatasetAgain) {
     PickChooseData();
     Choose((dir_ / "absent.txt").string());
-    chart::OnDataTableChanged(&s_.bar, group_.get());
+    EXPECT_FALSE(chart::OnDataTableChanged(&s_.bar, group_.get()));
     EXPECT_EQ(Boxes(), std::vector<std::string>{"文件不存在,请重新选择!"});
     EXPECT_EQ(Text(item_), "井数据");
     EXPECT_EQ(s_.bar.GetDataset(), s_.wells);
@@ -73,7 +73,7 @@ TEST_F(DataFiles, MissingFileOrCancelShowsThePlotsDatasetAgain) {
     PickChooseData();
     platform::Responder::Instance().QueueDialogScript(platform::kFileDialogTemplateId,
                                                       [](CDialog& d) { platform::CancelFileDialog(d); });
-    chart::OnDataTableChanged(&s_.bar, group_.get());
+    EXPECT_FALSE(chart::OnDataTableChanged(&s_.bar, group_.get()));
     EXPECT_EQ(Text(item_), "井数据");
     EXPECT_EQ(Boxes().size(), 1u);
 }
@@ -84,7 +84,7 @@ TEST_F(DataFiles, ANameTakenIsRefusedBeforeTheAdapterIsAsked) {
     PickChooseData();
     Choose(path);
     thistle::testing::ClearCallLog();
-    chart::OnDataTableChanged(&s_.bar, group_.get());
+    EXPECT_FALSE(chart::OnDataTableChanged(&s_.bar, group_.get()));
     EXPECT_EQ(Boxes(), std::vector<std::string>{"此数据集已存在,请重新选择!"});
     EXPECT_FALSE(Logged("CChartDataFactory::GetAdapterInstance"));
     EXPECT_EQ(Text(item_), "井数据");
@@ -93,13 +93,13 @@ TEST_F(DataFiles, ANameTakenIsRefusedBeforeTheAdapterIsAsked) {
 TEST_F(DataFiles, UnsupportedFormatAndUnreadableFile) {
     PickChooseData();
     Choose(Write("grid.bin", "x"));
-    chart::OnDataTableChanged(&s_.bar, group_.get());
+    EXPECT_FALSE(chart::OnDataTableChanged(&s_.bar, group_.get()));
     EXPECT_EQ(Boxes(), std::vector<std::string>{"不支持此文件格式！"});
-    EXPECT_EQ(Text(item_), "选择数据……") << "the item keeps the choice";
+    EXPECT_EQ(Text(item_), "选择数据……") << "the item keeps the choice (a page shows the dataset again)";
 
     platform::Responder::Instance().ClearMessageBoxes();
     Choose(Write("empty.dat", "\n\n"));  // no header line: the adapter's first step fails
-    chart::OnDataTableChanged(&s_.bar, group_.get());
+    EXPECT_FALSE(chart::OnDataTableChanged(&s_.bar, group_.get()));
     EXPECT_TRUE(Boxes().empty());
     EXPECT_EQ(Text(item_), "井数据");
     EXPECT_FALSE(s_.chart.GetDatasetManagerObj()->IsDatasetExist("empty.dat"));
@@ -146,12 +146,14 @@ TEST_F(DataFiles, ABareNameGetsTheDefaultExtension) {
 
 TEST_F(DataFiles, ExistingDatasetsAreCheckedUnlessThePlotsOwn) {
     item_->SetValue(_variant_t("区块"));  // one number column: too little for a bar plot
-    chart::OnDataTableChanged(&s_.bar, group_.get());
+    EXPECT_FALSE(chart::OnDataTableChanged(&s_.bar, group_.get()));
     EXPECT_EQ(Boxes(), std::vector<std::string>{"数据集不符合要求，请重新选择!"});
     EXPECT_EQ(s_.bar.GetDataset(), s_.wells);
     item_->SetValue(_variant_t("区块"));
-    chart::OnDataTableChanged(&s_.histogram, group_.get());
+    EXPECT_TRUE(chart::OnDataTableChanged(&s_.histogram, group_.get()));
     EXPECT_EQ(s_.histogram.GetDataset(), s_.blocks);
+    item_->SetValue(_variant_t(""));
+    EXPECT_FALSE(chart::OnDataTableChanged(&s_.histogram, group_.get())) << "a name no dataset carries";
 
     thistle::testing::ClearCallLog();
     item_->SetValue(_variant_t("井数据"));
@@ -164,7 +166,7 @@ TEST_F(DataFiles, ExistingDatasetsAreCheckedUnlessThePlotsOwn) {
 TEST_F(DataFiles, WithoutADatasetManagerNothingHappens) {
     s_.chart.SetDatasetManagerObj(nullptr);
     PickChooseData();
-    chart::OnDataTableChanged(&s_.bar, group_.get());  // no file dialog is opened
+    EXPECT_FALSE(chart::OnDataTableChanged(&s_.bar, group_.get()));  // no file dialog is opened
     EXPECT_EQ(s_.bar.GetDataset(), s_.wells);
     CBCGPProp table("数据表", _variant_t("x"), "", 1);
     table.AddOption("x");

@@ -6,6 +6,7 @@
 
 #include "ChartPageFixture.h"
 #include "chart/ChartDataFiles.h"
+#include "chart/KelPropHistLable.h"
 #include "chart/KelPropListBarPlot.h"
 #include "chart/KelPropListBarPlotLabel.h"
 #include "chart/KelPropListClassPlot.h"
@@ -123,23 +124,6 @@ TEST(LinePlotLabels, WithoutLabelsTheSymbolStillWorks) {
     EXPECT_FLOAT_EQ(SymbolOf(line).size, 450) << "a size that is no number writes nothing";
 }
 
-// The position group is written back whole; an entry still showing the stored value stands for it,
-// so an offset edit leaves an angle of 45.125 (shown "45.1") as it is.
-TEST(LinePlotLabels, PositionEntriesNotEditedKeepTheirDigits) {
-    OpenChartPage<CkelPropListLinePlotLabelSymbol> p;
-    CkelLinePlot& line = p.chart().line;
-    CkelPlotLabels* labels = line.GetLabels();
-    labels->SetIsShowlabels(true);
-    labels->SetAngle(45.125);
-    labels->SetYoffset(-1234.5);
-    p.Show(&line);
-    EXPECT_EQ(p.Value(chart::kLabelAngleId), "45.1");
-    EXPECT_TRUE(p.Type(chart::kLabelXOffsetId, "2"));
-    EXPECT_DOUBLE_EQ(labels->GetXoffset(), 200);
-    EXPECT_DOUBLE_EQ(labels->GetYoffset(), -1234.5);
-    EXPECT_DOUBLE_EQ(labels->GetAngle(), 45.125);
-}
-
 TEST(LinePlotLabels, HidingTheLabelsCollapsesTheirGroups) {
     OpenChartPage<LineLabel> p;
     CkelLinePlot& line = p.chart().line;
@@ -193,6 +177,60 @@ TEST(PlotLabelPages, TheColumnChoiceNeedsShownLabelsOffTheYColumn) {
         OpenChartPage<CPropListTernaryLabel> p;
         CkelTernaryPlot& plot = p.chart().ternaryPlot;
         ExpectColumnOnlyForShownLabelsOffTheYColumn(p, &plot, plot.GetPlotLabels());
+    }
+}
+
+// Every label page writes its position group back whole: an entry the edit did not name still
+// showing the stored value stands for it (an angle of 45.125 shown "45.1" stays as it is), and the
+// edited entry is the number typed ("45" over 45.125 is 45).
+template <class Page>
+void ExpectPositionEntriesKeepTheirDigits(OpenChartPage<Page>& p, CQXObject* plot, CkelPlotLabels* labels,
+                                          DWORD_PTR xOffsetId, DWORD_PTR angleId) {
+    labels->SetIsShowlabels(true);
+    labels->SetAngle(45.125);
+    labels->SetYoffset(-1234.5);
+    p.Reshow(plot);
+    EXPECT_EQ(p.Value(angleId), "45.1");
+    EXPECT_TRUE(p.Type(xOffsetId, "2"));
+    EXPECT_DOUBLE_EQ(labels->GetXoffset(), 200);
+    EXPECT_DOUBLE_EQ(labels->GetYoffset(), -1234.5);
+    EXPECT_DOUBLE_EQ(labels->GetAngle(), 45.125);
+    EXPECT_TRUE(p.Type(angleId, "45"));
+    EXPECT_DOUBLE_EQ(labels->GetAngle(), 45);
+    EXPECT_DOUBLE_EQ(labels->GetXoffset(), 200);
+    EXPECT_DOUBLE_EQ(labels->GetYoffset(), -1234.5);
+}
+
+TEST(PlotLabelPages, PositionEntriesNotEditedKeepTheirDigitsAndTheEditedOneIsTyped) {
+    {
+        OpenChartPage<LineLabel> p;
+        CkelLinePlot& plot = p.chart().line;
+        ExpectPositionEntriesKeepTheirDigits(p, &plot, plot.GetLabels(), kLabelXOffsetId, kLabelAngleId);
+    }
+    {
+        OpenChartPage<CkelPropListClassPlotLabelSymbol> p;
+        CkelClassPlot& plot = p.chart().classes;
+        ExpectPositionEntriesKeepTheirDigits(p, &plot, plot.GetLabels(), kLabelXOffsetId, kLabelAngleId);
+    }
+    // The bar and histogram label pages edit the labels of the current bar series.
+    const auto seriesLabels = [](CkelBarBasePlot& plot) {
+        plot.GetFillSeryGroup()->AddSery("孔隙度");
+        return plot.GetFillSeryGroup()->GetCurSelFillSery()->GetLabels();
+    };
+    {
+        OpenChartPage<CkelPropListBarPlotLabel> p;
+        ExpectPositionEntriesKeepTheirDigits(p, &p.chart().bar, seriesLabels(p.chart().bar),
+                                             CkelPropListBarPlotLabel::kXOffsetId, CkelPropListBarPlotLabel::kAngleId);
+    }
+    {
+        OpenChartPage<CkelPropHistLable> p;
+        ExpectPositionEntriesKeepTheirDigits(p, &p.chart().histogram, seriesLabels(p.chart().histogram),
+                                             CkelPropHistLable::kXOffsetId, CkelPropHistLable::kAngleId);
+    }
+    {
+        OpenChartPage<CPropListTernaryLabel> p;
+        CkelTernaryPlot& plot = p.chart().ternaryPlot;
+        ExpectPositionEntriesKeepTheirDigits(p, &plot, plot.GetPlotLabels(), kLabelXOffsetId, kLabelAngleId);
     }
 }
 
@@ -407,6 +445,44 @@ TEST(TernaryPlotPage, AxisSettingsGoToAllThreeAxes) {
     p.Reshow(&plot);
     EXPECT_EQ(p.Value(TernaryPage::kMajorSpacingId), "35.00");
     EXPECT_EQ(p.Value(TernaryPage::kUnitId), "百分比");
+}
+
+// The unit list offers "无" and "百分比", yet reads every unit text: "千" reported from code is unit 4
+// on all three axes, "万" no unit; a unit the refresh shows ("十", "百", "千") reported back is taken.
+// A division reported as "12.99" is 12. Each shows the value taken.
+TEST(TernaryPlotPage, UnitsAndDivisionsReportedFromCodeAreReadAsTheirListsRead) {
+    OpenChartPage<TernaryPage> p;
+    CkelTernaryPlot& plot = p.chart().ternaryPlot;
+    TernaryAxes axes(plot);
+    p.Show(&plot);
+    auto expectAll = [&](int unit, unsigned division) {
+        for (ShapedAxis* axis : {&axes.a, &axes.b, &axes.c}) {
+            EXPECT_EQ(axis->GetAxisUnit(), unit);
+            EXPECT_EQ(axis->GetTickMarks()->GetMinorTickStruct()->GetDivision(), division);
+        }
+    };
+    int repaints = p.Repaints();
+    p.Report(TernaryPage::kUnitId, _variant_t("千"));
+    expectAll(4, 0);
+    EXPECT_EQ(p.Value(TernaryPage::kUnitId), "千");
+    EXPECT_GT(p.Repaints(), repaints);
+    p.Report(TernaryPage::kUnitId, _variant_t("万"));
+    expectAll(0, 0);
+    EXPECT_EQ(p.Value(TernaryPage::kUnitId), "无");
+    for (const char* shown : {"十", "百", "千"}) {
+        for (ShapedAxis* axis : {&axes.a, &axes.b, &axes.c}) axis->SetAxisUnit(CkelLabelFormat::KELUnit(0));
+        axes.a.SetAxisUnit(CkelLabelFormat::KELUnit(UnitCode(shown)));
+        p.Reshow(&plot);
+        EXPECT_EQ(p.Value(TernaryPage::kUnitId), shown);
+        repaints = p.Repaints();
+        p.Report(TernaryPage::kUnitId, _variant_t(shown));
+        expectAll(UnitCode(shown), 0);
+        EXPECT_GT(p.Repaints(), repaints);
+    }
+    p.Report(TernaryPage::kMinorDivisionId, _variant_t("12.99"));
+    expectAll(4, 12);
+    EXPECT_EQ(p.Value(TernaryPage::kMinorDivisionId), "12");
+    EXPECT_TRUE(Boxes().empty());
 }
 
 // The spacing typed is read once: an axis that refuses it keeps its own spacing and never hands it

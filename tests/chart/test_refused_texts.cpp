@@ -1,12 +1,18 @@
 // Refused texts on the chart pages: every item a number is typed into refuses what its page's
 // reader refuses, so the page never sees such a text, writes nothing, repaints nothing, and the
-// item shows the stored value again as the page shows it. And no item shows a negative zero.
+// item shows the stored value again as the page shows it. Texts reported from code into option
+// lists: taken as the list maps them, or refused where they name nothing. And no item shows a
+// negative zero.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 
 #include "ChartPageFixture.h"
+#include "chart/ChartDataFiles.h"
 #include "chart/ChartItems.h"
 #include "chart/ChartReaders.h"
 #include "chart/KelPropHistPlot.h"
@@ -15,16 +21,23 @@
 #include "chart/KelPropListBarPlot.h"
 #include "chart/KelPropListBarPlotFill.h"
 #include "chart/KelPropListChartLegend.h"
+#include "chart/KelPropListClassPlot.h"
+#include "chart/KelPropListLinePlot.h"
+#include "chart/KelPropListLinePlotLabelSymbol.h"
+#include "chart/KelPropListPiePlotFill.h"
 #include "chart/KelPropListPiePlotLabel.h"
 #include "chart/KelPropListRosePlot.h"
 #include "chart/PropListAxis.h"
 #include "chart/PropListAxisTick.h"
 #include "chart/PropListPiePlot.h"
+#include "chart/PropListTernaryPlot.h"
 #include "framework/PropFloat.h"
+#include "mfc/FileDialog.h"
 
 using charttest::Boxes;
 using charttest::OpenChartPage;
 using charttest::ShapedAxis;
+using Entity = CkelAxisTickLabels::TickLabelEntity;
 
 namespace {
 
@@ -128,8 +141,9 @@ TEST(ChartRefusedTexts, AxisPageItemsShowTheStoredValueWithTwoDecimals) {
     angle.Show(&turn);
     ExpectRefused(angle, {{chart::kMinId, {"-1", "abc"}, "10.0"}},
                   [&] { return std::to_string(turn.GetTimeStamp()) + "/" + std::to_string(turn.GetMin()); });
-    // Reported from code, it shows the stored one as the edits show it.
-    ExpectRefused(angle, {{chart::kMinId, {"abc"}, "10.00"}}, StampOf(turn), Entry::Reported);
+    // Reported from code, it shows its text from before as a typed one does.
+    ExpectRefused(angle, {{chart::kMinId, {"abc", "-1"}, "10.0"}, {chart::kMaxId, {"abc"}, "300.0"}}, StampOf(turn),
+                  Entry::Reported);
     EXPECT_TRUE(angle.Type(chart::kMaxId, "299.125"));
     ExpectRefused(angle, {{chart::kMaxId, {"-5", "x"}, "299.125"}},
                   [&] { return std::to_string(turn.GetTimeStamp()) + "/" + std::to_string(turn.GetMax()); });
@@ -173,8 +187,7 @@ TEST(ChartRefusedTexts, BarWidthOverlapAndTickLengthAnswerInTheirEditsFormat) {
     ShapedAxis axis(0);
     ticks.Show(&axis);
     EXPECT_TRUE(ticks.Type(CPropListAxisTick::kMajorLengthId, "2.5"));
-    ExpectRefused(ticks, {{CPropListAxisTick::kMajorLengthId, {"abc", "-1"}, "2.50"}},
-                  StampOf(*axis.GetTickMarks()));
+    ExpectRefused(ticks, {{CPropListAxisTick::kMajorLengthId, {"abc", "-1"}, "2.50"}}, StampOf(*axis.GetTickMarks()));
     // A width the page ignores shows its text from before.
     EXPECT_TRUE(ticks.Type(CPropListAxisTick::kMajorWidthId, "1.125"));
     ExpectRefused(ticks, {{CPropListAxisTick::kMajorWidthId, {"abc"}, "1.125"}}, StampOf(*axis.GetTickMarks()));
@@ -271,6 +284,172 @@ TEST(ChartRefusedTexts, ReportsThePageRefusesShowTheStoredValue) {
                   {{CkelPropListAxisLabel::kMajorXOffsetId, {"1e400"}, "0.00"},
                    {CkelPropListAxisLabel::kMajorDecimalsId, {"-1"}, "2"}},
                   StampOf(*axis.GetTickLabels()), Entry::Reported);
+}
+
+// ---- texts reported from code into option lists --------------------------------------------------------------
+
+// A text reported from code that no option of a fixed list holds is read as the list reads any
+// text: one its rule maps is taken, the edit runs its steps (the view repaints) and the item shows
+// the option taken.
+struct Mapped {
+    DWORD_PTR id;
+    const char* text;
+    const char* shown;
+};
+
+template <class Page>
+void ExpectMapped(OpenChartPage<Page>& p, const std::vector<Mapped>& texts) {
+    for (const Mapped& mapped : texts) {
+        SCOPED_TRACE(std::string("item ") + std::to_string(mapped.id) + ", reported \"" + mapped.text + "\"");
+        const int repaints = p.Repaints();
+        p.Report(mapped.id, _variant_t(mapped.text));
+        EXPECT_EQ(p.Value(mapped.id), mapped.shown);
+        EXPECT_GT(p.Repaints(), repaints);
+        EXPECT_TRUE(Boxes().empty());
+    }
+}
+
+TEST(ChartReportedTexts, TheListsTakeWhatTheirRulesMap) {
+    OpenChartPage<CPropListAxis> page;
+    ShapedAxis axis(0);
+    axis.SetIsRangeAuto(false);
+    axis.SetAxisScaleType(2);
+    axis.SetAxisUnit(CkelLabelFormat::KELUnit(4));
+    page.Show(&axis);
+    ExpectMapped(page, {{chart::kScaleTypeId, "abc", "线性"},
+                        {chart::kUnitId, "abc", "无"},
+                        {chart::kMinorDivisionId, "12.99", "12"},
+                        {chart::kDescendId, "", "否"}});
+    EXPECT_EQ(axis.GetAxisScaleType(), 1);
+    EXPECT_EQ(axis.GetAxisUnit(), 0);
+    EXPECT_EQ(axis.GetTickMarks()->GetMinorTickStruct()->GetDivision(), 12u);
+
+    // Any other tick side is side 1, which a vertical axis names "左部" and an angle axis "内部".
+    using Ticks = CPropListAxisTick;
+    for (int type : {1, 3}) {
+        OpenChartPage<Ticks> ticks;
+        ShapedAxis shaped(type);
+        shaped.GetTickMarks()->GetMajorTickStruct()->SetSide(2);
+        shaped.GetTickMarks()->GetMinorTickStruct()->SetSide(0);
+        ticks.Show(&shaped);
+        const char* first = type == 1 ? "左部" : "内部";
+        ExpectMapped(ticks, {{Ticks::kMajorSideId, "abc", first}, {Ticks::kMinorSideId, "", first}});
+        EXPECT_EQ(shaped.GetTickMarks()->GetMajorTickStruct()->GetSide(), 1);
+        EXPECT_EQ(shaped.GetTickMarks()->GetMinorTickStruct()->GetSide(), 1);
+    }
+
+    // A date style "dd" is the full date (0), another side the first (0), another arrangement the
+    // middle (2), and a yes/no that is not "是" no.
+    using Labels = CkelPropListAxisLabel;
+    OpenChartPage<Labels> labels;
+    ShapedAxis x(0);
+    CkelAxisTickLabels* tickLabels = x.GetTickLabels();
+    Entity* major = tickLabels->GetMajorTickLabel();
+    major->SetDateFormat(2);
+    major->SetTickSide(KEL_SIDE_RIGHT_TOP);
+    major->SetOn(true);
+    tickLabels->SetAlignType(KEL_ALIGN_NEAR);
+    labels.Show(&x);
+    ExpectMapped(labels, {{Labels::kMajorDateId, "dd", "yyyy-mm-dd"},
+                          {Labels::kMajorSideId, "abc", "下部"},
+                          {Labels::kAlignId, "", "居中"},
+                          {Labels::kMajorShowId, "", "否"}});
+    EXPECT_EQ(major->GetDateFormatA(), 0);
+    EXPECT_EQ(major->GetTickSide(), 0);
+    EXPECT_EQ(tickLabels->GetAlignType(), 2);
+    EXPECT_FALSE(major->GetOn());
+
+    // A value-label column no series carries is column 0.
+    OpenChartPage<CkelPropListLinePlotLabelSymbol> line;
+    CkelPlotLabels* values = line.chart().line.GetLabels();
+    values->SetIsShowlabels(true);
+    values->SetLabelsColIndex(1);
+    line.Show(&line.chart().line);
+    EXPECT_EQ(line.Value(chart::kLabelColumnId), "孔隙度");
+    ExpectMapped(line, {{chart::kLabelColumnId, "无此选项", "深度"}});
+    EXPECT_EQ(values->GetLabelsColIndex(), 0);
+}
+
+// A choice reported from code that names no axis, dataset, column, series or sector of the plot
+// writes nothing (the chart library would be given no column, or a column of -1): it is refused,
+// and the item alone shows its text from before.
+TEST(ChartReportedTexts, AChoiceThatNamesNothingIsRefused) {
+    const std::vector<const char*> nothing = {"", "无此选项"};
+    OpenChartPage<CkelPropListLinePlot> line;
+    CkelLinePlot& linePlot = line.chart().line;
+    linePlot.AttachXAxis(&line.chart().x);
+    line.Show(&linePlot);
+    using Line = CkelPropListLinePlot;
+    ExpectRefused(line,
+                  {{Line::kXAxisId, {"无此选项"}, "X轴"},
+                   {Line::kXColumnId, nothing, "深度"},
+                   {Line::kDataTableId, nothing, "井数据"}},
+                  StampOf(linePlot), Entry::Reported);
+
+    OpenChartPage<CkelPropListClassPlot> classes;
+    classes.Show(&classes.chart().classes);
+    ExpectRefused(classes, {{CkelPropListClassPlot::kClassColumnId, nothing, "深度"}}, StampOf(classes.chart().classes),
+                  Entry::Reported);
+
+    OpenChartPage<CkelPropHistPlot> hist;
+    hist.Show(&hist.chart().histogram);
+    ExpectRefused(hist, {{CkelPropHistPlot::kDataColumnId, nothing, "深度"}}, StampOf(hist.chart().histogram),
+                  Entry::Reported);
+
+    using Rose = CkelPropListRosePlot;
+    OpenChartPage<Rose> rose;
+    CRosePlot& rosePlot = rose.chart().rose;
+    rosePlot.SetCountCol(1);
+    rose.Show(&rosePlot);
+    ExpectRefused(rose, {{Rose::kCountColumnId, nothing, "无"}}, StampOf(rosePlot), Entry::Reported);
+    ExpectMapped(rose, {{Rose::kCountColumnId, "无", "无"}});
+    EXPECT_EQ(rosePlot.GetCountCol(), -1);
+
+    using Ternary = CPropListTernaryPlot;
+    OpenChartPage<Ternary> ternary;
+    CkelTernaryPlot& ternaryPlot = ternary.chart().ternaryPlot;
+    ternaryPlot.SetClassCol(1);
+    ternary.Show(&ternaryPlot);
+    ExpectRefused(ternary, {{Ternary::kXColumnId, nothing, "深度"}, {Ternary::kClassColumnId, nothing, "孔隙度"}},
+                  StampOf(ternaryPlot), Entry::Reported);
+
+    OpenChartPage<CkelPropListBarPlotFill> bars;
+    CkelBarPlot& bar = bars.chart().bar;
+    bar.GetFillSeryGroup()->AddSery("孔隙度");
+    bars.Show(&bar);
+    ExpectRefused(bars, {{CkelPropListBarPlotFill::kSeriesId, nothing, "孔隙度"}}, StampOf(bar), Entry::Reported);
+
+    OpenChartPage<CkelPropListPiePlotFill> sectors;
+    CPiePlot& pie = sectors.chart().pie;
+    CPiePiece piece;
+    piece.m_strLabel = "砂岩";
+    pie.AddPiece(piece);
+    sectors.Show(&pie);
+    ExpectRefused(sectors, {{CkelPropListPiePlotFill::kPieceId, nothing, "砂岩"}}, StampOf(pie), Entry::Reported);
+}
+
+// A file chosen through "选择数据……" that binds nothing (the dialog cancelled, a format no adapter
+// reads) is refused like a name of no dataset: the item shows the plot's dataset again, also where
+// the data-table step itself leaves the choice, and the view is not repainted.
+TEST(ChartReportedTexts, ADataFileThatBindsNothingShowsTheDatasetAgain) {
+    OpenChartPage<CkelPropListLinePlot> line;
+    CkelLinePlot& plot = line.chart().line;
+    line.Show(&plot);
+    const int repaints = line.Repaints();
+    const std::string unreadable =
+        (std::filesystem::temp_directory_path() / ("tessaly-chart-" + std::to_string(::getpid()) + ".bin")).string();
+    std::ofstream(unreadable) << "x";
+    const std::vector<std::function<void(CDialog&)>> answers = {
+        [](CDialog& d) { platform::CancelFileDialog(d); }, [&](CDialog& d) { platform::ChooseFile(d, unreadable); }};
+    for (const auto& answer : answers) {
+        platform::Responder::Instance().QueueDialogScript(platform::kFileDialogTemplateId, answer);
+        EXPECT_TRUE(line.Pick(CkelPropListLinePlot::kDataTableId, "选择数据……"));
+        EXPECT_EQ(line.Value(CkelPropListLinePlot::kDataTableId), "井数据");
+        EXPECT_EQ(plot.GetDataset(), line.chart().wells);
+        EXPECT_EQ(line.Repaints(), repaints);
+    }
+    EXPECT_EQ(Boxes(), charttest::Texts{"不支持此文件格式！"});
+    std::filesystem::remove(unreadable);
 }
 
 // ---- negative zero -------------------------------------------------------------------------------------------

@@ -255,7 +255,8 @@ void DumpChart(State& state, demo::DemoChart& chart) {
 // Stored sizes that do not read (a pick in their group must still write) and values with more
 // digits than their items show (no edit of another field may round them): the X axis range
 // 0.25 to 99.96 by 12.345, its length and pen 99.96, its title's offset 12.345 and angle 45.125,
-// the line plot's pen 99.96 wide and label angle 45.125; the chart
+// the line plot's pen 99.96 wide, the label angle 45.125 of every plot whose label page shares
+// the position group (line, class, ternary, the bar and histogram series); the chart
 // title font, the legend's title font and border line, the Y axis title font and pen -100.
 void SeedChart(demo::DemoChart& chart) {
     chart.x.SetMin(0.25);
@@ -268,7 +269,11 @@ void SeedChart(demo::DemoChart& chart) {
     chart.x.SetAxisLength(99.96);
     chart.x.GetTitle()->SetXOffset(12.345);
     chart.x.GetTitle()->SetRotateAngle(45.125);
-    if (CkelPlotLabels* labels = chart.line.GetLabels()) labels->SetAngle(45.125);
+    for (CkelBarBasePlot* bars : std::initializer_list<CkelBarBasePlot*>{&chart.bar, &chart.histogram})
+        if (CBarFillSery* sery = bars->GetFillSeryGroup()->GetCurSelFillSery())
+            if (CkelPlotLabels* labels = sery->GetLabels()) labels->SetAngle(45.125);
+    for (CkelPlotLabels* labels : {chart.line.GetLabels(), chart.classes.GetLabels(), chart.ternaryPlot.GetPlotLabels()})
+        if (labels) labels->SetAngle(45.125);
     chart.line.GetLogPen(&pen);
     pen.width = 99.96f;
     chart.line.SetLogPen(&pen);
