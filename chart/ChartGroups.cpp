@@ -204,20 +204,6 @@ void FillAxisOptions(CBCGPProp* item, IkelPlot* plot, int direction, IkelAxis* c
 
 // ---- option items that keep free text -----------------------------------------------------------------
 
-void ShowOptionTaken(CBCGPProp* item, const char* taken) {
-    if (!item) return;
-    for (int i = 0; i < item->GetOptionCount(); ++i)
-        if (CString(item->GetOption(i)) == taken) {
-            SetItemText(item, taken);
-            return;
-        }
-}
-
-bool TakeYesNo(CBCGPProp* item) {
-    const bool yes = GetYesNoProp(item);
-    ShowOptionTaken(item, yes ? grouptext::kYes : grouptext::kNo);
-    return yes;
-}
 
 // ---- percentage unit --------------------------------------------------------------------------------
 

@@ -72,12 +72,6 @@ void FillClassColumnOptions(CBCGPProp* item, CkelClassPlot* plot);
 // name of current (the plot's axis of that direction).
 void FillAxisOptions(CBCGPProp* item, IkelPlot* plot, int direction, IkelAxis* current);
 
-// ---- option items that keep free text -----------------------------------------------------------------
-// The item shows the option its list took from the text typed (any other text is read as a default
-// option), when the item offers that option; otherwise it keeps the text.
-void ShowOptionTaken(CBCGPProp* item, const char* taken);
-// A yes/no item read as GetYesNoProp reads it (any other text is no), showing the answer taken.
-bool TakeYesNo(CBCGPProp* item);
 
 // ---- percentage unit --------------------------------------------------------------------------------
 // 1 "百分比", 2 "十", 3 "百", 4 "千"; any other code "无", any other text 0.

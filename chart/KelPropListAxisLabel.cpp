@@ -200,7 +200,7 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
         // Any other text centres, which the item then shows.
         const int align = LabelAlignFromText(ItemText(item));
         labels->SetAlignType(static_cast<KELAlignType>(align));
-        chart::ShowOptionTaken(item, LabelAlignToText(align));
+        ShowOptionTaken(item, LabelAlignToText(align));
         EndEdit(item, true);
         return 0;
     }
@@ -212,13 +212,13 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     bool taken = true;
     switch (minor ? id - kMinorOffset : id) {
         case kMajorShowId:
-            entity->SetOn(chart::TakeYesNo(item));
+            entity->SetOn(TakeYesNo(item));
             break;
         case kMajorSideId: {
             // Any other text is side 0, which the item then shows.
             const int side = LabelSideFromText(axis, text);
             entity->SetTickSide(static_cast<KELLabelsSide>(side));
-            chart::ShowOptionTaken(item, LabelSideToText(axis->GetAxisType(), side));
+            ShowOptionTaken(item, LabelSideToText(axis->GetAxisType(), side));
             break;
         }
         case kMajorXOffsetId:
@@ -254,7 +254,7 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = numtext::LeadingInteger(text, &digits) && digits >= 0 && digits <= INT_MAX;
             if (taken) {
                 entity->SetDotCount(static_cast<int>(digits));
-                chart::ShowOptionTaken(item, FormatString("%d", entity->GetDotCount()));
+                ShowOptionTaken(item, FormatString("%d", entity->GetDotCount()));
             }
             break;
         }
@@ -262,7 +262,7 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             // Any other text ("dd") is the full date, which the item then shows.
             const int format = ValueOfText(kDateFormats, text, 0);
             entity->SetDateFormat(format);
-            chart::ShowOptionTaken(item, TextOfValue(kDateFormats, format, kDateDay));
+            ShowOptionTaken(item, TextOfValue(kDateFormats, format, kDateDay));
             break;
         }
         default:

@@ -71,7 +71,7 @@ namespace {
 // The side the item names (any other text is side 1), which the item then shows.
 int TakeTickSide(CBCGPProp* item, IkelAxis* axis) {
     const int side = chart::TickSideFromText(axis, ItemText(item));
-    chart::ShowOptionTaken(item, chart::TickSideToText(axis->GetAxisType(), side));
+    ShowOptionTaken(item, chart::TickSideToText(axis->GetAxisType(), side));
     return side;
 }
 

@@ -2,6 +2,7 @@
 
 #include "bcg/ColorProp.h"
 #include "framework/GroupTexts.h"
+#include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "framework/PropStyleCombox.h"
 
@@ -83,4 +84,14 @@ void ShowStoredValueOf(CBCGPProp* item, std::initializer_list<StoredNumber> stor
 
 void ShowTextBefore(CBCGPProp* item) {
     if (item) item->PutBackValueBefore();
+}
+
+void ShowOptionTaken(CBCGPProp* item, const char* taken) {
+    if (item && item->FindOption(taken) >= 0) ShowTextIfChanged(item, taken);
+}
+
+bool TakeYesNo(CBCGPProp* item) {
+    const bool yes = GetYesNoProp(item);
+    ShowOptionTaken(item, yes ? grouptext::kYes : grouptext::kNo);
+    return yes;
 }

@@ -60,4 +60,10 @@ void ShowColor(CBCGPProp* item, COLORREF color);
 // at keeps its state and an unchanged refresh writes nothing. NULL and, for the colour, any item
 // that is no colour item are passed over.
 void ShowTextIfChanged(CBCGPProp* item, const CString& text);
+// Option items whose list reads every text, an option or any other text (reported from code), as
+// one of the options: after the edit the item shows the option its text was taken as, when the
+// item offers it, so that no text but an option stays in it; otherwise it keeps the text.
+void ShowOptionTaken(CBCGPProp* item, const char* taken);
+// A yes/no item read as GetYesNoProp reads it ("是" yes, any other text no), showing the answer taken.
+bool TakeYesNo(CBCGPProp* item);
 void ShowColorIfChanged(CBCGPProp* item, COLORREF color);

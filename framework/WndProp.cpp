@@ -111,23 +111,24 @@ void CWndProp::ShowItemAgain(CBCGPProp* item) {
     if (item) item->Redraw();
 }
 
-// An item that refused its text still reports the edit: such a report writes nothing, so it never
-// reaches any list's OnPropertyChanged; only the item's text is shown again. A text reported from
-// code is judged by the rules a typed one is: one the item's rule refuses is put back to the text
-// it replaced, and bytes that are not UTF-8 never reached the item. A text for an option list goes
-// to the list, which reads it as it reads any other text.
-LRESULT CWndProp::OnBCGPPropertyChanged(WPARAM wParam, LPARAM lParam) {
-    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+bool AnswerRefusal(CBCGPProp* item, const std::function<void(CBCGPProp*)>& showAgain) {
     if (ItemRefusedText(item)) {
         if (ItemRefusedReport(item)) ShowTextBefore(item);
-        ShowItemAgain(item);
+        showAgain(item);
         MarkTextRefused(item);
-        return 0;
+        return true;
     }
     if (item && item->IsValueRefused()) {
-        ShowItemAgain(item);
-        return 0;
+        showAgain(item);
+        return true;
     }
+    return false;
+}
+
+// A text for an option list goes to the list, which reads it as it reads any other text.
+LRESULT CWndProp::OnBCGPPropertyChanged(WPARAM wParam, LPARAM lParam) {
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
+    if (AnswerRefusal(item, [this](CBCGPProp* refused) { ShowItemAgain(refused); })) return 0;
     return OnPropertyChanged(wParam, lParam);
 }
 

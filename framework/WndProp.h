@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "framework/Export.h"
 #include "framework/PropertiesToolBar.h"
@@ -16,6 +17,14 @@ class CDC;
 constexpr UINT WM_PROP_SELCHANGED = WM_USER + 101;
 // Sent by the host: a layer to check (wParam the layer); lists that want it handle it.
 constexpr UINT WM_PROP_CHECKVALUE = WM_USER + 102;
+
+// An item that refused its text still reports the edit; such a report writes nothing, so it must
+// never reach a list's write-back. True when the item refused its last text: typed, set by code
+// and refused by the item's own rule (the item first gets back the text it replaced), or bytes
+// that are not UTF-8 (which never reached it). showAgain then shows that one item again (in the
+// list's own format, if it has one) and the item stays marked refused. Every pane answers reports
+// through it before its list sees them.
+TESSALY_API bool AnswerRefusal(CBCGPProp* item, const std::function<void(CBCGPProp*)>& showAgain);
 
 class TESSALY_API CWndProp : public CWnd {
     DECLARE_DYNCREATE(CWndProp)

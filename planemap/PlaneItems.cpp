@@ -21,12 +21,5 @@ CBCGPProp* NewCountItem(const char* name, const char* description, DWORD_PTR id,
     return item;
 }
 
-void ShowOptionTaken(CBCGPProp* item, const char* option) { ShowTextIfChanged(item, option); }
-
-bool TakeYesNo(CBCGPProp* item) {
-    const bool yes = GetYesNoProp(item);
-    ShowOptionTaken(item, yes ? grouptext::kYes : grouptext::kNo);
-    return yes;
-}
 
 }  // namespace planemap

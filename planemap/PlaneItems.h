@@ -33,12 +33,6 @@ const GeometryField<T>* FieldOf(const GeometryField<T> (&fields)[N], DWORD_PTR i
     return nullptr;
 }
 
-// Option items whose list reads every text, an option or any other text (reported from code) as
-// one of the options: after the edit the item shows the option its text was taken as, so that no
-// text but an option stays in it.
-void ShowOptionTaken(CBCGPProp* item, const char* option);
-// A yes/no item read so: "是" is yes, any other text no.
-bool TakeYesNo(CBCGPProp* item);
 
 inline FLOATPOINT AnchorOf(CQXObject* object) {
     FLOATPOINT anchor;

@@ -144,7 +144,7 @@ LRESULT CPropListColorMark::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kShowMinId:
         case kShowMaxId:
-            mark->GetPropertyManager()->SetBoolProperty(item->GetName(), planemap::TakeYesNo(item) ? 1 : 0);
+            mark->GetPropertyManager()->SetBoolProperty(item->GetName(), TakeYesNo(item) ? 1 : 0);
             break;
         case kXId:
         case kYId:

@@ -122,7 +122,7 @@ LRESULT CPropListFaultBlock::OnPropertyChanged(WPARAM, LPARAM lParam) {
             // Any text but "正断层" is a reverse fault.
             const bool normal = IsNormalText(ItemText(item));
             block->GetPropertyManager()->SetBoolProperty(geotext::kNormalFaultKey, normal ? 1 : 0);
-            planemap::ShowOptionTaken(item, SenseText(normal));
+            ShowOptionTaken(item, SenseText(normal));
             break;
         }
         case kHangingWallStyleId:

@@ -98,13 +98,13 @@ void EditOwnBackColors(CQXLayer* layer, const CString& typeName, CBCGPProp* item
 
 int TakeHAlign(CBCGPProp* item) {
     const int align = planemap::HAlignValue(ItemText(item));
-    planemap::ShowOptionTaken(item, planemap::HAlignText(align));
+    ShowOptionTaken(item, planemap::HAlignText(align));
     return align;
 }
 
 int TakeVAlign(CBCGPProp* item) {
     const int align = planemap::VAlignValue(ItemText(item));
-    planemap::ShowOptionTaken(item, planemap::VAlignText(align));
+    ShowOptionTaken(item, planemap::VAlignText(align));
     return align;
 }
 
@@ -112,12 +112,12 @@ const char* DirectionText(int direction) { return direction == 0 ? grouptext::kH
 
 int TakeDirection(CBCGPProp* item) {
     const int direction = ItemText(item) == grouptext::kHorizontal ? 0 : 1;
-    planemap::ShowOptionTaken(item, DirectionText(direction));
+    ShowOptionTaken(item, DirectionText(direction));
     return direction;
 }
 
 UINT EditOwnTransparency(CQXLayer* layer, const CString& typeName, CBCGPProp* item) {
-    const UINT transparent = planemap::TakeYesNo(item) ? 1 : 0;
+    const UINT transparent = TakeYesNo(item) ? 1 : 0;
     EditSameTypeFonts(layer, typeName, [&](QXLOGFONT& font) { font.transparent = transparent; });
     return transparent;
 }

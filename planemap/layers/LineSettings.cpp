@@ -54,7 +54,7 @@ Edit Read(CBCGPProp* item, const Ids& ids, CBCGPProp* const (&items)[6]) {
     const DWORD_PTR id = item->GetData();
     auto greys = [&](Edit::Kind kind, CBCGPProp* governed) {
         edit.kind = kind;
-        edit.on = planemap::TakeYesNo(item) ? 1 : 0;
+        edit.on = TakeYesNo(item) ? 1 : 0;
         if (governed) governed->Enable(edit.on);
     };
     if (id == ids.sameStyle) {

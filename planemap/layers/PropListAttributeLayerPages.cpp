@@ -81,7 +81,7 @@ bool TAttributeLayerData<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp*
     if (id == kLayerNameId) return layername::RenameByWrapper(layer, item);
     // The stratum belongs to the layer's data: no text typed here is taken.
     if (id == kStratumId) return false;
-    const auto on = [item] { return planemap::TakeYesNo(item) ? 1 : 0; };
+    const auto on = [item] { return TakeYesNo(item) ? 1 : 0; };
     if (id == first)
         layer.SetLineVisible(on());
     else if (id == first + 1)

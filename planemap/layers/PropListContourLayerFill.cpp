@@ -55,7 +55,7 @@ void CPropListContourLayerFill::RefreshLayer(CContourLayer& layer) {
 }
 
 bool CPropListContourLayerFill::OnLayerItemChanged(CContourLayer& layer, CBCGPProp* item) {
-    const auto on = [item] { return planemap::TakeYesNo(item) ? 1 : 0; };
+    const auto on = [item] { return TakeYesNo(item) ? 1 : 0; };
     switch (item->GetData()) {
         case kVisibleId: {
             const int visible = on();

@@ -118,7 +118,7 @@ bool CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPPr
     };
     switch (item->GetData()) {
         case kVisibleId: {
-            const bool visible = planemap::TakeYesNo(item);
+            const bool visible = TakeYesNo(item);
             layer.SetLineVisible(visible ? 1 : 0);
             EnableGroups(visible);
             break;
@@ -173,7 +173,7 @@ bool CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPPr
         case kIntervalId:
             return count(&CContourLayer::SetLabelInterval);
         case kTransparentId: {
-            const bool transparent = planemap::TakeYesNo(item);
+            const bool transparent = TakeYesNo(item);
             layer.SetLabelFontTransParent(transparent ? 1 : 0);
             if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(!transparent);
             break;

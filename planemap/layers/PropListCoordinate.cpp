@@ -373,7 +373,7 @@ bool CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) 
             ReadColor(item, &record.color);
         }
     } else if (const LabelItems* labels = Find(kLabels, [id](const LabelItems& l) { return l.show == id; })) {
-        const bool shown = planemap::TakeYesNo(item);
+        const bool shown = TakeYesNo(item);
         axes.*labels->shown = shown ? 1 : 0;
         CBCGPProp* group = FindItem(labels->group);
         if (group) EnableSubItems(group, 1, group->GetSubItemsCount(), shown ? TRUE : FALSE);

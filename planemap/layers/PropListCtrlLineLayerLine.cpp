@@ -37,7 +37,7 @@ void CPropListCtrlLineLayerLine::RefreshLayer(kel::plane::CCtrlLineLayer& layer)
 bool CPropListCtrlLineLayerLine::OnLayerItemChanged(kel::plane::CCtrlLineLayer& layer, CBCGPProp* item) {
     switch (item->GetData()) {
         case kVisibleId: {
-            const bool visible = planemap::TakeYesNo(item);
+            const bool visible = TakeYesNo(item);
             layer.SetVisible(visible ? 1 : 0);
             EnableAllSubItems(FindItem(kLineGroupId), visible ? TRUE : FALSE);
             break;

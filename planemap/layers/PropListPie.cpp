@@ -204,7 +204,7 @@ bool CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
             return true;
         }
         case kIndicatorDrawId: {
-            const bool draw = planemap::TakeYesNo(item);
+            const bool draw = TakeYesNo(item);
             SetSameTypeObjects(layer, static_cast<void (CQXObjectPie::*)(int)>(&CQXObjectPie::SetDrawOrgLine),
                                draw ? 1 : 0, typeName);
             CBCGPProp* group = FindItem(kIndicatorGroupId);
@@ -212,7 +212,7 @@ bool CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
             return true;
         }
         case kBottomDrawId: {
-            const bool draw = planemap::TakeYesNo(item);
+            const bool draw = TakeYesNo(item);
             SetSameTypeObjects(layer, &CQXObjectPie::SetDrawBotLine, draw ? 1 : 0, typeName);
             CBCGPProp* group = FindItem(kBottomGroupId);
             EnableSubItems(group, 1, group->GetSubItemsCount(), draw ? TRUE : FALSE);

@@ -451,7 +451,7 @@ LRESULT CPropListPieLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
         case kModifyObjectId:
-            if (planemap::TakeYesNo(item)) {
+            if (TakeYesNo(item)) {
                 if (layer.IsDynamicMultiBar())
                     layer.BuildDynamicMultiBarObjects();
                 else
@@ -498,7 +498,7 @@ LRESULT CPropListPieLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
                 SetYesNoProp(FindItem(kFirstControlId + i), true);
                 SmoothColors(kFirstControlId + i, 1, color, layer);
             } else if (id >= kFirstControlId && id < kFirstControlId + pt::kMaxProperties) {
-                SmoothColors(id, planemap::TakeYesNo(item) ? 1 : 0, RowColor(id - kFirstControlId + kFirstColorId), layer);
+                SmoothColors(id, TakeYesNo(item) ? 1 : 0, RowColor(id - kFirstControlId + kFirstColorId), layer);
             }
             break;
     }

@@ -426,17 +426,17 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             return true;
         }
         case kNullShowId:
-            layer.SetNULLShow(planemap::TakeYesNo(item) ? 1 : 0);
+            layer.SetNULLShow(TakeYesNo(item) ? 1 : 0);
             return true;
         case kIndicatorDrawId:
-            layer.SetDrawOrgLine(planemap::TakeYesNo(item) ? 1 : 0);
-            EnableRows(FindItem(kIndicatorGroupId), planemap::TakeYesNo(item));
+            layer.SetDrawOrgLine(TakeYesNo(item) ? 1 : 0);
+            EnableRows(FindItem(kIndicatorGroupId), TakeYesNo(item));
             return true;
         case kEachMaxId:
-            layer.SetEachMax(planemap::TakeYesNo(item) ? 1 : 0);
+            layer.SetEachMax(TakeYesNo(item) ? 1 : 0);
             return true;
         case kScaleDrawId: {
-            const bool drawn = planemap::TakeYesNo(item);
+            const bool drawn = TakeYesNo(item);
             layer.SetDrawCorrdinate(drawn ? 1 : 0);
             FindItem(kScaleFactorId)->Enable(drawn && IsPie(layer.GetShapeType()) ? TRUE : FALSE);
             return true;
@@ -450,7 +450,7 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             return true;
         }
         case kBottomDrawId:
-            layer.SetDrawBotLine(planemap::TakeYesNo(item) ? 1 : 0);
+            layer.SetDrawBotLine(TakeYesNo(item) ? 1 : 0);
             return true;
         case kBottomLengthId:
             if (!planemap::ReadZeroOrMore(text, &value)) return false;

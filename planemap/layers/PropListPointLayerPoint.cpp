@@ -121,7 +121,7 @@ bool CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer
             ReadColor(item, &font.backColor);
             break;
         case kTransparentId: {
-            const bool transparent = planemap::TakeYesNo(item);
+            const bool transparent = TakeYesNo(item);
             font.transparent = transparent ? 1 : 0;
             if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(transparent ? FALSE : TRUE);
             break;

@@ -48,7 +48,7 @@ void CPropListSandLayerData::RefreshLayer(CSandLayer& layer) {
 }
 
 bool CPropListSandLayerData::OnLayerItemChanged(CSandLayer& layer, CBCGPProp* item) {
-    const auto on = [item] { return planemap::TakeYesNo(item) ? 1 : 0; };
+    const auto on = [item] { return TakeYesNo(item) ? 1 : 0; };
     switch (item->GetData()) {
         case kLayerNameId:
             return layername::RenameLayer(layer.GetLayer(), item, layername::Rename::kLayerOnly);

@@ -71,8 +71,8 @@ void CPropListStratumLayerConnection::RefreshLayer(CStratumLayer& layer) {
 bool CPropListStratumLayerConnection::OnLayerItemChanged(CStratumLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     if (id == kShowId) {
-        layer.SetConnectionVisible(planemap::TakeYesNo(item) ? 1 : 0);
-        EnableAfterShow(planemap::TakeYesNo(item) ? TRUE : FALSE);
+        layer.SetConnectionVisible(TakeYesNo(item) ? 1 : 0);
+        EnableAfterShow(TakeYesNo(item) ? TRUE : FALSE);
         return true;
     }
     // Only the edited field of the pen is read and written.

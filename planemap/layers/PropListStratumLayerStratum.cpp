@@ -123,8 +123,8 @@ void CPropListStratumLayerStratum::RefreshLayer(CStratumLayer& layer) {
 
 bool CPropListStratumLayerStratum::OnLayerItemChanged(CStratumLayer& layer, CBCGPProp* item) {
     if (item->GetData() == kShowId) {
-        layer.SetStratumVisible(planemap::TakeYesNo(item) ? 1 : 0);
-        EnableAfterShow(planemap::TakeYesNo(item) ? 1 : 0);
+        layer.SetStratumVisible(TakeYesNo(item) ? 1 : 0);
+        EnableAfterShow(TakeYesNo(item) ? 1 : 0);
         return true;
     }
     if (EditSetting(layer, item))

@@ -145,7 +145,7 @@ bool CPropListStratumMapLayerFill::OnLayerItemChanged(CStratumMapLayer& layer, C
         QXLOGBRUSH& brush = brushes.*area->brush;
         const int position = static_cast<int>(id - area->fillId - 1);
         if (id == area->showId) {
-            ShowFills(shown, area->fillType, planemap::TakeYesNo(item) ? 1 : 0);
+            ShowFills(shown, area->fillType, TakeYesNo(item) ? 1 : 0);
         } else if (position == 0) {
             // A style set narrows the styles offered and changes no brush; an empty text (reported
             // from code) names no set and is refused.
@@ -163,7 +163,7 @@ bool CPropListStratumMapLayerFill::OnLayerItemChanged(CStratumMapLayer& layer, C
     } else {
         switch (id) {
             case kBeltShowId: {
-                const bool on = planemap::TakeYesNo(item);
+                const bool on = TakeYesNo(item);
                 ShowFills(shown, stratummap::kOilBeltFill, on ? 1 : 0);
                 ShowFills(shown, stratummap::kWaterBeltFill, on ? 1 : 0);
                 if (CBCGPProp* oil = FindItem(kOilBeltColorId)) oil->Enable(on);

@@ -86,7 +86,7 @@ bool CPropListStratumMapLayerLine::OnLayerItemChanged(CPlainLayer& plain, CBCGPP
     if (const LineGroup* kind = GroupOf(id)) {
         QXLOGPEN& pen = pens[kind - kGroups];
         if (id == kind->groupId - 1) {
-            const int shown = planemap::TakeYesNo(item) ? 1 : 0;
+            const int shown = TakeYesNo(item) ? 1 : 0;
             stratummap::ForEachOfKind<CQXObjectPolyline>(layer, kind->label,
                                                          [&](CQXObjectPolyline* line) { line->SetVisible(shown); });
             CBCGPProp* group = FindItem(kind->groupId);

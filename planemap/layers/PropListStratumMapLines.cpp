@@ -159,7 +159,7 @@ LRESULT CPropListBoundaryLineBase::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CPropListBoundaryLineBase::ApplyDirection(CQXObjectPolyline* shown, CBCGPProp* item) {
     // Any text but "正向" is the reverse direction.
     const int chosen = ItemText(item) == planetext::kForward ? 1 : 0;
-    planemap::ShowOptionTaken(item, chosen ? planetext::kForward : planetext::kBackward);
+    ShowOptionTaken(item, chosen ? planetext::kForward : planetext::kBackward);
     CQXLayer* layer = shown->GetLayer();
     CQXMap* map = layer ? layer->GetMap() : nullptr;
     CQXMapFile* file = map ? map->GetMapFile() : nullptr;

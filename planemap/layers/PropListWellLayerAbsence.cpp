@@ -87,7 +87,7 @@ bool CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp*
     double value = 0;
     switch (item->GetData()) {
         case kShowId: {
-            const int on = planemap::TakeYesNo(item) ? 1 : 0;
+            const int on = TakeYesNo(item) ? 1 : 0;
             layer.SetAbsenceVisible(on);
             EnableAllSubItems(FindItem(kSymbolGroupId), on ? TRUE : FALSE);
             EnableAllSubItems(FindItem(kPlaceGroupId), on ? TRUE : FALSE);

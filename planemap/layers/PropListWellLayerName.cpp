@@ -93,7 +93,7 @@ bool CPropListWellLayerName::OnLayerItemChanged(kel::plane::CWellLayer& layer, C
     double value = 0;
     switch (item->GetData()) {
         case kShowId: {
-            const int on = planemap::TakeYesNo(item) ? 1 : 0;
+            const int on = TakeYesNo(item) ? 1 : 0;
             layer.SetNameVisible(on);
             EnableGroups(on ? TRUE : FALSE);
             break;

@@ -101,7 +101,7 @@ bool EditSymbolGroup(const SymbolGroup& g, CWellLayer& layer, CBCGPProp* item) {
     COLORREF color = 0;
     UINT style = 0;
     if (id == g.show) {
-        (layer.*g.setVisible)(planemap::TakeYesNo(item) ? 1 : 0);
+        (layer.*g.setVisible)(TakeYesNo(item) ? 1 : 0);
     } else if (id == g.style) {
         if (!ReadStyle(item, &style)) return false;
         (layer.*g.setStyle)(style);

@@ -42,7 +42,7 @@ void CPropListWellNetLayerFill::RefreshLayer(CWellNetLayer& layer) {
 bool CPropListWellNetLayerFill::OnLayerItemChanged(CWellNetLayer& layer, CBCGPProp* item) {
     switch (item->GetData()) {
         case kVisibleId: {
-            const bool visible = planemap::TakeYesNo(item);
+            const bool visible = TakeYesNo(item);
             layer.SetFillVisible(visible ? 1 : 0);
             if (CBCGPProp* colour = FindItem(kColorId)) colour->Enable(visible);
             break;

@@ -67,7 +67,7 @@ bool CPropListWellNetLayerLine::OnLayerItemChanged(CWellNetLayer& layer, CBCGPPr
     QXLOGPEN pen = PenOf(shown);
     switch (item->GetData()) {
         case kVisibleId: {
-            const bool visible = planemap::TakeYesNo(item);
+            const bool visible = TakeYesNo(item);
             layer.SetLineVisible(visible ? 1 : 0);
             CBCGPProp* group = FindItem(kLineGroupId);
             EnableSubItems(group, 0, group ? group->GetSubItemsCount() : 0, visible ? TRUE : FALSE);

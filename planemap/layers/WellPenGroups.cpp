@@ -39,7 +39,7 @@ void ShowStoredPenItem(const PenGroup& g, CWellLayer& layer, CBCGPProp* item) {
 bool EditPenGroup(CBCGPPropList& grid, const PenGroup& g, CWellLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     if (id == g.show) {
-        const int on = planemap::TakeYesNo(item) ? 1 : 0;
+        const int on = TakeYesNo(item) ? 1 : 0;
         (layer.*g.setVisible)(on);
         wellitems::EnableAfterSwitch(grid.FindItemByData(g.group, TRUE), on);
         return true;

@@ -308,19 +308,8 @@ void COilTestPage::BuildTableItems(CBCGPProp* group) {
 LRESULT COilTestPage::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!item) return 0;
-    // The page is a sheet page of its own, so it refuses here what a pane refuses before its list:
-    // a text the item's rule refused (one set by code first gets back the text it replaced), or
-    // bytes that never reached the item. Only that item's text shows again.
-    if (ItemRefusedText(item)) {
-        if (ItemRefusedReport(item)) ShowTextBefore(item);
-        item->Redraw();
-        MarkTextRefused(item);
-        return 0;
-    }
-    if (item->IsValueRefused()) {
-        item->Redraw();
-        return 0;
-    }
+    // The page is a sheet page of its own: it answers a refused text as every pane does.
+    if (AnswerRefusal(item, [](CBCGPProp* refused) { refused->Redraw(); })) return 0;
     if (!m_pKit) return 0;
     // A value the page refuses writes and redraws nothing; its item shows the stored value again.
     if (!EditItem(item)) return 0;
