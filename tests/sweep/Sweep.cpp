@@ -11,7 +11,6 @@
 #include <cstring>
 #include <initializer_list>
 #include <map>
-#include <sstream>
 #include <string_view>
 #include <unordered_map>
 #include <variant>
@@ -71,6 +70,18 @@ bool NamesASize(const std::string& name) { return NamesAny(name, {"宽度", "线
 // Item names that hold a width or a size, which is never negative (a height keeps its sign).
 bool NamesAWidth(const std::string& name) { return NamesAny(name, {"宽度", "线宽", "大小", "尺寸", "粗细"}); }
 
+bool ValidUtf8(const std::string& text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        if (length == 0 || i + length > text.size()) return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        i += length;
+    }
+    return true;
+}
+
 // A typed or shown text as a failure message names it.
 std::string Printable(const std::string& text) {
     if (text.size() > 40) {
@@ -78,9 +89,11 @@ std::string Printable(const std::string& text) {
         while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
         return "<" + std::to_string(text.size()) + "-byte text " + Printable(text.substr(0, cut)) + "...>";
     }
+    // Bytes that are no character are written as their values.
+    const bool valid = ValidUtf8(text);
     std::string out = "\"";
     for (unsigned char c : text) {
-        if (c >= 0xF5) {
+        if (c >= 0xF5 || (!valid && c >= 0x80)) {
             char hex[8];
             std::snprintf(hex, sizeof hex, "\\x%02X", c);
             out += hex;
@@ -568,22 +581,10 @@ std::vector<double> KeptShownRounded(const std::string& shown, const _variant_t&
 // The first changed lines of two dumps, for a message.
 std::string ChangesBetween(std::string_view before, std::string_view after);
 
-bool ValidUtf8(const std::string& text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-        if (length == 0 || i + length > text.size()) return false;
-        for (std::size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-        i += length;
-    }
-    return true;
-}
-
 // The texts typed into every cell of a cell grid: a number no double holds, a negative, a position
-// beyond any percentage, nothing.
+// beyond any percentage, nothing, a cut character.
 const std::vector<std::string>& CellTexts() {
-    static const std::vector<std::string> texts = {"1e999", "-1", "150", ""};
+    static const std::vector<std::string> texts = {"1e999", "-1", "150", "", kCutCharacter};
     return texts;
 }
 
@@ -986,13 +987,13 @@ void Sweeper::FollowRefusedReport(const std::string& where, CWnd& page, int grid
     }
     // A number item is given the number it shows in another text, where that is a valid value
     // (one a refresh showed, not a text the sweep typed, and neither zero nor a negative width);
-    // any other text item a new word.
+    // any other text item a word no item was given before (a name may have to be unique).
     const std::string shown = item->FormatProperty().str();
     std::string text;
     if (!OtherTextOf(shown).empty()) {
         if (ValidAgain(item, shown)) text = OtherTextOf(shown);
     } else if (item->GetValue().vt == VT_BSTR && !(numberItems_.count(key.path) && !wordItems_.count(key.path))) {
-        text = shown == "新文本" ? "新文本2" : "新文本";
+        text = "新文本" + std::to_string(++newWords_);
     }
     if (!text.empty()) TypeOne(where, page, gridIndex, key, text, announce, false, Expect::kTaken);
 }
@@ -1475,9 +1476,13 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     responder.QueueAnswer(IDNO);
     ClearHostCalls();
     bool leftOpen = false;
+    // Bytes that are no text are refused by the item as it is given them (a re-show may set its
+    // value again before the edit is judged).
+    bool notText = false;
     try {
         if (fromCode) {
             item->SetValue(_variant_t(text.c_str()));
+            notText = item->IsValueRefused() != FALSE;
             grid->OnPropertyChanged(item);
         } else {
             leftOpen = !platform::GridDriver(grid).TypeText(item, text);
@@ -1491,7 +1496,7 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     // rebuilt the grid or the page, so the item is asked only while it is still there.
     const bool alive = Holds(page, grid, item);
     // The item refused the text: by its own rule, or as bytes that are not UTF-8.
-    const bool refusedByItem = alive && (ItemRefusedText(item) || item->IsValueRefused());
+    const bool refusedByItem = alive && (ItemRefusedText(item) || notText || item->IsValueRefused());
     const std::vector<std::string> calls = HostCalls();
     const Pane paneAfter = PaneOf(page);
     std::string boxes;

@@ -409,6 +409,8 @@ private:
     std::string verb_ = "typed";
     // Whether the last text typed or reported was refused.
     bool lastRefused_ = false;
+    // The new words typed after refused reports so far.
+    int newWords_ = 0;
     // The values kept with more digits that the item given its shown rounding holds.
     std::vector<double> roundedFrom_;
     // The tables each item's picked options were read by, by "page / item path".
