@@ -323,8 +323,10 @@ private:
         std::size_t count;
         int otherwise;
     };
-    // The value the tables an item's options were read by give a text none of them holds, and
-    // that value's option (or ""); false when no table was seen or each stands for a refusal.
+    // Whether a table an item's picked options were read by reads a text none of them holds as a
+    // value: an option's (named in option) or one of its own (option ""). False when no table was
+    // seen, or each one's value for any other text stands for a refusal (negative, and none of the
+    // table's values).
     bool MapsOtherTexts(const std::string& where, const Item& key, std::string* option) const;
     // A refused text changes the refused item's text and nothing else: no host call but getters,
     // no redraw of the view, no other item, no selection; the edited item stays.
