@@ -11,7 +11,6 @@
 #include <cstring>
 #include <initializer_list>
 #include <map>
-#include <sstream>
 #include <string_view>
 #include <unordered_map>
 #include <variant>
@@ -24,6 +23,7 @@
 #include "driver/GridDriver.h"
 #include "driver/Responder.h"
 #include "driver/SheetDriver.h"
+#include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
 #include "framework/PropSizeText.h"
 #include "framework/PropStyleCombox.h"
@@ -70,6 +70,18 @@ bool NamesASize(const std::string& name) { return NamesAny(name, {"宽度", "线
 // Item names that hold a width or a size, which is never negative (a height keeps its sign).
 bool NamesAWidth(const std::string& name) { return NamesAny(name, {"宽度", "线宽", "大小", "尺寸", "粗细"}); }
 
+bool ValidUtf8(const std::string& text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        if (length == 0 || i + length > text.size()) return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        i += length;
+    }
+    return true;
+}
+
 // A typed or shown text as a failure message names it.
 std::string Printable(const std::string& text) {
     if (text.size() > 40) {
@@ -77,9 +89,11 @@ std::string Printable(const std::string& text) {
         while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
         return "<" + std::to_string(text.size()) + "-byte text " + Printable(text.substr(0, cut)) + "...>";
     }
+    // Bytes that are no character are written as their values.
+    const bool valid = ValidUtf8(text);
     std::string out = "\"";
     for (unsigned char c : text) {
-        if (c >= 0xF5) {
+        if (c >= 0xF5 || (!valid && c >= 0x80)) {
             char hex[8];
             std::snprintf(hex, sizeof hex, "\\x%02X", c);
             out += hex;
@@ -190,6 +204,15 @@ void DropUnusedAnswers(platform::Responder& responder) {
 bool IsCorpusText(const std::string& text) {
     static const std::set<std::string> texts(Corpus().begin(), Corpus().end());
     return texts.count(text) != 0;
+}
+
+// Whether what an item shows is a valid value to give it again: shown by a refresh (not a text
+// typed earlier), neither a stored width the world made negative nor zero, which a rule of its
+// own may refuse (no zero spacing).
+bool ValidAgain(CBCGPProp* item, const std::string& shownText) {
+    double number = 0;
+    return !shownText.empty() && !IsCorpusText(shownText) &&
+           !(LeadingNumber(shownText, &number) && (number == 0 || (number < 0 && NamesAWidth(item->GetName().str()))));
 }
 
 // The host libraries' call logs. The map-object library's log also holds the well-plot kit and
@@ -466,7 +489,6 @@ bool CarriesNumber(const std::string& call, double number) {
     return false;
 }
 
-
 // Whether two texts are plain numbers of one value ("0.0" and "0.00"): picking one where the other
 // shows picks the value shown.
 bool SamePlainNumber(const std::string& a, const std::string& b) {
@@ -477,33 +499,92 @@ bool SamePlainNumber(const std::string& a, const std::string& b) {
     return !a.empty() && !b.empty() && *endA == '\0' && *endB == '\0' && x == y;
 }
 
+// A text none of a pick list's options holds, reported from code.
+constexpr const char* kNoOption = "无此选项";
+// A cut character (the first two bytes of "中"), which no item takes.
+constexpr const char* kCutCharacter = "\xE4\xB8";
+
 // The texts reported from code into an item, where a report reaches what typing does not: past a
 // number item's own filter a negative, a number no float holds, a count beyond most limits and
-// nothing; into a pick list nothing and a text no option holds; into a text item a
-// cut character (the first two bytes of "中").
+// nothing; into a pick list nothing and a text no option holds, and a cut character where it
+// holds a text; into a text item a cut character.
 std::vector<std::string> ReportedTexts(CBCGPProp* item) {
     if (dynamic_cast<CBCGPropFloat*>(item) || dynamic_cast<CBCGPropSizeText*>(item)) return {"-1", "1e39", "7", ""};
-    if (item->GetOptionCount() > 0) return {"", "无此选项"};
-    if (item->GetValue().vt == VT_BSTR) return {"\xE4\xB8"};
+    if (item->GetOptionCount() > 0) {
+        if (item->GetValue().vt == VT_BSTR) return {"", kNoOption, kCutCharacter};
+        return {"", kNoOption};
+    }
+    if (item->GetValue().vt == VT_BSTR) return {kCutCharacter};
     return {};
 }
 
-bool ValidUtf8(const std::string& text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-        if (length == 0 || i + length > text.size()) return false;
-        for (std::size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-        i += length;
+// The options of a pick list other than the one it shows, in order, that are values (an option
+// that opens a dialog, "选择数据……", is none).
+std::vector<std::string> OtherOptions(CBCGPProp* item) {
+    const std::string shown = item->FormatProperty().str();
+    std::vector<std::string> others;
+    for (int i = 0; i < item->GetOptionCount(); ++i) {
+        const std::string option = item->GetOption(i);
+        if (shown != option && !SamePlainNumber(shown, option) && option.find("……") == std::string::npos &&
+            option.find("...") == std::string::npos)
+            others.push_back(option);
     }
-    return true;
+    return others;
 }
 
+// Whether two numbers are one value, as a dump keeps it (a single-precision field holds 99.96 as
+// 99.95999908447266).
+bool Near(double a, double b) { return std::fabs(a - b) <= 1e-6 * std::max(1.0, std::fabs(b)); }
+
+// The units a number item may show a stored value in: itself, or in tenths or hundredths of it.
+constexpr double kShownUnits[] = {1.0, 10.0, 100.0};
+
+// The same plain number in another text: "100.0" as "100", "45.13" as "45.130", "45" as "45.0";
+// empty for a text that is no plain decimal number.
+std::string OtherTextOf(const std::string& shown) {
+    if (shown.empty() || shown.find_first_not_of("-0123456789.") != std::string::npos || !IsDigit(shown.back()) ||
+        std::count(shown.begin(), shown.end(), '.') > 1)
+        return "";
+    if (shown.find('.') == std::string::npos) return shown + ".0";
+    std::string other = shown;
+    while (other.back() == '0') other.pop_back();
+    if (other.back() == '.') other.pop_back();
+    return other == shown ? shown + "0" : other;
+}
+
+// The values kept with more digits than shown whose rounding a number item shows: the item's
+// value is one of them (in the unit shown), or, for an item that holds a text, the shown number is
+// one rounded and not itself (in hundredths or tenths only a rounding that is no whole number: a
+// count of 1 or 10 is no size of 99.96 hundredths).
+std::vector<double> KeptShownRounded(const std::string& shown, const _variant_t& value) {
+    double number = 0;
+    const bool holdsNumber = value.vt == VT_R8 || value.vt == VT_R4;
+    if ((!holdsNumber && value.vt != VT_BSTR) || OtherTextOf(shown).empty() || !LeadingNumber(shown, &number) ||
+        number == 0)
+        return {};
+    const double held = value.vt == VT_R8 ? value.dblVal : value.vt == VT_R4 ? value.fltVal : 0;
+    const std::size_t point = shown.find('.');
+    const int places = point == std::string::npos ? 0 : static_cast<int>(shown.size() - point - 1);
+    std::vector<double> kept;
+    for (double k : KeptDigits())
+        for (double unit : kShownUnits) {
+            const double inUnit = k / unit;
+            char text[64];
+            std::snprintf(text, sizeof text, "%.*f", places, inUnit);
+            if (text == shown && !Near(number, inUnit) &&
+                (holdsNumber ? Near(held, inUnit) : unit == 1 || number != std::floor(number)))
+                kept.push_back(k);
+        }
+    return kept;
+}
+
+// The first changed lines of two dumps, for a message.
+std::string ChangesBetween(std::string_view before, std::string_view after);
+
 // The texts typed into every cell of a cell grid: a number no double holds, a negative, a position
-// beyond any percentage, nothing.
+// beyond any percentage, nothing, a cut character.
 const std::vector<std::string>& CellTexts() {
-    static const std::vector<std::string> texts = {"1e999", "-1", "150", ""};
+    static const std::vector<std::string> texts = {"1e999", "-1", "150", "", kCutCharacter};
     return texts;
 }
 
@@ -574,7 +655,7 @@ bool RoundingOf(double stored, double now) {
 // The lines of two dumps that differ, as (before, after), in order; the dumps of one world hold
 // the same keys in the same order, so a line-by-line walk finds what an edit changed.
 std::vector<std::pair<std::string_view, std::string_view>> ChangedLines(std::string_view before,
-                                                                      std::string_view after) {
+                                                                        std::string_view after) {
     std::vector<std::pair<std::string_view, std::string_view>> changed;
     // The common head and tail, cut at line ends, hold no change. They are most of two long
     // dumps: compared a block at a time, then byte by byte.
@@ -607,6 +688,16 @@ std::vector<std::pair<std::string_view, std::string_view>> ChangedLines(std::str
     return changed;
 }
 
+std::string ChangesBetween(std::string_view before, std::string_view after) {
+    const auto changed = ChangedLines(before, after);
+    if (changed.empty()) return "the objects in scope changed in number";
+    std::string diff;
+    for (std::size_t i = 0; i < changed.size() && i < 3; ++i)
+        diff += (i ? "; " : "") + std::string(changed[i].first) + " -> " + std::string(changed[i].second);
+    if (changed.size() > 3) diff += " (" + std::to_string(changed.size()) + " lines changed)";
+    return diff;
+}
+
 // The key of a dump line and the number it holds alone; false when it holds something else.
 bool LineNumber(std::string_view line, std::string* key, double* number) {
     const std::size_t eq = line.find('=');
@@ -633,6 +724,26 @@ struct Sweeper::Item {
         for (CBCGPProp* item : platform::GridDriver(grid).AllItems())
             if (PathOf(item) == path) return item;
         return nullptr;
+    }
+};
+
+// One pick: an option by its text, an entry of a style list, a colour, a date.
+struct Sweeper::Choice {
+    enum Kind { kOption, kStyle, kColour, kDate } kind;
+    std::string option;
+    COLORREF colour = 0;
+    COleDateTime date;
+    std::string Label() const {
+        switch (kind) {
+            case kStyle:
+                return "style entry";
+            case kColour:
+                return "colour " + std::to_string(colour);
+            case kDate:
+                return "date " + std::string(date.Format("%Y-%m-%d").str());
+            default:
+                return option;
+        }
     }
 };
 
@@ -773,6 +884,8 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
             (item->IsAllowEdit() || item->GetOptionCount() > 0) && !ReportedTexts(item).empty())
             reportable.push_back({{PathOf(item), item->GetData()}, ReportedTexts(item)});
     }
+    // Entering an item and leaving it is no edit, while the world still holds its long digits.
+    LeaveEach(where, page, gridIndex, announce);
     // One other option of every pick list, before the texts (while the sample's stored fields that
     // fail to read are still there) and after them (while items keep texts typed into them): a
     // pick the item shows as taken must reach the objects or the host (a group edit must not give
@@ -786,35 +899,104 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
                                       return !item || !TakesText(now, item);
                                   }),
                    typeable.end());
-    for (const Item& key : typeable)
+    for (const Item& key : typeable) {
+        TypeShownRounding(where, page, gridIndex, key, announce);
         for (const std::string& text : Corpus())
             if (!TypeOne(where, page, gridIndex, key, text, announce, false)) break;
+    }
     // A text reported from code passes the rules a typed one does, into the items that take text
     // and into the pick lists alike. (SWEEP_SKIP_REPORTS_FROM_CODE set in the environment leaves
     // this pass out, to see the other faults while its own are many.)
     static const bool skipReports = std::getenv("SWEEP_SKIP_REPORTS_FROM_CODE") != nullptr;
     if (!skipReports)
-        for (const auto& [key, texts] : reportable)
-            for (const std::string& text : texts)
-                if (!TypeOne(where, page, gridIndex, key, text, announce, true)) break;
+        for (const auto& [key, texts] : reportable) {
+            bool followed = false;
+            for (const std::string& text : texts) {
+                const Expect expect =
+                    text == kNoOption && MapsOtherTexts(where, key, nullptr) ? Expect::kMapped : Expect::kJudged;
+                if (!TypeOne(where, page, gridIndex, key, text, announce, true, expect)) break;
+                if (lastRefused_ && !followed) {
+                    followed = true;
+                    FollowRefusedReport(where, page, gridIndex, key, announce);
+                }
+            }
+        }
     PickEach(where, page, gridIndex, announce);
 }
 
-// One pick: an option by its text, an entry of a style list, a colour, a date.
-struct Sweeper::Choice {
-    enum Kind { kOption, kStyle, kColour, kDate } kind;
-    std::string option;
-    COLORREF colour = 0;
-    COleDateTime date;
-    std::string Label() const {
-        switch (kind) {
-            case kStyle: return "style entry";
-            case kColour: return "colour " + std::to_string(colour);
-            case kDate: return "date " + std::string(date.Format("%Y-%m-%d").str());
-            default: return option;
+void Sweeper::LeaveEach(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce) {
+    std::vector<Item> keys;
+    if (CBCGPPropList* grid = GridAt(page, gridIndex))
+        for (CBCGPProp* item : platform::GridDriver(grid).AllItems()) keys.push_back({PathOf(item), item->GetData()});
+    for (const Item& key : keys) {
+        CBCGPPropList* grid = GridAt(page, gridIndex);
+        CBCGPProp* item = grid ? key.Find(grid) : nullptr;
+        if (!item) continue;
+        const std::string shown = item->FormatProperty().str();
+        // A colour pick always reports; a style list draws its own entries.
+        if (dynamic_cast<CBCGPColorProp*>(item) || dynamic_cast<CPropStyleCombox*>(item)) continue;
+        if (auto* date = dynamic_cast<CBCGPDateTimeProp*>(item)) {
+            PickOne(where, page, gridIndex, key, {Choice::kDate, "", 0, date->GetDate()}, announce, Expect::kNoEdit);
+        } else if (!TypeOne(where, page, gridIndex, key, shown, announce, false, Expect::kNoEdit) &&
+                   item->GetOptionCount() > 0 && item->FindOption(shown.c_str()) >= 0) {
+            // A pick list the user cannot type into: its option shown picked.
+            PickOne(where, page, gridIndex, key, {Choice::kOption, shown, 0, {}}, announce, Expect::kNoEdit);
         }
     }
-};
+}
+
+void Sweeper::TypeShownRounding(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                                const std::function<void()>& announce) {
+    CBCGPPropList* grid = GridAt(page, gridIndex);
+    CBCGPProp* item = grid ? key.Find(grid) : nullptr;
+    if (!item) return;
+    const std::string shown = item->FormatProperty().str();
+    std::vector<double> kept = KeptShownRounded(shown, item->GetValue());
+    if (kept.empty()) return;
+    // Only values the objects hold: an item that holds a text shows a number that may be its own.
+    if (!lastValid_) Dump();
+    std::vector<double> held;
+    std::string_view dump = last_;
+    while (!dump.empty() && held.size() < kept.size()) {
+        const std::size_t end = std::min(dump.find('\n'), dump.size());
+        std::string field;
+        double number = 0;
+        if (LineNumber(dump.substr(0, end), &field, &number))
+            for (double k : kept)
+                if (Near(number, k) && std::find(held.begin(), held.end(), k) == held.end()) held.push_back(k);
+        dump.remove_prefix(std::min(end + 1, dump.size()));
+    }
+    if (held.empty()) return;
+    roundedFrom_ = std::move(held);
+    TypeOne(where, page, gridIndex, key, OtherTextOf(shown), announce, false, Expect::kTypedNumber);
+}
+
+void Sweeper::FollowRefusedReport(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                                  const std::function<void()>& announce) {
+    CBCGPPropList* grid = GridAt(page, gridIndex);
+    CBCGPProp* item = grid ? key.Find(grid) : nullptr;
+    if (!item || !item->IsEnabled() || !ShownInGrid(item)) return;
+    const std::string object = where.substr(0, where.rfind(" / "));
+    if (item->GetOptionCount() > 1) {
+        // Another option: the one shown picked again is no edit.
+        const std::vector<std::string> others = OtherOptions(item);
+        if (!others.empty() && !passedOverPicks_.count(object + " / " + key.path) &&
+            item->GetName().str() != "选择缺失类型")
+            PickOne(where, page, gridIndex, key, {Choice::kOption, others.front(), 0, {}}, announce, Expect::kTaken);
+        return;
+    }
+    // A number item is given the number it shows in another text, where that is a valid value
+    // (one a refresh showed, not a text the sweep typed, and neither zero nor a negative width);
+    // any other text item a word no item was given before (a name may have to be unique).
+    const std::string shown = item->FormatProperty().str();
+    std::string text;
+    if (!OtherTextOf(shown).empty()) {
+        if (ValidAgain(item, shown)) text = OtherTextOf(shown);
+    } else if (item->GetValue().vt == VT_BSTR && !(numberItems_.count(key.path) && !wordItems_.count(key.path))) {
+        text = "新文本" + std::to_string(++newWords_);
+    }
+    if (!text.empty()) TypeOne(where, page, gridIndex, key, text, announce, false, Expect::kTaken);
+}
 
 void Sweeper::PickEach(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce) {
     std::vector<std::pair<Item, std::vector<Choice>>> picks;
@@ -837,15 +1019,7 @@ void Sweeper::PickEach(const std::string& where, CWnd& page, int gridIndex, cons
                 // The first and the last option other than the one shown: a stop below the start
                 // is among them whatever the order of the strata. (The absence type only chooses
                 // which type's symbol the page shows.)
-                const std::string shown = item->FormatProperty().str();
-                std::vector<std::string> others;
-                // An option that opens a dialog ("选择数据……") is no value.
-                for (int i = 0; i < item->GetOptionCount(); ++i) {
-                    const std::string option = item->GetOption(i);
-                    if (shown != option && !SamePlainNumber(shown, option) &&
-                        option.find("……") == std::string::npos && option.find("...") == std::string::npos)
-                        others.push_back(option);
-                }
+                const std::vector<std::string> others = OtherOptions(item);
                 if (!others.empty()) choices.push_back({Choice::kOption, others.front(), 0, {}});
                 if (others.size() > 1) choices.push_back({Choice::kOption, others.back(), 0, {}});
             }
@@ -863,8 +1037,51 @@ void Sweeper::PickEach(const std::string& where, CWnd& page, int gridIndex, cons
             for (const Choice& choice : choices) PickOne(where, page, gridIndex, key, choice, announce);
 }
 
+namespace {
+
+// The lookups of one text while a pick is made: the tables a list read the picked option by.
+struct LookupWatch {
+    std::string text;
+    std::vector<std::tuple<const TextValue*, std::size_t, int>> seen;
+};
+LookupWatch* g_watch = nullptr;
+
+void WatchLookup(const TextValue* table, std::size_t count, const CString& text, int otherwise) {
+    if (g_watch && text.str() == g_watch->text) g_watch->seen.emplace_back(table, count, otherwise);
+}
+
+// Watches the lookups of the text while it lives.
+class LookupWatchScope {
+public:
+    explicit LookupWatchScope(LookupWatch* watch) {
+        g_watch = watch;
+        g_textLookupWatch = watch ? &WatchLookup : nullptr;
+    }
+    ~LookupWatchScope() {
+        g_watch = nullptr;
+        g_textLookupWatch = nullptr;
+    }
+};
+
+}  // namespace
+
+bool Sweeper::MapsOtherTexts(const std::string& where, const Item& key, std::string* option) const {
+    const auto found = lookups_.find(where + " / " + key.path);
+    if (found == lookups_.end()) return false;
+    for (const Lookup& lookup : found->second) {
+        // A value the table holds is that option's; a value of its own the list writes as it is,
+        // but a negative one none of the table's values is stands for a refusal.
+        const char* text = TextOfValue(lookup.table, lookup.count, lookup.otherwise, nullptr);
+        if (text || lookup.otherwise >= 0) {
+            if (option) *option = text ? text : "";
+            return true;
+        }
+    }
+    return false;
+}
+
 void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const Choice& choice,
-                      const std::function<void()>& announce) {
+                      const std::function<void()>& announce, Expect expect) {
     CBCGPPropList* grid = GridAt(page, gridIndex);
     CBCGPProp* item = grid ? key.Find(grid) : nullptr;
     if (!item || !item->IsEnabled() || !ShownInGrid(item)) return;
@@ -875,7 +1092,7 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     verb_ = "picked";
     Choice pick = choice;
     // A later option of the list may be the one shown now.
-    if (pick.kind == Choice::kOption && pick.option == shownText) return;
+    if (pick.kind == Choice::kOption && pick.option == shownText && expect != Expect::kNoEdit) return;
     const std::string before = DumpBefore();
     // Shown and selected as the user's click shows and selects it, before anything is compared: its
     // groups open and the row selected.
@@ -889,7 +1106,10 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     ClearHostCalls();
     bool picked = false;
     std::string label = pick.Label();
+    // The tables the list reads the picked option by are learnt from its picks.
+    LookupWatch watch{pick.option, {}};
     try {
+        LookupWatchScope watching(pick.kind == Choice::kOption && expect == Expect::kJudged ? &watch : nullptr);
         platform::GridDriver driver(grid);
         switch (pick.kind) {
             case Choice::kStyle:
@@ -915,6 +1135,11 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
         Report(where, key, "threw", label, e.what());
         return;
     }
+    for (const auto& [table, count, otherwise] : watch.seen) {
+        std::vector<Lookup>& learnt = lookups_[where + " / " + key.path];
+        if (std::none_of(learnt.begin(), learnt.end(), [table = table](const Lookup& l) { return l.table == table; }))
+            learnt.push_back({table, count, otherwise});
+    }
     const bool alive = Holds(page, grid, item);
     const std::vector<std::string> calls = HostCalls();
     const Pane paneAfter = PaneOf(page);
@@ -938,7 +1163,9 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
         // Only a choice kept on the page: nothing written, called or redrawn.
         if (stored || !calls.empty() || paneAfter.redraws != paneBefore.redraws)
             Report(where, key, "wrote although the pick only chooses what the page offers", label,
-                   stored ? "the objects changed" : !calls.empty() ? "it called " + calls.front() : "it redrew the view");
+                   stored           ? "the objects changed"
+                   : !calls.empty() ? "it called " + calls.front()
+                                    : "it redrew the view");
         announce();
         Dump();
         return;
@@ -949,28 +1176,101 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     // of several options, a date) is refused when the item shows its value from before again:
     // then nothing but that item may change.
     const bool byDesign = refusingPicks_.count(object) != 0 || refusingPicks_.count(object + " / " + key.path) != 0;
-    const bool mayRefuse = rejected || byDesign || pick.kind == Choice::kDate ||
-                           (pick.kind == Choice::kOption && options > 2);
+    const bool mayRefuse =
+        rejected || byDesign || pick.kind == Choice::kDate || (pick.kind == Choice::kOption && options > 2);
     const bool showsBefore = alive && shownNow == shownText;
-    const bool refused = picked && alive && mayRefuse && showsBefore &&
+    // The option or date shown, picked again, is no edit and no refusal: only its expectation holds.
+    const bool refused = expect != Expect::kNoEdit && picked && alive && mayRefuse && showsBefore &&
                          (pick.kind != Choice::kStyle || byDesign);
     if (refused && stored)
         Report(where, key, "changed the objects although the pick was refused", label,
                "the item shows " + Printable(shownNow) + " again" + boxTexts);
     if (refused) {
-        CheckRefusal(where, key, label,
-                     rejected ? "a message box rejected it" + boxTexts : "the item shows " + Printable(shownNow) + " again",
-                     paneBefore, paneAfter, calls, item, shownText);
-    } else if (picked && alive && !rejected && !stored && calls.empty() &&
+        CheckRefusal(
+            where, key, label,
+            rejected ? "a message box rejected it" + boxTexts : "the item shows " + Printable(shownNow) + " again",
+            paneBefore, paneAfter, calls, item, shownText);
+    } else if (expect == Expect::kJudged && picked && alive && !rejected && !stored && calls.empty() &&
                (styleSet || OnlyRowChanged(paneBefore, paneAfter, item))) {
         // A pick that changes other items and nothing else is a pending choice: it writes nothing
         // by design, but for a style set, which is a write.
         Report(where, key, "took no pick: nothing reached the objects or the host", label,
                "it shows " + Printable(shownNow) + " (before: " + Printable(shownText) + ")");
     }
-    if (stored && !refused) CheckKeptDigits(where, key, label, false, before, after);
+    if (stored && !refused && expect != Expect::kNoEdit) CheckKeptDigits(where, key, label, false, before, after);
+    if (picked && expect != Expect::kJudged)
+        CheckExpected(where, key, label, expect,
+                      {before, after, paneBefore, paneAfter, calls, shownNow, rejected, refused,
+                       refused || (alive && !OnlyRowChanged(paneBefore, paneAfter, item))});
     announce();
     Dump();
+}
+
+void Sweeper::CheckExpected(const std::string& where, const Item& key, const std::string& text, Expect expect,
+                            const Outcome& outcome) {
+    const bool stored = outcome.after != outcome.before;
+    const bool redrew = outcome.paneAfter.redraws != outcome.paneBefore.redraws;
+    const bool ran = stored || !outcome.calls.empty() || redrew;
+    switch (expect) {
+        case Expect::kJudged:
+            break;
+        case Expect::kNoEdit: {
+            std::string what = stored ? "the objects changed: " + ChangesBetween(outcome.before, outcome.after)
+                               : !outcome.calls.empty() ? "it called " + outcome.calls.front()
+                               : redrew                 ? std::string("it redrew the view")
+                               : outcome.rejected       ? std::string("it showed a message")
+                                                        : std::string();
+            const std::vector<Row>& a = outcome.paneBefore.rows;
+            const std::vector<Row>& b = outcome.paneAfter.rows;
+            if (what.empty() && a.size() != b.size()) what = "the items of the page changed";
+            for (std::size_t i = 0; what.empty() && i < a.size() && i < b.size(); ++i)
+                if (a[i].item != b[i].item || a[i].value != b[i].value || a[i].options != b[i].options ||
+                    a[i].shown != b[i].shown || a[i].enabled != b[i].enabled || a[i].expanded != b[i].expanded)
+                    what =
+                        "item \"" + b[i].path + "\" changed: " + Printable(a[i].value) + " -> " + Printable(b[i].value);
+            if (!what.empty()) Report(where, key, "ran an edit although it was given what it shows", text, what);
+            break;
+        }
+        case Expect::kTaken:
+            // A list may hold the text back by a rule of its own (refused with a message or showing
+            // its text from before, or a pick kept as a choice the page offers); dropped as taken,
+            // or refused by the item itself, it was lost.
+            if (!ran && !outcome.rejected && !outcome.heldBack)
+                Report(where, key, "dropped a valid text after a refused report from code", text,
+                       "nothing reached the objects or the host and nothing was redrawn; it shows " +
+                           Printable(outcome.shownNow));
+            break;
+        case Expect::kMapped:
+            if (!ran || outcome.refused) {
+                std::string option;
+                MapsOtherTexts(where, key, &option);
+                Report(where, key, "refused a text its list reads as a value", text,
+                       "the table its options are read by reads any other text as " +
+                           (option.empty() ? std::string("a value of its own") : Printable(option)) + "; it shows " +
+                           Printable(outcome.shownNow));
+            }
+            break;
+        case Expect::kTypedNumber: {
+            if (outcome.refused || outcome.rejected) break;
+            double typed = 0;
+            LeadingNumber(text, &typed);
+            bool named = false;
+            for (const auto& [was, now] : ChangedLines(outcome.before, outcome.after)) {
+                std::string field;
+                double from = 0, to = 0;
+                if (!LineNumber(was, &field, &from) || !LineNumber(now, &field, &to)) continue;
+                const bool kept =
+                    std::any_of(roundedFrom_.begin(), roundedFrom_.end(), [&](double k) { return Near(from, k); });
+                for (double unit : {1.0, 10.0, 100.0, 0.1, 0.01}) named = named || (kept && Near(to, typed * unit));
+            }
+            if (!named)
+                Report(
+                    where, key, "kept a value with more digits although its rounding was typed", text,
+                    "it held " + Number(roundedFrom_.front()) + "; " +
+                        (stored ? "changed: " + ChangesBetween(outcome.before, outcome.after) : "nothing was stored"));
+            break;
+        }
+    }
 }
 
 void Sweeper::CheckKeptDigits(const std::string& where, const Item& key, const std::string& text, bool typed,
@@ -980,7 +1280,8 @@ void Sweeper::CheckKeptDigits(const std::string& where, const Item& key, const s
     if (!LeadingNumber(text, &typedNumber)) typedNumber = 0;
     for (const auto& [was, now] : ChangedLines(before, after)) {
         if (!ValidUtf8(std::string(now)) && ValidUtf8(std::string(was)))
-            Report(where, key, "stored a text that is not valid UTF-8", text, std::string(now.substr(0, now.find('='))));
+            Report(where, key, "stored a text that is not valid UTF-8", text,
+                   std::string(now.substr(0, now.find('='))));
         std::string field, nowField;
         double stored = 0, value = 0;
         if (!LineNumber(was, &field, &stored) || !LineNumber(now, &nowField, &value) || field != nowField) continue;
@@ -992,7 +1293,8 @@ void Sweeper::CheckKeptDigits(const std::string& where, const Item& key, const s
         if (typed && (value == typedNumber || std::fabs(value - typedNumber * 100) < 1e-6 ||
                       std::fabs(value - typedNumber * 10) < 1e-6 || std::fabs(value * 100 - typedNumber) < 1e-6))
             continue;
-        Report(where, key, "rounded a number it did not name", text, field + ": " + Number(stored) + " -> " + Number(value));
+        Report(where, key, "rounded a number it did not name", text,
+               field + ": " + Number(stored) + " -> " + Number(value));
     }
 }
 
@@ -1026,10 +1328,27 @@ void Sweeper::TypeCell(const std::string& where, CWnd& page, int gridIndex, int 
     const Item key{"cell grid " + std::to_string(gridIndex) + " row " + std::to_string(row) + " column " +
                        std::to_string(col) + " (" + grid.Text(0, col) + ")",
                    0};
+    // The control library's grid opens a cell's editor with a click, whose release is an action of
+    // its own (a page may store its column widths and redraw): what a click alone does, once any
+    // earlier click's effect is in place, is the release's and not the cell's.
+    std::array<int, 3> releaseRedraws{};
+    std::vector<std::string> releaseCalls;
+    if (grid.bcg) {
+        const CWnd::PaintCounters& counters = view_.GetPaintCounters();
+        const std::array<int, 3> clickedFrom = {counters.invalidate, counters.update, counters.redraw};
+        ClearHostCalls();
+        if (!platform::ClickGridCell(*grid.wnd, row, col)) return;
+        releaseCalls = HostCalls();
+        releaseRedraws = {counters.invalidate - clickedFrom[0], counters.update - clickedFrom[1],
+                          counters.redraw - clickedFrom[2]};
+        lastValid_ = false;
+        if (!grid.TakesText(row, col)) return;
+    }
     const std::string before = DumpBefore();
     const std::vector<std::string> cellsBefore = grid.Texts();
     const std::string shownText = grid.Text(row, col);
-    const Pane paneBefore = PaneOf(page);
+    Pane paneBefore = PaneOf(page);
+    for (std::size_t i = 0; i < releaseRedraws.size(); ++i) paneBefore.redraws[i] += releaseRedraws[i];
     platform::Responder& responder = platform::Responder::Instance();
     responder.ClearMessageBoxes();
     responder.QueueAnswer(IDNO);
@@ -1041,7 +1360,9 @@ void Sweeper::TypeCell(const std::string& where, CWnd& page, int gridIndex, int 
         return;
     }
     ++cellsTyped_;
-    const std::vector<std::string> calls = HostCalls();
+    std::vector<std::string> calls = HostCalls();
+    for (const std::string& call : releaseCalls)
+        if (const auto at = std::find(calls.begin(), calls.end(), call); at != calls.end()) calls.erase(at);
     const Pane paneAfter = PaneOf(page);
     std::string boxes;
     for (const platform::MessageBoxRecord& record : responder.MessageBoxes()) boxes += " [" + record.text + "]";
@@ -1049,7 +1370,8 @@ void Sweeper::TypeCell(const std::string& where, CWnd& page, int gridIndex, int 
     const bool stored = after != before;
     // The grid may be gone with the edit; what it shows is read only while it is there.
     std::vector<CellGrid> now = CellGridsOf(page);
-    const bool alive = gridIndex < static_cast<int>(now.size()) && now[static_cast<std::size_t>(gridIndex)].wnd == grid.wnd;
+    const bool alive =
+        gridIndex < static_cast<int>(now.size()) && now[static_cast<std::size_t>(gridIndex)].wnd == grid.wnd;
     const std::vector<std::string> cellsAfter = alive ? grid.Texts() : std::vector<std::string>();
     const std::string shownNow = alive && row < grid.Rows() && col < grid.Columns() ? grid.Text(row, col) : "";
     double typedNumber = 0;
@@ -1129,7 +1451,8 @@ Sweeper::Pane Sweeper::PaneOf(CWnd& page, Showing* shown) const {
 }
 
 bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const std::string& text,
-                      const std::function<void()>& announce, bool fromCode) {
+                      const std::function<void()>& announce, bool fromCode, Expect expect) {
+    lastRefused_ = false;
     CBCGPPropList* grid = GridAt(page, gridIndex);
     CBCGPProp* item = grid ? key.Find(grid) : nullptr;
     // The probe opens the item's editor as the user's click would: the item is selected and its
@@ -1153,9 +1476,13 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     responder.QueueAnswer(IDNO);
     ClearHostCalls();
     bool leftOpen = false;
+    // Bytes that are no text are refused by the item as it is given them (a re-show may set its
+    // value again before the edit is judged).
+    bool notText = false;
     try {
         if (fromCode) {
             item->SetValue(_variant_t(text.c_str()));
+            notText = item->IsValueRefused() != FALSE;
             grid->OnPropertyChanged(item);
         } else {
             leftOpen = !platform::GridDriver(grid).TypeText(item, text);
@@ -1168,7 +1495,8 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     // What the edit did, taken before the host announces the object again: the edit may have
     // rebuilt the grid or the page, so the item is asked only while it is still there.
     const bool alive = Holds(page, grid, item);
-    const bool refusedByItem = alive && ItemRefusedText(item);
+    // The item refused the text: by its own rule, or as bytes that are not UTF-8.
+    const bool refusedByItem = alive && (ItemRefusedText(item) || notText || item->IsValueRefused());
     const std::vector<std::string> calls = HostCalls();
     const Pane paneAfter = PaneOf(page);
     std::string boxes;
@@ -1214,19 +1542,14 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
                             : rejected      ? "a message box rejected it" + boxes
                                             : "the item shows " + Printable(shownNow) + " again";
 
-    if (stored && (leftOpen || refusedByItem || shownAgain)) {
-        std::istringstream a(before), b(after);
-        std::string la, lb, diff;
-        int changed = 0;
-        while (std::getline(a, la) && std::getline(b, lb))
-            if (la != lb && ++changed <= 3) diff += (changed > 1 ? "; " : "") + la + " -> " + lb;
-        if (diff.empty())
-            diff = "the objects in scope changed in number";
-        else if (changed > 3)
-            diff += " (" + std::to_string(changed) + " lines changed)";
-        Report(where, key, "changed the objects although the text was refused", text, how + "; changes: " + diff);
-    }
-    if (stored) CheckKeptDigits(where, key, text, true, before, after);
+    if (stored && (leftOpen || refusedByItem || shownAgain))
+        Report(where, key, "changed the objects although the text was refused", text,
+               how + "; changes: " + ChangesBetween(before, after));
+    if (stored && expect != Expect::kNoEdit) CheckKeptDigits(where, key, text, true, before, after);
+    lastRefused_ = refused;
+    CheckExpected(where, key, text, expect,
+                  {before, after, paneBefore, paneAfter, calls, shownNow, rejected, refused,
+                   refused && !refusedByItem && !leftOpen});
     if (refused)
         CheckRefusal(where, key, text, how, paneBefore, paneAfter, calls, alive ? item : nullptr, shownText);
     else if (alive && !stored && calls.empty() &&
@@ -1288,16 +1611,11 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     return true;
 }
 
-void Sweeper::ReportAgain(const std::string& where, CWnd& page, int gridIndex, const Item& key,
-                          const _variant_t& value, const std::string& shownText) {
+void Sweeper::ReportAgain(const std::string& where, CWnd& page, int gridIndex, const Item& key, const _variant_t& value,
+                          const std::string& shownText) {
     CBCGPPropList* grid = GridAt(page, gridIndex);
     CBCGPProp* item = grid ? key.Find(grid) : nullptr;
-    // Only a value that is valid: shown by a refresh (not a text typed earlier), neither a stored
-    // width the world made negative nor zero, which a rule of its own may refuse (no zero spacing).
-    double number = 0;
-    if (!item || !item->IsEnabled() || shownText.empty() || IsCorpusText(shownText) ||
-        (LeadingNumber(shownText, &number) && (number == 0 || (number < 0 && NamesAWidth(item->GetName().str())))))
-        return;
+    if (!item || !item->IsEnabled() || !ValidAgain(item, shownText)) return;
     const std::string before = DumpBefore();
     const Pane paneBefore = PaneOf(page);
     platform::Responder& responder = platform::Responder::Instance();

@@ -18,15 +18,26 @@
 //   pages show (KeptDigits) is never rewritten as its rounding;
 // - after the first refused text of an item, the value the item showed, reported from code as a
 //   host does, is taken again (an earlier refusal decides nothing about a later report).
+// Before anything else, while the world holds values with more digits than shown (KeptDigits),
+// every item is entered and left with the text it shows, and every pick list and date given the
+// option or date it shows: that is no edit, so nothing is written, called or redrawn and no item
+// changes. Just before its texts, a number item that shows such a value rounded is given the
+// number it shows in another text ("100" where "100.0" shows 99.96): the edited entry becomes the
+// number typed (maybe in the item's unit).
 // A few texts are then reported from code into every item that holds a text or a number, pick
 // lists included, and judged as typed texts are (SWEEP_SKIP_REPORTS_FROM_CODE in the environment
-// leaves them out).
+// leaves them out). After the first report an item refuses, a valid text typed into it (the value
+// it shows in another text, or a new word) or another option picked is taken. A text none of a
+// list's options holds is taken where the table the list read its picked options by reads any
+// other text as a value (an option, or a value of its own), and never refused.
 // Picks: one other option of every pick list (the first and the last other one), a colour of
 // every colour item, a style of every style list, dates far after and far before in every date
 // item. A pick the object refuses (a stop above the start, a begin after the end) changes nothing
 // but the picked item, as a refused text. Cell grids on a page (not property grids) get a few
 // texts in every cell that takes typing, judged as the texts of items: a refused cell changes no
-// record, no other cell or item, calls nothing and redraws nothing, and shows its text again.
+// record, no other cell or item, calls nothing and redraws nothing, and shows its text again. (A
+// cell is typed into after a click, whose release is an action of its own: what a click does
+// alone, a redraw or a call, is the release's and not the cell's.)
 // When a page opens, no item shows a negative zero either. Pages and items are found in the
 // windows themselves, so a new page or item is swept without a change here.
 #pragma once
@@ -35,6 +46,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <set>
 #include <string>
 #include <tuple>
@@ -51,6 +63,7 @@ struct QXLOGPEN;
 struct QXLOGBRUSH;
 struct QXLOGPOINT;
 class CQXPropertyManager;
+struct TextValue;
 namespace platform {
 class Responder;
 }
@@ -284,6 +297,37 @@ private:
     };
     // The page's pane; with shown, also what its items show (the same items, read once).
     Pane PaneOf(CWnd& page, Showing* shown = nullptr) const;
+    // What a text or pick is expected to do beside the rules every text meets: nothing at all
+    // (the text or option shown, given again), be taken (a valid text after a refused report, a
+    // text the list's table reads as a value), or store the number typed (the rounding shown of
+    // a value kept with more digits, in another text).
+    enum class Expect { kJudged, kNoEdit, kTaken, kMapped, kTypedNumber };
+    // What an edit did, as the expectations read it.
+    struct Outcome {
+        const std::string& before;
+        const std::string& after;
+        const Pane& paneBefore;
+        const Pane& paneAfter;
+        const std::vector<std::string>& calls;
+        const std::string& shownNow;  // what the item shows after it
+        bool rejected;                // a message box
+        bool refused;                 // the item, the grid or the page did not take it
+        bool heldBack;                // the page refused it showing the item's text from before, or
+                                      // kept a pick as a choice it offers
+    };
+    void CheckExpected(const std::string& where, const Item& key, const std::string& text, Expect expect,
+                       const Outcome& outcome);
+    // A table a list read an item's picked option by, and the value it gives any other text.
+    struct Lookup {
+        const TextValue* table;
+        std::size_t count;
+        int otherwise;
+    };
+    // Whether a table an item's picked options were read by reads a text none of them holds as a
+    // value: an option's (named in option) or one of its own (option ""). False when no table was
+    // seen, or each one's value for any other text stands for a refusal (negative, and none of the
+    // table's values).
+    bool MapsOtherTexts(const std::string& where, const Item& key, std::string* option) const;
     // A refused text changes the refused item's text and nothing else: no host call but getters,
     // no redraw of the view, no other item, no selection; the edited item stays.
     void CheckRefusal(const std::string& where, const Item& key, const std::string& text, const std::string& how,
@@ -295,15 +339,25 @@ private:
     // Types the text into the item, or reports it from code as a host does (the item takes the
     // value, then the grid tells its owner).
     bool TypeOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const std::string& text,
-                 const std::function<void()>& announce, bool fromCode);
+                 const std::function<void()>& announce, bool fromCode, Expect expect = Expect::kJudged);
+    // Each item entered and left with the text it shows, each pick list and date given the one it
+    // shows: no edit.
+    void LeaveEach(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce);
+    // A number item showing a value kept with more digits rounded is given that rounding in
+    // another text, which it stores.
+    void TypeShownRounding(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                           const std::function<void()>& announce);
+    // After a refused report, a valid text typed or another option picked is taken.
+    void FollowRefusedReport(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                             const std::function<void()>& announce);
     // Picks an option other than the shown one in a pick list.
     void PickEach(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce);
     struct Choice;
     void PickOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const Choice& choice,
-                 const std::function<void()>& announce);
+                 const std::function<void()>& announce, Expect expect = Expect::kJudged);
     // After the item refused a typed text, its value from before reported from code is taken.
-    void ReportAgain(const std::string& where, CWnd& page, int gridIndex, const Item& key,
-                     const _variant_t& value, const std::string& shownText);
+    void ReportAgain(const std::string& where, CWnd& page, int gridIndex, const Item& key, const _variant_t& value,
+                     const std::string& shownText);
     // Numbers of the dump kept with more digits than shown that the edit rounded, unless the edit
     // named them (typed: the typed number, maybe in the item's unit).
     void CheckKeptDigits(const std::string& where, const Item& key, const std::string& text, bool typed,
@@ -355,6 +409,14 @@ private:
     std::set<std::string> pendingPicks_;
     // How the text of the edit being judged came: "typed" or "reported from code".
     std::string verb_ = "typed";
+    // Whether the last text typed or reported was refused.
+    bool lastRefused_ = false;
+    // The new words typed after refused reports so far.
+    int newWords_ = 0;
+    // The values kept with more digits that the item given its shown rounding holds.
+    std::vector<double> roundedFrom_;
+    // The tables each item's picked options were read by, by "page / item path".
+    std::map<std::string, std::vector<Lookup>> lookups_;
     std::vector<std::string> failures_;
 };
 
