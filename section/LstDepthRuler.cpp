@@ -193,7 +193,7 @@ LRESULT CLstDepthRuler::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!item || !m_pRuler) return 0;
     const Edited edited = Edit(item);
     if (edited == Edited::Refused) {
-        ShowStored(item);
+        ShowItemAgain(item);
         return 0;
     }
     if (edited == Edited::Stamped) m_pRuler->ProChanged();
@@ -202,8 +202,10 @@ LRESULT CLstDepthRuler::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The number items with the ruler's values, as the page shows them.
-void CLstDepthRuler::ShowStored(CBCGPProp* item) {
+// The number items with the ruler's values, each in its item's decimals.
+void CLstDepthRuler::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (!item || !m_pRuler) return;
     const ScDepthRuler& r = *m_pRuler;
     ShowStoredValueOf(item, {{kTitleSizeId, r.GetNameFontSize() / 100.0}});
     for (const bool left : {true, false}) {

@@ -90,13 +90,6 @@ CBCGPProp* NewText(const char* label, DWORD_PTR id, bool editable) {
     return item;
 }
 
-void ShowPicture(CBCGPProp* item, int index) {
-    auto* picker = dynamic_cast<CBmpPropLst*>(item);
-    if (!picker || picker->m_nSelectedIndex == index) return;
-    picker->m_nSelectedIndex = index;
-    picker->SetValue(_variant_t(static_cast<long>(index)));
-}
-
 }  // namespace
 
 CLstRulerScale::CLstRulerScale(ScDisScale* scale) : m_pScale(scale) {}
@@ -182,7 +175,7 @@ void CLstRulerScale::UpdateBCGPProperty(long object, CString) {
     if (const char* align = TextOfValue(kAlignments, scale->GetAglin(), nullptr)) SetItemText(Item(kAlignId), align);
     ShowColorIfChanged(Item(kLineColorId), scale->GetLineColor());
     section::ShowStyle(Item(kLineStyleId), scale->GetLineStyle());
-    ShowPicture(Item(kStyleId), scale->GetStyle());
+    section::ShowPicture(Item(kStyleId), scale->GetStyle());
 }
 
 // ---- edits ----------------------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "bcg/ColorProp.h"
+#include "framework/BmpPropLst.h"
 #include "framework/GroupEdits.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
@@ -122,6 +123,14 @@ void ShowStyle(CBCGPProp* item, UINT style) {
 }
 
 void ShowFace(CBCGPProp* item, const QXLOGFONT& font) { ShowTextIfChanged(item, font.GetFaceName()); }
+
+void ShowPicture(CBCGPProp* item, int index) {
+    auto* picker = dynamic_cast<CBmpPropLst*>(item);
+    if (!picker) return;
+    picker->m_nSelectedIndex = index;
+    const _variant_t value(static_cast<long>(index));
+    if (picker->GetValue() != value) picker->SetValue(value);
+}
 
 void RedrawCurrentSection() {
     ScUpdateView* view = ScUpdateView::Instance();

@@ -67,6 +67,10 @@ bool PickedColor(CBCGPProp* item, COLORREF* color);
 void ShowNumber(CBCGPProp* item, double value);
 void ShowStyle(CBCGPProp* item, UINT style);
 void ShowFace(CBCGPProp* item, const QXLOGFONT& font);
+// Shows the picture at index (-1 none) in a picture picker, the picker's value made that index
+// too, so its editor opens on the picture shown: picking that picture again is no edit, picking
+// any other one is. Any other item is passed over.
+void ShowPicture(CBCGPProp* item, int index);
 
 // The object the host handed over as a section object of class T; NULL for none or another class.
 template <class T>

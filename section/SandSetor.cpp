@@ -86,13 +86,6 @@ CBmpPropLst* NewShapePicker(const char* name, const char* description, DWORD_PTR
     return picker;
 }
 
-void ShowPicture(CBCGPProp* item, int index) {
-    if (auto* picker = dynamic_cast<CBmpPropLst*>(item)) {
-        picker->m_nSelectedIndex = index;
-        picker->SetValue(_variant_t(static_cast<long>(index)));
-    }
-}
-
 // The shape code of the picked picture; -1 when none is picked.
 int PickedShape(CBCGPProp* item, const int (&shapes)[2]) {
     auto* picker = dynamic_cast<CBmpPropLst*>(item);
@@ -202,10 +195,10 @@ void CSandSetor::ShowPinchout(const CMapProperty& record) {
         if (kind == ScControlerClient::CT_FENCE) SetYesNoProp(show, record.m_bShowPinchout);
     }
     SetItemText(Item(kPinchoutLengthId), TextOfValue(kPinchoutLengths, record.m_nPinchoutLength, ""));
-    ShowPicture(Item(kRiverShapeId), record.m_nRiverShape == kRiverShapes[0] ? 0 : 1);
-    ShowPicture(Item(kSandDamShapeId), record.m_nSandDamShape == kSandDamShapes[0]   ? 0
-                                       : record.m_nSandDamShape == kSandDamShapes[1] ? 1
-                                                                                     : -1);
+    section::ShowPicture(Item(kRiverShapeId), record.m_nRiverShape == kRiverShapes[0] ? 0 : 1);
+    section::ShowPicture(Item(kSandDamShapeId), record.m_nSandDamShape == kSandDamShapes[0]   ? 0
+                                                : record.m_nSandDamShape == kSandDamShapes[1] ? 1
+                                                                                              : -1);
     SetItemText(Item(kLocalPinchoutId), record.m_bLocalPinchout ? kAllowed : kNotAllowed);
 }
 
@@ -262,8 +255,8 @@ void CSandSetor::ShowStored(const CMapProperty& record, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     for (const PenItems& pen : kPens)
         if (id == pen.first + 1) ShowStoredValueOf(item, {{id, (record.*pen.field).width / 100.0}});
-    ShowStoredValueOf(item, {{kCellSizeId, record.m_dCellSize / 100.0},
-                                     {kSingleFillId + 5, record.m_singleFill.size / 100.0}});
+    ShowStoredValueOf(
+        item, {{kCellSizeId, record.m_dCellSize / 100.0}, {kSingleFillId + 5, record.m_singleFill.size / 100.0}});
 }
 
 bool CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {

@@ -130,14 +130,14 @@ TEST_F(FaultPointPage, FieldCountBuildsOneItemPerFieldUpToTheSevenKinds) {
     EXPECT_EQ("对比井号", Point(0, 0).GetLabel(6));
 }
 
-// An accepted count is taken whole also when it leaves the count as it was: retyped, or kept to the
-// seven field kinds; the point is stamped for the fields and the section redrawn.
+// An accepted count is taken whole also when it leaves the count as it was: another text of the same
+// count, or kept to the seven field kinds; the point is stamped for the fields and the section redrawn.
 TEST_F(FaultPointPage, ACountEqualToTheStoredOneStillStampsAndRedraws) {
     ASSERT_TRUE(open->Pick(F::kApplyId, "当前井上所有断点"));
     const struct {
         unsigned int stored;
         const char* text;
-    } kCases[] = {{3, "3"}, {7, "7"}, {7, "50"}, {7, "1e38"}};
+    } kCases[] = {{3, "3.0"}, {7, "07"}, {7, "50"}, {7, "1e38"}};
     for (const auto& c : kCases) {
         for (unsigned int i = 0; i < 2; ++i) Point(0, i).SetLabelNumber(static_cast<int>(c.stored));
         Point(0, 0).ProChanged();

@@ -420,8 +420,8 @@ TEST_F(FaultLines, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue) {
     line.SetAngle(30);
     sectiontest::OpenList<CLstFaultLineEntity> entity(new CLstFaultLineEntity(&line));
     entity.Show(&line);
-    for (DWORD_PTR id : {CLstFaultLineEntity::kThrowId, CLstFaultLineEntity::kDipAngleId,
-                         CLstFaultLineEntity::kPenWidthId})
+    for (DWORD_PTR id :
+         {CLstFaultLineEntity::kThrowId, CLstFaultLineEntity::kDipAngleId, CLstFaultLineEntity::kPenWidthId})
         ExpectReportRefused(entity, id, "x", entity.Value(id));
     EXPECT_DOUBLE_EQ(30, line.GetAngle());
 }
@@ -509,8 +509,10 @@ TEST_F(FlowUnitPage, WithoutLinesOnlyTheFillIsEditable) {
     EXPECT_TRUE(Enabled(CRsLstSand::kFillStyleId));
     EXPECT_FALSE(Enabled(CRsLstSand::kUpperDepthId));
     EXPECT_FALSE(Enabled(CRsLstSand::kLowerDepthId));
-    ASSERT_TRUE(open->Pick(CRsLstSand::kFillStyleSetId, "常用填充"));
-    EXPECT_EQ(1000u, unit.GetBrush().style);
+    ASSERT_TRUE(open->Pick(CRsLstSand::kFillStyleSetId, "岩性填充"));
+    EXPECT_EQ(1101u, unit.GetBrush().style);
+    ASSERT_TRUE(open->Pick(CRsLstSand::kFillTransparentId, "是"));
+    EXPECT_EQ(100u, unit.GetBrush().backMode);
     ASSERT_TRUE(open->Pick(CRsLstSand::kFillTransparentId, "否"));
     EXPECT_EQ(13u, unit.GetBrush().backMode);
 }
