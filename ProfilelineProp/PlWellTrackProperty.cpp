@@ -2,9 +2,9 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
+#include "framework/GroupEdits.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
-#include "section/ObjectPageItems.h"
 #include "hosttypes/Lodestar/PlWell.h"
 
 using namespace KelProfileline;
@@ -45,7 +45,7 @@ LRESULT CPlWellTrackProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (id >= kFirstLineId && id <= kLastLineId) {
         QXLOGPEN pen = m_pTrack->GetLogPen();
         // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
-        if (!section::ReadEditedPen(item, pen)) {
+        if (!ReadEditedPen(item, pen)) {
             ShowStoredValueOf(item, {{id, pen.width / 100.0}});
             return 0;
         }

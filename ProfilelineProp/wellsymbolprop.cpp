@@ -11,7 +11,6 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
-#include "section/ObjectPageItems.h"
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlManagers.h"
 
@@ -183,7 +182,7 @@ bool CPlLayerWellSymbol::EditPointGroup(CLayerProperty& layer, CBCGPProp* item, 
     const int position = static_cast<int>(item->GetData() - group - 1);
     if (position == 0)
         shown = IsYesText(item);
-    else if (!ReadEditedField(item, point, section::kAfterShowSwitch))
+    else if (!ReadEditedField(item, point, kAfterShowSwitch))
         return false;
     layer.SetSymbolPoint(kind, point);
     if (m_pEntity->m_pWellMgr) m_pEntity->m_pWellMgr->SetSymbolLogPoint(kind, point);
@@ -197,7 +196,7 @@ bool CPlLayerWellSymbol::EditTrackGroup(CLayerProperty& layer, CBCGPProp* item, 
     const int position = static_cast<int>(item->GetData() - group - 1);
     if (position == 0)
         shown = IsYesText(item);
-    else if (!section::ReadEditedPen(item, pen, section::kAfterShowSwitch))
+    else if (!ReadEditedPen(item, pen, kAfterShowSwitch))
         return false;
     layer.SetWellTrackPen(kind, pen);
     if (m_pEntity->m_pWellMgr) m_pEntity->m_pWellMgr->SetTrackPen(kind, pen);

@@ -525,7 +525,7 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
         case kVirPenStyleId:
         case kVirPenWidthId:
         case kVirPenColorId:
-            if (!section::ReadEditedPen(item, record.m_virStratumPen, kVirPenFirst)) return refuse();
+            if (!ReadEditedPen(item, record.m_virStratumPen, kVirPenFirst)) return refuse();
             break;
         case kNameFaceId:
         case kNameSizeId:

@@ -71,10 +71,10 @@ bool CLstControlLine::Edit(CBCGPProp* item) {
             m_pLine->m_dPointSize = number;
             break;
         case kInnerColorId:
-            if (PickedColor(item, &brush.fillColor)) m_pLine->SetBrush(brush);
+            if (ReadShownColor(item, &brush.fillColor)) m_pLine->SetBrush(brush);
             break;
         case kBorderColorId:
-            if (PickedColor(item, &brush.lineColor)) m_pLine->SetBrush(brush);
+            if (ReadShownColor(item, &brush.lineColor)) m_pLine->SetBrush(brush);
             break;
         default:
             break;

@@ -176,7 +176,7 @@ Edited CLstDisRuler::Edit(CBCGPProp* item) {
             } else if (id == kFontSizeId) {
                 if (!ReadHundredths(item, &font.size)) return Edited::Refused;
                 changed = true;
-            } else if (id == kFontColorId && PickedColor(item, &color)) {
+            } else if (id == kFontColorId && ReadShownColor(item, &color)) {
                 font.color = color;
                 changed = true;
             }

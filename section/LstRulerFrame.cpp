@@ -420,7 +420,7 @@ bool Apply(const Row& row, CBCGPProp* item, ScRulerFrame& frame) {
             if (ReadStyle(item, &style)) SetLineStyle(frame, row.index, style);
             break;
         case Kind::Colour:
-            if (section::PickedColor(item, &color))
+            if (ReadShownColor(item, &color))
                 frame.SetMarkClr(static_cast<RulerFrameColorType>(row.index), color);
             break;
         case Kind::Number:

@@ -252,7 +252,7 @@ void CLstRulerScale::EditValue(CBCGPProp* item) {
             scale.SetContentFont(section::WithFace(scale.GetContentFont(), item));
             break;
         case kContentColorId:
-            if (section::PickedColor(item, &color)) scale.SetContentColor(color);
+            if (ReadShownColor(item, &color)) scale.SetContentColor(color);
             break;
         case kStyleId:
             if (auto* picker = dynamic_cast<CBmpPropLst*>(item)) scale.SetStyle(picker->m_nSelectedIndex);
@@ -268,13 +268,13 @@ void CLstRulerScale::EditValue(CBCGPProp* item) {
             break;
         }
         case kLabelColorId:
-            if (section::PickedColor(item, &color)) scale.SetLogColor(color);
+            if (ReadShownColor(item, &color)) scale.SetLogColor(color);
             break;
         case kAlignId:
             if (const int align = ValueOfText(kAlignments, ItemText(item), -1); align >= 0) scale.SetAglin(align);
             break;
         case kLineColorId:
-            if (section::PickedColor(item, &color)) scale.SetLineColor(color);
+            if (ReadShownColor(item, &color)) scale.SetLineColor(color);
             break;
         case kLineStyleId:
             if (ReadStyle(item, &style)) scale.SetLineStyle(style);

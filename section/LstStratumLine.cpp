@@ -140,10 +140,10 @@ void CLstStratumLine::ShowRefused(CBCGPProp* item) {
 // code, not judged by the item) is written to no cell: false.
 bool CLstStratumLine::SetStratumLogpen(CBCGPProp* item) {
     QXLOGPEN read;
-    if (!section::ReadEditedPen(item, read)) return false;
+    if (!ReadEditedPen(item, read)) return false;
     for (CStratumCell* cell : m_cells) {
         QXLOGPEN pen = *cell->GetStratumLogPen();
-        section::ReadEditedPen(item, pen);
+        ReadEditedPen(item, pen);
         cell->SetStratumLogPen(&pen);
     }
     return true;
@@ -151,7 +151,7 @@ bool CLstStratumLine::SetStratumLogpen(CBCGPProp* item) {
 
 void CLstStratumLine::SetStratumFill(CBCGPProp* item) {
     COLORREF color = 0;
-    if (!section::PickedColor(item, &color)) return;
+    if (!ReadShownColor(item, &color)) return;
     for (CStratumCell* cell : m_cells) {
         CQXObjectFill* fill = cell->GetStratumFill();
         if (!fill) continue;
@@ -172,7 +172,7 @@ bool CLstStratumLine::SetStratumFont(CBCGPProp* item) {
     for (CStratumCell* cell : m_cells) {
         QXLOGFONT font = cell->GetStratumFont();
         if (colour) {
-            if (!section::PickedColor(item, &color)) return true;
+            if (!ReadShownColor(item, &color)) return true;
             font.color = color;
         } else {
             ReadEditedField(item, font);

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "bcg/ColorProp.h"
 #include "framework/BmpPropLst.h"
 #include "framework/GroupEdits.h"
 #include "framework/ItemGroupsLine.h"
@@ -94,21 +93,8 @@ bool ReadPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {
         case kPenWidth:
             return ReadHundredths(item, &pen.width);
         default:
-            return PickedColor(item, &pen.color);
+            return ReadShownColor(item, &pen.color);
     }
-}
-
-bool ReadEditedPen(CBCGPProp* item, QXLOGPEN& pen, int first) {
-    if (!ReadEditedField(item, pen, first)) return false;  // the pen untouched
-    if (EditedFieldPosition(item, first) == kPenColor && pen.color == CBCGPColorProp::kAutomatic) pen.color = 0;
-    return true;
-}
-
-bool PickedColor(CBCGPProp* item, COLORREF* color) {
-    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-    if (!colour) return false;
-    *color = colour->GetDisplayColor();
-    return true;
 }
 
 void ShowNumber(CBCGPProp* item, double value) {

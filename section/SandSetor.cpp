@@ -66,13 +66,13 @@ struct PenItems {
 // The seepage group holds its switch and its interface form before the pen.
 constexpr int kSeepagePenPlace = 2;
 const PenItems kPens[] = {
-    {CSandSetor::kEnvelopeId + 2, section::kAfterShowSwitch, &CMapProperty::m_envelopePen,
+    {CSandSetor::kEnvelopeId + 2, kAfterShowSwitch, &CMapProperty::m_envelopePen,
      &CnConnectionGroupMgr::SetConLinePen, &CkelReservoir::EnvelopCurvePenChanged},
-    {CSandSetor::kFaciesContactId + 2, section::kAfterShowSwitch, &CMapProperty::m_interfacePen,
+    {CSandSetor::kFaciesContactId + 2, kAfterShowSwitch, &CMapProperty::m_interfacePen,
      &CnConnectionGroupMgr::SetSplitLinePen, &CkelReservoir::SplitCurvePenChanged},
     {CSandSetor::kSeepageStyleId, kSeepagePenPlace, &CMapProperty::m_interfacePen,
      &CnConnectionGroupMgr::SetSplitLinePen, &CkelReservoir::SplitCurvePenChanged},
-    {CSandSetor::kOswId + 2, section::kAfterShowSwitch, &CMapProperty::m_oswPen, nullptr,
+    {CSandSetor::kOswId + 2, kAfterShowSwitch, &CMapProperty::m_oswPen, nullptr,
      &CkelReservoir::FlowUnitPenChanged},
 };
 
@@ -271,7 +271,7 @@ bool CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
     // One sub-item of a pen: stored, then the connection groups (and a reservoir's curves) take it.
     for (const PenItems& pen : kPens)
         if (id >= pen.first && id < pen.first + 3) {
-            if (!section::ReadEditedPen(item, record.*pen.field, pen.place)) return false;
+            if (!ReadEditedPen(item, record.*pen.field, pen.place)) return false;
             ApplyGroupPen(pen.groupSetter, record.*pen.field, pen.reservoirChanged);
             return true;
         }

@@ -42,7 +42,7 @@ LRESULT CSglLstCtrlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) pen.style = style->GetVal();
             break;
         case kColorId:
-            if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) pen.color = colour->GetDisplayColor();
+            ReadShownColor(item, &pen.color);
             break;
         case kWidthId:
             // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
