@@ -162,6 +162,21 @@ LRESULT CRsLstSand::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
+void CRsLstSand::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (!item || !m_pUnit) return;
+    CnSandFill* fill = FirstFill(*m_pUnit);
+    if (CQXObjectFill* drawing = fill ? fill->GetFillObject() : nullptr) {
+        QXLOGBRUSH shown;
+        drawing->GetLogBrush(&shown);
+        ShowStoredValueOf(item, {{kFillCellSizeId, shown.size / 100.0}});
+    }
+    if (CkelOSWerLineManager* lines = LineManager())
+        for (const auto& [id, line] : {std::make_pair(kUpperDepthId, lines->GetUpperLine()),
+                                       std::make_pair(kLowerDepthId, lines->GetLowerLine())})
+            if (line) ShowStoredValueOf(item, {{id, line->GetDepth()}});
+}
+
 // A unit without a sand fill shows no fill, and none is edited. A cell size the reader refuses
 // (reported from code, not judged by the item) is written nowhere: the item shows the fill's again.
 bool CRsLstSand::EditFill(CBCGPProp* item) {
@@ -180,11 +195,7 @@ bool CRsLstSand::EditFill(CBCGPProp* item) {
         brush.style = first;
     } else if (id == kFillCellSizeId) {
         if (!ReadHundredths(item, &brush.size)) {
-            QXLOGBRUSH shown;
-            if (CQXObjectFill* drawing = fill->GetFillObject()) {
-                drawing->GetLogBrush(&shown);
-                ShowStoredValueOf(item, {{kFillCellSizeId, shown.size / 100.0}});
-            }
+            ShowItemAgain(item);
             return false;
         }
     } else {

@@ -240,7 +240,7 @@ LRESULT CSandSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (boost::shared_ptr<CMapProperty> record = CMapPropertySignle::Instance()->GetProperty();
         record && item && m_pContainer && !EditRecord(*record, item)) {
-        ShowStored(*record, item);
+        ShowItemAgain(item);
         return 0;
     }
     if (m_pContainer) {
@@ -250,8 +250,12 @@ LRESULT CSandSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The number items as the refresh shows them.
-void CSandSetor::ShowStored(const CMapProperty& record, CBCGPProp* item) {
+// The widths and cell sizes with the record's values, in their items' two decimals.
+void CSandSetor::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    const boost::shared_ptr<CMapProperty> held = CMapPropertySignle::Instance()->GetProperty();
+    if (!item || !held) return;
+    const CMapProperty& record = *held;
     const DWORD_PTR id = item->GetData();
     for (const PenItems& pen : kPens)
         if (id == pen.first + 1) ShowStoredValueOf(item, {{id, (record.*pen.field).width / 100.0}});

@@ -556,7 +556,8 @@ TEST_F(FlowUnitPage, AUnitWithoutASandFillShowsEmptySandAndFillItemsAndIsNotEdit
     EXPECT_EQ(before.backMode, unit.GetBrush().backMode);
 }
 
-TEST_F(FlowUnitPage, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue) {
+// Reported or typed, a refused cell size shows the fill's again, a refused depth its line's.
+TEST_F(FlowUnitPage, ARefusedTextShowsTheStoredValue) {
     Open(0);
     QXLOGBRUSH brush;
     drawing.GetLogBrush(&brush);
@@ -565,6 +566,10 @@ TEST_F(FlowUnitPage, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue)
     unit.ProChanged();
     open->Show(&unit);
     ExpectReportRefused(*open, CRsLstSand::kFillCellSizeId, "x", "3.50");
+    brush.size = 420;  // changed elsewhere, not refreshed
+    drawing.SetLogBrush(&brush);
+    open->Type(CRsLstSand::kFillCellSizeId, "-1");
+    EXPECT_EQ("4.20", open->Value(CRsLstSand::kFillCellSizeId));
     Open(1);
     const std::string depth = open->Value(CRsLstSand::kUpperDepthId);
     ExpectReportRefused(*open, CRsLstSand::kUpperDepthId, "x", depth);
