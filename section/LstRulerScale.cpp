@@ -202,7 +202,7 @@ LRESULT CLstRulerScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (!EditDigits(item)) return 0;
             break;
         default:
-            EditValue(item);
+            if (!EditValue(item)) return 0;
             break;
     }
     m_pScale->Update();
@@ -218,7 +218,7 @@ bool CLstRulerScale::EditNumber(CBCGPProp* item) {
     const NumberItem& number = *NumberOf(item->GetData());
     double value = 0;
     if (!ReadNumber(number, item, &value)) {
-        ShowStoredValueOf(item, {{number.id, Shown(*m_pScale, number)}});
+        ShowItemAgain(item);
         return false;
     }
     if (number.set)
@@ -227,6 +227,12 @@ bool CLstRulerScale::EditNumber(CBCGPProp* item) {
         m_pScale->SetStep(static_cast<int>(value));
     m_pScale->ProChanged();
     return true;
+}
+
+void CLstRulerScale::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    const NumberItem* number = item ? NumberOf(item->GetData()) : nullptr;
+    if (number && m_pScale) ShowStoredValueOf(item, {{number->id, Shown(*m_pScale, *number)}});
 }
 
 bool CLstRulerScale::EditDigits(CBCGPProp* item) {
@@ -240,7 +246,7 @@ bool CLstRulerScale::EditDigits(CBCGPProp* item) {
     return false;
 }
 
-void CLstRulerScale::EditValue(CBCGPProp* item) {
+bool CLstRulerScale::EditValue(CBCGPProp* item) {
     ScDisScale& scale = *m_pScale;
     COLORREF color = 0;
     UINT style = 0;
@@ -270,9 +276,16 @@ void CLstRulerScale::EditValue(CBCGPProp* item) {
         case kLabelColorId:
             if (ReadShownColor(item, &color)) scale.SetLogColor(color);
             break;
-        case kAlignId:
-            if (const int align = ValueOfText(kAlignments, ItemText(item), -1); align >= 0) scale.SetAglin(align);
+        case kAlignId: {
+            // Only the two alignments are written; any other text (reported from code) is refused.
+            const int align = ValueOfText(kAlignments, ItemText(item), -1);
+            if (align < 0) {
+                ShowTextBefore(item);
+                return false;
+            }
+            scale.SetAglin(align);
             break;
+        }
         case kLineColorId:
             if (ReadShownColor(item, &color)) scale.SetLineColor(color);
             break;
@@ -282,4 +295,5 @@ void CLstRulerScale::EditValue(CBCGPProp* item) {
         default:
             break;  // groups and the type name
     }
+    return true;
 }

@@ -115,7 +115,8 @@ LRESULT CLstStratumLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
     }
     if (!taken) {
-        ShowRefused(item);
+        ShowTextBefore(item);
+        ShowItemAgain(item);
         return 0;
     }
     UpdateWnd();
@@ -124,13 +125,10 @@ LRESULT CLstStratumLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 // The width as the refresh shows it, from the first cell. The size the refresh shows is the first
 // cell's own font, which the edit never writes (the size goes to the stratum groups): a refused
-// size shows the item's text from before.
-void CLstStratumLine::ShowRefused(CBCGPProp* item) {
-    if (m_cells.empty() || !item) return;
-    if (item->GetData() == kFontSizeId) {
-        ShowTextBefore(item);
-        return;
-    }
+// size keeps the item's text from before.
+void CLstStratumLine::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (m_cells.empty() || !item || item->GetData() == kFontSizeId) return;
     QXLOGPEN pen;
     if (CQXObjectPolyline* line = m_cells.front()->GetStratumLine()) line->GetLogPen(&pen);
     ShowStoredValueOf(item, {{kLineWidthId, pen.width / 100.0}});

@@ -185,9 +185,13 @@ bool CRsLstSand::EditFill(CBCGPProp* item) {
     QXLOGBRUSH brush = m_pUnit->GetBrush();
     const DWORD_PTR id = item->GetData();
     if (id == kFillStyleSetId) {
-        // A set chosen: its first style shows in the style picker and goes into the brush.
+        // A set chosen: its first style shows in the style picker and goes into the brush. An
+        // empty name (reported from code) changes nothing: it is refused.
         const CString set = ItemText(item);
-        if (set.IsEmpty()) return true;
+        if (set.IsEmpty()) {
+            ShowTextBefore(item);
+            return false;
+        }
         auto* picker = m_pFillGroup ? dynamic_cast<CPropStyleCombox*>(m_pFillGroup->GetSubItem(1)) : nullptr;
         if (picker) picker->SetStyleGroup(set, true);
         UINT first = GetFirstFillStyleID(set);

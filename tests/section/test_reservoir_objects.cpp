@@ -570,6 +570,8 @@ TEST_F(FlowUnitPage, ARefusedTextShowsTheStoredValue) {
     drawing.SetLogBrush(&brush);
     open->Type(CRsLstSand::kFillCellSizeId, "-1");
     EXPECT_EQ("4.20", open->Value(CRsLstSand::kFillCellSizeId));
+    // An empty style set changes nothing: refused, its text from before shown.
+    ExpectReportRefused(*open, CRsLstSand::kFillStyleSetId, "", "常用填充");
     Open(1);
     const std::string depth = open->Value(CRsLstSand::kUpperDepthId);
     ExpectReportRefused(*open, CRsLstSand::kUpperDepthId, "x", depth);

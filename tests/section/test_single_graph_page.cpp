@@ -107,6 +107,17 @@ TEST_F(SingleGraphPage, TemplateAndLapJoint) {
     EXPECT_EQ(LAPJOINT_WELL_COLUMN, world.Well().GetLapJointType());
     EXPECT_TRUE(page.open.Pick(CLstSingle::kRangeTypeId, "分层"));
     EXPECT_EQ(DEPTHTYPE_BY_STRATUM, world.Well().GetRangeType());
+    // A text of neither option, reported from code, is refused: nothing written, no tail, only
+    // that item shows its text from before.
+    for (const auto& [id, shown] :
+         {std::make_pair(CLstSingle::kLapJointId, "井柱"), std::make_pair(CLstSingle::kRangeTypeId, "分层")}) {
+        trace.Clear();
+        page.open.Report(id, "无此选项");
+        EXPECT_EQ("", trace.Text()) << id;
+        EXPECT_EQ(shown, Value(id)) << id;
+    }
+    EXPECT_EQ(LAPJOINT_WELL_COLUMN, world.Well().GetLapJointType());
+    EXPECT_EQ(DEPTHTYPE_BY_STRATUM, world.Well().GetRangeType());
 }
 
 TEST_F(SingleGraphPage, GradeChangeAsksFirst) {
