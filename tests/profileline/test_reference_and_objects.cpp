@@ -189,6 +189,14 @@ TEST(ProfileObjectPages, LabelsShowNeutralValuesWhenSeveralAreActive) {
     EXPECT_EQ(dynamic_cast<CBCGPColorProp*>(page.Item(CPlWellLabelProperty::kColorId))->GetColor(), 0u);
     EXPECT_EQ(page.Value(CPlWellLabelProperty::kSizeId), "4.00");
 
+    // Entered and left as it shows the neutral "4.00": no edit, every label keeps its own size.
+    const float second = g.Label(1)->GetLabelFont().size;
+    lodestar::testing::ClearCallLog();
+    ASSERT_TRUE(page.Type(CPlWellLabelProperty::kSizeId, "4.00"));
+    EXPECT_FLOAT_EQ(g.Label(0)->GetLabelFont().size, 1200.0f);
+    EXPECT_FLOAT_EQ(g.Label(1)->GetLabelFont().size, second);
+    EXPECT_EQ(lodestar::testing::CallLog(), Texts{});
+
     ASSERT_TRUE(page.Type(CPlWellLabelProperty::kSizeId, "10"));
     for (int i : {0, 1}) {
         EXPECT_FLOAT_EQ(g.Label(i)->GetLabelFont().size, 1000.0f);
