@@ -79,10 +79,7 @@ bool EditField(QXLOGFONT& font, CBCGPProp* item, int position) {
 TextRule FieldRule() { return penfont::HundredthsRule(kFieldAccept); }
 
 void ShowRefused(CBCGPProp* item, bool one, std::initializer_list<StoredNumber> stored) {
-    if (one)
-        ShowStoredValueOf(item, stored);
-    else
-        ShowTextBefore(item);
+    if (one) ShowStoredValueOf(item, stored);
 }
 
 bool ShouldRefresh(CWndProp& pane, long object, KelProfileline::CPlObjInterface* shown) {

@@ -91,15 +91,17 @@ LRESULT CPlProfilelineProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CPlProfilelineProperty::EditPen(CBCGPProp* item) {
     QXLOGPEN pen = m_pLine->GetLinePen();
     if (!plpage::EditField(pen, item, static_cast<int>(item->GetData() - kStyleId))) {
-        ShowStored(item);
+        ShowTextBefore(item);
+        ShowItemAgain(item);
         return;
     }
     plpage::ApplyToActive<CPlProfileline>(m_pLine->GetContainer(),
                                           [&pen](CPlProfileline& line) { line.SetLinePen(pen); });
 }
 
-// A text the reader refuses (reported from code, not judged by the item) is written nowhere.
-void CPlProfilelineProperty::ShowStored(CBCGPProp* item) {
+void CPlProfilelineProperty::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (!item || !m_pLine) return;
     plpage::ShowRefused(item, plpage::OneActive(m_pLine->GetContainer()),
                         {{kWidthId, m_pLine->GetLinePen().width / 100.0}, {kAngleId, m_pLine->GetAngle()}});
 }
@@ -114,7 +116,8 @@ bool CPlProfilelineProperty::ReadAngle(const CString& text, double* degrees) {
 void CPlProfilelineProperty::EditAngle(CBCGPProp* item) {
     double angle = 0;
     if (!ReadAngle(ItemText(item), &angle)) {
-        ShowStored(item);
+        ShowTextBefore(item);
+        ShowItemAgain(item);
         return;
     }
     plpage::ApplyToActive<CPlProfileline>(m_pLine->GetContainer(),

@@ -60,6 +60,11 @@ void CPlWellSymbolProperty::UpdateBCGPProperty(long object, CString) {
     SetPointFloatProp(Item(kSymbolGroupId), m_pSymbol->GetSymbolLogPoint());
 }
 
+void CPlWellSymbolProperty::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (item && m_pSymbol) ShowStoredValueOf(item, {{kFirstPointId + 1, m_pSymbol->GetSymbolLogPoint().size / 100.0}});
+}
+
 // The shown symbol's point with the edited field, for every active well symbol.
 LRESULT CPlWellSymbolProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
@@ -70,7 +75,7 @@ LRESULT CPlWellSymbolProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
         QXLOGPOINT point = m_pSymbol->GetSymbolLogPoint();
         // A size the reader refuses (reported from code, not judged by the item) is written nowhere.
         if (!ReadEditedField(item, point)) {
-            ShowStoredValueOf(item, {{id, point.size / 100.0}});
+            ShowItemAgain(item);
             return 0;
         }
         for (CWellSymbol* symbol : plpage::ActiveOf<CWellSymbol>(container)) symbol->SetSymbolLogPoint(point);

@@ -2,9 +2,9 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
+#include "framework/GroupEdits.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
-#include "section/ObjectPageItems.h"
 #include "hosttypes/Lodestar/PlWell.h"
 
 using namespace KelProfileline;
@@ -37,6 +37,11 @@ void CPlWellTrackProperty::UpdateBCGPProperty(long object, CString) {
     SetItemText(Item(kShowModeId), !one ? "" : m_pTrack->m_byStraightLine ? kStraightTrack : kRealTrack);
 }
 
+void CPlWellTrackProperty::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (item && m_pTrack) ShowStoredValueOf(item, {{kFirstLineId + 1, m_pTrack->GetLogPen().width / 100.0}});
+}
+
 LRESULT CPlWellTrackProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!item || !m_pTrack) return 0;
@@ -45,8 +50,8 @@ LRESULT CPlWellTrackProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (id >= kFirstLineId && id <= kLastLineId) {
         QXLOGPEN pen = m_pTrack->GetLogPen();
         // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
-        if (!section::ReadEditedPen(item, pen)) {
-            ShowStoredValueOf(item, {{id, pen.width / 100.0}});
+        if (!ReadEditedPen(item, pen)) {
+            ShowItemAgain(item);
             return 0;
         }
         for (CWellTrack* track : plpage::ActiveOf<CWellTrack>(container)) track->SetLogPen(pen);

@@ -139,11 +139,17 @@ void CPlLayerData::EditStratum(CLayerProperty& layer, CBCGPProp* item) {
     m_pEntity->UpdateProperty();
 }
 
+void CPlLayerData::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (const boost::shared_ptr<CLayerProperty> layer = plpage::LayerProperty(); item && layer)
+        ShowStoredValueOf(item, {{kSeaLevelDepthId, layer->m_dSeaLevelDepth}});
+}
+
 void CPlLayerData::EditDepth(CLayerProperty& layer, CBCGPProp* item) {
     double depth = 0;
     if (!numtext::LeadingNumber(ItemText(item), &depth)) {
         // Reported from code, not judged by the item: the item shows the stored depth again.
-        ShowStoredValueOf(item, {{kSeaLevelDepthId, layer.m_dSeaLevelDepth}});
+        ShowItemAgain(item);
         return;
     }
     layer.m_dSeaLevelDepth = depth;

@@ -83,7 +83,7 @@ LRESULT CPlLayerLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (plpage::EditField(pen, item, static_cast<int>(item->GetData() - kStyleId)))
                 ApplyPen(*layer);
             else  // a width reported from code, not judged by the item: written nowhere
-                ShowStoredValueOf(item, {{kWidthId, pen.width / 100.0}});
+                ShowItemAgain(item);
             break;
         case kRandomColorId:
             layer->m_bRandomLineColor = GetYesNoProp(item);
@@ -98,4 +98,10 @@ LRESULT CPlLayerLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CPlLayerLine::ApplyPen(const CLayerProperty& layer) {
     if (m_pEntity->m_pProfilelineMgr) m_pEntity->m_pProfilelineMgr->SetLinePen(layer.m_profileLinePen);
     m_pEntity->UpdateWnd();
+}
+
+void CPlLayerLine::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (const boost::shared_ptr<CLayerProperty> layer = plpage::LayerProperty(); item && layer)
+        ShowStoredValueOf(item, {{kWidthId, layer->m_profileLinePen.width / 100.0}});
 }

@@ -118,7 +118,10 @@ LRESULT CPlLayerWellName::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFaceId:
         case kSizeId:
         case kColorId:
-            if (!EditFont(*layer, item)) return ShowStored(*layer, item);
+            if (!EditFont(*layer, item)) {
+                ShowItemAgain(item);
+                return 0;
+            }
             if (wells) wells->SetLabelFont(layer->m_nameFont);
             break;
         case kReferObjectId:
@@ -131,7 +134,10 @@ LRESULT CPlLayerWellName::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (wells) wells->SetWellLabelAlign(text);
             break;
         case kOffsetId:
-            if (!EditOffset(*layer, item)) return ShowStored(*layer, item);
+            if (!EditOffset(*layer, item)) {
+                ShowItemAgain(item);
+                return 0;
+            }
             if (wells) wells->SetWellLabelOffset(layer->m_dNameOffset);
             break;
         default:
@@ -143,9 +149,10 @@ LRESULT CPlLayerWellName::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 // A text the reader refuses (reported from code, not judged by the item) is written nowhere and
 // nothing is redrawn: the item shows the stored value again.
-LRESULT CPlLayerWellName::ShowStored(const CLayerProperty& layer, CBCGPProp* item) {
-    ShowStoredValueOf(item, {{kSizeId, layer.m_nameFont.size / 100.0}, {kOffsetId, layer.m_dNameOffset}});
-    return 0;
+void CPlLayerWellName::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (const boost::shared_ptr<CLayerProperty> layer = plpage::LayerProperty(); item && layer)
+        ShowStoredValueOf(item, {{kSizeId, layer->m_nameFont.size / 100.0}, {kOffsetId, layer->m_dNameOffset}});
 }
 
 // Face, size and colour stand every second item, after their template items.

@@ -84,13 +84,20 @@ LRESULT CPlWellLabelProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
+void CPlWellLabelProperty::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (item && m_pLabel)
+        plpage::ShowRefused(item, plpage::OneActive(plpage::ContainerOfWellPart(m_pLabel)),
+                            {{kSizeId, m_pLabel->GetLabelFont().size / 100.0}});
+}
+
 // The shown label's font with the edited field, for every active well label.
 void CPlWellLabelProperty::EditFont(CBCGPProp* item) {
     QXLOGFONT font = m_pLabel->GetLabelFont();
     if (!plpage::EditField(font, item, static_cast<int>(item->GetData() - kFaceId))) {
         // A size reported from code, not judged by the item: written nowhere.
-        plpage::ShowRefused(item, plpage::OneActive(plpage::ContainerOfWellPart(m_pLabel)),
-                            {{kSizeId, font.size / 100.0}});
+        ShowTextBefore(item);
+        ShowItemAgain(item);
         return;
     }
     plpage::ApplyToActive<CWellLabel>(plpage::ContainerOfWellPart(m_pLabel),

@@ -11,7 +11,6 @@
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
-#include "section/ObjectPageItems.h"
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlManagers.h"
 
@@ -126,7 +125,10 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kSizeId:
         case kBorderColorId:
         case kInnerColorId:
-            if (!EditCurrentPoint(*layer, item)) return ShowStored(*layer, item);
+            if (!EditCurrentPoint(*layer, item)) {
+                ShowItemAgain(item);
+                return 0;
+            }
             break;
         case kTrackModeId:
             layer->m_bStraightTrack = ItemText(item) == kStraightTrack;
@@ -146,7 +148,10 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
                     taken = EditTrackGroup(*layer, item, g.group, g.kind);
                 }
             // A group or another item writes nothing; the graph is still redrawn.
-            if (inGroup && !taken) return ShowStored(*layer, item);
+            if (inGroup && !taken) {
+                ShowItemAgain(item);
+                return 0;
+            }
             stamp = inGroup;
             break;
         }
@@ -158,13 +163,16 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 // A size or width the reader refuses (reported from code, not judged by the item) is written
 // nowhere and nothing is redrawn: the item shows the stored value again.
-LRESULT CPlLayerWellSymbol::ShowStored(const CLayerProperty& layer, CBCGPProp* item) {
+void CPlLayerWellSymbol::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    const boost::shared_ptr<CLayerProperty> held = plpage::LayerProperty();
+    if (!item || !held) return;
+    const CLayerProperty& layer = *held;
     ShowStoredValueOf(item, {{kSizeId, layer.GetSymbolPoint(PL_SYMBOL_CURRENT).size / 100.0}});
     for (const KindGroup& g : kPointGroups)
         ShowStoredValueOf(item, {{g.group + 3, layer.GetSymbolPoint(g.kind).size / 100.0}});
     for (const KindGroup& g : kTrackGroups)
         ShowStoredValueOf(item, {{g.group + 3, layer.GetWellTrackPen(g.kind).width / 100.0}});
-    return 0;
 }
 
 // Style, size, border and inner colour stand every second item, after their template items.
@@ -183,7 +191,7 @@ bool CPlLayerWellSymbol::EditPointGroup(CLayerProperty& layer, CBCGPProp* item, 
     const int position = static_cast<int>(item->GetData() - group - 1);
     if (position == 0)
         shown = IsYesText(item);
-    else if (!ReadEditedField(item, point, section::kAfterShowSwitch))
+    else if (!ReadEditedField(item, point, kAfterShowSwitch))
         return false;
     layer.SetSymbolPoint(kind, point);
     if (m_pEntity->m_pWellMgr) m_pEntity->m_pWellMgr->SetSymbolLogPoint(kind, point);
@@ -197,7 +205,7 @@ bool CPlLayerWellSymbol::EditTrackGroup(CLayerProperty& layer, CBCGPProp* item, 
     const int position = static_cast<int>(item->GetData() - group - 1);
     if (position == 0)
         shown = IsYesText(item);
-    else if (!section::ReadEditedPen(item, pen, section::kAfterShowSwitch))
+    else if (!ReadEditedPen(item, pen, kAfterShowSwitch))
         return false;
     layer.SetWellTrackPen(kind, pen);
     if (m_pEntity->m_pWellMgr) m_pEntity->m_pWellMgr->SetTrackPen(kind, pen);

@@ -38,12 +38,14 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    // A refused text, whoever refused it (the item or the reader), leaves a number item showing
+    // the stored value again.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
     void ShowCurrentSymbol(const KelProfileline::CLayerProperty& layer);
     bool EditCurrentPoint(KelProfileline::CLayerProperty& layer, CBCGPProp* item);
-    LRESULT ShowStored(const KelProfileline::CLayerProperty& layer, CBCGPProp* item);
     // False, nothing written, when the typed size or width is refused.
     bool EditPointGroup(KelProfileline::CLayerProperty& layer, CBCGPProp* item, DWORD_PTR group, int kind);
     bool EditTrackGroup(KelProfileline::CLayerProperty& layer, CBCGPProp* item, DWORD_PTR group, int kind);

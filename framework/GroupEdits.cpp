@@ -1,5 +1,6 @@
 #include "framework/GroupEdits.h"
 
+#include "bcg/ColorProp.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "framework/PenFontEdits.h"
@@ -10,6 +11,8 @@
 namespace {
 
 enum class SizeRule { Group, Point };
+// How a colour field reads the automatic choice: kept as (COLORREF)-1, or as the item's colour.
+enum class Automatic { Kept, AsShown };
 
 // The width or size item's text into field (hundredths, the stored value on entry): a float item by
 // its whole text, a text item by the group's rule. Read back unedited (keepShown), a text that is
@@ -43,33 +46,39 @@ COLORREF& ColorOf(QXLOGPEN& pen, int) { return pen.color; }
 COLORREF& ColorOf(QXLOGFONT& font, int) { return font.color; }
 COLORREF& ColorOf(QXLOGPOINT& point, int position) { return position == 2 ? point.borderColor : point.innerColor; }
 
+struct Rules {
+    SizeRule size;
+    Automatic automatic;
+};
+
 // One field by its position; false when the position's text or pick does not read.
 template <class Record>
-bool ReadField(CBCGPProp* item, Record& record, int position, SizeRule rule, bool keepShown) {
+bool ReadField(CBCGPProp* item, Record& record, int position, Rules rules, bool keepShown) {
     switch (position) {
         case 0:
             return ReadName(item, record);
         case 1:
-            return ReadSize(item, rule, keepShown, &SizeOf(record));
+            return ReadSize(item, rules.size, keepShown, &SizeOf(record));
         default:
-            return ReadColor(item, &ColorOf(record, position));
+            return rules.automatic == Automatic::AsShown ? ReadShownColor(item, &ColorOf(record, position))
+                                                         : ReadColor(item, &ColorOf(record, position));
     }
 }
 
 template <class Record>
-bool ReadEdited(CBCGPProp* edited, Record& record, int first, int fields, SizeRule rule) {
+bool ReadEdited(CBCGPProp* edited, Record& record, int first, int fields, Rules rules) {
     if (!edited) return false;
     const int position = EditedFieldPosition(edited, first);
     if (position >= fields) return true;  // not one of the record's fields (a switch beside them)
     if (position >= 0) {
         Record read = record;
-        if (!ReadField(edited, read, position, rule, false)) return false;
+        if (!ReadField(edited, read, position, rules, false)) return false;
         record = read;
         return true;
     }
     // The group row: every field that reads; one that does not keeps the stored value.
     for (int i = 0; i < fields && first + i < edited->GetSubItemsCount(); ++i)
-        ReadField(edited->GetSubItem(first + i), record, i, rule, true);
+        ReadField(edited->GetSubItem(first + i), record, i, rules, true);
     return true;
 }
 
@@ -84,13 +93,24 @@ int EditedFieldPosition(CBCGPProp* edited, int first) {
 }
 
 bool ReadEditedField(CBCGPProp* edited, QXLOGPEN& pen, int first) {
-    return ReadEdited(edited, pen, first, 3, SizeRule::Group);
+    return ReadEdited(edited, pen, first, 3, {SizeRule::Group, Automatic::Kept});
 }
 
 bool ReadEditedField(CBCGPProp* edited, QXLOGFONT& font, int first) {
-    return ReadEdited(edited, font, first, 3, SizeRule::Group);
+    return ReadEdited(edited, font, first, 3, {SizeRule::Group, Automatic::Kept});
 }
 
 bool ReadEditedField(CBCGPProp* edited, QXLOGPOINT& point, int first) {
-    return ReadEdited(edited, point, first, 4, SizeRule::Point);
+    return ReadEdited(edited, point, first, 4, {SizeRule::Point, Automatic::Kept});
+}
+
+bool ReadEditedPen(CBCGPProp* edited, QXLOGPEN& pen, int first) {
+    return ReadEdited(edited, pen, first, 3, {SizeRule::Group, Automatic::AsShown});
+}
+
+bool ReadShownColor(CBCGPProp* item, COLORREF* color) {
+    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
+    if (!colour) return false;
+    *color = colour->GetDisplayColor();
+    return true;
 }

@@ -10,6 +10,9 @@
 // from its rounded text.
 // When the group row itself is reported, every sub-item is read: a width or size that does not
 // read, or whose text is still how the refresh shows the stored value, keeps the stored value.
+//
+// A colour picked is read as the item holds it, the automatic choice "自动" as (COLORREF)-1, or,
+// for the pages whose automatic choice passes its colour, as the item's automatic colour.
 #pragma once
 
 #include "bcg/Prop.h"
@@ -19,6 +22,16 @@
 TESSALY_API bool ReadEditedField(CBCGPProp* edited, QXLOGPEN& pen, int first = 0);
 TESSALY_API bool ReadEditedField(CBCGPProp* edited, QXLOGFONT& font, int first = 0);
 TESSALY_API bool ReadEditedField(CBCGPProp* edited, QXLOGPOINT& point, int first = 0);
+// The same for a pen group whose automatic choice passes the item's automatic colour (black in the
+// line groups).
+TESSALY_API bool ReadEditedPen(CBCGPProp* edited, QXLOGPEN& pen, int first = 0);
+
+// Where the fields of a show group start: after its "显示" switch.
+inline constexpr int kAfterShowSwitch = 1;
+
+// The colour a colour item shows: the colour picked, the automatic choice read as the item's
+// automatic colour; false, color untouched, for an item that is no colour item.
+TESSALY_API bool ReadShownColor(CBCGPProp* item, COLORREF* color);
 
 // The position of the edited sub-item in the record's layout (0 style or face, 1 width or size,
 // 2 colour, 3 a point's inner colour); -1 for the group row itself or an item of no such group.

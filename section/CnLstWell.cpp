@@ -185,7 +185,7 @@ LRESULT CnLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     ScContainer* container = CContainerSignle::Instance()->GetContainer();
     if (item && container && !Edit(item, *container)) {
-        ShowStored(item);
+        ShowItemAgain(item);
         return 0;
     }
     for (IkelWellAdapter* well : m_wells) well->Update();
@@ -196,9 +196,10 @@ LRESULT CnLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The number items as the refresh shows them, from the last selected well.
-void CnLstWell::ShowStored(CBCGPProp* item) {
-    if (m_wells.empty()) return;
+// The number items with the last selected well's values, as the page shows the well.
+void CnLstWell::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (!item || m_wells.empty()) return;
     const IkelWellAdapter& well = *m_wells.back();
     ShowStoredValueOf(item, {{kWidthId, well.GetWidth() / 100.0},
                                      {kTopExtendId, well.GetTopExtendDepth()},

@@ -44,6 +44,9 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    // A refused text, whoever refused it (the item or the reader), leaves a number item showing
+    // the stored value again, in the item's own decimals.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
@@ -53,7 +56,6 @@ private:
     // False when the reader refused the item's text (reported from code, not judged by the item):
     // nothing was written, and the edit ends with the item showing the stored value again.
     bool Edit(CBCGPProp* item, ScContainer& container);
-    void ShowStored(CBCGPProp* item);
     void EditTemplate(const CString& text, ScContainer& container);
     void EditWidth(double width, ScContainer& container);
     void EditRangeType(const CString& text, ScContainer& container);

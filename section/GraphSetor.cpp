@@ -384,8 +384,13 @@ LRESULT CGraphSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The number and scale items as the refresh shows them.
-void CGraphSetor::ShowStored(CBCGPProp* item, const CMapProperty& record) {
+// The number and scale items with the record's values: the scales as "1:n", the numbers in their
+// items' decimals.
+void CGraphSetor::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    const boost::shared_ptr<CMapProperty> held = Record();
+    if (!item || !held) return;
+    const CMapProperty& record = *held;
     if (item->GetData() == kXScaleId || item->GetData() == kYScaleId) {
         SetItemText(item, ScaleText(item->GetData() == kXScaleId ? record.m_dXScale : record.m_dYScale));
         return;
@@ -422,7 +427,7 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
     // A text the reader refuses (reported from code, not judged by the item) stores nothing.
     auto refuse = [&] {
         edit.refused = true;
-        ShowStored(item, record);
+        ShowItemAgain(item);
         return edit;
     };
     switch (edit.id) {
@@ -525,7 +530,7 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
         case kVirPenStyleId:
         case kVirPenWidthId:
         case kVirPenColorId:
-            if (!section::ReadEditedPen(item, record.m_virStratumPen, kVirPenFirst)) return refuse();
+            if (!ReadEditedPen(item, record.m_virStratumPen, kVirPenFirst)) return refuse();
             break;
         case kNameFaceId:
         case kNameSizeId:

@@ -111,6 +111,9 @@ protected:
     void UpdateBCGPProperty(long object, CString name) override;
     // Stores the edit in the record and marks the section modified.
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    // A refused text, whoever refused it (the item or the reader), leaves a number item showing
+    // the stored value again, in the item's own decimals.
+    void ShowItemAgain(CBCGPProp* item) override;
 
     // What one edit stored, for the steps of the section kinds.
     struct Edit {
@@ -125,7 +128,6 @@ protected:
     };
     // The record write of one edited item (no modify flag); an id of no item stores nothing.
     Edit StoreEdit(CBCGPProp* item);
-    void ShowStored(CBCGPProp* item, const CMapProperty& record);
     void SetModified();
     // The edit of a page of one section kind: the record write and modify flag above, the kind's
     // steps for the item (GraphSetors.cpp), then the section's window updated and, but on

@@ -280,7 +280,7 @@ bool CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
             if (ReadStyle(item, &style)) map.SetFrameLineStyle(style);
             break;
         case kFrameColor:
-            if (PickedColor(item, &color)) map.SetFrameClr(color);
+            if (ReadShownColor(item, &color)) map.SetFrameClr(color);
             break;
         case kFrameWidth: {
             QXLOGPEN pen = map.GetFrameLine();
@@ -309,7 +309,7 @@ bool CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
             if (ReadStyle(item, &style)) map.SetLineStyle(style);
             break;
         case kLineColor:
-            if (PickedColor(item, &color)) map.SetLineClr(color);
+            if (ReadShownColor(item, &color)) map.SetLineClr(color);
             break;
         case kLineWidth: {
             QXLOGPEN pen = map.GetLine();
@@ -393,10 +393,10 @@ bool CLookDownFormBody::EditPoint(CBCGPProp* item, Slot slot, int n, Slot first)
             changed = true;
             break;
         case 2:
-            changed = PickedColor(item, &point.borderColor);
+            changed = ReadShownColor(item, &point.borderColor);
             break;
         default:
-            changed = PickedColor(item, &point.innerColor);
+            changed = ReadShownColor(item, &point.innerColor);
             break;
     }
     if (changed) m_pMap->SetLogPoint(point, n);
@@ -417,7 +417,7 @@ bool CLookDownFormBody::EditFont(CBCGPProp* item, Slot slot) {
             if (!ReadHundredths(item, &font.size)) return false;
             break;
         default:  // the colour
-            if (!PickedColor(item, &font.color)) return true;
+            if (!ReadShownColor(item, &font.color)) return true;
             break;
     }
     m_pMap->SetLogFont(&font);

@@ -49,12 +49,18 @@ LRESULT CLstControlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pLine) return 0;
     if (item && !Edit(item)) {
-        ShowStoredValueOf(item, {{kPenWidthId, m_pLine->GetLogPen().width / 100.0},
-                                {kPointSizeId, m_pLine->m_dPointSize / 100.0}});
+        ShowItemAgain(item);
         return 0;
     }
     RedrawReservoirOf(m_pLine->GetManager());
     return 0;
+}
+
+void CLstControlLine::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (!item || !m_pLine) return;
+    ShowStoredValueOf(
+        item, {{kPenWidthId, m_pLine->GetLogPen().width / 100.0}, {kPointSizeId, m_pLine->m_dPointSize / 100.0}});
 }
 
 bool CLstControlLine::Edit(CBCGPProp* item) {
@@ -71,10 +77,10 @@ bool CLstControlLine::Edit(CBCGPProp* item) {
             m_pLine->m_dPointSize = number;
             break;
         case kInnerColorId:
-            if (PickedColor(item, &brush.fillColor)) m_pLine->SetBrush(brush);
+            if (ReadShownColor(item, &brush.fillColor)) m_pLine->SetBrush(brush);
             break;
         case kBorderColorId:
-            if (PickedColor(item, &brush.lineColor)) m_pLine->SetBrush(brush);
+            if (ReadShownColor(item, &brush.lineColor)) m_pLine->SetBrush(brush);
             break;
         default:
             break;

@@ -28,6 +28,9 @@ protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
     void UpdateBCGPProperty(long object, CString name) override;
     int InitPropWnd() override;
+    // A refused text, whoever refused it (the item or the reader), leaves a number item showing
+    // the stored value again, in the item's own decimals.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }

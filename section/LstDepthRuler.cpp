@@ -193,7 +193,7 @@ LRESULT CLstDepthRuler::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!item || !m_pRuler) return 0;
     const Edited edited = Edit(item);
     if (edited == Edited::Refused) {
-        ShowStored(item);
+        ShowItemAgain(item);
         return 0;
     }
     if (edited == Edited::Stamped) m_pRuler->ProChanged();
@@ -202,8 +202,10 @@ LRESULT CLstDepthRuler::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The number items with the ruler's values, as the page shows them.
-void CLstDepthRuler::ShowStored(CBCGPProp* item) {
+// The number items with the ruler's values, each in its item's decimals.
+void CLstDepthRuler::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (!item || !m_pRuler) return;
     const ScDepthRuler& r = *m_pRuler;
     ShowStoredValueOf(item, {{kTitleSizeId, r.GetNameFontSize() / 100.0}});
     for (const bool left : {true, false}) {
@@ -242,7 +244,7 @@ Edited CLstDepthRuler::Edit(CBCGPProp* item) {
             m_pRuler->SetNameFontSize(number);
             return Edited::Stamped;
         case kTitleColorId:
-            if (PickedColor(item, &color)) m_pRuler->SetNameFontClr(color);
+            if (ReadShownColor(item, &color)) m_pRuler->SetNameFontClr(color);
             return Edited::Taken;
         default:
             return Edited::Taken;
@@ -280,7 +282,7 @@ Edited CLstDepthRuler::EditSide(CBCGPProp* item, bool left, DWORD_PTR leftId) {
             if (ReadStyle(item, &style)) r.SetWideMarkLineStyle(left, style);
             return Edited::Taken;
         case kMajorColorId:
-            if (PickedColor(item, &color)) r.SetWideMarkClr(left, color);
+            if (ReadShownColor(item, &color)) r.SetWideMarkClr(left, color);
             return Edited::Taken;
         case kMajorWidthId:
             if (!ReadHundredths(item, &number)) return Edited::Refused;
@@ -294,7 +296,7 @@ Edited CLstDepthRuler::EditSide(CBCGPProp* item, bool left, DWORD_PTR leftId) {
             if (ReadStyle(item, &style)) r.SetMarkLineStyle(left, style);
             return Edited::Taken;
         case kMinorColorId:
-            if (PickedColor(item, &color)) r.SetMarkClr(left, color);
+            if (ReadShownColor(item, &color)) r.SetMarkClr(left, color);
             return Edited::Taken;
         case kMinorWidthId:
             if (!ReadHundredths(item, &number)) return Edited::Refused;
@@ -312,7 +314,7 @@ Edited CLstDepthRuler::EditSide(CBCGPProp* item, bool left, DWORD_PTR leftId) {
             r.SetMarkFontSize(left, number);
             return Edited::Stamped;
         case kLabelColorId:
-            if (PickedColor(item, &color)) r.SetMarkFontClr(left, color);
+            if (ReadShownColor(item, &color)) r.SetMarkFontClr(left, color);
             return Edited::Taken;
         default:
             return Edited::Taken;
@@ -339,7 +341,7 @@ Edited CLstDepthRuler::EditBorder(CBCGPProp* item, DWORD_PTR id) {
             if (ReadStyle(item, &style)) (r.*b.setStyle)(style);
             return Edited::Taken;
         case kBorderColorOffset:
-            if (PickedColor(item, &color)) (r.*b.setColor)(color);
+            if (ReadShownColor(item, &color)) (r.*b.setColor)(color);
             return Edited::Taken;
         case kBorderWidthOffset:
             if (!ReadHundredths(item, &number)) return Edited::Refused;

@@ -64,6 +64,8 @@ protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
     void UpdateBCGPProperty(long object, CString name) override;
     int InitPropWnd() override;
+    // A refused text, whoever refused it, leaves a number item showing the ruler's value again.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
@@ -77,7 +79,6 @@ private:
     section::Edited Edit(CBCGPProp* item);
     section::Edited EditSide(CBCGPProp* item, bool left, DWORD_PTR leftId);
     section::Edited EditBorder(CBCGPProp* item, DWORD_PTR id);
-    void ShowStored(CBCGPProp* item);
 
     ScDepthRuler* m_pRuler;
 };

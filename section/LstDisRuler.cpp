@@ -58,7 +58,7 @@ int CLstDisRuler::InitPropWnd() {
     arrow->AllowEdit(FALSE);
     arrow->m_hResModule = GetTessalyModuleHandle();
     arrow->m_imageList.assign(std::begin(kArrowImages), std::end(kArrowImages));
-    arrow->m_nSelectedIndex = 0;
+    ShowPicture(arrow, 0);
     indicator->AddSubItem(arrow);
     m_wndPropList.AddProperty(indicator, TRUE, TRUE);
 
@@ -88,8 +88,7 @@ void CLstDisRuler::UpdateBCGPProperty(long object, CString) {
     const QXLOGPEN indicatorPen = ruler->GetShowLinePen();
     ShowStyle(Item(kIndicatorStyleId), indicatorPen.style);
     ShowColor(Item(kIndicatorColorId), indicatorPen.color);
-    if (auto* arrow = dynamic_cast<CBmpPropLst*>(Item(kArrowId)))
-        arrow->m_nSelectedIndex = static_cast<int>(ruler->GetArrowStyle());
+    ShowPicture(Item(kArrowId), static_cast<int>(ruler->GetArrowStyle()));
     const QXLOGPEN leadPen = ruler->GetQianLinePen();
     ShowStyle(Item(kLeadStyleId), leadPen.style);
     ShowColor(Item(kLeadColorId), leadPen.color);
@@ -108,7 +107,7 @@ LRESULT CLstDisRuler::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!item || !manager) return 0;  // a ruler without a manager is not edited
     const Edited edited = Edit(item);
     if (edited == Edited::Refused) {
-        ShowStored(item);
+        ShowItemAgain(item);
         return 0;
     }
     if (edited == Edited::Stamped) m_pRuler->ProChanged();
@@ -117,14 +116,16 @@ LRESULT CLstDisRuler::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The number items with the ruler's values, as the page shows them.
-void CLstDisRuler::ShowStored(CBCGPProp* item) {
+// The number items with the ruler's values, each in its item's decimals.
+void CLstDisRuler::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (!item || !m_pRuler) return;
     QXLOGFONT font;
     m_pRuler->GetNameFont(font);
     ShowStoredValueOf(item, {{kIndicatorWidthId, m_pRuler->GetShowLinePen().width / 100.0},
-                            {kLeadHeightId, m_pRuler->GetQianHeight() / 100.0},
-                            {kLeadWidthId, m_pRuler->GetQianLinePen().width / 100.0},
-                            {kFontSizeId, font.size / 100.0}});
+                             {kLeadHeightId, m_pRuler->GetQianHeight() / 100.0},
+                             {kLeadWidthId, m_pRuler->GetQianLinePen().width / 100.0},
+                             {kFontSizeId, font.size / 100.0}});
 }
 
 // The widths, the height and the size stamp the ruler.
@@ -175,7 +176,7 @@ Edited CLstDisRuler::Edit(CBCGPProp* item) {
             } else if (id == kFontSizeId) {
                 if (!ReadHundredths(item, &font.size)) return Edited::Refused;
                 changed = true;
-            } else if (id == kFontColorId && PickedColor(item, &color)) {
+            } else if (id == kFontColorId && ReadShownColor(item, &color)) {
                 font.color = color;
                 changed = true;
             }

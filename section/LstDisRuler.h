@@ -38,13 +38,14 @@ protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
     void UpdateBCGPProperty(long object, CString name) override;
     int InitPropWnd() override;
+    // A refused text, whoever refused it, leaves a number item showing the ruler's value again.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
     // The edit of one item through the manager; a number item's stamps the ruler. A number the reader refuses (reported from code, not judged by the item) is written nowhere:
     // the edit ends with the item showing the ruler's value again.
     section::Edited Edit(CBCGPProp* item);
-    void ShowStored(CBCGPProp* item);
 
     ScDisRuler* m_pRuler;
 };

@@ -86,7 +86,7 @@ LRESULT CLstDsgWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pWell) return 0;
     if (item && !Edit(item)) {
-        ShowStored(item);
+        ShowItemAgain(item);
         return 0;
     }
     if (KelReservoir::Connection::CkelReservoir* reservoir = m_pWell->GetReservoir()) {
@@ -96,9 +96,11 @@ LRESULT CLstDsgWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The number items as the refresh shows them; the pen's width and the font's size as the group
-// writers show them ("%.2f").
-void CLstDsgWell::ShowStored(CBCGPProp* item) {
+// The number items with the well's values in their items' decimals; the pen's width and the
+// font's size as the group writers show them ("%.2f").
+void CLstDsgWell::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (!item || !m_pWell) return;
     ShowStoredValueOf(item, {{kWidthId, m_pWell->m_dMinWidth / 100.0},
                             {kTopDepthId, -m_pWell->GetTopDepth()},
                             {kBottomDepthId, -m_pWell->GetBottomDepth()}});

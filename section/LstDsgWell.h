@@ -37,13 +37,14 @@ protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
     void UpdateBCGPProperty(long object, CString name) override;
     int InitPropWnd() override;
+    // A refused text, whoever refused it (the item or the reader), leaves a number item showing
+    // the stored value again, in the item's own decimals.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
     // The edit stored in the well; false, nothing stored, when the edited item's text is refused.
     bool Edit(CBCGPProp* item);
-    // The stored value of an item whose text was refused, as the refresh shows it.
-    void ShowStored(CBCGPProp* item);
     // The sign a typed depth is stored with.
     double DepthSign() const;
 

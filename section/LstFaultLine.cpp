@@ -60,7 +60,7 @@ LRESULT CLstFaultLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (record && id >= kStyleId && id <= kColorId) {
         // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
         if (!GetLineSubProp(item, record->m_faultLinePen, static_cast<int>(id - kStyleId))) {
-            ShowStoredValueOf(item, {{kWidthId, record->m_faultLinePen.width / 100.0}});
+            ShowItemAgain(item);
             return 0;
         }
         if (const auto faults = m_pReservoir->GetFaultLineMgr())
@@ -70,4 +70,10 @@ LRESULT CLstFaultLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     }
     m_pReservoir->UpdateWnd();
     return 0;
+}
+
+void CLstFaultLine::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    const boost::shared_ptr<CMapProperty> record = CMapPropertySignle::Instance()->GetProperty();
+    if (item && record) ShowStoredValueOf(item, {{kWidthId, record->m_faultLinePen.width / 100.0}});
 }

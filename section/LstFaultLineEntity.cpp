@@ -85,13 +85,19 @@ LRESULT CLstFaultLineEntity::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pLine) return 0;
     if (item && !Edit(item)) {
-        ShowStoredValueOf(item, {{kThrowId, m_pLine->GetRealDistance()},
-                                {kDipAngleId, m_pLine->GetAngle()},
-                                {kPenWidthId, m_pLine->GetLogPen().width / 100.0}});
+        ShowItemAgain(item);
         return 0;
     }
     RedrawReservoirOf(m_pLine->GetManager());
     return 0;
+}
+
+void CLstFaultLineEntity::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (!item || !m_pLine) return;
+    ShowStoredValueOf(item, {{kThrowId, m_pLine->GetRealDistance()},
+                             {kDipAngleId, m_pLine->GetAngle()},
+                             {kPenWidthId, m_pLine->GetLogPen().width / 100.0}});
 }
 
 bool CLstFaultLineEntity::Edit(CBCGPProp* item) {

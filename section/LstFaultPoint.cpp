@@ -222,15 +222,17 @@ void CLstFaultPoint::ApplyInScope(Set set) {
 LRESULT CLstFaultPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (item && m_pPoint && !Edit(item)) {
-        ShowStored(item);
+        ShowItemAgain(item);
         return 0;
     }
     if (ScContainer* container = CContainerSignle::Instance()->GetContainer()) container->UpdateWnd();
     return 0;
 }
 
-// The number items as the refresh shows them.
-void CLstFaultPoint::ShowStored(CBCGPProp* item) {
+// The number items with the point's values, in their items' decimals.
+void CLstFaultPoint::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (!item || !m_pPoint) return;
     const CrFaultPoint& point = *m_pPoint;
     ShowStoredValueOf(item, {{kSymbolSizeId, point.GetLogPoint().size / 100.0},
                             {kFontSizeId, point.GetLabelFont().size / 100.0},

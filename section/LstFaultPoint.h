@@ -52,6 +52,9 @@ protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
     void UpdateBCGPProperty(long object, CString name) override;
     int InitPropWnd() override;
+    // A refused text, whoever refused it (the item or the reader), leaves a number item showing
+    // the stored value again, in the item's own decimals.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
@@ -62,7 +65,6 @@ private:
     // The edit written to the points in scope; false, nothing written, when the reader refuses the
     // item's text.
     bool Edit(CBCGPProp* item);
-    void ShowStored(CBCGPProp* item);
     bool EditFieldCount(CBCGPProp* item);
     // Applies set to every point in the point's apply scope: itself (0), the points of its well
     // (1) or of the section (2); no point for any other scope.

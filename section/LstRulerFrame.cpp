@@ -410,7 +410,8 @@ void CLstRulerFrame::UpdateBCGPProperty(long object, CString) {
 namespace {
 
 // Puts the edited item's value into the frame; false, nothing written, for a number the row's
-// reader refuses (reported from code, not judged by the item).
+// reader refuses (reported from code, not judged by the item) and for a text (reported from code)
+// of no option of a position that maps none.
 bool Apply(const Row& row, CBCGPProp* item, ScRulerFrame& frame) {
     COLORREF color = 0;
     UINT style = 0;
@@ -420,7 +421,7 @@ bool Apply(const Row& row, CBCGPProp* item, ScRulerFrame& frame) {
             if (ReadStyle(item, &style)) SetLineStyle(frame, row.index, style);
             break;
         case Kind::Colour:
-            if (section::PickedColor(item, &color))
+            if (ReadShownColor(item, &color))
                 frame.SetMarkClr(static_cast<RulerFrameColorType>(row.index), color);
             break;
         case Kind::Number:
@@ -430,10 +431,12 @@ bool Apply(const Row& row, CBCGPProp* item, ScRulerFrame& frame) {
         case Kind::YesNo:
             frame.SetShow(static_cast<RulerFrameShowType>(row.index), GetYesNoProp(item));
             break;
-        case Kind::Options:
-            if (const int pos = PositionOfText(row.index, ItemText(item)); pos != kNoPosition)
-                frame.SetPos(static_cast<RulerFramePosType>(row.index), pos);
+        case Kind::Options: {
+            const int pos = PositionOfText(row.index, ItemText(item));
+            if (pos == kNoPosition) return false;
+            frame.SetPos(static_cast<RulerFramePosType>(row.index), pos);
             break;
+        }
         case Kind::Face: {
             const auto type = static_cast<RulerFrameLogFontType>(row.index);
             frame.SetRulerFrameFont(type, section::WithFace(frame.GetRulerFrameFont(type), item));
@@ -462,11 +465,21 @@ LRESULT CLstRulerFrame::OnPropertyChanged(WPARAM, LPARAM lParam) {
     m_pFrame = frame;
     const Row* row = item ? RowOf(item->GetData()) : nullptr;
     if (row && !IsGroup(row->kind) && !Apply(*row, item, *frame)) {
-        ShowStoredValueOf(item, {{row->id, Shown(row->conv, row->number->get(*frame, row->index))}});
+        ShowTextBefore(item);
+        ShowItemAgain(item);
         return 0;
     }
     if (row && row->stamp) frame->ProChanged();
     frame->Update();
     if (ScContainer* container = frame->GetContainer()) container->SetModifyFlag(1);
     return 0;
+}
+
+void CLstRulerFrame::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    const Row* row = item ? RowOf(item->GetData()) : nullptr;
+    ScRulerFrame* frame = section::SectionObjectAs<ScRulerFrame>(m_curObject);
+    if (!frame) frame = m_pFrame;
+    if (row && row->number && frame)
+        ShowStoredValueOf(item, {{row->id, Shown(row->conv, row->number->get(*frame, row->index))}});
 }

@@ -90,13 +90,6 @@ CBCGPProp* NewText(const char* label, DWORD_PTR id, bool editable) {
     return item;
 }
 
-void ShowPicture(CBCGPProp* item, int index) {
-    auto* picker = dynamic_cast<CBmpPropLst*>(item);
-    if (!picker || picker->m_nSelectedIndex == index) return;
-    picker->m_nSelectedIndex = index;
-    picker->SetValue(_variant_t(static_cast<long>(index)));
-}
-
 }  // namespace
 
 CLstRulerScale::CLstRulerScale(ScDisScale* scale) : m_pScale(scale) {}
@@ -182,7 +175,7 @@ void CLstRulerScale::UpdateBCGPProperty(long object, CString) {
     if (const char* align = TextOfValue(kAlignments, scale->GetAglin(), nullptr)) SetItemText(Item(kAlignId), align);
     ShowColorIfChanged(Item(kLineColorId), scale->GetLineColor());
     section::ShowStyle(Item(kLineStyleId), scale->GetLineStyle());
-    ShowPicture(Item(kStyleId), scale->GetStyle());
+    section::ShowPicture(Item(kStyleId), scale->GetStyle());
 }
 
 // ---- edits ----------------------------------------------------------------------------------------
@@ -209,7 +202,7 @@ LRESULT CLstRulerScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (!EditDigits(item)) return 0;
             break;
         default:
-            EditValue(item);
+            if (!EditValue(item)) return 0;
             break;
     }
     m_pScale->Update();
@@ -225,7 +218,7 @@ bool CLstRulerScale::EditNumber(CBCGPProp* item) {
     const NumberItem& number = *NumberOf(item->GetData());
     double value = 0;
     if (!ReadNumber(number, item, &value)) {
-        ShowStoredValueOf(item, {{number.id, Shown(*m_pScale, number)}});
+        ShowItemAgain(item);
         return false;
     }
     if (number.set)
@@ -234,6 +227,12 @@ bool CLstRulerScale::EditNumber(CBCGPProp* item) {
         m_pScale->SetStep(static_cast<int>(value));
     m_pScale->ProChanged();
     return true;
+}
+
+void CLstRulerScale::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    const NumberItem* number = item ? NumberOf(item->GetData()) : nullptr;
+    if (number && m_pScale) ShowStoredValueOf(item, {{number->id, Shown(*m_pScale, *number)}});
 }
 
 bool CLstRulerScale::EditDigits(CBCGPProp* item) {
@@ -247,7 +246,7 @@ bool CLstRulerScale::EditDigits(CBCGPProp* item) {
     return false;
 }
 
-void CLstRulerScale::EditValue(CBCGPProp* item) {
+bool CLstRulerScale::EditValue(CBCGPProp* item) {
     ScDisScale& scale = *m_pScale;
     COLORREF color = 0;
     UINT style = 0;
@@ -259,7 +258,7 @@ void CLstRulerScale::EditValue(CBCGPProp* item) {
             scale.SetContentFont(section::WithFace(scale.GetContentFont(), item));
             break;
         case kContentColorId:
-            if (section::PickedColor(item, &color)) scale.SetContentColor(color);
+            if (ReadShownColor(item, &color)) scale.SetContentColor(color);
             break;
         case kStyleId:
             if (auto* picker = dynamic_cast<CBmpPropLst*>(item)) scale.SetStyle(picker->m_nSelectedIndex);
@@ -275,13 +274,20 @@ void CLstRulerScale::EditValue(CBCGPProp* item) {
             break;
         }
         case kLabelColorId:
-            if (section::PickedColor(item, &color)) scale.SetLogColor(color);
+            if (ReadShownColor(item, &color)) scale.SetLogColor(color);
             break;
-        case kAlignId:
-            if (const int align = ValueOfText(kAlignments, ItemText(item), -1); align >= 0) scale.SetAglin(align);
+        case kAlignId: {
+            // Only the two alignments are written; any other text (reported from code) is refused.
+            const int align = ValueOfText(kAlignments, ItemText(item), -1);
+            if (align < 0) {
+                ShowTextBefore(item);
+                return false;
+            }
+            scale.SetAglin(align);
             break;
+        }
         case kLineColorId:
-            if (section::PickedColor(item, &color)) scale.SetLineColor(color);
+            if (ReadShownColor(item, &color)) scale.SetLineColor(color);
             break;
         case kLineStyleId:
             if (ReadStyle(item, &style)) scale.SetLineStyle(style);
@@ -289,4 +295,5 @@ void CLstRulerScale::EditValue(CBCGPProp* item) {
         default:
             break;  // groups and the type name
     }
+    return true;
 }

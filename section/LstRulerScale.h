@@ -49,6 +49,8 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    // A refused number, whoever refused it (the item or the reader), shows the bar's value again.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
@@ -58,7 +60,8 @@ private:
     bool EditNumber(CBCGPProp* item);
     // False when the digits were refused (with a message): nothing else runs for the edit.
     bool EditDigits(CBCGPProp* item);
-    void EditValue(CBCGPProp* item);
+    // False when the text was refused (an alignment that is neither option): nothing else runs.
+    bool EditValue(CBCGPProp* item);
 
     ScDisScale* m_pScale;
 };

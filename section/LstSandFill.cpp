@@ -56,13 +56,15 @@ CBCGPProp* NewSymbolList(const char* label, int type) {
 }
 
 // A cell size taken from an item's text inside a symbol edit: its leading number (0 for none), in
-// hundredths; false when single precision cannot hold it. A text that is still how the item shows
-// the stored size (hundredths) stands for it, so the display's rounding never reaches the brush.
-bool LeadingCellSize(CBCGPProp* item, float stored, float* size) {
+// hundredths; false when single precision cannot hold it. While the item still shows the refresh's
+// text of the stored size (hundredths), that text stands for it, so the display's rounding never
+// reaches the brush; a size an edit gave the section is the number typed, whatever its text.
+bool LeadingCellSize(CBCGPProp* item, float stored, bool edited, float* size) {
     double typed = 0;
     if (!item || !numtext::LeadingNumber(ItemText(item), &typed)) return false;
     const auto* number = dynamic_cast<CBCGPropFloat*>(item);
-    if (number && numtext::ShowsStored(ItemText(item), stored / numtext::kHundredths, number->GetDecimalDigit())) {
+    if (!edited && number &&
+        numtext::ShowsStored(ItemText(item), stored / numtext::kHundredths, number->GetDecimalDigit())) {
         *size = stored;
         return true;
     }
@@ -142,13 +144,16 @@ void CLstSandFill::ShowTypeItems() {
     const int type = ShownType();
     if (type == SYMFILL_SINGLE) {
         SetFillProp(Item(kFillGroupId), m_pFill->GetStyleSet(), brush);
+        m_bCellSizeEdited = false;
         return;
     }
     if (type > SYMFILL_OIL) return;
     ShowSymbol(type);
     // The cell size, in millimetres, in the two-decimal item.
     CBCGPProp* size = type == SYMFILL_LITH && fillObject ? Item(kCellSizeId) : nullptr;
-    if (size) size->SetValue(_variant_t(brush.size / numtext::kHundredths));
+    if (!size) return;
+    size->SetValue(_variant_t(brush.size / numtext::kHundredths));
+    m_bCellSizeEdited = false;
 }
 
 void CLstSandFill::ShowSymbol(int type) {
@@ -190,8 +195,10 @@ void CLstSandFill::EditSymbol(CBCGPProp* item) {
     QXLOGBRUSH stored;
     if (CQXObjectFill* fillObject = m_pFill->GetFillObject()) fillObject->GetLogBrush(&stored);
     float size = 0;
-    if (type == SYMFILL_LITH && LeadingCellSize(Item(kCellSizeId), stored.size, &size)) brush.size = size;
-    if (type == SYMFILL_SINGLE && LeadingCellSize(Item(kFillGroupId + 5), stored.size, &size)) brush.size = size;
+    CBCGPProp* sizeItem = type == SYMFILL_LITH     ? Item(kCellSizeId)
+                          : type == SYMFILL_SINGLE ? Item(kFillGroupId + 1 + kCellSizePosition)
+                                                   : nullptr;
+    if (LeadingCellSize(sizeItem, stored.size, m_bCellSizeEdited, &size)) brush.size = size;
     ApplyBrush(brush);
 }
 
@@ -207,6 +214,7 @@ void CLstSandFill::EditCellSize(CBCGPProp* item) {
         ShowTextBefore(item);
         return;
     }
+    m_bCellSizeEdited = true;
     ApplyBrush(brush);
 }
 
@@ -215,10 +223,12 @@ void CLstSandFill::EditPlainFill(CBCGPProp* item) {
     if (CQXObjectFill* fillObject = m_pFill->GetFillObject()) fillObject->GetLogBrush(&brush);
     std::string styleSet = m_pFill->GetStyleSet();
     // Only the cell size is refused.
-    if (!GetFillSubProp(item, &styleSet, static_cast<int>(item->GetData() - kFillGroupId - 1), brush)) {
+    const int position = static_cast<int>(item->GetData() - kFillGroupId - 1);
+    if (!GetFillSubProp(item, &styleSet, position, brush)) {
         ShowTextBefore(item);
         return;
     }
+    if (position == kCellSizePosition) m_bCellSizeEdited = true;
     m_pFill->SetStyleSet(styleSet);
     ApplyBrush(brush);
 }

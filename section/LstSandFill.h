@@ -54,4 +54,7 @@ private:
     CnSandFill* m_pFill;
     CBCGPProp* m_pTypeItem = nullptr;
     int m_nOwner;
+    // Whether the cell size item shows a size an edit gave the section, not the refresh's text of
+    // the fill object's brush (which the edits never write).
+    bool m_bCellSizeEdited = false;
 };

@@ -89,7 +89,7 @@ LRESULT CLstSglSandSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
         single::Stamp(m_pSection);
     } else if (id >= kEnvelopeStyleId && id <= kEnvelopeColorId) {
         // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
-        if (!section::ReadEditedPen(item, record.m_envelopePen, section::kAfterShowSwitch)) {
+        if (!ReadEditedPen(item, record.m_envelopePen, kAfterShowSwitch)) {
             ShowStoredValueOf(item, {{id, record.m_envelopePen.width / 100.0}});
             return 0;
         }

@@ -203,14 +203,13 @@ LRESULT CLstSingle::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = EditScale(item, item->GetData() == kXScaleId);
             break;
         case kLapJointId:
-            EditLapJoint(text);
+            taken = EditLapJoint(text);
             break;
         case kGradeId:
             EditGrade(text);
             break;
         case kRangeTypeId:
-            if (const int type = ValueOfText(kRangeTypes, text, -1); type >= 0)
-                m_pWell->SetRangeType(static_cast<EnumDepthType>(type));
+            taken = EditRangeType(text);
             break;
         case kTopStratumId:
             m_pWell->SetTopStratum(text.str());
@@ -235,16 +234,20 @@ LRESULT CLstSingle::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
     }
     // A text the reader refuses (a change reported from code with a text the item did not judge)
-    // stores nothing and runs no tail: the item shows the stored value again.
+    // stores nothing and runs no tail: the item shows its text from before, a number or scale
+    // the stored value.
     if (!taken) {
-        ShowStored(item);
+        ShowTextBefore(item);
+        ShowItemAgain(item);
         return 0;
     }
     Tail();
     return 0;
 }
 
-void CLstSingle::ShowStored(CBCGPProp* item) {
+void CLstSingle::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (!item || !m_pSection || !m_pWell) return;
     const CSingleProperty& record = *m_pSection->GetProperty();
     if (item->GetData() == kXScaleId || item->GetData() == kYScaleId) {
         SetItemText(item, graphsetor::ScaleText(item->GetData() == kXScaleId ? record.m_dXScale : record.m_dYScale));
@@ -268,10 +271,19 @@ bool CLstSingle::EditScale(CBCGPProp* item, bool x) {
     return true;
 }
 
-void CLstSingle::EditLapJoint(const CString& text) {
-    if (const int type = ValueOfText(single::kLapJoints, text, -1); type >= 0)
-        m_pWell->SetLapJointType(static_cast<LapJointType>(type));
+bool CLstSingle::EditLapJoint(const CString& text) {
+    const int type = ValueOfText(single::kLapJoints, text, -1);
+    if (type < 0) return false;
+    m_pWell->SetLapJointType(static_cast<LapJointType>(type));
     m_pSection->UpdateStratumSand();
+    return true;
+}
+
+bool CLstSingle::EditRangeType(const CString& text) {
+    const int type = ValueOfText(kRangeTypes, text, -1);
+    if (type < 0) return false;
+    m_pWell->SetRangeType(static_cast<EnumDepthType>(type));
+    return true;
 }
 
 // A grade change drops the section's stratum and sand units; the user confirms it first.

@@ -56,6 +56,9 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    // A refused text, whoever refused it (the item or the reader), leaves a number or scale item
+    // showing the stored value again.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
@@ -68,7 +71,9 @@ private:
 
     // The edits of items a reader reads: false, nothing written, when it refuses the item's text.
     bool EditScale(CBCGPProp* item, bool x);
-    void EditLapJoint(const CString& text);
+    // The lap joint and the range type take their two options only; any other text is refused.
+    bool EditLapJoint(const CString& text);
+    bool EditRangeType(const CString& text);
     void EditGrade(const CString& text);
     void ResetStrata(int grade);
     // The depth to store for the bound typed into item (ClampDepth over the well's other bound);
@@ -78,8 +83,6 @@ private:
     bool EditDepth(CBCGPProp* item, bool top);
     bool EditExtend(CBCGPProp* item, bool top);
     bool EditWidth(CBCGPProp* item);
-    // The stored value of an item a reader refused, as the refresh shows it.
-    void ShowStored(CBCGPProp* item);
     // After every edit: the well recalculated, the section notified, stamped, redrawn, modified.
     void Tail();
 

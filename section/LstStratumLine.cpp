@@ -115,7 +115,8 @@ LRESULT CLstStratumLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
     }
     if (!taken) {
-        ShowRefused(item);
+        ShowTextBefore(item);
+        ShowItemAgain(item);
         return 0;
     }
     UpdateWnd();
@@ -124,13 +125,10 @@ LRESULT CLstStratumLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 // The width as the refresh shows it, from the first cell. The size the refresh shows is the first
 // cell's own font, which the edit never writes (the size goes to the stratum groups): a refused
-// size shows the item's text from before.
-void CLstStratumLine::ShowRefused(CBCGPProp* item) {
-    if (m_cells.empty() || !item) return;
-    if (item->GetData() == kFontSizeId) {
-        ShowTextBefore(item);
-        return;
-    }
+// size keeps the item's text from before.
+void CLstStratumLine::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (m_cells.empty() || !item || item->GetData() == kFontSizeId) return;
     QXLOGPEN pen;
     if (CQXObjectPolyline* line = m_cells.front()->GetStratumLine()) line->GetLogPen(&pen);
     ShowStoredValueOf(item, {{kLineWidthId, pen.width / 100.0}});
@@ -140,10 +138,10 @@ void CLstStratumLine::ShowRefused(CBCGPProp* item) {
 // code, not judged by the item) is written to no cell: false.
 bool CLstStratumLine::SetStratumLogpen(CBCGPProp* item) {
     QXLOGPEN read;
-    if (!section::ReadEditedPen(item, read)) return false;
+    if (!ReadEditedPen(item, read)) return false;
     for (CStratumCell* cell : m_cells) {
         QXLOGPEN pen = *cell->GetStratumLogPen();
-        section::ReadEditedPen(item, pen);
+        ReadEditedPen(item, pen);
         cell->SetStratumLogPen(&pen);
     }
     return true;
@@ -151,7 +149,7 @@ bool CLstStratumLine::SetStratumLogpen(CBCGPProp* item) {
 
 void CLstStratumLine::SetStratumFill(CBCGPProp* item) {
     COLORREF color = 0;
-    if (!section::PickedColor(item, &color)) return;
+    if (!ReadShownColor(item, &color)) return;
     for (CStratumCell* cell : m_cells) {
         CQXObjectFill* fill = cell->GetStratumFill();
         if (!fill) continue;
@@ -172,7 +170,7 @@ bool CLstStratumLine::SetStratumFont(CBCGPProp* item) {
     for (CStratumCell* cell : m_cells) {
         QXLOGFONT font = cell->GetStratumFont();
         if (colour) {
-            if (!section::PickedColor(item, &color)) return true;
+            if (!ReadShownColor(item, &color)) return true;
             font.color = color;
         } else {
             ReadEditedField(item, font);

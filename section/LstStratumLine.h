@@ -39,6 +39,9 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    // A refused width, whoever refused it (the item or the reader), shows the first cell's again;
+    // a refused size keeps its text from before.
+    void ShowItemAgain(CBCGPProp* item) override;
     // Redraws the current section.
     void UpdateWnd();
 
@@ -47,7 +50,6 @@ private:
     bool SetStratumLogpen(CBCGPProp* item);
     void SetStratumFill(CBCGPProp* item);
     bool SetStratumFont(CBCGPProp* item);
-    void ShowRefused(CBCGPProp* item);
     // The first cell's stratum name; "" when it cannot be read.
     std::string GetStratumName() const;
     // The fill colour can be edited outside correlation sections.

@@ -50,18 +50,15 @@ LRESULT CLstStratumUnit::OnPropertyChanged(WPARAM, LPARAM lParam) {
         QXLOGPEN pen;
         m_pUnit->GetLinePen(pen);
         // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
-        if (!section::ReadEditedPen(item, pen)) {
+        if (!ReadEditedPen(item, pen)) {
             ShowStoredValueOf(item, {{id, pen.width / 100.0}});
             return 0;
         }
         m_pUnit->SetLinePen(pen);
     } else if (id == kFillColorId) {
-        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-            QXLOGBRUSH brush;
-            m_pUnit->GetFillBrush(brush);
-            brush.fillColor = colour->GetDisplayColor();
-            m_pUnit->SetFillBrush(brush);
-        }
+        QXLOGBRUSH brush;
+        m_pUnit->GetFillBrush(brush);
+        if (ReadShownColor(item, &brush.fillColor)) m_pUnit->SetFillBrush(brush);
     }
     CSingleWellSection* section = single::SectionOf(m_pUnit);
     single::Stamp(section);

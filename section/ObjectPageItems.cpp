@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "bcg/ColorProp.h"
+#include "framework/BmpPropLst.h"
 #include "framework/GroupEdits.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
@@ -93,21 +93,8 @@ bool ReadPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {
         case kPenWidth:
             return ReadHundredths(item, &pen.width);
         default:
-            return PickedColor(item, &pen.color);
+            return ReadShownColor(item, &pen.color);
     }
-}
-
-bool ReadEditedPen(CBCGPProp* item, QXLOGPEN& pen, int first) {
-    if (!ReadEditedField(item, pen, first)) return false;  // the pen untouched
-    if (EditedFieldPosition(item, first) == kPenColor && pen.color == CBCGPColorProp::kAutomatic) pen.color = 0;
-    return true;
-}
-
-bool PickedColor(CBCGPProp* item, COLORREF* color) {
-    auto* colour = dynamic_cast<CBCGPColorProp*>(item);
-    if (!colour) return false;
-    *color = colour->GetDisplayColor();
-    return true;
 }
 
 void ShowNumber(CBCGPProp* item, double value) {
@@ -122,6 +109,14 @@ void ShowStyle(CBCGPProp* item, UINT style) {
 }
 
 void ShowFace(CBCGPProp* item, const QXLOGFONT& font) { ShowTextIfChanged(item, font.GetFaceName()); }
+
+void ShowPicture(CBCGPProp* item, int index) {
+    auto* picker = dynamic_cast<CBmpPropLst*>(item);
+    if (!picker) return;
+    picker->m_nSelectedIndex = index;
+    const _variant_t value(static_cast<long>(index));
+    if (picker->GetValue() != value) picker->SetValue(value);
+}
 
 void RedrawCurrentSection() {
     ScUpdateView* view = ScUpdateView::Instance();

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "bcg/Prop.h"
+#include "framework/GroupEdits.h"
 #include "framework/PropSizeText.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
@@ -51,22 +52,15 @@ TextRule HundredthsRule();
 enum PenField : int { kPenStyle = 0, kPenWidth = 1, kPenColor = 2 };
 bool ReadPenField(CBCGPProp* item, int field, QXLOGPEN& pen);
 
-// The edited sub-item of a line group (its style, width and colour after first other items, such
-// as a "显示" switch) read over the stored pen by the framework's group-edit rule: only the edited
-// field decides and is written. The automatic colour reads black, as the line groups' one-field
-// reader gives it. False, pen untouched, when the edited field is refused.
-bool ReadEditedPen(CBCGPProp* item, QXLOGPEN& pen, int first = 0);
-// Where the fields of a show group start: after its "显示" switch.
-inline constexpr int kAfterShowSwitch = 1;
-
-// The colour picked in a colour item, the automatic choice read as its colour; false for an
-// item that is no colour item.
-bool PickedColor(CBCGPProp* item, COLORREF* color);
 // Shows a value in an item only when it differs from what the item shows; an item of another
 // kind, or no item, is passed over.
 void ShowNumber(CBCGPProp* item, double value);
 void ShowStyle(CBCGPProp* item, UINT style);
 void ShowFace(CBCGPProp* item, const QXLOGFONT& font);
+// Shows the picture at index (-1 none) in a picture picker, the picker's value made that index
+// too, so its editor opens on the picture shown: picking that picture again is no edit, picking
+// any other one is. Any other item is passed over.
+void ShowPicture(CBCGPProp* item, int index);
 
 // The object the host handed over as a section object of class T; NULL for none or another class.
 template <class T>
@@ -118,7 +112,7 @@ T* section::ChangedSelection(long object, long current, uint64_t& paneStamp) {
 template <class Object>
 bool section::EditObjectPen(Object& object, CBCGPProp* item) {
     QXLOGPEN pen = object.GetLogPen();
-    if (!ReadEditedPen(item, pen)) return false;
+    if (!::ReadEditedPen(item, pen)) return false;
     object.SetLogPen(pen);
     return true;
 }

@@ -162,6 +162,21 @@ LRESULT CRsLstSand::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
+void CRsLstSand::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (!item || !m_pUnit) return;
+    CnSandFill* fill = FirstFill(*m_pUnit);
+    if (CQXObjectFill* drawing = fill ? fill->GetFillObject() : nullptr) {
+        QXLOGBRUSH shown;
+        drawing->GetLogBrush(&shown);
+        ShowStoredValueOf(item, {{kFillCellSizeId, shown.size / 100.0}});
+    }
+    if (CkelOSWerLineManager* lines = LineManager())
+        for (const auto& [id, line] : {std::make_pair(kUpperDepthId, lines->GetUpperLine()),
+                                       std::make_pair(kLowerDepthId, lines->GetLowerLine())})
+            if (line) ShowStoredValueOf(item, {{id, line->GetDepth()}});
+}
+
 // A unit without a sand fill shows no fill, and none is edited. A cell size the reader refuses
 // (reported from code, not judged by the item) is written nowhere: the item shows the fill's again.
 bool CRsLstSand::EditFill(CBCGPProp* item) {
@@ -170,9 +185,13 @@ bool CRsLstSand::EditFill(CBCGPProp* item) {
     QXLOGBRUSH brush = m_pUnit->GetBrush();
     const DWORD_PTR id = item->GetData();
     if (id == kFillStyleSetId) {
-        // A set chosen: its first style shows in the style picker and goes into the brush.
+        // A set chosen: its first style shows in the style picker and goes into the brush. An
+        // empty name (reported from code) changes nothing: it is refused.
         const CString set = ItemText(item);
-        if (set.IsEmpty()) return true;
+        if (set.IsEmpty()) {
+            ShowTextBefore(item);
+            return false;
+        }
         auto* picker = m_pFillGroup ? dynamic_cast<CPropStyleCombox*>(m_pFillGroup->GetSubItem(1)) : nullptr;
         if (picker) picker->SetStyleGroup(set, true);
         UINT first = GetFirstFillStyleID(set);
@@ -180,11 +199,7 @@ bool CRsLstSand::EditFill(CBCGPProp* item) {
         brush.style = first;
     } else if (id == kFillCellSizeId) {
         if (!ReadHundredths(item, &brush.size)) {
-            QXLOGBRUSH shown;
-            if (CQXObjectFill* drawing = fill->GetFillObject()) {
-                drawing->GetLogBrush(&shown);
-                ShowStoredValueOf(item, {{kFillCellSizeId, shown.size / 100.0}});
-            }
+            ShowItemAgain(item);
             return false;
         }
     } else {

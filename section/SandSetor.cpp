@@ -66,13 +66,13 @@ struct PenItems {
 // The seepage group holds its switch and its interface form before the pen.
 constexpr int kSeepagePenPlace = 2;
 const PenItems kPens[] = {
-    {CSandSetor::kEnvelopeId + 2, section::kAfterShowSwitch, &CMapProperty::m_envelopePen,
+    {CSandSetor::kEnvelopeId + 2, kAfterShowSwitch, &CMapProperty::m_envelopePen,
      &CnConnectionGroupMgr::SetConLinePen, &CkelReservoir::EnvelopCurvePenChanged},
-    {CSandSetor::kFaciesContactId + 2, section::kAfterShowSwitch, &CMapProperty::m_interfacePen,
+    {CSandSetor::kFaciesContactId + 2, kAfterShowSwitch, &CMapProperty::m_interfacePen,
      &CnConnectionGroupMgr::SetSplitLinePen, &CkelReservoir::SplitCurvePenChanged},
     {CSandSetor::kSeepageStyleId, kSeepagePenPlace, &CMapProperty::m_interfacePen,
      &CnConnectionGroupMgr::SetSplitLinePen, &CkelReservoir::SplitCurvePenChanged},
-    {CSandSetor::kOswId + 2, section::kAfterShowSwitch, &CMapProperty::m_oswPen, nullptr,
+    {CSandSetor::kOswId + 2, kAfterShowSwitch, &CMapProperty::m_oswPen, nullptr,
      &CkelReservoir::FlowUnitPenChanged},
 };
 
@@ -84,13 +84,6 @@ CBmpPropLst* NewShapePicker(const char* name, const char* description, DWORD_PTR
     picker->m_imageList.assign(std::begin(images), std::end(images));
     picker->m_hResModule = GetTessalyModuleHandle();
     return picker;
-}
-
-void ShowPicture(CBCGPProp* item, int index) {
-    if (auto* picker = dynamic_cast<CBmpPropLst*>(item)) {
-        picker->m_nSelectedIndex = index;
-        picker->SetValue(_variant_t(static_cast<long>(index)));
-    }
 }
 
 // The shape code of the picked picture; -1 when none is picked.
@@ -202,10 +195,10 @@ void CSandSetor::ShowPinchout(const CMapProperty& record) {
         if (kind == ScControlerClient::CT_FENCE) SetYesNoProp(show, record.m_bShowPinchout);
     }
     SetItemText(Item(kPinchoutLengthId), TextOfValue(kPinchoutLengths, record.m_nPinchoutLength, ""));
-    ShowPicture(Item(kRiverShapeId), record.m_nRiverShape == kRiverShapes[0] ? 0 : 1);
-    ShowPicture(Item(kSandDamShapeId), record.m_nSandDamShape == kSandDamShapes[0]   ? 0
-                                       : record.m_nSandDamShape == kSandDamShapes[1] ? 1
-                                                                                     : -1);
+    section::ShowPicture(Item(kRiverShapeId), record.m_nRiverShape == kRiverShapes[0] ? 0 : 1);
+    section::ShowPicture(Item(kSandDamShapeId), record.m_nSandDamShape == kSandDamShapes[0]   ? 0
+                                                : record.m_nSandDamShape == kSandDamShapes[1] ? 1
+                                                                                              : -1);
     SetItemText(Item(kLocalPinchoutId), record.m_bLocalPinchout ? kAllowed : kNotAllowed);
 }
 
@@ -247,7 +240,7 @@ LRESULT CSandSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (boost::shared_ptr<CMapProperty> record = CMapPropertySignle::Instance()->GetProperty();
         record && item && m_pContainer && !EditRecord(*record, item)) {
-        ShowStored(*record, item);
+        ShowItemAgain(item);
         return 0;
     }
     if (m_pContainer) {
@@ -257,13 +250,17 @@ LRESULT CSandSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The number items as the refresh shows them.
-void CSandSetor::ShowStored(const CMapProperty& record, CBCGPProp* item) {
+// The widths and cell sizes with the record's values, in their items' two decimals.
+void CSandSetor::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    const boost::shared_ptr<CMapProperty> held = CMapPropertySignle::Instance()->GetProperty();
+    if (!item || !held) return;
+    const CMapProperty& record = *held;
     const DWORD_PTR id = item->GetData();
     for (const PenItems& pen : kPens)
         if (id == pen.first + 1) ShowStoredValueOf(item, {{id, (record.*pen.field).width / 100.0}});
-    ShowStoredValueOf(item, {{kCellSizeId, record.m_dCellSize / 100.0},
-                                     {kSingleFillId + 5, record.m_singleFill.size / 100.0}});
+    ShowStoredValueOf(
+        item, {{kCellSizeId, record.m_dCellSize / 100.0}, {kSingleFillId + 5, record.m_singleFill.size / 100.0}});
 }
 
 bool CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
@@ -278,7 +275,7 @@ bool CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
     // One sub-item of a pen: stored, then the connection groups (and a reservoir's curves) take it.
     for (const PenItems& pen : kPens)
         if (id >= pen.first && id < pen.first + 3) {
-            if (!section::ReadEditedPen(item, record.*pen.field, pen.place)) return false;
+            if (!ReadEditedPen(item, record.*pen.field, pen.place)) return false;
             ApplyGroupPen(pen.groupSetter, record.*pen.field, pen.reservoirChanged);
             return true;
         }

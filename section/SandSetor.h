@@ -49,6 +49,9 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    // A refused text, whoever refused it (the item or the reader), leaves a number item showing
+    // the stored value again, in the item's own decimals.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     int Kind() const;
@@ -57,7 +60,6 @@ private:
     // False when the reader refused the item's text (reported from code, not judged by the item):
     // nothing was written, and the edit ends with the item showing the stored value again.
     bool EditRecord(CMapProperty& record, CBCGPProp* item);
-    void ShowStored(const CMapProperty& record, CBCGPProp* item);
     // Refreshes of the seven groups, in grid order.
     void ShowFill(const CMapProperty& record);
     void ShowSandLayers(const CMapProperty& record);

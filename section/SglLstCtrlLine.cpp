@@ -33,6 +33,11 @@ int CSglLstCtrlLine::InitPropWnd() {
     return 0;
 }
 
+void CSglLstCtrlLine::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (item && m_pLine) ShowStoredValueOf(item, {{kWidthId, m_pLine->GetLogPen().width / 100.0}});
+}
+
 LRESULT CSglLstCtrlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pLine) return 0;
@@ -42,12 +47,12 @@ LRESULT CSglLstCtrlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (auto* style = dynamic_cast<CPropStyleCombox*>(item)) pen.style = style->GetVal();
             break;
         case kColorId:
-            if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) pen.color = colour->GetDisplayColor();
+            ReadShownColor(item, &pen.color);
             break;
         case kWidthId:
             // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
             if (!section::ReadHundredths(item, &pen.width)) {
-                ShowStoredValueOf(item, {{kWidthId, pen.width / 100.0}});
+                ShowItemAgain(item);
                 return 0;
             }
             break;

@@ -18,6 +18,8 @@ public:
 protected:
     int InitPropWnd() override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    // A refused width, whoever refused it (the item or the reader), shows the line's again.
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     ControlLine::CSglCtrlLine* m_pLine;

@@ -111,6 +111,11 @@ void CsglLstWell::UpdateBCGPProperty(long object, CString) {
     ShowTextIfChanged(Item(kDepthRangeId), DepthRangeText(*m_pWell));
 }
 
+void CsglLstWell::ShowItemAgain(CBCGPProp* item) {
+    CWndLst::ShowItemAgain(item);
+    if (item && m_pWell) ShowStoredValueOf(item, {{kWidthId, m_pWell->GetWidth() / 100.0}});
+}
+
 LRESULT CsglLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pWell) return 0;
@@ -124,7 +129,7 @@ LRESULT CsglLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kWidthId:
             // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
             if (!section::ReadItemSize(item, 100.0, &width)) {
-                ShowStoredValueOf(item, {{kWidthId, m_pWell->GetWidth() / 100.0}});
+                ShowItemAgain(item);
                 return 0;
             }
             m_pWell->SetWidth(width);

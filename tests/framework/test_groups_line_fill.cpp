@@ -355,6 +355,28 @@ TEST(GroupEdits, OnlyTheEditedFieldIsReadAndNothingElseRounds) {
     EXPECT_EQ(wide.color, RGB(1, 2, 3));
     ASSERT_TRUE(ReadEditedField(shown->GetSubItem(0), wide, 1));  // the switch is no field of the pen
     EXPECT_EQ(wide.width, 9996.0f);
+
+    // "自动" picked: kept as (COLORREF)-1 by the plain reader, the item's automatic colour (black
+    // in the line groups) by the pen reader, the width of 99.96 kept by both.
+    Colour(shown->GetSubItem(3))->SetColor(CBCGPColorProp::kAutomatic);
+    ASSERT_TRUE(ReadEditedField(shown->GetSubItem(3), wide, kAfterShowSwitch));
+    EXPECT_EQ(wide.color, CBCGPColorProp::kAutomatic);
+    wide.color = RGB(1, 2, 3);
+    ASSERT_TRUE(ReadEditedPen(shown->GetSubItem(3), wide, kAfterShowSwitch));
+    EXPECT_EQ(wide.color, 0u);
+    EXPECT_EQ(wide.width, 9996.0f);
+    wide.color = RGB(1, 2, 3);
+    ASSERT_TRUE(ReadEditedPen(shown.get(), wide, kAfterShowSwitch));  // the group row reported
+    EXPECT_EQ(wide.color, 0u);
+    EXPECT_EQ(wide.width, 9996.0f);
+    // Another automatic colour is that item's own; an item that is no colour item gives none.
+    CBCGPColorProp system("颜色", CBCGPColorProp::kAutomatic);
+    system.EnableAutomaticButton("自动", RGB(10, 20, 30));
+    COLORREF colour = 7;
+    ASSERT_TRUE(ReadShownColor(&system, &colour));
+    EXPECT_EQ(colour, RGB(10, 20, 30));
+    EXPECT_FALSE(ReadShownColor(shown->GetSubItem(1), &colour));
+    EXPECT_EQ(colour, RGB(10, 20, 30));
 }
 
 TEST(PointGroups, ShowPointWritesWhateverShowIsThenEnables) {

@@ -318,7 +318,9 @@ TEST(ProfileWellSymbolPage, ARefusedSizeOrWidthWritesNothing) {
 // A change reported from code with a text no reader takes (the readers read a text as atof does, so
 // a word reads as 0 and is taken), on every layer page: the layer settings
 // keep their values, nothing is drawn or stamped, and the item alone shows the stored value again.
-TEST(ProfileLayerPages, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue) {
+// A text refused, reported or typed, writes nothing and shows the stored value again, whoever
+// refused it.
+TEST(ProfileLayerPages, ARefusedTextShowsTheStoredValue) {
     SampleGraph g;
     Layer()->m_nDataTarget = 8;  // the sea-level depth
     Layer()->m_dSeaLevelDepth = -20.25;
@@ -359,6 +361,13 @@ TEST(ProfileLayerPages, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredVal
     EXPECT_FLOAT_EQ(35, Layer()->m_profileLinePen.width);
     EXPECT_FLOAT_EQ(900, Layer()->m_nameFont.size);
     EXPECT_DOUBLE_EQ(1.5, Layer()->m_dNameOffset);
+    Layer()->m_profileLinePen.width = 55;  // changed elsewhere, not refreshed
+    Layer()->m_nameFont.size = 1250;
+    line.Type(CPlLayerLine::kWidthId, "-1");
+    EXPECT_EQ("0.55", line.Value(CPlLayerLine::kWidthId));
+    name.Type(CPlLayerWellName::kSizeId, "-1");
+    EXPECT_EQ("12.50", name.Value(CPlLayerWellName::kSizeId));
+    EXPECT_FLOAT_EQ(55, Layer()->m_profileLinePen.width);
 }
 
 }  // namespace

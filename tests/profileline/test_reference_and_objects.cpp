@@ -189,6 +189,14 @@ TEST(ProfileObjectPages, LabelsShowNeutralValuesWhenSeveralAreActive) {
     EXPECT_EQ(dynamic_cast<CBCGPColorProp*>(page.Item(CPlWellLabelProperty::kColorId))->GetColor(), 0u);
     EXPECT_EQ(page.Value(CPlWellLabelProperty::kSizeId), "4.00");
 
+    // Entered and left as it shows the neutral "4.00": no edit, every label keeps its own size.
+    const float second = g.Label(1)->GetLabelFont().size;
+    lodestar::testing::ClearCallLog();
+    ASSERT_TRUE(page.Type(CPlWellLabelProperty::kSizeId, "4.00"));
+    EXPECT_FLOAT_EQ(g.Label(0)->GetLabelFont().size, 1200.0f);
+    EXPECT_FLOAT_EQ(g.Label(1)->GetLabelFont().size, second);
+    EXPECT_EQ(lodestar::testing::CallLog(), Texts{});
+
     ASSERT_TRUE(page.Type(CPlWellLabelProperty::kSizeId, "10"));
     for (int i : {0, 1}) {
         EXPECT_FLOAT_EQ(g.Label(i)->GetLabelFont().size, 1000.0f);
@@ -327,7 +335,9 @@ TEST(ProfileObjectPages, ARefusedTextLeavesEveryActiveObjectAsItWas) {
 
 // A change reported from code with a text no reader takes, on the object pages: no active object
 // takes it, nothing is drawn, and the item shows what the page shows for the objects again.
-TEST(ProfileObjectPages, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue) {
+// A text refused, reported or typed, writes nothing and shows the stored value again, whoever
+// refused it.
+TEST(ProfileObjectPages, ARefusedTextShowsTheStoredValue) {
     SampleGraph g;
     QXLOGPOINT point;
     point.size = 200;
@@ -365,6 +375,11 @@ TEST(ProfileObjectPages, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredVa
     EXPECT_FLOAT_EQ(200, g.Head(0)->GetSymbolLogPoint().size);
     EXPECT_FLOAT_EQ(30, g.Upper(0)->GetLogPen().width);
     EXPECT_DOUBLE_EQ(12.5, g.sequence.GetAngle());
+    pen.width = 45;  // changed elsewhere, not refreshed
+    g.Upper(0)->SetLogPen(pen);
+    tracks.Type(CPlWellTrackProperty::kFirstLineId + 1, "-1");
+    EXPECT_EQ("0.45", tracks.Value(CPlWellTrackProperty::kFirstLineId + 1));
+    EXPECT_FLOAT_EQ(45, g.Upper(0)->GetLogPen().width);
 }
 
 // With several objects active the refresh shows neutral values that no object holds (0.02, 4.00,

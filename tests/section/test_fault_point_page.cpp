@@ -130,14 +130,14 @@ TEST_F(FaultPointPage, FieldCountBuildsOneItemPerFieldUpToTheSevenKinds) {
     EXPECT_EQ("对比井号", Point(0, 0).GetLabel(6));
 }
 
-// An accepted count is taken whole also when it leaves the count as it was: retyped, or kept to the
-// seven field kinds; the point is stamped for the fields and the section redrawn.
+// An accepted count is taken whole also when it leaves the count as it was: another text of the same
+// count, or kept to the seven field kinds; the point is stamped for the fields and the section redrawn.
 TEST_F(FaultPointPage, ACountEqualToTheStoredOneStillStampsAndRedraws) {
     ASSERT_TRUE(open->Pick(F::kApplyId, "当前井上所有断点"));
     const struct {
         unsigned int stored;
         const char* text;
-    } kCases[] = {{3, "3"}, {7, "7"}, {7, "50"}, {7, "1e38"}};
+    } kCases[] = {{3, "3.0"}, {7, "07"}, {7, "50"}, {7, "1e38"}};
     for (const auto& c : kCases) {
         for (unsigned int i = 0; i < 2; ++i) Point(0, i).SetLabelNumber(static_cast<int>(c.stored));
         Point(0, 0).ProChanged();
@@ -154,8 +154,8 @@ TEST_F(FaultPointPage, ACountEqualToTheStoredOneStillStampsAndRedraws) {
 }
 
 // A change reported from code with a text no reader takes writes nothing and redraws nothing; only
-// that item shows the stored value again.
-TEST_F(FaultPointPage, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue) {
+// that item shows the stored value again, as it does for a text refused as it is typed.
+TEST_F(FaultPointPage, ARefusedTextShowsTheStoredValue) {
     Point(0, 0).SetLabelNumber(3);
     Point(0, 0).SetFaultDepth(1250.5);
     Touch();
@@ -175,6 +175,10 @@ TEST_F(FaultPointPage, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValu
     }
     EXPECT_EQ(3u, Point(0, 0).GetLabelNumber());
     EXPECT_DOUBLE_EQ(1250.5, Point(0, 0).GetFaultDepth());
+    Point(0, 0).SetFaultDepth(1300.25);  // changed elsewhere, not refreshed
+    open->Type(F::kFaultDepthId, "-1");
+    EXPECT_EQ("1300.25", open->Value(F::kFaultDepthId));
+    EXPECT_DOUBLE_EQ(1300.25, Point(0, 0).GetFaultDepth());
 
     // Each report is judged by its own text: after a typed size and two refused reports, a valid
     // one is taken.

@@ -420,8 +420,8 @@ TEST_F(FaultLines, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue) {
     line.SetAngle(30);
     sectiontest::OpenList<CLstFaultLineEntity> entity(new CLstFaultLineEntity(&line));
     entity.Show(&line);
-    for (DWORD_PTR id : {CLstFaultLineEntity::kThrowId, CLstFaultLineEntity::kDipAngleId,
-                         CLstFaultLineEntity::kPenWidthId})
+    for (DWORD_PTR id :
+         {CLstFaultLineEntity::kThrowId, CLstFaultLineEntity::kDipAngleId, CLstFaultLineEntity::kPenWidthId})
         ExpectReportRefused(entity, id, "x", entity.Value(id));
     EXPECT_DOUBLE_EQ(30, line.GetAngle());
 }
@@ -509,8 +509,10 @@ TEST_F(FlowUnitPage, WithoutLinesOnlyTheFillIsEditable) {
     EXPECT_TRUE(Enabled(CRsLstSand::kFillStyleId));
     EXPECT_FALSE(Enabled(CRsLstSand::kUpperDepthId));
     EXPECT_FALSE(Enabled(CRsLstSand::kLowerDepthId));
-    ASSERT_TRUE(open->Pick(CRsLstSand::kFillStyleSetId, "常用填充"));
-    EXPECT_EQ(1000u, unit.GetBrush().style);
+    ASSERT_TRUE(open->Pick(CRsLstSand::kFillStyleSetId, "岩性填充"));
+    EXPECT_EQ(1101u, unit.GetBrush().style);
+    ASSERT_TRUE(open->Pick(CRsLstSand::kFillTransparentId, "是"));
+    EXPECT_EQ(100u, unit.GetBrush().backMode);
     ASSERT_TRUE(open->Pick(CRsLstSand::kFillTransparentId, "否"));
     EXPECT_EQ(13u, unit.GetBrush().backMode);
 }
@@ -554,7 +556,8 @@ TEST_F(FlowUnitPage, AUnitWithoutASandFillShowsEmptySandAndFillItemsAndIsNotEdit
     EXPECT_EQ(before.backMode, unit.GetBrush().backMode);
 }
 
-TEST_F(FlowUnitPage, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue) {
+// Reported or typed, a refused cell size shows the fill's again, a refused depth its line's.
+TEST_F(FlowUnitPage, ARefusedTextShowsTheStoredValue) {
     Open(0);
     QXLOGBRUSH brush;
     drawing.GetLogBrush(&brush);
@@ -563,6 +566,12 @@ TEST_F(FlowUnitPage, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue)
     unit.ProChanged();
     open->Show(&unit);
     ExpectReportRefused(*open, CRsLstSand::kFillCellSizeId, "x", "3.50");
+    brush.size = 420;  // changed elsewhere, not refreshed
+    drawing.SetLogBrush(&brush);
+    open->Type(CRsLstSand::kFillCellSizeId, "-1");
+    EXPECT_EQ("4.20", open->Value(CRsLstSand::kFillCellSizeId));
+    // An empty style set changes nothing: refused, its text from before shown.
+    ExpectReportRefused(*open, CRsLstSand::kFillStyleSetId, "", "常用填充");
     Open(1);
     const std::string depth = open->Value(CRsLstSand::kUpperDepthId);
     ExpectReportRefused(*open, CRsLstSand::kUpperDepthId, "x", depth);

@@ -109,6 +109,24 @@ TEST_F(RulerFramePage, PositionsShowAndStoreTheirValues) {
     EXPECT_EQ(2, Frame().GetPos(RF_POS_H));
     EXPECT_TRUE(Page().Pick(F::kSidePosId, "外侧"));
     EXPECT_EQ(1, Frame().GetPos(RF_POS_LR));
+    // Reported from code, a text of no option is the horizontal ticks' "内外侧"; the side ticks and
+    // the inscription take none, so it is refused there: no call, no update, the text from before.
+    Page().Report(F::kLevelPosId, "无此选项");
+    EXPECT_EQ(2, Frame().GetPos(RF_POS_H));
+    EXPECT_TRUE(Page().Pick(F::kLevelPosId, "内侧"));
+    Page().Report(F::kLevelPosId, "无此选项");
+    EXPECT_EQ(2, Frame().GetPos(RF_POS_H));
+    world.Section().SetModifyFlag(0);
+    for (const auto& [id, shown] :
+         {std::pair<DWORD_PTR, const char*>{F::kSidePosId, "外侧"}, {F::kInscribePosId, "左对齐"}}) {
+        oriel::testing::ClearCallLog();
+        Page().Report(id, "无此选项");
+        EXPECT_EQ(shown, Page().Value(id)) << id;
+        EXPECT_TRUE(oriel::testing::CallLog().empty()) << id;
+    }
+    EXPECT_EQ(1, Frame().GetPos(RF_POS_LR));
+    EXPECT_EQ(2, Frame().GetPos(RF_POS_INSCRIBE));
+    EXPECT_EQ(0, world.Section().GetModifyFlag());
 }
 
 TEST_F(RulerFramePage, StampsFollowTheTable) {

@@ -143,16 +143,19 @@ TEST_F(DepthRulerPage, RefreshShowsUnitsButLeavesAnUnknownUnit) {
     EXPECT_EQ("标尺A", open->Value(D::kTitleTextId));
 }
 
-// A change reported from code with a text no reader takes: nothing written, updated, stamped or
-// marked, and only that item shows the ruler's value again.
-TEST_F(DepthRulerPage, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue) {
-    ruler.SetInterval(true, 25);
-    ruler.SetMarkFontSize(false, 900);
-    ruler.SetRightFrameLineSize(40);
-    ruler.SetNameFontSize(1250);
+// A text no reader takes, reported from code or typed: nothing written, updated, stamped or
+// marked, and only that item shows the ruler's value again, whoever refused the text.
+TEST_F(DepthRulerPage, ARefusedTextShowsTheStoredValue) {
+    const auto store = [this] {
+        ruler.SetInterval(true, 25);
+        ruler.SetMarkFontSize(false, 900);
+        ruler.SetRightFrameLineSize(40);
+        ruler.SetNameFontSize(1250);
+        ruler.SetTimeStamp(5);
+        section.Section().SetModifyFlag(0);
+        oriel::testing::ClearCallLog();
+    };
     open->Report(D::kTitleTextId, "typed");
-    section.Section().SetModifyFlag(0);
-    oriel::testing::ClearCallLog();
     const struct {
         DWORD_PTR id;
         const char* text;
@@ -161,13 +164,20 @@ TEST_F(DepthRulerPage, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValu
                   {D::kLabelSizeId + D::kRightOffset, "-3", "9.00"},
                   {D::kRightBorderId + D::kBorderWidthOffset, "abc", "0.40"},
                   {D::kTitleSizeId, "1e39", "12.50"}};
-    for (const auto& c : kCases) {
-        open->Report(c.id, c.text);
-        EXPECT_EQ(c.shown, open->Value(c.id)) << c.id;
-        EXPECT_TRUE(oriel::testing::CallLog().empty()) << c.id;
-        EXPECT_EQ(5u, ruler.GetTimeStamp()) << c.id;
-        EXPECT_EQ(0, section.Section().GetModifyFlag()) << c.id;
-        EXPECT_EQ("typed", open->Value(D::kTitleTextId)) << "another item is left as it shows";
+    for (const bool typed : {false, true}) {
+        for (const auto& c : kCases) {
+            if (typed) ASSERT_TRUE(open->Type(c.id, "1"));
+            store();
+            if (typed)
+                open->Type(c.id, c.text);
+            else
+                open->Report(c.id, c.text);
+            EXPECT_EQ(c.shown, open->Value(c.id)) << c.id << " " << typed;
+            EXPECT_TRUE(oriel::testing::CallLog().empty()) << c.id;
+            EXPECT_EQ(5u, ruler.GetTimeStamp()) << c.id;
+            EXPECT_EQ(0, section.Section().GetModifyFlag()) << c.id;
+            EXPECT_EQ("typed", open->Value(D::kTitleTextId)) << "another item is left as it shows";
+        }
     }
     EXPECT_DOUBLE_EQ(25, ruler.GetInterval(true));
     EXPECT_DOUBLE_EQ(900, ruler.GetMarkFontSize(false));
@@ -225,13 +235,27 @@ TEST_F(DisRulerPage, UnitsShowTheirTextBothWays) {
     EXPECT_EQ(-1, DisRulerUnitOfText("公里"));
 }
 
+// The image shown picked again is no edit; any other image is, the fifth too although the picker
+// is built with the value 4.
 TEST_F(DisRulerPage, TheFifthArrowImageStoresStyleFour) {
     auto* arrow = dynamic_cast<CBmpPropLst*>(open->Item(R::kArrowId));
     ASSERT_NE(nullptr, arrow);
     EXPECT_EQ(6u, arrow->m_imageList.size());
+    ASSERT_EQ(0, arrow->m_nSelectedIndex);
+    ASSERT_TRUE(open->grid().PickDropDownEntry(arrow, 0));
+    EXPECT_TRUE(oriel::testing::CallLog().empty());
     ASSERT_TRUE(open->grid().PickDropDownEntry(arrow, 4));
     EXPECT_TRUE(Logged("ScDisRulerMgr::SetSelArrowStyle(4)"));
     EXPECT_EQ(4u, ruler->GetArrowStyle());
+    ruler->SetArrowStyle(2);
+    ruler->SetTimeStamp(ruler->GetTimeStamp() + 1);
+    open->Show(ruler.get());
+    oriel::testing::ClearCallLog();
+    ASSERT_TRUE(open->grid().PickDropDownEntry(arrow, 4));
+    EXPECT_TRUE(Logged("ScDisRulerMgr::SetSelArrowStyle(4)"));
+    oriel::testing::ClearCallLog();
+    ASSERT_TRUE(open->grid().PickDropDownEntry(arrow, 4));
+    EXPECT_TRUE(oriel::testing::CallLog().empty());
 }
 
 TEST_F(DisRulerPage, AWidthKeepsTheIndicatorsStyleAndColour) {
@@ -247,7 +271,8 @@ TEST_F(DisRulerPage, AWidthKeepsTheIndicatorsStyleAndColour) {
     EXPECT_FLOAT_EQ(50, stored.width);
 }
 
-TEST_F(DisRulerPage, ATextTheReaderRefusesAfterTheItemTookItShowsTheStoredValue) {
+// A text reported from code that no reader takes writes nothing and shows the ruler's value.
+TEST_F(DisRulerPage, ARefusedTextShowsTheStoredValue) {
     QXLOGPEN pen;
     pen.width = 30;
     ruler->SetShowLinePen(pen);

@@ -52,14 +52,14 @@ TEST(SandFillPage, ChoosingAFaciesHandsItsBrushWithTheWellAndSandToTheSection) {
     EXPECT_EQ("河口坝", page.open.Value(P::kSymbolId));
     page.world.Fill(0).SetFillType(true);
 
-    EXPECT_TRUE(page.open.Pick(P::kSymbolId, "河口坝"));
+    EXPECT_TRUE(page.open.Pick(P::kSymbolId, "席状砂"));
     oriel::testing::AppliedSandBrush applied{};
     ASSERT_TRUE(oriel::testing::LastSandBrush(&applied));
     EXPECT_EQ(&page.world.World().Well(0), applied.well);
     EXPECT_EQ(page.world.Fill(0).GetSand(), applied.sand);
     CFaciesTypeManager* facies = CWellDataManager::Instance()->GetFaciesTypeManager();
-    EXPECT_EQ(facies->GetFaciesLogBrush(1).fillColor, applied.brush.fillColor);
-    EXPECT_EQ(facies->GetFaciesLogBrush(1).style, applied.brush.style);
+    EXPECT_EQ(facies->GetFaciesLogBrush(2).fillColor, applied.brush.fillColor);
+    EXPECT_EQ(facies->GetFaciesLogBrush(2).style, applied.brush.style);
 }
 
 TEST(SandFillPage, ALithologyTakesTheCellSizeShown) {
@@ -84,7 +84,25 @@ TEST(SandFillPage, ALithologyTakesTheCellSizeShown) {
     page.world.Fill(1).ProChanged();
     page.open.Show(&page.world.Fill(1));
     ASSERT_EQ("12.35", page.open.Value(P::kCellSizeId));
-    EXPECT_TRUE(page.open.Pick(P::kSymbolId, "砂岩"));
+    EXPECT_TRUE(page.open.Pick(P::kSymbolId, "粉砂岩"));
+    ASSERT_TRUE(oriel::testing::LastSandBrush(&applied));
+    EXPECT_EQ(1234.5f, applied.brush.size);
+
+    // "12.35" typed where the item showed another text is the number typed: the section gets 1235,
+    // and so does the symbol picked next, although the fill object still holds 1234.5.
+    for (const char* shown : {"3", "12.3"}) {
+        ASSERT_TRUE(page.open.Type(P::kCellSizeId, shown));
+        ASSERT_TRUE(page.open.Type(P::kCellSizeId, "12.35"));
+        ASSERT_TRUE(oriel::testing::LastSandBrush(&applied)) << shown;
+        EXPECT_EQ(1235.0f, applied.brush.size) << shown;
+        EXPECT_TRUE(page.open.Pick(P::kSymbolId, std::string(shown) == "3" ? "泥岩" : "砂岩"));
+        ASSERT_TRUE(oriel::testing::LastSandBrush(&applied)) << shown;
+        EXPECT_EQ(1235.0f, applied.brush.size) << shown;
+    }
+    // Shown again by the refresh, the text stands for the stored size once more.
+    page.world.Fill(1).ProChanged();
+    page.open.Show(&page.world.Fill(1));
+    EXPECT_TRUE(page.open.Pick(P::kSymbolId, "泥岩"));
     ASSERT_TRUE(oriel::testing::LastSandBrush(&applied));
     EXPECT_EQ(1234.5f, applied.brush.size);
 }
@@ -147,8 +165,9 @@ TEST(SandFillPage, PlainFillShowsTheFillGroupAndStoresTheStyleSet) {
     ASSERT_TRUE(page.Has(P::kFillGroupId));
     const std::vector<std::string> sets = page.Options(P::kFillGroupId + 1);
     ASSERT_GE(sets.size(), 2u);
-    EXPECT_TRUE(page.open.Pick(P::kFillGroupId + 1, sets[1]));
-    EXPECT_EQ(sets[1], page.world.Fill(3).GetStyleSet());
+    const std::string other = sets[1] == page.open.Value(P::kFillGroupId + 1) ? sets[0] : sets[1];
+    EXPECT_TRUE(page.open.Pick(P::kFillGroupId + 1, other));
+    EXPECT_EQ(other, page.world.Fill(3).GetStyleSet());
     EXPECT_TRUE(oriel::testing::LastSandBrush(nullptr));
 }
 

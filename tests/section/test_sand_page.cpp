@@ -133,8 +133,8 @@ TEST(SandPageEdits, ATextTheReaderRefusesAfterTheItemTookItShowsTheRecordsValue)
     page.section.Section().SetModifyFlag(0);
     oriel::testing::ClearCallLog();
     const int updates = page.section.Section().GetUpdateCount();
-    for (const auto& [id, shown] : {std::pair<DWORD_PTR, const char*>{S::kCellSizeId, "1.20"},
-                                    {S::kEnvelopeId + 3, "0.35"}}) {
+    for (const auto& [id, shown] :
+         {std::pair<DWORD_PTR, const char*>{S::kCellSizeId, "1.20"}, {S::kEnvelopeId + 3, "0.35"}}) {
         page.open.Report(id, "x");
         EXPECT_EQ(shown, page.open.Value(id)) << id;
     }
@@ -162,6 +162,13 @@ TEST(SandPageEdits, ShapePicturesStoreTheirCodes) {
     auto* river = dynamic_cast<CBmpPropLst*>(page.open.Item(S::kRiverShapeId));
     ASSERT_NE(nullptr, river);
     EXPECT_EQ(1, river->m_nSelectedIndex);  // a river shape other than 5
+    // The picture shown picked again is no edit; the other picture and then this one are.
+    EXPECT_TRUE(page.open.grid().PickDropDownEntry(river, 1));
+    EXPECT_EQ(-1, page.Record().m_nRiverShape);
+    EXPECT_FALSE(Logged("CMapProperty::ReCreateRiver()"));
+    EXPECT_TRUE(page.open.grid().PickDropDownEntry(river, 0));
+    EXPECT_EQ(5, page.Record().m_nRiverShape);
+    oriel::testing::ClearCallLog();
     EXPECT_TRUE(page.open.grid().PickDropDownEntry(river, 1));
     EXPECT_EQ(7, page.Record().m_nRiverShape);
     EXPECT_TRUE(Logged("CMapProperty::ReCreateRiver()"));
@@ -259,8 +266,7 @@ TEST(SandPageEdits, AValidReportAfterRefusedOnesIsTaken) {
     for (DWORD_PTR id : widths) ASSERT_TRUE(page.open.Type(id, "3"));
     oriel::testing::ClearCallLog();
     page.section.Section().SetModifyFlag(0);
-    for (DWORD_PTR id : widths)
-        page.open.ExpectRefusedReportsShow(id, "3.00");
+    for (DWORD_PTR id : widths) page.open.ExpectRefusedReportsShow(id, "3.00");
     EXPECT_TRUE(oriel::testing::CallLog().empty());
     EXPECT_EQ(0, page.section.Section().GetModifyFlag());
     for (DWORD_PTR id : widths) page.open.Report(id, "7");

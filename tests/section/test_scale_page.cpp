@@ -61,6 +61,14 @@ TYPED_TEST(ScalePage, NumbersAreStoredInTheBarsUnits) {
 TYPED_TEST(ScalePage, TextsAndListsAreStoredAsChosen) {
     EXPECT_TRUE(this->open.Pick(S::kAlignId, "左对齐"));
     EXPECT_EQ(0, this->Scale().GetAglin());
+    // Neither alignment, reported from code: refused, nothing updated, "左对齐" shown again.
+    const int updates = this->Updates();
+    for (const char* text : {"右对齐", ""}) {
+        this->open.Report(S::kAlignId, text);
+        EXPECT_EQ("左对齐", this->open.Value(S::kAlignId)) << text;
+        EXPECT_EQ(0, this->Scale().GetAglin()) << text;
+        EXPECT_EQ(updates, this->Updates()) << text;
+    }
     EXPECT_TRUE(this->open.Pick(S::kUnitId, "km"));
     EXPECT_EQ("km", this->Scale().GetWordText().str());
     EXPECT_TRUE(this->open.Type(S::kContentId, "比例尺一"));

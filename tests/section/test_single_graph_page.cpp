@@ -107,6 +107,17 @@ TEST_F(SingleGraphPage, TemplateAndLapJoint) {
     EXPECT_EQ(LAPJOINT_WELL_COLUMN, world.Well().GetLapJointType());
     EXPECT_TRUE(page.open.Pick(CLstSingle::kRangeTypeId, "分层"));
     EXPECT_EQ(DEPTHTYPE_BY_STRATUM, world.Well().GetRangeType());
+    // A text of neither option, reported from code, is refused: nothing written, no tail, only
+    // that item shows its text from before.
+    for (const auto& [id, shown] :
+         {std::make_pair(CLstSingle::kLapJointId, "井柱"), std::make_pair(CLstSingle::kRangeTypeId, "分层")}) {
+        trace.Clear();
+        page.open.Report(id, "无此选项");
+        EXPECT_EQ("", trace.Text()) << id;
+        EXPECT_EQ(shown, Value(id)) << id;
+    }
+    EXPECT_EQ(LAPJOINT_WELL_COLUMN, world.Well().GetLapJointType());
+    EXPECT_EQ(DEPTHTYPE_BY_STRATUM, world.Well().GetRangeType());
 }
 
 TEST_F(SingleGraphPage, GradeChangeAsksFirst) {
@@ -181,14 +192,14 @@ TEST_F(SingleGraphPage, DepthsAreClampedToTheOtherBound) {
     EXPECT_DOUBLE_EQ(100, depth);
 }
 
-// A depth typed again, or kept to the bound it already has, is stored and ends as every edit
+// A depth typed again in another text, or kept to the bound it already has, is stored and ends as every edit
 // ends: recalculated, stamped, redrawn, marked modified.
 TEST_F(SingleGraphPage, ADepthEqualToTheStoredOneRunsTheWholeEdit) {
     const std::string tail =
         "CSglWellAdapter::RecalculateDrawing | OnChanged(0) | stamp | CSingleWellSection::UpdateWnd | modify";
     ASSERT_TRUE(page.open.Type(CLstSingle::kBottomDepthId, "900"));
     ASSERT_DOUBLE_EQ(1000, world.Well().GetBottomDep());
-    for (const char* text : {"1000.00", "1000", "5000", "1e38"}) {
+    for (const char* text : {"1000.0", "1000", "5000", "1e38"}) {
         trace.Clear();
         ASSERT_TRUE(page.open.Type(CLstSingle::kTopDepthId, text));
         EXPECT_DOUBLE_EQ(1000, world.Well().GetTopDep()) << text;

@@ -199,6 +199,10 @@ TYPED_TEST_SUITE(WellPageRefusals, SectionKinds);
 TYPED_TEST(WellPageRefusals, DepthsAndWidthKeepEachWellsOwnValue) {
     const double sign = std::is_same<TypeParam, CkelReservoir>::value ? -1 : 1;
     EXPECT_EQ(sign > 0 ? "1200.00" : "-1200.00", this->page.open.Value(W::kTopDepthId));
+    // Entered and left as it shows: no edit, so the other wells keep their top depths (1000, 1100).
+    const auto before = this->Wells();
+    EXPECT_TRUE(this->page.open.Type(W::kTopDepthId, this->page.open.Value(W::kTopDepthId)));
+    EXPECT_TRUE(before == this->Wells());
     for (const char* text : {"abc", "1e400", "-1e400", "nan", "--5"}) {
         this->ExpectRefused(W::kTopDepthId, text);
         this->ExpectRefused(W::kBottomDepthId, text);

@@ -113,9 +113,16 @@ void SweepMultiWell(const char* family, const Maker& maker, bool withSection) {
     CStratumCell& b = world.AddCell("1");
     CStratumCell& c = world.AddCell("2", false);
     world.AddStratumGroups(2);
-    // A stored size that does not read, and one with more digits than shown.
+    // A stored size that does not read, and sizes with more digits than shown: a scale's line, a
+    // well's width, the envelope pen and the lithology fill's cell size.
     world.Distance().SetContentSize(-100);
     world.Depth().SetLineSize(99.96);
+    world.World().Well(0).SetWidth(1234.5);
+    world.World().Record().m_envelopePen.width = 249.96f;
+    QXLOGBRUSH brush;
+    world.FillObject(1).GetLogBrush(&brush);
+    brush.size = 1234.5f;
+    world.FillObject(1).SetLogBrush(&brush);
     std::vector<Shown> shown = {{"比例尺(距离)", &world.Distance()},
                                 {"比例尺(深度)", &world.Depth()},
                                 {"图框", &world.Frame()},
@@ -251,6 +258,7 @@ TEST(SweepSection, CorrelationSectionRulersMapsAndFaultPoints) {
 
 TEST(SweepSection, SingleWellSectionAndItsObjects) {
     pennant::SingleWellFixture world;
+    world.Well().SetWidth(1234.5);  // more digits than shown
     const std::vector<Shown> shown = {{"单井剖面", world.Object()},
                                       {"井", &world.Well()},
                                       {"砂层填充", &world.Fill()},
