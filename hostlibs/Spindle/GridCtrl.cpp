@@ -5,6 +5,7 @@
 
 #include "hostlibs/Spindle/CallLog.h"
 #include "mfc/Dialog.h"
+#include "win32/Text.h"
 #include "hostlibs/Spindle/Testing.h"
 
 IMPLEMENT_DYNCREATE(CGridCtrl, CWnd)
@@ -276,6 +277,8 @@ void CGridCtrl::OnEndEditCell(int nRow, int nCol, CString text) {
 bool CGridCtrl::UserEditCell(int nRow, int nCol, const std::string& text) {
     if (!m_hWnd || !m_bEditable || !GetCell(nRow, nCol)) return false;
     if (nRow < m_nFixedRows || nCol < m_nFixedCols || !IsCellChangable(nRow, nCol)) return false;
+    // Texts are UTF-8 throughout: bytes that are not never reach the cell or its owner.
+    if (!text::IsValidUtf8(text)) return false;
     // Leaving the cell with the text it showed is no edit: nothing is stored or reported.
     if (GetItemText(nRow, nCol) == text.c_str()) return true;
     OnEndEditCell(nRow, nCol, CString(text.c_str()));
@@ -349,7 +352,7 @@ bool CGridCtrl::UserSelectCells(int nMinRow, int nMinCol, int nMaxRow, int nMaxC
 }
 
 bool CGridCtrl::UserEditSelectedCells(const std::string& text) {
-    if (!m_hWnd || !m_bEditable || !m_selection.IsValid()) return false;
+    if (!m_hWnd || !m_bEditable || !m_selection.IsValid() || !text::IsValidUtf8(text)) return false;
     bool changed = false;
     for (int r = std::max(m_selection.GetMinRow(), m_nFixedRows); r <= m_selection.GetMaxRow(); ++r)
         for (int c = std::max(m_selection.GetMinCol(), m_nFixedCols); c <= m_selection.GetMaxCol(); ++c)

@@ -108,7 +108,8 @@ public:
     LRESULT SendMessageToParent(int nRow, int nCol, int code);
 
     // ---- the user's hands (platform::UserCellGrid) ----
-    // A cell left with the text it shows is no edit: nothing is stored or sent (true, the editor closed).
+    // A cell left with the text it shows is no edit: nothing is stored or sent (true, the editor
+    // closed); bytes that are not UTF-8 are refused (false, nothing stored or sent).
     bool UserEditCell(int nRow, int nCol, const std::string& text) override;
     bool UserClickCell(int nRow, int nCol) override;
     // The user picks a symbol for a changeable symbol cell below the fixed rows and right of the

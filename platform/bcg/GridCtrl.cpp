@@ -1,4 +1,5 @@
 #include "bcg/GridCtrl.h"
+#include "win32/Text.h"
 
 #include <algorithm>
 
@@ -290,6 +291,8 @@ bool CBCGPGridCtrl::UserEditCell(int row, int col, const std::string& text) {
     // The click may have changed the grid (its owner hears the release); the cell must still be there.
     item = GetItem(row - 1, col);
     if (!item) return false;
+    // Texts are UTF-8 throughout: bytes that are not never reach the cell or its owner.
+    if (!text::IsValidUtf8(text)) return false;
     // Leaving the cell with the text it showed is no edit: nothing is stored or reported.
     if (VariantToText(item->GetValue()).str() == text) return true;
     item->SetValue(_variant_t(text.c_str()));

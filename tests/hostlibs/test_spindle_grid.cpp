@@ -123,6 +123,10 @@ TEST_F(SpindleGrid, EndingACellEditStoresTheTextThenNotifiesTheOwner) {
     EXPECT_TRUE(platform::EditGridCell(grid, 2, 1, "true"));
     ASSERT_TRUE(grid.UserSelectCells(2, 1, 2, 1));
     EXPECT_TRUE(grid.UserEditSelectedCells("true"));
+    // A cut character never reaches the cell, alone or as a block.
+    EXPECT_FALSE(platform::EditGridCell(grid, 2, 1, "\xE4\xB8"));
+    EXPECT_FALSE(grid.UserEditSelectedCells("\xE4\xB8"));
+    EXPECT_EQ("true", std::string(grid.GetItemText(2, 1)));
     EXPECT_EQ(1u, parent.heard.size());
 }
 

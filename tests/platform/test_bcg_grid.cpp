@@ -58,6 +58,8 @@ TEST_F(BcgGrid, AUserEditStoresTheTextAndNotifiesOnlyWhenTheTextChanges) {
     EXPECT_EQ(grid.GetCurSelRow(), 1);
     ASSERT_TRUE(platform::EditGridCell(grid, 2, 1, "层位2"));
     ASSERT_EQ(owner.heard.size(), 2u);
+    EXPECT_FALSE(platform::EditGridCell(grid, 2, 1, "\xE4\xB8"));  // a cut character: refused
+    EXPECT_EQ(VariantToText(grid.GetItem(1, 1)->GetValue()), "层位2");
 
     grid.GetItem(0, 0)->AllowEdit(FALSE);
     EXPECT_FALSE(platform::EditGridCell(grid, 1, 0, "x"));

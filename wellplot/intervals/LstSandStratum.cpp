@@ -87,8 +87,10 @@ LRESULT CLstSandStratum::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (text == SourceNames().graphics) {
                 kit->DataType(DATA_GRAPHIC);
             } else {
+                // Any other text means well data: the item shows the option taken.
                 kit->DataType(DATA_WELL);
                 OfferLevels(level);
+                ShowOptionTaken(item, SourceNames().wellData);
             }
             return 0;
         }
