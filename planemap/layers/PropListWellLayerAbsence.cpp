@@ -126,6 +126,13 @@ bool CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp*
     }
 }
 
+void CPropListWellLayerAbsence::ShowItemAgain(CBCGPProp* item) {
+    if (item && (item->GetData() == kReferId || item->GetData() == kAlignId))
+        CWndLstPlane::ShowItemAgain(item);
+    else
+        TLayerPage::ShowItemAgain(item);
+}
+
 // The stored values as the refresh shows them: the symbol of the chosen type; the well as the
 // reference while the layer has no base line; a stored index below 0 as the first option.
 void CPropListWellLayerAbsence::ShowStoredItem(CWellLayer& layer, CBCGPProp* item) {

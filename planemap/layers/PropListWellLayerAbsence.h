@@ -27,6 +27,9 @@ protected:
     void RefreshLayer(kel::plane::CWellLayer& layer) override;
     bool OnLayerItemChanged(kel::plane::CWellLayer& layer, CBCGPProp* item) override;
     void ShowStoredItem(kel::plane::CWellLayer& layer, CBCGPProp* item) override;
+    // Only refused sizes and distances show the stored value again; a refused reference or place
+    // keeps its text from before (the stored one may read otherwise since the layer lost its base line).
+    void ShowItemAgain(CBCGPProp* item) override;
 
 private:
     void ShowSymbol(kel::plane::CWellLayer& layer);

@@ -119,6 +119,9 @@ TEST(LayerCodeReports, WellLayerPagesShowTheStoredSizesAndDistances) {
     const std::string size = absence.Value(CPropListWellLayerAbsence::kSizeId);
     ExpectCodeReportRefused(absence, CPropListWellLayerAbsence::kSizeId, "-1", size);
     ExpectCodeReportRefused(absence, CPropListWellLayerAbsence::kDistanceId, "-1", "2.50");
+    // A reference or place that is no option writes nothing and keeps its text from before.
+    for (DWORD_PTR id : {CPropListWellLayerAbsence::kReferId, CPropListWellLayerAbsence::kAlignId})
+        ExpectCodeReportRefused(absence, id, "", absence.Value(id));
 
     OpenList<CPropListWellLayerSymbol> symbol(layer);
     ExpectCodeReportRefused(symbol, CPropListWellLayerSymbol::kSymbolSizeId, "-1", "1.20");
