@@ -16,6 +16,7 @@
 namespace {
 
 using namespace KelProfileline;
+using sweep::Fields;
 
 struct Kind {
     std::string name;
@@ -40,7 +41,27 @@ std::vector<Kind> Kinds(lodestar::GraphFixture& g) {
 void DumpGraph(lodestar::GraphFixture& g, const std::vector<Kind>& kinds, sweep::State& state) {
     const boost::shared_ptr<CLayerProperty> layer = CPropertySignle::Instance()->GetProperty();
     state.Put("layer", std::to_string(layer->m_nDataTarget) + "/" + std::to_string(layer->m_nStratumIndex));
-    state.Pen("layer.line", layer->m_profileLinePen);
+    // The layer's settings, which its pages write without a stamp.
+    Fields(state, "layer", layer.get(), ".line", &CLayerProperty::m_profileLinePen, ".sea level",
+           &CLayerProperty::m_dSeaLevelDepth, ".name", &CLayerProperty::m_nameFont, ".name offset",
+           &CLayerProperty::m_dNameOffset, ".name shown", &CLayerProperty::m_bShowWellName, ".straight",
+           &CLayerProperty::m_bStraightTrack, ".line shown", &CLayerProperty::m_bShowProfileLine, ".random colour",
+           &CLayerProperty::m_bRandomLineColor, ".map shown", &CLayerProperty::m_bShowReferenceMap);
+    state.Put("layer.texts", layer->m_strNameFontTemplate + "/" + layer->m_strNameSizeTemplate + "/" +
+                                 layer->m_strNameColorTemplate + "/" + layer->m_strNameReferObject + "/" +
+                                 layer->m_strNameRelativePos + "/" + layer->m_strPointStyleTemplate + "/" +
+                                 layer->m_strPointSizeTemplate + "/" + layer->m_strPointOutColorTemplate + "/" +
+                                 layer->m_strPointInnerColorTemplate + "/" + layer->m_strPlaneMapFile);
+    for (int kind : {PL_SYMBOL_CURRENT, PL_SYMBOL_HEAD, PL_SYMBOL_BOTTOM}) {
+        const std::string key = "layer.symbol" + std::to_string(kind);
+        state.Point(key, layer->GetSymbolPoint(kind));
+        state.Put(key, ".shown", layer->GetSymbolVisible(kind) ? "是" : "否");
+    }
+    for (int kind : {PL_TRACK_UPPER, PL_TRACK_LOWER}) {
+        const std::string key = "layer.track" + std::to_string(kind);
+        state.Pen(key, layer->GetWellTrackPen(kind));
+        state.Put(key, ".shown", layer->GetWellTrackVisible(kind) ? "是" : "否");
+    }
     for (const Kind& kind : kinds)
         for (std::size_t i = 0; i < kind.objects.size(); ++i)
             state.Put(kind.name + std::to_string(i) + ".stamp", std::to_string(kind.objects[i]->GetObjTimeStamp()));
@@ -65,6 +86,10 @@ void DumpGraph(lodestar::GraphFixture& g, const std::vector<Kind>& kinds, sweep:
 
 TEST(SweepProfileLine, EveryPageOfTheLayerAndOfEveryObject) {
     lodestar::GraphFixture g({"桩1", "桩2", "桩3"});
+    // Layer settings of the sweep's own, put back after it.
+    const boost::shared_ptr<CLayerProperty> before = CPropertySignle::Instance()->GetProperty();
+    const auto layer = boost::make_shared<CLayerProperty>();
+    CPropertySignle::Instance()->SetProperty(layer);
     auto info = boost::make_shared<CPlRefrenceInfo>();
     info->SetLayerProperty(CPropertySignle::Instance()->GetProperty());
     info->AddShowLayer("等值线", true);
@@ -78,6 +103,13 @@ TEST(SweepProfileLine, EveryPageOfTheLayerAndOfEveryObject) {
     QXLOGPOINT point = g.well[0]->GetSymbol(PL_SYMBOL_HEAD)->GetSymbolLogPoint();
     point.size = 249.96f;
     g.well[0]->GetSymbol(PL_SYMBOL_HEAD)->SetSymbolLogPoint(point);
+    // The layer's current-layer symbol and upper track likewise.
+    QXLOGPOINT current = layer->GetSymbolPoint(PL_SYMBOL_CURRENT);
+    current.size = 99.96f;
+    layer->SetSymbolPoint(PL_SYMBOL_CURRENT, current);
+    QXLOGPEN track = layer->GetWellTrackPen(PL_TRACK_UPPER);
+    track.width = 1234.5f;
+    layer->SetWellTrackPen(PL_TRACK_UPPER, track);
     sweep::Sweeper sweeper("profile line", [&](sweep::State& state) { DumpGraph(g, kinds, state); });
 
     sweeper.Sweep(
@@ -96,6 +128,7 @@ TEST(SweepProfileLine, EveryPageOfTheLayerAndOfEveryObject) {
                 [shown](CWnd* frame) { return PlPropertyWnd().Create(PlObjectArg(shown), frame); }, PlObjectArg(shown));
         }
     }
+    CPropertySignle::Instance()->SetProperty(before);
     EXPECT_GT(sweeper.Typed(), 0);
     std::cout << "[sweep] profile line: " << sweeper.Pages().size() << " pages, " << sweeper.Typed() << " texts, "
               << sweeper.Unopened().size() << " without a window\n";

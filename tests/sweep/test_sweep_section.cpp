@@ -23,6 +23,7 @@
 #include "hosttypes/Oriel/ScDisRuler.h"
 #include "hosttypes/Oriel/ScDisRulerMgr.h"
 #include "hosttypes/Oriel/ScLookDownForm.h"
+#include "hosttypes/Oriel/ScRulerFrame.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXMap.h"
 #include "section/FcPropertyWnd.h"
@@ -46,6 +47,55 @@ struct Shown {
     std::string name;
     ScObjInterface* object;
 };
+
+// The ruler frame, whose page writes styles, colours, positions, fonts, texts and three widths
+// without a stamp: every field it keeps.
+void DumpFrame(sweep::State& state, const ScRulerFrame& frame) {
+    Fields(state, "图框", &frame, ".线型", &ScRulerFrame::GetFrameLineStyle, ".横向网格线型",
+           &ScRulerFrame::GetFirstGridLineStyle, ".纵向网格线型", &ScRulerFrame::GetSecondGridLineStyle, ".粗细",
+           AsSize(&ScRulerFrame::GetFrameLineSize), ".起始深度", &ScRulerFrame::GetStartDepth, ".终止深度",
+           &ScRulerFrame::GetEndDepth, ".左右间隔", &ScRulerFrame::GetLRMarkInterval, ".横向间隔",
+           &ScRulerFrame::GetLevelMarkInterval, ".图头偏移", &ScRulerFrame::GetTitleOffset, ".落款偏移",
+           &ScRulerFrame::GetInscribeOffset);
+    state.Put("图框.文字", std::string(frame.GetTitleText().str()) + "/" + frame.GetInscribeText().str());
+    for (int i = 0; i < RF_TIMES_COUNT; ++i)
+        state.Put("图框.频度" + std::to_string(i), frame.GetTimes(static_cast<RulerFrameTimesType>(i)));
+    for (int i = 0; i < RF_LENGTH_COUNT; ++i)
+        state.Size("图框.长度" + std::to_string(i), frame.GetMarkLength(static_cast<RulerFrameMarkLengthType>(i)));
+    for (int i = 0; i < RF_SIZE_COUNT; ++i)
+        state.Size("图框.大小" + std::to_string(i), frame.GetRulerFrameFSize(static_cast<RulerFrameFSizeType>(i)));
+    for (int i = 0; i < 2; ++i) state.Put("图框.网格间隔" + std::to_string(i), frame.GetGridInterval(i));
+    std::string flags;
+    for (int i = 0; i < RF_COLOR_COUNT; ++i)
+        flags += std::to_string(frame.GetMarkClr(static_cast<RulerFrameColorType>(i))) + ",";
+    for (int i = 0; i < RF_SHOW_COUNT; ++i) flags += frame.GetShow(static_cast<RulerFrameShowType>(i)) ? "是," : "否,";
+    for (int i = 0; i < RF_POS_COUNT; ++i)
+        flags += std::to_string(frame.GetPos(static_cast<RulerFramePosType>(i))) + ",";
+    state.Put("图框.颜色显示位置", flags);
+    for (int i = 0; i < RF_FONT_COUNT; ++i)
+        state.Font("图框.字体" + std::to_string(i), frame.GetRulerFrameFont(static_cast<RulerFrameLogFontType>(i)));
+}
+
+// A navigation map: its rectangle, pens, flags, well-name font and symbols, written without a
+// stamp.
+void DumpMap(sweep::State& state, const std::string& key, ScLookDownForm& map) {
+    const FLOATRECT rect = map.GetMapRect();
+    state.Put(key, ".矩形",
+              std::to_string(rect.left) + "," + std::to_string(rect.top) + "," + std::to_string(rect.right) + "," +
+                  std::to_string(rect.bottom));
+    Fields(state, key, &map, ".图框", &ScLookDownForm::GetFrameLine, ".图框线型", &ScLookDownForm::GetFrameLineStyle,
+           ".剖面线", &ScLookDownForm::GetLine, ".剖面线线型", &ScLookDownForm::GetLineStyle, ".投影线",
+           &ScLookDownForm::GetShadeLine, ".保持比例", &ScLookDownForm::IsWHScaleMaintain, ".显示井名",
+           &ScLookDownForm::IsWellNameShowing, ".显示剖面线", &ScLookDownForm::IsLineShowing, ".显示投影线",
+           &ScLookDownForm::IsLineShadeShowing);
+    QXLOGFONT* font = nullptr;
+    map.GetLogFont(font);
+    if (font) state.Font(key, ".井名", *font);
+    state.Point(key, ".井符号", map.GetLogPoint(0));
+    state.Put(key, ".井符号风格", static_cast<double>(map.GetLogPointStyle(0)));
+    state.Point(key, ".投影符号", map.GetLogPoint(3));
+    state.Put(key, ".投影符号风格", static_cast<double>(map.GetLogPointStyle(3)));
+}
 
 // The wells of a section and the objects the sweep shows, through their getters and stamps.
 template <class Container>
@@ -72,15 +122,8 @@ void DumpSection(oriel::SectionFixture<Container>& world, const std::vector<Show
                 if (groups->GetObj(i)->GetStratumNameFont(stratum, font))
                     state.Font("地层组" + std::to_string(i) + "." + stratum, font);
             }
-    // The navigation map's rectangle, frame pen and symbol sizes, written without a stamp.
-    if (ScLookDownForm* map = world.Section().GetLookDownForm()) {
-        const FLOATRECT rect = map->GetMapRect();
-        state.Put("导航图.矩形", std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
-                                     std::to_string(rect.right) + "," + std::to_string(rect.bottom));
-        Fields(state, "导航图", map, ".图框", &ScLookDownForm::GetFrameLine);
-        state.Point("导航图.井符号", map->GetLogPoint(0));
-        state.Point("导航图.投影符号", map->GetLogPoint(3));
-    }
+    if (ScLookDownForm* map = world.Section().GetLookDownForm()) DumpMap(state, "导航图", *map);
+    if (const ScRulerFrame* frame = world.Section().GetRulerFrame()) DumpFrame(state, *frame);
 }
 
 // A distance or depth scale: its sizes, fonts and line.
@@ -106,6 +149,35 @@ void DumpCell(sweep::State& state, const std::string& key, CStratumCell& cell) {
     if (CQXObjectFill* fill = cell.GetStratumFill()) Fields(state, key, fill, ".fill", &CQXObjectFill::GetLogBrush);
 }
 
+// A fault point's symbol, label and fault data, which its page writes without a stamp.
+void DumpFaultPoint(sweep::State& state, const CrFaultPoint& point) {
+    state.Point("断点", point.GetLogPoint());
+    Fields(state, "断点", &point, ".标注", &CrFaultPoint::GetLabelFont, ".显示标注", &CrFaultPoint::IsShowLabel,
+           ".显示位置", &CrFaultPoint::GetDisplayStyle, ".标注位置", &CrFaultPoint::GetPosStyle, ".横向偏移",
+           &CrFaultPoint::GetXOffset, ".纵向偏移", &CrFaultPoint::GetYOffset, ".应用到", &CrFaultPoint::GetApplyType,
+           ".断点号", &CrFaultPoint::GetFaultNumber, ".断点深度", &CrFaultPoint::GetFaultDepth, ".断距",
+           &CrFaultPoint::GetFaultDistance, ".对比井顶深", &CrFaultPoint::GetCompareDepth);
+    std::string texts = std::string(point.GetFaultStraum().str()) + "/" + point.GetCompareWell().str() + "/" +
+                        point.GetFaultTopStraum().str() + "/" + point.GetFaultBotStraum().str() + "/";
+    for (int i = 0; i < CrFaultPoint::kMaxLabels; ++i) texts += point.GetLabel(i) + ",";
+    state.Put("断点.文字", texts);
+    state.Put("断点.字段数", static_cast<double>(point.GetLabelNumber()));
+}
+
+// Sizes with more digits than shown on a navigation map: the well-name font and the section line.
+void SeedMap(ScLookDownForm& map) {
+    QXLOGFONT* font = nullptr;
+    map.GetLogFont(font);
+    if (font) {
+        QXLOGFONT sized = *font;
+        sized.size = 99.96f;
+        map.SetLogFont(&sized);
+    }
+    QXLOGPEN line = map.GetLine();
+    line.width = 1234.5f;
+    map.SetLine(line);
+}
+
 template <class Container>
 void SweepMultiWell(const char* family, const Maker& maker, bool withSection) {
     oriel::MultiWellFixture<Container> world;
@@ -119,6 +191,9 @@ void SweepMultiWell(const char* family, const Maker& maker, bool withSection) {
     world.Depth().SetLineSize(99.96);
     world.World().Well(0).SetWidth(1234.5);
     world.World().Record().m_envelopePen.width = 249.96f;
+    world.Frame().SetRulerFrameFSize(RF_WIDTH_H_MINOR, 99.96);
+    world.Frame().SetRulerFrameFSize(RF_WIDTH_V_GRID, 1234.5);
+    world.Frame().SetMarkLength(RF_LENGTH_LR_MINOR, 249.96);
     QXLOGBRUSH brush;
     world.FillObject(1).GetLogBrush(&brush);
     brush.size = 1234.5f;
@@ -181,6 +256,7 @@ TEST(SweepSection, ReservoirSectionObjects) {
     oriel::SectionFixture<CkelReservoir> reservoir;
     CkelReservoir& section = reservoir.Section();
     demo::ReservoirSample sample(section);
+    SeedMap(sample.map);
 
     const std::vector<Shown> shown = {{"设计井", &sample.designed},
                                       {"油水界面", sample.upper.get()},
@@ -205,9 +281,6 @@ TEST(SweepSection, ReservoirSectionObjects) {
                       std::to_string(fault.GetNoraml()) + "/" + std::to_string(fault.GetPermeable()));
             state.Pen(fault.GetName(), fault.GetLogPen());
         }
-        const FLOATRECT rect = sample.map.GetMapRect();
-        state.Put("导航图", std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
-                                std::to_string(rect.right) + "," + std::to_string(rect.bottom));
     });
     for (const Shown& s : shown) {
         ScObjInterface* object = s.object;
@@ -230,6 +303,11 @@ TEST(SweepSection, CorrelationSectionRulersMapsAndFaultPoints) {
     section.Section().GetDisRulerMgr()->AddDisRuler(disRuler);
     section.Section().GetDisRulerMgr()->GetSelectDisRuler().push_back(disRuler.get());
     CrFaultPoint& point = demo::AddFaultPoints(section);
+    SeedMap(*section.Section().GetLookDownForm());
+    QXLOGFONT label = point.GetLabelFont();
+    label.size = 249.96f;
+    point.SetLabelFont(label);
+    point.SetXOffset(12.345);
     std::vector<Shown> shown = {{"剖面", section.Object()},
                                 {"深度标尺", &depthRuler},
                                 {"距离标尺", disRuler.get()},
@@ -237,7 +315,7 @@ TEST(SweepSection, CorrelationSectionRulersMapsAndFaultPoints) {
                                 {"断点", &point}};
     sweep::Sweeper sweeper("correlation section", [&](sweep::State& state) {
         DumpSection(section, shown, state);
-        state.Point("断点", point.GetLogPoint());
+        DumpFaultPoint(state, point);
     });
     for (const Shown& s : shown) {
         ScObjInterface* object = s.object;
