@@ -170,6 +170,17 @@ TEST(PointList, SizeZeroIsStoredAndARefusedSizeShowsTheStoredSizeWithTwoDecimals
     ASSERT_TRUE(open.PickEntry(CPropListPoint::kStyleId, 2));
     EXPECT_EQ(RGB(0, 0, 200), PointOf(point).borderColor);
     EXPECT_FLOAT_EQ(249.96f, PointOf(point).size);
+
+    // Entered and left as it shows ("2.50"), the size is no edit: nothing is called or redrawn and
+    // 249.96 stays; another text of the number shown is the number typed.
+    parsnip::testing::ClearCallLog();
+    const int shownRedraws = open.Redraws();
+    ASSERT_TRUE(open.Type(CPropListPoint::kSizeId, "2.50"));
+    EXPECT_EQ(0, CountCalls("CQXObjectPoint::SetLogPoint"));
+    EXPECT_EQ(shownRedraws, open.Redraws());
+    EXPECT_FLOAT_EQ(249.96f, PointOf(point).size);
+    ASSERT_TRUE(open.Type(CPropListPoint::kSizeId, "2.5"));
+    EXPECT_FLOAT_EQ(250.0f, PointOf(point).size);
 }
 
 TEST(PointList, InnerColourReachesEveryPointOfTheTypeEachNotifiedOnce) {
