@@ -1157,19 +1157,6 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     for (const auto& [box, count] : boxes)
         if (count > 1)
             Report(where, key, "showed one message " + std::to_string(count) + " times", label, "[" + box + "]");
-    // A style set writes where its list sets the style set of the object; only a page that keeps
-    // the choice until a style is picked is passed over by its test.
-    if (pendingPicks_.count(object + " / " + key.path) != 0) {
-        // Only a choice kept on the page: nothing written, called or redrawn.
-        if (stored || !calls.empty() || paneAfter.redraws != paneBefore.redraws)
-            Report(where, key, "wrote although the pick only chooses what the page offers", label,
-                   stored           ? "the objects changed"
-                   : !calls.empty() ? "it called " + calls.front()
-                                    : "it redrew the view");
-        announce();
-        Dump();
-        return;
-    }
     // Picks of a colour, a style or one of two options are never refused by the object: one that
     // reaches neither the objects nor the host, with no message, was dropped (a group that gave up
     // on a field that was not edited), whatever the item shows. A pick the object may refuse (one

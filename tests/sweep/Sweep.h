@@ -259,10 +259,6 @@ public:
     // again, is judged as a refusal: nothing but that item may change.
     void MayRefusePicks(const std::string& objectOrItem) { refusingPicks_.insert(objectOrItem); }
 
-    // A pick of the item at path ("object / item path") only chooses what the page offers (a
-    // style set whose page writes nothing until a style is picked): it must write, call and
-    // redraw nothing.
-    void PendingPick(const std::string& item) { pendingPicks_.insert(item); }
 
     // Cells typed into, over every cell grid.
     int CellsTyped() const { return cellsTyped_; }
@@ -406,7 +402,6 @@ private:
     std::set<std::string> reported_;
     std::set<std::string> passedOverPicks_;  // "object / item path"
     std::set<std::string> refusingPicks_;
-    std::set<std::string> pendingPicks_;
     // How the text of the edit being judged came: "typed" or "reported from code".
     std::string verb_ = "typed";
     // Whether the last text typed or reported was refused.
