@@ -59,8 +59,8 @@ void MoveAnchorCoordinate(CQXObject* object, const CString& typed, bool x);
 // The font group's sub-item at position (0 face, 1 size, 2 colour) written into the own font of
 // every selected T of the shown text's type name. The face is cut to the font's name field at a
 // character boundary; a size that is no positive number writes nothing (the font group is built
-// with textlist::OwnFontSizeRule, so its size item refuses such a text; one set from code is
-// refused here: false, and the item shows the shown text's size again).
+// with textlist::OwnFontSizeRule, so its size item refuses such a text; an item without that rule
+// is refused here: false, and the item shows the shown text's size again).
 template <class T>
 bool EditOwnFonts(T* shown, CBCGPProp* item, int position) {
     QXLOGFONT font;
