@@ -73,7 +73,7 @@ LRESULT CPlWellSymbolProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
     if (id >= kFirstPointId && id <= kLastPointId) {
         QXLOGPOINT point = m_pSymbol->GetSymbolLogPoint();
-        // A size the reader refuses (reported from code, not judged by the item) is written nowhere.
+        // A size the reader refuses is written nowhere.
         if (!ReadEditedField(item, point)) {
             ShowItemAgain(item);
             return 0;

@@ -49,7 +49,7 @@ LRESULT CPlWellTrackProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
     if (id >= kFirstLineId && id <= kLastLineId) {
         QXLOGPEN pen = m_pTrack->GetLogPen();
-        // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
+        // A width the reader refuses is written nowhere.
         if (!ReadEditedPen(item, pen)) {
             ShowItemAgain(item);
             return 0;

@@ -148,7 +148,7 @@ void CPlLayerData::ShowItemAgain(CBCGPProp* item) {
 void CPlLayerData::EditDepth(CLayerProperty& layer, CBCGPProp* item) {
     double depth = 0;
     if (!numtext::LeadingNumber(ItemText(item), &depth)) {
-        // Reported from code, not judged by the item: the item shows the stored depth again.
+        // No number: the item shows the stored depth again.
         ShowItemAgain(item);
         return;
     }

@@ -82,7 +82,7 @@ LRESULT CPlLayerLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kColorId:
             if (plpage::EditField(pen, item, static_cast<int>(item->GetData() - kStyleId)))
                 ApplyPen(*layer);
-            else  // a width reported from code, not judged by the item: written nowhere
+            else  // a width the reader refuses: written nowhere
                 ShowItemAgain(item);
             break;
         case kRandomColorId:

@@ -147,7 +147,7 @@ LRESULT CPlLayerWellName::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// A text the reader refuses (reported from code, not judged by the item) is written nowhere and
+// A text the reader refuses is written nowhere and
 // nothing is redrawn: the item shows the stored value again.
 void CPlLayerWellName::ShowItemAgain(CBCGPProp* item) {
     CWndLst::ShowItemAgain(item);

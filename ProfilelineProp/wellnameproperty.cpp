@@ -95,7 +95,7 @@ void CPlWellLabelProperty::ShowItemAgain(CBCGPProp* item) {
 void CPlWellLabelProperty::EditFont(CBCGPProp* item) {
     QXLOGFONT font = m_pLabel->GetLabelFont();
     if (!plpage::EditField(font, item, static_cast<int>(item->GetData() - kFaceId))) {
-        // A size reported from code, not judged by the item: written nowhere.
+        // A size the reader refuses: written nowhere.
         ShowTextBefore(item);
         ShowItemAgain(item);
         return;

@@ -161,7 +161,7 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// A size or width the reader refuses (reported from code, not judged by the item) is written
+// A size or width the reader refuses is written
 // nowhere and nothing is redrawn: the item shows the stored value again.
 void CPlLayerWellSymbol::ShowItemAgain(CBCGPProp* item) {
     CWndLst::ShowItemAgain(item);

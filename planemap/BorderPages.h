@@ -27,8 +27,8 @@ enum class RecordEdit {
 
 // When item is one of a slot's three sub-items: the border's record with that field changed goes
 // to every selected border of the border's type name. A width or size that accept refuses (the
-// group's item is built with HundredthsRule(accept) to refuse it, so only a text set from code
-// reaches here) writes nothing, and the item shows the stored value as the refresh shows it. A
+// group's item is built with HundredthsRule(accept) to refuse it, so only an item without that rule
+// gets here) writes nothing, and the item shows the stored value as the refresh shows it. A
 // width or size taken shows as the refresh shows it too: the shown border is written only while it
 // is selected, and no refresh may follow to replace a typed "-0" or "abc".
 template <class Record, std::size_t N>

@@ -25,7 +25,7 @@ void ShowPenGroup(CBCGPProp* group, CQXObjectLine* line);
 int PenField(CBCGPProp* item);
 // Puts one edited item of the group into pen. A width is taken only when the typed millimetres
 // make a stored width above 0 that the record can hold (the width item refuses any other text).
-// False when nothing was put; a refused width (set from code) then shows pen's width again.
+// False when nothing was put; a refused width (an item without that rule) then shows pen's width again.
 bool EditPenItem(QXLOGPEN& pen, CBCGPProp* item);
 
 }  // namespace boundarypen

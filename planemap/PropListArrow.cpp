@@ -103,11 +103,7 @@ LRESULT CPropListArrow::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kHeightId:
         case kHeadPercentId:
         case kBodyPercentId:
-            // A refused number writes nothing and tells nobody; the item shows the stored value.
-            if (!ApplySize(arrow, item)) {
-                ShowStoredSize(arrow, item);
-                return 0;
-            }
+            ApplySize(arrow, item);
             break;
         default:
             if (id > kPlaneFillGroupId) {
@@ -130,9 +126,9 @@ void CPropListArrow::ApplyStyle(CQXObjectArrow* arrow, CBCGPProp* item) {
     SetSameTypeObjects(arrow->GetLayer(), &CQXObjectArrow::SetStyle, style, arrow->GetTypeName());
 }
 
-// A height or proportion that is no number stores 0; a negative height is refused (false, nothing
-// written).
-bool CPropListArrow::ApplySize(CQXObjectArrow* arrow, CBCGPProp* item) {
+// A height or proportion that is no number stores 0. The items read by these readers, so a text they
+// refuse (a negative height) never comes here.
+void CPropListArrow::ApplySize(CQXObjectArrow* arrow, CBCGPProp* item) {
     CQXLayer* layer = arrow->GetLayer();
     const CString typeName = arrow->GetTypeName();
     const CString text = ItemText(item);
@@ -140,17 +136,14 @@ bool CPropListArrow::ApplySize(CQXObjectArrow* arrow, CBCGPProp* item) {
     int percent = 0;
     switch (item->GetData()) {
         case kHeightId:
-            if (!ReadLength(text, 1, &height)) return false;
-            SetSameTypeObjects(layer, &CQXObjectArrow::SetHeight, height, typeName);
-            return true;
+            if (ReadLength(text, 1, &height)) SetSameTypeObjects(layer, &CQXObjectArrow::SetHeight, height, typeName);
+            break;
         case kHeadPercentId:
-            if (!ReadInt(text, &percent)) return false;
-            SetSameTypeObjects(layer, &CQXObjectArrow::SetHeadPercent, percent, typeName);
-            return true;
+            if (ReadInt(text, &percent)) SetSameTypeObjects(layer, &CQXObjectArrow::SetHeadPercent, percent, typeName);
+            break;
         default:
-            if (!ReadInt(text, &percent)) return false;
-            SetSameTypeObjects(layer, &CQXObjectArrow::SetBodyPercent, percent, typeName);
-            return true;
+            if (ReadInt(text, &percent)) SetSameTypeObjects(layer, &CQXObjectArrow::SetBodyPercent, percent, typeName);
+            break;
     }
 }
 

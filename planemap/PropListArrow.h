@@ -35,7 +35,7 @@ protected:
 private:
     CQXObjectArrow* Arrow() const;
     void ApplyStyle(CQXObjectArrow* arrow, CBCGPProp* item);
-    bool ApplySize(CQXObjectArrow* arrow, CBCGPProp* item);
+    void ApplySize(CQXObjectArrow* arrow, CBCGPProp* item);
     void ShowStoredSize(CQXObjectArrow* arrow, CBCGPProp* item);
 
     CBCGPProp* m_pFillGroup = nullptr;  // owned by the grid

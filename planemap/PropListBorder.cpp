@@ -188,7 +188,7 @@ LRESULT CPropListBorder::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (id > kPlaneFillGroupId) written = ApplyFillItem(item, border);
             break;
     }
-    // A number refused here (set on the item from code, past the item's own rule) writes nothing
+    // A number refused here (by a reader the item was not built with) writes nothing
     // and tells nobody; the item shows the stored value as the refresh shows it. A number taken
     // shows as the refresh shows it too: the shown border is written only while it is selected, so
     // no refresh may follow to replace a typed "-0" or "abc".

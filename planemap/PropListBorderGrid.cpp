@@ -469,7 +469,7 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
             written = ApplyBorderRecordItem(kPenSlots, border, item, Accept::ZeroOrMore) != RecordEdit::kRefused;
             break;
     }
-    // What the page refuses here (a value set on an item from code, past the item's rule) writes
+    // What the page refuses here (by a rule the item was not built with) writes
     // nothing at all: no notification, no redraw; the item shows the stored value again.
     if (!written) {
         ShowStoredGridValue(item, *border);

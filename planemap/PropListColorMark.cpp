@@ -153,11 +153,7 @@ LRESULT CPropListColorMark::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kSizeId:
         case kDecimalsId:
         case kIntervalId:
-            // A refused number writes nothing and tells nobody; the item shows the stored value.
-            if (!ApplyNumber(mark, item)) {
-                ShowItemAgain(item);
-                return 0;
-            }
+            ApplyNumber(mark, item);
             break;
         case kFaceId:
         case kColorId:
@@ -174,9 +170,8 @@ LRESULT CPropListColorMark::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The shown mark only. The items refuse a number their reader refuses, so only a text set from
-// code is refused here (false, nothing written).
-bool CPropListColorMark::ApplyNumber(CQXObjectColorMark* mark, CBCGPProp* item) {
+// The shown mark only. Each item reads by the reader used here, so a number it refuses never comes here.
+void CPropListColorMark::ApplyNumber(CQXObjectColorMark* mark, CBCGPProp* item) {
     const CString text = ItemText(item);
     FLOATPOINT p(0, 0);
     mark->GetAnchor(&p);
@@ -186,35 +181,28 @@ bool CPropListColorMark::ApplyNumber(CQXObjectColorMark* mark, CBCGPProp* item) 
     int whole = 0;
     switch (item->GetData()) {
         case kXId:
-            if (!ReadZeroOrMore(text, &value)) return false;
-            mark->MoveAnchor(FLOATPOINT(value, p.y));
-            return true;
+            if (ReadZeroOrMore(text, &value)) mark->MoveAnchor(FLOATPOINT(value, p.y));
+            break;
         case kYId:
-            if (!ReadZeroOrMore(text, &value)) return false;
-            mark->MoveAnchor(FLOATPOINT(p.x, value));
-            return true;
+            if (ReadZeroOrMore(text, &value)) mark->MoveAnchor(FLOATPOINT(p.x, value));
+            break;
         case kLengthId:
-            if (!ReadZeroOrMore(text, &value)) return false;
-            mark->SetRadiusB(value);
-            return true;
+            if (ReadZeroOrMore(text, &value)) mark->SetRadiusB(value);
+            break;
         case kWidthId:
-            if (!ReadZeroOrMore(text, &value)) return false;
-            mark->SetRadiusA(value);
-            return true;
+            if (ReadZeroOrMore(text, &value)) mark->SetRadiusA(value);
+            break;
         case kSizeId:
-            if (!ReadWidth(text, &font.size)) return false;
-            mark->SetLogFont(&font);
-            return true;
+            if (ReadWidth(text, &font.size)) mark->SetLogFont(&font);
+            break;
         case kDecimalsId:
-            if (!ReadCount(text, &whole)) return false;
-            mark->SetDecimal(whole);
-            return true;
+            if (ReadCount(text, &whole)) mark->SetDecimal(whole);
+            break;
         case kIntervalId:
-            if (!ReadCount(text, &whole)) return false;
-            mark->SetLabelInterval(whole);
-            return true;
+            if (ReadCount(text, &whole)) mark->SetLabelInterval(whole);
+            break;
         default:
-            return true;
+            break;
     }
 }
 

@@ -44,5 +44,5 @@ private:
     void RefreshGeometry(CQXObjectColorMark* mark);
     void RefreshLabel(CQXObjectColorMark* mark);
     // False, nothing written, for a refused number.
-    bool ApplyNumber(CQXObjectColorMark* mark, CBCGPProp* item);
+    void ApplyNumber(CQXObjectColorMark* mark, CBCGPProp* item);
 };

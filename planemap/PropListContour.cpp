@@ -136,7 +136,7 @@ LRESULT CPropListContour::OnPropertyChanged(WPARAM, LPARAM lParam) {
             geoitems::ApplyPenItem(contour, item, static_cast<int>(id - kPenStyleId));
             break;
         case kPenWidthId:
-            written = ApplyPenWidth(contour, item);
+            ApplyPenWidth(contour, item);
             break;
         case kLabelVisibleId:
             SetSameTypeObjects(layer, &CQXObjectContour::SetLabelVisible, TakeYesNo(item) ? 1 : 0, typeName);
@@ -146,7 +146,7 @@ LRESULT CPropListContour::OnPropertyChanged(WPARAM, LPARAM lParam) {
             SetSameTypeObjects(layer, &CQXObjectContour::SetLogFont, &font, typeName);
             break;
         case kFontSizeId:
-            written = ApplyFontSize(contour, item, font);
+            ApplyFontSize(contour, item, font);
             break;
         case kFontColorId:
             if (ReadColor(item, &font.color)) SetSameTypeObjects(layer, &CQXObjectContour::SetLogFont, &font, typeName);
@@ -158,10 +158,10 @@ LRESULT CPropListContour::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
         case kLabelStartId:
-            written = ApplyDistance(contour, item, true);
+            ApplyDistance(contour, item, true);
             break;
         case kLabelSpacingId:
-            written = ApplyDistance(contour, item, false);
+            ApplyDistance(contour, item, false);
             break;
         case kBackTransparentId:
             font.transparent = TakeYesNo(item) ? 1 : 0;
@@ -175,7 +175,9 @@ LRESULT CPropListContour::OnPropertyChanged(WPARAM, LPARAM lParam) {
         default:
             break;
     }
-    // A refused number writes nothing and tells nobody; the item shows the stored value again.
+    // A decimals text that is no number writes nothing and tells nobody; the item shows the stored
+    // value again. The width, size and distance items read by the readers used here, so a text
+    // those refuse never comes here.
     if (!written) {
         ShowStored(item, contour);
         return 0;
@@ -232,28 +234,25 @@ void CPropListContour::ApplyValue(CQXObjectContour* contour, const CString& text
     SetSameTypeObjects(layer, &CQXObjectContour::SetDecimal, decimals, typeName);
 }
 
-bool CPropListContour::ApplyPenWidth(CQXObjectContour* contour, CBCGPProp* item) {
+void CPropListContour::ApplyPenWidth(CQXObjectContour* contour, CBCGPProp* item) {
     QXLOGPEN pen;
     contour->GetLogPen(&pen);
-    if (!ReadStoredSize(ItemText(item), &pen.width)) return false;
+    if (!ReadStoredSize(ItemText(item), &pen.width)) return;
     SetSameTypeObjects(contour->GetLayer(), &CQXObjectLine::SetLogPen, &pen, contour->GetTypeName());
-    return true;
 }
 
-bool CPropListContour::ApplyFontSize(CQXObjectContour* contour, CBCGPProp* item, QXLOGFONT& font) {
-    if (!ReadStoredSize(ItemText(item), &font.size)) return false;
+void CPropListContour::ApplyFontSize(CQXObjectContour* contour, CBCGPProp* item, QXLOGFONT& font) {
+    if (!ReadStoredSize(ItemText(item), &font.size)) return;
     SetSameTypeObjects(contour->GetLayer(), &CQXObjectContour::SetLogFont, &font, contour->GetTypeName());
-    return true;
 }
 
 // Distances are typed in whole units and stored x100; only a positive distance is taken.
-bool CPropListContour::ApplyDistance(CQXObjectContour* contour, CBCGPProp* item, bool start) {
+void CPropListContour::ApplyDistance(CQXObjectContour* contour, CBCGPProp* item, bool start) {
     int units = 0;
-    if (!ReadWholeAboveZero(ItemText(item), &units)) return false;
+    if (!ReadWholeAboveZero(ItemText(item), &units)) return;
     // 64 bits: a large typed number must not wrap into a negative or small distance.
     const long long stored = static_cast<long long>(units) * 100;
     SetSameTypeObjects(contour->GetLayer(),
                        start ? &CQXObjectContour::SetStartDistance : &CQXObjectContour::SetLabelDistance,
                        static_cast<double>(stored), contour->GetTypeName());
-    return true;
 }

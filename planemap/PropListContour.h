@@ -45,7 +45,7 @@ private:
     void ShowStored(CBCGPProp* item, CQXObjectContour* contour);
     void ApplyValue(CQXObjectContour* contour, const CString& text);
     // Each answers whether the text was taken (false: nothing written).
-    bool ApplyPenWidth(CQXObjectContour* contour, CBCGPProp* item);
-    bool ApplyFontSize(CQXObjectContour* contour, CBCGPProp* item, QXLOGFONT& font);
-    bool ApplyDistance(CQXObjectContour* contour, CBCGPProp* item, bool start);
+    void ApplyPenWidth(CQXObjectContour* contour, CBCGPProp* item);
+    void ApplyFontSize(CQXObjectContour* contour, CBCGPProp* item, QXLOGFONT& font);
+    void ApplyDistance(CQXObjectContour* contour, CBCGPProp* item, bool start);
 };

@@ -147,11 +147,7 @@ LRESULT CPropListEllipse::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kHalfAxisBId:
         case kStartAngleId:
         case kStopAngleId:
-            // A refused number writes nothing and tells nobody; the item shows the stored value.
-            if (!ApplyGeometry(ellipse, item)) {
-                ShowStoredGeometry(ellipse, item);
-                return 0;
-            }
+            ApplyGeometry(ellipse, item);
             break;
         case kDirectionId:
             ellipse->SetDirection(static_cast<SEGMENTDIRECTION>(
@@ -194,11 +190,11 @@ void CPropListEllipse::ShowStoredGeometry(CQXObjectCircle* ellipse, CBCGPProp* i
     if (const Field* field = FieldOf(kGeometryFields, item->GetData())) ShowFixed(item, field->stored(ellipse), 2);
 }
 
-// Geometry edits change the shown ellipse only; false, nothing written, for a refused number.
-bool CPropListEllipse::ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item) {
+// Geometry edits change the shown ellipse only. Each item reads by ReadGeometry, so a number it
+// refuses never comes here.
+void CPropListEllipse::ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     double value = 0;
-    if (!ReadGeometry(ItemText(item), id, &value)) return false;
+    if (!ReadGeometry(ItemText(item), id, &value)) return;
     if (const Field* field = FieldOf(kGeometryFields, id)) field->write(ellipse, value);
-    return true;
 }

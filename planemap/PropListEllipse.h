@@ -40,7 +40,7 @@ private:
     CQXObjectCircle* Ellipse() const;
     void RefreshGeometry(CQXObjectCircle* ellipse);
     void ShowStoredGeometry(CQXObjectCircle* ellipse, CBCGPProp* item);
-    bool ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item);
+    void ApplyGeometry(CQXObjectCircle* ellipse, CBCGPProp* item);
 
     CBCGPProp* m_pFillGroup = nullptr;  // owned by the grid
 };

@@ -128,15 +128,13 @@ LRESULT CPropListFaultBlock::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kHangingWallStyleId:
         case kHangingWallWidthId:
         case kHangingWallColorId:
-            if (!ApplyWallItem(item, layer, parts.hangingWall, geotext::kHangingWall,
-                               static_cast<int>(id - kHangingWallStyleId)))
-                return 0;
+            ApplyWallItem(item, layer, parts.hangingWall, geotext::kHangingWall,
+                          static_cast<int>(id - kHangingWallStyleId));
             break;
         case kFootwallStyleId:
         case kFootwallWidthId:
         case kFootwallColorId:
-            if (!ApplyWallItem(item, layer, parts.footwall, geotext::kFootwall, static_cast<int>(id - kFootwallStyleId)))
-                return 0;
+            ApplyWallItem(item, layer, parts.footwall, geotext::kFootwall, static_cast<int>(id - kFootwallStyleId));
             break;
         case kZoneFillId:
         case kZoneColorId:
@@ -150,20 +148,16 @@ LRESULT CPropListFaultBlock::OnPropertyChanged(WPARAM, LPARAM lParam) {
 }
 
 // One field of a wall's pen (0 style, 1 width, 2 colour), read from the shown block's wall and
-// written to that wall of every selected block. False, nothing written, when refused: a refused
-// width shows the stored one again.
-bool CPropListFaultBlock::ApplyWallItem(CBCGPProp* item, CQXLayer* layer, CQXObjectLine* wall, const char* part,
+// written to that wall of every selected block. The width item reads by EditPen's width rule, so a
+// width it refuses never comes here.
+void CPropListFaultBlock::ApplyWallItem(CBCGPProp* item, CQXLayer* layer, CQXObjectLine* wall, const char* part,
                                         int field) {
     QXLOGPEN pen;
     wall->GetLogPen(&pen);
-    if (!EditPen(pen, item, field)) {
-        ShowStoredField(item, field, pen, 1);
-        return false;
-    }
+    if (!EditPen(pen, item, field)) return;
     SetBlockSubObjects(layer, &pen, part);
     // A text that only reads as a width (no number is 0) shows the width taken.
     if (field == 1) geoitems::ShowPen(nullptr, nullptr, item, pen, 1);
-    return true;
 }
 
 // The fill switch or colour of the shown block's zone, written to the zone of every selected block.

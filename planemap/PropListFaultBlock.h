@@ -48,7 +48,7 @@ private:
 
     CQXObjectBlock* Block() const;
     void RefreshWall(CBCGPProp* group, int first, CQXObjectLine* wall);
-    bool ApplyWallItem(CBCGPProp* item, CQXLayer* layer, CQXObjectLine* wall, const char* part, int field);
+    void ApplyWallItem(CBCGPProp* item, CQXLayer* layer, CQXObjectLine* wall, const char* part, int field);
     void ApplyZoneItem(CBCGPProp* item, CQXLayer* layer, CQXObjectFill* zone);
 };
 

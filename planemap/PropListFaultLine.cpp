@@ -126,9 +126,8 @@ LRESULT CPropListFaultLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kPenStyleId:
         case kPenWidthId:
         case kPenColorId:
-            // A refused width writes nothing and redraws nothing.
-            if (!geoitems::ApplyPenItem(line, item, static_cast<int>(id - kPenStyleId), Accept::ZeroOrMore, 1))
-                return 0;
+            // The width item reads by this width rule, so a width it refuses never comes here.
+            geoitems::ApplyPenItem(line, item, static_cast<int>(id - kPenStyleId), Accept::ZeroOrMore, 1);
             break;
         case kFillId:
         case kFillColorId:

@@ -57,33 +57,30 @@ LRESULT CPropListFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (item && fill) {
         QXLOGBRUSH brush;
         fill->GetLogBrush(&brush);
-        // The shown fill only: no other selected object takes the edit. A refused cell size (set
-        // from code) writes nothing and redraws nothing; the item shows the stored size.
-        if (!ReadFillItem(item, brush)) {
-            ShowStoredFillSize(item, brush);
-            return 0;
-        }
+        // The shown fill only: no other selected object takes the edit.
+        ReadFillItem(item, brush);
         fill->SetLogBrush(&brush);
     }
     UpdateView();
     return 0;
 }
 
-// Changes brush by the edited item. Every edit writes the brush back, changed or not, except a
-// cell size that is negative or past the record's range (false), which the item refuses.
-bool CPropListFill::ReadFillItem(CBCGPProp* item, QXLOGBRUSH& brush) {
+// Changes brush by the edited item. Every edit writes the brush back, changed or not; a cell size
+// that is negative or past the record's range never comes here, the item refuses it.
+void CPropListFill::ReadFillItem(CBCGPProp* item, QXLOGBRUSH& brush) {
     switch (item->GetData()) {
         case kStyleSetId:
             // Only the picker follows the chosen set; the brush keeps its style until one is picked.
             if (auto* picker = dynamic_cast<CPropStyleCombox*>(FindItem(kStyleId)))
                 picker->SetStyleGroup(ItemText(item), true);
-            return true;
+            break;
         case kCellSizeId:
-            // Read as typed: a text that is no number gives 0; a negative size is refused.
-            return planemap::ReadFloatLength(ItemText(item), 100, &brush.size);
+            // Read as typed: a text that is no number gives 0 (the item refuses a negative size).
+            planemap::ReadFloatLength(ItemText(item), 100, &brush.size);
+            break;
         default:
             // The style, colours and background; any other item leaves the brush as it is.
             ReadFillSubItem(item, &brush);
-            return true;
+            break;
     }
 }

@@ -35,7 +35,7 @@ protected:
 
 private:
     CQXObjectFill* Fill() const;
-    bool ReadFillItem(CBCGPProp* item, QXLOGBRUSH& brush);
+    void ReadFillItem(CBCGPProp* item, QXLOGBRUSH& brush);
 
     CBCGPProp* m_pFillGroup = nullptr;  // owned by the grid
 };

@@ -101,7 +101,7 @@ LRESULT CPropListLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CQXLayer* layer = legend->GetLayer();
     const CString typeName = legend->GetTypeName();
 
-    bool written = true;
+    // Each number item reads by the rule its edit below reads it by, so no refused number comes here.
     switch (item->GetData()) {
         case kTitleId:
             SetSameTypeObjects(layer, &CQXObjectLegend::SetTitle, ItemText(item), typeName);
@@ -110,34 +110,33 @@ LRESULT CPropListLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kTitleSizeId:
         case kTitleColorId:
             // The shown legend's title font with one field changed, written to every legend of the type.
-            written = EditSameTypeFont(legend, item, kTitleFontGroupId);
+            EditSameTypeFont(legend, item, kTitleFontGroupId);
             break;
         case kFrameStyleId:
         case kFrameWidthId:
         case kFrameColorId:
-            written = EditSameTypePen(legend, item, kFrameGroupId);
+            EditSameTypePen(legend, item, kFrameGroupId);
             break;
         case kEntryFaceId:
         case kEntrySizeId:
         case kEntryColorId:
-            written = ApplyEntryFont(legend, item);
+            ApplyEntryFont(legend, item);
             break;
         case kOutlineStyleId:
         case kOutlineWidthId:
         case kOutlineColorId:
-            written = EditSameTypeRecord(legend, &CQXObjectLegend::GetOuterLineLogPen,
-                                         &CQXObjectLegend::SetOuterLineLogPen, item,
-                                         SubItemPosition(item->GetData(), kOutlineGroupId), Accept::ZeroOrMore);
+            EditSameTypeRecord(legend, &CQXObjectLegend::GetOuterLineLogPen, &CQXObjectLegend::SetOuterLineLogPen, item,
+                               SubItemPosition(item->GetData(), kOutlineGroupId), Accept::ZeroOrMore);
             break;
         case kEntryWidthId:
         case kEntryHeightId:
         case kSpacingId:
         case kLeftMarginId:
         case kTopMarginId:
-            written = ApplyLength(legend, item);
+            ApplyLength(legend, item);
             break;
         case kColumnsId:
-            written = ApplyColumns(legend, item);
+            ApplyColumns(legend, item);
             break;
         case kTextPositionId:
             SetSameTypeObjects(layer, &CQXObjectLegend::SetFontPosition,
@@ -146,11 +145,6 @@ LRESULT CPropListLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         default:
             break;
-    }
-    // A refused number (set from code, past the item's rule) writes nothing and tells nobody.
-    if (!written) {
-        ShowStored(item, legend);
-        return 0;
     }
     UpdateSameTypeObjects(layer, typeName);
     UpdateView();
@@ -166,19 +160,12 @@ void CPropListLegend::ShowItemAgain(CBCGPProp* item) {
         CWndLstPlane::ShowItemAgain(item);
 }
 
-// A number item shows the shown legend's value as the refresh shows it; the refresh shows the
-// lengths and the column count through it. The title size and the two pen widths are not here:
-// EditSameTypeRecord shows them again itself.
+// A length or the column count as the refresh shows it.
 void CPropListLegend::ShowStored(CBCGPProp* item, CQXObjectLegend* legend) {
     if (!item) return;
-    QXLOGFONT font;
     switch (item->GetData()) {
         case kColumnsId:
             item->SetValue(_variant_t(legend->GetColCount()));
-            break;
-        case kEntrySizeId:
-            legend->GetLegendFont(&font);
-            ShowStoredHundredths(item, font.size);
             break;
         case kEntryWidthId:
             ShowStoredHundredths(item, legend->m_dLegendWidth);
@@ -201,23 +188,22 @@ void CPropListLegend::ShowStored(CBCGPProp* item, CQXObjectLegend* legend) {
 }
 
 // Face and size reach every legend of the type; the colour the shown legend only.
-bool CPropListLegend::ApplyEntryFont(CQXObjectLegend* legend, CBCGPProp* item) {
+void CPropListLegend::ApplyEntryFont(CQXObjectLegend* legend, CBCGPProp* item) {
     QXLOGFONT font;
     legend->GetLegendFont(&font);
-    if (!EditFont(font, item, SubItemPosition(item->GetData(), kEntryFontGroupId))) return false;
+    if (!EditFont(font, item, SubItemPosition(item->GetData(), kEntryFontGroupId))) return;
     if (item->GetData() == kEntryColorId)
         legend->SetLegendFont(&font);
     else
         SetSameTypeObjects(legend->GetLayer(), &CQXObjectLegend::SetLegendFont, &font, legend->GetTypeName());
-    return true;
 }
 
 // Entry size (shown legend only) and spacings (every legend of the type), in hundredths; a text
-// that is no number stores 0. A negative entry size is refused.
-bool CPropListLegend::ApplyLength(CQXObjectLegend* legend, CBCGPProp* item) {
+// that is no number stores 0 (the items refuse a negative entry size).
+void CPropListLegend::ApplyLength(CQXObjectLegend* legend, CBCGPProp* item) {
     double value = 0;
     const bool entrySize = item->GetData() == kEntryWidthId || item->GetData() == kEntryHeightId;
-    if (!(entrySize ? ReadLength(ItemText(item), 100, &value) : ReadNumber(ItemText(item), 100, &value))) return false;
+    if (!(entrySize ? ReadLength(ItemText(item), 100, &value) : ReadNumber(ItemText(item), 100, &value))) return;
     CQXLayer* layer = legend->GetLayer();
     const CString typeName = legend->GetTypeName();
     switch (item->GetData()) {
@@ -237,13 +223,11 @@ bool CPropListLegend::ApplyLength(CQXObjectLegend* legend, CBCGPProp* item) {
             SetSameTypeObjects(layer, &CQXObjectLegend::SetTSpace, value, typeName);
             break;
     }
-    return true;
 }
 
-// Fewer than one column is refused.
-bool CPropListLegend::ApplyColumns(CQXObjectLegend* legend, CBCGPProp* item) {
+// The item refuses fewer than one column.
+void CPropListLegend::ApplyColumns(CQXObjectLegend* legend, CBCGPProp* item) {
     int count = 0;
-    if (!ReadWholeAboveZero(ItemText(item), &count)) return false;
+    if (!ReadWholeAboveZero(ItemText(item), &count)) return;
     SetSameTypeObjects(legend->GetLayer(), &CQXObjectLegend::SetColCount, count, legend->GetTypeName());
-    return true;
 }

@@ -54,7 +54,7 @@ private:
     CQXObjectLegend* Legend() const;
     void ShowStored(CBCGPProp* item, CQXObjectLegend* legend);
     // Each answers whether the text was taken (false: nothing written).
-    bool ApplyEntryFont(CQXObjectLegend* legend, CBCGPProp* item);
-    bool ApplyLength(CQXObjectLegend* legend, CBCGPProp* item);
-    bool ApplyColumns(CQXObjectLegend* legend, CBCGPProp* item);
+    void ApplyEntryFont(CQXObjectLegend* legend, CBCGPProp* item);
+    void ApplyLength(CQXObjectLegend* legend, CBCGPProp* item);
+    void ApplyColumns(CQXObjectLegend* legend, CBCGPProp* item);
 };

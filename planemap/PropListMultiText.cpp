@@ -107,11 +107,7 @@ LRESULT CPropListMultiText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
         case kAngleId:  // disabled: reached only when the item is changed from code
-            // A refused angle writes nothing; the item is empty again, as the refresh leaves it.
-            if (!textlist::EditAngles<CQXObjectMultiText>(layer, typeName, typed)) {
-                SetItemText(item, "");
-                return 0;
-            }
+            textlist::EditAngles<CQXObjectMultiText>(layer, typeName, typed);
             break;
         case kHAlignId:
             SetSameTypeObjects(layer, &CQXObjectMultiText::SetHAlign, textlist::TakeHAlign(item), typeName);

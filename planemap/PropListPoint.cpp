@@ -98,11 +98,8 @@ LRESULT CPropListPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
     switch (item->GetData()) {
         case kXId:
         case kYId:
-            // The shown point only; a refused coordinate writes nothing and tells nobody.
-            if (!textlist::MoveAnchorCoordinate(point, VariantToText(item->GetValue()), item->GetData() == kXId)) {
-                ShowStoredCoordinate(point, item);
-                return 0;
-            }
+            // The shown point only.
+            textlist::MoveAnchorCoordinate(point, VariantToText(item->GetValue()), item->GetData() == kXId);
             break;
         case kStyleId:
         case kBorderColorId:
@@ -111,10 +108,7 @@ LRESULT CPropListPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (ReadEditedField(item, style)) WriteStyle(point, style);
             break;
         case kSizeId:
-            if (!ApplySize(point, item)) {
-                ShowItemAgain(item);
-                return 0;
-            }
+            ApplySize(point, item);
             break;
         default:
             break;
@@ -124,13 +118,11 @@ LRESULT CPropListPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// False, nothing written, for a refused size.
-bool CPropListPoint::ApplySize(CQXObjectPoint* point, CBCGPProp* item) {
+// The size item reads by the width rule, so a size it refuses never comes here.
+void CPropListPoint::ApplySize(CQXObjectPoint* point, CBCGPProp* item) {
     QXLOGPOINT style;
     point->GetLogPoint(&style);
-    if (!planemap::ReadWidth(ItemText(item), &style.size)) return false;
-    WriteStyle(point, style);
-    return true;
+    if (planemap::ReadWidth(ItemText(item), &style.size)) WriteStyle(point, style);
 }
 
 // A refused size shows the shown point's size again, "%.2f", also while several points are

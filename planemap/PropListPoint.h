@@ -36,6 +36,6 @@ private:
     void RefreshStyle(CQXObjectPoint* point, bool single);
     void ShowStoredCoordinate(CQXObjectPoint* point, CBCGPProp* item);
     void ShowStoredSize(CQXObjectPoint* point, CBCGPProp* item, bool single);
-    bool ApplySize(CQXObjectPoint* point, CBCGPProp* item);
+    void ApplySize(CQXObjectPoint* point, CBCGPProp* item);
     void WriteStyle(CQXObjectPoint* point, QXLOGPOINT& style);
 };

@@ -135,10 +135,7 @@ LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             textlist::EditOwnBackColors(layer, typeName, item);
             break;
         case kAngleId:
-            if (!textlist::EditAngles<CQXObjectText>(layer, typeName, typed)) {
-                ShowStored(text, item);
-                return 0;
-            }
+            textlist::EditAngles<CQXObjectText>(layer, typeName, typed);
             break;
         case kPlaceId:
             // A text no place holds (set from code) writes nothing; the item shows the stored place.

@@ -168,11 +168,7 @@ LRESULT CPropListRect::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kRotationId:
         case kCornerAId:
         case kCornerBId:
-            // A refused number writes nothing and redraws nothing; the item shows the stored value.
-            if (!ApplyGeometry(rect, item)) {
-                ShowStoredGeometry(rect, item);
-                return 0;
-            }
+            ApplyGeometry(rect, item);
             break;
         case kPenStyleId:
         case kPenWidthId:
@@ -191,11 +187,11 @@ LRESULT CPropListRect::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// Geometry edits change the shown rectangle only; false, nothing written, for a refused number.
-bool CPropListRect::ApplyGeometry(CQXObjectRect* rect, CBCGPProp* item) {
+// Geometry edits change the shown rectangle only. Each item reads by ReadGeometry, so a number it
+// refuses never comes here.
+void CPropListRect::ApplyGeometry(CQXObjectRect* rect, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     double value = 0;
-    if (!ReadGeometry(ItemText(item), id, &value)) return false;
+    if (!ReadGeometry(ItemText(item), id, &value)) return;
     if (const Field* field = FieldOf(kGeometryFields, id)) field->write(rect, value);
-    return true;
 }

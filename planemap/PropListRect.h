@@ -38,7 +38,7 @@ private:
     CQXObjectRect* Rect() const;
     void RefreshGeometry(CQXObjectRect* rect);
     void ShowStoredGeometry(CQXObjectRect* rect, CBCGPProp* item);
-    bool ApplyGeometry(CQXObjectRect* rect, CBCGPProp* item);
+    void ApplyGeometry(CQXObjectRect* rect, CBCGPProp* item);
 
     CBCGPProp* m_pFillGroup = nullptr;  // owned by the grid
 };

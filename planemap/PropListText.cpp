@@ -56,8 +56,7 @@ void CPropListText::UpdateBCGPProperty(long object, CString) {
     for (DWORD_PTR id : {kAngleId, kXId, kYId}) ShowStored(text, FindItem(id));
 }
 
-// The rotation in degrees and the position "%.2f", as the refresh shows them; also for an item
-// whose text was refused after it took it.
+// The rotation in degrees and the position "%.2f", as the refresh shows them.
 void CPropListText::ShowStored(CQXObjectText* text, CBCGPProp* item) {
     if (!item) return;
     QXPOINT p;
@@ -106,10 +105,7 @@ LRESULT CPropListText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             textlist::EditOwnTransparency(layer, typeName, item);
             break;
         case kAngleId:
-            if (!textlist::EditAngles<CQXObjectText>(layer, typeName, typed)) {
-                ShowStored(text, item);
-                return 0;
-            }
+            textlist::EditAngles<CQXObjectText>(layer, typeName, typed);
             break;
         case kHAlignId:
             SetSameTypeObjects(layer, &CQXObjectText::SetHorizontalAlign, textlist::TakeHAlign(item), typeName);
@@ -120,10 +116,7 @@ LRESULT CPropListText::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kXId:
         case kYId:
             // The shown text only.
-            if (!textlist::MoveAnchorCoordinate(text, typed, id == kXId)) {
-                ShowStored(text, item);
-                return 0;
-            }
+            textlist::MoveAnchorCoordinate(text, typed, id == kXId);
             break;
         default:
             break;

@@ -62,11 +62,7 @@ LRESULT CPropListWeb::OnPropertyChanged(WPARAM, LPARAM lParam) {
                                ValueOfText(shapes::kWebStyles, ItemText(item), shapes::kWebStyleOther), typeName);
             break;
         case kGapId:
-            // A refused spacing writes nothing and tells nobody; the item shows the stored one.
-            if (!ApplyGap(web, item)) {
-                ShowStoredHundredths(item, web->GetXGap());
-                return 0;
-            }
+            ApplyGap(web, item);
             break;
         case kPenStyleId:
         case kPenWidthId:
@@ -84,10 +80,9 @@ LRESULT CPropListWeb::OnPropertyChanged(WPARAM, LPARAM lParam) {
 }
 
 // One spacing for both directions; a spacing that is not above 0 (or no number) is refused.
-bool CPropListWeb::ApplyGap(CQXObjectWeb* web, CBCGPProp* item) {
+void CPropListWeb::ApplyGap(CQXObjectWeb* web, CBCGPProp* item) {
     double gap = 0;
-    if (!ReadAboveZero(ItemText(item), 100, &gap)) return false;
+    if (!ReadAboveZero(ItemText(item), 100, &gap)) return;
     SetSameTypeObjects(web->GetLayer(), &CQXObjectWeb::SetXGap, gap, web->GetTypeName());
     SetSameTypeObjects(web->GetLayer(), &CQXObjectWeb::SetYGap, gap, web->GetTypeName());
-    return true;
 }

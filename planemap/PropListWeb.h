@@ -29,5 +29,5 @@ protected:
 
 private:
     CQXObjectWeb* Web() const;
-    bool ApplyGap(CQXObjectWeb* web, CBCGPProp* item);
+    void ApplyGap(CQXObjectWeb* web, CBCGPProp* item);
 };

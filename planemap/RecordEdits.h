@@ -29,8 +29,8 @@ using penfont::HundredthsRule;
 // list shows other decimals.
 void ShowStoredHundredths(CBCGPProp* item, double stored, int decimals = 2);
 
-// A pen or font sub-item shows the record's field as the refresh shows it, after a refusal (a text
-// set on the item from code, past the item's own rule) or where a taken text must not stay as
+// A pen or font sub-item shows the record's field as the refresh shows it, after a refusal (by a
+// reader the item was not built with) or where a taken text must not stay as
 // typed: the width or size item (position 1) does; the others are left.
 template <class Record>
 void ShowStoredField(CBCGPProp* item, int position, const Record& stored, int decimals = 2) {
@@ -44,7 +44,7 @@ bool EditOwnPens(CQXObjectLine* shown, CBCGPProp* item, int position, Accept wid
 // The shown object's pen or font, read by get, with the field of the edited sub-item changed (as
 // EditRecord changes it), written by set to every selected T of the shown object's type name.
 // False, nothing written, when the value is refused (the width or size item is built with
-// HundredthsRule(accept), so only a text set from code or an item of another kind is); a refused
+// HundredthsRule(accept), so only an item of another kind is); a refused
 // width or size then shows the stored value with decimals. The record written goes to taken.
 template <class T, class Holder, class Record>
 bool EditSameTypeRecord(T* shown, void (Holder::*get)(Record*) const, void (Holder::*set)(Record*), CBCGPProp* item,

@@ -84,8 +84,8 @@ void SetSameTypeObjects(CQXLayer* layer, R (T::*setter)(Arg), V value, const CSt
 // Sends the change notification (with 0) to every selected object of typeName.
 void UpdateSameTypeObjects(CQXLayer* layer, CString typeName);
 
-// A fill sub-item whose text names nothing to write: a cell size the fill group cannot read (set on
-// the item from code, past the item's own rule) or an empty style set. True, and the item shows
+// A fill sub-item whose text names nothing to write: a cell size the fill group cannot read (an
+// item not built with the group's rule) or an empty style set. True, and the item shows
 // the stored size as the refresh shows it, or the set the style picker still offers.
 bool ShowRefusedFillItem(CBCGPProp* item, const QXLOGBRUSH& stored);
 // The cell size item shows the stored size as the refresh shows it.
@@ -106,7 +106,7 @@ bool ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const
 bool ApplyFillSubItem(CBCGPProp* item, CQXLayer* layer, QXLOGBRUSH* brush, const CString& typeName);
 
 // ApplyArrowProp for an arrow sub-item of a line group (0 begin style, 1 end style, 2 size). False,
-// nothing written, for a refused size (a text set on the item from code, past its rule), which
+// nothing written, for a refused size (an item not built with the size rule), which
 // then shows the shown line's arrow size as SetArrowLineProp shows it. A style item then shows the
 // option its text was taken as ("空" for any text but the two arrow names).
 bool ApplyArrowSubItem(CBCGPProp* item, CQXObject* shown, int index);

@@ -80,14 +80,13 @@ void ShowString(CBCGPProp* item, const CString& text, bool oneSelected) {
     item->Enable(oneSelected ? TRUE : FALSE);
 }
 
-bool MoveAnchorCoordinate(CQXObject* object, const CString& typed, bool x) {
+void MoveAnchorCoordinate(CQXObject* object, const CString& typed, bool x) {
     double value = 0;
-    if (!planemap::ReadFigure(typed, &value)) return false;
+    if (!planemap::ReadFigure(typed, &value)) return;
     QXPOINT p;
     object->GetAnchor(&p);
     (x ? p.x : p.y) = value;
     object->MoveAnchor(p);
-    return true;
 }
 
 void EditOwnBackColors(CQXLayer* layer, const CString& typeName, CBCGPProp* item) {

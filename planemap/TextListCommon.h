@@ -52,16 +52,15 @@ int TakeVAlign(CBCGPProp* item);
 const char* DirectionText(int direction);
 int TakeDirection(CBCGPProp* item);
 
-// Moves the object's anchor to the typed x (or y) coordinate, keeping the other one. A text that
-// is not a number, or one past the range of a double, is refused (planemap::ReadFigure): false,
-// nothing written.
-bool MoveAnchorCoordinate(CQXObject* object, const CString& typed, bool x);
+// Moves the object's anchor to the typed x (or y) coordinate, keeping the other one. It is read by
+// planemap::ReadFigure, the coordinate items' rule, so a text that rule refuses never comes here.
+void MoveAnchorCoordinate(CQXObject* object, const CString& typed, bool x);
 
 // The font group's sub-item at position (0 face, 1 size, 2 colour) written into the own font of
 // every selected T of the shown text's type name. The face is cut to the font's name field at a
 // character boundary; a size that is no positive number writes nothing (the font group is built
-// with textlist::OwnFontSizeRule, so its size item refuses such a text; one set from code is
-// refused here: false, and the item shows the shown text's size again).
+// with textlist::OwnFontSizeRule, so its size item refuses such a text; an item without that rule
+// is refused here: false, and the item shows the shown text's size again).
 template <class T>
 bool EditOwnFonts(T* shown, CBCGPProp* item, int position) {
     QXLOGFONT font;
@@ -79,14 +78,12 @@ bool EditOwnFonts(T* shown, CBCGPProp* item, int position) {
 // The size rule of EditOwnFonts, for the font group's size item.
 inline TextRule OwnFontSizeRule() { return planemap::HundredthsRule(planemap::Accept::AboveZero); }
 
-// The rotation typed in degrees (planemap::ReadAngle, the angle item's rule) given to every
-// selected T of typeName; false, nothing written, when refused.
+// The rotation typed in degrees given to every selected T of typeName. It is read by
+// planemap::ReadAngle, the angle item's rule, so a text that rule refuses never comes here.
 template <class T>
-bool EditAngles(CQXLayer* layer, const CString& typeName, const CString& typed) {
+void EditAngles(CQXLayer* layer, const CString& typeName, const CString& typed) {
     double radians = 0;
-    if (!planemap::ReadAngle(typed, &radians)) return false;
-    SetSameTypeObjects(layer, &T::SetAngle, radians, typeName);
-    return true;
+    if (planemap::ReadAngle(typed, &radians)) SetSameTypeObjects(layer, &T::SetAngle, radians, typeName);
 }
 
 // The background colour (word 2) of every selected text of typeName, each keeping its own font.

@@ -53,7 +53,7 @@ private:
     void ShowBasic(const IkelWellAdapter& well, ScContainer* container);
     void ShowRange(const IkelWellAdapter& well, ScContainer* container);
     // Runs the edit on every well; the section is the current one.
-    // False when the reader refused the item's text (reported from code, not judged by the item):
+    // False when the reader refused the item's text:
     // nothing was written, and the edit ends with the item showing the stored value again.
     bool Edit(CBCGPProp* item, ScContainer& container);
     void EditTemplate(const CString& text, ScContainer& container);

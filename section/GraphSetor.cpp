@@ -424,7 +424,7 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
     edit.hasNumber = ReadNumber(item, &edit.number);
     bool save = false;
     double number = 0;
-    // A text the reader refuses (reported from code, not judged by the item) stores nothing.
+    // A text the reader refuses stores nothing.
     auto refuse = [&] {
         edit.refused = true;
         ShowItemAgain(item);

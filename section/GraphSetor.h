@@ -122,7 +122,7 @@ protected:
         bool hasNumber = false;  // the item's number was read
         double number = 0;
         double scale = 0;  // 1008, 1009: the scale taken
-        // The reader refused the item's text (reported from code, not judged by the item): nothing
+        // The reader refused the item's text: nothing
         // was stored, the item shows the stored value again and nothing else runs for the edit.
         bool refused = false;
     };

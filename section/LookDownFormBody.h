@@ -94,7 +94,7 @@ private:
     void ShowSwitch(Slot group, Slot shown, bool value, bool enableAfter);
     void ShowPoint(Slot style, Slot size, Slot border, Slot inner, int n, bool withSize);
     void ApplyAlignRule();
-    // False when the reader refused the item's text (reported from code, not judged by the item):
+    // False when the reader refused the item's text:
     // nothing was written and the edit ends with the item showing its value from before again.
     bool Edit(CBCGPProp* item, Slot slot);
     void EditPosition(Slot slot, double value);

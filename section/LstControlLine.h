@@ -34,7 +34,7 @@ protected:
 
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
-    // False when the reader refused the item's text (reported from code, not judged by the item):
+    // False when the reader refused the item's text:
     // nothing was written, and the edit ends with the item showing the stored value again.
     bool Edit(CBCGPProp* item);
 

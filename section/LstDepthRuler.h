@@ -74,7 +74,7 @@ private:
     void ShowSide(bool left);
     void ShowBorders();
     // The edit of one item; true when it is a numeric item (the ruler is then stamped).
-    // A number the reader refuses (reported from code, not judged by the item) is written nowhere:
+    // A number the reader refuses is written nowhere:
     // the edit ends with the item showing the ruler's value again.
     section::Edited Edit(CBCGPProp* item);
     section::Edited EditSide(CBCGPProp* item, bool left, DWORD_PTR leftId);

@@ -43,8 +43,8 @@ protected:
 
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
-    // The edit of one item through the manager; a number item's stamps the ruler. A number the reader refuses (reported from code, not judged by the item) is written nowhere:
-    // the edit ends with the item showing the ruler's value again.
+    // The edit of one item through the manager; a number item's stamps the ruler. A number the
+    // reader refuses is written nowhere: the edit ends with the item showing the ruler's value again.
     section::Edited Edit(CBCGPProp* item);
 
     ScDisRuler* m_pRuler;

@@ -80,8 +80,8 @@ void CLstDsgWell::UpdateBCGPProperty(long object, CString) {
     if (const QXLOGFONT* font = m_pWell->GetLogFont()) SetFontProp(Item(kFontId), *font);
 }
 
-// A text the reader refuses in the edited item (a change reported from code with a text the item
-// did not judge) writes nothing and redraws nothing: the item shows the stored value again.
+// A text the reader refuses in the edited item writes nothing and redraws nothing: the item shows
+// the stored value again.
 LRESULT CLstDsgWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!m_pWell) return 0;

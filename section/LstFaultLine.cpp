@@ -58,7 +58,7 @@ LRESULT CLstFaultLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item ? item->GetData() : 0;
     const boost::shared_ptr<CMapProperty> record = CMapPropertySignle::Instance()->GetProperty();
     if (record && id >= kStyleId && id <= kColorId) {
-        // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
+        // A width the reader refuses is written nowhere.
         if (!GetLineSubProp(item, record->m_faultLinePen, static_cast<int>(id - kStyleId))) {
             ShowItemAgain(item);
             return 0;

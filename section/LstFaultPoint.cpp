@@ -217,8 +217,8 @@ void CLstFaultPoint::ApplyInScope(Set set) {
     }
 }
 
-// A text the point's reader refuses (a change reported from code with a text the item did not
-// judge) writes nothing and redraws nothing: the item shows the stored value again.
+// A text the point's reader refuses writes nothing and redraws nothing: the item shows the stored
+// value again.
 LRESULT CLstFaultPoint::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (item && m_pPoint && !Edit(item)) {

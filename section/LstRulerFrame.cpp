@@ -410,7 +410,7 @@ void CLstRulerFrame::UpdateBCGPProperty(long object, CString) {
 namespace {
 
 // Puts the edited item's value into the frame; false, nothing written, for a number the row's
-// reader refuses (reported from code, not judged by the item) and for a text (reported from code)
+// reader refuses and for a text (reported from code)
 // of no option of a position that maps none.
 bool Apply(const Row& row, CBCGPProp* item, ScRulerFrame& frame) {
     COLORREF color = 0;

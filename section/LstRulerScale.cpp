@@ -212,7 +212,7 @@ LRESULT CLstRulerScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
 }
 
 // The bar is stamped, so that the next selection shows the number again. A text the reader
-// refuses (reported from code, not judged by the item) updates nothing: the item shows the bar's
+// refuses updates nothing: the item shows the bar's
 // number again.
 bool CLstRulerScale::EditNumber(CBCGPProp* item) {
     const NumberItem& number = *NumberOf(item->GetData());

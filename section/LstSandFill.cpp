@@ -202,7 +202,7 @@ void CLstSandFill::EditSymbol(CBCGPProp* item) {
     ApplyBrush(brush);
 }
 
-// A cell size the reader refuses (reported from code, not judged by the item), in either cell size
+// A cell size the reader refuses, in either cell size
 // item, is written nowhere. The refresh shows the fill object's brush, which the edits never write
 // (the brush goes to the section for the fill's sands): the item shows its text from before.
 void CLstSandFill::EditCellSize(CBCGPProp* item) {

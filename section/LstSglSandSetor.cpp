@@ -88,7 +88,7 @@ LRESULT CLstSglSandSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
         single::ForEachSandUnit(m_pSection, [visible](Sand::CSandUnit& unit) { unit.SetSandLineVisible(visible); });
         single::Stamp(m_pSection);
     } else if (id >= kEnvelopeStyleId && id <= kEnvelopeColorId) {
-        // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
+        // A width the reader refuses is written nowhere.
         if (!ReadEditedPen(item, record.m_envelopePen, kAfterShowSwitch)) {
             ShowStoredValueOf(item, {{id, record.m_envelopePen.width / 100.0}});
             return 0;

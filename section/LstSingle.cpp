@@ -233,9 +233,8 @@ LRESULT CLstSingle::OnPropertyChanged(WPARAM, LPARAM lParam) {
         default:
             break;
     }
-    // A text the reader refuses (a change reported from code with a text the item did not judge)
-    // stores nothing and runs no tail: the item shows its text from before, a number or scale
-    // the stored value.
+    // A text the reader refuses stores nothing and runs no tail: the item shows its text from
+    // before, a number or scale the stored value.
     if (!taken) {
         ShowTextBefore(item);
         ShowItemAgain(item);

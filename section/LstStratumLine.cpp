@@ -134,8 +134,8 @@ void CLstStratumLine::ShowItemAgain(CBCGPProp* item) {
     ShowStoredValueOf(item, {{kLineWidthId, pen.width / 100.0}});
 }
 
-// Only the edited part of each cell's own pen changes. A width the reader refuses (reported from
-// code, not judged by the item) is written to no cell: false.
+// Only the edited part of each cell's own pen changes. A width the reader refuses is written to no
+// cell: false.
 bool CLstStratumLine::SetStratumLogpen(CBCGPProp* item) {
     QXLOGPEN read;
     if (!ReadEditedPen(item, read)) return false;

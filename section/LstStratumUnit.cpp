@@ -49,7 +49,7 @@ LRESULT CLstStratumUnit::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (id >= kLineStyleId && id <= kLineColorId) {
         QXLOGPEN pen;
         m_pUnit->GetLinePen(pen);
-        // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
+        // A width the reader refuses is written nowhere.
         if (!ReadEditedPen(item, pen)) {
             ShowStoredValueOf(item, {{id, pen.width / 100.0}});
             return 0;

@@ -87,7 +87,7 @@ void RedrawCurrentSection();
 // Moves the line to the item's depth when that lies in the line's movable range (bounds
 // included): true. Otherwise the depth is refused: false, nothing moved, and the item shows the
 // line's depth again; a depth out of range also tells the user the range in a message box owned
-// by owner (a depth that is no number, reported from code and not judged by the item, does not).
+// by owner (a depth that is no number does not).
 // A page without its line has nothing to move: true.
 bool MoveInterfaceLine(CWnd* owner, KelReservoir::SandUnit::CkelOSWerLine* line, CBCGPProp* item);
 

@@ -178,7 +178,7 @@ void CRsLstSand::ShowItemAgain(CBCGPProp* item) {
 }
 
 // A unit without a sand fill shows no fill, and none is edited. A cell size the reader refuses
-// (reported from code, not judged by the item) is written nowhere: the item shows the fill's again.
+// is written nowhere: the item shows the fill's again.
 bool CRsLstSand::EditFill(CBCGPProp* item) {
     CnSandFill* fill = FirstFill(*m_pUnit);
     if (!fill) return true;

@@ -57,7 +57,7 @@ private:
     int Kind() const;
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
     // Writes the edited item into the record and runs the follow-up the item calls for.
-    // False when the reader refused the item's text (reported from code, not judged by the item):
+    // False when the reader refused the item's text:
     // nothing was written, and the edit ends with the item showing the stored value again.
     bool EditRecord(CMapProperty& record, CBCGPProp* item);
     // Refreshes of the seven groups, in grid order.

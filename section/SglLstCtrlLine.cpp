@@ -50,7 +50,7 @@ LRESULT CSglLstCtrlLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             ReadShownColor(item, &pen.color);
             break;
         case kWidthId:
-            // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
+            // A width the reader refuses is written nowhere.
             if (!section::ReadHundredths(item, &pen.width)) {
                 ShowItemAgain(item);
                 return 0;

@@ -127,7 +127,7 @@ LRESULT CsglLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
             m_pWell->RecalculateDrawing();
             break;
         case kWidthId:
-            // A width the reader refuses (reported from code, not judged by the item) is written nowhere.
+            // A width the reader refuses is written nowhere.
             if (!section::ReadItemSize(item, 100.0, &width)) {
                 ShowItemAgain(item);
                 return 0;

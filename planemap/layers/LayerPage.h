@@ -2,8 +2,8 @@
 // refresh (only when CheckTargetChanged says the layer changed) and each edit builds the typed
 // wrapper of its layer kind on the stack for that one call, and every edit the page takes, or of an
 // item it does not handle, ends with the view redrawn. A text the page refuses after the item took
-// it (a report from code the item's own rule lets through, an option text the page writes nothing
-// for) writes nothing and redraws nothing: that one item shows its text from before again, or the
+// it (an option text the page writes nothing for, a rule the item was not built with) writes
+// nothing and redraws nothing: that one item shows its text from before again, or the
 // stored value where the page shows one.
 #pragma once
 

@@ -64,8 +64,8 @@ private:
     void RebuildSizes(CQXObjectPie& pie);
     void ShowBottomLine(CQXObjectPie& pie);
     // One edit to the shown pie and its same-type objects; false, nothing written, when the reader
-    // refuses the item's text (a number item refuses what its reader refuses, so only a change
-    // reported from code with a text the item did not judge gets that far).
+    // refuses the item's text (a number item refuses what its reader refuses, so only an item
+    // without that rule gets that far).
     bool ApplyEdit(CQXObjectPie& pie, CBCGPProp* item);
     bool ApplyPenEdit(CQXObjectPie& pie, CBCGPProp* item);
     bool ApplySizeEdit(CQXObjectPie& pie, CBCGPProp* item);

@@ -67,8 +67,8 @@ void CPropListWellSymbol::RefreshCoordinates(CQXObjectPoint* symbol, bool single
 }
 
 // A sub-item of the symbol group changes only its own field of the shown symbol's point style,
-// which then goes whole to every selected symbol of its type. A refused size (a change reported
-// from code with a text the item did not judge) writes nothing and redraws nothing.
+// which then goes whole to every selected symbol of its type. A size the group reader refuses
+// writes nothing and redraws nothing.
 LRESULT CPropListWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObjectPoint* symbol = Symbol();

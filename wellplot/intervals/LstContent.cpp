@@ -4,7 +4,6 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "framework/PropItems.h"
-#include "framework/PropSizeText.h"
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Tinder/TimeStamp.h"
 #include "hosttypes/Zephyr/WpSegment.h"
@@ -118,12 +117,6 @@ void CLstContent::ShowKitValue(CBCGPProp* item) {
 bool CLstContent::WriteBaseBack(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     if (!item) return false;
-    // A text the item's own rule refuses (a change reported from code, which the item never
-    // judged) is refused before any write, as a typed one is.
-    if (auto* sized = dynamic_cast<CBCGPropSizeText*>(item); sized && !sized->Takes(ItemText(item))) {
-        ShowKitValue(item);
-        return false;
-    }
     CBCGPProp* group = item->GetParent();
     const CString name = item->GetName();
     const bool top = name == ivtext::kTopDepth;

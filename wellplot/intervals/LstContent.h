@@ -54,9 +54,8 @@ protected:
     // names, rebuild options, enable items).
     void ShowKitValue(CBCGPProp* item);
 
-    // The base write-back every edit of a subclass starts with. A text its size text item's rule
-    // refuses (reported from code, which the item never judged), or a top or bottom depth of
-    // "当前段" that is no number a double holds, is refused first: the item shows the kit's value
+    // The base write-back every edit of a subclass starts with. A top or bottom depth of "当前段"
+    // that is no number a double holds is refused first: the item shows the kit's value
     // again and nothing is written. Otherwise the base write-back runs (the modify flag, the title
     // items), then such a depth goes to the selected kit's active interval and the item shows what
     // the kit keeps. False when the edit must end there: a refused depth, one the kit refused (a top

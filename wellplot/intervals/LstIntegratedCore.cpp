@@ -338,7 +338,7 @@ bool CLstIntegratedCore::EditRecord(CWpIntegratedCore* kit, CBCGPProp* item) {
     return true;
 }
 
-// False for a value the page's reader refuses (reported from code, never judged by the item) and
+// False for a value the page's reader refuses and
 // for one the kit leaves (its stamp unchanged), as the other interval pages refuse them.
 bool CLstIntegratedCore::EditRun(CWpIntegratedCore* kit, CBCGPProp* item) {
     double value = 0;
