@@ -191,16 +191,9 @@ LRESULT CLstDepth::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpDepth* depth = wellplot::CurrentKit<CWpDepth>(*this);
     if (!item || !depth) return 0;
-    if (!EditItem(depth, item)) {
-        // Refused although the item took the text (a change reported from code): the item shows
-        // the stored value as the refresh does, and nothing is written or redrawn.
-        ShowStored(depth, item);
-        return 0;
-    }
-    if (!EditGroup(depth, item)) {
-        ShowStored(depth, item);
-        return 0;
-    }
+    // Every number item reads by the reader used here, so a text it refuses never comes here.
+    EditItem(depth, item);
+    EditGroup(depth, item);
 
     // The title font goes on to the tracks of the kit's scope after every edit.
     if (CWpWell* well = depth->GetWell()) {
@@ -218,55 +211,28 @@ LRESULT CLstDepth::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CLstDepth::ShowItemAgain(CBCGPProp* item) {
     CWpDepth* depth = wellplot::CurrentKit<CWpDepth>(*this);
     if (depth && item && item->GetData() == kFontHeightId)
-        ShowStored(depth, item);
+        SetItemText(item, HeightText(depth->GetTitleFont()));
     else
         CWndLst::ShowItemAgain(item);
 }
 
-void CLstDepth::ShowStored(CWpDepth* depth, CBCGPProp* item) {
-    switch (item->GetData()) {
-        case kFontHeightId:
-            SetItemText(item, HeightText(depth->GetTitleFont()));
-            break;
-        case kLabelSpaceId:
-            SetItemText(item, SpaceText(depth->GetDepthSpace()));
-            break;
-        case kTickSpaceId:
-            SetItemText(item, SpaceText(depth->GetTickSpace()));
-            break;
-        case kTickNumId:
-            SetItemText(item, CountText(depth->GetTickNum()));
-            break;
-        case kLabelFontGroupId + 2:
-            ShowFixed(item, depth->GetDepthFont().size / numtext::kHundredths, 2);
-            break;
-        case kTickLineGroupId + 2:
-            ShowFixed(item, depth->GetTickPen().width / numtext::kHundredths, 2);
-            break;
-        default:
-            break;
-    }
-}
-
-// Edits inside the label font and the tick line: only the edited field is read, and only its
-// refusal stops the edit.
-bool CLstDepth::EditGroup(CWpDepth* depth, CBCGPProp* item) {
+// Edits inside the label font and the tick line: only the edited field is read. The size and width
+// items read by the group's rule, so a size or width it refuses never comes here.
+void CLstDepth::EditGroup(CWpDepth* depth, CBCGPProp* item) {
     CBCGPProp* parent = item->GetParent();
     const DWORD_PTR parentId = parent ? parent->GetData() : 0;
     if (parentId == kLabelFontGroupId) {
         QXLOGFONT font = depth->GetDepthFont();
-        if (!ReadEditedField(item, font)) return false;
-        depth->SetDepthFont(font);
+        if (ReadEditedField(item, font)) depth->SetDepthFont(font);
     } else if (parentId == kTickLineGroupId) {
         QXLOGPEN pen = depth->GetTickPen();
-        if (!ReadEditedField(item, pen)) return false;
+        if (!ReadEditedField(item, pen)) return;
         depth->SetTickPen(pen);
         depth->Recalculate();
     }
-    return true;
 }
 
-bool CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
+void CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
     const CString text = ItemText(item);
     double number = 0;
     switch (item->GetData()) {
@@ -284,27 +250,26 @@ bool CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
         case kFontFaceId:
         case kFontHeightId:
         case kFontColorId:
-            return EditTitleFont(depth, item);
+            EditTitleFont(depth, item);
+            break;
         case kDepthTypeId:
             depth->SetShowDepthType(static_cast<DepthType>(ValueOfText(kDepthTypes, text, DEPTH_MEASURED)));
             break;
         case kLabelSpaceId:
-            if (!numtext::LeadingNumber(text, &number)) return false;
-            depth->SetDepthSpace(number);
+            if (numtext::LeadingNumber(text, &number)) depth->SetDepthSpace(number);
             break;
         case kLabelAlignId:
             depth->SetDepthAlign(ValueOfText(kLabelAligns, text, 0));
             break;
         case kTickSpaceId:
-            // A spacing is a length: a negative one is not taken (the item refuses it, as the label
-            // spacing's item does).
-            if (!ReadTickSpace(text, &number)) return false;
+            // A spacing is a length: a negative one is not taken (the item refuses it).
+            if (!ReadTickSpace(text, &number)) break;
             depth->SetTickSpace(number);
             depth->Recalculate();
             break;
         case kTickNumId: {
             int count = 0;
-            if (!wellplot::ReadCount(text, &count)) return false;
+            if (!wellplot::ReadCount(text, &count)) break;
             depth->SetTickNum(count);
             depth->Recalculate();
             break;
@@ -316,23 +281,21 @@ bool CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
         default:
             break;
     }
-    return true;
 }
 
 // A negative height, or one the font cannot hold, is refused by the height item.
-bool CLstDepth::EditTitleFont(CWpDepth* depth, CBCGPProp* item) {
+void CLstDepth::EditTitleFont(CWpDepth* depth, CBCGPProp* item) {
     QXLOGFONT font = depth->GetTitleFont();
     switch (item->GetData()) {
         case kFontFaceId:
             font.SetFaceName(ItemText(item));
             break;
         case kFontHeightId:
-            if (!ReadFontHeight(ItemText(item), &font.size)) return false;
+            if (!ReadFontHeight(ItemText(item), &font.size)) return;
             break;
         default:
-            if (!ReadColor(item, &font.color)) return false;
+            if (!ReadColor(item, &font.color)) return;
             break;
     }
     depth->SetTitleFont(font);
-    return true;
 }

@@ -45,12 +45,9 @@ protected:
 private:
     void ShowTitle(CWpDepth* depth);
     void ShowLabelsAndTicks(CWpDepth* depth);
-    // A number item of its own with the stored value, as the refresh shows it; other items are
-    // left alone.
-    void ShowStored(CWpDepth* depth, CBCGPProp* item);
-    // Each false for a text the page refuses; nothing is written then.
-    bool EditItem(CWpDepth* depth, CBCGPProp* item);
-    bool EditTitleFont(CWpDepth* depth, CBCGPProp* item);
-    // The label font and tick line groups; a refused size or width shows the stored one again.
-    bool EditGroup(CWpDepth* depth, CBCGPProp* item);
+    // The number items read by the readers used here, so a text the page would refuse never comes here.
+    void EditItem(CWpDepth* depth, CBCGPProp* item);
+    void EditTitleFont(CWpDepth* depth, CBCGPProp* item);
+    // The label font and tick line groups.
+    void EditGroup(CWpDepth* depth, CBCGPProp* item);
 };

@@ -322,20 +322,15 @@ LRESULT CLstGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
             EditShown(track, kScaleKind, text);
             break;
         case Edit::Divisions:
-            if (int count = 0; wellplot::ReadCount(text, &count)) {
-                track->SetMinScale(count);
-            } else {
-                // Refused although the item took the text (a change reported from code).
-                if (track->GetMinScale() >= 0) item->SetValue(_variant_t(static_cast<UINT>(track->GetMinScale())));
-                return 0;
-            }
+            // The item reads by this count rule, so a count it refuses never comes here.
+            if (int count = 0; wellplot::ReadCount(text, &count)) track->SetMinScale(count);
             break;
         case Edit::ShowMid:
             track->ShowMid(ShownOfText(text));
             track->Recalculate();
             break;
         case Edit::ScalePen:
-            if (!EditPen(track, item, false, KindOfCaption(p, kPenGroups))) return 0;
+            EditPen(track, item, false, KindOfCaption(p, kPenGroups));
             UpdateParentInScope(track, kScaleKind);
             break;
         case Edit::DepthScope:
@@ -347,17 +342,12 @@ LRESULT CLstGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case Edit::AllIntervals:
             if (!EditIntervals(track, item)) return 0;  // all three refused: nothing is redrawn
             break;
-        case Edit::Interval: {
-            // The item refuses what the rule refuses; a text reported from code may still be refused here.
-            if (!EditInterval(track, item, KindOfCaption(n, kKinds))) {
-                ShowItemAgain(item);
-                return 0;
-            }
-            UpdateParentInScope(track, kDepthKind);
+        case Edit::Interval:
+            // The item reads by the interval rule, so an interval it refuses never comes here.
+            if (EditInterval(track, item, KindOfCaption(n, kKinds))) UpdateParentInScope(track, kDepthKind);
             break;
-        }
         case Edit::DepthPen:
-            if (!EditPen(track, item, true, KindOfCaption(p, kPenGroups))) return 0;
+            EditPen(track, item, true, KindOfCaption(p, kPenGroups));
             UpdateParentInScope(track, kDepthKind);
             break;
         case Edit::None:
@@ -368,17 +358,11 @@ LRESULT CLstGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// A width the pen cannot hold is refused by the width item itself; one reported from code is
-// refused here, and the item shows the stored width as the refresh does.
-bool CLstGrid::EditPen(CWpTrack* track, CBCGPProp* item, bool depth, int kind) {
+// A width the pen cannot hold is refused by the width item itself, which reads by this width rule.
+void CLstGrid::EditPen(CWpTrack* track, CBCGPProp* item, bool depth, int kind) {
     QXLOGPEN pen = PenOf(track, depth, kind);
-    const int field = ValueOfText(kPenFields, item->GetName(), -1);
-    if (!penfont::EditPen(pen, item, field)) {
-        if (field == 1) SetItemText(item, PenWidthText(pen));
-        return false;
-    }
+    if (!penfont::EditPen(pen, item, ValueOfText(kPenFields, item->GetName(), -1))) return;
     SetPenOf(track, depth, kind, pen);
-    return true;
 }
 
 // One interval typed (the item refuses what the interval rule refuses).

@@ -31,8 +31,7 @@ protected:
 private:
     void ShowScaleGroup(CWpTrack* track, CBCGPProp* group);
     void ShowDepthGroup(CWpTrack* track, CBCGPProp* group);
-    // False for a width the page refuses; nothing is written then.
-    bool EditPen(CWpTrack* track, CBCGPProp* item, bool depth, int kind);
+    void EditPen(CWpTrack* track, CBCGPProp* item, bool depth, int kind);
     bool EditInterval(CWpTrack* track, CBCGPProp* item, int kind);
     bool EditIntervals(CWpTrack* track, CBCGPProp* intervals);
 };

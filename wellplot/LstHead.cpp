@@ -190,10 +190,7 @@ LRESULT CLstHead::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
         default:
-            if (!EditStamped(well, item)) {
-                ShowHeight(well, item);
-                return 0;
-            }
+            EditStamped(well, item);
             break;
     }
     well->InvalidSelf();
@@ -209,9 +206,8 @@ void CLstHead::ShowHeight(CWpWell* well, CBCGPProp* item) {
 }
 
 // Heights keep the sign typed; a height that no float can hold (in thousandths of a centimetre) is
-// refused by its item, and by the page when a change reported from code brings it: the item then
-// shows the stored height as the refresh does.
-bool CLstHead::EditStamped(CWpWell* well, CBCGPProp* item) {
+// refused by its item, which reads by this rule, so it never comes here.
+void CLstHead::EditStamped(CWpWell* well, CBCGPProp* item) {
     const CString text = ItemText(item);
     float height = 0;
     switch (item->GetData()) {
@@ -219,11 +215,11 @@ bool CLstHead::EditStamped(CWpWell* well, CBCGPProp* item) {
             well->SetHeadAlign(HeadAlignOfText(text));
             break;
         case kTitleHeightId:
-            if (!wellplot::ScaledNumber(text, 1000, true, &height)) return false;
+            if (!wellplot::ScaledNumber(text, 1000, true, &height)) return;
             well->SetTitleHeight(height);
             break;
         case kClientHeightId:
-            if (!wellplot::ScaledNumber(text, 1000, true, &height)) return false;
+            if (!wellplot::ScaledNumber(text, 1000, true, &height)) return;
             well->SetClientHeight(height);
             well->UpdateClient();
             break;
@@ -243,9 +239,8 @@ bool CLstHead::EditStamped(CWpWell* well, CBCGPProp* item) {
             well->SetInnerColorTemplate(text);
             break;
         default:
-            return true;
+            return;
     }
     SetKitTimeStamp(well);
     well->Recalculate();
-    return true;
 }

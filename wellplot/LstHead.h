@@ -50,9 +50,8 @@ private:
     void ShowSymbol(CWpWell* well, bool headShown);
     // A height item (title or client area) as the refresh shows it.
     void ShowHeight(CWpWell* well, CBCGPProp* item);
-    // Edits that change what the page shows stamp the kit; all recalculate. False for a refused
-    // height, which writes nothing.
-    bool EditStamped(CWpWell* well, CBCGPProp* item);
+    // Edits that change what the page shows stamp the kit; all recalculate.
+    void EditStamped(CWpWell* well, CBCGPProp* item);
 
     CWpKit* m_pKit;
 };

@@ -363,13 +363,10 @@ LRESULT CLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
         well->IsFaultPointLine(GetYesNoProp(item));
         EnableBreakItems(true);
     } else if (item->GetParent() && item->GetParent()->GetName() == kLostLine) {
-        // Only the edited field is read: a colour or style picked keeps the stored width.
+        // Only the edited field is read: a colour or style picked keeps the stored width. The width
+        // item reads by the group's rule, so a width it refuses never comes here.
         QXLOGPEN pen = well->GetFaultPointLine();
-        if (!ReadEditedField(item, pen)) {
-            ShowItemAgain(item);
-            return 0;
-        }
-        well->SetFaultPointLine(pen);
+        if (ReadEditedField(item, pen)) well->SetFaultPointLine(pen);
     }
     well->ComputeValidTopAndBottom();
     well->InvalidSelf();
