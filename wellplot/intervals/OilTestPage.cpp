@@ -332,13 +332,10 @@ bool COilTestPage::EditItem(CBCGPProp* item) {
         case kTitleFontId + 2:
         case kTitleFontId + 3:
             if (parent && parent->GetData() == kTitleFontId) {
-                // Only the edited field is read: a face or colour picked keeps the stored size.
+                // Only the edited field is read: a face or colour picked keeps the stored size. The
+                // size item reads by the group's rule, so a size it refuses never comes here.
                 QXLOGFONT font = kit->GetTitleFont();
-                if (!ReadEditedField(item, font)) {
-                    ShowFixed(item, font.size / numtext::kHundredths, 2);
-                    return false;
-                }
-                kit->SetTitleFont(font);
+                if (ReadEditedField(item, font)) kit->SetTitleFont(font);
             }
             break;
         case kDisplayStyleId:
@@ -416,14 +413,9 @@ bool COilTestPage::EditGraphicItem(CBCGPProp* item) {
     switch (item->GetData()) {
         case kTextTrackWidthId:
         case kBarTrackWidthId: {
-            // The items refuse a share outside (0, 1), or a text that is no number; so does the page
-            // when one is reported from code.
+            // The items, read by this rule, refuse a share outside (0, 1) or a text that is no number.
             const bool bar = item->GetData() == kBarTrackWidthId;
-            if (!ReadTrackShare(text, &share)) {
-                ShowTextIfChanged(item, numtext::Fixed(bar ? kit->m_dBarWidth : 1 - kit->m_dBarWidth, 2));
-                return false;
-            }
-            kit->m_dBarWidth = bar ? share : 1 - share;
+            if (ReadTrackShare(text, &share)) kit->m_dBarWidth = bar ? share : 1 - share;
             break;
         }
         case kDataChoiceId:
