@@ -614,16 +614,6 @@ bool SpacingFits(IkelAxis* axis, double spacing) {
     return SpacingBelow(nullptr, axis, spacing, axis->GetMax() - axis->GetMin(), true);
 }
 
-bool ApplyTitleXOffset(CBCGPProp* item, IkelAxis* axis) {
-    return ApplyTitleOffset(item, item, axis, &CkelAxisTitle::SetXOffset);
-}
-
-bool ApplyTitleYOffset(CBCGPProp* item, IkelAxis* axis) {
-    return ApplyTitleOffset(item, item, axis, &CkelAxisTitle::SetYOffset);
-}
-
-bool ApplyTitleAngle(CBCGPProp* item, IkelAxis* axis) { return ApplyAngle(item, item, axis); }
-
 // ---- line-plot fill group ------------------------------------------------------------------------------------
 
 CBCGPProp* CreateLineFillProp(const CString& caption) {

@@ -147,9 +147,6 @@ bool ApplyMinorDivision(CBCGPProp* item, IkelAxis* axis);
 // For a page that gives one spacing to several axes: whether it is below the axis's range; if not,
 // the message naming that range is shown.
 bool SpacingFits(IkelAxis* axis, double spacing);
-bool ApplyTitleXOffset(CBCGPProp* item, IkelAxis* axis);
-bool ApplyTitleYOffset(CBCGPProp* item, IkelAxis* axis);
-bool ApplyTitleAngle(CBCGPProp* item, IkelAxis* axis);
 
 // ---- line-plot fill group (item data 4 .. 13) ----------------------------------------------------------------
 CBCGPProp* CreateLineFillProp(const CString& caption);

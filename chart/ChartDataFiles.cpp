@@ -157,18 +157,6 @@ void RefreshLabelPosition(CBCGPProp* group, CkelPlotLabels* labels) {
     for (int i = 0; i < 3; ++i) ShowFixed(group->GetSubItem(i), shown.values[i], 1);
 }
 
-bool ShowStoredLabelPosition(CBCGPProp* item, CkelPlotLabels* labels) {
-    CBCGPProp* group = item ? item->GetParent() : nullptr;
-    if (!group || !labels) return false;
-    const LabelPositionShown shown(labels);
-    for (int i = 0; i < 3 && i < group->GetSubItemsCount(); ++i) {
-        if (group->GetSubItem(i) != item) continue;
-        ShowFixed(item, shown.values[i], 1);
-        return true;
-    }
-    return false;
-}
-
 void RefreshLabelData(CBCGPProp* group, CkelPlotLabels* labels) {
     if (!group || !labels || group->GetSubItemsCount() < 5) return;
     const bool inY = labels->GetIsLabelsInYCol();
@@ -203,15 +191,9 @@ bool ShowLabelRow(CBCGPProp* item, CkelPlotLabels* labels) {
     return false;
 }
 
-namespace {
-// An entry of the position group that the edited item decides on: the edited one must pass, or
-// nothing of the group is written; another one that does not read keeps the stored value.
-bool EditedPasses(const CBCGPProp* edited, const CBCGPProp* item, bool passes) { return passes || item != edited; }
-}  // namespace
-
-bool ApplyLabelPosition(CBCGPProp* edited, CkelPlotLabels* labels) {
+void ApplyLabelPosition(CBCGPProp* edited, CkelPlotLabels* labels) {
     CBCGPProp* group = edited ? edited->GetParent() : nullptr;
-    if (!group || !labels || group->GetSubItemsCount() < 3) return false;
+    if (!group || !labels || group->GetSubItemsCount() < 3) return;
     const LabelPositionShown shown(labels);
     const double stored[] = {labels->GetXoffset(), labels->GetYoffset(), labels->GetAngle()};
     double values[3] = {};
@@ -219,20 +201,19 @@ bool ApplyLabelPosition(CBCGPProp* edited, CkelPlotLabels* labels) {
     for (int i = 0; i < 3; ++i) {
         CBCGPProp* item = group->GetSubItem(i);
         const CString text = ItemText(item);
-        // The edited entry is the number typed; another one still showing the stored value stands
-        // for it, unrounded.
+        // The edited entry is the number typed (the items read by these readers, so it always
+        // reads); another one still showing the stored value stands for it, unrounded, and one
+        // that does not read keeps the stored value.
         if (item != edited && numtext::ShowsStored(text, shown.values[i])) {
             values[i] = stored[i];
             read[i] = true;
         } else {
             read[i] = i < 2 ? ReadScaledOffset(text, &values[i]) : numtext::LeadingNumber(text, &values[i]);
         }
-        if (!EditedPasses(edited, item, read[i])) return false;
     }
     if (read[0]) labels->SetXoffset(values[0]);
     if (read[1]) labels->SetYoffset(values[1]);
     if (read[2]) labels->SetAngle(values[2]);
-    return true;
 }
 
 namespace {

@@ -51,7 +51,3 @@ LRESULT CkelPropHistLable::OnPropertyChanged(WPARAM, LPARAM lParam) {
     EndEdit(item, ApplyLabelEdit(item, kIds, CurrentLabels(plot), plot) != Edit::Refused);
     return 0;
 }
-
-bool CkelPropHistLable::ShowStoredValue(CBCGPProp* item) {
-    return ShowStoredLabel(item, kIds, CurrentLabels(TargetAs<CHistogramPlot>()));
-}

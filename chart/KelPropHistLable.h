@@ -25,5 +25,4 @@ protected:
     void BuildItems(CBCGPPropList& list) override;
     void ShowTarget(CBCGPPropList& list) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
-    bool ShowStoredValue(CBCGPProp* item) override;
 };

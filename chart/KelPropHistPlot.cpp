@@ -91,13 +91,9 @@ LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!item || !plot) return 0;
     const DWORD_PTR id = item->GetData();
     int n = 0;
-    // The binning numbers: a text ReadPositiveCount refuses (which the items refuse themselves)
-    // writes nothing.
+    // The binning numbers: the items read by ReadPositiveCount, so a text it refuses never comes here.
     const bool binning = id == kLeftValueId || id == kRightValueId || id == kZoneCountId || id == kWidthId;
-    if (binning && !ReadPositiveCount(ItemText(item), &n)) {
-        EndEdit(item, false);
-        return 0;
-    }
+    if (binning) ReadPositiveCount(ItemText(item), &n);
     Edit edit = Edit::Taken;
     switch (id) {
         case kDataColumnId:
@@ -129,8 +125,8 @@ LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 bool CkelPropHistPlot::ShowStoredValue(CBCGPProp* item) {
     auto* plot = TargetAs<CHistogramPlot>();
-    return plot && (ShowBinningNumber(item, plot) || ShowStoredTable(item, plot, kDataTableId) ||
-                    ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kNoItem));
+    return plot &&
+           (ShowStoredTable(item, plot, kDataTableId) || ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kNoItem));
 }
 
 bool CkelPropHistPlot::ReshowsRefusedText(CBCGPProp* item) { return IsRowItem(item, kFirstRowId, kLastRowId, kNoItem); }

@@ -98,13 +98,3 @@ LRESULT CkelPropListAxisGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
     EndEdit(item, taken);
     return 0;
 }
-
-// A width as the refresh shows it.
-bool CkelPropListAxisGrid::ShowStoredValue(CBCGPProp* item) {
-    IkelAxis* axis = TargetAs<IkelAxis>();
-    const GridLevel* level = item ? LevelOf(item->GetData()) : nullptr;
-    if (!axis || !level) return false;
-    QXLOGPEN pen;
-    (axis->GetGrid()->*level->getPen)(&pen);
-    return chart::ShowStoredSize(item, pen.width);
-}

@@ -28,5 +28,4 @@ protected:
     void BuildItems(CBCGPPropList& list) override;
     void ShowTarget(CBCGPPropList& list) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
-    bool ShowStoredValue(CBCGPProp* item) override;
 };

@@ -91,11 +91,7 @@ LRESULT CkelPropListClassPlotLabelSymbol::OnPropertyChanged(WPARAM, LPARAM lPara
 
 bool CkelPropListClassPlotLabelSymbol::ShowStoredValue(CBCGPProp* item) {
     auto* plot = TargetAs<CkelClassPlot>();
-    if (!item || !plot) return false;
-    if (ShowStoredLabel(item, kLabelGroupIds, plot->GetLabels())) return true;
-    QXLOGPOINT point;
-    plot->GetUniSymbol(&point);
-    return item->GetData() == kPointSizeId && ShowStoredSize(item, point.size);
+    return plot && ShowStoredLabel(item, kLabelGroupIds, plot->GetLabels());
 }
 
 bool CkelPropListClassPlotLabelSymbol::ReshowsRefusedText(CBCGPProp* item) { return IsLabelRow(item, kLabelGroupIds); }

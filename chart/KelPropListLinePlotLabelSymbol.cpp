@@ -57,10 +57,7 @@ LRESULT CkelPropListLinePlotLabelSymbol::OnPropertyChanged(WPARAM, LPARAM lParam
 
 bool CkelPropListLinePlotLabelSymbol::ShowStoredValue(CBCGPProp* item) {
     auto* plot = TargetAs<CkelLinePlot>();
-    if (!plot) return false;
-    const QXLOGPOINT* point = SymbolPoint(plot);
-    if (item && item->GetData() == kSymbolSizeId) return point && ShowStoredSize(item, point->size);
-    return ShowStoredLabel(item, kLabelGroupIds, plot->GetLabels());
+    return plot && ShowStoredLabel(item, kLabelGroupIds, plot->GetLabels());
 }
 
 bool CkelPropListLinePlotLabelSymbol::ReshowsRefusedText(CBCGPProp* item) { return IsLabelRow(item, kLabelGroupIds); }

@@ -204,10 +204,7 @@ LRESULT CkelPropListPiePlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 bool CkelPropListPiePlotLabel::ShowStoredValue(CBCGPProp* item) {
     auto* plot = TargetAs<CPiePlot>();
-    if (!item || !plot) return false;
-    QXLOGFONT font;
-    plot->GetLabelFont(&font);
-    return ShowLabelRow(item, plot) || (item->GetData() == kFontSizeId && ShowStoredSize(item, font.size));
+    return plot && ShowLabelRow(item, plot);
 }
 
 bool CkelPropListPiePlotLabel::ReshowsRefusedText(CBCGPProp* item) {

@@ -172,7 +172,7 @@ Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels
     } else if (parentId == ids.data) {
         taken = barColumn >= 0 ? ApplyBarLabelData(item, labels, plot, barColumn) : ApplyLabelData(item, labels, plot);
     } else if (parentId == ids.position) {
-        taken = ApplyLabelPosition(item, labels);
+        ApplyLabelPosition(item, labels);
     } else {
         taken = ApplyLabelFont(item, labels);
     }
@@ -189,12 +189,6 @@ bool ApplyLabelFont(CBCGPProp* edited, CkelPlotLabels* labels) {
 }
 
 // ---- refused items shown again ----------------------------------------------------------------------------------
-
-bool ShowStoredSize(CBCGPProp* item, float hundredths, int first) {
-    if (EditedFieldPosition(item, first) != 1) return false;
-    ShowFixed(item, hundredths / 100.0, 2);
-    return true;
-}
 
 bool ShowFixedOf(CBCGPProp* item, std::initializer_list<StoredNumber> stored, int decimals) {
     if (!item) return false;
@@ -237,16 +231,7 @@ bool ShowStoredRow(CBCGPProp* item, IkelPlot* plot, DWORD_PTR firstId, DWORD_PTR
 }
 
 bool ShowStoredLabel(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels) {
-    CBCGPProp* group = item ? item->GetParent() : nullptr;
-    if (!group || !labels) return false;
-    const DWORD_PTR groupId = group->GetData();
-    if (groupId == ids.font) {
-        QXLOGFONT font;
-        labels->GetLogFont(&font);
-        return ShowStoredSize(item, font.size);
-    }
-    if (groupId == ids.position) return ShowStoredLabelPosition(item, labels);
-    return IsLabelRow(item, ids) && ShowLabelRow(item, labels);
+    return labels && IsLabelRow(item, ids) && ShowLabelRow(item, labels);
 }
 
 // ---- point symbols ---------------------------------------------------------------------------------------------

@@ -115,9 +115,6 @@ Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels
 bool ApplyLabelFont(CBCGPProp* edited, CkelPlotLabels* labels);
 
 // ---- refused items shown again ----------------------------------------------------------------------------------
-// The width or size of a pen, font or point group (after first leading switches) shown again from
-// the stored hundredths, as the refresh shows it; false for any other item.
-bool ShowStoredSize(CBCGPProp* item, float hundredths, int first = 0);
 // The item of an entry's id shows that entry's value with decimals, as the page's edits show a
 // refused number again; false, item untouched, for an item of no entry.
 bool ShowFixedOf(CBCGPProp* item, std::initializer_list<StoredNumber> stored, int decimals = 2);
@@ -130,8 +127,8 @@ bool IsLabelRow(CBCGPProp* item, const LabelIds& ids);
 bool ShowStoredTable(CBCGPProp* item, IkelPlot* plot, DWORD_PTR tableId);
 // A row or step item of a "常规" page shown again from the plot's range; false for any other item.
 bool ShowStoredRow(CBCGPProp* item, IkelPlot* plot, DWORD_PTR firstId, DWORD_PTR lastId, DWORD_PTR stepId);
-// A label item shown again from the labels: a row or step of the data group, an offset or the angle
-// of the position group, the font size; false for any other item.
+// A label item shown again from the labels: a row or step of the data group (the checks against
+// the plot's range refuse those); false for any other item.
 bool ShowStoredLabel(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels);
 
 // ---- point symbols ---------------------------------------------------------------------------------------------
@@ -199,16 +196,11 @@ Edit ApplyPenFill(CBCGPProp* item, DWORD_PTR lineId, Owner* owner, IkelPlot* plo
     return Edit::Taken;
 }
 
-// The border width or the fill's cell size shown again from the owner's; false for another item.
+// The fill's cell size shown again from the owner's; false for another item. (The border width
+// item refuses what the pen reader refuses.)
 template <class Owner>
 bool ShowStoredPenFill(CBCGPProp* item, DWORD_PTR lineId, Owner* owner) {
-    if (!item || !owner) return false;
-    if (item->GetData() == lineId + 2) {
-        QXLOGPEN pen;
-        owner->GetLogPen(&pen);
-        return ShowStoredSize(item, pen.width);
-    }
-    if (item->GetData() != lineId + 10) return false;
+    if (!item || !owner || item->GetData() != lineId + 10) return false;
     QXLOGBRUSH brush;
     owner->GetLogBrush(&brush);
     ShowFillSize(item, brush);
