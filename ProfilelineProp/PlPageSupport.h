@@ -72,9 +72,9 @@ bool EditField(QXLOGFONT& font, CBCGPProp* item, int position);
 // EditField's rule, for the item a width or size is typed into.
 TextRule FieldRule();
 
-// After a refused text, whoever refused it: with one object active the item shows the stored value
-// as the refresh shows it; with several the refresh shows a neutral value that no object holds, so
-// the item keeps its text from before the edit (put back by whoever refused the text).
+// After a text the item refused: with one object active the item shows the stored value as the
+// refresh shows it; with several the refresh shows a neutral value that no object holds, so the
+// item keeps its text from before the edit (put back by the pane).
 void ShowRefused(CBCGPProp* item, bool one, std::initializer_list<StoredNumber> stored);
 
 // Whether a page shows its object again: the host named the pane's own object and the object's

@@ -87,16 +87,13 @@ LRESULT CPlProfilelineProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The shown line's pen with the edited field, for every active profile line.
+// The shown line's pen with the edited field, for every active profile line. The width item reads
+// by EditField's rule, so a width it refuses never comes here.
 void CPlProfilelineProperty::EditPen(CBCGPProp* item) {
     QXLOGPEN pen = m_pLine->GetLinePen();
-    if (!plpage::EditField(pen, item, static_cast<int>(item->GetData() - kStyleId))) {
-        ShowTextBefore(item);
-        ShowItemAgain(item);
-        return;
-    }
-    plpage::ApplyToActive<CPlProfileline>(m_pLine->GetContainer(),
-                                          [&pen](CPlProfileline& line) { line.SetLinePen(pen); });
+    if (plpage::EditField(pen, item, static_cast<int>(item->GetData() - kStyleId)))
+        plpage::ApplyToActive<CPlProfileline>(m_pLine->GetContainer(),
+                                              [&pen](CPlProfileline& line) { line.SetLinePen(pen); });
 }
 
 void CPlProfilelineProperty::ShowItemAgain(CBCGPProp* item) {
@@ -113,13 +110,10 @@ bool CPlProfilelineProperty::ReadAngle(const CString& text, double* degrees) {
     return true;
 }
 
+// The angle item reads by ReadAngle, so an angle it refuses never comes here.
 void CPlProfilelineProperty::EditAngle(CBCGPProp* item) {
     double angle = 0;
-    if (!ReadAngle(ItemText(item), &angle)) {
-        ShowTextBefore(item);
-        ShowItemAgain(item);
-        return;
-    }
-    plpage::ApplyToActive<CPlProfileline>(m_pLine->GetContainer(),
-                                          [angle](CPlProfileline& line) { line.SetAngle(angle); });
+    if (ReadAngle(ItemText(item), &angle))
+        plpage::ApplyToActive<CPlProfileline>(m_pLine->GetContainer(),
+                                              [angle](CPlProfileline& line) { line.SetAngle(angle); });
 }

@@ -145,13 +145,10 @@ void CPlLayerData::ShowItemAgain(CBCGPProp* item) {
         ShowStoredValueOf(item, {{kSeaLevelDepthId, layer->m_dSeaLevelDepth}});
 }
 
+// The depth item refuses a text that is no number, so every text that comes here reads.
 void CPlLayerData::EditDepth(CLayerProperty& layer, CBCGPProp* item) {
     double depth = 0;
-    if (!numtext::LeadingNumber(ItemText(item), &depth)) {
-        // No number: the item shows the stored depth again.
-        ShowItemAgain(item);
-        return;
-    }
+    if (!numtext::LeadingNumber(ItemText(item), &depth)) return;
     layer.m_dSeaLevelDepth = depth;
     m_pEntity->UpdateProperty();
 }

@@ -80,10 +80,8 @@ LRESULT CPlLayerLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kStyleId:
         case kWidthId:
         case kColorId:
-            if (plpage::EditField(pen, item, static_cast<int>(item->GetData() - kStyleId)))
-                ApplyPen(*layer);
-            else  // a width the reader refuses: written nowhere
-                ShowItemAgain(item);
+            // The width item reads by EditField's rule, so a width it refuses never comes here.
+            if (plpage::EditField(pen, item, static_cast<int>(item->GetData() - kStyleId))) ApplyPen(*layer);
             break;
         case kRandomColorId:
             layer->m_bRandomLineColor = GetYesNoProp(item);

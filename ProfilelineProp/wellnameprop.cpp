@@ -118,11 +118,7 @@ LRESULT CPlLayerWellName::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFaceId:
         case kSizeId:
         case kColorId:
-            if (!EditFont(*layer, item)) {
-                ShowItemAgain(item);
-                return 0;
-            }
-            if (wells) wells->SetLabelFont(layer->m_nameFont);
+            if (EditFont(*layer, item) && wells) wells->SetLabelFont(layer->m_nameFont);
             break;
         case kReferObjectId:
             layer->m_strNameReferObject = text;
@@ -134,11 +130,7 @@ LRESULT CPlLayerWellName::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (wells) wells->SetWellLabelAlign(text);
             break;
         case kOffsetId:
-            if (!EditOffset(*layer, item)) {
-                ShowItemAgain(item);
-                return 0;
-            }
-            if (wells) wells->SetWellLabelOffset(layer->m_dNameOffset);
+            if (EditOffset(*layer, item) && wells) wells->SetWellLabelOffset(layer->m_dNameOffset);
             break;
         default:
             break;  // a group or another item: nothing written, the graph still redrawn
@@ -147,15 +139,17 @@ LRESULT CPlLayerWellName::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// A text the reader refuses is written nowhere and
-// nothing is redrawn: the item shows the stored value again.
+// A text the item refuses is written nowhere and nothing is redrawn: the item shows the stored
+// value again.
 void CPlLayerWellName::ShowItemAgain(CBCGPProp* item) {
     CWndLst::ShowItemAgain(item);
     if (const boost::shared_ptr<CLayerProperty> layer = plpage::LayerProperty(); item && layer)
         ShowStoredValueOf(item, {{kSizeId, layer->m_nameFont.size / 100.0}, {kOffsetId, layer->m_dNameOffset}});
 }
 
-// Face, size and colour stand every second item, after their template items.
+// Face, size and colour stand every second item, after their template items. The size item reads
+// by EditField's rule and the offset item refuses a text that is no number, so neither edit is
+// refused here.
 bool CPlLayerWellName::EditFont(CLayerProperty& layer, CBCGPProp* item) {
     return plpage::EditField(layer.m_nameFont, item, static_cast<int>(item->GetData() - kFaceId) / 2);
 }

@@ -34,8 +34,7 @@ protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
-    // A refused text, whoever refused it (the item or the reader), leaves a number item showing
-    // the stored value again.
+    // A text the item refused leaves a number item showing the stored value again.
     void ShowItemAgain(CBCGPProp* item) override;
 
 private:

@@ -91,15 +91,11 @@ void CPlWellLabelProperty::ShowItemAgain(CBCGPProp* item) {
                             {{kSizeId, m_pLabel->GetLabelFont().size / 100.0}});
 }
 
-// The shown label's font with the edited field, for every active well label.
+// The shown label's font with the edited field, for every active well label. The size item reads
+// by EditField's rule, so a size it refuses never comes here.
 void CPlWellLabelProperty::EditFont(CBCGPProp* item) {
     QXLOGFONT font = m_pLabel->GetLabelFont();
-    if (!plpage::EditField(font, item, static_cast<int>(item->GetData() - kFaceId))) {
-        // A size the reader refuses: written nowhere.
-        ShowTextBefore(item);
-        ShowItemAgain(item);
-        return;
-    }
-    plpage::ApplyToActive<CWellLabel>(plpage::ContainerOfWellPart(m_pLabel),
-                                      [&font](CWellLabel& label) { label.SetLabelFont(font); });
+    if (plpage::EditField(font, item, static_cast<int>(item->GetData() - kFaceId)))
+        plpage::ApplyToActive<CWellLabel>(plpage::ContainerOfWellPart(m_pLabel),
+                                          [&font](CWellLabel& label) { label.SetLabelFont(font); });
 }
