@@ -429,25 +429,11 @@ bool CheckDivision(CBCGPProp* item, IkelAxis* axis, unsigned* division, bool say
 CBCGPProp* GroupOf(CBCGPProp* edited, IkelAxis* axis) { return edited && axis ? edited->GetParent() : nullptr; }
 
 // Whether the edited entry of an attribute or title-position group passes; one that does not speaks.
-// Entries no check refuses (the title position) pass.
+// Only the scale has a check of its own: the number items are read by their entries' readers, so a
+// text those refuse never comes here, and the title position takes any text.
 bool EditedEntryPasses(CBCGPProp* edited, IkelAxis* axis) {
-    double number = 0;
     int scale = 0;
-    switch (edited->GetData()) {
-        case kScaleTypeId:
-            return CheckScaleType(edited, axis, &scale, true);
-        case kLengthId:
-            return ReadEntry(edited, edited, axis, &ReadScaledNumber, &number, true);
-        case kPosXId:
-        case kPosYId:
-        case kTitleAngleId:
-            return ReadEntry(edited, edited, axis, &numtext::PositiveOrZeroNumber, &number, true);
-        case kTitleXOffsetId:
-        case kTitleYOffsetId:
-            return ReadEntry(edited, edited, axis, &ReadDigitText, &number, true);
-        default:
-            return true;
-    }
+    return edited->GetData() != kScaleTypeId || CheckScaleType(edited, axis, &scale, true);
 }
 
 // Whether the edited entry of a typed range passes as the group will apply it: each bound before it

@@ -34,12 +34,11 @@ bool SwapsLabelSides(int axisType) { return axisType == 5 || axisType == 6; }
 // The item data of one level: the major id shifted to the level.
 DWORD_PTR At(DWORD_PTR base, DWORD_PTR majorId) { return base + majorId; }
 
-// Offsets: the number typed times 100 (one no double holds the item refuses itself).
-bool ApplyOffset(CBCGPProp* item, Entity* entity, void (Entity::*set)(double)) {
+// Offsets: the number typed times 100 (the item refuses one no double holds).
+void ApplyOffset(CBCGPProp* item, Entity* entity, void (Entity::*set)(double)) {
     double offset = 0;
-    if (!chart::ReadScaledOffset(ItemText(item), &offset)) return false;
+    chart::ReadScaledOffset(ItemText(item), &offset);
     (entity->*set)(offset);
-    return true;
 }
 
 }  // namespace
@@ -221,16 +220,18 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             ShowOptionTaken(item, LabelSideToText(axis->GetAxisType(), side));
             break;
         }
+        // The offset, angle and size items are read by these readers, so a text they refuse never
+        // comes here.
         case kMajorXOffsetId:
-            taken = ApplyOffset(item, entity, &Entity::SetXOffset);
+            ApplyOffset(item, entity, &Entity::SetXOffset);
             break;
         case kMajorYOffsetId:
-            taken = ApplyOffset(item, entity, &Entity::SetYOffset);
+            ApplyOffset(item, entity, &Entity::SetYOffset);
             break;
         case kMajorAngleId: {
             double angle = 0;
-            taken = numtext::LeadingNumber(text, &angle);
-            if (taken) entity->SetLabelAngle(angle);
+            numtext::LeadingNumber(text, &angle);
+            entity->SetLabelAngle(angle);
             break;
         }
         case kMajorFontFaceId:
@@ -239,8 +240,8 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kMajorFontSizeId:
             // Only digits, blanks and points are a size.
-            taken = chart::ReadPlainHundredths(text, &font.size);
-            if (taken) entity->SetLOGFONT(&font);
+            chart::ReadPlainHundredths(text, &font.size);
+            entity->SetLOGFONT(&font);
             break;
         case kMajorFontColorId:
             if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
@@ -272,23 +273,16 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// Offsets, angle and font size as the refresh shows them, the decimals "%d".
+// The decimals "%d". (The offset, angle and size items refuse what the page's readers refuse.)
 bool CkelPropListAxisLabel::ShowStoredValue(CBCGPProp* item) {
     IkelAxis* axis = TargetAs<IkelAxis>();
     if (!item || !axis) return false;
     const DWORD_PTR id = item->GetData();
     if (id >= kTextGroupId) return false;
     const DWORD_PTR base = id >= kMinorGroupId ? kMinorOffset : 0;
+    if (id - base != kMajorDecimalsId) return false;
     CkelAxisTickLabels* labels = axis->GetTickLabels();
     Entity* entity = base ? labels->GetMinorTickLabel() : labels->GetMajorTickLabel();
-    QXLOGFONT font;
-    entity->GetLOGFONT(&font);
-    if (id - base == kMajorDecimalsId) {
-        SetItemText(item, FormatString("%d", entity->GetDotCount()));
-        return true;
-    }
-    return chart::ShowFixedOf(item, {{base + kMajorXOffsetId, entity->GetXOffset() / 100},
-                                     {base + kMajorYOffsetId, entity->GetYOffset() / 100},
-                                     {base + kMajorAngleId, entity->GetLabelAngel()},
-                                     {base + kMajorFontSizeId, font.size / numtext::kHundredths}});
+    SetItemText(item, FormatString("%d", entity->GetDotCount()));
+    return true;
 }

@@ -194,11 +194,11 @@ LRESULT CkelPropListChartLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (taken) legend->SetInnerBorderLine(&inner);
             break;
         case kColumnsId:
-            taken = ApplyColumns(legend, item);
+            ApplyColumns(legend, item);
             break;
         default:
             // The group rows change nothing; the view is still repainted.
-            if (HundredthsOf(id)) taken = ApplyHundredths(legend, item);
+            ApplyHundredths(legend, item);
             break;
     }
     EndEdit(item, taken);
@@ -210,10 +210,6 @@ bool CkelPropListChartLegend::ShowStoredValue(CBCGPProp* item) {
     CkelLegend* legend = TargetAs<CkelLegend>();
     if (!item || !legend) return false;
     const DWORD_PTR id = item->GetData();
-    if (const HundredthsItem* entry = HundredthsOf(id)) {
-        ShowHundredths(item, legend, *entry);
-        return true;
-    }
     if (id == kColumnsId) {
         ShowColumns(item, legend);
         return true;
@@ -230,19 +226,18 @@ bool CkelPropListChartLegend::ShowStoredValue(CBCGPProp* item) {
                                      {kEntryLineWidthId, inner.width / numtext::kHundredths}});
 }
 
-bool CkelPropListChartLegend::ApplyHundredths(CkelLegend* legend, CBCGPProp* item) {
+void CkelPropListChartLegend::ApplyHundredths(CkelLegend* legend, CBCGPProp* item) {
     const HundredthsItem* entry = HundredthsOf(item->GetData());
+    if (!entry) return;
     double stored = 0;
-    if (!entry || !entry->read(ItemText(item), &stored)) return false;
+    entry->read(ItemText(item), &stored);
     (legend->*entry->set)(stored);
-    return true;
 }
 
-bool CkelPropListChartLegend::ApplyColumns(CkelLegend* legend, CBCGPProp* item) {
+void CkelPropListChartLegend::ApplyColumns(CkelLegend* legend, CBCGPProp* item) {
     unsigned count = 0;
-    if (!ReadColumns(ItemText(item), &count)) return false;
+    ReadColumns(ItemText(item), &count);
     legend->SetColNum(count);
-    return true;
 }
 
 // A refused column count shows the count again.

@@ -55,8 +55,8 @@ protected:
 
 private:
     // Width, height, spacing and margins: the number typed times 100 (a width, height or spacing
-    // never negative); the column count: a whole number above 0. False, nothing written, for a text
-    // the reader refuses (which the item, built with the reader's rule, refuses first).
-    bool ApplyHundredths(CkelLegend* legend, CBCGPProp* item);
-    bool ApplyColumns(CkelLegend* legend, CBCGPProp* item);
+    // never negative); the column count: a whole number above 0. Each item is built with its
+    // reader's rule, so a text the reader refuses never comes here. Any other item writes nothing.
+    void ApplyHundredths(CkelLegend* legend, CBCGPProp* item);
+    void ApplyColumns(CkelLegend* legend, CBCGPProp* item);
 };

@@ -30,13 +30,12 @@ void ApplyFillTarget(CBCGPProp* item, CkelLinePlotFill* fill) {
     fill->SetCutoffValue(fill->GetAutoCutoffValue());
 }
 
-// The cutoff as atof reads it (a text that is no number is 0); one beyond a double, which the
-// item refuses itself, writes nothing.
-bool ApplyCutoff(CBCGPProp* item, CkelLinePlotFill* fill) {
+// The cutoff as atof reads it (a text that is no number is 0; the item refuses one beyond a
+// double).
+void ApplyCutoff(CBCGPProp* item, CkelLinePlotFill* fill) {
     double value = 0;
-    if (!numtext::LeadingNumber(ItemText(item), &value)) return false;
+    numtext::LeadingNumber(ItemText(item), &value);
     fill->SetCutoffValue(value);
-    return true;
 }
 
 // One fill sub-item read over the fill's brush; a cell size its reader refuses writes nothing.
@@ -67,7 +66,7 @@ Edit ApplyLineFill(CBCGPProp* item, CkelLinePlot* plot) {
             ApplyFillTarget(item, fill);
             break;
         case kLineFillTargetValueId:
-            taken = ApplyCutoff(item, fill);
+            ApplyCutoff(item, fill);
             break;
         case kLineFillGroupId:
             break;
@@ -147,16 +146,12 @@ LRESULT CkelPropListLinePlotSet::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// The pen width, the cutoff and the fill's cell size as the refresh shows them.
+// The fill's cell size as the refresh shows it. (The pen width and cutoff items refuse what the
+// page's readers refuse.)
 bool CkelPropListLinePlotSet::ShowStoredValue(CBCGPProp* item) {
     auto* plot = TargetAs<CkelLinePlot>();
     if (!item || !plot) return false;
-    QXLOGPEN pen;
-    plot->GetLogPen(&pen);
     CkelLinePlotFill* fill = plot->GetPlotFills();
-    if (ShowFixedOf(item, {{kLineWidthId, pen.width / numtext::kHundredths}}) ||
-        (fill && ShowFixedOf(item, {{kLineFillTargetValueId, fill->GetCutoffValue()}})))
-        return true;
     if (!fill || item->GetData() != kLineFillCellSizeId) return false;
     QXLOGBRUSH brush;
     fill->GetLogBrush(&brush);

@@ -63,11 +63,11 @@ const char* RoseTypeToText(double type) {
     return TextOfValue(kRoseTypes, type == 0.0 ? CRosePlot::ROSE_SECTOR : CRosePlot::ROSE_FLOWER, kFlowerType);
 }
 
-bool ApplySectorAngle(CBCGPProp* item, CRosePlot* plot) {
+void ApplySectorAngle(CBCGPProp* item, CRosePlot* plot) {
     float angle = 0;
-    if (!item || !plot || !ReadPlainFloat(ItemText(item), &angle)) return false;
+    if (!item || !plot) return;
+    ReadPlainFloat(ItemText(item), &angle);
     plot->SetAngleSpacing(angle);
-    return true;
 }
 
 CkelPropListRosePlot::CkelPropListRosePlot() = default;
@@ -124,7 +124,7 @@ LRESULT CkelPropListRosePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = OnStepChanged(item, plot);
             break;
         case kSectorAngleId:
-            taken = ApplySectorAngle(item, plot);
+            ApplySectorAngle(item, plot);
             break;
         case kTypeId:
             plot->SetRoseType(TakeOneOfTwo(item, kSectorType, kFlowerType) ? CRosePlot::ROSE_SECTOR
@@ -139,11 +139,8 @@ LRESULT CkelPropListRosePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 bool CkelPropListRosePlot::ShowStoredValue(CBCGPProp* item) {
     auto* plot = TargetAs<CRosePlot>();
-    if (!item || !plot) return false;
-    if (item->GetData() != kSectorAngleId)
-        return ShowStoredTable(item, plot, kDataTableId) || ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId);
-    ShowSectorAngle(item, plot);
-    return true;
+    return plot &&
+           (ShowStoredTable(item, plot, kDataTableId) || ShowStoredRow(item, plot, kFirstRowId, kLastRowId, kStepId));
 }
 
 bool CkelPropListRosePlot::ReshowsRefusedText(CBCGPProp* item) {

@@ -32,8 +32,8 @@ protected:
     bool ReshowsRefusedText(CBCGPProp* item) override;
 };
 
-// The sector angle: taken (true) when the text holds only digits, blanks and points (an empty text
-// is 0); anything else, a minus sign included, writes nothing (the item refuses it itself).
-bool ApplySectorAngle(CBCGPProp* item, CRosePlot* plot);
+// The sector angle: a text of only digits, blanks and points (an empty text is 0). The item is
+// read by that reader, so it refuses anything else, a minus sign included, before this runs.
+void ApplySectorAngle(CBCGPProp* item, CRosePlot* plot);
 // The shown type: 0 "扇形", any other type "玫瑰花" (an edit takes any text but "扇形" as "玫瑰花").
 const char* RoseTypeToText(double type);

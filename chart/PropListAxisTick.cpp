@@ -22,20 +22,19 @@ namespace chart {
 
 namespace {
 template <class Tick>
-bool ApplyTickLength(CBCGPProp* item, Tick* tick) {
+void ApplyTickLength(CBCGPProp* item, Tick* tick) {
     double length = 0;
-    if (!ReadScaledNumber(ItemText(item), &length)) return false;
+    ReadScaledNumber(ItemText(item), &length);
     tick->SetLength(length);
-    return true;
 }
 }  // namespace
 
-bool ApplyMajorTickLength(CBCGPProp* item, IkelAxis* axis) {
-    return item && axis && ApplyTickLength(item, axis->GetTickMarks()->GetMajorTickStruct());
+void ApplyMajorTickLength(CBCGPProp* item, IkelAxis* axis) {
+    if (item && axis) ApplyTickLength(item, axis->GetTickMarks()->GetMajorTickStruct());
 }
 
-bool ApplyMinorTickLength(CBCGPProp* item, IkelAxis* axis) {
-    return item && axis && ApplyTickLength(item, axis->GetTickMarks()->GetMinorTickStruct());
+void ApplyMinorTickLength(CBCGPProp* item, IkelAxis* axis) {
+    if (item && axis) ApplyTickLength(item, axis->GetTickMarks()->GetMinorTickStruct());
 }
 
 CBCGPProp* NewPenGroup(const char* label, DWORD_PTR id) {
@@ -156,10 +155,10 @@ LRESULT CPropListAxisTick::OnPropertyChanged(WPARAM, LPARAM lParam) {
             minor->SetSide(TakeTickSide(item, axis));
             break;
         case kMajorLengthId:
-            taken = chart::ApplyMajorTickLength(item, axis);
+            chart::ApplyMajorTickLength(item, axis);
             break;
         case kMinorLengthId:
-            taken = chart::ApplyMinorTickLength(item, axis);
+            chart::ApplyMinorTickLength(item, axis);
             break;
         case kMajorStyleId:
         case kMajorWidthId:
@@ -180,19 +179,13 @@ LRESULT CPropListAxisTick::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-// A length with two decimals, a width as the refresh shows them.
+// A length with two decimals. (The width items refuse what ReadPenSubItem refuses.)
 bool CPropListAxisTick::ShowStoredValue(CBCGPProp* item) {
     IkelAxis* axis = TargetAs<IkelAxis>();
     if (!item || !axis) return false;
-    CkelAxisTickMarks::MajorTickStruct* major = axis->GetTickMarks()->GetMajorTickStruct();
-    CkelAxisTickMarks::MinorTickStruct* minor = axis->GetTickMarks()->GetMinorTickStruct();
-    QXLOGPEN majorPen, minorPen;
-    major->GetStyle(&majorPen);
-    minor->GetStyle(&minorPen);
-    return chart::ShowFixedOf(item, {{kMajorLengthId, major->GetLength() / 100},
-                                     {kMinorLengthId, minor->GetLength() / 100},
-                                     {kMajorWidthId, majorPen.width / numtext::kHundredths},
-                                     {kMinorWidthId, minorPen.width / numtext::kHundredths}});
+    CkelAxisTickMarks* ticks = axis->GetTickMarks();
+    return chart::ShowFixedOf(item, {{kMajorLengthId, ticks->GetMajorTickStruct()->GetLength() / 100},
+                                     {kMinorLengthId, ticks->GetMinorTickStruct()->GetLength() / 100}});
 }
 
 // A refused length shows the stored one with two decimals; a refused width is ignored.

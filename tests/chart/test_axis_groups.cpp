@@ -6,9 +6,11 @@
 
 #include "ChartPageFixture.h"
 #include "chart/AxisGroups.h"
+#include "chart/PropListAxis.h"
 #include "hosttypes/Thistle/Plots.h"
 
 using charttest::Boxes;
+using charttest::OpenChartPage;
 using charttest::ShapedAxis;
 using charttest::Texts;
 using namespace chart;
@@ -297,7 +299,6 @@ TEST_F(AxisGroups, AttributesAndTitlePosition) {
     ShapedAxis axis(0);
     ApplyAxisLength(Typed(attr.get(), kLengthId, "12"), &axis);
     EXPECT_EQ(axis.GetLength(), 1200);
-    EXPECT_FALSE(ApplyAxisPosX(Typed(attr.get(), kPosXId, "abc"), &axis));
     ApplyAxisPosY(Typed(attr.get(), kPosYId, "3.5"), &axis);
     QXPOINT pos;
     axis.GetAxisPosition(pos);
@@ -318,10 +319,37 @@ TEST_F(AxisGroups, AttributesAndTitlePosition) {
     EXPECT_EQ(axis.GetTitle()->GetXOffset(), 1.5);
     EXPECT_EQ(axis.GetTitle()->GetYOffset(), -2) << "an offset keeps its sign";
     EXPECT_EQ(axis.GetTitle()->GetRotateAngle(), 45);
-    Typed(title.get(), kTitlePosId, "左端");
-    Typed(title.get(), kTitleYOffsetId, "abc");
-    EXPECT_FALSE(ApplyTitlePosProp(title->FindSubItemByData(kTitleYOffsetId), &axis));
-    EXPECT_EQ(axis.GetTitle()->GetTitleRelativePos(), 4) << "the group is read whole before it is written";
+}
+
+// A position or title offset that is no number, typed or reported from code, writes nothing of its
+// group: the item refuses it before the page reads the group back.
+TEST(AxisPage, ANumberItemsRefusedTextWritesNothingOfItsGroup) {
+    OpenChartPage<CPropListAxis> p;
+    ShapedAxis axis(0);
+    axis.SetAxisLength(850);
+    axis.GetTitle()->SetTitleRelativePos(4);
+    axis.GetTitle()->SetYOffset(-2);
+    p.Show(&axis);
+    const std::string shownLength = p.Value(kLengthId);
+    const uint64_t stamps = axis.GetTimeStamp() + axis.GetTitle()->GetTimeStamp();
+    const int repaints = p.Repaints();
+    // The item shows the stored value again, as the page's edits show it.
+    const std::pair<DWORD_PTR, const char*> refused[] = {{kPosXId, "0.00"}, {kTitleYOffsetId, "-2.00"}};
+    for (const auto& [id, shown] : refused) {
+        EXPECT_TRUE(p.Type(id, "abc"));
+        EXPECT_EQ(p.Value(id), shown);
+        p.Report(id, _variant_t("abc"));
+        EXPECT_EQ(p.Value(id), shown);
+    }
+    QXPOINT pos;
+    axis.GetAxisPosition(pos);
+    EXPECT_EQ(pos.x, 0);
+    EXPECT_EQ(axis.GetLength(), 850);
+    EXPECT_EQ(p.Value(kLengthId), shownLength);
+    EXPECT_EQ(axis.GetTitle()->GetTitleRelativePos(), 4);
+    EXPECT_EQ(axis.GetTitle()->GetYOffset(), -2);
+    EXPECT_EQ(axis.GetTimeStamp() + axis.GetTitle()->GetTimeStamp(), stamps);
+    EXPECT_EQ(p.Repaints(), repaints);
     EXPECT_TRUE(Boxes().empty());
 }
 
