@@ -323,8 +323,9 @@ void ShowLength(CBCGPProp* item, double hundredths, int decimals) {
     SetItemText(item, numtext::Fixed(hundredths / 100, decimals));
 }
 
-// An interval, frequency or tick length item shows the border's stored value as the refresh shows
-// it (also after the page refused a text the item took); the pen widths are shown again by their
+// An interval item shows the border's stored value as the refresh shows it; so does the kilometre
+// frequency after the page refused a text reported from code (an unsigned item has no rule of its
+// own: the other number items refuse what the page would). The pen widths are shown again by their
 // own edit, other items keep their text.
 void ShowStoredGridValue(CBCGPProp* item, const CQXObjectBorder& b) {
     switch (item->GetData()) {
@@ -340,17 +341,11 @@ void ShowStoredGridValue(CBCGPProp* item, const CQXObjectBorder& b) {
         case CPropListBorderGrid::kYIntervalId:
             ShowFixed(item, b.GetKIntervalY(), 2);
             return;
+        case CPropListBorderGrid::kKFrequencyId:
+            ShowFrequency(item, b.GetKFrequency());
+            return;
         default:
-            break;
-    }
-    for (const bool graticule : {true, false}) {
-        const GridItems& ids = graticule ? kGraticuleItems : kKilometerItems;
-        const GridValues v = graticule ? GraticuleValues(b) : KilometerValues(b);
-        const DWORD_PTR id = item->GetData();
-        if (id == ids.frequency) ShowFrequency(item, v.frequency);
-        if (id == ids.majorLength) ShowLength(item, v.majorLength, ids.lengthDecimals);
-        if (id == ids.minorLength) ShowLength(item, v.minorLength, ids.lengthDecimals);
-        if (id == ids.crossLength) ShowLength(item, v.crossLength, ids.lengthDecimals);
+            return;
     }
 }
 
@@ -431,17 +426,17 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
             ApplyBorderGridType(border, text);
             break;
         case kMeridianIntervalId:
-            written = WriteRead(border, &CQXObjectBorder::SetGraticuleIntervalX, ReadGraticuleInterval, text);
+            WriteRead(border, &CQXObjectBorder::SetGraticuleIntervalX, ReadGraticuleInterval, text);
             break;
         case kParallelIntervalId:
-            written = WriteRead(border, &CQXObjectBorder::SetGraticuleIntervalY, ReadGraticuleInterval, text);
+            WriteRead(border, &CQXObjectBorder::SetGraticuleIntervalY, ReadGraticuleInterval, text);
             break;
         case kGShowScaleId:
         case kKShowScaleId:
             ApplyShowScale(item, border);
             break;
         case kGFrequencyId:
-            written = WriteRead(border, &CQXObjectBorder::SetGFrequency, ReadWholeUnsigned, text);
+            WriteRead(border, &CQXObjectBorder::SetGFrequency, ReadWholeUnsigned, text);
             break;
         case kKFrequencyId:
             written = WriteRead(border, &CQXObjectBorder::SetKFrequency, ReadWholeUnsigned, text);
@@ -453,24 +448,25 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kKMinorLengthId:
         case kKCrossLengthId:
             for (const LengthSlot& slot : kLengthSlots)
-                if (slot.id == id) written = WriteRead(border, slot.set, ReadTickLength, text);
+                if (slot.id == id) WriteRead(border, slot.set, ReadTickLength, text);
             break;
         case kGLineStyleId:
         case kKLineStyleId:
             ApplyLineStyle(item, border);
             break;
         case kXIntervalId:
-            written = WriteRead(border, &CQXObjectBorder::SetKIntervalX, ReadKilometerInterval, text);
+            WriteRead(border, &CQXObjectBorder::SetKIntervalX, ReadKilometerInterval, text);
             break;
         case kYIntervalId:
-            written = WriteRead(border, &CQXObjectBorder::SetKIntervalY, ReadKilometerInterval, text);
+            WriteRead(border, &CQXObjectBorder::SetKIntervalY, ReadKilometerInterval, text);
             break;
         default:  // a pen's style, width (0 or more) or colour; a group or another id writes nothing
             written = ApplyBorderRecordItem(kPenSlots, border, item, Accept::ZeroOrMore) != RecordEdit::kRefused;
             break;
     }
-    // What the page refuses here (by a rule the item was not built with) writes
-    // nothing at all: no notification, no redraw; the item shows the stored value again.
+    // The intervals, the graticule frequency and the lengths read by their items' own rules, so only
+    // the kilometre frequency or a pen field is refused here. A refusal writes nothing at all: no
+    // notification, no redraw; the item shows the stored value again.
     if (!written) {
         ShowStoredGridValue(item, *border);
         return 0;

@@ -145,7 +145,7 @@ LRESULT CPropListScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFontFaceId:
         case kFontSizeId:
         case kFontColorId:
-            if (!ApplyFont(scale, item)) return 0;
+            ApplyFont(scale, item);
             break;
         default:
             break;
@@ -216,17 +216,12 @@ void CPropListScale::ShowStoredTick(CQXObjectScale* scale, CBCGPProp* item) {
     }
 }
 
-// Font edits reach the shown bar only; a negative size is refused (false, nothing written, the
-// stored size shown again). A new face also notifies the bar.
-bool CPropListScale::ApplyFont(CQXObjectScale* scale, CBCGPProp* item) {
+// Font edits reach the shown bar only (the size item reads by this edit's rule, so it refuses a
+// negative size). A new face also notifies the bar.
+void CPropListScale::ApplyFont(CQXObjectScale* scale, CBCGPProp* item) {
     QXLOGFONT font;
     scale->GetLogFont(&font);
-    const int position = SubItemPosition(item->GetData(), kFontGroupId);
-    if (!EditFont(font, item, position, Accept::ZeroOrMore)) {
-        ShowStoredField(item, position, font);
-        return false;
-    }
+    if (!EditFont(font, item, SubItemPosition(item->GetData(), kFontGroupId), Accept::ZeroOrMore)) return;
     scale->SetLogFont(&font);
     if (item->GetData() == kFontFaceId) scale->OnChanged(0);
-    return true;
 }

@@ -46,5 +46,5 @@ private:
     void ApplyZeroFromStart(CQXObjectScale* scale, CBCGPProp* item);
     bool ApplyTicks(CQXObjectScale* scale, CBCGPProp* item);
     void ShowStoredTick(CQXObjectScale* scale, CBCGPProp* item);
-    bool ApplyFont(CQXObjectScale* scale, CBCGPProp* item);
+    void ApplyFont(CQXObjectScale* scale, CBCGPProp* item);
 };

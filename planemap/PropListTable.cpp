@@ -133,24 +133,12 @@ LRESULT CPropListTable::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
     // A ruling pen or the font takes the edited field; every other field keeps its stored value, so
     // a pick never rewrites a width or size from its rounded text, and a stored width out of reach
-    // of the reader never blocks a picked style or colour. A refused field writes nothing and shows
-    // its stored value again.
+    // of the reader never blocks a picked style or colour. The width and size items read by the
+    // rules used here, so no refused field comes here.
     if (QXLOGPEN* pen = BorderPen(table, parentId)) {
-        QXLOGPEN read = *pen;
-        if (!ReadEditedField(item, read)) {
-            if (item == parent->GetSubItem(1)) ShowStoredHundredths(item, pen->width);
-            return 0;
-        }
-        *pen = read;
+        ReadEditedField(item, *pen);
     } else if (parentId == kFontGroupId) {
-        if (!ApplyFont(table, range, parent, item)) {
-            if (COneCell* cell = table->GetCell(range.firstColumn, range.firstRow); cell && item == parent->GetSubItem(1)) {
-                QXLOGFONT font;
-                cell->GetLogFont(&font);
-                ShowStoredHundredths(item, font.size);
-            }
-            return 0;
-        }
+        ApplyFont(table, range, parent, item);
     } else {
         switch (item->GetData()) {
             case kFillColorId:
@@ -172,20 +160,19 @@ LRESULT CPropListTable::OnPropertyChanged(WPARAM, LPARAM lParam) {
 }
 
 // The font the group shows (the range's first cell's) with the edited field changed, to every cell
-// of the range. A size that is no number gives 0, a negative one the table's default size; one too
-// large for the record is refused (false, nothing written).
-bool CPropListTable::ApplyFont(CQXObjectCell* table, const CellRange& range, CBCGPProp* group, CBCGPProp* item) {
+// of the range. A size that is no number gives 0, a negative one the table's default size (the size
+// item reads by this reader, so it refuses one too large for the record).
+void CPropListTable::ApplyFont(CQXObjectCell* table, const CellRange& range, CBCGPProp* group, CBCGPProp* item) {
     QXLOGFONT font;
     if (COneCell* first = table->GetCell(range.firstColumn, range.firstRow)) first->GetLogFont(&font);
     if (item == group->GetSubItem(1)) {
         float size = 0;
-        if (!ReadFloat(ItemText(item), 100, &size)) return false;
+        if (!ReadFloat(ItemText(item), 100, &size)) return;
         font.size = size < 0 ? table->GetDefaultFont()->size : size;
     } else if (!ReadEditedField(item, font)) {
-        return false;
+        return;
     }
     ForEachCell(table, range, [&](COneCell* cell) { cell->SetLogFont(&font); });
-    return true;
 }
 
 void CPropListTable::ApplyFillColor(CQXObjectCell* table, const CellRange& range, CBCGPProp* item) {

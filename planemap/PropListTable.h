@@ -46,7 +46,7 @@ private:
     template <class Fn>
     static void ForEachCell(CQXObjectCell* table, const CellRange& range, Fn fn);
     void RefreshCellItems(COneCell* cell);
-    bool ApplyFont(CQXObjectCell* table, const CellRange& range, CBCGPProp* group, CBCGPProp* item);
+    void ApplyFont(CQXObjectCell* table, const CellRange& range, CBCGPProp* group, CBCGPProp* item);
     void ApplyFillColor(CQXObjectCell* table, const CellRange& range, CBCGPProp* item);
     void ApplyAlign(CQXObjectCell* table, const CellRange& range, CBCGPProp* item, bool horizontal);
 };

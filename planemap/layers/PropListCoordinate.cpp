@@ -384,19 +384,9 @@ bool CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) 
     return true;
 }
 
-// The stored number of a refused item as the refresh shows it; other items keep their text.
+// A refused count of label decimals (an option item, so a text reported from code) shows the stored
+// count as the refresh shows it; every other number item reads by the rule its edit reads it by, so
+// none of them is refused here.
 void CPropListCoordinate::ShowStored(CQXObjectCoordinate& axes, CBCGPProp* item) {
-    const DWORD_PTR id = item->GetData();
-    if (id == kOriginXId || id == kOriginYId) {
-        const FLOATPOINT origin = axes.GetOrigin();
-        SetItemText(item, pieitems::Number(id == kOriginXId ? origin.x : origin.y));
-    } else if (const NumberItem* number = NumberOf(id)) {
-        SetItemText(item, pieitems::Number(axes.*number->member));
-    } else if (const IntItem* whole = IntOf(id)) {
-        SetItemText(item, pieitems::Count(axes.*whole->member));
-    } else if (const FontItems* font = Find(kFonts, [id](const FontItems& f) { return f.size == id; })) {
-        SetItemText(item, pieitems::Number((axes.*font->font).size / 100.0));
-    } else if (const PenItems* pen = Find(kPens, [id](const PenItems& p) { return p.width == id; })) {
-        SetItemText(item, pieitems::Number((axes.*pen->pen).width / 100.0));
-    }
+    if (const IntItem* whole = IntOf(item->GetData())) SetItemText(item, pieitems::Count(axes.*whole->member));
 }

@@ -157,14 +157,10 @@ void CPropListPie::ShowBottomLine(CQXObjectPie& pie) {
     bottom->Expand(TRUE);
 }
 
-// A refused text writes nothing and redraws nothing; its item alone shows the stored value.
+// Every number item reads by the reader its edit reads it by, so no refused text comes here.
 LRESULT CPropListPie::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
-    CQXObjectPie* pie = ShownPie();
-    if (item && pie && !ApplyEdit(*pie, item)) {
-        ShowStored(*pie, item);
-        return 0;
-    }
+    if (CQXObjectPie* pie = ShownPie(); item && pie) ApplyEdit(*pie, item);
     UpdateView();
     return 0;
 }
@@ -178,7 +174,7 @@ void CPropListPie::ShowStored(CQXObjectPie& pie, CBCGPProp* item) {
     ShowStoredSymbolNumber<CPropListPie>(pie, item, kPens, 1);
 }
 
-bool CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
+void CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
     CQXLayer* layer = pie.GetLayer();
     const CString typeName = pie.GetTypeName();
     const CString text = ItemText(item);
@@ -192,16 +188,16 @@ bool CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
         case kFaceId:
         case kFontSizeId:
         case kFontColorId:
-            if (!layerpage::ReadGroupEdit(item, font, readSize)) return false;
-            SetSameTypeFont(layer, font, typeName);
-            return true;
+            if (layerpage::ReadGroupEdit(item, font, readSize)) SetSameTypeFont(layer, font, typeName);
+            return;
         case kXMoveId:
         case kYMoveId: {
             int move = 0;
-            if (!ReadIntNumber(text, &move)) return false;
-            SetSameTypeObjects(layer, item->GetData() == kXMoveId ? &CQXObjectPie::SetXMove : &CQXObjectPie::SetYMove,
-                               move, typeName);
-            return true;
+            if (ReadIntNumber(text, &move))
+                SetSameTypeObjects(layer,
+                                   item->GetData() == kXMoveId ? &CQXObjectPie::SetXMove : &CQXObjectPie::SetYMove,
+                                   move, typeName);
+            return;
         }
         case kIndicatorDrawId: {
             const bool draw = TakeYesNo(item);
@@ -209,50 +205,49 @@ bool CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
                                draw ? 1 : 0, typeName);
             CBCGPProp* group = FindItem(kIndicatorGroupId);
             EnableSubItems(group, 1, group->GetSubItemsCount(), draw ? TRUE : FALSE);
-            return true;
+            return;
         }
         case kBottomDrawId: {
             const bool draw = TakeYesNo(item);
             SetSameTypeObjects(layer, &CQXObjectPie::SetDrawBotLine, draw ? 1 : 0, typeName);
             CBCGPProp* group = FindItem(kBottomGroupId);
             EnableSubItems(group, 1, group->GetSubItemsCount(), draw ? TRUE : FALSE);
-            return true;
+            return;
         }
         case kBottomLengthId:
-            if (!ReadNumber(text, &value)) return false;
-            SetSameTypeObjects(layer, &CQXObjectPie::SetBotWidth, value, typeName);
-            return true;
+            if (ReadNumber(text, &value)) SetSameTypeObjects(layer, &CQXObjectPie::SetBotWidth, value, typeName);
+            return;
         default:
-            if (SizeRowOf(kSizeIds, item->GetData()) != kSizeRowCount) return ApplySizeEdit(pie, item);
-            return ApplyPenEdit(pie, item);
+            if (SizeRowOf(kSizeIds, item->GetData()) != kSizeRowCount)
+                ApplySizeEdit(pie, item);
+            else
+                ApplyPenEdit(pie, item);
     }
 }
 
 // The outline, indicator and bottom pens keep their widths as shown, in millimetres. Each edit
 // gives every symbol of the type the shown symbol's pen with the one field changed.
-bool CPropListPie::ApplyPenEdit(CQXObjectPie& pie, CBCGPProp* item) {
+void CPropListPie::ApplyPenEdit(CQXObjectPie& pie, CBCGPProp* item) {
     const PenItems* pen = PenOf(kPens, item->GetData());
-    if (!pen) return true;  // groups and the read-only shape write nothing
+    if (!pen) return;  // groups and the read-only shape write nothing
     QXLOGPEN record = ReadPen(pie, pen->kind);
     auto readWidth = [](const CString& text, float* width) { return ReadFloatNumber(text, 1, width); };
-    if (!layerpage::ReadGroupEdit(item, record, readWidth, layerpage::FieldIndex(FindItem(pen->style)))) return false;
+    if (!layerpage::ReadGroupEdit(item, record, readWidth, layerpage::FieldIndex(FindItem(pen->style)))) return;
     ForSameTypeObjects<CQXObjectPie>(pie.GetLayer(), pie.GetTypeName(),
                                      [&](CQXObjectPie* object) { WritePen(*object, pen->kind, record); });
-    return true;
 }
 
-bool CPropListPie::ApplySizeEdit(CQXObjectPie& pie, CBCGPProp* item) {
+void CPropListPie::ApplySizeEdit(CQXObjectPie& pie, CBCGPProp* item) {
     const SizeRow row = SizeRowOf(kSizeIds, item->GetData());
     const CString text = ItemText(item);
     if (row == kBarCountRow) {
         int count = 0;
-        if (!ReadIntNumber(text, &count)) return false;
-        SetSameTypeObjects(pie.GetLayer(), &CQXObjectPie::SetUpPropCount, count, pie.GetTypeName());
-        return true;
+        if (ReadIntNumber(text, &count))
+            SetSameTypeObjects(pie.GetLayer(), &CQXObjectPie::SetUpPropCount, count, pie.GetTypeName());
+        return;
     }
     double value = 0;
-    if (!ReadNumber(text, &value)) return false;
+    if (!ReadNumber(text, &value)) return;
     ForSameTypeObjects<CQXObjectPie>(pie.GetLayer(), pie.GetTypeName(),
                                      [&](CQXObjectPie* object) { SetSizeValue(*object, row, value); });
-    return true;
 }

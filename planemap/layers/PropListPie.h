@@ -63,12 +63,11 @@ private:
     CQXObjectPie* ShownPie() const;
     void RebuildSizes(CQXObjectPie& pie);
     void ShowBottomLine(CQXObjectPie& pie);
-    // One edit to the shown pie and its same-type objects; false, nothing written, when the reader
-    // refuses the item's text (a number item refuses what its reader refuses, so only an item
-    // without that rule gets that far).
-    bool ApplyEdit(CQXObjectPie& pie, CBCGPProp* item);
-    bool ApplyPenEdit(CQXObjectPie& pie, CBCGPProp* item);
-    bool ApplySizeEdit(CQXObjectPie& pie, CBCGPProp* item);
+    // One edit to the shown pie and its same-type objects (a number item refuses what its reader
+    // refuses, so every text that comes here is taken).
+    void ApplyEdit(CQXObjectPie& pie, CBCGPProp* item);
+    void ApplyPenEdit(CQXObjectPie& pie, CBCGPProp* item);
+    void ApplySizeEdit(CQXObjectPie& pie, CBCGPProp* item);
     // The shown pie's stored value of a number item, as the item shows it.
     void ShowStored(CQXObjectPie& pie, CBCGPProp* item);
 };

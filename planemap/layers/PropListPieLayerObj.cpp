@@ -383,6 +383,8 @@ bool CPropListPieLayerObj::ShowScaleFactor(CPieLayer& layer, CBCGPProp* factor) 
     return axes != nullptr;
 }
 
+// Every number item but the decimals (an option item) reads by the reader its edit reads it by, so
+// only a count of decimals reported from code is refused here.
 bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     const CString text = ItemText(item);
@@ -396,9 +398,8 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
         case kFaceId:
         case kFontSizeId:
         case kFontColorId:
-            if (!layerpage::ReadGroupEdit(item, font, &planemap::ReadWidth, layerpage::FieldIndex(FindItem(kFaceId))))
-                return false;
-            layer.SetFont(font);
+            if (layerpage::ReadGroupEdit(item, font, &planemap::ReadWidth, layerpage::FieldIndex(FindItem(kFaceId))))
+                layer.SetFont(font);
             return true;
         case kTextPosId:
             layer.SetTextPos(ValueOfText(kTextPositions, text, 2));
@@ -410,7 +411,7 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
         case kXMoveId:
         case kYMoveId:
             // Offsets may be negative.
-            if (!ReadOffset(text, &whole)) return false;
+            if (!ReadOffset(text, &whole)) return true;
             if (id == kXMoveId)
                 layer.SetXMove(whole);
             else
@@ -442,7 +443,7 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             return true;
         }
         case kScaleFactorId: {
-            if (!planemap::ReadCount(text, &whole)) return false;
+            if (!planemap::ReadCount(text, &whole)) return true;
             if (whole == 0) SetItemText(item, Count(whole));  // a typed "-0" would keep its sign
             if (CQXObjectCoordinate* axes =
                     FindCoordinate(layer.GetLayer(), [](const CQXObjectCoordinate&) { return true; }))
@@ -453,8 +454,7 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             layer.SetDrawBotLine(TakeYesNo(item) ? 1 : 0);
             return true;
         case kBottomLengthId:
-            if (!planemap::ReadZeroOrMore(text, &value)) return false;
-            layer.SetBotWidth(value);
+            if (planemap::ReadZeroOrMore(text, &value)) layer.SetBotWidth(value);
             return true;
         case kDrawType1Id:
         case kDrawType2Id:
@@ -469,8 +469,7 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
         case kPointSizeId:
         case kPointBorderColorId:
         case kPointFillColorId:
-            if (!layerpage::ReadGroupEdit(item, point)) return false;
-            layer.SetDynamicMultiBarPoint(point);
+            if (layerpage::ReadGroupEdit(item, point)) layer.SetDynamicMultiBarPoint(point);
             return true;
         default:
             break;
@@ -483,8 +482,10 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
         layer.SetDataPos(static_cast<int>(id - kFirstDataPosId), text);
         return true;
     }
-    if (PenOf(kPens, id)) return ApplyPenEdit(layer, item);
-    if (SizeRowOf(kSizeIds, id) != kSizeRowCount) return ApplySizeEdit(layer, item);
+    if (PenOf(kPens, id))
+        ApplyPenEdit(layer, item);
+    else if (SizeRowOf(kSizeIds, id) != kSizeRowCount)
+        ApplySizeEdit(layer, item);
     return true;  // groups and items the page does not handle write nothing
 }
 
@@ -504,21 +505,18 @@ void CPropListPieLayerObj::ShowStoredItem(CPieLayer& layer, CBCGPProp* item) {
     }
 }
 
-// The pen whose item is edited, with its one field changed; false, nothing written, for a width
-// the reader refuses.
-bool CPropListPieLayerObj::ApplyPenEdit(CPieLayer& layer, CBCGPProp* item) {
+// The pen whose item is edited, with its one field changed (the width items read by these readers).
+void CPropListPieLayerObj::ApplyPenEdit(CPieLayer& layer, CBCGPProp* item) {
     const PenItems* items = PenOf(kPens, item->GetData());
     QXLOGPEN pen = ReadPen(layer, items->kind);
-    if (!layerpage::ReadGroupEdit(item, pen, items->kind == PenKind::kOutline ? &planemap::ReadWidth : &ReadShownWidth,
-                                  layerpage::FieldIndex(FindItem(items->style))))
-        return false;
-    WritePen(layer, items->kind, pen);
-    return true;
+    if (layerpage::ReadGroupEdit(item, pen, items->kind == PenKind::kOutline ? &planemap::ReadWidth : &ReadShownWidth,
+                                 layerpage::FieldIndex(FindItem(items->style))))
+        WritePen(layer, items->kind, pen);
 }
 
-// Radii and the bar count follow ReadZeroOrMore; the bar sizes take any number of 0 or more.
-// False, nothing written, when the row's reader refuses the text.
-bool CPropListPieLayerObj::ApplySizeEdit(CPieLayer& layer, CBCGPProp* item) {
+// Radii and the bar count follow ReadZeroOrMore; the bar sizes take any number of 0 or more (each
+// row's item reads by its row's reader, see SizeRowRule).
+void CPropListPieLayerObj::ApplySizeEdit(CPieLayer& layer, CBCGPProp* item) {
     const SizeRow row = SizeRowOf(kSizeIds, item->GetData());
     const CString text = ItemText(item);
     double value = 0;
@@ -526,19 +524,17 @@ bool CPropListPieLayerObj::ApplySizeEdit(CPieLayer& layer, CBCGPProp* item) {
         case kRadiusRow:
         case kUpRadiusRow:
         case kDownRadiusRow:
-            if (!planemap::ReadZeroOrMore(text, &value)) return false;
+            if (!planemap::ReadZeroOrMore(text, &value)) return;
             SetSizeValue(layer, row, value);
             if (row == kRadiusRow) layer.UpdatePieCoordinate();
-            return true;
+            return;
         case kBarCountRow: {
             int count = 0;
-            if (!ReadBarCount(text, &count)) return false;
-            layer.SetUpPropCount(count);
-            return true;
+            if (ReadBarCount(text, &count)) layer.SetUpPropCount(count);
+            return;
         }
         default:
-            if (!planemap::ReadLength(text, 1, &value)) return false;
-            SetSizeValue(layer, row, value);
-            return true;
+            if (planemap::ReadLength(text, 1, &value)) SetSizeValue(layer, row, value);
+            return;
     }
 }

@@ -84,8 +84,8 @@ private:
     void ShowSizes(kel::plane::CPieLayer& layer, int shape, int records, bool rebuilt);
     void ShowScale(kel::plane::CPieLayer& layer, int shape);
     bool ShowScaleFactor(kel::plane::CPieLayer& layer, CBCGPProp* factor);
-    bool ApplyPenEdit(kel::plane::CPieLayer& layer, CBCGPProp* item);
-    bool ApplySizeEdit(kel::plane::CPieLayer& layer, CBCGPProp* item);
+    void ApplyPenEdit(kel::plane::CPieLayer& layer, CBCGPProp* item);
+    void ApplySizeEdit(kel::plane::CPieLayer& layer, CBCGPProp* item);
 
     // The shape the "大小" rows were built for and the record count "条数" offers options for.
     int m_nBuiltShape = 0;

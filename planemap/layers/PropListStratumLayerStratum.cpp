@@ -127,15 +127,8 @@ bool CPropListStratumLayerStratum::OnLayerItemChanged(CStratumLayer& layer, CBCG
         EnableAfterShow(TakeYesNo(item) ? 1 : 0);
         return true;
     }
-    if (EditSetting(layer, item))
-        layer.ReCreateStratum();
-    else if (IsNumber(item->GetData()))
-        return false;
+    if (EditSetting(layer, item)) layer.ReCreateStratum();
     return true;
-}
-
-bool CPropListStratumLayerStratum::IsNumber(DWORD_PTR id) {
-    return id == kDepthScaleId || id == kZoomId || id == kUpExtraId || id == kDownExtraId || id == kDistanceId;
 }
 
 // The numbers as the refresh shows them.

@@ -35,8 +35,7 @@ private:
     void EnableByVerticalType(int type);
     // A top-level item after "显示" follows the visibility.
     void EnableAfterShow(int visible);
-    // The section settings item's edit; false when it wrote nothing.
+    // The section settings item's edit; false when it wrote nothing (a group row; the number items
+    // read by the readers used here, so none of them is refused).
     bool EditSetting(kel::plane::CStratumLayer& layer, CBCGPProp* item);
-    // The items whose text a reader may refuse.
-    static bool IsNumber(DWORD_PTR id);
 };

@@ -136,15 +136,9 @@ LRESULT CPropListBoundaryLineBase::OnPropertyChanged(WPARAM, LPARAM lParam) {
             COLORREF color = 0;
             if (ReadColor(item, &color)) writeField([&](QXLOGPEN& own) { own.color = color; });
         } else if (id == rules.widthId) {
+            // The item reads by this reader, so a width it refuses never comes here.
             float width = 0;
-            if (!planemap::ReadWidth(ItemText(item), &width)) {
-                // Refused: nothing written or redrawn; the item shows the shown line's width.
-                QXLOGPEN pen;
-                shown->GetLogPen(&pen);
-                planemap::ShowStoredHundredths(item, pen.width);
-                return 0;
-            }
-            writeField([&](QXLOGPEN& own) { own.width = width; });
+            if (planemap::ReadWidth(ItemText(item), &width)) writeField([&](QXLOGPEN& own) { own.width = width; });
         } else if (rules.directionId && id == rules.directionId) {
             ApplyDirection(shown, item);
         }

@@ -62,8 +62,8 @@ void CPropListWellAbsence::ShowItemAgain(CBCGPProp* item) {
     CWndLstPlane::ShowItemAgain(item);
 }
 
-// Only the edited field of the mark's point style changes; a size must be above 0. A refused size
-// writes nothing and redraws nothing.
+// Only the edited field of the mark's point style changes; a size must be above 0 (the size item
+// refuses any other, so no refused size comes here).
 LRESULT CPropListWellAbsence::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObjectPoint* mark = Mark();
@@ -76,11 +76,7 @@ LRESULT CPropListWellAbsence::OnPropertyChanged(WPARAM, LPARAM lParam) {
             case kSizeId:
             case kBorderColorId:
             case kInnerColorId:
-                if (!ReadEditedField(item, style)) {
-                    ShowItemAgain(item);
-                    return 0;
-                }
-                changed = true;
+                changed = ReadEditedField(item, style);
                 break;
             default:
                 break;

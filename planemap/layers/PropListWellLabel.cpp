@@ -78,7 +78,8 @@ void CPropListWellLabel::ShowItemAgain(CBCGPProp* item) {
 }
 
 // A font edit changes only the edited field of the shown label's font, which then goes to every
-// selected label of the type. A refused size or coordinate writes nothing and redraws nothing.
+// selected label of the type. The size and coordinate items refuse what the readers here refuse,
+// so every text that comes here is taken.
 LRESULT CPropListWellLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObjectText* label = Label();
@@ -92,10 +93,7 @@ LRESULT CPropListWellLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFaceId:
         case kSizeId:
         case kColorId:
-            if (!ReadEditedField(item, font)) {
-                ShowItemAgain(item);
-                return 0;
-            }
+            ReadEditedField(item, font);
             break;
         case kTextId:
             // The text belongs to the edited label alone; the font is not written.
@@ -103,15 +101,9 @@ LRESULT CPropListWellLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             UpdateView();
             return 0;
         case kXId:
-        case kYId: {
-            double typed = 0;
-            if (!planemap::ReadFigure(ItemText(item), &typed)) {
-                ShowItemAgain(item);
-                return 0;
-            }
+        case kYId:
             textlist::MoveAnchorCoordinate(label, ItemText(item), item->GetData() == kXId);
             break;
-        }
         default:
             break;
     }

@@ -94,8 +94,8 @@ void ShowStoredSymbolItem(const SymbolGroup& g, CWellLayer& layer, CBCGPProp* it
 }
 
 // Writes the edited item when it is one of the symbol group's: each field by its own setter, so
-// no other field is read back. False, nothing written, for a size the size rule refuses.
-bool EditSymbolGroup(const SymbolGroup& g, CWellLayer& layer, CBCGPProp* item) {
+// no other field is read back. The size item reads by the size rule, so it refuses what is read here.
+void EditSymbolGroup(const SymbolGroup& g, CWellLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     double size = 0;
     COLORREF color = 0;
@@ -103,16 +103,12 @@ bool EditSymbolGroup(const SymbolGroup& g, CWellLayer& layer, CBCGPProp* item) {
     if (id == g.show) {
         (layer.*g.setVisible)(TakeYesNo(item) ? 1 : 0);
     } else if (id == g.style) {
-        if (!ReadStyle(item, &style)) return false;
-        (layer.*g.setStyle)(style);
+        if (ReadStyle(item, &style)) (layer.*g.setStyle)(style);
     } else if (id == g.size) {
-        if (!wellitems::ReadHundredths(item, false, &size)) return false;
-        (layer.*g.setSize)(size);
+        if (wellitems::ReadHundredths(item, false, &size)) (layer.*g.setSize)(size);
     } else if (id == g.border || id == g.inner) {
-        if (!ReadColor(item, &color)) return false;
-        (layer.*(id == g.border ? g.setBorder : g.setInner))(color);
+        if (ReadColor(item, &color)) (layer.*(id == g.border ? g.setBorder : g.setInner))(color);
     }
-    return true;
 }
 
 const TemplateRow* TemplateBefore(DWORD_PTR valueId) {
@@ -210,7 +206,7 @@ bool CPropListWellLayerSymbol::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* 
     for (const TemplateRow& t : kTemplates)
         if (id == t.id) (layer.*t.set)(ItemText(item));
     for (const SymbolGroup& g : kSymbolGroups) {
-        if (!EditSymbolGroup(g, layer, item)) return false;
+        EditSymbolGroup(g, layer, item);
         if (id == g.show) wellitems::EnableAfterSwitch(FindItem(g.group), (layer.*g.visible)());
     }
     for (const wellpens::PenGroup& g : kTrackGroups)

@@ -98,9 +98,10 @@ void CPropListWellPath::ShowItemAgain(CBCGPProp* item) {
 }
 
 // A pen edit changes only the edited field of every selected line of the type, read from the
-// shown line's pen by the group edit. A refused width, and a way of drawing that rebuilds nothing
-// (a vertical well, a well the position table lacks, a failed rebuild) or that is none of the
-// options, write nothing and redraw nothing: the item shows the stored value again.
+// shown line's pen by the group edit (the width item refuses what that edit refuses). A way of
+// drawing that rebuilds nothing (a vertical well, a well the position table lacks, a failed
+// rebuild) or that is none of the options writes nothing and redraws nothing: the item shows the
+// stored value again.
 LRESULT CPropListWellPath::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObjectLine* line = Line();
@@ -112,10 +113,7 @@ LRESULT CPropListWellPath::OnPropertyChanged(WPARAM, LPARAM lParam) {
             case kColorId: {
                 QXLOGPEN edited;
                 line->GetLogPen(&edited);
-                if (!ReadEditedField(item, edited)) {
-                    ShowItemAgain(item);
-                    return 0;
-                }
+                if (!ReadEditedField(item, edited)) break;
                 EditPens(line, [&](QXLOGPEN& pen) {
                     if (id == kStyleId)
                         pen.style = edited.style;

@@ -67,8 +67,8 @@ void CPropListWellSymbol::RefreshCoordinates(CQXObjectPoint* symbol, bool single
 }
 
 // A sub-item of the symbol group changes only its own field of the shown symbol's point style,
-// which then goes whole to every selected symbol of its type. A size the group reader refuses
-// writes nothing and redraws nothing.
+// which then goes whole to every selected symbol of its type. The size item refuses what the group
+// reader refuses, so no refused size comes here.
 LRESULT CPropListWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObjectPoint* symbol = Symbol();
@@ -80,11 +80,9 @@ LRESULT CPropListWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
             case kInnerColorId: {
                 QXLOGPOINT style;
                 symbol->GetLogPoint(&style);
-                if (!ReadEditedField(item, style)) {
-                    ShowItemAgain(item);
-                    return 0;
-                }
-                SetSameTypeObjects(symbol->GetLayer(), &CQXObjectPoint::SetLogPoint, &style, symbol->GetTypeName());
+                if (ReadEditedField(item, style))
+                    SetSameTypeObjects(symbol->GetLayer(), &CQXObjectPoint::SetLogPoint, &style,
+                                       symbol->GetTypeName());
                 break;
             }
             default:

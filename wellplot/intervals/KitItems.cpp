@@ -67,8 +67,6 @@ bool EditField(CBCGPProp* edited, Record& record) {
     }
     if (size && dynamic_cast<CBCGPropFloat*>(edited))
         edited->SetValue(_variant_t(SizeOf(record) / numtext::kHundredths));
-    else if (size)
-        SetItemText(edited, GroupSizeText(SizeOf(record)));
     return false;
 }
 

@@ -46,11 +46,11 @@ bool GroupSizeTextOf(CBCGPProp* item, std::initializer_list<StoredGroupSize> gro
 // An edit inside a font, line or point group (a sub-item, or the group row reported): only the
 // edited field is read into the record, which holds the stored values (ReadEditedField), so a pick
 // never rewrites a size from its rounded text and a stored size that does not read never blocks a
-// picked face, style or colour. False when the edited size or width is refused: the record is
-// untouched and that item alone shows the stored one again, as the refresh shows it ("%.2f", a
-// float item in its own decimals). A size text taken as 0 that does not say 0 (a word in a point
-// group, a negative zero, "1e-310") then shows the size taken ("0.00"); any other size typed as a
-// number keeps its text.
+// picked face, style or colour. False when the edited size or width is refused, which only a float
+// item's can be (every size text item of these groups reads by the group's rule): the record is
+// untouched and that item alone shows the stored one again in its own decimals. A size text taken
+// as 0 that does not say 0 (a word in a point group, a negative zero, "1e-310") then shows the size
+// taken ("0.00"); any other size typed as a number keeps its text.
 bool EditGroupField(CBCGPProp* edited, QXLOGFONT& font);
 bool EditGroupField(CBCGPProp* edited, QXLOGPEN& pen);
 bool EditGroupField(CBCGPProp* edited, QXLOGPOINT& point);
