@@ -89,6 +89,10 @@ TEST(PicturePage, ZoomAndOffsetsAreForGraphicsOnly) {
     EXPECT_EQ(page.Value(Pic::kOffsetXId), "1.50");
     ASSERT_TRUE(page.Type(Pic::kOffsetYId, "-2.5"));
     EXPECT_DOUBLE_EQ(seg->GetDetaY(), -2.5);
+    // An offset no double holds, reported from code, is refused by the item: the offset stays.
+    page.Report(page.Item(Pic::kOffsetXId), _variant_t("1e999"));
+    EXPECT_DOUBLE_EQ(seg->GetDetaX(), 1.5);
+    EXPECT_EQ(page.Value(Pic::kOffsetXId), "1.50");
 }
 
 TEST(PicturePage, ARefusedDepthShowsTheKitsDepthAgain) {

@@ -333,13 +333,8 @@ LRESULT CLstParamStyle::OnPropertyChanged(WPARAM, LPARAM lParam) {
                         aspect.setFace(*kit, ItemText(item));
                         break;
                     case ValueKind::Size:
-                        if (!ReadSize(ItemText(item), &size)) {
-                            // Refused (a size reported from code): nothing is written or redrawn,
-                            // and the item shows the stored size again.
-                            ShowFixed(item, aspect.getSize(*kit) / 100.0, 2);
-                            return 0;
-                        }
-                        aspect.setSize(*kit, size);
+                        // The item reads by this rule, so a size it refuses never comes here.
+                        if (ReadSize(ItemText(item), &size)) aspect.setSize(*kit, size);
                         break;
                     case ValueKind::Color:
                         if (auto* colour = dynamic_cast<CBCGPColorProp*>(item))

@@ -68,15 +68,9 @@ const GraphicNumber kGraphicNumbers[] = {
     {CLstPicture::kOffsetYId, &CgPicSegment::GetDetaY, &CgPicSegment::SetDetaY},
 };
 
-// False when no double holds the number: the item shows the stored value again.
-bool StoreGraphicNumber(CgPicSegment* seg, CBCGPProp* item, const GraphicNumber& field) {
-    double number = 0;
-    if (!wellplot::ReadNumber(item, &number)) {
-        ShowFixed(item, (seg->*field.get)(), 2);
-        return false;
-    }
-    (seg->*field.set)(number);
-    return true;
+// The item reads by this rule, so a number no double holds never comes here.
+void StoreGraphicNumber(CgPicSegment* seg, CBCGPProp* item, const GraphicNumber& field) {
+    if (double number = 0; wellplot::ReadNumber(item, &number)) (seg->*field.set)(number);
 }
 
 }  // namespace
@@ -166,14 +160,16 @@ LRESULT CLstPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CWpKit* current = wellplot::CurrentKit<CWpKit>(*this);
     if (!item || !current) return 0;
     const DWORD_PTR id = item->GetData();
-    const bool taken = id >= kTitleGroupId && id <= kFontColorId ? EditTitle(current, item) : EditSegment(item);
-    if (!taken) return 0;  // a refused value writes and redraws nothing
+    if (id >= kTitleGroupId && id <= kFontColorId)
+        EditTitle(current, item);
+    else if (!EditSegment(item))
+        return 0;  // a refused depth writes and redraws nothing
     current->InvalidSelf();
     UpdateView();
     return 0;
 }
 
-bool CLstPicture::EditTitle(CWpKit* kit, CBCGPProp* item) {
+void CLstPicture::EditTitle(CWpKit* kit, CBCGPProp* item) {
     QXLOGFONT font = kit->GetTitleFont();
     const CString text = ItemText(item);
     switch (item->GetData()) {
@@ -190,12 +186,9 @@ bool CLstPicture::EditTitle(CWpKit* kit, CBCGPProp* item) {
             kit->SetTitleFont(font);
             break;
         case kFontSizeId:
-            // The item refuses a size that is no number, or a negative one; so does the page when
-            // such a size is reported from code: the item shows the stored size again.
-            if (!ReadTitleSize(text, &font.size)) {
-                ShowTitleSize(item, kit->GetTitleFont());
-                return false;
-            }
+            // The item reads by this rule: it refuses a size that is no number, or a negative one,
+            // so such a size never comes here.
+            if (!ReadTitleSize(text, &font.size)) break;
             kit->SetTitleFont(font);
             kit->UpdateParent();
             break;
@@ -206,7 +199,6 @@ bool CLstPicture::EditTitle(CWpKit* kit, CBCGPProp* item) {
         default:
             break;
     }
-    return true;
 }
 
 bool CLstPicture::EditSegment(CBCGPProp* item) {
@@ -225,6 +217,6 @@ bool CLstPicture::EditSegment(CBCGPProp* item) {
             break;
     }
     for (const GraphicNumber& field : kGraphicNumbers)
-        if (seg && field.id == item->GetData()) return StoreGraphicNumber(seg, item, field);
+        if (seg && field.id == item->GetData()) StoreGraphicNumber(seg, item, field);
     return true;
 }

@@ -47,9 +47,11 @@ private:
     void ShowTabCaption(CWpPicture* kit);
     void ShowTitle(CWpPicture* kit);
     void ShowSegment(CWpPicture* kit);
-    // Each false when a value was refused (a title size, a depth, a zoom or offset): the item shows
-    // the kit's value again and the edit ends there.
-    bool EditTitle(CWpKit* kit, CBCGPProp* item);
+    // The title size, zoom and offset items read by the page's rules, so a value those refuse never
+    // comes here.
+    void EditTitle(CWpKit* kit, CBCGPProp* item);
+    // False when the kit refused a depth (or no double holds it): the item shows the kit's depth
+    // again and the edit ends there.
     bool EditSegment(CBCGPProp* item);
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id); }
 
