@@ -223,17 +223,10 @@ void CLstColth::ShowActiveSeg(CWpCorelith* kit) {
     ShowKitValue(type);
 }
 
-// A share as "%0.2f", a font size, pen width or point size as its group shows it, and the active
-// interval's names (see ActiveSegText).
+// A share as "%0.2f" and the active interval's names (see ActiveSegText).
 bool CLstColth::KitText(CBCGPProp* item, CString* text) {
     CWpCorelith* kit = Kit();
     if (!kit || !item) return false;
-    if (GroupSizeTextOf(item,
-                        {{kNameFontId, kit->GetNameFont().size},
-                         {kDivideLinePenId, kit->GetDivideLogPen().width},
-                         {kDividePointStyleId, kit->GetDivideLogPoint().size}},
-                        text))
-        return true;
     switch (item->GetData()) {
         case kColorWidthId:
             *text = numtext::Fixed(kit->GetColorPer(), 2);

@@ -98,8 +98,6 @@ bool CLstContent::WriteBase(CBCGPProp* item) {
 }
 
 bool CLstContent::KitText(CBCGPProp* item, CString* text) {
-    CWpKit* titled = SelectedKit<CWpKit>();
-    if (titled && GroupSizeTextOf(item, {{kTitleFontId, titled->GetTitleFont().size}}, text)) return true;
     CWpSegment* kit = SelectedKit<CWpSegment>();
     CBCGPProp* group = item ? item->GetParent() : nullptr;
     if (!kit || !group || group->GetName() != ivtext::kCurrentSeg) return false;

@@ -45,8 +45,7 @@ protected:
     }
 
     // The text the page's refresh shows in item for what the kit stores; false for an item the page
-    // shows no stored value in. The base gives the title font's size and the active interval's top
-    // and bottom depth.
+    // shows no stored value in. The base gives the active interval's top and bottom depth.
     virtual bool KitText(CBCGPProp* item, CString* text);
     // The item shows the kit's value as the refresh shows it (nothing for an item without one).
     // After the kit or the page's reader refused an item's value, that item alone is shown

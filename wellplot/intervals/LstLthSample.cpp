@@ -239,10 +239,5 @@ bool CLstLthSample::KitText(CBCGPProp* item, CString* text) {
         *text = FormatString("%d", kit->GetMarkInterval());
         return true;
     }
-    return GroupSizeTextOf(item,
-                           {{kSegPenId, kit->GetSegLogPen().width},
-                            {kMarkFontId, kit->GetMarkLogFont().size},
-                            {kMarkPenId, kit->GetSmapleLogPen().width}},
-                           text) ||
-           CLstContent::KitText(item, text);
+    return CLstContent::KitText(item, text);
 }

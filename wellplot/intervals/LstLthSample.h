@@ -37,7 +37,7 @@ protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
     int InitPropWnd() override;
     void RefreshFromKit() override;
-    // The mark interval as "%d", the widths and the font size as their groups show them.
+    // The mark interval as "%d".
     bool KitText(CBCGPProp* item, CString* text) override;
 
 private:
