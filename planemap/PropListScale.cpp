@@ -127,7 +127,7 @@ LRESULT CPropListScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kHeightId:
         case kCountId:
         case kDecimalsId:
-            // A refused number writes nothing and tells nobody; the item shows the stored value.
+            // A refused count of decimals writes nothing and tells nobody; the item shows the stored value.
             if (!ApplyTicks(scale, item)) {
                 ShowStoredTick(scale, item);
                 return 0;
@@ -166,9 +166,11 @@ void CPropListScale::ApplyZeroFromStart(CQXObjectScale* scale, CBCGPProp* item) 
     EnableStartItems(fromStart);
 }
 
-// A spacing or font size that is no number gives 0; a negative spacing, or one whose kept form a
-// double cannot hold, is refused, as are a height not above 0, a count below 1 and a negative count
-// of decimals, which the bar's setters would ignore. False, nothing written, when refused.
+// A spacing that is no number gives 0. The spacing, height and count items read by the readers
+// used here, so they refuse a negative spacing, one whose kept form a double cannot hold, a height
+// not above 0 and a count below 1 (which the bar's setters would ignore). The decimals, an option
+// list, may be reported from code with any text: a negative count or no number is refused here
+// (false, nothing written).
 bool CPropListScale::ApplyTicks(CQXObjectScale* scale, CBCGPProp* item) {
     CQXLayer* layer = scale->GetLayer();
     const CString typeName = scale->GetTypeName();
@@ -177,16 +179,13 @@ bool CPropListScale::ApplyTicks(CQXObjectScale* scale, CBCGPProp* item) {
     int whole = 0;
     switch (item->GetData()) {
         case kSpacingId:
-            if (!ReadSpacing(text, &value)) return false;
-            SetSameTypeObjects(layer, &CQXObjectScale::SetSize, value, typeName);
+            if (ReadSpacing(text, &value)) SetSameTypeObjects(layer, &CQXObjectScale::SetSize, value, typeName);
             return true;
         case kHeightId:
-            if (!ReadAboveZero(text, 100, &value)) return false;
-            SetSameTypeObjects(layer, &CQXObjectScale::SetHeight, value, typeName);
+            if (ReadAboveZero(text, 100, &value)) SetSameTypeObjects(layer, &CQXObjectScale::SetHeight, value, typeName);
             return true;
         case kCountId:
-            if (!ReadWholeAboveZero(text, &whole)) return false;
-            SetSameTypeObjects(layer, &CQXObjectScale::SetStep, whole, typeName);
+            if (ReadWholeAboveZero(text, &whole)) SetSameTypeObjects(layer, &CQXObjectScale::SetStep, whole, typeName);
             return true;
         default:
             if (!numtext::LeadingInt(text, &whole) || whole < 0) return false;

@@ -188,8 +188,8 @@ CWpCurve::tagCVEFILL* CurrentFill(CWpCurve* curve) {
 
 CString FieldText(const char* field, std::size_t size) { return CString(std::string(field, strnlen(field, size))); }
 
-// A number item of the page shows the stored number as the refresh writes it; any other item is
-// left alone.
+// A size or width of a group, or a fill's cell size, shows the stored number as the refresh writes
+// it; any other item is left alone. The page's other number items read by their own rules.
 void ShowStoredCurveNumber(CWpCurve* curve, CBCGPProp* item) {
     using L = CLstCurve;
     ShowStoredValueOf(item, {{L::kTitleFontId + 2, curve->GetTitleFont().size / 100.0},
@@ -201,18 +201,9 @@ void ShowStoredCurveNumber(CWpCurve* curve, CBCGPProp* item) {
                             {L::kSquareLineId + 2, curve->GetPen2().width / 100.0},
                             {L::kMarkLineId + 2, curve->GetFlagLinePen().width / 100.0},
                             {L::kPointId + 2, curve->GetPoint().size / 100.0},
-                            {L::kPoint2Id + 2, curve->GetPoint2().size / 100.0},
-                            {L::kDigitsId, static_cast<double>(curve->GetScaleDecimalDigit())},
-                            {L::kLeftId, curve->GetLeft()},
-                            {L::kRightId, curve->GetRight()},
-                            {L::kMultiplesId, curve->GetMultiples()},
-                            {L::kScatterStepId, static_cast<double>(curve->GetScanted())},
-                            {L::kStickStepId, static_cast<double>(curve->GetScanted())},
-                            {L::kSquareStepId, curve->GetFrequency()},
-                            {L::kMarkValueId, curve->GetFlagLineValue()}});
+                            {L::kPoint2Id + 2, curve->GetPoint2().size / 100.0}});
     if (CWpCurve::tagCVEFILL* fill = CurrentFill(curve))
-        ShowStoredValueOf(item, {{L::kFillValueId, fill->targetValue},
-                                {L::kLeftFillId + kFillCellSize, fill->leftBrush.size / 100.0},
+        ShowStoredValueOf(item, {{L::kLeftFillId + kFillCellSize, fill->leftBrush.size / 100.0},
                                 {L::kRightFillId + kFillCellSize, fill->rightBrush.size / 100.0}});
 }
 
@@ -550,8 +541,9 @@ LRESULT CLstCurve::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CWpCurve* curve = Curve();
     if (!item || !curve) return 0;
     if (!EditItem(curve, item)) {
-        // Refused although the item took the text (a change reported from code): the item shows
-        // the stored value as the refresh does, and nothing is written or redrawn.
+        // A group's size or width, or a fill's cell size, read by its whole text refuses a text its
+        // item took by the number it keeps ("3x" reported from code): the item shows the stored
+        // value as the refresh does, and nothing is written or redrawn.
         ShowStoredCurveNumber(curve, item);
         return 0;
     }
@@ -624,17 +616,15 @@ bool CLstCurve::EditItem(CWpCurve* curve, CBCGPProp* item) {
             EditFillTarget(curve, text);
             break;
         case kFillValueId:
-            return EditFillValue(curve, item);
+            EditFillValue(curve, item);
+            break;
         case kMarkShownId:
             curve->SetFlagLineShow(text == kYes);
             SetKitTimeStamp(curve);
             break;
-        case kMarkValueId: {
-            float value = 0;
-            if (!ReadValue(text, true, &value)) return false;
-            curve->SetFlagLineValue(value);
+        case kMarkValueId:  // the page's number items read by their own rules: what they took reads
+            if (float value = 0; ReadValue(text, true, &value)) curve->SetFlagLineValue(value);
             break;
-        }
         case kMarkLineId + 1:
         case kMarkLineId + 2:
         case kMarkLineId + 3:
@@ -680,20 +670,17 @@ bool CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
             curve->Recalculate();
             SetKitTimeStamp(curve);
             return true;
-        case kDigitsId: {
-            int digits = 0;
-            if (!ReadDigits(text, &digits)) return false;
-            curve->SetScaleDecimalDigit(digits);
+        case kDigitsId:
+            if (int digits = 0; ReadDigits(text, &digits)) curve->SetScaleDecimalDigit(digits);
             recalculate = true;
             break;
-        }
         case kDirectionId:
             curve->SetLeftAlignText(text == kLeftToRight);
             break;
         case kLeftId:
         case kRightId: {
             float value = 0;
-            if (!ReadValue(text, true, &value)) return false;
+            if (!ReadValue(text, true, &value)) break;
             if (id == kLeftId)
                 curve->SetLeft(value, 0);
             else
@@ -704,13 +691,10 @@ bool CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
             curve->ShowScale(text == wptext::kShown);
             recalculate = true;
             break;
-        case kMultiplesId: {
-            float multiples = 0;
-            if (!ReadValue(text, false, &multiples)) return false;
-            curve->SetMultiples(multiples);
+        case kMultiplesId:
+            if (float multiples = 0; ReadValue(text, false, &multiples)) curve->SetMultiples(multiples);
             recalculate = true;
             break;
-        }
         case kLimitFontId + 1:
         case kLimitFontId + 2:
         case kLimitFontId + 3:
@@ -736,15 +720,11 @@ bool CLstCurve::EditDrawing(CWpCurve* curve, CBCGPProp* item) {
         return true;
     }
     if (id == kScatterStepId || id == kStickStepId) {
-        int interval = 0;
-        if (!ReadWhole(ItemText(item), &interval)) return false;
-        curve->SetScanted(interval);
+        if (int interval = 0; ReadWhole(ItemText(item), &interval)) curve->SetScanted(interval);
         return true;
     }
     if (id == kSquareStepId) {
-        float step = 0;
-        if (!ReadValue(ItemText(item), false, &step)) return false;
-        curve->SetFrequency(step);
+        if (float step = 0; ReadValue(ItemText(item), false, &step)) curve->SetFrequency(step);
         return true;
     }
     // One sub-item of a line or symbol group.
@@ -795,14 +775,12 @@ void CLstCurve::EditFillTarget(CWpCurve* curve, const CString& text) {
 }
 
 // A target value is taken only strictly between the left and right values (the item refuses any other).
-bool CLstCurve::EditFillValue(CWpCurve* curve, CBCGPProp* item) {
+void CLstCurve::EditFillValue(CWpCurve* curve, CBCGPProp* item) {
     CWpCurve::tagCVEFILL* fill = CurrentFill(curve);
-    if (!fill) return true;
     float v = 0;
-    if (!ReadTargetValue(curve, ItemText(item), &v)) return false;
+    if (!fill || !ReadTargetValue(curve, ItemText(item), &v)) return;
     fill->targetValue = v;
     curve->Recalculate();
-    return true;
 }
 
 // One sub-item of the left (side bit 1) or right (side bit 0) fill of the current fill.

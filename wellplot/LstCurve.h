@@ -90,7 +90,7 @@ private:
     bool EditDrawing(CWpCurve* curve, CBCGPProp* item);
     void EditFillList(CWpCurve* curve, const CString& text);
     void EditFillTarget(CWpCurve* curve, const CString& text);
-    bool EditFillValue(CWpCurve* curve, CBCGPProp* item);
+    void EditFillValue(CWpCurve* curve, CBCGPProp* item);
     bool EditFillSide(CWpCurve* curve, CBCGPProp* item);
 
     CWpKit* m_pKit;

@@ -175,9 +175,8 @@ LRESULT CLstSidewallCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
         kit->SetOilField(text.str());
         break;
     case kWidthRateId:
-        // A width is never negative, as the item itself judges a typed one.
-        taken = wellplot::ReadNumber(item, &number) && number >= 0;
-        if (taken) kit->m_dWidthRate = number;
+        // The item takes no negative and no number past a double, so every text it took reads here.
+        if (wellplot::ReadNumber(item, &number)) kit->m_dWidthRate = number;
         break;
     case kSymbolSideId:
         kit->m_nLeft = ValueOfText(kSidewallSymbolSides, text, -1);
@@ -188,16 +187,17 @@ LRESULT CLstSidewallCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
     case kCoreDepthId:
     case kCoreOilId:
     case kCoreLithId:
-        taken = EditCore(kit, item);
+        EditCore(kit, item);
         break;
     default:
         taken = EditRecord(kit, item);
         break;
     }
     if (!taken) {
-        // Nothing was written: no redraw, no modified flag; the item shows the stored value again.
-        ShowStoredValueOf(item, {{kWidthRateId, kit->m_dWidthRate},
-                                 {kTitleFontId + 2, kit->GetTitleFont().size / numtext::kHundredths},
+        // A size or width the group reads by its whole text (one reported from code as "3x", which
+        // the item keeps as 3): nothing was written, no redraw, no modified flag; the item shows the
+        // stored value again.
+        ShowStoredValueOf(item, {{kTitleFontId + 2, kit->GetTitleFont().size / numtext::kHundredths},
                                  {kLinePenId + 2, kit->m_linePen.width / numtext::kHundredths}});
         return 0;
     }
@@ -222,24 +222,17 @@ void CLstSidewallCore::EditSource(CWpSidewallCore* kit, CBCGPProp* item) {
     kit->m_bDrawActive = false;
 }
 
-// False for a depth no double holds (reported from code): the item shows the core's depth again.
-bool CLstSidewallCore::EditCore(CWpSidewallCore* kit, CBCGPProp* item) {
-    const boost::shared_ptr<CSidewallCoreSeg> core = kit->GetActiveCoreSeg();
+// The depth item refuses a depth no double holds, so every depth it took reads here.
+void CLstSidewallCore::EditCore(CWpSidewallCore* kit, CBCGPProp* item) {
     if (item->GetData() == kCoreDepthId) {
-        double depth = 0;
-        if (wellplot::ReadNumber(item, &depth)) {
-            kit->SetCoreDep(depth);
-            return true;
-        }
-        if (core) item->SetValue(_variant_t(core->depth));
-        return false;
+        if (double depth = 0; wellplot::ReadNumber(item, &depth)) kit->SetCoreDep(depth);
+        return;
     }
-    if (!core) return true;
+    if (!kit->GetActiveCoreSeg()) return;
     if (item->GetData() == kCoreOilId)
         kit->SetSelectCoreOil(ItemText(item).str());
     else
         kit->SetSelectCoreLith(ItemText(item).str());
-    return true;
 }
 
 // A sub-item of the title font or of the core line: only the edited field is read (a face or

@@ -51,7 +51,7 @@ private:
     void ShowDisplay(CWpSidewallCore* kit);
     void ShowActiveCore(CWpSidewallCore* kit);
     void EditSource(CWpSidewallCore* kit, CBCGPProp* item);
-    bool EditCore(CWpSidewallCore* kit, CBCGPProp* item);
+    void EditCore(CWpSidewallCore* kit, CBCGPProp* item);
     // False for a size or width refused: nothing is written.
     bool EditRecord(CWpSidewallCore* kit, CBCGPProp* item);
 

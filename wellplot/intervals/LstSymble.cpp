@@ -402,12 +402,13 @@ void CLstSymble::EditCycleDisplay(CWpSymble* kit, CBCGPProp* item) {
             return;
         }
         case CLstSymbleCycle::kMarginId: {
-            // Both margins take the value; the item refuses a margin of half the track or more, or below 0.
+            // Both margins take the value; the item refuses a margin of half the track or more, below 0
+            // or no finite number, as the kit's setters do, so every margin it took is stored.
             double margin = 0;
-            if (ReadMargin(ItemText(item), &margin) && kit->SetEdgeOffL(margin) && kit->SetEdgeOffR(margin))
-                kit->OnDataChanged();
-            else
-                ShowKitValue(item);
+            if (!ReadMargin(ItemText(item), &margin)) return;
+            kit->SetEdgeOffL(margin);
+            kit->SetEdgeOffR(margin);
+            kit->OnDataChanged();
             return;
         }
         default:

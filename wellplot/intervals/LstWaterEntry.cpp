@@ -417,26 +417,20 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kTitleFaceId:
         case kTitleSizeId:
         case kTitleColorId:
-            taken = EditTitleFont(kit, edit);
+            EditTitleFont(kit, edit);
             break;
-        case kDrawWidthId: {
-            double width = 0;
-            taken = ReadDrawWidth(edit.text, &width);
-            if (taken) kit->SetDrawWidth(width);
+        case kDrawWidthId:  // the size and width items read by these readers: what they took reads
+            if (double width = 0; ReadDrawWidth(edit.text, &width)) kit->SetDrawWidth(width);
             break;
-        }
         case kDepthLineShowId:
             kit->EnableDepthLine(edit.text == grouptext::kNo ? 0 : 1);
             break;
         case kDepthLineStyleId:
             kit->SetDepthLineStyle(edit.style);
             break;
-        case kDepthLineWidthId: {
-            float width = 0;
-            taken = ReadDepthLineWidth(edit.text, &width);
-            if (taken) kit->SetDepthLineWidth(width);
+        case kDepthLineWidthId:
+            if (float width = 0; ReadDepthLineWidth(edit.text, &width)) kit->SetDepthLineWidth(width);
             break;
-        }
         case kDepthLineColorId:
             kit->SetDepthLineColor(edit.color);
             break;
@@ -548,21 +542,24 @@ void CLstWaterEntry::ChooseTable(CWpWaterEntry* kit, const Edit& edit) {
     if (CBCGPProp* time = Item(kTimeFieldId)) FillDiscreteFieldOptions(edit.text, time);
 }
 
-// Only the edited field is read: a face or colour picked keeps the stored size as it is.
-bool CLstWaterEntry::EditTitleFont(CWpWaterEntry* kit, const Edit& edit) {
+// Only the edited field is read: a face or colour picked keeps the stored size as it is. The size
+// item reads by this reader, so every size it took reads.
+void CLstWaterEntry::EditTitleFont(CWpWaterEntry* kit, const Edit& edit) {
     QXLOGFONT font = kit->GetTitleFont();
     if (edit.id == kTitleFaceId) {
         font.SetFaceName(edit.text);
     } else if (edit.id == kTitleSizeId) {
-        if (!ReadTitleSize(edit.text, &font.size)) return false;
+        if (!ReadTitleSize(edit.text, &font.size)) return;
     } else {
         font.color = edit.color;
     }
     kit->SetTitleFont(font);
-    return true;
 }
 
-// An item of parameter k's group or of its value-label group; false for a value refused.
+// An item of parameter k's group or of its value-label group; false for a value refused: a count
+// of decimals or an alignment reported from code that no option reads as, or a label height that
+// is no size although its item's whole-number reading took it ("1e-400" kept as 1). The left and
+// right values read by their items' own rule.
 bool CLstWaterEntry::EditParam(CWpWaterEntry* kit, const Edit& edit) {
     const int k = static_cast<int>((edit.id - kParamBaseId) / kParamStride);
     const auto place = static_cast<ParamItem>((edit.id - kParamBaseId) % kParamStride);
@@ -572,12 +569,10 @@ bool CLstWaterEntry::EditParam(CWpWaterEntry* kit, const Edit& edit) {
             kit->SetParamName(k, edit.text);
             break;
         case kParamLeft:
-            if (!numtext::LeadingNumber(edit.text, &number)) return false;
-            kit->SetParamLeft(k, number);
+            if (numtext::LeadingNumber(edit.text, &number)) kit->SetParamLeft(k, number);
             break;
         case kParamRight:
-            if (!numtext::LeadingNumber(edit.text, &number)) return false;
-            kit->SetParamRight(k, number);
+            if (numtext::LeadingNumber(edit.text, &number)) kit->SetParamRight(k, number);
             break;
         case kParamColor:
             kit->SetParamColor(k, edit.color);
