@@ -2,6 +2,7 @@
 
 #include "bcg/ColorProp.h"
 #include "chart/AxisTexts.h"
+#include "framework/GroupEdits.h"
 #include "framework/GroupTexts.h"
 #include "hosttypes/Thistle/ChartGraph.h"
 
@@ -9,7 +10,8 @@ CChartGraphPropFill::CChartGraphPropFill() = default;
 CChartGraphPropFill::~CChartGraphPropFill() = default;
 
 void CChartGraphPropFill::BuildItems(CBCGPPropList& list) {
-    auto* colour = new CBCGPColorProp(axistext::kBackground, 0, nullptr, axistext::kBackgroundDescription, kFillColorId);
+    auto* colour =
+        new CBCGPColorProp(axistext::kBackground, 0, nullptr, axistext::kBackgroundDescription, kFillColorId);
     colour->EnableOtherButton(axistext::kOtherColorAlt, TRUE, TRUE);
     colour->EnableAutomaticButton(grouptext::kAutomaticColor, GetSysColor(COLOR_WINDOWTEXT), TRUE);
     list.AddProperty(colour, TRUE, TRUE);
@@ -25,14 +27,13 @@ void CChartGraphPropFill::ShowTarget(CBCGPPropList& list) {
 }
 
 LRESULT CChartGraphPropFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
-    auto* colour = dynamic_cast<CBCGPColorProp*>(reinterpret_cast<CBCGPProp*>(lParam));
+    auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     IChartGraph* chart = TargetAs<IChartGraph>();
-    if (colour && chart && colour->GetData() == kFillColorId) {
+    if (item && chart && item->GetData() == kFillColorId) {
         QXLOGBRUSH brush;
         chart->GetLogBrush(&brush);
         // The automatic choice gives the automatic colour.
-        brush.fillColor = colour->GetDisplayColor();
-        chart->SetLogBrush(&brush);
+        if (ReadShownColor(item, &brush.fillColor)) chart->SetLogBrush(&brush);
     }
     UpdateView();
     return 0;

@@ -10,6 +10,7 @@
 #include "chart/ChartTexts.h"
 #include "chart/PlotItems.h"
 #include "chart/PropListAxis.h"
+#include "framework/GroupEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
@@ -244,10 +245,7 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             entity->SetLOGFONT(&font);
             break;
         case kMajorFontColorId:
-            if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-                font.color = colour->GetDisplayColor();
-                entity->SetLOGFONT(&font);
-            }
+            if (ReadShownColor(item, &font.color)) entity->SetLOGFONT(&font);
             break;
         case kMajorDecimalsId: {
             // A count of decimals (picked from "0" .. "5"): never negative.

@@ -172,10 +172,7 @@ LRESULT CkelPropListChartLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
         case kBackColorId:
-            if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-                fill.fillColor = colour->GetDisplayColor();
-                legend->SetBorderFill(&fill);
-            }
+            if (ReadShownColor(item, &fill.fillColor)) legend->SetBorderFill(&fill);
             break;
         case kEntryFontFaceId:
         case kEntryFontSizeId:

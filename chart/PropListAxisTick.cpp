@@ -8,6 +8,7 @@
 #include "chart/ChartTexts.h"
 #include "chart/PlotItems.h"
 #include "chart/PropListAxis.h"
+#include "framework/GroupEdits.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
@@ -53,10 +54,7 @@ bool ReadPenSubItem(CBCGPProp* item, int index, QXLOGPEN& pen) {
         case 1:
             return ReadPlainHundredths(ItemText(item), &pen.width);
         case 2:
-            if (auto* colour = dynamic_cast<CBCGPColorProp*>(item)) {
-                pen.color = colour->GetDisplayColor();
-                return true;
-            }
+            if (ReadShownColor(item, &pen.color)) return true;
             return false;
         default:
             return false;

@@ -1,6 +1,7 @@
 #include "wellplot/intervals/LstParamStyle.h"
 
 #include "bcg/ColorProp.h"
+#include "framework/GroupEdits.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "framework/PropItems.h"
@@ -337,8 +338,7 @@ LRESULT CLstParamStyle::OnPropertyChanged(WPARAM, LPARAM lParam) {
                         if (ReadSize(ItemText(item), &size)) aspect.setSize(*kit, size);
                         break;
                     case ValueKind::Color:
-                        if (auto* colour = dynamic_cast<CBCGPColorProp*>(item))
-                            aspect.setCode(*kit, colour->GetDisplayColor());
+                        if (COLORREF colour = 0; ReadShownColor(item, &colour)) aspect.setCode(*kit, colour);
                         break;
                 }
             }

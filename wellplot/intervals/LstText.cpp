@@ -1,6 +1,7 @@
 #include "wellplot/intervals/LstText.h"
 
 #include "bcg/ColorProp.h"
+#include "framework/GroupEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -115,11 +116,7 @@ LRESULT CLstText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             kit->UpdateParent();
             break;
         case kBackColorId:
-            if (auto* back = dynamic_cast<CBCGPColorProp*>(item)) {
-                QXLOGFONT font = kit->GetTextFont();
-                font.backColor = back->GetDisplayColor();
-                kit->SetTextFont(font);
-            }
+            if (QXLOGFONT font = kit->GetTextFont(); ReadShownColor(item, &font.backColor)) kit->SetTextFont(font);
             break;
         case kTransparentId:
             kit->SetTransparent(GetYesNoProp(item));

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "bcg/ColorProp.h"
+#include "framework/GroupEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
@@ -122,8 +123,9 @@ void ShowFieldOptions(CBCGPProp* item, CWpWaterEntry* kit) {
 
 // The colour the item stands for: its automatic colour when "自动" is chosen.
 COLORREF ColorOf(CBCGPProp* item) {
-    auto* color = dynamic_cast<CBCGPColorProp*>(item);
-    return color ? color->GetDisplayColor() : 0;
+    COLORREF color = 0;
+    ReadShownColor(item, &color);
+    return color;
 }
 
 void ShowValue(CBCGPProp* item, const _variant_t& value) {
