@@ -15,9 +15,15 @@ CBmpPropLst::CBmpPropLst(const CString& name, long value, const char* descriptio
 }
 
 CWnd* CBmpPropLst::CreateInPlaceEdit(CRect rect, BOOL& defaultFormat) {
-    // Only the drop-down is meant to be seen: the editor just carries the picked position.
+    // Only the drop-down is meant to be seen: the editor just carries the picked position, and it
+    // opens on the picture shown, so that picking that picture again is no edit and any other is.
     CWnd* edit = CBCGPProp::CreateInPlaceEdit(rect, defaultFormat);
-    if (edit) edit->ShowWindow(SW_HIDE);
+    if (!edit) return nullptr;
+    edit->ShowWindow(SW_HIDE);
+    CString shown;
+    shown.Format("%d", m_nSelectedIndex);
+    edit->SetWindowText(shown);
+    defaultFormat = FALSE;
     return edit;
 }
 

@@ -312,6 +312,14 @@ TEST_F(BitmapItem, DropDownListsPositionsAndAPickSelectsTheIndex) {
     EXPECT_EQ(item->GetValue().lVal, 1);
     ASSERT_EQ(list.edited.size(), 1u);
     EXPECT_EQ(list.edited[0], item);
+
+    // The editor opens on the picture shown, whatever value the item holds (here 1): that picture
+    // picked again is no edit, another one is.
+    item->m_nSelectedIndex = 0;
+    ASSERT_TRUE(driver.PickDropDownEntry(item, 0));
+    EXPECT_EQ(list.edited.size(), 1u);
+    ASSERT_TRUE(driver.PickDropDownEntry(item, 1));
+    EXPECT_EQ(list.edited.size(), 2u);
 }
 
 TEST(BmpComboBox, EntryBackgroundFollowsSelectionThenTheBitmapIsDrawn) {
