@@ -22,7 +22,7 @@ BOOL CBCGPPropChartNumber::TextToVar(const CString& text) {
     double value = 1;
     if (!typed.IsEmpty() && typed[0] == '-' && numtext::StartsWithNumber(typed) &&
         numtext::LeadingNumber(typed, &value) && value == 0)
-        SetValue(_variant_t(typed.Mid(1)));
+        m_varValue = _variant_t(typed.Mid(1));  // still the typed text: not a value set by code
     return done;
 }
 
