@@ -48,24 +48,23 @@ BOOL CBCGPropFloat::TextToVar(const CString& text) {
     _variant_t value;
     // The list reads what the item keeps (the number, or the text itself for a text value), so its
     // rule judges that.
-    m_bRefused = std::fabs(r - FLT_MAX) < FLT_EPSILON || !numtext::TextToVariant(text, m_varValue.vt, &value) ||
-                 (m_rule && !m_rule(VariantToText(value)));
-    m_bReported = FALSE;
-    if (!m_bRefused) m_varValue = value;
+    m_refusal.Typed(std::fabs(r - FLT_MAX) < FLT_EPSILON || !numtext::TextToVariant(text, m_varValue.vt, &value) ||
+                    (m_rule && !m_rule(VariantToText(value))));
+    if (!IsTextRefused()) m_varValue = value;
     return TRUE;
 }
 
 void CBCGPropFloat::SetValue(const _variant_t& value) {
     CBCGPProp::SetValue(value);
-    m_bReported = !IsValueRefused();
-    m_bRefused = m_bReported && !TakesValue(GetValue());
+    m_refusal.Reported(IsValueRefused(), TakesValue(GetValue()));
 }
 
 bool CBCGPropFloat::TakesValue(const _variant_t& value) {
     const CString text = VariantToText(value);
     if (std::fabs(JudgeFigure(text, false) - FLT_MAX) < FLT_EPSILON) return false;
     _variant_t kept;
-    if (!numtext::TextToVariant(text, value.vt == VT_BSTR || value.vt == VT_EMPTY ? GetValueBefore().vt : value.vt, &kept))
+    if (!numtext::TextToVariant(text, value.vt == VT_BSTR || value.vt == VT_EMPTY ? GetValueBefore().vt : value.vt,
+                                &kept))
         return false;
     return !m_rule || m_rule(VariantToText(kept));
 }
@@ -85,19 +84,25 @@ void ReadBy(CBCGPProp* item, TextRule rule) {
     if (auto* number = dynamic_cast<CBCGPropFloat*>(item)) number->SetTextRule(std::move(rule));
 }
 
+namespace {
+// The refusal mark of an item that judges its texts; null for any other item.
+TextRefusal* RefusalOf(CBCGPProp* item) {
+    if (auto* number = dynamic_cast<CBCGPropFloat*>(item)) return number->Refusal();
+    if (auto* size = dynamic_cast<CBCGPropSizeText*>(item)) return size->Refusal();
+    return nullptr;
+}
+}  // namespace
+
 bool ItemRefusedReport(CBCGPProp* item) {
-    if (auto* number = dynamic_cast<CBCGPropFloat*>(item)) return number->IsTextRefused() && number->IsReportedText();
-    if (auto* size = dynamic_cast<CBCGPropSizeText*>(item)) return size->IsTextRefused() && size->IsReportedText();
-    return false;
+    const TextRefusal* refusal = RefusalOf(item);
+    return refusal && refusal->IsRefused() && refusal->IsReported();
 }
 
 bool ItemRefusedText(CBCGPProp* item) {
-    if (auto* number = dynamic_cast<CBCGPropFloat*>(item)) return number->IsTextRefused();
-    if (auto* size = dynamic_cast<CBCGPropSizeText*>(item)) return size->IsTextRefused();
-    return false;
+    const TextRefusal* refusal = RefusalOf(item);
+    return refusal && refusal->IsRefused();
 }
 
 void MarkTextRefused(CBCGPProp* item) {
-    if (auto* number = dynamic_cast<CBCGPropFloat*>(item)) number->MarkRefused();
-    if (auto* size = dynamic_cast<CBCGPropSizeText*>(item)) size->MarkRefused();
+    if (TextRefusal* refusal = RefusalOf(item)) refusal->Mark();
 }

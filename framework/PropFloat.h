@@ -33,7 +33,7 @@ public:
     // the pane puts back the text it replaced).
     void SetValue(const _variant_t& value) override;
     // Marks the last text refused again after the pane showed the refused item's value again.
-    void MarkRefused() { m_bRefused = TRUE; }
+    void MarkRefused() { m_refusal.Mark(); }
 
     // Converts the value in place when its type differs; a failed conversion throws _com_error.
     void ChangeType(VARTYPE type);
@@ -46,8 +46,9 @@ public:
     void SetTextRule(TextRule rule) { m_rule = std::move(rule); }
     // Whether the last text was refused (by the filter, or as a number the value's type cannot
     // hold): typed, the value left as it was; set by code, the value taken (IsReportedText).
-    BOOL IsTextRefused() const { return m_bRefused; }
-    BOOL IsReportedText() const { return m_bReported; }
+    BOOL IsTextRefused() const { return m_refusal.IsRefused(); }
+    BOOL IsReportedText() const { return m_refusal.IsReported(); }
+    TextRefusal* Refusal() { return &m_refusal; }
 
 private:
     double JudgeFigure(CString text, bool);
@@ -56,8 +57,7 @@ private:
     int m_nDigits;
     BOOL m_bAllowNegative;
     TextRule m_rule;
-    BOOL m_bRefused = FALSE;
-    BOOL m_bReported = FALSE;
+    TextRefusal m_refusal;
 };
 
 // The rule of a list that reads a float item by an item reader: reads is that reader, given an

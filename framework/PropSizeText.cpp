@@ -6,9 +6,8 @@ CBCGPropSizeText::CBCGPropSizeText(const CString& name, const _variant_t& value,
 
 BOOL CBCGPropSizeText::TextToVar(const CString& text) {
     // A refused text is taken with the value untouched; the item then shows its text from before the edit again.
-    m_bRefused = !Takes(text);
-    m_bReported = FALSE;
-    if (m_bRefused) return TRUE;
+    m_refusal.Typed(!Takes(text));
+    if (IsTextRefused()) return TRUE;
     return CBCGPProp::TextToVar(text);
 }
 
@@ -16,6 +15,5 @@ BOOL CBCGPropSizeText::TextToVar(const CString& text) {
 // refused the same way (the pane puts back the text it replaced).
 void CBCGPropSizeText::SetValue(const _variant_t& value) {
     CBCGPProp::SetValue(value);
-    m_bReported = !IsValueRefused();
-    m_bRefused = m_bReported && !Takes(VariantToText(GetValue()));
+    m_refusal.Reported(IsValueRefused(), Takes(VariantToText(GetValue())));
 }

@@ -34,6 +34,30 @@ TextRule ReaderRule(bool (*reader)(const CString&, Arg, T*), std::common_type_t<
     };
 }
 
+// What an item that judges its texts knows of the last one: whether it refused it, and whether it
+// came set by code (the item then holds it until the pane puts back the text it replaced) rather
+// than typed or picked (the value left as it was). The mark lasts until the item's next text.
+class TextRefusal {
+public:
+    void Typed(bool refused) {
+        m_refused = refused;
+        m_reported = false;
+    }
+    // A value set by code: bytes the item never took (valueRefused) are no text of it.
+    void Reported(bool valueRefused, bool takes) {
+        m_reported = !valueRefused;
+        m_refused = m_reported && !takes;
+    }
+    // After the pane showed the refused item again, which set its value.
+    void Mark() { m_refused = true; }
+    bool IsRefused() const { return m_refused; }
+    bool IsReported() const { return m_reported; }
+
+private:
+    bool m_refused = false;
+    bool m_reported = false;
+};
+
 class TESSALY_API CBCGPropSizeText : public CBCGPProp {
 public:
     CBCGPropSizeText(const CString& name, const _variant_t& value, const char* description, DWORD_PTR data,
@@ -45,17 +69,17 @@ public:
     // pane puts back the text it replaced).
     void SetValue(const _variant_t& value) override;
     // Marks the last text refused again after the pane showed the refused item's value again.
-    void MarkRefused() { m_bRefused = TRUE; }
+    void MarkRefused() { m_refusal.Mark(); }
 
     // Whether the rule takes the text.
     bool Takes(const CString& text) const { return !m_rule || m_rule(text); }
     // Whether the last text was refused: typed or picked, the value left as it was; set by code,
     // the value taken (IsReportedText).
-    BOOL IsTextRefused() const { return m_bRefused; }
-    BOOL IsReportedText() const { return m_bReported; }
+    BOOL IsTextRefused() const { return m_refusal.IsRefused(); }
+    BOOL IsReportedText() const { return m_refusal.IsReported(); }
+    TextRefusal* Refusal() { return &m_refusal; }
 
 private:
     TextRule m_rule;
-    BOOL m_bRefused = FALSE;
-    BOOL m_bReported = FALSE;
+    TextRefusal m_refusal;
 };
