@@ -1,0 +1,73 @@
+// Fixed lists: an option item whose texts stand for values, read in one place. A list knows its
+// options with their values and what it takes for any other text (a text reported from code, or
+// typed where the item lets a text be typed): one value, or none, which is a refusal.
+#pragma once
+
+#include <cstddef>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+#include "bcg/Prop.h"
+#include "framework/Export.h"
+#include "framework/OptionTables.h"
+#include "mfc/String.h"
+
+// What a fixed list takes for a text that is none of its options.
+struct OtherText {
+    bool taken;  // false: such a text is refused
+    int value;   // the value taken when taken
+};
+inline constexpr OtherText kOtherRefused{false, 0};
+constexpr OtherText OtherTakenAs(int value) { return OtherText{true, value}; }
+
+class TESSALY_API CFixedListProp : public CBCGPProp {
+    DECLARE_DYNAMIC(CFixedListProp)
+public:
+    // An item showing value first, with no options yet; allowEdit lets a text be typed.
+    CFixedListProp(const CString& name, const CString& value, const char* description, DWORD_PTR data,
+                   OtherText other, bool allowEdit = false);
+
+    // Adds an option standing for value (shown in the drop-down too).
+    void AddEntry(const CString& text, int value);
+    void AddEntries(const TextValue* table, std::size_t count);
+    template <std::size_t N>
+    void AddEntries(const TextValue (&table)[N]) {
+        AddEntries(table, N);
+    }
+    // Drops every option (lists whose options follow the data: datasets, columns, layers).
+    void ClearEntries();
+    void SetOther(OtherText other) { m_other = other; }
+    OtherText GetOther() const { return m_other; }
+
+    // The value a text stands for: an option's value, else the rule for any other text; false when
+    // the list refuses the text.
+    bool ValueOf(const CString& text, int* value) const;
+    // The text of the first option standing for value; nullptr when no option does.
+    const char* TextOf(int value) const;
+    const std::vector<std::pair<CString, int>>& Entries() const { return m_entries; }
+
+private:
+    std::vector<std::pair<CString, int>> m_entries;
+    OtherText m_other;
+};
+
+// The fixed list an item is, or nullptr for any other item.
+TESSALY_API CFixedListProp* FixedListOf(CBCGPProp* item);
+
+// The one reader of a fixed list's text. Accepted (an option, or any other text the list takes):
+// true, *value set, and the item shows the option standing for the value taken when it shows
+// another text (so no text but an option stays in it). Refused: false, nothing written, and the
+// item alone shows again the text the refused one replaced. An item that is no fixed list is
+// refused the same way.
+TESSALY_API bool ReadFixedList(CBCGPProp* item, int* value);
+
+// A fixed list item built from a table, first showing shown.
+TESSALY_API CFixedListProp* NewFixedListItem(const char* name, const CString& shown, const char* description,
+                                             DWORD_PTR id, const TextValue* table, std::size_t count,
+                                             OtherText other, bool allowEdit = false);
+template <std::size_t N>
+CFixedListProp* NewFixedListItem(const char* name, const CString& shown, const char* description, DWORD_PTR id,
+                                 const TextValue (&table)[N], OtherText other, bool allowEdit = false) {
+    return NewFixedListItem(name, shown, description, id, table, N, other, allowEdit);
+}
