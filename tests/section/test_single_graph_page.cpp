@@ -158,7 +158,6 @@ TEST_F(SingleGraphPage, GradeChangeOfVerticalDepthsResetsTheRange) {
     EXPECT_EQ("沙二段", world.Well().GetBottomStratum());
     EXPECT_EQ("沙二段", Value(CLstSingle::kBottomStratumId));
     EXPECT_EQ((std::vector<std::string>{"沙一段", "沙二段"}), page.Options(CLstSingle::kTopStratumId));
-    EXPECT_EQ(4, single::GradeOfText("六级"));
 }
 
 TEST_F(SingleGraphPage, DepthsAreClampedToTheOtherBound) {
