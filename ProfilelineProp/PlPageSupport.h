@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "ProfilelineProp/ProfilelineTexts.h"
 #include "bcg/Prop.h"
 #include "framework/FixedList.h"
 #include "framework/GroupTexts.h"
 #include "framework/PropItems.h"
 #include "framework/PropSizeText.h"
-#include "ProfilelineProp/ProfilelineTexts.h"
 #include "hosttypes/Lodestar/LayerProperty.h"
 #include "hosttypes/Lodestar/PlContainer.h"
 #include "hosttypes/Lodestar/PlWell.h"

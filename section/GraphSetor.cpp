@@ -69,10 +69,10 @@ CBCGPProp* NewFixedList(const char* name, DWORD_PTR id, std::initializer_list<co
 
 // The texts the spacing and projection items take, the same conversion for both: each list's own
 // options first, so that a value shows as the option the refresh shows for it.
-constexpr TextValue kSpacingTexts[] = {{kEqualSpacing, 0}, {kRealDistance, 1}, {kProjection, 2}, {kProjection, 3},
-                                       {kProjection, 4},   {kProjection, 5},   {kAlongX, 2},      {kAlongY, 3},
-                                       {kFirstToLast, 4}};
-constexpr TextValue kProjectionTexts[] = {{kAlongX, 2},       {kAlongY, 3},        {kFirstToLast, 4},
+constexpr TextValue kSpacingTexts[] = {{kEqualSpacing, 0}, {kRealDistance, 1}, {kProjection, 2},
+                                       {kProjection, 3},   {kProjection, 4},   {kProjection, 5},
+                                       {kAlongX, 2},       {kAlongY, 3},       {kFirstToLast, 4}};
+constexpr TextValue kProjectionTexts[] = {{kAlongX, 2},       {kAlongY, 3},       {kFirstToLast, 4},
                                           {kEqualSpacing, 0}, {kRealDistance, 1}, {kProjection, 2}};
 
 template <std::size_t N>
@@ -160,7 +160,8 @@ int CGraphSetor::InitPropWnd() {
     CBCGPProp* interval = NewNumber(kSpacingInterval, 0, false, "", kIntervalId);
     for (const char* option : {"140", "200", "500", "1000"}) interval->AddOption(option, TRUE);
     layout->AddSubItem(interval);
-    layout->AddSubItem(NewSpacingList(kProjectionType, kProjectionId, kProjectionTexts, {kAlongX, kAlongY, kFirstToLast}));
+    layout->AddSubItem(
+        NewSpacingList(kProjectionType, kProjectionId, kProjectionTexts, {kAlongX, kAlongY, kFirstToLast}));
     layout->AddSubItem(NewFixedList(kSpacingLayer, kSpacingLayerId, {}));
     layout->AddSubItem(NewScaleItem(kXScale, kXScaleId));
     layout->AddSubItem(NewScaleItem(kYScale, kYScaleId));
@@ -173,7 +174,9 @@ int CGraphSetor::InitPropWnd() {
     layout->AddSubItem(rightJoint);
     layout->AddSubItem(section::NewYesNoList(kShowJointLine, grouptext::kYes, "", kShowJointId));
     layout->AddSubItem(section::NewYesNoList(kFillWellBlank, grouptext::kYes, "", kFillBlankId));
-    layout->AddSubItem(section::NewList(kGrade, "", "", kGradeId, kGrades, OtherTakenAs(-1), {}));
+    CFixedListProp* grade = section::NewList(kGrade, "", "", kGradeId, kGrades, OtherTakenAs(-1));
+    grade->RemoveAllOptions();  // the refresh offers the section's levels
+    layout->AddSubItem(grade);
     m_wndPropList.AddProperty(layout, TRUE, TRUE);
     leftJoint->Show(FALSE, TRUE);
     rightJoint->Show(FALSE, TRUE);
@@ -209,8 +212,7 @@ int CGraphSetor::InitPropWnd() {
     const bool names = kind >= ScControlerClient::CT_CORRELATION && kind <= ScControlerClient::CT_RESERVOIR;
     CBCGPProp* nameStyle = CreateFontPropFloatSize(kStratumNameStyle, kNameFontId);
     if (names)
-        nameStyle->AddSubItem(
-            section::NewList(kStratumNamePlace, "", "", kNamePlaceId, kNamePlaces, OtherTakenAs(-1)));
+        nameStyle->AddSubItem(section::NewList(kStratumNamePlace, "", "", kNamePlaceId, kNamePlaces, OtherTakenAs(-1)));
     m_wndPropList.AddProperty(nameStyle, TRUE, TRUE);
     if (!names) nameStyle->Show(FALSE, TRUE);
     return 0;
@@ -456,7 +458,8 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
         case kProjectionId:
             if (!section::ReadList(item, &record.m_nWellSpacingType)) return refuse();
             // The projection item shows only the projections.
-            if (edit.id == kProjectionId) ShowTextIfChanged(item, OptionText(kProjectionTypes, record.m_nWellSpacingType));
+            if (edit.id == kProjectionId)
+                ShowTextIfChanged(item, OptionText(kProjectionTypes, record.m_nWellSpacingType));
             save = true;
             break;
         case kIntervalId:

@@ -87,7 +87,7 @@ enum Step : unsigned char {
     stepRsExtendRight,
     stepExtendForm,      // connection and stratum extensions made again for the form the record took
     stepRsExtendForm,    // engine started: ReBack; otherwise extensions made again, flow units rebuilt
-    stepShowVirStratum,  // CMapProperty::ShowVirStratum(text is "是")
+    stepShowVirStratum,  // CMapProperty::ShowVirStratum(the flag the record took)
     stepVirPen,          // CMapProperty::SetVirPen(the stored pen)
     stepNameFont,        // CMapProperty::ChangeStratumNameFont(the stored font)
 };

@@ -259,10 +259,11 @@ Edited CLstDepthRuler::EditSide(CBCGPProp* item, bool left, DWORD_PTR leftId) {
     UINT style = 0;
     const bool isNumber = ReadItemSize(item, 1.0, &number);  // intervals and frequencies are never negative
     switch (leftId) {
-        case kMarksShownId:
-            (r.*(left ? &ScDepthRuler::SetLeftMarkVisible : &ScDepthRuler::SetRightMarkVisible))(
-                ReadYesNo(item) ? 1 : 0);
+        case kMarksShownId: {
+            const int shown = ReadYesNo(item) ? 1 : 0;
+            (r.*(left ? &ScDepthRuler::SetLeftMarkVisible : &ScDepthRuler::SetRightMarkVisible))(shown);
             return Edited::Taken;
+        }
         case kDepthUnitId: {
             int unit = 0;
             if (!ReadList(item, &unit)) return Edited::Refused;

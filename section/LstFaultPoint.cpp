@@ -71,8 +71,7 @@ int CLstFaultPoint::InitPropWnd() {
     symbol->Expand(TRUE);
     display->AddSubItem(symbol);
     display->AddSubItem(BuildLabelGroup());
-    display->AddSubItem(
-        NewList(kApplyTo, "", kApplyToDescription, kApplyId, kApplyScopes, OtherTakenAs(-1)));
+    display->AddSubItem(NewList(kApplyTo, "", kApplyToDescription, kApplyId, kApplyScopes, OtherTakenAs(-1)));
     m_wndPropList.AddProperty(display, TRUE, TRUE);
 
     CBCGPProp* data = NewGroupItem(kFaultPointProperties, kFaultDataId, true);

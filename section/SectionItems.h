@@ -27,7 +27,6 @@ bool ReadItemSize(CBCGPProp* item, double scale, double* value);
 TextRule ItemNumberRule(double scale = 1.0, bool judgeFlag = false);
 TextRule ItemSizeRule(double scale = 1.0);
 
-
 // ---- fixed lists ------------------------------------------------------------------------------------
 // A yes/no switch: "是" yes, "否" no; the pages read any other text as no.
 inline constexpr TextValue kYesNo[] = {{grouptext::kYes, 1}, {grouptext::kNo, 0}};

@@ -260,21 +260,21 @@ TEST(GraphPageRecord, ListsTakeEveryTextTheRecordsConversionMaps) {
         const char* shown;
     };
     const Case cases[] = {
-        {G::kDepthTypeId, "海拔深", 2, "海拔深"},      // not offered, yet the record's
-        {G::kDepthTypeId, "无此选项", -1, ""},         //
-        {G::kSpacingTypeId, "X方向", 2, "投影"},       // the projection items' texts too
-        {G::kSpacingTypeId, "无此选项", 7, ""},        //
-        {G::kProjectionId, "Y方向", 3, "Y方向"},       //
-        {G::kProjectionId, "实际距离", 1, ""},         // the spacing items' texts too
-        {G::kConnectPosId, "内容道", 2, "内容道"},     //
-        {G::kConnectPosId, "无此选项", -1, ""},        //
-        {G::kGradeId, "五级", 4, "五级"},              //
-        {G::kGradeId, "无此选项", -1, ""},             //
-        {G::kRangeTypeId, "无此选项", -1, ""},         //
+        {G::kDepthTypeId, "海拔深", 2, "海拔深"},        // not offered, yet the record's
+        {G::kDepthTypeId, "无此选项", -1, ""},           //
+        {G::kSpacingTypeId, "X方向", 2, "投影"},         // the projection items' texts too
+        {G::kSpacingTypeId, "无此选项", 7, ""},          //
+        {G::kProjectionId, "Y方向", 3, "Y方向"},         //
+        {G::kProjectionId, "实际距离", 1, ""},           // the spacing items' texts too
+        {G::kConnectPosId, "内容道", 2, "内容道"},       //
+        {G::kConnectPosId, "无此选项", -1, ""},          //
+        {G::kGradeId, "五级", 4, "五级"},                //
+        {G::kGradeId, "无此选项", -1, ""},               //
+        {G::kRangeTypeId, "无此选项", -1, ""},           //
         {G::kExtendFormId, "无此选项", -1, "外推处理"},  // every form but 0 shows as extrapolated
-        {G::kNamePlaceId, "无此选项", -1, ""},         //
-        {G::kShowJointId, "无此选项", 0, "否"},        // yes only for "是"
-        {G::kCalVirtualId, "无此选项", 0, "否"},       //
+        {G::kNamePlaceId, "无此选项", -1, ""},           //
+        {G::kShowJointId, "无此选项", 0, "否"},          // yes only for "是"
+        {G::kCalVirtualId, "无此选项", 0, "否"},         //
     };
     auto stored = [&r](DWORD_PTR id) {
         switch (id) {
