@@ -10,15 +10,9 @@ struct TextValue {
     int value;
 };
 
-// Told of every text a list looks up, with the table and the value for any other text; null
-// unless a test watches which table a list reads an item's texts by.
-inline void (*g_textLookupWatch)(const TextValue* table, std::size_t count, const CString& text,
-                                 int otherwise) = nullptr;
-
 // Both lookups over the first count entries of a table (for tables whose length varies with their
 // use); the array forms below read a whole table.
 inline int ValueOfText(const TextValue* table, std::size_t count, const CString& text, int otherwise) {
-    if (g_textLookupWatch) g_textLookupWatch(table, count, text, otherwise);
     for (std::size_t i = 0; i < count; ++i)
         if (text == table[i].text) return table[i].value;
     return otherwise;

@@ -23,7 +23,7 @@
 #include "driver/GridDriver.h"
 #include "driver/Responder.h"
 #include "driver/SheetDriver.h"
-#include "framework/OptionTables.h"
+#include "framework/FixedList.h"
 #include "framework/PropFloat.h"
 #include "framework/PropSizeText.h"
 #include "framework/PropStyleCombox.h"
@@ -509,6 +509,17 @@ constexpr const char* kCutCharacter = "\xE4\xB8";
 // nothing; into a pick list nothing and a text no option holds, and a cut character where it
 // holds a text; into a text item a cut character.
 std::vector<std::string> ReportedTexts(CBCGPProp* item) {
+    if (CFixedListProp* list = FixedListOf(item)) {
+        // A fixed list: each of its options, then a text none of them holds and nothing, each
+        // judged by the list's own rule.
+        std::vector<std::string> texts;
+        for (const auto& [option, value] : list->Entries())
+            if (std::find(texts.begin(), texts.end(), option.str()) == texts.end()) texts.push_back(option.str());
+        for (const char* other : {kNoOption, ""})
+            if (std::find(texts.begin(), texts.end(), other) == texts.end()) texts.push_back(other);
+        if (item->GetValue().vt == VT_BSTR) texts.push_back(kCutCharacter);
+        return texts;
+    }
     if (dynamic_cast<CBCGPropFloat*>(item) || dynamic_cast<CBCGPropSizeText*>(item)) return {"-1", "1e39", "7", ""};
     if (item->GetOptionCount() > 0) {
         if (item->GetValue().vt == VT_BSTR) return {"", kNoOption, kCutCharacter};
@@ -912,9 +923,7 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
         for (const auto& [key, texts] : reportable) {
             bool followed = false;
             for (const std::string& text : texts) {
-                const Expect expect =
-                    text == kNoOption && MapsOtherTexts(where, key, nullptr) ? Expect::kMapped : Expect::kJudged;
-                if (!TypeOne(where, page, gridIndex, key, text, announce, true, expect)) break;
+                if (!TypeOne(where, page, gridIndex, key, text, announce, true)) break;
                 if (lastRefused_ && !followed) {
                     followed = true;
                     FollowRefusedReport(where, page, gridIndex, key, announce);
@@ -1037,49 +1046,6 @@ void Sweeper::PickEach(const std::string& where, CWnd& page, int gridIndex, cons
             for (const Choice& choice : choices) PickOne(where, page, gridIndex, key, choice, announce);
 }
 
-namespace {
-
-// The lookups of one text while a pick is made: the tables a list read the picked option by.
-struct LookupWatch {
-    std::string text;
-    std::vector<std::tuple<const TextValue*, std::size_t, int>> seen;
-};
-LookupWatch* g_watch = nullptr;
-
-void WatchLookup(const TextValue* table, std::size_t count, const CString& text, int otherwise) {
-    if (g_watch && text.str() == g_watch->text) g_watch->seen.emplace_back(table, count, otherwise);
-}
-
-// Watches the lookups of the text while it lives.
-class LookupWatchScope {
-public:
-    explicit LookupWatchScope(LookupWatch* watch) {
-        g_watch = watch;
-        g_textLookupWatch = watch ? &WatchLookup : nullptr;
-    }
-    ~LookupWatchScope() {
-        g_watch = nullptr;
-        g_textLookupWatch = nullptr;
-    }
-};
-
-}  // namespace
-
-bool Sweeper::MapsOtherTexts(const std::string& where, const Item& key, std::string* option) const {
-    const auto found = lookups_.find(where + " / " + key.path);
-    if (found == lookups_.end()) return false;
-    for (const Lookup& lookup : found->second) {
-        // A value the table holds is that option's; a value of its own the list writes as it is,
-        // but a negative one none of the table's values is stands for a refusal.
-        const char* text = TextOfValue(lookup.table, lookup.count, lookup.otherwise, nullptr);
-        if (text || lookup.otherwise >= 0) {
-            if (option) *option = text ? text : "";
-            return true;
-        }
-    }
-    return false;
-}
-
 void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const Choice& choice,
                       const std::function<void()>& announce, Expect expect) {
     CBCGPPropList* grid = GridAt(page, gridIndex);
@@ -1106,10 +1072,7 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     ClearHostCalls();
     bool picked = false;
     std::string label = pick.Label();
-    // The tables the list reads the picked option by are learnt from its picks.
-    LookupWatch watch{pick.option, {}};
     try {
-        LookupWatchScope watching(pick.kind == Choice::kOption && expect == Expect::kJudged ? &watch : nullptr);
         platform::GridDriver driver(grid);
         switch (pick.kind) {
             case Choice::kStyle:
@@ -1134,11 +1097,6 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     } catch (const std::exception& e) {
         Report(where, key, "threw", label, e.what());
         return;
-    }
-    for (const auto& [table, count, otherwise] : watch.seen) {
-        std::vector<Lookup>& learnt = lookups_[where + " / " + key.path];
-        if (std::none_of(learnt.begin(), learnt.end(), [table = table](const Lookup& l) { return l.table == table; }))
-            learnt.push_back({table, count, otherwise});
     }
     const bool alive = Holds(page, grid, item);
     const std::vector<std::string> calls = HostCalls();
@@ -1226,16 +1184,6 @@ void Sweeper::CheckExpected(const std::string& where, const Item& key, const std
                 Report(where, key, "dropped a valid text after a refused report from code", text,
                        "nothing reached the objects or the host and nothing was redrawn; it shows " +
                            Printable(outcome.shownNow));
-            break;
-        case Expect::kMapped:
-            if (!ran || outcome.refused) {
-                std::string option;
-                MapsOtherTexts(where, key, &option);
-                Report(where, key, "refused a text its list reads as a value", text,
-                       "the table its options are read by reads any other text as " +
-                           (option.empty() ? std::string("a value of its own") : Printable(option)) + "; it shows " +
-                           Printable(outcome.shownNow));
-            }
             break;
         case Expect::kTypedNumber: {
             if (outcome.refused || outcome.rejected) break;
@@ -1456,6 +1404,15 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     const Pane paneBefore = PaneOf(page, &shownBefore);
     const std::string shownText = item->FormatProperty().str();
     const _variant_t valueBefore = item->GetValue();
+    // A fixed list reads the text by its own options and its rule for any other text, asked
+    // before the edit (a refresh may change its options): the value it stands for, or none.
+    // (The text it shows, typed, is no edit.)
+    CFixedListProp* const list =
+        expect == Expect::kJudged && (fromCode || text != shownText) ? FixedListOf(item) : nullptr;
+    int listValue = 0;
+    const bool listTakes = list && list->ValueOf(CString(text.c_str()), &listValue);
+    const char* const listOption = listTakes ? list->TextOf(listValue) : nullptr;
+    const std::string optionTaken = listOption ? listOption : "";
 
     platform::Responder& responder = platform::Responder::Instance();
     responder.ClearMessageBoxes();
@@ -1523,13 +1480,35 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     // nothing was written and a message box rejected it or the item shows its value again. A
     // message box alone is no refusal: a group may store the edited entry and then an entry it
     // re-applies reports its own message.
-    const bool refused = leftOpen || refusedByItem || (!stored && !handedOn && (rejected || shownAgain));
-    const std::string how = leftOpen        ? "the grid kept the editor open"
-                            : refusedByItem ? "the item refused it"
-                            : rejected      ? "a message box rejected it" + boxes
-                                            : "the item shows " + Printable(shownNow) + " again";
+    // A fixed list says itself whether it takes the text: one it refuses is a refusal whatever the
+    // page did; one it takes runs its steps (a message box may still reject the value).
+    const bool ran = stored || !calls.empty() || paneAfter.redraws != paneBefore.redraws;
+    const bool refused = leftOpen || refusedByItem ||
+                         (list ? !listTakes || (!ran && rejected)
+                               : !stored && !handedOn && (rejected || shownAgain));
+    const std::string how = leftOpen                ? "the grid kept the editor open"
+                            : refusedByItem         ? "the item refused it"
+                            : list && !listTakes    ? "its list refuses any other text"
+                            : rejected              ? "a message box rejected it" + boxes
+                                                    : "the item shows " + Printable(shownNow) + " again";
 
-    if (stored && (leftOpen || refusedByItem || shownAgain))
+    if (list && listTakes && !refused) {
+        // Taken: it runs its steps, and the item shows the option standing for the value taken
+        // (where none does, what the refresh shows, judged after the host announces the object).
+        if (!ran)
+            Report(where, key, "dropped a text its list takes", text,
+                   "the list reads it as " + std::to_string(listValue) +
+                       "; nothing reached the objects or the host and nothing was redrawn; it shows " +
+                       Printable(shownNow));
+        else if (alive && listOption && shownNow != optionTaken)
+            Report(where, key, "does not show the option standing for the value its list took", text,
+                   "the list reads it as " + std::to_string(listValue) + " (" + Printable(optionTaken) +
+                       "); it shows " + Printable(shownNow));
+    }
+    if (list && refused && alive && !leftOpen && shownNow != shownText)
+        Report(where, key, "does not show its text from before after its list refused a text", text,
+               "it shows " + Printable(shownNow) + " (before: " + Printable(shownText) + ")");
+    if (stored && (leftOpen || refusedByItem || (list ? refused : shownAgain)))
         Report(where, key, "changed the objects although the text was refused", text,
                how + "; changes: " + ChangesBetween(before, after));
     if (stored && expect != Expect::kNoEdit) CheckKeptDigits(where, key, text, true, before, after);
@@ -1539,7 +1518,7 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
                    refused && !refusedByItem && !leftOpen});
     if (refused)
         CheckRefusal(where, key, text, how, paneBefore, paneAfter, calls, alive ? item : nullptr, shownText);
-    else if (alive && !stored && calls.empty() &&
+    else if (!list && alive && !stored && calls.empty() &&
              (paneAfter.redraws == paneBefore.redraws ||
               (item->GetOptionCount() > 0 && !anOption && !dynamic_cast<CBCGPropSizeText*>(item))) &&
              !ShowsSameValue(shownNow, shownText) && OnlyRowChanged(paneBefore, paneAfter, item))
@@ -1563,12 +1542,20 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     Dump();
     const Showing shownAfter = ShownOn(page);
     std::string name;
+    const std::string shownBeforeRefresh = shownNow;
     shownNow.clear();
+    bool found = false;
     if (CBCGPPropList* now = GridAt(page, gridIndex))
         if (CBCGPProp* edited = key.Find(now)) {
+            found = true;
             shownNow = edited->FormatProperty().str();
             name = edited->GetName().str();
         }
+    // A value no option of its list stands for shows as the refresh shows it.
+    if (list && listTakes && !refused && alive && found && !listOption && shownNow != shownBeforeRefresh)
+        Report(where, key, "shows another text than its refresh for a value no option stands for", text,
+               "the list reads it as " + std::to_string(listValue) + "; it shows " + Printable(shownBeforeRefresh) +
+                   ", the refresh " + Printable(shownNow));
 
     // A width, size or height shows the stored value, not a text that was not stored: neither a
     // text without a number or with one no double holds, nor a text that reads as another number

@@ -27,9 +27,11 @@
 // A few texts are then reported from code into every item that holds a text or a number, pick
 // lists included, and judged as typed texts are (SWEEP_SKIP_REPORTS_FROM_CODE in the environment
 // leaves them out). After the first report an item refuses, a valid text typed into it (the value
-// it shows in another text, or a new word) or another option picked is taken. A text none of a
-// list's options holds is taken where the table the list read its picked options by reads any
-// other text as a value (an option, or a value of its own), and never refused.
+// it shows in another text, or a new word) or another option picked is taken. A fixed list is
+// given each of its options, a text none of them holds and nothing, and judged by its own reader:
+// a text it refuses moves nothing and leaves the item showing its text from before; a text it
+// takes runs its steps (stored, called or redrawn), and the item then shows the option standing
+// for the value taken, or, where none does, what the refresh shows.
 // Picks: one other option of every pick list (the first and the last other one), a colour of
 // every colour item, a style of every style list, dates far after and far before in every date
 // item. A pick the object refuses (a stop above the start, a begin after the end) changes nothing
@@ -63,7 +65,6 @@ struct QXLOGPEN;
 struct QXLOGBRUSH;
 struct QXLOGPOINT;
 class CQXPropertyManager;
-struct TextValue;
 namespace platform {
 class Responder;
 }
@@ -297,7 +298,7 @@ private:
     // (the text or option shown, given again), be taken (a valid text after a refused report, a
     // text the list's table reads as a value), or store the number typed (the rounding shown of
     // a value kept with more digits, in another text).
-    enum class Expect { kJudged, kNoEdit, kTaken, kMapped, kTypedNumber };
+    enum class Expect { kJudged, kNoEdit, kTaken, kTypedNumber };
     // What an edit did, as the expectations read it.
     struct Outcome {
         const std::string& before;
@@ -313,17 +314,6 @@ private:
     };
     void CheckExpected(const std::string& where, const Item& key, const std::string& text, Expect expect,
                        const Outcome& outcome);
-    // A table a list read an item's picked option by, and the value it gives any other text.
-    struct Lookup {
-        const TextValue* table;
-        std::size_t count;
-        int otherwise;
-    };
-    // Whether a table an item's picked options were read by reads a text none of them holds as a
-    // value: an option's (named in option) or one of its own (option ""). False when no table was
-    // seen, or each one's value for any other text stands for a refusal (negative, and none of the
-    // table's values).
-    bool MapsOtherTexts(const std::string& where, const Item& key, std::string* option) const;
     // A refused text changes the refused item's text and nothing else: no host call but getters,
     // no redraw of the view, no other item, no selection; the edited item stays.
     void CheckRefusal(const std::string& where, const Item& key, const std::string& text, const std::string& how,
@@ -410,8 +400,6 @@ private:
     int newWords_ = 0;
     // The values kept with more digits that the item given its shown rounding holds.
     std::vector<double> roundedFrom_;
-    // The tables each item's picked options were read by, by "page / item path".
-    std::map<std::string, std::vector<Lookup>> lookups_;
     std::vector<std::string> failures_;
 };
 
