@@ -20,8 +20,8 @@
 #include "hosttypes/Oriel/IkelWellAdapter.h"
 #include "hosttypes/Oriel/ScContainer.h"
 #include "hosttypes/Oriel/ScDisRulerMgr.h"
-#include "hosttypes/Oriel/ScUtility.h"
 #include "hosttypes/Oriel/ScScaler.h"
+#include "hosttypes/Oriel/ScUtility.h"
 #include "hosttypes/Oriel/ScWellMgr.h"
 #include "hosttypes/Oriel/ScWellPositionor.h"
 #include "hosttypes/Osprey/WellDataManager.h"
@@ -563,8 +563,7 @@ bool CGraphSetor::ReadScale(const CString& text, bool x, double* scale, double* 
     double value = 0;
     double factor = 1;
     if (!ReadScaleText(text, &value)) return false;
-    if (m_pContainer && !(numtext::Ratio(CurrentScale(x), value, &factor) && WellsStayFinite(x, factor)))
-        return false;
+    if (m_pContainer && !(numtext::Ratio(CurrentScale(x), value, &factor) && WellsStayFinite(x, factor))) return false;
     *scale = value;
     *ratio = factor;
     return true;

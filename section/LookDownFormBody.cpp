@@ -363,7 +363,8 @@ bool CLookDownFormBody::EditPosition(Slot slot, double value) {
         moved.top = value;
         moved.bottom = r.bottom + (value - r.top);
     }
-    return PlaceMap(*m_pMap, moved, std::fabs(moved.right - moved.left), std::fabs(moved.top - moved.bottom), MAINTAIN_WIDTH);
+    return PlaceMap(*m_pMap, moved, std::fabs(moved.right - moved.left), std::fabs(moved.top - moved.bottom),
+                    MAINTAIN_WIDTH);
 }
 
 // Moves the right (bottom) edge so that the map gets the typed extent, whichever way its edges
@@ -390,7 +391,6 @@ bool CLookDownFormBody::EditSize(Slot slot, double value) {
     }
     return PlaceMap(*m_pMap, moved, width, height, slot == kWidth ? MAINTAIN_WIDTH : MAINTAIN_HEIGHT);
 }
-
 
 bool CLookDownFormBody::EditPoint(CBCGPProp* item, Slot slot, int n, Slot first) {
     if (slot == first) {

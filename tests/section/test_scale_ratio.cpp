@@ -19,8 +19,8 @@
 
 namespace {
 
-using KelReservoir::Connection::CkelReservoir;
 using KelFence::CFence;
+using KelReservoir::Connection::CkelReservoir;
 using sectiontest::CallTrace;
 using sectiontest::GraphPage;
 using G = CGraphSetor;
