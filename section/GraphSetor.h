@@ -12,12 +12,12 @@
 #include "framework/OptionTables.h"
 #include "framework/PropSizeText.h"
 #include "framework/WndLst.h"
-#include "hosttypes/Parsnip/Geometry.h"
 #include "section/GraphTexts.h"
 #include "section/SectionOptions.h"
 #include "section/SectionTexts.h"
 
 class CMapProperty;
+struct FLOATPOINT;
 class ScContainer;
 class ScObjInterface;
 
