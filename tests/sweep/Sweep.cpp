@@ -930,7 +930,64 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
                 }
             }
         }
+    if (!skipReports)
+        for (const Item& key : typeable) CompareReports(where, page, gridIndex, key, announce);
     PickEach(where, page, gridIndex, announce);
+}
+
+bool Sweeper::ReportNumber(CWnd& page, int gridIndex, const Item& key, double value,
+                           const std::function<void()>& announce) {
+    CBCGPPropList* grid = GridAt(page, gridIndex);
+    CBCGPProp* item = grid ? key.Find(grid) : nullptr;
+    if (!item || !item->IsEnabled()) return false;
+    platform::Responder& responder = platform::Responder::Instance();
+    responder.ClearMessageBoxes();
+    responder.QueueAnswer(IDNO);
+    item->SetValue(_variant_t(value));
+    grid->OnPropertyChanged(item);
+    responder.ClearMessageBoxes();
+    DropUnusedAnswers(responder);
+    announce();
+    lastValid_ = false;
+    return true;
+}
+
+void Sweeper::CompareReports(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                             const std::function<void()>& announce) {
+    CBCGPPropList* grid = GridAt(page, gridIndex);
+    CBCGPProp* item = grid ? key.Find(grid) : nullptr;
+    if (!item || !(dynamic_cast<CBCGPropFloat*>(item) || dynamic_cast<CBCGPropSizeText*>(item)) ||
+        !TakesText(grid, item))
+        return;
+    double number = 0;
+    const std::string shown = item->FormatProperty().str();
+    if (!LeadingNumber(shown, &number) || !std::isfinite(number) || !ValidAgain(item, shown)) return;
+    const auto answer = [this] {
+        std::string text = lastRefused_ ? "refused" : "taken";
+        for (const auto& [field, value] : lastStored_) text += ", " + field + "=" + Number(value);
+        return text;
+    };
+    for (const char* text : {"3x", "1:2", ""}) {
+        // Typed after a number reported as a double; then reported from code, after such a number
+        // and after a refused text, each time from the same stored value.
+        if (!ReportNumber(page, gridIndex, key, number, announce) ||
+            !TypeOne(where, page, gridIndex, key, text, announce, false))
+            return;
+        const std::string typed = answer();
+        if (!ReportNumber(page, gridIndex, key, number, announce) ||
+            !TypeOne(where, page, gridIndex, key, text, announce, true))
+            return;
+        if (answer() != typed)
+            Report(where, key, "answered a report from code after a number reported as a double unlike the same text typed",
+                   text, "typed: " + typed + "; reported: " + answer());
+        if (!ReportNumber(page, gridIndex, key, number, announce) ||
+            !TypeOne(where, page, gridIndex, key, "1e400", announce, false) || !lastRefused_ ||
+            !TypeOne(where, page, gridIndex, key, text, announce, true))
+            return;
+        if (answer() != typed)
+            Report(where, key, "answered a report from code after a refused text unlike the same text typed", text,
+                   "typed: " + typed + "; reported: " + answer());
+    }
 }
 
 void Sweeper::LeaveEach(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce) {
@@ -1513,6 +1570,14 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
                how + "; changes: " + ChangesBetween(before, after));
     if (stored && expect != Expect::kNoEdit) CheckKeptDigits(where, key, text, true, before, after);
     lastRefused_ = refused;
+    lastStored_.clear();
+    if (stored)
+        for (const auto& [was, now] : ChangedLines(before, after)) {
+            std::string field;
+            double number = 0;
+            if (LineNumber(now, &field, &number) && field.find("stamp") == std::string::npos)
+                lastStored_.emplace_back(field, number);
+        }
     CheckExpected(where, key, text, expect,
                   {before, after, paneBefore, paneAfter, calls, shownNow, rejected, refused,
                    refused && !refusedByItem && !leftOpen});

@@ -341,6 +341,13 @@ private:
     struct Choice;
     void PickOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const Choice& choice,
                  const std::function<void()>& announce, Expect expect = Expect::kJudged);
+    // A number item given "3x", "1:2" and nothing from code, after a number reported as a double and
+    // after a refused text, answers as when the same text is typed: refused or taken alike, the
+    // same numbers stored.
+    void CompareReports(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                        const std::function<void()>& announce);
+    // Reports a number as a double into the item, as a host does; false when the item is gone.
+    bool ReportNumber(CWnd& page, int gridIndex, const Item& key, double value, const std::function<void()>& announce);
     // After the item refused a typed text, its value from before reported from code is taken.
     void ReportAgain(const std::string& where, CWnd& page, int gridIndex, const Item& key, const _variant_t& value,
                      const std::string& shownText);
@@ -394,8 +401,10 @@ private:
     std::set<std::string> refusingPicks_;
     // How the text of the edit being judged came: "typed" or "reported from code".
     std::string verb_ = "typed";
-    // Whether the last text typed or reported was refused.
+    // Whether the last text typed or reported was refused, and the numbers it stored (by key, stamps
+    // aside).
     bool lastRefused_ = false;
+    std::vector<std::pair<std::string, double>> lastStored_;
     // The new words typed after refused reports so far.
     int newWords_ = 0;
     // The values kept with more digits that the item given its shown rounding holds.
