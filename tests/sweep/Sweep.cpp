@@ -823,7 +823,8 @@ void Sweeper::Report(const std::string& where, const Item& key, const std::strin
     ADD_FAILURE() << line;
 }
 
-void Sweeper::Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>& open, LPARAM announced) {
+void Sweeper::Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>& open, LPARAM announced,
+                    std::vector<LPARAM> others) {
     lastValid_ = false;
     CWnd* wnd = open(&frame_);
     if (!wnd) {
@@ -836,6 +837,12 @@ void Sweeper::Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>
     const auto announce = [&] {
         if (beforeAnnounce_) beforeAnnounce_();
         platform::SendSelectionChanged(*wnd, &view_, announced);
+        if (afterAnnounce_) afterAnnounce_();
+    };
+    others_ = std::move(others);
+    announceOther_ = [&](LPARAM other) {
+        if (beforeAnnounce_) beforeAnnounce_();
+        platform::SendSelectionChanged(*wnd, &view_, other);
         if (afterAnnounce_) afterAnnounce_();
     };
     announce();
@@ -860,6 +867,8 @@ void Sweeper::Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>
         const std::size_t cellGrids = CellGridsOf(*page).size();
         for (std::size_t g = 0; g < cellGrids; ++g) SweepCells(where, *page, static_cast<int>(g), announce);
     }
+    announceOther_ = nullptr;
+    others_.clear();
     platform::DestroyAndDelete(wnd);
 }
 
@@ -932,7 +941,217 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
         }
     if (!skipReports)
         for (const Item& key : typeable) CompareReports(where, page, gridIndex, key, announce);
+    std::vector<Item> keys;
+    if (CBCGPPropList* now = GridAt(page, gridIndex))
+        for (CBCGPProp* item : platform::GridDriver(now).AllItems()) keys.push_back({PathOf(item), item->GetData()});
+    for (const Item& key : keys) {
+        ChangeWhileOpen(where, page, gridIndex, key, announce);
+        PickStyles(where, page, gridIndex, key, announce);
+    }
     PickEach(where, page, gridIndex, announce);
+}
+
+namespace {
+
+// A value of the item's kind that shows otherwise than the one it holds; empty where there is none.
+_variant_t OtherValueOf(CBCGPProp* item) {
+    const _variant_t value = item->GetValue();
+    const std::string shown = item->FormatProperty().str();
+    double number = 0;
+    switch (value.vt) {
+        case VT_R8:
+            return std::isfinite(value.dblVal) ? _variant_t(value.dblVal + 1.25) : _variant_t();
+        case VT_R4:
+            return std::isfinite(value.fltVal) ? _variant_t(value.fltVal + 1.25f) : _variant_t();
+        case VT_I4:
+            return _variant_t(static_cast<long>(value.lVal == 1 ? 2 : 1));
+        case VT_BSTR:
+            if (LeadingNumber(shown, &number) && std::isfinite(number)) return _variant_t(Number(number + 1.25).c_str());
+            return _variant_t((shown + "甲").c_str());
+        default:
+            return _variant_t();
+    }
+}
+
+// Commits the open editor of an item that takes typed text: with text, or with what it shows.
+bool CommitEditor(CBCGPPropList* grid, CBCGPProp* item, const std::string* text) {
+    if (grid->GetEditedItem() != item) return false;
+    if (text)
+        if (CEdit* edit = DYNAMIC_DOWNCAST(CEdit, item->GetInPlaceWnd())) edit->SetWindowText(text->c_str());
+    if (!grid->EndEditItem(TRUE)) grid->EndEditItem(FALSE);
+    return true;
+}
+
+// The entry of a style picker's drop-down whose text is text; -1 where there is none.
+int StyleEntry(CBCGPPropList* grid, CBCGPProp* item, const std::string& text) {
+    if (!grid->EditItem(item)) return -1;
+    CComboBox* combo = item->GetComboWnd();
+    const int entry = combo ? combo->FindStringExact(-1, text.c_str()) : CB_ERR;
+    grid->EndEditItem(FALSE);
+    return entry == CB_ERR ? -1 : entry;
+}
+
+}  // namespace
+
+void Sweeper::EditAfterChange(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                              const std::string& label, const std::string* text,
+                              const std::function<bool(CBCGPProp*)>& change,
+                              const std::function<bool(CBCGPPropList*, CBCGPProp*)>& commit, Expect expect,
+                              const std::function<void()>& announce) {
+    CBCGPPropList* grid = GridAt(page, gridIndex);
+    CBCGPProp* item = grid ? key.Find(grid) : nullptr;
+    if (!item || !item->IsEnabled() || !ShownInGrid(item) || !grid->EditItem(item)) return;
+    verb_ = label;
+    bool judged = false;
+    try {
+        judged = change(item) && Holds(page, grid, item) && grid->GetEditedItem() == item;
+    } catch (const std::exception& e) {
+        Report(where, key, "threw", label, e.what());
+        return;
+    }
+    if (!judged) {
+        if (Holds(page, grid, item) && grid->GetEditedItem() == item) grid->EndEditItem(FALSE);
+        announce();
+        lastValid_ = false;
+        return;
+    }
+    lastValid_ = false;
+    const std::string before = DumpBefore();
+    const Pane paneBefore = PaneOf(page);
+    platform::Responder& responder = platform::Responder::Instance();
+    responder.ClearMessageBoxes();
+    responder.QueueAnswer(IDNO);
+    ClearHostCalls();
+    // The text given, as the failure names it: the editor's or the one the combo shows.
+    const std::string shownThen = item->FormatProperty().str();
+    bool committed = false;
+    try {
+        committed = commit(grid, item);
+    } catch (const std::exception& e) {
+        Report(where, key, "threw", label, e.what());
+        return;
+    }
+    const bool alive = Holds(page, grid, item);
+    if (alive && grid->GetEditedItem() == item) grid->EndEditItem(FALSE);
+    const std::vector<std::string> calls = HostCalls();
+    const Pane paneAfter = PaneOf(page);
+    const bool rejected = !responder.MessageBoxes().empty();
+    const std::string after = DumpAfter(responder);
+    const std::string shownNow = alive ? item->FormatProperty().str() : std::string();
+    if (committed)
+        CheckExpected(where, key, text ? *text : shownThen, expect,
+                      {before, after, paneBefore, paneAfter, calls, shownNow, rejected, false,
+                       alive && !OnlyRowChanged(paneBefore, paneAfter, item)});
+    announce();
+    Dump();
+}
+
+void Sweeper::ChangeWhileOpen(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                              const std::function<void()>& announce) {
+    CBCGPPropList* grid = GridAt(page, gridIndex);
+    CBCGPProp* item = grid ? key.Find(grid) : nullptr;
+    if (!item || !item->IsEnabled() || !ShownInGrid(item) || (item->IsGroup() && !item->IsValueList()) ||
+        dynamic_cast<CBCGPColorProp*>(item) || dynamic_cast<CPropStyleCombox*>(item))
+        return;
+    const std::string opened = item->FormatProperty().str();
+    // What code writes into the item while its editor is open, and how the editor is left.
+    std::function<bool(CBCGPProp*)> setValue;
+    std::function<bool(CBCGPPropList*, CBCGPProp*)> leave, giveOpened;
+    if (auto* date = dynamic_cast<CBCGPDateTimeProp*>(item)) {
+        const COleDateTime held = date->GetDate();
+        const COleDateTime other = held.GetYear() == 2021 ? COleDateTime(2020, 1, 1, 0, 0, 0)
+                                                          : COleDateTime(2021, 6, 1, 0, 0, 0);
+        setValue = [other](CBCGPProp* p) {
+            static_cast<CBCGPDateTimeProp*>(p)->SetDate(other);
+            return true;
+        };
+        leave = [](CBCGPPropList* g, CBCGPProp* p) {
+            auto* d = static_cast<CBCGPDateTimeProp*>(p);
+            return platform::GridDriver(g).PickDate(d, d->GetDate());
+        };
+        giveOpened = [held](CBCGPPropList* g, CBCGPProp* p) {
+            return platform::GridDriver(g).PickDate(static_cast<CBCGPDateTimeProp*>(p), held);
+        };
+    } else if (TakesText(grid, item)) {
+        const _variant_t other = OtherValueOf(item);
+        if (other.vt == VT_EMPTY) return;
+        setValue = [other](CBCGPProp* p) {
+            p->SetValue(other);
+            return true;
+        };
+        leave = [](CBCGPPropList* g, CBCGPProp* p) { return CommitEditor(g, p, nullptr); };
+        giveOpened = [opened](CBCGPPropList* g, CBCGPProp* p) { return CommitEditor(g, p, &opened); };
+    } else if (item->GetOptionCount() > 1 && item->GetValue().vt == VT_BSTR && item->FindOption(opened.c_str()) >= 0) {
+        const std::vector<std::string> others = OtherOptions(item);
+        if (others.empty() || item->GetName().str() == "选择缺失类型") return;
+        const std::string other = others.front();
+        setValue = [other](CBCGPProp* p) {
+            p->SetValue(_variant_t(other.c_str()));
+            return true;
+        };
+        leave = [](CBCGPPropList* g, CBCGPProp* p) {
+            return platform::GridDriver(g).PickOption(p, p->FormatProperty().str());
+        };
+        giveOpened = [opened](CBCGPPropList* g, CBCGPProp* p) { return platform::GridDriver(g).PickOption(p, opened); };
+    } else {
+        return;
+    }
+    const std::string object = where.substr(0, where.rfind(" / "));
+    if (passedOverPicks_.count(object + " / " + key.path)) return;
+    EditAfterChange(where, page, gridIndex, key, "set by code while open, then left as it shows", nullptr, setValue,
+                    leave, Expect::kNoEdit, announce);
+    EditAfterChange(where, page, gridIndex, key, "set by code while open, then given what it opened with", &opened,
+                    setValue, giveOpened, Expect::kEdit, announce);
+    // Another object announced while the editor is open: the item shows that object's value.
+    for (LPARAM other : others_) {
+        const auto showOther = [this, other, opened](CBCGPProp* p) {
+            announceOther_(other);
+            return p->FormatProperty().str() != opened;
+        };
+        EditAfterChange(where, page, gridIndex, key, "another object announced while open, then left as it shows",
+                        nullptr, showOther, leave, Expect::kNoEdit, announce);
+        EditAfterChange(where, page, gridIndex, key, "another object announced while open, then given what it opened with",
+                        &opened, showOther, giveOpened, Expect::kEdit, announce);
+    }
+}
+
+void Sweeper::PickStyles(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                         const std::function<void()>& announce) {
+    CBCGPPropList* grid = GridAt(page, gridIndex);
+    auto* picker = grid ? dynamic_cast<CPropStyleCombox*>(key.Find(grid)) : nullptr;
+    if (!picker || picker->GetKind() == CPropStyleCombox::kFontFace || !picker->IsEnabled() || !ShownInGrid(picker))
+        return;
+    const std::string object = where.substr(0, where.rfind(" / "));
+    if (passedOverPicks_.count(object + " / " + key.path)) return;
+    std::vector<LPARAM> shown = {0};
+    shown.insert(shown.end(), others_.begin(), others_.end());
+    for (LPARAM other : shown) {
+        // Another object shown first: the picker draws its style, its value may be the last pick's.
+        const auto show = [this, other](CBCGPProp*) {
+            if (other) announceOther_(other);
+            return true;
+        };
+        const auto enterAndLeave = [](CBCGPPropList* g, CBCGPProp* p) { return CommitEditor(g, p, nullptr); };
+        const std::string whose = other ? std::string(" with another object shown") : std::string();
+        EditAfterChange(where, page, gridIndex, key, "entered and left" + whose, nullptr, show, enterAndLeave,
+                        Expect::kNoEdit, announce);
+        for (bool drawn : {true, false}) {
+            const auto pickAt = [drawn](CBCGPPropList* g, CBCGPProp* p) {
+                auto* c = static_cast<CPropStyleCombox*>(p);
+                const std::string drawnText = std::to_string(c->GetVal());
+                const std::string valueText = c->FormatProperty().str();
+                const std::string text = drawn ? drawnText : valueText;
+                if (!drawn && valueText == drawnText) return false;
+                g->EndEditItem(FALSE);
+                const int entry = StyleEntry(g, p, text);
+                return entry >= 0 && platform::GridDriver(g).PickDropDownEntry(p, entry);
+            };
+            EditAfterChange(where, page, gridIndex, key,
+                            (drawn ? "picked at the style it draws" : "picked at its value's text, not the style it draws") +
+                                whose,
+                            nullptr, show, pickAt, drawn ? Expect::kNoEdit : Expect::kEdit, announce);
+        }
+    }
 }
 
 bool Sweeper::ReportNumber(CWnd& page, int gridIndex, const Item& key, double value,
@@ -1239,6 +1458,12 @@ void Sweeper::CheckExpected(const std::string& where, const Item& key, const std
             // or refused by the item itself, it was lost.
             if (!ran && !outcome.rejected && !outcome.heldBack)
                 Report(where, key, "dropped a valid text after a refused report from code", text,
+                       "nothing reached the objects or the host and nothing was redrawn; it shows " +
+                           Printable(outcome.shownNow));
+            break;
+        case Expect::kEdit:
+            if (!ran && !outcome.rejected && !outcome.heldBack)
+                Report(where, key, "dropped an edit", text,
                        "nothing reached the objects or the host and nothing was redrawn; it shows " +
                            Printable(outcome.shownNow));
             break;

@@ -238,7 +238,10 @@ public:
     // Opens the object's window (open gets the host's frame), announces the object with the
     // selection message, shows every tab and sweeps every grid of every page; the window is then
     // destroyed as the host destroys it.
-    void Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>& open, LPARAM announced);
+    // Objects of the same kind (others) are announced in the same window while an item's editor is
+    // open and before its style pickers are picked: another object shown while the window stays.
+    void Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>& open, LPARAM announced,
+               std::vector<LPARAM> others = {});
 
     // Run around every selection message the sweep sends (when a tab is shown and after each
     // text): the host's state when it announces the object, and what changes after it without a
@@ -298,7 +301,8 @@ private:
     // (the text or option shown, given again), be taken (a valid text after a refused report, a
     // text the list's table reads as a value), or store the number typed (the rounding shown of
     // a value kept with more digits, in another text).
-    enum class Expect { kJudged, kNoEdit, kTaken, kTypedNumber };
+    // An edit (kEdit) runs its steps: stored, called or redrawn.
+    enum class Expect { kJudged, kNoEdit, kTaken, kTypedNumber, kEdit };
     // What an edit did, as the expectations read it.
     struct Outcome {
         const std::string& before;
@@ -341,6 +345,22 @@ private:
     struct Choice;
     void PickOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const Choice& choice,
                  const std::function<void()>& announce, Expect expect = Expect::kJudged);
+    // An item changed by code while its editor is open (a value set, another object announced),
+    // then left as it shows (no edit: nothing moves) or given what it showed when its editor opened
+    // (an edit, which runs): text and number items, option lists, dates.
+    void ChangeWhileOpen(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                         const std::function<void()>& announce);
+    // Style pickers over the object and each other one shown in turn: entered and left, and picked
+    // at the style they draw (no edit), and at their value's text where it differs (an edit).
+    void PickStyles(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                    const std::function<void()>& announce);
+    // One edit of the item: its editor opened, changed by code (false: nothing to judge), then
+    // committed; judged as expected, and the object announced again.
+    // (text: the text given, or null for what the item shows when it is committed.)
+    void EditAfterChange(const std::string& where, CWnd& page, int gridIndex, const Item& key, const std::string& label,
+                         const std::string* text, const std::function<bool(CBCGPProp*)>& change,
+                         const std::function<bool(CBCGPPropList*, CBCGPProp*)>& commit, Expect expect,
+                         const std::function<void()>& announce);
     // A number item given "3x", "1:2" and nothing from code, after a number reported as a double and
     // after a refused text, answers as when the same text is typed: refused or taken alike, the
     // same numbers stored.
@@ -378,6 +398,9 @@ private:
     Dumper dump_;
     std::function<void()> beforeAnnounce_;
     std::function<void()> afterAnnounce_;
+    // The other objects of the window being swept, and how one of them is announced.
+    std::vector<LPARAM> others_;
+    std::function<void(LPARAM)> announceOther_;
     CWnd frame_;
     CWnd view_;
     std::vector<std::string> pages_;
