@@ -824,7 +824,7 @@ void Sweeper::Report(const std::string& where, const Item& key, const std::strin
 }
 
 void Sweeper::Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>& open, LPARAM announced,
-                    std::vector<LPARAM> others) {
+                    std::vector<Other> others) {
     lastValid_ = false;
     CWnd* wnd = open(&frame_);
     if (!wnd) {
@@ -840,9 +840,12 @@ void Sweeper::Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>
         if (afterAnnounce_) afterAnnounce_();
     };
     others_ = std::move(others);
-    announceOther_ = [&](LPARAM other) {
-        if (beforeAnnounce_) beforeAnnounce_();
-        platform::SendSelectionChanged(*wnd, &view_, other);
+    announceOther_ = [&](const Other& other) {
+        if (other.before)
+            other.before();
+        else if (beforeAnnounce_)
+            beforeAnnounce_();
+        platform::SendSelectionChanged(*wnd, &view_, other.announced);
         if (afterAnnounce_) afterAnnounce_();
     };
     announce();
@@ -1100,13 +1103,17 @@ void Sweeper::ChangeWhileOpen(const std::string& where, CWnd& page, int gridInde
     if (passedOverPicks_.count(object + " / " + key.path)) return;
     EditAfterChange(where, page, gridIndex, key, "set by code while open, then left as it shows", nullptr, setValue,
                     leave, Expect::kNoEdit, announce);
+    // The object holds the value the editor opened with: the edit may write nothing, but the item
+    // must not keep the value code set.
     EditAfterChange(where, page, gridIndex, key, "set by code while open, then given what it opened with", &opened,
-                    setValue, giveOpened, Expect::kEdit, announce);
+                    setValue, giveOpened, Expect::kEditShown, announce);
     // Another object announced while the editor is open: the item shows that object's value.
-    for (LPARAM other : others_) {
-        const auto showOther = [this, other, opened](CBCGPProp* p) {
+    for (const Other& other : others_) {
+        const auto showOther = [this, &other, opened, &page, gridIndex](CBCGPProp* p) {
             announceOther_(other);
-            return p->FormatProperty().str() != opened;
+            // The item may be gone with the refresh: asked only while it is there.
+            CBCGPPropList* now = GridAt(page, gridIndex);
+            return now && Holds(page, now, p) && p->FormatProperty().str() != opened;
         };
         EditAfterChange(where, page, gridIndex, key, "another object announced while open, then left as it shows",
                         nullptr, showOther, leave, Expect::kNoEdit, announce);
@@ -1123,12 +1130,12 @@ void Sweeper::PickStyles(const std::string& where, CWnd& page, int gridIndex, co
         return;
     const std::string object = where.substr(0, where.rfind(" / "));
     if (passedOverPicks_.count(object + " / " + key.path)) return;
-    std::vector<LPARAM> shown = {0};
-    shown.insert(shown.end(), others_.begin(), others_.end());
-    for (LPARAM other : shown) {
+    std::vector<const Other*> shown = {nullptr};
+    for (const Other& other : others_) shown.push_back(&other);
+    for (const Other* other : shown) {
         // Another object shown first: the picker draws its style, its value may be the last pick's.
         const auto show = [this, other](CBCGPProp*) {
-            if (other) announceOther_(other);
+            if (other) announceOther_(*other);
             return true;
         };
         const auto enterAndLeave = [](CBCGPPropList* g, CBCGPProp* p) { return CommitEditor(g, p, nullptr); };
@@ -1462,7 +1469,9 @@ void Sweeper::CheckExpected(const std::string& where, const Item& key, const std
                            Printable(outcome.shownNow));
             break;
         case Expect::kEdit:
-            if (!ran && !outcome.rejected && !outcome.heldBack)
+        case Expect::kEditShown:
+            if (!ran && !outcome.rejected && !outcome.heldBack &&
+                (expect == Expect::kEdit || outcome.shownNow != text))
                 Report(where, key, "dropped an edit", text,
                        "nothing reached the objects or the host and nothing was redrawn; it shows " +
                            Printable(outcome.shownNow));

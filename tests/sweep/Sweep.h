@@ -238,10 +238,15 @@ public:
     // Opens the object's window (open gets the host's frame), announces the object with the
     // selection message, shows every tab and sweeps every grid of every page; the window is then
     // destroyed as the host destroys it.
-    // Objects of the same kind (others) are announced in the same window while an item's editor is
-    // open and before its style pickers are picked: another object shown while the window stays.
+    // Another object of the same kind, announced in the same window while an item's editor is open
+    // and before style pickers are picked; before runs instead of the announce hook (the host's state
+    // when it shows that object).
+    struct Other {
+        LPARAM announced;
+        std::function<void()> before;
+    };
     void Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>& open, LPARAM announced,
-               std::vector<LPARAM> others = {});
+               std::vector<Other> others = {});
 
     // Run around every selection message the sweep sends (when a tab is shown and after each
     // text): the host's state when it announces the object, and what changes after it without a
@@ -301,8 +306,9 @@ private:
     // (the text or option shown, given again), be taken (a valid text after a refused report, a
     // text the list's table reads as a value), or store the number typed (the rounding shown of
     // a value kept with more digits, in another text).
-    // An edit (kEdit) runs its steps: stored, called or redrawn.
-    enum class Expect { kJudged, kNoEdit, kTaken, kTypedNumber, kEdit };
+    // An edit (kEdit) runs its steps: stored, called or redrawn; one of the value an object holds
+    // already (kEditShown) may run none, but the item shows the text given.
+    enum class Expect { kJudged, kNoEdit, kTaken, kTypedNumber, kEdit, kEditShown };
     // What an edit did, as the expectations read it.
     struct Outcome {
         const std::string& before;
@@ -399,8 +405,8 @@ private:
     std::function<void()> beforeAnnounce_;
     std::function<void()> afterAnnounce_;
     // The other objects of the window being swept, and how one of them is announced.
-    std::vector<LPARAM> others_;
-    std::function<void(LPARAM)> announceOther_;
+    std::vector<Other> others_;
+    std::function<void(const Other&)> announceOther_;
     CWnd frame_;
     CWnd view_;
     std::vector<std::string> pages_;

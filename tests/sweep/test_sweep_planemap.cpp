@@ -335,9 +335,28 @@ void SweepObjects(int part, int parts) {
         sample.map.Select(object);
         const std::string name = std::string(object->GetTypeName().str()) + " \"" + object->GetName().str() + "\" in " +
                                  object->GetLayer()->GetName().str();
+        // Another object of the same kind in the layer, shown in the same window as the host shows
+        // it (selected alone): its values are its own.
+        std::vector<sweep::Sweeper::Other> others;
+        for (CQXObject* other : objects)
+            if (other != object && other->GetLayer() == scope && typeid(*other) == typeid(*object)) {
+                others.push_back({reinterpret_cast<LPARAM>(other), [&sample, scope, other] {
+                                      sample.map.ClearSelection(scope);
+                                      sample.map.Select(other);
+                                  }});
+                break;
+            }
+        if (!others.empty())
+            sweeper.SetAnnounceHooks(
+                [&sample, scope, object] {
+                    sample.map.ClearSelection(scope);
+                    sample.map.Select(object);
+                },
+                nullptr);
         sweeper.Sweep(
             name, [object](CWnd* frame) { return CPlanePropWndCreator::CreateObjProp(object, frame); },
-            reinterpret_cast<LPARAM>(object));
+            reinterpret_cast<LPARAM>(object), others);
+        sweeper.SetAnnounceHooks(nullptr, nullptr);
         sample.map.ClearSelection(object->GetLayer());
     }
     EXPECT_GT(sweeper.Typed(), 0);
