@@ -336,10 +336,11 @@ void SweepObjects(int part, int parts) {
         const std::string name = std::string(object->GetTypeName().str()) + " \"" + object->GetName().str() + "\" in " +
                                  object->GetLayer()->GetName().str();
         // Another object of the same kind in the layer, shown in the same window as the host shows
-        // it (selected alone): its values are its own.
+        // it (selected alone): its values are its own. (Not the column that drops every edit.)
         std::vector<sweep::Sweeper::Other> others;
         for (CQXObject* other : objects)
-            if (other != object && other->GetLayer() == scope && typeid(*other) == typeid(*object)) {
+            if (other != object && other != unstratified && other->GetLayer() == scope &&
+                typeid(*other) == typeid(*object)) {
                 others.push_back({reinterpret_cast<LPARAM>(other), [&sample, scope, other] {
                                       sample.map.ClearSelection(scope);
                                       sample.map.Select(other);
