@@ -64,6 +64,10 @@ bool NamesAny(const std::string& name, std::initializer_list<const char*> words)
     return false;
 }
 
+// Item names that hold a scale or a factor that multiplies or divides positions and sizes, or a
+// range's bound (an axis maximum or minimum, whose difference divides).
+bool NamesAScale(const std::string& name) { return NamesAny(name, {"比例", "最大值", "最小值", "缩放"}); }
+
 // Item names that hold a width, a size or a height: numbers shown in the list's format.
 bool NamesASize(const std::string& name) { return NamesAny(name, {"宽度", "线宽", "高度", "大小", "尺寸", "粗细"}); }
 
@@ -298,6 +302,11 @@ void State::Append(std::initializer_list<long long> values) {
 }
 
 void State::Number(const std::string& key, const char* suffix, const char* field, double value, bool size) {
+    if (!std::isfinite(value)) {
+        char number[32];
+        nonFinite_.push_back(key + suffix + field + "=" +
+                             std::string(number, std::to_chars(number, number + sizeof number, value).ptr));
+    }
     if ((value == 0 && std::signbit(value)) || (size && value < 0)) {
         // Noted after every dump of a world seeded with negative sizes: one string each.
         std::string name;
@@ -781,6 +790,7 @@ void Sweeper::Dump() {
     dumpLength_ = last_.size();
     lastNegatives_ = state.TakeNegatives();
     lastZeros_ = state.TakeNegativeZeros();
+    lastNonFinite_ = state.TakeNonFinite();
     lastValid_ = true;
 }
 
@@ -924,6 +934,7 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
                    typeable.end());
     for (const Item& key : typeable) {
         TypeShownRounding(where, page, gridIndex, key, announce);
+        TypeScaleExtremes(where, page, gridIndex, key, announce);
         for (const std::string& text : Corpus())
             if (!TypeOne(where, page, gridIndex, key, text, announce, false)) break;
     }
@@ -1343,6 +1354,7 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     // A later option of the list may be the one shown now.
     if (pick.kind == Choice::kOption && pick.option == shownText && expect != Expect::kNoEdit) return;
     const std::string before = DumpBefore();
+    const std::vector<std::string> nonFiniteBefore = std::move(lastNonFinite_);
     // Shown and selected as the user's click shows and selects it, before anything is compared: its
     // groups open and the row selected.
     for (CBCGPProp* group = item->GetParent(); group; group = group->GetParent())
@@ -1426,6 +1438,7 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
                "it shows " + Printable(shownNow) + " (before: " + Printable(shownText) + ")");
     }
     if (stored && !refused && expect != Expect::kNoEdit) CheckKeptDigits(where, key, label, false, before, after);
+    CheckFinite(where, key, label, nonFiniteBefore);
     if (picked && expect != Expect::kJudged)
         CheckExpected(where, key, label, expect,
                       {before, after, paneBefore, paneAfter, calls, shownNow, rejected, refused,
@@ -1497,6 +1510,24 @@ void Sweeper::CheckExpected(const std::string& where, const Item& key, const std
             break;
         }
     }
+}
+
+void Sweeper::CheckFinite(const std::string& where, const Item& key, const std::string& text,
+                          const std::vector<std::string>& before) {
+    for (const std::string& number : lastNonFinite_)
+        if (std::find(before.begin(), before.end(), number) == before.end())
+            Report(where, key, "stored a number that is not finite", text, number);
+}
+
+void Sweeper::TypeScaleExtremes(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                                const std::function<void()>& announce) {
+    CBCGPPropList* grid = GridAt(page, gridIndex);
+    CBCGPProp* item = grid ? key.Find(grid) : nullptr;
+    if (!item || !NamesAScale(item->GetName().str())) return;
+    // The smallest over the value held, a tiny scale, the largest over it, a small one, and a plain
+    // scale; each typed and judged as any text.
+    for (const char* text : {"9e-307", "1e-10", "1.7e308", "1e-300", "1:500"})
+        if (!TypeOne(where, page, gridIndex, key, text, announce, false)) return;
 }
 
 void Sweeper::CheckKeptDigits(const std::string& where, const Item& key, const std::string& text, bool typed,
@@ -1691,6 +1722,7 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     const std::string before = DumpBefore();
     const std::vector<std::string> negativesBefore = std::move(lastNegatives_);
     const std::vector<std::string> zerosBefore = std::move(lastZeros_);
+    const std::vector<std::string> nonFiniteBefore = std::move(lastNonFinite_);
     Showing shownBefore;
     const Pane paneBefore = PaneOf(page, &shownBefore);
     const std::string shownText = item->FormatProperty().str();
@@ -1834,6 +1866,7 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     for (const std::string& zero : lastZeros_)
         if (std::find(zerosBefore.begin(), zerosBefore.end(), zero) == zerosBefore.end())
             Report(where, key, "stored a negative zero", text, zero);
+    CheckFinite(where, key, text, nonFiniteBefore);
 
     // The host announces the object again after an edit; the objects read then are the state
     // before the next text.

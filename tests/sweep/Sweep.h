@@ -103,6 +103,8 @@ public:
     const std::vector<std::string>& NegativeZeros() const { return negativeZeros_; }
     std::vector<std::string> TakeNegatives() { return std::move(negatives_); }
     std::vector<std::string> TakeNegativeZeros() { return std::move(negativeZeros_); }
+    // Numbers that read back as an infinity or not a number, as "key=value".
+    std::vector<std::string> TakeNonFinite() { return std::move(nonFinite_); }
 
 private:
     // Appends to the text.
@@ -122,6 +124,7 @@ private:
     std::string text_;
     std::vector<std::string> negatives_;
     std::vector<std::string> negativeZeros_;
+    std::vector<std::string> nonFinite_;
 };
 using Dumper = std::function<void(State&)>;
 
@@ -367,6 +370,13 @@ private:
                          const std::string* text, const std::function<bool(CBCGPProp*)>& change,
                          const std::function<bool(CBCGPPropList*, CBCGPProp*)>& commit, Expect expect,
                          const std::function<void()>& announce);
+    // A scale or factor item given the extremes its rule accepts, over the value it holds and over
+    // one another (a scale whose ratio to the one before no double holds), then a plain scale.
+    void TypeScaleExtremes(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                           const std::function<void()>& announce);
+    // Numbers of the objects that read back not finite since the dump before the edit.
+    void CheckFinite(const std::string& where, const Item& key, const std::string& text,
+                     const std::vector<std::string>& before);
     // A number item given "3x", "1:2" and nothing from code, after a number reported as a double and
     // after a refused text, answers as when the same text is typed: refused or taken alike, the
     // same numbers stored.
@@ -419,6 +429,7 @@ private:
     std::string last_;
     std::vector<std::string> lastNegatives_;
     std::vector<std::string> lastZeros_;
+    std::vector<std::string> lastNonFinite_;
     bool lastValid_ = false;
     std::size_t dumpLength_ = 0;
     // The items of the page being swept that showed a number when it opened, and those that
