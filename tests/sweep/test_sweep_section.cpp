@@ -23,6 +23,7 @@
 #include "hosttypes/Oriel/ScDisRuler.h"
 #include "hosttypes/Oriel/ScDisRulerMgr.h"
 #include "hosttypes/Oriel/ScLookDownForm.h"
+#include "hosttypes/Oriel/ScScaler.h"
 #include "hosttypes/Oriel/ScRulerFrame.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXMap.h"
@@ -106,7 +107,13 @@ void DumpSection(oriel::SectionFixture<Container>& world, const std::vector<Show
         const std::string key = well.GetName();
         Fields(state, key, &well, ".宽度", AsSize(&IkelWellAdapter::GetWidth), ".顶深", &IkelWellAdapter::GetTopDepth,
                ".底深", &IkelWellAdapter::GetBottomDepth, ".模板", &IkelWellAdapter::GetTemplate);
+        // Its place, which a new scale moves by the ratio of the scales.
+        state.Put(key, ".x", well.GetPosition().x).Put(key, ".y", well.GetPosition().y);
     }
+    // The scales, in the record and in the section's scaler.
+    state.Put("剖面.横向比例", world.Record().m_dXScale).Put("剖面.纵向比例", world.Record().m_dYScale);
+    if (const ScScaler* scaler = world.Section().GetScaler())
+        state.Put("scaler.x", scaler->GetXScale()).Put("scaler.y", scaler->GetYScale());
     for (const Shown& s : shown) state.Put(s.name + ".stamp", std::to_string(s.object->GetTimeStamp()));
     // The display record's pens and fonts, which the graph, sand and fault-line pages write
     // without a stamp, and the name fonts the stratum-line page hands to the stratum groups.
