@@ -1867,6 +1867,12 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
         if (std::find(zerosBefore.begin(), zerosBefore.end(), zero) == zerosBefore.end())
             Report(where, key, "stored a negative zero", text, zero);
     CheckFinite(where, key, text, nonFiniteBefore);
+    // A finite number typed is handed on finite (a word may be handed on as a name, with the name
+    // it replaces).
+    double finite = 0;
+    for (const std::string& call : calls)
+        if (LeadingNumber(text, &finite) && std::isfinite(finite) && !ShowsNonFinite(text) && ShowsNonFinite(call.substr(call.find('(') == std::string::npos ? call.size() : call.find('('))))
+            Report(where, key, "handed the host a number that is not finite", text, call);
 
     // The host announces the object again after an edit; the objects read then are the state
     // before the next text.
