@@ -923,7 +923,12 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
     // fail to read are still there) and after them (while items keep texts typed into them): a
     // pick the item shows as taken must reach the objects or the host (a group edit must not give
     // up on a field that was not edited).
-    PickEach(where, page, gridIndex, announce);
+    // A pick that disabled or hid items that take text is undone, so that they are typed into: the
+    // last picks make it again.
+    std::vector<std::pair<Item, std::string>> disabling;
+    PickEach(where, page, gridIndex, announce, &disabling);
+    for (const auto& [key, option] : disabling)
+        PickOne(where, page, gridIndex, key, {Choice::kOption, option, 0, {}}, announce);
     // Probing opens editors, which may rebuild the grid: each item is found again by its key.
     typeable.erase(std::remove_if(typeable.begin(), typeable.end(),
                                   [&](const Item& key) {
@@ -1301,7 +1306,8 @@ void Sweeper::FollowRefusedReport(const std::string& where, CWnd& page, int grid
     if (!text.empty()) TypeOne(where, page, gridIndex, key, text, announce, false, Expect::kTaken);
 }
 
-void Sweeper::PickEach(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce) {
+void Sweeper::PickEach(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce,
+                       std::vector<std::pair<Item, std::string>>* disabling) {
     std::vector<std::pair<Item, std::vector<Choice>>> picks;
     if (CBCGPPropList* now = GridAt(page, gridIndex))
         for (CBCGPProp* item : platform::GridDriver(now).AllItems()) {
@@ -1335,9 +1341,34 @@ void Sweeper::PickEach(const std::string& where, CWnd& page, int gridIndex, cons
     std::stable_partition(picks.begin(), picks.end(),
                           [](const auto& pick) { return pick.second.front().kind == Choice::kDate; });
     const std::string object = where.substr(0, where.rfind(" / "));
+    // The items that take typed text as far as their flags tell, by path.
+    const auto open = [&page]() {
+        std::set<std::string> paths;
+        for (CBCGPPropList* grid : GridsOf(page)) {
+            Paths walk;
+            for (CBCGPProp* item : platform::GridDriver(grid).AllItems()) {
+                const std::string& path = walk.Of(item);
+                if (item->IsEnabled() && item->IsAllowEdit() && !item->IsGroup() && ShownInGrid(item)) paths.insert(path);
+            }
+        }
+        return paths;
+    };
     for (const auto& [key, choices] : picks)
         if (passedOverPicks_.count(object + " / " + key.path) == 0)
-            for (const Choice& choice : choices) PickOne(where, page, gridIndex, key, choice, announce);
+            for (const Choice& choice : choices) {
+                CBCGPPropList* grid = disabling && choice.kind == Choice::kOption ? GridAt(page, gridIndex) : nullptr;
+                CBCGPProp* item = grid ? key.Find(grid) : nullptr;
+                const std::string shown = item ? item->FormatProperty().str() : std::string();
+                const std::set<std::string> openBefore = item ? open() : std::set<std::string>();
+                PickOne(where, page, gridIndex, key, choice, announce);
+                if (!item) continue;
+                const std::set<std::string> openAfter = open();
+                if (std::any_of(openBefore.begin(), openBefore.end(),
+                                [&](const std::string& path) { return path != key.path && !openAfter.count(path); }) &&
+                    std::none_of(disabling->begin(), disabling->end(),
+                                 [&](const auto& noted) { return noted.first.path == key.path; }))
+                    disabling->push_back({key, shown});
+            }
 }
 
 void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const Choice& choice,
@@ -1836,6 +1867,7 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
                how + "; changes: " + ChangesBetween(before, after));
     if (stored && expect != Expect::kNoEdit) CheckKeptDigits(where, key, text, true, before, after);
     lastRefused_ = refused;
+    if (getenv("SWEEP_DEBUG") && key.path.find(getenv("SWEEP_DEBUG")) != std::string::npos) fprintf(stderr, "DBG %s %s text=%s refused=%d byItem=%d shownAgain=%d stored=%d shownNow=%s before=%s change=%s\n", where.c_str(), key.path.c_str(), text.c_str(), refused, refusedByItem, shownAgain, stored, shownNow.c_str(), shownText.c_str(), stored ? ChangesBetween(before, after).c_str() : "");
     lastStored_.clear();
     if (stored)
         for (const auto& [was, now] : ChangedLines(before, after)) {
@@ -1889,6 +1921,25 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
             shownNow = edited->FormatProperty().str();
             name = edited->GetName().str();
         }
+    // A valid plain number a number item took (the value it showed, in another text) shows as that
+    // number once the host announces the object again.
+    if (!refused && alive && found && expect == Expect::kTaken &&
+        !OtherTextOf(text).empty() && numberItems_.count(key.path) && !ShowsSameValue(shownNow, text))
+        Report(where, key, "shows another number than the one it took", text,
+               "it shows " + Printable(shownNow) + " once the object is announced again");
+    // A number typed that a number item took shows, once the host announces the object again, as
+    // that number or one between it and the number shown before (a bound it was clamped to). (A
+    // negative may stand for a default.)
+    double took = 0, was = 0, showsNow = 0;
+    if (!refused && !fromCode && alive && found && stored && numberItems_.count(key.path) &&
+        !wordItems_.count(key.path) && LeadingNumber(text, &took) && took >= 0 && took < 1e15 &&
+        LeadingNumber(shownText, &was) && LeadingNumber(shownNow, &showsNow) &&
+        shownNow.find(':') == std::string::npos && shownText.find(':') == std::string::npos &&
+        !ShowsSameValue(shownNow, text) && !ShowsSameValue(shownNow, shownText) &&
+        (showsNow < std::min(took, was) - 1e-9 * std::fabs(took) || showsNow > std::max(took, was) + 1e-9 * std::fabs(took)))
+        Report(where, key, "shows a number that is neither the one it took nor a bound", text,
+               "it shows " + Printable(shownNow) + " once the object is announced again (before: " +
+                   Printable(shownText) + ")");
     // A value no option of its list stands for shows as the refresh shows it.
     if (list && listTakes && !refused && alive && found && !listOption && shownNow != shownBeforeRefresh)
         Report(where, key, "shows another text than its refresh for a value no option stands for", text,

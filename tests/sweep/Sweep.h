@@ -349,8 +349,10 @@ private:
     // After a refused report, a valid text typed or another option picked is taken.
     void FollowRefusedReport(const std::string& where, CWnd& page, int gridIndex, const Item& key,
                              const std::function<void()>& announce);
-    // Picks an option other than the shown one in a pick list.
-    void PickEach(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce);
+    // Picks an option other than the shown one in a pick list. With disabling, the picks that
+    // disabled or hid items that take typed text are noted, each with the option shown before.
+    void PickEach(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce,
+                  std::vector<std::pair<Item, std::string>>* disabling = nullptr);
     struct Choice;
     void PickOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const Choice& choice,
                  const std::function<void()>& announce, Expect expect = Expect::kJudged);
