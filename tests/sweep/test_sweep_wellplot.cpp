@@ -188,6 +188,16 @@ void DumpKit(State& state, const DumpedKit& dumped) {
     }
     DumpActiveSeg(state, key, dumped.kinds.As<CWpParam>());
     DumpActiveSeg(state, key, dumped.kinds.As<CWpPicture>());
+    if (auto* k = dumped.kinds.As<CWpPicture>())
+        for (int i = 0; i < k->GetSegCount(); ++i) {
+            // Each picture's place, zoom and offsets, which the picture page moves.
+            CgPicSegment* seg = k->GetSegment(i);
+            const std::string at = key + ".seg" + std::to_string(i);
+            state.Put(at + ".left", seg->GetLeft()).Put(at + ".right", seg->GetRight());
+            state.Put(at + ".top", seg->GetTop()).Put(at + ".bottom", seg->GetBottom());
+            state.Put(at + ".dx", seg->GetDetaX()).Put(at + ".dy", seg->GetDetaY());
+            state.Put(at + ".zoom", seg->GetBaseZoom()).Put(at + ".locked", seg->IsScaleLock() ? "1" : "0");
+        }
     DumpActiveSeg(state, key, dumped.kinds.As<CWpResult>());
     DumpActiveSeg(state, key, dumped.kinds.As<CWpText>());
     if (auto* k = dumped.kinds.As<CWpTrack>())
@@ -256,6 +266,15 @@ void SeedKits(zephyr::PlotFixture& plot, const std::vector<CWpKit*>& kits) {
             wide(*pen);
         for (QXLOGFONT* font : {&oil->m_cellFont, &oil->m_labelFont, &oil->m_pieLabelFont, &oil->m_pieSideFont})
             font->size = 1234.5f;
+    }
+    // The picture kit holds one picture, active, 20 wide from 1100 to 1110 m, so that its page
+    // offers the picture's items.
+    if (auto* picture = plot.First<CWpPicture>()) {
+        CgPicSegment seg;
+        seg.SetRect(0, -1100, 20, -1110);
+        seg.SetPictureName("岩心.bmp");
+        picture->AppendSegment(seg);
+        picture->SetActiveSegIndex(picture->GetSegCount() - 1);
     }
     if (auto* sand = plot.First<CWpSandStratum>()) {
         sand->SetOptionRows(3);
