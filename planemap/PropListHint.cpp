@@ -34,9 +34,8 @@ int CPropListHint::InitPropWnd() {
     m_wndPropList.AddProperty(type, TRUE, TRUE);
 
     auto* styleGroup = new CBCGPProp(planetext::kStyleSettings, kStyleGroupId);
-    CBCGPProp* style = NewOptionItem(planetext::kStyle, "", planetext::kChooseStyle, kStyleId, {}, false);
-    for (int i = 0; i < kStyleCount; ++i) style->AddOption(planemap::StyleText(i));
-    styleGroup->AddSubItem(style);
+    styleGroup->AddSubItem(planemap::NewStyleItem(planetext::kChooseStyle, kStyleId, kStyleCount,
+                                                  planemap::StylePastOptions::kTakenAsCount));
     styleGroup->Expand(TRUE);
     m_wndPropList.AddProperty(styleGroup, TRUE, TRUE);
 
@@ -106,7 +105,7 @@ LRESULT CPropListHint::OnPropertyChanged(WPARAM, LPARAM lParam) {
     switch (item->GetData()) {
         case kStyleId:
             // The option's position; the option count for a text that is none of them.
-            SetSameTypeObjects(layer, &CQXObjectHint::SetStyle, OptionIndex(item), typeName);
+            SetSameTypeFromList(layer, &CQXObjectHint::SetStyle, item, typeName);
             break;
         case kPenStyleId:
         case kPenWidthId:

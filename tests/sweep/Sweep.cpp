@@ -23,6 +23,7 @@
 #include "driver/GridDriver.h"
 #include "driver/Responder.h"
 #include "driver/SheetDriver.h"
+#include "framework/FixedList.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
 #include "framework/PropSizeText.h"
@@ -1507,6 +1508,9 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
         LeadingNumber(text, &typedNumber);
         for (int i = 0; i < item->GetOptionCount() && !anOption; ++i)
             anOption = shownNow == std::string(item->GetOption(i));
+        // A fixed list also shows the texts it stands for values by without offering them.
+        if (const CFixedListProp* list = FixedListOf(item))
+            for (const auto& entry : list->UnofferedEntries()) anOption = anOption || shownNow == entry.first.str();
         shownAgain = !dynamic_cast<CBCGPropSizeText*>(item) && ShowsSameValue(shownNow, shownText) &&
                      shownNow != text &&
                      (LeadingNumber(shownNow, &shownNumber) ? !SameAtShownPlaces(typedNumber, shownNow) : !anOption);
