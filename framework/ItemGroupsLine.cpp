@@ -267,9 +267,9 @@ void SetArrowLineProp(CBCGPProp* group, CQXObjectPolyline* line) {
 
 void ApplyArrowProp(CBCGPProp* item, CQXObject* object, int index) {
     if (!item || !object || index < 0 || index > 2) return;
+    const int type = index == 2 ? 0 : ReadArrowType(item);
     CQXLayer* layer = object->GetLayer();
     if (!layer) return;
-    const int type = index == 2 ? 0 : ReadArrowType(item);
     double length = 0;
     if (index == 2 && !ReadArrowSize(ItemText(item), &length)) return;
     const CString typeName = object->GetTypeName();

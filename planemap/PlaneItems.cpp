@@ -27,4 +27,12 @@ CFixedListProp* NewStyleItem(const char* description, DWORD_PTR id, int count, S
     return item;
 }
 
+CFixedListProp* NewAlignItem(bool horizontal, const char* name, const char* value, const char* description,
+                             DWORD_PTR id, bool allowEdit) {
+    return horizontal ? NewFixedListItem(name, value, description, id, kHAlignOptions, OtherTakenAs(kAlignOther),
+                                         allowEdit)
+                      : NewFixedListItem(name, value, description, id, kVAlignOptions, OtherTakenAs(kAlignOther),
+                                         allowEdit);
+}
+
 }  // namespace planemap

@@ -39,6 +39,10 @@ const GeometryField<T>* FieldOf(const GeometryField<T> (&fields)[N], DWORD_PTR i
 // that style ("风格<count+1>").
 enum class StylePastOptions { kRefused, kTakenAsCount };
 CFixedListProp* NewStyleItem(const char* description, DWORD_PTR id, int count, StylePastOptions past);
+// A fixed list of the horizontal ("左对齐", "居中", "右对齐") or vertical ("上对齐", "居中",
+// "下对齐") alignments 0, 1, 2; any other text is 2.
+CFixedListProp* NewAlignItem(bool horizontal, const char* name, const char* value, const char* description,
+                             DWORD_PTR id, bool allowEdit);
 
 inline FLOATPOINT AnchorOf(CQXObject* object) {
     FLOATPOINT anchor;

@@ -55,8 +55,8 @@ int CPropListHint::InitPropWnd() {
     m_wndPropList.AddProperty(font, TRUE, TRUE);
 
     m_wndPropList.AddProperty(NewTextItem(kTextContent, "", kTextId), TRUE, TRUE);
-    m_wndPropList.AddProperty(textlist::NewAlignItem(true, planetext::kHAlign, "", "", kHAlignId, true), TRUE, TRUE);
-    m_wndPropList.AddProperty(textlist::NewAlignItem(false, kVAlign, "", "", kVAlignId, true), TRUE, TRUE);
+    m_wndPropList.AddProperty(planemap::NewAlignItem(true, planetext::kHAlign, "", "", kHAlignId, true), TRUE, TRUE);
+    m_wndPropList.AddProperty(planemap::NewAlignItem(false, kVAlign, "", "", kVAlignId, true), TRUE, TRUE);
     return 0;
 }
 
@@ -124,10 +124,10 @@ LRESULT CPropListHint::OnPropertyChanged(WPARAM, LPARAM lParam) {
             SetSameTypeObjects(layer, &CQXObjectHint::SetString, static_cast<const char*>(text), typeName);
             break;
         case kHAlignId:
-            SetSameTypeObjects(layer, &CQXObjectHint::SetHorizontalAlign, textlist::TakeHAlign(item), typeName);
+            SetSameTypeFromList(layer, &CQXObjectHint::SetHorizontalAlign, item, typeName);
             break;
         case kVAlignId:
-            SetSameTypeObjects(layer, &CQXObjectHint::SetVerticalAlign, textlist::TakeVAlign(item), typeName);
+            SetSameTypeFromList(layer, &CQXObjectHint::SetVerticalAlign, item, typeName);
             break;
         default:
             if (item->GetData() > kPlaneFillGroupId) {
