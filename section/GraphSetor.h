@@ -38,8 +38,6 @@ inline constexpr TextValue kNamePlaces[] = {{kLeftShown, 0}, {kRightShown, 1}, {
 constexpr int kOtherSpacing = 7;  // the spacing type of a text that names none
 constexpr int kJointConnect = 4;  // the connection position that shows both joint offsets
 
-// The spacing type of an option text of "间隔类型" or "投影类型".
-int SpacingTypeOfText(const CString& text);
 // The scale typed as "1:n" or "n": n when it is a number above 0 (ScUtility::JudgeFigure);
 // false otherwise. Its rule, for the items a scale is typed into.
 bool ReadScaleText(const CString& text, double* scale);

@@ -85,12 +85,11 @@ enum Step : unsigned char {
     stepExtendRight,
     stepRsExtendLeft,  // engine started: ReBack; otherwise ChangeExtend and the flow units rebuilt
     stepRsExtendRight,
-    stepExtendForm,      // the form stored again; connection and stratum extensions made again
+    stepExtendForm,      // connection and stratum extensions made again for the form the record took
     stepRsExtendForm,    // engine started: ReBack; otherwise extensions made again, flow units rebuilt
-    stepShowVirStratum,  // CMapProperty::ShowVirStratum(text is "是")
+    stepShowVirStratum,  // CMapProperty::ShowVirStratum(the flag the record took)
     stepVirPen,          // CMapProperty::SetVirPen(the stored pen)
     stepNameFont,        // CMapProperty::ChangeStratumNameFont(the stored font)
-    stepNamePlace,       // the placement stored again
 };
 
 constexpr int kMaxSteps = 10;
@@ -220,7 +219,6 @@ const StepRow kStepTable[] = {
     {G::kConnectVirtualId, G::kConnectVirtualId, {{stepStamp}, {stepStamp}, {}, {}}},
     {G::kVirPenStyleId, G::kVirPenColorId, {{stepVirPen}, {stepVirPen}, {}, {}}},
     {G::kNameFaceId, G::kNameColorId, {{stepNameFont}, {stepNameFont}, {stepNameFont}, {}}},
-    {G::kNamePlaceId, G::kNamePlaceId, {{stepNamePlace}, {stepNamePlace}, {stepNamePlace}, {}}},
 };
 
 const StepList* StepsOf(DWORD_PTR id, int kind) {
@@ -261,8 +259,8 @@ private:
     void RebuildFlowUnits() {
         if (reservoir_) reservoir_->GetFlowUnitManager().Rebuild();
     }
-    void Spacing(const CString& text);
-    void RsSpacing(const CString& text);
+    void Spacing(const CString& text, int type);
+    void RsSpacing(const CString& text, int type);
     void Projection(const CString& text);
     void RsProjection(const CString& text);
     void Shadow(const CString& text);
@@ -345,13 +343,13 @@ void GraphSteps::Do(Step step) {
             wells_.SetValue(&IkelWellAdapter::DataTypeChanged);
             break;
         case stepSpacing:
-            Spacing(edit_.text);
+            Spacing(edit_.text, record.m_nWellSpacingType);
             break;
         case stepEqualSpacing:
-            Spacing(kEqualSpacing);
+            Spacing(kEqualSpacing, 0);
             break;
         case stepRsSpacing:
-            RsSpacing(edit_.text);
+            RsSpacing(edit_.text, record.m_nWellSpacingType);
             break;
         case stepProjection:
             Projection(edit_.text);
@@ -487,7 +485,6 @@ void GraphSteps::Do(Step step) {
             }
             break;
         case stepExtendForm:
-            record.m_nExtendForm = ValueOfText(kExtendForms, edit_.text, -1);
             container_.GetConMgrVector().CreateExtend();
             container_.GetStratumGroupManager()->CreateExtend();
             break;
@@ -501,7 +498,7 @@ void GraphSteps::Do(Step step) {
             }
             break;
         case stepShowVirStratum:
-            record.ShowVirStratum(edit_.text == grouptext::kYes);
+            record.ShowVirStratum(record.m_bCalVirtualStratum);
             break;
         case stepVirPen:
             record.SetVirPen(record.m_virStratumPen);
@@ -509,16 +506,14 @@ void GraphSteps::Do(Step step) {
         case stepNameFont:
             record.ChangeStratumNameFont(record.m_stratumNameFont);
             break;
-        case stepNamePlace:
-            record.m_nStratumNamePos = ValueOfText(kNamePlaces, edit_.text, -1);
-            break;
     }
 }
 
 // ---- spacing and projection -----------------------------------------------------------------------------
 
-void GraphSteps::Spacing(const CString& text) {
-    container_.GetWellPositionor()->SetSpacingType(text == kRealDistance ? 1 : SpacingTypeOfText(text));
+// The positioner takes the spacing type the record took for the text; the steps follow the text.
+void GraphSteps::Spacing(const CString& text, int type) {
+    container_.GetWellPositionor()->SetSpacingType(type);
     ScLookDownForm* map = container_.GetLookDownForm();
     if (text == kEqualSpacing) {
         container_.GetWellPositionor()->ChangeXDistance();
@@ -533,8 +528,8 @@ void GraphSteps::Spacing(const CString& text) {
     container_.Refresh();
 }
 
-void GraphSteps::RsSpacing(const CString& text) {
-    container_.GetWellPositionor()->SetSpacingType(text == kRealDistance ? 1 : SpacingTypeOfText(text));
+void GraphSteps::RsSpacing(const CString& text, int type) {
+    container_.GetWellPositionor()->SetSpacingType(type);
     if (text == kRealDistance) {
         container_.GetWellPositionor()->ArrangeWellByRealDis();
         container_.GetLookDownForm()->ClearShadow();

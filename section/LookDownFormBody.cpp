@@ -93,7 +93,7 @@ int CLookDownFormBody::InitPropWnd() {
         return NewFloatItem(kCaptions[slot], value, 2, negatives, description, IdOf(slot), std::move(rule));
     };
     auto colour = [this](Slot slot) { return NewBlackColorItem(kCaptions[slot], "", IdOf(slot)); };
-    auto yesNo = [this](Slot slot) { return CreateYesNoProp(kCaptions[slot], IdOf(slot), _variant_t(""), nullptr); };
+    auto yesNo = [this](Slot slot) { return NewYesNoList(kCaptions[slot], "", nullptr, IdOf(slot)); };
     auto lineStyle = [this](Slot slot) {
         return NewStylePicker(kCaptions[slot], CPropStyleCombox::kLineStyle, "", nullptr, IdOf(slot));
     };
@@ -269,7 +269,7 @@ bool CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
             EditPosition(slot, number);
             break;
         case kKeepProportion:
-            map.SetMaintainScale(GetYesNoProp(item));
+            map.SetMaintainScale(ReadYesNo(item));
             break;
         case kWidth:
         case kHeight:
@@ -288,10 +288,12 @@ bool CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
             map.SetFrameLine(pen);
             break;
         }
-        case kNameShown:
-            map.ShowWellName(GetYesNoProp(item));
-            EditSwitch(kName, GetYesNoProp(item), m_variant.switchEditsEnable);
+        case kNameShown: {
+            const bool shown = ReadYesNo(item);
+            map.ShowWellName(shown);
+            EditSwitch(kName, shown, m_variant.switchEditsEnable);
             break;
+        }
         case kNameFace:
         case kNameSize:
         case kNameColor:
@@ -301,10 +303,12 @@ bool CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
         case kSymbolBorder:
         case kSymbolInner:
             return EditPoint(item, slot, kWellSymbolPoint, kSymbolStyle);
-        case kLineShown:
-            map.ShowLine(GetYesNoProp(item));
-            EditSwitch(kLine, GetYesNoProp(item), m_variant.switchEditsEnable);
+        case kLineShown: {
+            const bool shown = ReadYesNo(item);
+            map.ShowLine(shown);
+            EditSwitch(kLine, shown, m_variant.switchEditsEnable);
             break;
+        }
         case kLineStyle:
             if (ReadStyle(item, &style)) map.SetLineStyle(style);
             break;
@@ -322,10 +326,12 @@ bool CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
         case kProjectionBorder:
         case kProjectionInner:
             return EditPoint(item, slot, kProjectionPoint, kProjectionStyle);
-        case kShadeShown:
-            map.ShowShadeLine(GetYesNoProp(item));
-            if (m_variant.shadeEditEnables) EnableSubItems(Item(kShade), 1, -1, GetYesNoProp(item) ? TRUE : FALSE);
+        case kShadeShown: {
+            const bool shown = ReadYesNo(item);
+            map.ShowShadeLine(shown);
+            if (m_variant.shadeEditEnables) EnableSubItems(Item(kShade), 1, -1, shown ? TRUE : FALSE);
             break;
+        }
         case kShadeStyle:
         case kShadeColor:
         case kShadeWidth: {

@@ -23,8 +23,6 @@ using namespace sectiontext;
 
 namespace single {
 
-int GradeOfText(const CString& text) { return ValueOfText(graphsetor::kGrades, text, 4); }
-
 bool ReadSingleScale(const CString& text, double* scale) {
     double value = 0;
     if (!graphsetor::ReadScaleText(text, &value) || !(value > kFltEpsilon)) return false;
@@ -101,17 +99,20 @@ int CLstSingle::InitPropWnd() {
     auto* layout = new CBCGPProp(kLayout, kLayoutId, FALSE);
     layout->AddSubItem(NewScaleItem(kXScale, kXScaleId, kXScales));
     layout->AddSubItem(NewScaleItem(kYScale, kYScaleId, kYScales));
-    layout->AddSubItem(NewFixedList(kConnectPos, kLapJointId, {kWellTrack, kWellColumn}));
+    layout->AddSubItem(section::NewList(kConnectPos, "", "", kLapJointId, single::kLapJoints, kOtherRefused));
     layout->AddSubItem(NewTrackItem(sgltext::kLeftTrack, kLeftTrackId));
     layout->AddSubItem(NewTrackItem(sgltext::kRightTrack, kRightTrackId));
-    CBCGPProp* grade = NewFixedList(kGrade, kGradeId, {});
+    // Every other grade name is the fifth grade.
+    CBCGPProp* grade = section::NewList(kGrade, "", "", kGradeId, graphsetor::kGrades, OtherTakenAs(4));
+    grade->RemoveAllOptions();
     for (int g = 0; g <= GetMaxStratumLevel(); ++g)
         if (CStratumSysAdapter::IsValidGrade(g)) grade->AddOption(TextOfValue(graphsetor::kGrades, g, ""), TRUE);
     layout->AddSubItem(grade);
     m_wndPropList.AddProperty(layout, TRUE, TRUE);
 
     auto* range = new CBCGPProp(kDisplayRange, kRangeId, FALSE);
-    range->AddSubItem(NewFixedList(kRangeType, kRangeTypeId, {kByStrata, kByDepth}));
+    range->AddSubItem(
+        section::NewList(kRangeType, "", "", kRangeTypeId, kRangeTypes, kOtherRefused, {kByStrata, kByDepth}));
     range->AddSubItem(NewFixedList(kTopStratum, kTopStratumId, {}));
     range->AddSubItem(NewNumber(kTopDepth, true, sgltext::kTopDepthDescription, kTopDepthId, DepthRule(true)));
     range->AddSubItem(NewNumber(kTopExtend, false, "", kTopExtendId, section::ItemSizeRule()));
@@ -203,13 +204,13 @@ LRESULT CLstSingle::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = EditScale(item, item->GetData() == kXScaleId);
             break;
         case kLapJointId:
-            taken = EditLapJoint(text);
+            taken = EditLapJoint(item);
             break;
         case kGradeId:
-            EditGrade(text);
+            EditGrade(item);
             break;
         case kRangeTypeId:
-            taken = EditRangeType(text);
+            taken = EditRangeType(item);
             break;
         case kTopStratumId:
             m_pWell->SetTopStratum(text.str());
@@ -270,25 +271,25 @@ bool CLstSingle::EditScale(CBCGPProp* item, bool x) {
     return true;
 }
 
-bool CLstSingle::EditLapJoint(const CString& text) {
-    const int type = ValueOfText(single::kLapJoints, text, -1);
-    if (type < 0) return false;
+bool CLstSingle::EditLapJoint(CBCGPProp* item) {
+    int type = 0;
+    if (!section::ReadList(item, &type)) return false;
     m_pWell->SetLapJointType(static_cast<LapJointType>(type));
     m_pSection->UpdateStratumSand();
     return true;
 }
 
-bool CLstSingle::EditRangeType(const CString& text) {
-    const int type = ValueOfText(kRangeTypes, text, -1);
-    if (type < 0) return false;
+bool CLstSingle::EditRangeType(CBCGPProp* item) {
+    int type = 0;
+    if (!section::ReadList(item, &type)) return false;
     m_pWell->SetRangeType(static_cast<EnumDepthType>(type));
     return true;
 }
 
 // A grade change drops the section's stratum and sand units; the user confirms it first.
-void CLstSingle::EditGrade(const CString& text) {
-    if (AfxMessageBox(sgltext::kGradeQuestion, MB_YESNO) != IDYES) return;
-    const int grade = single::GradeOfText(text);
+void CLstSingle::EditGrade(CBCGPProp* item) {
+    int grade = 0;
+    if (!section::ReadList(item, &grade) || AfxMessageBox(sgltext::kGradeQuestion, MB_YESNO) != IDYES) return;
     m_pSection->GetProperty()->m_nGrade = grade;
     m_pWell->UpdateStratumAndDep();
     m_pWell->CalStratumProperty();
