@@ -60,15 +60,13 @@ bool ReadFixedList(CBCGPProp* item, int* value) {
     CFixedListProp* list = FixedListOf(item);
     const CString text = ItemText(item);
     int taken = 0;
-    if (list && list->EntryValue(text, &taken)) {
-        *value = taken;  // an entry shows itself, also one of several standing for the same value
-        return true;
-    }
     if (!list || !list->ValueOf(text, &taken)) {
         ShowTextBefore(item);
         return false;
     }
     *value = taken;
+    // An option the item offers shows itself, also one of several standing for one value.
+    if (item->FindOption(text) >= 0) return true;
     if (const char* shown = list->TextOf(taken)) ShowTextIfChanged(item, shown);
     return true;
 }

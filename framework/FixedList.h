@@ -64,8 +64,8 @@ private:
 TESSALY_API CFixedListProp* FixedListOf(CBCGPProp* item);
 
 // The one reader of a fixed list's text. Accepted (an option, or any other text the list takes):
-// true, *value set; a text that is no entry of the list is replaced by the option (or unoffered
-// entry) standing for the value taken, so no text but an entry stays in the item; where none
+// true, *value set; an option the item offers keeps showing itself, any other text is replaced by
+// the first entry (an option, else an unoffered entry) standing for the value taken; where none
 // stands for it, the caller shows what its refresh shows. Refused: false, nothing written, and the
 // item alone shows again the text the refused one replaced. An item that is no fixed list is
 // refused the same way.

@@ -79,6 +79,12 @@ TEST(FixedList, EntriesStandingForOneValueEachShowThemselvesAndAValueNoEntryHold
     EXPECT_EQ("纵向", Shown(list.get()));  // the first entry of the value
     EXPECT_STREQ("纵向", list->TextOf(0));
     EXPECT_EQ(nullptr, list->TextOf(5));
+    // An entry the item no longer offers shows as the first entry of its value.
+    list->RemoveAllOptions();
+    list->AddOption("横向");
+    Give(list.get(), "横向", "随刻度线");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ("纵向", Shown(list.get()));
 
     // A value no entry stands for: the item keeps the text, for its list to show as its refresh does.
     list->SetOther(OtherTakenAs(5));
