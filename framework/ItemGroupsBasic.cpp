@@ -30,8 +30,10 @@ CBCGPColorProp* NewColorItem(const CString& name, COLORREF color, const char* de
 // no and an orientation item as vertical; an alignment item refuses it unless its list says otherwise.
 constexpr TextValue kYesNo[] = {{grouptext::kYes, 1}, {grouptext::kNo, 0}};
 constexpr TextValue kOrientations[] = {{grouptext::kAuto, 0}, {grouptext::kHorizontal, 1}, {grouptext::kVertical, 2}};
-constexpr TextValue kHAligns[] = {{grouptext::kAlignLeft, 0}, {grouptext::kAlignCenter, 1}, {grouptext::kAlignRight, 2}};
-constexpr TextValue kVAligns[] = {{grouptext::kAlignTop, 0}, {grouptext::kAlignCenter, 1}, {grouptext::kAlignBottom, 2}};
+constexpr TextValue kHAligns[] = {
+    {grouptext::kAlignLeft, 0}, {grouptext::kAlignCenter, 1}, {grouptext::kAlignRight, 2}};
+constexpr TextValue kVAligns[] = {
+    {grouptext::kAlignTop, 0}, {grouptext::kAlignCenter, 1}, {grouptext::kAlignBottom, 2}};
 
 // A pick-only fixed list.
 template <std::size_t N>

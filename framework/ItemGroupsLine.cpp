@@ -126,10 +126,10 @@ CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows, Te
     group->Expand(FALSE);
 
     if (withArrows) {
-        group->AddSubItem(NewFixedListItem(kArrowBegin, "", kArrowBeginDescription, id + 4, kArrowTypes, kArrowOther,
-                                           true));
-        group->AddSubItem(NewFixedListItem(kArrowEnd, "", kArrowEndDescription, id + 5, kArrowTypes, kArrowOther,
-                                           true));
+        group->AddSubItem(
+            NewFixedListItem(kArrowBegin, "", kArrowBeginDescription, id + 4, kArrowTypes, kArrowOther, true));
+        group->AddSubItem(
+            NewFixedListItem(kArrowEnd, "", kArrowEndDescription, id + 5, kArrowTypes, kArrowOther, true));
         group->AddSubItem(NewSizeTextItem(kArrowSize, kArrowSizeDescription, id + 6, ArrowSizeRule()));
     }
     return group;
@@ -234,17 +234,9 @@ void GetShowLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index, bool* show) {
 
 // ---- arrows ---------------------------------------------------------------------------------------------
 
-int ArrowTypeFromText(CString text) {
-    if (text == kArrowSimple) return 1;
-    if (text == kArrowRightAngle) return 2;
-    return 0;
-}
+int ArrowTypeFromText(CString text) { return ValueOfText(kArrowTypes, text, kArrowOther.value); }
 
-CString ArrowTypeToText(int type) {
-    if (type == 1) return kArrowSimple;
-    if (type == 2) return kArrowRightAngle;
-    return kArrowNone;
-}
+CString ArrowTypeToText(int type) { return TextOfValue(kArrowTypes, type, kArrowNone); }
 
 void SetArrowLineProp(CBCGPProp* group, CQXObjectPolyline* line) {
     if (!group || !line) return;

@@ -21,7 +21,8 @@ CBCGPProp* NewCountItem(const char* name, const char* description, DWORD_PTR id,
 
 CFixedListProp* NewStyleItem(const char* description, DWORD_PTR id, int count, StylePastOptions past) {
     const bool taken = past == StylePastOptions::kTakenAsCount;
-    auto* item = new CFixedListProp(planetext::kStyle, "", description, id, taken ? OtherTakenAs(count) : kOtherRefused);
+    auto* item =
+        new CFixedListProp(planetext::kStyle, "", description, id, taken ? OtherTakenAs(count) : kOtherRefused);
     for (int i = 0; i < count; ++i) item->AddEntry(StyleText(i), i);
     if (taken) item->AddUnofferedEntry(StyleText(count), count);
     return item;
@@ -29,10 +30,9 @@ CFixedListProp* NewStyleItem(const char* description, DWORD_PTR id, int count, S
 
 CFixedListProp* NewAlignItem(bool horizontal, const char* name, const char* value, const char* description,
                              DWORD_PTR id, bool allowEdit) {
-    return horizontal ? NewFixedListItem(name, value, description, id, kHAlignOptions, OtherTakenAs(kAlignOther),
-                                         allowEdit)
-                      : NewFixedListItem(name, value, description, id, kVAlignOptions, OtherTakenAs(kAlignOther),
-                                         allowEdit);
+    return horizontal
+               ? NewFixedListItem(name, value, description, id, kHAlignOptions, OtherTakenAs(kAlignOther), allowEdit)
+               : NewFixedListItem(name, value, description, id, kVAlignOptions, OtherTakenAs(kAlignOther), allowEdit);
 }
 
 }  // namespace planemap

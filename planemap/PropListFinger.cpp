@@ -64,7 +64,8 @@ int CPropListFinger::InitPropWnd() {
     auto* label = new CBCGPProp(ft::kLabelSettings, kLabelGroupId);
     // A text that is no compass point names no text to edit: refused.
     auto* compass = new CFixedListProp(planetext::kPosition, ft::kNorth, "", kCompassId, kOtherRefused);
-    for (const CompassPoint& point : kCompassPoints) compass->AddEntry(point.text, static_cast<int>(&point - kCompassPoints));
+    for (const CompassPoint& point : kCompassPoints)
+        compass->AddEntry(point.text, static_cast<int>(&point - kCompassPoints));
     label->AddSubItem(compass);
     label->AddSubItem(NewTextItem(ft::kName, "", kCompassTextId));
     label->Expand(TRUE);

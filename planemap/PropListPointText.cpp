@@ -59,8 +59,8 @@ int CPropListPointText::InitPropWnd() {
     group->AddSubItem(textlist::NewBackColorItem(kBackColorId));
     group->AddSubItem(textlist::NewAngleItem(kAngleId));
     // Each place stands for its position in kPlaces; "中" is read and shown but not offered.
-    auto* place = new CFixedListProp(planetext::kPosition, planetext::kPosition, planetext::kPosition, kPlaceId,
-                                     kOtherRefused);
+    auto* place =
+        new CFixedListProp(planetext::kPosition, planetext::kPosition, planetext::kPosition, kPlaceId, kOtherRefused);
     for (const planemap::Place& p : planemap::kPlaces) {
         const int index = static_cast<int>(&p - planemap::kPlaces);
         if (p.offered)

@@ -53,12 +53,13 @@ CBCGPProp* NewAngleItem(DWORD_PTR id) {
 }
 
 CBCGPProp* NewHAlignItem(DWORD_PTR id) {
-    return planemap::NewAlignItem(true, planetext::kHAlign, planetext::kHAlign, planetext::kAlignDescription, id, false);
+    return planemap::NewAlignItem(true, planetext::kHAlign, planetext::kHAlign, planetext::kAlignDescription, id,
+                                  false);
 }
 
 CBCGPProp* NewVAlignItem(DWORD_PTR id) {
-    return planemap::NewAlignItem(false, planetext::kVAlignUpright, planetext::kAlignTopCaption, planetext::kAlignDescription, id,
-                        false);
+    return planemap::NewAlignItem(false, planetext::kVAlignUpright, planetext::kAlignTopCaption,
+                                  planetext::kAlignDescription, id, false);
 }
 
 CBCGPProp* NewPositionGroup(DWORD_PTR groupId, DWORD_PTR xId, DWORD_PTR yId) {

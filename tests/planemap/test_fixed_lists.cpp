@@ -117,7 +117,8 @@ TEST(FixedLists, APointTextsPlaceTakesTheUnofferedCentreAndRefusesAnyOtherText) 
     label->SetVerticalAlign(0);
     OpenList<CPropListPointText> open(map, {label});
     ASSERT_EQ("右下", open.Value(CPropListPointText::kPlaceId));
-    const std::vector<std::string> offered = platform::GridDriver::Info(open.Item(CPropListPointText::kPlaceId)).options;
+    const std::vector<std::string> offered =
+        platform::GridDriver::Info(open.Item(CPropListPointText::kPlaceId)).options;
     EXPECT_EQ(8u, offered.size());
     EXPECT_EQ(offered.end(), std::find(offered.begin(), offered.end(), "中"));
 
