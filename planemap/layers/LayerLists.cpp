@@ -20,11 +20,4 @@ bool ReadTakingBeyond(CBCGPProp* item, const TextValue* beyond, std::size_t coun
     return ReadFixedList(item, value);
 }
 
-void SetPositionEntries(CBCGPProp* item, const char* const* texts, std::size_t count) {
-    CFixedListProp* list = FixedListOf(item);
-    if (!list) return;
-    list->ClearEntries();
-    for (std::size_t i = 0; i < count; ++i) list->AddEntry(texts[i], static_cast<int>(i));
-}
-
 }  // namespace layerlists

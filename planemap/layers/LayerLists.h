@@ -28,7 +28,4 @@ bool ReadTakingBeyond(CBCGPProp* item, const TextValue (&beyond)[N], int* value)
     return ReadTakingBeyond(item, beyond, N, value);
 }
 
-// The list's options replaced by texts standing for their positions (lists that follow the data).
-void SetPositionEntries(CBCGPProp* item, const char* const* texts, std::size_t count);
-
 }  // namespace layerlists

@@ -24,17 +24,30 @@
 #include "hosttypes/Parsnip/QXObjectCoordinate.h"
 #include "hosttypes/Parsnip/QXObjectPie.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "planemap/layers/PropListAttributeLayerPages.h"
 #include "planemap/layers/PropListContourLayerFill.h"
 #include "planemap/layers/PropListContourLayerLine.h"
 #include "planemap/layers/PropListCoordinate.h"
+#include "planemap/layers/PropListCtrlLineLayerLine.h"
+#include "planemap/layers/PropListFaultLayerLine.h"
 #include "planemap/layers/PropListLineLayerLine.h"
+#include "planemap/layers/PropListPie.h"
 #include "planemap/layers/PropListPieLayerData.h"
 #include "planemap/layers/PropListPieLayerObj.h"
+#include "planemap/layers/PropListPointLayerPoint.h"
+#include "planemap/layers/PropListSandLayerData.h"
+#include "planemap/layers/PropListSandLayerLine.h"
+#include "planemap/layers/PropListStratumLayerConnection.h"
 #include "planemap/layers/PropListStratumLayerStratum.h"
+#include "planemap/layers/PropListStratumMapLayerFill.h"
+#include "planemap/layers/PropListStratumMapLayerLine.h"
+#include "planemap/layers/PropListStratumMapLines.h"
 #include "planemap/layers/PropListWellLayerAbsence.h"
 #include "planemap/layers/PropListWellLayerBaseLine.h"
 #include "planemap/layers/PropListWellLayerName.h"
 #include "planemap/layers/PropListWellLayerSymbol.h"
+#include "planemap/layers/PropListWellNetLayerFill.h"
+#include "planemap/layers/PropListWellNetLayerLine.h"
 #include "planemap/layers/PropListWellPath.h"
 
 namespace {
@@ -348,4 +361,88 @@ TEST(LayerFixedLists, ACoordinateSystemsLabelSideIsItsOwnSideOnlyForItsOwnText) 
     EXPECT_EQ(0, axes->m_nXLabelSide);
     ExpectReportShows(list, CPropListCoordinate::kYLabelSideId, "", "左");
     EXPECT_EQ(0, axes->m_nYLabelSide);
+}
+
+// ---- every list of the pages ----------------------------------------------------------------------
+
+namespace {
+
+// Every fixed list of the page, reported a text that is none of its options: a list that takes any
+// other text runs the edit and shows the option its rule gives; a list that gives it no value
+// writes nothing, redraws nothing, and only the item shows its text from before.
+template <class List>
+void ExpectEveryListRead(OpenList<List>& page) {
+    // The lists that refuse come first: a switch taken may grey them.
+    std::vector<DWORD_PTR> ids;
+    for (bool refusing : {true, false})
+        for (CBCGPProp* item : platform::GridDriver(&page.list().GetPropList()).AllItems())
+            if (CFixedListProp* list = FixedListOf(item); list && list->GetOther().taken != refusing)
+                ids.push_back(item->GetData());
+    ASSERT_FALSE(ids.empty());
+    for (DWORD_PTR id : ids) {
+        CFixedListProp* list = FixedListOf(page.Item(id));
+        if (!list || !list->IsEnabled()) continue;  // greyed by a switch reported before
+        if (!list->GetOther().taken) {
+            ExpectCodeReportRefused(page, id, kNoOption, page.Value(id));
+        } else if (const char* taken = list->TextOf(list->GetOther().value)) {
+            ExpectReportShows(page, id, kNoOption, taken);
+        }
+    }
+}
+
+template <class List>
+void ExpectEveryListOfLayerRead(CQXLayer* layer) {
+    OpenList<List> page(layer);
+    ExpectEveryListRead(page);
+}
+
+}  // namespace
+
+TEST(LayerFixedLists, EveryListOfTheLayerPagesReadsAnyOtherTextByItsRule) {
+    parsnip::MapFixture map;
+    CQXLayer* wells = map.AddLayer("井位", "井位");
+    map.AddPolyline("井排基线", {{0, 0}, {9, 0}}, wells);
+    ExpectEveryListOfLayerRead<CPropListWellLayerName>(wells);
+    ExpectEveryListOfLayerRead<CPropListWellLayerSymbol>(wells);
+    ExpectEveryListOfLayerRead<CPropListWellLayerAbsence>(map.AddLayer("井位2", "井位"));
+    ExpectEveryListOfLayerRead<CPropListStratumLayerConnection>(map.AddLayer("剖面", "剖面"));
+    ExpectEveryListOfLayerRead<CPropListFaciesLayerData>(map.AddLayer("相", "沉积相线"));
+    ExpectEveryListOfLayerRead<CPropListFaciesLayerLine>(map.AddLayer("相2", "沉积相线"));
+    ExpectEveryListOfLayerRead<CPropListScatteredLayerData>(map.AddLayer("离散", "离散属性边界线"));
+    ExpectEveryListOfLayerRead<CPropListOilWaterLayerLine>(map.AddLayer("油水", "油水边界"));
+    ExpectEveryListOfLayerRead<CPropListSandLayerData>(map.AddLayer("砂体", "砂体"));
+    ExpectEveryListOfLayerRead<CPropListSandLayerLine>(map.AddLayer("砂体2", "砂体"));
+    ExpectEveryListOfLayerRead<CPropListContourLayerFill>(map.AddLayer("等值", "等值线"));
+    ExpectEveryListOfLayerRead<CPropListCtrlLineLayerLine>(map.AddLayer("控制线", "控制线"));
+    ExpectEveryListOfLayerRead<CPropListFaultLayerLine>(map.AddLayer("断层", "断层"));
+    ExpectEveryListOfLayerRead<CPropListPointLayerPoint>(map.AddLayer("点", "点"));
+    ExpectEveryListOfLayerRead<CPropListWellNetLayerLine>(map.AddLayer("井网", "连通井网"));
+    ExpectEveryListOfLayerRead<CPropListWellNetLayerFill>(map.AddLayer("井网2", "连通井网"));
+    CQXLayer* stratumMap = map.AddLayer("小层", "小层平面图");
+    map.AddPolyline("砂岩尖灭线", {{0, 0}, {1, 1}}, stratumMap);
+    ExpectEveryListOfLayerRead<CPropListStratumMapLayerLine>(stratumMap);
+    ExpectEveryListOfLayerRead<CPropListStratumMapLayerFill>(stratumMap);
+}
+
+TEST(LayerFixedLists, EveryListOfTheChartSymbolAndBoundaryLineListsReadsAnyOtherTextByItsRule) {
+    parsnip::MapFixture map;
+    CQXLayer* layer = map.AddLayer("饼图1", "饼图");
+    auto* symbol = map.Add<CQXObjectPie>("饼图", layer);
+    symbol->SetShapeType(2);
+    symbol->SetDrawBotLine(1);
+    {
+        OpenList<CPropListPie> list(map, {symbol});
+        ExpectEveryListRead(list);
+        EXPECT_EQ(0, symbol->GetDrawBotLine());
+    }
+
+    CQXLayer* stratumMap = map.AddLayer("小层", "小层平面图");
+    CQXObjectPolyline* line = map.AddPolyline("砂岩尖灭线", {{0, 0}, {1, 1}}, stratumMap);
+    map.ClearSelection();
+    OpenList<CPropListPinchOutLine> lines(map, {line});
+    ASSERT_EQ("正向", lines.Value(CPropListPinchOutLine::kDirectionId));
+    parsnip::testing::ClearCallLog();
+    ExpectEveryListRead(lines);
+    EXPECT_EQ("反向", lines.Value(CPropListPinchOutLine::kDirectionId));
+    EXPECT_EQ(1, parsnip::testing::CountCalls("CQXObjectPolyline::ReverseDirection"));
 }
