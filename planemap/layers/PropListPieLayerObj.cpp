@@ -146,11 +146,7 @@ CQXObjectCoordinate* FindCoordinate(CQXLayer* layer, Test test) {
 
 }  // namespace
 
-int CPropListPieLayerObj::TextShowStyleFromName(const CString& text) {
-    for (const TextValue& content : pt::kAllContents)
-        if (text == content.text) return content.value;
-    return 0;
-}
+int CPropListPieLayerObj::TextShowStyleFromName(const CString& text) { return ValueOfText(pt::kAllContents, text, 0); }
 
 int CPropListPieLayerObj::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
