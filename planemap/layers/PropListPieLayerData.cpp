@@ -530,16 +530,19 @@ LRESULT CPropListPieLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // A new source starts the layer afresh: its objects go, its settings are reset (keeping the shape),
 // and table and stratum are chosen again.
 // The shape and the source take their names also when the family or the shape does not offer
-// them.
+// them. A value no option stands for shows as the refresh shows it: no shape and no stratum (-1)
+// as the empty text.
 bool CPropListPieLayerData::ReadList(CBCGPProp* item, int* value) {
-    switch (item->GetData()) {
-        case kShapeId:
-            return layerlists::ReadTakingBeyond(item, pt::kShapes, value);
-        case kSourceId:
-            return layerlists::ReadTakingBeyond(item, pt::kSources, value);
-        default:
-            return ReadFixedList(item, value);
-    }
+    const DWORD_PTR id = item->GetData();
+    const bool read = id == kShapeId    ? layerlists::ReadTakingBeyond(item, pt::kShapes, value)
+                      : id == kSourceId ? layerlists::ReadTakingBeyond(item, pt::kSources, value)
+                                        : ReadFixedList(item, value);
+    if (!read) return false;
+    if (id == kShapeId)
+        ShowTextIfChanged(item, pt::ShapeName(*value));
+    else if (id == kStratumId && *value < 0)
+        ShowTextIfChanged(item, "");
+    return true;
 }
 
 void CPropListPieLayerData::ChangeSource(CPieLayer& layer, int newType) {

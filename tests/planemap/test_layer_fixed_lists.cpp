@@ -134,6 +134,7 @@ TEST(LayerFixedLists, AStratumTheTableDoesNotHoldIsNoStratum) {
         const int redraws = page.Redraws();
         page.Report(D::kStratumId, text);
         EXPECT_EQ(-1, pie.GetDataLayer()) << text;
+        EXPECT_EQ("", page.Value(D::kStratumId)) << text;  // as the refresh shows no stratum
         EXPECT_EQ(redraws + 1, page.Redraws()) << text;
     }
     ASSERT_TRUE(page.Pick(D::kStratumId, "沙二段"));
@@ -150,6 +151,7 @@ TEST(LayerFixedLists, AShapeNameIsTakenOutsideItsFamilyAndAnyOtherTextIsNoShape)
     EXPECT_EQ("现状图(多列)", page.Value(D::kShapeId));
     page.Report(D::kShapeId, kNoOption);
     EXPECT_EQ(-1, pie.GetShapeType());
+    EXPECT_EQ("", page.Value(D::kShapeId));  // as the refresh shows no shape
 }
 
 TEST(LayerFixedLists, AColourControlRowReadsItsSwitchEvenWhereItOffersNoOption) {
