@@ -71,22 +71,33 @@ void ExpectReportShows(OpenList<List>& page, DWORD_PTR id, const char* text, con
     EXPECT_EQ(redraws + 1, page.Redraws()) << id << " " << text;
 }
 
-// Every fixed list of a page that takes any other text: reported from code, the text runs the
-// edit (the view is redrawn) and the item shows the option standing for the value its rule gives.
+// Every fixed list of the page, reported a text that is none of its options: a list that takes any
+// other text runs the edit and shows the option its rule gives; a list that gives it no value
+// writes nothing, redraws nothing, and only the item shows its text from before.
 template <class List>
-void ExpectEveryOtherTextShownAsTaken(OpenList<List>& page) {
+void ExpectEveryListRead(OpenList<List>& page) {
+    // The lists that refuse come first: a switch taken may grey them.
     std::vector<DWORD_PTR> ids;
-    for (CBCGPProp* item : platform::GridDriver(&page.list().GetPropList()).AllItems())
-        if (CFixedListProp* list = FixedListOf(item); list && list->GetOther().taken && item->IsEnabled())
-            ids.push_back(item->GetData());
+    for (bool refusing : {true, false})
+        for (CBCGPProp* item : platform::GridDriver(&page.list().GetPropList()).AllItems())
+            if (CFixedListProp* list = FixedListOf(item); list && list->GetOther().taken != refusing)
+                ids.push_back(item->GetData());
     ASSERT_FALSE(ids.empty());
     for (DWORD_PTR id : ids) {
         CFixedListProp* list = FixedListOf(page.Item(id));
-        ASSERT_NE(nullptr, list) << id;
-        const char* taken = list->TextOf(list->GetOther().value);
-        if (!taken) continue;  // no option shows the value: the page's own case
-        ExpectReportShows(page, id, kNoOption, taken);
+        if (!list || !list->IsEnabled()) continue;  // greyed by a switch reported before
+        if (!list->GetOther().taken) {
+            ExpectCodeReportRefused(page, id, kNoOption, page.Value(id));
+        } else if (const char* taken = list->TextOf(list->GetOther().value)) {
+            ExpectReportShows(page, id, kNoOption, taken);
+        }
     }
+}
+
+template <class List>
+void ExpectEveryListOfLayerRead(CQXLayer* layer) {
+    OpenList<List> page(layer);
+    ExpectEveryListRead(page);
 }
 
 }  // namespace
@@ -207,7 +218,7 @@ TEST(LayerFixedLists, ThePieDisplayPagesSwitchesAndModesShowWhatTheyTake) {
     ExpectReportShows(page, O::kIndicatorDrawId, kNoOption, "否");
     EXPECT_EQ(0, pie.GetDrawOrgLine());
     EXPECT_FALSE(page.Enabled(O::kIndicatorStyleId));
-    ExpectEveryOtherTextShownAsTaken(page);
+    ExpectEveryListRead(page);
 }
 
 // ---- line layer: the fill group's style set ---------------------------------------------------------
@@ -319,7 +330,7 @@ TEST(LayerFixedLists, TheWellLayersReferencesPlacesAndOffsetTypesRefuseAnyOtherT
     OpenList<CPropListWellLayerBaseLine> baseLine(wells);
     ExpectCodeReportRefused(baseLine, CPropListWellLayerBaseLine::kOffsetTypeId, kNoOption, "偏下侧");
     EXPECT_EQ(2, layer.GetBaseLineOffsetType());
-    ExpectEveryOtherTextShownAsTaken(baseLine);
+    ExpectEveryListRead(baseLine);
     EXPECT_EQ(0, layer.GetBaseLineVisible());
     EXPECT_EQ(0, layer.GetWellQueueVisible());
 }
@@ -366,39 +377,6 @@ TEST(LayerFixedLists, ACoordinateSystemsLabelSideIsItsOwnSideOnlyForItsOwnText) 
 }
 
 // ---- every list of the pages ----------------------------------------------------------------------
-
-namespace {
-
-// Every fixed list of the page, reported a text that is none of its options: a list that takes any
-// other text runs the edit and shows the option its rule gives; a list that gives it no value
-// writes nothing, redraws nothing, and only the item shows its text from before.
-template <class List>
-void ExpectEveryListRead(OpenList<List>& page) {
-    // The lists that refuse come first: a switch taken may grey them.
-    std::vector<DWORD_PTR> ids;
-    for (bool refusing : {true, false})
-        for (CBCGPProp* item : platform::GridDriver(&page.list().GetPropList()).AllItems())
-            if (CFixedListProp* list = FixedListOf(item); list && list->GetOther().taken != refusing)
-                ids.push_back(item->GetData());
-    ASSERT_FALSE(ids.empty());
-    for (DWORD_PTR id : ids) {
-        CFixedListProp* list = FixedListOf(page.Item(id));
-        if (!list || !list->IsEnabled()) continue;  // greyed by a switch reported before
-        if (!list->GetOther().taken) {
-            ExpectCodeReportRefused(page, id, kNoOption, page.Value(id));
-        } else if (const char* taken = list->TextOf(list->GetOther().value)) {
-            ExpectReportShows(page, id, kNoOption, taken);
-        }
-    }
-}
-
-template <class List>
-void ExpectEveryListOfLayerRead(CQXLayer* layer) {
-    OpenList<List> page(layer);
-    ExpectEveryListRead(page);
-}
-
-}  // namespace
 
 TEST(LayerFixedLists, EveryListOfTheLayerPagesReadsAnyOtherTextByItsRule) {
     parsnip::MapFixture map;
