@@ -299,7 +299,7 @@ GridDriver::ItemInfo GridDriver::Info(CBCGPProp* item) {
     ItemInfo info;
     info.name = item->GetName().str();
     info.group = item->IsGroup() && !item->IsValueList();
-    info.value = info.group ? std::string() : item->FormatProperty().str();
+    info.value = info.group ? std::string() : item->GetShownText().str();
     info.description = item->GetDescription().str();
     for (int i = 0; i < item->GetOptionCount(); ++i) info.options.push_back(item->GetOption(i));
     info.enabled = item->IsEnabled() != FALSE;

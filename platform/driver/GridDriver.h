@@ -29,6 +29,9 @@ public:
     // ---- actions ----------------------------------------------------------------------------------
     // Click on the item's name cell (right end, away from any check box).
     bool Select(CBCGPProp* item);
+    // Click in the value cell: the item's editor opens and stays open (true when it is open). The
+    // other actions act on an editor already open, so code may write into the item meanwhile.
+    bool OpenEditor(CBCGPProp* item);
     // Click in the value cell, type text into the editor, press Enter.
     bool TypeText(CBCGPProp* item, const std::string& text);
     // Open the item's drop-down and pick option k (or the option with that text).
@@ -65,7 +68,7 @@ public:
     // ---- reading ----------------------------------------------------------------------------------
     struct ItemInfo {
         std::string name;
-        std::string value;  // the displayed text (FormatProperty)
+        std::string value;  // the displayed text (GetShownText)
         std::string description;
         std::vector<std::string> options;
         bool group = false;
@@ -93,7 +96,6 @@ private:
     CPoint NamePoint(CBCGPProp* item) const;
     // Escape when an edit is still open; answers whether one was.
     bool AbandonEdit();
-    bool OpenEditor(CBCGPProp* item);
     bool OpenPopup(CBCGPColorProp* item);
 
     CBCGPPropList* grid_;

@@ -128,12 +128,13 @@ TEST_F(StylePicker, NoParentNoDropDown) {
     EXPECT_EQ(line.CreateCombo(&orphan, CRect(0, 0, 10, 10)), nullptr);
 }
 
-TEST_F(StylePicker, KindIsClampedAndPickedValueStartsAtZero) {
+TEST_F(StylePicker, KindIsClampedAndTheStyleShownIsTheValue) {
     CPropStyleCombox high("a", 5, 9, "x", "", 1);
     CPropStyleCombox low("b", 5, -3, nullptr, "", 1);
     EXPECT_EQ(high.GetKind(), CPropStyleCombox::kFillColor);
     EXPECT_EQ(low.GetKind(), CPropStyleCombox::kPointStyle);
-    EXPECT_EQ(high.GetVal(), 0u);
+    EXPECT_EQ(high.GetVal(), 5u);
+    EXPECT_EQ(high.GetShownText(), CString("5"));
     ASSERT_EQ(low.GetStyleGroups().size(), 1u);
     EXPECT_EQ(low.GetStyleGroups()[0].second, CString(""));
     EXPECT_TRUE(high.IsValueList());
