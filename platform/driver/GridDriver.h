@@ -37,8 +37,10 @@ public:
     // Open the item's drop-down and pick option k (or the option with that text).
     bool PickOption(CBCGPProp* item, int k);
     bool PickOption(CBCGPProp* item, const std::string& option);
-    // Open the item's drop-down (whatever CreateCombo made) and pick entry k.
+    // Open the item's drop-down (whatever CreateCombo made) and pick entry k, or the entry whose
+    // text is text (false, nothing picked, when there is none).
     bool PickDropDownEntry(CBCGPProp* item, int k);
+    bool PickDropDownEntry(CBCGPProp* item, const std::string& text);
     // The colour pop-up of a colour item: a colour, the automatic button, the other button
     // whose dialog answers dialogColor.
     bool ChooseColor(CBCGPColorProp* item, COLORREF color);

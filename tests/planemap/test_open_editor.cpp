@@ -17,6 +17,7 @@
 #include "planemap/PropListPoint.h"
 #include "planemap/PropListRegionLine.h"
 #include "planemap/layers/PropListWellLabel.h"
+#include "planemap/layers/PropListWellSymbol.h"
 
 namespace {
 
@@ -52,11 +53,7 @@ CBCGPProp* OpenEditor(OpenList<List>& open, DWORD_PTR id) {
 // The user picks the style whose entry reads style in the item's drop-down.
 template <class List>
 bool PickStyle(OpenList<List>& open, DWORD_PTR id, UINT style) {
-    CBCGPProp* item = OpenEditor(open, id);
-    CComboBox* combo = item ? item->GetComboWnd() : nullptr;
-    const int entry = combo ? combo->FindStringExact(-1, std::to_string(style).c_str()) : CB_ERR;
-    EXPECT_NE(CB_ERR, entry) << "style " << style << " is not offered";
-    return entry != CB_ERR && open.grid().PickDropDownEntry(item, entry);
+    return open.grid().PickDropDownEntry(open.Item(id), std::to_string(style));
 }
 
 UINT StyleShown(CBCGPProp* item) { return dynamic_cast<CPropStyleCombox*>(item)->GetVal(); }
@@ -105,6 +102,29 @@ TEST(OpenEditor, AStylePickedAgainstTheStyleDrawnIsWritten) {
     points.ShowAlone(map, b);
     ASSERT_TRUE(PickStyle(points, CPropListPoint::kStyleId, 4));
     EXPECT_EQ(4u, PointOf(b).style);
+}
+
+// Well symbols: a style picked on one symbol, then another symbol of another style shown, the
+// same style picked there is written there too.
+TEST(OpenEditor, AWellSymbolStylePickedAgainAfterAnotherSymbolIsShownIsWritten) {
+    parsnip::MapFixture map;
+    CQXObjectPoint* a = map.AddPoint("井位", {0, 0});
+    CQXObjectPoint* b = map.AddPoint("井位", {5, 5});
+    OpenList<CPropListWellSymbol> open;
+    open.ShowAlone(map, a);
+    CBCGPProp* style = OpenEditor(open, CPropListWellSymbol::kStyleId);
+    ASSERT_GT(style->GetComboWnd()->GetCount(), 2);
+    const UINT first = static_cast<UINT>(std::stoul(style->GetComboWnd()->GetLBText(1).GetString()));
+    const UINT second = static_cast<UINT>(std::stoul(style->GetComboWnd()->GetLBText(2).GetString()));
+    ASSERT_TRUE(open.PickEntry(CPropListWellSymbol::kStyleId, 1));
+    EXPECT_EQ(first, PointOf(a).style);
+    QXLOGPOINT look = PointOf(b);
+    look.style = second;
+    b->SetLogPoint(&look);
+    open.ShowAlone(map, b);
+    EXPECT_EQ(second, StyleShown(open.Item(CPropListWellSymbol::kStyleId)));
+    ASSERT_TRUE(open.PickEntry(CPropListWellSymbol::kStyleId, 1));
+    EXPECT_EQ(first, PointOf(b).style);
 }
 
 // ---- numbers left as the refresh wrote them while the editor was open ----------------------------
