@@ -131,6 +131,13 @@ TEST_F(StylePicker, APickIsJudgedAgainstTheStyleDrawn) {
     ASSERT_TRUE(driver.PickDropDownEntry(line, 2));
     EXPECT_EQ(list.edited.size(), 5u);
     EXPECT_EQ(line->GetVal(), 13u);
+
+    // A pick a list refuses and puts back draws the style from before again.
+    ASSERT_TRUE(driver.PickDropDownEntry(line, 0));
+    EXPECT_EQ(line->GetVal(), 11u);
+    line->PutBackValueBefore();
+    EXPECT_EQ(line->GetVal(), 13u);
+    EXPECT_EQ(line->GetShownText(), CString("13"));
 }
 
 TEST_F(StylePicker, FacePickerShowsTheFaceItHolds) {
