@@ -9,6 +9,8 @@
 #include "PlaneListFixture.h"
 #include "framework/PropStyleCombox.h"
 #include "hostlibs/Parsnip/MapFixture.h"
+#include "hostlibs/Parsnip/ParsnipTesting.h"
+#include "hosttypes/Moraine/PieLayer.h"
 #include "hosttypes/Parsnip/QXObjectPoint.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "hosttypes/Parsnip/QXObjectText.h"
@@ -16,6 +18,7 @@
 #include "planemap/PropListLine.h"
 #include "planemap/PropListPoint.h"
 #include "planemap/PropListRegionLine.h"
+#include "planemap/layers/PropListPieLayerData.h"
 #include "planemap/layers/PropListWellLabel.h"
 #include "planemap/layers/PropListWellSymbol.h"
 
@@ -189,4 +192,39 @@ TEST(OpenEditor, ATextMadeReadOnlyWhileOpenKeepsTheWellNamesText) {
     open.grid().PressKey(VK_RETURN);
     EXPECT_EQ("直1", std::string(well->GetString().GetString()));
     EXPECT_EQ("W1", std::string(first->GetString().GetString()));
+}
+
+// ---- a date set while its editor is open -----------------------------------------------------------
+
+// A pie layer's date item set to 2021-06-01 by code while its editor was open on 2020-01-01:
+// left as it shows, nothing is written and the layer keeps its date; the date the editor opened
+// with, picked after code showed another, is written. (The page's own refresh closes the editor.)
+TEST(OpenEditor, APieDateSetWhileTheEditorIsOpenWritesNothingWhenLeft) {
+    parsnip::MapFixture map;
+    CQXLayer* layer = map.AddLayer("饼图1", "饼图");
+    kel::plane::CPieLayer pie(layer);
+    pie.SetShapeType(0);
+    pie.SetRecordCount(3);
+    pie.SetDataType(2);
+    pie.SetDate1(COleDateTime(2020, 1, 1, 0, 0, 0));
+    OpenList<CPropListPieLayerData> open(layer);
+    auto* date = dynamic_cast<CBCGPDateTimeProp*>(OpenEditor(open, CPropListPieLayerData::kDate1Id));
+    ASSERT_NE(nullptr, date);
+    date->SetDate(COleDateTime(2021, 6, 1, 0, 0, 0));
+    parsnip::testing::ClearCallLog();
+    const int redraws = open.Redraws();
+    open.grid().PressKey(VK_RETURN);
+    EXPECT_EQ(nullptr, open.list().GetPropList().GetEditedItem());
+    EXPECT_EQ(COleDateTime(2020, 1, 1, 0, 0, 0), pie.GetDate1());
+    EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetDate1"));
+    EXPECT_EQ(redraws, open.Redraws());
+
+    pie.SetDate1(COleDateTime(2021, 6, 1, 0, 0, 0));
+    open.Show(layer);
+    OpenEditor(open, CPropListPieLayerData::kDate1Id);
+    date->SetDate(COleDateTime(2022, 3, 4, 0, 0, 0));
+    parsnip::testing::ClearCallLog();
+    ASSERT_TRUE(open.grid().PickDate(date, COleDateTime(2021, 6, 1, 0, 0, 0)));
+    EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetDate1"));
+    EXPECT_EQ(COleDateTime(2021, 6, 1, 0, 0, 0), pie.GetDate1());
 }
