@@ -161,7 +161,7 @@ BOOL CPieDateTimeProp::OnEndEdit() {
     auto* page = grid ? dynamic_cast<CPropListPieLayerData*>(grid->GetParent()) : nullptr;
     if (!page || !page->GetLayer()) return FALSE;
     m_bRefused = false;
-    // The date the editor opened with, left as it was, is no edit: nothing is written.
+    // The date the item shows, picked or left as it is, is no edit: nothing is written.
     if (IsCommitUnchanged()) return CBCGPDateTimePropExt::OnEndEdit();
     CBCGPDateTimePropExt::OnEndEdit();
     CPieLayer layer(page->GetLayer());
