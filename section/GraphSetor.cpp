@@ -1,6 +1,7 @@
 #include "section/GraphSetor.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "framework/ChangeCheckers.h"
 #include "framework/GroupEdits.h"
@@ -19,6 +20,7 @@
 #include "hosttypes/Oriel/IkelWellAdapter.h"
 #include "hosttypes/Oriel/ScContainer.h"
 #include "hosttypes/Oriel/ScDisRulerMgr.h"
+#include "hosttypes/Oriel/ScScaler.h"
 #include "hosttypes/Oriel/ScUtility.h"
 #include "hosttypes/Oriel/ScWellMgr.h"
 #include "hosttypes/Oriel/ScWellPositionor.h"
@@ -42,13 +44,6 @@ bool ReadScaleText(const CString& text, double* scale) {
     if (!(value > 0) || kFltMax - value < 0.001) return false;
     *scale = value;
     return true;
-}
-
-TextRule ScaleRule() {
-    return [](const CString& text) {
-        double scale = 0;
-        return ReadScaleText(text, &scale);
-    };
 }
 
 CString ScaleText(double scale) { return CString(kScalePrefix) + VariantToText(_variant_t(scale)); }
@@ -104,9 +99,9 @@ CBCGPProp* NewNumber(const char* name, int digits, bool negatives, const char* d
     return item;
 }
 
-// An editable list of scales: a typed text that is no scale is refused.
-CBCGPProp* NewScaleItem(const char* name, DWORD_PTR id) {
-    auto* item = new CBCGPropSizeText(name, _variant_t(""), "", id, ScaleRule());
+// An editable list of scales: a typed text the page's scale rule refuses is refused.
+CBCGPProp* NewScaleItem(const char* name, DWORD_PTR id, TextRule rule) {
+    auto* item = new CBCGPropSizeText(name, _variant_t(""), "", id, std::move(rule));
     item->AllowEdit(TRUE);
     for (const char* option : kScaleOptions) item->AddOption(option, TRUE);
     return item;
@@ -163,8 +158,8 @@ int CGraphSetor::InitPropWnd() {
     layout->AddSubItem(
         NewSpacingList(kProjectionType, kProjectionId, kProjectionTexts, {kAlongX, kAlongY, kFirstToLast}));
     layout->AddSubItem(NewFixedList(kSpacingLayer, kSpacingLayerId, {}));
-    layout->AddSubItem(NewScaleItem(kXScale, kXScaleId));
-    layout->AddSubItem(NewScaleItem(kYScale, kYScaleId));
+    layout->AddSubItem(NewScaleItem(kXScale, kXScaleId, ScaleItemRule(true)));
+    layout->AddSubItem(NewScaleItem(kYScale, kYScaleId, ScaleItemRule(false)));
     layout->AddSubItem(section::NewList(kConnectPos, "", "", kConnectPosId, kConnectPositions, OtherTakenAs(-1),
                                         {kWellColumn, kWellTrack, kJointPositions}));
     CBCGPProp* leftJoint = NewNumber(kLeftJoint, 2, true, kLeftJointDescription, kLeftJointId, numtext::kHundredths);
@@ -411,6 +406,10 @@ void CGraphSetor::ShowItemAgain(CBCGPProp* item) {
         SetItemText(item, ScaleText(item->GetData() == kXScaleId ? record.m_dXScale : record.m_dYScale));
         return;
     }
+    if (item->GetData() == kSpacingLayerId) {
+        ShowTextBefore(item);
+        return;
+    }
     const double sign = Kind() == ScControlerClient::CT_RESERVOIR ? -1.0 : 1.0;
     ShowStoredValueOf(item, {{kIntervalId, record.m_dEqualInterval},
                                      {kLeftJointId, record.m_dLeftJoint / 100},
@@ -467,14 +466,23 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             record.m_dEqualInterval = number;
             save = true;
             break;
-        case kSpacingLayerId:
+        case kSpacingLayerId: {
+            // A fence's wells are placed by the distances of the new layer: places no double holds
+            // leave the record as it was.
+            std::string before = record.m_strSpacingLayer;
             record.m_strSpacingLayer = edit.text.str();
+            std::vector<FLOATPOINT> places;
+            if (Kind() == ScControlerClient::CT_FENCE && !FenceReferencePlaces(&places)) {
+                record.m_strSpacingLayer = std::move(before);
+                return refuse();
+            }
             save = true;
             break;
+        }
         case kXScaleId:
         case kYScaleId: {
-            if (!ReadScaleText(edit.text, &edit.scale)) return refuse();
             const bool x = edit.id == kXScaleId;
+            if (!ReadScale(edit.text, x, &edit.scale, &edit.ratio)) return refuse();
             double& field = x ? record.m_dXScale : record.m_dYScale;
             (x ? m_dOldXScale : m_dOldYScale) = field;
             field = edit.scale;
@@ -565,6 +573,69 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
     }
     if (save) SaveOldWellPositions();
     return edit;
+}
+
+// ---- scales ---------------------------------------------------------------------------------------------
+
+// Every well of the section is moved by the ratio of the old scale to the new one; scales whose
+// ratio, or whose moved positions, a double cannot hold would leave the wells at infinity or NaN.
+bool CGraphSetor::ReadScale(const CString& text, bool x, double* scale, double* ratio) const {
+    double value = 0;
+    double factor = 1;
+    if (!ReadScaleText(text, &value)) return false;
+    if (m_pContainer && !(numtext::Ratio(CurrentScale(x), value, &factor) && WellsStayFinite(x, factor))) return false;
+    *scale = value;
+    *ratio = factor;
+    return true;
+}
+
+TextRule CGraphSetor::ScaleItemRule(bool x) const {
+    return [this, x](const CString& text) {
+        double scale = 0;
+        double ratio = 1;
+        return ReadScale(text, x, &scale, &ratio);
+    };
+}
+
+double CGraphSetor::CurrentScale(bool x) const {
+    if (x && Kind() == ScControlerClient::CT_RESERVOIR) return m_pContainer->GetScaler()->GetXScale();
+    const boost::shared_ptr<CMapProperty> record = Record();
+    if (!record) return 1.0;
+    return x ? record->m_dXScale : record->m_dYScale;
+}
+
+// The X ratio moves a well along X (on a fence, whose wells stand on the map, along both axes);
+// the Y ratio along Y.
+bool CGraphSetor::WellsStayFinite(bool x, double ratio) const {
+    const bool both = x && Kind() == ScControlerClient::CT_FENCE;
+    const ScWellMgr& wells = *m_pContainer->GetWellMgr();
+    for (unsigned int i = 0; i < wells.size(); ++i) {
+        const IkelWellAdapter* well = wells.GetWell(i);
+        if (!well) continue;
+        const FLOATPOINT at = well->GetPosition();
+        double moved = 0;
+        if (!numtext::Scale(x ? at.x : at.y, ratio, &moved) || (both && !numtext::Scale(at.y, ratio, &moved)))
+            return false;
+    }
+    return true;
+}
+
+bool CGraphSetor::FenceReferencePlaces(std::vector<FLOATPOINT>* places) const {
+    places->clear();
+    const double scale = Record()->m_dXScale;
+    if (!(scale > 0)) return true;
+    const ScWellMgr& wells = *m_pContainer->GetWellMgr();
+    ScWellPositionor* positionor = m_pContainer->GetWellPositionor();
+    for (unsigned int i = 0; i < wells.size(); ++i) {
+        const IkelWellAdapter* well = wells.GetWell(i);
+        FLOATPOINT point(0, 0);
+        if (well) positionor->GetCalDisNeedXY(well->GetName(), point);
+        point.x = point.x / scale * 100 * 1000;
+        point.y = point.y / scale * 100 * 1000;
+        if (!std::isfinite(point.x) || !std::isfinite(point.y)) return false;
+        places->push_back(point);
+    }
+    return true;
 }
 
 // An elevation is stored negated; the top never lies below the bottom, nor the bottom above the top.

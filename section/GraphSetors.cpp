@@ -368,25 +368,23 @@ void GraphSteps::Do(Step step) {
             break;
         case stepXScale:
             container_.GetScaler()->SetXScale(edit_.scale);
-            page_.ScaleNotification(page_.m_dOldXScale / edit_.scale, 1.0);
+            page_.ScaleNotification(edit_.ratio, 1.0);
             break;
         case stepFenceXScale:
-            FenceWellMove(page_.m_dOldXScale / edit_.scale);
+            FenceWellMove(edit_.ratio);
             break;
-        case stepRsXScale: {
-            ScScaler* scaler = container_.GetScaler();
-            const double ratio = scaler->GetXScale() / edit_.scale;
-            scaler->SetXScale(edit_.scale);
+        case stepRsXScale:
+            // The ratio was read from the scaler's X scale before it takes the new one.
+            container_.GetScaler()->SetXScale(edit_.scale);
             if (Inclined())
                 ReBack();
             else
-                container_.PrepareScale(ratio, 1.0);
+                container_.PrepareScale(edit_.ratio, 1.0);
             page_.RulerStep();
             break;
-        }
         case stepYScale:
             container_.GetScaler()->SetYScale(edit_.scale);
-            page_.ScaleNotification(1.0, page_.m_dOldYScale / edit_.scale);
+            page_.ScaleNotification(1.0, edit_.ratio);
             break;
         case stepFenceYScale:
             FenceYScale();
@@ -396,7 +394,7 @@ void GraphSteps::Do(Step step) {
             if (Inclined())
                 ReBack();
             else
-                container_.PrepareScale(1.0, page_.m_dOldYScale / edit_.scale);
+                container_.PrepareScale(1.0, edit_.ratio);
             break;
         case stepConnectPos:
             for (unsigned int i = 0; i < wells_.size(); ++i)
@@ -612,26 +610,18 @@ void GraphSteps::FenceWellMove(double ratio) {
     }
 }
 
-// A record without a usable X scale places no well (the distances would not be finite).
+// A record without a usable X scale places no well; the edit refused places that are not finite.
 void GraphSteps::FenceReferenceMove() {
-    const double scale = record_->m_dXScale;
-    if (!(scale > 0)) return;
-    ScWellPositionor* positionor = container_.GetWellPositionor();
-    for (unsigned int i = 0; i < wells_.size(); ++i) {
-        IkelWellAdapter* well = wells_.GetWell(i);
-        if (!well) continue;
-        FLOATPOINT point(0, 0);
-        positionor->GetCalDisNeedXY(well->GetName(), point);
-        point.x = point.x / scale * 100 * 1000;
-        point.y = point.y / scale * 100 * 1000;
-        PlaceWell(*well, point);
-    }
+    std::vector<FLOATPOINT> places;
+    if (!page_.FenceReferencePlaces(&places)) return;
+    for (unsigned int i = 0; i < places.size(); ++i)
+        if (IkelWellAdapter* well = wells_.GetWell(i)) PlaceWell(*well, places[i]);
 }
 
 // The wells keep their places on the fence while the vertical scale changes.
 void GraphSteps::FenceYScale() {
     container_.GetScaler()->SetYScale(edit_.scale);
-    page_.ScaleNotification(1.0, page_.m_dOldYScale / edit_.scale);
+    page_.ScaleNotification(1.0, edit_.ratio);
     std::vector<FLOATPOINT> points;
     points.reserve(wells_.size());
     for (unsigned int i = 0; i < wells_.size(); ++i) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "framework/ChangeCheckers.h"
+#include "framework/NumberText.h"
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Oriel/CStratumSysAdapter.h"
@@ -45,13 +46,10 @@ namespace {
 const char* const kXScales[] = {"1:100", "1:200", "1:500", "1:1000"};
 const char* const kYScales[] = {"1:50", "1:100", "1:200", "1:500", "1:1000"};
 
-// An editable list of scales: a typed text that is no scale is refused.
+// An editable list of scales: a typed text the page's scale reader refuses is refused.
 template <std::size_t N>
-CBCGPProp* NewScaleItem(const char* name, DWORD_PTR id, const char* const (&options)[N]) {
-    auto* item = new CBCGPropSizeText(name, _variant_t(""), "", id, [](const CString& text) {
-        double scale = 0;
-        return single::ReadSingleScale(text, &scale);
-    });
+CBCGPProp* NewScaleItem(const char* name, DWORD_PTR id, const char* const (&options)[N], TextRule rule) {
+    auto* item = new CBCGPropSizeText(name, _variant_t(""), "", id, std::move(rule));
     item->AllowEdit(TRUE);
     for (const char* option : options) item->AddOption(option, TRUE);
     return item;
@@ -97,8 +95,14 @@ int CLstSingle::InitPropWnd() {
     m_wndPropList.AddProperty(templ, TRUE, TRUE);
 
     auto* layout = new CBCGPProp(kLayout, kLayoutId, FALSE);
-    layout->AddSubItem(NewScaleItem(kXScale, kXScaleId, kXScales));
-    layout->AddSubItem(NewScaleItem(kYScale, kYScaleId, kYScales));
+    const auto scaleRule = [this](bool x) -> TextRule {
+        return [this, x](const CString& text) {
+            double scale = 0;
+            return ReadScale(text, x, &scale);
+        };
+    };
+    layout->AddSubItem(NewScaleItem(kXScale, kXScaleId, kXScales, scaleRule(true)));
+    layout->AddSubItem(NewScaleItem(kYScale, kYScaleId, kYScales, scaleRule(false)));
     layout->AddSubItem(section::NewList(kConnectPos, "", "", kLapJointId, single::kLapJoints, kOtherRefused));
     layout->AddSubItem(NewTrackItem(sgltext::kLeftTrack, kLeftTrackId));
     layout->AddSubItem(NewTrackItem(sgltext::kRightTrack, kRightTrackId));
@@ -260,9 +264,21 @@ void CLstSingle::ShowItemAgain(CBCGPProp* item) {
                                      {kWellWidthId, m_pWell->GetWidth() / 100.0}});
 }
 
+bool CLstSingle::ReadScale(const CString& text, bool x, double* scale) const {
+    double value = 0;
+    double ratio = 1;
+    if (!single::ReadSingleScale(text, &value)) return false;
+    if (m_pSection) {
+        const CSingleProperty& record = *m_pSection->GetProperty();
+        if (!numtext::Ratio(x ? record.m_dXScale : record.m_dYScale, value, &ratio)) return false;
+    }
+    *scale = value;
+    return true;
+}
+
 bool CLstSingle::EditScale(CBCGPProp* item, bool x) {
     double scale = 0;
-    if (!single::ReadSingleScale(ItemText(item), &scale)) return false;
+    if (!ReadScale(ItemText(item), x, &scale)) return false;
     if (x)
         m_pSection->SetXScale(scale);
     else

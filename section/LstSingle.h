@@ -67,6 +67,10 @@ private:
     // The top options end at the bottom stratum, the bottom options start at the top stratum.
     void FillStratumOptions(const std::string& top, const std::string& bottom);
 
+    // The X (x) or Y scale of a text, which the section takes over the one it holds: a scale
+    // whose ratio to the stored one is not a finite number above 0 both ways is refused too. The
+    // scale items refuse what this refuses.
+    bool ReadScale(const CString& text, bool x, double* scale) const;
     // The edits of items a reader reads: false, nothing written, when it refuses the item's text.
     bool EditScale(CBCGPProp* item, bool x);
     // The lap joint and the range type take their two options only; any other text is refused.
