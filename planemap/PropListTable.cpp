@@ -187,11 +187,8 @@ void CPropListTable::ApplyFillColor(CQXObjectCell* table, const CellRange& range
 void CPropListTable::ApplyAlign(CQXObjectCell* table, const CellRange& range, CBCGPProp* item, bool horizontal) {
     int align = 0;
     ReadFixedList(item, &align);  // any text: an option's alignment, else the last
-    if (horizontal) {
-        const int h = align;
-        ForEachCell(table, range, [&](COneCell* cell) { cell->SetAlign(h, cell->GetVAlign()); });
-    } else {
-        const int v = align;
-        ForEachCell(table, range, [&](COneCell* cell) { cell->SetAlign(cell->GetHAlign(), v); });
-    }
+    if (horizontal)
+        ForEachCell(table, range, [&](COneCell* cell) { cell->SetAlign(align, cell->GetVAlign()); });
+    else
+        ForEachCell(table, range, [&](COneCell* cell) { cell->SetAlign(cell->GetHAlign(), align); });
 }
