@@ -75,23 +75,25 @@ void AddFieldOptions(CBCGPProp* item, LogParaDMgrIO* info, const CString& type, 
     for (int i = 0; i < count; ++i) item->AddOption(info->GetFieldName(type, table, i), TRUE);
 }
 
-CBCGPProp* NewSourceTypeItem(const char* name, DWORD_PTR id, bool offerScattered) {
+CFixedListProp* NewSourceTypeItem(const char* name, DWORD_PTR id, bool offerScattered, OtherText other) {
     const DataSourceNames& names = SourceNames();
-    CBCGPProp* item = NewOptionItem(name, "", nullptr, id, {}, false);
-    item->AddOption(names.wellData);
-    if (offerScattered) item->AddOption(names.scattered);
-    item->AddOption(names.graphics);
+    auto* item = new CFixedListProp(name, CString(), nullptr, id, other);
+    item->AddEntry(names.wellData, kWellSource);
+    if (offerScattered) item->AddEntry(names.scattered, kScatteredSource);
+    item->AddEntry(names.graphics, kGraphicsSource);
     return item;
+}
+
+CString StoredSourceKind(int kind) {
+    const DataSourceNames& names = SourceNames();
+    return kind == kGraphicsSource ? names.graphics : kind == kScatteredSource ? names.scattered : names.currentWell;
 }
 
 void ClearChoice(CBCGPProp* item) {
     if (!item) return;
-    item->RemoveAllOptions();
+    if (CFixedListProp* list = FixedListOf(item))
+        list->ClearEntries();
+    else
+        item->RemoveAllOptions();
     SetItemText(item, CString());
-}
-
-bool NamesSourceType(CBCGPProp* item, const CString& stored) {
-    if (!item) return false;
-    const CString text = ItemText(item);
-    return item->FindOption(text) >= 0 || text == ShownSourceType(stored);
 }

@@ -30,7 +30,7 @@ int CLstParam::InitPropWnd() {
         TRUE, TRUE);
 
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, true));
+    source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, true, kOtherRefused));
     source->AddSubItem(NewOptionItem(ivtext::kTableName, "", nullptr, kTableId, {}, false));
     source->AddSubItem(NewOptionItem(ivtext::kField, "", nullptr, kFieldId, {}, false));
     CBCGPProp* nullDisplay = CreateYesNoProp(ivtext::kNullDisplay, kNullDisplayId, _variant_t(""), nullptr);
@@ -123,14 +123,14 @@ LRESULT CLstParam::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const CString text = ItemText(item);
     bool redraw = true;
     switch (item->GetData()) {
-        case kSourceTypeId:
-            if (!NamesSourceType(item, kit->GetDataType())) {
-                ShowTextBefore(item);
-                return 0;
-            }
-            ChooseType(kit, text);
+        case kSourceTypeId: {
+            // A text that names no type (from code) is refused.
+            int kind = 0;
+            if (!ReadFixedList(item, &kind)) return 0;
+            ChooseType(kit, StoredSourceKind(kind));
             redraw = false;
             break;
+        }
         case kTableId:
             ChooseTable(kit, text);
             redraw = false;
@@ -196,8 +196,7 @@ bool CLstParam::EditTitle(CWpParam* kit, CBCGPProp* item) {
     return true;
 }
 
-void CLstParam::ChooseType(CWpParam* kit, const CString& shown) {
-    const CString type = StoredSourceType(shown);
+void CLstParam::ChooseType(CWpParam* kit, const CString& type) {
     const bool graphics = type == SourceNames().graphics;
     CBCGPProp* table = Item(kTableId);
     for (CBCGPProp* item : {table, Item(kFieldId)}) {
