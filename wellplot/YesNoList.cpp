@@ -2,8 +2,9 @@
 
 namespace wellplot {
 
-CFixedListProp* NewYesNoList(const CString& name, DWORD_PTR id, const char* shown, const char* description) {
-    auto* item = new CFixedListProp(name, CString(shown ? shown : ""), description, id, OtherTakenAs(0));
+CFixedListProp* NewYesNoList(const CString& name, DWORD_PTR id, const char* shown, const char* description,
+                             OtherText other) {
+    auto* item = new CFixedListProp(name, CString(shown ? shown : ""), description, id, other);
     item->AddEntries(kYesNo);
     return item;
 }
