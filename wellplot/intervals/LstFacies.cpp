@@ -10,6 +10,7 @@
 #include "hosttypes/Zephyr/WpFacies.h"
 #include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
@@ -55,7 +56,7 @@ int CLstFacies::InitPropWnd() {
 
     auto* title = new CBCGPProp(wptext::kTitle, kTitleGroupId);
     title->AddSubItem(new CBCGPProp(ivtext::kName, _variant_t(""), "", kTitleNameId));
-    title->AddSubItem(CreateOrientationProp(wptext::kDirection, kTitleDirectionId, _variant_t(""),
+    title->AddSubItem(wellplot::NewOrientationList(wptext::kDirection, kTitleDirectionId, "",
                                             ivtext::kTitleDirectionDescription));
     title->AddSubItem(Collapsed(CreateFontPropFloatSize(wptext::kFont, kTitleFontId)));
     m_wndPropList.AddProperty(title, TRUE, TRUE);
@@ -149,7 +150,7 @@ LRESULT CLstFacies::OnPropertyChanged(WPARAM, LPARAM lParam) {
         UpdateView();
         break;
     case kTitleDirectionId:
-        kit->SetTitleDirection(GetOrientationProp(item));
+        kit->SetTitleDirection(wellplot::ReadOrientation(item));
         UpdateView();
         kit->InvalidSelf();
         break;

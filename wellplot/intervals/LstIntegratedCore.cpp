@@ -13,6 +13,7 @@
 #include "framework/PropItems.h"
 #include "hosttypes/Zephyr/WpIntegratedCore.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
@@ -250,7 +251,7 @@ LRESULT CLstIntegratedCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
             kit->SetTitleText(text);
             break;
         case kTitleDirectionId:
-            kit->SetTitleDirection(GetOrientationProp(item));
+            kit->SetTitleDirection(wellplot::ReadOrientation(item));
             break;
         case kSourceTypeId:
         case kTableId:

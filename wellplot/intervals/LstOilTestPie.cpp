@@ -17,7 +17,7 @@
 #include "hosttypes/Zephyr/WpOilTest.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
-#include "wellplot/YesNoList.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/intervals/OilTestCommon.h"
 
 IMPLEMENT_DYNCREATE(CLstOilTestPie, CWndLst)

@@ -11,6 +11,7 @@
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpParam.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceNames.h"
 #include "wellplot/intervals/IntervalTexts.h"
@@ -169,7 +170,7 @@ bool CLstParam::EditTitle(CWpParam* kit, CBCGPProp* item) {
             kit->SetTitleText(wellplot::TextToTitle(text));
             break;
         case kTitleDirectionId:
-            kit->SetTitleDirection(GetOrientationProp(item));
+            kit->SetTitleDirection(wellplot::ReadOrientation(item));
             break;
         case kFontFaceId:
             font.SetFaceName(text.GetString());

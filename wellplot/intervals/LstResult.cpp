@@ -9,7 +9,7 @@
 #include "hosttypes/Zephyr/WpResult.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
-#include "wellplot/YesNoList.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/intervals/DataSourceNames.h"
 #include "wellplot/intervals/IntervalTexts.h"
 #include "wellplot/intervals/KitItems.h"
@@ -156,7 +156,7 @@ bool CLstResult::ApplyItem(CWpResult* kit, CBCGPProp* item) {
             kit->SetTitleText(wellplot::TextToTitle(text));
             break;
         case kTitleDirectionId:
-            kit->SetTitleDirection(GetOrientationProp(item));
+            kit->SetTitleDirection(wellplot::ReadOrientation(item));
             break;
         case kSourceTypeId: {
             // A text that names no type (from code) is refused.

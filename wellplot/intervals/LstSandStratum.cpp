@@ -6,7 +6,7 @@
 #include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
-#include "wellplot/YesNoList.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/intervals/DataSourceNames.h"
 #include "wellplot/intervals/IntervalTexts.h"
 #include "wellplot/intervals/KitItems.h"
@@ -85,7 +85,7 @@ LRESULT CLstSandStratum::OnPropertyChanged(WPARAM, LPARAM lParam) {
             kit->SetTitleText(wellplot::TextToTitle(text));
             break;
         case kTitleDirectionId:
-            kit->SetTitleDirection(GetOrientationProp(item));
+            kit->SetTitleDirection(choice);
             break;
         case kSourceTypeId: {
             CBCGPProp* level = Item(kLevelId);

@@ -10,6 +10,7 @@
 #include "hosttypes/Zephyr/LogCodeMgrIO.h"
 #include "hosttypes/Zephyr/WpSidewallCore.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
@@ -162,7 +163,7 @@ LRESULT CLstSidewallCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
         kit->SetTitleText(text);
         break;
     case kTitleDirectionId:
-        kit->SetTitleDirection(GetOrientationProp(item));
+        kit->SetTitleDirection(wellplot::ReadOrientation(item));
         break;
     case kSourceTypeId:
     case kTableId:

@@ -9,6 +9,7 @@
 #include "framework/PropItems.h"
 #include "hosttypes/Zephyr/WpText.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/IntervalTexts.h"
 #include "wellplot/intervals/KitItems.h"
@@ -112,7 +113,7 @@ LRESULT CLstText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             kit->UpdateParent();
             break;
         case kTitleDirectionId:
-            kit->SetTitleDirection(GetOrientationProp(item));
+            kit->SetTitleDirection(wellplot::ReadOrientation(item));
             kit->UpdateParent();
             break;
         case kBackColorId:

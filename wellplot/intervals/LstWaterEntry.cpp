@@ -17,7 +17,7 @@
 #include "hosttypes/Zephyr/WpWaterEntry.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
-#include "wellplot/YesNoList.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
 #include "wellplot/intervals/KitItems.h"

@@ -20,7 +20,7 @@
 #include "resources/ModuleResources.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
-#include "wellplot/YesNoList.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/intervals/CellTypesGridCtrl.h"
 #include "wellplot/intervals/OilTestCommon.h"
 #include "win32/Text.h"
@@ -140,7 +140,7 @@ void COilTestPage::InitPropList() {
     CBCGPProp* title = NewCollapsedGroup(wptext::kTitle, kTitleGroupId);
     title->AddSubItem(new CBCGPProp("名称", _variant_t("试油"), "指定标题", kTitleTextId));
     title->AddSubItem(
-        CreateOrientationProp(wptext::kDirection, kTitleDirectionId, _variant_t(grouptext::kAuto), "指定文字方向"));
+        wellplot::NewOrientationList(wptext::kDirection, kTitleDirectionId, grouptext::kAuto, "指定文字方向"));
     title->AddSubItem(CreateFontProp(wptext::kFont, kTitleFontId));
     m_wndList.AddProperty(title);
     m_wndList.AddProperty(new CBCGPPropEx("显示设置", kDisplayGroupId));
@@ -335,7 +335,7 @@ bool COilTestPage::EditItem(CBCGPProp* item, int choice) {
             kit->SetTitleText(wellplot::TextToTitle(text));
             break;
         case kTitleDirectionId:
-            kit->SetTitleDirection(GetOrientationProp(item));
+            kit->SetTitleDirection(choice);
             break;
         case kTitleFontId + 1:
         case kTitleFontId + 2:
