@@ -1,3 +1,4 @@
+#include "framework/PropItems.h"
 #include "wellplot/PageLists.h"
 
 namespace wellplot {
@@ -33,5 +34,10 @@ CFixedListProp* NewOrientationList(const CString& name, DWORD_PTR id, const char
 namespace wellplot {
 
 bool ReadChoice(CBCGPProp* item, int* choice) { return !FixedListOf(item) || ReadFixedList(item, choice); }
+
+void ShowUnlisted(CBCGPProp* item, int value, const CString& shown) {
+    CFixedListProp* list = FixedListOf(item);
+    if (list && !list->TextOf(value)) ShowTextIfChanged(item, shown);
+}
 
 }  // namespace wellplot

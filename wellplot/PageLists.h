@@ -32,5 +32,8 @@ namespace wellplot {
 // The first step of a page's edit: the value a fixed list's text stands for (through the one
 // reader), false for a text the list refuses; any other item passes with choice untouched.
 bool ReadChoice(CBCGPProp* item, int* choice);
+// After the reader took a text standing for a value no option of the list stands for, the item
+// shows shown, the page refresh's text of that value; after any other text it is left alone.
+void ShowUnlisted(CBCGPProp* item, int value, const CString& shown);
 
 }  // namespace wellplot

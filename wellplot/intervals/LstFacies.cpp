@@ -27,9 +27,7 @@ namespace {
 constexpr int kStratumLevels = 5;
 constexpr int kFirstDataSource = 6;
 
-CBCGPProp* NewYesNoList(DWORD_PTR id) {
-    return NewOptionItem(wptext::kShown, "", "", id, {grouptext::kYes, grouptext::kNo}, false);
-}
+CBCGPProp* NewYesNoList(DWORD_PTR id) { return wellplot::NewYesNoList(wptext::kShown, id, "", ""); }
 
 CBCGPProp* Collapsed(CBCGPProp* group) {
     group->Expand(FALSE);
@@ -62,14 +60,16 @@ int CLstFacies::InitPropWnd() {
     m_wndPropList.AddProperty(title, TRUE, TRUE);
 
     auto* source = new CBCGPPropEx(ivtext::kDataSource, kSourceGroupId);
-    CBCGPProp* type = NewOptionItem(ivtext::kType, "", "", kSourceTypeId, {}, false);
+    // The sources the plot holds data for are offered; any other text is source -1.
+    auto* type = new CFixedListProp(ivtext::kType, CString(), "", kSourceTypeId, OtherTakenAs(-1));
+    auto offer = [type](const TextValue& source) { type->AddEntry(source.text, source.value); };
     CWellDataManager* wells = CWellDataManager::Instance();
     for (int level = 0; level < kStratumLevels; ++level)
-        if (wells->GetStratumCount(level) > 0) type->AddOption(kFaciesSources[1 + level].text, TRUE);
+        if (wells->GetStratumCount(level) > 0) offer(kFaciesSources[1 + level]);
     for (int level = 0; level < kStratumLevels; ++level)
-        if (wells->GetStratumCount(level) > 0) type->AddOption(kFaciesSources[kFirstDataSource + level].text, TRUE);
-    type->AddOption(ivtext::kDiscreteData, TRUE);
-    type->AddOption(ivtext::kGraphic, TRUE);
+        if (wells->GetStratumCount(level) > 0) offer(kFaciesSources[kFirstDataSource + level]);
+    offer(kFaciesSources[11]);
+    offer(kFaciesSources[0]);
     source->AddSubItem(type);
     m_wndPropList.AddProperty(source, TRUE, TRUE);
 
@@ -143,6 +143,9 @@ LRESULT CLstFacies::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpFacies* kit = Kit();
     if (!item || !kit) return 0;
+    // A list's text stands for the value stored.
+    int choice = 0;
+    if (!wellplot::ReadChoice(item, &choice)) return 0;
     const CString text = ItemText(item);
     switch (item->GetData()) {
     case kTitleNameId:
@@ -150,12 +153,13 @@ LRESULT CLstFacies::OnPropertyChanged(WPARAM, LPARAM lParam) {
         UpdateView();
         break;
     case kTitleDirectionId:
-        kit->SetTitleDirection(wellplot::ReadOrientation(item));
+        kit->SetTitleDirection(choice);
         UpdateView();
         kit->InvalidSelf();
         break;
     case kSourceTypeId:
-        ChooseSource(kit, text);
+        wellplot::ShowUnlisted(item, choice, TextOfValue(kFaciesSources, choice, ""));
+        ChooseSource(kit, choice);
         break;
     case kTableId:
         if (CBCGPProp* field = Item(kFieldId)) {
@@ -167,12 +171,12 @@ LRESULT CLstFacies::OnPropertyChanged(WPARAM, LPARAM lParam) {
         ChooseField(kit, item);
         break;
     case kNameShowId:
-        kit->ShowFaciesName(text == grouptext::kYes);
+        kit->ShowFaciesName(choice != 0);
         SetKitTimeStamp(kit);
         UpdateView();
         break;
     case kDivideShowId:
-        kit->SetDivideLineVisible(text == grouptext::kYes);
+        kit->SetDivideLineVisible(choice != 0);
         SetKitTimeStamp(kit);
         UpdateView();
         break;
@@ -186,8 +190,7 @@ LRESULT CLstFacies::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-void CLstFacies::ChooseSource(CWpFacies* kit, const CString& text) {
-    const int source = ValueOfText(kFaciesSources, text, -1);
+void CLstFacies::ChooseSource(CWpFacies* kit, int source) {
     WDMgrIO* data = WellDataOf(kit);
     kit->SetData(data ? data->GetFacies(source, "") : nullptr);
     kit->UpdateSelf();
