@@ -1,6 +1,7 @@
 #include "wellplot/LstHead.h"
 
 #include "bcg/ColorProp.h"
+#include "framework/FixedList.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
@@ -10,6 +11,7 @@
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpWell.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 
 namespace {
@@ -23,20 +25,17 @@ const TextValue kTypeAligns[] = {
     {wptext::kHidden, -1}, {grouptext::kAuto, 0}, {"标题下", 1}, {"标题上", 2}, {"标题左", 3}, {"标题右", 4},
 };
 
+// A visibility list: any other text hides (-1).
 template <std::size_t N>
 CBCGPProp* NewChoice(const char* name, const char* value, const char* description, DWORD_PTR id,
                      const TextValue (&table)[N]) {
-    CBCGPProp* item = NewOptionItem(name, value, description, id, {}, false);
-    for (const TextValue& entry : table) item->AddOption(entry.text);
-    return item;
+    return NewFixedListItem(name, value, description, id, table, OtherTakenAs(-1));
 }
 
 }  // namespace
 
 const char* HeadAlignText(int align) { return TextOfValue(kHeadAligns, align, wptext::kHidden); }
-int HeadAlignOfText(const CString& text) { return ValueOfText(kHeadAligns, text, -1); }
 const char* TitleAlignText(int align) { return TextOfValue(kTitleAligns, align, wptext::kHidden); }
-int TitleAlignOfText(const CString& text) { return ValueOfText(kTitleAligns, text, -1); }
 const char* TypeAlignText(int align) { return TextOfValue(kTypeAligns, align, wptext::kHidden); }
 int TypeAlignOfText(const CString& text) { return ValueOfText(kTypeAligns, text, -1); }
 
@@ -153,7 +152,9 @@ void CLstHead::ShowSymbol(CWpWell* well, bool headShown) {
 LRESULT CLstHead::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpWell* well = Well();
-    if (!item || !well) return 0;
+    // A list's text stands for the value stored.
+    int choice = 0;
+    if (!item || !well || !wellplot::ReadChoice(item, &choice)) return 0;
     const DWORD_PTR id = item->GetData();
     // A size refused although its item took the text (a change reported from code): the stored
     // size as the refresh shows it, nothing written or redrawn.
@@ -190,7 +191,7 @@ LRESULT CLstHead::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
         default:
-            EditStamped(well, item);
+            EditStamped(well, item, choice);
             break;
     }
     well->InvalidSelf();
@@ -207,12 +208,12 @@ void CLstHead::ShowHeight(CWpWell* well, CBCGPProp* item) {
 
 // Heights keep the sign typed; a height that no float can hold (in thousandths of a centimetre) is
 // refused by its item, which reads by this rule, so it never comes here.
-void CLstHead::EditStamped(CWpWell* well, CBCGPProp* item) {
+void CLstHead::EditStamped(CWpWell* well, CBCGPProp* item, int choice) {
     const CString text = ItemText(item);
     float height = 0;
     switch (item->GetData()) {
         case kHeadAlignId:
-            well->SetHeadAlign(HeadAlignOfText(text));
+            well->SetHeadAlign(choice);
             break;
         case kTitleHeightId:
             if (!wellplot::ScaledNumber(text, 1000, true, &height)) return;
@@ -224,7 +225,7 @@ void CLstHead::EditStamped(CWpWell* well, CBCGPProp* item) {
             well->UpdateClient();
             break;
         case kTitleAlignId:
-            well->SetTitleAlign(TitleAlignOfText(text));
+            well->SetTitleAlign(choice);
             break;
         case kPointTemplateId:
             well->SetPointStyleTemplate(text);
