@@ -35,6 +35,12 @@ namespace wellplot {
 
 bool ReadChoice(CBCGPProp* item, int* choice) { return !FixedListOf(item) || ReadFixedList(item, choice); }
 
+void OfferOnly(CFixedListProp* list, const std::vector<CString>& offered) {
+    if (!list) return;
+    list->RemoveAllOptions();  // the options only: the entries stay
+    for (const CString& text : offered) list->AddOption(text);
+}
+
 void ShowUnlisted(CBCGPProp* item, int value, const CString& shown) {
     CFixedListProp* list = FixedListOf(item);
     if (list && !list->TextOf(value)) ShowTextIfChanged(item, shown);

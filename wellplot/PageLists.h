@@ -3,6 +3,8 @@
 // the text directions ("自动" 0, "横向" 1, any other text 2, "纵向").
 #pragma once
 
+#include <vector>
+
 #include "framework/FixedList.h"
 #include "framework/GroupTexts.h"
 #include "framework/OptionTables.h"
@@ -32,6 +34,9 @@ namespace wellplot {
 // The first step of a page's edit: the value a fixed list's text stands for (through the one
 // reader), false for a text the list refuses; any other item passes with choice untouched.
 bool ReadChoice(CBCGPProp* item, int* choice);
+// A list that reads every text of its table (a text reported from code) but offers only some of
+// them: its entries stay, and its options become the offered texts, in order.
+void OfferOnly(CFixedListProp* list, const std::vector<CString>& offered);
 // After the reader took a text standing for a value no option of the list stands for, the item
 // shows shown, the page refresh's text of that value; after any other text it is left alone.
 void ShowUnlisted(CBCGPProp* item, int value, const CString& shown);

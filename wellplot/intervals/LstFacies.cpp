@@ -60,16 +60,18 @@ int CLstFacies::InitPropWnd() {
     m_wndPropList.AddProperty(title, TRUE, TRUE);
 
     auto* source = new CBCGPPropEx(ivtext::kDataSource, kSourceGroupId);
-    // The sources the plot holds data for are offered; any other text is source -1.
-    auto* type = new CFixedListProp(ivtext::kType, CString(), "", kSourceTypeId, OtherTakenAs(-1));
-    auto offer = [type](const TextValue& source) { type->AddEntry(source.text, source.value); };
+    // Every source's text names it, but only those the plot holds data for are offered; any other
+    // text is source -1.
+    CFixedListProp* type = NewFixedListItem(ivtext::kType, "", "", kSourceTypeId, kFaciesSources, OtherTakenAs(-1));
+    std::vector<CString> offered;
     CWellDataManager* wells = CWellDataManager::Instance();
     for (int level = 0; level < kStratumLevels; ++level)
-        if (wells->GetStratumCount(level) > 0) offer(kFaciesSources[1 + level]);
+        if (wells->GetStratumCount(level) > 0) offered.emplace_back(kFaciesSources[1 + level].text);
     for (int level = 0; level < kStratumLevels; ++level)
-        if (wells->GetStratumCount(level) > 0) offer(kFaciesSources[kFirstDataSource + level]);
-    offer(kFaciesSources[11]);
-    offer(kFaciesSources[0]);
+        if (wells->GetStratumCount(level) > 0) offered.emplace_back(kFaciesSources[kFirstDataSource + level].text);
+    offered.emplace_back(ivtext::kDiscreteData);
+    offered.emplace_back(ivtext::kGraphic);
+    wellplot::OfferOnly(type, offered);
     source->AddSubItem(type);
     m_wndPropList.AddProperty(source, TRUE, TRUE);
 

@@ -94,8 +94,10 @@ int CLstSand::InitPropWnd() {
     if (CLstContent::InitPropWnd() == -1) return -1;
 
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    // A type is one the type table names (the options offered before the first refresh name none).
-    auto* type = new CFixedListProp(ivtext::kType, CString(), "", 0, kOtherRefused);
+    // A type is one the type table names, offered or not (the options offered before the first
+    // refresh name none).
+    CFixedListProp* type = NewFixedListItem(ivtext::kType, "", "", 0, kSandTypes, kOtherRefused);
+    type->RemoveAllOptions();
     for (const char* suffix : {"(1)", "(2)", "(U)"}) type->AddOption(CString("砂层数据") + suffix, TRUE);
     for (int level = 0; level < kStratumLevels; ++level)
         if (LevelHasStrata(level))
@@ -161,10 +163,8 @@ void CLstSand::RefreshFromKit() {
 
 // The sand types, the four of each stratum level that holds strata, the others, discrete, graphic.
 void CLstSand::ShowTypeOptions() {
-    CFixedListProp* type = FixedListOf(SubItem(kSourceGroupId, 0));
-    if (!type) return;
-    type->ClearEntries();
-    auto offer = [type](int t) { type->AddEntry(kSandTypes[t].text, kSandTypes[t].value); };
+    std::vector<CString> offered;
+    auto offer = [&offered](int t) { offered.emplace_back(kSandTypes[t].text); };
     for (int t = 1; t < kFirstLevelType; ++t) offer(t);
     for (int level = 0; level < kStratumLevels; ++level)
         if (LevelHasStrata(level))
@@ -172,6 +172,7 @@ void CLstSand::ShowTypeOptions() {
     for (int t = kFirstLevelType + kTypesPerLevel * kStratumLevels; t < static_cast<int>(std::size(kSandTypes)); ++t)
         offer(t);
     offer(0);
+    wellplot::OfferOnly(FixedListOf(SubItem(kSourceGroupId, 0)), offered);
 }
 
 void CLstSand::ShowSource(CWpSand* kit) {

@@ -71,8 +71,8 @@ int CLstStratum::InitPropWnd() {
     if (CLstContent::InitPropWnd() == -1) return -1;
 
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    // A source is one offered; any other text names none.
-    source->AddSubItem(new CFixedListProp(ivtext::kType, CString(), "", 0, kOtherRefused));
+    // A source is one the source table names, offered or not; any other text names none.
+    source->AddSubItem(NewFixedListItem(ivtext::kType, "", "", 0, kStratumSources, kOtherRefused));
     source->AddSubItem(NewOptionItem(ivtext::kDiscreteTable, "", "", 0, {}, false));
     source->AddSubItem(NewOptionItem(kNameField, "", "", 0, {}, false));
     m_wndPropList.AddProperty(source, TRUE, TRUE);
@@ -134,14 +134,12 @@ void CLstStratum::RefreshFromKit() {
 
 // The levels that hold strata in the well data, then discrete data and graphics.
 void CLstStratum::ShowTypeOptions() {
-    CFixedListProp* type = FixedListOf(SourceItem(kTypeItem));
-    if (!type) return;
-    type->ClearEntries();
+    std::vector<CString> offered;
     for (int level = 0; level < kLevels; ++level)
-        if (CWellDataManager::Instance()->GetStratumCount(level) > 0)
-            type->AddEntry(kStratumSources[level].text, kStratumSources[level].value);
-    type->AddEntry(ivtext::kDiscreteData, kDiscreteSource);
-    type->AddEntry(ivtext::kGraphic, kGraphicSource);
+        if (CWellDataManager::Instance()->GetStratumCount(level) > 0) offered.emplace_back(kStratumSources[level].text);
+    offered.emplace_back(ivtext::kDiscreteData);
+    offered.emplace_back(ivtext::kGraphic);
+    wellplot::OfferOnly(FixedListOf(SourceItem(kTypeItem)), offered);
 }
 
 void CLstStratum::ShowSource(CWpStratum* kit) {
