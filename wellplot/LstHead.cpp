@@ -1,5 +1,7 @@
 #include "wellplot/LstHead.h"
 
+#include <vector>
+
 #include "bcg/ColorProp.h"
 #include "framework/FixedList.h"
 #include "framework/GroupTexts.h"
@@ -32,12 +34,33 @@ CBCGPProp* NewChoice(const char* name, const char* value, const char* descriptio
     return NewFixedListItem(name, value, description, id, table, OtherTakenAs(-1));
 }
 
+// The symbol group, its first item a position list: every position's text names it, and until the
+// first refresh offers the positions it offers the yes and no of the group as built.
+CBCGPProp* NewSymbolGroup() {
+    CBCGPProp* group = CreateSymbolTemplateProp("井符号");
+    std::vector<CBCGPProp*> items;
+    while (group->GetSubItemsCount() > 0) {
+        CBCGPProp* item = group->GetSubItem(0);
+        group->RemoveSubItem(item, FALSE);
+        items.push_back(item);
+    }
+    CBCGPProp* shown = items.front();
+    std::vector<CString> offered;
+    for (int i = 0; i < shown->GetOptionCount(); ++i) offered.emplace_back(shown->GetOption(i));
+    CFixedListProp* align = NewFixedListItem(shown->GetName(), ItemText(shown), shown->GetDescription(),
+                                             shown->GetData(), kTypeAligns, OtherTakenAs(-1));
+    wellplot::OfferOnly(align, offered);
+    delete shown;
+    items.front() = align;
+    for (CBCGPProp* item : items) group->AddSubItem(item);
+    return group;
+}
+
 }  // namespace
 
 const char* HeadAlignText(int align) { return TextOfValue(kHeadAligns, align, wptext::kHidden); }
 const char* TitleAlignText(int align) { return TextOfValue(kTitleAligns, align, wptext::kHidden); }
 const char* TypeAlignText(int align) { return TextOfValue(kTypeAligns, align, wptext::kHidden); }
-int TypeAlignOfText(const CString& text) { return ValueOfText(kTypeAligns, text, -1); }
 
 CLstHead::CLstHead(CWpKit* kit) : m_pKit(kit) {}
 CLstHead::~CLstHead() = default;
@@ -64,7 +87,7 @@ int CLstHead::InitPropWnd() {
     title->AddSubItem(CreateFontPropFloatSize(wptext::kFont, kFontGroupId));
     m_wndPropList.AddProperty(title, TRUE, TRUE);
 
-    m_wndPropList.AddProperty(CreateSymbolTemplateProp("井符号"), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewSymbolGroup(), TRUE, TRUE);
     return 0;
 }
 
@@ -96,8 +119,9 @@ void CLstHead::ShowSymbol(CWpWell* well, bool headShown) {
     if (CBCGPProp* align = m_wndPropList.FindItemByData(kSymbolAlignId)) {
         align->Enable(headShown);
         if (headShown) {
-            align->RemoveAllOptions();
-            for (const TextValue& entry : kTypeAligns) align->AddOption(entry.text);
+            std::vector<CString> positions;
+            for (const TextValue& entry : kTypeAligns) positions.emplace_back(entry.text);
+            wellplot::OfferOnly(FixedListOf(align), positions);
             SetItemText(align, TypeAlignText(well->GetTypeAlign()));
         }
     }
@@ -177,7 +201,7 @@ LRESULT CLstHead::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
         case kSymbolAlignId:
-            well->SetTypeAlign(TypeAlignOfText(ItemText(item)));
+            well->SetTypeAlign(choice);
             well->Recalculate();
             break;
         case kPointStyleId:

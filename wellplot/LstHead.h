@@ -56,9 +56,7 @@ private:
     CWpKit* m_pKit;
 };
 
-// Header alignment, title position and symbol position as the refresh shows them; the symbol
-// position of a text (any other text hides it, -1).
+// Header alignment, title position and symbol position as the refresh shows them.
 const char* HeadAlignText(int align);
 const char* TitleAlignText(int align);
 const char* TypeAlignText(int align);
-int TypeAlignOfText(const CString& text);

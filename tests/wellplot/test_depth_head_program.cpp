@@ -164,7 +164,6 @@ TEST(HeadPageTest, HidingTheHeaderDisablesWhatItGoverns) {
 
 TEST(HeadPageTest, PositionsAndTemplates) {
     EXPECT_STREQ(TitleAlignText(12), "隐藏");
-    EXPECT_EQ(TypeAlignOfText("别处"), -1);
 
     KeptHead page;
     page.Show();
@@ -181,6 +180,10 @@ TEST(HeadPageTest, PositionsAndTemplates) {
     page.Show();
     ASSERT_TRUE(page.grid().PickOption(page.Item(CLstHead::kSymbolAlignId), "标题左"));
     EXPECT_EQ(page.well()->GetTypeAlign(), 3);
+    page.Report(page.Item(CLstHead::kSymbolAlignId), _variant_t("别处"));
+    EXPECT_EQ(page.well()->GetTypeAlign(), -1);
+    EXPECT_EQ(page.Value(CLstHead::kSymbolAlignId), "隐藏");
+    ASSERT_TRUE(page.grid().PickOption(page.Item(CLstHead::kSymbolAlignId), "标题左"));
     page.well()->SetSizeTemplate("大号");
     page.Show();
     EXPECT_FALSE(page.Item(CLstHead::kSizeId)->IsEnabled());
