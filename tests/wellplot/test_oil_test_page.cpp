@@ -90,8 +90,6 @@ TEST_F(OilTestPage, AReportThePageRefusesShowsTheStoredValueAndRedrawsNothing) {
     EXPECT_EQ(kit->m_nColNumber, 4);
 }
 
-// A text reported from code into a list without typing is read as the page reads any text: one no
-// option holds takes the value the page gives any other text, and runs every step.
 // Each list reads any other text as its rule says; the list then shows the option standing for the
 // value taken, however often the host announces the kit again (its stamp unchanged, no refresh).
 TEST_F(OilTestPage, AnyOtherTextFromCodeTakesTheValueThePageGivesIt) {

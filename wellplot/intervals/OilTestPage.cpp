@@ -344,7 +344,8 @@ bool COilTestPage::EditItem(CBCGPProp* item, int choice) {
                 // Only the edited field is read: a face or colour picked keeps the stored size. The
                 // size item reads by the group's rule, so a size it refuses never comes here.
                 QXLOGFONT font = kit->GetTitleFont();
-                if (ReadEditedField(item, font)) kit->SetTitleFont(font);
+                if (!ReadEditedField(item, font)) return false;
+                kit->SetTitleFont(font);
             }
             break;
         case kDisplayStyleId:
@@ -420,12 +421,12 @@ bool COilTestPage::EditGraphicItem(CBCGPProp* item, int choice) {
     double share = 0;
     switch (item->GetData()) {
         case kTextTrackWidthId:
-        case kBarTrackWidthId: {
-            // The items, read by this rule, refuse a share outside (0, 1) or a text that is no number.
-            const bool bar = item->GetData() == kBarTrackWidthId;
-            if (ReadTrackShare(text, &share)) kit->m_dBarWidth = bar ? share : 1 - share;
+        case kBarTrackWidthId:
+            // The items read by this rule: a share outside (0, 1), or a text that is no number, is
+            // refused before it comes here.
+            if (!ReadTrackShare(text, &share)) return false;
+            kit->m_dBarWidth = item->GetData() == kBarTrackWidthId ? share : 1 - share;
             break;
-        }
         case kDataChoiceId:
             kit->m_nDataChoice = choice;
             oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nDataChoice);
