@@ -47,9 +47,10 @@ constexpr const char* kThickness = "厚度文本";
 constexpr const char* kColorSegment = "颜色段";
 constexpr const char* kIShape = "工字型";
 
+// In the order offered; a symbol type no option names is refused.
 const TextValue kSymbolTypes[] = {
-    {kColorSegment, 0},
     {kIShape, 1},
+    {kColorSegment, 0},
 };
 
 const TextValue kVLinePositions[] = {
