@@ -32,8 +32,10 @@ TEST(DataSourceNames, TheTableLivesFromModuleLoadToUnloadAndTheTextsStayTheSame)
     EXPECT_EQ(ShownSourceType("当前井"), "井数据");
     EXPECT_EQ(ShownSourceType("离散数据"), "离散数据");
     EXPECT_EQ(StoredSourceType("井数据"), "当前井");
-    EXPECT_EQ(LevelOfName("五级分层数据"), 4);
-    EXPECT_EQ(LevelOfName("六级分层数据"), -1);
+    EXPECT_EQ(LevelName(4), "五级分层数据");
+    EXPECT_EQ(StoredSourceKind(kGraphicsSource), "图形");
+    EXPECT_EQ(StoredSourceKind(kScatteredSource), "离散数据");
+    EXPECT_EQ(StoredSourceKind(kWellSource), "当前井");
 }
 
 // ---- the result page ----------------------------------------------------------------------------------------

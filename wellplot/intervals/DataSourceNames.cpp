@@ -56,12 +56,6 @@ CString LevelName(int level) {
     return SourceNames().levels[level];
 }
 
-int LevelOfName(const CString& text) {
-    for (int i = 0; i < ivtext::kLevelCount; ++i)
-        if (text == SourceNames().levels[i]) return i;
-    return -1;
-}
-
 // ---- the catalogue's names as options ----------------------------------------------------------------
 void AddTableOptions(CBCGPProp* item, LogParaDMgrIO* info, const CString& type) {
     if (!item || !info) return;

@@ -26,8 +26,6 @@ CString ShownSourceType(const CString& stored);
 CString StoredSourceType(const CString& shown);
 // The name of a stratification level 0 to 4; "" for any other level.
 CString LevelName(int level);
-// The level whose name the text is, -1 for none.
-int LevelOfName(const CString& text);
 
 // ---- the catalogue's names as options (parameter and result pages) ----
 class CBCGPProp;
