@@ -1,5 +1,7 @@
 #include "planemap/layers/PropListCoordinate.h"
 
+#include <cmath>
+
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "framework/PropDigits.h"
@@ -9,6 +11,7 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
+#include "planemap/layers/LayerLists.h"
 #include "planemap/layers/LayerPage.h"
 #include "planemap/layers/PieItems.h"
 #include "planemap/layers/PieTexts.h"
@@ -67,6 +70,13 @@ constexpr PenItems kPens[] = {
     {L::kYGridStyleId, L::kYGridColorId, L::kYGridWidthId, &Axes::m_YGridPen},
 };
 
+// Whether max - min is a range a double holds that leaves more than one division (strict) or at
+// least one: a range beyond a double would be split into infinitely many.
+bool LeavesDivision(double max, double min, double division, bool strict) {
+    const double range = max - min;
+    return std::isfinite(range) && (strict ? range > division : range >= division);
+}
+
 // The numbers kept as doubles, each with the test a typed value must pass. The X minimum must
 // leave more than one division, the Y minimum at least one.
 struct NumberItem {
@@ -76,11 +86,15 @@ struct NumberItem {
 };
 constexpr NumberItem kNumbers[] = {
     {L::kHeightId, &Axes::m_dHeight, [](const Axes&, double v) { return v > 0; }},
-    {L::kXMinId, &Axes::m_dXMin, [](const Axes& a, double v) { return a.m_dXMax - v > a.m_dXDivision; }},
-    {L::kXMaxId, &Axes::m_dXMax, [](const Axes& a, double v) { return v - a.m_dXMin >= a.m_dXDivision; }},
+    {L::kXMinId, &Axes::m_dXMin,
+     [](const Axes& a, double v) { return LeavesDivision(a.m_dXMax, v, a.m_dXDivision, true); }},
+    {L::kXMaxId, &Axes::m_dXMax,
+     [](const Axes& a, double v) { return LeavesDivision(v, a.m_dXMin, a.m_dXDivision, false); }},
     {L::kXDivisionId, &Axes::m_dXDivision, [](const Axes& a, double v) { return v > 0 && a.m_dXMax - a.m_dXMin >= v; }},
-    {L::kYMinId, &Axes::m_dYMin, [](const Axes& a, double v) { return a.m_dYMax - v >= a.m_dYDivision; }},
-    {L::kYMaxId, &Axes::m_dYMax, [](const Axes& a, double v) { return v - a.m_dYMin >= a.m_dYDivision; }},
+    {L::kYMinId, &Axes::m_dYMin,
+     [](const Axes& a, double v) { return LeavesDivision(a.m_dYMax, v, a.m_dYDivision, false); }},
+    {L::kYMaxId, &Axes::m_dYMax,
+     [](const Axes& a, double v) { return LeavesDivision(v, a.m_dYMin, a.m_dYDivision, false); }},
     {L::kYDivisionId, &Axes::m_dYDivision, [](const Axes& a, double v) { return v > 0 && a.m_dYMax - a.m_dYMin >= v; }},
     {L::kXLabelIntervalId, &Axes::m_dXLabelInterval,
      [](const Axes& a, double v) { return v > 0 && a.m_dXMax - a.m_dXMin >= v; }},
@@ -198,12 +212,13 @@ CBCGPProp* NewTickDirection(const CWndLstPlane* list, const char* label, DWORD_P
 CBCGPProp* NewLabelDirection(const CWndLstPlane* list, const char* label, const LabelItems& items, DWORD_PTR intervalId,
                              DWORD_PTR decimalsId) {
     CBCGPProp* direction = NewGroup(label, items.group);
-    direction->AddSubItem(CreateYesNoProp(grouptext::kShow, items.show, _variant_t(""), nullptr));
-    // Options in reading order: "上" before "下", "左" before "右".
+    direction->AddSubItem(layerlists::NewYesNo(grouptext::kShow, items.show));
+    // Options in reading order: "上" before "下", "左" before "右"; any text but the side's own
+    // ("上" or "右") is the other side.
     const bool onFirst = items.group == L::kXLabelGroupId;
-    CBCGPProp* side = NewOptionItem(planetext::kPosition, items.sideOn, grouptext::kShow, items.side, {}, false);
-    side->AddOption(onFirst ? items.sideOn : items.sideOff);
-    side->AddOption(onFirst ? items.sideOff : items.sideOn);
+    auto* side = new CFixedListProp(planetext::kPosition, items.sideOn, grouptext::kShow, items.side, OtherTakenAs(0));
+    side->AddEntry(onFirst ? items.sideOn : items.sideOff, onFirst ? 1 : 0);
+    side->AddEntry(onFirst ? items.sideOff : items.sideOn, onFirst ? 0 : 1);
     direction->AddSubItem(side);
     direction->AddSubItem(NewNumber(planetext::kInterval, intervalId, NumberRule(list, intervalId)));
     CBCGPProp* decimals = CreateIndexProp(planetext::kDecimals, decimalsId, "", kLabelDecimalOptions);
@@ -373,13 +388,16 @@ bool CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) 
             ReadColor(item, &record.color);
         }
     } else if (const LabelItems* labels = Find(kLabels, [id](const LabelItems& l) { return l.show == id; })) {
-        const bool shown = TakeYesNo(item);
-        axes.*labels->shown = shown ? 1 : 0;
+        int shown = 0;
+        if (!ReadFixedList(item, &shown)) return false;
+        axes.*labels->shown = shown;
         CBCGPProp* group = FindItem(labels->group);
         if (group) EnableSubItems(group, 1, group->GetSubItemsCount(), shown ? TRUE : FALSE);
         if (CBCGPProp* font = FindItem(labels->fontGroup)) EnableAllSubItems(font, shown ? TRUE : FALSE);
     } else if (const LabelItems* side = Find(kLabels, [id](const LabelItems& l) { return l.side == id; })) {
-        axes.*side->sideMember = text == side->sideOn ? 1 : 0;
+        int on = 0;
+        if (!ReadFixedList(item, &on)) return false;
+        axes.*side->sideMember = on;
     }
     return true;
 }
