@@ -422,12 +422,12 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kTitleFaceId:
         case kTitleSizeId:
         case kTitleColorId:
-            taken = EditTitleFont(kit, edit);
+            EditTitleFont(kit, edit);
             break;
-        case kDrawWidthId: {
-            double width = 0;
-            taken = ReadDrawWidth(edit.text, &width);
-            if (taken) kit->SetDrawWidth(width);
+        case kDrawWidthId: {  // the size and width items read by these readers: every text they took reads
+            double width = kit->GetDrawWidth();
+            ReadDrawWidth(edit.text, &width);
+            kit->SetDrawWidth(width);
             break;
         }
         case kDepthLineShowId:
@@ -437,9 +437,9 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
             kit->SetDepthLineStyle(edit.style);
             break;
         case kDepthLineWidthId: {
-            float width = 0;
-            taken = ReadDepthLineWidth(edit.text, &width);
-            if (taken) kit->SetDepthLineWidth(width);
+            auto width = static_cast<float>(kit->GetDepthLineWidth());
+            ReadDepthLineWidth(edit.text, &width);
+            kit->SetDepthLineWidth(width);
             break;
         }
         case kDepthLineColorId:
@@ -565,19 +565,17 @@ void CLstWaterEntry::ChooseTable(CWpWaterEntry* kit, const Edit& edit) {
     if (CBCGPProp* time = Item(kTimeFieldId)) FillDiscreteFieldOptions(edit.text, time);
 }
 
-// Only the edited field is read: a face or colour picked keeps the stored size as it is. False
-// for a size refused.
-bool CLstWaterEntry::EditTitleFont(CWpWaterEntry* kit, const Edit& edit) {
+// Only the edited field is read: a face or colour picked keeps the stored size as it is. The size
+// item reads by this reader, so every size it took reads.
+void CLstWaterEntry::EditTitleFont(CWpWaterEntry* kit, const Edit& edit) {
     QXLOGFONT font = kit->GetTitleFont();
-    if (edit.id == kTitleFaceId) {
+    if (edit.id == kTitleFaceId)
         font.SetFaceName(edit.text);
-    } else if (edit.id == kTitleSizeId) {
-        if (!ReadTitleSize(edit.text, &font.size)) return false;
-    } else {
+    else if (edit.id == kTitleSizeId)
+        ReadTitleSize(edit.text, &font.size);
+    else
         font.color = edit.color;
-    }
     kit->SetTitleFont(font);
-    return true;
 }
 
 // An item of parameter k's group or of its value-label group; false for a value refused: a count

@@ -92,7 +92,7 @@ private:
     // Each false for a value the page refuses: nothing is written.
     bool ChooseCount(CWpWaterEntry* kit, const Edit& edit);
     void ChooseTable(CWpWaterEntry* kit, const Edit& edit);
-    bool EditTitleFont(CWpWaterEntry* kit, const Edit& edit);
+    void EditTitleFont(CWpWaterEntry* kit, const Edit& edit);
     bool EditParam(CWpWaterEntry* kit, const Edit& edit);
     // A number or pick-list item shows the stored value as the refresh shows it; others are left alone.
     void ShowStored(CWpWaterEntry* kit, CBCGPProp* item);

@@ -344,7 +344,7 @@ bool COilTestPage::EditItem(CBCGPProp* item, int choice) {
                 // Only the edited field is read: a face or colour picked keeps the stored size. The
                 // size item reads by the group's rule, so a size it refuses never comes here.
                 QXLOGFONT font = kit->GetTitleFont();
-                if (!ReadEditedField(item, font)) return false;
+                ReadEditedField(item, font);
                 kit->SetTitleFont(font);
             }
             break;
@@ -418,15 +418,16 @@ bool COilTestPage::EditTableItem(CBCGPProp* item, int choice) {
 bool COilTestPage::EditGraphicItem(CBCGPProp* item, int choice) {
     CWpOilTest* kit = m_pKit;
     const CString text = ItemText(item);
-    double share = 0;
     switch (item->GetData()) {
         case kTextTrackWidthId:
-        case kBarTrackWidthId:
-            // The items read by this rule: a share outside (0, 1), or a text that is no number, is
-            // refused before it comes here.
-            if (!ReadTrackShare(text, &share)) return false;
-            kit->m_dBarWidth = item->GetData() == kBarTrackWidthId ? share : 1 - share;
+        case kBarTrackWidthId: {
+            // The items read by this rule, so every share they took reads (inside (0, 1)).
+            const bool bar = item->GetData() == kBarTrackWidthId;
+            double share = bar ? kit->m_dBarWidth : 1 - kit->m_dBarWidth;
+            ReadTrackShare(text, &share);
+            kit->m_dBarWidth = bar ? share : 1 - share;
             break;
+        }
         case kDataChoiceId:
             kit->m_nDataChoice = choice;
             oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nDataChoice);
