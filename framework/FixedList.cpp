@@ -22,6 +22,27 @@ void CFixedListProp::AddEntries(const TextValue* table, std::size_t count) {
 
 void CFixedListProp::AddUnofferedEntry(const CString& text, int value) { m_unoffered.emplace_back(text, value); }
 
+void CFixedListProp::AddUnofferedEntries(const TextValue* table, std::size_t count) {
+    int held = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        if (!EntryValue(table[i].text, &held)) AddUnofferedEntry(table[i].text, table[i].value);
+}
+
+void CFixedListProp::OfferOnly(std::initializer_list<const char*> offered) {
+    RemoveAllOptions();  // the options only: the entries stay
+    for (const char* text : offered) AddOption(text);
+}
+
+void CFixedListProp::OfferOnly(const std::vector<CString>& offered) {
+    RemoveAllOptions();
+    for (const CString& text : offered) AddOption(text);
+}
+
+void CFixedListProp::ShowUnlistedAs(const char* shown) {
+    m_unlistedShown = shown != nullptr;
+    m_unlisted = shown ? shown : "";
+}
+
 void CFixedListProp::ClearEntries() {
     m_entries.clear();
     m_unoffered.clear();
@@ -42,6 +63,7 @@ bool CFixedListProp::EntryValue(const CString& text, int* value) const {
 
 bool CFixedListProp::ValueOf(const CString& text, int* value) const {
     if (EntryValue(text, value)) return true;
+    if (m_otherRule) return m_otherRule(text, value);
     if (!m_other.taken) return false;
     *value = m_other.value;
     return true;
@@ -65,9 +87,13 @@ bool ReadFixedList(CBCGPProp* item, int* value) {
         return false;
     }
     *value = taken;
+    const char* shown = list->TextOf(taken);
+    if (!shown) {
+        if (const char* unlisted = list->UnlistedShown()) ShowTextIfChanged(item, unlisted);
+        return true;
+    }
     // An option the item offers shows itself, also one of several standing for one value.
-    if (item->FindOption(text) >= 0) return true;
-    if (const char* shown = list->TextOf(taken)) ShowTextIfChanged(item, shown);
+    if (item->FindOption(text) < 0) ShowTextIfChanged(item, shown);
     return true;
 }
 
@@ -76,4 +102,27 @@ CFixedListProp* NewFixedListItem(const char* name, const CString& shown, const c
     auto* item = new CFixedListProp(name, shown, description, id, other, allowEdit);
     item->AddEntries(table, count);
     return item;
+}
+
+CFixedListProp* NewYesNoList(const CString& name, const CString& shown, const char* description, DWORD_PTR id,
+                             OtherText other) {
+    auto* item = new CFixedListProp(name, shown, description, id, other);
+    item->AddEntries(kYesNoEntries);
+    return item;
+}
+
+bool ReadYesNo(CBCGPProp* item, bool* yes) {
+    if (!FixedListOf(item)) {
+        *yes = item && ItemText(item) == grouptext::kYes;
+        return true;
+    }
+    int answer = 0;
+    if (!ReadFixedList(item, &answer)) return false;
+    *yes = answer != 0;
+    return true;
+}
+
+bool ReadYesNo(CBCGPProp* item) {
+    bool yes = false;
+    return ReadYesNo(item, &yes) && yes;
 }

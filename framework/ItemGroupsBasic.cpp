@@ -26,9 +26,8 @@ CBCGPColorProp* NewColorItem(const CString& name, COLORREF color, const char* de
     return item;
 }
 
-// The framework's fixed lists: each option with its value. A yes/no item reads any other text as
-// no and an orientation item as vertical; an alignment item refuses it unless its list says otherwise.
-constexpr TextValue kYesNo[] = {{grouptext::kYes, 1}, {grouptext::kNo, 0}};
+// The framework's fixed lists: each option with its value. An orientation item reads any other
+// text as vertical; an alignment item refuses it unless its list says otherwise.
 constexpr TextValue kOrientations[] = {{grouptext::kAuto, 0}, {grouptext::kHorizontal, 1}, {grouptext::kVertical, 2}};
 constexpr TextValue kHAligns[] = {
     {grouptext::kAlignLeft, 0}, {grouptext::kAlignCenter, 1}, {grouptext::kAlignRight, 2}};
@@ -78,7 +77,7 @@ void FillTemplates(CBCGPProp* item, TemplateKind kind) {
 // ---- yes/no ---------------------------------------------------------------------------------------
 
 CBCGPProp* CreateYesNoProp(const CString& name, DWORD_PTR id, const _variant_t& value, const char* description) {
-    return NewChoiceItem(name, value, description, id, kYesNo, OtherTakenAs(0));
+    return NewYesNoList(name, VariantToText(value), description, id);
 }
 
 void SetYesNoProp(CBCGPProp* item, bool value) {
