@@ -11,7 +11,7 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/layers/AttributeLayerTexts.h"
-#include "planemap/layers/LayerLists.h"
+#include "framework/FixedList.h"
 
 namespace linesettings {
 
@@ -28,11 +28,11 @@ void ShowSwitch(CBCGPProp* item, CBCGPProp* governed, int on) {
 
 std::vector<CBCGPProp*> NewItems(const Ids& ids) {
     return {
-        layerlists::NewYesNo(attrtext::kSameStyle, ids.sameStyle),
+        NewYesNoList(attrtext::kSameStyle, "", nullptr, ids.sameStyle),
         geoitems::NewStylePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription, ids.style),
-        layerlists::NewYesNo(attrtext::kSameColor, ids.sameColor),
+        NewYesNoList(attrtext::kSameColor, "", nullptr, ids.sameColor),
         NewGroupColorProp(grouptext::kColor, attrtext::kLineColorDescription, ids.color, 0),
-        layerlists::NewYesNo(attrtext::kSameSize, ids.sameSize),
+        NewYesNoList(attrtext::kSameSize, "", nullptr, ids.sameSize),
         NewSizeTextItem(grouptext::kLineWidth, attrtext::kLineSizeDescription, ids.width, planemap::WidthRule()),
     };
 }

@@ -13,7 +13,7 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/layers/AttributeLayerTexts.h"
-#include "planemap/layers/LayerLists.h"
+#include "framework/FixedList.h"
 #include "planemap/layers/LayerName.h"
 #include "planemap/layers/LayerTexts.h"
 #include "planemap/layers/WellTexts.h"
@@ -55,10 +55,10 @@ int TAttributeLayerData<Wrapper>::InitPropWnd() {
         grid.AddProperty(NewOptionItem(attrtext::kManagedAttribute, "", "", LineSwitchId(rules) - 1, {}, false), TRUE,
                          TRUE);
     const DWORD_PTR first = LineSwitchId(rules);
-    grid.AddProperty(layerlists::NewYesNo(rules.lineSwitch, first), TRUE, TRUE);
-    grid.AddProperty(layerlists::NewYesNo(rules.fillSwitch, first + 1), TRUE, TRUE);
+    grid.AddProperty(NewYesNoList(rules.lineSwitch, "", nullptr, first), TRUE, TRUE);
+    grid.AddProperty(NewYesNoList(rules.fillSwitch, "", nullptr, first + 1), TRUE, TRUE);
     if constexpr (kHasVirtualWells<Wrapper>)
-        grid.AddProperty(layerlists::NewYesNo(layertext::kVirtualWellPage, first + 2), TRUE, TRUE);
+        grid.AddProperty(NewYesNoList(layertext::kVirtualWellPage, "", nullptr, first + 2), TRUE, TRUE);
     return 0;
 }
 

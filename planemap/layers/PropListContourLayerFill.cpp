@@ -8,14 +8,14 @@
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Tamarind/TemplateManagerFacade.h"
 #include "planemap/layers/ContourTexts.h"
-#include "planemap/layers/LayerLists.h"
+#include "framework/FixedList.h"
 #include "planemap/layers/PropLstPlaneExContour.h"
 
 using kel::plane::CContourLayer;
 
 int CPropListContourLayerFill::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(layerlists::NewYesNo(grouptext::kShow, kVisibleId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewYesNoList(grouptext::kShow, "", nullptr, kVisibleId), TRUE, TRUE);
 
     auto* fill = new CBCGPProp(contourtext::kFillSettings, kFillGroupId);
     auto* colours =
@@ -28,12 +28,12 @@ int CPropListContourLayerFill::InitPropWnd() {
     colours->AddOption(contourtext::kCustom, TRUE);
     colours->SetOwner(this);
     fill->AddSubItem(colours);
-    fill->AddSubItem(layerlists::NewYesNo(contourtext::kInvertScale, kInvertId));
+    fill->AddSubItem(NewYesNoList(contourtext::kInvertScale, "", nullptr, kInvertId));
     fill->Expand(TRUE);
     m_wndPropList.AddProperty(fill, TRUE, TRUE);
 
     auto* scale = new CBCGPProp(contourtext::kScaleSettings, kScaleGroupId);
-    scale->AddSubItem(layerlists::NewYesNo(grouptext::kShow, kScaleVisibleId));
+    scale->AddSubItem(NewYesNoList(grouptext::kShow, "", nullptr, kScaleVisibleId));
     scale->Expand(TRUE);
     m_wndPropList.AddProperty(scale, TRUE, TRUE);
     return 0;

@@ -15,7 +15,7 @@
 #include "planemap/RecordEdits.h"
 #include "planemap/layers/AttributeLayerTexts.h"
 #include "planemap/layers/ContourTexts.h"
-#include "planemap/layers/LayerLists.h"
+#include "framework/FixedList.h"
 #include "planemap/layers/LayerTexts.h"
 #include "planemap/layers/PropLstPlaneExContour.h"
 
@@ -36,7 +36,7 @@ void ShowIndex(CBCGPProp* item, const TextValue (&options)[2], int index) {
 
 int CPropListContourLayerLine::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(layerlists::NewYesNo(grouptext::kShow, kVisibleId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewYesNoList(grouptext::kShow, "", nullptr, kVisibleId), TRUE, TRUE);
 
     auto* line = new CBCGPProp(layertext::kLineSettings, kLineGroupId);
     auto* mode = new CPropLstPlaneExContour(contourtext::kMode, "", contourtext::kModeDescription, kModeId,
@@ -64,7 +64,7 @@ int CPropListContourLayerLine::InitPropWnd() {
                                              {"0", "1", "2", "3", "4"}));
     label->AddSubItem(planemap::NewCountItem(geotext::kLabelStart, geotext::kLabelStartDescription, kBeginPosId, {}));
     label->AddSubItem(planemap::NewCountItem(planetext::kInterval, planetext::kIntervalDescription, kIntervalId, {}));
-    label->AddSubItem(layerlists::NewYesNo(planetext::kBackTransparent, kTransparentId));
+    label->AddSubItem(NewYesNoList(planetext::kBackTransparent, "", nullptr, kTransparentId));
     label->AddSubItem(NewGroupColorProp(planetext::kBackColor, geotext::kLabelBackDescription, kBackColorId, 0));
     label->Expand(TRUE);
     m_wndPropList.AddProperty(label, TRUE, TRUE);

@@ -11,7 +11,7 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/layers/LayerLists.h"
+#include "framework/FixedList.h"
 #include "planemap/layers/LayerPage.h"
 #include "planemap/layers/PieItems.h"
 #include "planemap/layers/PieTexts.h"
@@ -212,7 +212,7 @@ CBCGPProp* NewTickDirection(const CWndLstPlane* list, const char* label, DWORD_P
 CBCGPProp* NewLabelDirection(const CWndLstPlane* list, const char* label, const LabelItems& items, DWORD_PTR intervalId,
                              DWORD_PTR decimalsId) {
     CBCGPProp* direction = NewGroup(label, items.group);
-    direction->AddSubItem(layerlists::NewYesNo(grouptext::kShow, items.show));
+    direction->AddSubItem(NewYesNoList(grouptext::kShow, "", nullptr, items.show));
     // Options in reading order: "上" before "下", "左" before "右"; any text but the side's own
     // ("上" or "右") is the other side.
     const bool onFirst = items.group == L::kXLabelGroupId;

@@ -10,12 +10,12 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
-#include "planemap/layers/LayerLists.h"
+#include "framework/FixedList.h"
 #include "planemap/layers/LayerTexts.h"
 
 int CPropListCtrlLineLayerLine::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(layerlists::NewYesNo(grouptext::kShow, kVisibleId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewYesNoList(grouptext::kShow, "", nullptr, kVisibleId), TRUE, TRUE);
     CBCGPProp* line = CreateLineProp(layertext::kLineSettings, kLineGroupId, false, planemap::WidthRule());
     line->Expand(TRUE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);

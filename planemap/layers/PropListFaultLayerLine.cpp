@@ -11,7 +11,7 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/layers/LayerLists.h"
+#include "framework/FixedList.h"
 
 namespace {
 
@@ -77,7 +77,7 @@ void AddPenItems(CBCGPProp* group, const PenRow& row) {
 }
 
 void AddFillItems(CBCGPProp* group, const FillRow& row) {
-    group->AddSubItem(layerlists::NewYesNo(row.fill, row.fillId));
+    group->AddSubItem(NewYesNoList(row.fill, "", nullptr, row.fillId));
     group->AddSubItem(NewGroupColorProp(row.color, row.colorDescription, row.colorId, 0));
 }
 

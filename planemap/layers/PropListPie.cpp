@@ -7,7 +7,7 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/SameTypeEdits.h"
-#include "planemap/layers/LayerLists.h"
+#include "framework/FixedList.h"
 #include "planemap/layers/LayerPage.h"
 #include "planemap/layers/PieTexts.h"
 
@@ -82,13 +82,13 @@ int CPropListPie::InitPropWnd() {
     m_wndPropList.AddProperty(place);
 
     CBCGPProp* indicator = NewGroup(pt::kIndicator, kIndicatorGroupId, false);
-    indicator->AddSubItem(layerlists::NewYesNo(pt::kDraw, kIndicatorDrawId));
+    indicator->AddSubItem(NewYesNoList(pt::kDraw, "", nullptr, kIndicatorDrawId));
     AddPenItems(indicator, kIndicatorStyleId, kIndicatorWidthId, kIndicatorColorId, pt::kWidth,
                 pt::kIndicatorColorDescription);
     m_wndPropList.AddProperty(indicator);
 
     CBCGPProp* bottom = NewGroup(pt::kBottomLine, kBottomGroupId, true);
-    bottom->AddSubItem(layerlists::NewYesNo(pt::kDraw, kBottomDrawId));
+    bottom->AddSubItem(NewYesNoList(pt::kDraw, "", nullptr, kBottomDrawId));
     bottom->AddSubItem(new CBCGPropSizeText(pt::kLength, _variant_t(pt::kBottomLengthInitial),
                                             pt::kBottomLengthDescription, kBottomLengthId, NumberRule()));
     AddPenItems(bottom, kBottomStyleId, kBottomWidthId, kBottomColorId, pt::kLineWidth, pt::kPenColorDescription);

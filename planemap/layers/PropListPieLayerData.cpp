@@ -9,7 +9,7 @@
 #include "hosttypes/Wicket/DataHelper.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/layers/LayerLists.h"
+#include "framework/FixedList.h"
 #include "planemap/layers/LayerTexts.h"
 #include "planemap/layers/PieItems.h"
 #include "planemap/layers/PieTexts.h"
@@ -214,11 +214,13 @@ void CPropListPieLayerData::RebuildProps(int n) { BuildItems(RowsFor(n)); }
 
 void CPropListPieLayerData::BuildItems(int rows) {
     CBCGPProp* basic = new CBCGPProp(pt::kBasic, kBasicGroupId);
-    // A shape name is taken also when its family is not offered; any other text is no shape: -1.
+    // A shape name is taken also when its family is not offered; any other text is no shape: -1,
+    // which the refresh shows as the empty text.
     CFixedListProp* shape = NewList(planetext::kType, "", dtext::kShapeDescription, kShapeId, OtherTakenAs(-1));
     shape->AddEntries(pt::kShapes);
+    shape->ShowUnlistedAs("");
     basic->AddSubItem(shape);
-    basic->AddSubItem(layerlists::NewYesNo(dtext::kModifyObject, kModifyObjectId));
+    basic->AddSubItem(NewYesNoList(dtext::kModifyObject, "", nullptr, kModifyObjectId));
     basic->Expand(TRUE);
     m_wndPropList.AddProperty(basic);
 
@@ -229,8 +231,10 @@ void CPropListPieLayerData::BuildItems(int rows) {
     source->AddEntries(pt::kSources);
     data->AddSubItem(source);
     data->AddSubItem(NewOptions(dtext::kTable, "", dtext::kTableDescription, kTableId));
-    // A name that is no stratum of the table is no stratum: -1.
-    data->AddSubItem(NewList(dtext::kStratum, "", dtext::kStratumDescription, kStratumId, OtherTakenAs(-1)));
+    // A name that is no stratum of the table is no stratum: -1, which the refresh shows as the empty text.
+    CFixedListProp* stratum = NewList(dtext::kStratum, "", dtext::kStratumDescription, kStratumId, OtherTakenAs(-1));
+    stratum->ShowUnlistedAs("");
+    data->AddSubItem(stratum);
     CBCGPProp* count = NewOptions(dtext::kCount, dtext::kInitialCount, dtext::kCountDescription, kCountId);
     pieitems::SetCountOptions(count, 1, pt::kMaxProperties);
     data->AddSubItem(count);
@@ -259,7 +263,7 @@ void CPropListPieLayerData::AddRow(int index, const char* controlDescription) {
     CBCGPProp* color = pieitems::NewColorItem(label, dtext::kColorDescription, kFirstColorId + index);
     ShowColor(color, DefaultColor(index));
     FindItem(kColorGroupId)->AddSubItem(color);
-    FindItem(kControlGroupId)->AddSubItem(layerlists::NewYesNo(label, kFirstControlId + index, "", controlDescription));
+    FindItem(kControlGroupId)->AddSubItem(NewYesNoList(label, "", controlDescription, kFirstControlId + index));
 }
 
 void CPropListPieLayerData::ResizePropRows(int n) {
@@ -271,7 +275,7 @@ void CPropListPieLayerData::ResizePropRows(int n) {
     } else {
         if (CFixedListProp* last = FixedListOf(FindItem(kFirstControlId + m_nRows - 1)); last && m_nRows > 0) {
             last->ClearEntries();
-            last->AddEntries(layerlists::kYesNo);
+            last->AddEntries(kYesNoEntries);
             last->AllowEdit(FALSE);
         }
         for (int i = m_nRows; i < n; ++i) AddRow(i, nullptr);
@@ -348,6 +352,7 @@ void CPropListPieLayerData::UpdateBCGPProperty(long object, CString) {
     if (CFixedListProp* shapes = FixedListOf(shapeItem)) {
         shapes->ClearEntries();
         for (int s = first; s <= last; ++s) shapes->AddEntry(pt::kShapeNames[s], s);
+        shapes->AddUnofferedEntries(pt::kShapes);  // a shape of another family is still read
     }
     SetItemText(shapeItem, pt::ShapeName(shape));
     SetYesNoProp(FindItem(kModifyObjectId), layer.GetModifyObject() == 1);
@@ -358,6 +363,7 @@ void CPropListPieLayerData::UpdateBCGPProperty(long object, CString) {
         sources->ClearEntries();
         for (const TextValue& type : pt::kSources)
             if (type.value != pt::kDynamicData || dynamicOffered) sources->AddEntry(type.text, type.value);
+        sources->AddUnofferedEntries(pt::kSources);  // a source not offered is still read
     }
     SetItemText(source, pt::SourceName(layer.GetDataType()));
     if (shape == pt::kMultiBar) shapeItem->Enable(layer.GetDataType() == pt::kDynamicData ? FALSE : TRUE);
@@ -463,7 +469,7 @@ LRESULT CPropListPieLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
     // A list's text is read before anything is written: a refused one writes nothing, not even the
     // real-time flag, and only the item shows its text from before.
     int chosen = 0;
-    if (FixedListOf(item) && !ReadList(item, &chosen)) return 0;
+    if (FixedListOf(item) && !ReadFixedList(item, &chosen)) return 0;
     layer.SetModifyObject(GetYesNoProp(FindItem(kModifyObjectId)) ? 1 : 0);
     switch (id) {
         case kShapeId:
@@ -529,22 +535,6 @@ LRESULT CPropListPieLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 // A new source starts the layer afresh: its objects go, its settings are reset (keeping the shape),
 // and table and stratum are chosen again.
-// The shape and the source take their names also when the family or the shape does not offer
-// them. A value no option stands for shows as the refresh shows it: no shape and no stratum (-1)
-// as the empty text.
-bool CPropListPieLayerData::ReadList(CBCGPProp* item, int* value) {
-    const DWORD_PTR id = item->GetData();
-    const bool read = id == kShapeId    ? layerlists::ReadTakingBeyond(item, pt::kShapes, value)
-                      : id == kSourceId ? layerlists::ReadTakingBeyond(item, pt::kSources, value)
-                                        : ReadFixedList(item, value);
-    if (!read) return false;
-    if (id == kShapeId)
-        ShowTextIfChanged(item, pt::ShapeName(*value));
-    else if (id == kStratumId && *value < 0)
-        ShowTextIfChanged(item, "");
-    return true;
-}
-
 void CPropListPieLayerData::ChangeSource(CPieLayer& layer, int newType) {
     const int shape = layer.GetShapeType();
     const int type = layer.GetDataType();

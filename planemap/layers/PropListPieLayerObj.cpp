@@ -12,7 +12,7 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/RecordEdits.h"
-#include "planemap/layers/LayerLists.h"
+#include "framework/FixedList.h"
 #include "planemap/layers/PieTexts.h"
 
 namespace pt = pietext;
@@ -115,6 +115,20 @@ CFixedListProp* NewList(const char* label, const CString& value, const char* des
     return NewFixedListItem(label, value, description, id, options, other);
 }
 
+// A content line's list: every content text is taken, also one the shape does not offer ("百分比"
+// beside the two percentages of multi-column bars), any other text shows nothing (0); a code the
+// shape does not show shows "不显示", as the refresh shows it.
+template <std::size_t N>
+CFixedListProp* NewContentList(const CString& label, const char* shown, DWORD_PTR id, const TextValue (&options)[N]) {
+    CFixedListProp* list = NewList(label, shown, otext::kContentDescription, id, options, OtherTakenAs(0));
+    list->SetOtherRule([](const CString& text, int* value) {
+        *value = ValueOfText(pt::kAllContents, text, 0);
+        return true;
+    });
+    list->ShowUnlistedAs(pt::kNoText);
+    return list;
+}
+
 // Rows 1 onward of a group enabled or disabled.
 void EnableRows(CBCGPProp* group, bool enable) {
     if (group) EnableSubItems(group, 1, group->GetSubItemsCount(), enable ? TRUE : FALSE);
@@ -175,14 +189,14 @@ int CPropListPieLayerObj::InitPropWnd() {
     m_wndPropList.AddProperty(NewGroup(otext::kDataPositions, kDataPosGroupId, false, true));
 
     CBCGPProp* indicator = NewGroup(pt::kIndicator, kIndicatorGroupId, false);
-    indicator->AddSubItem(layerlists::NewYesNo(pt::kDraw, kIndicatorDrawId));
+    indicator->AddSubItem(NewYesNoList(pt::kDraw, "", nullptr, kIndicatorDrawId));
     indicator->AddSubItem(NewLineStylePicker(pt::kLineStyle, pt::kPenStyleDescription, kIndicatorStyleId, ""));
     indicator->AddSubItem(NewWidthItem(pt::kWidth, kIndicatorWidthId, "%.1f", ReaderRule(ReadShownWidth)));
     indicator->AddSubItem(NewColorItem(pt::kColor, pt::kIndicatorColorDescription, kIndicatorColorId));
     m_wndPropList.AddProperty(indicator);
 
     CBCGPProp* bottom = NewGroup(pt::kBottomLine, kBottomGroupId, true);
-    bottom->AddSubItem(layerlists::NewYesNo(pt::kDraw, kBottomDrawId));
+    bottom->AddSubItem(NewYesNoList(pt::kDraw, "", nullptr, kBottomDrawId));
     bottom->AddSubItem(new CBCGPropSizeText(pt::kLength, _variant_t(pt::kBottomLengthInitial),
                                             pt::kBottomLengthDescription, kBottomLengthId, planemap::ZeroOrMoreRule()));
     bottom->AddSubItem(NewLineStylePicker(pt::kLineStyle, pt::kPenStyleDescription, kBottomStyleId, ""));
@@ -193,7 +207,7 @@ int CPropListPieLayerObj::InitPropWnd() {
     CBCGPProp* control = NewGroup(otext::kControl, kControlGroupId, true);
     control->AddSubItem(NewFixedListItem(otext::kRadiusMode, "", otext::kRadiusModeDescription, kRadiusModeId,
                                          kRadiusModes, OtherTakenAs(0), true));
-    control->AddSubItem(layerlists::NewYesNo(otext::kNullShow, kNullShowId));
+    control->AddSubItem(NewYesNoList(otext::kNullShow, "", nullptr, kNullShowId));
     m_wndPropList.AddProperty(control);
 
     CBCGPProp* sizes = NewGroup(pt::kSize, kSizeGroupId, true, true);
@@ -201,7 +215,7 @@ int CPropListPieLayerObj::InitPropWnd() {
     m_wndPropList.AddProperty(sizes);
 
     CBCGPProp* scale = NewGroup(otext::kScale, kScaleGroupId, true, true);
-    scale->AddSubItem(layerlists::NewYesNo(pt::kDraw, kScaleDrawId));
+    scale->AddSubItem(NewYesNoList(pt::kDraw, "", nullptr, kScaleDrawId));
     CBCGPProp* factor = new CBCGPropSizeText(otext::kScaleFactor, _variant_t("1"), otext::kScaleFactor, kScaleFactorId,
                                              planemap::CountRule());  // the factor has no sign
     SetCountOptions(factor, 1, kLargestScaleFactor);
@@ -251,7 +265,7 @@ void CPropListPieLayerObj::RebuildSizes(int shape) {
     m_wndPropList.SetCurSel(nullptr);
     AddSizeItems(group, shape, kSizeIds, SizeRowRule);
     if (shape != pt::kFullPie && shape != pt::kHalfPie)
-        group->AddSubItem(layerlists::NewYesNo(otext::kEachMax, kEachMaxId));
+        group->AddSubItem(NewYesNoList(otext::kEachMax, "", nullptr, kEachMaxId));
     group->Expand(TRUE);
 }
 
@@ -265,12 +279,9 @@ void CPropListPieLayerObj::RebuildTexts(CPieLayer& layer, int shape) {
                                      : TextOfValue(pt::kOtherContents, code, pt::kNoText);
         CString label;
         label.Format(otext::kContentFormat, line);
-        // Any other text shows nothing.
         const DWORD_PTR id = kFirstContentId + line - 1;
-        group->AddSubItem(multiBar ? NewList(label, shown, otext::kContentDescription, id, pt::kBarContents,
-                                             OtherTakenAs(0))
-                                   : NewList(label, shown, otext::kContentDescription, id, pt::kOtherContents,
-                                             OtherTakenAs(0)));
+        group->AddSubItem(multiBar ? NewContentList(label, shown, id, pt::kBarContents)
+                                   : NewContentList(label, shown, id, pt::kOtherContents));
     }
     QXLOGFONT font;
     layer.GetFont(font);
@@ -488,10 +499,7 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             break;
     }
     if (id >= kFirstContentId && id <= kLastContentId) {
-        // Every content text is taken, also one the shape does not offer ("百分比" beside the two
-        // percentages of multi-column bars); a code the shape does not show shows "不显示".
-        if (!layerlists::ReadTakingBeyond(item, pt::kAllContents, &whole)) return false;
-        if (CFixedListProp* list = FixedListOf(item); list && !list->TextOf(whole)) ShowTextIfChanged(item, pt::kNoText);
+        if (!ReadFixedList(item, &whole)) return false;
         layer.SetTextShowStyle(static_cast<int>(id - kFirstContentId) + 1, whole);
         return true;
     }

@@ -12,7 +12,7 @@
 #include "planemap/PlaneTexts.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/TextListCommon.h"
-#include "planemap/layers/LayerLists.h"
+#include "framework/FixedList.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ int CPropListPointLayerPoint::InitPropWnd() {
     CBCGPProp* font = CreateFontProp(planetext::kFontGroup, kFontGroupId, planemap::WidthRule());
     font->AddSubItem(
         CreateIndexProp(planetext::kDecimals, kDecimalsId, planetext::kDecimalsDescription, kMaxDecimals + 1));
-    font->AddSubItem(layerlists::NewYesNo(planetext::kBackTransparent, kTransparentId));
+    font->AddSubItem(NewYesNoList(planetext::kBackTransparent, "", nullptr, kTransparentId));
     font->AddSubItem(textlist::NewBackColorItem(kBackColorId));
     font->AddSubItem(textlist::NewAngleItem(kAngleId));
     CBCGPProp* place = NewOptionItem(planetext::kPosition, "", planetext::kPosition, kPlaceId, {}, false);

@@ -5,7 +5,7 @@
 #include "framework/PropItems.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/layers/AttributeLayerTexts.h"
-#include "planemap/layers/LayerLists.h"
+#include "framework/FixedList.h"
 #include "planemap/layers/LayerName.h"
 #include "planemap/layers/LayerTexts.h"
 
@@ -16,8 +16,8 @@ using kel::plane::CSandLayer;
 // A group of two switches, added expanded.
 CBCGPProp* NewSwitchGroup(const char* label, DWORD_PTR id, const char* first, const char* second) {
     auto* group = new CBCGPProp(label, id);
-    group->AddSubItem(layerlists::NewYesNo(first, id + 1));
-    group->AddSubItem(layerlists::NewYesNo(second, id + 2));
+    group->AddSubItem(NewYesNoList(first, "", nullptr, id + 1));
+    group->AddSubItem(NewYesNoList(second, "", nullptr, id + 2));
     group->Expand(TRUE);
     return group;
 }

@@ -3,7 +3,7 @@
 #include "framework/ItemGroupsBasic.h"
 #include "framework/PropItems.h"
 #include "planemap/PlaneItems.h"
-#include "planemap/layers/LayerLists.h"
+#include "framework/FixedList.h"
 #include "planemap/layers/WellItems.h"
 #include "planemap/layers/WellTexts.h"
 
@@ -37,7 +37,7 @@ constexpr int kWidthOptions = 30;  // 0.1 to 3.0 mm
 
 int CPropListStratumLayerConnection::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(layerlists::NewYesNo(grouptext::kShow, kShowId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewYesNoList(grouptext::kShow, "", nullptr, kShowId), TRUE, TRUE);
     for (const PenGroup& p : kPens) {
         CBCGPProp* group = wellitems::NewGroup(p.label, p.group);
         group->AddSubItem(wellitems::NewLinePicker(grouptext::kLineStyle, welltext::kBorderStyleDescription, p.style));

@@ -10,7 +10,7 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/layers/LayerLists.h"
+#include "framework/FixedList.h"
 #include "planemap/layers/WellItems.h"
 #include "planemap/layers/WellTexts.h"
 
@@ -44,7 +44,7 @@ TextRule PlainRule() { return wellitems::ScaledRule(1, Sign::kZeroOrMore); }
 
 int CPropListStratumLayerStratum::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(layerlists::NewYesNo(grouptext::kShow, kShowId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewYesNoList(grouptext::kShow, "", nullptr, kShowId), TRUE, TRUE);
 
     CBCGPProp* column = wellitems::NewGroup(welltext::kWellColumn, kColumnGroupId);
     column->AddSubItem(

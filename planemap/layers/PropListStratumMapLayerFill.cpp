@@ -16,7 +16,7 @@
 #include "planemap/PlaneTexts.h"
 #include "planemap/PropListFill.h"
 #include "planemap/SameTypeEdits.h"
-#include "planemap/layers/LayerLists.h"
+#include "framework/FixedList.h"
 #include "planemap/layers/PropListLineLayerLine.h"
 #include "planemap/layers/StratumMapKinds.h"
 
@@ -66,7 +66,7 @@ const AreaGroup* AreaOf(DWORD_PTR id) {
 }
 
 CBCGPProp* NewShowItem(DWORD_PTR id) {
-    return layerlists::NewYesNo(grouptext::kShow, id, grouptext::kYes, stratummap::kShowDescription);
+    return NewYesNoList(grouptext::kShow, grouptext::kYes, stratummap::kShowDescription, id);
 }
 
 void ShowFills(CQXLayer* layer, const char* fillType, int shown) {

@@ -13,7 +13,7 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/RecordEdits.h"
-#include "planemap/layers/LayerLists.h"
+#include "framework/FixedList.h"
 #include "planemap/layers/StratumMapKinds.h"
 
 namespace {
@@ -51,7 +51,7 @@ int CPropListStratumMapLayerLine::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     for (const LineGroup& kind : kGroups) {
         auto* group = new CBCGPProp(kind.label, kind.groupId);
-        group->AddSubItem(layerlists::NewYesNo(grouptext::kShow, kind.groupId - 1, grouptext::kYes));
+        group->AddSubItem(NewYesNoList(grouptext::kShow, grouptext::kYes, nullptr, kind.groupId - 1));
         group->AddSubItem(
             geoitems::NewStylePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription, kind.groupId + 1));
         group->AddSubItem(NewGroupColorProp(grouptext::kColor, planetext::kColorDescription, kind.groupId + 3, 0));

@@ -17,7 +17,7 @@
 #include "planemap/PlaneTexts.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/SameTypeEdits.h"
-#include "planemap/layers/LayerLists.h"
+#include "framework/FixedList.h"
 #include "planemap/layers/LayerTexts.h"
 #include "planemap/layers/StratumMapKinds.h"
 

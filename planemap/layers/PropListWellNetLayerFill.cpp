@@ -7,7 +7,7 @@
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/layers/LayerLists.h"
+#include "framework/FixedList.h"
 #include "planemap/layers/StratumMapKinds.h"
 
 namespace {
@@ -25,7 +25,7 @@ QXLOGBRUSH BrushOf(CQXLayer* layer) {
 int CPropListWellNetLayerFill::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     m_wndPropList.AddProperty(
-        layerlists::NewYesNo(grouptext::kShow, kVisibleId, grouptext::kYes, stratummap::kShowDescription), TRUE, TRUE);
+        NewYesNoList(grouptext::kShow, grouptext::kYes, stratummap::kShowDescription, kVisibleId), TRUE, TRUE);
     m_wndPropList.AddProperty(NewGroupColorProp(grouptext::kColor, planetext::kColorDescription, kColorId, 0), TRUE,
                               TRUE);
     return 0;

@@ -11,7 +11,7 @@
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
-#include "planemap/layers/LayerLists.h"
+#include "framework/FixedList.h"
 #include "planemap/layers/WellItems.h"
 
 namespace {
@@ -44,7 +44,7 @@ void ForEachPolyline(CQXLayer* layer, Fn fn) {
 
 int CPropListWellNetLayerLine::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(layerlists::NewYesNo(grouptext::kShow, kVisibleId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewYesNoList(grouptext::kShow, "", nullptr, kVisibleId), TRUE, TRUE);
     CBCGPProp* line = CreateLineProp(grouptext::kLineStyle, kLineGroupId, true, planemap::WidthRule());
     line->Expand(TRUE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);

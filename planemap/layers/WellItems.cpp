@@ -10,7 +10,7 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
-#include "planemap/layers/LayerLists.h"
+#include "framework/FixedList.h"
 #include "planemap/layers/WellTexts.h"
 
 namespace wellitems {
@@ -23,8 +23,7 @@ constexpr int kLineStyles = 1;
 CBCGPProp* NewGroup(const char* label, DWORD_PTR id) { return new CBCGPProp(label, id, FALSE); }
 
 CFixedListProp* NewSwitch(DWORD_PTR id, const char* label) {
-    return layerlists::NewYesNo(label ? label : grouptext::kShow, id, welltext::kSwitchCaption,
-                                welltext::kShowDescription);
+    return NewYesNoList(label ? label : grouptext::kShow, welltext::kSwitchCaption, welltext::kShowDescription, id);
 }
 
 CBCGPColorProp* NewColor(const char* label, const char* description, DWORD_PTR id) {
