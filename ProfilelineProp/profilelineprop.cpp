@@ -33,8 +33,7 @@ int CPlLayerLine::InitPropWnd() {
     auto* width = new CBCGPropFloat(kLineWidth, _variant_t(0.0), 2, "", FALSE, kWidthId);
     width->SetTextRule(plpage::FieldRule());
     m_wndPropList.AddProperty(width, TRUE, TRUE);
-    m_wndPropList.AddProperty(NewYesNoList(kRandomColor, "", kRandomColorDescription, kRandomColorId), TRUE,
-                              TRUE);
+    m_wndPropList.AddProperty(NewYesNoList(kRandomColor, "", kRandomColorDescription, kRandomColorId), TRUE, TRUE);
     m_wndPropList.AddProperty(NewGroupColorProp(kColor, "", kColorId, 0), TRUE, TRUE);
     return 0;
 }

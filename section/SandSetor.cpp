@@ -108,7 +108,8 @@ int CSandSetor::InitPropWnd() {
 
     CBCGPProp* fill = NewGroup(kFill, kFillGroupId);
     // The four fill types, of which a reservoir offers two and other kinds none; no other text.
-    CFixedListProp* fillType = section::NewList(kFillType, "", kFillTypeDescription, kFillTypeId, kFillTypes, kOtherRefused);
+    CFixedListProp* fillType =
+        section::NewList(kFillType, "", kFillTypeDescription, kFillTypeId, kFillTypes, kOtherRefused);
     if (kind == ScControlerClient::CT_RESERVOIR)
         fillType->OfferOnly({kOilGasWater, kFaciesMode});
     else if (kind != ScControlerClient::CT_CONNECTION && kind != ScControlerClient::CT_FENCE)

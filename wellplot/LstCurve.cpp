@@ -43,8 +43,6 @@ constexpr const char* kLeftToRight = "从左到右";
 constexpr const char* kRightToLeft = "从右到左";
 constexpr const char* kLogarithmic = "对数";
 constexpr const char* kLinear = "线性";
-constexpr const char* kYes = "是";
-constexpr const char* kNo = "否";
 constexpr const char* kAddFill = "添加新填充";
 constexpr const char* kHideAll = "全部隐藏";
 constexpr const char* kShowAll = "全部显示";
@@ -75,10 +73,11 @@ const TextValue kLimitShows[] = {{"全显示", 1}, {"全隐藏", 0}, {"仅显示
 const TextValue kLimitAligns[] = {{"线型样式上", -1}, {"线型样式中", 0}, {kBelowLineStyle, 1}};
 const TextValue kRangeTypes[] = {{"固定刻度范围", 0}, {"整条曲线刻度范围", 1}, {"可见段刻度范围", 2}};
 // The two-way switches, each reading any other text as its second option.
-const TextValue kYesNo[] = {{kYes, 1}, {kNo, 0}};
 const TextValue kScaleTypes[] = {{kLinear, 0}, {kLogarithmic, 1}};
 const TextValue kDirections[] = {{kLeftToRight, 1}, {kRightToLeft, 0}};
 const TextValue kShownHidden[] = {{wptext::kShown, 1}, {wptext::kHidden, 0}};
+// The fill list's named operations (a numbered fill, "填充N", is 7 + N).
+const TextValue kFillOperations[] = {{kAddFill, 0}, {kShowAll, 4}, {kHideAll, 5}, {kDeleteAll, 6}};
 // A fill shown, hidden, or (any other text) deleted: the operation each asks for.
 const TextValue kFillShown[] = {{wptext::kShown, 1}, {wptext::kHidden, 2}, {kDelete, 3}};
 
@@ -94,7 +93,9 @@ constexpr DWORD_PTR kFillCellSize = 6;
 // A list of the page's settings: any other text is -1, which the refresh shows empty.
 template <std::size_t N>
 CBCGPProp* NewTableChoice(const char* name, const char* description, DWORD_PTR id, const TextValue (&table)[N]) {
-    return NewFixedListItem(name, "", description, id, table, OtherTakenAs(-1));
+    CFixedListProp* list = NewFixedListItem(name, "", description, id, table, OtherTakenAs(-1));
+    list->ShowUnlistedAs("");
+    return list;
 }
 // A switch of the page: any other text is the second option's value.
 template <std::size_t N>
@@ -220,13 +221,23 @@ void ShowStoredCurveNumber(CWpCurve* curve, CBCGPProp* item) {
                                 {L::kRightFillId + kFillCellSize, fill->rightBrush.size / 100.0}});
 }
 
+// The fill list: add a fill, choose one ("填充N", offered for each fill), show, hide or delete them
+// all; any other text (reported from code) is refused. Only "添加新填充" is offered until a curve shows.
+CFixedListProp* NewFillList() {
+    CFixedListProp* list = NewFixedListItem("列表", "", "", CLstCurve::kFillListId, kFillOperations, kOtherRefused);
+    list->SetOtherRule([](const CString& text, int* operation) {
+        *operation = FillOperationOfText(text);
+        return *operation >= 0;
+    });
+    list->OfferOnly({kAddFill});
+    return list;
+}
+
 }  // namespace
 
 int FillOperationOfText(const CString& text) {
-    if (text == kAddFill) return 0;
-    if (text == kHideAll) return 5;
-    if (text == kShowAll) return 4;
-    if (text == kDeleteAll) return 6;
+    const int named = ValueOfText(kFillOperations, text, -1);
+    if (named >= 0) return named;
     const std::string all = text.str();
     if (text::CharCount(all) < 2) return -1;
     long long n = 0;
@@ -261,7 +272,7 @@ int CLstCurve::InitPropWnd() {
     unit->AddSubItem(NewOptionItem("名称", "", "指定曲线单位名称", kUnitNameId,
                                    {"cm", "N", "mV", "μs/m", "g/cm^3", "GAPI", "%", "p.u.", "Ω·m", "小数", "无"},
                                    true));
-    unit->AddSubItem(NewSwitch(wptext::kShown, "指定曲线单位是否显示", kUnitShownId, kYesNo));
+    unit->AddSubItem(NewSwitch(wptext::kShown, "指定曲线单位是否显示", kUnitShownId, kYesNoEntries));
     unit->AddSubItem(NewTableChoice(kArrangement, "指定曲线单位的排列格式", kUnitAlignId, kUnitAligns));
     unit->AddSubItem(NewTableChoice(wptext::kFontApplyTo, "指定曲线单位字体设置的应用范围", kUnitScopeId, kScopes));
     unit->AddSubItem(CreateFontPropFloatSize(wptext::kFont, kUnitFontId));
@@ -290,11 +301,11 @@ int CLstCurve::InitPropWnd() {
     add(draw);
 
     auto* fills = new CBCGPPropEx(kFillPrefix, kFillGroupId);
-    fills->AddSubItem(NewOptionItem("列表", "", "", kFillListId, {kAddFill}, false));
+    fills->AddSubItem(NewFillList());
     add(fills);
 
     CBCGPProp* mark = NewGroup("标识线", kMarkGroupId);
-    mark->AddSubItem(NewSwitch(wptext::kShown, "指定标识线是否显示", kMarkShownId, kYesNo));
+    mark->AddSubItem(NewSwitch(wptext::kShown, "指定标识线是否显示", kMarkShownId, kYesNoEntries));
     mark->AddSubItem(NewFloat("指定值", 0, 2, true, "指定标识线的值", kMarkValueId, ValueRule(true)));
     mark->AddSubItem(CreateLineFloatProp(kLineStyle, kMarkLineId));
     add(mark);
@@ -367,7 +378,8 @@ void CLstCurve::ShowTitleAndUnit(CWpCurve* curve) {
                       TextOfValue(kTitleScopes, curve->GetTtlFtScope(), ""));
     EnableFontProp(m_wndPropList.FindItemByData(kTitleFontId), curve->GetTitleFont(), true);
     ShowTextIfChanged(m_wndPropList.FindItemByData(kUnitNameId), curve->GetUnitText());
-    ShowTextIfChanged(m_wndPropList.FindItemByData(kUnitShownId), curve->IsShowUnit() ? kYes : kNo);
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kUnitShownId),
+                      curve->IsShowUnit() ? grouptext::kYes : grouptext::kNo);
     ShowTextIfChanged(m_wndPropList.FindItemByData(kUnitAlignId), TextOfValue(kUnitAligns, curve->GetUnitAlign(), ""));
     ShowTextIfChanged(m_wndPropList.FindItemByData(kUnitScopeId), TextOfValue(kScopes, curve->GetUntScope(), ""));
     EnableFontProp(m_wndPropList.FindItemByData(kUnitFontId), curve->GetUnitFont(), true);
@@ -537,7 +549,7 @@ void CLstCurve::ShowFills(CWpCurve* curve) {
 
 void CLstCurve::ShowMarker(CWpCurve* curve) {
     const bool shown = curve->IsFlagLineShow();
-    ShowTextIfChanged(m_wndPropList.FindItemByData(kMarkShownId), shown ? kYes : kNo);
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kMarkShownId), shown ? grouptext::kYes : grouptext::kNo);
     if (CBCGPProp* value = m_wndPropList.FindItemByData(kMarkValueId)) {
         value->Enable(shown);
         if (shown) value->SetValue(_variant_t(double(curve->GetFlagLineValue())));
@@ -549,11 +561,9 @@ void CLstCurve::ShowMarker(CWpCurve* curve) {
 LRESULT CLstCurve::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpCurve* curve = Curve();
-    // A list's text stands for the value stored; one no option stands for shows as the refresh
-    // shows it, empty.
+    // A list's text stands for the value stored.
     int choice = 0;
     if (!item || !curve || !wellplot::ReadChoice(item, &choice)) return 0;
-    wellplot::ShowUnlisted(item, choice, CString());
     if (!EditItem(curve, item, choice)) {
         // A group's size or width, or a fill's cell size, read by its whole text refuses a text its
         // item took by the number it keeps ("3x" reported from code): the item shows the stored
@@ -620,7 +630,8 @@ bool CLstCurve::EditItem(CWpCurve* curve, CBCGPProp* item, int choice) {
             curve->SetLmtScope(choice);
             break;
         case kFillListId:
-            EditFillList(curve, text);
+            curve->Operation(choice);
+            SetKitTimeStamp(curve);
             break;
         case kFillShownId:
             curve->Operation(choice);
@@ -759,12 +770,6 @@ bool CLstCurve::EditDrawing(CWpCurve* curve, CBCGPProp* item, int choice) {
         return EditSubItem(curve->GetPen2(), item, kSquareLineId,
                            [curve](const QXLOGPEN& pen) { curve->SetPen2(pen); });
     return true;
-}
-
-void CLstCurve::EditFillList(CWpCurve* curve, const CString& text) {
-    const int operation = FillOperationOfText(text);
-    if (operation >= 0) curve->Operation(operation);
-    SetKitTimeStamp(curve);
 }
 
 // The target names a curve by its object name, any other target by its text; the border lies at the

@@ -89,7 +89,6 @@ private:
     void EditSourceCurve(CWpCurve* curve, const CString& text);
     bool EditScale(CWpCurve* curve, CBCGPProp* item, int choice);
     bool EditDrawing(CWpCurve* curve, CBCGPProp* item, int choice);
-    void EditFillList(CWpCurve* curve, const CString& text);
     void EditFillTarget(CWpCurve* curve, const CString& text);
     void EditFillValue(CWpCurve* curve, CBCGPProp* item);
     bool EditFillSide(CWpCurve* curve, CBCGPProp* item);

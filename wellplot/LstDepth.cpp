@@ -63,8 +63,8 @@ CBCGPProp* NewTitleGroup() {
     text->AddOption("");
     text->AllowEdit(TRUE);
     title->AddSubItem(text);
-    title->AddSubItem(wellplot::NewOrientationList(wptext::kDirection, CLstDepth::kTitleDirectionId, grouptext::kAuto,
-                                                   "指定深度道标题文字方向"));
+    title->AddSubItem(CreateOrientationProp(wptext::kDirection, CLstDepth::kTitleDirectionId,
+                                            _variant_t(grouptext::kAuto), "指定深度道标题文字方向"));
     auto* font = new CBCGPProp(wptext::kFont, CLstDepth::kTitleFontGroupId);
     font->AddSubItem(NewFixedListItem(wptext::kApplyTo, "", "指定字体各设置的应用范围", CLstDepth::kFontScopeId,
                                       kFontScopes, OtherTakenAs(0)));

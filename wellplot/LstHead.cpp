@@ -49,7 +49,7 @@ CBCGPProp* NewSymbolGroup() {
     for (int i = 0; i < shown->GetOptionCount(); ++i) offered.emplace_back(shown->GetOption(i));
     CFixedListProp* align = NewFixedListItem(shown->GetName(), ItemText(shown), shown->GetDescription(),
                                              shown->GetData(), kTypeAligns, OtherTakenAs(-1));
-    wellplot::OfferOnly(align, offered);
+    align->OfferOnly(offered);
     delete shown;
     items.front() = align;
     for (CBCGPProp* item : items) group->AddSubItem(item);
@@ -121,7 +121,7 @@ void CLstHead::ShowSymbol(CWpWell* well, bool headShown) {
         if (headShown) {
             std::vector<CString> positions;
             for (const TextValue& entry : kTypeAligns) positions.emplace_back(entry.text);
-            wellplot::OfferOnly(FixedListOf(align), positions);
+            if (CFixedListProp* list = FixedListOf(align)) list->OfferOnly(positions);
             SetItemText(align, TypeAlignText(well->GetTypeAlign()));
         }
     }

@@ -177,7 +177,7 @@ int CLstOther::InitPropWnd() {
                                             kOtherMode);
     std::vector<CString> offered;
     for (int i = 0; i < kOfferedBorderModes; ++i) offered.emplace_back(kBorderModes[i].text);
-    wellplot::OfferOnly(mode, offered);
+    mode->OfferOnly(offered);
     shown->AddSubItem(mode);
     DWORD_PTR id = kFirstEdgeId;
     for (const TextValue& edge : kEdges)

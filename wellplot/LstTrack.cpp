@@ -54,8 +54,11 @@ int CLstTrack::InitPropWnd() {
 
     auto* title = new CBCGPProp(wptext::kTitle, kTitleGroupId);
     title->AddSubItem(new CBCGPProp(wptext::kText, _variant_t(""), "指定内容道标题文本", kTitleTextId));
-    title->AddSubItem(NewFixedListItem(wptext::kFontApplyTo, "", "指定标题字体设置的应用范围", kFontScopeId,
-                                       kFontScopes, OtherTakenAs(-1)));
+    // Any other text is no scope, which the refresh shows empty.
+    CFixedListProp* scope = NewFixedListItem(wptext::kFontApplyTo, "", "指定标题字体设置的应用范围", kFontScopeId,
+                                             kFontScopes, OtherTakenAs(-1));
+    scope->ShowUnlistedAs("");
+    title->AddSubItem(scope);
     CBCGPProp* font = CreateFontPropFloatSize(wptext::kFont, kFontGroupId);
     font->Expand(FALSE);
     title->AddSubItem(font);
@@ -108,7 +111,6 @@ LRESULT CLstTrack::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kFontScopeId:
             track->SetTtlFtScope(choice);
-            wellplot::ShowUnlisted(item, choice, TextOfValue(kFontScopes, choice, ""));
             track->UpdateParent();
             break;
         case kFontFaceId:

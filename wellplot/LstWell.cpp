@@ -146,7 +146,8 @@ int CLstWell::InitPropWnd() {
     range->AddSubItem(new CBCGPProp(kTopDepth, _variant_t("0"), "指定顶部深度", kTopDepthId));
     range->AddSubItem(new CBCGPProp(kBottomDepth, _variant_t("0"), "指定底部深度", kBottomDepthId));
     CFixedListProp* level = NewFixedListItem(kLevel, kLevels[4].text, "指定分层级别", kLevelId, kLevels, OtherTakenAs(-1));
-    wellplot::OfferOnly(level, {kLevels[4].text});
+    level->ShowUnlistedAs(wptext::kUnknownUnit);  // a level no option stands for, as the refresh shows it
+    level->OfferOnly({kLevels[4].text});
     range->AddSubItem(level);
     range->AddSubItem(
         NewOptionItem(kTopUnit, wptext::kUnknownUnit, "指定顶层单元", kTopUnitId, {wptext::kUnknownUnit}, false));
@@ -168,8 +169,8 @@ int CLstWell::InitPropWnd() {
     m_wndPropList.AddProperty(scale, TRUE, TRUE);
 
     auto* breaks = new CBCGPProp(kBreaks, kBreakGroupId);
-    breaks->AddSubItem(wellplot::NewYesNoList(kBlank, kBlankId, "", nullptr));
-    breaks->AddSubItem(wellplot::NewYesNoList(kLostLineShown, kLostLineShownId, "", nullptr));
+    breaks->AddSubItem(NewYesNoList(kBlank, "", nullptr, kBlankId));
+    breaks->AddSubItem(NewYesNoList(kLostLineShown, "", nullptr, kLostLineShownId));
     breaks->AddSubItem(CreateLineProp(kLostLine, kLostLineId, false));
     m_wndPropList.AddProperty(breaks, TRUE, TRUE);
     return 0;
@@ -210,7 +211,7 @@ void CLstWell::ShowLevels(CWpWell* well) {
             if (LogStratumDIO* units = data->GetStratum(level.value, ""); units && units->GetUnitCount() > 0)
                 offered.emplace_back(level.text);
     }
-    wellplot::OfferOnly(FixedListOf(item), offered);
+    if (CFixedListProp* list = FixedListOf(item)) list->OfferOnly(offered);
     ShowTextIfChanged(item, LevelText(well->GetUnitClass()));
     item->Enable(item->GetOptionCount() > 0);
 }
@@ -329,13 +330,9 @@ LRESULT CLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const CString caption = item->GetName();
     const CString text = ItemText(item);
 
-    // The level is taken at once, so the layering below is already the new level's; a level no
-    // option stands for shows as the refresh shows it.
+    // The level is taken at once, so the layering below is already the new level's.
     const int level = choice;
-    if (caption == kLevel) {
-        well->SetUnitClass(level);
-        wellplot::ShowUnlisted(item, level, LevelText(level));
-    }
+    if (caption == kLevel) well->SetUnitClass(level);
     WDMgrIO* data = well->GetDataMgr();
     LogStratumDIO* layering = data ? data->GetStratum(well->GetUnitClass(), "") : nullptr;
 

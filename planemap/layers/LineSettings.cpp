@@ -1,6 +1,7 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/layers/LineSettings.h"
 
+#include "framework/FixedList.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -11,7 +12,6 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/layers/AttributeLayerTexts.h"
-#include "framework/FixedList.h"
 
 namespace linesettings {
 

@@ -3,6 +3,7 @@
 
 #include <type_traits>
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
@@ -13,7 +14,6 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/layers/AttributeLayerTexts.h"
-#include "framework/FixedList.h"
 #include "planemap/layers/LayerName.h"
 #include "planemap/layers/LayerTexts.h"
 #include "planemap/layers/WellTexts.h"

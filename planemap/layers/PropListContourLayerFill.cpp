@@ -3,12 +3,12 @@
 
 #include <vector>
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Tamarind/TemplateManagerFacade.h"
 #include "planemap/layers/ContourTexts.h"
-#include "framework/FixedList.h"
 #include "planemap/layers/PropLstPlaneExContour.h"
 
 using kel::plane::CContourLayer;

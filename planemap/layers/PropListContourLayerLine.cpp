@@ -1,5 +1,6 @@
 #include "planemap/layers/PropListContourLayerLine.h"
 
+#include "framework/FixedList.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -15,7 +16,6 @@
 #include "planemap/RecordEdits.h"
 #include "planemap/layers/AttributeLayerTexts.h"
 #include "planemap/layers/ContourTexts.h"
-#include "framework/FixedList.h"
 #include "planemap/layers/LayerTexts.h"
 #include "planemap/layers/PropLstPlaneExContour.h"
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "framework/PropDigits.h"
@@ -11,7 +12,6 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
-#include "framework/FixedList.h"
 #include "planemap/layers/LayerPage.h"
 #include "planemap/layers/PieItems.h"
 #include "planemap/layers/PieTexts.h"

@@ -1,5 +1,6 @@
 #include "planemap/layers/PropListCtrlLineLayerLine.h"
 
+#include "framework/FixedList.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -10,7 +11,6 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
-#include "framework/FixedList.h"
 #include "planemap/layers/LayerTexts.h"
 
 int CPropListCtrlLineLayerLine::InitPropWnd() {

@@ -1,5 +1,6 @@
 #include "planemap/layers/PropListFaultLayerLine.h"
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
@@ -11,7 +12,6 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/PlaneTexts.h"
-#include "framework/FixedList.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "planemap/layers/PropListPie.h"
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "framework/PropStyleCombox.h"
@@ -7,7 +8,6 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/SameTypeEdits.h"
-#include "framework/FixedList.h"
 #include "planemap/layers/LayerPage.h"
 #include "planemap/layers/PieTexts.h"
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "hosttypes/Parsnip/QXLayer.h"
@@ -9,7 +10,6 @@
 #include "hosttypes/Wicket/DataHelper.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneTexts.h"
-#include "framework/FixedList.h"
 #include "planemap/layers/LayerTexts.h"
 #include "planemap/layers/PieItems.h"
 #include "planemap/layers/PieTexts.h"

@@ -1,5 +1,6 @@
 #include "planemap/layers/PropListPieLayerObj.h"
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
@@ -12,7 +13,6 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/RecordEdits.h"
-#include "framework/FixedList.h"
 #include "planemap/layers/PieTexts.h"
 
 namespace pt = pietext;

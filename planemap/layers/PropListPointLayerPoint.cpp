@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/NumberText.h"
@@ -12,7 +13,6 @@
 #include "planemap/PlaneTexts.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/TextListCommon.h"
-#include "framework/FixedList.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/layers/PropListSandLayerData.h"
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/PropItems.h"
 #include "planemap/GeologyTexts.h"
 #include "planemap/layers/AttributeLayerTexts.h"
-#include "framework/FixedList.h"
 #include "planemap/layers/LayerName.h"
 #include "planemap/layers/LayerTexts.h"
 

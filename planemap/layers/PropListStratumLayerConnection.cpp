@@ -1,9 +1,9 @@
 #include "planemap/layers/PropListStratumLayerConnection.h"
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/PropItems.h"
 #include "planemap/PlaneItems.h"
-#include "framework/FixedList.h"
 #include "planemap/layers/WellItems.h"
 #include "planemap/layers/WellTexts.h"
 

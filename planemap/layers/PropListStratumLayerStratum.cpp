@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "hosttypes/Moraine/WellLayer.h"
@@ -10,7 +11,6 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
-#include "framework/FixedList.h"
 #include "planemap/layers/WellItems.h"
 #include "planemap/layers/WellTexts.h"
 

@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
@@ -16,7 +17,6 @@
 #include "planemap/PlaneTexts.h"
 #include "planemap/PropListFill.h"
 #include "planemap/SameTypeEdits.h"
-#include "framework/FixedList.h"
 #include "planemap/layers/PropListLineLayerLine.h"
 #include "planemap/layers/StratumMapKinds.h"
 

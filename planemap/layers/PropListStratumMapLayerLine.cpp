@@ -1,5 +1,6 @@
 #include "planemap/layers/PropListStratumMapLayerLine.h"
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
@@ -13,7 +14,6 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 #include "planemap/RecordEdits.h"
-#include "framework/FixedList.h"
 #include "planemap/layers/StratumMapKinds.h"
 
 namespace {

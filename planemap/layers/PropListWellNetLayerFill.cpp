@@ -1,13 +1,13 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/layers/PropListWellNetLayerFill.h"
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "planemap/PlaneTexts.h"
-#include "framework/FixedList.h"
 #include "planemap/layers/StratumMapKinds.h"
 
 namespace {

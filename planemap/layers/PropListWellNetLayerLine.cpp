@@ -1,6 +1,7 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/layers/PropListWellNetLayerLine.h"
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
@@ -11,7 +12,6 @@
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
-#include "framework/FixedList.h"
 #include "planemap/layers/WellItems.h"
 
 namespace {

@@ -1,5 +1,6 @@
 #include "planemap/layers/WellItems.h"
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "framework/PropStyleCombox.h"
@@ -10,7 +11,6 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
-#include "framework/FixedList.h"
 #include "planemap/layers/WellTexts.h"
 
 namespace wellitems {

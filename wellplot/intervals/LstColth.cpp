@@ -111,17 +111,17 @@ int CLstColth::InitPropWnd() {
 
     auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
     CBCGPProp* names = NewCollapsedGroup(ivtext::kName, kNameGroupId);
-    names->AddSubItem(wellplot::NewYesNoList(wptext::kShown, kNameShowId, "", nullptr));
+    names->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kNameShowId));
     // The font, line and point groups are read whole (GetFontProp, GetLineProp, GetPointProp), by
     // their builders' own rules.
     names->AddSubItem(CreateFontProp(ivtext::kFontSetting, kNameFontId));
     display->AddSubItem(names);
     CBCGPProp* line = NewCollapsedGroup(ivtext::kDivideLine, kDivideLineGroupId);
-    line->AddSubItem(wellplot::NewYesNoList(wptext::kShown, kDivideLineShowId, "", nullptr));
+    line->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kDivideLineShowId));
     line->AddSubItem(CreateLineProp(ivtext::kLineSetting, kDivideLinePenId, false));
     display->AddSubItem(line);
     CBCGPProp* points = NewCollapsedGroup("分界点", kDividePointGroupId);
-    points->AddSubItem(wellplot::NewYesNoList(wptext::kShown, kDividePointShowId, "", nullptr));
+    points->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kDividePointShowId));
     points->AddSubItem(CreatePointProp("点型设置", kDividePointStyleId));
     display->AddSubItem(points);
     CBCGPProp* widths = NewCollapsedGroup("参数宽度", kWidthGroupId);
@@ -131,7 +131,7 @@ int CLstColth::InitPropWnd() {
     lithology->AllowEdit(FALSE);
     widths->AddSubItem(lithology);
     display->AddSubItem(widths);
-    display->AddSubItem(wellplot::NewYesNoList("背景色", kBackColorId, "", nullptr));
+    display->AddSubItem(NewYesNoList("背景色", "", nullptr, kBackColorId));
     m_wndPropList.AddProperty(display, TRUE, TRUE);
 
     CBCGPProp* current = NewSegDepthGroup(kCurrentSegGroupId, kTopId, kBottomId);

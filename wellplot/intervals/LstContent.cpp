@@ -32,7 +32,7 @@ int CLstContent::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     auto* title = new CBCGPProp(wptext::kTitle, kTitleGroupId);
     title->AddSubItem(new CBCGPProp(ivtext::kName, _variant_t(""), "", kTitleNameId));
-    title->AddSubItem(wellplot::NewOrientationList(wptext::kDirection, kTitleDirectionId, grouptext::kAuto,
+    title->AddSubItem(CreateOrientationProp(wptext::kDirection, kTitleDirectionId, _variant_t(grouptext::kAuto),
                                             ivtext::kTitleDirectionDescription));
     title->AddSubItem(CreateFontProp(wptext::kFont, kTitleFontId));
     m_wndPropList.AddProperty(title, TRUE, TRUE);

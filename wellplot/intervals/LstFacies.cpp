@@ -27,7 +27,7 @@ namespace {
 constexpr int kStratumLevels = 5;
 constexpr int kFirstDataSource = 6;
 
-CBCGPProp* NewYesNoList(DWORD_PTR id) { return wellplot::NewYesNoList(wptext::kShown, id, "", ""); }
+CBCGPProp* NewShownSwitch(DWORD_PTR id) { return NewYesNoList(wptext::kShown, "", "", id); }
 
 CBCGPProp* Collapsed(CBCGPProp* group) {
     group->Expand(FALSE);
@@ -54,7 +54,7 @@ int CLstFacies::InitPropWnd() {
 
     auto* title = new CBCGPProp(wptext::kTitle, kTitleGroupId);
     title->AddSubItem(new CBCGPProp(ivtext::kName, _variant_t(""), "", kTitleNameId));
-    title->AddSubItem(wellplot::NewOrientationList(wptext::kDirection, kTitleDirectionId, "",
+    title->AddSubItem(CreateOrientationProp(wptext::kDirection, kTitleDirectionId, _variant_t(""),
                                             ivtext::kTitleDirectionDescription));
     title->AddSubItem(Collapsed(CreateFontPropFloatSize(wptext::kFont, kTitleFontId)));
     m_wndPropList.AddProperty(title, TRUE, TRUE);
@@ -63,6 +63,7 @@ int CLstFacies::InitPropWnd() {
     // Every source's text names it, but only those the plot holds data for are offered; any other
     // text is source -1.
     CFixedListProp* type = NewFixedListItem(ivtext::kType, "", "", kSourceTypeId, kFaciesSources, OtherTakenAs(-1));
+    type->ShowUnlistedAs("");  // no source, as the refresh shows it
     std::vector<CString> offered;
     CWellDataManager* wells = CWellDataManager::Instance();
     for (int level = 0; level < kStratumLevels; ++level)
@@ -71,17 +72,17 @@ int CLstFacies::InitPropWnd() {
         if (wells->GetStratumCount(level) > 0) offered.emplace_back(kFaciesSources[kFirstDataSource + level].text);
     offered.emplace_back(ivtext::kDiscreteData);
     offered.emplace_back(ivtext::kGraphic);
-    wellplot::OfferOnly(type, offered);
+    type->OfferOnly(offered);
     source->AddSubItem(type);
     m_wndPropList.AddProperty(source, TRUE, TRUE);
 
     auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
     CBCGPProp* names = Collapsed(new CBCGPProp("相名", kNameGroupId));
-    names->AddSubItem(NewYesNoList(kNameShowId));
+    names->AddSubItem(NewShownSwitch(kNameShowId));
     names->AddSubItem(Collapsed(CreateFontPropFloatSize(ivtext::kFontSetting, kNameFontId)));
     display->AddSubItem(names);
     CBCGPProp* divide = Collapsed(new CBCGPProp(ivtext::kDivideLine, kDivideGroupId));
-    divide->AddSubItem(NewYesNoList(kDivideShowId));
+    divide->AddSubItem(NewShownSwitch(kDivideShowId));
     divide->AddSubItem(Collapsed(CreateLineFloatProp(ivtext::kLineSetting, kDividePenId)));
     display->AddSubItem(divide);
     m_wndPropList.AddProperty(display, TRUE, TRUE);
@@ -160,7 +161,6 @@ LRESULT CLstFacies::OnPropertyChanged(WPARAM, LPARAM lParam) {
         kit->InvalidSelf();
         break;
     case kSourceTypeId:
-        wellplot::ShowUnlisted(item, choice, TextOfValue(kFaciesSources, choice, ""));
         ChooseSource(kit, choice);
         break;
     case kTableId:

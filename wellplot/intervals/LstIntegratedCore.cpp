@@ -121,10 +121,10 @@ int CLstIntegratedCore::InitPropWnd() {
     auto* display = new CBCGPProp(ivtext::kDisplaySettings, kDisplayGroupId);
     for (const char* flag : {"显示顶底深度", "显示芯长", "显示收获率"}) {
         const DWORD_PTR id = kShowTopBtmId + static_cast<DWORD_PTR>(display->GetSubItemsCount());
-        display->AddSubItem(wellplot::NewYesNoList(flag, id, "", flag));
+        display->AddSubItem(NewYesNoList(flag, "", flag, id));
     }
     display->AddSubItem(CreateColorProp(ivtext::kBackColor, kBackColorId, ivtext::kBackColor));
-    display->AddSubItem(wellplot::NewYesNoList(ivtext::kBackTransparent, kBackOpenId, "", ivtext::kBackTransparent));
+    display->AddSubItem(NewYesNoList(ivtext::kBackTransparent, "", ivtext::kBackTransparent, kBackOpenId));
     display->AddSubItem(NewFixedListItem("对齐", grouptext::kAlignCenter, "水平对齐方式", kAlignId, kAligns,
                                          OtherTakenAs(CWpIntegratedCore::ALIGN_CENTER)));
     display->AddSubItem(CreateFontPropFloatSize(ivtext::kTextFont, kTextFontId));

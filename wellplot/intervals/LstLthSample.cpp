@@ -88,7 +88,7 @@ int CLstLthSample::InitPropWnd() {
     interval->AllowEdit(FALSE);
     for (int i = 1; i <= kMaxOfferedInterval; ++i) interval->AddOption(FormatString("%d", i), TRUE);
     mark->AddSubItem(interval);
-    mark->AddSubItem(wellplot::NewYesNoList("标注", kMarkTextId, "", nullptr));
+    mark->AddSubItem(NewYesNoList("标注", "", nullptr, kMarkTextId));
     mark->AddSubItem(NewFixedListItem("标注方向", kMarkAligns[0].text, "", kMarkAlignId, kMarkAligns, kOtherRefused));
     CBCGPProp* font = CreateFontProp("标注字体", kMarkFontId);
     font->Expand(TRUE);

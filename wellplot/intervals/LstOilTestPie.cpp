@@ -75,7 +75,7 @@ CLstOilTestPie::~CLstOilTestPie() = default;
 
 int CLstOilTestPie::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(wellplot::NewYesNoList(wptext::kShown, kShownId, "", nullptr));
+    m_wndPropList.AddProperty(NewYesNoList(wptext::kShown, "", nullptr, kShownId));
 
     auto* source = new CBCGPProp("数据源", kSourceGroupId);
     source->AddSubItem(oiltest::NewDataChoice(wptext::kType, "", kDataChoiceId));
@@ -98,7 +98,7 @@ int CLstOilTestPie::InitPropWnd() {
         CreateLineProp("线型", kOutlineId, false, penfont::HundredthsRule(penfont::Accept::ZeroOrMore)));
     CBCGPProp* leader =
         CreateLineProp("指示线", kLeaderId, false, penfont::HundredthsRule(penfont::Accept::ZeroOrMore));
-    leader->AddSubItem(wellplot::NewYesNoList(kDraw, kLeaderDrawnId, "", nullptr));
+    leader->AddSubItem(NewYesNoList(kDraw, "", nullptr, kLeaderDrawnId));
     m_wndPropList.AddProperty(leader);
 
     auto* radius = new CBCGPProp("控制线", kRadiusGroupId);
@@ -108,7 +108,7 @@ int CLstOilTestPie::InitPropWnd() {
     m_wndPropList.AddProperty(radius);
 
     auto* side = new CBCGPProp("饼旁标注", kSideGroupId);
-    side->AddSubItem(wellplot::NewYesNoList(wptext::kShown, kSideShownId, "", nullptr));
+    side->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kSideShownId));
     side->AddSubItem(NewExpandedFont(wptext::kFont, kSideFontId));
     side->AddSubItem(
         CreateLineProp("中间线型", kMiddleLineId, false, penfont::HundredthsRule(penfont::Accept::ZeroOrMore)));

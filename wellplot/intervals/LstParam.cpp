@@ -34,7 +34,12 @@ int CLstParam::InitPropWnd() {
     source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, true, kOtherRefused));
     source->AddSubItem(NewOptionItem(ivtext::kTableName, "", nullptr, kTableId, {}, false));
     source->AddSubItem(NewOptionItem(ivtext::kField, "", nullptr, kFieldId, {}, false));
-    CBCGPProp* nullDisplay = CreateYesNoProp(ivtext::kNullDisplay, kNullDisplayId, _variant_t(""), nullptr);
+    // An empty text (reported from code) says nothing and is refused; any other text is no.
+    CFixedListProp* nullDisplay = NewYesNoList(ivtext::kNullDisplay, "", nullptr, kNullDisplayId);
+    nullDisplay->SetOtherRule([](const CString& text, int* shown) {
+        *shown = 0;
+        return !text.IsEmpty();
+    });
     nullDisplay->Enable(FALSE);
     source->AddSubItem(nullDisplay);
     m_wndPropList.AddProperty(source, TRUE, TRUE);
@@ -139,14 +144,12 @@ LRESULT CLstParam::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFieldId:
             ChooseField(kit, text);
             break;
-        case kNullDisplayId:
-            // An empty text (reported from code) says nothing: the item shows the stored switch again.
-            if (text.IsEmpty()) {
-                ShowNullDisplay(kit);
-                return 0;
-            }
-            kit->SetNullDisplay(text == grouptext::kYes);
+        case kNullDisplayId: {
+            bool shown = false;
+            if (!ReadYesNo(item, &shown)) return 0;
+            kit->SetNullDisplay(shown);
             break;
+        }
         case kValueId:
             kit->SetActiveSegValue(text);
             break;
@@ -170,7 +173,7 @@ bool CLstParam::EditTitle(CWpParam* kit, CBCGPProp* item) {
             kit->SetTitleText(wellplot::TextToTitle(text));
             break;
         case kTitleDirectionId:
-            kit->SetTitleDirection(wellplot::ReadOrientation(item));
+            kit->SetTitleDirection(GetOrientationProp(item));
             break;
         case kFontFaceId:
             font.SetFaceName(text.GetString());

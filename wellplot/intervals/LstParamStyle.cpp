@@ -247,8 +247,7 @@ int CLstParamStyle::InitPropWnd() {
     const ParamStylePageDef& def = Def();
     for (int i = 0; i < def.switchCount; ++i)
         m_wndPropList.AddProperty(
-            wellplot::NewYesNoList(def.switches[i].caption, def.firstId + static_cast<DWORD_PTR>(i), "", nullptr),
-            TRUE, TRUE);
+            NewYesNoList(def.switches[i].caption, "", nullptr, def.firstId + static_cast<DWORD_PTR>(i)), TRUE, TRUE);
     CBCGPProp* group = def.group ? new CBCGPProp(def.group, def.GroupId()) : nullptr;
     for (int a = 0; a < def.aspectCount; ++a) {
         const AspectDef& aspect = def.aspects[a];
@@ -317,7 +316,7 @@ LRESULT CLstParamStyle::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
     if (id >= def.firstId && id < def.firstId + static_cast<DWORD_PTR>(def.switchCount)) {
         bool yes = false;
-        if (!wellplot::ReadYesNo(item, &yes)) return 0;
+        if (!ReadYesNo(item, &yes)) return 0;
         (kit->*def.switches[id - def.firstId].set)(yes);
     } else {
         for (int a = 0; a < def.aspectCount; ++a) {

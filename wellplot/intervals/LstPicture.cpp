@@ -179,7 +179,7 @@ void CLstPicture::EditTitle(CWpKit* kit, CBCGPProp* item) {
             kit->UpdateParent();
             break;
         case kTitleDirectionId:
-            kit->SetTitleDirection(wellplot::ReadOrientation(item));
+            kit->SetTitleDirection(GetOrientationProp(item));
             kit->UpdateParent();
             break;
         case kFontFaceId:

@@ -18,7 +18,7 @@ int CLstProgram::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     auto* title = new CBCGPProp(wptext::kTitle, kTitleGroupId);
     title->AddSubItem(new CBCGPProp("名称", _variant_t(""), "指定名称", kNameId));
-    title->AddSubItem(wellplot::NewOrientationList(wptext::kDirection, kDirectionId, "", "指定方向"));
+    title->AddSubItem(CreateOrientationProp(wptext::kDirection, kDirectionId, _variant_t(""), "指定方向"));
     CBCGPProp* font = CreateFontProp(wptext::kFont, kFontGroupId);
     font->Expand(TRUE);
     title->AddSubItem(font);
@@ -44,7 +44,7 @@ LRESULT CLstProgram::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (item->GetData() == kNameId) {
         program->SetTitleText(ItemText(item));
     } else if (item->GetData() == kDirectionId) {
-        program->SetTitleDirection(wellplot::ReadOrientation(item));
+        program->SetTitleDirection(GetOrientationProp(item));
     } else if (parent && parent->GetData() == kFontGroupId) {
         // Only the edited field is read; a size refused writes and redraws nothing.
         QXLOGFONT font = program->GetTitleFont();

@@ -52,15 +52,15 @@ int CLstResult::InitPropWnd() {
 
     auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
     CBCGPProp* line = NewCollapsed(ivtext::kDivideLine, kLineGroupId);
-    line->AddSubItem(wellplot::NewYesNoList(wptext::kShown, kLineVisibleId, "", nullptr));
+    line->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kLineVisibleId));
     line->AddSubItem(CreateLineProp(ivtext::kLineSetting, kLineStyleId, false));
     display->AddSubItem(line);
     CBCGPProp* point = NewCollapsed("分界点", kPointGroupId);
-    point->AddSubItem(wellplot::NewYesNoList(wptext::kShown, kPointVisibleId, "", nullptr));
+    point->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kPointVisibleId));
     point->AddSubItem(CreatePointProp("点型设置", kPointStyleId));
     display->AddSubItem(point);
     CBCGPProp* label = NewCollapsed(ivtext::kName, kLabelGroupId);
-    label->AddSubItem(wellplot::NewYesNoList(wptext::kShown, kLabelVisibleId, "", nullptr));
+    label->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kLabelVisibleId));
     label->AddSubItem(CreateFontProp(ivtext::kFontSetting, kLabelFontId));
     display->AddSubItem(label);
     m_wndPropList.AddProperty(display, TRUE, TRUE);
@@ -156,7 +156,7 @@ bool CLstResult::ApplyItem(CWpResult* kit, CBCGPProp* item) {
             kit->SetTitleText(wellplot::TextToTitle(text));
             break;
         case kTitleDirectionId:
-            kit->SetTitleDirection(wellplot::ReadOrientation(item));
+            kit->SetTitleDirection(GetOrientationProp(item));
             break;
         case kSourceTypeId: {
             // A text that names no type (from code) is refused.
@@ -201,7 +201,7 @@ bool CLstResult::ApplySwitch(CWpResult* kit, CBCGPProp* item) {
                      {kPointVisibleId, kPointStyleId, &CWpResult::SetDividePointVisible},
                      {kLabelVisibleId, kLabelFontId, &CWpResult::SetLabelVisible}};
     bool shown = false;
-    if (!wellplot::ReadYesNo(item, &shown)) return false;
+    if (!ReadYesNo(item, &shown)) return false;
     for (const auto& entry : kSwitches) {
         if (entry.id != item->GetData()) continue;
         (kit->*entry.set)(shown);

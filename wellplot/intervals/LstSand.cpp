@@ -112,7 +112,7 @@ int CLstSand::InitPropWnd() {
     auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
     auto* divide = new CBCGPProp(ivtext::kDivideLine, kDivideGroupId);
     divide->Expand(FALSE);
-    divide->AddSubItem(wellplot::NewYesNoList(wptext::kShown, kDivideShowId, "", nullptr));
+    divide->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kDivideShowId));
     auto* style = new CBCGPProp(ivtext::kStyle, kStyleGroupId);
     style->Expand(FALSE);
     style->AddSubItem(NewFixedListItem("符号类型", "", "设置符号类型", kSymbolTypeId, kSymbolTypes, kOtherRefused));
@@ -125,12 +125,12 @@ int CLstSand::InitPropWnd() {
     display->AddSubItem(divide);
     auto* thickness = new CBCGPProp(kThickness, kThkGroupId);
     thickness->Expand(FALSE);
-    thickness->AddSubItem(wellplot::NewYesNoList(wptext::kShown, kThkShowId, "", nullptr));
+    thickness->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kThkShowId));
     thickness->AddSubItem(CreateFontProp(ivtext::kFontSetting, kThkFontId));
     thickness->AddSubItem(NewSizeTextItem("位置", "设置文本位置", kThkPosId, ReaderRule(ReadPosition)));
     thickness->AddSubItem(NewSizeTextItem("小数位数", "设置小数位数", kThkPrecisionId, ReaderRule(ReadPrecision)));
     display->AddSubItem(thickness);
-    display->AddSubItem(wellplot::NewYesNoList("填充背景", kFillId, "", nullptr));
+    display->AddSubItem(NewYesNoList("填充背景", "", nullptr, kFillId));
     auto* fill = new CBCGPColorProp("填充颜色", RGB(255, 0, 0), nullptr, "", kFillColorId);
     fill->EnableOtherButton(grouptext::kOtherColor, FALSE);
     fill->EnableAutomaticButton(ivtext::kDefaultColorButton, GetSysColor(COLOR_BTNFACE));
@@ -173,7 +173,7 @@ void CLstSand::ShowTypeOptions() {
     for (int t = kFirstLevelType + kTypesPerLevel * kStratumLevels; t < static_cast<int>(std::size(kSandTypes)); ++t)
         offer(t);
     offer(0);
-    wellplot::OfferOnly(FixedListOf(SubItem(kSourceGroupId, 0)), offered);
+    if (CFixedListProp* list = FixedListOf(SubItem(kSourceGroupId, 0))) list->OfferOnly(offered);
 }
 
 void CLstSand::ShowSource(CWpSand* kit) {

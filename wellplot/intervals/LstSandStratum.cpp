@@ -26,9 +26,9 @@ int CLstSandStratum::InitPropWnd() {
     // Any type but graphics is well data; a level is one of the five names.
     source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, false, OtherTakenAs(kWellSource)));
     source->AddSubItem(new CFixedListProp(ivtext::kDataTable, CString(), nullptr, kLevelId, kOtherRefused));
-    source->AddSubItem(wellplot::NewYesNoList("有效数据等距显示", kSameDistanceId, "", nullptr));
-    source->AddSubItem(wellplot::NewYesNoList("使用射孔数据显示射孔标志", kUseShootDataId, "", nullptr));
-    source->AddSubItem(wellplot::NewYesNoList("仅显示分层数据内射孔标志", kOnlyInStratumId, "", nullptr));
+    source->AddSubItem(NewYesNoList("有效数据等距显示", "", nullptr, kSameDistanceId));
+    source->AddSubItem(NewYesNoList("使用射孔数据显示射孔标志", "", nullptr, kUseShootDataId));
+    source->AddSubItem(NewYesNoList("仅显示分层数据内射孔标志", "", nullptr, kOnlyInStratumId));
     m_wndPropList.AddProperty(source, TRUE, TRUE);
     return 0;
 }

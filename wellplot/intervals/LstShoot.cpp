@@ -48,8 +48,11 @@ int CLstShoot::InitPropWnd() {
 
     CBCGPProp* current = NewSegDepthGroup(kCurrentSegGroupId, kTopId, kBottomId);
     // Any other interval type is type 1.
-    current->AddSubItem(NewFixedListItem(ivtext::kType, "", ivtext::kShootTypeDescription, kSegTypeId, kShootTypes,
-                                         OtherTakenAs(SHOOT_TYPE_OTHER)));
+    // A type no option names shows as the refresh shows it (empty), or as the kit keeps it.
+    CFixedListProp* type = NewFixedListItem(ivtext::kType, "", ivtext::kShootTypeDescription, kSegTypeId, kShootTypes,
+                                            OtherTakenAs(SHOOT_TYPE_OTHER));
+    type->ShowUnlistedAs("");
+    current->AddSubItem(type);
     m_wndPropList.AddProperty(current, TRUE, TRUE);
     return 0;
 }
@@ -155,8 +158,6 @@ void CLstShoot::ChooseSource(CWpShoot* kit, CBCGPProp* item, int source) {
 // The interval's depths were taken before the edit reached the page.
 void CLstShoot::EditSeg(CWpShoot* kit, CBCGPProp* item, int type) {
     if (item->GetName() == ivtext::kType) {
-        // A type no option names shows as the refresh shows it (empty), or as the kit keeps it.
-        wellplot::ShowUnlisted(item, type, CString());
         if (kit->SetSegType(kit->GetActiveSeg(), static_cast<SHOOTTYPE>(type)))
             kit->OnDataChanged();
         else

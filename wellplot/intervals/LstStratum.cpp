@@ -80,25 +80,25 @@ int CLstStratum::InitPropWnd() {
 
     auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
     CBCGPProp* name = NewGroup(kStratumName, kNameGroupId, true);
-    name->AddSubItem(wellplot::NewYesNoList(wptext::kShown, kNameShowId, "", nullptr));
+    name->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kNameShowId));
     name->AddSubItem(CreateFontProp(ivtext::kFontSetting, kNameFontId));
     display->AddSubItem(name);
     CBCGPProp* line = NewGroup(ivtext::kDivideLine, kLineGroupId, true);
-    line->AddSubItem(wellplot::NewYesNoList(wptext::kShown, kLineShowId, "", nullptr));
+    line->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kLineShowId));
     line->AddSubItem(CreateLineProp(ivtext::kLineSetting, kLinePenId, false));
     display->AddSubItem(line);
     CBCGPProp* point = NewGroup("分界点", kPointGroupId, true);
-    point->AddSubItem(wellplot::NewYesNoList(wptext::kShown, kPointShowId, "", nullptr));
+    point->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kPointShowId));
     point->AddSubItem(CreatePointProp(kPointSetting, kPointStyleId));
     display->AddSubItem(point);
     CBCGPProp* fault = NewGroup("断点", kBreakGroupId, true);
-    fault->AddSubItem(wellplot::NewYesNoList(wptext::kShown, kBreakShowId, "", nullptr));
+    fault->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kBreakShowId));
     fault->AddSubItem(CreatePointProp(kPointSetting, kBreakStyleId));
     fault->AddSubItem(CreateFontProp(ivtext::kFontSetting, kBreakFontId));
     fault->AddSubItem(NewFixedText("断点信息1调用字段", "测深"));
     fault->AddSubItem(NewFixedText("断点信息2调用字段", "断距"));
     display->AddSubItem(fault);
-    display->AddSubItem(wellplot::NewYesNoList("背景色", kBkColorId, "", nullptr));
+    display->AddSubItem(NewYesNoList("背景色", "", nullptr, kBkColorId));
     m_wndPropList.AddProperty(display, TRUE, TRUE);
 
     CBCGPProp* current = NewSegDepthGroup(kCurrentSegGroupId, 0, 0);
@@ -139,7 +139,7 @@ void CLstStratum::ShowTypeOptions() {
         if (CWellDataManager::Instance()->GetStratumCount(level) > 0) offered.emplace_back(kStratumSources[level].text);
     offered.emplace_back(ivtext::kDiscreteData);
     offered.emplace_back(ivtext::kGraphic);
-    wellplot::OfferOnly(FixedListOf(SourceItem(kTypeItem)), offered);
+    if (CFixedListProp* list = FixedListOf(SourceItem(kTypeItem))) list->OfferOnly(offered);
 }
 
 void CLstStratum::ShowSource(CWpStratum* kit) {

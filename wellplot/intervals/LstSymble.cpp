@@ -169,7 +169,7 @@ int CLstSymble::InitPropWnd() {
 // Perforation symbols: the filter and dates close the source group. The others: a display group.
 void CLstSymble::AddDisplayItems(CBCGPProp* source) {
     if (m_def.display == SymblePageDef::kDates) {
-        source->AddSubItem(wellplot::NewYesNoList(ivtext::kShootByDate, CLstSymbleShoot::kFilterId, "", nullptr));
+        source->AddSubItem(NewYesNoList(ivtext::kShootByDate, "", nullptr, CLstSymbleShoot::kFilterId));
         source->AddSubItem(NewListItem(ivtext::kStartDate, "", CLstSymbleShoot::kStartDateId));
         source->AddSubItem(NewListItem(ivtext::kEndDate, "", CLstSymbleShoot::kEndDateId));
         m_wndPropList.AddProperty(source, TRUE, TRUE);
@@ -184,7 +184,7 @@ void CLstSymble::AddDisplayItems(CBCGPProp* source) {
     } else {
         color->Enable(FALSE);  // the bedding page only shows the colour
         // Only "是" and "否" say whether the symbols fit.
-        display->AddSubItem(wellplot::NewYesNoList(ivtext::kFitSize, CLstSymbleTexture::kFitId, "", "", kOtherRefused));
+        display->AddSubItem(NewYesNoList(ivtext::kFitSize, "", "", CLstSymbleTexture::kFitId, kOtherRefused));
         // The kit answers for the sizes it takes; the items refuse only what no double holds.
         display->AddSubItem(
             NewSizeTextItem(ivtext::kSymbolWidth, "", CLstSymbleTexture::kWidthId, ReaderRule(numtext::LeadingNumber)));

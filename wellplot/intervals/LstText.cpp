@@ -50,7 +50,7 @@ int CLstText::InitPropWnd() {
     back->EnableOtherButton(grouptext::kOtherColor, TRUE, TRUE);
     back->EnableAutomaticButton(grouptext::kAutomaticColor, caption, TRUE);
     text->AddSubItem(back);
-    text->AddSubItem(wellplot::NewYesNoList(ivtext::kBackTransparent, kTransparentId, grouptext::kNo, "是否透明"));
+    text->AddSubItem(NewYesNoList(ivtext::kBackTransparent, grouptext::kNo, "是否透明", kTransparentId));
     text->AddSubItem(NewOptionItem(ivtext::kAlignH, grouptext::kAlignLeft, "", kAlignHId,
                                    {grouptext::kAlignLeft, grouptext::kAlignCenter, grouptext::kAlignRight}, false));
     text->AddSubItem(NewOptionItem(kAlignV, grouptext::kAlignTop, "", kAlignVId,

@@ -224,8 +224,7 @@ void CLstWaterEntry::BuildItems(CWpWaterEntry* kit) {
         TRUE, TRUE);
 
     auto* line = new CBCGPProp(kDepthLine, kDepthLineGroupId);
-    line->AddSubItem(wellplot::NewYesNoList(wptext::kShown, kDepthLineShowId, grouptext::kNo, "指定是否绘制顶底线",
-                                            kOtherShown));
+    line->AddSubItem(NewYesNoList(wptext::kShown, grouptext::kNo, "指定是否绘制顶底线", kDepthLineShowId, kOtherShown));
     line->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, 1, CPropStyleCombox::kLineStyle, wptext::kCommonLines,
                                           "指定顶底线线型样式", kDepthLineStyleId));
     line->AddSubItem(WithValue(
@@ -263,8 +262,8 @@ CBCGPProp* CLstWaterEntry::NewParamGroup(CWpWaterEntry* kit, int i) {
     group->AddSubItem(digits);
 
     auto* label = new CBCGPProp(kLabel, ParamItemId(i, kLabelGroup));
-    label->AddSubItem(wellplot::NewYesNoList(wptext::kShown, ParamItemId(i, kLabelShow), grouptext::kNo, "指定是否绘制",
-                                             kOtherShown));
+    label->AddSubItem(
+        NewYesNoList(wptext::kShown, grouptext::kNo, "指定是否绘制", ParamItemId(i, kLabelShow), kOtherShown));
     label->AddSubItem(
         new CPropStyleCombox(kFace, CString(grouptext::kDefaultFontFace), "指定文本字体", ParamItemId(i, kLabelFace)));
     CBCGPProp* size = WithValue(NewSizeTextItem(grouptext::kSize, "指定文本字体的高度", ParamItemId(i, kLabelSize),

@@ -140,7 +140,7 @@ void COilTestPage::InitPropList() {
     CBCGPProp* title = NewCollapsedGroup(wptext::kTitle, kTitleGroupId);
     title->AddSubItem(new CBCGPProp("名称", _variant_t("试油"), "指定标题", kTitleTextId));
     title->AddSubItem(
-        wellplot::NewOrientationList(wptext::kDirection, kTitleDirectionId, grouptext::kAuto, "指定文字方向"));
+        CreateOrientationProp(wptext::kDirection, kTitleDirectionId, _variant_t(grouptext::kAuto), "指定文字方向"));
     title->AddSubItem(CreateFontProp(wptext::kFont, kTitleFontId));
     m_wndList.AddProperty(title);
     m_wndList.AddProperty(new CBCGPPropEx("显示设置", kDisplayGroupId));
@@ -263,13 +263,13 @@ void COilTestPage::BuildDisplayItems(int style) {
         display->AddSubItem(colors);
 
         CBCGPProp* params = NewCollapsedGroup("显示参数设置", 0);
-        params->AddSubItem(wellplot::NewYesNoList("分界线", kDividerShownId, "", nullptr));
+        params->AddSubItem(NewYesNoList("分界线", "", nullptr, kDividerShownId));
         CBCGPProp* divider = NewCollapsedGroup("线型设置", kDividerGroupId);
         divider->AddSubItem(NewLineStylePicker("指定分割线线型", kDividerStyleId));
         divider->AddSubItem(NewDigitChoice("宽度", "3", "指定分割线宽度", kDividerWidthId, 0));
         divider->AddSubItem(CreateColorProp(grouptext::kColor, kDividerColorId, "指定分割线颜色"));
         params->AddSubItem(divider);
-        params->AddSubItem(wellplot::NewYesNoList("数值标注", kLabelsShownId, "", nullptr));
+        params->AddSubItem(NewYesNoList("数值标注", "", nullptr, kLabelsShownId));
         CBCGPProp* labelFont = NewCollapsedGroup("标注字体", kLabelFontGroupId);
         labelFont->AddSubItem(NewFacePicker("指定字体", kLabelFaceId));
         labelFont->AddSubItem(NewDigitChoice("高度(毫米)", "5", "指定字体的高度", kLabelSizeId, 1));
@@ -290,7 +290,7 @@ void COilTestPage::BuildTableItems(CBCGPProp* group) {
     group->AddSubItem(
         NewFixedListItem("充填", kFillModes[0].text, "设置充填方式", kFillModeId, kFillModes, OtherTakenAs(2)));
     group->AddSubItem(CreateColorProp("充填颜色", kFillColorId, "设置充填颜色"));
-    group->AddSubItem(wellplot::NewYesNoList("显示文本", kShowTextId, "", nullptr));
+    group->AddSubItem(NewYesNoList("显示文本", "", nullptr, kShowTextId));
     group->AddSubItem(
         NewFixedListItem("横向对齐", grouptext::kAlignLeft, kTablePlacement, kTableAlignHId, kAlignH, kOtherAlignH));
     group->AddSubItem(
