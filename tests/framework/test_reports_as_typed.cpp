@@ -12,8 +12,8 @@
 #include "driver/GridDriver.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
-#include "framework/PropItems.h"
 #include "framework/PropFloat.h"
+#include "framework/PropItems.h"
 #include "framework/PropSizeText.h"
 #include "support/ReportFromCode.h"
 

@@ -33,8 +33,8 @@ struct Length {
     double (B::*get)() const;
 };
 const Length kLengths[] = {
-    {L::kGMajorLengthId, &B::GetGScaleLength}, {L::kGMinorLengthId, &B::GetGScaleLength2},
-    {L::kGCrossLengthId, &B::GetGCrossLength}, {L::kKMajorLengthId, &B::GetKScaleLength},
+    {L::kGMajorLengthId, &B::GetGScaleLength},  {L::kGMinorLengthId, &B::GetGScaleLength2},
+    {L::kGCrossLengthId, &B::GetGCrossLength},  {L::kKMajorLengthId, &B::GetKScaleLength},
     {L::kKMinorLengthId, &B::GetKScaleLength2}, {L::kKCrossLengthId, &B::GetKCrossLength},
 };
 
@@ -92,8 +92,8 @@ TEST(BorderGridReports, ALengthReadWholeRefusesThreeXTypedOrReportedInEveryState
                         page.open->Type(length.id, text);
                     else
                         page.open->Report(length.id, text);
-                    const std::string how = std::string(state.name) + (typed ? ", typed \"" : ", reported \"") +
-                                            text + "\", item " + std::to_string(length.id);
+                    const std::string how = std::string(state.name) + (typed ? ", typed \"" : ", reported \"") + text +
+                                            "\", item " + std::to_string(length.id);
                     EXPECT_DOUBLE_EQ(shown, (page.shown->*length.get)()) << how;
                     EXPECT_DOUBLE_EQ(twin, (page.twin->*length.get)()) << how;
                     EXPECT_EQ(shownStamp, page.shown->GetTimeStamp()) << how;
