@@ -26,12 +26,13 @@ struct DrivenPage {
     std::shared_ptr<void> keep;         // the world the page lives in
 };
 
-// Drives a test's open list (Type, Item, Value, list()) through page.
+// Drives a test's open list (Type, Item, Value) through page.
 template <class Open>
 void Drive(DrivenPage& page, Open& open) {
     page.type = [&open](DWORD_PTR id, const std::string& text) { open.Type(id, text); };
     page.report = [&open](DWORD_PTR id, const _variant_t& value) {
-        if (CBCGPProp* item = open.Item(id)) ReportFromCode(open.list().GetPropList(), item, value);
+        CBCGPProp* item = open.Item(id);
+        if (item && item->GetPropList()) ReportFromCode(*item->GetPropList(), item, value);
     };
     page.value = [&open](DWORD_PTR id) { return open.Value(id); };
 }
