@@ -39,8 +39,10 @@ CString CBCGPropFloat::FormatProperty() {
     return CBCGPProp::FormatProperty();
 }
 
+double CBCGPropFloat::JudgeFigure(CString text, bool) const { return JudgeFloatText(text, m_bAllowNegative); }
+
 bool CBCGPropFloat::Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const {
-    if (std::fabs(JudgeFloatText(text, m_bAllowNegative) - FLT_MAX) < FLT_EPSILON) return false;
+    if (std::fabs(JudgeFigure(text, false) - FLT_MAX) < FLT_EPSILON) return false;
     // Not a number the item's type can hold (a 16-bit value of 70000, a single-precision value of 1e39).
     if (!numtext::TextToVariant(text, ownType, kept)) return false;
     // The list reads what the item keeps (the number, or the text itself for a text value).
@@ -49,6 +51,7 @@ bool CBCGPropFloat::Keeps(const CString& text, VARTYPE ownType, _variant_t* kept
 
 void CBCGPropFloat::ChangeType(VARTYPE type) {
     if (m_varValue.vt != type) m_varValue.ChangeType(type);
+    SetOwnType(type);
 }
 
 TextRule KeptNumberRule(std::function<bool(CBCGPProp* kept)> reads) {

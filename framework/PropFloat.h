@@ -31,6 +31,7 @@ public:
     CString FormatProperty() override;
 
     // Converts the value in place when its type differs; a failed conversion throws _com_error.
+    // Texts are read into that type from then on.
     void ChangeType(VARTYPE type);
     void SetDecimalDigit(int digits) { m_nDigits = digits < 0 ? 0 : digits; }
     int GetDecimalDigit() const { return m_nDigits; }
@@ -46,6 +47,9 @@ protected:
     bool Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const override;
 
 private:
+    // The number the text means, or FLT_MAX when the filter refuses it (JudgeFloatText).
+    double JudgeFigure(CString text, bool) const;
+
     int m_nDigits;
     BOOL m_bAllowNegative;
     TextRule m_rule;

@@ -91,6 +91,8 @@ protected:
 
     // What the item keeps for a text, in the item's own type, or false when it refuses the text.
     virtual bool Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const = 0;
+    // Code that converts the item's value to another type makes that type the item's own.
+    void SetOwnType(VARTYPE type) { m_ownType = type; }
 
 private:
     TextRefusal m_refusal;

@@ -148,6 +148,14 @@ TEST(ReportsAsTyped, ATakenReportIsHeldInTheItemsOwnType) {
     p.Report(kNumberId, "2.5abc");
     EXPECT_EQ(VT_R8, p.Item(kNumberId)->GetValue().vt);
     EXPECT_EQ(2.5, p.Item(kNumberId)->GetValue().dblVal);
+    // Code that converts the item's value makes that type its own: texts are read into it after.
+    static_cast<CBCGPropFloat*>(p.Item(kNumberId))->ChangeType(VT_I4);
+    p.Report(kNumberId, _variant_t(7.9));
+    EXPECT_EQ(VT_I4, p.Item(kNumberId)->GetValue().vt);
+    EXPECT_EQ(7, p.Item(kNumberId)->GetValue().lVal);
+    p.Type(kNumberId, "3x");
+    EXPECT_EQ(VT_I4, p.Item(kNumberId)->GetValue().vt);
+    EXPECT_EQ(3, p.Item(kNumberId)->GetValue().lVal);
 }
 
 // A refresh sets what the page shows and reports nothing: an empty number item stays empty (no
