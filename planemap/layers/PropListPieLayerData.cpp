@@ -457,7 +457,8 @@ LRESULT CPropListPieLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CPieLayer layer(m_pLayer);
     const DWORD_PTR id = item->GetData();
     const CString text = ItemText(item);
-    // A date the layer refused has been shown again by its item: the report writes nothing.
+    // A date the layer refused, picked or set by code, has been shown again by its item: the report
+    // writes nothing.
     if (auto* date = dynamic_cast<CPieDateTimeProp*>(item); date && !date->DateTaken()) return 0;
     int count = 0;
     if (id == kCountId && !layer.IsDynamicMultiBar() && !ReadRecordCount(text, &count)) {

@@ -10,7 +10,8 @@
 
 class CPropListPieLayerData;
 
-// A date of a pie layer: its end of editing writes the date into the layer of the page it is on.
+// A date of a pie layer: its end of editing, or the report of a date set by code, writes the date
+// into the layer of the page it is on.
 class CPieDateTimeProp : public CBCGPDateTimePropExt {
 public:
     CPieDateTimeProp(const CString& name, const COleDateTime& date, const char* description, DWORD_PTR data);
