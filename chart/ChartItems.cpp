@@ -14,16 +14,15 @@
 #include "mfc/Dc.h"
 #include "mfc/Variant.h"
 
-BOOL CBCGPPropChartNumber::TextToVar(const CString& text) {
-    const BOOL done = CBCGPropSizeText::TextToVar(text);
-    if (IsTextRefused()) return done;
+bool CBCGPPropChartNumber::Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const {
+    if (!CBCGPropSizeText::Keeps(text, ownType, kept)) return false;
     CString typed(text);
     typed.TrimLeft();
     double value = 1;
-    if (!typed.IsEmpty() && typed[0] == '-' && numtext::StartsWithNumber(typed) &&
+    if (kept->vt == VT_BSTR && !typed.IsEmpty() && typed[0] == '-' && numtext::StartsWithNumber(typed) &&
         numtext::LeadingNumber(typed, &value) && value == 0)
-        m_varValue = _variant_t(typed.Mid(1));  // still the typed text: not a value set by code
-    return done;
+        *kept = _variant_t(typed.Mid(1));
+    return true;
 }
 
 namespace chart {

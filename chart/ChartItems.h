@@ -12,12 +12,14 @@
 class CWndLstChart;
 
 // A number typed as text, refused by the rule its page reads it by (chart/ChartReaders.h), so that
-// a refused text never reaches the page. A zero typed with a minus sign ("-0", "-0.00") is taken
-// and kept without the sign: the item never shows a negative zero.
+// a refused text never reaches the page. A zero typed or reported with a minus sign ("-0", "-0.00")
+// is taken and kept without the sign: the item never shows a negative zero.
 class CBCGPPropChartNumber : public CBCGPropSizeText {
 public:
     using CBCGPropSizeText::CBCGPropSizeText;
-    BOOL TextToVar(const CString& text) override;
+
+protected:
+    bool Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const override;
 };
 
 namespace chart {
