@@ -1,5 +1,7 @@
 #include "chart/ChartGroups.h"
 
+#include <algorithm>
+
 #include "bcg/ColorProp.h"
 #include "chart/ChartItems.h"
 #include "chart/ChartReaders.h"
@@ -10,6 +12,7 @@
 #include "framework/OptionTables.h"
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
+#include "framework/StyleGroupTexts.h"
 #include "hosttypes/Thistle/Axis.h"
 #include "hosttypes/Thistle/ChartGraph.h"
 #include "hosttypes/Thistle/Plots.h"
@@ -24,6 +27,7 @@ namespace chart {
 CBCGPProp* InitFillProps(DWORD_PTR firstId, const char* name) {
     CBCGPProp* group = new CBCGPProp(name, firstId, FALSE);
     CreateFillFlagProp(group, firstId);
+    ReplaceFirstSubItem(group, NewYesNoItem(grouptext::kFillFlag, firstId + 1));
     return group;
 }
 
@@ -133,17 +137,114 @@ void ShowStep(CBCGPProp* item, IkelPlot* plot) {
     if (item && plot) ShowRow(item, plot->GetDataRange()->GetStep());
 }
 
+// ---- fixed lists ------------------------------------------------------------------------------------
+
+CFixedListProp* NewListItem(const char* label, const char* description, DWORD_PTR id, OtherText other,
+                            bool allowEdit) {
+    return new CFixedListProp(label, "", description, id, other, allowEdit);
+}
+
+void SetListEntries(CBCGPProp* item, const std::vector<ListEntry>& reads, const std::vector<CString>& offers) {
+    CFixedListProp* list = FixedListOf(item);
+    if (!list) return;
+    list->ClearEntries();
+    for (const ListEntry& entry : reads) list->AddEntry(entry.first, entry.second);
+    // The drop-down offers only what the page offers; the entries beyond read all the same.
+    list->RemoveAllOptions();
+    for (const CString& text : offers) list->AddOption(text, TRUE);
+}
+
+void SetListEntries(CBCGPProp* item, const std::vector<ListEntry>& entries) {
+    std::vector<CString> offers;
+    for (const ListEntry& entry : entries) offers.push_back(entry.first);
+    SetListEntries(item, entries, offers);
+}
+
+bool ReadNumberList(CBCGPProp* item, bool (*read)(const CString&, int*), int* value) {
+    CFixedListProp* list = FixedListOf(item);
+    const OtherText rule = list ? list->GetOther() : kOtherRefused;
+    int number = 0;
+    // The list's rule for any other text is this text's number, for this one reading.
+    if (list && read(ItemText(item), &number)) list->SetOther(OtherTakenAs(number));
+    const bool taken = ReadFixedList(item, value);
+    if (list) list->SetOther(rule);
+    if (taken && !list->TextOf(*value)) ShowTextIfChanged(item, FormatString("%d", *value));
+    return taken;
+}
+
+CBCGPProp* NewNumberListItem(const char* label, const char* description, DWORD_PTR id, int first, int last) {
+    CFixedListProp* item = NewListItem(label, description, id, kOtherRefused, false);
+    for (int i = first; i <= last; ++i) item->AddEntry(FormatString("%d", i), i);
+    return item;
+}
+
+// The two options' texts have no letter case, so an exact comparison is also a case-blind one.
+void SetTwoOptions(CBCGPProp* item, const char* first, const char* second, bool firstShown) {
+    if (!item) return;
+    SetListEntries(item, {{first, 1}, {second, 0}});
+    item->SetValue(_variant_t(firstShown ? first : second));
+}
+
+bool ReadTwoOptions(CBCGPProp* item, bool* first) {
+    int value = 0;
+    if (!ReadFixedList(item, &value)) return false;
+    *first = value != 0;
+    return true;
+}
+
+std::vector<ListEntry> YesNoEntries() { return {{grouptext::kYes, 1}, {grouptext::kNo, 0}}; }
+
+CBCGPProp* NewYesNoItem(const char* label, DWORD_PTR id, const char* description, const char* shown) {
+    auto* item = new CFixedListProp(label, shown, description, id, kYesNoOther);
+    SetListEntries(item, YesNoEntries());
+    return item;
+}
+
+bool ReadYesNo(CBCGPProp* item, bool* yes) {
+    int value = 0;
+    if (!ReadFixedList(item, &value)) return false;
+    *yes = value != 0;
+    return true;
+}
+
+void ReplaceFirstSubItem(CBCGPProp* group, CBCGPProp* item) {
+    if (!group || !item || group->GetSubItemsCount() == 0) return;
+    std::vector<CBCGPProp*> rest;
+    while (group->GetSubItemsCount() > 1) {
+        CBCGPProp* sub = group->GetSubItem(1);
+        group->RemoveSubItem(sub, FALSE);
+        rest.push_back(sub);
+    }
+    CBCGPProp* first = group->GetSubItem(0);
+    group->RemoveSubItem(first);
+    group->AddSubItem(item);
+    for (CBCGPProp* sub : rest) group->AddSubItem(sub);
+}
+
 // ---- option lists ---------------------------------------------------------------------------------
+
+namespace {
+// Stands for "选择数据……" among the datasets' indexes.
+constexpr int kChooseDataEntry = -1;
+}  // namespace
 
 void FillDataTableOptions(CBCGPProp* item, IkelPlot* plot) {
     IChartGraph* chart = plot ? plot->GetChartGraph() : nullptr;
     CDataSetMgrObj* manager = chart ? chart->GetDatasetManagerObj() : nullptr;
     if (!item || !manager) return;
-    item->RemoveAllOptions();
+    std::vector<ListEntry> entries;
     for (unsigned i = 0; i < manager->GetDatasetNum(); ++i)
-        item->AddOption(manager->GetDataset(i)->GetName().c_str(), TRUE);
-    item->AddOption(kChooseData, TRUE);
+        entries.emplace_back(manager->GetDataset(i)->GetName().c_str(), static_cast<int>(i));
+    entries.emplace_back(kChooseData, kChooseDataEntry);
+    SetListEntries(item, entries);
     if (CkelDataset* dataset = plot->GetDataset()) item->SetValue(_variant_t(dataset->GetName().c_str()));
+}
+
+std::vector<ListEntry> SeriesEntries(CkelDataset* dataset) {
+    std::vector<ListEntry> entries;
+    for (unsigned i = 0; dataset && i < dataset->GetNumOfSeries(); ++i)
+        entries.emplace_back(dataset->GetDataSeries(i)->GetName().c_str(), static_cast<int>(i));
+    return entries;
 }
 
 namespace {
@@ -162,12 +263,33 @@ bool KindOffered(int type, SeriesKinds kinds) {
 
 void FillSeriesOptions(CBCGPProp* item, CkelDataset* dataset, SeriesKinds kinds, int column) {
     if (!item) return;
-    item->RemoveAllOptions();
-    if (!dataset) return;
+    std::vector<CString> offers;
+    for (unsigned i = 0; dataset && i < dataset->GetNumOfSeries(); ++i) {
+        IkelDataSery* sery = dataset->GetDataSeries(i);
+        if (KindOffered(sery->GetType(), kinds)) offers.emplace_back(sery->GetName().c_str());
+    }
+    SetListEntries(item, SeriesEntries(dataset), offers);
+    if (!dataset || column < 0) return;
+    if (IkelDataSery* shown = dataset->GetDataSeries(static_cast<unsigned>(column)))
+        item->SetValue(_variant_t(shown->GetName().c_str()));
+}
+
+std::vector<CString> ListOptions(CBCGPProp* item) {
+    std::vector<CString> options;
+    for (int i = 0; item && i < item->GetOptionCount(); ++i) options.emplace_back(item->GetOption(i));
+    return options;
+}
+
+void AddSeriesOptions(CBCGPProp* item, CkelDataset* dataset, SeriesKinds kinds, int column) {
+    if (!item || !dataset) return;
+    std::vector<CString> offers = ListOptions(item);
     for (unsigned i = 0; i < dataset->GetNumOfSeries(); ++i) {
         IkelDataSery* sery = dataset->GetDataSeries(i);
-        if (KindOffered(sery->GetType(), kinds)) item->AddOption(sery->GetName().c_str(), TRUE);
+        const CString name = sery->GetName().c_str();
+        if (KindOffered(sery->GetType(), kinds) && std::find(offers.begin(), offers.end(), name) == offers.end())
+            offers.push_back(name);
     }
+    SetListEntries(item, SeriesEntries(dataset), offers);
     if (column < 0) return;
     if (IkelDataSery* shown = dataset->GetDataSeries(static_cast<unsigned>(column)))
         item->SetValue(_variant_t(shown->GetName().c_str()));
@@ -193,31 +315,38 @@ void FillClassColumnOptions(CBCGPProp* item, CkelClassPlot* plot) {
 void FillAxisOptions(CBCGPProp* item, IkelPlot* plot, int direction, IkelAxis* current) {
     IChartGraph* chart = plot ? plot->GetChartGraph() : nullptr;
     if (!item || !chart) return;
-    item->RemoveAllOptions();
+    std::vector<ListEntry> entries;
     CkelAxisManager* axes = chart->GetAxisManager();
     for (unsigned i = 0; i < axes->GetAllAxisNum(); ++i) {
         IkelAxis* axis = axes->GetAxis(i);
-        if (axis && axis->GetAxisType() == direction) item->AddOption(axis->GetName(), TRUE);
+        if (axis && axis->GetAxisType() == direction) entries.emplace_back(axis->GetName(), static_cast<int>(i));
     }
+    SetListEntries(item, entries);
     if (current) item->SetValue(_variant_t(current->GetName()));
 }
-
-// ---- option items that keep free text -----------------------------------------------------------------
-
 
 // ---- percentage unit --------------------------------------------------------------------------------
 
 namespace {
 // The unit texts have no letter case, so an exact comparison is also a case-blind one.
 constexpr TextValue kUnits[] = {
-    {kUnitPercent, 1},
-    {kUnitTen, 2},
-    {kUnitHundred, 3},
-    {kUnitThousand, 4},
+    {kUnitNone, 0}, {kUnitPercent, 1}, {kUnitTen, 2}, {kUnitHundred, 3}, {kUnitThousand, 4},
 };
 }  // namespace
 
 const char* UnitText(int code) { return TextOfValue(kUnits, code, kUnitNone); }
 int UnitCode(const CString& text) { return ValueOfText(kUnits, text, 0); }
+
+CBCGPProp* NewUnitItem(const char* label, const char* description, DWORD_PTR id, int count) {
+    CFixedListProp* item = NewListItem(label, description, id, OtherTakenAs(0), false);
+    std::vector<ListEntry> entries;
+    std::vector<CString> offers;
+    for (const TextValue& unit : kUnits) {
+        entries.emplace_back(unit.text, unit.value);
+        if (static_cast<int>(offers.size()) < count) offers.emplace_back(unit.text);
+    }
+    SetListEntries(item, entries, offers);
+    return item;
+}
 
 }  // namespace chart

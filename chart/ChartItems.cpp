@@ -1,5 +1,6 @@
 #include "chart/ChartItems.h"
 
+#include "chart/ChartGroups.h"
 #include "chart/DlgBarDataSerySet.h"
 #include "chart/DlgChartClassSet.h"
 #include "chart/DlgTerSymbol.h"
@@ -65,7 +66,9 @@ void CBCGPPropSymbolSet::OnRClickValue(CPoint, BOOL) {
 
 CPropLstUniSetSymbol::CPropLstUniSetSymbol(const CString& name, CString value, LPCTSTR description, DWORD_PTR data,
                                            const CString& buttonCaption)
-    : CBCGPProp(name, _variant_t(value), description, data), m_strButtonCaption(buttonCaption) {}
+    : CFixedListProp(name, value, description, data, chart::kYesNoOther, true), m_strButtonCaption(buttonCaption) {
+    chart::SetListEntries(this, chart::YesNoEntries());
+}
 
 CPropLstUniSetSymbol::~CPropLstUniSetSymbol() = default;
 
@@ -79,7 +82,7 @@ void CPropLstUniSetSymbol::AdjustButtonRect() {
 }
 
 void CPropLstUniSetSymbol::OnDrawButton(CDC* dc, CRect) {
-    CBCGPProp::OnDrawButton(dc, m_rectFirst);
+    CFixedListProp::OnDrawButton(dc, m_rectFirst);
     OnDrawButtonEX(dc);
 }
 

@@ -29,9 +29,9 @@ const PlotItemDef kRowItems[] = {
 };
 const PlotItemDef kLayoutItems[] = {
     {Page::kWidthId, kBarWidth, kBarWidthDescription, false, NumberRule()},
-    {Page::kStackId, kStackStyle, kOverlapDescription, false},
+    {Page::kStackId, kStackStyle, kOverlapDescription, false, nullptr, kSecondOption},
     {Page::kOverlapId, kOverlap, kOverlapDescription, false, ReaderRule(&ReadDigitText)},
-    {Page::kDirectionId, kDirection, kDirectionDescription, false},
+    {Page::kDirectionId, kDirection, kDirectionDescription, false, nullptr, kSecondOption},
 };
 
 void ShowPercent(CBCGPProp* item, double fraction) { SetItemText(item, numtext::Fixed(fraction * 100, 2)); }
@@ -79,7 +79,7 @@ void CkelPropListBarPlot::BuildItems(CBCGPPropList& list) {
                                             kDataSeriesId);
     series->Enable(FALSE);
     data->AddSubItem(series);
-    data->AddSubItem(CreateYesNoProp(kSeriesTransfer, kTransferId, _variant_t(""), ""));
+    data->AddSubItem(NewYesNoItem(kSeriesTransfer, kTransferId));
     AddPlotItems(data, kRowItems);
     AddToGrid(list, {data, NewPlotGroup(kLayoutGroup, kLayoutGroupId, kLayoutItems)});
 }
@@ -104,24 +104,28 @@ LRESULT CkelPropListBarPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* plot = TargetAs<CkelBarPlot>();
     if (!item || !plot) return 0;
     bool taken = true;
+    bool yes = false;
     switch (item->GetData()) {
         case kBaseColumnId:
             taken = ApplyColumnIndex(item, plot, plot->GetDataset(), &IkelPlot::SetAxis1ColumnIndex) == Edit::Taken;
             break;
         case kTransferId:
-            plot->SetIsTransfer(TakeYesNo(item));
+            taken = ReadYesNo(item, &yes);
+            if (taken) plot->SetIsTransfer(yes);
             break;
         case kWidthId:
             taken = ApplyBarWidth(item, plot);
             break;
         case kStackId:
-            plot->SetStackMethod(TakeOneOfTwo(item, charttext::kStackUpDown, charttext::kStackSideBySide, true));
+            taken = ReadTwoOptions(item, &yes);
+            if (taken) plot->SetStackMethod(yes);
             break;
         case kOverlapId:
             taken = ApplyBarOverlap(item, plot);
             break;
         case kDirectionId:
-            plot->SetIsHorizontal(TakeOneOfTwo(item, charttext::kHorizontal, charttext::kVertical, true));
+            taken = ReadTwoOptions(item, &yes);
+            if (taken) plot->SetIsHorizontal(yes);
             break;
         default: {
             Edit edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);

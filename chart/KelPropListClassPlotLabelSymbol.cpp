@@ -31,11 +31,9 @@ CkelPropListClassPlotLabelSymbol::~CkelPropListClassPlotLabelSymbol() = default;
 
 void CkelPropListClassPlotLabelSymbol::BuildItems(CBCGPPropList& list) {
     CBCGPProp* symbols = NewPlotGroup(plottext::kSymbolGroup, kSymbolGroupId);
-    symbols->AddSubItem(CreateYesNoProp(kShowLabels, kSymbolShowId, _variant_t(""), ""));
+    symbols->AddSubItem(NewYesNoItem(kShowLabels, kSymbolShowId));
     auto* uniform =
         new CPropLstUniSetSymbol(kUniformSymbol, "", kUniformSymbolDescription, kUniformId, kUniformSymbolButton);
-    uniform->AddOption(grouptext::kYes);
-    uniform->AddOption(grouptext::kNo);
     uniform->SetOwnerPage(this);
     symbols->AddSubItem(uniform);
     CBCGPProp* point = NewPointGroup(plottext::kPointSymbol, kPointGroupId);
@@ -68,12 +66,15 @@ LRESULT CkelPropListClassPlotLabelSymbol::OnPropertyChanged(WPARAM, LPARAM lPara
     auto* plot = TargetAs<CkelClassPlot>();
     if (!item || !plot) return 0;
     bool taken = true;
+    bool yes = false;
     switch (item->GetData()) {
         case kSymbolShowId:
-            plot->SetIsShowSymbol(TakeYesNo(item));
+            taken = ReadYesNo(item, &yes);
+            if (taken) plot->SetIsShowSymbol(yes);
             break;
         case kUniformId:
-            plot->SetIsUniSetSymbol(TakeOneOfTwo(item, grouptext::kYes, grouptext::kNo));
+            taken = ReadYesNo(item, &yes);
+            if (taken) plot->SetIsUniSetSymbol(yes);
             break;
         case kPointStyleId:
         case kPointSizeId:

@@ -69,10 +69,10 @@ TEST(AxisTexts, TickSidesByAxisType) {
     EXPECT_EQ(TickSideFromText(&radius, "内部"), 2);
     EXPECT_EQ(TickSideFromText(&horizontal, "无"), 0);
     EXPECT_EQ(TickSideFromText(&horizontal, "别处"), 1);
-    CBCGPProp item("位置", _variant_t(""), "", 1);
-    SetTickSideOptions(&item, 1);
-    ASSERT_EQ(item.GetOptionCount(), 3);
-    EXPECT_STREQ(item.GetOption(2), "右部");
+    std::unique_ptr<CBCGPProp> item(NewTickSideItem("位置", "", 1));
+    SetTickSideOptions(item.get(), 1);
+    ASSERT_EQ(item->GetOptionCount(), 3);
+    EXPECT_STREQ(item->GetOption(2), "右部");
 }
 
 TEST_F(AxisGroups, ProbabilityOnlyStrictlyInsideZeroToHundred) {

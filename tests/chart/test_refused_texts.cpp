@@ -370,9 +370,10 @@ TEST(ChartReportedTexts, TheListsTakeWhatTheirRulesMap) {
     EXPECT_EQ(values->GetLabelsColIndex(), 0);
 }
 
-// A choice reported from code that names no axis, dataset, column, series or sector of the plot
-// writes nothing (the chart library would be given no column, or a column of -1): it is refused,
-// and the item alone shows its text from before.
+// A choice reported from code that names no axis, dataset, series or sector of the plot, or no
+// column where the plot takes no column of -1 (the line, bar and ternary axis columns, and the
+// class plot's unsigned class column), writes nothing: it is refused, and the item alone shows its
+// text from before.
 TEST(ChartReportedTexts, AChoiceThatNamesNothingIsRefused) {
     const std::vector<const char*> nothing = {"", "无此选项"};
     OpenChartPage<CkelPropListLinePlot> line;
@@ -391,26 +392,11 @@ TEST(ChartReportedTexts, AChoiceThatNamesNothingIsRefused) {
     ExpectRefused(classes, {{CkelPropListClassPlot::kClassColumnId, nothing, "深度"}}, StampOf(classes.chart().classes),
                   Entry::Reported);
 
-    OpenChartPage<CkelPropHistPlot> hist;
-    hist.Show(&hist.chart().histogram);
-    ExpectRefused(hist, {{CkelPropHistPlot::kDataColumnId, nothing, "深度"}}, StampOf(hist.chart().histogram),
-                  Entry::Reported);
-
-    using Rose = CkelPropListRosePlot;
-    OpenChartPage<Rose> rose;
-    CRosePlot& rosePlot = rose.chart().rose;
-    rosePlot.SetCountCol(1);
-    rose.Show(&rosePlot);
-    ExpectRefused(rose, {{Rose::kCountColumnId, nothing, "无"}}, StampOf(rosePlot), Entry::Reported);
-    ExpectMapped(rose, {{Rose::kCountColumnId, "无", "无"}});
-    EXPECT_EQ(rosePlot.GetCountCol(), -1);
-
     using Ternary = CPropListTernaryPlot;
     OpenChartPage<Ternary> ternary;
     CkelTernaryPlot& ternaryPlot = ternary.chart().ternaryPlot;
-    ternaryPlot.SetClassCol(1);
     ternary.Show(&ternaryPlot);
-    ExpectRefused(ternary, {{Ternary::kXColumnId, nothing, "深度"}, {Ternary::kClassColumnId, nothing, "孔隙度"}},
+    ExpectRefused(ternary, {{Ternary::kXColumnId, nothing, "深度"}, {Ternary::kYColumnId, nothing, "孔隙度"}},
                   StampOf(ternaryPlot), Entry::Reported);
 
     OpenChartPage<CkelPropListBarPlotFill> bars;
@@ -426,6 +412,70 @@ TEST(ChartReportedTexts, AChoiceThatNamesNothingIsRefused) {
     pie.AddPiece(piece);
     sectors.Show(&pie);
     ExpectRefused(sectors, {{CkelPropListPiePlotFill::kPieceId, nothing, "砂岩"}}, StampOf(pie), Entry::Reported);
+}
+
+// Where a page passes the name to the chart library and stores the index it answers, a name no
+// series carries is the library's index of a missing series, -1, which the page takes: the rose's
+// angle and count columns (-1 is the count column's own "无", which it then shows), the histogram's
+// and the pie's data columns, the pie's label column and the ternary class column. The view is
+// repainted and the item shows what the refresh shows for -1: "无" for the count column, its text
+// for the others (their refresh leaves a column that names no series as it is). A series the list
+// does not offer is still a series: its index is taken.
+TEST(ChartReportedTexts, AColumnNoSeriesCarriesIsTheLibrarysMissingIndex) {
+    using Rose = CkelPropListRosePlot;
+    OpenChartPage<Rose> rose;
+    CRosePlot& rosePlot = rose.chart().rose;
+    rosePlot.SetDataCol(1);
+    rosePlot.SetCountCol(1);
+    rose.Show(&rosePlot);
+    EXPECT_EQ(rose.Options(Rose::kCountColumnId), charttest::Texts{"无"}) << "the sample holds no integer series";
+    uint64_t stamp = rosePlot.GetTimeStamp();
+    ExpectMapped(rose, {{Rose::kCountColumnId, "无此选项", "无"}, {Rose::kAngleColumnId, "无此选项", "无此选项"}});
+    EXPECT_EQ(rosePlot.GetCountCol(), -1);
+    EXPECT_EQ(rosePlot.GetDataCol(), -1);
+    EXPECT_NE(rosePlot.GetTimeStamp(), stamp);
+    rose.Reshow(&rosePlot);
+    EXPECT_EQ(rose.Value(Rose::kCountColumnId), "无");
+    EXPECT_EQ(rose.Value(Rose::kAngleColumnId), "无此选项") << "the refresh shows no series for -1";
+    ExpectMapped(rose, {{Rose::kCountColumnId, "孔隙度", "孔隙度"}, {Rose::kAngleColumnId, "", ""}});
+    EXPECT_EQ(rosePlot.GetCountCol(), 1) << "a series not offered is still the chart library's column 1";
+    EXPECT_EQ(rosePlot.GetDataCol(), -1);
+    ExpectMapped(rose, {{Rose::kCountColumnId, "无", "无"}});
+    EXPECT_EQ(rosePlot.GetCountCol(), -1);
+
+    OpenChartPage<CkelPropHistPlot> hist;
+    CHistogramPlot& histogram = hist.chart().histogram;
+    hist.Show(&histogram);
+    ExpectMapped(hist, {{CkelPropHistPlot::kDataColumnId, "无此选项", "无此选项"}});
+    EXPECT_EQ(histogram.GetDataCol(), -1);
+    ExpectMapped(hist, {{CkelPropHistPlot::kDataColumnId, "孔隙度", "孔隙度"}});
+    EXPECT_EQ(histogram.GetDataCol(), 1);
+
+    OpenChartPage<CPropListPiePlot> pie;
+    CPiePlot& piePlot = pie.chart().pie;
+    pie.Show(&piePlot);
+    ExpectMapped(pie, {{CPropListPiePlot::kDataColumnId, "", ""}});
+    EXPECT_EQ(piePlot.GetDataCol(), -1);
+
+    OpenChartPage<CkelPropListPiePlotLabel> pieLabels;
+    piePlot.SetDataCol(0);
+    piePlot.SetLabelCol(2);
+    pieLabels.Show(&piePlot);
+    EXPECT_EQ(pieLabels.Value(CkelPropListPiePlotLabel::kColumnId), "岩性");
+    ExpectMapped(pieLabels, {{CkelPropListPiePlotLabel::kColumnId, "无此选项", "无此选项"}});
+    EXPECT_EQ(piePlot.GetLabelCol(), -1);
+
+    using Ternary = CPropListTernaryPlot;
+    OpenChartPage<Ternary> ternary;
+    CkelTernaryPlot& ternaryPlot = ternary.chart().ternaryPlot;
+    ternaryPlot.SetClassCol(1);
+    ternary.Show(&ternaryPlot);
+    stamp = ternaryPlot.GetTimeStamp();
+    ExpectMapped(ternary, {{Ternary::kClassColumnId, "无此选项", "无此选项"}});
+    EXPECT_EQ(ternaryPlot.GetClassCol(), -1);
+    EXPECT_NE(ternaryPlot.GetTimeStamp(), stamp);
+    ExpectMapped(ternary, {{Ternary::kClassColumnId, "岩性", "岩性"}});
+    EXPECT_EQ(ternaryPlot.GetClassCol(), 2);
 }
 
 // A file chosen through "选择数据……" that binds nothing (the dialog cancelled, a format no adapter
