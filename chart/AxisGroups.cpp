@@ -31,6 +31,11 @@ constexpr TextValue kTitlePositions[] = {
     {kPosLeftEnd, 0}, {kPosRightEnd, 1}, {kPosMiddle, 2}, {kPosTopEnd, 3}, {kPosBottomEnd, 4},
 };
 constexpr TextValue kFillDirections[] = {{kFillUp, 0}, {kFillDown, 1}, {kFillRight, 2}, {kFillLeft, 3}};
+// What the conversions and the lists take for any other text: linear, the middle, up, side 1.
+constexpr int kOtherScale = 1;
+constexpr int kOtherTitlePos = 2;
+constexpr int kOtherDirection = 0;
+constexpr int kOtherTickSide = 1;
 
 constexpr SidePair kHorizontalSides = {kBottom, kTop};
 constexpr SidePair kVerticalSides = {kLeft, kRight};
@@ -74,7 +79,7 @@ int TickSideOfType(int axisType, const CString& text) {
     const bool swapped = IsOneOf(axisType, {3, 5, 6});
     if (IsNearSideText(text)) return swapped ? 2 : 1;
     if (IsFarSideText(text)) return swapped ? 1 : 2;
-    return 1;
+    return kOtherTickSide;
 }
 
 }  // namespace
@@ -86,12 +91,12 @@ bool ReadAxisBound(const IkelAxis* axis, const CString& text, double* value) {
 
 // ---- text conversions ------------------------------------------------------------------------------
 
-int AxisScaleFromText(const CString& text) { return ValueOfText(kScales, text, 1); }
+int AxisScaleFromText(const CString& text) { return ValueOfText(kScales, text, kOtherScale); }
 const char* AxisScaleToText(int scale) { return TextOfValue(kScales, scale, kLogarithmic); }
-int TitlePosFromText(const CString& text) { return ValueOfText(kTitlePositions, text, 2); }
+int TitlePosFromText(const CString& text) { return ValueOfText(kTitlePositions, text, kOtherTitlePos); }
 const char* TitlePosToText(int pos) { return TextOfValue(kTitlePositions, pos, kPosMiddle); }
 // The direction texts have no letter case: an exact comparison is a case-blind one.
-int FillDirectionFromText(const CString& text) { return ValueOfText(kFillDirections, text, 0); }
+int FillDirectionFromText(const CString& text) { return ValueOfText(kFillDirections, text, kOtherDirection); }
 const char* FillDirectionToText(int direction) { return TextOfValue(kFillDirections, direction, kFillDown); }
 
 const char* const kSideTexts[] = {kBottom, kLeft, kOuter, kTop, kRight, kInner};
@@ -145,7 +150,7 @@ void SetTickSideOptions(CBCGPProp* item, int axisType) {
 }
 
 CBCGPProp* NewTickSideItem(const char* label, const char* description, DWORD_PTR id) {
-    CBCGPProp* item = NewListItem(label, description, id, OtherTakenAs(1), false);
+    CBCGPProp* item = NewListItem(label, description, id, OtherTakenAs(kOtherTickSide), false);
     SetTickSideOptions(item, 0);
     return item;
 }
@@ -154,7 +159,7 @@ CBCGPProp* NewTickSideItem(const char* label, const char* description, DWORD_PTR
 
 CBCGPProp* CreateAxisAttrProp() {
     auto* group = new CBCGPProp(kAttrGroup, kAttrGroupId, FALSE);
-    CBCGPProp* scale = NewListItem(kScaleType, kScaleTypeDescription, kScaleTypeId, OtherTakenAs(1), false);
+    CBCGPProp* scale = NewListItem(kScaleType, kScaleTypeDescription, kScaleTypeId, OtherTakenAs(kOtherScale), false);
     SetScaleOptions(scale, false);
     group->AddSubItem(scale);
     group->AddSubItem(NewNumberItem(kLength, kLengthDescription, kLengthId, ReaderRule(&ReadScaledNumber)));
@@ -176,7 +181,7 @@ CBCGPProp* CreateAxisRangeProp(ShownAxis shownAxis) {
     group->AddSubItem(NewNumberItem(kMaximum, kRangeDescription, kMaxId, bound));
     group->AddSubItem(
         NewNumberItem(kMajorSpacing, kMajorSpacingDescription, kMajorSpacingId, ReaderRule(&ReadMajorSpacing)));
-    group->AddSubItem(NewNumberListItem(kMinorDivision, kMinorDivisionDescription, kMinorDivisionId, 1, 19));
+    group->AddSubItem(NewNumberListItem(kMinorDivision, kMinorDivisionDescription, kMinorDivisionId, 1, 19, kOtherRefused));
     group->AddSubItem(NewUnitItem(kUnit, kUnitDescription, kUnitId, 5));
     group->Expand(TRUE);
     return group;
@@ -186,7 +191,8 @@ CBCGPProp* CreateAxisTitleProp(const CString& caption) {
     auto* group = new CBCGPProp(caption, kTitleGroupId, FALSE);
     group->AddSubItem(NewTextItem(kTitle, kTitleDescription, kTitleTextId));
     auto* position = new CBCGPProp(charttext::kLabelPosition, kTitlePosGroupId, FALSE);
-    CBCGPProp* pos = NewListItem(charttext::kLabelPosition, kTitlePosDescription, kTitlePosId, OtherTakenAs(2), true);
+    CBCGPProp* pos =
+        NewListItem(charttext::kLabelPosition, kTitlePosDescription, kTitlePosId, OtherTakenAs(kOtherTitlePos), true);
     SetTitlePosOptions(pos, -1);
     position->AddSubItem(pos);
     position->AddSubItem(
@@ -598,8 +604,8 @@ bool SpacingFits(IkelAxis* axis, double spacing) {
 CBCGPProp* CreateLineFillProp(const CString& caption) {
     auto* group = new CBCGPProp(caption, kLineFillGroupId, FALSE);
     group->AddSubItem(NewYesNoItem(charttext::kShowLabels, kLineFillShowId));
-    // Any other target is up.
-    CBCGPProp* target = NewListItem(kFillTarget, kFillTargetDescription, kLineFillTargetId, OtherTakenAs(0), true);
+    CBCGPProp* target =
+        NewListItem(kFillTarget, kFillTargetDescription, kLineFillTargetId, OtherTakenAs(kOtherDirection), true);
     SetListEntries(target, EntriesOf(kFillDirections), {kFillUp, kFillDown, kFillLeft, kFillRight});
     group->AddSubItem(target);
     group->AddSubItem(NewNumberItem(kFillTargetValue, kFillTargetValue, kLineFillTargetValueId, LeadingNumberRule()));

@@ -164,16 +164,17 @@ bool ReadNumberList(CBCGPProp* item, bool (*read)(const CString&, int*), int* va
     CFixedListProp* list = FixedListOf(item);
     const OtherText rule = list ? list->GetOther() : kOtherRefused;
     int number = 0;
-    // The list's rule for any other text is this text's number, for this one reading.
-    if (list && read(ItemText(item), &number)) list->SetOther(OtherTakenAs(number));
+    // The list's rule for any other text is this text's number, or a refusal, for this one reading.
+    if (list) list->SetOther(read(ItemText(item), &number) ? OtherTakenAs(number) : kOtherRefused);
     const bool taken = ReadFixedList(item, value);
     if (list) list->SetOther(rule);
     if (taken && !list->TextOf(*value)) ShowTextIfChanged(item, FormatString("%d", *value));
     return taken;
 }
 
-CBCGPProp* NewNumberListItem(const char* label, const char* description, DWORD_PTR id, int first, int last) {
-    CFixedListProp* item = NewListItem(label, description, id, kOtherRefused, false);
+CBCGPProp* NewNumberListItem(const char* label, const char* description, DWORD_PTR id, int first, int last,
+                             OtherText noNumber) {
+    CFixedListProp* item = NewListItem(label, description, id, noNumber, false);
     for (int i = first; i <= last; ++i) item->AddEntry(FormatString("%d", i), i);
     return item;
 }

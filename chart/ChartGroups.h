@@ -79,12 +79,14 @@ std::vector<ListEntry> EntriesOf(const TextValue (&table)[N]) {
     for (const TextValue& entry : table) entries.emplace_back(entry.text, entry.value);
     return entries;
 }
-// A list of whole numbers ("1" .. "19", "0" .. "5") whose page takes any other number read reads
-// ("12.99" is 12): such a text stands for that number and shows as "%d", as the refresh shows it;
-// any other text is refused.
+// A list of whole numbers ("1" .. "19", "0" .. "5") whose page reads any other text by read: a
+// number it takes ("12.99" is 12) stands for that number and shows as "%d", as the refresh shows
+// it; a text it refuses is refused.
 bool ReadNumberList(CBCGPProp* item, bool (*read)(const CString&, int*), int* value);
 // A list offering the whole numbers first .. last ("%d"), read by ReadNumberList; typing off.
-CBCGPProp* NewNumberListItem(const char* label, const char* description, DWORD_PTR id, int first, int last);
+// noNumber is what its reader makes of a text with no number (its rule between two readings).
+CBCGPProp* NewNumberListItem(const char* label, const char* description, DWORD_PTR id, int first, int last,
+                             OtherText noNumber);
 // A two-option list whose page takes any other text as the second option: "上下"/"左右",
 // "横向"/"纵向", "频率"/"频数", "扇形"/"玫瑰花", "内部"/"外部". Its entries are set by the refresh
 // (SetTwoOptions), which shows first or second; the first option stands for true.

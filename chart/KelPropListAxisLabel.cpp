@@ -1,6 +1,5 @@
 #include "chart/KelPropListAxisLabel.h"
 
-#include <climits>
 #include <vector>
 
 #include "bcg/ColorProp.h"
@@ -86,7 +85,6 @@ void SetLabelSideOptions(CBCGPProp* item, int axisType) {
     chart::SetListEntries(item, LabelSideEntries(axisType), offers);
 }
 
-int LabelAlignFromText(const CString& text) { return ValueOfText(kAligns, text, 2); }
 const char* LabelAlignToText(int align) { return TextOfValue(kAligns, align, grouptext::kAlignCenter); }
 
 CBCGPProp* CreateLabelPosProp(const CString& caption, DWORD_PTR id) {
@@ -108,7 +106,8 @@ CBCGPProp* CreateLabelPosProp(const CString& caption, DWORD_PTR id) {
 CBCGPProp* CreateLabelFormatProp(const CString& caption, DWORD_PTR id) {
     auto* group = new CBCGPProp(caption, id, FALSE);
     group->AddSubItem(NewOptionItem(kFormatType, "", kFormatTypeDescription, id + 1, {}, false));
-    group->AddSubItem(chart::NewNumberListItem(kDecimals, kDecimalsDescription, id + 2, 0, 5));
+    // A text with no number is 0 decimals, as atoi reads it.
+    group->AddSubItem(chart::NewNumberListItem(kDecimals, kDecimalsDescription, id + 2, 0, 5, OtherTakenAs(0)));
     // Any other date style is the full date.
     group->AddSubItem(NewFixedListItem(kDateStyle, "", kDateStyleDescription, id + 3, kDateFormats, OtherTakenAs(0)));
     group->Expand(TRUE);

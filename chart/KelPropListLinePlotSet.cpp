@@ -81,7 +81,6 @@ Edit ApplyLineFill(CBCGPProp* item, CkelLinePlot* plot) {
 
 }  // namespace
 
-int LineModeFromText(const CString& text) { return ValueOfText(kLineModes, text, 0); }
 const char* LineModeToText(int mode) { return TextOfValue(kLineModes, mode, kPolyline); }
 
 CkelPropListLinePlotSet::CkelPropListLinePlotSet() = default;

@@ -139,10 +139,12 @@ void CPropListTernaryPlot::BuildItems(CBCGPPropList& list) {
     CBCGPProp* data = NewPlotGroup(charttext::kLabelData, kDataGroupId, kDataItems);
     CBCGPProp* axes = NewPlotGroup(kAxesGroup, kAxesGroupId, kAxisItems);
     axes->AddSubItem(NewNumberListItem(axistext::kMinorDivision, axistext::kMinorDivisionDescription,
-                                       kMinorDivisionId, 1, 19));
+                                       kMinorDivisionId, 1, 19, kOtherRefused));
     // The unit offers "无" and "百分比" and reads every unit text ("千" the thousands).
     axes->AddSubItem(NewUnitItem(axistext::kUnit, axistext::kUnitDescription, kUnitId, 2));
-    axes->AddSubItem(NewNumberListItem(axistext::kDecimals, axistext::kDecimalsDescription, kDecimalsId, 0, 5));
+    // A text with no number is 0 decimals, as atoi reads it.
+    axes->AddSubItem(
+        NewNumberListItem(axistext::kDecimals, axistext::kDecimalsDescription, kDecimalsId, 0, 5, OtherTakenAs(0)));
     AddToGrid(list, {data, axes});
 }
 
