@@ -108,7 +108,7 @@ bool OnDataTableChanged(IkelPlot* plot, CBCGPProp* group) {
     int entry = 0;
     if (!item || !ReadFixedList(item, &entry)) return false;
     CkelDataset* dataset =
-        ItemText(item) == kChooseData ? CreateDatasetFromFile(plot, item) : UseExistingDataset(item, plot);
+        entry == kChooseDataEntry ? CreateDatasetFromFile(plot, item) : UseExistingDataset(item, plot);
     if (!dataset) return false;
     plot->SetOuterDataset(dataset);
     plot->UpdateByDataset(dataset);

@@ -224,11 +224,6 @@ void ReplaceFirstSubItem(CBCGPProp* group, CBCGPProp* item) {
 
 // ---- option lists ---------------------------------------------------------------------------------
 
-namespace {
-// Stands for "选择数据……" among the datasets' indexes.
-constexpr int kChooseDataEntry = -1;
-}  // namespace
-
 void FillDataTableOptions(CBCGPProp* item, IkelPlot* plot) {
     IChartGraph* chart = plot ? plot->GetChartGraph() : nullptr;
     CDataSetMgrObj* manager = chart ? chart->GetDatasetManagerObj() : nullptr;

@@ -104,8 +104,10 @@ bool ReadYesNo(CBCGPProp* item, bool* yes);
 void ReplaceFirstSubItem(CBCGPProp* group, CBCGPProp* item);
 
 // ---- option lists (each replaces the item's entries; each option once) --------------------------------
-// The chart's datasets, then "选择数据……"; the value is the plot's dataset. Nothing when the
-// chart has no dataset manager. Any other name is refused.
+// The chart's datasets, each standing for its index in the manager, then "选择数据……"
+// (kChooseDataEntry); the value is the plot's dataset. Nothing when the chart has no dataset
+// manager. Any other name is refused.
+inline constexpr int kChooseDataEntry = -1;
 void FillDataTableOptions(CBCGPProp* item, IkelPlot* plot);
 // Every series of a dataset, each standing for its index, as the chart library finds a series by
 // name: a column reads any series named, offered or not.
