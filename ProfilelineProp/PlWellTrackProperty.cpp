@@ -19,8 +19,7 @@ int CPlWellTrackProperty::InitPropWnd() {
     m_wndPropList.AddProperty(type, TRUE, TRUE);
     CBCGPProp* line = CreateLineFloatProp(kLineSettings, kLineGroupId);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
-    m_wndPropList.AddProperty(NewOptionItem(kTrackShowMode, "", "", kShowModeId, {kRealTrack, kStraightTrack}, false),
-                              TRUE, TRUE);
+    m_wndPropList.AddProperty(plpage::NewTrackModeList(kTrackShowMode, "", kShowModeId), TRUE, TRUE);
     return 0;
 }
 
@@ -56,7 +55,7 @@ LRESULT CPlWellTrackProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
         }
         for (CWellTrack* track : plpage::ActiveOf<CWellTrack>(container)) track->SetLogPen(pen);
     } else if (id == kShowModeId) {
-        const BYTE straight = ItemText(item) == kStraightTrack ? 1 : 0;
+        const BYTE straight = plpage::ReadYesNo(item) ? 1 : 0;
         for (CWellTrack* track : plpage::ActiveOf<CWellTrack>(container)) track->m_byStraightLine = straight;
         if (container) container->RebuildTracks();
     }

@@ -2,6 +2,7 @@
 
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
+#include "framework/FixedList.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
 #include "framework/PropFloat.h"
@@ -35,7 +36,6 @@ bool IsLevel(int level) { return level >= 0 && level <= 4; }
 
 CPlLayerData::~CPlLayerData() = default;
 
-int CPlLayerData::TargetOfText(const CString& text) { return ValueOfText(kTargets, text, kTargetNone); }
 const char* CPlLayerData::TextOfTarget(int code) { return TextOfValue(kTargets, code, ""); }
 int CPlLayerData::LevelOfTarget(int code) {
     return code >= kTargetLevel1 && code <= kTargetLevel5 ? code - kTargetLevel1 : -1;
@@ -43,7 +43,11 @@ int CPlLayerData::LevelOfTarget(int code) {
 
 int CPlLayerData::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return PL_PAGE_FAILED(kDataPageFailed);
-    m_wndPropList.AddProperty(NewOptionItem(kWellPlace, "", "", kWellPlaceId, {}, false), TRUE, TRUE);
+    // Every target's text is taken, offered or not; any other text is no target (0). The refresh
+    // offers the targets of the well data.
+    CFixedListProp* place = NewFixedListItem(kWellPlace, "", "", kWellPlaceId, kTargets, OtherTakenAs(kTargetNone));
+    place->RemoveAllOptions();
+    m_wndPropList.AddProperty(place, TRUE, TRUE);
     CBCGPProp* stratum = NewOptionItem(kStratumName, "", "", kStratumNameId, {}, false);
     stratum->Enable(FALSE);
     m_wndPropList.AddProperty(stratum, TRUE, TRUE);
@@ -123,7 +127,10 @@ LRESULT CPlLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 // The next refresh rebuilds the items and has the graph read the new target.
 void CPlLayerData::EditTarget(CLayerProperty& layer, CBCGPProp* item) {
-    layer.m_nDataTarget = TargetOfText(ItemText(item));
+    int target = kTargetNone;
+    if (!ReadFixedList(item, &target)) return;
+    ShowTextIfChanged(item, TextOfTarget(target));  // no target shows as the refresh shows it
+    layer.m_nDataTarget = target;
     if (LevelOfTarget(layer.m_nDataTarget) != -1) layer.m_nStratumIndex = 0;
     plpage::Stamp(m_pEntity);
 }

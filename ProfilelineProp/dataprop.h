@@ -27,8 +27,7 @@ public:
     explicit CPlLayerData(KelProfileline::CPlCnEntity* entity) : m_pEntity(entity) {}
     ~CPlLayerData() override;
 
-    // Option text to code (0 for any other text) and back ("" for any other code).
-    static int TargetOfText(const CString& text);
+    // The option text of a target code; "" for any other code (any other text is code 0).
     static const char* TextOfTarget(int code);
     // The stratum level (0 to 4) of a target code; -1 when the target is no stratum.
     static int LevelOfTarget(int code);

@@ -57,9 +57,7 @@ int CPlLayerWellSymbol::InitPropWnd() {
     m_wndPropList.AddProperty(CreateShowPointProp(kBottomSymbol, kBottomGroupId), TRUE, TRUE);
     m_wndPropList.AddProperty(CreateShowLineProp(kUpperTrack, kUpperTrackGroupId), TRUE, TRUE);
     m_wndPropList.AddProperty(CreateShowLineProp(kLowerTrack, kLowerTrackGroupId), TRUE, TRUE);
-    m_wndPropList.AddProperty(
-        NewOptionItem(kTrackMode, "", kTrackModeDescription, kTrackModeId, {kRealTrack, kStraightTrack}, false), TRUE,
-        TRUE);
+    m_wndPropList.AddProperty(plpage::NewTrackModeList(kTrackMode, kTrackModeDescription, kTrackModeId), TRUE, TRUE);
     return 0;
 }
 
@@ -112,7 +110,7 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
     bool stamp = false;
     switch (id) {
         case kCurrentShowId:
-            layer->SetSymbolVisible(GetYesNoProp(item), PL_SYMBOL_CURRENT);
+            layer->SetSymbolVisible(plpage::ReadYesNo(item), PL_SYMBOL_CURRENT);
             stamp = true;
             break;
         case kPointTemplateId:
@@ -131,7 +129,7 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
             }
             break;
         case kTrackModeId:
-            layer->m_bStraightTrack = ItemText(item) == kStraightTrack;
+            layer->m_bStraightTrack = plpage::ReadYesNo(item);
             m_pEntity->UpdateProperty();
             break;
         default: {

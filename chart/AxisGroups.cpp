@@ -1,5 +1,6 @@
 #include "chart/AxisGroups.h"
 
+#include <cmath>
 #include <memory>
 
 #include "chart/AxisTexts.h"
@@ -400,7 +401,9 @@ bool CheckScaleType(CBCGPProp* item, IkelAxis* axis, int* scale, bool say) {
 }
 
 // A minimum below other (the maximum it is checked against), or a maximum above other (the
-// minimum); on an angle axis also within a full turn.
+// minimum); on an angle axis also within a full turn. The range they make, the maximum less the
+// minimum, divides the axis length and is divided by the spacing: one a double cannot hold
+// ("-1e308" below "1e308") is refused.
 bool CheckBound(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, bool isMin, double other, double* bound,
                 bool say) {
     if (!StandsUnedited(item, edited, axis, bound) && !ReadAxisBound(axis, ItemText(item), bound))
@@ -409,7 +412,8 @@ bool CheckBound(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, bool i
     if (axis->GetAxisType() == kAngleAxis)
         return (*bound >= 0 && *bound <= kFullTurn && ordered) ||
                Refuse(say, item, axis, isMin ? kAngleMinRange : kAngleMaxRange, other);
-    return ordered || Refuse(say, item, axis, isMin ? kMinBelowMax : kMaxAboveMin, other);
+    if (!ordered) return Refuse(say, item, axis, isMin ? kMinBelowMax : kMaxAboveMin, other);
+    return std::isfinite(isMin ? other - *bound : *bound - other) || Refuse(say, item, axis, kRangeTooWide);
 }
 
 // The one limit of a spacing: below limit, the range it divides; otherwise the message naming the

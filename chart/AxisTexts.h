@@ -52,6 +52,7 @@ inline constexpr const char* kMaxAboveMin = "最大值必须大于：%.2f";
 inline constexpr const char* kAngleMinRange = "最小值必须在[0,360]之间，且小于：%.2f";
 inline constexpr const char* kAngleMaxRange = "最大值必须在[0,360]之间，且大于：%.2f";
 inline constexpr const char* kSpacingBelowRange = "主刻度间隔必须小于：%.2f";
+inline constexpr const char* kRangeTooWide = "最大值与最小值之差超出数值范围";
 
 // Line-plot fill.
 inline constexpr const char* kFillTarget = "目标";

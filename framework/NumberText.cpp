@@ -274,6 +274,15 @@ bool Scale(double value, double scale, double* scaled) {
     return true;
 }
 
+bool Ratio(double from, double to, double* ratio) {
+    if (!(from > 0 && to > 0 && std::isfinite(from) && std::isfinite(to))) return false;
+    const double there = from / to;
+    const double back = to / from;
+    if (!(std::isfinite(there) && there > 0 && std::isfinite(back) && back > 0)) return false;
+    *ratio = there;
+    return true;
+}
+
 bool FitFloat(double value, double scale, float* field) {
     double v = 0;
     if (!Scale(value, scale, &v)) return false;

@@ -81,6 +81,11 @@ constexpr double kRadiansPerDegree = 3.14159265358979 / 180;
 
 // value × scale, false when that leaves the range of a double.
 TESSALY_API bool Scale(double value, double scale, double* scaled);
+// from / to, the factor that takes a length kept at one scale (or factor) to another, when it and
+// to / from are both finite numbers above 0: false for a scale of 0, a negative or non-finite one,
+// and for scales so far apart that either quotient leaves the range of a double or cannot be told
+// from 0 (1000 over 9e-307), so that nothing the factor moves becomes infinite or collapses to 0.
+TESSALY_API bool Ratio(double from, double to, double* ratio);
 // value × scale made single precision; false beyond the float range.
 TESSALY_API bool FitFloat(double value, double scale, float* field);
 // value made single precision first, then scaled in single precision.

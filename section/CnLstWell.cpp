@@ -103,7 +103,7 @@ int CnLstWell::InitPropWnd() {
     m_wndPropList.AddProperty(basic, TRUE, TRUE);
 
     auto* range = new CBCGPProp(kDisplayRange, kRangeId, FALSE);
-    range->AddSubItem(NewOptionItem(kRangeType, "", "", kRangeTypeId, {kByDepth, kByStrata}, false));
+    range->AddSubItem(section::NewList(kRangeType, "", "", kRangeTypeId, kRangeTypes, OtherTakenAs(-1)));
     range->AddSubItem(NewOptionItem(kTopStratum, "", "", kTopStratumId, {}, false));
     range->AddSubItem(NewNumber(kTopExtend, 2, kTopExtendDescription, false, kTopExtendId, section::ItemSizeRule()));
     range->AddSubItem(NewOptionItem(kBottomStratum, "", "", kBottomStratumId, {}, false));
@@ -219,9 +219,12 @@ bool CnLstWell::Edit(CBCGPProp* item, ScContainer& container) {
             if (!section::ReadItemSize(item, 100.0, &number)) return false;
             EditWidth(number, container);
             break;
-        case kRangeTypeId:
-            EditRangeType(text, container);
+        case kRangeTypeId: {
+            int type = 0;
+            if (!section::ReadList(item, &type)) return false;
+            EditRangeType(type, container);
             break;
+        }
         case kTopStratumId:
         case kBottomStratumId:
         case kTopDepthId:
@@ -279,8 +282,7 @@ void CnLstWell::EditWidth(double width, ScContainer& container) {
 }
 
 // A well whose strata give no depth for its top (bottom) stratum takes the section's top (bottom).
-void CnLstWell::EditRangeType(const CString& text, ScContainer& container) {
-    const int type = ValueOfText(kRangeTypes, text, -1);
+void CnLstWell::EditRangeType(int type, ScContainer& container) {
     ScWellMgr* wells = container.GetWellMgr();
     double top = 0, bottom = 0;
     const bool sectionRange = !wells->IsNullWell() && wells->GetTopBotDepth(top, bottom);

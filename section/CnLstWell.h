@@ -58,7 +58,7 @@ private:
     bool Edit(CBCGPProp* item, ScContainer& container);
     void EditTemplate(const CString& text, ScContainer& container);
     void EditWidth(double width, ScContainer& container);
-    void EditRangeType(const CString& text, ScContainer& container);
+    void EditRangeType(int type, ScContainer& container);
     // A top or bottom stratum or depth: the wells save their state, each takes the value, the
     // groups above (top) or below it are rebuilt, then a reservoir with curves or faults goes back.
     bool EditRangeEnd(CBCGPProp* item, ScContainer& container);

@@ -1,6 +1,7 @@
 #include "section/GraphSetor.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "framework/ChangeCheckers.h"
 #include "framework/GroupEdits.h"
@@ -19,6 +20,7 @@
 #include "hosttypes/Oriel/IkelWellAdapter.h"
 #include "hosttypes/Oriel/ScContainer.h"
 #include "hosttypes/Oriel/ScDisRulerMgr.h"
+#include "hosttypes/Oriel/ScScaler.h"
 #include "hosttypes/Oriel/ScUtility.h"
 #include "hosttypes/Oriel/ScWellMgr.h"
 #include "hosttypes/Oriel/ScWellPositionor.h"
@@ -33,10 +35,6 @@ using namespace graphsetor;
 
 namespace graphsetor {
 
-int SpacingTypeOfText(const CString& text) {
-    return ValueOfText(kSpacingTypes, text, ValueOfText(kProjectionTypes, text, kOtherSpacing));
-}
-
 bool ReadScaleText(const CString& text, double* scale) {
     std::string rest = text.str();
     const std::string prefix = kScalePrefix;
@@ -46,13 +44,6 @@ bool ReadScaleText(const CString& text, double* scale) {
     if (!(value > 0) || kFltMax - value < 0.001) return false;
     *scale = value;
     return true;
-}
-
-TextRule ScaleRule() {
-    return [](const CString& text) {
-        double scale = 0;
-        return ReadScaleText(text, &scale);
-    };
 }
 
 CString ScaleText(double scale) { return CString(kScalePrefix) + VariantToText(_variant_t(scale)); }
@@ -69,6 +60,22 @@ constexpr int kVirPenFirst = 2;
 
 CBCGPProp* NewFixedList(const char* name, DWORD_PTR id, std::initializer_list<const char*> options) {
     return NewOptionItem(name, "", "", id, options, false);
+}
+
+// The texts the spacing and projection items take, the same conversion for both: each list's own
+// options first, so that a value shows as the option the refresh shows for it.
+constexpr TextValue kSpacingTexts[] = {{kEqualSpacing, 0}, {kRealDistance, 1}, {kProjection, 2},
+                                       {kProjection, 3},   {kProjection, 4},   {kProjection, 5},
+                                       {kAlongX, 2},       {kAlongY, 3},       {kFirstToLast, 4}};
+constexpr TextValue kProjectionTexts[] = {{kAlongX, 2},       {kAlongY, 3},       {kFirstToLast, 4},
+                                          {kEqualSpacing, 0}, {kRealDistance, 1}, {kProjection, 2}};
+
+template <std::size_t N>
+CFixedListProp* NewSpacingList(const char* name, DWORD_PTR id, const TextValue (&texts)[N],
+                               std::initializer_list<const char*> offered) {
+    CFixedListProp* item = section::NewList(name, "", "", id, texts, OtherTakenAs(kOtherSpacing));
+    section::Offer(item, offered);
+    return item;
 }
 
 // The number the item holds; false for a text that is no number.
@@ -92,9 +99,9 @@ CBCGPProp* NewNumber(const char* name, int digits, bool negatives, const char* d
     return item;
 }
 
-// An editable list of scales: a typed text that is no scale is refused.
-CBCGPProp* NewScaleItem(const char* name, DWORD_PTR id) {
-    auto* item = new CBCGPropSizeText(name, _variant_t(""), "", id, ScaleRule());
+// An editable list of scales: a typed text the page's scale rule refuses is refused.
+CBCGPProp* NewScaleItem(const char* name, DWORD_PTR id, TextRule rule) {
+    auto* item = new CBCGPropSizeText(name, _variant_t(""), "", id, std::move(rule));
     item->AllowEdit(TRUE);
     for (const char* option : kScaleOptions) item->AddOption(option, TRUE);
     return item;
@@ -142,30 +149,35 @@ int CGraphSetor::InitPropWnd() {
     m_wndPropList.AddProperty(NewFixedList(kWellTemplate, kTemplateId, {kNoTemplate}), TRUE, TRUE);
 
     auto* layout = new CBCGPProp(kLayout, kLayoutId, FALSE);
-    layout->AddSubItem(NewFixedList(kDepthType, kDepthTypeId, {kMeasuredDepth, kVerticalDepth}));
-    layout->AddSubItem(NewFixedList(kSpacingType, kSpacingTypeId, {}));
+    layout->AddSubItem(section::NewList(kDepthType, "", "", kDepthTypeId, kDepthTypes, OtherTakenAs(-1),
+                                        {kMeasuredDepth, kVerticalDepth}));
+    layout->AddSubItem(NewSpacingList(kSpacingType, kSpacingTypeId, kSpacingTexts, {}));
     CBCGPProp* interval = NewNumber(kSpacingInterval, 0, false, "", kIntervalId);
     for (const char* option : {"140", "200", "500", "1000"}) interval->AddOption(option, TRUE);
     layout->AddSubItem(interval);
-    layout->AddSubItem(NewFixedList(kProjectionType, kProjectionId, {kAlongX, kAlongY, kFirstToLast}));
+    layout->AddSubItem(
+        NewSpacingList(kProjectionType, kProjectionId, kProjectionTexts, {kAlongX, kAlongY, kFirstToLast}));
     layout->AddSubItem(NewFixedList(kSpacingLayer, kSpacingLayerId, {}));
-    layout->AddSubItem(NewScaleItem(kXScale, kXScaleId));
-    layout->AddSubItem(NewScaleItem(kYScale, kYScaleId));
-    layout->AddSubItem(NewFixedList(kConnectPos, kConnectPosId, {kWellColumn, kWellTrack, kJointPositions}));
+    layout->AddSubItem(NewScaleItem(kXScale, kXScaleId, ScaleItemRule(true)));
+    layout->AddSubItem(NewScaleItem(kYScale, kYScaleId, ScaleItemRule(false)));
+    layout->AddSubItem(section::NewList(kConnectPos, "", "", kConnectPosId, kConnectPositions, OtherTakenAs(-1),
+                                        {kWellColumn, kWellTrack, kJointPositions}));
     CBCGPProp* leftJoint = NewNumber(kLeftJoint, 2, true, kLeftJointDescription, kLeftJointId, numtext::kHundredths);
     CBCGPProp* rightJoint =
         NewNumber(kRightJoint, 2, true, kRightJointDescription, kRightJointId, numtext::kHundredths);
     layout->AddSubItem(leftJoint);
     layout->AddSubItem(rightJoint);
-    layout->AddSubItem(CreateYesNoProp(kShowJointLine, kShowJointId, _variant_t(grouptext::kYes), ""));
-    layout->AddSubItem(CreateYesNoProp(kFillWellBlank, kFillBlankId, _variant_t(grouptext::kYes), ""));
-    layout->AddSubItem(NewFixedList(kGrade, kGradeId, {}));
+    layout->AddSubItem(section::NewYesNoList(kShowJointLine, grouptext::kYes, "", kShowJointId));
+    layout->AddSubItem(section::NewYesNoList(kFillWellBlank, grouptext::kYes, "", kFillBlankId));
+    CFixedListProp* grade = section::NewList(kGrade, "", "", kGradeId, kGrades, OtherTakenAs(-1));
+    grade->RemoveAllOptions();  // the refresh offers the section's levels
+    layout->AddSubItem(grade);
     m_wndPropList.AddProperty(layout, TRUE, TRUE);
     leftJoint->Show(FALSE, TRUE);
     rightJoint->Show(FALSE, TRUE);
 
     auto* range = new CBCGPProp(kDisplayRange, kRangeId, FALSE);
-    range->AddSubItem(NewFixedList(kRangeType, kRangeTypeId, {kByDepth, kByStrata}));
+    range->AddSubItem(section::NewList(kRangeType, "", "", kRangeTypeId, kRangeTypes, OtherTakenAs(-1)));
     range->AddSubItem(NewFixedList(kTopStratum, kTopStratumId, {}));
     range->AddSubItem(NewNumber(kTopExtend, 2, false, kTopExtendDescription, kTopExtendId));
     range->AddSubItem(NewFixedList(kBottomStratum, kBottomStratumId, {}));
@@ -179,16 +191,15 @@ int CGraphSetor::InitPropWnd() {
         NewNumber(kGraphWellWidth, 2, false, kGraphWellWidthDescription, kWellWidthId, numtext::kHundredths));
     other->AddSubItem(NewNumber(kLeftExtend, 2, false, kLeftExtendDescription, kLeftExtendId, kExtendUnits));
     other->AddSubItem(NewNumber(kRightExtend, 2, false, kRightExtendDescription, kRightExtendId, kExtendUnits));
-    CBCGPProp* form = NewFixedList(kExtendForm, kExtendFormId, {kHorizontalExtend, kExtrapolatedExtend});
-    SetItemText(form, kExtendFormInitial);
-    other->AddSubItem(form);
-    other->AddSubItem(NewOptionItem(kShowVirtualWell, kShowVirtualWell, kShowVirtualWell, kShowVirtualWellId,
-                                    {grouptext::kYes, grouptext::kNo}, true));
+    other->AddSubItem(
+        section::NewList(kExtendForm, kExtendFormInitial, "", kExtendFormId, kExtendForms, OtherTakenAs(-1)));
+    other->AddSubItem(section::NewList(kShowVirtualWell, kShowVirtualWell, kShowVirtualWell, kShowVirtualWellId,
+                                       section::kYesNo, OtherTakenAs(0), {}, true));
     m_wndPropList.AddProperty(other, TRUE, TRUE);
 
     auto* missing = new CBCGPProp(kMissingStrata, kMissingId, FALSE);
-    missing->AddSubItem(NewFixedList(kCalVirtualStrata, kCalVirtualId, {grouptext::kYes, grouptext::kNo}));
-    missing->AddSubItem(NewFixedList(kConnectVirtualStrata, kConnectVirtualId, {grouptext::kYes, grouptext::kNo}));
+    missing->AddSubItem(section::NewYesNoList(kCalVirtualStrata, "", "", kCalVirtualId));
+    missing->AddSubItem(section::NewYesNoList(kConnectVirtualStrata, "", "", kConnectVirtualId));
     AddLineSubItems(missing, kConnectVirtualId);
     m_wndPropList.AddProperty(missing, TRUE, TRUE);
 
@@ -196,7 +207,7 @@ int CGraphSetor::InitPropWnd() {
     const bool names = kind >= ScControlerClient::CT_CORRELATION && kind <= ScControlerClient::CT_RESERVOIR;
     CBCGPProp* nameStyle = CreateFontPropFloatSize(kStratumNameStyle, kNameFontId);
     if (names)
-        nameStyle->AddSubItem(NewFixedList(kStratumNamePlace, kNamePlaceId, {kLeftShown, kRightShown, kBothShown}));
+        nameStyle->AddSubItem(section::NewList(kStratumNamePlace, "", "", kNamePlaceId, kNamePlaces, OtherTakenAs(-1)));
     m_wndPropList.AddProperty(nameStyle, TRUE, TRUE);
     if (!names) nameStyle->Show(FALSE, TRUE);
     return 0;
@@ -395,6 +406,10 @@ void CGraphSetor::ShowItemAgain(CBCGPProp* item) {
         SetItemText(item, ScaleText(item->GetData() == kXScaleId ? record.m_dXScale : record.m_dYScale));
         return;
     }
+    if (item->GetData() == kSpacingLayerId) {
+        ShowTextBefore(item);
+        return;
+    }
     const double sign = Kind() == ScControlerClient::CT_RESERVOIR ? -1.0 : 1.0;
     ShowStoredValueOf(item, {{kIntervalId, record.m_dEqualInterval},
                                      {kLeftJointId, record.m_dLeftJoint / 100},
@@ -436,11 +451,14 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             save = true;
             break;
         case kDepthTypeId:
-            record.m_nDepthType = ValueOfText(kDepthTypes, edit.text, -1);
+            if (!section::ReadList(item, &record.m_nDepthType)) return refuse();
             break;
         case kSpacingTypeId:
         case kProjectionId:
-            record.m_nWellSpacingType = SpacingTypeOfText(edit.text);
+            if (!section::ReadList(item, &record.m_nWellSpacingType)) return refuse();
+            // The projection item shows only the projections.
+            if (edit.id == kProjectionId)
+                ShowTextIfChanged(item, OptionText(kProjectionTypes, record.m_nWellSpacingType));
             save = true;
             break;
         case kIntervalId:
@@ -448,14 +466,23 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             record.m_dEqualInterval = number;
             save = true;
             break;
-        case kSpacingLayerId:
+        case kSpacingLayerId: {
+            // A fence's wells are placed by the distances of the new layer: places no double holds
+            // leave the record as it was.
+            std::string before = record.m_strSpacingLayer;
             record.m_strSpacingLayer = edit.text.str();
+            std::vector<FLOATPOINT> places;
+            if (Kind() == ScControlerClient::CT_FENCE && !FenceReferencePlaces(&places)) {
+                record.m_strSpacingLayer = std::move(before);
+                return refuse();
+            }
             save = true;
             break;
+        }
         case kXScaleId:
         case kYScaleId: {
-            if (!ReadScaleText(edit.text, &edit.scale)) return refuse();
             const bool x = edit.id == kXScaleId;
+            if (!ReadScale(edit.text, x, &edit.scale, &edit.ratio)) return refuse();
             double& field = x ? record.m_dXScale : record.m_dYScale;
             (x ? m_dOldXScale : m_dOldYScale) = field;
             field = edit.scale;
@@ -463,7 +490,7 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             break;
         }
         case kConnectPosId:
-            record.m_nConnectPos = ValueOfText(kConnectPositions, edit.text, -1);
+            if (!section::ReadList(item, &record.m_nConnectPos)) return refuse();
             save = true;
             break;
         case kLeftJointId:
@@ -474,17 +501,17 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             break;
         }
         case kShowJointId:
-            record.m_bShowJointLine = GetYesNoProp(item);
+            record.m_bShowJointLine = section::ReadYesNo(item);
             break;
         case kFillBlankId:
-            record.m_bFillWellBlank = GetYesNoProp(item);
+            record.m_bFillWellBlank = section::ReadYesNo(item);
             break;
         case kGradeId:
-            record.m_nGrade = ValueOfText(kGrades, edit.text, -1);
+            if (!section::ReadList(item, &record.m_nGrade)) return refuse();
             record.m_strSpacingLayer.clear();  // the reference layer was one of the old level
             break;
         case kRangeTypeId:
-            record.m_nRangeType = ValueOfText(kRangeTypes, edit.text, -1);
+            if (!section::ReadList(item, &record.m_nRangeType)) return refuse();
             break;
         case kTopStratumId:
             record.m_strTopStratum = edit.text.str();
@@ -516,16 +543,17 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             (edit.id == kLeftExtendId ? record.m_dLeftExtend : record.m_dRightExtend) = number;
             break;
         case kExtendFormId:
-            record.m_nExtendForm = ValueOfText(kExtendForms, edit.text, -1);
+            // The refresh shows every form but the horizontal one as extrapolated.
+            if (!section::ReadList(item, &record.m_nExtendForm, kExtrapolatedExtend)) return refuse();
             break;
         case kShowVirtualWellId:
-            record.m_bShowVirtualWell = edit.text == grouptext::kYes;
+            record.m_bShowVirtualWell = section::ReadYesNo(item);
             break;
         case kCalVirtualId:
-            record.m_bCalVirtualStratum = edit.text == grouptext::kYes;
+            record.m_bCalVirtualStratum = section::ReadYesNo(item);
             break;
         case kConnectVirtualId:
-            record.m_bConnectVirtualStratum = edit.text == grouptext::kYes;
+            record.m_bConnectVirtualStratum = section::ReadYesNo(item);
             break;
         case kVirPenStyleId:
         case kVirPenWidthId:
@@ -538,13 +566,76 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             if (!ReadEditedField(item, record.m_stratumNameFont)) return refuse();
             break;
         case kNamePlaceId:
-            record.m_nStratumNamePos = ValueOfText(kNamePlaces, edit.text, -1);
+            if (!section::ReadList(item, &record.m_nStratumNamePos)) return refuse();
             break;
         default:
             break;
     }
     if (save) SaveOldWellPositions();
     return edit;
+}
+
+// ---- scales ---------------------------------------------------------------------------------------------
+
+// Every well of the section is moved by the ratio of the old scale to the new one; scales whose
+// ratio, or whose moved positions, a double cannot hold would leave the wells at infinity or NaN.
+bool CGraphSetor::ReadScale(const CString& text, bool x, double* scale, double* ratio) const {
+    double value = 0;
+    double factor = 1;
+    if (!ReadScaleText(text, &value)) return false;
+    if (m_pContainer && !(numtext::Ratio(CurrentScale(x), value, &factor) && WellsStayFinite(x, factor))) return false;
+    *scale = value;
+    *ratio = factor;
+    return true;
+}
+
+TextRule CGraphSetor::ScaleItemRule(bool x) const {
+    return [this, x](const CString& text) {
+        double scale = 0;
+        double ratio = 1;
+        return ReadScale(text, x, &scale, &ratio);
+    };
+}
+
+double CGraphSetor::CurrentScale(bool x) const {
+    if (x && Kind() == ScControlerClient::CT_RESERVOIR) return m_pContainer->GetScaler()->GetXScale();
+    const boost::shared_ptr<CMapProperty> record = Record();
+    if (!record) return 1.0;
+    return x ? record->m_dXScale : record->m_dYScale;
+}
+
+// The X ratio moves a well along X (on a fence, whose wells stand on the map, along both axes);
+// the Y ratio along Y.
+bool CGraphSetor::WellsStayFinite(bool x, double ratio) const {
+    const bool both = x && Kind() == ScControlerClient::CT_FENCE;
+    const ScWellMgr& wells = *m_pContainer->GetWellMgr();
+    for (unsigned int i = 0; i < wells.size(); ++i) {
+        const IkelWellAdapter* well = wells.GetWell(i);
+        if (!well) continue;
+        const FLOATPOINT at = well->GetPosition();
+        double moved = 0;
+        if (!numtext::Scale(x ? at.x : at.y, ratio, &moved) || (both && !numtext::Scale(at.y, ratio, &moved)))
+            return false;
+    }
+    return true;
+}
+
+bool CGraphSetor::FenceReferencePlaces(std::vector<FLOATPOINT>* places) const {
+    places->clear();
+    const double scale = Record()->m_dXScale;
+    if (!(scale > 0)) return true;
+    const ScWellMgr& wells = *m_pContainer->GetWellMgr();
+    ScWellPositionor* positionor = m_pContainer->GetWellPositionor();
+    for (unsigned int i = 0; i < wells.size(); ++i) {
+        const IkelWellAdapter* well = wells.GetWell(i);
+        FLOATPOINT point(0, 0);
+        if (well) positionor->GetCalDisNeedXY(well->GetName(), point);
+        point.x = point.x / scale * 100 * 1000;
+        point.y = point.y / scale * 100 * 1000;
+        if (!std::isfinite(point.x) || !std::isfinite(point.y)) return false;
+        places->push_back(point);
+    }
+    return true;
 }
 
 // An elevation is stored negated; the top never lies below the bottom, nor the bottom above the top.

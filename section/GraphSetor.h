@@ -7,6 +7,7 @@
 
 #include <boost/shared_ptr.hpp>
 #include <string>
+#include <vector>
 
 #include "framework/OptionTables.h"
 #include "framework/PropSizeText.h"
@@ -16,6 +17,7 @@
 #include "section/SectionTexts.h"
 
 class CMapProperty;
+struct FLOATPOINT;
 class ScContainer;
 class ScObjInterface;
 
@@ -38,12 +40,9 @@ inline constexpr TextValue kNamePlaces[] = {{kLeftShown, 0}, {kRightShown, 1}, {
 constexpr int kOtherSpacing = 7;  // the spacing type of a text that names none
 constexpr int kJointConnect = 4;  // the connection position that shows both joint offsets
 
-// The spacing type of an option text of "间隔类型" or "投影类型".
-int SpacingTypeOfText(const CString& text);
 // The scale typed as "1:n" or "n": n when it is a number above 0 (ScUtility::JudgeFigure);
-// false otherwise. Its rule, for the items a scale is typed into.
+// false otherwise.
 bool ReadScaleText(const CString& text, double* scale);
-TextRule ScaleRule();
 // "1:" and the scale as the shortest text that reads back as the same number.
 CString ScaleText(double scale);
 
@@ -122,6 +121,7 @@ protected:
         bool hasNumber = false;  // the item's number was read
         double number = 0;
         double scale = 0;  // 1008, 1009: the scale taken
+        double ratio = 1;  // and the ratio the wells are moved by: the scale before over it
         // The reader refused the item's text: nothing
         // was stored, the item shows the stored value again and nothing else runs for the edit.
         bool refused = false;
@@ -162,6 +162,19 @@ protected:
 private:
     friend class GraphSteps;
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
+    // The X (x) or Y scale of a text and the ratio the section's wells are then moved by, the
+    // scale they stand at over it: false for a text that is no scale, for scales whose ratio is
+    // not a finite number above 0 both ways, and for a ratio that would move a well beyond the
+    // range of a double. A scale item refuses what this refuses.
+    bool ReadScale(const CString& text, bool x, double* scale, double* ratio) const;
+    TextRule ScaleItemRule(bool x) const;
+    // The scale the wells stand at: the record's; a reservoir's X scale is its scaler's.
+    double CurrentScale(bool x) const;
+    bool WellsStayFinite(bool x, double ratio) const;
+    // Where a fence's reference move puts each well (one place per well, none without a well): its
+    // distances over the record's X scale, in the record's units; no place at all when the record
+    // has no usable X scale. False when a place is not a finite number.
+    bool FenceReferencePlaces(std::vector<FLOATPOINT>* places) const;
     void SaveOldWellPositions();
     void StoreDepth(const Edit& edit, bool top, CMapProperty& record);
 

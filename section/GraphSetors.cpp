@@ -85,12 +85,11 @@ enum Step : unsigned char {
     stepExtendRight,
     stepRsExtendLeft,  // engine started: ReBack; otherwise ChangeExtend and the flow units rebuilt
     stepRsExtendRight,
-    stepExtendForm,      // the form stored again; connection and stratum extensions made again
+    stepExtendForm,      // connection and stratum extensions made again for the form the record took
     stepRsExtendForm,    // engine started: ReBack; otherwise extensions made again, flow units rebuilt
-    stepShowVirStratum,  // CMapProperty::ShowVirStratum(text is "是")
+    stepShowVirStratum,  // CMapProperty::ShowVirStratum(the flag the record took)
     stepVirPen,          // CMapProperty::SetVirPen(the stored pen)
     stepNameFont,        // CMapProperty::ChangeStratumNameFont(the stored font)
-    stepNamePlace,       // the placement stored again
 };
 
 constexpr int kMaxSteps = 10;
@@ -220,7 +219,6 @@ const StepRow kStepTable[] = {
     {G::kConnectVirtualId, G::kConnectVirtualId, {{stepStamp}, {stepStamp}, {}, {}}},
     {G::kVirPenStyleId, G::kVirPenColorId, {{stepVirPen}, {stepVirPen}, {}, {}}},
     {G::kNameFaceId, G::kNameColorId, {{stepNameFont}, {stepNameFont}, {stepNameFont}, {}}},
-    {G::kNamePlaceId, G::kNamePlaceId, {{stepNamePlace}, {stepNamePlace}, {stepNamePlace}, {}}},
 };
 
 const StepList* StepsOf(DWORD_PTR id, int kind) {
@@ -261,8 +259,8 @@ private:
     void RebuildFlowUnits() {
         if (reservoir_) reservoir_->GetFlowUnitManager().Rebuild();
     }
-    void Spacing(const CString& text);
-    void RsSpacing(const CString& text);
+    void Spacing(const CString& text, int type);
+    void RsSpacing(const CString& text, int type);
     void Projection(const CString& text);
     void RsProjection(const CString& text);
     void Shadow(const CString& text);
@@ -345,13 +343,13 @@ void GraphSteps::Do(Step step) {
             wells_.SetValue(&IkelWellAdapter::DataTypeChanged);
             break;
         case stepSpacing:
-            Spacing(edit_.text);
+            Spacing(edit_.text, record.m_nWellSpacingType);
             break;
         case stepEqualSpacing:
-            Spacing(kEqualSpacing);
+            Spacing(kEqualSpacing, 0);
             break;
         case stepRsSpacing:
-            RsSpacing(edit_.text);
+            RsSpacing(edit_.text, record.m_nWellSpacingType);
             break;
         case stepProjection:
             Projection(edit_.text);
@@ -370,25 +368,23 @@ void GraphSteps::Do(Step step) {
             break;
         case stepXScale:
             container_.GetScaler()->SetXScale(edit_.scale);
-            page_.ScaleNotification(page_.m_dOldXScale / edit_.scale, 1.0);
+            page_.ScaleNotification(edit_.ratio, 1.0);
             break;
         case stepFenceXScale:
-            FenceWellMove(page_.m_dOldXScale / edit_.scale);
+            FenceWellMove(edit_.ratio);
             break;
-        case stepRsXScale: {
-            ScScaler* scaler = container_.GetScaler();
-            const double ratio = scaler->GetXScale() / edit_.scale;
-            scaler->SetXScale(edit_.scale);
+        case stepRsXScale:
+            // The ratio was read from the scaler's X scale before it takes the new one.
+            container_.GetScaler()->SetXScale(edit_.scale);
             if (Inclined())
                 ReBack();
             else
-                container_.PrepareScale(ratio, 1.0);
+                container_.PrepareScale(edit_.ratio, 1.0);
             page_.RulerStep();
             break;
-        }
         case stepYScale:
             container_.GetScaler()->SetYScale(edit_.scale);
-            page_.ScaleNotification(1.0, page_.m_dOldYScale / edit_.scale);
+            page_.ScaleNotification(1.0, edit_.ratio);
             break;
         case stepFenceYScale:
             FenceYScale();
@@ -398,7 +394,7 @@ void GraphSteps::Do(Step step) {
             if (Inclined())
                 ReBack();
             else
-                container_.PrepareScale(1.0, page_.m_dOldYScale / edit_.scale);
+                container_.PrepareScale(1.0, edit_.ratio);
             break;
         case stepConnectPos:
             for (unsigned int i = 0; i < wells_.size(); ++i)
@@ -487,7 +483,6 @@ void GraphSteps::Do(Step step) {
             }
             break;
         case stepExtendForm:
-            record.m_nExtendForm = ValueOfText(kExtendForms, edit_.text, -1);
             container_.GetConMgrVector().CreateExtend();
             container_.GetStratumGroupManager()->CreateExtend();
             break;
@@ -501,7 +496,7 @@ void GraphSteps::Do(Step step) {
             }
             break;
         case stepShowVirStratum:
-            record.ShowVirStratum(edit_.text == grouptext::kYes);
+            record.ShowVirStratum(record.m_bCalVirtualStratum);
             break;
         case stepVirPen:
             record.SetVirPen(record.m_virStratumPen);
@@ -509,16 +504,14 @@ void GraphSteps::Do(Step step) {
         case stepNameFont:
             record.ChangeStratumNameFont(record.m_stratumNameFont);
             break;
-        case stepNamePlace:
-            record.m_nStratumNamePos = ValueOfText(kNamePlaces, edit_.text, -1);
-            break;
     }
 }
 
 // ---- spacing and projection -----------------------------------------------------------------------------
 
-void GraphSteps::Spacing(const CString& text) {
-    container_.GetWellPositionor()->SetSpacingType(text == kRealDistance ? 1 : SpacingTypeOfText(text));
+// The positioner takes the spacing type the record took for the text; the steps follow the text.
+void GraphSteps::Spacing(const CString& text, int type) {
+    container_.GetWellPositionor()->SetSpacingType(type);
     ScLookDownForm* map = container_.GetLookDownForm();
     if (text == kEqualSpacing) {
         container_.GetWellPositionor()->ChangeXDistance();
@@ -533,8 +526,8 @@ void GraphSteps::Spacing(const CString& text) {
     container_.Refresh();
 }
 
-void GraphSteps::RsSpacing(const CString& text) {
-    container_.GetWellPositionor()->SetSpacingType(text == kRealDistance ? 1 : SpacingTypeOfText(text));
+void GraphSteps::RsSpacing(const CString& text, int type) {
+    container_.GetWellPositionor()->SetSpacingType(type);
     if (text == kRealDistance) {
         container_.GetWellPositionor()->ArrangeWellByRealDis();
         container_.GetLookDownForm()->ClearShadow();
@@ -617,26 +610,18 @@ void GraphSteps::FenceWellMove(double ratio) {
     }
 }
 
-// A record without a usable X scale places no well (the distances would not be finite).
+// A record without a usable X scale places no well; the edit refused places that are not finite.
 void GraphSteps::FenceReferenceMove() {
-    const double scale = record_->m_dXScale;
-    if (!(scale > 0)) return;
-    ScWellPositionor* positionor = container_.GetWellPositionor();
-    for (unsigned int i = 0; i < wells_.size(); ++i) {
-        IkelWellAdapter* well = wells_.GetWell(i);
-        if (!well) continue;
-        FLOATPOINT point(0, 0);
-        positionor->GetCalDisNeedXY(well->GetName(), point);
-        point.x = point.x / scale * 100 * 1000;
-        point.y = point.y / scale * 100 * 1000;
-        PlaceWell(*well, point);
-    }
+    std::vector<FLOATPOINT> places;
+    if (!page_.FenceReferencePlaces(&places)) return;
+    for (unsigned int i = 0; i < places.size(); ++i)
+        if (IkelWellAdapter* well = wells_.GetWell(i)) PlaceWell(*well, places[i]);
 }
 
 // The wells keep their places on the fence while the vertical scale changes.
 void GraphSteps::FenceYScale() {
     container_.GetScaler()->SetYScale(edit_.scale);
-    page_.ScaleNotification(1.0, page_.m_dOldYScale / edit_.scale);
+    page_.ScaleNotification(1.0, edit_.ratio);
     std::vector<FLOATPOINT> points;
     points.reserve(wells_.size());
     for (unsigned int i = 0; i < wells_.size(); ++i) {

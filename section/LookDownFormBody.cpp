@@ -4,6 +4,7 @@
 
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
+#include "framework/NumberText.h"
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "framework/StyleGroupTexts.h"
@@ -93,7 +94,7 @@ int CLookDownFormBody::InitPropWnd() {
         return NewFloatItem(kCaptions[slot], value, 2, negatives, description, IdOf(slot), std::move(rule));
     };
     auto colour = [this](Slot slot) { return NewBlackColorItem(kCaptions[slot], "", IdOf(slot)); };
-    auto yesNo = [this](Slot slot) { return CreateYesNoProp(kCaptions[slot], IdOf(slot), _variant_t(""), nullptr); };
+    auto yesNo = [this](Slot slot) { return NewYesNoList(kCaptions[slot], "", nullptr, IdOf(slot)); };
     auto lineStyle = [this](Slot slot) {
         return NewStylePicker(kCaptions[slot], CPropStyleCombox::kLineStyle, "", nullptr, IdOf(slot));
     };
@@ -265,16 +266,14 @@ bool CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
     switch (slot) {
         case kX:
         case kY:
-            if (!ReadItemNumber(item, 1.0, &number)) return false;
-            EditPosition(slot, number);
+            if (!ReadItemNumber(item, 1.0, &number) || !EditPosition(slot, number)) return false;
             break;
         case kKeepProportion:
-            map.SetMaintainScale(GetYesNoProp(item));
+            map.SetMaintainScale(ReadYesNo(item));
             break;
         case kWidth:
         case kHeight:
-            if (!ReadItemSize(item, 1.0, &number)) return false;
-            EditSize(slot, number);
+            if (!ReadItemSize(item, 1.0, &number) || !EditSize(slot, number)) return false;
             break;
         case kFrameStyle:
             if (ReadStyle(item, &style)) map.SetFrameLineStyle(style);
@@ -288,10 +287,12 @@ bool CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
             map.SetFrameLine(pen);
             break;
         }
-        case kNameShown:
-            map.ShowWellName(GetYesNoProp(item));
-            EditSwitch(kName, GetYesNoProp(item), m_variant.switchEditsEnable);
+        case kNameShown: {
+            const bool shown = ReadYesNo(item);
+            map.ShowWellName(shown);
+            EditSwitch(kName, shown, m_variant.switchEditsEnable);
             break;
+        }
         case kNameFace:
         case kNameSize:
         case kNameColor:
@@ -301,10 +302,12 @@ bool CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
         case kSymbolBorder:
         case kSymbolInner:
             return EditPoint(item, slot, kWellSymbolPoint, kSymbolStyle);
-        case kLineShown:
-            map.ShowLine(GetYesNoProp(item));
-            EditSwitch(kLine, GetYesNoProp(item), m_variant.switchEditsEnable);
+        case kLineShown: {
+            const bool shown = ReadYesNo(item);
+            map.ShowLine(shown);
+            EditSwitch(kLine, shown, m_variant.switchEditsEnable);
             break;
+        }
         case kLineStyle:
             if (ReadStyle(item, &style)) map.SetLineStyle(style);
             break;
@@ -322,10 +325,12 @@ bool CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
         case kProjectionBorder:
         case kProjectionInner:
             return EditPoint(item, slot, kProjectionPoint, kProjectionStyle);
-        case kShadeShown:
-            map.ShowShadeLine(GetYesNoProp(item));
-            if (m_variant.shadeEditEnables) EnableSubItems(Item(kShade), 1, -1, GetYesNoProp(item) ? TRUE : FALSE);
+        case kShadeShown: {
+            const bool shown = ReadYesNo(item);
+            map.ShowShadeLine(shown);
+            if (m_variant.shadeEditEnables) EnableSubItems(Item(kShade), 1, -1, shown ? TRUE : FALSE);
             break;
+        }
         case kShadeStyle:
         case kShadeColor:
         case kShadeWidth: {
@@ -341,8 +346,20 @@ bool CLookDownFormBody::Edit(CBCGPProp* item, Slot slot) {
     return true;
 }
 
+namespace {
+// The map given the centre of the moved rectangle and the extent; false, nothing passed, when one
+// of them is not a finite number.
+bool PlaceMap(ScLookDownForm& map, const FLOATRECT& moved, double width, double height, MAINTAINSTYLE style) {
+    const FLOATPOINT centre = moved.GetCenter();
+    for (double v : {centre.x, centre.y, width, height})
+        if (!std::isfinite(v)) return false;
+    map.SetPosition(centre, width, height, style);
+    return true;
+}
+}  // namespace
+
 // Moves the rectangle so that its left (top) edge lies at the value; its size stays.
-void CLookDownFormBody::EditPosition(Slot slot, double value) {
+bool CLookDownFormBody::EditPosition(Slot slot, double value) {
     const FLOATRECT r = m_pMap->GetMapRect();
     FLOATRECT moved = r;
     if (slot == kX) {
@@ -352,31 +369,33 @@ void CLookDownFormBody::EditPosition(Slot slot, double value) {
         moved.top = value;
         moved.bottom = r.bottom + (value - r.top);
     }
-    m_pMap->SetPosition(moved.GetCenter(), std::fabs(moved.right - moved.left), std::fabs(moved.top - moved.bottom),
-                        MAINTAIN_WIDTH);
+    return PlaceMap(*m_pMap, moved, std::fabs(moved.right - moved.left), std::fabs(moved.top - moved.bottom),
+                    MAINTAIN_WIDTH);
 }
 
 // Moves the right (bottom) edge so that the map gets the typed extent, whichever way its edges
 // run; with the proportion kept the other dimension follows, unless the map has no extent to take
-// the proportion from.
-void CLookDownFormBody::EditSize(Slot slot, double value) {
+// the proportion from. A proportion no double holds (a map 1e-300 wide and 10 high) is refused.
+bool CLookDownFormBody::EditSize(Slot slot, double value) {
     const FLOATRECT r = m_pMap->GetMapRect();
     const double w = std::fabs(r.right - r.left);
     const double h = std::fabs(r.top - r.bottom);
     const bool keep = m_pMap->IsWHScaleMaintain() && w != 0 && h != 0;
+    double proportion = 1;  // the other extent over the edited one
+    if (keep && !numtext::Ratio(slot == kWidth ? h : w, slot == kWidth ? w : h, &proportion)) return false;
     auto away = [](double from, double to) { return to < from ? -1.0 : 1.0; };
     FLOATRECT moved = r;
     double width = w, height = h;
     if (slot == kWidth) {
         moved.right = r.right + away(r.left, r.right) * (value - w);
         width = std::fabs(moved.right - r.left);
-        if (keep) height = width * (h / w);
+        if (keep) height = width * proportion;
     } else {
         moved.bottom = r.bottom + away(r.top, r.bottom) * (value - h);
         height = std::fabs(r.top - moved.bottom);
-        if (keep) width = height * (w / h);
+        if (keep) width = height * proportion;
     }
-    m_pMap->SetPosition(moved.GetCenter(), width, height, slot == kWidth ? MAINTAIN_WIDTH : MAINTAIN_HEIGHT);
+    return PlaceMap(*m_pMap, moved, width, height, slot == kWidth ? MAINTAIN_WIDTH : MAINTAIN_HEIGHT);
 }
 
 bool CLookDownFormBody::EditPoint(CBCGPProp* item, Slot slot, int n, Slot first) {

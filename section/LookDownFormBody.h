@@ -97,8 +97,10 @@ private:
     // False when the reader refused the item's text:
     // nothing was written and the edit ends with the item showing its value from before again.
     bool Edit(CBCGPProp* item, Slot slot);
-    void EditPosition(Slot slot, double value);
-    void EditSize(Slot slot, double value);
+    // The map's rectangle moved or resized; false, nothing passed, when its centre or extent would
+    // not be a finite number (an edge far out, a proportion a double cannot hold).
+    bool EditPosition(Slot slot, double value);
+    bool EditSize(Slot slot, double value);
     bool EditPoint(CBCGPProp* item, Slot slot, int n, Slot first);
     bool EditFont(CBCGPProp* item, Slot slot);
     void EditSwitch(Slot group, bool shown, bool enable);

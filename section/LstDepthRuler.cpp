@@ -49,7 +49,7 @@ const Border kBorderLines[] = {
 };
 constexpr int kRightBorderIndex = 3;
 
-CBCGPProp* NewShown(DWORD_PTR id) { return CreateYesNoProp(grouptext::kShow, id, _variant_t(""), nullptr); }
+CBCGPProp* NewShown(DWORD_PTR id) { return NewYesNoList(grouptext::kShow, "", nullptr, id); }
 
 int MarksShown(const ScDepthRuler& ruler, bool left) {
     return left ? ruler.GetLeftMarkVisible() : ruler.GetRightMarkVisible();
@@ -103,7 +103,8 @@ CBCGPProp* CLstDepthRuler::BuildSide(bool left, bool expanded) {
     const ScDepthRuler& r = *m_pRuler;
     CBCGPProp* side = NewGroupItem(left ? kLeftMarks : kRightMarks, kLeftSideId + d, expanded);
     side->AddSubItem(NewShown(kMarksShownId + d));
-    side->AddSubItem(NewOptionItem(kDepthUnit, "", nullptr, kDepthUnitId + d, {kMetre, kFoot}, false));
+    // Any unit but "米" is feet.
+    side->AddSubItem(NewList(kDepthUnit, "", nullptr, kDepthUnitId + d, kDepthUnits, OtherTakenAs(1)));
     side->AddSubItem(NewRulerNumber(kMarkInterval, r.GetInterval(left), kIntervalId + d, ItemSizeRule()));
 
     CBCGPProp* major = NewGroupItem(kMajorMarks, kMajorId + d, expanded);
@@ -258,14 +259,17 @@ Edited CLstDepthRuler::EditSide(CBCGPProp* item, bool left, DWORD_PTR leftId) {
     UINT style = 0;
     const bool isNumber = ReadItemSize(item, 1.0, &number);  // intervals and frequencies are never negative
     switch (leftId) {
-        case kMarksShownId:
-            (r.*(left ? &ScDepthRuler::SetLeftMarkVisible : &ScDepthRuler::SetRightMarkVisible))(
-                GetYesNoProp(item) ? 1 : 0);
+        case kMarksShownId: {
+            const int shown = ReadYesNo(item) ? 1 : 0;
+            (r.*(left ? &ScDepthRuler::SetLeftMarkVisible : &ScDepthRuler::SetRightMarkVisible))(shown);
             return Edited::Taken;
-        case kDepthUnitId:
-            (r.*(left ? &ScDepthRuler::SetLeftDepthMeasure : &ScDepthRuler::SetRightDepthMeasure))(
-                ItemText(item) == kMetre ? 0 : 1);
+        }
+        case kDepthUnitId: {
+            int unit = 0;
+            if (!ReadList(item, &unit)) return Edited::Refused;
+            (r.*(left ? &ScDepthRuler::SetLeftDepthMeasure : &ScDepthRuler::SetRightDepthMeasure))(unit);
             return Edited::Taken;
+        }
         case kIntervalId:
             if (!isNumber) return Edited::Refused;
             r.SetInterval(left, number);
@@ -332,7 +336,7 @@ Edited CLstDepthRuler::EditBorder(CBCGPProp* item, DWORD_PTR id) {
     UINT style = 0;
     switch (offset) {
         case kBorderShownOffset: {
-            const int shown = GetYesNoProp(item) ? 1 : 0;
+            const int shown = ReadYesNo(item) ? 1 : 0;
             (r.*b.setShown)(shown);
             if (index == kRightBorderIndex) r.SetRightMarkVisible(shown);
             return Edited::Taken;

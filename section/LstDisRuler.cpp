@@ -35,7 +35,6 @@ int FieldOfItem(DWORD_PTR id, DWORD_PTR styleId, DWORD_PTR widthId) {
 }  // namespace
 
 const char* DisRulerUnitText(int unit) { return TextOfValue(kUnits, unit, nullptr); }
-int DisRulerUnitOfText(const CString& text) { return ValueOfText(kUnits, text, -1); }
 
 CLstDisRuler::CLstDisRuler(ScDisRuler* ruler) : m_pRuler(ruler) {}
 CLstDisRuler::~CLstDisRuler() = default;
@@ -70,7 +69,8 @@ int CLstDisRuler::InitPropWnd() {
     m_wndPropList.AddProperty(lead, TRUE, TRUE);
 
     CBCGPProp* label = NewGroupItem(kLabel, kLabelId, true);
-    label->AddSubItem(NewOptionItem(kUnit, "", nullptr, kUnitId, {kMetre, kFoot, kKilometre}, false));
+    // Every unit a ruler may hold is taken and shown; three are offered; any other text is -1.
+    label->AddSubItem(NewList(kUnit, "", nullptr, kUnitId, kUnits, OtherTakenAs(-1), {kMetre, kFoot, kKilometre}));
     label->AddSubItem(NewFacePicker(grouptext::kFontFace, font.GetFaceName(), nullptr, kFaceId));
     label->AddSubItem(NewRulerNumber(grouptext::kSize, font.size / 100.0, kFontSizeId, HundredthsRule()));
     label->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kFontColorId));
@@ -161,9 +161,13 @@ Edited CLstDisRuler::Edit(CBCGPProp* item) {
             manager.SetSelQianLinePen(pen);
             return id == kLeadWidthId ? Edited::Stamped : Edited::Taken;
         }
-        case kUnitId:
-            manager.SetSelUnit(DisRulerUnitOfText(ItemText(item)));
+        case kUnitId: {
+            // The refresh leaves the item as it is for a unit of no text.
+            int unit = 0;
+            if (!ReadList(item, &unit, nullptr)) return Edited::Refused;
+            manager.SetSelUnit(unit);
             return Edited::Taken;
+        }
         case kFaceId:
         case kFontSizeId:
         case kFontColorId: {

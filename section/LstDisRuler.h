@@ -50,7 +50,5 @@ private:
     ScDisRuler* m_pRuler;
 };
 
-// The unit text of a distance ruler's unit (0 to 5), NULL for any other; and back, -1 for a text
-// that names no unit.
+// The unit text of a distance ruler's unit (0 to 5), NULL for any other.
 const char* DisRulerUnitText(int unit);
-int DisRulerUnitOfText(const CString& text);

@@ -23,8 +23,12 @@ namespace {
 // The dip angle is a two-point line's: only such a line takes one.
 constexpr int kDipLinePoints = 2;
 
-const char* KindText(bool normal) { return normal ? kNormalFault : kReverseFault; }
-const char* SealingText(bool permeable) { return permeable ? kPermeableFault : kSealingFault; }
+// A normal fault only for "正断层"; permeable for any text but "封闭".
+const TextValue kKinds[] = {{kNormalFault, 1}, {kReverseFault, 0}};
+const TextValue kSealings[] = {{kSealingFault, 0}, {kPermeableFault, 1}};
+
+const char* KindText(bool normal) { return TextOfValue(kKinds, normal ? 1 : 0, ""); }
+const char* SealingText(bool permeable) { return TextOfValue(kSealings, permeable ? 1 : 0, ""); }
 
 void SetFloat(CBCGPProp* item, double value) {
     if (auto* number = dynamic_cast<CBCGPropFloat*>(item)) number->SetValue(_variant_t(value));
@@ -39,13 +43,13 @@ int CLstFaultLineEntity::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     CBCGPProp* properties = NewGroupItem(kFaultLineProperties, kPropertiesId, true);
     properties->AddSubItem(NewTextValueItem(kName, "", nullptr, kNameId, true));
-    properties->AddSubItem(NewOptionItem(kFaultKind, "", nullptr, kKindId, {kNormalFault, kReverseFault}, false));
+    properties->AddSubItem(NewList(kFaultKind, "", nullptr, kKindId, kKinds, OtherTakenAs(0)));
     properties->AddSubItem(NewFloatItem(kMaxThrow, 0.0, 2, false, "", kThrowId, ItemNumberRule()));
     CBCGPProp* angle = NewFloatItem(kDipAngle, 0.0, 2, true, "", kDipAngleId, ItemNumberRule());
     CQXObjectPolyline* polyline = m_pLine ? m_pLine->GetImp() : nullptr;
     angle->Enable(polyline && polyline->GetPointCount() == kDipLinePoints ? TRUE : FALSE);
     properties->AddSubItem(angle);
-    properties->AddSubItem(NewOptionItem(kSealing, "", nullptr, kSealingId, {kSealingFault, kPermeableFault}, false));
+    properties->AddSubItem(NewList(kSealing, "", nullptr, kSealingId, kSealings, OtherTakenAs(1)));
     properties->AddSubItem(NewFloatItem(kBreakDepth, 0.0, 2, false, "", kBreakDepthId, nullptr));  // shown only
     m_wndPropList.AddProperty(properties, TRUE, TRUE);
     CBCGPProp* pen = CreateLineFloatProp(kDisplayProperties, kPenId);
@@ -108,7 +112,7 @@ bool CLstFaultLineEntity::Edit(CBCGPProp* item) {
             m_pLine->SetName(ItemText(item).str());
             break;
         case kKindId:
-            m_pLine->SetNoraml(ItemText(item) == kNormalFault);
+            m_pLine->SetNoraml(ReadYesNo(item));
             m_pLine->Update();
             break;
         case kThrowId:
@@ -122,7 +126,7 @@ bool CLstFaultLineEntity::Edit(CBCGPProp* item) {
             m_pLine->Update();
             break;
         case kSealingId:
-            m_pLine->SetPermeable(ItemText(item) != kSealingFault);
+            m_pLine->SetPermeable(ReadYesNo(item));
             m_pLine->Update();
             m_pLine->ProChanged();
             break;

@@ -65,14 +65,13 @@ CLstFaultPoint::~CLstFaultPoint() = default;
 int CLstFaultPoint::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     CBCGPProp* display = NewGroupItem(kDisplaySettings, kDisplayId, true);
-    display->AddSubItem(NewOptionItem(kDisplayPosition, "", nullptr, kDisplayStyleId,
-                                      {kColumnLeft, kColumnCentre, kColumnRight}, true));
+    display->AddSubItem(
+        NewList(kDisplayPosition, "", nullptr, kDisplayStyleId, kDisplayStyles, OtherTakenAs(-1), {}, true));
     CBCGPProp* symbol = CreatePointFloatProp(kFaultSymbol, kSymbolId);
     symbol->Expand(TRUE);
     display->AddSubItem(symbol);
     display->AddSubItem(BuildLabelGroup());
-    display->AddSubItem(
-        NewOptionItem(kApplyTo, "", kApplyToDescription, kApplyId, {"", kApplyWell, kApplySection}, false));
+    display->AddSubItem(NewList(kApplyTo, "", kApplyToDescription, kApplyId, kApplyScopes, OtherTakenAs(-1)));
     m_wndPropList.AddProperty(display, TRUE, TRUE);
 
     CBCGPProp* data = NewGroupItem(kFaultPointProperties, kFaultDataId, true);
@@ -90,12 +89,10 @@ int CLstFaultPoint::InitPropWnd() {
 
 CBCGPProp* CLstFaultPoint::BuildLabelGroup() {
     CBCGPProp* label = NewGroupItem(kLabel, kLabelId, true);
-    label->AddSubItem(
-        NewOptionItem(grouptext::kShow, "", nullptr, kLabelShownId, {grouptext::kYes, grouptext::kNo}, false));
+    label->AddSubItem(NewYesNoList(grouptext::kShow, "", nullptr, kLabelShownId));
     label->AddSubItem(NewFloatItem(kFieldCount, 0.0, 0, false, "", kFieldCountId, ItemNumberRule()));
     CBCGPProp* position = NewGroupItem(kPosition, kLabelPositionId, true);
-    position->AddSubItem(NewOptionItem(kDisplayPosition, "", nullptr, kLabelPlaceId,
-                                       {kLabelLeft, kLabelRight, kLabelAbove, kLabelBelow}, false));
+    position->AddSubItem(NewList(kDisplayPosition, "", nullptr, kLabelPlaceId, kLabelPlaces, OtherTakenAs(-1)));
     position->AddSubItem(NewFloatItem(kXOffset, 0.0, 2, true, "", kXOffsetId, ItemNumberRule()));
     position->AddSubItem(NewFloatItem(kYOffset, 0.0, 2, true, "", kYOffsetId, ItemNumberRule()));
     label->AddSubItem(position);
@@ -259,7 +256,8 @@ bool CLstFaultPoint::Edit(CBCGPProp* item) {
     }
     switch (id) {
         case kDisplayStyleId: {
-            const int style = ValueOfText(kDisplayStyles, text, -1);
+            int style = 0;
+            if (!ReadList(item, &style)) return false;
             ApplyInScope([style](CrFaultPoint& p) { p.SetDisplayStyle(style); });
             break;
         }
@@ -272,9 +270,12 @@ bool CLstFaultPoint::Edit(CBCGPProp* item) {
             ApplyInScope([&symbol](CrFaultPoint& p) { p.SetLogPoint(symbol); });
             break;
         }
-        case kApplyId:
-            point.SetApplyType(ValueOfText(kApplyScopes, text, -1));
+        case kApplyId: {
+            int scope = 0;
+            if (!ReadList(item, &scope)) return false;
+            point.SetApplyType(scope);
             break;
+        }
         case kFaultStratumId:
             point.SetFaultStraum(text);
             break;
@@ -304,7 +305,7 @@ bool CLstFaultPoint::Edit(CBCGPProp* item) {
             point.SetCompareDepth(number);
             break;
         case kLabelShownId: {
-            const bool shown = text == grouptext::kYes;
+            const bool shown = ReadYesNo(item);
             ApplyInScope([shown](CrFaultPoint& p) { p.ShowLabel(shown); });
             point.ProChanged();
             break;
@@ -312,7 +313,8 @@ bool CLstFaultPoint::Edit(CBCGPProp* item) {
         case kFieldCountId:
             return EditFieldCount(item);
         case kLabelPlaceId: {
-            const int place = ValueOfText(kLabelPlaces, text, -1);
+            int place = 0;
+            if (!ReadList(item, &place)) return false;
             ApplyInScope([place](CrFaultPoint& p) { p.SetPosStyle(place); });
             break;
         }

@@ -74,7 +74,6 @@ const TextValue kSidePositions[] = {{kInside, 0}, {kOutside, 1}};
 const TextValue kLevelPositions[] = {{kInside, 0}, {kOutside, 1}, {kBothSides, 2}};
 const TextValue kInscribePositions[] = {
     {grouptext::kAlignCenter, 0}, {grouptext::kAlignRight, 1}, {grouptext::kAlignLeft, 2}};
-constexpr int kNoPosition = -1;
 
 // One item: item data, label, kind, the frame's index (an enumeration value of the kind), the
 // number it shows, the conversion, and whether an edit stamps the frame.
@@ -248,21 +247,17 @@ const char* PositionText(int type, int value) {
             return TextOfValue(kInscribePositions, value, nullptr);
     }
 }
-// The position of an option text: a horizontal tick position other than the first two is both
-// sides; the other positions have none for a text without an option (kNoPosition).
-int PositionOfText(int type, const CString& text) {
-    switch (type) {
+// A position list: a horizontal tick position other than the first two is both sides; the other
+// positions take no text but their options.
+CBCGPProp* NewPositionList(const Row& row) {
+    switch (row.index) {
         case RF_POS_LR:
-            return ValueOfText(kSidePositions, text, kNoPosition);
+            return section::NewList(row.label, "", nullptr, row.id, kSidePositions, kOtherRefused);
         case RF_POS_H:
-            return ValueOfText(kLevelPositions, text, 2);
+            return section::NewList(row.label, "", nullptr, row.id, kLevelPositions, OtherTakenAs(2));
         default:
-            return ValueOfText(kInscribePositions, text, kNoPosition);
+            return section::NewList(row.label, "", nullptr, row.id, kInscribePositions, kOtherRefused);
     }
-}
-template <std::size_t N>
-void AddOptions(CBCGPProp* item, const TextValue (&table)[N]) {
-    for (const TextValue& option : table) item->AddOption(option.text, TRUE);
 }
 
 // ---- building ---------------------------------------------------------------------------------------
@@ -294,14 +289,10 @@ CBCGPProp* NewItem(const Row& row, const ScRulerFrame* frame) {
             break;
         }
         case Kind::YesNo:
-            item = CreateYesNoProp(row.label, row.id, _variant_t(""), nullptr);
+            item = section::NewYesNoList(row.label, "", nullptr, row.id);
             break;
         case Kind::Options:
-            item = new CBCGPProp(row.label, _variant_t(""));
-            if (row.index == RF_POS_LR) AddOptions(item, kSidePositions);
-            if (row.index == RF_POS_H) AddOptions(item, kLevelPositions);
-            if (row.index == RF_POS_INSCRIBE) AddOptions(item, kInscribePositions);
-            item->AllowEdit(FALSE);
+            item = NewPositionList(row);
             break;
         case Kind::Face: {
             const CString face =
@@ -429,11 +420,11 @@ bool Apply(const Row& row, CBCGPProp* item, ScRulerFrame& frame) {
             row.number->set(frame, row.index, kept);
             break;
         case Kind::YesNo:
-            frame.SetShow(static_cast<RulerFrameShowType>(row.index), GetYesNoProp(item));
+            frame.SetShow(static_cast<RulerFrameShowType>(row.index), section::ReadYesNo(item));
             break;
         case Kind::Options: {
-            const int pos = PositionOfText(row.index, ItemText(item));
-            if (pos == kNoPosition) return false;
+            int pos = 0;
+            if (!section::ReadList(item, &pos)) return false;
             frame.SetPos(static_cast<RulerFramePosType>(row.index), pos);
             break;
         }

@@ -138,8 +138,8 @@ int CLstRulerScale::InitPropWnd() {
     labels->AddSubItem(new CPropStyleCombox(grouptext::kFontFace, labelFont.GetFaceName(), "", kLabelFontId));
     labels->AddSubItem(NewNumber(scale, kLabelSizeId));
     labels->AddSubItem(section::NewBlackColorItem(grouptext::kColor, "", kLabelColorId));
-    labels->AddSubItem(
-        NewOptionItem(kAlignment, "", "", kAlignId, {grouptext::kAlignCenter, grouptext::kAlignLeft}, false));
+    // Only the two alignments are written; any other text is refused.
+    labels->AddSubItem(section::NewList(kAlignment, "", "", kAlignId, kAlignments, kOtherRefused));
     labels->AddSubItem(
         new CBCGPropFloat(kDigits, _variant_t(static_cast<double>(scale.GetDigit())), 0, "", FALSE, kDigitId));
 
@@ -277,12 +277,8 @@ bool CLstRulerScale::EditValue(CBCGPProp* item) {
             if (ReadShownColor(item, &color)) scale.SetLogColor(color);
             break;
         case kAlignId: {
-            // Only the two alignments are written; any other text (reported from code) is refused.
-            const int align = ValueOfText(kAlignments, ItemText(item), -1);
-            if (align < 0) {
-                ShowTextBefore(item);
-                return false;
-            }
+            int align = 0;
+            if (!section::ReadList(item, &align)) return false;
             scale.SetAglin(align);
             break;
         }

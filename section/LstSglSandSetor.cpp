@@ -21,7 +21,6 @@
 using namespace sectiontext;
 
 namespace {
-constexpr int kAllUnits = 0;
 constexpr int kPerforatedUnits = 1;
 constexpr int kConnectedUnits = 2;
 }  // namespace
@@ -36,8 +35,7 @@ int CLstSglSandSetor::InitPropWnd() {
     m_wndPropList.AddProperty(fill, TRUE, TRUE);
 
     auto* sand = new CBCGPProp(kSandLayer, kSandGroupId, FALSE);
-    sand->AddSubItem(NewOptionItem(grouptext::kShow, "", kSandDisplayDescription, kDisplayId,
-                                   {kSandAll, kSandPerforated, kSandConnected}, false));
+    sand->AddSubItem(NewSandDisplayList(grouptext::kShow, kSandDisplayDescription, kDisplayId));
     m_wndPropList.AddProperty(sand, TRUE, TRUE);
 
     CBCGPProp* envelope = CreateShowLineProp(kEnvelope, kEnvelopeId);
@@ -79,11 +77,10 @@ LRESULT CLstSglSandSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CSingleProperty& record = *m_pSection->GetProperty();
     const DWORD_PTR id = item ? item->GetData() : 0;
     if (id == kDisplayId) {
-        const CString text = ItemText(item);
-        record.m_nSandShowMode = text == kSandAll ? kAllUnits : SandDisplayModeFromText(text);
+        if (!section::ReadList(item, &record.m_nSandShowMode)) return 0;
         ApplySandDisplay(*m_pSection, record.m_nSandShowMode);
     } else if (id == kEnvelopeShowId) {
-        record.m_bEnvelopeVisible = GetYesNoProp(item);
+        record.m_bEnvelopeVisible = section::ReadYesNo(item);
         const bool visible = record.m_bEnvelopeVisible;
         single::ForEachSandUnit(m_pSection, [visible](Sand::CSandUnit& unit) { unit.SetSandLineVisible(visible); });
         single::Stamp(m_pSection);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "framework/ChangeCheckers.h"
+#include "framework/NumberText.h"
 #include "framework/PropFloat.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Oriel/CStratumSysAdapter.h"
@@ -22,8 +23,6 @@
 using namespace sectiontext;
 
 namespace single {
-
-int GradeOfText(const CString& text) { return ValueOfText(graphsetor::kGrades, text, 4); }
 
 bool ReadSingleScale(const CString& text, double* scale) {
     double value = 0;
@@ -47,13 +46,10 @@ namespace {
 const char* const kXScales[] = {"1:100", "1:200", "1:500", "1:1000"};
 const char* const kYScales[] = {"1:50", "1:100", "1:200", "1:500", "1:1000"};
 
-// An editable list of scales: a typed text that is no scale is refused.
+// An editable list of scales: a typed text the page's scale reader refuses is refused.
 template <std::size_t N>
-CBCGPProp* NewScaleItem(const char* name, DWORD_PTR id, const char* const (&options)[N]) {
-    auto* item = new CBCGPropSizeText(name, _variant_t(""), "", id, [](const CString& text) {
-        double scale = 0;
-        return single::ReadSingleScale(text, &scale);
-    });
+CBCGPProp* NewScaleItem(const char* name, DWORD_PTR id, const char* const (&options)[N], TextRule rule) {
+    auto* item = new CBCGPropSizeText(name, _variant_t(""), "", id, std::move(rule));
     item->AllowEdit(TRUE);
     for (const char* option : options) item->AddOption(option, TRUE);
     return item;
@@ -99,19 +95,28 @@ int CLstSingle::InitPropWnd() {
     m_wndPropList.AddProperty(templ, TRUE, TRUE);
 
     auto* layout = new CBCGPProp(kLayout, kLayoutId, FALSE);
-    layout->AddSubItem(NewScaleItem(kXScale, kXScaleId, kXScales));
-    layout->AddSubItem(NewScaleItem(kYScale, kYScaleId, kYScales));
-    layout->AddSubItem(NewFixedList(kConnectPos, kLapJointId, {kWellTrack, kWellColumn}));
+    const auto scaleRule = [this](bool x) -> TextRule {
+        return [this, x](const CString& text) {
+            double scale = 0;
+            return ReadScale(text, x, &scale);
+        };
+    };
+    layout->AddSubItem(NewScaleItem(kXScale, kXScaleId, kXScales, scaleRule(true)));
+    layout->AddSubItem(NewScaleItem(kYScale, kYScaleId, kYScales, scaleRule(false)));
+    layout->AddSubItem(section::NewList(kConnectPos, "", "", kLapJointId, single::kLapJoints, kOtherRefused));
     layout->AddSubItem(NewTrackItem(sgltext::kLeftTrack, kLeftTrackId));
     layout->AddSubItem(NewTrackItem(sgltext::kRightTrack, kRightTrackId));
-    CBCGPProp* grade = NewFixedList(kGrade, kGradeId, {});
+    // Every other grade name is the fifth grade.
+    CBCGPProp* grade = section::NewList(kGrade, "", "", kGradeId, graphsetor::kGrades, OtherTakenAs(4));
+    grade->RemoveAllOptions();
     for (int g = 0; g <= GetMaxStratumLevel(); ++g)
         if (CStratumSysAdapter::IsValidGrade(g)) grade->AddOption(TextOfValue(graphsetor::kGrades, g, ""), TRUE);
     layout->AddSubItem(grade);
     m_wndPropList.AddProperty(layout, TRUE, TRUE);
 
     auto* range = new CBCGPProp(kDisplayRange, kRangeId, FALSE);
-    range->AddSubItem(NewFixedList(kRangeType, kRangeTypeId, {kByStrata, kByDepth}));
+    range->AddSubItem(
+        section::NewList(kRangeType, "", "", kRangeTypeId, kRangeTypes, kOtherRefused, {kByStrata, kByDepth}));
     range->AddSubItem(NewFixedList(kTopStratum, kTopStratumId, {}));
     range->AddSubItem(NewNumber(kTopDepth, true, sgltext::kTopDepthDescription, kTopDepthId, DepthRule(true)));
     range->AddSubItem(NewNumber(kTopExtend, false, "", kTopExtendId, section::ItemSizeRule()));
@@ -203,13 +208,13 @@ LRESULT CLstSingle::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = EditScale(item, item->GetData() == kXScaleId);
             break;
         case kLapJointId:
-            taken = EditLapJoint(text);
+            taken = EditLapJoint(item);
             break;
         case kGradeId:
-            EditGrade(text);
+            EditGrade(item);
             break;
         case kRangeTypeId:
-            taken = EditRangeType(text);
+            taken = EditRangeType(item);
             break;
         case kTopStratumId:
             m_pWell->SetTopStratum(text.str());
@@ -259,9 +264,21 @@ void CLstSingle::ShowItemAgain(CBCGPProp* item) {
                                      {kWellWidthId, m_pWell->GetWidth() / 100.0}});
 }
 
+bool CLstSingle::ReadScale(const CString& text, bool x, double* scale) const {
+    double value = 0;
+    double ratio = 1;
+    if (!single::ReadSingleScale(text, &value)) return false;
+    if (m_pSection) {
+        const CSingleProperty& record = *m_pSection->GetProperty();
+        if (!numtext::Ratio(x ? record.m_dXScale : record.m_dYScale, value, &ratio)) return false;
+    }
+    *scale = value;
+    return true;
+}
+
 bool CLstSingle::EditScale(CBCGPProp* item, bool x) {
     double scale = 0;
-    if (!single::ReadSingleScale(ItemText(item), &scale)) return false;
+    if (!ReadScale(ItemText(item), x, &scale)) return false;
     if (x)
         m_pSection->SetXScale(scale);
     else
@@ -270,25 +287,25 @@ bool CLstSingle::EditScale(CBCGPProp* item, bool x) {
     return true;
 }
 
-bool CLstSingle::EditLapJoint(const CString& text) {
-    const int type = ValueOfText(single::kLapJoints, text, -1);
-    if (type < 0) return false;
+bool CLstSingle::EditLapJoint(CBCGPProp* item) {
+    int type = 0;
+    if (!section::ReadList(item, &type)) return false;
     m_pWell->SetLapJointType(static_cast<LapJointType>(type));
     m_pSection->UpdateStratumSand();
     return true;
 }
 
-bool CLstSingle::EditRangeType(const CString& text) {
-    const int type = ValueOfText(kRangeTypes, text, -1);
-    if (type < 0) return false;
+bool CLstSingle::EditRangeType(CBCGPProp* item) {
+    int type = 0;
+    if (!section::ReadList(item, &type)) return false;
     m_pWell->SetRangeType(static_cast<EnumDepthType>(type));
     return true;
 }
 
 // A grade change drops the section's stratum and sand units; the user confirms it first.
-void CLstSingle::EditGrade(const CString& text) {
-    if (AfxMessageBox(sgltext::kGradeQuestion, MB_YESNO) != IDYES) return;
-    const int grade = single::GradeOfText(text);
+void CLstSingle::EditGrade(CBCGPProp* item) {
+    int grade = 0;
+    if (!section::ReadList(item, &grade) || AfxMessageBox(sgltext::kGradeQuestion, MB_YESNO) != IDYES) return;
     m_pSection->GetProperty()->m_nGrade = grade;
     m_pWell->UpdateStratumAndDep();
     m_pWell->CalStratumProperty();

@@ -17,8 +17,6 @@ class CSglWellAdapter;
 namespace single {
 // Where neighbouring strata connect: on the well track's centre line (0) or on the well column (1).
 inline constexpr TextValue kLapJoints[] = {{sectiontext::kWellTrack, 0}, {sectiontext::kWellColumn, 1}};
-// The grade of a grade name: "一级" 0 .. "四级" 3, any other text 4.
-int GradeOfText(const CString& text);
 // The scale typed as "1:n" or "n": n when it is a number above FLT_EPSILON.
 bool ReadSingleScale(const CString& text, double* scale);
 // The depth to store for a typed bound: a top never lies below the bottom, a bottom never above
@@ -69,12 +67,16 @@ private:
     // The top options end at the bottom stratum, the bottom options start at the top stratum.
     void FillStratumOptions(const std::string& top, const std::string& bottom);
 
+    // The X (x) or Y scale of a text, which the section takes over the one it holds: a scale
+    // whose ratio to the stored one is not a finite number above 0 both ways is refused too. The
+    // scale items refuse what this refuses.
+    bool ReadScale(const CString& text, bool x, double* scale) const;
     // The edits of items a reader reads: false, nothing written, when it refuses the item's text.
     bool EditScale(CBCGPProp* item, bool x);
     // The lap joint and the range type take their two options only; any other text is refused.
-    bool EditLapJoint(const CString& text);
-    bool EditRangeType(const CString& text);
-    void EditGrade(const CString& text);
+    bool EditLapJoint(CBCGPProp* item);
+    bool EditRangeType(CBCGPProp* item);
+    void EditGrade(CBCGPProp* item);
     void ResetStrata(int grade);
     // The depth to store for the bound typed into item (ClampDepth over the well's other bound);
     // false, nothing to store, when the text or the other bound is refused. Its rule, for the items.

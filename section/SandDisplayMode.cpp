@@ -1,6 +1,7 @@
 #include "section/SandDisplayMode.h"
 
 #include "framework/OptionTables.h"
+#include "section/SectionItems.h"
 #include "section/SectionTexts.h"
 
 namespace {
@@ -16,4 +17,8 @@ CString SandDisplayModeText(int mode) { return TextOfValue(kSandDisplayModes, mo
 int SandDisplayModeFromText(const CString& text) {
     const int mode = ValueOfText(kSandDisplayModes, text, -1);
     return mode == 0 ? -1 : mode;
+}
+
+CFixedListProp* NewSandDisplayList(const char* name, const char* description, DWORD_PTR id) {
+    return section::NewList(name, "", description, id, kSandDisplayModes, OtherTakenAs(-1));
 }

@@ -33,6 +33,8 @@ const TextValue kFillTypes[] = {{kFaciesMode, 0}, {kLithologySymbol, 1}, {kOilGa
 // "默认" is shown for 0 but not offered again.
 const TextValue kPinchoutLengths[] = {
     {kPinchDefault, 0}, {kPinchLhOverH, 1}, {kPinchLhOverH1, 2}, {kPinchHalfSpacing, 4}, {kPinchQuarterSpacing, 5}};
+// Local pinch-outs allowed: "允许"; any other text does not allow them.
+const TextValue kLocalPinchouts[] = {{kAllowed, 1}, {kNotAllowed, 0}};
 // Pictures of the two pinch-out shape pickers and the shape code of each.
 const UINT kRiverImages[] = {IDB_STYLE_FIRST, IDB_STYLE_FIRST + 1};
 const int kRiverShapes[] = {5, 7};
@@ -105,11 +107,12 @@ int CSandSetor::InitPropWnd() {
     const int kind = Kind();
 
     CBCGPProp* fill = NewGroup(kFill, kFillGroupId);
-    CBCGPProp* fillType = NewOptionItem(kFillType, "", kFillTypeDescription, kFillTypeId, {}, false);
-    if (kind == ScControlerClient::CT_CONNECTION || kind == ScControlerClient::CT_FENCE)
-        for (const TextValue& type : kFillTypes) fillType->AddOption(type.text, TRUE);
+    // The four fill types, of which a reservoir offers two and other kinds none; no other text.
+    CBCGPProp* fillType = section::NewList(kFillType, "", kFillTypeDescription, kFillTypeId, kFillTypes, kOtherRefused);
     if (kind == ScControlerClient::CT_RESERVOIR)
-        for (const char* text : {kOilGasWater, kFaciesMode}) fillType->AddOption(text, TRUE);
+        section::Offer(fillType, {kOilGasWater, kFaciesMode});
+    else if (kind != ScControlerClient::CT_CONNECTION && kind != ScControlerClient::CT_FENCE)
+        fillType->RemoveAllOptions();
     fill->AddSubItem(fillType);
     auto* cellSize = new CBCGPropFloat(grouptext::kFillCellSize, _variant_t(0.0), 2,
                                        grouptext::kFillCellSizeDescription, FALSE, kCellSizeId);
@@ -121,21 +124,20 @@ int CSandSetor::InitPropWnd() {
     m_wndPropList.AddProperty(fill, TRUE, TRUE);
 
     CBCGPProp* sand = NewGroup(kSandLayer, kSandGroupId);
-    sand->AddSubItem(NewOptionItem(grouptext::kShow, "", kSandDisplayDescription, kSandDisplayId,
-                                   {kSandAll, kSandPerforated, kSandConnected}, false));
+    sand->AddSubItem(NewSandDisplayList(grouptext::kShow, kSandDisplayDescription, kSandDisplayId));
     m_wndPropList.AddProperty(sand, TRUE, TRUE);
 
     m_wndPropList.AddProperty(CreateShowLineProp(kEnvelope, kEnvelopeId), TRUE, TRUE);
 
     CBCGPProp* pinch = NewGroup(kPinchout, kPinchoutGroupId);
-    pinch->AddSubItem(NewOptionItem(grouptext::kShow, "", kPinchoutShowDescription, kPinchoutShowId,
-                                    {grouptext::kYes, grouptext::kNo}, false));
-    pinch->AddSubItem(NewOptionItem(kPinchoutLength, "", kPinchoutLengthDescription, kPinchoutLengthId,
-                                    {kPinchHalfSpacing, kPinchQuarterSpacing, kPinchLhOverH1, kPinchLhOverH}, false));
+    pinch->AddSubItem(section::NewYesNoList(grouptext::kShow, "", kPinchoutShowDescription, kPinchoutShowId));
+    pinch->AddSubItem(section::NewList(kPinchoutLength, "", kPinchoutLengthDescription, kPinchoutLengthId,
+                                       kPinchoutLengths, OtherTakenAs(-1),
+                                       {kPinchHalfSpacing, kPinchQuarterSpacing, kPinchLhOverH1, kPinchLhOverH}));
     pinch->AddSubItem(NewShapePicker(kRiverShape, kRiverShapeDescription, kRiverShapeId, kRiverImages));
     pinch->AddSubItem(NewShapePicker(kSandDamShape, kSandDamShapeDescription, kSandDamShapeId, kSandDamImages));
     pinch->AddSubItem(
-        NewOptionItem(kLocalPinchout, "", kLocalPinchout, kLocalPinchoutId, {kAllowed, kNotAllowed}, false));
+        section::NewList(kLocalPinchout, "", kLocalPinchout, kLocalPinchoutId, kLocalPinchouts, OtherTakenAs(0)));
     m_wndPropList.AddProperty(pinch, TRUE, TRUE);
 
     m_wndPropList.AddProperty(CreateShowLineProp(kFaciesContact, kFaciesContactId), TRUE, TRUE);
@@ -268,7 +270,7 @@ bool CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
     // The show switches: stored, and the section stamped so that the pages show what follows.
     for (const FlagItem& flag : kShowFlags)
         if (id == flag.id) {
-            record.*flag.field = GetYesNoProp(item);
+            record.*flag.field = section::ReadYesNo(item);
             m_pContainer->ProChanged();
             return true;
         }
@@ -279,10 +281,9 @@ bool CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
             ApplyGroupPen(pen.groupSetter, record.*pen.field, pen.reservoirChanged);
             return true;
         }
-    const CString text = ItemText(item);
     switch (id) {
         case kFillTypeId:
-            record.m_nFillType = ValueOfText(kFillTypes, text, -1);
+            if (!section::ReadList(item, &record.m_nFillType)) return false;
             UpdateSandFill(record);
             m_pContainer->ProChanged();
             break;
@@ -303,11 +304,11 @@ bool CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
             m_pContainer->ProChanged();
             break;
         case kSandDisplayId:
-            record.m_nSandDisplay = text == kSandAll ? 0 : SandDisplayModeFromText(text);
+            if (!section::ReadList(item, &record.m_nSandDisplay)) return false;
             record.FliterGroup();
             break;
         case kPinchoutLengthId:
-            record.m_nPinchoutLength = ValueOfText(kPinchoutLengths, text, -1);
+            if (!section::ReadList(item, &record.m_nPinchoutLength)) return false;
             record.ReCreatePinchout();
             RebuildFlowUnits();
             break;
@@ -322,7 +323,7 @@ bool CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
             RebuildFlowUnits();
             break;
         case kLocalPinchoutId:
-            record.m_bLocalPinchout = text == kAllowed;
+            record.m_bLocalPinchout = section::ReadYesNo(item);
             record.ReCreateNormal();
             RebuildFlowUnits();
             break;

@@ -18,6 +18,40 @@
 
 namespace section {
 
+CFixedListProp* NewList(const char* name, const char* shown, const char* description, DWORD_PTR id,
+                        const TextValue* table, std::size_t count, OtherText other,
+                        std::initializer_list<const char*> offered, bool allowEdit) {
+    CFixedListProp* item = NewFixedListItem(name, shown, description, id, table, count, other, allowEdit);
+    if (offered.size() > 0) Offer(item, offered);
+    return item;
+}
+
+CFixedListProp* NewYesNoList(const char* name, const char* shown, const char* description, DWORD_PTR id) {
+    return NewList(name, shown, description, id, kYesNo, OtherTakenAs(0));
+}
+
+void Offer(CBCGPProp* item, std::initializer_list<const char*> offered) {
+    if (!item) return;
+    item->RemoveAllOptions();
+    for (const char* option : offered) item->AddOption(option, TRUE);
+}
+
+bool ReadList(CBCGPProp* item, int* value, const char* otherShown) {
+    int taken = 0;
+    if (!ReadFixedList(item, &taken)) return false;
+    const CFixedListProp* list = FixedListOf(item);
+    if (otherShown && !list->TextOf(taken)) ShowTextIfChanged(item, otherShown);
+    *value = taken;
+    return true;
+}
+
+bool ReadYesNo(CBCGPProp* item) {
+    // The switch of a framework group (a show-line group's "显示") is read by the group's reader.
+    if (!FixedListOf(item)) return GetYesNoProp(item);
+    int yes = 0;
+    return ReadList(item, &yes) && yes != 0;
+}
+
 bool ReadItemNumber(CBCGPProp* item, double scale, double* value, bool judgeFlag) {
     if (!item) return false;
     const double number = ScUtility::JudgeFigure(ItemText(item), judgeFlag);
@@ -49,7 +83,7 @@ TextRule ItemSizeRule(double scale) {
 CBCGPProp* NewSeepageGroup(DWORD_PTR id) {
     using namespace sectiontext;
     auto* seepage = new CBCGPProp(kSeepage, id, FALSE);
-    seepage->AddSubItem(CreateYesNoProp(grouptext::kShow, id + 1, _variant_t(grouptext::kYes), ""));
+    seepage->AddSubItem(NewYesNoList(grouptext::kShow, grouptext::kYes, "", id + 1));
     seepage->AddSubItem(NewOptionItem(kInterfaceForm, "", kInterfaceForm, id + 2, {kAbruptStraight}, false));
     seepage->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, 1, CPropStyleCombox::kLineStyle,
                                              kestrel::kLineSetCommonAlt, kLineStyleDescription, id + 3));

@@ -1,5 +1,7 @@
 #include "planemap/layers/PropListCoordinate.h"
 
+#include <cmath>
+
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "framework/PropDigits.h"
@@ -67,6 +69,13 @@ constexpr PenItems kPens[] = {
     {L::kYGridStyleId, L::kYGridColorId, L::kYGridWidthId, &Axes::m_YGridPen},
 };
 
+// Whether max - min is a range a double holds that leaves more than one division (strict) or at
+// least one: a range beyond a double would be split into infinitely many.
+bool LeavesDivision(double max, double min, double division, bool strict) {
+    const double range = max - min;
+    return std::isfinite(range) && (strict ? range > division : range >= division);
+}
+
 // The numbers kept as doubles, each with the test a typed value must pass. The X minimum must
 // leave more than one division, the Y minimum at least one.
 struct NumberItem {
@@ -76,11 +85,15 @@ struct NumberItem {
 };
 constexpr NumberItem kNumbers[] = {
     {L::kHeightId, &Axes::m_dHeight, [](const Axes&, double v) { return v > 0; }},
-    {L::kXMinId, &Axes::m_dXMin, [](const Axes& a, double v) { return a.m_dXMax - v > a.m_dXDivision; }},
-    {L::kXMaxId, &Axes::m_dXMax, [](const Axes& a, double v) { return v - a.m_dXMin >= a.m_dXDivision; }},
+    {L::kXMinId, &Axes::m_dXMin,
+     [](const Axes& a, double v) { return LeavesDivision(a.m_dXMax, v, a.m_dXDivision, true); }},
+    {L::kXMaxId, &Axes::m_dXMax,
+     [](const Axes& a, double v) { return LeavesDivision(v, a.m_dXMin, a.m_dXDivision, false); }},
     {L::kXDivisionId, &Axes::m_dXDivision, [](const Axes& a, double v) { return v > 0 && a.m_dXMax - a.m_dXMin >= v; }},
-    {L::kYMinId, &Axes::m_dYMin, [](const Axes& a, double v) { return a.m_dYMax - v >= a.m_dYDivision; }},
-    {L::kYMaxId, &Axes::m_dYMax, [](const Axes& a, double v) { return v - a.m_dYMin >= a.m_dYDivision; }},
+    {L::kYMinId, &Axes::m_dYMin,
+     [](const Axes& a, double v) { return LeavesDivision(a.m_dYMax, v, a.m_dYDivision, false); }},
+    {L::kYMaxId, &Axes::m_dYMax,
+     [](const Axes& a, double v) { return LeavesDivision(v, a.m_dYMin, a.m_dYDivision, false); }},
     {L::kYDivisionId, &Axes::m_dYDivision, [](const Axes& a, double v) { return v > 0 && a.m_dYMax - a.m_dYMin >= v; }},
     {L::kXLabelIntervalId, &Axes::m_dXLabelInterval,
      [](const Axes& a, double v) { return v > 0 && a.m_dXMax - a.m_dXMin >= v; }},

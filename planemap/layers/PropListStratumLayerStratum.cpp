@@ -1,6 +1,5 @@
 #include "planemap/layers/PropListStratumLayerStratum.h"
 
-#include <cmath>
 #include <vector>
 
 #include "framework/ItemGroupsBasic.h"
@@ -26,12 +25,10 @@ constexpr int kByBaseLine = 0;
 constexpr int kByWell = 0;
 
 // The depth scale is typed as its inverse, the factor the layer keeps: a number above 0 whose
-// inverse is finite.
+// inverse is a finite number above 0.
 bool ReadDepthFactor(const CString& text, double* factor) {
     double scale = 0;
-    if (!wellitems::ReadScaled(text, 1, Sign::kAboveZero, &scale) || !std::isfinite(1.0 / scale)) return false;
-    *factor = 1.0 / scale;
-    return true;
+    return wellitems::ReadScaled(text, 1, Sign::kAboveZero, &scale) && numtext::Ratio(1, scale, factor);
 }
 
 TextRule DepthScaleRule() { return ReaderRule(ReadDepthFactor); }

@@ -88,6 +88,47 @@ TEST(ProfileDataPage, ATargetStratumThenItsNameThenASeaLevelDepth) {
     EXPECT_TRUE(lodestar::testing::CallLog().empty()) << "a refused depth has the graph read nothing";
 }
 
+// Texts reported from code into the layer pages' lists: a target the list does not offer is still
+// its code and shows as its option; any other text is no target (0), shown empty as the refresh
+// shows it; the switches are on only for "是", the track mode straight only for "直线".
+TEST(ProfileLayerPages, ListsReadAnyOtherTextAsTheirPagesDo) {
+    SampleGraph g;
+    OpenList<CPlLayerData> data(new CPlLayerData(&g.entity));
+    data.Show(&g.entity);
+    ASSERT_EQ(data.Options(CPlLayerData::kWellPlaceId).size(), 6u);  // up to the third level
+    data.Report(CPlLayerData::kWellPlaceId, "目的层(五级)");
+    EXPECT_EQ(Layer()->m_nDataTarget, 7);
+    EXPECT_EQ(Layer()->m_nStratumIndex, 0);
+    EXPECT_EQ(data.Value(CPlLayerData::kWellPlaceId), "目的层(五级)");
+    data.Report(CPlLayerData::kWellPlaceId, "井中");
+    EXPECT_EQ(Layer()->m_nDataTarget, 0);
+    EXPECT_EQ(data.Value(CPlLayerData::kWellPlaceId), "");
+
+    Layer()->m_bShowProfileLine = true;
+    Layer()->m_bRandomLineColor = true;
+    Layer()->m_bShowWellName = true;
+    Layer()->m_bStraightTrack = true;
+    g.entity.ProChanged();
+    OpenList<CPlLayerLine> line(new CPlLayerLine(&g.entity));
+    line.Show(&g.entity);
+    OpenList<CPlLayerWellName> names(new CPlLayerWellName(&g.entity));
+    names.Show(&g.entity);
+    OpenList<CPlLayerWellSymbol> symbols(new CPlLayerWellSymbol(&g.entity));
+    symbols.Show(&g.entity);
+    line.Report(CPlLayerLine::kShowId, "显示");
+    EXPECT_FALSE(Layer()->m_bShowProfileLine);
+    EXPECT_EQ(line.Value(CPlLayerLine::kShowId), "否");
+    line.Report(CPlLayerLine::kRandomColorId, "随机");
+    EXPECT_FALSE(Layer()->m_bRandomLineColor);
+    EXPECT_EQ(line.Value(CPlLayerLine::kRandomColorId), "否");
+    names.Report(CPlLayerWellName::kShowId, "");
+    EXPECT_FALSE(Layer()->m_bShowWellName);
+    EXPECT_EQ(names.Value(CPlLayerWellName::kShowId), "否");
+    symbols.Report(CPlLayerWellSymbol::kTrackModeId, "曲线");
+    EXPECT_FALSE(Layer()->m_bStraightTrack);
+    EXPECT_EQ(symbols.Value(CPlLayerWellSymbol::kTrackModeId), "实际轨迹");
+}
+
 // ---- line page -----------------------------------------------------------------------------------------
 
 TEST(ProfileLinePage, PenEditsReachEveryLineAndOnlyFlagsStamp) {

@@ -90,6 +90,10 @@ TEST_F(ProjectFolder, OffersThePlaneMapsAndTheLayersOfTheReferenceMap) {
     EXPECT_NE(g_.entity.GetObjTimeStamp(), before);
     ASSERT_TRUE(page.Pick(CPlLayerReferenceInfo::kFirstLayerId + 1, "是"));
     EXPECT_EQ(info_->GetShowLayerVisible(1), 1);
+    // From code, a layer is shown only for "是": any other text hides it and shows "否".
+    page.Report(CPlLayerReferenceInfo::kFirstLayerId + 1, "显示");
+    EXPECT_EQ(info_->GetShowLayerVisible(1), 0);
+    EXPECT_EQ(page.Value(CPlLayerReferenceInfo::kFirstLayerId + 1), "否");
 
     info_->AddShowLayer("沉积相", false);
     ASSERT_TRUE(page.Pick(CPlLayerReferenceInfo::kShowId, "否"));
@@ -231,6 +235,14 @@ TEST(ProfileObjectPages, SymbolAndTrackEditsReachTheirActiveKind) {
     EXPECT_EQ(g.Upper(1)->m_byStraightLine, 1);
     EXPECT_EQ(g.well[0]->GetTrack(PL_TRACK_LOWER)->m_byStraightLine, 0);
     EXPECT_EQ(lodestar::testing::CallLog(), (Texts{"CPlContainer::RebuildTracks", "CPlContainer::UpdateWnd"}));
+    // Straight only for "直线": any other text from code is the real track, on every active track.
+    lodestar::testing::ClearCallLog();
+    tracks.Report(CPlWellTrackProperty::kShowModeId, "曲线");
+    EXPECT_EQ(g.Upper(0)->m_byStraightLine, 0);
+    EXPECT_EQ(g.Upper(1)->m_byStraightLine, 0);
+    EXPECT_EQ(tracks.Value(CPlWellTrackProperty::kShowModeId), "实际轨迹");
+    EXPECT_EQ(lodestar::testing::CallLog(), (Texts{"CPlContainer::RebuildTracks", "CPlContainer::UpdateWnd"}));
+    ASSERT_TRUE(tracks.Pick(CPlWellTrackProperty::kShowModeId, "直线"));
 
     g.Activate({g.Upper(1)});
     g.Upper(1)->ProChanged();

@@ -208,6 +208,28 @@ TEST_F(FaultPointPage, RefusedNumbersLeaveThePointAsItWas) {
     EXPECT_EQ(0, Point(0, 0).GetXOffset());
 }
 
+// A text of no option, typed into the display place or reported from code into the lists, stores
+// -1 (the label switch: off), which the item shows as the refresh does: an empty text ("否").
+TEST_F(FaultPointPage, AnyOtherTextOfAListIsItsOwnValue) {
+    ASSERT_TRUE(open->Pick(F::kDisplayStyleId, "井柱右侧"));
+    ASSERT_TRUE(open->Pick(F::kLabelPlaceId, "下边"));
+    ASSERT_TRUE(open->Pick(F::kApplyId, "当前井上所有断点"));
+    ASSERT_TRUE(open->Pick(F::kLabelShownId, "是"));
+    ASSERT_TRUE(open->Type(F::kDisplayStyleId, "井柱外"));
+    EXPECT_EQ(-1, Point(0, 0).GetDisplayStyle());
+    EXPECT_EQ(-1, Point(0, 1).GetDisplayStyle());  // in the apply scope
+    EXPECT_EQ("", open->Value(F::kDisplayStyleId));
+    open->Report(F::kLabelPlaceId, "中间");
+    EXPECT_EQ(-1, Point(0, 0).GetPosStyle());
+    EXPECT_EQ("", open->Value(F::kLabelPlaceId));
+    open->Report(F::kLabelShownId, "显示");
+    EXPECT_FALSE(Point(0, 0).IsShowLabel());
+    EXPECT_EQ("否", open->Value(F::kLabelShownId));
+    open->Report(F::kApplyId, "全部");
+    EXPECT_EQ(-1, Point(0, 0).GetApplyType());
+    EXPECT_EQ("", open->Value(F::kApplyId));
+}
+
 TEST_F(FaultPointPage, HidingTheLabelDisablesItsItemsButTheSwitch) {
     Point(0, 0).SetLabelNumber(1);
     Touch();

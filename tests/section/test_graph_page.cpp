@@ -242,6 +242,82 @@ TEST(GraphPageSteps, ConnectionSpacingAndProjection) {
     EXPECT_TRUE(sectiontest::Logged("ScLookDownForm::ByXorYAxisShadow(0)"));
 }
 
+// Texts reported from code into the fixed lists are read by the record's conversions: a text a
+// list takes beyond its options is that value, any other text the value the record keeps for it;
+// the edit then runs its steps and the item shows what the refresh shows for the value.
+TEST(GraphPageRecord, ListsTakeEveryTextTheRecordsConversionMaps) {
+    GraphPage<CnConnection> page;
+    CMapProperty& r = page.Record();
+    r.m_bShowJointLine = true;
+    r.m_bCalVirtualStratum = true;
+    page.section.Section().ProChanged();
+    page.Refresh();
+    ASSERT_EQ((Texts{"测深", "垂深"}), page.Options(G::kDepthTypeId));
+    struct Case {
+        DWORD_PTR id;
+        const char* text;
+        int stored;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {G::kDepthTypeId, "海拔深", 2, "海拔深"},        // not offered, yet the record's
+        {G::kDepthTypeId, "无此选项", -1, ""},           //
+        {G::kSpacingTypeId, "X方向", 2, "投影"},         // the projection items' texts too
+        {G::kSpacingTypeId, "无此选项", 7, ""},          //
+        {G::kProjectionId, "Y方向", 3, "Y方向"},         //
+        {G::kProjectionId, "实际距离", 1, ""},           // the spacing items' texts too
+        {G::kConnectPosId, "内容道", 2, "内容道"},       //
+        {G::kConnectPosId, "无此选项", -1, ""},          //
+        {G::kGradeId, "五级", 4, "五级"},                //
+        {G::kGradeId, "无此选项", -1, ""},               //
+        {G::kRangeTypeId, "无此选项", -1, ""},           //
+        {G::kExtendFormId, "无此选项", -1, "外推处理"},  // every form but 0 shows as extrapolated
+        {G::kNamePlaceId, "无此选项", -1, ""},           //
+        {G::kShowJointId, "无此选项", 0, "否"},          // yes only for "是"
+        {G::kCalVirtualId, "无此选项", 0, "否"},         //
+    };
+    auto stored = [&r](DWORD_PTR id) {
+        switch (id) {
+            case G::kDepthTypeId:
+                return r.m_nDepthType;
+            case G::kSpacingTypeId:
+            case G::kProjectionId:
+                return r.m_nWellSpacingType;
+            case G::kConnectPosId:
+                return r.m_nConnectPos;
+            case G::kGradeId:
+                return r.m_nGrade;
+            case G::kRangeTypeId:
+                return r.m_nRangeType;
+            case G::kExtendFormId:
+                return r.m_nExtendForm;
+            case G::kNamePlaceId:
+                return r.m_nStratumNamePos;
+            case G::kShowJointId:
+                return r.m_bShowJointLine ? 1 : 0;
+            default:
+                return r.m_bCalVirtualStratum ? 1 : 0;
+        }
+    };
+    for (const Case& c : cases) {
+        CallTrace trace(page.section.Section());
+        page.open.Report(c.id, c.text);
+        EXPECT_EQ(c.stored, stored(c.id)) << c.id << " " << c.text;
+        EXPECT_EQ(c.shown, page.open.Value(c.id)) << c.id << " " << c.text;
+        EXPECT_FALSE(trace.Entries().empty()) << c.id << " " << c.text << ": the edit runs";
+    }
+    // The steps take the values the record took.
+    CallTrace trace(page.section.Section());
+    page.open.Report(G::kConnectPosId, "无此选项");
+    EXPECT_TRUE(sectiontest::Logged("IkelWellAdapter::SetConnectPos[W1](-1)")) << trace.Text();
+    page.open.Report(G::kSpacingTypeId, "等间隔");
+    EXPECT_TRUE(sectiontest::Logged("ScWellPositionor::SetSpacingType(0)"));
+    page.open.Report(G::kCalVirtualId, "是");
+    EXPECT_TRUE(sectiontest::Logged("CMapProperty::ShowVirStratum(true)"));
+    page.open.Report(G::kCalVirtualId, "否否");
+    EXPECT_TRUE(sectiontest::Logged("CMapProperty::ShowVirStratum(false)"));
+}
+
 TEST(GraphPageSteps, AlignedCorrelationTopExtension) {
     GraphPage<CrCorrelation> page;
     page.section.Section().GetWellPositionor()->SetAligned(true);

@@ -172,6 +172,11 @@ TEST(LookDownPage, SwitchesEnableTheirGroupsItems) {
     EXPECT_TRUE(page.open->Item(L::kNameShownId)->IsEnabled());
     ASSERT_TRUE(page.open->Pick(L::kNameShownId, "是"));
     EXPECT_TRUE(page.open->Item(L::kNameColorId)->IsEnabled());
+    // From code, any text but "是" is "否", taken and shown as that option.
+    page.open->Report(L::kNameShownId, "显示");
+    EXPECT_FALSE(page.map().IsWellNameShowing());
+    EXPECT_FALSE(page.open->Item(L::kNameFaceId)->IsEnabled());
+    EXPECT_EQ("否", page.open->Value(L::kNameShownId));
 }
 
 TEST(LookDownPage, PointEditsChangeOneFieldOfTheSymbol) {

@@ -440,6 +440,16 @@ TEST_F(FaultLines, KindAndSealingEdits) {
     EXPECT_TRUE(line.GetPermeable());
     EXPECT_NE(stamp, line.GetTimeStamp());
     EXPECT_EQ(2, Updates());
+    // From code, a normal fault only for "正断层" and a sealing one only for "封堵断层"; the item
+    // shows the option taken.
+    ASSERT_TRUE(open.Pick(CLstFaultLineEntity::kKindId, "正断层"));
+    open.Report(CLstFaultLineEntity::kKindId, "正");
+    EXPECT_FALSE(line.GetNoraml());
+    EXPECT_EQ("逆断层", open.Value(CLstFaultLineEntity::kKindId));
+    ASSERT_TRUE(open.Pick(CLstFaultLineEntity::kSealingId, "封堵断层"));
+    open.Report(CLstFaultLineEntity::kSealingId, "封闭");
+    EXPECT_TRUE(line.GetPermeable());
+    EXPECT_EQ("渗透断层", open.Value(CLstFaultLineEntity::kSealingId));
 }
 
 TEST_F(FaultLines, OnlyATwoPointLineTakesADipAngle) {

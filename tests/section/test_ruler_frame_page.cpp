@@ -116,6 +116,7 @@ TEST_F(RulerFramePage, PositionsShowAndStoreTheirValues) {
     EXPECT_TRUE(Page().Pick(F::kLevelPosId, "内侧"));
     Page().Report(F::kLevelPosId, "无此选项");
     EXPECT_EQ(2, Frame().GetPos(RF_POS_H));
+    EXPECT_EQ("内外侧", Page().Value(F::kLevelPosId));  // the option taken
     world.Section().SetModifyFlag(0);
     for (const auto& [id, shown] :
          {std::pair<DWORD_PTR, const char*>{F::kSidePosId, "外侧"}, {F::kInscribePosId, "左对齐"}}) {
@@ -149,9 +150,14 @@ TEST_F(RulerFramePage, EveryEditUpdatesTheFrameAndMarksTheSection) {
     world.Section().SetModifyFlag(0);
     EXPECT_TRUE(Page().Pick(F::kSideShowId, "否"));
     EXPECT_FALSE(Frame().GetShow(RF_SHOW_LR));
+    // A switch is on only for "是": any other text from code is "否", shown as that option.
+    Frame().SetShow(RF_SHOW_GRID, true);
+    Page().Report(F::kGridShowId, "无此选项");
+    EXPECT_FALSE(Frame().GetShow(RF_SHOW_GRID));
+    EXPECT_EQ("否", Page().Value(F::kGridShowId));
     EXPECT_TRUE(Page().Type(F::kInscribeTextId, "落款一"));
     EXPECT_EQ("落款一", Frame().GetInscribeText().str());
-    EXPECT_EQ(2, CountLogged("ScRulerFrame::Update()"));
+    EXPECT_EQ(3, CountLogged("ScRulerFrame::Update()"));
     EXPECT_EQ(1, world.Section().GetModifyFlag());
 }
 

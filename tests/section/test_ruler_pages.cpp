@@ -123,6 +123,14 @@ TEST_F(DepthRulerPage, UnitsSwitchesAndColoursKeepTheStamp) {
     EXPECT_EQ(RGB(200, 0, 0), ruler.GetNameFontClr());
     EXPECT_EQ(stamp, ruler.GetTimeStamp());
     EXPECT_EQ(3, CountLogged("ScDepthRuler::Update()"));
+    // From code, any unit but "米" is feet and any switch text but "是" is off, shown as the option.
+    ASSERT_TRUE(open->Pick(D::kDepthUnitId, "米"));
+    open->Report(D::kDepthUnitId, "码");
+    EXPECT_EQ(1, ruler.GetLeftDepthMeasure());
+    EXPECT_EQ("英尺", open->Value(D::kDepthUnitId));
+    open->Report(D::kTopBorderId + D::kBorderShownOffset, "显示");
+    EXPECT_EQ(0, ruler.GetTopBorderVisible());
+    EXPECT_EQ("否", open->Value(D::kTopBorderId + D::kBorderShownOffset));
 }
 
 TEST_F(DepthRulerPage, HidingTheRightBorderHidesTheRightMarksToo) {
@@ -232,7 +240,15 @@ TEST_F(DisRulerPage, UnitsShowTheirTextBothWays) {
     ASSERT_TRUE(open->Pick(R::kUnitId, "千米"));
     EXPECT_TRUE(Logged("ScDisRulerMgr::SetSelUnit(2)"));
     EXPECT_EQ(2, ruler->GetUnit());
-    EXPECT_EQ(-1, DisRulerUnitOfText("公里"));
+    // From code, a unit the list shows but does not offer is that unit; any other text is -1, for
+    // which the refresh writes no text.
+    open->Report(R::kUnitId, "ft");
+    EXPECT_EQ(4, ruler->GetUnit());
+    EXPECT_EQ("ft", open->Value(R::kUnitId));
+    open->Report(R::kUnitId, "公里");
+    EXPECT_TRUE(Logged("ScDisRulerMgr::SetSelUnit(-1)"));
+    EXPECT_EQ(-1, ruler->GetUnit());
+    EXPECT_EQ("公里", open->Value(R::kUnitId));
 }
 
 // The image shown picked again is no edit; any other image is, the fifth too although the picker

@@ -286,6 +286,49 @@ TEST(SandPageEdits, AValidReportAfterRefusedOnesIsTaken) {
     EXPECT_FLOAT_EQ(700, connection.Record().m_interfacePen.width);
 }
 
+// Texts reported from code into the lists: the sand display and pinch-out length keep -1 for any
+// other text and take the texts they show but do not offer; the switches are on only for "是" or
+// "允许"; the fill type has no value for any other text, so it is refused: nothing written, no stamp,
+// no redraw, and only that item shows its text from before. An accepted text shows what the refresh
+// shows for the value.
+TEST(SandPageEdits, ListsReadReportedTextsByTheRecordsConversions) {
+    SandPage<KelFence::CFence> page;
+    CMapProperty& r = page.Record();
+    r.m_bShowPinchout = true;
+    r.m_bLocalPinchout = true;
+    r.m_nPinchoutLength = 2;
+    page.section.Section().ProChanged();
+    page.Refresh();
+    page.open.Report(S::kPinchoutLengthId, "默认");
+    EXPECT_EQ(0, r.m_nPinchoutLength);
+    EXPECT_EQ("默认", page.open.Value(S::kPinchoutLengthId));
+    page.open.Report(S::kPinchoutLengthId, "无此选项");
+    EXPECT_EQ(-1, r.m_nPinchoutLength);
+    EXPECT_EQ("", page.open.Value(S::kPinchoutLengthId));
+    page.open.Report(S::kSandDisplayId, "无此选项");
+    EXPECT_EQ(-1, r.m_nSandDisplay);
+    EXPECT_EQ("", page.open.Value(S::kSandDisplayId));
+    page.open.Report(S::kLocalPinchoutId, "无此选项");
+    EXPECT_FALSE(r.m_bLocalPinchout);
+    EXPECT_EQ("不允许", page.open.Value(S::kLocalPinchoutId));
+    page.open.Report(S::kPinchoutShowId, "无此选项");
+    EXPECT_FALSE(r.m_bShowPinchout);
+    EXPECT_EQ("否", page.open.Value(S::kPinchoutShowId));
+
+    ASSERT_TRUE(page.open.Pick(S::kFillTypeId, "油气水"));
+    page.section.Section().SetModifyFlag(0);
+    oriel::testing::ClearCallLog();
+    const uint64_t stamp = page.section.Section().GetTimeStamp();
+    const int updates = page.section.Section().GetUpdateCount();
+    page.open.Report(S::kFillTypeId, "无此选项");
+    EXPECT_EQ(2, r.m_nFillType);
+    EXPECT_EQ("油气水", page.open.Value(S::kFillTypeId));
+    EXPECT_TRUE(oriel::testing::CallLog().empty());
+    EXPECT_EQ(stamp, page.section.Section().GetTimeStamp());
+    EXPECT_EQ(updates, page.section.Section().GetUpdateCount());
+    EXPECT_EQ(0, page.section.Section().GetModifyFlag());
+}
+
 TEST(SandPageEdits, EveryEditRedrawsAndMarksTheSectionModified) {
     SandPage<CnConnection> page;
     const int updates = page.section.Section().GetUpdateCount();

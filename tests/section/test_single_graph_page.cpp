@@ -146,6 +146,12 @@ TEST_F(SingleGraphPage, GradeChangeAsksFirst) {
     EXPECT_EQ(0u, world.Section().GetSandUnitMgrVector()->GetNum());
     // Measured depths keep their strata.
     EXPECT_EQ("1", world.Well().GetTopStratum());
+
+    // Any other grade name, reported from code, is the fifth grade, shown as its option.
+    platform::Responder::Instance().QueueAnswer(IDYES);
+    page.open.Report(CLstSingle::kGradeId, "六级");
+    EXPECT_EQ(4, world.Record().m_nGrade);
+    EXPECT_EQ("五级", Value(CLstSingle::kGradeId));
 }
 
 TEST_F(SingleGraphPage, GradeChangeOfVerticalDepthsResetsTheRange) {
@@ -158,7 +164,6 @@ TEST_F(SingleGraphPage, GradeChangeOfVerticalDepthsResetsTheRange) {
     EXPECT_EQ("沙二段", world.Well().GetBottomStratum());
     EXPECT_EQ("沙二段", Value(CLstSingle::kBottomStratumId));
     EXPECT_EQ((std::vector<std::string>{"沙一段", "沙二段"}), page.Options(CLstSingle::kTopStratumId));
-    EXPECT_EQ(4, single::GradeOfText("六级"));
 }
 
 TEST_F(SingleGraphPage, DepthsAreClampedToTheOtherBound) {

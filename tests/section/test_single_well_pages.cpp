@@ -221,6 +221,12 @@ TEST_F(SingleSandPage, DisplayModes) {
     EXPECT_EQ(0, world.Record().m_nSandShowMode);
     EXPECT_TRUE(Visible(0) && Visible(1));
     EXPECT_TRUE(PennantLogged("CSingleWellSection::UpdateWnd"));
+    // Any other text from code is -1, which shows every sand unit and an empty text.
+    EXPECT_TRUE(page.open.Pick(S::kDisplayId, "连通"));
+    page.open.Report(S::kDisplayId, "全显示");
+    EXPECT_EQ(-1, world.Record().m_nSandShowMode);
+    EXPECT_TRUE(Visible(0) && Visible(1));
+    EXPECT_EQ("", page.open.Value(S::kDisplayId));
 }
 
 TEST_F(SingleSandPage, EnvelopeLines) {

@@ -137,6 +137,10 @@ TEST(WellPageEdits, TemplateRangeTypeAndReferenceWell) {
     EXPECT_TRUE(Logged("IkelWellAdapter::SetTopDepth[W3](1000)"));
     EXPECT_FALSE(Logged("IkelWellAdapter::SetTopDepth[W1](1000)"));
     EXPECT_TRUE(Logged("IkelWellAdapter::SetBottomDepth[W1](2000)"));
+    // Reported from code, any other text is type -1, shown as the refresh shows it: empty.
+    page.open.Report(W::kRangeTypeId, "按层");
+    EXPECT_EQ(-1, page.section.Well(1).GetDepthType());
+    EXPECT_EQ("", page.open.Value(W::kRangeTypeId));
 
     page.Refresh();
     EXPECT_TRUE(page.open.Type(W::kRefWellId, "W9"));
