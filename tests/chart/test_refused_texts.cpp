@@ -333,7 +333,8 @@ TEST(ChartReportedTexts, TheListsTakeWhatTheirRulesMap) {
     // Texts the conversions map beyond the options an axis offers: a title "上端" on a horizontal
     // axis is position 3, and "对数" where a dataset space offers only "线性" is the logarithmic
     // scale; an axis that offers no title position shows the middle taken for any other text.
-    ExpectMapped(page, {{chart::kTitlePosId, "上端", "上端"}});
+    ExpectMapped(page, {{chart::kTitlePosId, "上端", "上端"}, {chart::kMinorDivisionId, "25.7", "25"}});
+    EXPECT_EQ(axis.GetTickMarks()->GetMinorTickStruct()->GetDivision(), 25u);
     EXPECT_EQ(axis.GetTitle()->GetTitleRelativePos(), 3);
     OpenChartPage<CPropListAxis> dataset;
     ShapedAxis spaced(0, 2), radius(4);
@@ -392,6 +393,11 @@ TEST(ChartReportedTexts, TheListsTakeWhatTheirRulesMap) {
     EXPECT_EQ(major->GetTickSide(), 0);
     EXPECT_EQ(tickLabels->GetAlignType(), 2);
     EXPECT_FALSE(major->GetOn());
+    // A label side the axis does not offer names its side all the same ("右部" on a horizontal
+    // axis is the far side, "上部"), and decimals beyond the options are the number typed.
+    ExpectMapped(labels, {{Labels::kMinorSideId, "右部", "上部"}, {Labels::kMajorDecimalsId, "7.9", "7"}});
+    EXPECT_EQ(tickLabels->GetMinorTickLabel()->GetTickSide(), 1);
+    EXPECT_EQ(major->GetDotCount(), 7);
 
     // A value-label column no series carries is column 0.
     OpenChartPage<CkelPropListLinePlotLabelSymbol> line;
