@@ -142,8 +142,7 @@ int TickSideFromText(IkelAxis* axis, const CString& text) {
 void SetTickSideOptions(CBCGPProp* item, int axisType) {
     // The texts the refresh shows first, so that each side shows as the refresh shows it; then every
     // other side text, read as the axis type reads it.
-    std::vector<ListEntry> reads = {
-        {kNoSide, 0}, {TickSideToText(axisType, 1), 1}, {TickSideToText(axisType, 2), 2}};
+    std::vector<ListEntry> reads = {{kNoSide, 0}, {TickSideToText(axisType, 1), 1}, {TickSideToText(axisType, 2), 2}};
     for (const char* text : kSideTexts) reads.emplace_back(text, TickSideOfType(axisType, text));
     std::vector<CString> offers = {kNoSide};
     if (const SidePair* pair = SideOptions(axisType)) offers.insert(offers.end(), {pair->first, pair->second});
@@ -182,7 +181,8 @@ CBCGPProp* CreateAxisRangeProp(ShownAxis shownAxis) {
     group->AddSubItem(NewNumberItem(kMaximum, kRangeDescription, kMaxId, bound));
     group->AddSubItem(
         NewNumberItem(kMajorSpacing, kMajorSpacingDescription, kMajorSpacingId, ReaderRule(&ReadMajorSpacing)));
-    group->AddSubItem(NewNumberListItem(kMinorDivision, kMinorDivisionDescription, kMinorDivisionId, 1, 19, kOtherRefused));
+    group->AddSubItem(
+        NewNumberListItem(kMinorDivision, kMinorDivisionDescription, kMinorDivisionId, 1, 19, kOtherRefused));
     group->AddSubItem(NewUnitItem(kUnit, kUnitDescription, kUnitId, 5));
     group->Expand(TRUE);
     return group;
@@ -349,8 +349,7 @@ bool ShowAxisValueAgain(CBCGPProp* item, IkelAxis* axis) {
 
 bool StandsForStored(CBCGPProp* item, IkelAxis* axis, double* value) {
     AxisNumber number{};
-    if (!item || !axis || !StoredAxisNumber(item, axis, &number) ||
-        !numtext::ShowsStored(ItemText(item), number.shown))
+    if (!item || !axis || !StoredAxisNumber(item, axis, &number) || !numtext::ShowsStored(ItemText(item), number.shown))
         return false;
     *value = number.stored;
     return true;

@@ -139,8 +139,7 @@ void ShowStep(CBCGPProp* item, IkelPlot* plot) {
 
 // ---- fixed lists ------------------------------------------------------------------------------------
 
-CFixedListProp* NewListItem(const char* label, const char* description, DWORD_PTR id, OtherText other,
-                            bool allowEdit) {
+CFixedListProp* NewListItem(const char* label, const char* description, DWORD_PTR id, OtherText other, bool allowEdit) {
     return new CFixedListProp(label, "", description, id, other, allowEdit);
 }
 
@@ -184,13 +183,6 @@ void SetTwoOptions(CBCGPProp* item, const char* first, const char* second, bool 
     if (!item) return;
     SetListEntries(item, {{first, 1}, {second, 0}});
     item->SetValue(_variant_t(firstShown ? first : second));
-}
-
-bool ReadTwoOptions(CBCGPProp* item, bool* first) {
-    int value = 0;
-    if (!ReadFixedList(item, &value)) return false;
-    *first = value != 0;
-    return true;
 }
 
 std::vector<ListEntry> YesNoEntries() { return {{grouptext::kYes, 1}, {grouptext::kNo, 0}}; }

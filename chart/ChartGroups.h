@@ -66,8 +66,7 @@ using ListEntry = std::pair<CString, int>;
 // The chart library's index of a series a dataset does not hold, which some columns pass on.
 inline constexpr int kMissingSeries = -1;
 // An empty list showing "" (its entries come from its table or its refresh).
-CFixedListProp* NewListItem(const char* label, const char* description, DWORD_PTR id, OtherText other,
-                            bool allowEdit);
+CFixedListProp* NewListItem(const char* label, const char* description, DWORD_PTR id, OtherText other, bool allowEdit);
 // Replaces what the list reads and the options it offers; every entry offered when offers is
 // left out. Nothing for an item that is no list.
 void SetListEntries(CBCGPProp* item, const std::vector<ListEntry>& reads, const std::vector<CString>& offers);
@@ -92,13 +91,14 @@ CBCGPProp* NewNumberListItem(const char* label, const char* description, DWORD_P
 // (SetTwoOptions), which shows first or second; the first option stands for true.
 inline constexpr OtherText kSecondOption = OtherTakenAs(0);
 void SetTwoOptions(CBCGPProp* item, const char* first, const char* second, bool firstShown);
-bool ReadTwoOptions(CBCGPProp* item, bool* first);
 // A yes/no list: "是" yes, "否" and any other text no. ReadYesNo answers false only for an item that
 // is no list.
 inline constexpr OtherText kYesNoOther = OtherTakenAs(0);
 std::vector<ListEntry> YesNoEntries();
 CBCGPProp* NewYesNoItem(const char* label, DWORD_PTR id, const char* description = "", const char* shown = "");
 bool ReadYesNo(CBCGPProp* item, bool* yes);
+// A two-option list is read as a yes/no: true for its first option.
+inline bool ReadTwoOptions(CBCGPProp* item, bool* first) { return ReadYesNo(item, first); }
 // Puts item in place of the group's first sub-item (a yes/no a framework group builds for itself),
 // the others keeping their order.
 void ReplaceFirstSubItem(CBCGPProp* group, CBCGPProp* item);

@@ -90,7 +90,8 @@ const char* LabelAlignToText(int align) { return TextOfValue(kAligns, align, gro
 CBCGPProp* CreateLabelPosProp(const CString& caption, DWORD_PTR id) {
     auto* group = new CBCGPProp(caption, id, FALSE);
     // Any other side text is side 0; built as a horizontal axis reads it, offering "上部", "下部".
-    CBCGPProp* side = chart::NewListItem(charttext::kLabelPosition, kLabelSideDescription, id + 1, OtherTakenAs(0), false);
+    CBCGPProp* side =
+        chart::NewListItem(charttext::kLabelPosition, kLabelSideDescription, id + 1, OtherTakenAs(0), false);
     chart::SetListEntries(side, LabelSideEntries(0), {kTop, kBottom});
     group->AddSubItem(side);
     group->AddSubItem(chart::NewNumberItem(charttext::kXOffset, kLabelXOffsetDescription, id + 2,

@@ -139,8 +139,8 @@ void CkelPropListPiePlotLabel::BuildItems(CBCGPPropList& list) {
         {kColumnId, plottext::kDataColumn, kLabelColumnDescription, true, nullptr, OtherTakenAs(kMissingSeries)}));
     AddPlotItems(data, kRowItems);
     CBCGPProp* place = NewPlotGroup(kLabelPosition, kPlaceGroupId);
-    place->AddSubItem(
-        NewPlotItem({kPlaceId, plottext::kLabelPlace, plottext::kLabelPlaceDescription, false, nullptr, kSecondOption}));
+    place->AddSubItem(NewPlotItem(
+        {kPlaceId, plottext::kLabelPlace, plottext::kLabelPlaceDescription, false, nullptr, kSecondOption}));
     place->AddSubItem(NewYesNoItem(plottext::kLeaderLine, kLeaderLineId));
     CBCGPProp* font = CreateFontProp(kFont, kFontGroupId);
     font->Expand(TRUE);
@@ -173,7 +173,8 @@ LRESULT CkelPropListPiePlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (taken) plot->SetLabelCol(yes ? plot->GetDataCol() : 0);
             break;
         case kColumnId:
-            taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CPiePlot::SetLabelCol)) == Edit::Taken;
+            taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CPiePlot::SetLabelCol)) ==
+                    Edit::Taken;
             break;
         case kFirstRowId:
             taken = ApplyPieLabelFirstRow(item, plot);

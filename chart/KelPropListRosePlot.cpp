@@ -110,10 +110,12 @@ LRESULT CkelPropListRosePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = OnDataTableChanged(plot, item->GetParent());
             break;
         case kAngleColumnId:
-            taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CRosePlot::SetDataCol)) == Edit::Taken;
+            taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CRosePlot::SetDataCol)) ==
+                    Edit::Taken;
             break;
         case kCountColumnId:
-            taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CRosePlot::SetCountCol)) == Edit::Taken;
+            taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CRosePlot::SetCountCol)) ==
+                    Edit::Taken;
             break;
         case kFirstRowId:
             taken = OnFirstRowChanged(item, plot);

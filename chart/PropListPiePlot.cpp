@@ -63,7 +63,8 @@ LRESULT CPropListPiePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = OnDataTableChanged(plot, item->GetParent());
             break;
         case kDataColumnId:
-            taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CPiePlot::SetDataCol)) == Edit::Taken;
+            taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CPiePlot::SetDataCol)) ==
+                    Edit::Taken;
             break;
         case kStartAngleId:
             taken = numtext::LeadingNumber(ItemText(item), &angle);

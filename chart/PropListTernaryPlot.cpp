@@ -138,8 +138,8 @@ CPropListTernaryPlot::~CPropListTernaryPlot() = default;
 void CPropListTernaryPlot::BuildItems(CBCGPPropList& list) {
     CBCGPProp* data = NewPlotGroup(charttext::kLabelData, kDataGroupId, kDataItems);
     CBCGPProp* axes = NewPlotGroup(kAxesGroup, kAxesGroupId, kAxisItems);
-    axes->AddSubItem(NewNumberListItem(axistext::kMinorDivision, axistext::kMinorDivisionDescription,
-                                       kMinorDivisionId, 1, 19, kOtherRefused));
+    axes->AddSubItem(NewNumberListItem(axistext::kMinorDivision, axistext::kMinorDivisionDescription, kMinorDivisionId,
+                                       1, 19, kOtherRefused));
     // The unit offers "无" and "百分比" and reads every unit text ("千" the thousands).
     axes->AddSubItem(NewUnitItem(axistext::kUnit, axistext::kUnitDescription, kUnitId, 2));
     // A text with no number is 0 decimals, as atoi reads it.
@@ -171,16 +171,20 @@ LRESULT CPropListTernaryPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = OnDataTableChanged(plot, item->GetParent());
             break;
         case kXColumnId:
-            taken = ApplyColumnIndex(item, plot, plot->GetOuterDataset(), &IkelPlot::SetAxis1ColumnIndex) == Edit::Taken;
+            taken =
+                ApplyColumnIndex(item, plot, plot->GetOuterDataset(), &IkelPlot::SetAxis1ColumnIndex) == Edit::Taken;
             break;
         case kYColumnId:
-            taken = ApplyColumnIndex(item, plot, plot->GetOuterDataset(), &IkelPlot::SetAxis2ColumnIndex) == Edit::Taken;
+            taken =
+                ApplyColumnIndex(item, plot, plot->GetOuterDataset(), &IkelPlot::SetAxis2ColumnIndex) == Edit::Taken;
             break;
         case kZColumnId:
-            taken = ApplyColumnIndex(item, plot, plot->GetOuterDataset(), &IkelPlot::SetAxis3ColumnIndex) == Edit::Taken;
+            taken =
+                ApplyColumnIndex(item, plot, plot->GetOuterDataset(), &IkelPlot::SetAxis3ColumnIndex) == Edit::Taken;
             break;
         case kClassColumnId:
-            taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CkelTernaryPlot::SetClassCol)) == Edit::Taken;
+            taken = ApplyColumnChoice(item, plot->GetOuterDataset(),
+                                      TakesColumn(plot, &CkelTernaryPlot::SetClassCol)) == Edit::Taken;
             break;
         default: {
             Edit edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);

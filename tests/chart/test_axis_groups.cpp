@@ -354,8 +354,7 @@ TEST_F(AxisGroups, TheNumberItemsAreOneList) {
     ShapedAxis axis(0);
     axis.SetAxisLength(1234.5);
     for (DWORD_PTR id : {kLengthId, kPosXId, kPosYId}) EXPECT_TRUE(IsAxisNumberItem(attr->FindSubItemByData(id)));
-    for (DWORD_PTR id : {kMinId, kMaxId, kMajorSpacingId})
-        EXPECT_TRUE(IsAxisNumberItem(range->FindSubItemByData(id)));
+    for (DWORD_PTR id : {kMinId, kMaxId, kMajorSpacingId}) EXPECT_TRUE(IsAxisNumberItem(range->FindSubItemByData(id)));
     for (DWORD_PTR id : {kTitleXOffsetId, kTitleYOffsetId, kTitleAngleId})
         EXPECT_TRUE(IsAxisNumberItem(title->FindSubItemByData(id)));
     EXPECT_FALSE(IsAxisNumberItem(attr->FindSubItemByData(kScaleTypeId)));

@@ -15,12 +15,12 @@
 #include "chart/ChartDataFiles.h"
 #include "chart/ChartItems.h"
 #include "chart/ChartReaders.h"
+#include "chart/KelPropHistFill.h"
+#include "chart/KelPropHistLable.h"
 #include "chart/KelPropHistPlot.h"
 #include "chart/KelPropListAxisGrid.h"
 #include "chart/KelPropListAxisLabel.h"
 #include "chart/KelPropListBarPlot.h"
-#include "chart/KelPropHistFill.h"
-#include "chart/KelPropHistLable.h"
 #include "chart/KelPropListBarPlotFill.h"
 #include "chart/KelPropListBarPlotLabel.h"
 #include "chart/KelPropListChartLegend.h"
@@ -561,17 +561,16 @@ TEST(ChartFixedLists, EveryListAnswersAnyOtherTextByItsPagesRule) {
         s.x.SetIsRangeAuto(false);
         return &s.x;
     };
-    ExpectListRules<CPropListAxis>(axis, {Takes(chart::kScaleTypeId, 1), Takes(chart::kDescendId, 0),
-                                          Takes(chart::kAutoRangeId, 0), Refused(chart::kMinorDivisionId),
-                                          Takes(chart::kUnitId, 0), Takes(chart::kTitlePosId, 2)});
+    ExpectListRules<CPropListAxis>(
+        axis, {Takes(chart::kScaleTypeId, 1), Takes(chart::kDescendId, 0), Takes(chart::kAutoRangeId, 0),
+               Refused(chart::kMinorDivisionId), Takes(chart::kUnitId, 0), Takes(chart::kTitlePosId, 2)});
     ExpectListRules<CPropListAxisTick>(
         axis, {Takes(CPropListAxisTick::kMajorSideId, 1), Takes(CPropListAxisTick::kMinorSideId, 1)});
     using Labels = CkelPropListAxisLabel;
-    ExpectListRules<Labels>(axis, {Takes(Labels::kMajorShowId, 0), Takes(Labels::kMajorSideId, 0),
-                                   Takes(Labels::kMajorDecimalsId, 0), Takes(Labels::kMajorDateId, 0),
-                                   Takes(Labels::kMinorShowId, 0), Takes(Labels::kMinorSideId, 0),
-                                   Takes(Labels::kMinorDecimalsId, 0), Takes(Labels::kMinorDateId, 0),
-                                   Takes(Labels::kAlignId, 2)});
+    ExpectListRules<Labels>(
+        axis, {Takes(Labels::kMajorShowId, 0), Takes(Labels::kMajorSideId, 0), Takes(Labels::kMajorDecimalsId, 0),
+               Takes(Labels::kMajorDateId, 0), Takes(Labels::kMinorShowId, 0), Takes(Labels::kMinorSideId, 0),
+               Takes(Labels::kMinorDecimalsId, 0), Takes(Labels::kMinorDateId, 0), Takes(Labels::kAlignId, 2)});
     ExpectListRules<CkelPropListAxisGrid>(
         axis, {Takes(CkelPropListAxisGrid::kMajorShowId, 0), Takes(CkelPropListAxisGrid::kMinorShowId, 0)});
     using Legend = CkelPropListChartLegend;
@@ -585,9 +584,8 @@ TEST(ChartFixedLists, EveryListAnswersAnyOtherTextByItsPagesRule) {
     using LineSet = CkelPropListLinePlotSet;
     ExpectListRules<LineSet>(line, {Takes(chart::kLineFillShowId, 0), Takes(chart::kLineFillTargetId, 0),
                                     Takes(LineSet::kModeId, 0), Takes(LineSet::kReverseId, 0)});
-    ExpectListRules<CkelPropListLinePlotLabelSymbol>(line, {Takes(chart::kLabelShowId, 0),
-                                                            Takes(chart::kLabelInYColumnId, 0),
-                                                            Takes(chart::kLabelColumnId, 0)});
+    ExpectListRules<CkelPropListLinePlotLabelSymbol>(
+        line, {Takes(chart::kLabelShowId, 0), Takes(chart::kLabelInYColumnId, 0), Takes(chart::kLabelColumnId, 0)});
     auto classes = [](tsltest::SampleChart& s) -> CQXObject* { return &s.classes; };
     ExpectListRules<CkelPropListClassPlot>(classes, {Refused(CkelPropListClassPlot::kClassColumnId)});
     using ClassLabels = CkelPropListClassPlotLabelSymbol;
@@ -607,8 +605,8 @@ TEST(ChartFixedLists, EveryListAnswersAnyOtherTextByItsPagesRule) {
     ExpectListRules<BarFill>(bar, {Refused(BarFill::kSeriesId), Takes(BarFill::kFillFlagId, 0)});
 
     auto histogram = [](tsltest::SampleChart& s) -> CQXObject* { return &s.histogram; };
-    ExpectListRules<CkelPropHistPlot>(histogram, {Takes(CkelPropHistPlot::kDataColumnId, -1),
-                                                  Takes(CkelPropHistPlot::kStyleId, 0)});
+    ExpectListRules<CkelPropHistPlot>(
+        histogram, {Takes(CkelPropHistPlot::kDataColumnId, -1), Takes(CkelPropHistPlot::kStyleId, 0)});
     ExpectListRules<CkelPropHistLable>(histogram, {Takes(CkelPropHistLable::kShowId, 0)});
     ExpectListRules<CkelPropHistFill>(histogram, {Takes(CkelPropHistFill::kFillFlagId, 0)});
 
@@ -622,9 +620,9 @@ TEST(ChartFixedLists, EveryListAnswersAnyOtherTextByItsPagesRule) {
     ExpectListRules<CPropListPiePlot>(
         pie, {Refused(CPropListPiePlot::kDataTableId), Takes(CPropListPiePlot::kDataColumnId, -1)});
     using PieLabels = CkelPropListPiePlotLabel;
-    ExpectListRules<PieLabels>(pie, {Takes(PieLabels::kShowId, 0), Takes(PieLabels::kColumnId, -1),
-                                     Takes(PieLabels::kDataColumnValueId, 0), Takes(PieLabels::kPlaceId, 0),
-                                     Takes(PieLabels::kLeaderLineId, 0)});
+    ExpectListRules<PieLabels>(
+        pie, {Takes(PieLabels::kShowId, 0), Takes(PieLabels::kColumnId, -1), Takes(PieLabels::kDataColumnValueId, 0),
+              Takes(PieLabels::kPlaceId, 0), Takes(PieLabels::kLeaderLineId, 0)});
     using PieFill = CkelPropListPiePlotFill;
     ExpectListRules<PieFill>(pie, {Refused(PieFill::kPieceId), Takes(PieFill::kFillFlagId, 0)});
 
@@ -635,11 +633,11 @@ TEST(ChartFixedLists, EveryListAnswersAnyOtherTextByItsPagesRule) {
     ExpectListRules<CkelPropListRosePlotFill>(rose, {Takes(CkelPropHistFill::kFillFlagId, 0)});
 
     using Ternary = CPropListTernaryPlot;
-    ExpectListRules<Ternary>([](tsltest::SampleChart& s) { return &s.ternaryPlot; },
-                             {Refused(Ternary::kDataTableId), Refused(Ternary::kXColumnId),
-                              Refused(Ternary::kYColumnId), Refused(Ternary::kZColumnId),
-                              Takes(Ternary::kClassColumnId, -1), Refused(Ternary::kMinorDivisionId),
-                              Takes(Ternary::kUnitId, 0), Takes(Ternary::kDecimalsId, 0)});
+    ExpectListRules<Ternary>(
+        [](tsltest::SampleChart& s) { return &s.ternaryPlot; },
+        {Refused(Ternary::kDataTableId), Refused(Ternary::kXColumnId), Refused(Ternary::kYColumnId),
+         Refused(Ternary::kZColumnId), Takes(Ternary::kClassColumnId, -1), Refused(Ternary::kMinorDivisionId),
+         Takes(Ternary::kUnitId, 0), Takes(Ternary::kDecimalsId, 0)});
 }
 
 // A file chosen through "选择数据……" that binds nothing (the dialog cancelled, a format no adapter
