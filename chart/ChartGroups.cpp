@@ -1,6 +1,6 @@
 #include "chart/ChartGroups.h"
 
-#include <algorithm>
+#include <unordered_set>
 
 #include "bcg/ColorProp.h"
 #include "chart/ChartItems.h"
@@ -271,11 +271,12 @@ std::vector<CString> ListOptions(CBCGPProp* item) {
 void AddSeriesOptions(CBCGPProp* item, CkelDataset* dataset, SeriesKinds kinds, int column) {
     if (!item || !dataset) return;
     std::vector<CString> offers = ListOptions(item);
+    std::unordered_set<std::string> offered;
+    for (const CString& text : offers) offered.insert(text.str());
     for (unsigned i = 0; i < dataset->GetNumOfSeries(); ++i) {
         IkelDataSery* sery = dataset->GetDataSeries(i);
-        const CString name = sery->GetName().c_str();
-        if (KindOffered(sery->GetType(), kinds) && std::find(offers.begin(), offers.end(), name) == offers.end())
-            offers.push_back(name);
+        if (KindOffered(sery->GetType(), kinds) && offered.insert(sery->GetName()).second)
+            offers.emplace_back(sery->GetName().c_str());
     }
     SetListEntries(item, SeriesEntries(dataset), offers);
     if (column < 0) return;
