@@ -480,6 +480,8 @@ TEST(ChartReportedTexts, AColumnNoSeriesCarriesIsTheLibrarysMissingIndex) {
     ExpectMapped(rose, {{Rose::kCountColumnId, "孔隙度", "孔隙度"}, {Rose::kAngleColumnId, "", ""}});
     EXPECT_EQ(rosePlot.GetCountCol(), 1) << "a series not offered is still the chart library's column 1";
     EXPECT_EQ(rosePlot.GetDataCol(), -1);
+    rose.Reshow(&rosePlot);
+    EXPECT_EQ(rose.Value(Rose::kCountColumnId), "孔隙度") << "the refresh names the series at the column, of any kind";
     ExpectMapped(rose, {{Rose::kCountColumnId, "无", "无"}});
     EXPECT_EQ(rosePlot.GetCountCol(), -1);
 
