@@ -545,7 +545,9 @@ void ExpectListRules(const std::function<CQXObject*(tsltest::SampleChart&)>& obj
         ASSERT_NE(list, nullptr) << "an option list reads through the one reader";
         int value = -99;
         EXPECT_EQ(list->ValueOf("无此选项", &value), rule.taken);
-        if (rule.taken) EXPECT_EQ(value, rule.value);
+        if (rule.taken) {
+            EXPECT_EQ(value, rule.value);
+        }
         const std::string before = p.Value(rule.id);
         const int repaints = p.Repaints();
         p.Report(rule.id, _variant_t("无此选项"));
