@@ -171,8 +171,8 @@ CBCGPProp* CreateAxisAttrProp() {
 
 CBCGPProp* CreateAxisRangeProp(ShownAxis shownAxis) {
     auto* group = new CBCGPProp(kRangeGroup, kRangeGroupId, FALSE);
-    group->AddSubItem(NewYesNoItem(kDescend, kDescendId, "", kRangeYesNoInitial));
-    group->AddSubItem(NewYesNoItem(grouptext::kAuto, kAutoRangeId, "", kRangeYesNoInitial));
+    group->AddSubItem(CreateYesNoProp(kDescend, kDescendId, _variant_t(kRangeYesNoInitial), ""));
+    group->AddSubItem(CreateYesNoProp(grouptext::kAuto, kAutoRangeId, _variant_t(kRangeYesNoInitial), ""));
     const TextRule bound = [shownAxis](const CString& text) {
         double value = 0;
         return ReadAxisBound(shownAxis ? shownAxis() : nullptr, text, &value);
@@ -551,11 +551,9 @@ bool ApplyAxisPosY(CBCGPProp* item, IkelAxis* axis) { return ApplyPos(item, item
 bool ApplyAxisRangeProp(CBCGPProp* edited, IkelAxis* axis) {
     CBCGPProp* group = GroupOf(edited, axis);
     if (!group) return false;
-    bool automatic = false, descend = false;
-    if (!ReadYesNo(Sub(group, kAutoRangeId), &automatic)) return false;
+    const bool automatic = TakeYesNo(Sub(group, kAutoRangeId));
     if (!automatic && !EditedRangeEntryPasses(edited, group, axis)) return false;
-    if (!ReadYesNo(Sub(group, kDescendId), &descend)) return false;
-    axis->SetDescend(descend);
+    axis->SetDescend(TakeYesNo(Sub(group, kDescendId)));
     axis->SetIsRangeAuto(automatic);
     if (!automatic) {
         ApplyMin(Sub(group, kMinId), edited, axis);
@@ -606,7 +604,7 @@ bool SpacingFits(IkelAxis* axis, double spacing) {
 
 CBCGPProp* CreateLineFillProp(const CString& caption) {
     auto* group = new CBCGPProp(caption, kLineFillGroupId, FALSE);
-    group->AddSubItem(NewYesNoItem(charttext::kShowLabels, kLineFillShowId));
+    group->AddSubItem(CreateYesNoProp(charttext::kShowLabels, kLineFillShowId, _variant_t(""), ""));
     CBCGPProp* target =
         NewListItem(kFillTarget, kFillTargetDescription, kLineFillTargetId, OtherTakenAs(kOtherDirection), true);
     SetListEntries(target, EntriesOf(kFillDirections), {kFillUp, kFillDown, kFillLeft, kFillRight});

@@ -120,10 +120,10 @@ bool OnDataTableChanged(IkelPlot* plot, CBCGPProp* group) {
 
 CBCGPProp* InitLabelProps(const char* name) {
     CBCGPProp* group = new CBCGPProp(name, kLabelGroupId, FALSE);
-    group->AddSubItem(NewYesNoItem(kShowLabels, kLabelShowId));
+    group->AddSubItem(CreateYesNoProp(kShowLabels, kLabelShowId, _variant_t(""), ""));
 
     CBCGPProp* data = new CBCGPProp(kLabelData, kLabelDataId, FALSE);
-    data->AddSubItem(NewYesNoItem(kLabelsInYColumn, kLabelInYColumnId));
+    data->AddSubItem(CreateYesNoProp(kLabelsInYColumn, kLabelInYColumnId, _variant_t(""), ""));
     // A name no series carries is column 0.
     data->AddSubItem(NewListItem(kLabelColumn, kLabelColumnDescription, kLabelColumnId, OtherTakenAs(0), false));
     data->AddSubItem(NewRowItem(kFirstRow, kFirstRow, kLabelFirstRowId));
@@ -260,8 +260,7 @@ bool ApplyLabelDataGroup(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* pl
     if ((edited == firstItem && !first(false)) || (edited == lastItem && !last(false)) ||
         (edited == stepItem && !step(false)))
         return false;
-    bool inY = false;
-    if (!ReadYesNo(group->GetSubItem(0), &inY)) return false;
+    const bool inY = TakeYesNo(group->GetSubItem(0));
     int column = 0;
     if (!inY && !ReadFixedList(group->GetSubItem(1), &column)) return false;
     labels->SetIsLabelsInYCol(inY);

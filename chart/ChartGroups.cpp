@@ -1,5 +1,6 @@
 #include "chart/ChartGroups.h"
 
+#include <unordered_map>
 #include <unordered_set>
 
 #include "bcg/ColorProp.h"
@@ -27,7 +28,6 @@ namespace chart {
 CBCGPProp* InitFillProps(DWORD_PTR firstId, const char* name) {
     CBCGPProp* group = new CBCGPProp(name, firstId, FALSE);
     CreateFillFlagProp(group, firstId);
-    ReplaceFirstSubItem(group, NewYesNoItem(grouptext::kFillFlag, firstId + 1));
     return group;
 }
 
@@ -147,10 +147,22 @@ void SetListEntries(CBCGPProp* item, const std::vector<ListEntry>& reads, const 
     CFixedListProp* list = FixedListOf(item);
     if (!list) return;
     list->ClearEntries();
-    for (const ListEntry& entry : reads) list->AddEntry(entry.first, entry.second);
-    // The drop-down offers only what the page offers; the entries beyond read all the same.
-    list->RemoveAllOptions();
-    for (const CString& text : offers) list->AddOption(text, TRUE);
+    // Each option offered, in the page's order, with the value its first entry gives; an option no
+    // entry reads (a name kept from data that changed) stands for what the list's rule gives.
+    std::unordered_map<std::string, int> values;
+    for (const ListEntry& entry : reads) values.emplace(entry.first.str(), entry.second);
+    std::unordered_set<std::string> offered;
+    for (const CString& text : offers) {
+        if (!offered.insert(text.str()).second) continue;
+        const auto read = values.find(text.str());
+        if (read != values.end())
+            list->AddEntry(text, read->second);
+        else
+            list->AddOption(text);
+    }
+    // The texts read beyond the options, in their order.
+    for (const ListEntry& entry : reads)
+        if (!offered.count(entry.first.str())) list->AddUnofferedEntry(entry.first, entry.second);
 }
 
 void SetListEntries(CBCGPProp* item, const std::vector<ListEntry>& entries) {
@@ -183,35 +195,6 @@ void SetTwoOptions(CBCGPProp* item, const char* first, const char* second, bool 
     if (!item) return;
     SetListEntries(item, {{first, 1}, {second, 0}});
     item->SetValue(_variant_t(firstShown ? first : second));
-}
-
-std::vector<ListEntry> YesNoEntries() { return {{grouptext::kYes, 1}, {grouptext::kNo, 0}}; }
-
-CBCGPProp* NewYesNoItem(const char* label, DWORD_PTR id, const char* description, const char* shown) {
-    auto* item = new CFixedListProp(label, shown, description, id, kYesNoOther);
-    SetListEntries(item, YesNoEntries());
-    return item;
-}
-
-bool ReadYesNo(CBCGPProp* item, bool* yes) {
-    int value = 0;
-    if (!ReadFixedList(item, &value)) return false;
-    *yes = value != 0;
-    return true;
-}
-
-void ReplaceFirstSubItem(CBCGPProp* group, CBCGPProp* item) {
-    if (!group || !item || group->GetSubItemsCount() == 0) return;
-    std::vector<CBCGPProp*> rest;
-    while (group->GetSubItemsCount() > 1) {
-        CBCGPProp* sub = group->GetSubItem(1);
-        group->RemoveSubItem(sub, FALSE);
-        rest.push_back(sub);
-    }
-    CBCGPProp* first = group->GetSubItem(0);
-    group->RemoveSubItem(first);
-    group->AddSubItem(item);
-    for (CBCGPProp* sub : rest) group->AddSubItem(sub);
 }
 
 // ---- option lists ---------------------------------------------------------------------------------

@@ -60,15 +60,16 @@ void ShowRow(CBCGPProp* item, long long value);
 // the one reader, ReadFixedList: each entry's text stands for its value, any other text for the
 // list's rule (a value, or a refusal). A list may read texts its page maps beyond the options it
 // offers: "上端" on a horizontal axis, "千" for the ternary unit, a series of a kind a column does
-// not offer; the first entry of a text decides, and the first entry of a value is what the item
-// shows for it.
+// not offer (unoffered entries); the first entry of a text decides, and the first option standing
+// for a value, else the first unoffered entry, is what the item shows for it.
 using ListEntry = std::pair<CString, int>;
 // The chart library's index of a series a dataset does not hold, which some columns pass on.
 inline constexpr int kMissingSeries = -1;
 // An empty list showing "" (its entries come from its table or its refresh).
 CFixedListProp* NewListItem(const char* label, const char* description, DWORD_PTR id, OtherText other, bool allowEdit);
-// Replaces what the list reads and the options it offers; every entry offered when offers is
-// left out. Nothing for an item that is no list.
+// Replaces what the list reads and the options it offers (in that order); every entry offered when
+// offers is left out. An option no entry reads stands for what the list's rule gives. Nothing for
+// an item that is no list.
 void SetListEntries(CBCGPProp* item, const std::vector<ListEntry>& reads, const std::vector<CString>& offers);
 void SetListEntries(CBCGPProp* item, const std::vector<ListEntry>& entries);
 // The entries of a table.
@@ -88,20 +89,10 @@ CBCGPProp* NewNumberListItem(const char* label, const char* description, DWORD_P
                              OtherText noNumber);
 // A two-option list whose page takes any other text as the second option: "上下"/"左右",
 // "横向"/"纵向", "频率"/"频数", "扇形"/"玫瑰花", "内部"/"外部". Its entries are set by the refresh
-// (SetTwoOptions), which shows first or second; the first option stands for true.
+// (SetTwoOptions), which shows first or second; the first option stands for 1, the second for 0,
+// so the list is read as a yes/no list is (TakeYesNo): true for the first option.
 inline constexpr OtherText kSecondOption = OtherTakenAs(0);
 void SetTwoOptions(CBCGPProp* item, const char* first, const char* second, bool firstShown);
-// A yes/no list: "是" yes, "否" and any other text no. ReadYesNo answers false only for an item that
-// is no list.
-inline constexpr OtherText kYesNoOther = OtherTakenAs(0);
-std::vector<ListEntry> YesNoEntries();
-CBCGPProp* NewYesNoItem(const char* label, DWORD_PTR id, const char* description = "", const char* shown = "");
-bool ReadYesNo(CBCGPProp* item, bool* yes);
-// A two-option list is read as a yes/no: true for its first option.
-inline bool ReadTwoOptions(CBCGPProp* item, bool* first) { return ReadYesNo(item, first); }
-// Puts item in place of the group's first sub-item (a yes/no a framework group builds for itself),
-// the others keeping their order.
-void ReplaceFirstSubItem(CBCGPProp* group, CBCGPProp* item);
 
 // ---- option lists (each replaces the item's entries; each option once) --------------------------------
 // The chart's datasets, each standing for its index in the manager, then "选择数据……"

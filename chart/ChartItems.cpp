@@ -66,8 +66,10 @@ void CBCGPPropSymbolSet::OnRClickValue(CPoint, BOOL) {
 
 CPropLstUniSetSymbol::CPropLstUniSetSymbol(const CString& name, CString value, LPCTSTR description, DWORD_PTR data,
                                            const CString& buttonCaption)
-    : CFixedListProp(name, value, description, data, chart::kYesNoOther, true), m_strButtonCaption(buttonCaption) {
-    chart::SetListEntries(this, chart::YesNoEntries());
+    : CFixedListProp(name, value, description, data, OtherTakenAs(0), true), m_strButtonCaption(buttonCaption) {
+    // "是" uniform, "否" and any other text not.
+    AddEntry(grouptext::kYes, 1);
+    AddEntry(grouptext::kNo, 0);
 }
 
 CPropLstUniSetSymbol::~CPropLstUniSetSymbol() = default;

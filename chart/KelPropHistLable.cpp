@@ -33,7 +33,7 @@ CkelPropHistLable::CkelPropHistLable() = default;
 CkelPropHistLable::~CkelPropHistLable() = default;
 
 void CkelPropHistLable::BuildItems(CBCGPPropList& list) {
-    CBCGPProp* show = NewYesNoItem(kShowLabels, kShowId);
+    CBCGPProp* show = CreateYesNoProp(kShowLabels, kShowId, _variant_t(""), "");
     CBCGPProp* position = NewPlotGroup(kLabelPosition, kPositionGroupId, kPositionItems);
     CBCGPProp* font = CreateFontProp(kFont, kFontGroupId);
     font->Expand(TRUE);

@@ -1,7 +1,6 @@
 #include "chart/KelPropListAxisGrid.h"
 
 #include "chart/AxisTexts.h"
-#include "chart/ChartGroups.h"
 #include "chart/PlotItems.h"
 #include "chart/PropListAxis.h"
 #include "chart/PropListAxisTick.h"
@@ -50,7 +49,7 @@ CkelPropListAxisGrid::~CkelPropListAxisGrid() = default;
 void CkelPropListAxisGrid::BuildItems(CBCGPPropList& list) {
     for (const GridLevel& level : kLevels) {
         auto* group = new CBCGPProp(level.caption, level.group, FALSE);
-        group->AddSubItem(chart::NewYesNoItem(grouptext::kShow, level.show, level.showDescription));
+        group->AddSubItem(CreateYesNoProp(grouptext::kShow, level.show, _variant_t(""), level.showDescription));
         group->AddSubItem(chart::NewPenGroup(grouptext::kLineStyle, level.line));
         group->Expand(TRUE);
         list.AddProperty(group, TRUE, TRUE);
@@ -89,13 +88,9 @@ LRESULT CkelPropListAxisGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
     (grid->*level->getPen)(&pen);
     const DWORD_PTR id = item->GetData();
     bool taken = true;
-    bool shown = false;
     if (id == level->show) {
-        taken = chart::ReadYesNo(item, &shown);
-        if (taken) {
-            (grid->*level->setShown)(shown);
-            EnableAllSubItems(m_wndPropList.FindItemByData(level->line), (grid->*level->getShown)());
-        }
+        (grid->*level->setShown)(TakeYesNo(item));
+        EnableAllSubItems(m_wndPropList.FindItemByData(level->line), (grid->*level->getShown)());
     } else if (id > level->line) {
         taken = chart::ReadPenSubItem(item, static_cast<int>(id - level->line - 1), pen);
         if (taken) (grid->*level->setPen)(&pen);

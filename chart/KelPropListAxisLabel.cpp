@@ -133,7 +133,7 @@ void CkelPropListAxisLabel::BuildItems(CBCGPPropList& list) {
     };
     for (const Level& level : levels) {
         auto* group = new CBCGPProp(level.caption, At(level.base, kMajorGroupId), FALSE);
-        group->AddSubItem(chart::NewYesNoItem(level.show, At(level.base, kMajorShowId), level.showDescription));
+        group->AddSubItem(CreateYesNoProp(level.show, At(level.base, kMajorShowId), _variant_t(""), level.showDescription));
         group->AddSubItem(CreateLabelPosProp(charttext::kLabelPosition, At(level.base, kMajorPosGroupId)));
         // The page reads the size itself, by the tick widths' reader.
         CBCGPProp* font =
@@ -222,12 +222,10 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     entity->GetLOGFONT(&font);
     const CString text = ItemText(item);
     bool taken = true;
-    bool on = false;
     int value = 0;
     switch (minor ? id - kMinorOffset : id) {
         case kMajorShowId:
-            taken = chart::ReadYesNo(item, &on);
-            if (taken) entity->SetOn(on);
+            entity->SetOn(TakeYesNo(item));
             break;
         case kMajorSideId:
             taken = ReadFixedList(item, &value);

@@ -79,7 +79,7 @@ void CkelPropListBarPlot::BuildItems(CBCGPPropList& list) {
                                             kDataSeriesId);
     series->Enable(FALSE);
     data->AddSubItem(series);
-    data->AddSubItem(NewYesNoItem(kSeriesTransfer, kTransferId));
+    data->AddSubItem(CreateYesNoProp(kSeriesTransfer, kTransferId, _variant_t(""), ""));
     AddPlotItems(data, kRowItems);
     AddToGrid(list, {data, NewPlotGroup(kLayoutGroup, kLayoutGroupId, kLayoutItems)});
 }
@@ -104,28 +104,24 @@ LRESULT CkelPropListBarPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* plot = TargetAs<CkelBarPlot>();
     if (!item || !plot) return 0;
     bool taken = true;
-    bool yes = false;
     switch (item->GetData()) {
         case kBaseColumnId:
             taken = ApplyColumnIndex(item, plot, plot->GetDataset(), &IkelPlot::SetAxis1ColumnIndex) == Edit::Taken;
             break;
         case kTransferId:
-            taken = ReadYesNo(item, &yes);
-            if (taken) plot->SetIsTransfer(yes);
+            plot->SetIsTransfer(TakeYesNo(item));
             break;
         case kWidthId:
             taken = ApplyBarWidth(item, plot);
             break;
         case kStackId:
-            taken = ReadTwoOptions(item, &yes);
-            if (taken) plot->SetStackMethod(yes);
+            plot->SetStackMethod(TakeYesNo(item));
             break;
         case kOverlapId:
             taken = ApplyBarOverlap(item, plot);
             break;
         case kDirectionId:
-            taken = ReadTwoOptions(item, &yes);
-            if (taken) plot->SetIsHorizontal(yes);
+            plot->SetIsHorizontal(TakeYesNo(item));
             break;
         default: {
             Edit edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);

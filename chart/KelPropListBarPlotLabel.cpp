@@ -34,9 +34,9 @@ CkelPropListBarPlotLabel::~CkelPropListBarPlotLabel() = default;
 
 void CkelPropListBarPlotLabel::BuildItems(CBCGPPropList& list) {
     CBCGPProp* series = NewPlotItem({kSeriesId, kSeryName, kSeryName, true});
-    CBCGPProp* show = NewYesNoItem(kShowLabels, kShowId);
+    CBCGPProp* show = CreateYesNoProp(kShowLabels, kShowId, _variant_t(""), "");
     CBCGPProp* data = NewPlotGroup(kLabelData, kDataGroupId);
-    data->AddSubItem(NewYesNoItem(plottext::kShowDataColumn, kInYColumnId));
+    data->AddSubItem(CreateYesNoProp(plottext::kShowDataColumn, kInYColumnId, _variant_t(""), ""));
     // Whatever it names, the labels take their bar series' column (SetBarLabelColumn).
     data->AddSubItem(NewPlotItem({kColumnId, kLabelColumn, kLabelColumnDescription, true, nullptr, OtherTakenAs(0)}));
     AddPlotItems(data, kRowItems);

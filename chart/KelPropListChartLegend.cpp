@@ -89,7 +89,7 @@ void CkelPropListChartLegend::BuildItems(CBCGPPropList& list) {
     CBCGPProp* frameLine = CreateLineProp(kFrameLine, kFrameLineId, false);
     frameLine->Expand(TRUE);
     frame->AddSubItem(frameLine);
-    frame->AddSubItem(chart::NewYesNoItem(grouptext::kFillTransparent, kTransparentId));
+    frame->AddSubItem(CreateYesNoProp(grouptext::kFillTransparent, kTransparentId, _variant_t(""), ""));
     frame->AddSubItem(NewGroupColorProp(kBackColor, kBackColorDescription, kBackColorId, 0));
     frame->Expand(FALSE);
     list.AddProperty(frame, TRUE, TRUE);
@@ -97,8 +97,6 @@ void CkelPropListChartLegend::BuildItems(CBCGPPropList& list) {
     auto* entries = new CBCGPProp(kEntriesGroup, kEntriesGroupId, FALSE);
     entries->AddSubItem(NewExpandedFont(kFontSettings, kEntryFontId));
     CBCGPProp* entryLine = CreateShowLineProp(kEntryLine, kEntryLineId);
-    // Its "显示" is a yes/no list of the chart pages, read by the one reader.
-    chart::ReplaceFirstSubItem(entryLine, chart::NewYesNoItem(grouptext::kShow, kEntryLineShowId, "", grouptext::kYes));
     entryLine->Expand(TRUE);
     entries->AddSubItem(entryLine);
     entries->Expand(TRUE);
@@ -167,9 +165,7 @@ LRESULT CkelPropListChartLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (taken) legend->SetBorderLine(&border);
             break;
         case kTransparentId: {
-            bool transparent = false;
-            taken = chart::ReadYesNo(item, &transparent);
-            if (!taken) break;
+            const bool transparent = TakeYesNo(item);
             fill.style = transparent ? kHiddenStyle : kDrawnStyle;
             legend->SetBorderFill(&fill);
             if (CBCGPProp* back = m_wndPropList.FindItemByData(kBackColorId)) back->Enable(!transparent);
@@ -184,14 +180,10 @@ LRESULT CkelPropListChartLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = ReadEditedField(item, entryFont);
             if (taken) legend->SetLegendFont(&entryFont);
             break;
-        case kEntryLineShowId: {
-            bool shown = false;
-            taken = chart::ReadYesNo(item, &shown);
-            if (!taken) break;
-            inner.style = shown ? kDrawnStyle : kHiddenStyle;
+        case kEntryLineShowId:
+            inner.style = TakeYesNo(item) ? kDrawnStyle : kHiddenStyle;
             legend->SetInnerBorderLine(&inner);
             break;
-        }
         case kEntryLineStyleId:
         case kEntryLineWidthId:
         case kEntryLineColorId:

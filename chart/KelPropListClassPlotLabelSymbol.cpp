@@ -31,7 +31,7 @@ CkelPropListClassPlotLabelSymbol::~CkelPropListClassPlotLabelSymbol() = default;
 
 void CkelPropListClassPlotLabelSymbol::BuildItems(CBCGPPropList& list) {
     CBCGPProp* symbols = NewPlotGroup(plottext::kSymbolGroup, kSymbolGroupId);
-    symbols->AddSubItem(NewYesNoItem(kShowLabels, kSymbolShowId));
+    symbols->AddSubItem(CreateYesNoProp(kShowLabels, kSymbolShowId, _variant_t(""), ""));
     auto* uniform =
         new CPropLstUniSetSymbol(kUniformSymbol, "", kUniformSymbolDescription, kUniformId, kUniformSymbolButton);
     uniform->SetOwnerPage(this);
@@ -66,15 +66,12 @@ LRESULT CkelPropListClassPlotLabelSymbol::OnPropertyChanged(WPARAM, LPARAM lPara
     auto* plot = TargetAs<CkelClassPlot>();
     if (!item || !plot) return 0;
     bool taken = true;
-    bool yes = false;
     switch (item->GetData()) {
         case kSymbolShowId:
-            taken = ReadYesNo(item, &yes);
-            if (taken) plot->SetIsShowSymbol(yes);
+            plot->SetIsShowSymbol(TakeYesNo(item));
             break;
         case kUniformId:
-            taken = ReadYesNo(item, &yes);
-            if (taken) plot->SetIsUniSetSymbol(yes);
+            plot->SetIsUniSetSymbol(TakeYesNo(item));
             break;
         case kPointStyleId:
         case kPointSizeId:

@@ -58,11 +58,9 @@ Edit ApplyLineFill(CBCGPProp* item, CkelLinePlot* plot) {
     CkelLinePlotFill* fill = plot->GetPlotFills();
     if (!fill) return Edit::Taken;
     bool taken = true;
-    bool shown = false;
     switch (id) {
         case kLineFillShowId:
-            taken = ReadYesNo(item, &shown);
-            if (taken) fill->SetShowFill(shown);
+            fill->SetShowFill(TakeYesNo(item));
             break;
         case kLineFillTargetId:
             taken = ApplyFillTarget(item, fill);
@@ -96,7 +94,7 @@ void CkelPropListLinePlotSet::BuildItems(CBCGPPropList& list) {
     CBCGPProp* mode = NewPlotGroup(kLineModeGroup, kModeGroupId);
     // Any other mode is a polyline.
     mode->AddSubItem(NewFixedListItem(kLineMode, "", kLineModeDescription, kModeId, kLineModes, OtherTakenAs(0), true));
-    mode->AddSubItem(NewYesNoItem(kStepReverse, kReverseId));
+    mode->AddSubItem(CreateYesNoProp(kStepReverse, kReverseId, _variant_t(""), ""));
     AddToGrid(list, {line, fill, mode});
 }
 
@@ -121,7 +119,6 @@ LRESULT CkelPropListLinePlotSet::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!item || !plot) return 0;
     bool taken = true;
     int mode = 0;
-    bool reverse = false;
     switch (item->GetData()) {
         case kLineStyleId:
         case kLineWidthId:
@@ -137,8 +134,7 @@ LRESULT CkelPropListLinePlotSet::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (taken) plot->SetLineMode(mode);
             break;
         case kReverseId:
-            taken = ReadYesNo(item, &reverse);
-            if (taken) plot->SetIsLineStepModeReverse(reverse);
+            plot->SetIsLineStepModeReverse(TakeYesNo(item));
             break;
         default:
             taken = ApplyLineFill(item, plot) != Edit::Refused;

@@ -131,9 +131,9 @@ CkelPropListPiePlotLabel::CkelPropListPiePlotLabel() = default;
 CkelPropListPiePlotLabel::~CkelPropListPiePlotLabel() = default;
 
 void CkelPropListPiePlotLabel::BuildItems(CBCGPPropList& list) {
-    CBCGPProp* show = NewYesNoItem(kShowLabels, kShowId);
+    CBCGPProp* show = CreateYesNoProp(kShowLabels, kShowId, _variant_t(""), "");
     CBCGPProp* data = NewPlotGroup(kLabelData, kDataGroupId);
-    data->AddSubItem(NewYesNoItem(plottext::kShowDataColumn, kDataColumnValueId));
+    data->AddSubItem(CreateYesNoProp(plottext::kShowDataColumn, kDataColumnValueId, _variant_t(""), ""));
     // A name no series carries is passed on as the chart library's index of a missing series.
     data->AddSubItem(NewPlotItem(
         {kColumnId, plottext::kDataColumn, kLabelColumnDescription, true, nullptr, OtherTakenAs(kMissingSeries)}));
@@ -141,7 +141,7 @@ void CkelPropListPiePlotLabel::BuildItems(CBCGPPropList& list) {
     CBCGPProp* place = NewPlotGroup(kLabelPosition, kPlaceGroupId);
     place->AddSubItem(NewPlotItem(
         {kPlaceId, plottext::kLabelPlace, plottext::kLabelPlaceDescription, false, nullptr, kSecondOption}));
-    place->AddSubItem(NewYesNoItem(plottext::kLeaderLine, kLeaderLineId));
+    place->AddSubItem(CreateYesNoProp(plottext::kLeaderLine, kLeaderLineId, _variant_t(""), ""));
     CBCGPProp* font = CreateFontProp(kFont, kFontGroupId);
     font->Expand(TRUE);
     AddToGrid(list, {show, data, place, font});
@@ -162,15 +162,12 @@ LRESULT CkelPropListPiePlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* plot = TargetAs<CPiePlot>();
     if (!item || !plot) return 0;
     bool taken = true;
-    bool yes = false;
     switch (item->GetData()) {
         case kShowId:
-            taken = ReadYesNo(item, &yes);
-            if (taken) plot->SetIsShowLabels(yes);
+            plot->SetIsShowLabels(TakeYesNo(item));
             break;
         case kDataColumnValueId:
-            taken = ReadYesNo(item, &yes);
-            if (taken) plot->SetLabelCol(yes ? plot->GetDataCol() : 0);
+            plot->SetLabelCol(TakeYesNo(item) ? plot->GetDataCol() : 0);
             break;
         case kColumnId:
             taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CPiePlot::SetLabelCol)) ==
@@ -186,12 +183,10 @@ LRESULT CkelPropListPiePlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = ApplyPieLabelStep(item, plot);
             break;
         case kPlaceId:
-            taken = ReadTwoOptions(item, &yes);
-            if (taken) plot->SetIsLabelsInner(yes);
+            plot->SetIsLabelsInner(TakeYesNo(item));
             break;
         case kLeaderLineId:
-            taken = ReadYesNo(item, &yes);
-            if (taken) plot->SetIsShowPosLine(yes);
+            plot->SetIsShowPosLine(TakeYesNo(item));
             break;
         case kFontFaceId:
         case kFontSizeId:

@@ -153,10 +153,8 @@ Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels
     if (!known) return Edit::NotMine;
     if (!labels) return Edit::Taken;
     bool taken = true;
-    bool shown = false;
     if (id == ids.show) {
-        taken = ReadYesNo(item, &shown);
-        if (taken) labels->SetIsShowlabels(shown);
+        labels->SetIsShowlabels(TakeYesNo(item));
     } else if (parentId == ids.data) {
         taken = barColumn >= 0 ? ApplyBarLabelData(item, labels, plot, barColumn) : ApplyLabelData(item, labels, plot);
     } else if (parentId == ids.position) {

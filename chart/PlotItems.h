@@ -180,9 +180,7 @@ Edit ApplyPenFill(CBCGPProp* item, DWORD_PTR lineId, Owner* owner, IkelPlot* plo
         if (!ReadEditedField(item, pen)) return Edit::Refused;
         owner->SetLogPen(&pen);
     } else if (id == lineId + 5) {
-        bool filled = false;
-        if (!ReadYesNo(item, &filled)) return Edit::Refused;
-        owner->SetIsShowFill(filled);
+        owner->SetIsShowFill(TakeYesNo(item));
     } else {
         QXLOGBRUSH brush;
         owner->GetLogBrush(&brush);

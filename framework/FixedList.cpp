@@ -20,26 +20,37 @@ void CFixedListProp::AddEntries(const TextValue* table, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) AddEntry(table[i].text, table[i].value);
 }
 
+void CFixedListProp::AddUnofferedEntry(const CString& text, int value) { m_unoffered.emplace_back(text, value); }
+
 void CFixedListProp::ClearEntries() {
     m_entries.clear();
+    m_unoffered.clear();
     RemoveAllOptions();
 }
 
-bool CFixedListProp::ValueOf(const CString& text, int* value) const {
-    for (const auto& entry : m_entries) {
-        if (entry.first == text) {
-            *value = entry.second;
-            return true;
+bool CFixedListProp::EntryValue(const CString& text, int* value) const {
+    for (const auto* entries : {&m_entries, &m_unoffered}) {
+        for (const auto& entry : *entries) {
+            if (entry.first == text) {
+                *value = entry.second;
+                return true;
+            }
         }
     }
+    return false;
+}
+
+bool CFixedListProp::ValueOf(const CString& text, int* value) const {
+    if (EntryValue(text, value)) return true;
     if (!m_other.taken) return false;
     *value = m_other.value;
     return true;
 }
 
 const char* CFixedListProp::TextOf(int value) const {
-    for (const auto& entry : m_entries)
-        if (entry.second == value) return entry.first;
+    for (const auto* entries : {&m_entries, &m_unoffered})
+        for (const auto& entry : *entries)
+            if (entry.second == value) return entry.first;
     return nullptr;
 }
 
@@ -47,12 +58,15 @@ CFixedListProp* FixedListOf(CBCGPProp* item) { return dynamic_cast<CFixedListPro
 
 bool ReadFixedList(CBCGPProp* item, int* value) {
     CFixedListProp* list = FixedListOf(item);
+    const CString text = ItemText(item);
     int taken = 0;
-    if (!list || !list->ValueOf(ItemText(item), &taken)) {
+    if (!list || !list->ValueOf(text, &taken)) {
         ShowTextBefore(item);
         return false;
     }
     *value = taken;
+    // An option the item offers shows itself, also one of several standing for one value.
+    if (item->FindOption(text) >= 0) return true;
     if (const char* shown = list->TextOf(taken)) ShowTextIfChanged(item, shown);
     return true;
 }

@@ -35,6 +35,9 @@ public:
     void AddEntries(const TextValue (&table)[N]) {
         AddEntries(table, N);
     }
+    // A text the list reads and shows for value without offering it in the drop-down (a value
+    // that a text beyond the options stands for, shown as the refresh shows it).
+    void AddUnofferedEntry(const CString& text, int value);
     // Drops every option (lists whose options follow the data: datasets, columns, layers).
     void ClearEntries();
     void SetOther(OtherText other) { m_other = other; }
@@ -43,12 +46,17 @@ public:
     // The value a text stands for: an option's value, else the rule for any other text; false when
     // the list refuses the text.
     bool ValueOf(const CString& text, int* value) const;
-    // The text of the first option standing for value; nullptr when no option does.
+    // The value of an option or unoffered entry that is the text; false for any other text.
+    bool EntryValue(const CString& text, int* value) const;
+    // The text of the first option standing for value, else of the first unoffered entry; nullptr
+    // when none does.
     const char* TextOf(int value) const;
     const std::vector<std::pair<CString, int>>& Entries() const { return m_entries; }
+    const std::vector<std::pair<CString, int>>& UnofferedEntries() const { return m_unoffered; }
 
 private:
     std::vector<std::pair<CString, int>> m_entries;
+    std::vector<std::pair<CString, int>> m_unoffered;
     OtherText m_other;
 };
 
@@ -56,8 +64,9 @@ private:
 TESSALY_API CFixedListProp* FixedListOf(CBCGPProp* item);
 
 // The one reader of a fixed list's text. Accepted (an option, or any other text the list takes):
-// true, *value set, and the item shows the option standing for the value taken when it shows
-// another text (so no text but an option stays in it). Refused: false, nothing written, and the
+// true, *value set; an option the item offers keeps showing itself, any other text is replaced by
+// the first entry (an option, else an unoffered entry) standing for the value taken; where none
+// stands for it, the caller shows what its refresh shows. Refused: false, nothing written, and the
 // item alone shows again the text the refused one replaced. An item that is no fixed list is
 // refused the same way.
 TESSALY_API bool ReadFixedList(CBCGPProp* item, int* value);

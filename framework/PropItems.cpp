@@ -1,6 +1,7 @@
 #include "framework/PropItems.h"
 
 #include "bcg/ColorProp.h"
+#include "framework/FixedList.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
@@ -91,6 +92,8 @@ void ShowOptionTaken(CBCGPProp* item, const char* taken) {
 }
 
 bool TakeYesNo(CBCGPProp* item) {
+    int answer = 0;
+    if (FixedListOf(item)) return ReadFixedList(item, &answer) && answer != 0;
     const bool yes = GetYesNoProp(item);
     ShowOptionTaken(item, yes ? grouptext::kYes : grouptext::kNo);
     return yes;

@@ -11,6 +11,7 @@
 #include "planemap/PlaneReaders.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/layers/AttributeLayerTexts.h"
+#include "planemap/layers/LayerLists.h"
 
 namespace linesettings {
 
@@ -27,11 +28,11 @@ void ShowSwitch(CBCGPProp* item, CBCGPProp* governed, int on) {
 
 std::vector<CBCGPProp*> NewItems(const Ids& ids) {
     return {
-        CreateYesNoProp(attrtext::kSameStyle, ids.sameStyle, _variant_t(""), nullptr),
+        layerlists::NewYesNo(attrtext::kSameStyle, ids.sameStyle),
         geoitems::NewStylePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription, ids.style),
-        CreateYesNoProp(attrtext::kSameColor, ids.sameColor, _variant_t(""), nullptr),
+        layerlists::NewYesNo(attrtext::kSameColor, ids.sameColor),
         NewGroupColorProp(grouptext::kColor, attrtext::kLineColorDescription, ids.color, 0),
-        CreateYesNoProp(attrtext::kSameSize, ids.sameSize, _variant_t(""), nullptr),
+        layerlists::NewYesNo(attrtext::kSameSize, ids.sameSize),
         NewSizeTextItem(grouptext::kLineWidth, attrtext::kLineSizeDescription, ids.width, planemap::WidthRule()),
     };
 }
@@ -53,8 +54,8 @@ Edit Read(CBCGPProp* item, const Ids& ids, CBCGPProp* const (&items)[6]) {
     Edit edit;
     const DWORD_PTR id = item->GetData();
     auto greys = [&](Edit::Kind kind, CBCGPProp* governed) {
+        if (!ReadFixedList(item, &edit.on)) return;
         edit.kind = kind;
-        edit.on = TakeYesNo(item) ? 1 : 0;
         if (governed) governed->Enable(edit.on);
     };
     if (id == ids.sameStyle) {

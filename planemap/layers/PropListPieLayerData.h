@@ -78,7 +78,9 @@ private:
     void AddRow(int index, const char* controlDescription);
     void EnableBySource();
     void ShowRows(kel::plane::CPieLayer& layer);
-    void ChangeSource(kel::plane::CPieLayer& layer, const CString& source);
+    // The value of a fixed list's text; false, the item showing its text from before, when refused.
+    bool ReadList(CBCGPProp* item, int* value);
+    void ChangeSource(kel::plane::CPieLayer& layer, int newType);
     void CollapseRows();
     bool ShowsYes(DWORD_PTR controlId);
     COLORREF RowColor(DWORD_PTR colorId);

@@ -12,6 +12,7 @@
 #include "planemap/PlaneTexts.h"
 #include "planemap/RecordEdits.h"
 #include "planemap/TextListCommon.h"
+#include "planemap/layers/LayerLists.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ int CPropListPointLayerPoint::InitPropWnd() {
     CBCGPProp* font = CreateFontProp(planetext::kFontGroup, kFontGroupId, planemap::WidthRule());
     font->AddSubItem(
         CreateIndexProp(planetext::kDecimals, kDecimalsId, planetext::kDecimalsDescription, kMaxDecimals + 1));
-    font->AddSubItem(CreateYesNoProp(planetext::kBackTransparent, kTransparentId, _variant_t(""), nullptr));
+    font->AddSubItem(layerlists::NewYesNo(planetext::kBackTransparent, kTransparentId));
     font->AddSubItem(textlist::NewBackColorItem(kBackColorId));
     font->AddSubItem(textlist::NewAngleItem(kAngleId));
     CBCGPProp* place = NewOptionItem(planetext::kPosition, "", planetext::kPosition, kPlaceId, {}, false);
@@ -121,8 +122,9 @@ bool CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer
             ReadColor(item, &font.backColor);
             break;
         case kTransparentId: {
-            const bool transparent = TakeYesNo(item);
-            font.transparent = transparent ? 1 : 0;
+            int transparent = 0;
+            if (!ReadFixedList(item, &transparent)) return false;
+            font.transparent = transparent;
             if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(transparent ? FALSE : TRUE);
             break;
         }

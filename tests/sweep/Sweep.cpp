@@ -1512,6 +1512,9 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
         LeadingNumber(text, &typedNumber);
         for (int i = 0; i < item->GetOptionCount() && !anOption; ++i)
             anOption = shownNow == std::string(item->GetOption(i));
+        // A fixed list also shows the texts it stands for values by without offering them.
+        if (list)
+            for (const auto& entry : list->UnofferedEntries()) anOption = anOption || shownNow == entry.first.str();
         shownAgain = !dynamic_cast<CBCGPropSizeText*>(item) && !listTakes && ShowsSameValue(shownNow, shownText) &&
                      shownNow != text &&
                      (LeadingNumber(shownNow, &shownNumber) ? !SameAtShownPlaces(typedNumber, shownNow) : !anOption);

@@ -306,3 +306,37 @@ TEST(CurveWalks, ACurveOutsideAPlotWalksNowhere) {
 }
 
 }  // namespace
+
+namespace {
+
+// Any other text reported from code is what each list's rule gives: -1 for a setting (shown empty,
+// as the refresh shows it), the second option for a switch; each runs the page's steps.
+TEST_F(CurvePage, AnyOtherTextIsMinusOneForASettingAndTheSecondOptionForASwitch) {
+    const struct {
+        DWORD_PTR id;
+        int (CWpCurve::*get)();
+        int stored;
+        const char* shown;
+    } lists[] = {
+        {CLstCurve::kSourceId, &CWpCurve::GetSource, -1, ""},
+        {CLstCurve::kTitleScopeId, &CWpCurve::GetTtlFtScope, -1, ""},
+        {CLstCurve::kUnitScopeId, &CWpCurve::GetUntScope, -1, ""},
+        {CLstCurve::kUnitShownId, &CWpCurve::IsShowUnit, 0, "否"},
+    };
+    for (const auto& list : lists) {
+        for (const char* text : {"无此选项", ""}) {
+            parsnip::testing::ClearCallLog();
+            page.Report(page.Item(list.id), _variant_t(text));
+            EXPECT_EQ((gr()->*list.get)(), list.stored) << list.id << " " << text;
+            EXPECT_EQ(page.Value(list.id), list.shown) << list.id << " " << text;
+            EXPECT_FALSE(CallsOn(gr()).empty()) << list.id;
+        }
+    }
+    page.Report(page.Item(CLstCurve::kFormId), _variant_t("无此选项"));
+    EXPECT_EQ(static_cast<int>(gr()->GetType()), -1);
+    EXPECT_EQ(page.Value(CLstCurve::kFormId), "");
+    Refresh();
+    EXPECT_EQ(page.Value(CLstCurve::kSourceId), "");
+}
+
+}  // namespace

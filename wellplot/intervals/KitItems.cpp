@@ -12,6 +12,7 @@
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpKit.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/IntervalTexts.h"
 
@@ -93,7 +94,7 @@ CBCGPProp* NewKitTitleGroup(DWORD_PTR groupId, DWORD_PTR nameId, DWORD_PTR direc
     auto* title = new CBCGPProp(wptext::kTitle, groupId);
     title->AddSubItem(new CBCGPProp(ivtext::kName, _variant_t(name), "指定标题", nameId));
     title->AddSubItem(
-        CreateOrientationProp(wptext::kDirection, directionId, _variant_t(grouptext::kAuto), "指定文字方向"));
+        wellplot::NewOrientationList(wptext::kDirection, directionId, grouptext::kAuto, "指定文字方向"));
     title->AddSubItem(font);
     title->Expand(expand ? TRUE : FALSE);
     return title;
@@ -102,7 +103,7 @@ CBCGPProp* NewKitTitleGroup(DWORD_PTR groupId, DWORD_PTR nameId, DWORD_PTR direc
 CBCGPProp* NewNamedTitleGroup(DWORD_PTR groupId, DWORD_PTR nameId) {
     auto* title = new CBCGPProp(wptext::kTitle, groupId);
     title->AddSubItem(new CBCGPProp(ivtext::kName, _variant_t(""), "标题名", nameId));
-    title->AddSubItem(CreateOrientationProp(wptext::kDirection, nameId + 1, _variant_t(""), wptext::kDirection));
+    title->AddSubItem(wellplot::NewOrientationList(wptext::kDirection, nameId + 1, "", wptext::kDirection));
     title->AddSubItem(CreateFontPropFloatSize(wptext::kFont, nameId + 2));
     return title;
 }

@@ -11,6 +11,7 @@
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpParam.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceNames.h"
 #include "wellplot/intervals/IntervalTexts.h"
@@ -30,7 +31,7 @@ int CLstParam::InitPropWnd() {
         TRUE, TRUE);
 
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, true));
+    source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, true, kOtherRefused));
     source->AddSubItem(NewOptionItem(ivtext::kTableName, "", nullptr, kTableId, {}, false));
     source->AddSubItem(NewOptionItem(ivtext::kField, "", nullptr, kFieldId, {}, false));
     CBCGPProp* nullDisplay = CreateYesNoProp(ivtext::kNullDisplay, kNullDisplayId, _variant_t(""), nullptr);
@@ -123,14 +124,14 @@ LRESULT CLstParam::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const CString text = ItemText(item);
     bool redraw = true;
     switch (item->GetData()) {
-        case kSourceTypeId:
-            if (!NamesSourceType(item, kit->GetDataType())) {
-                ShowTextBefore(item);
-                return 0;
-            }
-            ChooseType(kit, text);
+        case kSourceTypeId: {
+            // A text that names no type (from code) is refused.
+            int kind = 0;
+            if (!ReadFixedList(item, &kind)) return 0;
+            ChooseType(kit, StoredSourceKind(kind));
             redraw = false;
             break;
+        }
         case kTableId:
             ChooseTable(kit, text);
             redraw = false;
@@ -169,7 +170,7 @@ bool CLstParam::EditTitle(CWpParam* kit, CBCGPProp* item) {
             kit->SetTitleText(wellplot::TextToTitle(text));
             break;
         case kTitleDirectionId:
-            kit->SetTitleDirection(GetOrientationProp(item));
+            kit->SetTitleDirection(wellplot::ReadOrientation(item));
             break;
         case kFontFaceId:
             font.SetFaceName(text.GetString());
@@ -196,8 +197,7 @@ bool CLstParam::EditTitle(CWpParam* kit, CBCGPProp* item) {
     return true;
 }
 
-void CLstParam::ChooseType(CWpParam* kit, const CString& shown) {
-    const CString type = StoredSourceType(shown);
+void CLstParam::ChooseType(CWpParam* kit, const CString& type) {
     const bool graphics = type == SourceNames().graphics;
     CBCGPProp* table = Item(kTableId);
     for (CBCGPProp* item : {table, Item(kFieldId)}) {

@@ -4,6 +4,7 @@
 #include "hosttypes/Zephyr/WpWaterEntry.h"
 #include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/KitItems.h"
 
@@ -17,7 +18,7 @@ int CLstProgram::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     auto* title = new CBCGPProp(wptext::kTitle, kTitleGroupId);
     title->AddSubItem(new CBCGPProp("名称", _variant_t(""), "指定名称", kNameId));
-    title->AddSubItem(CreateOrientationProp(wptext::kDirection, kDirectionId, _variant_t(""), "指定方向"));
+    title->AddSubItem(wellplot::NewOrientationList(wptext::kDirection, kDirectionId, "", "指定方向"));
     CBCGPProp* font = CreateFontProp(wptext::kFont, kFontGroupId);
     font->Expand(TRUE);
     title->AddSubItem(font);
@@ -43,7 +44,7 @@ LRESULT CLstProgram::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (item->GetData() == kNameId) {
         program->SetTitleText(ItemText(item));
     } else if (item->GetData() == kDirectionId) {
-        program->SetTitleDirection(GetOrientationProp(item));
+        program->SetTitleDirection(wellplot::ReadOrientation(item));
     } else if (parent && parent->GetData() == kFontGroupId) {
         // Only the edited field is read; a size refused writes and redraws nothing.
         QXLOGFONT font = program->GetTitleFont();
