@@ -1,5 +1,6 @@
 #include "chart/ChartItems.h"
 
+#include "chart/ChartGroups.h"
 #include "chart/DlgBarDataSerySet.h"
 #include "chart/DlgChartClassSet.h"
 #include "chart/DlgTerSymbol.h"
@@ -64,7 +65,11 @@ void CBCGPPropSymbolSet::OnRClickValue(CPoint, BOOL) {
 
 CPropLstUniSetSymbol::CPropLstUniSetSymbol(const CString& name, CString value, LPCTSTR description, DWORD_PTR data,
                                            const CString& buttonCaption)
-    : CBCGPProp(name, _variant_t(value), description, data), m_strButtonCaption(buttonCaption) {}
+    : CFixedListProp(name, value, description, data, OtherTakenAs(0), true), m_strButtonCaption(buttonCaption) {
+    // "是" uniform, "否" and any other text not.
+    AddEntry(grouptext::kYes, 1);
+    AddEntry(grouptext::kNo, 0);
+}
 
 CPropLstUniSetSymbol::~CPropLstUniSetSymbol() = default;
 
@@ -78,7 +83,7 @@ void CPropLstUniSetSymbol::AdjustButtonRect() {
 }
 
 void CPropLstUniSetSymbol::OnDrawButton(CDC* dc, CRect) {
-    CBCGPProp::OnDrawButton(dc, m_rectFirst);
+    CFixedListProp::OnDrawButton(dc, m_rectFirst);
     OnDrawButtonEX(dc);
 }
 

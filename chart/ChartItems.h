@@ -6,6 +6,7 @@
 // while that page has no object of the expected kind they do nothing.
 #pragma once
 
+#include "framework/FixedList.h"
 #include "framework/PropEx.h"
 #include "framework/PropSizeText.h"
 
@@ -44,7 +45,8 @@ public:
     void OnRClickValue(CPoint point, BOOL selChanged) override;
 };
 
-class CPropLstUniSetSymbol : public CBCGPProp {
+// A yes/no list ("是" uniform, any other text not) with a second button.
+class CPropLstUniSetSymbol : public CFixedListProp {
 public:
     CPropLstUniSetSymbol(const CString& name, CString value, LPCTSTR description, DWORD_PTR data,
                          const CString& buttonCaption);
