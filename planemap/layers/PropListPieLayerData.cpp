@@ -153,18 +153,42 @@ CPieDateTimeProp::CPieDateTimeProp(const CString& name, const COleDateTime& date
 
 void CPieDateTimeProp::SetValue(const _variant_t& value) {
     m_bRefused = false;
+    m_bReported = true;
+    if (value.vt != VT_R8) {
+        m_bRefused = !TextToVar(VariantToText(value));
+        if (!m_bRefused) CBCGPDateTimePropExt::SetValue(_variant_t(GetDate().m_dt));
+        return;
+    }
     CBCGPDateTimePropExt::SetValue(value);
 }
 
-BOOL CPieDateTimeProp::OnEndEdit() {
+CPropListPieLayerData* CPieDateTimeProp::Page() const {
     CBCGPPropList* grid = GetPropList();
-    auto* page = grid ? dynamic_cast<CPropListPieLayerData*>(grid->GetParent()) : nullptr;
+    return grid ? dynamic_cast<CPropListPieLayerData*>(grid->GetParent()) : nullptr;
+}
+
+BOOL CPieDateTimeProp::OnEndEdit() {
+    CPropListPieLayerData* page = Page();
     if (!page || !page->GetLayer()) return FALSE;
     m_bRefused = false;
+    m_bReported = false;
     // The date the item shows, picked or left as it is, is no edit: nothing is written.
     if (IsCommitUnchanged()) return CBCGPDateTimePropExt::OnEndEdit();
     CBCGPDateTimePropExt::OnEndEdit();
-    CPieLayer layer(page->GetLayer());
+    WriteDate(*page);
+    return TRUE;
+}
+
+bool CPieDateTimeProp::DateTaken() {
+    if (m_bReported && !m_bRefused) {
+        if (CPropListPieLayerData* page = Page(); page && page->GetLayer()) WriteDate(*page);
+    }
+    m_bReported = false;
+    return !m_bRefused;
+}
+
+void CPieDateTimeProp::WriteDate(CPropListPieLayerData& page) {
+    CPieLayer layer(page.GetLayer());
     const COleDateTime date = GetDate();
     switch (GetData()) {
         case CPropListPieLayerData::kDate1Id:
@@ -179,7 +203,7 @@ BOOL CPieDateTimeProp::OnEndEdit() {
             if (date > layer.GetDateEnd()) {
                 m_bRefused = true;
                 SetDate(layer.GetDateBegin());
-                return TRUE;
+                return;
             }
             layer.SetDateBegin(date);
             break;
@@ -187,15 +211,14 @@ BOOL CPieDateTimeProp::OnEndEdit() {
             if (date < layer.GetDateBegin()) {
                 m_bRefused = true;
                 SetDate(layer.GetDateEnd());
-                return TRUE;
+                return;
             }
             layer.SetDateEnd(date);
             break;
         default:
             break;
     }
-    page->UpdateView();
-    return TRUE;
+    page.UpdateView();
 }
 
 // ---- items -----------------------------------------------------------------------------------------
@@ -458,8 +481,9 @@ LRESULT CPropListPieLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CPieLayer layer(m_pLayer);
     const DWORD_PTR id = item->GetData();
     const CString text = ItemText(item);
-    // A date the layer refused has been shown again by its item: the report writes nothing.
-    if (auto* date = dynamic_cast<CPieDateTimeProp*>(item); date && date->DateRefused()) return 0;
+    // A date the layer refused, picked or set by code, has been shown again by its item: the report
+    // writes nothing.
+    if (auto* date = dynamic_cast<CPieDateTimeProp*>(item); date && !date->DateTaken()) return 0;
     int count = 0;
     if (id == kCountId && !layer.IsDynamicMultiBar() && !ReadRecordCount(text, &count)) {
         // A refused count writes nothing and redraws nothing; the item shows the stored count.

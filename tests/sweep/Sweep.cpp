@@ -1502,6 +1502,10 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     // already stored).
     bool shownAgain = false, anOption = false;
     std::string shownNow;
+    // A fixed list answers for itself: a text its reader takes is no refusal, whatever it shows.
+    int listValue = 0;
+    const CFixedListProp* list = alive ? FixedListOf(item) : nullptr;
+    const bool listTakes = list && list->ValueOf(CString(text.c_str()), &listValue);
     if (alive) {
         shownNow = item->FormatProperty().str();
         double typedNumber = 0, shownNumber = 0;
@@ -1509,9 +1513,9 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
         for (int i = 0; i < item->GetOptionCount() && !anOption; ++i)
             anOption = shownNow == std::string(item->GetOption(i));
         // A fixed list also shows the texts it stands for values by without offering them.
-        if (const CFixedListProp* list = FixedListOf(item))
+        if (list)
             for (const auto& entry : list->UnofferedEntries()) anOption = anOption || shownNow == entry.first.str();
-        shownAgain = !dynamic_cast<CBCGPropSizeText*>(item) && ShowsSameValue(shownNow, shownText) &&
+        shownAgain = !dynamic_cast<CBCGPropSizeText*>(item) && !listTakes && ShowsSameValue(shownNow, shownText) &&
                      shownNow != text &&
                      (LeadingNumber(shownNow, &shownNumber) ? !SameAtShownPlaces(typedNumber, shownNow) : !anOption);
     }
@@ -1543,7 +1547,7 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
                    refused && !refusedByItem && !leftOpen});
     if (refused)
         CheckRefusal(where, key, text, how, paneBefore, paneAfter, calls, alive ? item : nullptr, shownText);
-    else if (alive && !stored && calls.empty() &&
+    else if (alive && !stored && calls.empty() && !listTakes &&
              (paneAfter.redraws == paneBefore.redraws ||
               (item->GetOptionCount() > 0 && !anOption && !dynamic_cast<CBCGPropSizeText*>(item))) &&
              !ShowsSameValue(shownNow, shownText) && OnlyRowChanged(paneBefore, paneAfter, item))
