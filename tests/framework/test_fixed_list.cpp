@@ -3,6 +3,7 @@
 // list refuses writes nothing and only that item shows its text from before again.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -123,6 +124,86 @@ TEST(FixedList, AnUnofferedEntryIsReadAndShownButNotOffered) {
     EXPECT_FALSE(list->EntryValue("风格3", &value));
 }
 
+TEST(FixedList, OfferedOptionsAreASubsetAndEveryEntryIsStillRead) {
+    constexpr TextValue kModes[] = {{"自动", 0}, {"手动", 1}, {"隐藏", 2}};
+    std::unique_ptr<CFixedListProp> list(NewFixedListItem("模式", "自动", "", 1, kModes, kOtherRefused));
+    list->OfferOnly({"手动", "自动"});
+    ASSERT_EQ(2, list->GetOptionCount());
+    EXPECT_STREQ("手动", list->GetOption(0));
+    EXPECT_EQ(3u, list->Entries().size());
+    int value = -1;
+    Give(list.get(), "自动", "隐藏");  // reported from code
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ(2, value);
+    EXPECT_EQ("隐藏", Shown(list.get()));
+    Give(list.get(), "自动", "无此模式");
+    EXPECT_FALSE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ("自动", Shown(list.get()));
+    list->OfferOnly(std::vector<CString>{});
+    EXPECT_EQ(0, list->GetOptionCount());
+
+    // Texts of another option set of the same values: those no entry holds are read, not offered.
+    constexpr TextValue kAllModes[] = {{"自动", 0}, {"人工", 1}, {"手动", 1}};
+    list->AddUnofferedEntries(kAllModes);
+    ASSERT_EQ(1u, list->UnofferedEntries().size());
+    EXPECT_EQ("人工", list->UnofferedEntries().front().first.str());
+    EXPECT_EQ(0, list->GetOptionCount());
+    Give(list.get(), "自动", "人工");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ(1, value);
+    EXPECT_EQ("手动", Shown(list.get()));  // the entry standing for the value
+}
+
+TEST(FixedList, AValueNoEntryStandsForShowsTheListsTextForItAndARuleComputesOtherValues) {
+    constexpr TextValue kKinds[] = {{"甲", 0}, {"乙", 1}};
+    std::unique_ptr<CFixedListProp> list(NewFixedListItem("类型", "甲", "", 1, kKinds, OtherTakenAs(-1)));
+    EXPECT_EQ(nullptr, list->UnlistedShown());
+    list->ShowUnlistedAs("");
+    int value = 0;
+    Give(list.get(), "甲", "丙");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ(-1, value);
+    EXPECT_EQ("", Shown(list.get()));
+    // Also an offered text that is no entry, read by the rule.
+    list->AddOption("丁");
+    Give(list.get(), "甲", "丁");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ("", Shown(list.get()));
+    list->ShowUnlistedAs("未知");
+    Give(list.get(), "甲", "丙");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ("未知", Shown(list.get()));
+    // An entry's value still shows the entry.
+    Give(list.get(), "甲", "乙");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ("乙", Shown(list.get()));
+
+    // A rule: "第N" is 10 + N, an empty text refused, anything else 0; it replaces the OtherText.
+    list->SetOtherRule([](const CString& text, int* taken) {
+        if (text.IsEmpty()) return false;
+        *taken = text.str().rfind("第", 0) == 0 ? 10 + std::atoi(text.str().c_str() + 3) : 0;
+        return true;
+    });
+    list->ShowUnlistedAs(nullptr);
+    Give(list.get(), "甲", "第3");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ(13, value);
+    EXPECT_EQ("第3", Shown(list.get()));  // no entry stands for 13: the text stays
+    Give(list.get(), "乙", "其他");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ(0, value);
+    EXPECT_EQ("甲", Shown(list.get()));
+    value = 7;
+    Give(list.get(), "乙", "");
+    EXPECT_FALSE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ(7, value);
+    EXPECT_EQ("乙", Shown(list.get()));
+    list->SetOtherRule(nullptr);  // back to the OtherText
+    Give(list.get(), "乙", "");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ(-1, value);
+}
+
 TEST(FixedList, OnlyAFixedListIsOneAndAnyOtherItemIsRefused) {
     CBCGPProp plain("名称", _variant_t("a"), "", 1);
     plain.AddOption("a");
@@ -156,6 +237,47 @@ TEST(FixedListGroups, YesNoReadsAnyOtherTextAsNoAndShowsNo) {
     Give(yes.get(), "是", "无此选项");
     EXPECT_FALSE(GetYesNoProp(yes.get()));
     EXPECT_EQ("无此选项", Shown(yes.get()));
+}
+
+TEST(FixedListGroups, YesNoListsReadTheirAnswerAndMayRefuseAnyOtherText) {
+    std::unique_ptr<CFixedListProp> yes(NewYesNoList("显示", "否", "", 1));
+    std::unique_ptr<CFixedListProp> strict(NewYesNoList("显示", "否", "", 2, kOtherRefused));
+    ASSERT_EQ(2, yes->GetOptionCount());
+    EXPECT_STREQ("是", yes->GetOption(0));
+    EXPECT_FALSE(yes->IsAllowEdit());
+    bool answer = false;
+    Give(yes.get(), "否", "是");
+    ASSERT_TRUE(ReadYesNo(yes.get(), &answer));
+    EXPECT_TRUE(answer);
+    Give(yes.get(), "是", "无此选项");
+    ASSERT_TRUE(ReadYesNo(yes.get(), &answer));
+    EXPECT_FALSE(answer);
+    EXPECT_EQ("否", Shown(yes.get()));
+    Give(yes.get(), "否", "是");
+    EXPECT_TRUE(ReadYesNo(yes.get()));
+
+    answer = true;
+    Give(strict.get(), "是", "无此选项");
+    EXPECT_FALSE(ReadYesNo(strict.get(), &answer));
+    EXPECT_TRUE(answer);
+    EXPECT_EQ("是", Shown(strict.get()));
+
+    // Any two-state list: its value is not 0.
+    constexpr TextValue kAllowed[] = {{"允许", 1}, {"不允许", 0}};
+    std::unique_ptr<CFixedListProp> allowed(NewFixedListItem("编辑", "允许", "", 3, kAllowed, OtherTakenAs(0)));
+    Give(allowed.get(), "不允许", "允许");
+    EXPECT_TRUE(ReadYesNo(allowed.get()));
+
+    // A switch some group builds as a plain item: "是" yes, anything else no, never refused.
+    CBCGPProp plain("显示", _variant_t("否"), "", 4);
+    Give(&plain, "否", "是");
+    ASSERT_TRUE(ReadYesNo(&plain, &answer));
+    EXPECT_TRUE(answer);
+    Give(&plain, "是", "yes");
+    ASSERT_TRUE(ReadYesNo(&plain, &answer));
+    EXPECT_FALSE(answer);
+    EXPECT_EQ("yes", Shown(&plain));
+    EXPECT_FALSE(ReadYesNo(nullptr));
 }
 
 TEST(FixedListGroups, OrientationReadsAnyOtherTextAsVerticalAndShowsIt) {
