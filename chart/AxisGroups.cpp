@@ -551,9 +551,9 @@ bool ApplyAxisPosY(CBCGPProp* item, IkelAxis* axis) { return ApplyPos(item, item
 bool ApplyAxisRangeProp(CBCGPProp* edited, IkelAxis* axis) {
     CBCGPProp* group = GroupOf(edited, axis);
     if (!group) return false;
-    const bool automatic = TakeYesNo(Sub(group, kAutoRangeId));
+    const bool automatic = ReadYesNo(Sub(group, kAutoRangeId));
     if (!automatic && !EditedRangeEntryPasses(edited, group, axis)) return false;
-    axis->SetDescend(TakeYesNo(Sub(group, kDescendId)));
+    axis->SetDescend(ReadYesNo(Sub(group, kDescendId)));
     axis->SetIsRangeAuto(automatic);
     if (!automatic) {
         ApplyMin(Sub(group, kMinId), edited, axis);

@@ -260,7 +260,7 @@ bool ApplyLabelDataGroup(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* pl
     if ((edited == firstItem && !first(false)) || (edited == lastItem && !last(false)) ||
         (edited == stepItem && !step(false)))
         return false;
-    const bool inY = TakeYesNo(group->GetSubItem(0));
+    const bool inY = ReadYesNo(group->GetSubItem(0));
     int column = 0;
     if (!inY && !ReadFixedList(group->GetSubItem(1), &column)) return false;
     labels->SetIsLabelsInYCol(inY);

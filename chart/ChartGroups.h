@@ -90,7 +90,7 @@ CBCGPProp* NewNumberListItem(const char* label, const char* description, DWORD_P
 // A two-option list whose page takes any other text as the second option: "上下"/"左右",
 // "横向"/"纵向", "频率"/"频数", "扇形"/"玫瑰花", "内部"/"外部". Its entries are set by the refresh
 // (SetTwoOptions), which shows first or second; the first option stands for 1, the second for 0,
-// so the list is read as a yes/no list is (TakeYesNo): true for the first option.
+// so the list is read as a yes/no list is (ReadYesNo): true for the first option.
 inline constexpr OtherText kSecondOption = OtherTakenAs(0);
 void SetTwoOptions(CBCGPProp* item, const char* first, const char* second, bool firstShown);
 

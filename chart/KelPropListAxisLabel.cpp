@@ -225,7 +225,7 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     int value = 0;
     switch (minor ? id - kMinorOffset : id) {
         case kMajorShowId:
-            entity->SetOn(TakeYesNo(item));
+            entity->SetOn(ReadYesNo(item));
             break;
         case kMajorSideId:
             taken = ReadFixedList(item, &value);

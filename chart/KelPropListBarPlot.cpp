@@ -109,19 +109,19 @@ LRESULT CkelPropListBarPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = ApplyColumnIndex(item, plot, plot->GetDataset(), &IkelPlot::SetAxis1ColumnIndex) == Edit::Taken;
             break;
         case kTransferId:
-            plot->SetIsTransfer(TakeYesNo(item));
+            plot->SetIsTransfer(ReadYesNo(item));
             break;
         case kWidthId:
             taken = ApplyBarWidth(item, plot);
             break;
         case kStackId:
-            plot->SetStackMethod(TakeYesNo(item));
+            plot->SetStackMethod(ReadYesNo(item));
             break;
         case kOverlapId:
             taken = ApplyBarOverlap(item, plot);
             break;
         case kDirectionId:
-            plot->SetIsHorizontal(TakeYesNo(item));
+            plot->SetIsHorizontal(ReadYesNo(item));
             break;
         default: {
             Edit edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);

@@ -68,10 +68,10 @@ LRESULT CkelPropListClassPlotLabelSymbol::OnPropertyChanged(WPARAM, LPARAM lPara
     bool taken = true;
     switch (item->GetData()) {
         case kSymbolShowId:
-            plot->SetIsShowSymbol(TakeYesNo(item));
+            plot->SetIsShowSymbol(ReadYesNo(item));
             break;
         case kUniformId:
-            plot->SetIsUniSetSymbol(TakeYesNo(item));
+            plot->SetIsUniSetSymbol(ReadYesNo(item));
             break;
         case kPointStyleId:
         case kPointSizeId:

@@ -60,7 +60,7 @@ Edit ApplyLineFill(CBCGPProp* item, CkelLinePlot* plot) {
     bool taken = true;
     switch (id) {
         case kLineFillShowId:
-            fill->SetShowFill(TakeYesNo(item));
+            fill->SetShowFill(ReadYesNo(item));
             break;
         case kLineFillTargetId:
             taken = ApplyFillTarget(item, fill);
@@ -134,7 +134,7 @@ LRESULT CkelPropListLinePlotSet::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (taken) plot->SetLineMode(mode);
             break;
         case kReverseId:
-            plot->SetIsLineStepModeReverse(TakeYesNo(item));
+            plot->SetIsLineStepModeReverse(ReadYesNo(item));
             break;
         default:
             taken = ApplyLineFill(item, plot) != Edit::Refused;

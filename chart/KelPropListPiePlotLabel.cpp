@@ -164,10 +164,10 @@ LRESULT CkelPropListPiePlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     bool taken = true;
     switch (item->GetData()) {
         case kShowId:
-            plot->SetIsShowLabels(TakeYesNo(item));
+            plot->SetIsShowLabels(ReadYesNo(item));
             break;
         case kDataColumnValueId:
-            plot->SetLabelCol(TakeYesNo(item) ? plot->GetDataCol() : 0);
+            plot->SetLabelCol(ReadYesNo(item) ? plot->GetDataCol() : 0);
             break;
         case kColumnId:
             taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CPiePlot::SetLabelCol)) ==
@@ -183,10 +183,10 @@ LRESULT CkelPropListPiePlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = ApplyPieLabelStep(item, plot);
             break;
         case kPlaceId:
-            plot->SetIsLabelsInner(TakeYesNo(item));
+            plot->SetIsLabelsInner(ReadYesNo(item));
             break;
         case kLeaderLineId:
-            plot->SetIsShowPosLine(TakeYesNo(item));
+            plot->SetIsShowPosLine(ReadYesNo(item));
             break;
         case kFontFaceId:
         case kFontSizeId:

@@ -154,7 +154,7 @@ Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels
     if (!labels) return Edit::Taken;
     bool taken = true;
     if (id == ids.show) {
-        labels->SetIsShowlabels(TakeYesNo(item));
+        labels->SetIsShowlabels(ReadYesNo(item));
     } else if (parentId == ids.data) {
         taken = barColumn >= 0 ? ApplyBarLabelData(item, labels, plot, barColumn) : ApplyLabelData(item, labels, plot);
     } else if (parentId == ids.position) {

@@ -180,7 +180,7 @@ Edit ApplyPenFill(CBCGPProp* item, DWORD_PTR lineId, Owner* owner, IkelPlot* plo
         if (!ReadEditedField(item, pen)) return Edit::Refused;
         owner->SetLogPen(&pen);
     } else if (id == lineId + 5) {
-        owner->SetIsShowFill(TakeYesNo(item));
+        owner->SetIsShowFill(ReadYesNo(item));
     } else {
         QXLOGBRUSH brush;
         owner->GetLogBrush(&brush);

@@ -114,6 +114,7 @@ CFixedListProp* NewYesNoList(const CString& name, const CString& shown, const ch
 bool ReadYesNo(CBCGPProp* item, bool* yes) {
     if (!FixedListOf(item)) {
         *yes = item && ItemText(item) == grouptext::kYes;
+        ShowOptionTaken(item, *yes ? grouptext::kYes : grouptext::kNo);
         return true;
     }
     int answer = 0;

@@ -113,7 +113,7 @@ TESSALY_API CFixedListProp* NewYesNoList(const CString& name, const CString& sho
                                          DWORD_PTR id, OtherText other = OtherTakenAs(0));
 // The answer of a switch (any two-state list: its value is not 0) through ReadFixedList: false for
 // a text refused. An item that is no fixed list (a switch a group builds as a plain item) is read
-// as "是" yes, any other text no, and never refused.
+// as "是" yes, any other text no, never refused, and shows the answer taken.
 TESSALY_API bool ReadYesNo(CBCGPProp* item, bool* yes);
 // The same where the switch refuses no text (a refusal would read as no).
 TESSALY_API bool ReadYesNo(CBCGPProp* item);

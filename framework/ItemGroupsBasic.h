@@ -18,7 +18,7 @@
 class CBCGPropDigits;
 
 // ---- yes/no: NewYesNoList of framework/FixedList.h, "是" 1, "否" 0, any other text 0 (read it with
-// ReadYesNo there, or TakeYesNo of framework/PropItems.h; both show the answer taken) -------------------
+// ReadYesNo there, which shows the answer taken) -------------------
 TESSALY_API CBCGPProp* CreateYesNoProp(const CString& name, DWORD_PTR id, const _variant_t& value,
                                        const char* description);
 TESSALY_API void SetYesNoProp(CBCGPProp* item, bool value);

@@ -226,7 +226,7 @@ bool GetLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index) {
 void GetShowLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index, bool* show) {
     if (!item) return;
     if (index == 0) {
-        if (show) *show = TakeYesNo(item);
+        if (show) *show = ReadYesNo(item);
     } else if (index >= 1 && index <= 3) {
         GetLineSubProp(item, pen, index - 1);
     }

@@ -90,11 +90,3 @@ void ShowTextBefore(CBCGPProp* item) {
 void ShowOptionTaken(CBCGPProp* item, const char* taken) {
     if (item && item->FindOption(taken) >= 0) ShowTextIfChanged(item, taken);
 }
-
-bool TakeYesNo(CBCGPProp* item) {
-    int answer = 0;
-    if (FixedListOf(item)) return ReadFixedList(item, &answer) && answer != 0;
-    const bool yes = GetYesNoProp(item);
-    ShowOptionTaken(item, yes ? grouptext::kYes : grouptext::kNo);
-    return yes;
-}

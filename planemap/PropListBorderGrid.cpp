@@ -482,7 +482,7 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CPropListBorderGrid::ApplyShowScale(CBCGPProp* item, CQXObjectBorder* border) {
     const bool graticule = item->GetData() == kGShowScaleId;
     const GridItems& ids = graticule ? kGraticuleItems : kKilometerItems;
-    const BOOL show = TakeYesNo(item) ? TRUE : FALSE;
+    const BOOL show = ReadYesNo(item) ? TRUE : FALSE;
     SetSameTypeObjects(border->GetLayer(),
                        graticule ? &CQXObjectBorder::SetGDrawScale : &CQXObjectBorder::SetKDrawScale, show ? 1 : 0,
                        border->GetTypeName());

@@ -151,7 +151,7 @@ LRESULT CPropListColorMark::OnPropertyChanged(WPARAM, LPARAM lParam) {
         }
         case kShowMinId:
         case kShowMaxId:
-            mark->GetPropertyManager()->SetBoolProperty(item->GetName(), TakeYesNo(item) ? 1 : 0);
+            mark->GetPropertyManager()->SetBoolProperty(item->GetName(), ReadYesNo(item) ? 1 : 0);
             break;
         case kXId:
         case kYId:

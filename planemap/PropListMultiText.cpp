@@ -102,7 +102,7 @@ LRESULT CPropListMultiText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
         case kTransparentId: {
-            const UINT style = TakeYesNo(item) ? kBrushStyleNone : kBrushStyleSolid;
+            const UINT style = ReadYesNo(item) ? kBrushStyleNone : kBrushStyleSolid;
             EditSameTypeBrushes(layer, typeName, [&](QXLOGBRUSH& b) { b.style = style; });
             break;
         }

@@ -157,7 +157,7 @@ LRESULT CPropListScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // A bar whose zero tick leaves the start is drawn in the last style; the items that mean
 // something only at the start are disabled until it returns.
 void CPropListScale::ApplyZeroFromStart(CQXObjectScale* scale, CBCGPProp* item) {
-    const bool fromStart = TakeYesNo(item);
+    const bool fromStart = ReadYesNo(item);
     CQXLayer* layer = scale->GetLayer();
     const CString typeName = scale->GetTypeName();
     SetSameTypeObjects(layer, &CQXObjectScale::SetZeroFromStart, fromStart ? 1 : 0, typeName);

@@ -94,7 +94,7 @@ void EditOwnBackColors(CQXLayer* layer, const CString& typeName, CBCGPProp* item
 const char* DirectionText(int direction) { return TextOfValue(kDirections, direction, grouptext::kVertical); }
 
 UINT EditOwnTransparency(CQXLayer* layer, const CString& typeName, CBCGPProp* item) {
-    const UINT transparent = TakeYesNo(item) ? 1 : 0;
+    const UINT transparent = ReadYesNo(item) ? 1 : 0;
     EditSameTypeFonts(layer, typeName, [&](QXLOGFONT& font) { font.transparent = transparent; });
     return transparent;
 }

@@ -227,11 +227,11 @@ TEST(FixedListGroups, YesNoReadsAnyOtherTextAsNoAndShowsNo) {
     EXPECT_FALSE(yes->IsAllowEdit());
     for (const char* other : {"无此选项", "", "yes"}) {
         Give(yes.get(), "是", other);
-        EXPECT_FALSE(TakeYesNo(yes.get())) << other;
+        EXPECT_FALSE(ReadYesNo(yes.get())) << other;
         EXPECT_EQ("否", Shown(yes.get())) << other;
     }
     Give(yes.get(), "否", "是");
-    EXPECT_TRUE(TakeYesNo(yes.get()));
+    EXPECT_TRUE(ReadYesNo(yes.get()));
     EXPECT_EQ("是", Shown(yes.get()));
     // The plain reader only reads.
     Give(yes.get(), "是", "无此选项");
