@@ -27,7 +27,7 @@ CPlLayerReferenceInfo::~CPlLayerReferenceInfo() = default;
 int CPlLayerReferenceInfo::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     m_pGroup = new CBCGPProp(kReferenceInfo, kGroupId, FALSE);
-    m_pGroup->AddSubItem(plpage::NewYesNoList(grouptext::kShow, "", kShowPlaneMapDescription, kShowId));
+    m_pGroup->AddSubItem(NewYesNoList(grouptext::kShow, "", kShowPlaneMapDescription, kShowId));
     m_pGroup->AddSubItem(new CBCGPProp(kPlaneMapChoice, _variant_t(""), kPlaneMapChoiceDescription, kPlaneMapId));
     m_pLayers = new CBCGPProp(kLayers, kLayersId, FALSE);
     m_pGroup->AddSubItem(m_pLayers);
@@ -67,7 +67,7 @@ void CPlLayerReferenceInfo::BuildLayerItems() {
     m_refInfo->GetShowLayer(names);
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::string description = kShowLayerPrefix + names[i] + kShowLayerSuffix;
-        CBCGPProp* layer = plpage::NewYesNoList(names[i].c_str(), "", description.c_str(), kFirstLayerId + i);
+        CBCGPProp* layer = NewYesNoList(names[i].c_str(), "", description.c_str(), kFirstLayerId + i);
         SetYesNoProp(layer, m_refInfo->GetShowLayerVisible(static_cast<int>(i)) == 1);
         m_pLayers->AddSubItem(layer);
     }
@@ -79,11 +79,11 @@ LRESULT CPlLayerReferenceInfo::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!item || !m_pEntity || !m_refInfo) return 0;
     if (item->GetData() == kShowId) {
         if (const boost::shared_ptr<CLayerProperty> layer = m_refInfo->GetLayerProperty())
-            layer->m_bShowReferenceMap = plpage::ReadYesNo(item);
+            layer->m_bShowReferenceMap = ReadYesNo(item);
     } else if (item->GetData() == kPlaneMapId) {
         m_refInfo->SetFileName(ItemText(item).str());
     } else if (item->GetParent() == m_pLayers) {
-        m_refInfo->SetLayerVisible(item->GetName().str(), plpage::ReadYesNo(item));
+        m_refInfo->SetLayerVisible(item->GetName().str(), ReadYesNo(item));
     }
     plpage::Stamp(m_pEntity);
     return 0;

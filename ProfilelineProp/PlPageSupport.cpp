@@ -59,18 +59,8 @@ KelProfileline::CPlContainer* ContainerOfWellPart(const KelProfileline::CWellCom
 
 bool OneActive(const KelProfileline::CPlControlerClient* client) { return client && client->GetActiveObjCount() == 1; }
 
-CFixedListProp* NewYesNoList(const char* name, const char* shown, const char* description, DWORD_PTR id) {
-    return NewFixedListItem(name, shown, description, id, kYesNo, OtherTakenAs(0));
-}
-
 CFixedListProp* NewTrackModeList(const char* name, const char* description, DWORD_PTR id) {
     return NewFixedListItem(name, "", description, id, kTrackModes, OtherTakenAs(0));
-}
-
-bool ReadYesNo(CBCGPProp* item) {
-    if (!FixedListOf(item)) return GetYesNoProp(item);
-    int yes = 0;
-    return ReadFixedList(item, &yes) && yes != 0;
 }
 
 void UpdateWnd(KelProfileline::CPlContainer* container) {

@@ -56,15 +56,10 @@ std::vector<T*> ActiveOf(const KelProfileline::CPlControlerClient* client) {
     return objects;
 }
 
-// A switch: "是" 1, "否" 0; the pages read any other text as no (0).
-inline constexpr TextValue kYesNo[] = {{grouptext::kYes, 1}, {grouptext::kNo, 0}};
-CFixedListProp* NewYesNoList(const char* name, const char* shown, const char* description, DWORD_PTR id);
 // A well track's display: straight for "直线", the real track for any other text.
 inline constexpr TextValue kTrackModes[] = {{pltext::kRealTrack, 0}, {pltext::kStraightTrack, 1}};
+// Read as a switch (ReadYesNo of framework/FixedList.h): straight is yes.
 CFixedListProp* NewTrackModeList(const char* name, const char* description, DWORD_PTR id);
-// The answer of a two-state list through the fixed-list reader (its value is not 0); never refused.
-// The switch of a framework group (a symbol group's "显示") reads as GetYesNoProp reads it.
-bool ReadYesNo(CBCGPProp* item);
 
 // Redraws the container's window; nothing without a container.
 void UpdateWnd(KelProfileline::CPlContainer* container);

@@ -55,7 +55,7 @@ LRESULT CPlWellTrackProperty::OnPropertyChanged(WPARAM, LPARAM lParam) {
         }
         for (CWellTrack* track : plpage::ActiveOf<CWellTrack>(container)) track->SetLogPen(pen);
     } else if (id == kShowModeId) {
-        const BYTE straight = plpage::ReadYesNo(item) ? 1 : 0;
+        const BYTE straight = ReadYesNo(item) ? 1 : 0;
         for (CWellTrack* track : plpage::ActiveOf<CWellTrack>(container)) track->m_byStraightLine = straight;
         if (container) container->RebuildTracks();
     }

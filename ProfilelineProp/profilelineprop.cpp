@@ -25,7 +25,7 @@ CPlLayerLine::~CPlLayerLine() = default;
 
 int CPlLayerLine::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return PL_PAGE_FAILED(kLinePageFailed);
-    m_wndPropList.AddProperty(plpage::NewYesNoList(kShow, kYes, "", kShowId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewYesNoList(kShow, kYes, "", kShowId), TRUE, TRUE);
     auto* style = new CPropStyleCombox(kLineStyle, kInitialLineStyle, CPropStyleCombox::kLineStyle,
                                        kestrel::kLineSetCommonAlt, "", kStyleId);
     style->AllowEdit(FALSE);
@@ -33,8 +33,7 @@ int CPlLayerLine::InitPropWnd() {
     auto* width = new CBCGPropFloat(kLineWidth, _variant_t(0.0), 2, "", FALSE, kWidthId);
     width->SetTextRule(plpage::FieldRule());
     m_wndPropList.AddProperty(width, TRUE, TRUE);
-    m_wndPropList.AddProperty(plpage::NewYesNoList(kRandomColor, "", kRandomColorDescription, kRandomColorId), TRUE,
-                              TRUE);
+    m_wndPropList.AddProperty(NewYesNoList(kRandomColor, "", kRandomColorDescription, kRandomColorId), TRUE, TRUE);
     m_wndPropList.AddProperty(NewGroupColorProp(kColor, "", kColorId, 0), TRUE, TRUE);
     return 0;
 }
@@ -73,7 +72,7 @@ LRESULT CPlLayerLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
     QXLOGPEN& pen = layer->m_profileLinePen;
     switch (item->GetData()) {
         case kShowId:
-            layer->m_bShowProfileLine = plpage::ReadYesNo(item);
+            layer->m_bShowProfileLine = ReadYesNo(item);
             plpage::Stamp(m_pEntity);
             m_pEntity->UpdateWnd();
             break;
@@ -84,7 +83,7 @@ LRESULT CPlLayerLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (plpage::EditField(pen, item, static_cast<int>(item->GetData() - kStyleId))) ApplyPen(*layer);
             break;
         case kRandomColorId:
-            layer->m_bRandomLineColor = plpage::ReadYesNo(item);
+            layer->m_bRandomLineColor = ReadYesNo(item);
             plpage::Stamp(m_pEntity);
             break;
         default:

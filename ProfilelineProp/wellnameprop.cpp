@@ -42,7 +42,7 @@ CPlLayerWellName::~CPlLayerWellName() = default;
 
 int CPlLayerWellName::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return PL_PAGE_FAILED(kWellNamePageFailed);
-    m_wndPropList.AddProperty(plpage::NewYesNoList(kShow, kYes, kShowDescription, kShowId), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewYesNoList(kShow, kYes, kShowDescription, kShowId), TRUE, TRUE);
 
     auto* font = new CBCGPProp(kFontGroup, kFontGroupId, FALSE);
     font->AddSubItem(NewTemplateChoice(kFontTemplate, kFontTemplateDescription, kFontTemplateId));
@@ -106,7 +106,7 @@ LRESULT CPlLayerWellName::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CPlWellMgr* wells = m_pEntity->m_pWellMgr;
     switch (id) {
         case kShowId:
-            layer->m_bShowWellName = plpage::ReadYesNo(item);
+            layer->m_bShowWellName = ReadYesNo(item);
             plpage::Stamp(m_pEntity);
             break;
         case kFontTemplateId:

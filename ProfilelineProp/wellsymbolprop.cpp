@@ -110,7 +110,7 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
     bool stamp = false;
     switch (id) {
         case kCurrentShowId:
-            layer->SetSymbolVisible(plpage::ReadYesNo(item), PL_SYMBOL_CURRENT);
+            layer->SetSymbolVisible(ReadYesNo(item), PL_SYMBOL_CURRENT);
             stamp = true;
             break;
         case kPointTemplateId:
@@ -129,7 +129,7 @@ LRESULT CPlLayerWellSymbol::OnPropertyChanged(WPARAM, LPARAM lParam) {
             }
             break;
         case kTrackModeId:
-            layer->m_bStraightTrack = plpage::ReadYesNo(item);
+            layer->m_bStraightTrack = ReadYesNo(item);
             m_pEntity->UpdateProperty();
             break;
         default: {

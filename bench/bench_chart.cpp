@@ -54,7 +54,7 @@ void TimeOptions(benchmark::State& state, const std::vector<std::string>& names,
     for (auto _ : state) {
         const Clock::time_point start = Clock::now();
         {
-            CBCGPProp item("选项", _variant_t(""), "", 1);
+            CFixedListProp item("选项", "", "", 1, kOtherRefused);
             fill(item);
             benchmark::DoNotOptimize(item.GetOptionCount());
         }

@@ -38,7 +38,7 @@ struct BarWorld {
 template <class Fill>
 void TimePageList(benchmark::State& state, Fill fill) {
     BarWorld world(static_cast<int>(state.range(0)));
-    CBCGPProp item("列", _variant_t(""), "", 1);
+    CFixedListProp item("列", "", "", 1, kOtherRefused);
     std::vector<CString> bare;
     bench::TimeBesideFloor(
         state,

@@ -32,6 +32,11 @@ constexpr TextValue kTitlePositions[] = {
     {kPosLeftEnd, 0}, {kPosRightEnd, 1}, {kPosMiddle, 2}, {kPosTopEnd, 3}, {kPosBottomEnd, 4},
 };
 constexpr TextValue kFillDirections[] = {{kFillUp, 0}, {kFillDown, 1}, {kFillRight, 2}, {kFillLeft, 3}};
+// What the conversions and the lists take for any other text: linear, the middle, up, side 1.
+constexpr int kOtherScale = 1;
+constexpr int kOtherTitlePos = 2;
+constexpr int kOtherDirection = 0;
+constexpr int kOtherTickSide = 1;
 
 constexpr SidePair kHorizontalSides = {kBottom, kTop};
 constexpr SidePair kVerticalSides = {kLeft, kRight};
@@ -51,16 +56,31 @@ CString DivisionText(IkelAxis* axis) {
 
 CBCGPProp* Sub(CBCGPProp* group, DWORD_PTR id) { return group ? group->FindSubItemByData(id) : nullptr; }
 
-CBCGPProp* NewRangeYesNo(const char* name, DWORD_PTR id) {
-    return CreateYesNoProp(name, id, _variant_t(kRangeYesNoInitial), "");
-}
-
+// Every scale is read; a dataset space offers linear scales only.
 void SetScaleOptions(CBCGPProp* item, bool linearOnly) {
-    item->RemoveAllOptions();
+    std::vector<CString> offers;
     for (const TextValue& scale : kScales) {
-        item->AddOption(scale.text);
+        offers.emplace_back(scale.text);
         if (linearOnly) break;
     }
+    SetListEntries(item, EntriesOf(kScales), offers);
+}
+
+// Every position is read; an axis offers those of its direction.
+void SetTitlePosOptions(CBCGPProp* item, int axisType) {
+    std::vector<CString> offers;
+    if (axisType == 0) offers = {kPosLeftEnd, kPosMiddle, kPosRightEnd};
+    if (axisType == 1) offers = {kPosTopEnd, kPosMiddle, kPosBottomEnd};
+    SetListEntries(item, EntriesOf(kTitlePositions), offers);
+}
+
+// The side a tick side text names on an axis type ("无" 0; any other text 1).
+int TickSideOfType(int axisType, const CString& text) {
+    if (text == kNoSide) return 0;
+    const bool swapped = IsOneOf(axisType, {3, 5, 6});
+    if (IsNearSideText(text)) return swapped ? 2 : 1;
+    if (IsFarSideText(text)) return swapped ? 1 : 2;
+    return kOtherTickSide;
 }
 
 }  // namespace
@@ -72,13 +92,15 @@ bool ReadAxisBound(const IkelAxis* axis, const CString& text, double* value) {
 
 // ---- text conversions ------------------------------------------------------------------------------
 
-int AxisScaleFromText(const CString& text) { return ValueOfText(kScales, text, 1); }
+int AxisScaleFromText(const CString& text) { return ValueOfText(kScales, text, kOtherScale); }
 const char* AxisScaleToText(int scale) { return TextOfValue(kScales, scale, kLogarithmic); }
-int TitlePosFromText(const CString& text) { return ValueOfText(kTitlePositions, text, 2); }
+int TitlePosFromText(const CString& text) { return ValueOfText(kTitlePositions, text, kOtherTitlePos); }
 const char* TitlePosToText(int pos) { return TextOfValue(kTitlePositions, pos, kPosMiddle); }
 // The direction texts have no letter case: an exact comparison is a case-blind one.
-int FillDirectionFromText(const CString& text) { return ValueOfText(kFillDirections, text, 0); }
+int FillDirectionFromText(const CString& text) { return ValueOfText(kFillDirections, text, kOtherDirection); }
 const char* FillDirectionToText(int direction) { return TextOfValue(kFillDirections, direction, kFillDown); }
+
+const char* const kSideTexts[] = {kBottom, kLeft, kOuter, kTop, kRight, kInner};
 
 const SidePair* SideOptions(int axisType) {
     switch (axisType) {
@@ -114,28 +136,30 @@ const char* TickSideToText(int axisType, int side) {
 }
 
 int TickSideFromText(IkelAxis* axis, const CString& text) {
-    if (text == kNoSide) return 0;
-    const bool swapped = axis && IsOneOf(axis->GetAxisType(), {3, 5, 6});
-    if (IsNearSideText(text)) return swapped ? 2 : 1;
-    if (IsFarSideText(text)) return swapped ? 1 : 2;
-    return 1;
+    return TickSideOfType(axis ? axis->GetAxisType() : 0, text);
 }
 
 void SetTickSideOptions(CBCGPProp* item, int axisType) {
-    if (!item) return;
-    item->RemoveAllOptions();
-    item->AddOption(kNoSide);
-    if (const SidePair* pair = SideOptions(axisType)) {
-        item->AddOption(pair->first);
-        item->AddOption(pair->second);
-    }
+    // The texts the refresh shows first, so that each side shows as the refresh shows it; then every
+    // other side text, read as the axis type reads it.
+    std::vector<ListEntry> reads = {{kNoSide, 0}, {TickSideToText(axisType, 1), 1}, {TickSideToText(axisType, 2), 2}};
+    for (const char* text : kSideTexts) reads.emplace_back(text, TickSideOfType(axisType, text));
+    std::vector<CString> offers = {kNoSide};
+    if (const SidePair* pair = SideOptions(axisType)) offers.insert(offers.end(), {pair->first, pair->second});
+    SetListEntries(item, reads, offers);
+}
+
+CBCGPProp* NewTickSideItem(const char* label, const char* description, DWORD_PTR id) {
+    CBCGPProp* item = NewListItem(label, description, id, OtherTakenAs(kOtherTickSide), false);
+    SetTickSideOptions(item, 0);
+    return item;
 }
 
 // ---- builders ------------------------------------------------------------------------------------------
 
 CBCGPProp* CreateAxisAttrProp() {
     auto* group = new CBCGPProp(kAttrGroup, kAttrGroupId, FALSE);
-    CBCGPProp* scale = NewOptionItem(kScaleType, "", kScaleTypeDescription, kScaleTypeId, {}, false);
+    CBCGPProp* scale = NewListItem(kScaleType, kScaleTypeDescription, kScaleTypeId, OtherTakenAs(kOtherScale), false);
     SetScaleOptions(scale, false);
     group->AddSubItem(scale);
     group->AddSubItem(NewNumberItem(kLength, kLengthDescription, kLengthId, ReaderRule(&ReadScaledNumber)));
@@ -147,8 +171,8 @@ CBCGPProp* CreateAxisAttrProp() {
 
 CBCGPProp* CreateAxisRangeProp(ShownAxis shownAxis) {
     auto* group = new CBCGPProp(kRangeGroup, kRangeGroupId, FALSE);
-    group->AddSubItem(NewRangeYesNo(kDescend, kDescendId));
-    group->AddSubItem(NewRangeYesNo(grouptext::kAuto, kAutoRangeId));
+    group->AddSubItem(CreateYesNoProp(kDescend, kDescendId, _variant_t(kRangeYesNoInitial), ""));
+    group->AddSubItem(CreateYesNoProp(grouptext::kAuto, kAutoRangeId, _variant_t(kRangeYesNoInitial), ""));
     const TextRule bound = [shownAxis](const CString& text) {
         double value = 0;
         return ReadAxisBound(shownAxis ? shownAxis() : nullptr, text, &value);
@@ -157,13 +181,9 @@ CBCGPProp* CreateAxisRangeProp(ShownAxis shownAxis) {
     group->AddSubItem(NewNumberItem(kMaximum, kRangeDescription, kMaxId, bound));
     group->AddSubItem(
         NewNumberItem(kMajorSpacing, kMajorSpacingDescription, kMajorSpacingId, ReaderRule(&ReadMajorSpacing)));
-    CBCGPProp* division = NewOptionItem(kMinorDivision, "", kMinorDivisionDescription, kMinorDivisionId, {}, false);
-    for (int i = 1; i <= 19; ++i) division->AddOption(FormatString("%d", i));
-    group->AddSubItem(division);
-    group->AddSubItem(NewOptionItem(kUnit, "", kUnitDescription, kUnitId,
-                                    {charttext::kUnitNone, charttext::kUnitPercent, charttext::kUnitTen,
-                                     charttext::kUnitHundred, charttext::kUnitThousand},
-                                    false));
+    group->AddSubItem(
+        NewNumberListItem(kMinorDivision, kMinorDivisionDescription, kMinorDivisionId, 1, 19, kOtherRefused));
+    group->AddSubItem(NewUnitItem(kUnit, kUnitDescription, kUnitId, 5));
     group->Expand(TRUE);
     return group;
 }
@@ -172,7 +192,10 @@ CBCGPProp* CreateAxisTitleProp(const CString& caption) {
     auto* group = new CBCGPProp(caption, kTitleGroupId, FALSE);
     group->AddSubItem(NewTextItem(kTitle, kTitleDescription, kTitleTextId));
     auto* position = new CBCGPProp(charttext::kLabelPosition, kTitlePosGroupId, FALSE);
-    position->AddSubItem(NewOptionItem(charttext::kLabelPosition, "", kTitlePosDescription, kTitlePosId, {}, true));
+    CBCGPProp* pos =
+        NewListItem(charttext::kLabelPosition, kTitlePosDescription, kTitlePosId, OtherTakenAs(kOtherTitlePos), true);
+    SetTitlePosOptions(pos, -1);
+    position->AddSubItem(pos);
     position->AddSubItem(
         NewNumberItem(charttext::kXOffset, kTitleXOffsetDescription, kTitleXOffsetId, ReaderRule(&ReadDigitText)));
     position->AddSubItem(
@@ -248,13 +271,7 @@ void SetAxisTitleProp(CBCGPProp* group, IkelAxis* axis) {
     CkelAxisTitle* title = axis->GetTitle();
     SetItemText(Sub(group, kTitleTextId), title->GetText().c_str());
     if (CBCGPProp* pos = Sub(group, kTitlePosId)) {
-        pos->RemoveAllOptions();
-        const int type = axis->GetAxisType();
-        if (type == 0) {
-            for (const char* text : {kPosLeftEnd, kPosMiddle, kPosRightEnd}) pos->AddOption(text);
-        } else if (type == 1) {
-            for (const char* text : {kPosTopEnd, kPosMiddle, kPosBottomEnd}) pos->AddOption(text);
-        }
+        SetTitlePosOptions(pos, axis->GetAxisType());
         SetItemText(pos, TitlePosToText(title->GetTitleRelativePos()));
     }
     ShowFixed(Sub(group, kTitleXOffsetId), title->GetXOffset(), 1);
@@ -266,50 +283,49 @@ void SetAxisTitleProp(CBCGPProp* group, IkelAxis* axis) {
 }
 
 namespace {
-// The axis's value of a number item of the three groups: as the items show it, and as the axis
-// stores it (the length in hundredths). False for any other item.
+// The number items of the three groups: how each reads the axis's value as the axis stores it, and
+// the divisor that makes it the number the item shows (the length is stored in hundredths).
+double AxisPosition(IkelAxis* axis, double QXPOINT::*coordinate) {
+    QXPOINT pos;
+    pos.x = pos.y = 0;
+    axis->GetAxisPosition(pos);
+    return pos.*coordinate;
+}
+struct AxisNumberItem {
+    DWORD_PTR id;
+    double (*stored)(IkelAxis* axis);
+    double divisor;
+};
+const AxisNumberItem kAxisNumberItems[] = {
+    {kLengthId, [](IkelAxis* a) { return a->GetLength(); }, 100},
+    {kPosXId, [](IkelAxis* a) { return AxisPosition(a, &QXPOINT::x); }, 1},
+    {kPosYId, [](IkelAxis* a) { return AxisPosition(a, &QXPOINT::y); }, 1},
+    {kMinId, [](IkelAxis* a) { return a->GetMin(); }, 1},
+    {kMaxId, [](IkelAxis* a) { return a->GetMax(); }, 1},
+    {kMajorSpacingId, [](IkelAxis* a) { return a->GetTickMarks()->GetMajorTickStruct()->GetSpacing(); }, 1},
+    {kTitleXOffsetId, [](IkelAxis* a) { return a->GetTitle()->GetXOffset(); }, 1},
+    {kTitleYOffsetId, [](IkelAxis* a) { return a->GetTitle()->GetYOffset(); }, 1},
+    {kTitleAngleId, [](IkelAxis* a) { return a->GetTitle()->GetRotateAngle(); }, 1},
+};
+
+const AxisNumberItem* AxisNumberItemOf(const CBCGPProp* item) {
+    if (!item) return nullptr;
+    for (const AxisNumberItem& number : kAxisNumberItems)
+        if (number.id == item->GetData()) return &number;
+    return nullptr;
+}
+
+// The axis's value of a number item of the three groups: as the item shows it, and as the axis
+// stores it. False for any other item.
 struct AxisNumber {
     double shown;
     double stored;
 };
 bool StoredAxisNumber(CBCGPProp* item, IkelAxis* axis, AxisNumber* number) {
-    QXPOINT pos;
-    pos.x = pos.y = 0;
-    axis->GetAxisPosition(pos);
-    CkelAxisTitle* title = axis->GetTitle();
-    double value = 0;
-    switch (item->GetData()) {
-        case kLengthId:
-            *number = {axis->GetLength() / 100, axis->GetLength()};
-            return true;
-        case kPosXId:
-            value = pos.x;
-            break;
-        case kPosYId:
-            value = pos.y;
-            break;
-        case kMinId:
-            value = axis->GetMin();
-            break;
-        case kMaxId:
-            value = axis->GetMax();
-            break;
-        case kMajorSpacingId:
-            value = axis->GetTickMarks()->GetMajorTickStruct()->GetSpacing();
-            break;
-        case kTitleXOffsetId:
-            value = title->GetXOffset();
-            break;
-        case kTitleYOffsetId:
-            value = title->GetYOffset();
-            break;
-        case kTitleAngleId:
-            value = title->GetRotateAngle();
-            break;
-        default:
-            return false;
-    }
-    *number = {value, value};
+    const AxisNumberItem* def = AxisNumberItemOf(item);
+    if (!def) return false;
+    const double stored = def->stored(axis);
+    *number = {stored / def->divisor, stored};
     return true;
 }
 }  // namespace
@@ -333,30 +349,13 @@ bool ShowAxisValueAgain(CBCGPProp* item, IkelAxis* axis) {
 
 bool StandsForStored(CBCGPProp* item, IkelAxis* axis, double* value) {
     AxisNumber number{};
-    if (!item || !axis || !StoredAxisNumber(item, axis, &number) ||
-        !numtext::ShowsStored(ItemText(item), number.shown))
+    if (!item || !axis || !StoredAxisNumber(item, axis, &number) || !numtext::ShowsStored(ItemText(item), number.shown))
         return false;
     *value = number.stored;
     return true;
 }
 
-bool IsAxisNumberItem(CBCGPProp* item) {
-    if (!item) return false;
-    switch (item->GetData()) {
-        case kLengthId:
-        case kPosXId:
-        case kPosYId:
-        case kMinId:
-        case kMaxId:
-        case kMajorSpacingId:
-        case kTitleXOffsetId:
-        case kTitleYOffsetId:
-        case kTitleAngleId:
-            return true;
-        default:
-            return false;
-    }
-}
+bool IsAxisNumberItem(CBCGPProp* item) { return AxisNumberItemOf(item) != nullptr; }
 
 // ---- appliers ----------------------------------------------------------------------------------------------
 
@@ -391,9 +390,10 @@ bool ReadEntry(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, NumberR
     return ReadNumber(item, edited, axis, read, value) || Refuse(say, item, axis);
 }
 
-// The scale the item names, when the axis takes it: "概率" only for a range strictly inside 0 .. 100.
+// The scale the item names (any other text linear), when the axis takes it: "概率" only for a range
+// strictly inside 0 .. 100.
 bool CheckScaleType(CBCGPProp* item, IkelAxis* axis, int* scale, bool say) {
-    *scale = AxisScaleFromText(ItemText(item));
+    if (!ReadFixedList(item, scale)) return false;
     if (*scale != kProbabilityScale || (axis->GetMin() > 0 && axis->GetMax() < 100)) return true;
     if (say) AfxMessageBox(kNoProbability);
     return Refuse(say, item, axis);
@@ -426,8 +426,8 @@ bool CheckSpacing(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, doub
     return SpacingBelow(item, axis, *spacing, limit, say);
 }
 
-bool CheckDivision(CBCGPProp* item, IkelAxis* axis, unsigned* division, bool say) {
-    return ReadMinorDivision(ItemText(item), division) || Refuse(say, item, axis);
+bool CheckDivision(CBCGPProp* item, IkelAxis* axis, int* division, bool say) {
+    return ReadNumberList(item, &ReadMinorDivision, division) || Refuse(say, item, axis);
 }
 
 CBCGPProp* GroupOf(CBCGPProp* edited, IkelAxis* axis) { return edited && axis ? edited->GetParent() : nullptr; }
@@ -454,7 +454,7 @@ bool EditedRangeEntryPasses(CBCGPProp* edited, CBCGPProp* group, IkelAxis* axis)
         max = value;
     else if (maxItem == edited)
         return false;
-    unsigned division = 0;
+    int division = 0;
     switch (edited->GetData()) {
         case kMajorSpacingId:
             return CheckSpacing(edited, edited, axis, max - min, &value, true);
@@ -470,8 +470,6 @@ bool ApplyScaleType(CBCGPProp* item, IkelAxis* axis) {
     int scale = 0;
     if (!item || !axis || !CheckScaleType(item, axis, &scale, true)) return false;
     axis->SetAxisScaleType(scale);
-    // A free text is taken as linear: the item shows the scale taken.
-    ShowOptionTaken(item, AxisScaleToText(scale));
     return true;
 }
 
@@ -553,9 +551,9 @@ bool ApplyAxisPosY(CBCGPProp* item, IkelAxis* axis) { return ApplyPos(item, item
 bool ApplyAxisRangeProp(CBCGPProp* edited, IkelAxis* axis) {
     CBCGPProp* group = GroupOf(edited, axis);
     if (!group) return false;
-    const bool automatic = TakeYesNo(Sub(group, kAutoRangeId));
+    const bool automatic = ReadYesNo(Sub(group, kAutoRangeId));
     if (!automatic && !EditedRangeEntryPasses(edited, group, axis)) return false;
-    axis->SetDescend(TakeYesNo(Sub(group, kDescendId)));
+    axis->SetDescend(ReadYesNo(Sub(group, kDescendId)));
     axis->SetIsRangeAuto(automatic);
     if (!automatic) {
         ApplyMin(Sub(group, kMinId), edited, axis);
@@ -563,12 +561,8 @@ bool ApplyAxisRangeProp(CBCGPProp* edited, IkelAxis* axis) {
         ApplySpacing(Sub(group, kMajorSpacingId), edited, axis);
         ApplyMinorDivision(Sub(group, kMinorDivisionId), axis);
     }
-    if (CBCGPProp* unit = Sub(group, kUnitId)) {
-        // Any other text is no unit, which the item then shows.
-        const int code = UnitCode(ItemText(unit));
-        axis->SetAxisUnit(static_cast<CkelLabelFormat::KELUnit>(code));
-        ShowOptionTaken(unit, UnitText(code));
-    }
+    int unit = 0;
+    if (ReadFixedList(Sub(group, kUnitId), &unit)) axis->SetAxisUnit(static_cast<CkelLabelFormat::KELUnit>(unit));
     return true;
 }
 
@@ -577,28 +571,30 @@ bool ApplyAxisMax(CBCGPProp* item, IkelAxis* axis) { return ApplyMax(item, item,
 bool ApplyMajorSpacing(CBCGPProp* item, IkelAxis* axis) { return ApplySpacing(item, item, axis); }
 
 bool ApplyMinorDivision(CBCGPProp* item, IkelAxis* axis) {
-    unsigned division = 0;
+    int division = 0;
     if (!item || !axis || !CheckDivision(item, axis, &division, true)) return false;
-    axis->GetTickMarks()->GetMinorTickStruct()->SetDivision(division);
-    // A number the options do not hold as typed ("12.99") shows the division taken.
-    ShowOptionTaken(item, DivisionText(axis));
+    axis->GetTickMarks()->GetMinorTickStruct()->SetDivision(static_cast<unsigned>(division));
     return true;
 }
 
 bool ApplyTitlePosProp(CBCGPProp* edited, IkelAxis* axis) {
     CBCGPProp* group = GroupOf(edited, axis);
     if (!group || !EditedEntryPasses(edited, axis)) return false;
-    if (CBCGPProp* pos = Sub(group, kTitlePosId)) {
-        // A free text is taken as the middle: the item shows the position taken.
-        const int taken = TitlePosFromText(ItemText(pos));
-        axis->GetTitle()->SetTitleRelativePos(taken);
-        ShowOptionTaken(pos, TitlePosToText(taken));
-    }
+    int pos = 0;
+    if (ReadFixedList(Sub(group, kTitlePosId), &pos)) axis->GetTitle()->SetTitleRelativePos(pos);
     ApplyTitleOffset(Sub(group, kTitleXOffsetId), edited, axis, &CkelAxisTitle::SetXOffset);
     ApplyTitleOffset(Sub(group, kTitleYOffsetId), edited, axis, &CkelAxisTitle::SetYOffset);
     ApplyAngle(Sub(group, kTitleAngleId), edited, axis);
     return true;
 }
+
+bool ApplyTitleXOffset(CBCGPProp* item, IkelAxis* axis) {
+    return ApplyTitleOffset(item, item, axis, &CkelAxisTitle::SetXOffset);
+}
+bool ApplyTitleYOffset(CBCGPProp* item, IkelAxis* axis) {
+    return ApplyTitleOffset(item, item, axis, &CkelAxisTitle::SetYOffset);
+}
+bool ApplyTitleAngle(CBCGPProp* item, IkelAxis* axis) { return ApplyAngle(item, item, axis); }
 
 bool SpacingFits(IkelAxis* axis, double spacing) {
     return SpacingBelow(nullptr, axis, spacing, axis->GetMax() - axis->GetMin(), true);
@@ -609,8 +605,10 @@ bool SpacingFits(IkelAxis* axis, double spacing) {
 CBCGPProp* CreateLineFillProp(const CString& caption) {
     auto* group = new CBCGPProp(caption, kLineFillGroupId, FALSE);
     group->AddSubItem(CreateYesNoProp(charttext::kShowLabels, kLineFillShowId, _variant_t(""), ""));
-    group->AddSubItem(NewOptionItem(kFillTarget, "", kFillTargetDescription, kLineFillTargetId,
-                                    {kFillUp, kFillDown, kFillLeft, kFillRight}, true));
+    CBCGPProp* target =
+        NewListItem(kFillTarget, kFillTargetDescription, kLineFillTargetId, OtherTakenAs(kOtherDirection), true);
+    SetListEntries(target, EntriesOf(kFillDirections), {kFillUp, kFillDown, kFillLeft, kFillRight});
+    group->AddSubItem(target);
     group->AddSubItem(NewNumberItem(kFillTargetValue, kFillTargetValue, kLineFillTargetValueId, LeadingNumberRule()));
     // The six fill items are the shared fill group's, moved over after the target items.
     std::unique_ptr<CBCGPProp> fill(CreateFillProp("", kLineFillStyleSetId - 1));

@@ -91,11 +91,16 @@ bool IsFarSideText(const CString& text);
 const char* TickSideToText(int axisType, int side);
 // "无" 0; a near-side text 1 and a far-side text 2, swapped on axis types 3, 5 and 6; any other 1.
 int TickSideFromText(IkelAxis* axis, const CString& text);
-// "无" and the pair of the axis type.
+// A tick side list offers "无" and the pair of the axis type, and reads every side text as
+// TickSideFromText reads it on that type, any other text as side 1.
 void SetTickSideOptions(CBCGPProp* item, int axisType);
+// A tick side list as a horizontal axis offers it ("无", "下部", "上部").
+CBCGPProp* NewTickSideItem(const char* label, const char* description, DWORD_PTR id);
 
 // ---- builders ------------------------------------------------------------------------------------------
-// Every item a number is typed into is built with the rule of the reader its applier reads it by.
+// Every item a number is typed into is built with the rule of the reader its applier reads it by;
+// every option item is a fixed list (chart/ChartGroups.h) reading what its conversion above maps:
+// the scale and title position every text of their tables, also one the axis does not offer.
 CBCGPProp* CreateAxisAttrProp();
 CBCGPProp* CreateAxisRangeProp(ShownAxis shownAxis);
 CBCGPProp* CreateAxisTitleProp(const CString& caption);
@@ -126,8 +131,9 @@ bool IsAxisNumberItem(CBCGPProp* item);
 // Otherwise every entry is applied in turn by its own applier, with its checks and messages: one
 // that no longer passes (a stored spacing the new range no longer holds) keeps the axis's value.
 // The edited entry is always the number typed; another one still showing the stored value stands
-// for it (StandsForStored). An option taken from a text none of its options holds (a scale, a
-// unit, a division "12.99") is shown in its item. The one-entry appliers read their item as edited.
+// for it (StandsForStored). A list's text is read by the one reader, so an option taken from a text
+// none of its options holds (a scale, a unit, a division "12.99") is shown in its item. The
+// one-entry appliers read their item as edited.
 bool ApplyAxisAttrProp(CBCGPProp* edited, IkelAxis* axis);
 bool ApplyAxisRangeProp(CBCGPProp* edited, IkelAxis* axis);
 bool ApplyTitlePosProp(CBCGPProp* edited, IkelAxis* axis);
@@ -144,6 +150,11 @@ bool ApplyAxisMax(CBCGPProp* item, IkelAxis* axis);
 bool ApplyMajorSpacing(CBCGPProp* item, IkelAxis* axis);
 // A number of at least 1 cut toward 0 that an int holds.
 bool ApplyMinorDivision(CBCGPProp* item, IkelAxis* axis);
+// The title's offsets, each a text the utility library takes as a number, and its angle,
+// GetNumberProp's number.
+bool ApplyTitleXOffset(CBCGPProp* item, IkelAxis* axis);
+bool ApplyTitleYOffset(CBCGPProp* item, IkelAxis* axis);
+bool ApplyTitleAngle(CBCGPProp* item, IkelAxis* axis);
 // For a page that gives one spacing to several axes: whether it is below the axis's range; if not,
 // the message naming that range is shown.
 bool SpacingFits(IkelAxis* axis, double spacing);

@@ -104,9 +104,11 @@ CkelDataset* UseExistingDataset(CBCGPProp* item, IkelPlot* plot) {
 bool OnDataTableChanged(IkelPlot* plot, CBCGPProp* group) {
     if (!DatasetManager(plot) || !group) return false;
     CBCGPProp* item = group->GetSubItem(0);
-    if (!item) return false;
+    // The list refuses a name no dataset carries.
+    int entry = 0;
+    if (!item || !ReadFixedList(item, &entry)) return false;
     CkelDataset* dataset =
-        ItemText(item) == kChooseData ? CreateDatasetFromFile(plot, item) : UseExistingDataset(item, plot);
+        entry == kChooseDataEntry ? CreateDatasetFromFile(plot, item) : UseExistingDataset(item, plot);
     if (!dataset) return false;
     plot->SetOuterDataset(dataset);
     plot->UpdateByDataset(dataset);
@@ -122,9 +124,8 @@ CBCGPProp* InitLabelProps(const char* name) {
 
     CBCGPProp* data = new CBCGPProp(kLabelData, kLabelDataId, FALSE);
     data->AddSubItem(CreateYesNoProp(kLabelsInYColumn, kLabelInYColumnId, _variant_t(""), ""));
-    CBCGPProp* column = new CBCGPProp(kLabelColumn, _variant_t(""), kLabelColumnDescription, kLabelColumnId);
-    column->AllowEdit(FALSE);
-    data->AddSubItem(column);
+    // A name no series carries is column 0.
+    data->AddSubItem(NewListItem(kLabelColumn, kLabelColumnDescription, kLabelColumnId, OtherTakenAs(0), false));
     data->AddSubItem(NewRowItem(kFirstRow, kFirstRow, kLabelFirstRowId));
     data->AddSubItem(NewRowItem(kLastRow, kLastRow, kLabelLastRowId));
     data->AddSubItem(NewStepItem(kStep, kStep, kLabelStepId));
@@ -157,6 +158,17 @@ void RefreshLabelPosition(CBCGPProp* group, CkelPlotLabels* labels) {
     for (int i = 0; i < 3; ++i) ShowFixed(group->GetSubItem(i), shown.values[i], 1);
 }
 
+void SetBarLabelColumn(CBCGPProp* item, CkelDataset* dataset, int barColumn) {
+    CFixedListProp* list = FixedListOf(item);
+    if (!list) return;
+    IkelDataSery* sery = dataset && barColumn >= 0 ? dataset->GetDataSeries(static_cast<unsigned>(barColumn)) : nullptr;
+    std::vector<ListEntry> reads;
+    if (sery) reads.emplace_back(sery->GetName().c_str(), barColumn);
+    SetListEntries(list, reads, ListOptions(list));
+    // Whatever the column item names, the labels take the bar series' column.
+    list->SetOther(OtherTakenAs(barColumn));
+}
+
 void RefreshLabelData(CBCGPProp* group, CkelPlotLabels* labels) {
     if (!group || !labels || group->GetSubItemsCount() < 5) return;
     const bool inY = labels->GetIsLabelsInYCol();
@@ -165,16 +177,7 @@ void RefreshLabelData(CBCGPProp* group, CkelPlotLabels* labels) {
     // Hidden labels leave the whole group disabled; shown ones in the Y column need no column.
     column->Enable(labels->GetIsShowlabels() && !inY);
     IkelPlot* plot = labels->GetPlot();
-    if (CkelDataset* dataset = plot ? plot->GetDataset() : nullptr) {
-        for (unsigned i = 0; i < dataset->GetNumOfSeries(); ++i) {
-            IkelDataSery* sery = dataset->GetDataSeries(i);
-            if (sery->GetType() == IkelDataSery::KEL_SERY_DOUBLE || sery->GetType() == IkelDataSery::KEL_SERY_INT)
-                column->AddOption(sery->GetName().c_str(), TRUE);
-        }
-        if (labels->GetLabelsColIndex() >= 0)
-            if (IkelDataSery* shown = dataset->GetDataSeries(static_cast<unsigned>(labels->GetLabelsColIndex())))
-                column->SetValue(_variant_t(shown->GetName().c_str()));
-    }
+    AddSeriesOptions(column, plot ? plot->GetDataset() : nullptr, SeriesKinds::Numeric, labels->GetLabelsColIndex());
     for (int i = 2; i < 5; ++i) ShowLabelRow(group->GetSubItem(i), labels);
 }
 
@@ -218,18 +221,11 @@ void ApplyLabelPosition(CBCGPProp* edited, CkelPlotLabels* labels) {
 
 namespace {
 
-// The index of the first series of the plot's dataset named name; 0 when none is.
-int SeriesIndexByName(IkelPlot* plot, const CString& name) {
-    CkelDataset* dataset = plot ? plot->GetDataset() : nullptr;
-    const int index = dataset ? dataset->GetDataSeriesIndex(std::string(name)) : -1;
-    return index < 0 ? 0 : index;
-}
-
-// The flag, the column, then the rows and the step, each checked as the labels take them: a row out
-// of the plot's range shows its message and the stored row again, a step below 1 the stored step.
-// The edited entry decides: when it is refused nothing of the group is written; another one that no
-// longer passes keeps the stored value.
-bool ApplyLabelDataWithColumn(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot, int column) {
+// The flag, the column (read from its list only for labels off the Y column), then the rows and the
+// step, each checked as the labels take them: a row out of the plot's range shows its message and
+// the stored row again, a step below 1 the stored step. The edited entry decides: when it is refused
+// nothing of the group is written; another one that no longer passes keeps the stored value.
+bool ApplyLabelDataGroup(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot) {
     CBCGPProp* group = edited->GetParent();
     CkelDataRange* range = plot->GetDataRange();
     CBCGPProp* firstItem = group->GetSubItem(2);
@@ -264,7 +260,9 @@ bool ApplyLabelDataWithColumn(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlo
     if ((edited == firstItem && !first(false)) || (edited == lastItem && !last(false)) ||
         (edited == stepItem && !step(false)))
         return false;
-    const bool inY = TakeYesNo(group->GetSubItem(0));
+    const bool inY = ReadYesNo(group->GetSubItem(0));
+    int column = 0;
+    if (!inY && !ReadFixedList(group->GetSubItem(1), &column)) return false;
     labels->SetIsLabelsInYCol(inY);
     if (!inY) labels->SetLabelsColIndex(column);
     first(true);
@@ -282,19 +280,13 @@ bool IsDataGroupItem(CBCGPProp* edited) {
 
 bool ApplyLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot) {
     if (!IsDataGroupItem(edited) || !labels || !plot) return false;
-    CBCGPProp* columnItem = edited->GetParent()->GetSubItem(1);
-    const int column = SeriesIndexByName(plot, ItemText(columnItem));
-    if (!ApplyLabelDataWithColumn(edited, labels, plot, column)) return false;
-    // A name no series carries is column 0, which the column item then shows.
-    CkelDataset* dataset = plot->GetDataset();
-    IkelDataSery* taken = dataset ? dataset->GetDataSeries(static_cast<unsigned>(column)) : nullptr;
-    if (taken && !labels->GetIsLabelsInYCol()) ShowOptionTaken(columnItem, taken->GetName().c_str());
-    return true;
+    return ApplyLabelDataGroup(edited, labels, plot);
 }
 
 bool ApplyBarLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot, int barColumn) {
     if (!IsDataGroupItem(edited) || !labels || !plot) return false;
-    return ApplyLabelDataWithColumn(edited, labels, plot, barColumn);
+    SetBarLabelColumn(edited->GetParent()->GetSubItem(1), plot->GetDataset(), barColumn);
+    return ApplyLabelDataGroup(edited, labels, plot);
 }
 
 // ---- bar layout group ----------------------------------------------------------------------------
@@ -304,18 +296,14 @@ void RefreshBarLayout(CBCGPProp* group, CkelBarPlot* plot) {
     ShowFixed(group->GetSubItem(0), plot->GetWidthPercent() * 100, 2);
 
     CBCGPProp* stack = group->GetSubItem(1);
-    stack->AddOption(kStackUpDown, TRUE);
-    stack->AddOption(kStackSideBySide, TRUE);
-    stack->SetValue(_variant_t(plot->GetIsStack() ? kStackUpDown : kStackSideBySide));
+    SetTwoOptions(stack, kStackUpDown, kStackSideBySide, plot->GetIsStack());
     stack->Enable(plot->GetFillSeryGroup()->GetSeryNums() >= 2);
 
     ShowFixed(group->GetSubItem(2), plot->GetOverLapPer() * 100, 2);
     group->GetSubItem(2)->Enable(!plot->GetIsStack());
 
     CBCGPProp* direction = group->GetSubItem(3);
-    direction->AddOption(kHorizontal, TRUE);
-    direction->AddOption(kVertical, TRUE);
-    direction->SetValue(_variant_t(plot->GetIsHorizontal() ? kHorizontal : kVertical));
+    SetTwoOptions(direction, kHorizontal, kVertical, plot->GetIsHorizontal());
     IkelAxis* axis = plot->GetBaseAxis();
     direction->Enable(!axis || axis->GetNumsOfPlots() < 2);
 }

@@ -66,6 +66,9 @@ bool ShowLabelRow(CBCGPProp* item, CkelPlotLabels* labels);
 // item refuses what the readers refuse); one that does not read, not edited, keeps the stored
 // value, and one not edited whose text still shows the stored value stands for it, unrounded.
 void ApplyLabelPosition(CBCGPProp* edited, CkelPlotLabels* labels);
+// The column item of a bar plot's labels: whatever it names, the labels take the bar series'
+// column, which it then shows (the series' name); it keeps its options.
+void SetBarLabelColumn(CBCGPProp* columnItem, CkelDataset* dataset, int barColumn);
 // When the edited entry is refused the data appliers write nothing and answer false.
 // The data group: the five values, each row checked against the plot's data range as it is
 // applied: a row out of it shows the bounds message and the labels' row again, the edited one or

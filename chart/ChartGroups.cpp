@@ -1,5 +1,8 @@
 #include "chart/ChartGroups.h"
 
+#include <unordered_map>
+#include <unordered_set>
+
 #include "bcg/ColorProp.h"
 #include "chart/ChartItems.h"
 #include "chart/ChartReaders.h"
@@ -10,6 +13,7 @@
 #include "framework/OptionTables.h"
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
+#include "framework/StyleGroupTexts.h"
 #include "hosttypes/Thistle/Axis.h"
 #include "hosttypes/Thistle/ChartGraph.h"
 #include "hosttypes/Thistle/Plots.h"
@@ -133,17 +137,85 @@ void ShowStep(CBCGPProp* item, IkelPlot* plot) {
     if (item && plot) ShowRow(item, plot->GetDataRange()->GetStep());
 }
 
+// ---- fixed lists ------------------------------------------------------------------------------------
+
+CFixedListProp* NewListItem(const char* label, const char* description, DWORD_PTR id, OtherText other, bool allowEdit) {
+    return new CFixedListProp(label, "", description, id, other, allowEdit);
+}
+
+void SetListEntries(CBCGPProp* item, const std::vector<ListEntry>& reads, const std::vector<CString>& offers) {
+    CFixedListProp* list = FixedListOf(item);
+    if (!list) return;
+    list->ClearEntries();
+    // Each option offered, in the page's order, with the value its first entry gives; an option no
+    // entry reads (a name kept from data that changed) stands for what the list's rule gives.
+    std::unordered_map<std::string, int> values;
+    for (const ListEntry& entry : reads) values.emplace(entry.first.str(), entry.second);
+    std::unordered_set<std::string> offered;
+    for (const CString& text : offers) {
+        if (!offered.insert(text.str()).second) continue;
+        const auto read = values.find(text.str());
+        if (read != values.end())
+            list->AddEntry(text, read->second);
+        else
+            list->AddOption(text);
+    }
+    // The texts read beyond the options, in their order.
+    for (const ListEntry& entry : reads)
+        if (!offered.count(entry.first.str())) list->AddUnofferedEntry(entry.first, entry.second);
+}
+
+void SetListEntries(CBCGPProp* item, const std::vector<ListEntry>& entries) {
+    std::vector<CString> offers;
+    for (const ListEntry& entry : entries) offers.push_back(entry.first);
+    SetListEntries(item, entries, offers);
+}
+
+bool ReadNumberList(CBCGPProp* item, bool (*read)(const CString&, int*), int* value) {
+    CFixedListProp* list = FixedListOf(item);
+    const OtherText rule = list ? list->GetOther() : kOtherRefused;
+    int number = 0;
+    // The list's rule for any other text is this text's number, or a refusal, for this one reading.
+    if (list) list->SetOther(read(ItemText(item), &number) ? OtherTakenAs(number) : kOtherRefused);
+    const bool taken = ReadFixedList(item, value);
+    if (list) list->SetOther(rule);
+    if (taken && !list->TextOf(*value)) ShowTextIfChanged(item, FormatString("%d", *value));
+    return taken;
+}
+
+CBCGPProp* NewNumberListItem(const char* label, const char* description, DWORD_PTR id, int first, int last,
+                             OtherText noNumber) {
+    CFixedListProp* item = NewListItem(label, description, id, noNumber, false);
+    for (int i = first; i <= last; ++i) item->AddEntry(FormatString("%d", i), i);
+    return item;
+}
+
+// The two options' texts have no letter case, so an exact comparison is also a case-blind one.
+void SetTwoOptions(CBCGPProp* item, const char* first, const char* second, bool firstShown) {
+    if (!item) return;
+    SetListEntries(item, {{first, 1}, {second, 0}});
+    item->SetValue(_variant_t(firstShown ? first : second));
+}
+
 // ---- option lists ---------------------------------------------------------------------------------
 
 void FillDataTableOptions(CBCGPProp* item, IkelPlot* plot) {
     IChartGraph* chart = plot ? plot->GetChartGraph() : nullptr;
     CDataSetMgrObj* manager = chart ? chart->GetDatasetManagerObj() : nullptr;
     if (!item || !manager) return;
-    item->RemoveAllOptions();
+    std::vector<ListEntry> entries;
     for (unsigned i = 0; i < manager->GetDatasetNum(); ++i)
-        item->AddOption(manager->GetDataset(i)->GetName().c_str(), TRUE);
-    item->AddOption(kChooseData, TRUE);
+        entries.emplace_back(manager->GetDataset(i)->GetName().c_str(), static_cast<int>(i));
+    entries.emplace_back(kChooseData, kChooseDataEntry);
+    SetListEntries(item, entries);
     if (CkelDataset* dataset = plot->GetDataset()) item->SetValue(_variant_t(dataset->GetName().c_str()));
+}
+
+std::vector<ListEntry> SeriesEntries(CkelDataset* dataset) {
+    std::vector<ListEntry> entries;
+    for (unsigned i = 0; dataset && i < dataset->GetNumOfSeries(); ++i)
+        entries.emplace_back(dataset->GetDataSeries(i)->GetName().c_str(), static_cast<int>(i));
+    return entries;
 }
 
 namespace {
@@ -162,12 +234,34 @@ bool KindOffered(int type, SeriesKinds kinds) {
 
 void FillSeriesOptions(CBCGPProp* item, CkelDataset* dataset, SeriesKinds kinds, int column) {
     if (!item) return;
-    item->RemoveAllOptions();
-    if (!dataset) return;
+    std::vector<CString> offers;
+    for (unsigned i = 0; dataset && i < dataset->GetNumOfSeries(); ++i) {
+        IkelDataSery* sery = dataset->GetDataSeries(i);
+        if (KindOffered(sery->GetType(), kinds)) offers.emplace_back(sery->GetName().c_str());
+    }
+    SetListEntries(item, SeriesEntries(dataset), offers);
+    if (!dataset || column < 0) return;
+    if (IkelDataSery* shown = dataset->GetDataSeries(static_cast<unsigned>(column)))
+        item->SetValue(_variant_t(shown->GetName().c_str()));
+}
+
+std::vector<CString> ListOptions(CBCGPProp* item) {
+    std::vector<CString> options;
+    for (int i = 0; item && i < item->GetOptionCount(); ++i) options.emplace_back(item->GetOption(i));
+    return options;
+}
+
+void AddSeriesOptions(CBCGPProp* item, CkelDataset* dataset, SeriesKinds kinds, int column) {
+    if (!item || !dataset) return;
+    std::vector<CString> offers = ListOptions(item);
+    std::unordered_set<std::string> offered;
+    for (const CString& text : offers) offered.insert(text.str());
     for (unsigned i = 0; i < dataset->GetNumOfSeries(); ++i) {
         IkelDataSery* sery = dataset->GetDataSeries(i);
-        if (KindOffered(sery->GetType(), kinds)) item->AddOption(sery->GetName().c_str(), TRUE);
+        if (KindOffered(sery->GetType(), kinds) && offered.insert(sery->GetName()).second)
+            offers.emplace_back(sery->GetName().c_str());
     }
+    SetListEntries(item, SeriesEntries(dataset), offers);
     if (column < 0) return;
     if (IkelDataSery* shown = dataset->GetDataSeries(static_cast<unsigned>(column)))
         item->SetValue(_variant_t(shown->GetName().c_str()));
@@ -193,31 +287,38 @@ void FillClassColumnOptions(CBCGPProp* item, CkelClassPlot* plot) {
 void FillAxisOptions(CBCGPProp* item, IkelPlot* plot, int direction, IkelAxis* current) {
     IChartGraph* chart = plot ? plot->GetChartGraph() : nullptr;
     if (!item || !chart) return;
-    item->RemoveAllOptions();
+    std::vector<ListEntry> entries;
     CkelAxisManager* axes = chart->GetAxisManager();
     for (unsigned i = 0; i < axes->GetAllAxisNum(); ++i) {
         IkelAxis* axis = axes->GetAxis(i);
-        if (axis && axis->GetAxisType() == direction) item->AddOption(axis->GetName(), TRUE);
+        if (axis && axis->GetAxisType() == direction) entries.emplace_back(axis->GetName(), static_cast<int>(i));
     }
+    SetListEntries(item, entries);
     if (current) item->SetValue(_variant_t(current->GetName()));
 }
-
-// ---- option items that keep free text -----------------------------------------------------------------
-
 
 // ---- percentage unit --------------------------------------------------------------------------------
 
 namespace {
 // The unit texts have no letter case, so an exact comparison is also a case-blind one.
 constexpr TextValue kUnits[] = {
-    {kUnitPercent, 1},
-    {kUnitTen, 2},
-    {kUnitHundred, 3},
-    {kUnitThousand, 4},
+    {kUnitNone, 0}, {kUnitPercent, 1}, {kUnitTen, 2}, {kUnitHundred, 3}, {kUnitThousand, 4},
 };
 }  // namespace
 
 const char* UnitText(int code) { return TextOfValue(kUnits, code, kUnitNone); }
 int UnitCode(const CString& text) { return ValueOfText(kUnits, text, 0); }
+
+CBCGPProp* NewUnitItem(const char* label, const char* description, DWORD_PTR id, int count) {
+    CFixedListProp* item = NewListItem(label, description, id, OtherTakenAs(0), false);
+    std::vector<ListEntry> entries;
+    std::vector<CString> offers;
+    for (const TextValue& unit : kUnits) {
+        entries.emplace_back(unit.text, unit.value);
+        if (static_cast<int>(offers.size()) < count) offers.emplace_back(unit.text);
+    }
+    SetListEntries(item, entries, offers);
+    return item;
+}
 
 }  // namespace chart

@@ -5,8 +5,11 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "bcg/Prop.h"
+#include "framework/FixedList.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
 class CkelClassPlot;
@@ -52,14 +55,62 @@ bool RowFits(CBCGPProp* item, bool say, long long low, long long high, long long
 // Shows a row (already counted from 1) or a step, "%d".
 void ShowRow(CBCGPProp* item, long long value);
 
-// ---- option lists (each replaces the item's options; each option once) --------------------------------
-// The chart's datasets, then "选择数据……"; the value is the plot's dataset. Nothing when the
-// chart has no dataset manager.
+// ---- fixed lists ------------------------------------------------------------------------------------
+// Every option list of the chart pages is a fixed list (framework/FixedList.h) whose text is read by
+// the one reader, ReadFixedList: each entry's text stands for its value, any other text for the
+// list's rule (a value, or a refusal). A list may read texts its page maps beyond the options it
+// offers: "上端" on a horizontal axis, "千" for the ternary unit, a series of a kind a column does
+// not offer (unoffered entries); the first entry of a text decides, and the first option standing
+// for a value, else the first unoffered entry, is what the item shows for it.
+using ListEntry = std::pair<CString, int>;
+// The chart library's index of a series a dataset does not hold, which some columns pass on.
+inline constexpr int kMissingSeries = -1;
+// An empty list showing "" (its entries come from its table or its refresh).
+CFixedListProp* NewListItem(const char* label, const char* description, DWORD_PTR id, OtherText other, bool allowEdit);
+// Replaces what the list reads and the options it offers (in that order); every entry offered when
+// offers is left out. An option no entry reads stands for what the list's rule gives. Nothing for
+// an item that is no list.
+void SetListEntries(CBCGPProp* item, const std::vector<ListEntry>& reads, const std::vector<CString>& offers);
+void SetListEntries(CBCGPProp* item, const std::vector<ListEntry>& entries);
+// The entries of a table.
+template <std::size_t N>
+std::vector<ListEntry> EntriesOf(const TextValue (&table)[N]) {
+    std::vector<ListEntry> entries;
+    for (const TextValue& entry : table) entries.emplace_back(entry.text, entry.value);
+    return entries;
+}
+// A list of whole numbers ("1" .. "19", "0" .. "5") whose page reads any other text by read: a
+// number it takes ("12.99" is 12) stands for that number and shows as "%d", as the refresh shows
+// it; a text it refuses is refused.
+bool ReadNumberList(CBCGPProp* item, bool (*read)(const CString&, int*), int* value);
+// A list offering the whole numbers first .. last ("%d"), read by ReadNumberList; typing off.
+// noNumber is what its reader makes of a text with no number (its rule between two readings).
+CBCGPProp* NewNumberListItem(const char* label, const char* description, DWORD_PTR id, int first, int last,
+                             OtherText noNumber);
+// A two-option list whose page takes any other text as the second option: "上下"/"左右",
+// "横向"/"纵向", "频率"/"频数", "扇形"/"玫瑰花", "内部"/"外部". Its entries are set by the refresh
+// (SetTwoOptions), which shows first or second; the first option stands for 1, the second for 0,
+// so the list is read as a yes/no list is (ReadYesNo): true for the first option.
+inline constexpr OtherText kSecondOption = OtherTakenAs(0);
+void SetTwoOptions(CBCGPProp* item, const char* first, const char* second, bool firstShown);
+
+// ---- option lists (each replaces the item's entries; each option once) --------------------------------
+// The chart's datasets, each standing for its index in the manager, then "选择数据……"
+// (kChooseDataEntry); the value is the plot's dataset. Nothing when the chart has no dataset
+// manager. Any other name is refused.
+inline constexpr int kChooseDataEntry = -1;
 void FillDataTableOptions(CBCGPProp* item, IkelPlot* plot);
+// Every series of a dataset, each standing for its index, as the chart library finds a series by
+// name: a column reads any series named, offered or not.
+std::vector<ListEntry> SeriesEntries(CkelDataset* dataset);
 // The series of the plot's dataset of the kinds asked for; the value is the series at column
-// (nothing when there is none there).
+// (nothing when there is none there). The list reads every series (SeriesEntries).
 enum class SeriesKinds { Numeric, NumericOrText, All };
 void FillSeriesOptions(CBCGPProp* item, CkelDataset* dataset, SeriesKinds kinds, int column);
+// The same, adding the series offered each once and removing no option (label columns).
+void AddSeriesOptions(CBCGPProp* item, CkelDataset* dataset, SeriesKinds kinds, int column);
+// The options a list offers.
+std::vector<CString> ListOptions(CBCGPProp* item);
 // The numeric series (ternary axes: value at the plot's axis column).
 void FillNumericColumnOptions(CBCGPProp* item, IkelPlot* plot, int column);
 // The numeric and text series (ternary class column).
@@ -69,13 +120,15 @@ void FillColumnOptions(CBCGPProp* item, IkelPlot* plot, int column);
 // Every series; the value is the class plot's class column.
 void FillClassColumnOptions(CBCGPProp* item, CkelClassPlot* plot);
 // The chart's axes of one direction (0 X, 1 Y) in the axis manager's order; the value is the
-// name of current (the plot's axis of that direction).
+// name of current (the plot's axis of that direction). Any other name is refused.
 void FillAxisOptions(CBCGPProp* item, IkelPlot* plot, int direction, IkelAxis* current);
-
 
 // ---- percentage unit --------------------------------------------------------------------------------
 // 1 "百分比", 2 "十", 3 "百", 4 "千"; any other code "无", any other text 0.
 const char* UnitText(int code);
 int UnitCode(const CString& text);
+// A unit list (any other text no unit) reading all five texts and offering the first count of them
+// ("无", "百分比", "十", "百", "千").
+CBCGPProp* NewUnitItem(const char* label, const char* description, DWORD_PTR id, int count);
 
 }  // namespace chart

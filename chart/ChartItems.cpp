@@ -1,5 +1,6 @@
 #include "chart/ChartItems.h"
 
+#include "chart/ChartGroups.h"
 #include "chart/DlgBarDataSerySet.h"
 #include "chart/DlgChartClassSet.h"
 #include "chart/DlgTerSymbol.h"
@@ -14,16 +15,15 @@
 #include "mfc/Dc.h"
 #include "mfc/Variant.h"
 
-BOOL CBCGPPropChartNumber::TextToVar(const CString& text) {
-    const BOOL done = CBCGPropSizeText::TextToVar(text);
-    if (IsTextRefused()) return done;
+bool CBCGPPropChartNumber::Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const {
+    if (!CBCGPropSizeText::Keeps(text, ownType, kept)) return false;
     CString typed(text);
     typed.TrimLeft();
     double value = 1;
-    if (!typed.IsEmpty() && typed[0] == '-' && numtext::StartsWithNumber(typed) &&
+    if (kept->vt == VT_BSTR && !typed.IsEmpty() && typed[0] == '-' && numtext::StartsWithNumber(typed) &&
         numtext::LeadingNumber(typed, &value) && value == 0)
-        m_varValue = _variant_t(typed.Mid(1));  // still the typed text: not a value set by code
-    return done;
+        *kept = _variant_t(typed.Mid(1));
+    return true;
 }
 
 namespace chart {
@@ -65,7 +65,11 @@ void CBCGPPropSymbolSet::OnRClickValue(CPoint, BOOL) {
 
 CPropLstUniSetSymbol::CPropLstUniSetSymbol(const CString& name, CString value, LPCTSTR description, DWORD_PTR data,
                                            const CString& buttonCaption)
-    : CBCGPProp(name, _variant_t(value), description, data), m_strButtonCaption(buttonCaption) {}
+    : CFixedListProp(name, value, description, data, OtherTakenAs(0), true), m_strButtonCaption(buttonCaption) {
+    // "是" uniform, "否" and any other text not.
+    AddEntry(grouptext::kYes, 1);
+    AddEntry(grouptext::kNo, 0);
+}
 
 CPropLstUniSetSymbol::~CPropLstUniSetSymbol() = default;
 
@@ -79,7 +83,7 @@ void CPropLstUniSetSymbol::AdjustButtonRect() {
 }
 
 void CPropLstUniSetSymbol::OnDrawButton(CDC* dc, CRect) {
-    CBCGPProp::OnDrawButton(dc, m_rectFirst);
+    CFixedListProp::OnDrawButton(dc, m_rectFirst);
     OnDrawButtonEX(dc);
 }
 

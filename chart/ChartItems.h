@@ -6,18 +6,21 @@
 // while that page has no object of the expected kind they do nothing.
 #pragma once
 
+#include "framework/FixedList.h"
 #include "framework/PropEx.h"
 #include "framework/PropSizeText.h"
 
 class CWndLstChart;
 
 // A number typed as text, refused by the rule its page reads it by (chart/ChartReaders.h), so that
-// a refused text never reaches the page. A zero typed with a minus sign ("-0", "-0.00") is taken
-// and kept without the sign: the item never shows a negative zero.
+// a refused text never reaches the page. A zero typed or reported with a minus sign ("-0", "-0.00")
+// is taken and kept without the sign: the item never shows a negative zero.
 class CBCGPPropChartNumber : public CBCGPropSizeText {
 public:
     using CBCGPropSizeText::CBCGPropSizeText;
-    BOOL TextToVar(const CString& text) override;
+
+protected:
+    bool Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const override;
 };
 
 namespace chart {
@@ -42,7 +45,8 @@ public:
     void OnRClickValue(CPoint point, BOOL selChanged) override;
 };
 
-class CPropLstUniSetSymbol : public CBCGPProp {
+// A yes/no list ("是" uniform, any other text not) with a second button.
+class CPropLstUniSetSymbol : public CFixedListProp {
 public:
     CPropLstUniSetSymbol(const CString& name, CString value, LPCTSTR description, DWORD_PTR data,
                          const CString& buttonCaption);

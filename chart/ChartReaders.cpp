@@ -61,12 +61,19 @@ bool ReadMajorSpacing(const CString& text, double* spacing) {
     return true;
 }
 
-bool ReadMinorDivision(const CString& text, unsigned* division) {
+bool ReadMinorDivision(const CString& text, int* division) {
     double value = 0;
     // No minor division at all would divide the major spacing by 0; one beyond an int would show
     // negative ("%d").
     if (!numtext::PositiveOrZeroNumber(text, &value) || value < 1 || value >= 2147483648.0) return false;
-    *division = static_cast<unsigned>(value);
+    *division = static_cast<int>(value);
+    return true;
+}
+
+bool ReadDecimals(const CString& text, int* count) {
+    int n = 0;
+    if (!numtext::LeadingInt(text, &n) || n < 0) return false;
+    *count = n;
     return true;
 }
 

@@ -33,7 +33,9 @@ bool ReadStep(const CString& text, unsigned* step);
 // A major tick spacing: a number of GetNumberProp's above 0 (a spacing of 0 never advances).
 bool ReadMajorSpacing(const CString& text, double* spacing);
 // A minor division: a number of GetNumberProp's of at least 1 cut toward 0 that an int holds.
-bool ReadMinorDivision(const CString& text, unsigned* division);
+bool ReadMinorDivision(const CString& text, int* division);
+// A count of decimals: the whole number at the start of the text (atoi's), never negative.
+bool ReadDecimals(const CString& text, int* count);
 // A point symbol's size as the point groups read it: GetNumberProp's number that GetPointProp takes.
 TextRule PointSizeTextRule();
 

@@ -22,7 +22,8 @@ using Page = CkelPropHistPlot;
 static_assert(DWORD_PTR{Page::kDataTableId} == kPlotDataTableId && DWORD_PTR{Page::kYAxisId} == kPlotYAxisId,
               "the shared data table and axes");
 const PlotItemDef kDataItems[] = {
-    {Page::kDataColumnId, kDataColumn, kDataColumnDescription, true},
+    // A name no series carries is passed on as the chart library's index of a missing series.
+    {Page::kDataColumnId, kDataColumn, kDataColumnDescription, true, nullptr, OtherTakenAs(kMissingSeries)},
     {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false, ReaderRule(&ReadRow)},
     {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false, ReaderRule(&ReadRow)},
 };
@@ -31,7 +32,7 @@ const PlotItemDef kBinningItems[] = {
     {Page::kLeftValueId, kLeftValue, kLeftValueDescription, false, ReaderRule(&ReadPositiveCount)},
     {Page::kRightValueId, kRightValue, kRightValue, false, ReaderRule(&ReadPositiveCount)},
     {Page::kZoneCountId, kZoneCount, kZoneCountDescription, false, ReaderRule(&ReadPositiveCount)},
-    {Page::kStyleId, kHistStyle, kHistStyleDescription, true},
+    {Page::kStyleId, kHistStyle, kHistStyleDescription, true, nullptr, kSecondOption},
     {Page::kWidthId, kBarWidth, kBarWidthDescription, false, ReaderRule(&ReadPositiveCount)},
 };
 
@@ -53,9 +54,7 @@ void RefreshBinning(CBCGPPropList& list, CHistogramPlot* plot) {
     for (DWORD_PTR id : {Page::kLeftValueId, Page::kRightValueId, Page::kZoneCountId, Page::kWidthId})
         ShowBinningNumber(list.FindItemByData(id), plot);
     if (CBCGPProp* style = list.FindItemByData(Page::kStyleId)) {
-        style->RemoveAllOptions();
-        style->AddOption(kCounts);
-        style->AddOption(kFrequencies);
+        SetListEntries(style, {{kCounts, 0}, {kFrequencies, 1}});
         style->SetValue(_variant_t(plot->GetIsFrequency() ? kFrequencies : kCounts));
         // Counts or frequencies can be chosen again as soon as the chart is of another type.
         IChartGraph* chart = plot->GetChartGraph();
@@ -108,9 +107,12 @@ LRESULT CkelPropHistPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kZoneCountId:
             plot->SetZoneCount(n);
             break;
-        case kStyleId:
-            plot->SetIsFrequency(TakeOneOfTwo(item, kFrequencies, kCounts, true));
+        case kStyleId: {
+            int style = 0;
+            edit = ReadFixedList(item, &style) ? Edit::Taken : Edit::Refused;
+            if (edit == Edit::Taken) plot->SetIsFrequency(style == 1);
             break;
+        }
         case kWidthId:
             plot->SetWidthPercent(n / 100.0);
             break;

@@ -89,7 +89,7 @@ LRESULT CkelPropListAxisGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const DWORD_PTR id = item->GetData();
     bool taken = true;
     if (id == level->show) {
-        (grid->*level->setShown)(TakeYesNo(item));
+        (grid->*level->setShown)(ReadYesNo(item));
         EnableAllSubItems(m_wndPropList.FindItemByData(level->line), (grid->*level->getShown)());
     } else if (id > level->line) {
         taken = chart::ReadPenSubItem(item, static_cast<int>(id - level->line - 1), pen);

@@ -1,10 +1,11 @@
 #include "chart/KelPropListAxisLabel.h"
 
-#include <climits>
+#include <vector>
 
 #include "bcg/ColorProp.h"
 #include "chart/AxisGroups.h"
 #include "chart/AxisTexts.h"
+#include "chart/ChartGroups.h"
 #include "chart/ChartItems.h"
 #include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
@@ -56,29 +57,43 @@ const char* LabelSideToText(int axisType, int side) {
     return side == 0 ? first : second;
 }
 
-int LabelSideFromText(IkelAxis* axis, const CString& text) {
-    const bool swapped = axis && SwapsLabelSides(axis->GetAxisType());
+namespace {
+int LabelSideOfType(int axisType, const CString& text) {
+    const bool swapped = SwapsLabelSides(axisType);
     if (chart::IsNearSideText(text)) return swapped ? 1 : 0;
     if (chart::IsFarSideText(text)) return swapped ? 0 : 1;
     return 0;
 }
 
-void SetLabelSideOptions(CBCGPProp* item, int axisType) {
-    if (!item) return;
-    item->RemoveAllOptions();
-    if (const chart::SidePair* pair = chart::SideOptions(axisType)) {
-        item->AddOption(pair->first);
-        item->AddOption(pair->second);
-    }
+// The side texts the refresh shows first, so that each side shows as the refresh shows it; then
+// every side text, read as the axis type reads it.
+std::vector<chart::ListEntry> LabelSideEntries(int axisType) {
+    std::vector<chart::ListEntry> reads = {{LabelSideToText(axisType, 0), 0}, {LabelSideToText(axisType, 1), 1}};
+    for (const char* text : {kBottom, kLeft, kOuter, kTop, kRight, kInner})
+        reads.emplace_back(text, LabelSideOfType(axisType, text));
+    return reads;
+}
+}  // namespace
+
+int LabelSideFromText(IkelAxis* axis, const CString& text) {
+    return LabelSideOfType(axis ? axis->GetAxisType() : 0, text);
 }
 
-int LabelAlignFromText(const CString& text) { return ValueOfText(kAligns, text, 2); }
+void SetLabelSideOptions(CBCGPProp* item, int axisType) {
+    std::vector<CString> offers;
+    if (const chart::SidePair* pair = chart::SideOptions(axisType)) offers = {pair->first, pair->second};
+    chart::SetListEntries(item, LabelSideEntries(axisType), offers);
+}
+
 const char* LabelAlignToText(int align) { return TextOfValue(kAligns, align, grouptext::kAlignCenter); }
 
 CBCGPProp* CreateLabelPosProp(const CString& caption, DWORD_PTR id) {
     auto* group = new CBCGPProp(caption, id, FALSE);
-    group->AddSubItem(
-        NewOptionItem(charttext::kLabelPosition, "", kLabelSideDescription, id + 1, {kTop, kBottom}, false));
+    // Any other side text is side 0; built as a horizontal axis reads it, offering "上部", "下部".
+    CBCGPProp* side =
+        chart::NewListItem(charttext::kLabelPosition, kLabelSideDescription, id + 1, OtherTakenAs(0), false);
+    chart::SetListEntries(side, LabelSideEntries(0), {kTop, kBottom});
+    group->AddSubItem(side);
     group->AddSubItem(chart::NewNumberItem(charttext::kXOffset, kLabelXOffsetDescription, id + 2,
                                            ReaderRule(&chart::ReadScaledOffset)));
     group->AddSubItem(chart::NewNumberItem(charttext::kYOffset, kLabelYOffsetDescription, id + 3,
@@ -92,11 +107,10 @@ CBCGPProp* CreateLabelPosProp(const CString& caption, DWORD_PTR id) {
 CBCGPProp* CreateLabelFormatProp(const CString& caption, DWORD_PTR id) {
     auto* group = new CBCGPProp(caption, id, FALSE);
     group->AddSubItem(NewOptionItem(kFormatType, "", kFormatTypeDescription, id + 1, {}, false));
-    CBCGPProp* decimals = NewOptionItem(kDecimals, "", kDecimalsDescription, id + 2, {}, false);
-    for (int i = 0; i <= 5; ++i) decimals->AddOption(FormatString("%d", i));
-    group->AddSubItem(decimals);
-    group->AddSubItem(
-        NewOptionItem(kDateStyle, "", kDateStyleDescription, id + 3, {kDateDay, kDateMonth, kDateYear}, false));
+    // A text with no number is 0 decimals, as atoi reads it.
+    group->AddSubItem(chart::NewNumberListItem(kDecimals, kDecimalsDescription, id + 2, 0, 5, OtherTakenAs(0)));
+    // Any other date style is the full date.
+    group->AddSubItem(NewFixedListItem(kDateStyle, "", kDateStyleDescription, id + 3, kDateFormats, OtherTakenAs(0)));
     group->Expand(TRUE);
     return group;
 }
@@ -119,8 +133,7 @@ void CkelPropListAxisLabel::BuildItems(CBCGPPropList& list) {
     };
     for (const Level& level : levels) {
         auto* group = new CBCGPProp(level.caption, At(level.base, kMajorGroupId), FALSE);
-        group->AddSubItem(
-            CreateYesNoProp(level.show, At(level.base, kMajorShowId), _variant_t(""), level.showDescription));
+        group->AddSubItem(CreateYesNoProp(level.show, At(level.base, kMajorShowId), _variant_t(""), level.showDescription));
         group->AddSubItem(CreateLabelPosProp(charttext::kLabelPosition, At(level.base, kMajorPosGroupId)));
         // The page reads the size itself, by the tick widths' reader.
         CBCGPProp* font =
@@ -132,8 +145,8 @@ void CkelPropListAxisLabel::BuildItems(CBCGPPropList& list) {
         list.AddProperty(group, TRUE, TRUE);
     }
     auto* text = new CBCGPProp(kLabelText, kTextGroupId, FALSE);
-    text->AddSubItem(NewOptionItem(kLabelAlign, "", kLabelAlignDescription, kAlignId,
-                                   {kLeft, kRight, grouptext::kAlignCenter}, false));
+    // Any other arrangement is the middle.
+    text->AddSubItem(NewFixedListItem(kLabelAlign, "", kLabelAlignDescription, kAlignId, kAligns, OtherTakenAs(2)));
     text->Expand(TRUE);
     list.AddProperty(text, TRUE, TRUE);
 }
@@ -197,11 +210,10 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CkelAxisTickLabels* labels = axis->GetTickLabels();
     const DWORD_PTR id = item->GetData();
     if (id == kAlignId) {
-        // Any other text centres, which the item then shows.
-        const int align = LabelAlignFromText(ItemText(item));
-        labels->SetAlignType(static_cast<KELAlignType>(align));
-        ShowOptionTaken(item, LabelAlignToText(align));
-        EndEdit(item, true);
+        int align = 0;
+        const bool taken = ReadFixedList(item, &align);
+        if (taken) labels->SetAlignType(static_cast<KELAlignType>(align));
+        EndEdit(item, taken);
         return 0;
     }
     const bool minor = id >= kMinorGroupId && id < kTextGroupId;
@@ -210,17 +222,15 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     entity->GetLOGFONT(&font);
     const CString text = ItemText(item);
     bool taken = true;
+    int value = 0;
     switch (minor ? id - kMinorOffset : id) {
         case kMajorShowId:
-            entity->SetOn(TakeYesNo(item));
+            entity->SetOn(ReadYesNo(item));
             break;
-        case kMajorSideId: {
-            // Any other text is side 0, which the item then shows.
-            const int side = LabelSideFromText(axis, text);
-            entity->SetTickSide(static_cast<KELLabelsSide>(side));
-            ShowOptionTaken(item, LabelSideToText(axis->GetAxisType(), side));
+        case kMajorSideId:
+            taken = ReadFixedList(item, &value);
+            if (taken) entity->SetTickSide(static_cast<KELLabelsSide>(value));
             break;
-        }
         // The offset, angle and size items are read by these readers, so a text they refuse never
         // comes here.
         case kMajorXOffsetId:
@@ -247,23 +257,15 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kMajorFontColorId:
             if (ReadShownColor(item, &font.color)) entity->SetLOGFONT(&font);
             break;
-        case kMajorDecimalsId: {
-            // A count of decimals (picked from "0" .. "5"): never negative.
-            long long digits = 0;
-            taken = numtext::LeadingInteger(text, &digits) && digits >= 0 && digits <= INT_MAX;
-            if (taken) {
-                entity->SetDotCount(static_cast<int>(digits));
-                ShowOptionTaken(item, FormatString("%d", entity->GetDotCount()));
-            }
+        case kMajorDecimalsId:
+            // A count of decimals (picked from "0" .. "5"; any other text as atoi reads it): never negative.
+            taken = chart::ReadNumberList(item, &chart::ReadDecimals, &value);
+            if (taken) entity->SetDotCount(value);
             break;
-        }
-        case kMajorDateId: {
-            // Any other text ("dd") is the full date, which the item then shows.
-            const int format = ValueOfText(kDateFormats, text, 0);
-            entity->SetDateFormat(format);
-            ShowOptionTaken(item, TextOfValue(kDateFormats, format, kDateDay));
+        case kMajorDateId:
+            taken = ReadFixedList(item, &value);
+            if (taken) entity->SetDateFormat(value);
             break;
-        }
         default:
             break;
     }

@@ -71,8 +71,9 @@ const char* LabelSideToText(int axisType, int side);
 // A near-side text ("下部", "左部", "外部") 0 and a far-side one 1, swapped on axis types 5 and 6;
 // any other text 0.
 int LabelSideFromText(IkelAxis* axis, const CString& text);
-// The two options of the axis type (no "无").
+// A side list offers the two options of the axis type (no "无") and reads every side text as
+// LabelSideFromText reads it on that type, any other text as side 0.
 void SetLabelSideOptions(CBCGPProp* item, int axisType);
-// "左部" 0, "右部" 1, any other text 2; back: any other value "居中".
-int LabelAlignFromText(const CString& text);
+// The arrangement shown: 0 "左部", 1 "右部", any other value "居中" (the list reads "左部" 0, "右部" 1
+// and any other text 2).
 const char* LabelAlignToText(int align);

@@ -29,9 +29,9 @@ const PlotItemDef kRowItems[] = {
 };
 const PlotItemDef kLayoutItems[] = {
     {Page::kWidthId, kBarWidth, kBarWidthDescription, false, NumberRule()},
-    {Page::kStackId, kStackStyle, kOverlapDescription, false},
+    {Page::kStackId, kStackStyle, kOverlapDescription, false, nullptr, kSecondOption},
     {Page::kOverlapId, kOverlap, kOverlapDescription, false, ReaderRule(&ReadDigitText)},
-    {Page::kDirectionId, kDirection, kDirectionDescription, false},
+    {Page::kDirectionId, kDirection, kDirectionDescription, false, nullptr, kSecondOption},
 };
 
 void ShowPercent(CBCGPProp* item, double fraction) { SetItemText(item, numtext::Fixed(fraction * 100, 2)); }
@@ -109,19 +109,19 @@ LRESULT CkelPropListBarPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = ApplyColumnIndex(item, plot, plot->GetDataset(), &IkelPlot::SetAxis1ColumnIndex) == Edit::Taken;
             break;
         case kTransferId:
-            plot->SetIsTransfer(TakeYesNo(item));
+            plot->SetIsTransfer(ReadYesNo(item));
             break;
         case kWidthId:
             taken = ApplyBarWidth(item, plot);
             break;
         case kStackId:
-            plot->SetStackMethod(TakeOneOfTwo(item, charttext::kStackUpDown, charttext::kStackSideBySide, true));
+            plot->SetStackMethod(ReadYesNo(item));
             break;
         case kOverlapId:
             taken = ApplyBarOverlap(item, plot);
             break;
         case kDirectionId:
-            plot->SetIsHorizontal(TakeOneOfTwo(item, charttext::kHorizontal, charttext::kVertical, true));
+            plot->SetIsHorizontal(ReadYesNo(item));
             break;
         default: {
             Edit edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);

@@ -1,5 +1,6 @@
 #include "chart/KelPropListBarPlotLabel.h"
 
+#include "chart/ChartDataFiles.h"
 #include "chart/ChartReaders.h"
 #include "chart/ChartTexts.h"
 #include "chart/PlotItems.h"
@@ -36,7 +37,8 @@ void CkelPropListBarPlotLabel::BuildItems(CBCGPPropList& list) {
     CBCGPProp* show = CreateYesNoProp(kShowLabels, kShowId, _variant_t(""), "");
     CBCGPProp* data = NewPlotGroup(kLabelData, kDataGroupId);
     data->AddSubItem(CreateYesNoProp(plottext::kShowDataColumn, kInYColumnId, _variant_t(""), ""));
-    data->AddSubItem(NewPlotItem({kColumnId, kLabelColumn, kLabelColumnDescription, true}));
+    // Whatever it names, the labels take their bar series' column (SetBarLabelColumn).
+    data->AddSubItem(NewPlotItem({kColumnId, kLabelColumn, kLabelColumnDescription, true, nullptr, OtherTakenAs(0)}));
     AddPlotItems(data, kRowItems);
     CBCGPProp* position = NewPlotGroup(kLabelPosition, kPositionGroupId, kPositionItems);
     CBCGPProp* font = CreateFontProp(kFont, kFontGroupId);
@@ -51,6 +53,8 @@ void CkelPropListBarPlotLabel::ShowTarget(CBCGPPropList& list) {
     RefreshSeriesChoice(list.FindItemByData(kSeriesId), group);
     CBarFillSery* current = group->GetCurSelFillSery();
     RefreshLabels(list, kLabelGroupIds, current ? current->GetLabels() : nullptr);
+    if (current && current->GetLabels())
+        SetBarLabelColumn(list.FindItemByData(kColumnId), plot->GetDataset(), current->GetColIndex());
 }
 
 LRESULT CkelPropListBarPlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {

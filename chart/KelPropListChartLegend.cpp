@@ -165,7 +165,7 @@ LRESULT CkelPropListChartLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (taken) legend->SetBorderLine(&border);
             break;
         case kTransparentId: {
-            const bool transparent = TakeYesNo(item);
+            const bool transparent = ReadYesNo(item);
             fill.style = transparent ? kHiddenStyle : kDrawnStyle;
             legend->SetBorderFill(&fill);
             if (CBCGPProp* back = m_wndPropList.FindItemByData(kBackColorId)) back->Enable(!transparent);
@@ -181,7 +181,7 @@ LRESULT CkelPropListChartLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (taken) legend->SetLegendFont(&entryFont);
             break;
         case kEntryLineShowId:
-            inner.style = TakeYesNo(item) ? kDrawnStyle : kHiddenStyle;
+            inner.style = ReadYesNo(item) ? kDrawnStyle : kHiddenStyle;
             legend->SetInnerBorderLine(&inner);
             break;
         case kEntryLineStyleId:

@@ -48,6 +48,7 @@ LRESULT CkelPropListClassPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (!item || !plot) return 0;
     Edit edit = Edit::Taken;
     if (item->GetData() == kClassColumnId) {
+        // The class column is unsigned: a name no series carries is refused.
         edit = ApplyColumnChoice(item, plot->GetDataset(), TakesColumn(plot, &CkelClassPlot::SetClassCol));
     } else {
         edit = ApplyRowEdit(item, plot, kFirstRowId, kLastRowId, kStepId);

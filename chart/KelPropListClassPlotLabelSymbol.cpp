@@ -34,8 +34,6 @@ void CkelPropListClassPlotLabelSymbol::BuildItems(CBCGPPropList& list) {
     symbols->AddSubItem(CreateYesNoProp(kShowLabels, kSymbolShowId, _variant_t(""), ""));
     auto* uniform =
         new CPropLstUniSetSymbol(kUniformSymbol, "", kUniformSymbolDescription, kUniformId, kUniformSymbolButton);
-    uniform->AddOption(grouptext::kYes);
-    uniform->AddOption(grouptext::kNo);
     uniform->SetOwnerPage(this);
     symbols->AddSubItem(uniform);
     CBCGPProp* point = NewPointGroup(plottext::kPointSymbol, kPointGroupId);
@@ -70,10 +68,10 @@ LRESULT CkelPropListClassPlotLabelSymbol::OnPropertyChanged(WPARAM, LPARAM lPara
     bool taken = true;
     switch (item->GetData()) {
         case kSymbolShowId:
-            plot->SetIsShowSymbol(TakeYesNo(item));
+            plot->SetIsShowSymbol(ReadYesNo(item));
             break;
         case kUniformId:
-            plot->SetIsUniSetSymbol(TakeOneOfTwo(item, grouptext::kYes, grouptext::kNo));
+            plot->SetIsUniSetSymbol(ReadYesNo(item));
             break;
         case kPointStyleId:
         case kPointSizeId:

@@ -21,13 +21,13 @@ using Page = CkelPropListLinePlotSet;
 
 constexpr TextValue kLineModes[] = {{kPolyline, 0}, {kSteps, 1}};
 
-// The fill's direction (any other text is up, which the item then shows); a new direction takes
-// the fill's automatic cutoff.
-void ApplyFillTarget(CBCGPProp* item, CkelLinePlotFill* fill) {
-    const int taken = FillDirectionFromText(ItemText(item));
-    ShowOptionTaken(item, FillDirectionToText(taken));
+// The fill's direction (any other text is up); a new direction takes the fill's automatic cutoff.
+bool ApplyFillTarget(CBCGPProp* item, CkelLinePlotFill* fill) {
+    int taken = 0;
+    if (!ReadFixedList(item, &taken)) return false;
     fill->SetFillDirections(static_cast<CkelLinePlotFill::KELFillDirections>(taken));
     fill->SetCutoffValue(fill->GetAutoCutoffValue());
+    return true;
 }
 
 // The cutoff as atof reads it (a text that is no number is 0; the item refuses one beyond a
@@ -60,10 +60,10 @@ Edit ApplyLineFill(CBCGPProp* item, CkelLinePlot* plot) {
     bool taken = true;
     switch (id) {
         case kLineFillShowId:
-            fill->SetShowFill(TakeYesNo(item));
+            fill->SetShowFill(ReadYesNo(item));
             break;
         case kLineFillTargetId:
-            ApplyFillTarget(item, fill);
+            taken = ApplyFillTarget(item, fill);
             break;
         case kLineFillTargetValueId:
             ApplyCutoff(item, fill);
@@ -79,7 +79,6 @@ Edit ApplyLineFill(CBCGPProp* item, CkelLinePlot* plot) {
 
 }  // namespace
 
-int LineModeFromText(const CString& text) { return ValueOfText(kLineModes, text, 0); }
 const char* LineModeToText(int mode) { return TextOfValue(kLineModes, mode, kPolyline); }
 
 CkelPropListLinePlotSet::CkelPropListLinePlotSet() = default;
@@ -93,7 +92,8 @@ void CkelPropListLinePlotSet::BuildItems(CBCGPPropList& list) {
         line->GetSubItem(position++)->SetDescription(description);
     CBCGPProp* fill = CreateLineFillProp(charttext::kFillTab);
     CBCGPProp* mode = NewPlotGroup(kLineModeGroup, kModeGroupId);
-    mode->AddSubItem(NewOptionItem(kLineMode, "", kLineModeDescription, kModeId, {kPolyline, kSteps}, true));
+    // Any other mode is a polyline.
+    mode->AddSubItem(NewFixedListItem(kLineMode, "", kLineModeDescription, kModeId, kLineModes, OtherTakenAs(0), true));
     mode->AddSubItem(CreateYesNoProp(kStepReverse, kReverseId, _variant_t(""), ""));
     AddToGrid(list, {line, fill, mode});
 }
@@ -118,6 +118,7 @@ LRESULT CkelPropListLinePlotSet::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* plot = TargetAs<CkelLinePlot>();
     if (!item || !plot) return 0;
     bool taken = true;
+    int mode = 0;
     switch (item->GetData()) {
         case kLineStyleId:
         case kLineWidthId:
@@ -128,15 +129,12 @@ LRESULT CkelPropListLinePlotSet::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (taken) plot->SetLogPen(&pen);
             break;
         }
-        case kModeId: {
-            // Any other text is a polyline, which the item then shows.
-            const int mode = LineModeFromText(ItemText(item));
-            ShowOptionTaken(item, LineModeToText(mode));
-            plot->SetLineMode(mode);
+        case kModeId:
+            taken = ReadFixedList(item, &mode);
+            if (taken) plot->SetLineMode(mode);
             break;
-        }
         case kReverseId:
-            plot->SetIsLineStepModeReverse(TakeYesNo(item));
+            plot->SetIsLineStepModeReverse(ReadYesNo(item));
             break;
         default:
             taken = ApplyLineFill(item, plot) != Edit::Refused;

@@ -28,6 +28,6 @@ protected:
     bool ShowStoredValue(CBCGPProp* item) override;
 };
 
-// "折线" 0, "阶梯" 1, any other text 0; back: 1 "阶梯", any other mode "折线".
-int LineModeFromText(const CString& text);
+// The mode shown: 1 "阶梯", any other mode "折线" (the mode list reads "折线" 0, "阶梯" 1 and any
+// other text 0).
 const char* LineModeToText(int mode);

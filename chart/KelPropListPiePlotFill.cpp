@@ -12,8 +12,10 @@ namespace {
 // Options: the labels of the pieces; value: the current piece's.
 void RefreshPieceChoice(CBCGPProp* item, CPiePlot* plot) {
     if (!item) return;
-    item->RemoveAllOptions();
-    for (unsigned i = 0; i < plot->GetPieceCount(); ++i) item->AddOption(plot->GetPiece(i)->GetLabelStr().c_str());
+    std::vector<ListEntry> entries;
+    for (unsigned i = 0; i < plot->GetPieceCount(); ++i)
+        entries.emplace_back(plot->GetPiece(i)->GetLabelStr().c_str(), static_cast<int>(i));
+    SetListEntries(item, entries);
     if (CPiePiece* current = plot->GetCurSelPiece()) item->SetValue(_variant_t(current->GetLabelStr().c_str()));
 }
 }  // namespace
@@ -40,9 +42,9 @@ LRESULT CkelPropListPiePlotFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     bool taken = true;
     switch (item->GetData()) {
         case kPieceId: {
-            // A name no sector carries chooses none.
-            const int piece = plot->GetPieceIndexByName(std::string(ItemText(item)));
-            taken = piece >= 0;
+            // The list refuses a name no sector carries: it would choose none.
+            int piece = 0;
+            taken = ReadFixedList(item, &piece);
             if (taken) plot->SetCurSelPiece(piece);
             break;
         }

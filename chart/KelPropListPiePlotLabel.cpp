@@ -30,13 +30,12 @@ void RefreshLabelColumn(CBCGPPropList& list, CPiePlot* plot) {
     CBCGPProp* column = list.FindItemByData(Page::kColumnId);
     if (!column) return;
     column->Enable(dataColumn ? FALSE : TRUE);
+    // Its entries follow the dataset, enabled or not; its options grow only while it is enabled.
     CkelDataset* outer = plot->GetOuterDataset();
-    if (dataColumn || !outer) return;
-    for (unsigned i = 0; i < outer->GetNumOfSeries(); ++i)
-        column->AddOption(outer->GetDataSeries(i)->GetName().c_str(), TRUE);
-    if (plot->GetLabelCol() >= 0)
-        if (IkelDataSery* shown = outer->GetDataSeries(static_cast<unsigned>(plot->GetLabelCol())))
-            column->SetValue(_variant_t(shown->GetName().c_str()));
+    if (dataColumn)
+        SetListEntries(column, SeriesEntries(outer), ListOptions(column));
+    else
+        AddSeriesOptions(column, outer, SeriesKinds::All, plot->GetLabelCol());
 }
 
 // A row of the labels (from 1) or their step; false for another item.
@@ -65,11 +64,7 @@ void RefreshLabelRows(CBCGPPropList& list, CPiePlot* plot) {
 
 void RefreshPlace(CBCGPPropList& list, CPiePlot* plot) {
     const bool inner = plot->GetIsLabelsInner();
-    if (CBCGPProp* place = list.FindItemByData(Page::kPlaceId)) {
-        place->AddOption(axistext::kInner, TRUE);
-        place->AddOption(axistext::kOuter, TRUE);
-        place->SetValue(_variant_t(inner ? axistext::kInner : axistext::kOuter));
-    }
+    SetTwoOptions(list.FindItemByData(Page::kPlaceId), axistext::kInner, axistext::kOuter, inner);
     if (CBCGPProp* leader = list.FindItemByData(Page::kLeaderLineId)) {
         SetYesNoProp(leader, plot->GetIsShowPosLine());
         leader->Enable(inner ? FALSE : TRUE);
@@ -139,10 +134,13 @@ void CkelPropListPiePlotLabel::BuildItems(CBCGPPropList& list) {
     CBCGPProp* show = CreateYesNoProp(kShowLabels, kShowId, _variant_t(""), "");
     CBCGPProp* data = NewPlotGroup(kLabelData, kDataGroupId);
     data->AddSubItem(CreateYesNoProp(plottext::kShowDataColumn, kDataColumnValueId, _variant_t(""), ""));
-    data->AddSubItem(NewPlotItem({kColumnId, plottext::kDataColumn, kLabelColumnDescription, true}));
+    // A name no series carries is passed on as the chart library's index of a missing series.
+    data->AddSubItem(NewPlotItem(
+        {kColumnId, plottext::kDataColumn, kLabelColumnDescription, true, nullptr, OtherTakenAs(kMissingSeries)}));
     AddPlotItems(data, kRowItems);
     CBCGPProp* place = NewPlotGroup(kLabelPosition, kPlaceGroupId);
-    place->AddSubItem(NewPlotItem({kPlaceId, plottext::kLabelPlace, plottext::kLabelPlaceDescription, false}));
+    place->AddSubItem(NewPlotItem(
+        {kPlaceId, plottext::kLabelPlace, plottext::kLabelPlaceDescription, false, nullptr, kSecondOption}));
     place->AddSubItem(CreateYesNoProp(plottext::kLeaderLine, kLeaderLineId, _variant_t(""), ""));
     CBCGPProp* font = CreateFontProp(kFont, kFontGroupId);
     font->Expand(TRUE);
@@ -166,10 +164,10 @@ LRESULT CkelPropListPiePlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     bool taken = true;
     switch (item->GetData()) {
         case kShowId:
-            plot->SetIsShowLabels(TakeYesNo(item));
+            plot->SetIsShowLabels(ReadYesNo(item));
             break;
         case kDataColumnValueId:
-            plot->SetLabelCol(TakeYesNo(item) ? plot->GetDataCol() : 0);
+            plot->SetLabelCol(ReadYesNo(item) ? plot->GetDataCol() : 0);
             break;
         case kColumnId:
             taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CPiePlot::SetLabelCol)) ==
@@ -185,10 +183,10 @@ LRESULT CkelPropListPiePlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             taken = ApplyPieLabelStep(item, plot);
             break;
         case kPlaceId:
-            plot->SetIsLabelsInner(TakeOneOfTwo(item, axistext::kInner, axistext::kOuter));
+            plot->SetIsLabelsInner(ReadYesNo(item));
             break;
         case kLeaderLineId:
-            plot->SetIsShowPosLine(TakeYesNo(item));
+            plot->SetIsShowPosLine(ReadYesNo(item));
             break;
         case kFontFaceId:
         case kFontSizeId:

@@ -21,34 +21,41 @@ using Page = CkelPropListRosePlot;
 
 const PlotItemDef kDataItems[] = {
     {Page::kDataTableId, kDataTable, kDataTableDescription, true},
-    {Page::kAngleColumnId, kAngleColumn, kAngleColumnDescription, true},
-    {Page::kCountColumnId, kCountColumn, kCountColumnDescription, true},
+    // A name no series carries is passed on as the chart library's index of a missing series, which
+    // for the count column is its own "无".
+    {Page::kAngleColumnId, kAngleColumn, kAngleColumnDescription, true, nullptr, OtherTakenAs(kMissingSeries)},
+    {Page::kCountColumnId, kCountColumn, kCountColumnDescription, true, nullptr, OtherTakenAs(kMissingSeries)},
     {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false, ReaderRule(&ReadRow)},
     {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false, ReaderRule(&ReadRow)},
     {Page::kStepId, charttext::kStep, kIntervalStepDescription, false, ReaderRule(&ReadStep)},
 };
 const PlotItemDef kShapeItems[] = {
     {Page::kSectorAngleId, kSectorAngle, kSectorAngleDescription, false, ReaderRule(&ReadPlainFloat)},
-    {Page::kTypeId, kRoseType, kRoseTypeDescription, false},
+    // Any other type is "玫瑰花".
+    {Page::kTypeId, kRoseType, kRoseTypeDescription, false, nullptr, OtherTakenAs(CRosePlot::ROSE_FLOWER)},
 };
 constexpr TextValue kRoseTypes[] = {{kSectorType, CRosePlot::ROSE_SECTOR}, {kFlowerType, CRosePlot::ROSE_FLOWER}};
 
 // Only integer series are offered as angle and count columns.
 bool IsColumnKind(IkelDataSery* sery) { return sery->GetType() == IkelDataSery::KEL_SERY_INT; }
 
-// "无" (count column only), then the outer dataset's integer series; the value is the series at
-// column, or "无" when the count column names none.
+// "无" (count column only, standing for -1), then the outer dataset's integer series; the value is
+// the series at column, or "无" when the count column names none. The list reads every series.
 void FillRoseColumns(CBCGPProp* item, CkelDataset* dataset, int column, bool withNone) {
     if (!item) return;
-    item->RemoveAllOptions();
-    if (withNone) item->AddOption(kNoCountColumn);
-    IkelDataSery* shown = nullptr;
-    for (unsigned i = 0; dataset && i < dataset->GetNumOfSeries(); ++i) {
-        IkelDataSery* sery = dataset->GetDataSeries(i);
-        if (!IsColumnKind(sery)) continue;
-        item->AddOption(sery->GetName().c_str(), TRUE);
-        if (static_cast<int>(i) == column) shown = sery;
+    std::vector<ListEntry> reads;
+    std::vector<CString> offers;
+    if (withNone) {
+        // No count column is -1, also the chart library's index of a missing series.
+        reads.emplace_back(kNoCountColumn, kMissingSeries);
+        offers.emplace_back(kNoCountColumn);
     }
+    for (const ListEntry& entry : SeriesEntries(dataset)) {
+        reads.push_back(entry);
+        if (IsColumnKind(dataset->GetDataSeries(static_cast<unsigned>(entry.second)))) offers.push_back(entry.first);
+    }
+    SetListEntries(item, reads, offers);
+    IkelDataSery* shown = dataset && column >= 0 ? dataset->GetDataSeries(static_cast<unsigned>(column)) : nullptr;
     if (shown)
         item->SetValue(_variant_t(shown->GetName().c_str()));
     else if (withNone)
@@ -87,9 +94,7 @@ void CkelPropListRosePlot::ShowTarget(CBCGPPropList& list) {
     RefreshRows(list, plot, kFirstRowId, kLastRowId, kStepId);
     ShowSectorAngle(list.FindItemByData(kSectorAngleId), plot);
     if (CBCGPProp* type = list.FindItemByData(kTypeId)) {
-        type->RemoveAllOptions();
-        type->AddOption(kSectorType);
-        type->AddOption(kFlowerType);
+        SetListEntries(type, EntriesOf(kRoseTypes));
         type->SetValue(_variant_t(RoseTypeToText(plot->GetRoseType())));
     }
 }
@@ -99,6 +104,7 @@ LRESULT CkelPropListRosePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* plot = TargetAs<CRosePlot>();
     if (!item || !plot) return 0;
     bool taken = true;
+    int type = 0;
     switch (item->GetData()) {
         case kDataTableId:
             taken = OnDataTableChanged(plot, item->GetParent());
@@ -108,11 +114,8 @@ LRESULT CkelPropListRosePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
                     Edit::Taken;
             break;
         case kCountColumnId:
-            if (ItemText(item) == kNoCountColumn)
-                plot->SetCountCol(-1);
-            else
-                taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CRosePlot::SetCountCol)) ==
-                        Edit::Taken;
+            taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CRosePlot::SetCountCol)) ==
+                    Edit::Taken;
             break;
         case kFirstRowId:
             taken = OnFirstRowChanged(item, plot);
@@ -127,8 +130,8 @@ LRESULT CkelPropListRosePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
             ApplySectorAngle(item, plot);
             break;
         case kTypeId:
-            plot->SetRoseType(TakeOneOfTwo(item, kSectorType, kFlowerType) ? CRosePlot::ROSE_SECTOR
-                                                                           : CRosePlot::ROSE_FLOWER);
+            taken = ReadFixedList(item, &type);
+            if (taken) plot->SetRoseType(static_cast<CRosePlot::ROSETYPE>(type));
             break;
         default:
             break;

@@ -17,17 +17,10 @@ namespace chart {
 // ---- building -----------------------------------------------------------------------------------------
 
 CBCGPProp* NewPlotItem(const PlotItemDef& def) {
-    CBCGPProp* item = def.rule ? NewNumberItem(def.label, def.description, def.id, def.rule)
-                               : new CBCGPProp(def.label, _variant_t(""), def.description, def.id);
+    if (!def.rule) return NewListItem(def.label, def.description, def.id, def.other, !def.choiceOnly);
+    CBCGPProp* item = NewNumberItem(def.label, def.description, def.id, def.rule);
     item->AllowEdit(def.choiceOnly ? FALSE : TRUE);
     return item;
-}
-
-bool TakeOneOfTwo(CBCGPProp* item, const char* first, const char* second, bool ignoreCase) {
-    const CString text = ItemText(item);
-    const bool isFirst = ignoreCase ? text.CompareNoCase(first) == 0 : text == first;
-    ShowOptionTaken(item, isFirst ? first : second);
-    return isFirst;
 }
 
 CBCGPProp* NewPlotGroup(const char* label, DWORD_PTR id) {
@@ -75,7 +68,8 @@ Edit ApplyTableOrAxis(CBCGPProp* item, IkelPlot* plot) {
 
 bool ApplyAxisChoice(CBCGPProp* item, IkelPlot* plot, bool xAxis) {
     IChartGraph* chart = plot ? plot->GetChartGraph() : nullptr;
-    if (!item || !chart) return false;
+    int entry = 0;
+    if (!item || !chart || !ReadFixedList(item, &entry)) return false;
     IkelAxis* axis = chart->GetAxisManager()->GetAxis(std::string(ItemText(item)));
     if (!axis) return false;
     if (xAxis)
@@ -91,17 +85,9 @@ void RefreshAxisChoices(CBCGPProp* xItem, CBCGPProp* yItem, IkelPlot* plot) {
     FillAxisOptions(yItem, plot, 1, plot->GetAxis2());
 }
 
-bool ChosenSeries(CkelDataset* dataset, CBCGPProp* item, int* index) {
-    if (!dataset || !item) return false;
-    const int found = dataset->GetDataSeriesIndex(dataset->GetDataSeries(std::string(ItemText(item))));
-    if (found < 0) return false;
-    *index = found;
-    return true;
-}
-
 Edit ApplyColumnChoice(CBCGPProp* item, CkelDataset* dataset, const std::function<bool(int)>& set) {
     int column = 0;
-    return ChosenSeries(dataset, item, &column) && set(column) ? Edit::Taken : Edit::Refused;
+    return dataset && ReadFixedList(item, &column) && set(column) ? Edit::Taken : Edit::Refused;
 }
 
 Edit ApplyColumnIndex(CBCGPProp* item, IkelPlot* plot, CkelDataset* dataset, bool (IkelPlot::*setter)(int)) {
@@ -168,7 +154,7 @@ Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels
     if (!labels) return Edit::Taken;
     bool taken = true;
     if (id == ids.show) {
-        labels->SetIsShowlabels(TakeYesNo(item));
+        labels->SetIsShowlabels(ReadYesNo(item));
     } else if (parentId == ids.data) {
         taken = barColumn >= 0 ? ApplyBarLabelData(item, labels, plot, barColumn) : ApplyLabelData(item, labels, plot);
     } else if (parentId == ids.position) {
@@ -242,14 +228,16 @@ CBCGPProp* NewPointGroup(const char* label, DWORD_PTR id) { return CreatePointPr
 
 void RefreshSeriesChoice(CBCGPProp* item, CBarFillSeryGrp* group) {
     if (!item || !group) return;
-    item->RemoveAllOptions();
-    for (unsigned i = 0; i < group->GetSeryNums(); ++i) item->AddOption(group->GetFillSery(i)->GetSeryName().c_str());
+    std::vector<ListEntry> entries;
+    for (unsigned i = 0; i < group->GetSeryNums(); ++i)
+        entries.emplace_back(group->GetFillSery(i)->GetSeryName().c_str(), static_cast<int>(i));
+    SetListEntries(item, entries);
     if (CBarFillSery* current = group->GetCurSelFillSery()) item->SetValue(_variant_t(current->GetSeryName().c_str()));
 }
 
 bool ApplySeriesChoice(CBCGPProp* item, CBarFillSeryGrp* group) {
-    const int index = item && group ? group->GetIndexByName(std::string(ItemText(item))) : -1;
-    if (index < 0) return false;
+    int index = 0;
+    if (!item || !group || !ReadFixedList(item, &index)) return false;
     group->SetCurSelIndex(index);
     return true;
 }

@@ -28,7 +28,8 @@ class IkelPlot;
 namespace chart {
 
 // ---- building -----------------------------------------------------------------------------------------
-// A text item (empty) or, choice only, an option item whose free-text editing is off.
+// A number typed as text (empty), or a fixed list whose entries its page's refresh sets (choice
+// only: its free-text editing is off).
 struct PlotItemDef {
     DWORD_PTR id;
     const char* label;
@@ -37,6 +38,8 @@ struct PlotItemDef {
     // Set for a number typed as text: the rule of the reader the page reads it by
     // (chart/ChartReaders.h), so that the item refuses what the page would refuse.
     TextRule rule = nullptr;
+    // For a list: what it takes for a text none of its entries holds.
+    OtherText other = kOtherRefused;
 };
 CBCGPProp* NewPlotItem(const PlotItemDef& def);
 template <std::size_t N>
@@ -53,16 +56,11 @@ CBCGPProp* NewPlotGroup(const char* label, DWORD_PTR id, const PlotItemDef (&def
 }
 // Adds each top-level item to the grid.
 void AddToGrid(CBCGPPropList& list, std::initializer_list<CBCGPProp*> items);
-// An option item that keeps free text and is read as one of its two options: a text equal to first
-// (ignoring case when asked) is taken as first, any other text as second; true for first. The item
-// then shows the option taken: a setter given the value already stored marks no change, so no
-// refresh would replace a text kept as typed.
-bool TakeOneOfTwo(CBCGPProp* item, const char* first, const char* second, bool ignoreCase = false);
 
 // ---- data groups ----------------------------------------------------------------------------------------
 // The data table and the two axes, ids 1 to 3 of the "数据" group of the bar, histogram, line and
 // class plot pages: building, refresh and edit (NotMine for another item; Refused, nothing written,
-// when no dataset was bound or the name is no axis of the chart).
+// when no dataset was bound or the name is no axis of the chart: the lists refuse any other name).
 enum : DWORD_PTR { kPlotDataTableId = 1, kPlotXAxisId = 2, kPlotYAxisId = 3 };
 void AddTableAndAxisItems(CBCGPProp* group);
 void RefreshTableAndAxes(CBCGPPropList& list, IkelPlot* plot);
@@ -72,11 +70,10 @@ Edit ApplyTableOrAxis(CBCGPProp* item, IkelPlot* plot);
 bool ApplyAxisChoice(CBCGPProp* item, IkelPlot* plot, bool xAxis);
 // The X-axis and Y-axis options with the plot's axes.
 void RefreshAxisChoices(CBCGPProp* xItem, CBCGPProp* yItem, IkelPlot* plot);
-// The index of the series the item names in the dataset; false when there is no dataset or it holds
-// no series of that name (a column choice that names no column is refused: nothing is written).
-bool ChosenSeries(CkelDataset* dataset, CBCGPProp* item, int* index);
-// The column the item names in dataset handed to set, which answers whether the plot took it;
-// Refused, nothing set, when the dataset holds no series of that name or the plot refused it.
+// The column the list reads from the item (a series' index; any other name as the list's rule
+// says: refused, or the chart library's index of a missing series, -1) handed to set, which
+// answers whether the plot took it; Refused, nothing set, when the list refused the name or the
+// plot the column, and for a plot without the dataset the column is of (its series are gone).
 Edit ApplyColumnChoice(CBCGPProp* item, CkelDataset* dataset, const std::function<bool(int)>& set);
 // The same with one of the plot's column-index setters.
 Edit ApplyColumnIndex(CBCGPProp* item, IkelPlot* plot, CkelDataset* dataset, bool (IkelPlot::*setter)(int));
@@ -140,7 +137,7 @@ CBCGPProp* NewPointGroup(const char* label, DWORD_PTR id);
 // Options: the group's series; value: the current one.
 void RefreshSeriesChoice(CBCGPProp* item, CBarFillSeryGrp* group);
 // The series the item names becomes the current one; false, nothing changed, for a name no series
-// of the group carries.
+// of the group carries (the list refuses it).
 bool ApplySeriesChoice(CBCGPProp* item, CBarFillSeryGrp* group);
 
 // The plot's change notification.
@@ -183,7 +180,7 @@ Edit ApplyPenFill(CBCGPProp* item, DWORD_PTR lineId, Owner* owner, IkelPlot* plo
         if (!ReadEditedField(item, pen)) return Edit::Refused;
         owner->SetLogPen(&pen);
     } else if (id == lineId + 5) {
-        owner->SetIsShowFill(TakeYesNo(item));
+        owner->SetIsShowFill(ReadYesNo(item));
     } else {
         QXLOGBRUSH brush;
         owner->GetLogBrush(&brush);

@@ -65,17 +65,9 @@ bool ReadPenSubItem(CBCGPProp* item, int index, QXLOGPEN& pen) {
 
 namespace {
 
-// The side the item names (any other text is side 1), which the item then shows.
-int TakeTickSide(CBCGPProp* item, IkelAxis* axis) {
-    const int side = chart::TickSideFromText(axis, ItemText(item));
-    ShowOptionTaken(item, chart::TickSideToText(axis->GetAxisType(), side));
-    return side;
-}
-
 CBCGPProp* NewTickGroup(const char* caption, DWORD_PTR group, DWORD_PTR side, DWORD_PTR length, DWORD_PTR line) {
     auto* tick = new CBCGPProp(caption, group, FALSE);
-    tick->AddSubItem(
-        NewOptionItem(charttext::kLabelPosition, "", kTickSideDescription, side, {kNoSide, kBottom, kTop}, false));
+    tick->AddSubItem(chart::NewTickSideItem(charttext::kLabelPosition, kTickSideDescription, side));
     tick->AddSubItem(
         chart::NewNumberItem(kLength, kTickLengthDescription, length, ReaderRule(&chart::ReadScaledNumber)));
     tick->AddSubItem(chart::NewPenGroup(grouptext::kLineStyle, line));
@@ -145,12 +137,16 @@ LRESULT CPropListAxisTick::OnPropertyChanged(WPARAM, LPARAM lParam) {
     minor->GetStyle(&minorPen);
     const DWORD_PTR id = item->GetData();
     bool taken = true;
+    int side = 0;
     switch (id) {
+        // The list reads each side text as the axis type names it; any other text is side 1.
         case kMajorSideId:
-            major->SetSide(TakeTickSide(item, axis));
+            taken = ReadFixedList(item, &side);
+            if (taken) major->SetSide(side);
             break;
         case kMinorSideId:
-            minor->SetSide(TakeTickSide(item, axis));
+            taken = ReadFixedList(item, &side);
+            if (taken) minor->SetSide(side);
             break;
         case kMajorLengthId:
             chart::ApplyMajorTickLength(item, axis);

@@ -28,7 +28,8 @@ const PlotItemDef kDataItems[] = {
     {Page::kXColumnId, kXColumn, kXColumnDescription, true},
     {Page::kYColumnId, kYColumn, kYColumnDescription, true},
     {Page::kZColumnId, kZColumn, kZColumnDescription, true},
-    {Page::kClassColumnId, kClassColumn, kSymbolClassColumnDescription, true},
+    // A class column no series carries is passed on as the chart library's index of a missing series.
+    {Page::kClassColumnId, kClassColumn, kSymbolClassColumnDescription, true, nullptr, OtherTakenAs(kMissingSeries)},
     {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false, ReaderRule(&ReadRow)},
     {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false, ReaderRule(&ReadRow)},
     {Page::kStepId, charttext::kStep, kStepDescription, false, ReaderRule(&ReadStep)},
@@ -36,9 +37,6 @@ const PlotItemDef kDataItems[] = {
 const PlotItemDef kAxisItems[] = {
     {Page::kMajorSpacingId, axistext::kMajorSpacing, axistext::kMajorSpacingDescription, false,
      ReaderRule(&ReadMajorSpacing)},
-    {Page::kMinorDivisionId, axistext::kMinorDivision, axistext::kMinorDivisionDescription, true},
-    {Page::kUnitId, axistext::kUnit, axistext::kUnitDescription, true},
-    {Page::kDecimalsId, axistext::kDecimals, axistext::kDecimalsDescription, true},
 };
 
 // The plot's axes that exist, the first one first.
@@ -48,9 +46,6 @@ std::vector<IkelAxis*> Axes(IkelPlot* plot) {
         if (axis) axes.push_back(axis);
     return axes;
 }
-
-// A decimal count: an int that is not negative.
-bool ReadDecimals(CBCGPProp* item, int* count) { return numtext::LeadingInt(ItemText(item), count) && *count >= 0; }
 
 // The text an item of the axis group shows: the first axis's value.
 CString AxisItemText(DWORD_PTR id, IkelAxis* first) {
@@ -81,9 +76,10 @@ void RefreshAxes(CBCGPPropList& list, IkelPlot* plot) {
 }  // namespace
 
 // The typed value is read once and given to each axis in turn; the item's text is touched only at
-// the end: when an axis refused it, or, for the division, unit and decimals, to show the option
-// taken from a text none of the options holds ("12.99" is 12, "万" no unit). A spacing some axis
-// takes is an edit, even when another axis refused it (with its message) and kept its own.
+// the end, when an axis refused it. The division, unit and decimals are lists read by the one
+// reader, which shows the option taken from a text none of the options holds ("12.99" is 12, "千"
+// the thousands it names, "万" no unit). A spacing some axis takes is an edit, even when another
+// axis refused it (with its message) and kept its own.
 Edit ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot) {
     const std::vector<IkelAxis*> axes = Axes(plot);
     bool taken = true;
@@ -103,20 +99,23 @@ Edit ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot) {
             return any || taken ? Edit::Taken : Edit::Refused;
         }
         case Page::kMinorDivisionId: {
-            unsigned division = 0;
-            taken = ReadMinorDivision(ItemText(item), &division);
+            int division = 0;
+            taken = ReadNumberList(item, &ReadMinorDivision, &division);
             if (taken)
-                for (IkelAxis* axis : axes) axis->GetTickMarks()->GetMinorTickStruct()->SetDivision(division);
+                for (IkelAxis* axis : axes)
+                    axis->GetTickMarks()->GetMinorTickStruct()->SetDivision(static_cast<unsigned>(division));
             break;
         }
         case Page::kUnitId: {
-            const auto unit = static_cast<CkelLabelFormat::KELUnit>(UnitCode(ItemText(item)));
-            for (IkelAxis* axis : axes) axis->SetAxisUnit(unit);
+            int unit = 0;
+            taken = ReadFixedList(item, &unit);
+            if (taken)
+                for (IkelAxis* axis : axes) axis->SetAxisUnit(static_cast<CkelLabelFormat::KELUnit>(unit));
             break;
         }
         case Page::kDecimalsId: {
             int count = 0;
-            taken = ReadDecimals(item, &count);
+            taken = ReadNumberList(item, &ReadDecimals, &count);
             if (taken)
                 for (IkelAxis* axis : axes) {
                     CkelAxisTickLabels* labels = axis->GetTickLabels();
@@ -128,10 +127,7 @@ Edit ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot) {
         default:
             return Edit::NotMine;
     }
-    if (taken) {
-        if (IkelAxis* first = plot->GetAxis1()) ShowOptionTaken(item, AxisItemText(item->GetData(), first));
-        return Edit::Taken;
-    }
+    if (taken) return Edit::Taken;
     ShowFirstAxis(item, plot);
     return Edit::Refused;
 }
@@ -142,10 +138,13 @@ CPropListTernaryPlot::~CPropListTernaryPlot() = default;
 void CPropListTernaryPlot::BuildItems(CBCGPPropList& list) {
     CBCGPProp* data = NewPlotGroup(charttext::kLabelData, kDataGroupId, kDataItems);
     CBCGPProp* axes = NewPlotGroup(kAxesGroup, kAxesGroupId, kAxisItems);
-    for (int i = 1; i <= 19; ++i) axes->GetSubItem(1)->AddOption(FormatString("%d", i));
-    axes->GetSubItem(2)->AddOption(charttext::kUnitNone);
-    axes->GetSubItem(2)->AddOption(charttext::kUnitPercent);
-    for (int i = 0; i <= 5; ++i) axes->GetSubItem(3)->AddOption(FormatString("%d", i));
+    axes->AddSubItem(NewNumberListItem(axistext::kMinorDivision, axistext::kMinorDivisionDescription, kMinorDivisionId,
+                                       1, 19, kOtherRefused));
+    // The unit offers "无" and "百分比" and reads every unit text ("千" the thousands).
+    axes->AddSubItem(NewUnitItem(axistext::kUnit, axistext::kUnitDescription, kUnitId, 2));
+    // A text with no number is 0 decimals, as atoi reads it.
+    axes->AddSubItem(
+        NewNumberListItem(axistext::kDecimals, axistext::kDecimalsDescription, kDecimalsId, 0, 5, OtherTakenAs(0)));
     AddToGrid(list, {data, axes});
 }
 

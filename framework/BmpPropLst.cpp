@@ -15,16 +15,18 @@ CBmpPropLst::CBmpPropLst(const CString& name, long value, const char* descriptio
 }
 
 CWnd* CBmpPropLst::CreateInPlaceEdit(CRect rect, BOOL& defaultFormat) {
-    // Only the drop-down is meant to be seen: the editor just carries the picked position, and it
-    // opens on the picture shown, so that picking that picture again is no edit and any other is.
+    // Only the drop-down is meant to be seen: the editor just carries the picked position.
     CWnd* edit = CBCGPProp::CreateInPlaceEdit(rect, defaultFormat);
-    if (!edit) return nullptr;
-    edit->ShowWindow(SW_HIDE);
+    if (edit) edit->ShowWindow(SW_HIDE);
+    return edit;
+}
+
+// The position of the picture drawn, whatever value the item holds: the editor opens on it, so
+// picking that picture again is no edit and any other is.
+CString CBmpPropLst::GetShownText() {
     CString shown;
     shown.Format("%d", m_nSelectedIndex);
-    edit->SetWindowText(shown);
-    defaultFormat = FALSE;
-    return edit;
+    return shown;
 }
 
 CComboBox* CBmpPropLst::CreateCombo(CWnd* parent, CRect rect) {
@@ -49,9 +51,9 @@ void CBmpPropLst::OnSelectCombo() {
     if (!m_pWndCombo || !m_pWndInPlace) return;
     const int sel = m_pWndCombo->GetCurSel();
     if (sel < 0) return;
-    m_nSelectedIndex = sel;
+    // The pick is judged against the picture drawn before it is drawn (the list hears of it later).
     m_pWndInPlace->SetWindowText(m_pWndCombo->GetLBText(sel));
-    OnUpdateValue();
+    if (OnUpdateValue()) m_nSelectedIndex = sel;
 }
 
 void CBmpPropLst::OnDrawValue(CDC* dc, CRect rect) {

@@ -12,6 +12,7 @@ public:
 
     void OnDrawValue(CDC* dc, CRect rect) override;
     CWnd* CreateInPlaceEdit(CRect rect, BOOL& defaultFormat) override;
+    CString GetShownText() override;
     void OnSelectCombo() override;
     CComboBox* CreateCombo(CWnd* parent, CRect rect) override;
 

@@ -43,7 +43,7 @@ bool ReadFillSubItem(CBCGPProp* item, QXLOGBRUSH* brush) {
             return GetNumberProp(item, &size) && numtext::FitFloat(size, numtext::kHundredths, &brush->size);
         }
         case kPlaneFillTransparentId:
-            brush->backMode = GetYesNoProp(item) ? kBackModeTransparent : kBackModeOpaque;
+            brush->backMode = ReadYesNo(item) ? kBackModeTransparent : kBackModeOpaque;
             return true;
         default:
             return false;

@@ -20,26 +20,59 @@ void CFixedListProp::AddEntries(const TextValue* table, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) AddEntry(table[i].text, table[i].value);
 }
 
+void CFixedListProp::AddUnofferedEntry(const CString& text, int value) { m_unoffered.emplace_back(text, value); }
+
+void CFixedListProp::AddUnofferedEntries(const TextValue* table, std::size_t count) {
+    int held = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        if (!EntryValue(table[i].text, &held)) AddUnofferedEntry(table[i].text, table[i].value);
+}
+
+void CFixedListProp::OfferOnly(std::initializer_list<const char*> offered) {
+    RemoveAllOptions();  // the options only: the entries stay
+    for (const char* text : offered) AddOption(text);
+}
+
+void CFixedListProp::OfferOnly(const std::vector<CString>& offered) {
+    RemoveAllOptions();
+    for (const CString& text : offered) AddOption(text);
+}
+
+void CFixedListProp::ShowUnlistedAs(const char* shown) {
+    m_unlistedShown = shown != nullptr;
+    m_unlisted = shown ? shown : "";
+}
+
 void CFixedListProp::ClearEntries() {
     m_entries.clear();
+    m_unoffered.clear();
     RemoveAllOptions();
 }
 
-bool CFixedListProp::ValueOf(const CString& text, int* value) const {
-    for (const auto& entry : m_entries) {
-        if (entry.first == text) {
-            *value = entry.second;
-            return true;
+bool CFixedListProp::EntryValue(const CString& text, int* value) const {
+    for (const auto* entries : {&m_entries, &m_unoffered}) {
+        for (const auto& entry : *entries) {
+            if (entry.first == text) {
+                *value = entry.second;
+                return true;
+            }
         }
     }
+    return false;
+}
+
+bool CFixedListProp::ValueOf(const CString& text, int* value) const {
+    if (EntryValue(text, value)) return true;
+    if (m_otherRule) return m_otherRule(text, value);
     if (!m_other.taken) return false;
     *value = m_other.value;
     return true;
 }
 
 const char* CFixedListProp::TextOf(int value) const {
-    for (const auto& entry : m_entries)
-        if (entry.second == value) return entry.first;
+    for (const auto* entries : {&m_entries, &m_unoffered})
+        for (const auto& entry : *entries)
+            if (entry.second == value) return entry.first;
     return nullptr;
 }
 
@@ -47,13 +80,20 @@ CFixedListProp* FixedListOf(CBCGPProp* item) { return dynamic_cast<CFixedListPro
 
 bool ReadFixedList(CBCGPProp* item, int* value) {
     CFixedListProp* list = FixedListOf(item);
+    const CString text = ItemText(item);
     int taken = 0;
-    if (!list || !list->ValueOf(ItemText(item), &taken)) {
+    if (!list || !list->ValueOf(text, &taken)) {
         ShowTextBefore(item);
         return false;
     }
     *value = taken;
-    if (const char* shown = list->TextOf(taken)) ShowTextIfChanged(item, shown);
+    const char* shown = list->TextOf(taken);
+    if (!shown) {
+        if (const char* unlisted = list->UnlistedShown()) ShowTextIfChanged(item, unlisted);
+        return true;
+    }
+    // An option the item offers shows itself, also one of several standing for one value.
+    if (item->FindOption(text) < 0) ShowTextIfChanged(item, shown);
     return true;
 }
 
@@ -62,4 +102,28 @@ CFixedListProp* NewFixedListItem(const char* name, const CString& shown, const c
     auto* item = new CFixedListProp(name, shown, description, id, other, allowEdit);
     item->AddEntries(table, count);
     return item;
+}
+
+CFixedListProp* NewYesNoList(const CString& name, const CString& shown, const char* description, DWORD_PTR id,
+                             OtherText other) {
+    auto* item = new CFixedListProp(name, shown, description, id, other);
+    item->AddEntries(kYesNoEntries);
+    return item;
+}
+
+bool ReadYesNo(CBCGPProp* item, bool* yes) {
+    if (!FixedListOf(item)) {
+        *yes = item && ItemText(item) == grouptext::kYes;
+        ShowOptionTaken(item, *yes ? grouptext::kYes : grouptext::kNo);
+        return true;
+    }
+    int answer = 0;
+    if (!ReadFixedList(item, &answer)) return false;
+    *yes = answer != 0;
+    return true;
+}
+
+bool ReadYesNo(CBCGPProp* item) {
+    bool yes = false;
+    return ReadYesNo(item, &yes) && yes;
 }

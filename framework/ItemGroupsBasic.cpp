@@ -1,5 +1,6 @@
 #include "framework/ItemGroupsBasic.h"
 
+#include "framework/FixedList.h"
 #include "framework/GroupTexts.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
@@ -25,12 +26,19 @@ CBCGPColorProp* NewColorItem(const CString& name, COLORREF color, const char* de
     return item;
 }
 
+// The framework's fixed lists: each option with its value. An orientation item reads any other
+// text as vertical; an alignment item refuses it unless its list says otherwise.
+constexpr TextValue kOrientations[] = {{grouptext::kAuto, 0}, {grouptext::kHorizontal, 1}, {grouptext::kVertical, 2}};
+constexpr TextValue kHAligns[] = {
+    {grouptext::kAlignLeft, 0}, {grouptext::kAlignCenter, 1}, {grouptext::kAlignRight, 2}};
+constexpr TextValue kVAligns[] = {
+    {grouptext::kAlignTop, 0}, {grouptext::kAlignCenter, 1}, {grouptext::kAlignBottom, 2}};
+
+// A pick-only fixed list.
+template <std::size_t N>
 CBCGPProp* NewChoiceItem(const CString& name, const _variant_t& value, const char* description, DWORD_PTR data,
-                         std::initializer_list<const char*> options) {
-    CBCGPProp* item = new CBCGPProp(name, value, description, data);
-    for (const char* option : options) item->AddOption(option);
-    item->AllowEdit(FALSE);
-    return item;
+                         const TextValue (&table)[N], OtherText other) {
+    return NewFixedListItem(name, VariantToText(value), description, data, table, other);
 }
 
 // Writes the font into the three sub-items; with checked, a sub-item of another class is left alone.
@@ -69,7 +77,7 @@ void FillTemplates(CBCGPProp* item, TemplateKind kind) {
 // ---- yes/no ---------------------------------------------------------------------------------------
 
 CBCGPProp* CreateYesNoProp(const CString& name, DWORD_PTR id, const _variant_t& value, const char* description) {
-    return NewChoiceItem(name, value, description, id, {grouptext::kYes, grouptext::kNo});
+    return NewYesNoList(name, VariantToText(value), description, id);
 }
 
 void SetYesNoProp(CBCGPProp* item, bool value) {
@@ -81,22 +89,20 @@ bool GetYesNoProp(CBCGPProp* item) { return item && ValueText(item) == grouptext
 // ---- orientation ----------------------------------------------------------------------------------
 
 CBCGPProp* CreateOrientationProp(const CString& name, DWORD_PTR id, const _variant_t& value, const char* description) {
-    return NewChoiceItem(name, value, description, id,
-                         {grouptext::kAuto, grouptext::kHorizontal, grouptext::kVertical});
+    return NewChoiceItem(name, value, description, id, kOrientations, OtherTakenAs(2));
 }
 
-namespace {
-
 // Orientation 0 automatic, 1 horizontal; any other value or text is vertical.
-constexpr TextValue kOrientations[] = {{grouptext::kAuto, 0}, {grouptext::kHorizontal, 1}};
-
-}  // namespace
-
 void SetOrientationProp(CBCGPProp* item, int orientation) {
     if (item) item->SetValue(_variant_t(TextOfValue(kOrientations, orientation, grouptext::kVertical)));
 }
 
-int GetOrientationProp(CBCGPProp* item) { return ValueOfText(kOrientations, ValueText(item), 2); }
+int GetOrientationProp(CBCGPProp* item) {
+    int orientation = 2;
+    if (!FixedListOf(item)) return ValueOfText(kOrientations, ValueText(item), orientation);
+    ReadFixedList(item, &orientation);
+    return orientation;
+}
 
 // ---- font groups ----------------------------------------------------------------------------------
 
@@ -231,14 +237,13 @@ CBCGPropDigits* CreateIndexProp(const CString& name, DWORD_PTR id, const char* d
     return item;
 }
 
-CBCGPProp* CreateHAlignProp(const CString& name, DWORD_PTR id, const char* description) {
-    return NewChoiceItem(name, _variant_t(grouptext::kAlignCenter), description, id,
-                         {grouptext::kAlignLeft, grouptext::kAlignCenter, grouptext::kAlignRight});
+CBCGPProp* CreateHAlignProp(const CString& name, DWORD_PTR id, const char* description, OtherText other) {
+    return NewChoiceItem(name, _variant_t(grouptext::kAlignCenter), description, id, kHAligns, other);
 }
 
-CBCGPProp* CreateVAlignProp(const CString& name) {
+CBCGPProp* CreateVAlignProp(const CString& name, OtherText other) {
     return NewChoiceItem(name, _variant_t(grouptext::kAlignCenter), grouptext::kVAlignDescription, kVAlignPropId,
-                         {grouptext::kAlignTop, grouptext::kAlignCenter, grouptext::kAlignBottom});
+                         kVAligns, other);
 }
 
 // ---- enabling -------------------------------------------------------------------------------------

@@ -10,13 +10,15 @@
 #include "bcg/ColorProp.h"
 #include "bcg/Prop.h"
 #include "framework/Export.h"
+#include "framework/FixedList.h"
 #include "framework/PenFontEdits.h"
 #include "framework/PropSizeText.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 
 class CBCGPropDigits;
 
-// ---- yes/no ---------------------------------------------------------------------------------
+// ---- yes/no: NewYesNoList of framework/FixedList.h, "是" 1, "否" 0, any other text 0 (read it with
+// ReadYesNo there, which shows the answer taken) -------------------
 TESSALY_API CBCGPProp* CreateYesNoProp(const CString& name, DWORD_PTR id, const _variant_t& value,
                                        const char* description);
 TESSALY_API void SetYesNoProp(CBCGPProp* item, bool value);
@@ -24,9 +26,11 @@ TESSALY_API void SetYesNoProp(CBCGPProp* item, bool value);
 TESSALY_API bool GetYesNoProp(CBCGPProp* item);
 
 // ---- orientation: 0 automatic, 1 horizontal, 2 vertical ------------------------------------------
+// A fixed list: any other text is vertical.
 TESSALY_API CBCGPProp* CreateOrientationProp(const CString& name, DWORD_PTR id, const _variant_t& value,
                                              const char* description);
 TESSALY_API void SetOrientationProp(CBCGPProp* item, int orientation);
+// Read through the fixed-list reader: the item then shows the orientation taken.
 TESSALY_API int GetOrientationProp(CBCGPProp* item);
 
 // ---- font groups: face, size, colour --------------------------------------------------------------
@@ -75,8 +79,11 @@ TESSALY_API CBCGPColorProp* CreateColorProp(const CString& name, DWORD_PTR id, c
 TESSALY_API CBCGPColorProp* CreateBlackColorProp(const CString& name, DWORD_PTR id, const char* description);
 // Options 0 .. count-1.
 TESSALY_API CBCGPropDigits* CreateIndexProp(const CString& name, DWORD_PTR id, const char* description, int count);
-TESSALY_API CBCGPProp* CreateHAlignProp(const CString& name, DWORD_PTR id, const char* description);
-TESSALY_API CBCGPProp* CreateVAlignProp(const CString& name);
+// Alignment fixed lists: left (top) 0, centre 1, right (bottom) 2, any other text as other says
+// (refused by default). A list whose values differ refills the entries (ClearEntries, AddEntries).
+TESSALY_API CBCGPProp* CreateHAlignProp(const CString& name, DWORD_PTR id, const char* description,
+                                        OtherText other = kOtherRefused);
+TESSALY_API CBCGPProp* CreateVAlignProp(const CString& name, OtherText other = kOtherRefused);
 // Item data of the vertical alignment item.
 constexpr DWORD_PTR kVAlignPropId = 1055;
 

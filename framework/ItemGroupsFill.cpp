@@ -222,7 +222,7 @@ bool GetPointSubProp(CBCGPProp* item, QXLOGPOINT& point, int index) {
 void GetShowPointSubProp(CBCGPProp* item, QXLOGPOINT& point, int index, bool* show) {
     if (!item) return;
     if (index == 0) {
-        if (show) *show = IsYesText(item);
+        if (show) *show = ReadYesNo(item);
     } else if (index >= 1 && index <= 4) {
         GetPointSubProp(item, point, index - 1);
     }
@@ -273,7 +273,7 @@ bool GetFillSubProp(CBCGPProp* item, std::string* setName, int index, QXLOGBRUSH
             ReadColor(item, &brush.fillColor);
             break;
         case 5:
-            brush.backMode = IsYesText(item) ? kBackModeTransparent : kBackModeOpaque;
+            brush.backMode = ReadYesNo(item) ? kBackModeTransparent : kBackModeOpaque;
             break;
         default:
             break;
@@ -284,7 +284,7 @@ bool GetFillSubProp(CBCGPProp* item, std::string* setName, int index, QXLOGBRUSH
 void GetFillFlagSubProp(CBCGPProp* item, bool* fill, int index, std::string* setName, QXLOGBRUSH& brush) {
     if (!item) return;
     if (index == 0) {
-        if (fill) *fill = IsYesText(item);
+        if (fill) *fill = ReadYesNo(item);
     } else if (index >= 1 && index <= 6) {
         GetFillSubProp(item, setName, index - 1, brush);
     }

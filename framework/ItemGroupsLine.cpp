@@ -1,5 +1,6 @@
 #include "framework/ItemGroupsLine.h"
 
+#include "framework/FixedList.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
@@ -36,8 +37,17 @@ CBCGPColorProp* NewLineColor(const char* description, DWORD_PTR data) {
     return NewGroupColorProp(kColor, description, data, 0);
 }
 
-CBCGPProp* NewOptionItem(const char* name, const char* description, DWORD_PTR data) {
-    return new CBCGPProp(name, _variant_t(""), description, data);
+// The arrow types of a polyline's end: any other text is no arrow.
+constexpr TextValue kArrowTypes[] = {{kArrowNone, 0}, {kArrowSimple, 1}, {kArrowRightAngle, 2}};
+constexpr OtherText kArrowOther = OtherTakenAs(0);
+
+// The type an arrow style item stands for: through the fixed-list reader (which then shows the
+// type taken), or by ArrowTypeFromText for an item of another kind.
+int ReadArrowType(CBCGPProp* item) {
+    int type = 0;
+    if (!FixedListOf(item)) return ArrowTypeFromText(ItemText(item));
+    ReadFixedList(item, &type);
+    return type;
 }
 
 // Style, width and colour written into three consecutive sub-items.
@@ -116,14 +126,10 @@ CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows, Te
     group->Expand(FALSE);
 
     if (withArrows) {
-        CBCGPProp* begin = NewOptionItem(kArrowBegin, kArrowBeginDescription, id + 4);
-        CBCGPProp* end = NewOptionItem(kArrowEnd, kArrowEndDescription, id + 5);
-        for (CBCGPProp* arrow : {begin, end}) {
-            arrow->AddOption(kArrowNone);
-            arrow->AddOption(kArrowSimple);
-            arrow->AddOption(kArrowRightAngle);
-            group->AddSubItem(arrow);
-        }
+        group->AddSubItem(
+            NewFixedListItem(kArrowBegin, "", kArrowBeginDescription, id + 4, kArrowTypes, kArrowOther, true));
+        group->AddSubItem(
+            NewFixedListItem(kArrowEnd, "", kArrowEndDescription, id + 5, kArrowTypes, kArrowOther, true));
         group->AddSubItem(NewSizeTextItem(kArrowSize, kArrowSizeDescription, id + 6, ArrowSizeRule()));
     }
     return group;
@@ -220,7 +226,7 @@ bool GetLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index) {
 void GetShowLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index, bool* show) {
     if (!item) return;
     if (index == 0) {
-        if (show) *show = IsYesText(item);
+        if (show) *show = ReadYesNo(item);
     } else if (index >= 1 && index <= 3) {
         GetLineSubProp(item, pen, index - 1);
     }
@@ -228,17 +234,9 @@ void GetShowLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index, bool* show) {
 
 // ---- arrows ---------------------------------------------------------------------------------------------
 
-int ArrowTypeFromText(CString text) {
-    if (text == kArrowSimple) return 1;
-    if (text == kArrowRightAngle) return 2;
-    return 0;
-}
+int ArrowTypeFromText(CString text) { return ValueOfText(kArrowTypes, text, kArrowOther.value); }
 
-CString ArrowTypeToText(int type) {
-    if (type == 1) return kArrowSimple;
-    if (type == 2) return kArrowRightAngle;
-    return kArrowNone;
-}
+CString ArrowTypeToText(int type) { return TextOfValue(kArrowTypes, type, kArrowNone); }
 
 void SetArrowLineProp(CBCGPProp* group, CQXObjectPolyline* line) {
     if (!group || !line) return;
@@ -246,10 +244,13 @@ void SetArrowLineProp(CBCGPProp* group, CQXObjectPolyline* line) {
     for (int i = 0; i < 2; ++i) {
         CBCGPProp* item = group->GetSubItem(3 + i);
         if (!item) continue;
-        item->RemoveAllOptions();
-        item->AddOption(kArrowNone);
-        item->AddOption(kArrowSimple);
-        item->AddOption(kArrowRightAngle);
+        if (CFixedListProp* list = FixedListOf(item)) {
+            list->ClearEntries();
+            list->AddEntries(kArrowTypes);
+        } else {
+            item->RemoveAllOptions();
+            for (const TextValue& type : kArrowTypes) item->AddOption(type.text);
+        }
         item->SetValue(_variant_t(ArrowTypeToText(arrows[i]->GetArrowType())));
     }
     if (CBCGPProp* size = group->GetSubItem(5))
@@ -258,12 +259,11 @@ void SetArrowLineProp(CBCGPProp* group, CQXObjectPolyline* line) {
 
 void ApplyArrowProp(CBCGPProp* item, CQXObject* object, int index) {
     if (!item || !object || index < 0 || index > 2) return;
+    const int type = index == 2 ? 0 : ReadArrowType(item);
     CQXLayer* layer = object->GetLayer();
     if (!layer) return;
-    const CString text = ItemText(item);
-    const int type = ArrowTypeFromText(text);
     double length = 0;
-    if (index == 2 && !ReadArrowSize(text, &length)) return;
+    if (index == 2 && !ReadArrowSize(ItemText(item), &length)) return;
     const CString typeName = object->GetTypeName();
     const int count = layer->GetSelectedObjectCount();
     for (int i = 0; i < count; ++i) {

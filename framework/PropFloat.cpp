@@ -15,12 +15,12 @@ double JudgeFloatText(const CString& text, BOOL allowNegative) {
 CBCGPropFloat::CBCGPropFloat(const CString& name, const _variant_t& value, int digits, const char* description,
                              BOOL allowNegative, DWORD_PTR data, const char* editMask, const char* editTemplate,
                              const char* validChars)
-    : CBCGPProp(name, value, description, data, editMask, editTemplate, validChars),
+    : CJudgedProp(name, value, description, data, editMask, editTemplate, validChars),
       m_nDigits(digits),
       m_bAllowNegative(allowNegative) {}
 
 CBCGPropFloat::CBCGPropFloat(const CString& groupName, DWORD_PTR data, int digits, BOOL allowNegative, BOOL isValueList)
-    : CBCGPProp(groupName, data, isValueList), m_nDigits(digits), m_bAllowNegative(allowNegative) {}
+    : CJudgedProp(groupName, data, isValueList), m_nDigits(digits), m_bAllowNegative(allowNegative) {}
 
 CString CBCGPropFloat::FormatProperty() {
     const _variant_t value = m_varValue;
@@ -39,38 +39,19 @@ CString CBCGPropFloat::FormatProperty() {
     return CBCGPProp::FormatProperty();
 }
 
-double CBCGPropFloat::JudgeFigure(CString text, bool) { return JudgeFloatText(text, m_bAllowNegative); }
+double CBCGPropFloat::JudgeFigure(CString text, bool) const { return JudgeFloatText(text, m_bAllowNegative); }
 
-BOOL CBCGPropFloat::TextToVar(const CString& text) {
-    const double r = JudgeFigure(text, false);
-    // Not a number, or one the value's type cannot hold (a 16-bit value of 70000, a single-precision
-    // value of 1e39): the edit is taken with the value untouched, so the previous value shows again.
-    _variant_t value;
-    // The list reads what the item keeps (the number, or the text itself for a text value), so its
-    // rule judges that.
-    m_refusal.Typed(std::fabs(r - FLT_MAX) < FLT_EPSILON || !numtext::TextToVariant(text, m_varValue.vt, &value) ||
-                    (m_rule && !m_rule(VariantToText(value))));
-    if (!IsTextRefused()) m_varValue = value;
-    return TRUE;
-}
-
-void CBCGPropFloat::SetValue(const _variant_t& value) {
-    CBCGPProp::SetValue(value);
-    m_refusal.Reported(IsValueRefused(), TakesValue(GetValue()));
-}
-
-bool CBCGPropFloat::TakesValue(const _variant_t& value) {
-    const CString text = VariantToText(value);
+bool CBCGPropFloat::Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const {
     if (std::fabs(JudgeFigure(text, false) - FLT_MAX) < FLT_EPSILON) return false;
-    _variant_t kept;
-    if (!numtext::TextToVariant(text, value.vt == VT_BSTR || value.vt == VT_EMPTY ? GetValueBefore().vt : value.vt,
-                                &kept))
-        return false;
-    return !m_rule || m_rule(VariantToText(kept));
+    // Not a number the item's type can hold (a 16-bit value of 70000, a single-precision value of 1e39).
+    if (!numtext::TextToVariant(text, ownType, kept)) return false;
+    // The list reads what the item keeps (the number, or the text itself for a text value).
+    return !m_rule || m_rule(VariantToText(*kept));
 }
 
 void CBCGPropFloat::ChangeType(VARTYPE type) {
     if (m_varValue.vt != type) m_varValue.ChangeType(type);
+    SetOwnType(type);
 }
 
 TextRule KeptNumberRule(std::function<bool(CBCGPProp* kept)> reads) {
@@ -87,11 +68,14 @@ void ReadBy(CBCGPProp* item, TextRule rule) {
 namespace {
 // The refusal mark of an item that judges its texts; null for any other item.
 TextRefusal* RefusalOf(CBCGPProp* item) {
-    if (auto* number = dynamic_cast<CBCGPropFloat*>(item)) return number->Refusal();
-    if (auto* size = dynamic_cast<CBCGPropSizeText*>(item)) return size->Refusal();
-    return nullptr;
+    auto* judged = dynamic_cast<CJudgedProp*>(item);
+    return judged ? judged->Refusal() : nullptr;
 }
 }  // namespace
+
+void TakeReportAsTyped(CBCGPProp* item) {
+    if (auto* judged = dynamic_cast<CJudgedProp*>(item)) judged->TakeReport();
+}
 
 bool ItemRefusedReport(CBCGPProp* item) {
     const TextRefusal* refusal = RefusalOf(item);

@@ -2,7 +2,9 @@
 // zero shows as zero, so the item never shows a text it would refuse). A typed text that is
 // not an acceptable number is silently dropped: the edit closes and the previous value stays.
 // The grid still reports that edit; the item remembers that it refused the text, so the pane
-// writes nothing and the item shows its text from before the edit again.
+// writes nothing and the item shows its text from before the edit again. Every text, typed or set
+// by code, becomes the item's own type, the type of the value it was made with (a number, or a
+// text the list reads whole), whatever the item held since.
 #pragma once
 
 #include <functional>
@@ -18,7 +20,7 @@
 // double is no number either.
 double JudgeFloatText(const CString& text, BOOL allowNegative);
 
-class TESSALY_API CBCGPropFloat : public CBCGPProp {
+class TESSALY_API CBCGPropFloat : public CJudgedProp {
 public:
     CBCGPropFloat(const CString& name, const _variant_t& value, int digits, const char* description = nullptr,
                   BOOL allowNegative = TRUE, DWORD_PTR data = 0, const char* editMask = nullptr,
@@ -27,15 +29,9 @@ public:
                   BOOL isValueList = FALSE);
 
     CString FormatProperty() override;
-    BOOL TextToVar(const CString& text) override;
-    // A value set by code is a new text of its own, judged by the rules a typed text is: an earlier
-    // refusal no longer holds, and a value they refuse is marked refused (the item holds it until
-    // the pane puts back the text it replaced).
-    void SetValue(const _variant_t& value) override;
-    // Marks the last text refused again after the pane showed the refused item's value again.
-    void MarkRefused() { m_refusal.Mark(); }
 
     // Converts the value in place when its type differs; a failed conversion throws _com_error.
+    // Texts are read into that type from then on.
     void ChangeType(VARTYPE type);
     void SetDecimalDigit(int digits) { m_nDigits = digits < 0 ? 0 : digits; }
     int GetDecimalDigit() const { return m_nDigits; }
@@ -44,20 +40,19 @@ public:
     // would keep for a typed text (the text of the number, or the text itself for a text value),
     // and a text either refuses is refused, so the list never sees a value it would refuse.
     void SetTextRule(TextRule rule) { m_rule = std::move(rule); }
-    // Whether the last text was refused (by the filter, or as a number the value's type cannot
-    // hold): typed, the value left as it was; set by code, the value taken (IsReportedText).
-    BOOL IsTextRefused() const { return m_refusal.IsRefused(); }
-    BOOL IsReportedText() const { return m_refusal.IsReported(); }
-    TextRefusal* Refusal() { return &m_refusal; }
+
+protected:
+    // The filter, then the text in the item's own type (a number that type cannot hold is refused),
+    // then the list's rule on what the item would keep.
+    bool Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const override;
 
 private:
-    double JudgeFigure(CString text, bool);
-    bool TakesValue(const _variant_t& value);
+    // The number the text means, or FLT_MAX when the filter refuses it (JudgeFloatText).
+    double JudgeFigure(CString text, bool) const;
 
     int m_nDigits;
     BOOL m_bAllowNegative;
     TextRule m_rule;
-    TextRefusal m_refusal;
 };
 
 // The rule of a list that reads a float item by an item reader: reads is that reader, given an
@@ -78,6 +73,10 @@ TESSALY_API void ReadBy(CBCGPProp* item, TextRule rule);
 // float item or a size text item does (any other item keeps its editor open instead). Every pane
 // and page checks this before its write-back, so a refused text writes nothing.
 TESSALY_API bool ItemRefusedText(CBCGPProp* item);
+// After the grid reported a change of a float or size text item that took its text: a value set by
+// code is held from then on as the same text typed (any other item is passed over), so the list
+// reads the same value whoever sent the text.
+TESSALY_API void TakeReportAsTyped(CBCGPProp* item);
 // Whether that refused text was set by code (the item holds it until the text it replaced is put back).
 TESSALY_API bool ItemRefusedReport(CBCGPProp* item);
 // Marks a float or size text item as having refused its text again, after a re-show set its value,

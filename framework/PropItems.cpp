@@ -1,6 +1,7 @@
 #include "framework/PropItems.h"
 
 #include "bcg/ColorProp.h"
+#include "framework/FixedList.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
@@ -88,10 +89,4 @@ void ShowTextBefore(CBCGPProp* item) {
 
 void ShowOptionTaken(CBCGPProp* item, const char* taken) {
     if (item && item->FindOption(taken) >= 0) ShowTextIfChanged(item, taken);
-}
-
-bool TakeYesNo(CBCGPProp* item) {
-    const bool yes = GetYesNoProp(item);
-    ShowOptionTaken(item, yes ? grouptext::kYes : grouptext::kNo);
-    return yes;
 }

@@ -64,6 +64,4 @@ void ShowTextIfChanged(CBCGPProp* item, const CString& text);
 // one of the options: after the edit the item shows the option its text was taken as, when the
 // item offers it, so that no text but an option stays in it; otherwise it keeps the text.
 void ShowOptionTaken(CBCGPProp* item, const char* taken);
-// A yes/no item read as GetYesNoProp reads it ("是" yes, any other text no), showing the answer taken.
-bool TakeYesNo(CBCGPProp* item);
 void ShowColorIfChanged(CBCGPProp* item, COLORREF color);

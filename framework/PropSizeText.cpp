@@ -1,19 +1,49 @@
 #include "framework/PropSizeText.h"
 
-CBCGPropSizeText::CBCGPropSizeText(const CString& name, const _variant_t& value, const char* description,
-                                   DWORD_PTR data, TextRule rule)
-    : CBCGPProp(name, value, description, data), m_rule(std::move(rule)) {}
+#include "framework/NumberText.h"
 
-BOOL CBCGPropSizeText::TextToVar(const CString& text) {
+// ---- an item that judges its texts ------------------------------------------------------------------
+
+CJudgedProp::CJudgedProp(const CString& name, const _variant_t& value, const char* description, DWORD_PTR data,
+                         const char* editMask, const char* editTemplate, const char* validChars)
+    : CBCGPProp(name, value, description, data, editMask, editTemplate, validChars), m_ownType(value.vt) {}
+
+CJudgedProp::CJudgedProp(const CString& groupName, DWORD_PTR data, BOOL isValueList)
+    : CBCGPProp(groupName, data, isValueList), m_ownType(VT_EMPTY) {}
+
+BOOL CJudgedProp::TextToVar(const CString& text) {
     // A refused text is taken with the value untouched; the item then shows its text from before the edit again.
-    m_refusal.Typed(!Takes(text));
-    if (IsTextRefused()) return TRUE;
-    return CBCGPProp::TextToVar(text);
+    _variant_t kept;
+    m_refusal.Typed(!Keeps(text, m_ownType, &kept));
+    if (!IsTextRefused()) m_varValue = kept;
+    return TRUE;
 }
 
-// A value set by code is judged by the rule a typed text is: a report the list would refuse is
-// refused the same way (the pane puts back the text it replaced).
-void CBCGPropSizeText::SetValue(const _variant_t& value) {
+// A report the item would refuse typed is refused the same way (the pane puts back the text it
+// replaced). The item holds the value as it came until the grid reports it (TakeReport): a refresh
+// shows what it set, also a text no typing would leave (an empty number).
+void CJudgedProp::SetValue(const _variant_t& value) {
     CBCGPProp::SetValue(value);
-    m_refusal.Reported(IsValueRefused(), Takes(VariantToText(GetValue())));
+    _variant_t kept;
+    m_refusal.Reported(IsValueRefused(), Keeps(VariantToText(GetValue()), m_ownType, &kept));
+}
+
+void CJudgedProp::TakeReport() {
+    _variant_t kept;
+    if (!m_refusal.IsReported() || m_refusal.IsRefused() || !Keeps(VariantToText(m_varValue), m_ownType, &kept)) return;
+    if (kept == m_varValue) return;
+    // The value the report replaced stays the one a later refusal puts back.
+    const _variant_t before = m_varValueBefore;
+    CBCGPProp::SetValue(kept);
+    m_varValueBefore = before;
+}
+
+// ---- the size text item ------------------------------------------------------------------------------
+
+CBCGPropSizeText::CBCGPropSizeText(const CString& name, const _variant_t& value, const char* description,
+                                   DWORD_PTR data, TextRule rule)
+    : CJudgedProp(name, value, description, data), m_rule(std::move(rule)) {}
+
+bool CBCGPropSizeText::Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const {
+    return Takes(text) && numtext::TextToVariant(text, ownType, kept);
 }

@@ -2,7 +2,8 @@
 // options to pick ("0.1" .. "3.0", "1" .. "32"). The item is built with the rule its list reads
 // the text by, so a text the list would refuse is dropped the way the float item drops one: the
 // edit closes, the value stays, and the item remembers the refusal so that the pane writes nothing
-// and the item shows its text from before the edit again. No list ever sees a text it refuses.
+// and the item shows its text from before the edit again. No list ever sees a text it refuses. A
+// text set by code is read as the same text typed.
 #pragma once
 
 #include <functional>
@@ -58,28 +59,58 @@ private:
     bool m_reported = false;
 };
 
-class TESSALY_API CBCGPropSizeText : public CBCGPProp {
+// An item that judges every text it gets, typed, picked or set by code, by one reading of its own
+// (Keeps): the text in the item's own type, the type of the value it was made with whatever it
+// held since, and the rule its list reads it by. A refused text is dropped: the edit closes, the
+// value stays, and the item remembers the refusal so that the pane writes nothing and the item
+// shows its text from before the edit again. A text set by code is read as the same text typed.
+class TESSALY_API CJudgedProp : public CBCGPProp {
 public:
-    CBCGPropSizeText(const CString& name, const _variant_t& value, const char* description, DWORD_PTR data,
-                     TextRule rule);
-
     BOOL TextToVar(const CString& text) override;
-    // A value set by code is a new text of its own, judged by the same rule: an earlier refusal no
-    // longer holds, and a value the rule refuses is marked refused (the item holds it until the
-    // pane puts back the text it replaced).
+    // A value set by code is a new text of its own, judged as that text typed: an earlier refusal no
+    // longer holds, and a value refused is marked refused (the item holds it until the pane puts
+    // back the text it replaced).
     void SetValue(const _variant_t& value) override;
+    // After the grid reported a value set by code that the item took: the item holds from then on
+    // what it keeps for that text typed (a refresh that sets a value reports nothing, so it shows
+    // what it set). The value the report replaced stays the one a later refusal puts back.
+    void TakeReport();
     // Marks the last text refused again after the pane showed the refused item's value again.
     void MarkRefused() { m_refusal.Mark(); }
-
-    // Whether the rule takes the text.
-    bool Takes(const CString& text) const { return !m_rule || m_rule(text); }
     // Whether the last text was refused: typed or picked, the value left as it was; set by code,
     // the value taken (IsReportedText).
     BOOL IsTextRefused() const { return m_refusal.IsRefused(); }
     BOOL IsReportedText() const { return m_refusal.IsReported(); }
     TextRefusal* Refusal() { return &m_refusal; }
 
+protected:
+    CJudgedProp(const CString& name, const _variant_t& value, const char* description, DWORD_PTR data,
+                const char* editMask = nullptr, const char* editTemplate = nullptr, const char* validChars = nullptr);
+    // A group (that may show a value): its texts are kept as texts.
+    CJudgedProp(const CString& groupName, DWORD_PTR data, BOOL isValueList);
+
+    // What the item keeps for a text, in the item's own type, or false when it refuses the text.
+    virtual bool Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const = 0;
+    // Code that converts the item's value to another type makes that type the item's own.
+    void SetOwnType(VARTYPE type) { m_ownType = type; }
+
+private:
+    TextRefusal m_refusal;
+    VARTYPE m_ownType;
+};
+
+class TESSALY_API CBCGPropSizeText : public CJudgedProp {
+public:
+    CBCGPropSizeText(const CString& name, const _variant_t& value, const char* description, DWORD_PTR data,
+                     TextRule rule);
+
+    // Whether the rule takes the text.
+    bool Takes(const CString& text) const { return !m_rule || m_rule(text); }
+
+protected:
+    // The rule, then the text in the item's own type.
+    bool Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const override;
+
 private:
     TextRule m_rule;
-    TextRefusal m_refusal;
 };

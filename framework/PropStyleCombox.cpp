@@ -1,5 +1,7 @@
 #include "framework/PropStyleCombox.h"
 
+#include <climits>
+
 #include "framework/FillColorCombox.h"
 #include "framework/NumberText.h"
 #include "hosttypes/Kestrel/GraphTools.h"
@@ -32,7 +34,7 @@ CPropStyleCombox::CPropStyleCombox(const CString& name, int value, int kind, con
 }
 
 CPropStyleCombox::CPropStyleCombox(const CString& name, CString faceName, const char* description, DWORD_PTR data)
-    : CBCGPProp(name, _variant_t(faceName), description, data), m_strFaceName(faceName), m_nKind(kFontFace) {
+    : CBCGPProp(name, _variant_t(faceName), description, data), m_nKind(kFontFace) {
     m_bIsValueList = TRUE;
     AllowEdit(FALSE);
 }
@@ -44,10 +46,27 @@ void CPropStyleCombox::SetStyleGroup(CString name, bool flag) {
 
 void CPropStyleCombox::AddStyleGroup(CString name, bool flag) { m_styleGroups.emplace_back(flag, name); }
 
+_variant_t CPropStyleCombox::StyleValue(UINT value) const {
+    // A colour keeps its bits, as a colour item holds it and as the colour entries write it ("%d");
+    // a style number stays the number the style entries write ("%u").
+    if (m_nKind == kFillColor || value <= static_cast<UINT>(INT_MAX)) return _variant_t(static_cast<int>(value));
+    return _variant_t(value);
+}
+
+UINT CPropStyleCombox::GetVal() const {
+    const _variant_t& value = GetValue();
+    if (value.vt == VT_I4) return static_cast<UINT>(value.lVal);
+    if (value.vt == VT_UI4) return value.ulVal;
+    // A text (code may show one) reads as its leading number, as a picked entry's text does.
+    long long number = 0;
+    if (!numtext::LeadingInteger(VariantToText(value), &number)) return 0;
+    return static_cast<UINT>(number);
+}
+
 void CPropStyleCombox::SetVal(UINT& value) {
-    if (value == m_nPicked) return;
-    m_nPicked = value;
-    Redraw();
+    const _variant_t shown = StyleValue(value);
+    if (GetValue() == shown) return;
+    SetValue(shown);
 }
 
 CWnd* CPropStyleCombox::CreateInPlaceEdit(CRect rect, BOOL& defaultFormat) {
@@ -62,11 +81,9 @@ void CPropStyleCombox::OnSelectCombo() {
     if (!m_pWndCombo || !m_pWndInPlace) return;
     const int sel = m_pWndCombo->GetCurSel();
     if (sel < 0) return;
-    const CString text = m_pWndCombo->GetLBText(sel);
-    m_pWndInPlace->SetWindowText(text);
-    // The entries' texts are the style numbers (or colours) themselves.
-    int picked = 0;
-    if (numtext::LeadingInt(text, &picked)) m_nPicked = static_cast<UINT>(picked);
+    // The entries' texts are the style numbers (or colours) themselves: the commit takes the
+    // entry's text as the value, unless it is the style drawn.
+    m_pWndInPlace->SetWindowText(m_pWndCombo->GetLBText(sel));
     OnUpdateValue();
 }
 
@@ -98,10 +115,12 @@ CComboBox* CPropStyleCombox::CreateCombo(CWnd* parent, CRect rect) {
         return nullptr;
     }
     const CString firstGroup = m_styleGroups.empty() ? CString() : m_styleGroups.front().second;
+    m_nComboStyle = GetVal();
+    m_strComboFace = GetFaceName();
     switch (m_nKind) {
         case kPointStyle: {
             CPointStyleCombox* points = static_cast<CPointStyleCombox*>(combo);
-            points->Initialize(&m_nPicked);
+            points->Initialize(&m_nComboStyle);
             if (!m_styleGroups.empty()) points->SetStyleGroup(firstGroup, m_styleGroups.front().first ? 1 : 0);
             for (std::size_t i = 1; i < m_styleGroups.size(); ++i)
                 points->AddStyleGroup(m_styleGroups[i].second, m_styleGroups[i].first ? 1 : 0);
@@ -110,13 +129,13 @@ CComboBox* CPropStyleCombox::CreateCombo(CWnd* parent, CRect rect) {
         case kLineStyle:
         case kFillStyle: {
             CGraphStyleCombox* styles = static_cast<CGraphStyleCombox*>(combo);
-            styles->Initialize(&m_nPicked);
+            styles->Initialize(&m_nComboStyle);
             styles->SetStyleGroup(firstGroup, TRUE);
             break;
         }
         case kFontFace: {
             CFontNameBox* faces = static_cast<CFontNameBox*>(combo);
-            faces->Initialize(&m_strFaceName);
+            faces->Initialize(&m_strComboFace);
             faces->SetDisplayUseRealFont(FALSE);
             break;
         }
@@ -138,10 +157,11 @@ void CPropStyleCombox::OnDrawValue(CDC* dc, CRect rect) {
         dc->SetWindowOrg(0, 0);
         dc->DPtoLP(&logical);
     }
+    const UINT shown = GetVal();
     switch (m_nKind) {
         case kPointStyle: {
             QXLOGPOINT point;
-            point.style = m_nPicked;
+            point.style = shown;
             point.innerColor = kSampleColour;
             point.size = kSamplePointSize;
             AfxGetPointTool()->DrawPoint(dc, point, logical.CenterPoint(), 1.0);
@@ -149,7 +169,7 @@ void CPropStyleCombox::OnDrawValue(CDC* dc, CRect rect) {
         }
         case kLineStyle: {
             QXLOGPEN pen;
-            pen.style = m_nPicked;
+            pen.style = shown;
             pen.reserved1 = kSampleColour;
             pen.width = kSamplePenWidth;
             const int middle = (logical.top + logical.bottom) / 2;
@@ -159,7 +179,7 @@ void CPropStyleCombox::OnDrawValue(CDC* dc, CRect rect) {
         }
         case kFillStyle: {
             QXLOGBRUSH brush;
-            brush.style = m_nPicked;
+            brush.style = shown;
             brush.fillColor = kSampleColour;
             brush.size = kSampleCellSize;
             brush.backMode = kBackModeTransparent;
@@ -168,8 +188,8 @@ void CPropStyleCombox::OnDrawValue(CDC* dc, CRect rect) {
         }
         case kFillColor: {
             QXLOGBRUSH brush;
-            brush.fillColor = m_nPicked;
-            brush.lineColor = m_nPicked;
+            brush.fillColor = shown;
+            brush.lineColor = shown;
             brush.backMode = kBackModeTransparent;
             AfxGetFillTool()->DrawFill(dc, brush, rect, 1.0);
             break;

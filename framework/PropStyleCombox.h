@@ -1,5 +1,8 @@
 // CPropStyleCombox: a grid item that shows a line, point or fill style, a font face or a fill
 // colour as a sample in its cell and offers the graph-tool library's picker as its drop-down.
+// Its value is what it draws (the style number, colour or face name): code that shows a style
+// and a user's pick change the same value, so a pick of the style drawn is no edit and a pick
+// of any other is one.
 #pragma once
 
 #include <utility>
@@ -21,11 +24,13 @@ public:
 
     void SetStyleGroup(CString name, bool flag);
     void AddStyleGroup(CString name, bool flag);
-    // Stores the style number (or colour) and redraws the item, only when it changes.
+    // Shows the style number (or colour) as the item's value; only a change redraws the item.
     void SetVal(UINT& value);
-    UINT GetVal() const { return m_nPicked; }
+    // The style number (or colour) shown: the value read as one.
+    UINT GetVal() const;
     int GetKind() const { return m_nKind; }
-    const CString& GetFaceName() const { return m_strFaceName; }
+    // The face shown (font kind): the value's text.
+    CString GetFaceName() const { return VariantToText(GetValue()); }
     const std::vector<std::pair<bool, CString>>& GetStyleGroups() const { return m_styleGroups; }
     // The colours the fill-colour kind offers, in order.
     std::vector<DWORD>& GetColorList() { return m_colorList; }
@@ -36,9 +41,13 @@ public:
     CComboBox* CreateCombo(CWnd* parent, CRect rect) override;
 
 private:
+    // The value a style number (or colour) is held as.
+    _variant_t StyleValue(UINT value) const;
+
     std::vector<std::pair<bool, CString>> m_styleGroups;
-    CString m_strFaceName;
-    UINT m_nPicked = 0;
+    // What an open drop-down was given as its initial choice (the library keeps the pointer).
+    CString m_strComboFace;
+    UINT m_nComboStyle = 0;
     int m_nKind = kLineStyle;
     std::vector<DWORD> m_colorList;
 };

@@ -122,6 +122,7 @@ bool AnswerRefusal(CBCGPProp* item, const std::function<void(CBCGPProp*)>& showA
         showAgain(item);
         return true;
     }
+    TakeReportAsTyped(item);
     return false;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "chart/ChartDataFiles.h"
+#include "chart/ChartGroups.h"
 #include "chart/ChartItems.h"
 #include "chart/KelCgPropWndCreator.h"
 #include "chart/KelPropListBarPlot.h"
@@ -85,8 +86,10 @@ void RunChartDemo(CWnd& frame, CWnd& view, std::ostream& out) {
     const boost::filesystem::path file = folder / "测井统计.txt";
     std::ofstream(file.string()) << "深度\t孔隙度\t岩性\n1200\t12.5\t砂岩\n1210\t18\t泥岩\n1225\t22.5\t砂岩\n";
     std::unique_ptr<CBCGPProp> group(new CBCGPProp("数据", 1, FALSE));
-    CBCGPProp* table = new CBCGPProp("数据表", _variant_t("选择数据……"), "", 2);
+    CBCGPProp* table = chart::NewListItem("数据表", "", 2, kOtherRefused, false);
     group->AddSubItem(table);
+    chart::FillDataTableOptions(table, &demo.line);
+    table->SetValue(_variant_t("选择数据……"));
     responder.QueueDialogScript(platform::kFileDialogTemplateId,
                                 [&](CDialog& d) { platform::ChooseFile(d, file.string()); });
     chart::OnDataTableChanged(&demo.line, group.get());

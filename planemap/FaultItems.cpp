@@ -22,7 +22,7 @@ void ShowFill(CBCGPProp* fill, CBCGPProp* colour, const QXLOGBRUSH& brush) {
 bool EditFill(QXLOGBRUSH& brush, CBCGPProp* item, DWORD_PTR fillId, DWORD_PTR colourId) {
     const DWORD_PTR id = item->GetData();
     if (id == fillId) {
-        brush.style = TakeYesNo(item) ? kBrushStyleSolid : kBrushStyleNone;
+        brush.style = ReadYesNo(item) ? kBrushStyleSolid : kBrushStyleNone;
         return true;
     }
     return id == colourId && ReadColor(item, &brush.fillColor);

@@ -1,7 +1,5 @@
 #include "planemap/PlaneItems.h"
 
-#include "framework/GroupTexts.h"
-#include "framework/ItemGroupsBasic.h"
 #include "planemap/PlaneReaders.h"
 #include "planemap/PlaneTexts.h"
 
@@ -21,5 +19,20 @@ CBCGPProp* NewCountItem(const char* name, const char* description, DWORD_PTR id,
     return item;
 }
 
+CFixedListProp* NewStyleItem(const char* description, DWORD_PTR id, int count, StylePastOptions past) {
+    const bool taken = past == StylePastOptions::kTakenAsCount;
+    auto* item =
+        new CFixedListProp(planetext::kStyle, "", description, id, taken ? OtherTakenAs(count) : kOtherRefused);
+    for (int i = 0; i < count; ++i) item->AddEntry(StyleText(i), i);
+    if (taken) item->AddUnofferedEntry(StyleText(count), count);
+    return item;
+}
+
+CFixedListProp* NewAlignItem(bool horizontal, const char* name, const char* value, const char* description,
+                             DWORD_PTR id, bool allowEdit) {
+    return horizontal
+               ? NewFixedListItem(name, value, description, id, kHAlignOptions, OtherTakenAs(kAlignOther), allowEdit)
+               : NewFixedListItem(name, value, description, id, kVAlignOptions, OtherTakenAs(kAlignOther), allowEdit);
+}
 
 }  // namespace planemap

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <initializer_list>
 
+#include "framework/FixedList.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Parsnip/QXObject.h"
 
@@ -33,6 +34,15 @@ const GeometryField<T>* FieldOf(const GeometryField<T> (&fields)[N], DWORD_PTR i
     return nullptr;
 }
 
+// "风格", a pick-only fixed list offering "风格1" .. "风格<count>" for the styles 0 .. count-1. A
+// text that is none of them is refused, or taken as the style count and shown as the refresh shows
+// that style ("风格<count+1>").
+enum class StylePastOptions { kRefused, kTakenAsCount };
+CFixedListProp* NewStyleItem(const char* description, DWORD_PTR id, int count, StylePastOptions past);
+// A fixed list of the horizontal ("左对齐", "居中", "右对齐") or vertical ("上对齐", "居中",
+// "下对齐") alignments 0, 1, 2; any other text is 2.
+CFixedListProp* NewAlignItem(bool horizontal, const char* name, const char* value, const char* description,
+                             DWORD_PTR id, bool allowEdit);
 
 inline FLOATPOINT AnchorOf(CQXObject* object) {
     FLOATPOINT anchor;

@@ -6,21 +6,9 @@
 
 namespace planemap {
 
-namespace {
+const char* HAlignText(int value) { return TextOfValue(kHAlignOptions, value, planetext::kAlignRight); }
 
-// The first two alignments of each direction; any other value or text is the third.
-constexpr TextValue kHAligns[] = {{planetext::kAlignLeft, 0}, {planetext::kAlignCentre, 1}};
-constexpr TextValue kVAligns[] = {{planetext::kAlignUpper, 0}, {planetext::kAlignCentre, 1}};
-
-}  // namespace
-
-const char* HAlignText(int value) { return TextOfValue(kHAligns, value, planetext::kAlignRight); }
-
-const char* VAlignText(int value) { return TextOfValue(kVAligns, value, planetext::kAlignLower); }
-
-int HAlignValue(const CString& text) { return ValueOfText(kHAligns, text, 2); }
-
-int VAlignValue(const CString& text) { return ValueOfText(kVAligns, text, 2); }
+const char* VAlignText(int value) { return TextOfValue(kVAlignOptions, value, planetext::kAlignLower); }
 
 CString StyleText(int style) { return FormatString("%s%d", planetext::kStyle, style + 1); }
 
@@ -49,12 +37,6 @@ bool AngleFromText(const CString& text, double* radians) {
 const Place* PlaceOf(int hAlign, int vAlign) {
     for (const Place& place : kPlaces)
         if (place.hAlign == hAlign && place.vAlign == vAlign) return &place;
-    return nullptr;
-}
-
-const Place* PlaceOf(const CString& text) {
-    for (const Place& place : kPlaces)
-        if (text == place.text) return &place;
     return nullptr;
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "framework/GroupTexts.h"
+#include "framework/OptionTables.h"
 #include "framework/StyleGroupTexts.h"
 #include "mfc/String.h"
 
@@ -88,9 +89,12 @@ namespace planemap {
 // Horizontal alignment 0 left, 1 centre, anything else right; vertical 0 upper, 1 centre, else lower.
 const char* HAlignText(int value);
 const char* VAlignText(int value);
-// The inverse: 0 for the first option, 1 for "居中", 2 for any other text.
-int HAlignValue(const CString& text);
-int VAlignValue(const CString& text);
+// The alignment options with their values; an alignment list reads any other text as 2.
+inline constexpr TextValue kHAlignOptions[] = {
+    {planetext::kAlignLeft, 0}, {planetext::kAlignCentre, 1}, {planetext::kAlignRight, 2}};
+inline constexpr TextValue kVAlignOptions[] = {
+    {planetext::kAlignUpper, 0}, {planetext::kAlignCentre, 1}, {planetext::kAlignLower, 2}};
+inline constexpr int kAlignOther = 2;
 
 // "风格1" for style 0, "风格2" for 1, ...
 CString StyleText(int style);
@@ -122,8 +126,7 @@ inline constexpr Place kPlaces[] = {
     {"左下", 2, 0, true}, {planetext::kPlaceBelow, 1, 0, true},
     {"右下", 0, 0, true},
 };
-// The place of an alignment pair, or of a text; NULL for none.
+// The place of an alignment pair; NULL for none.
 const Place* PlaceOf(int hAlign, int vAlign);
-const Place* PlaceOf(const CString& text);
 
 }  // namespace planemap

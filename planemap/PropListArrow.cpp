@@ -30,10 +30,7 @@ int CPropListArrow::InitPropWnd() {
     m_wndPropList.AddProperty(NewTypeItem(st::kArrowKind, kTypeId), TRUE, TRUE);
 
     auto* styleGroup = new CBCGPProp(planetext::kStyleSettings, kStyleGroupId);
-    auto* style = new CBCGPProp(planetext::kStyle, _variant_t(""), planetext::kChooseStyle, kStyleId);
-    for (int i = 0; i < kStyleCount; ++i) style->AddOption(StyleText(i));
-    style->AllowEdit(FALSE);
-    styleGroup->AddSubItem(style);
+    styleGroup->AddSubItem(NewStyleItem(planetext::kChooseStyle, kStyleId, kStyleCount, StylePastOptions::kRefused));
     styleGroup->Expand(TRUE);
     m_wndPropList.AddProperty(styleGroup, TRUE, TRUE);
 
@@ -91,7 +88,8 @@ LRESULT CPropListArrow::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
     switch (id) {
         case kStyleId:
-            ApplyStyle(arrow, item);
+            // A text no option holds gives no style: nothing is written and nothing runs.
+            if (!SetSameTypeFromList(layer, &CQXObjectArrow::SetStyle, item, typeName)) return 0;
             break;
         case kPenStyleId:
         case kPenWidthId:
@@ -118,12 +116,6 @@ LRESULT CPropListArrow::OnPropertyChanged(WPARAM, LPARAM lParam) {
     UpdateSameTypeObjects(layer, typeName);
     UpdateView();
     return 0;
-}
-
-void CPropListArrow::ApplyStyle(CQXObjectArrow* arrow, CBCGPProp* item) {
-    const int style = item->FindOption(ItemText(item));
-    if (style < 0) return;
-    SetSameTypeObjects(arrow->GetLayer(), &CQXObjectArrow::SetStyle, style, arrow->GetTypeName());
 }
 
 // A height or proportion that is no number stores 0. The items read by these readers, so a text they

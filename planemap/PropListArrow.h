@@ -34,7 +34,6 @@ protected:
 
 private:
     CQXObjectArrow* Arrow() const;
-    void ApplyStyle(CQXObjectArrow* arrow, CBCGPProp* item);
     void ApplySize(CQXObjectArrow* arrow, CBCGPProp* item);
     void ShowStoredSize(CQXObjectArrow* arrow, CBCGPProp* item);
 

@@ -464,9 +464,11 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
             written = ApplyBorderRecordItem(kPenSlots, border, item, Accept::ZeroOrMore) != RecordEdit::kRefused;
             break;
     }
-    // The intervals, the graticule frequency and the lengths read by their items' own rules, so only
-    // the kilometre frequency or a pen field is refused here. A refusal writes nothing at all: no
-    // notification, no redraw; the item shows the stored value again.
+    // The intervals, the graticule frequency and the lengths are items that read every text, typed or
+    // reported from code, by this page's reader of it, kept as the text itself whatever the item held
+    // before: a text they pass, the reader takes. So only the kilometre frequency or a pen field is
+    // refused here. A refusal writes nothing at all: no notification, no redraw; the item shows the
+    // stored value again.
     if (!written) {
         ShowStoredGridValue(item, *border);
         return 0;
@@ -480,7 +482,7 @@ LRESULT CPropListBorderGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CPropListBorderGrid::ApplyShowScale(CBCGPProp* item, CQXObjectBorder* border) {
     const bool graticule = item->GetData() == kGShowScaleId;
     const GridItems& ids = graticule ? kGraticuleItems : kKilometerItems;
-    const BOOL show = TakeYesNo(item) ? TRUE : FALSE;
+    const BOOL show = ReadYesNo(item) ? TRUE : FALSE;
     SetSameTypeObjects(border->GetLayer(),
                        graticule ? &CQXObjectBorder::SetGDrawScale : &CQXObjectBorder::SetKDrawScale, show ? 1 : 0,
                        border->GetTypeName());

@@ -33,14 +33,17 @@ constexpr TextValue kDirections[] = {
     {bordertext::kAlongTicks, 2},
 };
 constexpr int kDirectionOther = 2;
-constexpr TextValue kGraticuleDirections[] = {{bordertext::kHorizontal, 1}, {bordertext::kVertical, 0}};
+// The graticule offers the same three; "随刻度线" is vertical there (shown as "纵向" once taken).
+constexpr TextValue kGraticuleDirections[] = {
+    {bordertext::kHorizontal, 1}, {bordertext::kVertical, 0}, {bordertext::kAlongTicks, 0}};
 // Label unit: 0 metres, anything else kilometres.
 constexpr TextValue kUnits[] = {{planetext::kMetre, 0}, {planetext::kKilometre, 1}};
 
-CBCGPProp* NewDirectionItem(const char* name, DWORD_PTR id, bool editable) {
-    using namespace bordertext;
-    return NewOptionItem(name, kHorizontal, kLabelDirectionDescription, id, {kHorizontal, kVertical, kAlongTicks},
-                         editable);
+template <std::size_t N>
+CBCGPProp* NewDirectionItem(const char* name, DWORD_PTR id, const TextValue (&directions)[N], int other,
+                            bool editable) {
+    return NewFixedListItem(name, bordertext::kHorizontal, bordertext::kLabelDirectionDescription, id, directions,
+                            OtherTakenAs(other), editable);
 }
 
 // Its size item refuses what ApplyBorderRecordItem refuses: a size not above 0.
@@ -75,8 +78,8 @@ int CPropListBorderLabel::InitPropWnd() {
     m_pGraticuleGroup = new CBCGPProp(kGraticuleSettings, kGraticuleGroupId);
     m_pGraticuleGroup->AddSubItem(NewFontGroup(kHighLabel, kGHighFontId));
     m_pGraticuleGroup->AddSubItem(NewFontGroup(kLowLabel, kGLowFontId));
-    m_pGraticuleGroup->AddSubItem(NewDirectionItem(kXLabelDirection, kGXDirectionId, false));
-    m_pGraticuleGroup->AddSubItem(NewDirectionItem(kYLabelDirection, kGYDirectionId, false));
+    m_pGraticuleGroup->AddSubItem(NewDirectionItem(kXLabelDirection, kGXDirectionId, kGraticuleDirections, 0, false));
+    m_pGraticuleGroup->AddSubItem(NewDirectionItem(kYLabelDirection, kGYDirectionId, kGraticuleDirections, 0, false));
     m_wndPropList.AddProperty(m_pGraticuleGroup, TRUE, TRUE);
 
     m_pKilometerGroup = new CBCGPProp(kKilometerSettings, kKilometerGroupId);
@@ -88,10 +91,12 @@ int CPropListBorderLabel::InitPropWnd() {
     digits->Expand(TRUE);
     low->AddSubItem(digits);
     m_pKilometerGroup->AddSubItem(low);
-    m_pKilometerGroup->AddSubItem(NewDirectionItem(kXLabelDirection, kKXDirectionId, true));
-    m_pKilometerGroup->AddSubItem(NewDirectionItem(kYLabelDirection, kKYDirectionId, true));
-    m_pKilometerGroup->AddSubItem(NewOptionItem(planetext::kUnit, kUnitInitial, kUnitDescription, kUnitId,
-                                                {planetext::kMetre, planetext::kKilometre}, false));
+    m_pKilometerGroup->AddSubItem(
+        NewDirectionItem(kXLabelDirection, kKXDirectionId, kDirections, kDirectionOther, true));
+    m_pKilometerGroup->AddSubItem(
+        NewDirectionItem(kYLabelDirection, kKYDirectionId, kDirections, kDirectionOther, true));
+    m_pKilometerGroup->AddSubItem(
+        NewFixedListItem(planetext::kUnit, kUnitInitial, kUnitDescription, kUnitId, kUnits, OtherTakenAs(1)));
     m_wndPropList.AddProperty(m_pKilometerGroup, TRUE, TRUE);
     m_pGraticuleGroup->Expand(TRUE);
     m_pKilometerGroup->Expand(TRUE);
@@ -162,10 +167,10 @@ LRESULT CPropListBorderLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     switch (id) {
         case kGXDirectionId:
         case kGYDirectionId:
-            SetSameTypeObjects(
+            SetSameTypeFromList(
                 layer,
                 id == kGXDirectionId ? &CQXObjectBorder::SetGTextDirectionX : &CQXObjectBorder::SetGTextDirectionY,
-                ValueOfText(kGraticuleDirections, text, 0), typeName);
+                item, typeName);
             break;
         case kXDigitsId:
         case kYDigitsId:
@@ -181,13 +186,13 @@ LRESULT CPropListBorderLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kKXDirectionId:
         case kKYDirectionId:
-            SetSameTypeObjects(
+            SetSameTypeFromList(
                 layer,
                 id == kKXDirectionId ? &CQXObjectBorder::SetKTextDirectionX : &CQXObjectBorder::SetKTextDirectionY,
-                ValueOfText(kDirections, text, kDirectionOther), typeName);
+                item, typeName);
             break;
         case kUnitId:
-            SetSameTypeObjects(layer, &CQXObjectBorder::SetUnit, ValueOfText(kUnits, text, 1), typeName);
+            SetSameTypeFromList(layer, &CQXObjectBorder::SetUnit, item, typeName);
             break;
         default:  // a font's face, size (more than 0) or colour; the font's other fields stay its own
             // A refused size (set from code) writes nothing and tells nobody.

@@ -60,9 +60,9 @@ int CPropListColorMark::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
     m_wndPropList.AddProperty(NewTypeItem(ft::kColorMarkKind, kTypeId), TRUE, TRUE);
-    m_wndPropList.AddProperty(
-        NewOptionItem(planetext::kDirection, "", "", kDirectionId, {planetext::kForward, planetext::kBackward}, false),
-        TRUE, TRUE);
+    m_wndPropList.AddProperty(NewFixedListItem(planetext::kDirection, "", "", kDirectionId, furniture::kDirections,
+                                               OtherTakenAs(furniture::kDirectionDefault)),
+                              TRUE, TRUE);
 
     auto* geometry = new CBCGPProp(planetext::kPosition, kGeometryGroupId);
     // Every number item refuses what its reader in ApplyNumber refuses: the position, length and
@@ -81,8 +81,8 @@ int CPropListColorMark::InitPropWnd() {
     label->AddSubItem(NewGroupColorProp(grouptext::kColor, planetext::kColorDescription, kColorId, 0));
     label->AddSubItem(
         NewCountItem(planetext::kDecimals, planetext::kDecimalsDescription, kDecimalsId, {"0", "1", "2", "3"}));
-    label->AddSubItem(NewOptionItem(planetext::kPosition, "", ft::kLabelSideDescription, kLabelSideId,
-                                    {ft::kLeftSide, ft::kRightSide}, false));
+    label->AddSubItem(NewFixedListItem(planetext::kPosition, "", ft::kLabelSideDescription, kLabelSideId,
+                                       furniture::kLabelSides, OtherTakenAs(furniture::kLabelSideDefault)));
     label->AddSubItem(NewSizeTextItem(planetext::kInterval, planetext::kIntervalDescription, kIntervalId, CountRule()));
     label->Expand(TRUE);
     m_wndPropList.AddProperty(label, TRUE, TRUE);
@@ -136,15 +136,22 @@ LRESULT CPropListColorMark::OnPropertyChanged(WPARAM, LPARAM lParam) {
     }
     QXLOGFONT font;
     mark->GetLogFont(&font);
-    const CString text = ItemText(item);
 
     switch (item->GetData()) {
         case kDirectionId:
-            mark->SetDirection(ValueOfText(furniture::kDirections, text, furniture::kDirectionDefault));
+        case kLabelSideId: {
+            // Each takes any text: one of its options' values, or its default.
+            int value = 0;
+            if (!ReadFixedList(item, &value)) return 0;
+            if (item->GetData() == kDirectionId)
+                mark->SetDirection(value);
+            else
+                mark->SetLabelAlign(value);
             break;
+        }
         case kShowMinId:
         case kShowMaxId:
-            mark->GetPropertyManager()->SetBoolProperty(item->GetName(), TakeYesNo(item) ? 1 : 0);
+            mark->GetPropertyManager()->SetBoolProperty(item->GetName(), ReadYesNo(item) ? 1 : 0);
             break;
         case kXId:
         case kYId:
@@ -158,9 +165,6 @@ LRESULT CPropListColorMark::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFaceId:
         case kColorId:
             if (EditFont(font, item, SubItemPosition(item->GetData(), kLabelGroupId))) mark->SetLogFont(&font);
-            break;
-        case kLabelSideId:
-            mark->SetLabelAlign(ValueOfText(furniture::kLabelSides, text, furniture::kLabelSideDefault));
             break;
         default:
             break;

@@ -139,7 +139,7 @@ LRESULT CPropListContour::OnPropertyChanged(WPARAM, LPARAM lParam) {
             ApplyPenWidth(contour, item);
             break;
         case kLabelVisibleId:
-            SetSameTypeObjects(layer, &CQXObjectContour::SetLabelVisible, TakeYesNo(item) ? 1 : 0, typeName);
+            SetSameTypeObjects(layer, &CQXObjectContour::SetLabelVisible, ReadYesNo(item) ? 1 : 0, typeName);
             break;
         case kFontFaceId:
             font.SetFaceName(ItemText(item));
@@ -164,7 +164,7 @@ LRESULT CPropListContour::OnPropertyChanged(WPARAM, LPARAM lParam) {
             ApplyDistance(contour, item, false);
             break;
         case kBackTransparentId:
-            font.transparent = TakeYesNo(item) ? 1 : 0;
+            font.transparent = ReadYesNo(item) ? 1 : 0;
             SetSameTypeObjects(layer, &CQXObjectContour::SetLogFont, &font, typeName);
             if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(font.transparent == 0);
             break;

@@ -80,8 +80,8 @@ int CPropListEllipse::InitPropWnd() {
     // Each refuses what its edit refuses.
     for (const TextItemDef& row : kGeometryItems)
         position->AddSubItem(NewSizeTextItem(row.label, row.description, row.id, ReaderRule(&ReadGeometry, row.id)));
-    position->AddSubItem(NewOptionItem(planetext::kDirection, "", st::kDirectionDescription, kDirectionId,
-                                       {planetext::kForward, planetext::kBackward}, false));
+    position->AddSubItem(NewFixedListItem(planetext::kDirection, "", st::kDirectionDescription, kDirectionId,
+                                          shapes::kDirections, OtherTakenAs(shapes::kDirectionOther)));
     m_wndPropList.AddProperty(position, TRUE, TRUE);
 
     CBCGPProp* pen = CreateLineProp(st::kOutline, kPenGroupId, false, HundredthsRule(Accept::AboveZero));
@@ -149,10 +149,12 @@ LRESULT CPropListEllipse::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kStopAngleId:
             ApplyGeometry(ellipse, item);
             break;
-        case kDirectionId:
-            ellipse->SetDirection(static_cast<SEGMENTDIRECTION>(
-                ValueOfText(shapes::kDirections, ItemText(item), shapes::kDirectionOther)));
+        case kDirectionId: {
+            int direction = 0;
+            if (!ReadFixedList(item, &direction)) return 0;
+            ellipse->SetDirection(static_cast<SEGMENTDIRECTION>(direction));
             break;
+        }
         case kPenStyleId:
         case kPenWidthId:
         case kPenColorId:

@@ -22,8 +22,9 @@ constexpr int kFootwallFirst = 3;
 constexpr int kZoneFillPosition = 6;
 constexpr int kZoneColorPosition = 7;
 
-bool IsNormalText(const CString& text) { return text == geotext::kNormalFault; }
-const char* SenseText(bool normal) { return normal ? geotext::kNormalFault : geotext::kReverseFault; }
+// The fault sense: 1 normal, 0 reverse (also any other text).
+constexpr TextValue kSenses[] = {{geotext::kNormalFault, 1}, {geotext::kReverseFault, 0}};
+const char* SenseText(bool normal) { return TextOfValue(kSenses, normal ? 1 : 0, geotext::kReverseFault); }
 
 // Calls fn with the part of that type name of every selected block whose part is a Part.
 template <class Part, class Fn>
@@ -56,9 +57,8 @@ int CPropListFaultBlock::InitPropWnd() {
     m_wndPropList.AddProperty(NewOptionItem(planetext::kType, geotext::kFaultBlock, "", kTypeId, {}, false), TRUE,
                               TRUE);
     m_wndPropList.AddProperty(NewTextItem(geotext::kFaultName, "", kNameId), TRUE, TRUE);
-    m_wndPropList.AddProperty(
-        NewOptionItem(geotext::kFaultSense, "", "", kSenseId, {geotext::kNormalFault, geotext::kReverseFault}, false),
-        TRUE, TRUE);
+    m_wndPropList.AddProperty(NewFixedListItem(geotext::kFaultSense, "", "", kSenseId, kSenses, OtherTakenAs(0)), TRUE,
+                              TRUE);
 
     auto* group = new CBCGPProp(geotext::kFaultBlockGroup, kGroupId);
     group->AddSubItem(geoitems::NewStylePicker(geotext::kHangingWallStyle, geotext::kHangingWallStyleDescription,
@@ -120,9 +120,9 @@ LRESULT CPropListFaultBlock::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kSenseId: {
             // Any text but "正断层" is a reverse fault.
-            const bool normal = IsNormalText(ItemText(item));
-            block->GetPropertyManager()->SetBoolProperty(geotext::kNormalFaultKey, normal ? 1 : 0);
-            ShowOptionTaken(item, SenseText(normal));
+            int normal = 0;
+            if (!ReadFixedList(item, &normal)) return 0;
+            block->GetPropertyManager()->SetBoolProperty(geotext::kNormalFaultKey, normal);
             break;
         }
         case kHangingWallStyleId:

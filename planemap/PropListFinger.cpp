@@ -48,10 +48,7 @@ int CPropListFinger::InitPropWnd() {
 
     m_wndPropList.AddProperty(NewTypeItem(ft::kFingerKind, kTypeId), TRUE, TRUE);
 
-    auto* style = new CBCGPProp(planetext::kStyle, _variant_t(""), "", kStyleId);
-    for (int i = 0; i < kStyleCount; ++i) style->AddOption(StyleText(i));
-    style->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(style, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewStyleItem("", kStyleId, kStyleCount, StylePastOptions::kTakenAsCount), TRUE, TRUE);
 
     // The width and size items refuse what the record edits below refuse.
     CBCGPProp* pen = CreateLineProp(planetext::kPenSettings, kPenGroupId, false, HundredthsRule(Accept::ZeroOrMore));
@@ -65,9 +62,10 @@ int CPropListFinger::InitPropWnd() {
     m_wndPropList.AddProperty(fill, TRUE, TRUE);
 
     auto* label = new CBCGPProp(ft::kLabelSettings, kLabelGroupId);
-    auto* compass = new CBCGPProp(planetext::kPosition, _variant_t(ft::kNorth), "", kCompassId);
-    for (const CompassPoint& point : kCompassPoints) compass->AddOption(point.text);
-    compass->AllowEdit(FALSE);
+    // A text that is no compass point names no text to edit: refused.
+    auto* compass = new CFixedListProp(planetext::kPosition, ft::kNorth, "", kCompassId, kOtherRefused);
+    for (const CompassPoint& point : kCompassPoints)
+        compass->AddEntry(point.text, static_cast<int>(&point - kCompassPoints));
     label->AddSubItem(compass);
     label->AddSubItem(NewTextItem(ft::kName, "", kCompassTextId));
     label->Expand(TRUE);
@@ -110,7 +108,8 @@ LRESULT CPropListFinger::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
     switch (item->GetData()) {
         case kStyleId:
-            SetSameTypeObjects(layer, &CQXObjectFinger::SetStyle, OptionIndex(item), typeName);
+            // The option's position; the option count for a text that is none of them.
+            SetSameTypeFromList(layer, &CQXObjectFinger::SetStyle, item, typeName);
             break;
         case kPenStyleId:
         case kPenWidthId:
@@ -131,7 +130,12 @@ LRESULT CPropListFinger::OnPropertyChanged(WPARAM, LPARAM lParam) {
             // A size that is not above 0 (or no number) is refused.
             if (!EditSameTypeFont(finger, item, kFontGroupId)) return 0;
             break;
-        default:  // choosing a compass point changes no object
+        case kCompassId: {  // choosing a compass point changes no object
+            int point = 0;
+            if (!ReadFixedList(item, &point)) return 0;
+            break;
+        }
+        default:
             break;
     }
     UpdateSameTypeObjects(layer, typeName);

@@ -34,9 +34,8 @@ int CPropListHint::InitPropWnd() {
     m_wndPropList.AddProperty(type, TRUE, TRUE);
 
     auto* styleGroup = new CBCGPProp(planetext::kStyleSettings, kStyleGroupId);
-    CBCGPProp* style = NewOptionItem(planetext::kStyle, "", planetext::kChooseStyle, kStyleId, {}, false);
-    for (int i = 0; i < kStyleCount; ++i) style->AddOption(planemap::StyleText(i));
-    styleGroup->AddSubItem(style);
+    styleGroup->AddSubItem(planemap::NewStyleItem(planetext::kChooseStyle, kStyleId, kStyleCount,
+                                                  planemap::StylePastOptions::kTakenAsCount));
     styleGroup->Expand(TRUE);
     m_wndPropList.AddProperty(styleGroup, TRUE, TRUE);
 
@@ -56,8 +55,8 @@ int CPropListHint::InitPropWnd() {
     m_wndPropList.AddProperty(font, TRUE, TRUE);
 
     m_wndPropList.AddProperty(NewTextItem(kTextContent, "", kTextId), TRUE, TRUE);
-    m_wndPropList.AddProperty(textlist::NewAlignItem(true, planetext::kHAlign, "", "", kHAlignId, true), TRUE, TRUE);
-    m_wndPropList.AddProperty(textlist::NewAlignItem(false, kVAlign, "", "", kVAlignId, true), TRUE, TRUE);
+    m_wndPropList.AddProperty(planemap::NewAlignItem(true, planetext::kHAlign, "", "", kHAlignId, true), TRUE, TRUE);
+    m_wndPropList.AddProperty(planemap::NewAlignItem(false, kVAlign, "", "", kVAlignId, true), TRUE, TRUE);
     return 0;
 }
 
@@ -106,7 +105,7 @@ LRESULT CPropListHint::OnPropertyChanged(WPARAM, LPARAM lParam) {
     switch (item->GetData()) {
         case kStyleId:
             // The option's position; the option count for a text that is none of them.
-            SetSameTypeObjects(layer, &CQXObjectHint::SetStyle, OptionIndex(item), typeName);
+            SetSameTypeFromList(layer, &CQXObjectHint::SetStyle, item, typeName);
             break;
         case kPenStyleId:
         case kPenWidthId:
@@ -125,10 +124,10 @@ LRESULT CPropListHint::OnPropertyChanged(WPARAM, LPARAM lParam) {
             SetSameTypeObjects(layer, &CQXObjectHint::SetString, static_cast<const char*>(text), typeName);
             break;
         case kHAlignId:
-            SetSameTypeObjects(layer, &CQXObjectHint::SetHorizontalAlign, textlist::TakeHAlign(item), typeName);
+            SetSameTypeFromList(layer, &CQXObjectHint::SetHorizontalAlign, item, typeName);
             break;
         case kVAlignId:
-            SetSameTypeObjects(layer, &CQXObjectHint::SetVerticalAlign, textlist::TakeVAlign(item), typeName);
+            SetSameTypeFromList(layer, &CQXObjectHint::SetVerticalAlign, item, typeName);
             break;
         default:
             if (item->GetData() > kPlaneFillGroupId) {

@@ -64,8 +64,9 @@ int CPropListLegend::InitPropWnd() {
     m_wndPropList.AddProperty(new CBCGPropSizeText(ft::kColumns, _variant_t(0), "", kColumnsId, WholeAboveZeroRule()),
                               TRUE, TRUE);
 
-    m_wndPropList.AddProperty(
-        NewOptionItem(ft::kTextPosition, "", "", kTextPositionId, {ft::kTextRight, ft::kTextBelow}, false), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewFixedListItem(ft::kTextPosition, "", "", kTextPositionId, furniture::kTextPositions,
+                                               OtherTakenAs(furniture::kTextPositionDefault)),
+                              TRUE, TRUE);
     return 0;
 }
 
@@ -139,9 +140,7 @@ LRESULT CPropListLegend::OnPropertyChanged(WPARAM, LPARAM lParam) {
             ApplyColumns(legend, item);
             break;
         case kTextPositionId:
-            SetSameTypeObjects(layer, &CQXObjectLegend::SetFontPosition,
-                               ValueOfText(furniture::kTextPositions, ItemText(item), furniture::kTextPositionDefault),
-                               typeName);
+            SetSameTypeFromList(layer, &CQXObjectLegend::SetFontPosition, item, typeName);
             break;
         default:
             break;

@@ -155,7 +155,7 @@ LRESULT CPropListLine::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
     switch (id) {
         case kClosedId: {
-            const int close = TakeYesNo(item) ? 1 : 0;
+            const int close = ReadYesNo(item) ? 1 : 0;
             line->SetClose(close);
             SetSameTypeObjects(layer, &CQXObjectPolyline::SetClose, close, typeName);
             break;

@@ -88,7 +88,7 @@ LRESULT CPropListMultiText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             text->SetString(typed);
             break;
         case kDirectionId:
-            SetSameTypeObjects(layer, &CQXObjectMultiText::SetDirection, textlist::TakeDirection(item), typeName);
+            SetSameTypeFromList(layer, &CQXObjectMultiText::SetDirection, item, typeName);
             break;
         case kFaceId:
         case kSizeId:
@@ -102,7 +102,7 @@ LRESULT CPropListMultiText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
         case kTransparentId: {
-            const UINT style = TakeYesNo(item) ? kBrushStyleNone : kBrushStyleSolid;
+            const UINT style = ReadYesNo(item) ? kBrushStyleNone : kBrushStyleSolid;
             EditSameTypeBrushes(layer, typeName, [&](QXLOGBRUSH& b) { b.style = style; });
             break;
         }
@@ -110,10 +110,10 @@ LRESULT CPropListMultiText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             textlist::EditAngles<CQXObjectMultiText>(layer, typeName, typed);
             break;
         case kHAlignId:
-            SetSameTypeObjects(layer, &CQXObjectMultiText::SetHAlign, textlist::TakeHAlign(item), typeName);
+            SetSameTypeFromList(layer, &CQXObjectMultiText::SetHAlign, item, typeName);
             break;
         case kVAlignId:
-            SetSameTypeObjects(layer, &CQXObjectMultiText::SetVAlign, textlist::TakeVAlign(item), typeName);
+            SetSameTypeFromList(layer, &CQXObjectMultiText::SetVAlign, item, typeName);
             break;
         default:
             break;

@@ -58,10 +58,16 @@ int CPropListPointText::InitPropWnd() {
     group->AddSubItem(CreateYesNoProp(planetext::kBackTransparent, kTransparentId, _variant_t(""), ""));
     group->AddSubItem(textlist::NewBackColorItem(kBackColorId));
     group->AddSubItem(textlist::NewAngleItem(kAngleId));
-    CBCGPProp* place =
-        NewOptionItem(planetext::kPosition, planetext::kPosition, planetext::kPosition, kPlaceId, {}, false);
-    for (const planemap::Place& p : planemap::kPlaces)
-        if (p.offered) place->AddOption(p.text);
+    // Each place stands for its position in kPlaces; "中" is read and shown but not offered.
+    auto* place =
+        new CFixedListProp(planetext::kPosition, planetext::kPosition, planetext::kPosition, kPlaceId, kOtherRefused);
+    for (const planemap::Place& p : planemap::kPlaces) {
+        const int index = static_cast<int>(&p - planemap::kPlaces);
+        if (p.offered)
+            place->AddEntry(p.text, index);
+        else
+            place->AddUnofferedEntry(p.text, index);
+    }
     group->AddSubItem(place);
     m_wndPropList.AddProperty(group, TRUE, TRUE);
     return 0;
@@ -139,7 +145,7 @@ LRESULT CPropListPointText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kPlaceId:
             // A text no place holds (set from code) writes nothing; the item shows the stored place.
-            if (!ApplyPlace(typed, layer, typeName)) {
+            if (!ApplyPlace(item, layer, typeName)) {
                 ShowStored(text, item);
                 return 0;
             }
@@ -172,9 +178,10 @@ void CPropListPointText::ShowStored(CQXObjectText* text, CBCGPProp* item) {
     }
 }
 
-bool CPropListPointText::ApplyPlace(const CString& typed, CQXLayer* layer, const CString& typeName) {
-    const planemap::Place* place = planemap::PlaceOf(typed);
-    if (!place) return false;
+bool CPropListPointText::ApplyPlace(CBCGPProp* item, CQXLayer* layer, const CString& typeName) {
+    int index = 0;
+    if (!ReadFixedList(item, &index)) return false;
+    const planemap::Place* place = &planemap::kPlaces[index];
     ForSameTypeObjects<CQXObjectText>(layer, typeName, [&](CQXObjectText* label) {
         label->SetHorizontalAlign(place->hAlign);
         label->SetVerticalAlign(place->vAlign);

@@ -38,7 +38,7 @@ private:
     CQXObjectText* Text() const;
     void ShowStored(CQXObjectText* text, CBCGPProp* item);
     // False, nothing written, for a text no place holds.
-    bool ApplyPlace(const CString& typed, CQXLayer* layer, const CString& typeName);
+    bool ApplyPlace(CBCGPProp* item, CQXLayer* layer, const CString& typeName);
 
     CString m_shownPlace;  // the place the item last showed as taken or stored
 };

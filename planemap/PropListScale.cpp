@@ -52,10 +52,8 @@ int CPropListScale::InitPropWnd() {
     m_wndPropList.AddProperty(NewTypeItem(ft::kScaleKind, kTypeId), TRUE, TRUE);
     m_wndPropList.AddProperty(CreateYesNoProp(ft::kZeroAtStart, kZeroFromStartId, _variant_t(""), ""), TRUE, TRUE);
 
-    auto* style = new CBCGPProp(planetext::kStyle, _variant_t(""), planetext::kStyleSettings, kStyleId);
-    for (int i = 0; i < kStyleCount; ++i) style->AddOption(StyleText(i));
-    style->AllowEdit(FALSE);
-    m_wndPropList.AddProperty(style, TRUE, TRUE);
+    m_wndPropList.AddProperty(
+        NewStyleItem(planetext::kStyleSettings, kStyleId, kStyleCount, StylePastOptions::kTakenAsCount), TRUE, TRUE);
 
     auto* ticks = new CBCGPProp(ft::kTickSettings, kTickGroupId);
     // Every number item refuses what its edit below refuses.
@@ -118,7 +116,8 @@ LRESULT CPropListScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
     switch (item->GetData()) {
         case kStyleId:
-            SetSameTypeObjects(layer, &CQXObjectScale::SetStyle, OptionIndex(item), typeName);
+            // The option's position; the option count for a text that is none of them.
+            SetSameTypeFromList(layer, &CQXObjectScale::SetStyle, item, typeName);
             break;
         case kZeroFromStartId:
             ApplyZeroFromStart(scale, item);
@@ -158,7 +157,7 @@ LRESULT CPropListScale::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // A bar whose zero tick leaves the start is drawn in the last style; the items that mean
 // something only at the start are disabled until it returns.
 void CPropListScale::ApplyZeroFromStart(CQXObjectScale* scale, CBCGPProp* item) {
-    const bool fromStart = TakeYesNo(item);
+    const bool fromStart = ReadYesNo(item);
     CQXLayer* layer = scale->GetLayer();
     const CString typeName = scale->GetTypeName();
     SetSameTypeObjects(layer, &CQXObjectScale::SetZeroFromStart, fromStart ? 1 : 0, typeName);

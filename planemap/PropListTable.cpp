@@ -62,10 +62,8 @@ int CPropListTable::InitPropWnd() {
     m_wndPropList.AddProperty(CreateFontProp(st::kDefaultFontSettings, kFontGroupId, FloatRule(100)), TRUE, TRUE);
 
     auto* align = new CBCGPProp(st::kAlignSettings, kAlignGroupId);
-    align->AddSubItem(NewOptionItem(grouptext::kHorizontal, "", "", kHAlignId,
-                                    {planetext::kAlignLeft, planetext::kAlignCentre, planetext::kAlignRight}, true));
-    align->AddSubItem(NewOptionItem(grouptext::kVertical, "", "", kVAlignId,
-                                    {planetext::kAlignUpper, planetext::kAlignCentre, planetext::kAlignLower}, true));
+    align->AddSubItem(NewAlignItem(true, grouptext::kHorizontal, "", "", kHAlignId, true));
+    align->AddSubItem(NewAlignItem(false, grouptext::kVertical, "", "", kVAlignId, true));
     m_wndPropList.AddProperty(align, TRUE, TRUE);
     return 0;
 }
@@ -187,12 +185,10 @@ void CPropListTable::ApplyFillColor(CQXObjectCell* table, const CellRange& range
 
 // Each cell keeps its alignment in the other direction.
 void CPropListTable::ApplyAlign(CQXObjectCell* table, const CellRange& range, CBCGPProp* item, bool horizontal) {
-    const CString text = ItemText(item);
-    if (horizontal) {
-        const int h = HAlignValue(text);
-        ForEachCell(table, range, [&](COneCell* cell) { cell->SetAlign(h, cell->GetVAlign()); });
-    } else {
-        const int v = VAlignValue(text);
-        ForEachCell(table, range, [&](COneCell* cell) { cell->SetAlign(cell->GetHAlign(), v); });
-    }
+    int align = 0;
+    ReadFixedList(item, &align);  // any text: an option's alignment, else the last
+    if (horizontal)
+        ForEachCell(table, range, [&](COneCell* cell) { cell->SetAlign(align, cell->GetVAlign()); });
+    else
+        ForEachCell(table, range, [&](COneCell* cell) { cell->SetAlign(cell->GetHAlign(), align); });
 }

@@ -108,10 +108,10 @@ LRESULT CPropListText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             textlist::EditAngles<CQXObjectText>(layer, typeName, typed);
             break;
         case kHAlignId:
-            SetSameTypeObjects(layer, &CQXObjectText::SetHorizontalAlign, textlist::TakeHAlign(item), typeName);
+            SetSameTypeFromList(layer, &CQXObjectText::SetHorizontalAlign, item, typeName);
             break;
         case kVAlignId:
-            SetSameTypeObjects(layer, &CQXObjectText::SetVerticalAlign, textlist::TakeVAlign(item), typeName);
+            SetSameTypeFromList(layer, &CQXObjectText::SetVerticalAlign, item, typeName);
             break;
         case kXId:
         case kYId:

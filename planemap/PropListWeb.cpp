@@ -21,10 +21,9 @@ int CPropListWeb::InitPropWnd() {
 
     m_wndPropList.AddProperty(NewTypeItem(shapetext::kWebKind, kTypeId), TRUE, TRUE);
 
-    auto* style = new CBCGPProp(planetext::kStyle, _variant_t(planetext::kStyle), "", kStyleId);
-    for (const auto& entry : shapes::kWebStyles) style->AddOption(entry.text);
-    style->AllowEdit(TRUE);
-    m_wndPropList.AddProperty(style, TRUE, TRUE);
+    m_wndPropList.AddProperty(NewFixedListItem(planetext::kStyle, planetext::kStyle, "", kStyleId, shapes::kWebStyles,
+                                               OtherTakenAs(shapes::kWebStyleOther), true),
+                              TRUE, TRUE);
 
     // The spacing and the width refuse what their edits refuse.
     m_wndPropList.AddProperty(NewSizeTextItem(planetext::kSpacing, "", kGapId, AboveZeroRule(100)), TRUE, TRUE);
@@ -58,8 +57,7 @@ LRESULT CPropListWeb::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
     switch (item->GetData()) {
         case kStyleId:
-            SetSameTypeObjects(layer, &CQXObjectWeb::SetStyle,
-                               ValueOfText(shapes::kWebStyles, ItemText(item), shapes::kWebStyleOther), typeName);
+            SetSameTypeFromList(layer, &CQXObjectWeb::SetStyle, item, typeName);
             break;
         case kGapId:
             ApplyGap(web, item);

@@ -44,9 +44,7 @@ bool ApplyArrowSubItem(CBCGPProp* item, CQXObject* shown, int index) {
         if (auto* line = dynamic_cast<CQXObjectPolyline*>(shown)) ShowFixed(item, line->GetBegArrow()->GetArrowLength(), 2);
         return false;
     }
+    // Any text but the two arrow names is taken as no arrow, which the style item then shows.
     ApplyArrowProp(item, shown, index);
-    // Any text but the two arrow names is taken as no arrow: the style item shows the option the
-    // text was taken as, not a text no option holds.
-    if (index == 0 || index == 1) SetItemText(item, ArrowTypeToText(ArrowTypeFromText(ItemText(item))));
     return true;
 }

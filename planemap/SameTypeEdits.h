@@ -6,6 +6,7 @@
 
 #include "bcg/Prop.h"
 #include "framework/FillSubItems.h"
+#include "framework/FixedList.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXObject.h"
@@ -79,6 +80,16 @@ T* WrittenObject(T* shown) {
 template <class T, class R, class Arg, class V>
 void SetSameTypeObjects(CQXLayer* layer, R (T::*setter)(Arg), V value, const CString& typeName) {
     ForSameTypeObjects<T>(layer, typeName, [&](T* typed) { (typed->*setter)(value); });
+}
+
+// The value a fixed list's text stands for (framework/FixedList.h), written as SetSameTypeObjects
+// writes it. False, nothing written, when the list refuses the text.
+template <class T, class R, class Arg>
+bool SetSameTypeFromList(CQXLayer* layer, R (T::*setter)(Arg), CBCGPProp* item, const CString& typeName) {
+    int value = 0;
+    if (!ReadFixedList(item, &value)) return false;
+    SetSameTypeObjects(layer, setter, value, typeName);
+    return true;
 }
 
 // Sends the change notification (with 0) to every selected object of typeName.

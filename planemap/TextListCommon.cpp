@@ -12,6 +12,9 @@ namespace textlist {
 
 namespace {
 
+// A text's directions: 0 across, 1 down (also for any other text).
+constexpr TextValue kDirections[] = {{grouptext::kHorizontal, 0}, {grouptext::kVertical, 1}};
+
 // edit(font) on the own font of every selected text of typeName, written back.
 template <class Edit>
 void EditSameTypeFonts(CQXLayer* layer, const CString& typeName, Edit edit) {
@@ -34,8 +37,8 @@ CBCGPProp* NewKindItem(DWORD_PTR id) {
 CBCGPProp* NewStringItem(DWORD_PTR id) { return NewTextItem(planetext::kText, "", id); }
 
 CBCGPProp* NewDirectionItem(DWORD_PTR id) {
-    return NewOptionItem(planetext::kTextDirection, grouptext::kHorizontal, planetext::kTextDirection, id,
-                         {grouptext::kHorizontal, grouptext::kVertical}, false);
+    return NewFixedListItem(planetext::kTextDirection, grouptext::kHorizontal, planetext::kTextDirection, id,
+                            kDirections, OtherTakenAs(1));
 }
 
 CBCGPColorProp* NewBackColorItem(DWORD_PTR id) {
@@ -49,21 +52,14 @@ CBCGPProp* NewAngleItem(DWORD_PTR id) {
     return NewSizeTextItem(planetext::kRotation, planetext::kRotationDescription, id, planemap::AngleRule());
 }
 
-CBCGPProp* NewAlignItem(bool horizontal, const char* name, const char* value, const char* description, DWORD_PTR id,
-                        bool allowEdit) {
-    auto* item = NewOptionItem(name, value, description, id, {}, allowEdit);
-    for (int alignment = 0; alignment < 3; ++alignment)
-        item->AddOption(horizontal ? planemap::HAlignText(alignment) : planemap::VAlignText(alignment));
-    return item;
-}
-
 CBCGPProp* NewHAlignItem(DWORD_PTR id) {
-    return NewAlignItem(true, planetext::kHAlign, planetext::kHAlign, planetext::kAlignDescription, id, false);
+    return planemap::NewAlignItem(true, planetext::kHAlign, planetext::kHAlign, planetext::kAlignDescription, id,
+                                  false);
 }
 
 CBCGPProp* NewVAlignItem(DWORD_PTR id) {
-    return NewAlignItem(false, planetext::kVAlignUpright, planetext::kAlignTopCaption, planetext::kAlignDescription, id,
-                        false);
+    return planemap::NewAlignItem(false, planetext::kVAlignUpright, planetext::kAlignTopCaption,
+                                  planetext::kAlignDescription, id, false);
 }
 
 CBCGPProp* NewPositionGroup(DWORD_PTR groupId, DWORD_PTR xId, DWORD_PTR yId) {
@@ -95,28 +91,10 @@ void EditOwnBackColors(CQXLayer* layer, const CString& typeName, CBCGPProp* item
     EditSameTypeFonts(layer, typeName, [&](QXLOGFONT& font) { font.backColor = c; });
 }
 
-int TakeHAlign(CBCGPProp* item) {
-    const int align = planemap::HAlignValue(ItemText(item));
-    ShowOptionTaken(item, planemap::HAlignText(align));
-    return align;
-}
-
-int TakeVAlign(CBCGPProp* item) {
-    const int align = planemap::VAlignValue(ItemText(item));
-    ShowOptionTaken(item, planemap::VAlignText(align));
-    return align;
-}
-
-const char* DirectionText(int direction) { return direction == 0 ? grouptext::kHorizontal : grouptext::kVertical; }
-
-int TakeDirection(CBCGPProp* item) {
-    const int direction = ItemText(item) == grouptext::kHorizontal ? 0 : 1;
-    ShowOptionTaken(item, DirectionText(direction));
-    return direction;
-}
+const char* DirectionText(int direction) { return TextOfValue(kDirections, direction, grouptext::kVertical); }
 
 UINT EditOwnTransparency(CQXLayer* layer, const CString& typeName, CBCGPProp* item) {
-    const UINT transparent = TakeYesNo(item) ? 1 : 0;
+    const UINT transparent = ReadYesNo(item) ? 1 : 0;
     EditSameTypeFonts(layer, typeName, [&](QXLOGFONT& font) { font.transparent = transparent; });
     return transparent;
 }

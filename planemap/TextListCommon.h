@@ -21,18 +21,14 @@ namespace textlist {
 CBCGPProp* NewKindItem(DWORD_PTR id);
 // "文本", the text's string.
 CBCGPProp* NewStringItem(DWORD_PTR id);
-// "文本方向": "横向" / "纵向", choice only.
+// "文本方向": "横向" 0 / "纵向" 1 (also any other text), a pick-only fixed list.
 CBCGPProp* NewDirectionItem(DWORD_PTR id);
 // "背景颜色" with the "其它..." button and an automatic button of colour 0.
 CBCGPColorProp* NewBackColorItem(DWORD_PTR id);
 // "旋转角" in degrees, refusing what planemap::ReadAngle refuses.
 CBCGPProp* NewAngleItem(DWORD_PTR id);
-// An item offering the horizontal ("左对齐", "居中", "右对齐") or vertical ("上对齐", "居中",
-// "下对齐") alignments.
-CBCGPProp* NewAlignItem(bool horizontal, const char* name, const char* value, const char* description, DWORD_PTR id,
-                        bool allowEdit);
-// "横向对齐" and "竖直对齐", choice only; their first captions are no options, the first refresh
-// replaces them.
+// "横向对齐" and "竖直对齐", pick-only alignment lists (planemap::NewAlignItem); their first captions
+// are no options, the first refresh replaces them.
 CBCGPProp* NewHAlignItem(DWORD_PTR id);
 CBCGPProp* NewVAlignItem(DWORD_PTR id);
 // "位置" holding "横坐标" and "纵坐标", expanded; each refuses what MoveAnchorCoordinate refuses.
@@ -43,14 +39,8 @@ CBCGPProp* NewPositionGroup(DWORD_PTR groupId, DWORD_PTR xId, DWORD_PTR yId);
 void ShowString(CBCGPProp* item, const CString& text, bool oneSelected);
 
 // ---- edits ------------------------------------------------------------------------------------
-// The alignment an alignment item's text names ("左对齐"/"上对齐" 0, "居中" 1, any other text 2);
-// the item shows the option taken.
-int TakeHAlign(CBCGPProp* item);
-int TakeVAlign(CBCGPProp* item);
-// Directions of a text: 0 across ("横向"), 1 down ("纵向", shown for any direction but 0). The
-// direction "文本方向" names: 0 for "横向", 1 for any other text; the item shows the option taken.
+// Directions of a text: 0 across ("横向"), 1 down ("纵向", shown for any direction but 0).
 const char* DirectionText(int direction);
-int TakeDirection(CBCGPProp* item);
 
 // Moves the object's anchor to the typed x (or y) coordinate, keeping the other one. It is read by
 // planemap::ReadFigure, the coordinate items' rule, so a text that rule refuses never comes here.

@@ -221,7 +221,7 @@ bool CnLstWell::Edit(CBCGPProp* item, ScContainer& container) {
             break;
         case kRangeTypeId: {
             int type = 0;
-            if (!section::ReadList(item, &type)) return false;
+            if (!ReadFixedList(item, &type)) return false;
             EditRangeType(type, container);
             break;
         }

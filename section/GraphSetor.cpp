@@ -74,7 +74,7 @@ template <std::size_t N>
 CFixedListProp* NewSpacingList(const char* name, DWORD_PTR id, const TextValue (&texts)[N],
                                std::initializer_list<const char*> offered) {
     CFixedListProp* item = section::NewList(name, "", "", id, texts, OtherTakenAs(kOtherSpacing));
-    section::Offer(item, offered);
+    item->OfferOnly(offered);
     return item;
 }
 
@@ -167,8 +167,8 @@ int CGraphSetor::InitPropWnd() {
         NewNumber(kRightJoint, 2, true, kRightJointDescription, kRightJointId, numtext::kHundredths);
     layout->AddSubItem(leftJoint);
     layout->AddSubItem(rightJoint);
-    layout->AddSubItem(section::NewYesNoList(kShowJointLine, grouptext::kYes, "", kShowJointId));
-    layout->AddSubItem(section::NewYesNoList(kFillWellBlank, grouptext::kYes, "", kFillBlankId));
+    layout->AddSubItem(NewYesNoList(kShowJointLine, grouptext::kYes, "", kShowJointId));
+    layout->AddSubItem(NewYesNoList(kFillWellBlank, grouptext::kYes, "", kFillBlankId));
     CFixedListProp* grade = section::NewList(kGrade, "", "", kGradeId, kGrades, OtherTakenAs(-1));
     grade->RemoveAllOptions();  // the refresh offers the section's levels
     layout->AddSubItem(grade);
@@ -191,15 +191,18 @@ int CGraphSetor::InitPropWnd() {
         NewNumber(kGraphWellWidth, 2, false, kGraphWellWidthDescription, kWellWidthId, numtext::kHundredths));
     other->AddSubItem(NewNumber(kLeftExtend, 2, false, kLeftExtendDescription, kLeftExtendId, kExtendUnits));
     other->AddSubItem(NewNumber(kRightExtend, 2, false, kRightExtendDescription, kRightExtendId, kExtendUnits));
-    other->AddSubItem(
-        section::NewList(kExtendForm, kExtendFormInitial, "", kExtendFormId, kExtendForms, OtherTakenAs(-1)));
+    // The refresh shows every form but the horizontal one as extrapolated.
+    CFixedListProp* extendForm =
+        section::NewList(kExtendForm, kExtendFormInitial, "", kExtendFormId, kExtendForms, OtherTakenAs(-1));
+    extendForm->ShowUnlistedAs(kExtrapolatedExtend);
+    other->AddSubItem(extendForm);
     other->AddSubItem(section::NewList(kShowVirtualWell, kShowVirtualWell, kShowVirtualWell, kShowVirtualWellId,
-                                       section::kYesNo, OtherTakenAs(0), {}, true));
+                                       kYesNoEntries, OtherTakenAs(0), {}, true));
     m_wndPropList.AddProperty(other, TRUE, TRUE);
 
     auto* missing = new CBCGPProp(kMissingStrata, kMissingId, FALSE);
-    missing->AddSubItem(section::NewYesNoList(kCalVirtualStrata, "", "", kCalVirtualId));
-    missing->AddSubItem(section::NewYesNoList(kConnectVirtualStrata, "", "", kConnectVirtualId));
+    missing->AddSubItem(NewYesNoList(kCalVirtualStrata, "", "", kCalVirtualId));
+    missing->AddSubItem(NewYesNoList(kConnectVirtualStrata, "", "", kConnectVirtualId));
     AddLineSubItems(missing, kConnectVirtualId);
     m_wndPropList.AddProperty(missing, TRUE, TRUE);
 
@@ -451,11 +454,11 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             save = true;
             break;
         case kDepthTypeId:
-            if (!section::ReadList(item, &record.m_nDepthType)) return refuse();
+            if (!ReadFixedList(item, &record.m_nDepthType)) return refuse();
             break;
         case kSpacingTypeId:
         case kProjectionId:
-            if (!section::ReadList(item, &record.m_nWellSpacingType)) return refuse();
+            if (!ReadFixedList(item, &record.m_nWellSpacingType)) return refuse();
             // The projection item shows only the projections.
             if (edit.id == kProjectionId)
                 ShowTextIfChanged(item, OptionText(kProjectionTypes, record.m_nWellSpacingType));
@@ -490,7 +493,7 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             break;
         }
         case kConnectPosId:
-            if (!section::ReadList(item, &record.m_nConnectPos)) return refuse();
+            if (!ReadFixedList(item, &record.m_nConnectPos)) return refuse();
             save = true;
             break;
         case kLeftJointId:
@@ -501,17 +504,17 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             break;
         }
         case kShowJointId:
-            record.m_bShowJointLine = section::ReadYesNo(item);
+            record.m_bShowJointLine = ReadYesNo(item);
             break;
         case kFillBlankId:
-            record.m_bFillWellBlank = section::ReadYesNo(item);
+            record.m_bFillWellBlank = ReadYesNo(item);
             break;
         case kGradeId:
-            if (!section::ReadList(item, &record.m_nGrade)) return refuse();
+            if (!ReadFixedList(item, &record.m_nGrade)) return refuse();
             record.m_strSpacingLayer.clear();  // the reference layer was one of the old level
             break;
         case kRangeTypeId:
-            if (!section::ReadList(item, &record.m_nRangeType)) return refuse();
+            if (!ReadFixedList(item, &record.m_nRangeType)) return refuse();
             break;
         case kTopStratumId:
             record.m_strTopStratum = edit.text.str();
@@ -543,17 +546,16 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             (edit.id == kLeftExtendId ? record.m_dLeftExtend : record.m_dRightExtend) = number;
             break;
         case kExtendFormId:
-            // The refresh shows every form but the horizontal one as extrapolated.
-            if (!section::ReadList(item, &record.m_nExtendForm, kExtrapolatedExtend)) return refuse();
+            if (!ReadFixedList(item, &record.m_nExtendForm)) return refuse();
             break;
         case kShowVirtualWellId:
-            record.m_bShowVirtualWell = section::ReadYesNo(item);
+            record.m_bShowVirtualWell = ReadYesNo(item);
             break;
         case kCalVirtualId:
-            record.m_bCalVirtualStratum = section::ReadYesNo(item);
+            record.m_bCalVirtualStratum = ReadYesNo(item);
             break;
         case kConnectVirtualId:
-            record.m_bConnectVirtualStratum = section::ReadYesNo(item);
+            record.m_bConnectVirtualStratum = ReadYesNo(item);
             break;
         case kVirPenStyleId:
         case kVirPenWidthId:
@@ -566,7 +568,7 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             if (!ReadEditedField(item, record.m_stratumNameFont)) return refuse();
             break;
         case kNamePlaceId:
-            if (!section::ReadList(item, &record.m_nStratumNamePos)) return refuse();
+            if (!ReadFixedList(item, &record.m_nStratumNamePos)) return refuse();
             break;
         default:
             break;

@@ -266,7 +266,7 @@ Edited CLstDepthRuler::EditSide(CBCGPProp* item, bool left, DWORD_PTR leftId) {
         }
         case kDepthUnitId: {
             int unit = 0;
-            if (!ReadList(item, &unit)) return Edited::Refused;
+            if (!ReadFixedList(item, &unit)) return Edited::Refused;
             (r.*(left ? &ScDepthRuler::SetLeftDepthMeasure : &ScDepthRuler::SetRightDepthMeasure))(unit);
             return Edited::Taken;
         }

@@ -70,7 +70,10 @@ int CLstDisRuler::InitPropWnd() {
 
     CBCGPProp* label = NewGroupItem(kLabel, kLabelId, true);
     // Every unit a ruler may hold is taken and shown; three are offered; any other text is -1.
-    label->AddSubItem(NewList(kUnit, "", nullptr, kUnitId, kUnits, OtherTakenAs(-1), {kMetre, kFoot, kKilometre}));
+    // The refresh leaves the item as it is for a unit of no text.
+    CFixedListProp* unit = NewList(kUnit, "", nullptr, kUnitId, kUnits, OtherTakenAs(-1), {kMetre, kFoot, kKilometre});
+    unit->ShowUnlistedAs(nullptr);
+    label->AddSubItem(unit);
     label->AddSubItem(NewFacePicker(grouptext::kFontFace, font.GetFaceName(), nullptr, kFaceId));
     label->AddSubItem(NewRulerNumber(grouptext::kSize, font.size / 100.0, kFontSizeId, HundredthsRule()));
     label->AddSubItem(NewBlackColorItem(grouptext::kColor, nullptr, kFontColorId));
@@ -162,9 +165,8 @@ Edited CLstDisRuler::Edit(CBCGPProp* item) {
             return id == kLeadWidthId ? Edited::Stamped : Edited::Taken;
         }
         case kUnitId: {
-            // The refresh leaves the item as it is for a unit of no text.
             int unit = 0;
-            if (!ReadList(item, &unit, nullptr)) return Edited::Refused;
+            if (!ReadFixedList(item, &unit)) return Edited::Refused;
             manager.SetSelUnit(unit);
             return Edited::Taken;
         }

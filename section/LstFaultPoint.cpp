@@ -257,7 +257,7 @@ bool CLstFaultPoint::Edit(CBCGPProp* item) {
     switch (id) {
         case kDisplayStyleId: {
             int style = 0;
-            if (!ReadList(item, &style)) return false;
+            if (!ReadFixedList(item, &style)) return false;
             ApplyInScope([style](CrFaultPoint& p) { p.SetDisplayStyle(style); });
             break;
         }
@@ -272,7 +272,7 @@ bool CLstFaultPoint::Edit(CBCGPProp* item) {
         }
         case kApplyId: {
             int scope = 0;
-            if (!ReadList(item, &scope)) return false;
+            if (!ReadFixedList(item, &scope)) return false;
             point.SetApplyType(scope);
             break;
         }
@@ -314,7 +314,7 @@ bool CLstFaultPoint::Edit(CBCGPProp* item) {
             return EditFieldCount(item);
         case kLabelPlaceId: {
             int place = 0;
-            if (!ReadList(item, &place)) return false;
+            if (!ReadFixedList(item, &place)) return false;
             ApplyInScope([place](CrFaultPoint& p) { p.SetPosStyle(place); });
             break;
         }

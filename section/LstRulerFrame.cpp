@@ -289,7 +289,7 @@ CBCGPProp* NewItem(const Row& row, const ScRulerFrame* frame) {
             break;
         }
         case Kind::YesNo:
-            item = section::NewYesNoList(row.label, "", nullptr, row.id);
+            item = NewYesNoList(row.label, "", nullptr, row.id);
             break;
         case Kind::Options:
             item = NewPositionList(row);
@@ -420,11 +420,11 @@ bool Apply(const Row& row, CBCGPProp* item, ScRulerFrame& frame) {
             row.number->set(frame, row.index, kept);
             break;
         case Kind::YesNo:
-            frame.SetShow(static_cast<RulerFrameShowType>(row.index), section::ReadYesNo(item));
+            frame.SetShow(static_cast<RulerFrameShowType>(row.index), ReadYesNo(item));
             break;
         case Kind::Options: {
             int pos = 0;
-            if (!section::ReadList(item, &pos)) return false;
+            if (!ReadFixedList(item, &pos)) return false;
             frame.SetPos(static_cast<RulerFramePosType>(row.index), pos);
             break;
         }

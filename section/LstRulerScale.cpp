@@ -278,7 +278,7 @@ bool CLstRulerScale::EditValue(CBCGPProp* item) {
             break;
         case kAlignId: {
             int align = 0;
-            if (!section::ReadList(item, &align)) return false;
+            if (!ReadFixedList(item, &align)) return false;
             scale.SetAglin(align);
             break;
         }

@@ -77,10 +77,10 @@ LRESULT CLstSglSandSetor::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CSingleProperty& record = *m_pSection->GetProperty();
     const DWORD_PTR id = item ? item->GetData() : 0;
     if (id == kDisplayId) {
-        if (!section::ReadList(item, &record.m_nSandShowMode)) return 0;
+        if (!ReadFixedList(item, &record.m_nSandShowMode)) return 0;
         ApplySandDisplay(*m_pSection, record.m_nSandShowMode);
     } else if (id == kEnvelopeShowId) {
-        record.m_bEnvelopeVisible = section::ReadYesNo(item);
+        record.m_bEnvelopeVisible = ReadYesNo(item);
         const bool visible = record.m_bEnvelopeVisible;
         single::ForEachSandUnit(m_pSection, [visible](Sand::CSandUnit& unit) { unit.SetSandLineVisible(visible); });
         single::Stamp(m_pSection);

@@ -289,7 +289,7 @@ bool CLstSingle::EditScale(CBCGPProp* item, bool x) {
 
 bool CLstSingle::EditLapJoint(CBCGPProp* item) {
     int type = 0;
-    if (!section::ReadList(item, &type)) return false;
+    if (!ReadFixedList(item, &type)) return false;
     m_pWell->SetLapJointType(static_cast<LapJointType>(type));
     m_pSection->UpdateStratumSand();
     return true;
@@ -297,7 +297,7 @@ bool CLstSingle::EditLapJoint(CBCGPProp* item) {
 
 bool CLstSingle::EditRangeType(CBCGPProp* item) {
     int type = 0;
-    if (!section::ReadList(item, &type)) return false;
+    if (!ReadFixedList(item, &type)) return false;
     m_pWell->SetRangeType(static_cast<EnumDepthType>(type));
     return true;
 }
@@ -305,7 +305,7 @@ bool CLstSingle::EditRangeType(CBCGPProp* item) {
 // A grade change drops the section's stratum and sand units; the user confirms it first.
 void CLstSingle::EditGrade(CBCGPProp* item) {
     int grade = 0;
-    if (!section::ReadList(item, &grade) || AfxMessageBox(sgltext::kGradeQuestion, MB_YESNO) != IDYES) return;
+    if (!ReadFixedList(item, &grade) || AfxMessageBox(sgltext::kGradeQuestion, MB_YESNO) != IDYES) return;
     m_pSection->GetProperty()->m_nGrade = grade;
     m_pWell->UpdateStratumAndDep();
     m_pWell->CalStratumProperty();

@@ -108,9 +108,10 @@ int CSandSetor::InitPropWnd() {
 
     CBCGPProp* fill = NewGroup(kFill, kFillGroupId);
     // The four fill types, of which a reservoir offers two and other kinds none; no other text.
-    CBCGPProp* fillType = section::NewList(kFillType, "", kFillTypeDescription, kFillTypeId, kFillTypes, kOtherRefused);
+    CFixedListProp* fillType =
+        section::NewList(kFillType, "", kFillTypeDescription, kFillTypeId, kFillTypes, kOtherRefused);
     if (kind == ScControlerClient::CT_RESERVOIR)
-        section::Offer(fillType, {kOilGasWater, kFaciesMode});
+        fillType->OfferOnly({kOilGasWater, kFaciesMode});
     else if (kind != ScControlerClient::CT_CONNECTION && kind != ScControlerClient::CT_FENCE)
         fillType->RemoveAllOptions();
     fill->AddSubItem(fillType);
@@ -130,7 +131,7 @@ int CSandSetor::InitPropWnd() {
     m_wndPropList.AddProperty(CreateShowLineProp(kEnvelope, kEnvelopeId), TRUE, TRUE);
 
     CBCGPProp* pinch = NewGroup(kPinchout, kPinchoutGroupId);
-    pinch->AddSubItem(section::NewYesNoList(grouptext::kShow, "", kPinchoutShowDescription, kPinchoutShowId));
+    pinch->AddSubItem(NewYesNoList(grouptext::kShow, "", kPinchoutShowDescription, kPinchoutShowId));
     pinch->AddSubItem(section::NewList(kPinchoutLength, "", kPinchoutLengthDescription, kPinchoutLengthId,
                                        kPinchoutLengths, OtherTakenAs(-1),
                                        {kPinchHalfSpacing, kPinchQuarterSpacing, kPinchLhOverH1, kPinchLhOverH}));
@@ -270,7 +271,7 @@ bool CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
     // The show switches: stored, and the section stamped so that the pages show what follows.
     for (const FlagItem& flag : kShowFlags)
         if (id == flag.id) {
-            record.*flag.field = section::ReadYesNo(item);
+            record.*flag.field = ReadYesNo(item);
             m_pContainer->ProChanged();
             return true;
         }
@@ -283,7 +284,7 @@ bool CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
         }
     switch (id) {
         case kFillTypeId:
-            if (!section::ReadList(item, &record.m_nFillType)) return false;
+            if (!ReadFixedList(item, &record.m_nFillType)) return false;
             UpdateSandFill(record);
             m_pContainer->ProChanged();
             break;
@@ -304,11 +305,11 @@ bool CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
             m_pContainer->ProChanged();
             break;
         case kSandDisplayId:
-            if (!section::ReadList(item, &record.m_nSandDisplay)) return false;
+            if (!ReadFixedList(item, &record.m_nSandDisplay)) return false;
             record.FliterGroup();
             break;
         case kPinchoutLengthId:
-            if (!section::ReadList(item, &record.m_nPinchoutLength)) return false;
+            if (!ReadFixedList(item, &record.m_nPinchoutLength)) return false;
             record.ReCreatePinchout();
             RebuildFlowUnits();
             break;
@@ -323,7 +324,7 @@ bool CSandSetor::EditRecord(CMapProperty& record, CBCGPProp* item) {
             RebuildFlowUnits();
             break;
         case kLocalPinchoutId:
-            record.m_bLocalPinchout = section::ReadYesNo(item);
+            record.m_bLocalPinchout = ReadYesNo(item);
             record.ReCreateNormal();
             RebuildFlowUnits();
             break;

@@ -22,34 +22,9 @@ CFixedListProp* NewList(const char* name, const char* shown, const char* descrip
                         const TextValue* table, std::size_t count, OtherText other,
                         std::initializer_list<const char*> offered, bool allowEdit) {
     CFixedListProp* item = NewFixedListItem(name, shown, description, id, table, count, other, allowEdit);
-    if (offered.size() > 0) Offer(item, offered);
+    if (offered.size() > 0) item->OfferOnly(offered);
+    item->ShowUnlistedAs("");
     return item;
-}
-
-CFixedListProp* NewYesNoList(const char* name, const char* shown, const char* description, DWORD_PTR id) {
-    return NewList(name, shown, description, id, kYesNo, OtherTakenAs(0));
-}
-
-void Offer(CBCGPProp* item, std::initializer_list<const char*> offered) {
-    if (!item) return;
-    item->RemoveAllOptions();
-    for (const char* option : offered) item->AddOption(option, TRUE);
-}
-
-bool ReadList(CBCGPProp* item, int* value, const char* otherShown) {
-    int taken = 0;
-    if (!ReadFixedList(item, &taken)) return false;
-    const CFixedListProp* list = FixedListOf(item);
-    if (otherShown && !list->TextOf(taken)) ShowTextIfChanged(item, otherShown);
-    *value = taken;
-    return true;
-}
-
-bool ReadYesNo(CBCGPProp* item) {
-    // The switch of a framework group (a show-line group's "显示") is read by the group's reader.
-    if (!FixedListOf(item)) return GetYesNoProp(item);
-    int yes = 0;
-    return ReadList(item, &yes) && yes != 0;
 }
 
 bool ReadItemNumber(CBCGPProp* item, double scale, double* value, bool judgeFlag) {

@@ -28,12 +28,11 @@ TextRule ItemNumberRule(double scale = 1.0, bool judgeFlag = false);
 TextRule ItemSizeRule(double scale = 1.0);
 
 // ---- fixed lists ------------------------------------------------------------------------------------
-// A yes/no switch: "是" yes, "否" no; the pages read any other text as no.
-inline constexpr TextValue kYesNo[] = {{grouptext::kYes, 1}, {grouptext::kNo, 0}};
-
 // A fixed list whose texts are those of table, each standing for its value, and other for any
-// other text. A page may take and show texts it does not offer: offered, when given, are the
-// options of the drop-down (a refresh that sets the options again keeps every text of the table).
+// other text, read through ReadFixedList. A page may take and show texts it does not offer:
+// offered, when given, are the options of the drop-down (a refresh that sets the options again
+// keeps every text of the table). An accepted text whose value no entry stands for shows empty, as
+// the section pages' refreshes show such a value.
 CFixedListProp* NewList(const char* name, const char* shown, const char* description, DWORD_PTR id,
                         const TextValue* table, std::size_t count, OtherText other,
                         std::initializer_list<const char*> offered = {}, bool allowEdit = false);
@@ -43,19 +42,6 @@ CFixedListProp* NewList(const char* name, const char* shown, const char* descrip
                         bool allowEdit = false) {
     return NewList(name, shown, description, id, table, N, other, offered, allowEdit);
 }
-// A yes/no switch read as "是" (yes) or any other text (no).
-CFixedListProp* NewYesNoList(const char* name, const char* shown, const char* description, DWORD_PTR id);
-// The options of the item's drop-down made offered, in that order (the texts it takes stay).
-void Offer(CBCGPProp* item, std::initializer_list<const char*> offered);
-
-// The value of the list's text through the one fixed-list reader (a refusal: false, the item shows
-// its text from before, and the caller writes and runs nothing). An accepted text that no option
-// stands for then shows otherShown, the page refresh's text for such a value (nullptr: the refresh
-// leaves the item as it is).
-bool ReadList(CBCGPProp* item, int* value, const char* otherShown = "");
-// The answer of a two-state list ("是"/"否", "允许"/"不允许"): its value is not 0; never refused.
-// The switch of a framework group (a show-line group) reads as GetYesNoProp reads it.
-bool ReadYesNo(CBCGPProp* item);
 
 // What an edit did with its item's text: refused it (nothing written), or took it, for some pages
 // also stamping the object so that the next refresh reads it again.

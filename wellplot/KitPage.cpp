@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "framework/FixedList.h"
 #include "framework/NumberText.h"
 #include "framework/PropItems.h"
 #include "hosttypes/Tinder/TimeStamp.h"
@@ -94,21 +95,16 @@ CString ScopeLabel(CWpKit* kit) {
 }
 
 void ShowScope(CBCGPProp* item, CWpKit* kit, int scope) {
-    if (!item) return;
+    CFixedListProp* list = FixedListOf(item);
+    if (!list) return;
     const CString label = ScopeLabel(kit);
-    item->RemoveAllOptions();
-    item->AddOption(label);
-    item->AddOption(wptext::kSameKindInPlot);
-    item->AddOption(wptext::kAllInPlot);
+    list->ClearEntries();
+    list->AddEntry(label, 0);
+    list->AddEntry(wptext::kSameKindInPlot, 1);
+    list->AddEntry(wptext::kAllInPlot, 2);
     ShowTextIfChanged(item, scope < 1    ? label
                             : scope == 1 ? CString(wptext::kSameKindInPlot)
                                          : CString(wptext::kAllInPlot));
-}
-
-int ScopeOfText(const CString& text) {
-    if (text == wptext::kAllInPlot) return 2;
-    if (text == wptext::kSameKindInPlot) return 1;
-    return 0;
 }
 
 }  // namespace wellplot

@@ -78,11 +78,10 @@ void AddPenWidthOptions(CBCGPProp* item);
 // The first option of a scope item: the label of the kit shown ("当前柱状图[井1]", "当前深度道",
 // "当前内容道[...]", "当前曲线[...]", "当前分层[...]", "当前对象").
 CString ScopeLabel(CWpKit* kit);
-// Replaces the options of a scope item by the label, "当前图内同类对象" and "当前图内所有对象",
-// and shows the one that scope selects (below 1 the label, 1 the second, 2 or more the third).
+// Replaces the options of a scope list by the label (standing for 0), "当前图内同类对象" (1) and
+// "当前图内所有对象" (2), and shows the one that scope selects (below 1 the label, 1 the second, 2
+// or more the third). A scope list reads any other text as 0.
 void ShowScope(CBCGPProp* item, CWpKit* kit, int scope);
-// 2 for "当前图内所有对象", 1 for "当前图内同类对象", 0 for any other text.
-int ScopeOfText(const CString& text);
 
 // The item whose own data is id (a group's sub-items carry the group's number plus their place,
 // so a search may meet an item of another id first); NULL when there is none.

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "bcg/ColorProp.h"
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
@@ -24,6 +25,7 @@
 #include "hosttypes/Zephyr/WpWell.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/KitWalk.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "win32/Text.h"
 
@@ -41,8 +43,6 @@ constexpr const char* kLeftToRight = "从左到右";
 constexpr const char* kRightToLeft = "从右到左";
 constexpr const char* kLogarithmic = "对数";
 constexpr const char* kLinear = "线性";
-constexpr const char* kYes = "是";
-constexpr const char* kNo = "否";
 constexpr const char* kAddFill = "添加新填充";
 constexpr const char* kHideAll = "全部隐藏";
 constexpr const char* kShowAll = "全部显示";
@@ -72,6 +72,14 @@ const TextValue kUnitAligns[] = {{"曲线名称右", -1}, {"曲线名称下", 0}
 const TextValue kLimitShows[] = {{"全显示", 1}, {"全隐藏", 0}, {"仅显示刻度", 2}, {"仅显示线", 3}};
 const TextValue kLimitAligns[] = {{"线型样式上", -1}, {"线型样式中", 0}, {kBelowLineStyle, 1}};
 const TextValue kRangeTypes[] = {{"固定刻度范围", 0}, {"整条曲线刻度范围", 1}, {"可见段刻度范围", 2}};
+// The two-way switches, each reading any other text as its second option.
+const TextValue kScaleTypes[] = {{kLinear, 0}, {kLogarithmic, 1}};
+const TextValue kDirections[] = {{kLeftToRight, 1}, {kRightToLeft, 0}};
+const TextValue kShownHidden[] = {{wptext::kShown, 1}, {wptext::kHidden, 0}};
+// The fill list's named operations (a numbered fill, "填充N", is 7 + N).
+const TextValue kFillOperations[] = {{kAddFill, 0}, {kShowAll, 4}, {kHideAll, 5}, {kDeleteAll, 6}};
+// A fill shown, hidden, or (any other text) deleted: the operation each asks for.
+const TextValue kFillShown[] = {{wptext::kShown, 1}, {wptext::kHidden, 2}, {kDelete, 3}};
 
 // The well-data tables the point sources 3 to 6 take their columns from.
 const char* const kSourceTables[] = {"岩心分析数据", "点数据.点数据1", "点数据.点数据2", "点数据.点数据3"};
@@ -82,11 +90,17 @@ constexpr int kFixedRange = 0;
 // A fill side's cell size item, counted from the side's group id (flag, set, style, two colours, size).
 constexpr DWORD_PTR kFillCellSize = 6;
 
+// A list of the page's settings: any other text is -1, which the refresh shows empty.
 template <std::size_t N>
 CBCGPProp* NewTableChoice(const char* name, const char* description, DWORD_PTR id, const TextValue (&table)[N]) {
-    CBCGPProp* item = NewOptionItem(name, "", description, id, {}, false);
-    for (const TextValue& entry : table) item->AddOption(entry.text);
-    return item;
+    CFixedListProp* list = NewFixedListItem(name, "", description, id, table, OtherTakenAs(-1));
+    list->ShowUnlistedAs("");
+    return list;
+}
+// A switch of the page: any other text is the second option's value.
+template <std::size_t N>
+CBCGPProp* NewSwitch(const char* name, const char* description, DWORD_PTR id, const TextValue (&table)[N]) {
+    return NewFixedListItem(name, "", description, id, table, OtherTakenAs(table[N - 1].value));
 }
 
 // The readers of the page's number items, each also the rule of the item it is typed into, so a
@@ -207,13 +221,23 @@ void ShowStoredCurveNumber(CWpCurve* curve, CBCGPProp* item) {
                                 {L::kRightFillId + kFillCellSize, fill->rightBrush.size / 100.0}});
 }
 
+// The fill list: add a fill, choose one ("填充N", offered for each fill), show, hide or delete them
+// all; any other text (reported from code) is refused. Only "添加新填充" is offered until a curve shows.
+CFixedListProp* NewFillList() {
+    CFixedListProp* list = NewFixedListItem("列表", "", "", CLstCurve::kFillListId, kFillOperations, kOtherRefused);
+    list->SetOtherRule([](const CString& text, int* operation) {
+        *operation = FillOperationOfText(text);
+        return *operation >= 0;
+    });
+    list->OfferOnly({kAddFill});
+    return list;
+}
+
 }  // namespace
 
 int FillOperationOfText(const CString& text) {
-    if (text == kAddFill) return 0;
-    if (text == kHideAll) return 5;
-    if (text == kShowAll) return 4;
-    if (text == kDeleteAll) return 6;
+    const int named = ValueOfText(kFillOperations, text, -1);
+    if (named >= 0) return named;
     const std::string all = text.str();
     if (text::CharCount(all) < 2) return -1;
     long long n = 0;
@@ -248,7 +272,7 @@ int CLstCurve::InitPropWnd() {
     unit->AddSubItem(NewOptionItem("名称", "", "指定曲线单位名称", kUnitNameId,
                                    {"cm", "N", "mV", "μs/m", "g/cm^3", "GAPI", "%", "p.u.", "Ω·m", "小数", "无"},
                                    true));
-    unit->AddSubItem(NewOptionItem(wptext::kShown, "", "指定曲线单位是否显示", kUnitShownId, {kYes, kNo}, false));
+    unit->AddSubItem(NewSwitch(wptext::kShown, "指定曲线单位是否显示", kUnitShownId, kYesNoEntries));
     unit->AddSubItem(NewTableChoice(kArrangement, "指定曲线单位的排列格式", kUnitAlignId, kUnitAligns));
     unit->AddSubItem(NewTableChoice(wptext::kFontApplyTo, "指定曲线单位字体设置的应用范围", kUnitScopeId, kScopes));
     unit->AddSubItem(CreateFontPropFloatSize(wptext::kFont, kUnitFontId));
@@ -259,15 +283,13 @@ int CLstCurve::InitPropWnd() {
     scale->AddSubItem(NewTableChoice(wptext::kApplyTo, "指定刻度属性设置的应用范围", kScaleScopeId, kScopes));
     scale->AddSubItem(NewTableChoice(wptext::kVisibility, "指定曲线刻度值的显隐状态", kLimitShownId, kLimitShows));
     scale->AddSubItem(NewTableChoice(kArrangement, "指定曲线刻度值的排列格式", kLimitAlignId, kLimitAligns));
-    scale->AddSubItem(NewOptionItem(wptext::kType, "", "指定刻度类型", kScaleTypeId, {kLinear, kLogarithmic}, false));
+    scale->AddSubItem(NewFixedListItem(wptext::kType, "", "指定刻度类型", kScaleTypeId, kScaleTypes, OtherTakenAs(0)));
     scale->AddSubItem(NewTableChoice("刻度范围", "指定刻度范围类型", kRangeTypeId, kRangeTypes));
     scale->AddSubItem(NewFloat("刻度小数位数", 0, 0, false, "指定刻度小数位数", kDigitsId, ReaderRule(ReadDigits)));
-    scale->AddSubItem(
-        NewOptionItem(wptext::kDirection, "", "指定刻度类型", kDirectionId, {kLeftToRight, kRightToLeft}, false));
+    scale->AddSubItem(NewSwitch(wptext::kDirection, "指定刻度类型", kDirectionId, kDirections));
     scale->AddSubItem(NewFloat("左值", 0, 0, true, "指定曲线左值", kLeftId, ValueRule(true)));
     scale->AddSubItem(NewFloat("右值", 0, 0, true, "指定曲线右值", kRightId, ValueRule(true)));
-    scale->AddSubItem(NewOptionItem("第二刻度", "", "指定曲线第二刻度的显隐状态", kSecondScaleId,
-                                    {wptext::kShown, wptext::kHidden}, false));
+    scale->AddSubItem(NewSwitch("第二刻度", "指定曲线第二刻度的显隐状态", kSecondScaleId, kShownHidden));
     scale->AddSubItem(NewFloat("倍数", 0, 1, false, "指定曲线第二刻度倍数", kMultiplesId, ValueRule(false)));
     CBCGPProp* limitFont = CreateFontPropFloatSize(wptext::kFont, kLimitFontId);
     limitFont->Expand(FALSE);
@@ -279,11 +301,11 @@ int CLstCurve::InitPropWnd() {
     add(draw);
 
     auto* fills = new CBCGPPropEx(kFillPrefix, kFillGroupId);
-    fills->AddSubItem(NewOptionItem("列表", "", "", kFillListId, {kAddFill}, false));
+    fills->AddSubItem(NewFillList());
     add(fills);
 
     CBCGPProp* mark = NewGroup("标识线", kMarkGroupId);
-    mark->AddSubItem(NewOptionItem(wptext::kShown, "", "指定标识线是否显示", kMarkShownId, {kYes, kNo}, false));
+    mark->AddSubItem(NewSwitch(wptext::kShown, "指定标识线是否显示", kMarkShownId, kYesNoEntries));
     mark->AddSubItem(NewFloat("指定值", 0, 2, true, "指定标识线的值", kMarkValueId, ValueRule(true)));
     mark->AddSubItem(CreateLineFloatProp(kLineStyle, kMarkLineId));
     add(mark);
@@ -356,7 +378,8 @@ void CLstCurve::ShowTitleAndUnit(CWpCurve* curve) {
                       TextOfValue(kTitleScopes, curve->GetTtlFtScope(), ""));
     EnableFontProp(m_wndPropList.FindItemByData(kTitleFontId), curve->GetTitleFont(), true);
     ShowTextIfChanged(m_wndPropList.FindItemByData(kUnitNameId), curve->GetUnitText());
-    ShowTextIfChanged(m_wndPropList.FindItemByData(kUnitShownId), curve->IsShowUnit() ? kYes : kNo);
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kUnitShownId),
+                      curve->IsShowUnit() ? grouptext::kYes : grouptext::kNo);
     ShowTextIfChanged(m_wndPropList.FindItemByData(kUnitAlignId), TextOfValue(kUnitAligns, curve->GetUnitAlign(), ""));
     ShowTextIfChanged(m_wndPropList.FindItemByData(kUnitScopeId), TextOfValue(kScopes, curve->GetUntScope(), ""));
     EnableFontProp(m_wndPropList.FindItemByData(kUnitFontId), curve->GetUnitFont(), true);
@@ -485,9 +508,8 @@ void CLstCurve::ShowFills(CWpCurve* curve) {
     ShowTextIfChanged(list, fill ? FormatString("%s%d", kFillPrefix, curve->FillAt()) : CString(kNoFill));
     if (!fill) return;
 
-    group->AddSubItem(NewOptionItem(wptext::kVisibility, fill->shown ? wptext::kShown : wptext::kHidden,
-                                    "指定填充是否显示,隐藏或者删除", kFillShownId,
-                                    {wptext::kShown, wptext::kHidden, kDelete}, false));
+    group->AddSubItem(NewFixedListItem(wptext::kVisibility, fill->shown ? wptext::kShown : wptext::kHidden,
+                                       "指定填充是否显示,隐藏或者删除", kFillShownId, kFillShown, OtherTakenAs(3)));
     if (!fill->shown) return;
     CBCGPProp* target = NewOptionItem("目标", "", "指定当前横向填充目标对象", kFillTargetId,
                                       {kBorderTarget, kMiddleTarget, kValueTarget}, false);
@@ -527,7 +549,7 @@ void CLstCurve::ShowFills(CWpCurve* curve) {
 
 void CLstCurve::ShowMarker(CWpCurve* curve) {
     const bool shown = curve->IsFlagLineShow();
-    ShowTextIfChanged(m_wndPropList.FindItemByData(kMarkShownId), shown ? kYes : kNo);
+    ShowTextIfChanged(m_wndPropList.FindItemByData(kMarkShownId), shown ? grouptext::kYes : grouptext::kNo);
     if (CBCGPProp* value = m_wndPropList.FindItemByData(kMarkValueId)) {
         value->Enable(shown);
         if (shown) value->SetValue(_variant_t(double(curve->GetFlagLineValue())));
@@ -539,8 +561,10 @@ void CLstCurve::ShowMarker(CWpCurve* curve) {
 LRESULT CLstCurve::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpCurve* curve = Curve();
-    if (!item || !curve) return 0;
-    if (!EditItem(curve, item)) {
+    // A list's text stands for the value stored.
+    int choice = 0;
+    if (!item || !curve || !wellplot::ReadChoice(item, &choice)) return 0;
+    if (!EditItem(curve, item, choice)) {
         // A group's size or width, or a fill's cell size, read by its whole text refuses a text its
         // item took by the number it keeps ("3x" reported from code): the item shows the stored
         // value as the refresh does, and nothing is written or redrawn.
@@ -554,13 +578,13 @@ LRESULT CLstCurve::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-bool CLstCurve::EditItem(CWpCurve* curve, CBCGPProp* item) {
+bool CLstCurve::EditItem(CWpCurve* curve, CBCGPProp* item, int choice) {
     const CString text = ItemText(item);
     const DWORD_PTR id = item->GetData();
 
     switch (id) {
         case kSourceId:
-            curve->SetSource(ValueOfText(kSources, text, -1));
+            curve->SetSource(choice);
             SetKitTimeStamp(curve);
             break;
         case kTableId:
@@ -574,7 +598,7 @@ bool CLstCurve::EditItem(CWpCurve* curve, CBCGPProp* item) {
             curve->SetTitleText(text);
             break;
         case kTitleScopeId:
-            curve->SetTitleFontScope(ValueOfText(kTitleScopes, text, -1));
+            curve->SetTitleFontScope(choice);
             break;
         case kTitleFontId + 1:
         case kTitleFontId + 2:
@@ -587,13 +611,13 @@ bool CLstCurve::EditItem(CWpCurve* curve, CBCGPProp* item) {
             curve->SetUnitText(text);
             break;
         case kUnitShownId:
-            curve->ShowUnit(text == kYes);
+            curve->ShowUnit(choice != 0);
             break;
         case kUnitAlignId:
-            curve->SetUnitAlign(ValueOfText(kUnitAligns, text, -1));
+            curve->SetUnitAlign(choice);
             break;
         case kUnitScopeId:
-            curve->SetUntScope(ValueOfText(kScopes, text, -1));
+            curve->SetUntScope(choice);
             break;
         case kUnitFontId + 1:
         case kUnitFontId + 2:
@@ -603,13 +627,14 @@ bool CLstCurve::EditItem(CWpCurve* curve, CBCGPProp* item) {
                 ApplyToScopeCurves(curve, curve->GetUntScope(), [&](CWpCurve* other) { other->SetUnitFont(font); });
             });
         case kScaleScopeId:
-            curve->SetLmtScope(ValueOfText(kScopes, text, -1));
+            curve->SetLmtScope(choice);
             break;
         case kFillListId:
-            EditFillList(curve, text);
+            curve->Operation(choice);
+            SetKitTimeStamp(curve);
             break;
         case kFillShownId:
-            curve->Operation(text == wptext::kShown ? 1 : text == wptext::kHidden ? 2 : 3);
+            curve->Operation(choice);
             SetKitTimeStamp(curve);
             break;
         case kFillTargetId:
@@ -619,7 +644,7 @@ bool CLstCurve::EditItem(CWpCurve* curve, CBCGPProp* item) {
             EditFillValue(curve, item);
             break;
         case kMarkShownId:
-            curve->SetFlagLineShow(text == kYes);
+            curve->SetFlagLineShow(choice != 0);
             SetKitTimeStamp(curve);
             break;
         case kMarkValueId:  // the page's number items read by their own rules: what they took reads
@@ -631,8 +656,8 @@ bool CLstCurve::EditItem(CWpCurve* curve, CBCGPProp* item) {
             return EditSubItem(curve->GetFlagLinePen(), item, kMarkLineId,
                                [curve](const QXLOGPEN& pen) { curve->SetFlagLinePen(pen); });
         default:
-            if (id >= kLimitShownId && id <= kLimitFontId + 3) return EditScale(curve, item);
-            if (id >= kFormId && id <= kSquareStepId) return EditDrawing(curve, item);
+            if (id >= kLimitShownId && id <= kLimitFontId + 3) return EditScale(curve, item, choice);
+            if (id >= kFormId && id <= kSquareStepId) return EditDrawing(curve, item, choice);
             if (id > kLeftFillId && id < kMarkGroupId && id != kRightFillId) return EditFillSide(curve, item);
             break;
     }
@@ -648,23 +673,23 @@ void CLstCurve::EditSourceCurve(CWpCurve* curve, const CString& text) {
 }
 
 // Every scale edit copies the whole scale to the curves of the scale scope.
-bool CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
+bool CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item, int choice) {
     const CString text = ItemText(item);
     const DWORD_PTR id = item->GetData();
     bool recalculate = false;
     switch (id) {
         case kLimitShownId:
-            curve->ShowLimit(static_cast<CWpCurve::ScaleShowWays>(ValueOfText(kLimitShows, text, -1)));
+            curve->ShowLimit(static_cast<CWpCurve::ScaleShowWays>(choice));
             break;
         case kLimitAlignId:
-            curve->SetLimitAlign(ValueOfText(kLimitAligns, text, -1));
+            curve->SetLimitAlign(choice);
             break;
         case kScaleTypeId:
-            curve->LogScale(text == kLogarithmic);
+            curve->LogScale(choice != 0);
             recalculate = true;
             break;
         case kRangeTypeId:
-            curve->SetValueRangeType(ValueOfText(kRangeTypes, text, -1));
+            curve->SetValueRangeType(choice);
             ApplyScaleToScope(curve);
             curve->UpdateRightLeftValue();
             curve->Recalculate();
@@ -675,7 +700,7 @@ bool CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
             recalculate = true;
             break;
         case kDirectionId:
-            curve->SetLeftAlignText(text == kLeftToRight);
+            curve->SetLeftAlignText(choice != 0);
             break;
         case kLeftId:
         case kRightId: {
@@ -688,7 +713,7 @@ bool CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
             break;
         }
         case kSecondScaleId:
-            curve->ShowScale(text == wptext::kShown);
+            curve->ShowScale(choice != 0);
             recalculate = true;
             break;
         case kMultiplesId:
@@ -712,10 +737,10 @@ bool CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item) {
 
 // The form, and the lines, symbols and steps of the drawing groups. The stick and the square-wave
 // lines are one pen of the kit, the scatter and stick intervals one value.
-bool CLstCurve::EditDrawing(CWpCurve* curve, CBCGPProp* item) {
+bool CLstCurve::EditDrawing(CWpCurve* curve, CBCGPProp* item, int choice) {
     const DWORD_PTR id = item->GetData();
     if (id == kFormId) {
-        curve->SetType(static_cast<CWpCurve::CURVETYPE>(ValueOfText(kForms, ItemText(item), -1)));
+        curve->SetType(static_cast<CWpCurve::CURVETYPE>(choice));
         SetKitTimeStamp(curve);
         return true;
     }
@@ -745,12 +770,6 @@ bool CLstCurve::EditDrawing(CWpCurve* curve, CBCGPProp* item) {
         return EditSubItem(curve->GetPen2(), item, kSquareLineId,
                            [curve](const QXLOGPEN& pen) { curve->SetPen2(pen); });
     return true;
-}
-
-void CLstCurve::EditFillList(CWpCurve* curve, const CString& text) {
-    const int operation = FillOperationOfText(text);
-    if (operation >= 0) curve->Operation(operation);
-    SetKitTimeStamp(curve);
 }
 
 // The target names a curve by its object name, any other target by its text; the border lies at the

@@ -84,11 +84,11 @@ private:
 
     // Edits by kind; each returns after its setters, the common end follows in OnPropertyChanged.
     // Those that read a number answer false for one the page refuses; nothing is written then.
-    bool EditItem(CWpCurve* curve, CBCGPProp* item);
+    // choice: the value a list's text stands for.
+    bool EditItem(CWpCurve* curve, CBCGPProp* item, int choice);
     void EditSourceCurve(CWpCurve* curve, const CString& text);
-    bool EditScale(CWpCurve* curve, CBCGPProp* item);
-    bool EditDrawing(CWpCurve* curve, CBCGPProp* item);
-    void EditFillList(CWpCurve* curve, const CString& text);
+    bool EditScale(CWpCurve* curve, CBCGPProp* item, int choice);
+    bool EditDrawing(CWpCurve* curve, CBCGPProp* item, int choice);
     void EditFillTarget(CWpCurve* curve, const CString& text);
     void EditFillValue(CWpCurve* curve, CBCGPProp* item);
     bool EditFillSide(CWpCurve* curve, CBCGPProp* item);

@@ -1,6 +1,7 @@
 #include "wellplot/LstDepth.h"
 
 #include "bcg/ColorProp.h"
+#include "framework/FixedList.h"
 #include "framework/GroupEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
@@ -14,6 +15,7 @@
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWell.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 
 IMPLEMENT_DYNCREATE(CLstDepth, CWndLst)
@@ -54,13 +56,6 @@ CString HeightText(const QXLOGFONT& font) { return numtext::Fixed(font.size / 10
 CString SpaceText(double space) { return FormatString("%g", space); }
 CString CountText(int count) { return FormatString("%d", count); }
 
-template <std::size_t N>
-CBCGPProp* NewFixedItem(const char* name, const char* value, const char* description, DWORD_PTR id,
-                        const TextValue (&table)[N]) {
-    CBCGPProp* item = NewOptionItem(name, value, description, id, {}, false);
-    for (const TextValue& entry : table) item->AddOption(entry.text);
-    return item;
-}
 
 CBCGPProp* NewTitleGroup() {
     auto* title = new CBCGPProp(wptext::kTitle, CLstDepth::kTitleGroupId);
@@ -71,8 +66,8 @@ CBCGPProp* NewTitleGroup() {
     title->AddSubItem(CreateOrientationProp(wptext::kDirection, CLstDepth::kTitleDirectionId,
                                             _variant_t(grouptext::kAuto), "指定深度道标题文字方向"));
     auto* font = new CBCGPProp(wptext::kFont, CLstDepth::kTitleFontGroupId);
-    font->AddSubItem(
-        NewFixedItem(wptext::kApplyTo, "", "指定字体各设置的应用范围", CLstDepth::kFontScopeId, kFontScopes));
+    font->AddSubItem(NewFixedListItem(wptext::kApplyTo, "", "指定字体各设置的应用范围", CLstDepth::kFontScopeId,
+                                      kFontScopes, OtherTakenAs(0)));
     font->AddSubItem(new CPropStyleCombox(wptext::kFont, CString(grouptext::kDefaultFontFace), "指定深度道标题文本字体",
                                           CLstDepth::kFontFaceId));
     auto* height = new CBCGPropFloat("高度(毫米)", _variant_t(""), 0, "指定深度道标题文本字体的高度", FALSE,
@@ -92,16 +87,16 @@ CBCGPProp* NewTitleGroup() {
 
 CBCGPProp* NewLabelGroup() {
     auto* label = new CBCGPProp("标注", CLstDepth::kLabelGroupId);
-    label->AddSubItem(
-        NewFixedItem("深度类型", kDepthTypes[0].text, "指定深度道深度类型", CLstDepth::kDepthTypeId, kDepthTypes));
+    label->AddSubItem(NewFixedListItem("深度类型", kDepthTypes[0].text, "指定深度道深度类型", CLstDepth::kDepthTypeId,
+                                       kDepthTypes, OtherTakenAs(DEPTH_MEASURED)));
     auto* space = new CBCGPropFloat(wptext::kIntervalMetres, _variant_t("25"), 0, "指定深度标注间隔", FALSE,
                                     CLstDepth::kLabelSpaceId);
     for (int d = 1; d <= 100000; d *= 10)
         for (int m : {1, 2, 5}) space->AddOption(FormatString("%d", d * m));
     ReadBy(space, ReaderRule(numtext::LeadingNumber));
     label->AddSubItem(space);
-    label->AddSubItem(NewFixedItem(wptext::kFormat, kLabelAligns[1].text, "指定深度标注文字方向",
-                                   CLstDepth::kLabelAlignId, kLabelAligns));
+    label->AddSubItem(NewFixedListItem(wptext::kFormat, kLabelAligns[1].text, "指定深度标注文字方向",
+                                       CLstDepth::kLabelAlignId, kLabelAligns, OtherTakenAs(0)));
     label->AddSubItem(CreateFontProp(wptext::kFont, CLstDepth::kLabelFontGroupId));
     return label;
 }
@@ -118,8 +113,8 @@ CBCGPProp* NewTickGroup() {
     count->AddOption("5");
     count->AddOption("10");
     ticks->AddSubItem(count);
-    ticks->AddSubItem(NewFixedItem(wptext::kFormat, kTickAligns[3].text, "指定深度刻度线标注格式",
-                                   CLstDepth::kTickAlignId, kTickAligns));
+    ticks->AddSubItem(NewFixedListItem(wptext::kFormat, kTickAligns[3].text, "指定深度刻度线标注格式",
+                                       CLstDepth::kTickAlignId, kTickAligns, OtherTakenAs(-1)));
     CBCGPProp* line = CreateLineProp("改变刻度线型", CLstDepth::kTickLineGroupId, false);
     if (CBCGPProp* width = line->GetSubItem(1))
         width->SetDescription("指定最细的刻度线的宽度，粗刻度线的粗细是它的3倍，标注线的粗细是它的5倍");
@@ -190,9 +185,11 @@ void CLstDepth::ShowLabelsAndTicks(CWpDepth* depth) {
 LRESULT CLstDepth::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpDepth* depth = wellplot::CurrentKit<CWpDepth>(*this);
-    if (!item || !depth) return 0;
-    // Every number item reads by the reader used here, so a text it refuses never comes here.
-    EditItem(depth, item);
+    // A list's text stands for the value stored. Every number item reads by the reader used here, so
+    // a text it refuses never comes here.
+    int choice = 0;
+    if (!item || !depth || !wellplot::ReadChoice(item, &choice)) return 0;
+    EditItem(depth, item, choice);
     EditGroup(depth, item);
 
     // The title font goes on to the tracks of the kit's scope after every edit.
@@ -232,7 +229,7 @@ void CLstDepth::EditGroup(CWpDepth* depth, CBCGPProp* item) {
     }
 }
 
-void CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
+void CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item, int choice) {
     const CString text = ItemText(item);
     double number = 0;
     switch (item->GetData()) {
@@ -240,12 +237,12 @@ void CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
             depth->SetTitleText(wellplot::TextToTitle(text));
             break;
         case kTitleDirectionId:
-            depth->SetTitleDirection(GetOrientationProp(item));
+            depth->SetTitleDirection(choice);
             depth->SetTitleText(depth->GetTitleText());
             depth->Recalculate();
             break;
         case kFontScopeId:
-            depth->SetTitleFontScope(ValueOfText(kFontScopes, text, 0));
+            depth->SetTitleFontScope(choice);
             break;
         case kFontFaceId:
         case kFontHeightId:
@@ -253,13 +250,13 @@ void CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
             EditTitleFont(depth, item);
             break;
         case kDepthTypeId:
-            depth->SetShowDepthType(static_cast<DepthType>(ValueOfText(kDepthTypes, text, DEPTH_MEASURED)));
+            depth->SetShowDepthType(static_cast<DepthType>(choice));
             break;
         case kLabelSpaceId:
             if (numtext::LeadingNumber(text, &number)) depth->SetDepthSpace(number);
             break;
         case kLabelAlignId:
-            depth->SetDepthAlign(ValueOfText(kLabelAligns, text, 0));
+            depth->SetDepthAlign(choice);
             break;
         case kTickSpaceId:
             // A spacing is a length: a negative one is not taken (the item refuses it).
@@ -275,7 +272,7 @@ void CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item) {
             break;
         }
         case kTickAlignId:
-            depth->SetTickAlign(ValueOfText(kTickAligns, text, -1));
+            depth->SetTickAlign(choice);
             depth->Recalculate();
             break;
         default:

@@ -46,7 +46,8 @@ private:
     void ShowTitle(CWpDepth* depth);
     void ShowLabelsAndTicks(CWpDepth* depth);
     // The number items read by the readers used here, so a text the page would refuse never comes here.
-    void EditItem(CWpDepth* depth, CBCGPProp* item);
+    // choice: the value a list's text stands for.
+    void EditItem(CWpDepth* depth, CBCGPProp* item, int choice);
     void EditTitleFont(CWpDepth* depth, CBCGPProp* item);
     // The label font and tick line groups.
     void EditGroup(CWpDepth* depth, CBCGPProp* item);

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "bcg/ColorProp.h"
+#include "framework/FixedList.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -17,6 +18,7 @@
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 
 IMPLEMENT_DYNCREATE(CLstGrid, CWndLst)
@@ -37,9 +39,10 @@ const TextValue kScopes[] = {
     {wptext::kAllContentTracks, 2},
 };
 
+const TextValue kShownHidden[] = {{wptext::kShown, 1}, {wptext::kHidden, 0}};
+
 const char* ScopeText(int scope) { return kScopes[scope < 1 ? 0 : scope == 1 ? 1 : 2].text; }
 const char* ShownText(int shown) { return shown ? wptext::kShown : wptext::kHidden; }
-int ShownOfText(const CString& text) { return text == wptext::kShown ? 1 : 0; }
 
 // The pens and depth intervals of a line kind (0 thick, 1 middle, 2 thin), of the scale lines
 // or of the depth lines.
@@ -95,14 +98,14 @@ void UpdateParentInScope(CWpTrack* track, const LinesDef& lines) {
     if ((track->*lines.scope)() >= 1) track->UpdateParent();
 }
 
-void EditScope(CWpTrack* track, const LinesDef& lines, const CString& text) {
-    (track->*lines.setScope)(ValueOfText(kScopes, text, 0));
+void EditScope(CWpTrack* track, const LinesDef& lines, int scope) {
+    (track->*lines.setScope)(scope);
     UpdateParentInScope(track, lines);
 }
 
 // Shown or hidden for the track alone recalculates the track; for a wider scope the parent lays out.
-void EditShown(CWpTrack* track, const LinesDef& lines, const CString& text) {
-    (track->*lines.show)(ShownOfText(text));
+void EditShown(CWpTrack* track, const LinesDef& lines, int shown) {
+    (track->*lines.show)(shown);
     if ((track->*lines.scope)() >= 1)
         track->UpdateParent();
     else
@@ -116,9 +119,10 @@ const TextValue kPenFields[] = {
     {grouptext::kColor, 2},
 };
 
-CBCGPProp* NewOptionItem(const char* name, const char* value, const CString& description,
-                         std::initializer_list<const char*> options, bool allowEdit) {
-    return ::NewOptionItem(name, value, description.GetString(), 0, options, allowEdit);
+// A scope or visibility list of the page: any other text is the first scope, or hidden (0).
+template <std::size_t N>
+CBCGPProp* NewList(const char* name, const char* value, const char* description, const TextValue (&table)[N]) {
+    return NewFixedListItem(name, value, description, 0, table, OtherTakenAs(0));
 }
 
 // "%s线型" group: style picker, width with the usual options, colour.
@@ -221,28 +225,21 @@ CLstGrid::~CLstGrid() = default;
 
 int CLstGrid::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    const char* const scopes[] = {kScopes[0].text, kScopes[1].text, kScopes[2].text};
-
     auto* scale = new CBCGPProp(wptext::kScaleLines, kScaleGroupData);
-    scale->AddSubItem(NewOptionItem(wptext::kApplyTo, scopes[0], "指定刻度线各属性设置的应用范围",
-                                    {scopes[0], scopes[1], scopes[2]}, false));
-    scale->AddSubItem(NewOptionItem(wptext::kVisibility, wptext::kShown, "指定刻度线显隐状态",
-                                    {wptext::kShown, wptext::kHidden}, false));
+    scale->AddSubItem(NewList(wptext::kApplyTo, kScopes[0].text, "指定刻度线各属性设置的应用范围", kScopes));
+    scale->AddSubItem(NewList(wptext::kVisibility, wptext::kShown, "指定刻度线显隐状态", kShownHidden));
     auto* divisions =
         new CBCGPropSizeText(kDivisions, _variant_t(5u), "指定线性刻度等分格数", 0, wellplot::CountRule());
     for (const char* option : {"2", "5", "10", "20"}) divisions->AddOption(option);
     scale->AddSubItem(divisions);
-    scale->AddSubItem(
-        NewOptionItem(kShowMid, wptext::kHidden, "显示隐藏中值格线", {wptext::kShown, wptext::kHidden}, false));
+    scale->AddSubItem(NewList(kShowMid, wptext::kHidden, "显示隐藏中值格线", kShownHidden));
     for (int k = 0; k < 3; ++k)
         scale->AddSubItem(NewPenGroup(k, "指定格值%s线型样式", "指定格值%s线型宽度", "指定格值%s线型颜色"));
     m_wndPropList.AddProperty(scale, TRUE, TRUE);
 
     auto* depth = new CBCGPProp(kDepthLines, kDepthGroupData);
-    depth->AddSubItem(NewOptionItem(wptext::kApplyTo, scopes[0], "指定深度线各属性设置的应用范围",
-                                    {scopes[0], scopes[1], scopes[2]}, false));
-    depth->AddSubItem(NewOptionItem(wptext::kVisibility, wptext::kShown, "指定深度线显隐状态",
-                                    {wptext::kShown, wptext::kHidden}, false));
+    depth->AddSubItem(NewList(wptext::kApplyTo, kScopes[0].text, "指定深度线各属性设置的应用范围", kScopes));
+    depth->AddSubItem(NewList(wptext::kVisibility, wptext::kShown, "指定深度线显隐状态", kShownHidden));
     auto* intervals = new CBCGPProp(wptext::kIntervalMetres, 0, TRUE);
     for (int k = 0; k < 3; ++k) {
         auto* interval =
@@ -307,7 +304,9 @@ void CLstGrid::ShowDepthGroup(CWpTrack* track, CBCGPProp* group) {
 LRESULT CLstGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpTrack* track = wellplot::CurrentKit<CWpTrack>(*this);
-    if (!item || !track) return 0;
+    // A list's text stands for the value stored.
+    int choice = 0;
+    if (!item || !track || !wellplot::ReadChoice(item, &choice)) return 0;
     CBCGPProp* parent = item->GetParent();
     const CString n = item->GetName();
     const CString p = NameOf(parent);
@@ -316,17 +315,17 @@ LRESULT CLstGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
     switch (EditOf(n, p, g)) {
         case Edit::ScaleScope:
-            EditScope(track, kScaleKind, text);
+            EditScope(track, kScaleKind, choice);
             break;
         case Edit::ScaleShown:
-            EditShown(track, kScaleKind, text);
+            EditShown(track, kScaleKind, choice);
             break;
         case Edit::Divisions:
             // The item reads by this count rule, so a count it refuses never comes here.
             if (int count = 0; wellplot::ReadCount(text, &count)) track->SetMinScale(count);
             break;
         case Edit::ShowMid:
-            track->ShowMid(ShownOfText(text));
+            track->ShowMid(choice);
             track->Recalculate();
             break;
         case Edit::ScalePen:
@@ -334,10 +333,10 @@ LRESULT CLstGrid::OnPropertyChanged(WPARAM, LPARAM lParam) {
             UpdateParentInScope(track, kScaleKind);
             break;
         case Edit::DepthScope:
-            EditScope(track, kDepthKind, text);
+            EditScope(track, kDepthKind, choice);
             break;
         case Edit::DepthShown:
-            EditShown(track, kDepthKind, text);
+            EditShown(track, kDepthKind, choice);
             break;
         case Edit::AllIntervals:
             if (!EditIntervals(track, item)) return 0;  // all three refused: nothing is redrawn

@@ -1,6 +1,9 @@
 #include "wellplot/LstHead.h"
 
+#include <vector>
+
 #include "bcg/ColorProp.h"
+#include "framework/FixedList.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
@@ -10,6 +13,7 @@
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpWell.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 
 namespace {
@@ -23,22 +27,40 @@ const TextValue kTypeAligns[] = {
     {wptext::kHidden, -1}, {grouptext::kAuto, 0}, {"标题下", 1}, {"标题上", 2}, {"标题左", 3}, {"标题右", 4},
 };
 
+// A visibility list: any other text hides (-1).
 template <std::size_t N>
 CBCGPProp* NewChoice(const char* name, const char* value, const char* description, DWORD_PTR id,
                      const TextValue (&table)[N]) {
-    CBCGPProp* item = NewOptionItem(name, value, description, id, {}, false);
-    for (const TextValue& entry : table) item->AddOption(entry.text);
-    return item;
+    return NewFixedListItem(name, value, description, id, table, OtherTakenAs(-1));
+}
+
+// The symbol group, its first item a position list: every position's text names it, and until the
+// first refresh offers the positions it offers the yes and no of the group as built.
+CBCGPProp* NewSymbolGroup() {
+    CBCGPProp* group = CreateSymbolTemplateProp("井符号");
+    std::vector<CBCGPProp*> items;
+    while (group->GetSubItemsCount() > 0) {
+        CBCGPProp* item = group->GetSubItem(0);
+        group->RemoveSubItem(item, FALSE);
+        items.push_back(item);
+    }
+    CBCGPProp* shown = items.front();
+    std::vector<CString> offered;
+    for (int i = 0; i < shown->GetOptionCount(); ++i) offered.emplace_back(shown->GetOption(i));
+    CFixedListProp* align = NewFixedListItem(shown->GetName(), ItemText(shown), shown->GetDescription(),
+                                             shown->GetData(), kTypeAligns, OtherTakenAs(-1));
+    align->OfferOnly(offered);
+    delete shown;
+    items.front() = align;
+    for (CBCGPProp* item : items) group->AddSubItem(item);
+    return group;
 }
 
 }  // namespace
 
 const char* HeadAlignText(int align) { return TextOfValue(kHeadAligns, align, wptext::kHidden); }
-int HeadAlignOfText(const CString& text) { return ValueOfText(kHeadAligns, text, -1); }
 const char* TitleAlignText(int align) { return TextOfValue(kTitleAligns, align, wptext::kHidden); }
-int TitleAlignOfText(const CString& text) { return ValueOfText(kTitleAligns, text, -1); }
 const char* TypeAlignText(int align) { return TextOfValue(kTypeAligns, align, wptext::kHidden); }
-int TypeAlignOfText(const CString& text) { return ValueOfText(kTypeAligns, text, -1); }
 
 CLstHead::CLstHead(CWpKit* kit) : m_pKit(kit) {}
 CLstHead::~CLstHead() = default;
@@ -65,7 +87,7 @@ int CLstHead::InitPropWnd() {
     title->AddSubItem(CreateFontPropFloatSize(wptext::kFont, kFontGroupId));
     m_wndPropList.AddProperty(title, TRUE, TRUE);
 
-    m_wndPropList.AddProperty(CreateSymbolTemplateProp("井符号"), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewSymbolGroup(), TRUE, TRUE);
     return 0;
 }
 
@@ -97,8 +119,9 @@ void CLstHead::ShowSymbol(CWpWell* well, bool headShown) {
     if (CBCGPProp* align = m_wndPropList.FindItemByData(kSymbolAlignId)) {
         align->Enable(headShown);
         if (headShown) {
-            align->RemoveAllOptions();
-            for (const TextValue& entry : kTypeAligns) align->AddOption(entry.text);
+            std::vector<CString> positions;
+            for (const TextValue& entry : kTypeAligns) positions.emplace_back(entry.text);
+            if (CFixedListProp* list = FixedListOf(align)) list->OfferOnly(positions);
             SetItemText(align, TypeAlignText(well->GetTypeAlign()));
         }
     }
@@ -153,7 +176,9 @@ void CLstHead::ShowSymbol(CWpWell* well, bool headShown) {
 LRESULT CLstHead::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpWell* well = Well();
-    if (!item || !well) return 0;
+    // A list's text stands for the value stored.
+    int choice = 0;
+    if (!item || !well || !wellplot::ReadChoice(item, &choice)) return 0;
     const DWORD_PTR id = item->GetData();
     // A size refused although its item took the text (a change reported from code): the stored
     // size as the refresh shows it, nothing written or redrawn.
@@ -176,7 +201,7 @@ LRESULT CLstHead::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
         case kSymbolAlignId:
-            well->SetTypeAlign(TypeAlignOfText(ItemText(item)));
+            well->SetTypeAlign(choice);
             well->Recalculate();
             break;
         case kPointStyleId:
@@ -190,7 +215,7 @@ LRESULT CLstHead::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
         default:
-            EditStamped(well, item);
+            EditStamped(well, item, choice);
             break;
     }
     well->InvalidSelf();
@@ -207,12 +232,12 @@ void CLstHead::ShowHeight(CWpWell* well, CBCGPProp* item) {
 
 // Heights keep the sign typed; a height that no float can hold (in thousandths of a centimetre) is
 // refused by its item, which reads by this rule, so it never comes here.
-void CLstHead::EditStamped(CWpWell* well, CBCGPProp* item) {
+void CLstHead::EditStamped(CWpWell* well, CBCGPProp* item, int choice) {
     const CString text = ItemText(item);
     float height = 0;
     switch (item->GetData()) {
         case kHeadAlignId:
-            well->SetHeadAlign(HeadAlignOfText(text));
+            well->SetHeadAlign(choice);
             break;
         case kTitleHeightId:
             if (!wellplot::ScaledNumber(text, 1000, true, &height)) return;
@@ -224,7 +249,7 @@ void CLstHead::EditStamped(CWpWell* well, CBCGPProp* item) {
             well->UpdateClient();
             break;
         case kTitleAlignId:
-            well->SetTitleAlign(TitleAlignOfText(text));
+            well->SetTitleAlign(choice);
             break;
         case kPointTemplateId:
             well->SetPointStyleTemplate(text);

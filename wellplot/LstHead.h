@@ -51,15 +51,12 @@ private:
     // A height item (title or client area) as the refresh shows it.
     void ShowHeight(CWpWell* well, CBCGPProp* item);
     // Edits that change what the page shows stamp the kit; all recalculate.
-    void EditStamped(CWpWell* well, CBCGPProp* item);
+    void EditStamped(CWpWell* well, CBCGPProp* item, int choice);
 
     CWpKit* m_pKit;
 };
 
-// Header alignment, title position and symbol position: texts and values, both ways.
+// Header alignment, title position and symbol position as the refresh shows them.
 const char* HeadAlignText(int align);
-int HeadAlignOfText(const CString& text);
 const char* TitleAlignText(int align);
-int TitleAlignOfText(const CString& text);
 const char* TypeAlignText(int align);
-int TypeAlignOfText(const CString& text);

@@ -17,6 +17,7 @@
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Zephyr/WpWell.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "win32/Text.h"
 
@@ -24,6 +25,7 @@ IMPLEMENT_DYNCREATE(CLstOther, CWndLst)
 
 namespace {
 
+// A style no option names is refused.
 const TextValue kStyles[] = {
     {"完整样式", CWpKit::STYLE_FULL},
     {"简单样式", CWpKit::STYLE_SIMPLE},
@@ -45,6 +47,10 @@ const TextValue kBorderModes[] = {
     {"井内各道不等高模式", 9},
 };
 constexpr int kOfferedBorderModes = 10;
+// Any other mode text is automatic (-1).
+constexpr OtherText kOtherMode = OtherTakenAs(-1);
+// The title area and each edge: "显示" shows it, any other text hides it.
+const TextValue kShownHidden[] = {{wptext::kShown, 1}, {wptext::kHidden, 0}};
 
 // The edge items in display order (ids 2009 .. 2018) and the edge codes the kit takes.
 const TextValue kEdges[] = {
@@ -81,16 +87,18 @@ void SetStyleOf(CWpKit* kit, CWpKit::BorderStyle style) {
         kit->GetWell()->SetStyle(style, true);
 }
 
+// A scope list: any other text is the kit itself (0); the refresh names its options.
 CBCGPProp* NewScopeItem(const char* description, DWORD_PTR id) {
-    return NewOptionItem(wptext::kApplyTo, "", description, id, {kSelf}, false);
+    auto* item = new CFixedListProp(wptext::kApplyTo, CString(), description, id, OtherTakenAs(0));
+    item->AddEntry(kSelf, 0);
+    return item;
 }
 
 CBCGPProp* NewShownItem(const char* name, const CString& description, DWORD_PTR id) {
-    return NewOptionItem(name, wptext::kShown, description.GetString(), id, {wptext::kShown, wptext::kHidden}, false);
+    return NewFixedListItem(name, wptext::kShown, description.GetString(), id, kShownHidden, OtherTakenAs(0));
 }
 
 const char* ShownText(int visible) { return visible ? wptext::kShown : wptext::kHidden; }
-int VisibleOfText(const CString& text) { return text == wptext::kShown ? 1 : 0; }
 
 // The kit's width typed in centimetres, kept in thousandths; a border width in millimetres, kept in
 // hundredths. Neither is negative; each reader is also the rule of its item.
@@ -120,7 +128,6 @@ std::vector<CString> WidthOptions(double base) {
 }
 
 const char* BorderModeText(int mode) { return TextOfValue(kBorderModes, mode, grouptext::kAuto); }
-int BorderModeOfText(const CString& text) { return ValueOfText(kBorderModes, text, -1); }
 
 bool IsEdgeCaption(const CString& caption) {
     const std::string text = caption.str();
@@ -140,8 +147,8 @@ CLstOther::~CLstOther() = default;
 int CLstOther::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
 
-    auto* style = NewOptionItem(kStyleCaption, grouptext::kAuto, "指定柱状图自动套用样式", kStyleId,
-                                {kStyles[0].text, kStyles[1].text, kStyles[2].text}, false);
+    CBCGPProp* style =
+        NewFixedListItem(kStyleCaption, grouptext::kAuto, "指定柱状图自动套用样式", kStyleId, kStyles, kOtherRefused);
     m_wndPropList.AddProperty(style, TRUE, TRUE);
     CBCGPProp* width = NewSizeTextItem(kWidthCaption, "指定宽度", kWidthId, ReaderRule(ReadWidth));
     width->AddOption("");
@@ -165,8 +172,12 @@ int CLstOther::InitPropWnd() {
     auto* border = new CBCGPProp(kBorder, kBorderGroupId);
     auto* shown = new CBCGPProp(wptext::kVisibility, kBorderShowGroupId);
     shown->AddSubItem(NewScopeItem("指定边框显隐各设置的应用范围", kBorderScopeId));
-    auto* mode = NewOptionItem(kMode, grouptext::kAuto, "指定边框显隐方式", kBorderModeId, {}, false);
-    for (int i = 0; i < kOfferedBorderModes; ++i) mode->AddOption(kBorderModes[i].text);
+    // Every mode's text names it, though the last is not offered.
+    CFixedListProp* mode = NewFixedListItem(kMode, grouptext::kAuto, "指定边框显隐方式", kBorderModeId, kBorderModes,
+                                            kOtherMode);
+    std::vector<CString> offered;
+    for (int i = 0; i < kOfferedBorderModes; ++i) offered.emplace_back(kBorderModes[i].text);
+    mode->OfferOnly(offered);
     shown->AddSubItem(mode);
     DWORD_PTR id = kFirstEdgeId;
     for (const TextValue& edge : kEdges)
@@ -249,13 +260,14 @@ void CLstOther::ShowBorderLine(CWpKit* kit) {
 LRESULT CLstOther::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpKit* kit = wellplot::CurrentKit<CWpKit>(*this);
-    if (!item || !kit) return 0;
+    // A list's text stands for the value stored; a text a list refuses writes and redraws nothing.
+    int choice = 0;
+    if (!item || !kit || !wellplot::ReadChoice(item, &choice)) return 0;
     const CString text = ItemText(item);
 
     switch (item->GetData()) {
         case kStyleId:
-            if (const int style = ValueOfText(kStyles, text, -1); style >= 0)
-                SetStyleOf(kit, static_cast<CWpKit::BorderStyle>(style));
+            SetStyleOf(kit, static_cast<CWpKit::BorderStyle>(choice));
             break;
         case kWidthId: {
             float width = 0;
@@ -267,19 +279,19 @@ LRESULT CLstOther::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
         case kTitleScopeId:
-            kit->SetTitleScope(wellplot::ScopeOfText(text));
+            kit->SetTitleScope(choice);
             break;
         case kTitleVisibleId:
-            kit->SetTitleVisible(VisibleOfText(text));
+            kit->SetTitleVisible(choice);
             break;
         case kBorderScopeId:
-            kit->SetBoderScope(wellplot::ScopeOfText(text));
+            kit->SetBoderScope(choice);
             break;
         case kBorderModeId:
-            kit->SetBorderMode(BorderModeOfText(text));
+            kit->SetBorderMode(choice);
             break;
         case kLineScopeId:
-            kit->SetBdrLnScope(wellplot::ScopeOfText(text));
+            kit->SetBdrLnScope(choice);
             break;
         case kLineStyleId:
         case kLineWidthId:
@@ -289,7 +301,7 @@ LRESULT CLstOther::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         default:
             if (IsEdgeCaption(item->GetName()))
-                kit->SetBorderVisible(VisibleOfText(text), EdgeCodeOfCaption(item->GetName()));
+                kit->SetBorderVisible(choice, EdgeCodeOfCaption(item->GetName()));
             else if (item->GetData() > kFillGroupId && !EditFill(kit, item))
                 return ShowStored(kit, item);
             break;

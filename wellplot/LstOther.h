@@ -59,9 +59,8 @@ private:
 // The width options of a kit whose base width is base centimetres: the base (one tenth more when
 // its second decimal is 5 or more), then half centimetres from the next one above the base.
 std::vector<CString> WidthOptions(double base);
-// Border modes and their texts; any mode outside shows "自动", any text outside stores -1.
+// A border mode's text; any mode outside shows "自动".
 const char* BorderModeText(int mode);
-int BorderModeOfText(const CString& text);
 // The edge code of an edge item's caption, 0 for any other caption; whether a caption names an
 // edge ("区" as its third and "边" as its fifth character).
 int EdgeCodeOfCaption(const CString& caption);

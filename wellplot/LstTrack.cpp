@@ -8,10 +8,12 @@
 #include "hosttypes/Zephyr/WpWell.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/KitWalk.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 
 namespace {
 
+// Any other scope text is -1, which the refresh shows empty; any other scale type is linear.
 const TextValue kFontScopes[] = {
     {wptext::kThisContentTrack, 0},
     {wptext::kAllContentTracks, 1},
@@ -52,16 +54,19 @@ int CLstTrack::InitPropWnd() {
 
     auto* title = new CBCGPProp(wptext::kTitle, kTitleGroupId);
     title->AddSubItem(new CBCGPProp(wptext::kText, _variant_t(""), "指定内容道标题文本", kTitleTextId));
-    title->AddSubItem(NewOptionItem(wptext::kFontApplyTo, "", "指定标题字体设置的应用范围", kFontScopeId,
-                                    {kFontScopes[0].text, kFontScopes[1].text, kFontScopes[2].text}, false));
+    // Any other text is no scope, which the refresh shows empty.
+    CFixedListProp* scope = NewFixedListItem(wptext::kFontApplyTo, "", "指定标题字体设置的应用范围", kFontScopeId,
+                                             kFontScopes, OtherTakenAs(-1));
+    scope->ShowUnlistedAs("");
+    title->AddSubItem(scope);
     CBCGPProp* font = CreateFontPropFloatSize(wptext::kFont, kFontGroupId);
     font->Expand(FALSE);
     title->AddSubItem(font);
     m_wndPropList.AddProperty(title, TRUE, TRUE);
 
     auto* scale = new CBCGPProp(wptext::kScale, kScaleGroupId);
-    scale->AddSubItem(NewOptionItem(wptext::kType, "", "指定刻度线刻度类型", kScaleTypeId,
-                                    {kScaleTypes[0].text, kScaleTypes[1].text}, false));
+    scale->AddSubItem(
+        NewFixedListItem(wptext::kType, "", "指定刻度线刻度类型", kScaleTypeId, kScaleTypes, OtherTakenAs(0)));
     m_wndPropList.AddProperty(scale, TRUE, TRUE);
     return 0;
 }
@@ -94,7 +99,9 @@ void CLstTrack::ShowScale(CWpTrack* track) {
 LRESULT CLstTrack::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpTrack* track = Track();
-    if (!item || !track) return 0;
+    // A list's text stands for the value stored.
+    int choice = 0;
+    if (!item || !track || !wellplot::ReadChoice(item, &choice)) return 0;
     const CString text = ItemText(item);
 
     switch (item->GetData()) {
@@ -103,7 +110,7 @@ LRESULT CLstTrack::OnPropertyChanged(WPARAM, LPARAM lParam) {
             track->UpdateParent();
             break;
         case kFontScopeId:
-            track->SetTtlFtScope(ValueOfText(kFontScopes, text, -1));
+            track->SetTtlFtScope(choice);
             track->UpdateParent();
             break;
         case kFontFaceId:
@@ -112,7 +119,7 @@ LRESULT CLstTrack::OnPropertyChanged(WPARAM, LPARAM lParam) {
             if (!EditFont(track, item)) return ShowStored(track, item);
             break;
         case kScaleTypeId:
-            track->LogScale(ValueOfText(kScaleTypes, text, 0));
+            track->LogScale(choice);
             track->Recalculate();
             SetKitTimeStamp(track);  // the next refresh adds or removes the value items
             break;

@@ -3,6 +3,7 @@
 #include <climits>
 #include <cmath>
 
+#include "framework/FixedList.h"
 #include "framework/GroupEdits.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -14,6 +15,7 @@
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpWell.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 
 IMPLEMENT_DYNCREATE(CLstWell, CWndLst)
@@ -44,6 +46,7 @@ constexpr const char* kLostLine = "断失顶底线";
 const TextValue kDepthKinds[] = {{"测深", 0}, {"垂深", 1}};
 const TextValue kLevels[] = {{"一级", 0}, {"二级", 1}, {"三级", 2}, {"四级", 3}, {"五级", 4}};
 constexpr int kLevelCount = 5;
+const TextValue kAutoDepths[] = {{kKeep, 0}, {kAdjust, 1}};
 
 // A unit's top depth is usable within these bounds.
 constexpr double kMinUnitTop = 0.001;
@@ -114,7 +117,6 @@ const char* LevelText(int level) {
     return TextOfValue(kLevels, level < kLevelCount ? level : kLevelCount - 1, wptext::kUnknownUnit);
 }
 
-int LevelOfText(const CString& text) { return ValueOfText(kLevels, text, -1); }
 
 bool ReadDepthScale(const CString& text, int* scale) {
     const int colon = text.Find(':');
@@ -137,11 +139,16 @@ int CLstWell::InitPropWnd() {
     m_wndPropList.AddProperty(well, TRUE, TRUE);
 
     auto* range = new CBCGPProp(kRange, kRangeGroupId);
-    range->AddSubItem(NewOptionItem(kDepthKind, kDepthKinds[0].text, "指定深度类型", kDepthKindId,
-                                    {kDepthKinds[0].text, kDepthKinds[1].text}, false));
+    // Any other depth kind is measured depth; any other level none (-1, "未知"); any other choice
+    // keeps the depth lines as they are.
+    range->AddSubItem(NewFixedListItem(kDepthKind, kDepthKinds[0].text, "指定深度类型", kDepthKindId, kDepthKinds,
+                                       OtherTakenAs(0)));
     range->AddSubItem(new CBCGPProp(kTopDepth, _variant_t("0"), "指定顶部深度", kTopDepthId));
     range->AddSubItem(new CBCGPProp(kBottomDepth, _variant_t("0"), "指定底部深度", kBottomDepthId));
-    range->AddSubItem(NewOptionItem(kLevel, kLevels[4].text, "指定分层级别", kLevelId, {kLevels[4].text}, false));
+    CFixedListProp* level = NewFixedListItem(kLevel, kLevels[4].text, "指定分层级别", kLevelId, kLevels, OtherTakenAs(-1));
+    level->ShowUnlistedAs(wptext::kUnknownUnit);  // a level no option stands for, as the refresh shows it
+    level->OfferOnly({kLevels[4].text});
+    range->AddSubItem(level);
     range->AddSubItem(
         NewOptionItem(kTopUnit, wptext::kUnknownUnit, "指定顶层单元", kTopUnitId, {wptext::kUnknownUnit}, false));
     range->AddSubItem(
@@ -157,13 +164,13 @@ int CLstWell::InitPropWnd() {
                                       ReaderRule(ReadDepth)));
     scale->AddSubItem(NewNumberChoice(kShaleThick, kNotSet, "指定泥岩等厚厚度", kShaleThickId, ThicknessOptions(),
                                       ReaderRule(ReadDepth)));
-    scale->AddSubItem(NewOptionItem(kAutoDepth, kKeep, "指定是否自动调整深度线及标尺间隔以符合相应的深度比例",
-                                    kAutoDepthId, {kKeep, kAdjust}, false));
+    scale->AddSubItem(NewFixedListItem(kAutoDepth, kKeep, "指定是否自动调整深度线及标尺间隔以符合相应的深度比例",
+                                       kAutoDepthId, kAutoDepths, OtherTakenAs(0)));
     m_wndPropList.AddProperty(scale, TRUE, TRUE);
 
     auto* breaks = new CBCGPProp(kBreaks, kBreakGroupId);
-    breaks->AddSubItem(CreateYesNoProp(kBlank, kBlankId, _variant_t(""), nullptr));
-    breaks->AddSubItem(CreateYesNoProp(kLostLineShown, kLostLineShownId, _variant_t(""), nullptr));
+    breaks->AddSubItem(NewYesNoList(kBlank, "", nullptr, kBlankId));
+    breaks->AddSubItem(NewYesNoList(kLostLineShown, "", nullptr, kLostLineShownId));
     breaks->AddSubItem(CreateLineProp(kLostLine, kLostLineId, false));
     m_wndPropList.AddProperty(breaks, TRUE, TRUE);
     return 0;
@@ -197,13 +204,14 @@ void CLstWell::UpdateBCGPProperty(long object, CString) {
 void CLstWell::ShowLevels(CWpWell* well) {
     CBCGPProp* item = m_wndPropList.FindItemByData(kLevelId);
     if (!item) return;
-    item->RemoveAllOptions();
+    std::vector<CString> offered;
     WDMgrIO* data = well->GetDataMgr();
     if (well->WellExist()) {
         for (const TextValue& level : kLevels)
             if (LogStratumDIO* units = data->GetStratum(level.value, ""); units && units->GetUnitCount() > 0)
-                item->AddOption(level.text);
+                offered.emplace_back(level.text);
     }
+    if (CFixedListProp* list = FixedListOf(item)) list->OfferOnly(offered);
     ShowTextIfChanged(item, LevelText(well->GetUnitClass()));
     item->Enable(item->GetOptionCount() > 0);
 }
@@ -316,12 +324,14 @@ void CLstWell::ShowItemAgain(CBCGPProp* item) {
 LRESULT CLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpWell* well = wellplot::CurrentKit<CWpWell>(*this);
-    if (!item || !well) return 0;
+    // A list's text stands for the value stored.
+    int choice = 0;
+    if (!item || !well || !wellplot::ReadChoice(item, &choice)) return 0;
     const CString caption = item->GetName();
     const CString text = ItemText(item);
 
     // The level is taken at once, so the layering below is already the new level's.
-    const int level = LevelOfText(text);
+    const int level = choice;
     if (caption == kLevel) well->SetUnitClass(level);
     WDMgrIO* data = well->GetDataMgr();
     LogStratumDIO* layering = data ? data->GetStratum(well->GetUnitClass(), "") : nullptr;
@@ -329,7 +339,7 @@ LRESULT CLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
     if (caption == kWell) {
         well->SwitchData(text);
     } else if (caption == kDepthKind) {
-        EditDepthKind(well, text);
+        EditDepthKind(well, choice);
     } else if (caption == kTopDepth || caption == kBottomDepth) {
         // Refused (after its message): the item shows the stored depth, nothing is redrawn.
         if (!EditDepth(well, item, caption == kTopDepth, layering)) return 0;
@@ -348,10 +358,10 @@ LRESULT CLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
             return 0;
         }
     } else if (caption == kAutoDepth) {
-        well->SetAutoDepth(text == kAdjust ? 1 : 0);
+        well->SetAutoDepth(choice);
         well->Recalculate();
     } else if (caption == kBlank) {
-        const bool blank = GetYesNoProp(item);
+        const bool blank = choice != 0;
         well->IsBlankSpace(blank);
         if (blank) {
             well->SetSandThick(0);
@@ -360,7 +370,7 @@ LRESULT CLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
         EnableBreakItems(blank);
         well->Recalculate();
     } else if (caption == kLostLineShown) {
-        well->IsFaultPointLine(GetYesNoProp(item));
+        well->IsFaultPointLine(choice != 0);
         EnableBreakItems(true);
     } else if (item->GetParent() && item->GetParent()->GetName() == kLostLine) {
         // Only the edited field is read: a colour or style picked keeps the stored width. The width
@@ -375,9 +385,8 @@ LRESULT CLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
 }
 
 // The stored range is converted to the new kind before the kind is stored.
-void CLstWell::EditDepthKind(CWpWell* well, const CString& text) {
+void CLstWell::EditDepthKind(CWpWell* well, int kind) {
     WDMgrIO* data = well->GetDataMgr();
-    const int kind = ValueOfText(kDepthKinds, text, 0);
     if (!data || kind == data->GetDepthType()) return;
     CWellDataManager* manager = CWellDataManager::Instance();
     const CString name = well->GetName();

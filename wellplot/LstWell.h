@@ -54,7 +54,7 @@ private:
     // 2016 follows blank-at-break; group 2017 also needs 2016 to read "是".
     void EnableBreakItems(bool blank);
 
-    void EditDepthKind(CWpWell* well, const CString& text);
+    void EditDepthKind(CWpWell* well, int kind);
     // False for a refused depth, after its message: nothing written, the stored depth shown again.
     bool EditDepth(CWpWell* well, CBCGPProp* item, bool top, LogStratumDIO* layering);
     void EditLevel(CWpWell* well, int level, LogStratumDIO* layering);
@@ -74,9 +74,9 @@ private:
 std::vector<CString> ExtendOptions();
 std::vector<CString> ThicknessOptions();
 std::vector<CString> ScaleOptions();
-// Layering levels: "一级" 0 .. "五级" 4; "未知" below 0 and "五级" above 4; any other text -1.
+// A layering level as shown: "一级" 0 .. "五级" 4; "未知" below 0 and "五级" above 4. The level list
+// reads any other text as -1.
 const char* LevelText(int level);
-int LevelOfText(const CString& text);
 // The scale a typed text names: the number after the first ":" (the whole text without one), read
 // as a whole number ("1e3" and "2.5e2" are none); false for no whole number above 0 that an int
 // holds.

@@ -1,6 +1,7 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/layers/LineSettings.h"
 
+#include "framework/FixedList.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -27,11 +28,11 @@ void ShowSwitch(CBCGPProp* item, CBCGPProp* governed, int on) {
 
 std::vector<CBCGPProp*> NewItems(const Ids& ids) {
     return {
-        CreateYesNoProp(attrtext::kSameStyle, ids.sameStyle, _variant_t(""), nullptr),
+        NewYesNoList(attrtext::kSameStyle, "", nullptr, ids.sameStyle),
         geoitems::NewStylePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription, ids.style),
-        CreateYesNoProp(attrtext::kSameColor, ids.sameColor, _variant_t(""), nullptr),
+        NewYesNoList(attrtext::kSameColor, "", nullptr, ids.sameColor),
         NewGroupColorProp(grouptext::kColor, attrtext::kLineColorDescription, ids.color, 0),
-        CreateYesNoProp(attrtext::kSameSize, ids.sameSize, _variant_t(""), nullptr),
+        NewYesNoList(attrtext::kSameSize, "", nullptr, ids.sameSize),
         NewSizeTextItem(grouptext::kLineWidth, attrtext::kLineSizeDescription, ids.width, planemap::WidthRule()),
     };
 }
@@ -53,8 +54,8 @@ Edit Read(CBCGPProp* item, const Ids& ids, CBCGPProp* const (&items)[6]) {
     Edit edit;
     const DWORD_PTR id = item->GetData();
     auto greys = [&](Edit::Kind kind, CBCGPProp* governed) {
+        if (!ReadFixedList(item, &edit.on)) return;
         edit.kind = kind;
-        edit.on = TakeYesNo(item) ? 1 : 0;
         if (governed) governed->Enable(edit.on);
     };
     if (id == ids.sameStyle) {

@@ -27,6 +27,11 @@ enum Shape : int {
     kSingleState = 6,
     kGapState = 7,
 };
+// The shape names with their codes, and the sources with their data types.
+inline constexpr TextValue kShapes[] = {
+    {kShapeNames[0], 0}, {kShapeNames[1], 1}, {kShapeNames[2], 2}, {kShapeNames[3], 3},
+    {kShapeNames[4], 4}, {kShapeNames[5], 5}, {kShapeNames[6], 6}, {kShapeNames[7], 7},
+};
 // The name of a shape code; "" for a code outside the list.
 inline const char* ShapeName(int shape) { return shape >= 0 && shape < kShapeCount ? kShapeNames[shape] : ""; }
 // The bar charts are the shapes that draw a bottom line.
@@ -52,6 +57,9 @@ inline void ShapeFamily(int shape, int* first, int* last) {
 inline constexpr const char* kSourceNames[] = {"井数据", "散点数据", "动态数据"};
 inline constexpr int kSourceCount = 3;
 enum Source : int { kWellData = 0, kScatterData = 1, kDynamicData = 2 };
+inline constexpr TextValue kSources[] = {
+    {kSourceNames[kWellData], kWellData}, {kSourceNames[kScatterData], kScatterData},
+    {kSourceNames[kDynamicData], kDynamicData}};
 inline const char* SourceName(int type) { return type >= 0 && type < kSourceCount ? kSourceNames[type] : ""; }
 // The dynamic production tables, fixed.
 inline constexpr const char* kDynamicTables[] = {"日生产动态.油井", "日生产动态.水井", "月生产动态.油井",

@@ -3,6 +3,7 @@
 
 #include <type_traits>
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
@@ -54,10 +55,10 @@ int TAttributeLayerData<Wrapper>::InitPropWnd() {
         grid.AddProperty(NewOptionItem(attrtext::kManagedAttribute, "", "", LineSwitchId(rules) - 1, {}, false), TRUE,
                          TRUE);
     const DWORD_PTR first = LineSwitchId(rules);
-    grid.AddProperty(CreateYesNoProp(rules.lineSwitch, first, _variant_t(""), nullptr), TRUE, TRUE);
-    grid.AddProperty(CreateYesNoProp(rules.fillSwitch, first + 1, _variant_t(""), nullptr), TRUE, TRUE);
+    grid.AddProperty(NewYesNoList(rules.lineSwitch, "", nullptr, first), TRUE, TRUE);
+    grid.AddProperty(NewYesNoList(rules.fillSwitch, "", nullptr, first + 1), TRUE, TRUE);
     if constexpr (kHasVirtualWells<Wrapper>)
-        grid.AddProperty(CreateYesNoProp(layertext::kVirtualWellPage, first + 2, _variant_t(""), nullptr), TRUE, TRUE);
+        grid.AddProperty(NewYesNoList(layertext::kVirtualWellPage, "", nullptr, first + 2), TRUE, TRUE);
     return 0;
 }
 
@@ -81,14 +82,16 @@ bool TAttributeLayerData<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp*
     if (id == kLayerNameId) return layername::RenameByWrapper(layer, item);
     // The stratum belongs to the layer's data: no text typed here is taken.
     if (id == kStratumId) return false;
-    const auto on = [item] { return TakeYesNo(item) ? 1 : 0; };
+    int on = 0;
+    const bool isSwitch = id == first || id == first + 1 || (kHasVirtualWells<Wrapper> && id == first + 2);
+    if (!isSwitch) return true;
+    if (!ReadFixedList(item, &on)) return false;
     if (id == first)
-        layer.SetLineVisible(on());
+        layer.SetLineVisible(on);
     else if (id == first + 1)
-        layer.SetFillVisible(on());
-    else if constexpr (kHasVirtualWells<Wrapper>) {
-        if (id == first + 2) layer.SetAppendControlPointVisible(on());
-    }
+        layer.SetFillVisible(on);
+    else if constexpr (kHasVirtualWells<Wrapper>)
+        layer.SetAppendControlPointVisible(on);
     return true;
 }
 

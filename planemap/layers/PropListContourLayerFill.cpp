@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/PropItems.h"
 #include "framework/StyleGroupTexts.h"
@@ -14,7 +15,7 @@ using kel::plane::CContourLayer;
 
 int CPropListContourLayerFill::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(CreateYesNoProp(grouptext::kShow, kVisibleId, _variant_t(""), nullptr), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewYesNoList(grouptext::kShow, "", nullptr, kVisibleId), TRUE, TRUE);
 
     auto* fill = new CBCGPProp(contourtext::kFillSettings, kFillGroupId);
     auto* colours =
@@ -27,12 +28,12 @@ int CPropListContourLayerFill::InitPropWnd() {
     colours->AddOption(contourtext::kCustom, TRUE);
     colours->SetOwner(this);
     fill->AddSubItem(colours);
-    fill->AddSubItem(CreateYesNoProp(contourtext::kInvertScale, kInvertId, _variant_t(""), nullptr));
+    fill->AddSubItem(NewYesNoList(contourtext::kInvertScale, "", nullptr, kInvertId));
     fill->Expand(TRUE);
     m_wndPropList.AddProperty(fill, TRUE, TRUE);
 
     auto* scale = new CBCGPProp(contourtext::kScaleSettings, kScaleGroupId);
-    scale->AddSubItem(CreateYesNoProp(grouptext::kShow, kScaleVisibleId, _variant_t(""), nullptr));
+    scale->AddSubItem(NewYesNoList(grouptext::kShow, "", nullptr, kScaleVisibleId));
     scale->Expand(TRUE);
     m_wndPropList.AddProperty(scale, TRUE, TRUE);
     return 0;
@@ -55,22 +56,25 @@ void CPropListContourLayerFill::RefreshLayer(CContourLayer& layer) {
 }
 
 bool CPropListContourLayerFill::OnLayerItemChanged(CContourLayer& layer, CBCGPProp* item) {
-    const auto on = [item] { return TakeYesNo(item) ? 1 : 0; };
+    int on = 0;
     switch (item->GetData()) {
-        case kVisibleId: {
-            const int visible = on();
-            layer.SetFillVisible(visible);
-            EnableGroups(visible != 0);
+        case kVisibleId:
+            if (!ReadFixedList(item, &on)) return false;
+            layer.SetFillVisible(on);
+            EnableGroups(on != 0);
             break;
-        }
         case kTemplateId:
+            // Any text names the template, "自定义" too.
+            if (!ReadFixedList(item, &on)) return false;
             layer.SetFillColorTemplate(ItemText(item));
             break;
         case kInvertId:
-            layer.SetColorInvert(on());
+            if (!ReadFixedList(item, &on)) return false;
+            layer.SetColorInvert(on);
             break;
         case kScaleVisibleId:
-            layer.SetColorMarkVisible(on());
+            if (!ReadFixedList(item, &on)) return false;
+            layer.SetColorMarkVisible(on);
             break;
         default:
             break;

@@ -1,5 +1,6 @@
 #include "planemap/layers/PropListContourLayerLine.h"
 
+#include "framework/FixedList.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -22,28 +23,30 @@ namespace {
 
 using kel::plane::CContourLayer;
 
-// The option at a stored index; a negative index counts as 0.
-void ShowIndex(CBCGPProp* item, const char* const (&options)[2], int index) {
-    SetItemText(item, options[index > 0 ? (index > 1 ? 1 : index) : 0]);
-}
+// The modes and colourings stand for their positions; any other text is refused.
+constexpr TextValue kModes[] = {{contourtext::kUniform, 0}, {contourtext::kCustom, 1}};
+constexpr TextValue kColorTypes[] = {{contourtext::kScaleColor, 0}, {contourtext::kUniform, 1}};
 
-constexpr const char* kModes[2] = {contourtext::kUniform, contourtext::kCustom};
-constexpr const char* kColorTypes[2] = {contourtext::kScaleColor, contourtext::kUniform};
+// The option at a stored index; a negative index counts as 0.
+void ShowIndex(CBCGPProp* item, const TextValue (&options)[2], int index) {
+    SetItemText(item, options[index > 0 ? (index > 1 ? 1 : index) : 0].text);
+}
 
 }  // namespace
 
 int CPropListContourLayerLine::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(CreateYesNoProp(grouptext::kShow, kVisibleId, _variant_t(""), nullptr), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewYesNoList(grouptext::kShow, "", nullptr, kVisibleId), TRUE, TRUE);
 
     auto* line = new CBCGPProp(layertext::kLineSettings, kLineGroupId);
     auto* mode = new CPropLstPlaneExContour(contourtext::kMode, "", contourtext::kModeDescription, kModeId,
                                             CPropLstPlaneExContour::kLineMode, contourtext::kMoreButton);
-    for (const char* option : kModes) mode->AddOption(option, TRUE);
+    mode->AddEntries(kModes);
+    mode->SetOther(kOtherRefused);
     mode->SetOwner(this);
     line->AddSubItem(mode);
-    line->AddSubItem(NewOptionItem(contourtext::kColorSetting, "", contourtext::kColorSettingDescription, kColorTypeId,
-                                   {kColorTypes[0], kColorTypes[1]}, false));
+    line->AddSubItem(NewFixedListItem(contourtext::kColorSetting, "", contourtext::kColorSettingDescription,
+                                      kColorTypeId, kColorTypes, kOtherRefused));
     line->AddSubItem(NewGroupColorProp(grouptext::kColor, attrtext::kLineColorDescription, kColorId, 0));
     line->AddSubItem(geoitems::NewStylePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription, kStyleId));
     line->AddSubItem(
@@ -61,7 +64,7 @@ int CPropListContourLayerLine::InitPropWnd() {
                                              {"0", "1", "2", "3", "4"}));
     label->AddSubItem(planemap::NewCountItem(geotext::kLabelStart, geotext::kLabelStartDescription, kBeginPosId, {}));
     label->AddSubItem(planemap::NewCountItem(planetext::kInterval, planetext::kIntervalDescription, kIntervalId, {}));
-    label->AddSubItem(CreateYesNoProp(planetext::kBackTransparent, kTransparentId, _variant_t(""), nullptr));
+    label->AddSubItem(NewYesNoList(planetext::kBackTransparent, "", nullptr, kTransparentId));
     label->AddSubItem(NewGroupColorProp(planetext::kBackColor, geotext::kLabelBackDescription, kBackColorId, 0));
     label->Expand(TRUE);
     m_wndPropList.AddProperty(label, TRUE, TRUE);
@@ -116,28 +119,23 @@ bool CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPPr
         (layer.*set)(value);
         return true;
     };
+    int chosen = 0;
     switch (item->GetData()) {
-        case kVisibleId: {
-            const bool visible = TakeYesNo(item);
-            layer.SetLineVisible(visible ? 1 : 0);
-            EnableGroups(visible);
+        case kVisibleId:
+            if (!ReadFixedList(item, &chosen)) return false;
+            layer.SetLineVisible(chosen);
+            EnableGroups(chosen != 0);
             break;
-        }
-        case kModeId: {
-            // A text that is none of the modes is refused.
-            const int index = OptionIndex(item);
-            if (index >= 2) return false;
-            layer.SetLineMode(index);
-            ApplyModeRule(index, layer.GetLineVisible(), layer.GetLineColorType());
+        case kModeId:
+            if (!ReadFixedList(item, &chosen)) return false;
+            layer.SetLineMode(chosen);
+            ApplyModeRule(chosen, layer.GetLineVisible(), layer.GetLineColorType());
             break;
-        }
-        case kColorTypeId: {
-            const int index = OptionIndex(item);
-            if (index >= 2) return false;
-            layer.SetLineColorType(index);
-            if (CBCGPProp* colour = FindItem(kColorId)) colour->Enable(index != 0);
+        case kColorTypeId:
+            if (!ReadFixedList(item, &chosen)) return false;
+            layer.SetLineColorType(chosen);
+            if (CBCGPProp* colour = FindItem(kColorId)) colour->Enable(chosen != 0);
             break;
-        }
         case kColorId: {
             COLORREF color = 0;
             if (ReadColor(item, &color)) layer.SetLineColor(color);
@@ -172,12 +170,11 @@ bool CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPPr
             return count(&CContourLayer::SetLabelBeginPos);
         case kIntervalId:
             return count(&CContourLayer::SetLabelInterval);
-        case kTransparentId: {
-            const bool transparent = TakeYesNo(item);
-            layer.SetLabelFontTransParent(transparent ? 1 : 0);
-            if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(!transparent);
+        case kTransparentId:
+            if (!ReadFixedList(item, &chosen)) return false;
+            layer.SetLabelFontTransParent(chosen);
+            if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(chosen == 0);
             break;
-        }
         case kBackColorId: {
             COLORREF color = 0;
             if (ReadColor(item, &color)) layer.SetLabelFontBackColor(color);

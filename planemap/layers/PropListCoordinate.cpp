@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "framework/PropDigits.h"
@@ -211,12 +212,13 @@ CBCGPProp* NewTickDirection(const CWndLstPlane* list, const char* label, DWORD_P
 CBCGPProp* NewLabelDirection(const CWndLstPlane* list, const char* label, const LabelItems& items, DWORD_PTR intervalId,
                              DWORD_PTR decimalsId) {
     CBCGPProp* direction = NewGroup(label, items.group);
-    direction->AddSubItem(CreateYesNoProp(grouptext::kShow, items.show, _variant_t(""), nullptr));
-    // Options in reading order: "上" before "下", "左" before "右".
+    direction->AddSubItem(NewYesNoList(grouptext::kShow, "", nullptr, items.show));
+    // Options in reading order: "上" before "下", "左" before "右"; any text but the side's own
+    // ("上" or "右") is the other side.
     const bool onFirst = items.group == L::kXLabelGroupId;
-    CBCGPProp* side = NewOptionItem(planetext::kPosition, items.sideOn, grouptext::kShow, items.side, {}, false);
-    side->AddOption(onFirst ? items.sideOn : items.sideOff);
-    side->AddOption(onFirst ? items.sideOff : items.sideOn);
+    auto* side = new CFixedListProp(planetext::kPosition, items.sideOn, grouptext::kShow, items.side, OtherTakenAs(0));
+    side->AddEntry(onFirst ? items.sideOn : items.sideOff, onFirst ? 1 : 0);
+    side->AddEntry(onFirst ? items.sideOff : items.sideOn, onFirst ? 0 : 1);
     direction->AddSubItem(side);
     direction->AddSubItem(NewNumber(planetext::kInterval, intervalId, NumberRule(list, intervalId)));
     CBCGPProp* decimals = CreateIndexProp(planetext::kDecimals, decimalsId, "", kLabelDecimalOptions);
@@ -386,13 +388,16 @@ bool CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) 
             ReadColor(item, &record.color);
         }
     } else if (const LabelItems* labels = Find(kLabels, [id](const LabelItems& l) { return l.show == id; })) {
-        const bool shown = TakeYesNo(item);
-        axes.*labels->shown = shown ? 1 : 0;
+        int shown = 0;
+        if (!ReadFixedList(item, &shown)) return false;
+        axes.*labels->shown = shown;
         CBCGPProp* group = FindItem(labels->group);
         if (group) EnableSubItems(group, 1, group->GetSubItemsCount(), shown ? TRUE : FALSE);
         if (CBCGPProp* font = FindItem(labels->fontGroup)) EnableAllSubItems(font, shown ? TRUE : FALSE);
     } else if (const LabelItems* side = Find(kLabels, [id](const LabelItems& l) { return l.side == id; })) {
-        axes.*side->sideMember = text == side->sideOn ? 1 : 0;
+        int on = 0;
+        if (!ReadFixedList(item, &on)) return false;
+        axes.*side->sideMember = on;
     }
     return true;
 }

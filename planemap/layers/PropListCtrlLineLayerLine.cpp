@@ -1,5 +1,6 @@
 #include "planemap/layers/PropListCtrlLineLayerLine.h"
 
+#include "framework/FixedList.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
@@ -14,7 +15,7 @@
 
 int CPropListCtrlLineLayerLine::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(CreateYesNoProp(grouptext::kShow, kVisibleId, _variant_t(""), nullptr), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewYesNoList(grouptext::kShow, "", nullptr, kVisibleId), TRUE, TRUE);
     CBCGPProp* line = CreateLineProp(layertext::kLineSettings, kLineGroupId, false, planemap::WidthRule());
     line->Expand(TRUE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
@@ -37,8 +38,9 @@ void CPropListCtrlLineLayerLine::RefreshLayer(kel::plane::CCtrlLineLayer& layer)
 bool CPropListCtrlLineLayerLine::OnLayerItemChanged(kel::plane::CCtrlLineLayer& layer, CBCGPProp* item) {
     switch (item->GetData()) {
         case kVisibleId: {
-            const bool visible = TakeYesNo(item);
-            layer.SetVisible(visible ? 1 : 0);
+            int visible = 0;
+            if (!ReadFixedList(item, &visible)) return false;
+            layer.SetVisible(visible);
             EnableAllSubItems(FindItem(kLineGroupId), visible ? TRUE : FALSE);
             break;
         }

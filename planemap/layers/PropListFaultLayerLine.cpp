@@ -1,5 +1,6 @@
 #include "planemap/layers/PropListFaultLayerLine.h"
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
@@ -76,7 +77,7 @@ void AddPenItems(CBCGPProp* group, const PenRow& row) {
 }
 
 void AddFillItems(CBCGPProp* group, const FillRow& row) {
-    group->AddSubItem(CreateYesNoProp(row.fill, row.fillId, _variant_t(""), nullptr));
+    group->AddSubItem(NewYesNoList(row.fill, "", nullptr, row.fillId));
     group->AddSubItem(NewGroupColorProp(row.color, row.colorDescription, row.colorId, 0));
 }
 
@@ -141,7 +142,14 @@ bool CPropListFaultLayerLine::OnLayerItemChanged(CFaultLayer& layer, CBCGPProp* 
         if (id != row.fillId && id != row.colorId) continue;
         QXLOGBRUSH brush;
         (layer.*row.get)(brush);
-        if (!faultitems::EditFill(brush, item, row.fillId, row.colorId)) return false;
+        int on = 0;
+        if (id == row.fillId) {
+            // "是" fills, any other text does not.
+            if (!ReadFixedList(item, &on)) return false;
+            brush.style = on ? kBrushStyleSolid : kBrushStyleNone;
+        } else if (!faultitems::EditFill(brush, item, row.fillId, row.colorId)) {
+            return false;
+        }
         (layer.*row.set)(brush);
         if (id == row.fillId) {
             if (CBCGPProp* colour = FindItem(row.colorId)) colour->Enable(brush.style != kBrushStyleNone);

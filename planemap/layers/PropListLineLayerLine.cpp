@@ -115,10 +115,11 @@ bool CPropListLineLayerLine::OnLayerItemChanged(kel::plane::CLineLayer& layer, C
         case kFillColorId:
         case kCellSizeId:
         case kTransparentId: {
+            // An empty style set names no set: nothing happens, the pen is not written either.
             QXLOGBRUSH edited = brush;
             if (ReadFillSubItem(item, &edited))
                 linelayer::GiveLinesFillField(layer.GetLayer(), id, edited);
-            else if (id == kCellSizeId)
+            else if (id == kCellSizeId || id == kStyleSetId)
                 return false;
             break;
         }

@@ -1,5 +1,6 @@
 #include "planemap/layers/PropListPie.h"
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "framework/PropStyleCombox.h"
@@ -81,13 +82,13 @@ int CPropListPie::InitPropWnd() {
     m_wndPropList.AddProperty(place);
 
     CBCGPProp* indicator = NewGroup(pt::kIndicator, kIndicatorGroupId, false);
-    indicator->AddSubItem(CreateYesNoProp(pt::kDraw, kIndicatorDrawId, _variant_t(""), nullptr));
+    indicator->AddSubItem(NewYesNoList(pt::kDraw, "", nullptr, kIndicatorDrawId));
     AddPenItems(indicator, kIndicatorStyleId, kIndicatorWidthId, kIndicatorColorId, pt::kWidth,
                 pt::kIndicatorColorDescription);
     m_wndPropList.AddProperty(indicator);
 
     CBCGPProp* bottom = NewGroup(pt::kBottomLine, kBottomGroupId, true);
-    bottom->AddSubItem(CreateYesNoProp(pt::kDraw, kBottomDrawId, _variant_t(""), nullptr));
+    bottom->AddSubItem(NewYesNoList(pt::kDraw, "", nullptr, kBottomDrawId));
     bottom->AddSubItem(new CBCGPropSizeText(pt::kLength, _variant_t(pt::kBottomLengthInitial),
                                             pt::kBottomLengthDescription, kBottomLengthId, NumberRule()));
     AddPenItems(bottom, kBottomStyleId, kBottomWidthId, kBottomColorId, pt::kLineWidth, pt::kPenColorDescription);
@@ -200,16 +201,18 @@ void CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
             return;
         }
         case kIndicatorDrawId: {
-            const bool draw = TakeYesNo(item);
-            SetSameTypeObjects(layer, static_cast<void (CQXObjectPie::*)(int)>(&CQXObjectPie::SetDrawOrgLine),
-                               draw ? 1 : 0, typeName);
+            int draw = 0;
+            if (!ReadFixedList(item, &draw)) return;
+            SetSameTypeObjects(layer, static_cast<void (CQXObjectPie::*)(int)>(&CQXObjectPie::SetDrawOrgLine), draw,
+                               typeName);
             CBCGPProp* group = FindItem(kIndicatorGroupId);
             EnableSubItems(group, 1, group->GetSubItemsCount(), draw ? TRUE : FALSE);
             return;
         }
         case kBottomDrawId: {
-            const bool draw = TakeYesNo(item);
-            SetSameTypeObjects(layer, &CQXObjectPie::SetDrawBotLine, draw ? 1 : 0, typeName);
+            int draw = 0;
+            if (!ReadFixedList(item, &draw)) return;
+            SetSameTypeObjects(layer, &CQXObjectPie::SetDrawBotLine, draw, typeName);
             CBCGPProp* group = FindItem(kBottomGroupId);
             EnableSubItems(group, 1, group->GetSubItemsCount(), draw ? TRUE : FALSE);
             return;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "hosttypes/Parsnip/QXLayer.h"
@@ -75,6 +76,20 @@ CBCGPProp* NewOptions(const char* label, const CString& value, const char* descr
     return item;
 }
 
+// A fixed list, text editing off, whose options the refresh gives.
+CFixedListProp* NewList(const char* label, const CString& value, const char* description, DWORD_PTR id,
+                        OtherText other) {
+    return new CFixedListProp(label, value, description, id, other);
+}
+
+// A colour-control row that cannot be changed (the first and the last row) offers no option, yet
+// reads a text reported from code as any row does.
+void FixControlRow(CBCGPProp* row) {
+    if (!row) return;
+    row->RemoveAllOptions();
+    SetYesNoProp(row, true);
+}
+
 void SetOptions(CBCGPProp* item, const CStringArray& options) {
     if (!item) return;
     item->RemoveAllOptions();
@@ -138,18 +153,42 @@ CPieDateTimeProp::CPieDateTimeProp(const CString& name, const COleDateTime& date
 
 void CPieDateTimeProp::SetValue(const _variant_t& value) {
     m_bRefused = false;
+    m_bReported = true;
+    if (value.vt != VT_R8) {
+        m_bRefused = !TextToVar(VariantToText(value));
+        if (!m_bRefused) CBCGPDateTimePropExt::SetValue(_variant_t(GetDate().m_dt));
+        return;
+    }
     CBCGPDateTimePropExt::SetValue(value);
 }
 
-BOOL CPieDateTimeProp::OnEndEdit() {
+CPropListPieLayerData* CPieDateTimeProp::Page() const {
     CBCGPPropList* grid = GetPropList();
-    auto* page = grid ? dynamic_cast<CPropListPieLayerData*>(grid->GetParent()) : nullptr;
+    return grid ? dynamic_cast<CPropListPieLayerData*>(grid->GetParent()) : nullptr;
+}
+
+BOOL CPieDateTimeProp::OnEndEdit() {
+    CPropListPieLayerData* page = Page();
     if (!page || !page->GetLayer()) return FALSE;
     m_bRefused = false;
-    // The date the editor opened with, left as it was, is no edit: nothing is written.
+    m_bReported = false;
+    // The date the item shows, picked or left as it is, is no edit: nothing is written.
     if (IsCommitUnchanged()) return CBCGPDateTimePropExt::OnEndEdit();
     CBCGPDateTimePropExt::OnEndEdit();
-    CPieLayer layer(page->GetLayer());
+    WriteDate(*page);
+    return TRUE;
+}
+
+bool CPieDateTimeProp::DateTaken() {
+    if (m_bReported && !m_bRefused) {
+        if (CPropListPieLayerData* page = Page(); page && page->GetLayer()) WriteDate(*page);
+    }
+    m_bReported = false;
+    return !m_bRefused;
+}
+
+void CPieDateTimeProp::WriteDate(CPropListPieLayerData& page) {
+    CPieLayer layer(page.GetLayer());
     const COleDateTime date = GetDate();
     switch (GetData()) {
         case CPropListPieLayerData::kDate1Id:
@@ -164,7 +203,7 @@ BOOL CPieDateTimeProp::OnEndEdit() {
             if (date > layer.GetDateEnd()) {
                 m_bRefused = true;
                 SetDate(layer.GetDateBegin());
-                return TRUE;
+                return;
             }
             layer.SetDateBegin(date);
             break;
@@ -172,15 +211,14 @@ BOOL CPieDateTimeProp::OnEndEdit() {
             if (date < layer.GetDateBegin()) {
                 m_bRefused = true;
                 SetDate(layer.GetDateEnd());
-                return TRUE;
+                return;
             }
             layer.SetDateEnd(date);
             break;
         default:
             break;
     }
-    page->UpdateView();
-    return TRUE;
+    page.UpdateView();
 }
 
 // ---- items -----------------------------------------------------------------------------------------
@@ -199,20 +237,27 @@ void CPropListPieLayerData::RebuildProps(int n) { BuildItems(RowsFor(n)); }
 
 void CPropListPieLayerData::BuildItems(int rows) {
     CBCGPProp* basic = new CBCGPProp(pt::kBasic, kBasicGroupId);
-    CBCGPProp* shape = NewOptions(planetext::kType, "", dtext::kShapeDescription, kShapeId);
-    for (const char* name : pt::kShapeNames) shape->AddOption(name);
+    // A shape name is taken also when its family is not offered; any other text is no shape: -1,
+    // which the refresh shows as the empty text.
+    CFixedListProp* shape = NewList(planetext::kType, "", dtext::kShapeDescription, kShapeId, OtherTakenAs(-1));
+    shape->AddEntries(pt::kShapes);
+    shape->ShowUnlistedAs("");
     basic->AddSubItem(shape);
-    basic->AddSubItem(CreateYesNoProp(dtext::kModifyObject, kModifyObjectId, _variant_t(""), nullptr));
+    basic->AddSubItem(NewYesNoList(dtext::kModifyObject, "", nullptr, kModifyObjectId));
     basic->Expand(TRUE);
     m_wndPropList.AddProperty(basic);
 
     CBCGPProp* data = new CBCGPProp(dtext::kData, kDataGroupId);
-    CBCGPProp* source =
-        NewOptions(planetext::kType, pt::kSourceNames[pt::kWellData], dtext::kSourceDescription, kSourceId);
-    for (const char* name : pt::kSourceNames) source->AddOption(name);
+    // A source name is taken also when it is not offered; any other text is refused.
+    CFixedListProp* source = NewList(planetext::kType, pt::kSourceNames[pt::kWellData], dtext::kSourceDescription,
+                                     kSourceId, kOtherRefused);
+    source->AddEntries(pt::kSources);
     data->AddSubItem(source);
     data->AddSubItem(NewOptions(dtext::kTable, "", dtext::kTableDescription, kTableId));
-    data->AddSubItem(NewOptions(dtext::kStratum, "", dtext::kStratumDescription, kStratumId));
+    // A name that is no stratum of the table is no stratum: -1, which the refresh shows as the empty text.
+    CFixedListProp* stratum = NewList(dtext::kStratum, "", dtext::kStratumDescription, kStratumId, OtherTakenAs(-1));
+    stratum->ShowUnlistedAs("");
+    data->AddSubItem(stratum);
     CBCGPProp* count = NewOptions(dtext::kCount, dtext::kInitialCount, dtext::kCountDescription, kCountId);
     pieitems::SetCountOptions(count, 1, pt::kMaxProperties);
     data->AddSubItem(count);
@@ -229,11 +274,8 @@ void CPropListPieLayerData::BuildItems(int rows) {
     for (int i = 0; i < rows; ++i) AddRow(i, dtext::kColorControlDescription);
     m_nRows = rows;
     // The first and the last row are always control points of the colour blend.
-    for (CBCGPProp* fixed : {FindItem(kFirstControlId), FindItem(kFirstControlId + rows - 1)}) {
-        if (!fixed || rows == 0) continue;
-        fixed->RemoveAllOptions();
-        SetYesNoProp(fixed, true);
-    }
+    if (rows > 0)
+        for (CBCGPProp* fixed : {FindItem(kFirstControlId), FindItem(kFirstControlId + rows - 1)}) FixControlRow(fixed);
     FillTableNameOptions();
     FillFieldOptions();
 }
@@ -244,8 +286,7 @@ void CPropListPieLayerData::AddRow(int index, const char* controlDescription) {
     CBCGPProp* color = pieitems::NewColorItem(label, dtext::kColorDescription, kFirstColorId + index);
     ShowColor(color, DefaultColor(index));
     FindItem(kColorGroupId)->AddSubItem(color);
-    FindItem(kControlGroupId)
-        ->AddSubItem(CreateYesNoProp(label, kFirstControlId + index, _variant_t(""), controlDescription));
+    FindItem(kControlGroupId)->AddSubItem(NewYesNoList(label, "", controlDescription, kFirstControlId + index));
 }
 
 void CPropListPieLayerData::ResizePropRows(int n) {
@@ -255,17 +296,14 @@ void CPropListPieLayerData::ResizePropRows(int n) {
     if (n < m_nRows) {
         for (CBCGPProp* group : groups) DeleteLastSubItems(group, m_nRows - n);
     } else {
-        if (CBCGPProp* last = FindItem(kFirstControlId + m_nRows - 1); last && m_nRows > 0) {
-            last->AddOption(grouptext::kYes);
-            last->AddOption(grouptext::kNo);
+        if (CFixedListProp* last = FixedListOf(FindItem(kFirstControlId + m_nRows - 1)); last && m_nRows > 0) {
+            last->ClearEntries();
+            last->AddEntries(kYesNoEntries);
             last->AllowEdit(FALSE);
         }
         for (int i = m_nRows; i < n; ++i) AddRow(i, nullptr);
     }
-    if (CBCGPProp* last = FindItem(kFirstControlId + n - 1); last && n > 0) {
-        last->RemoveAllOptions();
-        SetYesNoProp(last, true);
-    }
+    if (n > 0) FixControlRow(FindItem(kFirstControlId + n - 1));
     m_nRows = n;
     AdjustLayout();
 }
@@ -305,7 +343,10 @@ void CPropListPieLayerData::FillDataLayerOptions() {
     CStringArray strata;
     CDataHelper::GetStratumNames(strata, ItemText(FindItem(kTableId)));
     CBCGPProp* stratum = FindItem(kStratumId);
-    SetOptions(stratum, strata);
+    if (CFixedListProp* list = FixedListOf(stratum)) {
+        list->ClearEntries();
+        for (int i = 0; i < strata.GetSize(); ++i) list->AddEntry(strata.GetAt(i), i);
+    }
     SetItemText(stratum, "");
 }
 
@@ -331,16 +372,22 @@ void CPropListPieLayerData::UpdateBCGPProperty(long object, CString) {
     int first = 0, last = -1;
     pt::ShapeFamily(shape, &first, &last);
     CBCGPProp* shapeItem = FindItem(kShapeId);
-    shapeItem->RemoveAllOptions();
-    for (int s = first; s <= last; ++s) shapeItem->AddOption(pt::kShapeNames[s]);
+    if (CFixedListProp* shapes = FixedListOf(shapeItem)) {
+        shapes->ClearEntries();
+        for (int s = first; s <= last; ++s) shapes->AddEntry(pt::kShapeNames[s], s);
+        shapes->AddUnofferedEntries(pt::kShapes);  // a shape of another family is still read
+    }
     SetItemText(shapeItem, pt::ShapeName(shape));
     SetYesNoProp(FindItem(kModifyObjectId), layer.GetModifyObject() == 1);
 
     CBCGPProp* source = FindItem(kSourceId);
-    source->RemoveAllOptions();
     const bool dynamicOffered = shape >= pt::kFullPie && shape <= pt::kMultiBar;
-    for (int type = 0; type < pt::kSourceCount; ++type)
-        if (type != pt::kDynamicData || dynamicOffered) source->AddOption(pt::kSourceNames[type]);
+    if (CFixedListProp* sources = FixedListOf(source)) {
+        sources->ClearEntries();
+        for (const TextValue& type : pt::kSources)
+            if (type.value != pt::kDynamicData || dynamicOffered) sources->AddEntry(type.text, type.value);
+        sources->AddUnofferedEntries(pt::kSources);  // a source not offered is still read
+    }
     SetItemText(source, pt::SourceName(layer.GetDataType()));
     if (shape == pt::kMultiBar) shapeItem->Enable(layer.GetDataType() == pt::kDynamicData ? FALSE : TRUE);
     // After a rebuild and with the layer's own source shown: the items enabled are the ones shown.
@@ -434,26 +481,27 @@ LRESULT CPropListPieLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CPieLayer layer(m_pLayer);
     const DWORD_PTR id = item->GetData();
     const CString text = ItemText(item);
-    // A date the layer refused has been shown again by its item: the report writes nothing.
-    if (auto* date = dynamic_cast<CPieDateTimeProp*>(item); date && date->DateRefused()) return 0;
+    // A date the layer refused, picked or set by code, has been shown again by its item: the report
+    // writes nothing.
+    if (auto* date = dynamic_cast<CPieDateTimeProp*>(item); date && !date->DateTaken()) return 0;
     int count = 0;
     if (id == kCountId && !layer.IsDynamicMultiBar() && !ReadRecordCount(text, &count)) {
         // A refused count writes nothing and redraws nothing; the item shows the stored count.
         SetItemText(item, pieitems::Count(layer.GetRecordCount()));
         return 0;
     }
+    // A list's text is read before anything is written: a refused one writes nothing, not even the
+    // real-time flag, and only the item shows its text from before.
+    int chosen = 0;
+    if (FixedListOf(item) && !ReadFixedList(item, &chosen)) return 0;
     layer.SetModifyObject(GetYesNoProp(FindItem(kModifyObjectId)) ? 1 : 0);
     switch (id) {
-        case kShapeId: {
-            int shape = -1;
-            for (int s = 0; s < pt::kShapeCount; ++s)
-                if (text == pt::kShapeNames[s]) shape = s;
-            layer.SetShapeType(shape);
+        case kShapeId:
+            layer.SetShapeType(chosen);
             UpdateDateProps(layer);
             break;
-        }
         case kModifyObjectId:
-            if (TakeYesNo(item)) {
+            if (chosen) {
                 if (layer.IsDynamicMultiBar())
                     layer.BuildDynamicMultiBarObjects();
                 else
@@ -461,7 +509,7 @@ LRESULT CPropListPieLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
             }
             break;
         case kSourceId:
-            ChangeSource(layer, text);
+            ChangeSource(layer, chosen);
             break;
         case kTableId:
             layer.SetDataLayer(-1);
@@ -478,7 +526,7 @@ LRESULT CPropListPieLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
         case kStratumId:
-            layer.SetDataLayer(GetDataLayerIndex(text));
+            layer.SetDataLayer(chosen);
             break;
         case kDate1Id:
         case kDate2Id:
@@ -500,7 +548,7 @@ LRESULT CPropListPieLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
                 SetYesNoProp(FindItem(kFirstControlId + i), true);
                 SmoothColors(kFirstControlId + i, 1, color, layer);
             } else if (id >= kFirstControlId && id < kFirstControlId + pt::kMaxProperties) {
-                SmoothColors(id, TakeYesNo(item) ? 1 : 0, RowColor(id - kFirstControlId + kFirstColorId), layer);
+                SmoothColors(id, chosen, RowColor(id - kFirstControlId + kFirstColorId), layer);
             }
             break;
     }
@@ -511,7 +559,7 @@ LRESULT CPropListPieLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
 
 // A new source starts the layer afresh: its objects go, its settings are reset (keeping the shape),
 // and table and stratum are chosen again.
-void CPropListPieLayerData::ChangeSource(CPieLayer& layer, const CString& source) {
+void CPropListPieLayerData::ChangeSource(CPieLayer& layer, int newType) {
     const int shape = layer.GetShapeType();
     const int type = layer.GetDataType();
     m_pLayer->DeleteAllObject();
@@ -520,14 +568,11 @@ void CPropListPieLayerData::ChangeSource(CPieLayer& layer, const CString& source
     layer.SetDataType(type);
     layer.SetTableName("");
     layer.SetDataLayer(-1);
-    int newType = -1;
-    for (int t = 0; t < pt::kSourceCount; ++t)
-        if (source == pt::kSourceNames[t]) newType = t;
     layer.SetDataType(newType);
     FillTableNameOptions();
     FillFieldOptions();
     FillDataLayerOptions();
-    FindItem(kDateGroupId)->Expand(source == pt::kSourceNames[pt::kDynamicData] ? TRUE : FALSE);
+    FindItem(kDateGroupId)->Expand(newType == pt::kDynamicData ? TRUE : FALSE);
     CollapseRows();
 }
 

@@ -8,20 +8,31 @@
 #include "hosttypes/Moraine/PieLayer.h"
 #include "planemap/WndLstPlane.h"
 
-// A date of a pie layer: its end of editing writes the date into the layer of the page it is on.
+class CPropListPieLayerData;
+
+// A date of a pie layer: its end of editing, or the report of a date set by code, writes the date
+// into the layer of the page it is on.
 class CPieDateTimeProp : public CBCGPDateTimePropExt {
 public:
     CPieDateTimeProp(const CString& name, const COleDateTime& date, const char* description, DWORD_PTR data);
     // FALSE, the editor left open, when the item is on no pie data page or the page has no layer.
     BOOL OnEndEdit() override;
-    // Whether the layer refused the date last picked (a begin after the end, an end before the
-    // begin): the page then writes nothing for the report that follows. A value set from code is a
-    // report of its own, judged afresh.
-    bool DateRefused() const { return m_bRefused; }
+    // Whether the last date stands, for the report that follows it: a date picked that the layer
+    // refused (a begin after the end, an end before the begin) does not, and the page then writes
+    // nothing at all. A date set by code is judged and written here first, as a date picked is at
+    // the end of its edit; a refused one shows the stored date again.
+    bool DateTaken();
+    // A value set from code is a report of its own, judged afresh; a text is read as the same text
+    // typed, and one that is no date is refused, the item keeping its date.
     void SetValue(const _variant_t& value) override;
 
 private:
+    CPropListPieLayerData* Page() const;
+    // Writes the date into the page's layer, or refuses it and shows the stored date again.
+    void WriteDate(CPropListPieLayerData& page);
+
     bool m_bRefused = false;
+    bool m_bReported = false;  // set by code, not yet judged
 };
 
 class CPropListPieLayerData : public CWndLstPlane {
@@ -78,7 +89,7 @@ private:
     void AddRow(int index, const char* controlDescription);
     void EnableBySource();
     void ShowRows(kel::plane::CPieLayer& layer);
-    void ChangeSource(kel::plane::CPieLayer& layer, const CString& source);
+    void ChangeSource(kel::plane::CPieLayer& layer, int newType);
     void CollapseRows();
     bool ShowsYes(DWORD_PTR controlId);
     COLORREF RowColor(DWORD_PTR colorId);

@@ -1,5 +1,6 @@
 #include "planemap/layers/PropListPieLayerObj.h"
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "framework/OptionTables.h"
@@ -46,15 +47,18 @@ inline constexpr const char* kLineChart = "折线图";
 inline constexpr const char* kMiddle = "中部";
 }  // namespace otext
 
-// Radius modes: position 0 a fixed radius, 1 a radius in proportion to the data.
-inline constexpr const char* kRadiusModes[] = {otext::kFixed, otext::kProportional};
+// Radius modes: "固定" a fixed radius, any other text a radius in proportion to the data (the
+// value is the layer's fixed-radius flag).
+constexpr TextValue kRadiusModes[] = {{otext::kFixed, 1}, {otext::kProportional, 0}};
 
+// Any other text is the middle.
 constexpr TextValue kTextPositions[] = {
     {"顶部内侧", 0},
     {"顶部外侧", 1},
     {otext::kMiddle, 2},
     {"底部", 3},
 };
+// Any text but "条形图" is the line chart.
 constexpr TextValue kDrawTypes[] = {{otext::kBarChart, kel::plane::DMB_BAR}, {otext::kLineChart, kel::plane::DMB_LINE}};
 constexpr const char* kHalfPiePositions[] = {"上半圆", "下半圆"};
 constexpr const char* kBarPositions[] = {"上", "下"};
@@ -102,6 +106,27 @@ CBCGPProp* NewOptions(const char* label, const CString& value, const char* descr
     CBCGPProp* item = new CBCGPProp(label, _variant_t(value), description, id);
     item->AllowEdit(allowEdit ? TRUE : FALSE);
     return item;
+}
+
+// A fixed list, text editing off.
+template <std::size_t N>
+CFixedListProp* NewList(const char* label, const CString& value, const char* description, DWORD_PTR id,
+                        const TextValue (&options)[N], OtherText other) {
+    return NewFixedListItem(label, value, description, id, options, other);
+}
+
+// A content line's list: every content text is taken, also one the shape does not offer ("百分比"
+// beside the two percentages of multi-column bars), any other text shows nothing (0); a code the
+// shape does not show shows "不显示", as the refresh shows it.
+template <std::size_t N>
+CFixedListProp* NewContentList(const CString& label, const char* shown, DWORD_PTR id, const TextValue (&options)[N]) {
+    CFixedListProp* list = NewList(label, shown, otext::kContentDescription, id, options, OtherTakenAs(0));
+    list->SetOtherRule([](const CString& text, int* value) {
+        *value = ValueOfText(pt::kAllContents, text, 0);
+        return true;
+    });
+    list->ShowUnlistedAs(pt::kNoText);
+    return list;
 }
 
 // Rows 1 onward of a group enabled or disabled.
@@ -164,14 +189,14 @@ int CPropListPieLayerObj::InitPropWnd() {
     m_wndPropList.AddProperty(NewGroup(otext::kDataPositions, kDataPosGroupId, false, true));
 
     CBCGPProp* indicator = NewGroup(pt::kIndicator, kIndicatorGroupId, false);
-    indicator->AddSubItem(CreateYesNoProp(pt::kDraw, kIndicatorDrawId, _variant_t(""), nullptr));
+    indicator->AddSubItem(NewYesNoList(pt::kDraw, "", nullptr, kIndicatorDrawId));
     indicator->AddSubItem(NewLineStylePicker(pt::kLineStyle, pt::kPenStyleDescription, kIndicatorStyleId, ""));
     indicator->AddSubItem(NewWidthItem(pt::kWidth, kIndicatorWidthId, "%.1f", ReaderRule(ReadShownWidth)));
     indicator->AddSubItem(NewColorItem(pt::kColor, pt::kIndicatorColorDescription, kIndicatorColorId));
     m_wndPropList.AddProperty(indicator);
 
     CBCGPProp* bottom = NewGroup(pt::kBottomLine, kBottomGroupId, true);
-    bottom->AddSubItem(CreateYesNoProp(pt::kDraw, kBottomDrawId, _variant_t(""), nullptr));
+    bottom->AddSubItem(NewYesNoList(pt::kDraw, "", nullptr, kBottomDrawId));
     bottom->AddSubItem(new CBCGPropSizeText(pt::kLength, _variant_t(pt::kBottomLengthInitial),
                                             pt::kBottomLengthDescription, kBottomLengthId, planemap::ZeroOrMoreRule()));
     bottom->AddSubItem(NewLineStylePicker(pt::kLineStyle, pt::kPenStyleDescription, kBottomStyleId, ""));
@@ -180,10 +205,9 @@ int CPropListPieLayerObj::InitPropWnd() {
     m_wndPropList.AddProperty(bottom);
 
     CBCGPProp* control = NewGroup(otext::kControl, kControlGroupId, true);
-    CBCGPProp* mode = NewOptions(otext::kRadiusMode, "", otext::kRadiusModeDescription, kRadiusModeId, true);
-    for (const char* name : kRadiusModes) mode->AddOption(name);
-    control->AddSubItem(mode);
-    control->AddSubItem(CreateYesNoProp(otext::kNullShow, kNullShowId, _variant_t(""), nullptr));
+    control->AddSubItem(NewFixedListItem(otext::kRadiusMode, "", otext::kRadiusModeDescription, kRadiusModeId,
+                                         kRadiusModes, OtherTakenAs(0), true));
+    control->AddSubItem(NewYesNoList(otext::kNullShow, "", nullptr, kNullShowId));
     m_wndPropList.AddProperty(control);
 
     CBCGPProp* sizes = NewGroup(pt::kSize, kSizeGroupId, true, true);
@@ -191,7 +215,7 @@ int CPropListPieLayerObj::InitPropWnd() {
     m_wndPropList.AddProperty(sizes);
 
     CBCGPProp* scale = NewGroup(otext::kScale, kScaleGroupId, true, true);
-    scale->AddSubItem(CreateYesNoProp(pt::kDraw, kScaleDrawId, _variant_t(""), nullptr));
+    scale->AddSubItem(NewYesNoList(pt::kDraw, "", nullptr, kScaleDrawId));
     CBCGPProp* factor = new CBCGPropSizeText(otext::kScaleFactor, _variant_t("1"), otext::kScaleFactor, kScaleFactorId,
                                              planemap::CountRule());  // the factor has no sign
     SetCountOptions(factor, 1, kLargestScaleFactor);
@@ -215,7 +239,7 @@ void CPropListPieLayerObj::RefreshLayer(CPieLayer& layer) {
     ShowPoint(layer);
     FindItem(kXMoveId)->SetValue(_variant_t(static_cast<long>(layer.GetXMove())));
     FindItem(kYMoveId)->SetValue(_variant_t(static_cast<long>(layer.GetYMove())));
-    SetItemText(FindItem(kRadiusModeId), kRadiusModes[layer.GetFixRadius() != 0 ? 0 : 1]);
+    SetItemText(FindItem(kRadiusModeId), layer.GetFixRadius() != 0 ? otext::kFixed : otext::kProportional);
     SetYesNoProp(FindItem(kNullShowId), layer.GetNULLShow() == 1);
     RebuildDataPositions(layer, shape, records);
 
@@ -241,7 +265,7 @@ void CPropListPieLayerObj::RebuildSizes(int shape) {
     m_wndPropList.SetCurSel(nullptr);
     AddSizeItems(group, shape, kSizeIds, SizeRowRule);
     if (shape != pt::kFullPie && shape != pt::kHalfPie)
-        group->AddSubItem(CreateYesNoProp(otext::kEachMax, kEachMaxId, _variant_t(""), nullptr));
+        group->AddSubItem(NewYesNoList(otext::kEachMax, "", nullptr, kEachMaxId));
     group->Expand(TRUE);
 }
 
@@ -255,12 +279,9 @@ void CPropListPieLayerObj::RebuildTexts(CPieLayer& layer, int shape) {
                                      : TextOfValue(pt::kOtherContents, code, pt::kNoText);
         CString label;
         label.Format(otext::kContentFormat, line);
-        CBCGPProp* content = NewOptions(label, shown, otext::kContentDescription, kFirstContentId + line - 1, false);
-        if (multiBar)
-            for (const TextValue& option : pt::kBarContents) content->AddOption(option.text);
-        else
-            for (const TextValue& option : pt::kOtherContents) content->AddOption(option.text);
-        group->AddSubItem(content);
+        const DWORD_PTR id = kFirstContentId + line - 1;
+        group->AddSubItem(multiBar ? NewContentList(label, shown, id, pt::kBarContents)
+                                   : NewContentList(label, shown, id, pt::kOtherContents));
     }
     QXLOGFONT font;
     layer.GetFont(font);
@@ -273,11 +294,9 @@ void CPropListPieLayerObj::RebuildTexts(CPieLayer& layer, int shape) {
     SetCountOptions(decimals, 1, kLargestDecimals);
     group->AddSubItem(decimals);
     if (shape == pt::kMultiBar || shape == pt::kMultiState) {
-        CBCGPProp* pos =
-            NewOptions(planetext::kPosition, TextOfValue(kTextPositions, layer.GetTextPos(), otext::kMiddle),
-                       otext::kTextPosDescription, kTextPosId, false);
-        for (const TextValue& option : kTextPositions) pos->AddOption(option.text);
-        group->AddSubItem(pos);
+        group->AddSubItem(NewList(planetext::kPosition,
+                                  TextOfValue(kTextPositions, layer.GetTextPos(), otext::kMiddle),
+                                  otext::kTextPosDescription, kTextPosId, kTextPositions, OtherTakenAs(2)));
     }
     group->Expand(FALSE);
     group->Expand(TRUE);
@@ -307,9 +326,8 @@ void CPropListPieLayerObj::RebuildDataPositions(CPieLayer& layer, int shape, int
     } else if (layer.IsDynamicMultiBar()) {
         group->SetName(otext::kDrawStyles);
         for (int property = 1; property <= 2; ++property) {
-            CBCGPProp* row = NewOptions(pt::PropertyLabel(property), "", "", kDrawType1Id + property - 1, false);
-            for (const TextValue& option : kDrawTypes) row->AddOption(option.text);
-            group->AddSubItem(row);
+            group->AddSubItem(NewList(pt::PropertyLabel(property), "", "", kDrawType1Id + property - 1, kDrawTypes,
+                                      OtherTakenAs(kel::plane::DMB_LINE)));
         }
         added = true;
     }
@@ -402,7 +420,8 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
                 layer.SetFont(font);
             return true;
         case kTextPosId:
-            layer.SetTextPos(ValueOfText(kTextPositions, text, 2));
+            if (!ReadFixedList(item, &whole)) return false;
+            layer.SetTextPos(whole);
             return true;
         case kDecimalsId:
             if (!numtext::LeadingNumber(text, &value) || !numtext::FitInt(value, 1, &whole)) return false;
@@ -418,30 +437,33 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
                 layer.SetYMove(whole);
             return true;
         case kRadiusModeId: {
-            const bool fixed = text == kRadiusModes[0];
+            if (!ReadFixedList(item, &whole)) return false;
+            const bool fixed = whole == 1;
             if (fixed && layer.GetLayer()) layer.GetLayer()->RemoveAllSelectedObject(nullptr, nullptr);
-            layer.SetFixRadius(fixed ? 1 : 0);
+            layer.SetFixRadius(whole);
             const bool pie = IsPie(layer.GetShapeType());
             FindItem(kScaleDrawId)->Enable(!fixed && pie ? TRUE : FALSE);
             FindItem(kScaleFactorId)->Enable(!fixed && pie && layer.GetDrawCorrdinate() != 0 ? TRUE : FALSE);
             return true;
         }
         case kNullShowId:
-            layer.SetNULLShow(TakeYesNo(item) ? 1 : 0);
+            if (!ReadFixedList(item, &whole)) return false;
+            layer.SetNULLShow(whole);
             return true;
         case kIndicatorDrawId:
-            layer.SetDrawOrgLine(TakeYesNo(item) ? 1 : 0);
-            EnableRows(FindItem(kIndicatorGroupId), TakeYesNo(item));
+            if (!ReadFixedList(item, &whole)) return false;
+            layer.SetDrawOrgLine(whole);
+            EnableRows(FindItem(kIndicatorGroupId), whole != 0);
             return true;
         case kEachMaxId:
-            layer.SetEachMax(TakeYesNo(item) ? 1 : 0);
+            if (!ReadFixedList(item, &whole)) return false;
+            layer.SetEachMax(whole);
             return true;
-        case kScaleDrawId: {
-            const bool drawn = TakeYesNo(item);
-            layer.SetDrawCorrdinate(drawn ? 1 : 0);
-            FindItem(kScaleFactorId)->Enable(drawn && IsPie(layer.GetShapeType()) ? TRUE : FALSE);
+        case kScaleDrawId:
+            if (!ReadFixedList(item, &whole)) return false;
+            layer.SetDrawCorrdinate(whole);
+            FindItem(kScaleFactorId)->Enable(whole != 0 && IsPie(layer.GetShapeType()) ? TRUE : FALSE);
             return true;
-        }
         case kScaleFactorId: {
             if (!planemap::ReadCount(text, &whole)) return true;
             if (whole == 0) SetItemText(item, Count(whole));  // a typed "-0" would keep its sign
@@ -451,7 +473,8 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             return true;
         }
         case kBottomDrawId:
-            layer.SetDrawBotLine(TakeYesNo(item) ? 1 : 0);
+            if (!ReadFixedList(item, &whole)) return false;
+            layer.SetDrawBotLine(whole);
             return true;
         case kBottomLengthId:
             if (planemap::ReadZeroOrMore(text, &value)) layer.SetBotWidth(value);
@@ -460,8 +483,9 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
         case kDrawType2Id:
             // Property 29 of a half pie shares these ids; only a dynamic bar chart has these rows.
             if (layer.IsDynamicMultiBar()) {
-                layer.SetDynamicMultiBarDrawType(DrawTypeProperty(id), static_cast<kel::plane::DynamicMultiBarDrawType>(
-                                                                           ValueOfText(kDrawTypes, text, 1)));
+                if (!ReadFixedList(item, &whole)) return false;
+                layer.SetDynamicMultiBarDrawType(DrawTypeProperty(id),
+                                                 static_cast<kel::plane::DynamicMultiBarDrawType>(whole));
                 return true;
             }
             break;
@@ -475,7 +499,8 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             break;
     }
     if (id >= kFirstContentId && id <= kLastContentId) {
-        layer.SetTextShowStyle(static_cast<int>(id - kFirstContentId) + 1, TextShowStyleFromName(text));
+        if (!ReadFixedList(item, &whole)) return false;
+        layer.SetTextShowStyle(static_cast<int>(id - kFirstContentId) + 1, whole);
         return true;
     }
     if (id >= kFirstDataPosId && id < kFirstDataPosId + pt::kMaxProperties) {

@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/NumberText.h"
@@ -60,7 +61,7 @@ int CPropListPointLayerPoint::InitPropWnd() {
     CBCGPProp* font = CreateFontProp(planetext::kFontGroup, kFontGroupId, planemap::WidthRule());
     font->AddSubItem(
         CreateIndexProp(planetext::kDecimals, kDecimalsId, planetext::kDecimalsDescription, kMaxDecimals + 1));
-    font->AddSubItem(CreateYesNoProp(planetext::kBackTransparent, kTransparentId, _variant_t(""), nullptr));
+    font->AddSubItem(NewYesNoList(planetext::kBackTransparent, "", nullptr, kTransparentId));
     font->AddSubItem(textlist::NewBackColorItem(kBackColorId));
     font->AddSubItem(textlist::NewAngleItem(kAngleId));
     CBCGPProp* place = NewOptionItem(planetext::kPosition, "", planetext::kPosition, kPlaceId, {}, false);
@@ -121,8 +122,9 @@ bool CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer
             ReadColor(item, &font.backColor);
             break;
         case kTransparentId: {
-            const bool transparent = TakeYesNo(item);
-            font.transparent = transparent ? 1 : 0;
+            int transparent = 0;
+            if (!ReadFixedList(item, &transparent)) return false;
+            font.transparent = transparent;
             if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(transparent ? FALSE : TRUE);
             break;
         }

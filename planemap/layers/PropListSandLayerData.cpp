@@ -1,6 +1,7 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/layers/PropListSandLayerData.h"
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/PropItems.h"
 #include "planemap/GeologyTexts.h"
@@ -15,8 +16,8 @@ using kel::plane::CSandLayer;
 // A group of two switches, added expanded.
 CBCGPProp* NewSwitchGroup(const char* label, DWORD_PTR id, const char* first, const char* second) {
     auto* group = new CBCGPProp(label, id);
-    group->AddSubItem(CreateYesNoProp(first, id + 1, _variant_t(""), nullptr));
-    group->AddSubItem(CreateYesNoProp(second, id + 2, _variant_t(""), nullptr));
+    group->AddSubItem(NewYesNoList(first, "", nullptr, id + 1));
+    group->AddSubItem(NewYesNoList(second, "", nullptr, id + 2));
     group->Expand(TRUE);
     return group;
 }
@@ -48,24 +49,27 @@ void CPropListSandLayerData::RefreshLayer(CSandLayer& layer) {
 }
 
 bool CPropListSandLayerData::OnLayerItemChanged(CSandLayer& layer, CBCGPProp* item) {
-    const auto on = [item] { return TakeYesNo(item) ? 1 : 0; };
-    switch (item->GetData()) {
-        case kLayerNameId:
-            return layername::RenameLayer(layer.GetLayer(), item, layername::Rename::kLayerOnly);
+    const DWORD_PTR id = item->GetData();
+    if (id == kLayerNameId) return layername::RenameLayer(layer.GetLayer(), item, layername::Rename::kLayerOnly);
+    void (CSandLayer::*set)(int) = nullptr;
+    switch (id) {
         case kLineSwitchId:
-            layer.SetLineVisible(on());
+            set = &CSandLayer::SetLineVisible;
             break;
         case kValidLineSwitchId:
-            layer.SetLineValidVisible(on());
+            set = &CSandLayer::SetLineValidVisible;
             break;
         case kFillSwitchId:
-            layer.SetFillVisible(on());
+            set = &CSandLayer::SetFillVisible;
             break;
         case kValidFillSwitchId:
-            layer.SetFillValidVisible(on());
+            set = &CSandLayer::SetFillValidVisible;
             break;
         default:
-            break;
+            return true;
     }
+    int on = 0;
+    if (!ReadFixedList(item, &on)) return false;
+    (layer.*set)(on);
     return true;
 }

@@ -1,5 +1,6 @@
 #include "planemap/layers/PropListStratumLayerConnection.h"
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/PropItems.h"
 #include "planemap/PlaneItems.h"
@@ -36,7 +37,7 @@ constexpr int kWidthOptions = 30;  // 0.1 to 3.0 mm
 
 int CPropListStratumLayerConnection::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(CreateYesNoProp(grouptext::kShow, kShowId, _variant_t(""), nullptr), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewYesNoList(grouptext::kShow, "", nullptr, kShowId), TRUE, TRUE);
     for (const PenGroup& p : kPens) {
         CBCGPProp* group = wellitems::NewGroup(p.label, p.group);
         group->AddSubItem(wellitems::NewLinePicker(grouptext::kLineStyle, welltext::kBorderStyleDescription, p.style));
@@ -71,8 +72,10 @@ void CPropListStratumLayerConnection::RefreshLayer(CStratumLayer& layer) {
 bool CPropListStratumLayerConnection::OnLayerItemChanged(CStratumLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     if (id == kShowId) {
-        layer.SetConnectionVisible(TakeYesNo(item) ? 1 : 0);
-        EnableAfterShow(TakeYesNo(item) ? TRUE : FALSE);
+        int visible = 0;
+        if (!ReadFixedList(item, &visible)) return false;
+        layer.SetConnectionVisible(visible);
+        EnableAfterShow(visible ? TRUE : FALSE);
         return true;
     }
     // Only the edited field of the pen is read and written.

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "hosttypes/Moraine/WellLayer.h"
@@ -18,11 +19,14 @@ using wellitems::Sign;
 
 namespace {
 
-constexpr const char* kTopAligns[] = {"实际起伏",     "起伏程度高", "起伏程度中高", "起伏程度中",
-                                      "起伏程度中低", "起伏程度低", "水平显示"};
-// Vertical reference 0: the well-row base line; horizontal reference 0: the well.
+// The top alignments by their codes; any other text is code 0.
+constexpr TextValue kTopAligns[] = {{"实际起伏", 0},     {"起伏程度高", 1}, {"起伏程度中高", 2}, {"起伏程度中", 3},
+                                    {"起伏程度中低", 4}, {"起伏程度低", 5}, {"水平显示", 6}};
+// Vertical reference 0: the well-row base line, any other text the well; horizontal reference 0:
+// the well, any other text its name.
 constexpr int kByBaseLine = 0;
-constexpr int kByWell = 0;
+constexpr TextValue kVerticalRefers[] = {{welltext::kBaseLine, kByBaseLine}, {welltext::kWellSymbol, 1}};
+constexpr TextValue kHorizontalRefers[] = {{welltext::kWellSymbol, 0}, {welltext::kWellLabel, 1}};
 
 // The depth scale is typed as its inverse, the factor the layer keeps: a number above 0 whose
 // inverse is a finite number above 0.
@@ -40,7 +44,7 @@ TextRule PlainRule() { return wellitems::ScaledRule(1, Sign::kZeroOrMore); }
 
 int CPropListStratumLayerStratum::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(CreateYesNoProp(grouptext::kShow, kShowId, _variant_t(""), nullptr), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewYesNoList(grouptext::kShow, "", nullptr, kShowId), TRUE, TRUE);
 
     CBCGPProp* column = wellitems::NewGroup(welltext::kWellColumn, kColumnGroupId);
     column->AddSubItem(
@@ -55,15 +59,14 @@ int CPropListStratumLayerStratum::InitPropWnd() {
     m_wndPropList.AddProperty(column, TRUE, TRUE);
 
     CBCGPProp* place = wellitems::NewGroup(planetext::kPosition, kPlaceGroupId);
-    place->AddSubItem(wellitems::NewChoice(welltext::kVerticalRefer, welltext::kVerticalReferDescription,
-                                           kVerticalReferId, {welltext::kBaseLine, welltext::kWellSymbol}));
-    CBCGPProp* topAlign = wellitems::NewChoice(welltext::kTopAlign, welltext::kTopAlignDescription, kTopAlignId, {});
-    for (const char* align : kTopAligns) topAlign->AddOption(align);
-    place->AddSubItem(topAlign);
+    place->AddSubItem(wellitems::NewFixedChoice(welltext::kVerticalRefer, welltext::kVerticalReferDescription,
+                                                kVerticalReferId, kVerticalRefers, OtherTakenAs(1)));
+    place->AddSubItem(wellitems::NewFixedChoice(welltext::kTopAlign, welltext::kTopAlignDescription, kTopAlignId,
+                                                kTopAligns, OtherTakenAs(0)));
     place->AddSubItem(wellitems::NewHundredthsItem(welltext::kVerticalDistance, welltext::kVerticalDistanceDescription,
                                                    kDistanceId, true));
-    place->AddSubItem(wellitems::NewChoice(welltext::kHorizontalRefer, welltext::kHorizontalReferDescription,
-                                           kHorizontalReferId, {welltext::kWellSymbol, welltext::kWellLabel}));
+    place->AddSubItem(wellitems::NewFixedChoice(welltext::kHorizontalRefer, welltext::kHorizontalReferDescription,
+                                                kHorizontalReferId, kHorizontalRefers, OtherTakenAs(1)));
     place->Expand(TRUE);
     m_wndPropList.AddProperty(place, TRUE, TRUE);
     return 0;
@@ -120,8 +123,10 @@ void CPropListStratumLayerStratum::RefreshLayer(CStratumLayer& layer) {
 
 bool CPropListStratumLayerStratum::OnLayerItemChanged(CStratumLayer& layer, CBCGPProp* item) {
     if (item->GetData() == kShowId) {
-        layer.SetStratumVisible(TakeYesNo(item) ? 1 : 0);
-        EnableAfterShow(TakeYesNo(item) ? 1 : 0);
+        int visible = 0;
+        if (!ReadFixedList(item, &visible)) return false;
+        layer.SetStratumVisible(visible);
+        EnableAfterShow(visible);
         return true;
     }
     if (EditSetting(layer, item)) layer.ReCreateStratum();
@@ -175,23 +180,28 @@ bool CPropListStratumLayerStratum::EditSetting(CStratumLayer& layer, CBCGPProp* 
             layer.SetStratumDownExtra(x);
             return true;
         case kVerticalReferId: {
-            const int type = text == welltext::kBaseLine ? kByBaseLine : 1;
+            int type = 0;
+            if (!ReadFixedList(item, &type)) return false;
             layer.SetStratumVerticalType(type);
             EnableByVerticalType(type);
             return true;
         }
         case kTopAlignId: {
-            const int align = wellitems::ChosenOption(item);
-            layer.SetStratumTopAlign(align < 0 ? 0 : align);
+            int align = 0;
+            if (!ReadFixedList(item, &align)) return false;
+            layer.SetStratumTopAlign(align);
             return true;
         }
         case kDistanceId:
             if (!wellitems::ReadHundredths(item, true, &x)) return false;
             layer.SetStratumVerticalDistance(x);
             return true;
-        case kHorizontalReferId:
-            layer.SetStratumHorizontalType(text == welltext::kWellSymbol ? kByWell : 1);
+        case kHorizontalReferId: {
+            int type = 0;
+            if (!ReadFixedList(item, &type)) return false;
+            layer.SetStratumHorizontalType(type);
             return true;
+        }
         default:
             return false;
     }

@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
 #include "framework/ItemGroupsLine.h"
@@ -65,8 +66,7 @@ const AreaGroup* AreaOf(DWORD_PTR id) {
 }
 
 CBCGPProp* NewShowItem(DWORD_PTR id) {
-    return NewOptionItem(grouptext::kShow, grouptext::kYes, stratummap::kShowDescription, id,
-                         {grouptext::kYes, grouptext::kNo}, false);
+    return NewYesNoList(grouptext::kShow, grouptext::kYes, stratummap::kShowDescription, id);
 }
 
 void ShowFills(CQXLayer* layer, const char* fillType, int shown) {
@@ -145,7 +145,9 @@ bool CPropListStratumMapLayerFill::OnLayerItemChanged(CStratumMapLayer& layer, C
         QXLOGBRUSH& brush = brushes.*area->brush;
         const int position = static_cast<int>(id - area->fillId - 1);
         if (id == area->showId) {
-            ShowFills(shown, area->fillType, TakeYesNo(item) ? 1 : 0);
+            int on = 0;
+            if (!ReadFixedList(item, &on)) return false;
+            ShowFills(shown, area->fillType, on);
         } else if (position == 0) {
             // A style set narrows the styles offered and changes no brush; an empty text (reported
             // from code) names no set and is refused.
@@ -163,9 +165,10 @@ bool CPropListStratumMapLayerFill::OnLayerItemChanged(CStratumMapLayer& layer, C
     } else {
         switch (id) {
             case kBeltShowId: {
-                const bool on = TakeYesNo(item);
-                ShowFills(shown, stratummap::kOilBeltFill, on ? 1 : 0);
-                ShowFills(shown, stratummap::kWaterBeltFill, on ? 1 : 0);
+                int on = 0;
+                if (!ReadFixedList(item, &on)) return false;
+                ShowFills(shown, stratummap::kOilBeltFill, on);
+                ShowFills(shown, stratummap::kWaterBeltFill, on);
                 if (CBCGPProp* oil = FindItem(kOilBeltColorId)) oil->Enable(on);
                 if (CBCGPProp* water = FindItem(kWaterBeltColorId)) water->Enable(on);
                 break;

@@ -1,5 +1,6 @@
 #include "planemap/layers/PropListStratumMapLayerLine.h"
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
@@ -50,7 +51,7 @@ int CPropListStratumMapLayerLine::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     for (const LineGroup& kind : kGroups) {
         auto* group = new CBCGPProp(kind.label, kind.groupId);
-        group->AddSubItem(CreateYesNoProp(grouptext::kShow, kind.groupId - 1, _variant_t(grouptext::kYes), nullptr));
+        group->AddSubItem(NewYesNoList(grouptext::kShow, grouptext::kYes, nullptr, kind.groupId - 1));
         group->AddSubItem(
             geoitems::NewStylePicker(grouptext::kLineStyle, grouptext::kLineStylePlainDescription, kind.groupId + 1));
         group->AddSubItem(NewGroupColorProp(grouptext::kColor, planetext::kColorDescription, kind.groupId + 3, 0));
@@ -86,7 +87,8 @@ bool CPropListStratumMapLayerLine::OnLayerItemChanged(CPlainLayer& plain, CBCGPP
     if (const LineGroup* kind = GroupOf(id)) {
         QXLOGPEN& pen = pens[kind - kGroups];
         if (id == kind->groupId - 1) {
-            const int shown = TakeYesNo(item) ? 1 : 0;
+            int shown = 0;
+            if (!ReadFixedList(item, &shown)) return false;
             stratummap::ForEachOfKind<CQXObjectPolyline>(layer, kind->label,
                                                          [&](CQXObjectPolyline* line) { line->SetVisible(shown); });
             CBCGPProp* group = FindItem(kind->groupId);

@@ -1,5 +1,6 @@
 #include "planemap/layers/PropListStratumMapLines.h"
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
@@ -57,6 +58,9 @@ const BoundaryLineRules kOilWaterBorderRules{stratummap::kOilWaterBorderLine,
                                              false,
                                              true};
 
+// The directions: "正向" 1, "反向" and any other text 0.
+constexpr TextValue kDirections[] = {{planetext::kForward, 1}, {planetext::kBackward, 0}};
+
 // The line's direction, 1 forward (also when the line has none stored) or 0 backward.
 int DirectionOf(CQXObjectPolyline* line) {
     int direction = 1;
@@ -81,8 +85,8 @@ int CPropListBoundaryLineBase::InitPropWnd() {
     group->AddSubItem(
         NewSizeTextItem(grouptext::kLineWidth, geotext::kWidthDescription, rules.widthId, planemap::WidthRule()));
     if (rules.directionLabel)
-        group->AddSubItem(NewOptionItem(rules.directionLabel, planetext::kForward, rules.directionDescription,
-                                        rules.directionId, {planetext::kForward, planetext::kBackward}, false));
+        group->AddSubItem(NewFixedListItem(rules.directionLabel, planetext::kForward, rules.directionDescription,
+                                           rules.directionId, kDirections, OtherTakenAs(0)));
     group->Expand(TRUE);
     m_wndPropList.AddProperty(group, TRUE, TRUE);
     return 0;
@@ -151,9 +155,9 @@ LRESULT CPropListBoundaryLineBase::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // line already running that way is left alone. The map-graphics library keeps the direction
 // attribute in step with the reversal.
 void CPropListBoundaryLineBase::ApplyDirection(CQXObjectPolyline* shown, CBCGPProp* item) {
-    // Any text but "正向" is the reverse direction.
-    const int chosen = ItemText(item) == planetext::kForward ? 1 : 0;
-    ShowOptionTaken(item, chosen ? planetext::kForward : planetext::kBackward);
+    // Any text but "正向" is the reverse direction, shown as taken.
+    int chosen = 0;
+    if (!ReadFixedList(item, &chosen)) return;
     CQXLayer* layer = shown->GetLayer();
     CQXMap* map = layer ? layer->GetMap() : nullptr;
     CQXMapFile* file = map ? map->GetMapFile() : nullptr;

@@ -15,6 +15,8 @@ using kel::plane::CWellLayer;
 namespace {
 // The symbol group's fields follow the absence type's choice.
 constexpr int kSymbolFirstField = 1;
+// The reference objects by their stored index; any other text is refused.
+constexpr TextValue kRefers[] = {{welltext::kBaseLine, 0}, {welltext::kWell, 1}};
 }  // namespace
 
 int CPropListWellLayerAbsence::InitPropWnd() {
@@ -33,8 +35,8 @@ int CPropListWellLayerAbsence::InitPropWnd() {
     m_wndPropList.AddProperty(symbol, TRUE, TRUE);
 
     CBCGPProp* place = wellitems::NewGroup(planetext::kPosition, kPlaceGroupId);
-    place->AddSubItem(wellitems::NewChoice(welltext::kReferObject, welltext::kReferObjectDescription, kReferId,
-                                           {welltext::kBaseLine, welltext::kWell}));
+    place->AddSubItem(wellitems::NewFixedChoice(welltext::kReferObject, welltext::kReferObjectDescription, kReferId,
+                                                kRefers, kOtherRefused));
     place->AddSubItem(
         wellitems::NewPlaceChoice(welltext::kRelativePlace, welltext::kRelativePlaceDescription, kAlignId));
     place->AddSubItem(
@@ -77,9 +79,9 @@ void CPropListWellLayerAbsence::RefreshLayer(CWellLayer& layer) {
     if (!created) EnableAllItems(FALSE);
 }
 
-// The symbol's fields are read by the group edit and the options only from their own texts: a
-// text that is none of them (reported from code) is refused. The switch takes any text, "是" as
-// shown and every other as hidden.
+// The symbol's fields are read by the group edit; the reference and the place are fixed lists that
+// refuse a text that is none of their options (reported from code). The switch takes any text,
+// "是" as shown and every other as hidden.
 bool CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* item) {
     const CString type = ItemText(FindItem(kTypeId));
     QXLOGPOINT symbol;
@@ -87,7 +89,8 @@ bool CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp*
     double value = 0;
     switch (item->GetData()) {
         case kShowId: {
-            const int on = TakeYesNo(item) ? 1 : 0;
+            int on = 0;
+            if (!ReadFixedList(item, &on)) return false;
             layer.SetAbsenceVisible(on);
             EnableAllSubItems(FindItem(kSymbolGroupId), on ? TRUE : FALSE);
             EnableAllSubItems(FindItem(kPlaceGroupId), on ? TRUE : FALSE);
@@ -105,15 +108,15 @@ bool CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp*
             layer.SetAbsenceSymbol(&symbol, type);
             return true;
         case kReferId: {
-            const int refer = wellitems::ChosenOption(item);
-            if (refer < 0) return false;
+            int refer = 0;
+            if (!ReadFixedList(item, &refer)) return false;
             layer.SetAbsenceReferType(refer);
             EnableAlign(item);
             return true;
         }
         case kAlignId: {
-            const int align = wellitems::ChosenOption(item);
-            if (align < 0) return false;
+            int align = 0;
+            if (!ReadFixedList(item, &align)) return false;
             layer.SetAbsenceAlign(align);
             return true;
         }

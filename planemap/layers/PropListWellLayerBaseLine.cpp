@@ -14,6 +14,8 @@ using Page = CPropListWellLayerBaseLine;
 
 // A stored offset type below 0 shows the middle.
 constexpr int kMiddleOffset = 1;
+// The offset types by their stored index; any other text is refused.
+constexpr TextValue kOffsetTypes[] = {{welltext::kAbove, 0}, {welltext::kMiddle, kMiddleOffset}, {welltext::kBelow, 2}};
 
 // The base line's and the connecting line's switch and pen.
 const wellpens::PenGroup kPens[] = {
@@ -34,9 +36,8 @@ int CPropListWellLayerBaseLine::InitPropWnd() {
     for (const wellpens::PenGroup& p : kPens) {
         CBCGPProp* group = wellpens::NewPenGroup(p);
         if (p.group == kBaseGroupId) {
-            group->AddSubItem(wellitems::NewChoice(welltext::kOffsetType, welltext::kOffsetTypeDescription,
-                                                   kOffsetTypeId,
-                                                   {welltext::kAbove, welltext::kMiddle, welltext::kBelow}));
+            group->AddSubItem(wellitems::NewFixedChoice(welltext::kOffsetType, welltext::kOffsetTypeDescription,
+                                                        kOffsetTypeId, kOffsetTypes, kOtherRefused));
             group->AddSubItem(wellitems::NewHundredthsItem(welltext::kVerticalOffset,
                                                            welltext::kVerticalOffsetDescription, kOffsetId, true));
             group->AddSubItem(wellitems::NewHundredthsItem(welltext::kEndLength, welltext::kEndLengthDescription,
@@ -62,8 +63,8 @@ bool CPropListWellLayerBaseLine::OnLayerItemChanged(CWellLayer& layer, CBCGPProp
     double value = 0;
     switch (item->GetData()) {
         case kOffsetTypeId: {
-            const int type = wellitems::ChosenOption(item);
-            if (type < 0) return false;
+            int type = 0;
+            if (!ReadFixedList(item, &type)) return false;
             layer.SetBaseLineOffsetType(type);
             return true;
         }

@@ -9,8 +9,10 @@
 #include "planemap/layers/WellTexts.h"
 
 namespace {
-// The reference objects, by their stored index.
+// The reference objects, by their stored index; any other text is refused.
 constexpr int kReferWell = 0;
+constexpr int kReferBaseLine = 1;
+constexpr TextValue kRefers[] = {{welltext::kWell, kReferWell}, {welltext::kBaseLine, kReferBaseLine}};
 }  // namespace
 
 int CPropListWellLayerName::InitPropWnd() {
@@ -43,8 +45,8 @@ int CPropListWellLayerName::InitPropWnd() {
     m_wndPropList.AddProperty(font, TRUE, TRUE);
 
     CBCGPProp* place = wellitems::NewGroup(planetext::kPosition, kPlaceGroupId);
-    place->AddSubItem(wellitems::NewChoice(welltext::kReferObject, welltext::kReferObjectDescription, kReferId,
-                                           {welltext::kWell, welltext::kBaseLine}));
+    place->AddSubItem(wellitems::NewFixedChoice(welltext::kReferObject, welltext::kReferObjectDescription, kReferId,
+                                                kRefers, kOtherRefused));
     place->AddSubItem(
         wellitems::NewPlaceChoice(welltext::kRelativePlace, welltext::kRelativePlaceDescription, kAlignId));
     place->AddSubItem(wellitems::NewHundredthsItem(welltext::kOffset, welltext::kOffsetDescription, kOffsetId, false));
@@ -93,7 +95,8 @@ bool CPropListWellLayerName::OnLayerItemChanged(kel::plane::CWellLayer& layer, C
     double value = 0;
     switch (item->GetData()) {
         case kShowId: {
-            const int on = TakeYesNo(item) ? 1 : 0;
+            int on = 0;
+            if (!ReadFixedList(item, &on)) return false;
             layer.SetNameVisible(on);
             EnableGroups(on ? TRUE : FALSE);
             break;
@@ -122,8 +125,8 @@ bool CPropListWellLayerName::OnLayerItemChanged(kel::plane::CWellLayer& layer, C
         case kReferId:
             return EditReference(layer, item);
         case kAlignId: {
-            const int align = wellitems::ChosenOption(item);
-            if (align < 0) return false;
+            int align = 0;
+            if (!ReadFixedList(item, &align)) return false;
             layer.SetNameLabelAlign(align);
             break;
         }
@@ -169,11 +172,14 @@ void CPropListWellLayerName::ShowStoredItem(kel::plane::CWellLayer& layer, CBCGP
 // of the options.
 bool CPropListWellLayerName::EditReference(kel::plane::CWellLayer& layer, CBCGPProp* item) {
     if (!layer.IsHaveBaseLine()) {
-        if (ItemText(item) == welltext::kBaseLine) AfxMessageBox(welltext::kNoBaseLine, MB_OK);
+        int refer = kReferWell;
+        CFixedListProp* list = FixedListOf(item);
+        if (list && list->ValueOf(ItemText(item), &refer) && refer == kReferBaseLine)
+            AfxMessageBox(welltext::kNoBaseLine, MB_OK);
         return false;
     }
-    const int refer = wellitems::ChosenOption(item);
-    if (refer < 0) return false;
+    int refer = kReferWell;
+    if (!ReadFixedList(item, &refer)) return false;
     layer.SetNameLabelReferType(refer);
     return true;
 }

@@ -100,8 +100,9 @@ void EditSymbolGroup(const SymbolGroup& g, CWellLayer& layer, CBCGPProp* item) {
     double size = 0;
     COLORREF color = 0;
     UINT style = 0;
+    int on = 0;
     if (id == g.show) {
-        (layer.*g.setVisible)(TakeYesNo(item) ? 1 : 0);
+        if (ReadFixedList(item, &on)) (layer.*g.setVisible)(on);
     } else if (id == g.style) {
         if (ReadStyle(item, &style)) (layer.*g.setStyle)(style);
     } else if (id == g.size) {
@@ -148,8 +149,9 @@ int CPropListWellLayerSymbol::InitPropWnd() {
         group->Expand(TRUE);
         m_wndPropList.AddProperty(group, TRUE, TRUE);
     }
-    m_wndPropList.AddProperty(wellitems::NewChoice(welltext::kTrackMode, welltext::kTrackModeDescription, kTrackModeId,
-                                                   {welltext::kRealTrack, welltext::kStraight}),
+    m_wndPropList.AddProperty(wellitems::NewFixedChoice(welltext::kTrackMode, welltext::kTrackModeDescription,
+                                                        kTrackModeId, wellitems::kTrackModes,
+                                                        wellitems::kTrackModeOther),
                               TRUE, TRUE);
     return 0;
 }
@@ -199,10 +201,7 @@ void CPropListWellLayerSymbol::FillTemplateOptions(CBCGPProp* item, int mode) {
 
 bool CPropListWellLayerSymbol::OnLayerItemChanged(CWellLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
-    if (id == kTrackModeId) {
-        EditTrackMode(layer, item);
-        return true;
-    }
+    if (id == kTrackModeId) return EditTrackMode(layer, item);
     for (const TemplateRow& t : kTemplates)
         if (id == t.id) (layer.*t.set)(ItemText(item));
     for (const SymbolGroup& g : kSymbolGroups) {
@@ -221,10 +220,13 @@ void CPropListWellLayerSymbol::ShowStoredItem(CWellLayer& layer, CBCGPProp* item
 }
 
 // A changed way of drawing trajectories shows both segments.
-void CPropListWellLayerSymbol::EditTrackMode(CWellLayer& layer, CBCGPProp* item) {
+bool CPropListWellLayerSymbol::EditTrackMode(CWellLayer& layer, CBCGPProp* item) {
+    int track = 0;
+    if (!ReadFixedList(item, &track)) return false;
     const int old = layer.GetSymbolLineShowTrack();
-    layer.SetSymbolLineShowTrack(ItemText(item) == welltext::kRealTrack ? 1 : 0);
-    if (layer.GetSymbolLineShowTrack() == old) return;
+    layer.SetSymbolLineShowTrack(track);
+    if (layer.GetSymbolLineShowTrack() == old) return true;
     layer.SetWellTopLineVisible(1);
     layer.SetWellBottomLineVisible(1);
+    return true;
 }

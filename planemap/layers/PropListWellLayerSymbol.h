@@ -55,5 +55,5 @@ protected:
 private:
     void RefreshTemplates(kel::plane::CWellLayer& layer, int visible);
     void FillTemplateOptions(CBCGPProp* item, int mode);
-    void EditTrackMode(kel::plane::CWellLayer& layer, CBCGPProp* item);
+    bool EditTrackMode(kel::plane::CWellLayer& layer, CBCGPProp* item);
 };

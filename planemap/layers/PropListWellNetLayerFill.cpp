@@ -1,6 +1,7 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/layers/PropListWellNetLayerFill.h"
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/PropItems.h"
@@ -23,9 +24,8 @@ QXLOGBRUSH BrushOf(CQXLayer* layer) {
 
 int CPropListWellNetLayerFill::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(NewOptionItem(grouptext::kShow, grouptext::kYes, stratummap::kShowDescription,
-                                            kVisibleId, {grouptext::kYes, grouptext::kNo}, false),
-                              TRUE, TRUE);
+    m_wndPropList.AddProperty(
+        NewYesNoList(grouptext::kShow, grouptext::kYes, stratummap::kShowDescription, kVisibleId), TRUE, TRUE);
     m_wndPropList.AddProperty(NewGroupColorProp(grouptext::kColor, planetext::kColorDescription, kColorId, 0), TRUE,
                               TRUE);
     return 0;
@@ -42,8 +42,9 @@ void CPropListWellNetLayerFill::RefreshLayer(CWellNetLayer& layer) {
 bool CPropListWellNetLayerFill::OnLayerItemChanged(CWellNetLayer& layer, CBCGPProp* item) {
     switch (item->GetData()) {
         case kVisibleId: {
-            const bool visible = TakeYesNo(item);
-            layer.SetFillVisible(visible ? 1 : 0);
+            int visible = 0;
+            if (!ReadFixedList(item, &visible)) return false;
+            layer.SetFillVisible(visible);
             if (CBCGPProp* colour = FindItem(kColorId)) colour->Enable(visible);
             break;
         }

@@ -1,6 +1,7 @@
 #include "planemap/PlaneItems.h"
 #include "planemap/layers/PropListWellNetLayerLine.h"
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
@@ -43,7 +44,7 @@ void ForEachPolyline(CQXLayer* layer, Fn fn) {
 
 int CPropListWellNetLayerLine::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(CreateYesNoProp(grouptext::kShow, kVisibleId, _variant_t(""), nullptr), TRUE, TRUE);
+    m_wndPropList.AddProperty(NewYesNoList(grouptext::kShow, "", nullptr, kVisibleId), TRUE, TRUE);
     CBCGPProp* line = CreateLineProp(grouptext::kLineStyle, kLineGroupId, true, planemap::WidthRule());
     line->Expand(TRUE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
@@ -67,8 +68,9 @@ bool CPropListWellNetLayerLine::OnLayerItemChanged(CWellNetLayer& layer, CBCGPPr
     QXLOGPEN pen = PenOf(shown);
     switch (item->GetData()) {
         case kVisibleId: {
-            const bool visible = TakeYesNo(item);
-            layer.SetLineVisible(visible ? 1 : 0);
+            int visible = 0;
+            if (!ReadFixedList(item, &visible)) return false;
+            layer.SetLineVisible(visible);
             CBCGPProp* group = FindItem(kLineGroupId);
             EnableSubItems(group, 0, group ? group->GetSubItemsCount() : 0, visible ? TRUE : FALSE);
             break;

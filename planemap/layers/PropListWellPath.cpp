@@ -62,8 +62,9 @@ int CPropListWellPath::InitPropWnd() {
     line->AddSubItem(wellitems::NewColor(grouptext::kColor, welltext::kColorDescription, kColorId));
     line->Expand(TRUE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
-    m_wndPropList.AddProperty(wellitems::NewChoice(welltext::kTrackMode, welltext::kTrackModeDescription, kTrackModeId,
-                                                   {welltext::kRealTrack, welltext::kStraight}),
+    m_wndPropList.AddProperty(wellitems::NewFixedChoice(welltext::kTrackMode, welltext::kTrackModeDescription,
+                                                        kTrackModeId, wellitems::kTrackModes,
+                                                        wellitems::kTrackModeOther),
                               TRUE, TRUE);
     return 0;
 }
@@ -100,8 +101,7 @@ void CPropListWellPath::ShowItemAgain(CBCGPProp* item) {
 // A pen edit changes only the edited field of every selected line of the type, read from the
 // shown line's pen by the group edit (the width item refuses what that edit refuses). A way of
 // drawing that rebuilds nothing (a vertical well, a well the position table lacks, a failed
-// rebuild) or that is none of the options writes nothing and redraws nothing: the item shows the
-// stored value again.
+// rebuild) writes nothing and redraws nothing: the item shows the stored value again.
 LRESULT CPropListWellPath::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CQXObjectLine* line = Line();
@@ -124,13 +124,16 @@ LRESULT CPropListWellPath::OnPropertyChanged(WPARAM, LPARAM lParam) {
                 });
                 break;
             }
-            case kTrackModeId:
-                if (wellitems::ChosenOption(item) < 0 ||
-                    !ApplyWellPathMode(line, ItemText(item) == welltext::kRealTrack)) {
+            case kTrackModeId: {
+                // Any text but "实际轨迹" is the straight line, shown as taken.
+                int track = 0;
+                if (!ReadFixedList(item, &track)) return 0;
+                if (!ApplyWellPathMode(line, track != 0)) {
                     ShowItemAgain(item);
                     return 0;
                 }
                 break;
+            }
             default:
                 break;
         }

@@ -1,13 +1,11 @@
 #include "planemap/layers/PropLstPlaneEx.h"
 
-#include "bcg/VisualManager.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/StyleGroupTexts.h"
 #include "framework/TwoButtonProp.h"
 #include "hosttypes/Moraine/WellLayer.h"
 #include "hosttypes/Sorrel/TemplateManager.h"
 #include "hosttypes/Tamarind/TemplateManagerFacade.h"
-#include "mfc/Dc.h"
 #include "mfc/Variant.h"
 #include "planemap/PlaneItems.h"
 #include "planemap/WndLstPlane.h"
@@ -22,38 +20,16 @@ constexpr int kStoreTypeOffset = 3;
 
 CPropLstPlaneEx::CPropLstPlaneEx(const CString& name, int value, const char* description, DWORD_PTR data, int mode,
                                  const CString& caption)
-    : CBCGPProp(name, _variant_t(static_cast<long>(value)), description, data), m_strCaption(caption), m_nMode(mode) {}
+    : TTwoButtonItem(caption, name, _variant_t(static_cast<long>(value)), description, data), m_nMode(mode) {}
 
 CPropLstPlaneEx::CPropLstPlaneEx(const CString& name, CString value, const char* description, DWORD_PTR data, int mode,
                                  const CString& caption)
-    : CBCGPProp(name, _variant_t(value), description, data), m_strCaption(caption), m_nMode(mode) {}
+    : TTwoButtonItem(caption, name, _variant_t(value), description, data), m_nMode(mode) {}
 
 CPropLstPlaneEx::~CPropLstPlaneEx() = default;
 
-// The buttons are placed with the button area, so a click finds them before the row was drawn.
-void CPropLstPlaneEx::AdjustButtonRect() {
-    m_rectButton = TwoButtonRect(m_Rect);
-    m_rectFirst = TwoButtonFirst(m_Rect);
-    m_rectSecond = TwoButtonSecond(m_Rect);
-}
-
-void CPropLstPlaneEx::OnDrawButton(CDC* dc, CRect rect) {
-    m_rectFirst = TwoButtonFirst(m_Rect);
-    CBCGPProp::OnDrawButton(dc, m_rectFirst);
-    OnDrawButtonEX(dc, rect);
-}
-
-void CPropLstPlaneEx::OnDrawButtonEX(CDC* dc, CRect) {
-    m_rectSecond = TwoButtonSecond(m_Rect);
-    if (!dc) return;
-    dc->FillRect(&m_rectSecond, &globalData.brBtnFace);
-    dc->DrawText(m_strCaption, &m_rectSecond, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-}
-
-void CPropLstPlaneEx::OnClickButton(CPoint point) { TwoButtonClick(this, m_rectFirst, point); }
-
 void CPropLstPlaneEx::OnClickButtonEx(CPoint point) {
-    if (!m_rectSecond.PtInRect(point)) return;
+    if (!GetSecondButtonRect().PtInRect(point)) return;
     const CString value = ItemText(this);
     if (value.IsEmpty()) return;
     if (m_nMode >= 0 && m_nMode < kTemplateModeCount) {

@@ -6,12 +6,13 @@
 
 #include "bcg/Prop.h"
 #include "framework/Export.h"
+#include "planemap/layers/TwoButtonItem.h"
 
 class CDC;
 class CQXLayer;
 class CWndLstPlane;
 
-class TESSALY_API CPropLstPlaneEx : public CBCGPProp {
+class TESSALY_API CPropLstPlaneEx : public TTwoButtonItem<CBCGPProp> {
 public:
     // Template kinds; the template store's type is the kind plus 3.
     enum Mode : int { kColor = 0, kSize = 1, kPointStyle = 2, kLineStyle = 3, kFillStyle = 4, kFont = 5 };
@@ -22,26 +23,17 @@ public:
                     const CString& caption);
     ~CPropLstPlaneEx() override;
 
-    void OnDrawButton(CDC* dc, CRect rect) override;
-    void OnClickButton(CPoint point) override;
-    void AdjustButtonRect() override;
-    virtual void OnDrawButtonEX(CDC* dc, CRect rect);
     // A click on the second button: see the header comment. An empty value, a click outside the
     // second button or a name the store does not know change nothing and redraw nothing.
-    virtual void OnClickButtonEx(CPoint point);
+    void OnClickButtonEx(CPoint point) override;
 
     void SetWellLayer(CQXLayer* layer) { m_pLayer = layer; }
     void SetPlaneProplist(CWndLstPlane* list) { m_pList = list; }
     int GetMode() const { return m_nMode; }
-    const CRect& GetFirstButtonRect() const { return m_rectFirst; }
-    const CRect& GetSecondButtonRect() const { return m_rectSecond; }
 
 private:
     void WriteTemplateName(const CString& oldName, const CString& newName);
 
-    CRect m_rectFirst;
-    CRect m_rectSecond;
-    CString m_strCaption;
     int m_nMode;
     CQXLayer* m_pLayer = nullptr;
     CWndLstPlane* m_pList = nullptr;

@@ -9,7 +9,7 @@
 
 CPropLstPlaneExContour::CPropLstPlaneExContour(const CString& name, CString value, const char* description,
                                                DWORD_PTR data, int mode, const CString& caption)
-    : CPropLstPlaneEx(name, value, description, data, mode, caption) {}
+    : TTwoButtonItem(caption, name, value, description, data, OtherTakenAs(0), true), m_nMode(mode) {}
 
 // Before the page's first refresh the item knows no layer: the editors are not opened then.
 void CPropLstPlaneExContour::OnClickButtonEx(CPoint point) {

@@ -1,5 +1,6 @@
 #include "planemap/layers/WellItems.h"
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
 #include "framework/PropStyleCombox.h"
@@ -21,9 +22,8 @@ constexpr int kLineStyles = 1;
 
 CBCGPProp* NewGroup(const char* label, DWORD_PTR id) { return new CBCGPProp(label, id, FALSE); }
 
-CBCGPProp* NewSwitch(DWORD_PTR id, const char* label) {
-    return NewOptionItem(label ? label : grouptext::kShow, welltext::kSwitchCaption, welltext::kShowDescription, id,
-                         {grouptext::kYes, grouptext::kNo}, false);
+CFixedListProp* NewSwitch(DWORD_PTR id, const char* label) {
+    return NewYesNoList(label ? label : grouptext::kShow, welltext::kSwitchCaption, welltext::kShowDescription, id);
 }
 
 CBCGPColorProp* NewColor(const char* label, const char* description, DWORD_PTR id) {
@@ -59,9 +59,10 @@ CBCGPProp* NewChoice(const char* label, const char* description, DWORD_PTR id,
     return NewOptionItem(label, "", description, id, options, false);
 }
 
-CBCGPProp* NewPlaceChoice(const char* label, const char* description, DWORD_PTR id) {
-    CBCGPProp* item = NewChoice(label, description, id, {});
-    for (const planemap::Place& place : planemap::kPlaces) item->AddOption(place.text);
+CFixedListProp* NewPlaceChoice(const char* label, const char* description, DWORD_PTR id) {
+    auto* item = new CFixedListProp(label, "", description, id, kOtherRefused);
+    int index = 0;
+    for (const planemap::Place& place : planemap::kPlaces) item->AddEntry(place.text, index++);
     return item;
 }
 
@@ -140,12 +141,6 @@ void ShowPointField(CBCGPProp* item, const QXLOGPOINT& point, DWORD_PTR style, D
 
 void EnableAfterSwitch(CBCGPProp* group, int on) {
     if (group) EnableSubItems(group, 1, group->GetSubItemsCount(), on ? TRUE : FALSE);
-}
-
-int ChosenOption(CBCGPProp* item) {
-    if (!item) return -1;
-    const int index = OptionIndex(item);
-    return index < item->GetOptionCount() ? index : -1;
 }
 
 bool ReadScaled(const CString& text, double scale, Sign sign, double* value) {

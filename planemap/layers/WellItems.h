@@ -5,12 +5,14 @@
 
 #include "bcg/ColorProp.h"
 #include "bcg/Prop.h"
+#include "framework/FixedList.h"
 #include "framework/GroupEdits.h"
 #include "framework/PenFontEdits.h"
 #include "framework/PropItems.h"
 #include "framework/PropSizeText.h"
 #include "framework/PropStyleCombox.h"
 #include "mfc/String.h"
+#include "planemap/layers/WellTexts.h"
 class CQXLayer;
 
 namespace wellitems {
@@ -18,8 +20,9 @@ namespace wellitems {
 // ---- making items ---------------------------------------------------------------------------
 // A group holding its id, expanded once its sub-items are added.
 CBCGPProp* NewGroup(const char* label, DWORD_PTR id);
-// "显示" (or label): "是" / "否", text editing off, showing "TRUE" until the first refresh.
-CBCGPProp* NewSwitch(DWORD_PTR id, const char* label = nullptr);
+// "显示" (or label): "是" / "否", text editing off, showing "TRUE" until the first refresh; any
+// other text reads as "否".
+CFixedListProp* NewSwitch(DWORD_PTR id, const char* label = nullptr);
 // A colour item with "其它..." and an automatic button "自动" of colour 0 (black), colour 0 at first.
 CBCGPColorProp* NewColor(const char* label, const char* description, DWORD_PTR id);
 // A point-style picker (style 1) whose groups are replaced by shownGroup with addedGroup after it.
@@ -32,8 +35,19 @@ CBCGPProp* NewReadOnly(const char* label, const char* description, DWORD_PTR id)
 // An option item, text editing off, with an empty value.
 CBCGPProp* NewChoice(const char* label, const char* description, DWORD_PTR id,
                      std::initializer_list<const char*> options);
-// The nine places around a label's anchor, "左上" (0) to "右下" (8).
-CBCGPProp* NewPlaceChoice(const char* label, const char* description, DWORD_PTR id);
+// A fixed list, text editing off, with an empty value: its options stand for their values, any
+// other text by other.
+template <std::size_t N>
+CFixedListProp* NewFixedChoice(const char* label, const char* description, DWORD_PTR id, const TextValue (&options)[N],
+                               OtherText other) {
+    return NewFixedListItem(label, "", description, id, options, other);
+}
+// The ways a trajectory is drawn: along the real well path, or any other text straight.
+inline constexpr TextValue kTrackModes[] = {{welltext::kRealTrack, 1}, {welltext::kStraight, 0}};
+inline constexpr OtherText kTrackModeOther = OtherTakenAs(0);
+
+// The nine places around a label's anchor, "左上" (0) to "右下" (8); any other text is refused.
+CFixedListProp* NewPlaceChoice(const char* label, const char* description, DWORD_PTR id);
 
 // ---- showing ---------------------------------------------------------------------------------
 // Hundredths shown as the number ("%.2f" of value / 100, never "-0.00").
@@ -56,8 +70,6 @@ void ShowPointField(CBCGPProp* item, const QXLOGPOINT& point, DWORD_PTR style, D
 void EnableAfterSwitch(CBCGPProp* group, int on);
 
 // ---- reading ---------------------------------------------------------------------------------
-// The position of the item's text among its options; -1 when it is none of them.
-int ChosenOption(CBCGPProp* item);
 // What a typed number may be besides a number a single-precision field holds.
 enum class Sign { kZeroOrMore, kAny, kAboveZero };
 // The typed number times scale (its leading number; a text that is no number reads as 0), which

@@ -39,7 +39,8 @@ void ShowStoredPenItem(const PenGroup& g, CWellLayer& layer, CBCGPProp* item) {
 bool EditPenGroup(CBCGPPropList& grid, const PenGroup& g, CWellLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     if (id == g.show) {
-        const int on = TakeYesNo(item) ? 1 : 0;
+        int on = 0;
+        if (!ReadFixedList(item, &on)) return false;
         (layer.*g.setVisible)(on);
         wellitems::EnableAfterSwitch(grid.FindItemByData(g.group, TRUE), on);
         return true;

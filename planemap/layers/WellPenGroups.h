@@ -26,7 +26,7 @@ CBCGPProp* NewPenGroup(const PenGroup& g);
 // The switch, then the pen; the items after the switch follow it.
 void ShowPenGroup(CBCGPPropList& grid, const PenGroup& g, kel::plane::CWellLayer& layer);
 // Writes the edited item when it is one of the group's: only its own field, read by the group
-// edit. False, nothing written, for a width the item's rule refuses.
+// edit. False, nothing written, for a text the switch's reader or the width item's rule refuses.
 bool EditPenGroup(CBCGPPropList& grid, const PenGroup& g, kel::plane::CWellLayer& layer, CBCGPProp* item);
 // The stored value of the item, when it is one of the group's, as ShowPenGroup shows it.
 void ShowStoredPenItem(const PenGroup& g, kel::plane::CWellLayer& layer, CBCGPProp* item);

@@ -54,7 +54,7 @@ void CBCGPColorProp::OnDrawValue(CDC* dc, CRect rect) {
     dc->FillSolidRect(&swatch, GetDisplayColor());
     CRect text = rect;
     text.left = swatch.right + 4;
-    dc->DrawText(FormatProperty(), &text, DT_SINGLELINE | DT_VCENTER);
+    dc->DrawText(GetShownText(), &text, DT_SINGLELINE | DT_VCENTER);
 }
 
 BOOL CBCGPColorProp::OnEdit(LPPOINT) { return FALSE; }
@@ -65,20 +65,26 @@ void CBCGPColorProp::OnClickButton(CPoint) {
     m_bButtonIsDown = TRUE;
 }
 
+BOOL CBCGPColorProp::PopupTakesChoice() {
+    // An item disabled while its palette is open takes nothing: the palette closes.
+    if (m_bPopup && !m_bEnabled) ClosePopup();
+    return m_bPopup;
+}
+
 BOOL CBCGPColorProp::PickColor(COLORREF color) {
-    if (!m_bPopup || color == kAutomatic) return FALSE;
+    if (!PopupTakesChoice() || color == kAutomatic) return FALSE;
     UpdateColor(color);
     return TRUE;
 }
 
 BOOL CBCGPColorProp::PickAutomatic() {
-    if (!m_bPopup || !m_bAutomaticButton) return FALSE;
+    if (!PopupTakesChoice() || !m_bAutomaticButton) return FALSE;
     UpdateColor(kAutomatic);
     return TRUE;
 }
 
 BOOL CBCGPColorProp::PickOther(COLORREF dialogColor) {
-    if (!m_bPopup || !m_bOtherButton) return FALSE;
+    if (!PopupTakesChoice() || !m_bOtherButton) return FALSE;
     UpdateColor(dialogColor);
     return TRUE;
 }

@@ -32,8 +32,8 @@ public:
     COLORREF GetDisplayColor() const { return m_Color == kAutomatic ? m_ColorAutomatic : m_Color; }
 
     // The pop-up palette (opened by the button). The user's choices close it, store the colour
-    // and notify the grid; each answers FALSE (nothing happens) when the palette is not open
-    // or the chosen button is not offered.
+    // and notify the grid; each answers FALSE (nothing happens) when the palette is not open,
+    // the item was disabled meanwhile or the chosen button is not offered.
     BOOL IsPopupOpen() const { return m_bPopup; }
     BOOL PickColor(COLORREF color);
     BOOL PickAutomatic();
@@ -48,6 +48,8 @@ public:
     BOOL HasButton() const override { return TRUE; }
 
 protected:
+    // Whether the open palette can take a choice (it closes when the item was disabled).
+    BOOL PopupTakesChoice();
     // Stores a colour chosen by the user and tells the grid (last step).
     virtual void UpdateColor(COLORREF color);
 

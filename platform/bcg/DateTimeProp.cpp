@@ -52,6 +52,9 @@ CBCGPDateTimeProp::CBCGPDateTimeProp(const CString& name, const COleDateTime& da
 void CBCGPDateTimeProp::SetDate(COleDateTime date) {
     m_date = date;
     m_varValue = _variant_t(static_cast<double>(date.m_dt));
+    // An open editor shows what code wrote, as the cell does: leaving it so is no edit.
+    if (m_bInPlaceEdit)
+        if (CBCGPDateTimeCtrl* ctrl = DYNAMIC_DOWNCAST(CBCGPDateTimeCtrl, m_pWndInPlace)) ctrl->SetDate(date);
     Redraw();
 }
 
@@ -63,13 +66,15 @@ void CBCGPDateTimeProp::SetValue(const _variant_t& value) {
     CBCGPProp::SetValue(value);
 }
 
-CString CBCGPDateTimeProp::FormatProperty() {
+CString CBCGPDateTimeProp::FormatDate(const COleDateTime& value) const {
     const bool date = (m_nFlags & CBCGPDateTimeCtrl::DTM_DATE) != 0;
     const bool time = (m_nFlags & CBCGPDateTimeCtrl::DTM_TIME) != 0;
-    if (date && time) return m_date.Format("%Y-%m-%d %H:%M:%S");
-    if (time) return m_date.Format("%H:%M:%S");
-    return m_date.Format("%Y-%m-%d");
+    if (date && time) return value.Format("%Y-%m-%d %H:%M:%S");
+    if (time) return value.Format("%H:%M:%S");
+    return value.Format("%Y-%m-%d");
 }
+
+CString CBCGPDateTimeProp::FormatProperty() { return FormatDate(m_date); }
 
 BOOL CBCGPDateTimeProp::TextToVar(const CString& text) {
     int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
@@ -112,10 +117,9 @@ CWnd* CBCGPDateTimeProp::CreateInPlaceEdit(CRect, BOOL& defaultFormat) {
 BOOL CBCGPDateTimeProp::OnUpdateValue() {
     CBCGPDateTimeCtrl* ctrl = DYNAMIC_DOWNCAST(CBCGPDateTimeCtrl, m_pWndInPlace);
     if (!ctrl || !m_pWndList) return CBCGPProp::OnUpdateValue();
-    // The date the control opened with, left as it was, is no edit.
+    // The date the item shows, as it shows it, is no edit (also after code set it while open).
     const COleDateTime picked = ctrl->GetDate();
-    m_bCommitUnchanged = picked.m_dt == m_date.m_dt ? TRUE : FALSE;
-    if (m_bCommitUnchanged) return TRUE;
+    if (CommitsShownText(FormatDate(picked))) return TRUE;
     m_bValueRefused = FALSE;
     m_varValueBefore = m_varValue;
     m_date = picked;
@@ -125,7 +129,9 @@ BOOL CBCGPDateTimeProp::OnUpdateValue() {
 }
 
 BOOL CBCGPDateTimeProp::OnEndEdit() {
-    if (CBCGPDateTimeCtrl* ctrl = DYNAMIC_DOWNCAST(CBCGPDateTimeCtrl, m_pWndInPlace)) {
+    // A commit of the date shown moves nothing, not even a part of it the item does not show.
+    CBCGPDateTimeCtrl* ctrl = DYNAMIC_DOWNCAST(CBCGPDateTimeCtrl, m_pWndInPlace);
+    if (ctrl && !IsCommitUnchanged()) {
         m_date = ctrl->GetDate();
         m_varValue = _variant_t(static_cast<double>(m_date.m_dt));
     }

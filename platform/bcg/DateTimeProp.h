@@ -13,7 +13,7 @@ public:
                       UINT flags = CBCGPDateTimeCtrl::DTM_DATE | CBCGPDateTimeCtrl::DTM_TIME |
                                    CBCGPDateTimeCtrl::DTM_SPIN | CBCGPDateTimeCtrl::DTM_DROPCALENDAR);
 
-    // Programmatic; never notifies.
+    // Programmatic; never notifies. An open editor shows the new date at once.
     void SetDate(COleDateTime date);
     COleDateTime GetDate() const { return m_date; }
     UINT GetFlags() const { return m_nFlags; }
@@ -22,13 +22,17 @@ public:
     CString FormatProperty() override;
     BOOL TextToVar(const CString& text) override;  // "YYYY-MM-DD[ HH:MM:SS]"
     CWnd* CreateInPlaceEdit(CRect rectEdit, BOOL& defaultFormat) override;
-    BOOL OnUpdateValue() override;  // the editor's date becomes the value, then the grid hears of it
-    BOOL OnEndEdit() override;      // keeps the editor's date, then closes the editor
+    // The editor's date becomes the value, then the grid hears of it; the date the item shows is
+    // no edit.
+    BOOL OnUpdateValue() override;
+    BOOL OnEndEdit() override;  // keeps the editor's date (after an edit), then closes the editor
 
     // The item's own control (month format, colours); not a window.
     CBCGPDateTimeCtrl m_wndDateTime;
 
 protected:
+    // A date as the item shows it (date and/or time by the item's flags).
+    CString FormatDate(const COleDateTime& date) const;
     // Font, month format, state, date and colours of a new editor, as the grid shows the item.
     void SetupEditor(CBCGPDateTimeCtrl* ctrl);
 

@@ -165,7 +165,12 @@ void CBCGPProp::SetValue(const _variant_t& value) {
     _variant_t replaced = m_varValue;  // value may be m_varValueBefore itself
     m_varValue = value;
     m_varValueBefore = std::move(replaced);
-    if (m_bInPlaceEdit && m_pWndInPlace) m_pWndInPlace->SetWindowText(FormatProperty());
+    // An open editor shows what code wrote, as the cell does: leaving it as it shows is no edit.
+    if (m_bInPlaceEdit && m_pWndInPlace) {
+        const CString shown = GetShownText();
+        m_pWndInPlace->SetWindowText(shown);
+        if (m_pWndCombo) m_pWndCombo->SetCurSel(m_pWndCombo->FindStringExact(-1, shown));
+    }
     Redraw();
 }
 
@@ -208,6 +213,13 @@ int CBCGPProp::FindOption(LPCTSTR option) const {
 }
 
 // ---- state --------------------------------------------------------------------------------------
+
+void CBCGPProp::AllowEdit(BOOL allow) {
+    if (m_bAllowEdit == allow) return;
+    m_bAllowEdit = allow;
+    // What the user was typing no longer applies: the open editor closes without taking its text.
+    if (!allow && m_bInPlaceEdit && m_pWndList && m_pWndList->GetEditedItem() == this) m_pWndList->EndEditItem(FALSE);
+}
 
 void CBCGPProp::Enable(BOOL enable) {
     if (m_bEnabled == enable) return;
@@ -354,7 +366,7 @@ void CBCGPProp::OnDrawValue(CDC* dc, CRect rect) {
     CFont* old = nullptr;
     const bool bold = m_pWndList && m_pWndList->IsMarkModifiedProperties() && IsModified();
     if (bold) old = dc->SelectObject(&m_pWndList->GetBoldFont());
-    dc->DrawText(FormatProperty(), &rect, DT_SINGLELINE | DT_VCENTER);
+    dc->DrawText(GetShownText(), &rect, DT_SINGLELINE | DT_VCENTER);
     if (old) dc->SelectObject(old);
 }
 
@@ -426,18 +438,18 @@ BOOL CBCGPProp::OnEdit(LPPOINT) {
     BOOL defaultFormat = FALSE;
     m_pWndInPlace = CreateInPlaceEdit(rectEdit, defaultFormat);
     if (!m_pWndInPlace) return FALSE;
+    const CString shown = GetShownText();
     if (defaultFormat) {
-        m_pWndInPlace->SetWindowText(FormatProperty());
+        m_pWndInPlace->SetWindowText(shown);
         if (CEdit* edit = DYNAMIC_DOWNCAST(CEdit, m_pWndInPlace)) edit->SetSel(0, -1);
     }
-    m_pWndInPlace->GetWindowText(m_strTextAtOpen);
     m_bCommitUnchanged = FALSE;
     if (m_bIsValueList) {
         CRect rectCombo = GetValueRect();
         m_pWndCombo = CreateCombo(m_pWndList, rectCombo);
         if (m_pWndCombo) {
             for (const CString& option : m_lstOptions) m_pWndCombo->AddString(option);
-            m_pWndCombo->SetCurSel(m_pWndCombo->FindStringExact(-1, FormatProperty()));
+            m_pWndCombo->SetCurSel(m_pWndCombo->FindStringExact(-1, shown));
         }
     }
     m_bInPlaceEdit = TRUE;
@@ -453,14 +465,19 @@ void CBCGPProp::OnSelectCombo() {
     OnUpdateValue();
 }
 
+BOOL CBCGPProp::CommitsShownText(const CString& text) {
+    m_bCommitUnchanged = text == GetShownText() ? TRUE : FALSE;
+    return m_bCommitUnchanged;
+}
+
 BOOL CBCGPProp::OnUpdateValue() {
     if (!m_pWndInPlace || !m_pWndList) return FALSE;
     CString text;
     m_pWndInPlace->GetWindowText(text);
-    // Leaving the editor with the text it opened with, or picking the option shown, is no edit:
-    // nothing is read and nothing reported, so no shown rounding ever reaches the value.
-    m_bCommitUnchanged = text == m_strTextAtOpen ? TRUE : FALSE;
-    if (m_bCommitUnchanged) return TRUE;
+    // Leaving the editor with the text the item shows, or picking the option shown, is no edit:
+    // nothing is read and nothing reported, so no shown rounding ever reaches the value. Any other
+    // text is an edit, also the one the editor opened with when code has written since.
+    if (CommitsShownText(text)) return TRUE;
     // Texts are UTF-8 throughout: bytes that are not are refused here, before any item reads them.
     if (!text::IsValidUtf8(text.str())) return FALSE;
     // A new text: an earlier refusal of a value set by code no longer holds, and the value it may

@@ -90,12 +90,13 @@ public:
 
     // ---- value ------------------------------------------------------------------------
     virtual const _variant_t& GetValue() const { return m_varValue; }
-    // Takes the new value whole, type included; never notifies. A text that is not well-formed
-    // UTF-8 is refused: the value stays and IsValueRefused answers TRUE until the next SetValue.
+    // Takes the new value whole, type included; never notifies. An open editor shows the new text
+    // at once. A text that is not well-formed UTF-8 is refused: the value stays and IsValueRefused
+    // answers TRUE until the item's next text (set by code, typed, picked or chosen).
     virtual void SetValue(const _variant_t& value);
     BOOL IsValueRefused() const { return m_bValueRefused; }
-    // Whether the last commit or pick left the editor's text as it opened (no edit: nothing was
-    // taken or reported).
+    // Whether the last commit or pick was of the text the item showed at that moment (no edit:
+    // nothing was taken or reported).
     BOOL IsCommitUnchanged() const { return m_bCommitUnchanged; }
     // The value the last text replaced, set by code, typed, picked or chosen (the text an item
     // showed before the change, which a refusal puts back).
@@ -120,7 +121,8 @@ public:
     int FindOption(LPCTSTR option) const;  // first position among the options, -1 when absent
 
     // ---- state ---------------------------------------------------------------------------
-    void AllowEdit(BOOL allow = TRUE) { m_bAllowEdit = allow; }
+    // Turning typing off while the item's editor is open ends the edit with nothing taken.
+    void AllowEdit(BOOL allow = TRUE);
     BOOL IsAllowEdit() const { return m_bAllowEdit; }
     void Enable(BOOL enable = TRUE);
     BOOL IsEnabled() const { return m_bEnabled; }
@@ -150,6 +152,9 @@ public:
 
     // ---- virtual operations ------------------------------------------------------------------
     virtual CString FormatProperty();
+    // The text the item shows: drawn in its cell, the text its editor opens on and is rewritten
+    // to when code sets a value while it is open. A commit of this text is no edit.
+    virtual CString GetShownText() { return FormatProperty(); }
     virtual BOOL TextToVar(const CString& text);
     virtual void OnDrawName(CDC* dc, CRect rect);
     virtual void OnDrawValue(CDC* dc, CRect rect);
@@ -176,6 +181,9 @@ public:
     virtual void OnDestroyWindow();
 
 protected:
+    // Judges a commit of text (the editor's text, a pick, a date as the item would show it): it is
+    // no edit when it is the text the item shows now, whatever code wrote since the editor opened.
+    BOOL CommitsShownText(const CString& text);
     // The in-place window or drop-down is given to the grid to be destroyed (or destroyed
     // here when there is no grid).
     void DisposeWindow(CWnd*& wnd);
@@ -203,8 +211,6 @@ protected:
     BOOL m_bExpanded = TRUE;
     BOOL m_bInPlaceEdit = FALSE;
     BOOL m_bValueRefused = FALSE;
-    // The editor's text when it opened; a commit of that same text is no edit.
-    CString m_strTextAtOpen;
     BOOL m_bCommitUnchanged = FALSE;
     _variant_t m_varValueBefore;
     BOOL m_bButtonIsDown = FALSE;

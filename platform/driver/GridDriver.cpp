@@ -160,6 +160,17 @@ bool GridDriver::PickDropDownEntry(CBCGPProp* item, int k) {
     return !AbandonEdit();
 }
 
+bool GridDriver::PickDropDownEntry(CBCGPProp* item, const std::string& text) {
+    if (!OpenEditor(item)) return false;
+    CComboBox* combo = item->GetComboWnd();
+    const int entry = combo ? combo->FindStringExact(-1, text.c_str()) : CB_ERR;
+    if (entry == CB_ERR) {
+        AbandonEdit();
+        return false;
+    }
+    return PickDropDownEntry(item, entry);
+}
+
 bool GridDriver::PickOption(CBCGPProp* item, int k) {
     if (!item || k < 0 || k >= item->GetOptionCount()) return false;
     return PickOption(item, std::string(item->GetOption(k)));
@@ -167,16 +178,7 @@ bool GridDriver::PickOption(CBCGPProp* item, int k) {
 
 bool GridDriver::PickOption(CBCGPProp* item, const std::string& option) {
     if (!item || item->FindOption(option.c_str()) < 0) return false;
-    if (!OpenEditor(item)) return false;
-    CComboBox* combo = item->GetComboWnd();
-    const int entry = combo ? combo->FindStringExact(-1, option.c_str()) : CB_ERR;
-    if (entry == CB_ERR) {
-        AbandonEdit();
-        return false;
-    }
-    combo->ShowDropDown(TRUE);
-    combo->SelectAsUser(entry);
-    return !AbandonEdit();
+    return PickDropDownEntry(item, option);
 }
 
 bool GridDriver::OpenPopup(CBCGPColorProp* item) {
@@ -299,7 +301,7 @@ GridDriver::ItemInfo GridDriver::Info(CBCGPProp* item) {
     ItemInfo info;
     info.name = item->GetName().str();
     info.group = item->IsGroup() && !item->IsValueList();
-    info.value = info.group ? std::string() : item->FormatProperty().str();
+    info.value = info.group ? std::string() : item->GetShownText().str();
     info.description = item->GetDescription().str();
     for (int i = 0; i < item->GetOptionCount(); ++i) info.options.push_back(item->GetOption(i));
     info.enabled = item->IsEnabled() != FALSE;

@@ -29,13 +29,18 @@ public:
     // ---- actions ----------------------------------------------------------------------------------
     // Click on the item's name cell (right end, away from any check box).
     bool Select(CBCGPProp* item);
+    // Click in the value cell: the item's editor opens and stays open (true when it is open). The
+    // other actions act on an editor already open, so code may write into the item meanwhile.
+    bool OpenEditor(CBCGPProp* item);
     // Click in the value cell, type text into the editor, press Enter.
     bool TypeText(CBCGPProp* item, const std::string& text);
     // Open the item's drop-down and pick option k (or the option with that text).
     bool PickOption(CBCGPProp* item, int k);
     bool PickOption(CBCGPProp* item, const std::string& option);
-    // Open the item's drop-down (whatever CreateCombo made) and pick entry k.
+    // Open the item's drop-down (whatever CreateCombo made) and pick entry k, or the entry whose
+    // text is text (false, nothing picked, when there is none).
     bool PickDropDownEntry(CBCGPProp* item, int k);
+    bool PickDropDownEntry(CBCGPProp* item, const std::string& text);
     // The colour pop-up of a colour item: a colour, the automatic button, the other button
     // whose dialog answers dialogColor.
     bool ChooseColor(CBCGPColorProp* item, COLORREF color);
@@ -65,7 +70,7 @@ public:
     // ---- reading ----------------------------------------------------------------------------------
     struct ItemInfo {
         std::string name;
-        std::string value;  // the displayed text (FormatProperty)
+        std::string value;  // the displayed text (GetShownText)
         std::string description;
         std::vector<std::string> options;
         bool group = false;
@@ -93,7 +98,6 @@ private:
     CPoint NamePoint(CBCGPProp* item) const;
     // Escape when an edit is still open; answers whether one was.
     bool AbandonEdit();
-    bool OpenEditor(CBCGPProp* item);
     bool OpenPopup(CBCGPColorProp* item);
 
     CBCGPPropList* grid_;

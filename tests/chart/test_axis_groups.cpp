@@ -69,10 +69,10 @@ TEST(AxisTexts, TickSidesByAxisType) {
     EXPECT_EQ(TickSideFromText(&radius, "内部"), 2);
     EXPECT_EQ(TickSideFromText(&horizontal, "无"), 0);
     EXPECT_EQ(TickSideFromText(&horizontal, "别处"), 1);
-    CBCGPProp item("位置", _variant_t(""), "", 1);
-    SetTickSideOptions(&item, 1);
-    ASSERT_EQ(item.GetOptionCount(), 3);
-    EXPECT_STREQ(item.GetOption(2), "右部");
+    std::unique_ptr<CBCGPProp> item(NewTickSideItem("位置", "", 1));
+    SetTickSideOptions(item.get(), 1);
+    ASSERT_EQ(item->GetOptionCount(), 3);
+    EXPECT_STREQ(item->GetOption(2), "右部");
 }
 
 TEST_F(AxisGroups, ProbabilityOnlyStrictlyInsideZeroToHundred) {
@@ -319,6 +319,53 @@ TEST_F(AxisGroups, AttributesAndTitlePosition) {
     EXPECT_EQ(axis.GetTitle()->GetXOffset(), 1.5);
     EXPECT_EQ(axis.GetTitle()->GetYOffset(), -2) << "an offset keeps its sign";
     EXPECT_EQ(axis.GetTitle()->GetRotateAngle(), 45);
+}
+
+// The title's offsets and angle each apply alone, as the named operations of the title group: an
+// offset the utility library takes as a number (a sign kept), an angle of GetNumberProp's; a text
+// either refuses writes nothing and the item shows the title's value with two decimals.
+TEST_F(AxisGroups, TitleOffsetsAndAngleApplyOneItemEach) {
+    ShapedAxis axis(0);
+    CkelAxisTitle* t = axis.GetTitle();
+    t->SetXOffset(1.25);
+    t->SetYOffset(-3);
+    t->SetRotateAngle(10);
+    EXPECT_TRUE(ApplyTitleXOffset(Typed(title.get(), kTitleXOffsetId, "12.5"), &axis));
+    EXPECT_EQ(t->GetXOffset(), 12.5);
+    EXPECT_EQ(t->GetYOffset(), -3) << "the other entries are not applied";
+    EXPECT_TRUE(ApplyTitleYOffset(Typed(title.get(), kTitleYOffsetId, "-7.5"), &axis));
+    EXPECT_EQ(t->GetYOffset(), -7.5);
+    EXPECT_TRUE(ApplyTitleAngle(Typed(title.get(), kTitleAngleId, "45"), &axis));
+    EXPECT_EQ(t->GetRotateAngle(), 45);
+    EXPECT_EQ(t->GetXOffset(), 12.5);
+
+    EXPECT_FALSE(ApplyTitleXOffset(Typed(title.get(), kTitleXOffsetId, "12.5x"), &axis));
+    EXPECT_EQ(t->GetXOffset(), 12.5);
+    EXPECT_EQ(Text(title->FindSubItemByData(kTitleXOffsetId)), "12.50");
+    EXPECT_FALSE(ApplyTitleAngle(Typed(title.get(), kTitleAngleId, "abc"), &axis));
+    EXPECT_EQ(t->GetRotateAngle(), 45);
+    EXPECT_EQ(Text(title->FindSubItemByData(kTitleAngleId)), "45.00");
+    EXPECT_TRUE(Boxes().empty()) << "no message";
+}
+
+// The number items of the three groups are one list: those whose stored value stands for a text
+// still showing it, and whose refusal shows the stored value again; the option lists are none.
+TEST_F(AxisGroups, TheNumberItemsAreOneList) {
+    ShapedAxis axis(0);
+    axis.SetAxisLength(1234.5);
+    for (DWORD_PTR id : {kLengthId, kPosXId, kPosYId}) EXPECT_TRUE(IsAxisNumberItem(attr->FindSubItemByData(id)));
+    for (DWORD_PTR id : {kMinId, kMaxId, kMajorSpacingId}) EXPECT_TRUE(IsAxisNumberItem(range->FindSubItemByData(id)));
+    for (DWORD_PTR id : {kTitleXOffsetId, kTitleYOffsetId, kTitleAngleId})
+        EXPECT_TRUE(IsAxisNumberItem(title->FindSubItemByData(id)));
+    EXPECT_FALSE(IsAxisNumberItem(attr->FindSubItemByData(kScaleTypeId)));
+    for (DWORD_PTR id : {kDescendId, kAutoRangeId, kMinorDivisionId, kUnitId})
+        EXPECT_FALSE(IsAxisNumberItem(range->FindSubItemByData(id)));
+    EXPECT_FALSE(IsAxisNumberItem(title->FindSubItemByData(kTitlePosId)));
+    SetAxisAttrProp(&axis, attr.get());
+    double stored = 0;
+    EXPECT_TRUE(StandsForStored(attr->FindSubItemByData(kLengthId), &axis, &stored));
+    EXPECT_EQ(stored, 1234.5) << "the length the item shows as 12.3 stands for the hundredths stored";
+    EXPECT_FALSE(StandsForStored(attr->FindSubItemByData(kScaleTypeId), &axis, &stored));
 }
 
 // A position or title offset that is no number, typed or reported from code, writes nothing of its

@@ -40,8 +40,9 @@ protected:
                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir_);
         group_.reset(new CBCGPProp("数据", 100, FALSE));
-        item_ = new CBCGPProp("数据表", _variant_t("井数据"), "", 101);
+        item_ = chart::NewListItem("数据表", "", 101, kOtherRefused, false);
         group_->AddSubItem(item_);
+        chart::FillDataTableOptions(item_, &s_.bar);
     }
     void TearDown() override { fs::remove_all(dir_); }
 
@@ -285,26 +286,31 @@ TEST(ChartValueLabels, DataEditChecksRowsAndFollowsTheYColumnFlag) {
 
 TEST(ChartOptions, DatasetsColumnsAndAxes) {
     SampleChart s;
-    CBCGPProp table("数据表", _variant_t(""), "", 1);
-    chart::FillDataTableOptions(&table, &s.line);
-    chart::FillDataTableOptions(&table, &s.line);  // refilled, not doubled
-    ASSERT_EQ(table.GetOptionCount(), 3);
-    EXPECT_STREQ(table.GetOption(0), "井数据");
-    EXPECT_STREQ(table.GetOption(2), "选择数据……");
-    EXPECT_EQ(Text(&table), "井数据");
+    std::unique_ptr<CFixedListProp> table(chart::NewListItem("数据表", "", 1, kOtherRefused, false));
+    chart::FillDataTableOptions(table.get(), &s.line);
+    chart::FillDataTableOptions(table.get(), &s.line);  // refilled, not doubled
+    ASSERT_EQ(table->GetOptionCount(), 3);
+    EXPECT_STREQ(table->GetOption(0), "井数据");
+    EXPECT_STREQ(table->GetOption(2), "选择数据……");
+    EXPECT_EQ(Text(table.get()), "井数据");
 
-    CBCGPProp column("列", _variant_t(""), "", 2);
-    chart::FillNumericColumnOptions(&column, &s.ternaryPlot, 1);
-    EXPECT_EQ(column.GetOptionCount(), 2);
-    EXPECT_EQ(Text(&column), "孔隙度");
-    chart::FillTernaryClassOptions(&column, &s.ternaryPlot, 2);
-    EXPECT_EQ(column.GetOptionCount(), 3);
-    EXPECT_EQ(Text(&column), "岩性");
+    // A column offers the series of its kinds and reads every series by name.
+    std::unique_ptr<CFixedListProp> column(chart::NewListItem("列", "", 2, kOtherRefused, false));
+    chart::FillNumericColumnOptions(column.get(), &s.ternaryPlot, 1);
+    EXPECT_EQ(column->GetOptionCount(), 2);
+    EXPECT_EQ(Text(column.get()), "孔隙度");
+    int index = -1;
+    EXPECT_TRUE(column->ValueOf("岩性", &index));
+    EXPECT_EQ(index, 2);
+    chart::FillTernaryClassOptions(column.get(), &s.ternaryPlot, 2);
+    EXPECT_EQ(column->GetOptionCount(), 3);
+    EXPECT_EQ(Text(column.get()), "岩性");
 
-    CBCGPProp axes("X轴", _variant_t(""), "", 3);
-    chart::FillAxisOptions(&axes, &s.line, 0, &s.x);
-    ASSERT_EQ(axes.GetOptionCount(), 1);
-    EXPECT_EQ(Text(&axes), "X轴");
+    std::unique_ptr<CFixedListProp> axes(chart::NewListItem("X轴", "", 3, kOtherRefused, false));
+    chart::FillAxisOptions(axes.get(), &s.line, 0, &s.x);
+    ASSERT_EQ(axes->GetOptionCount(), 1);
+    EXPECT_EQ(Text(axes.get()), "X轴");
+    EXPECT_FALSE(axes->ValueOf("Y轴", &index)) << "an axis of the other direction is no choice";
 }
 
 TEST(ChartFill, GroupLayoutAndValues) {

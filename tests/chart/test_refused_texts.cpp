@@ -15,18 +15,24 @@
 #include "chart/ChartDataFiles.h"
 #include "chart/ChartItems.h"
 #include "chart/ChartReaders.h"
+#include "chart/KelPropHistFill.h"
+#include "chart/KelPropHistLable.h"
 #include "chart/KelPropHistPlot.h"
 #include "chart/KelPropListAxisGrid.h"
 #include "chart/KelPropListAxisLabel.h"
 #include "chart/KelPropListBarPlot.h"
 #include "chart/KelPropListBarPlotFill.h"
+#include "chart/KelPropListBarPlotLabel.h"
 #include "chart/KelPropListChartLegend.h"
 #include "chart/KelPropListClassPlot.h"
+#include "chart/KelPropListClassPlotLabelSymbol.h"
 #include "chart/KelPropListLinePlot.h"
 #include "chart/KelPropListLinePlotLabelSymbol.h"
+#include "chart/KelPropListLinePlotSet.h"
 #include "chart/KelPropListPiePlotFill.h"
 #include "chart/KelPropListPiePlotLabel.h"
 #include "chart/KelPropListRosePlot.h"
+#include "chart/KelPropListRosePlotFill.h"
 #include "chart/PropListAxis.h"
 #include "chart/PropListAxisTick.h"
 #include "chart/PropListPiePlot.h"
@@ -324,6 +330,25 @@ TEST(ChartReportedTexts, TheListsTakeWhatTheirRulesMap) {
     EXPECT_EQ(axis.GetAxisUnit(), 0);
     EXPECT_EQ(axis.GetTickMarks()->GetMinorTickStruct()->GetDivision(), 12u);
 
+    // Texts the conversions map beyond the options an axis offers: a title "上端" on a horizontal
+    // axis is position 3, and "对数" where a dataset space offers only "线性" is the logarithmic
+    // scale; an axis that offers no title position shows the middle taken for any other text.
+    ExpectMapped(page, {{chart::kTitlePosId, "上端", "上端"}, {chart::kMinorDivisionId, "25.7", "25"}});
+    EXPECT_EQ(axis.GetTickMarks()->GetMinorTickStruct()->GetDivision(), 25u);
+    EXPECT_EQ(axis.GetTitle()->GetTitleRelativePos(), 3);
+    OpenChartPage<CPropListAxis> dataset;
+    ShapedAxis spaced(0, 2), radius(4);
+    dataset.Show(&spaced);
+    EXPECT_EQ(dataset.Options(chart::kScaleTypeId), charttest::Texts{"线性"});
+    ExpectMapped(dataset, {{chart::kScaleTypeId, "对数", "对数"}});
+    EXPECT_EQ(spaced.GetAxisScaleType(), 2);
+    dataset.Show(&radius);
+    radius.GetTitle()->SetTitleRelativePos(0);
+    dataset.Reshow(&radius);
+    EXPECT_TRUE(dataset.Options(chart::kTitlePosId).empty());
+    ExpectMapped(dataset, {{chart::kTitlePosId, "abc", "中端"}});
+    EXPECT_EQ(radius.GetTitle()->GetTitleRelativePos(), 2);
+
     // Any other tick side is side 1, which a vertical axis names "左部" and an angle axis "内部".
     using Ticks = CPropListAxisTick;
     for (int type : {1, 3}) {
@@ -337,6 +362,16 @@ TEST(ChartReportedTexts, TheListsTakeWhatTheirRulesMap) {
         EXPECT_EQ(shaped.GetTickMarks()->GetMajorTickStruct()->GetSide(), 1);
         EXPECT_EQ(shaped.GetTickMarks()->GetMinorTickStruct()->GetSide(), 1);
     }
+    // A side text the axis type does not offer names its side all the same: "上部" is the far side,
+    // which a vertical axis shows as "右部"; "内部" on a horizontal axis is the far side too.
+    OpenChartPage<Ticks> vertical;
+    ShapedAxis upright(1), flat(0);
+    vertical.Show(&upright);
+    ExpectMapped(vertical, {{Ticks::kMajorSideId, "上部", "右部"}});
+    EXPECT_EQ(upright.GetTickMarks()->GetMajorTickStruct()->GetSide(), 2);
+    vertical.Show(&flat);
+    ExpectMapped(vertical, {{Ticks::kMinorSideId, "内部", "上部"}});
+    EXPECT_EQ(flat.GetTickMarks()->GetMinorTickStruct()->GetSide(), 2);
 
     // A date style "dd" is the full date (0), another side the first (0), another arrangement the
     // middle (2), and a yes/no that is not "是" no.
@@ -358,6 +393,11 @@ TEST(ChartReportedTexts, TheListsTakeWhatTheirRulesMap) {
     EXPECT_EQ(major->GetTickSide(), 0);
     EXPECT_EQ(tickLabels->GetAlignType(), 2);
     EXPECT_FALSE(major->GetOn());
+    // A label side the axis does not offer names its side all the same ("右部" on a horizontal
+    // axis is the far side, "上部"), and decimals beyond the options are the number typed.
+    ExpectMapped(labels, {{Labels::kMinorSideId, "右部", "上部"}, {Labels::kMajorDecimalsId, "7.9", "7"}});
+    EXPECT_EQ(tickLabels->GetMinorTickLabel()->GetTickSide(), 1);
+    EXPECT_EQ(major->GetDotCount(), 7);
 
     // A value-label column no series carries is column 0.
     OpenChartPage<CkelPropListLinePlotLabelSymbol> line;
@@ -370,9 +410,10 @@ TEST(ChartReportedTexts, TheListsTakeWhatTheirRulesMap) {
     EXPECT_EQ(values->GetLabelsColIndex(), 0);
 }
 
-// A choice reported from code that names no axis, dataset, column, series or sector of the plot
-// writes nothing (the chart library would be given no column, or a column of -1): it is refused,
-// and the item alone shows its text from before.
+// A choice reported from code that names no axis, dataset, series or sector of the plot, or no
+// column where the plot takes no column of -1 (the line, bar and ternary axis columns, and the
+// class plot's unsigned class column), writes nothing: it is refused, and the item alone shows its
+// text from before.
 TEST(ChartReportedTexts, AChoiceThatNamesNothingIsRefused) {
     const std::vector<const char*> nothing = {"", "无此选项"};
     OpenChartPage<CkelPropListLinePlot> line;
@@ -391,26 +432,11 @@ TEST(ChartReportedTexts, AChoiceThatNamesNothingIsRefused) {
     ExpectRefused(classes, {{CkelPropListClassPlot::kClassColumnId, nothing, "深度"}}, StampOf(classes.chart().classes),
                   Entry::Reported);
 
-    OpenChartPage<CkelPropHistPlot> hist;
-    hist.Show(&hist.chart().histogram);
-    ExpectRefused(hist, {{CkelPropHistPlot::kDataColumnId, nothing, "深度"}}, StampOf(hist.chart().histogram),
-                  Entry::Reported);
-
-    using Rose = CkelPropListRosePlot;
-    OpenChartPage<Rose> rose;
-    CRosePlot& rosePlot = rose.chart().rose;
-    rosePlot.SetCountCol(1);
-    rose.Show(&rosePlot);
-    ExpectRefused(rose, {{Rose::kCountColumnId, nothing, "无"}}, StampOf(rosePlot), Entry::Reported);
-    ExpectMapped(rose, {{Rose::kCountColumnId, "无", "无"}});
-    EXPECT_EQ(rosePlot.GetCountCol(), -1);
-
     using Ternary = CPropListTernaryPlot;
     OpenChartPage<Ternary> ternary;
     CkelTernaryPlot& ternaryPlot = ternary.chart().ternaryPlot;
-    ternaryPlot.SetClassCol(1);
     ternary.Show(&ternaryPlot);
-    ExpectRefused(ternary, {{Ternary::kXColumnId, nothing, "深度"}, {Ternary::kClassColumnId, nothing, "孔隙度"}},
+    ExpectRefused(ternary, {{Ternary::kXColumnId, nothing, "深度"}, {Ternary::kYColumnId, nothing, "孔隙度"}},
                   StampOf(ternaryPlot), Entry::Reported);
 
     OpenChartPage<CkelPropListBarPlotFill> bars;
@@ -426,6 +452,196 @@ TEST(ChartReportedTexts, AChoiceThatNamesNothingIsRefused) {
     pie.AddPiece(piece);
     sectors.Show(&pie);
     ExpectRefused(sectors, {{CkelPropListPiePlotFill::kPieceId, nothing, "砂岩"}}, StampOf(pie), Entry::Reported);
+}
+
+// Where a page passes the name to the chart library and stores the index it answers, a name no
+// series carries is the library's index of a missing series, -1, which the page takes: the rose's
+// angle and count columns (-1 is the count column's own "无", which it then shows), the histogram's
+// and the pie's data columns, the pie's label column and the ternary class column. The view is
+// repainted and the item shows what the refresh shows for -1: "无" for the count column, its text
+// for the others (their refresh leaves a column that names no series as it is). A series the list
+// does not offer is still a series: its index is taken.
+TEST(ChartReportedTexts, AColumnNoSeriesCarriesIsTheLibrarysMissingIndex) {
+    using Rose = CkelPropListRosePlot;
+    OpenChartPage<Rose> rose;
+    CRosePlot& rosePlot = rose.chart().rose;
+    rosePlot.SetDataCol(1);
+    rosePlot.SetCountCol(1);
+    rose.Show(&rosePlot);
+    EXPECT_EQ(rose.Options(Rose::kCountColumnId), charttest::Texts{"无"}) << "the sample holds no integer series";
+    uint64_t stamp = rosePlot.GetTimeStamp();
+    ExpectMapped(rose, {{Rose::kCountColumnId, "无此选项", "无"}, {Rose::kAngleColumnId, "无此选项", "无此选项"}});
+    EXPECT_EQ(rosePlot.GetCountCol(), -1);
+    EXPECT_EQ(rosePlot.GetDataCol(), -1);
+    EXPECT_NE(rosePlot.GetTimeStamp(), stamp);
+    rose.Reshow(&rosePlot);
+    EXPECT_EQ(rose.Value(Rose::kCountColumnId), "无");
+    EXPECT_EQ(rose.Value(Rose::kAngleColumnId), "无此选项") << "the refresh shows no series for -1";
+    ExpectMapped(rose, {{Rose::kCountColumnId, "孔隙度", "孔隙度"}, {Rose::kAngleColumnId, "", ""}});
+    EXPECT_EQ(rosePlot.GetCountCol(), 1) << "a series not offered is still the chart library's column 1";
+    EXPECT_EQ(rosePlot.GetDataCol(), -1);
+    rose.Reshow(&rosePlot);
+    EXPECT_EQ(rose.Value(Rose::kCountColumnId), "孔隙度") << "the refresh names the series at the column, of any kind";
+    ExpectMapped(rose, {{Rose::kCountColumnId, "无", "无"}});
+    EXPECT_EQ(rosePlot.GetCountCol(), -1);
+
+    OpenChartPage<CkelPropHistPlot> hist;
+    CHistogramPlot& histogram = hist.chart().histogram;
+    hist.Show(&histogram);
+    ExpectMapped(hist, {{CkelPropHistPlot::kDataColumnId, "无此选项", "无此选项"}});
+    EXPECT_EQ(histogram.GetDataCol(), -1);
+    ExpectMapped(hist, {{CkelPropHistPlot::kDataColumnId, "孔隙度", "孔隙度"}});
+    EXPECT_EQ(histogram.GetDataCol(), 1);
+
+    OpenChartPage<CPropListPiePlot> pie;
+    CPiePlot& piePlot = pie.chart().pie;
+    pie.Show(&piePlot);
+    ExpectMapped(pie, {{CPropListPiePlot::kDataColumnId, "", ""}});
+    EXPECT_EQ(piePlot.GetDataCol(), -1);
+
+    OpenChartPage<CkelPropListPiePlotLabel> pieLabels;
+    piePlot.SetDataCol(0);
+    piePlot.SetLabelCol(2);
+    pieLabels.Show(&piePlot);
+    EXPECT_EQ(pieLabels.Value(CkelPropListPiePlotLabel::kColumnId), "岩性");
+    ExpectMapped(pieLabels, {{CkelPropListPiePlotLabel::kColumnId, "无此选项", "无此选项"}});
+    EXPECT_EQ(piePlot.GetLabelCol(), -1);
+
+    using Ternary = CPropListTernaryPlot;
+    OpenChartPage<Ternary> ternary;
+    CkelTernaryPlot& ternaryPlot = ternary.chart().ternaryPlot;
+    ternaryPlot.SetClassCol(1);
+    ternary.Show(&ternaryPlot);
+    stamp = ternaryPlot.GetTimeStamp();
+    ExpectMapped(ternary, {{Ternary::kClassColumnId, "无此选项", "无此选项"}});
+    EXPECT_EQ(ternaryPlot.GetClassCol(), -1);
+    EXPECT_NE(ternaryPlot.GetTimeStamp(), stamp);
+    ExpectMapped(ternary, {{Ternary::kClassColumnId, "岩性", "岩性"}});
+    EXPECT_EQ(ternaryPlot.GetClassCol(), 2);
+}
+
+// Every option list of the chart pages is a fixed list, read by the one reader, and answers a text
+// that is none of its options by its page's rule: refused (a name of nothing, a division that is no
+// number), or taken as a value: no, side 0 or 1, linear, the middle, up, a polyline, the second of
+// two options, "玫瑰花", no unit, 0 decimals (atoi), column 0 (value labels), the bar series' own
+// column, or -1 (the chart library's index of a missing series). Reported from code, a refused text
+// leaves the item's text and repaints nothing; a taken one runs the edit, which repaints.
+struct ListRule {
+    DWORD_PTR id;
+    bool taken;
+    int value;
+};
+constexpr ListRule Refused(DWORD_PTR id) { return {id, false, 0}; }
+constexpr ListRule Takes(DWORD_PTR id, int value) { return {id, true, value}; }
+
+template <class Page>
+void ExpectListRules(const std::function<CQXObject*(tsltest::SampleChart&)>& object,
+                     const std::vector<ListRule>& rules) {
+    OpenChartPage<Page> p;
+    p.Show(object(p.chart()));
+    for (const ListRule& rule : rules) {
+        SCOPED_TRACE("item " + std::to_string(rule.id));
+        CFixedListProp* list = FixedListOf(p.Item(rule.id));
+        ASSERT_NE(list, nullptr) << "an option list reads through the one reader";
+        int value = -99;
+        EXPECT_EQ(list->ValueOf("无此选项", &value), rule.taken);
+        if (rule.taken) {
+            EXPECT_EQ(value, rule.value);
+        }
+        const std::string before = p.Value(rule.id);
+        const int repaints = p.Repaints();
+        p.Report(rule.id, _variant_t("无此选项"));
+        if (rule.taken) {
+            EXPECT_GT(p.Repaints(), repaints);
+        } else {
+            EXPECT_EQ(p.Value(rule.id), before);
+            EXPECT_EQ(p.Repaints(), repaints);
+        }
+    }
+}
+
+TEST(ChartFixedLists, EveryListAnswersAnyOtherTextByItsPagesRule) {
+    auto axis = [](tsltest::SampleChart& s) -> CQXObject* {
+        s.x.SetIsRangeAuto(false);
+        return &s.x;
+    };
+    ExpectListRules<CPropListAxis>(
+        axis, {Takes(chart::kScaleTypeId, 1), Takes(chart::kDescendId, 0), Takes(chart::kAutoRangeId, 0),
+               Refused(chart::kMinorDivisionId), Takes(chart::kUnitId, 0), Takes(chart::kTitlePosId, 2)});
+    ExpectListRules<CPropListAxisTick>(
+        axis, {Takes(CPropListAxisTick::kMajorSideId, 1), Takes(CPropListAxisTick::kMinorSideId, 1)});
+    using Labels = CkelPropListAxisLabel;
+    ExpectListRules<Labels>(
+        axis, {Takes(Labels::kMajorShowId, 0), Takes(Labels::kMajorSideId, 0), Takes(Labels::kMajorDecimalsId, 0),
+               Takes(Labels::kMajorDateId, 0), Takes(Labels::kMinorShowId, 0), Takes(Labels::kMinorSideId, 0),
+               Takes(Labels::kMinorDecimalsId, 0), Takes(Labels::kMinorDateId, 0), Takes(Labels::kAlignId, 2)});
+    ExpectListRules<CkelPropListAxisGrid>(
+        axis, {Takes(CkelPropListAxisGrid::kMajorShowId, 0), Takes(CkelPropListAxisGrid::kMinorShowId, 0)});
+    using Legend = CkelPropListChartLegend;
+    ExpectListRules<Legend>([](tsltest::SampleChart& s) { return &s.legend; },
+                            {Takes(Legend::kTransparentId, 0), Takes(Legend::kEntryLineShowId, 0)});
+
+    using Line = CkelPropListLinePlot;
+    auto line = [](tsltest::SampleChart& s) -> CQXObject* { return &s.line; };
+    ExpectListRules<Line>(line, {Refused(Line::kDataTableId), Refused(Line::kXAxisId), Refused(Line::kYAxisId),
+                                 Refused(Line::kXColumnId), Refused(Line::kYColumnId)});
+    using LineSet = CkelPropListLinePlotSet;
+    ExpectListRules<LineSet>(line, {Takes(chart::kLineFillShowId, 0), Takes(chart::kLineFillTargetId, 0),
+                                    Takes(LineSet::kModeId, 0), Takes(LineSet::kReverseId, 0)});
+    ExpectListRules<CkelPropListLinePlotLabelSymbol>(
+        line, {Takes(chart::kLabelShowId, 0), Takes(chart::kLabelInYColumnId, 0), Takes(chart::kLabelColumnId, 0)});
+    auto classes = [](tsltest::SampleChart& s) -> CQXObject* { return &s.classes; };
+    ExpectListRules<CkelPropListClassPlot>(classes, {Refused(CkelPropListClassPlot::kClassColumnId)});
+    using ClassLabels = CkelPropListClassPlotLabelSymbol;
+    ExpectListRules<ClassLabels>(classes, {Takes(ClassLabels::kSymbolShowId, 0), Takes(ClassLabels::kUniformId, 0)});
+
+    using Bar = CkelPropListBarPlot;
+    auto bar = [](tsltest::SampleChart& s) -> CQXObject* {
+        s.bar.GetFillSeryGroup()->AddSery("孔隙度");
+        return &s.bar;
+    };
+    ExpectListRules<Bar>(bar, {Refused(Bar::kBaseColumnId), Takes(Bar::kTransferId, 0), Takes(Bar::kStackId, 0),
+                               Takes(Bar::kDirectionId, 0)});
+    using BarLabels = CkelPropListBarPlotLabel;
+    ExpectListRules<BarLabels>(bar, {Refused(BarLabels::kSeriesId), Takes(BarLabels::kShowId, 0),
+                                     Takes(BarLabels::kInYColumnId, 0), Takes(BarLabels::kColumnId, 1)});
+    using BarFill = CkelPropListBarPlotFill;
+    ExpectListRules<BarFill>(bar, {Refused(BarFill::kSeriesId), Takes(BarFill::kFillFlagId, 0)});
+
+    auto histogram = [](tsltest::SampleChart& s) -> CQXObject* { return &s.histogram; };
+    ExpectListRules<CkelPropHistPlot>(
+        histogram, {Takes(CkelPropHistPlot::kDataColumnId, -1), Takes(CkelPropHistPlot::kStyleId, 0)});
+    ExpectListRules<CkelPropHistLable>(histogram, {Takes(CkelPropHistLable::kShowId, 0)});
+    ExpectListRules<CkelPropHistFill>(histogram, {Takes(CkelPropHistFill::kFillFlagId, 0)});
+
+    auto pie = [](tsltest::SampleChart& s) -> CQXObject* {
+        CPiePiece piece;
+        piece.m_strLabel = "砂岩";
+        s.pie.AddPiece(piece);
+        s.pie.SetLabelCol(1);
+        return &s.pie;
+    };
+    ExpectListRules<CPropListPiePlot>(
+        pie, {Refused(CPropListPiePlot::kDataTableId), Takes(CPropListPiePlot::kDataColumnId, -1)});
+    using PieLabels = CkelPropListPiePlotLabel;
+    ExpectListRules<PieLabels>(
+        pie, {Takes(PieLabels::kShowId, 0), Takes(PieLabels::kColumnId, -1), Takes(PieLabels::kDataColumnValueId, 0),
+              Takes(PieLabels::kPlaceId, 0), Takes(PieLabels::kLeaderLineId, 0)});
+    using PieFill = CkelPropListPiePlotFill;
+    ExpectListRules<PieFill>(pie, {Refused(PieFill::kPieceId), Takes(PieFill::kFillFlagId, 0)});
+
+    using Rose = CkelPropListRosePlot;
+    auto rose = [](tsltest::SampleChart& s) -> CQXObject* { return &s.rose; };
+    ExpectListRules<Rose>(rose, {Refused(Rose::kDataTableId), Takes(Rose::kAngleColumnId, -1),
+                                 Takes(Rose::kCountColumnId, -1), Takes(Rose::kTypeId, 1)});
+    ExpectListRules<CkelPropListRosePlotFill>(rose, {Takes(CkelPropHistFill::kFillFlagId, 0)});
+
+    using Ternary = CPropListTernaryPlot;
+    ExpectListRules<Ternary>(
+        [](tsltest::SampleChart& s) { return &s.ternaryPlot; },
+        {Refused(Ternary::kDataTableId), Refused(Ternary::kXColumnId), Refused(Ternary::kYColumnId),
+         Refused(Ternary::kZColumnId), Takes(Ternary::kClassColumnId, -1), Refused(Ternary::kMinorDivisionId),
+         Takes(Ternary::kUnitId, 0), Takes(Ternary::kDecimalsId, 0)});
 }
 
 // A file chosen through "选择数据……" that binds nothing (the dialog cancelled, a format no adapter

@@ -133,7 +133,7 @@ TEST(LineGroups, ShowLineWritesOnlyWhenShownWhileEnableLineAlwaysWrites) {
     SetShowLineProp(shown.get(), pen, false);
     EXPECT_EQ(Text(shown->GetSubItem(0)), "否");
     for (int i = 1; i <= 3; ++i) EXPECT_FALSE(shown->GetSubItem(i)->IsEnabled());
-    EXPECT_EQ(Picker(shown->GetSubItem(1))->GetVal(), 0u);
+    EXPECT_EQ(Picker(shown->GetSubItem(1))->GetVal(), 1u);  // the style the group was made with
     EXPECT_EQ(Colour(shown->GetSubItem(3))->GetColor(), 0u);
 
     SetShowLineProp(shown.get(), pen, true);

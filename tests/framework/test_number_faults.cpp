@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -54,6 +55,15 @@ TEST(FloatItemFaults, ValuesOutsideTheTypeAreRefusedNotWrapped) {
         EXPECT_TRUE(item.TextToVar("7")) << c.text;
         EXPECT_FALSE(item.IsTextRefused()) << c.text;
         EXPECT_EQ(AsDouble(item.GetValue()), 7.0) << c.text;
+        // Reported from code, as a text or as the double it means, after the item held a double: the
+        // same refusal, judged in the item's own type.
+        item.SetValue(_variant_t(2.0));
+        for (const _variant_t& reported : {_variant_t(c.text), _variant_t(std::atof(c.text))}) {
+            item.SetValue(reported);
+            EXPECT_TRUE(item.IsTextRefused()) << c.text;
+            item.TakeReport();
+            EXPECT_EQ(reported, item.GetValue()) << c.text << ": held as it came until the pane puts back";
+        }
     }
 }
 

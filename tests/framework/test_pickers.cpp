@@ -80,6 +80,84 @@ TEST_F(StylePicker, PickArrivesAsTheEntrysStyleNumber) {
     EXPECT_FALSE(grid.GetEditedItem());
 }
 
+// The picker's value is the style it draws: code showing a style and the user's pick change the
+// same value, so a pick of the style drawn is no edit and a pick of any other style is one,
+// whatever the item was made with or picked before (style 4 picked on one object, another of
+// style 3 shown, 4 picked again: the second object becomes 4).
+TEST_F(StylePicker, APickIsJudgedAgainstTheStyleDrawn) {
+    CPropStyleCombox* line = nullptr;
+    CBCGPPropList& grid = Open([&](CBCGPPropList& g) {
+        line = new CPropStyleCombox("线型", 11, CPropStyleCombox::kLineStyle, "地质线", "", 7001);
+        g.AddProperty(line);
+    });
+    platform::GridDriver driver(&grid);
+    UINT shown = 12;
+    line->SetVal(shown);  // a refresh shows a line of style 12
+    EXPECT_EQ(line->GetShownText(), CString("12"));
+    ASSERT_TRUE(driver.PickDropDownEntry(line, 0));  // 11: the value the item was made with
+    ASSERT_EQ(list.edited.size(), 1u);
+    EXPECT_EQ(line->GetVal(), 11u);
+
+    ASSERT_TRUE(driver.PickDropDownEntry(line, 3));  // 14 picked on the first object
+    ASSERT_EQ(list.edited.size(), 2u);
+    shown = 13;
+    line->SetVal(shown);  // the next object, of style 13
+    ASSERT_TRUE(driver.PickDropDownEntry(line, 3));  // 14 again: an edit
+    ASSERT_EQ(list.edited.size(), 3u);
+    EXPECT_EQ(line->GetVal(), 14u);
+    EXPECT_EQ(line->GetValue().lVal, 14);
+    ASSERT_TRUE(driver.PickDropDownEntry(line, 3));  // the style drawn: no edit
+    EXPECT_EQ(list.edited.size(), 3u);
+
+    // Shown by code while the drop-down is open: the pick is judged against that style.
+    ASSERT_TRUE(driver.OpenEditor(line));
+    shown = 12;
+    line->SetVal(shown);
+    ASSERT_TRUE(driver.PickDropDownEntry(line, 1));
+    EXPECT_EQ(list.edited.size(), 3u);
+    ASSERT_TRUE(driver.OpenEditor(line));
+    shown = 11;
+    line->SetVal(shown);
+    ASSERT_TRUE(driver.PickDropDownEntry(line, 1));
+    EXPECT_EQ(list.edited.size(), 4u);
+    EXPECT_EQ(line->GetVal(), 12u);
+
+    // A style shown as a text reads as that style; a blank shows none, so every pick is an edit.
+    line->SetValue(_variant_t("13"));
+    EXPECT_EQ(line->GetVal(), 13u);
+    ASSERT_TRUE(driver.PickDropDownEntry(line, 2));
+    EXPECT_EQ(list.edited.size(), 4u);
+    line->SetValue(_variant_t(""));
+    ASSERT_TRUE(driver.PickDropDownEntry(line, 2));
+    EXPECT_EQ(list.edited.size(), 5u);
+    EXPECT_EQ(line->GetVal(), 13u);
+
+    // A pick a list refuses and puts back draws the style from before again.
+    ASSERT_TRUE(driver.PickDropDownEntry(line, 0));
+    EXPECT_EQ(line->GetVal(), 11u);
+    line->PutBackValueBefore();
+    EXPECT_EQ(line->GetVal(), 13u);
+    EXPECT_EQ(line->GetShownText(), CString("13"));
+}
+
+TEST_F(StylePicker, FacePickerShowsTheFaceItHolds) {
+    CPropStyleCombox* face = nullptr;
+    CBCGPPropList& grid = Open([&](CBCGPPropList& g) {
+        face = new CPropStyleCombox("字体", CString("宋体"), "", 7002);
+        g.AddProperty(face);
+    });
+    platform::GridDriver driver(&grid);
+    face->SetValue(_variant_t(kestrel::kFontFaces[1]));  // a refresh shows another face
+    EXPECT_EQ(face->GetFaceName(), CString(kestrel::kFontFaces[1]));
+    ASSERT_TRUE(driver.OpenEditor(face));
+    EXPECT_EQ(face->GetComboWnd()->GetCurSel(), 1);  // the drop-down opens on the face shown
+    ASSERT_TRUE(driver.PickDropDownEntry(face, 1));
+    EXPECT_TRUE(list.edited.empty());
+    ASSERT_TRUE(driver.PickDropDownEntry(face, 0));
+    ASSERT_EQ(list.edited.size(), 1u);
+    EXPECT_EQ(face->GetFaceName(), CString(kestrel::kFontFaces[0]));
+}
+
 TEST_F(StylePicker, FontPickerTakesTheFaceText) {
     CPropStyleCombox* face = nullptr;
     CBCGPPropList& grid = Open([&](CBCGPPropList& g) {
@@ -128,12 +206,13 @@ TEST_F(StylePicker, NoParentNoDropDown) {
     EXPECT_EQ(line.CreateCombo(&orphan, CRect(0, 0, 10, 10)), nullptr);
 }
 
-TEST_F(StylePicker, KindIsClampedAndPickedValueStartsAtZero) {
+TEST_F(StylePicker, KindIsClampedAndTheStyleShownIsTheValue) {
     CPropStyleCombox high("a", 5, 9, "x", "", 1);
     CPropStyleCombox low("b", 5, -3, nullptr, "", 1);
     EXPECT_EQ(high.GetKind(), CPropStyleCombox::kFillColor);
     EXPECT_EQ(low.GetKind(), CPropStyleCombox::kPointStyle);
-    EXPECT_EQ(high.GetVal(), 0u);
+    EXPECT_EQ(high.GetVal(), 5u);
+    EXPECT_EQ(high.GetShownText(), CString("5"));
     ASSERT_EQ(low.GetStyleGroups().size(), 1u);
     EXPECT_EQ(low.GetStyleGroups()[0].second, CString(""));
     EXPECT_TRUE(high.IsValueList());

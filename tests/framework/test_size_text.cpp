@@ -11,6 +11,7 @@
 #include "framework/PenFontEdits.h"
 #include "framework/PropFloat.h"
 #include "framework/PropSizeText.h"
+#include "support/ReportFromCode.h"
 
 using tsltest::HostWindow;
 using tsltest::ItemPane;
@@ -139,6 +140,21 @@ TEST_F(SizeTextOnPane, AnAcceptedTextOrAPickedOptionIsReportedAsBefore) {
     EXPECT_TRUE(driver.TypeText(lenient, "-1"));
     EXPECT_TRUE(lenient->IsTextRefused());
     EXPECT_EQ(driver.Info(lenient).value, "abc");  // what showed before
+}
+
+// A number reported as a double into a width kept as text is held as the text typed would be, and a
+// text typed after it is kept as the text itself, as in a fresh window: the list reads "3x", not 3.
+TEST_F(SizeTextOnPane, ATextAfterANumberReportedAsADoubleIsKeptAsTyped) {
+    tsltest::ReportFromCode(pane.GetPropList(), width, _variant_t(2.5));
+    ASSERT_EQ(1u, pane.changes.size());
+    EXPECT_EQ("2.5", pane.changes[0].value);
+    EXPECT_EQ(VT_BSTR, width->GetValue().vt);
+    EXPECT_TRUE(driver.TypeText(width, "3x"));
+    ASSERT_EQ(2u, pane.changes.size());
+    EXPECT_EQ("3x", pane.changes[1].value);
+    tsltest::ReportFromCode(pane.GetPropList(), width, _variant_t(-2.5));  // refused as "-2.5" typed
+    EXPECT_EQ(2u, pane.changes.size());
+    EXPECT_EQ("3x", driver.Info(width).value);
 }
 
 TEST(SizeText, OtherItemsNeverCountAsRefusing) {

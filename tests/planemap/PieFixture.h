@@ -6,6 +6,8 @@
 
 #include "bcg/Prop.h"
 #include "driver/GridDriver.h"
+#include "hostlibs/Parsnip/MapFixture.h"
+#include "hosttypes/Moraine/PieLayer.h"
 
 namespace pietest {
 
@@ -19,5 +21,16 @@ inline std::vector<std::string> SubItemNames(CBCGPProp* group) {
 
 // The options an item offers.
 inline std::vector<std::string> Options(CBCGPProp* item) { return platform::GridDriver::Info(item).options; }
+
+// A map with a pie layer of the shape and property count.
+struct PieWorld {
+    parsnip::MapFixture map;
+    CQXLayer* layer = map.AddLayer("饼图1", "饼图");
+    kel::plane::CPieLayer pie{layer};
+    PieWorld(int shape, int records) {
+        pie.SetShapeType(shape);
+        pie.SetRecordCount(records);
+    }
+};
 
 }  // namespace pietest

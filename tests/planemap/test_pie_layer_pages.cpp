@@ -26,15 +26,7 @@ using planetest::OpenList;
 using O = CPropListPieLayerObj;
 using D = CPropListPieLayerData;
 
-struct PieWorld {
-    parsnip::MapFixture map;
-    CQXLayer* layer = map.AddLayer("饼图1", "饼图");
-    CPieLayer pie{layer};
-    PieWorld(int shape, int records) {
-        pie.SetShapeType(shape);
-        pie.SetRecordCount(records);
-    }
-};
+using pietest::PieWorld;
 
 // The position of a call in the log; -1 when absent.
 int CallIndex(const std::string& operation) {

@@ -69,8 +69,9 @@ TEST(TableList, AlignmentEditsOnlyTheRangeAndKeepsTheOtherDirection) {
             EXPECT_EQ(inRange ? 1 : 0, table->GetCell(c, r)->GetHAlign()) << c << "," << r;
             EXPECT_EQ(c, table->GetCell(c, r)->GetVAlign());
         }
-    ASSERT_TRUE(open.Type(CPropListTable::kVAlignId, "随便"));  // no option: bottom
+    ASSERT_TRUE(open.Type(CPropListTable::kVAlignId, "随便"));  // no option: bottom, shown so
     EXPECT_EQ(2, table->GetCell(2, 2)->GetVAlign());
+    EXPECT_EQ("下对齐", open.Value(CPropListTable::kVAlignId));
     EXPECT_EQ(1, table->GetCell(2, 2)->GetHAlign());
     EXPECT_EQ(3, table->GetCell(3, 3)->GetVAlign());
 }

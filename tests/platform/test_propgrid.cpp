@@ -152,7 +152,7 @@ TEST_F(PropGridTest, TypedTextIsStoredThenReportedWithGridIdAndItem) {
 
 // Entering an item and leaving it, or picking the option shown, is no edit: nothing is read or
 // reported, so a value shown rounded keeps its digits. Another text of the same value is an edit.
-TEST_F(PropGridTest, ACommitOfTheTextTheEditorOpenedWithIsNoEdit) {
+TEST_F(PropGridTest, ACommitOfTheTextTheItemShowsIsNoEdit) {
     CBCGPProp* item = AddText("名称", "same", 10);
     LoggingProp* number = new LoggingProp("n", _variant_t(2.4996), "", 11);
     grid.AddProperty(number);
@@ -179,6 +179,120 @@ TEST_F(PropGridTest, ACommitOfTheTextTheEditorOpenedWithIsNoEdit) {
     list->SetValue(_variant_t("左"));
     grid.OnPropertyChanged(list);
     EXPECT_EQ(owner.notes.size(), 3u);
+}
+
+// What the item shows decides, not what its editor opened with: code that writes into an item
+// while its editor is open rewrites the editor, so leaving it as it shows moves nothing (no
+// rounding of the shown text reaches the value), and the text the editor opened with is an edit.
+TEST_F(PropGridTest, ACommitIsJudgedAgainstWhatTheItemShowsWhenItIsCommitted) {
+    LoggingProp* size = new LoggingProp("大小", _variant_t(1.0), "", 11);
+    grid.AddProperty(size);
+    ASSERT_TRUE(driver.OpenEditor(size));
+    size->SetValue(_variant_t(249.96));  // the host shows another object
+    CString editor;
+    size->GetInPlaceWnd()->GetWindowText(editor);
+    EXPECT_EQ(editor, "249.96");
+    driver.PressKey(VK_RETURN);
+    EXPECT_EQ(grid.GetEditedItem(), nullptr);
+    EXPECT_TRUE(owner.notes.empty());
+    EXPECT_EQ(std::count(log.begin(), log.end(), "TextToVar"), 0);
+    EXPECT_DOUBLE_EQ(size->GetValue().dblVal, 249.96);
+    EXPECT_TRUE(size->IsCommitUnchanged());
+
+    // Opened on 3, code shows 6, the user types 3 again: an edit, stored and reported.
+    size->SetValue(_variant_t(3.0));
+    ASSERT_TRUE(driver.OpenEditor(size));
+    size->SetValue(_variant_t(6.0));
+    ASSERT_TRUE(driver.TypeText(size, "3"));
+    ASSERT_EQ(owner.notes.size(), 1u);
+    EXPECT_DOUBLE_EQ(size->GetValue().dblVal, 3.0);
+    EXPECT_FALSE(size->IsCommitUnchanged());
+
+    // An option list opened on "否": code shows "是", the user picks "否" (an edit), then "否" again (none).
+    CBCGPProp* yes = AddText("显示", "否", 12);
+    for (const char* o : {"是", "否"}) yes->AddOption(o);
+    yes->AllowEdit(FALSE);
+    ASSERT_TRUE(driver.OpenEditor(yes));
+    yes->SetValue(_variant_t("是"));
+    EXPECT_EQ(yes->GetComboWnd()->GetCurSel(), 0);  // the drop-down marks what the item shows
+    ASSERT_TRUE(driver.PickOption(yes, std::string("否")));
+    ASSERT_EQ(owner.notes.size(), 2u);
+    EXPECT_EQ(owner.notes[1].value, "否");
+    ASSERT_TRUE(driver.OpenEditor(yes));
+    yes->SetValue(_variant_t("是"));
+    ASSERT_TRUE(driver.PickOption(yes, std::string("是")));
+    EXPECT_EQ(owner.notes.size(), 2u);
+    EXPECT_EQ(yes->GetShownText(), "是");
+}
+
+// A date item left as it shows after code set its date while the editor was open keeps that
+// date; a date-only item picked at the day it shows keeps the time it holds.
+TEST_F(PropGridTest, ADateSetByCodeWhileTheEditorIsOpenStays) {
+    DateProp* date = new DateProp("日期", COleDateTime(2020, 1, 1, 0, 0, 0), "", 1061,
+                                  CBCGPDateTimeCtrl::DTM_DATE | CBCGPDateTimeCtrl::DTM_DROPCALENDAR);
+    grid.AddProperty(date);
+    ASSERT_TRUE(driver.OpenEditor(date));
+    date->SetDate(COleDateTime(2021, 6, 1, 0, 0, 0));
+    auto* ctrl = DYNAMIC_DOWNCAST(CBCGPDateTimeCtrl, date->GetInPlaceWnd());
+    ASSERT_NE(ctrl, nullptr);
+    EXPECT_EQ(ctrl->GetDisplayText(), "2021-06-01");
+    driver.PressKey(VK_RETURN);
+    EXPECT_EQ(grid.GetEditedItem(), nullptr);
+    EXPECT_TRUE(owner.notes.empty());
+    EXPECT_EQ(date->FormatProperty(), "2021-06-01");
+
+    // Opened on 2021-06-01, code shows 2022-03-04, 2021-06-01 picked: an edit.
+    ASSERT_TRUE(driver.OpenEditor(date));
+    date->SetDate(COleDateTime(2022, 3, 4, 0, 0, 0));
+    ASSERT_TRUE(driver.PickDate(date, COleDateTime(2021, 6, 1, 0, 0, 0)));
+    ASSERT_EQ(owner.notes.size(), 1u);
+    EXPECT_EQ(owner.notes[0].value, "2021-06-01");
+
+    date->SetDate(COleDateTime(2021, 6, 1, 10, 30, 0));
+    ASSERT_TRUE(driver.PickDate(date, COleDateTime(2021, 6, 1, 0, 0, 0)));
+    EXPECT_EQ(owner.notes.size(), 1u);
+    EXPECT_TRUE(date->GetDate() == COleDateTime(2021, 6, 1, 10, 30, 0));
+}
+
+// Code that turns typing off, disables or removes an item while its editor is open ends the edit
+// with nothing taken; a colour item disabled while its palette is open takes no colour.
+TEST_F(PropGridTest, AnItemMadeReadOnlyDisabledOrRemovedWhileOpenTakesNothing) {
+    CBCGPProp* text = AddText("文本", "直1", 10);
+    ASSERT_TRUE(driver.OpenEditor(text));
+    text->GetInPlaceWnd()->SetWindowText("typed");
+    text->SetValue(_variant_t(""));
+    text->AllowEdit(FALSE);
+    EXPECT_EQ(grid.GetEditedItem(), nullptr);
+    driver.PressKey(VK_RETURN);  // opens the read-only editor on ""
+    driver.PressKey(VK_RETURN);  // and leaves it: no edit
+    EXPECT_TRUE(owner.notes.empty());
+    EXPECT_EQ(text->GetShownText(), "");
+    text->AllowEdit(FALSE);  // no change: nothing to end
+    EXPECT_EQ(grid.GetEditedItem(), nullptr);
+
+    CBCGPProp* other = AddText("名称", "a", 11);
+    ASSERT_TRUE(driver.OpenEditor(other));
+    other->GetInPlaceWnd()->SetWindowText("b");
+    other->Enable(FALSE);
+    EXPECT_EQ(grid.GetEditedItem(), nullptr);
+    EXPECT_EQ(other->GetShownText(), "a");
+
+    CBCGPProp* gone = AddText("删除", "a", 12);
+    ASSERT_TRUE(driver.OpenEditor(gone));
+    gone->GetInPlaceWnd()->SetWindowText("b");
+    grid.DeleteProperty(gone);
+    driver.PressKey(VK_RETURN);
+    EXPECT_TRUE(owner.notes.empty());
+
+    CBCGPColorProp* colour = new CBCGPColorProp("颜色", RGB(255, 0, 0), nullptr, "", 13);
+    grid.AddProperty(colour);
+    ASSERT_TRUE(driver.ClickButton(colour));
+    ASSERT_TRUE(colour->IsPopupOpen());
+    colour->Enable(FALSE);
+    EXPECT_FALSE(colour->PickColor(RGB(0, 0, 255)));
+    EXPECT_FALSE(colour->IsPopupOpen());
+    EXPECT_EQ(colour->GetColor(), RGB(255, 0, 0));
+    EXPECT_TRUE(owner.notes.empty());
 }
 
 TEST_F(PropGridTest, EscapeClosesTheEditorWithoutTakingTheText) {

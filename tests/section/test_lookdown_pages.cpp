@@ -92,7 +92,7 @@ TEST(LookDownPage, ARefusedReportAfterTheMapChangedTheValueShowsTheItemsValue) {
     page.section.Section().SetModifyFlag(0);
     page.open->ExpectRefusedReportsShow(L::kWidthId, "3.00");
     page.open->Report(L::kYId, "1e39");
-    EXPECT_EQ("-1", page.open->Value(L::kYId));
+    EXPECT_EQ("-1.00", page.open->Value(L::kYId));  // held as the same text typed
     EXPECT_TRUE(oriel::testing::CallLog().empty());
     EXPECT_EQ(0, page.section.Section().GetModifyFlag());
     page.map().SetMaintainScale(false);
@@ -230,13 +230,13 @@ TEST(LookDownPage, AMapWithoutAFontShowsNoSizeAndTakesNoFontEdit) {
     page.map().GetLogFont(font);
     EXPECT_EQ(nullptr, font);
     EXPECT_TRUE(Logged("ScLookDownForm::UpdateWnd()"));
-    // A size reported from code that is no number is refused: nothing runs, the item shows "12" again.
+    // A size reported from code that is no number is refused: nothing runs, the item shows 12 again.
     oriel::testing::ClearCallLog();
     page.open->Report(L::kNameSizeId, "x");
     page.map().GetLogFont(font);
     EXPECT_EQ(nullptr, font);
     EXPECT_TRUE(oriel::testing::CallLog().empty());
-    EXPECT_EQ("12", page.open->Value(L::kNameSizeId));
+    EXPECT_EQ("12.00", page.open->Value(L::kNameSizeId));
 }
 
 TEST(ReservoirLookDownPage, SwitchesStampTheMapAndTheRefreshEnables) {

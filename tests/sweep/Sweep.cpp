@@ -518,12 +518,17 @@ constexpr const char* kCutCharacter = "\xE4\xB8";
 // nothing; into a pick list nothing and a text no option holds, and a cut character where it
 // holds a text; into a text item a cut character.
 std::vector<std::string> ReportedTexts(CBCGPProp* item) {
-    if (CFixedListProp* list = FixedListOf(item)) {
-        // A fixed list: each of its options, then a text none of them holds and nothing, each
-        // judged by the list's own rule.
+    if (FixedListOf(item)) {
+        // A fixed list: each of the options it offers, then a text none of them holds and nothing,
+        // each judged by the list's own rule.
         std::vector<std::string> texts;
-        for (const auto& [option, value] : list->Entries())
-            if (std::find(texts.begin(), texts.end(), option.str()) == texts.end()) texts.push_back(option.str());
+        // (An option that opens a dialog, "选择数据……", is none.)
+        for (int i = 0; i < item->GetOptionCount(); ++i) {
+            const std::string option = item->GetOption(i);
+            if (std::find(texts.begin(), texts.end(), option) == texts.end() &&
+                option.find("……") == std::string::npos && option.find("...") == std::string::npos)
+                texts.push_back(option);
+        }
         for (const char* other : {kNoOption, ""})
             if (std::find(texts.begin(), texts.end(), other) == texts.end()) texts.push_back(other);
         if (item->GetValue().vt == VT_BSTR) texts.push_back(kCutCharacter);
@@ -1765,7 +1770,13 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
         expect == Expect::kJudged && (fromCode || text != shownText) ? FixedListOf(item) : nullptr;
     int listValue = 0;
     const bool listTakes = list && list->ValueOf(CString(text.c_str()), &listValue);
-    const char* const listOption = listTakes ? list->TextOf(listValue) : nullptr;
+    // An option the item offers keeps showing itself; any other text shows the entry standing for
+    // the value taken, or the list's text for a value no entry stands for.
+    const bool offered = list && item->FindOption(text.c_str()) >= 0;
+    const char* const listOption = !listTakes ? nullptr
+                                   : offered  ? text.c_str()
+                                   : list->TextOf(listValue) ? list->TextOf(listValue)
+                                                             : list->UnlistedShown();
     const std::string optionTaken = listOption ? listOption : "";
 
     platform::Responder& responder = platform::Responder::Instance();
@@ -1818,6 +1829,9 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
         LeadingNumber(text, &typedNumber);
         for (int i = 0; i < item->GetOptionCount() && !anOption; ++i)
             anOption = shownNow == std::string(item->GetOption(i));
+        // A fixed list also shows the texts it stands for values by without offering them.
+        if (const CFixedListProp* fixed = FixedListOf(item))
+            for (const auto& entry : fixed->UnofferedEntries()) anOption = anOption || shownNow == entry.first.str();
         shownAgain = !dynamic_cast<CBCGPropSizeText*>(item) && ShowsSameValue(shownNow, shownText) &&
                      shownNow != text &&
                      (LeadingNumber(shownNow, &shownNumber) ? !SameAtShownPlaces(typedNumber, shownNow) : !anOption);
@@ -1849,12 +1863,18 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     if (list && listTakes && !refused) {
         // Taken: it runs its steps, and the item shows the option standing for the value taken
         // (where none does, what the refresh shows, judged after the host announces the object).
-        if (!ran)
+        // The value shown already may run nothing where the page acts on a change only, and an
+        // item whose picks the object may refuse by design may drop it.
+        const std::string object = where.substr(0, where.rfind(" / "));
+        int shownValue = 0;
+        const bool same = list->ValueOf(CString(shownText.c_str()), &shownValue) && shownValue == listValue;
+        const bool byDesign = refusingPicks_.count(object) || refusingPicks_.count(object + " / " + key.path);
+        if (!ran && !same && !byDesign)
             Report(where, key, "dropped a text its list takes", text,
                    "the list reads it as " + std::to_string(listValue) +
                        "; nothing reached the objects or the host and nothing was redrawn; it shows " +
                        Printable(shownNow));
-        else if (alive && listOption && shownNow != optionTaken)
+        else if (alive && listOption && shownNow != optionTaken && !(byDesign && shownNow == shownText))
             Report(where, key, "does not show the option standing for the value its list took", text,
                    "the list reads it as " + std::to_string(listValue) + " (" + Printable(optionTaken) +
                        "); it shows " + Printable(shownNow));
@@ -1951,7 +1971,7 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     // than the stored value the item showed before while the objects read back unchanged. (A text
     // the page took may stay as typed: "3x" taken as 3. What the item showed before is the stored
     // value only when it is none of the typed texts.)
-    if (NamesASize(name) && !text.empty() && shownNow == text) {
+    if (NamesASize(name) && !text.empty() && shownNow == text && !list) {
         double typedNumber = 0, shownNumber = 0;
         const bool noSize = !LeadingNumber(text, &typedNumber) || !std::isfinite(typedNumber);
         const bool notStored =

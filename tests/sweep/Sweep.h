@@ -40,6 +40,21 @@
 // record, no other cell or item, calls nothing and redraws nothing, and shows its text again. (A
 // cell is typed into after a click, whose release is an action of its own: what a click does
 // alone, a redraw or a call, is the release's and not the cell's.)
+// A pick that disables or hides items that take text is undone right after the first picks, so
+// that those items are typed into too. A number typed that an item took shows, once the host
+// announces the object again, as itself or as a bound between it and the number shown before.
+// Scale and factor items are given the extremes their rule accepts ("9e-307" over the value held,
+// "1.7e308" over "1e-10"); after any text or pick no number of the objects reads back as an
+// infinity or not a number, and no finite number typed reaches the host as one.
+// A number item given "3x", "1:2" and nothing from code, after a number reported as a double and
+// after a refused text, answers as when the same text is typed (refused or taken alike, the same
+// numbers stored).
+// Every item is then changed by code while its editor is open (its value set; another object of
+// the kind shown, where the world names one): left as it shows, nothing moves; given what it
+// opened with, the edit runs (or, where the object holds that value already, the item shows it).
+// Text and number items, option lists and dates alike. Style pickers are entered and left, and
+// picked at the style they draw (no edit) and at their value's text where it differs (an edit),
+// over the object and each other one shown in turn.
 // When a page opens, no item shows a negative zero either. Pages and items are found in the
 // windows themselves, so a new page or item is swept without a change here.
 #pragma once

@@ -207,6 +207,16 @@ TEST_F(CurvePage, TheFillListCountsFillsByCharactersAndDeletedFillsTakeNoEdits) 
     EXPECT_EQ(log.front().operation, "CWpCurve::Operation");
     EXPECT_EQ(log.front().arguments, "8");
     EXPECT_EQ(gr()->FillAt(), 1);
+    EXPECT_EQ(page.Value(CLstCurve::kFillListId), "填充1");
+    // A numbered fill reported from code is chosen by its number; a text too short to hold one is
+    // refused: nothing written, nothing redrawn, the list shows its text from before.
+    parsnip::testing::ClearCallLog();
+    page.Report(page.Item(CLstCurve::kFillListId), _variant_t("填充2"));
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.front().arguments, "9");
+    EXPECT_EQ(gr()->FillAt(), 2);
+    for (const char* refused : {"", "填"})
+        wptest::ExpectShownAgain(page, CLstCurve::kFillListId, _variant_t(refused), "填充2", refused);
 
     ASSERT_TRUE(page.Pick(CLstCurve::kLeftFillId + 1, "是"));
     page.Show(gr());
@@ -303,6 +313,40 @@ TEST(CurveWalks, ACurveOutsideAPlotWalksNowhere) {
         ApplyToScopeCurves(&loose, scope, [&](CWpCurve*) { ++reached; });
         EXPECT_EQ(reached, 0);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Any other text reported from code is what each list's rule gives: -1 for a setting (shown empty,
+// as the refresh shows it), the second option for a switch; each runs the page's steps.
+TEST_F(CurvePage, AnyOtherTextIsMinusOneForASettingAndTheSecondOptionForASwitch) {
+    const struct {
+        DWORD_PTR id;
+        int (CWpCurve::*get)();
+        int stored;
+        const char* shown;
+    } lists[] = {
+        {CLstCurve::kSourceId, &CWpCurve::GetSource, -1, ""},
+        {CLstCurve::kTitleScopeId, &CWpCurve::GetTtlFtScope, -1, ""},
+        {CLstCurve::kUnitScopeId, &CWpCurve::GetUntScope, -1, ""},
+        {CLstCurve::kUnitShownId, &CWpCurve::IsShowUnit, 0, "否"},
+    };
+    for (const auto& list : lists) {
+        for (const char* text : {"无此选项", ""}) {
+            parsnip::testing::ClearCallLog();
+            page.Report(page.Item(list.id), _variant_t(text));
+            EXPECT_EQ((gr()->*list.get)(), list.stored) << list.id << " " << text;
+            EXPECT_EQ(page.Value(list.id), list.shown) << list.id << " " << text;
+            EXPECT_FALSE(CallsOn(gr()).empty()) << list.id;
+        }
+    }
+    page.Report(page.Item(CLstCurve::kFormId), _variant_t("无此选项"));
+    EXPECT_EQ(static_cast<int>(gr()->GetType()), -1);
+    EXPECT_EQ(page.Value(CLstCurve::kFormId), "");
+    Refresh();
+    EXPECT_EQ(page.Value(CLstCurve::kSourceId), "");
 }
 
 }  // namespace

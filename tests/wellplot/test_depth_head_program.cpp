@@ -164,14 +164,26 @@ TEST(HeadPageTest, HidingTheHeaderDisablesWhatItGoverns) {
 
 TEST(HeadPageTest, PositionsAndTemplates) {
     EXPECT_STREQ(TitleAlignText(12), "隐藏");
-    EXPECT_EQ(TitleAlignOfText("自动"), 0);
-    EXPECT_EQ(TypeAlignOfText("别处"), -1);
-    EXPECT_EQ(HeadAlignOfText("顶端显示"), 0);
 
     KeptHead page;
     page.Show();
+    // Any other text reported hides the header or the title, and the list shows "隐藏" taken.
+    page.Report(page.Item(CLstHead::kTitleAlignId), _variant_t("无此选项"));
+    EXPECT_EQ(page.well()->GetTitleAlign(), -1);
+    EXPECT_EQ(page.Value(CLstHead::kTitleAlignId), "隐藏");
+    page.Report(page.Item(CLstHead::kHeadAlignId), _variant_t(""));
+    EXPECT_EQ(page.well()->GetHeadAlign(), -1);
+    EXPECT_EQ(page.Value(CLstHead::kHeadAlignId), "隐藏");
+    page.well()->SetHeadAlign(0);
+    page.well()->SetTitleAlign(0);
+    zephyr::testing::Touch(page.well());
+    page.Show();
     ASSERT_TRUE(page.grid().PickOption(page.Item(CLstHead::kSymbolAlignId), "标题左"));
     EXPECT_EQ(page.well()->GetTypeAlign(), 3);
+    page.Report(page.Item(CLstHead::kSymbolAlignId), _variant_t("别处"));
+    EXPECT_EQ(page.well()->GetTypeAlign(), -1);
+    EXPECT_EQ(page.Value(CLstHead::kSymbolAlignId), "隐藏");
+    ASSERT_TRUE(page.grid().PickOption(page.Item(CLstHead::kSymbolAlignId), "标题左"));
     page.well()->SetSizeTemplate("大号");
     page.Show();
     EXPECT_FALSE(page.Item(CLstHead::kSizeId)->IsEnabled());

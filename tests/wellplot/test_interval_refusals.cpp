@@ -434,3 +434,96 @@ TEST(IntervalAcceptedTest, TheBaseWriteBackRunsBeforeTheDepth) {
 }
 
 }  // namespace
+
+namespace {
+
+// A text reported from code that a list refuses (its page gives it no value) changes nothing but the
+// item's text, which shows its text from before.
+template <class Page>
+void ExpectListRefuses(Page& page, DWORD_PTR id) {
+    CBCGPProp* item = page.Item(id);
+    ASSERT_NE(item, nullptr) << id;
+    ExpectOnlyTheItemShows(page, item, {"无此选项", ""}, Page::Value(item), Names(), [&](const char* text) {
+        page.Report(item, _variant_t(text));
+        return true;
+    });
+}
+
+TEST(IntervalRefusalTest, ATextNoOptionNamesIsRefusedWhereThePageGivesItNoValue) {
+    {
+        wptest::IntervalPage<CLstSand> page;
+        auto* kit = page.plot().First<CWpSand>();
+        page.Show(kit);
+        ExpectListRefuses(page, CLstSand::kSymbolTypeId);
+        kit->SetSymbleType(1);
+        zephyr::testing::Touch(kit);
+        page.Show(kit);
+        ExpectListRefuses(page, CLstSand::kVLinePosId);
+    }
+    {
+        wptest::IntervalPage<CLstColth> page;
+        page.Show(page.plot().First<CWpCorelith>());
+        ExpectListRefuses(page, CLstColth::kSourceTypeId);
+    }
+    {
+        wptest::IntervalPage<CLstLthSample> page;
+        page.Show(page.plot().First<CWpLthSample>());
+        ExpectListRefuses(page, CLstLthSample::kSourceTypeId);
+        ExpectListRefuses(page, CLstLthSample::kMarkAlignId);
+    }
+    {
+        wptest::IntervalPage<CLstShoot> page;
+        page.Show(page.plot().First<CWpShoot>());
+        ExpectListRefuses(page, CLstShoot::kSourceTypeId);
+    }
+    {
+        wptest::IntervalPage<CLstSymbleTexture> page;
+        page.Show(page.plot().First<CWpSymbleTexture>());
+        ExpectListRefuses(page, CLstSymbleTexture::kSourceTypeId);
+        ExpectListRefuses(page, CLstSymbleTexture::kFitId);
+    }
+}
+
+// A text reported from code that a list maps is stored as its page's rule gives it, and the list
+// shows what the refresh shows for the value taken.
+TEST(IntervalAcceptedTest, ATextNoOptionNamesTakesTheValueItsRuleGives) {
+    {
+        wptest::IntervalPage<CLstIntegratedCore> page(wptest::ForFirst<CLstIntegratedCore, CWpIntegratedCore>());
+        auto* kit = page.plot().First<CWpIntegratedCore>();
+        kit->SetDataSource(DATA_WELL);
+        zephyr::testing::Touch(kit);
+        page.Show(kit);
+        page.Report(page.Item(CLstIntegratedCore::kSourceTypeId), _variant_t("无此选项"));
+        EXPECT_EQ(kit->GetDataSource(), DATA_DISCRETE);
+        EXPECT_EQ(page.Value(CLstIntegratedCore::kSourceTypeId), "离散数据");
+        page.Report(page.Item(CLstIntegratedCore::kAlignId), _variant_t(""));
+        EXPECT_EQ(kit->GetHorizontalAlign(), CWpIntegratedCore::ALIGN_CENTER);
+        page.Report(page.Item(CLstIntegratedCore::kBackOpenId), _variant_t("无此选项"));
+        EXPECT_FALSE(kit->GetBackColorOpen());
+        EXPECT_EQ(page.Value(CLstIntegratedCore::kBackOpenId), "否");
+    }
+    {
+        wptest::IntervalPage<CLstSidewallCore> page(wptest::ForFirst<CLstSidewallCore, CWpSidewallCore>());
+        auto* kit = page.plot().First<CWpSidewallCore>();
+        kit->m_nLeft = 1;
+        kit->m_nLithUp = 1;
+        page.Show(kit);
+        page.Report(page.Item(CLstSidewallCore::kSymbolSideId), _variant_t("无此选项"));
+        EXPECT_EQ(kit->m_nLeft, -1);
+        EXPECT_EQ(page.Value(CLstSidewallCore::kSymbolSideId), "右边");
+        page.Report(page.Item(CLstSidewallCore::kLithUpId), _variant_t(""));
+        EXPECT_EQ(kit->m_nLithUp, -1);
+        EXPECT_EQ(page.Value(CLstSidewallCore::kLithUpId), "否");
+    }
+    {
+        wptest::IntervalPage<CLstShoot> page;
+        auto* kit = page.KitWithInterval<CWpShoot>();
+        page.Show(kit);
+        ASSERT_TRUE(page.Pick(CLstShoot::kSegTypeId, "补孔"));
+        page.Report(page.Item(CLstShoot::kSegTypeId), _variant_t("无此选项"));
+        EXPECT_EQ(kit->GetSegType(0), SHOOT_TYPE_OTHER);
+        EXPECT_EQ(page.Value(CLstShoot::kSegTypeId), "");
+    }
+}
+
+}  // namespace

@@ -90,15 +90,18 @@ TEST_F(OilTestPage, AReportThePageRefusesShowsTheStoredValueAndRedrawsNothing) {
     EXPECT_EQ(kit->m_nColNumber, 4);
 }
 
-// A text reported from code into a list without typing is read as the page reads any text: one no
-// option holds takes the value the page gives any other text, and runs every step.
+// Each list reads any other text as its rule says; the list then shows the option standing for the
+// value taken, however often the host announces the kit again (its stamp unchanged, no refresh).
 TEST_F(OilTestPage, AnyOtherTextFromCodeTakesTheValueThePageGivesIt) {
     kit->m_nDisplayStyle = 0;
     kit->m_nFillMode = 1;
     kit->m_nTableAlignH = 2;
     kit->m_nTableAlignV = 0;
+    kit->m_nLabelAlignH = 2;
     kit->m_nLabelAlignV = 0;
     kit->m_nShowDivider = 1;
+    kit->m_nShowLabel = 1;
+    kit->m_nShowText = 1;
     Open();
     Show(kit);
     const struct {
@@ -106,14 +109,18 @@ TEST_F(OilTestPage, AnyOtherTextFromCodeTakesTheValueThePageGivesIt) {
         const char* reported;
         const int* field;
         int stored;
+        const char* shown;
     } cases[] = {
-        {Page::kFillModeId, "无此选项", &kit->m_nFillMode, 2},
-        {Page::kTableAlignHId, "", &kit->m_nTableAlignH, 0},
-        {Page::kTableAlignVId, "", &kit->m_nTableAlignV, 1},
-        {Page::kLabelAlignVId, "无此选项", &kit->m_nLabelAlignV, 1},
-        {Page::kDividerShownId, "无此选项", &kit->m_nShowDivider, 0},
-        {Page::kDataChoiceId, "", &kit->m_nDataChoice, 1},
-        {Page::kDisplayStyleId, "无此选项", &kit->m_nDisplayStyle, 1},
+        {Page::kFillModeId, "无此选项", &kit->m_nFillMode, 2, "无"},
+        {Page::kShowTextId, "", &kit->m_nShowText, 0, "否"},
+        {Page::kTableAlignHId, "", &kit->m_nTableAlignH, 0, "左对齐"},
+        {Page::kTableAlignVId, "", &kit->m_nTableAlignV, 1, "居中"},
+        {Page::kLabelAlignHId, "无此选项", &kit->m_nLabelAlignH, 0, "左对齐"},
+        {Page::kLabelAlignVId, "无此选项", &kit->m_nLabelAlignV, 1, "居中"},
+        {Page::kDividerShownId, "无此选项", &kit->m_nShowDivider, 0, "否"},
+        {Page::kLabelsShownId, "", &kit->m_nShowLabel, 0, "否"},
+        {Page::kDataChoiceId, "", &kit->m_nDataChoice, 1, "累产"},
+        {Page::kDisplayStyleId, "无此选项", &kit->m_nDisplayStyle, 1, "表格"},
     };
     for (const auto& c : cases) {
         parsnip::testing::ClearCallLog();
@@ -122,6 +129,9 @@ TEST_F(OilTestPage, AnyOtherTextFromCodeTakesTheValueThePageGivesIt) {
         EXPECT_EQ(*c.field, c.stored) << c.id;
         EXPECT_EQ(CallsOn(kit), (Names{"CWpKit::InvalidSelf", "CWpKit::UpdateParent"})) << c.id;
         EXPECT_GT(Redraws(), redraws) << c.id;
+        EXPECT_EQ(Value(c.id), c.shown) << c.id;
+        for (int announce = 0; announce < 3; ++announce) Show(kit);
+        EXPECT_EQ(Value(c.id), c.shown) << c.id;
     }
     EXPECT_FALSE(Item(Page::kFillColorId)->IsEnabled());
     EXPECT_EQ(Item(Page::kOilColorId)->GetName(), "累产油");

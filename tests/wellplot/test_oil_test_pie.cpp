@@ -131,3 +131,60 @@ TEST(OilTestPie, ColourCaptionsFollowTheDataChoiceFromTheFirstRefresh) {
 }
 
 }  // namespace
+
+namespace {
+
+// A text reported from code into each list: the value the page's rule gives is stored and the
+// list shows the option standing for it, also after the host announces the kit again (the page
+// does not change the kit's stamp, so the announce refreshes nothing); a count no option names is
+// refused and moves nothing.
+TEST(OilTestPie, AnyOtherTextIsTheListsValueAndShowsItsOptionAcrossAnnounces) {
+    PiePage page;
+    page.kit()->m_nPieShow = 0;
+    page.kit()->m_nPieDataChoice = 0;
+    page.kit()->m_nPieShowValue = 1;
+    page.kit()->m_nPieShowPercent = 1;
+    page.kit()->m_nPieLeader = 1;
+    page.kit()->m_nPieRadiusMode = 0;
+    page.kit()->m_nPieDrawNull = 0;
+    page.kit()->m_nPieSideShow = 1;
+    page.kit()->m_pieUpper = Entries(2);
+    page.Show(page.kit());
+    const struct {
+        DWORD_PTR id;
+        int CWpOilTest::*field;
+        int stored;
+        const char* shown;
+    } lists[] = {
+        {Pie::kShownId, &CWpOilTest::m_nPieShow, 0, "否"},
+        {Pie::kDataChoiceId, &CWpOilTest::m_nPieDataChoice, 1, "累产"},
+        {Pie::kValueLabelId, &CWpOilTest::m_nPieShowValue, 0, "不显示"},
+        {Pie::kPercentLabelId, &CWpOilTest::m_nPieShowPercent, 0, "不显示"},
+        {Pie::kLeaderDrawnId, &CWpOilTest::m_nPieLeader, 0, "否"},
+        {Pie::kRadiusModeId, &CWpOilTest::m_nPieRadiusMode, 1, "比例"},
+        {Pie::kNullValuesId, &CWpOilTest::m_nPieDrawNull, 1, "绘制"},
+        {Pie::kSideShownId, &CWpOilTest::m_nPieSideShow, 0, "否"},
+    };
+    for (const auto& list : lists) {
+        for (const char* text : {"无此选项", ""}) {
+            page.kit()->*list.field = 1 - list.stored;
+            parsnip::testing::ClearCallLog();
+            page.Report(page.Item(list.id), _variant_t(text));
+            EXPECT_EQ(page.kit()->*list.field, list.stored) << list.id << " " << text;
+            EXPECT_EQ(CallsOn(page.kit()), (Names{"CWpKit::InvalidSelf"})) << list.id;
+            EXPECT_EQ(page.Value(list.id), list.shown) << list.id << " " << text;
+            for (int announce = 0; announce < 3; ++announce) page.Show(page.kit());
+            EXPECT_EQ(page.Value(list.id), list.shown) << list.id << " " << text;
+        }
+    }
+    EXPECT_EQ(page.Item(Pie::kOilColorId)->GetName(), "累产油");
+
+    for (const char* refused : {"无此选项", "", "10", "-1", "2.5"})
+        wptest::ExpectShownAgain(page, Pie::kUpperCountId, _variant_t(refused), "2", refused);
+    EXPECT_EQ(page.kit()->m_pieUpper, Entries(2));
+    EXPECT_EQ(page.Group(Pie::kUpperGroupId)->GetSubItemsCount(), 2);
+    page.Report(page.Item(Pie::kLowerCountId), _variant_t("3"));
+    EXPECT_EQ(page.kit()->m_pieLower.size(), 3u);
+}
+
+}  // namespace

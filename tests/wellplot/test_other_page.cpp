@@ -104,6 +104,37 @@ TEST(OtherPage, BorderModesShowAndStoreThroughOneTable) {
     page.Show(track);
     EXPECT_EQ(page.Value(CLstOther::kBorderModeId), "井内各道不等高模式");
     EXPECT_STREQ(BorderModeText(-7), "自动");
+
+    // Reported from code, the mode no option offers still names its mode; any other text is
+    // automatic, shown as the option taken.
+    page.Report(page.Item(CLstOther::kBorderModeId), _variant_t("只显示纵边"));
+    page.Report(page.Item(CLstOther::kBorderModeId), _variant_t("井内各道不等高模式"));
+    EXPECT_EQ(track->GetBorderMode(), 9);
+    EXPECT_EQ(page.Value(CLstOther::kBorderModeId), "井内各道不等高模式");
+    page.Report(page.Item(CLstOther::kBorderModeId), _variant_t("无此选项"));
+    EXPECT_EQ(track->GetBorderMode(), -1);
+    EXPECT_EQ(page.Value(CLstOther::kBorderModeId), "自动");
+}
+
+// Each list reads any other text reported from code by its rule: a scope is the kit itself, an edge
+// or the title area is hidden, each shown as the option taken; a style no option names is refused.
+TEST(OtherPage, AnyOtherTextIsTheListsRuleAndAStyleNoOptionNamesIsRefused) {
+    OtherPage page;
+    CWpTrack* track = page.track();
+    track->SetTitleScope(2);
+    track->SetTitleVisible(1);
+    page.Show(track);
+    page.Report(page.Item(CLstOther::kTitleScopeId), _variant_t("无此选项"));
+    EXPECT_EQ(track->GetTitleScope(), 0);
+    EXPECT_EQ(page.Value(CLstOther::kTitleScopeId), OtherPage::Options(page.Item(CLstOther::kTitleScopeId)).front());
+    page.Report(page.Item(CLstOther::kTitleVisibleId), _variant_t(""));
+    EXPECT_EQ(track->GetTitleVisible(), 0);
+    EXPECT_EQ(page.Value(CLstOther::kTitleVisibleId), "隐藏");
+    page.Report(page.Item(CLstOther::kFirstEdgeId), _variant_t("无此选项"));
+    EXPECT_EQ(track->GetBorderVisible(2), 0);
+    EXPECT_EQ(page.Value(CLstOther::kFirstEdgeId), "隐藏");
+    for (const char* refused : {"无此选项", ""})
+        wptest::ExpectShownAgain(page, CLstOther::kStyleId, _variant_t(refused), refused);
 }
 
 TEST(OtherPage, ClientSideEdgesBelongToEveryKitButDepthTracksAndPlainContent) {

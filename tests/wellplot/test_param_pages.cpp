@@ -68,6 +68,12 @@ TEST(ParamGeneralPage, WellDataIsShownAsWellDataAndStoredAsCurrentWellAtTableAnd
     EXPECT_EQ(page.Value(P::kNullDisplayId), "否");
     // An empty switch reported from code says nothing: the stored "否" shows again, nothing redraws.
     wptest::ExpectShownAgain(page, page.Item(P::kNullDisplayId), _variant_t(""), "否", "null display");
+    ASSERT_TRUE(page.Pick(P::kNullDisplayId, "是"));
+    EXPECT_TRUE(page.kit()->IsNullDisplay());
+    // Any other text means no, and the item shows the answer taken.
+    page.Report(page.Item(P::kNullDisplayId), _variant_t("显示"));
+    EXPECT_FALSE(page.kit()->IsNullDisplay());
+    EXPECT_EQ(page.Value(P::kNullDisplayId), "否");
 }
 
 TEST(ParamGeneralPage, GraphicsIsStoredAtOnceWithoutRedrawAndDisablesTableAndField) {

@@ -32,8 +32,10 @@ TEST(DataSourceNames, TheTableLivesFromModuleLoadToUnloadAndTheTextsStayTheSame)
     EXPECT_EQ(ShownSourceType("当前井"), "井数据");
     EXPECT_EQ(ShownSourceType("离散数据"), "离散数据");
     EXPECT_EQ(StoredSourceType("井数据"), "当前井");
-    EXPECT_EQ(LevelOfName("五级分层数据"), 4);
-    EXPECT_EQ(LevelOfName("六级分层数据"), -1);
+    EXPECT_EQ(LevelName(4), "五级分层数据");
+    EXPECT_EQ(StoredSourceKind(kGraphicsSource), "图形");
+    EXPECT_EQ(StoredSourceKind(kScatteredSource), "离散数据");
+    EXPECT_EQ(StoredSourceKind(kWellSource), "当前井");
 }
 
 // ---- the result page ----------------------------------------------------------------------------------------
@@ -134,12 +136,27 @@ TEST(SandStratumPage, GraphicsShowsNoLevelAndWellDataOffersTheFiveLevels) {
     EXPECT_EQ(page.kit()->Grade(), 2);
     EXPECT_EQ(CallsOn(page.kit()), (Names{"CWpSandStratum::UpdateD2V", "CWpKit::InvalidSelf", "CWpKit::UpdateParent"}));
 
-    // Any text but "图形", reported from code, is well data.
-    page.kit()->DataType(DATA_GRAPHIC);
-    page.Report(page.Item(S::kSourceTypeId), _variant_t("无此选项"));
-    EXPECT_EQ(page.kit()->DataType(), DATA_WELL);
-    EXPECT_EQ(page.Options(page.Item(S::kLevelId)).size(), 5u);
-    EXPECT_EQ(page.Value(S::kLevelId), "");
+    // Any text but "图形", reported from code, is well data, and shows as the well data taken.
+    for (const char* text : {"无此选项", ""}) {
+        page.kit()->DataType(DATA_GRAPHIC);
+        page.Report(page.Item(S::kSourceTypeId), _variant_t(text));
+        EXPECT_EQ(page.kit()->DataType(), DATA_WELL) << text;
+        EXPECT_EQ(page.Value(S::kSourceTypeId), "井数据") << text;
+        EXPECT_EQ(page.Options(page.Item(S::kLevelId)).size(), 5u);
+        EXPECT_EQ(page.Value(S::kLevelId), "");
+        page.Show(page.kit());
+        EXPECT_EQ(page.Value(S::kSourceTypeId), "井数据") << text;
+    }
+    // A level is one of the five names: any other text writes and redraws nothing.
+    ASSERT_TRUE(page.Pick(S::kLevelId, "五级分层数据"));
+    EXPECT_EQ(page.kit()->Grade(), 4);
+    for (const char* refused : {"无此选项", "", "六级分层数据"})
+        wptest::ExpectShownAgain(page, S::kLevelId, _variant_t(refused), "五级分层数据", refused);
+    EXPECT_EQ(page.kit()->Grade(), 4);
+    // A switch reads any text but "是" as no, and shows the "否" taken.
+    page.Report(page.Item(S::kSameDistanceId), _variant_t("无此选项"));
+    EXPECT_FALSE(page.kit()->ValidSameDistance());
+    EXPECT_EQ(page.Value(S::kSameDistanceId), "否");
 }
 
 TEST(SandStratumPage, ALevelOutsideTheFiveShowsNothing) {

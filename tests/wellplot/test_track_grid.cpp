@@ -93,6 +93,21 @@ TEST(TrackPageTest, TitleFontScopeOutsideTheTableShowsEmpty) {
     EXPECT_EQ(Value(page.Item(CLstTrack::kTitleTextId)), "上\n下");
 }
 
+// Any other text reported from code: a font scope of -1, shown empty as the refresh shows it; a
+// linear scale, shown as the option taken.
+TEST(TrackPageTest, AnyOtherTextIsTheListsRule) {
+    FirstTrackPage page;
+    page.track()->SetTtlFtScope(1);
+    page.track()->LogScale(1);
+    page.Show(page.track());
+    page.Report(page.Item(CLstTrack::kFontScopeId), _variant_t("无此选项"));
+    EXPECT_EQ(page.track()->GetTtlFtScope(), -1);
+    EXPECT_EQ(Value(page.Item(CLstTrack::kFontScopeId)), "");
+    page.Report(page.Item(CLstTrack::kScaleTypeId), _variant_t(""));
+    EXPECT_EQ(page.track()->IsLogScale(), 0);
+    EXPECT_EQ(Value(page.Item(CLstTrack::kScaleTypeId)), "线性");
+}
+
 TEST(TrackPageTest, AnotherObjectOrNoneLeavesPageAndKitsAlone) {
     FirstTrackPage page;
     CWpCurve* curve = page.plot().First<CWpCurve>();
@@ -229,6 +244,13 @@ TEST(GridPageTest, ScaleItemsFollowTheScaleKindAndVisibility) {
     parsnip::testing::ClearCallLog();
     ASSERT_TRUE(page.Pick(page.Path("刻度线/显隐"), "隐藏"));
     EXPECT_EQ(CallsOn(track), (Names{"CWpTrack::ShowScale", "CWpKit::UpdateParent", "CWpKit::InvalidSelf"}));
+
+    // Any other text reported from code: the track's own scope, lines shown only for "显示".
+    page.Report(page.Path("刻度线/设置应用到"), _variant_t("无此选项"));
+    EXPECT_EQ(track->GetScaleScope(), 0);
+    EXPECT_EQ(GridPage::Value(page.Path("刻度线/设置应用到")), "当前内容道");
+    page.Report(page.Path("刻度线/显隐"), _variant_t(""));
+    EXPECT_EQ(GridPage::Value(page.Path("刻度线/显隐")), "隐藏");
 }
 
 TEST(GridPageTest, AnIntervalCloseToTheShownOneIsNotRewritten) {

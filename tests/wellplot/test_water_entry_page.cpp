@@ -1,5 +1,7 @@
 // The production and injection profile page: its parameter groups, the rebuild from inside its own
 // edit handler, the numbers it takes or refuses, its source switches and its kit guard.
+#include <utility>
+
 #include "IntervalFixture.h"
 #include "framework/PropWndMgr.h"
 #include "hostlibs/Rivet/RivetTesting.h"
@@ -103,30 +105,48 @@ TEST(WaterEntryPageTest, TitleSizesAndWidthsAreScaledCappedOrRefused) {
     EXPECT_GT(kit->GetTimeStamp(), stamp);
     EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 10000);
     EXPECT_EQ(page.Value(L::kTitleSizeId), "100.00");
-    // A size that would show as "0.00" is no size either: nothing is written, not even 0.
-    for (const char* refused : {"0", "abc", "-3", "1e999", "1e-310", "0.001"}) {
+    // A size not above 0, or below 0.001 (which counts as 0), is no size: nothing is written, not even 0.
+    for (const char* refused : {"0", "abc", "-3", "1e999", "1e-310", "0.0009"}) {
         const uint64_t before = kit->GetTimeStamp();
         ASSERT_TRUE(page.Type(L::kTitleSizeId, refused));
         EXPECT_EQ(kit->GetTimeStamp(), before) << refused;
         EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 10000) << refused;
+        EXPECT_EQ(page.Value(L::kTitleSizeId), "100.00") << refused;
+    }
+    // From 0.001 on a size is kept, also one that shows as "0.00": its item keeps the text typed,
+    // as "0.00" reads as no size.
+    for (const auto& [typed, kept] : {std::pair{"0.001", 0.1f}, std::pair{"0.003", 0.3f}, std::pair{"0.0049", 0.49f}}) {
+        const uint64_t before = kit->GetTimeStamp();
+        ASSERT_TRUE(page.Type(L::kTitleSizeId, typed));
+        EXPECT_GT(kit->GetTimeStamp(), before) << typed;
+        EXPECT_FLOAT_EQ(kit->GetTitleFont().size, kept) << typed;
+        EXPECT_EQ(page.Value(L::kTitleSizeId), typed);
     }
     ASSERT_TRUE(page.Type(L::kTitleSizeId, "12.5"));
     EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 1250);
 
     ASSERT_TRUE(page.Type(L::kDepthLineWidthId, "0.25"));
     EXPECT_DOUBLE_EQ(kit->GetDepthLineWidth(), 25);
-    for (const char* refused : {"0", "-1", "1e39", "1e999", "x", "1e-310", "0.001"}) {
+    // Not above 0 in hundredths kept in single precision ("1e-310" is 0 there), or beyond it.
+    for (const char* refused : {"0", "-1", "1e39", "1e999", "x", "1e-310"}) {
         ASSERT_TRUE(page.Type(L::kDepthLineWidthId, refused));
         EXPECT_DOUBLE_EQ(kit->GetDepthLineWidth(), 25) << refused;
     }
     page.Reannounce();
     EXPECT_EQ(page.Value(L::kDepthLineWidthId), "0.25");  // the refused text gives way to the kit's
+    ASSERT_TRUE(page.Type(L::kDepthLineWidthId, "0.003"));
+    EXPECT_FLOAT_EQ(kit->GetDepthLineWidth(), 0.3f);
 
     ASSERT_TRUE(page.Type(L::kDrawWidthId, "2.5"));
     EXPECT_DOUBLE_EQ(kit->GetDrawWidth(), 2.5);
-    for (const char* refused : {"1e999", "1e-310", "0.001"}) {
+    for (const char* refused : {"1e999", "0", "-0.001"}) {
         ASSERT_TRUE(page.Type(L::kDrawWidthId, refused));
         EXPECT_DOUBLE_EQ(kit->GetDrawWidth(), 2.5) << refused;
+    }
+    // Every positive width is kept as typed.
+    for (const auto& [typed, kept] : {std::pair{"0.003", 0.003}, std::pair{"1e-310", 1e-310}}) {
+        ASSERT_TRUE(page.Type(L::kDrawWidthId, typed));
+        EXPECT_EQ(kit->GetDrawWidth(), kept) << typed;
     }
 
     // A value-label height is shown truncated and stored in hundredths; 0 is not written.

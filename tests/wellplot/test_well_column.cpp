@@ -149,6 +149,25 @@ TEST_F(WellColumn, TheLevelItemOffersOnlyLevelsWithUnits) {
     EXPECT_FALSE(page.Enabled(CLstWell::kExtendId));
 }
 
+// A level's text names its level though the well has no units of it; any other text is no level
+// (-1), shown "未知" as the refresh shows it. Any other depth kind is measured depth, any other
+// choice for the depth lines keeps them.
+TEST_F(WellColumn, AnyOtherTextIsTheListsRule) {
+    page.Report(page.Item(CLstWell::kLevelId), _variant_t("五级"));
+    EXPECT_EQ(well()->GetUnitClass(), 4);
+    EXPECT_EQ(page.Value(CLstWell::kLevelId), "五级");
+    page.Report(page.Item(CLstWell::kLevelId), _variant_t("无此选项"));
+    EXPECT_EQ(well()->GetUnitClass(), -1);
+    EXPECT_EQ(page.Value(CLstWell::kLevelId), "未知");
+    well()->SetAutoDepth(1);
+    page.Report(page.Item(CLstWell::kAutoDepthId), _variant_t(""));
+    EXPECT_EQ(well()->GetAutoDepth(), 0);
+    EXPECT_EQ(page.Value(CLstWell::kAutoDepthId), "保持当前值");
+    page.Report(page.Item(CLstWell::kBlankId), _variant_t("无此选项"));
+    EXPECT_FALSE(well()->IsBlankSpace());
+    EXPECT_EQ(page.Value(CLstWell::kBlankId), "否");
+}
+
 TEST_F(WellColumn, AUnitChoiceWithoutUnitsStoresUnknownAndKeepsTheRange) {
     zephyr::SetLayering(well()->GetDataMgr(), 4, {});
     well()->SetUnitClass(4);

@@ -48,6 +48,10 @@ void SetNameIfChanged(CWpCorelith* kit, std::string (CWpCorelith::*get)(), void 
 
 }  // namespace
 
+CFixedListProp* NewSegmentSourceItem(DWORD_PTR id) {
+    return NewFixedListItem(ivtext::kType, "", "", id, kSegmentSources, kOtherRefused);
+}
+
 WDMgrIO* WellDataOf(CWpKit* kit) {
     CWpWell* well = kit ? kit->GetWell() : nullptr;
     return well ? well->GetDataMgr() : nullptr;

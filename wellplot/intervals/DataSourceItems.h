@@ -4,6 +4,7 @@
 #pragma once
 
 #include "bcg/Prop.h"
+#include "framework/FixedList.h"
 #include "framework/OptionTables.h"
 #include "mfc/String.h"
 #include "wellplot/intervals/IntervalTexts.h"
@@ -18,6 +19,9 @@ inline constexpr TextValue kSegmentSources[] = {
     {ivtext::kDiscreteData, 2},
     {ivtext::kGraphic, 0},
 };
+
+// The "类型" list of those kits: one of the three kinds; any other text names none.
+CFixedListProp* NewSegmentSourceItem(DWORD_PTR id);
 
 // The data manager of the kit's well, or NULL.
 WDMgrIO* WellDataOf(CWpKit* kit);

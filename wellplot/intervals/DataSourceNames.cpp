@@ -56,12 +56,6 @@ CString LevelName(int level) {
     return SourceNames().levels[level];
 }
 
-int LevelOfName(const CString& text) {
-    for (int i = 0; i < ivtext::kLevelCount; ++i)
-        if (text == SourceNames().levels[i]) return i;
-    return -1;
-}
-
 // ---- the catalogue's names as options ----------------------------------------------------------------
 void AddTableOptions(CBCGPProp* item, LogParaDMgrIO* info, const CString& type) {
     if (!item || !info) return;
@@ -75,23 +69,25 @@ void AddFieldOptions(CBCGPProp* item, LogParaDMgrIO* info, const CString& type, 
     for (int i = 0; i < count; ++i) item->AddOption(info->GetFieldName(type, table, i), TRUE);
 }
 
-CBCGPProp* NewSourceTypeItem(const char* name, DWORD_PTR id, bool offerScattered) {
+CFixedListProp* NewSourceTypeItem(const char* name, DWORD_PTR id, bool offerScattered, OtherText other) {
     const DataSourceNames& names = SourceNames();
-    CBCGPProp* item = NewOptionItem(name, "", nullptr, id, {}, false);
-    item->AddOption(names.wellData);
-    if (offerScattered) item->AddOption(names.scattered);
-    item->AddOption(names.graphics);
+    auto* item = new CFixedListProp(name, CString(), nullptr, id, other);
+    item->AddEntry(names.wellData, kWellSource);
+    if (offerScattered) item->AddEntry(names.scattered, kScatteredSource);
+    item->AddEntry(names.graphics, kGraphicsSource);
     return item;
+}
+
+CString StoredSourceKind(int kind) {
+    const DataSourceNames& names = SourceNames();
+    return kind == kGraphicsSource ? names.graphics : kind == kScatteredSource ? names.scattered : names.currentWell;
 }
 
 void ClearChoice(CBCGPProp* item) {
     if (!item) return;
-    item->RemoveAllOptions();
+    if (CFixedListProp* list = FixedListOf(item))
+        list->ClearEntries();
+    else
+        item->RemoveAllOptions();
     SetItemText(item, CString());
-}
-
-bool NamesSourceType(CBCGPProp* item, const CString& stored) {
-    if (!item) return false;
-    const CString text = ItemText(item);
-    return item->FindOption(text) >= 0 || text == ShownSourceType(stored);
 }

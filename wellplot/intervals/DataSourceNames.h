@@ -3,6 +3,7 @@
 // parameter and result pages show and store the well's own data.
 #pragma once
 
+#include "framework/FixedList.h"
 #include "mfc/String.h"
 
 struct DataSourceNames {
@@ -25,8 +26,6 @@ CString ShownSourceType(const CString& stored);
 CString StoredSourceType(const CString& shown);
 // The name of a stratification level 0 to 4; "" for any other level.
 CString LevelName(int level);
-// The level whose name the text is, -1 for none.
-int LevelOfName(const CString& text);
 
 // ---- the catalogue's names as options (parameter and result pages) ----
 class CBCGPProp;
@@ -35,10 +34,12 @@ class LogParaDMgrIO;
 // catalogue's order, each once. Nothing without a catalogue.
 void AddTableOptions(CBCGPProp* item, LogParaDMgrIO* info, const CString& type);
 void AddFieldOptions(CBCGPProp* item, LogParaDMgrIO* info, const CString& type, const CString& table);
-// The "类型" item of a data source: "井数据", "离散数据" (when offered) and "图形", no free text, empty.
-CBCGPProp* NewSourceTypeItem(const char* name, DWORD_PTR id, bool offerScattered);
+// The kinds of source the "类型" item offers, each the value its text stands for.
+enum SourceKind : int { kWellSource = 0, kScatteredSource = 1, kGraphicsSource = 2 };
+// The "类型" item of a data source: "井数据", "离散数据" (when offered) and "图形", no free text,
+// empty; other is what the page takes for any other text (reported from code).
+CFixedListProp* NewSourceTypeItem(const char* name, DWORD_PTR id, bool offerScattered, OtherText other);
+// The type a kit stores for a kind of source: "当前井", "离散数据" or "图形".
+CString StoredSourceKind(int kind);
 // An option item without options and with an empty value.
 void ClearChoice(CBCGPProp* item);
-// Whether the "类型" item's text names a type the page reads: one of its options, or the text its
-// refresh shows for the kit's stored type. Any other text (from code) names no type and is refused.
-bool NamesSourceType(CBCGPProp* item, const CString& stored);

@@ -9,6 +9,7 @@
 #include "hosttypes/Zephyr/LogCodeMgrIO.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpCorelith.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
@@ -100,9 +101,7 @@ int CLstColth::InitPropWnd() {
     if (CLstContent::InitPropWnd() == -1) return -1;
 
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    source->AddSubItem(NewOptionItem(ivtext::kType, "", "", kSourceTypeId,
-                                     {kSegmentSources[0].text, kSegmentSources[1].text, kSegmentSources[2].text},
-                                     false));
+    source->AddSubItem(NewSegmentSourceItem(kSourceTypeId));
     source->AddSubItem(NewFixedList(ivtext::kDataTable, kTableId));
     source->AddSubItem(NewFixedList("岩性全称字段", kCorelithFieldId));
     source->AddSubItem(NewFixedList("颜色代码字段", kColorFieldId));
@@ -112,17 +111,17 @@ int CLstColth::InitPropWnd() {
 
     auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
     CBCGPProp* names = NewCollapsedGroup(ivtext::kName, kNameGroupId);
-    names->AddSubItem(CreateYesNoProp(wptext::kShown, kNameShowId, _variant_t(""), nullptr));
+    names->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kNameShowId));
     // The font, line and point groups are read whole (GetFontProp, GetLineProp, GetPointProp), by
     // their builders' own rules.
     names->AddSubItem(CreateFontProp(ivtext::kFontSetting, kNameFontId));
     display->AddSubItem(names);
     CBCGPProp* line = NewCollapsedGroup(ivtext::kDivideLine, kDivideLineGroupId);
-    line->AddSubItem(CreateYesNoProp(wptext::kShown, kDivideLineShowId, _variant_t(""), nullptr));
+    line->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kDivideLineShowId));
     line->AddSubItem(CreateLineProp(ivtext::kLineSetting, kDivideLinePenId, false));
     display->AddSubItem(line);
     CBCGPProp* points = NewCollapsedGroup("分界点", kDividePointGroupId);
-    points->AddSubItem(CreateYesNoProp(wptext::kShown, kDividePointShowId, _variant_t(""), nullptr));
+    points->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kDividePointShowId));
     points->AddSubItem(CreatePointProp("点型设置", kDividePointStyleId));
     display->AddSubItem(points);
     CBCGPProp* widths = NewCollapsedGroup("参数宽度", kWidthGroupId);
@@ -132,7 +131,7 @@ int CLstColth::InitPropWnd() {
     lithology->AllowEdit(FALSE);
     widths->AddSubItem(lithology);
     display->AddSubItem(widths);
-    display->AddSubItem(CreateYesNoProp("背景色", kBackColorId, _variant_t(""), nullptr));
+    display->AddSubItem(NewYesNoList("背景色", "", nullptr, kBackColorId));
     m_wndPropList.AddProperty(display, TRUE, TRUE);
 
     CBCGPProp* current = NewSegDepthGroup(kCurrentSegGroupId, kTopId, kBottomId);
@@ -271,7 +270,9 @@ CString CLstColth::ActiveSegText(CWpCorelith* kit, DWORD_PTR id) {
 LRESULT CLstColth::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpCorelith* kit = Kit();
-    if (!item || !kit || !WriteBaseBack(wParam, lParam)) return 0;
+    // A list's text stands for the value stored; a text the list refuses writes nothing at all.
+    int choice = 0;
+    if (!item || !kit || !wellplot::ReadChoice(item, &choice) || !WriteBaseBack(wParam, lParam)) return 0;
 
     if (IsStyleGroup(item->GetParent())) {
         if (!EditStyleGroup(kit, item)) return 0;
@@ -283,7 +284,7 @@ LRESULT CLstColth::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     bool taken = true;
     switch (item->GetData()) {
         case kSourceTypeId:
-            ChooseSource(kit, text);
+            ChooseSource(kit, choice);
             break;
         case kTableId:
             ChooseTable(kit, text);
@@ -301,20 +302,20 @@ LRESULT CLstColth::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
             kit->SetCorelithCodeField(text.str());
             break;
         case kNameShowId:
-            kit->SetNameVisible(GetYesNoProp(item));
+            kit->SetNameVisible(choice != 0);
             break;
         case kDivideLineShowId:
-            kit->SetDivideLineVisible(GetYesNoProp(item));
+            kit->SetDivideLineVisible(choice != 0);
             break;
         case kDividePointShowId:
-            kit->SetDividePointVisible(GetYesNoProp(item));
+            kit->SetDividePointVisible(choice != 0);
             break;
         case kColorWidthId:
         case kCtOilWidthId:
             taken = EditShare(kit, item);
             break;
         case kBackColorId:
-            kit->SetColthUseBkColor(GetYesNoProp(item));
+            kit->SetColthUseBkColor(choice != 0);
             break;
         case kTopId:
         case kBottomId:  // taken above
@@ -359,11 +360,11 @@ bool CLstColth::EditStyleGroup(CWpCorelith* kit, CBCGPProp* item) {
     }
 }
 
-void CLstColth::ChooseSource(CWpCorelith* kit, const CString& text) {
+void CLstColth::ChooseSource(CWpCorelith* kit, int source) {
     CBCGPProp* group = Item(kSourceGroupId);
     CBCGPProp* table = Item(kTableId);
     if (!group || !table) return;
-    if (text == ivtext::kWellData) {
+    if (source == CORELITH_WELL) {
         ClearDataSourceOptions(group);
         kit->SetDataSource(CORELITH_WELL);
         kit->SetTableName(ivtext::kCorelithTable);
@@ -371,12 +372,12 @@ void CLstColth::ChooseSource(CWpCorelith* kit, const CString& text) {
         SetDefaultCorelithFields(kit);
         EnableDataSourceItems(group, FALSE);
         table->Enable(TRUE);
-    } else if (text == ivtext::kDiscreteData) {
+    } else if (source == CORELITH_DISCRETE) {
         ClearDataSourceOptions(group);
         ClearCorelithFields(kit);
         kit->SetDataSource(CORELITH_DISCRETE);
         AddSegmentDataOptions(table);
-    } else if (text == ivtext::kGraphic) {
+    } else {
         ClearDataSourceOptions(group);
         kit->SetDataSource(CORELITH_GRAPHIC);
         WDMgrIO* data = WellDataOf(kit);

@@ -58,7 +58,7 @@ private:
     void ShowSource(CWpCorelith* kit);
     void ShowDisplay(CWpCorelith* kit);
     void ShowActiveSeg(CWpCorelith* kit);
-    void ChooseSource(CWpCorelith* kit, const CString& text);
+    void ChooseSource(CWpCorelith* kit, int source);
     void ChooseTable(CWpCorelith* kit, const CString& text);
     static CString ActiveSegText(CWpCorelith* kit, DWORD_PTR id);
     static bool IsStyleGroup(CBCGPProp* group);

@@ -7,6 +7,7 @@
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Tinder/TimeStamp.h"
 #include "hosttypes/Zephyr/WpSegment.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/IntervalTexts.h"
 #include "wellplot/intervals/KitItems.h"
@@ -78,6 +79,8 @@ bool CLstContent::WriteBase(CBCGPProp* item) {
     // Only the edited field of the font is read: a size it refuses writes nothing at all.
     QXLOGFONT font = kit->GetTitleFont();
     if (fontEdit && !EditGroupField(item, font)) return false;
+    int direction = 0;
+    if (!wellplot::ReadChoice(item, &direction)) return false;
     kit->SetModifyFlag(1);
     if (item->GetData() == kTitleNameId) {
         kit->SetTitleText(wellplot::TextToTitle(ItemText(item)));
@@ -85,7 +88,7 @@ bool CLstContent::WriteBase(CBCGPProp* item) {
         kit->InvalidSelf();
         UpdateView();
     } else if (item->GetData() == kTitleDirectionId) {
-        kit->SetTitleDirection(GetOrientationProp(item));
+        kit->SetTitleDirection(direction);
         kit->UpdateParent();
         kit->InvalidSelf();
         UpdateView();

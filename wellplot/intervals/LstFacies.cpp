@@ -10,6 +10,7 @@
 #include "hosttypes/Zephyr/WpFacies.h"
 #include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
@@ -26,9 +27,7 @@ namespace {
 constexpr int kStratumLevels = 5;
 constexpr int kFirstDataSource = 6;
 
-CBCGPProp* NewYesNoList(DWORD_PTR id) {
-    return NewOptionItem(wptext::kShown, "", "", id, {grouptext::kYes, grouptext::kNo}, false);
-}
+CBCGPProp* NewShownSwitch(DWORD_PTR id) { return NewYesNoList(wptext::kShown, "", "", id); }
 
 CBCGPProp* Collapsed(CBCGPProp* group) {
     group->Expand(FALSE);
@@ -61,24 +60,29 @@ int CLstFacies::InitPropWnd() {
     m_wndPropList.AddProperty(title, TRUE, TRUE);
 
     auto* source = new CBCGPPropEx(ivtext::kDataSource, kSourceGroupId);
-    CBCGPProp* type = NewOptionItem(ivtext::kType, "", "", kSourceTypeId, {}, false);
+    // Every source's text names it, but only those the plot holds data for are offered; any other
+    // text is source -1.
+    CFixedListProp* type = NewFixedListItem(ivtext::kType, "", "", kSourceTypeId, kFaciesSources, OtherTakenAs(-1));
+    type->ShowUnlistedAs("");  // no source, as the refresh shows it
+    std::vector<CString> offered;
     CWellDataManager* wells = CWellDataManager::Instance();
     for (int level = 0; level < kStratumLevels; ++level)
-        if (wells->GetStratumCount(level) > 0) type->AddOption(kFaciesSources[1 + level].text, TRUE);
+        if (wells->GetStratumCount(level) > 0) offered.emplace_back(kFaciesSources[1 + level].text);
     for (int level = 0; level < kStratumLevels; ++level)
-        if (wells->GetStratumCount(level) > 0) type->AddOption(kFaciesSources[kFirstDataSource + level].text, TRUE);
-    type->AddOption(ivtext::kDiscreteData, TRUE);
-    type->AddOption(ivtext::kGraphic, TRUE);
+        if (wells->GetStratumCount(level) > 0) offered.emplace_back(kFaciesSources[kFirstDataSource + level].text);
+    offered.emplace_back(ivtext::kDiscreteData);
+    offered.emplace_back(ivtext::kGraphic);
+    type->OfferOnly(offered);
     source->AddSubItem(type);
     m_wndPropList.AddProperty(source, TRUE, TRUE);
 
     auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
     CBCGPProp* names = Collapsed(new CBCGPProp("相名", kNameGroupId));
-    names->AddSubItem(NewYesNoList(kNameShowId));
+    names->AddSubItem(NewShownSwitch(kNameShowId));
     names->AddSubItem(Collapsed(CreateFontPropFloatSize(ivtext::kFontSetting, kNameFontId)));
     display->AddSubItem(names);
     CBCGPProp* divide = Collapsed(new CBCGPProp(ivtext::kDivideLine, kDivideGroupId));
-    divide->AddSubItem(NewYesNoList(kDivideShowId));
+    divide->AddSubItem(NewShownSwitch(kDivideShowId));
     divide->AddSubItem(Collapsed(CreateLineFloatProp(ivtext::kLineSetting, kDividePenId)));
     display->AddSubItem(divide);
     m_wndPropList.AddProperty(display, TRUE, TRUE);
@@ -142,6 +146,9 @@ LRESULT CLstFacies::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpFacies* kit = Kit();
     if (!item || !kit) return 0;
+    // A list's text stands for the value stored.
+    int choice = 0;
+    if (!wellplot::ReadChoice(item, &choice)) return 0;
     const CString text = ItemText(item);
     switch (item->GetData()) {
     case kTitleNameId:
@@ -149,12 +156,12 @@ LRESULT CLstFacies::OnPropertyChanged(WPARAM, LPARAM lParam) {
         UpdateView();
         break;
     case kTitleDirectionId:
-        kit->SetTitleDirection(GetOrientationProp(item));
+        kit->SetTitleDirection(choice);
         UpdateView();
         kit->InvalidSelf();
         break;
     case kSourceTypeId:
-        ChooseSource(kit, text);
+        ChooseSource(kit, choice);
         break;
     case kTableId:
         if (CBCGPProp* field = Item(kFieldId)) {
@@ -166,12 +173,12 @@ LRESULT CLstFacies::OnPropertyChanged(WPARAM, LPARAM lParam) {
         ChooseField(kit, item);
         break;
     case kNameShowId:
-        kit->ShowFaciesName(text == grouptext::kYes);
+        kit->ShowFaciesName(choice != 0);
         SetKitTimeStamp(kit);
         UpdateView();
         break;
     case kDivideShowId:
-        kit->SetDivideLineVisible(text == grouptext::kYes);
+        kit->SetDivideLineVisible(choice != 0);
         SetKitTimeStamp(kit);
         UpdateView();
         break;
@@ -185,8 +192,7 @@ LRESULT CLstFacies::OnPropertyChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-void CLstFacies::ChooseSource(CWpFacies* kit, const CString& text) {
-    const int source = ValueOfText(kFaciesSources, text, -1);
+void CLstFacies::ChooseSource(CWpFacies* kit, int source) {
     WDMgrIO* data = WellDataOf(kit);
     kit->SetData(data ? data->GetFacies(source, "") : nullptr);
     kit->UpdateSelf();

@@ -55,7 +55,7 @@ private:
     void ShowSource(CWpFacies* kit);
     void ShowDisplay(CWpFacies* kit);
     void ShowActiveSeg(CWpFacies* kit);
-    void ChooseSource(CWpFacies* kit, const CString& text);
+    void ChooseSource(CWpFacies* kit, int source);
     void ChooseField(CWpFacies* kit, CBCGPProp* item);
     void EditRecord(CWpFacies* kit, CBCGPProp* item);
 

@@ -13,6 +13,7 @@
 #include "framework/PropItems.h"
 #include "hosttypes/Zephyr/WpIntegratedCore.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
@@ -32,6 +33,12 @@ const TextValue kCoringSources[] = {
 // The alignment shown: the centred one reads "居中对齐", although the item offers "居中".
 const TextValue kAlignShown[] = {
     {grouptext::kAlignLeft, CWpIntegratedCore::ALIGN_LEFT},
+    {grouptext::kAlignRight, CWpIntegratedCore::ALIGN_RIGHT},
+};
+// The alignments offered: any other text is centred.
+const TextValue kAligns[] = {
+    {grouptext::kAlignLeft, CWpIntegratedCore::ALIGN_LEFT},
+    {grouptext::kAlignCenter, CWpIntegratedCore::ALIGN_CENTER},
     {grouptext::kAlignRight, CWpIntegratedCore::ALIGN_RIGHT},
 };
 constexpr const char* kCentredShown = "居中对齐";
@@ -101,8 +108,9 @@ int CLstIntegratedCore::InitPropWnd() {
     m_wndPropList.AddProperty(NewNamedTitleGroup(kTitleGroupId, kTitleNameId), TRUE, TRUE);
 
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    source->AddSubItem(NewOptionItem(ivtext::kType, "", "数据类型", kSourceTypeId,
-                                     {kCoringSources[0].text, kCoringSources[1].text}, true));
+    // Any other type typed means discrete data.
+    source->AddSubItem(
+        NewFixedListItem(ivtext::kType, "", "数据类型", kSourceTypeId, kCoringSources, OtherTakenAs(DATA_DISCRETE), true));
     source->AddSubItem(NewOptionItem(ivtext::kDataTable, "", ivtext::kDataTable, kTableId, {}, true));
     for (const char* field : {"取芯筒次字段", "取芯长度字段", "取芯进尺字段"}) {
         const DWORD_PTR id = kTubeFieldId + static_cast<DWORD_PTR>(source->GetSubItemsCount() - 2);
@@ -113,12 +121,12 @@ int CLstIntegratedCore::InitPropWnd() {
     auto* display = new CBCGPProp(ivtext::kDisplaySettings, kDisplayGroupId);
     for (const char* flag : {"显示顶底深度", "显示芯长", "显示收获率"}) {
         const DWORD_PTR id = kShowTopBtmId + static_cast<DWORD_PTR>(display->GetSubItemsCount());
-        display->AddSubItem(CreateYesNoProp(flag, id, _variant_t(""), flag));
+        display->AddSubItem(NewYesNoList(flag, "", flag, id));
     }
     display->AddSubItem(CreateColorProp(ivtext::kBackColor, kBackColorId, ivtext::kBackColor));
-    display->AddSubItem(
-        CreateYesNoProp(ivtext::kBackTransparent, kBackOpenId, _variant_t(""), ivtext::kBackTransparent));
-    display->AddSubItem(CreateHAlignProp("对齐", kAlignId, "水平对齐方式"));
+    display->AddSubItem(NewYesNoList(ivtext::kBackTransparent, "", ivtext::kBackTransparent, kBackOpenId));
+    display->AddSubItem(NewFixedListItem("对齐", grouptext::kAlignCenter, "水平对齐方式", kAlignId, kAligns,
+                                         OtherTakenAs(CWpIntegratedCore::ALIGN_CENTER)));
     display->AddSubItem(CreateFontPropFloatSize(ivtext::kTextFont, kTextFontId));
     display->AddSubItem(CreateLineFloatProp("分割线线型", kLinePenId));
     m_wndPropList.AddProperty(display, TRUE, TRUE);
@@ -242,7 +250,9 @@ void CLstIntegratedCore::ShowStored(CWpIntegratedCore* kit, CBCGPProp* item) {
 LRESULT CLstIntegratedCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpIntegratedCore* kit = Kit();
-    if (!item || !kit) return 0;
+    // A list's text stands for the value stored.
+    int choice = 0;
+    if (!item || !kit || !wellplot::ReadChoice(item, &choice)) return 0;
     const CString text = ItemText(item);
     bool taken = true;
     switch (item->GetData()) {
@@ -250,14 +260,12 @@ LRESULT CLstIntegratedCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
             kit->SetTitleText(text);
             break;
         case kTitleDirectionId:
-            kit->SetTitleDirection(GetOrientationProp(item));
+            kit->SetTitleDirection(choice);
             break;
         case kSourceTypeId:
         case kTableId:
             if (item->GetData() == kSourceTypeId) {
-                kit->SetDataSource(static_cast<DATATYPE>(ValueOfText(kCoringSources, text, DATA_DISCRETE)));
-                // Any other text typed means discrete data, and the item says so at once.
-                SetItemText(item, TextOfValue(kCoringSources, kit->GetDataSource(), ivtext::kDiscreteData));
+                kit->SetDataSource(static_cast<DATATYPE>(choice));
                 kit->SetTable("");
             } else {
                 kit->SetTable(text.str());
@@ -276,20 +284,19 @@ LRESULT CLstIntegratedCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
             kit->SetCoreFootageField(text.str());
             break;
         case kShowTopBtmId:
-            kit->SetShowTopBtm(text == grouptext::kYes);
+            kit->SetShowTopBtm(choice != 0);
             break;
         case kShowCoreId:
-            kit->SetShowCore(text == grouptext::kYes);
+            kit->SetShowCore(choice != 0);
             break;
         case kShowRecoveryId:
-            kit->SetShowRecovery(text == grouptext::kYes);
+            kit->SetShowRecovery(choice != 0);
             break;
         case kBackOpenId:
-            kit->SetBackColorOpen(text == grouptext::kYes);
+            kit->SetBackColorOpen(choice != 0);
             break;
         case kAlignId:
-            kit->SetHorizontalAlign(static_cast<CWpIntegratedCore::HorizontalAlign>(
-                ValueOfText(kAlignShown, text, CWpIntegratedCore::ALIGN_CENTER)));
+            kit->SetHorizontalAlign(static_cast<CWpIntegratedCore::HorizontalAlign>(choice));
             break;
         case kRunTopId:
         case kRunBottomId:

@@ -6,6 +6,7 @@
 #include "framework/PropItems.h"
 #include "hosttypes/Zephyr/WpLthSample.h"
 #include "hosttypes/Zephyr/WpWell.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
 #include "wellplot/intervals/KitItems.h"
@@ -73,9 +74,7 @@ int CLstLthSample::InitPropWnd() {
     if (CLstContent::InitPropWnd() == -1) return -1;
 
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    source->AddSubItem(NewOptionItem(ivtext::kType, "", "", kSourceTypeId,
-                                     {kSegmentSources[0].text, kSegmentSources[1].text, kSegmentSources[2].text},
-                                     false));
+    source->AddSubItem(NewSegmentSourceItem(kSourceTypeId));
     source->AddSubItem(NewOptionItem(ivtext::kDiscreteTable, "", "", kTableId, {}, false));
     source->AddSubItem(NewOptionItem("样品部位字段", "", "", kDepthFieldId, {}, false));
     source->AddSubItem(NewOptionItem("样品号字段", "", "", kNumberFieldId, {}, false));
@@ -89,9 +88,8 @@ int CLstLthSample::InitPropWnd() {
     interval->AllowEdit(FALSE);
     for (int i = 1; i <= kMaxOfferedInterval; ++i) interval->AddOption(FormatString("%d", i), TRUE);
     mark->AddSubItem(interval);
-    mark->AddSubItem(CreateYesNoProp("标注", kMarkTextId, _variant_t(""), nullptr));
-    mark->AddSubItem(NewOptionItem("标注方向", kMarkAligns[0].text, "", kMarkAlignId,
-                                   {kMarkAligns[0].text, kMarkAligns[1].text}, false));
+    mark->AddSubItem(NewYesNoList("标注", "", nullptr, kMarkTextId));
+    mark->AddSubItem(NewFixedListItem("标注方向", kMarkAligns[0].text, "", kMarkAlignId, kMarkAligns, kOtherRefused));
     CBCGPProp* font = CreateFontProp("标注字体", kMarkFontId);
     font->Expand(TRUE);
     mark->AddSubItem(font);
@@ -155,12 +153,14 @@ void CLstLthSample::ShowSource(CWpLthSample* kit) {
 LRESULT CLstLthSample::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpLthSample* kit = Kit();
-    if (!item || !kit || !WriteBaseBack(wParam, lParam)) return 0;
+    // A list's text stands for the value stored; a text the list refuses writes nothing at all.
+    int choice = 0;
+    if (!item || !kit || !wellplot::ReadChoice(item, &choice) || !WriteBaseBack(wParam, lParam)) return 0;
 
     const CString text = ItemText(item);
     switch (item->GetData()) {
         case kSourceTypeId:
-            ChooseSource(kit, text);
+            ChooseSource(kit, choice);
             break;
         case kTableId:
             ChooseTable(kit, text);
@@ -175,10 +175,10 @@ LRESULT CLstLthSample::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
             if (int interval = 0; ReadMarkInterval(text, &interval)) kit->SetMarkInterval(interval);
             break;
         case kMarkTextId:
-            kit->SetMarkTextVisible(GetYesNoProp(item) ? 1 : 0);
+            kit->SetMarkTextVisible(choice);
             break;
         case kMarkAlignId:
-            if (const int align = ValueOfText(kMarkAligns, text, -1); align >= 0) kit->SetMarkTextAlign(align);
+            kit->SetMarkTextAlign(choice);
             break;
         default:
             break;
@@ -188,21 +188,21 @@ LRESULT CLstLthSample::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-void CLstLthSample::ChooseSource(CWpLthSample* kit, const CString& text) {
+void CLstLthSample::ChooseSource(CWpLthSample* kit, int source) {
     CBCGPProp* table = Item(kTableId);
-    if (text == ivtext::kWellData) {
+    if (source == CORELITH_WELL) {
         kit->SetDataSource(CORELITH_WELL);
         kit->SetTableName(WellNameOf(kit).str());
         kit->SetDepthFiledName(kDefaultDepthField);
         kit->SetNumberFiledName(kDefaultNumberField);
         kit->UpdateSelf();
         for (DWORD_PTR id : {kTableId, kDepthFieldId, kNumberFieldId}) ResetItem(Item(id));
-    } else if (text == ivtext::kDiscreteData) {
+    } else if (source == CORELITH_DISCRETE) {
         kit->SetDataSource(CORELITH_DISCRETE);
         for (DWORD_PTR id : {kTableId, kDepthFieldId, kNumberFieldId}) ResetItem(Item(id));
         AddSegmentDataOptions(table);
         return;  // the choice of a data set follows
-    } else if (text == ivtext::kGraphic) {
+    } else {
         kit->SetDataSource(CORELITH_GRAPHIC);
         kit->SetData(nullptr);
     }

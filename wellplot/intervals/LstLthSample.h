@@ -44,7 +44,7 @@ private:
     CWpLthSample* Kit() const;
     CBCGPProp* Item(DWORD_PTR id) const;
     void ShowSource(CWpLthSample* kit);
-    void ChooseSource(CWpLthSample* kit, const CString& text);
+    void ChooseSource(CWpLthSample* kit, int source);
     void ChooseTable(CWpLthSample* kit, const CString& text);
     bool EditRecord(CWpLthSample* kit, CBCGPProp* item);
 };

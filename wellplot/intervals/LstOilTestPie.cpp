@@ -4,6 +4,7 @@
 
 #include "bcg/ColorProp.h"
 #include "framework/GroupTexts.h"
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
@@ -16,6 +17,7 @@
 #include "hosttypes/Zephyr/WpOilTest.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/intervals/OilTestCommon.h"
 
 IMPLEMENT_DYNCREATE(CLstOilTestPie, CWndLst)
@@ -29,14 +31,23 @@ constexpr const char* kFixed = "固定";
 constexpr const char* kProportional = "比例";
 constexpr const char* kAttributeDescription = "选择绘制饼图的属性";
 
+// The lists of the page with what each takes for any other text (a text reported from code).
+constexpr TextValue kLabelShown[] = {{wptext::kShown, 1}, {kNotShown, 0}};  // any other: not shown
+constexpr TextValue kRadiusModes[] = {{kFixed, 0}, {kProportional, 1}};      // any other: proportional
+constexpr TextValue kNullValues[] = {{kDraw, 1}, {kNoDraw, 0}};              // any other: drawn
+constexpr TextValue kCounts[] = {{"0", 0}, {"1", 1}, {"2", 2}, {"3", 3}, {"4", 4},
+                                 {"5", 5}, {"6", 6}, {"7", 7}, {"8", 8}, {"9", 9}};
+
 CBCGPColorProp* NewPieColor(const char* name, DWORD_PTR id) {
     return NewGroupColorProp(name, "指定颜色", id, RGB(0, 0, 0));
 }
 
+// A count of attribute lines: one of the counts offered; any other text names no count.
 CBCGPProp* NewCountItem(const char* name, const char* description, DWORD_PTR id) {
-    auto* item = new CBCGPProp(name, _variant_t(CLstOilTestPie::kUnfilledCount), description, id);
-    for (int d = 0; d <= 9; ++d) item->AddOption(FormatString("%d", d));
-    item->AllowEdit(FALSE);
+    CFixedListProp* item = NewFixedListItem(name, "", description, id, kCounts, kOtherRefused);
+    const _variant_t unfilled(CLstOilTestPie::kUnfilledCount);
+    item->SetValue(unfilled);
+    item->SetOriginalValue(unfilled);
     return item;
 }
 
@@ -64,11 +75,10 @@ CLstOilTestPie::~CLstOilTestPie() = default;
 
 int CLstOilTestPie::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    m_wndPropList.AddProperty(CreateYesNoProp(wptext::kShown, kShownId, _variant_t(""), nullptr));
+    m_wndPropList.AddProperty(NewYesNoList(wptext::kShown, "", nullptr, kShownId));
 
     auto* source = new CBCGPProp("数据源", kSourceGroupId);
-    source->AddSubItem(
-        oiltest::NewChoice(wptext::kType, oiltest::kDaily, "", kDataChoiceId, {oiltest::kDaily, oiltest::kCumulative}));
+    source->AddSubItem(oiltest::NewDataChoice(wptext::kType, "", kDataChoiceId));
     m_wndPropList.AddProperty(source);
 
     auto* colors = new CBCGPProp(grouptext::kColor, kColorGroupId);
@@ -78,8 +88,8 @@ int CLstOilTestPie::InitPropWnd() {
     m_wndPropList.AddProperty(colors);
 
     auto* text = new CBCGPProp(wptext::kText, kTextGroupId);
-    text->AddSubItem(oiltest::NewChoice("属性值", "", "", kValueLabelId, {wptext::kShown, kNotShown}));
-    text->AddSubItem(oiltest::NewChoice("百分比", "", "", kPercentLabelId, {wptext::kShown, kNotShown}));
+    text->AddSubItem(NewFixedListItem("属性值", "", "", kValueLabelId, kLabelShown, OtherTakenAs(0)));
+    text->AddSubItem(NewFixedListItem("百分比", "", "", kPercentLabelId, kLabelShown, OtherTakenAs(0)));
     text->AddSubItem(NewExpandedFont(wptext::kFont, kLabelFontId));
     text->AddSubItem(CreateIndexProp("小数位数", kDecimalsId, nullptr, 8));
     m_wndPropList.AddProperty(text);
@@ -88,17 +98,17 @@ int CLstOilTestPie::InitPropWnd() {
         CreateLineProp("线型", kOutlineId, false, penfont::HundredthsRule(penfont::Accept::ZeroOrMore)));
     CBCGPProp* leader =
         CreateLineProp("指示线", kLeaderId, false, penfont::HundredthsRule(penfont::Accept::ZeroOrMore));
-    leader->AddSubItem(CreateYesNoProp(kDraw, kLeaderDrawnId, _variant_t(""), nullptr));
+    leader->AddSubItem(NewYesNoList(kDraw, "", nullptr, kLeaderDrawnId));
     m_wndPropList.AddProperty(leader);
 
     auto* radius = new CBCGPProp("控制线", kRadiusGroupId);
-    radius->AddSubItem(oiltest::NewChoice("方式", kFixed, "", kRadiusModeId, {kFixed, kProportional}));
+    radius->AddSubItem(NewFixedListItem("方式", kFixed, "", kRadiusModeId, kRadiusModes, OtherTakenAs(1)));
     radius->AddSubItem(NewSizeTextItem("半径大小", "", kRadiusId, oiltest::WideHundredthsRule()));
-    radius->AddSubItem(oiltest::NewChoice("空值", "", nullptr, kNullValuesId, {kDraw, kNoDraw}));
+    radius->AddSubItem(NewFixedListItem("空值", "", nullptr, kNullValuesId, kNullValues, OtherTakenAs(1)));
     m_wndPropList.AddProperty(radius);
 
     auto* side = new CBCGPProp("饼旁标注", kSideGroupId);
-    side->AddSubItem(CreateYesNoProp(wptext::kShown, kSideShownId, _variant_t(""), nullptr));
+    side->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kSideShownId));
     side->AddSubItem(NewExpandedFont(wptext::kFont, kSideFontId));
     side->AddSubItem(
         CreateLineProp("中间线型", kMiddleLineId, false, penfont::HundredthsRule(penfont::Accept::ZeroOrMore)));
@@ -200,110 +210,74 @@ LRESULT CLstOilTestPie::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpOilTest* kit = m_pKit;
     if (!item || !kit) return 0;
-    const CString text = ItemText(item);
+    // A list's text stands for the kit's value itself; a text the list refuses writes and redraws
+    // nothing.
+    int choice = 0;
+    if (FixedListOf(item) && !ReadFixedList(item, &choice)) return 0;
     bool taken = true;
     switch (item->GetData()) {
         case kShownId:
-            kit->m_nPieShow = GetYesNoProp(item) ? 1 : 0;
+            kit->m_nPieShow = choice;
             EnablePieItems(kit->m_nPieShow == 1);
             break;
         case kDataChoiceId:
-            kit->m_nPieDataChoice = oiltest::DataChoiceOfText(text);
+            kit->m_nPieDataChoice = choice;
             oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nPieDataChoice);
             break;
-        case kOilColorId:
-            ReadColor(item, &kit->m_clrPieOil);
+        case kValueLabelId:
+            kit->m_nPieShowValue = choice;
             break;
-        case kGasColorId:
-            ReadColor(item, &kit->m_clrPieGas);
+        case kPercentLabelId:
+            kit->m_nPieShowPercent = choice;
             break;
-        case kWaterColorId:
-            ReadColor(item, &kit->m_clrPieWater);
+        case kLeaderDrawnId:
+            kit->m_nPieLeader = choice;
             break;
         case kRadiusModeId:
-            kit->m_nPieRadiusMode = text == kFixed ? 0 : 1;
+            kit->m_nPieRadiusMode = choice;
             break;
-        case kRadiusId:
-            taken = oiltest::ReadHundredths(ItemText(item), &kit->m_dPieRadius);
+        case kRadiusId:  // the item's rule is this reader: every text it took reads, and shows as taken
+            oiltest::ReadHundredths(ItemText(item), &kit->m_dPieRadius);
             oiltest::ShowHundredths(item, kit->m_dPieRadius);
             break;
         case kNullValuesId:
-            kit->m_nPieDrawNull = text == kNoDraw ? 0 : 1;
+            kit->m_nPieDrawNull = choice;
+            break;
+        case kSideShownId:
+            kit->m_nPieSideShow = choice;
             break;
         case kUpperCountId:
+            RefreshUpperAttributes();
+            break;
         case kLowerCountId:
-            taken = ChooseCount(item->GetData() == kUpperCountId ? kUpper : kLower, item);
+            RefreshLowerAttributes();
             break;
         default:
-            taken = EditLabels(item);
+            taken = EditFields(item);
             break;
     }
-    // A value refused writes and redraws nothing; its item shows the stored value again.
+    // A size or width refused writes and redraws nothing; its item shows the stored value again.
     if (!taken) return 0;
     kit->InvalidSelf();
     UpdateView();
     return 0;
 }
 
-// A count of lines is one the item offers (0 to 9); any other text reported is refused, and the
-// item shows the count of the kit's list again.
-bool CLstOilTestPie::ChooseCount(const AttributeList& list, CBCGPProp* item) {
-    unsigned count = 0;
-    if (!numtext::WholeUnsigned(ItemText(item), &count) || count >= kUnfilledCount) {
-        const size_t listed = std::min<size_t>((m_pKit->*list.entries).size(), kMaxAttributes);
-        item->SetValue(_variant_t(static_cast<unsigned>(listed)));
-        return false;
-    }
-    RefreshAttributes(list);
-    return true;
-}
-
-bool CLstOilTestPie::EditLabels(CBCGPProp* item) {
+// The sub-items of the font and line groups, the decimals and the attribute items.
+bool CLstOilTestPie::EditFields(CBCGPProp* item) {
     CWpOilTest* kit = m_pKit;
     const DWORD_PTR id = item->GetData();
-    switch (id) {
-        case kValueLabelId:
-            kit->m_nPieShowValue = ItemText(item) == wptext::kShown ? 1 : 0;
-            return true;
-        case kPercentLabelId:
-            kit->m_nPieShowPercent = ItemText(item) == wptext::kShown ? 1 : 0;
-            return true;
-        case kLabelFontId + 1:
-        case kLabelFontId + 2:
-        case kLabelFontId + 3:
-            return oiltest::EditFontField(item, static_cast<int>(id - kLabelFontId - 1), kit->m_pieLabelFont, true);
-        case kDecimalsId:
-            return oiltest::EditDecimals(item, &kit->m_nPieDecimals);
-        default:
-            return EditLines(item);
-    }
-}
-
-bool CLstOilTestPie::EditLines(CBCGPProp* item) {
-    CWpOilTest* kit = m_pKit;
-    const DWORD_PTR id = item->GetData();
+    if (id > kLabelFontId && id <= kLabelFontId + 3)
+        return oiltest::EditFontField(item, static_cast<int>(id - kLabelFontId - 1), kit->m_pieLabelFont, true);
+    if (id > kSideFontId && id <= kSideFontId + 3)
+        return oiltest::EditFontField(item, static_cast<int>(id - kSideFontId - 1), kit->m_pieSideFont, true);
     if (id > kOutlineId && id <= kOutlineId + 3)
         return oiltest::EditPenField(item, static_cast<int>(id - kOutlineId - 1), kit->m_pieOutlinePen);
     if (id > kLeaderId && id <= kLeaderId + 3)
         return oiltest::EditPenField(item, static_cast<int>(id - kLeaderId - 1), kit->m_pieLeaderPen);
-    if (id == kLeaderDrawnId) {
-        kit->m_nPieLeader = GetYesNoProp(item) ? 1 : 0;
-        return true;
-    }
-    return EditSide(item);
-}
-
-bool CLstOilTestPie::EditSide(CBCGPProp* item) {
-    CWpOilTest* kit = m_pKit;
-    const DWORD_PTR id = item->GetData();
-    if (id == kSideShownId) {
-        kit->m_nPieSideShow = ItemText(item) == grouptext::kYes ? 1 : 0;
-        return true;
-    }
-    if (id > kSideFontId && id <= kSideFontId + 3)
-        return oiltest::EditFontField(item, static_cast<int>(id - kSideFontId - 1), kit->m_pieSideFont, true);
     if (id > kMiddleLineId && id <= kMiddleLineId + 3)
         return oiltest::EditPenField(item, static_cast<int>(id - kMiddleLineId - 1), kit->m_pieMiddlePen);
+    if (id == kDecimalsId) return oiltest::EditDecimals(item, &kit->m_nPieDecimals);
     EditAttribute(item);
     return true;
 }

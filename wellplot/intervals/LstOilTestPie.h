@@ -78,11 +78,8 @@ private:
     void RefreshLowerAttributes() { RefreshAttributes(kLower); }
     void EnablePieItems(bool on);
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id); }
-    // Each false for a value refused, after its item showed the stored value again.
-    bool ChooseCount(const AttributeList& list, CBCGPProp* item);
-    bool EditLabels(CBCGPProp* item);
-    bool EditLines(CBCGPProp* item);
-    bool EditSide(CBCGPProp* item);
+    // False for a size or width refused, after its item showed the stored value again.
+    bool EditFields(CBCGPProp* item);
     void EditAttribute(CBCGPProp* item);
 
     CWpOilTest* m_pKit = nullptr;

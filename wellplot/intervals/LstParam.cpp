@@ -11,6 +11,7 @@
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpParam.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceNames.h"
 #include "wellplot/intervals/IntervalTexts.h"
@@ -30,10 +31,15 @@ int CLstParam::InitPropWnd() {
         TRUE, TRUE);
 
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, true));
+    source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, true, kOtherRefused));
     source->AddSubItem(NewOptionItem(ivtext::kTableName, "", nullptr, kTableId, {}, false));
     source->AddSubItem(NewOptionItem(ivtext::kField, "", nullptr, kFieldId, {}, false));
-    CBCGPProp* nullDisplay = CreateYesNoProp(ivtext::kNullDisplay, kNullDisplayId, _variant_t(""), nullptr);
+    // An empty text (reported from code) says nothing and is refused; any other text is no.
+    CFixedListProp* nullDisplay = NewYesNoList(ivtext::kNullDisplay, "", nullptr, kNullDisplayId);
+    nullDisplay->SetOtherRule([](const CString& text, int* shown) {
+        *shown = 0;
+        return !text.IsEmpty();
+    });
     nullDisplay->Enable(FALSE);
     source->AddSubItem(nullDisplay);
     m_wndPropList.AddProperty(source, TRUE, TRUE);
@@ -123,14 +129,14 @@ LRESULT CLstParam::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const CString text = ItemText(item);
     bool redraw = true;
     switch (item->GetData()) {
-        case kSourceTypeId:
-            if (!NamesSourceType(item, kit->GetDataType())) {
-                ShowTextBefore(item);
-                return 0;
-            }
-            ChooseType(kit, text);
+        case kSourceTypeId: {
+            // A text that names no type (from code) is refused.
+            int kind = 0;
+            if (!ReadFixedList(item, &kind)) return 0;
+            ChooseType(kit, StoredSourceKind(kind));
             redraw = false;
             break;
+        }
         case kTableId:
             ChooseTable(kit, text);
             redraw = false;
@@ -138,14 +144,12 @@ LRESULT CLstParam::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFieldId:
             ChooseField(kit, text);
             break;
-        case kNullDisplayId:
-            // An empty text (reported from code) says nothing: the item shows the stored switch again.
-            if (text.IsEmpty()) {
-                ShowNullDisplay(kit);
-                return 0;
-            }
-            kit->SetNullDisplay(text == grouptext::kYes);
+        case kNullDisplayId: {
+            bool shown = false;
+            if (!ReadYesNo(item, &shown)) return 0;
+            kit->SetNullDisplay(shown);
             break;
+        }
         case kValueId:
             kit->SetActiveSegValue(text);
             break;
@@ -196,8 +200,7 @@ bool CLstParam::EditTitle(CWpParam* kit, CBCGPProp* item) {
     return true;
 }
 
-void CLstParam::ChooseType(CWpParam* kit, const CString& shown) {
-    const CString type = StoredSourceType(shown);
+void CLstParam::ChooseType(CWpParam* kit, const CString& type) {
     const bool graphics = type == SourceNames().graphics;
     CBCGPProp* table = Item(kTableId);
     for (CBCGPProp* item : {table, Item(kFieldId)}) {

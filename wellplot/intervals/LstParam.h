@@ -51,7 +51,7 @@ private:
     void ShowSegment(CWpParam* kit);
     // Returns whether the kit and the view are redrawn: false for a title size refused.
     bool EditTitle(CWpParam* kit, CBCGPProp* item);
-    void ChooseType(CWpParam* kit, const CString& shown);
+    void ChooseType(CWpParam* kit, const CString& type);
     void ChooseTable(CWpParam* kit, const CString& table);
     void ChooseField(CWpParam* kit, const CString& field);
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id); }

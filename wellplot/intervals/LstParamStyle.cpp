@@ -10,6 +10,7 @@
 #include "framework/TwoButtonProp.h"
 #include "hosttypes/Zephyr/WpParam.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/intervals/IntervalTexts.h"
 #include "wellplot/intervals/PropLstEx.h"
 
@@ -246,8 +247,7 @@ int CLstParamStyle::InitPropWnd() {
     const ParamStylePageDef& def = Def();
     for (int i = 0; i < def.switchCount; ++i)
         m_wndPropList.AddProperty(
-            CreateYesNoProp(def.switches[i].caption, def.firstId + static_cast<DWORD_PTR>(i), _variant_t(""), nullptr),
-            TRUE, TRUE);
+            NewYesNoList(def.switches[i].caption, "", nullptr, def.firstId + static_cast<DWORD_PTR>(i)), TRUE, TRUE);
     CBCGPProp* group = def.group ? new CBCGPProp(def.group, def.GroupId()) : nullptr;
     for (int a = 0; a < def.aspectCount; ++a) {
         const AspectDef& aspect = def.aspects[a];
@@ -315,7 +315,9 @@ LRESULT CLstParamStyle::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const ParamStylePageDef& def = Def();
     const DWORD_PTR id = item->GetData();
     if (id >= def.firstId && id < def.firstId + static_cast<DWORD_PTR>(def.switchCount)) {
-        (kit->*def.switches[id - def.firstId].set)(GetYesNoProp(item));
+        bool yes = false;
+        if (!ReadYesNo(item, &yes)) return 0;
+        (kit->*def.switches[id - def.firstId].set)(yes);
     } else {
         for (int a = 0; a < def.aspectCount; ++a) {
             const AspectDef& aspect = def.aspects[a];

@@ -4,6 +4,7 @@
 #include "hosttypes/Zephyr/WpWaterEntry.h"
 #include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/KitItems.h"
 

@@ -9,6 +9,7 @@
 #include "hosttypes/Zephyr/WpResult.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/intervals/DataSourceNames.h"
 #include "wellplot/intervals/IntervalTexts.h"
 #include "wellplot/intervals/KitItems.h"
@@ -44,22 +45,22 @@ int CLstResult::InitPropWnd() {
                               TRUE, TRUE);
 
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, true));
+    source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, true, kOtherRefused));
     source->AddSubItem(NewOptionItem(ivtext::kDataTable, "", nullptr, kTableId, {}, false));
     source->AddSubItem(NewOptionItem(ivtext::kField, "", nullptr, kFieldId, {}, false));
     m_wndPropList.AddProperty(source, TRUE, TRUE);
 
     auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
     CBCGPProp* line = NewCollapsed(ivtext::kDivideLine, kLineGroupId);
-    line->AddSubItem(CreateYesNoProp(wptext::kShown, kLineVisibleId, _variant_t(""), nullptr));
+    line->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kLineVisibleId));
     line->AddSubItem(CreateLineProp(ivtext::kLineSetting, kLineStyleId, false));
     display->AddSubItem(line);
     CBCGPProp* point = NewCollapsed("分界点", kPointGroupId);
-    point->AddSubItem(CreateYesNoProp(wptext::kShown, kPointVisibleId, _variant_t(""), nullptr));
+    point->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kPointVisibleId));
     point->AddSubItem(CreatePointProp("点型设置", kPointStyleId));
     display->AddSubItem(point);
     CBCGPProp* label = NewCollapsed(ivtext::kName, kLabelGroupId);
-    label->AddSubItem(CreateYesNoProp(wptext::kShown, kLabelVisibleId, _variant_t(""), nullptr));
+    label->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kLabelVisibleId));
     label->AddSubItem(CreateFontProp(ivtext::kFontSetting, kLabelFontId));
     display->AddSubItem(label);
     m_wndPropList.AddProperty(display, TRUE, TRUE);
@@ -158,11 +159,10 @@ bool CLstResult::ApplyItem(CWpResult* kit, CBCGPProp* item) {
             kit->SetTitleDirection(GetOrientationProp(item));
             break;
         case kSourceTypeId: {
-            if (!NamesSourceType(item, kit->GetDataType())) {
-                ShowTextBefore(item);
-                return false;
-            }
-            const CString type = StoredSourceType(text);
+            // A text that names no type (from code) is refused.
+            int kind = 0;
+            if (!ReadFixedList(item, &kind)) return false;
+            const CString type = StoredSourceKind(kind);
             ClearChoice(Item(kTableId));
             ClearChoice(Item(kFieldId));
             if (type == names.graphics)
@@ -179,22 +179,33 @@ bool CLstResult::ApplyItem(CWpResult* kit, CBCGPProp* item) {
             kit->SetData(StoredSourceType(ItemText(Item(kSourceTypeId))), ItemText(Item(kTableId)), text);
             break;
         case kLineVisibleId:
-            kit->SetDivideLineVisible(GetYesNoProp(item));
-            EnableAllSubItems(Item(kLineStyleId), GetYesNoProp(item) ? TRUE : FALSE);
-            break;
         case kPointVisibleId:
-            kit->SetDividePointVisible(GetYesNoProp(item));
-            EnableAllSubItems(Item(kPointStyleId), GetYesNoProp(item) ? TRUE : FALSE);
-            break;
         case kLabelVisibleId:
-            kit->SetLabelVisible(GetYesNoProp(item));
-            EnableAllSubItems(Item(kLabelFontId), GetYesNoProp(item) ? TRUE : FALSE);
-            break;
+            return ApplySwitch(kit, item);
         case kConclusionId:
             kit->SetActiveSegValue(text);
             break;
         default:
             break;
+    }
+    return true;
+}
+
+// A display switch and the style group it enables; false for a text its list refuses.
+bool CLstResult::ApplySwitch(CWpResult* kit, CBCGPProp* item) {
+    static const struct {
+        DWORD_PTR id;
+        DWORD_PTR group;
+        void (CWpResult::*set)(bool);
+    } kSwitches[] = {{kLineVisibleId, kLineStyleId, &CWpResult::SetDivideLineVisible},
+                     {kPointVisibleId, kPointStyleId, &CWpResult::SetDividePointVisible},
+                     {kLabelVisibleId, kLabelFontId, &CWpResult::SetLabelVisible}};
+    bool shown = false;
+    if (!ReadYesNo(item, &shown)) return false;
+    for (const auto& entry : kSwitches) {
+        if (entry.id != item->GetData()) continue;
+        (kit->*entry.set)(shown);
+        EnableAllSubItems(Item(entry.group), shown ? TRUE : FALSE);
     }
     return true;
 }

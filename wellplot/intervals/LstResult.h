@@ -56,6 +56,7 @@ private:
     bool ApplyGroup(CWpResult* kit, CBCGPProp* item);
     // Returns whether the common redraw follows.
     bool ApplyItem(CWpResult* kit, CBCGPProp* item);
+    bool ApplySwitch(CWpResult* kit, CBCGPProp* item);
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id); }
 
     CWpResult* m_pKit = nullptr;

@@ -11,6 +11,7 @@
 #include "hosttypes/Osprey/WellDataManager.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpSand.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
@@ -46,12 +47,12 @@ constexpr const char* kThickness = "厚度文本";
 constexpr const char* kColorSegment = "颜色段";
 constexpr const char* kIShape = "工字型";
 
+// In the order offered; a symbol type no option names is refused.
 const TextValue kSymbolTypes[] = {
-    {kColorSegment, 0},
     {kIShape, 1},
+    {kColorSegment, 0},
 };
 
-constexpr int kNoPosition = -100;  // a text the position table does not hold
 const TextValue kVLinePositions[] = {
     {"左边", -1}, {"中间", 0}, {"右边", 1}, {"两边", 2}, {"无", 3},
 };
@@ -94,7 +95,10 @@ int CLstSand::InitPropWnd() {
     if (CLstContent::InitPropWnd() == -1) return -1;
 
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    CBCGPProp* type = NewOptionItem(ivtext::kType, "", "", 0, {}, false);
+    // A type is one the type table names, offered or not (the options offered before the first
+    // refresh name none).
+    CFixedListProp* type = NewFixedListItem(ivtext::kType, "", "", 0, kSandTypes, kOtherRefused);
+    type->RemoveAllOptions();
     for (const char* suffix : {"(1)", "(2)", "(U)"}) type->AddOption(CString("砂层数据") + suffix, TRUE);
     for (int level = 0; level < kStratumLevels; ++level)
         if (LevelHasStrata(level))
@@ -108,25 +112,25 @@ int CLstSand::InitPropWnd() {
     auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
     auto* divide = new CBCGPProp(ivtext::kDivideLine, kDivideGroupId);
     divide->Expand(FALSE);
-    divide->AddSubItem(CreateYesNoProp(wptext::kShown, kDivideShowId, _variant_t(""), nullptr));
+    divide->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kDivideShowId));
     auto* style = new CBCGPProp(ivtext::kStyle, kStyleGroupId);
     style->Expand(FALSE);
-    style->AddSubItem(NewOptionItem("符号类型", "", "设置符号类型", kSymbolTypeId, {kIShape, kColorSegment}, false));
+    style->AddSubItem(NewFixedListItem("符号类型", "", "设置符号类型", kSymbolTypeId, kSymbolTypes, kOtherRefused));
     style->AddSubItem(NewSizeTextItem("左位置", "符号左边占总宽度的比例位置", kLeftPosId, ReaderRule(ReadPosition)));
     style->AddSubItem(NewSizeTextItem("右位置", "", kRightPosId, ReaderRule(ReadPosition)));
-    style->AddSubItem(NewOptionItem("标线位置", "", "工字符号竖线相对符号的位置", kVLinePosId,
-                                    {"左边", "中间", "右边", "两边", "无"}, false));
+    style->AddSubItem(
+        NewFixedListItem("标线位置", "", "工字符号竖线相对符号的位置", kVLinePosId, kVLinePositions, kOtherRefused));
     divide->AddSubItem(style);
     divide->AddSubItem(CreateLineProp(ivtext::kLineSetting, kDividePenId, false));
     display->AddSubItem(divide);
     auto* thickness = new CBCGPProp(kThickness, kThkGroupId);
     thickness->Expand(FALSE);
-    thickness->AddSubItem(CreateYesNoProp(wptext::kShown, kThkShowId, _variant_t(""), nullptr));
+    thickness->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kThkShowId));
     thickness->AddSubItem(CreateFontProp(ivtext::kFontSetting, kThkFontId));
     thickness->AddSubItem(NewSizeTextItem("位置", "设置文本位置", kThkPosId, ReaderRule(ReadPosition)));
     thickness->AddSubItem(NewSizeTextItem("小数位数", "设置小数位数", kThkPrecisionId, ReaderRule(ReadPrecision)));
     display->AddSubItem(thickness);
-    display->AddSubItem(CreateYesNoProp("填充背景", kFillId, _variant_t(""), nullptr));
+    display->AddSubItem(NewYesNoList("填充背景", "", nullptr, kFillId));
     auto* fill = new CBCGPColorProp("填充颜色", RGB(255, 0, 0), nullptr, "", kFillColorId);
     fill->EnableOtherButton(grouptext::kOtherColor, FALSE);
     fill->EnableAutomaticButton(ivtext::kDefaultColorButton, GetSysColor(COLOR_BTNFACE));
@@ -160,17 +164,16 @@ void CLstSand::RefreshFromKit() {
 
 // The sand types, the four of each stratum level that holds strata, the others, discrete, graphic.
 void CLstSand::ShowTypeOptions() {
-    CBCGPProp* type = SubItem(kSourceGroupId, 0);
-    if (!type) return;
-    type->RemoveAllOptions();
-    for (int t = 1; t < kFirstLevelType; ++t) type->AddOption(kSandTypes[t].text, TRUE);
+    std::vector<CString> offered;
+    auto offer = [&offered](int t) { offered.emplace_back(kSandTypes[t].text); };
+    for (int t = 1; t < kFirstLevelType; ++t) offer(t);
     for (int level = 0; level < kStratumLevels; ++level)
         if (LevelHasStrata(level))
-            for (int t = 0; t < kTypesPerLevel; ++t)
-                type->AddOption(kSandTypes[kFirstLevelType + kTypesPerLevel * level + t].text, TRUE);
+            for (int t = 0; t < kTypesPerLevel; ++t) offer(kFirstLevelType + kTypesPerLevel * level + t);
     for (int t = kFirstLevelType + kTypesPerLevel * kStratumLevels; t < static_cast<int>(std::size(kSandTypes)); ++t)
-        type->AddOption(kSandTypes[t].text, TRUE);
-    type->AddOption(kSandTypes[0].text, TRUE);
+        offer(t);
+    offer(0);
+    if (CFixedListProp* list = FixedListOf(SubItem(kSourceGroupId, 0))) list->OfferOnly(offered);
 }
 
 void CLstSand::ShowSource(CWpSand* kit) {
@@ -242,12 +245,14 @@ void CLstSand::ShowThicknessText(CWpSand* kit) {
 LRESULT CLstSand::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpSand* kit = Kit();
-    if (!item || !kit || !WriteBaseBack(wParam, lParam)) return 0;
+    // A list's text stands for the value stored; a text the list refuses writes nothing at all.
+    int choice = 0;
+    if (!item || !kit || !wellplot::ReadChoice(item, &choice) || !WriteBaseBack(wParam, lParam)) return 0;
 
     CBCGPProp* parent = item->GetParent();
     const CString parentName = parent ? parent->GetName() : CString();
     if (parentName == ivtext::kDataSource) {
-        ChooseSource(kit, item);
+        ChooseSource(kit, item, choice);
     } else if (parent && (parent->GetData() == kDividePenId || parent->GetData() == kThkFontId)) {
         // Only the edited field is read into the kit's record.
         const bool read = parent->GetData() == kDividePenId ? EditGroupField(item, kit->GetLogDividePen())
@@ -257,7 +262,7 @@ LRESULT CLstSand::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
         UpdateView();
     }
     // A value the kit refused: only the item shows the kit's value again.
-    if (!EditById(kit, item)) {
+    if (!EditById(kit, item, choice)) {
         ShowKitValue(item);
         return 0;
     }
@@ -267,10 +272,9 @@ LRESULT CLstSand::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-void CLstSand::ChooseSource(CWpSand* kit, CBCGPProp* item) {
+void CLstSand::ChooseSource(CWpSand* kit, CBCGPProp* item, int type) {
     const CString text = ItemText(item);
     if (item->GetName() == ivtext::kType) {
-        const int type = ValueOfText(kSandTypes, text, -1);
         WDMgrIO* data = WellDataOf(kit);
         if (type >= 1 && type < kDiscreteSource) {
             kit->SetData(data ? data->GetSand(type, "") : nullptr);
@@ -290,17 +294,15 @@ void CLstSand::ChooseSource(CWpSand* kit, CBCGPProp* item) {
     kit->SetActiveSeg(-1);
 }
 
-bool CLstSand::EditById(CWpSand* kit, CBCGPProp* item) {
+bool CLstSand::EditById(CWpSand* kit, CBCGPProp* item, int choice) {
     double number = 0;
     switch (item->GetData()) {
         case kDivideShowId:
-            kit->SetDivideLineVisible(GetYesNoProp(item));
+            kit->SetDivideLineVisible(choice != 0);
             break;
         case kSymbolTypeId:
-            if (const int symbol = ValueOfText(kSymbolTypes, ItemText(item), -1); symbol >= 0) {
-                kit->SetSymbleType(symbol);
-                RefreshFromKit();  // the enabled items follow the symbol
-            }
+            kit->SetSymbleType(choice);
+            RefreshFromKit();  // the enabled items follow the symbol
             kit->UpdateSelf();
             break;
         case kLeftPosId:  // the items refuse what is no position
@@ -310,11 +312,10 @@ bool CLstSand::EditById(CWpSand* kit, CBCGPProp* item) {
             if (ReadPosition(ItemText(item), &number)) kit->SetSymbleRightPos(number);
             break;
         case kVLinePosId:
-            if (const int pos = ValueOfText(kVLinePositions, ItemText(item), kNoPosition); pos != kNoPosition)
-                kit->SetVLinePos(pos);
+            kit->SetVLinePos(choice);
             break;
         case kFillId:
-            kit->SetFill(GetYesNoProp(item));
+            kit->SetFill(choice != 0);
             break;
         case kFillColorId: {
             COLORREF color = 0;
@@ -322,7 +323,7 @@ bool CLstSand::EditById(CWpSand* kit, CBCGPProp* item) {
             break;
         }
         case kThkShowId:
-            kit->ShowThkText(GetYesNoProp(item));
+            kit->ShowThkText(choice != 0);
             break;
         case kThkPosId:
             if (!ReadPosition(ItemText(item), &number) || !kit->SetThkTextPos(number)) return false;

@@ -57,9 +57,9 @@ private:
     void ShowSource(CWpSand* kit);
     void ShowSymbol(CWpSand* kit);
     void ShowThicknessText(CWpSand* kit);
-    void ChooseSource(CWpSand* kit, CBCGPProp* item);
+    void ChooseSource(CWpSand* kit, CBCGPProp* item, int type);
     // False when the kit refused the value.
-    bool EditById(CWpSand* kit, CBCGPProp* item);
+    bool EditById(CWpSand* kit, CBCGPProp* item, int choice);
     void EditPrecision(CWpSand* kit, CBCGPProp* item);
 };
 

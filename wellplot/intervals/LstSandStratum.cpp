@@ -1,11 +1,12 @@
 #include "wellplot/intervals/LstSandStratum.h"
 
-#include "framework/GroupTexts.h"
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "hosttypes/Zephyr/WpSandStratum.h"
 #include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/intervals/DataSourceNames.h"
 #include "wellplot/intervals/IntervalTexts.h"
 #include "wellplot/intervals/KitItems.h"
@@ -22,18 +23,20 @@ int CLstSandStratum::InitPropWnd() {
                               TRUE, TRUE);
 
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, false));
-    source->AddSubItem(NewOptionItem(ivtext::kDataTable, "", nullptr, kLevelId, {}, false));
-    source->AddSubItem(CreateYesNoProp("有效数据等距显示", kSameDistanceId, _variant_t(""), nullptr));
-    source->AddSubItem(CreateYesNoProp("使用射孔数据显示射孔标志", kUseShootDataId, _variant_t(""), nullptr));
-    source->AddSubItem(CreateYesNoProp("仅显示分层数据内射孔标志", kOnlyInStratumId, _variant_t(""), nullptr));
+    // Any type but graphics is well data; a level is one of the five names.
+    source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, false, OtherTakenAs(kWellSource)));
+    source->AddSubItem(new CFixedListProp(ivtext::kDataTable, CString(), nullptr, kLevelId, kOtherRefused));
+    source->AddSubItem(NewYesNoList("有效数据等距显示", "", nullptr, kSameDistanceId));
+    source->AddSubItem(NewYesNoList("使用射孔数据显示射孔标志", "", nullptr, kUseShootDataId));
+    source->AddSubItem(NewYesNoList("仅显示分层数据内射孔标志", "", nullptr, kOnlyInStratumId));
     m_wndPropList.AddProperty(source, TRUE, TRUE);
     return 0;
 }
 
 void CLstSandStratum::OfferLevels(CBCGPProp* item) {
-    if (!item) return;
-    for (const CString& name : SourceNames().levels) item->AddOption(name, TRUE);
+    CFixedListProp* list = FixedListOf(item);
+    if (!list) return;
+    for (int level = 0; level < ivtext::kLevelCount; ++level) list->AddEntry(SourceNames().levels[level], level);
 }
 
 // ---- refresh ------------------------------------------------------------------------------------------------
@@ -73,39 +76,40 @@ LRESULT CLstSandStratum::OnPropertyChanged(WPARAM, LPARAM lParam) {
         if (!EditGroupField(item, font)) return 0;
         kit->SetTitleFont(font);
     }
+    // A list's text stands for the value stored; a text the list refuses writes and redraws nothing.
+    int choice = 0;
+    if (FixedListOf(item) && !ReadFixedList(item, &choice)) return 0;
     const CString text = ItemText(item);
     switch (item->GetData()) {
         case kTitleTextId:
             kit->SetTitleText(wellplot::TextToTitle(text));
             break;
         case kTitleDirectionId:
-            kit->SetTitleDirection(GetOrientationProp(item));
+            kit->SetTitleDirection(choice);
             break;
         case kSourceTypeId: {
             CBCGPProp* level = Item(kLevelId);
             ClearChoice(level);
-            if (text == SourceNames().graphics) {
+            if (choice == kGraphicsSource) {
                 kit->DataType(DATA_GRAPHIC);
             } else {
-                // Any other text means well data: the item shows the option taken.
                 kit->DataType(DATA_WELL);
                 OfferLevels(level);
-                ShowOptionTaken(item, SourceNames().wellData);
             }
             return 0;
         }
         case kLevelId:
-            if (const int level = LevelOfName(text); level >= 0) kit->Grade(level);
+            kit->Grade(choice);
             break;
         case kSameDistanceId:
-            kit->ValidSameDistance(text == grouptext::kYes);
+            kit->ValidSameDistance(choice != 0);
             break;
         case kUseShootDataId:
-            kit->UseShootData(text == grouptext::kYes);
-            if (CBCGPProp* only = Item(kOnlyInStratumId)) only->Enable(text == grouptext::kYes ? TRUE : FALSE);
+            kit->UseShootData(choice != 0);
+            if (CBCGPProp* only = Item(kOnlyInStratumId)) only->Enable(choice != 0 ? TRUE : FALSE);
             break;
         case kOnlyInStratumId:
-            kit->OnlyInStratum(text == grouptext::kYes);
+            kit->OnlyInStratum(choice != 0);
             break;
         default:
             break;

@@ -6,6 +6,7 @@
 #include "hosttypes/Tinder/ParseString.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpShoot.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/DiscreteItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
@@ -17,6 +18,12 @@ namespace {
 const TextValue kShootSources[] = {
     {ivtext::kWellData, SHOOT_WELL},
     {ivtext::kDiscreteData, SHOOT_DISCRETE},
+};
+// The sources offered: any other text names none.
+const TextValue kOfferedSources[] = {
+    {ivtext::kWellData, SHOOT_WELL},
+    {ivtext::kDiscreteData, SHOOT_DISCRETE},
+    {ivtext::kGraphic, SHOOT_NONE},
 };
 
 CBCGPProp* NewListItem(const char* name, DWORD_PTR id) { return NewOptionItem(name, "", "", id, {}, false); }
@@ -32,8 +39,7 @@ CBCGPProp* CLstShoot::Item(DWORD_PTR id) const { return m_wndPropList.FindItemBy
 int CLstShoot::InitPropWnd() {
     if (CLstContent::InitPropWnd() == -1) return -1;
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    source->AddSubItem(NewOptionItem(ivtext::kType, "", "", kSourceTypeId,
-                                     {ivtext::kWellData, ivtext::kDiscreteData, ivtext::kGraphic}, false));
+    source->AddSubItem(NewFixedListItem(ivtext::kType, "", "", kSourceTypeId, kOfferedSources, kOtherRefused));
     source->AddSubItem(NewListItem(ivtext::kDiscreteTable, kTableId));
     source->AddSubItem(NewListItem(ivtext::kShootTypeField, kFieldId));
     source->AddSubItem(NewListItem(ivtext::kStartDate, kStartDateId));
@@ -41,8 +47,12 @@ int CLstShoot::InitPropWnd() {
     m_wndPropList.AddProperty(source, TRUE, TRUE);
 
     CBCGPProp* current = NewSegDepthGroup(kCurrentSegGroupId, kTopId, kBottomId);
-    current->AddSubItem(
-        NewOptionItem(ivtext::kType, "", ivtext::kShootTypeDescription, kSegTypeId, {"射孔", "补孔"}, false));
+    // Any other interval type is type 1.
+    // A type no option names shows as the refresh shows it (empty), or as the kit keeps it.
+    CFixedListProp* type = NewFixedListItem(ivtext::kType, "", ivtext::kShootTypeDescription, kSegTypeId, kShootTypes,
+                                            OtherTakenAs(SHOOT_TYPE_OTHER));
+    type->ShowUnlistedAs("");
+    current->AddSubItem(type);
     m_wndPropList.AddProperty(current, TRUE, TRUE);
     return 0;
 }
@@ -103,30 +113,32 @@ bool CLstShoot::KitText(CBCGPProp* item, CString* text) {
 LRESULT CLstShoot::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpShoot* kit = Kit();
-    if (!item || !kit || !WriteBaseBack(wParam, lParam)) return 0;
+    // A list's text stands for the value stored; a text the list refuses writes nothing at all.
+    int choice = 0;
+    if (!item || !kit || !wellplot::ReadChoice(item, &choice) || !WriteBaseBack(wParam, lParam)) return 0;
     CBCGPProp* parent = item->GetParent();
     const CString group = parent ? parent->GetName() : CString();
     if (group == ivtext::kDataSource)
-        ChooseSource(kit, item);
+        ChooseSource(kit, item, choice);
     else if (group == ivtext::kCurrentSeg)
-        EditSeg(kit, item);
+        EditSeg(kit, item, choice);
     return 0;
 }
 
-void CLstShoot::ChooseSource(CWpShoot* kit, CBCGPProp* item) {
+void CLstShoot::ChooseSource(CWpShoot* kit, CBCGPProp* item, int source) {
     const CString name = item->GetName();
     const CString text = ItemText(item);
     WDMgrIO* data = WellDataOf(kit);
     if (name == ivtext::kType) {
-        if (text == ivtext::kDiscreteData) {
+        if (source == SHOOT_DISCRETE) {
             OfferDiscreteBinding(Item(kTableId), Item(kFieldId));
             return;
         }
-        if (text == ivtext::kWellData) {
+        if (source == SHOOT_WELL) {
             kit->SetData(data ? data->GetShoot(SHOOT_WELL, "") : nullptr);
             kit->OnDataChanged();
             ClearDiscreteBinding(Item(kTableId), Item(kFieldId));
-        } else if (text == ivtext::kGraphic) {
+        } else {
             kit->SetData(nullptr);
         }
         RefreshFromKit();
@@ -144,10 +156,9 @@ void CLstShoot::ChooseSource(CWpShoot* kit, CBCGPProp* item) {
 }
 
 // The interval's depths were taken before the edit reached the page.
-void CLstShoot::EditSeg(CWpShoot* kit, CBCGPProp* item) {
+void CLstShoot::EditSeg(CWpShoot* kit, CBCGPProp* item, int type) {
     if (item->GetName() == ivtext::kType) {
-        const auto type = static_cast<SHOOTTYPE>(ValueOfText(kShootTypes, ItemText(item), SHOOT_TYPE_OTHER));
-        if (kit->SetSegType(kit->GetActiveSeg(), type))
+        if (kit->SetSegType(kit->GetActiveSeg(), static_cast<SHOOTTYPE>(type)))
             kit->OnDataChanged();
         else
             ShowKitValue(item);

@@ -38,8 +38,8 @@ private:
     void FillShootDateOptions(CWpShoot* kit);
     void ShowSource(CWpShoot* kit);
     void ShowActiveSeg(CWpShoot* kit);
-    void ChooseSource(CWpShoot* kit, CBCGPProp* item);
-    void EditSeg(CWpShoot* kit, CBCGPProp* item);
+    void ChooseSource(CWpShoot* kit, CBCGPProp* item, int source);
+    void EditSeg(CWpShoot* kit, CBCGPProp* item, int type);
 };
 
 // The interval types shown, both ways.

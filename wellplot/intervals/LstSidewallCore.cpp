@@ -10,6 +10,7 @@
 #include "hosttypes/Zephyr/LogCodeMgrIO.h"
 #include "hosttypes/Zephyr/WpSidewallCore.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
@@ -30,6 +31,8 @@ const TextValue kCoreSources[] = {
     {ivtext::kWellData, DATA_WELL},
     {ivtext::kDiscreteData, DATA_DISCRETE},
 };
+// The lithology symbol above (1) or below (-1).
+const TextValue kLithUp[] = {{grouptext::kYes, 1}, {grouptext::kNo, -1}};
 
 bool IsPointTable(const std::string& table) {
     for (const char* name : kPointTables)
@@ -54,8 +57,9 @@ int CLstSidewallCore::InitPropWnd() {
     m_wndPropList.AddProperty(NewNamedTitleGroup(kTitleGroupId, kTitleNameId), TRUE, TRUE);
 
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    source->AddSubItem(NewOptionItem(ivtext::kType, "", "数据类型", kSourceTypeId,
-                                     {kCoreSources[0].text, kCoreSources[1].text}, true));
+    // Any other type typed means discrete data.
+    source->AddSubItem(
+        NewFixedListItem(ivtext::kType, "", "数据类型", kSourceTypeId, kCoreSources, OtherTakenAs(DATA_DISCRETE), true));
     source->AddSubItem(NewOptionItem(ivtext::kDataTable, "", ivtext::kDataTable, kTableId, {}, true));
     source->AddSubItem(NewOptionItem("岩性代码字段", "", nullptr, kLithFieldId, {}, false));
     source->AddSubItem(NewOptionItem("含油性代码字段", "", nullptr, kOilFieldId, {}, false));
@@ -63,9 +67,9 @@ int CLstSidewallCore::InitPropWnd() {
 
     auto* display = new CBCGPProp(ivtext::kDisplaySettings, kDisplayGroupId);
     display->AddSubItem(new CBCGPropFloat("符号宽度", _variant_t(0.0), 1, "宽度比例", FALSE, kWidthRateId));
-    display->AddSubItem(NewOptionItem("符号位置", "", nullptr, kSymbolSideId,
-                                      {kSidewallSymbolSides[0].text, kSidewallSymbolSides[1].text}, false));
-    display->AddSubItem(CreateYesNoProp("岩性符号在上方", kLithUpId, _variant_t(""), nullptr));
+    // Any other side is the right; the lithology is above only for "是".
+    display->AddSubItem(NewFixedListItem("符号位置", "", nullptr, kSymbolSideId, kSidewallSymbolSides, OtherTakenAs(-1)));
+    display->AddSubItem(NewFixedListItem("岩性符号在上方", "", nullptr, kLithUpId, kLithUp, OtherTakenAs(-1)));
     display->AddSubItem(CreateLineFloatProp(ivtext::kLineSetting, kLinePenId));
     m_wndPropList.AddProperty(display, TRUE, TRUE);
 
@@ -153,7 +157,9 @@ void CLstSidewallCore::ShowActiveCore(CWpSidewallCore* kit) {
 LRESULT CLstSidewallCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpSidewallCore* kit = Kit();
-    if (!item || !kit) return 0;
+    // A list's text stands for the value stored.
+    int choice = 0;
+    if (!item || !kit || !wellplot::ReadChoice(item, &choice)) return 0;
     const CString text = ItemText(item);
     double number = 0;
     bool taken = true;
@@ -162,11 +168,11 @@ LRESULT CLstSidewallCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
         kit->SetTitleText(text);
         break;
     case kTitleDirectionId:
-        kit->SetTitleDirection(GetOrientationProp(item));
+        kit->SetTitleDirection(choice);
         break;
     case kSourceTypeId:
     case kTableId:
-        EditSource(kit, item);
+        EditSource(kit, item, choice);
         break;
     case kLithFieldId:
         kit->SetLithologyField(text.str());
@@ -179,10 +185,10 @@ LRESULT CLstSidewallCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
         if (wellplot::ReadNumber(item, &number)) kit->m_dWidthRate = number;
         break;
     case kSymbolSideId:
-        kit->m_nLeft = ValueOfText(kSidewallSymbolSides, text, -1);
+        kit->m_nLeft = choice;
         break;
     case kLithUpId:
-        kit->m_nLithUp = text == grouptext::kYes ? 1 : -1;
+        kit->m_nLithUp = choice;
         break;
     case kCoreDepthId:
     case kCoreOilId:
@@ -209,13 +215,12 @@ LRESULT CLstSidewallCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
 }
 
 // A new source or table drops the fields and leaves segment editing.
-void CLstSidewallCore::EditSource(CWpSidewallCore* kit, CBCGPProp* item) {
-    const CString text = ItemText(item);
+void CLstSidewallCore::EditSource(CWpSidewallCore* kit, CBCGPProp* item, int source) {
     if (item->GetData() == kSourceTypeId) {
-        kit->SetDataSource(text == ivtext::kWellData ? DATA_WELL : DATA_DISCRETE);
+        kit->SetDataSource(static_cast<DATATYPE>(source));
         kit->SetDataTable("");
     } else {
-        kit->SetDataTable(text.str());
+        kit->SetDataTable(ItemText(item).str());
     }
     kit->SetLithologyField("");
     kit->SetOilField("");

@@ -50,7 +50,7 @@ private:
     void ShowSource(CWpSidewallCore* kit);
     void ShowDisplay(CWpSidewallCore* kit);
     void ShowActiveCore(CWpSidewallCore* kit);
-    void EditSource(CWpSidewallCore* kit, CBCGPProp* item);
+    void EditSource(CWpSidewallCore* kit, CBCGPProp* item, int source);
     void EditCore(CWpSidewallCore* kit, CBCGPProp* item);
     // False for a size or width refused: nothing is written.
     bool EditRecord(CWpSidewallCore* kit, CBCGPProp* item);

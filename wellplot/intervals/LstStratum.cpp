@@ -8,6 +8,7 @@
 #include "hosttypes/Tinder/ParseString.h"
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpStratum.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/DiscreteItems.h"
@@ -70,7 +71,8 @@ int CLstStratum::InitPropWnd() {
     if (CLstContent::InitPropWnd() == -1) return -1;
 
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    source->AddSubItem(NewOptionItem(ivtext::kType, "", "", 0, {}, false));
+    // A source is one the source table names, offered or not; any other text names none.
+    source->AddSubItem(NewFixedListItem(ivtext::kType, "", "", 0, kStratumSources, kOtherRefused));
     source->AddSubItem(NewOptionItem(ivtext::kDiscreteTable, "", "", 0, {}, false));
     source->AddSubItem(NewOptionItem(kNameField, "", "", 0, {}, false));
     m_wndPropList.AddProperty(source, TRUE, TRUE);
@@ -78,25 +80,25 @@ int CLstStratum::InitPropWnd() {
 
     auto* display = new CBCGPProp(ivtext::kDisplay, kDisplayGroupId);
     CBCGPProp* name = NewGroup(kStratumName, kNameGroupId, true);
-    name->AddSubItem(CreateYesNoProp(wptext::kShown, kNameShowId, _variant_t(""), nullptr));
+    name->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kNameShowId));
     name->AddSubItem(CreateFontProp(ivtext::kFontSetting, kNameFontId));
     display->AddSubItem(name);
     CBCGPProp* line = NewGroup(ivtext::kDivideLine, kLineGroupId, true);
-    line->AddSubItem(CreateYesNoProp(wptext::kShown, kLineShowId, _variant_t(""), nullptr));
+    line->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kLineShowId));
     line->AddSubItem(CreateLineProp(ivtext::kLineSetting, kLinePenId, false));
     display->AddSubItem(line);
     CBCGPProp* point = NewGroup("分界点", kPointGroupId, true);
-    point->AddSubItem(CreateYesNoProp(wptext::kShown, kPointShowId, _variant_t(""), nullptr));
+    point->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kPointShowId));
     point->AddSubItem(CreatePointProp(kPointSetting, kPointStyleId));
     display->AddSubItem(point);
     CBCGPProp* fault = NewGroup("断点", kBreakGroupId, true);
-    fault->AddSubItem(CreateYesNoProp(wptext::kShown, kBreakShowId, _variant_t(""), nullptr));
+    fault->AddSubItem(NewYesNoList(wptext::kShown, "", nullptr, kBreakShowId));
     fault->AddSubItem(CreatePointProp(kPointSetting, kBreakStyleId));
     fault->AddSubItem(CreateFontProp(ivtext::kFontSetting, kBreakFontId));
     fault->AddSubItem(NewFixedText("断点信息1调用字段", "测深"));
     fault->AddSubItem(NewFixedText("断点信息2调用字段", "断距"));
     display->AddSubItem(fault);
-    display->AddSubItem(CreateYesNoProp("背景色", kBkColorId, _variant_t(""), nullptr));
+    display->AddSubItem(NewYesNoList("背景色", "", nullptr, kBkColorId));
     m_wndPropList.AddProperty(display, TRUE, TRUE);
 
     CBCGPProp* current = NewSegDepthGroup(kCurrentSegGroupId, 0, 0);
@@ -132,14 +134,12 @@ void CLstStratum::RefreshFromKit() {
 
 // The levels that hold strata in the well data, then discrete data and graphics.
 void CLstStratum::ShowTypeOptions() {
-    CBCGPProp* type = SourceItem(kTypeItem);
-    if (!type) return;
-    type->RemoveAllOptions();
+    std::vector<CString> offered;
     for (int level = 0; level < kLevels; ++level)
-        if (CWellDataManager::Instance()->GetStratumCount(level) > 0)
-            type->AddOption(kStratumSources[level].text, TRUE);
-    type->AddOption(ivtext::kDiscreteData, TRUE);
-    type->AddOption(ivtext::kGraphic, TRUE);
+        if (CWellDataManager::Instance()->GetStratumCount(level) > 0) offered.emplace_back(kStratumSources[level].text);
+    offered.emplace_back(ivtext::kDiscreteData);
+    offered.emplace_back(ivtext::kGraphic);
+    if (CFixedListProp* list = FixedListOf(SourceItem(kTypeItem))) list->OfferOnly(offered);
 }
 
 void CLstStratum::ShowSource(CWpStratum* kit) {
@@ -171,24 +171,25 @@ void CLstStratum::ShowSource(CWpStratum* kit) {
 LRESULT CLstStratum::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpStratum* kit = Kit();
-    if (!item || !kit || !WriteBaseBack(wParam, lParam)) return 0;
+    // A list's text stands for the value stored; a text the list refuses writes nothing at all.
+    int choice = 0;
+    if (!item || !kit || !wellplot::ReadChoice(item, &choice) || !WriteBaseBack(wParam, lParam)) return 0;
 
     CBCGPProp* parent = item->GetParent();
     if (parent && parent->GetData() == kSourceGroupId) {
-        ChooseSource(kit, item);
+        ChooseSource(kit, item, choice);
     } else if (parent && parent->GetData() != kCurrentSegGroupId && !EditGroup(kit, item)) {
         return 0;  // a refused size or width; the active interval's depths were taken above
     }
-    EditById(kit, item);
+    EditById(kit, item, choice != 0);
     kit->SetModifyFlag(1);
     UpdateView();
     return 0;
 }
 
-void CLstStratum::ChooseSource(CWpStratum* kit, CBCGPProp* item) {
+void CLstStratum::ChooseSource(CWpStratum* kit, CBCGPProp* item, int source) {
     const CString text = ItemText(item);
     if (item->GetName() == ivtext::kType) {
-        const int source = ValueOfText(kStratumSources, text, kGraphicSource - 1);
         WDMgrIO* data = WellDataOf(kit);
         if (source >= 0 && source < kLevels) {
             kit->SetData(data ? data->GetStratum2(static_cast<STRATUMTYPE>(source), "") : nullptr);
@@ -255,22 +256,22 @@ bool CLstStratum::KitText(CBCGPProp* item, CString* text) {
            CLstContent::KitText(item, text);
 }
 
-void CLstStratum::EditById(CWpStratum* kit, CBCGPProp* item) {
+void CLstStratum::EditById(CWpStratum* kit, CBCGPProp* item, bool yes) {
     switch (item->GetData()) {
         case kNameShowId:
-            kit->ShowStratumName(GetYesNoProp(item));
+            kit->ShowStratumName(yes);
             break;
         case kLineShowId:
-            kit->SetDivideLineVisible(GetYesNoProp(item));
+            kit->SetDivideLineVisible(yes);
             break;
         case kPointShowId:
-            kit->SetDividePointVisible(GetYesNoProp(item));
+            kit->SetDividePointVisible(yes);
             break;
         case kBreakShowId:
-            kit->SetFaultPointVisible(GetYesNoProp(item));
+            kit->SetFaultPointVisible(yes);
             break;
         case kBkColorId:
-            kit->UseBkColor(GetYesNoProp(item));
+            kit->UseBkColor(yes);
             break;
         default:
             return;

@@ -52,9 +52,10 @@ private:
     CBCGPProp* SourceItem(int index) const;
     void ShowTypeOptions();
     void ShowSource(CWpStratum* kit);
-    void ChooseSource(CWpStratum* kit, CBCGPProp* item);
+    void ChooseSource(CWpStratum* kit, CBCGPProp* item, int source);
     bool EditGroup(CWpStratum* kit, CBCGPProp* item);
-    void EditById(CWpStratum* kit, CBCGPProp* item);
+    // A display switch; yes is the answer its text stands for.
+    void EditById(CWpStratum* kit, CBCGPProp* item, bool yes);
 };
 
 // The stratum sources and their data-set types: the boundaries of levels one to five (0 to 4),

@@ -1,6 +1,5 @@
 #include "wellplot/intervals/LstSymble.h"
 
-#include <climits>
 #include <iterator>
 #include <string>
 
@@ -13,6 +12,7 @@
 #include "hosttypes/Zephyr/WDMgrIO.h"
 #include "hosttypes/Zephyr/WpSymble.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/DiscreteItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
@@ -58,8 +58,6 @@ struct SymblePageDef {
 };
 
 namespace {
-
-constexpr int kNoSource = INT_MIN;
 
 // The table of differences: one row per page, in the order of SymblePageDef's fields.
 const SymblePageDef kShootPage = {
@@ -154,9 +152,9 @@ CBCGPProp* CLstSymble::Item(DWORD_PTR id) const { return m_wndPropList.FindItemB
 int CLstSymble::InitPropWnd() {
     if (CLstContent::InitPropWnd() == -1) return -1;
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    CBCGPProp* type = NewListItem(ivtext::kType, "", kSourceTypeId);
-    for (std::size_t i = 0; i < m_def.sourceCount; ++i) type->AddOption(m_def.sources[i].text, TRUE);
-    source->AddSubItem(type);
+    // A source is one the page offers; any other text names none.
+    source->AddSubItem(
+        NewFixedListItem(ivtext::kType, "", "", kSourceTypeId, m_def.sources, m_def.sourceCount, kOtherRefused));
     source->AddSubItem(NewListItem(ivtext::kDiscreteTable, "", kTableId));
     source->AddSubItem(NewListItem(m_def.fieldCaption, "", kFieldId));
     AddDisplayItems(source);
@@ -171,7 +169,7 @@ int CLstSymble::InitPropWnd() {
 // Perforation symbols: the filter and dates close the source group. The others: a display group.
 void CLstSymble::AddDisplayItems(CBCGPProp* source) {
     if (m_def.display == SymblePageDef::kDates) {
-        source->AddSubItem(CreateYesNoProp(ivtext::kShootByDate, CLstSymbleShoot::kFilterId, _variant_t(""), nullptr));
+        source->AddSubItem(NewYesNoList(ivtext::kShootByDate, "", nullptr, CLstSymbleShoot::kFilterId));
         source->AddSubItem(NewListItem(ivtext::kStartDate, "", CLstSymbleShoot::kStartDateId));
         source->AddSubItem(NewListItem(ivtext::kEndDate, "", CLstSymbleShoot::kEndDateId));
         m_wndPropList.AddProperty(source, TRUE, TRUE);
@@ -185,7 +183,8 @@ void CLstSymble::AddDisplayItems(CBCGPProp* source) {
         display->AddSubItem(NewSizeTextItem(ivtext::kMargin, "", CLstSymbleCycle::kMarginId, ReaderRule(ReadMargin)));
     } else {
         color->Enable(FALSE);  // the bedding page only shows the colour
-        display->AddSubItem(CreateYesNoProp(ivtext::kFitSize, CLstSymbleTexture::kFitId, _variant_t(""), ""));
+        // Only "是" and "否" say whether the symbols fit.
+        display->AddSubItem(NewYesNoList(ivtext::kFitSize, "", "", CLstSymbleTexture::kFitId, kOtherRefused));
         // The kit answers for the sizes it takes; the items refuse only what no double holds.
         display->AddSubItem(
             NewSizeTextItem(ivtext::kSymbolWidth, "", CLstSymbleTexture::kWidthId, ReaderRule(numtext::LeadingNumber)));
@@ -299,11 +298,13 @@ bool CLstSymble::KitText(CBCGPProp* item, CString* text) {
 LRESULT CLstSymble::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpSymble* kit = Kit();
-    if (!item || !kit || !WriteBaseBack(wParam, lParam)) return 0;
+    // A list's text stands for the value stored; a text the list refuses writes nothing at all.
+    int choice = 0;
+    if (!item || !kit || !wellplot::ReadChoice(item, &choice) || !WriteBaseBack(wParam, lParam)) return 0;
     const CString text = ItemText(item);
     switch (item->GetData()) {
         case kSourceTypeId:
-            ChooseSource(kit, text);
+            ChooseSource(kit, choice);
             if (m_def.display == SymblePageDef::kDates) FillShootDateOptions(static_cast<CWpSymbleShoot*>(kit));
             break;
         case kTableId:
@@ -320,19 +321,17 @@ LRESULT CLstSymble::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
         default:
             if (EditActiveSeg(kit, item)) break;
             if (m_def.display == SymblePageDef::kDates)
-                EditDates(kit, item);
+                EditDates(kit, item, choice);
             else if (m_def.display == SymblePageDef::kCycleDisplay)
                 EditCycleDisplay(kit, item);
             else
-                EditBeddingDisplay(kit, item);
+                EditBeddingDisplay(kit, item, choice);
             break;
     }
     return 0;
 }
 
-void CLstSymble::ChooseSource(CWpSymble* kit, const CString& text) {
-    const int code = ValueOfText(m_def.sources, m_def.sourceCount, text, kNoSource);
-    if (code == kNoSource) return;
+void CLstSymble::ChooseSource(CWpSymble* kit, int code) {
     kit->m_nDataSource = code;
     if (code == m_def.discreteCode) {
         // The symbols stay bound as they are until table and field are chosen.
@@ -374,11 +373,11 @@ bool CLstSymble::EditActiveSeg(CWpSymble* kit, CBCGPProp* item) {
     return true;
 }
 
-void CLstSymble::EditDates(CWpSymble* kit, CBCGPProp* item) {
+void CLstSymble::EditDates(CWpSymble* kit, CBCGPProp* item, int choice) {
     auto* shoot = static_cast<CWpSymbleShoot*>(kit);
     switch (item->GetData()) {
         case CLstSymbleShoot::kFilterId:
-            shoot->IsFilter(GetYesNoProp(item));
+            shoot->IsFilter(choice != 0);
             break;
         case CLstSymbleShoot::kStartDateId:
             shoot->SetStartDateTime(std::string(ItemText(item)));
@@ -416,15 +415,12 @@ void CLstSymble::EditCycleDisplay(CWpSymble* kit, CBCGPProp* item) {
     }
 }
 
-void CLstSymble::EditBeddingDisplay(CWpSymble* kit, CBCGPProp* item) {
+void CLstSymble::EditBeddingDisplay(CWpSymble* kit, CBCGPProp* item, int choice) {
     auto* bedding = static_cast<CWpSymbleTexture*>(kit);
     const DWORD_PTR id = item->GetData();
     if (id == CLstSymbleTexture::kFitId) {
-        const CString text = ItemText(item);
-        if (text == grouptext::kYes || text == grouptext::kNo) {
-            bedding->SetFitRect(text == grouptext::kYes);
-            kit->OnDataChanged();
-        }
+        bedding->SetFitRect(choice != 0);
+        kit->OnDataChanged();
         RefreshFromKit();
         return;
     }

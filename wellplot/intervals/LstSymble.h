@@ -45,12 +45,13 @@ private:
     // only, the dates for well data with the filter on.
     void FillShootDateOptions(CWpSymbleShoot* kit);
     // Edit steps.
-    void ChooseSource(CWpSymble* kit, const CString& text);
+    void ChooseSource(CWpSymble* kit, int code);
     void BindSymbols(CWpSymble* kit, int code);
     bool EditActiveSeg(CWpSymble* kit, CBCGPProp* item);
-    void EditDates(CWpSymble* kit, CBCGPProp* item);
+    // choice: the value a switch's text stands for.
+    void EditDates(CWpSymble* kit, CBCGPProp* item, int choice);
     void EditCycleDisplay(CWpSymble* kit, CBCGPProp* item);
-    void EditBeddingDisplay(CWpSymble* kit, CBCGPProp* item);
+    void EditBeddingDisplay(CWpSymble* kit, CBCGPProp* item, int choice);
 
     const SymblePageDef& m_def;
 };

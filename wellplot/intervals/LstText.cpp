@@ -9,6 +9,7 @@
 #include "framework/PropItems.h"
 #include "hosttypes/Zephyr/WpText.h"
 #include "wellplot/KitPage.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/IntervalTexts.h"
 #include "wellplot/intervals/KitItems.h"
@@ -49,7 +50,7 @@ int CLstText::InitPropWnd() {
     back->EnableOtherButton(grouptext::kOtherColor, TRUE, TRUE);
     back->EnableAutomaticButton(grouptext::kAutomaticColor, caption, TRUE);
     text->AddSubItem(back);
-    text->AddSubItem(CreateYesNoProp(ivtext::kBackTransparent, kTransparentId, _variant_t(grouptext::kNo), "是否透明"));
+    text->AddSubItem(NewYesNoList(ivtext::kBackTransparent, grouptext::kNo, "是否透明", kTransparentId));
     text->AddSubItem(NewOptionItem(ivtext::kAlignH, grouptext::kAlignLeft, "", kAlignHId,
                                    {grouptext::kAlignLeft, grouptext::kAlignCenter, grouptext::kAlignRight}, false));
     text->AddSubItem(NewOptionItem(kAlignV, grouptext::kAlignTop, "", kAlignVId,
@@ -103,7 +104,9 @@ void CLstText::ShowSegment(CWpText* kit) {
 LRESULT CLstText::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
     CWpText* kit = m_pKit ? wellplot::CurrentKit<CWpText>(*this) : nullptr;
-    if (!item || !kit) return 0;
+    // A list's text stands for the value stored.
+    int choice = 0;
+    if (!item || !kit || !wellplot::ReadChoice(item, &choice)) return 0;
     m_pKit = kit;
     if (!EditGroup(kit, item)) return 0;
     switch (item->GetData()) {
@@ -112,14 +115,14 @@ LRESULT CLstText::OnPropertyChanged(WPARAM, LPARAM lParam) {
             kit->UpdateParent();
             break;
         case kTitleDirectionId:
-            kit->SetTitleDirection(GetOrientationProp(item));
+            kit->SetTitleDirection(choice);
             kit->UpdateParent();
             break;
         case kBackColorId:
             if (QXLOGFONT font = kit->GetTextFont(); ReadShownColor(item, &font.backColor)) kit->SetTextFont(font);
             break;
         case kTransparentId:
-            kit->SetTransparent(GetYesNoProp(item));
+            kit->SetTransparent(choice != 0);
             break;
         case kAlignHId:
             kit->SetTextAlignH(ItemText(item));

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "bcg/ColorProp.h"
+#include "framework/FixedList.h"
 #include "framework/GroupEdits.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
@@ -16,6 +17,7 @@
 #include "hosttypes/Zephyr/WpWaterEntry.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
 #include "wellplot/intervals/KitItems.h"
@@ -30,6 +32,8 @@ const TextValue kProfileLabelAligns[3] = {
 
 namespace {
 
+// The switches of the top and bottom lines and of the value labels: any text but "否" shows them.
+constexpr OtherText kOtherShown = OtherTakenAs(1);
 constexpr const char* kTitleFont = "标题字体";
 constexpr const char* kFace = "字型";
 constexpr const char* kWidth = "宽度";
@@ -53,34 +57,29 @@ enum DepthLineItem { kShowItem, kStyleItem, kLineWidthItem, kLineColorItem };
 enum ParamPlace { kFieldPlace, kLeftPlace, kRightPlace, kColorPlace, kDigitsPlace, kLabelPlace };
 enum LabelPlace { kLabelShowPlace, kLabelFacePlace, kLabelSizePlace, kLabelColorPlace, kLabelAlignPlace };
 
-// The page's readers of a typed number, each also the rule of the item it is typed into. The
-// sizes and widths show with two decimals: one too small to show as above 0 ("1e-310", "0.001")
-// would be kept as a size the item itself refuses ("0.00"), so it is refused as 0 is.
-bool ShowsAboveZero(double value) { return numtext::Shown(value, 2) > 0; }
+// The page's readers of a typed number, each also the rule of the item it is typed into.
+// The smallest title size the kit keeps: a smaller one counts as 0, which is no size.
+constexpr double kSmallestTitleSize = 0.001;
 
-// The title size: above 0 and at most 100 (a larger one is taken as 100), kept in hundredths.
+// The title size: at least the smallest and at most 100 (a larger one is taken as 100), kept in
+// hundredths.
 bool ReadTitleSize(const CString& text, float* hundredths) {
     double size = 0;
-    if (!numtext::LeadingNumber(text, &size) || !ShowsAboveZero(size)) return false;
+    if (!numtext::LeadingNumber(text, &size) || !(size >= kSmallestTitleSize)) return false;
     return numtext::FitFloat(std::min(size, kLargestTitleSize), numtext::kHundredths, hundredths);
 }
 
 // The bar width: above 0.
 bool ReadDrawWidth(const CString& text, double* width) {
     double read = 0;
-    if (!numtext::LeadingNumber(text, &read) || !ShowsAboveZero(read)) return false;
+    if (!numtext::LeadingNumber(text, &read) || !(read > 0)) return false;
     *width = read;
     return true;
 }
 
 // The top and bottom lines' width: above 0, kept in hundredths.
 bool ReadDepthLineWidth(const CString& text, float* hundredths) {
-    float kept = 0;
-    if (!penfont::ReadHundredths(text, penfont::Accept::AboveZero, &kept) ||
-        !ShowsAboveZero(kept / numtext::kHundredths))
-        return false;
-    *hundredths = kept;
-    return true;
+    return penfont::ReadHundredths(text, penfont::Accept::AboveZero, hundredths);
 }
 
 // A value label's height: above 0, kept in hundredths (scaled in single precision).
@@ -162,6 +161,7 @@ struct CLstWaterEntry::Edit {
     CString text;
     COLORREF color = 0;
     UINT style = 0;
+    int choice = 0;  // the value a list's text stands for
 };
 
 CLstWaterEntry::CLstWaterEntry() = default;
@@ -224,8 +224,7 @@ void CLstWaterEntry::BuildItems(CWpWaterEntry* kit) {
         TRUE, TRUE);
 
     auto* line = new CBCGPProp(kDepthLine, kDepthLineGroupId);
-    line->AddSubItem(
-        CreateYesNoProp(wptext::kShown, kDepthLineShowId, _variant_t(grouptext::kNo), "指定是否绘制顶底线"));
+    line->AddSubItem(NewYesNoList(wptext::kShown, grouptext::kNo, "指定是否绘制顶底线", kDepthLineShowId, kOtherShown));
     line->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, 1, CPropStyleCombox::kLineStyle, wptext::kCommonLines,
                                           "指定顶底线线型样式", kDepthLineStyleId));
     line->AddSubItem(WithValue(
@@ -264,7 +263,7 @@ CBCGPProp* CLstWaterEntry::NewParamGroup(CWpWaterEntry* kit, int i) {
 
     auto* label = new CBCGPProp(kLabel, ParamItemId(i, kLabelGroup));
     label->AddSubItem(
-        CreateYesNoProp(wptext::kShown, ParamItemId(i, kLabelShow), _variant_t(grouptext::kNo), "指定是否绘制"));
+        NewYesNoList(wptext::kShown, grouptext::kNo, "指定是否绘制", ParamItemId(i, kLabelShow), kOtherShown));
     label->AddSubItem(
         new CPropStyleCombox(kFace, CString(grouptext::kDefaultFontFace), "指定文本字体", ParamItemId(i, kLabelFace)));
     CBCGPProp* size = WithValue(NewSizeTextItem(grouptext::kSize, "指定文本字体的高度", ParamItemId(i, kLabelSize),
@@ -274,7 +273,8 @@ CBCGPProp* CLstWaterEntry::NewParamGroup(CWpWaterEntry* kit, int i) {
     label->AddSubItem(size);
     label->AddSubItem(
         CreateColorProp(grouptext::kColor, ParamItemId(i, kLabelColor), grouptext::kFontColorDescriptionShort));
-    label->AddSubItem(CreateHAlignProp(ivtext::kAlignH, ParamItemId(i, kLabelAlign), ivtext::kAlignH));
+    label->AddSubItem(NewFixedListItem(ivtext::kAlignH, grouptext::kAlignCenter, ivtext::kAlignH,
+                                       ParamItemId(i, kLabelAlign), kProfileLabelAligns, kOtherRefused));
     label->Expand(FALSE);
     group->AddSubItem(label);
     return group;
@@ -397,6 +397,8 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
     edit.text = ItemText(item);
     edit.color = ColorOf(item);
     if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) edit.style = picker->GetVal();
+    // A text a list refuses writes and redraws nothing.
+    if (FixedListOf(item) && !ReadFixedList(item, &edit.choice)) return 0;
     // From here on the item may be deleted by a rebuild: only the copy above is read.
 
     bool taken = true;
@@ -421,18 +423,24 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kTitleColorId:
             EditTitleFont(kit, edit);
             break;
-        case kDrawWidthId:  // the size and width items read by these readers: what they took reads
-            if (double width = 0; ReadDrawWidth(edit.text, &width)) kit->SetDrawWidth(width);
+        case kDrawWidthId: {  // the size and width items read by these readers: every text they took reads
+            double width = kit->GetDrawWidth();
+            ReadDrawWidth(edit.text, &width);
+            kit->SetDrawWidth(width);
             break;
+        }
         case kDepthLineShowId:
-            kit->EnableDepthLine(edit.text == grouptext::kNo ? 0 : 1);
+            kit->EnableDepthLine(edit.choice);
             break;
         case kDepthLineStyleId:
             kit->SetDepthLineStyle(edit.style);
             break;
-        case kDepthLineWidthId:
-            if (float width = 0; ReadDepthLineWidth(edit.text, &width)) kit->SetDepthLineWidth(width);
+        case kDepthLineWidthId: {
+            auto width = static_cast<float>(kit->GetDepthLineWidth());
+            ReadDepthLineWidth(edit.text, &width);
+            kit->SetDepthLineWidth(width);
             break;
+        }
         case kDepthLineColorId:
             kit->SetDepthLineColor(edit.color);
             break;
@@ -448,9 +456,8 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
         ShowStored(kit, Item(edit.id));
         return 0;
     }
-    // The sizes and widths show what was taken (a title size above 100 shows the 100 taken).
     if (edit.id == kTitleSizeId || edit.id == kDrawWidthId || edit.id == kDepthLineWidthId)
-        ShowStored(kit, Item(edit.id));
+        ShowTaken(kit, Item(edit.id));
     kit->InvalidSelf();
     kit->UpdateParent();
     UpdateView();
@@ -464,13 +471,9 @@ void CLstWaterEntry::ShowStored(CWpWaterEntry* kit, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     switch (id) {
         case kTitleSizeId:
-            ShowTextIfChanged(item, Hundredths(kit->GetTitleFont().size));
-            return;
         case kDrawWidthId:
-            ShowTextIfChanged(item, numtext::Fixed(kit->GetDrawWidth(), 2));
-            return;
         case kDepthLineWidthId:
-            ShowTextIfChanged(item, Hundredths(kit->GetDepthLineWidth()));
+            ShowTextIfChanged(item, SizeText(kit, id));
             return;
         case kParamCountId:
             ShowValue(item, _variant_t(m_nParamCount));
@@ -500,6 +503,23 @@ void CLstWaterEntry::ShowStored(CWpWaterEntry* kit, CBCGPProp* item) {
         default:
             break;
     }
+}
+
+// The refresh's text of the title size, the bar width or the lines' width.
+CString CLstWaterEntry::SizeText(CWpWaterEntry* kit, DWORD_PTR id) {
+    if (id == kTitleSizeId) return Hundredths(kit->GetTitleFont().size);
+    if (id == kDrawWidthId) return numtext::Fixed(kit->GetDrawWidth(), 2);
+    return Hundredths(kit->GetDepthLineWidth());
+}
+
+// After a size or width taken, its item shows what was taken as the refresh shows it (a title size
+// above 100 shows the 100 taken), unless the item itself would refuse that text (a width of 0.003
+// shows "0.00", which reads as no width): the typed text stays then.
+void CLstWaterEntry::ShowTaken(CWpWaterEntry* kit, CBCGPProp* item) {
+    auto* size = dynamic_cast<CBCGPropSizeText*>(item);
+    if (!size) return;
+    const CString text = SizeText(kit, item->GetData());
+    if (size->Takes(text)) ShowTextIfChanged(item, text);
 }
 
 // False when the type is the kit's already.
@@ -548,13 +568,12 @@ void CLstWaterEntry::ChooseTable(CWpWaterEntry* kit, const Edit& edit) {
 // item reads by this reader, so every size it took reads.
 void CLstWaterEntry::EditTitleFont(CWpWaterEntry* kit, const Edit& edit) {
     QXLOGFONT font = kit->GetTitleFont();
-    if (edit.id == kTitleFaceId) {
+    if (edit.id == kTitleFaceId)
         font.SetFaceName(edit.text);
-    } else if (edit.id == kTitleSizeId) {
-        if (!ReadTitleSize(edit.text, &font.size)) return;
-    } else {
+    else if (edit.id == kTitleSizeId)
+        ReadTitleSize(edit.text, &font.size);
+    else
         font.color = edit.color;
-    }
     kit->SetTitleFont(font);
 }
 
@@ -586,7 +605,7 @@ bool CLstWaterEntry::EditParam(CWpWaterEntry* kit, const Edit& edit) {
             break;
         }
         case kLabelShow:
-            kit->SetParamDraw(k, edit.text != grouptext::kNo);
+            kit->SetParamDraw(k, edit.choice != 0);
             break;
         case kLabelFace:
             kit->SetParamFontName(k, edit.text);
@@ -600,12 +619,9 @@ bool CLstWaterEntry::EditParam(CWpWaterEntry* kit, const Edit& edit) {
         case kLabelColor:
             kit->SetParamFontColor(k, edit.color);
             break;
-        case kLabelAlign: {
-            const int align = ValueOfText(kProfileLabelAligns, edit.text, -1);
-            if (align < 0) return false;
-            kit->SetParamFontHAlign(k, align);
+        case kLabelAlign:
+            kit->SetParamFontHAlign(k, edit.choice);
             break;
-        }
         default:
             break;
     }

@@ -96,6 +96,8 @@ private:
     bool EditParam(CWpWaterEntry* kit, const Edit& edit);
     // A number or pick-list item shows the stored value as the refresh shows it; others are left alone.
     void ShowStored(CWpWaterEntry* kit, CBCGPProp* item);
+    static CString SizeText(CWpWaterEntry* kit, DWORD_PTR id);
+    void ShowTaken(CWpWaterEntry* kit, CBCGPProp* item);
     void ClearSourceOptions();
     void RefreshAfterRebuild(CWpWaterEntry* kit);
 

@@ -8,7 +8,9 @@
 
 namespace oiltest {
 
-int DataChoiceOfText(const CString& text) { return text == kDaily ? 0 : 1; }
+CFixedListProp* NewDataChoice(const char* name, const char* description, DWORD_PTR id) {
+    return NewFixedListItem(name, kDaily, description, id, kDataChoices, OtherTakenAs(1));
+}
 const char* DataChoiceText(int choice) { return choice ? kCumulative : kDaily; }
 
 void NameColorItems(CBCGPProp* oil, CBCGPProp* gas, CBCGPProp* water, int choice) {
@@ -16,11 +18,6 @@ void NameColorItems(CBCGPProp* oil, CBCGPProp* gas, CBCGPProp* water, int choice
     if (oil) oil->SetName(daily ? kDailyOil : kCumulativeOil);
     if (gas) gas->SetName(daily ? kDailyGas : kCumulativeGas);
     if (water) water->SetName(daily ? kDailyWater : kCumulativeWater);
-}
-
-CBCGPProp* NewChoice(const char* name, const char* value, const char* description, DWORD_PTR id,
-                     std::initializer_list<const char*> options) {
-    return NewOptionItem(name, value, description, id, options, false);
 }
 
 bool EditPenField(CBCGPProp* item, int field, QXLOGPEN& pen) {

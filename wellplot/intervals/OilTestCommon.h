@@ -2,9 +2,8 @@
 // the three colour items that follow it, and the readers of the kit's sizes.
 #pragma once
 
-#include <initializer_list>
-
 #include "bcg/Prop.h"
+#include "framework/FixedList.h"
 #include "framework/OptionTables.h"
 #include "framework/PropSizeText.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
@@ -16,8 +15,9 @@ namespace oiltest {
 inline constexpr const char* kDaily = "日产";
 inline constexpr const char* kCumulative = "累产";
 inline constexpr TextValue kDataChoices[] = {{kDaily, 0}, {kCumulative, 1}};
-// "日产" reads 0, any other text 1; 0 shows "日产", any other value "累产".
-int DataChoiceOfText(const CString& text);
+// The data choice's list: "日产" stands for 0, any other text for 1; no typing.
+CFixedListProp* NewDataChoice(const char* name, const char* description, DWORD_PTR id);
+// 0 shows "日产", any other value "累产".
 const char* DataChoiceText(int choice);
 
 // The captions of the oil, gas and water colour items for each data choice.
@@ -30,9 +30,6 @@ inline constexpr const char* kCumulativeWater = "累产水";
 // Names the three colour items (any of them may be NULL) after the data choice.
 void NameColorItems(CBCGPProp* oil, CBCGPProp* gas, CBCGPProp* water, int choice);
 
-// An option item that takes no typing.
-CBCGPProp* NewChoice(const char* name, const char* value, const char* description, DWORD_PTR id,
-                     std::initializer_list<const char*> options);
 
 // One changed sub-item of a pen group: field 0 the style picker, 1 the width (hundredths), 2 the
 // colour; only that field is read. A width that is no number reads 0; a negative one, or one a

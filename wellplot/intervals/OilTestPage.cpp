@@ -2,6 +2,7 @@
 
 #include "bcg/ColorProp.h"
 #include "framework/GroupEdits.h"
+#include "framework/FixedList.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/NumberText.h"
@@ -19,6 +20,7 @@
 #include "resources/ModuleResources.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
+#include "wellplot/PageLists.h"
 #include "wellplot/intervals/CellTypesGridCtrl.h"
 #include "wellplot/intervals/OilTestCommon.h"
 #include "win32/Text.h"
@@ -35,21 +37,24 @@ constexpr const char* kStyleGraphic = "图文";
 constexpr UINT kGraphicGridStyle = 0;
 constexpr UINT kTableGridStyle = 1001;
 
-const TextValue kFillModes[] = {{"试油结果", 0}, {"单一风格", 1}, {"无", 2}};
-// Alignments: a text outside the table reads as the middle one of its kind (horizontal: left),
-// a value outside shows the last text.
-const TextValue kAlignH[] = {{grouptext::kAlignLeft, 0}, {grouptext::kAlignCenter, 1}, {grouptext::kAlignRight, 2}};
-const TextValue kAlignV[] = {{grouptext::kAlignTop, 0}, {grouptext::kAlignCenter, 1}, {grouptext::kAlignBottom, 2}};
+// The page's lists, each with what it takes for any other text (a text reported from code).
+constexpr TextValue kStyles[] = {{kStyleTable, 1}, {kStyleGraphic, 0}};  // any other: table
+constexpr TextValue kFillModes[] = {{"试油结果", 0}, {"单一风格", 1}, {"无", 2}};  // any other: none
+// Alignments: any other text reads as left horizontally and as the middle vertically; a value
+// outside shows the last text.
+constexpr TextValue kAlignH[] = {
+    {grouptext::kAlignLeft, 0}, {grouptext::kAlignCenter, 1}, {grouptext::kAlignRight, 2}};
+constexpr TextValue kAlignV[] = {
+    {grouptext::kAlignTop, 0}, {grouptext::kAlignCenter, 1}, {grouptext::kAlignBottom, 2}};
+constexpr OtherText kOtherAlignH = OtherTakenAs(0);
+constexpr OtherText kOtherAlignV = OtherTakenAs(1);
 constexpr const char* kTablePlacement = "表格相对于层段位置";
-
-int AlignHOfText(const CString& text) { return ValueOfText(kAlignH, text, 0); }
-int AlignVOfText(const CString& text) { return ValueOfText(kAlignV, text, 1); }
 const char* AlignHText(int value) { return TextOfValue(kAlignH, value, grouptext::kAlignRight); }
 const char* AlignVText(int value) { return TextOfValue(kAlignV, value, grouptext::kAlignBottom); }
 
-// An option item offering the digits first .. 9.
+// An option item offering the digits first .. 9, read as a number.
 CBCGPProp* NewDigitChoice(const char* name, const char* value, const char* description, DWORD_PTR id, int first) {
-    CBCGPProp* item = oiltest::NewChoice(name, value, description, id, {});
+    CBCGPProp* item = NewOptionItem(name, value, description, id, {}, false);
     for (int d = first; d <= 9; ++d) item->AddOption(FormatString("%d", d));
     return item;
 }
@@ -230,8 +235,8 @@ void COilTestPage::BuildDisplayItems(int style) {
     if (!display) return;
     m_wndList.SetCurSel(nullptr);
     DeleteAllSubItems(display);
-    display->AddSubItem(oiltest::NewChoice("显示风格", style == 0 ? kStyleGraphic : kStyleTable, "设置显示风格",
-                                           kDisplayStyleId, {kStyleTable, kStyleGraphic}));
+    display->AddSubItem(NewFixedListItem("显示风格", style == 0 ? kStyleGraphic : kStyleTable, "设置显示风格",
+                                         kDisplayStyleId, kStyles, OtherTakenAs(1)));
     if (style == 1) {
         auto* table = new CBCGPProp("表格设置", kTableGroupId);
         BuildTableItems(table);
@@ -248,8 +253,7 @@ void COilTestPage::BuildDisplayItems(int style) {
         display->AddSubItem(textTrack);
 
         auto* bars = new CBCGPProp("条形图设置", 0);
-        bars->AddSubItem(oiltest::NewChoice("数据选择", oiltest::kDaily, "设置数据", kDataChoiceId,
-                                            {oiltest::kDaily, oiltest::kCumulative}));
+        bars->AddSubItem(oiltest::NewDataChoice("数据选择", "设置数据", kDataChoiceId));
         display->AddSubItem(bars);
 
         auto* colors = new CBCGPProp("颜色设置", 0);
@@ -259,21 +263,23 @@ void COilTestPage::BuildDisplayItems(int style) {
         display->AddSubItem(colors);
 
         CBCGPProp* params = NewCollapsedGroup("显示参数设置", 0);
-        params->AddSubItem(CreateYesNoProp("分界线", kDividerShownId, _variant_t(""), nullptr));
+        params->AddSubItem(NewYesNoList("分界线", "", nullptr, kDividerShownId));
         CBCGPProp* divider = NewCollapsedGroup("线型设置", kDividerGroupId);
         divider->AddSubItem(NewLineStylePicker("指定分割线线型", kDividerStyleId));
         divider->AddSubItem(NewDigitChoice("宽度", "3", "指定分割线宽度", kDividerWidthId, 0));
         divider->AddSubItem(CreateColorProp(grouptext::kColor, kDividerColorId, "指定分割线颜色"));
         params->AddSubItem(divider);
-        params->AddSubItem(CreateYesNoProp("数值标注", kLabelsShownId, _variant_t(""), nullptr));
+        params->AddSubItem(NewYesNoList("数值标注", "", nullptr, kLabelsShownId));
         CBCGPProp* labelFont = NewCollapsedGroup("标注字体", kLabelFontGroupId);
         labelFont->AddSubItem(NewFacePicker("指定字体", kLabelFaceId));
         labelFont->AddSubItem(NewDigitChoice("高度(毫米)", "5", "指定字体的高度", kLabelSizeId, 1));
         labelFont->AddSubItem(CreateColorProp(grouptext::kColor, kLabelColorId, grouptext::kFontColorDescriptionShort));
         params->AddSubItem(labelFont);
         params->AddSubItem(CreateIndexProp("小数位数", kDecimalsId, "指定小数位数", 8));
-        params->AddSubItem(CreateHAlignProp("横向对齐", kLabelAlignHId, "指定横向对齐"));
-        params->AddSubItem(CreateVAlignProp("纵向对齐"));
+        params->AddSubItem(NewFixedListItem("横向对齐", grouptext::kAlignCenter, "指定横向对齐", kLabelAlignHId,
+                                            kAlignH, kOtherAlignH));
+        params->AddSubItem(NewFixedListItem("纵向对齐", grouptext::kAlignCenter, grouptext::kVAlignDescription,
+                                            kLabelAlignVId, kAlignV, kOtherAlignV));
         display->AddSubItem(params);
     }
     display->Expand(TRUE);
@@ -281,14 +287,14 @@ void COilTestPage::BuildDisplayItems(int style) {
 }
 
 void COilTestPage::BuildTableItems(CBCGPProp* group) {
-    group->AddSubItem(oiltest::NewChoice("充填", kFillModes[0].text, "设置充填方式", kFillModeId,
-                                         {kFillModes[0].text, kFillModes[1].text, kFillModes[2].text}));
+    group->AddSubItem(
+        NewFixedListItem("充填", kFillModes[0].text, "设置充填方式", kFillModeId, kFillModes, OtherTakenAs(2)));
     group->AddSubItem(CreateColorProp("充填颜色", kFillColorId, "设置充填颜色"));
-    group->AddSubItem(CreateYesNoProp("显示文本", kShowTextId, _variant_t(""), nullptr));
-    group->AddSubItem(oiltest::NewChoice("横向对齐", grouptext::kAlignLeft, kTablePlacement, kTableAlignHId,
-                                         {grouptext::kAlignLeft, grouptext::kAlignCenter, grouptext::kAlignRight}));
-    group->AddSubItem(oiltest::NewChoice("纵向对齐", grouptext::kAlignTop, kTablePlacement, kTableAlignVId,
-                                         {grouptext::kAlignTop, grouptext::kAlignCenter, grouptext::kAlignBottom}));
+    group->AddSubItem(NewYesNoList("显示文本", "", nullptr, kShowTextId));
+    group->AddSubItem(
+        NewFixedListItem("横向对齐", grouptext::kAlignLeft, kTablePlacement, kTableAlignHId, kAlignH, kOtherAlignH));
+    group->AddSubItem(
+        NewFixedListItem("纵向对齐", grouptext::kAlignTop, kTablePlacement, kTableAlignVId, kAlignV, kOtherAlignV));
     group->AddSubItem(NewCountItem("行数", 3, "设定表格行数", kRowsId));
     group->AddSubItem(NewCountItem("列数", 4, "设定表格列数", kColumnsId));
     CBCGPProp* lines = NewCollapsedGroup("网格线", kGridLineGroupId);
@@ -311,13 +317,16 @@ LRESULT COilTestPage::OnPropertyChanged(WPARAM, LPARAM lParam) {
     // The page is a sheet page of its own: it answers a refused text as every pane does.
     if (AnswerRefusal(item, [](CBCGPProp* refused) { refused->Redraw(); })) return 0;
     if (!m_pKit) return 0;
-    // A value the page refuses writes and redraws nothing; its item shows the stored value again.
-    if (!EditItem(item)) return 0;
+    // A list's text stands for the kit's value itself. A text a list refuses, or a value the page
+    // refuses, writes and redraws nothing; its item shows the stored value again.
+    int choice = 0;
+    if (FixedListOf(item) && !ReadFixedList(item, &choice)) return 0;
+    if (!EditItem(item, choice)) return 0;
     RedrawKitAndView();
     return 0;
 }
 
-bool COilTestPage::EditItem(CBCGPProp* item) {
+bool COilTestPage::EditItem(CBCGPProp* item, int choice) {
     CWpOilTest* kit = m_pKit;
     const CString text = ItemText(item);
     CBCGPProp* parent = item->GetParent();
@@ -326,7 +335,7 @@ bool COilTestPage::EditItem(CBCGPProp* item) {
             kit->SetTitleText(wellplot::TextToTitle(text));
             break;
         case kTitleDirectionId:
-            kit->SetTitleDirection(GetOrientationProp(item));
+            kit->SetTitleDirection(choice);
             break;
         case kTitleFontId + 1:
         case kTitleFontId + 2:
@@ -335,16 +344,17 @@ bool COilTestPage::EditItem(CBCGPProp* item) {
                 // Only the edited field is read: a face or colour picked keeps the stored size. The
                 // size item reads by the group's rule, so a size it refuses never comes here.
                 QXLOGFONT font = kit->GetTitleFont();
-                if (ReadEditedField(item, font)) kit->SetTitleFont(font);
+                ReadEditedField(item, font);
+                kit->SetTitleFont(font);
             }
             break;
         case kDisplayStyleId:
             // The items of the new style appear with the next refresh.
-            kit->m_nDisplayStyle = text == kStyleGraphic ? 0 : 1;
+            kit->m_nDisplayStyle = choice;
             kit->m_gridPen.style = kit->m_nDisplayStyle == 0 ? kGraphicGridStyle : kTableGridStyle;
             break;
         default:
-            return EditTableItem(item);
+            return EditTableItem(item, choice);
     }
     return true;
 }
@@ -364,15 +374,14 @@ bool COilTestPage::EditCount(CBCGPProp* item, int stored, void (CWpOilTest::*set
     return true;
 }
 
-bool COilTestPage::EditTableItem(CBCGPProp* item) {
+bool COilTestPage::EditTableItem(CBCGPProp* item, int choice) {
     CWpOilTest* kit = m_pKit;
-    const CString text = ItemText(item);
     switch (item->GetData()) {
         case kTableAlignHId:
-            kit->m_nTableAlignH = AlignHOfText(text);
+            kit->m_nTableAlignH = choice;
             break;
         case kTableAlignVId:
-            kit->m_nTableAlignV = AlignVOfText(text);
+            kit->m_nTableAlignV = choice;
             break;
         case kRowsId:
             return EditCount(item, kit->m_nRowNumber, &CWpOilTest::SetRowNumber);
@@ -390,7 +399,7 @@ bool COilTestPage::EditTableItem(CBCGPProp* item) {
         case kFillModeId: {
             CBCGPProp* fillColor = Item(kFillColorId);
             if (fillColor) fillColor->Enable(FALSE);
-            kit->m_nFillMode = ValueOfText(kFillModes, text, 2);
+            kit->m_nFillMode = choice;
             if (kit->m_nFillMode == 1 && fillColor) fillColor->Enable(TRUE);
             break;
         }
@@ -398,28 +407,29 @@ bool COilTestPage::EditTableItem(CBCGPProp* item) {
             ReadColor(item, &kit->m_clrFill);
             break;
         case kShowTextId:
-            kit->m_nShowText = GetYesNoProp(item) ? 1 : 0;
+            kit->m_nShowText = choice;
             break;
         default:
-            return EditGraphicItem(item);
+            return EditGraphicItem(item, choice);
     }
     return true;
 }
 
-bool COilTestPage::EditGraphicItem(CBCGPProp* item) {
+bool COilTestPage::EditGraphicItem(CBCGPProp* item, int choice) {
     CWpOilTest* kit = m_pKit;
     const CString text = ItemText(item);
-    double share = 0;
     switch (item->GetData()) {
         case kTextTrackWidthId:
         case kBarTrackWidthId: {
-            // The items, read by this rule, refuse a share outside (0, 1) or a text that is no number.
+            // The items read by this rule, so every share they took reads (inside (0, 1)).
             const bool bar = item->GetData() == kBarTrackWidthId;
-            if (ReadTrackShare(text, &share)) kit->m_dBarWidth = bar ? share : 1 - share;
+            double share = bar ? kit->m_dBarWidth : 1 - kit->m_dBarWidth;
+            ReadTrackShare(text, &share);
+            kit->m_dBarWidth = bar ? share : 1 - share;
             break;
         }
         case kDataChoiceId:
-            kit->m_nDataChoice = oiltest::DataChoiceOfText(text);
+            kit->m_nDataChoice = choice;
             oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nDataChoice);
             break;
         case kOilColorId:
@@ -432,14 +442,14 @@ bool COilTestPage::EditGraphicItem(CBCGPProp* item) {
             ReadColor(item, &kit->m_clrWater);
             break;
         case kDividerShownId:
-            kit->m_nShowDivider = GetYesNoProp(item) ? 1 : 0;
+            kit->m_nShowDivider = choice;
             break;
         case kDividerStyleId:
         case kDividerWidthId:
         case kDividerColorId:
             return oiltest::EditPenField(item, static_cast<int>(item->GetData() - kDividerStyleId), kit->m_dividerPen);
         case kLabelsShownId:
-            kit->m_nShowLabel = GetYesNoProp(item) ? 1 : 0;
+            kit->m_nShowLabel = choice;
             break;
         case kLabelFaceId:
         case kLabelSizeId:
@@ -449,10 +459,10 @@ bool COilTestPage::EditGraphicItem(CBCGPProp* item) {
         case kDecimalsId:
             return oiltest::EditDecimals(item, &kit->m_nDecimals);
         case kLabelAlignHId:
-            kit->m_nLabelAlignH = AlignHOfText(text);
+            kit->m_nLabelAlignH = choice;
             break;
         case kLabelAlignVId:
-            kit->m_nLabelAlignV = AlignVOfText(text);
+            kit->m_nLabelAlignV = choice;
             break;
         default:
             break;  // groups

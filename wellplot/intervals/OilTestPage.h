@@ -102,10 +102,11 @@ private:
     void BuildDisplayItems(int style);
     void BuildTableItems(CBCGPProp* group);
     CBCGPProp* Item(DWORD_PTR id) const;
-    // Each false for a value refused, after its item showed the stored value again.
-    bool EditItem(CBCGPProp* item);
-    bool EditTableItem(CBCGPProp* item);
-    bool EditGraphicItem(CBCGPProp* item);
+    // Each false for a value refused, after its item showed the stored value again; choice is the
+    // value a list's text stands for.
+    bool EditItem(CBCGPProp* item, int choice);
+    bool EditTableItem(CBCGPProp* item, int choice);
+    bool EditGraphicItem(CBCGPProp* item, int choice);
     bool EditCount(CBCGPProp* item, int stored, void (CWpOilTest::*set)(int));
 
     PropList m_wndList;

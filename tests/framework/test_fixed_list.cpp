@@ -1,0 +1,416 @@
+// Fixed lists: every option item whose texts stand for values reads a text in one place. An option
+// or a text the list takes stores its value and the item shows the entry standing for it; a text the
+// list refuses writes nothing and only that item shows its text from before again.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "ItemPane.h"
+#include "bcg/PropList.h"
+#include "driver/GridDriver.h"
+#include "framework/FillSubItems.h"
+#include "framework/FixedList.h"
+#include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsFill.h"
+#include "framework/ItemGroupsLine.h"
+#include "framework/PropItems.h"
+#include "support/ReportFromCode.h"
+
+using tsltest::HostWindow;
+using tsltest::ItemPane;
+
+namespace {
+
+constexpr TextValue kSides[] = {{"左", 2}, {"右", 0}};
+
+// The item first shows shown, then the text given it (typed, picked or set by code).
+void Give(CBCGPProp* item, const char* shown, const char* text) {
+    item->SetValue(_variant_t(shown));
+    item->SetValue(_variant_t(text));
+}
+
+std::string Shown(CBCGPProp* item) { return ItemText(item).str(); }
+
+TEST(FixedList, AnOptionGivesItsValueAndAnyOtherTextTheListsRule) {
+    std::unique_ptr<CFixedListProp> taken(NewFixedListItem("位置", "右", "", 1, kSides, OtherTakenAs(0)));
+    std::unique_ptr<CFixedListProp> refused(NewFixedListItem("位置", "右", "", 2, kSides, kOtherRefused));
+    ASSERT_EQ(2, taken->GetOptionCount());
+    EXPECT_STREQ("左", taken->GetOption(0));
+    EXPECT_FALSE(taken->IsAllowEdit());
+    EXPECT_TRUE(std::unique_ptr<CFixedListProp>(NewFixedListItem("位置", "", "", 3, kSides, kOtherRefused, true))
+                    ->IsAllowEdit());
+
+    int value = -7;
+    Give(taken.get(), "右", "左");
+    ASSERT_TRUE(ReadFixedList(taken.get(), &value));
+    EXPECT_EQ(2, value);
+    EXPECT_EQ("左", Shown(taken.get()));
+
+    // Taken by the rule: the item shows the option standing for the value taken.
+    for (const char* other : {"无此选项", "", "左 "}) {
+        value = -7;
+        Give(taken.get(), "左", other);
+        ASSERT_TRUE(ReadFixedList(taken.get(), &value)) << other;
+        EXPECT_EQ(0, value) << other;
+        EXPECT_EQ("右", Shown(taken.get())) << other;
+    }
+
+    // Refused: nothing written, the item shows the text it showed before.
+    for (const char* other : {"无此选项", ""}) {
+        value = -7;
+        Give(refused.get(), "左", other);
+        EXPECT_FALSE(ReadFixedList(refused.get(), &value)) << other;
+        EXPECT_EQ(-7, value) << other;
+        EXPECT_EQ("左", Shown(refused.get())) << other;
+    }
+}
+
+TEST(FixedList, EntriesStandingForOneValueEachShowThemselvesAndAValueNoEntryHoldsKeepsTheText) {
+    constexpr TextValue kDirections[] = {{"横向", 1}, {"纵向", 0}, {"随刻度线", 0}};
+    std::unique_ptr<CFixedListProp> list(NewFixedListItem("方向", "横向", "", 1, kDirections, OtherTakenAs(0)));
+    int value = -1;
+    Give(list.get(), "横向", "随刻度线");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ(0, value);
+    EXPECT_EQ("随刻度线", Shown(list.get()));
+    Give(list.get(), "横向", "斜向");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ("纵向", Shown(list.get()));  // the first entry of the value
+    EXPECT_STREQ("纵向", list->TextOf(0));
+    EXPECT_EQ(nullptr, list->TextOf(5));
+    // An entry the item no longer offers shows as the first entry of its value.
+    list->RemoveAllOptions();
+    list->AddOption("横向");
+    Give(list.get(), "横向", "随刻度线");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ("纵向", Shown(list.get()));
+
+    // A value no entry stands for: the item keeps the text, for its list to show as its refresh does.
+    list->SetOther(OtherTakenAs(5));
+    EXPECT_TRUE(list->GetOther().taken);
+    Give(list.get(), "横向", "斜向");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ(5, value);
+    EXPECT_EQ("斜向", Shown(list.get()));
+}
+
+TEST(FixedList, AnUnofferedEntryIsReadAndShownButNotOffered) {
+    auto list = std::make_unique<CFixedListProp>("风格", "", "", 1, OtherTakenAs(2));
+    list->AddEntry("风格1", 0);
+    list->AddEntry("风格2", 1);
+    list->AddUnofferedEntry("风格3", 2);
+    EXPECT_EQ(2, list->GetOptionCount());
+    ASSERT_EQ(1u, list->UnofferedEntries().size());
+    int value = 0;
+    Give(list.get(), "风格1", "无此选项");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ(2, value);
+    EXPECT_EQ("风格3", Shown(list.get()));
+    Give(list.get(), "风格1", "风格3");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ(2, value);
+
+    // Options that follow the data go with every entry.
+    list->ClearEntries();
+    EXPECT_EQ(0, list->GetOptionCount());
+    EXPECT_TRUE(list->Entries().empty());
+    EXPECT_TRUE(list->UnofferedEntries().empty());
+    list->AddEntries(kSides);
+    EXPECT_EQ(2, list->GetOptionCount());
+    EXPECT_TRUE(list->EntryValue("左", &value));
+    EXPECT_EQ(2, value);
+    EXPECT_FALSE(list->EntryValue("风格3", &value));
+}
+
+TEST(FixedList, OfferedOptionsAreASubsetAndEveryEntryIsStillRead) {
+    constexpr TextValue kModes[] = {{"自动", 0}, {"手动", 1}, {"隐藏", 2}};
+    std::unique_ptr<CFixedListProp> list(NewFixedListItem("模式", "自动", "", 1, kModes, kOtherRefused));
+    list->OfferOnly({"手动", "自动"});
+    ASSERT_EQ(2, list->GetOptionCount());
+    EXPECT_STREQ("手动", list->GetOption(0));
+    EXPECT_EQ(3u, list->Entries().size());
+    int value = -1;
+    Give(list.get(), "自动", "隐藏");  // reported from code
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ(2, value);
+    EXPECT_EQ("隐藏", Shown(list.get()));
+    Give(list.get(), "自动", "无此模式");
+    EXPECT_FALSE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ("自动", Shown(list.get()));
+    list->OfferOnly(std::vector<CString>{});
+    EXPECT_EQ(0, list->GetOptionCount());
+
+    // Texts of another option set of the same values: those no entry holds are read, not offered.
+    constexpr TextValue kAllModes[] = {{"自动", 0}, {"人工", 1}, {"手动", 1}};
+    list->AddUnofferedEntries(kAllModes);
+    ASSERT_EQ(1u, list->UnofferedEntries().size());
+    EXPECT_EQ("人工", list->UnofferedEntries().front().first.str());
+    EXPECT_EQ(0, list->GetOptionCount());
+    Give(list.get(), "自动", "人工");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ(1, value);
+    EXPECT_EQ("手动", Shown(list.get()));  // the entry standing for the value
+}
+
+TEST(FixedList, AValueNoEntryStandsForShowsTheListsTextForItAndARuleComputesOtherValues) {
+    constexpr TextValue kKinds[] = {{"甲", 0}, {"乙", 1}};
+    std::unique_ptr<CFixedListProp> list(NewFixedListItem("类型", "甲", "", 1, kKinds, OtherTakenAs(-1)));
+    EXPECT_EQ(nullptr, list->UnlistedShown());
+    list->ShowUnlistedAs("");
+    int value = 0;
+    Give(list.get(), "甲", "丙");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ(-1, value);
+    EXPECT_EQ("", Shown(list.get()));
+    // Also an offered text that is no entry, read by the rule.
+    list->AddOption("丁");
+    Give(list.get(), "甲", "丁");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ("", Shown(list.get()));
+    list->ShowUnlistedAs("未知");
+    Give(list.get(), "甲", "丙");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ("未知", Shown(list.get()));
+    // An entry's value still shows the entry.
+    Give(list.get(), "甲", "乙");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ("乙", Shown(list.get()));
+
+    // A rule: "第N" is 10 + N, an empty text refused, anything else 0; it replaces the OtherText.
+    list->SetOtherRule([](const CString& text, int* taken) {
+        if (text.IsEmpty()) return false;
+        *taken = text.str().rfind("第", 0) == 0 ? 10 + std::atoi(text.str().c_str() + 3) : 0;
+        return true;
+    });
+    list->ShowUnlistedAs(nullptr);
+    Give(list.get(), "甲", "第3");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ(13, value);
+    EXPECT_EQ("第3", Shown(list.get()));  // no entry stands for 13: the text stays
+    Give(list.get(), "乙", "其他");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ(0, value);
+    EXPECT_EQ("甲", Shown(list.get()));
+    value = 7;
+    Give(list.get(), "乙", "");
+    EXPECT_FALSE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ(7, value);
+    EXPECT_EQ("乙", Shown(list.get()));
+    list->SetOtherRule(nullptr);  // back to the OtherText
+    Give(list.get(), "乙", "");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ(-1, value);
+}
+
+TEST(FixedList, OnlyAFixedListIsOneAndAnyOtherItemIsRefused) {
+    CBCGPProp plain("名称", _variant_t("a"), "", 1);
+    plain.AddOption("a");
+    EXPECT_EQ(nullptr, FixedListOf(&plain));
+    EXPECT_EQ(nullptr, FixedListOf(nullptr));
+    int value = 3;
+    Give(&plain, "a", "b");
+    EXPECT_FALSE(ReadFixedList(&plain, &value));
+    EXPECT_EQ(3, value);
+    EXPECT_EQ("a", Shown(&plain));
+    EXPECT_FALSE(ReadFixedList(nullptr, &value));
+    std::unique_ptr<CBCGPProp> list(NewFixedListItem("位置", "", "", 1, kSides, kOtherRefused));
+    EXPECT_EQ(list.get(), FixedListOf(list.get()));
+}
+
+// ---- the framework's group items are fixed lists --------------------------------------------------
+
+TEST(FixedListGroups, YesNoReadsAnyOtherTextAsNoAndShowsNo) {
+    std::unique_ptr<CBCGPProp> yes(CreateYesNoProp("显示", 1, _variant_t(""), ""));
+    ASSERT_NE(nullptr, FixedListOf(yes.get()));
+    EXPECT_FALSE(yes->IsAllowEdit());
+    for (const char* other : {"无此选项", "", "yes"}) {
+        Give(yes.get(), "是", other);
+        EXPECT_FALSE(ReadYesNo(yes.get())) << other;
+        EXPECT_EQ("否", Shown(yes.get())) << other;
+    }
+    Give(yes.get(), "否", "是");
+    EXPECT_TRUE(ReadYesNo(yes.get()));
+    EXPECT_EQ("是", Shown(yes.get()));
+    // The plain reader only reads.
+    Give(yes.get(), "是", "无此选项");
+    EXPECT_FALSE(GetYesNoProp(yes.get()));
+    EXPECT_EQ("无此选项", Shown(yes.get()));
+}
+
+TEST(FixedListGroups, YesNoListsReadTheirAnswerAndMayRefuseAnyOtherText) {
+    std::unique_ptr<CFixedListProp> yes(NewYesNoList("显示", "否", "", 1));
+    std::unique_ptr<CFixedListProp> strict(NewYesNoList("显示", "否", "", 2, kOtherRefused));
+    ASSERT_EQ(2, yes->GetOptionCount());
+    EXPECT_STREQ("是", yes->GetOption(0));
+    EXPECT_FALSE(yes->IsAllowEdit());
+    bool answer = false;
+    Give(yes.get(), "否", "是");
+    ASSERT_TRUE(ReadYesNo(yes.get(), &answer));
+    EXPECT_TRUE(answer);
+    Give(yes.get(), "是", "无此选项");
+    ASSERT_TRUE(ReadYesNo(yes.get(), &answer));
+    EXPECT_FALSE(answer);
+    EXPECT_EQ("否", Shown(yes.get()));
+    Give(yes.get(), "否", "是");
+    EXPECT_TRUE(ReadYesNo(yes.get()));
+
+    answer = true;
+    Give(strict.get(), "是", "无此选项");
+    EXPECT_FALSE(ReadYesNo(strict.get(), &answer));
+    EXPECT_TRUE(answer);
+    EXPECT_EQ("是", Shown(strict.get()));
+
+    // Any two-state list: its value is not 0.
+    constexpr TextValue kAllowed[] = {{"允许", 1}, {"不允许", 0}};
+    std::unique_ptr<CFixedListProp> allowed(NewFixedListItem("编辑", "允许", "", 3, kAllowed, OtherTakenAs(0)));
+    Give(allowed.get(), "不允许", "允许");
+    EXPECT_TRUE(ReadYesNo(allowed.get()));
+
+    // A switch some group builds as a plain item: "是" yes, anything else no, never refused.
+    CBCGPProp plain("显示", _variant_t("否"), "", 4);
+    Give(&plain, "否", "是");
+    ASSERT_TRUE(ReadYesNo(&plain, &answer));
+    EXPECT_TRUE(answer);
+    Give(&plain, "是", "yes");
+    ASSERT_TRUE(ReadYesNo(&plain, &answer));
+    EXPECT_FALSE(answer);
+    EXPECT_EQ("yes", Shown(&plain));
+    EXPECT_FALSE(ReadYesNo(nullptr));
+}
+
+TEST(FixedListGroups, OrientationReadsAnyOtherTextAsVerticalAndShowsIt) {
+    std::unique_ptr<CBCGPProp> orientation(CreateOrientationProp("方向", 1, _variant_t("自动"), ""));
+    ASSERT_NE(nullptr, FixedListOf(orientation.get()));
+    Give(orientation.get(), "自动", "斜");
+    EXPECT_EQ(2, GetOrientationProp(orientation.get()));
+    EXPECT_EQ("纵向", Shown(orientation.get()));
+    Give(orientation.get(), "自动", "横向");
+    EXPECT_EQ(1, GetOrientationProp(orientation.get()));
+    SetOrientationProp(orientation.get(), 7);
+    EXPECT_EQ("纵向", Shown(orientation.get()));
+    // An item of another kind is read as before, and keeps its text.
+    CBCGPProp plain("方向", _variant_t("自动"), "", 2);
+    EXPECT_EQ(0, GetOrientationProp(&plain));
+    plain.SetValue(_variant_t("斜"));
+    EXPECT_EQ(2, GetOrientationProp(&plain));
+    EXPECT_EQ("斜", Shown(&plain));
+}
+
+TEST(FixedListGroups, AlignmentsRefuseAnyOtherTextUnlessTheirListTakesIt) {
+    std::unique_ptr<CBCGPProp> h(CreateHAlignProp("对齐", 1, ""));
+    std::unique_ptr<CBCGPProp> v(CreateVAlignProp("纵向对齐", OtherTakenAs(2)));
+    EXPECT_EQ(kVAlignPropId, v->GetData());
+    int value = -1;
+    Give(h.get(), "居中", "右对齐");
+    ASSERT_TRUE(ReadFixedList(h.get(), &value));
+    EXPECT_EQ(2, value);
+    Give(h.get(), "居中", "无此选项");
+    EXPECT_FALSE(ReadFixedList(h.get(), &value));
+    EXPECT_EQ("居中", Shown(h.get()));
+    Give(v.get(), "顶对齐", "无此选项");
+    ASSERT_TRUE(ReadFixedList(v.get(), &value));
+    EXPECT_EQ(2, value);
+    EXPECT_EQ("底对齐", Shown(v.get()));
+}
+
+TEST(FixedListGroups, ShownFlagsAndTransparentBackgroundsShowTheAnswerTaken) {
+    std::unique_ptr<CBCGPProp> line(CreateShowLineProp("线", 100));
+    std::unique_ptr<CBCGPProp> point(CreateShowPointProp("点", 200));
+    std::unique_ptr<CBCGPProp> fill(CreateFillProp("填充", 300));
+    auto flags = std::make_unique<CBCGPProp>("填充", 400, FALSE);
+    CreateFillFlagProp(flags.get(), 400);
+
+    QXLOGPEN pen;
+    QXLOGPOINT symbol;
+    QXLOGBRUSH brush;
+    brush.backMode = kBackModeTransparent;
+    bool shown = true;
+    Give(line->GetSubItem(0), "是", "无此选项");
+    GetShowLineSubProp(line->GetSubItem(0), pen, 0, &shown);
+    EXPECT_FALSE(shown);
+    EXPECT_EQ("否", Shown(line->GetSubItem(0)));
+    shown = true;
+    Give(point->GetSubItem(0), "是", "");
+    GetShowPointSubProp(point->GetSubItem(0), symbol, 0, &shown);
+    EXPECT_FALSE(shown);
+    EXPECT_EQ("否", Shown(point->GetSubItem(0)));
+    Give(fill->GetSubItem(5), "是", "无此选项");
+    ASSERT_TRUE(GetFillSubProp(fill->GetSubItem(5), nullptr, 5, brush));
+    EXPECT_EQ(kBackModeOpaque, brush.backMode);
+    EXPECT_EQ("否", Shown(fill->GetSubItem(5)));
+    bool filled = true;
+    Give(flags->GetSubItem(0), "是", "无此选项");
+    GetFillFlagSubProp(flags->GetSubItem(0), &filled, 0, nullptr, brush);
+    EXPECT_FALSE(filled);
+    EXPECT_EQ("否", Shown(flags->GetSubItem(0)));
+}
+
+TEST(FixedListGroups, ThePlaneFillGroupsTransparentBackgroundShowsTheOptionTaken) {
+    std::unique_ptr<CBCGPProp> fill(CreateFillProp("填充", kPlaneFillGroupId));
+    CBCGPProp* transparent = fill->GetSubItem(5);
+    ASSERT_EQ(kPlaneFillTransparentId, transparent->GetData());
+    QXLOGBRUSH brush;
+    brush.backMode = kBackModeTransparent;
+    Give(transparent, "是", "无此选项");
+    ASSERT_TRUE(ReadFillSubItem(transparent, &brush));
+    EXPECT_EQ(kBackModeOpaque, brush.backMode);
+    EXPECT_EQ("否", Shown(transparent));
+    Give(transparent, "否", "是");
+    ASSERT_TRUE(ReadFillSubItem(transparent, &brush));
+    EXPECT_EQ(kBackModeTransparent, brush.backMode);
+}
+
+TEST(FixedListGroups, ArrowStylesAreFixedListsReadingAnyOtherTextAsNoArrow) {
+    std::unique_ptr<CBCGPProp> group(CreateLineProp("线", 10, true));
+    for (int i : {3, 4}) {
+        CFixedListProp* arrow = FixedListOf(group->GetSubItem(i));
+        ASSERT_NE(nullptr, arrow) << i;
+        EXPECT_EQ(3, arrow->GetOptionCount());
+        EXPECT_STREQ("空", arrow->TextOf(0));
+        EXPECT_STREQ("直角样式", arrow->TextOf(2));
+    }
+}
+
+// ---- on a pane: a list refusing a text from code reads it once and the item alone changes -------------
+
+TEST(FixedListOnPane, AListReadsTheReportedTextAndARefusalLeavesOnlyTheItem) {
+    HostWindow host;
+    CFixedListProp* side = nullptr;
+    CBCGPProp* other = nullptr;
+    std::vector<int> written;
+    struct ReadingPane : ItemPane {
+        using ItemPane::ItemPane;
+        std::vector<int>* written = nullptr;
+        LRESULT OnPropertyChanged(WPARAM w, LPARAM l) override {
+            ItemPane::OnPropertyChanged(w, l);
+            int value = 0;
+            if (ReadFixedList(reinterpret_cast<CBCGPProp*>(l), &value)) written->push_back(value);
+            return 0;
+        }
+    } pane([&](CBCGPPropList& grid) {
+        side = NewFixedListItem("位置", "右", "", 2001, kSides, kOtherRefused);
+        other = new CBCGPProp("名称", _variant_t("a"), "", 2002);
+        grid.AddProperty(side);
+        grid.AddProperty(other);
+    });
+    pane.written = &written;
+    ASSERT_TRUE(pane.Open(host));
+    platform::GridDriver driver(&pane.GetPropList());
+    ASSERT_TRUE(driver.PickOption(side, "左"));
+    ASSERT_EQ(1u, written.size());
+    EXPECT_EQ(2, written[0]);
+    tsltest::ReportFromCode(pane.GetPropList(), side, _variant_t("无此选项"));
+    EXPECT_EQ(1u, written.size());
+    EXPECT_EQ("左", Shown(side));
+    EXPECT_EQ("a", Shown(other));
+    EXPECT_EQ(0, pane.refreshes);
+    // The refusal decides nothing about the next text.
+    tsltest::ReportFromCode(pane.GetPropList(), side, _variant_t("右"));
+    ASSERT_EQ(2u, written.size());
+    EXPECT_EQ(0, written[1]);
+    pane.DestroyWindow();
+}
+
+}  // namespace

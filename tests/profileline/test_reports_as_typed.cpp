@@ -1,0 +1,162 @@
+// A text reported from code into a profile-line page gets the answer the same text typed gets,
+// whatever the item held before (a number reported as a double, a refused text, a refused report):
+// the same value stored, the same library calls, the same text shown.
+#include <functional>
+#include <memory>
+#include <sstream>
+
+#include "ProfileFixture.h"
+#include "ProfilelineProp/PlProfilelineProperty.h"
+#include "ProfilelineProp/PlWellSymbolProperty.h"
+#include "ProfilelineProp/PlWellTrackProperty.h"
+#include "ProfilelineProp/dataprop.h"
+#include "ProfilelineProp/profilelineprop.h"
+#include "ProfilelineProp/wellnameprop.h"
+#include "ProfilelineProp/wellnameproperty.h"
+#include "ProfilelineProp/wellsymbolprop.h"
+#include "support/ReportsAsTyped.h"
+
+using namespace pltest;
+
+namespace {
+
+using tsltest::DrivenPage;
+
+// A sample graph with a fresh layer property, the sea-level depth shown on the data page, and the
+// page open on it.
+struct World {
+    SampleGraph g;
+    std::shared_ptr<void> open;  // closed before the graph goes
+    World() {
+        lodestar::testing::Reset();
+        Layer()->m_nDataTarget = 8;
+    }
+    // Every value the pages below write, and the library calls since the log was cleared.
+    std::string Dump() {
+        const boost::shared_ptr<CLayerProperty> layer = Layer();
+        std::ostringstream out;
+        out << layer->m_dSeaLevelDepth << ' ' << layer->m_profileLinePen.width << ' ' << layer->m_nameFont.size << ' '
+            << layer->m_dNameOffset;
+        for (int kind : {PL_SYMBOL_CURRENT, PL_SYMBOL_HEAD}) out << ' ' << layer->GetSymbolPoint(kind).size;
+        out << ' ' << layer->GetWellTrackPen(PL_TRACK_UPPER).width << ' ' << g.Label(0)->GetLabelFont().size << ' '
+            << g.projected.GetLinePen().width << ' ' << g.projected.GetAngle() << ' '
+            << g.Head(0)->GetSymbolLogPoint().size << ' ' << g.Upper(0)->GetLogPen().width;
+        for (const std::string& call : lodestar::testing::CallLog()) out << '\n' << call;
+        return out.str();
+    }
+};
+
+// A new world with the list made by make open on the object shown gives, the objects active gives
+// made active first.
+template <class List>
+DrivenPage Open(List* (*make)(World&), CPlObjInterface* (*shown)(World&),
+                std::vector<CPlObjInterface*> (*active)(World&) = nullptr) {
+    auto world = std::make_shared<World>();
+    if (active) world->g.Activate(active(*world));
+    auto open = std::make_shared<OpenList<List>>(make(*world));
+    open->Show(shown(*world));
+    world->open = open;
+    DrivenPage page;
+    tsltest::Drive(page, *open);
+    page.trace = [] { lodestar::testing::ClearCallLog(); };
+    page.dump = [w = world.get()] { return w->Dump(); };
+    page.keep = world;
+    return page;
+}
+
+CPlObjInterface* Entity(World& w) { return &w.g.entity; }
+CPlObjInterface* Label(World& w) { return w.g.Label(0); }
+CPlObjInterface* Line(World& w) { return &w.g.projected; }
+CPlObjInterface* Head(World& w) { return w.g.Head(0); }
+CPlObjInterface* Upper(World& w) { return w.g.Upper(0); }
+template <CPlObjInterface* (*object)(World&)>
+std::vector<CPlObjInterface*> Alone(World& w) {
+    return {object(w)};
+}
+
+struct Case {
+    const char* name;
+    DWORD_PTR id;
+    DrivenPage (*open)();
+    double (*stored)(World&);
+    double scale;  // the stored value of the number typed
+};
+
+// Each page on its own object, the object pages with their object alone active.
+DrivenPage LabelPage() {
+    return Open(
+        +[](World& w) { return new CPlWellLabelProperty(w.g.Label(0)); }, Label, Alone<Label>);
+}
+DrivenPage LinePage() {
+    return Open(
+        +[](World& w) { return new CPlProfilelineProperty(&w.g.projected); }, Line, Alone<Line>);
+}
+DrivenPage SymbolPage() {
+    return Open(
+        +[](World& w) { return new CPlWellSymbolProperty(w.g.Head(0)); }, Head, Alone<Head>);
+}
+DrivenPage TrackPage() {
+    return Open(
+        +[](World& w) { return new CPlWellTrackProperty(w.g.Upper(0)); }, Upper, Alone<Upper>);
+}
+DrivenPage DataPage() {
+    return Open(
+        +[](World& w) { return new CPlLayerData(&w.g.entity); }, Entity);
+}
+DrivenPage LayerLinePage() {
+    return Open(
+        +[](World& w) { return new CPlLayerLine(&w.g.entity); }, Entity);
+}
+DrivenPage WellNamePage() {
+    return Open(
+        +[](World& w) { return new CPlLayerWellName(&w.g.entity); }, Entity);
+}
+DrivenPage LayerSymbolPage() {
+    return Open(
+        +[](World& w) { return new CPlLayerWellSymbol(&w.g.entity); }, Entity);
+}
+
+double Stored(float value) { return static_cast<double>(value); }
+
+const Case kCases[] = {
+    {"label size", CPlWellLabelProperty::kSizeId, LabelPage,
+     [](World& w) { return Stored(w.g.Label(0)->GetLabelFont().size); }, 100},
+    {"line width", CPlProfilelineProperty::kWidthId, LinePage,
+     [](World& w) { return Stored(w.g.projected.GetLinePen().width); }, 100},
+    {"line angle", CPlProfilelineProperty::kAngleId, LinePage, [](World& w) { return w.g.projected.GetAngle(); }, 1},
+    {"sea-level depth", CPlLayerData::kSeaLevelDepthId, DataPage, [](World&) { return Layer()->m_dSeaLevelDepth; }, 1},
+    {"layer line width", CPlLayerLine::kWidthId, LayerLinePage,
+     [](World&) { return Stored(Layer()->m_profileLinePen.width); }, 100},
+    {"well-name size", CPlLayerWellName::kSizeId, WellNamePage, [](World&) { return Stored(Layer()->m_nameFont.size); },
+     100},
+    {"well-name offset", CPlLayerWellName::kOffsetId, WellNamePage, [](World&) { return Layer()->m_dNameOffset; }, 1},
+    {"symbol size", CPlWellSymbolProperty::kSymbolGroupId + 2, SymbolPage,
+     [](World& w) { return Stored(w.g.Head(0)->GetSymbolLogPoint().size); }, 100},
+    {"layer symbol size", CPlLayerWellSymbol::kSizeId, LayerSymbolPage,
+     [](World&) { return Stored(Layer()->GetSymbolPoint(PL_SYMBOL_CURRENT).size); }, 100},
+    {"head symbol size", CPlLayerWellSymbol::kHeadGroupId + 3, LayerSymbolPage,
+     [](World&) { return Stored(Layer()->GetSymbolPoint(PL_SYMBOL_HEAD).size); }, 100},
+    {"track width", CPlWellTrackProperty::kFirstLineId + 1, TrackPage,
+     [](World& w) { return Stored(w.g.Upper(0)->GetLogPen().width); }, 100},
+    {"layer track width", CPlLayerWellSymbol::kUpperTrackGroupId + 3, LayerSymbolPage,
+     [](World&) { return Stored(Layer()->GetWellTrackPen(PL_TRACK_UPPER).width); }, 100},
+};
+
+// The same library calls, values and shown text, typed or reported, in every state.
+TEST(ProfileReportsAsTyped, EveryNumberItemGivesAReportTheAnswerOfTheSameTextTyped) {
+    for (const Case& c : kCases) tsltest::ExpectReportsAnswerAsTyped(c.name, c.id, c.open, {"3x", "", "1:2"});
+}
+
+// "3x" reported is 3 wherever it goes, whatever the item held before.
+TEST(ProfileReportsAsTyped, ThreeXReportedIsThreeInEveryState) {
+    for (const Case& c : kCases)
+        for (const tsltest::ItemState& state : tsltest::kNumberStates) {
+            DrivenPage page = c.open();
+            state.reach(page, c.id);
+            page.report(c.id, "3x");
+            EXPECT_DOUBLE_EQ(3 * c.scale, c.stored(*static_cast<World*>(page.keep.get())))
+                << c.name << ", " << state.name;
+        }
+}
+
+}  // namespace
