@@ -243,6 +243,16 @@ void ClearHostCalls() {
     spindle::testing::ClearCallLog();
 }
 
+// Before an edit: no message box recorded, a question declined (the one answer queued; an OK-only
+// box needs none), and no host call logged.
+platform::Responder& ReadyForEdit() {
+    platform::Responder& responder = platform::Responder::Instance();
+    responder.ClearMessageBoxes();
+    responder.QueueAnswer(IDNO);
+    ClearHostCalls();
+    return responder;
+}
+
 // The calls since ClearHostCalls() other than getters, in each library's order.
 std::vector<std::string> HostCalls() {
     std::vector<std::string> calls;
@@ -1042,10 +1052,7 @@ void Sweeper::EditAfterChange(const std::string& where, CWnd& page, int gridInde
     lastValid_ = false;
     const std::string before = DumpBefore();
     const Pane paneBefore = PaneOf(page);
-    platform::Responder& responder = platform::Responder::Instance();
-    responder.ClearMessageBoxes();
-    responder.QueueAnswer(IDNO);
-    ClearHostCalls();
+    platform::Responder& responder = ReadyForEdit();
     // The text given, as the failure names it: the editor's or the one the combo shows.
     const std::string shownThen = item->FormatProperty().str();
     bool committed = false;
@@ -1397,10 +1404,7 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
         if (!group->IsExpanded()) group->Expand(TRUE);
     grid->SetCurSel(item);
     const Pane paneBefore = PaneOf(page);
-    platform::Responder& responder = platform::Responder::Instance();
-    responder.ClearMessageBoxes();
-    responder.QueueAnswer(IDNO);
-    ClearHostCalls();
+    platform::Responder& responder = ReadyForEdit();
     bool picked = false;
     std::string label = pick.Label();
     try {
@@ -1642,10 +1646,7 @@ void Sweeper::TypeCell(const std::string& where, CWnd& page, int gridIndex, int 
     const std::string shownText = grid.Text(row, col);
     Pane paneBefore = PaneOf(page);
     for (std::size_t i = 0; i < releaseRedraws.size(); ++i) paneBefore.redraws[i] += releaseRedraws[i];
-    platform::Responder& responder = platform::Responder::Instance();
-    responder.ClearMessageBoxes();
-    responder.QueueAnswer(IDNO);
-    ClearHostCalls();
+    platform::Responder& responder = ReadyForEdit();
     try {
         if (!platform::EditGridCell(*grid.wnd, row, col, text)) return;
     } catch (const std::exception& e) {
@@ -2001,10 +2002,7 @@ void Sweeper::ReportAgain(const std::string& where, CWnd& page, int gridIndex, c
     if (!item || !item->IsEnabled() || !ValidAgain(item, shownText)) return;
     const std::string before = DumpBefore();
     const Pane paneBefore = PaneOf(page);
-    platform::Responder& responder = platform::Responder::Instance();
-    responder.ClearMessageBoxes();
-    responder.QueueAnswer(IDNO);
-    ClearHostCalls();
+    platform::Responder& responder = ReadyForEdit();
     const std::string label = shownText;
     verb_ = "reported from code";
     try {
