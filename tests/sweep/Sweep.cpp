@@ -1064,6 +1064,9 @@ void Sweeper::EditAfterChange(const std::string& where, CWnd& page, int gridInde
     }
     const bool alive = Holds(page, grid, item);
     if (alive && grid->GetEditedItem() == item) grid->EndEditItem(FALSE);
+    // The item or the page refused the text by a rule of its own: the item shows its text from
+    // before, the value code set.
+    const bool refusedByItem = alive && (ItemRefusedText(item) || item->IsValueRefused());
     const std::vector<std::string> calls = HostCalls();
     const Pane paneAfter = PaneOf(page);
     const bool rejected = !responder.MessageBoxes().empty();
@@ -1071,8 +1074,8 @@ void Sweeper::EditAfterChange(const std::string& where, CWnd& page, int gridInde
     const std::string shownNow = alive ? item->FormatProperty().str() : std::string();
     if (committed)
         CheckExpected(where, key, text ? *text : shownThen, expect,
-                      {before, after, paneBefore, paneAfter, calls, shownNow, rejected, false,
-                       alive && !OnlyRowChanged(paneBefore, paneAfter, item)});
+                      {before, after, paneBefore, paneAfter, calls, shownNow, rejected, refusedByItem,
+                       refusedByItem || (alive && !OnlyRowChanged(paneBefore, paneAfter, item))});
     announce();
     Dump();
 }
