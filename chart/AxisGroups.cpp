@@ -1,6 +1,7 @@
 #include "chart/AxisGroups.h"
 
 #include <cmath>
+#include <iterator>
 #include <memory>
 
 #include "chart/AxisTexts.h"
@@ -58,12 +59,11 @@ CBCGPProp* Sub(CBCGPProp* group, DWORD_PTR id) { return group ? group->FindSubIt
 
 // Every scale is read; a dataset space offers linear scales only.
 void SetScaleOptions(CBCGPProp* item, bool linearOnly) {
-    std::vector<CString> offers;
-    for (const TextValue& scale : kScales) {
-        offers.emplace_back(scale.text);
-        if (linearOnly) break;
-    }
-    SetListEntries(item, EntriesOf(kScales), offers);
+    CFixedListProp* list = FixedListOf(item);
+    if (!list) return;
+    list->ClearEntries();
+    list->AddEntries(kScales, linearOnly ? 1 : std::size(kScales));
+    list->AddUnofferedEntries(kScales);
 }
 
 // Every position is read; an axis offers those of its direction.

@@ -1,5 +1,7 @@
 #include "chart/ChartGroups.h"
 
+#include <algorithm>
+#include <iterator>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -303,13 +305,8 @@ const char* UnitText(int code) { return TextOfValue(kUnits, code, kUnitNone); }
 
 CBCGPProp* NewUnitItem(const char* label, const char* description, DWORD_PTR id, int count) {
     CFixedListProp* item = NewListItem(label, description, id, OtherTakenAs(0), false);
-    std::vector<ListEntry> entries;
-    std::vector<CString> offers;
-    for (const TextValue& unit : kUnits) {
-        entries.emplace_back(unit.text, unit.value);
-        if (static_cast<int>(offers.size()) < count) offers.emplace_back(unit.text);
-    }
-    SetListEntries(item, entries, offers);
+    item->AddEntries(kUnits, static_cast<std::size_t>(std::clamp(count, 0, static_cast<int>(std::size(kUnits)))));
+    item->AddUnofferedEntries(kUnits);
     return item;
 }
 

@@ -75,10 +75,6 @@ std::vector<chart::ListEntry> LabelSideEntries(int axisType) {
 }
 }  // namespace
 
-int LabelSideFromText(IkelAxis* axis, const CString& text) {
-    return LabelSideOfType(axis ? axis->GetAxisType() : 0, text);
-}
-
 void SetLabelSideOptions(CBCGPProp* item, int axisType) {
     std::vector<CString> offers;
     if (const chart::SidePair* pair = chart::SideOptions(axisType)) offers = {pair->first, pair->second};
