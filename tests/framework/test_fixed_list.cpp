@@ -37,7 +37,6 @@ TEST(FixedList, AnOptionGivesItsValueAndAnyOtherTextTheListsRule) {
     std::unique_ptr<CFixedListProp> taken(NewFixedListItem("位置", "右", "", 1, kSides, OtherTakenAs(0)));
     std::unique_ptr<CFixedListProp> refused(NewFixedListItem("位置", "右", "", 2, kSides, kOtherRefused));
     ASSERT_EQ(2, taken->GetOptionCount());
-    EXPECT_STREQ("左", taken->GetOption(0));
     EXPECT_FALSE(taken->IsAllowEdit());
     EXPECT_TRUE(std::unique_ptr<CFixedListProp>(NewFixedListItem("位置", "", "", 3, kSides, kOtherRefused, true))
                     ->IsAllowEdit());
@@ -221,55 +220,43 @@ TEST(FixedList, OnlyAFixedListIsOneAndAnyOtherItemIsRefused) {
 
 // ---- the framework's group items are fixed lists --------------------------------------------------
 
-TEST(FixedListGroups, YesNoReadsAnyOtherTextAsNoAndShowsNo) {
-    std::unique_ptr<CBCGPProp> yes(CreateYesNoProp("显示", 1, _variant_t(""), ""));
-    ASSERT_NE(nullptr, FixedListOf(yes.get()));
-    EXPECT_FALSE(yes->IsAllowEdit());
-    for (const char* other : {"无此选项", "", "yes"}) {
-        Give(yes.get(), "是", other);
-        EXPECT_FALSE(ReadYesNo(yes.get())) << other;
-        EXPECT_EQ("否", Shown(yes.get())) << other;
-    }
-    Give(yes.get(), "否", "是");
-    EXPECT_TRUE(ReadYesNo(yes.get()));
-    EXPECT_EQ("是", Shown(yes.get()));
-    // The plain reader only reads.
-    Give(yes.get(), "是", "无此选项");
-    EXPECT_FALSE(GetYesNoProp(yes.get()));
-    EXPECT_EQ("无此选项", Shown(yes.get()));
-}
-
+// Every yes/no list reads its yes as yes and shows it; any other text is no, shown as its no, unless
+// the list refuses it: then nothing is read and the item shows its text from before.
 TEST(FixedListGroups, YesNoListsReadTheirAnswerAndMayRefuseAnyOtherText) {
-    std::unique_ptr<CFixedListProp> yes(NewYesNoList("显示", "否", "", 1));
-    std::unique_ptr<CFixedListProp> strict(NewYesNoList("显示", "否", "", 2, kOtherRefused));
-    ASSERT_EQ(2, yes->GetOptionCount());
-    EXPECT_STREQ("是", yes->GetOption(0));
-    EXPECT_FALSE(yes->IsAllowEdit());
-    bool answer = false;
-    Give(yes.get(), "否", "是");
-    ASSERT_TRUE(ReadYesNo(yes.get(), &answer));
-    EXPECT_TRUE(answer);
-    Give(yes.get(), "是", "无此选项");
-    ASSERT_TRUE(ReadYesNo(yes.get(), &answer));
-    EXPECT_FALSE(answer);
-    EXPECT_EQ("否", Shown(yes.get()));
-    Give(yes.get(), "否", "是");
-    EXPECT_TRUE(ReadYesNo(yes.get()));
-
-    answer = true;
-    Give(strict.get(), "是", "无此选项");
-    EXPECT_FALSE(ReadYesNo(strict.get(), &answer));
-    EXPECT_TRUE(answer);
-    EXPECT_EQ("是", Shown(strict.get()));
-
-    // Any two-state list: its value is not 0.
     constexpr TextValue kAllowed[] = {{"允许", 1}, {"不允许", 0}};
-    std::unique_ptr<CFixedListProp> allowed(NewFixedListItem("编辑", "允许", "", 3, kAllowed, OtherTakenAs(0)));
-    Give(allowed.get(), "不允许", "允许");
-    EXPECT_TRUE(ReadYesNo(allowed.get()));
+    struct Case {
+        std::unique_ptr<CBCGPProp> item;
+        const char* yes;
+        const char* no;
+        bool refuses;
+    } cases[] = {
+        {std::unique_ptr<CBCGPProp>(CreateYesNoProp("显示", 1, _variant_t(""), "")), "是", "否", false},
+        {std::unique_ptr<CBCGPProp>(NewYesNoList("显示", "否", "", 2)), "是", "否", false},
+        {std::unique_ptr<CBCGPProp>(NewYesNoList("显示", "否", "", 3, kOtherRefused)), "是", "否", true},
+        {std::unique_ptr<CBCGPProp>(NewFixedListItem("编辑", "允许", "", 4, kAllowed, OtherTakenAs(0))), "允许",
+         "不允许", false},
+    };
+    for (Case& c : cases) {
+        CBCGPProp* item = c.item.get();
+        const DWORD_PTR id = item->GetData();
+        ASSERT_NE(nullptr, FixedListOf(item)) << id;
+        EXPECT_FALSE(item->IsAllowEdit()) << id;
+        Give(item, c.no, c.yes);
+        EXPECT_TRUE(ReadYesNo(item)) << id;
+        EXPECT_EQ(c.yes, Shown(item)) << id;
+        for (const char* other : {"无此选项", "", "yes"}) {
+            bool answer = true;
+            Give(item, c.yes, other);
+            EXPECT_EQ(!c.refuses, ReadYesNo(item, &answer)) << id << " " << other;
+            EXPECT_EQ(c.refuses, answer) << id << " " << other;
+            EXPECT_EQ(c.refuses ? c.yes : c.no, Shown(item)) << id << " " << other;
+        }
+    }
 
-    // A switch some group builds as a plain item: "是" yes, anything else no, never refused.
-    CBCGPProp plain("显示", _variant_t("否"), "", 4);
+    // A switch some group builds as a plain item: "是" yes, anything else no, never refused; the
+    // plain reader only reads.
+    CBCGPProp plain("显示", _variant_t("否"), "", 5);
+    bool answer = false;
     Give(&plain, "否", "是");
     ASSERT_TRUE(ReadYesNo(&plain, &answer));
     EXPECT_TRUE(answer);
@@ -278,6 +265,10 @@ TEST(FixedListGroups, YesNoListsReadTheirAnswerAndMayRefuseAnyOtherText) {
     EXPECT_FALSE(answer);
     EXPECT_EQ("yes", Shown(&plain));
     EXPECT_FALSE(ReadYesNo(nullptr));
+    std::unique_ptr<CBCGPProp> yes(CreateYesNoProp("显示", 6, _variant_t(""), ""));
+    Give(yes.get(), "是", "无此选项");
+    EXPECT_FALSE(GetYesNoProp(yes.get()));
+    EXPECT_EQ("无此选项", Shown(yes.get()));
 }
 
 TEST(FixedListGroups, OrientationReadsAnyOtherTextAsVerticalAndShowsIt) {
@@ -315,61 +306,50 @@ TEST(FixedListGroups, AlignmentsRefuseAnyOtherTextUnlessTheirListTakesIt) {
     EXPECT_EQ("底对齐", Shown(v.get()));
 }
 
+// Each group's switch reads any other text as no and shows "否": the shown flags of lines and
+// points, the fill flag, and the transparent background of both fill groups.
 TEST(FixedListGroups, ShownFlagsAndTransparentBackgroundsShowTheAnswerTaken) {
     std::unique_ptr<CBCGPProp> line(CreateShowLineProp("线", 100));
     std::unique_ptr<CBCGPProp> point(CreateShowPointProp("点", 200));
     std::unique_ptr<CBCGPProp> fill(CreateFillProp("填充", 300));
+    std::unique_ptr<CBCGPProp> planeFill(CreateFillProp("填充", kPlaneFillGroupId));
     auto flags = std::make_unique<CBCGPProp>("填充", 400, FALSE);
     CreateFillFlagProp(flags.get(), 400);
-
-    QXLOGPEN pen;
-    QXLOGPOINT symbol;
-    QXLOGBRUSH brush;
-    brush.backMode = kBackModeTransparent;
-    bool shown = true;
-    Give(line->GetSubItem(0), "是", "无此选项");
-    GetShowLineSubProp(line->GetSubItem(0), pen, 0, &shown);
-    EXPECT_FALSE(shown);
-    EXPECT_EQ("否", Shown(line->GetSubItem(0)));
-    shown = true;
-    Give(point->GetSubItem(0), "是", "");
-    GetShowPointSubProp(point->GetSubItem(0), symbol, 0, &shown);
-    EXPECT_FALSE(shown);
-    EXPECT_EQ("否", Shown(point->GetSubItem(0)));
-    Give(fill->GetSubItem(5), "是", "无此选项");
-    ASSERT_TRUE(GetFillSubProp(fill->GetSubItem(5), nullptr, 5, brush));
-    EXPECT_EQ(kBackModeOpaque, brush.backMode);
-    EXPECT_EQ("否", Shown(fill->GetSubItem(5)));
-    bool filled = true;
-    Give(flags->GetSubItem(0), "是", "无此选项");
-    GetFillFlagSubProp(flags->GetSubItem(0), &filled, 0, nullptr, brush);
-    EXPECT_FALSE(filled);
-    EXPECT_EQ("否", Shown(flags->GetSubItem(0)));
-}
-
-TEST(FixedListGroups, ThePlaneFillGroupsTransparentBackgroundShowsTheOptionTaken) {
-    std::unique_ptr<CBCGPProp> fill(CreateFillProp("填充", kPlaneFillGroupId));
-    CBCGPProp* transparent = fill->GetSubItem(5);
-    ASSERT_EQ(kPlaneFillTransparentId, transparent->GetData());
-    QXLOGBRUSH brush;
-    brush.backMode = kBackModeTransparent;
-    Give(transparent, "是", "无此选项");
-    ASSERT_TRUE(ReadFillSubItem(transparent, &brush));
-    EXPECT_EQ(kBackModeOpaque, brush.backMode);
-    EXPECT_EQ("否", Shown(transparent));
-    Give(transparent, "否", "是");
-    ASSERT_TRUE(ReadFillSubItem(transparent, &brush));
-    EXPECT_EQ(kBackModeTransparent, brush.backMode);
+    ASSERT_EQ(kPlaneFillTransparentId, planeFill->GetSubItem(5)->GetData());
+    CBCGPProp* const switches[] = {line->GetSubItem(0), point->GetSubItem(0), fill->GetSubItem(5),
+                                   planeFill->GetSubItem(5), flags->GetSubItem(0)};
+    for (const char* text : {"无此选项", "", "是"}) {
+        const bool yes = std::string(text) == "是";
+        for (CBCGPProp* item : switches) Give(item, yes ? "否" : "是", text);
+        QXLOGPEN pen;
+        QXLOGPOINT symbol;
+        QXLOGBRUSH brush, planeBrush;
+        brush.backMode = planeBrush.backMode = yes ? kBackModeOpaque : kBackModeTransparent;
+        bool lineShown = !yes, pointShown = !yes, filled = !yes;
+        GetShowLineSubProp(switches[0], pen, 0, &lineShown);
+        GetShowPointSubProp(switches[1], symbol, 0, &pointShown);
+        ASSERT_TRUE(GetFillSubProp(switches[2], nullptr, 5, brush)) << text;
+        ASSERT_TRUE(ReadFillSubItem(switches[3], &planeBrush)) << text;
+        GetFillFlagSubProp(switches[4], &filled, 0, nullptr, brush);
+        EXPECT_EQ(yes, lineShown) << text;
+        EXPECT_EQ(yes, pointShown) << text;
+        EXPECT_EQ(yes, filled) << text;
+        EXPECT_EQ(yes ? kBackModeTransparent : kBackModeOpaque, brush.backMode) << text;
+        EXPECT_EQ(yes ? kBackModeTransparent : kBackModeOpaque, planeBrush.backMode) << text;
+        for (CBCGPProp* item : switches) EXPECT_EQ(yes ? "是" : "否", Shown(item)) << item->GetData() << " " << text;
+    }
 }
 
 TEST(FixedListGroups, ArrowStylesAreFixedListsReadingAnyOtherTextAsNoArrow) {
     std::unique_ptr<CBCGPProp> group(CreateLineProp("线", 10, true));
     for (int i : {3, 4}) {
-        CFixedListProp* arrow = FixedListOf(group->GetSubItem(i));
-        ASSERT_NE(nullptr, arrow) << i;
-        EXPECT_EQ(3, arrow->GetOptionCount());
-        EXPECT_STREQ("空", arrow->TextOf(0));
-        EXPECT_STREQ("直角样式", arrow->TextOf(2));
+        CBCGPProp* arrow = group->GetSubItem(i);
+        ASSERT_NE(nullptr, FixedListOf(arrow)) << i;
+        int value = -1;
+        Give(arrow, "直角样式", "无此选项");
+        ASSERT_TRUE(ReadFixedList(arrow, &value)) << i;
+        EXPECT_EQ(0, value) << i;
+        EXPECT_EQ("空", Shown(arrow)) << i;
     }
 }
 
