@@ -62,9 +62,7 @@ DrivenPage OpenGraph() {
 
 struct SingleWellPages {
     SingleWorld world;
-    std::unique_ptr<SinglePage<CsglLstWell>> well;
-    std::unique_ptr<SinglePage<CSglLstCtrlLine>> line;
-    std::unique_ptr<SinglePage<CLstSglSandSetor>> sands;
+    std::shared_ptr<void> page;  // closed before the world goes
     std::unique_ptr<SingleTrace> calls;
     SingleWellPages() {
         world.Record().m_bEnvelopeVisible = true;
@@ -80,15 +78,20 @@ struct SingleWellPages {
     }
 };
 
-// The page in slot, made on the object made gives, then shown the object shown gives.
-template <class List, class Made>
-DrivenPage OpenSingle(std::unique_ptr<SinglePage<List>> SingleWellPages::*slot, Made* (*made)(SingleWorld&),
-                      ScObjInterface* (*shown)(SingleWorld&)) {
+auto* WellOf(SingleWorld& w) { return &w.Well(); }
+auto* LineOf(SingleWorld& w) { return &w.Line(); }
+auto* SectionOf(SingleWorld& w) { return &w.Section(); }
+ScObjInterface* ObjectOf(SingleWorld& w) { return w.Object(); }
+
+// List made on the object made gives, then shown the object shown gives.
+template <class List, auto made, auto shown>
+DrivenPage OpenSingle() {
     auto world = std::make_shared<SingleWellPages>();
-    SinglePage<List>& open = *((world.get()->*slot) = std::make_unique<SinglePage<List>>(made(world->world)));
-    open.Show(shown(world->world));
+    auto open = std::make_shared<SinglePage<List>>(made(world->world));
+    open->Show(shown(world->world));
+    world->page = open;
     DrivenPage page;
-    Drive(page, open.open);
+    Drive(page, open->open);
     page.trace = [w = world.get()] { w->calls = std::make_unique<SingleTrace>(w->world.Section()); };
     page.dump = [w = world.get()] { return w->Dump(); };
     page.keep = world;
@@ -145,24 +148,10 @@ const Case kCases[] = {
     {"graph: top depth", G::kTopDepthId, OpenGraph},
     {"graph: well width", G::kWellWidthId, OpenGraph},
     {"graph: interval", G::kIntervalId, OpenGraph},
-    {"single well: width", CsglLstWell::kWidthId,
-     [] {
-         return OpenSingle(
-             &SingleWellPages::well, +[](SingleWorld& w) { return &w.Well(); },
-             +[](SingleWorld& w) -> ScObjInterface* { return &w.Well(); });
-     }},
-    {"single well: control line width", CSglLstCtrlLine::kWidthId,
-     [] {
-         return OpenSingle(
-             &SingleWellPages::line, +[](SingleWorld& w) { return &w.Line(); },
-             +[](SingleWorld& w) -> ScObjInterface* { return &w.Line(); });
-     }},
+    {"single well: width", CsglLstWell::kWidthId, OpenSingle<CsglLstWell, WellOf, WellOf>},
+    {"single well: control line width", CSglLstCtrlLine::kWidthId, OpenSingle<CSglLstCtrlLine, LineOf, LineOf>},
     {"single well: envelope width", CLstSglSandSetor::kEnvelopeStyleId + 1,
-     [] {
-         return OpenSingle(
-             &SingleWellPages::sands, +[](SingleWorld& w) { return &w.Section(); },
-             +[](SingleWorld& w) -> ScObjInterface* { return w.Object(); });
-     }},
+     OpenSingle<CLstSglSandSetor, SectionOf, ObjectOf>},
     {"fault point: symbol size", F::kSymbolSizeId, OpenFaultPoint},
     {"fault point: depth", F::kFaultDepthId, OpenFaultPoint},
 };

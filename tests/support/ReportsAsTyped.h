@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "bcg/PropList.h"
 #include "mfc/Variant.h"
@@ -43,7 +44,7 @@ struct ItemState {
     const char* name;
     std::function<void(DrivenPage&, DWORD_PTR)> reach;
 };
-inline const ItemState kNumberStates[] = {
+inline const std::vector<ItemState> kNumberStates = {
     {"fresh", [](DrivenPage&, DWORD_PTR) {}},
     {"after a number reported as a double", [](DrivenPage& p, DWORD_PTR id) { p.report(id, _variant_t(2.0)); }},
     {"after a refused typed text", [](DrivenPage& p, DWORD_PTR id) { p.type(id, "1e999"); }},
@@ -68,8 +69,9 @@ inline bool AnswerTo(const std::function<DrivenPage()>& open, DWORD_PTR id, cons
 
 // Each text reported into item id gets the answer the same text typed gets, in every state.
 inline void ExpectReportsAnswerAsTyped(const std::string& name, DWORD_PTR id, const std::function<DrivenPage()>& open,
-                                       std::initializer_list<const char*> texts) {
-    for (const ItemState& state : kNumberStates)
+                                       std::initializer_list<const char*> texts,
+                                       const std::vector<ItemState>& states = kNumberStates) {
+    for (const ItemState& state : states)
         for (const char* text : texts) {
             std::string typed, reported;
             if (!AnswerTo(open, id, state, text, true, &typed)) continue;
